@@ -1,0 +1,6 @@
+#include "airplane.h"
+
+QString Airplane::fullName() const
+{
+    return manufacturer + QLatin1Char(' ') + name;
+}
