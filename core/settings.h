@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QHash>
+#include <QMutex>
+#include <QObject>
+#include <QSettings>
+#include <QString>
+#include <QUrl>
+#include <QVariant>
+
+// The one process-wide store of preferences, over the platform's per-user settings store.
+// Keys are "group/name"; each key, its type and its default belong to the code that reads it.
+// The accessors are static so that any code, on any thread, reads a preference without
+// being handed the store; QML reaches the same instance as the context property "settings".
+class Settings : public QObject
+{
+    Q_OBJECT
+
+public:
+    // The organisation and application names must be set before: they name the store.
+    Settings();
+    ~Settings() override;
+
+    // Erases every preference ("Reset all preferences and quit").
+    Q_INVOKABLE void clear();
+
+    static void setInt(const QString &key, int value);
+    static int getInt(const QString &key, int defaultValue = 0);
+
+    static void setString(const QString &key, const QString &value);
+    static QString getString(const QString &key, const QString &defaultValue = QString());
+
+    static void setUrl(const QString &key, const QUrl &value);
+    static QUrl getUrl(const QString &key, const QUrl &defaultValue = QUrl());
+
+    static void setByteArray(const QString &key, const QByteArray &value);
+    static QByteArray getByteArray(const QString &key, const QByteArray &defaultValue = QByteArray());
+
+    static void setDouble(const QString &key, double value);
+    static double getDouble(const QString &key, double defaultValue = 0.0);
+
+    static void setBool(const QString &key, bool value);
+    static bool getBool(const QString &key, bool defaultValue = false);
+
+    // Every key of the store with its value.
+    static QHash<QString, QVariant> dump();
+
+private:
+    static Settings *instance();
+    static void setValue(const QString &key, const QVariant &value);
+    static QVariant value(const QString &key, const QVariant &defaultValue);
+
+    // QSettings is reentrant, not thread-safe: the database loader, the import and the
+    // router read their preferences on worker threads while the main thread writes.
+    QMutex m_mutex;
+    QSettings m_settings;
+
+    static Settings *s_instance;
+};

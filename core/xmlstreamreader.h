@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+#include <QXmlStreamReader>
+
+// Strict reader of the texts XmlStreamWriter writes: callers read the elements in exactly
+// the order they were written. Every operation returns true on success; on failure it
+// returns false and leaves a translated message naming the line in the error string.
+class XmlStreamReader
+{
+public:
+    XmlStreamReader(const QString &text, QString *error);
+
+    // Checks the envelope. A non-empty names (versions) list must contain the "appname"
+    // ("appversion") of the text; when it does not, the list is replaced by the value found.
+    bool readHeader(QStringList *names = nullptr, QStringList *versions = nullptr);
+    bool readFooter();
+
+    bool readStartElement(const QString &name);
+    bool readEndElement(const QString &name);
+
+    bool readListStart(const QString &name, int *count);
+    bool readListEnd(const QString &name);
+
+    // An empty string element reads as the empty string; an empty number element leaves the
+    // value as it was; an empty date element reads as an invalid date and time.
+    bool readString(const QString &name, QString *value);
+    bool readInt(const QString &name, int *value);
+    bool readDouble(const QString &name, double *value);
+    bool readDateTime(const QString &name, QDateTime *value);
+
+private:
+    bool nextBoundary();
+    // Reads the start tag and the token after it; true with *empty set when the element
+    // closed at once, true with *text set for character data.
+    bool readTextElement(const QString &name, QString *text, bool *empty, bool *isText);
+    qint64 line() const;
+
+    QXmlStreamReader m_reader;
+    QString *m_error;
+};
