@@ -1,0 +1,153 @@
+#include "baseitem.h"
+
+#include <QDebug>
+#include <QStringList>
+
+BaseItem::BaseItem(const QString &uid, const QString &search, double minzoom,
+                   double minzoomDetails, int type)
+    : QObject(nullptr)
+    , m_uid(uid)
+    , m_search(search.toLower())
+    , m_minzoom(minzoom)
+    , m_minzoomDetails(minzoomDetails)
+    , m_type(type)
+{
+}
+
+BaseItem::~BaseItem() = default;
+
+void BaseItem::setUid(const QString &uid)
+{
+    m_uid = uid;
+}
+
+void BaseItem::setBounding(const QGeoRectangle &bounding)
+{
+    m_bounding = bounding;
+}
+
+void BaseItem::setBoundingFromCoordinate(const QGeoCoordinate &position)
+{
+    m_bounding = QGeoRectangle(position, 0.001, 0.001);
+}
+
+QVariant BaseItem::data(int role) const
+{
+    switch (role) {
+    case UID:
+        return m_uid;
+    case Bounding:
+        return QVariant::fromValue(m_bounding);
+    case Search:
+        return m_search;
+    case MinZoom:
+        return m_minzoom;
+    case MinZoomDetails:
+        return m_minzoomDetails;
+    default:
+        return QVariant();
+    }
+}
+
+QHash<int, QByteArray> BaseItem::roleNames()
+{
+    return {
+        { UID, "role_uid" },
+        { Bounding, "role_bounding" },
+        { Search, "role_search" },
+        { MinZoom, "role_minzoom" },
+        { MinZoomDetails, "role_minzoom_details" },
+    };
+}
+
+bool BaseItem::typeInMask(int type, int mask)
+{
+    // C++ % keeps the sign of the dividend; the bit number is the mathematical remainder.
+    const int bit = ((type % 32) + 32) % 32;
+    return (static_cast<quint32>(mask) >> bit) & 1u;
+}
+
+bool BaseItem::isVisible(const QGeoRectangle &area, double zoom, int mask) const
+{
+    if (m_minzoom > zoom)
+        return false;
+    if (!typeInMask(m_type, mask))
+        return false;
+    if (!area.isValid())
+        return false;
+    return m_bounding.intersects(area);
+}
+
+bool BaseItem::matches(const QString &text, int mask) const
+{
+    if (!typeInMask(m_type, mask))
+        return false;
+    if (text.isEmpty())
+        return true;
+    return m_search.contains(text, Qt::CaseInsensitive);
+}
+
+quint16 BaseItem::checkUint16(int value)
+{
+    if (value > 65535) {
+        qWarning() << "Check uint16_t failed (too big)!";
+        return 65535;
+    }
+    if (value < 0) {
+        qWarning() << "Check uint16_t failed (too small)!";
+        return 0;
+    }
+    return static_cast<quint16>(value);
+}
+
+quint8 BaseItem::checkUint8(int value)
+{
+    if (value > 255) {
+        qWarning() << "Check uint8_t failed (too big)!";
+        return 255;
+    }
+    if (value < 0) {
+        qWarning() << "Check uint8_t failed (too small)!";
+        return 0;
+    }
+    return static_cast<quint8>(value);
+}
+
+qint16 BaseItem::checkInt16(int value)
+{
+    if (value > 32767) {
+        qWarning() << "Check int16_t failed (too big)!";
+        return 32767;
+    }
+    if (value < -32768) {
+        qWarning() << "Check int16_t failed (too small)!";
+        return -32768;
+    }
+    return static_cast<qint16>(value);
+}
+
+qint8 BaseItem::checkInt8(int value)
+{
+    if (value > 127) {
+        qWarning() << "Check int8_t failed (too big)!";
+        return 127;
+    }
+    if (value < -128) {
+        qWarning() << "Check int8_t failed (too small)!";
+        return -128;
+    }
+    return static_cast<qint8>(value);
+}
+
+QString BaseItem::nextUid(const QString &uid)
+{
+    const QStringList parts = uid.split(QLatin1Char('_'), Qt::KeepEmptyParts);
+    if (parts.size() < 2)
+        return uid + QStringLiteral("_1");
+    bool ok = false;
+    quint64 number = parts.last().toUInt(&ok, 10);
+    if (!ok)
+        number = 0;
+    // 64 bits so that the largest 32-bit suffix still counts on instead of wrapping to 0.
+    return uid + QLatin1Char('_') + QString::number(number + 1);
+}

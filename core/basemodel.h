@@ -1,0 +1,143 @@
+#pragma once
+
+#include "baseitem.h"
+
+#include <QAbstractListModel>
+#include <QHash>
+#include <QList>
+#include <QString>
+
+// Read access to the items of a BaseModel<T> without knowing T, for the filter models, which
+// test the items themselves rather than going through QVariant roles.
+class ItemListAccess
+{
+public:
+    virtual ~ItemListAccess() = default;
+    virtual int itemCount() const = 0;
+    // Null for a row outside the list as well as for a null entry.
+    virtual const BaseItem *itemAt(int row) const = 0;
+};
+
+// List model of the navigation items of one class, with an index from UID to row. The model
+// does not own the items: the database deletes what it removes or clears.
+//
+// Adding, removing and clearing emit no row signals: the database changes the models in bulk
+// and then resets them (beginReset/endReset around the change, or reset() afterwards).
+template<typename T>
+class BaseModel : public QAbstractListModel, public ItemListAccess
+{
+public:
+    BaseModel()
+        : QAbstractListModel(nullptr)
+    {
+    }
+    ~BaseModel() override = default;
+
+    // The parent is ignored: every caller asks for the one list.
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override
+    {
+        Q_UNUSED(parent)
+        return m_items.size();
+    }
+
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        const int row = index.row();
+        if (row < 0 || row >= rowCount())
+            return QVariant();
+        const T *item = m_items.at(row);
+        if (!item)
+            return QVariant();
+        return item->data(role);
+    }
+
+    Qt::ItemFlags flags(const QModelIndex &index) const override
+    {
+        if (!index.isValid())
+            return Qt::NoItemFlags;
+        return Qt::ItemIsSelectable | Qt::ItemIsEnabled;
+    }
+
+    QHash<int, QByteArray> roleNames() const override { return T::roleNames(); }
+
+    // Records the UID under the next row (overwriting an older entry of the same UID, so the
+    // index names the item added last) and appends the item.
+    void add(T *item)
+    {
+        m_index.insert(item->uid(), m_items.size());
+        m_items.append(item);
+    }
+
+    // Row of the UID as the index holds it; -1 when absent or when the entry lies outside the
+    // list.
+    int rowOf(const QString &uid) const
+    {
+        const int row = m_index.value(uid, -1);
+        if (row < 0 || row >= m_items.size())
+            return -1;
+        return row;
+    }
+
+    T *find(const QString &uid) const
+    {
+        const int row = rowOf(uid);
+        return row < 0 ? nullptr : m_items.at(row);
+    }
+
+    bool contains(const QString &uid) const { return rowOf(uid) >= 0; }
+
+    T *at(int row) const
+    {
+        return (row >= 0 && row < m_items.size()) ? m_items.at(row) : nullptr;
+    }
+
+    int count() const { return m_items.size(); }
+    const QList<T *> &items() const { return m_items; }
+
+    // Removes one row without deleting its item; the rows behind it move up by one and their
+    // index entries move with them, so the index stays exact. An index entry of the removed
+    // item's UID is dropped only when it names this row: a later item of the same UID keeps
+    // its entry.
+    void removeAt(int row)
+    {
+        if (row < 0 || row >= m_items.size())
+            return;
+        const T *item = m_items.at(row);
+        if (item && !m_index.isEmpty()) {
+            auto it = m_index.find(item->uid());
+            if (it != m_index.end() && it.value() == row)
+                m_index.erase(it);
+        }
+        m_items.removeAt(row);
+        for (int r = row; r < m_items.size(); ++r) {
+            const T *moved = m_items.at(r);
+            if (!moved)
+                continue;
+            auto it = m_index.find(moved->uid());
+            if (it != m_index.end() && it.value() == r + 1)
+                it.value() = r;
+        }
+    }
+
+    // Forgets every row and the index; the items are not deleted.
+    void clear()
+    {
+        m_index.clear();
+        m_items.clear();
+    }
+
+    void beginReset() { beginResetModel(); }
+    void endReset() { endResetModel(); }
+    void reset()
+    {
+        beginResetModel();
+        endResetModel();
+    }
+
+    int itemCount() const override { return m_items.size(); }
+    const BaseItem *itemAt(int row) const override { return at(row); }
+
+private:
+    QHash<QString, int> m_index;
+    QList<T *> m_items;
+};
