@@ -1,0 +1,218 @@
+#pragma once
+
+#include <QAtomicInt>
+#include <QGeoCoordinate>
+#include <QHash>
+#include <QList>
+#include <QPair>
+#include <QRecursiveMutex>
+#include <QString>
+#include <QStringList>
+#include <QThread>
+
+#include <functional>
+#include <memory>
+
+class QDataStream;
+class QQmlContext;
+
+class Point;
+class Airport;
+class Runway;
+class Segment;
+class Procedure;
+class Boundary;
+class Taxiway;
+class Paintlight;
+class Taxiname;
+class Startup;
+template<typename T> class BaseModel;
+class ListProxyModel;
+class MapProxyModel;
+class LookupIndex;
+
+namespace Routing {
+struct Graph;
+}
+
+// The process-wide navigation database: the nine item lists, their views for QML and the
+// modification protocol the route search relies on. Items handed to it stay alive for the
+// rest of the process, so pointers held by waypoints or procedures survive a clear or reload.
+class Database : public QThread
+{
+    Q_OBJECT
+    Q_PROPERTY(QString cycle READ cycle CONSTANT)
+    Q_PROPERTY(int pointCount READ pointCount CONSTANT)
+    Q_PROPERTY(int segmentCount READ segmentCount CONSTANT)
+
+public:
+    Database();
+    ~Database() override;
+
+    // ---- singleton and properties
+    static Database *instance();
+    static QString cycle();
+    static int pointCount();
+    static int segmentCount();
+    static Point *placeholderPoint();
+    static void setCycle(const QString &cycle);
+
+    BaseModel<Boundary> *boundaryModel() const { return m_boundaryModel; }
+    BaseModel<Point> *pointModel() const { return m_pointModel; }
+    BaseModel<Procedure> *procedureModel() const { return m_procedureModel; }
+    BaseModel<Runway> *runwayModel() const { return m_runwayModel; }
+    BaseModel<Segment> *segmentModel() const { return m_segmentModel; }
+    BaseModel<Taxiway> *taxiwayModel() const { return m_taxiwayModel; }
+    BaseModel<Paintlight> *paintlightModel() const { return m_paintlightModel; }
+    BaseModel<Taxiname> *taxinameModel() const { return m_taxinameModel; }
+    BaseModel<Startup> *startupModel() const { return m_startupModel; }
+    ListProxyModel *pointListModel() const { return m_pointListModel; }
+    ListProxyModel *airportListModel() const { return m_airportListModel; }
+    MapProxyModel *pointMapModel() const { return m_pointMapModel; }
+    MapProxyModel *segmentMapModel() const { return m_segmentMapModel; }
+    MapProxyModel *boundaryMapModel() const { return m_boundaryMapModel; }
+    MapProxyModel *runwayMapModel() const { return m_runwayMapModel; }
+    MapProxyModel *taxiwayMapModel() const { return m_taxiwayMapModel; }
+    MapProxyModel *paintlightMapModel() const { return m_paintlightMapModel; }
+    MapProxyModel *taxinameMapModel() const { return m_taxinameMapModel; }
+    MapProxyModel *startupMapModel() const { return m_startupMapModel; }
+    const QHash<QPair<QString, QString>, Runway *> &runwayIndex() const { return m_runwayIndex; }
+    QString filePath() const { return m_filePath; }
+
+    void registerModels(QQmlContext *context);
+
+    Q_INVOKABLE void clear();
+    Q_INVOKABLE bool empty() const;
+    Q_INVOKABLE QString fileName();
+
+    // ---- modification protocol
+    void beginModifying();
+    void endModifying();
+    // Caller holds the mutex.
+    void dropRoutingGraph();
+    qint64 generation();
+    bool runIfUnchanged(qint64 generation, const std::function<void()> &fn);
+    QRecursiveMutex *mutex() { return &m_mutex; }
+    bool isModifying() const { return m_modifying.loadAcquire() != 0; }
+
+    // ---- lookups by UID
+    static Point *findPoint(const QString &uid, bool warn = true);
+    static Point *findPointOrWarn(const QString &uid);
+    static Point *lookupPoint(QString uid, bool warn = true);
+    static Point *findAirport(const QString &code, bool warn = true);
+    static Segment *findSegment(const QString &uid, bool warn = true);
+    static Procedure *findProcedure(const QString &uid, bool warn = true);
+    static Runway *findRunway(const QString &uid);
+    static int pointIndex(const QString &uid);
+
+    // ---- runway index
+    static Runway *findRunwayEnd(Point *airport, const QString &name);
+    static Runway *findRunwayOfAirport(const QString &airportCode, const QString &name);
+
+    // ---- by row
+    static Point *pointAt(int row);
+    static Segment *segmentAt(int row);
+
+    // ---- by attributes
+    static Point *findNear(const QString &code, int type, double latitude, double longitude);
+    static Point *findNear(const QString &code, Point *near);
+    static Point *findPointByName(const QString &name, const QString &terminal, const QStringList &regions,
+                                  int type, bool warn = true);
+    static Point *findEnrouteFix(const QString &code, const QStringList &regions, bool warn = true);
+    static Segment *findSegmentBetween(Point *from, Point *to);
+    static Segment *findSegmentIn(const QList<Segment *> &segments, Point *from, Point *to);
+    static bool hasSegmentsAt(Point *point, bool outgoing, bool incoming, bool high, bool low);
+    static bool hasProcedures(Point *airport);
+    static Point *segmentFrom(Segment *segment);
+    static Point *segmentTo(Segment *segment);
+
+    // ---- by distance and chance
+    static Point *nearestPoint(Point *reference, const QList<Point *> &candidates);
+    static Point *nearestAlternate(Point *airport);
+    static Point *randomAirport();
+
+    // ---- cross-model queries
+    static QList<Segment *> segmentsAt(Point *point, bool outgoing, bool incoming);
+    static QList<Segment *> segmentsToward(Point *point, bool outgoing, bool incoming, Point *target, int tolerance);
+    static QList<Runway *> runwaysOf(Point *airport);
+    static QStringList runwayEndNames(Point *airport);
+    static QList<Procedure *> proceduresOf(Point *airport, int type);
+    static QList<Procedure *> proceduresOfRunway(const QString &airportCode, int type, const QString &runway);
+    static QList<Procedure *> proceduresThrough(Point *point, Point *airport, int type);
+    static Procedure *procedureThrough(Point *point, Point *airport, int type);
+    static QList<Point *> sidOutputs(Point *airport);
+    static QList<Point *> starInputs(Point *airport);
+    static QList<Point *> navaidsToward(Point *point, double minNm, double maxNm, Point *target, int tolerance,
+                                        bool radioOnly);
+
+    // ---- mutation
+    void addPoint(Point *point);
+    void addSegment(Segment *segment);
+    void removeSegmentsOfType(int type);
+    void replaceSegments(int type, const QList<Segment *> &segments);
+    void addRunway(Runway *runway);
+    void addBoundary(Boundary *boundary);
+    void addTaxiway(Taxiway *taxiway);
+    void addPaintlight(Paintlight *paintlight);
+    void addTaxiname(Taxiname *taxiname);
+    void addStartup(Startup *startup);
+    void indexRunway(Runway *runway);
+    static Point *getOrAddCoordPoint(const QGeoCoordinate &position, bool notify);
+    Q_INVOKABLE QString getOrAddCoordPointUid(const QGeoCoordinate &position);
+
+    static void readPaintlights(QDataStream &stream, BaseModel<Paintlight> *model);
+    static void readTaxinames(QDataStream &stream, BaseModel<Taxiname> *model);
+    static void readStartups(QDataStream &stream, BaseModel<Startup> *model);
+
+    // Drops the secondary lookup indexes (runways per airport, airport grid, codes and names)
+    // so that they are rebuilt from the lists; for whoever replaces the lists directly.
+    void rebuildIndexes();
+
+signals:
+    void updated();
+    void loaded(bool result);
+    void progress(const QString &text);
+
+public slots:
+    void invalidateModels();
+
+private:
+    void appendPointLocked(Point *point);
+    void forgetPointIndexes();
+
+    QRecursiveMutex m_mutex;
+    qint64 m_generation = 1;
+    QAtomicInt m_modifying = 0;
+    std::shared_ptr<Routing::Graph> m_routingGraph;
+
+    BaseModel<Boundary> *m_boundaryModel = nullptr;
+    BaseModel<Point> *m_pointModel = nullptr;
+    BaseModel<Procedure> *m_procedureModel = nullptr;
+    BaseModel<Runway> *m_runwayModel = nullptr;
+    BaseModel<Segment> *m_segmentModel = nullptr;
+    BaseModel<Taxiway> *m_taxiwayModel = nullptr;
+    BaseModel<Paintlight> *m_paintlightModel = nullptr;
+    BaseModel<Taxiname> *m_taxinameModel = nullptr;
+    BaseModel<Startup> *m_startupModel = nullptr;
+    QHash<QPair<QString, QString>, Runway *> m_runwayIndex;
+    ListProxyModel *m_pointListModel = nullptr;
+    ListProxyModel *m_airportListModel = nullptr;
+    MapProxyModel *m_boundaryMapModel = nullptr;
+    MapProxyModel *m_pointMapModel = nullptr;
+    MapProxyModel *m_runwayMapModel = nullptr;
+    MapProxyModel *m_segmentMapModel = nullptr;
+    MapProxyModel *m_taxiwayMapModel = nullptr;
+    MapProxyModel *m_paintlightMapModel = nullptr;
+    MapProxyModel *m_taxinameMapModel = nullptr;
+    MapProxyModel *m_startupMapModel = nullptr;
+    QString m_filePath;
+    QString m_cycle;
+    bool m_lastLoadResult = false;
+    Point *m_placeholder = nullptr;
+
+    // Secondary indexes that keep the scans usable on a world-size database.
+    std::unique_ptr<LookupIndex> m_lookupIndex;
+    // Segments removed by type stay allocated here: waypoints and the route search may still
+    // hold them, and the database keeps every other item alive for the process's lifetime too.
+    QList<Segment *> m_retiredSegments;
+};
