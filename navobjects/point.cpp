@@ -1,0 +1,501 @@
+#include "point.h"
+
+#include "airport.h"
+#include "region.h"
+#include "richtext.h"
+#include "unit.h"
+
+#include <QGeoRectangle>
+#include <QGeoShape>
+
+#include <cmath>
+#include <cstdlib>
+
+namespace {
+
+const QString kStar = QStringLiteral("*");
+const QString kEnroute = QStringLiteral("ENRT");
+
+// One icon of the icon font, as the item texts show it; RichText::stripImages removes it again
+// for the map tooltips.
+QString glyph(char16_t codePoint)
+{
+    return QStringLiteral("<font face=\"Font Awesome 6 Free\">") + QChar(codePoint) + QStringLiteral("</font>");
+}
+
+constexpr char16_t kGlyphMapPin = 0xF276;
+constexpr char16_t kGlyphGlobe = 0xF0AC;
+constexpr char16_t kGlyphFrequency = 0xE585;
+constexpr char16_t kGlyphElevation = 0xE52F;
+
+// Nearest whole degree, halves away from zero.
+int roundDegrees(double azimuth)
+{
+    return static_cast<int>(azimuth > 0 ? azimuth + 0.5 : azimuth - 0.5);
+}
+
+QString searchTextFor(const QString &code, const QString &terminal, const QString &region, const QString &name)
+{
+    return code + QLatin1Char(' ') + terminal + QLatin1Char(' ') + region + QLatin1Char(' ') + name;
+}
+
+QString descriptionFor(int type, const QString &name, const QString &region, const QString &terminal)
+{
+    QString description = name;
+    if (type == Point::AIRP)
+        return description;
+    if (description.isEmpty())
+        description = Point::tr("Region %1").arg(region);
+    description += QStringLiteral(", ");
+    if (terminal == kEnroute)
+        description += Point::tr("enroute");
+    else
+        description += Point::tr("attached to %1").arg(terminal);
+    return description;
+}
+
+// ARINC 424 waypoint-type columns 1 to 3.
+QString waypointColumn1(QChar c)
+{
+    switch (c.unicode()) {
+    case 'A': return Point::tr("ARC Center Fix Waypoint");
+    case 'C': return Point::tr("Combined Named Intersection and RNAV");
+    case 'I': return Point::tr("Unnamed Charted Intersection");
+    case 'M': return Point::tr("Middle Marker as Waypoint");
+    case 'N': return Point::tr("NDB Navaid as Waypoint");
+    case 'O': return Point::tr("Outer Marker as Waypoint");
+    case 'R': return Point::tr("Named Intersection");
+    case 'W': return Point::tr("RNAV Waypoint");
+    default: return QString();
+    }
+}
+
+QString waypointColumn2(QChar c)
+{
+    switch (c.unicode()) {
+    case 'A': return Point::tr("Final Approach Fix");
+    case 'B': return Point::tr("Initial and Final Approach Fix");
+    case 'C': return Point::tr("Final Approach Course Fix");
+    case 'D': return Point::tr("Intermediate Approach Fix");
+    case 'F': return Point::tr("Off-Route Intersection");
+    case 'I': return Point::tr("Initial Approach Fix");
+    case 'K': return Point::tr("Final Approach Course Fix at Initial Approach Fix");
+    case 'L': return Point::tr("Final Approach Course Fix at Intermediate Approach Fix");
+    case 'M': return Point::tr("Missed Approach Fix");
+    case 'N': return Point::tr("Initial Approach Fix and Missed Approach Fix");
+    case 'O': return Point::tr("Oceanic Entry/Exit Waypoint");
+    case 'P': return Point::tr("Unnamed Stepdown Fix");
+    case 'S': return Point::tr("Named Stepdown Fix");
+    case 'U': return Point::tr("FIR/UIR or Controlled Airspace Intersection");
+    case 'V': return Point::tr("Latitude/Longitude Intersection Full Degree of Latitude");
+    case 'W': return Point::tr("Latitude/Longitude Intersection Half Degree of Latitude");
+    default: return QString();
+    }
+}
+
+QString waypointColumn3(QChar c)
+{
+    switch (c.unicode()) {
+    case 'D': return Point::tr("SID");
+    case 'E': return Point::tr("STAR");
+    case 'F': return Point::tr("Approach");
+    case 'Z': return Point::tr("Multiple");
+    default: return QString();
+    }
+}
+
+} // namespace
+
+Point::Point(int type, const QGeoCoordinate &position, const QString &code, const QString &terminal,
+             const QString &region, const QString &name, int elevation, float frequency,
+             const QString &waypointType)
+    : BaseItem(uidFor(region, terminal, code), searchTextFor(code, terminal, region, name), minZoomFor(type, code),
+               minZoomDetailsFor(type), type)
+    , m_code(code)
+    , m_name(name)
+    , m_position(position)
+    , m_region(region)
+    , m_terminal(terminal)
+    , m_pointType(checkInt8(type))
+    , m_elevation(checkInt16(elevation))
+    , m_frequency(frequency)
+    , m_waypointType(waypointType)
+    , m_enroute(terminal == kEnroute)
+{
+    m_description = descriptionFor(type, name, region, terminal);
+    setBoundingFromCoordinate(position);
+    m_positionVariant = QVariant::fromValue(position);
+}
+
+Point::~Point() = default;
+
+QString Point::uidFor(const QString &region, const QString &terminal, const QString &code)
+{
+    QString uid;
+    if (region != kStar)
+        uid += region + QLatin1Char('/');
+    if (terminal != kStar)
+        uid += terminal + QLatin1Char('/');
+    return uid + code;
+}
+
+QString Point::code() const
+{
+    if (m_pointType == COORD)
+        return QStringLiteral("COORD");
+    return m_code;
+}
+
+QString Point::positionText() const
+{
+    return m_position.toString(QGeoCoordinate::DegreesMinutesSecondsWithHemisphere);
+}
+
+void Point::setCode(const QString &code)
+{
+    m_code = code;
+    setUid(uidFor(m_region, m_terminal, m_code));
+}
+
+double Point::distanceTo(const Point *other) const
+{
+    if (!other)
+        return 0.0;
+    return Unit::convertMeterToNm(m_position.distanceTo(other->m_position));
+}
+
+int Point::azimuthTo(const Point *other) const
+{
+    if (!other)
+        return -1;
+    return roundDegrees(m_position.azimuthTo(other->m_position));
+}
+
+bool Point::isWithinDistance(const Point *other, double minNm, double maxNm) const
+{
+    if (!other)
+        return false;
+    // Whole nautical miles, cut toward zero: 10.99 NM counts as 10.
+    const double distance = std::trunc(distanceTo(other));
+    return minNm <= distance && distance <= maxNm;
+}
+
+bool Point::isInDirection(const Point *other, int heading, int tolerance) const
+{
+    if (!other || tolerance == 0)
+        return false;
+    const int azimuth = roundDegrees(other->m_position.azimuthTo(m_position));
+    const int m = std::abs(heading - azimuth) % 360;
+    const int difference = qMin(m, 360 - m);
+    return difference <= tolerance;
+}
+
+bool Point::isWithinDistanceAndDirection(const Point *other, double minNm, double maxNm, int heading,
+                                         int tolerance) const
+{
+    if (!isWithinDistance(other, minNm, maxNm))
+        return false;
+    return isInDirection(other, heading, tolerance);
+}
+
+bool Point::isEnrouteIntersection() const
+{
+    if (m_waypointType.size() != 4 || !m_enroute)
+        return false;
+    const QChar c1 = m_waypointType.at(0);
+    const QChar c2 = m_waypointType.at(1);
+    const QChar c3 = m_waypointType.at(2);
+    if (QStringLiteral("DEF").contains(c3))
+        return false;
+    if (QStringLiteral("ABCDIKLMNPSVW").contains(c2))
+        return false;
+    if (c1 == QLatin1Char('I') || c1 == QLatin1Char('U'))
+        return false;
+    return c1 == QLatin1Char('R') || c1 == QLatin1Char('C') || QStringLiteral("FOU").contains(c2);
+}
+
+bool Point::isProcedureWaypoint() const
+{
+    return m_waypointType.size() == 4 && QStringLiteral("DEFZ").contains(m_waypointType.at(2));
+}
+
+double Point::minZoomFor(int type, const QString &code)
+{
+    switch (type) {
+    case AIRP:
+        return Airport::isFourLetterCode(code) ? 6.0 : 10.0;
+    case VOR:
+    case DME:
+        return 5.2;
+    case FIX:
+    case COORD:
+        return 8.5;
+    default:
+        return 3.0;
+    }
+}
+
+double Point::minZoomDetailsFor(int type)
+{
+    switch (type) {
+    case AIRP:
+        return 8.0;
+    case VOR:
+    case DME:
+        return 7.0;
+    case FIX:
+        return 10.8;
+    default:
+        return 6.5;
+    }
+}
+
+QHash<int, QByteArray> Point::roleNames()
+{
+    QHash<int, QByteArray> names = BaseItem::roleNames();
+    names.insert(RoleCode, "role_code");
+    names.insert(RoleListText, "role_list_text");
+    names.insert(RoleComboText, "role_combo_text");
+    names.insert(RolePosition, "role_position");
+    names.insert(RoleType, "role_type");
+    names.insert(RoleIcon, "role_icon");
+    names.insert(RoleIconOffset, "role_icon_offset");
+    names.insert(RoleTextOffset, "role_text_offset");
+    names.insert(RoleTooltip, "role_tooltip");
+    names.insert(RoleTypeString, "role_type_string");
+    return names;
+}
+
+QVariant Point::data(int role) const
+{
+    switch (role) {
+    case RoleCode:
+        return code();
+    case RoleListText:
+        return m_code + QLatin1Char('\t') + m_description;
+    case RoleComboText:
+        return comboText();
+    case RolePosition:
+        return m_positionVariant;
+    case RoleType:
+        return int(m_pointType);
+    case RoleIcon:
+        return icon();
+    case RoleIconOffset:
+        return 0;
+    case RoleTextOffset:
+        switch (m_pointType) {
+        case FIX:
+            return 6;
+        case AIRP:
+            return 12;
+        case NDB:
+        case VOR:
+        case DME:
+            return 10;
+        default:
+            return 0;
+        }
+    case RoleTooltip:
+        // An airport's tooltip is its own text; it comes with the airport information texts.
+        if (m_pointType == AIRP)
+            return QString();
+        return RichText::stripImages(tooltip());
+    case RoleTypeString:
+        return typeString();
+    default:
+        return BaseItem::data(role);
+    }
+}
+
+QString Point::comboText() const
+{
+    return m_code + QLatin1Char(' ') + m_description;
+}
+
+QString Point::icon() const
+{
+    switch (m_pointType) {
+    case AIRP: return QStringLiteral("qrc:/icon/airp.svg");
+    case NDB: return QStringLiteral("qrc:/icon/ndb.svg");
+    case VOR: return QStringLiteral("qrc:/icon/vor.svg");
+    case FIX: return QStringLiteral("qrc:/icon/fix.svg");
+    case DME: return QStringLiteral("qrc:/icon/dme.svg");
+    case COORD: return QStringLiteral("qrc:/icon/coord.svg");
+    default: return QString();
+    }
+}
+
+QString Point::typeString() const
+{
+    switch (m_pointType) {
+    case AIRP: return QStringLiteral("Airport");
+    case NDB: return QStringLiteral("NDB");
+    case VOR: return QStringLiteral("VOR");
+    case FIX: return QStringLiteral("FIX");
+    case DME: return QStringLiteral("DME");
+    case COORD: return QStringLiteral("COORD");
+    default: return QString();
+    }
+}
+
+QString Point::frequencyText() const
+{
+    // Six significant digits: a frequency stored as a float reads 116.8, not 116.800003.
+    const QString format = m_pointType == NDB ? QStringLiteral("%1kHz") : QStringLiteral("%1MHz");
+    return format.arg(double(m_frequency), 0, 'g', 6);
+}
+
+QString Point::elevationText() const
+{
+    return QStringLiteral("%1ft").arg(int(m_elevation));
+}
+
+// Codes, terminals and UIDs come from data files and servers, so they are escaped both as
+// link text and inside the link target; the panel gets the target back unescaped.
+QString Point::link() const
+{
+    const QString uid = RichText::escape(m_uid);
+    return RichText::link(RichText::escape(m_code), QStringLiteral("POINT>") + uid) + QLatin1Char(' ')
+           + RichText::link(glyph(kGlyphMapPin), QStringLiteral("SELECT>") + uid + QLatin1Char('>'))
+           + QLatin1Char(' ');
+}
+
+QString Point::terminalLink() const
+{
+    const QString terminal = RichText::escape(m_terminal);
+    return RichText::link(terminal, QStringLiteral("POINT>") + terminal) + QLatin1Char(' ')
+           + RichText::link(glyph(kGlyphMapPin), QStringLiteral("SELECT>") + terminal + QLatin1Char('>'))
+           + QLatin1Char(' ');
+}
+
+QString Point::waypointTypeText() const
+{
+    if (m_waypointType.isEmpty())
+        return QString();
+    QStringList texts;
+    // Characters above 255 have no row; QChar::unicode() keeps them out of every case.
+    const auto add = [&texts](const QString &text) {
+        if (!text.isEmpty())
+            texts.append(text);
+    };
+    if (m_waypointType.size() > 0)
+        add(waypointColumn1(m_waypointType.at(0)));
+    if (m_waypointType.size() > 1)
+        add(waypointColumn2(m_waypointType.at(1)));
+    if (m_waypointType.size() > 2)
+        add(waypointColumn3(m_waypointType.at(2)));
+    return texts.join(QStringLiteral(", "));
+}
+
+QString Point::tooltip() const
+{
+    const QString uid = RichText::escape(m_uid);
+    RichText text;
+    const QString kind = m_pointType == FIX ? QStringLiteral("Fix") : QStringLiteral("Navaid");
+    text.addH1(tr("%1 %2").arg(kind, RichText::escape(code())) + QLatin1Char(' ') + RichText::image(icon(), 20));
+    text.addH2(RichText::escape(m_description));
+    text.beginParagraph();
+    text.addLabelValue(tr("Region"),
+                       glyph(kGlyphGlobe) + QLatin1Char(' ')
+                           + QStringLiteral("%1 (%2)").arg(RichText::escape(Region::regionName(m_region)),
+                                                           RichText::escape(m_region)),
+                       2);
+    text.addLabelValue(tr("UID"), uid, 2);
+    text.addLabelValue(tr("Type"), RichText::image(icon(), 10) + QLatin1Char(' ') + typeString(), 2);
+    if (m_pointType == NDB || m_pointType == VOR || m_pointType == DME)
+        text.addLabelValue(tr("Frequency"), glyph(kGlyphFrequency) + QLatin1Char(' ') + frequencyText(), 2);
+    if (!m_waypointType.isEmpty())
+        text.addLabelValue(tr("FIX type"), waypointTypeText(), 2);
+    text.addLabelValue(tr("Terminal"), m_enroute ? tr("enroute (no terminal)") : terminalLink(), 2);
+    if (m_pointType == VOR || m_pointType == DME)
+        text.addLabelValue(tr("Elevation"), glyph(kGlyphElevation) + QLatin1Char(' ') + elevationText(), 2);
+    text.addLabelValue(tr("Position"),
+                       RichText::link(glyph(kGlyphMapPin), QStringLiteral("SELECT>") + uid + QLatin1Char('>'))
+                           + QLatin1Char(' ') + positionText(),
+                       0);
+    text.endParagraph();
+    return text.html();
+}
+
+QDataStream &operator<<(QDataStream &stream, const Point &point)
+{
+    stream << point.m_code << point.m_position << point.m_terminal << point.m_region << point.m_name
+           << point.m_pointType << point.m_elevation << point.m_frequency << point.m_waypointType;
+    if (point.m_pointType == Point::AIRP) {
+        stream << QGeoShape(point.m_bounding);
+        // A point of type AIRP that is not an Airport breaks an invariant of the loaders; its
+        // record still gets an (empty) ATC list so the file stays readable.
+        if (const auto *airport = qobject_cast<const Airport *>(&point))
+            airport->writeAtcs(stream);
+        else
+            stream << quint32(0);
+    }
+    return stream;
+}
+
+namespace {
+
+// The bounding rectangle of an airport record, in Qt Positioning's QGeoShape form. Only the
+// rectangle (and the empty shape) is ever written; any other shape type means a damaged
+// record, which is failed here rather than handed to the shape reader, whose path and polygon
+// forms would trust a list count from the damaged bytes.
+QGeoRectangle readBounding(QDataStream &stream)
+{
+    quint32 shapeType = 0;
+    stream >> shapeType;
+    if (stream.status() != QDataStream::Ok)
+        return QGeoRectangle();
+    switch (shapeType) {
+    case QGeoShape::UnknownType:
+        return QGeoRectangle();
+    case QGeoShape::RectangleType: {
+        QGeoCoordinate topLeft;
+        QGeoCoordinate bottomRight;
+        stream >> topLeft >> bottomRight;
+        return QGeoRectangle(topLeft, bottomRight);
+    }
+    default:
+        stream.setStatus(QDataStream::ReadCorruptData);
+        return QGeoRectangle();
+    }
+}
+
+} // namespace
+
+QDataStream &operator>>(QDataStream &stream, Point *&point)
+{
+    point = nullptr;
+
+    QString code;
+    QGeoCoordinate position;
+    QString terminal;
+    QString region;
+    QString name;
+    qint8 type = 0;
+    qint16 elevation = 0;
+    float frequency = 0.0f;
+    QString waypointType;
+    stream >> code >> position >> terminal >> region >> name >> type >> elevation >> frequency >> waypointType;
+    if (stream.status() != QDataStream::Ok)
+        return stream;
+
+    if (type != Point::AIRP) {
+        point = new Point(type, position, code, terminal, region, name, elevation, frequency, waypointType);
+        return stream;
+    }
+
+    // Terminal, frequency and waypoint type of an airport record are not used.
+    auto *airport = new Airport(code, name, elevation);
+    const QGeoRectangle bounding = readBounding(stream);
+    if (stream.status() == QDataStream::Ok)
+        airport->readAtcs(stream);
+    if (stream.status() != QDataStream::Ok) {
+        delete airport;
+        return stream;
+    }
+    airport->setPosition(position, bounding);
+    airport->setRegion(region);
+    point = airport;
+    return stream;
+}
