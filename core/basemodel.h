@@ -61,10 +61,12 @@ public:
     QHash<int, QByteArray> roleNames() const override { return T::roleNames(); }
 
     // Records the UID under the next row (overwriting an older entry of the same UID, so the
-    // index names the item added last) and appends the item.
+    // index names the item added last) and appends the item. A null item takes a row but no
+    // index entry.
     void add(T *item)
     {
-        m_index.insert(item->uid(), m_items.size());
+        if (item)
+            m_index.insert(item->uid(), m_items.size());
         m_items.append(item);
     }
 
