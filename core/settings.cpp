@@ -1,5 +1,6 @@
 #include "settings.h"
 
+#include <QEvent>
 #include <QMutexLocker>
 #include <QtGlobal>
 
@@ -11,12 +12,25 @@ Settings::Settings()
     if (s_instance)
         qFatal("Settings singleton already defined!");
     s_instance = this;
+    // A write from any thread posts an update request to the store, which the main thread
+    // then handles by writing the file back: that must not overlap a worker's access.
+    m_settings.installEventFilter(this);
 }
 
 Settings::~Settings()
 {
     if (s_instance == this)
         s_instance = nullptr;
+}
+
+bool Settings::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == &m_settings && event->type() == QEvent::UpdateRequest) {
+        QMutexLocker locker(&m_mutex);
+        m_settings.sync();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 Settings *Settings::instance()

@@ -45,6 +45,10 @@ public:
     // Every key of the store with its value.
     static QHash<QString, QVariant> dump();
 
+protected:
+    // Takes over the store's deferred write-back so that it, too, runs under the lock.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     static Settings *instance();
     static void setValue(const QString &key, const QVariant &value);

@@ -1,0 +1,210 @@
+#include "settings.h"
+#include "testsupport.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QSettings>
+#include <QThread>
+#include <QtTest>
+
+#include <atomic>
+#include <memory>
+#include <vector>
+
+// This suite clears the whole store, so it works on a store of its own: suites of other
+// subsystems may run in parallel against the program's test store.
+class TestSettings : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void init();
+
+    void absentKeyGivesDefault_data();
+    void absentKeyGivesDefault();
+    void roundTrip_data();
+    void roundTrip();
+    void convertsBetweenTypes();
+    void clearErasesEverything();
+    void dumpListsEveryKey();
+    void secondInstanceAfterDestruction();
+    void concurrentAccessFromThreads();
+
+private:
+    std::unique_ptr<Settings> m_settings;
+};
+
+void TestSettings::initTestCase()
+{
+    TestSupport::initApplication();
+    QCoreApplication::setApplicationName(QStringLiteral("Waylore-tst_settings"));
+    m_settings = std::make_unique<Settings>();
+}
+
+void TestSettings::cleanupTestCase()
+{
+    m_settings->clear();
+    const QString file = QSettings().fileName();
+    m_settings.reset();
+    QFile::remove(file);
+}
+
+void TestSettings::init()
+{
+    m_settings->clear();
+}
+
+void TestSettings::absentKeyGivesDefault_data()
+{
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<QVariant>("defaultValue");
+    QTest::newRow("int") << "int" << QVariant(42);
+    QTest::newRow("string") << "string" << QVariant(QStringLiteral("def"));
+    QTest::newRow("url") << "url" << QVariant(QUrl(QStringLiteral("https://example.org/x")));
+    QTest::newRow("bytearray") << "bytearray" << QVariant(QByteArray("\x01\x02", 2));
+    QTest::newRow("double") << "double" << QVariant(2.5);
+    QTest::newRow("bool") << "bool" << QVariant(true);
+}
+
+static QVariant readTyped(const QString &type, const QString &key, const QVariant &def)
+{
+    if (type == QLatin1String("int"))
+        return Settings::getInt(key, def.toInt());
+    if (type == QLatin1String("string"))
+        return Settings::getString(key, def.toString());
+    if (type == QLatin1String("url"))
+        return Settings::getUrl(key, def.toUrl());
+    if (type == QLatin1String("bytearray"))
+        return Settings::getByteArray(key, def.toByteArray());
+    if (type == QLatin1String("double"))
+        return Settings::getDouble(key, def.toDouble());
+    return Settings::getBool(key, def.toBool());
+}
+
+static void writeTyped(const QString &type, const QString &key, const QVariant &value)
+{
+    if (type == QLatin1String("int"))
+        Settings::setInt(key, value.toInt());
+    else if (type == QLatin1String("string"))
+        Settings::setString(key, value.toString());
+    else if (type == QLatin1String("url"))
+        Settings::setUrl(key, value.toUrl());
+    else if (type == QLatin1String("bytearray"))
+        Settings::setByteArray(key, value.toByteArray());
+    else if (type == QLatin1String("double"))
+        Settings::setDouble(key, value.toDouble());
+    else
+        Settings::setBool(key, value.toBool());
+}
+
+void TestSettings::absentKeyGivesDefault()
+{
+    QFETCH(QString, type);
+    QFETCH(QVariant, defaultValue);
+    QCOMPARE(readTyped(type, QStringLiteral("test/absent"), defaultValue), defaultValue);
+}
+
+void TestSettings::roundTrip_data()
+{
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<QVariant>("value");
+    QTest::addColumn<QVariant>("defaultValue");
+    QTest::newRow("int") << "int" << QVariant(-123456) << QVariant(0);
+    QTest::newRow("string with separators") << "string" << QVariant(QStringLiteral("a,b;c=d/é")) << QVariant(QString());
+    QTest::newRow("url") << "url" << QVariant(QUrl(QStringLiteral("https://example.org/p?q=1"))) << QVariant(QUrl());
+    QTest::newRow("bytearray binary") << "bytearray" << QVariant(QByteArray("\x00\xff\x10", 3)) << QVariant(QByteArray());
+    QTest::newRow("double") << "double" << QVariant(48.353783123456789) << QVariant(0.0);
+    QTest::newRow("bool false over true default") << "bool" << QVariant(false) << QVariant(true);
+}
+
+void TestSettings::roundTrip()
+{
+    QFETCH(QString, type);
+    QFETCH(QVariant, value);
+    QFETCH(QVariant, defaultValue);
+    const QString key = QStringLiteral("test/") + type;
+    writeTyped(type, key, value);
+    QCOMPARE(readTyped(type, key, defaultValue), value);
+}
+
+void TestSettings::convertsBetweenTypes()
+{
+    Settings::setInt(QStringLiteral("units/mass"), 1);
+    QCOMPARE(Settings::getString(QStringLiteral("units/mass"), QStringLiteral("x")), QStringLiteral("1"));
+    Settings::setString(QStringLiteral("test/number"), QStringLiteral("8"));
+    QCOMPARE(Settings::getInt(QStringLiteral("test/number"), 3), 8);
+    // A value that does not convert is 0, not the default: the key exists.
+    Settings::setString(QStringLiteral("test/word"), QStringLiteral("abc"));
+    QCOMPARE(Settings::getInt(QStringLiteral("test/word"), 3), 0);
+}
+
+void TestSettings::clearErasesEverything()
+{
+    Settings::setInt(QStringLiteral("test/a"), 5);
+    Settings::setBool(QStringLiteral("other/b"), true);
+    m_settings->clear();
+    QCOMPARE(Settings::getInt(QStringLiteral("test/a"), 9), 9);
+    QCOMPARE(Settings::getBool(QStringLiteral("other/b"), false), false);
+    QVERIFY(Settings::dump().isEmpty());
+}
+
+void TestSettings::dumpListsEveryKey()
+{
+    QVERIFY(Settings::dump().isEmpty());
+    Settings::setInt(QStringLiteral("tracking/xpPort"), 49000);
+    Settings::setString(QStringLiteral("window/title"), QStringLiteral("t"));
+    const QHash<QString, QVariant> dump = Settings::dump();
+    QCOMPARE(dump.size(), 2);
+    QCOMPARE(dump.value(QStringLiteral("tracking/xpPort")).toInt(), 49000);
+    QCOMPARE(dump.value(QStringLiteral("window/title")).toString(), QStringLiteral("t"));
+}
+
+void TestSettings::secondInstanceAfterDestruction()
+{
+    // The store outlives its object: a new instance sees what the old one wrote.
+    Settings::setInt(QStringLiteral("test/kept"), 7);
+    m_settings.reset();
+    m_settings = std::make_unique<Settings>();
+    QCOMPARE(Settings::getInt(QStringLiteral("test/kept"), 0), 7);
+}
+
+void TestSettings::concurrentAccessFromThreads()
+{
+    constexpr int threadCount = 8;
+    constexpr int rounds = 400;
+    std::atomic<int> mismatches{0};
+    std::vector<std::unique_ptr<QThread>> threads;
+    for (int t = 0; t < threadCount; ++t) {
+        threads.emplace_back(QThread::create([t, &mismatches] {
+            const QString own = QStringLiteral("thread%1/value").arg(t);
+            for (int i = 0; i < rounds; ++i) {
+                Settings::setInt(own, i);
+                Settings::setString(QStringLiteral("shared/text"), QString::number(t * rounds + i));
+                if (Settings::getInt(own, -1) != i)
+                    ++mismatches;
+                Settings::getString(QStringLiteral("shared/text"));
+                if (i % 50 == 0)
+                    Settings::dump();
+            }
+        }));
+    }
+    for (auto &thread : threads)
+        thread->start();
+    // The main thread keeps writing and lets the store write itself back meanwhile.
+    for (int i = 0; i < rounds; ++i) {
+        Settings::setDouble(QStringLiteral("main/value"), i);
+        QCoreApplication::processEvents();
+    }
+    for (auto &thread : threads)
+        QVERIFY(thread->wait(60000));
+
+    QCOMPARE(mismatches.load(), 0);
+    for (int t = 0; t < threadCount; ++t)
+        QCOMPARE(Settings::getInt(QStringLiteral("thread%1/value").arg(t), -1), rounds - 1);
+    QCOMPARE(Settings::getDouble(QStringLiteral("main/value"), -1), double(rounds - 1));
+}
+
+QTEST_GUILESS_MAIN(TestSettings)
+#include "tst_settings.moc"
