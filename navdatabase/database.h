@@ -3,6 +3,7 @@
 #include <QAtomicInt>
 #include <QGeoCoordinate>
 #include <QHash>
+#include <QMutex>
 #include <QList>
 #include <QPair>
 #include <QRecursiveMutex>
@@ -177,8 +178,8 @@ public slots:
     void invalidateModels();
 
 private:
-    void appendPointLocked(Point *point);
-    void forgetPointIndexes();
+    // The cross-model queries answer empty rather than end the program without a database.
+    static Database *instanceOrNull();
 
     QRecursiveMutex m_mutex;
     qint64 m_generation = 1;
@@ -206,6 +207,8 @@ private:
     MapProxyModel *m_taxinameMapModel = nullptr;
     MapProxyModel *m_startupMapModel = nullptr;
     QString m_filePath;
+    // The importer sets the cycle on its thread while QML reads it.
+    QMutex m_cycleMutex;
     QString m_cycle;
     bool m_lastLoadResult = false;
     Point *m_placeholder = nullptr;

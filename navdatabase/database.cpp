@@ -1,0 +1,520 @@
+#include "database.h"
+
+#include "airport.h"
+#include "basemodel.h"
+#include "boundary.h"
+#include "listproxymodel.h"
+#include "lookupindex.h"
+#include "mapproxymodel.h"
+#include "paintlight.h"
+#include "point.h"
+#include "runway.h"
+#include "segment.h"
+#include "settings.h"
+#include "startup.h"
+#include "taxiname.h"
+#include "taxiway.h"
+
+#include <QCoreApplication>
+#include <QDataStream>
+#include <QMutexLocker>
+#include <QQmlContext>
+#include <QStandardPaths>
+
+namespace {
+
+Database *s_database = nullptr;
+
+template<typename T>
+void resetModel(BaseModel<T> *model)
+{
+    if (!model)
+        return;
+    model->beginReset();
+    model->endReset();
+}
+
+template<typename T>
+void emptyModel(BaseModel<T> *model)
+{
+    if (!model)
+        return;
+    model->beginReset();
+    model->clear();
+    model->endReset();
+}
+
+} // namespace
+
+Database::Database()
+    : QThread(nullptr)
+    , m_boundaryModel(new BaseModel<Boundary>())
+    , m_pointModel(new BaseModel<Point>())
+    // The procedure model arrives with the procedure type; until then there are no procedures.
+    , m_procedureModel(nullptr)
+    , m_runwayModel(new BaseModel<Runway>())
+    , m_segmentModel(new BaseModel<Segment>())
+    , m_taxiwayModel(new BaseModel<Taxiway>())
+    , m_paintlightModel(new BaseModel<Paintlight>())
+    , m_taxinameModel(new BaseModel<Taxiname>())
+    , m_startupModel(new BaseModel<Startup>())
+    , m_pointListModel(new ListProxyModel())
+    , m_airportListModel(new ListProxyModel())
+    , m_boundaryMapModel(new MapProxyModel())
+    , m_pointMapModel(new MapProxyModel())
+    , m_runwayMapModel(new MapProxyModel())
+    , m_segmentMapModel(new MapProxyModel())
+    , m_taxiwayMapModel(new MapProxyModel())
+    , m_paintlightMapModel(new MapProxyModel())
+    , m_taxinameMapModel(new MapProxyModel())
+    , m_startupMapModel(new MapProxyModel())
+    , m_lookupIndex(std::make_unique<LookupIndex>())
+{
+    if (s_database)
+        qFatal("Database singleton already defined!");
+    s_database = this;
+
+    // Never shown by any view: the flight-plan reader builds each waypoint on it first.
+    m_placeholder = new Point(Point::UNKNOWN, QGeoCoordinate(), QStringLiteral("----"), QString(), QString(),
+                              QString(), 0, 0.0f, QString());
+    m_lastLoadResult = false;
+
+    m_pointListModel->setSourceModel(m_pointModel);
+    m_pointListModel->setTypeFilter(true, Point::AIRP);
+    m_pointListModel->setTypeFilter(true, Point::NDB);
+    m_pointListModel->setTypeFilter(true, Point::VOR);
+    m_pointListModel->setTypeFilter(true, Point::DME);
+    m_airportListModel->setSourceModel(m_pointModel);
+    m_airportListModel->setTypeFilter(true, Point::AIRP);
+    m_segmentMapModel->setSourceModel(m_segmentModel);
+    m_boundaryMapModel->setSourceModel(m_boundaryModel);
+    m_pointMapModel->setSourceModel(m_pointModel);
+    m_runwayMapModel->setSourceModel(m_runwayModel);
+    m_taxiwayMapModel->setSourceModel(m_taxiwayModel);
+    m_paintlightMapModel->setSourceModel(m_paintlightModel);
+    m_taxinameMapModel->setSourceModel(m_taxinameModel);
+    m_startupMapModel->setSourceModel(m_startupModel);
+
+    connect(this, &Database::loaded, this, &Database::updated);
+    connect(this, &Database::updated, this, &Database::invalidateModels);
+
+    m_filePath = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QLatin1Char('/') + fileName();
+
+    m_pointMapModel->setTypeFilter(Settings::getBool(QStringLiteral("map/airportVisibility"), true), Point::AIRP);
+    m_pointMapModel->setTypeFilter(Settings::getBool(QStringLiteral("map/ndbVisibility"), true), Point::NDB);
+    const bool vordme = Settings::getBool(QStringLiteral("map/vordmeVisibility"), true);
+    m_pointMapModel->setTypeFilter(vordme, Point::VOR);
+    m_pointMapModel->setTypeFilter(vordme, Point::DME);
+    m_pointMapModel->setTypeFilter(Settings::getBool(QStringLiteral("map/fixVisibility"), true), Point::FIX);
+    m_pointMapModel->setTypeFilter(true, Point::COORD);
+    m_segmentMapModel->setTypeFilter(Settings::getBool(QStringLiteral("map/highSegmentVisibility"), true),
+                                     Segment::HIGH);
+    m_segmentMapModel->setTypeFilter(Settings::getBool(QStringLiteral("map/lowSegmentVisibility"), true),
+                                     Segment::LOW);
+    m_segmentMapModel->setTypeFilter(Settings::getBool(QStringLiteral("map/trackSegmentVisibility"), true),
+                                     Segment::TRACK);
+    const bool ground = Settings::getBool(QStringLiteral("map/airportGroundVisibility"), true);
+    m_boundaryMapModel->setTypeFilter(ground);
+    m_runwayMapModel->setTypeFilter(ground);
+    m_taxiwayMapModel->setTypeFilter(ground);
+    m_paintlightMapModel->setTypeFilter(ground);
+    m_taxinameMapModel->setTypeFilter(ground);
+    m_startupMapModel->setTypeFilter(ground);
+
+    m_pointMapModel->setMinZoom(3.0);
+    m_segmentMapModel->setMinZoom(3.0);
+    m_boundaryMapModel->setMinZoom(10.0);
+    m_runwayMapModel->setMinZoom(10.0);
+    m_taxiwayMapModel->setMinZoom(10.0);
+    m_paintlightMapModel->setMinZoom(10.0);
+    m_taxinameMapModel->setMinZoom(10.0);
+    m_startupMapModel->setMinZoom(10.0);
+}
+
+// The items stay alive: waypoints, procedures and a running route search may still point at
+// them. The singleton is not reset; the loading thread must have ended before this runs.
+Database::~Database()
+{
+    delete m_startupMapModel;
+    delete m_taxinameMapModel;
+    delete m_paintlightMapModel;
+    delete m_taxiwayMapModel;
+    delete m_segmentMapModel;
+    delete m_runwayMapModel;
+    delete m_pointMapModel;
+    delete m_boundaryMapModel;
+    delete m_airportListModel;
+    delete m_pointListModel;
+    m_runwayIndex.clear();
+    delete m_startupModel;
+    delete m_taxinameModel;
+    delete m_paintlightModel;
+    delete m_taxiwayModel;
+    delete m_segmentModel;
+    delete m_runwayModel;
+    delete m_pointModel;
+    delete m_boundaryModel;
+    m_routingGraph.reset();
+}
+
+Database *Database::instance()
+{
+    if (!s_database)
+        qFatal("Database singleton not allocated!");
+    return s_database;
+}
+
+Database *Database::instanceOrNull()
+{
+    return s_database;
+}
+
+QString Database::cycle()
+{
+    Database *db = instance();
+    QMutexLocker locker(&db->m_cycleMutex);
+    return db->m_cycle;
+}
+
+void Database::setCycle(const QString &cycle)
+{
+    Database *db = instance();
+    QMutexLocker locker(&db->m_cycleMutex);
+    db->m_cycle = cycle;
+}
+
+int Database::pointCount()
+{
+    return instance()->m_pointModel->count();
+}
+
+int Database::segmentCount()
+{
+    return instance()->m_segmentModel->count();
+}
+
+Point *Database::placeholderPoint()
+{
+    return instance()->m_placeholder;
+}
+
+QString Database::fileName()
+{
+    return QStringLiteral("database_v") + QCoreApplication::applicationVersion() + QStringLiteral(".bin");
+}
+
+void Database::registerModels(QQmlContext *context)
+{
+    if (!context) {
+        qWarning() << "Cannot register models into NULL Qml context!";
+        return;
+    }
+    context->setContextProperty(QStringLiteral("pointModel"), m_pointModel);
+    context->setContextProperty(QStringLiteral("pointListModel"), m_pointListModel);
+    context->setContextProperty(QStringLiteral("airportListModel"), m_airportListModel);
+    context->setContextProperty(QStringLiteral("segmentMapModel"), m_segmentMapModel);
+    context->setContextProperty(QStringLiteral("boundaryMapModel"), m_boundaryMapModel);
+    context->setContextProperty(QStringLiteral("pointMapModel"), m_pointMapModel);
+    context->setContextProperty(QStringLiteral("runwayMapModel"), m_runwayMapModel);
+    context->setContextProperty(QStringLiteral("taxiwayMapModel"), m_taxiwayMapModel);
+    context->setContextProperty(QStringLiteral("paintlightMapModel"), m_paintlightMapModel);
+    context->setContextProperty(QStringLiteral("taxinameMapModel"), m_taxinameMapModel);
+    context->setContextProperty(QStringLiteral("startupMapModel"), m_startupMapModel);
+}
+
+void Database::invalidateModels()
+{
+    resetModel(m_boundaryModel);
+    resetModel(m_pointModel);
+    resetModel(m_procedureModel);
+    resetModel(m_runwayModel);
+    resetModel(m_segmentModel);
+    resetModel(m_taxiwayModel);
+    resetModel(m_paintlightModel);
+    resetModel(m_taxinameModel);
+    resetModel(m_startupModel);
+    m_segmentMapModel->invalidate();
+    m_boundaryMapModel->invalidate();
+    m_pointMapModel->invalidate();
+    m_runwayMapModel->invalidate();
+    m_taxiwayMapModel->invalidate();
+    m_paintlightMapModel->invalidate();
+    m_taxinameMapModel->invalidate();
+    m_startupMapModel->invalidate();
+    m_pointListModel->invalidate();
+}
+
+bool Database::empty() const
+{
+    return m_segmentModel->count() == 0 || m_boundaryModel->count() == 0 || m_pointModel->count() == 0
+           || m_runwayModel->count() == 0 || m_taxiwayModel->count() == 0;
+}
+
+void Database::clear()
+{
+    QMutexLocker locker(&m_mutex);
+    dropRoutingGraph();
+    setCycle(QString());
+    emptyModel(m_boundaryModel);
+    emptyModel(m_pointModel);
+    emptyModel(m_procedureModel);
+    m_runwayIndex.clear();
+    emptyModel(m_runwayModel);
+    emptyModel(m_segmentModel);
+    emptyModel(m_taxiwayModel);
+    emptyModel(m_paintlightModel);
+    emptyModel(m_taxinameModel);
+    emptyModel(m_startupModel);
+    m_lookupIndex->reset();
+    emit updated();
+}
+
+void Database::rebuildIndexes()
+{
+    m_lookupIndex->reset();
+}
+
+// ---- modification protocol
+
+void Database::beginModifying()
+{
+    QMutexLocker locker(&m_mutex);
+    m_modifying.ref();
+    ++m_generation;
+    m_routingGraph.reset();
+}
+
+void Database::endModifying()
+{
+    QMutexLocker locker(&m_mutex);
+    m_modifying.deref();
+    ++m_generation;
+    m_routingGraph.reset();
+}
+
+void Database::dropRoutingGraph()
+{
+    ++m_generation;
+    m_routingGraph.reset();
+}
+
+qint64 Database::generation()
+{
+    // Refuse at once during a load instead of waiting for the loader to let go of the mutex.
+    if (m_modifying.loadAcquire() != 0)
+        return 0;
+    QMutexLocker locker(&m_mutex);
+    if (m_modifying.loadAcquire() != 0)
+        return 0;
+    return m_generation;
+}
+
+bool Database::runIfUnchanged(qint64 generation, const std::function<void()> &fn)
+{
+    if (m_modifying.loadAcquire() != 0)
+        return false;
+    QMutexLocker locker(&m_mutex);
+    if (m_modifying.loadAcquire() != 0 || generation == 0)
+        return false;
+    if (m_generation != generation)
+        return false;
+    if (fn)
+        fn();
+    return true;
+}
+
+// ---- mutation
+
+void Database::addPoint(Point *point)
+{
+    if (!point)
+        return;
+    QMutexLocker locker(&m_mutex);
+    dropRoutingGraph();
+    const QString uid = point->uid();
+    if (m_pointModel->contains(uid))
+        qInfo() << "Point UID" << uid << "already exists";
+    QString candidate = uid;
+    while (m_pointModel->contains(candidate))
+        candidate = BaseItem::nextUid(candidate);
+    if (candidate != uid) {
+        point->setUid(candidate);
+        qInfo() << " - using new UID" << candidate;
+    }
+    m_pointModel->add(point);
+}
+
+// A reader hands over null for a stored segment whose end point is not in the database (it
+// has already warned about the point); such a record is skipped.
+void Database::addSegment(Segment *segment)
+{
+    if (!segment)
+        return;
+    QMutexLocker locker(&m_mutex);
+    dropRoutingGraph();
+    m_segmentModel->add(segment);
+}
+
+void Database::removeSegmentsOfType(int type)
+{
+    QMutexLocker locker(&m_mutex);
+    dropRoutingGraph();
+    qInfo() << "Removing segments with type" << type;
+    for (int row = m_segmentModel->count() - 1; row >= 0; --row) {
+        Segment *segment = m_segmentModel->at(row);
+        if (!segment || segment->type() != type)
+            continue;
+        m_segmentModel->removeAt(row);
+        // Not deleted: a waypoint's leg or a route result may still point at it.
+        m_retiredSegments.append(segment);
+    }
+}
+
+void Database::replaceSegments(int type, const QList<Segment *> &segments)
+{
+    QMutexLocker locker(&m_mutex);
+    removeSegmentsOfType(type);
+    for (Segment *segment : segments)
+        addSegment(segment);
+}
+
+void Database::addRunway(Runway *runway)
+{
+    if (!runway)
+        return;
+    m_runwayModel->add(runway);
+    indexRunway(runway);
+}
+
+void Database::addBoundary(Boundary *boundary)
+{
+    if (boundary)
+        m_boundaryModel->add(boundary);
+}
+
+void Database::addTaxiway(Taxiway *taxiway)
+{
+    if (taxiway)
+        m_taxiwayModel->add(taxiway);
+}
+
+void Database::addPaintlight(Paintlight *paintlight)
+{
+    if (paintlight)
+        m_paintlightModel->add(paintlight);
+}
+
+void Database::addTaxiname(Taxiname *taxiname)
+{
+    if (taxiname)
+        m_taxinameModel->add(taxiname);
+}
+
+void Database::addStartup(Startup *startup)
+{
+    if (startup)
+        m_startupModel->add(startup);
+}
+
+void Database::indexRunway(Runway *runway)
+{
+    if (!runway)
+        return;
+    const QString airport = runway->airport();
+    for (const QString &name : {runway->codes(), runway->endName(0), runway->endName(1)}) {
+        const QPair<QString, QString> key(airport, name);
+        if (!m_runwayIndex.contains(key))
+            m_runwayIndex.insert(key, runway);
+    }
+}
+
+Point *Database::getOrAddCoordPoint(const QGeoCoordinate &position, bool notify)
+{
+    Database *db = s_database;
+    if (!db)
+        return nullptr;
+    const QString code = QString::number(position.latitude(), 'g', 9) + QLatin1Char(';')
+                         + QString::number(position.longitude(), 'g', 9);
+    if (Point *found = findPoint(code, notify))
+        return found;
+    auto *point = new Point(Point::COORD, position, code, QStringLiteral("*"), QStringLiteral("*"),
+                            QStringLiteral("GPS point"), 0, 0.0f, QString());
+    db->addPoint(point);
+    if (notify) {
+        db->m_pointMapModel->invalidate();
+        qInfo() << "Added COORD point" << point->uid();
+    }
+    return point;
+}
+
+QString Database::getOrAddCoordPointUid(const QGeoCoordinate &position)
+{
+    Point *point = getOrAddCoordPoint(position, true);
+    return point ? point->uid() : QString();
+}
+
+namespace {
+
+// Reads a list of item pointers as Qt's list stream operator does (count with its 64-bit
+// extension, then the elements; the first failed element empties the list; an earlier stream
+// status survives), then indexes the UIDs.
+template<typename T>
+void readItemList(QDataStream &stream, BaseModel<T> *model)
+{
+    model->clear();
+    const QDataStream::Status oldStatus = stream.status();
+    stream.resetStatus();
+
+    QList<T *> items;
+    quint32 first = 0;
+    stream >> first;
+    qint64 count = first;
+    if (first == 0xfffffffeU) {
+        stream >> count;
+    } else if (first == 0xffffffffU) {
+        count = -1;
+    }
+    if (stream.status() == QDataStream::Ok && count < 0) {
+        stream.setStatus(QDataStream::ReadCorruptData);
+    } else if (stream.status() == QDataStream::Ok) {
+        for (qint64 i = 0; i < count; ++i) {
+            T *item = nullptr;
+            stream >> item;
+            if (stream.status() != QDataStream::Ok) {
+                // Nothing but this reader has seen these items.
+                delete item;
+                qDeleteAll(items);
+                items.clear();
+                break;
+            }
+            items.append(item);
+        }
+    }
+
+    if (oldStatus != QDataStream::Ok) {
+        stream.resetStatus();
+        stream.setStatus(oldStatus);
+    }
+
+    for (T *item : std::as_const(items)) {
+        if (item)
+            model->add(item);
+    }
+}
+
+} // namespace
+
+void Database::readPaintlights(QDataStream &stream, BaseModel<Paintlight> *model)
+{
+    readItemList(stream, model);
+}
+
+void Database::readTaxinames(QDataStream &stream, BaseModel<Taxiname> *model)
+{
+    readItemList(stream, model);
+}
+
+void Database::readStartups(QDataStream &stream, BaseModel<Startup> *model)
+{
+    readItemList(stream, model);
+}

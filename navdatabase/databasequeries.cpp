@@ -1,0 +1,482 @@
+// Lookups and cross-model queries of the navigation database. None takes the database mutex;
+// the modification protocol tells callers when the lists are being changed.
+
+#include "database.h"
+
+#include "airport.h"
+#include "basemodel.h"
+#include "lookupindex.h"
+#include "point.h"
+#include "runway.h"
+#include "segment.h"
+
+#include <QRandomGenerator64>
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+
+namespace {
+
+// A great-circle distance in nautical miles is never shorter than the latitude difference
+// times this (a nautical mile is about 1/60 degree; 59 leaves room for any earth radius the
+// distance function may use). Used only to skip candidates that cannot win.
+constexpr double NmPerDegreeLowerBound = 59.0;
+
+bool isQualifiedAlternate(Point *point, const Point *airport, double distance)
+{
+    if (!point || point == airport || point->type() != Point::AIRP || !Airport::isFourLetterCode(point->code()))
+        return false;
+    if (!(distance > 10.0))
+        return false;
+    auto *candidate = qobject_cast<Airport *>(point);
+    return candidate && candidate->hasHardLongRunway();
+}
+
+} // namespace
+
+// ---- by UID
+
+Point *Database::findPoint(const QString &uid, bool warn)
+{
+    Point *point = instance()->m_pointModel->find(uid);
+    if (!point && warn)
+        qWarning() << "Point with UID" << uid << "not found in database!";
+    return point;
+}
+
+Point *Database::findPointOrWarn(const QString &uid)
+{
+    return findPoint(uid, true);
+}
+
+Point *Database::lookupPoint(QString uid, bool warn)
+{
+    return findPoint(uid, warn);
+}
+
+Point *Database::findAirport(const QString &code, bool warn)
+{
+    return findPoint(Airport::uidForCode(code), warn);
+}
+
+Segment *Database::findSegment(const QString &uid, bool warn)
+{
+    Segment *segment = instance()->m_segmentModel->find(uid);
+    if (!segment && warn)
+        qWarning() << "Segment with UID" << uid << "not found in database!";
+    return segment;
+}
+
+Procedure *Database::findProcedure(const QString &uid, bool warn)
+{
+    Database *db = instance();
+    Q_UNUSED(db)
+    // The procedure model is added with the procedure type; until then none is held.
+    if (warn)
+        qWarning() << "Procedure with UID" << uid << "not found in database!";
+    return nullptr;
+}
+
+Runway *Database::findRunway(const QString &uid)
+{
+    return instance()->m_runwayModel->find(uid);
+}
+
+int Database::pointIndex(const QString &uid)
+{
+    return instance()->m_pointModel->rowOf(uid);
+}
+
+// ---- runway index
+
+Runway *Database::findRunwayEnd(Point *airport, const QString &name)
+{
+    Database *db = instance();
+    if (!airport)
+        return nullptr;
+    return db->m_runwayIndex.value(QPair<QString, QString>(airport->code(), name), nullptr);
+}
+
+Runway *Database::findRunwayOfAirport(const QString &airportCode, const QString &name)
+{
+    Point *airport = findAirport(airportCode, true);
+    if (!airport)
+        return nullptr;
+    return findRunwayEnd(airport, name);
+}
+
+// ---- by row
+
+Point *Database::pointAt(int row)
+{
+    return instance()->m_pointModel->at(row);
+}
+
+Segment *Database::segmentAt(int row)
+{
+    return instance()->m_segmentModel->at(row);
+}
+
+// ---- by attributes
+
+Point *Database::findNear(const QString &code, int type, double latitude, double longitude)
+{
+    Database *db = instance();
+    qInfo() << "Search for" << code << "type" << type << "near" << latitude << ";" << longitude;
+    const QList<Point *> &points = db->m_pointModel->items();
+    // The rows of the code in ascending order: the first match is the scan's first match.
+    for (int row : db->m_lookupIndex->rowsWithCode(points, code)) {
+        Point *point = points.value(row);
+        if (!point || (type != 0 && point->type() != type) || point->code() != code)
+            continue;
+        if (std::fabs(point->latitude() - latitude) <= 0.5 && std::fabs(point->longitude() - longitude) <= 0.5)
+            return point;
+    }
+    return nullptr;
+}
+
+Point *Database::findNear(const QString &code, Point *near)
+{
+    if (!near)
+        return nullptr;
+    return findNear(code, 0, near->latitude(), near->longitude());
+}
+
+Point *Database::findPointByName(const QString &name, const QString &terminal, const QStringList &regions, int type,
+                                 bool warn)
+{
+    if (name.isEmpty())
+        return nullptr;
+    Database *db = instance();
+    const QList<Point *> &points = db->m_pointModel->items();
+    for (int row : db->m_lookupIndex->rowsWithName(points, name)) {
+        Point *point = points.value(row);
+        if (!point || point->type() != type || point->terminal() != terminal || !regions.contains(point->region())
+            || point->name() != name)
+            continue;
+        return point;
+    }
+    if (warn)
+        qInfo() << "Point with name" << name << "not found!";
+    return nullptr;
+}
+
+Point *Database::findEnrouteFix(const QString &code, const QStringList &regions, bool warn)
+{
+    if (code.isEmpty())
+        return nullptr;
+    Database *db = instance();
+    const QList<Point *> &points = db->m_pointModel->items();
+    for (int row : db->m_lookupIndex->rowsWithCode(points, code)) {
+        Point *point = points.value(row);
+        if (!point || point->type() != Point::FIX || point->terminal() != QLatin1String("ENRT")
+            || !regions.contains(point->region()) || point->code() != code)
+            continue;
+        return point;
+    }
+    if (warn)
+        qInfo() << "Point with code" << code << "not found!";
+    return nullptr;
+}
+
+Segment *Database::findSegmentBetween(Point *from, Point *to)
+{
+    return findSegmentIn(instance()->m_segmentModel->items(), from, to);
+}
+
+Segment *Database::findSegmentIn(const QList<Segment *> &segments, Point *from, Point *to)
+{
+    if (!from || !to)
+        return nullptr;
+    for (Segment *segment : segments) {
+        if (segment && segment->canStartAt(from) && segment->canEndAt(to))
+            return segment;
+    }
+    return nullptr;
+}
+
+bool Database::hasSegmentsAt(Point *point, bool outgoing, bool incoming, bool high, bool low)
+{
+    Database *db = instance();
+    if (!point)
+        return false;
+    for (Segment *segment : db->m_segmentModel->items()) {
+        if (!segment)
+            continue;
+        if (segment->type() == Segment::LOW && !low)
+            continue;
+        if (segment->type() == Segment::HIGH && !high)
+            continue;
+        if (segment->isLinkedTo(point, outgoing, incoming))
+            return true;
+    }
+    return false;
+}
+
+bool Database::hasProcedures(Point *airport)
+{
+    instance();
+    Q_UNUSED(airport)
+    // No procedure is held until the procedure model arrives with the procedure type.
+    return false;
+}
+
+Point *Database::segmentFrom(Segment *segment)
+{
+    return segment ? segment->from() : nullptr;
+}
+
+Point *Database::segmentTo(Segment *segment)
+{
+    return segment ? segment->to() : nullptr;
+}
+
+// ---- by distance and chance
+
+// Keeps the whole-mile rule: the choice changes only for a candidate nearer than the whole
+// number of miles below the current choice. The latitude bound only skips candidates whose
+// distance cannot be below that number, so the answer is that of the plain scan.
+Point *Database::nearestPoint(Point *reference, const QList<Point *> &candidates)
+{
+    if (!reference || candidates.isEmpty())
+        return nullptr;
+    const double latitude = reference->latitude();
+    int best = INT_MAX;
+    Point *choice = nullptr;
+    for (Point *candidate : candidates) {
+        if (!candidate)
+            continue;
+        if (std::fabs(candidate->latitude() - latitude) * NmPerDegreeLowerBound >= double(best))
+            continue;
+        const double distance = candidate->distanceTo(reference);
+        if (double(best) > distance) {
+            choice = candidate;
+            best = int(distance);
+        }
+    }
+    return choice;
+}
+
+// The scan in row order keeps, of the qualifying airports, the first whose whole number of
+// miles equals that of the nearest one. The airport grid finds the nearest qualifying airport
+// by a growing radius, then the lowest row among those within the same whole mile.
+Point *Database::nearestAlternate(Point *airport)
+{
+    Database *db = instance();
+    if (!airport)
+        return nullptr;
+    const QList<Point *> &points = db->m_pointModel->items();
+
+    if (!airport->position().isValid()) {
+        int best = INT_MAX;
+        Point *choice = nullptr;
+        for (Point *point : points) {
+            if (!point || point->type() != Point::AIRP || !Airport::isFourLetterCode(point->code()))
+                continue;
+            const double distance = point->distanceTo(airport);
+            if (!(distance > 10.0) || !(double(best) > distance))
+                continue;
+            auto *candidate = qobject_cast<Airport *>(point);
+            if (candidate && candidate->hasHardLongRunway()) {
+                choice = point;
+                best = int(distance);
+            }
+        }
+        return choice;
+    }
+
+    auto byDistance = [](const LookupIndex::Candidate &a, const LookupIndex::Candidate &b) {
+        return a.distance < b.distance || (a.distance == b.distance && a.row < b.row);
+    };
+
+    double radius = 64.0;
+    double nearest = -1.0;
+    QList<LookupIndex::Candidate> candidates;
+    bool covered = false;
+    while (nearest < 0.0) {
+        candidates = db->m_lookupIndex->airportsNear(points, airport, radius, &covered);
+        std::sort(candidates.begin(), candidates.end(), byDistance);
+        for (const LookupIndex::Candidate &candidate : std::as_const(candidates)) {
+            if (!(candidate.distance > 10.0))
+                continue;
+            if (!covered && candidate.distance > radius)
+                break;
+            if (isQualifiedAlternate(points.value(candidate.row), airport, candidate.distance)) {
+                nearest = candidate.distance;
+                break;
+            }
+        }
+        if (nearest >= 0.0)
+            break;
+        if (covered)
+            return nullptr;
+        radius *= 2.0;
+    }
+
+    const double mile = std::floor(nearest);
+    if (!covered && mile + 1.0 > radius) {
+        candidates = db->m_lookupIndex->airportsNear(points, airport, mile + 1.0, &covered);
+        std::sort(candidates.begin(), candidates.end(), byDistance);
+    }
+    int bestRow = INT_MAX;
+    for (const LookupIndex::Candidate &candidate : std::as_const(candidates)) {
+        if (candidate.distance < nearest)
+            continue;
+        if (!(candidate.distance < mile + 1.0))
+            break;
+        if (candidate.row < bestRow && isQualifiedAlternate(points.value(candidate.row), airport, candidate.distance))
+            bestRow = candidate.row;
+    }
+    return bestRow == INT_MAX ? nullptr : points.value(bestRow);
+}
+
+Point *Database::randomAirport()
+{
+    Database *db = instance();
+    const QList<Point *> &points = db->m_pointModel->items();
+    const qsizetype count = points.size();
+    if (count == 0 || db->m_lookupIndex->airportCount(points) == 0)
+        return nullptr;
+    auto qualifies = [](const Point *point) {
+        return point && point->type() == Point::AIRP && Airport::isFourLetterCode(point->code());
+    };
+    // Draws are uniform over rows; on a list where airports are very rare the draws give up
+    // and the choice is made uniformly among the qualifying rows instead.
+    for (int attempt = 0; attempt < 100000; ++attempt) {
+        const quint64 row = QRandomGenerator64::global()->bounded(quint64(count));
+        Point *point = points.value(qsizetype(row));
+        if (qualifies(point))
+            return point;
+    }
+    QList<Point *> qualifying;
+    for (Point *point : points) {
+        if (qualifies(point))
+            qualifying.append(point);
+    }
+    if (qualifying.isEmpty())
+        return nullptr;
+    return qualifying.at(qsizetype(QRandomGenerator64::global()->bounded(quint64(qualifying.size()))));
+}
+
+// ---- cross-model queries
+
+QList<Segment *> Database::segmentsAt(Point *point, bool outgoing, bool incoming)
+{
+    QList<Segment *> result;
+    Database *db = instanceOrNull();
+    if (!db || !point)
+        return result;
+    for (Segment *segment : db->m_segmentModel->items()) {
+        if (segment && segment->isLinkedTo(point, outgoing, incoming))
+            result.append(segment);
+    }
+    return result;
+}
+
+QList<Segment *> Database::segmentsToward(Point *point, bool outgoing, bool incoming, Point *target, int tolerance)
+{
+    QList<Segment *> result;
+    if (!point)
+        return result;
+    const int heading = point->azimuthTo(target);
+    for (Segment *segment : segmentsAt(point, outgoing, incoming)) {
+        Point *other = segment->otherEnd(point);
+        if (other && other->isInDirection(point, heading, tolerance))
+            result.append(segment);
+    }
+    return result;
+}
+
+QList<Runway *> Database::runwaysOf(Point *airport)
+{
+    Database *db = instanceOrNull();
+    if (!db || !airport)
+        return {};
+    // Same list and order as testing Runway::belongsTo on every runway: the index buckets the
+    // runways by their airport code in list order.
+    return db->m_lookupIndex->runwaysOf(db->m_runwayModel->items(), airport->code());
+}
+
+QStringList Database::runwayEndNames(Point *airport)
+{
+    QStringList names;
+    for (Runway *runway : runwaysOf(airport)) {
+        if (runway->hasEnd(0))
+            names.append(runway->endName(0, false));
+        if (runway->hasEnd(1))
+            names.append(runway->endName(1, false));
+    }
+    return names;
+}
+
+// The procedure queries answer from the procedure model, which arrives with the procedure
+// type; until then the database holds no procedure and every answer is empty.
+
+QList<Procedure *> Database::proceduresOf(Point *airport, int type)
+{
+    Q_UNUSED(airport)
+    Q_UNUSED(type)
+    return {};
+}
+
+QList<Procedure *> Database::proceduresOfRunway(const QString &airportCode, int type, const QString &runway)
+{
+    Q_UNUSED(airportCode)
+    Q_UNUSED(type)
+    Q_UNUSED(runway)
+    return {};
+}
+
+QList<Procedure *> Database::proceduresThrough(Point *point, Point *airport, int type)
+{
+    Q_UNUSED(point)
+    Q_UNUSED(airport)
+    Q_UNUSED(type)
+    return {};
+}
+
+Procedure *Database::procedureThrough(Point *point, Point *airport, int type)
+{
+    const QList<Procedure *> procedures = proceduresThrough(point, airport, type);
+    return procedures.isEmpty() ? nullptr : procedures.constFirst();
+}
+
+QList<Point *> Database::sidOutputs(Point *airport)
+{
+    Q_UNUSED(airport)
+    return {};
+}
+
+QList<Point *> Database::starInputs(Point *airport)
+{
+    Q_UNUSED(airport)
+    return {};
+}
+
+QList<Point *> Database::navaidsToward(Point *point, double minNm, double maxNm, Point *target, int tolerance,
+                                       bool radioOnly)
+{
+    QList<Point *> result;
+    Database *db = instanceOrNull();
+    if (!db || !point || !target)
+        return result;
+    const int heading = point->azimuthTo(target);
+    const double latitude = point->latitude();
+    // Whole miles are compared, so anything at maxNm + 1 or beyond is out of range.
+    const double reach = std::floor(maxNm) + 1.0;
+    for (Point *candidate : db->m_pointModel->items()) {
+        if (!candidate)
+            continue;
+        const int type = candidate->type();
+        const bool radio = type == Point::NDB || type == Point::VOR || type == Point::DME;
+        const bool fix = !radioOnly && type == Point::FIX && candidate->isEnrouteIntersection();
+        if (!radio && !fix && candidate != target)
+            continue;
+        if (std::fabs(candidate->latitude() - latitude) * NmPerDegreeLowerBound >= reach)
+            continue;
+        if (candidate->isWithinDistanceAndDirection(point, minNm, maxNm, heading, tolerance))
+            result.append(candidate);
+    }
+    return result;
+}

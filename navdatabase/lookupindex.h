@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QHash>
+#include <QList>
+#include <QMutex>
+#include <QString>
+
+#include <vector>
+
+class Point;
+class Runway;
+
+// Secondary indexes over the database's point and runway lists, so that the lookups that are
+// defined as scans in row order (by code, by name, runways of an airport, nearest alternate)
+// stay fast on a world-size database while giving the very same answer: every bucket holds
+// rows in ascending order, and callers still test each candidate as the scan would.
+//
+// The indexes follow the lists lazily: each query first indexes the rows appended since the
+// last query, and rebuilds from scratch when the list was emptied or replaced. Lists only
+// ever grow between clears, so catching up is cheap. The index has its own lock because
+// lookups run on several threads (main, route search) without the database mutex.
+class LookupIndex
+{
+public:
+    LookupIndex();
+
+    // Forgets everything; the next query reindexes from the lists.
+    void reset();
+
+    // Rows of points whose code was the given one when indexed, ascending.
+    QList<int> rowsWithCode(const QList<Point *> &points, const QString &code);
+    // Rows of points whose name was the given one when indexed, ascending.
+    QList<int> rowsWithName(const QList<Point *> &points, const QString &name);
+    // Runways of the airport code, in runway-list order.
+    QList<Runway *> runwaysOf(const QList<Runway *> &runways, const QString &airportCode);
+    // Number of indexed airports with a four-letter code (those the grid holds).
+    int airportCount(const QList<Point *> &points);
+
+    struct Candidate {
+        int row;
+        double distance;
+    };
+    // Four-letter airports whose distance (Point::distanceTo, nautical miles) from the reference
+    // is at most the radius; some farther ones may be included. covered is set when the search
+    // looked at every indexed airport.
+    QList<Candidate> airportsNear(const QList<Point *> &points, const Point *reference, double radiusNm,
+                                  bool *covered);
+
+private:
+    struct Progress {
+        qsizetype rows = 0;
+        const void *first = nullptr;
+    };
+    template<typename T>
+    static bool needsRebuild(const Progress &progress, const QList<T *> &list);
+
+    void syncCodes(const QList<Point *> &points);
+    void syncNames(const QList<Point *> &points);
+    void syncRunways(const QList<Runway *> &runways);
+    void syncGrid(const QList<Point *> &points);
+    static int cellOf(double latitude, double longitude);
+
+    QMutex m_mutex;
+    QHash<QString, QList<int>> m_byCode;
+    Progress m_codeProgress;
+    QHash<QString, QList<int>> m_byName;
+    Progress m_nameProgress;
+    QHash<QString, QList<Runway *>> m_runways;
+    Progress m_runwayProgress;
+    // One-degree cells of four-letter airports, row-major from the south-west corner.
+    std::vector<QList<int>> m_grid;
+    int m_gridCount = 0;
+    Progress m_gridProgress;
+};
