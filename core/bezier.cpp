@@ -71,8 +71,8 @@ QVariantList Bezier::quadraticPath(int count, const QGeoCoordinate &start, const
     return path;
 }
 
-QVariantList Bezier::cubicPath(int count, const QGeoCoordinate &p0, const QGeoCoordinate &p1,
-                               const QGeoCoordinate &p2, const QGeoCoordinate &p3)
+QVariantList Bezier::cubicPath(int count, const QGeoCoordinate &p0, const QGeoCoordinate &p1, const QGeoCoordinate &p2,
+                               const QGeoCoordinate &p3)
 {
     QVariantList path;
     if (count <= 0)
@@ -87,8 +87,7 @@ QVariantList Bezier::cubicPath(int count, const QGeoCoordinate &p0, const QGeoCo
     return path;
 }
 
-QVariantList Bezier::arc(int count, const QGeoCoordinate &centre, double radius, double startBearing,
-                         double endBearing)
+QVariantList Bezier::arc(int count, const QGeoCoordinate &centre, double radius, double startBearing, double endBearing)
 {
     QVariantList path;
     if (count <= 0)
@@ -106,10 +105,9 @@ QVariantList Bezier::arc(int count, const QGeoCoordinate &centre, double radius,
         const double theta = startBearing * degToRad + i * span / count;
         const double phi2 = std::asin(std::sin(phi1) * std::cos(angularRadius)
                                       + std::cos(phi1) * std::sin(angularRadius) * std::cos(theta));
-        const double lambda2 =
-            lambda1
-            + std::atan2(std::sin(theta) * std::sin(angularRadius) * std::cos(phi1),
-                         std::cos(angularRadius) - std::sin(phi1) * std::sin(phi2));
+        const double lambda2 = lambda1
+                               + std::atan2(std::sin(theta) * std::sin(angularRadius) * std::cos(phi1),
+                                            std::cos(angularRadius) - std::sin(phi1) * std::sin(phi2));
         path.append(coordinate(phi2 * radToDeg, lambda2 * radToDeg));
     }
     return path;

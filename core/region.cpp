@@ -249,7 +249,8 @@ constexpr RegionName regionNames[] = {
     {u"WQ", u"Indonesia"},
     {u"WR", u"Indonesia"},
     {u"WS", u"Singapore"},
-    {u"Y", u"Australia (including Norfolk Island, Christmas Island, Cocos (Keeling) Islands and Australian Antarctic Territory)"},
+    {u"Y", u"Australia (including Norfolk Island, Christmas Island, Cocos (Keeling) Islands and Australian Antarctic "
+           u"Territory)"},
     {u"Z", u"Mainland China"},
     {u"ZK", u"North Korea"},
     {u"ZM", u"Mongolia"},

@@ -170,9 +170,12 @@ void TestBezier::curvesAcrossAntimeridian_data()
     QTest::addColumn<QList<double>>("longitudes"); // of the control polygon, as the data gives them
     QTest::addColumn<QList<double>>("unwrapped");  // the same, continuous across the antimeridian
 
-    QTest::newRow("quadratic east to west") << QList<double>{179.0, -179.0, -177.0} << QList<double>{179.0, 181.0, 183.0};
-    QTest::newRow("quadratic west to east") << QList<double>{-179.5, 179.5, 178.0} << QList<double>{-179.5, -180.5, -182.0};
-    QTest::newRow("quadratic control across") << QList<double>{179.0, -179.0, 179.5} << QList<double>{179.0, 181.0, 179.5};
+    QTest::newRow("quadratic east to west")
+        << QList<double>{179.0, -179.0, -177.0} << QList<double>{179.0, 181.0, 183.0};
+    QTest::newRow("quadratic west to east")
+        << QList<double>{-179.5, 179.5, 178.0} << QList<double>{-179.5, -180.5, -182.0};
+    QTest::newRow("quadratic control across")
+        << QList<double>{179.0, -179.0, 179.5} << QList<double>{179.0, 181.0, 179.5};
     QTest::newRow("cubic east to west") << QList<double>{178.0, 179.9, -179.9, -178.0}
                                         << QList<double>{178.0, 179.9, 180.1, 182.0};
     QTest::newRow("cubic zig-zag") << QList<double>{-179.0, 179.0, -179.0, 179.0}
@@ -188,8 +191,9 @@ void TestBezier::curvesAcrossAntimeridian()
     for (qsizetype i = 0; i < longitudes.size(); ++i)
         points.append(QGeoCoordinate(-17.0 + 0.1 * i, longitudes.at(i)));
     const int count = 6;
-    const QVariantList path = longitudes.size() == 3 ? Bezier::quadraticPath(count, points[0], points[1], points[2])
-                                                     : Bezier::cubicPath(count, points[0], points[1], points[2], points[3]);
+    const QVariantList path = longitudes.size() == 3
+                                  ? Bezier::quadraticPath(count, points[0], points[1], points[2])
+                                  : Bezier::cubicPath(count, points[0], points[1], points[2], points[3]);
     QCOMPARE(path.size(), count);
     for (int i = 0; i < count; ++i) {
         const double t = (i + 1.0) / (count + 1.0);
@@ -208,10 +212,10 @@ void TestBezier::curvesAcrossAntimeridian()
 void TestBezier::longitudeOnAntimeridianIsPositive()
 {
     // Curves that meet the antimeridian exactly give +180, never -180.
-    const QVariantList eastward = Bezier::quadraticPath(1, QGeoCoordinate(0, 170), QGeoCoordinate(0, 180),
-                                                        QGeoCoordinate(0, -170));
-    const QVariantList westward = Bezier::quadraticPath(1, QGeoCoordinate(0, -170), QGeoCoordinate(0, -180),
-                                                        QGeoCoordinate(0, 170));
+    const QVariantList eastward
+        = Bezier::quadraticPath(1, QGeoCoordinate(0, 170), QGeoCoordinate(0, 180), QGeoCoordinate(0, -170));
+    const QVariantList westward
+        = Bezier::quadraticPath(1, QGeoCoordinate(0, -170), QGeoCoordinate(0, -180), QGeoCoordinate(0, 170));
     QCOMPARE(at(eastward, 0).longitude(), 180.0);
     QCOMPARE(at(westward, 0).longitude(), 180.0);
 
@@ -223,8 +227,8 @@ void TestBezier::longitudeOnAntimeridianIsPositive()
 void TestBezier::invalidInputGivesInvalidPoints()
 {
     const double nan = std::numeric_limits<double>::quiet_NaN();
-    const QVariantList path =
-        Bezier::quadraticPath(2, QGeoCoordinate(nan, nan), QGeoCoordinate(1, 1), QGeoCoordinate(2, 2));
+    const QVariantList path
+        = Bezier::quadraticPath(2, QGeoCoordinate(nan, nan), QGeoCoordinate(1, 1), QGeoCoordinate(2, 2));
     QCOMPARE(path.size(), 2);
     QVERIFY(!at(path, 0).isValid());
     QVERIFY(!at(path, 1).isValid());

@@ -50,6 +50,7 @@ void TestRegion::prefix_data()
     QTest::addColumn<QString>("code");
     QTest::addColumn<QString>("expected");
 
+    // clang-format off
     QTest::newRow("K2") << "K2" << "K";
     QTest::newRow("KZ") << "KZ" << "K";
     QTest::newRow("CY") << "CY" << "C";
@@ -70,6 +71,7 @@ void TestRegion::prefix_data()
     QTest::newRow("lower case has no special rule") << "uk" << "uk";
     QTest::newRow("lower case k") << "k2" << "k2";
     QTest::newRow("empty") << "" << "";
+    // clang-format on
 }
 
 void TestRegion::prefix()
@@ -85,6 +87,7 @@ void TestRegion::name_data()
     QTest::addColumn<QString>("expected");
 
     const QString unknown = QStringLiteral("Unknown region");
+    // clang-format off
     QTest::newRow("K7") << "K7" << "United States";
     QTest::newRow("UU") << "UU" << "Russia";
     QTest::newRow("UM") << "UM" << "Belarus and Russia (Kaliningrad Oblast)";
@@ -95,6 +98,8 @@ void TestRegion::name_data()
     QTest::newRow("SB") << "SB" << "Brazil";
     QTest::newRow("non-ASCII name") << "DI" << "Côte d'Ivoire";
     QTest::newRow("last entry") << "ZM" << "Mongolia";
+    QTest::newRow("longest name") << "YBBN" << "Australia (including Norfolk Island, Christmas Island, Cocos (Keeling) "
+                                               "Islands and Australian Antarctic Territory)";
     QTest::newRow("first entry") << "AG" << "Solomon Islands";
     QTest::newRow("Z") << "ZB" << "Mainland China";
     QTest::newRow("XX") << "XX" << unknown;
@@ -102,6 +107,7 @@ void TestRegion::name_data()
     QTest::newRow("one unlisted letter") << "E" << unknown;
     QTest::newRow("lower case") << "ed" << unknown;
     QTest::newRow("no-region marker") << "*" << unknown;
+    // clang-format on
 }
 
 void TestRegion::name()
@@ -127,6 +133,7 @@ void TestRegion::fromCountry_data()
     QTest::addColumn<QString>("country");
     QTest::addColumn<QString>("expected");
 
+    // clang-format off
     QTest::newRow("DEU") << "DEU" << "ED";
     QTest::newRow("Arizona") << "Arizona" << "K";
     QTest::newRow("U.S.") << "U.S." << "TI";
@@ -146,6 +153,7 @@ void TestRegion::fromCountry_data()
     QTest::newRow("AUS") << "AUS" << "Y";
     QTest::newRow("no trimming") << " DEU" << "*";
     QTest::newRow("empty") << "" << "*";
+    // clang-format on
 }
 
 void TestRegion::fromCountry()
