@@ -1,0 +1,522 @@
+#include "basemodel.h"
+#include "listproxymodel.h"
+#include "mapproxymodel.h"
+#include "testsupport.h"
+
+#include <QAbstractItemModelTester>
+#include <QRandomGenerator>
+#include <QStandardItemModel>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+constexpr int Airport = 1;
+constexpr int Fix = 2;
+constexpr int AllTypes = -1;
+
+class Spot : public BaseItem
+{
+public:
+    Spot(const QString &uid, const QString &search, int type, double minzoom = 0.0)
+        : BaseItem(uid, search, minzoom, minzoom, type)
+    {
+    }
+};
+
+QGeoRectangle rect(double north, double west, double south, double east)
+{
+    return QGeoRectangle(QGeoCoordinate(north, west), QGeoCoordinate(south, east));
+}
+
+// Owns the items, as the database does, and a model over them.
+struct Fixture
+{
+    BaseModel<Spot> model;
+    QList<Spot *> spots;
+
+    ~Fixture()
+    {
+        model.beginReset();
+        model.clear();
+        model.endReset();
+        qDeleteAll(spots);
+    }
+
+    Spot *add(const QString &uid, const QString &search, int type, double minzoom = 0.0)
+    {
+        auto *spot = new Spot(uid, search, type, minzoom);
+        spots << spot;
+        model.add(spot);
+        return spot;
+    }
+
+    Spot *addAt(const QString &uid, int type, const QGeoRectangle &bounding, double minzoom = 0.0)
+    {
+        Spot *spot = add(uid, uid, type, minzoom);
+        spot->setBounding(bounding);
+        return spot;
+    }
+};
+
+QStringList uidsOf(const QAbstractItemModel &proxy)
+{
+    QStringList uids;
+    for (int row = 0; row < proxy.rowCount(); ++row)
+        uids << proxy.index(row, 0).data(BaseItem::UID).toString();
+    return uids;
+}
+
+QStringList sorted(QStringList list)
+{
+    list.sort();
+    return list;
+}
+
+} // namespace
+
+class TestProxyModels : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { TestSupport::initApplication(); }
+
+    void listPassesNothingAtFirst();
+    void listTypeAndText_data();
+    void listTypeAndText();
+    void listTextAsTyped_data();
+    void listTextAsTyped();
+    void listOrderByUid();
+    void listTypeBitTwice();
+    void listLogs();
+    void listFollowsReset();
+    void listForeignSource();
+
+    void mapPassesOnlyUidsAtFirst();
+    void mapLayerSwitch();
+    void mapZoomThreshold();
+    void mapUidOutsideAreaAndType();
+    void mapUidListExactCase();
+    void mapTypeBitTwice();
+    void mapCacheAgreesWithItems();
+    void mapFollowsReset();
+    void mapUnannouncedChange();
+    void mapSourceDestroyed();
+};
+
+void TestProxyModels::listPassesNothingAtFirst()
+{
+    Fixture f;
+    f.add("EDDF", "EDDF Frankfurt", Airport);
+    f.model.reset();
+    ListProxyModel proxy;
+    QAbstractItemModelTester tester(&proxy, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    proxy.setSourceModel(&f.model);
+    QCOMPARE(proxy.rowCount(), 0);
+    QCOMPARE(proxy.typeMask(), 0);
+    QVERIFY(!proxy.parent());
+}
+
+void TestProxyModels::listTypeAndText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("expected");
+
+    QTest::newRow("empty") << "" << QStringList { "EDDF", "EDDM", "KSFO", "LFPG" };
+    QTest::newRow("ed") << "ed" << QStringList { "EDDF", "EDDM" };
+    QTest::newRow("ED") << "ED" << QStringList { "EDDF", "EDDM" };
+    QTest::newRow("in the name") << "paris" << QStringList { "LFPG" };
+    QTest::newRow("nothing") << "zzz" << QStringList {};
+}
+
+void TestProxyModels::listTypeAndText()
+{
+    QFETCH(QString, text);
+    QFETCH(QStringList, expected);
+
+    Fixture f;
+    f.add("LFPG", "LFPG Paris Charles de Gaulle", Airport);
+    f.add("EDDM", "EDDM Munich", Airport);
+    f.add("EDDF", "EDDF Frankfurt", Airport);
+    f.add("EDDFX", "EDDFX fix near Frankfurt", Fix);
+    f.add("KSFO", "KSFO San Francisco", Airport);
+    f.model.reset();
+
+    ListProxyModel proxy;
+    QAbstractItemModelTester tester(&proxy, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    proxy.setSourceModel(&f.model);
+    proxy.setTypeFilter(true, Airport);
+    proxy.setTextFilter(text);
+    QCOMPARE(uidsOf(proxy), expected);
+    QCOMPARE(proxy.textFilter(), text.toLower());
+}
+
+void TestProxyModels::listTextAsTyped_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("expected");
+
+    QTest::newRow("space") << "de g" << QStringList { "LFPG" };
+    QTest::newRow("dot") << "st." << QStringList { "TNCM" };
+    QTest::newRow("dot is literal") << "s." << QStringList {};
+    QTest::newRow("hyphen") << "saint-ex" << QStringList { "LFLL" };
+    QTest::newRow("brackets") << "(private)" << QStringList { "XPRV" };
+    QTest::newRow("backslash") << "a\\b" << QStringList { "XBSL" };
+}
+
+void TestProxyModels::listTextAsTyped()
+{
+    QFETCH(QString, text);
+    QFETCH(QStringList, expected);
+
+    Fixture f;
+    f.add("LFPG", "LFPG Paris Charles de Gaulle", Airport);
+    f.add("TNCM", "TNCM St. Maarten", Airport);
+    f.add("LFLL", "LFLL Lyon Saint-Exupery", Airport);
+    f.add("XPRV", "XPRV Field (private)", Airport);
+    f.add("XBSL", "XBSL a\\b", Airport);
+    f.model.reset();
+
+    ListProxyModel proxy;
+    QAbstractItemModelTester tester(&proxy, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    proxy.setSourceModel(&f.model);
+    proxy.setTypeFilter(true, Airport);
+    proxy.setTextFilter(text);
+    QCOMPARE(uidsOf(proxy), expected);
+}
+
+void TestProxyModels::listOrderByUid()
+{
+    Fixture f;
+    f.add("B", "b", Airport);
+    f.add("a", "a", Airport);
+    f.add("A", "a", Airport);
+    f.model.reset();
+
+    ListProxyModel proxy;
+    QAbstractItemModelTester tester(&proxy, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    proxy.setSourceModel(&f.model);
+    proxy.setTypeFilter(true, Airport);
+    QCOMPARE(uidsOf(proxy), (QStringList { "A", "B", "a" }));
+    proxy.setTextFilter("a");
+    QCOMPARE(uidsOf(proxy), (QStringList { "A", "a" }));
+}
+
+void TestProxyModels::listTypeBitTwice()
+{
+    ListProxyModel proxy;
+    proxy.setTypeFilter(true, 3);
+    proxy.setTypeFilter(true, 3);
+    QCOMPARE(proxy.typeMask(), 0x8);
+    proxy.setTypeFilter(false, 5);
+    QCOMPARE(proxy.typeMask(), 0x8);
+    proxy.setTypeFilter(true, -1);
+    QCOMPARE(proxy.typeMask(), int(0x80000008));
+    proxy.setTypeFilter(false, 3);
+    proxy.setTypeFilter(false, 3);
+    QCOMPARE(proxy.typeMask(), int(0x80000000));
+}
+
+void TestProxyModels::listLogs()
+{
+    ListProxyModel proxy;
+    QTest::ignoreMessage(QtInfoMsg, "Set list type filter 1 visible true");
+    proxy.setTypeFilter(true, 1);
+    QTest::ignoreMessage(QtInfoMsg, "Set list text filter \"Paris\"");
+    proxy.setTextFilter("Paris");
+    MapProxyModel map;
+    QTest::ignoreMessage(QtInfoMsg, "Set map type filter -1 visible false");
+    map.setTypeFilter(false);
+}
+
+void TestProxyModels::listFollowsReset()
+{
+    Fixture f;
+    f.add("EDDF", "EDDF", Airport);
+    f.model.reset();
+    ListProxyModel proxy;
+    QAbstractItemModelTester tester(&proxy, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    proxy.setSourceModel(&f.model);
+    proxy.setTypeFilter(true, Airport);
+    proxy.setTextFilter("ed");
+    QCOMPARE(uidsOf(proxy), QStringList { "EDDF" });
+
+    // The database adds quietly, then resets; the list reads everything again, in order.
+    f.model.beginReset();
+    f.add("EDDB", "EDDB", Airport);
+    f.add("LFPG", "LFPG", Airport);
+    f.model.endReset();
+    QCOMPARE(uidsOf(proxy), (QStringList { "EDDB", "EDDF" }));
+}
+
+void TestProxyModels::listForeignSource()
+{
+    QStandardItemModel other;
+    other.appendRow(new QStandardItem("x"));
+    ListProxyModel list;
+    list.setSourceModel(&other);
+    list.setTypeFilter(true, AllTypes);
+    QCOMPARE(list.rowCount(), 0);
+
+    MapProxyModel map;
+    map.setSourceModel(&other);
+    map.setTypeFilter(true, AllTypes);
+    map.setUidFilter({ "x" });
+    map.setGeoFilter(rect(90, -180, -90, 180), 20);
+    QCOMPARE(map.rowCount(), 0);
+}
+
+void TestProxyModels::mapPassesOnlyUidsAtFirst()
+{
+    Fixture f;
+    f.addAt("P1", Fix, rect(1, 0, 0, 1));
+    f.addAt("P2", Fix, rect(1, 0, 0, 1));
+    f.model.reset();
+    MapProxyModel proxy;
+    QAbstractItemModelTester tester(&proxy, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    proxy.setSourceModel(&f.model);
+    proxy.setTypeFilter(true, Fix);
+    QCOMPARE(proxy.rowCount(), 0);
+    QVERIFY(!proxy.area().isValid());
+    QVERIFY(!proxy.parent());
+    proxy.setUidFilter({ "P2" });
+    QCOMPARE(uidsOf(proxy), QStringList { "P2" });
+    proxy.setGeoFilter(rect(2, -1, -1, 2), 12);
+    QCOMPARE(sorted(uidsOf(proxy)), (QStringList { "P1", "P2" }));
+}
+
+void TestProxyModels::mapLayerSwitch()
+{
+    Fixture f;
+    f.addAt("RWY1", -1, rect(1, 0, 0, 1));
+    f.addAt("RWY2", -1, rect(1, 0, 0, 1));
+    f.model.reset();
+    MapProxyModel proxy;
+    QAbstractItemModelTester tester(&proxy, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    proxy.setSourceModel(&f.model);
+    proxy.setMinZoom(10.0);
+    proxy.setGeoFilter(rect(2, -1, -1, 2), 14);
+    QCOMPARE(proxy.rowCount(), 0);
+    proxy.setTypeFilter(true);
+    QCOMPARE(proxy.typeMask(), int(0x80000000));
+    QCOMPARE(sorted(uidsOf(proxy)), (QStringList { "RWY1", "RWY2" }));
+    proxy.setUidFilter({ "RWY2" });
+    proxy.setTypeFilter(false);
+    QCOMPARE(uidsOf(proxy), QStringList { "RWY2" });
+}
+
+void TestProxyModels::mapZoomThreshold()
+{
+    Fixture f;
+    f.addAt("A", Fix, rect(1, 0, 0, 1));
+    f.addAt("B", Fix, rect(1, 0, 0, 1));
+    f.addAt("C", Fix, rect(1, 0, 0, 1), 12.0);
+    f.model.reset();
+    MapProxyModel proxy;
+    QAbstractItemModelTester tester(&proxy, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    proxy.setSourceModel(&f.model);
+    proxy.setTypeFilter(true, Fix);
+    proxy.setUidFilter({ "B" });
+    proxy.setMinZoom(10.0);
+    proxy.setGeoFilter(rect(2, -1, -1, 2), 9.0);
+    QCOMPARE(uidsOf(proxy), QStringList { "B" });
+    proxy.setGeoFilter(rect(2, -1, -1, 2), 10.0);
+    QCOMPARE(sorted(uidsOf(proxy)), (QStringList { "A", "B" }));
+    proxy.setGeoFilter(rect(2, -1, -1, 2), 12.0);
+    QCOMPARE(sorted(uidsOf(proxy)), (QStringList { "A", "B", "C" }));
+}
+
+void TestProxyModels::mapUidOutsideAreaAndType()
+{
+    Fixture f;
+    f.addAt("FAR", Fix, rect(-40, 100, -41, 101));
+    f.addAt("NEAR", Airport, rect(1, 0, 0, 1));
+    f.model.reset();
+    MapProxyModel proxy;
+    QAbstractItemModelTester tester(&proxy, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    proxy.setSourceModel(&f.model);
+    proxy.setTypeFilter(true, Airport);
+    proxy.setGeoFilter(rect(2, -1, -1, 2), 5.0);
+    QCOMPARE(uidsOf(proxy), QStringList { "NEAR" });
+    proxy.setUidFilter({ "FAR" });
+    QCOMPARE(sorted(uidsOf(proxy)), (QStringList { "FAR", "NEAR" }));
+    proxy.setUidFilter({});
+    QCOMPARE(uidsOf(proxy), QStringList { "NEAR" });
+}
+
+void TestProxyModels::mapUidListExactCase()
+{
+    Fixture f;
+    f.addAt("ED/ENRT/DF", Fix, rect(1, 0, 0, 1));
+    f.model.reset();
+    MapProxyModel proxy;
+    QAbstractItemModelTester tester(&proxy, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    proxy.setSourceModel(&f.model);
+    proxy.setUidFilter({ "ed/enrt/df", "ED/ENRT/D" });
+    QCOMPARE(proxy.rowCount(), 0);
+    proxy.setUidFilter({ "ED/ENRT/DF" });
+    QCOMPARE(proxy.rowCount(), 1);
+    QCOMPARE(proxy.uidFilter(), QStringList { "ED/ENRT/DF" });
+}
+
+void TestProxyModels::mapTypeBitTwice()
+{
+    MapProxyModel proxy;
+    proxy.setTypeFilter(true, 4);
+    proxy.setTypeFilter(true, 4);
+    QCOMPARE(proxy.typeMask(), 0x10);
+    proxy.setTypeFilter(false, 36); // the same bit
+    QCOMPARE(proxy.typeMask(), 0);
+    proxy.setTypeFilter(false, 36);
+    QCOMPARE(proxy.typeMask(), 0);
+}
+
+// The map proxy answers from its own copy of each row's box; whatever the boxes and the area,
+// that must be exactly the item's own test.
+void TestProxyModels::mapCacheAgreesWithItems()
+{
+    QRandomGenerator random(20261207);
+    const double edges[] = { -180, -179.5, -90, -45, -1, 0, 0.5, 1, 45, 89.999, 90, 179.5, 180 };
+    auto edge = [&](double low, double high) {
+        for (;;) {
+            const double value = edges[random.bounded(int(std::size(edges)))];
+            if (value >= low && value <= high)
+                return value;
+        }
+    };
+    auto randomRect = [&]() -> QGeoRectangle {
+        switch (random.bounded(8)) {
+        case 0:
+            return QGeoRectangle(); // invalid
+        case 1: { // on the grid of edges, touching poles and the antimeridian
+            const double a = edge(-90, 90), b = edge(-90, 90);
+            return rect(std::max(a, b), edge(-180, 180), std::min(a, b), edge(-180, 180));
+        }
+        case 2: // north below south
+            return rect(edge(-90, 0), edge(-180, 180), edge(0.5, 90), edge(-180, 180));
+        case 3: { // a point's box
+            QGeoRectangle box(QGeoCoordinate(random.bounded(180.0) - 90, random.bounded(360.0) - 180),
+                              0.001, 0.001);
+            return box;
+        }
+        default: {
+            const double north = random.bounded(180.0) - 90;
+            const double south = north - random.bounded(30.0);
+            const double west = random.bounded(360.0) - 180;
+            double east = west + random.bounded(60.0);
+            if (east > 180)
+                east -= 360; // across the antimeridian
+            return rect(north, west, std::max(south, -90.0), east);
+        }
+        }
+    };
+
+    Fixture f;
+    for (int i = 0; i < 3000; ++i) {
+        f.addAt(QString::number(i), random.bounded(3) - 1, randomRect(), random.bounded(3) * 4.0);
+    }
+    f.model.reset();
+
+    MapProxyModel proxy;
+    proxy.setSourceModel(&f.model);
+    proxy.setTypeFilter(true, 0);
+    proxy.setTypeFilter(true, 1);
+    proxy.setTypeFilter(true);
+
+    for (int round = 0; round < 300; ++round) {
+        const QGeoRectangle area = randomRect();
+        const double zoom = random.bounded(3) * 4.0 + (round % 2);
+        proxy.setGeoFilter(area, zoom);
+        QSet<int> accepted;
+        for (int row = 0; row < proxy.rowCount(); ++row)
+            accepted.insert(proxy.mapToSource(proxy.index(row, 0)).row());
+        for (int row = 0; row < f.spots.size(); ++row) {
+            const bool expected = f.spots[row]->isVisible(area, zoom, proxy.typeMask());
+            if (accepted.contains(row) != expected) {
+                QFAIL(qPrintable(QStringLiteral("row %1 box %2 area %3 zoom %4: expected %5")
+                                     .arg(row)
+                                     .arg(f.spots[row]->bounding().toString(), area.toString())
+                                     .arg(zoom)
+                                     .arg(expected)));
+            }
+        }
+    }
+}
+
+void TestProxyModels::mapFollowsReset()
+{
+    Fixture f;
+    Spot *moving = f.addAt("MOVE", Fix, rect(1, 0, 0, 1));
+    f.model.reset();
+    MapProxyModel proxy;
+    QAbstractItemModelTester tester(&proxy, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    proxy.setSourceModel(&f.model);
+    proxy.setTypeFilter(true, Fix);
+    proxy.setGeoFilter(rect(2, -1, -1, 2), 10);
+    QCOMPARE(proxy.rowCount(), 1);
+
+    // Changed and added inside a reset, as the database does.
+    f.model.beginReset();
+    moving->setBounding(rect(51, 10, 50, 11));
+    f.addAt("HERE", Fix, rect(0.5, 0.5, 0.2, 0.8));
+    f.model.endReset();
+    QCOMPARE(uidsOf(proxy), QStringList { "HERE" });
+
+    // Everything removed and deleted, new items in their place.
+    f.model.beginReset();
+    f.model.clear();
+    qDeleteAll(f.spots);
+    f.spots.clear();
+    f.addAt("NEW1", Fix, rect(1, 0, 0, 1));
+    f.addAt("NEW2", Fix, rect(60, 0, 59, 1));
+    f.model.endReset();
+    QCOMPARE(uidsOf(proxy), QStringList { "NEW1" });
+}
+
+void TestProxyModels::mapUnannouncedChange()
+{
+    Fixture f;
+    f.addAt("A", Fix, rect(1, 0, 0, 1));
+    f.addAt("B", Fix, rect(30, 0, 29, 1));
+    f.model.reset();
+    MapProxyModel proxy;
+    proxy.setSourceModel(&f.model);
+    proxy.setTypeFilter(true, Fix);
+    proxy.setGeoFilter(rect(2, -1, -1, 2), 10);
+    QCOMPARE(uidsOf(proxy), QStringList { "A" });
+
+    // Rows replaced before the source has announced it: each row is tested by the item that is
+    // there now, not by what was kept of the one that was there before.
+    f.model.removeAt(0);
+    f.addAt("C", Fix, rect(1.5, 0, 1.2, 1));
+    proxy.setGeoFilter(rect(2, -1, -1, 2), 10);
+    QCOMPARE(uidsOf(proxy), QStringList { "C" });
+    f.model.reset();
+    QCOMPARE(uidsOf(proxy), QStringList { "C" });
+}
+
+void TestProxyModels::mapSourceDestroyed()
+{
+    auto f = std::make_unique<Fixture>();
+    f->addAt("A", Fix, rect(1, 0, 0, 1));
+    f->model.reset();
+    MapProxyModel map;
+    ListProxyModel list;
+    map.setSourceModel(&f->model);
+    list.setSourceModel(&f->model);
+    map.setTypeFilter(true, Fix);
+    list.setTypeFilter(true, Fix);
+    map.setGeoFilter(rect(2, -1, -1, 2), 10);
+    QCOMPARE(map.rowCount(), 1);
+    QCOMPARE(list.rowCount(), 1);
+    f.reset();
+    map.setGeoFilter(rect(3, -1, -1, 2), 10);
+    list.setTextFilter("a");
+    QCOMPARE(map.rowCount(), 0);
+    QCOMPARE(list.rowCount(), 0);
+}
+
+QTEST_GUILESS_MAIN(TestProxyModels)
+#include "tst_proxymodels.moc"
