@@ -113,15 +113,32 @@ bool XmlStreamReader::readListEnd(const QString &name)
     return readEndElement(name);
 }
 
-bool XmlStreamReader::readTextElement(const QString &name, QString *text, bool *empty, bool *isText)
+bool XmlStreamReader::readTextElement(const QString &name, QString *text, bool *isText, bool *closed)
 {
     if (!readStartElement(name))
         return false;
+    // Character data may come in several pieces (CDATA sections, comments in between):
+    // reading only the first would silently drop the rest of the value.
+    text->clear();
+    *isText = false;
     m_reader.readNext();
-    *empty = m_reader.isEndElement() && m_reader.name() == name;
-    *isText = m_reader.isCharacters();
-    *text = *isText ? m_reader.text().toString() : QString();
+    while (m_reader.isCharacters() || m_reader.isComment()) {
+        if (m_reader.isCharacters()) {
+            *text += m_reader.text();
+            *isText = true;
+        }
+        m_reader.readNext();
+    }
+    *closed = m_reader.isEndElement() && m_reader.name() == name;
     return true;
+}
+
+bool XmlStreamReader::endTextElement(const QString &name, bool closed)
+{
+    if (closed)
+        return true;
+    *m_error = QObject::tr("Error expecting </%1> end element at line %2!").arg(name).arg(line());
+    return false;
 }
 
 bool XmlStreamReader::readString(const QString &name, QString *value)
@@ -129,21 +146,17 @@ bool XmlStreamReader::readString(const QString &name, QString *value)
     if (!value)
         return false;
     QString text;
-    bool empty = false;
     bool isText = false;
-    if (!readTextElement(name, &text, &empty, &isText))
+    bool closed = false;
+    if (!readTextElement(name, &text, &isText, &closed))
         return false;
-    if (empty) {
-        // An empty element is an empty string, not whatever the caller held before.
-        value->clear();
-        return true;
-    }
+    // An empty element is an empty string, not whatever the caller held before.
     *value = text;
-    if (!isText) {
+    if (!isText && !closed) {
         *m_error = QObject::tr("Error at line %2 expecting string got %1!").arg(text).arg(line());
         return false;
     }
-    return readEndElement(name);
+    return endTextElement(name, closed);
 }
 
 bool XmlStreamReader::readInt(const QString &name, int *value)
@@ -151,11 +164,11 @@ bool XmlStreamReader::readInt(const QString &name, int *value)
     if (!value)
         return false;
     QString text;
-    bool empty = false;
     bool isText = false;
-    if (!readTextElement(name, &text, &empty, &isText))
+    bool closed = false;
+    if (!readTextElement(name, &text, &isText, &closed))
         return false;
-    if (empty)
+    if (!isText && closed)
         return true;
     bool ok = false;
     *value = text.toInt(&ok, 10);
@@ -163,7 +176,7 @@ bool XmlStreamReader::readInt(const QString &name, int *value)
         *m_error = QObject::tr("Error at line %2 expecting integer got %1!").arg(text).arg(line());
         return false;
     }
-    return readEndElement(name);
+    return endTextElement(name, closed);
 }
 
 bool XmlStreamReader::readDouble(const QString &name, double *value)
@@ -171,11 +184,11 @@ bool XmlStreamReader::readDouble(const QString &name, double *value)
     if (!value)
         return false;
     QString text;
-    bool empty = false;
     bool isText = false;
-    if (!readTextElement(name, &text, &empty, &isText))
+    bool closed = false;
+    if (!readTextElement(name, &text, &isText, &closed))
         return false;
-    if (empty)
+    if (!isText && closed)
         return true;
     bool ok = false;
     *value = text.toDouble(&ok);
@@ -183,7 +196,7 @@ bool XmlStreamReader::readDouble(const QString &name, double *value)
         *m_error = QObject::tr("Error at line %2 expecting number got %1!").arg(text).arg(line());
         return false;
     }
-    return readEndElement(name);
+    return endTextElement(name, closed);
 }
 
 bool XmlStreamReader::readDateTime(const QString &name, QDateTime *value)
@@ -191,11 +204,11 @@ bool XmlStreamReader::readDateTime(const QString &name, QDateTime *value)
     if (!value)
         return false;
     QString text;
-    bool empty = false;
     bool isText = false;
-    if (!readTextElement(name, &text, &empty, &isText))
+    bool closed = false;
+    if (!readTextElement(name, &text, &isText, &closed))
         return false;
-    if (empty) {
+    if (!isText && closed) {
         // The writer writes an invalid date and time as an empty element.
         *value = QDateTime();
         return true;
@@ -205,5 +218,5 @@ bool XmlStreamReader::readDateTime(const QString &name, QDateTime *value)
         *m_error = QObject::tr("Error at line %2 expecting date and time got %1!").arg(text).arg(line());
         return false;
     }
-    return readEndElement(name);
+    return endTextElement(name, closed);
 }

@@ -33,9 +33,10 @@ public:
 
 private:
     bool nextBoundary();
-    // Reads the start tag and the token after it; true with *empty set when the element
-    // closed at once, true with *text set for character data.
-    bool readTextElement(const QString &name, QString *text, bool *empty, bool *isText);
+    // Reads the start tag and the character data up to the next tag. *isText tells whether
+    // there was any, *closed whether that tag is the element's own end tag.
+    bool readTextElement(const QString &name, QString *text, bool *isText, bool *closed);
+    bool endTextElement(const QString &name, bool closed);
     qint64 line() const;
 
     QXmlStreamReader m_reader;

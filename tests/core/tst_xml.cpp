@@ -32,6 +32,8 @@ private slots:
     void notADocument_data();
     void notADocument();
     void skipsCommentsAndStrayText();
+    void textInPieces_data();
+    void textInPieces();
     void truncatedDocumentFails();
     void trailingContentFails();
     void nullValuePointer();
@@ -365,6 +367,33 @@ void TestXml::skipsCommentsAndStrayText()
     QVERIFY2(reader.readFooter(), qPrintable(error));
     QCOMPARE(a, 1);
     QCOMPARE(b, QStringLiteral("two"));
+}
+
+void TestXml::textInPieces_data()
+{
+    QTest::addColumn<QString>("element");
+    QTest::addColumn<QString>("value");
+    QTest::newRow("cdata after text") << "<s>ab<![CDATA[<c>]]>d</s>" << "ab<c>d";
+    QTest::newRow("comment inside") << "<s>ab<!-- note -->cd</s>" << "abcd";
+    QTest::newRow("only a comment") << "<s><!-- note --></s>" << "";
+    QTest::newRow("entities") << "<s>R&amp;D &lt;x&gt;</s>" << "R&D <x>";
+}
+
+// A hand-edited file may split a value: every piece of it is the value, none is dropped.
+void TestXml::textInPieces()
+{
+    QFETCH(QString, element);
+    QFETCH(QString, value);
+    QString error;
+    XmlStreamReader reader(document(element + QStringLiteral("<n>7</n>")), &error);
+    QString read = QStringLiteral("old");
+    int n = 0;
+    QVERIFY(reader.readHeader());
+    QVERIFY2(reader.readString(QStringLiteral("s"), &read), qPrintable(error));
+    QCOMPARE(read, value);
+    QVERIFY2(reader.readInt(QStringLiteral("n"), &n), qPrintable(error));
+    QCOMPARE(n, 7);
+    QVERIFY2(reader.readFooter(), qPrintable(error));
 }
 
 void TestXml::truncatedDocumentFails()
