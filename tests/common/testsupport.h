@@ -6,7 +6,8 @@
 namespace TestSupport {
 
 // Names the application as the program does and sends settings and data folders to
-// test locations, so that no suite touches a user's own preferences.
+// test locations of this process, so that no suite touches a user's own preferences or
+// another suite's.
 void initApplication();
 
 // Path of a file below tests/data.
