@@ -1,0 +1,201 @@
+#pragma once
+
+#include <QDataStream>
+#include <QGeoCoordinate>
+#include <QObject>
+#include <QString>
+
+class Point;
+
+// One leg of a SID, STAR or approach, as read from a line of the simulator's CIFP procedure
+// files, reduced to the values the program uses. A Procedure holds its legs by value, so this
+// QObject (it exists for its translation context "Record") copies like a value: a copy takes
+// the fields and nothing of the object's identity.
+//
+// The fix and the navaid are named by identifiers only; the points are looked up in the
+// navigation database on every request and never cached, since the legs outlive a reload.
+//
+// The three altitude fields are 32-bit: CIFP files write high constraints as flight levels
+// (FL330 is 33000 ft), which a 16-bit field would clamp. On the database file they keep their
+// 2-byte slot, read as unsigned with 0xFFFF for "none", so files written before stay readable.
+class Record : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum RouteType {
+        ENGINE_OUT_SID = 0,
+        SID_RUNWAY_TRANSITION = 1,
+        SID_COMMON_ROUTE = 2,
+        SID_ENROUTE_TRANSITION = 3,
+        STAR_ENROUTE_TRANSITION = 4,
+        STAR_COMMON_ROUTE = 5,
+        STAR_RUNWAY_TRANSITION = 6,
+        APPROACH_TRANSITION = 7,
+        LOCALIZER_BACKCOURSE_APPROACH = 8,
+        VORDME_APPROACH = 9,
+        FMS_APPROACH = 10,
+        IGS_APPROACH = 11,
+        ILS_APPROACH = 12,
+        GLS_APPROACH = 13,
+        LOC_APPROACH = 14,
+        MLS_APPROACH = 15,
+        NDB_APPROACH = 16,
+        GPS_APPROACH = 17,
+        NDBDME_APPROACH = 18,
+        RNAV_APPROACH = 19,
+        VOR_VORDME_APPROACH = 20,
+        TACAN_APPROACH = 21,
+        SDF_APPROACH = 22,
+        VOR_APPROACH = 23,
+        LDA_APPROACH = 24,
+        MISSED_APPROACH = 25
+    };
+
+    // ARINC 424 path terminators; the two-letter code is the name.
+    enum PathTerminator {
+        IF = 0, TF, CF, DF, FA, FC, FD, FM, CA, CD, CI, CR, RF, AF, VA, VD, VI, VM, VR, PI, HA, HF, HM
+    };
+
+    // Altitude description codes "+", "-", " ", "B", "C", "G", "H", "I", "J", "V".
+    enum AltitudeDescription {
+        AT_OR_ABOVE = 0,
+        AT_OR_BELOW = 1,
+        AT = 2,
+        BETWEEN = 3,
+        AT_OR_ABOVE_SECOND = 4,
+        GLIDESLOPE_AT = 5,
+        GLIDESLOPE_AT_OR_ABOVE = 6,
+        GLIDESLOPE_INTERCEPT_AT = 7,
+        GLIDESLOPE_INTERCEPT_AT_OR_ABOVE = 8,
+        STEPDOWN_AT_OR_ABOVE = 9
+    };
+
+    // Lowest and highest altitude (feet) an altitude field holds; -1 means none.
+    static constexpr int kAltitudeNone = -1;
+    static constexpr int kAltitudeMax = 65534;
+
+    // Only for the database-file reader, which fills every field right after.
+    Record();
+    // Used by the CIFP reader. Integers are narrowed to their fields with a warning and
+    // clamped; the doubles are stored as floats.
+    Record(int sequence, int routeType, const QString &transition, const QString &fixIdentifier,
+           const QString &navaidIdentifier, const QString &terminal, const QString &region, quint32 description,
+           int turnDirection, int pathTerminator, int course, double distance, int isTime, int altitudeDescription,
+           int altitude1, int altitude2, int transitionAltitude, int speed, double arcRadius, int theta);
+    Record(const Record &other);
+    Record &operator=(const Record &other);
+    ~Record() override;
+
+    bool operator==(const Record &other) const;
+    bool operator!=(const Record &other) const { return !(*this == other); }
+
+    int sequence() const { return m_sequence; }
+    QString sequenceText() const;
+    int routeType() const { return m_routeType; }
+    QString transition() const { return m_transition; }
+    QString fixIdentifier() const { return m_fixIdentifier; }
+    QString navaidIdentifier() const { return m_navaidIdentifier; }
+    QString terminal() const { return m_terminal; }
+    QString region() const { return m_region; }
+    quint32 description() const { return m_description; }
+    int turnDirection() const { return m_turnDirection; }
+    int pathTerminator() const { return m_pathTerminator; }
+    int course() const { return m_course; }
+    float distance() const { return m_distance; }
+    bool isTime() const { return m_isTime == 1; }
+    int altitudeDescription() const { return m_altitudeDescription; }
+    int altitude1() const { return m_altitude1; }
+    int altitude2() const { return m_altitude2; }
+    int transitionAltitude() const { return m_transitionAltitude; }
+    int speed() const { return m_speed; }
+    float arcRadius() const { return m_arcRadius; }
+    int theta() const { return m_theta; }
+
+    // ---- points of the leg, looked up in the navigation database on every call
+    Point *fixPoint() const;
+    Point *navaidPoint() const;
+    QString fixUid() const;
+    QString navaidUid() const;
+    QGeoCoordinate fixPosition() const;
+    QGeoCoordinate navaidPosition() const;
+    // With link set the result is HTML: the point's link, or the escaped identifier.
+    QString fixText(bool link) const;
+    QString navaidText(bool link) const;
+
+    // ---- code parsers for the CIFP reader
+    static int routeTypeFromString(int procedureType, const QString &code);
+    static int pathTerminatorFromString(const QString &code);
+    static int altitudeDescriptionFromString(const QString &code);
+    static int turnDirectionFromString(const QString &code);
+    static quint32 descriptionFromString(const QString &code);
+    // Clamps to the range an altitude field holds, with a warning, as checkInt16 does.
+    static int checkAltitude(int value);
+
+    // ---- waypoint description tests
+    bool isFlyOver() const;
+    bool isEndOfRoute() const;
+    bool isStepdown() const;
+    bool isMissedApproach() const;
+    bool isIAF() const;
+    bool isFACF() const;
+    bool isFAF() const;
+    bool isHolding() const;
+
+    // ---- limits for the flight plan's procedure waypoints
+    int minAltitude() const;
+    int maxAltitude() const;
+    int speedLimit() const;
+
+    // ---- texts
+    QString courseText() const;
+    QString thetaText() const;
+    QString altitude1Text() const;
+    QString altitude2Text() const;
+    QString distanceText() const;
+    QString radiusText() const;
+    QString speedText() const;
+    QString turnDirectionText() const;
+    static QString routeTypeText(int routeType);
+    QString routeTypeText() const;
+    QString descriptionText() const;
+    QString altitudeText() const;
+    // With link set the result is HTML.
+    QString legText(bool link) const;
+    QString fixRolesText(bool link) const;
+    QString toDebugString() const;
+
+private:
+    Point *lookup(const QString &identifier) const;
+    // Character 1 to 4 of the description code, as its Latin-1 value.
+    uchar descriptionChar(int position) const;
+
+    qint16 m_sequence = 0;
+    qint8 m_routeType = -1;
+    QString m_transition;
+    QString m_fixIdentifier;
+    QString m_navaidIdentifier;
+    QString m_terminal;
+    QString m_region;
+    quint32 m_description = 0;
+    qint8 m_turnDirection = -1;
+    qint8 m_pathTerminator = -1;
+    qint16 m_course = -1;
+    float m_distance = 0.0f;
+    qint8 m_isTime = 0;
+    qint8 m_altitudeDescription = -1;
+    qint32 m_altitude1 = kAltitudeNone;
+    qint32 m_altitude2 = kAltitudeNone;
+    qint32 m_transitionAltitude = kAltitudeNone;
+    qint16 m_speed = 0;
+    float m_arcRadius = 0.0f;
+    qint16 m_theta = -1;
+
+    friend QDataStream &operator<<(QDataStream &stream, const Record &record);
+    friend QDataStream &operator>>(QDataStream &stream, Record &record);
+};
+
+// The leg's record in the navigation database file; no tag, count or version of its own.
+QDataStream &operator<<(QDataStream &stream, const Record &record);
+// Does not test the stream status: the procedure reader does after each leg.
+QDataStream &operator>>(QDataStream &stream, Record &record);
