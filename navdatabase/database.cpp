@@ -258,6 +258,7 @@ void Database::clear()
     emptyModel(m_boundaryModel);
     emptyModel(m_pointModel);
     emptyModel(m_procedureModel);
+    m_procedures.clear();
     m_runwayIndex.clear();
     emptyModel(m_runwayModel);
     emptyModel(m_segmentModel);
@@ -384,6 +385,12 @@ void Database::addRunway(Runway *runway)
         return;
     m_runwayModel->add(runway);
     indexRunway(runway);
+}
+
+void Database::addProcedure(Procedure *procedure)
+{
+    if (procedure)
+        m_procedures.append(procedure);
 }
 
 void Database::addBoundary(Boundary *boundary)

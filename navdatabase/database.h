@@ -152,6 +152,8 @@ public:
     void removeSegmentsOfType(int type);
     void replaceSegments(int type, const QList<Segment *> &segments);
     void addRunway(Runway *runway);
+    // Adopted and kept; the procedure model and its queries build on these.
+    void addProcedure(Procedure *procedure);
     void addBoundary(Boundary *boundary);
     void addTaxiway(Taxiway *taxiway);
     void addPaintlight(Paintlight *paintlight);
@@ -218,4 +220,5 @@ private:
     // Segments removed by type stay allocated here: waypoints and the route search may still
     // hold them, and the database keeps every other item alive for the process's lifetime too.
     QList<Segment *> m_retiredSegments;
+    QList<Procedure *> m_procedures;
 };
