@@ -1,0 +1,67 @@
+#include "fixreader.h"
+
+#include "database.h"
+#include "point.h"
+
+#include <QByteArray>
+#include <QCoreApplication>
+#include <QGeoCoordinate>
+
+FixReader::FixReader(Database *database, ProgressFn progress, CancelFn cancelled, Source source)
+    : LineFileReader(database, std::move(progress), std::move(cancelled))
+    , m_source(source)
+{
+}
+
+int FixReader::read(const QString &path)
+{
+    const int result = LineFileReader::read(path);
+    return m_source == UserFix ? 0 : result;
+}
+
+LineFileReader::Format FixReader::format() const
+{
+    if (m_source == UserFix)
+        return {"User FIX",
+                {QStringLiteral("1101"), QStringLiteral("1200")},
+                5,
+                0,
+                false,
+                false,
+                QT_TRANSLATE_NOOP("XpLoader", "Loading user fix points:"),
+                "User FIX points, cycle"};
+    return {"FIX",
+            {QStringLiteral("1100"), QStringLiteral("1101"), QStringLiteral("1200")},
+            6,
+            2,
+            true,
+            true,
+            QT_TRANSLATE_NOOP("XpLoader", "Loading fix points:"),
+            "FIX points, cycle"};
+}
+
+QString FixReader::waypointType(int packed)
+{
+    const quint32 value = quint32(packed);
+    QByteArray bytes(4, '\0');
+    for (int i = 0; i < 4; ++i)
+        bytes[i] = char((value >> (8 * i)) & 0xFF);
+    return QString::fromUtf8(bytes);
+}
+
+void FixReader::readRow(const QStringList &fields)
+{
+    const QGeoCoordinate position(toDouble(fields.at(0)), toDouble(fields.at(1)));
+    const QString &code = fields.at(2);
+    Point *point = nullptr;
+    if (m_source == UserFix) {
+        point = new Point(Point::FIX, position, code, fields.at(3), fields.at(4), QStringLiteral("User FIX ") + code, 0,
+                          0.0f, QStringLiteral("   "));
+    } else {
+        const QString name = fields.size() > 6 ? fields.mid(6).join(QLatin1Char(' ')) : code;
+        point = new Point(Point::FIX, position, code, fields.at(3), fields.at(4), name, 0, 0.0f,
+                          waypointType(toInt(fields.at(5))));
+    }
+    database()->addPoint(point);
+    added();
+}

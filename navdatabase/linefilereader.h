@@ -1,0 +1,49 @@
+#pragma once
+
+#include "navdatareader.h"
+
+// The reading procedure shared by earth_fix.dat, user_fix.dat, earth_nav.dat and
+// earth_awy.dat: line 1 "I", a version line whose sixth field is the AIRAC cycle, then rows of
+// space-separated fields; "99" rows and blank lines are skipped up to the physical end.
+// A subclass gives its file's format and builds the objects of one row.
+class LineFileReader : public NavDataReader
+{
+public:
+    struct Format
+    {
+        const char *tag;               // message prefix: "FIX", "User FIX", "NAV", "AWY"
+        QStringList versions;          // accepted starts of the version line
+        int minTokens;                 // shorter rows are ignored with a warning
+        int failure;                   // result when the file cannot be opened
+        bool readsCycle;               // whether the version line's cycle is taken
+        bool logBeforeOpen;            // "Loading <path> ..." before the attempt, else after it
+        const char *progressLabel;     // translated in the "XpLoader" context
+        const char *closingText;       // "Loaded <count> <closingText> [<cycle>]"
+    };
+
+    LineFileReader(Database *database, ProgressFn progress, CancelFn cancelled = {});
+
+    int read(const QString &path) override;
+
+    // The cycle of the last version line that had one; a version line without one leaves the
+    // value given here (the previous import's) in place.
+    QString cycle() const { return m_cycle; }
+    void setCycle(const QString &cycle) { m_cycle = cycle; }
+
+protected:
+    virtual Format format() const = 0;
+    // Handles a row of at least the format's minimum number of fields.
+    virtual void readRow(const QStringList &fields) = 0;
+    // Called with the version line's cycle before any row is read.
+    virtual void storeCycle(const QString &cycle);
+    // The cycle the closing log line reports.
+    virtual QString reportedCycle() const { return m_cycle; }
+
+    QString tag() const { return QString::fromLatin1(m_format.tag); }
+    // Counts one object handed to the database, with the format's progress label.
+    void added() { countItem(m_format.progressLabel); }
+
+private:
+    Format m_format;
+    QString m_cycle;
+};

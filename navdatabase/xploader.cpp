@@ -1,0 +1,318 @@
+#include "xploader.h"
+
+#include "awyreader.h"
+#include "database.h"
+#include "fixreader.h"
+#include "navreader.h"
+#include "settings.h"
+
+#if __has_include("aptreader.h") && defined(WAYLORE_HAS_CIFPLOADER)
+#include "aptreader.h"
+#define WAYLORE_HAS_APTREADER 1
+#endif
+#if __has_include("tracks.h")
+#include "tracks.h"
+#define WAYLORE_HAS_TRACKS 1
+#endif
+
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QStandardPaths>
+
+namespace {
+
+// Bits of the files the import needs; earth_nav.dat counts as much as the others.
+constexpr int kAptMissing = 1;
+constexpr int kImportFailure = 1 | 2 | 4 | 8;
+
+Database *checked(Database *database)
+{
+    if (!database)
+        qFatal("Cannot create XpLoader object with NULL pointers!");
+    return database;
+}
+
+// Writes the stored database file through Database::save, which arrives with the stored-file
+// support of the database; without it the import reports that nothing could be written.
+template<typename Db>
+bool saveStoredFile(Db *database)
+{
+    if constexpr (requires { database->save(); }) {
+        return database->save();
+    } else {
+        qWarning() << "Database file writer not available";
+        return false;
+    }
+}
+
+} // namespace
+
+XpLoader::XpLoader(Database *database)
+    : QThread(nullptr)
+    , m_database(checked(database))
+#ifdef WAYLORE_HAS_CIFPLOADER
+    , m_cifpLoader(database)
+#endif
+{
+}
+
+// Quitting while an import runs: the readers stop at their next checkpoint, nothing is saved,
+// and the thread is waited for so that it never outlives the database it writes to.
+XpLoader::~XpLoader()
+{
+    requestInterruption();
+    wait();
+}
+
+QString XpLoader::autodetectXPPath()
+{
+    const QString home = QStandardPaths::writableLocation(QStandardPaths::HomeLocation);
+    for (const int version : {12, 11}) {
+        const QString name = QStringLiteral("X-Plane ") + QString::number(version);
+        const QStringList candidates = {
+            QStandardPaths::writableLocation(QStandardPaths::ApplicationsLocation) + QLatin1Char('/') + name,
+            QStandardPaths::writableLocation(QStandardPaths::DesktopLocation) + QLatin1Char('/') + name,
+            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + QLatin1Char('/') + name,
+            home + QLatin1Char('/') + name,
+            QStringLiteral("C:/Program Files/") + name,
+            QStringLiteral("C:/Program Files (x86)/") + name,
+            QStringLiteral("C:/Program Files/Steam/steamapps/common/") + name,
+            QStringLiteral("C:/Program Files (x86)/Steam/steamapps/common/") + name,
+            home + QStringLiteral("/Library/Application Support/Steam/steamapps/common/") + name,
+            QStringLiteral("/opt/x-plane/") + name,
+            QStringLiteral("/Users/Shared/") + name,
+        };
+        for (const QString &candidate : candidates) {
+            if (QFile::exists(candidate))
+                return candidate;
+        }
+    }
+    return QString();
+}
+
+QString XpLoader::activeCycle()
+{
+    static const QRegularExpression cyclePattern(QStringLiteral("\\bdata\\s+cycle\\s+([0-9]{4})\\b"),
+                                                 QRegularExpression::CaseInsensitiveOption);
+
+    const QString xpPath = Settings::getString(QStringLiteral("database/xpPath"), QString());
+    if (xpPath.isEmpty() || !QDir(xpPath).exists())
+        return QString();
+    const QDir folder(xpPath);
+    if (!QFile::exists(folder.filePath(QStringLiteral("Resources/default scenery/default apt dat/Earth nav data/apt.dat")))
+        && !QFile::exists(folder.filePath(QStringLiteral("Global Scenery/Global Airports/Earth nav data/apt.dat"))))
+        return QString();
+
+    QString navFile = folder.filePath(QStringLiteral("Custom Data/earth_nav.dat"));
+    if (!QFile::exists(navFile))
+        navFile = folder.filePath(QStringLiteral("Resources/default data/earth_nav.dat"));
+    QFile file(navFile);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return QString();
+
+    QString line;
+    NavDataReader::readLine(file, line);
+    line = line.trimmed();
+    if (line != QLatin1String("I") && line != QLatin1String("A"))
+        return QString();
+    NavDataReader::readLine(file, line);
+    return cyclePattern.match(line).captured(1);
+}
+
+void XpLoader::loadAsync()
+{
+    if (isRunning())
+        return;
+    setPaths(Settings::getString(QStringLiteral("database/xpPath"), QString()),
+             Settings::getBool(QStringLiteral("database/customData"), false));
+    // Emptied here, on the main thread, so that the views see the reset; the import thread
+    // then fills the lists without a model signal until loaded() resets the views again.
+    m_database->beginModifying();
+    m_database->clear();
+    m_prepared = true;
+    start(QThread::InheritPriority);
+}
+
+void XpLoader::setPaths(const QString &xpPath, bool customData)
+{
+    const QString dataFolder = xpPath + (customData ? QStringLiteral("/Custom Data") : QStringLiteral("/Resources/default data"));
+    m_aptDefaultPath = xpPath + QStringLiteral("/Resources/default scenery/default apt dat/Earth nav data") + QStringLiteral("/apt.dat");
+    m_aptGlobalPath = xpPath + QStringLiteral("/Global Scenery/Global Airports/Earth nav data") + QStringLiteral("/apt.dat");
+    m_fixPath = dataFolder + QStringLiteral("/earth_fix.dat");
+    m_navPath = dataFolder + QStringLiteral("/earth_nav.dat");
+    m_awyPath = dataFolder + QStringLiteral("/earth_awy.dat");
+    m_cifpPath = dataFolder + QStringLiteral("/CIFP");
+#ifdef WAYLORE_HAS_CIFPLOADER
+    m_cifpLoader.setPath(m_cifpPath);
+#endif
+}
+
+int XpLoader::missingFiles()
+{
+    m_aptPath.clear();
+    if (QFile::exists(m_aptDefaultPath))
+        m_aptPath = m_aptDefaultPath;
+    if (QFile::exists(m_aptGlobalPath))
+        m_aptPath = m_aptGlobalPath;
+
+    if (m_aptPath.isEmpty() || !QFile::exists(m_aptPath))
+        return 1;
+    if (!QFile::exists(m_fixPath))
+        return 2;
+    if (!QFile::exists(m_navPath))
+        return 4;
+    if (!QFile::exists(m_awyPath))
+        return 8;
+    return 0;
+}
+
+void XpLoader::run()
+{
+    if (!m_prepared) {
+        // Started without loadAsync: the lists are emptied here, and the views only learn of
+        // it when the import ends.
+        m_database->beginModifying();
+        m_database->clear();
+    }
+    m_prepared = false;
+
+    int result = missingFiles();
+    if (result == 0) {
+        // Every reader runs whatever the others return; the order matters: localizers need
+        // the runways of apt.dat, airways the points of the fix and navaid files.
+        result |= loadAirports();
+        result |= loadFix();
+        result |= loadNav();
+        result |= loadAwy();
+    }
+
+    const bool userFix = Settings::getBool(QStringLiteral("database/userFix"), false);
+    if (result == 0 && !stopping()) {
+        if (userFix)
+            loadUserFix();
+        reportProgress(tr("Loading tracks..."));
+        addPredefinedTracks();
+    }
+
+    if (stopping()) {
+        // The application is quitting: nothing of a partial import is announced or saved.
+        m_database->endModifying();
+        emit done();
+        return;
+    }
+
+    const QString navCycle = Database::cycle();
+    if (navCycle != m_fixCycle || navCycle != m_awyCycle)
+        reportProgress(tr("WARNING: incoherent data cycles among FIX/NAV/AWY files!"));
+
+    if (result & kImportFailure) {
+        m_navPath.replace(QStringLiteral("earth_nav.dat"), QStringLiteral("FAACIFP18"));
+        if (QFile::exists(m_navPath))
+            reportProgress(tr("ERROR: FAACIFP cannot be loaded as of now!\nPlease uncheck custom data."));
+        else
+            reportProgress(tr("ERROR: no valid X-Plane installation \nat given path!"));
+        // A failed import leaves an empty database, not what the readers got through; the
+        // views are reset on the main thread, and the modification stays open until then.
+        Database *database = m_database;
+        QMetaObject::invokeMethod(
+            database,
+            [database]() {
+                database->clear();
+                database->endModifying();
+            },
+            Qt::QueuedConnection);
+        emit done();
+        return;
+    }
+
+    m_database->endModifying();
+    // Queued to the database's own thread, where it resets the models.
+    emit m_database->loaded(true);
+    reportProgress(tr("Compressing database..."));
+    if (saveDatabase())
+        reportProgress(tr("Done"));
+    else
+        reportProgress(tr("ERROR: cannot write databasefile"));
+    emit done();
+}
+
+int XpLoader::loadAirports()
+{
+#ifdef WAYLORE_HAS_APTREADER
+    AptReader reader(
+        m_database, [this](const QString &text) { reportProgress(text); }, [this]() { return stopping(); },
+        &m_cifpLoader);
+    return reader.read(m_aptPath);
+#else
+    // Built without the airport reader: no airport can be imported, so the import fails as
+    // for an unreadable apt.dat.
+    qWarning() << "APT: no reader for" << m_aptPath;
+    return kAptMissing;
+#endif
+}
+
+int XpLoader::loadFix()
+{
+    FixReader reader(
+        m_database, [this](const QString &text) { reportProgress(text); }, [this]() { return stopping(); },
+        FixReader::EarthFix);
+    reader.setCycle(m_fixCycle);
+    const int result = reader.read(m_fixPath);
+    m_fixCycle = reader.cycle();
+    return result;
+}
+
+int XpLoader::loadNav()
+{
+    NavReader reader(
+        m_database, [this](const QString &text) { reportProgress(text); }, [this]() { return stopping(); });
+    return reader.read(m_navPath);
+}
+
+int XpLoader::loadAwy()
+{
+    AwyReader reader(
+        m_database, [this](const QString &text) { reportProgress(text); }, [this]() { return stopping(); });
+    reader.setCycle(m_awyCycle);
+    const int result = reader.read(m_awyPath);
+    m_awyCycle = reader.cycle();
+    return result;
+}
+
+int XpLoader::loadUserFix()
+{
+    FixReader reader(
+        m_database, [this](const QString &text) { reportProgress(text); }, [this]() { return stopping(); },
+        FixReader::UserFix);
+    const QString path =
+        Settings::getString(QStringLiteral("database/xpPath"), QString()) + QStringLiteral("/Custom Data/user_fix.dat");
+    return reader.read(path);
+}
+
+void XpLoader::reportProgress(const QString &text)
+{
+    emit progress(text);
+}
+
+bool XpLoader::stopping() const
+{
+    return isInterruptionRequested();
+}
+
+bool XpLoader::saveDatabase()
+{
+    return saveStoredFile(m_database);
+}
+
+// The predefined oceanic tracks, on a short-lived track object of the import thread.
+void XpLoader::addPredefinedTracks()
+{
+#ifdef WAYLORE_HAS_TRACKS
+    Tracks tracks(m_database);
+    tracks.defaults();
+#else
+    qInfo() << "Predefined tracks not available";
+#endif
+}

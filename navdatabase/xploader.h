@@ -1,0 +1,87 @@
+#pragma once
+
+#include <QString>
+#include <QThread>
+
+#if __has_include("cifploader.h")
+#include "cifploader.h"
+#define WAYLORE_HAS_CIFPLOADER 1
+#endif
+
+class Database;
+
+// Builds the whole navigation database from the navigation data of a simulator folder on a
+// thread of its own, then writes the database file.
+//
+// Each data file has a reader class of its own (NavDataReader): AptReader (apt.dat),
+// FixReader (earth_fix.dat and user_fix.dat), NavReader (earth_nav.dat) and AwyReader
+// (earth_awy.dat). A reader is built for one file on the import thread as
+//     Reader reader(database, progress, cancelled [, collaborators of its own]);
+//     int result = reader.read(path);
+// where progress is a callback taking the progress text (the loader passes its own
+// progress signal) and cancelled a callback that is true once the loader is being
+// destroyed. read() returns 0 after reading and the reader's failure bit (1 apt.dat,
+// 2 earth_fix.dat, 4 earth_nav.dat, 8 earth_awy.dat) when the file cannot be opened; the
+// import ORs them. AptReader takes the loader's CifpLoader as its extra collaborator, to read
+// each airport's procedure file right after adding the airport:
+//     AptReader(Database *, ProgressFn, CancelFn, CifpLoader *)
+//
+// Threads: the readers fill the database's lists on the import thread inside one open
+// modification and emit no model signal; the models are emptied before the thread starts and
+// reset afterwards on the main thread (the database's loaded and updated signals reach it
+// queued). Destroying the loader while an import runs stops the readers at the next
+// checkpoint and waits for the thread: nothing is saved then.
+class XpLoader : public QThread
+{
+    Q_OBJECT
+
+public:
+    explicit XpLoader(Database *database);
+    ~XpLoader() override;
+
+    Q_INVOKABLE QString autodetectXPPath();
+    Q_INVOKABLE QString activeCycle();
+    Q_INVOKABLE void loadAsync();
+
+signals:
+    void progress(const QString &message);
+    void done();
+
+protected:
+    void run() override;
+
+private:
+    void setPaths(const QString &xpPath, bool customData);
+    int missingFiles();
+
+    int loadAirports();
+    int loadFix();
+    int loadNav();
+    int loadAwy();
+    int loadUserFix();
+
+    void reportProgress(const QString &text);
+    bool stopping() const;
+
+    // Collaborators that live in their own files: the stored database file and the
+    // predefined oceanic tracks.
+    bool saveDatabase();
+    void addPredefinedTracks();
+
+    Database *m_database;
+#ifdef WAYLORE_HAS_CIFPLOADER
+    CifpLoader m_cifpLoader;
+#endif
+    QString m_aptPath;
+    QString m_aptDefaultPath;
+    QString m_aptGlobalPath;
+    QString m_fixPath;
+    QString m_navPath;
+    QString m_awyPath;
+    QString m_fixCycle;
+    QString m_awyCycle;
+    QString m_cifpPath;
+    // Set by loadAsync once it has opened the modification and emptied the models on the
+    // main thread; run() falls back to doing it itself.
+    bool m_prepared = false;
+};
