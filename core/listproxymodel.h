@@ -32,7 +32,10 @@ protected:
     bool lessThan(const QModelIndex &sourceLeft, const QModelIndex &sourceRight) const override;
 
 private:
+    void refilter();
+
     qint32 m_typeMask = 0;
+    bool m_holdRows = false;
     // The lower-cased fixed-string filter, kept as typed: the proxy's own pattern is the escaped
     // regular expression.
     QString m_text;

@@ -39,6 +39,8 @@ private slots:
     void isVisible();
     void matches_data();
     void matches();
+    void matchesFoldsCase_data();
+    void matchesFoldsCase();
     void typeInMask_data();
     void typeInMask();
     void narrowing_data();
@@ -205,6 +207,35 @@ void TestBaseItem::matches()
     QFETCH(bool, match);
     Item item("X", search, 0, 0, type);
     QCOMPARE(item.matches(text, mask), match);
+}
+
+// Whatever the script, the answer is that of a case-insensitive search in the stored text.
+void TestBaseItem::matchesFoldsCase_data()
+{
+    QTest::addColumn<QString>("search");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("match");
+
+    QTest::newRow("ascii") << "Paris Orly" << "orly" << true;
+    QTest::newRow("ascii upper text") << "Paris Orly" << "ORLY" << true;
+    QTest::newRow("ascii mixed text") << "Paris Orly" << "oRlY" << true;
+    QTest::newRow("umlaut upper text") << QString::fromUtf8("\u00c4tna") << QString::fromUtf8("\u00c4T") << true;
+    QTest::newRow("umlaut lower text") << QString::fromUtf8("\u00c4tna") << QString::fromUtf8("\u00e4tn") << true;
+    QTest::newRow("ascii text, accented search") << QString::fromUtf8("Z\u00fcrich") << "rich" << true;
+    QTest::newRow("accent is not the letter") << QString::fromUtf8("Z\u00fcrich") << "zur" << false;
+    QTest::newRow("long s") << QString::fromUtf8("Flu\u017ftrasse") << "ustr" << QString::fromUtf8("flu\u017ftrasse").contains("ustr", Qt::CaseInsensitive);
+    QTest::newRow("kelvin sign") << QString::fromUtf8("\u212aastrup") << "kas" << true;
+    QTest::newRow("cyrillic") << QString::fromUtf8("\u041c\u043e\u0441\u043a\u0432\u0430") << QString::fromUtf8("\u041c\u041e\u0421") << true;
+}
+
+void TestBaseItem::matchesFoldsCase()
+{
+    QFETCH(QString, search);
+    QFETCH(QString, text);
+    QFETCH(bool, match);
+    Item item("X", search, 0, 0, 0);
+    QCOMPARE(item.matches(text, -1), match);
+    QCOMPARE(item.matches(text, -1), search.toLower().contains(text, Qt::CaseInsensitive));
 }
 
 void TestBaseItem::typeInMask_data()

@@ -90,6 +90,7 @@ private slots:
     void listTextAsTyped();
     void listOrderByUid();
     void listTypeBitTwice();
+    void listKeepsPersistentRows();
     void listLogs();
     void listFollowsReset();
     void listForeignSource();
@@ -217,6 +218,35 @@ void TestProxyModels::listTypeBitTwice()
     proxy.setTypeFilter(false, 3);
     proxy.setTypeFilter(false, 3);
     QCOMPARE(proxy.typeMask(), int(0x80000000));
+}
+
+void TestProxyModels::listKeepsPersistentRows()
+{
+    Fixture f;
+    for (int i = 0; i < 200; ++i)
+        f.add(QStringLiteral("P%1").arg(i, 3, 10, QLatin1Char('0')), QStringLiteral("name %1").arg(i), Airport);
+    f.model.reset();
+    ListProxyModel proxy;
+    QAbstractItemModelTester tester(&proxy, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    proxy.setSourceModel(&f.model);
+    proxy.setTypeFilter(true, Airport);
+    QCOMPARE(proxy.rowCount(), 200);
+
+    // A selected row stays on its item while the list narrows and widens around it.
+    const QPersistentModelIndex selected = proxy.index(150, 0);
+    QCOMPARE(selected.data(BaseItem::UID).toString(), QString("P150"));
+    proxy.setTextFilter("15");
+    QCOMPARE(proxy.rowCount(), 12); // 15, 115 and 150 to 159
+    QVERIFY(selected.isValid());
+    QCOMPARE(selected.data(BaseItem::UID).toString(), QString("P150"));
+    proxy.setTextFilter("1");
+    QVERIFY(selected.isValid());
+    QCOMPARE(selected.data(BaseItem::UID).toString(), QString("P150"));
+    proxy.setTextFilter("name 2");
+    QVERIFY(!selected.isValid());
+    QCOMPARE(proxy.filterRegularExpression().pattern(), QRegularExpression::escape("name 2"));
+    proxy.setTypeFilter(false, Airport);
+    QCOMPARE(proxy.rowCount(), 0);
 }
 
 void TestProxyModels::listLogs()
