@@ -3,6 +3,9 @@
 #include <QMetaType>
 #include <QString>
 
+class XmlStreamReader;
+class XmlStreamWriter;
+
 // One airplane performance profile. Masses are kilograms, fuel quantities and flows are in
 // the stored unit of the airplane's fuel figures (kilograms for unit type 0 "Mass", litres for
 // 1 "Volume"), speeds knots, vertical speeds feet per minute (descent and approach rates are
@@ -57,6 +60,13 @@ class Airplane
 public:
     // Manufacturer and name joined by a blank, as lists and selectors show an airplane.
     QString fullName() const;
+
+    // One element "airplane" holding one element per field, named and ordered as the fields
+    // are declared: the layout of the stored list and of airplane files alike.
+    void write(XmlStreamWriter &writer) const;
+    // Reads that element strictly in order; false, with the reader's message, on any deviation.
+    // An empty number element keeps the field's default.
+    bool read(XmlStreamReader &reader);
 
     bool operator==(const Airplane &other) const = default;
 

@@ -1,13 +1,133 @@
 #include "airplanelistmodel.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QMetaProperty>
 #include <QMutexLocker>
+#include <QSaveFile>
+#include <QUrl>
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <numeric>
 
 #include "settings.h"
+#include "unit.h"
+#include "xmlstreamreader.h"
+#include "xmlstreamwriter.h"
 
 namespace {
 
 const QString currentKey = QStringLiteral("airplanes/current");
+const QString listKey = QStringLiteral("airplanes/list");
+const QString listElement = QStringLiteral("airplanes");
+
+// An airplane file is a few kilobytes; anything much larger is the wrong file, and reading it
+// whole into memory would only hurt.
+constexpr qint64 maxAirplaneFileSize = 1024 * 1024;
+
+// Fields held in kilograms, shown in the mass unit of the preferences.
+bool isMassField(QStringView name)
+{
+    static const QStringList fields{QStringLiteral("maxcargo"), QStringLiteral("eow"),   QStringLiteral("mzfw"),
+                                    QStringLiteral("mtow"),     QStringLiteral("mlw"),   QStringLiteral("passengerweight")};
+    return fields.contains(name);
+}
+
+// Fuel quantities and flows, held in the airplane's own fuel unit: kilograms for unit type
+// "Mass", litres for "Volume", shown in the matching unit of the preferences.
+bool isFuelField(QStringView name)
+{
+    static const QStringList fields{QStringLiteral("taxifuel"),     QStringLiteral("climbfuel"),
+                                    QStringLiteral("cruisefuel"),   QStringLiteral("descentfuel"),
+                                    QStringLiteral("alternatefuel"), QStringLiteral("extrafuel"),
+                                    QStringLiteral("fuelcapacity")};
+    return fields.contains(name);
+}
+
+bool isVolumeUnit(const Airplane &airplane)
+{
+    return airplane.unittype == 1;
+}
+
+double toDisplay(const QString &name, const Airplane &airplane, int stored)
+{
+    if (isMassField(name) || (isFuelField(name) && !isVolumeUnit(airplane)))
+        return Unit::fromStorableMass(stored);
+    if (isFuelField(name))
+        return Unit::fromStorableVolume(stored, Settings::getInt(QStringLiteral("units/volume"), 0));
+    return stored;
+}
+
+double toStored(const QString &name, const Airplane &airplane, double display)
+{
+    if (isMassField(name) || (isFuelField(name) && !isVolumeUnit(airplane)))
+        return Unit::toStorableMass(display);
+    if (isFuelField(name))
+        return Unit::toStorableVolume(display, Settings::getInt(QStringLiteral("units/volume"), 0));
+    return display;
+}
+
+// Fuel type and fuel unit type index the editor's choices; any other code would make every
+// fuel conversion give nothing.
+bool isValidCode(const QString &name, int value)
+{
+    if (name == QLatin1String("fueltype") || name == QLatin1String("unittype"))
+        return value == 0 || value == 1;
+    return true;
+}
+
+QString sortKey(const Airplane &airplane)
+{
+    return airplane.fullName().trimmed().toCaseFolded();
+}
+
+QString localPath(const QString &path)
+{
+    // File dialogs in QML hand over URLs.
+    if (path.startsWith(QLatin1String("file:")))
+        return QUrl(path).toLocalFile();
+    return path;
+}
+
+bool readAirplaneList(const QString &text, QList<Airplane> *airplanes, QString *error)
+{
+    XmlStreamReader reader(text, error);
+    // Any version of this program may have stored the list: refusing older ones would replace
+    // the user's airplanes with the built-in ones at the first start after an update.
+    QStringList names{QCoreApplication::applicationName()};
+    if (!reader.readHeader(&names))
+        return false;
+    int count = 0;
+    if (!reader.readListStart(listElement, &count))
+        return false;
+    QList<Airplane> read;
+    for (int i = 0; i < count; ++i) {
+        Airplane airplane;
+        if (!airplane.read(reader))
+            return false;
+        read.append(airplane);
+    }
+    if (!reader.readListEnd(listElement) || !reader.readFooter())
+        return false;
+    *airplanes = read;
+    return true;
+}
+
+QString writeAirplaneList(const QList<Airplane> &airplanes)
+{
+    QString text;
+    XmlStreamWriter writer(&text);
+    writer.writeHeader();
+    writer.writeListStart(listElement, int(airplanes.size()));
+    for (const Airplane &airplane : airplanes)
+        airplane.write(writer);
+    writer.writeListEnd(listElement);
+    writer.writeFooter();
+    return text;
+}
 
 // Each profile field is a role; the roles follow the gadget's properties in declared order,
 // so that a field added to Airplane is served without a second list to keep in step.
@@ -29,6 +149,19 @@ AirplaneListModel::AirplaneListModel(QObject *parent)
     if (s_instance)
         qFatal("AirplaneListModel singleton already defined!");
     s_instance = this;
+
+    const QString stored = Settings::getString(listKey);
+    QList<Airplane> airplanes;
+    QString error;
+    if (stored.isEmpty()) {
+        m_airplanes = defaultAirplanes();
+    } else if (readAirplaneList(stored, &airplanes, &error)) {
+        m_airplanes = airplanes;
+    } else {
+        // The stored text stays as it is until the user saves the list again.
+        qWarning() << "Stored airplane list not readable, using the built-in airplanes:" << error;
+        m_airplanes = defaultAirplanes();
+    }
 }
 
 AirplaneListModel::~AirplaneListModel()
@@ -153,4 +286,516 @@ QList<Airplane> AirplaneListModel::airplanes() const
 {
     QMutexLocker lock(&m_mutex);
     return m_airplanes;
+}
+
+QString AirplaneListModel::msgerror() const
+{
+    return m_msgerror;
+}
+
+void AirplaneListModel::setMsgerror(const QString &text)
+{
+    if (text == m_msgerror)
+        return;
+    m_msgerror = text;
+    emit msgerrorChanged();
+}
+
+int AirplaneListModel::roleForName(const QString &name) const
+{
+    const QList<int> roles = roleNames().keys(name.toUtf8());
+    return roles.isEmpty() ? -1 : roles.first();
+}
+
+void AirplaneListModel::setCurrentRowQuietly(int row)
+{
+    Settings::setInt(currentKey, row);
+}
+
+QVariant AirplaneListModel::get(const QString &name, int row) const
+{
+    const int role = roleForName(name);
+    if (role < 0 || row < 0 || row >= rowCount()) {
+        qWarning() << "No airplane value" << name << "at row" << row;
+        return QVariant();
+    }
+    const QVariant stored = data(index(row), role);
+    if (!isMassField(name) && !isFuelField(name))
+        return stored;
+    Airplane airplane;
+    {
+        QMutexLocker lock(&m_mutex);
+        airplane = m_airplanes.at(row);
+    }
+    return qRound(toDisplay(name, airplane, stored.toInt()));
+}
+
+bool AirplaneListModel::set(const QString &name, int row, const QVariant &value, bool emitChanged)
+{
+    const int field = roleForName(name) - firstFieldRole;
+    if (field < 0 || field >= fieldCount() || row < 0 || row >= rowCount()) {
+        qWarning() << "Cannot set airplane value" << name << "at row" << row;
+        return false;
+    }
+    const QMetaProperty property = Airplane::staticMetaObject.property(field);
+
+    QVariant converted;
+    {
+        QMutexLocker lock(&m_mutex);
+        const Airplane &airplane = m_airplanes.at(row);
+        if (property.typeId() == QMetaType::QString) {
+            converted = value.toString();
+        } else {
+            bool ok = false;
+            const double display = value.toDouble(&ok);
+            const double stored = ok ? std::round(toStored(name, airplane, display)) : 0.0;
+            if (!ok || !std::isfinite(stored) || stored < std::numeric_limits<int>::min()
+                || stored > std::numeric_limits<int>::max() || !isValidCode(name, int(stored))) {
+                lock.unlock();
+                qWarning() << "Invalid airplane value" << value << "for" << name;
+                return false;
+            }
+            converted = int(stored);
+        }
+    }
+
+    bool modified = false;
+    {
+        QMutexLocker lock(&m_mutex);
+        Airplane &airplane = m_airplanes[row];
+        if (property.readOnGadget(&airplane) != converted) {
+            property.writeOnGadget(&airplane, converted);
+            modified = true;
+        }
+    }
+    if (modified)
+        emit dataChanged(index(row), index(row));
+    if (emitChanged)
+        emit changed();
+    return true;
+}
+
+int AirplaneListModel::add()
+{
+    Airplane airplane;
+    airplane.name = tr("New airplane");
+    const int row = rowCount();
+    beginInsertRows(QModelIndex(), row, row);
+    {
+        QMutexLocker lock(&m_mutex);
+        m_airplanes.append(airplane);
+    }
+    endInsertRows();
+    // The first airplane of an empty list becomes the current one in place of the default.
+    if (row == 0)
+        emit changed();
+    return row;
+}
+
+bool AirplaneListModel::remove(int row)
+{
+    if (row < 0 || row >= rowCount()) {
+        qWarning() << "Cannot remove airplane at row" << row;
+        return false;
+    }
+    const int current = currentIndex();
+    beginRemoveRows(QModelIndex(), row, row);
+    {
+        QMutexLocker lock(&m_mutex);
+        m_airplanes.removeAt(row);
+    }
+    endRemoveRows();
+
+    if (rowCount() == 0) {
+        setCurrentRowQuietly(0);
+        emit changed();
+    } else if (row < current) {
+        // The same airplane stays current, one row up.
+        setCurrentRowQuietly(current - 1);
+        emit changed();
+    } else if (row == current) {
+        setCurrentRowQuietly(std::max(0, row - 1));
+        emit changed();
+    }
+    return true;
+}
+
+void AirplaneListModel::reset()
+{
+    beginResetModel();
+    {
+        QMutexLocker lock(&m_mutex);
+        m_airplanes = defaultAirplanes();
+    }
+    endResetModel();
+    // Restoring the factory airplanes must survive a restart, whether or not the airplane
+    // editor is opened afterwards.
+    saveToSettings();
+    emit changed();
+}
+
+void AirplaneListModel::sortAlphabetically()
+{
+    const int current = currentIndex();
+    QList<Airplane> airplanes = this->airplanes();
+    QList<int> order(airplanes.size());
+    std::iota(order.begin(), order.end(), 0);
+    QList<QString> keys;
+    keys.reserve(airplanes.size());
+    for (const Airplane &airplane : airplanes)
+        keys.append(sortKey(airplane));
+    std::stable_sort(order.begin(), order.end(), [&keys](int a, int b) { return keys.at(a) < keys.at(b); });
+
+    QList<int> newRowOf(order.size());
+    QList<Airplane> sorted;
+    sorted.reserve(order.size());
+    for (qsizetype row = 0; row < order.size(); ++row) {
+        newRowOf[order.at(row)] = int(row);
+        sorted.append(airplanes.at(order.at(row)));
+    }
+    if (sorted == airplanes)
+        return;
+
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    {
+        QMutexLocker lock(&m_mutex);
+        m_airplanes = sorted;
+    }
+    const QModelIndexList persistent = persistentIndexList();
+    QModelIndexList moved;
+    moved.reserve(persistent.size());
+    for (const QModelIndex &old : persistent)
+        moved.append(index(newRowOf.at(old.row()), old.column()));
+    changePersistentIndexList(persistent, moved);
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+
+    if (current >= 0 && newRowOf.at(current) != current) {
+        setCurrentRowQuietly(newRowOf.at(current));
+        emit changed();
+    }
+}
+
+void AirplaneListModel::saveToSettings()
+{
+    Settings::setString(listKey, writeAirplaneList(airplanes()));
+}
+
+void AirplaneListModel::forceUpdate()
+{
+    emit changed();
+}
+
+int AirplaneListModel::loadAirplaneFromFile(const QString &path)
+{
+    const QString file = localPath(path);
+    const QString shown = QDir::toNativeSeparators(file);
+    setMsgerror(QString());
+
+    QFile input(file);
+    if (file.isEmpty() || !QFileInfo::exists(file)) {
+        setMsgerror(tr("The airplane file %1 does not exist.").arg(shown));
+        return -1;
+    }
+    if (!QFileInfo(file).isFile() || !input.open(QIODevice::ReadOnly)) {
+        setMsgerror(tr("The airplane file %1 cannot be opened: %2").arg(shown, input.errorString()));
+        return -2;
+    }
+    if (input.size() > maxAirplaneFileSize) {
+        setMsgerror(tr("The file %1 is too large to be an airplane file.").arg(shown));
+        return -3;
+    }
+    const QByteArray bytes = input.read(maxAirplaneFileSize + 1);
+    if (bytes.size() > maxAirplaneFileSize) {
+        setMsgerror(tr("The file %1 is too large to be an airplane file.").arg(shown));
+        return -3;
+    }
+    if (bytes.trimmed().isEmpty()) {
+        setMsgerror(tr("The airplane file %1 is empty.").arg(shown));
+        return -4;
+    }
+
+    QString error;
+    XmlStreamReader reader(QString::fromUtf8(bytes), &error);
+    QStringList names{QCoreApplication::applicationName()};
+    Airplane airplane;
+    const bool read = reader.readHeader(&names) && airplane.read(reader) && reader.readFooter();
+    if (!read) {
+        setMsgerror(tr("The file %1 is not a valid airplane file. %2").arg(shown, error));
+        return -5;
+    }
+    if (!isValidCode(QStringLiteral("fueltype"), airplane.fueltype)) {
+        setMsgerror(tr("The file %1 is not a valid airplane file. Unknown fuel type %2.")
+                        .arg(shown)
+                        .arg(airplane.fueltype));
+        return -5;
+    }
+    if (!isValidCode(QStringLiteral("unittype"), airplane.unittype)) {
+        setMsgerror(tr("The file %1 is not a valid airplane file. Unknown fuel unit type %2.")
+                        .arg(shown)
+                        .arg(airplane.unittype));
+        return -5;
+    }
+
+    const int row = rowCount();
+    beginInsertRows(QModelIndex(), row, row);
+    {
+        QMutexLocker lock(&m_mutex);
+        m_airplanes.append(airplane);
+    }
+    endInsertRows();
+    if (row == 0)
+        emit changed();
+    qInfo() << "Airplane" << airplane.fullName() << "loaded from" << file;
+    return row;
+}
+
+bool AirplaneListModel::saveAirplaneToFile(int row, const QString &path)
+{
+    const QString file = localPath(path);
+    const QString shown = QDir::toNativeSeparators(file);
+    setMsgerror(QString());
+
+    if (row < 0 || row >= rowCount()) {
+        setMsgerror(tr("There is no airplane to export."));
+        return false;
+    }
+    if (file.isEmpty()) {
+        setMsgerror(tr("No file name was given for the airplane."));
+        return false;
+    }
+    Airplane airplane;
+    {
+        QMutexLocker lock(&m_mutex);
+        airplane = m_airplanes.at(row);
+    }
+    QString text;
+    XmlStreamWriter writer(&text);
+    writer.writeHeader();
+    airplane.write(writer);
+    writer.writeFooter();
+
+    // Written beside the target and then put in its place: a failed write never leaves a
+    // truncated airplane file where a good one was.
+    QSaveFile output(file);
+    if (!output.open(QIODevice::WriteOnly)) {
+        setMsgerror(tr("The airplane file %1 cannot be written: %2").arg(shown, output.errorString()));
+        return false;
+    }
+    const QByteArray bytes = text.toUtf8();
+    if (output.write(bytes) != bytes.size() || !output.commit()) {
+        setMsgerror(tr("The airplane file %1 cannot be written: %2").arg(shown, output.errorString()));
+        return false;
+    }
+    qInfo() << "Airplane" << airplane.fullName() << "saved to" << file;
+    return true;
+}
+
+QList<Airplane> AirplaneListModel::defaultAirplanes()
+{
+    // Figures from the types' published data, rounded as a dispatcher would plan with them:
+    // masses in kilograms; fuel in kilograms for the turbines, in litres of Avgas for the piston
+    // single, whose pilots plan fuel by volume.
+    QList<Airplane> airplanes;
+
+    Airplane a320;
+    a320.icao = QStringLiteral("A320");
+    a320.name = QStringLiteral("A320-200");
+    a320.manufacturer = QStringLiteral("Airbus");
+    a320.maxpassengers = 180;
+    a320.passengerweight = 100;
+    a320.maxcargo = 1900;
+    a320.eow = 42600;
+    a320.mzfw = 62500;
+    a320.mtow = 78000;
+    a320.mlw = 66000;
+    a320.v2 = 145;
+    a320.takeoffdistance = 2100;
+    a320.vat = 135;
+    a320.landingdistance = 1500;
+    a320.ceilinglvl = 390;
+    a320.maxcruisetas = 454;
+    a320.initialias = 250;
+    a320.initialvs = 2500;
+    a320.climbias = 290;
+    a320.climbvs = 1800;
+    a320.descentias = 290;
+    a320.descentvs = -2200;
+    a320.approachias = 210;
+    a320.approachvs = -1000;
+    a320.fueltype = 0;
+    a320.unittype = 0;
+    a320.taxifuel = 200;
+    a320.climbfuel = 3600;
+    a320.cruisefuel = 2500;
+    a320.descentfuel = 900;
+    a320.alternatefuel = 2600;
+    a320.contingencyfuel = 5;
+    a320.extrafuel = 0;
+    a320.finalfuel = 30;
+    a320.fuelcapacity = 18700;
+    a320.equipment = QStringLiteral("SDE2E3FGHIJ1RWY");
+    a320.transponder = QStringLiteral("LB1");
+    airplanes.append(a320);
+
+    Airplane b350;
+    b350.icao = QStringLiteral("B350");
+    b350.name = QStringLiteral("King Air 350");
+    b350.manufacturer = QStringLiteral("Beechcraft");
+    b350.maxpassengers = 9;
+    b350.passengerweight = 90;
+    b350.maxcargo = 250;
+    b350.eow = 4300;
+    b350.mzfw = 5670;
+    b350.mtow = 6800;
+    b350.mlw = 6800;
+    b350.v2 = 110;
+    b350.takeoffdistance = 1010;
+    b350.vat = 105;
+    b350.landingdistance = 830;
+    b350.ceilinglvl = 350;
+    b350.maxcruisetas = 310;
+    b350.initialias = 160;
+    b350.initialvs = 2000;
+    b350.climbias = 180;
+    b350.climbvs = 1800;
+    b350.descentias = 230;
+    b350.descentvs = -1800;
+    b350.approachias = 140;
+    b350.approachvs = -800;
+    b350.fueltype = 0;
+    b350.unittype = 0;
+    b350.taxifuel = 30;
+    b350.climbfuel = 450;
+    b350.cruisefuel = 320;
+    b350.descentfuel = 200;
+    b350.alternatefuel = 320;
+    b350.contingencyfuel = 5;
+    b350.extrafuel = 0;
+    b350.finalfuel = 30;
+    b350.fuelcapacity = 1630;
+    b350.equipment = QStringLiteral("SDFGRY");
+    b350.transponder = QStringLiteral("S");
+    airplanes.append(b350);
+
+    Airplane b738;
+    b738.icao = QStringLiteral("B738");
+    b738.name = QStringLiteral("737-800");
+    b738.manufacturer = QStringLiteral("Boeing");
+    b738.maxpassengers = 189;
+    b738.passengerweight = 100;
+    b738.maxcargo = 2400;
+    b738.eow = 41400;
+    b738.mzfw = 62700;
+    b738.mtow = 79000;
+    b738.mlw = 66300;
+    b738.v2 = 150;
+    b738.takeoffdistance = 2300;
+    b738.vat = 145;
+    b738.landingdistance = 1650;
+    b738.ceilinglvl = 410;
+    b738.maxcruisetas = 460;
+    b738.initialias = 250;
+    b738.initialvs = 2500;
+    b738.climbias = 290;
+    b738.climbvs = 1800;
+    b738.descentias = 280;
+    b738.descentvs = -2200;
+    b738.approachias = 210;
+    b738.approachvs = -1000;
+    b738.fueltype = 0;
+    b738.unittype = 0;
+    b738.taxifuel = 200;
+    b738.climbfuel = 3800;
+    b738.cruisefuel = 2550;
+    b738.descentfuel = 900;
+    b738.alternatefuel = 2700;
+    b738.contingencyfuel = 5;
+    b738.extrafuel = 0;
+    b738.finalfuel = 30;
+    b738.fuelcapacity = 20800;
+    b738.equipment = QStringLiteral("SDE2E3FGHIJ2RWXY");
+    b738.transponder = QStringLiteral("LB1");
+    airplanes.append(b738);
+
+    Airplane b77w;
+    b77w.icao = QStringLiteral("B77W");
+    b77w.name = QStringLiteral("777-300ER");
+    b77w.manufacturer = QStringLiteral("Boeing");
+    b77w.maxpassengers = 396;
+    b77w.passengerweight = 100;
+    b77w.maxcargo = 30000;
+    b77w.eow = 167800;
+    b77w.mzfw = 237700;
+    b77w.mtow = 351500;
+    b77w.mlw = 251300;
+    b77w.v2 = 170;
+    b77w.takeoffdistance = 3100;
+    b77w.vat = 150;
+    b77w.landingdistance = 2000;
+    b77w.ceilinglvl = 430;
+    b77w.maxcruisetas = 490;
+    b77w.initialias = 250;
+    b77w.initialvs = 2500;
+    b77w.climbias = 310;
+    b77w.climbvs = 1800;
+    b77w.descentias = 290;
+    b77w.descentvs = -2200;
+    b77w.approachias = 220;
+    b77w.approachvs = -1000;
+    b77w.fueltype = 0;
+    b77w.unittype = 0;
+    b77w.taxifuel = 600;
+    b77w.climbfuel = 11000;
+    b77w.cruisefuel = 7500;
+    b77w.descentfuel = 2500;
+    b77w.alternatefuel = 8000;
+    b77w.contingencyfuel = 5;
+    b77w.extrafuel = 0;
+    b77w.finalfuel = 30;
+    b77w.fuelcapacity = 145500;
+    b77w.equipment = QStringLiteral("SDE2E3FGHIJ3J5M1P2RWXYZ");
+    b77w.transponder = QStringLiteral("LB1D1");
+    airplanes.append(b77w);
+
+    Airplane c172;
+    c172.icao = QStringLiteral("C172");
+    c172.name = QStringLiteral("172 Skyhawk");
+    c172.manufacturer = QStringLiteral("Cessna");
+    c172.maxpassengers = 3;
+    c172.passengerweight = 80;
+    c172.maxcargo = 54;
+    c172.eow = 743;
+    c172.mzfw = 1060;
+    c172.mtow = 1157;
+    c172.mlw = 1157;
+    c172.v2 = 65;
+    c172.takeoffdistance = 500;
+    c172.vat = 65;
+    c172.landingdistance = 410;
+    c172.ceilinglvl = 140;
+    c172.maxcruisetas = 124;
+    c172.initialias = 74;
+    c172.initialvs = 700;
+    c172.climbias = 80;
+    c172.climbvs = 600;
+    c172.descentias = 110;
+    c172.descentvs = -500;
+    c172.approachias = 80;
+    c172.approachvs = -500;
+    c172.fueltype = 1;
+    c172.unittype = 1;
+    c172.taxifuel = 4;
+    c172.climbfuel = 45;
+    c172.cruisefuel = 34;
+    c172.descentfuel = 25;
+    c172.alternatefuel = 34;
+    c172.contingencyfuel = 5;
+    c172.extrafuel = 0;
+    c172.finalfuel = 45;
+    c172.fuelcapacity = 200;
+    c172.equipment = QStringLiteral("SG");
+    c172.transponder = QStringLiteral("C");
+    airplanes.append(c172);
+
+    return airplanes;
 }

@@ -34,9 +34,13 @@ QList<Airplane> threeAirplanes()
 }
 
 // Run in a child process: each ends the program with a fatal message.
-int runFatalCase(const QByteArray &which)
+int runFatalCase(const QByteArray &which, int argc, char *argv[])
 {
     if (which == "second") {
+        // The list reads its stored airplanes from the preferences on construction.
+        QCoreApplication app(argc, argv);
+        TestSupport::initApplication();
+        Settings settings;
         AirplaneListModel first;
         AirplaneListModel second;
     } else if (which == "unallocated") {
@@ -274,7 +278,7 @@ int main(int argc, char *argv[])
 {
     const QByteArray fatalCase = qgetenv("WAYLORE_FATAL_CASE");
     if (!fatalCase.isEmpty())
-        return runFatalCase(fatalCase);
+        return runFatalCase(fatalCase, argc, argv);
     QCoreApplication app(argc, argv);
     TstAirplaneListModel test;
     return QTest::qExec(&test, argc, argv);
