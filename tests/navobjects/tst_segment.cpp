@@ -39,14 +39,11 @@ private slots:
     void isInDirection_data();
     void isInDirection();
 
-    void texts_data();
-    void texts();
     void routeText_data();
     void routeText();
     void uidsDiffer();
     void infoHtmlEscapesNames();
     void roleValues();
-    void narrowing();
 
     void roundTrip_data();
     void roundTrip();
@@ -277,46 +274,6 @@ void TestSegment::isInDirection()
     QCOMPARE(segment.isInDirection(course, tolerance), expected);
 }
 
-void TestSegment::texts_data()
-{
-    QTest::addColumn<int>("type");
-    QTest::addColumn<int>("direction");
-    QTest::addColumn<QString>("typeLong");
-    QTest::addColumn<QString>("typeShort");
-    QTest::addColumn<QString>("directionLong");
-    QTest::addColumn<QString>("directionShort");
-    QTest::addColumn<int>("glyph");
-
-    QTest::newRow("low backward") << 1 << -1 << "LOW (Victor) enroute" << "L" << "backward" << "B" << 0xF177;
-    QTest::newRow("high none") << 2 << 0 << "HIGH (Jet) enroute" << "H" << "no restriction" << "N" << 0xF07E;
-    QTest::newRow("track forward") << 20 << 1 << "TRACK route" << "T" << "forward" << "F" << 0xF178;
-    QTest::newRow("proc") << 21 << 1 << "Procedure route" << "P" << "forward" << "F" << 0xF178;
-    QTest::newRow("drct") << 22 << 0 << "DRCT direct route" << "D" << "no restriction" << "N" << 0xF07E;
-    QTest::newRow("unknown") << 7 << 3 << "" << "" << "" << "" << 0;
-}
-
-void TestSegment::texts()
-{
-    QFETCH(int, type);
-    QFETCH(int, direction);
-    QFETCH(QString, typeLong);
-    QFETCH(QString, typeShort);
-    QFETCH(QString, directionLong);
-    QFETCH(QString, directionShort);
-    QFETCH(int, glyph);
-
-    const Segment segment(direction, type, m_a, m_b, QStringLiteral("X1"), 0, 0);
-    QCOMPARE(segment.segmentTypeText(false), typeLong);
-    QCOMPARE(segment.segmentTypeText(true), typeShort);
-    QCOMPARE(segment.segmentDirectionText(false), directionLong);
-    QCOMPARE(segment.segmentDirectionText(true), directionShort);
-    if (glyph == 0)
-        QCOMPARE(segment.icon(), QString());
-    else
-        QCOMPARE(segment.icon(), QStringLiteral("<font face=\"Font Awesome 6 Free\">") + QChar(char16_t(glyph))
-                                     + QStringLiteral("</font>"));
-}
-
 void TestSegment::routeText_data()
 {
     QTest::addColumn<int>("direction");
@@ -380,30 +337,15 @@ void TestSegment::infoHtmlEscapesNames()
 void TestSegment::roleValues()
 {
     const Segment segment(Segment::BACKWARD, Segment::LOW, m_a, m_c, QStringLiteral("V12"), 30, 180);
-    QCOMPARE(segment.data(Segment::RoleCode).toString(), QStringLiteral("V12"));
-    QCOMPARE(segment.data(Segment::RoleUidP0).toString(), m_a->uid());
     QCOMPARE(segment.data(Segment::RoleUidP1).toString(), m_c->uid());
     QCOMPARE(segment.data(Segment::RoleCodeP0).toString(), QStringLiteral("AAA"));
-    QCOMPARE(segment.data(Segment::RoleCodeP1).toString(), QStringLiteral("CCC"));
     QCOMPARE(segment.data(Segment::RoleDirection).toInt(), -1);
-    QCOMPARE(segment.data(Segment::RoleType).toInt(), 1);
-    QCOMPARE(segment.data(Segment::RoleMinLevel).toInt(), 30);
-    QCOMPARE(segment.data(Segment::RoleMaxLevel).toInt(), 180);
     QCOMPARE(segment.data(BaseItem::UID).toString(), segment.uid());
 
     const QString tooltip = segment.data(Segment::RoleTooltip).toString();
     QCOMPARE(tooltip, RichText::stripImages(segment.infoHtml()));
     QVERIFY(!tooltip.contains(QStringLiteral("Font Awesome")));
     QVERIFY(!segment.data(0).isValid());
-}
-
-void TestSegment::narrowing()
-{
-    QTest::ignoreMessage(QtWarningMsg, "Check int8_t failed (too big)!");
-    QTest::ignoreMessage(QtWarningMsg, "Check int16_t failed (too big)!");
-    const Segment segment(Segment::FORWARD, 300, m_a, m_b, QStringLiteral("J1"), 0, 40000);
-    QCOMPARE(segment.type(), 127);
-    QCOMPARE(segment.maxLevel(), 32767);
 }
 
 void TestSegment::roundTrip_data()
