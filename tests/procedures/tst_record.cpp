@@ -1,0 +1,587 @@
+#include "database.h"
+#include "point.h"
+#include "procedure.h"
+#include "record.h"
+#include "settings.h"
+#include "testsupport.h"
+
+#include <QBuffer>
+#include <QDataStream>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+// A leg with the fields the texts read; everything else blank.
+Record leg(int pathTerminator, int course = -1, double distance = 0.0, int isTime = 0, int turn = -1,
+           const QString &fix = QStringLiteral("FIXA"), const QString &navaid = QStringLiteral("NAVB"),
+           int altitudeDescription = -1, int altitude1 = -1, int altitude2 = -1, int speed = 0,
+           quint32 description = 0, double arcRadius = 0.0, int theta = -1)
+{
+    return Record(10, 1, QStringLiteral("ALL"), fix, navaid, QStringLiteral("ENRT"), QStringLiteral("XX"),
+                  description, turn, pathTerminator, course, distance, isTime, altitudeDescription, altitude1,
+                  altitude2, -1, speed, arcRadius, theta);
+}
+
+Record withDescription(const QString &code)
+{
+    return leg(Record::IF, -1, 0.0, 0, -1, QStringLiteral("FIXA"), QString(), -1, -1, -1, 0,
+               Record::descriptionFromString(code));
+}
+
+QByteArray write(const Record &record)
+{
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out << record;
+    return bytes;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Record)
+
+class TestRecord : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+
+    void routeTypeFromString_data();
+    void routeTypeFromString();
+    void pathTerminatorFromString();
+    void altitudeDescriptionFromString_data();
+    void altitudeDescriptionFromString();
+    void turnDirectionFromString_data();
+    void turnDirectionFromString();
+    void description_data();
+    void description();
+
+    void narrowsWithWarnings();
+    void altitudeKeepsFlightLevels();
+    void limits_data();
+    void limits();
+    void altitudeText_data();
+    void altitudeText();
+    void legText_data();
+    void legText();
+    void valueTexts();
+    void routeTypeText();
+    void fixRolesText();
+    void debugString();
+
+    void copyAndEquality();
+    void streamRoundTrip_data();
+    void streamRoundTrip();
+    void streamBytes();
+    void streamReadsEarlierAltitudes();
+
+    void lookupOrder();
+    void lookupMisses();
+
+private:
+    std::unique_ptr<Settings> m_settings;
+    std::unique_ptr<Database> m_database;
+};
+
+void TestRecord::initTestCase()
+{
+    TestSupport::initApplication();
+    m_settings = std::make_unique<Settings>();
+    m_database = std::make_unique<Database>();
+    // An airport-section fix, an enroute fix and a fix that has no region.
+    m_database->addPoint(new Point(Point::FIX, QGeoCoordinate(50.0, 8.0), QStringLiteral("DF25C"),
+                                   QStringLiteral("EDDF"), QStringLiteral("ED"), QStringLiteral("DF25C"), 0, 0.0f,
+                                   QStringLiteral("    ")));
+    m_database->addPoint(new Point(Point::FIX, QGeoCoordinate(50.5, 8.5), QStringLiteral("ANEKI"),
+                                   QStringLiteral("ENRT"), QStringLiteral("ED"), QStringLiteral("ANEKI"), 0, 0.0f,
+                                   QStringLiteral("    ")));
+    m_database->addPoint(new Point(Point::FIX, QGeoCoordinate(51.0, 9.0), QStringLiteral("LOOSE"),
+                                   QStringLiteral("EDDF"), QStringLiteral("*"), QStringLiteral("LOOSE"), 0, 0.0f,
+                                   QStringLiteral("    ")));
+}
+
+void TestRecord::routeTypeFromString_data()
+{
+    QTest::addColumn<int>("procedureType");
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<int>("expected");
+
+    QTest::newRow("SID 0") << int(Procedure::SID) << "0" << 0;
+    QTest::newRow("SID 1") << int(Procedure::SID) << "1" << 1;
+    QTest::newRow("SID T") << int(Procedure::SID) << "T" << 1;
+    QTest::newRow("SID M") << int(Procedure::SID) << "M" << 2;
+    QTest::newRow("SID V") << int(Procedure::SID) << "V" << 3;
+    QTest::newRow("STAR 1") << int(Procedure::STAR) << "1" << 4;
+    QTest::newRow("STAR 8") << int(Procedure::STAR) << "8" << 5;
+    QTest::newRow("STAR 9") << int(Procedure::STAR) << "9" << 6;
+    QTest::newRow("APPCH A") << int(Procedure::APPCH) << "A" << 7;
+    QTest::newRow("APPCH I") << int(Procedure::APPCH) << "I" << 12;
+    QTest::newRow("APPCH Z") << int(Procedure::APPCH) << "Z" << 25;
+    QTest::newRow("APPCH 1") << int(Procedure::APPCH) << "1" << -1;
+    QTest::newRow("SID Z") << int(Procedure::SID) << "Z" << -1;
+    QTest::newRow("STAR Z") << int(Procedure::STAR) << "Z" << -1;
+    QTest::newRow("lower case") << int(Procedure::APPCH) << "i" << -1;
+    QTest::newRow("blank kept") << int(Procedure::SID) << " 1" << -1;
+    QTest::newRow("unknown procedure") << int(Procedure::UNKNOWN) << "1" << -1;
+}
+
+void TestRecord::routeTypeFromString()
+{
+    QFETCH(int, procedureType);
+    QFETCH(QString, code);
+    QFETCH(int, expected);
+    if (expected < 0)
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Unknown record type .* for "
+                                                                             "procedure type %1$")
+                                                                  .arg(procedureType)));
+    QCOMPARE(Record::routeTypeFromString(procedureType, code), expected);
+}
+
+void TestRecord::pathTerminatorFromString()
+{
+    const QStringList codes = {QStringLiteral("IF"), QStringLiteral("TF"), QStringLiteral("CF"), QStringLiteral("DF"),
+                               QStringLiteral("FA"), QStringLiteral("FC"), QStringLiteral("FD"), QStringLiteral("FM"),
+                               QStringLiteral("CA"), QStringLiteral("CD"), QStringLiteral("CI"), QStringLiteral("CR"),
+                               QStringLiteral("RF"), QStringLiteral("AF"), QStringLiteral("VA"), QStringLiteral("VD"),
+                               QStringLiteral("VI"), QStringLiteral("VM"), QStringLiteral("VR"), QStringLiteral("PI"),
+                               QStringLiteral("HA"), QStringLiteral("HF"), QStringLiteral("HM")};
+    for (int i = 0; i < codes.size(); ++i)
+        QCOMPARE(Record::pathTerminatorFromString(codes.at(i)), i);
+    QTest::ignoreMessage(QtWarningMsg, "Unknown record termination \"if\"");
+    QCOMPARE(Record::pathTerminatorFromString(QStringLiteral("if")), -1);
+    QTest::ignoreMessage(QtWarningMsg, "Unknown record termination \"\"");
+    QCOMPARE(Record::pathTerminatorFromString(QString()), -1);
+}
+
+void TestRecord::altitudeDescriptionFromString_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("+") << "+" << 0;
+    QTest::newRow("-") << "-" << 1;
+    QTest::newRow("blank") << " " << 2;
+    QTest::newRow("B") << "B" << 3;
+    QTest::newRow("C") << "C" << 4;
+    QTest::newRow("J") << "J" << 8;
+    QTest::newRow("V") << "V" << 9;
+    QTest::newRow("empty") << "" << -1;
+    QTest::newRow("two blanks") << "  " << -1;
+    QTest::newRow("lower b") << "b" << -1;
+}
+
+void TestRecord::altitudeDescriptionFromString()
+{
+    QFETCH(QString, code);
+    QFETCH(int, expected);
+    if (expected < 0)
+        QTest::ignoreMessage(QtWarningMsg, qPrintable(QStringLiteral("Unknown record altitude description \"%1\"")
+                                                          .arg(code)));
+    QCOMPARE(Record::altitudeDescriptionFromString(code), expected);
+}
+
+void TestRecord::turnDirectionFromString_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("L") << "L" << 0;
+    QTest::newRow("R") << "R" << 1;
+    QTest::newRow("E") << "E" << 2;
+    QTest::newRow("lower l") << "l" << -1;
+    QTest::newRow("blank") << " " << -1;
+    QTest::newRow("LR") << "LR" << -1;
+}
+
+void TestRecord::turnDirectionFromString()
+{
+    QFETCH(QString, code);
+    QFETCH(int, expected);
+    QCOMPARE(Record::turnDirectionFromString(code), expected);
+}
+
+void TestRecord::description_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<quint32>("packed");
+    QTest::addColumn<QString>("text");
+    // Flags in the order fly-over, end of route, stepdown, missed approach, IAF, FACF, FAF, holding.
+    QTest::addColumn<QString>("flags");
+
+    QTest::newRow("VMA") << "V MA" << quint32(0x56204D41) << "V|-|M|A" << "00011000";
+    QTest::newRow("E  F") << "E  F" << quint32(0x45202046) << "E|-|-|F" << "01000010";
+    QTest::newRow("two chars") << "EB" << quint32(0) << "-|-|-|-" << "00000000";
+    QTest::newRow("fifth ignored") << "EY  X" << quint32(0x45592020) << "E|Y|-|-" << "10000000";
+    QTest::newRow("D roles") << "E  D" << quint32(0x45202044) << "E|-|-|D" << "00001100";
+    QTest::newRow("holding C") << "E  C" << quint32(0x45202043) << "E|-|-|C" << "00001001";
+    QTest::newRow("end by B") << " B  " << quint32(0x20422020) << "-|B|-|-" << "11000000";
+    QTest::newRow("stepdown S") << "  S " << quint32(0x20205320) << "-|-|S|-" << "00100000";
+    QTest::newRow("latin-1 letter") << QString::fromUtf8("\u00c9  H") << quint32(0xC9202048)
+                                    << QString::fromUtf8("\u00c9|-|-|H") << "00000001";
+    QTest::newRow("above latin-1") << QString::fromUtf8("\u0100  H") << quint32(0x00202048) << "-|-|-|H"
+                                   << "00000001";
+}
+
+void TestRecord::description()
+{
+    QFETCH(QString, code);
+    QFETCH(quint32, packed);
+    QFETCH(QString, text);
+    QFETCH(QString, flags);
+
+    QCOMPARE(Record::descriptionFromString(code), packed);
+    const Record record = withDescription(code);
+    QCOMPARE(record.descriptionText(), text);
+    const QList<bool> expected = {flags.at(0) == '1', flags.at(1) == '1', flags.at(2) == '1', flags.at(3) == '1',
+                                  flags.at(4) == '1', flags.at(5) == '1', flags.at(6) == '1', flags.at(7) == '1'};
+    const QList<bool> actual = {record.isFlyOver(),        record.isEndOfRoute(), record.isStepdown(),
+                                record.isMissedApproach(), record.isIAF(),        record.isFACF(),
+                                record.isFAF(),            record.isHolding()};
+    QCOMPARE(actual, expected);
+}
+
+void TestRecord::narrowsWithWarnings()
+{
+    QTest::ignoreMessage(QtWarningMsg, "Check int16_t failed (too big)!");
+    QTest::ignoreMessage(QtWarningMsg, "Check int8_t failed (too small)!");
+    const Record record(40000, -300, QStringLiteral("ALL"), QString(), QString(), QString(), QString(), 0, -1, 0, -1,
+                        0.0, 0, -1, -1, -1, -1, 0, 0.0, -1);
+    QCOMPARE(record.sequence(), 32767);
+    QCOMPARE(record.routeType(), -128);
+}
+
+void TestRecord::altitudeKeepsFlightLevels()
+{
+    const Record high = leg(Record::TF, -1, 0.0, 0, -1, QStringLiteral("FIXA"), QString(), 3, 41000, 33000);
+    QCOMPARE(high.altitude1(), 41000);
+    QCOMPARE(high.altitude2(), 33000);
+    QCOMPARE(high.minAltitude(), 41000);
+    QCOMPARE(high.maxAltitude(), 33000);
+
+    QTest::ignoreMessage(QtWarningMsg, "Check altitude failed (too big)! 70000");
+    QTest::ignoreMessage(QtWarningMsg, "Check altitude failed (too small)! -500");
+    const Record clamped = leg(Record::TF, -1, 0.0, 0, -1, QStringLiteral("FIXA"), QString(), 3, 70000, -500);
+    QCOMPARE(clamped.altitude1(), Record::kAltitudeMax);
+    QCOMPARE(clamped.altitude2(), -1);
+}
+
+void TestRecord::limits_data()
+{
+    QTest::addColumn<int>("altitudeDescription");
+    QTest::addColumn<int>("minimum");
+    QTest::addColumn<int>("maximum");
+    // altitude1 8000, altitude2 6000
+    QTest::newRow("+") << 0 << 8000 << -1;
+    QTest::newRow("-") << 1 << -1 << 8000;
+    QTest::newRow("blank") << 2 << 8000 << 8000;
+    QTest::newRow("B") << 3 << 8000 << 6000;
+    QTest::newRow("C") << 4 << 6000 << -1;
+    QTest::newRow("G") << 5 << 8000 << 8000;
+    QTest::newRow("H") << 6 << 8000 << -1;
+    QTest::newRow("I") << 7 << 8000 << 8000;
+    QTest::newRow("J") << 8 << 8000 << -1;
+    QTest::newRow("V") << 9 << 8000 << -1;
+    QTest::newRow("unknown") << -1 << -1 << -1;
+    QTest::newRow("out of table") << 10 << -1 << -1;
+}
+
+void TestRecord::limits()
+{
+    QFETCH(int, altitudeDescription);
+    QFETCH(int, minimum);
+    QFETCH(int, maximum);
+    const Record record =
+        leg(Record::TF, -1, 0.0, 0, -1, QStringLiteral("FIXA"), QString(), altitudeDescription, 8000, 6000);
+    QCOMPARE(record.minAltitude(), minimum);
+    QCOMPARE(record.maxAltitude(), maximum);
+}
+
+void TestRecord::altitudeText_data()
+{
+    QTest::addColumn<int>("altitudeDescription");
+    QTest::addColumn<int>("altitude1");
+    QTest::addColumn<int>("altitude2");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("+") << 0 << 5000 << -1 << "at or above 5000ft";
+    QTest::newRow("+ blank") << 0 << -1 << -1 << "";
+    QTest::newRow("-") << 1 << 5000 << -1 << "at or below 5000ft";
+    QTest::newRow("at") << 2 << 3000 << -1 << "at 3000ft";
+    QTest::newRow("at zero") << 2 << 0 << -1 << "";
+    QTest::newRow("B") << 3 << 8000 << 6000 << "at or above 8000ft to at or below 6000ft";
+    QTest::newRow("B half blank") << 3 << 8000 << -1 << "";
+    QTest::newRow("C") << 4 << -1 << 4000 << "at or above 4000ft";
+    QTest::newRow("C blank") << 4 << 4000 << -1 << "";
+    QTest::newRow("G") << 5 << 2000 << -1 << "at 2000ft, glide slope FAF altitude at -1ft";
+    QTest::newRow("H") << 6 << 2000 << 1800 << "at or above 2000ft, glide slope FAF altitude at 1800ft";
+    QTest::newRow("I") << 7 << 2000 << 1800 << "at 2000ft, glide slope FACF altitude at 1800ft";
+    QTest::newRow("J") << 8 << 2000 << 1800 << "at or above 2000ft, glide slope FACF altitude at 1800ft";
+    QTest::newRow("V") << 9 << 1500 << -1 << "at or above 1500ft for stepdown fix in final approach";
+    QTest::newRow("flight level") << 0 << 33000 << -1 << "at or above 33000ft";
+    QTest::newRow("unknown") << -1 << 5000 << -1 << "Unknown record altitude description";
+}
+
+void TestRecord::altitudeText()
+{
+    QFETCH(int, altitudeDescription);
+    QFETCH(int, altitude1);
+    QFETCH(int, altitude2);
+    QFETCH(QString, expected);
+    const Record record =
+        leg(Record::TF, -1, 0.0, 0, -1, QStringLiteral("FIXA"), QString(), altitudeDescription, altitude1, altitude2);
+    QCOMPARE(record.altitudeText(), expected);
+}
+
+void TestRecord::legText_data()
+{
+    QTest::addColumn<Record>("record");
+    QTest::addColumn<QString>("expected");
+
+    const QString fix = QStringLiteral("FIXA");
+    const QString navaid = QStringLiteral("NAVB");
+    QTest::newRow("IF") << leg(Record::IF) << "Initial fix FIXA";
+    QTest::newRow("TF") << leg(Record::TF) << "Track to fix FIXA";
+    QTest::newRow("CF") << leg(Record::CF, 250) << QString::fromUtf8("Course 250° to fix FIXA");
+    QTest::newRow("DF") << leg(Record::DF) << "Direct to fix FIXA";
+    QTest::newRow("FA") << leg(Record::FA, 70) << QString::fromUtf8("Fix FIXA course 70° to an altitude");
+    QTest::newRow("FC") << leg(Record::FC, 70, 5.0) << QString::fromUtf8("Track 70° from fix FIXA from to distance 5nm");
+    QTest::newRow("FD") << leg(Record::FD, 70, 12.5)
+                        << QString::fromUtf8("Track 70° from fix FIXA to DME NAVB distance 12.5nm");
+    QTest::newRow("FM") << leg(Record::FM, 120)
+                        << QString::fromUtf8("From fix FIXA heading 120° to a manual termination");
+    QTest::newRow("CA") << leg(Record::CA, 249) << QString::fromUtf8("Course 249° to an altitude");
+    QTest::newRow("CD") << leg(Record::CD, 249, 4.0) << QString::fromUtf8("Course 249° to DME NAVB distance 4nm");
+    QTest::newRow("CI") << leg(Record::CI, 10) << QString::fromUtf8("Course 10° to an intercept");
+    QTest::newRow("CR") << leg(Record::CR, 10, 0, 0, -1, fix, navaid, -1, -1, -1, 0, 0, 0.0, 123)
+                        << QString::fromUtf8("Course 10° to VOR NAVB radial 123° termination");
+    QTest::newRow("RF") << leg(Record::RF, -1, 0, 0, 0, fix, navaid, -1, -1, -1, 0, 0, 2.5)
+                        << "Constant radius 2.5nm arc center NAVB to fix FIXA";
+    QTest::newRow("AF") << leg(Record::AF) << "Arc radius center NAVB to fix FIXA";
+    QTest::newRow("VA") << leg(Record::VA, 5) << QString::fromUtf8("Heading 5° to an altitude termination");
+    QTest::newRow("VD") << leg(Record::VD, 5, 3.0)
+                        << QString::fromUtf8("Heading 5° to DME NAVB distance 3nm termination");
+    QTest::newRow("VI") << leg(Record::VI, 5) << QString::fromUtf8("Heading 5° to an intercept");
+    QTest::newRow("VM") << leg(Record::VM, 5) << QString::fromUtf8("Heading 5° to a manual termination");
+    QTest::newRow("VR") << leg(Record::VR, 5, 0, 0, -1, fix, navaid, -1, -1, -1, 0, 0, 0.0, 45)
+                        << QString::fromUtf8("Heading 5° to VOR NAVB radial 45° termination");
+    QTest::newRow("PI") << leg(Record::PI, 90, 1.0, 1, 0)
+                        << QString::fromUtf8("045/180 procedure from FIXA heading 90° turn left 270° (1min each)");
+    QTest::newRow("PI blank course") << leg(Record::PI, -1, 10.0, 0, 1)
+                                     << QString::fromUtf8("045/180 procedure from FIXA heading -1° turn right 179° (10nm each)");
+    QTest::newRow("HA") << leg(Record::HA, 300, 1.5, 1, 1)
+                        << QString::fromUtf8("Racetrack course 300° reversal right 120° (1.5min each), altitude termination");
+    QTest::newRow("HF") << leg(Record::HF, 180, 1.0, 1, 0)
+                        << QString::fromUtf8("Racetrack course 180° reversal left 0° (1min each), single circuit "
+                                             "terminating at fix FIXA");
+    QTest::newRow("HM") << leg(Record::HM, 45, 1.0, 1, 2)
+                        << QString::fromUtf8("Racetrack course 45° reversal either 225° (1min each), manual termination");
+    QTest::newRow("unknown") << leg(-1) << "Unknown record termination";
+    QTest::newRow("percent in identifier") << leg(Record::CF, 10, 0, 0, -1, QStringLiteral("A%2B"))
+                                           << QString::fromUtf8("Course 10° to fix A%2B");
+}
+
+void TestRecord::legText()
+{
+    QFETCH(Record, record);
+    QFETCH(QString, expected);
+    QCOMPARE(record.legText(false), expected);
+}
+
+void TestRecord::valueTexts()
+{
+    QCOMPARE(leg(Record::TF, -1, 1.0, 1).distanceText(), QStringLiteral("1min"));
+    QCOMPARE(leg(Record::TF, -1, 10.5).distanceText(), QStringLiteral("10.5nm"));
+    // The float widened to double shows all of its digits.
+    QCOMPARE(leg(Record::TF, -1, 0.1).distanceText(), QStringLiteral("0.10000000149011612nm"));
+    QCOMPARE(leg(Record::RF, -1, 0, 0, -1, QStringLiteral("F"), QStringLiteral("N"), -1, -1, -1, 0, 0, 2.5).radiusText(),
+             QStringLiteral("2.5nm"));
+    QCOMPARE(leg(Record::TF, -1, 0, 0, -1, QStringLiteral("F"), QString(), -1, -1, -1, 0).speedText(), QString());
+    QCOMPARE(leg(Record::TF, -1, 0, 0, -1, QStringLiteral("F"), QString(), -1, -1, -1, 230).speedText(),
+             QStringLiteral("limited to 230kts"));
+    QCOMPARE(leg(Record::TF, -1, 0, 0, -1, QStringLiteral("F"), QString(), -1, -1, -1, -5).speedLimit(), 0);
+    QCOMPARE(leg(Record::TF, -1, 0, 0, -1, QStringLiteral("F"), QString(), -1, -1, -1, 250).speedLimit(), 250);
+    QCOMPARE(leg(Record::TF, -1, 0, 0, 3).turnDirectionText(), QString());
+    QCOMPARE(leg(Record::TF, -1, 0, 0, 2).turnDirectionText(), QStringLiteral("either"));
+}
+
+void TestRecord::routeTypeText()
+{
+    QCOMPARE(Record::routeTypeText(0), QStringLiteral("Engine Out SID"));
+    QCOMPARE(Record::routeTypeText(13), QStringLiteral("GNSS Landing System (GLS)Approach"));
+    QCOMPARE(Record::routeTypeText(25), QStringLiteral("Missed Approach"));
+    QCOMPARE(Record::routeTypeText(-1), QStringLiteral("Unknown record type"));
+    QCOMPARE(Record::routeTypeText(26), QStringLiteral("Unknown record type"));
+    QCOMPARE(leg(Record::TF).routeTypeText(), QStringLiteral("SID Runway Transition"));
+}
+
+void TestRecord::fixRolesText()
+{
+    // An initial approach fix with holding, at or above 5000 ft, speed 210.
+    const Record iaf = leg(Record::IF, -1, 0, 0, -1, QStringLiteral("FIXA"), QString(), 0, 5000, -1, 210,
+                           Record::descriptionFromString(QStringLiteral("E  C")));
+    QCOMPARE(iaf.fixRolesText(false),
+             QStringLiteral("[IAF] Initial fix FIXA, holding, at or above 5000ft, limited to 210kts"));
+
+    const Record facf = leg(Record::TF, -1, 0, 0, -1, QStringLiteral("FIXA"), QString(), -1, -1, -1, 0,
+                            Record::descriptionFromString(QStringLiteral("EY D")));
+    QVERIFY(facf.fixRolesText(false).startsWith(QStringLiteral("[IAF/FACF] Track to fix FIXA, fly-over")));
+
+    const Record plain = leg(Record::TF, -1, 0, 0, -1, QStringLiteral("FIXA"), QString(), 0, -1, -1, 0);
+    QCOMPARE(plain.fixRolesText(false), QStringLiteral("Track to fix FIXA"));
+}
+
+void TestRecord::debugString()
+{
+    const Record noTurn(20, 2, QStringLiteral("ALL"), QStringLiteral("ANEKI"), QString(), QStringLiteral("ENRT"),
+                        QStringLiteral("ED"), Record::descriptionFromString(QStringLiteral("E  B")), -1, Record::TF, 250,
+                        12.5, 0, 0, 5000, -1, 5000, 0, 0.0, -1);
+    QCOMPARE(noTurn.toDebugString(),
+             QString::fromUtf8("ALL:20 (SID or SID Common Route) ED/ENRT/ANEKI- (Track to fix ANEKI) "
+                               "D[250°->12.5nm] A[0:5000<-1:5000] S[0] R-T[0;-1] ARINC=E|-|-|B"));
+    QVERIFY(!noTurn.toDebugString().contains(QStringLiteral("(turn ")));
+
+    const Record turn(30, 1, QStringLiteral("RW25C"), QStringLiteral("ANEKI"), QStringLiteral("DF25C"),
+                      QStringLiteral("ENRT"), QStringLiteral("ED"), 0, 1, Record::RF, -1, 0.0, 0, 2, 3000, -1, -1, 220,
+                      2.75, -1);
+    QVERIFY(turn.toDebugString().contains(QStringLiteral(") (turn right) D[")));
+    QVERIFY(turn.toDebugString().contains(QStringLiteral("R-T[2.75;-1]")));
+}
+
+void TestRecord::copyAndEquality()
+{
+    const Record original = leg(Record::FD, 70, 12.5, 0, 1);
+    const Record copy(original);
+    QCOMPARE(copy, original);
+    QVERIFY(copy.parent() == nullptr);
+    Record assigned;
+    assigned = original;
+    QCOMPARE(assigned, original);
+
+    QVERIFY(leg(Record::FD, 70, 12.5) != leg(Record::FD, 70, 12.6));
+    QVERIFY(leg(Record::FD, 70, 12.5, 0) != leg(Record::FD, 70, 12.5, 1));
+    QVERIFY(leg(Record::FD, 70, 12.5, 0, -1, QStringLiteral("fixa")) != leg(Record::FD, 70, 12.5));
+
+    QList<Record> list{original, leg(Record::IF)};
+    const QList<Record> listCopy = list;
+    list[0] = leg(Record::CA);
+    QCOMPARE(listCopy.at(0), original);
+}
+
+void TestRecord::streamRoundTrip_data()
+{
+    QTest::addColumn<Record>("record");
+    QTest::newRow("blank leg") << Record(0, -1, QStringLiteral("ALL"), QString(), QString(), QString(), QString(), 0,
+                                        -1, -1, -1, 0.0, 0, -1, -1, -1, -1, 0, 0.0, -1);
+    QTest::newRow("RF leg") << Record(40, 1, QStringLiteral("RW25C"), QStringLiteral("DF25C"),
+                                      QStringLiteral("CENTR"), QStringLiteral("EDDF"), QStringLiteral("ED"),
+                                      0x45202042, 0, Record::RF, 249, 3.7, 0, 3, 8000, 6000, 5000, 250, 2.5, 123);
+    QTest::newRow("flight levels") << leg(Record::TF, 90, 0.1, 1, 2, QStringLiteral("HIGH"), QString(), 3, 41000,
+                                          33000, 280, 0xFFFFFFFF);
+    QTest::newRow("unicode") << leg(Record::TF, 90, 0.0, 0, -1, QString::fromUtf8("\u00c4BC"), QStringLiteral(""));
+}
+
+void TestRecord::streamRoundTrip()
+{
+    QFETCH(Record, record);
+    const QByteArray bytes = write(record);
+    QDataStream in(bytes);
+    Record read;
+    in >> read;
+    QCOMPARE(in.status(), QDataStream::Ok);
+    QVERIFY(in.atEnd());
+    QCOMPARE(read, record);
+    QCOMPARE(read.toDebugString(), record.toDebugString());
+}
+
+void TestRecord::streamBytes()
+{
+    const Record record(10, 1, QStringLiteral("ALL"), QStringLiteral("AB"), QStringLiteral("FFM"),
+                        QStringLiteral("ENRT"), QStringLiteral("ED"), 0x56204D41, 1, Record::DF, 90, 1.5, 0, 0, 5000,
+                        -1, 18000, 210, 0.0, -1);
+    const QByteArray pinned = QByteArray::fromHex(
+        "000a" "01"
+        "00000006" "0041004c004c"
+        "00000004" "00410042"
+        "00000006" "00460046004d"
+        "00000008" "0045004e00520054"
+        "00000004" "00450044"
+        "56204d41"
+        "01" "03"
+        "005a"
+        "3ff8000000000000"
+        "00" "00"
+        "1388" "ffff" "4650"
+        "00d2"
+        "0000000000000000"
+        "ffff");
+    QCOMPARE(write(record).toHex(), pinned.toHex());
+}
+
+void TestRecord::streamReadsEarlierAltitudes()
+{
+    // Files written while the altitudes were 16-bit signed fields: -1 and the clamped 32767
+    // must read as before.
+    const Record earlier = leg(Record::TF, 90, 0.0, 0, -1, QStringLiteral("F"), QString(), 3, 32767, -1);
+    QByteArray bytes = write(earlier);
+    QDataStream in(bytes);
+    Record read;
+    in >> read;
+    QCOMPARE(read.altitude1(), 32767);
+    QCOMPARE(read.altitude2(), -1);
+    QCOMPARE(read.transitionAltitude(), -1);
+}
+
+void TestRecord::lookupOrder()
+{
+    // The fix under its own terminal.
+    const Record airportFix(10, 1, QStringLiteral("RW25C"), QStringLiteral("DF25C"), QStringLiteral("ANEKI"),
+                            QStringLiteral("EDDF"), QStringLiteral("ED"), 0, -1, Record::CF, 250, 0, 0, -1, -1, -1, -1,
+                            0, 0, -1);
+    QCOMPARE(airportFix.fixUid(), QStringLiteral("ED/EDDF/DF25C"));
+    // The navaid with the fix's region and terminal: found as an enroute point of the region.
+    QCOMPARE(airportFix.navaidUid(), QStringLiteral("ED/ENRT/ANEKI"));
+    QCOMPARE(airportFix.fixPosition(), QGeoCoordinate(50.0, 8.0));
+    QCOMPARE(airportFix.navaidPosition(), QGeoCoordinate(50.5, 8.5));
+    QVERIFY(airportFix.fixText(true).contains(QStringLiteral("POINT>ED/EDDF/DF25C")));
+    QCOMPARE(airportFix.fixText(false), QStringLiteral("DF25C"));
+
+    // Region "*" is left out of the UID: terminal/identifier.
+    const Record noRegion(10, 1, QStringLiteral("ALL"), QStringLiteral("LOOSE"), QString(), QStringLiteral("EDDF"),
+                          QStringLiteral("*"), 0, -1, Record::TF, -1, 0, 0, -1, -1, -1, -1, 0, 0, -1);
+    QCOMPARE(noRegion.fixUid(), QStringLiteral("EDDF/LOOSE"));
+    // An empty navaid is no lookup and no warning.
+    QCOMPARE(noRegion.navaidPoint(), nullptr);
+
+    // Third try: without region.
+    const Record wrongRegion(10, 1, QStringLiteral("ALL"), QStringLiteral("LOOSE"), QString(),
+                             QStringLiteral("EDDF"), QStringLiteral("LF"), 0, -1, Record::TF, -1, 0, 0, -1, -1, -1, -1,
+                             0, 0, -1);
+    QCOMPARE(wrongRegion.fixUid(), QStringLiteral("EDDF/LOOSE"));
+}
+
+void TestRecord::lookupMisses()
+{
+    const Record missing(10, 1, QStringLiteral("KERAX"), QStringLiteral("<b>X&"), QStringLiteral("\"NAV"),
+                         QStringLiteral("ENRT"), QString(), 0, -1, Record::FD, 10, 1.0, 0, -1, -1, -1, -1, 0, 0, -1);
+    QTest::ignoreMessage(QtWarningMsg, "Cannot find FIX point \"<b>X&\" for transition \"KERAX\"");
+    QCOMPARE(missing.fixPoint(), nullptr);
+    QTest::ignoreMessage(QtWarningMsg, "Cannot find complementary point \"\\\"NAV\" for transition \"KERAX\"");
+    QCOMPARE(missing.navaidUid(), QString());
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Cannot find FIX point")));
+    QVERIFY(!missing.fixPosition().isValid());
+
+    // Bare identifiers: as they are in plain text, escaped where the text is HTML.
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Cannot find FIX point")));
+    QCOMPARE(missing.fixText(false), QStringLiteral("<b>X&"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Cannot find FIX point")));
+    QCOMPARE(missing.fixText(true), QStringLiteral("&lt;b&gt;X&amp;"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Cannot find complementary point")));
+    QCOMPARE(missing.navaidText(true), QStringLiteral("&quot;NAV"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Cannot find FIX point")));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Cannot find complementary point")));
+    QVERIFY(!missing.fixRolesText(true).contains(QStringLiteral("<b>")));
+}
+
+QTEST_MAIN(TestRecord)
+#include "tst_record.moc"
