@@ -496,7 +496,11 @@ int AirplaneListModel::loadAirplaneFromFile(const QString &path)
         setMsgerror(tr("The airplane file %1 does not exist.").arg(shown));
         return -1;
     }
-    if (!QFileInfo(file).isFile() || !input.open(QIODevice::ReadOnly)) {
+    if (QFileInfo(file).isDir()) {
+        setMsgerror(tr("%1 is a folder, not an airplane file.").arg(shown));
+        return -2;
+    }
+    if (!input.open(QIODevice::ReadOnly)) {
         setMsgerror(tr("The airplane file %1 cannot be opened: %2").arg(shown, input.errorString()));
         return -2;
     }
