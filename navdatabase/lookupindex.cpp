@@ -6,6 +6,7 @@
 
 #include <QMutexLocker>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -21,6 +22,41 @@ constexpr double EarthRadiusNmBound = 3380.0;
 constexpr double Pi = 3.14159265358979323846;
 
 } // namespace
+
+void LookupIndex::HashedRows::clear()
+{
+    m_sorted.clear();
+    m_tail.clear();
+}
+
+void LookupIndex::HashedRows::append(size_t hash, int row)
+{
+    m_tail.emplace_back(hash, row);
+    if (m_tail.size() >= 4096)
+        merge();
+}
+
+void LookupIndex::HashedRows::merge()
+{
+    std::sort(m_tail.begin(), m_tail.end());
+    const auto middle = m_sorted.insert(m_sorted.end(), m_tail.begin(), m_tail.end());
+    std::inplace_merge(m_sorted.begin(), middle, m_sorted.end());
+    m_tail.clear();
+}
+
+QList<int> LookupIndex::HashedRows::rows(size_t hash) const
+{
+    QList<int> result;
+    const auto range = std::equal_range(m_sorted.begin(), m_sorted.end(), std::pair<size_t, int>(hash, 0),
+                                        [](const auto &a, const auto &b) { return a.first < b.first; });
+    for (auto it = range.first; it != range.second; ++it)
+        result.append(it->second);
+    for (const auto &entry : m_tail) {
+        if (entry.first == hash)
+            result.append(entry.second);
+    }
+    return result;
+}
 
 LookupIndex::LookupIndex()
     : m_grid(GridRows * GridColumns)
@@ -58,7 +94,7 @@ void LookupIndex::syncCodes(const QList<Point *> &points)
     }
     for (qsizetype row = m_codeProgress.rows; row < points.size(); ++row) {
         if (const Point *point = points.at(row))
-            m_byCode[point->code()].append(int(row));
+            m_byCode.append(qHash(point->code()), int(row));
     }
     m_codeProgress.rows = points.size();
     m_codeProgress.first = points.isEmpty() ? nullptr : points.constFirst();
@@ -72,7 +108,7 @@ void LookupIndex::syncNames(const QList<Point *> &points)
     }
     for (qsizetype row = m_nameProgress.rows; row < points.size(); ++row) {
         if (const Point *point = points.at(row))
-            m_byName[point->name()].append(int(row));
+            m_byName.append(qHash(point->name()), int(row));
     }
     m_nameProgress.rows = points.size();
     m_nameProgress.first = points.isEmpty() ? nullptr : points.constFirst();
@@ -128,14 +164,14 @@ QList<int> LookupIndex::rowsWithCode(const QList<Point *> &points, const QString
 {
     QMutexLocker locker(&m_mutex);
     syncCodes(points);
-    return m_byCode.value(code);
+    return m_byCode.rows(qHash(code));
 }
 
 QList<int> LookupIndex::rowsWithName(const QList<Point *> &points, const QString &name)
 {
     QMutexLocker locker(&m_mutex);
     syncNames(points);
-    return m_byName.value(name);
+    return m_byName.rows(qHash(name));
 }
 
 QList<Runway *> LookupIndex::runwaysOf(const QList<Runway *> &runways, const QString &airportCode)

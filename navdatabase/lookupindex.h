@@ -60,10 +60,27 @@ private:
     void syncGrid(const QList<Point *> &points);
     static int cellOf(double latitude, double longitude);
 
+    // Rows keyed by the hash of a text, 12 bytes a row instead of a hash node and a list per
+    // text: ordered by (hash, row) plus a short unsorted tail of the latest rows, which are
+    // all above the ordered ones, so matches come out in ascending row order. Callers compare
+    // the text itself, which also settles hash collisions.
+    class HashedRows
+    {
+    public:
+        void clear();
+        void append(size_t hash, int row);
+        QList<int> rows(size_t hash) const;
+
+    private:
+        void merge();
+        std::vector<std::pair<size_t, int>> m_sorted;
+        std::vector<std::pair<size_t, int>> m_tail;
+    };
+
     QMutex m_mutex;
-    QHash<QString, QList<int>> m_byCode;
+    HashedRows m_byCode;
     Progress m_codeProgress;
-    QHash<QString, QList<int>> m_byName;
+    HashedRows m_byName;
     Progress m_nameProgress;
     QHash<QString, QList<Runway *>> m_runways;
     Progress m_runwayProgress;
