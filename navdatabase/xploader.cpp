@@ -182,10 +182,14 @@ void XpLoader::run()
     if (result == 0) {
         // Every reader runs whatever the others return; the order matters: localizers need
         // the runways of apt.dat, airways the points of the fix and navaid files.
+        // Once the application is quitting, the readers still to come are not started.
         result |= loadAirports();
-        result |= loadFix();
-        result |= loadNav();
-        result |= loadAwy();
+        if (!stopping())
+            result |= loadFix();
+        if (!stopping())
+            result |= loadNav();
+        if (!stopping())
+            result |= loadAwy();
     }
 
     const bool userFix = Settings::getBool(QStringLiteral("database/userFix"), false);

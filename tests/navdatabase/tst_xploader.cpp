@@ -1,0 +1,438 @@
+#include "basemodel.h"
+#include "database.h"
+#include "listproxymodel.h"
+#include "point.h"
+#include "settings.h"
+#include "testsupport.h"
+#include "xploader.h"
+
+#include <QAbstractItemModelTester>
+#include <QDir>
+#include <QDirIterator>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QMutex>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+const QString kNoInstallation = QStringLiteral("ERROR: no valid X-Plane installation \nat given path!");
+const QString kFaaCifp = QStringLiteral("ERROR: FAACIFP cannot be loaded as of now!\nPlease uncheck custom data.");
+const QString kCycleWarning = QStringLiteral("WARNING: incoherent data cycles among FIX/NAV/AWY files!");
+const QString kDefaultApt = QStringLiteral("Resources/default scenery/default apt dat/Earth nav data/apt.dat");
+const QString kGlobalApt = QStringLiteral("Global Scenery/Global Airports/Earth nav data/apt.dat");
+
+bool copyTree(const QString &from, const QString &to)
+{
+    QDirIterator it(from, QDir::Files | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString source = it.next();
+        const QString target = to + source.mid(from.size());
+        if (!QDir().mkpath(QFileInfo(target).path()) || !QFile::copy(source, target))
+            return false;
+    }
+    return true;
+}
+
+bool writeFile(const QString &path, const QByteArray &content)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    return file.write(content) == content.size();
+}
+
+} // namespace
+
+// Re-emits the loader's and the database's signals on the main thread, so that the spies
+// read lists that only the main thread writes; it also notes on which threads they came.
+class Relay : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit Relay(XpLoader *loader, Database *database)
+    {
+        connect(loader, &XpLoader::progress, this, &Relay::progress, Qt::QueuedConnection);
+        connect(loader, &XpLoader::done, this, &Relay::done, Qt::QueuedConnection);
+        connect(loader, &XpLoader::started, this, &Relay::started, Qt::QueuedConnection);
+        connect(database, &Database::loaded, this, &Relay::loaded, Qt::QueuedConnection);
+        connect(loader, &XpLoader::progress, loader, [this]() { note(); }, Qt::DirectConnection);
+        connect(loader, &XpLoader::done, loader, [this]() { note(); }, Qt::DirectConnection);
+    }
+
+    QList<QThread *> emitters() const
+    {
+        QMutexLocker locker(&m_mutex);
+        return m_emitters;
+    }
+
+signals:
+    void progress(const QString &text);
+    void done();
+    void started();
+    void loaded(bool result);
+
+private:
+    void note()
+    {
+        QMutexLocker locker(&m_mutex);
+        m_emitters.append(QThread::currentThread());
+    }
+
+    mutable QMutex m_mutex;
+    QList<QThread *> m_emitters;
+};
+
+class TestXpLoader : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+
+    void missingApt();
+    void faaCifpInCustomData();
+    void navFileFailsImport_data();
+    void navFileFailsImport();
+    void cycleWarning_data();
+    void cycleWarning();
+    void threadsAndModels();
+    void secondLoadAsyncWhileRunning();
+    void destructorStopsRunningImport();
+    void importSucceeds();
+
+    void activeCycle_data();
+    void activeCycle();
+    void autodetect();
+
+private:
+    // A simulator folder made of the test data, with apt.dat files as asked.
+    QString simulator(bool defaultApt, bool globalApt = false);
+    // Runs one import to its end and returns the progress texts.
+    QStringList runImport(const QString &xpPath, bool customData, QList<bool> *loaded = nullptr);
+
+    std::unique_ptr<Settings> m_settings;
+    std::unique_ptr<Database> m_database;
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void TestXpLoader::initTestCase()
+{
+    TestSupport::initApplication();
+    m_settings = std::make_unique<Settings>();
+    m_database = std::make_unique<Database>();
+    QDir().mkpath(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+}
+
+void TestXpLoader::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    QFile::remove(m_database->filePath());
+    Settings::setBool(QStringLiteral("database/customData"), false);
+    Settings::setBool(QStringLiteral("database/userFix"), false);
+}
+
+QString TestXpLoader::simulator(bool defaultApt, bool globalApt)
+{
+    const QString root = m_dir->filePath(QStringLiteral("X-Plane 12"));
+    if (!copyTree(TestSupport::dataPath(QStringLiteral("xplane")), root))
+        return QString();
+    const QByteArray header("I\n1100 Version - data cycle 2302, build 20230119, metadata AptXP1100.\n\n99\n");
+    if (defaultApt)
+        writeFile(root + QLatin1Char('/') + kDefaultApt, header);
+    if (globalApt)
+        writeFile(root + QLatin1Char('/') + kGlobalApt, header);
+    return root;
+}
+
+QStringList TestXpLoader::runImport(const QString &xpPath, bool customData, QList<bool> *loaded)
+{
+    Settings::setString(QStringLiteral("database/xpPath"), xpPath);
+    Settings::setBool(QStringLiteral("database/customData"), customData);
+    XpLoader loader(m_database.get());
+    Relay relay(&loader, m_database.get());
+    QSignalSpy progress(&relay, &Relay::progress);
+    QSignalSpy done(&relay, &Relay::done);
+    QSignalSpy loadedSpy(&relay, &Relay::loaded);
+    loader.loadAsync();
+    if (!done.wait(30000))
+        return {QStringLiteral("no done")};
+    QTest::qWait(20);
+    QStringList texts;
+    for (const QList<QVariant> &arguments : std::as_const(progress))
+        texts.append(arguments.first().toString());
+    if (done.size() != 1)
+        texts.append(QStringLiteral("done %1 times").arg(done.size()));
+    if (loaded) {
+        for (const QList<QVariant> &arguments : std::as_const(loadedSpy))
+            loaded->append(arguments.first().toBool());
+    }
+    return texts;
+}
+
+void TestXpLoader::missingApt()
+{
+    QList<bool> loaded;
+    const QStringList texts = runImport(simulator(false), false, &loaded);
+    QCOMPARE(texts.last(), kNoInstallation);
+    QVERIFY(loaded.isEmpty());
+    QCOMPARE(Database::pointCount(), 0);
+    QVERIFY(m_database->generation() != 0);
+    QVERIFY(!QFile::exists(m_database->filePath()));
+}
+
+void TestXpLoader::faaCifpInCustomData()
+{
+    const QString root = simulator(true);
+    QVERIFY(QFile::remove(root + QStringLiteral("/Custom Data/earth_fix.dat")));
+    QVERIFY(QFile::rename(root + QStringLiteral("/Custom Data/earth_nav.dat"), root + QStringLiteral("/Custom Data/FAACIFP18")));
+    const QStringList texts = runImport(root, true);
+    QCOMPARE(texts.last(), kFaaCifp);
+    QVERIFY(!QFile::exists(m_database->filePath()));
+}
+
+// Without earth_nav.dat, or with one that cannot be opened, the import fails like for any
+// other file: an error text, no loaded(true), nothing saved and an empty database.
+void TestXpLoader::navFileFailsImport_data()
+{
+    QTest::addColumn<bool>("asFolder");
+    QTest::newRow("missing") << false;
+    QTest::newRow("cannot be opened") << true;
+}
+
+void TestXpLoader::navFileFailsImport()
+{
+    QFETCH(bool, asFolder);
+    const QString root = simulator(true);
+    const QString nav = root + QStringLiteral("/Resources/default data/earth_nav.dat");
+    QVERIFY(QFile::remove(nav));
+    if (asFolder)
+        QVERIFY(QDir().mkdir(nav));
+
+    QList<bool> loaded;
+    const QStringList texts = runImport(root, false, &loaded);
+    QCOMPARE(texts.last(), kNoInstallation);
+    QVERIFY(!loaded.contains(true));
+    QVERIFY(!QFile::exists(m_database->filePath()));
+    QCOMPARE(Database::pointCount(), 0);
+    QCOMPARE(Database::segmentCount(), 0);
+    QVERIFY(m_database->generation() != 0);
+}
+
+void TestXpLoader::cycleWarning_data()
+{
+    QTest::addColumn<QByteArray>("awyHeader");
+    QTest::addColumn<bool>("warned");
+    QTest::newRow("same cycles") << QByteArray("1101 Version - data cycle 2401, build") << false;
+    QTest::newRow("airways newer") << QByteArray("1101 Version - data cycle 2402, build") << true;
+}
+
+void TestXpLoader::cycleWarning()
+{
+    QFETCH(QByteArray, awyHeader);
+    QFETCH(bool, warned);
+    const QString root = simulator(true);
+    QVERIFY(writeFile(root + QStringLiteral("/Custom Data/earth_awy.dat"),
+                      "I\n" + awyHeader + "\nALPHA K1 11 BRAVO K1 11 N 2 180 450 Q1\n99\n"));
+    const QStringList texts = runImport(root, true);
+    QCOMPARE(texts.contains(kCycleWarning), warned);
+}
+
+void TestXpLoader::threadsAndModels()
+{
+    const QString root = simulator(true);
+    QByteArray fixes("I\n1101 Version - data cycle 2302, build\n");
+    for (int i = 0; i < 1000; ++i)
+        fixes += " 46.5 7.5 F" + QByteArray::number(i) + " ENRT K1 2105430\n";
+    QVERIFY(writeFile(root + QStringLiteral("/Resources/default data/earth_fix.dat"), fixes));
+
+    QAbstractItemModelTester pointTester(m_database->pointModel(),
+                                         QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QAbstractItemModelTester listTester(m_database->pointListModel(),
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QMutex mutex;
+    QList<QThread *> modelThreads;
+    const auto note = [&]() {
+        QMutexLocker locker(&mutex);
+        modelThreads.append(QThread::currentThread());
+    };
+    BaseModel<Point> *model = m_database->pointModel();
+    connect(model, &QAbstractItemModel::modelAboutToBeReset, this, note, Qt::DirectConnection);
+    connect(model, &QAbstractItemModel::modelReset, this, note, Qt::DirectConnection);
+    connect(model, &QAbstractItemModel::rowsAboutToBeInserted, this, note, Qt::DirectConnection);
+    connect(model, &QAbstractItemModel::layoutAboutToBeChanged, this, note, Qt::DirectConnection);
+
+    Settings::setString(QStringLiteral("database/xpPath"), root);
+    {
+        XpLoader loader(m_database.get());
+        Relay relay(&loader, m_database.get());
+        QSignalSpy started(&relay, &Relay::started);
+        QSignalSpy progress(&relay, &Relay::progress);
+        QSignalSpy done(&relay, &Relay::done);
+        loader.loadAsync();
+        QVERIFY(done.wait(30000));
+        QCOMPARE(started.size(), 1);
+        QStringList texts;
+        for (const QList<QVariant> &arguments : std::as_const(progress))
+            texts.append(arguments.first().toString());
+        for (int n = 100; n <= 1000; n += 100)
+            QVERIFY(texts.contains(QStringLiteral("Loading fix points: %1").arg(n)));
+        QVERIFY(texts.contains(QStringLiteral("Loading nav points: 100")) == false);
+
+        const QList<QThread *> emitters = relay.emitters();
+        QVERIFY(!emitters.isEmpty());
+        for (QThread *thread : emitters)
+            QVERIFY(thread != QThread::currentThread());
+        QVERIFY(loader.wait(5000));
+    }
+    disconnect(model, nullptr, this, nullptr);
+    QVERIFY(!modelThreads.isEmpty());
+    for (QThread *thread : std::as_const(modelThreads))
+        QCOMPARE(thread, QThread::currentThread());
+}
+
+void TestXpLoader::secondLoadAsyncWhileRunning()
+{
+    const QString root = simulator(true);
+    QByteArray fixes("I\n1101 Version - data cycle 2302, build\n");
+    for (int i = 0; i < 20000; ++i)
+        fixes += " 46.5 7.5 F" + QByteArray::number(i) + " ENRT K1 2105430\n";
+    QVERIFY(writeFile(root + QStringLiteral("/Resources/default data/earth_fix.dat"), fixes));
+    Settings::setString(QStringLiteral("database/xpPath"), root);
+
+    XpLoader loader(m_database.get());
+    Relay relay(&loader, m_database.get());
+    QSignalSpy started(&relay, &Relay::started);
+    QSignalSpy done(&relay, &Relay::done);
+    loader.loadAsync();
+    const qint64 during = m_database->generation();
+    loader.loadAsync();
+    QVERIFY(done.wait(30000));
+    QTest::qWait(50);
+    QCOMPARE(started.size(), 1);
+    QCOMPARE(done.size(), 1);
+    QCOMPARE(during, qint64(0));
+    QVERIFY(m_database->generation() != 0);
+}
+
+// Quitting during an import: the loader stops the readers, waits for its thread, saves
+// nothing and leaves no modification open.
+void TestXpLoader::destructorStopsRunningImport()
+{
+    const QString root = simulator(true);
+    QByteArray fixes("I\n1101 Version - data cycle 2302, build\n");
+    fixes.reserve(40 * 1000000);
+    for (int i = 0; i < 1000000; ++i)
+        fixes += " 46.5 7.5 F" + QByteArray::number(i) + " ENRT K1 2105430\n";
+    QVERIFY(writeFile(root + QStringLiteral("/Resources/default data/earth_fix.dat"), fixes));
+    Settings::setString(QStringLiteral("database/xpPath"), root);
+
+    auto loader = std::make_unique<XpLoader>(m_database.get());
+    Relay relay(loader.get(), m_database.get());
+    QSignalSpy progress(&relay, &Relay::progress);
+    loader->loadAsync();
+    QVERIFY(progress.wait(30000));
+    QElapsedTimer timer;
+    timer.start();
+    loader.reset();
+    const qint64 stopMs = timer.elapsed();
+    qInfo() << "Import stopped" << stopMs << "ms after the destructor began";
+    QVERIFY(stopMs < 5000);
+    QVERIFY(Database::pointCount() < 1000000);
+    QVERIFY(!QFile::exists(m_database->filePath()));
+    QVERIFY(m_database->generation() != 0);
+}
+
+void TestXpLoader::importSucceeds()
+{
+#if !__has_include("aptreader.h")
+    QSKIP("Built without the airport reader: every import stops at apt.dat");
+#else
+    const QString root = simulator(true, true);
+    Settings::setBool(QStringLiteral("database/userFix"), true);
+    QList<bool> loaded;
+    const QStringList texts = runImport(root, false, &loaded);
+    QCOMPARE(loaded, QList<bool>({true}));
+    QVERIFY(!texts.contains(kCycleWarning));
+    QVERIFY(texts.contains(QStringLiteral("Loading tracks...")));
+    QVERIFY(texts.contains(QStringLiteral("Compressing database...")));
+    QCOMPARE(texts.last(), QStringLiteral("Done"));
+    QVERIFY(QFile::exists(m_database->filePath()));
+    QCOMPARE(Database::cycle(), QStringLiteral("2302"));
+    // Fixes, navaids and the user's own fixes from the custom folder.
+    QVERIFY(Database::findPoint(QStringLiteral("K1/ENRT/ALPHA"), false));
+    QVERIFY(Database::findPoint(QStringLiteral("K1/ENRT/ABC_1"), false));
+    QVERIFY(Database::findPoint(QStringLiteral("K1/ENRT/MYFX2"), false));
+    QVERIFY(Database::segmentCount() >= 4);
+#endif
+}
+
+void TestXpLoader::activeCycle_data()
+{
+    QTest::addColumn<QByteArray>("nav");
+    QTest::addColumn<bool>("inCustomData");
+    QTest::addColumn<bool>("apt");
+    QTest::addColumn<QString>("cycle");
+
+    QTest::newRow("default data") << QByteArray("I\n1150 Version - data cycle 2302, build\n") << false << true << "2302";
+    QTest::newRow("custom data first") << QByteArray("I\n1200 Version - data cycle 2401, build\n") << true << true << "2401";
+    QTest::newRow("any case and spacing") << QByteArray("A\r\n1200 DATA \t CYCLE   2405\r\n") << false << true << "2405";
+    QTest::newRow("first line trimmed") << QByteArray("  I  \n1200 data cycle 2405\n") << false << true << "2405";
+    QTest::newRow("five digits") << QByteArray("I\n1200 data cycle 24051\n") << false << true << "";
+    QTest::newRow("no cycle words") << QByteArray("I\n1200 Version 2405\n") << false << true << "";
+    QTest::newRow("first line other") << QByteArray("X\n1200 data cycle 2405\n") << false << true << "";
+    QTest::newRow("empty file") << QByteArray() << false << true << "";
+    QTest::newRow("no apt.dat") << QByteArray("I\n1150 data cycle 2302\n") << false << false << "";
+}
+
+void TestXpLoader::activeCycle()
+{
+    QFETCH(QByteArray, nav);
+    QFETCH(bool, inCustomData);
+    QFETCH(bool, apt);
+    QFETCH(QString, cycle);
+
+    const QString root = simulator(apt);
+    QVERIFY(writeFile(root + (inCustomData ? QStringLiteral("/Custom Data/earth_nav.dat")
+                                           : QStringLiteral("/Resources/default data/earth_nav.dat")),
+                      nav));
+    if (!inCustomData)
+        QVERIFY(QFile::remove(root + QStringLiteral("/Custom Data/earth_nav.dat")));
+    Settings::setString(QStringLiteral("database/xpPath"), root);
+    XpLoader loader(m_database.get());
+    QCOMPARE(loader.activeCycle(), cycle);
+
+    Settings::setString(QStringLiteral("database/xpPath"), QString());
+    QCOMPARE(loader.activeCycle(), QString());
+    Settings::setString(QStringLiteral("database/xpPath"), root + QStringLiteral("/absent"));
+    QCOMPARE(loader.activeCycle(), QString());
+}
+
+void TestXpLoader::autodetect()
+{
+    const QByteArray home = qgetenv("HOME");
+    qputenv("HOME", m_dir->path().toLocal8Bit());
+    XpLoader loader(m_database.get());
+    const QString none = loader.autodetectXPPath();
+    QDir(m_dir->path()).mkdir(QStringLiteral("X-Plane 11"));
+    const QString eleven = loader.autodetectXPPath();
+    QDir(m_dir->path()).mkdir(QStringLiteral("X-Plane 12"));
+    const QString twelve = loader.autodetectXPPath();
+    qputenv("HOME", home);
+
+    QVERIFY(none.isEmpty());
+    QCOMPARE(eleven, m_dir->filePath(QStringLiteral("X-Plane 11")));
+    QCOMPARE(twelve, m_dir->filePath(QStringLiteral("X-Plane 12")));
+}
+
+QTEST_GUILESS_MAIN(TestXpLoader)
+#include "tst_xploader.moc"
