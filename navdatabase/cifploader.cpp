@@ -136,8 +136,7 @@ Record CifpLoader::recordFromFields(const QStringList &fields, int sequence, int
 
     const int pathTerminator = Record::pathTerminatorFromString(fields.at(FieldPathTerminator));
     // An RF leg names the centre of its arc in place of the recommended navaid.
-    const QString navaid =
-        withoutBlanks(fields.at(pathTerminator == Record::RF ? FieldArcCentre : FieldNavaid));
+    const QString navaid = withoutBlanks(fields.at(pathTerminator == Record::RF ? FieldArcCentre : FieldNavaid));
 
     QString distanceField = fields.at(FieldDistance);
     const bool isTime = distanceField.startsWith(QLatin1Char('T'));

@@ -52,11 +52,10 @@ qint64 readSize(QDataStream &stream)
 
 Procedure::Procedure(const QString &name, const QString &airport, int type)
     : BaseItem(airport + QLatin1Char('/') + name, QStringLiteral("nosearch"), 0.0, 0.0, 0)
-    , m_name(name)
-    , m_airport(airport)
-    , m_procedureType(checkInt8(type))
-{
-}
+               , m_name(name)
+               , m_airport(airport)
+               , m_procedureType(checkInt8(type))
+{ }
 
 Procedure::~Procedure() = default;
 

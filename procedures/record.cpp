@@ -32,14 +32,12 @@ QString uidPart(const QString &part)
 
 Record::Record()
     : QObject(nullptr)
-{
-}
+{ }
 
 Record::Record(int sequence, int routeType, const QString &transition, const QString &fixIdentifier,
                const QString &navaidIdentifier, const QString &terminal, const QString &region, quint32 description,
-               int turnDirection, int pathTerminator, int course, double distance, int isTime,
-               int altitudeDescription, int altitude1, int altitude2, int transitionAltitude, int speed,
-               double arcRadius, int theta)
+               int turnDirection, int pathTerminator, int course, double distance, int isTime, int altitudeDescription,
+               int altitude1, int altitude2, int transitionAltitude, int speed, double arcRadius, int theta)
     : QObject(nullptr)
     , m_sequence(BaseItem::checkInt16(sequence))
     , m_routeType(BaseItem::checkInt8(routeType))
@@ -61,8 +59,7 @@ Record::Record(int sequence, int routeType, const QString &transition, const QSt
     , m_speed(BaseItem::checkInt16(speed))
     , m_arcRadius(static_cast<float>(arcRadius))
     , m_theta(BaseItem::checkInt16(theta))
-{
-}
+{ }
 
 Record::Record(const Record &other)
     : QObject(nullptr)
@@ -210,8 +207,7 @@ QDataStream &operator<<(QDataStream &stream, const Record &record)
            << static_cast<qint32>(record.m_description) << record.m_turnDirection << record.m_pathTerminator
            << record.m_course << record.m_distance << record.m_isTime << record.m_altitudeDescription
            << altitudeToStream(record.m_altitude1) << altitudeToStream(record.m_altitude2)
-           << altitudeToStream(record.m_transitionAltitude) << record.m_speed << record.m_arcRadius
-           << record.m_theta;
+           << altitudeToStream(record.m_transitionAltitude) << record.m_speed << record.m_arcRadius << record.m_theta;
     return stream;
 }
 
@@ -222,10 +218,10 @@ QDataStream &operator>>(QDataStream &stream, Record &record)
     quint16 altitude2 = kStreamAltitudeNone;
     quint16 transitionAltitude = kStreamAltitudeNone;
     stream >> record.m_sequence >> record.m_routeType >> record.m_transition >> record.m_fixIdentifier
-        >> record.m_navaidIdentifier >> record.m_terminal >> record.m_region >> description
-        >> record.m_turnDirection >> record.m_pathTerminator >> record.m_course >> record.m_distance
-        >> record.m_isTime >> record.m_altitudeDescription >> altitude1 >> altitude2 >> transitionAltitude
-        >> record.m_speed >> record.m_arcRadius >> record.m_theta;
+        >> record.m_navaidIdentifier >> record.m_terminal >> record.m_region >> description >> record.m_turnDirection
+        >> record.m_pathTerminator >> record.m_course >> record.m_distance >> record.m_isTime
+        >> record.m_altitudeDescription >> altitude1 >> altitude2 >> transitionAltitude >> record.m_speed
+        >> record.m_arcRadius >> record.m_theta;
     record.m_description = static_cast<quint32>(description);
     record.m_altitude1 = altitudeFromStream(altitude1);
     record.m_altitude2 = altitudeFromStream(altitude2);

@@ -54,7 +54,29 @@ public:
 
     // ARINC 424 path terminators; the two-letter code is the name.
     enum PathTerminator {
-        IF = 0, TF, CF, DF, FA, FC, FD, FM, CA, CD, CI, CR, RF, AF, VA, VD, VI, VM, VR, PI, HA, HF, HM
+        IF = 0,
+        TF,
+        CF,
+        DF,
+        FA,
+        FC,
+        FD,
+        FM,
+        CA,
+        CD,
+        CI,
+        CR,
+        RF,
+        AF,
+        VA,
+        VD,
+        VI,
+        VM,
+        VR,
+        PI,
+        HA,
+        HF,
+        HM
     };
 
     // Altitude description codes "+", "-", " ", "B", "C", "G", "H", "I", "J", "V".

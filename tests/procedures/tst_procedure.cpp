@@ -18,9 +18,9 @@ namespace {
 Record leg(const QString &transition, int sequence, int routeType, const QString &fix, const QString &description,
            int pathTerminator = Record::TF, const QString &navaid = QString())
 {
-    return Record(sequence, routeType, transition, fix, navaid, QStringLiteral("ENRT"), QStringLiteral("ED"),
-                  Record::descriptionFromString(description), -1, pathTerminator, -1, 0.0, 0, -1, -1, -1, -1, 0, 0.0,
-                  -1);
+    return Record(sequence, routeType, transition, fix, navaid,
+                  QStringLiteral("ENRT"), QStringLiteral("ED"), Record::descriptionFromString(description), -1,
+                                                         pathTerminator, -1, 0.0, 0, -1, -1, -1, -1, 0, 0.0, -1);
 }
 
 Procedure *procedureWith(int type, const QStringList &transitions, const QString &name = QStringLiteral("TEST1A"))
@@ -90,8 +90,8 @@ private:
 
 Point *TestProcedure::addFix(const QString &code, double lat, double lon)
 {
-    auto *point = new Point(Point::FIX, QGeoCoordinate(lat, lon), code, QStringLiteral("ENRT"), QStringLiteral("ED"),
-                            code, 0, 0.0f, QStringLiteral("    "));
+    auto *point = new Point(Point::FIX, QGeoCoordinate(lat, lon), code,
+                            QStringLiteral("ENRT"), QStringLiteral("ED"), code, 0, 0.0f, QStringLiteral("    "));
     m_database->addPoint(point);
     return point;
 }
@@ -191,18 +191,42 @@ void TestProcedure::runwayThreshold_data()
     QTest::addColumn<QString>("transition");
     QTest::addColumn<QString>("threshold");
 
-    QTest::newRow("SID both parallels") << 1 << "ANEK1A" << "RW04B" << "04L";
-    QTest::newRow("STAR plain") << 2 << "KERA2B" << "RW31" << "31";
-    QTest::newRow("SID right") << 1 << "ANEK1A" << "RW16R" << "16R";
-    QTest::newRow("SID ALL") << 1 << "ANEK1A" << "ALL" << "";
-    QTest::newRow("SID empty") << 1 << "ANEK1A" << "" << "";
-    QTest::newRow("SID enroute") << 1 << "ANEK1A" << "KERAX" << "";
-    QTest::newRow("APPCH ILS") << 3 << "I04R" << "ALL" << "04R";
-    QTest::newRow("APPCH RNAV Y") << 3 << "R22-Y" << "ALL" << "22";
-    QTest::newRow("APPCH L13-Z") << 3 << "L13-Z" << "ALL" << "13";
-    QTest::newRow("APPCH transition") << 3 << "I04R" << "CAMRN" << "";
-    QTest::newRow("APPCH no digits") << 3 << "VDM" << "ALL" << "";
-    QTest::newRow("unknown type") << 0 << "I04R" << "ALL" << "";
+    QTest::newRow("SID both parallels") << 1 << "ANEK1A"
+                                        << "RW04B"
+                                        << "04L";
+    QTest::newRow("STAR plain") << 2 << "KERA2B"
+                                << "RW31"
+                                << "31";
+    QTest::newRow("SID right") << 1 << "ANEK1A"
+                               << "RW16R"
+                               << "16R";
+    QTest::newRow("SID ALL") << 1 << "ANEK1A"
+                             << "ALL"
+                             << "";
+    QTest::newRow("SID empty") << 1 << "ANEK1A"
+                               << ""
+                               << "";
+    QTest::newRow("SID enroute") << 1 << "ANEK1A"
+                                 << "KERAX"
+                                 << "";
+    QTest::newRow("APPCH ILS") << 3 << "I04R"
+                               << "ALL"
+                               << "04R";
+    QTest::newRow("APPCH RNAV Y") << 3 << "R22-Y"
+                                  << "ALL"
+                                  << "22";
+    QTest::newRow("APPCH L13-Z") << 3 << "L13-Z"
+                                 << "ALL"
+                                 << "13";
+    QTest::newRow("APPCH transition") << 3 << "I04R"
+                                      << "CAMRN"
+                                      << "";
+    QTest::newRow("APPCH no digits") << 3 << "VDM"
+                                     << "ALL"
+                                     << "";
+    QTest::newRow("unknown type") << 0 << "I04R"
+                                  << "ALL"
+                                  << "";
 }
 
 void TestProcedure::runwayThreshold()
@@ -260,13 +284,12 @@ void TestProcedure::missedApproachStopsTheWalk()
     approach.addRecord(leg(QStringLiteral("ALL"), 20, 12, QStringLiteral("RW25L"), QStringLiteral("G GY")));
     approach.addRecord(leg(QStringLiteral("ALL"), 30, 12, QString(), QStringLiteral("  M "), Record::CA));
     approach.addRecord(leg(QStringLiteral("ALL"), 40, 12, QStringLiteral("TOBAK"), QStringLiteral("E   ")));
-    approach.addRecord(leg(QStringLiteral("ALL"), 50, 12, QStringLiteral("TOBAK"), QStringLiteral("E  H"),
-                           Record::HM));
+    approach.addRecord(leg(QStringLiteral("ALL"), 50, 12, QStringLiteral("TOBAK"), QStringLiteral("E  H"), Record::HM));
     QCOMPARE(sequences(approach.transitionRecords(QStringLiteral("ALL"), false)), (QStringList{"10", "20"}));
     QCOMPARE(sequences(approach.transitionRecords(QStringLiteral("ALL"), true)),
-             (QStringList{"10", "20", "30", "40", "50"}));
+                       (QStringList{"10", "20", "30", "40", "50"}));
     QCOMPARE(sequences(approach.recordsOfTransition(QStringLiteral("ALL"))),
-             (QStringList{"10", "20", "30", "40", "50"}));
+                       (QStringList{"10", "20", "30", "40", "50"}));
 
     // A mark in another transition does not end the walk of this one.
     Procedure other(QStringLiteral("I25L"), QStringLiteral("EDDF"), Procedure::APPCH);
@@ -300,18 +323,15 @@ void TestProcedure::pointUids()
 
     // Without the flag only the marked leg drops out; its followers still count.
     Procedure approach(QStringLiteral("R25L"), QStringLiteral("EDDF"), Procedure::APPCH);
-    approach.addRecord(leg(QStringLiteral("ANEKI"), 10, 7, QStringLiteral("ANEKI"), QStringLiteral("E  A"),
-                           Record::IF));
-    approach.addRecord(leg(QStringLiteral("ALL"), 20, 19, QStringLiteral("KERAX"), QStringLiteral("E  F"),
-                           Record::RF, QStringLiteral("CENTR")));
-    approach.addRecord(leg(QStringLiteral("ALL"), 30, 19, QStringLiteral("ANEKI"), QStringLiteral("E M "),
-                           Record::TF));
-    approach.addRecord(leg(QStringLiteral("ALL"), 40, 19, QStringLiteral("TOBAK"), QStringLiteral("E   "),
-                           Record::TF));
+    approach.addRecord(
+        leg(QStringLiteral("ANEKI"), 10, 7, QStringLiteral("ANEKI"), QStringLiteral("E  A"), Record::IF));
+    approach.addRecord(leg(QStringLiteral("ALL"), 20, 19, QStringLiteral("KERAX"), QStringLiteral("E  F"), Record::RF, QStringLiteral("CENTR")));
+    approach.addRecord(leg(QStringLiteral("ALL"), 30, 19, QStringLiteral("ANEKI"), QStringLiteral("E M "), Record::TF));
+    approach.addRecord(leg(QStringLiteral("ALL"), 40, 19, QStringLiteral("TOBAK"), QStringLiteral("E   "), Record::TF));
     QCOMPARE(approach.pointUids(QStringLiteral("ALL"), false),
-             (QStringList{"ED/ENRT/KERAX", "ED/ENRT/CENTR", "ED/ENRT/TOBAK", ""}));
+                                (QStringList{"ED/ENRT/KERAX", "ED/ENRT/CENTR", "ED/ENRT/TOBAK", ""}));
     QCOMPARE(approach.pointUids(QStringLiteral("ALL"), true),
-             (QStringList{"ED/ENRT/KERAX", "ED/ENRT/CENTR", "ED/ENRT/ANEKI", "", "ED/ENRT/TOBAK"}));
+                                (QStringList{"ED/ENRT/KERAX", "ED/ENRT/CENTR", "ED/ENRT/ANEKI", "", "ED/ENRT/TOBAK"}));
     QCOMPARE(approach.pointUids(false),
              (QStringList{"ED/ENRT/ANEKI", "", "ED/ENRT/KERAX", "ED/ENRT/CENTR", "ED/ENRT/TOBAK"}));
 }
@@ -345,10 +365,9 @@ void TestProcedure::exitsAndEntries()
 
     // Only the initial fixes of approach transitions enter an approach.
     Procedure approach(QStringLiteral("I25L"), QStringLiteral("EDDF"), Procedure::APPCH);
-    approach.addRecord(leg(QStringLiteral("TOBAK"), 10, 7, QStringLiteral("TOBAK"), QStringLiteral("E  A"),
-                           Record::IF));
-    approach.addRecord(leg(QStringLiteral("ALL"), 20, 12, QStringLiteral("ANEKI"), QStringLiteral("E  I"),
-                           Record::IF));
+    approach.addRecord(
+        leg(QStringLiteral("TOBAK"), 10, 7, QStringLiteral("TOBAK"), QStringLiteral("E  A"), Record::IF));
+    approach.addRecord(leg(QStringLiteral("ALL"), 20, 12, QStringLiteral("ANEKI"), QStringLiteral("E  I"), Record::IF));
     QCOMPARE(approach.inputs(false), QStringList{QStringLiteral("ED/ENRT/TOBAK")});
 
     const Procedure unknown(QStringLiteral("X"), QStringLiteral("EDDF"), Procedure::UNKNOWN);
@@ -400,8 +419,8 @@ void TestProcedure::streamDamaged_data()
 {
     std::unique_ptr<Procedure> full(procedureWith(Procedure::STAR, {"ALL", "ALL", "ALL"}));
     const QByteArray bytes = write(*full);
-    const QByteArray header = write(Procedure(QStringLiteral("TEST1A"), QStringLiteral("EDDF"), Procedure::STAR))
-                                  .chopped(4);
+    const QByteArray header
+        = write(Procedure(QStringLiteral("TEST1A"), QStringLiteral("EDDF"), Procedure::STAR)).chopped(4);
 
     QTest::addColumn<QByteArray>("bytes");
     QTest::newRow("truncated in the last leg") << bytes.chopped(3);

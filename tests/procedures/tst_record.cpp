@@ -15,19 +15,24 @@ namespace {
 
 // A leg with the fields the texts read; everything else blank.
 Record leg(int pathTerminator, int course = -1, double distance = 0.0, int isTime = 0, int turn = -1,
-           const QString &fix = QStringLiteral("FIXA"), const QString &navaid = QStringLiteral("NAVB"),
-           int altitudeDescription = -1, int altitude1 = -1, int altitude2 = -1, int speed = 0,
-           quint32 description = 0, double arcRadius = 0.0, int theta = -1)
+           const QString &fix = QStringLiteral("FIXA"), const QString &navaid
+                                                        = QStringLiteral("NAVB"), int altitudeDescription = -1,
+                                                                         int altitude1 = -1, int altitude2 = -1,
+                                                                         int speed = 0, quint32 description = 0,
+                                                                         double arcRadius = 0.0, int theta = -1)
 {
-    return Record(10, 1, QStringLiteral("ALL"), fix, navaid, QStringLiteral("ENRT"), QStringLiteral("XX"),
-                  description, turn, pathTerminator, course, distance, isTime, altitudeDescription, altitude1,
-                  altitude2, -1, speed, arcRadius, theta);
+    return Record(10, 1,
+                  QStringLiteral("ALL"), fix, navaid,
+                                 QStringLiteral("ENRT"), QStringLiteral("XX"), description, turn, pathTerminator,
+                                                                        course, distance, isTime, altitudeDescription,
+                                                                        altitude1, altitude2, -1, speed, arcRadius,
+                                                                        theta);
 }
 
 Record withDescription(const QString &code)
 {
-    return leg(Record::IF, -1, 0.0, 0, -1, QStringLiteral("FIXA"), QString(), -1, -1, -1, 0,
-               Record::descriptionFromString(code));
+    return leg(Record::IF, -1, 0.0, 0, -1,
+               QStringLiteral("FIXA"), QString(), -1, -1, -1, 0, Record::descriptionFromString(code));
 }
 
 QByteArray write(const Record &record)
@@ -92,15 +97,18 @@ void TestRecord::initTestCase()
     m_settings = std::make_unique<Settings>();
     m_database = std::make_unique<Database>();
     // An airport-section fix, an enroute fix and a fix that has no region.
-    m_database->addPoint(new Point(Point::FIX, QGeoCoordinate(50.0, 8.0), QStringLiteral("DF25C"),
-                                   QStringLiteral("EDDF"), QStringLiteral("ED"), QStringLiteral("DF25C"), 0, 0.0f,
-                                   QStringLiteral("    ")));
-    m_database->addPoint(new Point(Point::FIX, QGeoCoordinate(50.5, 8.5), QStringLiteral("ANEKI"),
-                                   QStringLiteral("ENRT"), QStringLiteral("ED"), QStringLiteral("ANEKI"), 0, 0.0f,
-                                   QStringLiteral("    ")));
-    m_database->addPoint(new Point(Point::FIX, QGeoCoordinate(51.0, 9.0), QStringLiteral("LOOSE"),
-                                   QStringLiteral("EDDF"), QStringLiteral("*"), QStringLiteral("LOOSE"), 0, 0.0f,
-                                   QStringLiteral("    ")));
+    m_database->addPoint(new Point(
+        Point::FIX, QGeoCoordinate(50.0, 8.0),
+        QStringLiteral("DF25C"), QStringLiteral("EDDF"), QStringLiteral("ED"), QStringLiteral("DF25C"), 0, 0.0f,
+                                                                                              QStringLiteral("    ")));
+    m_database->addPoint(new Point(
+        Point::FIX, QGeoCoordinate(50.5, 8.5),
+        QStringLiteral("ANEKI"), QStringLiteral("ENRT"), QStringLiteral("ED"), QStringLiteral("ANEKI"), 0, 0.0f,
+                                                                                              QStringLiteral("    ")));
+    m_database->addPoint(new Point(
+        Point::FIX, QGeoCoordinate(51.0, 9.0),
+        QStringLiteral("LOOSE"), QStringLiteral("EDDF"), QStringLiteral("*"), QStringLiteral("LOOSE"), 0, 0.0f,
+                                                                                             QStringLiteral("    ")));
 }
 
 void TestRecord::routeTypeFromString_data()
@@ -136,18 +144,18 @@ void TestRecord::routeTypeFromString()
     if (expected < 0)
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Unknown record type .* for "
                                                                              "procedure type %1$")
-                                                                  .arg(procedureType)));
+                                                                                 .arg(procedureType)));
     QCOMPARE(Record::routeTypeFromString(procedureType, code), expected);
 }
 
 void TestRecord::pathTerminatorFromString()
 {
     const QStringList codes = {QStringLiteral("IF"), QStringLiteral("TF"), QStringLiteral("CF"), QStringLiteral("DF"),
-                               QStringLiteral("FA"), QStringLiteral("FC"), QStringLiteral("FD"), QStringLiteral("FM"),
-                               QStringLiteral("CA"), QStringLiteral("CD"), QStringLiteral("CI"), QStringLiteral("CR"),
-                               QStringLiteral("RF"), QStringLiteral("AF"), QStringLiteral("VA"), QStringLiteral("VD"),
-                               QStringLiteral("VI"), QStringLiteral("VM"), QStringLiteral("VR"), QStringLiteral("PI"),
-                               QStringLiteral("HA"), QStringLiteral("HF"), QStringLiteral("HM")};
+                                                                                                                QStringLiteral("FA"), QStringLiteral("FC"), QStringLiteral("FD"), QStringLiteral("FM"),
+                                                                                                                                                                                                 QStringLiteral("CA"), QStringLiteral("CD"), QStringLiteral("CI"), QStringLiteral("CR"),
+                                                                                                                                                                                                                                                                                  QStringLiteral("RF"), QStringLiteral("AF"), QStringLiteral("VA"), QStringLiteral("VD"),
+                                                                                                                                                                                                                                                                                                                                                                   QStringLiteral("VI"), QStringLiteral("VM"), QStringLiteral("VR"), QStringLiteral("PI"),
+                                                                                                                                                                                                                                                                                                                                                                                                                                                    QStringLiteral("HA"), QStringLiteral("HF"), QStringLiteral("HM")};
     for (int i = 0; i < codes.size(); ++i)
         QCOMPARE(Record::pathTerminatorFromString(codes.at(i)), i);
     QTest::ignoreMessage(QtWarningMsg, "Unknown record termination \"if\"");
@@ -177,8 +185,8 @@ void TestRecord::altitudeDescriptionFromString()
     QFETCH(QString, code);
     QFETCH(int, expected);
     if (expected < 0)
-        QTest::ignoreMessage(QtWarningMsg, qPrintable(QStringLiteral("Unknown record altitude description \"%1\"")
-                                                          .arg(code)));
+        QTest::ignoreMessage(QtWarningMsg,
+                             qPrintable(QStringLiteral("Unknown record altitude description \"%1\"") .arg(code)));
     QCOMPARE(Record::altitudeDescriptionFromString(code), expected);
 }
 
@@ -209,14 +217,22 @@ void TestRecord::description_data()
     // Flags in the order fly-over, end of route, stepdown, missed approach, IAF, FACF, FAF, holding.
     QTest::addColumn<QString>("flags");
 
-    QTest::newRow("VMA") << "V MA" << quint32(0x56204D41) << "V|-|M|A" << "00011000";
-    QTest::newRow("E  F") << "E  F" << quint32(0x45202046) << "E|-|-|F" << "01000010";
-    QTest::newRow("two chars") << "EB" << quint32(0) << "-|-|-|-" << "00000000";
-    QTest::newRow("fifth ignored") << "EY  X" << quint32(0x45592020) << "E|Y|-|-" << "10000000";
-    QTest::newRow("D roles") << "E  D" << quint32(0x45202044) << "E|-|-|D" << "00001100";
-    QTest::newRow("holding C") << "E  C" << quint32(0x45202043) << "E|-|-|C" << "00001001";
-    QTest::newRow("end by B") << " B  " << quint32(0x20422020) << "-|B|-|-" << "11000000";
-    QTest::newRow("stepdown S") << "  S " << quint32(0x20205320) << "-|-|S|-" << "00100000";
+    QTest::newRow("VMA") << "V MA" << quint32(0x56204D41) << "V|-|M|A"
+                         << "00011000";
+    QTest::newRow("E  F") << "E  F" << quint32(0x45202046) << "E|-|-|F"
+                          << "01000010";
+    QTest::newRow("two chars") << "EB" << quint32(0) << "-|-|-|-"
+                               << "00000000";
+    QTest::newRow("fifth ignored") << "EY  X" << quint32(0x45592020) << "E|Y|-|-"
+                                   << "10000000";
+    QTest::newRow("D roles") << "E  D" << quint32(0x45202044) << "E|-|-|D"
+                             << "00001100";
+    QTest::newRow("holding C") << "E  C" << quint32(0x45202043) << "E|-|-|C"
+                               << "00001001";
+    QTest::newRow("end by B") << " B  " << quint32(0x20422020) << "-|B|-|-"
+                              << "11000000";
+    QTest::newRow("stepdown S") << "  S " << quint32(0x20205320) << "-|-|S|-"
+                                << "00100000";
     QTest::newRow("latin-1 letter") << QString::fromUtf8("\u00c9  H") << quint32(0xC9202048)
                                     << QString::fromUtf8("\u00c9|-|-|H") << "00000001";
     QTest::newRow("above latin-1") << QString::fromUtf8("\u0100  H") << quint32(0x00202048) << "-|-|-|H"
@@ -235,9 +251,9 @@ void TestRecord::description()
     QCOMPARE(record.descriptionText(), text);
     const QList<bool> expected = {flags.at(0) == '1', flags.at(1) == '1', flags.at(2) == '1', flags.at(3) == '1',
                                   flags.at(4) == '1', flags.at(5) == '1', flags.at(6) == '1', flags.at(7) == '1'};
-    const QList<bool> actual = {record.isFlyOver(),        record.isEndOfRoute(), record.isStepdown(),
-                                record.isMissedApproach(), record.isIAF(),        record.isFACF(),
-                                record.isFAF(),            record.isHolding()};
+    const QList<bool> actual
+        = {record.isFlyOver(), record.isEndOfRoute(), record.isStepdown(), record.isMissedApproach(),
+           record.isIAF(),     record.isFACF(),       record.isFAF(),      record.isHolding()};
     QCOMPARE(actual, expected);
 }
 
@@ -245,8 +261,9 @@ void TestRecord::narrowsWithWarnings()
 {
     QTest::ignoreMessage(QtWarningMsg, "Check int16_t failed (too big)!");
     QTest::ignoreMessage(QtWarningMsg, "Check int8_t failed (too small)!");
-    const Record record(40000, -300, QStringLiteral("ALL"), QString(), QString(), QString(), QString(), 0, -1, 0, -1,
-                        0.0, 0, -1, -1, -1, -1, 0, 0.0, -1);
+    const Record record(40000, -300,
+                        QStringLiteral("ALL"), QString(), QString(), QString(), QString(), 0, -1, 0, -1, 0.0, 0, -1, -1,
+                                       -1, -1, 0, 0.0, -1);
     QCOMPARE(record.sequence(), 32767);
     QCOMPARE(record.routeType(), -128);
 }
@@ -291,8 +308,8 @@ void TestRecord::limits()
     QFETCH(int, altitudeDescription);
     QFETCH(int, minimum);
     QFETCH(int, maximum);
-    const Record record =
-        leg(Record::TF, -1, 0.0, 0, -1, QStringLiteral("FIXA"), QString(), altitudeDescription, 8000, 6000);
+    const Record record
+        = leg(Record::TF, -1, 0.0, 0, -1, QStringLiteral("FIXA"), QString(), altitudeDescription, 8000, 6000);
     QCOMPARE(record.minAltitude(), minimum);
     QCOMPARE(record.maxAltitude(), maximum);
 }
@@ -328,8 +345,8 @@ void TestRecord::altitudeText()
     QFETCH(int, altitude1);
     QFETCH(int, altitude2);
     QFETCH(QString, expected);
-    const Record record =
-        leg(Record::TF, -1, 0.0, 0, -1, QStringLiteral("FIXA"), QString(), altitudeDescription, altitude1, altitude2);
+    const Record record
+        = leg(Record::TF, -1, 0.0, 0, -1, QStringLiteral("FIXA"), QString(), altitudeDescription, altitude1, altitude2);
     QCOMPARE(record.altitudeText(), expected);
 }
 
@@ -345,7 +362,8 @@ void TestRecord::legText_data()
     QTest::newRow("CF") << leg(Record::CF, 250) << QString::fromUtf8("Course 250° to fix FIXA");
     QTest::newRow("DF") << leg(Record::DF) << "Direct to fix FIXA";
     QTest::newRow("FA") << leg(Record::FA, 70) << QString::fromUtf8("Fix FIXA course 70° to an altitude");
-    QTest::newRow("FC") << leg(Record::FC, 70, 5.0) << QString::fromUtf8("Track 70° from fix FIXA from to distance 5nm");
+    QTest::newRow("FC") << leg(Record::FC, 70, 5.0)
+                        << QString::fromUtf8("Track 70° from fix FIXA from to distance 5nm");
     QTest::newRow("FD") << leg(Record::FD, 70, 12.5)
                         << QString::fromUtf8("Track 70° from fix FIXA to DME NAVB distance 12.5nm");
     QTest::newRow("FM") << leg(Record::FM, 120)
@@ -368,17 +386,20 @@ void TestRecord::legText_data()
     QTest::newRow("PI") << leg(Record::PI, 90, 1.0, 1, 0)
                         << QString::fromUtf8("045/180 procedure from FIXA heading 90° turn left 270° (1min each)");
     QTest::newRow("PI blank course") << leg(Record::PI, -1, 10.0, 0, 1)
-                                     << QString::fromUtf8("045/180 procedure from FIXA heading -1° turn right 179° (10nm each)");
+                                     << QString::fromUtf8(
+                                            "045/180 procedure from FIXA heading -1° turn right 179° (10nm each)");
     QTest::newRow("HA") << leg(Record::HA, 300, 1.5, 1, 1)
-                        << QString::fromUtf8("Racetrack course 300° reversal right 120° (1.5min each), altitude termination");
+                        << QString::fromUtf8(
+                               "Racetrack course 300° reversal right 120° (1.5min each), altitude termination");
     QTest::newRow("HF") << leg(Record::HF, 180, 1.0, 1, 0)
                         << QString::fromUtf8("Racetrack course 180° reversal left 0° (1min each), single circuit "
                                              "terminating at fix FIXA");
     QTest::newRow("HM") << leg(Record::HM, 45, 1.0, 1, 2)
-                        << QString::fromUtf8("Racetrack course 45° reversal either 225° (1min each), manual termination");
+                        << QString::fromUtf8(
+                               "Racetrack course 45° reversal either 225° (1min each), manual termination");
     QTest::newRow("unknown") << leg(-1) << "Unknown record termination";
     QTest::newRow("percent in identifier") << leg(Record::CF, 10, 0, 0, -1, QStringLiteral("A%2B"))
-                                           << QString::fromUtf8("Course 10° to fix A%2B");
+                                                  << QString::fromUtf8("Course 10° to fix A%2B");
 }
 
 void TestRecord::legText()
@@ -394,11 +415,12 @@ void TestRecord::valueTexts()
     QCOMPARE(leg(Record::TF, -1, 10.5).distanceText(), QStringLiteral("10.5nm"));
     // The float widened to double shows all of its digits.
     QCOMPARE(leg(Record::TF, -1, 0.1).distanceText(), QStringLiteral("0.10000000149011612nm"));
-    QCOMPARE(leg(Record::RF, -1, 0, 0, -1, QStringLiteral("F"), QStringLiteral("N"), -1, -1, -1, 0, 0, 2.5).radiusText(),
-             QStringLiteral("2.5nm"));
+    QCOMPARE(leg(Record::RF, -1, 0, 0, -1,
+                 QStringLiteral("F"), QStringLiteral("N"), -1, -1, -1, 0, 0, 2.5).radiusText(),
+                 QStringLiteral("2.5nm"));
     QCOMPARE(leg(Record::TF, -1, 0, 0, -1, QStringLiteral("F"), QString(), -1, -1, -1, 0).speedText(), QString());
     QCOMPARE(leg(Record::TF, -1, 0, 0, -1, QStringLiteral("F"), QString(), -1, -1, -1, 230).speedText(),
-             QStringLiteral("limited to 230kts"));
+                 QStringLiteral("limited to 230kts"));
     QCOMPARE(leg(Record::TF, -1, 0, 0, -1, QStringLiteral("F"), QString(), -1, -1, -1, -5).speedLimit(), 0);
     QCOMPARE(leg(Record::TF, -1, 0, 0, -1, QStringLiteral("F"), QString(), -1, -1, -1, 250).speedLimit(), 250);
     QCOMPARE(leg(Record::TF, -1, 0, 0, 3).turnDirectionText(), QString());
@@ -418,13 +440,15 @@ void TestRecord::routeTypeText()
 void TestRecord::fixRolesText()
 {
     // An initial approach fix with holding, at or above 5000 ft, speed 210.
-    const Record iaf = leg(Record::IF, -1, 0, 0, -1, QStringLiteral("FIXA"), QString(), 0, 5000, -1, 210,
-                           Record::descriptionFromString(QStringLiteral("E  C")));
+    const Record iaf = leg(Record::IF, -1, 0, 0, -1,
+                           QStringLiteral("FIXA"), QString(), 0, 5000, -1, 210,
+                                          Record::descriptionFromString(QStringLiteral("E  C")));
     QCOMPARE(iaf.fixRolesText(false),
              QStringLiteral("[IAF] Initial fix FIXA, holding, at or above 5000ft, limited to 210kts"));
 
-    const Record facf = leg(Record::TF, -1, 0, 0, -1, QStringLiteral("FIXA"), QString(), -1, -1, -1, 0,
-                            Record::descriptionFromString(QStringLiteral("EY D")));
+    const Record facf
+        = leg(Record::TF, -1, 0, 0, -1,
+              QStringLiteral("FIXA"), QString(), -1, -1, -1, 0, Record::descriptionFromString(QStringLiteral("EY D")));
     QVERIFY(facf.fixRolesText(false).startsWith(QStringLiteral("[IAF/FACF] Track to fix FIXA, fly-over")));
 
     const Record plain = leg(Record::TF, -1, 0, 0, -1, QStringLiteral("FIXA"), QString(), 0, -1, -1, 0);
@@ -433,17 +457,27 @@ void TestRecord::fixRolesText()
 
 void TestRecord::debugString()
 {
-    const Record noTurn(20, 2, QStringLiteral("ALL"), QStringLiteral("ANEKI"), QString(), QStringLiteral("ENRT"),
-                        QStringLiteral("ED"), Record::descriptionFromString(QStringLiteral("E  B")), -1, Record::TF, 250,
-                        12.5, 0, 0, 5000, -1, 5000, 0, 0.0, -1);
+    const Record noTurn(
+        20, 2,
+        QStringLiteral("ALL"), QStringLiteral("ANEKI"), QString(),
+                                              QStringLiteral("ENRT"), QStringLiteral("ED"),
+                                                                                     Record::descriptionFromString(
+                                                                                         QStringLiteral("E  B")), -1,
+                                                                                         Record::TF, 250, 12.5, 0, 0,
+                                                                                         5000, -1, 5000, 0, 0.0, -1);
     QCOMPARE(noTurn.toDebugString(),
              QString::fromUtf8("ALL:20 (SID or SID Common Route) ED/ENRT/ANEKI- (Track to fix ANEKI) "
                                "D[250°->12.5nm] A[0:5000<-1:5000] S[0] R-T[0;-1] ARINC=E|-|-|B"));
     QVERIFY(!noTurn.toDebugString().contains(QStringLiteral("(turn ")));
 
-    const Record turn(30, 1, QStringLiteral("RW25C"), QStringLiteral("ANEKI"), QStringLiteral("DF25C"),
-                      QStringLiteral("ENRT"), QStringLiteral("ED"), 0, 1, Record::RF, -1, 0.0, 0, 2, 3000, -1, -1, 220,
-                      2.75, -1);
+    const Record turn(
+        30, 1,
+        QStringLiteral("RW25C"),
+                       QStringLiteral("ANEKI"),
+                                      QStringLiteral("DF25C"),
+                                                     QStringLiteral("ENRT"), QStringLiteral("ED"), 0, 1, Record::RF, -1,
+                                                                                            0.0, 0, 2, 3000, -1, -1,
+                                                                                            220, 2.75, -1);
     QVERIFY(turn.toDebugString().contains(QStringLiteral(") (turn right) D[")));
     QVERIFY(turn.toDebugString().contains(QStringLiteral("R-T[2.75;-1]")));
 }
@@ -471,13 +505,20 @@ void TestRecord::copyAndEquality()
 void TestRecord::streamRoundTrip_data()
 {
     QTest::addColumn<Record>("record");
-    QTest::newRow("blank leg") << Record(0, -1, QStringLiteral("ALL"), QString(), QString(), QString(), QString(), 0,
-                                        -1, -1, -1, 0.0, 0, -1, -1, -1, -1, 0, 0.0, -1);
-    QTest::newRow("RF leg") << Record(40, 1, QStringLiteral("RW25C"), QStringLiteral("DF25C"),
-                                      QStringLiteral("CENTR"), QStringLiteral("EDDF"), QStringLiteral("ED"),
-                                      0x45202042, 0, Record::RF, 249, 3.7, 0, 3, 8000, 6000, 5000, 250, 2.5, 123);
-    QTest::newRow("flight levels") << leg(Record::TF, 90, 0.1, 1, 2, QStringLiteral("HIGH"), QString(), 3, 41000,
-                                          33000, 280, 0xFFFFFFFF);
+    QTest::newRow("blank leg") << Record(0, -1,
+                                         QStringLiteral("ALL"), QString(), QString(), QString(), QString(), 0, -1, -1,
+                                                        -1, 0.0, 0, -1, -1, -1, -1, 0, 0.0, -1);
+    QTest::newRow("RF leg") << Record(
+        40, 1,
+        QStringLiteral("RW25C"), QStringLiteral("DF25C"),
+                                                QStringLiteral("CENTR"),
+                                                               QStringLiteral("EDDF"), QStringLiteral("ED"), 0x45202042,
+                                                                                                      0, Record::RF,
+                                                                                                      249, 3.7, 0, 3,
+                                                                                                      8000, 6000, 5000,
+                                                                                                      250, 2.5, 123);
+    QTest::newRow("flight levels") << leg(Record::TF, 90, 0.1, 1, 2,
+                                          QStringLiteral("HIGH"), QString(), 3, 41000, 33000, 280, 0xFFFFFFFF);
     QTest::newRow("unicode") << leg(Record::TF, 90, 0.0, 0, -1, QString::fromUtf8("\u00c4BC"), QStringLiteral(""));
 }
 
@@ -496,25 +537,33 @@ void TestRecord::streamRoundTrip()
 
 void TestRecord::streamBytes()
 {
-    const Record record(10, 1, QStringLiteral("ALL"), QStringLiteral("AB"), QStringLiteral("FFM"),
-                        QStringLiteral("ENRT"), QStringLiteral("ED"), 0x56204D41, 1, Record::DF, 90, 1.5, 0, 0, 5000,
-                        -1, 18000, 210, 0.0, -1);
+    const Record record(
+        10, 1,
+        QStringLiteral("ALL"), QStringLiteral("AB"), QStringLiteral("FFM"),
+                                                                    QStringLiteral("ENRT"),
+                                                                                   QStringLiteral("ED"), 0x56204D41, 1,
+                                                                                                  Record::DF, 90, 1.5,
+                                                                                                  0, 0, 5000, -1, 18000,
+                                                                                                  210, 0.0, -1);
+    // clang-format off
     const QByteArray pinned = QByteArray::fromHex(
-        "000a" "01"
-        "00000006" "0041004c004c"
-        "00000004" "00410042"
-        "00000006" "00460046004d"
-        "00000008" "0045004e00520054"
-        "00000004" "00450044"
-        "56204d41"
-        "01" "03"
-        "005a"
-        "3ff8000000000000"
-        "00" "00"
-        "1388" "ffff" "4650"
-        "00d2"
-        "0000000000000000"
-        "ffff");
+        "000a"                          // sequence
+        "01"                            // route type
+        "00000006" "0041004c004c"       // transition ALL
+        "00000004" "00410042"           // fix AB
+        "00000006" "00460046004d"       // navaid FFM
+        "00000008" "0045004e00520054"   // terminal ENRT
+        "00000004" "00450044"           // region ED
+        "56204d41"                      // description
+        "01" "03"                       // turn direction, path terminator
+        "005a"                          // course
+        "3ff8000000000000"              // distance as a double
+        "00" "00"                       // time flag, altitude description
+        "1388" "ffff" "4650"            // altitudes 5000, none, 18000
+        "00d2"                          // speed
+        "0000000000000000"              // arc radius as a double
+        "ffff");                        // theta
+    // clang-format on
     QCOMPARE(write(record).toHex(), pinned.toHex());
 }
 
@@ -535,9 +584,14 @@ void TestRecord::streamReadsEarlierAltitudes()
 void TestRecord::lookupOrder()
 {
     // The fix under its own terminal.
-    const Record airportFix(10, 1, QStringLiteral("RW25C"), QStringLiteral("DF25C"), QStringLiteral("ANEKI"),
-                            QStringLiteral("EDDF"), QStringLiteral("ED"), 0, -1, Record::CF, 250, 0, 0, -1, -1, -1, -1,
-                            0, 0, -1);
+    const Record airportFix(
+        10, 1,
+        QStringLiteral("RW25C"), QStringLiteral("DF25C"), QStringLiteral("ANEKI"),
+                                                                         QStringLiteral("EDDF"),
+                                                                                        QStringLiteral("ED"), 0, -1,
+                                                                                                       Record::CF, 250,
+                                                                                                       0, 0, -1, -1, -1,
+                                                                                                       -1, 0, 0, -1);
     QCOMPARE(airportFix.fixUid(), QStringLiteral("ED/EDDF/DF25C"));
     // The navaid with the fix's region and terminal: found as an enroute point of the region.
     QCOMPARE(airportFix.navaidUid(), QStringLiteral("ED/ENRT/ANEKI"));
@@ -547,23 +601,32 @@ void TestRecord::lookupOrder()
     QCOMPARE(airportFix.fixText(false), QStringLiteral("DF25C"));
 
     // Region "*" is left out of the UID: terminal/identifier.
-    const Record noRegion(10, 1, QStringLiteral("ALL"), QStringLiteral("LOOSE"), QString(), QStringLiteral("EDDF"),
-                          QStringLiteral("*"), 0, -1, Record::TF, -1, 0, 0, -1, -1, -1, -1, 0, 0, -1);
+    const Record noRegion(
+        10, 1,
+        QStringLiteral("ALL"), QStringLiteral("LOOSE"), QString(),
+                                              QStringLiteral("EDDF"), QStringLiteral("*"), 0, -1, Record::TF, -1, 0, 0,
+                                                                                     -1, -1, -1, -1, 0, 0, -1);
     QCOMPARE(noRegion.fixUid(), QStringLiteral("EDDF/LOOSE"));
     // An empty navaid is no lookup and no warning.
     QCOMPARE(noRegion.navaidPoint(), nullptr);
 
     // Third try: without region.
-    const Record wrongRegion(10, 1, QStringLiteral("ALL"), QStringLiteral("LOOSE"), QString(),
-                             QStringLiteral("EDDF"), QStringLiteral("LF"), 0, -1, Record::TF, -1, 0, 0, -1, -1, -1, -1,
-                             0, 0, -1);
+    const Record wrongRegion(
+        10, 1,
+        QStringLiteral("ALL"), QStringLiteral("LOOSE"), QString(),
+                                              QStringLiteral("EDDF"), QStringLiteral("LF"), 0, -1, Record::TF, -1, 0, 0,
+                                                                                     -1, -1, -1, -1, 0, 0, -1);
     QCOMPARE(wrongRegion.fixUid(), QStringLiteral("EDDF/LOOSE"));
 }
 
 void TestRecord::lookupMisses()
 {
-    const Record missing(10, 1, QStringLiteral("KERAX"), QStringLiteral("<b>X&"), QStringLiteral("\"NAV"),
-                         QStringLiteral("ENRT"), QString(), 0, -1, Record::FD, 10, 1.0, 0, -1, -1, -1, -1, 0, 0, -1);
+    const Record missing(
+        10, 1,
+        QStringLiteral("KERAX"), QStringLiteral("<b>X&"), QStringLiteral("\"NAV"), QStringLiteral("ENRT"), QString(), 0,
+                                                                                                  -1, Record::FD, 10,
+                                                                                                  1.0, 0, -1, -1, -1,
+                                                                                                  -1, 0, 0, -1);
     QTest::ignoreMessage(QtWarningMsg, "Cannot find FIX point \"<b>X&\" for transition \"KERAX\"");
     QCOMPARE(missing.fixPoint(), nullptr);
     QTest::ignoreMessage(QtWarningMsg, "Cannot find complementary point \"\\\"NAV\" for transition \"KERAX\"");
