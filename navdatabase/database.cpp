@@ -21,9 +21,41 @@
 #include <QQmlContext>
 #include <QStandardPaths>
 
+#if defined(__SANITIZE_THREAD__)
+extern "C" void __tsan_acquire(void *address);
+extern "C" void __tsan_release(void *address);
+#endif
+
 namespace {
 
 Database *s_database = nullptr;
+
+// Holds the database mutex. Qt's recursive mutex is implemented inside the Qt library, which
+// ThreadSanitizer does not see into, so a sanitizer build announces the hand-over itself.
+class DatabaseLocker
+{
+public:
+    explicit DatabaseLocker(QRecursiveMutex *mutex)
+        : m_mutex(mutex)
+    {
+        m_mutex->lock();
+#if defined(__SANITIZE_THREAD__)
+        __tsan_acquire(m_mutex);
+#endif
+    }
+    ~DatabaseLocker()
+    {
+#if defined(__SANITIZE_THREAD__)
+        __tsan_release(m_mutex);
+#endif
+        m_mutex->unlock();
+    }
+    DatabaseLocker(const DatabaseLocker &) = delete;
+    DatabaseLocker &operator=(const DatabaseLocker &) = delete;
+
+private:
+    QRecursiveMutex *m_mutex;
+};
 
 template<typename T>
 void resetModel(BaseModel<T> *model)
@@ -252,7 +284,7 @@ bool Database::empty() const
 
 void Database::clear()
 {
-    QMutexLocker locker(&m_mutex);
+    DatabaseLocker locker(&m_mutex);
     dropRoutingGraph();
     setCycle(QString());
     emptyModel(m_boundaryModel);
@@ -279,7 +311,7 @@ void Database::rebuildIndexes()
 
 void Database::beginModifying()
 {
-    QMutexLocker locker(&m_mutex);
+    DatabaseLocker locker(&m_mutex);
     m_modifying.ref();
     ++m_generation;
     m_routingGraph.reset();
@@ -287,7 +319,7 @@ void Database::beginModifying()
 
 void Database::endModifying()
 {
-    QMutexLocker locker(&m_mutex);
+    DatabaseLocker locker(&m_mutex);
     m_modifying.deref();
     ++m_generation;
     m_routingGraph.reset();
@@ -304,7 +336,7 @@ qint64 Database::generation()
     // Refuse at once during a load instead of waiting for the loader to let go of the mutex.
     if (m_modifying.loadAcquire() != 0)
         return 0;
-    QMutexLocker locker(&m_mutex);
+    DatabaseLocker locker(&m_mutex);
     if (m_modifying.loadAcquire() != 0)
         return 0;
     return m_generation;
@@ -314,7 +346,7 @@ bool Database::runIfUnchanged(qint64 generation, const std::function<void()> &fn
 {
     if (m_modifying.loadAcquire() != 0)
         return false;
-    QMutexLocker locker(&m_mutex);
+    DatabaseLocker locker(&m_mutex);
     if (m_modifying.loadAcquire() != 0 || generation == 0)
         return false;
     if (m_generation != generation)
@@ -330,7 +362,7 @@ void Database::addPoint(Point *point)
 {
     if (!point)
         return;
-    QMutexLocker locker(&m_mutex);
+    DatabaseLocker locker(&m_mutex);
     dropRoutingGraph();
     const QString uid = point->uid();
     if (m_pointModel->contains(uid))
@@ -351,14 +383,14 @@ void Database::addSegment(Segment *segment)
 {
     if (!segment)
         return;
-    QMutexLocker locker(&m_mutex);
+    DatabaseLocker locker(&m_mutex);
     dropRoutingGraph();
     m_segmentModel->add(segment);
 }
 
 void Database::removeSegmentsOfType(int type)
 {
-    QMutexLocker locker(&m_mutex);
+    DatabaseLocker locker(&m_mutex);
     dropRoutingGraph();
     qInfo() << "Removing segments with type" << type;
     for (int row = m_segmentModel->count() - 1; row >= 0; --row) {
@@ -373,7 +405,7 @@ void Database::removeSegmentsOfType(int type)
 
 void Database::replaceSegments(int type, const QList<Segment *> &segments)
 {
-    QMutexLocker locker(&m_mutex);
+    DatabaseLocker locker(&m_mutex);
     removeSegmentsOfType(type);
     for (Segment *segment : segments)
         addSegment(segment);
