@@ -70,7 +70,8 @@ void NetLoader::received(QNetworkReply *reply)
     if (!reply)
         return;
     QNetworkReply::NetworkError error = reply->error();
-    const QByteArray bytes = reply->readAll();
+    // A reply aborted by the time-out is closed and holds nothing.
+    const QByteArray bytes = reply->isOpen() ? reply->readAll() : QByteArray();
     qInfo() << "Download finished" << error << bytes.size();
     if (!m_busy) {
         qWarning() << "Database reply outside a download ignored";

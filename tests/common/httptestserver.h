@@ -1,0 +1,106 @@
+#pragma once
+
+// Kept to this header so that only suites that link Qt Network pay for it.
+
+#include <QByteArray>
+#include <QHash>
+#include <QHostAddress>
+#include <QList>
+#include <QPointer>
+#include <QString>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTimer>
+
+// A scripted HTTP/1.1 server on 127.0.0.1 at a free port, for the network suites: each path
+// gets a canned reply with a status, a body, a delay before answering, and optionally a
+// Content-Length that promises more than is sent before the connection is cut.
+class HttpTestServer
+{
+public:
+    struct Reply
+    {
+        int status = 200;
+        QByteArray body;
+        QByteArray contentType = "application/json";
+        // Reason phrase of the status line; empty gives the usual one.
+        QByteArray reason;
+        // Milliseconds to wait before the reply starts.
+        int delayMs = 0;
+        // Bytes of the body actually sent before closing; -1 sends all of it.
+        qint64 sendOnly = -1;
+    };
+
+    HttpTestServer()
+    {
+        QObject::connect(&m_server, &QTcpServer::newConnection, &m_server, [this] { accept(); });
+    }
+
+    bool listen() { return m_server.listen(QHostAddress::LocalHost, 0); }
+    quint16 port() const { return m_server.serverPort(); }
+    QString url(const QString &path) const
+    {
+        return QStringLiteral("http://127.0.0.1:%1%2").arg(port()).arg(path);
+    }
+
+    void setReply(const QString &path, const Reply &reply) { m_replies.insert(path, reply); }
+    // Paths of the requests received so far, in order.
+    QStringList requests() const { return m_requests; }
+
+private:
+    void accept()
+    {
+        while (QTcpSocket *socket = m_server.nextPendingConnection()) {
+            QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+            QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket] { read(socket); });
+        }
+    }
+
+    void read(QTcpSocket *socket)
+    {
+        QByteArray &buffer = m_buffers[socket];
+        buffer += socket->readAll();
+        if (!buffer.contains("\r\n\r\n"))
+            return;
+        const QList<QByteArray> requestLine = buffer.left(buffer.indexOf("\r\n")).split(' ');
+        m_buffers.remove(socket);
+        const QString path = requestLine.size() > 1 ? QString::fromLatin1(requestLine.at(1)) : QString();
+        m_requests.append(path);
+        Reply reply;
+        if (m_replies.contains(path)) {
+            reply = m_replies.value(path);
+        } else {
+            reply.status = 404;
+            reply.body = "not found";
+        }
+        QTimer::singleShot(reply.delayMs, socket, [socket, reply] { answer(socket, reply); });
+    }
+
+    static void answer(QTcpSocket *socket, const Reply &reply)
+    {
+        if (socket->state() != QAbstractSocket::ConnectedState)
+            return;
+        QByteArray head = "HTTP/1.1 " + QByteArray::number(reply.status) + ' ' + (reply.reason.isEmpty() ? reason(reply.status) : reply.reason) + "\r\n";
+        head += "Content-Type: " + reply.contentType + "\r\n";
+        head += "Content-Length: " + QByteArray::number(reply.body.size()) + "\r\n";
+        head += "Connection: close\r\n\r\n";
+        socket->write(head);
+        socket->write(reply.sendOnly < 0 ? reply.body : reply.body.left(reply.sendOnly));
+        socket->disconnectFromHost();
+    }
+
+    static QByteArray reason(int status)
+    {
+        switch (status) {
+        case 200: return "OK";
+        case 404: return "Not Found";
+        case 500: return "Internal Server Error";
+        default: return "Status";
+        }
+    }
+
+    QTcpServer m_server;
+    QHash<QString, Reply> m_replies;
+    QHash<QTcpSocket *, QByteArray> m_buffers;
+    QStringList m_requests;
+};

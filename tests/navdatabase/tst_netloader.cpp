@@ -1,0 +1,258 @@
+#include "database.h"
+#include "httptestserver.h"
+#include "netloader.h"
+#include "settings.h"
+#include "testsupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QNetworkProxy>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+const QString WorkingFile = QStringLiteral("the working database");
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return file.readAll();
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+
+QStringList texts(const QSignalSpy &spy)
+{
+    QStringList result;
+    for (const QList<QVariant> &arguments : spy)
+        result.append(arguments.first().toString());
+    return result;
+}
+
+} // namespace
+
+class TestNetLoader : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void downloading_data();
+    void downloading();
+    void failures_data();
+    void failures();
+    void fullFileIsWrittenAndLoaded_data();
+    void fullFileIsWrittenAndLoaded();
+    void unwritableFile();
+    void secondRequestWhileBusy();
+
+private:
+    // Runs one download to its done() and returns the progress texts.
+    QStringList download(NetLoader &loader, const HttpTestServer::Reply &reply);
+
+    QTemporaryDir m_home;
+    std::unique_ptr<Settings> m_settings;
+    std::unique_ptr<Database> m_db;
+    HttpTestServer m_server;
+    QString m_path;
+};
+
+void TestNetLoader::initTestCase()
+{
+    // The database file goes to the data folder: keep it away from other suites running now.
+    qputenv("HOME", m_home.path().toLocal8Bit());
+    TestSupport::initApplication();
+    QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy);
+    m_settings = std::make_unique<Settings>();
+    m_db = std::make_unique<Database>();
+    QVERIFY(m_server.listen());
+    // Without the trailing slash on purpose: the file name still lands at the root.
+    Settings::setString(QStringLiteral("database/downloadUrl"), m_server.url(QString()));
+    m_path = m_db->filePath();
+    QVERIFY(m_path.startsWith(m_home.path()));
+    QCOMPARE(QFileInfo(m_path).fileName(), QStringLiteral("database_v4.10.0.bin"));
+}
+
+void TestNetLoader::init()
+{
+    writeFile(m_path, WorkingFile.toUtf8());
+}
+
+void TestNetLoader::cleanup()
+{
+    QFile::remove(m_path);
+    QDir(m_path).removeRecursively();
+}
+
+QStringList TestNetLoader::download(NetLoader &loader, const HttpTestServer::Reply &reply)
+{
+    m_server.setReply(QStringLiteral("/database_v4.10.0.bin"), reply);
+    QSignalSpy started(&loader, &NetLoader::started);
+    QSignalSpy progress(&loader, &NetLoader::progress);
+    QSignalSpy done(&loader, &NetLoader::done);
+    loader.loadAsync();
+    [&] { QTRY_COMPARE_WITH_TIMEOUT(done.count(), 1, 20000); }();
+    // Nothing may follow the end of the attempt, not even when the database later reports a
+    // load of its own (an import emits the same signal).
+    emit m_db->loaded(true);
+    QTest::qWait(50);
+    [&] {
+        QCOMPARE(done.count(), 1);
+        QCOMPARE(started.count(), 1);
+    }();
+    return texts(progress);
+}
+
+void TestNetLoader::downloading_data()
+{
+    QTest::addColumn<qint64>("received");
+    QTest::addColumn<qint64>("total");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("quarter") << qint64(50) << qint64(200) << "Downloading database: 25%";
+    QTest::newRow("truncated") << qint64(199) << qint64(200) << "Downloading database: 99%";
+    QTest::newRow("unknown total") << qint64(1234) << qint64(0) << "Downloading database: 1234%";
+    QTest::newRow("large") << qint64(6'000'000'000) << qint64(8'000'000'000) << "Downloading database: 75%";
+}
+
+void TestNetLoader::downloading()
+{
+    QFETCH(qint64, received);
+    QFETCH(qint64, total);
+    QFETCH(QString, text);
+    NetLoader loader(m_db.get());
+    QSignalSpy progress(&loader, &NetLoader::progress);
+    loader.downloading(received, total);
+    QCOMPARE(texts(progress), QStringList{text});
+}
+
+void TestNetLoader::failures_data()
+{
+    QTest::addColumn<int>("status");
+    QTest::addColumn<int>("bodySize");
+    QTest::addColumn<int>("delayMs");
+    QTest::addColumn<qint64>("sendOnly");
+    QTest::addColumn<QString>("last");
+
+    const int full = int(NetLoader::MinimumFileSize);
+    QTest::newRow("404") << 404 << full << 0 << qint64(-1) << "ERROR: cannot download database (code=203)";
+    QTest::newRow("server error") << 500 << full << 0 << qint64(-1) << "ERROR: cannot download database (code=401)";
+    // A short body reads as "not found", whatever the reply said.
+    QTest::newRow("server error page") << 500 << 100 << 0 << qint64(-1) << "ERROR: cannot download database (code=203)";
+    QTest::newRow("short body") << 200 << 2000 << 0 << qint64(-1) << "ERROR: cannot download database (code=203)";
+    QTest::newRow("one byte short") << 200 << full - 1 << 0 << qint64(-1) << "ERROR: cannot download database (code=203)";
+    QTest::newRow("connection cut") << 200 << full + 4096 << 0 << qint64(full + 1024)
+                                    << "ERROR: cannot download database (code=2)";
+    QTest::newRow("slow") << 200 << full << 3000 << qint64(-1) << "ERROR: cannot download database (code=203)";
+}
+
+void TestNetLoader::failures()
+{
+    QFETCH(int, status);
+    QFETCH(int, bodySize);
+    QFETCH(int, delayMs);
+    QFETCH(qint64, sendOnly);
+    QFETCH(QString, last);
+
+    HttpTestServer::Reply reply;
+    reply.status = status;
+    reply.body = QByteArray(bodySize, 'd');
+    reply.contentType = "application/octet-stream";
+    reply.delayMs = delayMs;
+    reply.sendOnly = sendOnly;
+
+    NetLoader loader(m_db.get());
+    loader.setTransferTimeout(500);
+    const QStringList progress = download(loader, reply);
+    QVERIFY(!progress.isEmpty());
+    QCOMPARE(progress.last(), last);
+    QVERIFY(!progress.contains(QStringLiteral("Writing database file...")));
+    // The working file is untouched.
+    QCOMPARE(readFile(m_path), WorkingFile.toUtf8());
+}
+
+void TestNetLoader::fullFileIsWrittenAndLoaded_data()
+{
+    QTest::addColumn<int>("bodySize");
+    QTest::newRow("exactly the minimum") << int(NetLoader::MinimumFileSize);
+    QTest::newRow("larger") << int(NetLoader::MinimumFileSize) + 777;
+}
+
+void TestNetLoader::fullFileIsWrittenAndLoaded()
+{
+    QFETCH(int, bodySize);
+    HttpTestServer::Reply reply;
+    reply.body = QByteArray(bodySize, 'b');
+    reply.body.replace(0, 9, "WAYLORE42");
+    reply.contentType = "application/octet-stream";
+
+    NetLoader loader(m_db.get());
+    QSignalSpy databaseLoaded(m_db.get(), &Database::loaded);
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        const QStringList progress = download(loader, reply);
+        QVERIFY(progress.size() >= 4);
+        QVERIFY(progress.first().startsWith(QStringLiteral("Downloading database: ")));
+        QCOMPARE(progress.at(progress.size() - 3), QStringLiteral("Writing database file..."));
+        QCOMPARE(progress.at(progress.size() - 2), QStringLiteral("Loading database..."));
+        // The body is no database the reader accepts; either way the attempt names its end.
+        QVERIFY2(progress.last() == QLatin1String("ERROR: cannot load database file!")
+                     || progress.last() == QLatin1String("Database successfully downloaded!"),
+                 qPrintable(progress.last()));
+        QCOMPARE(readFile(m_path), reply.body);
+        QCOMPARE(progress.count(QStringLiteral("Loading database...")), 1);
+    }
+    // No temporary file is left beside the database.
+    QCOMPARE(QDir(QFileInfo(m_path).absolutePath()).entryList(QDir::Files), QStringList{QFileInfo(m_path).fileName()});
+}
+
+void TestNetLoader::unwritableFile()
+{
+    // A folder where the file should be: nothing can replace it.
+    QFile::remove(m_path);
+    QVERIFY(QDir().mkpath(m_path));
+    HttpTestServer::Reply reply;
+    reply.body = QByteArray(int(NetLoader::MinimumFileSize), 'w');
+    NetLoader loader(m_db.get());
+    const QStringList progress = download(loader, reply);
+    QCOMPARE(progress.mid(progress.size() - 2),
+             QStringList({"Writing database file...", "ERROR: cannot write databasefile"}));
+    QVERIFY(QFileInfo(m_path).isDir());
+}
+
+void TestNetLoader::secondRequestWhileBusy()
+{
+    HttpTestServer::Reply reply;
+    reply.status = 404;
+    reply.delayMs = 200;
+    const int before = m_server.requests().size();
+    NetLoader loader(m_db.get());
+    QSignalSpy started(&loader, &NetLoader::started);
+    QSignalSpy done(&loader, &NetLoader::done);
+    m_server.setReply(QStringLiteral("/database_v4.10.0.bin"), reply);
+    loader.loadAsync();
+    loader.loadAsync();
+    QTRY_COMPARE_WITH_TIMEOUT(done.count(), 1, 10000);
+    QCOMPARE(started.count(), 1);
+    QCOMPARE(m_server.requests().size(), before + 1);
+    QCOMPARE(m_server.requests().last(), QStringLiteral("/database_v4.10.0.bin"));
+    // Once over, a new attempt is taken.
+    loader.loadAsync();
+    QTRY_COMPARE_WITH_TIMEOUT(done.count(), 2, 10000);
+}
+
+QTEST_MAIN(TestNetLoader)
+#include "tst_netloader.moc"

@@ -1,0 +1,410 @@
+#include "database.h"
+#include "httptestserver.h"
+#include "point.h"
+#include "segment.h"
+#include "settings.h"
+#include "testsupport.h"
+#include "tracks.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QNetworkProxy>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+// fix("5620N", "5620N", "CY"): an enroute fix; the position only matters to the map.
+Point *fix(const QString &code, const QString &name, const QString &region = QStringLiteral("CY"),
+           const QString &terminal = QStringLiteral("ENRT"), int type = Point::FIX)
+{
+    return new Point(type, QGeoCoordinate(50.0, -30.0), code, terminal, region, name, 0, 0.0f, QString());
+}
+
+QJsonObject track(const QString &type, const QString &code, const QStringList &points)
+{
+    QJsonObject object;
+    object.insert(QStringLiteral("type"), type);
+    object.insert(QStringLiteral("code"), code);
+    object.insert(QStringLiteral("p0_code"), points.value(0));
+    QJsonArray route;
+    for (int i = 1; i + 1 < points.size(); ++i)
+        route.append(points.at(i));
+    object.insert(QStringLiteral("route"), route);
+    object.insert(QStringLiteral("p1_code"), points.size() > 1 ? points.last() : QString());
+    return object;
+}
+
+QByteArray document(const QList<QJsonObject> &objects)
+{
+    QJsonArray array;
+    for (const QJsonObject &object : objects)
+        array.append(object);
+    return QJsonDocument(array).toJson(QJsonDocument::Compact);
+}
+
+QList<Segment *> trackSegments()
+{
+    QList<Segment *> result;
+    for (int row = 0; row < Database::segmentCount(); ++row) {
+        Segment *segment = Database::segmentAt(row);
+        if (segment && segment->type() == Segment::TRACK)
+            result.append(segment);
+    }
+    return result;
+}
+
+// "RESNO>5620N" per segment, by point codes.
+QStringList chain(const QList<Segment *> &segments, const QString &name)
+{
+    QStringList result;
+    for (const Segment *segment : segments)
+        if (segment->name() == name)
+            result.append(segment->from()->code() + QLatin1Char('>') + segment->to()->code());
+    return result;
+}
+
+} // namespace
+
+class TestTracks : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void resolution_data();
+    void resolution();
+    void runReplacesTracks();
+    void failuresKeepTracks_data();
+    void failuresKeepTracks();
+    void emptyListRemovesTracks();
+    void secondUpdateIgnored();
+    void waitsForDatabaseChange();
+    void defaultsBuildTracks();
+    void defaultsOnEmptyDatabase();
+    void defaultsRefusedWhileUpdating();
+    void extraFixServesNatCoordinate();
+
+private:
+    // Serves the document at /track and runs one update to its end.
+    void run(Tracks &tracks, const QByteArray &body);
+
+    QTemporaryDir m_home;
+    std::unique_ptr<Settings> m_settings;
+    std::unique_ptr<Database> m_db;
+    HttpTestServer m_server;
+};
+
+void TestTracks::initTestCase()
+{
+    qputenv("HOME", m_home.path().toLocal8Bit());
+    TestSupport::initApplication();
+    QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy);
+    m_settings = std::make_unique<Settings>();
+    m_db = std::make_unique<Database>();
+    QVERIFY(m_server.listen());
+    Settings::setString(QStringLiteral("database/tracksUrl"), m_server.url(QStringLiteral("/track")));
+}
+
+void TestTracks::init()
+{
+    m_db->clear();
+}
+
+void TestTracks::run(Tracks &tracks, const QByteArray &body)
+{
+    HttpTestServer::Reply reply;
+    reply.body = body;
+    m_server.setReply(QStringLiteral("/track"), reply);
+    tracks.update();
+    QVERIFY(tracks.updating());
+    QTRY_VERIFY_WITH_TIMEOUT(!tracks.updating(), 10000);
+}
+
+void TestTracks::resolution_data()
+{
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QStringList>("fixes"); // code/name/region
+    QTest::addColumn<QString>("expected");  // code of the point reached, empty for none
+
+    QTest::newRow("name") << "N" << "RESNO" << QStringList{"RESNO/RESNO/EG"} << "RESNO";
+    QTest::newRow("NAT whole") << "N" << "56/20" << QStringList{"X1/56/20/EG", "5620N/5620N/EG"} << "5620N";
+    QTest::newRow("NAT half") << "N" << "5430/20" << QStringList{"X2/5430/20/EG", "H5420/H5420/EG"} << "H5420";
+    QTest::newRow("NAT quarter, no name try") << "N" << "5515/20" << QStringList{"X3/5515/20/EG"} << "";
+    QTest::newRow("NAT east, no name try") << "N" << "50N020E" << QStringList{"X4/50N020E/EG"} << "";
+    QTest::newRow("NAT form A") << "N" << "57N030W" << QStringList{"5730N/5730N/CY"} << "5730N";
+    QTest::newRow("PACOTS form B") << "P" << "50/40" << QStringList{"X5/50/40/PA", "5040N/5040N/PA"} << "5040N";
+    QTest::newRow("PACOTS name fallback") << "P" << "50/40" << QStringList{"X5/50/40/PA"} << "X5";
+    QTest::newRow("PACOTS north west") << "P" << "26N170W" << QStringList{"X6/26N170W/PA", "26N70/26N70/PA"} << "26N70";
+    QTest::newRow("PACOTS by name") << "P" << "26N170W" << QStringList{"X6/26N170W/PA"} << "X6";
+    QTest::newRow("PACOTS north east") << "P" << "28N180E" << QStringList{"28E80/28E80/RJ"} << "28E80";
+    QTest::newRow("PACOTS south east") << "P" << "30S170E" << QStringList{"30S70/30S70/P"} << "30S70";
+    QTest::newRow("PACOTS south west") << "P" << "15S050W" << QStringList{"1550W/1550W/P"} << "1550W";
+    QTest::newRow("PACOTS minutes") << "P" << "3030N14000W" << QStringList{"3030N/3030N/PA", "X7/3030N14000W/PA"} << "X7";
+    QTest::newRow("out of range is a name") << "P" << "95N010W" << QStringList{"X8/95N010W/PA"} << "X8";
+    QTest::newRow("region not oceanic") << "N" << "RESNO" << QStringList{"RESNO/RESNO/ED"} << "";
+    QTest::newRow("region case") << "N" << "RESNO" << QStringList{"RESNO/RESNO/eg"} << "";
+    QTest::newRow("lowest row wins") << "N" << "DUPE" << QStringList{"D1/DUPE/EG", "D2/DUPE/CY"} << "D1";
+    QTest::newRow("unknown") << "N" << "NOSUCH" << QStringList{"RESNO/RESNO/EG"} << "";
+}
+
+void TestTracks::resolution()
+{
+    QFETCH(QString, type);
+    QFETCH(QString, entry);
+    QFETCH(QStringList, fixes);
+    QFETCH(QString, expected);
+
+    m_db->addPoint(fix(QStringLiteral("ANCHR"), QStringLiteral("ANCHR"), QStringLiteral("EG")));
+    for (const QString &spec : fixes) {
+        // The name may itself hold a slash: code first, region last.
+        const QString code = spec.section(QLatin1Char('/'), 0, 0);
+        const QString region = spec.section(QLatin1Char('/'), -1);
+        const QString name = spec.section(QLatin1Char('/'), 1, -2);
+        m_db->addPoint(fix(code, name, region));
+    }
+    // A VOR and a terminal fix of that name never serve.
+    m_db->addPoint(fix(QStringLiteral("V1"), entry, QStringLiteral("EG"), QStringLiteral("ENRT"), Point::VOR));
+    m_db->addPoint(fix(QStringLiteral("T1"), entry, QStringLiteral("EG"), QStringLiteral("EGLL")));
+
+    Tracks tracks(m_db.get());
+    run(tracks, document({track(type, QStringLiteral("X"), {QStringLiteral("ANCHR"), entry})}));
+
+    const QList<Segment *> segments = trackSegments();
+    if (expected.isEmpty()) {
+        QVERIFY(segments.isEmpty());
+        return;
+    }
+    QCOMPARE(segments.size(), 1);
+    QCOMPARE(segments.first()->from()->code(), QStringLiteral("ANCHR"));
+    QCOMPARE(segments.first()->to()->code(), expected);
+    QCOMPARE(segments.first()->name(), (type == QLatin1String("N") ? QStringLiteral("NATX") : QStringLiteral("PACOTX")));
+}
+
+void TestTracks::runReplacesTracks()
+{
+    for (const char *code : {"RESNO", "5620N", "5730N", "JANJO", "DANNO", "26N70", "28E80"})
+        m_db->addPoint(fix(QString::fromLatin1(code), QString::fromLatin1(code), QStringLiteral("PA")));
+    Point *resno = Database::findPointByName(QStringLiteral("RESNO"), QStringLiteral("ENRT"), {QStringLiteral("PA")}, Point::FIX);
+    Point *janjo = Database::findPointByName(QStringLiteral("JANJO"), QStringLiteral("ENRT"), {QStringLiteral("PA")}, Point::FIX);
+    QVERIFY(resno && janjo);
+    auto *old = new Segment(Segment::FORWARD, Segment::TRACK, resno, janjo, QStringLiteral("NATOLD"), 0, 0);
+    m_db->addSegment(old);
+    m_db->addSegment(new Segment(Segment::FORWARD, Segment::HIGH, resno, janjo, QStringLiteral("UN540"), 245, 460));
+
+    Tracks tracks(m_db.get());
+    QSignalSpy databaseUpdated(m_db.get(), &Database::updated);
+    run(tracks, document({track(QStringLiteral("N"), QStringLiteral("A"),
+                                {QStringLiteral("RESNO"), QStringLiteral("56/20"), QStringLiteral("5515/20"),
+                                 QStringLiteral("57/30"), QStringLiteral("JANJO")}),
+                          track(QStringLiteral("P"), QStringLiteral("11"),
+                                {QStringLiteral("DANNO"), QStringLiteral("26N170W"), QStringLiteral("28N180E")})}));
+
+    const QList<Segment *> segments = trackSegments();
+    QCOMPARE(chain(segments, QStringLiteral("NATA")),
+             QStringList({"RESNO>5620N", "5620N>5730N", "5730N>JANJO"}));
+    QCOMPARE(chain(segments, QStringLiteral("PACOT11")), QStringList({"DANNO>26N70", "26N70>28E80"}));
+    QCOMPARE(segments.size(), 5);
+    for (const Segment *segment : segments) {
+        QVERIFY(segment->isForward());
+        QCOMPARE(segment->minLevel(), 0);
+        QCOMPARE(segment->maxLevel(), 0);
+    }
+    // The replaced segment may still sit in a flight plan: it must stay readable.
+    QCOMPARE(old->name(), QStringLiteral("NATOLD"));
+    QCOMPARE(old->from(), resno);
+    QVERIFY(Database::findSegment(old->uid(), false) == nullptr);
+    QCOMPARE(Database::segmentCount(), 6);
+    QVERIFY(databaseUpdated.count() >= 1);
+
+    QCOMPARE(tracks.log(), QStringLiteral("-&nbsp;N/A RESNO 56/20 5515/20 57/30 JANJO<br/>"
+                                          "-&nbsp;P/11 DANNO 26N170W 28N180E<br/>"));
+}
+
+void TestTracks::failuresKeepTracks_data()
+{
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("reason");
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<int>("delayMs");
+    QTest::addColumn<qint64>("sendOnly");
+    QTest::addColumn<QString>("logStart");
+
+    const QByteArray valid = document({track(QStringLiteral("N"), QStringLiteral("A"), {QStringLiteral("AAA"), QStringLiteral("BBB")})});
+    QTest::newRow("404") << 404 << QByteArray() << QByteArray("gone") << 0 << qint64(-1) << "Cannot download tracks: ";
+    QTest::newRow("reason escaped") << 500 << QByteArray("Broken <b> & co") << QByteArray("x") << 0 << qint64(-1)
+                                    << "Cannot download tracks: ";
+    QTest::newRow("short body") << 200 << QByteArray() << valid << 0 << qint64(10) << "Cannot download tracks: ";
+    QTest::newRow("slow") << 200 << QByteArray() << valid << 2000 << qint64(-1) << "Cannot download tracks: ";
+    QTest::newRow("malformed") << 200 << QByteArray() << QByteArray("[{\"type\":\"N\",") << 0 << qint64(-1)
+                               << "Cannot read tracks: ";
+    QTest::newRow("object") << 200 << QByteArray() << QByteArray("{\"type\":\"N\"}") << 0 << qint64(-1)
+                            << "Cannot read tracks: expected a list of tracks.";
+}
+
+void TestTracks::failuresKeepTracks()
+{
+    QFETCH(int, status);
+    QFETCH(QByteArray, reason);
+    QFETCH(QByteArray, body);
+    QFETCH(int, delayMs);
+    QFETCH(qint64, sendOnly);
+    QFETCH(QString, logStart);
+
+    m_db->addPoint(fix(QStringLiteral("AAA"), QStringLiteral("AAA")));
+    m_db->addPoint(fix(QStringLiteral("BBB"), QStringLiteral("BBB")));
+    m_db->addSegment(new Segment(Segment::FORWARD, Segment::TRACK, Database::pointAt(0), Database::pointAt(1),
+                                 QStringLiteral("NATOLD"), 0, 0));
+
+    HttpTestServer::Reply reply;
+    reply.status = status;
+    reply.reason = reason;
+    reply.body = body;
+    reply.delayMs = delayMs;
+    reply.sendOnly = sendOnly;
+    m_server.setReply(QStringLiteral("/track"), reply);
+
+    Tracks tracks(m_db.get());
+    tracks.setTransferTimeout(300);
+    QSignalSpy updated(&tracks, &Tracks::updated);
+    tracks.update();
+    QTRY_VERIFY_WITH_TIMEOUT(!tracks.updating(), 10000);
+
+    QVERIFY2(tracks.log().startsWith(logStart), qPrintable(tracks.log()));
+    QVERIFY(!tracks.log().contains(QLatin1Char('<')));
+    if (!reason.isEmpty())
+        QVERIFY2(tracks.log().contains(QStringLiteral("Broken &lt;b&gt; &amp; co")), qPrintable(tracks.log()));
+    QCOMPARE(updated.count(), 2); // the start and the end
+    const QList<Segment *> segments = trackSegments();
+    QCOMPARE(segments.size(), 1);
+    QCOMPARE(segments.first()->name(), QStringLiteral("NATOLD"));
+}
+
+void TestTracks::emptyListRemovesTracks()
+{
+    m_db->addPoint(fix(QStringLiteral("AAA"), QStringLiteral("AAA")));
+    m_db->addPoint(fix(QStringLiteral("BBB"), QStringLiteral("BBB")));
+    m_db->addSegment(new Segment(Segment::FORWARD, Segment::TRACK, Database::pointAt(0), Database::pointAt(1),
+                                 QStringLiteral("NATOLD"), 0, 0));
+    Tracks tracks(m_db.get());
+    tracks.setLog(QStringLiteral("earlier"));
+    run(tracks, "[]");
+    QVERIFY(trackSegments().isEmpty());
+    QCOMPARE(tracks.log(), QString());
+
+    // A lower-case type is not a known one: a log line, no track.
+    run(tracks, document({track(QStringLiteral("n"), QStringLiteral("A"), {QStringLiteral("AAA"), QStringLiteral("BBB")})}));
+    QVERIFY(trackSegments().isEmpty());
+    QCOMPARE(tracks.log(), QStringLiteral("-&nbsp;n/A AAA BBB<br/>"));
+
+    // Entries from the service are plain text in the rich-text log.
+    run(tracks, document({track(QStringLiteral("N"), QStringLiteral("<i>"), {QStringLiteral("A&B"), QStringLiteral("BBB")})}));
+    QCOMPARE(tracks.log(), QStringLiteral("-&nbsp;N/&lt;i&gt; A&amp;B BBB<br/>"));
+}
+
+void TestTracks::secondUpdateIgnored()
+{
+    HttpTestServer::Reply reply;
+    reply.body = "[]";
+    reply.delayMs = 200;
+    m_server.setReply(QStringLiteral("/track"), reply);
+    const int before = m_server.requests().size();
+    Tracks tracks(m_db.get());
+    tracks.update();
+    tracks.update();
+    QTRY_VERIFY_WITH_TIMEOUT(!tracks.updating(), 10000);
+    QCOMPARE(m_server.requests().size(), before + 1);
+    QCOMPARE(m_server.requests().last(), QStringLiteral("/track"));
+}
+
+void TestTracks::waitsForDatabaseChange()
+{
+    m_db->addPoint(fix(QStringLiteral("AAA"), QStringLiteral("AAA")));
+    Tracks tracks(m_db.get());
+    HttpTestServer::Reply reply;
+    reply.body = document({track(QStringLiteral("N"), QStringLiteral("A"), {QStringLiteral("AAA"), QStringLiteral("LATE")})});
+    m_server.setReply(QStringLiteral("/track"), reply);
+
+    // A load holds the database while the reply arrives: the run waits for it, then
+    // resolves against what the load left.
+    m_db->beginModifying();
+    tracks.update();
+    QTest::qWait(400);
+    QVERIFY(tracks.updating());
+    m_db->addPoint(fix(QStringLiteral("LATE"), QStringLiteral("LATE")));
+    m_db->endModifying();
+    QTRY_VERIFY_WITH_TIMEOUT(!tracks.updating(), 10000);
+    QCOMPARE(chain(trackSegments(), QStringLiteral("NATA")), QStringList{"AAA>LATE"});
+}
+
+void TestTracks::defaultsBuildTracks()
+{
+    for (const char *name : {"RESNO", "5620N", "5730N", "5740N", "5650N", "JANJO"})
+        m_db->addPoint(fix(QString::fromLatin1(name), QString::fromLatin1(name), QStringLiteral("EG")));
+    // PACOTS C without PORGE.
+    for (const char *name : {"JOWEN", "LOHNE", "ARCAL", "ECOMI", "NATES", "NIKLL", "NYMPH", "NUZAN", "NRKEY", "NIPPI"})
+        m_db->addPoint(fix(QString::fromLatin1(name), QString::fromLatin1(name), QStringLiteral("PH")));
+    const int points = Database::pointCount();
+
+    Tracks tracks(m_db.get());
+    QSignalSpy updated(&tracks, &Tracks::updated);
+    tracks.defaults();
+    QCOMPARE(updated.count(), 0);
+    QCOMPARE(Database::pointCount(), points + 1);
+    Point *extra = Database::findPoint(Point::uidFor(QStringLiteral("K6"), QStringLiteral("ENRT"), QStringLiteral("H4160")), false);
+    QVERIFY(extra);
+    QCOMPARE(extra->name(), QStringLiteral("4130N06000W"));
+    QCOMPARE(extra->position(), QGeoCoordinate(41.5, -60.0));
+
+    QList<Segment *> segments = trackSegments();
+    QCOMPARE(chain(segments, QStringLiteral("NATA")),
+             QStringList({"RESNO>5620N", "5620N>5730N", "5730N>5740N", "5740N>5650N", "5650N>JANJO"}));
+    QCOMPARE(chain(segments, QStringLiteral("PACOTC")),
+             QStringList({"JOWEN>LOHNE", "LOHNE>ARCAL", "ARCAL>ECOMI", "ECOMI>NATES", "NATES>NIKLL", "NIKLL>NYMPH",
+                          "NYMPH>NUZAN", "NUZAN>NRKEY", "NRKEY>NIPPI"}));
+    const int total = segments.size();
+
+    // Once more, as a second import over the same database would: nothing doubles.
+    tracks.defaults();
+    QCOMPARE(Database::pointCount(), points + 1);
+    QCOMPARE(trackSegments().size(), total);
+}
+
+void TestTracks::defaultsOnEmptyDatabase()
+{
+    Tracks tracks(m_db.get());
+    tracks.defaults();
+    QCOMPARE(Database::pointCount(), 1);
+    QVERIFY(trackSegments().isEmpty());
+}
+
+void TestTracks::defaultsRefusedWhileUpdating()
+{
+    HttpTestServer::Reply reply;
+    reply.body = "[]";
+    reply.delayMs = 300;
+    m_server.setReply(QStringLiteral("/track"), reply);
+    Tracks tracks(m_db.get());
+    tracks.update();
+    tracks.defaults();
+    QCOMPARE(Database::pointCount(), 0);
+    QTRY_VERIFY_WITH_TIMEOUT(!tracks.updating(), 10000);
+}
+
+void TestTracks::extraFixServesNatCoordinate()
+{
+    m_db->addPoint(fix(QStringLiteral("NASBA"), QStringLiteral("NASBA"), QStringLiteral("K6")));
+    Tracks tracks(m_db.get());
+    tracks.defaults();
+    run(tracks, document({track(QStringLiteral("N"), QStringLiteral("Z"), {QStringLiteral("4130/60"), QStringLiteral("NASBA")})}));
+    QCOMPARE(chain(trackSegments(), QStringLiteral("NATZ")), QStringList{"H4160>NASBA"});
+}
+
+QTEST_MAIN(TestTracks)
+#include "tst_tracks.moc"
