@@ -2,6 +2,7 @@
 #include "atc.h"
 #include "database.h"
 #include "runway.h"
+#include "settings.h"
 #include "testsupport.h"
 
 #include <QDataStream>
@@ -329,6 +330,7 @@ void TestAirport::failedAtcEntryYieldsNoAirport()
 
 void TestAirport::runwayQueries()
 {
+    Settings settings;
     Database database;
     auto *airport = new Airport(QStringLiteral("EDDF"), QStringLiteral("Frankfurt"), 364);
     airport->setPosition(QGeoCoordinate(50.03, 8.57), QGeoRectangle(QGeoCoordinate(50.05, 8.52), QGeoCoordinate(50.01, 8.6)));

@@ -69,15 +69,12 @@ private slots:
     void nullOther();
     void enrouteIntersection_data();
     void enrouteIntersection();
-    void procedureWaypoint_data();
-    void procedureWaypoint();
     void waypointTypeText_data();
     void waypointTypeText();
     void roleNames_data();
     void roleNames();
     void rolesByType_data();
     void rolesByType();
-    void listTexts();
     void frequencyText_data();
     void frequencyText();
     void tooltipLines_data();
@@ -322,26 +319,6 @@ void TestPoint::enrouteIntersection()
     QTEST(point.isEnrouteIntersection(), "expected");
 }
 
-void TestPoint::procedureWaypoint_data()
-{
-    QTest::addColumn<QString>("waypointType");
-    QTest::addColumn<bool>("expected");
-    QTest::newRow("SID") << "R D " << true;
-    QTest::newRow("STAR") << "W E " << true;
-    QTest::newRow("approach") << "  F " << true;
-    QTest::newRow("multiple") << "R Z " << true;
-    QTest::newRow("enroute") << "R   " << false;
-    QTest::newRow("three characters") << "R D" << false;
-}
-
-void TestPoint::procedureWaypoint()
-{
-    QFETCH(QString, waypointType);
-    Point point(Point::FIX, QGeoCoordinate(1, 1), QStringLiteral("FX"), QStringLiteral("EDDF"), QStringLiteral("ED"),
-                QString(), 0, 0.0f, waypointType);
-    QTEST(point.isProcedureWaypoint(), "expected");
-}
-
 void TestPoint::waypointTypeText_data()
 {
     QTest::addColumn<QString>("waypointType");
@@ -433,15 +410,6 @@ void TestPoint::rolesByType()
     QCOMPARE(point->data(BaseItem::MinZoom).toDouble(), point->minzoom());
     QVERIFY(!point->data(0).isValid());
     QVERIFY(!point->data(Point::RoleTypeString + 1).isValid());
-}
-
-void TestPoint::listTexts()
-{
-    const auto point = makePoint(Point::VOR, QStringLiteral("FFM"), QStringLiteral("ENRT"), QStringLiteral("ED"),
-                                 QStringLiteral("Frankfurt"));
-    QCOMPARE(point->data(Point::RoleListText).toString(), QStringLiteral("FFM\tFrankfurt, enroute"));
-    QCOMPARE(point->data(Point::RoleComboText).toString(), QStringLiteral("FFM Frankfurt, enroute"));
-    QCOMPARE(point->data(Point::RoleCode).toString(), QStringLiteral("FFM"));
 }
 
 void TestPoint::frequencyText_data()
