@@ -6,10 +6,11 @@
 class XmlStreamReader;
 class XmlStreamWriter;
 
-// One airplane performance profile. Masses are kilograms, fuel quantities and flows are in
-// the stored unit of the airplane's fuel figures (kilograms for unit type 0 "Mass", litres for
-// 1 "Volume"), speeds knots, vertical speeds feet per minute (descent and approach rates are
-// negative), the ceiling a flight level.
+// One airplane performance profile. Masses are kilograms; fuel quantities and flows are
+// kilograms too, whatever the unit type: the unit type (0 "Mass", 1 "Volume") and the fuel type
+// only choose how fuel is shown and entered, so that the plan adds fuel to its weights as it is.
+// Speeds are knots, vertical speeds feet per minute (descent and approach rates are negative),
+// the ceiling a flight level.
 //
 // A default-constructed profile is a generic medium jet, so that a plan computed before any
 // airplane exists (an empty list) still climbs, cruises and burns fuel at plausible figures
@@ -96,15 +97,15 @@ public:
     int approachvs = -1500;
     int fueltype = 0;           // 0 "Kerosen", 1 "Avgas"
     int unittype = 0;           // 0 "Mass", 1 "Volume"
-    int taxifuel = 200;         // quantity
-    int climbfuel = 3000;       // flows per hour
+    int taxifuel = 200;         // kg
+    int climbfuel = 3000;       // kg per hour
     int cruisefuel = 2500;
     int descentfuel = 1000;
     int alternatefuel = 2500;
     int contingencyfuel = 5;    // percent of the trip fuel
-    int extrafuel = 0;          // quantity
+    int extrafuel = 0;          // kg
     int finalfuel = 30;         // minutes of holding
-    int fuelcapacity = 24000;   // quantity
+    int fuelcapacity = 24000;   // kg
     QString registration;
     QString equipment = QStringLiteral("S");   // flight plan item 10a: standard equipment
     QString transponder = QStringLiteral("C"); // item 10b: Mode C

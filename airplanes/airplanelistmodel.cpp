@@ -36,8 +36,8 @@ bool isMassField(QStringView name)
     return fields.contains(name);
 }
 
-// Fuel quantities and flows, held in the airplane's own fuel unit: kilograms for unit type
-// "Mass", litres for "Volume", shown in the matching unit of the preferences.
+// Fuel quantities and flows, held in kilograms and shown by the airplane's fuel unit type:
+// for "Mass" in the mass unit of the preferences, for "Volume" as litres or gallons of its fuel.
 bool isFuelField(QStringView name)
 {
     static const QStringList fields{QStringLiteral("taxifuel"),     QStringLiteral("climbfuel"),
@@ -47,26 +47,28 @@ bool isFuelField(QStringView name)
     return fields.contains(name);
 }
 
-bool isVolumeUnit(const Airplane &airplane)
+// The display unit of the airplane's fuel: -1 (the mass preference) for "Mass", the volume
+// preference for "Volume", which the conversions do not read themselves.
+int fuelDisplayUnit(const Airplane &airplane)
 {
-    return airplane.unittype == 1;
+    return airplane.unittype == 1 ? Settings::getInt(QStringLiteral("units/volume"), 0) : -1;
 }
 
 double toDisplay(const QString &name, const Airplane &airplane, int stored)
 {
-    if (isMassField(name) || (isFuelField(name) && !isVolumeUnit(airplane)))
+    if (isMassField(name))
         return Unit::fromStorableMass(stored);
     if (isFuelField(name))
-        return Unit::fromStorableVolume(stored, Settings::getInt(QStringLiteral("units/volume"), 0));
+        return Unit::fromStorableFuel(stored, airplane.fueltype, airplane.unittype, fuelDisplayUnit(airplane));
     return stored;
 }
 
 double toStored(const QString &name, const Airplane &airplane, double display)
 {
-    if (isMassField(name) || (isFuelField(name) && !isVolumeUnit(airplane)))
+    if (isMassField(name))
         return Unit::toStorableMass(display);
     if (isFuelField(name))
-        return Unit::toStorableVolume(display, Settings::getInt(QStringLiteral("units/volume"), 0));
+        return Unit::toStorableFuel(display, airplane.fueltype, airplane.unittype, fuelDisplayUnit(airplane));
     return display;
 }
 
@@ -596,9 +598,9 @@ bool AirplaneListModel::saveAirplaneToFile(int row, const QString &path)
 
 QList<Airplane> AirplaneListModel::defaultAirplanes()
 {
-    // Figures from the types' published data, rounded as a dispatcher would plan with them:
-    // masses in kilograms; fuel in kilograms for the turbines, in litres of Avgas for the piston
-    // single, whose pilots plan fuel by volume.
+    // Figures from the types' published data, rounded as a dispatcher would plan with them,
+    // masses and fuel in kilograms. The piston single shows its fuel as a volume of Avgas, as
+    // its pilots plan it: 200 L of tanks are 144 kg, 34 L/h in cruise 24 kg/h.
     QList<Airplane> airplanes;
 
     Airplane a320;
@@ -788,15 +790,15 @@ QList<Airplane> AirplaneListModel::defaultAirplanes()
     c172.approachvs = -500;
     c172.fueltype = 1;
     c172.unittype = 1;
-    c172.taxifuel = 4;
-    c172.climbfuel = 45;
-    c172.cruisefuel = 34;
-    c172.descentfuel = 25;
-    c172.alternatefuel = 34;
+    c172.taxifuel = 3;
+    c172.climbfuel = 32;
+    c172.cruisefuel = 24;
+    c172.descentfuel = 18;
+    c172.alternatefuel = 24;
     c172.contingencyfuel = 5;
     c172.extrafuel = 0;
     c172.finalfuel = 45;
-    c172.fuelcapacity = 200;
+    c172.fuelcapacity = 144;
     c172.equipment = QStringLiteral("SG");
     c172.transponder = QStringLiteral("C");
     airplanes.append(c172);

@@ -522,16 +522,17 @@ private slots:
         QTest::addColumn<QVariant>("display");
         QTest::addColumn<int>("stored");
         QTest::addColumn<int>("shown");
-        // Row 0 holds its fuel by mass, row 1 by volume.
+        // Row 0 shows its kerosene by mass, row 1 its Avgas by volume; both store kilograms.
         QTest::newRow("mass in kg") << 0 << 0 << 0 << "mtow" << QVariant(78000) << 78000 << 78000;
         QTest::newRow("mass in lbs") << 1 << 0 << 0 << "mtow" << QVariant(1000) << 454 << 1001;
         QTest::newRow("empty weight in lbs") << 1 << 1 << 0 << "eow" << QVariant(93917.0) << 42600 << 93917;
         QTest::newRow("cargo from a text") << 1 << 0 << 0 << "maxcargo" << QVariant(QStringLiteral("2204.6")) << 1000 << 2205;
         QTest::newRow("fuel by mass in lbs") << 1 << 1 << 0 << "cruisefuel" << QVariant(2000) << 907 << 2000;
         QTest::newRow("fuel by mass in kg, gal preferred") << 0 << 1 << 0 << "fuelcapacity" << QVariant(18700) << 18700 << 18700;
-        QTest::newRow("fuel by volume in gal") << 1 << 1 << 1 << "fuelcapacity" << QVariant(53) << 201 << 53;
-        QTest::newRow("fuel flow by volume in gal") << 0 << 1 << 1 << "cruisefuel" << QVariant(9.0) << 34 << 9;
-        QTest::newRow("fuel by volume in L, lbs preferred") << 1 << 0 << 1 << "taxifuel" << QVariant(4) << 4 << 4;
+        QTest::newRow("fuel by volume in gal") << 1 << 1 << 1 << "fuelcapacity" << QVariant(53) << 144 << 53;
+        QTest::newRow("fuel flow by volume in gal") << 0 << 1 << 1 << "cruisefuel" << QVariant(9.0) << 24 << 9;
+        QTest::newRow("fuel by volume in L, lbs preferred") << 1 << 0 << 1 << "taxifuel" << QVariant(4) << 3 << 4;
+        QTest::newRow("fuel by volume in L") << 0 << 0 << 1 << "fuelcapacity" << QVariant(200) << 144 << 200;
         QTest::newRow("speed never converted") << 1 << 1 << 0 << "v2" << QVariant(145) << 145 << 145;
         QTest::newRow("descent rate") << 1 << 1 << 0 << "descentvs" << QVariant(-1800) << -1800 << -1800;
         QTest::newRow("percent never converted") << 1 << 1 << 1 << "contingencyfuel" << QVariant(5) << 5 << 5;
@@ -565,10 +566,18 @@ private slots:
         // As the editor writes: unit type first, then the quantities in the new unit.
         QVERIFY(m_model->set(QStringLiteral("unittype"), 0, 1));
         QVERIFY(m_model->set(QStringLiteral("fuelcapacity"), 0, 100));
-        QCOMPARE(m_model->airplanes().at(0).fuelcapacity, 379);
+        // 100 gal of kerosene.
+        QCOMPARE(m_model->airplanes().at(0).fuelcapacity, 304);
         QVERIFY(m_model->set(QStringLiteral("unittype"), 0, 0));
         QVERIFY(m_model->set(QStringLiteral("fuelcapacity"), 0, 100));
         QCOMPARE(m_model->airplanes().at(0).fuelcapacity, 45);
+        // Another fuel keeps the kilograms and shows them as another volume.
+        Settings::setInt(QStringLiteral("units/volume"), 0);
+        m_model->setAirplanes({AirplaneListModel::defaultAirplanes().last()});
+        QCOMPARE(m_model->get(QStringLiteral("fuelcapacity"), 0).toInt(), 200);
+        QVERIFY(m_model->set(QStringLiteral("fueltype"), 0, 0));
+        QCOMPARE(m_model->airplanes().at(0).fuelcapacity, 144);
+        QCOMPARE(m_model->get(QStringLiteral("fuelcapacity"), 0).toInt(), 179);
     }
 
     void setAndGetStrings()
