@@ -332,14 +332,6 @@ private slots:
         QCOMPARE(m_model->airplanes(), variedAirplanes());
     }
 
-    void emptyStoredListStaysEmpty()
-    {
-        m_model->setAirplanes({});
-        m_model->saveToSettings();
-        recreateModel();
-        QCOMPARE(m_model->rowCount(), 0);
-    }
-
     void unreadableStoredList_data()
     {
         QTest::addColumn<QString>("mutation");
@@ -580,15 +572,6 @@ private slots:
         QCOMPARE(m_model->get(QStringLiteral("fuelcapacity"), 0).toInt(), 179);
     }
 
-    void setAndGetStrings()
-    {
-        QVERIFY(m_model->set(QStringLiteral("registration"), 2, QStringLiteral("D-AXYZ")));
-        QCOMPARE(m_model->get(QStringLiteral("registration"), 2).toString(), QStringLiteral("D-AXYZ"));
-        QVERIFY(m_model->set(QStringLiteral("name"), 2, QStringLiteral("Jet 321neo")));
-        QCOMPARE(m_model->get(QStringLiteral("decoration"), 2).toString(), QStringLiteral("Aster Jet 321neo"));
-        QCOMPARE(m_model->data(m_model->index(2), Qt::DecorationRole).toString(), QStringLiteral("Aster Jet 321neo"));
-    }
-
     void setAndGetRefuseBadInput_data()
     {
         QTest::addColumn<QString>("role");
@@ -801,14 +784,6 @@ private slots:
         QCOMPARE(m_model->airplanes(), AirplaneListModel::defaultAirplanes());
         recreateModel();
         QCOMPARE(m_model->airplanes(), AirplaneListModel::defaultAirplanes());
-    }
-
-    void forceUpdate()
-    {
-        QSignalSpy changed(m_model.get(), &AirplaneListModel::changed);
-        m_model->forceUpdate();
-        QCOMPARE(changed.size(), 1);
-        QCOMPARE(m_model->airplanes(), threeAirplanes());
     }
 
     void fatalMessages_data()
