@@ -20,8 +20,9 @@
 
 namespace {
 
-// A slice hands the event loop back once it has worked this long.
-constexpr qint64 SliceNanoseconds = 4'000'000;
+// A slice hands the event loop back once it has worked this long; one more item never
+// takes it past 5 ms.
+constexpr qint64 SliceNanoseconds = 3'500'000;
 constexpr int TransferTimeoutMs = 30000;
 constexpr int NatKind = 1;
 constexpr int PacotsKind = 2;
@@ -213,7 +214,12 @@ void Tracks::process()
         m_generation = generation;
     }
 
-    // Phase 1: index the fixes, all of them before the first track.
+    // Phase 1: index the fixes, all of them before the first track. Sized up front, the
+    // hashes never rehash a hundred thousand entries inside one slice.
+    if (m_nextPoint == 0 && !m_array.isEmpty()) {
+        m_pointsByCode.reserve(Database::pointCount());
+        m_pointsByName.reserve(Database::pointCount());
+    }
     while (m_nextPoint < Database::pointCount() && !m_array.isEmpty()) {
         Point *point = Database::pointAt(m_nextPoint);
         ++m_nextPoint;
@@ -253,8 +259,17 @@ void Tracks::process()
         }
     }
 
-    // The handover resets the database's models; it gets a slice of its own unless this
-    // one has barely started.
+    // Releasing a world's worth of index entries takes milliseconds, and so does the
+    // handover: each gets a slice of its own.
+    for (QHash<QString, Point *> *index : {&m_pointsByCode, &m_pointsByName}) {
+        auto it = index->begin();
+        while (it != index->end()) {
+            it = index->erase(it);
+            if (elapsed.nsecsElapsed() > SliceNanoseconds)
+                return;
+        }
+        index->squeeze();
+    }
     if (elapsed.nsecsElapsed() > SliceNanoseconds / 4)
         return;
 
