@@ -1,19 +1,12 @@
 #include "xploader.h"
 
+#include "aptreader.h"
 #include "awyreader.h"
 #include "database.h"
 #include "fixreader.h"
 #include "navreader.h"
 #include "settings.h"
-
-#if __has_include("aptreader.h") && defined(WAYLORE_HAS_CIFPLOADER)
-#include "aptreader.h"
-#define WAYLORE_HAS_APTREADER 1
-#endif
-#if __has_include("tracks.h")
 #include "tracks.h"
-#define WAYLORE_HAS_TRACKS 1
-#endif
 
 #include <QDebug>
 #include <QDir>
@@ -24,7 +17,6 @@
 namespace {
 
 // Bits of the files the import needs; earth_nav.dat counts as much as the others.
-constexpr int kAptMissing = 1;
 constexpr int kImportFailure = 1 | 2 | 4 | 8;
 
 Database *checked(Database *database)
@@ -34,8 +26,8 @@ Database *checked(Database *database)
     return database;
 }
 
-// Writes the stored database file through Database::save, which arrives with the stored-file
-// support of the database; without it the import reports that nothing could be written.
+// Writes the stored database file through Database::save (the stored-file support of the
+// database); a database built without it makes the import report that nothing was written.
 template<typename Db>
 bool saveStoredFile(Db *database)
 {
@@ -52,9 +44,7 @@ bool saveStoredFile(Db *database)
 XpLoader::XpLoader(Database *database)
     : QThread(nullptr)
     , m_database(checked(database))
-#ifdef WAYLORE_HAS_CIFPLOADER
     , m_cifpLoader(database)
-#endif
 {
 }
 
@@ -144,9 +134,7 @@ void XpLoader::setPaths(const QString &xpPath, bool customData)
     m_navPath = dataFolder + QStringLiteral("/earth_nav.dat");
     m_awyPath = dataFolder + QStringLiteral("/earth_awy.dat");
     m_cifpPath = dataFolder + QStringLiteral("/CIFP");
-#ifdef WAYLORE_HAS_CIFPLOADER
     m_cifpLoader.setPath(m_cifpPath);
-#endif
 }
 
 int XpLoader::missingFiles()
@@ -244,17 +232,10 @@ void XpLoader::run()
 
 int XpLoader::loadAirports()
 {
-#ifdef WAYLORE_HAS_APTREADER
     AptReader reader(
         m_database, [this](const QString &text) { reportProgress(text); }, [this]() { return stopping(); },
         &m_cifpLoader);
     return reader.read(m_aptPath);
-#else
-    // Built without the airport reader: no airport can be imported, so the import fails as
-    // for an unreadable apt.dat.
-    qWarning() << "APT: no reader for" << m_aptPath;
-    return kAptMissing;
-#endif
 }
 
 int XpLoader::loadFix()
@@ -313,10 +294,6 @@ bool XpLoader::saveDatabase()
 // The predefined oceanic tracks, on a short-lived track object of the import thread.
 void XpLoader::addPredefinedTracks()
 {
-#ifdef WAYLORE_HAS_TRACKS
     Tracks tracks(m_database);
     tracks.defaults();
-#else
-    qInfo() << "Predefined tracks not available";
-#endif
 }

@@ -1,12 +1,9 @@
 #pragma once
 
+#include "cifploader.h"
+
 #include <QString>
 #include <QThread>
-
-#if __has_include("cifploader.h")
-#include "cifploader.h"
-#define WAYLORE_HAS_CIFPLOADER 1
-#endif
 
 class Database;
 
@@ -63,15 +60,11 @@ private:
     void reportProgress(const QString &text);
     bool stopping() const;
 
-    // Collaborators that live in their own files: the stored database file and the
-    // predefined oceanic tracks.
     bool saveDatabase();
     void addPredefinedTracks();
 
     Database *m_database;
-#ifdef WAYLORE_HAS_CIFPLOADER
     CifpLoader m_cifpLoader;
-#endif
     QString m_aptPath;
     QString m_aptDefaultPath;
     QString m_aptGlobalPath;
