@@ -1,0 +1,587 @@
+#include "aptreader.h"
+
+#include "airport.h"
+#include "boundary.h"
+#include "cifploader.h"
+#include "database.h"
+#include "paintlight.h"
+#include "region.h"
+#include "runway.h"
+#include "startup.h"
+#include "taxiname.h"
+#include "taxiway.h"
+
+#include <QDebug>
+#include <QFile>
+#include <QGeoRectangle>
+
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+namespace {
+
+// How often the reader looks whether the application is quitting.
+constexpr int kCancelCheckLines = 4096;
+// Bytes asked of the file at a time.
+constexpr qsizetype kBlockSize = 256 * 1024;
+
+const char *const kProgressLabel = QT_TRANSLATE_NOOP("XpLoader", "Loading airports:");
+
+// The lines of a file as views into a reused block, with the line rules of
+// NavDataReader::readLine (LF or CR LF ends, a leading UTF-8 byte-order mark dropped, a line
+// longer than NavDataReader::MaxLineLength cut there and the rest skipped) but without an
+// allocation per line.
+class LineBlocks
+{
+public:
+    explicit LineBlocks(QIODevice &device)
+        : m_device(device)
+    {
+    }
+
+    // False at the end of the device. The view stays valid until the next call.
+    bool next(QByteArrayView &line, bool &tooLong)
+    {
+        tooLong = false;
+        while (true) {
+            const char *data = m_buffer.constData();
+            const qsizetype pending = m_end - m_begin;
+            const char *newline = pending > 0 ? static_cast<const char *>(std::memchr(data + m_begin, '\n', pending))
+                                              : nullptr;
+            if (newline) {
+                const qsizetype length = newline - (data + m_begin);
+                if (length > NavDataReader::MaxLineLength) {
+                    line = cut(data + m_begin);
+                    m_begin += length + 1;
+                    tooLong = true;
+                } else {
+                    line = QByteArrayView(data + m_begin, length);
+                    m_begin += length + 1;
+                }
+                return finish(line);
+            }
+            if (pending > NavDataReader::MaxLineLength) {
+                line = cut(data + m_begin);
+                m_begin = m_end;
+                skipRestOfLine();
+                tooLong = true;
+                return finish(line);
+            }
+            if (!fill()) {
+                if (m_end == m_begin)
+                    return false;
+                line = QByteArrayView(m_buffer.constData() + m_begin, m_end - m_begin);
+                m_begin = m_end;
+                return finish(line);
+            }
+        }
+    }
+
+private:
+    QByteArrayView cut(const char *start)
+    {
+        m_long = QByteArray(start, NavDataReader::MaxLineLength);
+        return QByteArrayView(m_long);
+    }
+
+    void skipRestOfLine()
+    {
+        while (fill()) {
+            const char *data = m_buffer.constData();
+            const char *newline = static_cast<const char *>(std::memchr(data + m_begin, '\n', m_end - m_begin));
+            if (newline) {
+                m_begin = newline - data + 1;
+                return;
+            }
+            m_begin = m_end;
+        }
+    }
+
+    // Moves the unread bytes to the front and appends the next block; false at the end.
+    bool fill()
+    {
+        if (m_atEnd)
+            return false;
+        if (m_begin > 0) {
+            std::memmove(m_buffer.data(), m_buffer.constData() + m_begin, size_t(m_end - m_begin));
+            m_end -= m_begin;
+            m_begin = 0;
+        }
+        if (m_buffer.size() < m_end + kBlockSize)
+            m_buffer.resize(m_end + kBlockSize);
+        const qint64 read = m_device.read(m_buffer.data() + m_end, m_buffer.size() - m_end);
+        if (read <= 0) {
+            m_atEnd = true;
+            return false;
+        }
+        m_end += read;
+        return true;
+    }
+
+    bool finish(QByteArrayView &line)
+    {
+        if (line.endsWith('\r'))
+            line.chop(1);
+        if (m_first) {
+            m_first = false;
+            if (line.startsWith("\xEF\xBB\xBF"))
+                line = line.sliced(3);
+        }
+        return true;
+    }
+
+    QIODevice &m_device;
+    QByteArray m_buffer;
+    QByteArray m_long;
+    qsizetype m_begin = 0;
+    qsizetype m_end = 0;
+    bool m_atEnd = false;
+    bool m_first = true;
+};
+
+// Runs of blanks separate the fields; a tab is part of a field.
+void split(QByteArrayView line, AptReader::Fields &fields)
+{
+    fields.clear();
+    const char *p = line.data();
+    const char *const end = p + line.size();
+    while (p != end) {
+        while (p != end && *p == ' ')
+            ++p;
+        if (p == end)
+            break;
+        const char *const start = p;
+        while (p != end && *p != ' ')
+            ++p;
+        fields.append(QByteArrayView(start, p - start));
+    }
+}
+
+// The row code of a field of one to four digits, else -1.
+int rowCode(QByteArrayView field)
+{
+    if (field.size() > 4)
+        return -1;
+    int code = 0;
+    for (const char c : field) {
+        if (c < '0' || c > '9')
+            return -1;
+        code = code * 10 + (c - '0');
+    }
+    return code;
+}
+
+// Base 10; 0 when it is not a number or does not fit 32 bits.
+int wholeNumber(QByteArrayView field)
+{
+    bool ok = false;
+    const qlonglong value = field.toLongLong(&ok, 10);
+    if (!ok || value < std::numeric_limits<qint32>::min() || value > std::numeric_limits<qint32>::max())
+        return 0;
+    return int(value);
+}
+
+// 0 when it is not a finite number.
+double decimal(QByteArrayView field)
+{
+    bool ok = false;
+    const double value = field.toDouble(&ok);
+    return ok && std::isfinite(value) ? value : 0.0;
+}
+
+QGeoCoordinate coordinate(QByteArrayView latitude, QByteArrayView longitude)
+{
+    return QGeoCoordinate(decimal(latitude), decimal(longitude));
+}
+
+QString text(QByteArrayView field)
+{
+    return QString::fromUtf8(field);
+}
+
+// Fields from `from` to the last, joined with single blanks.
+QString joined(const AptReader::Fields &fields, qsizetype from)
+{
+    QByteArray bytes;
+    for (qsizetype i = from; i < fields.size(); ++i) {
+        if (i > from)
+            bytes.append(' ');
+        bytes.append(fields.at(i));
+    }
+    return QString::fromUtf8(bytes);
+}
+
+// The type digit when the line is a frequency row (1050 to 1056 in its first four
+// characters), else -1.
+int frequencyType(QByteArrayView line)
+{
+    if (line.size() < 4 || line.at(1) != '0' || line.at(2) != '5')
+        return -1;
+    const char digit = line.at(3);
+    return digit >= '0' && digit <= '6' ? digit - '0' : -1;
+}
+
+} // namespace
+
+AptReader::AptReader(Database *database, ProgressFn progress, CancelFn cancelled, CifpLoader *cifpLoader)
+    : NavDataReader(database, std::move(progress), std::move(cancelled))
+    , m_cifpLoader(cifpLoader)
+{
+}
+
+AptReader::~AptReader()
+{
+    dropPending();
+}
+
+int AptReader::read(const QString &path)
+{
+    dropPending();
+    resetCount();
+    m_airportCount = 0;
+    m_runwayCount = 0;
+
+    QFile file(path);
+    qInfo() << "Loading" << path << "...";
+    if (!file.open(QIODevice::ReadOnly))
+        return 1;
+
+    LineBlocks lines(file);
+    QByteArrayView line;
+    bool tooLong = false;
+    if (!lines.next(line, tooLong))
+        line = QByteArrayView();
+    if (line != "I")
+        qWarning().noquote() << "APT: probable wrong file format!";
+    if (!lines.next(line, tooLong))
+        line = QByteArrayView();
+    if (!line.startsWith("1100") && !line.startsWith("1200"))
+        qWarning().noquote() << "APT: probable wrong file format version!" << text(line);
+
+    Fields fields;
+    int count = 0;
+    while (lines.next(line, tooLong)) {
+        if (++count % kCancelCheckLines == 0 && cancelled())
+            break;
+        if (line.isEmpty() || line.front() != '1')
+            continue;
+        if (tooLong) {
+            // A cut row would build an item from a part of it.
+            qWarning().noquote() << "APT: ignored" << text(line.first(80)) + QStringLiteral("...");
+            continue;
+        }
+        split(line, fields);
+        readRow(line, fields);
+    }
+    file.close();
+
+    commitAirport();
+    dropPending();
+    qInfo() << "Loaded" << m_airportCount << "airports with" << m_runwayCount << "runways";
+    return 0;
+}
+
+void AptReader::readRow(QByteArrayView line, const Fields &fields)
+{
+    const int code = rowCode(fields.at(0));
+    if (code == 1) {
+        startAirport(fields);
+        return;
+    }
+    if (code == 16 || code == 17) {
+        // Seaplane bases and heliports are not imported: their rows fall on no airport.
+        commitAirport();
+        return;
+    }
+    if (!m_airport)
+        return;
+
+    const int frequency = frequencyType(line);
+    if (frequency >= 0) {
+        readFrequency(frequency, fields);
+        return;
+    }
+
+    switch (code) {
+    case 100:
+        readRunway(fields);
+        break;
+    case 110:
+        startTaxiway(fields);
+        break;
+    case 120:
+        startPaintlight();
+        break;
+    case 130:
+        startBoundary();
+        break;
+    case 111:
+    case 112:
+    case 113:
+    case 114:
+    case 115:
+    case 116:
+        readNode(code, fields);
+        break;
+    case 1201:
+        readTaxiNode(fields);
+        break;
+    case 1202:
+        readTaxiEdge(fields);
+        break;
+    case 1300:
+        readStartup(fields);
+        break;
+    case 1302:
+        readMetadata(fields);
+        break;
+    default:
+        break;
+    }
+}
+
+void AptReader::startAirport(const Fields &fields)
+{
+    commitAirport();
+    if (fields.size() < 6)
+        return;
+    m_airport = new Airport(text(fields.at(4)), joined(fields, 5), wholeNumber(fields.at(1)));
+}
+
+void AptReader::commitAirport()
+{
+    Airport *airport = m_airport;
+    m_airport = nullptr;
+    if (airport) {
+        // Without a land runway the path is empty and so are position and extent.
+        const QGeoRectangle extent = m_runwayEnds.boundingGeoRectangle();
+        airport->setPosition(extent.center(), extent);
+        database()->addPoint(airport);
+        ++m_airportCount;
+        countItem(kProgressLabel);
+        const QString code = airport->code();
+        if (airport->region() == QLatin1String("*") && code.size() == 4)
+            airport->setRegion(Region::regionPrefix(code));
+        if (m_cifpLoader)
+            m_cifpLoader->load(airport);
+    }
+    m_runwayEnds.clearPath();
+    m_taxiNodes.clear();
+}
+
+void AptReader::readRunway(const Fields &fields)
+{
+    if (fields.size() < 23)
+        return;
+    const double width = decimal(fields.at(1));
+    const int surface = wholeNumber(fields.at(2));
+    const int centreLights = wholeNumber(fields.at(5));
+    const int edgeLights = wholeNumber(fields.at(6));
+
+    QString name1 = text(fields.at(8));
+    const QGeoCoordinate end1 = coordinate(fields.at(9), fields.at(10));
+    const double displaced1 = decimal(fields.at(11));
+    const double blastPad1 = decimal(fields.at(12));
+    const int markings1 = wholeNumber(fields.at(13));
+
+    QString name2 = text(fields.at(17));
+    const QGeoCoordinate end2 = coordinate(fields.at(18), fields.at(19));
+    const double displaced2 = decimal(fields.at(20));
+    const double blastPad2 = decimal(fields.at(21));
+    const int markings2 = wholeNumber(fields.at(22));
+
+    // An unmarked end of a paved runway is not one that procedures or the map name.
+    if (surface <= 2) {
+        if (markings1 == 0)
+            name1.clear();
+        if (markings2 == 0)
+            name2.clear();
+    }
+
+    const QGeoCoordinate threshold1 = Runway::pointTowards(end1, float(displaced1), end2);
+    const QGeoCoordinate threshold2 = Runway::pointTowards(end2, float(displaced2), end1);
+    database()->addRunway(new Runway(m_airport->code(), threshold1, name1, float(displaced1 + blastPad1), threshold2,
+                                     name2, float(displaced2 + blastPad2), float(width), surface, centreLights,
+                                     edgeLights));
+    ++m_runwayCount;
+    m_runwayEnds.addCoordinate(end1);
+    m_runwayEnds.addCoordinate(end2);
+}
+
+void AptReader::readFrequency(int type, const Fields &fields)
+{
+    if (fields.size() < 3)
+        return;
+    m_airport->addAtc(type, float(decimal(fields.at(1)) / 1000.0), joined(fields, 2));
+}
+
+void AptReader::startTaxiway(const Fields &fields)
+{
+    if (m_taxiway)
+        qWarning().noquote() << "APT: new taxiway, but previous taxiway was not committed!";
+    if (fields.size() < 4)
+        return;
+    delete m_taxiway;
+    m_taxiway = new Taxiway(wholeNumber(fields.at(1)));
+    m_state = Pavement;
+}
+
+void AptReader::startPaintlight()
+{
+    if (m_paintlight) {
+        qWarning().noquote() << "APT: new paintlight, but previous paintlight was not committed!";
+        delete m_paintlight;
+    }
+    m_paintlight = new Paintlight();
+    m_lineType = 0;
+    m_lightType = 0;
+    m_state = PaintedLine;
+}
+
+void AptReader::startBoundary()
+{
+    if (m_boundary) {
+        qWarning().noquote() << "APT: new boundary, but previous boundary was not committed!";
+        delete m_boundary;
+    }
+    m_boundary = new Boundary();
+    m_state = AirportBoundary;
+}
+
+void AptReader::readNode(int code, const Fields &fields)
+{
+    if (fields.size() < 3 || m_state == Nothing)
+        return;
+    const QGeoCoordinate node = coordinate(fields.at(1), fields.at(2));
+    const bool bezier = code == 112 || code == 114 || code == 116;
+    const QGeoCoordinate control = bezier && fields.size() >= 5 ? coordinate(fields.at(3), fields.at(4)) : QGeoCoordinate();
+    const bool last = code >= 113;
+
+    if (m_state == Pavement || m_state == AirportBoundary) {
+        BezierPath *path = m_state == Pavement ? static_cast<BezierPath *>(m_taxiway) : m_boundary;
+        if (!path) {
+            m_state = Nothing;
+            return;
+        }
+        path->addNode(node, control);
+        if (last) {
+            path->updateBounding();
+            if (m_state == Pavement) {
+                database()->addTaxiway(m_taxiway);
+                m_taxiway = nullptr;
+            } else {
+                database()->addBoundary(m_boundary);
+                m_boundary = nullptr;
+            }
+            m_state = Nothing;
+        }
+        return;
+    }
+
+    if (!m_paintlight) {
+        m_state = Nothing;
+        return;
+    }
+    m_paintlight->addNode(node, control);
+    if (m_lineType == 0) {
+        // The type codes follow the coordinates, after the control point where there is one.
+        qsizetype first = 0;
+        if (code == 111 || code == 113)
+            first = 3;
+        else if (code == 112 || code == 114)
+            first = 5;
+        if (first > 0 && fields.size() > first)
+            m_lineType = wholeNumber(fields.at(first));
+        if (first > 0 && fields.size() > first + 1)
+            m_lightType = wholeNumber(fields.at(first + 1));
+    }
+    if (!last)
+        return;
+    if (m_lineType > 0 || m_lightType > 0) {
+        if (code == 113 || code == 114)
+            m_paintlight->close();
+        m_paintlight->addType(m_lineType);
+        m_paintlight->addType(m_lightType);
+        m_paintlight->updateBounding();
+        database()->addPaintlight(m_paintlight);
+    } else {
+        delete m_paintlight;
+    }
+    m_paintlight = nullptr;
+    m_state = Nothing;
+}
+
+void AptReader::readTaxiNode(const Fields &fields)
+{
+    if (fields.size() < 5)
+        return;
+    m_taxiNodes.insert(wholeNumber(fields.at(4)), coordinate(fields.at(1), fields.at(2)));
+}
+
+void AptReader::readTaxiEdge(const Fields &fields)
+{
+    if (fields.size() < 6)
+        return;
+    const QByteArrayView name = fields.at(5);
+    // Runway edges carry the runway's name, which begins with its number.
+    if (name.front() >= '0' && name.front() <= '9')
+        return;
+    const auto from = m_taxiNodes.constFind(wholeNumber(fields.at(1)));
+    if (from == m_taxiNodes.constEnd())
+        return;
+    const QGeoCoordinate to = m_taxiNodes.value(wholeNumber(fields.at(2)));
+    const double azimuth = from->azimuthTo(to);
+    const double distance = from->distanceTo(to);
+    QGeoCoordinate position = from->atDistanceAndAzimuth(distance / 2.0, azimuth);
+    position.setAltitude(0.0);
+    const int direction = fields.at(3) == "oneway" ? Taxiname::OneWay : Taxiname::TwoWay;
+    // The class word ends in the wingspan letter; its last character, as the text has it.
+    const QString wingspanClass = text(fields.at(4));
+    database()->addTaxiname(new Taxiname(position, azimuth, direction, wingspanClass.back(), text(name)));
+}
+
+void AptReader::readStartup(const Fields &fields)
+{
+    if (fields.size() < 7)
+        return;
+    database()->addStartup(new Startup(Startup::typeFromString(text(fields.at(4))),
+                                       Startup::airplanesFromString(text(fields.at(5))),
+                                       coordinate(fields.at(1), fields.at(2)), float(decimal(fields.at(3))),
+                                       text(fields.at(6))));
+}
+
+void AptReader::readMetadata(const Fields &fields)
+{
+    if (fields.size() < 3)
+        return;
+    const QByteArrayView key = fields.at(1);
+    const QString value = text(fields.at(2));
+    if (key == "region_code") {
+        m_airport->setRegion(value);
+    } else if (key == "country") {
+        // An explicit region code wins over the country, whichever row comes first.
+        if (m_airport->region() == QLatin1String("*"))
+            m_airport->setRegion(Region::regionFromCountry(value));
+    } else if (key == "icao_code") {
+        if (value != m_airport->code())
+            m_airport->setIcaoCode(value);
+    }
+}
+
+void AptReader::dropPending()
+{
+    delete m_airport;
+    m_airport = nullptr;
+    delete m_taxiway;
+    m_taxiway = nullptr;
+    delete m_paintlight;
+    m_paintlight = nullptr;
+    delete m_boundary;
+    m_boundary = nullptr;
+    m_state = Nothing;
+    m_lineType = 0;
+    m_lightType = 0;
+    m_runwayEnds.clearPath();
+    m_taxiNodes.clear();
+}
