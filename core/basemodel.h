@@ -7,6 +7,8 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+
 // Read access to the items of a BaseModel<T> without knowing T, for the filter models, which
 // test the items themselves rather than going through QVariant roles.
 class ItemListAccess
@@ -16,6 +18,25 @@ public:
     virtual int itemCount() const = 0;
     // Null for a row outside the list as well as for a null entry.
     virtual const BaseItem *itemAt(int row) const = 0;
+
+    // Calls changed on every change of rows or data that model announces, both before and after
+    // it; for filters that keep values of their own per row.
+    static QList<QMetaObject::Connection> watchChanges(QAbstractItemModel *model, QObject *receiver,
+                                                       const std::function<void()> &changed)
+    {
+        using M = QAbstractItemModel;
+        return { QObject::connect(model, &M::modelAboutToBeReset, receiver, changed),
+                 QObject::connect(model, &M::modelReset, receiver, changed),
+                 QObject::connect(model, &M::rowsAboutToBeInserted, receiver, changed),
+                 QObject::connect(model, &M::rowsInserted, receiver, changed),
+                 QObject::connect(model, &M::rowsAboutToBeRemoved, receiver, changed),
+                 QObject::connect(model, &M::rowsRemoved, receiver, changed),
+                 QObject::connect(model, &M::rowsAboutToBeMoved, receiver, changed),
+                 QObject::connect(model, &M::rowsMoved, receiver, changed),
+                 QObject::connect(model, &M::layoutAboutToBeChanged, receiver, changed),
+                 QObject::connect(model, &M::layoutChanged, receiver, changed),
+                 QObject::connect(model, &M::dataChanged, receiver, changed) };
+    }
 };
 
 // List model of the navigation items of one class, with an index from UID to row. The model

@@ -5,6 +5,23 @@
 
 #include <QDebug>
 
+#include <algorithm>
+
+namespace {
+
+// Plain ASCII, and (unless upper case is allowed) no capital letter.
+bool isAsciiLower(QStringView text, bool allowUpper)
+{
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u >= 0x80 || (!allowUpper && u >= 'A' && u <= 'Z'))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
 ListProxyModel::ListProxyModel()
     : QSortFilterProxyModel(nullptr)
 {
@@ -17,12 +34,22 @@ ListProxyModel::~ListProxyModel() = default;
 
 void ListProxyModel::setSourceModel(QAbstractItemModel *sourceModel)
 {
-    disconnect(m_destroyedConnection);
+    for (const auto &connection : std::as_const(m_sourceConnections))
+        disconnect(connection);
+    m_sourceConnections.clear();
     m_items = dynamic_cast<const ItemListAccess *>(sourceModel);
+    m_rows.clear();
+    m_rowsDirty = true;
     if (sourceModel) {
-        // The base forgets a destroyed source without telling us; so must we.
-        m_destroyedConnection = connect(sourceModel, &QObject::destroyed, this,
-                                        [this] { m_items = nullptr; });
+        // Connected before the base's own handlers, so the rows are stale before it filters.
+        m_sourceConnections = ItemListAccess::watchChanges(sourceModel, this, [this] { m_rowsDirty = true; });
+        m_sourceConnections << connect(sourceModel, &QObject::destroyed, this, [this] {
+            // The base forgets a destroyed source without telling us.
+            m_items = nullptr;
+            m_rows.clear();
+            m_ranks.clear();
+            m_rowsDirty = true;
+        });
     }
     QSortFilterProxyModel::setSourceModel(sourceModel);
 }
@@ -48,6 +75,7 @@ void ListProxyModel::setTextFilter(const QString &text)
     setFilterFixedString(lower);
     m_holdRows = false;
     m_text = lower;
+    m_textAsciiLower = isAsciiLower(m_text, false);
     refilter();
 }
 
@@ -59,6 +87,7 @@ void ListProxyModel::setTypeFilter(bool visible, int type)
     quint32 mask = static_cast<quint32>(m_typeMask);
     mask = visible ? (mask | flag) : (mask & ~flag);
     m_typeMask = static_cast<qint32>(mask);
+    m_ranksDirty = true;
     refilter();
 }
 
@@ -71,16 +100,110 @@ bool ListProxyModel::filterAcceptsRow(int sourceRow, const QModelIndex &sourcePa
     const BaseItem *item = m_items->itemAt(sourceRow);
     if (!item)
         return false;
-    return item->matches(m_text, m_typeMask);
+    const Row *row = cachedRow(sourceRow, item);
+    if (!row)
+        return item->matches(m_text, m_typeMask);
+    // What BaseItem::matches answers, from the copies.
+    if (!BaseItem::typeInMask(row->type, m_typeMask))
+        return false;
+    if (m_text.isEmpty())
+        return true;
+    if (row->searchLength < 0 || !m_textAsciiLower)
+        return item->matches(m_text, m_typeMask);
+    return QStringView(m_searchTexts).mid(row->searchFrom, row->searchLength).contains(m_text);
 }
 
 bool ListProxyModel::lessThan(const QModelIndex &sourceLeft, const QModelIndex &sourceRight) const
 {
     if (!m_items)
         return false;
-    const BaseItem *left = m_items->itemAt(sourceLeft.row());
-    const BaseItem *right = m_items->itemAt(sourceRight.row());
+    const int leftRow = sourceLeft.row();
+    const int rightRow = sourceRight.row();
+    if (m_rowsDirty)
+        rebuildRows();
+    if (m_ranksDirty)
+        rebuildRanks();
+    // A sort compares each row many times: it reads the ranks alone, which lie close together,
+    // and trusts them while the source has as many rows as when they were taken (the source
+    // announces its changes; the database resets it after changing it). Rows without a rank
+    // (null items, types outside the mask) go the long way.
+    if (m_ranks.size() == m_items->itemCount() && leftRow >= 0 && rightRow >= 0
+        && leftRow < m_ranks.size() && rightRow < m_ranks.size()) {
+        const int leftRank = m_ranks.at(leftRow);
+        const int rightRank = m_ranks.at(rightRow);
+        if (leftRank >= 0 && rightRank >= 0)
+            return leftRank < rightRank;
+    }
+    const BaseItem *left = m_items->itemAt(leftRow);
+    const BaseItem *right = m_items->itemAt(rightRow);
     if (!left || !right)
         return false;
     return left->uid() < right->uid();
+}
+
+// Null when the row holds another item than when the rows were taken: a change that the source
+// has not announced (yet).
+const ListProxyModel::Row *ListProxyModel::cachedRow(int row, const BaseItem *item) const
+{
+    if (m_rowsDirty)
+        rebuildRows();
+    if (row < 0 || row >= m_rows.size() || m_rows.at(row).item != item)
+        return nullptr;
+    return &m_rows.at(row);
+}
+
+void ListProxyModel::rebuildRows() const
+{
+    m_rowsDirty = false;
+    m_ranksDirty = true;
+    m_rows.clear();
+    m_ranks.clear();
+    m_searchTexts.clear();
+    if (!m_items)
+        return;
+    const int count = m_items->itemCount();
+    m_rows.resize(count);
+    for (int row = 0; row < count; ++row) {
+        const BaseItem *item = m_items->itemAt(row);
+        Row &entry = m_rows[row];
+        entry.item = item;
+        if (!item)
+            continue;
+        entry.type = item->type();
+        const QString search = item->search();
+        if (isAsciiLower(search, true)) {
+            entry.searchFrom = m_searchTexts.size();
+            entry.searchLength = search.size();
+            m_searchTexts += search;
+        }
+    }
+    m_searchTexts.squeeze();
+}
+
+// Only once something is sorted, and only for the types that can pass: it costs a sort of
+// their UIDs.
+void ListProxyModel::rebuildRanks() const
+{
+    m_ranksDirty = false;
+    struct Entry
+    {
+        QString uid;
+        int row;
+    };
+    QList<Entry> entries;
+    m_ranks.fill(-1, m_rows.size());
+    for (int row = 0; row < m_rows.size(); ++row) {
+        const Row &entry = m_rows.at(row);
+        if (entry.item && BaseItem::typeInMask(entry.type, m_typeMask))
+            entries.append({ entry.item->uid(), row });
+    }
+    std::sort(entries.begin(), entries.end(),
+              [](const Entry &a, const Entry &b) { return a.uid < b.uid; });
+    // Equal UIDs share a rank: neither sorts before the other.
+    int rank = 0;
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        if (i > 0 && entries.at(i - 1).uid < entries.at(i).uid)
+            ++rank;
+        m_ranks[entries.at(i).row] = rank;
+    }
 }

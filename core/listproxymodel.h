@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QList>
 #include <QSortFilterProxyModel>
 #include <QString>
 
+class BaseItem;
 class ItemListAccess;
 
 // Filter of the point and airport lists: passes the items of the types switched on whose search
@@ -32,13 +34,36 @@ protected:
     bool lessThan(const QModelIndex &sourceLeft, const QModelIndex &sourceRight) const override;
 
 private:
+    // Kept per source row so that most rows are decided without reaching into their items, which
+    // lie scattered over the heap: the type (items outside the mask are most of the points) and the
+    // search text when it is plain ASCII (as one block of text for all rows); used only while the
+    // item in the row is the one they were taken from, as the type and search text of an item
+    // never change. Beside them, each row's place in UID order, so that sorting compares two
+    // numbers.
+    struct Row
+    {
+        const BaseItem *item = nullptr;
+        int type = 0;
+        qsizetype searchFrom = 0;
+        qsizetype searchLength = -1; // -1: not ASCII, ask the item
+    };
+
     void refilter();
+    void rebuildRows() const;
+    void rebuildRanks() const;
+    const Row *cachedRow(int row, const BaseItem *item) const;
 
     qint32 m_typeMask = 0;
     bool m_holdRows = false;
     // The lower-cased fixed-string filter, kept as typed: the proxy's own pattern is the escaped
     // regular expression.
     QString m_text;
+    bool m_textAsciiLower = true;
     const ItemListAccess *m_items = nullptr;
-    QMetaObject::Connection m_destroyedConnection;
+    QList<QMetaObject::Connection> m_sourceConnections;
+    mutable QList<Row> m_rows;
+    mutable QList<int> m_ranks; // place in UID order; -1: not ranked, compare the UIDs
+    mutable QString m_searchTexts;
+    mutable bool m_rowsDirty = true;
+    mutable bool m_ranksDirty = true;
 };

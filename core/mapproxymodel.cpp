@@ -35,24 +35,13 @@ void MapProxyModel::setSourceModel(QAbstractItemModel *sourceModel)
     if (sourceModel) {
         // Connected before the base connects its own handlers, so the cache is marked stale
         // before the base filters the changed rows again.
-        auto stale = [this] { sourceChanged(); };
-        m_sourceConnections << connect(sourceModel, &QAbstractItemModel::modelAboutToBeReset, this, stale)
-                            << connect(sourceModel, &QAbstractItemModel::modelReset, this, stale)
-                            << connect(sourceModel, &QAbstractItemModel::rowsAboutToBeInserted, this, stale)
-                            << connect(sourceModel, &QAbstractItemModel::rowsInserted, this, stale)
-                            << connect(sourceModel, &QAbstractItemModel::rowsAboutToBeRemoved, this, stale)
-                            << connect(sourceModel, &QAbstractItemModel::rowsRemoved, this, stale)
-                            << connect(sourceModel, &QAbstractItemModel::rowsAboutToBeMoved, this, stale)
-                            << connect(sourceModel, &QAbstractItemModel::rowsMoved, this, stale)
-                            << connect(sourceModel, &QAbstractItemModel::layoutAboutToBeChanged, this, stale)
-                            << connect(sourceModel, &QAbstractItemModel::layoutChanged, this, stale)
-                            << connect(sourceModel, &QAbstractItemModel::dataChanged, this, stale)
-                            << connect(sourceModel, &QObject::destroyed, this, [this] {
-                                   // The base forgets a destroyed source without telling us.
-                                   m_items = nullptr;
-                                   m_rows.clear();
-                                   m_rowsDirty = true;
-                               });
+        m_sourceConnections = ItemListAccess::watchChanges(sourceModel, this, [this] { m_rowsDirty = true; });
+        m_sourceConnections << connect(sourceModel, &QObject::destroyed, this, [this] {
+            // The base forgets a destroyed source without telling us.
+            m_items = nullptr;
+            m_rows.clear();
+            m_rowsDirty = true;
+        });
     }
     QSortFilterProxyModel::setSourceModel(sourceModel);
 }

@@ -58,7 +58,6 @@ private:
 
     bool visible(int sourceRow, const BaseItem *item) const;
     void rebuildRows() const;
-    void sourceChanged() { m_rowsDirty = true; }
 
     double m_minZoom = 0.0;
     QGeoRectangle m_area;

@@ -89,6 +89,7 @@ private slots:
     void listTextAsTyped_data();
     void listTextAsTyped();
     void listOrderByUid();
+    void listOrderAfterChanges();
     void listTypeBitTwice();
     void listKeepsPersistentRows();
     void listLogs();
@@ -203,6 +204,42 @@ void TestProxyModels::listOrderByUid()
     QCOMPARE(uidsOf(proxy), (QStringList { "A", "B", "a" }));
     proxy.setTextFilter("a");
     QCOMPARE(uidsOf(proxy), (QStringList { "A", "a" }));
+}
+
+void TestProxyModels::listOrderAfterChanges()
+{
+    Fixture f;
+    f.add("M", "m", Airport);
+    f.add("FIXB", "fixb", Fix);
+    f.add("C", "c", Airport);
+    f.model.add(nullptr);
+    f.add("FIXA", "fixa", Fix);
+    f.model.reset();
+
+    ListProxyModel proxy;
+    QAbstractItemModelTester tester(&proxy, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    proxy.setSourceModel(&f.model);
+    proxy.setTypeFilter(true, Airport);
+    QCOMPARE(uidsOf(proxy), (QStringList { "C", "M" }));
+    // A type switched on later is sorted in among the rest.
+    proxy.setTypeFilter(true, Fix);
+    QCOMPARE(uidsOf(proxy), (QStringList { "C", "FIXA", "FIXB", "M" }));
+
+    // Renamed and added inside a reset, as the database does with a taken UID.
+    f.model.beginReset();
+    f.spots[0]->setUid("A_1");
+    f.add("B", "b", Airport);
+    f.model.endReset();
+    QCOMPARE(uidsOf(proxy), (QStringList { "A_1", "B", "C", "FIXA", "FIXB" }));
+    proxy.setTextFilter("fix");
+    QCOMPARE(uidsOf(proxy), (QStringList { "FIXA", "FIXB" }));
+
+    // Removed without a signal: a new filter reads the rows as they are, not as they were.
+    f.model.removeAt(0);
+    proxy.setTextFilter("");
+    QCOMPARE(uidsOf(proxy), (QStringList { "B", "C", "FIXA", "FIXB" }));
+    f.model.reset();
+    QCOMPARE(uidsOf(proxy), (QStringList { "B", "C", "FIXA", "FIXB" }));
 }
 
 void TestProxyModels::listTypeBitTwice()

@@ -1,0 +1,233 @@
+// Prints how long the map and list filters take over a world-wide point model, as the map view
+// and the point panel drive them: one map pass per viewport change, one list pass per keystroke.
+// Pinned to one core. Not a test: it checks nothing, it prints figures.
+
+#include "basemodel.h"
+#include "listproxymodel.h"
+#include "mapproxymodel.h"
+#include "point.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QLoggingCategory>
+#include <QRandomGenerator>
+#include <QTextStream>
+
+#include <algorithm>
+#include <functional>
+#include <sched.h>
+
+namespace {
+
+QTextStream out(stdout);
+
+// Roughly the mix of a simulator's world data: three in four points are fixes, one in eight an
+// airport, the rest radio aids and approach aids.
+struct TypeShare
+{
+    int type;
+    int percent;
+};
+const TypeShare kTypes[] = { { Point::FIX, 75 }, { Point::AIRP, 12 }, { Point::NDB, 3 },
+                             { Point::VOR, 2 },  { Point::DME, 2 },   { Point::ILS, 3 },
+                             { Point::LOC, 2 },  { Point::COORD, 1 } };
+
+int randomType(QRandomGenerator &random)
+{
+    int draw = random.bounded(100);
+    for (const TypeShare &share : kTypes) {
+        if (draw < share.percent)
+            return share.type;
+        draw -= share.percent;
+    }
+    return Point::FIX;
+}
+
+QString randomCode(QRandomGenerator &random, int length)
+{
+    QString code;
+    for (int i = 0; i < length; ++i)
+        code += QChar(u'A' + random.bounded(26));
+    return code;
+}
+
+// Points spread evenly over the globe (uniform on the sphere, so polar rows are not crowded).
+QList<Point *> makePoints(int count, quint32 seed)
+{
+    QRandomGenerator random(seed);
+    QList<Point *> points;
+    points.reserve(count);
+    for (int i = 0; i < count; ++i) {
+        const double latitude = qRadiansToDegrees(std::asin(random.bounded(2.0) - 1.0));
+        const double longitude = random.bounded(360.0) - 180.0;
+        const int type = randomType(random);
+        const QString region = randomCode(random, 2);
+        const QString code = randomCode(random, type == Point::FIX ? 5 : (type == Point::AIRP ? 4 : 3));
+        const QString name = randomCode(random, 6) + QStringLiteral(" ") + randomCode(random, 5);
+        const QString terminal = (type == Point::AIRP) ? QStringLiteral("*") : QStringLiteral("ENRT");
+        points << new Point(type, QGeoCoordinate(latitude, longitude), code, terminal, region, name,
+                            100, 0.0f, QString());
+    }
+    return points;
+}
+
+double msSince(const QElapsedTimer &timer)
+{
+    return timer.nsecsElapsed() / 1e6;
+}
+
+struct Stats
+{
+    double median = 0;
+    double max = 0;
+};
+
+Stats stats(QList<double> times)
+{
+    std::sort(times.begin(), times.end());
+    return { times.at(times.size() / 2), times.last() };
+}
+
+void benchMap(const QList<Point *> &points)
+{
+    BaseModel<Point> model;
+    model.beginReset();
+    for (Point *point : points)
+        model.add(point);
+    model.endReset();
+
+    MapProxyModel proxy;
+    proxy.setSourceModel(&model);
+    proxy.setMinZoom(3.0);
+    for (int type : { Point::AIRP, Point::NDB, Point::VOR, Point::DME, Point::FIX, Point::COORD })
+        proxy.setTypeFilter(true, type);
+
+    // First pass after a reset: the per-row copy of the boxes is made then.
+    QElapsedTimer timer;
+    timer.start();
+    proxy.setGeoFilter(QGeoRectangle(QGeoCoordinate(50, 5), QGeoCoordinate(45, 10)), 9.0);
+    int shown = proxy.rowCount();
+    const double first = msSince(timer);
+
+    // A pan over Europe and across the Atlantic, 5 by 5 degrees at zoom 9; the best of three
+    // rounds per viewport, so that other work on the machine does not count.
+    QList<double> times(60, 1e9);
+    qint64 shownTotal = 0;
+    for (int round = 0; round < 3; ++round) {
+        for (int step = 0; step < 60; ++step) {
+            const double west = -40.0 + step * 1.0;
+            const double north = 55.0 - (step % 10) * 0.5;
+            const QGeoRectangle area(QGeoCoordinate(north, west), QGeoCoordinate(north - 5.0, west + 5.0));
+            timer.restart();
+            proxy.setGeoFilter(area, 9.0);
+            shown = proxy.rowCount();
+            times[step] = std::min(times.at(step), msSince(timer));
+            if (round == 0)
+                shownTotal += shown;
+        }
+    }
+    const Stats s = stats(times);
+    out << QStringLiteral("  map  %1 points: first pass after reset %2 ms; one pass median %3 ms, max %4 ms "
+                          "(%5 points shown on average)\n")
+               .arg(points.size(), 7)
+               .arg(first, 0, 'f', 2)
+               .arg(s.median, 0, 'f', 2)
+               .arg(s.max, 0, 'f', 2)
+               .arg(shownTotal / times.size());
+    out.flush();
+
+    // The exact test alone, without the cached boxes, for comparison.
+    timer.restart();
+    int exact = 0;
+    const QGeoRectangle area(QGeoCoordinate(50, 5), QGeoCoordinate(45, 10));
+    for (Point *point : points)
+        exact += point->isVisible(area, 9.0, proxy.typeMask()) ? 1 : 0;
+    out << QStringLiteral("       BaseItem::isVisible over every row, for comparison: %1 ms\n")
+               .arg(msSince(timer), 0, 'f', 2);
+    out.flush();
+    Q_UNUSED(exact)
+
+    model.beginReset();
+    model.clear();
+    model.endReset();
+}
+
+void benchList(const QList<Point *> &points)
+{
+    BaseModel<Point> model;
+    model.beginReset();
+    for (Point *point : points)
+        model.add(point);
+    model.endReset();
+
+    // The point panel's list: airports, NDB, VOR and DME.
+    ListProxyModel proxy;
+    proxy.setSourceModel(&model);
+    for (int type : { Point::AIRP, Point::NDB, Point::VOR, Point::DME })
+        proxy.setTypeFilter(true, type);
+
+    QElapsedTimer timer;
+    timer.start();
+    proxy.setTextFilter(QString());
+    const int allRows = proxy.rowCount();
+    const double first = msSince(timer);
+    out << QStringLiteral("  list %1 points: first list after reset (%2 rows, UID order made) %3 ms\n")
+               .arg(points.size(), 7)
+               .arg(allRows)
+               .arg(first, 0, 'f', 2);
+
+    // Typing a name letter by letter, then deleting it again; the best of five rounds per step,
+    // so that other work on the machine does not count.
+    const QString typed = points.at(points.size() / 2)->search().left(5);
+    QStringList steps;
+    for (int i = 1; i <= typed.size(); ++i)
+        steps << typed.left(i);
+    for (int i = typed.size() - 1; i >= 0; --i)
+        steps << typed.left(i);
+    QList<double> best(steps.size(), 1e9);
+    QList<int> rows(steps.size());
+    for (int round = 0; round < 5; ++round) {
+        for (int i = 0; i < steps.size(); ++i) {
+            timer.restart();
+            proxy.setTextFilter(steps.at(i));
+            rows[i] = proxy.rowCount();
+            best[i] = std::min(best.at(i), msSince(timer));
+        }
+    }
+    for (int i = 0; i < steps.size(); ++i) {
+        out << QStringLiteral("       keystroke to \"%1\": %2 ms, %3 rows\n")
+                   .arg(steps.at(i))
+                   .arg(best.at(i), 0, 'f', 2)
+                   .arg(rows.at(i));
+    }
+    const Stats s = stats(best);
+    out << QStringLiteral("       one keystroke: median %1 ms, max %2 ms\n").arg(s.median, 0, 'f', 2).arg(s.max, 0, 'f', 2);
+    out.flush();
+
+    model.beginReset();
+    model.clear();
+    model.endReset();
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    // The filters log every setting; that is not what is measured here.
+    QLoggingCategory::setFilterRules(QStringLiteral("*.info=false"));
+
+    cpu_set_t cpus;
+    CPU_ZERO(&cpus);
+    CPU_SET(0, &cpus);
+    const bool pinned = sched_setaffinity(0, sizeof(cpus), &cpus) == 0;
+    out << "Filter models over navigation points" << (pinned ? " (one core)" : "") << "\n";
+
+    const QList<Point *> all = makePoints(300000, 424242);
+    for (int size : { 75000, 150000, 300000 })
+        benchMap(all.mid(0, size));
+    for (int size : { 75000, 150000, 300000 })
+        benchList(all.mid(0, size));
+    qDeleteAll(all);
+    return 0;
+}
