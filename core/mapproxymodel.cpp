@@ -82,6 +82,7 @@ void MapProxyModel::setUidFilter(const QStringList &uids)
 {
     m_uids = uids;
     m_uidSet = QSet<QString>(uids.cbegin(), uids.cend());
+    m_pinnedDirty = true;
     invalidateRowsFilter();
 }
 
@@ -93,7 +94,7 @@ bool MapProxyModel::filterAcceptsRow(int sourceRow, const QModelIndex &sourcePar
     if (!m_uidSet.isEmpty()) {
         if (!item)
             return false;
-        if (m_uidSet.contains(item->uid()))
+        if (pinned(sourceRow, item))
             return true;
     }
     if (m_minZoom > m_zoom)
@@ -101,6 +102,21 @@ bool MapProxyModel::filterAcceptsRow(int sourceRow, const QModelIndex &sourcePar
     if (!item)
         return false;
     return visible(sourceRow, item);
+}
+
+// Whether the item's UID is on the list: looked up once per list and row, not on every pass.
+bool MapProxyModel::pinned(int sourceRow, const BaseItem *item) const
+{
+    if (m_rowsDirty)
+        rebuildRows();
+    if (sourceRow >= m_rows.size() || m_rows.at(sourceRow).item != item)
+        return m_uidSet.contains(item->uid());
+    if (m_pinnedDirty) {
+        m_pinnedDirty = false;
+        for (Row &row : m_rows)
+            row.pinned = row.item && m_uidSet.contains(row.item->uid());
+    }
+    return m_rows.at(sourceRow).pinned;
 }
 
 // Exactly BaseItem::isVisible(m_area, m_zoom, m_typeMask).
@@ -130,6 +146,7 @@ bool MapProxyModel::visible(int sourceRow, const BaseItem *item) const
 void MapProxyModel::rebuildRows() const
 {
     m_rowsDirty = false;
+    m_pinnedDirty = true;
     m_rows.clear();
     if (!m_items)
         return;

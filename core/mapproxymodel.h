@@ -16,7 +16,8 @@ class ItemListAccess;
 //
 // The map sets a new area several times a second while it pans over layers of hundreds of
 // thousands of items, so each row's bounding box, minimum zoom and type are kept here as plain
-// values and most rows are rejected without touching a QGeoRectangle. The cache only ever
+// values, as is whether its UID is on the list, and most rows are decided without touching the
+// item or a QGeoRectangle. The cache only ever
 // rejects rows that BaseItem::isVisible rejects too; every other row gets the item's own test.
 // It is rebuilt after any change that the source model announces.
 class MapProxyModel : public QSortFilterProxyModel
@@ -54,8 +55,10 @@ private:
         double minzoom = 0.0;
         int type = 0;
         bool lonTestable = false;   // neither crosses the antimeridian nor touches a pole
+        bool pinned = false;        // its UID is on the UID list
     };
 
+    bool pinned(int sourceRow, const BaseItem *item) const;
     bool visible(int sourceRow, const BaseItem *item) const;
     void rebuildRows() const;
 
@@ -78,4 +81,5 @@ private:
     QList<QMetaObject::Connection> m_sourceConnections;
     mutable QList<Row> m_rows;
     mutable bool m_rowsDirty = true;
+    mutable bool m_pinnedDirty = true;
 };

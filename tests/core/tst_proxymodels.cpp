@@ -531,6 +531,15 @@ void TestProxyModels::mapFollowsReset()
     f.model.endReset();
     QCOMPARE(uidsOf(proxy), QStringList { "HERE" });
 
+    // A pinned UID follows an item renamed inside a reset.
+    proxy.setUidFilter({ "PINNED" });
+    QCOMPARE(uidsOf(proxy), QStringList { "HERE" });
+    f.model.beginReset();
+    moving->setUid("PINNED");
+    f.model.endReset();
+    QCOMPARE(sorted(uidsOf(proxy)), (QStringList { "HERE", "PINNED" }));
+    proxy.setUidFilter({});
+
     // Everything removed and deleted, new items in their place.
     f.model.beginReset();
     f.model.clear();
