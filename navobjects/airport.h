@@ -3,11 +3,14 @@
 #include "atc.h"
 #include "point.h"
 
+#include <QByteArray>
 #include <QDataStream>
 #include <QGeoCoordinate>
 #include <QGeoRectangle>
+#include <QHash>
 #include <QList>
 #include <QString>
+#include <QVariant>
 
 // A navigation point of type AIRP that also carries its ATC frequencies. Its UID is the bare
 // airport code, also after the importer gives it a real region.
@@ -33,6 +36,16 @@ public:
 
     void addAtc(int type, float frequency, const QString &name);
     QList<Atc> atcsOfType(int type) const;
+
+    // Hides Point::tooltip; the point model reaches it through Point::data for type AIRP.
+    QString tooltip() const;
+    // The information panel's page. section: empty for all, or exactly one of "metar",
+    // "runways", "atcs", "sidstars". metar: the raw report, empty while it is being fetched.
+    QString infoHtml(QString section, QString metar) const;
+
+    static QHash<int, QByteArray> roleNames();
+    // BaseRoleAirport gives the tooltip without icons; every other role is Point::data's.
+    QVariant data(int role) const;
 
     // Both ask the database for the airport's runways.
     bool hasRunwayEnd(const QString &endName) const;

@@ -297,9 +297,12 @@ QVariant Point::data(int role) const
             return 0;
         }
     case RoleTooltip:
-        // An airport's tooltip is its own text; it comes with the airport information texts.
-        if (m_pointType == AIRP)
-            return QString();
+        // Airports have a tooltip of their own; Point::tooltip is not virtual. A point of type
+        // AIRP that is not an Airport breaks a loader invariant and gets no tooltip.
+        if (m_pointType == AIRP) {
+            const auto *airport = qobject_cast<const Airport *>(this);
+            return airport ? RichText::stripImages(airport->tooltip()) : QString();
+        }
         return RichText::stripImages(tooltip());
     case RoleTypeString:
         return typeString();

@@ -102,6 +102,9 @@ public:
     QString terminalLink() const;
     QString waypointTypeText() const;
     QString tooltip() const;
+    // What is attached to the point: the procedures that leave or reach it and the airway
+    // segments that may be flown away from it and towards it.
+    QString infoHtml() const;
 
     // The UID rule: region part, terminal part, code; a part that is exactly "*" is left out,
     // any other (the empty text included) is followed by "/".

@@ -2,6 +2,7 @@
 
 #include "database.h"
 #include "point.h"
+#include "richtext.h"
 
 #include <QColor>
 #include <QDebug>
@@ -279,6 +280,8 @@ QVariant Runway::data(int role) const
         return QColor(QStringLiteral("#f5f5f5"));
     case RoleLightColor:
         return QColor(QStringLiteral("yellow"));
+    case RoleTooltip:
+        return RichText::stripImages(infoHtml());
     default:
         return BaseItem::data(role);
     }
@@ -302,6 +305,7 @@ QHash<int, QByteArray> Runway::roleNames()
     roles.insert(RoleColor, "role_color");
     roles.insert(RoleLineColor, "role_linecolor");
     roles.insert(RoleLightColor, "role_lightcolor");
+    roles.insert(RoleTooltip, "role_tooltip");
     return roles;
 }
 

@@ -37,7 +37,8 @@ public:
         RoleHeadings,
         RoleColor,
         RoleLineColor,
-        RoleLightColor
+        RoleLightColor,
+        RoleTooltip
     };
 
     // Thresholds are the landing thresholds; an outward extension is how far the pavement
@@ -82,6 +83,13 @@ public:
     QString ilsIdent(int index) const;
     double length() const { return m_length; }
     double heading(int index) const;
+
+    // Information texts. flags of detailsHtml go to RichText::addLabelValue: 2 for the runway
+    // page (with the UID line), 4 for the list inside an airport's page.
+    QString infoHtml() const;
+    QString detailsHtml(int flags, bool withIls) const;
+    QString proceduresHtml() const;
+    QString link() const;
 
     QVariant data(int role) const;
     static QHash<int, QByteArray> roleNames();
