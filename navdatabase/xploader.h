@@ -48,6 +48,8 @@ protected:
     void run() override;
 
 private:
+    // The whole import; run() adds what the thread's end needs.
+    void import();
     void setPaths(const QString &xpPath, bool customData);
     int missingFiles();
 

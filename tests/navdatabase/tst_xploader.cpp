@@ -167,14 +167,16 @@ QStringList TestXpLoader::runImport(const QString &xpPath, bool customData, QLis
 {
     Settings::setString(QStringLiteral("database/xpPath"), xpPath);
     Settings::setBool(QStringLiteral("database/customData"), customData);
-    XpLoader loader(m_database.get());
-    Relay relay(&loader, m_database.get());
+    // The loader goes first: its destructor waits for the thread.
+    auto loader = std::make_unique<XpLoader>(m_database.get());
+    Relay relay(loader.get(), m_database.get());
     QSignalSpy progress(&relay, &Relay::progress);
     QSignalSpy done(&relay, &Relay::done);
     QSignalSpy loadedSpy(&relay, &Relay::loaded);
-    loader.loadAsync();
+    loader->loadAsync();
     if (!done.wait(30000))
         return {QStringLiteral("no done")};
+    loader.reset();
     QTest::qWait(20);
     QStringList texts;
     for (const QList<QVariant> &arguments : std::as_const(progress))
@@ -282,12 +284,12 @@ void TestXpLoader::threadsAndModels()
 
     Settings::setString(QStringLiteral("database/xpPath"), root);
     {
-        XpLoader loader(m_database.get());
-        Relay relay(&loader, m_database.get());
+        auto loader = std::make_unique<XpLoader>(m_database.get());
+        Relay relay(loader.get(), m_database.get());
         QSignalSpy started(&relay, &Relay::started);
         QSignalSpy progress(&relay, &Relay::progress);
         QSignalSpy done(&relay, &Relay::done);
-        loader.loadAsync();
+        loader->loadAsync();
         QVERIFY(done.wait(30000));
         QCOMPARE(started.size(), 1);
         QStringList texts;
@@ -301,7 +303,7 @@ void TestXpLoader::threadsAndModels()
         QVERIFY(!emitters.isEmpty());
         for (QThread *thread : emitters)
             QVERIFY(thread != QThread::currentThread());
-        QVERIFY(loader.wait(5000));
+        loader.reset();
     }
     disconnect(model, nullptr, this, nullptr);
     QVERIFY(!modelThreads.isEmpty());
@@ -318,14 +320,15 @@ void TestXpLoader::secondLoadAsyncWhileRunning()
     QVERIFY(writeFile(root + QStringLiteral("/Resources/default data/earth_fix.dat"), fixes));
     Settings::setString(QStringLiteral("database/xpPath"), root);
 
-    XpLoader loader(m_database.get());
-    Relay relay(&loader, m_database.get());
+    auto loader = std::make_unique<XpLoader>(m_database.get());
+    Relay relay(loader.get(), m_database.get());
     QSignalSpy started(&relay, &Relay::started);
     QSignalSpy done(&relay, &Relay::done);
-    loader.loadAsync();
+    loader->loadAsync();
     const qint64 during = m_database->generation();
-    loader.loadAsync();
+    loader->loadAsync();
     QVERIFY(done.wait(30000));
+    loader.reset();
     QTest::qWait(50);
     QCOMPARE(started.size(), 1);
     QCOMPARE(done.size(), 1);
