@@ -31,19 +31,6 @@ Database *checked(Database *database)
     return database;
 }
 
-// Writes the stored database file through Database::save (the stored-file support of the
-// database); a database built without it makes the import report that nothing was written.
-template<typename Db>
-bool saveStoredFile(Db *database)
-{
-    if constexpr (requires { database->save(); }) {
-        return database->save();
-    } else {
-        qWarning() << "Database file writer not available";
-        return false;
-    }
-}
-
 } // namespace
 
 XpLoader::XpLoader(Database *database)
@@ -306,7 +293,7 @@ bool XpLoader::stopping() const
 
 bool XpLoader::saveDatabase()
 {
-    return saveStoredFile(m_database);
+    return m_database->save();
 }
 
 // The predefined oceanic tracks, on a short-lived track object of the import thread.
