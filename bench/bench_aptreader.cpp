@@ -34,12 +34,13 @@ QByteArray world()
         const double lat = -60.0 + (a % 240) * 0.5;
         const double lon = -170.0 + (a / 240) * 2.3;
         const QByteArray code = "X" + QByteArray::number(a).rightJustified(5, '0');
-        text += "1 " + QByteArray::number(a % 3000) + " 0 0 " + code + " Synthetic Airport Number " + QByteArray::number(a) + '\n';
+        text += "1 " + QByteArray::number(a % 3000) + " 0 0 " + code + " Synthetic Airport Number "
+                + QByteArray::number(a) + '\n';
         text += "1302 city Somewhere\n1302 country DEU\n1302 region_code ED\n1302 icao_code " + code + '\n';
         for (int r = 0; r < 2; ++r) {
             text += "100 45.00 1 0 0.25 1 2 1 0" + QByteArray::number(r + 1) + "L " + coordinate(lat + r * 0.01, lon)
-                    + " 100.00 50.00 3 0 0 1 " + QByteArray::number(r + 19) + "R " + coordinate(lat + r * 0.01, lon + 0.03)
-                    + " 0.00 0.00 3 0 0 1\n";
+                    + " 100.00 50.00 3 0 0 1 " + QByteArray::number(r + 19) + "R "
+                    + coordinate(lat + r * 0.01, lon + 0.03) + " 0.00 0.00 3 0 0 1\n";
         }
         text += "1050 118025 ATIS\n1052 121900 GROUND\n1054 119900 TOWER\n1055 120800 APPROACH\n";
         text += "110 1 0.25 90.00 Apron\n";
@@ -61,7 +62,8 @@ QByteArray world()
         for (int n = 0; n < 10; ++n)
             text += QByteArray(n == 9 ? "113 " : "111 ") + coordinate(lat + 0.002 * n, lon - 0.01) + '\n';
         for (int s = 0; s < 5; ++s)
-            text += "1300 " + coordinate(lat + 0.0001 * s, lon) + " 90.0 gate heavy|jets|turboprops A" + QByteArray::number(s) + '\n';
+            text += "1300 " + coordinate(lat + 0.0001 * s, lon) + " 90.0 gate heavy|jets|turboprops A"
+                    + QByteArray::number(s) + '\n';
         for (int n = 0; n < 6; ++n)
             text += "1201 " + coordinate(lat + 0.0003 * n, lon) + " both " + QByteArray::number(n) + " node\n";
         for (int e = 0; e < 5; ++e)
@@ -110,7 +112,8 @@ int main(int argc, char *argv[])
     int progressTexts = 0;
     QElapsedTimer timer;
     timer.start();
-    AptReader reader(&database, [&progressTexts](const QString &) { ++progressTexts; }, {}, nullptr);
+    AptReader reader(
+        &database, [&progressTexts](const QString &) { ++progressTexts; }, {}, nullptr);
     const int result = reader.read(path);
     const qint64 ms = timer.elapsed();
     database.endModifying();

@@ -37,8 +37,7 @@ class LineBlocks
 public:
     explicit LineBlocks(QIODevice &device)
         : m_device(device)
-    {
-    }
+    { }
 
     // False at the end of the device. The view stays valid until the next call.
     bool next(QByteArrayView &line, bool &tooLong)
@@ -47,8 +46,8 @@ public:
         while (true) {
             const char *data = m_buffer.constData();
             const qsizetype pending = m_end - m_begin;
-            const char *newline = pending > 0 ? static_cast<const char *>(std::memchr(data + m_begin, '\n', pending))
-                                              : nullptr;
+            const char *newline
+                = pending > 0 ? static_cast<const char *>(std::memchr(data + m_begin, '\n', pending)) : nullptr;
             if (newline) {
                 const qsizetype length = newline - (data + m_begin);
                 if (length > NavDataReader::MaxLineLength) {
@@ -227,8 +226,7 @@ int frequencyType(QByteArrayView line)
 AptReader::AptReader(Database *database, ProgressFn progress, CancelFn cancelled, CifpLoader *cifpLoader)
     : NavDataReader(database, std::move(progress), std::move(cancelled))
     , m_cifpLoader(cifpLoader)
-{
-}
+{ }
 
 AptReader::~AptReader()
 {
@@ -455,7 +453,8 @@ void AptReader::readNode(int code, const Fields &fields)
         return;
     const QGeoCoordinate node = coordinate(fields.at(1), fields.at(2));
     const bool bezier = code == 112 || code == 114 || code == 116;
-    const QGeoCoordinate control = bezier && fields.size() >= 5 ? coordinate(fields.at(3), fields.at(4)) : QGeoCoordinate();
+    const QGeoCoordinate control
+        = bezier && fields.size() >= 5 ? coordinate(fields.at(3), fields.at(4)) : QGeoCoordinate();
     const bool last = code >= 113;
 
     if (m_state == Pavement || m_state == AirportBoundary) {
@@ -545,10 +544,9 @@ void AptReader::readStartup(const Fields &fields)
 {
     if (fields.size() < 7)
         return;
-    database()->addStartup(new Startup(Startup::typeFromString(text(fields.at(4))),
-                                       Startup::airplanesFromString(text(fields.at(5))),
-                                       coordinate(fields.at(1), fields.at(2)), float(decimal(fields.at(3))),
-                                       text(fields.at(6))));
+    database()->addStartup(
+        new Startup(Startup::typeFromString(text(fields.at(4))), Startup::airplanesFromString(text(fields.at(5))),
+                    coordinate(fields.at(1), fields.at(2)), float(decimal(fields.at(3))), text(fields.at(6))));
 }
 
 void AptReader::readMetadata(const Fields &fields)
