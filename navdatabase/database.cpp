@@ -1,6 +1,7 @@
 #include "database.h"
 
 #include "airport.h"
+#include "databaselocker.h"
 #include "basemodel.h"
 #include "boundary.h"
 #include "listproxymodel.h"
@@ -21,41 +22,10 @@
 #include <QQmlContext>
 #include <QStandardPaths>
 
-#if defined(__SANITIZE_THREAD__)
-extern "C" void __tsan_acquire(void *address);
-extern "C" void __tsan_release(void *address);
-#endif
 
 namespace {
 
 Database *s_database = nullptr;
-
-// Holds the database mutex. Qt's recursive mutex is implemented inside the Qt library, which
-// ThreadSanitizer does not see into, so a sanitizer build announces the hand-over itself.
-class DatabaseLocker
-{
-public:
-    explicit DatabaseLocker(QRecursiveMutex *mutex)
-        : m_mutex(mutex)
-    {
-        m_mutex->lock();
-#if defined(__SANITIZE_THREAD__)
-        __tsan_acquire(m_mutex);
-#endif
-    }
-    ~DatabaseLocker()
-    {
-#if defined(__SANITIZE_THREAD__)
-        __tsan_release(m_mutex);
-#endif
-        m_mutex->unlock();
-    }
-    DatabaseLocker(const DatabaseLocker &) = delete;
-    DatabaseLocker &operator=(const DatabaseLocker &) = delete;
-
-private:
-    QRecursiveMutex *m_mutex;
-};
 
 template<typename T>
 void resetModel(BaseModel<T> *model)
@@ -67,13 +37,15 @@ void resetModel(BaseModel<T> *model)
 }
 
 template<typename T>
-void emptyModel(BaseModel<T> *model)
+void emptyModel(BaseModel<T> *model, bool tellViews)
 {
     if (!model)
         return;
-    model->beginReset();
+    if (tellViews)
+        model->beginReset();
     model->clear();
-    model->endReset();
+    if (tellViews)
+        model->endReset();
 }
 
 } // namespace
@@ -164,9 +136,15 @@ Database::Database()
 }
 
 // The items stay alive: waypoints, procedures and a running route search may still point at
-// them. The singleton is not reset; the loading thread must have ended before this runs.
+// them. The singleton is not reset. A load still running is stopped and waited for (its lists
+// are dropped unseen), and so is a routing-graph build.
 Database::~Database()
 {
+    m_closing.storeRelease(1);
+    requestInterruption();
+    wait();
+    m_graphBuildMutex.lock();
+    m_graphBuildMutex.unlock();
     delete m_startupMapModel;
     delete m_taxinameMapModel;
     delete m_paintlightMapModel;
@@ -287,19 +265,26 @@ void Database::clear()
     DatabaseLocker locker(&m_mutex);
     dropRoutingGraph();
     setCycle(QString());
-    emptyModel(m_boundaryModel);
-    emptyModel(m_pointModel);
-    emptyModel(m_procedureModel);
+    // The views live on the main thread: on a worker (the import) only the lists are emptied,
+    // and the queued updated() resets the models there.
+    clearLists(QThread::currentThread() == thread());
+    emit updated();
+}
+
+void Database::clearLists(bool tellViews)
+{
+    emptyModel(m_boundaryModel, tellViews);
+    emptyModel(m_pointModel, tellViews);
+    emptyModel(m_procedureModel, tellViews);
     m_procedures.clear();
     m_runwayIndex.clear();
-    emptyModel(m_runwayModel);
-    emptyModel(m_segmentModel);
-    emptyModel(m_taxiwayModel);
-    emptyModel(m_paintlightModel);
-    emptyModel(m_taxinameModel);
-    emptyModel(m_startupModel);
+    emptyModel(m_runwayModel, tellViews);
+    emptyModel(m_segmentModel, tellViews);
+    emptyModel(m_taxiwayModel, tellViews);
+    emptyModel(m_paintlightModel, tellViews);
+    emptyModel(m_taxinameModel, tellViews);
+    emptyModel(m_startupModel, tellViews);
     m_lookupIndex->reset();
-    emit updated();
 }
 
 void Database::rebuildIndexes()
@@ -490,70 +475,4 @@ QString Database::getOrAddCoordPointUid(const QGeoCoordinate &position)
 {
     Point *point = getOrAddCoordPoint(position, true);
     return point ? point->uid() : QString();
-}
-
-namespace {
-
-// Reads a list of item pointers as Qt's list stream operator does (count with its 64-bit
-// extension, then the elements; the first failed element empties the list; an earlier stream
-// status survives), then indexes the UIDs.
-template<typename T>
-void readItemList(QDataStream &stream, BaseModel<T> *model)
-{
-    model->clear();
-    const QDataStream::Status oldStatus = stream.status();
-    stream.resetStatus();
-
-    QList<T *> items;
-    quint32 first = 0;
-    stream >> first;
-    qint64 count = first;
-    if (first == 0xfffffffeU) {
-        stream >> count;
-    } else if (first == 0xffffffffU) {
-        count = -1;
-    }
-    if (stream.status() == QDataStream::Ok && count < 0) {
-        stream.setStatus(QDataStream::ReadCorruptData);
-    } else if (stream.status() == QDataStream::Ok) {
-        for (qint64 i = 0; i < count; ++i) {
-            T *item = nullptr;
-            stream >> item;
-            if (stream.status() != QDataStream::Ok) {
-                // Nothing but this reader has seen these items.
-                delete item;
-                qDeleteAll(items);
-                items.clear();
-                break;
-            }
-            items.append(item);
-        }
-    }
-
-    if (oldStatus != QDataStream::Ok) {
-        stream.resetStatus();
-        stream.setStatus(oldStatus);
-    }
-
-    for (T *item : std::as_const(items)) {
-        if (item)
-            model->add(item);
-    }
-}
-
-} // namespace
-
-void Database::readPaintlights(QDataStream &stream, BaseModel<Paintlight> *model)
-{
-    readItemList(stream, model);
-}
-
-void Database::readTaxinames(QDataStream &stream, BaseModel<Taxiname> *model)
-{
-    readItemList(stream, model);
-}
-
-void Database::readStartups(QDataStream &stream, BaseModel<Startup> *model)
-{
-    readItemList(stream, model);
 }

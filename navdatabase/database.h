@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAtomicInt>
+#include <QByteArray>
 #include <QGeoCoordinate>
 #include <QHash>
 #include <QMutex>
@@ -85,6 +86,28 @@ public:
     Q_INVOKABLE void clear();
     Q_INVOKABLE bool empty() const;
     Q_INVOKABLE QString fileName();
+
+    // ---- stored file (databasefile.cpp)
+    // Each returns false, and leaves an existing file as it was, when the file cannot be
+    // written completely.
+    Q_INVOKABLE bool save() const;
+    Q_INVOKABLE bool writeBinFile(const QByteArray &bytes);
+    Q_INVOKABLE void removeBinFile();
+    // Reads the file on the calling thread; meant for the main thread, where the views live.
+    Q_INVOKABLE bool load();
+    // Reads the file on the database's own thread; the lists change, and loaded follows, on
+    // the main thread. A call while a load is under way is ignored.
+    Q_INVOKABLE void loadAsync();
+    // Reads the file and, when the whole file could be read, replaces the lists with its
+    // contents; a damaged or foreign file leaves the lists empty. Caller holds a modification.
+    bool readBinFile();
+
+    // ---- routing graph (databaserouting.cpp)
+    // The graph of the current generation, built on first request and shared until the data
+    // changes; null while a modification is open, when cancelled returns true, or when the
+    // data changed during the build. Concurrent callers share one build. Must not be called
+    // with the database mutex held.
+    std::shared_ptr<const Routing::Graph> routingGraph(const std::function<bool()> &cancelled = {});
 
     // ---- modification protocol
     void beginModifying();
@@ -179,7 +202,21 @@ signals:
 public slots:
     void invalidateModels();
 
+protected:
+    // The loading thread started by loadAsync.
+    void run() override;
+
 private:
+    struct StagedLoad;
+    bool readStoredFile(StagedLoad &staged);
+    void installStagedLoad(StagedLoad &staged);
+    void finishAsyncLoad(StagedLoad &staged, bool ok);
+    // Set while a loading thread fills a staged load on the calling thread: the segment
+    // reader resolves its end points among the staged points, not the live lists.
+    static bool findStagedPoint(const QString &uid, Point **point);
+    // Empties the lists, resetting the models around it when asked (only on the views' thread).
+    void clearLists(bool tellViews);
+
     // The cross-model queries answer empty rather than end the program without a database.
     static Database *instanceOrNull();
 
@@ -213,6 +250,13 @@ private:
     QMutex m_cycleMutex;
     QString m_cycle;
     bool m_lastLoadResult = false;
+    // From loadAsync until its lists are installed on the main thread.
+    QAtomicInt m_loadPending = 0;
+    // Set by the destructor: a graph build in progress stops.
+    QAtomicInt m_closing = 0;
+    // Held for the whole of a graph build, so that a second caller waits for the first graph
+    // instead of building its own.
+    QMutex m_graphBuildMutex;
     Point *m_placeholder = nullptr;
 
     // Secondary indexes that keep the scans usable on a world-size database.

@@ -39,7 +39,9 @@ bool isQualifiedAlternate(Point *point, const Point *airport, double distance)
 
 Point *Database::findPoint(const QString &uid, bool warn)
 {
-    Point *point = instance()->m_pointModel->find(uid);
+    Point *point = nullptr;
+    if (!findStagedPoint(uid, &point))
+        point = instance()->m_pointModel->find(uid);
     if (!point && warn)
         qWarning() << "Point with UID" << uid << "not found in database!";
     return point;

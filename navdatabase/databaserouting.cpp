@@ -1,0 +1,93 @@
+// The routing graph of the database: built on request from the points and segments, kept for
+// the generation it was built from, and shared by every search until the data changes.
+
+#include "database.h"
+
+#include "basemodel.h"
+#include "databaselocker.h"
+#include "graph.h"
+#include "point.h"
+#include "segment.h"
+
+#include <QHash>
+
+std::shared_ptr<const Routing::Graph> Database::routingGraph(const std::function<bool()> &cancelled)
+{
+    // Closing the database stops a build as a caller's cancellation would.
+    const std::function<bool()> stop = [this, &cancelled] {
+        return m_closing.loadAcquire() != 0 || (cancelled && cancelled());
+    };
+
+    if (isModifying())
+        return nullptr;
+    {
+        DatabaseLocker locker(&m_mutex);
+        if (isModifying() || stop())
+            return nullptr;
+        if (m_routingGraph)
+            return m_routingGraph;
+    }
+
+    // One build at a time: a caller arriving during a build waits for it and takes its graph
+    // rather than building a second one. The wait stays responsive to cancellation.
+    while (!m_graphBuildMutex.tryLock(10)) {
+        if (isModifying() || stop())
+            return nullptr;
+    }
+    struct BuildRelease
+    {
+        QMutex *mutex;
+        ~BuildRelease() { mutex->unlock(); }
+    } release{&m_graphBuildMutex};
+
+    auto graph = std::make_shared<Routing::Graph>();
+    {
+        DatabaseLocker locker(&m_mutex);
+        if (isModifying() || stop())
+            return nullptr;
+        if (m_routingGraph)
+            return m_routingGraph;
+        graph->generation = m_generation;
+
+        const QList<Point *> &points = m_pointModel->items();
+        QHash<const Point *, int> nodeOf;
+        nodeOf.reserve(points.size());
+        graph->nodes.reserve(points.size());
+        for (const Point *point : points) {
+            if (stop())
+                return nullptr;
+            if (!point)
+                continue;
+            nodeOf.insert(point, int(graph->nodes.size()));
+            graph->nodes.append(
+                {point->uid(), point->position(), point->type(), point->isEnrouteIntersection()});
+        }
+
+        const QList<Segment *> &segments = m_segmentModel->items();
+        graph->edges.reserve(segments.size());
+        for (const Segment *segment : segments) {
+            if (stop())
+                return nullptr;
+            if (!segment)
+                continue;
+            const int from = nodeOf.value(segment->from(), -1);
+            const int to = nodeOf.value(segment->to(), -1);
+            if (from < 0 || to < 0)
+                continue;
+            const int direction = segment->isForward() ? 1 : (segment->isBackward() ? -1 : 0);
+            graph->edges.append({from, to, segment->type(), direction});
+        }
+    }
+
+    // Without the database mutex: the indexes need only the graph, and the generation test
+    // below catches any change made meanwhile.
+    if (!Routing::buildGraphIndexes(*graph, stop))
+        return nullptr;
+
+    DatabaseLocker locker(&m_mutex);
+    if (isModifying() || graph->generation != m_generation)
+        return nullptr;
+    if (!m_routingGraph)
+        m_routingGraph = graph;
+    return m_routingGraph;
+}

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QGeoCoordinate>
+#include <QHash>
+#include <QList>
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+namespace Routing {
+
+// The navigation network as the route search reads it: one node per database point and one
+// edge per segment whose two ends are points. The database fills nodes and edges, then
+// buildGraphIndexes adds the lookups the search needs. A graph is never changed once handed
+// out, so any number of searches may read it at once without a lock.
+struct Graph
+{
+    struct Node
+    {
+        QString uid;
+        QGeoCoordinate coordinate;
+        int type = 0; // Point::Types
+        bool enrouteIntersection = false;
+    };
+
+    struct Edge
+    {
+        int from = -1; // node index
+        int to = -1; // node index
+        int kind = 0; // Segment::Types: LOW 1, HIGH 2, TRACK 20, PROC 21, DRCT 22
+        int direction = 0; // 1 from->to only, -1 to->from only, 0 both ways
+
+        // The node reached from the given end, or -1 when the edge does not touch it or may not
+        // be flown away from it.
+        int next(int node) const
+        {
+            if (node == from && direction >= 0)
+                return to;
+            if (node == to && direction <= 0)
+                return from;
+            return -1;
+        }
+    };
+
+    // One-degree cells: latitude -90..89 by longitude -180..179, row-major from the south-west.
+    static constexpr int CellRows = 180;
+    static constexpr int CellColumns = 360;
+    // The cell of a position; 90 degrees north and 180 east fall into the last row and column.
+    // -1 for an invalid coordinate.
+    static int cellOf(const QGeoCoordinate &coordinate);
+
+    // Node of the UID, or -1.
+    int nodeOf(const QString &uid) const { return uidIndex.value(uid, -1); }
+
+    // The database generation the graph was built from.
+    qint64 generation = 0;
+    QList<Node> nodes;
+    QList<Edge> edges;
+
+    // Filled by buildGraphIndexes.
+    QHash<QString, int> uidIndex;
+    // Per node, the indexes of every edge that has the node at either end, in edge order;
+    // Edge::next tells whether the edge may be flown away from that node.
+    std::vector<QList<int>> adjacency;
+    // Per one-degree cell (cellOf), the nodes inside it in node order; empty until built.
+    std::vector<QList<int>> cells;
+};
+
+// Builds the UID index, the adjacency lists and the cells from the nodes and edges, replacing
+// any earlier indexes. Edges whose ends are not nodes are left out of the adjacency lists.
+// cancelled, when given, is polled as the build goes; the result is false only when it
+// reported cancellation (the indexes are then incomplete and the graph must be dropped).
+bool buildGraphIndexes(Graph &graph, const std::function<bool()> &cancelled = {});
+
+} // namespace Routing

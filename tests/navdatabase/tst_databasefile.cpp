@@ -1,0 +1,529 @@
+#include "airport.h"
+#include "basemodel.h"
+#include "boundary.h"
+#include "database.h"
+#include "paintlight.h"
+#include "point.h"
+#include "procedure.h"
+#include "record.h"
+#include "runway.h"
+#include "segment.h"
+#include "settings.h"
+#include "startup.h"
+#include "taxiname.h"
+#include "taxiway.h"
+#include "testsupport.h"
+
+#include <QAbstractItemModelTester>
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTest>
+#include <QtEndian>
+
+#include <thread>
+
+namespace {
+
+QStringList s_warnings;
+QtMessageHandler s_previousHandler = nullptr;
+
+void captureWarnings(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type == QtWarningMsg)
+        s_warnings.append(message);
+    if (type != QtInfoMsg && s_previousHandler)
+        s_previousHandler(type, context, message);
+}
+
+Point *fix(const QString &code, double lat, double lon, int type = Point::FIX)
+{
+    return new Point(type, QGeoCoordinate(lat, lon), code, QStringLiteral("ENRT"), QStringLiteral("ED"), code, 0,
+                     type == Point::VOR ? 114.5f : 0.0f, QStringLiteral("C   "));
+}
+
+template<typename T>
+QList<QByteArray> recordsOf(const QList<T *> &items)
+{
+    QList<QByteArray> records;
+    for (const T *item : items) {
+        QByteArray bytes;
+        if (item) {
+            QDataStream stream(&bytes, QIODevice::WriteOnly);
+            stream << *item;
+        }
+        records.append(bytes);
+    }
+    return records;
+}
+
+template<typename T>
+QStringList uidsOf(const QList<T *> &items)
+{
+    QStringList uids;
+    for (const T *item : items)
+        uids.append(item ? item->uid() : QStringLiteral("<null>"));
+    return uids;
+}
+
+} // namespace
+
+class TestDatabaseFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void init();
+
+    void roundTrip();
+    void limitedDetail();
+    void missingSegmentEnd();
+    void damagedFile_data();
+    void damagedFile();
+    void saveFailure();
+    void removeBinFile();
+    void loadAsyncOnMainThread();
+    void loadAsyncTwice();
+    void clearOnWorkerTellsViewsOnMainThread();
+    // Last: it destroys the database.
+    void destroyWhileLoading();
+
+private:
+    void fillWorld(int extraFixes = 0);
+    QByteArray fileBytes() const;
+    void writeFile(const QByteArray &bytes);
+    void verifyEmpty();
+
+    std::unique_ptr<Settings> m_settings;
+    std::unique_ptr<Database> m_db;
+};
+
+void TestDatabaseFile::initTestCase()
+{
+    TestSupport::initApplication();
+    // A file of this suite's own: the other suites write the database file of the real version.
+    QCoreApplication::setApplicationVersion(QStringLiteral("4.10.0-file-test"));
+    s_previousHandler = qInstallMessageHandler(captureWarnings);
+    m_settings = std::make_unique<Settings>();
+    m_db = std::make_unique<Database>();
+    QDir().mkpath(QFileInfo(m_db->filePath()).absolutePath());
+}
+
+void TestDatabaseFile::cleanupTestCase()
+{
+    if (m_db)
+        QFile::remove(m_db->filePath());
+}
+
+void TestDatabaseFile::init()
+{
+    Settings::setInt(QStringLiteral("map/limitAirportDetail"), 0);
+    QFile::remove(m_db->filePath());
+    m_db->clear();
+    s_warnings.clear();
+}
+
+// Two airports with ground data, fixes, a navaid, airways in every direction, a procedure.
+void TestDatabaseFile::fillWorld(int extraFixes)
+{
+    Database &db = *m_db;
+    db.beginModifying();
+    Database::setCycle(QStringLiteral("2403"));
+    auto *eddf = new Airport(QStringLiteral("EDDF"), QStringLiteral("Frankfurt Main"), 364);
+    eddf->setPosition(QGeoCoordinate(50.033, 8.570), QGeoRectangle(QGeoCoordinate(50.05, 8.52), QGeoCoordinate(50.01, 8.60)));
+    eddf->addAtc(0, 118.025f, QStringLiteral("ATIS"));
+    eddf->addAtc(3, 119.9f, QStringLiteral("TOWER"));
+    auto *edds = new Airport(QStringLiteral("EDDS"), QStringLiteral("Stuttgart"), 1276);
+    edds->setPosition(QGeoCoordinate(48.69, 9.22), QGeoRectangle(QGeoCoordinate(48.70, 9.19), QGeoCoordinate(48.68, 9.25)));
+    db.addPoint(eddf);
+    db.addPoint(edds);
+    Point *a = fix(QStringLiteral("ANEKI"), 49.9, 8.9);
+    Point *b = fix(QStringLiteral("TOBAK"), 49.5, 9.0);
+    Point *c = fix(QStringLiteral("FFM"), 50.05, 8.64, Point::VOR);
+    db.addPoint(a);
+    db.addPoint(b);
+    db.addPoint(c);
+    for (int i = 0; i < extraFixes; ++i)
+        db.addPoint(fix(QStringLiteral("X%1").arg(i, 5, 10, QLatin1Char('0')), 40.0 + (i % 200) * 0.1, (i / 200) * 0.1));
+    db.addSegment(new Segment(Segment::NONE, Segment::HIGH, a, b, QStringLiteral("UL607"), 245, 460));
+    db.addSegment(new Segment(Segment::FORWARD, Segment::LOW, b, c, QStringLiteral("T104"), 50, 190));
+    db.addSegment(new Segment(Segment::BACKWARD, Segment::LOW, c, a, QStringLiteral("Y163"), 0, 0));
+
+    auto *runway = new Runway(QStringLiteral("EDDF"), QGeoCoordinate(50.0325, 8.5346), QStringLiteral("25C"), 0.0f,
+                              QGeoCoordinate(50.0450, 8.5870), QStringLiteral("07C"), 120.0f, 45.0f, 1, 1, 1);
+    db.addRunway(runway);
+    db.addRunway(new Runway(QStringLiteral("EDDS"), QGeoCoordinate(48.687, 9.203), QStringLiteral("07"), 0.0f,
+                            QGeoCoordinate(48.693, 9.240), QStringLiteral("25"), 0.0f, 45.0f, 2, 0, 1));
+
+    auto *procedure = new Procedure(QStringLiteral("ANEK1F"), QStringLiteral("EDDF"), Procedure::SID);
+    procedure->addRecord(Record(10, 5, QStringLiteral("RW25C"), QStringLiteral("ANEKI"), QString(),
+                                QStringLiteral("ENRT"), QStringLiteral("ED"), 0, 0, 0, 2480, 5.5, 0, 0, 5000, 0,
+                                5000, 220, 0.0, 0));
+    db.addProcedure(procedure);
+
+    auto *boundary = new Boundary;
+    boundary->addNode(QGeoCoordinate(50.05, 8.52), QGeoCoordinate());
+    boundary->addNode(QGeoCoordinate(50.01, 8.60), QGeoCoordinate(50.02, 8.58));
+    boundary->addNode(QGeoCoordinate(50.00, 8.50), QGeoCoordinate());
+    boundary->close();
+    db.addBoundary(boundary);
+    auto *taxiway = new Taxiway(1);
+    taxiway->addNode(QGeoCoordinate(50.03, 8.55), QGeoCoordinate());
+    taxiway->addNode(QGeoCoordinate(50.04, 8.56), QGeoCoordinate());
+    taxiway->close();
+    db.addTaxiway(taxiway);
+    auto *paintlight = new Paintlight;
+    paintlight->addType(1);
+    paintlight->addType(102);
+    paintlight->addNode(QGeoCoordinate(50.031, 8.551), QGeoCoordinate());
+    paintlight->addNode(QGeoCoordinate(50.032, 8.552), QGeoCoordinate());
+    db.addPaintlight(paintlight);
+    db.addTaxiname(new Taxiname(QGeoCoordinate(50.035, 8.56), 70.0, 1, QChar('E'), QStringLiteral("N")));
+    db.addStartup(new Startup(1, 15, QGeoCoordinate(50.036, 8.57), 250.0f, QStringLiteral("A20")));
+    db.endModifying();
+}
+
+QByteArray TestDatabaseFile::fileBytes() const
+{
+    QFile file(m_db->filePath());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void TestDatabaseFile::writeFile(const QByteArray &bytes)
+{
+    QVERIFY(m_db->writeBinFile(bytes));
+    QCOMPARE(fileBytes(), bytes);
+}
+
+void TestDatabaseFile::verifyEmpty()
+{
+    QCOMPARE(Database::cycle(), QString());
+    QCOMPARE(m_db->pointModel()->count(), 0);
+    QCOMPARE(m_db->segmentModel()->count(), 0);
+    QCOMPARE(m_db->runwayModel()->count(), 0);
+    QCOMPARE(m_db->boundaryModel()->count(), 0);
+    QCOMPARE(m_db->taxiwayModel()->count(), 0);
+    QCOMPARE(m_db->paintlightModel()->count(), 0);
+    QCOMPARE(m_db->taxinameModel()->count(), 0);
+    QCOMPARE(m_db->startupModel()->count(), 0);
+    QVERIFY(m_db->runwayIndex().isEmpty());
+    QVERIFY(!m_db->isModifying());
+}
+
+void TestDatabaseFile::roundTrip()
+{
+    fillWorld();
+    const QList<QByteArray> points = recordsOf(m_db->pointModel()->items());
+    const QStringList pointUids = uidsOf(m_db->pointModel()->items());
+    const QStringList segmentUids = uidsOf(m_db->segmentModel()->items());
+    const QList<QByteArray> segments = recordsOf(m_db->segmentModel()->items());
+    const QList<QByteArray> runways = recordsOf(m_db->runwayModel()->items());
+    const QList<QByteArray> boundaries = recordsOf(m_db->boundaryModel()->items());
+    const QList<QByteArray> taxiways = recordsOf(m_db->taxiwayModel()->items());
+    const QList<QByteArray> paintlights = recordsOf(m_db->paintlightModel()->items());
+    const QList<QByteArray> taxinames = recordsOf(m_db->taxinameModel()->items());
+    const QList<QByteArray> startups = recordsOf(m_db->startupModel()->items());
+    Point *oldFrankfurt = Database::findAirport(QStringLiteral("EDDF"));
+
+    QVERIFY(m_db->save());
+    const QByteArray saved = fileBytes();
+    QVERIFY(saved.size() > 4);
+    QCOMPARE(qFromBigEndian<quint32>(saved.constData()), quint32(qUncompress(saved).size()));
+    // No temporary file of the safe write is left behind.
+    QCOMPARE(QDir(QFileInfo(m_db->filePath()).absolutePath()).entryList(QDir::Files),
+             QStringList{m_db->fileName()});
+
+    m_db->clear();
+    QVERIFY(m_db->load());
+    QVERIFY(!m_db->isModifying());
+    QCOMPARE(Database::cycle(), QStringLiteral("2403"));
+    QCOMPARE(uidsOf(m_db->pointModel()->items()), pointUids);
+    QCOMPARE(recordsOf(m_db->pointModel()->items()), points);
+    QCOMPARE(uidsOf(m_db->segmentModel()->items()), segmentUids);
+    QCOMPARE(recordsOf(m_db->segmentModel()->items()), segments);
+    QCOMPARE(recordsOf(m_db->runwayModel()->items()), runways);
+    QCOMPARE(recordsOf(m_db->boundaryModel()->items()), boundaries);
+    QCOMPARE(recordsOf(m_db->taxiwayModel()->items()), taxiways);
+    QCOMPARE(recordsOf(m_db->paintlightModel()->items()), paintlights);
+    QCOMPARE(recordsOf(m_db->taxinameModel()->items()), taxinames);
+    QCOMPARE(recordsOf(m_db->startupModel()->items()), startups);
+
+    // New items, found through the rebuilt indexes; an airport comes back as an Airport.
+    Point *frankfurt = Database::findAirport(QStringLiteral("EDDF"));
+    QVERIFY(frankfurt && frankfurt != oldFrankfurt);
+    QVERIFY(qobject_cast<Airport *>(frankfurt));
+    QCOMPARE(qobject_cast<Airport *>(frankfurt)->atcsOfType(3).size(), 1);
+    QVERIFY(Database::findRunwayOfAirport(QStringLiteral("EDDF"), QStringLiteral("07C")));
+    QVERIFY(Database::findRunwayOfAirport(QStringLiteral("EDDS"), QStringLiteral("07-25")));
+    Segment *airway = m_db->segmentModel()->at(1);
+    QCOMPARE(airway->from(), Database::findPoint(pointUids.at(3)));
+    QVERIFY(airway->isForward());
+    QCOMPARE(m_db->segmentModel()->at(2)->direction(), int(Segment::BACKWARD));
+    QCOMPARE(Database::findNear(QStringLiteral("ANEKI"), Point::FIX, 49.9, 8.9), Database::pointAt(2));
+
+    // Everything, the procedures included, survives: the next file is byte for byte the same.
+    QVERIFY(m_db->save());
+    QCOMPARE(qUncompress(fileBytes()), qUncompress(saved));
+}
+
+void TestDatabaseFile::limitedDetail()
+{
+    fillWorld();
+    QVERIFY(m_db->save());
+    Settings::setInt(QStringLiteral("map/limitAirportDetail"), 1);
+    QSignalSpy progress(m_db.get(), &Database::progress);
+    QVERIFY(m_db->load());
+    QCOMPARE(m_db->pointModel()->count(), 5);
+    QCOMPARE(m_db->segmentModel()->count(), 3);
+    QCOMPARE(m_db->runwayModel()->count(), 2);
+    QCOMPARE(m_db->boundaryModel()->count(), 1);
+    QCOMPARE(m_db->taxiwayModel()->count(), 1);
+    QCOMPARE(m_db->paintlightModel()->count(), 0);
+    QCOMPARE(m_db->taxinameModel()->count(), 0);
+    QCOMPARE(m_db->startupModel()->count(), 0);
+    QStringList texts;
+    for (const QList<QVariant> &args : std::as_const(progress))
+        texts.append(args.at(0).toString());
+    QCOMPARE(texts, (QStringList{QStringLiteral("Uncompressing database..."), QStringLiteral("Loading points..."),
+                                 QStringLiteral("Loading procedures..."), QStringLiteral("Loading segments..."),
+                                 QStringLiteral("Loading runways..."), QStringLiteral("Loading aiport boundaries..."),
+                                 QStringLiteral("Loading taxiways...")}));
+}
+
+void TestDatabaseFile::missingSegmentEnd()
+{
+    fillWorld();
+    // A segment to a point the database does not hold: written by UID, unresolvable on load.
+    Point *stray = fix(QStringLiteral("STRAY"), 10.0, 10.0);
+    m_db->beginModifying();
+    m_db->addSegment(new Segment(Segment::NONE, Segment::LOW, Database::pointAt(2), stray, QStringLiteral("A1"), 0, 0));
+    m_db->addSegment(new Segment(Segment::NONE, Segment::LOW, Database::pointAt(2), Database::pointAt(3),
+                                 QStringLiteral("A2"), 0, 0));
+    m_db->endModifying();
+    const QString lastUid = m_db->segmentModel()->at(4)->uid();
+    QVERIFY(m_db->save());
+
+    m_db->clear();
+    s_warnings.clear();
+    QVERIFY(m_db->load());
+    QCOMPARE(m_db->segmentModel()->count(), 5);
+    QCOMPARE(m_db->segmentModel()->at(3), nullptr);
+    QCOMPARE(m_db->segmentModel()->at(4)->uid(), lastUid);
+    QVERIFY(s_warnings.join(QLatin1Char('\n')).contains(QStringLiteral("not found in database")));
+}
+
+namespace {
+
+enum Damage { Empty, CutCompressed, GarbageCompressed, HugeDeclaredSize, FormatFive, VersionOneCharOff,
+              InvalidPointCount, PointCountBeyondData, CutInsideLists, TrailingBytes };
+
+} // namespace
+
+void TestDatabaseFile::damagedFile_data()
+{
+    QTest::addColumn<int>("damage");
+    QTest::newRow("zero bytes") << int(Empty);
+    QTest::newRow("cut inside the compressed stream") << int(CutCompressed);
+    QTest::newRow("garbage after the size") << int(GarbageCompressed);
+    QTest::newRow("size claims 4 GB") << int(HugeDeclaredSize);
+    QTest::newRow("format 5") << int(FormatFive);
+    QTest::newRow("version one character off") << int(VersionOneCharOff);
+    QTest::newRow("point count 0xFFFFFFFF") << int(InvalidPointCount);
+    QTest::newRow("point count beyond the data") << int(PointCountBeyondData);
+    QTest::newRow("payload cut inside the last list") << int(CutInsideLists);
+    QTest::newRow("bytes after the last list") << int(TrailingBytes);
+}
+
+void TestDatabaseFile::damagedFile()
+{
+    QFETCH(int, damage);
+    fillWorld();
+    QVERIFY(m_db->save());
+    const QByteArray good = fileBytes();
+    QByteArray payload = qUncompress(good);
+    const QString version = QCoreApplication::applicationVersion();
+    const int versionOffset = 4 + 4;
+    const int pointCountOffset = versionOffset + 2 * version.size() + 4 + 2 * 4;
+
+    QByteArray bad;
+    switch (damage) {
+    case Empty:
+        break;
+    case CutCompressed:
+        bad = good.left(good.size() / 2);
+        break;
+    case GarbageCompressed:
+        bad = good.left(4) + QByteArray(good.size() - 4, '\x5a');
+        break;
+    case HugeDeclaredSize:
+        bad = good;
+        qToBigEndian<quint32>(0xffffffffU, bad.data());
+        break;
+    case FormatFive:
+        qToBigEndian<qint32>(5, payload.data());
+        bad = qCompress(payload, 1);
+        break;
+    case VersionOneCharOff:
+        // The last UTF-16 unit of the version, "t" -> "u".
+        payload[versionOffset + 2 * version.size() - 1] = 'u';
+        bad = qCompress(payload, 1);
+        break;
+    case InvalidPointCount:
+        qToBigEndian<quint32>(0xffffffffU, payload.data() + pointCountOffset);
+        bad = qCompress(payload, 1);
+        break;
+    case PointCountBeyondData:
+        qToBigEndian<quint32>(0x7ffffff0U, payload.data() + pointCountOffset);
+        bad = qCompress(payload, 1);
+        break;
+    case CutInsideLists:
+        payload.chop(10);
+        bad = qCompress(payload, 1);
+        break;
+    case TrailingBytes:
+        payload.append(QByteArray(16, '\0'));
+        bad = qCompress(payload, 1);
+        break;
+    }
+    // A good load first: a damaged file must also take away what was there.
+    QVERIFY(m_db->load());
+    QVERIFY(m_db->pointModel()->count() > 0);
+
+    writeFile(bad);
+    QVERIFY(!m_db->load());
+    verifyEmpty();
+
+    QVERIFY(m_db->writeBinFile(good));
+    QVERIFY(m_db->load());
+    writeFile(bad);
+    QSignalSpy loaded(m_db.get(), &Database::loaded);
+    m_db->loadAsync();
+    QVERIFY(loaded.wait(10000));
+    QCOMPARE(loaded.at(0).at(0).toBool(), false);
+    verifyEmpty();
+}
+
+void TestDatabaseFile::saveFailure()
+{
+    fillWorld();
+    // A folder where the file should be: nothing can replace it.
+    QVERIFY(QDir().mkpath(m_db->filePath()));
+    QVERIFY(!m_db->save());
+    QVERIFY(!m_db->writeBinFile(QByteArray("bytes")));
+    QVERIFY(QFileInfo(m_db->filePath()).isDir());
+    QVERIFY(QDir().rmdir(m_db->filePath()));
+    QCOMPARE(QDir(QFileInfo(m_db->filePath()).absolutePath()).entryList(QDir::Files), QStringList());
+}
+
+void TestDatabaseFile::removeBinFile()
+{
+    fillWorld();
+    m_db->removeBinFile();
+    verifyEmpty();
+
+    fillWorld();
+    QVERIFY(m_db->save());
+    m_db->removeBinFile();
+    verifyEmpty();
+    QVERIFY(!QFile::exists(m_db->filePath()));
+    QVERIFY(!m_db->load());
+}
+
+void TestDatabaseFile::loadAsyncOnMainThread()
+{
+    fillWorld(20000);
+    QVERIFY(m_db->save());
+    m_db->clear();
+
+    QAbstractItemModelTester pointTester(m_db->pointModel());
+    QAbstractItemModelTester segmentTester(m_db->segmentModel());
+    QThread *main = QThread::currentThread();
+    QList<QThread *> resetThreads;
+    auto record = [&] { resetThreads.append(QThread::currentThread()); };
+    connect(m_db->pointModel(), &QAbstractItemModel::modelAboutToBeReset, this, record, Qt::DirectConnection);
+    connect(m_db->segmentModel(), &QAbstractItemModel::modelReset, this, record, Qt::DirectConnection);
+    QList<QThread *> progressThreads;
+    connect(m_db.get(), &Database::progress, this, [&] { progressThreads.append(QThread::currentThread()); },
+            Qt::DirectConnection);
+
+    QSignalSpy loaded(m_db.get(), &Database::loaded);
+    m_db->loadAsync();
+    QVERIFY(m_db->isModifying());
+    QVERIFY(!m_db->routingGraph());
+    QVERIFY(loaded.wait(10000));
+    QCOMPARE(loaded.at(0).at(0).toBool(), true);
+    QVERIFY(!m_db->isModifying());
+    QCOMPARE(Database::pointCount(), 20005);
+    QCOMPARE(Database::cycle(), QStringLiteral("2403"));
+    QVERIFY(Database::findPoint(Database::pointAt(20004)->uid(), false));
+    QVERIFY(!resetThreads.isEmpty());
+    QCOMPARE(resetThreads.count(main), resetThreads.size());
+    // The reading itself ran on the database's own thread.
+    QVERIFY(!progressThreads.isEmpty());
+    QCOMPARE(progressThreads.count(main), 0);
+    QVERIFY(m_db->wait(5000));
+    disconnect(m_db->pointModel(), nullptr, this, nullptr);
+    disconnect(m_db->segmentModel(), nullptr, this, nullptr);
+    disconnect(m_db.get(), &Database::progress, this, nullptr);
+}
+
+void TestDatabaseFile::loadAsyncTwice()
+{
+    fillWorld();
+    QVERIFY(m_db->save());
+    QSignalSpy started(m_db.get(), &QThread::started);
+    QSignalSpy loaded(m_db.get(), &Database::loaded);
+    m_db->loadAsync();
+    m_db->loadAsync();
+    QVERIFY(loaded.wait(10000));
+    QTest::qWait(100);
+    QCOMPARE(started.size(), 1);
+    QCOMPARE(loaded.size(), 1);
+    QVERIFY(!m_db->isModifying());
+    QVERIFY(m_db->generation() > 0);
+
+    // Once done, the next call loads again.
+    m_db->loadAsync();
+    QVERIFY(loaded.wait(10000));
+    QCOMPARE(started.size(), 2);
+}
+
+void TestDatabaseFile::clearOnWorkerTellsViewsOnMainThread()
+{
+    fillWorld();
+    QAbstractItemModelTester tester(m_db->pointModel());
+    QThread *main = QThread::currentThread();
+    QList<QThread *> resetThreads;
+    connect(m_db->pointModel(), &QAbstractItemModel::modelReset, this,
+            [&] { resetThreads.append(QThread::currentThread()); }, Qt::DirectConnection);
+    std::thread worker([this] { m_db->clear(); });
+    worker.join();
+    QCOMPARE(resetThreads.size(), 0);
+    QTRY_VERIFY(!resetThreads.isEmpty());
+    QCOMPARE(resetThreads.count(main), resetThreads.size());
+    QCOMPARE(Database::pointCount(), 0);
+    disconnect(m_db->pointModel(), nullptr, this, nullptr);
+}
+
+void TestDatabaseFile::destroyWhileLoading()
+{
+    fillWorld(50000);
+    QVERIFY(m_db->save());
+    const QByteArray saved = fileBytes();
+    m_db->loadAsync();
+    QTest::qWait(5);
+    m_db.reset();
+    QCoreApplication::processEvents();
+    // The file a quit interrupted is the file that was there.
+    QFile file(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/database_v")
+               + QCoreApplication::applicationVersion() + QStringLiteral(".bin"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), saved);
+    file.remove();
+}
+
+QTEST_MAIN(TestDatabaseFile)
+#include "tst_databasefile.moc"

@@ -1,0 +1,331 @@
+#include "basemodel.h"
+#include "database.h"
+#include "graph.h"
+#include "point.h"
+#include "segment.h"
+#include "settings.h"
+#include "testsupport.h"
+
+#include <QTest>
+
+#include <atomic>
+#include <thread>
+
+using Routing::Graph;
+
+namespace {
+
+Point *fix(const QString &code, double lat, double lon, int type = Point::FIX)
+{
+    return new Point(type, QGeoCoordinate(lat, lon), code, QStringLiteral("ENRT"), QStringLiteral("K1"), code, 0,
+                     0.0f, QStringLiteral("C   "));
+}
+
+Graph::Node node(const QString &uid, double lat, double lon)
+{
+    return {uid, QGeoCoordinate(lat, lon), Point::FIX, false};
+}
+
+} // namespace
+
+class TestRoutingGraph : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+
+    void edgeNext_data();
+    void edgeNext();
+    void cellOf_data();
+    void cellOf();
+    void indexes();
+    void indexCancellation();
+
+    void graphFromDatabase();
+    void cacheAndInvalidation();
+    void refusedWhileModifying();
+    void cancelledCallback();
+    void changeDuringIndexBuild();
+    void trackSegmentsAfterReplace();
+    void concurrentCallersShareOneBuild();
+
+private:
+    // Points P0..P(n-1) on a line and a chain of HIGH segments between neighbours.
+    void fillChain(int count);
+
+    std::unique_ptr<Settings> m_settings;
+    std::unique_ptr<Database> m_db;
+};
+
+void TestRoutingGraph::initTestCase()
+{
+    TestSupport::initApplication();
+    m_settings = std::make_unique<Settings>();
+    m_db = std::make_unique<Database>();
+}
+
+void TestRoutingGraph::init()
+{
+    m_db->clear();
+}
+
+void TestRoutingGraph::fillChain(int count)
+{
+    m_db->beginModifying();
+    QList<Point *> points;
+    for (int i = 0; i < count; ++i) {
+        points.append(fix(QStringLiteral("P%1").arg(i), 10.0 + (i % 500) * 0.05, 20.0 + (i / 500) * 0.05));
+        m_db->addPoint(points.last());
+    }
+    for (int i = 1; i < count; ++i)
+        m_db->addSegment(new Segment(Segment::NONE, Segment::HIGH, points.at(i - 1), points.at(i),
+                                     QStringLiteral("J%1").arg(i % 100), 180, 450));
+    m_db->endModifying();
+}
+
+void TestRoutingGraph::edgeNext_data()
+{
+    QTest::addColumn<int>("direction");
+    QTest::addColumn<int>("fromFrom");
+    QTest::addColumn<int>("fromTo");
+    QTest::addColumn<int>("fromElsewhere");
+    QTest::newRow("both ways") << 0 << 7 << 3 << -1;
+    QTest::newRow("forward") << 1 << 7 << -1 << -1;
+    QTest::newRow("backward") << -1 << -1 << 3 << -1;
+}
+
+void TestRoutingGraph::edgeNext()
+{
+    QFETCH(int, direction);
+    QFETCH(int, fromFrom);
+    QFETCH(int, fromTo);
+    QFETCH(int, fromElsewhere);
+    const Graph::Edge edge{3, 7, Segment::HIGH, direction};
+    QCOMPARE(edge.next(3), fromFrom);
+    QCOMPARE(edge.next(7), fromTo);
+    QCOMPARE(edge.next(5), fromElsewhere);
+}
+
+void TestRoutingGraph::cellOf_data()
+{
+    QTest::addColumn<double>("lat");
+    QTest::addColumn<double>("lon");
+    QTest::addColumn<int>("cell");
+    QTest::newRow("south-west corner") << -90.0 << -180.0 << 0;
+    QTest::newRow("just inside the first cell") << -89.5 << -179.5 << 0;
+    QTest::newRow("origin") << 0.0 << 0.0 << 90 * 360 + 180;
+    QTest::newRow("west of Greenwich") << 51.48 << -0.01 << 141 * 360 + 179;
+    QTest::newRow("north pole, date line") << 90.0 << 180.0 << 179 * 360 + 359;
+    QTest::newRow("invalid") << qQNaN() << 0.0 << -1;
+}
+
+void TestRoutingGraph::cellOf()
+{
+    QFETCH(double, lat);
+    QFETCH(double, lon);
+    QFETCH(int, cell);
+    QCOMPARE(Graph::cellOf(QGeoCoordinate(lat, lon)), cell);
+}
+
+void TestRoutingGraph::indexes()
+{
+    Graph graph;
+    graph.nodes = {node(QStringLiteral("A"), 50.5, 8.5), node(QStringLiteral("B"), 50.7, 8.9),
+                   node(QStringLiteral("C"), -33.9, 151.2), {QStringLiteral("D"), QGeoCoordinate(), 0, false}};
+    graph.edges = {{0, 1, Segment::HIGH, 0}, {1, 2, Segment::LOW, 1}, {2, 2, Segment::DRCT, 0},
+                   {0, 9, Segment::HIGH, 0}, {2, 0, Segment::TRACK, -1}};
+    QVERIFY(Routing::buildGraphIndexes(graph));
+
+    QCOMPARE(graph.nodeOf(QStringLiteral("C")), 2);
+    QCOMPARE(graph.nodeOf(QStringLiteral("D")), 3);
+    QCOMPARE(graph.nodeOf(QStringLiteral("Z")), -1);
+    QCOMPARE(graph.adjacency.size(), size_t(4));
+    // Edge order per node; an edge to a node that does not exist is left out, a loop once.
+    QCOMPARE(graph.adjacency[0], (QList<int>{0, 4}));
+    QCOMPARE(graph.adjacency[1], (QList<int>{0, 1}));
+    QCOMPARE(graph.adjacency[2], (QList<int>{1, 2, 4}));
+    QCOMPARE(graph.adjacency[3], QList<int>());
+    const int frankfurtCell = Graph::cellOf(QGeoCoordinate(50.5, 8.5));
+    QCOMPARE(graph.cells.at(frankfurtCell), (QList<int>{0, 1}));
+    QCOMPARE(graph.cells.at(Graph::cellOf(QGeoCoordinate(-33.9, 151.2))), QList<int>{2});
+    qsizetype placed = 0;
+    for (const QList<int> &cell : graph.cells)
+        placed += cell.size();
+    QCOMPARE(placed, qsizetype(3));
+
+    // A second build starts over rather than adding to the first.
+    QVERIFY(Routing::buildGraphIndexes(graph));
+    QCOMPARE(graph.adjacency[2], (QList<int>{1, 2, 4}));
+    QCOMPARE(graph.cells.at(frankfurtCell), (QList<int>{0, 1}));
+}
+
+void TestRoutingGraph::indexCancellation()
+{
+    Graph graph;
+    for (int i = 0; i < 10000; ++i)
+        graph.nodes.append(node(QString::number(i), 0.0, 0.0));
+    int polls = 0;
+    QVERIFY(!Routing::buildGraphIndexes(graph, [&] { return ++polls > 1; }));
+    QVERIFY(Routing::buildGraphIndexes(graph, [] { return false; }));
+    QVERIFY(!Routing::buildGraphIndexes(graph, [] { return true; }));
+    Graph empty;
+    QVERIFY(Routing::buildGraphIndexes(empty));
+    QCOMPARE(empty.cells.size(), size_t(Graph::CellRows * Graph::CellColumns));
+}
+
+void TestRoutingGraph::graphFromDatabase()
+{
+    m_db->beginModifying();
+    Point *a = fix(QStringLiteral("A"), 10.0, 20.0);
+    Point *b = fix(QStringLiteral("B"), 11.0, 21.0, Point::VOR);
+    Point *c = fix(QStringLiteral("C"), 12.0, 22.0);
+    Point *outside = fix(QStringLiteral("OUT"), 13.0, 23.0);
+    m_db->addPoint(a);
+    m_db->addPoint(b);
+    m_db->addPoint(c);
+    m_db->addSegment(new Segment(Segment::FORWARD, Segment::HIGH, a, b, QStringLiteral("J1"), 0, 0));
+    m_db->addSegment(new Segment(Segment::NONE, Segment::LOW, b, outside, QStringLiteral("V2"), 0, 0));
+    m_db->addSegment(new Segment(Segment::BACKWARD, Segment::LOW, c, b, QStringLiteral("V3"), 0, 0));
+    m_db->addSegment(new Segment(Segment::NONE, Segment::TRACK, c, a, QStringLiteral("NATA"), 0, 0));
+    m_db->endModifying();
+    const qint64 generation = m_db->generation();
+
+    const auto graph = m_db->routingGraph();
+    QVERIFY(graph);
+    QCOMPARE(graph->generation, generation);
+    QCOMPARE(graph->nodes.size(), 3);
+    QCOMPARE(graph->nodes.at(1).uid, b->uid());
+    QCOMPARE(graph->nodes.at(1).type, int(Point::VOR));
+    QCOMPARE(graph->nodes.at(1).coordinate, b->position());
+    QCOMPARE(graph->nodes.at(0).enrouteIntersection, a->isEnrouteIntersection());
+    // The segment to a point outside the database gives no edge; the rest keep their order.
+    QCOMPARE(graph->edges.size(), 3);
+    QCOMPARE(graph->edges.at(0).from, 0);
+    QCOMPARE(graph->edges.at(0).to, 1);
+    QCOMPARE(graph->edges.at(0).kind, int(Segment::HIGH));
+    QCOMPARE(graph->edges.at(0).direction, 1);
+    QCOMPARE(graph->edges.at(1).direction, -1);
+    QCOMPARE(graph->edges.at(1).from, 2);
+    QCOMPARE(graph->edges.at(2).kind, int(Segment::TRACK));
+    QCOMPARE(graph->edges.at(2).direction, 0);
+    QCOMPARE(graph->nodeOf(c->uid()), 2);
+    QCOMPARE(graph->adjacency[1], (QList<int>{0, 1}));
+}
+
+void TestRoutingGraph::cacheAndInvalidation()
+{
+    fillChain(100);
+    const auto first = m_db->routingGraph();
+    QVERIFY(first);
+    QCOMPARE(m_db->routingGraph().get(), first.get());
+
+    m_db->addPoint(fix(QStringLiteral("NEW"), 1.0, 1.0));
+    const auto second = m_db->routingGraph();
+    QVERIFY(second);
+    QVERIFY(second.get() != first.get());
+    QCOMPARE(second->nodes.size(), 101);
+    // A holder keeps its graph after the database let go of it.
+    QCOMPARE(first->nodes.size(), 100);
+
+    m_db->beginModifying();
+    m_db->endModifying();
+    QVERIFY(m_db->routingGraph().get() != second.get());
+}
+
+void TestRoutingGraph::refusedWhileModifying()
+{
+    fillChain(10);
+    QVERIFY(m_db->routingGraph());
+    m_db->beginModifying();
+    QVERIFY(!m_db->routingGraph());
+    m_db->endModifying();
+    QVERIFY(m_db->routingGraph());
+}
+
+void TestRoutingGraph::cancelledCallback()
+{
+    fillChain(10);
+    QVERIFY(m_db->routingGraph());
+    QVERIFY(!m_db->routingGraph([] { return true; }));
+    QVERIFY(m_db->routingGraph([] { return false; }));
+}
+
+void TestRoutingGraph::changeDuringIndexBuild()
+{
+    fillChain(50);
+    const int rows = Database::pointCount() + Database::segmentCount();
+    int polls = 0;
+    // The first poll after the node and edge rows comes from the index build, which runs
+    // without the database mutex: another thread could change the data right then.
+    const auto graph = m_db->routingGraph([&] {
+        if (++polls == rows + 1) {
+            m_db->mutex()->lock();
+            m_db->dropRoutingGraph();
+            m_db->mutex()->unlock();
+        }
+        return false;
+    });
+    QVERIFY(polls > rows);
+    QVERIFY(!graph);
+    // Nothing was cached: the next request builds for the new generation.
+    const auto next = m_db->routingGraph();
+    QVERIFY(next);
+    QCOMPARE(next->generation, m_db->generation());
+}
+
+void TestRoutingGraph::trackSegmentsAfterReplace()
+{
+    fillChain(20);
+    const auto before = m_db->routingGraph();
+    QCOMPARE(before->edges.size(), 19);
+    Point *from = Database::pointAt(0);
+    Point *to = Database::pointAt(19);
+    m_db->replaceSegments(Segment::TRACK,
+                          {new Segment(Segment::FORWARD, Segment::TRACK, from, to, QStringLiteral("NATA"), 0, 0)});
+    const auto after = m_db->routingGraph();
+    QVERIFY(after && after != before);
+    QCOMPARE(after->edges.size(), 20);
+    QCOMPARE(after->edges.last().kind, int(Segment::TRACK));
+    QCOMPARE(after->edges.last().from, 0);
+    QCOMPARE(after->edges.last().to, 19);
+}
+
+void TestRoutingGraph::concurrentCallersShareOneBuild()
+{
+    fillChain(60000);
+    const int rows = Database::pointCount() + Database::segmentCount();
+    constexpr int Callers = 6;
+    std::atomic<int> ready{0};
+    std::vector<std::shared_ptr<const Graph>> results(Callers);
+    std::vector<int> polls(Callers, 0);
+    std::vector<std::thread> threads;
+    for (int t = 0; t < Callers; ++t) {
+        threads.emplace_back([&, t] {
+            ++ready;
+            while (ready.load() < Callers)
+                std::this_thread::yield();
+            results[t] = m_db->routingGraph([&polls, t] {
+                ++polls[t];
+                return false;
+            });
+        });
+    }
+    for (std::thread &thread : threads)
+        thread.join();
+
+    int builders = 0;
+    for (int t = 0; t < Callers; ++t) {
+        QVERIFY(results[t]);
+        QCOMPARE(results[t].get(), results[0].get());
+        // A builder polls once per row; a caller that waited polls a few times at most.
+        if (polls[t] >= rows)
+            ++builders;
+    }
+    QCOMPARE(builders, 1);
+    QCOMPARE(m_db->routingGraph().get(), results[0].get());
+}
+
+QTEST_MAIN(TestRoutingGraph)
+#include "tst_routinggraph.moc"
