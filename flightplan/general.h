@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QDateTime>
+#include <QList>
+#include <QObject>
+#include <QRecursiveMutex>
+#include <QString>
+
+class Flightplan;
+class Waypoint;
+
+// The header of the flight plan: administrative data, times, cruise level and speed,
+// transition altitude and alternate. The update pass reads cruiselvl and cruisetas and
+// stamps modificationtime; property writes from the interface emit modified() when the value
+// changes. The values derived from the waypoint list read it under the plan's mutex.
+class General : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(QDateTime modificationtime READ modificationtime WRITE setModificationtime NOTIFY modified)
+    Q_PROPERTY(QDateTime departuretime READ departuretime WRITE setDeparturetime NOTIFY modified)
+    Q_PROPERTY(QString company READ company WRITE setCompany NOTIFY modified)
+    Q_PROPERTY(QString number READ number WRITE setNumber NOTIFY modified)
+    Q_PROPERTY(QString pic READ pic WRITE setPic NOTIFY modified)
+    Q_PROPERTY(int sequence READ sequence WRITE setSequence NOTIFY modified)
+    Q_PROPERTY(int cruiselvl READ cruiselvl WRITE setCruiselvl NOTIFY modified)
+    Q_PROPERTY(int cruisetas READ cruisetas WRITE setCruisetas NOTIFY modified)
+    Q_PROPERTY(int transition READ transition WRITE setTransition NOTIFY modified)
+    Q_PROPERTY(QString alternate READ alternate WRITE setAlternate NOTIFY modified)
+
+public:
+    // A null argument ends the program.
+    General(QList<Waypoint *> *waypoints, QRecursiveMutex *mutex, Flightplan *flightplan);
+
+    // The header of a new, empty plan, from the current airplane and the preferences.
+    // Emits nothing.
+    void reset();
+
+    QDateTime modificationtime() const { return m_modificationtime; }
+    QDateTime departuretime() const { return m_departuretime; }
+    QString company() const { return m_company; }
+    QString number() const { return m_number; }
+    QString pic() const { return m_pic; }
+    int sequence() const { return m_sequence; }
+    int cruiselvl() const { return m_cruiselvl; }
+    int cruisetas() const { return m_cruisetas; }
+    int transition() const { return m_transition; }
+    QString alternate() const { return m_alternate; }
+
+    void setModificationtime(const QDateTime &value);
+    void setDeparturetime(const QDateTime &value);
+    void setCompany(const QString &value);
+    void setNumber(const QString &value);
+    void setPic(const QString &value);
+    void setSequence(int value);
+    void setCruiselvl(int value);
+    void setCruisetas(int value);
+    void setTransition(int value);
+    void setAlternate(const QString &value);
+
+    // The update pass stamps the time without notifying.
+    void touchModificationTime();
+
+signals:
+    void modified();
+
+private:
+    template<typename T>
+    void write(T &field, const T &value);
+
+    QDateTime m_modificationtime;
+    QDateTime m_departuretime;
+    QString m_company;
+    QString m_number;
+    QString m_pic;
+    int m_sequence = 1;
+    int m_cruiselvl = -1;
+    int m_cruisetas = 0;
+    int m_transition = -1;
+    QString m_alternate;
+    QList<Waypoint *> *m_waypoints = nullptr;
+    QRecursiveMutex *m_mutex = nullptr;
+    Flightplan *m_flightplan = nullptr;
+};
