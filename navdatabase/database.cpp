@@ -386,6 +386,8 @@ void Database::removeSegmentsOfType(int type)
         // Not deleted: a waypoint's leg or a route result may still point at it.
         m_retiredSegments.append(segment);
     }
+    // Rows behind the removed ones moved up: the end-point index no longer matches the list.
+    m_lookupIndex->resetSegments();
 }
 
 void Database::replaceSegments(int type, const QList<Segment *> &segments)

@@ -184,7 +184,12 @@ Point *Database::findEnrouteFix(const QString &code, const QStringList &regions,
 
 Segment *Database::findSegmentBetween(Point *from, Point *to)
 {
-    return findSegmentIn(instance()->m_segmentModel->items(), from, to);
+    Database *db = instance();
+    if (!from || !to)
+        return nullptr;
+    // A segment that can start at from has from as an end: its few segments, in list order,
+    // give the answer of the scan over the whole list.
+    return findSegmentIn(db->m_lookupIndex->segmentsWithEnd(db->m_segmentModel->items(), from), from, to);
 }
 
 Segment *Database::findSegmentIn(const QList<Segment *> &segments, Point *from, Point *to)

@@ -3,6 +3,7 @@
 #include "airport.h"
 #include "point.h"
 #include "runway.h"
+#include "segment.h"
 
 #include <QMutexLocker>
 
@@ -72,6 +73,8 @@ void LookupIndex::reset()
     m_nameProgress = Progress();
     m_runways.clear();
     m_runwayProgress = Progress();
+    m_segmentEnds.clear();
+    m_segmentProgress = Progress();
     for (QList<int> &cell : m_grid)
         cell.clear();
     m_gridCount = 0;
@@ -126,6 +129,45 @@ void LookupIndex::syncRunways(const QList<Runway *> &runways)
     }
     m_runwayProgress.rows = runways.size();
     m_runwayProgress.first = runways.isEmpty() ? nullptr : runways.constFirst();
+}
+
+void LookupIndex::resetSegments()
+{
+    QMutexLocker locker(&m_mutex);
+    m_segmentEnds.clear();
+    m_segmentProgress = Progress();
+}
+
+void LookupIndex::syncSegments(const QList<Segment *> &segments)
+{
+    if (needsRebuild(m_segmentProgress, segments)) {
+        m_segmentEnds.clear();
+        m_segmentProgress = Progress();
+    }
+    for (qsizetype row = m_segmentProgress.rows; row < segments.size(); ++row) {
+        if (const Segment *segment = segments.at(row)) {
+            m_segmentEnds.append(size_t(quintptr(segment->from())), int(row));
+            if (segment->to() != segment->from())
+                m_segmentEnds.append(size_t(quintptr(segment->to())), int(row));
+        }
+    }
+    m_segmentProgress.rows = segments.size();
+    m_segmentProgress.first = segments.isEmpty() ? nullptr : segments.constFirst();
+}
+
+QList<Segment *> LookupIndex::segmentsWithEnd(const QList<Segment *> &segments, const Point *point)
+{
+    QList<Segment *> result;
+    if (!point)
+        return result;
+    QMutexLocker locker(&m_mutex);
+    syncSegments(segments);
+    for (int row : m_segmentEnds.rows(size_t(quintptr(point)))) {
+        Segment *segment = row < segments.size() ? segments.at(row) : nullptr;
+        if (segment && (segment->from() == point || segment->to() == point))
+            result.append(segment);
+    }
+    return result;
 }
 
 int LookupIndex::cellOf(double latitude, double longitude)

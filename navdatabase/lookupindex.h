@@ -9,6 +9,7 @@
 
 class Point;
 class Runway;
+class Segment;
 
 // Secondary indexes over the database's point and runway lists, so that the lookups that are
 // defined as scans in row order (by code, by name, runways of an airport, nearest alternate)
@@ -33,6 +34,11 @@ public:
     QList<int> rowsWithName(const QList<Point *> &points, const QString &name);
     // Runways of the airport code, in runway-list order.
     QList<Runway *> runwaysOf(const QList<Runway *> &runways, const QString &airportCode);
+    // Segments with the point as one of their ends, in segment-list order: every segment that
+    // can be flown from or to the point is among them.
+    QList<Segment *> segmentsWithEnd(const QList<Segment *> &segments, const Point *point);
+    // Forgets the segment index alone, for a segment list that lost rows.
+    void resetSegments();
     // Number of indexed airports with a four-letter code (those the grid holds).
     int airportCount(const QList<Point *> &points);
 
@@ -58,6 +64,7 @@ private:
     void syncNames(const QList<Point *> &points);
     void syncRunways(const QList<Runway *> &runways);
     void syncGrid(const QList<Point *> &points);
+    void syncSegments(const QList<Segment *> &segments);
     static int cellOf(double latitude, double longitude);
 
     // Rows keyed by the hash of a text, 12 bytes a row instead of a hash node and a list per
@@ -82,6 +89,9 @@ private:
     Progress m_codeProgress;
     HashedRows m_byName;
     Progress m_nameProgress;
+    // Keyed by the end point's address rather than a text hash: no two points share one.
+    HashedRows m_segmentEnds;
+    Progress m_segmentProgress;
     QHash<QString, QList<Runway *>> m_runways;
     Progress m_runwayProgress;
     // One-degree cells of four-letter airports, row-major from the south-west corner.
