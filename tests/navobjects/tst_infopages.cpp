@@ -183,6 +183,8 @@ void TestInfoPages::initTestCase()
     CifpLoader loader(m_database.get());
     loader.setPath(TestSupport::dataPath(QStringLiteral("cifp")));
     QVERIFY(loader.load(m_eddf));
+    // After the file's ANEK1A, but first in the text order of the links.
+    m_database->addProcedure(new Procedure(QStringLiteral("A<&>"), QStringLiteral("EDDF"), Procedure::SID));
 }
 
 void TestInfoPages::cleanupTestCase()
@@ -236,21 +238,30 @@ void TestInfoPages::pointSegments()
 
 void TestInfoPages::pointProcedures()
 {
-    if (Database::proceduresThrough(m_kerax, nullptr, 0).isEmpty())
+    const QList<Procedure *> procedures = Database::proceduresThrough(m_kerax, nullptr, 0);
+    if (procedures.isEmpty())
         QSKIP("The database does not answer which procedures pass through a point yet");
     const QString html = m_kerax->infoHtml();
+    int previous = -1;
     for (int type : {Procedure::SID, Procedure::STAR, Procedure::APPCH}) {
-        const QString heading = Procedure::icon(type) + QLatin1Char(' ')
+        QStringList links;
+        for (const Procedure *procedure : procedures) {
+            if (procedure->type() == type)
+                links.append(RichText::link(RichText::escape(procedure->name()),
+                                            QStringLiteral("PROCEDURE>") + RichText::escape(procedure->uid())));
+        }
+        const QString heading = QStringLiteral("<h3>") + Procedure::icon(type) + QLatin1Char(' ')
                                 + QStringLiteral("Attached %1 procedure").arg(Procedure::typeToString(type));
-        QVERIFY2(html.contains(heading), qPrintable(heading));
+        QCOMPARE(html.contains(heading), !links.isEmpty());
+        if (links.isEmpty())
+            continue;
+        // Every procedure here is EDDF's, so one line holds them all, in text order.
+        links.sort(Qt::CaseSensitive);
+        const int at = html.indexOf(heading + QStringLiteral("</h3><ul><li><b>EDDF</b>: ")
+                                    + links.join(QStringLiteral(", ")) + QStringLiteral("</li></ul>"));
+        QVERIFY2(at > previous, qPrintable(Procedure::typeToString(type)));
+        previous = at;
     }
-    QVERIFY(html.indexOf(QStringLiteral("Attached SID")) < html.indexOf(QStringLiteral("Attached STAR")));
-    QVERIFY(html.indexOf(QStringLiteral("Attached STAR")) < html.indexOf(QStringLiteral("Attached APPCH")));
-    QVERIFY(html.contains(QStringLiteral("<li><b>EDDF</b>: ")));
-    const QStringList targets = linkTargets(html);
-    QVERIFY(targets.contains(QStringLiteral("PROCEDURE>EDDF/ANEK1A")));
-    QVERIFY(targets.contains(QStringLiteral("PROCEDURE>EDDF/KERA2B")));
-    QVERIFY(html.indexOf(QStringLiteral("Attached APPCH")) < html.indexOf(QStringLiteral("PROCEDURE>EDDF/I25L")));
 }
 
 // ---- airports
@@ -442,16 +453,25 @@ void TestInfoPages::airportProcedures()
         QSKIP("The database does not answer procedure queries yet");
     const QString html = m_eddf->infoHtml(QStringLiteral("sidstars"), QString());
     QVERIFY(!html.contains(QStringLiteral("No procedures")));
-    const QString sid = QStringLiteral("<li><b>") + Procedure::icon(Procedure::SID) + QStringLiteral(" SID</b>: ");
-    const QString star = QStringLiteral("<li><b>") + Procedure::icon(Procedure::STAR) + QStringLiteral(" STAR</b>: ");
-    const QString appch = QStringLiteral("<li><b>") + Procedure::icon(Procedure::APPCH) + QStringLiteral(" APPCH</b>: ");
-    QVERIFY(html.indexOf(sid) > 0);
-    QVERIFY(html.indexOf(star) > html.indexOf(sid));
-    QVERIFY(html.indexOf(appch) > html.indexOf(star));
-    const QStringList targets = linkTargets(html);
-    QVERIFY(targets.contains(QStringLiteral("PROCEDURE>EDDF/ANEK1A")));
-    QVERIFY(targets.contains(QStringLiteral("PROCEDURE>EDDF/KERA2B")));
-    QVERIFY(targets.contains(QStringLiteral("PROCEDURE>EDDF/I25L")));
+    int previous = -1;
+    for (int type : {Procedure::SID, Procedure::STAR, Procedure::APPCH}) {
+        QStringList links;
+        for (const Procedure *procedure : Database::proceduresOf(m_eddf, type))
+            links.append(RichText::link(RichText::escape(procedure->name()),
+                                        QStringLiteral("PROCEDURE>") + RichText::escape(procedure->uid())));
+        const QString line = QStringLiteral("<li><b>") + Procedure::icon(type) + QLatin1Char(' ')
+                             + Procedure::typeToString(type) + QStringLiteral("</b>: ");
+        QCOMPARE(html.contains(line), !links.isEmpty());
+        if (links.isEmpty())
+            continue;
+        links.sort(Qt::CaseSensitive);
+        const int at = html.indexOf(line + links.join(QStringLiteral(", ")) + QStringLiteral("</li>"));
+        QVERIFY2(at > previous, qPrintable(Procedure::typeToString(type)));
+        previous = at;
+    }
+    // The SID named with markup in initTestCase, added last and sorted first.
+    QVERIFY(html.contains(QStringLiteral(">A&lt;&amp;&gt;</a>, <a href=\"PROCEDURE>EDDF/ANEK1A\"")));
+    QVERIFY(!html.contains(QStringLiteral("A<&>")));
 }
 
 void TestInfoPages::hostileAirportEscaped()
@@ -561,15 +581,32 @@ void TestInfoPages::runwayProceduresIls()
 
 void TestInfoPages::runwayProcedures()
 {
-    if (Database::proceduresOfRunway(QStringLiteral("EDDF"), Procedure::SID, QStringLiteral("25C")).isEmpty())
+    bool any = false;
+    for (const QString &end : {QStringLiteral("07C"), QStringLiteral("25C")}) {
+        for (int type : {Procedure::SID, Procedure::STAR, Procedure::APPCH})
+            any = any || !Database::proceduresOfRunway(QStringLiteral("EDDF"), type, end).isEmpty();
+    }
+    if (!any)
         QSKIP("The database does not answer procedure queries yet");
+
     const QString html = m_runway07->proceduresHtml();
-    const int rw25 = html.indexOf(QStringLiteral("Procedures for RW25C"));
-    QVERIFY(rw25 > 0);
-    const QString part25 = html.mid(rw25);
-    QVERIFY(part25.contains(QStringLiteral("<li><b>") + Procedure::icon(Procedure::SID) + QStringLiteral(" SID</b>: ")));
-    QVERIFY(linkTargets(part25).contains(QStringLiteral("PROCEDURE>EDDF/ANEK1A")));
-    QVERIFY(!linkTargets(html.left(rw25)).contains(QStringLiteral("PROCEDURE>EDDF/ANEK1A")));
+    for (const QString &end : {QStringLiteral("07C"), QStringLiteral("25C")}) {
+        QString expected = QStringLiteral("<h3>") + glyph(0xE4C1) + QStringLiteral(" Procedures for RW") + end
+                           + QStringLiteral("</h3><ul>");
+        for (int type : {Procedure::SID, Procedure::STAR, Procedure::APPCH}) {
+            QStringList links;
+            for (const Procedure *procedure : Database::proceduresOfRunway(QStringLiteral("EDDF"), type, end))
+                links.append(RichText::link(RichText::escape(procedure->name()),
+                                            QStringLiteral("PROCEDURE>") + RichText::escape(procedure->uid())));
+            // Kept in the order the database gives them.
+            expected += links.isEmpty() ? QStringLiteral("<li>No %1</li>").arg(Procedure::typeToString(type))
+                                        : QStringLiteral("<li><b>") + Procedure::icon(type) + QLatin1Char(' ')
+                                              + Procedure::typeToString(type) + QStringLiteral("</b>: ")
+                                              + links.join(QStringLiteral(", ")) + QStringLiteral("</li>");
+        }
+        expected += QStringLiteral("</ul>");
+        QVERIFY2(html.contains(expected), qPrintable(end));
+    }
 }
 
 void TestInfoPages::runwayTooltipRole()
