@@ -1,0 +1,416 @@
+// Imports a simulator folder exactly as the database dialog does (the settings
+// "database/xpPath", "database/customData" and "database/userFix", then XpLoader::loadAsync on
+// its own thread) and prints the wall time of each reader and of the whole import, the peak
+// memory, the size of the database file and what was imported.
+//
+//   bench_import                        generate a world into a temporary folder and import it
+//   bench_import --generate DIR         generate into DIR (kept) and import it
+//   bench_import FOLDER                 import an existing simulator folder
+// Options: --scale S (world size, default 1), --seed N, --custom-data, --user-fix,
+// --all-cores (do not pin the import to one core), --no-cifp-alone.
+//
+// The settings and the database file go to the test locations of QStandardPaths, so neither
+// the user's preferences nor the program's own database are touched.
+
+#include "basemodel.h"
+#include "cifploader.h"
+#include "database.h"
+#include "point.h"
+#include "procedure.h"
+#include "runway.h"
+#include "segment.h"
+#include "settings.h"
+#include "worldgen.h"
+#include "xploader.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QMap>
+#include <QMetaEnum>
+#include <QMutex>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <ctime>
+#include <memory>
+
+#include <sched.h>
+
+namespace {
+
+constexpr double kGoalSeconds = 20.0;
+constexpr double kGoalMegabytes = 2048.0;
+
+QElapsedTimer g_clock;
+QMutex g_mutex;
+// Start and end of each reader, from its own "Loading <file> ..." and "Loaded ..." log lines.
+QMap<QString, qint64> g_marks;
+QString g_reading;
+QHash<int, int> g_messageCounts;
+QMap<QString, int> g_warningKinds;
+QStringList g_warningExamples;
+
+qint64 now()
+{
+    return g_clock.isValid() ? g_clock.nsecsElapsed() : -1;
+}
+
+QString readerOf(const QString &message)
+{
+    for (const char *file : {"apt.dat", "earth_fix.dat", "earth_nav.dat", "earth_awy.dat", "user_fix.dat"}) {
+        if (message.contains(QLatin1String(file)))
+            return QString::fromLatin1(file);
+    }
+    return QString();
+}
+
+// Counts the import's messages instead of printing them (a world import logs thousands), and
+// takes the readers' own log lines as their start and end marks.
+void messageHandler(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    const qint64 at = now();
+    QMutexLocker locker(&g_mutex);
+    ++g_messageCounts[type];
+    if (type == QtInfoMsg) {
+        if (message.startsWith(QLatin1String("Loading "))) {
+            g_reading = readerOf(message);
+            if (!g_reading.isEmpty())
+                g_marks.insert(g_reading + QStringLiteral(":start"), at);
+        } else if (message.startsWith(QLatin1String("Loaded ")) && !g_reading.isEmpty()) {
+            g_marks.insert(g_reading + QStringLiteral(":end"), at);
+            g_reading.clear();
+        }
+    } else if (type == QtWarningMsg || type == QtCriticalMsg) {
+        const QString kind = message.section(QLatin1Char(' '), 0, 2);
+        ++g_warningKinds[kind];
+        if (g_warningExamples.size() < 5 && g_warningKinds[kind] == 1)
+            g_warningExamples.append(message.left(160));
+    } else if (type == QtFatalMsg) {
+        std::fprintf(stderr, "fatal: %s\n", qPrintable(message));
+        std::fflush(stderr);
+        std::abort();
+    }
+}
+
+QString statusFigure(const char *key)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return QString();
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith(key))
+            return QString::fromLatin1(line.mid(int(qstrlen(key))).trimmed());
+    }
+    return QString();
+}
+
+double megabytes(const QString &kilobytesText)
+{
+    return kilobytesText.section(QLatin1Char(' '), 0, 0).toDouble() / 1024.0;
+}
+
+// Peak memory of the import alone: the generator ran in this process before.
+bool resetPeakMemory()
+{
+    QFile clear(QStringLiteral("/proc/self/clear_refs"));
+    return clear.open(QIODevice::WriteOnly) && clear.write("5") == 1;
+}
+
+double processCpuSeconds()
+{
+    timespec time{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &time);
+    return double(time.tv_sec) + double(time.tv_nsec) / 1e9;
+}
+
+// The import thread inherits the mask of the thread that starts it.
+int pinToOneCore()
+{
+    cpu_set_t set;
+    CPU_ZERO(&set);
+    if (sched_getaffinity(0, sizeof set, &set) != 0)
+        return -1;
+    for (int cpu = 0; cpu < CPU_SETSIZE; ++cpu) {
+        if (CPU_ISSET(cpu, &set)) {
+            cpu_set_t one;
+            CPU_ZERO(&one);
+            CPU_SET(cpu, &one);
+            return sched_setaffinity(0, sizeof one, &one) == 0 ? cpu : -1;
+        }
+    }
+    return -1;
+}
+
+QString seconds(qint64 from, qint64 to)
+{
+    if (from < 0 || to < 0 || to < from)
+        return QStringLiteral("     -");
+    return QString::asprintf("%6.2f", double(to - from) / 1e9);
+}
+
+template<typename Enum>
+QString enumKey(int value)
+{
+    const char *key = QMetaEnum::fromType<Enum>().valueToKey(value);
+    return key ? QString::fromLatin1(key) : QString::number(value);
+}
+
+void printGenerated(const WorldGen::Summary &s)
+{
+    std::printf("Generated in %.1f s, %.0f MB:\n", s.milliseconds / 1000.0, s.bytes / (1024.0 * 1024.0));
+    std::printf("  apt.dat      %d airports (+%d seaplane bases and heliports), %d runways, %lld lines\n",
+                s.airports, s.skippedAirports, s.runways, static_cast<long long>(s.aptLines));
+    std::printf("  earth_fix    %d fixes (%d enroute, %d terminal); user_fix %d\n", s.enrouteFixes + s.terminalFixes,
+                s.enrouteFixes, s.terminalFixes, s.userFixes);
+    std::printf("  earth_nav    %d rows: %d NDB, %d VOR, %d DME, %d ILS localizers, %d other\n",
+                s.ndbs + s.vors + s.dmes + s.localizers + s.otherNavaids, s.ndbs, s.vors, s.dmes, s.localizers,
+                s.otherNavaids);
+    std::printf("  earth_awy    %d rows (%d high, %d low)\n", s.airwayRows, s.highAirwayRows, s.lowAirwayRows);
+    std::printf("  CIFP         %d files, %lld legs: %d SIDs, %d STARs, %d approaches\n", s.cifpFiles,
+                static_cast<long long>(s.cifpLines), s.sids, s.stars, s.approaches);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("Corvel"));
+    QCoreApplication::setApplicationName(QStringLiteral("Waylore"));
+    QStandardPaths::setTestModeEnabled(true);
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Imports a simulator folder and prints the figures."));
+    parser.addHelpOption();
+    parser.addPositionalArgument(QStringLiteral("folder"), QStringLiteral("Simulator folder to import (default: a generated world)."));
+    const QCommandLineOption generateOption(QStringLiteral("generate"), QStringLiteral("Generate the world into <dir> and keep it."),
+                                            QStringLiteral("dir"));
+    const QCommandLineOption scaleOption(QStringLiteral("scale"), QStringLiteral("World size (default 1)."),
+                                         QStringLiteral("factor"), QStringLiteral("1"));
+    const QCommandLineOption seedOption(QStringLiteral("seed"), QStringLiteral("Seed of the world."), QStringLiteral("n"),
+                                        QStringLiteral("20240110"));
+    const QCommandLineOption customOption(QStringLiteral("custom-data"), QStringLiteral("Read the Custom Data folder."));
+    const QCommandLineOption userFixOption(QStringLiteral("user-fix"), QStringLiteral("Read user_fix.dat too."));
+    const QCommandLineOption allCoresOption(QStringLiteral("all-cores"), QStringLiteral("Do not pin the import to one core."));
+    const QCommandLineOption noCifpOption(QStringLiteral("no-cifp-alone"),
+                                          QStringLiteral("Skip the second, stand-alone reading of the procedure files."));
+    parser.addOptions({generateOption, scaleOption, seedOption, customOption, userFixOption, allCoresOption, noCifpOption});
+    parser.process(app);
+
+    // ---- the simulator folder
+    std::unique_ptr<QTemporaryDir> temporary;
+    QString xpPath;
+    if (!parser.positionalArguments().isEmpty()) {
+        if (parser.isSet(generateOption)) {
+            std::fprintf(stderr, "give either a folder to import or --generate, not both\n");
+            return 2;
+        }
+        xpPath = parser.positionalArguments().first();
+        if (!QFileInfo(xpPath).isDir()) {
+            std::fprintf(stderr, "%s is not a folder\n", qPrintable(xpPath));
+            return 2;
+        }
+    } else {
+        WorldGen::Options options;
+        bool ok = false;
+        options.scale = parser.value(scaleOption).toDouble(&ok);
+        if (!ok) {
+            std::fprintf(stderr, "--scale needs a number\n");
+            return 2;
+        }
+        options.seed = parser.value(seedOption).toULongLong(&ok);
+        if (!ok) {
+            std::fprintf(stderr, "--seed needs a whole number\n");
+            return 2;
+        }
+        if (parser.isSet(generateOption)) {
+            xpPath = parser.value(generateOption);
+        } else {
+            temporary = std::make_unique<QTemporaryDir>();
+            if (!temporary->isValid()) {
+                std::fprintf(stderr, "cannot create a temporary folder\n");
+                return 1;
+            }
+            xpPath = temporary->filePath(QStringLiteral("X-Plane 12"));
+        }
+        WorldGen generator(options);
+        std::printf("Generating a world at scale %g into %s\n", options.scale, qPrintable(xpPath));
+        std::fflush(stdout);
+        if (!generator.write(xpPath)) {
+            std::fprintf(stderr, "%s\n", qPrintable(generator.errorString()));
+            return 1;
+        }
+        printGenerated(generator.summary());
+    }
+    xpPath = QDir(xpPath).absolutePath();
+    const bool customData = parser.isSet(customOption);
+    const bool userFix = parser.isSet(userFixOption);
+
+    const bool peakReset = resetPeakMemory();
+    const int core = parser.isSet(allCoresOption) ? -1 : pinToOneCore();
+    qInstallMessageHandler(messageHandler);
+
+    // ---- the import, as the program runs it
+    Settings settings;
+    Database database;
+    Settings::setString(QStringLiteral("database/xpPath"), xpPath);
+    Settings::setBool(QStringLiteral("database/customData"), customData);
+    Settings::setBool(QStringLiteral("database/userFix"), userFix);
+    QDir().mkpath(QFileInfo(database.filePath()).path());
+    QFile::remove(database.filePath());
+
+    XpLoader loader(&database);
+    QStringList progressTexts;
+    qint64 tracksAt = -1;
+    qint64 savingAt = -1;
+    qint64 lastTextAt = -1;
+    QString lastText;
+    QObject::connect(
+        &loader, &XpLoader::progress, &loader,
+        [&](const QString &text) {
+            const qint64 at = now();
+            QMutexLocker locker(&g_mutex);
+            if (text == QLatin1String("Loading tracks..."))
+                tracksAt = at;
+            else if (text == QLatin1String("Compressing database..."))
+                savingAt = at;
+            lastText = text;
+            lastTextAt = at;
+            progressTexts.append(text);
+        },
+        Qt::DirectConnection);
+    qint64 doneAt = -1;
+    QObject::connect(&loader, &XpLoader::done, &app, [&]() {
+        doneAt = now();
+        QCoreApplication::quit();
+    });
+
+    std::printf("\nImporting %s%s on %s\n", qPrintable(xpPath), customData ? " (custom data)" : "",
+                core >= 0 ? qPrintable(QStringLiteral("core %1 only").arg(core)) : "all cores");
+    std::fflush(stdout);
+    const double cpuBefore = processCpuSeconds();
+    g_clock.start();
+    loader.loadAsync();
+    QCoreApplication::exec();
+    loader.wait();
+    const double cpu = processCpuSeconds() - cpuBefore;
+    const QString peak = statusFigure("VmHWM:");
+    const QString resident = statusFigure("VmRSS:");
+
+    QMutexLocker locker(&g_mutex);
+    auto mark = [](const char *key) { return g_marks.value(QString::fromLatin1(key), -1); };
+    std::printf("Last progress text: %s\n", qPrintable(QString(lastText).replace(QLatin1Char('\n'), QLatin1Char(' '))));
+    std::printf("\nWall time (s)\n");
+    std::printf("  %s  clearing and thread start\n", qPrintable(seconds(0, mark("apt.dat:start"))));
+    std::printf("  %s  apt.dat with the CIFP files of each airport\n",
+                qPrintable(seconds(mark("apt.dat:start"), mark("apt.dat:end"))));
+    std::printf("  %s  earth_fix.dat\n", qPrintable(seconds(mark("earth_fix.dat:start"), mark("earth_fix.dat:end"))));
+    std::printf("  %s  earth_nav.dat\n", qPrintable(seconds(mark("earth_nav.dat:start"), mark("earth_nav.dat:end"))));
+    std::printf("  %s  earth_awy.dat\n", qPrintable(seconds(mark("earth_awy.dat:start"), mark("earth_awy.dat:end"))));
+    if (userFix)
+        std::printf("  %s  user_fix.dat\n", qPrintable(seconds(mark("user_fix.dat:start"), mark("user_fix.dat:end"))));
+    std::printf("  %s  predefined tracks\n", qPrintable(seconds(tracksAt, savingAt)));
+    std::printf("  %s  database file\n", qPrintable(seconds(savingAt, lastTextAt)));
+    std::printf("  %s  until done reached the main thread (model reset)\n", qPrintable(seconds(lastTextAt, doneAt)));
+    const double total = doneAt / 1e9;
+    std::printf("  %6.2f  whole import, %.2f s of CPU    goal: under %.0f s on one core  %s\n", total, cpu, kGoalSeconds,
+                total < kGoalSeconds ? "[met]" : "[MISSED]");
+
+    const double peakMb = megabytes(peak);
+    std::printf("\nMemory: peak (VmHWM) %.0f MB%s, resident now %.0f MB    goal: peak under %.0f MB  %s\n", peakMb,
+                peakReset ? "" : " (generator included: could not reset the peak)", megabytes(resident), kGoalMegabytes,
+                peakMb < kGoalMegabytes ? "[met]" : "[MISSED]");
+    const QFileInfo file(database.filePath());
+    if (file.exists())
+        std::printf("Database file: %.1f MB (%s)\n", file.size() / (1024.0 * 1024.0), qPrintable(file.absoluteFilePath()));
+    else
+        std::printf("Database file: not written\n");
+
+    // ---- what was imported
+    QMap<int, int> pointTypes;
+    QList<Point *> airports;
+    for (Point *point : database.pointModel()->items()) {
+        ++pointTypes[point->type()];
+        if (point->type() == Point::AIRP)
+            airports.append(point);
+    }
+    int ilsEnds = 0;
+    for (Runway *runway : database.runwayModel()->items())
+        ilsEnds += (runway->ilsFrequency(0) > 0.0f ? 1 : 0) + (runway->ilsFrequency(1) > 0.0f ? 1 : 0);
+    QMap<int, int> segmentTypes;
+    QMap<int, int> directions;
+    for (Segment *segment : database.segmentModel()->items()) {
+        ++segmentTypes[segment->type()];
+        ++directions[segment->direction()];
+    }
+    // The procedure model may not exist yet in this build of the database.
+    BaseModel<Procedure> *procedureModel = database.procedureModel();
+    QMap<int, int> procedureTypes;
+    qint64 legs = 0;
+    if (procedureModel) {
+        for (Procedure *procedure : procedureModel->items()) {
+            ++procedureTypes[procedure->type()];
+            legs += procedure->recordsOfTransition(QString()).size();
+        }
+    }
+
+    std::printf("\nImported (cycle %s)\n", qPrintable(Database::cycle()));
+    std::printf("  airports %d, runways %d (%d ends with an ILS)\n", pointTypes.value(Point::AIRP),
+                int(database.runwayModel()->items().size()), ilsEnds);
+    QStringList points;
+    for (auto it = pointTypes.cbegin(); it != pointTypes.cend(); ++it)
+        points.append(QStringLiteral("%1 %2").arg(enumKey<Point::Types>(it.key())).arg(it.value()));
+    std::printf("  points %d: %s\n", int(database.pointModel()->items().size()), qPrintable(points.join(QStringLiteral(", "))));
+    QStringList segments;
+    for (auto it = segmentTypes.cbegin(); it != segmentTypes.cend(); ++it)
+        segments.append(QStringLiteral("%1 %2").arg(enumKey<Segment::Types>(it.key())).arg(it.value()));
+    std::printf("  segments %d: %s; both ways %d, forward %d, backward %d\n", int(database.segmentModel()->items().size()),
+                qPrintable(segments.join(QStringLiteral(", "))), directions.value(Segment::NONE),
+                directions.value(Segment::FORWARD), directions.value(Segment::BACKWARD));
+    QStringList procedures;
+    for (auto it = procedureTypes.cbegin(); it != procedureTypes.cend(); ++it)
+        procedures.append(QStringLiteral("%1 %2").arg(enumKey<Procedure::Types>(it.key())).arg(it.value()));
+    if (procedureModel)
+        std::printf("  procedures %d: %s; %lld legs\n", int(procedureModel->items().size()),
+                    qPrintable(procedures.join(QStringLiteral(", "))), static_cast<long long>(legs));
+    else
+        std::printf("  procedures: not countable (the database has no procedure model)\n");
+    std::printf("  ground: %d pavements, %d painted lines and lights, %d boundaries, %d taxiway names, %d start-up locations\n",
+                int(database.taxiwayModel()->items().size()), int(database.paintlightModel()->items().size()),
+                int(database.boundaryModel()->items().size()), int(database.taxinameModel()->items().size()),
+                int(database.startupModel()->items().size()));
+    std::printf("  progress texts %d; log: %d info, %d warnings, %d critical\n", int(progressTexts.size()),
+                g_messageCounts.value(QtInfoMsg), g_messageCounts.value(QtWarningMsg), g_messageCounts.value(QtCriticalMsg));
+    for (auto it = g_warningKinds.cbegin(); it != g_warningKinds.cend(); ++it)
+        std::printf("    %6d x %s ...\n", it.value(), qPrintable(it.key()));
+    for (const QString &example : std::as_const(g_warningExamples))
+        std::printf("    e.g. %s\n", qPrintable(example));
+    locker.unlock();
+
+    // ---- the procedure files alone: their share of the apt.dat time above
+    if (!parser.isSet(noCifpOption) && !airports.isEmpty()) {
+        CifpLoader cifp(&database);
+        cifp.setPath(xpPath + (customData ? QStringLiteral("/Custom Data") : QStringLiteral("/Resources/default data"))
+                     + QStringLiteral("/CIFP"));
+        const int before = procedureModel ? int(procedureModel->items().size()) : 0;
+        database.beginModifying();
+        QElapsedTimer timer;
+        timer.start();
+        for (Point *airport : std::as_const(airports))
+            cifp.load(airport);
+        const qint64 ns = timer.nsecsElapsed();
+        database.endModifying();
+        std::printf("\nCIFP files read again on their own: %.2f s for %d airports", ns / 1e9, int(airports.size()));
+        if (procedureModel)
+            std::printf(", %d procedures", int(procedureModel->items().size()) - before);
+        std::printf(" (part of the apt.dat time above)\n");
+    }
+    std::fflush(stdout);
+    return 0;
+}
