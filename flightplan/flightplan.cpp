@@ -153,8 +153,9 @@ bool Flightplan::setData(const QModelIndex &index, const QVariant &value, int ro
 
 Qt::ItemFlags Flightplan::flags(const QModelIndex &index) const
 {
+    // The root of a list is no item: Qt's model contract allows it no flags but drops.
     if (!index.isValid())
-        return Qt::ItemIsEnabled;
+        return Qt::NoItemFlags;
     return QAbstractListModel::flags(index) | Qt::ItemIsSelectable;
 }
 
@@ -282,6 +283,8 @@ void Flightplan::clear(bool log)
     endResetModel();
     m_general->reset();
     m_terminal->clear();
+    // Otherwise the totals, fuel and weights of the plan that is gone would still be shown.
+    update(false, false);
     signalDataHasChanged(-1, -1);
     emit edited();
 }
