@@ -4,6 +4,7 @@
 #include "boundary.h"
 #include "cifploader.h"
 #include "database.h"
+#include "linereader.h"
 #include "paintlight.h"
 #include "region.h"
 #include "runway.h"
@@ -23,121 +24,8 @@ namespace {
 
 // How often the reader looks whether the application is quitting.
 constexpr int kCancelCheckLines = 4096;
-// Bytes asked of the file at a time.
-constexpr qsizetype kBlockSize = 256 * 1024;
-
 const char *const kProgressLabel = QT_TRANSLATE_NOOP("XpLoader", "Loading airports:");
 
-// The lines of a file as views into a reused block, with the line rules of
-// NavDataReader::readLine (LF or CR LF ends, a leading UTF-8 byte-order mark dropped, a line
-// longer than NavDataReader::MaxLineLength cut there and the rest skipped) but without an
-// allocation per line.
-class LineBlocks
-{
-public:
-    explicit LineBlocks(QIODevice &device)
-        : m_device(device)
-    { }
-
-    // False at the end of the device. The view stays valid until the next call.
-    bool next(QByteArrayView &line, bool &tooLong)
-    {
-        tooLong = false;
-        while (true) {
-            const char *data = m_buffer.constData();
-            const qsizetype pending = m_end - m_begin;
-            const char *newline
-                = pending > 0 ? static_cast<const char *>(std::memchr(data + m_begin, '\n', pending)) : nullptr;
-            if (newline) {
-                const qsizetype length = newline - (data + m_begin);
-                if (length > NavDataReader::MaxLineLength) {
-                    line = cut(data + m_begin);
-                    m_begin += length + 1;
-                    tooLong = true;
-                } else {
-                    line = QByteArrayView(data + m_begin, length);
-                    m_begin += length + 1;
-                }
-                return finish(line);
-            }
-            if (pending > NavDataReader::MaxLineLength) {
-                line = cut(data + m_begin);
-                m_begin = m_end;
-                skipRestOfLine();
-                tooLong = true;
-                return finish(line);
-            }
-            if (!fill()) {
-                if (m_end == m_begin)
-                    return false;
-                line = QByteArrayView(m_buffer.constData() + m_begin, m_end - m_begin);
-                m_begin = m_end;
-                return finish(line);
-            }
-        }
-    }
-
-private:
-    QByteArrayView cut(const char *start)
-    {
-        m_long = QByteArray(start, NavDataReader::MaxLineLength);
-        return QByteArrayView(m_long);
-    }
-
-    void skipRestOfLine()
-    {
-        while (fill()) {
-            const char *data = m_buffer.constData();
-            const char *newline = static_cast<const char *>(std::memchr(data + m_begin, '\n', m_end - m_begin));
-            if (newline) {
-                m_begin = newline - data + 1;
-                return;
-            }
-            m_begin = m_end;
-        }
-    }
-
-    // Moves the unread bytes to the front and appends the next block; false at the end.
-    bool fill()
-    {
-        if (m_atEnd)
-            return false;
-        if (m_begin > 0) {
-            std::memmove(m_buffer.data(), m_buffer.constData() + m_begin, size_t(m_end - m_begin));
-            m_end -= m_begin;
-            m_begin = 0;
-        }
-        if (m_buffer.size() < m_end + kBlockSize)
-            m_buffer.resize(m_end + kBlockSize);
-        const qint64 read = m_device.read(m_buffer.data() + m_end, m_buffer.size() - m_end);
-        if (read <= 0) {
-            m_atEnd = true;
-            return false;
-        }
-        m_end += read;
-        return true;
-    }
-
-    bool finish(QByteArrayView &line)
-    {
-        if (line.endsWith('\r'))
-            line.chop(1);
-        if (m_first) {
-            m_first = false;
-            if (line.startsWith("\xEF\xBB\xBF"))
-                line = line.sliced(3);
-        }
-        return true;
-    }
-
-    QIODevice &m_device;
-    QByteArray m_buffer;
-    QByteArray m_long;
-    qsizetype m_begin = 0;
-    qsizetype m_end = 0;
-    bool m_atEnd = false;
-    bool m_first = true;
-};
 
 // Runs of blanks separate the fields; a tab is part of a field.
 void split(QByteArrayView line, AptReader::Fields &fields)
@@ -245,7 +133,7 @@ int AptReader::read(const QString &path)
     if (!file.open(QIODevice::ReadOnly))
         return 1;
 
-    LineBlocks lines(file);
+    LineReader lines(file);
     QByteArrayView line;
     bool tooLong = false;
     if (!lines.next(line, tooLong))

@@ -1,5 +1,7 @@
 #include "linefilereader.h"
 
+#include "linereader.h"
+
 #include <QDebug>
 #include <QFile>
 
@@ -34,13 +36,14 @@ int LineFileReader::read(const QString &path)
     if (!m_format.logBeforeOpen)
         qInfo() << "Loading" << path << "...";
 
-    QString line;
-    readLine(file, line);
+    LineReader lines(file);
+    QByteArrayView view;
+    bool tooLong = false;
+    QString line = lines.next(view, tooLong) ? QString::fromUtf8(view) : QString();
     if (line != QLatin1String("I"))
         qWarning().noquote() << prefix << "probable wrong file format!";
 
-    QString version;
-    readLine(file, version);
+    const QString version = lines.next(view, tooLong) ? QString::fromUtf8(view) : QString();
     bool known = false;
     for (const QString &accepted : std::as_const(m_format.versions))
         known = known || version.startsWith(accepted);
@@ -57,8 +60,8 @@ int LineFileReader::read(const QString &path)
     }
 
     int rows = 0;
-    bool tooLong = false;
-    while (readLine(file, line, &tooLong)) {
+    while (lines.next(view, tooLong)) {
+        line = QString::fromUtf8(view);
         if (++rows % kCancelCheckRows == 0 && cancelled())
             break;
         const QStringList fields = tokens(line);

@@ -120,6 +120,7 @@ void TestRunway::roleNames_data()
     QTest::newRow("color") << 0x61000B << QByteArray("role_color");
     QTest::newRow("linecolor") << 0x61000C << QByteArray("role_linecolor");
     QTest::newRow("lightcolor") << 0x61000D << QByteArray("role_lightcolor");
+    QTest::newRow("tooltip") << 0x61000E << QByteArray("role_tooltip");
     QTest::newRow("base uid") << 0x1FFFF << QByteArray("role_uid");
     QTest::newRow("base bounding") << 0x20000 << QByteArray("role_bounding");
     QTest::newRow("base search") << 0x20001 << QByteArray("role_search");
@@ -131,7 +132,7 @@ void TestRunway::roleNames()
 {
     QFETCH(int, role);
     QFETCH(QByteArray, name);
-    QCOMPARE(Runway::roleNames().size(), 20);
+    QCOMPARE(Runway::roleNames().size(), 21);
     QCOMPARE(Runway::roleNames().value(role), name);
 }
 
@@ -375,7 +376,7 @@ void TestRunway::roleValues()
     QCOMPARE(headings.size(), 2);
     QCOMPARE(headings.at(0).toDouble(), runway.heading(0));
     QCOMPARE(headings.at(1).toDouble(), runway.heading(1));
-    QVERIFY(!runway.data(Runway::RoleLightColor + 1).isValid());
+    QVERIFY(!runway.data(Runway::RoleTooltip + 1).isValid());
 }
 
 void TestRunway::roundTrip()

@@ -1,0 +1,108 @@
+#include "linereader.h"
+
+#include "navdatareader.h"
+
+#include <QIODevice>
+
+#include <cstring>
+
+namespace {
+// Bytes asked of the file at a time.
+constexpr qsizetype kBlockSize = 256 * 1024;
+}
+
+LineReader::LineReader(QIODevice &device)
+    : m_device(device)
+{
+}
+
+bool LineReader::next(QByteArrayView &line, bool &tooLong)
+{
+    tooLong = false;
+    while (true) {
+        const char *data = m_buffer.constData();
+        const qsizetype pending = m_end - m_begin;
+        const char *newline
+            = pending > 0 ? static_cast<const char *>(std::memchr(data + m_begin, '\n', size_t(pending))) : nullptr;
+        if (newline) {
+            const qsizetype length = newline - (data + m_begin);
+            if (length > NavDataReader::MaxLineLength) {
+                line = cut(data + m_begin);
+                tooLong = true;
+            } else {
+                line = QByteArrayView(data + m_begin, length);
+            }
+            m_begin += length + 1;
+            finish(line);
+            return true;
+        }
+        if (pending > NavDataReader::MaxLineLength) {
+            line = cut(data + m_begin);
+            m_begin = m_end;
+            skipRestOfLine();
+            tooLong = true;
+            finish(line);
+            return true;
+        }
+        if (!fill()) {
+            if (m_end == m_begin)
+                return false;
+            line = QByteArrayView(m_buffer.constData() + m_begin, m_end - m_begin);
+            m_begin = m_end;
+            finish(line);
+            return true;
+        }
+    }
+}
+
+QByteArrayView LineReader::cut(const char *start)
+{
+    m_long = QByteArray(start, NavDataReader::MaxLineLength);
+    return QByteArrayView(m_long);
+}
+
+void LineReader::skipRestOfLine()
+{
+    while (fill()) {
+        const char *data = m_buffer.constData();
+        const char *newline
+            = static_cast<const char *>(std::memchr(data + m_begin, '\n', size_t(m_end - m_begin)));
+        if (newline) {
+            m_begin = newline - data + 1;
+            return;
+        }
+        m_begin = m_end;
+    }
+}
+
+// Moves the unread bytes to the front and appends the next block; false at the end.
+bool LineReader::fill()
+{
+    if (m_atEnd)
+        return false;
+    if (m_begin > 0) {
+        std::memmove(m_buffer.data(), m_buffer.constData() + m_begin, size_t(m_end - m_begin));
+        m_end -= m_begin;
+        m_begin = 0;
+    }
+    if (m_buffer.size() < m_end + kBlockSize)
+        m_buffer.resize(m_end + kBlockSize);
+    const qint64 read = m_device.read(m_buffer.data() + m_end, m_buffer.size() - m_end);
+    if (read <= 0) {
+        m_atEnd = true;
+        return false;
+    }
+    m_end += read;
+    return true;
+}
+
+void LineReader::finish(QByteArrayView &line)
+{
+    if (line.endsWith('\r'))
+        line.chop(1);
+    if (m_first) {
+        m_first = false;
+        if (line.startsWith("\xEF\xBB\xBF"))
+            line = line.sliced(3);
+    }
+}
