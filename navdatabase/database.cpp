@@ -444,13 +444,18 @@ void Database::addStartup(Startup *startup)
 
 void Database::indexRunway(Runway *runway)
 {
+    indexRunwayIn(m_runwayIndex, runway);
+}
+
+void Database::indexRunwayIn(QHash<QPair<QString, QString>, Runway *> &index, Runway *runway)
+{
     if (!runway)
         return;
     const QString airport = runway->airport();
     for (const QString &name : {runway->codes(), runway->endName(0), runway->endName(1)}) {
         const QPair<QString, QString> key(airport, name);
-        if (!m_runwayIndex.contains(key))
-            m_runwayIndex.insert(key, runway);
+        if (!index.contains(key))
+            index.insert(key, runway);
     }
 }
 

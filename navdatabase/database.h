@@ -214,6 +214,7 @@ private:
     // Set while a loading thread fills a staged load on the calling thread: the segment
     // reader resolves its end points among the staged points, not the live lists.
     static bool findStagedPoint(const QString &uid, Point **point);
+    static void indexRunwayIn(QHash<QPair<QString, QString>, Runway *> &index, Runway *runway);
     // Empties the lists, resetting the models around it when asked (only on the views' thread).
     void clearLists(bool tellViews);
 

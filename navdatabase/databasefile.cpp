@@ -43,6 +43,8 @@ struct Database::StagedLoad
     QList<Procedure *> procedures;
     QList<Segment *> segments;
     QList<Runway *> runways;
+    // Built with the list, off the main thread.
+    QHash<QPair<QString, QString>, Runway *> runwayIndex;
     QList<Boundary *> boundaries;
     QList<Taxiway *> taxiways;
     QList<Paintlight *> paintlights;
@@ -401,8 +403,12 @@ bool Database::readStoredFile(StagedLoad &staged)
 
     if (!readList(staged.procedures, tr("Loading procedures..."), "procedures")
         || !readList(staged.segments, tr("Loading segments..."), "segments")
-        || !readList(staged.runways, tr("Loading runways..."), "runways")
-        || !readList(staged.boundaries, tr("Loading aiport boundaries..."), "boundaries")
+        || !readList(staged.runways, tr("Loading runways..."), "runways"))
+        return false;
+    staged.runwayIndex.reserve(3 * staged.runways.size());
+    for (Runway *runway : std::as_const(staged.runways))
+        indexRunwayIn(staged.runwayIndex, runway);
+    if (!readList(staged.boundaries, tr("Loading aiport boundaries..."), "boundaries")
         || !readList(staged.taxiways, tr("Loading taxiways..."), "taxiways"))
         return false;
     if (!fullDetail)
@@ -443,11 +449,9 @@ void Database::installStagedLoad(StagedLoad &staged)
         addProcedure(procedure);
     for (Segment *segment : std::as_const(staged.segments))
         m_segmentModel->add(segment);
-    m_runwayIndex.reserve(3 * staged.runways.size());
-    for (Runway *runway : std::as_const(staged.runways)) {
+    for (Runway *runway : std::as_const(staged.runways))
         m_runwayModel->add(runway);
-        indexRunway(runway);
-    }
+    m_runwayIndex.swap(staged.runwayIndex);
     for (Boundary *boundary : std::as_const(staged.boundaries))
         m_boundaryModel->add(boundary);
     for (Taxiway *taxiway : std::as_const(staged.taxiways))

@@ -67,6 +67,13 @@ QStringList uidsOf(const QList<T *> &items)
     return uids;
 }
 
+// The file and any temporary file of its safe write; the folder is shared with other suites.
+QStringList filesNamedAfter(Database *db)
+{
+    return QDir(QFileInfo(db->filePath()).absolutePath())
+        .entryList(QStringList{db->fileName() + QLatin1Char('*')}, QDir::Files | QDir::Hidden);
+}
+
 } // namespace
 
 class TestDatabaseFile : public QObject
@@ -233,8 +240,7 @@ void TestDatabaseFile::roundTrip()
     QVERIFY(saved.size() > 4);
     QCOMPARE(qFromBigEndian<quint32>(saved.constData()), quint32(qUncompress(saved).size()));
     // No temporary file of the safe write is left behind.
-    QCOMPARE(QDir(QFileInfo(m_db->filePath()).absolutePath()).entryList(QDir::Files),
-             QStringList{m_db->fileName()});
+    QCOMPARE(filesNamedAfter(m_db.get()), QStringList{m_db->fileName()});
 
     m_db->clear();
     QVERIFY(m_db->load());
@@ -415,7 +421,7 @@ void TestDatabaseFile::saveFailure()
     QVERIFY(!m_db->writeBinFile(QByteArray("bytes")));
     QVERIFY(QFileInfo(m_db->filePath()).isDir());
     QVERIFY(QDir().rmdir(m_db->filePath()));
-    QCOMPARE(QDir(QFileInfo(m_db->filePath()).absolutePath()).entryList(QDir::Files), QStringList());
+    QCOMPARE(filesNamedAfter(m_db.get()), QStringList());
 }
 
 void TestDatabaseFile::removeBinFile()

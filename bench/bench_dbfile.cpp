@@ -1,0 +1,168 @@
+// Writes a synthetic world-size navigation database (35,000 airports with two runways each,
+// 250,000 fixes, 30,000 navaids, 120,000 airway segments) to its file, loads it back on the
+// loading thread and builds the routing graph from it.
+
+#include "airport.h"
+#include "basemodel.h"
+#include "database.h"
+#include "graph.h"
+#include "point.h"
+#include "runway.h"
+#include "segment.h"
+#include "settings.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <QStandardPaths>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+
+constexpr int Airports = 35000;
+constexpr int Fixes = 250000;
+constexpr int Navaids = 30000;
+constexpr int Segments = 120000;
+constexpr int CachedCalls = 1000000;
+
+QString letters(QRandomGenerator &random, int count)
+{
+    QString text;
+    for (int i = 0; i < count; ++i)
+        text.append(QChar('A' + random.bounded(26)));
+    return text;
+}
+
+QGeoCoordinate landPosition(QRandomGenerator &random)
+{
+    return QGeoCoordinate(-60.0 + random.generateDouble() * 130.0, -180.0 + random.generateDouble() * 360.0);
+}
+
+void fillWorld(Database &db)
+{
+    QRandomGenerator random(2024);
+    db.beginModifying();
+    Database::setCycle(QStringLiteral("2403"));
+    for (int i = 0; i < Airports; ++i) {
+        auto *airport = new Airport(letters(random, i % 10 == 0 ? 3 : 4), QStringLiteral("Airport"), 100);
+        const QGeoCoordinate centre = landPosition(random);
+        airport->setPosition(centre, QGeoRectangle(centre, centre));
+        airport->addAtc(3, 118.1f, QStringLiteral("TOWER"));
+        db.addPoint(airport);
+        const double half = (i % 3 == 0) ? 400.0 : 1500.0;
+        for (int r = 0; r < 2; ++r) {
+            const double azimuth = r * 60.0;
+            db.addRunway(new Runway(airport->code(), centre.atDistanceAndAzimuth(half, azimuth + 180.0),
+                                    QString::number(10 + r), 0.0f, centre.atDistanceAndAzimuth(half, azimuth),
+                                    QString::number(28 + r), 0.0f, 45.0f, 1, 0, 0));
+        }
+    }
+    for (int i = 0; i < Fixes; ++i)
+        db.addPoint(new Point(Point::FIX, landPosition(random), letters(random, 5), QStringLiteral("ENRT"),
+                              letters(random, 2), QString(), 0, 0.0f, QStringLiteral("C   ")));
+    for (int i = 0; i < Navaids; ++i)
+        db.addPoint(new Point(i % 3 == 0 ? Point::NDB : Point::VOR, landPosition(random), letters(random, 3),
+                              QStringLiteral("ENRT"), letters(random, 2), QStringLiteral("Navaid"), 0, 115.0f,
+                              QString()));
+    for (int i = 0; i < Segments; ++i) {
+        Point *from = Database::pointAt(Airports + random.bounded(Fixes));
+        Point *to = Database::pointAt(Airports + random.bounded(Fixes));
+        db.addSegment(new Segment(Segment::NONE, i % 2 ? Segment::HIGH : Segment::LOW, from, to,
+                                  QStringLiteral("UL%1").arg(i % 900), 0, 0));
+    }
+    db.endModifying();
+}
+
+void report(const char *what, double milliseconds, const char *goal = "")
+{
+    std::printf("%-52s %10.1f ms %s\n", what, milliseconds, goal);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("Corvel"));
+    QCoreApplication::setApplicationName(QStringLiteral("Waylore"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("bench"));
+    QStandardPaths::setTestModeEnabled(true);
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
+
+    Settings settings;
+    Database db;
+    fillWorld(db);
+    std::printf("Synthetic world: %d points, %d runways, %d segments\n", Database::pointCount(),
+                db.runwayModel()->count(), Database::segmentCount());
+
+    QElapsedTimer timer;
+    timer.start();
+    if (!db.save()) {
+        std::printf("save failed\n");
+        return 1;
+    }
+    report("save to file", timer.nsecsElapsed() / 1e6);
+    std::printf("%-52s %10.1f MB\n", "file size", QFileInfo(db.filePath()).size() / 1e6);
+
+    db.clear();
+    // The main thread's event loop keeps ticking during the load; the longest gap between two
+    // ticks is the longest the user interface would freeze.
+    QTimer ticker;
+    ticker.setInterval(1);
+    QElapsedTimer sinceTick;
+    qint64 longestGap = 0;
+    QObject::connect(&ticker, &QTimer::timeout, [&] {
+        longestGap = qMax(longestGap, sinceTick.nsecsElapsed());
+        sinceTick.restart();
+    });
+    QEventLoop loop;
+    bool result = false;
+    QObject::connect(&db, &Database::loaded, &loop, [&](bool ok) {
+        result = ok;
+        loop.quit();
+    });
+    timer.restart();
+    sinceTick.start();
+    ticker.start();
+    db.loadAsync();
+    loop.exec();
+    const double loadTime = timer.nsecsElapsed() / 1e6;
+    // The last stretch, the lists replaced and the views told, ended the loop.
+    longestGap = qMax(longestGap, sinceTick.nsecsElapsed());
+    ticker.stop();
+    db.wait();
+    if (!result || Database::pointCount() != Airports + Fixes + Navaids) {
+        std::printf("load failed\n");
+        return 1;
+    }
+    report("loadAsync to loaded(true)", loadTime, "(goal < 2000 ms)");
+    report("longest main-thread stall during the load", longestGap / 1e6);
+
+    timer.restart();
+    const bool synchronous = db.load();
+    report("load() on the calling thread", timer.nsecsElapsed() / 1e6);
+    if (!synchronous)
+        return 1;
+
+    timer.restart();
+    const auto graph = db.routingGraph();
+    report("first routingGraph (build)", timer.nsecsElapsed() / 1e6, "(goal < 500 ms)");
+    if (!graph)
+        return 1;
+    std::printf("%-52s %7lld nodes %lld edges\n", "graph", qint64(graph->nodes.size()), qint64(graph->edges.size()));
+
+    qint64 hits = 0;
+    timer.restart();
+    for (int i = 0; i < CachedCalls; ++i)
+        hits += db.routingGraph().get() == graph.get();
+    const double each = timer.nsecsElapsed() / double(CachedCalls);
+    std::printf("%-52s %10.1f ns each (goal < 1000 ns), %lld hits\n", "cached routingGraph", each, hits);
+
+    QFile::remove(db.filePath());
+    return 0;
+}
