@@ -9,8 +9,8 @@
 // Options: --scale S (world size, default 1), --seed N, --custom-data, --user-fix,
 // --all-cores (do not pin the import to one core), --no-cifp-alone.
 //
-// The settings and the database file go to the test locations of QStandardPaths, so neither
-// the user's preferences nor the program's own database are touched.
+// The settings and the database file go to the test locations of QStandardPaths under a
+// temporary home, so neither the user's preferences nor the program's own database are touched.
 
 #include "basemodel.h"
 #include "cifploader.h"
@@ -36,6 +36,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstdio>
 #include <ctime>
 #include <memory>
@@ -54,6 +55,7 @@ QMap<QString, qint64> g_marks;
 QString g_reading;
 QHash<int, int> g_messageCounts;
 QMap<QString, int> g_warningKinds;
+QMap<QString, int> g_infoKinds;
 QStringList g_warningExamples;
 
 qint64 now()
@@ -86,8 +88,9 @@ void messageHandler(QtMsgType type, const QMessageLogContext &, const QString &m
             g_marks.insert(g_reading + QStringLiteral(":end"), at);
             g_reading.clear();
         }
+        ++g_infoKinds[message.section(QLatin1Char(' '), 0, 1)];
     } else if (type == QtWarningMsg || type == QtCriticalMsg) {
-        const QString kind = message.section(QLatin1Char(' '), 0, 2);
+        const QString kind = message.section(QLatin1Char(' '), 0, 1);
         ++g_warningKinds[kind];
         if (g_warningExamples.size() < 5 && g_warningKinds[kind] == 1)
             g_warningExamples.append(message.left(160));
@@ -180,6 +183,14 @@ void printGenerated(const WorldGen::Summary &s)
 
 int main(int argc, char *argv[])
 {
+    // A home of its own: the settings and the database file of the test locations then clash
+    // neither with the user's nor with a test suite running at the same time.
+    QTemporaryDir home;
+    if (!home.isValid()) {
+        std::fprintf(stderr, "cannot create a temporary folder\n");
+        return 1;
+    }
+    qputenv("HOME", QFile::encodeName(home.path()));
     QCoreApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Corvel"));
     QCoreApplication::setApplicationName(QStringLiteral("Waylore"));
@@ -387,8 +398,16 @@ int main(int argc, char *argv[])
                 int(database.startupModel()->items().size()));
     std::printf("  progress texts %d; log: %d info, %d warnings, %d critical\n", int(progressTexts.size()),
                 g_messageCounts.value(QtInfoMsg), g_messageCounts.value(QtWarningMsg), g_messageCounts.value(QtCriticalMsg));
-    for (auto it = g_warningKinds.cbegin(); it != g_warningKinds.cend(); ++it)
-        std::printf("    %6d x %s ...\n", it.value(), qPrintable(it.key()));
+    // The most frequent kinds of message, by their first two words.
+    for (const auto *kinds : {&g_warningKinds, &g_infoKinds}) {
+        QList<QPair<int, QString>> ranked;
+        for (auto it = kinds->cbegin(); it != kinds->cend(); ++it)
+            ranked.append({it.value(), it.key()});
+        std::sort(ranked.begin(), ranked.end(), [](const auto &a, const auto &b) { return a.first > b.first; });
+        for (qsizetype i = 0; i < std::min<qsizetype>(4, ranked.size()); ++i)
+            std::printf("    %6d %s: %s ...\n", ranked.at(i).first, kinds == &g_infoKinds ? "info" : "warning",
+                        qPrintable(ranked.at(i).second));
+    }
     for (const QString &example : std::as_const(g_warningExamples))
         std::printf("    e.g. %s\n", qPrintable(example));
     locker.unlock();

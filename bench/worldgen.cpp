@@ -968,12 +968,60 @@ void World::buildNavaids()
     }
 }
 
+int regionIndex(std::string_view code)
+{
+    for (int r = 0; r < kRegionCount; ++r) {
+        if (code == kRegions[r].code)
+            return r;
+    }
+    return 0;
+}
+
 void World::buildEnrouteFixes()
 {
     Rng rng(m_options.seed, StreamFixes, 0);
     const int enroute = std::max(10, scaled(kFixes, m_options.scale, 10) - int(m_fixes.size()));
+    const size_t first = m_fixes.size();
+
+    // Oceanic coordinate fixes as the track messages name them: 5620N and H5620 over the North
+    // Atlantic, 26N70 and 3050E over the Pacific; whatever the scale, so that the predefined
+    // tracks find their crossing points.
+    auto oceanic = [&](std::string ident, int region, double latitude, double longitude) {
+        FixData fix;
+        fix.ident = std::move(ident);
+        fix.region = region;
+        fix.position = {latitude, longitude};
+        fix.type = packedType("W  ");
+        m_fixIdents.insert(identKey(region, fix.ident));
+        m_fixes.push_back(std::move(fix));
+    };
+    char text[16];
+    for (int half = 80; half <= 124; ++half) {
+        for (int longitude = 10; longitude <= 60; longitude += 10) {
+            const int degrees = half / 2;
+            if (half % 2 == 0)
+                std::snprintf(text, sizeof text, "%02d%02dN", degrees, longitude);
+            else
+                std::snprintf(text, sizeof text, "H%02d%02d", degrees, longitude);
+            oceanic(text, regionIndex(longitude <= 30 ? "EG" : "CY"), half / 2.0, -longitude);
+        }
+    }
+    for (int latitude = 20; latitude <= 60; ++latitude) {
+        for (int step = 0; step < 12; ++step) {
+            const int longitude = 130 + step * 10;   // 130E eastward to 120W
+            const bool east = longitude <= 180;
+            const int absolute = east ? longitude : 360 - longitude;
+            const char letter = east ? 'E' : 'N';
+            if (absolute < 100)
+                std::snprintf(text, sizeof text, "%02d%02d%c", latitude, absolute, letter);
+            else
+                std::snprintf(text, sizeof text, "%02d%c%02d", latitude, letter, absolute % 100);
+            oceanic(text, regionIndex(east ? "RJ" : "PA"), latitude, east ? absolute : -absolute);
+        }
+    }
+
     static constexpr std::string_view types[] = {"E  ", "W  ", "R  ", "C  ", "W E", "V  "};
-    for (int i = 0; i < enroute; ++i) {
+    for (int i = int(m_fixes.size() - first); i < enroute; ++i) {
         FixData fix;
         fix.region = pickRegion(rng);
         fix.ident = enrouteIdent(rng, fix.region);
@@ -982,7 +1030,8 @@ void World::buildEnrouteFixes()
         fix.spoken = rng.chance(0.03);
         m_fixes.push_back(std::move(fix));
     }
-    m_summary.enrouteFixes = enroute;
+    m_fixes.resize(std::min(m_fixes.size(), first + size_t(enroute)));
+    m_summary.enrouteFixes = int(m_fixes.size() - first);
 }
 
 void World::buildGrid()
