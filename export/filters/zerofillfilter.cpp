@@ -1,0 +1,26 @@
+#include "zerofillfilter.h"
+
+#include <grantlee/util.h>
+
+namespace {
+
+qint64 toNumber(const QVariant &value, bool *ok)
+{
+    if (value.userType() == qMetaTypeId<Grantlee::SafeString>())
+        return QString(Grantlee::getSafeString(value).get()).trimmed().toLongLong(ok);
+    return value.toLongLong(ok);
+}
+
+} // namespace
+
+QVariant ZerofillFilter::doFilter(const QVariant &input, const QVariant &argument, bool autoescape) const
+{
+    Q_UNUSED(autoescape)
+    bool ok = false;
+    const qint64 value = toNumber(input, &ok);
+    if (!ok || value < 0)
+        return QString();
+    bool widthOk = false;
+    const int width = int(qBound(qint64(0), toNumber(argument, &widthOk), qint64(32)));
+    return QStringLiteral("%1").arg(value, widthOk ? width : 0, 10, QLatin1Char('0'));
+}

@@ -1,0 +1,123 @@
+#include "templating.h"
+
+#include "airplanelistmodel.h"
+#include "database.h"
+#include "flightplan.h"
+#include "settings.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+
+#include <grantlee/cachingloaderdecorator.h>
+#include <grantlee/context.h>
+#include <grantlee/engine.h>
+#include <grantlee/template.h>
+#include <grantlee/templateloader.h>
+
+Templating *Templating::s_instance = nullptr;
+
+namespace {
+
+// Sizes for the printed (HTML) templates: body text, tables and titles in points, icons in
+// pixels. The printed page has its own scale, so they do not follow the map's font setting.
+constexpr int FontSize = 10;
+constexpr int FontSizeSmall = 8;
+constexpr int FontSizeLarge = 14;
+constexpr int IconSize = 12;
+
+const char *const AppShort = "WYLR";
+const char *const Website = "https://waylore.example/";
+
+} // namespace
+
+Templating::Templating()
+{
+    if (s_instance)
+        qFatal("Templating singleton already defined!");
+
+    m_engine = new Grantlee::Engine(this);
+    // Grantlee's own tag and filter libraries, wherever its prefix lies on this machine; an
+    // installed program finds them, and ours, beside the executable through the library paths.
+    m_engine->addPluginPath(QStringLiteral(WAYLORE_GRANTLEE_PREFIX_LIB));
+    // Our own filters ({% load waylorefilters %}).
+    m_engine->addPluginPath(QStringLiteral(WAYLORE_GRANTLEE_PLUGIN_DIR));
+    // A line holding nothing but a tag ({% for %}, {% if %}) leaves no blank line behind, so
+    // that the line-oriented text formats can be written readably.
+    m_engine->setSmartTrimEnabled(true);
+
+    auto files = QSharedPointer<Grantlee::FileSystemTemplateLoader>::create();
+    files->setTemplateDirs({QStringLiteral(":/tpl")});
+    // The templates are compiled in and never change: each is parsed once.
+    m_engine->addTemplateLoader(QSharedPointer<Grantlee::CachingLoaderDecorator>::create(files));
+
+    s_instance = this;
+}
+
+Templating::~Templating()
+{
+    if (s_instance == this)
+        s_instance = nullptr;
+}
+
+Templating *Templating::instance()
+{
+    if (!s_instance)
+        qFatal("Templating singleton not allocated!");
+    return s_instance;
+}
+
+QString Templating::render(Flightplan *flightplan, const QString &name, const QVariantHash &extra)
+{
+    return instance()->renderTemplate(flightplan, name, extra);
+}
+
+QVariantHash Templating::commonContext(Flightplan *flightplan)
+{
+    QVariantHash context;
+    context.insert(QStringLiteral("flightplan"), QVariant::fromValue<QObject *>(flightplan));
+    // The current airplane under the name the airplane list gives it, so that templates read
+    // airplanes.current.<field> as QML does.
+    context.insert(QStringLiteral("airplanes"),
+                   QVariantHash{{QStringLiteral("current"), QVariant::fromValue(AirplaneListModel::currentAirplane())}});
+    context.insert(QStringLiteral("database"), QVariant::fromValue<QObject *>(Database::instance()));
+    context.insert(QStringLiteral("direct"), Settings::getBool(QStringLiteral("exporter/addDirectToExportedRoute"), true));
+    context.insert(QStringLiteral("appname"), QCoreApplication::applicationName());
+    context.insert(QStringLiteral("appshort"), QString::fromLatin1(AppShort));
+    context.insert(QStringLiteral("appversion"), QCoreApplication::applicationVersion());
+    context.insert(QStringLiteral("website"), QString::fromLatin1(Website));
+    context.insert(QStringLiteral("fontsize"), FontSize);
+    context.insert(QStringLiteral("fontsizesmall"), FontSizeSmall);
+    context.insert(QStringLiteral("fontsizelarge"), FontSizeLarge);
+    context.insert(QStringLiteral("iconsize"), IconSize);
+    return context;
+}
+
+QString Templating::renderTemplate(Flightplan *flightplan, const QString &name, const QVariantHash &extra)
+{
+    if (m_rendering.contains(name)) {
+        qWarning() << "Template" << name << "reaches its own output; not rendered again";
+        return QString();
+    }
+
+    Grantlee::Template tpl = m_engine->loadByName(name);
+    if (!tpl || tpl->error() != Grantlee::NoError) {
+        qWarning() << "Cannot load template" << name << (tpl ? tpl->errorString() : QString());
+        return QString();
+    }
+
+    QVariantHash values = commonContext(flightplan);
+    for (auto it = extra.cbegin(); it != extra.cend(); ++it)
+        values.insert(it.key(), it.value());
+    Grantlee::Context context(values);
+
+    m_rendering.insert(name);
+    const QString text = tpl->render(&context);
+    m_rendering.remove(name);
+
+    // Half a document is worse than none: the caller would print or export it as complete.
+    if (tpl->error() != Grantlee::NoError) {
+        qWarning() << "Cannot render template" << name << tpl->errorString();
+        return QString();
+    }
+    return text;
+}
