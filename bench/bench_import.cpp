@@ -56,7 +56,7 @@ QString g_reading;
 QHash<int, int> g_messageCounts;
 QMap<QString, int> g_warningKinds;
 QMap<QString, int> g_infoKinds;
-QStringList g_warningExamples;
+QHash<QString, QString> g_firstOfKind;
 
 qint64 now()
 {
@@ -88,12 +88,13 @@ void messageHandler(QtMsgType type, const QMessageLogContext &, const QString &m
             g_marks.insert(g_reading + QStringLiteral(":end"), at);
             g_reading.clear();
         }
-        ++g_infoKinds[message.section(QLatin1Char(' '), 0, 1)];
+        const QString kind = message.section(QLatin1Char(' '), 0, 1);
+        if (++g_infoKinds[kind] == 1)
+            g_firstOfKind.insert(kind, message.left(140));
     } else if (type == QtWarningMsg || type == QtCriticalMsg) {
         const QString kind = message.section(QLatin1Char(' '), 0, 1);
-        ++g_warningKinds[kind];
-        if (g_warningExamples.size() < 5 && g_warningKinds[kind] == 1)
-            g_warningExamples.append(message.left(160));
+        if (++g_warningKinds[kind] == 1)
+            g_firstOfKind.insert(kind, message.left(140));
     } else if (type == QtFatalMsg) {
         std::fprintf(stderr, "fatal: %s\n", qPrintable(message));
         std::fflush(stderr);
@@ -405,11 +406,9 @@ int main(int argc, char *argv[])
             ranked.append({it.value(), it.key()});
         std::sort(ranked.begin(), ranked.end(), [](const auto &a, const auto &b) { return a.first > b.first; });
         for (qsizetype i = 0; i < std::min<qsizetype>(4, ranked.size()); ++i)
-            std::printf("    %6d %s: %s ...\n", ranked.at(i).first, kinds == &g_infoKinds ? "info" : "warning",
-                        qPrintable(ranked.at(i).second));
+            std::printf("    %6d %s, e.g. %s\n", ranked.at(i).first, kinds == &g_infoKinds ? "info" : "warning",
+                        qPrintable(g_firstOfKind.value(ranked.at(i).second).replace(QLatin1Char('\n'), QLatin1Char(' '))));
     }
-    for (const QString &example : std::as_const(g_warningExamples))
-        std::printf("    e.g. %s\n", qPrintable(example));
     locker.unlock();
 
     // ---- the procedure files alone: their share of the apt.dat time above

@@ -681,15 +681,19 @@ void World::buildAirports()
             runway.ends[1].heading = normalised(heading + 180.0);
             runway.ends[1].threshold = offset(centre, heading, runway.length / 2.0);
             // Two runways may round to the same names; the second then gets a C or is dropped.
-            bool clash = false;
-            for (const RunwayData &other : airport.runways)
-                clash = clash || other.ends[0].name == runway.ends[0].name || other.ends[1].name == runway.ends[0].name;
-            if (clash) {
+            auto taken = [&airport](const RunwayData &candidate) {
+                for (const RunwayData &other : airport.runways) {
+                    for (const RunwayEnd &end : other.ends) {
+                        if (end.name == candidate.ends[0].name || end.name == candidate.ends[1].name)
+                            return true;
+                    }
+                }
+                return false;
+            };
+            if (taken(runway)) {
                 runway.ends[0].name = runwayNumber(heading) + "C";
                 runway.ends[1].name = runwayNumber(heading + 180.0) + "C";
-                for (const RunwayData &other : airport.runways)
-                    clash = clash && (other.ends[0].name == runway.ends[0].name || other.ends[1].name == runway.ends[0].name);
-                if (clash)
+                if (taken(runway))
                     continue;
             }
             airport.runways.push_back(runway);
