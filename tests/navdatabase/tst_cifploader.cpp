@@ -168,15 +168,9 @@ void TestCifpLoader::legs_data()
     // Blank region and section: the navaid's region column stands in unchanged, blanks and all.
     QTest::newRow("SID CA") << "ANEK1A" << 1
                             << expect(20, 1, "RW25C", "", "", "ENRT", "  ", "    ", -1, R::CA, 249, 0, 0, 0, 1500);
-    QTest::newRow("SID DF right") << "ANEK1A" << 2
-                                  << expect(30, 1, "RW25C", "ANEKI", "", "ENRT", "ED", "E   ", 1, R::DF);
-    QTest::newRow("SID common IF") << "ANEK1A" << 3
-                                   << expect(40, 2, "ALL", "ANEKI", "", "ENRT", "ED", "E   ", -1, R::IF);
     QTest::newRow("SID FL100") << "ANEK1A" << 4
                                << expect(50, 2, "ALL", "TOBAK", "", "ENRT", "ED", "E   ", -1, R::TF, -1, 0, 0, 0, 10000,
                                          -1, -1, 250);
-    QTest::newRow("SID enroute IF") << "ANEK1A" << 5
-                                    << expect(60, 3, "KERAX", "TOBAK", "", "ENRT", "ED", "E   ", -1, R::IF);
     QTest::newRow("SID FL330 FL240") << "ANEK1A" << 6
                                      << expect(70, 3, "KERAX", "KERAX", "", "ENRT", "ED", "EE  ", -1, R::TF, -1, 0, 0,
                                                3, 33000, 24000);
@@ -190,11 +184,9 @@ void TestCifpLoader::legs_data()
     QTest::newRow("SID FM") << "ANEK1A" << 10
                             << expect(110, 3, "KERAX", "KERAX", "", "ENRT", "ED", "E   ", -1, R::FM, 180);
 
-    QTest::newRow("STAR IF") << "KERA2B" << 0 << expect(10, 4, "KERAX", "KERAX", "", "ENRT", "ED", "E  A", -1, R::IF);
     QTest::newRow("STAR FL120") << "KERA2B" << 1
                                 << expect(20, 4, "KERAX", "TOBAK", "", "ENRT", "ED", "E   ", -1, R::TF, -1, 0, 0, 1,
                                           12000, -1, 5000);
-    QTest::newRow("STAR common") << "KERA2B" << 2 << expect(30, 5, "ALL", "TOBAK", "", "ENRT", "ED", "E   ", -1, R::IF);
     QTest::newRow("STAR hold, time") << "KERA2B" << 3
                                      << expect(40, 5, "ALL", "TOBAK", "", "ENRT", "ED", "E  H", 1, R::HM, 250, 1.0, 1,
                                                0, 5000, -1, -1, 220);
@@ -208,15 +200,10 @@ void TestCifpLoader::legs_data()
     QTest::newRow("APPCH AF") << "I25L" << 1
                               << expect(20, 7, "ANEKI", "CI25L", "FFM", "EDDF", "ED", "E   ", 0, R::AF, 340, 12.0, 0, 0,
                                         4000, -1, -1, 0, 0.0, 250);
-    QTest::newRow("APPCH holding IAF") << "I25L" << 2
-                                       << expect(30, 7, "KERAX", "KERAX", "", "ENRT", "ED", "E  C", -1, R::IF);
     // An RF leg names its arc centre (field 30), not the recommended navaid (field 13).
     QTest::newRow("APPCH RF") << "I25L" << 3
                               << expect(40, 7, "KERAX", "CI25L", "CENTR", "EDDF", "ED", "E   ", 1, R::RF, -1, 0, 0, 0,
                                         4000, -1, -1, 210, 2.5);
-    QTest::newRow("APPCH final IF") << "I25L" << 4
-                                    << expect(50, 12, "ALL", "CI25L", "", "EDDF", "ED", "E  I", -1, R::IF, -1, 0, 0, 0,
-                                              4000);
     QTest::newRow("APPCH FAF") << "I25L" << 5
                                << expect(60, 12, "ALL", "FF25L", "IFFS", "EDDF", "ED", "E  F", -1, R::CF, 249, 4.0, 0,
                                          5, 3000, 2900, -1, 0, 0.0, 249);

@@ -73,7 +73,6 @@ private slots:
     void legText_data();
     void legText();
     void valueTexts();
-    void routeTypeText();
     void fixRolesText();
     void debugString();
 
@@ -117,22 +116,12 @@ void TestRecord::routeTypeFromString_data()
     QTest::addColumn<QString>("code");
     QTest::addColumn<int>("expected");
 
-    QTest::newRow("SID 0") << int(Procedure::SID) << "0" << 0;
     QTest::newRow("SID 1") << int(Procedure::SID) << "1" << 1;
-    QTest::newRow("SID T") << int(Procedure::SID) << "T" << 1;
-    QTest::newRow("SID M") << int(Procedure::SID) << "M" << 2;
-    QTest::newRow("SID V") << int(Procedure::SID) << "V" << 3;
     QTest::newRow("STAR 1") << int(Procedure::STAR) << "1" << 4;
-    QTest::newRow("STAR 8") << int(Procedure::STAR) << "8" << 5;
-    QTest::newRow("STAR 9") << int(Procedure::STAR) << "9" << 6;
-    QTest::newRow("APPCH A") << int(Procedure::APPCH) << "A" << 7;
-    QTest::newRow("APPCH I") << int(Procedure::APPCH) << "I" << 12;
     QTest::newRow("APPCH Z") << int(Procedure::APPCH) << "Z" << 25;
     QTest::newRow("APPCH 1") << int(Procedure::APPCH) << "1" << -1;
     QTest::newRow("SID Z") << int(Procedure::SID) << "Z" << -1;
-    QTest::newRow("STAR Z") << int(Procedure::STAR) << "Z" << -1;
     QTest::newRow("lower case") << int(Procedure::APPCH) << "i" << -1;
-    QTest::newRow("blank kept") << int(Procedure::SID) << " 1" << -1;
     QTest::newRow("unknown procedure") << int(Procedure::UNKNOWN) << "1" << -1;
 }
 
@@ -150,14 +139,8 @@ void TestRecord::routeTypeFromString()
 
 void TestRecord::pathTerminatorFromString()
 {
-    const QStringList codes = {QStringLiteral("IF"), QStringLiteral("TF"), QStringLiteral("CF"), QStringLiteral("DF"),
-                                                                                                                QStringLiteral("FA"), QStringLiteral("FC"), QStringLiteral("FD"), QStringLiteral("FM"),
-                                                                                                                                                                                                 QStringLiteral("CA"), QStringLiteral("CD"), QStringLiteral("CI"), QStringLiteral("CR"),
-                                                                                                                                                                                                                                                                                  QStringLiteral("RF"), QStringLiteral("AF"), QStringLiteral("VA"), QStringLiteral("VD"),
-                                                                                                                                                                                                                                                                                                                                                                   QStringLiteral("VI"), QStringLiteral("VM"), QStringLiteral("VR"), QStringLiteral("PI"),
-                                                                                                                                                                                                                                                                                                                                                                                                                                                    QStringLiteral("HA"), QStringLiteral("HF"), QStringLiteral("HM")};
-    for (int i = 0; i < codes.size(); ++i)
-        QCOMPARE(Record::pathTerminatorFromString(codes.at(i)), i);
+    QCOMPARE(Record::pathTerminatorFromString(QStringLiteral("IF")), 0);
+    QCOMPARE(Record::pathTerminatorFromString(QStringLiteral("HM")), 22);
     QTest::ignoreMessage(QtWarningMsg, "Unknown record termination \"if\"");
     QCOMPARE(Record::pathTerminatorFromString(QStringLiteral("if")), -1);
     QTest::ignoreMessage(QtWarningMsg, "Unknown record termination \"\"");
@@ -168,15 +151,9 @@ void TestRecord::altitudeDescriptionFromString_data()
 {
     QTest::addColumn<QString>("code");
     QTest::addColumn<int>("expected");
-    QTest::newRow("+") << "+" << 0;
-    QTest::newRow("-") << "-" << 1;
     QTest::newRow("blank") << " " << 2;
-    QTest::newRow("B") << "B" << 3;
-    QTest::newRow("C") << "C" << 4;
-    QTest::newRow("J") << "J" << 8;
     QTest::newRow("V") << "V" << 9;
     QTest::newRow("empty") << "" << -1;
-    QTest::newRow("two blanks") << "  " << -1;
     QTest::newRow("lower b") << "b" << -1;
 }
 
@@ -194,11 +171,8 @@ void TestRecord::turnDirectionFromString_data()
 {
     QTest::addColumn<QString>("code");
     QTest::addColumn<int>("expected");
-    QTest::newRow("L") << "L" << 0;
     QTest::newRow("R") << "R" << 1;
-    QTest::newRow("E") << "E" << 2;
     QTest::newRow("lower l") << "l" << -1;
-    QTest::newRow("blank") << " " << -1;
     QTest::newRow("LR") << "LR" << -1;
 }
 
@@ -223,16 +197,8 @@ void TestRecord::description_data()
                           << "01000010";
     QTest::newRow("two chars") << "EB" << quint32(0) << "-|-|-|-"
                                << "00000000";
-    QTest::newRow("fifth ignored") << "EY  X" << quint32(0x45592020) << "E|Y|-|-"
-                                   << "10000000";
     QTest::newRow("D roles") << "E  D" << quint32(0x45202044) << "E|-|-|D"
                              << "00001100";
-    QTest::newRow("holding C") << "E  C" << quint32(0x45202043) << "E|-|-|C"
-                               << "00001001";
-    QTest::newRow("end by B") << " B  " << quint32(0x20422020) << "-|B|-|-"
-                              << "11000000";
-    QTest::newRow("stepdown S") << "  S " << quint32(0x20205320) << "-|-|S|-"
-                                << "00100000";
     QTest::newRow("latin-1 letter") << QString::fromUtf8("\u00c9  H") << quint32(0xC9202048)
                                     << QString::fromUtf8("\u00c9|-|-|H") << "00000001";
     QTest::newRow("above latin-1") << QString::fromUtf8("\u0100  H") << quint32(0x00202048) << "-|-|-|H"
@@ -290,17 +256,9 @@ void TestRecord::limits_data()
     QTest::addColumn<int>("maximum");
     // altitude1 8000, altitude2 6000
     QTest::newRow("+") << 0 << 8000 << -1;
-    QTest::newRow("-") << 1 << -1 << 8000;
-    QTest::newRow("blank") << 2 << 8000 << 8000;
     QTest::newRow("B") << 3 << 8000 << 6000;
     QTest::newRow("C") << 4 << 6000 << -1;
-    QTest::newRow("G") << 5 << 8000 << 8000;
-    QTest::newRow("H") << 6 << 8000 << -1;
-    QTest::newRow("I") << 7 << 8000 << 8000;
-    QTest::newRow("J") << 8 << 8000 << -1;
-    QTest::newRow("V") << 9 << 8000 << -1;
     QTest::newRow("unknown") << -1 << -1 << -1;
-    QTest::newRow("out of table") << 10 << -1 << -1;
 }
 
 void TestRecord::limits()
@@ -323,19 +281,10 @@ void TestRecord::altitudeText_data()
 
     QTest::newRow("+") << 0 << 5000 << -1 << "at or above 5000ft";
     QTest::newRow("+ blank") << 0 << -1 << -1 << "";
-    QTest::newRow("-") << 1 << 5000 << -1 << "at or below 5000ft";
-    QTest::newRow("at") << 2 << 3000 << -1 << "at 3000ft";
-    QTest::newRow("at zero") << 2 << 0 << -1 << "";
     QTest::newRow("B") << 3 << 8000 << 6000 << "at or above 8000ft to at or below 6000ft";
     QTest::newRow("B half blank") << 3 << 8000 << -1 << "";
     QTest::newRow("C") << 4 << -1 << 4000 << "at or above 4000ft";
-    QTest::newRow("C blank") << 4 << 4000 << -1 << "";
     QTest::newRow("G") << 5 << 2000 << -1 << "at 2000ft, glide slope FAF altitude at -1ft";
-    QTest::newRow("H") << 6 << 2000 << 1800 << "at or above 2000ft, glide slope FAF altitude at 1800ft";
-    QTest::newRow("I") << 7 << 2000 << 1800 << "at 2000ft, glide slope FACF altitude at 1800ft";
-    QTest::newRow("J") << 8 << 2000 << 1800 << "at or above 2000ft, glide slope FACF altitude at 1800ft";
-    QTest::newRow("V") << 9 << 1500 << -1 << "at or above 1500ft for stepdown fix in final approach";
-    QTest::newRow("flight level") << 0 << 33000 << -1 << "at or above 33000ft";
     QTest::newRow("unknown") << -1 << 5000 << -1 << "Unknown record altitude description";
 }
 
@@ -357,46 +306,18 @@ void TestRecord::legText_data()
 
     const QString fix = QStringLiteral("FIXA");
     const QString navaid = QStringLiteral("NAVB");
-    QTest::newRow("IF") << leg(Record::IF) << "Initial fix FIXA";
-    QTest::newRow("TF") << leg(Record::TF) << "Track to fix FIXA";
-    QTest::newRow("CF") << leg(Record::CF, 250) << QString::fromUtf8("Course 250° to fix FIXA");
-    QTest::newRow("DF") << leg(Record::DF) << "Direct to fix FIXA";
-    QTest::newRow("FA") << leg(Record::FA, 70) << QString::fromUtf8("Fix FIXA course 70° to an altitude");
-    QTest::newRow("FC") << leg(Record::FC, 70, 5.0)
-                        << QString::fromUtf8("Track 70° from fix FIXA from to distance 5nm");
     QTest::newRow("FD") << leg(Record::FD, 70, 12.5)
                         << QString::fromUtf8("Track 70° from fix FIXA to DME NAVB distance 12.5nm");
-    QTest::newRow("FM") << leg(Record::FM, 120)
-                        << QString::fromUtf8("From fix FIXA heading 120° to a manual termination");
-    QTest::newRow("CA") << leg(Record::CA, 249) << QString::fromUtf8("Course 249° to an altitude");
-    QTest::newRow("CD") << leg(Record::CD, 249, 4.0) << QString::fromUtf8("Course 249° to DME NAVB distance 4nm");
-    QTest::newRow("CI") << leg(Record::CI, 10) << QString::fromUtf8("Course 10° to an intercept");
-    QTest::newRow("CR") << leg(Record::CR, 10, 0, 0, -1, fix, navaid, -1, -1, -1, 0, 0, 0.0, 123)
-                        << QString::fromUtf8("Course 10° to VOR NAVB radial 123° termination");
     QTest::newRow("RF") << leg(Record::RF, -1, 0, 0, 0, fix, navaid, -1, -1, -1, 0, 0, 2.5)
                         << "Constant radius 2.5nm arc center NAVB to fix FIXA";
-    QTest::newRow("AF") << leg(Record::AF) << "Arc radius center NAVB to fix FIXA";
-    QTest::newRow("VA") << leg(Record::VA, 5) << QString::fromUtf8("Heading 5° to an altitude termination");
-    QTest::newRow("VD") << leg(Record::VD, 5, 3.0)
-                        << QString::fromUtf8("Heading 5° to DME NAVB distance 3nm termination");
-    QTest::newRow("VI") << leg(Record::VI, 5) << QString::fromUtf8("Heading 5° to an intercept");
-    QTest::newRow("VM") << leg(Record::VM, 5) << QString::fromUtf8("Heading 5° to a manual termination");
-    QTest::newRow("VR") << leg(Record::VR, 5, 0, 0, -1, fix, navaid, -1, -1, -1, 0, 0, 0.0, 45)
-                        << QString::fromUtf8("Heading 5° to VOR NAVB radial 45° termination");
     QTest::newRow("PI") << leg(Record::PI, 90, 1.0, 1, 0)
                         << QString::fromUtf8("045/180 procedure from FIXA heading 90° turn left 270° (1min each)");
     QTest::newRow("PI blank course") << leg(Record::PI, -1, 10.0, 0, 1)
                                      << QString::fromUtf8(
                                             "045/180 procedure from FIXA heading -1° turn right 179° (10nm each)");
-    QTest::newRow("HA") << leg(Record::HA, 300, 1.5, 1, 1)
-                        << QString::fromUtf8(
-                               "Racetrack course 300° reversal right 120° (1.5min each), altitude termination");
     QTest::newRow("HF") << leg(Record::HF, 180, 1.0, 1, 0)
                         << QString::fromUtf8("Racetrack course 180° reversal left 0° (1min each), single circuit "
                                              "terminating at fix FIXA");
-    QTest::newRow("HM") << leg(Record::HM, 45, 1.0, 1, 2)
-                        << QString::fromUtf8(
-                               "Racetrack course 45° reversal either 225° (1min each), manual termination");
     QTest::newRow("unknown") << leg(-1) << "Unknown record termination";
     QTest::newRow("percent in identifier") << leg(Record::CF, 10, 0, 0, -1, QStringLiteral("A%2B"))
                                                   << QString::fromUtf8("Course 10° to fix A%2B");
@@ -424,17 +345,9 @@ void TestRecord::valueTexts()
     QCOMPARE(leg(Record::TF, -1, 0, 0, -1, QStringLiteral("F"), QString(), -1, -1, -1, -5).speedLimit(), 0);
     QCOMPARE(leg(Record::TF, -1, 0, 0, -1, QStringLiteral("F"), QString(), -1, -1, -1, 250).speedLimit(), 250);
     QCOMPARE(leg(Record::TF, -1, 0, 0, 3).turnDirectionText(), QString());
-    QCOMPARE(leg(Record::TF, -1, 0, 0, 2).turnDirectionText(), QStringLiteral("either"));
-}
-
-void TestRecord::routeTypeText()
-{
-    QCOMPARE(Record::routeTypeText(0), QStringLiteral("Engine Out SID"));
     QCOMPARE(Record::routeTypeText(13), QStringLiteral("GNSS Landing System (GLS)Approach"));
-    QCOMPARE(Record::routeTypeText(25), QStringLiteral("Missed Approach"));
-    QCOMPARE(Record::routeTypeText(-1), QStringLiteral("Unknown record type"));
     QCOMPARE(Record::routeTypeText(26), QStringLiteral("Unknown record type"));
-    QCOMPARE(leg(Record::TF).routeTypeText(), QStringLiteral("SID Runway Transition"));
+    QCOMPARE(leg(Record::TF, -1, 0, 0, 2).turnDirectionText(), QStringLiteral("either"));
 }
 
 void TestRecord::fixRolesText()
