@@ -1,11 +1,15 @@
 #include "terminal.h"
 
 #include "database.h"
+#include "flightplan.h"
+#include "linkedlist.h"
 #include "point.h"
 #include "procedure.h"
+#include "record.h"
 #include "waypoint.h"
 
 #include <QDebug>
+#include <QMutexLocker>
 
 #include <algorithm>
 
@@ -119,4 +123,309 @@ QStringList Terminal::availableRunways(int row) const
     if (row < 0 || row >= m_waypoints->size() || !m_waypoints->at(row))
         return {};
     return Database::runwayEndNames(m_waypoints->at(row)->point());
+}
+
+Waypoint *Terminal::waypointAt(int row) const
+{
+    return row >= 0 && row < m_waypoints->size() ? m_waypoints->at(row) : nullptr;
+}
+
+// ---- texts for the templates
+
+namespace {
+
+QString nameOf(const Procedure *procedure)
+{
+    return procedure ? procedure->name() : QString();
+}
+
+QString codeOf(const Waypoint *waypoint)
+{
+    return waypoint ? waypoint->code() : QString();
+}
+
+// The runway end that a transition names, when the airport has it.
+bool isRunwayOf(const QString &threshold, Point *airport)
+{
+    return !threshold.isEmpty() && airport && Database::runwayEndNames(airport).contains(threshold);
+}
+
+} // namespace
+
+QString Terminal::sidIdentifier() const { return nameOf(m_sid); }
+QString Terminal::starIdentifier() const { return nameOf(m_star); }
+QString Terminal::appchIdentifier() const { return nameOf(m_appch); }
+QString Terminal::sidTransition() const { return codeOf(sidTransitionWaypoint()); }
+QString Terminal::starTransition() const { return codeOf(starTransitionWaypoint()); }
+QString Terminal::appchTransition() const { return codeOf(appchTransitionWaypoint()); }
+
+QString Terminal::departureRunway() const
+{
+    const Waypoint *first = m_waypoints->isEmpty() ? nullptr : m_waypoints->constFirst();
+    return first ? first->runwayEnd() : QString();
+}
+
+QString Terminal::arrivalRunway() const
+{
+    // A lone waypoint is the departure, not the arrival.
+    const Waypoint *last = m_waypoints->size() < 2 ? nullptr : m_waypoints->constLast();
+    return last ? last->runwayEnd() : QString();
+}
+
+// ---- waypoints of a procedure
+
+int Terminal::firstIndexOf(const Procedure *procedure) const
+{
+    for (int row = 0; row < m_waypoints->size(); ++row) {
+        const Waypoint *waypoint = m_waypoints->at(row);
+        if (waypoint && waypoint->procedure() == procedure)
+            return row;
+    }
+    return -1;
+}
+
+int Terminal::lastIndexOf(const Procedure *procedure) const
+{
+    for (int row = int(m_waypoints->size()) - 1; row >= 0; --row) {
+        const Waypoint *waypoint = m_waypoints->at(row);
+        if (waypoint && waypoint->procedure() == procedure)
+            return row;
+    }
+    return -1;
+}
+
+Waypoint *Terminal::firstWaypointOf(const Procedure *procedure) const
+{
+    return waypointAt(firstIndexOf(procedure));
+}
+
+Waypoint *Terminal::lastWaypointOf(const Procedure *procedure) const
+{
+    return waypointAt(lastIndexOf(procedure));
+}
+
+Waypoint *Terminal::transitionWaypoint(const Procedure *procedure) const
+{
+    if (!procedure)
+        return nullptr;
+    switch (procedure->type()) {
+    case Procedure::SID:
+        return lastWaypointOf(procedure);
+    case Procedure::STAR:
+    case Procedure::APPCH:
+        return firstWaypointOf(procedure);
+    default:
+        return nullptr;
+    }
+}
+
+// ---- transitions
+
+int Terminal::insertPosition(const QString &procedureUid, const QString &transition) const
+{
+    return insertPosition(Database::findProcedure(procedureUid, false), transition);
+}
+
+int Terminal::insertPosition(const Procedure *procedure, const QString &transition) const
+{
+    if (!procedure || m_waypoints->isEmpty())
+        return 0;
+    const int count = int(m_waypoints->size());
+    const auto rowOfUid = [this, count](const QString &uid) {
+        if (uid.isEmpty())
+            return -1;
+        for (int row = 0; row < count; ++row) {
+            const Waypoint *waypoint = m_waypoints->at(row);
+            if (waypoint && waypoint->uid() == uid)
+                return row;
+        }
+        return -1;
+    };
+
+    // A transition that continues from a fix of the plan, or leads into one.
+    const QList<Record> legs = procedure->transitionRecords(transition, false);
+    if (!legs.isEmpty()) {
+        const int from = rowOfUid(legs.constFirst().fixUid());
+        if (from >= 0)
+            return from + 1;
+        const int into = rowOfUid(legs.constLast().fixUid());
+        if (into >= 0)
+            return into;
+    }
+
+    const QString threshold = procedure->runwayThreshold(transition);
+    const Waypoint *first = m_waypoints->constFirst();
+    const Waypoint *last = m_waypoints->constLast();
+    const int type = procedure->type();
+
+    if (first && first->point() && type == Procedure::SID && procedure->airport() == first->code())
+        return isRunwayOf(threshold, first->point()) || !m_sid ? 1 : -1;
+
+    if (!last || !last->point())
+        return -1;
+
+    if (type == Procedure::STAR && procedure->airport() == last->code()) {
+        if (isRunwayOf(threshold, last->point()))
+            return count - 1;
+        if (m_star)
+            return -1;
+        // Without a STAR the legs go before the approach, or before the arrival airport.
+        return m_appch ? firstIndexOf(m_appch) : count - 1;
+    }
+
+    if (type == Procedure::APPCH && procedure->airport() == last->code())
+        return isRunwayOf(threshold, last->point()) || !m_appch ? count - 1 : -1;
+
+    return -1;
+}
+
+bool Terminal::canAddTransition(const QString &procedureUid, const QString &transition) const
+{
+    const int position = insertPosition(procedureUid, transition);
+    if (position < 0)
+        qInfo() << "Transition" << procedureUid << transition << "cannot be inserted into flight plan";
+    else
+        qInfo() << "Transition" << procedureUid << transition << "can be inserted at position" << position;
+    return position >= 0;
+}
+
+int Terminal::addTransition(const QString &procedureUid, const QString &transition)
+{
+    Procedure *procedure = Database::findProcedure(procedureUid, false);
+    if (!procedure)
+        return -1;
+    return insertTransition(procedure, transition, insertPosition(procedure, transition));
+}
+
+int Terminal::insertTransition(const QString &procedureUid, const QString &transition, int position)
+{
+    return insertTransition(Database::findProcedure(procedureUid, false), transition, position);
+}
+
+int Terminal::insertTransition(Procedure *procedure, const QString &transition, int position)
+{
+    if (!procedure)
+        return -1;
+    qInfo() << "Begin insert procedure" << procedure->uid() << transition << "to flightplan at position" << position;
+    if (position == -1)
+        return -1;
+    LinkedList *list = m_flightplan->waypointList();
+    // Only the position rule is bound to the plan; a caller's row outside it changes nothing.
+    if (position < 0 || position > list->size()) {
+        qWarning() << "Transition" << procedure->uid() << transition << "cannot be inserted at position" << position
+                   << "of a flight plan of" << list->size() << "waypoints";
+        return -1;
+    }
+
+    const QString threshold = procedure->runwayThreshold(transition);
+    Waypoint *first = list->first();
+    Waypoint *last = list->last();
+    if (first && procedure->type() == Procedure::SID && procedure->airport() == first->code()) {
+        m_sid = procedure;
+        first->setProcedure(procedure);
+        if (!threshold.isEmpty())
+            first->setRunwayEnd(threshold);
+    }
+    if (last) {
+        if (procedure->type() == Procedure::STAR && procedure->airport() == last->code()) {
+            m_star = procedure;
+            last->setProcedure(procedure);
+        }
+        if (procedure->type() == Procedure::APPCH && procedure->airport() == last->code()) {
+            m_appch = procedure;
+            if (!threshold.isEmpty())
+                last->setRunwayEnd(threshold);
+        }
+    }
+
+    m_flightplan->beginResetModelPrivate();
+    {
+        QMutexLocker<QRecursiveMutex> locker(Flightplan::mutex());
+        int row = position;
+        for (const Record &leg : procedure->transitionRecords(transition, true)) {
+            if (leg.isMissedApproach())
+                break;
+            qInfo() << " -" << leg.toDebugString();
+            Point *fix = leg.fixPoint();
+            if (!fix)
+                continue;
+            auto *waypoint = new Waypoint(fix);
+            if (list->contains(waypoint)) {
+                delete waypoint;
+                continue;
+            }
+            waypoint->setProcedure(procedure);
+            waypoint->setMinAltitude(leg.minAltitude());
+            waypoint->setMaxAltitude(leg.maxAltitude());
+            waypoint->setMaxIas(leg.speedLimit());
+            // The roles of a leg's fix describe that fix: they go to its own waypoint, and a
+            // comment the pilot wrote on a waypoint already in the plan stays.
+            waypoint->setComment(leg.fixRolesText(false));
+            list->insert(row, waypoint);
+            ++row;
+        }
+    }
+    m_flightplan->endResetModelPrivate();
+
+    m_flightplan->update(true, true);
+    qInfo() << "Done inserting transition" << transition;
+    m_flightplan->signalDataHasChanged(-1, -1);
+    emit edited();
+    return position;
+}
+
+void Terminal::removeProcedureWaypoints(const QString &procedureUid)
+{
+    removeProcedureWaypoints(Database::findProcedure(procedureUid, false));
+}
+
+void Terminal::removeProcedureWaypoints(Procedure *procedure)
+{
+    if (!procedure)
+        return;
+    qInfo() << "Will remove all waypoints for procedure" << procedure->uid();
+    LinkedList *list = m_flightplan->waypointList();
+    QList<Waypoint *> removed;
+
+    m_flightplan->beginResetModelPrivate();
+    {
+        QMutexLocker<QRecursiveMutex> locker(Flightplan::mutex());
+        int row = 0;
+        while (row < list->size()) {
+            Waypoint *waypoint = list->at(row);
+            if (!waypoint || waypoint->procedure() != procedure) {
+                ++row;
+            } else if (waypoint->point() && waypoint->point()->type() == Point::AIRP) {
+                // The departure or arrival airport stays in the plan.
+                waypoint->setProcedure(nullptr);
+                ++row;
+            } else {
+                list->removeAt(row);
+                removed.append(waypoint);
+            }
+        }
+    }
+    switch (procedure->type()) {
+    case Procedure::SID:
+        m_sid = nullptr;
+        break;
+    case Procedure::STAR:
+        m_star = nullptr;
+        break;
+    case Procedure::APPCH:
+        m_appch = nullptr;
+        break;
+    default:
+        break;
+    }
+    m_flightplan->endResetModelPrivate();
+
+    // Views and bindings may still hold the objects until control returns to the event loop.
+    for (Waypoint *waypoint : std::as_const(removed))
+        waypoint->deleteLater();
+    // The legs on both sides of the gap changed: without the pass the plan would show the
+    // distances and times of the removed waypoints until the next edit.
+    m_flightplan->update(false, true);
+    m_flightplan->signalDataHasChanged(-1, -1);
+    emit edited();
 }

@@ -15,6 +15,14 @@ class Waypoint;
 class Terminal : public QObject
 {
     Q_OBJECT
+    Q_PROPERTY(QString sidIdentifier READ sidIdentifier NOTIFY modified)
+    Q_PROPERTY(QString starIdentifier READ starIdentifier NOTIFY modified)
+    Q_PROPERTY(QString appchIdentifier READ appchIdentifier NOTIFY modified)
+    Q_PROPERTY(QString sidTransition READ sidTransition NOTIFY modified)
+    Q_PROPERTY(QString starTransition READ starTransition NOTIFY modified)
+    Q_PROPERTY(QString appchTransition READ appchTransition NOTIFY modified)
+    Q_PROPERTY(QString departureRunway READ departureRunway NOTIFY modified)
+    Q_PROPERTY(QString arrivalRunway READ arrivalRunway NOTIFY modified)
 
 public:
     // A null argument ends the program.
@@ -37,11 +45,51 @@ public:
     QStringList availableProcedures(int row) const;
     QStringList availableRunways(int row) const;
 
+    // ---- texts for the templates
+    QString sidIdentifier() const;
+    QString starIdentifier() const;
+    QString appchIdentifier() const;
+    QString sidTransition() const;
+    QString starTransition() const;
+    QString appchTransition() const;
+    QString departureRunway() const;
+    QString arrivalRunway() const;
+
+    // ---- waypoints of a procedure (rows -1 and null when none)
+    int firstIndexOf(const Procedure *procedure) const;
+    int lastIndexOf(const Procedure *procedure) const;
+    Waypoint *firstWaypointOf(const Procedure *procedure) const;
+    Waypoint *lastWaypointOf(const Procedure *procedure) const;
+    // The fix where the plan meets the procedure's transition: a SID's last waypoint, the first
+    // waypoint of a STAR or approach.
+    Waypoint *transitionWaypoint(const Procedure *procedure) const;
+    Waypoint *sidTransitionWaypoint() const { return transitionWaypoint(m_sid); }
+    Waypoint *starTransitionWaypoint() const { return transitionWaypoint(m_star); }
+    Waypoint *appchTransitionWaypoint() const { return transitionWaypoint(m_appch); }
+
+    // ---- transitions
+    // The row where the legs of the transition go; -1 when they fit nowhere. An unknown
+    // procedure (or an empty plan) gives 0.
+    int insertPosition(const QString &procedureUid, const QString &transition) const;
+    int insertPosition(const Procedure *procedure, const QString &transition) const;
+    Q_INVOKABLE bool canAddTransition(const QString &procedureUid, const QString &transition) const;
+    // The row of the insertion, -1 when nothing could be inserted.
+    Q_INVOKABLE int addTransition(const QString &procedureUid, const QString &transition);
+    // Inserts the legs' fixes from the row on; returns the row given, or -1 (nothing changed)
+    // for an unknown procedure or a row outside the plan.
+    Q_INVOKABLE int insertTransition(const QString &procedureUid, const QString &transition, int position);
+    int insertTransition(Procedure *procedure, const QString &transition, int position);
+    // Takes the procedure's waypoints out of the plan; the airports stay and lose the link.
+    Q_INVOKABLE void removeProcedureWaypoints(const QString &procedureUid);
+    void removeProcedureWaypoints(Procedure *procedure);
+
 signals:
     void modified();
     void edited();
 
 private:
+    Waypoint *waypointAt(int row) const;
+
     Procedure *m_sid = nullptr;
     Procedure *m_star = nullptr;
     Procedure *m_appch = nullptr;

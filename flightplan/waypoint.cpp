@@ -317,8 +317,7 @@ QString Waypoint::region() const
 
 float Waypoint::frequency() const
 {
-    // Point keeps its frequency to itself so far; its text is published.
-    return 0.0f;
+    return m_point ? m_point->frequency() : 0.0f;
 }
 
 QString Waypoint::frequencyText() const

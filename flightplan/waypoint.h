@@ -263,8 +263,18 @@ public:
     QString logText() const;
 
     // ---- leg path on the map (waypointpath.cpp)
+    // The point's position; for the departure and arrival airports with a known runway end,
+    // the far end of the departure runway and the threshold of the arrival runway.
     QGeoCoordinate coordinate() const;
+    // The leg to the next waypoint, with the halves of the turns at both ends, split where it
+    // crosses the 180th meridian; empty for the last waypoint.
     QVariantList path() const;
+    // The turn radius in metres at a ground speed in knots, before it is held within half of
+    // each neighbouring leg.
+    static float turnRadius(int groundSpeed);
+    // count points of the turn at the waypoint, from the incoming to the outgoing leg; empty
+    // for a waypoint without a previous or next one.
+    static QVariantList turnCurve(const Waypoint *waypoint, int count);
 
     // ---- model
     QVariant data(int role) const;

@@ -3,14 +3,34 @@
 
 #include "waypoint.h"
 
+#include "airplane.h"
+#include "airplanelistmodel.h"
+#include "infotext.h"
 #include "point.h"
 #include "procedure.h"
+#include "richtext.h"
 #include "segment.h"
 #include "unit.h"
 
 #include <QGeoCoordinate>
+#include <QRegularExpression>
+#include <QTextDocumentFragment>
 
 namespace {
+
+// A line of the panel: bold label and value; a row without value is left out.
+void addRow(RichText &text, const QString &label, const QString &value, int options = 2)
+{
+    if (!value.isEmpty())
+        text.addLabelValue(label, value, options);
+}
+
+// An icon of the icon font, a blank and the value; nothing when the value is empty, so that
+// the row is left out with it.
+QString withGlyph(char16_t codePoint, const QString &value)
+{
+    return value.isEmpty() ? QString() : InfoText::glyph(codePoint) + QLatin1Char(' ') + value;
+}
 
 // "27.46758° S" and " 153.02789° E": the two parts of the coordinate text, split at the comma.
 QStringList coordinateParts(const Point *point)
@@ -119,29 +139,128 @@ QString Waypoint::logText() const
     return text;
 }
 
-// The information panel's blocks and the descriptions derived from them are built by the
-// information texts of the waypoint; until then they are empty.
 QString Waypoint::infoHtml() const
 {
-    return QString();
+    if (!m_point)
+        return QString();
+    const QString code = RichText::escape(m_point->code());
+    const QString uid = RichText::escape(m_point->uid());
+    const bool first = isFirst();
+    const bool last = isLast();
+
+    QString title = tr("Waypoint %1");
+    if (first)
+        title = tr("Departure %1");
+    if (last)
+        title = tr("Arrival %1");
+
+    RichText text;
+    text.addH1(title.arg(code) + QLatin1Char(' ') + RichText::image(m_point->icon(), 20));
+    text.addH2(RichText::escape(m_point->description()));
+    text.beginParagraph();
+
+    const int type = m_point->type();
+    if (type == Point::NDB || type == Point::VOR || type == Point::DME)
+        addRow(text, tr("Frequency"), withGlyph(0xE585, m_point->frequencyText()));
+    if (m_procedure)
+        addRow(text, m_procedure->typeString(), InfoText::procedureLink(m_procedure));
+    if (m_phase != 0)
+        addRow(text, tr("State"), m_top != 0 ? top(false, false) : phaseText(false, false));
+    if (m_altitude != NoAltitude)
+        addRow(text, tr("Altitude"), altitudeString(false));
+    if (m_ias != 0) {
+        QString note;
+        if (type != Point::AIRP) {
+            note = tr("(TAS %2, GS %3)").arg(Unit::iasToString(m_tas, false), Unit::iasToString(m_gs, false));
+        } else if (first || last) {
+            const Airplane airplane = AirplaneListModel::currentAirplane();
+            const QString name = RichText::escape(airplane.name);
+            if (first)
+                note = tr("(V2 %1kts for %2)").arg(QString::number(airplane.v2), name);
+            if (last)
+                note = tr("(VAT %1kts for %2)").arg(QString::number(airplane.vat), name);
+        }
+        addRow(text, tr("IAS"), withGlyph(0xF625, QStringLiteral("%1 %2").arg(iasString(false), note)));
+    }
+    if (m_elapsedTime != 0)
+        addRow(text, tr("Total time"), withGlyph(0xF017, elapsedTimeString(false)));
+    if (m_remainingDistance != 0.0)
+        addRow(text, tr("Destination"), withGlyph(0xF050, remainingDistanceString(false)));
+    if (m_remainingFuel != 0)
+        addRow(text, tr("Fuel on board"),
+               tr("%1 %2 (burned %3)")
+                   .arg(InfoText::glyph(0xF52F), remainingFuelString(false), burnedFuelString(true)));
+    if (m_temperature < 0.0)
+        addRow(text, tr("Air temp."), withGlyph(0xF2CA, temperatureString(false)));
+    if (m_airPressure != 0.0)
+        addRow(text, tr("Air press."), airPressureString(false));
+    if (!m_comment.isEmpty())
+        addRow(text, tr("Comment"), RichText::escape(m_comment));
+
+    const QString links = RichText::link(code, QStringLiteral("POINT>") + uid) + QLatin1Char(' ')
+                          + RichText::link(InfoText::glyph(0xF276), QStringLiteral("SELECT>") + uid + QLatin1Char('>'))
+                          + QLatin1Char(' ');
+    addRow(text, tr("More info"), tr("for %1 %2").arg(RichText::escape(m_point->typeString()), links), 0);
+    text.endParagraph();
+    return text.html();
 }
 
 QString Waypoint::nextLegHtml() const
 {
-    return QString();
+    RichText text;
+    const Waypoint *next = nextWaypoint();
+    if (!next)
+        return text.html();
+
+    text.addH2(tr("Next waypoint"));
+    if (const Point *nextPoint = next->point())
+        addRow(text, tr("Code"), QStringLiteral("%1 %2").arg(RichText::image(nextPoint->icon(), 10), nextPoint->link()));
+    if (m_airway)
+        addRow(text, tr("Airway"), m_airway->link());
+    addRow(text, tr("Heading"), withGlyph(0xF14E, headingToNextString(false)));
+    addRow(text, tr("To next"), withGlyph(0xF0DA, distanceToNextString(false)));
+    if (m_timeToNext != 0)
+        addRow(text, tr("Next in"), withGlyph(0xF2F2, timeToNextString(false)));
+
+    const QString nextAltitude = Unit::altitudeToString(next->storedAltitude(), false);
+    if (m_altDiff == NoAltDiff || m_altDiff == 0)
+        addRow(text, tr("Fly at"), nextAltitude);
+    else
+        addRow(text, tr("Fly at"), QStringLiteral("%1 (%2)").arg(nextAltitude, altDiffString(false)));
+
+    if (m_slope != NoSlope) {
+        if (m_verticalSpeed == NoVerticalSpeed)
+            addRow(text, tr("Slope"), slopeString(false));
+        else
+            addRow(text, tr("Vertical speed"),
+                   QStringLiteral("%1 (%2)").arg(verticalSpeedString(false), slopeString(false)));
+    }
+    return text.html();
 }
 
 QString Waypoint::tooltip() const
 {
-    return QString();
+    return RichText::stripImages(infoHtml() + nextLegHtml());
 }
 
 QString Waypoint::descriptionTxt() const
 {
-    return QString();
+    return QTextDocumentFragment::fromHtml(tooltip()).toPlainText();
 }
 
 QString Waypoint::descriptionKml() const
 {
-    return QString();
+    // Compiled once, on first use.
+    static const QRegularExpression pointKey(QStringLiteral("(POINT|SELECT)>(\\w+/)*(\\w+)"));
+    static const QRegularExpression airwayLink(
+        QStringLiteral("<a href=\"SEGMENT>\\w+/\\w+/\\w+:\\w+:\\w+/\\w+/\\w+\" style=\"[\\w\\s:;#]+\">(\\w+)<\\/a>"));
+    static const QRegularExpression procedureLink(
+        QStringLiteral("<a href=\"PROCEDURE>\\w+/\\w+\" style=\"[\\w\\s:;#]+\">(\\w+)<\\/a>"));
+
+    QString html = infoHtml() + nextLegHtml();
+    // The panel's own keys become the balloon anchors of the KML viewer, on the point's code.
+    html.replace(pointKey, QStringLiteral("#\\3;balloonFlyto"));
+    html.replace(airwayLink, QStringLiteral("\\1"));
+    html.replace(procedureLink, QStringLiteral("\\1"));
+    return RichText::stripImages(html);
 }

@@ -342,6 +342,11 @@ QString Point::typeString() const
     }
 }
 
+float Point::frequency() const
+{
+    return m_frequency;
+}
+
 QString Point::frequencyText() const
 {
     // Six significant digits: a frequency stored as a float reads 116.8, not 116.800003.

@@ -73,6 +73,8 @@ public:
     QString region() const { return m_region; }
     int type() const { return m_pointType; }
     int elevation() const { return m_elevation; }
+    // MHz, kHz for an NDB; 0 for a point without radio.
+    float frequency() const;
 
     // Replaces the code and the UID; search text, description and zoom limits stay as built.
     void setCode(const QString &code);
