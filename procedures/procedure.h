@@ -7,6 +7,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QVariantList>
 
 class Point;
 
@@ -59,6 +60,18 @@ public:
     bool usesPoint(const Point *point) const;
     bool matchesRunway(const QString &runway) const;
     Point *airportPoint() const;
+
+    // ---- texts (proceduretexts.cpp); all HTML, every text from the data escaped
+    QString link() const;
+    QString airportLink() const;
+    QString detailHtml() const;
+    QString instructionsHtml() const;
+    QString transitionTooltip(const QString &transition) const;
+    void dumpRecords() const;
+
+    // ---- map path (procedurepath.cpp): the line the map draws for a transition, every leg
+    // when the transition is empty; QGeoCoordinate values in flying order.
+    QVariantList buildProcedurePath(const QString &transition) const;
 
 private:
     QString m_name;
