@@ -1,0 +1,420 @@
+#include "astar.h"
+
+#include "point.h"
+#include "segment.h"
+
+#include <QtMath>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace Routing {
+
+namespace {
+
+constexpr double Infinity = std::numeric_limits<double>::infinity();
+
+struct OpenEntry
+{
+    double f;
+    double g;
+    int node;
+};
+
+// Lowest estimate first; among equal estimates the deeper node, which reaches the arrival
+// with fewer expansions when many routes are equally good.
+struct OpenOrder
+{
+    bool operator()(const OpenEntry &a, const OpenEntry &b) const
+    {
+        if (a.f != b.f)
+            return a.f > b.f;
+        return a.g < b.g;
+    }
+};
+
+// Radii tried, in order, to find the nearest network point of a departure or an arrival.
+constexpr double JoinRadiiNm[] = {25.0, 50.0, 100.0, 200.0, 350.0, AStar::MaxJoinNm};
+
+} // namespace
+
+AStar::AStar() = default;
+AStar::~AStar() = default;
+
+double AStar::airwayFactor(int option, int kind, bool cruise)
+{
+    const bool high = kind == Segment::HIGH || kind == Segment::TRACK;
+    const bool low = kind == Segment::LOW;
+    switch (option) {
+    case PreferHigh:
+        if (high)
+            return 1.0;
+        if (low)
+            return cruise ? LowCruiseFactor : 1.0;
+        return -1.0;
+    case LowOnly:
+        return low ? 1.0 : -1.0;
+    case NoPreference:
+        return (high || low) ? 1.0 : -1.0;
+    default:
+        return -1.0;
+    }
+}
+
+bool AStar::isRadioAid(int type)
+{
+    return type == Point::VOR || type == Point::NDB;
+}
+
+double AStar::receptionRange(int type)
+{
+    if (type == Point::VOR)
+        return VorRangeNm;
+    if (type == Point::NDB)
+        return NdbRangeNm;
+    return 0.0;
+}
+
+bool AStar::isEnroutePoint(const Graph::Node &node)
+{
+    return node.enrouteIntersection || isRadioAid(node.type);
+}
+
+double AStar::distanceNm(const QGeoCoordinate &a, const QGeoCoordinate &b)
+{
+    const double lat1 = qDegreesToRadians(a.latitude());
+    const double lat2 = qDegreesToRadians(b.latitude());
+    const double dLat = lat2 - lat1;
+    const double dLon = qDegreesToRadians(b.longitude() - a.longitude());
+    const double h = std::sin(dLat / 2) * std::sin(dLat / 2)
+                     + std::cos(lat1) * std::cos(lat2) * std::sin(dLon / 2) * std::sin(dLon / 2);
+    return 2.0 * EarthRadiusNm * std::asin(std::min(1.0, std::sqrt(h)));
+}
+
+void AStar::prepare(const std::shared_ptr<const Graph> &graph)
+{
+    const bool sameGraph = !m_graphRef.expired() && m_graphRef.lock() == graph;
+    m_graph = graph.get();
+    if (!sameGraph) {
+        m_graphRef = graph;
+        const size_t count = size_t(graph->nodes.size());
+        m_vec.assign(count, Vec{0.0, 0.0, 0.0});
+        m_vecDone.assign(count, 0);
+        m_g.assign(count, 0.0);
+        m_parent.assign(count, -1);
+        m_parentEdge.assign(count, -1);
+        m_seen.assign(count, 0);
+        m_closed.assign(count, 0);
+        m_joinIn.assign(count, 0);
+        m_stamp = 0;
+    }
+    if (++m_stamp == 0) {
+        // Wrapped after four billion searches: old stamps could pass for new ones.
+        std::fill(m_seen.begin(), m_seen.end(), 0);
+        std::fill(m_closed.begin(), m_closed.end(), 0);
+        std::fill(m_joinIn.begin(), m_joinIn.end(), 0);
+        m_stamp = 1;
+    }
+}
+
+const AStar::Vec &AStar::vec(int node)
+{
+    if (!m_vecDone[node]) {
+        const QGeoCoordinate &c = m_graph->nodes.at(node).coordinate;
+        const double lat = qDegreesToRadians(c.latitude());
+        const double lon = qDegreesToRadians(c.longitude());
+        m_vec[node] = {std::cos(lat) * std::cos(lon), std::cos(lat) * std::sin(lon), std::sin(lat)};
+        m_vecDone[node] = 1;
+    }
+    return m_vec[node];
+}
+
+double AStar::dist(int a, int b)
+{
+    const Vec &u = vec(a);
+    const Vec &v = vec(b);
+    const double dx = u[0] - v[0], dy = u[1] - v[1], dz = u[2] - v[2];
+    const double chord = std::sqrt(dx * dx + dy * dy + dz * dz);
+    return 2.0 * EarthRadiusNm * std::asin(std::min(1.0, chord / 2.0));
+}
+
+bool AStar::usable(int kind) const
+{
+    return airwayFactor(m_options.airwayOption, kind, false) > 0.0;
+}
+
+bool AStar::isDirectNetworkNode(int node) const
+{
+    const Graph::Node &n = m_graph->nodes.at(node);
+    return m_options.radio ? isRadioAid(n.type) : isEnroutePoint(n);
+}
+
+bool AStar::onNetwork(int node, bool outgoing) const
+{
+    if (m_options.radio || m_options.airwayOption == IgnoreAirways)
+        return isDirectNetworkNode(node);
+    for (int e : m_graph->adjacency.at(node)) {
+        const Graph::Edge &edge = m_graph->edges.at(e);
+        if (!usable(edge.kind))
+            continue;
+        if (outgoing ? edge.next(node) >= 0 : edge.next(edge.from == node ? edge.to : edge.from) == node)
+            return true;
+    }
+    return false;
+}
+
+double AStar::directLimit(int from, int to) const
+{
+    if (!m_options.radio)
+        return DirectLegNm;
+    return receptionRange(m_graph->nodes.at(from).type) + receptionRange(m_graph->nodes.at(to).type);
+}
+
+void AStar::forEachWithin(int centre, double radiusNm, const std::function<void(int, double)> &visit)
+{
+    const QGeoCoordinate &c = m_graph->nodes.at(centre).coordinate;
+    const double rho = radiusNm / EarthRadiusNm;
+    const double dLat = qRadiansToDegrees(rho);
+    const double lat = c.latitude();
+    const double lon = c.longitude();
+    const int row0 = qBound(0, int(std::floor(lat - dLat + 90.0)), Graph::CellRows - 1);
+    const int row1 = qBound(0, int(std::floor(lat + dLat + 90.0)), Graph::CellRows - 1);
+    int col0 = 0;
+    int col1 = Graph::CellColumns - 1;
+    const double cosLat = std::cos(qDegreesToRadians(lat));
+    // The cap reaches a pole or spans every longitude: every column.
+    if (lat + dLat < 90.0 && lat - dLat > -90.0 && std::sin(rho) < cosLat) {
+        const double dLon = qRadiansToDegrees(std::asin(std::sin(rho) / cosLat));
+        const int first = int(std::floor(lon - dLon + 180.0));
+        const int last = int(std::floor(lon + dLon + 180.0));
+        if (last - first + 1 < Graph::CellColumns) {
+            col0 = first;
+            col1 = last;
+        }
+    }
+
+    // Compared as chords, which costs no trigonometry per candidate.
+    const double chord = 2.0 * std::sin(std::min(rho, M_PI) / 2.0);
+    const double chord2 = chord * chord * (1.0 + 1e-12);
+    const Vec &u = vec(centre);
+    for (int row = row0; row <= row1; ++row) {
+        for (int col = col0; col <= col1; ++col) {
+            const int wrapped = ((col % Graph::CellColumns) + Graph::CellColumns) % Graph::CellColumns;
+            for (int node : m_graph->cells.at(size_t(row * Graph::CellColumns + wrapped))) {
+                if (node == centre)
+                    continue;
+                const Vec &v = vec(node);
+                const double dx = u[0] - v[0], dy = u[1] - v[1], dz = u[2] - v[2];
+                const double d2 = dx * dx + dy * dy + dz * dz;
+                if (d2 > chord2)
+                    continue;
+                visit(node, 2.0 * EarthRadiusNm * std::asin(std::min(1.0, std::sqrt(d2) / 2.0)));
+            }
+        }
+    }
+}
+
+QList<int> AStar::joins(int centre, bool outgoing)
+{
+    QList<int> result;
+    double nearest = Infinity;
+    auto candidate = [this, outgoing](int node) { return onNetwork(node, outgoing); };
+    for (double radius : JoinRadiiNm) {
+        forEachWithin(centre, radius, [&](int node, double d) {
+            if (d < nearest && candidate(node))
+                nearest = d;
+        });
+        if (nearest < Infinity)
+            break;
+    }
+    if (nearest == Infinity)
+        return result;
+    // A few candidates beyond the nearest, so that the search may pick the one that suits the
+    // direction of flight; not so many that a join leg skips a good part of the route.
+    const double reach = std::min(MaxJoinNm, std::max(1.5 * nearest, nearest + 25.0));
+    forEachWithin(centre, reach, [&](int node, double) {
+        if (candidate(node))
+            result.append(node);
+    });
+    return result;
+}
+
+void AStar::successors(int node, std::vector<Step> &out)
+{
+    out.clear();
+    const int departure = m_request.departure;
+    const int arrival = m_request.arrival;
+    const int output = m_request.output;
+
+    auto direct = [&](int to) { out.push_back({to, -1, dist(node, to)}); };
+
+    bool network = true;
+    if (node == departure) {
+        if (output >= 0) {
+            direct(output);
+            network = false;
+        } else if (!m_departureOnNetwork) {
+            for (int to : std::as_const(m_departureJoins))
+                direct(to);
+            network = false;
+        }
+    } else if (node == output && !m_outputOnNetwork) {
+        for (int to : std::as_const(m_departureJoins))
+            direct(to);
+        network = false;
+    }
+
+    if (network) {
+        if (m_options.radio || m_options.airwayOption == IgnoreAirways) {
+            const double radius = m_options.radio
+                                      ? receptionRange(m_graph->nodes.at(node).type) + VorRangeNm
+                                      : DirectLegNm;
+            forEachWithin(node, radius, [&](int to, double d) {
+                if (isDirectNetworkNode(to) && d <= directLimit(node, to))
+                    out.push_back({to, -1, d});
+            });
+        } else {
+            for (int e : m_graph->adjacency.at(node)) {
+                const Graph::Edge &edge = m_graph->edges.at(e);
+                const int to = edge.next(node);
+                if (to < 0 || to == node)
+                    continue;
+                // With a STAR entry chosen the arrival is reached through it only.
+                if (to == arrival && m_approach != arrival)
+                    continue;
+                double factor = airwayFactor(m_options.airwayOption, edge.kind, false);
+                if (factor < 0.0)
+                    continue;
+                const double length = dist(node, to);
+                if (m_options.airwayOption == PreferHigh && edge.kind == Segment::LOW) {
+                    const bool cruise = std::min({dist(node, departure), dist(to, departure), dist(node, arrival),
+                                                  dist(to, arrival)})
+                                        > TerminalZoneNm;
+                    factor = airwayFactor(m_options.airwayOption, edge.kind, cruise);
+                }
+                out.push_back({to, e, length * factor});
+            }
+        }
+    }
+
+    if (m_joinIn[node] == m_stamp)
+        direct(m_approach);
+    if (node == m_approach && m_approach != arrival)
+        direct(arrival);
+}
+
+AStar::Result AStar::search(const std::shared_ptr<const Graph> &graph, const Request &request, const Options &options,
+                            const std::atomic<bool> *stop, const std::function<void(int)> &progress)
+{
+    m_path.clear();
+    m_legEdges.clear();
+    m_distance = 0.0;
+    m_cost = 0.0;
+    m_expanded = 0;
+    if (!graph)
+        return InvalidEnds;
+    const int count = int(graph->nodes.size());
+    auto valid = [&](int node) {
+        return node >= 0 && node < count && graph->nodes.at(node).coordinate.isValid();
+    };
+    if (!valid(request.departure) || !valid(request.arrival) || request.departure == request.arrival)
+        return InvalidEnds;
+    if (graph->cells.size() != size_t(Graph::CellRows * Graph::CellColumns)
+        || graph->adjacency.size() != size_t(count))
+        return InvalidEnds;
+
+    prepare(graph);
+    m_options = options;
+    m_request = request;
+    // A chosen exit or entry that is not a usable point, or is an end itself, counts as none.
+    if (!valid(m_request.output) || m_request.output == request.departure || m_request.output == request.arrival)
+        m_request.output = -1;
+    if (!valid(m_request.input) || m_request.input == request.departure || m_request.input == request.arrival)
+        m_request.input = -1;
+
+    const int departure = m_request.departure;
+    const int arrival = m_request.arrival;
+    const int output = m_request.output;
+    m_approach = m_request.input >= 0 ? m_request.input : arrival;
+
+    // The network joins of both ends, worked out once.
+    m_departureJoins.clear();
+    m_departureOnNetwork = onNetwork(departure, true);
+    m_outputOnNetwork = output >= 0 && onNetwork(output, true);
+    const int joinFrom = output >= 0 ? output : departure;
+    if (!(output >= 0 ? m_outputOnNetwork : m_departureOnNetwork))
+        m_departureJoins = joins(joinFrom, true);
+    if (!onNetwork(m_approach, false)) {
+        for (int node : joins(m_approach, false))
+            m_joinIn[node] = m_stamp;
+    }
+
+    const double total = dist(departure, arrival);
+    int lastPercent = -1;
+    std::vector<OpenEntry> open;
+    open.reserve(1024);
+    std::vector<Step> steps;
+    steps.reserve(64);
+
+    m_g[departure] = 0.0;
+    m_parent[departure] = -1;
+    m_parentEdge[departure] = -1;
+    m_seen[departure] = m_stamp;
+    open.push_back({total, 0.0, departure});
+
+    while (!open.empty()) {
+        if (stop && stop->load(std::memory_order_relaxed))
+            return Interrupted;
+        std::pop_heap(open.begin(), open.end(), OpenOrder());
+        const OpenEntry entry = open.back();
+        open.pop_back();
+        const int node = entry.node;
+        if (m_closed[node] == m_stamp)
+            continue;
+        m_closed[node] = m_stamp;
+        ++m_expanded;
+
+        if (node == arrival) {
+            m_cost = m_g[arrival];
+            for (int n = arrival; n >= 0; n = m_parent[n]) {
+                m_path.prepend(n);
+                if (m_parent[n] >= 0) {
+                    m_legEdges.prepend(m_parentEdge[n]);
+                    m_distance += dist(m_parent[n], n);
+                }
+            }
+            if (progress && lastPercent < 100)
+                progress(100);
+            return Found;
+        }
+
+        if (progress && total > 0.0) {
+            const int percent = qBound(0, int(100.0 * (1.0 - dist(node, arrival) / total)), 99);
+            if (percent > lastPercent) {
+                lastPercent = percent;
+                progress(percent);
+            }
+        }
+
+        successors(node, steps);
+        const double g = m_g[node];
+        for (const Step &step : steps) {
+            const int to = step.node;
+            if (m_closed[to] == m_stamp)
+                continue;
+            const double candidate = g + step.cost;
+            if (m_seen[to] == m_stamp && candidate >= m_g[to])
+                continue;
+            m_seen[to] = m_stamp;
+            m_g[to] = candidate;
+            m_parent[to] = node;
+            m_parentEdge[to] = step.edge;
+            open.push_back({candidate + dist(to, arrival), candidate, to});
+            std::push_heap(open.begin(), open.end(), OpenOrder());
+        }
+    }
+    return NoPath;
+}
+
+} // namespace Routing

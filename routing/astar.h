@@ -1,0 +1,142 @@
+#pragma once
+
+#include "graph.h"
+
+#include <QList>
+
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace Routing {
+
+// The route search: A* over the routing graph from a departure node to an arrival node, with
+// costs in nautical miles. Every leg costs at least its great-circle length, so the
+// great-circle distance to the arrival never overestimates what is left and the first route
+// that reaches the arrival is the cheapest one.
+//
+// The legs a node offers depend on the options:
+// - airway navigation (options 0 to 2): the airway edges in their allowed direction; LOW,
+//   HIGH and TRACK edges as the option allows, LOW ones costlier in cruise under option 0;
+// - airway option 3 and radio navigation: direct legs of bounded length between en-route
+//   points, or between VOR and NDB stations.
+// The departure reaches the network through the chosen SID exit or, without one, by direct
+// legs to the nearest points of the network; the arrival likewise through the chosen STAR
+// entry or from nearby network points.
+//
+// One object keeps its per-node work arrays between searches on the same graph, so a search
+// costs what it visits, not the size of the world. Not thread-safe: one search at a time.
+class AStar
+{
+public:
+    enum AirwayOption { PreferHigh = 0, LowOnly = 1, NoPreference = 2, IgnoreAirways = 3 };
+    enum Result { Found, NoPath, Interrupted, InvalidEnds };
+
+    struct Options
+    {
+        bool radio = false;
+        int airwayOption = PreferHigh;
+    };
+
+    // Node indexes; output and input -1 when none was chosen.
+    struct Request
+    {
+        int departure = -1;
+        int arrival = -1;
+        int output = -1;
+        int input = -1;
+    };
+
+    // Mean earth radius of QGeoCoordinate, so that leg lengths agree with the flight plan's.
+    static constexpr double EarthRadiusNm = 6371007.2 / 1852.0;
+    // Cost factor of a LOW segment in cruise when HIGH ones are preferred: a HIGH detour of up
+    // to this much is taken rather than the LOW airway.
+    static constexpr double LowCruiseFactor = 1.3;
+    // Within this distance of the departure or the arrival the airplane climbs or descends,
+    // and LOW segments cost what HIGH ones do.
+    static constexpr double TerminalZoneNm = 100.0;
+    // Longest direct leg between en-route points when airways are ignored.
+    static constexpr double DirectLegNm = 200.0;
+    // Reception ranges: a leg between two stations is flown with one of them always in range.
+    static constexpr double VorRangeNm = 100.0;
+    static constexpr double NdbRangeNm = 50.0;
+    // Farthest network point a departure, arrival, SID exit or STAR entry is joined to.
+    static constexpr double MaxJoinNm = 500.0;
+
+    AStar();
+    ~AStar();
+
+    Result search(const std::shared_ptr<const Graph> &graph, const Request &request, const Options &options,
+                  const std::atomic<bool> *stop = nullptr, const std::function<void(int)> &progress = {});
+
+    // The last route found: nodes from departure to arrival, and per leg the edge flown
+    // (-1 for a direct leg).
+    const QList<int> &path() const { return m_path; }
+    const QList<int> &legEdges() const { return m_legEdges; }
+    // Great-circle length of the route, and what the search paid for it.
+    double distance() const { return m_distance; }
+    double cost() const { return m_cost; }
+    int expanded() const { return m_expanded; }
+
+    // Cost factor of an airway edge of the kind under the option, or -1 when the option
+    // does not fly that kind. cruise: the edge lies outside both terminal zones.
+    static double airwayFactor(int option, int kind, bool cruise);
+    static bool isRadioAid(int type);
+    static double receptionRange(int type);
+    static bool isEnroutePoint(const Graph::Node &node);
+    static double distanceNm(const QGeoCoordinate &a, const QGeoCoordinate &b);
+
+private:
+    using Vec = std::array<double, 3>;
+
+    struct Step
+    {
+        int node;
+        int edge; // -1 direct
+        double cost;
+    };
+
+    void prepare(const std::shared_ptr<const Graph> &graph);
+    const Vec &vec(int node);
+    double dist(int a, int b);
+    bool usable(int kind) const;
+    bool onNetwork(int node, bool outgoing) const;
+    bool isDirectNetworkNode(int node) const;
+    double directLimit(int from, int to) const;
+    void forEachWithin(int centre, double radiusNm, const std::function<void(int, double)> &visit);
+    QList<int> joins(int centre, bool outgoing);
+    void successors(int node, std::vector<Step> &out);
+
+    std::weak_ptr<const Graph> m_graphRef;
+    const Graph *m_graph = nullptr;
+    Options m_options;
+    Request m_request;
+
+    // Per node, valid for the current graph.
+    std::vector<Vec> m_vec;
+    std::vector<uint8_t> m_vecDone;
+    // Per node, valid where the stamp equals the current search.
+    std::vector<double> m_g;
+    std::vector<int> m_parent;
+    std::vector<int> m_parentEdge;
+    std::vector<uint32_t> m_seen;
+    std::vector<uint32_t> m_closed;
+    std::vector<uint32_t> m_joinIn;
+    uint32_t m_stamp = 0;
+
+    QList<int> m_departureJoins;
+    bool m_departureOnNetwork = false;
+    bool m_outputOnNetwork = false;
+    int m_approach = -1; // the node the arrival is reached from: STAR entry or arrival itself
+
+    QList<int> m_path;
+    QList<int> m_legEdges;
+    double m_distance = 0.0;
+    double m_cost = 0.0;
+    int m_expanded = 0;
+};
+
+} // namespace Routing

@@ -1,0 +1,192 @@
+#include "generator.h"
+
+#include "basemodel.h"
+#include "database.h"
+#include "databaselocker.h"
+#include "flightplan.h"
+#include "point.h"
+#include "procedure.h"
+#include "waypoint.h"
+
+#include <QDebug>
+#include <QMap>
+#include <QMutexLocker>
+
+#include <algorithm>
+
+Generator::Generator(Flightplan *flightplan, QObject *parent)
+    : Router(parent)
+    , m_flightplan(flightplan)
+{
+    if (!flightplan)
+        qFatal("Cannot create Generator object with NULL pointers!");
+}
+
+Generator::~Generator() = default;
+
+void Generator::init()
+{
+    m_outputs.clear();
+    m_inputs.clear();
+    m_outputNames.clear();
+    m_inputNames.clear();
+    m_outputIndex = -1;
+    m_inputIndex = -1;
+    const Waypoint *first = m_flightplan->first();
+    const Waypoint *last = m_flightplan->last();
+    m_departure = first ? first->point() : nullptr;
+    m_arrival = last ? last->point() : nullptr;
+    publishEndpoints();
+    emit changed();
+}
+
+QString Generator::getDepartureUID() const
+{
+    return m_departure ? m_departure->uid() : QString();
+}
+
+QString Generator::getArrivalUID() const
+{
+    return m_arrival ? m_arrival->uid() : QString();
+}
+
+bool Generator::setDeparture(const QString &uid)
+{
+    Point *point = uid.isEmpty() ? nullptr : Database::findPoint(uid, false);
+    if (!point) {
+        qWarning() << "Cannot set departure" << uid << "from dialog!";
+        return false;
+    }
+    m_departure = point;
+    collect(point, Procedure::SID, m_outputs, m_outputNames);
+    m_outputIndex = -1;
+    publishEndpoints();
+    emit changed();
+    return true;
+}
+
+bool Generator::setArrival(const QString &uid)
+{
+    Point *point = uid.isEmpty() ? nullptr : Database::findPoint(uid, false);
+    if (!point) {
+        qWarning() << "Cannot set arrival" << uid << "from dialog!";
+        return false;
+    }
+    m_arrival = point;
+    collect(point, Procedure::STAR, m_inputs, m_inputNames);
+    m_inputIndex = -1;
+    publishEndpoints();
+    emit changed();
+    return true;
+}
+
+void Generator::setOutput(int index)
+{
+    if (index < -1 || index >= m_outputs.size()) {
+        qWarning() << "Cannot set SID output" << index << "of" << m_outputs.size();
+        return;
+    }
+    if (index == m_outputIndex)
+        return;
+    m_outputIndex = index;
+    publishEndpoints();
+    emit changed();
+}
+
+void Generator::setInput(int index)
+{
+    if (index < -1 || index >= m_inputs.size()) {
+        qWarning() << "Cannot set STAR input" << index << "of" << m_inputs.size();
+        return;
+    }
+    if (index == m_inputIndex)
+        return;
+    m_inputIndex = index;
+    publishEndpoints();
+    emit changed();
+}
+
+void Generator::publishEndpoints()
+{
+    const Point *output = m_outputIndex >= 0 ? m_outputs.at(m_outputIndex) : nullptr;
+    const Point *input = m_inputIndex >= 0 ? m_inputs.at(m_inputIndex) : nullptr;
+    setEndpoints(getDepartureUID(), getArrivalUID(), output ? output->uid() : QString(),
+                 input ? input->uid() : QString());
+}
+
+QString Generator::exitName(const Point *point, const QStringList &procedures)
+{
+    if (!point)
+        return QString();
+    if (procedures.isEmpty())
+        return point->code();
+    return QStringLiteral("%1 (%2)").arg(point->code(), procedures.join(QStringLiteral(", ")));
+}
+
+void Generator::collect(const Point *airport, int type, QList<Point *> &points, QStringList &names)
+{
+    points.clear();
+    names.clear();
+    Database *db = Database::instance();
+    if (!airport || airport->type() != Point::AIRP)
+        return;
+    const QString code = airport->code();
+
+    // Keyed by code then UID, so that the list reads in alphabetical order and a code used by
+    // two points stays two entries.
+    QMap<QPair<QString, QString>, QPair<Point *, QStringList>> found;
+    {
+        DatabaseLocker locker(db->mutex());
+        for (const Procedure *procedure : db->procedureModel()->items()) {
+            if (!procedure || procedure->type() != type || procedure->airport() != code)
+                continue;
+            const QList<Point *> ends = type == Procedure::SID ? procedure->outputPoints() : procedure->inputPoints();
+            for (Point *point : ends) {
+                if (!point)
+                    continue;
+                auto &entry = found[qMakePair(point->code(), point->uid())];
+                entry.first = point;
+                if (!entry.second.contains(procedure->name()))
+                    entry.second.append(procedure->name());
+            }
+        }
+    }
+    for (auto it = found.begin(); it != found.end(); ++it) {
+        QStringList procedures = it.value().second;
+        procedures.sort();
+        points.append(it.value().first);
+        names.append(exitName(it.value().first, procedures));
+    }
+}
+
+bool Generator::activateFlightplan()
+{
+    if (isBusy() || !getStatus())
+        return false;
+    const QList<Point *> points = route();
+    if (points.size() < 2)
+        return false;
+    // The points themselves stay alive whatever happens to the database; what must not have
+    // changed is the network they were chosen from.
+    if (!Database::instance()->runIfUnchanged(routeGeneration(), {})) {
+        setMessage(tr("Navigation database changed. Please generate the route again."));
+        return false;
+    }
+
+    QList<Waypoint *> waypoints;
+    waypoints.reserve(points.size());
+    for (Point *point : points)
+        waypoints.append(new Waypoint(point));
+
+    // Only the waypoints are replaced: the header keeps what the pilot chose for this flight
+    // (cruise level and speed, times, names), as the dialog sets them before generating.
+    {
+        QMutexLocker<QRecursiveMutex> locker(Flightplan::mutex());
+        m_flightplan->beginResetModelPrivate();
+        m_flightplan->waypointList()->clear();
+        m_flightplan->endResetModelPrivate();
+    }
+    const bool inserted = m_flightplan->bulkInsert(0, waypoints, nullptr, nullptr, nullptr, false, true);
+    qDeleteAll(waypoints);
+    return inserted;
+}

@@ -1,0 +1,153 @@
+#include "router.h"
+
+#include "database.h"
+#include "point.h"
+#include "settings.h"
+
+#include <QDebug>
+
+Router::Router(QObject *parent)
+    : QThread(parent)
+{
+    // Queued: the router lives in the main thread, so done() is emitted there.
+    connect(this, &QThread::finished, this, &Router::finish, Qt::QueuedConnection);
+}
+
+Router::~Router()
+{
+    m_stop.store(true);
+    wait();
+}
+
+void Router::setEndpoints(const QString &departure, const QString &arrival, const QString &output,
+                          const QString &input)
+{
+    m_departure = departure;
+    m_arrival = arrival;
+    m_output = output;
+    m_input = input;
+}
+
+void Router::start()
+{
+    if (m_busy || isRunning())
+        return;
+    const bool airway = Settings::getBool(QStringLiteral("generator/airwayNavigation"), false);
+    const bool radio = Settings::getBool(QStringLiteral("generator/radioNavigation"), false);
+    m_request.departure = m_departure;
+    m_request.arrival = m_arrival;
+    // The two choices exclude one another; with neither set the airways are used.
+    m_request.options.radio = radio && !airway;
+    m_request.options.airwayOption =
+        qBound(0, Settings::getInt(QStringLiteral("generator/airwayRoutingOptions"), 0), 3);
+    // SID exits and STAR entries are airway choices.
+    m_request.output = m_request.options.radio ? QString() : m_output;
+    m_request.input = m_request.options.radio ? QString() : m_input;
+    m_stop.store(false);
+    m_busy = true;
+    QThread::start();
+}
+
+void Router::stop()
+{
+    m_stop.store(true);
+}
+
+void Router::run()
+{
+    m_outcome = search();
+}
+
+Router::Outcome Router::search()
+{
+    Outcome outcome;
+    const QString changed = tr("Navigation database changed. Please generate the route again.");
+    const QString invalid = tr("Need two valid, different points for departure and arrival");
+    const QString interrupted = tr("Routing interrupted");
+    const Request &request = m_request;
+    qInfo() << "Routing from" << request.departure << "to" << request.arrival << "through" << request.output
+            << request.input << "radio" << request.options.radio << "option" << request.options.airwayOption;
+
+    if (request.departure.isEmpty() || request.arrival.isEmpty() || request.departure == request.arrival) {
+        outcome.message = invalid;
+        return outcome;
+    }
+    Database *db = Database::instance();
+    const qint64 generation = db->generation();
+    if (generation == 0) {
+        outcome.message = changed;
+        return outcome;
+    }
+    const std::shared_ptr<const Routing::Graph> graph = db->routingGraph([this] { return m_stop.load(); });
+    if (m_stop.load()) {
+        outcome.message = interrupted;
+        return outcome;
+    }
+    if (!graph || graph->generation != generation) {
+        outcome.message = changed;
+        return outcome;
+    }
+
+    Routing::AStar::Request ends;
+    ends.departure = graph->nodeOf(request.departure);
+    ends.arrival = graph->nodeOf(request.arrival);
+    ends.output = request.output.isEmpty() ? -1 : graph->nodeOf(request.output);
+    ends.input = request.input.isEmpty() ? -1 : graph->nodeOf(request.input);
+    const Routing::AStar::Result result =
+        m_astar.search(graph, ends, request.options, &m_stop, [this](int percent) { emit progress(percent); });
+    outcome.expanded = m_astar.expanded();
+    // An interruption wins over a route found meanwhile: the pilot no longer wants it.
+    if (result == Routing::AStar::Interrupted || m_stop.load()) {
+        outcome.message = interrupted;
+        return outcome;
+    }
+    if (result == Routing::AStar::InvalidEnds) {
+        outcome.message = invalid;
+        return outcome;
+    }
+    if (result == Routing::AStar::NoPath) {
+        outcome.message = tr("No path found between departure and arrival");
+        return outcome;
+    }
+
+    // The points are taken from the database only while it still holds the data searched.
+    QList<Point *> route;
+    const QList<int> &path = m_astar.path();
+    const bool unchanged = db->runIfUnchanged(generation, [&] {
+        for (int node : path) {
+            Point *point = Database::findPoint(graph->nodes.at(node).uid, false);
+            if (!point)
+                return;
+            route.append(point);
+        }
+    });
+    if (!unchanged || route.size() != path.size()) {
+        outcome.message = changed;
+        return outcome;
+    }
+    outcome.status = true;
+    outcome.message = tr("Routing done!");
+    outcome.distance = m_astar.distance();
+    outcome.route = route;
+    for (int edge : m_astar.legEdges())
+        outcome.airwayLegs.append(edge >= 0);
+    outcome.generation = generation;
+    qInfo() << "Route found:" << route.size() << "points," << outcome.distance << "nm," << outcome.expanded
+            << "nodes expanded";
+    return outcome;
+}
+
+void Router::finish()
+{
+    Outcome outcome = std::move(m_outcome);
+    m_outcome = Outcome();
+    m_status = outcome.status;
+    m_message = outcome.message;
+    m_distance = outcome.distance;
+    m_route = outcome.route;
+    m_airwayLegs = outcome.airwayLegs;
+    m_routeGeneration = outcome.generation;
+    m_expanded = outcome.expanded;
+    m_busy = false;
+    emit done();
+}
