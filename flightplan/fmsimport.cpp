@@ -1,0 +1,208 @@
+#include "fmsimport.h"
+
+#include "database.h"
+#include "flightplan.h"
+#include "point.h"
+#include "procedure.h"
+#include "waypoint.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QFile>
+#include <QGeoCoordinate>
+#include <QHash>
+#include <QList>
+#include <QStringList>
+#include <QTextStream>
+
+#include <climits>
+#include <cmath>
+
+namespace {
+
+// The texts belong to the document, whose message box shows them.
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("Document", text);
+}
+
+// Fields are separated by runs of blanks; a tab is part of a field.
+QStringList fields(const QString &line)
+{
+    return line.trimmed().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+}
+
+bool skipped(const QStringList &f)
+{
+    return f.size() < 2 || (f.at(0) == QLatin1String("0") && f.at(1) == QLatin1String("----"));
+}
+
+struct WaypointLine
+{
+    int type = 0;
+    QString identifier;
+    QString marker; // "ADEP", "ADES" or anything else (version 1100)
+    QString runway; // the runway keyword's value as it stood when the line was read
+    int altitude = 0;
+    double latitude = 0.0;
+    double longitude = 0.0;
+};
+
+const QStringList s_keywords{QStringLiteral("ADEP"), QStringLiteral("DEPRWY"),  QStringLiteral("SID"),
+                             QStringLiteral("SIDTRANS"), QStringLiteral("ADES"), QStringLiteral("DESRWY"),
+                             QStringLiteral("STAR"), QStringLiteral("STARTRANS"), QStringLiteral("APP")};
+
+Procedure *procedure(const QString &airport, const QString &name)
+{
+    if (airport.isEmpty() || name.isEmpty())
+        return nullptr;
+    return Database::findProcedure(airport + QLatin1Char('/') + name, true);
+}
+
+} // namespace
+
+FmsImport::FmsImport(Flightplan *flightplan)
+    : m_flightplan(flightplan)
+{
+    if (!m_flightplan)
+        qFatal("Cannot create FmsImport object with NULL pointers!");
+}
+
+QString FmsImport::runwayEndName(const QString &runway)
+{
+    // Runway ends carry no prefix anywhere in the program; a name without one is kept as
+    // it is rather than given one.
+    return runway.startsWith(QLatin1String("RW")) ? runway.mid(2) : runway;
+}
+
+bool FmsImport::fail(const QString &title, const QString &text)
+{
+    m_title = title;
+    m_text = text;
+    m_version = 0;
+    return false;
+}
+
+bool FmsImport::import(const QString &path)
+{
+    qInfo() << "Will import file" << path;
+    m_version = 0;
+
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return fail(tr("Cannot open file"), file.errorString());
+    QTextStream stream(&file);
+
+    if (stream.readLine().trimmed() != QLatin1String("I"))
+        return fail(tr("Wrong file format"), tr("This file is not recognized as a flightplan FMS file."));
+
+    const QStringList versionLine = fields(stream.readLine());
+    int version = 0;
+    if (versionLine.size() == 2 && versionLine.at(0) == QLatin1String("3"))
+        version = 3;
+    else if (versionLine.size() == 2 && versionLine.at(0) == QLatin1String("1100"))
+        version = 1100;
+    else
+        return fail(tr("Wrong file format"), tr("This file is not at FMS version 3 or FMS1100."));
+
+    int lineNumber = 2;
+    if (version == 1100) {
+        // The third line is always the cycle line, whatever it holds.
+        const QStringList cycle = fields(stream.readLine());
+        ++lineNumber;
+        if (cycle.size() != 2 || cycle.at(1) != Database::cycle())
+            qWarning() << "Current data cycle differs from opened flightplan";
+    }
+
+    // Everything is read and checked before anything enters the plan or the database.
+    QHash<QString, QString> keywords;
+    QList<WaypointLine> lines;
+    const int minimumFields = version == 1100 ? 6 : 5;
+    while (!stream.atEnd()) {
+        const QString text = stream.readLine();
+        ++lineNumber;
+        const QStringList f = fields(text);
+        if (skipped(f))
+            continue;
+        if (version == 1100 && s_keywords.contains(f.at(0)))
+            keywords.insert(f.at(0), f.at(1));
+        if (f.size() < minimumFields)
+            continue;
+
+        const int first = version == 1100 ? 3 : 2; // altitude, latitude, longitude follow
+        WaypointLine line;
+        bool ok = false;
+        line.type = f.at(0).toInt(&ok, 10);
+        if (!ok)
+            line.type = 0;
+        line.identifier = f.at(1);
+        if (version == 1100) {
+            line.marker = f.at(2);
+            if (line.marker == QLatin1String("ADEP"))
+                line.runway = keywords.value(QStringLiteral("DEPRWY"));
+            else if (line.marker == QLatin1String("ADES"))
+                line.runway = keywords.value(QStringLiteral("DESRWY"));
+        }
+        bool altitudeOk = false;
+        bool latitudeOk = false;
+        bool longitudeOk = false;
+        const double altitude = f.at(first).toDouble(&altitudeOk);
+        line.latitude = f.at(first + 1).toDouble(&latitudeOk);
+        line.longitude = f.at(first + 2).toDouble(&longitudeOk);
+        // A damaged number would put the waypoint somewhere in the ocean at 0, 0.
+        if (!altitudeOk || !latitudeOk || !longitudeOk || !std::isfinite(altitude) || !(line.latitude >= -90.0)
+            || !(line.latitude <= 90.0) || !(line.longitude >= -180.0) || !(line.longitude <= 180.0))
+            return fail(tr("Wrong file format"),
+                        tr("Line %1 of this FMS file is not a valid waypoint: %2").arg(lineNumber).arg(text.trimmed()));
+        const double floored = std::floor(altitude);
+        line.altitude = floored < INT_MIN ? INT_MIN : floored > INT_MAX ? INT_MAX : int(floored);
+        lines.append(line);
+    }
+    file.close();
+
+    QList<Waypoint *> waypoints;
+    waypoints.reserve(lines.size());
+    for (const WaypointLine &line : lines) {
+        const QGeoCoordinate position(line.latitude, line.longitude);
+        Point *point = nullptr;
+        if (line.type == Point::AIRP) {
+            point = Database::lookupPoint(line.identifier, true);
+            if (!point)
+                qWarning() << "Deserialized airport" << line.identifier
+                           << "cannot be found in the navigation data, it will be downgraded to COORD";
+        } else if (line.type != Point::COORD) {
+            point = Database::findNear(line.identifier, line.type, line.latitude, line.longitude);
+            if (!point)
+                qWarning() << "Deserialized point" << line.identifier
+                           << "cannot be found in the navigation data, it will be downgraded to COORD";
+        }
+        if (!point)
+            point = Database::getOrAddCoordPoint(position, true);
+        if (!point) {
+            qDeleteAll(waypoints);
+            return fail(tr("Cannot open file"), tr("No navigation database to resolve the waypoints."));
+        }
+
+        auto *waypoint = new Waypoint(point);
+        if (line.marker == QLatin1String("ADEP") || line.marker == QLatin1String("ADES"))
+            waypoint->setRunwayEnd(runwayEndName(line.runway));
+        waypoint->setAltitude(line.altitude, false);
+        waypoints.append(waypoint);
+    }
+
+    const QString departure = keywords.value(QStringLiteral("ADEP"));
+    const QString arrival = keywords.value(QStringLiteral("ADES"));
+    Procedure *sid = procedure(departure, keywords.value(QStringLiteral("SID")));
+    Procedure *star = procedure(arrival, keywords.value(QStringLiteral("STAR")));
+    Procedure *approach = procedure(arrival, keywords.value(QStringLiteral("APP")));
+
+    m_flightplan->bulkInsert(0, waypoints, sid, star, approach, false, true);
+    qDeleteAll(waypoints);
+
+    m_version = version;
+    m_title.clear();
+    m_text.clear();
+    qInfo() << "File" << path << "was imported with" << m_flightplan->count() << "waypoints, FMS file version"
+            << (version == 3 ? 3 : 11);
+    return true;
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+
+class Flightplan;
+
+// Import of the simulator's FMS plan files, versions 3 and 1100, into the flight plan.
+// Every waypoint line is resolved against the navigation database; a point the database does
+// not hold becomes a coordinate waypoint at the line's position. Version 1100 also brings the
+// departure and arrival runways, the SID, the STAR and the approach.
+//
+// The file is read completely before the plan changes: a file that cannot be read leaves the
+// plan as it was, with a title and a text for the user.
+class FmsImport
+{
+public:
+    // A null plan ends the program.
+    explicit FmsImport(Flightplan *flightplan);
+
+    // Inserts the file's waypoints at the start of the plan.
+    bool import(const QString &path);
+
+    // Why the last import failed, for the message box.
+    QString title() const { return m_title; }
+    QString text() const { return m_text; }
+    // 3 or 1100 after a successful import, 0 otherwise.
+    int version() const { return m_version; }
+
+    // A runway end as the plan names it: without the "RW" that FMS files put in front.
+    static QString runwayEndName(const QString &runway);
+
+private:
+    bool fail(const QString &title, const QString &text);
+
+    Flightplan *m_flightplan = nullptr;
+    QString m_title;
+    QString m_text;
+    int m_version = 0;
+};
