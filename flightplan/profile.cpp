@@ -1,6 +1,55 @@
 #include "profile.h"
 
+#include "airplanelistmodel.h"
+#include "point.h"
+#include "unit.h"
+#include "waypoint.h"
+
+#include <QAreaSeries>
+#include <QCoreApplication>
 #include <QDebug>
+#include <QLineSeries>
+#include <QMutexLocker>
+#include <QPointF>
+#include <QThread>
+
+#include <climits>
+
+namespace {
+
+using Locker = QMutexLocker<QRecursiveMutex>;
+
+enum Phase { NoPhase = 0, FirstAirport = 1, Climb = 2, Cruise = 3, Descent = 4, LastAirport = 5 };
+
+// Feet of a flight level, held within the int range: the level comes from the interface.
+int levelToFeet(int level)
+{
+    const qint64 feet = qint64(level) * 100;
+    return int(qBound(qint64(INT_MIN), feet, qint64(INT_MAX)));
+}
+
+// Runs fn on the thread of the chart object: directly when the caller is there already,
+// queued otherwise, so that a chart's signals never fire on another thread.
+template<typename Fn>
+void onObjectThread(QObject *object, Fn fn)
+{
+    if (!object)
+        return;
+    if (QThread::currentThread() == object->thread()) {
+        fn();
+        return;
+    }
+    QPointer<QObject> guard(object);
+    QMetaObject::invokeMethod(
+        object,
+        [guard, fn]() {
+            if (guard)
+                fn();
+        },
+        Qt::QueuedConnection);
+}
+
+} // namespace
 
 Profile::Profile(QList<Waypoint *> *waypoints, QRecursiveMutex *mutex)
     : m_waypoints(waypoints)
@@ -8,18 +57,219 @@ Profile::Profile(QList<Waypoint *> *waypoints, QRecursiveMutex *mutex)
 {
     if (!m_waypoints || !m_mutex)
         qFatal("Cannot create Profile object with NULL pointers!");
+    ensureAxes();
+    if (!m_distanceAxis || !m_altitudeAxis)
+        qFatal("Cannot create Profile object with NULL axes!");
+}
+
+Profile::~Profile()
+{
+    // Once a chart has the axes it owns them; those still without parent are ours.
+    if (m_distanceAxis && !m_distanceAxis->parent())
+        delete m_distanceAxis.data();
+    if (m_altitudeAxis && !m_altitudeAxis->parent())
+        delete m_altitudeAxis.data();
+}
+
+void Profile::ensureAxes()
+{
+    // New axes belong to the application's thread, where the chart lives, whoever asks.
+    QThread *chartThread = QCoreApplication::instance() ? QCoreApplication::instance()->thread() : nullptr;
+    if (!m_distanceAxis) {
+        auto *axis = new QValueAxis();
+        axis->setLabelFormat(QStringLiteral("%dnm"));
+        axis->setTickType(QValueAxis::TicksFixed);
+        axis->setTickCount(10);
+        axis->setMinorTickCount(10);
+        if (chartThread && axis->thread() != chartThread)
+            axis->moveToThread(chartThread);
+        m_distanceAxis = axis;
+    }
+    if (!m_altitudeAxis) {
+        auto *axis = new QValueAxis();
+        axis->setLabelFormat(QStringLiteral("FL%d"));
+        if (chartThread && axis->thread() != chartThread)
+            axis->moveToThread(chartThread);
+        m_altitudeAxis = axis;
+    }
+}
+
+QValueAxis *Profile::getDistanceAxis()
+{
+    double length = 0.0;
+    {
+        Locker locker(m_mutex);
+        for (const Waypoint *waypoint : std::as_const(*m_waypoints)) {
+            if (waypoint)
+                length += waypoint->distanceToNext();
+        }
+    }
+    ensureAxes();
+    QValueAxis *axis = m_distanceAxis;
+    onObjectThread(axis, [axis, length]() { axis->setRange(0.0, length); });
+    return axis;
+}
+
+QValueAxis *Profile::getAltitudeAxis()
+{
+    double top = 0.0;
+    {
+        Locker locker(m_mutex);
+        top = 1.25 * AirplaneListModel::currentAirplane().ceilinglvl;
+    }
+    ensureAxes();
+    QValueAxis *axis = m_altitudeAxis;
+    onObjectThread(axis, [axis, top]() { axis->setRange(0.0, top); });
+    return axis;
+}
+
+void Profile::updateWithSeries(QAbstractSeries *series) const
+{
+    auto *area = qobject_cast<QAreaSeries *>(series);
+    QLineSeries *upper = area ? area->upperSeries() : nullptr;
+    if (!upper)
+        return;
+
+    QList<QPointF> points;
+    {
+        Locker locker(m_mutex);
+        points.reserve(m_waypoints->size());
+        for (const Waypoint *waypoint : std::as_const(*m_waypoints)) {
+            if (waypoint)
+                points.append(QPointF(waypoint->flownDistance(), waypoint->altitude() / 100.0));
+        }
+    }
+    if (points.isEmpty())
+        return;
+    // The series is appended outside the plan's lock: the chart reacts to it at once.
+    onObjectThread(upper, [upper, points]() { upper->append(points); });
+}
+
+QString Profile::topOfCruise() const
+{
+    Locker locker(m_mutex);
+    for (const Waypoint *waypoint : std::as_const(*m_waypoints)) {
+        if (waypoint && waypoint->isTOC())
+            return waypoint->code();
+    }
+    return QString();
 }
 
 bool Profile::computeProfile(int cruiseLevel, int cruiseTas, bool log)
 {
-    Q_UNUSED(log)
     qInfo() << "Will compute flight plan profile" << QStringLiteral("FL%1").arg(cruiseLevel)
             << QStringLiteral("%1kts").arg(cruiseTas);
-    if (m_waypoints->size() <= 2) {
+    const int cruiseAlt = levelToFeet(cruiseLevel);
+    const int cruiseIas = Unit::convertTasToIas(cruiseTas, cruiseAlt);
+
+    Locker locker(m_mutex);
+    const int count = int(m_waypoints->size());
+    if (count <= 2) {
         qInfo() << "No profile when flight plan does not contain 2 waypoints at least";
         return false;
     }
-    // The forward climb and backward descent passes are not computed yet: the waypoints keep
-    // the phases, altitudes and speeds they have.
-    return false;
+    const Airplane airplane = AirplaneListModel::currentAirplane();
+    qInfo() << " - current airplane" << airplane.name;
+
+    Waypoint *first = m_waypoints->constFirst();
+    Waypoint *last = m_waypoints->constLast();
+    if (!first || !last)
+        return false;
+
+    if (first->type() == Point::AIRP) {
+        first->setAltitude(first->elevation(), false);
+        first->setPhase(FirstAirport);
+        first->setIas(airplane.initialias, true);
+        if (log)
+            qInfo().noquote() << " - set INITIAL to" << first->profileText();
+    }
+    if (last->type() == Point::AIRP) {
+        last->setAltitude(last->elevation(), false);
+        last->setPhase(LastAirport);
+        last->setIas(airplane.vat, true);
+        if (log)
+            qInfo().noquote() << " - set APPROACH to" << last->profileText();
+    }
+
+    const int firstAlt = first->altitude();
+    const int lastAlt = last->altitude();
+    const int initialCeiling = firstAlt + 5000;
+    const int approachCeiling = lastAlt + 10000;
+
+    // Phase first: the constrained altitude setter reads it to choose which neighbour's
+    // constraint applies; IAS last: a Mach figure converts at the new altitude.
+    const auto assign = [](Waypoint *waypoint, int phase, int altitude, bool setAltitude, int ias) {
+        waypoint->setPhase(phase);
+        if (setAltitude)
+            waypoint->setAltitude(altitude, true);
+        waypoint->setIas(ias, true);
+    };
+
+    qInfo() << "Forward climb profile:";
+    for (int i = 1; i < count - 1; ++i) {
+        const Waypoint *prev = m_waypoints->at(i - 1);
+        Waypoint *cur = m_waypoints->at(i);
+        if (!prev || !cur)
+            continue;
+        if (prev->phase() == FirstAirport || prev->phase() == Climb) {
+            const bool initial = prev->phase() == FirstAirport;
+            const int ias = initial ? airplane.initialias : airplane.climbias;
+            const int vs = initial ? airplane.initialvs : airplane.climbvs;
+            const int reached = Unit::reachedAltitude(prev->altitude(), prev->distanceTo(cur), ias, vs);
+            if (reached >= cruiseAlt) {
+                assign(cur, Cruise, cruiseAlt, true, cruiseIas);
+                if (log)
+                    qInfo().noquote() << " - starting cruise" << cur->profileText();
+            }
+            // A cruise level below the initial ceiling: the initial climb wins.
+            if (reached < initialCeiling) {
+                assign(cur, FirstAirport, reached, true, airplane.initialias);
+                if (log)
+                    qInfo().noquote() << " - initial climb" << cur->profileText();
+            } else if (reached < cruiseAlt) {
+                assign(cur, Climb, reached, true, airplane.climbias);
+                if (log)
+                    qInfo().noquote() << " - climbing" << cur->profileText();
+            }
+        } else {
+            assign(cur, Cruise, cruiseAlt, true, cruiseIas);
+            if (log)
+                qInfo().noquote() << " - cruise" << cur->profileText();
+        }
+    }
+
+    qInfo() << "Backward descent profile:";
+    for (int j = count - 1; j > 0; --j) {
+        const Waypoint *cur = m_waypoints->at(j);
+        Waypoint *prev = m_waypoints->at(j - 1);
+        if (!cur || !prev)
+            continue;
+        if (cur->phase() != Descent && cur->phase() != LastAirport)
+            continue;
+        const bool approach = cur->phase() == LastAirport;
+        const int ias = approach ? airplane.approachias : airplane.descentias;
+        const int vs = approach ? airplane.approachvs : airplane.descentvs;
+        // Backward from the lower point: the descent rate, negated, climbs toward the start.
+        // The rate is stored negative; an int's negation must stay an int.
+        const int backwardVs = vs == INT_MIN ? INT_MAX : -vs;
+        const int reached = Unit::reachedAltitude(cur->altitude(), cur->distanceTo(prev), ias, backwardVs);
+        if (reached >= cruiseAlt || prev->phase() <= Climb) {
+            assign(prev, Descent, 0, false, airplane.descentias);
+            if (log)
+                qInfo().noquote() << " - starting descent" << prev->profileText();
+            break;
+        }
+        if (reached < approachCeiling) {
+            assign(prev, LastAirport, reached, true, airplane.approachias);
+            if (log)
+                qInfo().noquote() << " - approach" << prev->profileText();
+        } else {
+            assign(prev, Descent, reached, true, airplane.descentias);
+            if (log)
+                qInfo().noquote() << " - descent" << prev->profileText();
+        }
+    }
+
+    qInfo() << "Compute profile done!";
+    return true;
 }
