@@ -292,6 +292,20 @@ private slots:
         QVERIFY(std::isfinite(m_plan->distance()));
     }
 
+    void extremeTypedAltitudes()
+    {
+        // Altitudes typed into the table reach the passes unchecked: the ceilings above them
+        // must not overflow.
+        build(QStringLiteral("FFFF"), {0, 30, 60, 90});
+        at(0)->setAltitude(INT_MAX, false);
+        at(0)->setPhase(2);
+        at(3)->setAltitude(INT_MAX, false);
+        at(3)->setPhase(5);
+        QVERIFY(profile()->computeProfile(350, 450, false));
+        QCOMPARE(at(1)->phase(), 3);
+        QCOMPARE(at(1)->altitude(), 35000);
+    }
+
     // ---- whole plans through the update pass
 
     void wholePlans_data()
