@@ -238,18 +238,6 @@ private slots:
         QCOMPARE(spy.count(), 1);
     }
 
-    void derivedValuesAreReadOnly()
-    {
-        const QMetaObject *meta = general()->metaObject();
-        for (const char *name : {"departureCode", "arrivalCode", "departureName", "arrivalName", "shortName",
-                                 "fileName", "suggestedFileName", "waypointuids", "segmentuids", "bounding",
-                                 "ofp", "departureseconds", "performance"}) {
-            const QMetaProperty property = meta->property(meta->indexOfProperty(name));
-            QVERIFY2(property.isValid(), name);
-            QVERIFY2(!property.isWritable(), name);
-        }
-    }
-
     void resetDefaults()
     {
         // Without preferences: empty names, transition 0.
