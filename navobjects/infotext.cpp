@@ -14,8 +14,7 @@ QString procedureLink(const Procedure *procedure)
 {
     if (!procedure)
         return QString();
-    return RichText::link(RichText::escape(procedure->name()),
-                          QStringLiteral("PROCEDURE>") + RichText::escape(procedure->uid()));
+    return procedure->link();
 }
 
 } // namespace InfoText

@@ -506,9 +506,11 @@ QGeoCoordinate ProcedurePath::walkToBearing(const QGeoCoordinate &start, double 
         const double delta = p.distanceTo(target) / kEarthRadius;
         const double near = std::min(delta, kPi - delta);
         qint64 skip = 1;
-        const double span = kEarthRadius * std::min(near / 2.0, 0.05);
-        const double latitude = std::abs(p.latitude()) * kDegToRad + span / kEarthRadius;
-        if (near > 1e-9 && latitude < kPi / 2.0 - 1e-6) {
+        const double fromPole = kPi / 2.0 - std::abs(p.latitude()) * kDegToRad;
+        const double angle = std::min({ near / 2.0, 0.05, fromPole / 2.0 });
+        const double span = kEarthRadius * angle;
+        const double latitude = kPi / 2.0 - fromPole + angle;
+        if (near > 1e-9 && fromPole > 1e-9) {
             const double rate = (1.0 / std::tan(near / 2.0) + std::tan(latitude)) / kEarthRadius;
             skip = skipOf(0.9 * std::min(span, margin * kDegToRad / rate));
         }
