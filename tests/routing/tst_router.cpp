@@ -1,0 +1,681 @@
+#include "astar.h"
+#include "basemodel.h"
+#include "database.h"
+#include "graph.h"
+#include "point.h"
+#include "router.h"
+#include "segment.h"
+#include "settings.h"
+#include "testsupport.h"
+
+#include <QElapsedTimer>
+#include <QRandomGenerator>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <atomic>
+#include <limits>
+#include <memory>
+#include <queue>
+
+using Routing::AStar;
+using Routing::Graph;
+
+namespace {
+
+// A hand-made graph: nodes by name at latitude/longitude, edges by names.
+struct Net
+{
+    std::shared_ptr<Graph> graph = std::make_shared<Graph>();
+
+    int add(const QString &uid, double lat, double lon, int type = Point::FIX, bool enroute = true)
+    {
+        graph->nodes.append({uid, QGeoCoordinate(lat, lon), type, enroute});
+        return int(graph->nodes.size() - 1);
+    }
+    void edge(const QString &from, const QString &to, int kind, int direction = 0)
+    {
+        graph->edges.append({index(from), index(to), kind, direction});
+    }
+    int index(const QString &uid) const
+    {
+        for (qsizetype i = 0; i < graph->nodes.size(); ++i) {
+            if (graph->nodes.at(i).uid == uid)
+                return int(i);
+        }
+        return -1;
+    }
+    std::shared_ptr<const Graph> built()
+    {
+        Routing::buildGraphIndexes(*graph);
+        return graph;
+    }
+    QString route(const AStar &astar) const
+    {
+        QStringList names;
+        for (int n : astar.path())
+            names.append(graph->nodes.at(n).uid);
+        return names.join(QLatin1Char(' '));
+    }
+};
+
+AStar::Options airways(int option)
+{
+    AStar::Options options;
+    options.airwayOption = option;
+    return options;
+}
+
+AStar::Options radio()
+{
+    AStar::Options options;
+    options.radio = true;
+    return options;
+}
+
+QString search(Net &net, const QString &from, const QString &to, const AStar::Options &options,
+               const QString &output = QString(), const QString &input = QString())
+{
+    AStar astar;
+    AStar::Request request{net.index(from), net.index(to), output.isEmpty() ? -1 : net.index(output),
+                           input.isEmpty() ? -1 : net.index(input)};
+    const auto result = astar.search(net.built(), request, options);
+    if (result == AStar::NoPath)
+        return QStringLiteral("no path");
+    if (result == AStar::InvalidEnds)
+        return QStringLiteral("invalid");
+    return net.route(astar);
+}
+
+} // namespace
+
+class TestRouter : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+
+    void directions_data();
+    void directions();
+    void airwayOptions_data();
+    void airwayOptions();
+    void highGapBridgedByLow_data();
+    void highGapBridgedByLow();
+    void joins_data();
+    void joins();
+    void radioNavigation_data();
+    void radioNavigation();
+    void noPath();
+    void invalidEnds();
+    void stopFlag();
+    void progressReachesHundred();
+    void neverLongerThanDijkstra_data();
+    void neverLongerThanDijkstra();
+
+    void routerMessages_data();
+    void routerMessages();
+    void routerFindsRoute();
+    void routerStopsWithinMilliseconds();
+    void routerRefusesRouteOfOlderGeneration();
+    void routerDestroyedWhileSearching();
+
+private:
+    // A square grid of fixes with LOW airways both ways between neighbours.
+    void fillGrid(int side);
+
+    std::unique_ptr<Settings> m_settings;
+    std::unique_ptr<Database> m_db;
+};
+
+void TestRouter::initTestCase()
+{
+    TestSupport::initApplication();
+    m_settings = std::make_unique<Settings>();
+    m_db = std::make_unique<Database>();
+}
+
+void TestRouter::cleanupTestCase()
+{
+    m_db.reset();
+    m_settings.reset();
+}
+
+// ---- the search on hand-made graphs
+
+void TestRouter::directions_data()
+{
+    QTest::addColumn<int>("direction");
+    QTest::addColumn<QString>("forward");
+    QTest::addColumn<QString>("backward");
+    // A-B-C is straight, A-D-C a detour; only the direction of A-B changes.
+    QTest::newRow("both ways") << 0 << "A B C" << "C B A";
+    QTest::newRow("forward only") << 1 << "A B C" << "C D A";
+    QTest::newRow("backward only") << -1 << "A D C" << "C B A";
+}
+
+void TestRouter::directions()
+{
+    QFETCH(int, direction);
+    QFETCH(QString, forward);
+    QFETCH(QString, backward);
+    Net net;
+    net.add("A", 0, 0);
+    net.add("B", 0, 1);
+    net.add("C", 0, 2);
+    net.add("D", 1, 1);
+    net.edge("A", "B", Segment::HIGH, direction);
+    net.edge("B", "C", Segment::HIGH);
+    net.edge("A", "D", Segment::HIGH);
+    net.edge("D", "C", Segment::HIGH);
+    QCOMPARE(search(net, "A", "C", airways(0)), forward);
+    QCOMPARE(search(net, "C", "A", airways(0)), backward);
+}
+
+void TestRouter::airwayOptions_data()
+{
+    QTest::addColumn<int>("option");
+    QTest::addColumn<QString>("route");
+    // LOW straight (600 NM, 240 of them in cruise), HIGH with an 8 % detour, M an en-route
+    // fix on no airway.
+    QTest::newRow("prefer HIGH") << 0 << "X H Y";
+    QTest::newRow("only LOW") << 1 << "X L1 L2 Y";
+    QTest::newRow("no preference") << 2 << "X L1 L2 Y";
+    QTest::newRow("ignore airways") << 3 << "X L1 M L2 Y";
+}
+
+void TestRouter::airwayOptions()
+{
+    QFETCH(int, option);
+    QFETCH(QString, route);
+    Net net;
+    net.add("X", 0, 0);
+    net.add("Y", 0, 10);
+    net.add("H", 2, 5);
+    net.add("L1", 0, 3);
+    net.add("L2", 0, 7);
+    net.add("M", 0, 5);
+    net.edge("X", "H", Segment::HIGH);
+    net.edge("H", "Y", Segment::HIGH);
+    net.edge("X", "L1", Segment::LOW);
+    net.edge("L1", "L2", Segment::LOW);
+    net.edge("L2", "Y", Segment::LOW);
+    QCOMPARE(search(net, "X", "Y", airways(option)), route);
+}
+
+void TestRouter::highGapBridgedByLow_data()
+{
+    QTest::addColumn<int>("option");
+    QTest::addColumn<QString>("route");
+    QTest::newRow("prefer HIGH: LOW across the gap") << 0 << "X A B C D Y";
+    QTest::newRow("no preference") << 2 << "X A B C D Y";
+}
+
+void TestRouter::highGapBridgedByLow()
+{
+    QFETCH(int, option);
+    QFETCH(QString, route);
+    Net net;
+    const QStringList chain = {"X", "A", "B", "C", "D", "Y"};
+    for (int i = 0; i < chain.size(); ++i)
+        net.add(chain.at(i), 0, 2 * i);
+    net.add("E", 3, 5);
+    for (int i = 1; i < chain.size(); ++i)
+        net.edge(chain.at(i - 1), chain.at(i), chain.at(i) == "C" ? Segment::LOW : Segment::HIGH);
+    // The HIGH way round the gap is three times as long.
+    net.edge("B", "E", Segment::HIGH);
+    net.edge("E", "C", Segment::HIGH);
+    QCOMPARE(search(net, "X", "Y", airways(option)), route);
+}
+
+void TestRouter::joins_data()
+{
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("route");
+    QTest::newRow("nearest network points") << "" << "" << "AAAA F0 F1 F2 F3 BBBB";
+    QTest::newRow("SID exit on the airway") << "F1" << "" << "AAAA F1 F2 F3 BBBB";
+    QTest::newRow("STAR entry on the airway") << "" << "F2" << "AAAA F0 F1 F2 BBBB";
+    QTest::newRow("exit off the network, joined") << "S" << "" << "AAAA S F0 F1 F2 F3 BBBB";
+    QTest::newRow("both") << "F1" << "F2" << "AAAA F1 F2 BBBB";
+}
+
+void TestRouter::joins()
+{
+    QFETCH(QString, output);
+    QFETCH(QString, input);
+    QFETCH(QString, route);
+    Net net;
+    net.add("AAAA", 0, -1, Point::AIRP, false);
+    net.add("BBBB", 0, 4, Point::AIRP, false);
+    for (int i = 0; i < 4; ++i)
+        net.add(QStringLiteral("F%1").arg(i), 0, i);
+    // Beside the departure, on no airway.
+    net.add("S", 0.5, -0.8);
+    // Far away: never a join.
+    net.add("Z", 20, 20);
+    for (int i = 1; i < 4; ++i)
+        net.edge(QStringLiteral("F%1").arg(i - 1), QStringLiteral("F%1").arg(i), Segment::HIGH);
+    net.edge("Z", "F0", Segment::HIGH);
+    QCOMPARE(search(net, "AAAA", "BBBB", airways(0), output, input), route);
+}
+
+void TestRouter::radioNavigation_data()
+{
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("to");
+    QTest::addColumn<QString>("route");
+    // VOR to VOR up to 200 NM, VOR to NDB 150, NDB to NDB 100; fixes never count.
+    QTest::newRow("VOR chain") << "V1" << "V3" << "V1 V2 V3";
+    QTest::newRow("NDB to NDB too far") << "N1" << "N3" << "no path";
+    QTest::newRow("VOR over an NDB") << "N1" << "V4" << "N1 N2 V4";
+}
+
+void TestRouter::radioNavigation()
+{
+    QFETCH(QString, from);
+    QFETCH(QString, to);
+    QFETCH(QString, route);
+    Net net;
+    net.add("V1", 0, 0, Point::VOR, false);
+    net.add("V2", 0, 3, Point::VOR, false);
+    net.add("V3", 0, 6, Point::VOR, false);
+    net.add("F", 0, 1.5);
+    net.add("N1", 10, 0, Point::NDB, false);
+    net.add("N2", 10, 1.6, Point::NDB, false); // 95 NM from N1
+    net.add("N3", 10, -2, Point::NDB, false);  // 118 NM from N1
+    net.add("V4", 11.5, 3, Point::VOR, false); // 122 NM from N2, 199 from N1
+    // Radio navigation flies no airway.
+    net.edge("N1", "N3", Segment::HIGH);
+    QCOMPARE(search(net, from, to, radio()), route);
+}
+
+void TestRouter::noPath()
+{
+    // Two airway networks 2,000 NM apart: no join leg reaches across.
+    Net net;
+    net.add("A", 0, 0);
+    net.add("B", 0, 1);
+    net.add("C", 30, 30);
+    net.add("D", 30, 31);
+    net.edge("A", "B", Segment::HIGH);
+    net.edge("C", "D", Segment::HIGH);
+    for (int option = 0; option < 4; ++option)
+        QCOMPARE(search(net, "A", "D", airways(option)), QStringLiteral("no path"));
+    QCOMPARE(search(net, "A", "B", airways(1)), QStringLiteral("no path"));
+}
+
+void TestRouter::invalidEnds()
+{
+    Net net;
+    net.add("A", 0, 0);
+    net.add("B", 0, 1);
+    net.add("NOWHERE", qQNaN(), qQNaN());
+    net.edge("A", "B", Segment::HIGH);
+    QCOMPARE(search(net, "A", "A", airways(0)), QStringLiteral("invalid"));
+    QCOMPARE(search(net, "A", "MISSING", airways(0)), QStringLiteral("invalid"));
+    QCOMPARE(search(net, "A", "NOWHERE", airways(0)), QStringLiteral("invalid"));
+    AStar astar;
+    QCOMPARE(astar.search(nullptr, {0, 1, -1, -1}, airways(0)), AStar::InvalidEnds);
+    // Without indexes the graph cannot be searched.
+    Net bare;
+    bare.add("A", 0, 0);
+    bare.add("B", 0, 1);
+    QCOMPARE(astar.search(bare.graph, {0, 1, -1, -1}, airways(0)), AStar::InvalidEnds);
+}
+
+void TestRouter::stopFlag()
+{
+    Net net;
+    net.add("A", 0, 0);
+    net.add("B", 0, 1);
+    net.edge("A", "B", Segment::HIGH);
+    std::atomic<bool> stop{true};
+    AStar astar;
+    QCOMPARE(astar.search(net.built(), {0, 1, -1, -1}, airways(0), &stop), AStar::Interrupted);
+    QVERIFY(astar.path().isEmpty());
+    stop = false;
+    QCOMPARE(astar.search(net.built(), {0, 1, -1, -1}, airways(0), &stop), AStar::Found);
+}
+
+void TestRouter::progressReachesHundred()
+{
+    Net net;
+    for (int i = 0; i < 10; ++i)
+        net.add(QStringLiteral("P%1").arg(i), 0, i);
+    for (int i = 1; i < 10; ++i)
+        net.edge(QStringLiteral("P%1").arg(i - 1), QStringLiteral("P%1").arg(i), Segment::LOW);
+    QList<int> seen;
+    AStar astar;
+    QCOMPARE(astar.search(net.built(), {0, 9, -1, -1}, airways(2), nullptr, [&](int p) { seen.append(p); }),
+             AStar::Found);
+    QVERIFY(!seen.isEmpty());
+    QCOMPARE(seen.first(), 0);
+    QCOMPARE(seen.last(), 100);
+    for (int i = 1; i < seen.size(); ++i)
+        QVERIFY(seen.at(i) > seen.at(i - 1));
+    QCOMPARE(astar.legEdges().size(), 9);
+    QVERIFY(qAbs(astar.distance() - 9 * AStar::distanceNm({0, 0}, {0, 1})) < 1e-6);
+}
+
+void TestRouter::neverLongerThanDijkstra_data()
+{
+    QTest::addColumn<bool>("radioNav");
+    QTest::addColumn<int>("option");
+    QTest::newRow("prefer HIGH") << false << 0;
+    QTest::newRow("only LOW") << false << 1;
+    QTest::newRow("no preference") << false << 2;
+    QTest::newRow("ignore airways") << false << 3;
+    QTest::newRow("radio") << true << 0;
+}
+
+// A plain Dijkstra over the same costs, with the legs enumerated by brute force rather than
+// through the graph's cells, on random pairs of a random network.
+void TestRouter::neverLongerThanDijkstra()
+{
+    QFETCH(bool, radioNav);
+    QFETCH(int, option);
+    AStar::Options options;
+    options.radio = radioNav;
+    options.airwayOption = option;
+
+    QRandomGenerator random(20250101u + option + (radioNav ? 10 : 0));
+    Net net;
+    const int count = 350;
+    for (int i = 0; i < count; ++i) {
+        const int roll = random.bounded(100);
+        const int type = roll < 20 ? Point::VOR : (roll < 35 ? Point::NDB : Point::FIX);
+        // Across the date line and at high latitudes, where the cells are narrow.
+        double lon = 172.0 + random.generateDouble() * 16.0;
+        if (lon > 180.0)
+            lon -= 360.0;
+        net.add(QStringLiteral("N%1").arg(i), 58.0 + random.generateDouble() * 8.0, lon, type, type == Point::FIX);
+    }
+    // Each node gets airways to a few of its neighbours within 150 NM, of random kind and direction.
+    const int kinds[] = {Segment::LOW, Segment::HIGH, Segment::TRACK};
+    for (int i = 0; i < count; ++i) {
+        QList<int> near;
+        for (int j = 0; j < count; ++j) {
+            if (j != i
+                && AStar::distanceNm(net.graph->nodes.at(i).coordinate, net.graph->nodes.at(j).coordinate) < 150.0)
+                near.append(j);
+        }
+        for (int k = 0; k < 4 && !near.isEmpty(); ++k) {
+            const int j = near.takeAt(random.bounded(int(near.size())));
+            // Half of them both ways, the others one way.
+            const int direction = random.bounded(2) == 0 ? 0 : (random.bounded(2) == 0 ? 1 : -1);
+            net.graph->edges.append({i, j, kinds[random.bounded(3)], direction});
+        }
+    }
+    const std::shared_ptr<const Graph> graph = net.built();
+    const auto &nodes = graph->nodes;
+    auto distance = [&](int a, int b) { return AStar::distanceNm(nodes.at(a).coordinate, nodes.at(b).coordinate); };
+    const bool direct = radioNav || option == AStar::IgnoreAirways;
+    auto member = [&](int n) {
+        return radioNav ? AStar::isRadioAid(nodes.at(n).type) : AStar::isEnroutePoint(nodes.at(n));
+    };
+
+    AStar astar;
+    int found = 0;
+    int compared = 0;
+    for (int pair = 0; pair < 150; ++pair) {
+        const int from = random.bounded(count);
+        const int to = random.bounded(count);
+        if (from == to)
+            continue;
+        // The ends are network points, so that no join legs come in.
+        if (direct && (!member(from) || !member(to)))
+            continue;
+        if (!direct) {
+            bool out = false, in = false;
+            for (const Graph::Edge &e : graph->edges) {
+                if (AStar::airwayFactor(option, e.kind, false) < 0)
+                    continue;
+                out = out || e.next(from) >= 0;
+                in = in || (e.from == to && e.next(e.to) == to) || (e.to == to && e.next(e.from) == to);
+            }
+            if (!out || !in)
+                continue;
+        }
+
+        std::vector<double> best(count, std::numeric_limits<double>::infinity());
+        std::vector<bool> done(count, false);
+        using Item = std::pair<double, int>;
+        std::priority_queue<Item, std::vector<Item>, std::greater<Item>> queue;
+        best[from] = 0.0;
+        queue.push({0.0, from});
+        while (!queue.empty()) {
+            const auto [g, u] = queue.top();
+            queue.pop();
+            if (done[u])
+                continue;
+            done[u] = true;
+            auto relax = [&](int v, double cost) {
+                if (g + cost < best[v]) {
+                    best[v] = g + cost;
+                    queue.push({best[v], v});
+                }
+            };
+            if (direct) {
+                for (int v = 0; v < count; ++v) {
+                    if (v == u || !member(v))
+                        continue;
+                    const double limit = radioNav ? AStar::receptionRange(nodes.at(u).type)
+                                                        + AStar::receptionRange(nodes.at(v).type)
+                                                  : AStar::DirectLegNm;
+                    const double d = distance(u, v);
+                    if (d <= limit)
+                        relax(v, d);
+                }
+            } else {
+                for (const Graph::Edge &e : graph->edges) {
+                    const int v = e.next(u);
+                    if (v < 0 || v == u)
+                        continue;
+                    const bool cruise = std::min({distance(u, from), distance(v, from), distance(u, to),
+                                                  distance(v, to)})
+                                        > AStar::TerminalZoneNm;
+                    const double factor = AStar::airwayFactor(option, e.kind, cruise);
+                    if (factor > 0)
+                        relax(v, distance(u, v) * factor);
+                }
+            }
+        }
+
+        const auto result = astar.search(graph, {from, to, -1, -1}, options);
+        ++compared;
+        if (std::isinf(best[to])) {
+            QCOMPARE(result, AStar::NoPath);
+            continue;
+        }
+        QCOMPARE(result, AStar::Found);
+        ++found;
+        QVERIFY2(qAbs(astar.cost() - best[to]) <= 1e-6 * best[to],
+                 qPrintable(QStringLiteral("%1 -> %2: %3 against %4").arg(from).arg(to).arg(astar.cost()).arg(best[to])));
+        QCOMPARE(astar.path().first(), from);
+        QCOMPARE(astar.path().last(), to);
+        QVERIFY(astar.distance() <= astar.cost() + 1e-9);
+    }
+    QVERIFY2(found >= 10, qPrintable(QStringLiteral("only %1 of %2 pairs connected").arg(found).arg(compared)));
+}
+
+// ---- the router thread over the database
+
+void TestRouter::fillGrid(int side)
+{
+    m_db->clear();
+    m_db->beginModifying();
+    QList<Point *> points;
+    for (int r = 0; r < side; ++r) {
+        for (int c = 0; c < side; ++c) {
+            auto *point = new Point(Point::FIX, QGeoCoordinate(40.0 + r * 0.1, c * 0.1), QStringLiteral("G%1X%2").arg(r).arg(c),
+                                    QStringLiteral("ENRT"), QStringLiteral("K1"), QString(), 0, 0.0f,
+                                    QStringLiteral("C   "));
+            m_db->addPoint(point);
+            points.append(point);
+        }
+    }
+    for (int r = 0; r < side; ++r) {
+        for (int c = 0; c < side; ++c) {
+            Point *p = points.at(r * side + c);
+            if (c + 1 < side)
+                m_db->addSegment(new Segment(Segment::NONE, Segment::LOW, p, points.at(r * side + c + 1),
+                                             QStringLiteral("V%1").arg(r), 0, 180));
+            if (r + 1 < side)
+                m_db->addSegment(new Segment(Segment::NONE, Segment::LOW, p, points.at((r + 1) * side + c),
+                                             QStringLiteral("V%1").arg(1000 + c), 0, 180));
+        }
+    }
+    m_db->endModifying();
+    Settings::setBool(QStringLiteral("generator/airwayNavigation"), true);
+    Settings::setBool(QStringLiteral("generator/radioNavigation"), false);
+    Settings::setInt(QStringLiteral("generator/airwayRoutingOptions"), 2);
+}
+
+void TestRouter::routerMessages_data()
+{
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("to");
+    QTest::addColumn<QString>("message");
+    const QString invalid = QStringLiteral("Need two valid, different points for departure and arrival");
+    QTest::newRow("no departure") << "" << "K1/ENRT/G0X0" << invalid;
+    QTest::newRow("equal ends") << "K1/ENRT/G0X0" << "K1/ENRT/G0X0" << invalid;
+    QTest::newRow("unknown arrival") << "K1/ENRT/G0X0" << "K1/ENRT/NOPE" << invalid;
+    QTest::newRow("found") << "K1/ENRT/G0X0" << "K1/ENRT/G2X2" << "Routing done!";
+    QTest::newRow("isolated arrival")
+        << "K1/ENRT/G0X0" << "ZZ/ENRT/ALONE" << "No path found between departure and arrival";
+}
+
+void TestRouter::routerMessages()
+{
+    QFETCH(QString, from);
+    QFETCH(QString, to);
+    QFETCH(QString, message);
+    fillGrid(3);
+    // An en-route fix on no airway, far beyond any join.
+    m_db->addPoint(new Point(Point::FIX, QGeoCoordinate(-40, -100), QStringLiteral("ALONE"), QStringLiteral("ENRT"),
+                             QStringLiteral("ZZ"), QString(), 0, 0.0f, QStringLiteral("C   ")));
+    Router router;
+    QSignalSpy done(&router, &Router::done);
+    router.setEndpoints(from, to);
+    router.start();
+    QVERIFY(router.isBusy());
+    QVERIFY(done.wait(10000));
+    QCOMPARE(done.count(), 1);
+    QVERIFY(!router.isBusy());
+    QCOMPARE(router.getMessage(), message);
+    QCOMPARE(router.getStatus(), message == QStringLiteral("Routing done!"));
+    QCOMPARE(router.route().isEmpty(), !router.getStatus());
+}
+
+void TestRouter::routerFindsRoute()
+{
+    fillGrid(5);
+    Router router;
+    QSignalSpy started(&router, SIGNAL(started()));
+    QSignalSpy done(&router, &Router::done);
+    QSignalSpy progress(&router, &Router::progress);
+    router.setEndpoints(QStringLiteral("K1/ENRT/G0X0"), QStringLiteral("K1/ENRT/G0X4"));
+    router.start();
+    // A second start while searching changes nothing.
+    router.start();
+    QVERIFY(done.wait(10000));
+    QTest::qWait(20);
+    QCOMPARE(done.count(), 1);
+    QCOMPARE(started.count(), 1);
+    QVERIFY(router.getStatus());
+    QCOMPARE(progress.last().at(0).toInt(), 100);
+    QStringList codes;
+    for (const Point *p : router.route())
+        codes.append(p->code());
+    QCOMPARE(codes, QStringList({"G0X0", "G0X1", "G0X2", "G0X3", "G0X4"}));
+    QCOMPARE(router.airwayLegs(), QList<bool>({true, true, true, true}));
+    QVERIFY(qAbs(router.distance() - AStar::distanceNm({40, 0}, {40, 0.4})) < 0.01);
+    QVERIFY(router.routeGeneration() > 0);
+}
+
+void TestRouter::routerStopsWithinMilliseconds()
+{
+    fillGrid(120);
+    Router router;
+    QSignalSpy done(&router, &Router::done);
+    QElapsedTimer clock;
+    std::atomic<qint64> stoppedAt{-1};
+    std::atomic<qint64> endedAt{-1};
+    // Stops from inside the search, at its first progress report, so that it is surely running.
+    connect(&router, &Router::progress, &router, [&](int) {
+        if (stoppedAt.load() < 0) {
+            stoppedAt = clock.nsecsElapsed();
+            router.stop();
+        }
+    }, Qt::DirectConnection);
+    connect(&router, &QThread::finished, &router, [&] { endedAt = clock.nsecsElapsed(); }, Qt::DirectConnection);
+    router.setEndpoints(QStringLiteral("K1/ENRT/G0X0"), QStringLiteral("K1/ENRT/G119X119"));
+    clock.start();
+    router.start();
+    QVERIFY(done.wait(20000));
+    QVERIFY(stoppedAt.load() >= 0);
+    QVERIFY2(endedAt.load() - stoppedAt.load() < 20'000'000,
+             qPrintable(QString::number((endedAt.load() - stoppedAt.load()) / 1e6) + " ms"));
+    QVERIFY(!router.getStatus());
+    QCOMPARE(router.getMessage(), QStringLiteral("Routing interrupted"));
+    QVERIFY(router.route().isEmpty());
+    QCOMPARE(router.distance(), 0.0);
+
+    // The next search runs to its end again.
+    disconnect(&router, &Router::progress, &router, nullptr);
+    router.start();
+    QVERIFY(done.wait(20000));
+    QVERIFY(router.getStatus());
+}
+
+void TestRouter::routerRefusesRouteOfOlderGeneration()
+{
+    fillGrid(10);
+    Router router;
+    QSignalSpy done(&router, &Router::done);
+    std::atomic<bool> changed{false};
+    // A modification step while the search runs, as an import thread would make.
+    connect(&router, &Router::progress, &router, [&](int) {
+        if (!changed.exchange(true)) {
+            m_db->beginModifying();
+            m_db->endModifying();
+        }
+    }, Qt::DirectConnection);
+    router.setEndpoints(QStringLiteral("K1/ENRT/G0X0"), QStringLiteral("K1/ENRT/G9X9"));
+    router.start();
+    QVERIFY(done.wait(10000));
+    QVERIFY(changed.load());
+    QVERIFY(!router.getStatus());
+    QCOMPARE(router.getMessage(), QStringLiteral("Navigation database changed. Please generate the route again."));
+    QVERIFY(router.route().isEmpty());
+
+    // Against the data as it is now, the same request succeeds.
+    disconnect(&router, &Router::progress, &router, nullptr);
+    router.start();
+    QVERIFY(done.wait(10000));
+    QVERIFY(router.getStatus());
+
+    // A modification open when the search starts refuses it at once.
+    m_db->beginModifying();
+    router.start();
+    QVERIFY(done.wait(10000));
+    m_db->endModifying();
+    QCOMPARE(router.getMessage(), QStringLiteral("Navigation database changed. Please generate the route again."));
+}
+
+void TestRouter::routerDestroyedWhileSearching()
+{
+    fillGrid(120);
+    auto router = std::make_unique<Router>();
+    router->setEndpoints(QStringLiteral("K1/ENRT/G0X0"), QStringLiteral("K1/ENRT/G119X119"));
+    router->start();
+    QElapsedTimer clock;
+    clock.start();
+    router.reset();
+    QVERIFY(clock.elapsed() < 1000);
+}
+
+QTEST_MAIN(TestRouter)
+#include "tst_router.moc"
