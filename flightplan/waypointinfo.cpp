@@ -215,8 +215,12 @@ QString Waypoint::nextLegHtml() const
     text.addH2(tr("Next waypoint"));
     if (const Point *nextPoint = next->point())
         addRow(text, tr("Code"), QStringLiteral("%1 %2").arg(RichText::image(nextPoint->icon(), 10), nextPoint->link()));
+    // Built here rather than by the segment: its key must read "SEGMENT>" literally, for the
+    // panel and for the export's rewriting of the links.
     if (m_airway)
-        addRow(text, tr("Airway"), m_airway->link());
+        addRow(text, tr("Airway"),
+               RichText::link(RichText::escape(m_airway->name()),
+                              QStringLiteral("SEGMENT>") + RichText::escape(m_airway->uid())));
     addRow(text, tr("Heading"), withGlyph(0xF14E, headingToNextString(false)));
     addRow(text, tr("To next"), withGlyph(0xF0DA, distanceToNextString(false)));
     if (m_timeToNext != 0)
