@@ -9,6 +9,7 @@
 #include "mapproxymodel.h"
 #include "paintlight.h"
 #include "point.h"
+#include "procedure.h"
 #include "runway.h"
 #include "segment.h"
 #include "settings.h"
@@ -54,8 +55,7 @@ Database::Database()
     : QThread(nullptr)
     , m_boundaryModel(new BaseModel<Boundary>())
     , m_pointModel(new BaseModel<Point>())
-    // The procedure model arrives with the procedure type; until then there are no procedures.
-    , m_procedureModel(nullptr)
+    , m_procedureModel(new BaseModel<Procedure>())
     , m_runwayModel(new BaseModel<Runway>())
     , m_segmentModel(new BaseModel<Segment>())
     , m_taxiwayModel(new BaseModel<Taxiway>())
@@ -162,6 +162,7 @@ Database::~Database()
     delete m_taxiwayModel;
     delete m_segmentModel;
     delete m_runwayModel;
+    delete m_procedureModel;
     delete m_pointModel;
     delete m_boundaryModel;
     m_routingGraph.reset();
@@ -409,7 +410,7 @@ void Database::addRunway(Runway *runway)
 void Database::addProcedure(Procedure *procedure)
 {
     if (procedure)
-        m_procedures.append(procedure);
+        m_procedureModel->add(procedure);
 }
 
 void Database::addBoundary(Boundary *boundary)

@@ -7,6 +7,7 @@
 #include "basemodel.h"
 #include "lookupindex.h"
 #include "point.h"
+#include "procedure.h"
 #include "runway.h"
 #include "segment.h"
 
@@ -72,12 +73,10 @@ Segment *Database::findSegment(const QString &uid, bool warn)
 
 Procedure *Database::findProcedure(const QString &uid, bool warn)
 {
-    Database *db = instance();
-    Q_UNUSED(db)
-    // The procedure model is added with the procedure type; until then none is held.
-    if (warn)
+    Procedure *procedure = instance()->m_procedureModel->find(uid);
+    if (!procedure && warn)
         qWarning() << "Procedure with UID" << uid << "not found in database!";
-    return nullptr;
+    return procedure;
 }
 
 Runway *Database::findRunway(const QString &uid)
@@ -223,9 +222,14 @@ bool Database::hasSegmentsAt(Point *point, bool outgoing, bool incoming, bool hi
 
 bool Database::hasProcedures(Point *airport)
 {
-    instance();
-    Q_UNUSED(airport)
-    // No procedure is held until the procedure model arrives with the procedure type.
+    Database *db = instance();
+    if (!airport)
+        return false;
+    const QString code = airport->code();
+    for (const Procedure *procedure : db->m_procedureModel->items()) {
+        if (procedure && procedure->isAirport(code))
+            return true;
+    }
     return false;
 }
 
@@ -417,30 +421,77 @@ QStringList Database::runwayEndNames(Point *airport)
     return names;
 }
 
-// The procedure queries answer from the procedure model, which arrives with the procedure
-// type; until then the database holds no procedure and every answer is empty.
+namespace {
+
+bool typeMatches(const Procedure *procedure, int type)
+{
+    return type == 0 || procedure->type() == type;
+}
+
+// The points a procedure joins the airway network at: a SID's exits, a STAR's or an
+// approach's entries.
+QStringList connections(const Procedure *procedure)
+{
+    switch (procedure->type()) {
+    case Procedure::SID:
+        return procedure->outputs(false);
+    case Procedure::STAR:
+    case Procedure::APPCH:
+        return procedure->inputs(false);
+    default:
+        return {};
+    }
+}
+
+} // namespace
 
 QList<Procedure *> Database::proceduresOf(Point *airport, int type)
 {
-    Q_UNUSED(airport)
-    Q_UNUSED(type)
-    return {};
+    QList<Procedure *> result;
+    Database *db = instanceOrNull();
+    if (!db || !airport)
+        return result;
+    const QString code = airport->code();
+    for (Procedure *procedure : db->m_procedureModel->items()) {
+        if (procedure && procedure->isAirport(code) && typeMatches(procedure, type))
+            result.append(procedure);
+    }
+    return result;
 }
 
 QList<Procedure *> Database::proceduresOfRunway(const QString &airportCode, int type, const QString &runway)
 {
-    Q_UNUSED(airportCode)
-    Q_UNUSED(type)
-    Q_UNUSED(runway)
-    return {};
+    QList<Procedure *> result;
+    Database *db = instanceOrNull();
+    if (!db || runway.isEmpty())
+        return result;
+    for (Procedure *procedure : db->m_procedureModel->items()) {
+        // Here type 0 selects the procedures of type 0 only.
+        if (procedure && procedure->isAirport(airportCode) && procedure->type() == type
+            && procedure->matchesRunway(runway))
+            result.append(procedure);
+    }
+    return result;
 }
 
 QList<Procedure *> Database::proceduresThrough(Point *point, Point *airport, int type)
 {
-    Q_UNUSED(point)
-    Q_UNUSED(airport)
-    Q_UNUSED(type)
-    return {};
+    QList<Procedure *> result;
+    Database *db = instanceOrNull();
+    if (!db || !point)
+        return result;
+    const QString uid = point->uid();
+    const QString code = airport ? airport->code() : QString();
+    const bool atAirport = airport && uid == airport->uid();
+    for (Procedure *procedure : db->m_procedureModel->items()) {
+        if (!procedure || !typeMatches(procedure, type))
+            continue;
+        if (airport && !procedure->isAirport(code))
+            continue;
+        if (atAirport || connections(procedure).contains(uid))
+            result.append(procedure);
+    }
+    return result;
 }
 
 Procedure *Database::procedureThrough(Point *point, Point *airport, int type)
@@ -449,16 +500,33 @@ Procedure *Database::procedureThrough(Point *point, Point *airport, int type)
     return procedures.isEmpty() ? nullptr : procedures.constFirst();
 }
 
+namespace {
+
+// Distinct points, in the order of first appearance, behind the UIDs of each procedure.
+QList<Point *> connectionPoints(const QList<Procedure *> &procedures, bool outputs)
+{
+    QList<Point *> result;
+    for (const Procedure *procedure : procedures) {
+        const QStringList uids = outputs ? procedure->outputs(false) : procedure->inputs(false);
+        for (const QString &uid : uids) {
+            Point *point = Database::findPointOrWarn(uid);
+            if (point && !result.contains(point))
+                result.append(point);
+        }
+    }
+    return result;
+}
+
+} // namespace
+
 QList<Point *> Database::sidOutputs(Point *airport)
 {
-    Q_UNUSED(airport)
-    return {};
+    return connectionPoints(proceduresOf(airport, Procedure::SID), true);
 }
 
 QList<Point *> Database::starInputs(Point *airport)
 {
-    Q_UNUSED(airport)
-    return {};
+    return connectionPoints(proceduresOf(airport, Procedure::STAR), false);
 }
 
 QList<Point *> Database::navaidsToward(Point *point, double minNm, double maxNm, Point *target, int tolerance,
