@@ -18,10 +18,9 @@ ProcedureManager::ProcedureManager(MapProxyModel *pointMapModel)
 {
     if (!m_transitionMapModel || !m_pointMapModel)
         qFatal("Cannot create ProcedureManager object with NULL pointers!");
-    // Both arrive after the lists were replaced; from the import thread they are queued.
-    Database *database = Database::instance();
-    connect(database, &Database::updated, this, &ProcedureManager::databaseReset);
-    connect(database, &Database::loaded, this, &ProcedureManager::databaseReset);
+    // Announced after every clear, load and import (a load's loaded() passes through it), once
+    // the lists were replaced; from the import thread it arrives queued.
+    connect(Database::instance(), &Database::updated, this, &ProcedureManager::databaseReset);
 }
 
 ProcedureManager::~ProcedureManager()
