@@ -1,0 +1,153 @@
+// Times saving and opening a flight-plan document of 1,000 waypoints (airports, fixes and
+// coordinate points, with comments and constraints) over a navigation database of 20,000
+// airports (each with a runway long enough for an alternate) and 100,000 fixes: the document's saveAs (text, safe write) and open (read, check,
+// insertion and the update pass that follows it).
+
+#include "airplanelistmodel.h"
+#include "airport.h"
+#include "database.h"
+#include "document.h"
+#include "flightplan.h"
+#include "flightplanxml.h"
+#include "point.h"
+#include "runway.h"
+#include "settings.h"
+#include "waypoint.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QGeoRectangle>
+#include <QRandomGenerator>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+constexpr int Airports = 20000;
+constexpr int Fixes = 100000;
+constexpr int Waypoints = 1000;
+constexpr int Runs = 20;
+
+QString letters(QRandomGenerator &random, int count)
+{
+    QString text;
+    for (int i = 0; i < count; ++i)
+        text.append(QChar('A' + random.bounded(26)));
+    return text;
+}
+
+QGeoCoordinate position(QRandomGenerator &random)
+{
+    return QGeoCoordinate(-60.0 + random.generateDouble() * 130.0, -180.0 + random.generateDouble() * 360.0);
+}
+
+void report(const char *what, std::vector<double> times)
+{
+    std::sort(times.begin(), times.end());
+    std::printf("%-40s median %8.3f ms, best %8.3f ms, worst %8.3f ms (%d runs)\n", what, times[times.size() / 2],
+                times.front(), times.back(), int(times.size()));
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("Corvel"));
+    QCoreApplication::setApplicationName(QStringLiteral("Waylore"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(WAYLORE_APP_VERSION));
+    QStandardPaths::setTestModeEnabled(true);
+    QTemporaryDir dir;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
+
+    Settings settings;
+    Database db;
+    AirplaneListModel airplanes;
+    QRandomGenerator random(1104);
+
+    db.beginModifying();
+    for (int i = 0; i < Airports; ++i) {
+        auto *airport = new Airport(letters(random, 4), QStringLiteral("Airport"), 100);
+        const QGeoCoordinate centre = position(random);
+        airport->setPosition(centre, QGeoRectangle(centre, centre));
+        db.addPoint(airport);
+        // Every airport qualifies as an alternate, as most airports with airline traffic do.
+        db.addRunway(new Runway(airport->code(), centre, QStringLiteral("09"), 0.0f,
+                                centre.atDistanceAndAzimuth(3000.0, 90.0), QStringLiteral("27"), 0.0f, 45.0f, 1, 0, 0));
+    }
+    for (int i = 0; i < Fixes; ++i)
+        db.addPoint(new Point(Point::FIX, position(random), letters(random, 5), QStringLiteral("ENRT"),
+                              letters(random, 2), QString(), 0, 0.0f, QStringLiteral("C   ")));
+    db.endModifying();
+
+    Flightplan plan;
+    Document document(&plan);
+    QList<Waypoint *> waypoints;
+    for (int i = 0; i < Waypoints; ++i) {
+        Point *point = nullptr;
+        if (i == 0 || i == Waypoints - 1)
+            point = Database::pointAt(random.bounded(Airports));
+        else if (i % 50 == 0)
+            point = Database::getOrAddCoordPoint(position(random), false);
+        else
+            point = Database::pointAt(Airports + random.bounded(Fixes));
+        auto *waypoint = new Waypoint(point);
+        waypoint->setAltitude(i == 0 || i == Waypoints - 1 ? 500 : 35000, false);
+        waypoint->setIas(i == 0 || i == Waypoints - 1 ? 250.0 : 0.78, false);
+        if (i % 10 == 0) {
+            waypoint->setComment(QStringLiteral("Expect FL%1 & \"direct\" <%2>").arg(i).arg(i));
+            waypoint->setMinAltitude(10000);
+            waypoint->setMaxIas(280);
+        }
+        if (i == 0)
+            waypoint->setRunwayEnd(QStringLiteral("25C"));
+        waypoints.append(waypoint);
+    }
+    plan.bulkInsert(0, waypoints, nullptr, nullptr, nullptr, false, false);
+    qDeleteAll(waypoints);
+
+    const QString file = dir.filePath(QStringLiteral("plan.fpxml"));
+    std::vector<double> saves;
+    std::vector<double> texts;
+    std::vector<double> opens;
+    QElapsedTimer timer;
+    for (int run = 0; run < Runs; ++run) {
+        timer.start();
+        const QString text = FlightplanXml::toXml(&plan);
+        texts.push_back(timer.nsecsElapsed() / 1e6);
+        Q_UNUSED(text)
+
+        timer.start();
+        if (!document.saveAs(file)) {
+            std::printf("save failed: %s\n", qPrintable(document.msgtext()));
+            return 1;
+        }
+        saves.push_back(timer.nsecsElapsed() / 1e6);
+    }
+    for (int run = 0; run < Runs; ++run) {
+        document.niew();
+        timer.start();
+        if (!document.open(file)) {
+            std::printf("open failed: %s\n", qPrintable(document.msgtext()));
+            return 1;
+        }
+        opens.push_back(timer.nsecsElapsed() / 1e6);
+        if (plan.count() != Waypoints) {
+            std::printf("open read %d waypoints instead of %d\n", plan.count(), Waypoints);
+            return 1;
+        }
+    }
+    std::printf("Document of %d waypoints, %lld bytes, over %d points\n", plan.count(), QFileInfo(file).size(),
+                Database::pointCount());
+    report("document text (toXml)", texts);
+    report("save (text and safe write)", saves);
+    report("open (read, insert, update pass)", opens);
+    return 0;
+}
