@@ -232,7 +232,9 @@ bool loadData(Database &db, const QString &path)
         loader.loadAsync();
         loop.exec();
         loader.wait();
-        return !db.empty();
+        // The lists reach the views through queued calls after the end of the import.
+        QCoreApplication::processEvents();
+        return Database::pointCount() > 0;
     }
     if (info.isFile()) {
         QDir().mkpath(QFileInfo(db.filePath()).absolutePath());
