@@ -4,6 +4,7 @@
 #include "general.h"
 #include "planfixture.h"
 #include "procedure.h"
+#include "runway.h"
 #include "terminal.h"
 #include "waypoint.h"
 #include "weight.h"
@@ -119,6 +120,12 @@ private slots:
         m_fixture.setUp();
         m_fixture.airport(QStringLiteral("AAAA"), 50.03333333333333, 8.570555555555556, 364);
         m_fixture.airport(QStringLiteral("BBBB"), -33.94611111111111, 151.1772222222222, 21);
+        // An airport fit to be an alternate near the arrival: opening a plan must not swap
+        // the alternate the user chose for it.
+        Point *alternate = m_fixture.airport(QStringLiteral("DDDD"), -34.5, 150.5, 50);
+        m_fixture.db()->addRunway(new Runway(QStringLiteral("DDDD"), alternate->position(), QStringLiteral("09"), 0.0f,
+                                             alternate->position().atDistanceAndAzimuth(3000.0, 90.0),
+                                             QStringLiteral("27"), 0.0f, 45.0f, 1, 0, 0));
         // Coordinates that six significant digits would move by tens of metres.
         m_fixture.fix(QStringLiteral("PRECI"), 49.123456789012345, -179.98765432109876);
         m_coordUid = Database::getOrAddCoordPoint(QGeoCoordinate(-12.345678901234567, 45.678901234567891), false)->uid();
@@ -226,6 +233,18 @@ private slots:
         QVERIFY(w->longitude() == -179.98765432109876);
         QVERIFY(w->comment().startsWith(QStringLiteral("Expect <direct>")));
         QCOMPARE(w->maxAltitude(), 24000);
+    }
+
+    void emptyAlternateTakesTheNearest()
+    {
+        fillPlan(m_plan.get());
+        QString text = FlightplanXml::toXml(m_plan.get());
+        QVERIFY(text.contains(QStringLiteral("<alternate>CCCC</alternate>")));
+        text.replace(QStringLiteral("<alternate>CCCC</alternate>"), QStringLiteral("<alternate></alternate>"));
+        m_document->niew();
+        QString error;
+        QVERIFY2(FlightplanXml::fromXml(m_plan.get(), text, &error), qPrintable(error));
+        QCOMPARE(m_plan->general()->alternate(), QStringLiteral("DDDD"));
     }
 
     void emptyValuesKeepThePlanValues()
