@@ -162,11 +162,11 @@ void TestTracks::resolution()
     QFETCH(QString, expected);
 
     m_db->addPoint(fix(QStringLiteral("ANCHR"), QStringLiteral("ANCHR"), QStringLiteral("EG")));
-    for (const QString &spec : fixes) {
+    for (const QString &entry : fixes) {
         // The name may itself hold a slash: code first, region last.
-        const QString code = spec.section(QLatin1Char('/'), 0, 0);
-        const QString region = spec.section(QLatin1Char('/'), -1);
-        const QString name = spec.section(QLatin1Char('/'), 1, -2);
+        const QString code = entry.section(QLatin1Char('/'), 0, 0);
+        const QString region = entry.section(QLatin1Char('/'), -1);
+        const QString name = entry.section(QLatin1Char('/'), 1, -2);
         m_db->addPoint(fix(code, name, region));
     }
     // A VOR and a terminal fix of that name never serve.

@@ -95,7 +95,7 @@ T *readBack(const QByteArray &bytes, QDataStream::Status *status = nullptr)
     return item;
 }
 
-struct NodeSpec
+struct PathNode
 {
     QGeoCoordinate node;
     QGeoCoordinate control;
@@ -104,7 +104,7 @@ struct NodeSpec
 } // namespace
 
 Q_DECLARE_METATYPE(QList<QGeoCoordinate>)
-Q_DECLARE_METATYPE(QList<NodeSpec>)
+Q_DECLARE_METATYPE(QList<PathNode>)
 
 void TestGround::initTestCase()
 {
@@ -329,7 +329,7 @@ void TestGround::taxinameRoundTrip()
 
 void TestGround::polyline_data()
 {
-    QTest::addColumn<QList<NodeSpec>>("nodes");
+    QTest::addColumn<QList<PathNode>>("nodes");
     QTest::addColumn<bool>("closed");
     QTest::addColumn<QList<QGeoCoordinate>>("expected");
 
@@ -338,33 +338,33 @@ void TestGround::polyline_data()
         return coordinates(Bezier::quadraticPath(6, from, control, to));
     };
 
-    QTest::newRow("straight open") << QList<NodeSpec>{{n0, none}, {n1, none}, {n2, none}} << false
+    QTest::newRow("straight open") << QList<PathNode>{{n0, none}, {n1, none}, {n2, none}} << false
                                    << QList<QGeoCoordinate>{n0, n1, n2};
-    QTest::newRow("straight closed") << QList<NodeSpec>{{n0, none}, {n1, none}, {n2, none}} << true
+    QTest::newRow("straight closed") << QList<PathNode>{{n0, none}, {n1, none}, {n2, none}} << true
                                      << QList<QGeoCoordinate>{n0, n1, n2, n0};
-    QTest::newRow("curve after first node") << QList<NodeSpec>{{n0, c0}, {n1, none}, {n2, none}} << false
+    QTest::newRow("curve after first node") << QList<PathNode>{{n0, c0}, {n1, none}, {n2, none}} << false
                                             << (QList<QGeoCoordinate>{n0} + curve(n0, c0, n1) + QList{n1, n2});
-    QTest::newRow("control on last node, open") << QList<NodeSpec>{{n0, none}, {n1, none}, {n2, c0}} << false
+    QTest::newRow("control on last node, open") << QList<PathNode>{{n0, none}, {n1, none}, {n2, c0}} << false
                                                 << QList<QGeoCoordinate>{n0, n1, n2};
-    QTest::newRow("control on last node, closed") << QList<NodeSpec>{{n0, none}, {n1, none}, {n2, c0}} << true
+    QTest::newRow("control on last node, closed") << QList<PathNode>{{n0, none}, {n1, none}, {n2, c0}} << true
                                                   << (QList<QGeoCoordinate>{n0, n1, n2} + curve(n2, c0, n0) + QList{n0});
-    QTest::newRow("next node at the same place") << QList<NodeSpec>{{n0, c0}, {n0, none}, {n1, none}} << false
+    QTest::newRow("next node at the same place") << QList<PathNode>{{n0, c0}, {n0, none}, {n1, none}} << false
                                                  << QList<QGeoCoordinate>{n0, n0, n1};
-    QTest::newRow("single node closed") << QList<NodeSpec>{{n0, c0}} << true << QList<QGeoCoordinate>{n0, n0};
-    QTest::newRow("single node open") << QList<NodeSpec>{{n0, c0}} << false << QList<QGeoCoordinate>{n0};
-    QTest::newRow("empty open") << QList<NodeSpec>{} << false << QList<QGeoCoordinate>{};
-    QTest::newRow("empty closed") << QList<NodeSpec>{} << true << QList<QGeoCoordinate>{};
+    QTest::newRow("single node closed") << QList<PathNode>{{n0, c0}} << true << QList<QGeoCoordinate>{n0, n0};
+    QTest::newRow("single node open") << QList<PathNode>{{n0, c0}} << false << QList<QGeoCoordinate>{n0};
+    QTest::newRow("empty open") << QList<PathNode>{} << false << QList<QGeoCoordinate>{};
+    QTest::newRow("empty closed") << QList<PathNode>{} << true << QList<QGeoCoordinate>{};
 }
 
 void TestGround::polyline()
 {
-    QFETCH(QList<NodeSpec>, nodes);
+    QFETCH(QList<PathNode>, nodes);
     QFETCH(bool, closed);
     QFETCH(QList<QGeoCoordinate>, expected);
 
     Boundary boundary;
-    for (const NodeSpec &spec : nodes)
-        boundary.addNode(spec.node, spec.control);
+    for (const PathNode &node : nodes)
+        boundary.addNode(node.node, node.control);
     if (closed)
         boundary.close();
     boundary.updateBounding();
