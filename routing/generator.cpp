@@ -9,7 +9,7 @@
 #include "waypoint.h"
 
 #include <QDebug>
-#include <QMap>
+#include <QHash>
 #include <QMutexLocker>
 
 #include <algorithm>
@@ -123,39 +123,41 @@ QString Generator::exitName(const Point *point, const QStringList &procedures)
     return QStringLiteral("%1 (%2)").arg(point->code(), procedures.join(QStringLiteral(", ")));
 }
 
-void Generator::collect(const Point *airport, int type, QList<Point *> &points, QStringList &names)
+void Generator::collect(Point *airport, int type, QList<Point *> &points, QStringList &names)
 {
     points.clear();
     names.clear();
-    Database *db = Database::instance();
     if (!airport || airport->type() != Point::AIRP)
         return;
-    const QString code = airport->code();
+    const bool sid = type == Procedure::SID;
 
-    // Keyed by code then UID, so that the list reads in alphabetical order and a code used by
-    // two points stays two entries.
-    QMap<QPair<QString, QString>, QPair<Point *, QStringList>> found;
+    // The queries take no lock of their own; holding the database's keeps an import from
+    // changing the lists while they are walked.
+    Database *db = Database::instance();
+    QList<Point *> ends;
+    QHash<QString, QStringList> procedures; // point UID -> procedures leaving or joining there
     {
         DatabaseLocker locker(db->mutex());
-        for (const Procedure *procedure : db->procedureModel()->items()) {
-            if (!procedure || procedure->type() != type || procedure->airport() != code)
-                continue;
-            const QList<Point *> ends = type == Procedure::SID ? procedure->outputPoints() : procedure->inputPoints();
-            for (Point *point : ends) {
-                if (!point)
-                    continue;
-                auto &entry = found[qMakePair(point->code(), point->uid())];
-                entry.first = point;
-                if (!entry.second.contains(procedure->name()))
-                    entry.second.append(procedure->name());
+        ends = sid ? Database::sidOutputs(airport) : Database::starInputs(airport);
+        for (const Procedure *procedure : Database::proceduresOf(airport, type)) {
+            for (const QString &uid : sid ? procedure->outputs(false) : procedure->inputs(false)) {
+                QStringList &list = procedures[uid];
+                if (!list.contains(procedure->name()))
+                    list.append(procedure->name());
             }
         }
     }
-    for (auto it = found.begin(); it != found.end(); ++it) {
-        QStringList procedures = it.value().second;
-        procedures.sort();
-        points.append(it.value().first);
-        names.append(exitName(it.value().first, procedures));
+
+    // By code then UID, so that the list reads in alphabetical order and a code used by two
+    // points stays two entries.
+    std::sort(ends.begin(), ends.end(), [](const Point *a, const Point *b) {
+        return std::make_pair(a->code(), a->uid()) < std::make_pair(b->code(), b->uid());
+    });
+    for (Point *point : std::as_const(ends)) {
+        QStringList through = procedures.value(point->uid());
+        through.sort();
+        points.append(point);
+        names.append(exitName(point, through));
     }
 }
 

@@ -59,7 +59,7 @@ signals:
 private:
     // The exit (SID) or entry (STAR) points of the airport's procedures, by code, with their
     // names.
-    static void collect(const Point *airport, int type, QList<Point *> &points, QStringList &names);
+    static void collect(Point *airport, int type, QList<Point *> &points, QStringList &names);
     void publishEndpoints();
 
     Flightplan *m_flightplan = nullptr;
