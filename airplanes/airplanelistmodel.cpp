@@ -601,207 +601,76 @@ QList<Airplane> AirplaneListModel::defaultAirplanes()
     // Figures from the types' published data, rounded as a dispatcher would plan with them,
     // masses and fuel in kilograms. The piston single shows its fuel as a volume of Avgas, as
     // its pilots plan it: 200 L of tanks are 144 kg, 34 L/h in cruise 24 kg/h.
-    QList<Airplane> airplanes;
-
-    Airplane a320;
-    a320.icao = QStringLiteral("A320");
-    a320.name = QStringLiteral("A320-200");
-    a320.manufacturer = QStringLiteral("Airbus");
-    a320.maxpassengers = 180;
-    a320.passengerweight = 100;
-    a320.maxcargo = 1900;
-    a320.eow = 42600;
-    a320.mzfw = 62500;
-    a320.mtow = 78000;
-    a320.mlw = 66000;
-    a320.v2 = 145;
-    a320.takeoffdistance = 2100;
-    a320.vat = 135;
-    a320.landingdistance = 1500;
-    a320.ceilinglvl = 390;
-    a320.maxcruisetas = 454;
-    a320.initialias = 250;
-    a320.initialvs = 2500;
-    a320.climbias = 290;
-    a320.climbvs = 1800;
-    a320.descentias = 290;
-    a320.descentvs = -2200;
-    a320.approachias = 210;
-    a320.approachvs = -1000;
-    a320.fueltype = 0;
-    a320.unittype = 0;
-    a320.taxifuel = 200;
-    a320.climbfuel = 3600;
-    a320.cruisefuel = 2500;
-    a320.descentfuel = 900;
-    a320.alternatefuel = 2600;
-    a320.contingencyfuel = 5;
-    a320.extrafuel = 0;
-    a320.finalfuel = 30;
-    a320.fuelcapacity = 18700;
-    a320.equipment = QStringLiteral("SDE2E3FGHIJ1RWY");
-    a320.transponder = QStringLiteral("LB1");
-    airplanes.append(a320);
-
-    Airplane b350;
-    b350.icao = QStringLiteral("B350");
-    b350.name = QStringLiteral("King Air 350");
-    b350.manufacturer = QStringLiteral("Beechcraft");
-    b350.maxpassengers = 9;
-    b350.passengerweight = 90;
-    b350.maxcargo = 250;
-    b350.eow = 4300;
-    b350.mzfw = 5670;
-    b350.mtow = 6800;
-    b350.mlw = 6800;
-    b350.v2 = 110;
-    b350.takeoffdistance = 1010;
-    b350.vat = 105;
-    b350.landingdistance = 830;
-    b350.ceilinglvl = 350;
-    b350.maxcruisetas = 310;
-    b350.initialias = 160;
-    b350.initialvs = 2000;
-    b350.climbias = 180;
-    b350.climbvs = 1800;
-    b350.descentias = 230;
-    b350.descentvs = -1800;
-    b350.approachias = 140;
-    b350.approachvs = -800;
-    b350.fueltype = 0;
-    b350.unittype = 0;
-    b350.taxifuel = 30;
-    b350.climbfuel = 450;
-    b350.cruisefuel = 320;
-    b350.descentfuel = 200;
-    b350.alternatefuel = 320;
-    b350.contingencyfuel = 5;
-    b350.extrafuel = 0;
-    b350.finalfuel = 30;
-    b350.fuelcapacity = 1630;
-    b350.equipment = QStringLiteral("SDFGRY");
-    b350.transponder = QStringLiteral("S");
-    airplanes.append(b350);
-
-    Airplane b738;
-    b738.icao = QStringLiteral("B738");
-    b738.name = QStringLiteral("737-800");
-    b738.manufacturer = QStringLiteral("Boeing");
-    b738.maxpassengers = 189;
-    b738.passengerweight = 100;
-    b738.maxcargo = 2400;
-    b738.eow = 41400;
-    b738.mzfw = 62700;
-    b738.mtow = 79000;
-    b738.mlw = 66300;
-    b738.v2 = 150;
-    b738.takeoffdistance = 2300;
-    b738.vat = 145;
-    b738.landingdistance = 1650;
-    b738.ceilinglvl = 410;
-    b738.maxcruisetas = 460;
-    b738.initialias = 250;
-    b738.initialvs = 2500;
-    b738.climbias = 290;
-    b738.climbvs = 1800;
-    b738.descentias = 280;
-    b738.descentvs = -2200;
-    b738.approachias = 210;
-    b738.approachvs = -1000;
-    b738.fueltype = 0;
-    b738.unittype = 0;
-    b738.taxifuel = 200;
-    b738.climbfuel = 3800;
-    b738.cruisefuel = 2550;
-    b738.descentfuel = 900;
-    b738.alternatefuel = 2700;
-    b738.contingencyfuel = 5;
-    b738.extrafuel = 0;
-    b738.finalfuel = 30;
-    b738.fuelcapacity = 20800;
-    b738.equipment = QStringLiteral("SDE2E3FGHIJ2RWXY");
-    b738.transponder = QStringLiteral("LB1");
-    airplanes.append(b738);
-
-    Airplane b77w;
-    b77w.icao = QStringLiteral("B77W");
-    b77w.name = QStringLiteral("777-300ER");
-    b77w.manufacturer = QStringLiteral("Boeing");
-    b77w.maxpassengers = 396;
-    b77w.passengerweight = 100;
-    b77w.maxcargo = 30000;
-    b77w.eow = 167800;
-    b77w.mzfw = 237700;
-    b77w.mtow = 351500;
-    b77w.mlw = 251300;
-    b77w.v2 = 170;
-    b77w.takeoffdistance = 3100;
-    b77w.vat = 150;
-    b77w.landingdistance = 2000;
-    b77w.ceilinglvl = 430;
-    b77w.maxcruisetas = 490;
-    b77w.initialias = 250;
-    b77w.initialvs = 2500;
-    b77w.climbias = 310;
-    b77w.climbvs = 1800;
-    b77w.descentias = 290;
-    b77w.descentvs = -2200;
-    b77w.approachias = 220;
-    b77w.approachvs = -1000;
-    b77w.fueltype = 0;
-    b77w.unittype = 0;
-    b77w.taxifuel = 600;
-    b77w.climbfuel = 11000;
-    b77w.cruisefuel = 7500;
-    b77w.descentfuel = 2500;
-    b77w.alternatefuel = 8000;
-    b77w.contingencyfuel = 5;
-    b77w.extrafuel = 0;
-    b77w.finalfuel = 30;
-    b77w.fuelcapacity = 145500;
-    b77w.equipment = QStringLiteral("SDE2E3FGHIJ3J5M1P2RWXYZ");
-    b77w.transponder = QStringLiteral("LB1D1");
-    airplanes.append(b77w);
-
-    Airplane c172;
-    c172.icao = QStringLiteral("C172");
-    c172.name = QStringLiteral("172 Skyhawk");
-    c172.manufacturer = QStringLiteral("Cessna");
-    c172.maxpassengers = 3;
-    c172.passengerweight = 80;
-    c172.maxcargo = 54;
-    c172.eow = 743;
-    c172.mzfw = 1060;
-    c172.mtow = 1157;
-    c172.mlw = 1157;
-    c172.v2 = 65;
-    c172.takeoffdistance = 500;
-    c172.vat = 65;
-    c172.landingdistance = 410;
-    c172.ceilinglvl = 140;
-    c172.maxcruisetas = 124;
-    c172.initialias = 74;
-    c172.initialvs = 700;
-    c172.climbias = 80;
-    c172.climbvs = 600;
-    c172.descentias = 110;
-    c172.descentvs = -500;
-    c172.approachias = 80;
-    c172.approachvs = -500;
-    c172.fueltype = 1;
-    c172.unittype = 1;
-    c172.taxifuel = 3;
-    c172.climbfuel = 32;
-    c172.cruisefuel = 24;
-    c172.descentfuel = 18;
-    c172.alternatefuel = 24;
-    c172.contingencyfuel = 5;
-    c172.extrafuel = 0;
-    c172.finalfuel = 45;
-    c172.fuelcapacity = 144;
-    c172.equipment = QStringLiteral("SG");
-    c172.transponder = QStringLiteral("C");
-    airplanes.append(c172);
-
-    return airplanes;
+    return {
+        Airplane{ .icao = QStringLiteral("A320"), .name = QStringLiteral("A320-200"),
+                  .manufacturer = QStringLiteral("Airbus"),
+                  .maxpassengers = 180, .passengerweight = 100, .maxcargo = 1900,
+                  .eow = 42600, .mzfw = 62500, .mtow = 78000, .mlw = 66000,
+                  .v2 = 145, .takeoffdistance = 2100, .vat = 135, .landingdistance = 1500,
+                  .ceilinglvl = 390, .maxcruisetas = 454,
+                  .initialias = 250, .initialvs = 2500, .climbias = 290, .climbvs = 1800,
+                  .descentias = 290, .descentvs = -2200, .approachias = 210, .approachvs = -1000,
+                  .fueltype = 0, .unittype = 0,
+                  .taxifuel = 200, .climbfuel = 3600, .cruisefuel = 2500,
+                  .descentfuel = 900, .alternatefuel = 2600,
+                  .contingencyfuel = 5, .extrafuel = 0, .finalfuel = 30, .fuelcapacity = 18700,
+                  .registration = {},
+                  .equipment = QStringLiteral("SDE2E3FGHIJ1RWY"), .transponder = QStringLiteral("LB1") },
+        Airplane{ .icao = QStringLiteral("B350"), .name = QStringLiteral("King Air 350"),
+                  .manufacturer = QStringLiteral("Beechcraft"),
+                  .maxpassengers = 9, .passengerweight = 90, .maxcargo = 250,
+                  .eow = 4300, .mzfw = 5670, .mtow = 6800, .mlw = 6800,
+                  .v2 = 110, .takeoffdistance = 1010, .vat = 105, .landingdistance = 830,
+                  .ceilinglvl = 350, .maxcruisetas = 310,
+                  .initialias = 160, .initialvs = 2000, .climbias = 180, .climbvs = 1800,
+                  .descentias = 230, .descentvs = -1800, .approachias = 140, .approachvs = -800,
+                  .fueltype = 0, .unittype = 0,
+                  .taxifuel = 30, .climbfuel = 450, .cruisefuel = 320,
+                  .descentfuel = 200, .alternatefuel = 320,
+                  .contingencyfuel = 5, .extrafuel = 0, .finalfuel = 30, .fuelcapacity = 1630,
+                  .registration = {},
+                  .equipment = QStringLiteral("SDFGRY"), .transponder = QStringLiteral("S") },
+        Airplane{ .icao = QStringLiteral("B738"), .name = QStringLiteral("737-800"),
+                  .manufacturer = QStringLiteral("Boeing"),
+                  .maxpassengers = 189, .passengerweight = 100, .maxcargo = 2400,
+                  .eow = 41400, .mzfw = 62700, .mtow = 79000, .mlw = 66300,
+                  .v2 = 150, .takeoffdistance = 2300, .vat = 145, .landingdistance = 1650,
+                  .ceilinglvl = 410, .maxcruisetas = 460,
+                  .initialias = 250, .initialvs = 2500, .climbias = 290, .climbvs = 1800,
+                  .descentias = 280, .descentvs = -2200, .approachias = 210, .approachvs = -1000,
+                  .fueltype = 0, .unittype = 0,
+                  .taxifuel = 200, .climbfuel = 3800, .cruisefuel = 2550,
+                  .descentfuel = 900, .alternatefuel = 2700,
+                  .contingencyfuel = 5, .extrafuel = 0, .finalfuel = 30, .fuelcapacity = 20800,
+                  .registration = {},
+                  .equipment = QStringLiteral("SDE2E3FGHIJ2RWXY"), .transponder = QStringLiteral("LB1") },
+        Airplane{ .icao = QStringLiteral("B77W"), .name = QStringLiteral("777-300ER"),
+                  .manufacturer = QStringLiteral("Boeing"),
+                  .maxpassengers = 396, .passengerweight = 100, .maxcargo = 30000,
+                  .eow = 167800, .mzfw = 237700, .mtow = 351500, .mlw = 251300,
+                  .v2 = 170, .takeoffdistance = 3100, .vat = 150, .landingdistance = 2000,
+                  .ceilinglvl = 430, .maxcruisetas = 490,
+                  .initialias = 250, .initialvs = 2500, .climbias = 310, .climbvs = 1800,
+                  .descentias = 290, .descentvs = -2200, .approachias = 220, .approachvs = -1000,
+                  .fueltype = 0, .unittype = 0,
+                  .taxifuel = 600, .climbfuel = 11000, .cruisefuel = 7500,
+                  .descentfuel = 2500, .alternatefuel = 8000,
+                  .contingencyfuel = 5, .extrafuel = 0, .finalfuel = 30, .fuelcapacity = 145500,
+                  .registration = {},
+                  .equipment = QStringLiteral("SDE2E3FGHIJ3J5M1P2RWXYZ"), .transponder = QStringLiteral("LB1D1") },
+        Airplane{ .icao = QStringLiteral("C172"), .name = QStringLiteral("172 Skyhawk"),
+                  .manufacturer = QStringLiteral("Cessna"),
+                  .maxpassengers = 3, .passengerweight = 80, .maxcargo = 54,
+                  .eow = 743, .mzfw = 1060, .mtow = 1157, .mlw = 1157,
+                  .v2 = 65, .takeoffdistance = 500, .vat = 65, .landingdistance = 410,
+                  .ceilinglvl = 140, .maxcruisetas = 124,
+                  .initialias = 74, .initialvs = 700, .climbias = 80, .climbvs = 600,
+                  .descentias = 110, .descentvs = -500, .approachias = 80, .approachvs = -500,
+                  .fueltype = 1, .unittype = 1,
+                  .taxifuel = 3, .climbfuel = 32, .cruisefuel = 24,
+                  .descentfuel = 18, .alternatefuel = 24,
+                  .contingencyfuel = 5, .extrafuel = 0, .finalfuel = 45, .fuelcapacity = 144,
+                  .registration = {},
+                  .equipment = QStringLiteral("SG"), .transponder = QStringLiteral("C") },
+    };
 }
