@@ -159,64 +159,62 @@ bool XmlStreamReader::readString(const QString &name, QString *value)
     return endTextElement(name, closed);
 }
 
-bool XmlStreamReader::readInt(const QString &name, int *value)
+bool XmlStreamReader::readParsed(const QString &name, const char *mismatch,
+                                 const std::function<bool(const QString &)> &parse,
+                                 const std::function<void()> &empty)
 {
-    if (!value)
-        return false;
-    QString text;
-    bool isText = false;
-    bool closed = false;
-    if (!readTextElement(name, &text, &isText, &closed))
-        return false;
-    if (!isText && closed)
-        return true;
-    bool ok = false;
-    *value = text.toInt(&ok, 10);
-    if (!isText || !ok) {
-        *m_error = QObject::tr("Error at line %2 expecting integer got %1!").arg(text).arg(line());
-        return false;
-    }
-    return endTextElement(name, closed);
-}
-
-bool XmlStreamReader::readDouble(const QString &name, double *value)
-{
-    if (!value)
-        return false;
-    QString text;
-    bool isText = false;
-    bool closed = false;
-    if (!readTextElement(name, &text, &isText, &closed))
-        return false;
-    if (!isText && closed)
-        return true;
-    bool ok = false;
-    *value = text.toDouble(&ok);
-    if (!isText || !ok) {
-        *m_error = QObject::tr("Error at line %2 expecting number got %1!").arg(text).arg(line());
-        return false;
-    }
-    return endTextElement(name, closed);
-}
-
-bool XmlStreamReader::readDateTime(const QString &name, QDateTime *value)
-{
-    if (!value)
-        return false;
     QString text;
     bool isText = false;
     bool closed = false;
     if (!readTextElement(name, &text, &isText, &closed))
         return false;
     if (!isText && closed) {
-        // The writer writes an invalid date and time as an empty element.
-        *value = QDateTime();
+        if (empty)
+            empty();
         return true;
     }
-    *value = QDateTime::fromString(text, Qt::TextDate);
-    if (!isText || !value->isValid()) {
-        *m_error = QObject::tr("Error at line %2 expecting date and time got %1!").arg(text).arg(line());
+    const bool ok = parse(text);
+    if (!isText || !ok) {
+        *m_error = QObject::tr(mismatch).arg(text).arg(line());
         return false;
     }
     return endTextElement(name, closed);
+}
+
+bool XmlStreamReader::readInt(const QString &name, int *value)
+{
+    if (!value)
+        return false;
+    return readParsed(name, QT_TRANSLATE_NOOP("QObject", "Error at line %2 expecting integer got %1!"),
+                      [value](const QString &text) {
+                          bool ok = false;
+                          *value = text.toInt(&ok, 10);
+                          return ok;
+                      });
+}
+
+bool XmlStreamReader::readDouble(const QString &name, double *value)
+{
+    if (!value)
+        return false;
+    return readParsed(name, QT_TRANSLATE_NOOP("QObject", "Error at line %2 expecting number got %1!"),
+                      [value](const QString &text) {
+                          bool ok = false;
+                          *value = text.toDouble(&ok);
+                          return ok;
+                      });
+}
+
+bool XmlStreamReader::readDateTime(const QString &name, QDateTime *value)
+{
+    if (!value)
+        return false;
+    return readParsed(
+        name, QT_TRANSLATE_NOOP("QObject", "Error at line %2 expecting date and time got %1!"),
+        [value](const QString &text) {
+            *value = QDateTime::fromString(text, Qt::TextDate);
+            return value->isValid();
+        },
+        // The writer writes an invalid date and time as an empty element.
+        [value] { *value = QDateTime(); });
 }

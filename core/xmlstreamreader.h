@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <QXmlStreamReader>
 
+#include <functional>
+
 // Strict reader of the texts XmlStreamWriter writes: callers read the elements in exactly
 // the order they were written. Every operation returns true on success; on failure it
 // returns false and leaves a translated message naming the line in the error string.
@@ -37,6 +39,12 @@ private:
     // there was any, *closed whether that tag is the element's own end tag.
     bool readTextElement(const QString &name, QString *text, bool *isText, bool *closed);
     bool endTextElement(const QString &name, bool closed);
+    // A number or date element: parse takes the text and tells whether it was one; an empty
+    // element calls empty (if given) and passes. mismatch is the untranslated message, %1 the text,
+    // %2 the line.
+    bool readParsed(const QString &name, const char *mismatch,
+                    const std::function<bool(const QString &)> &parse,
+                    const std::function<void()> &empty = {});
     qint64 line() const;
 
     QXmlStreamReader m_reader;
