@@ -60,11 +60,26 @@ QHash<int, QByteArray> BaseItem::roleNames()
     };
 }
 
+namespace {
+
+// C++ % keeps the sign of the dividend; the bit number is the mathematical remainder.
+int typeBit(int type)
+{
+    return ((type % 32) + 32) % 32;
+}
+
+} // namespace
+
 bool BaseItem::typeInMask(int type, int mask)
 {
-    // C++ % keeps the sign of the dividend; the bit number is the mathematical remainder.
-    const int bit = ((type % 32) + 32) % 32;
-    return (static_cast<quint32>(mask) >> bit) & 1u;
+    return (static_cast<quint32>(mask) >> typeBit(type)) & 1u;
+}
+
+int BaseItem::withTypeInMask(int mask, int type, bool in)
+{
+    const quint32 flag = 1u << typeBit(type);
+    const quint32 bits = static_cast<quint32>(mask);
+    return static_cast<qint32>(in ? (bits | flag) : (bits & ~flag));
 }
 
 bool BaseItem::isVisible(const QGeoRectangle &area, double zoom, int mask) const
@@ -78,9 +93,7 @@ bool BaseItem::isVisible(const QGeoRectangle &area, double zoom, int mask) const
     return m_bounding.intersects(area);
 }
 
-namespace {
-
-bool isAscii(const QString &text, bool allowUpper)
+bool BaseItem::isPlainAscii(QStringView text, bool allowUpper)
 {
     for (const QChar c : text) {
         const char16_t u = c.unicode();
@@ -89,8 +102,6 @@ bool isAscii(const QString &text, bool allowUpper)
     }
     return true;
 }
-
-} // namespace
 
 bool BaseItem::matches(const QString &text, int mask) const
 {
@@ -102,7 +113,7 @@ bool BaseItem::matches(const QString &text, int mask) const
     // the bulk of that. The search text is stored lower-cased, so when it and a lower-case text
     // are plain ASCII the case-sensitive search gives the same answer, several times faster.
     // Outside ASCII (a long s folds to s, for one) only the folding search is right.
-    if (isAscii(text, false) && isAscii(m_search, true))
+    if (isPlainAscii(text, false) && isPlainAscii(m_search, true))
         return m_search.contains(text, Qt::CaseSensitive);
     return m_search.contains(text, Qt::CaseInsensitive);
 }

@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QObject>
 #include <QString>
+#include <QStringView>
 #include <QVariant>
 
 // Common base of every navigation item held by the database's list models: identity, map
@@ -68,6 +69,11 @@ public:
 
     // True when bit (type modulo 32) of mask is set; type -1 selects bit 31.
     static bool typeInMask(int type, int mask);
+    // The mask with that bit of type set (in) or cleared.
+    static int withTypeInMask(int mask, int type, bool in);
+    // Plain ASCII and, unless upper case is allowed, no capital letter: texts on which a
+    // case-sensitive search gives the answer of the case-folding one.
+    static bool isPlainAscii(QStringView text, bool allowUpper);
 
     static quint16 checkUint16(int value);
     static quint8 checkUint8(int value);

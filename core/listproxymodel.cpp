@@ -7,21 +7,6 @@
 
 #include <algorithm>
 
-namespace {
-
-// Plain ASCII, and (unless upper case is allowed) no capital letter.
-bool isAsciiLower(QStringView text, bool allowUpper)
-{
-    for (const QChar c : text) {
-        const char16_t u = c.unicode();
-        if (u >= 0x80 || (!allowUpper && u >= 'A' && u <= 'Z'))
-            return false;
-    }
-    return true;
-}
-
-} // namespace
-
 ListProxyModel::ListProxyModel()
     : QSortFilterProxyModel(nullptr)
 {
@@ -75,18 +60,14 @@ void ListProxyModel::setTextFilter(const QString &text)
     setFilterFixedString(lower);
     m_holdRows = false;
     m_text = lower;
-    m_textAsciiLower = isAsciiLower(m_text, false);
+    m_textAsciiLower = BaseItem::isPlainAscii(m_text, false);
     refilter();
 }
 
 void ListProxyModel::setTypeFilter(bool visible, int type)
 {
     qInfo() << "Set list type filter" << type << "visible" << (visible ? "true" : "false");
-    const int bit = ((type % 32) + 32) % 32;
-    const quint32 flag = 1u << bit;
-    quint32 mask = static_cast<quint32>(m_typeMask);
-    mask = visible ? (mask | flag) : (mask & ~flag);
-    m_typeMask = static_cast<qint32>(mask);
+    m_typeMask = BaseItem::withTypeInMask(m_typeMask, type, visible);
     m_ranksDirty = true;
     refilter();
 }
@@ -171,7 +152,7 @@ void ListProxyModel::rebuildRows() const
             continue;
         entry.type = item->type();
         const QString search = item->search();
-        if (isAsciiLower(search, true)) {
+        if (BaseItem::isPlainAscii(search, true)) {
             entry.searchFrom = m_searchTexts.size();
             entry.searchLength = search.size();
             m_searchTexts += search;

@@ -70,11 +70,7 @@ void MapProxyModel::setGeoFilter(const QGeoRectangle &area, double zoom)
 void MapProxyModel::setTypeFilter(bool visible, int type)
 {
     qInfo() << "Set map type filter" << type << "visible" << (visible ? "true" : "false");
-    const int bit = ((type % 32) + 32) % 32;
-    const quint32 flag = 1u << bit;
-    quint32 mask = static_cast<quint32>(m_typeMask);
-    mask = visible ? (mask | flag) : (mask & ~flag);
-    m_typeMask = static_cast<qint32>(mask);
+    m_typeMask = BaseItem::withTypeInMask(m_typeMask, type, visible);
     invalidateRowsFilter();
 }
 
