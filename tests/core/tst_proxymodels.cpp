@@ -60,6 +60,15 @@ struct Fixture
     }
 };
 
+// A proxy over source, checked by the model tester from before the source is set until it goes.
+template<typename Proxy>
+struct Tested : Proxy
+{
+    explicit Tested(QAbstractItemModel *source) { this->setSourceModel(source); }
+
+    QAbstractItemModelTester tester { this, QAbstractItemModelTester::FailureReportingMode::QtTest };
+};
+
 QStringList uidsOf(const QAbstractItemModel &proxy)
 {
     QStringList uids;
@@ -113,9 +122,7 @@ void TestProxyModels::listPassesNothingAtFirst()
     Fixture f;
     f.add("EDDF", "EDDF Frankfurt", Airport);
     f.model.reset();
-    ListProxyModel proxy;
-    QAbstractItemModelTester tester(&proxy, QAbstractItemModelTester::FailureReportingMode::QtTest);
-    proxy.setSourceModel(&f.model);
+    Tested<ListProxyModel> proxy(&f.model);
     QCOMPARE(proxy.rowCount(), 0);
     QCOMPARE(proxy.typeMask(), 0);
     QVERIFY(!proxy.parent());
@@ -146,9 +153,7 @@ void TestProxyModels::listTypeAndText()
     f.add("KSFO", "KSFO San Francisco", Airport);
     f.model.reset();
 
-    ListProxyModel proxy;
-    QAbstractItemModelTester tester(&proxy, QAbstractItemModelTester::FailureReportingMode::QtTest);
-    proxy.setSourceModel(&f.model);
+    Tested<ListProxyModel> proxy(&f.model);
     proxy.setTypeFilter(true, Airport);
     proxy.setTextFilter(text);
     QCOMPARE(uidsOf(proxy), expected);
@@ -181,9 +186,7 @@ void TestProxyModels::listTextAsTyped()
     f.add("XBSL", "XBSL a\\b", Airport);
     f.model.reset();
 
-    ListProxyModel proxy;
-    QAbstractItemModelTester tester(&proxy, QAbstractItemModelTester::FailureReportingMode::QtTest);
-    proxy.setSourceModel(&f.model);
+    Tested<ListProxyModel> proxy(&f.model);
     proxy.setTypeFilter(true, Airport);
     proxy.setTextFilter(text);
     QCOMPARE(uidsOf(proxy), expected);
@@ -197,9 +200,7 @@ void TestProxyModels::listOrderByUid()
     f.add("A", "a", Airport);
     f.model.reset();
 
-    ListProxyModel proxy;
-    QAbstractItemModelTester tester(&proxy, QAbstractItemModelTester::FailureReportingMode::QtTest);
-    proxy.setSourceModel(&f.model);
+    Tested<ListProxyModel> proxy(&f.model);
     proxy.setTypeFilter(true, Airport);
     QCOMPARE(uidsOf(proxy), (QStringList { "A", "B", "a" }));
     proxy.setTextFilter("a");
@@ -216,9 +217,7 @@ void TestProxyModels::listOrderAfterChanges()
     f.add("FIXA", "fixa", Fix);
     f.model.reset();
 
-    ListProxyModel proxy;
-    QAbstractItemModelTester tester(&proxy, QAbstractItemModelTester::FailureReportingMode::QtTest);
-    proxy.setSourceModel(&f.model);
+    Tested<ListProxyModel> proxy(&f.model);
     proxy.setTypeFilter(true, Airport);
     QCOMPARE(uidsOf(proxy), (QStringList { "C", "M" }));
     // A type switched on later is sorted in among the rest.
@@ -263,9 +262,7 @@ void TestProxyModels::listKeepsPersistentRows()
     for (int i = 0; i < 200; ++i)
         f.add(QStringLiteral("P%1").arg(i, 3, 10, QLatin1Char('0')), QStringLiteral("name %1").arg(i), Airport);
     f.model.reset();
-    ListProxyModel proxy;
-    QAbstractItemModelTester tester(&proxy, QAbstractItemModelTester::FailureReportingMode::QtTest);
-    proxy.setSourceModel(&f.model);
+    Tested<ListProxyModel> proxy(&f.model);
     proxy.setTypeFilter(true, Airport);
     QCOMPARE(proxy.rowCount(), 200);
 
@@ -303,9 +300,7 @@ void TestProxyModels::listFollowsReset()
     Fixture f;
     f.add("EDDF", "EDDF", Airport);
     f.model.reset();
-    ListProxyModel proxy;
-    QAbstractItemModelTester tester(&proxy, QAbstractItemModelTester::FailureReportingMode::QtTest);
-    proxy.setSourceModel(&f.model);
+    Tested<ListProxyModel> proxy(&f.model);
     proxy.setTypeFilter(true, Airport);
     proxy.setTextFilter("ed");
     QCOMPARE(uidsOf(proxy), QStringList { "EDDF" });
@@ -341,9 +336,7 @@ void TestProxyModels::mapPassesOnlyUidsAtFirst()
     f.addAt("P1", Fix, rect(1, 0, 0, 1));
     f.addAt("P2", Fix, rect(1, 0, 0, 1));
     f.model.reset();
-    MapProxyModel proxy;
-    QAbstractItemModelTester tester(&proxy, QAbstractItemModelTester::FailureReportingMode::QtTest);
-    proxy.setSourceModel(&f.model);
+    Tested<MapProxyModel> proxy(&f.model);
     proxy.setTypeFilter(true, Fix);
     QCOMPARE(proxy.rowCount(), 0);
     QVERIFY(!proxy.area().isValid());
@@ -360,9 +353,7 @@ void TestProxyModels::mapLayerSwitch()
     f.addAt("RWY1", -1, rect(1, 0, 0, 1));
     f.addAt("RWY2", -1, rect(1, 0, 0, 1));
     f.model.reset();
-    MapProxyModel proxy;
-    QAbstractItemModelTester tester(&proxy, QAbstractItemModelTester::FailureReportingMode::QtTest);
-    proxy.setSourceModel(&f.model);
+    Tested<MapProxyModel> proxy(&f.model);
     proxy.setMinZoom(10.0);
     proxy.setGeoFilter(rect(2, -1, -1, 2), 14);
     QCOMPARE(proxy.rowCount(), 0);
@@ -381,9 +372,7 @@ void TestProxyModels::mapZoomThreshold()
     f.addAt("B", Fix, rect(1, 0, 0, 1));
     f.addAt("C", Fix, rect(1, 0, 0, 1), 12.0);
     f.model.reset();
-    MapProxyModel proxy;
-    QAbstractItemModelTester tester(&proxy, QAbstractItemModelTester::FailureReportingMode::QtTest);
-    proxy.setSourceModel(&f.model);
+    Tested<MapProxyModel> proxy(&f.model);
     proxy.setTypeFilter(true, Fix);
     proxy.setUidFilter({ "B" });
     proxy.setMinZoom(10.0);
@@ -401,9 +390,7 @@ void TestProxyModels::mapUidOutsideAreaAndType()
     f.addAt("FAR", Fix, rect(-40, 100, -41, 101));
     f.addAt("NEAR", Airport, rect(1, 0, 0, 1));
     f.model.reset();
-    MapProxyModel proxy;
-    QAbstractItemModelTester tester(&proxy, QAbstractItemModelTester::FailureReportingMode::QtTest);
-    proxy.setSourceModel(&f.model);
+    Tested<MapProxyModel> proxy(&f.model);
     proxy.setTypeFilter(true, Airport);
     proxy.setGeoFilter(rect(2, -1, -1, 2), 5.0);
     QCOMPARE(uidsOf(proxy), QStringList { "NEAR" });
@@ -418,9 +405,7 @@ void TestProxyModels::mapUidListExactCase()
     Fixture f;
     f.addAt("ED/ENRT/DF", Fix, rect(1, 0, 0, 1));
     f.model.reset();
-    MapProxyModel proxy;
-    QAbstractItemModelTester tester(&proxy, QAbstractItemModelTester::FailureReportingMode::QtTest);
-    proxy.setSourceModel(&f.model);
+    Tested<MapProxyModel> proxy(&f.model);
     proxy.setUidFilter({ "ed/enrt/df", "ED/ENRT/D" });
     QCOMPARE(proxy.rowCount(), 0);
     proxy.setUidFilter({ "ED/ENRT/DF" });
@@ -517,9 +502,7 @@ void TestProxyModels::mapFollowsReset()
     Fixture f;
     Spot *moving = f.addAt("MOVE", Fix, rect(1, 0, 0, 1));
     f.model.reset();
-    MapProxyModel proxy;
-    QAbstractItemModelTester tester(&proxy, QAbstractItemModelTester::FailureReportingMode::QtTest);
-    proxy.setSourceModel(&f.model);
+    Tested<MapProxyModel> proxy(&f.model);
     proxy.setTypeFilter(true, Fix);
     proxy.setGeoFilter(rect(2, -1, -1, 2), 10);
     QCOMPARE(proxy.rowCount(), 1);
