@@ -2,9 +2,24 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+
+namespace {
+
+QStringList s_messages;
+QtMessageHandler s_previous = nullptr;
+
+void keepMessage(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    s_messages.append(message);
+    if (type == QtFatalMsg && s_previous)
+        s_previous(type, context, message);
+}
+
+} // namespace
 
 namespace TestSupport {
 
@@ -27,6 +42,41 @@ void initApplication()
 QString dataPath(const QString &relative)
 {
     return QDir(QStringLiteral(WAYLORE_TEST_DATA_DIR)).filePath(relative);
+}
+
+QString writeFile(const QString &path, const QByteArray &content)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return QString();
+    file.write(content);
+    return path;
+}
+
+void captureMessages()
+{
+    s_messages.clear();
+    s_previous = qInstallMessageHandler(keepMessage);
+}
+
+void releaseMessages()
+{
+    qInstallMessageHandler(s_previous);
+}
+
+QStringList &capturedMessages()
+{
+    return s_messages;
+}
+
+QStringList capturedStartingWith(const QString &prefix)
+{
+    QStringList found;
+    for (const QString &message : std::as_const(s_messages)) {
+        if (message.startsWith(prefix))
+            found.append(message);
+    }
+    return found;
 }
 
 } // namespace TestSupport

@@ -19,17 +19,10 @@
 
 #include <memory>
 
+using TestSupport::capturedMessages;
+using TestSupport::capturedStartingWith;
+
 namespace {
-
-QStringList s_messages;
-QtMessageHandler s_previous = nullptr;
-
-void captureMessages(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    s_messages.append(message);
-    if (type == QtFatalMsg && s_previous)
-        s_previous(type, context, message);
-}
 
 // What a point holds, read back through its database record.
 struct Fields
@@ -57,16 +50,6 @@ Fields fieldsOf(const Point *point)
     in >> f.code >> f.position >> f.terminal >> f.region >> f.name >> f.type >> f.elevation >> f.frequency
         >> f.waypointType;
     return f;
-}
-
-QStringList messagesStartingWith(const QString &prefix)
-{
-    QStringList found;
-    for (const QString &message : std::as_const(s_messages)) {
-        if (message.startsWith(prefix))
-            found.append(message);
-    }
-    return found;
 }
 
 QString defaultData(const QString &file)
@@ -146,23 +129,17 @@ void TestNavReaders::init()
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
     m_database->clear();
-    s_messages.clear();
-    s_previous = qInstallMessageHandler(captureMessages);
+    TestSupport::captureMessages();
 }
 
 void TestNavReaders::cleanup()
 {
-    qInstallMessageHandler(s_previous);
+    TestSupport::releaseMessages();
 }
 
 QString TestNavReaders::write(const QByteArray &content)
 {
-    const QString path = m_dir->filePath(QStringLiteral("file%1.dat").arg(++m_files));
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return QString();
-    file.write(content);
-    return path;
+    return TestSupport::writeFile(m_dir->filePath(QStringLiteral("file%1.dat").arg(++m_files)), content);
 }
 
 int TestNavReaders::readFix(const QByteArray &content, QStringList *progress, QString *cycle)
@@ -187,7 +164,7 @@ void TestNavReaders::earthFixFile()
     QCOMPARE(reader.cycle(), QStringLiteral("2302"));
     QCOMPARE(uids(), QStringList({"K1/ENRT/ALPHA", "K1/ENRT/BRAVO", "K1/ENRT/CHARL", "K1/KXYZ/DELTA", "YM/ENRT/ECHOO",
                                   "K1/ENRT/ABC", "ENRT/FOXTR"}));
-    QVERIFY(messagesStartingWith(QStringLiteral("FIX:")).isEmpty());
+    QVERIFY(capturedStartingWith(QStringLiteral("FIX:")).isEmpty());
 
     const Fields bravo = fieldsOf(Database::findPoint(QStringLiteral("K1/ENRT/BRAVO")));
     QCOMPARE(bravo.name, QStringLiteral("BRAVO INTERSECTION"));
@@ -201,7 +178,7 @@ void TestNavReaders::earthFixFile()
     const Fields echo = fieldsOf(Database::findPoint(QStringLiteral("YM/ENRT/ECHOO")));
     QCOMPARE(echo.position, QGeoCoordinate(-33.9, 151.2));
     QCOMPARE(echo.name, QStringLiteral("ECHO"));
-    QVERIFY(!messagesStartingWith(QStringLiteral("Loaded 7 FIX points, cycle \"2302\"")).isEmpty());
+    QVERIFY(!capturedStartingWith(QStringLiteral("Loaded 7 FIX points, cycle \"2302\"")).isEmpty());
 }
 
 void TestNavReaders::earthFix1200WithCrLf()
@@ -213,7 +190,7 @@ void TestNavReaders::earthFix1200WithCrLf()
     QCOMPARE(uids(), QStringList({"K1/ENRT/ALPHA", "K1/ENRT/BRAVO"}));
     // No carriage return sticks to the last field of a row.
     QCOMPARE(fieldsOf(Database::findPoint(QStringLiteral("K1/ENRT/BRAVO"))).name, QStringLiteral("BRAVO"));
-    QVERIFY(s_messages.filter(QStringLiteral("FIX:")).isEmpty());
+    QVERIFY(capturedMessages().filter(QStringLiteral("FIX:")).isEmpty());
 }
 
 void TestNavReaders::header_data()
@@ -262,7 +239,7 @@ void TestNavReaders::header()
 
     QString found;
     QCOMPARE(readFix(content, nullptr, &found), 0);
-    QCOMPARE(messagesStartingWith(QStringLiteral("FIX:")), warnings);
+    QCOMPARE(capturedStartingWith(QStringLiteral("FIX:")), warnings);
     QCOMPARE(found, cycle);
     QCOMPARE(Database::pointCount(), points);
 }
@@ -299,7 +276,7 @@ void TestNavReaders::rows()
 
     QCOMPARE(readFix(QByteArray("I\n1101 Version - data cycle 2302,\n") + rows), 0);
     QCOMPARE(::uids(), uids);
-    QCOMPARE(messagesStartingWith(QStringLiteral("FIX:")), warnings);
+    QCOMPARE(capturedStartingWith(QStringLiteral("FIX:")), warnings);
     if (QTest::currentDataTag() == QByteArray("non-numbers"))
         QCOMPARE(fieldsOf(Database::findPoint(QStringLiteral("K1/ENRT/A"))).position, QGeoCoordinate(0.0, 0.0));
 }
@@ -314,7 +291,7 @@ void TestNavReaders::hugeLineAndBinaryContent()
                                + "\n 1 2 B ENRT K1 0\n" + QByteArray(1 << 20, '\0') + "\n 1 2 C ENRT K1 0\n";
     QCOMPARE(readFix(content), 0);
     QCOMPARE(uids(), QStringList({"K1/ENRT/A", "K1/ENRT/B", "K1/ENRT/C"}));
-    const QStringList ignored = messagesStartingWith(QStringLiteral("FIX: ignored"));
+    const QStringList ignored = capturedStartingWith(QStringLiteral("FIX: ignored"));
     QCOMPARE(ignored.size(), 2);
     QVERIFY(ignored.at(0).size() < 200);
     QVERIFY(ignored.at(1).size() < 200);
@@ -379,14 +356,14 @@ void TestNavReaders::userFix()
     QCOMPARE(second.name, QStringLiteral("User FIX MYFX2"));
     QCOMPARE(second.waypointType, QStringLiteral("   "));
     QCOMPARE(second.type, qint8(Point::FIX));
-    QVERIFY(messagesStartingWith(QStringLiteral("User FIX:")).isEmpty());
-    QVERIFY(!messagesStartingWith(QStringLiteral("Loaded 2 User FIX points, cycle")).isEmpty());
+    QVERIFY(capturedStartingWith(QStringLiteral("User FIX:")).isEmpty());
+    QVERIFY(!capturedStartingWith(QStringLiteral("Loaded 2 User FIX points, cycle")).isEmpty());
 
     // Its own versions, its own tag, a minimum of five fields, and no cycle taken.
-    s_messages.clear();
+    capturedMessages().clear();
     FixReader again(m_database.get(), {}, {}, FixReader::UserFix);
     QCOMPARE(again.read(write("I\n1100 Version - data cycle\n 1 2 MYFX3 ENRT\n")), 0);
-    QCOMPARE(messagesStartingWith(QStringLiteral("User FIX:")),
+    QCOMPARE(capturedStartingWith(QStringLiteral("User FIX:")),
              QStringList({"User FIX: probable wrong file format version! 1100 Version - data cycle",
                           "User FIX: ignored QList(1, 2, MYFX3, ENRT)"}));
 }
@@ -396,14 +373,14 @@ void TestNavReaders::missingFiles()
     const QString absent = m_dir->filePath(QStringLiteral("absent.dat"));
     FixReader userFix(m_database.get(), {}, {}, FixReader::UserFix);
     QCOMPARE(userFix.read(absent), 0);
-    QVERIFY(s_messages.isEmpty());
+    QVERIFY(capturedMessages().isEmpty());
 
     // A folder by the file's name exists but cannot be opened.
     QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("earth_fix.dat")));
     FixReader fix(m_database.get(), {});
     QCOMPARE(fix.read(m_dir->filePath(QStringLiteral("earth_fix.dat"))), 2);
-    QCOMPARE(s_messages.size(), 1);
-    QVERIFY(s_messages.first().startsWith(QStringLiteral("Loading")));
+    QCOMPARE(capturedMessages().size(), 1);
+    QVERIFY(capturedMessages().first().startsWith(QStringLiteral("Loading")));
 
     NavReader nav(m_database.get(), {});
     QCOMPARE(nav.read(absent), 4);
@@ -439,8 +416,8 @@ void TestNavReaders::navFile()
     QCOMPARE(vor.frequency, float(11030 / 100.0));
     QVERIFY(vor.waypointType.isEmpty());
     QCOMPARE(fieldsOf(Database::findPoint(QStringLiteral("K1/ENRT/ABC_1_2"))).type, qint8(Point::DME));
-    QVERIFY(messagesStartingWith(QStringLiteral("NAV:")).isEmpty());
-    QVERIFY(!messagesStartingWith(QStringLiteral("Loaded 3 NAV points, cycle \"2302\"")).isEmpty());
+    QVERIFY(capturedStartingWith(QStringLiteral("NAV:")).isEmpty());
+    QVERIFY(!capturedStartingWith(QStringLiteral("Loaded 3 NAV points, cycle \"2302\"")).isEmpty());
 }
 
 void TestNavReaders::navRows_data()
@@ -484,7 +461,7 @@ void TestNavReaders::navRows()
     NavReader reader(m_database.get(), {});
     QCOMPARE(reader.read(write(content)), 0);
     QCOMPARE(::uids(), uids);
-    QCOMPARE(messagesStartingWith(QStringLiteral("NAV:")), warnings);
+    QCOMPARE(capturedStartingWith(QStringLiteral("NAV:")), warnings);
     QCOMPARE(Database::cycle(), cycle);
     if (QTest::currentDataTag() == QByteArray("elevation above 32767"))
         QCOMPARE(fieldsOf(Database::findPoint(QStringLiteral("K1/ENRT/N"))).elevation, qint16(32767));
@@ -517,7 +494,7 @@ void TestNavReaders::localizerOntoRunway()
     QCOMPARE(runway->ilsIdent(0), QStringLiteral("ILS cat II"));
     QCOMPARE(runway->ilsFrequency(1), float(11030 / 100.0));
     QCOMPARE(runway->ilsIdent(1), QStringLiteral("ILS-cat-I"));
-    QVERIFY(!messagesStartingWith(QStringLiteral("Loaded 150 NAV points")).isEmpty());
+    QVERIFY(!capturedStartingWith(QStringLiteral("Loaded 150 NAV points")).isEmpty());
 }
 
 // ---- airway file
@@ -526,7 +503,7 @@ void TestNavReaders::awyFile()
 {
     FixReader fixes(m_database.get(), {});
     QCOMPARE(fixes.read(defaultData(QStringLiteral("earth_fix.dat"))), 0);
-    s_messages.clear();
+    capturedMessages().clear();
     AwyReader reader(m_database.get(), {});
     QCOMPARE(reader.read(defaultData(QStringLiteral("earth_awy.dat"))), 0);
     QCOMPARE(reader.cycle(), QStringLiteral("2302"));
@@ -549,16 +526,16 @@ void TestNavReaders::awyFile()
     QCOMPARE(segments.at(3)->type(), 3);
     QCOMPARE(segments.at(3)->name(), QStringLiteral("V5"));
 
-    QCOMPARE(s_messages.filter(QStringLiteral("Backward routes are not handled!")).size(), 1);
+    QCOMPARE(capturedMessages().filter(QStringLiteral("Backward routes are not handled!")).size(), 1);
     // The database warns for the UID, then the reader for the row.
-    const QStringList missing = messagesStartingWith(QStringLiteral("AWY:"));
+    const QStringList missing = capturedStartingWith(QStringLiteral("AWY:"));
     QCOMPARE(missing.size(), 2);
     QVERIFY(missing.at(0).contains(QStringLiteral("\"V3\" p0")));
     QVERIFY(missing.at(0).contains(QStringLiteral("\"K1/ENRT/ALPHA\" or p1 QObject(0x0) \"K1/ENRT/NOPE\" not found")));
     QVERIFY(missing.at(1).contains(QStringLiteral("\"K1/ENRT/DELTA\"")));
-    const int databaseWarning = s_messages.indexOf(QStringLiteral("Point with UID \"K1/ENRT/NOPE\" not found in database!"));
+    const int databaseWarning = capturedMessages().indexOf(QStringLiteral("Point with UID \"K1/ENRT/NOPE\" not found in database!"));
     QVERIFY(databaseWarning >= 0);
-    QVERIFY(databaseWarning < s_messages.indexOf(missing.at(0)));
+    QVERIFY(databaseWarning < capturedMessages().indexOf(missing.at(0)));
 }
 
 void TestNavReaders::awyRows_data()
@@ -593,11 +570,11 @@ void TestNavReaders::awyRows()
     m_database->addPoint(new Point(Point::FIX, QGeoCoordinate(1, 3), "B", "ENRT", "K1", "B", 0, 0.0f, QString()));
     AwyReader reader(m_database.get(), {});
     QCOMPARE(reader.read(write(QByteArray("I\n1200 Version - data cycle 2302,\n") + row + "\n")), 0);
-    QCOMPARE(messagesStartingWith(QStringLiteral("AWY:")).first(),
+    QCOMPARE(capturedStartingWith(QStringLiteral("AWY:")).first(),
              QStringLiteral("AWY: probable wrong file format version! 1200 Version - data cycle 2302,"));
     QCOMPARE(reader.cycle(), QStringLiteral("2302"));
     if (!warning.isEmpty())
-        QVERIFY(s_messages.contains(warning));
+        QVERIFY(capturedMessages().contains(warning));
     if (direction == -9) {
         QCOMPARE(Database::segmentCount(), 0);
         return;
