@@ -30,6 +30,9 @@ public:
     explicit AirplaneListModel(QObject *parent = nullptr);
     ~AirplaneListModel() override;
 
+    // The one instance; the program ends when there is none yet.
+    static AirplaneListModel *instance();
+
     // A copy of the current airplane: the row of "airplanes/current", the first row when that
     // index is outside the list, a default airplane when the list is empty. Safe to call from
     // any thread once the model exists.
@@ -94,7 +97,6 @@ private:
     void setMsgerror(const QString &text);
     int roleForName(const QString &name) const;
     void setCurrentRowQuietly(int row);
-    static AirplaneListModel *instance();
     static int clampedIndex(int stored, qsizetype count);
     int storedIndex() const;
 

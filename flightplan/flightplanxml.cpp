@@ -287,6 +287,10 @@ void FlightplanXml::apply(Flightplan *flightplan, const Contents &c)
     general->setCruisetas(c.cruisetas);
     general->setTransition(c.transition);
     general->setAlternate(c.alternate);
+    // The plan was made for this airplane type: its legs, fuel and weights are computed for
+    // it. A type the list does not hold leaves the current airplane.
+    if (!c.airplane.isEmpty())
+        AirplaneListModel::instance()->selectByIcao(c.airplane);
 
     Procedure *sid = c.sid.isEmpty() ? nullptr : Database::findProcedure(c.sid, true);
     Procedure *star = c.star.isEmpty() ? nullptr : Database::findProcedure(c.star, true);
