@@ -1,8 +1,12 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDataStream>
+#include <QIODevice>
 #include <QString>
 #include <QStringList>
+
+#include <memory>
 
 // Helpers shared by every test suite.
 namespace TestSupport {
@@ -25,5 +29,28 @@ void captureMessages();
 void releaseMessages();
 QStringList &capturedMessages();
 QStringList capturedStartingWith(const QString &prefix);
+
+// The bytes operator<< writes for value: its database record.
+template<typename T>
+QByteArray recordOf(const T &value)
+{
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out << value;
+    return bytes;
+}
+
+// One record read back through operator>> into a T *; null when the stream gave none. The
+// stream's status through status.
+template<typename T>
+std::unique_ptr<T> readRecord(const QByteArray &bytes, QDataStream::Status *status = nullptr)
+{
+    QDataStream in(bytes);
+    T *item = nullptr;
+    in >> item;
+    if (status)
+        *status = in.status();
+    return std::unique_ptr<T>(item);
+}
 
 } // namespace TestSupport

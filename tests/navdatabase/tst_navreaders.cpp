@@ -19,6 +19,7 @@
 
 #include <memory>
 
+using TestSupport::recordOf;
 using TestSupport::capturedMessages;
 using TestSupport::capturedStartingWith;
 
@@ -40,11 +41,7 @@ struct Fields
 
 Fields fieldsOf(const Point *point)
 {
-    QByteArray bytes;
-    {
-        QDataStream out(&bytes, QIODevice::WriteOnly);
-        out << *point;
-    }
+    const QByteArray bytes = recordOf(*point);
     Fields f;
     QDataStream in(bytes);
     in >> f.code >> f.position >> f.terminal >> f.region >> f.name >> f.type >> f.elevation >> f.frequency

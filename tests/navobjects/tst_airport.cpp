@@ -11,33 +11,10 @@
 
 #include <memory>
 
+using TestSupport::readRecord;
+using TestSupport::recordOf;
+
 namespace {
-
-QByteArray bytesOf(const Atc &atc)
-{
-    QByteArray bytes;
-    QDataStream out(&bytes, QIODevice::WriteOnly);
-    out << atc;
-    return bytes;
-}
-
-QByteArray recordOf(const Point &point)
-{
-    QByteArray bytes;
-    QDataStream out(&bytes, QIODevice::WriteOnly);
-    out << point;
-    return bytes;
-}
-
-std::unique_ptr<Point> readRecord(const QByteArray &bytes, QDataStream::Status *status = nullptr)
-{
-    QDataStream in(bytes);
-    Point *point = nullptr;
-    in >> point;
-    if (status)
-        *status = in.status();
-    return std::unique_ptr<Point>(point);
-}
 
 QStringList names(const QList<Atc> &atcs)
 {
@@ -213,7 +190,7 @@ void TestAirport::atcRecordBytes()
 {
     // qint32 type, the float as an 8-byte double, then the name in UTF-16.
     const QByteArray expected = QByteArray::fromHex("00000004" "405d866660000000" "0000000a" "0054006f007700650072");
-    QCOMPARE(bytesOf(Atc(4, 118.1f, QStringLiteral("Tower"))).toHex(), expected.toHex());
+    QCOMPARE(recordOf(Atc(4, 118.1f, QStringLiteral("Tower"))).toHex(), expected.toHex());
 }
 
 void TestAirport::atcRoundTrip_data()
@@ -233,7 +210,7 @@ void TestAirport::atcRoundTrip()
     QFETCH(int, type);
     QFETCH(float, frequency);
     QFETCH(QString, name);
-    const QByteArray bytes = bytesOf(Atc(type, frequency, name));
+    const QByteArray bytes = recordOf(Atc(type, frequency, name));
     QDataStream in(bytes);
     Atc read;
     in >> read;
@@ -280,7 +257,7 @@ void TestAirport::airportRecordRoundTrip()
 
     const QByteArray bytes = recordOf(airport);
     QDataStream::Status status;
-    const auto read = readRecord(bytes, &status);
+    const auto read = readRecord<Point>(bytes, &status);
     QCOMPARE(status, QDataStream::Ok);
     auto *copy = qobject_cast<Airport *>(read.get());
     QVERIFY(copy);
@@ -324,7 +301,7 @@ void TestAirport::failedAtcEntryYieldsNoAirport()
     const QByteArray bytes = recordOf(airport);
     // Cut inside the name of the second entry.
     QDataStream::Status status;
-    QVERIFY(!readRecord(bytes.left(bytes.size() - 3), &status));
+    QVERIFY(!readRecord<Point>(bytes.left(bytes.size() - 3), &status));
     QCOMPARE(status, QDataStream::ReadPastEnd);
 }
 

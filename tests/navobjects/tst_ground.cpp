@@ -60,6 +60,8 @@ private slots:
     void models();
 };
 
+using TestSupport::recordOf;
+
 namespace {
 
 const QGeoCoordinate n0(50.0, 8.0);
@@ -73,15 +75,6 @@ QList<QGeoCoordinate> coordinates(const QVariantList &list)
     for (const QVariant &v : list)
         result.append(v.value<QGeoCoordinate>());
     return result;
-}
-
-template<typename T>
-QByteArray written(const T &item)
-{
-    QByteArray bytes;
-    QDataStream out(&bytes, QIODevice::WriteOnly);
-    out << item;
-    return bytes;
 }
 
 template<typename T>
@@ -272,14 +265,14 @@ void TestGround::startupRecordBytes()
                                                     "7ff8000000000000"   // no altitude
                                                     "4056a00000000000"   // heading as an 8-byte double
                                                     "00000006004100310032"); // "A12", UTF-16
-    QCOMPARE(written(gate).toHex(), expected.toHex());
+    QCOMPARE(recordOf(gate).toHex(), expected.toHex());
 }
 
 void TestGround::startupRoundTrip()
 {
     const Startup original(4, 48, QGeoCoordinate(-33.9461, 151.1772), 271.25f, QStringLiteral("GA 7"));
     QDataStream::Status status;
-    std::unique_ptr<Startup> copy(readBack<Startup>(written(original), &status));
+    std::unique_ptr<Startup> copy(readBack<Startup>(recordOf(original), &status));
     QCOMPARE(status, QDataStream::Ok);
     QVERIFY(copy);
     QCOMPARE(copy->startupType(), 4);
@@ -311,7 +304,7 @@ void TestGround::taxinameRoundTrip()
 {
     const Taxiname original(QGeoCoordinate(47.46, 8.55), 123.456, Taxiname::OneWay, QChar(u'É'),
                             QStringLiteral("Alpha 2"));
-    const QByteArray bytes = written(original);
+    const QByteArray bytes = recordOf(original);
     // position 24, heading 8, direction 4, wingspan 2, name 4 + 14
     QCOMPARE(bytes.size(), 24 + 8 + 4 + 2 + 4 + 14);
 
@@ -456,7 +449,7 @@ void TestGround::pathRoundTrip()
     if (kind == "Boundary") {
         Boundary original;
         fill(original);
-        std::unique_ptr<Boundary> copy(readBack<Boundary>(written(original), &status));
+        std::unique_ptr<Boundary> copy(readBack<Boundary>(recordOf(original), &status));
         QCOMPARE(status, QDataStream::Ok);
         QVERIFY(copy);
         compare(original, *copy);
@@ -464,7 +457,7 @@ void TestGround::pathRoundTrip()
     } else {
         Taxiway original(13);
         fill(original);
-        const QByteArray bytes = written(original);
+        const QByteArray bytes = recordOf(original);
         QCOMPARE(bytes.at(0), char(13));
         std::unique_ptr<Taxiway> copy(readBack<Taxiway>(bytes, &status));
         QCOMPARE(status, QDataStream::Ok);
@@ -556,7 +549,7 @@ void TestGround::paintlightNegativeCode()
 
     // The stored pair comes back as it was, without clamping its bytes.
     QTest::failOnWarning(QRegularExpression("."));
-    std::unique_ptr<Paintlight> copy(readBack<Paintlight>(written(item)));
+    std::unique_ptr<Paintlight> copy(readBack<Paintlight>(recordOf(item)));
     QVERIFY(copy);
     QCOMPARE(int(quint16(copy->types())), 0xFFFB);
     QCOMPARE(copy->typeCount(), 2);
@@ -582,7 +575,7 @@ void TestGround::paintlightRoundTrip()
     for (int code : codes)
         original.addType(code);
 
-    const QByteArray bytes = written(original);
+    const QByteArray bytes = recordOf(original);
     QCOMPARE(bytes.left(2), QByteArray::fromHex(QByteArray::number(quint16(original.types()), 16).rightJustified(4, '0')));
 
     QDataStream::Status status;
@@ -633,23 +626,23 @@ void TestGround::truncatedRecords()
     };
     QByteArray bytes;
     if (kind == "Startup") {
-        bytes = written(Startup(1, 4, n0, 10.0f, QStringLiteral("A1")));
+        bytes = recordOf(Startup(1, 4, n0, 10.0f, QStringLiteral("A1")));
     } else if (kind == "Taxiname") {
-        bytes = written(Taxiname(n0, 10.0, 1, QChar('C'), QStringLiteral("A")));
+        bytes = recordOf(Taxiname(n0, 10.0, 1, QChar('C'), QStringLiteral("A")));
     } else if (kind == "Boundary") {
         Boundary item;
         fillPath(item);
-        bytes = written(item);
+        bytes = recordOf(item);
     } else if (kind == "Taxiway") {
         Taxiway item(2);
         fillPath(item);
-        bytes = written(item);
+        bytes = recordOf(item);
     } else {
         Paintlight item;
         fillPath(item);
         item.addType(1);
         item.addType(101);
-        bytes = written(item);
+        bytes = recordOf(item);
     }
     // -1 cuts the last byte, which lies in the control-point hash of the path records.
     bytes.truncate(cut < 0 ? bytes.size() - 1 : cut);
@@ -676,7 +669,7 @@ void TestGround::failedStreamYieldsNothing()
     // bytes that follow would make a whole record.
     Taxiway taxiway(1);
     taxiway.addNode(n0, QGeoCoordinate());
-    const QByteArray bytes = written(taxiway) + written(taxiway);
+    const QByteArray bytes = recordOf(taxiway) + recordOf(taxiway);
     QDataStream in(bytes);
     in.setStatus(QDataStream::ReadCorruptData);
     Taxiway *item = nullptr;

@@ -12,6 +12,9 @@
 
 #include <memory>
 
+using TestSupport::readRecord;
+using TestSupport::recordOf;
+
 namespace {
 
 // Airports are always built as Airport, as the loaders do.
@@ -26,24 +29,6 @@ std::unique_ptr<Point> makePoint(int type, const QString &code, const QString &t
         return airport;
     }
     return std::make_unique<Point>(type, position, code, terminal, region, name, elevation, frequency, waypointType);
-}
-
-QByteArray recordOf(const Point &point)
-{
-    QByteArray bytes;
-    QDataStream out(&bytes, QIODevice::WriteOnly);
-    out << point;
-    return bytes;
-}
-
-std::unique_ptr<Point> readRecord(const QByteArray &bytes, QDataStream::Status *status = nullptr)
-{
-    QDataStream in(bytes);
-    Point *point = nullptr;
-    in >> point;
-    if (status)
-        *status = in.status();
-    return std::unique_ptr<Point>(point);
 }
 
 } // namespace
@@ -577,7 +562,7 @@ void TestPoint::recordRoundTrip()
     const QByteArray bytes = recordOf(*point);
 
     QDataStream::Status status;
-    const auto read = readRecord(bytes, &status);
+    const auto read = readRecord<Point>(bytes, &status);
     QCOMPARE(status, QDataStream::Ok);
     QVERIFY(read);
     QCOMPARE(qobject_cast<Airport *>(read.get()) != nullptr, type == Point::AIRP);
@@ -612,7 +597,7 @@ void TestPoint::airportRecordDropsPointFields()
         << QStringLiteral("Frankfurt") << qint8(1) << qint16(364) << 123.45f << QStringLiteral("W   ")
         << QGeoShape(bounding) << quint32(1) << qint32(4) << 119.9f << QStringLiteral("Tower");
 
-    const auto read = readRecord(bytes);
+    const auto read = readRecord<Point>(bytes);
     auto *airport = qobject_cast<Airport *>(read.get());
     QVERIFY(airport);
     QCOMPARE(airport->terminal(), QStringLiteral("*"));
@@ -640,11 +625,11 @@ void TestPoint::truncatedRecordYieldsNothing()
         const QByteArray bytes = recordOf(*point);
         for (int length = 0; length < bytes.size(); ++length) {
             QDataStream::Status status;
-            const auto read = readRecord(bytes.left(length), &status);
+            const auto read = readRecord<Point>(bytes.left(length), &status);
             QVERIFY2(!read, qPrintable(QStringLiteral("%1 cut at %2").arg(point->uid()).arg(length)));
             QVERIFY(status != QDataStream::Ok);
         }
-        QVERIFY(readRecord(bytes));
+        QVERIFY(readRecord<Point>(bytes));
     }
 }
 
@@ -675,7 +660,7 @@ void TestPoint::corruptedAirportRecord()
     bytes += tail;
 
     QDataStream::Status status;
-    const auto read = readRecord(bytes, &status);
+    const auto read = readRecord<Point>(bytes, &status);
     QVERIFY(!read);
     QVERIFY(status != QDataStream::Ok);
 }

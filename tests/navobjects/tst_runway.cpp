@@ -15,6 +15,8 @@
 
 // Runways: identity, geometry worked out at construction, texts, ILS data, role table, the
 // database record and the opposite-end lookup through the database.
+using TestSupport::recordOf;
+
 class TestRunway : public QObject
 {
     Q_OBJECT
@@ -389,11 +391,7 @@ void TestRunway::roundTrip()
     original->setIls(QStringLiteral("09L"), 111.95f, QStringLiteral("IFLW"));
 
     for (const Runway *runway : {static_cast<const Runway *>(original.get()), static_cast<const Runway *>(&edgeOnly)}) {
-        QByteArray bytes;
-        {
-            QDataStream out(&bytes, QIODevice::WriteOnly);
-            out << *runway;
-        }
+        const QByteArray bytes = recordOf(*runway);
         // Every float goes out as an 8-byte double: five of them, beside two 24-byte
         // coordinates, three bytes and five strings.
         int strings = 0;
@@ -436,11 +434,7 @@ void TestRunway::truncatedRecord()
 {
     std::unique_ptr<Runway> runway(makeRunway(QStringLiteral("09"), QStringLiteral("27")));
     runway->setIls(QStringLiteral("27"), 109.5f, QStringLiteral("IXX"));
-    QByteArray bytes;
-    {
-        QDataStream out(&bytes, QIODevice::WriteOnly);
-        out << *runway;
-    }
+    const QByteArray bytes = recordOf(*runway);
     for (int cut : {0, 5, 40, 100, int(bytes.size()) - 1}) {
         QDataStream in(bytes.left(cut));
         Runway *read = reinterpret_cast<Runway *>(quintptr(1));

@@ -17,6 +17,8 @@
 
 // Airway segments: end tests, geometry, texts, role table and the database record, whose end
 // points are resolved through the database.
+using TestSupport::recordOf;
+
 class TestSegment : public QObject
 {
     Q_OBJECT
@@ -371,11 +373,7 @@ void TestSegment::roundTrip()
     QFETCH(int, maxLevel);
 
     const Segment original(direction, type, m_a, m_c, name, minLevel, maxLevel);
-    QByteArray bytes;
-    {
-        QDataStream out(&bytes, QIODevice::WriteOnly);
-        out << original;
-    }
+    const QByteArray bytes = recordOf(original);
     // Two UIDs, the name, two bytes and two 16-bit levels.
     const int strings = 3 * 4 + 2 * (m_a->uid().size() + m_c->uid().size() + name.size());
     QCOMPARE(bytes.size(), strings + 1 + 1 + 2 + 2);
@@ -449,11 +447,8 @@ void TestSegment::missingEndGivesNoSegment()
 
 void TestSegment::truncatedRecord()
 {
-    QByteArray bytes;
-    {
-        QDataStream out(&bytes, QIODevice::WriteOnly);
-        out << Segment(Segment::FORWARD, Segment::HIGH, m_a, m_b, QStringLiteral("J1"), 100, 200);
-    }
+    const QByteArray bytes
+        = recordOf(Segment(Segment::FORWARD, Segment::HIGH, m_a, m_b, QStringLiteral("J1"), 100, 200));
     // No lookup is made for a record that could not be read: no warning either.
     QTest::failOnWarning(QRegularExpression("."));
     for (int cut : {0, 3, 20, int(bytes.size()) - 1}) {

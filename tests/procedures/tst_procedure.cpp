@@ -12,6 +12,8 @@
 
 #include <memory>
 
+using TestSupport::recordOf;
+
 namespace {
 
 // A leg of the given transition. Fixes are enroute fixes of region ED.
@@ -40,14 +42,6 @@ QStringList sequences(const QList<Record> &records)
     for (const Record &record : records)
         result.append(record.sequenceText());
     return result;
-}
-
-QByteArray write(const Procedure &procedure)
-{
-    QByteArray bytes;
-    QDataStream out(&bytes, QIODevice::WriteOnly);
-    out << procedure;
-    return bytes;
 }
 
 } // namespace
@@ -371,7 +365,7 @@ void TestProcedure::usesPointAndAirport()
 void TestProcedure::streamRoundTrip()
 {
     const Procedure empty(QStringLiteral("ANEK1A"), QStringLiteral("EDDF"), Procedure::SID);
-    QByteArray bytes = write(empty);
+    QByteArray bytes = recordOf(empty);
     // name, airport, type and the count 0.
     QCOMPARE(bytes.size(), 4 + 12 + 4 + 8 + 1 + 4);
     QVERIFY(bytes.endsWith(QByteArray::fromHex("0100000000")));
@@ -387,7 +381,7 @@ void TestProcedure::streamRoundTrip()
     }
 
     std::unique_ptr<Procedure> full(procedureWith(Procedure::APPCH, {"KERAX", "ALL", "ALL"}, QStringLiteral("R22-Y")));
-    bytes = write(*full);
+    bytes = recordOf(*full);
     QDataStream in(bytes);
     Procedure *read = nullptr;
     in >> read;
@@ -402,9 +396,9 @@ void TestProcedure::streamRoundTrip()
 void TestProcedure::streamDamaged_data()
 {
     std::unique_ptr<Procedure> full(procedureWith(Procedure::STAR, {"ALL", "ALL", "ALL"}));
-    const QByteArray bytes = write(*full);
+    const QByteArray bytes = recordOf(*full);
     const QByteArray header
-        = write(Procedure(QStringLiteral("TEST1A"), QStringLiteral("EDDF"), Procedure::STAR)).chopped(4);
+        = recordOf(Procedure(QStringLiteral("TEST1A"), QStringLiteral("EDDF"), Procedure::STAR)).chopped(4);
 
     QTest::addColumn<QByteArray>("bytes");
     QTest::newRow("truncated in the last leg") << bytes.chopped(3);

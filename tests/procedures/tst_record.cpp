@@ -11,6 +11,8 @@
 
 #include <memory>
 
+using TestSupport::recordOf;
+
 namespace {
 
 // A leg with the fields the texts read; everything else blank.
@@ -33,14 +35,6 @@ Record withDescription(const QString &code)
 {
     return leg(Record::IF, -1, 0.0, 0, -1,
                QStringLiteral("FIXA"), QString(), -1, -1, -1, 0, Record::descriptionFromString(code));
-}
-
-QByteArray write(const Record &record)
-{
-    QByteArray bytes;
-    QDataStream out(&bytes, QIODevice::WriteOnly);
-    out << record;
-    return bytes;
 }
 
 } // namespace
@@ -438,7 +432,7 @@ void TestRecord::streamRoundTrip_data()
 void TestRecord::streamRoundTrip()
 {
     QFETCH(Record, record);
-    const QByteArray bytes = write(record);
+    const QByteArray bytes = recordOf(record);
     QDataStream in(bytes);
     Record read;
     in >> read;
@@ -477,7 +471,7 @@ void TestRecord::streamBytes()
         "0000000000000000"              // arc radius as a double
         "ffff");                        // theta
     // clang-format on
-    QCOMPARE(write(record).toHex(), pinned.toHex());
+    QCOMPARE(recordOf(record).toHex(), pinned.toHex());
 }
 
 void TestRecord::streamReadsEarlierAltitudes()
@@ -485,7 +479,7 @@ void TestRecord::streamReadsEarlierAltitudes()
     // Files written while the altitudes were 16-bit signed fields: -1 and the clamped 32767
     // must read as before.
     const Record earlier = leg(Record::TF, 90, 0.0, 0, -1, QStringLiteral("F"), QString(), 3, 32767, -1);
-    QByteArray bytes = write(earlier);
+    QByteArray bytes = recordOf(earlier);
     QDataStream in(bytes);
     Record read;
     in >> read;
