@@ -4,6 +4,7 @@
 
 #include "aptreader.h"
 #include "basemodel.h"
+#include "benchsupport.h"
 #include "database.h"
 #include "settings.h"
 
@@ -15,6 +16,8 @@
 
 #include <cstdio>
 #include <memory>
+
+using BenchSupport::memoryFigure;
 
 namespace {
 
@@ -72,18 +75,6 @@ QByteArray world()
     }
     text += "99\n";
     return text;
-}
-
-QString memoryFigure(const QByteArray &key)
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return QStringLiteral("unknown");
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith(key))
-            return QString::fromLatin1(line.mid(key.size()).trimmed());
-    }
-    return QStringLiteral("unknown");
 }
 
 } // namespace

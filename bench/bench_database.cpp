@@ -4,6 +4,7 @@
 
 #include "airport.h"
 #include "basemodel.h"
+#include "benchsupport.h"
 #include "database.h"
 #include "point.h"
 #include "runway.h"
@@ -12,12 +13,14 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QRandomGenerator>
-#include <QStandardPaths>
 
 #include <cstdio>
 #include <memory>
+
+using BenchSupport::landPosition;
+using BenchSupport::letters;
+using BenchSupport::memoryFigure;
 
 namespace {
 
@@ -27,31 +30,6 @@ constexpr int Navaids = 30000;
 constexpr int Segments = 120000;
 constexpr int UidLookups = 100000;
 constexpr int Positions = 1000;
-
-QString memoryFigure(const QByteArray &key)
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return QStringLiteral("unknown");
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith(key))
-            return QString::fromLatin1(line.mid(key.size()).trimmed());
-    }
-    return QStringLiteral("unknown");
-}
-
-QString letters(QRandomGenerator &random, int count)
-{
-    QString text;
-    for (int i = 0; i < count; ++i)
-        text.append(QChar('A' + random.bounded(26)));
-    return text;
-}
-
-QGeoCoordinate landPosition(QRandomGenerator &random)
-{
-    return QGeoCoordinate(-60.0 + random.generateDouble() * 130.0, -180.0 + random.generateDouble() * 360.0);
-}
 
 void report(const char *what, qint64 nanoseconds, int count)
 {
@@ -63,11 +41,8 @@ void report(const char *what, qint64 nanoseconds, int count)
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("Corvel"));
-    QCoreApplication::setApplicationName(QStringLiteral("Waylore"));
-    QStandardPaths::setTestModeEnabled(true);
     // The adds log renamed UIDs; the figures are what matters here.
-    qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
+    BenchSupport::initQuietApplication();
 
     Settings settings;
     Database db;

@@ -4,6 +4,7 @@
 
 #include "airport.h"
 #include "basemodel.h"
+#include "benchsupport.h"
 #include "database.h"
 #include "graph.h"
 #include "point.h"
@@ -17,10 +18,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
-#include <QStandardPaths>
 #include <QTimer>
 
 #include <cstdio>
+
+using BenchSupport::landPosition;
+using BenchSupport::letters;
 
 namespace {
 
@@ -29,19 +32,6 @@ constexpr int Fixes = 250000;
 constexpr int Navaids = 30000;
 constexpr int Segments = 120000;
 constexpr int CachedCalls = 1000000;
-
-QString letters(QRandomGenerator &random, int count)
-{
-    QString text;
-    for (int i = 0; i < count; ++i)
-        text.append(QChar('A' + random.bounded(26)));
-    return text;
-}
-
-QGeoCoordinate landPosition(QRandomGenerator &random)
-{
-    return QGeoCoordinate(-60.0 + random.generateDouble() * 130.0, -180.0 + random.generateDouble() * 360.0);
-}
 
 void fillWorld(Database &db)
 {
@@ -88,11 +78,8 @@ void report(const char *what, double milliseconds, const char *goal = "")
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("Corvel"));
-    QCoreApplication::setApplicationName(QStringLiteral("Waylore"));
+    BenchSupport::initQuietApplication();
     QCoreApplication::setApplicationVersion(QStringLiteral("bench"));
-    QStandardPaths::setTestModeEnabled(true);
-    qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
 
     Settings settings;
     Database db;

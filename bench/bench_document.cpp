@@ -5,6 +5,7 @@
 
 #include "airplanelistmodel.h"
 #include "airport.h"
+#include "benchsupport.h"
 #include "database.h"
 #include "document.h"
 #include "flightplan.h"
@@ -27,20 +28,14 @@
 #include <cstdio>
 #include <vector>
 
+using BenchSupport::letters;
+
 namespace {
 
 constexpr int Airports = 20000;
 constexpr int Fixes = 100000;
 constexpr int Waypoints = 1000;
 constexpr int Runs = 20;
-
-QString letters(QRandomGenerator &random, int count)
-{
-    QString text;
-    for (int i = 0; i < count; ++i)
-        text.append(QChar('A' + random.bounded(26)));
-    return text;
-}
 
 QGeoCoordinate position(QRandomGenerator &random)
 {

@@ -4,6 +4,7 @@
 
 #include "airplanelistmodel.h"
 #include "airport.h"
+#include "benchsupport.h"
 #include "database.h"
 #include "flightplan.h"
 #include "point.h"
@@ -15,9 +16,11 @@
 #include <QElapsedTimer>
 #include <QGeoRectangle>
 #include <QRandomGenerator>
-#include <QStandardPaths>
 
 #include <cstdio>
+
+using BenchSupport::landPosition;
+using BenchSupport::letters;
 
 namespace {
 
@@ -26,19 +29,6 @@ constexpr int Fixes = 250000;
 constexpr int Navaids = 30000;
 constexpr int Segments = 120000;
 constexpr int Passes = 50;
-
-QString letters(QRandomGenerator &random, int count)
-{
-    QString text;
-    for (int i = 0; i < count; ++i)
-        text.append(QChar('A' + random.bounded(26)));
-    return text;
-}
-
-QGeoCoordinate landPosition(QRandomGenerator &random)
-{
-    return QGeoCoordinate(-60.0 + random.generateDouble() * 130.0, -180.0 + random.generateDouble() * 360.0);
-}
 
 // A plan of airport, count - 2 fixes along a chain of airways, airport.
 void fillPlan(Flightplan &plan, Database &db, QRandomGenerator &random, int count)
@@ -78,10 +68,7 @@ void timePasses(Flightplan &plan, const char *what)
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("Corvel"));
-    QCoreApplication::setApplicationName(QStringLiteral("Waylore"));
-    QStandardPaths::setTestModeEnabled(true);
-    qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
+    BenchSupport::initQuietApplication();
 
     Settings settings;
     Database db;

@@ -4,6 +4,7 @@
 
 #include "airplanelistmodel.h"
 #include "airport.h"
+#include "benchsupport.h"
 #include "database.h"
 #include "flightplan.h"
 #include "point.h"
@@ -14,7 +15,6 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QGeoRectangle>
-#include <QStandardPaths>
 
 #include <cstdio>
 
@@ -39,10 +39,7 @@ Point *addAirport(Database &db, const QString &code, const QGeoCoordinate &centr
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("Corvel"));
-    QCoreApplication::setApplicationName(QStringLiteral("Waylore"));
-    QStandardPaths::setTestModeEnabled(true);
-    qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
+    BenchSupport::initQuietApplication();
 
     Settings settings;
     Database db;

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QByteArray>
+#include <QChar>
+#include <QCoreApplication>
+#include <QFile>
+#include <QGeoCoordinate>
+#include <QRandomGenerator>
+#include <QStandardPaths>
+#include <QString>
+
+// Helpers the benchmarks share.
+namespace BenchSupport {
+
+// Names the process as the program, with its settings and data in test-mode folders, never a
+// user's own, and drops every log message: they would drown the figures.
+inline void initQuietApplication()
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("Corvel"));
+    QCoreApplication::setApplicationName(QStringLiteral("Waylore"));
+    QStandardPaths::setTestModeEnabled(true);
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
+}
+
+// A figure of /proc/self/status, such as "VmRSS:", as the kernel writes it ("unknown" where
+// there is none).
+inline QString memoryFigure(const QByteArray &key)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return QStringLiteral("unknown");
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith(key))
+            return QString::fromLatin1(line.mid(key.size()).trimmed());
+    }
+    return QStringLiteral("unknown");
+}
+
+// count random capital letters: codes and regions of synthetic points.
+inline QString letters(QRandomGenerator &random, int count)
+{
+    QString text;
+    for (int i = 0; i < count; ++i)
+        text.append(QChar('A' + random.bounded(26)));
+    return text;
+}
+
+// A random position between 60 degrees south and 70 degrees north, where most land is.
+inline QGeoCoordinate landPosition(QRandomGenerator &random)
+{
+    return QGeoCoordinate(-60.0 + random.generateDouble() * 130.0, -180.0 + random.generateDouble() * 360.0);
+}
+
+} // namespace BenchSupport
