@@ -2,6 +2,7 @@
 
 #include "airport.h"
 #include "databaselocker.h"
+#include "databasestore.h"
 #include "basemodel.h"
 #include "boundary.h"
 #include "listproxymodel.h"
@@ -183,6 +184,8 @@ Database *Database::instanceOrNull()
 QString Database::cycle()
 {
     Database *db = instance();
+    if (const DatabaseStore *store = DatabaseStore::current())
+        return store->cycle;
     QMutexLocker locker(&db->m_cycleMutex);
     return db->m_cycle;
 }
@@ -190,18 +193,35 @@ QString Database::cycle()
 void Database::setCycle(const QString &cycle)
 {
     Database *db = instance();
+    if (DatabaseStore *store = DatabaseStore::current()) {
+        store->cycle = cycle;
+        return;
+    }
     QMutexLocker locker(&db->m_cycleMutex);
     db->m_cycle = cycle;
 }
 
 int Database::pointCount()
 {
-    return instance()->m_pointModel->count();
+    Database *db = instance();
+    return DatabaseStore::pick(&DatabaseStore::points, db->m_pointModel->contents()).count();
 }
 
 int Database::segmentCount()
 {
-    return instance()->m_segmentModel->count();
+    Database *db = instance();
+    return DatabaseStore::pick(&DatabaseStore::segments, db->m_segmentModel->contents()).count();
+}
+
+LookupIndex &Database::currentLookupIndex()
+{
+    DatabaseStore *store = DatabaseStore::current();
+    return store ? *store->lookupIndex : *m_lookupIndex;
+}
+
+QHash<QPair<QString, QString>, Runway *> &Database::currentRunwayIndex()
+{
+    return DatabaseStore::pick(&DatabaseStore::runwayIndex, m_runwayIndex);
 }
 
 Point *Database::placeholderPoint()
@@ -235,6 +255,10 @@ void Database::registerModels(QQmlContext *context)
 
 void Database::invalidateModels()
 {
+    // The models were reset with their new contents a moment ago, and the views filtered
+    // them then: a second pass would only repeat it.
+    if (m_viewsCurrent)
+        return;
     resetModel(m_boundaryModel);
     resetModel(m_pointModel);
     resetModel(m_procedureModel);
@@ -255,8 +279,17 @@ void Database::invalidateModels()
     m_pointListModel->invalidate();
 }
 
+void Database::invalidateSegments()
+{
+    resetModel(m_segmentModel);
+    m_segmentMapModel->invalidate();
+}
+
 bool Database::empty() const
 {
+    if (const DatabaseStore *store = DatabaseStore::current())
+        return store->segments.count() == 0 || store->boundaries.count() == 0 || store->points.count() == 0
+               || store->runways.count() == 0 || store->taxiways.count() == 0;
     return m_segmentModel->count() == 0 || m_boundaryModel->count() == 0 || m_pointModel->count() == 0
            || m_runwayModel->count() == 0 || m_taxiwayModel->count() == 0;
 }
@@ -265,6 +298,11 @@ void Database::clear()
 {
     DatabaseLocker locker(&m_mutex);
     dropRoutingGraph();
+    if (DatabaseStore *store = DatabaseStore::current()) {
+        // A thread filling a store starts it over; the live lists are not its to touch.
+        store->clear();
+        return;
+    }
     setCycle(QString());
     // The views live on the main thread: on a worker (the import) only the lists are emptied,
     // and the queued updated() resets the models there.
@@ -277,7 +315,6 @@ void Database::clearLists(bool tellViews)
     emptyModel(m_boundaryModel, tellViews);
     emptyModel(m_pointModel, tellViews);
     emptyModel(m_procedureModel, tellViews);
-    m_procedures.clear();
     m_runwayIndex.clear();
     emptyModel(m_runwayModel, tellViews);
     emptyModel(m_segmentModel, tellViews);
@@ -350,17 +387,18 @@ void Database::addPoint(Point *point)
         return;
     DatabaseLocker locker(&m_mutex);
     dropRoutingGraph();
+    auto &points = DatabaseStore::pick(&DatabaseStore::points, m_pointModel->contents());
     const QString uid = point->uid();
-    if (m_pointModel->contains(uid))
+    if (points.contains(uid))
         qInfo() << "Point UID" << uid << "already exists";
     QString candidate = uid;
-    while (m_pointModel->contains(candidate))
+    while (points.contains(candidate))
         candidate = BaseItem::nextUid(candidate);
     if (candidate != uid) {
         point->setUid(candidate);
         qInfo() << " - using new UID" << candidate;
     }
-    m_pointModel->add(point);
+    points.add(point);
 }
 
 // A reader hands over null for a stored segment whose end point is not in the database (it
@@ -371,7 +409,7 @@ void Database::addSegment(Segment *segment)
         return;
     DatabaseLocker locker(&m_mutex);
     dropRoutingGraph();
-    m_segmentModel->add(segment);
+    DatabaseStore::pick(&DatabaseStore::segments, m_segmentModel->contents()).add(segment);
 }
 
 void Database::removeSegmentsOfType(int type)
@@ -379,16 +417,22 @@ void Database::removeSegmentsOfType(int type)
     DatabaseLocker locker(&m_mutex);
     dropRoutingGraph();
     qInfo() << "Removing segments with type" << type;
-    for (int row = m_segmentModel->count() - 1; row >= 0; --row) {
-        Segment *segment = m_segmentModel->at(row);
+    auto &segments = DatabaseStore::pick(&DatabaseStore::segments, m_segmentModel->contents());
+    const bool staged = DatabaseStore::current() != nullptr;
+    for (int row = segments.count() - 1; row >= 0; --row) {
+        Segment *segment = segments.at(row);
         if (!segment || segment->type() != type)
             continue;
-        m_segmentModel->removeAt(row);
-        // Not deleted: a waypoint's leg or a route result may still point at it.
-        m_retiredSegments.append(segment);
+        segments.removeAt(row);
+        // Not deleted: a waypoint's leg or a route result may still point at it. A store's
+        // segments were never seen by anyone else.
+        if (staged)
+            delete segment;
+        else
+            m_retiredSegments.append(segment);
     }
     // Rows behind the removed ones moved up: the end-point index no longer matches the list.
-    m_lookupIndex->resetSegments();
+    currentLookupIndex().resetSegments();
 }
 
 void Database::replaceSegments(int type, const QList<Segment *> &segments)
@@ -403,49 +447,49 @@ void Database::addRunway(Runway *runway)
 {
     if (!runway)
         return;
-    m_runwayModel->add(runway);
+    DatabaseStore::pick(&DatabaseStore::runways, m_runwayModel->contents()).add(runway);
     indexRunway(runway);
 }
 
 void Database::addProcedure(Procedure *procedure)
 {
     if (procedure)
-        m_procedureModel->add(procedure);
+        DatabaseStore::pick(&DatabaseStore::procedures, m_procedureModel->contents()).add(procedure);
 }
 
 void Database::addBoundary(Boundary *boundary)
 {
     if (boundary)
-        m_boundaryModel->add(boundary);
+        DatabaseStore::pick(&DatabaseStore::boundaries, m_boundaryModel->contents()).add(boundary);
 }
 
 void Database::addTaxiway(Taxiway *taxiway)
 {
     if (taxiway)
-        m_taxiwayModel->add(taxiway);
+        DatabaseStore::pick(&DatabaseStore::taxiways, m_taxiwayModel->contents()).add(taxiway);
 }
 
 void Database::addPaintlight(Paintlight *paintlight)
 {
     if (paintlight)
-        m_paintlightModel->add(paintlight);
+        DatabaseStore::pick(&DatabaseStore::paintlights, m_paintlightModel->contents()).add(paintlight);
 }
 
 void Database::addTaxiname(Taxiname *taxiname)
 {
     if (taxiname)
-        m_taxinameModel->add(taxiname);
+        DatabaseStore::pick(&DatabaseStore::taxinames, m_taxinameModel->contents()).add(taxiname);
 }
 
 void Database::addStartup(Startup *startup)
 {
     if (startup)
-        m_startupModel->add(startup);
+        DatabaseStore::pick(&DatabaseStore::startups, m_startupModel->contents()).add(startup);
 }
 
 void Database::indexRunway(Runway *runway)
 {
-    indexRunwayIn(m_runwayIndex, runway);
+    indexRunwayIn(currentRunwayIndex(), runway);
 }
 
 void Database::indexRunwayIn(QHash<QPair<QString, QString>, Runway *> &index, Runway *runway)
@@ -472,7 +516,7 @@ Point *Database::getOrAddCoordPoint(const QGeoCoordinate &position, bool notify)
     auto *point = new Point(Point::COORD, position, code, QStringLiteral("*"), QStringLiteral("*"),
                             QStringLiteral("GPS point"), 0, 0.0f, QString());
     db->addPoint(point);
-    if (notify) {
+    if (notify && !DatabaseStore::current()) {
         db->m_pointMapModel->invalidate();
         qInfo() << "Added COORD point" << point->uid();
     }

@@ -32,6 +32,7 @@ template<typename T> class BaseModel;
 class ListProxyModel;
 class MapProxyModel;
 class LookupIndex;
+class DatabaseStore;
 
 namespace Routing {
 struct Graph;
@@ -101,6 +102,18 @@ public:
     // Reads the file and, when the whole file could be read, replaces the lists with its
     // contents; a damaged or foreign file leaves the lists empty. Caller holds a modification.
     bool readBinFile();
+
+    // ---- staged contents
+    // Replaces the whole contents by those of a store filled on another thread (or this one),
+    // inside one reset of the nine models, on the database's own thread. With share the store
+    // keeps its lists (they are shared until either side changes them), so that the thread that
+    // filled it can still read them; otherwise they are moved out. The store must have been
+    // handed over (DatabaseStore::handOver).
+    void installStore(DatabaseStore &store, bool share);
+    // Emits loaded right after installStore: the models were just reset with the new lists,
+    // so the refresh that loaded triggers leaves the views alone instead of filtering them a
+    // second time. On the database's own thread.
+    void announceLoaded(bool result);
 
     // ---- routing graph (databaserouting.cpp)
     // The graph of the current generation, built on first request and shared until the data
@@ -194,6 +207,10 @@ public:
     // so that they are rebuilt from the lists; for whoever replaces the lists directly.
     void rebuildIndexes();
 
+    // Refreshes the segment model and its map view alone, for a change that touched the
+    // segments and nothing else (the oceanic tracks).
+    void invalidateSegments();
+
 signals:
     void updated();
     void loaded(bool result);
@@ -207,16 +224,15 @@ protected:
     void run() override;
 
 private:
-    struct StagedLoad;
-    bool readStoredFile(StagedLoad &staged);
-    void installStagedLoad(StagedLoad &staged);
-    void finishAsyncLoad(StagedLoad &staged, bool ok);
-    // Set while a loading thread fills a staged load on the calling thread: the segment
-    // reader resolves its end points among the staged points, not the live lists.
-    static bool findStagedPoint(const QString &uid, Point **point);
+    // Fills the store from the file, on the calling thread, with the store registered there.
+    bool readStoredFile(DatabaseStore &store);
+    void finishAsyncLoad(DatabaseStore &store, bool ok);
     static void indexRunwayIn(QHash<QPair<QString, QString>, Runway *> &index, Runway *runway);
     // Empties the lists, resetting the models around it when asked (only on the views' thread).
     void clearLists(bool tellViews);
+    // What the calling thread works on: the store it fills, or the live indexes.
+    LookupIndex &currentLookupIndex();
+    QHash<QPair<QString, QString>, Runway *> &currentRunwayIndex();
 
     // The cross-model queries answer empty rather than end the program without a database.
     static Database *instanceOrNull();
@@ -251,6 +267,9 @@ private:
     QMutex m_cycleMutex;
     QString m_cycle;
     bool m_lastLoadResult = false;
+    // Set while the models have just been reset by installStore and loaded is being emitted:
+    // the refresh that loaded triggers has nothing left to do.
+    bool m_viewsCurrent = false;
     // From loadAsync until its lists are installed on the main thread.
     QAtomicInt m_loadPending = 0;
     // Set by the destructor: a graph build in progress stops.
@@ -265,5 +284,4 @@ private:
     // Segments removed by type stay allocated here: waypoints and the route search may still
     // hold them, and the database keeps every other item alive for the process's lifetime too.
     QList<Segment *> m_retiredSegments;
-    QList<Procedure *> m_procedures;
 };

@@ -1,9 +1,11 @@
 // The stored database file and the loading thread.
 //
-// A load never touches the live lists while it reads: the file is read into a staged copy
-// (on the database's own thread for loadAsync), and only a complete, undamaged file replaces
-// the lists, on the main thread, inside one model reset. Lookups and views therefore never
-// meet a list in the middle of a load, and a damaged file never leaves half a database.
+// A load never touches the live lists while it reads: the file is read into a store (on the
+// database's own thread for loadAsync), whose lists are indexed there as well, and only a
+// complete, undamaged file replaces the lists, on the main thread, inside one model reset that
+// merely swaps the finished lists in. Lookups and views therefore never meet a list in the
+// middle of a load, a damaged file never leaves half a database, and the main thread does no
+// per-item work.
 
 #include "database.h"
 
@@ -11,6 +13,7 @@
 #include "basemodel.h"
 #include "boundary.h"
 #include "databaselocker.h"
+#include "databasestore.h"
 #include "lookupindex.h"
 #include "paintlight.h"
 #include "point.h"
@@ -31,47 +34,9 @@
 #include <QtEndian>
 
 #include <algorithm>
+#include <type_traits>
 #include <functional>
 #include <memory>
-
-struct Database::StagedLoad
-{
-    QString cycle;
-    QList<Point *> points;
-    // UID to row among the staged points; a later row replaces an earlier one.
-    QHash<QString, qsizetype> pointRows;
-    QList<Procedure *> procedures;
-    QList<Segment *> segments;
-    QList<Runway *> runways;
-    // Built with the list, off the main thread.
-    QHash<QPair<QString, QString>, Runway *> runwayIndex;
-    QList<Boundary *> boundaries;
-    QList<Taxiway *> taxiways;
-    QList<Paintlight *> paintlights;
-    QList<Taxiname *> taxinames;
-    QList<Startup *> startups;
-    // Once installed the database holds the items; until then nobody but the reader has seen
-    // them, so a refused or abandoned load deletes them.
-    bool installed = false;
-
-    StagedLoad() = default;
-    StagedLoad(const StagedLoad &) = delete;
-    StagedLoad &operator=(const StagedLoad &) = delete;
-    ~StagedLoad()
-    {
-        if (installed)
-            return;
-        qDeleteAll(segments);
-        qDeleteAll(procedures);
-        qDeleteAll(runways);
-        qDeleteAll(boundaries);
-        qDeleteAll(taxiways);
-        qDeleteAll(paintlights);
-        qDeleteAll(taxinames);
-        qDeleteAll(startups);
-        qDeleteAll(points);
-    }
-};
 
 namespace {
 
@@ -85,27 +50,6 @@ constexpr quint32 NullCount = 0xffffffffU;
 // make qUncompress allocate what it claims.
 constexpr qint64 MaxExpansion = 1100;
 constexpr int StopPollInterval = 4096;
-
-// The staged points the segment reader resolves against, on the thread doing the reading.
-struct StagedPoints
-{
-    const QList<Point *> *points = nullptr;
-    const QHash<QString, qsizetype> *rows = nullptr;
-};
-thread_local StagedPoints t_stagedPoints;
-
-class StagedPointsScope
-{
-public:
-    StagedPointsScope(const QList<Point *> &points, const QHash<QString, qsizetype> &rows)
-    {
-        t_stagedPoints.points = &points;
-        t_stagedPoints.rows = &rows;
-    }
-    ~StagedPointsScope() { t_stagedPoints = StagedPoints(); }
-    StagedPointsScope(const StagedPointsScope &) = delete;
-    StagedPointsScope &operator=(const StagedPointsScope &) = delete;
-};
 
 void writeCount(QDataStream &stream, qsizetype count)
 {
@@ -214,20 +158,6 @@ bool plausiblyCompressed(const QByteArray &compressed)
     return qint64(declared) <= qint64(compressed.size() - 4) * MaxExpansion + 1024;
 }
 
-template<typename M>
-void beginReset(M *model)
-{
-    if (model)
-        model->beginReset();
-}
-
-template<typename M>
-void endReset(M *model)
-{
-    if (model)
-        model->endReset();
-}
-
 bool ensureFolderOf(const QString &path)
 {
     return QDir().mkpath(QFileInfo(path).absolutePath());
@@ -250,15 +180,6 @@ void Database::readStartups(QDataStream &stream, BaseModel<Startup> *model)
     readItemList(stream, model);
 }
 
-bool Database::findStagedPoint(const QString &uid, Point **point)
-{
-    if (!t_stagedPoints.points)
-        return false;
-    const qsizetype row = t_stagedPoints.rows->value(uid, -1);
-    *point = row >= 0 ? t_stagedPoints.points->at(row) : nullptr;
-    return true;
-}
-
 // ---- writing
 
 bool Database::save() const
@@ -269,21 +190,23 @@ bool Database::save() const
     if (!file.open(QIODevice::WriteOnly))
         return false;
 
+    // On a thread filling a store (the import) that store is what gets saved.
+    const DatabaseStore *store = DatabaseStore::current();
     QByteArray payload;
     QDataStream::Status status = QDataStream::Ok;
     {
         QDataStream stream(&payload, QIODevice::WriteOnly);
         stream.setVersion(FileStreamVersion);
         stream << FileFormat << QCoreApplication::applicationVersion() << Database::cycle();
-        writeItems(stream, m_pointModel->items(), "points");
-        writeItems(stream, m_procedureModel ? m_procedureModel->items() : m_procedures, "procedures");
-        writeItems(stream, m_segmentModel->items(), "segments");
-        writeItems(stream, m_runwayModel->items(), "runways");
-        writeItems(stream, m_boundaryModel->items(), "boundaries");
-        writeItems(stream, m_taxiwayModel->items(), "taxiways");
-        writeItems(stream, m_paintlightModel->items(), "paintings and lights");
-        writeItems(stream, m_taxinameModel->items(), "taxi names");
-        writeItems(stream, m_startupModel->items(), "startups");
+        writeItems(stream, store ? store->points.items() : m_pointModel->items(), "points");
+        writeItems(stream, store ? store->procedures.items() : m_procedureModel->items(), "procedures");
+        writeItems(stream, store ? store->segments.items() : m_segmentModel->items(), "segments");
+        writeItems(stream, store ? store->runways.items() : m_runwayModel->items(), "runways");
+        writeItems(stream, store ? store->boundaries.items() : m_boundaryModel->items(), "boundaries");
+        writeItems(stream, store ? store->taxiways.items() : m_taxiwayModel->items(), "taxiways");
+        writeItems(stream, store ? store->paintlights.items() : m_paintlightModel->items(), "paintings and lights");
+        writeItems(stream, store ? store->taxinames.items() : m_taxinameModel->items(), "taxi names");
+        writeItems(stream, store ? store->startups.items() : m_startupModel->items(), "startups");
         status = stream.status();
     }
     if (status != QDataStream::Ok) {
@@ -337,10 +260,13 @@ void Database::removeBinFile()
 
 // ---- reading
 
-bool Database::readStoredFile(StagedLoad &staged)
+bool Database::readStoredFile(DatabaseStore &store)
 {
     const bool fullDetail = Settings::getInt(QStringLiteral("map/limitAirportDetail"), 0) == 0;
     const QString path = m_filePath;
+    // The segments name their ends by UID: they must find the points of this file, so the
+    // lookups of this thread go to the store.
+    DatabaseStore::Scope scope(&store);
 
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -373,116 +299,122 @@ bool Database::readStoredFile(StagedLoad &staged)
                    << QCoreApplication::applicationVersion();
         return false;
     }
-    stream >> staged.cycle;
+    stream >> store.cycle;
     if (stream.status() != QDataStream::Ok) {
         qWarning() << "Database file" << path << "is damaged: no cycle";
         return false;
     }
 
     const std::function<bool()> stop = [this] { return isInterruptionRequested(); };
-    auto readList = [&](auto &items, const QString &label, const char *word) {
+    // Each list is read whole, then indexed by UID here, off the main thread.
+    auto readList = [&](auto &contents, const QString &label, const char *word) {
         emit progress(label);
+        using Item = std::remove_pointer_t<typename std::decay_t<decltype(contents.items())>::value_type>;
+        QList<Item *> items;
         if (!readItems(stream, items, stop)) {
             if (!stop())
                 qWarning() << "Database file" << path << "is damaged: its" << word << "cannot be read";
             return false;
         }
         qInfo() << "Loaded" << items.size() << word << "from" << path;
+        contents.assign(std::move(items));
         return true;
     };
 
-    if (!readList(staged.points, tr("Loading points..."), "points"))
+    if (!readList(store.points, tr("Loading points..."), "points")
+        || !readList(store.procedures, tr("Loading procedures..."), "procedures")
+        || !readList(store.segments, tr("Loading segments..."), "segments")
+        || !readList(store.runways, tr("Loading runways..."), "runways"))
         return false;
-    staged.pointRows.reserve(staged.points.size());
-    for (qsizetype row = 0; row < staged.points.size(); ++row) {
-        if (const Point *point = staged.points.at(row))
-            staged.pointRows.insert(point->uid(), row);
+    store.runwayIndex.reserve(3 * store.runways.count());
+    for (Runway *runway : store.runways.items())
+        indexRunwayIn(store.runwayIndex, runway);
+    if (!readList(store.boundaries, tr("Loading aiport boundaries..."), "boundaries")
+        || !readList(store.taxiways, tr("Loading taxiways..."), "taxiways"))
+        return false;
+    if (fullDetail) {
+        if (!readList(store.paintlights, tr("Loading ground paintings..."), "paintings and lights")
+            || !readList(store.taxinames, tr("Loading taxi names..."), "taxi names")
+            || !readList(store.startups, tr("Loading startup points..."), "startups"))
+            return false;
+        emit progress(QString());
+        if (!stream.atEnd()) {
+            qWarning() << "Database file" << path << "is damaged: data after the last list";
+            return false;
+        }
     }
-    // The segments name their ends by UID; they must find the points of this file.
-    StagedPointsScope scope(staged.points, staged.pointRows);
-
-    if (!readList(staged.procedures, tr("Loading procedures..."), "procedures")
-        || !readList(staged.segments, tr("Loading segments..."), "segments")
-        || !readList(staged.runways, tr("Loading runways..."), "runways"))
-        return false;
-    staged.runwayIndex.reserve(3 * staged.runways.size());
-    for (Runway *runway : std::as_const(staged.runways))
-        indexRunwayIn(staged.runwayIndex, runway);
-    if (!readList(staged.boundaries, tr("Loading aiport boundaries..."), "boundaries")
-        || !readList(staged.taxiways, tr("Loading taxiways..."), "taxiways"))
-        return false;
-    if (!fullDetail)
-        return true;
-    if (!readList(staged.paintlights, tr("Loading ground paintings..."), "paintings and lights")
-        || !readList(staged.taxinames, tr("Loading taxi names..."), "taxi names")
-        || !readList(staged.startups, tr("Loading startup points..."), "startups"))
-        return false;
-    emit progress(QString());
-    if (!stream.atEnd()) {
-        qWarning() << "Database file" << path << "is damaged: data after the last list";
-        return false;
-    }
+    // The first lookups after the load find their indexes ready.
+    store.lookupIndex->prepare(store.points.items(), store.runways.items(), store.segments.items());
     return true;
 }
 
-void Database::installStagedLoad(StagedLoad &staged)
+void Database::installStore(DatabaseStore &store, bool share)
 {
     DatabaseLocker locker(&m_mutex);
     dropRoutingGraph();
     const bool tellViews = QThread::currentThread() == thread();
+    auto install = [share](auto *model, auto &contents) {
+        if (share) {
+            model->contents() = contents;
+        } else {
+            model->contents().clear();
+            model->swapContents(contents);
+        }
+    };
     if (tellViews) {
-        beginReset(m_boundaryModel);
-        beginReset(m_pointModel);
-        beginReset(m_procedureModel);
-        beginReset(m_runwayModel);
-        beginReset(m_segmentModel);
-        beginReset(m_taxiwayModel);
-        beginReset(m_paintlightModel);
-        beginReset(m_taxinameModel);
-        beginReset(m_startupModel);
+        m_boundaryModel->beginReset();
+        m_pointModel->beginReset();
+        m_procedureModel->beginReset();
+        m_runwayModel->beginReset();
+        m_segmentModel->beginReset();
+        m_taxiwayModel->beginReset();
+        m_paintlightModel->beginReset();
+        m_taxinameModel->beginReset();
+        m_startupModel->beginReset();
     }
-    clearLists(false);
-    setCycle(staged.cycle);
-    for (Point *point : std::as_const(staged.points))
-        m_pointModel->add(point);
-    for (Procedure *procedure : std::as_const(staged.procedures))
-        addProcedure(procedure);
-    for (Segment *segment : std::as_const(staged.segments))
-        m_segmentModel->add(segment);
-    for (Runway *runway : std::as_const(staged.runways))
-        m_runwayModel->add(runway);
-    m_runwayIndex.swap(staged.runwayIndex);
-    for (Boundary *boundary : std::as_const(staged.boundaries))
-        m_boundaryModel->add(boundary);
-    for (Taxiway *taxiway : std::as_const(staged.taxiways))
-        m_taxiwayModel->add(taxiway);
-    for (Paintlight *paintlight : std::as_const(staged.paintlights))
-        m_paintlightModel->add(paintlight);
-    for (Taxiname *taxiname : std::as_const(staged.taxinames))
-        m_taxinameModel->add(taxiname);
-    for (Startup *startup : std::as_const(staged.startups))
-        m_startupModel->add(startup);
-    m_lookupIndex->reset();
-    staged.installed = true;
+    setCycle(store.cycle);
+    install(m_boundaryModel, store.boundaries);
+    install(m_pointModel, store.points);
+    install(m_procedureModel, store.procedures);
+    install(m_runwayModel, store.runways);
+    install(m_segmentModel, store.segments);
+    install(m_taxiwayModel, store.taxiways);
+    install(m_paintlightModel, store.paintlights);
+    install(m_taxinameModel, store.taxinames);
+    install(m_startupModel, store.startups);
+    if (share) {
+        m_runwayIndex = store.runwayIndex;
+    } else {
+        m_runwayIndex.clear();
+        m_runwayIndex.swap(store.runwayIndex);
+    }
+    // Built against these very lists, so it stays valid; the store gets a fresh one.
+    if (store.lookupIndex) {
+        m_lookupIndex.swap(store.lookupIndex);
+        store.lookupIndex = std::make_unique<LookupIndex>();
+    } else {
+        m_lookupIndex->reset();
+    }
     if (tellViews) {
-        endReset(m_startupModel);
-        endReset(m_taxinameModel);
-        endReset(m_paintlightModel);
-        endReset(m_taxiwayModel);
-        endReset(m_segmentModel);
-        endReset(m_runwayModel);
-        endReset(m_procedureModel);
-        endReset(m_pointModel);
-        endReset(m_boundaryModel);
+        m_startupModel->endReset();
+        m_taxinameModel->endReset();
+        m_paintlightModel->endReset();
+        m_taxiwayModel->endReset();
+        m_segmentModel->endReset();
+        m_runwayModel->endReset();
+        m_procedureModel->endReset();
+        m_pointModel->endReset();
+        m_boundaryModel->endReset();
     }
 }
 
 bool Database::readBinFile()
 {
-    StagedLoad staged;
-    const bool ok = readStoredFile(staged);
+    DatabaseStore store;
+    const bool ok = readStoredFile(store);
     if (ok) {
-        installStagedLoad(staged);
+        store.handOver();
+        installStore(store, false);
     } else {
         clear();
     }
@@ -494,8 +426,14 @@ bool Database::load()
     beginModifying();
     const bool ok = readBinFile();
     endModifying();
-    if (ok)
+    if (ok && QThread::currentThread() == thread()) {
+        // readBinFile reset the models with the new lists already.
+        m_viewsCurrent = true;
         emit updated();
+        m_viewsCurrent = false;
+    } else if (ok) {
+        emit updated();
+    }
     return ok;
 }
 
@@ -510,24 +448,27 @@ void Database::loadAsync()
 void Database::run()
 {
     beginModifying();
-    auto staged = std::make_shared<StagedLoad>();
-    const bool ok = readStoredFile(*staged);
+    auto store = std::make_shared<DatabaseStore>();
+    const bool ok = readStoredFile(*store);
     if (isInterruptionRequested()) {
         // The database is going away: nothing is installed and nobody waits for loaded.
         endModifying();
         endModifying();
         return;
     }
+    if (ok)
+        store->handOver();
     // The lists change, and the views hear of it, on the main thread. Should the database be
-    // destroyed first, the call is dropped with the staged items.
+    // destroyed first, the call is dropped; the items of a handed-over store then stay alive
+    // like every item the database took.
     QMetaObject::invokeMethod(
-        this, [this, staged, ok] { finishAsyncLoad(*staged, ok); }, Qt::QueuedConnection);
+        this, [this, store, ok] { finishAsyncLoad(*store, ok); }, Qt::QueuedConnection);
 }
 
-void Database::finishAsyncLoad(StagedLoad &staged, bool ok)
+void Database::finishAsyncLoad(DatabaseStore &store, bool ok)
 {
     if (ok) {
-        installStagedLoad(staged);
+        installStore(store, false);
     } else {
         clear();
     }
@@ -535,5 +476,12 @@ void Database::finishAsyncLoad(StagedLoad &staged, bool ok)
     endModifying(); // the thread's own
     endModifying(); // loadAsync's
     m_loadPending.storeRelease(0);
-    emit loaded(m_lastLoadResult);
+    announceLoaded(m_lastLoadResult);
+}
+
+void Database::announceLoaded(bool result)
+{
+    m_viewsCurrent = result;
+    emit loaded(result);
+    m_viewsCurrent = false;
 }

@@ -5,6 +5,7 @@
 
 #include "airport.h"
 #include "basemodel.h"
+#include "databasestore.h"
 #include "lookupindex.h"
 #include "point.h"
 #include "procedure.h"
@@ -18,6 +19,28 @@
 #include <cmath>
 
 namespace {
+
+// The lists the calling thread sees: those of the store it fills, or the live ones. A thread
+// that fills a store finds what it added; every other thread sees only the live lists.
+const BaseModel<Point>::Contents &pointList(const Database *db)
+{
+    return DatabaseStore::pick(&DatabaseStore::points, db->pointModel()->contents());
+}
+
+const BaseModel<Segment>::Contents &segmentList(const Database *db)
+{
+    return DatabaseStore::pick(&DatabaseStore::segments, db->segmentModel()->contents());
+}
+
+const BaseModel<Procedure>::Contents &procedureList(const Database *db)
+{
+    return DatabaseStore::pick(&DatabaseStore::procedures, db->procedureModel()->contents());
+}
+
+const BaseModel<Runway>::Contents &runwayList(const Database *db)
+{
+    return DatabaseStore::pick(&DatabaseStore::runways, db->runwayModel()->contents());
+}
 
 // A great-circle distance in nautical miles is never shorter than the latitude difference
 // times this (a nautical mile is about 1/60 degree; 59 leaves room for any earth radius the
@@ -40,9 +63,7 @@ bool isQualifiedAlternate(Point *point, const Point *airport, double distance)
 
 Point *Database::findPoint(const QString &uid, bool warn)
 {
-    Point *point = nullptr;
-    if (!findStagedPoint(uid, &point))
-        point = instance()->m_pointModel->find(uid);
+    Point *point = pointList(instance()).find(uid);
     if (!point && warn)
         qWarning() << "Point with UID" << uid << "not found in database!";
     return point;
@@ -65,7 +86,7 @@ Point *Database::findAirport(const QString &code, bool warn)
 
 Segment *Database::findSegment(const QString &uid, bool warn)
 {
-    Segment *segment = instance()->m_segmentModel->find(uid);
+    Segment *segment = segmentList(instance()).find(uid);
     if (!segment && warn)
         qWarning() << "Segment with UID" << uid << "not found in database!";
     return segment;
@@ -73,7 +94,7 @@ Segment *Database::findSegment(const QString &uid, bool warn)
 
 Procedure *Database::findProcedure(const QString &uid, bool warn)
 {
-    Procedure *procedure = instance()->m_procedureModel->find(uid);
+    Procedure *procedure = procedureList(instance()).find(uid);
     if (!procedure && warn)
         qWarning() << "Procedure with UID" << uid << "not found in database!";
     return procedure;
@@ -81,12 +102,12 @@ Procedure *Database::findProcedure(const QString &uid, bool warn)
 
 Runway *Database::findRunway(const QString &uid)
 {
-    return instance()->m_runwayModel->find(uid);
+    return runwayList(instance()).find(uid);
 }
 
 int Database::pointIndex(const QString &uid)
 {
-    return instance()->m_pointModel->rowOf(uid);
+    return pointList(instance()).rowOf(uid);
 }
 
 // ---- runway index
@@ -96,7 +117,7 @@ Runway *Database::findRunwayEnd(Point *airport, const QString &name)
     Database *db = instance();
     if (!airport)
         return nullptr;
-    return db->m_runwayIndex.value(QPair<QString, QString>(airport->code(), name), nullptr);
+    return db->currentRunwayIndex().value(QPair<QString, QString>(airport->code(), name), nullptr);
 }
 
 Runway *Database::findRunwayOfAirport(const QString &airportCode, const QString &name)
@@ -111,12 +132,12 @@ Runway *Database::findRunwayOfAirport(const QString &airportCode, const QString 
 
 Point *Database::pointAt(int row)
 {
-    return instance()->m_pointModel->at(row);
+    return pointList(instance()).at(row);
 }
 
 Segment *Database::segmentAt(int row)
 {
-    return instance()->m_segmentModel->at(row);
+    return segmentList(instance()).at(row);
 }
 
 // ---- by attributes
@@ -125,9 +146,9 @@ Point *Database::findNear(const QString &code, int type, double latitude, double
 {
     Database *db = instance();
     qInfo() << "Search for" << code << "type" << type << "near" << latitude << ";" << longitude;
-    const QList<Point *> &points = db->m_pointModel->items();
+    const QList<Point *> &points = pointList(db).items();
     // The rows of the code in ascending order: the first match is the scan's first match.
-    for (int row : db->m_lookupIndex->rowsWithCode(points, code)) {
+    for (int row : db->currentLookupIndex().rowsWithCode(points, code)) {
         Point *point = points.value(row);
         if (!point || (type != 0 && point->type() != type) || point->code() != code)
             continue;
@@ -150,8 +171,8 @@ Point *Database::findPointByName(const QString &name, const QString &terminal, c
     if (name.isEmpty())
         return nullptr;
     Database *db = instance();
-    const QList<Point *> &points = db->m_pointModel->items();
-    for (int row : db->m_lookupIndex->rowsWithName(points, name)) {
+    const QList<Point *> &points = pointList(db).items();
+    for (int row : db->currentLookupIndex().rowsWithName(points, name)) {
         Point *point = points.value(row);
         if (!point || point->type() != type || point->terminal() != terminal || !regions.contains(point->region())
             || point->name() != name)
@@ -168,8 +189,8 @@ Point *Database::findEnrouteFix(const QString &code, const QStringList &regions,
     if (code.isEmpty())
         return nullptr;
     Database *db = instance();
-    const QList<Point *> &points = db->m_pointModel->items();
-    for (int row : db->m_lookupIndex->rowsWithCode(points, code)) {
+    const QList<Point *> &points = pointList(db).items();
+    for (int row : db->currentLookupIndex().rowsWithCode(points, code)) {
         Point *point = points.value(row);
         if (!point || point->type() != Point::FIX || point->terminal() != QLatin1String("ENRT")
             || !regions.contains(point->region()) || point->code() != code)
@@ -188,7 +209,7 @@ Segment *Database::findSegmentBetween(Point *from, Point *to)
         return nullptr;
     // A segment that can start at from has from as an end: its few segments, in list order,
     // give the answer of the scan over the whole list.
-    return findSegmentIn(db->m_lookupIndex->segmentsWithEnd(db->m_segmentModel->items(), from), from, to);
+    return findSegmentIn(db->currentLookupIndex().segmentsWithEnd(segmentList(db).items(), from), from, to);
 }
 
 Segment *Database::findSegmentIn(const QList<Segment *> &segments, Point *from, Point *to)
@@ -207,7 +228,7 @@ bool Database::hasSegmentsAt(Point *point, bool outgoing, bool incoming, bool hi
     Database *db = instance();
     if (!point)
         return false;
-    for (Segment *segment : db->m_segmentModel->items()) {
+    for (Segment *segment : segmentList(db).items()) {
         if (!segment)
             continue;
         if (segment->type() == Segment::LOW && !low)
@@ -226,7 +247,7 @@ bool Database::hasProcedures(Point *airport)
     if (!airport)
         return false;
     const QString code = airport->code();
-    for (const Procedure *procedure : db->m_procedureModel->items()) {
+    for (const Procedure *procedure : procedureList(db).items()) {
         if (procedure && procedure->isAirport(code))
             return true;
     }
@@ -277,7 +298,7 @@ Point *Database::nearestAlternate(Point *airport)
     Database *db = instance();
     if (!airport)
         return nullptr;
-    const QList<Point *> &points = db->m_pointModel->items();
+    const QList<Point *> &points = pointList(db).items();
 
     if (!airport->position().isValid()) {
         int best = INT_MAX;
@@ -306,7 +327,7 @@ Point *Database::nearestAlternate(Point *airport)
     QList<LookupIndex::Candidate> candidates;
     bool covered = false;
     while (nearest < 0.0) {
-        candidates = db->m_lookupIndex->airportsNear(points, airport, radius, &covered);
+        candidates = db->currentLookupIndex().airportsNear(points, airport, radius, &covered);
         std::sort(candidates.begin(), candidates.end(), byDistance);
         for (const LookupIndex::Candidate &candidate : std::as_const(candidates)) {
             if (!(candidate.distance > 10.0))
@@ -327,7 +348,7 @@ Point *Database::nearestAlternate(Point *airport)
 
     const double mile = std::floor(nearest);
     if (!covered && mile + 1.0 > radius) {
-        candidates = db->m_lookupIndex->airportsNear(points, airport, mile + 1.0, &covered);
+        candidates = db->currentLookupIndex().airportsNear(points, airport, mile + 1.0, &covered);
         std::sort(candidates.begin(), candidates.end(), byDistance);
     }
     int bestRow = INT_MAX;
@@ -345,9 +366,9 @@ Point *Database::nearestAlternate(Point *airport)
 Point *Database::randomAirport()
 {
     Database *db = instance();
-    const QList<Point *> &points = db->m_pointModel->items();
+    const QList<Point *> &points = pointList(db).items();
     const qsizetype count = points.size();
-    if (count == 0 || db->m_lookupIndex->airportCount(points) == 0)
+    if (count == 0 || db->currentLookupIndex().airportCount(points) == 0)
         return nullptr;
     auto qualifies = [](const Point *point) {
         return point && point->type() == Point::AIRP && Airport::isFourLetterCode(point->code());
@@ -378,7 +399,7 @@ QList<Segment *> Database::segmentsAt(Point *point, bool outgoing, bool incoming
     Database *db = instanceOrNull();
     if (!db || !point)
         return result;
-    for (Segment *segment : db->m_segmentModel->items()) {
+    for (Segment *segment : segmentList(db).items()) {
         if (segment && segment->isLinkedTo(point, outgoing, incoming))
             result.append(segment);
     }
@@ -406,7 +427,7 @@ QList<Runway *> Database::runwaysOf(Point *airport)
         return {};
     // Same list and order as testing Runway::belongsTo on every runway: the index buckets the
     // runways by their airport code in list order.
-    return db->m_lookupIndex->runwaysOf(db->m_runwayModel->items(), airport->code());
+    return db->currentLookupIndex().runwaysOf(runwayList(db).items(), airport->code());
 }
 
 QStringList Database::runwayEndNames(Point *airport)
@@ -452,7 +473,7 @@ QList<Procedure *> Database::proceduresOf(Point *airport, int type)
     if (!db || !airport)
         return result;
     const QString code = airport->code();
-    for (Procedure *procedure : db->m_procedureModel->items()) {
+    for (Procedure *procedure : procedureList(db).items()) {
         if (procedure && procedure->isAirport(code) && typeMatches(procedure, type))
             result.append(procedure);
     }
@@ -465,7 +486,7 @@ QList<Procedure *> Database::proceduresOfRunway(const QString &airportCode, int 
     Database *db = instanceOrNull();
     if (!db || runway.isEmpty())
         return result;
-    for (Procedure *procedure : db->m_procedureModel->items()) {
+    for (Procedure *procedure : procedureList(db).items()) {
         // Here type 0 selects the procedures of type 0 only.
         if (procedure && procedure->isAirport(airportCode) && procedure->type() == type
             && procedure->matchesRunway(runway))
@@ -483,7 +504,7 @@ QList<Procedure *> Database::proceduresThrough(Point *point, Point *airport, int
     const QString uid = point->uid();
     const QString code = airport ? airport->code() : QString();
     const bool atAirport = airport && uid == airport->uid();
-    for (Procedure *procedure : db->m_procedureModel->items()) {
+    for (Procedure *procedure : procedureList(db).items()) {
         if (!procedure || !typeMatches(procedure, type))
             continue;
         if (airport && !procedure->isAirport(code))
@@ -540,7 +561,7 @@ QList<Point *> Database::navaidsToward(Point *point, double minNm, double maxNm,
     const double latitude = point->latitude();
     // Whole miles are compared, so anything at maxNm + 1 or beyond is out of range.
     const double reach = std::floor(maxNm) + 1.0;
-    for (Point *candidate : db->m_pointModel->items()) {
+    for (Point *candidate : pointList(db).items()) {
         if (!candidate)
             continue;
         const int type = candidate->type();

@@ -81,6 +81,17 @@ void LookupIndex::reset()
     m_gridProgress = Progress();
 }
 
+void LookupIndex::prepare(const QList<Point *> &points, const QList<Runway *> &runways,
+                          const QList<Segment *> &segments)
+{
+    QMutexLocker locker(&m_mutex);
+    syncCodes(points);
+    syncNames(points);
+    syncGrid(points);
+    syncRunways(runways);
+    syncSegments(segments);
+}
+
 template<typename T>
 bool LookupIndex::needsRebuild(const Progress &progress, const QList<T *> &list)
 {

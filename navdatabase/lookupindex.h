@@ -27,6 +27,9 @@ public:
 
     // Forgets everything; the next query reindexes from the lists.
     void reset();
+    // Indexes the lists now rather than at the first query: a loader builds the index on its
+    // own thread along with the lists, and hands both over.
+    void prepare(const QList<Point *> &points, const QList<Runway *> &runways, const QList<Segment *> &segments);
 
     // Rows of points whose code was the given one when indexed, ascending.
     QList<int> rowsWithCode(const QList<Point *> &points, const QString &code);

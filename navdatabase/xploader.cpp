@@ -3,6 +3,8 @@
 #include "aptreader.h"
 #include "awyreader.h"
 #include "database.h"
+#include "databasestore.h"
+#include "lookupindex.h"
 #include "fixreader.h"
 #include "navreader.h"
 #include "settings.h"
@@ -13,6 +15,8 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QStandardPaths>
+
+#include <memory>
 
 #if defined(__SANITIZE_THREAD__)
 extern "C" void __tsan_acquire(void *address);
@@ -164,12 +168,17 @@ void XpLoader::run()
 void XpLoader::import()
 {
     if (!m_prepared) {
-        // Started without loadAsync: the lists are emptied here, and the views only learn of
-        // it when the import ends.
+        // Started without loadAsync: the live lists stay as they are until the import hands
+        // its contents over (or a failure clears them, on the main thread).
         m_database->beginModifying();
-        m_database->clear();
     }
     m_prepared = false;
+
+    // The readers fill a store of this thread's own, never the lists that the main thread's
+    // lookups and views read; on this thread the database's lookups and add operations work
+    // on the store, so each reader finds what the earlier ones added.
+    auto store = std::make_shared<DatabaseStore>();
+    DatabaseStore::Scope scope(store.get());
 
     int result = missingFiles();
     if (result == 0) {
@@ -204,15 +213,16 @@ void XpLoader::import()
     if (navCycle != m_fixCycle || navCycle != m_awyCycle)
         reportProgress(tr("WARNING: incoherent data cycles among FIX/NAV/AWY files!"));
 
+    Database *database = m_database;
     if (result & kImportFailure) {
         m_navPath.replace(QStringLiteral("earth_nav.dat"), QStringLiteral("FAACIFP18"));
         if (QFile::exists(m_navPath))
             reportProgress(tr("ERROR: FAACIFP cannot be loaded as of now!\nPlease uncheck custom data."));
         else
             reportProgress(tr("ERROR: no valid X-Plane installation \nat given path!"));
-        // A failed import leaves an empty database, not what the readers got through; the
-        // views are reset on the main thread, and the modification stays open until then.
-        Database *database = m_database;
+        // A failed import leaves an empty database; what the readers got through is dropped
+        // with the store. The views are reset on the main thread, and the modification stays
+        // open until then.
         QMetaObject::invokeMethod(
             database,
             [database]() {
@@ -224,9 +234,20 @@ void XpLoader::import()
         return;
     }
 
-    m_database->endModifying();
-    // Queued to the database's own thread, where it resets the models.
-    emit m_database->loaded(true);
+    // The first lookups on the main thread find their indexes ready.
+    store->lookupIndex->prepare(store->points.items(), store->runways.items(), store->segments.items());
+    store->handOver();
+    // The contents go to the main thread whole, in one model reset; the modification ends
+    // there, once they are in, and loaded follows. The lists stay shared with this thread,
+    // which still reads them to write the file.
+    QMetaObject::invokeMethod(
+        database,
+        [database, store]() {
+            database->installStore(*store, true);
+            database->endModifying();
+            database->announceLoaded(true);
+        },
+        Qt::QueuedConnection);
     reportProgress(tr("Compressing database..."));
     if (saveDatabase())
         reportProgress(tr("Done"));

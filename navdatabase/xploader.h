@@ -23,11 +23,13 @@ class Database;
 // each airport's procedure file right after adding the airport:
 //     AptReader(Database *, ProgressFn, CancelFn, CifpLoader *)
 //
-// Threads: the readers fill the database's lists on the import thread inside one open
-// modification and emit no model signal; the models are emptied before the thread starts and
-// reset afterwards on the main thread (the database's loaded and updated signals reach it
-// queued). Destroying the loader while an import runs stops the readers at the next
-// checkpoint and waits for the thread: nothing is saved then.
+// Threads: the readers fill a store of the import thread's own (DatabaseStore) inside one open
+// modification: on that thread the database's lookups and add operations work on the store,
+// while the main thread's lookups and views keep reading the live lists, which loadAsync
+// empties first. A successful import hands the store to the main thread, where it replaces
+// the lists in one model reset before loaded is emitted; a failed one drops it and leaves the
+// database empty. Destroying the loader while an import runs stops the readers at the next
+// checkpoint and waits for the thread: nothing is saved or installed then.
 class XpLoader : public QThread
 {
     Q_OBJECT
@@ -77,6 +79,6 @@ private:
     QString m_awyCycle;
     QString m_cifpPath;
     // Set by loadAsync once it has opened the modification and emptied the models on the
-    // main thread; run() falls back to doing it itself.
+    // main thread; run() otherwise opens the modification itself.
     bool m_prepared = false;
 };
