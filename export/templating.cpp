@@ -3,10 +3,16 @@
 #include "airplanelistmodel.h"
 #include "database.h"
 #include "flightplan.h"
+#include "fuel.h"
 #include "settings.h"
+#include "unit.h"
+#include "waypoint.h"
+#include "weight.h"
 
 #include <QCoreApplication>
 #include <QDebug>
+
+#include <cmath>
 
 #include <grantlee/cachingloaderdecorator.h>
 #include <grantlee/context.h>
@@ -27,6 +33,56 @@ constexpr int IconSize = 12;
 
 const char *const AppShort = "WYLR";
 const char *const Website = "https://waylore.example/";
+
+// Masses are stored in kilograms and fuel as kilograms; the printed texts speak the units the
+// user chose ("units/mass", and the airplane's fuel unit for fuel), the unit name included.
+QString massText(int kg)
+{
+    return Unit::massToString(int(std::lround(Unit::fromStorableMass(kg))), true);
+}
+
+QString fuelText(int kg)
+{
+    return Unit::fuelToString(kg, true);
+}
+
+// The figures of the fuel plan and the load sheet as display texts, and the fuel burnt and on
+// board at every waypoint, beside the waypoint itself.
+void insertUnitTexts(QVariantHash *context, Flightplan *flightplan, const Airplane &airplane)
+{
+    QVariantHash fuel{{QStringLiteral("capacity"), fuelText(airplane.fuelcapacity)}};
+    QVariantHash mass{{QStringLiteral("mzfw"), massText(airplane.mzfw)},
+                      {QStringLiteral("mtow"), massText(airplane.mtow)},
+                      {QStringLiteral("mlw"), massText(airplane.mlw)}};
+    QVariantList legs;
+    if (flightplan) {
+        const Fuel *f = flightplan->fuel();
+        fuel.insert(QStringLiteral("taxi"), fuelText(f->taxi()));
+        fuel.insert(QStringLiteral("takeoff"), fuelText(f->takeoff()));
+        fuel.insert(QStringLiteral("enroute"), fuelText(f->enroute()));
+        fuel.insert(QStringLiteral("alternate"), fuelText(f->alternate()));
+        fuel.insert(QStringLiteral("contingency"), fuelText(f->contingency()));
+        fuel.insert(QStringLiteral("extra"), fuelText(f->extra()));
+        fuel.insert(QStringLiteral("final"), fuelText(f->final()));
+        fuel.insert(QStringLiteral("totalreserve"), fuelText(f->totalreserve()));
+        fuel.insert(QStringLiteral("block"), fuelText(f->block()));
+        const Weight *w = flightplan->weight();
+        mass.insert(QStringLiteral("passengers"), massText(w->passengers()));
+        mass.insert(QStringLiteral("cargo"), massText(w->cargo()));
+        mass.insert(QStringLiteral("payload"), massText(w->payload()));
+        mass.insert(QStringLiteral("zfw"), massText(w->zfw()));
+        mass.insert(QStringLiteral("tow"), massText(w->tow()));
+        mass.insert(QStringLiteral("lw"), massText(w->lw()));
+        for (Waypoint *waypoint : flightplan->waypoints()) {
+            legs.append(QVariantHash{{QStringLiteral("waypoint"), QVariant::fromValue<QObject *>(waypoint)},
+                                     {QStringLiteral("burned"), fuelText(waypoint->burnedFuel())},
+                                     {QStringLiteral("remaining"), fuelText(waypoint->remainingFuel())}});
+        }
+    }
+    context->insert(QStringLiteral("fueltexts"), fuel);
+    context->insert(QStringLiteral("masstexts"), mass);
+    context->insert(QStringLiteral("legs"), legs);
+}
 
 } // namespace
 
@@ -77,8 +133,8 @@ QVariantHash Templating::commonContext(Flightplan *flightplan)
     context.insert(QStringLiteral("flightplan"), QVariant::fromValue<QObject *>(flightplan));
     // The current airplane under the name the airplane list gives it, so that templates read
     // airplanes.current.<field> as QML does.
-    context.insert(QStringLiteral("airplanes"),
-                   QVariantHash{{QStringLiteral("current"), QVariant::fromValue(AirplaneListModel::currentAirplane())}});
+    const Airplane airplane = AirplaneListModel::currentAirplane();
+    context.insert(QStringLiteral("airplanes"), QVariantHash{{QStringLiteral("current"), QVariant::fromValue(airplane)}});
     context.insert(QStringLiteral("database"), QVariant::fromValue<QObject *>(Database::instance()));
     context.insert(QStringLiteral("direct"), Settings::getBool(QStringLiteral("exporter/addDirectToExportedRoute"), true));
     context.insert(QStringLiteral("appname"), QCoreApplication::applicationName());
@@ -89,6 +145,7 @@ QVariantHash Templating::commonContext(Flightplan *flightplan)
     context.insert(QStringLiteral("fontsizesmall"), FontSizeSmall);
     context.insert(QStringLiteral("fontsizelarge"), FontSizeLarge);
     context.insert(QStringLiteral("iconsize"), IconSize);
+    insertUnitTexts(&context, flightplan, airplane);
     return context;
 }
 

@@ -32,7 +32,10 @@ public:
     // loaded or rendered gives an empty text and a warning in the log. Main thread only.
     static QString render(Flightplan *flightplan, const QString &name, const QVariantHash &extra = QVariantHash());
 
-    // The common context every template receives, without the extra values.
+    // The common context every template receives, without the extra values. Besides the
+    // objects, "fueltexts" and "masstexts" hold the fuel plan and the load sheet (with the
+    // airplane's capacity and maximum masses) as texts in the user's units, and "legs" the
+    // waypoints in order, each as "waypoint" with its fuel texts "burned" and "remaining".
     static QVariantHash commonContext(Flightplan *flightplan);
 
 private:

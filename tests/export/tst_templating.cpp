@@ -5,13 +5,17 @@
 #include "segment.h"
 #include "settings.h"
 #include "templating.h"
+#include "unit.h"
 #include "waypoint.h"
 #include "weight.h"
 
 #include <QFile>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QRegularExpression>
 #include <QTest>
+
+#include <cmath>
 
 namespace {
 
@@ -133,7 +137,12 @@ private slots:
         m_fixture.tearDown();
     }
 
-    void init() { Settings::setBool(QStringLiteral("exporter/addDirectToExportedRoute"), true); }
+    void init()
+    {
+        Settings::setBool(QStringLiteral("exporter/addDirectToExportedRoute"), true);
+        Settings::setInt(QStringLiteral("units/mass"), 0);
+        Settings::setInt(QStringLiteral("units/volume"), 0);
+    }
 
     void templatesOfTheLibraryAreCompiledIn()
     {
@@ -287,8 +296,8 @@ private slots:
             QVERIFY2(!cells.isEmpty(), qPrintable(codes.at(i)));
             QCOMPARE(cells.first(), codes.at(i));
             // From the end of the row: fuel on board, burnt fuel, distance to go, elapsed time.
-            QCOMPARE(cells.value(cells.size() - 1), QString::number(w->remainingFuel()));
-            QCOMPARE(cells.value(cells.size() - 2), QString::number(w->burnedFuel()));
+            QCOMPARE(cells.value(cells.size() - 1), Unit::fuelToString(w->remainingFuel(), true));
+            QCOMPARE(cells.value(cells.size() - 2), Unit::fuelToString(w->burnedFuel(), true));
             QCOMPARE(cells.value(cells.size() - 3), QString::number(w->remainingDistance(), 'f', 1));
             const int elapsedMinutes = w->elapsedTime() / 60;
             QCOMPARE(cells.value(cells.size() - 4),
@@ -305,15 +314,77 @@ private slots:
         const int minutes = m_plan->duration() / 60;
         const QString duration = QStringLiteral("%1:%2").arg(minutes / 60).arg(minutes % 60, 2, 10, QLatin1Char('0'));
         QCOMPARE(lineStartingWith(text, QStringLiteral("TOTAL ")).simplified(),
-                 QStringLiteral("TOTAL %1 %2 TRIP FUEL %3 KG")
+                 QStringLiteral("TOTAL %1 %2 TRIP FUEL %3kg")
                      .arg(QString::number(m_plan->distance(), 'f', 1), duration)
                      .arg(m_plan->fuel()->enroute()));
         QCOMPARE(lineStartingWith(text, QStringLiteral("TRIP")).simplified(),
-                 QStringLiteral("TRIP %1 %2").arg(m_plan->fuel()->enroute()).arg(duration));
+                 QStringLiteral("TRIP %1kg %2").arg(m_plan->fuel()->enroute()).arg(duration));
         QCOMPARE(lineStartingWith(text, QStringLiteral("BLOCK")).simplified().section(QLatin1Char(' '), 0, 1),
-                 QStringLiteral("BLOCK %1").arg(m_plan->fuel()->block()));
+                 QStringLiteral("BLOCK %1kg").arg(m_plan->fuel()->block()));
         QCOMPARE(lineStartingWith(text, QStringLiteral("TAKEOFF WEIGHT")).simplified(),
-                 QStringLiteral("TAKEOFF WEIGHT %1 %2").arg(m_plan->weight()->tow()).arg(PlanFixture::airplane().mtow));
+                 QStringLiteral("TAKEOFF WEIGHT %1kg %2kg").arg(m_plan->weight()->tow()).arg(PlanFixture::airplane().mtow));
+    }
+
+    // Every mass and fuel figure of the plan text in the units of the preferences: pounds for
+    // masses, and the airplane's fuel unit (pounds, or litres and gallons of its fuel).
+    void ofpMassesAndFuelInTheChosenUnits_data()
+    {
+        QTest::addColumn<int>("massUnit");
+        QTest::addColumn<int>("volumeUnit");
+        QTest::addColumn<int>("fuelUnitType");
+        QTest::addColumn<QString>("massSuffix");
+        QTest::addColumn<QString>("fuelSuffix");
+        QTest::newRow("kilograms") << 0 << 0 << 0 << "kg" << "kg";
+        QTest::newRow("pounds") << 1 << 0 << 0 << "lbs" << "lbs";
+        QTest::newRow("pounds, fuel in litres") << 1 << 0 << 1 << "lbs" << "L";
+        QTest::newRow("kilograms, fuel in gallons") << 0 << 1 << 1 << "kg" << "gal";
+    }
+
+    void ofpMassesAndFuelInTheChosenUnits()
+    {
+        QFETCH(int, massUnit);
+        QFETCH(int, volumeUnit);
+        QFETCH(int, fuelUnitType);
+        QFETCH(QString, massSuffix);
+        QFETCH(QString, fuelSuffix);
+        const Airplane before = AirplaneListModel::currentAirplane();
+        const auto restore = qScopeGuard([this, before] { m_fixture.setAirplane(before); });
+        Airplane airplane = before;
+        airplane.unittype = fuelUnitType;
+        airplane.mtow = 78000;
+        airplane.fuelcapacity = 24000;
+        m_fixture.setAirplane(airplane);
+        Settings::setInt(QStringLiteral("units/mass"), massUnit);
+        Settings::setInt(QStringLiteral("units/volume"), volumeUnit);
+        buildPlan(true);
+        const QString text = Templating::render(m_plan.get(), QStringLiteral("ofp.txt"));
+
+        const auto mass = [](int kg) { return Unit::massToString(int(std::lround(Unit::fromStorableMass(kg))), true); };
+        const Weight *m = m_plan->weight();
+        QVERIFY(mass(m->tow()).endsWith(massSuffix));
+        QCOMPARE(lineStartingWith(text, QStringLiteral("TAKEOFF WEIGHT")).simplified(),
+                 QStringLiteral("TAKEOFF WEIGHT %1 %2").arg(mass(m->tow()), mass(78000)));
+        QCOMPARE(lineStartingWith(text, QStringLiteral("ZERO FUEL WEIGHT")).simplified().section(QLatin1Char(' '), 3, 3),
+                 mass(m->zfw()));
+        QCOMPARE(lineStartingWith(text, QStringLiteral("PAYLOAD")).simplified(), QStringLiteral("PAYLOAD ") + mass(m->payload()));
+        if (massUnit == 1)
+            QCOMPARE(mass(m->payload()), QString::number(std::lround(m->payload() / 0.453592)) + QStringLiteral("lbs"));
+
+        const Fuel *f = m_plan->fuel();
+        QVERIFY(f->enroute() > 0);
+        QVERIFY(Unit::fuelToString(f->block(), true).endsWith(fuelSuffix));
+        QCOMPARE(lineStartingWith(text, QStringLiteral("TRIP")).simplified().section(QLatin1Char(' '), 0, 1),
+                 QStringLiteral("TRIP ") + Unit::fuelToString(f->enroute(), true));
+        QCOMPARE(lineStartingWith(text, QStringLiteral("BLOCK")).simplified().section(QLatin1Char(' '), 3),
+                 QStringLiteral("CAPACITY ") + Unit::fuelToString(24000, true));
+        QVERIFY(lineStartingWith(text, QStringLiteral("TOTAL ")).endsWith(QStringLiteral("TRIP FUEL ")
+                                                                            + Unit::fuelToString(f->enroute(), true)));
+        const QStringList arrival = lineStartingWith(text, QStringLiteral("LFPG "), QStringLiteral("WPT")).simplified().split(QLatin1Char(' '));
+        QCOMPARE(arrival.last(), Unit::fuelToString(m_plan->last()->remainingFuel(), true));
+        QVERIFY(arrival.last().endsWith(fuelSuffix));
+        QVERIFY(!text.contains(QStringLiteral("KG")));
+        if (massSuffix != QLatin1String("kg") && fuelSuffix != QLatin1String("kg"))
+            QVERIFY2(!text.contains(QStringLiteral("kg")), qPrintable(text));
     }
 
     void ofpOfAnEmptyPlan()
