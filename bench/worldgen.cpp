@@ -170,6 +170,25 @@ public:
             flush();
     }
 
+    // The envelope of the simulator's data files: "I", the version line and an empty line
+    // before the rows, "99" after them.
+    bool openDataFile(const QString &path, const std::string &version)
+    {
+        if (!open(path))
+            return false;
+        *this << "I";
+        endLine();
+        *this << version;
+        endLine();
+        endLine();
+        return true;
+    }
+    void endDataFile()
+    {
+        *this << "99";
+        endLine();
+    }
+
     qint64 lines() const { return m_lines; }
     qint64 bytes() const { return m_bytes + qint64(m_buffer.size()); }
 
@@ -1059,14 +1078,9 @@ void World::buildGrid()
 bool World::writeAirways(const QString &path)
 {
     Out out;
-    if (!out.open(path))
+    if (!out.openDataFile(path, "1101 Version - data cycle " + m_options.cycle.toStdString()
+                                    + ", build 20240110, metadata AwyXP1101. Synthetic world for benchmarks."))
         return false;
-    out << "I";
-    out.endLine();
-    out << "1101 Version - data cycle " << m_options.cycle.toStdString()
-        << ", build 20240110, metadata AwyXP1101. Synthetic world for benchmarks.";
-    out.endLine();
-    out.endLine();
 
     const int target = scaled(kAirwayRows, m_options.scale, 10);
     int rows = 0;
@@ -1138,8 +1152,7 @@ bool World::writeAirways(const QString &path)
             ++(high ? m_summary.highAirwayRows : m_summary.lowAirwayRows);
         }
     }
-    out << "99";
-    out.endLine();
+    out.endDataFile();
     m_summary.airwayRows = rows;
     m_summary.bytes += out.bytes();
     return out.close();
@@ -1151,14 +1164,9 @@ bool World::writeAirways(const QString &path)
 bool World::writeFixes(const QString &path)
 {
     Out out;
-    if (!out.open(path))
+    if (!out.openDataFile(path, "1200 Version - data cycle " + m_options.cycle.toStdString()
+                                    + ", build 20240110, metadata FixXP1200. Synthetic world for benchmarks."))
         return false;
-    out << "I";
-    out.endLine();
-    out << "1200 Version - data cycle " << m_options.cycle.toStdString()
-        << ", build 20240110, metadata FixXP1200. Synthetic world for benchmarks.";
-    out.endLine();
-    out.endLine();
     // Enroute fixes first, then the terminal ones airport by airport, as they were built.
     const size_t terminal = size_t(m_summary.terminalFixes);
     for (size_t n = 0; n < m_fixes.size(); ++n) {
@@ -1180,8 +1188,7 @@ bool World::writeFixes(const QString &path)
             out << ' ' << fix.ident << " INTERSECTION";
         out.endLine();
     }
-    out << "99";
-    out.endLine();
+    out.endDataFile();
     m_summary.bytes += out.bytes();
     return out.close();
 }
@@ -1189,13 +1196,9 @@ bool World::writeFixes(const QString &path)
 bool World::writeUserFixes(const QString &path)
 {
     Out out;
-    if (!out.open(path))
+    if (!out.openDataFile(path, "1101 Version - data cycle " + m_options.cycle.toStdString()
+                                    + ", build 20240110, metadata FixXP1101."))
         return false;
-    out << "I";
-    out.endLine();
-    out << "1101 Version - data cycle " << m_options.cycle.toStdString() << ", build 20240110, metadata FixXP1101.";
-    out.endLine();
-    out.endLine();
     Rng rng(m_options.seed, StreamUserFixes, 0);
     const int count = scaled(kUserFixes, m_options.scale, 5);
     for (int i = 0; i < count; ++i) {
@@ -1207,8 +1210,7 @@ bool World::writeUserFixes(const QString &path)
         out << " U" << std::to_string(10000 + i).substr(1) << " ENRT " << kRegions[region].code << " 2105430";
         out.endLine();
     }
-    out << "99";
-    out.endLine();
+    out.endDataFile();
     m_summary.userFixes = count;
     m_summary.bytes += out.bytes();
     return out.close();
@@ -1217,14 +1219,9 @@ bool World::writeUserFixes(const QString &path)
 bool World::writeNavaids(const QString &path)
 {
     Out out;
-    if (!out.open(path))
+    if (!out.openDataFile(path, "1150 Version - data cycle " + m_options.cycle.toStdString()
+                                    + ", build 20240110, metadata NavXP1150. Synthetic world for benchmarks."))
         return false;
-    out << "I";
-    out.endLine();
-    out << "1150 Version - data cycle " << m_options.cycle.toStdString()
-        << ", build 20240110, metadata NavXP1150. Synthetic world for benchmarks.";
-    out.endLine();
-    out.endLine();
     for (const NavaidData &navaid : m_navaids) {
         if (navaid.code < 10)
             out << ' ';
@@ -1248,8 +1245,7 @@ bool World::writeNavaids(const QString &path)
         out << ' ' << kRegions[navaid.region].code << ' ' << navaid.name;
         out.endLine();
     }
-    out << "99";
-    out.endLine();
+    out.endDataFile();
     m_summary.bytes += out.bytes();
     return out.close();
 }
@@ -1606,14 +1602,9 @@ void World::writeOtherAirport(Out &out, const AirportData &airport, int index)
 bool World::writeAirportFile(const QString &path, int limit)
 {
     Out out;
-    if (!out.open(path))
+    if (!out.openDataFile(path, "1200 Generated by WorldGen - data cycle " + m_options.cycle.toStdString()
+                                    + ", build 20240110, metadata AptXP1200. Synthetic world for benchmarks."))
         return false;
-    out << "I";
-    out.endLine();
-    out << "1200 Generated by WorldGen - data cycle " << m_options.cycle.toStdString()
-        << ", build 20240110, metadata AptXP1200. Synthetic world for benchmarks.";
-    out.endLine();
-    out.endLine();
     const int count = std::min(limit, int(m_airports.size()));
     size_t other = 0;
     for (int i = 0; i < count; ++i) {
@@ -1623,8 +1614,7 @@ bool World::writeAirportFile(const QString &path, int limit)
             ++other;
         }
     }
-    out << "99";
-    out.endLine();
+    out.endDataFile();
     m_summary.aptLines += out.lines();
     m_summary.bytes += out.bytes();
     if (limit >= int(m_airports.size())) {
