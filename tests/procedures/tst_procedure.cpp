@@ -2,6 +2,7 @@
 #include "database.h"
 #include "point.h"
 #include "procedure.h"
+#include "procedurefixes.h"
 #include "record.h"
 #include "settings.h"
 #include "testsupport.h"
@@ -76,29 +77,19 @@ private slots:
     void modelServesBaseRoles();
 
 private:
-    Point *addFix(const QString &code, double lat, double lon);
-
     std::unique_ptr<Settings> m_settings;
     std::unique_ptr<Database> m_database;
 };
-
-Point *TestProcedure::addFix(const QString &code, double lat, double lon)
-{
-    auto *point = new Point(Point::FIX, QGeoCoordinate(lat, lon), code,
-                            QStringLiteral("ENRT"), QStringLiteral("ED"), code, 0, 0.0f, QStringLiteral("    "));
-    m_database->addPoint(point);
-    return point;
-}
 
 void TestProcedure::initTestCase()
 {
     TestSupport::initApplication();
     m_settings = std::make_unique<Settings>();
     m_database = std::make_unique<Database>();
-    addFix(QStringLiteral("ANEKI"), 50.0, 8.0);
-    addFix(QStringLiteral("KERAX"), 50.5, 8.5);
-    addFix(QStringLiteral("TOBAK"), 51.0, 9.0);
-    addFix(QStringLiteral("CENTR"), 51.5, 9.5);
+    addProcedureFix(*m_database, QStringLiteral("ANEKI"), QGeoCoordinate(50.0, 8.0));
+    addProcedureFix(*m_database, QStringLiteral("KERAX"), QGeoCoordinate(50.5, 8.5));
+    addProcedureFix(*m_database, QStringLiteral("TOBAK"), QGeoCoordinate(51.0, 9.0));
+    addProcedureFix(*m_database, QStringLiteral("CENTR"), QGeoCoordinate(51.5, 9.5));
 }
 
 void TestProcedure::identity()

@@ -5,6 +5,7 @@
 #include "mapproxymodel.h"
 #include "point.h"
 #include "procedure.h"
+#include "procedurefixes.h"
 #include "proceduremanager.h"
 #include "settings.h"
 #include "testsupport.h"
@@ -66,11 +67,8 @@ private:
 void TestProcedureManager::loadProcedures()
 {
     for (const auto &[code, lat, lon] : {std::tuple{"ANEKI", 50.0, 8.0}, std::tuple{"TOBAK", 50.3, 8.3},
-                                         std::tuple{"KERAX", 50.6, 8.1}}) {
-        m_database->addPoint(new Point(Point::FIX, QGeoCoordinate(lat, lon), QString::fromLatin1(code),
-                                       QStringLiteral("ENRT"), QStringLiteral("ED"), QString::fromLatin1(code), 0, 0.0f,
-                                       QStringLiteral("    ")));
-    }
+                                         std::tuple{"KERAX", 50.6, 8.1}})
+        addProcedureFix(*m_database, QString::fromLatin1(code), QGeoCoordinate(lat, lon));
     CifpLoader loader(m_database.get());
     loader.setPath(TestSupport::dataPath(QStringLiteral("cifp")));
     Airport airport(QStringLiteral("EDDF"), QStringLiteral("Frankfurt"), 364);

@@ -2,6 +2,7 @@
 #include "database.h"
 #include "point.h"
 #include "procedure.h"
+#include "procedurefixes.h"
 #include "procedurepath.h"
 #include "record.h"
 #include "runway.h"
@@ -147,33 +148,23 @@ private slots:
     void bounding();
 
 private:
-    Point *addFix(const QString &code, const QGeoCoordinate &position);
-
     std::unique_ptr<Settings> m_settings;
     std::unique_ptr<Database> m_database;
 };
-
-Point *TestProcedurePath::addFix(const QString &code, const QGeoCoordinate &position)
-{
-    auto *point = new Point(Point::FIX, position, code, QStringLiteral("ENRT"), QStringLiteral("ED"), code, 0, 0.0f,
-                            QStringLiteral("    "));
-    m_database->addPoint(point);
-    return point;
-}
 
 void TestProcedurePath::initTestCase()
 {
     TestSupport::initApplication();
     m_settings = std::make_unique<Settings>();
     m_database = std::make_unique<Database>();
-    addFix(QStringLiteral("ALPHA"), kAlpha);
-    addFix(QStringLiteral("BRAVO"), kBravo);
-    addFix(QStringLiteral("CHARL"), kCharlie);
-    addFix(QStringLiteral("DMEAA"), kDme);
-    addFix(QStringLiteral("CENTR"), kCentre);
-    addFix(QStringLiteral("EASTA"), kEast);
-    addFix(QStringLiteral("WESTA"), kWest);
-    addFix(QStringLiteral("DATEL"), kDateline);
+    addProcedureFix(*m_database, QStringLiteral("ALPHA"), kAlpha);
+    addProcedureFix(*m_database, QStringLiteral("BRAVO"), kBravo);
+    addProcedureFix(*m_database, QStringLiteral("CHARL"), kCharlie);
+    addProcedureFix(*m_database, QStringLiteral("DMEAA"), kDme);
+    addProcedureFix(*m_database, QStringLiteral("CENTR"), kCentre);
+    addProcedureFix(*m_database, QStringLiteral("EASTA"), kEast);
+    addProcedureFix(*m_database, QStringLiteral("WESTA"), kWest);
+    addProcedureFix(*m_database, QStringLiteral("DATEL"), kDateline);
     auto *airport = new Airport(QStringLiteral("EDDF"), QStringLiteral("Frankfurt"), 364);
     airport->setPosition(kThreshold07C, QGeoRectangle(kThreshold07C, 0.1, 0.1));
     m_database->addPoint(airport);

@@ -5,6 +5,7 @@
 #include "infotext.h"
 #include "point.h"
 #include "procedure.h"
+#include "procedurefixes.h"
 #include "record.h"
 #include "richtext.h"
 #include "settings.h"
@@ -73,28 +74,18 @@ private slots:
     void dumpRecords();
 
 private:
-    Point *addFix(const QString &code, double lat, double lon);
-
     std::unique_ptr<Settings> m_settings;
     std::unique_ptr<Database> m_database;
 };
-
-Point *TestProcedureTexts::addFix(const QString &code, double lat, double lon)
-{
-    auto *point = new Point(Point::FIX, QGeoCoordinate(lat, lon), code, QStringLiteral("ENRT"), QStringLiteral("ED"),
-                            code, 0, 0.0f, QStringLiteral("    "));
-    m_database->addPoint(point);
-    return point;
-}
 
 void TestProcedureTexts::initTestCase()
 {
     TestSupport::initApplication();
     m_settings = std::make_unique<Settings>();
     m_database = std::make_unique<Database>();
-    addFix(QStringLiteral("ANEKI"), 50.0, 8.0);
-    addFix(QStringLiteral("KERAX"), 50.5, 8.5);
-    addFix(QStringLiteral("TOBAK"), 51.0, 9.0);
+    addProcedureFix(*m_database, QStringLiteral("ANEKI"), QGeoCoordinate(50.0, 8.0));
+    addProcedureFix(*m_database, QStringLiteral("KERAX"), QGeoCoordinate(50.5, 8.5));
+    addProcedureFix(*m_database, QStringLiteral("TOBAK"), QGeoCoordinate(51.0, 9.0));
 }
 
 void TestProcedureTexts::link()
