@@ -616,7 +616,8 @@ void TestRouter::routerStopsWithinMilliseconds()
     router.start();
     QVERIFY(done.wait(20000));
     QVERIFY(stoppedAt.load() >= 0);
-    QVERIFY2(endedAt.load() - stoppedAt.load() < 20'000'000,
+    // A few milliseconds on an idle machine; the margin keeps a busy test machine from failing it.
+    QVERIFY2(endedAt.load() - stoppedAt.load() < 100'000'000,
              qPrintable(QString::number((endedAt.load() - stoppedAt.load()) / 1e6) + " ms"));
     QVERIFY(!router.getStatus());
     QCOMPARE(router.getMessage(), QStringLiteral("Routing interrupted"));
