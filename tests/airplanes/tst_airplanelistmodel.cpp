@@ -104,9 +104,6 @@ private slots:
     void initTestCase()
     {
         TestSupport::initApplication();
-        QVERIFY(m_settingsDir.isValid());
-        // Preferences go to a private folder: suites run in parallel and must not share one store.
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settingsDir.path());
         m_settings = std::make_unique<Settings>();
         m_model = std::make_unique<AirplaneListModel>();
         m_tester = std::make_unique<QAbstractItemModelTester>(m_model.get(),
@@ -830,7 +827,6 @@ private:
     }
 
     QTemporaryDir m_dir;
-    QTemporaryDir m_settingsDir;
     std::unique_ptr<Settings> m_settings;
     std::unique_ptr<AirplaneListModel> m_model;
     std::unique_ptr<QAbstractItemModelTester> m_tester;

@@ -1,7 +1,6 @@
 #include <QtTest>
 
 #include <QElapsedTimer>
-#include <QTemporaryDir>
 #include <cmath>
 #include <memory>
 
@@ -18,9 +17,6 @@ private slots:
     void initTestCase()
     {
         TestSupport::initApplication();
-        QVERIFY(m_settingsDir.isValid());
-        // Preferences go to a private folder: suites run in parallel and must not share one store.
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settingsDir.path());
         m_settings = std::make_unique<Settings>();
         m_airplanes = std::make_unique<AirplaneListModel>();
     }
@@ -416,7 +412,6 @@ private slots:
     }
 
 private:
-    QTemporaryDir m_settingsDir;
     std::unique_ptr<Settings> m_settings;
     std::unique_ptr<AirplaneListModel> m_airplanes;
 };
