@@ -37,6 +37,23 @@ public:
                  QObject::connect(model, &M::layoutChanged, receiver, changed),
                  QObject::connect(model, &M::dataChanged, receiver, changed) };
     }
+
+    // Moves a filter to a new source: drops the connections to the old one, then has stale
+    // called on every change the new source announces and gone when it is destroyed. Returns
+    // the source's item list, null when it is not a BaseModel<T>.
+    static const ItemListAccess *follow(QAbstractItemModel *source, QObject *receiver,
+                                        QList<QMetaObject::Connection> *connections,
+                                        const std::function<void()> &stale, const std::function<void()> &gone)
+    {
+        for (const auto &connection : std::as_const(*connections))
+            QObject::disconnect(connection);
+        connections->clear();
+        if (source) {
+            *connections = watchChanges(source, receiver, stale);
+            *connections << QObject::connect(source, &QObject::destroyed, receiver, gone);
+        }
+        return dynamic_cast<const ItemListAccess *>(source);
+    }
 };
 
 // List model of the navigation items of one class, with an index from UID to row. The model
@@ -131,6 +148,39 @@ public:
                 if (it != m_index.end() && it.value() == r + 1)
                     it.value() = int(r);
             }
+        }
+
+        // Removes, in one pass, every row whose item the predicate picks, without deleting
+        // them, and returns those items in row order. The rows that stay keep their order and
+        // their index entries follow them, as with removeAt.
+        template<typename Predicate>
+        QList<T *> removeIf(Predicate picks)
+        {
+            QList<T *> removed;
+            qsizetype write = 0;
+            const qsizetype size = m_items.size();
+            for (qsizetype read = 0; read < size; ++read) {
+                T *item = m_items.at(read);
+                if (item && picks(item)) {
+                    auto it = m_index.find(item->uid());
+                    if (it != m_index.end() && it.value() == read)
+                        m_index.erase(it);
+                    removed.append(item);
+                    continue;
+                }
+                if (write != read) {
+                    m_items[write] = item;
+                    if (item) {
+                        auto it = m_index.find(item->uid());
+                        if (it != m_index.end() && it.value() == read)
+                            it.value() = int(write);
+                    }
+                }
+                ++write;
+            }
+            if (write != size)
+                m_items.resize(write);
+            return removed;
         }
 
         // Forgets every row and the index; the items are not deleted.

@@ -279,10 +279,18 @@ void Database::invalidateModels()
     m_pointListModel->invalidate();
 }
 
+// The reset alone makes the map view filter the rows again, and only when it next reads them.
 void Database::invalidateSegments()
 {
     resetModel(m_segmentModel);
-    m_segmentMapModel->invalidate();
+}
+
+void Database::segmentsReplaced()
+{
+    invalidateSegments();
+    m_viewsCurrent = true;
+    emit updated();
+    m_viewsCurrent = false;
 }
 
 bool Database::empty() const
@@ -418,18 +426,15 @@ void Database::removeSegmentsOfType(int type)
     dropRoutingGraph();
     qInfo() << "Removing segments with type" << type;
     auto &segments = DatabaseStore::pick(&DatabaseStore::segments, m_segmentModel->contents());
-    const bool staged = DatabaseStore::current() != nullptr;
-    for (int row = segments.count() - 1; row >= 0; --row) {
-        Segment *segment = segments.at(row);
-        if (!segment || segment->type() != type)
-            continue;
-        segments.removeAt(row);
-        // Not deleted: a waypoint's leg or a route result may still point at it. A store's
-        // segments were never seen by anyone else.
-        if (staged)
-            delete segment;
-        else
-            m_retiredSegments.append(segment);
+    // One pass over the list: the segments of a type lie mostly together (the tracks at the
+    // end), and the rows behind them move up once rather than once per removed row.
+    const QList<Segment *> removed = segments.removeIf([type](const Segment *segment) { return segment->type() == type; });
+    if (DatabaseStore::current()) {
+        // A store's segments were never seen by anyone else.
+        qDeleteAll(removed);
+    } else {
+        // Not deleted: a waypoint's leg or a route result may still point at them.
+        m_retiredSegments.append(removed);
     }
     // Rows behind the removed ones moved up: the end-point index no longer matches the list.
     currentLookupIndex().resetSegments();

@@ -210,6 +210,10 @@ public:
     // Refreshes the segment model and its map view alone, for a change that touched the
     // segments and nothing else (the oceanic tracks).
     void invalidateSegments();
+    // After a change of the segments alone, on the database's own thread: refreshes them
+    // (invalidateSegments) and emits updated for its listeners, whose model refresh then
+    // leaves the eight untouched models and their views alone.
+    void segmentsReplaced();
 
 signals:
     void updated();

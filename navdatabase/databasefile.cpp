@@ -36,6 +36,7 @@
 #include <algorithm>
 #include <type_traits>
 #include <functional>
+#include <future>
 #include <memory>
 
 namespace {
@@ -321,8 +322,21 @@ bool Database::readStoredFile(DatabaseStore &store)
         return true;
     };
 
-    if (!readList(store.points, tr("Loading points..."), "points")
-        || !readList(store.procedures, tr("Loading procedures..."), "procedures")
+    if (!readList(store.points, tr("Loading points..."), "points"))
+        return false;
+    // The point lists stay as they are from here on: their lookup indexes are built on a
+    // helper thread while the other lists are read, which only read the points too.
+    std::future<void> pointIndexes = std::async(std::launch::async, [&store] {
+        store.lookupIndex->preparePoints(store.points.items());
+    });
+    // Whatever way this function is left, the helper is done before the store can go.
+    struct Join
+    {
+        std::future<void> &future;
+        ~Join() { future.wait(); }
+    } join{pointIndexes};
+
+    if (!readList(store.procedures, tr("Loading procedures..."), "procedures")
         || !readList(store.segments, tr("Loading segments..."), "segments")
         || !readList(store.runways, tr("Loading runways..."), "runways"))
         return false;
@@ -344,6 +358,7 @@ bool Database::readStoredFile(DatabaseStore &store)
         }
     }
     // The first lookups after the load find their indexes ready.
+    pointIndexes.wait();
     store.lookupIndex->prepare(store.points.items(), store.runways.items(), store.segments.items());
     return true;
 }

@@ -92,6 +92,14 @@ void LookupIndex::prepare(const QList<Point *> &points, const QList<Runway *> &r
     syncSegments(segments);
 }
 
+void LookupIndex::preparePoints(const QList<Point *> &points)
+{
+    QMutexLocker locker(&m_mutex);
+    syncCodes(points);
+    syncNames(points);
+    syncGrid(points);
+}
+
 template<typename T>
 bool LookupIndex::needsRebuild(const Progress &progress, const QList<T *> &list)
 {

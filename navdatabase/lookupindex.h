@@ -30,6 +30,8 @@ public:
     // Indexes the lists now rather than at the first query: a loader builds the index on its
     // own thread along with the lists, and hands both over.
     void prepare(const QList<Point *> &points, const QList<Runway *> &runways, const QList<Segment *> &segments);
+    // The point part of prepare alone (codes, names, airport grid), the bulk of the work.
+    void preparePoints(const QList<Point *> &points);
 
     // Rows of points whose code was the given one when indexed, ascending.
     QList<int> rowsWithCode(const QList<Point *> &points, const QString &code);

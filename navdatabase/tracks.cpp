@@ -276,7 +276,9 @@ void Tracks::process()
     m_timer.stop();
     m_database->replaceSegments(Segment::TRACK, m_segments);
     m_segments.clear();
-    emit m_database->updated();
+    // Only the segments changed: their model alone is refreshed, and the database's updated
+    // still reaches everyone who listens to it.
+    m_database->segmentsReplaced();
     reset();
 }
 
