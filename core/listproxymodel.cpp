@@ -19,23 +19,18 @@ ListProxyModel::~ListProxyModel() = default;
 
 void ListProxyModel::setSourceModel(QAbstractItemModel *sourceModel)
 {
-    for (const auto &connection : std::as_const(m_sourceConnections))
-        disconnect(connection);
-    m_sourceConnections.clear();
-    m_items = dynamic_cast<const ItemListAccess *>(sourceModel);
-    m_rows.clear();
-    m_rowsDirty = true;
-    if (sourceModel) {
-        // Connected before the base's own handlers, so the rows are stale before it filters.
-        m_sourceConnections = ItemListAccess::watchChanges(sourceModel, this, [this] { m_rowsDirty = true; });
-        m_sourceConnections << connect(sourceModel, &QObject::destroyed, this, [this] {
+    // Connected before the base's own handlers, so the rows are stale before it filters.
+    m_items = ItemListAccess::follow(
+        sourceModel, this, &m_sourceConnections, [this] { m_rowsDirty = true; },
+        [this] {
             // The base forgets a destroyed source without telling us.
             m_items = nullptr;
             m_rows.clear();
             m_ranks.clear();
             m_rowsDirty = true;
         });
-    }
+    m_rows.clear();
+    m_rowsDirty = true;
     QSortFilterProxyModel::setSourceModel(sourceModel);
 }
 

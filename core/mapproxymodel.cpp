@@ -25,24 +25,18 @@ MapProxyModel::~MapProxyModel() = default;
 
 void MapProxyModel::setSourceModel(QAbstractItemModel *sourceModel)
 {
-    for (const auto &connection : std::as_const(m_sourceConnections))
-        disconnect(connection);
-    m_sourceConnections.clear();
-    m_items = dynamic_cast<const ItemListAccess *>(sourceModel);
-    m_rows.clear();
-    m_rowsDirty = true;
-
-    if (sourceModel) {
-        // Connected before the base connects its own handlers, so the cache is marked stale
-        // before the base filters the changed rows again.
-        m_sourceConnections = ItemListAccess::watchChanges(sourceModel, this, [this] { m_rowsDirty = true; });
-        m_sourceConnections << connect(sourceModel, &QObject::destroyed, this, [this] {
+    // Connected before the base connects its own handlers, so the cache is marked stale
+    // before the base filters the changed rows again.
+    m_items = ItemListAccess::follow(
+        sourceModel, this, &m_sourceConnections, [this] { m_rowsDirty = true; },
+        [this] {
             // The base forgets a destroyed source without telling us.
             m_items = nullptr;
             m_rows.clear();
             m_rowsDirty = true;
         });
-    }
+    m_rows.clear();
+    m_rowsDirty = true;
     QSortFilterProxyModel::setSourceModel(sourceModel);
 }
 
