@@ -234,13 +234,14 @@ int Record::minAltitude() const
     switch (m_altitudeDescription) {
     case AT_OR_ABOVE:
     case AT:
-    case BETWEEN:
     case GLIDESLOPE_AT:
     case GLIDESLOPE_AT_OR_ABOVE:
     case GLIDESLOPE_INTERCEPT_AT:
     case GLIDESLOPE_INTERCEPT_AT_OR_ABOVE:
     case STEPDOWN_AT_OR_ABOVE:
         return m_altitude1;
+    // A window names its upper limit first: the floor is the second field.
+    case BETWEEN:
     case AT_OR_ABOVE_SECOND:
         return m_altitude2;
     default:
@@ -253,11 +254,10 @@ int Record::maxAltitude() const
     switch (m_altitudeDescription) {
     case AT_OR_BELOW:
     case AT:
+    case BETWEEN:
     case GLIDESLOPE_AT:
     case GLIDESLOPE_INTERCEPT_AT:
         return m_altitude1;
-    case BETWEEN:
-        return m_altitude2;
     default:
         return -1;
     }
@@ -359,7 +359,8 @@ QString Record::altitudeText() const
     case BETWEEN:
         if (m_altitude1 < 1 || m_altitude2 < 1)
             return QString();
-        return tr("at or above %1 to at or below %2").arg(alt1, alt2);
+        // The second field is the floor of the window, the first its ceiling.
+        return tr("at or above %1 to at or below %2").arg(alt2, alt1);
     case AT_OR_ABOVE_SECOND:
         return m_altitude2 < 1 ? QString() : tr("at or above %2").arg(alt2);
     case GLIDESLOPE_AT:

@@ -1,6 +1,7 @@
 #include "cifploader.h"
 #include "cifpprocedures.h"
 #include "flightplan.h"
+#include "general.h"
 #include "planfixture.h"
 #include "runway.h"
 #include "terminal.h"
@@ -174,6 +175,9 @@ private slots:
     // flight from one airport to the other.
     void wholePlanEndToEnd()
     {
+        // A level this short flight reaches: the climb tops out at the end of the SID and the
+        // descent follows, as a crew would plan it.
+        m_plan->general()->setCruiselvl(150);
         fill(QStringLiteral("XDEP EDDF"));
         QSignalSpy edited(m_plan.get(), &Flightplan::edited);
         Terminal *t = terminal();

@@ -233,14 +233,18 @@ void TestRecord::altitudeKeepsFlightLevels()
     const Record high = leg(Record::TF, -1, 0.0, 0, -1, QStringLiteral("FIXA"), QString(), 3, 41000, 33000);
     QCOMPARE(high.altitude1(), 41000);
     QCOMPARE(high.altitude2(), 33000);
-    QCOMPARE(high.minAltitude(), 41000);
-    QCOMPARE(high.maxAltitude(), 33000);
+    // "B" gives its ceiling first, so the window runs from FL330 up to FL410.
+    QCOMPARE(high.minAltitude(), 33000);
+    QCOMPARE(high.maxAltitude(), 41000);
 
     QTest::ignoreMessage(QtWarningMsg, "Check altitude failed (too big)! 70000");
     QTest::ignoreMessage(QtWarningMsg, "Check altitude failed (too small)! -500");
     const Record clamped = leg(Record::TF, -1, 0.0, 0, -1, QStringLiteral("FIXA"), QString(), 3, 70000, -500);
     QCOMPARE(clamped.altitude1(), Record::kAltitudeMax);
     QCOMPARE(clamped.altitude2(), -1);
+    // Half a window keeps the limit that is known, on its own side.
+    QCOMPARE(clamped.minAltitude(), -1);
+    QCOMPARE(clamped.maxAltitude(), Record::kAltitudeMax);
 }
 
 void TestRecord::limits_data()
@@ -250,7 +254,8 @@ void TestRecord::limits_data()
     QTest::addColumn<int>("maximum");
     // altitude1 8000, altitude2 6000
     QTest::newRow("+") << 0 << 8000 << -1;
-    QTest::newRow("B") << 3 << 8000 << 6000;
+    // "B" gives its ceiling first: at or above the second field, at or below the first.
+    QTest::newRow("B") << 3 << 6000 << 8000;
     QTest::newRow("C") << 4 << 6000 << -1;
     QTest::newRow("unknown") << -1 << -1 << -1;
 }
@@ -275,7 +280,8 @@ void TestRecord::altitudeText_data()
 
     QTest::newRow("+") << 0 << 5000 << -1 << "at or above 5000ft";
     QTest::newRow("+ blank") << 0 << -1 << -1 << "";
-    QTest::newRow("B") << 3 << 8000 << 6000 << "at or above 8000ft to at or below 6000ft";
+    // The floor of a "B" window is its second field, so it comes first in the text.
+    QTest::newRow("B") << 3 << 8000 << 6000 << "at or above 6000ft to at or below 8000ft";
     QTest::newRow("B half blank") << 3 << 8000 << -1 << "";
     QTest::newRow("C") << 4 << -1 << 4000 << "at or above 4000ft";
     QTest::newRow("G") << 5 << 2000 << -1 << "at 2000ft, glide slope FAF altitude at -1ft";
