@@ -24,6 +24,10 @@
 #include <QQmlContext>
 #include <QStandardPaths>
 
+#if defined(__SANITIZE_THREAD__)
+extern "C" void __tsan_acquire(void *address);
+#endif
+
 
 namespace {
 
@@ -144,6 +148,9 @@ Database::~Database()
     m_closing.storeRelease(1);
     requestInterruption();
     wait();
+#if defined(__SANITIZE_THREAD__)
+    __tsan_acquire(this);
+#endif
     m_graphBuildMutex.lock();
     m_graphBuildMutex.unlock();
     delete m_startupMapModel;
