@@ -5,13 +5,6 @@ function(waylore_add_library folder)
     cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
     file(GLOB sources CONFIGURE_DEPENDS
         ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
-    if(NOT sources)
-        # A folder whose first sources are still being written configures as an empty target.
-        add_library(waylore_${folder} INTERFACE)
-        target_include_directories(waylore_${folder} INTERFACE ${CMAKE_CURRENT_SOURCE_DIR})
-        target_link_libraries(waylore_${folder} INTERFACE ${ARG_LIBS})
-        return()
-    endif()
     qt_add_library(waylore_${folder} STATIC ${sources})
     target_include_directories(waylore_${folder} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
     target_link_libraries(waylore_${folder} PUBLIC ${ARG_LIBS})
