@@ -21,6 +21,15 @@ Airport::Airport(const QString &code, const QString &name, int elevation)
 {
 }
 
+// The search text and the UID are those of region "*", as setRegion leaves them.
+Airport::Airport(const QString &code, const QString &name, int elevation, const QString &region,
+                 const QGeoCoordinate &position, const QGeoRectangle &bounding)
+    : Point(AIRP, position, bounding, code, QStringLiteral("*"), QStringLiteral("*"), name, elevation, 0.0f,
+            QString())
+{
+    m_region = region;
+}
+
 Airport::~Airport() = default;
 
 bool Airport::isFourLetterCode(const QString &code)

@@ -52,6 +52,11 @@ public:
     bool hasHardLongRunway() const;
 
 private:
+    // The record reader's: the airport the public constructor, setPosition and setRegion make,
+    // built in one go.
+    Airport(const QString &code, const QString &name, int elevation, const QString &region,
+            const QGeoCoordinate &position, const QGeoRectangle &bounding);
+
     // The ATC list's part of the airport record: a count in Qt's container-size form, then
     // one Atc record per entry.
     void writeAtcs(QDataStream &stream) const;

@@ -7,6 +7,7 @@
 
 #include <QGeoRectangle>
 #include <QGeoShape>
+#include <QtEndian>
 
 #include <cmath>
 #include <cstdlib>
@@ -34,23 +35,41 @@ int roundDegrees(double azimuth)
     return static_cast<int>(azimuth > 0 ? azimuth + 0.5 : azimuth - 0.5);
 }
 
+// Built in one allocation and, when it is plain ASCII (nearly always), already lower-cased: the
+// base's toLower then finds nothing to change and shares the text instead of copying it. A text
+// outside ASCII is left for the base to fold, as only the full Unicode rules get it right.
 QString searchTextFor(const QString &code, const QString &terminal, const QString &region, const QString &name)
 {
-    return code + QLatin1Char(' ') + terminal + QLatin1Char(' ') + region + QLatin1Char(' ') + name;
+    QString search;
+    search.reserve(code.size() + terminal.size() + region.size() + name.size() + 3);
+    search.append(code);
+    search.append(QLatin1Char(' '));
+    search.append(terminal);
+    search.append(QLatin1Char(' '));
+    search.append(region);
+    search.append(QLatin1Char(' '));
+    search.append(name);
+    if (!BaseItem::isPlainAscii(search, true))
+        return search;
+    char16_t *c = reinterpret_cast<char16_t *>(search.data());
+    for (char16_t *end = c + search.size(); c != end; ++c) {
+        if (*c >= u'A' && *c <= u'Z')
+            *c += u'a' - u'A';
+    }
+    return search;
 }
 
 QString descriptionFor(int type, const QString &name, const QString &region, const QString &terminal)
 {
-    QString description = name;
     if (type == Point::AIRP)
-        return description;
-    if (description.isEmpty())
-        description = Point::tr("Region %1").arg(region);
-    description += QStringLiteral(", ");
-    if (terminal == kEnroute)
-        description += Point::tr("enroute");
-    else
-        description += Point::tr("attached to %1").arg(terminal);
+        return name;
+    const QString head = name.isEmpty() ? Point::tr("Region %1").arg(region) : name;
+    const QString tail = terminal == kEnroute ? Point::tr("enroute") : Point::tr("attached to %1").arg(terminal);
+    QString description;
+    description.reserve(head.size() + 2 + tail.size());
+    description.append(head);
+    description.append(QLatin1String(", "));
+    description.append(tail);
     return description;
 }
 
@@ -113,7 +132,9 @@ Point::Point(int type, const QGeoCoordinate &position, const QString &code, cons
                minZoomDetailsFor(type), type)
     , m_code(code)
     , m_name(name)
+    , m_description(descriptionFor(type, name, region, terminal))
     , m_position(position)
+    , m_positionVariant(QVariant::fromValue(position))
     , m_region(region)
     , m_terminal(terminal)
     , m_pointType(checkInt8(type))
@@ -122,21 +143,51 @@ Point::Point(int type, const QGeoCoordinate &position, const QString &code, cons
     , m_waypointType(waypointType)
     , m_enroute(terminal == kEnroute)
 {
-    m_description = descriptionFor(type, name, region, terminal);
     setBoundingFromCoordinate(position);
-    m_positionVariant = QVariant::fromValue(position);
+}
+
+Point::Point(int type, const QGeoCoordinate &position, const QGeoRectangle &bounding, const QString &code,
+             const QString &terminal, const QString &region, const QString &name, int elevation, float frequency,
+             const QString &waypointType)
+    : BaseItem(uidFor(region, terminal, code), searchTextFor(code, terminal, region, name), minZoomFor(type, code),
+               minZoomDetailsFor(type), type)
+    , m_code(code)
+    , m_name(name)
+    , m_description(descriptionFor(type, name, region, terminal))
+    , m_position(position)
+    , m_positionVariant(QVariant::fromValue(position))
+    , m_region(region)
+    , m_terminal(terminal)
+    , m_pointType(checkInt8(type))
+    , m_elevation(checkInt16(elevation))
+    , m_frequency(frequency)
+    , m_waypointType(waypointType)
+    , m_enroute(terminal == kEnroute)
+{
+    setBounding(bounding);
 }
 
 Point::~Point() = default;
 
 QString Point::uidFor(const QString &region, const QString &terminal, const QString &code)
 {
+    const bool withRegion = region != kStar;
+    const bool withTerminal = terminal != kStar;
+    // An airport's UID is its code, shared rather than copied.
+    if (!withRegion && !withTerminal)
+        return code;
     QString uid;
-    if (region != kStar)
-        uid += region + QLatin1Char('/');
-    if (terminal != kStar)
-        uid += terminal + QLatin1Char('/');
-    return uid + code;
+    uid.reserve((withRegion ? region.size() + 1 : 0) + (withTerminal ? terminal.size() + 1 : 0) + code.size());
+    if (withRegion) {
+        uid.append(region);
+        uid.append(QLatin1Char('/'));
+    }
+    if (withTerminal) {
+        uid.append(terminal);
+        uid.append(QLatin1Char('/'));
+    }
+    uid.append(code);
+    return uid;
 }
 
 QString Point::code() const
@@ -442,6 +493,33 @@ QDataStream &operator<<(QDataStream &stream, const Point &point)
     return stream;
 }
 
+// Qt Positioning's reader takes latitude, longitude and altitude as doubles, set one by one on a
+// default coordinate, so that values out of range stay as they were written. The three are read in one go, which a load of a few hundred thousand
+// records notices; a stream that stores doubles otherwise, has no device or has failed already
+// (Qt goes on reading then) gets Qt's own reader.
+QGeoCoordinate readRecordCoordinate(QDataStream &stream)
+{
+    QGeoCoordinate coordinate;
+    if (!stream.device() || stream.status() != QDataStream::Ok
+        || stream.floatingPointPrecision() != QDataStream::DoublePrecision) {
+        stream >> coordinate;
+        return coordinate;
+    }
+    char bytes[3 * sizeof(double)];
+    if (stream.readRawData(bytes, sizeof bytes) != int(sizeof bytes))
+        return coordinate; // the stream says ReadPastEnd, as Qt's reader would leave it
+    double values[3];
+    for (int i = 0; i < 3; ++i) {
+        values[i] = stream.byteOrder() == QDataStream::BigEndian
+                        ? qFromBigEndian<double>(bytes + i * sizeof(double))
+                        : qFromLittleEndian<double>(bytes + i * sizeof(double));
+    }
+    coordinate.setLatitude(values[0]);
+    coordinate.setLongitude(values[1]);
+    coordinate.setAltitude(values[2]);
+    return coordinate;
+}
+
 namespace {
 
 // The bounding rectangle of an airport record, in Qt Positioning's QGeoShape form. Only the
@@ -458,9 +536,8 @@ QGeoRectangle readBounding(QDataStream &stream)
     case QGeoShape::UnknownType:
         return QGeoRectangle();
     case QGeoShape::RectangleType: {
-        QGeoCoordinate topLeft;
-        QGeoCoordinate bottomRight;
-        stream >> topLeft >> bottomRight;
+        const QGeoCoordinate topLeft = readRecordCoordinate(stream);
+        const QGeoCoordinate bottomRight = readRecordCoordinate(stream);
         return QGeoRectangle(topLeft, bottomRight);
     }
     default:
@@ -476,7 +553,6 @@ QDataStream &operator>>(QDataStream &stream, Point *&point)
     point = nullptr;
 
     QString code;
-    QGeoCoordinate position;
     QString terminal;
     QString region;
     QString name;
@@ -484,7 +560,9 @@ QDataStream &operator>>(QDataStream &stream, Point *&point)
     qint16 elevation = 0;
     float frequency = 0.0f;
     QString waypointType;
-    stream >> code >> position >> terminal >> region >> name >> type >> elevation >> frequency >> waypointType;
+    stream >> code;
+    const QGeoCoordinate position = readRecordCoordinate(stream);
+    stream >> terminal >> region >> name >> type >> elevation >> frequency >> waypointType;
     if (stream.status() != QDataStream::Ok)
         return stream;
 
@@ -494,16 +572,15 @@ QDataStream &operator>>(QDataStream &stream, Point *&point)
     }
 
     // Terminal, frequency and waypoint type of an airport record are not used.
-    auto *airport = new Airport(code, name, elevation);
     const QGeoRectangle bounding = readBounding(stream);
-    if (stream.status() == QDataStream::Ok)
-        airport->readAtcs(stream);
+    if (stream.status() != QDataStream::Ok)
+        return stream;
+    auto *airport = new Airport(code, name, elevation, region, position, bounding);
+    airport->readAtcs(stream);
     if (stream.status() != QDataStream::Ok) {
         delete airport;
         return stream;
     }
-    airport->setPosition(position, bounding);
-    airport->setRegion(region);
     point = airport;
     return stream;
 }

@@ -116,6 +116,12 @@ signals:
     void selectionChanged();
 
 protected:
+    // For an item whose bounding rectangle is known already (an airport read from the database
+    // file): the same item as the public constructor builds, but with that bounding.
+    Point(int type, const QGeoCoordinate &position, const QGeoRectangle &bounding, const QString &code,
+          const QString &terminal, const QString &region, const QString &name, int elevation, float frequency,
+          const QString &waypointType);
+
     QString m_code;
     QString m_name;
     QString m_description;
@@ -140,3 +146,6 @@ QDataStream &operator<<(QDataStream &stream, const Point &point);
 // otherwise. When the stream fails part-way the pointer is set to null and nothing is built,
 // so a damaged file never yields an item made of whatever the stream delivered.
 QDataStream &operator>>(QDataStream &stream, Point *&point);
+
+// A QGeoCoordinate of a database record, read exactly as QDataStream's own operator reads it.
+QGeoCoordinate readRecordCoordinate(QDataStream &stream);

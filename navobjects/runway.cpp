@@ -12,7 +12,14 @@ namespace {
 
 QString uidFor(const QString &airport, const QString &name0, const QString &name1)
 {
-    return airport + QLatin1Char('/') + name0 + QLatin1Char('-') + name1;
+    QString uid;
+    uid.reserve(airport.size() + name0.size() + name1.size() + 2);
+    uid.append(airport);
+    uid.append(QLatin1Char('/'));
+    uid.append(name0);
+    uid.append(QLatin1Char('-'));
+    uid.append(name1);
+    return uid;
 }
 
 } // namespace
@@ -338,8 +345,11 @@ QDataStream &operator>>(QDataStream &stream, Runway *&runway)
     float ils1 = 0.0f;
     QString ident0;
     QString ident1;
-    stream >> airport >> name0 >> name1 >> threshold0 >> threshold1 >> extension0 >> extension1 >> width >> surface
-        >> centreLights >> edgeLights >> ils0 >> ils1 >> ident0 >> ident1;
+    stream >> airport >> name0 >> name1;
+    threshold0 = readRecordCoordinate(stream);
+    threshold1 = readRecordCoordinate(stream);
+    stream >> extension0 >> extension1 >> width >> surface >> centreLights >> edgeLights >> ils0 >> ils1 >> ident0
+        >> ident1;
     if (stream.status() != QDataStream::Ok)
         return stream;
 

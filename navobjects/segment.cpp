@@ -3,6 +3,7 @@
 #include "database.h"
 #include "point.h"
 #include "richtext.h"
+#include "unit.h"
 
 #include <QGeoPath>
 #include <QtGlobal>
@@ -23,7 +24,16 @@ QString Segment::makeUid(const Point *from, const Point *to, const QString &name
     // Checked before the base is built: the UID is the first thing that reads the end points.
     if (!from || !to)
         qFatal("Cannot create Segment object with NULL pointers!");
-    return from->uid() + QLatin1Char(':') + name + QLatin1Char(':') + to->uid();
+    const QString fromUid = from->uid();
+    const QString toUid = to->uid();
+    QString uid;
+    uid.reserve(fromUid.size() + name.size() + toUid.size() + 2);
+    uid.append(fromUid);
+    uid.append(QLatin1Char(':'));
+    uid.append(name);
+    uid.append(QLatin1Char(':'));
+    uid.append(toUid);
+    return uid;
 }
 
 Segment::Segment(int direction, int type, Point *from, Point *to, const QString &name, int minLevel,
@@ -41,14 +51,17 @@ Segment::Segment(int direction, int type, Point *from, Point *to, const QString 
     const QGeoCoordinate p2 = m_to->position();
 
     setBounding(QGeoPath({p1, p2}).boundingGeoRectangle());
-    m_distance = m_from->distanceTo(m_to);
+    // Point::distanceTo's figure, from the one distance the centre needs as well.
+    const double metres = p1.distanceTo(p2);
+    m_distance = Unit::convertMeterToNm(metres);
 
     const double azimuth = p1.azimuthTo(p2);
-    m_centre = QVariant::fromValue(p1.atDistanceAndAzimuth(p1.distanceTo(p2) / 2.0, azimuth, 0.0));
+    m_centre = QVariant::fromValue(p1.atDistanceAndAzimuth(metres / 2.0, azimuth, 0.0));
     // The label reads left to right whatever the course; the arrow follows the true course.
     m_arrowRotation = static_cast<qint32>(azimuth - 90.0);
     m_textRotation = static_cast<qint32>(azimuth) % 180 - 90;
 
+    m_line.reserve(2);
     m_line.append(QVariant::fromValue(p1));
     m_line.append(QVariant::fromValue(p2));
 }
