@@ -64,6 +64,7 @@ void ListProxyModel::setTypeFilter(bool visible, int type)
     qInfo() << "Set list type filter" << type << "visible" << (visible ? "true" : "false");
     m_typeMask = BaseItem::withTypeInMask(m_typeMask, type, visible);
     m_ranksDirty = true;
+    m_searchTextsDirty = true;
     refilter();
 }
 
@@ -84,6 +85,8 @@ bool ListProxyModel::filterAcceptsRow(int sourceRow, const QModelIndex &sourcePa
         return false;
     if (m_text.isEmpty())
         return true;
+    if (m_searchTextsDirty)
+        rebuildSearchTexts();
     if (row->searchLength < 0 || !m_textAsciiLower)
         return item->matches(m_text, m_typeMask);
     return QStringView(m_searchTexts).mid(row->searchFrom, row->searchLength).contains(m_text);
@@ -132,6 +135,7 @@ void ListProxyModel::rebuildRows() const
 {
     m_rowsDirty = false;
     m_ranksDirty = true;
+    m_searchTextsDirty = true;
     m_rows.clear();
     m_ranks.clear();
     m_searchTexts.clear();
@@ -143,10 +147,21 @@ void ListProxyModel::rebuildRows() const
         const BaseItem *item = m_items->itemAt(row);
         Row &entry = m_rows[row];
         entry.item = item;
-        if (!item)
+        if (item)
+            entry.type = item->type();
+    }
+}
+
+void ListProxyModel::rebuildSearchTexts() const
+{
+    m_searchTextsDirty = false;
+    m_searchTexts.clear();
+    for (Row &entry : m_rows) {
+        entry.searchFrom = 0;
+        entry.searchLength = -1;
+        if (!entry.item || !BaseItem::typeInMask(entry.type, m_typeMask))
             continue;
-        entry.type = item->type();
-        const QString search = item->search();
+        const QString search = entry.item->search();
         if (BaseItem::isPlainAscii(search, true)) {
             entry.searchFrom = m_searchTexts.size();
             entry.searchLength = search.size();
@@ -157,28 +172,38 @@ void ListProxyModel::rebuildRows() const
 }
 
 // Only once something is sorted, and only for the types that can pass: it costs a sort of
-// their UIDs.
+// their UIDs. The UIDs are copied into one block first, so that the sort reads them side by
+// side instead of from items all over the heap; a source that already lies in UID order (filled
+// that way) is not sorted at all.
 void ListProxyModel::rebuildRanks() const
 {
     m_ranksDirty = false;
     struct Entry
     {
-        QString uid;
+        qsizetype from;
+        qsizetype length;
         int row;
     };
     QList<Entry> entries;
+    QString uids;
     m_ranks.fill(-1, m_rows.size());
     for (int row = 0; row < m_rows.size(); ++row) {
         const Row &entry = m_rows.at(row);
-        if (entry.item && BaseItem::typeInMask(entry.type, m_typeMask))
-            entries.append({ entry.item->uid(), row });
+        if (entry.item && BaseItem::typeInMask(entry.type, m_typeMask)) {
+            const QString uid = entry.item->uid();
+            entries.append({ uids.size(), uid.size(), row });
+            uids += uid;
+        }
     }
-    std::sort(entries.begin(), entries.end(),
-              [](const Entry &a, const Entry &b) { return a.uid < b.uid; });
+    const QStringView block(uids);
+    const auto uidOf = [block](const Entry &entry) { return block.mid(entry.from, entry.length); };
+    const auto before = [&uidOf](const Entry &a, const Entry &b) { return uidOf(a) < uidOf(b); };
+    if (!std::is_sorted(entries.cbegin(), entries.cend(), before))
+        std::sort(entries.begin(), entries.end(), before);
     // Equal UIDs share a rank: neither sorts before the other.
     int rank = 0;
     for (qsizetype i = 0; i < entries.size(); ++i) {
-        if (i > 0 && entries.at(i - 1).uid < entries.at(i).uid)
+        if (i > 0 && before(entries.at(i - 1), entries.at(i)))
             ++rank;
         m_ranks[entries.at(i).row] = rank;
     }

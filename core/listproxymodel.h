@@ -40,16 +40,20 @@ private:
     // item in the row is the one they were taken from, as the type and search text of an item
     // never change. Beside them, each row's place in UID order, so that sorting compares two
     // numbers.
+    //
+    // The search texts are taken only once a text is typed, and only for the types that can pass:
+    // a reset of the source (the load of a database) then reads just the types.
     struct Row
     {
         const BaseItem *item = nullptr;
         int type = 0;
         qsizetype searchFrom = 0;
-        qsizetype searchLength = -1; // -1: not ASCII, ask the item
+        qsizetype searchLength = -1; // -1: not ASCII, not taken, or outside the mask: ask the item
     };
 
     void refilter();
     void rebuildRows() const;
+    void rebuildSearchTexts() const;
     void rebuildRanks() const;
     const Row *cachedRow(int row, const BaseItem *item) const;
 
@@ -65,5 +69,6 @@ private:
     mutable QList<int> m_ranks; // place in UID order; -1: not ranked, compare the UIDs
     mutable QString m_searchTexts;
     mutable bool m_rowsDirty = true;
+    mutable bool m_searchTextsDirty = true;
     mutable bool m_ranksDirty = true;
 };
