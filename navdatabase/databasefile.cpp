@@ -13,6 +13,7 @@
 #include "basemodel.h"
 #include "boundary.h"
 #include "databaselocker.h"
+#include "listcount.h"
 #include "databasestore.h"
 #include "lookupindex.h"
 #include "paintlight.h"
@@ -49,48 +50,17 @@ constexpr qint32 FileFormat = 6;
 // Pinned rather than left to the Qt release: a file must read back the same under any Qt.
 // This is the default of the Qt the format was made with, so the bytes are the same.
 constexpr QDataStream::Version FileStreamVersion = QDataStream::Qt_6_4;
-constexpr quint32 ExtendedCount = 0xfffffffeU;
-constexpr quint32 NullCount = 0xffffffffU;
 // Deflate expands at most about 1032 times; a header claiming more is damage, and must not
 // make qUncompress allocate what it claims.
 constexpr qint64 MaxExpansion = 1100;
 constexpr int StopPollInterval = 4096;
-
-void writeCount(QDataStream &stream, qsizetype count)
-{
-    if (count < qsizetype(ExtendedCount)) {
-        stream << quint32(count);
-    } else {
-        stream << ExtendedCount << qint64(count);
-    }
-}
-
-// -1, with the stream marked corrupt, for the invalid count 0xFFFFFFFF or a negative one.
-qint64 readCount(QDataStream &stream)
-{
-    quint32 first = 0;
-    stream >> first;
-    if (stream.status() != QDataStream::Ok)
-        return -1;
-    if (first == NullCount) {
-        stream.setStatus(QDataStream::ReadCorruptData);
-        return -1;
-    }
-    if (first != ExtendedCount)
-        return first;
-    qint64 extended = 0;
-    stream >> extended;
-    if (stream.status() == QDataStream::Ok && extended < 0)
-        stream.setStatus(QDataStream::ReadCorruptData);
-    return stream.status() == QDataStream::Ok ? extended : -1;
-}
 
 // Null rows (a segment whose end is not a point) are not written.
 template<typename T>
 void writeItems(QDataStream &stream, const QList<T *> &items, const char *word)
 {
     const qsizetype count = std::count_if(items.cbegin(), items.cend(), [](const T *item) { return item; });
-    writeCount(stream, count);
+    ListCount::write(stream, count);
     if (stream.status() != QDataStream::Ok)
         return;
     for (const T *item : items) {
@@ -107,7 +77,7 @@ template<typename T>
 bool readItems(QDataStream &stream, QList<T *> &items, const std::function<bool()> &stop)
 {
     items.clear();
-    const qint64 count = readCount(stream);
+    const qint64 count = ListCount::read(stream);
     if (count < 0)
         return false;
     // Every record takes at least one byte, so a count beyond the bytes left is damage; the

@@ -2,6 +2,7 @@
 
 #include "airport.h"
 #include "database.h"
+#include "listcount.h"
 #include "point.h"
 
 #include <QDebug>
@@ -12,40 +13,6 @@ namespace {
 QString glyphSpan(char16_t codePoint)
 {
     return QStringLiteral("<font face=\"Font Awesome 6 Free\">") + QChar(codePoint) + QStringLiteral("</font>");
-}
-
-// Size markers of Qt's container streaming: a null container, and a 64-bit count following.
-constexpr quint32 kNullSize = 0xFFFFFFFF;
-constexpr quint32 kExtendedSize = 0xFFFFFFFE;
-
-void writeSize(QDataStream &stream, qint64 size)
-{
-    if (size < qint64(kExtendedSize)) {
-        stream << quint32(size);
-    } else {
-        stream << kExtendedSize << size;
-    }
-}
-
-// The count of a list as Qt writes it; -1 for a null or negative count, which marks the stream
-// as corrupt (this Qt has no size-limit status).
-qint64 readSize(QDataStream &stream)
-{
-    quint32 first = 0;
-    stream >> first;
-    if (stream.status() != QDataStream::Ok)
-        return -1;
-    if (first == kNullSize) {
-        stream.setStatus(QDataStream::ReadCorruptData);
-        return -1;
-    }
-    if (first != kExtendedSize)
-        return first;
-    qint64 extended = 0;
-    stream >> extended;
-    if (stream.status() == QDataStream::Ok && extended < 0)
-        stream.setStatus(QDataStream::ReadCorruptData);
-    return stream.status() == QDataStream::Ok ? extended : -1;
 }
 
 } // namespace
@@ -343,7 +310,7 @@ Point *Procedure::airportPoint() const
 QDataStream &operator<<(QDataStream &stream, const Procedure &procedure)
 {
     stream << procedure.m_name << procedure.m_airport << procedure.m_procedureType;
-    writeSize(stream, procedure.m_records.size());
+    ListCount::write(stream, procedure.m_records.size());
     for (const Record &record : procedure.m_records)
         stream << record;
     return stream;
@@ -359,7 +326,7 @@ QDataStream &operator>>(QDataStream &stream, Procedure *&procedure)
     // Read leg by leg rather than trusting the count: a damaged count must not reserve
     // gigabytes before the stream runs dry.
     QList<Record> records;
-    const qint64 count = readSize(stream);
+    const qint64 count = ListCount::read(stream);
     for (qint64 i = 0; i < count && stream.status() == QDataStream::Ok; ++i) {
         Record record;
         stream >> record;
