@@ -128,22 +128,9 @@ QString waypointColumn3(QChar c)
 Point::Point(int type, const QGeoCoordinate &position, const QString &code, const QString &terminal,
              const QString &region, const QString &name, int elevation, float frequency,
              const QString &waypointType)
-    : BaseItem(uidFor(region, terminal, code), searchTextFor(code, terminal, region, name), minZoomFor(type, code),
-               minZoomDetailsFor(type), type)
-    , m_code(code)
-    , m_name(name)
-    , m_description(descriptionFor(type, name, region, terminal))
-    , m_position(position)
-    , m_positionVariant(QVariant::fromValue(position))
-    , m_region(region)
-    , m_terminal(terminal)
-    , m_pointType(checkInt8(type))
-    , m_elevation(checkInt16(elevation))
-    , m_frequency(frequency)
-    , m_waypointType(waypointType)
-    , m_enroute(terminal == kEnroute)
+    : Point(type, position, QGeoRectangle(position, 0.001, 0.001), code, terminal, region, name, elevation, frequency,
+            waypointType)
 {
-    setBoundingFromCoordinate(position);
 }
 
 Point::Point(int type, const QGeoCoordinate &position, const QGeoRectangle &bounding, const QString &code,

@@ -7,8 +7,10 @@
 #include "airplanelistmodel.h"
 #include "airport.h"
 #include "database.h"
+#include "flightplan.h"
 #include "point.h"
 #include "segment.h"
+#include "waypoint.h"
 #include "settings.h"
 #include "testsupport.h"
 
@@ -96,3 +98,20 @@ private:
     std::unique_ptr<Database> m_db;
     std::unique_ptr<AirplaneListModel> m_airplanes;
 };
+
+// The flight phase and the top of each waypoint of a plan, in route order.
+inline QList<int> planPhases(const Flightplan &plan)
+{
+    QList<int> result;
+    for (const Waypoint *w : plan.waypoints())
+        result.append(w->phase());
+    return result;
+}
+
+inline QList<int> planTops(const Flightplan &plan)
+{
+    QList<int> result;
+    for (const Waypoint *w : plan.waypoints())
+        result.append(w->topId());
+    return result;
+}

@@ -35,22 +35,6 @@ private:
         m_plan->update(false, false);
     }
 
-    QList<int> phases() const
-    {
-        QList<int> result;
-        for (const Waypoint *w : m_plan->waypoints())
-            result.append(w->phase());
-        return result;
-    }
-
-    QList<int> tops() const
-    {
-        QList<int> result;
-        for (const Waypoint *w : m_plan->waypoints())
-            result.append(w->topId());
-        return result;
-    }
-
 private slots:
     void initTestCase()
     {
@@ -95,8 +79,8 @@ private slots:
         QFETCH(QList<int>, phases);
         QFETCH(QList<int>, tops);
         build(kinds, altitudes);
-        QCOMPARE(this->phases(), phases);
-        QCOMPARE(this->tops(), tops);
+        QCOMPARE(planPhases(*m_plan), phases);
+        QCOMPARE(planTops(*m_plan), tops);
     }
 
     void lastFixKeepsEarlierPhase()

@@ -58,22 +58,6 @@ private:
         }
     }
 
-    QList<int> phases() const
-    {
-        QList<int> result;
-        for (const Waypoint *w : m_plan->waypoints())
-            result.append(w->phase());
-        return result;
-    }
-
-    QList<int> tops() const
-    {
-        QList<int> result;
-        for (const Waypoint *w : m_plan->waypoints())
-            result.append(w->topId());
-        return result;
-    }
-
 private slots:
     void initTestCase()
     {
@@ -176,7 +160,7 @@ private slots:
             at(0)->setPhase(firstPhase);
 
         QVERIFY(profile()->computeProfile(level, 450, true));
-        QCOMPARE(this->phases(), phases);
+        QCOMPARE(planPhases(*m_plan), phases);
 
         // The expected altitudes, the climb ones forward, then the descent ones backward.
         const Airplane a = PlanFixture::airplane();
@@ -333,8 +317,8 @@ private slots:
         QFETCH(int, topOfCruise);
         build(kinds, offsets);
         m_plan->computeProfile();
-        QCOMPARE(this->phases(), phases);
-        QCOMPARE(this->tops(), tops);
+        QCOMPARE(planPhases(*m_plan), phases);
+        QCOMPARE(planTops(*m_plan), tops);
         QCOMPARE(profile()->topOfCruise(), topOfCruise < 0 ? QString() : at(topOfCruise)->code());
         QCOMPARE(profile()->property("topOfCruise").toString(), profile()->topOfCruise());
         // Every altitude stays at or below the cruise level and at or above the airports.
