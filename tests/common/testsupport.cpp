@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QProcess>
+#include <QProcessEnvironment>
 #include <QFile>
 #include <QSettings>
 #include <QStandardPaths>
@@ -77,6 +79,19 @@ QStringList capturedStartingWith(const QString &prefix)
             found.append(message);
     }
     return found;
+}
+
+bool runFatalCase(const QByteArray &which, QByteArray *standardError)
+{
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("WAYLORE_FATAL_CASE"), QString::fromLatin1(which));
+    child.setProcessEnvironment(env);
+    child.start(QCoreApplication::applicationFilePath(), {});
+    if (!child.waitForFinished(30000))
+        return false;
+    *standardError = child.readAllStandardError();
+    return child.exitStatus() == QProcess::CrashExit || child.exitCode() != 0;
 }
 
 } // namespace TestSupport

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QDataStream>
 #include <QIODevice>
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -52,5 +53,10 @@ std::unique_ptr<T> readRecord(const QByteArray &bytes, QDataStream::Status *stat
         *status = in.status();
     return std::unique_ptr<T>(item);
 }
+
+// Runs this test executable again with WAYLORE_FATAL_CASE set to the case, for checks of fatal
+// messages that end the process. True when the child ran and did not end normally; its standard
+// error goes to standardError.
+bool runFatalCase(const QByteArray &which, QByteArray *standardError);
 
 } // namespace TestSupport

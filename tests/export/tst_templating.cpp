@@ -409,14 +409,9 @@ private slots:
     {
         QFETCH(QByteArray, which);
         QFETCH(QString, message);
-        QProcess child;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("WAYLORE_FATAL_CASE"), QString::fromLatin1(which));
-        child.setProcessEnvironment(env);
-        child.start(QCoreApplication::applicationFilePath(), {});
-        QVERIFY(child.waitForFinished(30000));
-        QVERIFY(child.exitStatus() == QProcess::CrashExit || child.exitCode() != 0);
-        QVERIFY2(child.readAllStandardError().contains(message.toUtf8()), qPrintable(message));
+        QByteArray standardError;
+        QVERIFY(TestSupport::runFatalCase(which, &standardError));
+        QVERIFY2(standardError.contains(message.toUtf8()), qPrintable(message));
     }
 };
 
