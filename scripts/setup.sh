@@ -27,7 +27,8 @@ packages=(
   qml6-module-qtquick-layouts qml6-module-qtquick-dialogs qml6-module-qtquick-shapes
   qml6-module-qt-labs-settings qml6-module-qtcharts qml6-module-qt5compat-graphicaleffects
   qml6-module-qtpositioning qml6-module-qttest
-  xvfb xauth zlib1g-dev
+  qml6-module-qt-labs-platform qt6-image-formats-plugins
+  xvfb xauth zlib1g-dev poppler-utils gpsbabel
 )
 # npm fetches the icon font; the machine's own Node.js may already bring it.
 command -v npm >/dev/null 2>&1 || packages+=(npm)
