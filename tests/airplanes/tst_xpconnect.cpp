@@ -436,6 +436,17 @@ private slots:
         QCOMPARE(messages(*m_messages).last(), QStringLiteral("Connected to X-Plane at localhost:%1").arg(m_fake->port()));
     }
 
+    void unusableHostNameDisconnects()
+    {
+        // Refused by the name check before any resolver is asked.
+        Settings::setString(QStringLiteral("tracking/xpHost"), QStringLiteral("sim..local"));
+        m_xp->connect();
+        QTRY_COMPARE(m_xp->state(), 0);
+        QCOMPARE(m_stated->count(), 2);
+        const QString last = messages(*m_messages).last();
+        QVERIFY2(last.startsWith("Cannot find the X-Plane host sim..local: ") && last.endsWith("|error"), qPrintable(last));
+    }
+
 private:
     void connectToFake()
     {
