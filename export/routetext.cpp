@@ -191,6 +191,7 @@ QVariantList RouteText::parts(const QList<Waypoint *> &waypoints)
         result.append(QVariantHash{{QStringLiteral("airway"), airway},
                                    {QStringLiteral("from"), from},
                                    {QStringLiteral("code"), code(waypoint)},
+                                   {QStringLiteral("type"), waypoint->type()},
                                    {QStringLiteral("latitude"), waypoint->latitude()},
                                    {QStringLiteral("longitude"), waypoint->longitude()}});
     }

@@ -31,7 +31,8 @@ public:
     // point after the departure) to the STAR's entry fix (or the last point before the
     // arrival): its first point, then each point reached directly, and each run along one
     // airway as one part. Each part holds "airway" (empty for a direct point), "from" (the
-    // point the airway is joined at), "code", "latitude" and "longitude" of the point reached.
+    // point the airway is joined at), "code", "type", "latitude" and "longitude" of the point
+    // reached.
     static QVariantList parts(const QList<Waypoint *> &waypoints);
 
     // The code of a waypoint as a route names it: a coordinate point as ICAO writes one,

@@ -81,6 +81,7 @@ void insertUnitTexts(QVariantHash *context, Flightplan *flightplan, const Airpla
         mass.insert(QStringLiteral("lw"), massText(w->lw()));
         for (Waypoint *waypoint : flightplan->waypoints()) {
             legs.append(QVariantHash{{QStringLiteral("waypoint"), QVariant::fromValue<QObject *>(waypoint)},
+                                     {QStringLiteral("code"), RouteText::code(waypoint)},
                                      {QStringLiteral("burned"), fuelText(waypoint->burnedFuel(), airplane)},
                                      {QStringLiteral("remaining"), fuelText(waypoint->remainingFuel(), airplane)}});
         }
