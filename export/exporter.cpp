@@ -246,8 +246,11 @@ bool Exporter::writeFile(int format, const QString &path)
         content = text.toUtf8();
     }
 
+    // Unbuffered: a write the disk refuses must fail here. Buffered, the bytes would only
+    // reach the disk inside commit(), which does not see that failure and would put a
+    // truncated file in place of the older one.
     QSaveFile file(target);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return fail(tr("Cannot write to the folder %1: %2")
                         .arg(QDir::toNativeSeparators(info.absolutePath()), file.errorString()));
     bool written = false;
@@ -255,7 +258,7 @@ bool Exporter::writeFile(int format, const QString &path)
         written = PrintManager::writePdf(m_flightplan, &file);
     else
         written = file.write(content) == content.size();
-    if (!written || !file.commit()) {
+    if (!written || file.error() != QFileDevice::NoError || !file.commit()) {
         const QString reason = file.errorString();
         file.cancelWriting();
         return fail(tr("Cannot write the file %1 (is the disk full?): %2")
@@ -351,7 +354,7 @@ void Exporter::shareFinished(QNetworkReply *reply)
     reply->deleteLater();
     m_shareReply = nullptr;
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    const QByteArray body = reply->readAll().trimmed();
+    const QByteArray body = reply->isOpen() ? reply->readAll().trimmed() : QByteArray();
     QString message;
     QUrl link;
     if (reply->error() == QNetworkReply::OperationCanceledError || reply->error() == QNetworkReply::TimeoutError) {
