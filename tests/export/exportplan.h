@@ -2,15 +2,18 @@
 
 // One realistic plan for the export suites, Nadi (NFFN) to Faleolo (NSFA): a SID, two airways,
 // a point beyond the 180th meridian, a VOR, an NDB, a latitude/longitude point, a STAR and an
-// approach, read from procedure files of our own, with the header a pilot fills in.
+// approach, read from procedure files of our own, with the header a pilot fills in; and the
+// template engine and exporter that write it.
 
 #include "cifploader.h"
+#include "exporter.h"
 #include "flightplan.h"
 #include "general.h"
 #include "planfixture.h"
 #include "runway.h"
 #include "segment.h"
 #include "settings.h"
+#include "templating.h"
 #include "terminal.h"
 #include "waypoint.h"
 
@@ -60,10 +63,15 @@ public:
         QVERIFY(loader.load(m_nffn));
         QVERIFY(loader.load(m_nsfa));
         m_plan = std::make_unique<Flightplan>();
+        m_templating = std::make_unique<Templating>();
+        m_exporter = std::make_unique<Exporter>(m_plan.get());
+        build();
     }
 
     void tearDown()
     {
+        m_exporter.reset();
+        m_templating.reset();
         m_plan.reset();
         m_fixture.tearDown();
     }
@@ -120,6 +128,7 @@ public:
 
     QString uidOf(const QString &code) const { return m_uids.value(code); }
     Flightplan *plan() const { return m_plan.get(); }
+    Exporter *exporter() const { return m_exporter.get(); }
     PlanFixture &fixture() { return m_fixture; }
 
 private:
@@ -138,6 +147,8 @@ private:
 
     PlanFixture m_fixture;
     std::unique_ptr<Flightplan> m_plan;
+    std::unique_ptr<Templating> m_templating;
+    std::unique_ptr<Exporter> m_exporter;
     QHash<QString, QString> m_uids;
     Point *m_nffn = nullptr;
     Point *m_nsfa = nullptr;

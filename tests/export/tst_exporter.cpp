@@ -87,8 +87,7 @@ class TstExporter : public QObject
 
 private:
     ExportPlan m_plan;
-    std::unique_ptr<Templating> m_templating;
-    std::unique_ptr<Exporter> m_exporter;
+    Exporter *m_exporter = nullptr;
     QTemporaryDir m_dir;
     UrlCatcher m_browser;
 
@@ -102,9 +101,7 @@ private slots:
     void initTestCase()
     {
         m_plan.setUp();
-        m_templating = std::make_unique<Templating>();
-        m_exporter = std::make_unique<Exporter>(m_plan.plan());
-        m_plan.build();
+        m_exporter = m_plan.exporter();
         QDesktopServices::setUrlHandler(QStringLiteral("https"), &m_browser, "open");
         QDesktopServices::setUrlHandler(QStringLiteral("http"), &m_browser, "open");
         // Faults must not leave their settings to the next test.
@@ -122,8 +119,6 @@ private slots:
     {
         QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
         QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
-        m_exporter.reset();
-        m_templating.reset();
         m_plan.tearDown();
     }
 
@@ -204,7 +199,7 @@ private slots:
         Settings::setBool(QStringLiteral("exporter/exportToCustomDirectory"), false);
         Settings::setString(QStringLiteral("database/xpPath"), simulator.path());
         Settings::setInt(QStringLiteral("exporter/defaultExportFormat"), Exporter::FMSv3);
-        QSignalSpy done(m_exporter.get(), &Exporter::done);
+        QSignalSpy done(m_exporter, &Exporter::done);
         const bool ok = m_exporter->toDefault();
         Settings::setBool(QStringLiteral("exporter/exportToCustomDirectory"), true);
         QVERIFY2(ok, qPrintable(m_exporter->msgerror()));
@@ -326,7 +321,7 @@ private slots:
         QFETCH(bool, direct);
         QFETCH(QString, text);
         Settings::setBool(QStringLiteral("exporter/addDirectToExportedRoute"), direct);
-        QSignalSpy done(m_exporter.get(), &Exporter::done);
+        QSignalSpy done(m_exporter, &Exporter::done);
         QVERIFY(m_exporter->toFormat(Exporter::ClipboardFullRoute + kind));
         QCOMPARE(QGuiApplication::clipboard()->text(), text);
         QCOMPARE(done.size(), 1);
@@ -403,8 +398,8 @@ private slots:
         Settings::setString(QStringLiteral("exporter/shareUrl"), server.url());
         const QString image = TestSupport::writeFile(m_dir.filePath(QStringLiteral("map.jpg")), "\xFF\xD8 map pixels \xFF\xD9");
         m_exporter->setShareTimeout(500);
-        QSignalSpy done(m_exporter.get(), &Exporter::done);
-        QSignalSpy failed(m_exporter.get(), &Exporter::failed);
+        QSignalSpy done(m_exporter, &Exporter::done);
+        QSignalSpy failed(m_exporter, &Exporter::failed);
         QVERIFY(m_exporter->share(image));
         QTRY_VERIFY_WITH_TIMEOUT(done.size() + failed.size() == 1, 5000);
 
@@ -431,7 +426,7 @@ private slots:
         QVERIFY(m_exporter->msgerror().startsWith(QStringLiteral("The map image")));
         Settings::setString(QStringLiteral("exporter/shareUrl"), QStringLiteral("http://127.0.0.1:1/upload"));
         const QString image = TestSupport::writeFile(m_dir.filePath(QStringLiteral("map.jpg")), "jpeg");
-        QSignalSpy failed(m_exporter.get(), &Exporter::failed);
+        QSignalSpy failed(m_exporter, &Exporter::failed);
         QVERIFY(m_exporter->share(image));
         QTRY_COMPARE_WITH_TIMEOUT(failed.size(), 1, 5000);
         QVERIFY2(m_exporter->msgerror().startsWith(QStringLiteral("The share service cannot be reached")),
@@ -444,7 +439,7 @@ private slots:
     {
         Exporter::registerQmlType();
         QQmlEngine engine;
-        engine.rootContext()->setContextProperty(QStringLiteral("exporter"), m_exporter.get());
+        engine.rootContext()->setContextProperty(QStringLiteral("exporter"), m_exporter);
         engine.rootContext()->setContextProperty(QStringLiteral("folder"), m_dir.path());
         QQmlComponent component(&engine);
         component.setData("import QtQml\n import Corvel.Exporter 1.0\n"

@@ -51,8 +51,7 @@ class TstExportReaders : public QObject
 
 private:
     ExportPlan m_plan;
-    std::unique_ptr<Templating> m_templating;
-    std::unique_ptr<Exporter> m_exporter;
+    Exporter *m_exporter = nullptr;
     QTemporaryDir m_dir;
 
     QString exportTo(int format, const QString &name)
@@ -76,15 +75,11 @@ private slots:
     void initTestCase()
     {
         m_plan.setUp();
-        m_templating = std::make_unique<Templating>();
-        m_exporter = std::make_unique<Exporter>(m_plan.plan());
-        m_plan.build();
+        m_exporter = m_plan.exporter();
     }
 
     void cleanupTestCase()
     {
-        m_exporter.reset();
-        m_templating.reset();
         m_plan.tearDown();
     }
 
