@@ -96,8 +96,11 @@ Exporter::Exporter(Flightplan *flightplan, QObject *parent)
 
 Exporter::~Exporter()
 {
-    if (m_shareReply)
+    // No report from an upload that ends with the exporter.
+    if (m_shareReply) {
+        m_shareReply->disconnect(this);
         m_shareReply->abort();
+    }
 }
 
 void Exporter::registerQmlType()
@@ -239,6 +242,8 @@ bool Exporter::writeFile(int format, const QString &path)
         return fail(tr("The folder %1 does not exist.").arg(QDir::toNativeSeparators(info.absolutePath())));
 
     QByteArray content;
+    if (format == PDF && !qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+        return fail(tr("A PDF can only be made by the program with its windows."));
     if (format != PDF) {
         const QString text = render(format);
         if (text.isEmpty())

@@ -34,34 +34,38 @@ public:
         Settings::setInt(QStringLiteral("units/transitionAltitude"), 11000);
         Database::setCycle(QStringLiteral("2401"));
 
-        m_nffn = m_fixture.airport(QStringLiteral("NFFN"), -17.755, 177.443, 59);
-        m_nsfa = m_fixture.airport(QStringLiteral("NSFA"), -13.83, -172.008, 58);
-        m_uids.insert(QStringLiteral("NFFN"), m_nffn->uid());
-        m_uids.insert(QStringLiteral("NSFA"), m_nsfa->uid());
-        m_fixture.db()->addRunway(new Runway(QStringLiteral("NFFN"), QGeoCoordinate(-17.77, 177.437), QStringLiteral("02"),
-                                             0.0f, QGeoCoordinate(-17.74, 177.449), QStringLiteral("20"), 0.0f, 45.0f, 1, 1, 1));
-        m_fixture.db()->addRunway(new Runway(QStringLiteral("NSFA"), QGeoCoordinate(-13.834, -172.022), QStringLiteral("08"),
-                                             0.0f, QGeoCoordinate(-13.826, -171.995), QStringLiteral("26"), 0.0f, 45.0f, 1, 1, 1));
-        fix(QStringLiteral("NNDA1"), -17.55, 177.55, QStringLiteral("NF"));
-        Point *mokar = fix(QStringLiteral("MOKAR"), -17.2, 178.1, QStringLiteral("NF"));
-        Point *tuvra = fix(QStringLiteral("TUVRA"), -16.8, 179.3, QStringLiteral("NF"));
-        Point *onova = fix(QStringLiteral("ONOVA"), -16.4, -179.4, QStringLiteral("NF"));
-        Point *fal = add(new Point(Point::VOR, QGeoCoordinate(-15.6, -176.8), QStringLiteral("FAL"), QStringLiteral("ENRT"),
-                                   QStringLiteral("NS"), QStringLiteral("FALEOLO"), 0, 113.1f, QString()));
-        add(new Point(Point::NDB, QGeoCoordinate(-14.2, -173.1), QStringLiteral("FA"), QStringLiteral("ENRT"),
-                      QStringLiteral("NS"), QStringLiteral("FAGALII"), 0, 365.0f, QString()));
-        fix(QStringLiteral("KILOS"), -14.05, -172.7, QStringLiteral("NS"));
-        fix(QStringLiteral("SAMEL"), -13.95, -172.4, QStringLiteral("NS"));
-        fix(QStringLiteral("CI08"), -13.87, -172.2, QStringLiteral("NS"));
-        fix(QStringLiteral("FF08"), -13.85, -172.1, QStringLiteral("NS"));
-        m_mokarTuvra = m_fixture.segment(Segment::FORWARD, Segment::HIGH, mokar, tuvra, QStringLiteral("UA251"));
-        m_tuvraOnova = m_fixture.segment(Segment::FORWARD, Segment::HIGH, tuvra, onova, QStringLiteral("UA251"));
-        m_onovaFal = m_fixture.segment(Segment::FORWARD, Segment::LOW, onova, fal, QStringLiteral("G224"));
+        Point *nffn = m_fixture.airport(QStringLiteral("NFFN"), -17.755, 177.443, 59);
+        Point *nsfa = m_fixture.airport(QStringLiteral("NSFA"), -13.83, -172.008, 58);
+        addRunway(QStringLiteral("NFFN"), -17.77, 177.437, QStringLiteral("02"), -17.74, 177.449, QStringLiteral("20"));
+        addRunway(QStringLiteral("NSFA"), -13.834, -172.022, QStringLiteral("08"), -13.826, -171.995, QStringLiteral("26"));
+        m_points = {{QStringLiteral("NFFN"), nffn}, {QStringLiteral("NSFA"), nsfa}};
+        const struct {
+            int type;
+            const char *code;
+            double latitude;
+            double longitude;
+            const char *region;
+        } points[] = {{Point::FIX, "NNDA1", -17.55, 177.55, "NF"},  {Point::FIX, "MOKAR", -17.2, 178.1, "NF"},
+                      {Point::FIX, "TUVRA", -16.8, 179.3, "NF"},    {Point::FIX, "ONOVA", -16.4, -179.4, "NF"},
+                      {Point::VOR, "FAL", -15.6, -176.8, "NS"},     {Point::NDB, "FA", -14.2, -173.1, "NS"},
+                      {Point::FIX, "KILOS", -14.05, -172.7, "NS"},  {Point::FIX, "SAMEL", -13.95, -172.4, "NS"},
+                      {Point::FIX, "CI08", -13.87, -172.2, "NS"},   {Point::FIX, "FF08", -13.85, -172.1, "NS"}};
+        for (const auto &p : points) {
+            auto *point = new Point(p.type, QGeoCoordinate(p.latitude, p.longitude), QString::fromLatin1(p.code),
+                                    QStringLiteral("ENRT"), QString::fromLatin1(p.region),
+                                    p.type == Point::VOR ? QStringLiteral("FALEOLO") : p.type == Point::NDB ? QStringLiteral("FAGALII") : QString(), 0,
+                                    p.type == Point::VOR ? 113.1f : p.type == Point::NDB ? 365.0f : 0.0f,
+                                    p.type == Point::FIX ? QStringLiteral("E   ") : QString());
+            m_fixture.db()->addPoint(point);
+            m_points.insert(point->code(), point);
+        }
+        m_airways = {segment(Segment::HIGH, "MOKAR", "TUVRA", "UA251"), segment(Segment::HIGH, "TUVRA", "ONOVA", "UA251"),
+                     segment(Segment::LOW, "ONOVA", "FAL", "G224")};
 
         CifpLoader loader(m_fixture.db());
         loader.setPath(QStringLiteral(WAYLORE_EXPORT_DATA_DIR "/cifp"));
-        QVERIFY(loader.load(m_nffn));
-        QVERIFY(loader.load(m_nsfa));
+        QVERIFY(loader.load(nffn));
+        QVERIFY(loader.load(nsfa));
         m_plan = std::make_unique<Flightplan>();
         m_templating = std::make_unique<Templating>();
         m_exporter = std::make_unique<Exporter>(m_plan.get());
@@ -82,25 +86,26 @@ public:
     void build()
     {
         m_plan->clear(false);
-        QVERIFY(m_plan->append(m_nffn->uid(), false));
-        QVERIFY(m_plan->append(m_nsfa->uid(), false));
-        Terminal *t = m_plan->terminal();
+        QVERIFY(m_plan->append(uidOf(QStringLiteral("NFFN")), false));
+        QVERIFY(m_plan->append(uidOf(QStringLiteral("NSFA")), false));
         const char *const steps[][2] = {{"NFFN/MOKA1A", "RW02"}, {"NFFN/MOKA1A", "ALL"}, {"NSFA/KILO1B", "KILOS"},
                                         {"NSFA/KILO1B", "ALL"},  {"NSFA/I08", "SAMEL"},  {"NSFA/I08", "ALL"}};
         for (const auto &step : steps)
-            QVERIFY2(t->addTransition(QString::fromLatin1(step[0]), QString::fromLatin1(step[1])) >= 0, step[0]);
+            QVERIFY2(m_plan->terminal()->addTransition(QString::fromLatin1(step[0]), QString::fromLatin1(step[1])) >= 0, step[0]);
         int row = m_plan->indexOf(uidOf(QStringLiteral("MOKAR")));
-        QVERIFY(row > 0);
         const Point *coordinate = Database::getOrAddCoordPoint(QGeoCoordinate(-14.5, -174.0), false);
-        QVERIFY(coordinate);
+        QVERIFY(row > 0 && coordinate);
         for (const QString &uid : {uidOf(QStringLiteral("TUVRA")), uidOf(QStringLiteral("ONOVA")), uidOf(QStringLiteral("FAL")),
                                    coordinate->uid(), uidOf(QStringLiteral("FA"))})
             QVERIFY2(m_plan->insert(++row, uid, false), qPrintable(uid));
         const QList<Waypoint *> w = m_plan->waypoints();
-        QCOMPARE(codes(), QStringLiteral("NFFN NNDA1 MOKAR TUVRA ONOVA FAL 145000S1740000W FA KILOS SAMEL CI08 FF08 NSFA"));
-        w.at(2)->setAirway(m_mokarTuvra);
-        w.at(3)->setAirway(m_tuvraOnova);
-        w.at(4)->setAirway(m_onovaFal);
+        QStringList codes;
+        for (const Waypoint *waypoint : w)
+            codes.append(waypoint->code());
+        QCOMPARE(codes.join(QLatin1Char(' ')),
+                 QStringLiteral("NFFN NNDA1 MOKAR TUVRA ONOVA FAL 145000S1740000W FA KILOS SAMEL CI08 FF08 NSFA"));
+        for (int i = 0; i < m_airways.size(); ++i)
+            w.at(2 + i)->setAirway(m_airways.at(i));
         const int altitudes[] = {59, 3000, 10000, 35000, 35000, 35000, 35000, 24000, 10000, 5000, 4000, 2000, 58};
         for (int i = 0; i < w.size(); ++i) {
             w.at(i)->setAltitude(altitudes[i], false);
@@ -118,41 +123,28 @@ public:
         m_plan->update(false, false);
     }
 
-    QString codes() const
-    {
-        QStringList list;
-        for (const Waypoint *w : m_plan->waypoints())
-            list.append(w->code());
-        return list.join(QLatin1Char(' '));
-    }
-
-    QString uidOf(const QString &code) const { return m_uids.value(code); }
+    QString uidOf(const QString &code) const { return m_points.value(code)->uid(); }
     Flightplan *plan() const { return m_plan.get(); }
     Exporter *exporter() const { return m_exporter.get(); }
-    PlanFixture &fixture() { return m_fixture; }
 
 private:
-    Point *add(Point *point)
+    void addRunway(const QString &airport, double lat1, double lon1, const QString &end1, double lat2, double lon2,
+                   const QString &end2)
     {
-        m_fixture.db()->addPoint(point);
-        m_uids.insert(point->code(), point->uid());
-        return point;
+        m_fixture.db()->addRunway(new Runway(airport, QGeoCoordinate(lat1, lon1), end1, 0.0f, QGeoCoordinate(lat2, lon2), end2,
+                                             0.0f, 45.0f, 1, 1, 1));
     }
 
-    Point *fix(const QString &code, double latitude, double longitude, const QString &region)
+    Segment *segment(int type, const char *from, const char *to, const char *name)
     {
-        return add(new Point(Point::FIX, QGeoCoordinate(latitude, longitude), code, QStringLiteral("ENRT"), region, QString(),
-                             0, 0.0f, QStringLiteral("E   ")));
+        return m_fixture.segment(Segment::FORWARD, type, m_points.value(QString::fromLatin1(from)),
+                                 m_points.value(QString::fromLatin1(to)), QString::fromLatin1(name));
     }
 
     PlanFixture m_fixture;
     std::unique_ptr<Flightplan> m_plan;
     std::unique_ptr<Templating> m_templating;
     std::unique_ptr<Exporter> m_exporter;
-    QHash<QString, QString> m_uids;
-    Point *m_nffn = nullptr;
-    Point *m_nsfa = nullptr;
-    Segment *m_mokarTuvra = nullptr;
-    Segment *m_tuvraOnova = nullptr;
-    Segment *m_onovaFal = nullptr;
+    QHash<QString, Point *> m_points;
+    QList<Segment *> m_airways;
 };
