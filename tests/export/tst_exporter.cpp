@@ -161,53 +161,31 @@ private slots:
         QCOMPARE(formats.at(Exporter::SharedLink), QStringLiteral("Shared link"));
     }
 
-    void defaultDirectory_data()
-    {
-        QTest::addColumn<bool>("custom");
-        QTest::addColumn<QString>("customDirectory");
-        QTest::addColumn<QString>("simulator");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("custom folder") << true << "/data/plans" << "/sim" << "/data/plans";
-        QTest::newRow("simulator folder") << false << "/data/plans" << "/sim" << "/sim/Output/FMS plans";
-        QTest::newRow("none set") << false << "" << "" << "";
-    }
-
-    void defaultDirectory()
-    {
-        QFETCH(bool, custom);
-        QFETCH(QString, customDirectory);
-        QFETCH(QString, simulator);
-        QFETCH(QString, expected);
-        Settings::setBool(QStringLiteral("exporter/exportToCustomDirectory"), custom);
-        Settings::setString(QStringLiteral("exporter/customExportDirectory"), customDirectory);
-        Settings::setString(QStringLiteral("database/xpPath"), simulator);
-        QCOMPARE(Exporter::defaultDirectory(), expected);
-        if (expected.isEmpty()) {
-            QVERIFY(!m_exporter->toFormat(Exporter::FMSv11));
-            QVERIFY(m_exporter->msgerror().startsWith(QStringLiteral("No export folder is set")));
-        }
-        Settings::setBool(QStringLiteral("exporter/exportToCustomDirectory"), true);
-        Settings::setString(QStringLiteral("exporter/customExportDirectory"), m_dir.path());
-    }
-
-    // The quick export: the default format into the simulator's FMS plan folder, named after
-    // the plan.
-    void defaultExportIntoTheSimulatorFolder()
+    // Without a path: the custom folder when it is chosen, else the simulator's FMS plan folder,
+    // where the quick export puts the default format under the plan's name; else a refusal.
+    void defaultFolder()
     {
         QTemporaryDir simulator;
         QVERIFY(QDir(simulator.path()).mkpath(QStringLiteral("Output/FMS plans")));
-        Settings::setBool(QStringLiteral("exporter/exportToCustomDirectory"), false);
         Settings::setString(QStringLiteral("database/xpPath"), simulator.path());
+        QCOMPARE(Exporter::defaultDirectory(), m_dir.path());
+        Settings::setBool(QStringLiteral("exporter/exportToCustomDirectory"), false);
         Settings::setInt(QStringLiteral("exporter/defaultExportFormat"), Exporter::FMSv3);
         QSignalSpy done(m_exporter, &Exporter::done);
         const bool ok = m_exporter->toDefault();
+        Settings::setString(QStringLiteral("database/xpPath"), QString());
+        const bool noFolder = m_exporter->toFormat(Exporter::FMSv11);
         Settings::setBool(QStringLiteral("exporter/exportToCustomDirectory"), true);
-        QVERIFY2(ok, qPrintable(m_exporter->msgerror()));
+        Settings::setInt(QStringLiteral("exporter/defaultExportFormat"), 0);
+
         const QString file = simulator.filePath(QStringLiteral("Output/FMS plans/NFFNNSFA.fms"));
+        QVERIFY(ok);
         QVERIFY(read(file).startsWith("I\n3 version\n"));
         QCOMPARE(done.size(), 1);
         QCOMPARE(done.at(0).at(0).toInt(), int(Exporter::FMSv3));
         QCOMPARE(done.at(0).at(1).toString(), file);
+        QVERIFY(!noFolder);
+        QVERIFY(m_exporter->msgerror().startsWith(QStringLiteral("No export folder is set")));
     }
 
     void failuresKeepTheOlderFile_data()
