@@ -4,6 +4,7 @@
 #include "database.h"
 #include "flightplan.h"
 #include "fuel.h"
+#include "routetext.h"
 #include "settings.h"
 #include "unit.h"
 #include "waypoint.h"
@@ -36,36 +37,41 @@ const char *const Website = "https://waylore.example/";
 
 // Masses are stored in kilograms and fuel as kilograms; the printed texts speak the units the
 // user chose ("units/mass", and the airplane's fuel unit for fuel), the unit name included.
+// Masses are whole kilograms or pounds.
 QString massText(int kg)
 {
     return Unit::massToString(int(std::lround(Unit::fromStorableMass(kg))), true);
 }
 
-QString fuelText(int kg)
+// Whole units: a pilot loads and reads "12380lbs", never "12380.3lbs".
+QString fuelText(int kg, const Airplane &airplane)
 {
-    return Unit::fuelToString(kg, true);
+    const int displayUnit = Settings::getInt(airplane.unittype == 1 ? QStringLiteral("units/volume")
+                                                                    : QStringLiteral("units/mass"), 0);
+    const double value = Unit::fromStorableFuel(kg, airplane.fueltype, airplane.unittype, displayUnit);
+    return QString::number(std::llround(value)) + Unit::fuelUnitToString(airplane.unittype, displayUnit);
 }
 
 // The figures of the fuel plan and the load sheet as display texts, and the fuel burnt and on
 // board at every waypoint, beside the waypoint itself.
 void insertUnitTexts(QVariantHash *context, Flightplan *flightplan, const Airplane &airplane)
 {
-    QVariantHash fuel{{QStringLiteral("capacity"), fuelText(airplane.fuelcapacity)}};
+    QVariantHash fuel{{QStringLiteral("capacity"), fuelText(airplane.fuelcapacity, airplane)}};
     QVariantHash mass{{QStringLiteral("mzfw"), massText(airplane.mzfw)},
                       {QStringLiteral("mtow"), massText(airplane.mtow)},
                       {QStringLiteral("mlw"), massText(airplane.mlw)}};
     QVariantList legs;
     if (flightplan) {
         const Fuel *f = flightplan->fuel();
-        fuel.insert(QStringLiteral("taxi"), fuelText(f->taxi()));
-        fuel.insert(QStringLiteral("takeoff"), fuelText(f->takeoff()));
-        fuel.insert(QStringLiteral("enroute"), fuelText(f->enroute()));
-        fuel.insert(QStringLiteral("alternate"), fuelText(f->alternate()));
-        fuel.insert(QStringLiteral("contingency"), fuelText(f->contingency()));
-        fuel.insert(QStringLiteral("extra"), fuelText(f->extra()));
-        fuel.insert(QStringLiteral("final"), fuelText(f->final()));
-        fuel.insert(QStringLiteral("totalreserve"), fuelText(f->totalreserve()));
-        fuel.insert(QStringLiteral("block"), fuelText(f->block()));
+        fuel.insert(QStringLiteral("taxi"), fuelText(f->taxi(), airplane));
+        fuel.insert(QStringLiteral("takeoff"), fuelText(f->takeoff(), airplane));
+        fuel.insert(QStringLiteral("enroute"), fuelText(f->enroute(), airplane));
+        fuel.insert(QStringLiteral("alternate"), fuelText(f->alternate(), airplane));
+        fuel.insert(QStringLiteral("contingency"), fuelText(f->contingency(), airplane));
+        fuel.insert(QStringLiteral("extra"), fuelText(f->extra(), airplane));
+        fuel.insert(QStringLiteral("final"), fuelText(f->final(), airplane));
+        fuel.insert(QStringLiteral("totalreserve"), fuelText(f->totalreserve(), airplane));
+        fuel.insert(QStringLiteral("block"), fuelText(f->block(), airplane));
         const Weight *w = flightplan->weight();
         mass.insert(QStringLiteral("passengers"), massText(w->passengers()));
         mass.insert(QStringLiteral("cargo"), massText(w->cargo()));
@@ -75,8 +81,9 @@ void insertUnitTexts(QVariantHash *context, Flightplan *flightplan, const Airpla
         mass.insert(QStringLiteral("lw"), massText(w->lw()));
         for (Waypoint *waypoint : flightplan->waypoints()) {
             legs.append(QVariantHash{{QStringLiteral("waypoint"), QVariant::fromValue<QObject *>(waypoint)},
-                                     {QStringLiteral("burned"), fuelText(waypoint->burnedFuel())},
-                                     {QStringLiteral("remaining"), fuelText(waypoint->remainingFuel())}});
+                                     {QStringLiteral("code"), RouteText::code(waypoint)},
+                                     {QStringLiteral("burned"), fuelText(waypoint->burnedFuel(), airplane)},
+                                     {QStringLiteral("remaining"), fuelText(waypoint->remainingFuel(), airplane)}});
         }
     }
     context->insert(QStringLiteral("fueltexts"), fuel);
@@ -146,6 +153,18 @@ QVariantHash Templating::commonContext(Flightplan *flightplan)
     context.insert(QStringLiteral("fontsizelarge"), FontSizeLarge);
     context.insert(QStringLiteral("iconsize"), IconSize);
     insertUnitTexts(&context, flightplan, airplane);
+    // The route as filed, and the waypoints the simulator's FMS takes when it flies the SID
+    // and STAR itself: those procedures keep only their exit and entry fixes.
+    QVariantList enroute;
+    if (flightplan) {
+        const QList<Waypoint *> waypoints = flightplan->waypoints();
+        context.insert(QStringLiteral("icaoroute"), RouteText::icao(waypoints, context.value(QStringLiteral("direct")).toBool()));
+        context.insert(QStringLiteral("icaoroutenodct"), RouteText::icao(waypoints, false));
+        context.insert(QStringLiteral("routeparts"), RouteText::parts(waypoints));
+        for (Waypoint *waypoint : flightplan->nosidstarwaypoints())
+            enroute.append(QVariant::fromValue<QObject *>(waypoint));
+    }
+    context.insert(QStringLiteral("enroute"), enroute);
     return context;
 }
 

@@ -35,7 +35,11 @@ public:
     // The common context every template receives, without the extra values. Besides the
     // objects, "fueltexts" and "masstexts" hold the fuel plan and the load sheet (with the
     // airplane's capacity and maximum masses) as texts in the user's units, and "legs" the
-    // waypoints in order, each as "waypoint" with its fuel texts "burned" and "remaining".
+    // waypoints in order, each as "waypoint" with its route "code" (RouteText::code) and its
+    // fuel texts "burned" and "remaining";
+    // "icaoroute" (with DCT as the preferences say) and "icaoroutenodct" the filed route, and
+    // "enroute" the waypoints less the inner SID and STAR fixes and the approach, and
+    // "routeparts" the en-route part by direct points and airways (RouteText::parts).
     static QVariantHash commonContext(Flightplan *flightplan);
 
 private:

@@ -1,6 +1,10 @@
 #include "waylorefilters.h"
 
+#include "altitudefilter.h"
+#include "coordinatefilter.h"
 #include "durationfilter.h"
+#include "fmstypefilter.h"
+#include "shortestfilter.h"
 #include "zerofillfilter.h"
 
 WayloreFilters::WayloreFilters(QObject *parent)
@@ -12,5 +16,11 @@ QHash<QString, Grantlee::Filter *> WayloreFilters::filters(const QString &name)
 {
     Q_UNUSED(name)
     // The engine takes the filters over and deletes them.
-    return {{QStringLiteral("duration"), new DurationFilter()}, {QStringLiteral("zerofill"), new ZerofillFilter()}};
+    return {{QStringLiteral("duration"), new DurationFilter()},
+            {QStringLiteral("zerofill"), new ZerofillFilter()},
+            {QStringLiteral("lat"), new CoordinateFilter(true)},
+            {QStringLiteral("lon"), new CoordinateFilter(false)},
+            {QStringLiteral("altitude"), new AltitudeFilter()},
+            {QStringLiteral("fmstype"), new FmsTypeFilter()},
+            {QStringLiteral("shortest"), new ShortestFilter()}};
 }

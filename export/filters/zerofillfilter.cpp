@@ -1,14 +1,17 @@
 #include "zerofillfilter.h"
 
-#include <grantlee/util.h>
+#include "filtervalue.h"
+
+#include <cmath>
 
 namespace {
 
 qint64 toNumber(const QVariant &value, bool *ok)
 {
-    if (value.userType() == qMetaTypeId<Grantlee::SafeString>())
-        return QString(Grantlee::getSafeString(value).get()).trimmed().toLongLong(ok);
-    return value.toLongLong(ok);
+    const double number = filterNumber(value, ok);
+    if (*ok && !(std::abs(number) < 1e15))
+        *ok = false;
+    return *ok ? qint64(std::llround(number)) : 0;
 }
 
 } // namespace

@@ -233,6 +233,51 @@ private slots:
         QTest::newRow("not a number") << QVariant(QStringLiteral("abc")) << "|";
     }
 
+    // The filters of the file formats, on values a plan holds.
+    void formatFilters_data()
+    {
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<QVariant>("value");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("latitude") << "lat" << QVariant(-17.755) << "-17.755000";
+        QTest::newRow("a hair west of Greenwich") << "lon" << QVariant(-0.0000001) << "0.000000";
+        QTest::newRow("hemisphere, south") << "lat:\"h\"" << QVariant(-17.755) << "S 17.755000";
+        QTest::newRow("hemisphere, west") << "lon:\"h\"" << QVariant(-179.4) << "W 179.400000";
+        QTest::newRow("minutes, latitude") << "lat:\"dm\"" << QVariant(-14.5) << "S1430.0";
+        QTest::newRow("minutes, longitude") << "lon:\"dm\"" << QVariant(8.5705) << "E00834.2";
+        QTest::newRow("minutes round up to the degree") << "lat:\"dm\"" << QVariant(49.99999) << "N5000.0";
+        QTest::newRow("below the transition") << "altitude:6000" << QVariant(5999) << "5999ft";
+        QTest::newRow("at the transition") << "altitude:6000" << QVariant(6000) << "FL060";
+        QTest::newRow("cruise") << "altitude:6000" << QVariant(35000) << "FL350";
+        QTest::newRow("no altitude") << "altitude:6000" << QVariant(0) << "";
+        QTest::newRow("no transition altitude") << "altitude" << QVariant(364) << "FL004";
+        QTest::newRow("airport") << "fmstype" << QVariant(1) << "1";
+        QTest::newRow("DME as VOR") << "fmstype" << QVariant(13) << "3";
+        QTest::newRow("ILS as fix") << "fmstype" << QVariant(4) << "11";
+        QTest::newRow("coordinate") << "fmstype" << QVariant(28) << "28";
+        QTest::newRow("float distance") << "shortest" << QVariant(3.19f) << "3.19";
+        QTest::newRow("float radius") << "shortest" << QVariant(1.3f) << "1.3";
+        QTest::newRow("double") << "shortest" << QVariant(0.1 + 0.2) << "0.30000000000000004";
+        QTest::newRow("whole") << "shortest" << QVariant(35000.0) << "35000";
+        QTest::newRow("feet to metres") << "shortest:\"metres\"" << QVariant(364) << "110.9";
+        QTest::newRow("flight level to metres") << "shortest:\"metres\"" << QVariant(35000) << "10668";
+        QTest::newRow("duration filed") << "duration:\"hhmm\"" << QVariant(3900) << "0105";
+    }
+
+    void formatFilters()
+    {
+        QFETCH(QString, filter);
+        QFETCH(QVariant, value);
+        QFETCH(QString, expected);
+        // The template applies every filter to the value, one after the other.
+        const QStringList columns{"lat", "lon", "lat:\"h\"", "lon:\"h\"", "lat:\"dm\"", "lon:\"dm\"", "altitude:6000",
+                                  "altitude", "fmstype", "shortest", "shortest:\"metres\"", "duration:\"hhmm\""};
+        const qsizetype column = columns.indexOf(filter);
+        QVERIFY(column >= 0);
+        const QString text = Templating::render(nullptr, QStringLiteral("formatfilters.txt"), {{QStringLiteral("value"), value}});
+        QCOMPARE(text.split(QLatin1Char('|')).value(column), expected);
+    }
+
     void filters()
     {
         QFETCH(QVariant, value);
@@ -282,62 +327,71 @@ private slots:
         QCOMPARE(all.value(at + 1), route);
     }
 
+    // The leg table: the distances are great circles on the sphere of 6371.0072 km worked
+    // out beside the test (EDDF-DOTSI 39.963 NM, DOTSI-VESAN 55.676, VESAN-ROLIS 67.366,
+    // ROLIS-LFPG 79.995, 243.000 in all); altitudes below the transition altitude of 6000 ft
+    // in feet, above it as flight levels; fuel in whole kilograms.
     void ofpLegsAndTotals()
     {
+        Settings::setInt(QStringLiteral("units/transitionAltitude"), 6000);
         buildPlan(true);
+        m_plan->general()->setTransition(6000);
         const QString text = Templating::render(m_plan.get(), QStringLiteral("ofp.txt"));
-        const QList<Waypoint *> waypoints = m_plan->waypoints();
-        QVERIFY(m_plan->duration() > 0);
-
-        const QStringList codes{"EDDF", "DOTSI", "VESAN", "ROLIS", "LFPG"};
-        for (int i = 0; i < codes.size(); ++i) {
-            const Waypoint *w = waypoints.at(i);
-            const QStringList cells = lineStartingWith(text, codes.at(i) + QLatin1Char(' '), QStringLiteral("WPT")).simplified().split(QLatin1Char(' '));
-            QVERIFY2(!cells.isEmpty(), qPrintable(codes.at(i)));
-            QCOMPARE(cells.first(), codes.at(i));
-            // From the end of the row: fuel on board, burnt fuel, distance to go, elapsed time.
-            QCOMPARE(cells.value(cells.size() - 1), Unit::fuelToString(w->remainingFuel(), true));
-            QCOMPARE(cells.value(cells.size() - 2), Unit::fuelToString(w->burnedFuel(), true));
-            QCOMPARE(cells.value(cells.size() - 3), QString::number(w->remainingDistance(), 'f', 1));
-            const int elapsedMinutes = w->elapsedTime() / 60;
-            QCOMPARE(cells.value(cells.size() - 4),
-                     QStringLiteral("%1:%2").arg(elapsedMinutes / 60).arg(elapsedMinutes % 60, 2, 10, QLatin1Char('0')));
-            if (i < codes.size() - 1) {
-                QCOMPARE(cells.value(2), QStringLiteral("%1").arg(w->headingToNext(), 3, 10, QLatin1Char('0')));
-                QCOMPARE(cells.value(3), QString::number(w->distanceToNext(), 'f', 1));
-                QCOMPARE(cells.value(5), QString::number(w->altitude()));
+        const struct {
+            const char *code;
+            const char *airway;
+            const char *distance;
+            const char *altitude;
+            const char *toGo;
+        } rows[] = {{"EDDF", "DCT", "40.0", "364ft", "243.0"},
+                    {"DOTSI", "UL607", "55.7", "FL200", "203.0"},
+                    {"VESAN", "UL607", "67.4", "FL350", "147.4"},
+                    {"ROLIS", "DCT", "80.0", "FL200", "80.0"},
+                    {"LFPG", nullptr, nullptr, "392ft", "0.0"}};
+        static const QRegularExpression fuel(QStringLiteral("^[0-9]+kg$"));
+        for (const auto &row : rows) {
+            const QString code = QString::fromLatin1(row.code);
+            const QStringList cells = lineStartingWith(text, code + QLatin1Char(' '), QStringLiteral("WPT")).simplified().split(QLatin1Char(' '));
+            QCOMPARE(cells.first(), code);
+            QCOMPARE(cells.value(cells.size() - 3), QString::fromLatin1(row.toGo));
+            QVERIFY2(fuel.match(cells.last()).hasMatch() && fuel.match(cells.value(cells.size() - 2)).hasMatch(), qPrintable(cells.join(' ')));
+            if (row.airway) {
+                QCOMPARE(cells.value(1), QString::fromLatin1(row.airway));
+                QCOMPARE(cells.value(3), QString::fromLatin1(row.distance));
+                QCOMPARE(cells.value(5), QString::fromLatin1(row.altitude));
+            } else {
+                QCOMPARE(cells.value(1), QString::fromLatin1(row.altitude));
             }
         }
-        QCOMPARE(lineStartingWith(text, QStringLiteral("DOTSI"), QStringLiteral("WPT")).split(QLatin1Char(' '), Qt::SkipEmptyParts).value(1),
-                 QStringLiteral("UL607"));
-
-        const int minutes = m_plan->duration() / 60;
-        const QString duration = QStringLiteral("%1:%2").arg(minutes / 60).arg(minutes % 60, 2, 10, QLatin1Char('0'));
-        QCOMPARE(lineStartingWith(text, QStringLiteral("TOTAL ")).simplified(),
-                 QStringLiteral("TOTAL %1 %2 TRIP FUEL %3kg")
-                     .arg(QString::number(m_plan->distance(), 'f', 1), duration)
-                     .arg(m_plan->fuel()->enroute()));
-        QCOMPARE(lineStartingWith(text, QStringLiteral("TRIP")).simplified(),
-                 QStringLiteral("TRIP %1kg %2").arg(m_plan->fuel()->enroute()).arg(duration));
+        // Whole kilograms from the stored kilograms: trip, block, and beside the take-off weight
+        // the maximum of a new airplane profile, 78000 kg.
+        QCOMPARE(lineStartingWith(text, QStringLiteral("TOTAL ")).simplified().section(QLatin1Char(' '), 0, 1),
+                 QStringLiteral("TOTAL 243.0"));
+        QCOMPARE(lineStartingWith(text, QStringLiteral("TRIP")).simplified().section(QLatin1Char(' '), 0, 1),
+                 QStringLiteral("TRIP %1kg").arg(m_plan->fuel()->enroute()));
         QCOMPARE(lineStartingWith(text, QStringLiteral("BLOCK")).simplified().section(QLatin1Char(' '), 0, 1),
                  QStringLiteral("BLOCK %1kg").arg(m_plan->fuel()->block()));
         QCOMPARE(lineStartingWith(text, QStringLiteral("TAKEOFF WEIGHT")).simplified(),
-                 QStringLiteral("TAKEOFF WEIGHT %1kg %2kg").arg(m_plan->weight()->tow()).arg(PlanFixture::airplane().mtow));
+                 QStringLiteral("TAKEOFF WEIGHT %1kg 78000kg").arg(m_plan->weight()->tow()));
+        Settings::setInt(QStringLiteral("units/transitionAltitude"), 0);
     }
 
-    // Every mass and fuel figure of the plan text in the units of the preferences: pounds for
-    // masses, and the airplane's fuel unit (pounds, or litres and gallons of its fuel).
+    // Every mass and fuel figure in whole units of the preferences: pounds for masses, and the
+    // airplane's fuel unit (pounds, or litres and gallons of kerosene at 0.802837 kg/L).
+    // Worked by hand: the maximum take-off mass of 78000 kg is 171960.7 lbs, the capacity of
+    // 24000 kg of fuel 52911.0 lbs, 29894.0 L or 7897.2 gal.
     void ofpMassesAndFuelInTheChosenUnits_data()
     {
         QTest::addColumn<int>("massUnit");
         QTest::addColumn<int>("volumeUnit");
         QTest::addColumn<int>("fuelUnitType");
-        QTest::addColumn<QString>("massSuffix");
-        QTest::addColumn<QString>("fuelSuffix");
-        QTest::newRow("kilograms") << 0 << 0 << 0 << "kg" << "kg";
-        QTest::newRow("pounds") << 1 << 0 << 0 << "lbs" << "lbs";
-        QTest::newRow("pounds, fuel in litres") << 1 << 0 << 1 << "lbs" << "L";
-        QTest::newRow("kilograms, fuel in gallons") << 0 << 1 << 1 << "kg" << "gal";
+        QTest::addColumn<QString>("mtow");
+        QTest::addColumn<QString>("capacity");
+        QTest::addColumn<double>("fuelPerKg");
+        QTest::newRow("kilograms") << 0 << 0 << 0 << "78000kg" << "24000kg" << 1.0;
+        QTest::newRow("pounds") << 1 << 0 << 0 << "171961lbs" << "52911lbs" << 1.0 / 0.453592;
+        QTest::newRow("pounds, fuel in litres") << 1 << 0 << 1 << "171961lbs" << "29894L" << 1.0 / 0.802837;
+        QTest::newRow("kilograms, fuel in gallons") << 0 << 1 << 1 << "78000kg" << "7897gal" << 1.0 / 0.802837 / 3.78541;
     }
 
     void ofpMassesAndFuelInTheChosenUnits()
@@ -345,8 +399,9 @@ private slots:
         QFETCH(int, massUnit);
         QFETCH(int, volumeUnit);
         QFETCH(int, fuelUnitType);
-        QFETCH(QString, massSuffix);
-        QFETCH(QString, fuelSuffix);
+        QFETCH(QString, mtow);
+        QFETCH(QString, capacity);
+        QFETCH(double, fuelPerKg);
         const Airplane before = AirplaneListModel::currentAirplane();
         const auto restore = qScopeGuard([this, before] { m_fixture.setAirplane(before); });
         Airplane airplane = before;
@@ -359,29 +414,21 @@ private slots:
         buildPlan(true);
         const QString text = Templating::render(m_plan.get(), QStringLiteral("ofp.txt"));
 
-        const auto mass = [](int kg) { return Unit::massToString(int(std::lround(Unit::fromStorableMass(kg))), true); };
-        const Weight *m = m_plan->weight();
-        QVERIFY(mass(m->tow()).endsWith(massSuffix));
-        QCOMPARE(lineStartingWith(text, QStringLiteral("TAKEOFF WEIGHT")).simplified(),
-                 QStringLiteral("TAKEOFF WEIGHT %1 %2").arg(mass(m->tow()), mass(78000)));
-        QCOMPARE(lineStartingWith(text, QStringLiteral("ZERO FUEL WEIGHT")).simplified().section(QLatin1Char(' '), 3, 3),
-                 mass(m->zfw()));
-        QCOMPARE(lineStartingWith(text, QStringLiteral("PAYLOAD")).simplified(), QStringLiteral("PAYLOAD ") + mass(m->payload()));
-        if (massUnit == 1)
-            QCOMPARE(mass(m->payload()), QString::number(std::lround(m->payload() / 0.453592)) + QStringLiteral("lbs"));
-
-        const Fuel *f = m_plan->fuel();
-        QVERIFY(f->enroute() > 0);
-        QVERIFY(Unit::fuelToString(f->block(), true).endsWith(fuelSuffix));
-        QCOMPARE(lineStartingWith(text, QStringLiteral("TRIP")).simplified().section(QLatin1Char(' '), 0, 1),
-                 QStringLiteral("TRIP ") + Unit::fuelToString(f->enroute(), true));
+        const QString massSuffix = massUnit == 0 ? QStringLiteral("kg") : QStringLiteral("lbs");
+        const QString fuelSuffix = capacity.right(capacity.size() - capacity.indexOf(QRegularExpression(QStringLiteral("[a-zA-Z]"))));
+        const QString tow = lineStartingWith(text, QStringLiteral("TAKEOFF WEIGHT")).simplified();
+        QVERIFY2(tow.endsWith(QLatin1Char(' ') + mtow), qPrintable(tow));
+        QVERIFY2(QRegularExpression(QStringLiteral("^TAKEOFF WEIGHT [0-9]+%1 ").arg(massSuffix)).match(tow).hasMatch(), qPrintable(tow));
         QCOMPARE(lineStartingWith(text, QStringLiteral("BLOCK")).simplified().section(QLatin1Char(' '), 3),
-                 QStringLiteral("CAPACITY ") + Unit::fuelToString(24000, true));
-        QVERIFY(lineStartingWith(text, QStringLiteral("TOTAL ")).endsWith(QStringLiteral("TRIP FUEL ")
-                                                                            + Unit::fuelToString(f->enroute(), true)));
-        const QStringList arrival = lineStartingWith(text, QStringLiteral("LFPG "), QStringLiteral("WPT")).simplified().split(QLatin1Char(' '));
-        QCOMPARE(arrival.last(), Unit::fuelToString(m_plan->last()->remainingFuel(), true));
-        QVERIFY(arrival.last().endsWith(fuelSuffix));
+                 QStringLiteral("CAPACITY ") + capacity);
+        // The trip fuel, stored in kilograms, rounded once in the unit shown.
+        const qint64 trip = std::llround(m_plan->fuel()->enroute() * fuelPerKg);
+        QVERIFY(trip > 0);
+        QCOMPARE(lineStartingWith(text, QStringLiteral("TRIP")).simplified().section(QLatin1Char(' '), 0, 1),
+                 QStringLiteral("TRIP %1%2").arg(trip).arg(fuelSuffix));
+        QVERIFY(lineStartingWith(text, QStringLiteral("TOTAL ")).endsWith(QStringLiteral("TRIP FUEL %1%2").arg(trip).arg(fuelSuffix)));
+        // No figure with decimals anywhere among the masses and fuel.
+        QVERIFY2(!text.contains(QRegularExpression(QStringLiteral("[0-9]\\.[0-9]+(kg|lbs|L|gal)\\b"))), qPrintable(text));
         QVERIFY(!text.contains(QStringLiteral("KG")));
         if (massSuffix != QLatin1String("kg") && fuelSuffix != QLatin1String("kg"))
             QVERIFY2(!text.contains(QStringLiteral("kg")), qPrintable(text));

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QObject>
+
+#include <memory>
+
+class Flightplan;
+class QIODevice;
+class QPagedPaintDevice;
+class QPrinter;
+class QTextDocument;
+
+// Printing of the operational flight plan: page set-up, preview and print dialogs over one
+// printer whose settings last for the session, and the PDF the exporter writes. The plan text
+// is set in a monospaced font small enough that its 80 columns keep their places on A4 and
+// Letter paper.
+class PrintManager : public QObject
+{
+    Q_OBJECT
+
+public:
+    // A null plan or a second instance ends the program.
+    explicit PrintManager(Flightplan *flightplan, QObject *parent = nullptr);
+    ~PrintManager() override;
+
+    Q_INVOKABLE void printPageSetup();
+    Q_INVOKABLE void printPreview();
+    Q_INVOKABLE void printDialog();
+
+    // The operational flight plan laid out for printing.
+    static std::unique_ptr<QTextDocument> document(Flightplan *flightplan);
+    // The PDF of the operational flight plan, on the paper of the locale, into an open device;
+    // false when nothing could be written.
+    static bool writePdf(Flightplan *flightplan, QIODevice *device);
+    // A4, or Letter where the locale measures in US units.
+    static bool letterPaper();
+
+private:
+    QPrinter *printer();
+    void print(QPrinter *printer);
+
+    Flightplan *m_flightplan = nullptr;
+    std::unique_ptr<QPrinter> m_printer;
+
+    static PrintManager *s_instance;
+};

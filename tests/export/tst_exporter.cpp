@@ -1,0 +1,452 @@
+#include "exporter.h"
+#include "exportplan.h"
+#include "templating.h"
+#include "testsupport.h"
+
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QQmlComponent>
+#include <QQmlContext>
+#include <QQmlEngine>
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrlQuery>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+// Takes the addresses the exporter hands to the system browser.
+class UrlCatcher : public QObject
+{
+    Q_OBJECT
+
+public:
+    QList<QUrl> urls;
+
+public slots:
+    void open(const QUrl &url) { urls.append(url); }
+};
+
+// An HTTP server that keeps each whole request (head and body) and answers with a status and
+// a body, or never.
+class ShareServer : public QObject
+{
+    Q_OBJECT
+
+public:
+    int status = 200;
+    QByteArray body;
+    bool answer = true;
+    QByteArray request;
+
+    bool listen()
+    {
+        connect(&m_server, &QTcpServer::newConnection, this, [this] {
+            QTcpSocket *socket = m_server.nextPendingConnection();
+            connect(socket, &QTcpSocket::readyRead, this, [this, socket] { read(socket); });
+        });
+        return m_server.listen(QHostAddress::LocalHost, 0);
+    }
+    QString url() const { return QStringLiteral("http://127.0.0.1:%1/upload").arg(m_server.serverPort()); }
+
+private:
+    void read(QTcpSocket *socket)
+    {
+        request += socket->readAll();
+        const qsizetype end = request.indexOf("\r\n\r\n");
+        if (end < 0)
+            return;
+        const QByteArray head = request.left(end).toLower();
+        const qsizetype at = head.indexOf("content-length:");
+        const qsizetype length = at < 0 ? 0 : head.mid(at + 15, head.indexOf('\r', at) - at - 15).trimmed().toLongLong();
+        if (request.size() < end + 4 + length || !answer)
+            return;
+        socket->write("HTTP/1.1 " + QByteArray::number(status) + " X\r\nContent-Length: " + QByteArray::number(body.size())
+                      + "\r\nConnection: close\r\n\r\n" + body);
+        socket->disconnectFromHost();
+    }
+
+    QTcpServer m_server;
+};
+
+} // namespace
+
+// Every file format of one realistic plan against the reference files of tests/export/data,
+// the folders and failures of an export, and the route texts.
+class TstExporter : public QObject
+{
+    Q_OBJECT
+
+private:
+    ExportPlan m_plan;
+    Exporter *m_exporter = nullptr;
+    QTemporaryDir m_dir;
+    UrlCatcher m_browser;
+
+    static QByteArray read(const QString &path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+    }
+
+private slots:
+    void initTestCase()
+    {
+        m_plan.setUp();
+        m_exporter = m_plan.exporter();
+        QDesktopServices::setUrlHandler(QStringLiteral("https"), &m_browser, "open");
+        QDesktopServices::setUrlHandler(QStringLiteral("http"), &m_browser, "open");
+        // Faults must not leave their settings to the next test.
+        Settings::setBool(QStringLiteral("exporter/exportToCustomDirectory"), true);
+        Settings::setString(QStringLiteral("exporter/customExportDirectory"), m_dir.path());
+    }
+
+    void init()
+    {
+        m_browser.urls.clear();
+        Settings::setBool(QStringLiteral("exporter/addDirectToExportedRoute"), true);
+    }
+
+    void cleanupTestCase()
+    {
+        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+        QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+        m_plan.tearDown();
+    }
+
+    void referenceFiles_data()
+    {
+        QTest::addColumn<int>("format");
+        for (int format = Exporter::FMSv11; format <= Exporter::OFP; ++format)
+            QTest::newRow(qPrintable(Exporter::templateName(format))) << format;
+    }
+
+    // A changed output shows here as a difference to the file we checked once by eye; set
+    // WAYLORE_WRITE_REFERENCES to write the files anew after an intended change.
+    void referenceFiles()
+    {
+        QFETCH(int, format);
+        const QString name = QStringLiteral(WAYLORE_EXPORT_DATA_DIR "/reference/") + Exporter::templateName(format);
+        QVERIFY(m_exporter->toFormat(format, m_dir.filePath(Exporter::templateName(format))));
+        QFile written(m_dir.filePath(Exporter::templateName(format)));
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        const QByteArray actual = written.readAll();
+        if (qEnvironmentVariableIsSet("WAYLORE_WRITE_REFERENCES")) {
+            QDir().mkpath(QFileInfo(name).absolutePath());
+            QFile out(name);
+            QVERIFY(out.open(QIODevice::WriteOnly));
+            out.write(actual);
+        }
+        QFile reference(name);
+        QVERIFY2(reference.open(QIODevice::ReadOnly), qPrintable(name));
+        QCOMPARE(QString::fromUtf8(actual), QString::fromUtf8(reference.readAll()));
+    }
+
+    void formatLabels()
+    {
+        const QStringList formats = m_exporter->formats();
+        QCOMPARE(formats.size(), 29);
+        QCOMPARE(formats.at(Exporter::FMSv11), QStringLiteral("X-Plane 11/12 FMS (*.fms)"));
+        QCOMPARE(formats.at(Exporter::GarminGTNv1NoSidStar), QStringLiteral("Garmin GTN without SID/STAR (*.gfp)"));
+        QCOMPARE(formats.at(Exporter::OFP), QStringLiteral("Operational Flight Plan (*.txt)"));
+        QCOMPARE(formats.at(Exporter::PDF), QStringLiteral("Adobe PDF (*.pdf)"));
+        QCOMPARE(formats.at(Exporter::SharedLink), QStringLiteral("Shared link"));
+    }
+
+    // Without a path: the custom folder when it is chosen, else the simulator's FMS plan folder,
+    // where the quick export puts the default format under the plan's name; else a refusal.
+    void defaultFolder()
+    {
+        QTemporaryDir simulator;
+        QVERIFY(QDir(simulator.path()).mkpath(QStringLiteral("Output/FMS plans")));
+        Settings::setString(QStringLiteral("database/xpPath"), simulator.path());
+        QCOMPARE(Exporter::defaultDirectory(), m_dir.path());
+        Settings::setBool(QStringLiteral("exporter/exportToCustomDirectory"), false);
+        Settings::setInt(QStringLiteral("exporter/defaultExportFormat"), Exporter::FMSv3);
+        QSignalSpy done(m_exporter, &Exporter::done);
+        const bool ok = m_exporter->toDefault();
+        Settings::setString(QStringLiteral("database/xpPath"), QString());
+        const bool noFolder = m_exporter->toFormat(Exporter::FMSv11);
+        Settings::setBool(QStringLiteral("exporter/exportToCustomDirectory"), true);
+        Settings::setInt(QStringLiteral("exporter/defaultExportFormat"), 0);
+
+        const QString file = simulator.filePath(QStringLiteral("Output/FMS plans/NFFNNSFA.fms"));
+        QVERIFY(ok);
+        QVERIFY(read(file).startsWith("I\n3 version\n"));
+        QCOMPARE(done.size(), 1);
+        QCOMPARE(done.at(0).at(0).toInt(), int(Exporter::FMSv3));
+        QCOMPARE(done.at(0).at(1).toString(), file);
+        QVERIFY(!noFolder);
+        QVERIFY(m_exporter->msgerror().startsWith(QStringLiteral("No export folder is set")));
+    }
+
+    void failuresKeepTheOlderFile_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("missing folder") << "absent/plan.fms" << "The folder .*absent does not exist.";
+        QTest::newRow("folder that takes no file") << "/proc/plan.fms" << "Cannot write to the folder /proc: .+";
+        QTest::newRow("disk full") << "full.fms" << "Cannot write the file .*full.fms \\(is the disk full\\?\\): .+";
+    }
+
+    void failuresKeepTheOlderFile()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, message);
+        const QString target = QDir::isAbsolutePath(path) ? path : m_dir.filePath(path);
+        const bool diskFull = path == QLatin1String("full.fms");
+        if (diskFull)
+            QVERIFY(!TestSupport::writeFile(target, "older plan").isEmpty());
+        // A disk that fills up: the process may write no more than 100 bytes to a file.
+        rlimit before{};
+        getrlimit(RLIMIT_FSIZE, &before);
+        if (diskFull) {
+            std::signal(SIGXFSZ, SIG_IGN);
+            rlimit limit = before;
+            limit.rlim_cur = 100;
+            QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
+        }
+        const bool ok = m_exporter->toFormat(Exporter::FMSv11, target);
+        if (diskFull)
+            setrlimit(RLIMIT_FSIZE, &before);
+        QVERIFY(!ok);
+        QVERIFY2(QRegularExpression(QStringLiteral("^") + message + QStringLiteral("$")).match(m_exporter->msgerror()).hasMatch(),
+                 qPrintable(m_exporter->msgerror()));
+        if (diskFull) {
+            QCOMPARE(read(target), QByteArray("older plan"));
+            QCOMPARE(QDir(m_dir.path()).entryList({QStringLiteral("full.fms*")}, QDir::Files | QDir::Hidden),
+                     QStringList{QStringLiteral("full.fms")});
+        }
+    }
+
+    void refusals_data()
+    {
+        QTest::addColumn<int>("format");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("past the last format") << 29 << "Export format 29 is not known.";
+        QTest::newRow("negative") << -1 << "Export format -1 is not known.";
+        QTest::newRow("shared link without map") << int(Exporter::SharedLink) << "A shared link needs the image of the map: share from the File menu.";
+    }
+
+    void refusals()
+    {
+        QFETCH(int, format);
+        QFETCH(QString, message);
+        if (format != Exporter::SharedLink)
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("Unknown export format %1").arg(format)));
+        QVERIFY(!m_exporter->toFormat(format));
+        QCOMPARE(m_exporter->msgerror(), message);
+    }
+
+    // The Parts' default choice "Shared link" cannot be done by the quick export: it says so
+    // and what to choose instead, instead of failing without a word.
+    void quickExportOfTheSharedLinkSaysWhatToDo()
+    {
+        Settings::setInt(QStringLiteral("exporter/defaultExportFormat"), Exporter::SharedLink);
+        QVERIFY(!m_exporter->toDefault());
+        QCOMPARE(m_exporter->msgerror(),
+                 QStringLiteral("A shared link needs the image of the map: share from the File menu, or choose a file "
+                                "format as the default export format in the preferences."));
+        Settings::setInt(QStringLiteral("exporter/defaultExportFormat"), 0);
+    }
+
+    void planOfOneWaypointIsRefused()
+    {
+        Flightplan single;
+        QVERIFY(single.append(m_plan.uidOf(QStringLiteral("NFFN")), false));
+        Exporter exporter(&single);
+        const QString expected = QStringLiteral("The flight plan needs at least a departure and an arrival to be exported.");
+        for (int format : {int(Exporter::FMSv11), int(Exporter::PDF), int(Exporter::ClipboardIcaoRoute), int(Exporter::VATSIM)}) {
+            QVERIFY(!exporter.toFormat(format, m_dir.filePath(QStringLiteral("single"))));
+            QCOMPARE(exporter.msgerror(), expected);
+        }
+        QVERIFY(!exporter.share(QStringLiteral("map.jpg")));
+        QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("single"))));
+    }
+
+    void clipboardTexts_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<bool>("direct");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("full route") << 0 << true
+                                    << "NFFN NNDA1 MOKAR TUVRA ONOVA FAL 1430S17400W FA KILOS SAMEL CI08 FF08 NSFA";
+        QTest::newRow("en-route part") << 1 << true << "MOKAR TUVRA ONOVA FAL 1430S17400W FA KILOS";
+        QTest::newRow("ICAO route") << 2 << true
+                                    << "NFFN MOKA1A MOKAR UA251 ONOVA G224 FAL DCT 1430S17400W DCT FA DCT KILOS KILO1B NSFA";
+        QTest::newRow("ICAO route without DCT") << 2 << false
+                                                << "NFFN MOKA1A MOKAR UA251 ONOVA G224 FAL 1430S17400W FA KILOS KILO1B NSFA";
+        QTest::newRow("all waypoints")
+            << 3 << true
+            << "NFFN - -17.755000 177.443000\nNNDA1 MOKA1A -17.550000 177.550000\nMOKAR MOKA1A -17.200000 178.100000\n"
+               "TUVRA UA251 -16.800000 179.300000\nONOVA UA251 -16.400000 -179.400000\nFAL G224 -15.600000 -176.800000\n"
+               "1430S17400W DCT -14.500000 -174.000000\nFA DCT -14.200000 -173.100000\nKILOS KILO1B -14.050000 -172.700000\n"
+               "SAMEL KILO1B -13.950000 -172.400000\nCI08 KILO1B -13.870000 -172.200000\nFF08 I08 -13.850000 -172.100000\n"
+               "NSFA DCT -13.830000 -172.008000";
+    }
+
+    void clipboardTexts()
+    {
+        QFETCH(int, kind);
+        QFETCH(bool, direct);
+        QFETCH(QString, text);
+        Settings::setBool(QStringLiteral("exporter/addDirectToExportedRoute"), direct);
+        QSignalSpy done(m_exporter, &Exporter::done);
+        QVERIFY(m_exporter->toFormat(Exporter::ClipboardFullRoute + kind));
+        QCOMPARE(QGuiApplication::clipboard()->text(), text);
+        QCOMPARE(done.size(), 1);
+        QCOMPARE(done.at(0).at(0).toInt(), Exporter::ClipboardFullRoute + kind);
+    }
+
+    void clipboardBriefingIsTheOperationalFlightPlan()
+    {
+        QVERIFY(m_exporter->clipboard(Exporter::FullBriefing));
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString::fromUtf8(read(QStringLiteral(WAYLORE_EXPORT_DATA_DIR "/reference/ofp.txt"))));
+        QVERIFY(!m_exporter->clipboard(5));
+    }
+
+    void filingPages_data()
+    {
+        QTest::addColumn<int>("format");
+        QTest::addColumn<QString>("page");
+        QTest::newRow("IVAO") << int(Exporter::IVAO) << "https://fpl.ivao.aero/flight-plans/create";
+        QTest::newRow("VATSIM") << int(Exporter::VATSIM) << "https://my.vatsim.net/pilots/flightplan";
+    }
+
+    void filingPages()
+    {
+        QFETCH(int, format);
+        QFETCH(QString, page);
+        QVERIFY(format == Exporter::IVAO ? m_exporter->ivao() : m_exporter->vatsim());
+        QCOMPARE(m_browser.urls.size(), 1);
+        const QUrl url = m_browser.urls.first();
+        QCOMPARE(url.toString(QUrl::RemoveQuery), page);
+        QCOMPARE(QUrlQuery(url).toString(QUrl::FullyDecoded),
+                 QStringLiteral("departure=NFFN&arrival=NSFA&route=NFFN MOKA1A MOKAR UA251 ONOVA G224 FAL 1430S17400W FA KILOS "
+                                "KILO1B NSFA&level=F350&speed=N0450&aircraft=B738&alternate=NFFN"));
+
+        Settings::setString(QStringLiteral("exporter/vatsimUrl"), QStringLiteral("not an address"));
+        Settings::setString(QStringLiteral("exporter/ivaoUrl"), QStringLiteral("not an address"));
+        QVERIFY(!m_exporter->toFormat(format));
+        QVERIFY(m_exporter->msgerror().startsWith(QStringLiteral("The address of the filing page is not valid")));
+        Settings::setString(QStringLiteral("exporter/ivaoUrl"), QStringLiteral("https://fpl.ivao.aero/flight-plans/create"));
+        Settings::setString(QStringLiteral("exporter/vatsimUrl"), QStringLiteral("https://my.vatsim.net/pilots/flightplan"));
+    }
+
+    void share_data()
+    {
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<bool>("answer");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("link as JSON") << 200 << QByteArray("{\"url\": \"https://share.test/p/42\"}") << true << "";
+        QTest::newRow("bare link") << 201 << QByteArray("https://share.test/p/43\n") << true << "";
+        QTest::newRow("server error") << 500 << QByteArray("oops") << true
+                                       << "The share service answered with an error (500). Please try again later.";
+        QTest::newRow("no link") << 200 << QByteArray("{}") << true << "The share service gave no link.";
+        QTest::newRow("no answer") << 200 << QByteArray() << false
+                                   << "The share service did not answer in time. Please try again later.";
+    }
+
+    void share()
+    {
+        QFETCH(int, status);
+        QFETCH(QByteArray, body);
+        QFETCH(bool, answer);
+        QFETCH(QString, message);
+        ShareServer server;
+        server.status = status;
+        server.body = body;
+        server.answer = answer;
+        QVERIFY(server.listen());
+        Settings::setString(QStringLiteral("exporter/shareUrl"), server.url());
+        const QString image = TestSupport::writeFile(m_dir.filePath(QStringLiteral("map.jpg")), "\xFF\xD8 map pixels \xFF\xD9");
+        m_exporter->setShareTimeout(500);
+        QSignalSpy done(m_exporter, &Exporter::done);
+        QSignalSpy failed(m_exporter, &Exporter::failed);
+        QVERIFY(m_exporter->share(image));
+        QTRY_VERIFY_WITH_TIMEOUT(done.size() + failed.size() == 1, 5000);
+
+        QVERIFY(server.request.startsWith("POST /upload "));
+        QVERIFY(server.request.contains("multipart/form-data"));
+        QVERIFY(server.request.contains("name=\"flightplan\"; filename=\"NFFNNSFA.fpxml\""));
+        QVERIFY(server.request.contains("<flightplan"));
+        QVERIFY(server.request.contains("name=\"image\"; filename=\"map.jpg\""));
+        QVERIFY(server.request.contains("\xFF\xD8 map pixels \xFF\xD9"));
+        if (message.isEmpty()) {
+            const QString link = QString::fromUtf8(body.contains("42") ? "https://share.test/p/42" : "https://share.test/p/43");
+            QCOMPARE(done.at(0).at(1).toString(), link);
+            QCOMPARE(m_browser.urls, QList<QUrl>{QUrl(link)});
+        } else {
+            QCOMPARE(failed.at(0).at(1).toString(), message);
+            QCOMPARE(m_exporter->msgerror(), message);
+            QVERIFY(m_browser.urls.isEmpty());
+        }
+    }
+
+    void shareRefusesWhatItCannotSend()
+    {
+        QVERIFY(!m_exporter->share(m_dir.filePath(QStringLiteral("absent.jpg"))));
+        QVERIFY(m_exporter->msgerror().startsWith(QStringLiteral("The map image")));
+        Settings::setString(QStringLiteral("exporter/shareUrl"), QStringLiteral("http://127.0.0.1:1/upload"));
+        const QString image = TestSupport::writeFile(m_dir.filePath(QStringLiteral("map.jpg")), "jpeg");
+        QSignalSpy failed(m_exporter, &Exporter::failed);
+        QVERIFY(m_exporter->share(image));
+        QTRY_COMPARE_WITH_TIMEOUT(failed.size(), 1, 5000);
+        QVERIFY2(m_exporter->msgerror().startsWith(QStringLiteral("The share service cannot be reached")),
+                 qPrintable(m_exporter->msgerror()));
+    }
+
+    // What the interface does: the enumerations from the registered type, the calls on the
+    // published object.
+    void fromQml()
+    {
+        Exporter::registerQmlType();
+        QQmlEngine engine;
+        engine.rootContext()->setContextProperty(QStringLiteral("exporter"), m_exporter);
+        engine.rootContext()->setContextProperty(QStringLiteral("folder"), m_dir.path());
+        QQmlComponent component(&engine);
+        component.setData("import QtQml\n import Corvel.Exporter 1.0\n"
+                          "QtObject {\n"
+                          "  property int gpx: Exporter.GPX\n"
+                          "  property int icao: Exporter.IcaoRoute\n"
+                          "  property int labels: exporter.formats.length\n"
+                          "  property bool written: exporter.toFormat(Exporter.GPX, folder + '/qml.gpx')\n"
+                          "  property bool unknown: exporter.toFormat(99)\n"
+                          "  property string error: exporter.msgerror\n"
+                          "}",
+                          QUrl());
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("Unknown export format 99")));
+        std::unique_ptr<QObject> object(component.create());
+        QVERIFY2(object, qPrintable(component.errorString()));
+        QCOMPARE(object->property("gpx").toInt(), 17);
+        QCOMPARE(object->property("icao").toInt(), 2);
+        QCOMPARE(object->property("labels").toInt(), 29);
+        QVERIFY(object->property("written").toBool());
+        QVERIFY(!object->property("unknown").toBool());
+        QCOMPARE(object->property("error").toString(), QStringLiteral("Export format 99 is not known."));
+        QCOMPARE(read(m_dir.filePath(QStringLiteral("qml.gpx"))), read(QStringLiteral(WAYLORE_EXPORT_DATA_DIR "/reference/gpx.gpx")));
+
+        QQmlComponent creation(&engine);
+        creation.setData("import QtQml\n import Corvel.Exporter 1.0\n Exporter {}", QUrl());
+        QTest::ignoreMessage(QtWarningMsg, "QQmlComponent: Component is not ready");
+        QVERIFY(!creation.create());
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    QGuiApplication app(argc, argv);
+    TstExporter test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_exporter.moc"

@@ -1,0 +1,222 @@
+#include "document.h"
+#include "exporter.h"
+#include "exportplan.h"
+#include "printmanager.h"
+#include "templating.h"
+#include "terminal.h"
+
+#include <QApplication>
+#include <QFontInfo>
+#include <QImage>
+#include <QLocale>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextDocument>
+
+#include <cmath>
+
+namespace {
+
+struct ReadPoint
+{
+    QString name;
+    double latitude = 0.0;
+    double longitude = 0.0;
+};
+
+// Runs a program of the machine; its standard output, or a failure naming what went wrong.
+QByteArray run(const QString &program, const QStringList &arguments, QString *failure)
+{
+    if (QStandardPaths::findExecutable(program).isEmpty()) {
+        *failure = program + QStringLiteral(" is not installed (scripts/setup.sh installs it)");
+        return QByteArray();
+    }
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        *failure = program + QStringLiteral(" failed: ") + QString::fromLocal8Bit(process.readAllStandardError());
+    return process.readAllStandardOutput();
+}
+
+} // namespace
+
+// What real readers make of the files: GPX and KML through gpsbabel, the FMS files through the
+// program's own import, the PDF through poppler's renderer.
+class TstExportReaders : public QObject
+{
+    Q_OBJECT
+
+private:
+    ExportPlan m_plan;
+    Exporter *m_exporter = nullptr;
+    QTemporaryDir m_dir;
+
+    QString exportTo(int format, const QString &name)
+    {
+        const QString path = m_dir.filePath(name);
+        return m_exporter->toFormat(format, path) ? path : QString();
+    }
+
+    void compareWithPlan(const QList<ReadPoint> &points, const QList<Waypoint *> &expected)
+    {
+        QCOMPARE(points.size(), expected.size());
+        for (int i = 0; i < points.size(); ++i) {
+            const Waypoint *w = expected.at(i);
+            QCOMPARE(points.at(i).name, w->code());
+            QVERIFY2(std::abs(points.at(i).latitude - w->latitude()) <= 1e-6, qPrintable(w->code()));
+            QVERIFY2(std::abs(points.at(i).longitude - w->longitude()) <= 1e-6, qPrintable(w->code()));
+        }
+    }
+
+private slots:
+    void initTestCase()
+    {
+        m_plan.setUp();
+        m_exporter = m_plan.exporter();
+    }
+
+    void cleanupTestCase()
+    {
+        m_plan.tearDown();
+    }
+
+    void gpsbabelReadsEveryWaypoint_data()
+    {
+        QTest::addColumn<int>("format");
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<bool>("route");
+        QTest::newRow("GPX route") << int(Exporter::GPX) << "gpx" << true;
+        QTest::newRow("KML placemarks") << int(Exporter::KML) << "kml" << false;
+    }
+
+    void gpsbabelReadsEveryWaypoint()
+    {
+        QFETCH(int, format);
+        QFETCH(QString, input);
+        QFETCH(bool, route);
+        const QString path = exportTo(format, QStringLiteral("plan.") + input);
+        QVERIFY(!path.isEmpty());
+        QStringList arguments{QStringLiteral("-i"), input, QStringLiteral("-f"), path, QStringLiteral("-o"),
+                              QStringLiteral("unicsv,fields=lat+lon+name"), QStringLiteral("-F"), QStringLiteral("-")};
+        if (route)
+            arguments.prepend(QStringLiteral("-r"));
+        QString failure;
+        const QByteArray csv = run(QStringLiteral("gpsbabel"), arguments, &failure);
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+        static const QRegularExpression row(QStringLiteral("^\\d+,(-?[0-9.]+),(-?[0-9.]+),\"([^\"]*)\""));
+        QList<ReadPoint> points;
+        for (const QByteArray &line : csv.split('\n')) {
+            const QRegularExpressionMatch match = row.match(QString::fromUtf8(line));
+            if (match.hasMatch())
+                points.append({match.captured(3), match.captured(1).toDouble(), match.captured(2).toDouble()});
+        }
+        compareWithPlan(points, m_plan.plan()->waypoints());
+    }
+
+    void fmsImportReadsTheSameWaypoints_data()
+    {
+        QTest::addColumn<int>("format");
+        QTest::addColumn<QString>("codes");
+        QTest::addColumn<QString>("procedures");
+        QTest::newRow("1100 without SID/STAR") << int(Exporter::FMSv11NoSidStar)
+                                               << "NFFN NNDA1 MOKAR TUVRA ONOVA FAL 145000S1740000W FA KILOS SAMEL CI08 FF08 NSFA"
+                                               << "02 08";
+        QTest::newRow("version 3") << int(Exporter::FMSv3)
+                                   << "NFFN NNDA1 MOKAR TUVRA ONOVA FAL 145000S1740000W FA KILOS SAMEL CI08 FF08 NSFA" << "";
+        // The simulator flies the procedures by name: the file keeps their ends only.
+        QTest::newRow("1100 with SID/STAR") << int(Exporter::FMSv11)
+                                            << "NFFN MOKAR TUVRA ONOVA FAL 145000S1740000W FA KILOS NSFA"
+                                            << "MOKA1A KILO1B I08 02 08";
+    }
+
+    void fmsImportReadsTheSameWaypoints()
+    {
+        QFETCH(int, format);
+        QFETCH(QString, codes);
+        QFETCH(QString, procedures);
+        const QString path = exportTo(format, QStringLiteral("plan%1.fms").arg(format));
+        QVERIFY(!path.isEmpty());
+        Flightplan imported;
+        Document document(&imported);
+        QVERIFY2(document.import(path), qPrintable(document.msgtext()));
+        QStringList read;
+        for (const Waypoint *w : imported.waypoints()) {
+            read.append(w->code());
+            const Waypoint *original = m_plan.plan()->findWaypoint(w->uid());
+            QVERIFY2(original, qPrintable(w->code()));
+            QCOMPARE(w->position(), original->position());
+            QCOMPARE(w->altitude(), original->altitude());
+        }
+        QCOMPARE(read.join(QLatin1Char(' ')), codes);
+        const Terminal *t = imported.terminal();
+        const QString names = QStringList{t->sidIdentifier(), t->starIdentifier(), t->appchIdentifier(),
+                                          t->departureRunway(), t->arrivalRunway()}
+                                  .join(QLatin1Char(' '))
+                                  .simplified();
+        QCOMPARE(names, procedures);
+    }
+
+    void pdfShowsThePlan_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("paper");
+        QTest::newRow("Germany") << "de_DE" << "A4";
+        QTest::newRow("United States") << "en_US" << "Letter";
+    }
+
+    void pdfShowsThePlan()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, paper);
+        QLocale::setDefault(QLocale(locale));
+        const QString path = exportTo(Exporter::PDF, QStringLiteral("plan-%1.pdf").arg(locale));
+        QLocale::setDefault(QLocale::c());
+        QVERIFY2(!path.isEmpty(), qPrintable(m_exporter->msgerror()));
+
+        QString failure;
+        const QString info = QString::fromUtf8(run(QStringLiteral("pdfinfo"), {path}, &failure));
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+        QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Page size:.*\\(%1\\)").arg(paper),
+                                                  QRegularExpression::CaseInsensitiveOption)),
+                 qPrintable(info));
+        const QString text = QString::fromUtf8(run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")}, &failure));
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+        // Every leg keeps its line, none wraps.
+        QVERIFY2(text.simplified().contains(QStringLiteral("1430S17400W DCT 071 55.4 0:06 FL350 280kts TOD 1:15 122.9 3298kg 2353kg")),
+                 qPrintable(text));
+
+        run(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("50"), QStringLiteral("-png"), QStringLiteral("-f"),
+                                         QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("1"), QStringLiteral("-singlefile"),
+                                         path, m_dir.filePath(QStringLiteral("page"))},
+            &failure);
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+        const QImage page(m_dir.filePath(QStringLiteral("page.png")));
+        QVERIFY(!page.isNull());
+        int dark = 0;
+        for (int y = 0; y < page.height(); ++y) {
+            for (int x = 0; x < page.width(); ++x)
+                dark += qGray(page.pixel(x, y)) < 128 ? 1 : 0;
+        }
+        // Text, not an empty page: a few thousand dark pixels at this resolution.
+        QVERIFY2(dark > 2000, qPrintable(QString::number(dark)));
+    }
+
+    void printedTextIsMonospaced()
+    {
+        const std::unique_ptr<QTextDocument> document = PrintManager::document(m_plan.plan());
+        QVERIFY(QFontInfo(document->defaultFont()).fixedPitch());
+        QVERIFY(document->toPlainText().startsWith(QStringLiteral("OPERATIONAL FLIGHT PLAN")));
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    TstExportReaders test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_exportreaders.moc"
