@@ -5,1538 +5,1540 @@
     <name>AirplaneListModel</name>
     <message>
         <source>New airplane</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo avión</translation>
     </message>
     <message>
         <source>The airplane file %1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de avión %1 no existe.</translation>
     </message>
     <message>
         <source>%1 is a folder, not an airplane file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es una carpeta, no un archivo de avión.</translation>
     </message>
     <message>
         <source>The airplane file %1 cannot be opened: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el archivo de avión %1: %2</translation>
     </message>
     <message>
         <source>The file %1 is too large to be an airplane file.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo %1 es demasiado grande para ser un archivo de avión.</translation>
     </message>
     <message>
         <source>The airplane file %1 is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de avión %1 está vacío.</translation>
     </message>
     <message>
         <source>The file %1 is not a valid airplane file. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo %1 no es un archivo de avión válido. %2</translation>
     </message>
     <message>
         <source>The file %1 is not a valid airplane file. Unknown fuel type %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo %1 no es un archivo de avión válido. Tipo de combustible desconocido %2.</translation>
     </message>
     <message>
         <source>The file %1 is not a valid airplane file. Unknown fuel unit type %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo %1 no es un archivo de avión válido. Tipo de unidad de combustible desconocido %2.</translation>
     </message>
     <message>
         <source>There is no airplane to export.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún avión que exportar.</translation>
     </message>
     <message>
         <source>No file name was given for the airplane.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha indicado ningún nombre de archivo para el avión.</translation>
     </message>
     <message>
         <source>The airplane file %1 cannot be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir el archivo de avión %1: %2</translation>
     </message>
 </context>
 <context>
     <name>Airport</name>
     <message>
         <source>Airport %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aeropuerto %1</translation>
     </message>
     <message>
         <source>Region</source>
-        <translation type="unfinished"></translation>
+        <translation>Región</translation>
     </message>
     <message>
         <source>UID</source>
-        <translation type="unfinished"></translation>
+        <translation>UID</translation>
     </message>
     <message>
         <source>Elevation</source>
-        <translation type="unfinished"></translation>
+        <translation>Elevación</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Posición</translation>
     </message>
     <message>
         <source>METAR</source>
-        <translation type="unfinished"></translation>
+        <translation>METAR</translation>
     </message>
     <message>
         <source>Loading METAR...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargando METAR...</translation>
     </message>
     <message>
         <source>Runway</source>
-        <translation type="unfinished"></translation>
+        <translation>Pista</translation>
     </message>
     <message>
         <source>Air Traffic Control (ATC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Control del tránsito aéreo (ATC)</translation>
     </message>
     <message>
         <source>No ATCs for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún ATC para %1</translation>
     </message>
     <message>
         <source>ATC</source>
-        <translation type="unfinished"></translation>
+        <translation>ATC</translation>
     </message>
     <message>
         <source>SID/STAR procedures</source>
-        <translation type="unfinished"></translation>
+        <translation>Procedimientos SID/STAR</translation>
     </message>
     <message>
         <source>No procedures for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún procedimiento para %1</translation>
     </message>
 </context>
 <context>
     <name>Atc</name>
     <message>
         <source>AWOS, ASOS, ATIS</source>
-        <translation type="unfinished"></translation>
+        <translation>AWOS, ASOS, ATIS</translation>
     </message>
     <message>
         <source>Unicom, CTAF, Radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Unicom, CTAF, Radio</translation>
     </message>
     <message>
         <source>Clearance delivery</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrega de autorizaciones</translation>
     </message>
     <message>
         <source>Ground</source>
-        <translation type="unfinished"></translation>
+        <translation>Rodadura</translation>
     </message>
     <message>
         <source>Tower</source>
-        <translation type="unfinished"></translation>
+        <translation>Torre</translation>
     </message>
     <message>
         <source>Approach</source>
-        <translation type="unfinished"></translation>
+        <translation>Aproximación</translation>
     </message>
     <message>
         <source>Departure</source>
-        <translation type="unfinished"></translation>
+        <translation>Salida</translation>
     </message>
     <message>
         <source>Unkown ATC type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de ATC desconocido</translation>
     </message>
     <message>
         <source>%1MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MHz</translation>
     </message>
 </context>
 <context>
     <name>Database</name>
     <message>
         <source>Uncompressing database...</source>
-        <translation type="unfinished"></translation>
+        <translation>Descomprimiendo la base de datos...</translation>
     </message>
     <message>
         <source>Loading points...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargando puntos...</translation>
     </message>
     <message>
         <source>Loading procedures...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargando procedimientos...</translation>
     </message>
     <message>
         <source>Loading segments...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargando segmentos...</translation>
     </message>
     <message>
         <source>Loading runways...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargando pistas...</translation>
     </message>
     <message>
         <source>Loading aiport boundaries...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargando límites de aeropuerto...</translation>
     </message>
     <message>
         <source>Loading taxiways...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargando calles de rodaje...</translation>
     </message>
     <message>
         <source>Loading ground paintings...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargando marcas en el suelo...</translation>
     </message>
     <message>
         <source>Loading taxi names...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargando nombres de calles de rodaje...</translation>
     </message>
     <message>
         <source>Loading startup points...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargando puestos de estacionamiento...</translation>
     </message>
 </context>
 <context>
     <name>Document</name>
     <message>
         <source>Cannot save file</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede guardar el archivo</translation>
     </message>
     <message>
         <source>The document has no file name.</source>
-        <translation type="unfinished"></translation>
+        <translation>El documento no tiene nombre de archivo.</translation>
     </message>
     <message>
         <source>Cannot open file</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el archivo</translation>
     </message>
 </context>
 <context>
     <name>FlightplanXml</name>
     <message>
         <source>Waypoint %1 has no position on earth (%2, %3), it can not be opened!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡El punto de ruta %1 no tiene posición en la Tierra (%2, %3), no se puede abrir!</translation>
     </message>
 </context>
 <context>
     <name>FmsImport</name>
     <message>
         <source>Cannot open file</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el archivo</translation>
     </message>
     <message>
         <source>Wrong file format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato de archivo incorrecto</translation>
     </message>
     <message>
         <source>This file is not recognized as a flightplan FMS file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este archivo no se reconoce como un plan de vuelo FMS.</translation>
     </message>
     <message>
         <source>This file is not at FMS version 3 or FMS1100.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este archivo no está en la versión 3 de FMS ni en FMS1100.</translation>
     </message>
     <message>
         <source>Line %1 of this FMS file is not a valid waypoint: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La línea %1 de este archivo FMS no es un punto de ruta válido: %2</translation>
     </message>
     <message>
         <source>No navigation database to resolve the waypoints.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay base de datos de navegación para resolver los puntos de ruta.</translation>
     </message>
 </context>
 <context>
     <name>Generator</name>
     <message>
         <source>Navigation database changed. Please generate the route again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La base de datos de navegación ha cambiado. Genere la ruta de nuevo.</translation>
     </message>
 </context>
 <context>
     <name>InfoManager</name>
     <message>
         <source>No METAR available for %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay METAR disponible para %1.</translation>
     </message>
     <message>
         <source>Cannot fetch METAR for %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede obtener el METAR de %1: %2</translation>
     </message>
 </context>
 <context>
     <name>Metar</name>
     <message>
         <source>Few clouds</source>
-        <translation type="unfinished"></translation>
+        <translation>Pocas nubes</translation>
     </message>
     <message>
         <source>Scattered clouds</source>
-        <translation type="unfinished"></translation>
+        <translation>Nubes dispersas</translation>
     </message>
     <message>
         <source>Broken cloud cover</source>
-        <translation type="unfinished"></translation>
+        <translation>Nubosidad fragmentada</translation>
     </message>
     <message>
         <source>Overcast</source>
-        <translation type="unfinished"></translation>
+        <translation>Cubierto</translation>
     </message>
     <message>
         <source>Vertical visibility</source>
-        <translation type="unfinished"></translation>
+        <translation>Visibilidad vertical</translation>
     </message>
     <message>
         <source>drizzle</source>
-        <translation type="unfinished"></translation>
+        <translation>llovizna</translation>
     </message>
     <message>
         <source>rain</source>
-        <translation type="unfinished"></translation>
+        <translation>lluvia</translation>
     </message>
     <message>
         <source>snow</source>
-        <translation type="unfinished"></translation>
+        <translation>nieve</translation>
     </message>
     <message>
         <source>snow grains</source>
-        <translation type="unfinished"></translation>
+        <translation>cinarra</translation>
     </message>
     <message>
         <source>ice crystals</source>
-        <translation type="unfinished"></translation>
+        <translation>cristales de hielo</translation>
     </message>
     <message>
         <source>ice pellets</source>
-        <translation type="unfinished"></translation>
+        <translation>hielo granulado</translation>
     </message>
     <message>
         <source>hail</source>
-        <translation type="unfinished"></translation>
+        <translation>granizo</translation>
     </message>
     <message>
         <source>small hail or snow pellets</source>
-        <translation type="unfinished"></translation>
+        <translation>granizo pequeño o nieve granulada</translation>
     </message>
     <message>
         <source>unknown precipitation</source>
-        <translation type="unfinished"></translation>
+        <translation>precipitación desconocida</translation>
     </message>
     <message>
         <source>mist</source>
-        <translation type="unfinished"></translation>
+        <translation>neblina</translation>
     </message>
     <message>
         <source>fog</source>
-        <translation type="unfinished"></translation>
+        <translation>niebla</translation>
     </message>
     <message>
         <source>smoke</source>
-        <translation type="unfinished"></translation>
+        <translation>humo</translation>
     </message>
     <message>
         <source>volcanic ash</source>
-        <translation type="unfinished"></translation>
+        <translation>ceniza volcánica</translation>
     </message>
     <message>
         <source>widespread dust</source>
-        <translation type="unfinished"></translation>
+        <translation>polvo extendido</translation>
     </message>
     <message>
         <source>sand</source>
-        <translation type="unfinished"></translation>
+        <translation>arena</translation>
     </message>
     <message>
         <source>haze</source>
-        <translation type="unfinished"></translation>
+        <translation>calima</translation>
     </message>
     <message>
         <source>spray</source>
-        <translation type="unfinished"></translation>
+        <translation>rociones</translation>
     </message>
     <message>
         <source>dust or sand whirls</source>
-        <translation type="unfinished"></translation>
+        <translation>remolinos de polvo o arena</translation>
     </message>
     <message>
         <source>squalls</source>
-        <translation type="unfinished"></translation>
+        <translation>turbonadas</translation>
     </message>
     <message>
         <source>funnel cloud</source>
-        <translation type="unfinished"></translation>
+        <translation>nube embudo</translation>
     </message>
     <message>
         <source>sandstorm</source>
-        <translation type="unfinished"></translation>
+        <translation>tempestad de arena</translation>
     </message>
     <message>
         <source>duststorm</source>
-        <translation type="unfinished"></translation>
+        <translation>tempestad de polvo</translation>
     </message>
     <message>
         <source>light %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 débil</translation>
     </message>
     <message>
         <source>heavy %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fuerte</translation>
     </message>
     <message>
         <source>kt</source>
-        <translation type="unfinished"></translation>
+        <translation>kt</translation>
     </message>
     <message>
         <source>m/s</source>
-        <translation type="unfinished"></translation>
+        <translation>m/s</translation>
     </message>
     <message>
         <source>km/h</source>
-        <translation type="unfinished"></translation>
+        <translation>km/h</translation>
     </message>
     <message>
         <source>Calm</source>
-        <translation type="unfinished"></translation>
+        <translation>Calma</translation>
     </message>
     <message>
         <source>Variable direction at %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección variable a %1 %2</translation>
     </message>
     <message>
         <source>From %1° true at %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Del %1° verdadero a %2 %3</translation>
     </message>
     <message>
         <source>, gusting to %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>, ráfagas de %1 %2</translation>
     </message>
     <message>
         <source>%1, height unavailable</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, altura no disponible</translation>
     </message>
     <message>
         <source>%1 at %2 ft above ground</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a %2 ft sobre el suelo</translation>
     </message>
     <message>
         <source>%1 below 100 ft above ground</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 por debajo de 100 ft sobre el suelo</translation>
     </message>
     <message>
         <source> (cumulonimbus)</source>
-        <translation type="unfinished"></translation>
+        <translation> (cumulonimbo)</translation>
     </message>
     <message>
         <source> (towering cumulus)</source>
-        <translation type="unfinished"></translation>
+        <translation> (cúmulo en torre)</translation>
     </message>
     <message>
         <source>Clear sky</source>
-        <translation type="unfinished"></translation>
+        <translation>Cielo despejado</translation>
     </message>
     <message>
         <source>No clouds detected below 12000 ft</source>
-        <translation type="unfinished"></translation>
+        <translation>No se detectan nubes por debajo de 12000 ft</translation>
     </message>
     <message>
         <source>No clouds detected</source>
-        <translation type="unfinished"></translation>
+        <translation>No se detectan nubes</translation>
     </message>
     <message>
         <source>No significant clouds</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin nubes significativas</translation>
     </message>
     <message>
         <source>Varying from %1° to %2° true</source>
-        <translation type="unfinished"></translation>
+        <translation>Variando de %1° a %2° verdadero</translation>
     </message>
     <message>
         <source>10 km or more</source>
-        <translation type="unfinished"></translation>
+        <translation>10 km o más</translation>
     </message>
     <message>
         <source>No significant weather</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin tiempo significativo</translation>
     </message>
     <message>
         <source>No clouds below 5000 ft or the higher minimum sector altitude; no cumulonimbus or towering cumulus</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin nubes por debajo de 5000 ft o de la altitud mínima de sector más alta; sin cumulonimbos ni cúmulos en torre</translation>
     </message>
     <message>
         <source>Less than 50 m</source>
-        <translation type="unfinished"></translation>
+        <translation>Menos de 50 m</translation>
     </message>
     <message>
         <source>%1 m</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 m</translation>
     </message>
     <message>
         <source>%1 %2 statute miles</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 millas terrestres</translation>
     </message>
     <message>
         <source>Less than %1 statute miles</source>
-        <translation type="unfinished"></translation>
+        <translation>Menos de %1 millas terrestres</translation>
     </message>
     <message>
         <source>More than %1 statute miles</source>
-        <translation type="unfinished"></translation>
+        <translation>Más de %1 millas terrestres</translation>
     </message>
     <message>
         <source>%1 statute miles</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 millas terrestres</translation>
     </message>
     <message>
         <source>%1 hPa</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hPa</translation>
     </message>
     <message>
         <source>%1 inHg</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 inHg</translation>
     </message>
     <message>
         <source>Observed</source>
-        <translation type="unfinished"></translation>
+        <translation>Observado</translation>
     </message>
     <message>
         <source>Day %1 of the month, %2:%3 UTC</source>
-        <translation type="unfinished"></translation>
+        <translation>Día %1 del mes, %2:%3 UTC</translation>
     </message>
     <message>
         <source>Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe</translation>
     </message>
     <message>
         <source>Automated observation</source>
-        <translation type="unfinished"></translation>
+        <translation>Observación automática</translation>
     </message>
     <message>
         <source>Wind</source>
-        <translation type="unfinished"></translation>
+        <translation>Viento</translation>
     </message>
     <message>
         <source>Wind direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección del viento</translation>
     </message>
     <message>
         <source>Visibility</source>
-        <translation type="unfinished"></translation>
+        <translation>Visibilidad</translation>
     </message>
     <message>
         <source>Weather</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo presente</translation>
     </message>
     <message>
         <source>Clouds</source>
-        <translation type="unfinished"></translation>
+        <translation>Nubes</translation>
     </message>
     <message>
         <source>Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura</translation>
     </message>
     <message>
         <source>Dew point</source>
-        <translation type="unfinished"></translation>
+        <translation>Punto de rocío</translation>
     </message>
     <message>
         <source>Altimeter (QNH)</source>
-        <translation type="unfinished"></translation>
+        <translation>Reglaje altimétrico (QNH)</translation>
     </message>
     <message>
         <source> and </source>
-        <translation type="unfinished"></translation>
+        <translation> y </translation>
     </message>
     <message>
         <source>thunderstorm with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>tormenta con %1</translation>
     </message>
     <message>
         <source>thunderstorm</source>
-        <translation type="unfinished"></translation>
+        <translation>tormenta</translation>
     </message>
     <message>
         <source>showers</source>
-        <translation type="unfinished"></translation>
+        <translation>chubascos</translation>
     </message>
     <message>
         <source>showers of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>chubascos de %1</translation>
     </message>
     <message>
         <source>freezing %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 engelante</translation>
     </message>
     <message>
         <source>shallow %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 baja</translation>
     </message>
     <message>
         <source>partial %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 parcial</translation>
     </message>
     <message>
         <source>patches of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>bancos de %1</translation>
     </message>
     <message>
         <source>low drifting %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 levantada a poca altura</translation>
     </message>
     <message>
         <source>blowing %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 levantada</translation>
     </message>
     <message>
         <source>%1 in the vicinity</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 en las proximidades</translation>
     </message>
     <message>
         <source>tornado or waterspout</source>
-        <translation type="unfinished"></translation>
+        <translation>tornado o tromba marina</translation>
     </message>
     <message>
         <source>%1 °C</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 °C</translation>
     </message>
     <message>
         <source>more than %1</source>
-        <translation type="unfinished"></translation>
+        <translation>más de %1</translation>
     </message>
 </context>
 <context>
     <name>NetLoader</name>
     <message>
         <source>Downloading database:</source>
-        <translation type="unfinished"></translation>
+        <translation>Descargando la base de datos:</translation>
     </message>
     <message>
         <source>Writing database file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribiendo el archivo de la base de datos...</translation>
     </message>
     <message>
         <source>ERROR: cannot write databasefile</source>
-        <translation type="unfinished"></translation>
+        <translation>ERROR: no se puede escribir el archivo de la base de datos</translation>
     </message>
     <message>
         <source>Loading database...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargando la base de datos...</translation>
     </message>
     <message>
         <source>ERROR: cannot download database</source>
-        <translation type="unfinished"></translation>
+        <translation>ERROR: no se puede descargar la base de datos</translation>
     </message>
     <message>
         <source>Database successfully downloaded!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Base de datos descargada correctamente!</translation>
     </message>
     <message>
         <source>ERROR: cannot load database file!</source>
-        <translation type="unfinished"></translation>
+        <translation>ERROR: ¡no se puede cargar el archivo de la base de datos!</translation>
     </message>
 </context>
 <context>
     <name>Point</name>
     <message>
         <source>Region %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Región %1</translation>
     </message>
     <message>
         <source>enroute</source>
-        <translation type="unfinished"></translation>
+        <translation>en ruta</translation>
     </message>
     <message>
         <source>attached to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>asociado a %1</translation>
     </message>
     <message>
         <source>ARC Center Fix Waypoint</source>
-        <translation type="unfinished"></translation>
+        <translation>Punto centro de arco (ARC)</translation>
     </message>
     <message>
         <source>Combined Named Intersection and RNAV</source>
-        <translation type="unfinished"></translation>
+        <translation>Intersección con nombre y punto RNAV combinados</translation>
     </message>
     <message>
         <source>Unnamed Charted Intersection</source>
-        <translation type="unfinished"></translation>
+        <translation>Intersección cartografiada sin nombre</translation>
     </message>
     <message>
         <source>Middle Marker as Waypoint</source>
-        <translation type="unfinished"></translation>
+        <translation>Radiobaliza intermedia como punto de ruta</translation>
     </message>
     <message>
         <source>NDB Navaid as Waypoint</source>
-        <translation type="unfinished"></translation>
+        <translation>Radiofaro NDB como punto de ruta</translation>
     </message>
     <message>
         <source>Outer Marker as Waypoint</source>
-        <translation type="unfinished"></translation>
+        <translation>Radiobaliza exterior como punto de ruta</translation>
     </message>
     <message>
         <source>Named Intersection</source>
-        <translation type="unfinished"></translation>
+        <translation>Intersección con nombre</translation>
     </message>
     <message>
         <source>RNAV Waypoint</source>
-        <translation type="unfinished"></translation>
+        <translation>Punto de ruta RNAV</translation>
     </message>
     <message>
         <source>Final Approach Fix</source>
-        <translation type="unfinished"></translation>
+        <translation>Fijo de aproximación final</translation>
     </message>
     <message>
         <source>Initial and Final Approach Fix</source>
-        <translation type="unfinished"></translation>
+        <translation>Fijo de aproximación inicial y final</translation>
     </message>
     <message>
         <source>Final Approach Course Fix</source>
-        <translation type="unfinished"></translation>
+        <translation>Fijo de curso de aproximación final</translation>
     </message>
     <message>
         <source>Intermediate Approach Fix</source>
-        <translation type="unfinished"></translation>
+        <translation>Fijo de aproximación intermedia</translation>
     </message>
     <message>
         <source>Off-Route Intersection</source>
-        <translation type="unfinished"></translation>
+        <translation>Intersección fuera de ruta</translation>
     </message>
     <message>
         <source>Initial Approach Fix</source>
-        <translation type="unfinished"></translation>
+        <translation>Fijo de aproximación inicial</translation>
     </message>
     <message>
         <source>Final Approach Course Fix at Initial Approach Fix</source>
-        <translation type="unfinished"></translation>
+        <translation>Fijo de curso de aproximación final en el fijo de aproximación inicial</translation>
     </message>
     <message>
         <source>Final Approach Course Fix at Intermediate Approach Fix</source>
-        <translation type="unfinished"></translation>
+        <translation>Fijo de curso de aproximación final en el fijo de aproximación intermedia</translation>
     </message>
     <message>
         <source>Missed Approach Fix</source>
-        <translation type="unfinished"></translation>
+        <translation>Fijo de aproximación frustrada</translation>
     </message>
     <message>
         <source>Initial Approach Fix and Missed Approach Fix</source>
-        <translation type="unfinished"></translation>
+        <translation>Fijo de aproximación inicial y de aproximación frustrada</translation>
     </message>
     <message>
         <source>Oceanic Entry/Exit Waypoint</source>
-        <translation type="unfinished"></translation>
+        <translation>Punto de entrada/salida oceánica</translation>
     </message>
     <message>
         <source>Unnamed Stepdown Fix</source>
-        <translation type="unfinished"></translation>
+        <translation>Fijo de escalón sin nombre</translation>
     </message>
     <message>
         <source>Named Stepdown Fix</source>
-        <translation type="unfinished"></translation>
+        <translation>Fijo de escalón con nombre</translation>
     </message>
     <message>
         <source>FIR/UIR or Controlled Airspace Intersection</source>
-        <translation type="unfinished"></translation>
+        <translation>Intersección FIR/UIR o de espacio aéreo controlado</translation>
     </message>
     <message>
         <source>Latitude/Longitude Intersection Full Degree of Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Intersección latitud/longitud, grado entero de latitud</translation>
     </message>
     <message>
         <source>Latitude/Longitude Intersection Half Degree of Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Intersección latitud/longitud, medio grado de latitud</translation>
     </message>
     <message>
         <source>SID</source>
-        <translation type="unfinished"></translation>
+        <translation>SID</translation>
     </message>
     <message>
         <source>STAR</source>
-        <translation type="unfinished"></translation>
+        <translation>STAR</translation>
     </message>
     <message>
         <source>Approach</source>
-        <translation type="unfinished"></translation>
+        <translation>Aproximación</translation>
     </message>
     <message>
         <source>Multiple</source>
-        <translation type="unfinished"></translation>
+        <translation>Múltiple</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>Region</source>
-        <translation type="unfinished"></translation>
+        <translation>Región</translation>
     </message>
     <message>
         <source>UID</source>
-        <translation type="unfinished"></translation>
+        <translation>UID</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia</translation>
     </message>
     <message>
         <source>FIX type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de fijo</translation>
     </message>
     <message>
         <source>Terminal</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminal</translation>
     </message>
     <message>
         <source>enroute (no terminal)</source>
-        <translation type="unfinished"></translation>
+        <translation>en ruta (sin terminal)</translation>
     </message>
     <message>
         <source>Elevation</source>
-        <translation type="unfinished"></translation>
+        <translation>Elevación</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Posición</translation>
     </message>
     <message>
         <source>Attached %1 procedure</source>
-        <translation type="unfinished"></translation>
+        <translation>Procedimiento %1 asociado</translation>
     </message>
     <message>
         <source>to %1 %2 (%3 %4)</source>
-        <translation type="unfinished"></translation>
+        <translation>hacia %1 %2 (%3 %4)</translation>
     </message>
     <message>
         <source>from %1 %2 (%3 %4)</source>
-        <translation type="unfinished"></translation>
+        <translation>desde %1 %2 (%3 %4)</translation>
     </message>
 </context>
 <context>
     <name>Procedure</name>
     <message>
         <source>Unknown procedure type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de procedimiento desconocido</translation>
     </message>
     <message>
         <source>%1 %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 %3</translation>
     </message>
     <message>
         <source>UID</source>
-        <translation type="unfinished"></translation>
+        <translation>UID</translation>
     </message>
     <message>
         <source>Terminal</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminal</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Records</source>
-        <translation type="unfinished"></translation>
+        <translation>Registros</translation>
     </message>
     <message>
         <source>Outputs</source>
-        <translation type="unfinished"></translation>
+        <translation>Salidas</translation>
     </message>
     <message>
         <source>Inputs</source>
-        <translation type="unfinished"></translation>
+        <translation>Entradas</translation>
     </message>
     <message>
         <source>Instructions</source>
-        <translation type="unfinished"></translation>
+        <translation>Instrucciones</translation>
     </message>
     <message>
         <source>Transition %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Transición %1</translation>
     </message>
     <message>
         <source>Missed approach</source>
-        <translation type="unfinished"></translation>
+        <translation>Aproximación frustrada</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>Missed approach:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aproximación frustrada:</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Error expecting XML document at line %1!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Se esperaba un documento XML en la línea %1!</translation>
     </message>
     <message>
         <source>This file has been generated with %1, it can not be opened!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Este archivo se ha creado con %1, no se puede abrir!</translation>
     </message>
     <message>
         <source>This file has been generated with incompatible version %1, it can not be opened!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Este archivo se ha creado con la versión incompatible %1, no se puede abrir!</translation>
     </message>
     <message>
         <source>End of document was expected at line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Se esperaba el final del documento en la línea %1</translation>
     </message>
     <message>
         <source>Error expecting &lt;%1&gt; start element at line %2!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Se esperaba el elemento de inicio &lt;%1&gt; en la línea %2!</translation>
     </message>
     <message>
         <source>Error expecting &lt;/%1&gt; end element at line %2!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Se esperaba el elemento de cierre &lt;/%1&gt; en la línea %2!</translation>
     </message>
     <message>
         <source>Invalid list count %1 for element &lt;%2&gt; at line %3!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Número de elementos %1 no válido para el elemento &lt;%2&gt; en la línea %3!</translation>
     </message>
     <message>
         <source>Error at line %2 expecting string got %1!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Error en la línea %2: se esperaba un texto y se obtuvo %1!</translation>
     </message>
     <message>
         <source>Error at line %2 expecting integer got %1!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Error en la línea %2: se esperaba un entero y se obtuvo %1!</translation>
     </message>
     <message>
         <source>Error at line %2 expecting number got %1!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Error en la línea %2: se esperaba un número y se obtuvo %1!</translation>
     </message>
     <message>
         <source>Error at line %2 expecting date and time got %1!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Error en la línea %2: se esperaban fecha y hora y se obtuvo %1!</translation>
     </message>
 </context>
 <context>
     <name>Record</name>
     <message>
         <source>limited to %1kts</source>
-        <translation type="unfinished"></translation>
+        <translation>limitado a %1 kt</translation>
     </message>
     <message>
         <source>left</source>
-        <translation type="unfinished"></translation>
+        <translation>izquierda</translation>
     </message>
     <message>
         <source>right</source>
-        <translation type="unfinished"></translation>
+        <translation>derecha</translation>
     </message>
     <message>
         <source>either</source>
-        <translation type="unfinished"></translation>
+        <translation>cualquiera</translation>
     </message>
     <message>
         <source>Unknown record type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de registro desconocido</translation>
     </message>
     <message>
         <source>at or above %1</source>
-        <translation type="unfinished"></translation>
+        <translation>a %1 o por encima</translation>
     </message>
     <message>
         <source>at or below %1</source>
-        <translation type="unfinished"></translation>
+        <translation>a %1 o por debajo</translation>
     </message>
     <message>
         <source>at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>a %1</translation>
     </message>
     <message>
         <source>at or above %1 to at or below %2</source>
-        <translation type="unfinished"></translation>
+        <translation>a %1 o por encima hasta %2 o por debajo</translation>
     </message>
     <message>
         <source>at or above %2</source>
-        <translation type="unfinished"></translation>
+        <translation>a %2 o por encima</translation>
     </message>
     <message>
         <source>at %1, glide slope FAF altitude at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>a %1, altitud FAF de la senda de planeo a %2</translation>
     </message>
     <message>
         <source>at or above %1, glide slope FAF altitude at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>a %1 o por encima, altitud FAF de la senda de planeo a %2</translation>
     </message>
     <message>
         <source>at %1, glide slope FACF altitude at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>a %1, altitud FACF de la senda de planeo a %2</translation>
     </message>
     <message>
         <source>at or above %1, glide slope FACF altitude at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>a %1 o por encima, altitud FACF de la senda de planeo a %2</translation>
     </message>
     <message>
         <source>at or above %1 for stepdown fix in final approach</source>
-        <translation type="unfinished"></translation>
+        <translation>a %1 o por encima para el fijo de escalón en la aproximación final</translation>
     </message>
     <message>
         <source>Unknown record altitude description</source>
-        <translation type="unfinished"></translation>
+        <translation>Descripción de altitud del registro desconocida</translation>
     </message>
     <message>
         <source>Initial fix %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fijo inicial %1</translation>
     </message>
     <message>
         <source>Track to fix %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Derrota hacia el fijo %1</translation>
     </message>
     <message>
         <source>Course %1 to fix %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Curso %1 hacia el fijo %2</translation>
     </message>
     <message>
         <source>Direct to fix %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Directo al fijo %1</translation>
     </message>
     <message>
         <source>Fix %1 course %2 to an altitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Fijo %1, rumbo %2 hasta una altitud</translation>
     </message>
     <message>
         <source>Track %1 from fix %2 from to distance %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Derrota %1 desde el fijo %2 hasta la distancia %3</translation>
     </message>
     <message>
         <source>Track %1 from fix %2 to DME %3 distance %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Derrota %1 desde el fijo %2 hasta el DME %3 distancia %4</translation>
     </message>
     <message>
         <source>From fix %1 heading %2 to a manual termination</source>
-        <translation type="unfinished"></translation>
+        <translation>Desde el fijo %1, rumbo %2 hasta una terminación manual</translation>
     </message>
     <message>
         <source>Course %1 to an altitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Curso %1 hasta una altitud</translation>
     </message>
     <message>
         <source>Course %1 to DME %2 distance %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Curso %1 hasta el DME %2 distancia %3</translation>
     </message>
     <message>
         <source>Course %1 to an intercept</source>
-        <translation type="unfinished"></translation>
+        <translation>Curso %1 hasta una interceptación</translation>
     </message>
     <message>
         <source>Course %1 to VOR %2 radial %3 termination</source>
-        <translation type="unfinished"></translation>
+        <translation>Curso %1 hasta el VOR %2 radial %3</translation>
     </message>
     <message>
         <source>Constant radius %1 arc center %2 to fix %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Arco de radio constante %1 con centro en %2 hasta el fijo %3</translation>
     </message>
     <message>
         <source>Arc radius center %1 to fix %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Arco con centro en %1 hasta el fijo %2</translation>
     </message>
     <message>
         <source>Heading %1 to an altitude termination</source>
-        <translation type="unfinished"></translation>
+        <translation>Rumbo %1 hasta una altitud</translation>
     </message>
     <message>
         <source>Heading %1 to DME %2 distance %3 termination</source>
-        <translation type="unfinished"></translation>
+        <translation>Rumbo %1 hasta el DME %2 distancia %3</translation>
     </message>
     <message>
         <source>Heading %1 to an intercept</source>
-        <translation type="unfinished"></translation>
+        <translation>Rumbo %1 hasta una interceptación</translation>
     </message>
     <message>
         <source>Heading %1 to a manual termination</source>
-        <translation type="unfinished"></translation>
+        <translation>Rumbo %1 hasta una terminación manual</translation>
     </message>
     <message>
         <source>Heading %1 to VOR %2 radial %3 termination</source>
-        <translation type="unfinished"></translation>
+        <translation>Rumbo %1 hasta el VOR %2 radial %3</translation>
     </message>
     <message>
         <source>045/180 procedure from %1 heading %2 turn %3 %4 (%5 each)</source>
-        <translation type="unfinished"></translation>
+        <translation>Viraje reglamentario 045/180 desde %1 rumbo %2 viraje %3 %4 (%5 cada uno)</translation>
     </message>
     <message>
         <source>Racetrack course %1 reversal %2 %3 (%4 each), altitude termination</source>
-        <translation type="unfinished"></translation>
+        <translation>Circuito de espera rumbo %1 inversión %2 %3 (%4 cada uno), terminación a una altitud</translation>
     </message>
     <message>
         <source>Racetrack course %1 reversal %2 %3 (%4 each), single circuit terminating at fix %5</source>
-        <translation type="unfinished"></translation>
+        <translation>Circuito de espera rumbo %1 inversión %2 %3 (%4 cada uno), un solo circuito que termina en el fijo %5</translation>
     </message>
     <message>
         <source>Racetrack course %1 reversal %2 %3 (%4 each), manual termination</source>
-        <translation type="unfinished"></translation>
+        <translation>Circuito de espera rumbo %1 inversión %2 %3 (%4 cada uno), terminación manual</translation>
     </message>
     <message>
         <source>Unknown record termination</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminación de registro desconocida</translation>
     </message>
     <message>
         <source>IAF</source>
-        <translation type="unfinished"></translation>
+        <translation>IAF</translation>
     </message>
     <message>
         <source>FACF</source>
-        <translation type="unfinished"></translation>
+        <translation>FACF</translation>
     </message>
     <message>
         <source>FAF</source>
-        <translation type="unfinished"></translation>
+        <translation>FAF</translation>
     </message>
     <message>
         <source>fly-over</source>
-        <translation type="unfinished"></translation>
+        <translation>de sobrevuelo</translation>
     </message>
     <message>
         <source>stepdown</source>
-        <translation type="unfinished"></translation>
+        <translation>escalón</translation>
     </message>
     <message>
         <source>holding</source>
-        <translation type="unfinished"></translation>
+        <translation>espera</translation>
     </message>
 </context>
 <context>
     <name>Region</name>
     <message>
         <source>Unknown region</source>
-        <translation type="unfinished"></translation>
+        <translation>Región desconocida</translation>
     </message>
 </context>
 <context>
     <name>Router</name>
     <message>
         <source>Navigation database changed. Please generate the route again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La base de datos de navegación ha cambiado. Genere la ruta de nuevo.</translation>
     </message>
     <message>
         <source>Need two valid, different points for departure and arrival</source>
-        <translation type="unfinished"></translation>
+        <translation>Se necesitan dos puntos válidos y distintos para la salida y la llegada</translation>
     </message>
     <message>
         <source>Routing interrupted</source>
-        <translation type="unfinished"></translation>
+        <translation>Cálculo de ruta interrumpido</translation>
     </message>
     <message>
         <source>No path found between departure and arrival</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha encontrado ningún camino entre la salida y la llegada</translation>
     </message>
     <message>
         <source>Routing done!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Cálculo de ruta terminado!</translation>
     </message>
 </context>
 <context>
     <name>Runway</name>
     <message>
         <source>UID</source>
-        <translation type="unfinished"></translation>
+        <translation>UID</translation>
     </message>
     <message>
         <source>Surface</source>
-        <translation type="unfinished"></translation>
+        <translation>Superficie</translation>
     </message>
     <message>
         <source>Length</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitud</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Anchura</translation>
     </message>
     <message>
         <source>Available thresholds</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbrales disponibles</translation>
     </message>
     <message>
         <source>heading %1</source>
-        <translation type="unfinished"></translation>
+        <translation>rumbo %1</translation>
     </message>
     <message>
         <source>Instrument Landing System</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistema de aterrizaje por instrumentos</translation>
     </message>
     <message>
         <source>Runway %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pista %1</translation>
     </message>
     <message>
         <source>Attached to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Asociada a %1</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Descripción</translation>
     </message>
     <message>
         <source>Procedures for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Procedimientos para %1</translation>
     </message>
     <message>
         <source>No %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún %1</translation>
     </message>
 </context>
 <context>
     <name>Segment</name>
     <message>
         <source>LOW (Victor) enroute</source>
-        <translation type="unfinished"></translation>
+        <translation>En ruta BAJA (Victor)</translation>
     </message>
     <message>
         <source>HIGH (Jet) enroute</source>
-        <translation type="unfinished"></translation>
+        <translation>En ruta ALTA (Jet)</translation>
     </message>
     <message>
         <source>TRACK route</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruta TRACK</translation>
     </message>
     <message>
         <source>Procedure route</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruta de procedimiento</translation>
     </message>
     <message>
         <source>DRCT direct route</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruta directa DRCT</translation>
     </message>
     <message>
         <source>backward</source>
-        <translation type="unfinished"></translation>
+        <translation>sentido inverso</translation>
     </message>
     <message>
         <source>no restriction</source>
-        <translation type="unfinished"></translation>
+        <translation>sin restricción</translation>
     </message>
     <message>
         <source>forward</source>
-        <translation type="unfinished"></translation>
+        <translation>sentido directo</translation>
     </message>
     <message>
         <source>Route %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruta %1</translation>
     </message>
     <message>
         <source>Segment from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Segmento de %1 a %2</translation>
     </message>
     <message>
         <source>UID</source>
-        <translation type="unfinished"></translation>
+        <translation>UID</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Sentido</translation>
     </message>
     <message>
         <source>Flight level</source>
-        <translation type="unfinished"></translation>
+        <translation>Nivel de vuelo</translation>
     </message>
     <message>
         <source>Distance</source>
-        <translation type="unfinished"></translation>
+        <translation>Distancia</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio</translation>
     </message>
     <message>
         <source>End</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin</translation>
     </message>
 </context>
 <context>
     <name>Startup</name>
     <message>
         <source>Unknown startup type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de puesto desconocido</translation>
     </message>
     <message>
         <source>Unknown airplanes</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviones desconocidos</translation>
     </message>
     <message>
         <source>Startup location %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Puesto de estacionamiento %1</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Airplanes</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviones</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Posición</translation>
     </message>
 </context>
 <context>
     <name>Taxiname</name>
     <message>
         <source>Taxiway</source>
-        <translation type="unfinished"></translation>
+        <translation>Calle de rodaje</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Sentido</translation>
     </message>
     <message>
         <source>Wingspan</source>
-        <translation type="unfinished"></translation>
+        <translation>Envergadura</translation>
     </message>
 </context>
 <context>
     <name>Tracks</name>
     <message>
         <source>Cannot download tracks: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pueden descargar las rutas oceánicas: %1</translation>
     </message>
     <message>
         <source>Cannot read tracks: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pueden leer las rutas oceánicas: %1</translation>
     </message>
     <message>
         <source>Cannot read tracks: expected a list of tracks.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pueden leer las rutas oceánicas: se esperaba una lista de rutas.</translation>
     </message>
 </context>
 <context>
     <name>Waypoint</name>
     <message>
         <source>INI</source>
-        <translation type="unfinished"></translation>
+        <translation>INI</translation>
     </message>
     <message>
         <source>Initial climb</source>
-        <translation type="unfinished"></translation>
+        <translation>Ascenso inicial</translation>
     </message>
     <message>
         <source>CLB</source>
-        <translation type="unfinished"></translation>
+        <translation>CLB</translation>
     </message>
     <message>
         <source>Climb</source>
-        <translation type="unfinished"></translation>
+        <translation>Ascenso</translation>
     </message>
     <message>
         <source>CRU</source>
-        <translation type="unfinished"></translation>
+        <translation>CRU</translation>
     </message>
     <message>
         <source>Cruise</source>
-        <translation type="unfinished"></translation>
+        <translation>Crucero</translation>
     </message>
     <message>
         <source>DES</source>
-        <translation type="unfinished"></translation>
+        <translation>DES</translation>
     </message>
     <message>
         <source>Descent</source>
-        <translation type="unfinished"></translation>
+        <translation>Descenso</translation>
     </message>
     <message>
         <source>APP</source>
-        <translation type="unfinished"></translation>
+        <translation>APP</translation>
     </message>
     <message>
         <source>Approach</source>
-        <translation type="unfinished"></translation>
+        <translation>Aproximación</translation>
     </message>
     <message>
         <source>TOC</source>
-        <translation type="unfinished"></translation>
+        <translation>TOC</translation>
     </message>
     <message>
         <source>Top of climb (TOC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin del ascenso (TOC)</translation>
     </message>
     <message>
         <source>TOD</source>
-        <translation type="unfinished"></translation>
+        <translation>TOD</translation>
     </message>
     <message>
         <source>Top of descent (TOD)</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio del descenso (TOD)</translation>
     </message>
     <message>
         <source>APO</source>
-        <translation type="unfinished"></translation>
+        <translation>APO</translation>
     </message>
     <message>
         <source>Apogee (TOC/TOD)</source>
-        <translation type="unfinished"></translation>
+        <translation>Apogeo (TOC/TOD)</translation>
     </message>
     <message>
         <source>Waypoint %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Punto de ruta %1</translation>
     </message>
     <message>
         <source>Departure %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Salida %1</translation>
     </message>
     <message>
         <source>Arrival %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Llegada %1</translation>
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia</translation>
     </message>
     <message>
         <source>State</source>
-        <translation type="unfinished"></translation>
+        <translation>Fase</translation>
     </message>
     <message>
         <source>Altitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Altitud</translation>
     </message>
     <message>
         <source>(TAS %2, GS %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>(TAS %2, GS %3)</translation>
     </message>
     <message>
         <source>(V2 %1kts for %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>(V2 %1 kt para %2)</translation>
     </message>
     <message>
         <source>(VAT %1kts for %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>(VAT %1 kt para %2)</translation>
     </message>
     <message>
         <source>IAS</source>
-        <translation type="unfinished"></translation>
+        <translation>IAS</translation>
     </message>
     <message>
         <source>Total time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo total</translation>
     </message>
     <message>
         <source>Destination</source>
-        <translation type="unfinished"></translation>
+        <translation>Destino</translation>
     </message>
     <message>
         <source>Fuel on board</source>
-        <translation type="unfinished"></translation>
+        <translation>Combustible a bordo</translation>
     </message>
     <message>
         <source>%1 %2 (burned %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 (consumido %3)</translation>
     </message>
     <message>
         <source>Air temp.</source>
-        <translation type="unfinished"></translation>
+        <translation>Temp. aire</translation>
     </message>
     <message>
         <source>Air press.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pres. aire</translation>
     </message>
     <message>
         <source>Comment</source>
-        <translation type="unfinished"></translation>
+        <translation>Comentario</translation>
     </message>
     <message>
         <source>More info</source>
-        <translation type="unfinished"></translation>
+        <translation>Más información</translation>
     </message>
     <message>
         <source>for %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>para %1 %2</translation>
     </message>
     <message>
         <source>Next waypoint</source>
-        <translation type="unfinished"></translation>
+        <translation>Siguiente punto de ruta</translation>
     </message>
     <message>
         <source>Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Código</translation>
     </message>
     <message>
         <source>Airway</source>
-        <translation type="unfinished"></translation>
+        <translation>Aerovía</translation>
     </message>
     <message>
         <source>Heading</source>
-        <translation type="unfinished"></translation>
+        <translation>Rumbo</translation>
     </message>
     <message>
         <source>To next</source>
-        <translation type="unfinished"></translation>
+        <translation>Hasta el siguiente</translation>
     </message>
     <message>
         <source>Next in</source>
-        <translation type="unfinished"></translation>
+        <translation>Siguiente en</translation>
     </message>
     <message>
         <source>Fly at</source>
-        <translation type="unfinished"></translation>
+        <translation>Volar a</translation>
     </message>
     <message>
         <source>Slope</source>
-        <translation type="unfinished"></translation>
+        <translation>Pendiente</translation>
     </message>
     <message>
         <source>Vertical speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad vertical</translation>
     </message>
 </context>
 <context>
     <name>XpLoader</name>
     <message>
         <source>Loading airports:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargando aeropuertos:</translation>
     </message>
     <message>
         <source>Loading segments:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargando segmentos:</translation>
     </message>
     <message>
         <source>Loading user fix points:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargando fijos de usuario:</translation>
     </message>
     <message>
         <source>Loading fix points:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargando fijos:</translation>
     </message>
     <message>
         <source>Loading nav points:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargando radioayudas:</translation>
     </message>
     <message>
         <source>Loading tracks...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargando rutas oceánicas...</translation>
     </message>
     <message>
         <source>WARNING: incoherent data cycles among FIX/NAV/AWY files!</source>
-        <translation type="unfinished"></translation>
+        <translation>ADVERTENCIA: ¡ciclos de datos incoherentes entre los archivos FIX/NAV/AWY!</translation>
     </message>
     <message>
         <source>ERROR: FAACIFP cannot be loaded as of now!
 Please uncheck custom data.</source>
-        <translation type="unfinished"></translation>
+        <translation>ERROR: ¡FAACIFP no se puede cargar por ahora!
+Desmarque los datos personalizados.</translation>
     </message>
     <message>
         <source>ERROR: no valid X-Plane installation 
 at given path!</source>
-        <translation type="unfinished"></translation>
+        <translation>ERROR: ¡no hay una instalación de X-Plane válida 
+en la ruta indicada!</translation>
     </message>
     <message>
         <source>Compressing database...</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprimiendo la base de datos...</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Hecho</translation>
     </message>
     <message>
         <source>ERROR: cannot write databasefile</source>
-        <translation type="unfinished"></translation>
+        <translation>ERROR: no se puede escribir el archivo de la base de datos</translation>
     </message>
 </context>
 </TS>
