@@ -52,7 +52,6 @@ private slots:
 
     void bodyAndHeaders();
     void debugModeIsANumber();
-    void tooManyParametersStillSent();
     void retriesTheSameRecordAfterFailure();
     void keepAliveWhileMoreQueued();
     void expiresAfterFourHours_data();
@@ -156,21 +155,6 @@ void TestGAnalytics::debugModeIsANumber()
     QVERIFY(fromCaller.isDouble());
     QCOMPARE(fromCaller.toInt(), 1);
     QVERIFY(!paramsOf(m_server->fullRequests().at(2)).contains("debug_mode"));
-}
-
-void TestGAnalytics::tooManyParametersStillSent()
-{
-    QVariantMap fifteen;
-    for (int i = 0; i < 15; ++i)
-        fifteen.insert(QStringLiteral("p%1").arg(i), i);
-    TestSupport::captureMessages();
-    m_ga->sendEvent(QStringLiteral("big"), QStringLiteral("/"), QStringLiteral("Main"), fifteen);
-    TestSupport::releaseMessages();
-    QCOMPARE(TestSupport::capturedMessages(),
-             QStringList{QStringLiteral("[Analytics] \"to much parameters for event big, maximum 25, got 26\"")});
-    m_ga->flush();
-    QTRY_COMPARE(m_server->fullRequests().size(), 1);
-    QCOMPARE(paramsOf(m_server->fullRequests().first()).size(), 26);
 }
 
 void TestGAnalytics::retriesTheSameRecordAfterFailure()

@@ -4,7 +4,6 @@
 #include "infomanager.h"
 #include "translationmanager.h"
 
-#include <QDesktopServices>
 #include <QSignalSpy>
 #include <QTest>
 #include <QUrl>
@@ -12,16 +11,6 @@
 #include <memory>
 
 namespace {
-
-// Catches what would otherwise open the system browser.
-class UrlCatcher : public QObject
-{
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-public slots:
-    void open(const QUrl &url) { urls.append(url); }
-};
 
 HttpTestServer::Reply answer(int status, const QByteArray &body, int delayMs = 0)
 {
@@ -52,7 +41,6 @@ private slots:
     void missingItemLeavesPageAndHistory();
     void links_data();
     void links();
-    void webLinkOpensBrowserOnly();
     void tips();
     void waypointPageIsRecordedAsPoint();
 
@@ -60,7 +48,6 @@ private slots:
     void metarAnswers();
     void metarCodeTrimmedAndUpperCase();
     void pageChangeAbortsMetar();
-    void reopeningSendsNewRequest();
     void metarOnlyForMetarSection_data();
     void metarOnlyForMetarSection();
 
@@ -73,7 +60,6 @@ private:
     std::unique_ptr<InfoManager> m_info;
     std::unique_ptr<HttpTestServer> m_server;
     QHash<QString, QString> m_uid;
-    UrlCatcher m_catcher;
 };
 
 void TestInfoManager::initTestCase()
@@ -89,8 +75,6 @@ void TestInfoManager::initTestCase()
     m_uid.insert("QQQ", q->uid());
     m_uid.insert("J1", m_fixture.segment(0, 2, p, q, QStringLiteral("J1"))->uid());
     m_fixture.db()->pointModel()->reset();
-    QDesktopServices::setUrlHandler(QStringLiteral("http"), &m_catcher, "open");
-    QDesktopServices::setUrlHandler(QStringLiteral("https"), &m_catcher, "open");
 }
 
 void TestInfoManager::init()
@@ -101,13 +85,10 @@ void TestInfoManager::init()
     QVERIFY(m_server->listen());
     m_info = std::make_unique<InfoManager>(m_plan.get(), m_translations.get());
     m_info->setMetarBase(QUrl(m_server->url(QString())));
-    m_catcher.urls.clear();
 }
 
 void TestInfoManager::cleanupTestCase()
 {
-    QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
-    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
     m_info.reset();
     m_plan.reset();
     m_translations.reset();
@@ -220,20 +201,6 @@ void TestInfoManager::links()
     QCOMPARE(activated.count(), selected.isEmpty() ? 0 : 1);
     if (!selected.isEmpty())
         QCOMPARE(activated.first().first().toString(), selected);
-    QVERIFY(m_catcher.urls.isEmpty());
-}
-
-void TestInfoManager::webLinkOpensBrowserOnly()
-{
-    m_info->showPointInfo(uid("PPP"));
-    m_info->showPointInfo(uid("QQQ"));
-    const QString page = m_info->html();
-    m_info->linkTo(QStringLiteral("https://example.invalid/a b"));
-    QCOMPARE(m_catcher.urls, QList<QUrl>{QUrl(QStringLiteral("https://example.invalid/a%20b"))});
-    QCOMPARE(m_info->html(), page);
-    QCOMPARE(m_info->currentLink(), "POINT>" + uid("QQQ"));
-    m_info->setPrevious();
-    QVERIFY(!m_info->hasPrevious());
 }
 
 void TestInfoManager::tips()
@@ -347,21 +314,6 @@ void TestInfoManager::pageChangeAbortsMetar()
     const QString tip = m_info->html();
     QTest::qWait(600);
     QCOMPARE(m_info->html(), tip);
-}
-
-void TestInfoManager::reopeningSendsNewRequest()
-{
-    m_server->setReply(QStringLiteral("/KJFK"), answer(200, "KJFK 061251Z 18010KT", 200));
-    QSignalSpy updated(m_info.get(), &InfoManager::updated);
-    m_info->showPointInfo(uid("KJFK"));
-    QTRY_COMPARE(m_server->requests().size(), 1);
-    m_info->showPointInfo(uid("KJFK"));
-    QTRY_VERIFY(!m_info->metarPending());
-    QTest::qWait(300);
-    QCOMPARE(m_server->requests().size(), 2);
-    // Two pages, one report.
-    QCOMPARE(updated.count(), 3);
-    QVERIFY(m_info->html().contains(QStringLiteral("<p>KJFK 061251Z 18010KT</p>")));
 }
 
 void TestInfoManager::metarOnlyForMetarSection_data()
