@@ -75,11 +75,12 @@ void messageHandler(QtMsgType type, const QMessageLogContext &, const QString &m
 {
     QMutexLocker locker(&logMutex());
     QTextStream &stream = logStream();
-    if (const char *text = label(type)) {
-        if (stream.device())
-            stream << QTime::currentTime().toString(Qt::TextDate) << text << message << '\n';
-    }
-    if (stream.device())
+    // A log file that could not be opened takes nothing; the program runs on without a log.
+    const bool writable = stream.device() && stream.device()->isWritable();
+    const char *text = label(type);
+    if (writable && text)
+        stream << QTime::currentTime().toString(Qt::TextDate) << text << message << '\n';
+    if (writable)
         stream.flush();
     if (type == QtFatalMsg)
         std::abort();

@@ -52,6 +52,7 @@ private slots:
     void logFileIsTruncatedPerRun();
     void threadsWriteWholeLines();
     void uninstallDetachesTheFile();
+    void unopenedFileLosesLines();
     void fatalFlushesThenAborts();
 
 private:
@@ -169,6 +170,18 @@ void TestLogging::uninstallDetachesTheFile()
     const QStringList lines = fileLines(path);
     QCOMPARE(lines.size(), 1);
     QVERIFY(lines.first().endsWith(QStringLiteral(" Warning: while open")));
+}
+
+// The program runs on without a log when the file cannot be opened.
+void TestLogging::unopenedFileLosesLines()
+{
+    QFile file(m_dir.filePath(QStringLiteral("missing/folder/never.log")));
+    QVERIFY(!file.open(QIODevice::WriteOnly | QIODevice::Text));
+    Logging::install(&file);
+    qWarning("lost");
+    qInfo("lost too");
+    Logging::uninstall();
+    QVERIFY(!QFile::exists(file.fileName()));
 }
 
 void TestLogging::fatalFlushesThenAborts()
