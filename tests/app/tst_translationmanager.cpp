@@ -83,11 +83,16 @@ void TestTranslationManager::installsTheChosenCatalogue_data()
     QTest::addColumn<QStringList>("system");
     QTest::addColumn<QString>("active");
     QTest::addColumn<QString>("text");
-    QTest::newRow("system French") << "system" << QStringList{"fr-CA", "en"} << "fr" << "Aucun METAR disponible pour %1.";
-    QTest::newRow("system German") << "system" << QStringList{"it", "de_CH"} << "de" << "Kein METAR für %1 verfügbar.";
-    QTest::newRow("chosen Spanish") << "es" << QStringList{"fr"} << "es" << "No hay METAR disponible para %1.";
-    QTest::newRow("system Italian") << "system" << QStringList{"it"} << "en" << "No METAR available for %1.";
-    QTest::newRow("chosen English") << "en" << QStringList{"fr"} << "en" << "No METAR available for %1.";
+    // Qt's own catalogue, from Qt's translations folder.
+    QTest::addColumn<QString>("cancel");
+    QTest::newRow("system French") << "system" << QStringList{"fr-CA", "en"} << "fr" << "Aucun METAR disponible pour %1."
+                                   << "Annuler";
+    QTest::newRow("system German") << "system" << QStringList{"it", "de_CH"} << "de" << "Kein METAR für %1 verfügbar."
+                                   << "Abbrechen";
+    QTest::newRow("chosen Spanish") << "es" << QStringList{"fr"} << "es" << "No hay METAR disponible para %1."
+                                    << "Cancelar";
+    QTest::newRow("system Italian") << "system" << QStringList{"it"} << "en" << "No METAR available for %1." << "Cancel";
+    QTest::newRow("chosen English") << "en" << QStringList{"fr"} << "en" << "No METAR available for %1." << "Cancel";
 }
 
 void TestTranslationManager::installsTheChosenCatalogue()
@@ -96,6 +101,7 @@ void TestTranslationManager::installsTheChosenCatalogue()
     QFETCH(QStringList, system);
     QFETCH(QString, active);
     QFETCH(QString, text);
+    QFETCH(QString, cancel);
     Settings::setString(QStringLiteral("ui/language"), stored);
     {
         TranslationManager manager(system);
@@ -103,6 +109,7 @@ void TestTranslationManager::installsTheChosenCatalogue()
         QCOMPARE(manager.language(), stored);
         QVERIFY(!manager.restartRequired());
         QCOMPARE(metarText(), text);
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), cancel);
     }
     // Gone with the manager.
     QCOMPARE(metarText(), QStringLiteral("No METAR available for %1."));
