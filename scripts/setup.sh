@@ -21,7 +21,7 @@ if [ "$(id -u)" -eq 0 ]; then sudo=""; else sudo="sudo"; fi
 packages=(
   cmake ninja-build g++ make libgl-dev python3 fonts-dejavu-core libgl1-mesa-dri ca-certificates
   qt6-base-dev qt6-declarative-dev qt6-positioning-dev qt6-charts-dev qt6-5compat-dev
-  qt6-svg-dev qt6-tools-dev qt6-l10n-tools libqt6svg6
+  qt6-svg-dev qt6-tools-dev qt6-l10n-tools libqt6svg6 qt6-translations-l10n
   qml6-module-qtquick qml6-module-qtqml qml6-module-qtqml-workerscript qml6-module-qtqml-models
   qml6-module-qtquick-window qml6-module-qtquick-templates qml6-module-qtquick-controls
   qml6-module-qtquick-layouts qml6-module-qtquick-dialogs qml6-module-qtquick-shapes

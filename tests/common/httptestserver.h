@@ -43,9 +43,26 @@ public:
         return QStringLiteral("http://127.0.0.1:%1%2").arg(port()).arg(path);
     }
 
+    // A request as received: its head (request line and headers) and its body.
+    struct Request
+    {
+        QByteArray head;
+        QByteArray body;
+        QByteArray header(const QByteArray &name) const
+        {
+            for (const QByteArray &line : head.split('\n')) {
+                const int colon = line.indexOf(':');
+                if (colon > 0 && line.left(colon).trimmed().toLower() == name.toLower())
+                    return line.mid(colon + 1).trimmed();
+            }
+            return {};
+        }
+    };
+
     void setReply(const QString &path, const Reply &reply) { m_replies.insert(path, reply); }
     // Paths of the requests received so far, in order.
     QStringList requests() const { return m_requests; }
+    QList<Request> fullRequests() const { return m_fullRequests; }
 
 private:
     void accept()
@@ -60,10 +77,16 @@ private:
     {
         QByteArray &buffer = m_buffers[socket];
         buffer += socket->readAll();
-        if (!buffer.contains("\r\n\r\n"))
+        const int headEnd = buffer.indexOf("\r\n\r\n");
+        if (headEnd < 0)
+            return;
+        Request request{buffer.left(headEnd), buffer.mid(headEnd + 4)};
+        // A request with a body is answered once the whole body has arrived.
+        if (request.body.size() < request.header("Content-Length").toLongLong())
             return;
         const QList<QByteArray> requestLine = buffer.left(buffer.indexOf("\r\n")).split(' ');
         m_buffers.remove(socket);
+        m_fullRequests.append(request);
         const QString path = requestLine.size() > 1 ? QString::fromLatin1(requestLine.at(1)) : QString();
         m_requests.append(path);
         Reply reply;
@@ -103,4 +126,5 @@ private:
     QHash<QString, Reply> m_replies;
     QHash<QTcpSocket *, QByteArray> m_buffers;
     QStringList m_requests;
+    QList<Request> m_fullRequests;
 };

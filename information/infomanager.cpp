@@ -1,0 +1,271 @@
+#include "infomanager.h"
+
+#include "airport.h"
+#include "database.h"
+#include "flightplan.h"
+#include "point.h"
+#include "procedure.h"
+#include "richtext.h"
+#include "runway.h"
+#include "segment.h"
+#include "translationmanager.h"
+#include "waypoint.h"
+
+#include <QDebug>
+#include <QDesktopServices>
+#include <QFile>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QRandomGenerator64>
+
+InfoManager::InfoManager(Flightplan *flightplan, TranslationManager *translationManager)
+    : m_flightplan(flightplan)
+    , m_translationManager(translationManager)
+    , m_metarBase(QUrl(QLatin1String(defaultMetarBase), QUrl::TolerantMode))
+{
+    if (!flightplan || !translationManager)
+        qFatal("Cannot create InfoManager object with NULL pointers!");
+    m_network.setAutoDeleteReplies(true);
+    // Every page and every tip starts with clear: a report still on its way is for a page
+    // that is no longer shown.
+    connect(this, &InfoManager::clear, this, &InfoManager::cancelMetar);
+}
+
+void InfoManager::cancelMetar()
+{
+    if (!m_metarReply)
+        return;
+    QNetworkReply *reply = m_metarReply;
+    m_metarReply = nullptr;
+    // Disconnected first: abort() emits finished, which must not render the old page again.
+    disconnect(reply, nullptr, this, nullptr);
+    reply->abort();
+}
+
+void InfoManager::showTip(int index)
+{
+    emit clear();
+    if (index == -1)
+        index = int((quint32(QRandomGenerator64::global()->generate()) >> 28) & 15);
+    QFile file(m_translationManager->htmlPath(QStringLiteral("tip%1.html").arg(index)));
+    if (file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        m_html = QString::fromUtf8(file.readAll());
+        file.close();
+    }
+    emit updated();
+}
+
+void InfoManager::beginPage(const QString &kind, const char *what, const QString &uid, const QString &section,
+                            bool clearForward, bool fromHistory, float position)
+{
+    emit clear();
+    QString link = kind + QLatin1Char('>') + uid;
+    if (!section.isEmpty())
+        link += QLatin1Char('>') + section;
+    pushHistory(link, clearForward, fromHistory, position);
+    qInfo() << what << link;
+}
+
+// Each show slot looks its item up before it touches the page or the history: a link to an
+// item that is gone leaves the panel, its pending report and its history as they were.
+void InfoManager::showPointInfo(const QString &uid, const QString &section, bool clearForward, bool fromHistory,
+                                float position)
+{
+    const Point *point = Database::findPoint(uid);
+    if (!point)
+        return;
+    beginPage(QStringLiteral("POINT"), "Detail asked for point", uid, section, clearForward, fromHistory, position);
+    renderPointHtml(uid, section, QString());
+    if (point->type() == 1 && (section.isEmpty() || section == QLatin1String("metar")))
+        requestMetar(uid, point->code(), section);
+}
+
+void InfoManager::showWaypointInfo(const QString &uid, const QString &section, bool clearForward,
+                                   bool fromHistory, float position)
+{
+    if (!Database::findPoint(uid) || !m_flightplan->contains(uid))
+        return;
+    const Waypoint *waypoint = m_flightplan->findWaypoint(uid);
+    if (!waypoint)
+        return;
+    // Recorded as the point page, which links back to the waypoint.
+    beginPage(QStringLiteral("POINT"), "Detail asked for waypoint", uid, section, clearForward, fromHistory,
+              position);
+    m_html = waypoint->infoHtml() + waypoint->nextLegHtml();
+    emit updated();
+}
+
+void InfoManager::showProcedureInfo(const QString &uid, const QString &section, bool clearForward,
+                                    bool fromHistory, float position)
+{
+    const Procedure *procedure = Database::findProcedure(uid);
+    if (!procedure)
+        return;
+    beginPage(QStringLiteral("PROCEDURE"), "Detail asked for procedure", uid, section, clearForward, fromHistory,
+              position);
+    procedure->dumpRecords();
+    m_html = procedure->detailHtml() + procedure->instructionsHtml();
+    emit updated();
+    emit displayProcedure(uid);
+}
+
+void InfoManager::showSegmentInfo(const QString &uid, const QString &section, bool clearForward, bool fromHistory,
+                                  float position)
+{
+    const Segment *segment = Database::findSegment(uid);
+    if (!segment)
+        return;
+    beginPage(QStringLiteral("SEGMENT"), "Detail asked for segment", uid, section, clearForward, fromHistory,
+              position);
+    m_html = segment->infoHtml();
+    emit updated();
+}
+
+void InfoManager::showRunwayInfo(const QString &uid, const QString &section, bool clearForward, bool fromHistory,
+                                 float position)
+{
+    const Runway *runway = Database::findRunway(uid);
+    if (!runway)
+        return;
+    beginPage(QStringLiteral("RUNWAY"), "Detail asked for runway", uid, section, clearForward, fromHistory,
+              position);
+    m_html = runway->infoHtml() + runway->proceduresHtml();
+    emit updated();
+}
+
+void InfoManager::renderPointHtml(const QString &uid, const QString &section, const QString &metar)
+{
+    const Point *point = Database::findPoint(uid);
+    if (!point)
+        return;
+    QString waypointLink;
+    if (m_flightplan->contains(uid) && m_flightplan->findWaypoint(uid)) {
+        const QString label = QStringLiteral("<font face=\"Font Awesome 6 Free\">") + QChar(0xf0fe)
+            + QStringLiteral("</font> ") + QStringLiteral("Show waypoint details %1").arg(point->code());
+        waypointLink = RichText::link(label, QStringLiteral("WAYPOINT>") + uid);
+    }
+    if (const auto *airport = dynamic_cast<const Airport *>(point); airport && point->type() == 1)
+        m_html = airport->tooltip() + waypointLink + airport->infoHtml(section, metar);
+    else
+        m_html = point->tooltip() + waypointLink + point->infoHtml();
+    emit updated();
+}
+
+void InfoManager::linkTo(const QString &link, bool clearForward, bool fromHistory)
+{
+    qInfo() << "Detail manager link to" << link;
+    if (link.startsWith(QLatin1String("http"))) {
+        QDesktopServices::openUrl(QUrl(link, QUrl::TolerantMode));
+        return;
+    }
+    const QStringList fields = link.split(QLatin1Char('>'));
+    if (fields.size() < 2)
+        return;
+    const QString &kind = fields.at(0);
+    const QString &uid = fields.at(1);
+    const QString section = fields.value(2);
+    bool ok = false;
+    float position = fields.value(3).toFloat(&ok);
+    if (!ok)
+        position = 0.0f;
+
+    if (kind == QLatin1String("POINT")) {
+        if (Database::findPoint(uid, false))
+            showPointInfo(uid, section, clearForward, fromHistory, position);
+    } else if (kind == QLatin1String("WAYPOINT")) {
+        if (Database::findPoint(uid, false))
+            showWaypointInfo(uid, section, clearForward, fromHistory, position);
+    } else if (kind == QLatin1String("SEGMENT")) {
+        if (Database::findSegment(uid, false))
+            showSegmentInfo(uid, section, clearForward, fromHistory, position);
+    } else if (kind == QLatin1String("RUNWAY")) {
+        if (Database::findRunway(uid))
+            showRunwayInfo(uid, section, clearForward, fromHistory, position);
+    } else if (kind == QLatin1String("PROCEDURE")) {
+        if (Database::findProcedure(uid, false))
+            showProcedureInfo(uid, section, clearForward, fromHistory, position);
+    } else if (kind == QLatin1String("SELECT")) {
+        if (Database::findPoint(uid, false))
+            emit pointLinkActivated(uid);
+    } else if (kind == QLatin1String("TIP")) {
+        showTip(uid.toInt());
+    }
+}
+
+void InfoManager::pushHistory(const QString &link, bool clearForward, bool fromHistory, float position)
+{
+    if (!fromHistory && !m_currentLink.isEmpty()) {
+        updateLinkPosition();
+        m_back.append(m_currentLink);
+        qDebug() << "Saving push" << m_currentLink;
+    }
+    if (clearForward)
+        m_forward.clear();
+    m_currentLink = link;
+    m_currentPosition = position;
+    m_recallPosition = position;
+}
+
+void InfoManager::updateLinkPosition()
+{
+    QStringList fields = m_currentLink.split(QLatin1Char('>'));
+    while (fields.size() < 4)
+        fields.append(QString());
+    fields[3] = QString::number(double(m_currentPosition), 'g', QLocale::FloatingPointShortest);
+    m_currentLink = fields.join(QLatin1Char('>'));
+}
+
+// Back and forward on an empty stack do nothing: the panel's buttons are disabled then, but a
+// keyboard shortcut or a stale binding may still call them.
+void InfoManager::setPrevious()
+{
+    stepHistory(&m_back, &m_forward, "Poped previous", "Pushed next");
+}
+
+void InfoManager::setNext()
+{
+    stepHistory(&m_forward, &m_back, "Poped next", "Pushed previous");
+}
+
+void InfoManager::stepHistory(QList<QString> *from, QList<QString> *to, const char *popped, const char *pushed)
+{
+    if (from->isEmpty())
+        return;
+    const QString link = from->takeLast();
+    qDebug() << popped << link;
+    updateLinkPosition();
+    to->append(m_currentLink);
+    qDebug() << pushed << m_currentLink;
+    linkTo(link, false, true);
+}
+
+void InfoManager::requestMetar(const QString &uid, const QString &airportCode, const QString &section)
+{
+    QUrl url = m_metarBase;
+    url.setPath(QLatin1Char('/') + airportCode.trimmed().toUpper(), QUrl::DecodedMode);
+    QNetworkRequest request(url);
+    request.setTransferTimeout(m_metarTimeoutMs);
+    QNetworkReply *reply = m_network.get(request);
+    m_metarReply = reply;
+    connect(reply, &QNetworkReply::finished, this,
+            [this, reply, uid, airportCode, section] { metarReceived(reply, uid, airportCode, section); });
+}
+
+void InfoManager::metarReceived(QNetworkReply *reply, const QString &uid, const QString &airportCode,
+                                const QString &section)
+{
+    m_metarReply = nullptr;
+    QString text;
+    if (reply->error() == QNetworkReply::ContentNotFoundError) {
+        text = tr("No METAR available for %1.").arg(airportCode);
+    } else if (reply->error() != QNetworkReply::NoError) {
+        text = tr("Cannot fetch METAR for %1: %2").arg(airportCode, reply->errorString());
+    } else {
+        text = QString::fromUtf8(reply->readAll()).simplified();
+        if (text.isEmpty())
+            text = tr("No METAR available for %1.").arg(airportCode);
+    }
+    // The panel keeps the place the user scrolled to while the report was loading.
+    m_recallPosition = m_currentPosition;
+    renderPointHtml(uid, section, text);
+}

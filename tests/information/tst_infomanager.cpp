@@ -1,0 +1,346 @@
+#include "../flightplan/planfixture.h"
+#include "basemodel.h"
+#include "httptestserver.h"
+#include "infomanager.h"
+#include "translationmanager.h"
+
+#include <QSignalSpy>
+#include <QTest>
+#include <QUrl>
+
+#include <memory>
+
+namespace {
+
+HttpTestServer::Reply answer(int status, const QByteArray &body, int delayMs = 0)
+{
+    HttpTestServer::Reply reply;
+    reply.status = status;
+    reply.body = body;
+    reply.contentType = "text/plain";
+    reply.delayMs = delayMs;
+    return reply;
+}
+
+} // namespace
+
+// The information panel's pages, links and history over a small live database, and the METAR
+// fetch against a server of the test's own.
+class TestInfoManager : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanupTestCase();
+
+    void historyKeepsScrollPositions();
+    void newPageEmptiesForward();
+    void emptyHistoryDoesNothing();
+    void missingItemLeavesPageAndHistory();
+    void links_data();
+    void links();
+    void tips();
+    void waypointPageIsRecordedAsPoint();
+
+    void metarAnswers_data();
+    void metarAnswers();
+    void metarCodeTrimmedAndUpperCase();
+    void pageChangeAbortsMetar();
+    void metarOnlyForMetarSection_data();
+    void metarOnlyForMetarSection();
+
+private:
+    QString uid(const char *code) const { return m_uid.value(QString::fromLatin1(code)); }
+
+    PlanFixture m_fixture;
+    std::unique_ptr<TranslationManager> m_translations;
+    std::unique_ptr<Flightplan> m_plan;
+    std::unique_ptr<InfoManager> m_info;
+    std::unique_ptr<HttpTestServer> m_server;
+    QHash<QString, QString> m_uid;
+};
+
+void TestInfoManager::initTestCase()
+{
+    m_fixture.setUp();
+    Settings::setString(QStringLiteral("ui/language"), QStringLiteral("en"));
+    m_translations = std::make_unique<TranslationManager>();
+    m_uid.insert("KJFK", m_fixture.airport(QStringLiteral("KJFK"), 40.64, -73.78, 13)->uid());
+    m_uid.insert("kord", m_fixture.airport(QStringLiteral("kord"), 41.98, -87.9, 672)->uid());
+    Point *p = m_fixture.fix(QStringLiteral("PPP"), 40.0, -72.0);
+    Point *q = m_fixture.fix(QStringLiteral("QQQ"), 40.5, -71.0);
+    m_uid.insert("PPP", p->uid());
+    m_uid.insert("QQQ", q->uid());
+    m_uid.insert("J1", m_fixture.segment(0, 2, p, q, QStringLiteral("J1"))->uid());
+    m_fixture.db()->pointModel()->reset();
+}
+
+void TestInfoManager::init()
+{
+    m_info.reset();
+    m_plan = std::make_unique<Flightplan>();
+    m_server = std::make_unique<HttpTestServer>();
+    QVERIFY(m_server->listen());
+    m_info = std::make_unique<InfoManager>(m_plan.get(), m_translations.get());
+    m_info->setMetarBase(QUrl(m_server->url(QString())));
+}
+
+void TestInfoManager::cleanupTestCase()
+{
+    m_info.reset();
+    m_plan.reset();
+    m_translations.reset();
+    m_fixture.tearDown();
+}
+
+void TestInfoManager::historyKeepsScrollPositions()
+{
+    m_info->showPointInfo(uid("PPP"));
+    QVERIFY(!m_info->hasPrevious());
+    m_info->saveCurrentPosition(0.25f);
+    m_info->linkTo("SEGMENT>" + uid("J1"));
+    QVERIFY(m_info->html().contains(QStringLiteral("J1")));
+    QVERIFY(m_info->hasPrevious());
+    m_info->saveCurrentPosition(0.5f);
+
+    m_info->setPrevious();
+    QVERIFY(m_info->html().contains(QStringLiteral("PPP")));
+    QCOMPARE(m_info->recallPosition(), 0.25f);
+    // The page link is built again from the item; the position went to the panel.
+    QCOMPARE(m_info->currentLink(), "POINT>" + uid("PPP"));
+    QVERIFY(!m_info->hasPrevious());
+    QVERIFY(m_info->hasNext());
+
+    m_info->saveCurrentPosition(0.125f);
+    m_info->setNext();
+    QCOMPARE(m_info->recallPosition(), 0.5f);
+    QVERIFY(m_info->html().contains(QStringLiteral("J1")));
+    QVERIFY(!m_info->hasNext());
+    // Back once more: the point page kept the position it was left at the second time.
+    m_info->setPrevious();
+    QCOMPARE(m_info->recallPosition(), 0.125f);
+}
+
+void TestInfoManager::newPageEmptiesForward()
+{
+    m_info->showPointInfo(uid("PPP"));
+    m_info->showPointInfo(uid("QQQ"));
+    m_info->showSegmentInfo(uid("J1"));
+    m_info->setPrevious();
+    m_info->setPrevious();
+    QVERIFY(m_info->hasNext());
+    m_info->setNext();
+    QVERIFY(m_info->hasNext());
+    QVERIFY(m_info->hasPrevious());
+    m_info->showPointInfo(uid("PPP"));
+    QVERIFY(!m_info->hasNext());
+    QVERIFY(m_info->hasPrevious());
+}
+
+void TestInfoManager::emptyHistoryDoesNothing()
+{
+    m_info->showTip(2);
+    const QString tip = m_info->html();
+    QSignalSpy updated(m_info.get(), &InfoManager::updated);
+    m_info->setPrevious();
+    m_info->setNext();
+    QCOMPARE(updated.count(), 0);
+    QCOMPARE(m_info->html(), tip);
+    QCOMPARE(m_info->currentLink(), QString());
+}
+
+void TestInfoManager::missingItemLeavesPageAndHistory()
+{
+    m_info->showPointInfo(uid("PPP"));
+    const QString page = m_info->html();
+    QSignalSpy updated(m_info.get(), &InfoManager::updated);
+    QSignalSpy cleared(m_info.get(), &InfoManager::clear);
+    QTest::ignoreMessage(QtWarningMsg, "Point with UID \"NOWHERE\" not found in database!");
+    m_info->showPointInfo(QStringLiteral("NOWHERE"));
+    m_info->linkTo(QStringLiteral("SEGMENT>NOWHERE"));
+    m_info->showRunwayInfo(QStringLiteral("NOWHERE"));
+    QCOMPARE(updated.count(), 0);
+    QCOMPARE(cleared.count(), 0);
+    QCOMPARE(m_info->html(), page);
+    QCOMPARE(m_info->currentLink(), "POINT>" + uid("PPP"));
+    QVERIFY(!m_info->hasPrevious());
+}
+
+void TestInfoManager::links_data()
+{
+    QTest::addColumn<QString>("link");
+    QTest::addColumn<QString>("currentLink");
+    QTest::addColumn<float>("recall");
+    QTest::addColumn<QString>("selected");
+    const QString p = uid("PPP");
+    QTest::newRow("point") << "POINT>" + p << "POINT>" + p << 0.0f << "";
+    QTest::newRow("point with section and position") << "POINT>" + p + ">>0.75" << "POINT>" + p << 0.75f << "";
+    QTest::newRow("five fields") << "POINT>" + p + ">runways>0.5>more" << "POINT>" + p + ">runways" << 0.5f << "";
+    QTest::newRow("position not a number") << "POINT>" + p + ">>x" << "POINT>" + p << 0.0f << "";
+    QTest::newRow("waypoint not in the plan") << "WAYPOINT>" + p << "" << 0.0f << "";
+    QTest::newRow("select") << "SELECT>" + p << "" << 0.0f << p;
+    QTest::newRow("select unknown") << "SELECT>NOWHERE" << "" << 0.0f << "";
+    QTest::newRow("one field") << "POINT" << "" << 0.0f << "";
+    QTest::newRow("unknown kind") << "FIX>" + p << "" << 0.0f << "";
+    QTest::newRow("kind is case-sensitive") << "point>" + p << "" << 0.0f << "";
+    QTest::newRow("upper-case HTTP is no web link") << "HTTPS://example.invalid" << "" << 0.0f << "";
+}
+
+void TestInfoManager::links()
+{
+    QFETCH(QString, link);
+    QFETCH(QString, currentLink);
+    QFETCH(float, recall);
+    QFETCH(QString, selected);
+    QSignalSpy activated(m_info.get(), &InfoManager::pointLinkActivated);
+    m_info->linkTo(link);
+    QCOMPARE(m_info->currentLink(), currentLink);
+    QCOMPARE(m_info->recallPosition(), recall);
+    QCOMPARE(activated.count(), selected.isEmpty() ? 0 : 1);
+    if (!selected.isEmpty())
+        QCOMPARE(activated.first().first().toString(), selected);
+}
+
+void TestInfoManager::tips()
+{
+    m_info->linkTo(QStringLiteral("TIP>3"));
+    QVERIFY(m_info->html().contains(QStringLiteral("Quick tip #4")));
+    QVERIFY(m_info->html().contains(QStringLiteral("<h3>Route information</h3>")));
+    QVERIFY(m_info->html().contains(QStringLiteral("href=\"TIP&gt;4\"")));
+    m_info->linkTo(QStringLiteral("TIP>not a number"));
+    QVERIFY(m_info->html().contains(QStringLiteral("Quick tip #1<")));
+    QSet<QString> seen;
+    for (int i = 0; i < 200; ++i) {
+        m_info->linkTo(QStringLiteral("TIP>-1"));
+        seen.insert(m_info->html());
+    }
+    QVERIFY2(seen.size() > 8, qPrintable(QString::number(seen.size())));
+    // A tip is shown over the page; going back from a later page skips it.
+    m_info->showPointInfo(uid("PPP"));
+    m_info->showTip(5);
+    QCOMPARE(m_info->currentLink(), "POINT>" + uid("PPP"));
+    m_info->showPointInfo(uid("QQQ"));
+    m_info->setPrevious();
+    QVERIFY(m_info->html().contains(QStringLiteral("PPP")));
+    QVERIFY(!m_info->hasPrevious());
+}
+
+void TestInfoManager::waypointPageIsRecordedAsPoint()
+{
+    for (const char *code : {"PPP", "QQQ", "kord"})
+        QVERIFY(m_plan->append(uid(code), false));
+    m_info->showPointInfo(uid("QQQ"));
+    QVERIFY(m_info->html().contains("href=\"WAYPOINT&gt;" + uid("QQQ")) ||
+            m_info->html().contains("href=\"WAYPOINT>" + uid("QQQ")));
+    QVERIFY(m_info->html().contains(QStringLiteral("Show waypoint details QQQ")));
+    m_info->linkTo("WAYPOINT>" + uid("QQQ"));
+    QCOMPARE(m_info->currentLink(), "POINT>" + uid("QQQ"));
+    QVERIFY(m_info->html().contains(QStringLiteral("Waypoint QQQ")));
+    QVERIFY(m_info->html().contains(QStringLiteral("Next waypoint")));
+    QVERIFY(m_info->hasPrevious());
+}
+
+void TestInfoManager::metarAnswers_data()
+{
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<int>("delay");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("rows");
+    QTest::newRow("report on several lines") << 200 << QByteArray("KJFK 061251Z 18010KT\n  10SM   FEW250\r\n") << 0
+                                             << "<p>KJFK 061251Z 18010KT 10SM FEW250</p>" << true;
+    QTest::newRow("not found") << 404 << QByteArray("no such station") << 0 << "<p>No METAR available for KJFK.</p>" << false;
+    QTest::newRow("blank body") << 200 << QByteArray(" \n ") << 0 << "<p>No METAR available for KJFK.</p>" << false;
+    QTest::newRow("server error") << 500 << QByteArray("oops") << 0 << "<p>Cannot fetch METAR for KJFK: " << false;
+    QTest::newRow("slower than the timeout") << 200 << QByteArray("KJFK 061251Z") << 3000
+                                             << "<p>Cannot fetch METAR for KJFK: " << false;
+}
+
+void TestInfoManager::metarAnswers()
+{
+    QFETCH(int, status);
+    QFETCH(QByteArray, body);
+    QFETCH(int, delay);
+    QFETCH(QString, text);
+    QFETCH(bool, rows);
+    m_server->setReply(QStringLiteral("/KJFK"), answer(status, body, delay));
+    // Only the slow answer meets a short timeout; the others keep the program's 15 s.
+    if (delay > 0)
+        m_info->setMetarTimeout(300);
+    QSignalSpy updated(m_info.get(), &InfoManager::updated);
+    m_info->showPointInfo(uid("KJFK"));
+    QVERIFY(m_info->html().contains(QStringLiteral("<i>Loading METAR...</i>")));
+    QVERIFY(m_info->metarPending());
+    m_info->saveCurrentPosition(0.4f);
+    QTRY_VERIFY_WITH_TIMEOUT(!m_info->metarPending(), 10000);
+    QCOMPARE(updated.count(), 2);
+    QVERIFY2(m_info->html().contains(text), qPrintable(m_info->html()));
+    QVERIFY(!m_info->html().contains(QStringLiteral("Loading METAR...")));
+    // A report the decoder reads gives rows; the messages give none.
+    QCOMPARE(m_info->html().contains(QStringLiteral("<li><b>Wind</b>")), rows);
+    QCOMPARE(m_info->recallPosition(), 0.4f);
+    QCOMPARE(m_server->requests(), QStringList{QStringLiteral("/KJFK")});
+}
+
+void TestInfoManager::metarCodeTrimmedAndUpperCase()
+{
+    m_server->setReply(QStringLiteral("/KORD"), answer(200, "KORD 061251Z 27005KT"));
+    m_info->showPointInfo(uid("kord"));
+    QTRY_VERIFY(!m_info->metarPending());
+    QCOMPARE(m_server->requests(), QStringList{QStringLiteral("/KORD")});
+    QVERIFY(m_info->html().contains(QStringLiteral("<p>KORD 061251Z 27005KT</p>")));
+}
+
+void TestInfoManager::pageChangeAbortsMetar()
+{
+    m_server->setReply(QStringLiteral("/KJFK"), answer(200, "KJFK 061251Z 18010KT", 300));
+    QSignalSpy cleared(m_info.get(), &InfoManager::clear);
+    m_info->showPointInfo(uid("KJFK"));
+    QVERIFY(m_info->metarPending());
+    // Aborting finishes the reply at once: the old page must not be rendered on the way.
+    QSignalSpy updated(m_info.get(), &InfoManager::updated);
+    m_info->showPointInfo(uid("PPP"));
+    QVERIFY(!m_info->metarPending());
+    const QString page = m_info->html();
+    QTest::qWait(600);
+    QCOMPARE(updated.count(), 1);
+    QVERIFY(!page.contains(QStringLiteral("KJFK")));
+    QCOMPARE(m_info->html(), page);
+    QCOMPARE(cleared.count(), 2);
+
+    // A tip cancels it too.
+    m_info->showPointInfo(uid("KJFK"));
+    m_info->showTip(1);
+    const QString tip = m_info->html();
+    QTest::qWait(600);
+    QCOMPARE(m_info->html(), tip);
+}
+
+void TestInfoManager::metarOnlyForMetarSection_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("section");
+    QTest::addColumn<int>("requests");
+    QTest::newRow("whole page") << "KJFK" << "" << 1;
+    QTest::newRow("metar section") << "KJFK" << "metar" << 1;
+    QTest::newRow("runways section") << "KJFK" << "runways" << 0;
+    QTest::newRow("not an airport") << "PPP" << "" << 0;
+}
+
+void TestInfoManager::metarOnlyForMetarSection()
+{
+    QFETCH(QString, code);
+    QFETCH(QString, section);
+    QFETCH(int, requests);
+    m_server->setReply(QStringLiteral("/KJFK"), answer(200, "KJFK 061251Z 18010KT"));
+    m_info->showPointInfo(m_uid.value(code), section);
+    QCOMPARE(m_info->metarPending(), requests == 1);
+    QTest::qWait(200);
+    QCOMPARE(m_server->requests().size(), requests);
+    QCOMPARE(m_info->html().contains(QStringLiteral("METAR")), requests == 1);
+}
+
+QTEST_MAIN(TestInfoManager)
+#include "tst_infomanager.moc"
