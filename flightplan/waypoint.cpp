@@ -58,6 +58,9 @@ Waypoint::Waypoint(const Waypoint *other)
     m_slope = other->m_slope;
     m_verticalSpeed = other->m_verticalSpeed;
     m_airway = other->m_airway;
+    m_legTo = other->m_legTo;
+    m_legAirway = other->m_legAirway;
+    m_legType = other->m_legType;
     m_runwayEnd = other->m_runwayEnd;
     m_procedure = other->m_procedure;
     m_minAltitude = other->m_minAltitude;
@@ -248,6 +251,41 @@ QString Waypoint::inAirway() const
     return previousPoint ? previousPoint->airwayText() : QString();
 }
 
+void Waypoint::chooseLeg(const Segment *airway, const Point *toward)
+{
+    chooseLeg(airway ? airway->uid() : QString(), airway ? airway->type() : 0, toward ? toward->uid() : QString());
+}
+
+void Waypoint::chooseLeg(const QString &airwayUid, int airwayType, const QString &towardUid)
+{
+    m_legTo = towardUid;
+    m_legAirway = towardUid.isEmpty() ? QString() : airwayUid;
+    m_legType = m_legAirway.isEmpty() ? 0 : airwayType;
+}
+
+Segment *Waypoint::legTo(Point *next)
+{
+    if (!m_legTo.isEmpty() && next->uid() == m_legTo) {
+        if (m_legAirway.isEmpty())
+            return nullptr;
+        // Segments of one name between the same points share their UID whatever their type.
+        const auto chosen = [&](const Segment *segment) {
+            return segment && segment->uid() == m_legAirway && segment->type() == m_legType
+                   && segment->canStartAt(m_point) && segment->canEndAt(next);
+        };
+        Segment *segment = Database::findSegment(m_legAirway, false);
+        if (chosen(segment))
+            return segment;
+        for (Segment *other : Database::segmentsAt(m_point, true, false)) {
+            if (chosen(other))
+                return other;
+        }
+    }
+    // Another point follows now, or the database lost the segment: the choice no longer applies.
+    chooseLeg(QString(), 0, QString());
+    return Database::findSegmentBetween(m_point, next);
+}
+
 int Waypoint::airwayType() const
 {
     return m_airway ? m_airway->type() : -1;
@@ -402,7 +440,7 @@ void Waypoint::compute(double *totalDistance, int *totalTime, int *totalFuel, in
     }
 
     if (nextPoint) {
-        m_airway = Database::findSegmentBetween(m_point, nextPoint->m_point);
+        m_airway = legTo(nextPoint->m_point);
         m_headingToNext = m_point->azimuthTo(nextPoint->m_point);
         m_distanceToNext = m_point->distanceTo(nextPoint->m_point);
         m_altDiff = altitudeSet ? nextPoint->altitude() - m_altitude : NoAltDiff;
