@@ -1,9 +1,11 @@
 #include "flightplanxml.h"
 
 #include "airplanelistmodel.h"
+#include "constants.h"
 #include "database.h"
 #include "flightplan.h"
 #include "general.h"
+#include "planlimits.h"
 #include "point.h"
 #include "procedure.h"
 #include "segment.h"
@@ -248,6 +250,13 @@ bool FlightplanXml::readContents(XmlStreamReader &reader, Contents *c, QString *
         || !reader.readEndElement(s_weight))
         return false;
 
+    // The values the computations take, held within what the edit fields allow.
+    c->cruiselvl = PlanLimits::bounded(c->cruiselvl, Constants::minAlt() / 100, Constants::maxAlt() / 100,
+                                       QStringLiteral("Plan cruiselvl"));
+    c->cruisetas = PlanLimits::bounded(c->cruisetas, 0, int(Constants::maxAsKts()), QStringLiteral("Plan cruisetas"));
+    c->transition = PlanLimits::altitude(c->transition, QStringLiteral("Plan transition"));
+    c->loadfactor = PlanLimits::bounded(c->loadfactor, 0, 100, QStringLiteral("Plan loadfactor"));
+
     int count = 0;
     if (!reader.readListStart(s_waypoints, &count))
         return false;
@@ -269,6 +278,12 @@ bool FlightplanXml::readContents(XmlStreamReader &reader, Contents *c, QString *
             item.minAltitude = -1;
         if (item.maxAltitude == 0)
             item.maxAltitude = -1;
+        const QString at = QStringLiteral("Waypoint %1 %2").arg(i + 1).arg(item.uid);
+        item.altitude = PlanLimits::storedAltitude(item.altitude, at + QStringLiteral(" altitude"));
+        item.minAltitude = PlanLimits::storedAltitude(item.minAltitude, at + QStringLiteral(" minalt"));
+        item.maxAltitude = PlanLimits::storedAltitude(item.maxAltitude, at + QStringLiteral(" maxalt"));
+        item.ias = PlanLimits::bounded(item.ias, 0, int(Constants::maxAsKts()), at + QStringLiteral(" ias"));
+        item.maxIas = PlanLimits::bounded(item.maxIas, 0, int(Constants::maxAsKts()), at + QStringLiteral(" maxias"));
         if (item.type == Point::AIRP && !reader.readString(QStringLiteral("runwayend"), &item.runwayEnd))
             return false;
         item.hasProcedure = reader.nextIsStartElement(QStringLiteral("procedure"));

@@ -3,6 +3,7 @@
 #include "airplanelistmodel.h"
 #include "database.h"
 #include "fuel.h"
+#include "planlimits.h"
 #include "point.h"
 #include "procedure.h"
 #include "segment.h"
@@ -191,7 +192,7 @@ void Waypoint::setAltitude(int altitude, bool constrained)
 
 void Waypoint::setIas(double speed, bool limited)
 {
-    int ias = speed <= 5.0 ? Unit::convertMachToIas(speed, m_altitude) : int(std::lround(speed));
+    int ias = speed <= 5.0 ? Unit::convertMachToIas(speed, m_altitude) : PlanLimits::saturated(speed);
     if (limited && m_maxIas != 0 && m_maxIas < ias)
         ias = m_maxIas;
     m_ias = ias;
@@ -443,7 +444,7 @@ void Waypoint::compute(double *totalDistance, int *totalTime, int *totalFuel, in
         m_airway = legTo(nextPoint->m_point);
         m_headingToNext = m_point->azimuthTo(nextPoint->m_point);
         m_distanceToNext = m_point->distanceTo(nextPoint->m_point);
-        m_altDiff = altitudeSet ? nextPoint->altitude() - m_altitude : NoAltDiff;
+        m_altDiff = altitudeSet ? PlanLimits::saturated(qint64(nextPoint->altitude()) - m_altitude) : NoAltDiff;
         m_timeToNext = m_ias != 0 ? Unit::time(m_ias, m_distanceToNext, m_altitude) : 0;
         m_slope = Unit::slope(m_altDiff, m_distanceToNext);
         m_verticalSpeed = Unit::verticalSpeed(m_altitude, m_altDiff, m_distanceToNext, m_ias);
@@ -467,7 +468,7 @@ void Waypoint::compute(double *totalDistance, int *totalTime, int *totalFuel, in
         m_tas = 0;
         m_gs = 0;
         m_altDiff = NoAltDiff;
-        m_timeToNext = Unit::time(2 * cruiseTas / 3, m_distanceToNext, m_altitude);
+        m_timeToNext = Unit::time(int(qint64(2) * cruiseTas / 3), m_distanceToNext, m_altitude);
         m_verticalSpeed = NoVerticalSpeed;
         m_slope = NoSlope;
     }
@@ -481,7 +482,7 @@ void Waypoint::compute(double *totalDistance, int *totalTime, int *totalFuel, in
 
     if (totalTime) {
         m_elapsedTime = *totalTime;
-        *totalTime += m_timeToNext;
+        *totalTime = PlanLimits::saturated(qint64(*totalTime) + m_timeToNext);
     } else {
         m_elapsedTime = 0;
     }
@@ -492,28 +493,30 @@ void Waypoint::compute(double *totalDistance, int *totalTime, int *totalFuel, in
     }
     const Airplane airplane = AirplaneListModel::currentAirplane();
     m_burnedFuel = *totalFuel;
+    int flow = 0;
     switch (m_phase) {
     case 1:
     case 2:
-        *totalFuel += Fuel::fuelForDuration(airplane.climbfuel, m_timeToNext);
+        flow = airplane.climbfuel;
         break;
     case 3:
-        *totalFuel += Fuel::fuelForDuration(airplane.cruisefuel, m_timeToNext);
+        flow = airplane.cruisefuel;
         break;
     case 4:
     case 5:
-        *totalFuel += Fuel::fuelForDuration(airplane.descentfuel, m_timeToNext);
+        flow = airplane.descentfuel;
         break;
     default:
         break;
     }
+    *totalFuel = PlanLimits::saturated(qint64(*totalFuel) + Fuel::fuelForDuration(flow, m_timeToNext));
 }
 
 void Waypoint::setRemaining(double totalDistance, int totalTime, int fuel)
 {
     m_remainingDistance = totalDistance - m_flownDistance;
-    m_remainingTime = totalTime - m_elapsedTime;
-    m_remainingFuel = fuel - m_burnedFuel;
+    m_remainingTime = PlanLimits::saturated(qint64(totalTime) - m_elapsedTime);
+    m_remainingFuel = PlanLimits::saturated(qint64(fuel) - m_burnedFuel);
 }
 
 // ---- display texts
@@ -644,7 +647,7 @@ bool Waypoint::setData(int role, const QVariant &value)
         double speed = text.toDouble(&ok); // QString::toDouble reads the C locale
         if (!ok)
             speed = 0.0;
-        m_ias = speed <= 5.0 ? Unit::convertMachToIas(speed, m_altitude) : int(std::lround(speed));
+        m_ias = speed <= 5.0 ? Unit::convertMachToIas(speed, m_altitude) : PlanLimits::saturated(speed);
         return true;
     }
     case Comment:

@@ -1,11 +1,14 @@
 #include "flightplan.h"
 #include "fuel.h"
 #include "general.h"
+#include "weight.h"
 #include "planfixture.h"
 #include "unit.h"
 #include "waypoint.h"
 
 #include <QTest>
+
+#include <climits>
 
 // The update pass over whole plans: phases, tops, leg values, totals and fuel.
 class TstLegComputation : public QObject
@@ -258,6 +261,42 @@ private slots:
         // fuel and weights are still computed, and the time is stamped
         QCOMPARE(m_plan->fuel()->taxi(), PlanFixture::airplane().taxifuel);
         QVERIFY(m_plan->general()->modificationtime().isValid());
+    }
+
+    // Figures no edit field allows (an airplane set from code, an altitude typed beyond
+    // reason): every sum and product saturates, so no weight falls below the empty airplane
+    // and no fuel figure turns negative.
+    void extremeFiguresSaturate()
+    {
+        Airplane a = PlanFixture::airplane();
+        a.passengerweight = INT_MAX;
+        a.extrafuel = INT_MAX;
+        a.taxifuel = INT_MAX;
+        a.climbfuel = INT_MAX;
+        m_fixture.setAirplane(a);
+        build(QStringLiteral("FFF"), {INT_MIN, INT_MAX, 1000});
+        const QList<Waypoint *> w = m_plan->waypoints();
+        QCOMPARE(w[0]->altDiff(), INT_MAX);
+        QCOMPARE(w[1]->altDiff(), 1000 - INT_MAX);
+        const Fuel *fuel = m_plan->fuel();
+        const Weight *weight = m_plan->weight();
+        // 150 seats at 85 %: 127.5, rounded away from zero.
+        QCOMPARE(weight->paxcount(), 128);
+        QCOMPARE(weight->passengers(), INT_MAX);
+        QCOMPARE(weight->cargo(), 1700);
+        QCOMPARE(weight->payload(), INT_MAX);
+        QCOMPARE(weight->zfw(), INT_MAX);
+        QCOMPARE(weight->tow(), INT_MAX);
+        QCOMPARE(weight->lw(), INT_MAX);
+        QCOMPARE(fuel->totalreserve(), INT_MAX);
+        QCOMPARE(fuel->block(), INT_MAX);
+        QCOMPARE(fuel->takeoff(), 0);
+        QCOMPARE(fuel->extratime(), INT_MAX);
+        QCOMPARE(fuel->endurance(), INT_MAX);
+        QVERIFY(fuel->enroute() >= 0);
+        for (const Waypoint *p : w)
+            QVERIFY(p->remainingFuel() <= 0 && p->burnedFuel() >= 0);
+        m_fixture.setAirplane(PlanFixture::airplane());
     }
 
     void noCruiseFlowGivesZero()
