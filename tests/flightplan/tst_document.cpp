@@ -193,6 +193,18 @@ private slots:
         const QString again = path(QStringLiteral("again.fpxml"));
         QVERIFY(otherDocument.saveAs(again));
         QCOMPARE(readFile(again), readFile(file));
+
+        // A document of an older version, without the waypoints' procedure and leg elements,
+        // reads into the same plan here, where neither was a choice.
+        QString older = QString::fromUtf8(readFile(file));
+        const int elements = older.count(QStringLiteral("<procedure>")) + older.count(QStringLiteral("<airway>"));
+        older.remove(QRegularExpression(QStringLiteral("\\s*<(procedure|airway|airwaytype)>[^<]*</\\1>")));
+        QCOMPARE(elements, 4 + 3);
+        QVERIFY(!older.contains(QStringLiteral("<procedure>")) && !older.contains(QStringLiteral("<airway")));
+        Flightplan old;
+        QString error;
+        QVERIFY2(FlightplanXml::fromXml(&old, older, &error), qPrintable(error));
+        QCOMPARE(snapshot(&old), expected);
     }
 
     void coordinatesAreWrittenExactly()
