@@ -83,9 +83,9 @@ void TestGenerator::initTestCase()
     m_airplanes->setAirplanes({airplane});
 
     m_db->beginModifying();
-    auto airport = [this](const QString &code, double lon) {
+    auto airport = [this](const QString &code, double lon, double lat = 0.0) {
         auto *a = new Airport(code, QStringLiteral("Airport ") + code, 100);
-        const QGeoCoordinate centre(0.0, lon);
+        const QGeoCoordinate centre(lat, lon);
         a->setPosition(centre, QGeoRectangle(centre, centre));
         m_db->addPoint(a);
         return a->uid();
@@ -95,15 +95,8 @@ void TestGenerator::initTestCase()
     // Far north of it, CCCC P1 P2 P3 DDDD, 141 NM apart along 20 degrees north, both airway
     // legs in cruise: LOW M729 and HIGH UM729 join P1 and P2; UN873 joins P2 and P3 as a LOW
     // and as a HIGH airway, one UID for both, the LOW one first in row order.
-    const auto northern = [this](const QString &code, double lon) {
-        auto *a = new Airport(code, QStringLiteral("Airport ") + code, 100);
-        const QGeoCoordinate centre(20.0, lon);
-        a->setPosition(centre, QGeoRectangle(centre, centre));
-        m_db->addPoint(a);
-        return a->uid();
-    };
-    m_cccc = northern(QStringLiteral("CCCC"), 0.0);
-    m_dddd = northern(QStringLiteral("DDDD"), 10.0);
+    m_cccc = airport(QStringLiteral("CCCC"), 0.0, 20.0);
+    m_dddd = airport(QStringLiteral("DDDD"), 10.0, 20.0);
     QList<Point *> p;
     for (int i = 1; i <= 3; ++i) {
         p.append(new Point(Point::FIX, QGeoCoordinate(20.0, 2.5 * i), QStringLiteral("P%1").arg(i),
