@@ -465,7 +465,6 @@ private slots:
         QTest::addColumn<QString>("range");
         QTest::newRow("passenger weight") << "passengerweight" << "2147483647" << 1000 << "0 to 1000";
         QTest::newRow("taxi fuel") << "taxifuel" << "2147483647" << 500000 << "0 to 500000";
-        QTest::newRow("negative flow") << "cruisefuel" << "-2147483648" << 0 << "0 to 500000";
         QTest::newRow("climbing descent") << "descentvs" << "2000" << -1 << "-5000 to -1";
         QTest::newRow("contingency") << "contingencyfuel" << "2147483647" << 100 << "0 to 100";
     }

@@ -32,7 +32,6 @@ private slots:
     void notADocument_data();
     void notADocument();
     void skipsCommentsAndStrayText();
-    void optionalElements();
     void textInPieces_data();
     void textInPieces();
     void truncatedDocumentFails();
@@ -368,32 +367,6 @@ void TestXml::skipsCommentsAndStrayText()
     QVERIFY2(reader.readFooter(), qPrintable(error));
     QCOMPARE(a, 1);
     QCOMPARE(b, QStringLiteral("two"));
-}
-
-// An element later versions added is looked at without being read: present it reads as
-// usual, absent the reader goes on with what follows.
-void TestXml::optionalElements()
-{
-    const QString text = document(QStringLiteral("<w><a>1</a><opt>x</opt></w><w><a>2</a></w>"));
-    QString error;
-    XmlStreamReader reader(text, &error);
-    QVERIFY(reader.readHeader());
-    QStringList read;
-    for (int i = 0; i < 2; ++i) {
-        int a = 0;
-        QString opt = QStringLiteral("-");
-        QVERIFY2(reader.readStartElement(QStringLiteral("w")) && reader.readInt(QStringLiteral("a"), &a),
-                 qPrintable(error));
-        // Asking twice moves nothing.
-        QVERIFY(!reader.nextIsStartElement(QStringLiteral("other")));
-        if (reader.nextIsStartElement(QStringLiteral("opt")))
-            QVERIFY2(reader.readString(QStringLiteral("opt"), &opt), qPrintable(error));
-        QVERIFY2(reader.readEndElement(QStringLiteral("w")), qPrintable(error));
-        read.append(QString::number(a) + opt);
-    }
-    QVERIFY(!reader.nextIsStartElement(QStringLiteral("w")));
-    QVERIFY2(reader.readFooter(), qPrintable(error));
-    QCOMPARE(read, QStringList({"1x", "2-"}));
 }
 
 void TestXml::textInPieces_data()

@@ -382,14 +382,6 @@ void TestGenerator::parallelAirways()
     QString error;
     QVERIFY2(FlightplanXml::fromXml(&other, text, &error), qPrintable(error));
     QCOMPARE(legs(&other), airways);
-
-    // A plan whose document predates the leg elements takes the first segment of the two points.
-    QString old = text;
-    old.remove(QRegularExpression(QStringLiteral("\\s*<airway>[^<]*</airway>\\s*<airwaytype>[^<]*</airwaytype>")));
-    QVERIFY(old.size() < text.size());
-    Flightplan older;
-    QVERIFY2(FlightplanXml::fromXml(&older, old, &error), qPrintable(error));
-    QCOMPARE(legs(&older), QStringLiteral("-:0 M729:1 UN873:1 -:0"));
 }
 
 QTEST_MAIN(TestGenerator)
