@@ -110,6 +110,7 @@ bool readAirplaneList(const QString &text, QList<Airplane> *airplanes, QString *
         Airplane airplane;
         if (!airplane.read(reader))
             return false;
+        airplane.bringWithinLimits(QStringLiteral("Stored airplane %1").arg(i + 1));
         read.append(airplane);
     }
     if (!reader.readListEnd(listElement) || !reader.readFooter())
@@ -541,6 +542,7 @@ int AirplaneListModel::loadAirplaneFromFile(const QString &path)
                         .arg(airplane.unittype));
         return -5;
     }
+    airplane.bringWithinLimits(QStringLiteral("Airplane file %1").arg(shown));
 
     const int row = rowCount();
     beginInsertRows(QModelIndex(), row, row);

@@ -6,6 +6,7 @@
 #include "flightplan.h"
 #include "point.h"
 #include "procedure.h"
+#include "segment.h"
 #include "waypoint.h"
 
 #include <QDebug>
@@ -168,17 +169,26 @@ bool Generator::activateFlightplan()
     const QList<Point *> points = route();
     if (points.size() < 2)
         return false;
+    const QList<Segment *> legs = legSegments();
     // The points themselves stay alive whatever happens to the database; what must not have
-    // changed is the network they were chosen from.
-    if (!Database::instance()->runIfUnchanged(routeGeneration(), {})) {
+    // changed is the network they were chosen from. Each waypoint takes the leg the search
+    // flew from it, so that the plan names the very airway (not the first one joining the
+    // two points) and files it.
+    QList<Waypoint *> waypoints;
+    waypoints.reserve(points.size());
+    const bool unchanged = Database::instance()->runIfUnchanged(routeGeneration(), [&] {
+        for (int i = 0; i < points.size(); ++i) {
+            auto *waypoint = new Waypoint(points.at(i));
+            if (i + 1 < points.size())
+                waypoint->chooseLeg(legs.value(i), points.at(i + 1));
+            waypoints.append(waypoint);
+        }
+    });
+    if (!unchanged) {
+        qDeleteAll(waypoints);
         setMessage(tr("Navigation database changed. Please generate the route again."));
         return false;
     }
-
-    QList<Waypoint *> waypoints;
-    waypoints.reserve(points.size());
-    for (Point *point : points)
-        waypoints.append(new Waypoint(point));
 
     // Only the waypoints are replaced: the header keeps what the pilot chose for this flight
     // (cruise level and speed, times, names), as the dialog sets them before generating.
