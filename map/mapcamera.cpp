@@ -94,6 +94,11 @@ QPointF MapCamera::mercatorToItem(QPointF m) const
     return rotateToScreen(d * worldSize()) + QPointF(m_size.width() / 2.0, m_size.height() / 2.0);
 }
 
+QPointF MapCamera::worldToItem(QPointF m) const
+{
+    return rotateToScreen((m - m_centerMercator) * worldSize()) + QPointF(m_size.width() / 2.0, m_size.height() / 2.0);
+}
+
 QPointF MapCamera::itemToMercator(QPointF point) const
 {
     const QPointF d = point - QPointF(m_size.width() / 2.0, m_size.height() / 2.0);

@@ -42,6 +42,8 @@ public:
     // Screen pixels of the map item, bearing applied; the copy of the world nearest the centre.
     QPointF toItem(const QGeoCoordinate &coordinate) const;
     QPointF mercatorToItem(QPointF m) const;
+    // Not wrapped: a Mercator x outside [0, 1) gives a copy of the world beside this one.
+    QPointF worldToItem(QPointF m) const;
     QGeoCoordinate fromItem(QPointF point) const;
     // Not wrapped: x may leave [0, 1) when the view shows the world's edge.
     QPointF itemToMercator(QPointF point) const;

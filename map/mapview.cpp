@@ -2,8 +2,12 @@
 
 #include "mapplugin.h"
 #include "maptype.h"
+#include "tileengine.h"
 
+#include <QFont>
+#include <QFontMetrics>
 #include <QGeoCircle>
+#include <QPainter>
 #include <QGeoPath>
 #include <QGeoPolygon>
 #include <QGeoRectangle>
@@ -120,7 +124,7 @@ void MapView::setCopyrightsVisible(bool visible)
         return;
     m_copyrightsVisible = visible;
     emit copyrightsVisibleChanged();
-    update();
+    updateCopyright();
 }
 
 void MapView::setColor(const QColor &color)
@@ -339,33 +343,245 @@ void MapView::fitViewportToGeoShape(const QVariant &shape, const QVariant &margi
 
 void MapView::pluginUpdated()
 {
-    // Filled in by the tile engine.
+    if (!m_completed)
+        return;
+    const bool tiles = m_plugin && m_plugin->hasTiles();
+    TileEngineSettings settings;
+    if (tiles)
+        settings = TileEngineSettings::fromPlugin(*m_plugin);
+
+    // Types by the repository's names, in the order the themes count them.
+    struct TypeInfo
+    {
+        MapType::MapStyle style;
+        const char *key;
+        const char *name;
+        const char *description;
+        bool night;
+    };
+    static const TypeInfo osmTypes[] = {
+        {MapType::StreetMap, "street", "Street Map", "Street map view in daylight mode", false},
+        {MapType::SatelliteMapDay, "satellite", "Satellite Map", "Satellite map view in daylight mode", false},
+        {MapType::CycleMap, "cycle", "Cycle Map", "Cycle map view in daylight mode", false},
+        {MapType::TransitMap, "transit", "Transit Map", "Public transit map view in daylight mode", false},
+        {MapType::TransitMap, "night-transit", "Night Transit Map", "Public transit map view in night mode", true},
+        {MapType::TerrainMap, "terrain", "Terrain Map", "Terrain map view", false},
+        {MapType::PedestrianMap, "hiking", "Hiking Map", "Hiking map view", false},
+    };
+    QList<TypeInfo> wanted;
+    if (tiles) {
+        wanted = QList<TypeInfo>(std::begin(osmTypes), std::end(osmTypes));
+        if (!settings.customHost.isEmpty())
+            wanted.append({MapType::CustomMap, "custom", "Custom URL Map", "Custom url map view set via urlprefix parameter", false});
+    } else if (m_plugin) {
+        wanted.append({MapType::NoMap, "itemsoverlay", "Items Overlay", "A map with no tiles, for items", false});
+    }
+
+    QStringList oldKeys, newKeys;
+    for (const MapType *type : std::as_const(m_mapTypes))
+        oldKeys.append(type->key());
+    for (const TypeInfo &info : std::as_const(wanted))
+        newKeys.append(QString::fromLatin1(info.key));
+    if (oldKeys != newKeys) {
+        const QString activeKey = m_activeMapType ? m_activeMapType->key() : QString();
+        const QList<MapType *> old = m_mapTypes;
+        m_mapTypes.clear();
+        for (const TypeInfo &info : std::as_const(wanted)) {
+            m_mapTypes.append(new MapType(info.style, QString::fromLatin1(info.key), QString::fromLatin1(info.name),
+                                          QString::fromLatin1(info.description), info.night, this));
+        }
+        emit supportedMapTypesChanged();
+        MapType *active = m_mapTypes.value(std::max<qsizetype>(newKeys.indexOf(activeKey), 0));
+        m_activeMapType = active;
+        emit activeMapTypeChanged();
+        qDeleteAll(old);
+    }
+
+    if (tiles) {
+        if (!m_engine) {
+            m_engine = new TileEngine(this);
+            connect(m_engine, &TileEngine::tileReady, this, &QQuickItem::polish);
+            connect(m_engine, &TileEngine::providerChanged, this, [this] {
+                updateCopyright();
+                polish();
+            });
+        }
+        m_engine->configure(settings);
+    } else if (m_engine) {
+        delete m_engine;
+        m_engine = nullptr;
+        updateCopyright();
+    }
+    providersUpdated();
+    if (!m_mapReady && m_plugin && width() > 0 && height() > 0) {
+        m_mapReady = true;
+        emit mapReadyChanged(true);
+    }
 }
 
 void MapView::providersUpdated()
 {
+    if (m_engine && m_activeMapType)
+        m_engine->setMapType(m_activeMapType->key());
+    updateCopyright();
     polish();
+}
+
+void MapView::updateCopyright()
+{
+    const QString text = m_engine && m_copyrightsVisible ? m_engine->provider().copyright : QString();
+    if (text.isEmpty()) {
+        m_copyright = QImage();
+        update();
+        return;
+    }
+    const qreal dpr = window() ? window()->effectiveDevicePixelRatio() : 1.0;
+    QFont font;
+    font.setPixelSize(11);
+    const QFontMetrics metrics(font);
+    const QSize size(metrics.horizontalAdvance(text) + 8, metrics.height() + 4);
+    QImage image(size * dpr, QImage::Format_RGBA8888_Premultiplied);
+    image.setDevicePixelRatio(dpr);
+    image.fill(QColor(255, 255, 255, 180));
+    QPainter painter(&image);
+    painter.setFont(font);
+    painter.setPen(QColor(0x33, 0x33, 0x33));
+    painter.drawText(QRect(QPoint(0, 0), size), Qt::AlignCenter, text);
+    painter.end();
+    m_copyright = image;
+    update();
+}
+
+QList<TileDraw> MapView::tilePass()
+{
+    QList<TileDraw> draw;
+    if (!m_engine || width() <= 0 || height() <= 0)
+        return draw;
+    const TileProvider &provider = m_engine->provider();
+    const int z = std::clamp(int(std::lround(m_camera.zoom())), provider.minimumZoom, provider.maximumZoom);
+    const int n = 1 << z;
+    const double world = m_camera.worldSize();
+    const QPointF centre = m_camera.centerMercator();
+    const QRectF view(0, 0, width(), height());
+    const bool upright = m_camera.bearing() == 0.0;
+
+    // Rectangle of tile (x, y) at level `level` around the view centre, x not wrapped.
+    auto tileRect = [&](int level, int x, int y) {
+        const double size = 1.0 / double(1 << level);
+        auto edge = [&](double m, double c, double half) {
+            const double v = (m - c) * world;
+            // Whole pixels upright, so that neighbouring tiles meet without a seam.
+            return upright ? std::round(v + half) - half : v;
+        };
+        const double left = edge(x * size, centre.x(), width() / 2.0), right = edge((x + 1) * size, centre.x(), width() / 2.0);
+        const double top = edge(y * size, centre.y(), height() / 2.0), bottom = edge((y + 1) * size, centre.y(), height() / 2.0);
+        return QRectF(QPointF(left, top), QPointF(right, bottom));
+    };
+    auto wrapped = [](int level, int x, int y) {
+        const int count = 1 << level;
+        return TileKey{level, ((x % count) + count) % count, y};
+    };
+    auto visible = [&](int level, int x, int y) {
+        const double size = 1.0 / double(1 << level);
+        QPolygonF corners;
+        for (const QPointF &m : {QPointF(x, y), QPointF(x + 1, y), QPointF(x + 1, y + 1), QPointF(x, y + 1)})
+            corners.append(m_camera.worldToItem(m * size));
+        return corners.boundingRect().intersects(view);
+    };
+
+    const QRectF box = m_camera.viewportMercator().boundingRect();
+    const int x0 = int(std::floor(box.left() * n)), x1 = int(std::floor(box.right() * n));
+    const int y0 = std::max(0, int(std::floor(box.top() * n))), y1 = std::min(n - 1, int(std::floor(box.bottom() * n)));
+    struct Candidate
+    {
+        int x, y;
+        double distance;
+    };
+    QList<Candidate> tiles;
+    for (int x = x0; x <= x1 && x - x0 <= 3 * n; ++x) {
+        for (int y = y0; y <= y1; ++y) {
+            if (!visible(z, x, y))
+                continue;
+            const double dx = (x + 0.5) / n - centre.x(), dy = (y + 0.5) / n - centre.y();
+            tiles.append({x, y, dx * dx + dy * dy});
+        }
+    }
+    std::sort(tiles.begin(), tiles.end(), [](const Candidate &a, const Candidate &b) { return a.distance < b.distance; });
+
+    QList<TileKey> wanted;
+    QSet<quint64> seen;
+    for (const Candidate &tile : std::as_const(tiles)) {
+        const TileKey key = wrapped(z, tile.x, tile.y);
+        if (!seen.contains(key.packed())) {
+            seen.insert(key.packed());
+            wanted.append(key);
+        }
+    }
+    m_engine->request(wanted);
+
+    // Tiles still loading show a loaded tile of a lower level (or the level above) meanwhile.
+    QList<TileDraw> top, fallback;
+    QSet<QPair<int, QPair<int, int>>> fallbackSeen;
+    for (const Candidate &tile : std::as_const(tiles)) {
+        const QImage image = m_engine->image(wrapped(z, tile.x, tile.y));
+        if (!image.isNull()) {
+            top.append({wrapped(z, tile.x, tile.y).packed(), tileRect(z, tile.x, tile.y), image});
+            continue;
+        }
+        bool covered = false;
+        for (int up = 1; up <= 6 && z - up >= provider.minimumZoom && !covered; ++up) {
+            const int ax = tile.x >> up, ay = tile.y >> up;
+            const TileKey key = wrapped(z - up, ax, ay);
+            const QImage ancestor = m_engine->image(key);
+            if (ancestor.isNull())
+                continue;
+            covered = true;
+            if (!fallbackSeen.contains({z - up, {ax, ay}})) {
+                fallbackSeen.insert({z - up, {ax, ay}});
+                fallback.append({key.packed(), tileRect(z - up, ax, ay), ancestor});
+            }
+        }
+        if (covered || z + 1 > provider.maximumZoom)
+            continue;
+        for (int i = 0; i < 4; ++i) {
+            const int cx = tile.x * 2 + (i & 1), cy = tile.y * 2 + (i >> 1);
+            const TileKey key = wrapped(z + 1, cx, cy);
+            const QImage child = m_engine->image(key);
+            if (!child.isNull())
+                fallback.append({key.packed(), tileRect(z + 1, cx, cy), child});
+        }
+    }
+    // Lower levels first, so that finer tiles lie above them.
+    std::stable_sort(fallback.begin(), fallback.end(),
+                     [](const TileDraw &a, const TileDraw &b) { return TileKey::unpack(a.key).z < TileKey::unpack(b.key).z; });
+    draw = fallback + top;
+    return draw;
 }
 
 void MapView::updatePolish()
 {
+    m_draw = tilePass();
+    update();
 }
 
 QSGNode *MapView::updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData *)
 {
-    auto *background = static_cast<QSGRectangleNode *>(oldNode);
-    if (!background)
-        background = window()->createRectangleNode();
-    background->setRect(boundingRect());
-    background->setColor(m_color);
-    return background;
+    auto *node = static_cast<TileNode *>(oldNode);
+    if (!node)
+        node = new TileNode(window());
+    TileNode::Frame frame;
+    frame.bounds = boundingRect();
+    frame.color = m_color;
+    frame.matrix.translate(float(width() / 2.0), float(height() / 2.0));
+    frame.matrix.rotate(float(-m_camera.bearing()), 0.0f, 0.0f, 1.0f);
+    frame.tiles = m_draw;
+    frame.generation = m_engine ? m_engine->generation() : 0;
+    frame.textureCapacity = m_engine ? m_engine->memoryTiles() : 0;
+    frame.copyright = m_copyright;
+    node->update(frame);
+    return node;
 }
 
 void MapView::releaseResources()
 {
-}
-
-QImage MapView::copyrightImage() const
-{
-    return QImage();
 }

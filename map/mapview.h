@@ -1,6 +1,7 @@
 #pragma once
 
 #include "mapcamera.h"
+#include "tilenode.h"
 
 #include <QColor>
 #include <QGeoCoordinate>
@@ -136,7 +137,8 @@ private:
     void adoptChildren();
     void pluginUpdated();
     void providersUpdated();
-    QImage copyrightImage() const;
+    void updateCopyright();
+    QList<TileDraw> tilePass();
 
     MapCamera m_camera;
     QQuickItem *m_rotor = nullptr;
@@ -151,13 +153,7 @@ private:
     bool m_copyrightsVisible = true;
     bool m_mapReady = false;
     bool m_completed = false;
-    struct TileDraw
-    {
-        quint64 key;
-        QRectF rect;
-        QImage image;
-    };
     // Built on the interface thread by the tile pass, read by the paint pass.
     QList<TileDraw> m_draw;
-    quint64 m_drawGeneration = 0;
+    QImage m_copyright;
 };
