@@ -51,6 +51,8 @@ bool MapView::isMapItem(const QQuickItem *item)
 {
     if (!item)
         return false;
+    if (item->inherits("MapItemBase"))
+        return true;
     const QMetaObject *meta = item->metaObject();
     const int index = meta->indexOfClassInfo("MapItem");
     return index >= 0 && qstrcmp(meta->classInfo(index).value(), "true") == 0;

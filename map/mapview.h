@@ -1,6 +1,8 @@
 #pragma once
 
 #include "mapcamera.h"
+#include "mapplugin.h"
+#include "maptype.h"
 #include "tilenode.h"
 
 #include <QColor>
@@ -12,8 +14,6 @@
 #include <QQuickItem>
 #include <QtQml/qqmlregistration.h>
 
-class MapPlugin;
-class MapType;
 class TileEngine;
 
 // The map element: a Web Mercator tile map with map items drawn in one layer above the tiles
@@ -48,7 +48,7 @@ public:
 
     // The Map an item belongs to: the nearest Map among its parents (or null).
     static MapView *mapFor(const QQuickItem *item);
-    // Items whose class carries Q_CLASSINFO("MapItem", "true") are map items: they live in the
+    // Map items (MapItemBase and classes that carry Q_CLASSINFO("MapItem", "true")) live in the
     // item layer instead of on top in screen space.
     static bool isMapItem(const QQuickItem *item);
 
