@@ -14,6 +14,8 @@
 
 namespace {
 constexpr int TransferTimeoutMs = 30000;
+// Tiles wait for the description, so an unreachable repository must not hold them long.
+constexpr int DescriptionTimeoutMs = 10000;
 constexpr qint64 RetryAfterMs = 60000;
 
 #ifndef WAYLORE_APP_NAME
@@ -92,6 +94,10 @@ TileEngine::TileEngine(QObject *parent)
 
 TileEngine::~TileEngine()
 {
+    if (QNetworkReply *reply = std::exchange(m_descriptionReply, nullptr)) {
+        reply->disconnect(this);
+        reply->abort();
+    }
     reset();
 }
 
@@ -113,10 +119,8 @@ void TileEngine::setMapType(const QString &typeKey)
     if (typeKey == m_type)
         return;
     m_type = typeKey;
-    if (m_descriptionReply) {
-        m_descriptionReply->abort();
-        m_descriptionReply = nullptr;
-    }
+    if (QNetworkReply *reply = std::exchange(m_descriptionReply, nullptr))
+        reply->abort();
     if (m_type == QLatin1String("custom") && !m_settings.customHost.isEmpty()) {
         useProvider(TileProvider::custom(m_settings.customHost), false);
         return;
@@ -149,7 +153,7 @@ void TileEngine::fetchDescription()
         address += QLatin1Char('/');
     QNetworkRequest request(QUrl(address + m_type));
     request.setHeader(QNetworkRequest::UserAgentHeader, m_settings.userAgent);
-    request.setTransferTimeout(TransferTimeoutMs);
+    request.setTransferTimeout(DescriptionTimeoutMs);
     QNetworkReply *reply = m_network.get(request);
     m_descriptionReply = reply;
     const QString type = m_type;
@@ -165,6 +169,7 @@ void TileEngine::fetchDescription()
         if (!provider.isValid()) {
             qWarning().noquote() << "Map provider description" << reply->url().toString() << "unusable:"
                                  << (error.isEmpty() ? reply->errorString() : error) << "- using the built-in one";
+            emit providerChanged();
             return;
         }
         QDir().mkpath(m_settings.cacheDirectory + QStringLiteral("/providers"));
@@ -224,6 +229,8 @@ QImage TileEngine::image(TileKey key) const
 
 void TileEngine::request(const QList<TileKey> &wanted)
 {
+    if (m_descriptionReply)
+        return;
     m_wanted.clear();
     for (const TileKey &key : wanted)
         m_wanted.insert(key.packed());

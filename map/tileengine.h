@@ -50,6 +50,8 @@ public:
     const TileProvider &provider() const { return m_provider; }
     // True while the provider is the built-in fallback rather than a repository description.
     bool usesBuiltInProvider() const { return m_builtIn; }
+    // While a description is first fetched no tile is asked for: it may name another server.
+    bool fetchingDescription() const { return m_descriptionReply != nullptr; }
     // Raised whenever the provider (and so every tile) changes.
     quint64 generation() const { return m_generation; }
     bool highDpiTiles() const { return m_settings.highDpi && m_provider.hasHighDpi(); }

@@ -72,13 +72,6 @@ void TileNode::update(const Frame &frame)
     }
 
     m_frameStart = m_clock;
-    while (m_tiles.size() < frame.tiles.size()) {
-        QSGImageNode *node = m_window->createImageNode();
-        node->setOwnsTexture(false);
-        node->setFiltering(QSGTexture::Linear);
-        m_transform->appendChildNode(node);
-        m_tiles.append(node);
-    }
     while (m_tiles.size() > frame.tiles.size()) {
         QSGImageNode *node = m_tiles.takeLast();
         m_transform->removeChildNode(node);
@@ -86,12 +79,22 @@ void TileNode::update(const Frame &frame)
     }
     for (int i = 0; i < frame.tiles.size(); ++i) {
         const TileDraw &tile = frame.tiles.at(i);
-        QSGImageNode *node = m_tiles.at(i);
         QSGTexture *texture = this->texture(tile);
+        // A node joins the tree only with its texture: renderers look at it at once.
+        const bool fresh = i >= m_tiles.size();
+        QSGImageNode *node = fresh ? m_window->createImageNode() : m_tiles.at(i);
+        if (fresh) {
+            node->setOwnsTexture(false);
+            node->setFiltering(QSGTexture::Linear);
+        }
         if (node->texture() != texture)
             node->setTexture(texture);
         node->setRect(tile.rect);
         node->setSourceRect(QRectF(QPointF(0, 0), texture->textureSize()));
+        if (fresh) {
+            m_transform->appendChildNode(node);
+            m_tiles.append(node);
+        }
     }
     trimTextures(std::max(frame.textureCapacity, int(frame.tiles.size()) * 2));
 
@@ -103,10 +106,10 @@ void TileNode::update(const Frame &frame)
         }
         return;
     }
-    if (!m_copyright) {
+    const bool fresh = !m_copyright;
+    if (fresh) {
         m_copyright = m_window->createImageNode();
         m_copyright->setOwnsTexture(false);
-        appendChildNode(m_copyright);
     }
     if (frame.copyright.cacheKey() != m_copyrightKey) {
         QSGTexture *old = m_copyrightTexture;
@@ -117,4 +120,7 @@ void TileNode::update(const Frame &frame)
     }
     const QSizeF size = QSizeF(frame.copyright.size()) / frame.copyright.devicePixelRatio();
     m_copyright->setRect(QRectF(frame.bounds.bottomRight() - QPointF(size.width(), size.height()), size));
+    m_copyright->setSourceRect(QRectF(QPointF(0, 0), m_copyrightTexture->textureSize()));
+    if (fresh)
+        appendChildNode(m_copyright);
 }
