@@ -26,7 +26,7 @@ void MapPolyline::setPath(const QVariant &path)
     emit pathChanged();
 }
 
-void MapPolyline::setReferenceSurface(ReferenceSurface::Surface surface)
+void MapPolyline::setReferenceSurface(int surface)
 {
     if (surface == m_surface)
         return;

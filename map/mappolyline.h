@@ -13,7 +13,7 @@ class MapPolyline : public MapShapeItem
     QML_ELEMENT
     Q_PROPERTY(QVariant path READ path WRITE setPath NOTIFY pathChanged)
     Q_PROPERTY(MapLineProperties *line READ line CONSTANT)
-    Q_PROPERTY(ReferenceSurface::Surface referenceSurface READ referenceSurface WRITE setReferenceSurface NOTIFY
+    Q_PROPERTY(int referenceSurface READ referenceSurface WRITE setReferenceSurface NOTIFY
                    referenceSurfaceChanged)
 
 public:
@@ -22,8 +22,8 @@ public:
     QVariant path() const { return variantList(m_path); }
     void setPath(const QVariant &path);
     MapLineProperties *line() { return &m_line; }
-    ReferenceSurface::Surface referenceSurface() const { return m_surface; }
-    void setReferenceSurface(ReferenceSurface::Surface surface);
+    int referenceSurface() const { return m_surface; }
+    void setReferenceSurface(int surface);
 
     bool contains(const QPointF &point) const override;
 
@@ -38,7 +38,7 @@ protected:
 private:
     MapLineProperties m_line;
     QList<QGeoCoordinate> m_path;
-    ReferenceSurface::Surface m_surface = ReferenceSurface::Map;
+    int m_surface = ReferenceSurface::Map;
     // Mercator pieces, kept across zooms; great circles are densified again per whole zoom level.
     QList<QPolygonF> m_pieces;
     bool m_piecesDirty = true;

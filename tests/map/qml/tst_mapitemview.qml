@@ -117,13 +117,13 @@ Item {
 
         function test_indexFollowsShifts() {
             places.insert(0, {lat: 5, lon: 5})
-            waitForRendering(root)
+            waitForItemPolished(plain)
             for (let i = 0; i < 4; ++i) {
                 compare(plain.itemAt(i).row, i)
                 compare(required.itemAt(i).index, i)
             }
             places.remove(0, 2)
-            waitForRendering(root)
+            waitForItemPolished(plain)
             compare(plain.itemAt(0).row, 0)
             compare(plain.itemAt(0).coordinate.latitude, 20)
         }
