@@ -18,9 +18,9 @@ Q_IMPORT_QML_PLUGIN(Corvel_MapPlugin)
 namespace {
 const QColor Background(0x40, 0x40, 0x40);
 
-QByteArray png(const QColor &color)
+QByteArray png(const QColor &color, int size = 256)
 {
-    QImage image(256, 256, QImage::Format_RGB32);
+    QImage image(size, size, QImage::Format_RGB32);
     image.fill(color);
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -34,9 +34,9 @@ bool near(QRgb a, const QColor &b)
     return std::abs(qRed(a) - b.red()) < 8 && std::abs(qGreen(a) - b.green()) < 8 && std::abs(qBlue(a) - b.blue()) < 8;
 }
 
-QStringList tileFiles(const QString &dir)
+QStringList tileFiles(const QString &dir, const QString &prefix = QStringLiteral("street"))
 {
-    return QDir(dir).entryList({QStringLiteral("street-*")}, QDir::Files, QDir::Name);
+    return QDir(dir).entryList({prefix + QStringLiteral("-*")}, QDir::Files, QDir::Name);
 }
 }
 
@@ -49,7 +49,9 @@ private slots:
     void initTestCase();
     void init();
     void cleanup();
+    void fetchesCachesAndWorksOffline_data();
     void fetchesCachesAndWorksOffline();
+    void lowerLevelWhileLoadingAndTilesKept();
     void diskCacheKeepsItsSize();
     void brokenAndSlowTilesDoNotBlock();
     void requestsAreBoundedAndDroppedOutOfView();
@@ -59,8 +61,8 @@ private slots:
 
 private:
     MapView *makeMap(const QString &repository, const QByteArray &extra = QByteArray(), bool shown = true);
-    void serveDescription(const QString &path = QStringLiteral("/osm/street"));
-    void serveQuadrants();
+    void serveDescription(const QString &path = QStringLiteral("/osm/street"), bool highDpi = false);
+    void serveQuadrants(const QString &folder = QStringLiteral("tiles"), int size = 256);
     QImage grab() { return m_window->grabWindow(); }
     bool showsQuadrants(const QImage &image, const QList<QColor> &colors) const;
 
@@ -120,24 +122,26 @@ MapView *TstMapTiles::makeMap(const QString &repository, const QByteArray &extra
     return map;
 }
 
-void TstMapTiles::serveDescription(const QString &path)
+void TstMapTiles::serveDescription(const QString &path, bool highDpi)
 {
     HttpTestServer::Reply description;
     description.body = QStringLiteral(R"({"url": "%1", "format": "png", "minimumZoomLevel": 0, "maximumZoomLevel": 19,
-                                          "copyright": "test tiles"})")
-                           .arg(m_server->url(QStringLiteral("/tiles/%z/%x/%y.png")))
+                                          "copyright": "test tiles" %2})")
+                           .arg(m_server->url(QStringLiteral("/tiles/%z/%x/%y.png")),
+                                highDpi ? QStringLiteral(", \"highDpiUrl\": \"%1\"").arg(m_server->url(QStringLiteral("/hd/%z/%x/%y.png")))
+                                        : QString())
                            .toUtf8();
     m_server->setReply(path, description);
 }
 
-void TstMapTiles::serveQuadrants()
+void TstMapTiles::serveQuadrants(const QString &folder, int size)
 {
-    const QStringList paths = {"/tiles/2/1/1.png", "/tiles/2/2/1.png", "/tiles/2/1/2.png", "/tiles/2/2/2.png"};
+    const QStringList tiles = {"2/1/1", "2/2/1", "2/1/2", "2/2/2"};
     for (int i = 0; i < 4; ++i) {
         HttpTestServer::Reply tile;
         tile.contentType = "image/png";
-        tile.body = png(m_colors.at(i));
-        m_server->setReply(paths.at(i), tile);
+        tile.body = png(m_colors.at(i), size);
+        m_server->setReply(QStringLiteral("/%1/%2.png").arg(folder, tiles.at(i)), tile);
     }
 }
 
@@ -151,28 +155,83 @@ bool TstMapTiles::showsQuadrants(const QImage &image, const QList<QColor> &color
     return true;
 }
 
+void TstMapTiles::fetchesCachesAndWorksOffline_data()
+{
+    QTest::addColumn<bool>("highDpi");
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("prefix");
+    QTest::newRow("256 px tiles") << false << "tiles" << "street";
+    QTest::newRow("512 px tiles for high-dpi screens") << true << "hd" << "street@2x";
+}
+
 void TstMapTiles::fetchesCachesAndWorksOffline()
 {
-    serveDescription();
-    serveQuadrants();
-    MapView *map = makeMap(m_server->url(QStringLiteral("/osm/")));
+    QFETCH(bool, highDpi);
+    QFETCH(QString, folder);
+    QFETCH(QString, prefix);
+    serveDescription(QStringLiteral("/osm/street"), highDpi);
+    serveQuadrants(folder, highDpi ? 512 : 256);
+    const QByteArray parameter = "PluginParameter { name: \"osm.mapping.highdpi_tiles\"; value: " + QByteArray(highDpi ? "true" : "false") + " }";
+    MapView *map = makeMap(m_server->url(QStringLiteral("/osm/")), parameter);
     QVERIFY(map);
     QTRY_VERIFY_WITH_TIMEOUT(showsQuadrants(grab(), m_colors), 5000);
     QStringList requested = m_server->requests();
     requested.sort();
-    QCOMPARE(requested, QStringList({"/osm/street", "/tiles/2/1/1.png", "/tiles/2/1/2.png", "/tiles/2/2/1.png",
-                                     "/tiles/2/2/2.png"}));
-    QTRY_COMPARE(tileFiles(m_cache->path()),
-                 QStringList({"street-2-1-1.png", "street-2-1-2.png", "street-2-2-1.png", "street-2-2-2.png"}));
+    QStringList expected;
+    for (const char *tile : {"2/1/1", "2/1/2", "2/2/1", "2/2/2"})
+        expected.append(QStringLiteral("/%1/%2.png").arg(folder, QLatin1String(tile)));
+    expected.append(QStringLiteral("/osm/street"));
+    expected.sort();
+    QCOMPARE(requested, expected);
+    QStringList files;
+    for (const char *tile : {"2-1-1", "2-1-2", "2-2-1", "2-2-2"})
+        files.append(QStringLiteral("%1-%2.png").arg(prefix, QLatin1String(tile)));
+    QTRY_COMPARE(tileFiles(m_cache->path(), prefix), files);
     QVERIFY(QFile::exists(m_cache->path() + "/providers/street.json"));
 
     // Next run, server gone: the cached description and tiles still show the map.
     delete map;
     m_server.reset();
-    map = makeMap(QStringLiteral("http://127.0.0.1:1/osm/"));
+    map = makeMap(QStringLiteral("http://127.0.0.1:1/osm/"), parameter);
     QVERIFY(map);
     QTRY_VERIFY_WITH_TIMEOUT(showsQuadrants(grab(), m_colors), 5000);
     QVERIFY(!map->tileEngine()->usesBuiltInProvider());
+}
+
+// Zoom 3 tiles are slow; the zoom 2 tiles stand in for them, scaled, until they come.
+void TstMapTiles::lowerLevelWhileLoadingAndTilesKept()
+{
+    serveDescription();
+    serveQuadrants();
+    for (int x = 2; x <= 5; ++x) {
+        for (int y = 2; y <= 5; ++y) {
+            HttpTestServer::Reply tile;
+            tile.contentType = "image/png";
+            tile.body = png(Qt::magenta);
+            tile.delayMs = 1500;
+            m_server->setReply(QStringLiteral("/tiles/3/%1/%2.png").arg(x).arg(y), tile);
+        }
+    }
+    MapView *map = makeMap(m_server->url(QStringLiteral("/osm/")));
+    QVERIFY(map);
+    QTRY_VERIFY_WITH_TIMEOUT(showsQuadrants(grab(), m_colors), 5000);
+
+    // A fractional zoom scales the nearest level: 2.4 still shows level 2, asking nothing new.
+    map->setZoomLevel(2.4);
+    QVERIFY(showsQuadrants(grab(), m_colors));
+    // Panning away and back finds the tiles in memory.
+    map->pan(700, 0);
+    QTest::qWait(100);
+    map->pan(-700, 0);
+    QVERIFY(showsQuadrants(grab(), m_colors));
+    QCOMPARE(m_server->requests().filter(QStringLiteral("/tiles/2/1/1.png")).size(), 1);
+
+    map->setZoomLevel(3);
+    QTest::qWait(300);
+    QVERIFY(map->tileEngine()->pendingRequests() > 0);
+    QVERIFY(showsQuadrants(grab(), m_colors));
+    const QList<QColor> finer(4, QColor(Qt::magenta));
+    QTRY_VERIFY_WITH_TIMEOUT(showsQuadrants(grab(), finer), 5000);
 }
 
 void TstMapTiles::diskCacheKeepsItsSize()
@@ -198,6 +257,10 @@ void TstMapTiles::brokenAndSlowTilesDoNotBlock()
     slow.body = png(Qt::green);
     slow.delayMs = 4000;
     m_server->setReply(QStringLiteral("/tiles/2/2/1.png"), slow);
+    HttpTestServer::Reply garbage;
+    garbage.contentType = "image/png";
+    garbage.body = "<html>quota exceeded</html>";
+    m_server->setReply(QStringLiteral("/tiles/2/1/2.png"), garbage);
 
     QElapsedTimer clock;
     qint64 last = 0, longestGap = 0;
@@ -211,7 +274,7 @@ void TstMapTiles::brokenAndSlowTilesDoNotBlock()
 
     MapView *map = makeMap(m_server->url(QStringLiteral("/osm/")));
     QVERIFY(map);
-    const QList<QColor> meanwhile = {Background, Background, Qt::blue, Qt::yellow};
+    const QList<QColor> meanwhile = {Background, Background, Background, Qt::yellow};
     QTRY_VERIFY_WITH_TIMEOUT(showsQuadrants(grab(), meanwhile), 3000);
     QVERIFY(clock.elapsed() < 3500);
     QVERIFY(map->tileEngine()->pendingRequests() >= 1);
@@ -220,8 +283,10 @@ void TstMapTiles::brokenAndSlowTilesDoNotBlock()
     map->pan(-3, 0);
     QTest::qWait(200);
     QCOMPARE(m_server->requests().count(QStringLiteral("/tiles/2/1/1.png")), 1);
+    QCOMPARE(m_server->requests().count(QStringLiteral("/tiles/2/1/2.png")), 1);
+    QCOMPARE(tileFiles(m_cache->path()), QStringList({"street-2-2-2.png"}));
     QVERIFY2(longestGap < 500, qPrintable(QString::number(longestGap)));
-    QTRY_VERIFY_WITH_TIMEOUT(showsQuadrants(grab(), {Background, Qt::green, Qt::blue, Qt::yellow}), 6000);
+    QTRY_VERIFY_WITH_TIMEOUT(showsQuadrants(grab(), {Background, Qt::green, Background, Qt::yellow}), 6000);
 }
 
 // Zoom 5 on a 512 px view shows 9 tiles around (10, 10); six requests at most are under way.

@@ -40,6 +40,7 @@ private slots:
     void viewportAcrossAntimeridian();
     void zoomLimits();
     void itemLayerFollowsCamera();
+    void qmlInterface();
 
 private:
     std::unique_ptr<MapView> makeMap(QSizeF size, const QGeoCoordinate &center, double zoom, double bearing,
@@ -319,6 +320,51 @@ void TstMapView::itemLayerFollowsCamera()
     QCOMPARE(map->center(), center);
     QVERIFY(QLineF(map->fromCoordinate(center), QPointF(500, 350)).length() < 1e-6);
     QVERIFY(QLineF(item->mapToItem(map.get(), QPointF(0, 0)), map->fromCoordinate(place, false)).length() < 0.5);
+}
+
+// What the map's callers write in QML: a gliding centre, fitting, the region and the map types.
+void TstMapView::qmlInterface()
+{
+    QQmlComponent component(&m_engine);
+    component.setData(R"(
+        import QtQuick
+        import QtPositioning
+        import Corvel.Map
+        Map {
+            id: map
+            width: 800; height: 600
+            plugin: Plugin { name: "itemsoverlay" }
+            minimumZoomLevel: 3; maximumZoomLevel: 18; zoomLevel: 11
+            center: QtPositioning.coordinate(48.9, 2.3)
+            property var box: visibleRegion.boundingGeoRectangle()
+            property int types: supportedMapTypes.length
+            activeMapType: supportedMapTypes[supportedMapTypes.length - 1]
+            CoordinateAnimation { id: move; target: map; property: "center"; duration: 250; easing.type: Easing.OutExpo }
+            function glide(to) { move.from = map.center; move.to = to; move.start() }
+            function fit() {
+                map.fitViewportToGeoShape(QtPositioning.rectangle(QtPositioning.coordinate(52, 0),
+                                                                  QtPositioning.coordinate(45, 10)), 125)
+            }
+            function corner() { return map.fromCoordinate(QtPositioning.coordinate(52, 0), false) }
+        }
+    )", QUrl());
+    std::unique_ptr<MapView> map(qobject_cast<MapView *>(component.create()));
+    QVERIFY2(map, qPrintable(component.errorString()));
+    QCOMPARE(map->property("types").toInt(), 1);
+    QVERIFY(map->activeMapType());
+    const QGeoRectangle box = map->property("box").value<QGeoRectangle>();
+    QVERIFY(box.contains(QGeoCoordinate(48.9, 2.3)) && box.width() > 0.1 && box.width() < 1.0);
+
+    QSignalSpy moved(map.get(), &MapView::centerChanged);
+    QMetaObject::invokeMethod(map.get(), "glide", Q_ARG(QVariant, QVariant::fromValue(QGeoCoordinate(50.0, 8.0))));
+    QTRY_VERIFY(map->center().distanceTo(QGeoCoordinate(50.0, 8.0)) < 1.0);
+    QVERIFY(moved.count() > 2);
+
+    QMetaObject::invokeMethod(map.get(), "fit");
+    QVariant corner;
+    QMetaObject::invokeMethod(map.get(), "corner", Q_RETURN_ARG(QVariant, corner));
+    const QPointF p = corner.toPointF();
+    QVERIFY2(p.x() > 124.999 && p.y() > 124.999 && p.x() < 675.001, qPrintable(QStringLiteral("%1,%2").arg(p.x()).arg(p.y())));
 }
 
 QTEST_MAIN(TstMapView)
