@@ -23,6 +23,7 @@ namespace {
 constexpr double MaxLayerOffset = 100000.0;
 // A quarter of the world keeps the wrapped layer x of nearby items continuous.
 constexpr double MaxLayerOffsetWorld = 0.25;
+constexpr double MaxTilesInView = 1024;
 }
 
 MapView::MapView(QQuickItem *parent)
@@ -212,6 +213,9 @@ void MapView::itemChange(ItemChange change, const ItemChangeData &data)
 {
     if (change == ItemChildAddedChange && m_completed && isMapItem(data.item))
         addMapItem(data.item);
+    // The notice is drawn for the screen's pixel ratio.
+    if (change == ItemSceneChange && data.window && m_completed)
+        updateCopyright();
     QQuickItem::itemChange(change, data);
 }
 
@@ -500,6 +504,10 @@ QList<TileDraw> MapView::tilePass()
         double distance;
     };
     QList<Candidate> tiles;
+    // More tiles than a screen can show means a provider whose lowest level is far above the
+    // view's zoom; drawing them would only stall the interface.
+    if (double(x1 - x0 + 1) * double(y1 - y0 + 1) > MaxTilesInView)
+        return draw;
     for (int x = x0; x <= x1 && x - x0 <= 3 * n; ++x) {
         for (int y = y0; y <= y1; ++y) {
             if (!visible(z, x, y))
@@ -584,6 +592,3 @@ QSGNode *MapView::updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData *)
     return node;
 }
 
-void MapView::releaseResources()
-{
-}

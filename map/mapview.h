@@ -121,7 +121,6 @@ protected:
     void itemChange(ItemChange change, const ItemChangeData &data) override;
     void updatePolish() override;
     QSGNode *updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData *) override;
-    void releaseResources() override;
 
 private:
     struct CameraState

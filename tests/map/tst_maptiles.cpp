@@ -52,6 +52,7 @@ private slots:
     void fetchesCachesAndWorksOffline_data();
     void fetchesCachesAndWorksOffline();
     void lowerLevelWhileLoadingAndTilesKept();
+    void turnedMapTurnsTilesAndShowsCopyright();
     void diskCacheKeepsItsSize();
     void brokenAndSlowTilesDoNotBlock();
     void requestsAreBoundedAndDroppedOutOfView();
@@ -196,6 +197,21 @@ void TstMapTiles::fetchesCachesAndWorksOffline()
     QVERIFY(map);
     QTRY_VERIFY_WITH_TIMEOUT(showsQuadrants(grab(), m_colors), 5000);
     QVERIFY(!map->tileEngine()->usesBuiltInProvider());
+}
+
+// Heading east: north-east lies top left, south-east top right, north-west bottom left.
+void TstMapTiles::turnedMapTurnsTilesAndShowsCopyright()
+{
+    serveDescription();
+    serveQuadrants();
+    MapView *map = makeMap(m_server->url(QStringLiteral("/osm/")));
+    QVERIFY(map);
+    map->setBearing(90);
+    const QList<QColor> turned = {Qt::green, Qt::yellow, Qt::red, Qt::blue};
+    QTRY_VERIFY_WITH_TIMEOUT(showsQuadrants(grab(), turned), 5000);
+    QVERIFY(near(grab().pixel(508, 506), Qt::blue));
+    map->setCopyrightsVisible(true);
+    QTRY_VERIFY(!near(grab().pixel(508, 506), Qt::blue));
 }
 
 // Zoom 3 tiles are slow; the zoom 2 tiles stand in for them, scaled, until they come.
