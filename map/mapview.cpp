@@ -221,7 +221,15 @@ void MapView::itemChange(ItemChange change, const ItemChangeData &data)
 
 void MapView::adoptChildren()
 {
+    // The layer takes the place of the first declared map item, so that plain children declared
+    // before the items (a mouse area under everything) stay below them and later ones above.
     const QList<QQuickItem *> children = childItems();
+    for (QQuickItem *child : children) {
+        if (isMapItem(child)) {
+            m_rotor->stackBefore(child);
+            break;
+        }
+    }
     for (QQuickItem *child : children) {
         if (isMapItem(child))
             addMapItem(child);

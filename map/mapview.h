@@ -17,7 +17,8 @@
 class TileEngine;
 
 // The map element: a Web Mercator tile map with map items drawn in one layer above the tiles
-// (moved as a whole when the map pans) and plain Quick children on top in screen space.
+// (moved as a whole when the map pans) and plain Quick children in screen space. The layer stands
+// where the first map item was declared: plain children declared before it lie below the items.
 class MapView : public QQuickItem
 {
     Q_OBJECT

@@ -291,13 +291,19 @@ void TstMapView::zoomLimits()
 void TstMapView::itemLayerFollowsCamera()
 {
     auto map = makeMap(QSizeF(800, 600), QGeoCoordinate(48.9, 2.3), 3.0, 45.0,
-                       "TestMapItem { objectName: \"item\" }\nItem { objectName: \"plain\" }");
+                       "Item { objectName: \"under\" }\nTestMapItem { objectName: \"item\" }\n"
+                       "Item { objectName: \"plain\" }");
     QVERIFY(map);
     auto *item = map->findChild<QQuickItem *>(QStringLiteral("item"));
     auto *plain = map->findChild<QQuickItem *>(QStringLiteral("plain"));
     QVERIFY(item && plain);
     QCOMPARE(item->parentItem(), map->itemLayer());
     QCOMPARE(plain->parentItem(), map.get());
+    // Stacked in declaration order: what came before the map items lies below them.
+    const QList<QQuickItem *> stack = map->childItems();
+    QQuickItem *layer = map->itemLayer()->parentItem();
+    QCOMPARE(stack.indexOf(layer), stack.indexOf(map->findChild<QQuickItem *>(QStringLiteral("under"))) + 1);
+    QCOMPARE(stack.indexOf(plain), stack.indexOf(layer) + 1);
 
     const QGeoCoordinate place(51.47, -0.45);
     item->setPosition(map->camera().mercatorToLayer(MapCamera::mercator(place)));
