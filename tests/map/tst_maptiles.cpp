@@ -1,4 +1,5 @@
 #include "httptestserver.h"
+#include "testsupport.h"
 #include "mapview.h"
 #include "tileengine.h"
 
@@ -54,6 +55,7 @@ private slots:
     void lowerLevelWhileLoadingAndTilesKept();
     void turnedMapTurnsTilesAndShowsCopyright();
     void diskCacheKeepsItsSize();
+    void damagedCacheFileIsFetchedAgain();
     void brokenAndSlowTilesDoNotBlock();
     void requestsAreBoundedAndDroppedOutOfView();
     void unusableRepository_data();
@@ -259,6 +261,18 @@ void TstMapTiles::diskCacheKeepsItsSize()
     QVERIFY(map);
     QTRY_VERIFY_WITH_TIMEOUT(showsQuadrants(grab(), m_colors), 5000);
     QTRY_COMPARE(tileFiles(m_cache->path()).size(), 2);
+}
+
+void TstMapTiles::damagedCacheFileIsFetchedAgain()
+{
+    serveDescription();
+    serveQuadrants();
+    QVERIFY(!TestSupport::writeFile(m_cache->path() + "/street-2-1-1.png", "truncated").isEmpty());
+    MapView *map = makeMap(m_server->url(QStringLiteral("/osm/")));
+    QVERIFY(map);
+    QTRY_VERIFY_WITH_TIMEOUT(showsQuadrants(grab(), m_colors), 5000);
+    QVERIFY(m_server->requests().contains(QStringLiteral("/tiles/2/1/1.png")));
+    QTRY_VERIFY(!QImage(m_cache->path() + "/street-2-1-1.png").isNull());
 }
 
 void TstMapTiles::brokenAndSlowTilesDoNotBlock()
