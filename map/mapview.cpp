@@ -7,12 +7,10 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QGeoCircle>
-#include <QPainter>
 #include <QGeoPath>
 #include <QGeoPolygon>
 #include <QGeoRectangle>
-#include <QSGImageNode>
-#include <QSGRectangleNode>
+#include <QPainter>
 #include <QQuickWindow>
 #include <QtMath>
 #include <cmath>
