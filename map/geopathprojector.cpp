@@ -32,20 +32,38 @@ double unwrapNear(double x, double reference)
     return x + std::round(reference - x);
 }
 
-// Mercator screen length of a leg, measured over a coarse sampling so that a great circle that
-// bows far from its chord is not under-counted.
-double legPixels(const QGeoCoordinate &a, const QGeoCoordinate &b, bool greatCircle, double worldSize)
+// Screen length of a leg and how far its great circle strays from the straight chord, both in
+// pixels, measured over a coarse sampling so that a leg that bows far is not under-counted.
+struct LegMeasure
 {
-    const QList<QGeoCoordinate> coarse = greatCircle ? GeoPathProjector::greatCircle(a, b, 16) : QList{a, b};
     double length = 0.0;
-    QPointF previous = MapCamera::mercator(coarse.first());
-    for (qsizetype i = 1; i < coarse.size(); ++i) {
-        QPointF m = MapCamera::mercator(coarse.at(i));
-        m.setX(unwrapNear(m.x(), previous.x()));
-        length += std::hypot(m.x() - previous.x(), m.y() - previous.y());
-        previous = m;
+    double deviation = 0.0;
+};
+
+LegMeasure measureLeg(const QGeoCoordinate &a, const QGeoCoordinate &b, double worldSize)
+{
+    const QList<QGeoCoordinate> coarse = GeoPathProjector::greatCircle(a, b, 16);
+    QList<QPointF> points;
+    points.reserve(coarse.size());
+    double previousX = MapCamera::mercator(coarse.first()).x();
+    for (const QGeoCoordinate &c : coarse) {
+        QPointF m = MapCamera::mercator(c);
+        m.setX(unwrapNear(m.x(), previousX));
+        previousX = m.x();
+        points.append(m * worldSize);
     }
-    return length * worldSize;
+    LegMeasure measure;
+    const QPointF chord = points.last() - points.first();
+    const double chordLength = std::hypot(chord.x(), chord.y());
+    for (qsizetype i = 1; i < points.size(); ++i) {
+        const QPointF step = points.at(i) - points.at(i - 1);
+        measure.length += std::hypot(step.x(), step.y());
+        const QPointF offset = points.at(i) - points.first();
+        const double away = chordLength > 0.0 ? std::abs(chord.x() * offset.y() - chord.y() * offset.x()) / chordLength
+                                              : std::hypot(offset.x(), offset.y());
+        measure.deviation = std::max(measure.deviation, away);
+    }
+    return measure;
 }
 
 // Cuts an unwrapped polyline where x crosses a whole number (the 180th meridian of some copy) and
@@ -142,8 +160,12 @@ QList<QPolygonF> GeoPathProjector::project(const QList<QGeoCoordinate> &path, bo
     for (qsizetype i = 1; i < valid.size(); ++i) {
         const QGeoCoordinate &a = valid.at(i - 1), &b = valid.at(i);
         if (greatCircle) {
-            const double pixels = legPixels(a, b, true, worldSize);
-            const int segments = std::clamp(int(std::ceil(pixels / std::max(stepPixels, 0.5))), 1, MaxSegmentsPerLeg);
+            // A point every few pixels where the great circle bends; where a chord cannot be told
+            // from the arc (its error shrinks with the square of the count) fewer do.
+            const LegMeasure leg = measureLeg(a, b, worldSize);
+            const double byBend = std::ceil(std::sqrt(leg.deviation / ChordTolerancePixels));
+            const double byLength = std::ceil(leg.length / std::max(stepPixels, 0.5));
+            const int segments = int(std::clamp(std::min(byBend, byLength), 1.0, double(MaxSegmentsPerLeg)));
             const QList<QGeoCoordinate> points = GeoPathProjector::greatCircle(a, b, segments);
             for (qsizetype k = 1; k < points.size(); ++k)
                 append(points.at(k));

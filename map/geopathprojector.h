@@ -5,8 +5,8 @@
 #include <QPolygonF>
 
 // Turns a path of geographic coordinates into Mercator polylines ready to be drawn at a zoom:
-// legs follow the great circle (densified to a point every few screen pixels) or run straight on
-// the map, and the path is cut where it crosses the 180th meridian. Each piece lies within one
+// legs follow the great circle (densified to a point every few screen pixels where it bends away
+// from the chord by more than a fraction of a pixel) or run straight on the map, and the path is cut where it crosses the 180th meridian. Each piece lies within one
 // copy of the world, x in [0, 1].
 class GeoPathProjector
 {
@@ -26,4 +26,6 @@ public:
     // Longest leg, in points, that densification makes; a leg longer on screen gets points further
     // apart rather than without bound at high zoom.
     static constexpr int MaxSegmentsPerLeg = 4096;
+    // Largest distance, in pixels, between the drawn chords and the true great circle.
+    static constexpr double ChordTolerancePixels = 0.25;
 };

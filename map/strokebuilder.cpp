@@ -6,8 +6,12 @@
 namespace {
 
 constexpr double Pi = 3.14159265358979323846;
-// Largest angle one triangle of a round join or cap spans.
-constexpr double RoundStep = Pi / 8.0;
+// Largest angle one triangle of a round join or cap spans: its chord stays within a quarter
+// pixel of the arc, so thin lines get few triangles and wide ones a smooth round.
+double roundStep(double radius)
+{
+    return radius <= 0.25 ? Pi : 2.0 * std::acos(1.0 - 0.25 / radius);
+}
 
 double length(QPointF v)
 {
@@ -30,9 +34,9 @@ QPointF normal(QPointF direction, double scale)
 // unless a half turn is asked for (then on the side of `through`).
 void fan(QPointF centre, QPointF from, QPointF to, double sweep, QList<QPointF> &triangles)
 {
-    const int steps = std::max(1, int(std::ceil(std::abs(sweep) / RoundStep)));
-    const double start = std::atan2(from.y(), from.x());
     const double radius = length(from);
+    const int steps = std::max(1, int(std::ceil(std::abs(sweep) / roundStep(radius))));
+    const double start = std::atan2(from.y(), from.x());
     QPointF previous = centre + from;
     for (int i = 1; i <= steps; ++i) {
         const QPointF next = i == steps ? centre + to
@@ -191,7 +195,8 @@ void StrokeBuilder::strokeSolid(const QPolygonF &line, bool closed, double width
         const double cross = d0.x() * d1.y() - d0.y() * d1.x();
         const double dot = d0.x() * d1.x() + d0.y() * d1.y();
         const double turn = std::atan2(cross, dot);
-        if (std::abs(turn) < 1e-6)
+        // The wedge of a slight bend (a densified great circle) is narrower than a quarter pixel.
+        if (std::abs(turn) * half < 0.25)
             continue;
         // Turning towards the left normal puts the outer side on the right.
         const double side = turn > 0.0 ? -1.0 : 1.0;

@@ -3,7 +3,9 @@
 #include "shapehittest.h"
 #include "strokebuilder.h"
 
+#include <QLineF>
 #include <QTest>
+#include <QtMath>
 #include <cmath>
 
 namespace {
@@ -48,6 +50,8 @@ private slots:
     void greatCircle();
     void projection_data();
     void projection();
+    void densification_data();
+    void densification();
     void strokeCoverage_data();
     void strokeCoverage();
     void dashes_data();
@@ -96,14 +100,13 @@ void TestMapGeometry::projection_data()
     QTest::newRow("straight across the 180th meridian")
         << QList<QGeoCoordinate>{{0, 170}, {0, -170}} << false << QList<int>{2, 2}
         << QList<QPointF>{{east170, 0.5}, {1.0, 0.5}, {0.0, 0.5}, {west170, 0.5}};
-    // The equator is a great circle; 20 degrees at 256 px per world are 14.2 px: 4 segments, and
-    // the middle point falls on the meridian itself.
+    // The equator is a great circle that runs straight on the map: no points added, but the cut.
     QTest::newRow("great circle across the 180th meridian")
-        << QList<QGeoCoordinate>{{0, 170}, {0, -170}} << true << QList<int>{3, 3}
+        << QList<QGeoCoordinate>{{0, 170}, {0, -170}} << true << QList<int>{2, 2}
         << QList<QPointF>{{east170, 0.5}, {1.0, 0.5}, {0.0, 0.5}, {west170, 0.5}};
-    // A quarter of the world is 64 px: 16 segments of 4 px.
-    QTest::newRow("densified every 4 px") << QList<QGeoCoordinate>{{0, 0}, {0, 90}} << true << QList<int>{17}
-                                          << QList<QPointF>{{0.5, 0.5}, {0.75, 0.5}};
+    // The equator is straight on the map: one chord serves, however long.
+    QTest::newRow("straight great circle") << QList<QGeoCoordinate>{{0, 0}, {0, 90}} << true << QList<int>{2}
+                                           << QList<QPointF>{{0.5, 0.5}, {0.75, 0.5}};
     QTest::newRow("invalid points skipped")
         << QList<QGeoCoordinate>{{0, 0}, QGeoCoordinate(), {0, 90}} << false << QList<int>{2}
         << QList<QPointF>{{0.5, 0.5}, {0.75, 0.5}};
@@ -127,6 +130,45 @@ void TestMapGeometry::projection()
     }
 }
 
+void TestMapGeometry::densification_data()
+{
+    QTest::addColumn<QGeoCoordinate>("from");
+    QTest::addColumn<QGeoCoordinate>("to");
+    QTest::addColumn<double>("worldSize");
+    QTest::newRow("transatlantic at zoom 3") << QGeoCoordinate(40, -70) << QGeoCoordinate(50, 0) << 2048.0;
+    QTest::newRow("transatlantic at zoom 8") << QGeoCoordinate(40, -70) << QGeoCoordinate(50, 0) << 65536.0;
+    QTest::newRow("short leg in the north at zoom 10") << QGeoCoordinate(64, -22) << QGeoCoordinate(65, -18)
+                                                        << 262144.0;
+}
+
+void TestMapGeometry::densification()
+{
+    QFETCH(QGeoCoordinate, from);
+    QFETCH(QGeoCoordinate, to);
+    QFETCH(double, worldSize);
+    const QList<QPolygonF> pieces = GeoPathProjector::project({from, to}, true, worldSize, 4.0);
+    QCOMPARE(pieces.size(), 1);
+    QPolygonF drawn = pieces.first();
+    for (QPointF &p : drawn)
+        p *= worldSize;
+    // Points of the true great circle (walked by Qt's own spherical geometry) lie within a
+    // third of a pixel of the chords drawn.
+    const double distance = from.distanceTo(to);
+    const double azimuth = from.azimuthTo(to);
+    for (int i = 0; i <= 100; ++i) {
+        const QGeoCoordinate c = from.atDistanceAndAzimuth(distance * i / 100.0, azimuth);
+        const double lat = qDegreesToRadians(c.latitude());
+        const QPointF p((c.longitude() + 180.0) / 360.0 * worldSize,
+                        (0.5 - std::log(std::tan(M_PI / 4.0 + lat / 2.0)) / (2.0 * M_PI)) * worldSize);
+        QVERIFY2(ShapeHitTest::distanceToPolyline(p, drawn, false) < 0.34, qPrintable(QString::number(i)));
+    }
+    // And no closer together than every 4 px along the way.
+    double length = 0.0;
+    for (qsizetype i = 1; i < drawn.size(); ++i)
+        length += QLineF(drawn.at(i - 1), drawn.at(i)).length();
+    QVERIFY(drawn.size() - 1 <= std::ceil(length / 4.0) + 1);
+}
+
 void TestMapGeometry::strokeCoverage_data()
 {
     QTest::addColumn<QPolygonF>("line");
@@ -139,10 +181,11 @@ void TestMapGeometry::strokeCoverage_data()
     QTest::newRow("beside the line") << straight << int(Qt::FlatCap) << QPointF(5, 1.1) << false;
     QTest::newRow("flat cap stops at the end") << straight << int(Qt::FlatCap) << QPointF(-0.5, 0) << false;
     QTest::newRow("square cap runs half a width on") << straight << int(Qt::SquareCap) << QPointF(-0.95, 0.95) << true;
-    QTest::newRow("round cap covers the half disc") << straight << int(Qt::RoundCap) << QPointF(10.95, 0) << true;
+    // Rounds are drawn to within a quarter pixel of the true circle.
+    QTest::newRow("round cap covers the half disc") << straight << int(Qt::RoundCap) << QPointF(10.74, 0) << true;
     QTest::newRow("round cap leaves the corner") << straight << int(Qt::RoundCap) << QPointF(10.9, 0.9) << false;
-    // At the bend the outer wedge is filled round: 0.85 px from the vertex yes, 1.27 px no.
-    QTest::newRow("round join") << corner << int(Qt::FlatCap) << QPointF(10.6, -0.6) << true;
+    // At the bend the outer wedge is filled round: 0.71 px from the vertex yes, 1.27 px no.
+    QTest::newRow("round join") << corner << int(Qt::FlatCap) << QPointF(10.5, -0.5) << true;
     QTest::newRow("no miter spike") << corner << int(Qt::FlatCap) << QPointF(10.9, -0.9) << false;
     QTest::newRow("inner side of the bend") << corner << int(Qt::FlatCap) << QPointF(9.5, 0.5) << true;
 }
