@@ -256,8 +256,8 @@ void MapView::setPlugin(MapPlugin *plugin)
     if (m_plugin)
         connect(m_plugin, &MapPlugin::changed, this, &MapView::pluginUpdated);
     emit pluginChanged();
-    if (m_completed)
-        pluginUpdated();
+    // Map types are known at once, for bindings made while the map is being created.
+    pluginUpdated();
 }
 
 QQmlListProperty<MapType> MapView::supportedMapTypes()
@@ -353,15 +353,8 @@ void MapView::fitViewportToGeoShape(const QVariant &shape, const QVariant &margi
     cameraUpdated(before);
 }
 
-void MapView::pluginUpdated()
+void MapView::updateMapTypes()
 {
-    if (!m_completed)
-        return;
-    const bool tiles = m_plugin && m_plugin->hasTiles();
-    TileEngineSettings settings;
-    if (tiles)
-        settings = TileEngineSettings::fromPlugin(*m_plugin);
-
     // Types by the repository's names, in the order the themes count them.
     struct TypeInfo
     {
@@ -381,9 +374,9 @@ void MapView::pluginUpdated()
         {MapType::PedestrianMap, "hiking", "Hiking Map", "Hiking map view", false},
     };
     QList<TypeInfo> wanted;
-    if (tiles) {
+    if (m_plugin && m_plugin->hasTiles()) {
         wanted = QList<TypeInfo>(std::begin(osmTypes), std::end(osmTypes));
-        if (!settings.customHost.isEmpty())
+        if (!m_plugin->parameter(QStringLiteral("osm.mapping.custom.host")).toString().isEmpty())
             wanted.append({MapType::CustomMap, "custom", "Custom URL Map", "Custom url map view set via urlprefix parameter", false});
     } else if (m_plugin) {
         wanted.append({MapType::NoMap, "itemsoverlay", "Items Overlay", "A map with no tiles, for items", false});
@@ -394,21 +387,28 @@ void MapView::pluginUpdated()
         oldKeys.append(type->key());
     for (const TypeInfo &info : std::as_const(wanted))
         newKeys.append(QString::fromLatin1(info.key));
-    if (oldKeys != newKeys) {
-        const QString activeKey = m_activeMapType ? m_activeMapType->key() : QString();
-        const QList<MapType *> old = m_mapTypes;
-        m_mapTypes.clear();
-        for (const TypeInfo &info : std::as_const(wanted)) {
-            m_mapTypes.append(new MapType(info.style, QString::fromLatin1(info.key), QString::fromLatin1(info.name),
-                                          QString::fromLatin1(info.description), info.night, this));
-        }
-        emit supportedMapTypesChanged();
-        MapType *active = m_mapTypes.value(std::max<qsizetype>(newKeys.indexOf(activeKey), 0));
-        m_activeMapType = active;
-        emit activeMapTypeChanged();
-        qDeleteAll(old);
+    if (oldKeys == newKeys)
+        return;
+    const QString activeKey = m_activeMapType ? m_activeMapType->key() : QString();
+    const QList<MapType *> old = m_mapTypes;
+    m_mapTypes.clear();
+    for (const TypeInfo &info : std::as_const(wanted)) {
+        m_mapTypes.append(new MapType(info.style, QString::fromLatin1(info.key), QString::fromLatin1(info.name),
+                                      QString::fromLatin1(info.description), info.night, this));
     }
+    // The default first: a binding that picks from the new list runs on the change signal and wins.
+    m_activeMapType = m_mapTypes.value(std::max<qsizetype>(newKeys.indexOf(activeKey), 0));
+    emit activeMapTypeChanged();
+    emit supportedMapTypesChanged();
+    qDeleteAll(old);
+}
 
+void MapView::pluginUpdated()
+{
+    updateMapTypes();
+    if (!m_completed)
+        return;
+    const bool tiles = m_plugin && m_plugin->hasTiles();
     if (tiles) {
         if (!m_engine) {
             m_engine = new TileEngine(this);
@@ -418,11 +418,10 @@ void MapView::pluginUpdated()
                 polish();
             });
         }
-        m_engine->configure(settings);
+        m_engine->configure(TileEngineSettings::fromPlugin(*m_plugin));
     } else if (m_engine) {
         delete m_engine;
         m_engine = nullptr;
-        updateCopyright();
     }
     providersUpdated();
     if (!m_mapReady && m_plugin && width() > 0 && height() > 0) {

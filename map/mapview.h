@@ -136,6 +136,7 @@ private:
     void updateLayerTransform();
     void adoptChildren();
     void pluginUpdated();
+    void updateMapTypes();
     void providersUpdated();
     void updateCopyright();
     QList<TileDraw> tilePass();
