@@ -365,19 +365,19 @@ void MapView::updateMapTypes()
         bool night;
     };
     static const TypeInfo osmTypes[] = {
-        {MapType::StreetMap, "street", "Street Map", "Street map view in daylight mode", false},
-        {MapType::SatelliteMapDay, "satellite", "Satellite Map", "Satellite map view in daylight mode", false},
-        {MapType::CycleMap, "cycle", "Cycle Map", "Cycle map view in daylight mode", false},
-        {MapType::TransitMap, "transit", "Transit Map", "Public transit map view in daylight mode", false},
-        {MapType::TransitMap, "night-transit", "Night Transit Map", "Public transit map view in night mode", true},
-        {MapType::TerrainMap, "terrain", "Terrain Map", "Terrain map view", false},
-        {MapType::PedestrianMap, "hiking", "Hiking Map", "Hiking map view", false},
+        {MapType::StreetMap, "street", "Street Map", "Streets and places", false},
+        {MapType::SatelliteMapDay, "satellite", "Satellite Map", "Aerial imagery", false},
+        {MapType::CycleMap, "cycle", "Cycle Map", "Cycle routes over streets", false},
+        {MapType::TransitMap, "transit", "Transit Map", "Public transport lines", false},
+        {MapType::TransitMap, "night-transit", "Night Transit Map", "Public transport lines, dark", true},
+        {MapType::TerrainMap, "terrain", "Terrain Map", "Relief and elevation shading", false},
+        {MapType::PedestrianMap, "hiking", "Hiking Map", "Trails and paths", false},
     };
     QList<TypeInfo> wanted;
     if (m_plugin && m_plugin->hasTiles()) {
         wanted = QList<TypeInfo>(std::begin(osmTypes), std::end(osmTypes));
         if (!m_plugin->parameter(QStringLiteral("osm.mapping.custom.host")).toString().isEmpty())
-            wanted.append({MapType::CustomMap, "custom", "Custom URL Map", "Custom url map view set via urlprefix parameter", false});
+            wanted.append({MapType::CustomMap, "custom", "Custom URL Map", "Tiles from the custom address", false});
     } else if (m_plugin) {
         wanted.append({MapType::NoMap, "itemsoverlay", "Items Overlay", "A map with no tiles, for items", false});
     }
