@@ -44,6 +44,14 @@ void MapItemBase::refreshMap()
     }
 }
 
+void MapItemBase::setParked(bool parked)
+{
+    if (parked == m_parked)
+        return;
+    m_parked = parked;
+    parkedChanged();
+}
+
 void MapItemBase::componentComplete()
 {
     QQuickItem::componentComplete();

@@ -32,6 +32,11 @@ public:
     // A list of coordinates from what QML or a model role hands over: a list of coordinates, a
     // list of variants holding coordinates, or a script array of them.
     static QList<QGeoCoordinate> coordinateList(const QVariant &value);
+
+    // A delegate its view keeps for reuse: it stays in the scene (its nodes stay built) but draws
+    // nothing, takes no pointer events and ignores the map until it serves a row again.
+    void setParked(bool parked);
+    bool isParked() const { return m_parked; }
     static QVariantList variantList(const QList<QGeoCoordinate> &coordinates);
 
 protected:
@@ -43,8 +48,10 @@ protected:
     // Only items that keep an upright orientation on a turned map need to hear of the bearing.
     virtual bool followsBearing() const { return false; }
     virtual void mapBearingChanged() {}
+    virtual void parkedChanged() { mapGeometryChanged(); }
 
 private:
     QPointer<MapView> m_map;
     QList<QMetaObject::Connection> m_connections;
+    bool m_parked = false;
 };

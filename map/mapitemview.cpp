@@ -4,6 +4,7 @@
 
 #include <QAbstractAnimation>
 #include <QJSValue>
+#include <QMetaProperty>
 #include <QQmlEngine>
 #include <QQmlInfo>
 
@@ -46,9 +47,30 @@ void MapItemView::setDelegate(QQmlComponent *delegate)
     if (delegate == m_delegate)
         return;
     m_delegate = delegate;
+    m_binding = Binding::Unknown;
+    clearPool();
     if (isComponentComplete())
         rebuild();
     emit delegateChanged();
+}
+
+void MapItemView::setReuseItems(bool reuse)
+{
+    if (reuse == m_reuseItems)
+        return;
+    m_reuseItems = reuse;
+    if (!reuse)
+        clearPool();
+    emit reuseItemsChanged();
+}
+
+void MapItemView::clearPool()
+{
+    for (const Entry &entry : std::as_const(m_pool)) {
+        if (entry.item)
+            entry.item->deleteLater();
+    }
+    m_pool.clear();
 }
 
 void MapItemView::setAdd(QObject *transition)
@@ -112,7 +134,12 @@ void MapItemView::rebuild()
     clear();
     if (!m_model || !m_delegate || !isComponentComplete())
         return;
-    m_roleNames = m_model->roleNames();
+    const QHash<int, QByteArray> roleNames = m_model->roleNames();
+    if (roleNames != m_roleNames) {
+        m_roleNames = roleNames;
+        m_binding = Binding::Unknown;
+        clearPool();
+    }
     const int rows = m_model->rowCount();
     m_entries.reserve(rows);
     for (int row = 0; row < rows; ++row) {
@@ -128,22 +155,69 @@ MapItemView::Entry MapItemView::create(int row, bool animate)
 {
     Entry entry;
     entry.row = row;
+    QQuickItem *item = nullptr;
+    while (!m_pool.isEmpty() && !item) {
+        entry = m_pool.takeLast();
+        item = entry.item;
+    }
+    if (item) {
+        entry.row = row;
+        if (m_binding == Binding::Required) {
+            const QVariantMap values = requiredValues(row);
+            for (auto it = values.cbegin(); it != values.cend(); ++it)
+                item->setProperty(it.key().toUtf8().constData(), it.value());
+        } else if (entry.context) {
+            setRoles(entry, row, {});
+            entry.context->setContextProperty(QStringLiteral("index"), row);
+        }
+        if (auto *mapItem = qobject_cast<MapItemBase *>(item))
+            mapItem->setParked(false);
+        else
+            item->setParentItem(this);
+    } else {
+        entry = Entry();
+        entry.row = row;
+        item = instantiate(row, &entry.context);
+        if (!item)
+            return entry;
+        entry.item = item;
+    }
+    if (animate) {
+        if (QAbstractAnimation *animation = MapViewTransition::build(m_add, item))
+            animation->start(QAbstractAnimation::DeleteWhenStopped);
+    }
+    return entry;
+}
+
+QVariantMap MapItemView::requiredValues(int row) const
+{
+    QVariantMap values;
+    const QModelIndex index = m_model->index(row, 0);
+    for (const RequiredRole &required : m_required)
+        values.insert(QString::fromUtf8(required.name), required.role < 0 ? QVariant(row) : m_model->data(index, required.role));
+    return values;
+}
+
+QQuickItem *MapItemView::instantiate(int row, QQmlContext **contextOut)
+{
     QQmlContext *parentContext = m_delegate->creationContext() ? m_delegate->creationContext() : qmlContext(this);
     if (!parentContext)
-        return entry;
-    // All names are set before the delegate exists: a name added to a live context would make
-    // every binding in it evaluate again.
-    auto *context = new QQmlContext(parentContext);
-    QList<QQmlContext::PropertyPair> properties;
-    properties.reserve(m_roleNames.size() + 1);
-    const QModelIndex index = m_model->index(row, 0);
-    QVariantMap initial;
-    for (auto it = m_roleNames.cbegin(); it != m_roleNames.cend(); ++it)
-        properties.append({QString::fromUtf8(it.value()), m_model->data(index, it.key())});
-    properties.append({QStringLiteral("index"), row});
-    context->setContextProperties(properties);
+        return nullptr;
+    QQmlContext *context = nullptr;
+    if (m_binding != Binding::Required) {
+        // All names are set before the delegate exists: a name added to a live context would
+        // make every binding in it evaluate again.
+        context = new QQmlContext(parentContext);
+        QList<QQmlContext::PropertyPair> properties;
+        properties.reserve(m_roleNames.size() + 1);
+        const QModelIndex index = m_model->index(row, 0);
+        for (auto it = m_roleNames.cbegin(); it != m_roleNames.cend(); ++it)
+            properties.append({QString::fromUtf8(it.value()), m_model->data(index, it.key())});
+        properties.append({QStringLiteral("index"), row});
+        context->setContextProperties(properties);
+    }
 
-    QObject *object = m_delegate->beginCreate(context);
+    QObject *object = m_delegate->beginCreate(context ? context : parentContext);
     auto *item = qobject_cast<QQuickItem *>(object);
     if (!item) {
         if (object) {
@@ -154,35 +228,48 @@ MapItemView::Entry MapItemView::create(int row, bool animate)
             qmlWarning(this) << m_delegate->errorString();
         }
         delete context;
-        return entry;
+        return nullptr;
     }
-    // Delegates that declare a role (or `index`) as a property of their own get it set, so that
-    // required properties work too.
-    const QMetaObject *meta = item->metaObject();
-    for (const QQmlContext::PropertyPair &p : std::as_const(properties)) {
-        if (meta->indexOfProperty(p.name.toUtf8().constData()) >= 0)
-            initial.insert(p.name, p.value);
-    }
+    if (m_binding == Binding::Unknown)
+        learnBinding(item);
+    const QVariantMap initial = requiredValues(row);
     if (!initial.isEmpty())
         m_delegate->setInitialProperties(item, initial);
     QQmlEngine::setObjectOwnership(item, QQmlEngine::CppOwnership);
     item->setParent(this);
     item->setParentItem(this);
     m_delegate->completeCreate();
-    context->setParent(item);
-    entry.item = item;
-    entry.context = context;
+    if (context)
+        context->setParent(item);
+    *contextOut = context;
+    return item;
+}
 
-    if (animate) {
-        if (QAbstractAnimation *animation = MapViewTransition::build(m_add, item))
-            animation->start(QAbstractAnimation::DeleteWhenStopped);
+void MapItemView::learnBinding(QQuickItem *item)
+{
+    // As in Qt's views: a delegate that declares its roles (required properties named after
+    // them, or `index`) gets them through those alone; one that declares none reads every role
+    // from its context. Qt 6.4 does not tell a QML property's required flag through the meta
+    // object, so a property named after a role counts.
+    m_required.clear();
+    const QMetaObject *meta = item->metaObject();
+    for (int i = 0; i < meta->propertyCount(); ++i) {
+        const QByteArray name = meta->property(i).name();
+        if (name == "index") {
+            m_required.append({name, -1});
+            continue;
+        }
+        const int role = m_roleNames.key(name, -2);
+        if (role != -2)
+            m_required.append({name, role});
     }
-    return entry;
+    m_binding = m_required.isEmpty() ? Binding::Context : Binding::Required;
 }
 
 void MapItemView::release(Entry &entry, bool animate)
 {
     QQuickItem *item = entry.item;
+    const Entry kept = entry;
     entry.item = nullptr;
     if (!item)
         return;
@@ -196,6 +283,14 @@ void MapItemView::release(Entry &entry, bool animate)
             animation->start(QAbstractAnimation::DeleteWhenStopped);
             return;
         }
+    }
+    if (m_reuseItems && m_binding != Binding::Unknown) {
+        if (auto *mapItem = qobject_cast<MapItemBase *>(item))
+            mapItem->setParked(true);
+        else
+            item->setParentItem(nullptr);
+        m_pool.append(kept);
+        return;
     }
     // Off the scene at once (no frame shows it), deleted once control returns to the event loop,
     // so that a delegate whose own handler removed its row is not deleted under its feet.
@@ -212,19 +307,12 @@ void MapItemView::rowsInserted(const QModelIndex &parent, int first, int last)
     first = std::clamp(first, 0, int(m_entries.size()));
     QList<Entry> created;
     created.reserve(last - first + 1);
-    QQuickItem *below = first > 0 ? m_entries.at(first - 1).item.data() : nullptr;
-    QQuickItem *above = first < m_entries.size() ? m_entries.at(first).item.data() : nullptr;
+    // New delegates go on top of the older ones, as they are created: restacking each in row
+    // order would cost a pass over all siblings per row when a filter inserts thousands.
     for (int row = first; row <= last; ++row) {
         Entry entry = create(row, true);
-        if (!entry.item)
-            continue;
-        // Delegates stack in row order.
-        if (below)
-            entry.item->stackAfter(below);
-        else if (above)
-            entry.item->stackBefore(above);
-        below = entry.item;
-        created.append(entry);
+        if (entry.item)
+            created.append(entry);
     }
     m_entries.insert(first, created.size(), Entry());
     std::copy(created.begin(), created.end(), m_entries.begin() + first);
@@ -262,10 +350,16 @@ void MapItemView::setRoles(Entry &entry, int row, const QList<int> &roles)
         const auto name = m_roleNames.constFind(role);
         if (name == m_roleNames.cend())
             continue;
+        if (m_binding == Binding::Required) {
+            const bool required = std::any_of(m_required.cbegin(), m_required.cend(),
+                                              [role](const RequiredRole &r) { return r.role == role; });
+            if (required)
+                entry.item->setProperty(name.value().constData(), m_model->data(index, role));
+            continue;
+        }
         const QVariant value = m_model->data(index, role);
-        entry.context->setContextProperty(QString::fromUtf8(name.value()), value);
-        if (entry.item->metaObject()->indexOfProperty(name.value().constData()) >= 0)
-            entry.item->setProperty(name.value().constData(), value);
+        if (entry.context)
+            entry.context->setContextProperty(QString::fromUtf8(name.value()), value);
     }
 }
 
@@ -290,8 +384,11 @@ void MapItemView::updatePolish()
         if (entry.row == row || !entry.item)
             continue;
         entry.row = int(row);
-        entry.context->setContextProperty(QStringLiteral("index"), entry.row);
-        if (entry.item->metaObject()->indexOfProperty("index") >= 0)
+        if (entry.context)
+            entry.context->setContextProperty(QStringLiteral("index"), entry.row);
+        const bool required = std::any_of(m_required.cbegin(), m_required.cend(),
+                                          [](const RequiredRole &r) { return r.role < 0; });
+        if (m_binding == Binding::Required && required)
             entry.item->setProperty("index", entry.row);
     }
     m_indicesFrom = -1;

@@ -9,9 +9,13 @@
 #include <QQmlContext>
 
 // One delegate per row of a list model, each a map item. Delegates read the model's roles by name
-// (and `index`) as context properties or, when they declare them, as properties of their own;
-// `add` and `remove` transitions play on rows that arrive and leave. Several views may share a
-// model, and a view may sit inside another view or inside a delegate.
+// (and `index`) as context properties, or, as Qt's views do, only through the required
+// properties they declare when they declare any (then only those roles are fetched from the
+// model). `add` and `remove` transitions play on rows that arrive and leave. Several views may
+// share a model, and a view may sit inside another view or inside a delegate. With `reuseItems`
+// (as ListView has it) delegates of rows that leave are kept and handed to rows that arrive,
+// which spares creating them when a filter swaps thousands of rows at once; delegates that keep
+// state of their own beyond their roles must not be reused.
 class MapItemView : public MapItemBase
 {
     Q_OBJECT
@@ -21,6 +25,7 @@ class MapItemView : public MapItemBase
     Q_PROPERTY(QObject *add READ add WRITE setAdd NOTIFY addChanged)
     Q_PROPERTY(QObject *remove READ remove WRITE setRemove NOTIFY removeChanged)
     Q_PROPERTY(int count READ count NOTIFY countChanged)
+    Q_PROPERTY(bool reuseItems READ reuseItems WRITE setReuseItems NOTIFY reuseItemsChanged)
 
 public:
     explicit MapItemView(QQuickItem *parent = nullptr);
@@ -36,6 +41,8 @@ public:
     void setRemove(QObject *transition);
     // Delegates standing for rows (not those still playing their remove transition).
     int count() const { return int(m_entries.size()); }
+    bool reuseItems() const { return m_reuseItems; }
+    void setReuseItems(bool reuse);
 
     // The delegate of a row, or null.
     Q_INVOKABLE QQuickItem *itemAt(int row) const;
@@ -46,6 +53,7 @@ signals:
     void addChanged();
     void removeChanged();
     void countChanged();
+    void reuseItemsChanged();
 
 protected:
     void componentComplete() override;
@@ -59,10 +67,22 @@ private:
         int row = -1;
     };
 
+    // How the delegate reads its row: not known until the first one exists.
+    enum class Binding { Unknown, Context, Required };
+    struct RequiredRole
+    {
+        QByteArray name;
+        int role; // -1 for `index`
+    };
+
     void connectModel();
     void rebuild();
     void clear();
+    void clearPool();
     Entry create(int row, bool animate);
+    QQuickItem *instantiate(int row, QQmlContext **context);
+    void learnBinding(QQuickItem *item);
+    QVariantMap requiredValues(int row) const;
     void release(Entry &entry, bool animate);
     void setRoles(Entry &entry, int row, const QList<int> &roles);
 
@@ -79,6 +99,10 @@ private:
     QPointer<QObject> m_add;
     QPointer<QObject> m_remove;
     QList<Entry> m_entries;
+    QList<Entry> m_pool;
+    bool m_reuseItems = false;
+    Binding m_binding = Binding::Unknown;
+    QList<RequiredRole> m_required;
     QHash<int, QByteArray> m_roleNames;
     qsizetype m_indicesFrom = -1;
 };

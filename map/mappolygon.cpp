@@ -120,6 +120,8 @@ void MapPolygon::buildGeometry(const MapCamera &camera, QList<QPointF> &fill, QL
 
 bool MapPolygon::contains(const QPointF &point) const
 {
+    if (isParked())
+        return false;
     const QPointF p = toLayer(point);
     if (ShapeHitTest::insideRings(p, m_layerRings))
         return true;

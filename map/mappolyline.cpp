@@ -64,6 +64,8 @@ void MapPolyline::buildGeometry(const MapCamera &camera, QList<QPointF> &, QList
 
 bool MapPolyline::contains(const QPointF &point) const
 {
+    if (isParked())
+        return false;
     const QPointF p = toLayer(point);
     const double reach = std::max(m_line.width() / 2.0, MinimumHitHalfWidth);
     for (const QPolygonF &line : m_lines) {

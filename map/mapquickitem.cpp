@@ -61,7 +61,7 @@ void MapQuickItem::setZoomLevel(qreal zoom)
 void MapQuickItem::mapGeometryChanged()
 {
     MapView *view = map();
-    if (!view || !m_coordinate.isValid()) {
+    if (!view || !m_coordinate.isValid() || isParked()) {
         m_holder->setVisible(false);
         return;
     }
@@ -71,9 +71,16 @@ void MapQuickItem::mapGeometryChanged()
     m_holder->setVisible(true);
 }
 
+void MapQuickItem::parkedChanged()
+{
+    mapGeometryChanged();
+    mapBearingChanged();
+}
+
 void MapQuickItem::mapBearingChanged()
 {
     // The layer turns by -bearing; turning back keeps the symbol upright on screen.
-    if (MapView *view = map())
+    MapView *view = map();
+    if (view && !isParked())
         m_holder->setRotation(view->bearing());
 }

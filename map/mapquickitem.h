@@ -38,6 +38,7 @@ protected:
     void mapGeometryChanged() override;
     bool followsBearing() const override { return true; }
     void mapBearingChanged() override;
+    void parkedChanged() override;
 
 private:
     // Turns and scales the source item about the coordinate, and hides it without touching the

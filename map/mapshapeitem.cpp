@@ -22,7 +22,8 @@ void MapShapeItem::updatePolish()
 {
     m_fill.clear();
     m_stroke.clear();
-    if (MapView *view = map())
+    MapView *view = map();
+    if (view && !isParked())
         buildGeometry(view->camera(), m_fill, m_stroke);
 
     double left = 0.0, top = 0.0, right = 0.0, bottom = 0.0;

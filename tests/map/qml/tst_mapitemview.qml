@@ -66,6 +66,25 @@ Item {
         }
 
         MapItemView {
+            id: reusing
+            model: places
+            reuseItems: true
+            delegate: MapQuickItem {
+                required property real lat
+                required property real lon
+                coordinate: QtPositioning.coordinate(lat, lon)
+                sourceItem: Item {}
+            }
+        }
+
+        MapItemView {
+            id: reusingContext
+            model: places
+            reuseItems: true
+            delegate: MapQuickItem { property int row: index; coordinate: QtPositioning.coordinate(lat, lon) }
+        }
+
+        MapItemView {
             id: faded
             model: places
             add: Transition { NumberAnimation { property: "opacity"; from: 0; to: 1; duration: 300 } }
@@ -143,6 +162,27 @@ Item {
             compare(resettable.itemAt(0).text, "c")
             resettingModel.reset([])
             compare(resettable.count, 0)
+        }
+
+        function test_reuse() {
+            const kept = reusing.itemAt(2)
+            const keptContext = reusingContext.itemAt(2)
+            places.remove(2)
+            // Kept out of sight meanwhile.
+            verify(!kept.sourceItem.visible)
+            places.insert(0, {lat: 5, lon: 6})
+            // The delegate of the row that left serves the row that came, with its values.
+            compare(reusing.itemAt(0), kept)
+            compare(kept.coordinate.longitude, 6)
+            verify(kept.sourceItem.visible)
+            compare(reusingContext.itemAt(0), keptContext)
+            compare(keptContext.coordinate.latitude, 5)
+            compare(keptContext.row, 0)
+            compare(reusing.count, 3)
+            // Without reuse the delegates of rows that leave are gone.
+            const gone = plain.itemAt(0)
+            places.remove(0)
+            verify(plain.itemAt(0) !== gone)
         }
 
         function test_transitions() {
