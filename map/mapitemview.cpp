@@ -163,9 +163,11 @@ MapItemView::Entry MapItemView::create(int row, bool animate)
     if (item) {
         entry.row = row;
         if (m_binding == Binding::Required) {
-            const QVariantMap values = requiredValues(row);
-            for (auto it = values.cbegin(); it != values.cend(); ++it)
-                item->setProperty(it.key().toUtf8().constData(), it.value());
+            // Every delegate of one component has the same meta object layout.
+            const QModelIndex index = m_model->index(row, 0);
+            const QMetaObject *meta = item->metaObject();
+            for (const RequiredRole &required : std::as_const(m_required))
+                meta->property(required.property).write(item, required.role < 0 ? QVariant(row) : m_model->data(index, required.role));
         } else if (entry.context) {
             setRoles(entry, row, {});
             entry.context->setContextProperty(QStringLiteral("index"), row);
@@ -256,12 +258,12 @@ void MapItemView::learnBinding(QQuickItem *item)
     for (int i = 0; i < meta->propertyCount(); ++i) {
         const QByteArray name = meta->property(i).name();
         if (name == "index") {
-            m_required.append({name, -1});
+            m_required.append({name, -1, i});
             continue;
         }
         const int role = m_roleNames.key(name, -2);
         if (role != -2)
-            m_required.append({name, role});
+            m_required.append({name, role, i});
     }
     m_binding = m_required.isEmpty() ? Binding::Context : Binding::Required;
 }

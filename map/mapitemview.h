@@ -73,6 +73,7 @@ private:
     {
         QByteArray name;
         int role; // -1 for `index`
+        int property; // index in the delegate's meta object
     };
 
     void connectModel();
