@@ -1,0 +1,32 @@
+import QtQuick
+import QtQuick.Controls
+
+// A spin box that shows its value with a prefix, a suffix and a unit (FL350, 5,000 ft/min) and
+// takes typed digits only; negative values are reached with the arrows.
+SpinBox {
+    id: spinBox
+
+    property string prefix: ""
+    property string suffix: ""
+    property string unit: ""
+
+    function toText(value, locale) {
+        return prefix + Number(value).toLocaleString(locale, 'f', 0) + suffix + " " + unit;
+    }
+
+    function toValue(text, locale) {
+        const bare = text.replace(unit, "").replace(suffix, "").replace(prefix, "").trim();
+        try {
+            return Number.fromLocaleString(locale, bare);
+        } catch (error) {
+            // Nothing readable was typed: keep the value the box had.
+            return spinBox.value;
+        }
+    }
+
+    textFromValue: toText
+    valueFromText: toValue
+    validator: RegularExpressionValidator {
+        regularExpression: /[0-9]+/
+    }
+}

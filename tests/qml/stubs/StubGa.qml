@@ -1,0 +1,22 @@
+import QtQml
+
+// Stands in for the analytics client (published as "ga"), which is not built yet.
+QtObject {
+    property var stubEvents: []
+
+    function stubReset() {
+        stubEvents = [];
+    }
+
+    function sendEvent(name, location, title, parameters) {
+        stubEvents.push({
+            "name": name,
+            "location": location,
+            "title": title,
+            "parameters": parameters
+        });
+    }
+
+    function flush() {
+    }
+}
