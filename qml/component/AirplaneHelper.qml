@@ -17,6 +17,7 @@ GridLayout {
         ComboBox {
             id: airplaneBox
 
+            objectName: "airplaneBox"
             Layout.fillWidth: true
             model: airplanes
             textRole: "decoration"
@@ -42,6 +43,7 @@ GridLayout {
             Slider {
                 id: loadFactorSlider
 
+                objectName: "loadFactorSlider"
                 Layout.preferredWidth: 120
                 from: 0
                 to: 100
@@ -65,6 +67,7 @@ GridLayout {
         UnitSpinBox {
             id: levelBox
 
+            objectName: "levelBox"
             editable: true
             prefix: "FL"
             from: constants.minAlt
@@ -85,6 +88,7 @@ GridLayout {
         UnitSpinBox {
             id: speedBox
 
+            objectName: "speedBox"
             editable: true
             unit: "kts"
             from: constants.minAsKts

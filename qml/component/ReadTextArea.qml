@@ -29,6 +29,8 @@ TextArea {
 
         interval: 3000
         onTriggered: {
+            // Dropping the focus first: a parent focus scope would hand it straight back.
+            area.focus = false;
             if (area.parent)
                 area.parent.forceActiveFocus();
         }

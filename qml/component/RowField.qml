@@ -4,7 +4,8 @@ import QtQuick.Controls.Material
 import QtQuick.Layouts
 import Waylore.Ui
 
-// One cell of a table row; hidden on the row the model marks as the last one.
+// One cell of a table row; hidden on the last row. The row's role_is_last is handed in as
+// isLast, since a component's own bindings do not see the roles of the delegate it sits in.
 RowLayout {
     id: field
 
@@ -12,10 +13,11 @@ RowLayout {
     required property string content
     property string iconsrc: ""
     property int iconsize
+    property bool isLast: false
 
     Layout.preferredWidth: fixedWidth
     Layout.maximumWidth: fixedWidth
-    visible: !(typeof role_is_last !== "undefined" && role_is_last)
+    visible: !isLast
 
     TintedImage {
         Layout.alignment: Qt.AlignVCenter | Qt.AlignHCenter

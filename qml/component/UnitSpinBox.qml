@@ -24,9 +24,16 @@ SpinBox {
         }
     }
 
+    function escaped(text) {
+        return text.replace(/[.*+?^${}()|[\]\\/]/g, "\\$&");
+    }
+
     textFromValue: toText
     valueFromText: toValue
+    // Digits only ([0-9]+), around the decorations the box shows itself: a validator of bare
+    // digits would reject the shown "FL350 " and then let anything through, the minus sign too.
     validator: RegularExpressionValidator {
-        regularExpression: /[0-9]+/
+        regularExpression: new RegExp("^(?:" + spinBox.escaped(spinBox.prefix) + ")?[0-9" + spinBox.escaped(spinBox.locale.groupSeparator) + "]*(?:"
+                                      + spinBox.escaped(spinBox.suffix) + ")? ?(?:" + spinBox.escaped(spinBox.unit) + ")?$")
     }
 }
