@@ -9,6 +9,8 @@ SpinBox {
     property string prefix: ""
     property string suffix: ""
     property string unit: ""
+    // Group separators of the locales in use: a shown "5,000" or "5 000" stays editable.
+    readonly property string groupSeparators: ",.'\u00a0\u202f"
 
     function toText(value, locale) {
         return prefix + Number(value).toLocaleString(locale, 'f', 0) + suffix + " " + unit;
@@ -33,7 +35,7 @@ SpinBox {
     // Digits only ([0-9]+), around the decorations the box shows itself: a validator of bare
     // digits would reject the shown "FL350 " and then let anything through, the minus sign too.
     validator: RegularExpressionValidator {
-        regularExpression: new RegExp("^(?:" + spinBox.escaped(spinBox.prefix) + ")?[0-9" + spinBox.escaped(spinBox.locale.groupSeparator) + "]*(?:"
+        regularExpression: new RegExp("^(?:" + spinBox.escaped(spinBox.prefix) + ")?[0-9" + spinBox.groupSeparators + "]*(?:"
                                       + spinBox.escaped(spinBox.suffix) + ")? ?(?:" + spinBox.escaped(spinBox.unit) + ")?$")
     }
 }
