@@ -5,6 +5,21 @@ import QtQuick
 Item {
     id: window
 
+    // The stubs, for the tests to read and reset.
+    readonly property var stubs: ({
+            "map": map,
+            "mapMenu": mapMenu,
+            "preferencesDialog": preferencesDialog,
+            "themeComboBox": themeComboBox,
+            "updater": updater,
+            "fileManager": fileManager,
+            "status": status,
+            "databaseDialog": databaseDialog,
+            "airplaneDialog": airplaneDialog,
+            "waypointEditDialog": waypointEditDialog,
+            "generatorDialog": generatorDialog
+        })
+
     function create(path, properties) {
         const component = Qt.createComponent("qrc:/qt/qml/Waylore/Ui/" + path);
         if (component.status !== Component.Ready)
