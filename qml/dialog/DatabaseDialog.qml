@@ -65,6 +65,9 @@ Dialog {
     title: qsTr("Navigation database")
     modal: true
     closePolicy: Popup.CloseOnEscape
+    // The page-view tracker is an item too: the content size is not guessed from one child.
+    contentWidth: content.implicitWidth
+    contentHeight: content.implicitHeight
     onAboutToShow: refresh()
 
     Settings {
@@ -80,14 +83,15 @@ Dialog {
     }
 
     ColumnLayout {
-        anchors.fill: parent
+        id: content
 
         GroupBox {
             Layout.fillWidth: true
             title: qsTr("Help")
+            contentWidth: 500
 
             Label {
-                width: Math.min(implicitWidth, 500)
+                width: parent.width
                 wrapMode: Text.WordWrap
                 textFormat: Text.RichText
                 onLinkActivated: link => Qt.openUrlExternally(link)

@@ -53,6 +53,9 @@ Dialog {
     contentWidth: 580
     contentHeight: 356
     padding: 0
+    // The style sets its own top padding; the picture fills the dialog.
+    topPadding: 0
+    bottomPadding: 0
 
     Image {
         id: picture
