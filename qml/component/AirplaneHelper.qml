@@ -29,6 +29,7 @@ GridLayout {
             }
         }
         Button {
+            objectName: "moreButton"
             text: qsTr("More...")
             onClicked: airplaneDialog.open()
         }
@@ -103,6 +104,7 @@ GridLayout {
             }
         }
         AirSpeedHelper {
+            objectName: "airSpeed"
             Layout.leftMargin: Size.extraMargin
             cruisetas: speedBox.value
             cruiselvl: levelBox.value
