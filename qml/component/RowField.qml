@@ -4,8 +4,7 @@ import QtQuick.Controls.Material
 import QtQuick.Layouts
 import Waylore.Ui
 
-// One cell of a table row; hidden on the last row. The row's role_is_last is handed in as
-// isLast, since a component's own bindings do not see the roles of the delegate it sits in.
+// One cell of a table row; hidden on the row the model marks as the last one.
 RowLayout {
     id: field
 
@@ -13,11 +12,11 @@ RowLayout {
     required property string content
     property string iconsrc: ""
     property int iconsize
-    property bool isLast: false
 
     Layout.preferredWidth: fixedWidth
     Layout.maximumWidth: fixedWidth
-    visible: !isLast
+    // Read from the row this cell sits in; a cell outside a list row stays visible.
+    visible: !(typeof role_is_last !== "undefined" && role_is_last)
 
     TintedImage {
         Layout.alignment: Qt.AlignVCenter | Qt.AlignHCenter

@@ -54,7 +54,6 @@ Item {
                 RowField {
                     id: field
 
-                    isLast: role_is_last
                     fixedWidth: 60
                     content: "270°"
                 }
