@@ -4,7 +4,9 @@
 #include "airplanelistmodel.h"
 #include "database.h"
 #include "flightplan.h"
+#include "generator.h"
 #include "netloader.h"
+#include "proceduremanager.h"
 #include "tracks.h"
 #include "unit.h"
 #include "xploader.h"
@@ -36,6 +38,8 @@ void TestQmlStubs::matchesRealClass_data()
     QTest::newRow("unit") << "StubUnit.qml" << &Unit::staticMetaObject;
     QTest::newRow("airplanes") << "StubAirplanes.qml" << &AirplaneListModel::staticMetaObject;
     QTest::newRow("flightplan") << "StubFlightplan.qml" << &Flightplan::staticMetaObject;
+    QTest::newRow("generator") << "StubGenerator.qml" << &Generator::staticMetaObject;
+    QTest::newRow("procedureManager") << "StubProcedureManager.qml" << &ProcedureManager::staticMetaObject;
 }
 
 void TestQmlStubs::matchesRealClass()
