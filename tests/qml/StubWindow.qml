@@ -17,11 +17,14 @@ Item {
             "databaseDialog": databaseDialog,
             "airplaneDialog": airplaneDialog,
             "waypointEditDialog": waypointEditDialog,
-            "generatorDialog": generatorDialog
+            "generatorDialog": generatorDialog,
+            "settingsFlightplan": settingsFlightplan
         })
 
     function create(path, properties) {
-        const component = Qt.createComponent("qrc:/qt/qml/Waylore/Ui/" + path);
+        const text = String(path);
+        const url = text.includes(":") ? text : "qrc:/qt/qml/Waylore/Ui/" + text;
+        const component = Qt.createComponent(url);
         if (component.status !== Component.Ready)
             console.warn(component.errorString());
         return component.createObject(window, properties || {});
@@ -100,6 +103,11 @@ Item {
         function open() {
             stubOpened += 1;
         }
+    }
+    Item {
+        id: settingsFlightplan
+
+        property bool autocompute: true
     }
     Item {
         id: generatorDialog
