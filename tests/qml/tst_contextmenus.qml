@@ -74,7 +74,7 @@ StubWindow {
             verify(!loader.opened);
             const second = openRow(0);
             verify(second !== menu);
-            mouseClick(entry(second, "").parent === null ? second : second.itemAt(2));
+            mouseClick(second.itemAt(2));
             tryVerify(() => !loader.active);
             compare(window.stubs.map.stubFitted, ["runway box"]);
         }
@@ -100,31 +100,19 @@ StubWindow {
             compare(flightplan.stubCalls, [(data.add ? "append " : "remove ") + uid]);
         }
 
-        function test_waypointMenuRunwaysOnlyForAirports_data() {
+        function test_waypointMenu_data() {
             return [
-                { tag: "airport", type: 1, runways: true },
-                { tag: "navaid", type: 3, runways: false }
+                { tag: "first airport", type: 1, index: 0, runways: true, up: false, down: true },
+                { tag: "middle navaid", type: 3, index: 1, runways: false, up: true, down: true },
+                { tag: "last fix", type: 11, index: 2, runways: false, up: true, down: false }
             ];
         }
 
-        function test_waypointMenuRunwaysOnlyForAirports(data) {
+        function test_waypointMenu(data) {
             flightplan.count = 3;
-            const menu = openMenu("WaypointContextMenu", [{ role_uid: "X", role_code: "X", role_type: data.type, role_index: 1 }]);
+            const menu = openMenu("WaypointContextMenu", [{ role_uid: "X", role_code: "X", role_type: data.type, role_index: data.index }]);
             compare(texts(menu).includes("Runway..."), data.runways, texts(menu).join("|"));
             verify(texts(menu).includes("SID/STAR..."));
-        }
-
-        function test_waypointMoveRules_data() {
-            return [
-                { tag: "first", index: 0, up: false, down: true },
-                { tag: "middle", index: 1, up: true, down: true },
-                { tag: "last", index: 2, up: true, down: false }
-            ];
-        }
-
-        function test_waypointMoveRules(data) {
-            flightplan.count = 3;
-            const menu = openMenu("WaypointContextMenu", [{ role_uid: "X", role_code: "X", role_type: 11, role_index: data.index }]);
             compare(entry(menu, "moveUp").enabled, data.up);
             compare(entry(menu, "moveDown").enabled, data.down);
             verify(entry(menu, "removeWaypoint").enabled);

@@ -134,69 +134,56 @@ StubWindow {
             compare(findChild(dialog, "pathField").text, "/opt/X-Plane 12");
         }
 
-        function test_downloadKeepsTheWorkingDatabase() {
-            mouseClick(findChild(dialog, "serverButton"));
-            const download = findChild(dialog, "downloadButton");
-            verify(download.visible);
-            verify(!findChild(dialog, "importButton").visible);
-            mouseClick(download);
-            compare(window.stubs.preferencesDialog.stubForcedExports, 1);
-            compare(netloader.stubCalls, ["loadAsync"]);
-            compare(database.stubCalls, [], "the database is replaced only once the new one is whole");
+        // Neither loader empties the working database first: it is replaced only once the new
+        // one is whole. The import reads the path the pilot sees at once.
+        function test_loaderRun_data() {
+            return [
+                { tag: "download", source: "serverButton", button: "importButton", start: "downloadButton", loader: netloader,
+                  message: "Database successfully downloaded!", fromServer: true, exports: 1 },
+                { tag: "import", source: "xplaneButton", button: "downloadButton", start: "importButton", loader: xploader,
+                  message: "ERROR: apt.dat not found", fromServer: false, exports: 0 }
+            ];
         }
 
-        function test_importKeepsTheWorkingDatabaseAndStoresThePath() {
-            mouseClick(findChild(dialog, "xplaneButton"));
-            const field = findChild(dialog, "pathField");
-            field.text = "/data/X-Plane 11";
-            mouseClick(findChild(dialog, "importButton"));
-            compare(xploader.stubCalls, ["loadAsync"]);
+        function test_loaderRun(data) {
+            mouseClick(findChild(dialog, data.source));
+            verify(!findChild(dialog, data.button).visible);
+            findChild(dialog, "pathField").text = "/data/X-Plane 11";
+            mouseClick(findChild(dialog, data.start));
+            compare(data.loader.stubCalls, ["loadAsync"]);
             compare(database.stubCalls, []);
-            compare(storedDatabase.value("xpPath"), "/data/X-Plane 11", "the import reads the path the pilot sees");
-        }
+            compare(window.stubs.preferencesDialog.stubForcedExports, data.exports);
+            if (!data.fromServer)
+                compare(storedDatabase.value("xpPath"), "/data/X-Plane 11");
 
-        function test_loaderRunShowsProgressAndElapsedTime() {
-            mouseClick(findChild(dialog, "serverButton"));
             const ok = findChild(dialog, "okButton");
             const status = findChild(dialog, "statusText");
-            netloader.started();
+            data.loader.started();
             verify(dialog.running);
             verify(!ok.enabled);
-            verify(!findChild(dialog, "downloadButton").enabled);
+            verify(!findChild(dialog, data.start).enabled);
             verify(!findChild(dialog, "clearButton").enabled);
-            verify(!findChild(dialog, "serverButton").enabled);
-            netloader.progress("Downloading database: 40%");
-            compare(status.text, "Downloading database: 40%");
+            verify(!findChild(dialog, data.source).enabled);
+            data.loader.progress("Reading 40%");
+            compare(status.text, "Reading 40%");
             wait(120);
             database.cycle = "2601";
             database.pointCount = 1234;
-            netloader.progress("Database successfully downloaded!");
-            netloader.done();
+            data.loader.progress(data.message);
+            data.loader.done();
             verify(!dialog.running);
             verify(ok.enabled);
-            verify(/^Database successfully downloaded! \(in \d+\.\ds\)$/.test(status.text), status.text);
+            verify(new RegExp("^" + data.message + " \\(in \\d+\\.\\ds\\)$").test(status.text), status.text);
             compare(findChild(dialog, "pointCount").text, "1234");
             compare(findChild(dialog, "cycleValue").text, "2601");
             compare(ga.stubEvents.length, 1);
             const event = ga.stubEvents[0];
             compare([event.name, event.location, event.title], ["databaseloaded", "/database", "Database"]);
-            compare(event.parameters.cycle, "2601");
-            compare(event.parameters.databasefromserver, true);
-            compare(event.parameters.databasefromxp, false);
+            compare([event.parameters.cycle, event.parameters.databasefromserver, event.parameters.databasefromxp],
+                    ["2601", data.fromServer, !data.fromServer]);
             compare(event.parameters.customdata, Qt.Unchecked);
             verify(event.parameters.loadtime >= 0.12, event.parameters.loadtime);
             compare(event.parameters.status, status.text);
-        }
-
-        function test_importRunReportsThroughTheSameSteps() {
-            mouseClick(findChild(dialog, "xplaneButton"));
-            xploader.started();
-            verify(dialog.running);
-            verify(!findChild(dialog, "importButton").enabled);
-            xploader.progress("ERROR: apt.dat not found");
-            xploader.done();
-            verify(!dialog.running);
-            verify(findChild(dialog, "statusText").text.startsWith("ERROR: apt.dat not found (in "));
         }
 
         function test_clearEmptiesTheDatabase() {
