@@ -9,6 +9,9 @@ Dialog {
 
     title: qsTr("About %1").arg(Qt.application.name)
     modal: true
+    // The page-view tracker is an item too: the size comes from the layout alone.
+    contentWidth: content.implicitWidth
+    contentHeight: content.implicitHeight
     closePolicy: Popup.CloseOnEscape
 
     PageViewTracker {
@@ -18,6 +21,8 @@ Dialog {
     }
 
     RowLayout {
+        id: content
+
         anchors.fill: parent
         spacing: Size.extraMargin
 

@@ -154,6 +154,9 @@ Dialog {
 
     title: qsTr("Manage airplanes")
     modal: true
+    // The page-view tracker is an item too: the size comes from the layout alone.
+    contentWidth: content.implicitWidth
+    contentHeight: content.implicitHeight
     closePolicy: Popup.CloseOnEscape
     onAboutToShow: {
         tracking = true;
@@ -283,6 +286,8 @@ Dialog {
     }
 
     RowLayout {
+        id: content
+
         anchors.fill: parent
 
         ColumnLayout {
@@ -300,6 +305,7 @@ Dialog {
 
                 objectName: "airplaneList"
                 Layout.preferredWidth: 200
+                Layout.minimumHeight: 360
                 Layout.fillHeight: true
                 clip: true
                 boundsBehavior: Flickable.StopAtBounds

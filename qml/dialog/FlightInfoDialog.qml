@@ -32,6 +32,9 @@ Dialog {
 
     title: qsTr("Flight informations")
     modal: true
+    // The page-view tracker is an item too: the size comes from the layout alone.
+    contentWidth: content.implicitWidth
+    contentHeight: content.implicitHeight
     focus: true
     closePolicy: Popup.CloseOnEscape
     onAboutToShow: departureField.text = formatUtc(flightplan.general.departuretime)
@@ -47,6 +50,8 @@ Dialog {
     }
 
     ColumnLayout {
+        id: content
+
         anchors.fill: parent
 
         GroupBox {

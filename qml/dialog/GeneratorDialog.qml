@@ -99,6 +99,9 @@ Dialog {
 
     title: qsTr("Route generator")
     modal: true
+    // The page-view tracker is an item too: the size comes from the layout alone.
+    contentWidth: content.implicitWidth
+    contentHeight: content.implicitHeight
     closePolicy: Popup.CloseOnEscape
     onAboutToShow: {
         // A search of an earlier opening still runs: show it as it goes.
@@ -217,6 +220,8 @@ Dialog {
     }
 
     ColumnLayout {
+        id: content
+
         anchors.fill: parent
 
         GroupBox {

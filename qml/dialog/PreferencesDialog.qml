@@ -28,6 +28,9 @@ Dialog {
 
     title: qsTr("Preferences")
     modal: true
+    // The page-view tracker is an item too: the size comes from the layout alone.
+    contentWidth: content.implicitWidth
+    contentHeight: content.implicitHeight
     closePolicy: Popup.CloseOnEscape
 
     component FieldLabel: Label {
@@ -100,6 +103,8 @@ Dialog {
     }
 
     ColumnLayout {
+        id: content
+
         anchors.fill: parent
 
         TabBar {

@@ -34,6 +34,9 @@ Dialog {
 
     title: qsTr("Edit waypoint %1").arg(code)
     modal: true
+    // The page-view tracker is an item too: the size comes from the layout alone.
+    contentWidth: content.implicitWidth
+    contentHeight: content.implicitHeight
     focus: true
     closePolicy: Popup.CloseOnEscape
     onVisibleChanged: {
@@ -49,6 +52,8 @@ Dialog {
     }
 
     ColumnLayout {
+        id: content
+
         anchors.fill: parent
 
         Label {
