@@ -14,6 +14,16 @@ Menu {
         close();
     }
 
+    // As wide as the widest entry: the style's fixed width cuts "Add EDDF to route" short.
+    width: {
+        let widest = 0;
+        for (let i = 0; i < count; ++i) {
+            const entry = itemAt(i);
+            if (entry)
+                widest = Math.max(widest, entry.implicitWidth);
+        }
+        return Math.max(implicitWidth, widest + leftPadding + rightPadding);
+    }
     onClosed: {
         const action = pendingAction;
         pendingAction = null;
