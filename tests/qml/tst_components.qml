@@ -97,6 +97,14 @@ Item {
     StrictTestCase {
         name: "Components"
 
+        function toolTipOf(item) {
+            for (let i = 0; i < item.data.length; ++i) {
+                if (item.data[i] instanceof ToolTip)
+                    return item.data[i];
+            }
+            return null;
+        }
+
         function prepare() {
             ga.stubReset();
             testSupport.setContextProperty("screenshot_mode", false);
@@ -126,6 +134,28 @@ Item {
             mouseClick(button);
             verify(!button.checked);
             compare(toggled.count, 2);
+        }
+
+        function test_iconButtonToolTip_data() {
+            return [
+                { tag: "with text", tooltip: "Hide airports on the map", shown: true },
+                { tag: "empty", tooltip: "", shown: false }
+            ];
+        }
+
+        function test_iconButtonToolTip(data) {
+            const button = createTemporaryObject(toggleComponent, root, { tooltip: data.tooltip });
+            // The headless platform turns hover effects off; a desktop has them on.
+            button.hoverEnabled = true;
+            const toolTip = toolTipOf(button);
+            mouseMove(button);
+            verify(button.hovered);
+            if (data.shown)
+                tryVerify(() => toolTip.opened, 1500);
+            else
+                wait(900);
+            compare(toolTip.opened, data.shown);
+            compare(toolTip.text, data.tooltip);
         }
 
         function test_unitSpinBoxText_data() {
@@ -182,6 +212,10 @@ Item {
             compare(glyph.text, data.glyph);
             compare(glyph.color, data.glyphColor);
             compare(Qt.colorEqual(value.color, ThemeColor.redLight), data.valueRed);
+            mouseMove(glyph);
+            const toolTip = toolTipOf(glyph);
+            tryVerify(() => toolTip.opened, 1500);
+            compare(toolTip.text, data.warning ? "Above the maximum zero fuel weight" : "Zero fuel weight");
             row.Material.theme = Material.Dark;
             compare(row.red, ThemeColor.redDark);
         }
