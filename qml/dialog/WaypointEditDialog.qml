@@ -2,7 +2,7 @@ import QtQuick
 import QtQuick.Controls
 import QtQuick.Controls.Material
 import QtQuick.Layouts
-import Corvel
+import Corvel.Waypoint
 import Waylore.Ui
 
 // Edits the altitude, speed and comment of one waypoint of the plan, as the texts the table
