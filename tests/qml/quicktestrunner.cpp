@@ -9,6 +9,7 @@
 #include "flightplan.h"
 #include "generator.h"
 #include "settings.h"
+#include "thememanager.h"
 #include "unit.h"
 #include "waypoint.h"
 #include "xploader.h"
@@ -30,6 +31,7 @@
 #include <memory>
 
 Q_IMPORT_QML_PLUGIN(Waylore_UiPlugin)
+Q_IMPORT_QML_PLUGIN(Corvel_MapPlugin)
 
 namespace {
 
@@ -143,6 +145,7 @@ public slots:
         m_airplanes = std::make_unique<AirplaneListModel>();
         m_flightplan = std::make_unique<Flightplan>();
         m_generator = std::make_unique<Generator>(m_flightplan.get());
+        m_themeManager = std::make_unique<ThemeManager>();
         QObject::connect(m_airplanes.get(), &AirplaneListModel::changed, m_flightplan.get(),
                          &Flightplan::airplaneChanged);
         qmlRegisterUncreatableType<Waypoint>("Corvel", 1, 0, "Waypoint", QStringLiteral("Waypoint roles only"));
@@ -156,6 +159,9 @@ public slots:
         context->setContextProperty(QStringLiteral("screenshot_mode"), false);
         context->setContextProperty(QStringLiteral("constants"), m_constants.get());
         context->setContextProperty(QStringLiteral("settings"), m_settings.get());
+        // The real themes: the map pages read "theme" from their first binding on.
+        m_themeManager->setContext(context);
+        context->setContextProperty(QStringLiteral("themeManager"), m_themeManager.get());
         const QHash<QString, QObject *> natives{{QStringLiteral("airplanes"), m_airplanes.get()},
                                                 {QStringLiteral("unit"), m_unit.get()},
                                                 {QStringLiteral("flightplan"), m_flightplan.get()},
@@ -201,6 +207,7 @@ private:
     std::unique_ptr<AirplaneListModel> m_airplanes;
     std::unique_ptr<Flightplan> m_flightplan;
     std::unique_ptr<Generator> m_generator;
+    std::unique_ptr<ThemeManager> m_themeManager;
 };
 
 int main(int argc, char **argv)
