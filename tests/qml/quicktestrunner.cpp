@@ -9,6 +9,7 @@
 #include "flightplan.h"
 #include "generator.h"
 #include "settings.h"
+#include "testlistmodel.h"
 #include "thememanager.h"
 #include "unit.h"
 #include "waypoint.h"
@@ -93,6 +94,15 @@ public:
 
     // A file path in this run's own temporary folder.
     Q_INVOKABLE QString temporaryPath(const QString &name) const { return m_temporary.filePath(name); }
+    // A list model of the test's own: one row per object, one role per property (lists of
+    // coordinates stay lists). It lives as long as the test file's engine.
+    Q_INVOKABLE QObject *listModel(const QVariantList &rows)
+    {
+        auto *model = new TestListModel(rows, this);
+        QQmlEngine::setObjectOwnership(model, QQmlEngine::CppOwnership);
+        return model;
+    }
+
     // Where screenshots are kept for a person to look at: WAYLORE_SCREENSHOT_DIR, else the
     // temporary folder.
     Q_INVOKABLE QString screenshotPath(const QString &name) const
