@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QEventLoop>
+#include <QFile>
 #include <QQmlComponent>
 #include <QQmlContext>
 #include <QQmlEngine>
@@ -150,6 +151,7 @@ public slots:
         m_settings->clear();
         m_constants = std::make_unique<Constants>();
         QDir().mkpath(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+        describeLocalTiles();
         m_unit = std::make_unique<Unit>();
         m_database = std::make_unique<Database>();
         m_airplanes = std::make_unique<AirplaneListModel>();
@@ -200,6 +202,20 @@ public slots:
     }
 
 public:
+    // The background map takes a cached provider description at once and asks the repository
+    // nothing: every map type then fetches its tiles from a closed port of this machine.
+    static void describeLocalTiles()
+    {
+        const QString folder = QStandardPaths::writableLocation(QStandardPaths::CacheLocation)
+            + QStringLiteral("/map/background/providers");
+        QDir().mkpath(folder);
+        for (const char *type : {"street", "satellite", "cycle", "transit", "night-transit", "terrain", "hiking"}) {
+            QFile file(folder + u'/' + QLatin1String(type) + QStringLiteral(".json"));
+            if (file.open(QIODevice::WriteOnly))
+                file.write("{\"url\": \"http://127.0.0.1:9/%z/%x/%y.png\", \"format\": \"png\"}");
+        }
+    }
+
     ~Setup() override
     {
         // The generator stops its search; the plan goes before the airplanes it reads.
