@@ -17,6 +17,7 @@ Item {
     Rectangle {
         id: background
 
+        objectName: "background"
         readonly property real diameter: theme.width("point.fill") / (role_type === CorvelPoint.Point.FIX ? 1.3 : 1)
 
         anchors.centerIn: parent
@@ -31,6 +32,7 @@ Item {
     Rectangle {
         id: frame
 
+        objectName: "frame"
         readonly property real margin: 2 * (theme.width("pointlabel.border", role_type) + 1)
 
         anchors.centerIn: label
@@ -44,6 +46,7 @@ Item {
     Text {
         id: label
 
+        objectName: "label"
         x: -width / 2
         y: height / 2 + role_text_offset
         text: role_code || ""
@@ -61,6 +64,7 @@ Item {
     Item {
         id: symbol
 
+        objectName: "symbol"
         y: role_icon_offset
         scale: basepoint.hoveredImageFactor
 

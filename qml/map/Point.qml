@@ -49,6 +49,7 @@ MapItemView {
             Rectangle {
                 id: dot
 
+                objectName: "dot"
                 readonly property real diameter: theme.width("point.dot", point.role_type) * point.hoveredDotFactor
 
                 anchors.centerIn: parent
@@ -82,6 +83,7 @@ MapItemView {
             MenuLoader {
                 id: menuLoader
 
+                objectName: "menu"
                 sourceComponent: Component {
                     PointContextMenu {
                     }
