@@ -183,7 +183,7 @@ Item {
         layer.textureSize: Qt.size(w * ssaaScale * pr, h * ssaaScale * pr)
 
         onZoomLevelChanged: {
-            console.log("Zoom level: " + zoomLevel);
+            console.log("Zoom level: " + overlayMap.zoomLevel);
             updatePixelPerDistance();
             sceneRedrawTimer.restart();
         }
