@@ -4,13 +4,13 @@ import Corvel.Map
 // Painted ground lines and, on a night map, the light strings along them. Widths are metres on
 // the ground.
 MapItemView {
-    id: layer
+    id: paintlightLayer
 
     model: paintlightMapModel
 
     MapItemView {
         objectName: "lines"
-        model: layer.model
+        model: paintlightLayer.model
         delegate: MapPolyline {
             property var role_polyline
             property bool role_hasline
@@ -30,7 +30,7 @@ MapItemView {
     MapItemView {
         objectName: "lights"
         // Lights show only on a night map: no delegates by day.
-        model: theme.night ? layer.model : null
+        model: theme.night ? paintlightLayer.model : null
         delegate: MapPolyline {
             property var role_polyline
             property bool role_haslight

@@ -9,7 +9,7 @@ import Waylore.Ui
 // texts of a point are never built for the map); the symbol block and the menu read them, and
 // the delegate's flags, from the delegate by name.
 MapItemView {
-    id: layer
+    id: pointLayer
 
     model: pointMapModel
 

@@ -5,7 +5,7 @@ import Waylore.Ui
 // The paths of the procedure transitions the information panel has put on the map, straight on
 // the map: an outline that takes the mouse and the menu, and the line above it.
 MapItemView {
-    id: layer
+    id: procedureTransitionLayer
 
     model: procedureManager.transitionMapModel
 
@@ -23,6 +23,7 @@ MapItemView {
         MapPolyline {
             id: border
 
+            objectName: "border"
             path: transition.role_polyline || []
             line.color: theme.color("procedure.border")
             line.width: theme.width("procedure") + 2 * theme.width("procedure.border")
@@ -36,10 +37,7 @@ MapItemView {
             TapHandler {
                 acceptedButtons: Qt.RightButton
                 gesturePolicy: TapHandler.ReleaseWithinBounds
-                onSingleTapped: eventPoint => {
-                    eventPoint.accepted = true;
-                    menu.popup(eventPoint.position.x, eventPoint.position.y);
-                }
+                onSingleTapped: eventPoint => menu.popup(eventPoint.position.x, eventPoint.position.y)
             }
             CustomToolTip {
                 x: hover.point.position.x + 10

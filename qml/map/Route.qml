@@ -5,13 +5,13 @@ import Waylore.Ui
 // The legs of the flight plan along great circles: an outline below, the line above; the line
 // lights up under the mouse and opens the route menu on a right click.
 MapItemView {
-    id: layer
+    id: routeLayer
 
     model: flightplan
 
     MapItemView {
         objectName: "border"
-        model: layer.model
+        model: routeLayer.model
         add: fadeIn
         remove: fadeOut
         delegate: MapPolyline {
@@ -26,7 +26,7 @@ MapItemView {
     }
     MapItemView {
         objectName: "line"
-        model: layer.model
+        model: routeLayer.model
         add: fadeIn
         remove: fadeOut
         delegate: MapPolyline {
@@ -60,6 +60,8 @@ MapItemView {
             }
             RouteContextMenu {
                 id: menu
+
+                objectName: "routeMenu"
             }
         }
     }

@@ -6,7 +6,7 @@ import Waylore.Ui
 // centre line, the thresholds of both ends, and at night the centre lights. Ground sizes are in
 // metres, turned into pixels at the view centre's scale.
 MapItemView {
-    id: layer
+    id: runwayLayer
 
     property real paintlinewidth: 2
     property real lightstringwidth: 2.5
@@ -36,13 +36,13 @@ MapItemView {
             heading: role_headings[end]
             runwaywidth: role_width
             surface: role_color
-            painting: layer.paintColor(role_linecolor)
+            painting: runwayLayer.paintColor(role_linecolor)
         }
     }
 
     MapItemView {
         objectName: "surface"
-        model: layer.model
+        model: runwayLayer.model
         delegate: MapPolygon {
             property var role_rect
             property string role_color
@@ -54,7 +54,7 @@ MapItemView {
     }
     MapItemView {
         objectName: "edge"
-        model: layer.model
+        model: runwayLayer.model
         delegate: MapPolygon {
             id: edge
 
@@ -70,8 +70,8 @@ MapItemView {
 
             path: role_inrect || []
             color: "transparent"
-            border.width: hovered ? 3 : layer.paintlinewidth * map.pixelPerMeter
-            border.color: role_hasmarkings || hovered ? layer.paintColor(role_linecolor) : "transparent"
+            border.width: hovered ? 3 : runwayLayer.paintlinewidth * map.pixelPerMeter
+            border.color: role_hasmarkings || hovered ? runwayLayer.paintColor(role_linecolor) : "transparent"
 
             HoverHandler {
                 id: hover
@@ -99,7 +99,7 @@ MapItemView {
     }
     MapItemView {
         objectName: "centerline"
-        model: layer.model
+        model: runwayLayer.model
         delegate: MapPolyline {
             property var role_line
             property bool role_hasmarkings
@@ -107,22 +107,22 @@ MapItemView {
 
             visible: role_hasmarkings
             path: role_line || []
-            line.color: layer.paintColor(role_linecolor)
-            line.width: layer.paintlinewidth * map.pixelPerMeter
+            line.color: runwayLayer.paintColor(role_linecolor)
+            line.width: runwayLayer.paintlinewidth * map.pixelPerMeter
             line.strokeStyle: Qt.DashLine
             line.dashPattern: [10, 10]
         }
     }
     MapItemView {
         objectName: "threshold1"
-        model: layer.model
+        model: runwayLayer.model
         delegate: ThresholdEnd {
             end: 0
         }
     }
     MapItemView {
         objectName: "threshold2"
-        model: layer.model
+        model: runwayLayer.model
         delegate: ThresholdEnd {
             end: 1
         }
@@ -130,7 +130,7 @@ MapItemView {
     MapItemView {
         objectName: "centerlights"
         // Lights show only on a night map: no delegates by day.
-        model: theme.night ? layer.model : null
+        model: theme.night ? runwayLayer.model : null
         delegate: MapPolyline {
             property var role_line
             property bool role_hascenterlights
@@ -139,7 +139,7 @@ MapItemView {
             visible: role_hascenterlights
             path: role_line || []
             line.color: role_lightcolor
-            line.width: layer.lightstringwidth * map.pixelPerMeter
+            line.width: runwayLayer.lightstringwidth * map.pixelPerMeter
             line.strokeStyle: Qt.DashLine
             line.dashPattern: [0.001, 6]
             line.capStyle: Qt.RoundCap

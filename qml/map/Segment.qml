@@ -8,7 +8,7 @@ import Waylore.Ui
 // while zoomed out, and from the detail zoom a label with the airway name and its levels, pointed
 // at the end the segment runs to.
 MapItemView {
-    id: layer
+    id: segmentLayer
 
     function isInFlightplan(uid) {
         return flightplan.general.segmentuids.indexOf(uid) >= 0;
@@ -18,7 +18,7 @@ MapItemView {
 
     MapItemView {
         objectName: "lines"
-        model: layer.model
+        model: segmentLayer.model
         delegate: MapPolyline {
             id: segment
 
@@ -36,7 +36,7 @@ MapItemView {
 
             readonly property double minZoomScale: 10.5
             readonly property bool minZoom: map.zoomLevel >= role_minzoom
-            readonly property bool inFlightplan: layer.isInFlightplan(role_uid)
+            readonly property bool inFlightplan: segmentLayer.isInFlightplan(role_uid)
             readonly property real hoveredWidthFactor: hover.hovered ? 2 : 1
             // Airways thin out fast below the scale zoom, tracks (long and few) slower.
             readonly property real zoomFactor: map.zoomLevel >= minZoomScale || inFlightplan ? 1
@@ -65,6 +65,7 @@ MapItemView {
             MenuLoader {
                 id: menuLoader
 
+                objectName: "menu"
                 sourceComponent: Component {
                     SegmentContextMenu {
                     }
@@ -74,7 +75,7 @@ MapItemView {
     }
     MapItemView {
         objectName: "labels"
-        model: layer.model
+        model: segmentLayer.model
         delegate: MapQuickItem {
             id: label
 
@@ -98,7 +99,7 @@ MapItemView {
             property var role_bounding
 
             readonly property double minZoomScale: 9.5
-            readonly property bool inFlightplan: layer.isInFlightplan(role_uid)
+            readonly property bool inFlightplan: segmentLayer.isInFlightplan(role_uid)
             readonly property double itemZoomLevel: map.zoomLevel < minZoomScale && !inFlightplan ? minZoomScale : 0
             readonly property bool minZoomDetails: map.zoomLevel >= role_minzoom_details
             property bool hovered: false

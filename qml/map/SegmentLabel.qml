@@ -26,6 +26,8 @@ Item {
 
     Shape {
         ShapePath {
+            id: outline
+
             readonly property real w: segmentLabel.textWidth
             readonly property real h: segmentLabel.textHeight
             readonly property real s: segmentLabel.stroke
@@ -35,6 +37,10 @@ Item {
             fillColor: theme.color("segmentlabel.fill", segmentLabel.type)
 
             PathPolyline {
+                readonly property real w: outline.w
+                readonly property real h: outline.h
+                readonly property real s: outline.s
+
                 path: [Qt.point(-w / 2, -h / 2 - s), Qt.point(-w / 2 + segmentLabel.leftArrow, 0), Qt.point(-w / 2, h / 2 + s),
                     Qt.point(w / 2, h / 2 + s), Qt.point(w / 2 + segmentLabel.rightArrow, 0), Qt.point(w / 2, -h / 2 - s),
                     Qt.point(-w / 2, -h / 2 - s)]

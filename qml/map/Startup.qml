@@ -5,7 +5,7 @@ import Waylore.Ui
 // Start-up positions (gates, ramps): a name box turned to the position's heading. Below zoom 16
 // a box shrinks with the map as if drawn at zoom 16.
 MapItemView {
-    id: layer
+    id: startupLayer
 
     property real fontsize: 10
 
@@ -40,7 +40,7 @@ MapItemView {
                     anchors.centerIn: parent
                     text: startup.role_code
                     color: theme.color("startuplabel")
-                    font.pixelSize: layer.fontsize * (startup.hovered ? 1.25 : 1)
+                    font.pixelSize: startupLayer.fontsize * (startup.hovered ? 1.25 : 1)
                     renderType: Text.NativeRendering
                 }
                 HoverHandler {

@@ -7,7 +7,7 @@ import Waylore.Ui
 // Taxiway name signs, with an arrow along the taxiway where it is one-way. Below zoom 16 a sign
 // shrinks with the map as if drawn at zoom 16.
 MapItemView {
-    id: layer
+    id: taxinameLayer
 
     property real fontsize: 12
 
@@ -42,7 +42,7 @@ MapItemView {
                     anchors.centerIn: parent
                     text: taxiname.role_name
                     color: theme.color("taxiname")
-                    font.pixelSize: layer.fontsize * (taxiname.hovered ? 1.15 : 1)
+                    font.pixelSize: taxinameLayer.fontsize * (taxiname.hovered ? 1.15 : 1)
                     renderType: Text.NativeRendering
                 }
                 HoverHandler {

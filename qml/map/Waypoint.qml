@@ -7,7 +7,7 @@ import Waylore.Ui
 // The waypoints of the flight plan: symbol and code of each, the selection marker on the row
 // the flight-plan table has current, the waypoint's menu and tooltip.
 MapItemView {
-    id: layer
+    id: waypointLayer
 
     // The waypoint menu chooses a runway or a procedure by writing the role: the plan learns of
     // it here. Values that only came from the plan are not written back.
@@ -62,8 +62,8 @@ MapItemView {
         readonly property bool selected: ism.currentTableRow === index
         property bool hovered: false
 
-        onRole_runwayChanged: layer.writeRole(index, CorvelWaypoint.Waypoint.RunwayEnd, role_runway)
-        onRole_procedure_uidChanged: layer.writeRole(index, CorvelWaypoint.Waypoint.ProcedureUID, role_procedure_uid)
+        onRole_runwayChanged: waypointLayer.writeRole(index, CorvelWaypoint.Waypoint.RunwayEnd, role_runway)
+        onRole_procedure_uidChanged: waypointLayer.writeRole(index, CorvelWaypoint.Waypoint.ProcedureUID, role_procedure_uid)
 
         coordinate: role_position || QtPositioning.coordinate()
         sourceItem: Item {

@@ -3,8 +3,9 @@ import QtPositioning
 import Corvel.Map
 
 // A map as the navigation map offers it to its layers, under the id `map` they reach it by,
-// with the scale the navigation map measures at the view centre. create() makes a layer in
-// this context, so that its `map` is this one.
+// with the scale the navigation map measures at the view centre, beside stand-ins for the main
+// window's ids that the layers' menus read. create() makes a layer in this context, so that its
+// `map` is this one.
 Item {
     id: host
 
@@ -35,5 +36,25 @@ Item {
         color: "white"
         zoomLevel: 10
         center: QtPositioning.coordinate(0, 0)
+    }
+    Item {
+        id: settingsFlightplan
+
+        property bool autocompute: true
+    }
+    Item {
+        id: generatorDialog
+
+        function open() {
+        }
+    }
+    Item {
+        id: waypointEditDialog
+
+        property string code
+        property int index
+
+        function open() {
+        }
     }
 }
