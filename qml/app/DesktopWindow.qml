@@ -475,6 +475,7 @@ ApplicationWindow {
     DatabaseDialog {
         id: databaseDialog
 
+        objectName: "databaseDialog"
         parent: Overlay.overlay
         anchors.centerIn: parent
     }
@@ -482,6 +483,7 @@ ApplicationWindow {
     AiracMismatchDialog {
         id: airacMismatchDialog
 
+        objectName: "airacMismatchDialog"
         parent: Overlay.overlay
         anchors.centerIn: parent
         z: 1

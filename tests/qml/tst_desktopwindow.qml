@@ -1,15 +1,32 @@
 import QtQuick
 import QtQuick.Controls
-import QtPositioning
+import QtQuick.Window
 import QtTest
+import Corvel.Point as NavPoint
+import Corvel.Segment as NavSegment
 
 Item {
     id: root
+
+    // A map model that records the type filters it is given in the test's filterLog.
+    component RecordingModel: ListModel {
+        property string name
+
+        function setTypeFilter(visible, type) {
+            testCase.filterLog.push(name + " " + visible + (type === undefined ? "" : " " + type));
+        }
+
+        function setGeoFilter(area, zoom) {
+        }
+    }
 
     StrictTestCase {
         id: testCase
 
         property var window: null
+        property var filterLog: []
+        readonly property var mapModels: ["boundaryMapModel", "pointMapModel", "runwayMapModel", "segmentMapModel",
+            "taxiwayMapModel", "paintlightMapModel", "taxinameMapModel", "startupMapModel"]
 
         function createWindow() {
             const component = Qt.createComponent("qrc:/qt/qml/Waylore/Ui/app/DesktopWindow.qml");
@@ -20,15 +37,29 @@ Item {
             return window;
         }
 
+        function child(name) {
+            const found = findChild(window.contentItem.parent, name) || findChild(window.overlay, name)
+                || findChild(window, name);
+            verify(found, name);
+            return found;
+        }
+
         function initTestCase() {
             for (const name of ["flightplan", "airplanes", "unit", "generator"])
                 verify(testSupport.useNative(name));
             verify(testSupport.importTestSimulator());
+            // The layer filters are read from recording models in place of the database's.
+            for (const name of mapModels)
+                testSupport.setContextProperty(name, modelComponent.createObject(root, { name: name }));
         }
 
         function prepare() {
+            testSupport.clearStore();
             ga.stubReset();
             database.stubReset();
+            xploader.stubReset();
+            document.saved = true;
+            filterLog.length = 0;
         }
 
         function cleanup() {
@@ -38,9 +69,172 @@ Item {
             wait(0);
         }
 
-        function test_loads() {
+        Component {
+            id: modelComponent
+
+            RecordingModel {
+            }
+        }
+
+        // The splash loads the database behind it; an empty database leads to the database
+        // dialog, another cycle than the simulator's to the mismatch dialog.
+        function test_startUp_data() {
+            return [
+                { tag: "empty database", empty: true, cycle: "", xpCycle: "2603", dialog: "database" },
+                { tag: "cycle mismatch", empty: false, cycle: "2601", xpCycle: "2603", dialog: "mismatch" },
+                { tag: "same cycle", empty: false, cycle: "2603", xpCycle: "2603", dialog: "" },
+                { tag: "no simulator", empty: false, cycle: "2601", xpCycle: "", dialog: "" }
+            ];
+        }
+
+        function test_startUp(data) {
+            database.stubEmpty = data.empty;
+            database.cycle = data.cycle;
+            xploader.stubCycle = data.xpCycle;
             createWindow();
-            verify(window.visible);
+            compare(database.stubCalls, ["loadAsync"]);
+            verify(window.splash.visible);
+            verify(window.dialog);
+            database.finished();
+            tryVerify(() => !window.splash.visible);
+            const databaseDialog = child("databaseDialog");
+            const mismatch = child("airacMismatchDialog");
+            tryCompare(databaseDialog, "visible", data.dialog === "database");
+            tryCompare(mismatch, "visible", data.dialog === "mismatch");
+            if (data.dialog === "mismatch") {
+                compare(mismatch.databaseCycle, data.cycle);
+                compare(mismatch.xpCycle, data.xpCycle);
+                mouseClick(findChild(mismatch, "openDatabaseButton"));
+                tryCompare(databaseDialog, "visible", true);
+            }
+        }
+
+        function test_windowPosition_data() {
+            return [
+                { tag: "first start", stored: false, centred: true },
+                { tag: "same screen", stored: true, sameScreen: true, centred: false },
+                { tag: "other screen", stored: true, sameScreen: false, centred: true }
+            ];
+        }
+
+        function test_windowPosition(data) {
+            if (data.stored) {
+                testSupport.storeValue("window/desktopAvailableWidth", Screen.desktopAvailableWidth + (data.sameScreen ? 0 : 100));
+                testSupport.storeValue("window/desktopAvailableHeight", Screen.desktopAvailableHeight);
+                testSupport.storeValue("window/x", 40);
+                testSupport.storeValue("window/y", 30);
+            }
+            createWindow();
+            // The window is wider than the test screen: centred, it stands at its left edge.
+            verify(data.centred ? window.x < 40 : window.x === 40, "x " + window.x);
+            verify(data.centred ? window.y < 30 : window.y === 30, "y " + window.y);
+            window.destroy();
+            window = null;
+            wait(0);
+            compare(Number(testSupport.storedValue("window/desktopAvailableWidth")), Screen.desktopAvailableWidth);
+        }
+
+        function test_layerToggles_data() {
+            return [
+                { tag: "airports", threshold: 6, toggle: "airportToggle", key: "map/airportVisibility",
+                    calls: ["pointMapModel false " + NavPoint.Point.AIRP] },
+                { tag: "ground", threshold: 10, toggle: "airportGroundToggle", key: "map/airportGroundVisibility",
+                    calls: ["boundaryMapModel false", "runwayMapModel false", "taxiwayMapModel false",
+                            "paintlightMapModel false", "taxinameMapModel false", "startupMapModel false"] },
+                { tag: "NDB", threshold: 3, toggle: "ndbToggle", key: "map/ndbVisibility", calls: ["pointMapModel false " + NavPoint.Point.NDB] },
+                { tag: "VOR and DME", threshold: 5.2, toggle: "vordmeToggle", key: "map/vordmeVisibility",
+                    calls: ["pointMapModel false " + NavPoint.Point.VOR, "pointMapModel false " + NavPoint.Point.DME] },
+                { tag: "FIX", threshold: 8.5, toggle: "fixToggle", key: "map/fixVisibility", calls: ["pointMapModel false " + NavPoint.Point.FIX] },
+                { tag: "high", threshold: 6, toggle: "highSegmentToggle", key: "map/highSegmentVisibility",
+                    calls: ["segmentMapModel false " + NavSegment.Segment.HIGH] },
+                { tag: "low", threshold: 7.5, toggle: "lowSegmentToggle", key: "map/lowSegmentVisibility",
+                    calls: ["segmentMapModel false " + NavSegment.Segment.LOW] },
+                { tag: "tracks", threshold: 3, toggle: "trackSegmentToggle", key: "map/trackSegmentVisibility",
+                    calls: ["segmentMapModel false " + NavSegment.Segment.TRACK] }
+            ];
+        }
+
+        function test_layerToggles(data) {
+            createWindow();
+            const map = child("overlayMap").parent;
+            map.zoomLevel = 17;
+            const toggle = child(data.toggle);
+            verify(toggle.enabled);
+            verify(toggle.checked);
+            filterLog.length = 0;
+            // The tool bar is wider than the test screen: the last toggles lie beyond its edge.
+            toggle.toggle();
+            toggle.toggled();
+            compare(filterLog, data.calls);
+            tryVerify(() => String(testSupport.storedValue(data.key)) === "false");
+            map.zoomLevel = data.threshold;
+            verify(toggle.enabled, "enabled at its threshold");
+            // Below the threshold the toggle is disabled and keeps its state.
+            if (data.threshold > 3) {
+                map.zoomLevel = data.threshold - 0.1;
+                verify(!toggle.enabled);
+            }
+            verify(!toggle.checked);
+        }
+
+        // The stored theme is the one the map applies (and reports) at start.
+        function test_storedTheme() {
+            testSupport.storeValue("map/themeIndex", 3);
+            createWindow();
+            compare(child("themeComboBox").currentIndex, 3);
+            compare(themeManager.index, 3);
+            compare(ga.stubEvents.filter(event => event.name === "changemaptheme").map(event => event.parameters.maptheme), ["Paper"]);
+            themeManager.index = 0;
+        }
+
+        function test_quickExport() {
+            createWindow();
+            const button = child("quickExportButton");
+            verify(!button.enabled, "no export with fewer than two waypoints");
+        }
+
+        function test_title() {
+            createWindow();
+            document.name = "Plan";
+            compare(window.title, Qt.application.name + " - Plan");
+            document.saved = false;
+            compare(window.title, Qt.application.name + " - Plan*");
+        }
+
+        // Ctrl+Shift+Y asks first; after the answer the store is empty and stays empty of the
+        // window's keys while the window goes on changing and quits.
+        function test_resetAsksFirst() {
+            testSupport.storeValue("airplanes/profile", "A320");
+            createWindow();
+            window.requestActivate();
+            keyClick(Qt.Key_Y, Qt.ControlModifier | Qt.ShiftModifier);
+            const dialog = child("resetDialog");
+            tryCompare(dialog, "opened", true);
+            compare(testSupport.storedValue("airplanes/profile"), "A320");
+            ga.stubReset();
+            dialog.accept();
+            compare(testSupport.storedValue("airplanes/profile"), undefined);
+            compare(ga.stubFlushes, 1, "the closing flow ran");
+            compare(ga.stubEvents.map(event => event.name), ["page_view"]);
+            window.x = 123;
+            child("overlayMap").parent.zoomLevel = 9;
+            wait(700);
+            window.destroy();
+            window = null;
+            wait(0);
+            for (const key of ["window/x", "map/zoomLevel", "window/mainSplitView", "window/desktopAvailableWidth"])
+                compare(testSupport.storedValue(key), undefined, key);
+        }
+
+        function test_resetCanBeDeclined() {
+            testSupport.storeValue("airplanes/profile", "A320");
+            createWindow();
+            keyClick(Qt.Key_Y, Qt.ControlModifier | Qt.ShiftModifier);
+            const dialog = child("resetDialog");
+            tryCompare(dialog, "opened", true);
+            dialog.reject();
+            compare(testSupport.storedValue("airplanes/profile"), "A320");
+            compare(ga.stubFlushes, 0);
         }
     }
 }
