@@ -59,6 +59,8 @@ MapItemView {
                 rotation: taxiname.role_heading
 
                 ShapePath {
+                    id: arrowPath
+
                     readonly property real tip: -0.75 * name.height - 8
 
                     strokeColor: theme.color("taxiname")
@@ -66,6 +68,8 @@ MapItemView {
                     fillColor: "transparent"
 
                     PathPolyline {
+                        readonly property real tip: arrowPath.tip
+
                         path: [Qt.point(0, -0.75 * name.height), Qt.point(0, tip), Qt.point(-3, tip + 3), Qt.point(0, tip), Qt.point(3, tip + 3)]
                     }
                 }
