@@ -17,7 +17,11 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QBuffer>
 #include <QEventLoop>
+#include <QImage>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QFile>
 #include <QQmlComponent>
 #include <QQmlContext>
@@ -203,17 +207,48 @@ public slots:
 
 public:
     // The background map takes a cached provider description at once and asks the repository
-    // nothing: every map type then fetches its tiles from a closed port of this machine.
-    static void describeLocalTiles()
+    // nothing: every map type then fetches its tiles from this run's own tile server.
+    void describeLocalTiles()
     {
+        if (!m_tiles.listen(QHostAddress::LocalHost, 0))
+            qFatal("No local tile server");
+        QObject::connect(&m_tiles, &QTcpServer::newConnection, &m_tiles, [this] {
+            while (QTcpSocket *socket = m_tiles.nextPendingConnection()) {
+                QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+                QObject::connect(socket, &QTcpSocket::readyRead, socket, [socket] {
+                    if (!socket->readAll().contains("\r\n\r\n"))
+                        return;
+                    socket->write("HTTP/1.1 200 OK\r\nContent-Type: image/png\r\nContent-Length: "
+                                  + QByteArray::number(blankTile().size()) + "\r\nConnection: close\r\n\r\n" + blankTile());
+                    socket->disconnectFromHost();
+                });
+            }
+        });
         const QString folder = QStandardPaths::writableLocation(QStandardPaths::CacheLocation)
             + QStringLiteral("/map/background/providers");
         QDir().mkpath(folder);
+        const QByteArray description = "{\"url\": \"http://127.0.0.1:" + QByteArray::number(m_tiles.serverPort())
+            + "/%z/%x/%y.png\", \"format\": \"png\"}";
         for (const char *type : {"street", "satellite", "cycle", "transit", "night-transit", "terrain", "hiking"}) {
             QFile file(folder + u'/' + QLatin1String(type) + QStringLiteral(".json"));
             if (file.open(QIODevice::WriteOnly))
-                file.write("{\"url\": \"http://127.0.0.1:9/%z/%x/%y.png\", \"format\": \"png\"}");
+                file.write(description);
         }
+    }
+
+    // A plain light-grey tile, the colour of an empty land map.
+    static QByteArray blankTile()
+    {
+        static const QByteArray png = [] {
+            QImage image(256, 256, QImage::Format_RGB32);
+            image.fill(QColor(0xe8, 0xe8, 0xe8));
+            QByteArray data;
+            QBuffer buffer(&data);
+            buffer.open(QIODevice::WriteOnly);
+            image.save(&buffer, "PNG");
+            return data;
+        }();
+        return png;
     }
 
     ~Setup() override
@@ -234,6 +269,7 @@ private:
     std::unique_ptr<Flightplan> m_flightplan;
     std::unique_ptr<Generator> m_generator;
     std::unique_ptr<ThemeManager> m_themeManager;
+    QTcpServer m_tiles;
 };
 
 int main(int argc, char **argv)
