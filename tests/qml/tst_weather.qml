@@ -1,0 +1,151 @@
+import QtQuick
+import QtPositioning
+import QtTest
+import Waylore.Test
+
+Item {
+    id: root
+
+    width: 1000
+    height: 700
+
+    Component {
+        id: hostComponent
+
+        WeatherHost {
+        }
+    }
+    Component {
+        id: serverComponent
+
+        TileTestServer {
+        }
+    }
+
+    StrictTestCase {
+        id: testCase
+
+        readonly property string key: "0123456789abcdef0123456789abcdef"
+        readonly property string noAddress: "Weather maps need the address of a weather tile service (setting \"weather/tileHost\")."
+        readonly property string noKey: "Weather maps need the API key of the weather tile service, 32 lower-case hexadecimal characters (setting \"weather/apiKey\")."
+        property var host: null
+        property var server: null
+
+        function prepare() {
+            server = createTemporaryObject(serverComponent, testCase);
+            verify(server.listen());
+            for (const layer of ["clouds_new", "precipitation_new"])
+                verify(server.clearCache("map/" + layer));
+            configure(server.url(""), key);
+            host = createTemporaryObject(hostComponent, root);
+            // Tile 4/3 of level 3 lies under the centre.
+            host.map.center = QtPositioning.coordinate(10, 10);
+            host.map.zoomLevel = 3;
+        }
+
+        function configure(address, apiKey) {
+            testSupport.storeValue("weather/tileHost", address);
+            testSupport.storeValue("weather/apiKey", apiKey);
+        }
+
+        // The colour at the centre of the navigation map.
+        function centreColour() {
+            const image = grabImage(host.map);
+            const x = host.map.width / 2, y = host.map.height / 2;
+            return [image.red(x, y), image.green(x, y), image.blue(x, y)].join(",");
+        }
+
+        function test_unusableService_data() {
+            return [
+                { tag: "no address", address: "", apiKey: key, message: noAddress },
+                { tag: "not a web address", address: "ftp://127.0.0.1:9", apiKey: key, message: noAddress },
+                { tag: "address with a query", address: "http://127.0.0.1:9/tiles?layer=a", apiKey: key, message: noAddress },
+                { tag: "address with a tile placeholder", address: "http://127.0.0.1:9/%z", apiKey: key, message: noAddress },
+                { tag: "no key", apiKey: "", message: noKey },
+                { tag: "key in capitals", apiKey: key.toUpperCase(), message: noKey },
+                { tag: "key one short", apiKey: key.substring(1), message: noKey },
+                { tag: "key with a query", apiKey: key + "&x=1", message: noKey }
+            ];
+        }
+
+        function test_unusableService(data) {
+            configure(data.address === undefined ? server.url("") : data.address, data.apiKey);
+            const weather = host.addWeather("clouds_new");
+            verify(weather);
+            compare(weather.map, null);
+            compare(findChild(host.map, "weatherMap"), null);
+            compare(host.messages.length, 1);
+            compare(host.messages[0].text, data.message);
+            compare(host.messages[0].error, true);
+            wait(300);
+            compare(server.requests().length, 0);
+            weather.destroy();
+        }
+
+        function test_tilesFromSettings_data() {
+            return [
+                { tag: "bare address", suffix: "" },
+                { tag: "address ending in a slash", suffix: "/" }
+            ];
+        }
+
+        function test_tilesFromSettings(data) {
+            configure(server.url(data.suffix), key);
+            server.serveTiles("/map/clouds_new/%z/%x/%y?appid=" + key, 3, "#ff0000");
+            const weather = host.addWeather("clouds_new");
+            verify(weather.map);
+            compare(weather.tileAddress, server.url("/map/clouds_new/%z/%x/%y?appid=") + key);
+            tryVerify(() => server.requests().includes("/map/clouds_new/3/4/3?appid=" + key), 5000);
+            for (const path of server.requests())
+                verify(/^\/map\/clouds_new\/\d+\/\d+\/\d+\?appid=0123456789abcdef0123456789abcdef$/.test(path), path);
+            compare(server.header(0, "User-Agent"), ("WayloreQmlTests " + Qt.application.version).trim());
+            tryVerify(() => centreColour() === "255,0,0", 5000, "the weather tile shows over the background");
+            tryVerify(() => server.cachedFiles("map/clouds_new") > 0, 5000, "tiles are kept in the layer's folder");
+            compare(host.messages.length, 0);
+            weather.destroy();
+        }
+
+        function test_switchedOnAgainFromDiskCache() {
+            server.serveTiles("/map/clouds_new/%z/%x/%y?appid=" + key, 3, "#0000ff");
+            let weather = host.addWeather("clouds_new");
+            tryVerify(() => centreColour() === "0,0,255", 5000);
+            const fetched = server.requests().length;
+            weather.destroy();
+            wait(0);
+            verify(centreColour() !== "0,0,255", "switching off removes the tiles");
+            server.close();
+            weather = host.addWeather("clouds_new");
+            tryVerify(() => centreColour() === "0,0,255", 5000, "the tiles of the earlier map come from the disk");
+            compare(server.requests().length, fetched);
+            weather.destroy();
+        }
+
+        function test_followsNavigationMap() {
+            const clouds = host.addWeather("clouds_new", 0.7);
+            const precipitation = host.addWeather("precipitation_new", 0.85);
+            const children = Array.from(host.map.children);
+            const overlay = findChild(host.map, "overlayMap");
+            verify(children.indexOf(precipitation) > children.indexOf(clouds), "switched on later, drawn above");
+            verify(overlay.z > clouds.z && overlay.z > precipitation.z, "the data layers stay above the weather");
+            host.map.center = QtPositioning.coordinate(48.9, 2.3);
+            host.map.zoomLevel = 7.5;
+            host.map.bearing = 30;
+            for (const weather of [clouds, precipitation]) {
+                const map = weather.map;
+                compare(map.center.latitude, 48.9);
+                compare(map.center.longitude, 2.3);
+                compare(map.zoomLevel, 7.5);
+                compare(map.bearing, 30);
+                compare(map.minimumZoomLevel, 3);
+                compare(map.maximumZoomLevel, 18);
+                compare(map.width, host.map.width);
+                compare(map.height, host.map.height);
+            }
+            compare(clouds.opacity, 0.7);
+            clouds.enabled = false;
+            verify(!clouds.visible);
+            clouds.destroy();
+            precipitation.destroy();
+        }
+    }
+}
