@@ -81,8 +81,9 @@ ApplicationWindow {
         window.close();
     }
 
-    function toggleWeather(name, layerType, checked, title) {
-        if (!checked) {
+    // Each weather layer lives only while its toggle is checked.
+    function toggleWeather(toggle, name, layerType, title) {
+        if (!toggle.checked) {
             if (window[name])
                 window[name].destroy();
             window[name] = null;
@@ -94,9 +95,11 @@ ApplicationWindow {
         const component = Qt.createComponent("qrc:/qt/qml/Waylore/Ui/map/Weather.qml");
         if (component.status !== Component.Ready)
             return;
+        const key = layerType.replace("_new", "");
         window[name] = component.createObject(map, {
             "layerType": layerType,
-            "opacity": theme.opacity(layerType.replace("_new", ""))
+            "enabled": Qt.binding(() => toggle.checked),
+            "opacity": Qt.binding(() => theme.opacity(key))
         });
     }
 
@@ -313,22 +316,28 @@ ApplicationWindow {
                 }
             }
             ToggleButton {
+                id: cloudsToggle
+
                 objectName: "cloudsToggle"
                 source: "qrc:/fa/solid/cloud-bolt.svg"
                 tooltip: checked ? qsTr("Hide cloud map") : qsTr("Show cloud map")
-                onCheckedChanged: window.toggleWeather("clouds", "clouds_new", checked, "Clouds")
+                onCheckedChanged: window.toggleWeather(cloudsToggle, "clouds", "clouds_new", "Clouds")
             }
             ToggleButton {
+                id: precipitationToggle
+
                 objectName: "precipitationToggle"
                 source: "qrc:/fa/solid/cloud-showers-heavy.svg"
                 tooltip: checked ? qsTr("Hide precipitation map") : qsTr("Show precipitation map")
-                onCheckedChanged: window.toggleWeather("precipitation", "precipitation_new", checked, "Precipitation")
+                onCheckedChanged: window.toggleWeather(precipitationToggle, "precipitation", "precipitation_new", "Precipitation")
             }
             ToggleButton {
+                id: windToggle
+
                 objectName: "windToggle"
                 source: "qrc:/fa/solid/wind.svg"
                 tooltip: checked ? qsTr("Hide wind map") : qsTr("Show wind map")
-                onCheckedChanged: window.toggleWeather("wind", "wind_new", checked, "Wind")
+                onCheckedChanged: window.toggleWeather(windToggle, "wind", "wind_new", "Wind")
             }
             ToolSeparator {
             }

@@ -187,6 +187,27 @@ Item {
             themeManager.index = 0;
         }
 
+        // Unchecking a weather toggle destroys only its own layer; checking again makes a new one.
+        function test_weatherToggles() {
+            createWindow();
+            const clouds = child("cloudsToggle");
+            const wind = child("windToggle");
+            clouds.toggle();
+            wind.toggle();
+            verify(window.clouds !== null);
+            verify(window.wind !== null);
+            compare(window.clouds.layerType, "clouds_new");
+            compare(window.clouds.parent, child("overlayMap").parent);
+            compare(ga.stubEvents.filter(event => event.name === "weather").map(event => event.parameters.weatherlayer),
+                    ["Clouds", "Wind"]);
+            const first = window.clouds;
+            clouds.toggle();
+            compare(window.clouds, null);
+            verify(window.wind !== null);
+            clouds.toggle();
+            verify(window.clouds !== null && window.clouds !== first);
+        }
+
         function test_quickExport() {
             createWindow();
             const button = child("quickExportButton");
