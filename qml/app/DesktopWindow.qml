@@ -22,8 +22,7 @@ ApplicationWindow {
     property var wind: null
     readonly property bool dialog: databaseDialog.visible || airacMismatchDialog.visible || airplaneDialog.visible
                                    || generatorDialog.visible || waypointEditDialog.visible || preferencesDialog.visible
-                                   || aboutDialog.visible || (splash !== null && splash.visible)
-                                   || (updater.visible === true && updater instanceof Popup)
+                                   || aboutDialog.visible || updater.visible || (splash !== null && splash.visible)
     // Set once every setting has been erased: from then on nothing of the window is stored.
     property bool settingsCleared: false
     property alias splash: splashLoader.item
@@ -218,7 +217,11 @@ ApplicationWindow {
                 source: "qrc:/icon/airp.svg"
                 tooltip: checked ? qsTr("Hide airports on the map") : qsTr("Show airports on the map")
                 enabled: map.zoomLevel >= constants.minzoomAirport
-                onToggled: pointMapModel.setTypeFilter(checked, NavPoint.Point.AIRP)
+                function apply() {
+                    pointMapModel.setTypeFilter(checked, NavPoint.Point.AIRP);
+                }
+
+                onToggled: apply()
             }
             ToggleButton {
                 id: airportGroundToggle
@@ -228,11 +231,13 @@ ApplicationWindow {
                 source: "qrc:/icon/airp_gnd.svg"
                 tooltip: checked ? qsTr("Hide airports ground") : qsTr("Show airports ground")
                 enabled: map.zoomLevel >= constants.minzoomAirportGround
-                onToggled: {
+                function apply() {
                     for (const model of [boundaryMapModel, runwayMapModel, taxiwayMapModel, paintlightMapModel,
                                          taxinameMapModel, startupMapModel])
                         model.setTypeFilter(checked);
                 }
+
+                onToggled: apply()
             }
             ToggleButton {
                 id: ndbToggle
@@ -242,7 +247,11 @@ ApplicationWindow {
                 source: "qrc:/icon/ndb.svg"
                 tooltip: checked ? qsTr("Hide NDB on the map") : qsTr("Show NDB on the map")
                 enabled: map.zoomLevel >= constants.minzoomNdb
-                onToggled: pointMapModel.setTypeFilter(checked, NavPoint.Point.NDB)
+                function apply() {
+                    pointMapModel.setTypeFilter(checked, NavPoint.Point.NDB);
+                }
+
+                onToggled: apply()
             }
             ToggleButton {
                 id: vordmeToggle
@@ -252,10 +261,12 @@ ApplicationWindow {
                 source: "qrc:/icon/vor.svg"
                 tooltip: checked ? qsTr("Hide VOR and DME on the map") : qsTr("Show VOR and DME on the map")
                 enabled: map.zoomLevel >= constants.minzoomVorDme
-                onToggled: {
+                function apply() {
                     pointMapModel.setTypeFilter(checked, NavPoint.Point.VOR);
                     pointMapModel.setTypeFilter(checked, NavPoint.Point.DME);
                 }
+
+                onToggled: apply()
             }
             ToggleButton {
                 id: fixToggle
@@ -265,7 +276,11 @@ ApplicationWindow {
                 source: "qrc:/icon/fix.svg"
                 tooltip: checked ? qsTr("Hide FIX on the map") : qsTr("Show FIX on the map")
                 enabled: map.zoomLevel >= constants.minzoomFix
-                onToggled: pointMapModel.setTypeFilter(checked, NavPoint.Point.FIX)
+                function apply() {
+                    pointMapModel.setTypeFilter(checked, NavPoint.Point.FIX);
+                }
+
+                onToggled: apply()
             }
             ToggleButton {
                 id: highSegmentToggle
@@ -275,7 +290,11 @@ ApplicationWindow {
                 source: "qrc:/icon/segment_h.svg"
                 tooltip: checked ? qsTr("Hide HIGH (Jet) segments on the map") : qsTr("Show HIGH (Jet) segments on the map")
                 enabled: map.zoomLevel >= constants.minzoomHighSegment
-                onToggled: segmentMapModel.setTypeFilter(checked, NavSegment.Segment.HIGH)
+                function apply() {
+                    segmentMapModel.setTypeFilter(checked, NavSegment.Segment.HIGH);
+                }
+
+                onToggled: apply()
             }
             ToggleButton {
                 id: lowSegmentToggle
@@ -285,7 +304,11 @@ ApplicationWindow {
                 source: "qrc:/icon/segment_l.svg"
                 tooltip: checked ? qsTr("Hide LOW (Victor) segments on the map") : qsTr("Show LOW (Victor) segments on the map")
                 enabled: map.zoomLevel >= constants.minzoomLowSegment
-                onToggled: segmentMapModel.setTypeFilter(checked, NavSegment.Segment.LOW)
+                function apply() {
+                    segmentMapModel.setTypeFilter(checked, NavSegment.Segment.LOW);
+                }
+
+                onToggled: apply()
             }
             ToggleButton {
                 id: trackSegmentToggle
@@ -295,7 +318,11 @@ ApplicationWindow {
                 source: "qrc:/icon/segment_t.svg"
                 tooltip: checked ? qsTr("Hide tracks on the map") : qsTr("Show tracks on the map")
                 enabled: map.zoomLevel >= constants.minzoomTrackSegment
-                onToggled: segmentMapModel.setTypeFilter(checked, NavSegment.Segment.TRACK)
+                function apply() {
+                    segmentMapModel.setTypeFilter(checked, NavSegment.Segment.TRACK);
+                }
+
+                onToggled: apply()
             }
             ComboBox {
                 id: themeComboBox
@@ -450,6 +477,8 @@ ApplicationWindow {
     // The software update dialog takes this place.
     Item {
         id: updater
+
+        visible: false
     }
     MessageDialog {
         id: exporterErrorDialog
@@ -646,6 +675,12 @@ ApplicationWindow {
         mainSplitView.restoreState(settingsWindow.mainSplitView);
         mapSplitView.restoreState(settingsWindow.mapSplitView);
         panelSplitView.restoreState(settingsWindow.panelSplitView);
+        // The models start with every type shown: a layer stored as hidden is hidden there too.
+        for (const toggle of [airportToggle, airportGroundToggle, ndbToggle, vordmeToggle, fixToggle, highSegmentToggle,
+                              lowSegmentToggle, trackSegmentToggle]) {
+            if (!toggle.checked)
+                toggle.apply();
+        }
         splashLoader.active = true;
     }
     Component.onDestruction: {

@@ -177,6 +177,17 @@ Item {
             verify(!toggle.checked);
         }
 
+        // Layers stored as hidden start hidden in the models too.
+        function test_storedHiddenLayers() {
+            testSupport.storeValue("map/ndbVisibility", false);
+            testSupport.storeValue("map/lowSegmentVisibility", false);
+            createWindow();
+            verify(!child("ndbToggle").checked);
+            verify(!child("lowSegmentToggle").checked);
+            verify(child("fixToggle").checked);
+            compare(filterLog, ["pointMapModel false " + NavPoint.Point.NDB, "segmentMapModel false " + NavSegment.Segment.LOW]);
+        }
+
         // The stored theme is the one the map applies (and reports) at start.
         function test_storedTheme() {
             testSupport.storeValue("map/themeIndex", 3);
