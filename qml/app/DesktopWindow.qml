@@ -58,6 +58,10 @@ ApplicationWindow {
     // Closing never closes the window by itself: the file manager quits once the document is
     // safe (at once when it is saved, else after asking).
     function requestQuit() {
+        // The window's group writes its height as soon as it exists: without it, the store was
+        // emptied.
+        if (!settingsCleared && settingsWindow.value("height", -1) === -1)
+            forgetStoredState();
         tracker.stop();
         ga.flush();
         if (typeof fileManager.saveBeforeQuit === "function")
@@ -67,17 +71,22 @@ ApplicationWindow {
     }
 
     // Erases every stored setting (airplane profiles and simulator folder included) once the
-    // pilot has agreed, then quits. The window's groups are first turned to a scratch file, so
-    // that the geometry and layers the window still changes while it quits are not written back
-    // into the emptied store.
+    // pilot has agreed, then quits.
     function resetAllSettings() {
+        settings.clear();
+        window.close();
+    }
+
+    // The store was emptied (here or by the preferences' reset): the window's groups are turned
+    // to a scratch file, so that the geometry and layers the window still changes while it quits
+    // are not written back, and the store is emptied once more of what they had pending.
+    function forgetStoredState() {
         settingsCleared = true;
         const scratch = Utility.urlToPath(Platform.StandardPaths.writableLocation(Platform.StandardPaths.TempLocation)) // qmllint disable type
             + "/" + Qt.application.name + "-discarded.ini";
         settingsWindow.fileName = scratch;
         settingsMap.fileName = scratch;
         settings.clear();
-        window.close();
     }
 
     // Each weather layer lives only while its toggle is checked.

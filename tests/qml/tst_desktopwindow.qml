@@ -258,6 +258,22 @@ Item {
                 compare(testSupport.storedValue(key), undefined, key);
         }
 
+        // The preferences' reset empties the store and closes the window: nothing is written back.
+        function test_resetFromThePreferences() {
+            createWindow();
+            wait(700);
+            verify(testSupport.storedValue("window/height") !== undefined);
+            settings.clear();
+            window.close();
+            window.x = 77;
+            wait(700);
+            window.destroy();
+            window = null;
+            wait(0);
+            for (const key of ["window/x", "window/height", "window/mainSplitView", "window/desktopAvailableWidth"])
+                compare(testSupport.storedValue(key), undefined, key);
+        }
+
         function test_resetCanBeDeclined() {
             testSupport.storeValue("airplanes/profile", "A320");
             createWindow();
