@@ -25,31 +25,23 @@ void registerTileTestServer()
 Q_COREAPP_STARTUP_FUNCTION(registerTileTestServer)
 
 TileTestServer::TileTestServer(QObject *parent)
-    : QObject(parent), m_server(std::make_unique<HttpTestServer>())
+    : QObject(parent)
 {
 }
 
 bool TileTestServer::listen()
 {
-    return m_server && m_server->listen();
-}
-
-void TileTestServer::close()
-{
-    // What it received stays readable after it is gone.
-    m_requests = requests();
-    m_fullRequests = m_server ? m_server->fullRequests() : m_fullRequests;
-    m_server.reset();
+    return m_server.listen();
 }
 
 QString TileTestServer::url(const QString &path) const
 {
-    return m_server ? m_server->url(path) : QString();
+    return m_server.url(path);
 }
 
 void TileTestServer::serveTiles(const QString &pathTemplate, int zoom, const QColor &colour)
 {
-    if (!m_server || zoom < 0 || zoom > 6)
+    if (zoom < 0 || zoom > 6)
         return;
     QImage image(256, 256, QImage::Format_ARGB32);
     image.fill(colour);
@@ -65,22 +57,15 @@ void TileTestServer::serveTiles(const QString &pathTemplate, int zoom, const QCo
             path.replace(QLatin1String("%z"), QString::number(zoom))
                 .replace(QLatin1String("%x"), QString::number(x))
                 .replace(QLatin1String("%y"), QString::number(y));
-            m_server->setReply(path, reply);
+            m_server.setReply(path, reply);
         }
     }
 }
 
 QStringList TileTestServer::requests() const
 {
-    return m_server ? m_server->requests() : m_requests;
+    return m_server.requests();
 }
-
-QString TileTestServer::header(int request, const QString &name) const
-{
-    const QList<HttpTestServer::Request> all = m_server ? m_server->fullRequests() : m_fullRequests;
-    return request >= 0 && request < all.size() ? QString::fromLatin1(all.at(request).header(name.toLatin1())) : QString();
-}
-
 bool TileTestServer::clearCache(const QString &folder) const
 {
     QDir dir(cacheFolder(folder));

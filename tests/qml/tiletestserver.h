@@ -5,7 +5,6 @@
 #include <QColor>
 #include <QObject>
 #include <QStringList>
-#include <memory>
 
 // A tile server of a test's own on 127.0.0.1 for the map pages' Qt Quick Tests: it answers the
 // tiles it was told to serve with plain images and records every request. It also empties the
@@ -20,22 +19,17 @@ public:
 
     // Starts listening at a free port; false when it cannot.
     Q_INVOKABLE bool listen();
-    // Stops answering: later requests fail as with a server that is gone.
-    Q_INVOKABLE void close();
     Q_INVOKABLE QString url(const QString &path) const;
     // Answers every tile of level `zoom` under `pathTemplate` (with %z, %x and %y) with a
     // 256-pixel image of one colour.
     Q_INVOKABLE void serveTiles(const QString &pathTemplate, int zoom, const QColor &colour);
     // Paths (with queries) of the requests received so far, in order.
     Q_INVOKABLE QStringList requests() const;
-    Q_INVOKABLE QString header(int request, const QString &name) const;
     // Removes `folder` below the writable cache location with all its contents.
     Q_INVOKABLE bool clearCache(const QString &folder) const;
     // Number of files below `folder` under the writable cache location.
     Q_INVOKABLE int cachedFiles(const QString &folder) const;
 
 private:
-    std::unique_ptr<HttpTestServer> m_server;
-    QStringList m_requests;
-    QList<HttpTestServer::Request> m_fullRequests;
+    HttpTestServer m_server;
 };
