@@ -271,7 +271,9 @@ Item {
                 property real lastRotation: 0
 
                 target: null
-                grabPermissions: PointerHandler.TakeOverForbidden
+                // The first finger is already the mouse area's (a press may be a tap): the pinch
+                // takes it over, and nothing takes the pinch away.
+                grabPermissions: PointerHandler.CanTakeOverFromItems
                 onActiveChanged: {
                     lastScale = activeScale;
                     lastRotation = rotation;

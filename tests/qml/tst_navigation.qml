@@ -196,6 +196,62 @@ StubWindow {
             near(map.center.longitude, data.centerAfter.longitude, 1e-6, "longitude");
         }
 
+        // A drag in several steps pans by the whole way once: each step moves by its own part.
+        function test_dragPansByTheWholeWay() {
+            const start = Qt.point(300, 300);
+            const under = map.toCoordinate(start);
+            mousePress(map, start.x, start.y);
+            for (let step = 1; step <= 6; ++step)
+                mouseMove(map, start.x + 20 * step, start.y + 10 * step);
+            mouseRelease(map, start.x + 120, start.y + 60);
+            const after = map.toCoordinate(Qt.point(start.x + 120, start.y + 60));
+            near(after.latitude, under.latitude, 1e-6, "latitude");
+            near(after.longitude, under.longitude, 1e-6, "longitude");
+            compare(flightplan.stubCalls, [], "a drag adds nothing");
+        }
+
+        // Two fingers 100 pixels apart move apart or together step by step (each to `halves[i]`
+        // from the centre). The pinch starts once they have moved enough and zooms by log2 of the
+        // ratio of the distances since then, whatever the steps. A step beyond the limits is
+        // dropped.
+        function steps(from, to, count) {
+            const result = [];
+            for (let i = 1; i <= count; ++i)
+                result.push(from + (to - from) * i / count);
+            return result;
+        }
+
+        function test_pinch_data() {
+            return [
+                { tag: "spread", zoom: 8, halves: steps(50, 130, 16) },
+                { tag: "pinch", zoom: 8, halves: steps(50, 15, 16) },
+                { tag: "a step beyond the top", zoom: 17.8, halves: [65, 130], expected: 17.8 }
+            ];
+        }
+
+        function test_pinch(data) {
+            // The presses of the previous row's pinch make no double tap with this one.
+            wait(Qt.styleHints.mouseDoubleClickInterval + 50);
+            map.zoomLevel = data.zoom;
+            const centre = Qt.point(450, 350);
+            const touch = touchEvent(map);
+            touch.press(0, map, centre.x - 50, centre.y).press(1, map, centre.x + 50, centre.y).commit();
+            for (const half of data.halves)
+                touch.move(0, map, centre.x - half, centre.y).move(1, map, centre.x + half, centre.y).commit();
+            const last = data.halves[data.halves.length - 1];
+            touch.release(0, map, centre.x - last, centre.y).release(1, map, centre.x + last, centre.y).commit();
+            if (data.expected !== undefined) {
+                near(map.zoomLevel, data.expected, 1e-9, "zoom");
+            } else {
+                // At most the whole ratio (steps added up once), at least half of it (the part
+                // before the pinch started is not counted).
+                const whole = Math.log2(last / 50);
+                const gained = map.zoomLevel - data.zoom;
+                verify(gained / whole <= 1 + 1e-9 && gained / whole >= 0.5, "zoom gained " + gained + " of " + whole);
+            }
+            compare(flightplan.stubCalls, [], "a pinch adds nothing");
+        }
+
         function test_doubleClickAddsCoordPoint() {
             mouseDoubleClickSequence(map, map.width / 2, map.height / 2);
             compare(database.stubCalls, ["getOrAddCoordPointUid COORD 48.9000 2.3000"]);
