@@ -8,6 +8,8 @@ Item {
     id: basepoint
 
     required property bool isWaypoint
+    // Off while the map moves (see MapStillness).
+    property bool hoverable: true
     readonly property real hoveredWidthFactor: hovered ? 2 : 1
     readonly property real hoveredImageFactor: hovered ? 1.1 : 1
     readonly property color tint: selected ? theme.color("selection") : theme.color("point", role_type)
@@ -59,6 +61,7 @@ Item {
         PointMouseArea {
             anchors.fill: parent
             waypoint: basepoint.isWaypoint
+            hoverable: basepoint.hoverable
         }
     }
     Item {
@@ -85,6 +88,7 @@ Item {
         PointMouseArea {
             anchors.fill: image
             waypoint: basepoint.isWaypoint
+            hoverable: basepoint.hoverable
         }
     }
 }

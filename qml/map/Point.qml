@@ -11,6 +11,9 @@ import Waylore.Ui
 MapItemView {
     id: pointLayer
 
+    readonly property MapStillness stillness: MapStillness {
+    }
+
     model: pointMapModel
 
     delegate: MapQuickItem {
@@ -64,6 +67,7 @@ MapItemView {
                     width: Math.max(dot.width, 4)
                     height: Math.max(dot.height, 4)
                     enabled: dot.visible
+                    hoverable: pointLayer.stillness.still
                 }
             }
             Loader {
@@ -77,6 +81,7 @@ MapItemView {
                 sourceComponent: Component {
                     Basepoint {
                         isWaypoint: false
+                        hoverable: pointLayer.stillness.still
                     }
                 }
             }

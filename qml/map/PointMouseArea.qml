@@ -6,9 +6,20 @@ import QtQuick
 MouseArea {
     // A waypoint selects its row of the flight plan, any other point its row of the map model.
     property bool waypoint: false
+    // Off while the map moves (see MapStillness).
+    property bool hoverable: true
+
+    // A hover that the map's move switched off ends at once, not when the mouse next moves.
+    function updateHovered() {
+        const now = containsMouse && hoverable;
+        if (hovered === now)
+            return;
+        hovered = now;
+        ism.setHovered(hovered, role_uid);
+    }
 
     acceptedButtons: Qt.LeftButton | Qt.RightButton
-    hoverEnabled: true
+    hoverEnabled: hoverable
 
     onClicked: mouse => {
         if (mouse.button === Qt.RightButton)
@@ -22,8 +33,6 @@ MouseArea {
         if (mouse.button === Qt.LeftButton)
             flightplan.add(role_uid, true);
     }
-    onContainsMouseChanged: {
-        hovered = containsMouse;
-        ism.setHovered(hovered, role_uid);
-    }
+    onContainsMouseChanged: updateHovered()
+    onHoverableChanged: updateHovered()
 }

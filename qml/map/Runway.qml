@@ -8,6 +8,9 @@ import Waylore.Ui
 MapItemView {
     id: runwayLayer
 
+    readonly property MapStillness stillness: MapStillness {
+    }
+
     property real paintlinewidth: 2
     property real lightstringwidth: 2.5
 
@@ -76,7 +79,7 @@ MapItemView {
             HoverHandler {
                 id: hover
 
-                enabled: !menuLoader.opened
+                enabled: !menuLoader.opened && runwayLayer.stillness.still
             }
             TapHandler {
                 acceptedButtons: Qt.RightButton

@@ -10,6 +10,9 @@ import Waylore.Ui
 MapItemView {
     id: segmentLayer
 
+    readonly property MapStillness stillness: MapStillness {
+    }
+
     function isInFlightplan(uid) {
         return flightplan.general.segmentuids.indexOf(uid) >= 0;
     }
@@ -52,14 +55,14 @@ MapItemView {
             HoverHandler {
                 id: hover
 
-                enabled: !menuLoader.active && !segment.inFlightplan
+                enabled: !menuLoader.active && !segment.inFlightplan && segmentLayer.stillness.still
             }
             TapHandler {
                 acceptedButtons: Qt.RightButton
                 gesturePolicy: TapHandler.ReleaseWithinBounds
                 onSingleTapped: eventPoint => {
                     if (!segment.inFlightplan)
-                        menuLoader.popup(eventPoint.position.x, eventPoint.position.y);
+                        menuLoader.popup(eventPoint.pressPosition.x, eventPoint.pressPosition.y);
                 }
             }
             MenuLoader {
@@ -104,6 +107,7 @@ MapItemView {
             readonly property bool minZoomDetails: map.zoomLevel >= role_minzoom_details
             property bool hovered: false
             readonly property real hoveredWidthFactor: hovered ? 1.5 : 1
+            readonly property bool hoverable: segmentLayer.stillness.still
 
             coordinate: role_center
             zoomLevel: itemZoomLevel

@@ -62,9 +62,10 @@ Item {
         MouseArea {
             anchors.fill: parent
             acceptedButtons: Qt.RightButton
-            hoverEnabled: true
+            hoverEnabled: segmentLabel.holder.hoverable
             onClicked: mouse => menuLoader.popup(mouse.x, mouse.y)
-            onContainsMouseChanged: segmentLabel.holder.hovered = containsMouse
+            onContainsMouseChanged: segmentLabel.holder.hovered = containsMouse && hoverEnabled
+            onHoverEnabledChanged: segmentLabel.holder.hovered = containsMouse && hoverEnabled
         }
     }
     Text {

@@ -7,6 +7,9 @@ import Waylore.Ui
 MapItemView {
     id: startupLayer
 
+    readonly property MapStillness stillness: MapStillness {
+    }
+
     property real fontsize: 10
 
     model: startupMapModel
@@ -45,6 +48,8 @@ MapItemView {
                 }
                 HoverHandler {
                     id: hover
+
+                    enabled: startupLayer.stillness.still
                 }
                 ToolTipLoader {
                     shown: startup.hovered

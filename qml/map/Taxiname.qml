@@ -9,6 +9,9 @@ import Waylore.Ui
 MapItemView {
     id: taxinameLayer
 
+    readonly property MapStillness stillness: MapStillness {
+    }
+
     property real fontsize: 12
 
     model: taxinameMapModel
@@ -47,6 +50,8 @@ MapItemView {
                 }
                 HoverHandler {
                     id: hover
+
+                    enabled: taxinameLayer.stillness.still
                 }
                 ToolTipLoader {
                     shown: taxiname.hovered

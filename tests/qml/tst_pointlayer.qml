@@ -149,6 +149,23 @@ LayerHost {
             compare(dot(point).width, 4.5);
         }
 
+        // While the map moves the points take no hover (Qt would offer it to each of them on
+        // every frame); once the map has stood still for a moment they take it again.
+        function test_hoverOffWhileMoving() {
+            makeLayer([row("P1", { role_minzoom_details: 12 })]);
+            const point = subject.itemAt(0);
+            const area = dot(point).children[0];
+            verify(area.hoverEnabled);
+            host.map.center = QtPositioning.coordinate(0.0001, 0);
+            verify(!area.hoverEnabled);
+            tryVerify(() => area.hoverEnabled, 1000);
+            mouseMove(dot(point));
+            tryVerify(() => point.hovered);
+            host.map.zoomLevel = 10.01;
+            verify(!point.hovered);
+            tryVerify(() => area.hoverEnabled, 1000);
+        }
+
         // Left click selects the map row, right click opens the menu without selecting, double
         // click adds the point to the plan (or removes it).
         function test_clicks() {
