@@ -21,18 +21,22 @@ MapItemView {
 
     model: flightplan
 
+    // A pulse: up to one and a half times the size, then back. Run side by side, the two halves
+    // would fight over the scale and leave the waypoint enlarged.
     add: Transition {
-        NumberAnimation {
-            property: "scale"
-            from: 1.0
-            to: 1.5
-            easing.type: Easing.InOutQuad
-        }
-        NumberAnimation {
-            property: "scale"
-            from: 1.5
-            to: 1.0
-            easing.type: Easing.InOutQuad
+        SequentialAnimation {
+            NumberAnimation {
+                property: "scale"
+                from: 1.0
+                to: 1.5
+                easing.type: Easing.InOutQuad
+            }
+            NumberAnimation {
+                property: "scale"
+                from: 1.5
+                to: 1.0
+                easing.type: Easing.InOutQuad
+            }
         }
     }
 

@@ -104,6 +104,14 @@ LayerHost {
             tryCompare(subject, "count", 3);
             const codes = [0, 1, 2].map(row => findChild(subject.itemAt(row).sourceItem, "label").text);
             compare(codes, ["XRTA", "XRTC", "XRTB"]);
+            // A waypoint added later arrives with a pulse and settles at its own size.
+            verify(flightplan.remove("XRTB"));
+            verify(flightplan.append("XRTB", false));
+            tryCompare(subject, "count", 3);
+            tryVerify(() => subject.itemAt(2).scale > 1.2, 1000);
+            tryCompare(subject.itemAt(2), "scale", 1, 1000);
+            wait(300);
+            compare(subject.itemAt(2).scale, 1);
             const marker = row => findChild(subject.itemAt(row).sourceItem, "selection");
             verify(!marker(0).visible && !marker(1).visible && !marker(2).visible);
             ism.currentTableRow = 1;
