@@ -3,98 +3,73 @@ import QtPositioning
 import QtTest
 import "ground.js" as Ground
 
-// The airport ground layers over rows of the test's own, around a centre at 50 N 8.5 E.
+// The airport ground layers over rows of the test's own around 50 N 8.5 E, the map at zoom 16.
 LayerHost {
     id: host
 
     readonly property var centre: QtPositioning.coordinate(50, 8.5)
 
     StrictTestCase {
-        name: "GroundLayers"
-
         property var subject: null
 
         function makeLayer(name, rows) {
             subject = host.create(name, { model: testSupport.listModel(rows) });
-            return subject;
         }
 
-        function view(name) {
-            const found = findChild(subject, name);
-            verify(found, name);
-            tryCompare(found, "count", subject.model.count);
-            return found;
-        }
-
-        function threshold(end, row) {
-            return view(end === 0 ? "threshold1" : "threshold2").itemAt(row || 0);
+        function item(view, row) {
+            const found = view ? findChild(subject, view) : subject;
+            tryVerify(() => found.count > (row || 0));
+            return found.itemAt(row || 0);
         }
 
         function prepare() {
-            themeManager.index = 0;
             host.map.zoomLevel = 16;
-            host.map.bearing = 0;
             host.map.center = host.centre;
         }
 
         function cleanup() {
-            if (subject)
-                subject.destroy();
-            subject = null;
+            subject.destroy();
             themeManager.index = 0;
             host.map.bearing = 0;
         }
 
-        // Asphalt and concrete runways carry their paint; grass and the like show the surface
-        // only; an end without a name has no threshold.
+        // Asphalt and concrete carry their paint, grass shows its surface only, an end without a
+        // name has no threshold; an unmarked runway outlines itself in the paint under the mouse.
         function test_runwayMarkings_data() {
             return [
-                { tag: "asphalt", codes: ["09", "27"], properties: {}, edge: true, thresholds: [true, true] },
-                { tag: "grass", codes: ["09", "27"], properties: { role_color: "grass", role_hasmarkings: false }, edge: false, thresholds: [false, false] },
-                { tag: "unnamed second end", codes: ["09", ""], properties: {}, edge: true, thresholds: [true, false] }
+                { tag: "asphalt", codes: ["09", "27"], roles: {}, paint: true, thresholds: [true, true] },
+                { tag: "grass", codes: ["09", "27"], roles: { role_color: "grass", role_hasmarkings: false }, paint: false, thresholds: [false, false] },
+                { tag: "unnamed end", codes: ["09", ""], roles: {}, paint: true, thresholds: [true, false] }
             ];
         }
 
         function test_runwayMarkings(data) {
-            makeLayer("Runway", [Ground.runway(host.centre, 90, 1000, 45, data.codes, data.properties)]);
-            compare(view("surface").itemAt(0).color, theme.color(data.properties.role_color || "asphalt"));
-            const edge = view("edge").itemAt(0);
-            compare(edge.border.color, data.edge ? Qt.color("#f5f5f5") : Qt.color("transparent"));
+            makeLayer("Runway", [Ground.runway(host.centre, 90, 1000, 45, data.codes, data.roles)]);
+            compare(item("surface").color, theme.color(data.roles.role_color || "asphalt"));
+            const edge = item("edge");
+            compare(edge.border.color, Qt.color(data.paint ? "#f5f5f5" : "transparent"));
             fuzzyCompare(edge.border.width, 2 * host.map.pixelPerMeter, 1e-9);
-            compare(view("centerline").itemAt(0).visible, data.edge);
-            compare(view("centerline").itemAt(0).line.dashPattern, [10, 10]);
-            compare(threshold(0).visible, data.thresholds[0]);
-            compare(threshold(1).visible, data.thresholds[1]);
-        }
-
-        // Under the mouse an unmarked runway shows its outline in the paint colour, 3 pixels wide.
-        function test_unmarkedHover() {
-            makeLayer("Runway", [Ground.runway(host.centre, 90, 1000, 45, ["09", "27"], { role_color: "grass", role_hasmarkings: false })]);
-            const edge = view("edge").itemAt(0);
+            compare(item("centerline").visible, data.paint);
+            compare([item("threshold1").visible, item("threshold2").visible], data.thresholds);
             waitForRendering(host);
             mouseMove(host, 5, 5);
-            mouseMove(host, host.width / 2 + 50, host.height / 2);
+            mouseMove(host, 450, 300);
             tryCompare(edge.border, "width", 3);
             compare(edge.border.color, Qt.color("#f5f5f5"));
         }
 
-        // The threshold block is 0.8 runway widths across and one long, 10 m inside the end,
-        // with seven bars of 1/15 its width; the designation block above it is one block width
-        // high per line of the name.
+        // A 50 m runway: block 40 m across, 50 m long, 10 m inside the end, seven bars of 40/15 m
+        // in the middle of each seventh; the name block one block width high per line, 10 m on.
         function test_threshold_data() {
-            return [
-                { tag: "09L", code: "09L", lines: 2 },
-                { tag: "27", code: "27", lines: 1 }
-            ];
+            return [{ tag: "09L", code: "09L", lines: 2 }, { tag: "27", code: "27", lines: 1 }];
         }
 
         function test_threshold(data) {
-            makeLayer("Runway", [Ground.runway(host.centre, 90, 1000, 50, [data.code, "27"])]);
+            makeLayer("Runway", [Ground.runway(host.centre, 90, 1000, 50, [data.code, "09"])]);
             const ppm = host.map.pixelPerMeter;
-            const item = threshold(0).sourceItem;
-            compare(item.code, data.code.length > 2 ? "09\nL" : data.code);
-            const marking = item.children[0];
-            const designation = item.children[1];
+            const threshold = item("threshold1").sourceItem;
+            const [marking, designation] = [threshold.children[0], threshold.children[1]];
+            compare(threshold.code, data.lines === 2 ? "09\nL" : data.code);
             fuzzyCompare(marking.width, 40 * ppm, 1e-9);
             fuzzyCompare(marking.height, 50 * ppm, 1e-9);
             fuzzyCompare(marking.y + marking.height, -10 * ppm, 1e-9);
@@ -105,137 +80,85 @@ LayerHost {
             }
             compare(bars.length, 7);
             fuzzyCompare(bars[0].width, 40 / 15 * ppm, 1e-9);
-            fuzzyCompare(bars[0].x + bars[0].width / 2, 40 / 14 * ppm, 1e-9);
             fuzzyCompare(bars[6].x + bars[6].width / 2, (40 / 14 + 40 * 6 / 7) * ppm, 1e-9);
             fuzzyCompare(designation.height, data.lines * 40 * ppm, 1e-9);
             fuzzyCompare(designation.y + designation.height, marking.y - 10 * ppm, 1e-9);
-            compare(designation.color, theme.color("asphalt"));
-        }
-
-        // The thresholds turn with the map, so that their markings stay on the runway.
-        function test_thresholdBearing() {
-            makeLayer("Runway", [Ground.runway(host.centre, 80, 1000, 45, ["08", "26"])]);
-            compare(threshold(0).sourceItem.rotation, 80);
-            compare(threshold(1).sourceItem.rotation, 260);
+            // The thresholds turn with the map, so that their markings stay on the runway.
+            compare([threshold.rotation, item("threshold2").sourceItem.rotation], [90, 270]);
             host.map.bearing = 30;
-            compare(threshold(0).sourceItem.rotation, 50);
-            compare(threshold(1).sourceItem.rotation, 230);
+            compare([threshold.rotation, item("threshold2").sourceItem.rotation], [60, 240]);
         }
 
-        // A night theme darkens the paint and lights the centre line; by day there are no lights.
+        // Night: paint darkened by 1.5 (245 / 1.5 = 163), yellow centre lights in round dots;
+        // by day no lights at all.
         function test_runwayNight() {
             makeLayer("Runway", [Ground.runway(host.centre, 90, 1000, 45, ["09", "27"])]);
             compare(findChild(subject, "centerlights").count, 0);
             themeManager.index = 1;
-            const lights = view("centerlights");
-            verify(lights.itemAt(0).visible);
-            compare(lights.itemAt(0).line.color, Qt.color("yellow"));
-            compare(lights.itemAt(0).line.dashPattern, [0.001, 6]);
-            compare(lights.itemAt(0).line.capStyle, Qt.RoundCap);
-            // #f5f5f5 darkened by 1.5: value 245 / 1.5 = 163.
-            compare(String(view("edge").itemAt(0).border.color), "#a3a3a3");
-            compare(threshold(0).sourceItem.painting, "#a3a3a3");
+            const lights = item("centerlights");
+            compare([lights.visible, lights.line.color, lights.line.dashPattern, lights.line.capStyle], [true, Qt.color("yellow"), [0.001, 6], Qt.RoundCap]);
+            compare(String(item("edge").border.color), "#a3a3a3");
+            compare(item("threshold1").sourceItem.painting, "#a3a3a3");
         }
 
-        // Painted lines in their own colour, darker at night, light grey on a monochrome map;
-        // light strings only at night.
+        // Painted lines in their colour, halved in value at night with light strings, "#CCC" on
+        // the monochrome map.
         function test_paintlight_data() {
             return [
                 { tag: "Light", theme: 0, color: "#e0b000", lights: 0 },
-                // #e0b000 darkened by 2: value 224 / 2 = 112, the hue kept.
-                { tag: "Dark (night)", theme: 1, color: "#705800", lights: 1 },
-                { tag: "Satellite (mono)", theme: 6, color: "#cccccc", lights: 0 }
+                { tag: "Dark, night", theme: 1, color: "#705800", lights: 1 },
+                { tag: "Satellite, mono", theme: 6, color: "#cccccc", lights: 0 }
             ];
         }
 
         function test_paintlight(data) {
             themeManager.index = data.theme;
-            makeLayer("Paintlight", [{
-                        role_polyline: [Ground.offset(host.centre, 0, -100), Ground.offset(host.centre, 0, 100)],
-                        role_hasline: true,
-                        role_linecolor: "#e0b000",
-                        role_linewidth: 0.3,
-                        role_dashedline: true,
-                        role_linepattern: [3, 2],
-                        role_haslight: true,
-                        role_lightcolor: "green"
-                    }]);
-            const line = view("lines").itemAt(0);
-            compare(String(line.line.color), data.color);
-            compare(line.line.strokeStyle, Qt.DashLine);
-            compare(line.line.dashPattern, [3, 2]);
+            makeLayer("Paintlight", [{ role_polyline: [Ground.offset(host.centre, 0, -100), Ground.offset(host.centre, 0, 100)],
+                        role_hasline: true, role_linecolor: "#e0b000", role_linewidth: 0.3, role_dashedline: true, role_linepattern: [3, 2],
+                        role_haslight: true, role_lightcolor: "green" }]);
+            const line = item("lines");
+            compare([String(line.line.color), line.line.strokeStyle, line.line.dashPattern], [data.color, Qt.DashLine, [3, 2]]);
             fuzzyCompare(line.line.width, 0.3 * host.map.pixelPerMeter, 1e-9);
             compare(findChild(subject, "lights").count, data.lights);
         }
 
-        // A boundary with an inner ring has a hole; taxiways stack by surface code.
-        function test_boundaryAndTaxiways() {
-            makeLayer("Boundary", [{
-                        role_polyline: Ground.rectangle(host.centre, 0, 0, 0, 400, 400),
-                        role_holes: [Ground.rectangle(host.centre, 0, 0, 0, 100, 100)]
-                    }]);
-            tryCompare(subject, "count", 1);
-            compare(subject.itemAt(0).holes.length, 1);
-            compare(subject.itemAt(0).color, theme.color("boundary.fill"));
+        // A boundary's inner ring is a hole; taxiways stack by surface code.
+        function test_areas() {
+            makeLayer("Boundary", [{ role_polyline: Ground.rectangle(host.centre, 0, 0, 0, 400, 400),
+                        role_holes: [Ground.rectangle(host.centre, 0, 0, 0, 100, 100)] }]);
+            compare([item().holes.length, item().color], [1, theme.color("boundary.fill")]);
             subject.destroy();
-            makeLayer("Taxiway", [Ground.taxiway(Ground.rectangle(host.centre, 0, 0, 0, 100, 30), "concrete", 2),
-                    Ground.taxiway(Ground.rectangle(host.centre, 0, 0, 90, 100, 30), "asphalt", 1)]);
-            tryCompare(subject, "count", 2);
-            compare(subject.itemAt(0).z, 200);
-            compare(subject.itemAt(1).z, 100);
-            compare(subject.itemAt(0).color, theme.color("concrete"));
-            compare(subject.itemAt(1).color, theme.color("asphalt"));
-            compare(subject.itemAt(0).holes.length, 0);
+            makeLayer("Taxiway", [{ role_polyline: Ground.rectangle(host.centre, 0, 0, 0, 100, 30), role_color: "concrete", role_surface: 2 },
+                    { role_polyline: Ground.rectangle(host.centre, 0, 0, 90, 100, 30), role_color: "asphalt", role_surface: 1 }]);
+            compare([item(null, 0).z, item(null, 1).z, item(null, 0).holes.length], [200, 100, 0]);
+            compare(item(null, 0).color, theme.color("concrete"));
         }
 
-        // A one-way sign has an arrow, a two-way one none.
-        function test_taxinameArrow() {
-            makeLayer("Taxiname", [Ground.taxiname(host.centre, "A", 0, 45), Ground.taxiname(Ground.offset(host.centre, 50, 0), "B", 1, 0)]);
-            tryCompare(subject, "count", 2);
-            const arrow = row => findChild(subject.itemAt(row).sourceItem, "arrow");
-            verify(arrow(0).visible);
-            compare(arrow(0).rotation, 45);
-            verify(!arrow(1).visible);
-        }
-
-        // Below zoom 16 signs and start-up labels shrink with the map: a quarter at zoom 14.
-        function test_labelZoom_data() {
-            return [
-                { tag: "Taxiname", name: "Taxiname", row: Ground.taxiname(host.centre, "A", 1, 0) },
-                { tag: "Startup", name: "Startup", row: { role_position: host.centre, role_heading: 0, role_code: "A26", role_tooltip: "Gate A26" } }
-            ];
-        }
-
-        function test_labelZoom(data) {
-            makeLayer(data.name, [data.row]);
-            tryCompare(subject, "count", 1);
-            const box = subject.itemAt(0).sourceItem.children[0];
-            const screenWidth = () => box.mapToItem(host, box.width, 0).x - box.mapToItem(host, 0, 0).x;
-            const atSixteen = screenWidth();
-            fuzzyCompare(atSixteen, box.width, 1e-6);
+        // A one-way sign has an arrow along its heading, a two-way one none; signs and start-up
+        // labels shrink with the map below zoom 16 (a quarter at 14) and keep their size above.
+        function test_signs() {
+            makeLayer("Taxiname", [Ground.taxiname(host.centre, "A", 0, 45), Ground.taxiname(host.centre, "B", 1, 0)]);
+            const arrow = row => findChild(item(null, row).sourceItem, "arrow");
+            compare([arrow(0).visible, arrow(0).rotation, arrow(1).visible], [true, 45, false]);
+            const box = item(null, 1).sourceItem.children[0];
+            const onScreen = () => box.mapToItem(host, box.width, 0).x - box.mapToItem(host, 0, 0).x;
+            fuzzyCompare(onScreen(), box.width, 1e-6);
             host.map.zoomLevel = 14;
-            waitForRendering(host);
-            fuzzyCompare(screenWidth(), atSixteen / 4, 1e-6);
+            fuzzyCompare(onScreen(), box.width / 4, 1e-6);
             host.map.zoomLevel = 17;
-            waitForRendering(host);
-            fuzzyCompare(screenWidth(), atSixteen, 1e-6);
+            fuzzyCompare(onScreen(), box.width, 1e-6);
         }
 
-        // A start-up label turns to its heading and grows by a quarter under the mouse.
+        // A start-up label turns to its heading and grows by a quarter (12.5 px) under the mouse.
         function test_startup() {
             makeLayer("Startup", [{ role_position: host.centre, role_heading: 30, role_code: "A26", role_tooltip: "Gate A26" }]);
-            tryCompare(subject, "count", 1);
-            const item = subject.itemAt(0).sourceItem;
-            compare(item.rotation, 30);
-            const box = item.children[0];
-            compare(box.color, theme.color("startup.fill"));
-            const text = box.children[0];
-            compare(text.font.pixelSize, 10);
+            const label = item().sourceItem;
+            compare([label.rotation, label.children[0].color], [30, theme.color("startup.fill")]);
+            compare(label.children[0].children[0].font.pixelSize, 10);
             waitForRendering(host);
             mouseMove(host, 5, 5);
-            mouseMove(host, host.width / 2, host.height / 2);
-            // 12.5 pixels, as a whole pixel size.
-            tryCompare(text.font, "pixelSize", 13);
+            mouseMove(host, 400, 300);
+            tryCompare(label.children[0].children[0].font, "pixelSize", 13);
         }
     }
 }
