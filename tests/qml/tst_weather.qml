@@ -28,14 +28,21 @@ Item {
         readonly property string key: "0123456789abcdef0123456789abcdef"
         readonly property string noAddress: "Weather maps need the address of a weather tile service (setting \"weather/tileHost\")."
         readonly property string noKey: "Weather maps need the API key of the weather tile service, 32 lower-case hexadecimal characters (setting \"weather/apiKey\")."
+        // The fetch test's own layer names, one per row: test runs that overlap on this machine
+        // share the cache location, and none may find the tiles of another.
+        readonly property string run: "clouds_test" + Date.now() + Math.floor(Math.random() * 1e6)
         property var host: null
         property var server: null
+
+        function cleanupTestCase() {
+            const cleaner = createTemporaryObject(serverComponent, testCase);
+            for (const row of test_tilesFromSettings_data())
+                tryVerify(() => cleaner.clearCache("map/" + run + row.layer), 2000);
+        }
 
         function prepare() {
             server = createTemporaryObject(serverComponent, testCase);
             verify(server.listen());
-            for (const layer of ["clouds_new", "precipitation_new"])
-                verify(server.clearCache("map/" + layer));
             configure(server.url(""), key);
             host = createTemporaryObject(hostComponent, root);
             // Tile 4/3 of level 3 lies under the centre.
@@ -84,29 +91,31 @@ Item {
 
         function test_tilesFromSettings_data() {
             return [
-                { tag: "bare address", suffix: "" },
-                { tag: "address ending in a slash", suffix: "/" }
+                { tag: "bare address", suffix: "", layer: "a" },
+                { tag: "address ending in a slash", suffix: "/", layer: "b" }
             ];
         }
 
         function test_tilesFromSettings(data) {
+            const layer = run + data.layer;
             configure(server.url(data.suffix), key);
-            server.serveTiles("/map/clouds_new/%z/%x/%y?appid=" + key, 3, "#ff0000");
-            let weather = host.addWeather("clouds_new");
-            compare(weather.tileAddress, server.url("/map/clouds_new/%z/%x/%y?appid=") + key);
-            tryVerify(() => server.requests().includes("/map/clouds_new/3/4/3?appid=" + key), 5000);
+            server.serveTiles("/map/" + layer + "/%z/%x/%y?appid=" + key, 3, "#ff0000");
+            let weather = host.addWeather(layer);
+            compare(weather.tileAddress, server.url("/map/" + layer + "/%z/%x/%y?appid=") + key);
+            tryVerify(() => server.requests().includes("/map/" + layer + "/3/4/3?appid=" + key), 10000);
+            const tile = new RegExp("^/map/" + layer + "/\\d+/\\d+/\\d+\\?appid=0123456789abcdef0123456789abcdef$");
             for (const path of server.requests())
-                verify(/^\/map\/clouds_new\/\d+\/\d+\/\d+\?appid=0123456789abcdef0123456789abcdef$/.test(path), path);
-            tryVerify(() => centreColour() === "255,0,0", 5000, "the weather tile shows over the background");
-            tryVerify(() => server.cachedFiles("map/clouds_new") > 0, 5000, "tiles are kept in the layer's folder");
+                verify(tile.test(path), path);
+            tryVerify(() => centreColour() === "255,0,0", 10000, "the weather tile shows over the background");
+            tryVerify(() => server.cachedFiles("map/" + layer) > 0, 10000, "tiles are kept in the layer's folder");
             compare(host.messages.length, 0);
             // Off and on again: a new map, whose tiles come from the disk this time.
             weather.destroy();
             wait(0);
             verify(centreColour() !== "255,0,0", "switching off removes the tiles");
-            weather = host.addWeather("clouds_new");
-            tryVerify(() => centreColour() === "255,0,0", 5000);
-            compare(server.requests().filter(path => path === "/map/clouds_new/3/4/3?appid=" + key).length, 1);
+            weather = host.addWeather(layer);
+            tryVerify(() => centreColour() === "255,0,0", 10000);
+            compare(server.requests().filter(path => path === "/map/" + layer + "/3/4/3?appid=" + key).length, 1);
             weather.destroy();
         }
 
