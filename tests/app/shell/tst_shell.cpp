@@ -3,6 +3,7 @@
 #include "airplanelistmodel.h"
 #include "database.h"
 #include "flightplan.h"
+#include "ganalytics.h"
 #include "infomanager.h"
 #include "itemselectionmodel.h"
 #include "logging.h"
@@ -73,6 +74,7 @@ private slots:
     void initTestCase();
     void contextProperties();
     void registeredTypes();
+    void analyticsSetUp();
     void connections();
     void rootDocument();
     void tileCaches();
@@ -140,6 +142,16 @@ void TestShell::registeredTypes()
         creator.setData((import + element + QStringLiteral(" {}")).toUtf8(), QUrl());
         QVERIFY2(!std::unique_ptr<QObject>(creator.create()), qPrintable(element));
     }
+}
+
+// Configured as the program runs it; without a registration in the settings nothing is sent.
+void TestShell::analyticsSetUp()
+{
+    auto *ga = published<GAnalytics>(QStringLiteral("ga"));
+    QCOMPARE(ga->sendInterval(), 3000);
+    QCOMPARE(ga->logLevel(), GAnalytics::Error);
+    QVERIFY(!ga->debugMode() && !ga->isEnabled());
+    QCOMPARE(Settings::getString(QStringLiteral("path")), QCoreApplication::applicationDirPath());
 }
 
 // The four wires between the objects, followed on the imported test world.
