@@ -51,11 +51,6 @@ Item {
     MapTestCase {
         name: "MapShapes"
 
-        function hits(item, coordinate, dx, dy) {
-            const p = map.fromCoordinate(coordinate, false)
-            return item.contains(item.mapFromItem(map, p.x + dx, p.y + dy))
-        }
-
         function test_acrossTheDateLine() {
             waitForItemPolished(dateLine)
             // Both pieces of the cut line lie side by side around the view's centre.
@@ -78,29 +73,6 @@ Item {
             compare(area.holes[0].length, 4)
             compare(line.line.capStyle, Qt.SquareCap)
             compare(line.line.strokeStyle, Qt.SolidLine)
-        }
-
-        function test_lineHitsStrokeNotBox() {
-            waitForItemPolished(line)
-            const middle = QtPositioning.coordinate(0, 0)
-            verify(hits(line, middle, 0, 0))
-            verify(hits(line, middle, 1.4, 1.4))
-            // 20 px beside the diagonal (which runs up to the right), well inside its bounding box.
-            verify(!hits(line, middle, 14, 14))
-            verify(hits(line, middle, 14, -14))
-            verify(!line.contains(Qt.point(line.width - 2, line.height - 2)))
-        }
-
-        function test_polygonHitsAreaNotHole() {
-            waitForItemPolished(area)
-            verify(hits(area, QtPositioning.coordinate(0.1, 0.1), 0, 0))
-            verify(!hits(area, QtPositioning.coordinate(0, 0), 0, 0))
-            verify(!hits(area, QtPositioning.coordinate(0.3, 0), 0, 0))
-            const holes = area.holes
-            area.holes = []
-            waitForItemPolished(area)
-            verify(hits(area, QtPositioning.coordinate(0, 0), 0, 0))
-            area.holes = holes
         }
     }
 }
