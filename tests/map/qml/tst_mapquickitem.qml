@@ -38,6 +38,11 @@ Item {
                 coordinate: QtPositioning.coordinate(48.92, 2.33)
                 sourceItem: Rectangle { width: 4; height: 4 }
             }
+            MapPolyline {
+                id: hiddenLine
+                line.width: 2
+                path: [QtPositioning.coordinate(48.9, 2.3), QtPositioning.coordinate(48.92, 2.33)]
+            }
         }
 
         MapQuickItem {
@@ -109,6 +114,8 @@ Item {
             fuzzyCompare(p.x, expected.x, 0.01)
             fuzzyCompare(p.y, expected.y, 0.01)
             fuzzyCompare(hidden.sourceItem.mapToItem(map, 4, 0).y, p.y, 0.01)
+            waitForItemPolished(hiddenLine)
+            verify(hiddenLine.contains(hiddenLine.mapFromItem(map, expected.x, expected.y)))
             hiddenLayer.visible = false
         }
 
