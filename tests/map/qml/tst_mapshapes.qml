@@ -9,30 +9,6 @@ Item {
     height: 300
 
     Map {
-        id: map
-        anchors.fill: parent
-        plugin: Plugin { name: "itemsoverlay" }
-        center: QtPositioning.coordinate(0, 0)
-        zoomLevel: 10
-
-        MapPolyline {
-            id: line
-            line.width: 4
-            path: [QtPositioning.coordinate(-0.1, -0.1), QtPositioning.coordinate(0.1, 0.1)]
-        }
-
-        MapPolygon {
-            id: area
-            color: "green"
-            border.width: 0
-            path: [QtPositioning.coordinate(-0.2, -0.2), QtPositioning.coordinate(-0.2, 0.2),
-                   QtPositioning.coordinate(0.2, 0.2), QtPositioning.coordinate(0.2, -0.2)]
-            holes: [[QtPositioning.coordinate(-0.05, -0.05), QtPositioning.coordinate(-0.05, 0.05),
-                     QtPositioning.coordinate(0.05, 0.05), QtPositioning.coordinate(0.05, -0.05)]]
-        }
-    }
-
-    Map {
         id: pacific
         width: 400
         height: 300
@@ -60,19 +36,6 @@ Item {
                 verify(dateLine.contains(dateLine.mapFromItem(pacific, p.x, p.y)), "longitude " + lon)
             }
             verify(!dateLine.contains(dateLine.mapFromItem(pacific, pacific.width / 2, pacific.height / 2 - 20)))
-        }
-
-        function test_properties() {
-            compare(line.path.length, 2)
-            compare(line.path[1].latitude, 0.1)
-            compare(line.referenceSurface, ReferenceSurface.Map)
-            line.referenceSurface = ReferenceSurface.Globe
-            compare(line.referenceSurface, ReferenceSurface.Globe)
-            line.referenceSurface = ReferenceSurface.Map
-            compare(area.holes.length, 1)
-            compare(area.holes[0].length, 4)
-            compare(line.line.capStyle, Qt.SquareCap)
-            compare(line.line.strokeStyle, Qt.SolidLine)
         }
     }
 }
