@@ -10,7 +10,6 @@
 #include "generator.h"
 #include "settings.h"
 #include "unit.h"
-#include "waypoint.h"
 #include "xploader.h"
 
 #include <QApplication>
@@ -145,7 +144,6 @@ public slots:
         m_generator = std::make_unique<Generator>(m_flightplan.get());
         QObject::connect(m_airplanes.get(), &AirplaneListModel::changed, m_flightplan.get(),
                          &Flightplan::airplaneChanged);
-        qmlRegisterUncreatableType<Waypoint>("Corvel", 1, 0, "Waypoint", QStringLiteral("Waypoint roles only"));
         g_previousHandler = qInstallMessageHandler(countWarnings);
     }
 
