@@ -6,15 +6,18 @@
 #include "airplanelistmodel.h"
 #include "constants.h"
 #include "database.h"
+#include "document.h"
 #include "flightplan.h"
 #include "generator.h"
 #include "settings.h"
+#include "templating.h"
 #include "unit.h"
 #include "xploader.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QQmlComponent>
 #include <QQmlContext>
 #include <QQmlEngine>
@@ -88,6 +91,19 @@ public:
     Q_INVOKABLE void storeValue(const QString &key, const QVariant &value) { QSettings().setValue(key, value); }
     Q_INVOKABLE void clearStore() { QSettings().clear(); }
 
+    // Folders and files of the temporary folder, for tests of what the pages write.
+    Q_INVOKABLE QString makeFolder(const QString &name) const
+    {
+        QDir().mkpath(m_temporary.filePath(name));
+        return m_temporary.filePath(name);
+    }
+    Q_INVOKABLE bool removeFolder(const QString &path) const { return QDir(path).removeRecursively(); }
+    Q_INVOKABLE bool exists(const QString &path) const { return QFileInfo::exists(path); }
+    Q_INVOKABLE QStringList folderEntries(const QString &path) const
+    {
+        return QDir(path).entryList(QDir::Files, QDir::Name);
+    }
+
     // A file path in this run's own temporary folder.
     Q_INVOKABLE QString temporaryPath(const QString &name) const { return m_temporary.filePath(name); }
     // Where screenshots are kept for a person to look at: WAYLORE_SCREENSHOT_DIR, else the
@@ -138,10 +154,13 @@ public slots:
         m_constants = std::make_unique<Constants>();
         QDir().mkpath(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
         m_unit = std::make_unique<Unit>();
+        // The plan's briefing is rendered from a template.
+        m_templating = std::make_unique<Templating>();
         m_database = std::make_unique<Database>();
         m_airplanes = std::make_unique<AirplaneListModel>();
         m_flightplan = std::make_unique<Flightplan>();
         m_generator = std::make_unique<Generator>(m_flightplan.get());
+        m_document = std::make_unique<Document>(m_flightplan.get());
         QObject::connect(m_airplanes.get(), &AirplaneListModel::changed, m_flightplan.get(),
                          &Flightplan::airplaneChanged);
         g_previousHandler = qInstallMessageHandler(countWarnings);
@@ -154,6 +173,8 @@ public slots:
         context->setContextProperty(QStringLiteral("screenshot_mode"), false);
         context->setContextProperty(QStringLiteral("constants"), m_constants.get());
         context->setContextProperty(QStringLiteral("settings"), m_settings.get());
+        // The document has no stand-in: it writes only the files a test names.
+        context->setContextProperty(QStringLiteral("document"), m_document.get());
         const QHash<QString, QObject *> natives{{QStringLiteral("airplanes"), m_airplanes.get()},
                                                 {QStringLiteral("unit"), m_unit.get()},
                                                 {QStringLiteral("flightplan"), m_flightplan.get()},
@@ -186,19 +207,23 @@ public:
     {
         // The generator stops its search; the plan goes before the airplanes it reads.
         m_generator.reset();
+        m_document.reset();
         m_flightplan.reset();
         m_airplanes.reset();
         m_database.reset();
+        m_templating.reset();
     }
 
 private:
     std::unique_ptr<Settings> m_settings;
     std::unique_ptr<Constants> m_constants;
     std::unique_ptr<Unit> m_unit;
+    std::unique_ptr<Templating> m_templating;
     std::unique_ptr<Database> m_database;
     std::unique_ptr<AirplaneListModel> m_airplanes;
     std::unique_ptr<Flightplan> m_flightplan;
     std::unique_ptr<Generator> m_generator;
+    std::unique_ptr<Document> m_document;
 };
 
 int main(int argc, char **argv)
