@@ -14,7 +14,7 @@ Platform.Menu {
     // row when another waypoint is under the pointer.
     function editWaypoint() {
         waypointEditDialog.code = uid;
-        waypointEditDialog.index = flightplan.indexOf(uid);
+        waypointEditDialog.index = flightplan.general.waypointuids.indexOf(uid);
         waypointEditDialog.open();
     }
 

@@ -30,6 +30,7 @@ Item {
     property alias infoManager: infoManager
     property alias settingsWindow: settingsWindow
     property alias settingsFlightplan: settingsFlightplan
+    property alias settingsMap: settingsMap
 
     function record(...call) {
         calls.push(call.join(" "));
