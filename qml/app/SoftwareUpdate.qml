@@ -25,13 +25,14 @@ Dialog {
     property string changelog
     property string code
     property int index: SoftwareUpdate.Index.Checking
-    property bool background: false
+    // The running check was started by the timer, not by the user.
+    property bool backgroundCheck: false
     readonly property alias checkForUpdateAutomatically: updateSettings.checkForUpdateAutomatically
 
     function check(inBackground) {
-        background = inBackground === true;
+        backgroundCheck = inBackground === true;
         index = SoftwareUpdate.Index.Checking;
-        if (!background)
+        if (!backgroundCheck)
             open();
         const request = new XMLHttpRequest();
         request.onreadystatechange = function () {
@@ -63,7 +64,7 @@ Dialog {
         }
         code = status === 200 ? "999" : String(status);
         index = SoftwareUpdate.Index.Error;
-        if (background)
+        if (backgroundCheck)
             console.log("checking for software update., ending with error", code);
     }
 
