@@ -39,7 +39,6 @@ StrictTestCase {
     }
 
     function test_questionMatrix_data() {
-        const manager = () => host.fileManager;
         return [
             { tag: "new, saved", command: "new", modified: false, question: "", answer: -1, empty: true, opened: false, quits: 0, saveAs: false },
             { tag: "new, Discard", command: "new", modified: true, question: "saveBeforeNewDialog", answer: MessageDialog.Discard, empty: true, opened: false, quits: 0, saveAs: false },
