@@ -401,6 +401,11 @@ bool AirplaneListModel::remove(int row)
         qWarning() << "Cannot remove airplane at row" << row;
         return false;
     }
+    // Every computation of the plan flies the current airplane: the last one stays.
+    if (rowCount() == 1) {
+        qWarning() << "Cannot remove the last airplane";
+        return false;
+    }
     const int current = currentIndex();
     beginRemoveRows(QModelIndex(), row, row);
     {
@@ -409,10 +414,7 @@ bool AirplaneListModel::remove(int row)
     }
     endRemoveRows();
 
-    if (rowCount() == 0) {
-        setCurrentRowQuietly(0);
-        emit changed();
-    } else if (row < current) {
+    if (row < current) {
         // The same airplane stays current, one row up.
         setCurrentRowQuietly(current - 1);
         emit changed();

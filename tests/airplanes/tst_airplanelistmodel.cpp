@@ -713,15 +713,18 @@ private slots:
         QCOMPARE(changed.size(), emitted);
     }
 
-    void removeEveryAirplane()
+    void removeKeepsTheLastAirplane()
     {
         m_model->setCurrentIndex(2);
         QSignalSpy changed(m_model.get(), &AirplaneListModel::changed);
-        while (m_model->rowCount() > 0)
-            QVERIFY(m_model->remove(m_model->rowCount() - 1));
-        QCOMPARE(changed.size(), 3);
-        QCOMPARE(m_model->currentIndex(), -1);
-        QCOMPARE(AirplaneListModel::currentAirplane(), Airplane());
+        QVERIFY(m_model->remove(2));
+        QVERIFY(m_model->remove(1));
+        QTest::ignoreMessage(QtWarningMsg, "Cannot remove the last airplane");
+        QVERIFY(!m_model->remove(0));
+        QCOMPARE(m_model->rowCount(), 1);
+        QCOMPARE(changed.size(), 2);
+        QCOMPARE(m_model->currentIndex(), 0);
+        QCOMPARE(AirplaneListModel::currentAirplane().name, QStringLiteral("Jet 320"));
     }
 
     void removeRefusesRowsOutsideTheList_data()
