@@ -20,12 +20,6 @@
 
 namespace {
 
-// The texts belong to the document, whose message box shows them.
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("Document", text);
-}
-
 // Fields are separated by runs of blanks; a tab is part of a field.
 QStringList fields(const QString &line)
 {

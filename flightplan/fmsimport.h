@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 class Flightplan;
@@ -15,6 +16,8 @@ class Flightplan;
 // its nearest end, each with a warning naming the line.
 class FmsImport
 {
+    Q_DECLARE_TR_FUNCTIONS(FmsImport)
+
 public:
     // A null plan ends the program.
     explicit FmsImport(Flightplan *flightplan);

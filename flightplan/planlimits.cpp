@@ -27,7 +27,7 @@ int PlanLimits::altitude(double feet, const QString &field)
 
 int PlanLimits::storedAltitude(double feet, const QString &field)
 {
-    return feet == -1.0 ? -1 : altitude(feet, field);
+    return feet == -1.0 ? -1 : bounded(feet, LowestAirfield, Constants::maxAlt(), field);
 }
 
 int PlanLimits::saturated(qint64 value)

@@ -15,8 +15,11 @@ public:
     static int bounded(double value, int minimum, int maximum, const QString &field);
     // Feet within the altitude range of the edit fields.
     static int altitude(double feet, const QString &field);
-    // An altitude as the plan stores it: -1 (none) as it is, any other value as altitude().
+    // An altitude as the plan stores it: -1 (none) as it is, any other value as altitude(), except
+    // that it may reach down to the lowest airfields, which lie below sea level: a plan stores
+    // their elevation as the altitude of its first and last waypoints.
     static int storedAltitude(double feet, const QString &field);
+    static constexpr int LowestAirfield = -1500;
 
     // The nearest int; beyond the range its ends, NaN 0.
     static int saturated(qint64 value);

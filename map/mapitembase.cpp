@@ -7,6 +7,8 @@
 #include <QJSValue>
 #include <QSequentialIterable>
 
+#include <utility>
+
 MapItemBase::MapItemBase(QQuickItem *parent)
     : QQuickItem(parent)
 {
@@ -28,10 +30,10 @@ void MapItemBase::refreshMap()
         m_connections.clear();
         m_map = map;
         if (map) {
-            m_connections << connect(map, &MapView::zoomLevelChanged, this, &MapItemBase::mapGeometryChanged)
-                          << connect(map, &MapView::layerOriginChanged, this, &MapItemBase::mapGeometryChanged);
+            m_connections << connect(map, &MapView::zoomLevelChanged, this, &MapItemBase::mapMoved)
+                          << connect(map, &MapView::layerOriginChanged, this, &MapItemBase::mapMoved);
             if (followsBearing())
-                m_connections << connect(map, &MapView::bearingChanged, this, &MapItemBase::mapBearingChanged);
+                m_connections << connect(map, &MapView::bearingChanged, this, &MapItemBase::mapTurned);
         }
         mapGeometryChanged();
         if (followsBearing())
@@ -42,6 +44,22 @@ void MapItemBase::refreshMap()
         if (auto *item = qobject_cast<MapItemBase *>(child))
             item->refreshMap();
     }
+}
+
+void MapItemBase::mapMoved()
+{
+    if (isVisible())
+        mapGeometryChanged();
+    else
+        m_movedWhileHidden = true;
+}
+
+void MapItemBase::mapTurned()
+{
+    if (isVisible())
+        mapBearingChanged();
+    else
+        m_turnedWhileHidden = true;
 }
 
 void MapItemBase::setParked(bool parked)
@@ -63,6 +81,12 @@ void MapItemBase::itemChange(ItemChange change, const ItemChangeData &data)
     QQuickItem::itemChange(change, data);
     if (change == ItemParentHasChanged && isComponentComplete())
         refreshMap();
+    if (change == ItemVisibleHasChanged && data.boolValue) {
+        if (std::exchange(m_movedWhileHidden, false))
+            mapGeometryChanged();
+        if (std::exchange(m_turnedWhileHidden, false))
+            mapBearingChanged();
+    }
 }
 
 QList<QGeoCoordinate> MapItemBase::coordinateList(const QVariant &value)

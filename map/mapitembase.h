@@ -51,7 +51,14 @@ protected:
     virtual void parkedChanged() { mapGeometryChanged(); }
 
 private:
+    // Hidden items (a layer switched off, a delegate hidden by its binding) put their work off
+    // until they are shown.
+    void mapMoved();
+    void mapTurned();
+
     QPointer<MapView> m_map;
     QList<QMetaObject::Connection> m_connections;
     bool m_parked = false;
+    bool m_movedWhileHidden = false;
+    bool m_turnedWhileHidden = false;
 };

@@ -252,10 +252,14 @@ void MapItemView::learnBinding(QQuickItem *item)
     // As in Qt's views: a delegate that declares its roles (required properties named after
     // them, or `index`) gets them through those alone; one that declares none reads every role
     // from its context. Qt 6.4 does not tell a QML property's required flag through the meta
-    // object, so a property named after a role counts.
+    // object, so a property the delegate declares under a role's name counts; the properties of
+    // the C++ item it is built on (x, visible...) never do.
     m_required.clear();
     const QMetaObject *meta = item->metaObject();
-    for (int i = 0; i < meta->propertyCount(); ++i) {
+    const QMetaObject *native = meta;
+    while (native && QByteArray(native->className()).contains("_QML"))
+        native = native->superClass();
+    for (int i = native ? native->propertyCount() : 0; i < meta->propertyCount(); ++i) {
         const QByteArray name = meta->property(i).name();
         if (name == "index") {
             m_required.append({name, -1, i});

@@ -6,6 +6,7 @@
 #include "mapview.h"
 
 #include <algorithm>
+#include <utility>
 
 MapShapeItem::MapShapeItem(QQuickItem *parent)
     : MapItemBase(parent)
@@ -15,7 +16,18 @@ MapShapeItem::MapShapeItem(QQuickItem *parent)
 
 void MapShapeItem::geometryDirty()
 {
+    if (!isVisible()) {
+        m_dirtyWhileHidden = true;
+        return;
+    }
     polish();
+}
+
+void MapShapeItem::itemChange(ItemChange change, const ItemChangeData &data)
+{
+    MapItemBase::itemChange(change, data);
+    if (change == ItemVisibleHasChanged && data.boolValue && std::exchange(m_dirtyWhileHidden, false))
+        polish();
 }
 
 void MapShapeItem::updatePolish()

@@ -32,6 +32,7 @@ protected:
 
     void geometryDirty();
     void mapGeometryChanged() override { geometryDirty(); }
+    void itemChange(ItemChange change, const ItemChangeData &data) override;
     void updatePolish() override;
     QSGNode *updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData *) override;
 
@@ -42,4 +43,6 @@ private:
     QList<QPointF> m_fill;
     QList<QPointF> m_stroke;
     bool m_nodeDirty = true;
+    // A hidden shape (many are, until a theme or zoom shows them) builds nothing until shown.
+    bool m_dirtyWhileHidden = false;
 };

@@ -202,13 +202,13 @@ Dialog {
     component FuelRole: SpinRole {
         property bool flow: false
 
-        unit: dialog.fuelUnitText + (flow ? "/h" : "")
+        unit: dialog.fuelUnitText + (flow ? qsTr("/h") : "")
         from: 0
         to: constants.maxFuel
         stepSize: flow ? 10 : 5
     }
     component SpeedRole: SpinRole {
-        unit: "kts"
+        unit: qsTr("kts")
         from: constants.minAsKts
         to: constants.maxAsKts
         stepSize: 5
@@ -216,7 +216,7 @@ Dialog {
     component RateRole: SpinRole {
         property bool descent: false
 
-        unit: "ft/min"
+        unit: qsTr("ft/min")
         from: descent ? -constants.maxVs : constants.minVs
         to: descent ? -constants.minVs : constants.maxVs
         stepSize: 100
@@ -520,7 +520,7 @@ Dialog {
                                 id: takeoffBox
 
                                 role: "takeoffdistance"
-                                unit: "m"
+                                unit: qsTr("m")
                                 from: constants.minRwyLen
                                 to: constants.maxRwyLen
                                 stepSize: 100
@@ -551,7 +551,7 @@ Dialog {
                                 id: landingBox
 
                                 role: "landingdistance"
-                                unit: "m"
+                                unit: qsTr("m")
                                 from: constants.minRwyLen
                                 to: constants.maxRwyLen
                                 stepSize: 100
@@ -579,7 +579,7 @@ Dialog {
                                 id: ceilingBox
 
                                 role: "ceilinglvl"
-                                prefix: "FL"
+                                prefix: qsTr("FL")
                                 from: constants.minAlt
                                 to: constants.maxAlt
                                 stepSize: 10
@@ -793,7 +793,7 @@ Dialog {
                                 id: contingencyBox
 
                                 role: "contingencyfuel"
-                                unit: "%"
+                                unit: qsTr("%")
                                 from: 0
                                 to: 100
                                 stepSize: 5
@@ -815,7 +815,7 @@ Dialog {
                                 id: finalBox
 
                                 role: "finalfuel"
-                                unit: "min"
+                                unit: qsTr("min")
                                 from: 0
                                 to: 240
                                 stepSize: 5

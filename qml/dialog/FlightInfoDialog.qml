@@ -125,6 +125,7 @@ Dialog {
                 id: departureField
 
                 objectName: "departureField"
+                Layout.minimumWidth: 200
                 placeholderText: qsTr("YYYY-MM-DD hh:mm")
                 onTextEdited: {
                     const date = dialog.parseUtc(text);

@@ -49,6 +49,8 @@ Dialog {
         if (box.currentIndex < 0)
             box.editText = uid;
         box.valid = uid !== "" && accept(uid);
+        // Shown from its start: the code, then the name.
+        box.contentItem.cursorPosition = 0;
     }
 
     // The generator reads its options from the store when it starts: store what the pilot
@@ -251,6 +253,7 @@ Dialog {
                 ComboBox {
                     objectName: "outputBox"
                     Layout.fillWidth: true
+                    Layout.minimumWidth: 220
                     model: generator.outputnames
                     currentIndex: generator.outputindex
                     enabled: count > 0 && airwayButton.checked
@@ -276,6 +279,7 @@ Dialog {
                 ComboBox {
                     objectName: "inputBox"
                     Layout.fillWidth: true
+                    Layout.minimumWidth: 220
                     model: generator.inputnames
                     currentIndex: generator.inputindex
                     enabled: count > 0 && airwayButton.checked

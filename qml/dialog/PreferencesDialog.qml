@@ -178,7 +178,7 @@ Dialog {
                             to: constants.maxAlt
                             stepSize: 1000
                             value: 4000
-                            unit: " ft"
+                            unit: qsTr(" ft")
                         }
                     }
                 }
@@ -289,7 +289,7 @@ Dialog {
                             to: 200
                             stepSize: 10
                             value: 100
-                            unit: "%"
+                            unit: qsTr("%")
                         }
                     }
                 }

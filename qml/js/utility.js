@@ -1,33 +1,23 @@
 .pragma library
+.import Waylore.Ui 1.0 as Ui
 
-// Start of AIRAC cycle 2601 (22 January 2026, midnight UTC); cycles are 28 days long and every
-// year is counted as 13 of them.
+// Start of AIRAC cycle 2601 (22 January 2026, midnight UTC); cycles are 28 days long. A year's
+// cycle 1 is the first cycle that becomes effective in it, so a year holds 13 or 14 cycles
+// (2043 holds 14).
 const cycleReference = Date.UTC(2026, 0, 22);
 const cycleLength = 28 * 24 * 3600 * 1000;
 
 // Web site of the navigation-data service the dialogs point to for newer cycles.
 const cyclewellUrl = "https://www.cyclewell.com/";
 
-function decode(text) {
-    try {
-        return decodeURIComponent(text);
-    } catch (error) {
-        // A path that was never a URL may hold a bare "%": keep it as it is.
-        return text;
-    }
-}
-
+// Local paths and file URLs go through the platform's own conversion: a hand-made one loses
+// '#', '?' and '%' in file names.
 function urlToPath(url) {
-    let path = url.toString();
-    if (path.startsWith("file:///")) {
-        // file:///C:/x keeps the drive letter, file:///home/x keeps the leading slash.
-        path = path.charAt(9) === ":" ? path.substring(8) : path.substring(7);
-    }
-    return decode(path);
+    return Ui.LocalFile.toPath(url);
 }
 
 function pathToUrl(path) {
-    return "file://" + encodeURI(path);
+    return Ui.LocalFile.toUrl(path);
 }
 
 function pad(value) {
@@ -46,15 +36,8 @@ function hms(seconds) {
 function currentCycle(day) {
     const date = day === undefined ? new Date() : day;
     const today = Date.UTC(date.getFullYear(), date.getMonth(), date.getDate());
-    let cycle = 1 + Math.floor((today - cycleReference) / cycleLength);
-    let year = 2026;
-    while (cycle > 13) {
-        cycle -= 13;
-        year += 1;
-    }
-    while (cycle < 1) {
-        cycle += 13;
-        year -= 1;
-    }
-    return (year % 100) * 100 + cycle;
+    const index = Math.floor((today - cycleReference) / cycleLength);
+    const year = new Date(cycleReference + index * cycleLength).getUTCFullYear();
+    const firstOfYear = Math.ceil((Date.UTC(year, 0, 1) - cycleReference) / cycleLength);
+    return (year % 100) * 100 + index - firstOfYear + 1;
 }

@@ -285,11 +285,14 @@ private slots:
         QTest::addColumn<int>("value");
         QTest::addColumn<QString>("warning");
         QTest::newRow("altitude") << "<altitude>23000</altitude>" << "<altitude>-2147483648</altitude>"
-                                  << "altitude" << 0
-                                  << "^Waypoint 2 K1/ENRT/PRECI altitude -2147483648 outside 0 to 100000, read as 0$";
+                                  << "altitude" << -1500
+                                  << "^Waypoint 2 K1/ENRT/PRECI altitude -2147483648 outside -1500 to 100000, read as -1500$";
+        // An airfield below sea level keeps its elevation: nothing to warn about.
+        QTest::newRow("below sea level") << "<altitude>23000</altitude>" << "<altitude>-11</altitude>"
+                                         << "altitude" << -11 << QString();
         QTest::newRow("constraint") << "<maxalt>24000</maxalt>" << "<maxalt>2147483647</maxalt>"
                                     << "maxalt" << 100000
-                                    << "^Waypoint 2 K1/ENRT/PRECI maxalt 2147483647 outside 0 to 100000, read as 100000$";
+                                    << "^Waypoint 2 K1/ENRT/PRECI maxalt 2147483647 outside -1500 to 100000, read as 100000$";
         QTest::newRow("speed") << "<ias>247</ias>" << "<ias>2147483647</ias>" << "ias" << 8000
                                << "^Waypoint 2 K1/ENRT/PRECI ias 2147483647 outside 0 to 8000, read as 8000$";
         QTest::newRow("load factor") << "<loadfactor>73</loadfactor>" << "<loadfactor>2147483647</loadfactor>"
@@ -312,7 +315,10 @@ private slots:
         QVERIFY2(text.contains(from), qPrintable(from));
         text.replace(from, to);
         m_document->niew();
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(warning));
+        if (warning.isEmpty())
+            QTest::failOnWarning(QRegularExpression(QStringLiteral(".")));
+        else
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(warning));
         QString error;
         QVERIFY2(FlightplanXml::fromXml(m_plan.get(), text, &error), qPrintable(error));
         const Waypoint *w = m_plan->waypoints().at(1);

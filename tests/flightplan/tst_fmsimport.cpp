@@ -209,11 +209,10 @@ private slots:
         QTest::newRow("altitude no number") << "badaltitude.fms" << "AAAA" << "0"
                                             << QStringList{"^FMS file line 4: altitude \"FL350\" is not a number, read as 0$"};
         QTest::newRow("extreme altitudes")
-            << "extremes.fms" << "AAAA PQRST RID BBBB" << "0 100000 0 0"
-            << QStringList{"^FMS file line 5: altitude -1.0*1e\\+300 outside 0 to 100000, read as 0$",
-                           "^FMS file line 6: altitude 1.0*1e\\+300 outside 0 to 100000, read as 100000$",
-                           "^FMS file line 7: altitude \"inf\" is not a number, read as 0$",
-                           "^FMS file line 8: altitude -8 outside 0 to 100000, read as 0$"};
+            << "extremes.fms" << "AAAA PQRST RID BBBB" << "-1500 100000 0 -8"
+            << QStringList{"^FMS file line 5: altitude -1.0*1e\\+300 outside -1500 to 100000, read as -1500$",
+                           "^FMS file line 6: altitude 1.0*1e\\+300 outside -1500 to 100000, read as 100000$",
+                           "^FMS file line 7: altitude \"inf\" is not a number, read as 0$"};
     }
 
     void readsDamagedNumbers()

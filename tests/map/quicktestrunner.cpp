@@ -1,6 +1,8 @@
 // Runs the Qt Quick Tests of the map items with the map module linked in. A warning outside a
 // test function (a binding error while a file loads) fails the run; inside test functions the
 // test cases fail on warnings themselves.
+#include "warningcounter.h"
+
 #include <QApplication>
 #include <QQmlContext>
 #include <QQmlEngine>
@@ -11,19 +13,6 @@
 #include <cstdio>
 
 Q_IMPORT_QML_PLUGIN(Corvel_MapPlugin)
-
-namespace {
-int warnings = 0;
-QtMessageHandler previousHandler = nullptr;
-
-void countWarnings(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    if (type == QtWarningMsg || type == QtCriticalMsg)
-        ++warnings;
-    if (previousHandler)
-        previousHandler(type, context, message);
-}
-}
 
 // A list model whose every change is a reset, for the views' reset handling.
 class ResettingModel : public QStringListModel
@@ -52,12 +41,12 @@ private:
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    previousHandler = qInstallMessageHandler(countWarnings);
+    WarningCounter warnings;
     Setup setup;
     const int failures = quick_test_main_with_setup(argc, argv, "mapitems", QUICK_TEST_SOURCE_DIR, &setup);
-    if (warnings > 0)
-        std::fprintf(stderr, "FAIL: %d warning(s) outside the test functions\n", warnings);
-    return failures + warnings;
+    if (warnings.count() > 0)
+        std::fprintf(stderr, "FAIL: %d warning(s) outside the test functions\n", warnings.count());
+    return failures + warnings.count();
 }
 
 #include "quicktestrunner.moc"

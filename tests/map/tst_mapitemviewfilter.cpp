@@ -12,6 +12,7 @@
 #include <QTest>
 #include <QtQml/qqmlextensionplugin.h>
 #include <memory>
+#include <vector>
 
 Q_IMPORT_QML_PLUGIN(Corvel_MapPlugin)
 
@@ -31,6 +32,8 @@ private:
     std::unique_ptr<QQmlEngine> m_engine;
     std::unique_ptr<QQuickWindow> m_window;
     std::unique_ptr<BaseModel<Point>> m_points;
+    // The model does not own its items.
+    std::vector<std::unique_ptr<Point>> m_owned;
     std::unique_ptr<MapProxyModel> m_filter;
 };
 
@@ -40,8 +43,10 @@ void TstMapItemViewFilter::init()
     m_points = std::make_unique<BaseModel<Point>>();
     m_points->beginReset();
     for (int i = 0; i < 10; ++i) {
-        m_points->add(new Point(Point::VOR, QGeoCoordinate(0.0, i), QStringLiteral("P%1").arg(i), QStringLiteral("ENRT"),
-                                QStringLiteral("XX"), QString(), 100, 0.0f, QString()));
+        m_owned.push_back(std::make_unique<Point>(Point::VOR, QGeoCoordinate(0.0, i), QStringLiteral("P%1").arg(i),
+                                                  QStringLiteral("ENRT"), QStringLiteral("XX"), QString(), 100, 0.0f,
+                                                  QString()));
+        m_points->add(m_owned.back().get());
     }
     m_points->endReset();
     m_filter = std::make_unique<MapProxyModel>();
@@ -65,6 +70,7 @@ void TstMapItemViewFilter::cleanup()
     m_engine.reset();
     m_filter.reset();
     m_points.reset();
+    m_owned.clear();
 }
 
 void TstMapItemViewFilter::swapsFollowTheFilter_data()

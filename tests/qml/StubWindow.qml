@@ -19,7 +19,8 @@ Item {
             "airplaneDialog": airplaneDialog,
             "waypointEditDialog": waypointEditDialog,
             "generatorDialog": generatorDialog,
-            "settingsFlightplan": settingsFlightplan
+            "settingsFlightplan": settingsFlightplan,
+            "pointPanel": pointPanel
         })
 
     function create(path, properties) {
@@ -126,6 +127,15 @@ Item {
         id: settingsFlightplan
 
         property bool autocompute: true
+    }
+    Item {
+        id: pointPanel
+
+        property alias search: searchStub
+
+        Item {
+            id: searchStub
+        }
     }
     Item {
         id: generatorDialog

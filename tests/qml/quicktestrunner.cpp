@@ -6,28 +6,30 @@
 #include "airplanelistmodel.h"
 #include "constants.h"
 #include "database.h"
+#include "document.h"
 #include "flightplan.h"
 #include "generator.h"
 #include "settings.h"
 #include "testlistmodel.h"
+#include "templating.h"
 #include "thememanager.h"
 #include "unit.h"
-#include "waypoint.h"
 #include "xploader.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QBuffer>
+#include <QDir>
 #include <QEventLoop>
-#include <QImage>
-#include <QTcpServer>
-#include <QTcpSocket>
 #include <QFile>
+#include <QFileInfo>
+#include <QImage>
 #include <QQmlComponent>
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtQml/qqmlextensionplugin.h>
@@ -97,6 +99,19 @@ public:
     Q_INVOKABLE void storeValue(const QString &key, const QVariant &value) { QSettings().setValue(key, value); }
     Q_INVOKABLE void clearStore() { QSettings().clear(); }
 
+    // Folders and files of the temporary folder, for tests of what the pages write.
+    Q_INVOKABLE QString makeFolder(const QString &name) const
+    {
+        QDir().mkpath(m_temporary.filePath(name));
+        return m_temporary.filePath(name);
+    }
+    Q_INVOKABLE bool removeFolder(const QString &path) const { return QDir(path).removeRecursively(); }
+    Q_INVOKABLE bool exists(const QString &path) const { return QFileInfo::exists(path); }
+    Q_INVOKABLE QStringList folderEntries(const QString &path) const
+    {
+        return QDir(path).entryList(QDir::Files, QDir::Name);
+    }
+
     // A file path in this run's own temporary folder.
     Q_INVOKABLE QString temporaryPath(const QString &name) const { return m_temporary.filePath(name); }
     // A list model of the test's own: one row per object, one role per property (lists of
@@ -157,14 +172,16 @@ public slots:
         QDir().mkpath(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
         describeLocalTiles();
         m_unit = std::make_unique<Unit>();
+        // The plan's briefing is rendered from a template.
+        m_templating = std::make_unique<Templating>();
         m_database = std::make_unique<Database>();
         m_airplanes = std::make_unique<AirplaneListModel>();
         m_flightplan = std::make_unique<Flightplan>();
         m_generator = std::make_unique<Generator>(m_flightplan.get());
         m_themeManager = std::make_unique<ThemeManager>();
+        m_document = std::make_unique<Document>(m_flightplan.get());
         QObject::connect(m_airplanes.get(), &AirplaneListModel::changed, m_flightplan.get(),
                          &Flightplan::airplaneChanged);
-        qmlRegisterUncreatableType<Waypoint>("Corvel", 1, 0, "Waypoint", QStringLiteral("Waypoint roles only"));
         g_previousHandler = qInstallMessageHandler(countWarnings);
     }
 
@@ -178,6 +195,8 @@ public slots:
         // The real themes: the map pages read "theme" from their first binding on.
         m_themeManager->setContext(context);
         context->setContextProperty(QStringLiteral("themeManager"), m_themeManager.get());
+        // The document has no stand-in: it writes only the files a test names.
+        context->setContextProperty(QStringLiteral("document"), m_document.get());
         const QHash<QString, QObject *> natives{{QStringLiteral("airplanes"), m_airplanes.get()},
                                                 {QStringLiteral("unit"), m_unit.get()},
                                                 {QStringLiteral("flightplan"), m_flightplan.get()},
@@ -255,21 +274,25 @@ public:
     {
         // The generator stops its search; the plan goes before the airplanes it reads.
         m_generator.reset();
+        m_document.reset();
         m_flightplan.reset();
         m_airplanes.reset();
         m_database.reset();
+        m_templating.reset();
     }
 
 private:
     std::unique_ptr<Settings> m_settings;
     std::unique_ptr<Constants> m_constants;
     std::unique_ptr<Unit> m_unit;
+    std::unique_ptr<Templating> m_templating;
     std::unique_ptr<Database> m_database;
     std::unique_ptr<AirplaneListModel> m_airplanes;
     std::unique_ptr<Flightplan> m_flightplan;
     std::unique_ptr<Generator> m_generator;
     std::unique_ptr<ThemeManager> m_themeManager;
     QTcpServer m_tiles;
+    std::unique_ptr<Document> m_document;
 };
 
 int main(int argc, char **argv)

@@ -2,7 +2,8 @@ import QtQuick
 import QtTest
 import Waylore.Ui
 
-// The airplane editor against the real airplane list and unit conversions.
+// The airplane editor against the real airplane list and unit conversions. Under Xvfb its
+// picture is kept in the build folder's screenshots/ for a person to look at.
 Item {
     id: window
 
@@ -13,6 +14,7 @@ Item {
         id: dialogComponent
 
         AirplaneDialog {
+            anchors.centerIn: parent
         }
     }
 
@@ -159,6 +161,24 @@ Item {
             compare(airplanes.rowCount(), 5);
             compare(dialog.currentRow, added - 1);
             compare(field("icaoField").text, airplanes.get("icao", added - 1));
+        }
+
+        function test_screenshot() {
+            airplanes.currentIndex = 2;
+            dialog.open();
+            tryVerify(() => dialog.opened);
+            waitForRendering(window);
+            wait(200);
+            const image = grabImage(window);
+            image.save(testSupport.screenshotPath("airplane-dialog.png"));
+            // The dialog's area holds text, fields and icons in many shades, not one fill.
+            const colours = new Set();
+            for (let x = Math.max(0, dialog.x); x < Math.min(image.width, dialog.x + dialog.width); x += 3) {
+                for (let y = Math.max(0, dialog.y); y < Math.min(image.height, dialog.y + dialog.height); y += 3)
+                    colours.add(String(image.pixel(x, y)));
+            }
+            verify(dialog.width > 600 && dialog.height > 300, dialog.width + "x" + dialog.height);
+            verify(colours.size > 30, "only " + colours.size + " colours");
         }
     }
 }

@@ -1,6 +1,6 @@
 import QtQuick
 import QtTest
-import Corvel
+import Corvel.Waypoint
 import Waylore.Ui
 
 // The waypoint edit and flight information dialogs against the real flight plan, over the

@@ -30,6 +30,21 @@ Item {
             sourceItem: Rectangle { width: 40; height: 20; color: "blue" }
         }
 
+        MapItemGroup {
+            id: hiddenLayer
+            visible: false
+            MapQuickItem {
+                id: hidden
+                coordinate: QtPositioning.coordinate(48.92, 2.33)
+                sourceItem: Rectangle { width: 4; height: 4 }
+            }
+            MapPolyline {
+                id: hiddenLine
+                line.width: 2
+                path: [QtPositioning.coordinate(48.9, 2.3), QtPositioning.coordinate(48.92, 2.33)]
+            }
+        }
+
         MapQuickItem {
             id: nowhere
             sourceItem: Rectangle { width: 4; height: 4 }
@@ -87,6 +102,21 @@ Item {
             verify(nowhere.sourceItem.visible)
             nowhere.coordinate = QtPositioning.coordinate()
             verify(!nowhere.sourceItem.visible)
+        }
+
+        function test_hiddenCatchesUpWhenShown() {
+            // A hidden layer skips the zoom's work, and stands right once shown.
+            map.zoomLevel = 12
+            map.bearing = 30
+            hiddenLayer.visible = true
+            const p = hidden.sourceItem.mapToItem(map, 0, 0)
+            const expected = map.fromCoordinate(hidden.coordinate, false)
+            fuzzyCompare(p.x, expected.x, 0.01)
+            fuzzyCompare(p.y, expected.y, 0.01)
+            fuzzyCompare(hidden.sourceItem.mapToItem(map, 4, 0).y, p.y, 0.01)
+            waitForItemPolished(hiddenLine)
+            verify(hiddenLine.contains(hiddenLine.mapFromItem(map, expected.x, expected.y)))
+            hiddenLayer.visible = false
         }
 
         function test_panLeavesItemsAlone() {

@@ -9,30 +9,6 @@ Item {
     height: 300
 
     Map {
-        id: map
-        anchors.fill: parent
-        plugin: Plugin { name: "itemsoverlay" }
-        center: QtPositioning.coordinate(0, 0)
-        zoomLevel: 10
-
-        MapPolyline {
-            id: line
-            line.width: 4
-            path: [QtPositioning.coordinate(-0.1, -0.1), QtPositioning.coordinate(0.1, 0.1)]
-        }
-
-        MapPolygon {
-            id: area
-            color: "green"
-            border.width: 0
-            path: [QtPositioning.coordinate(-0.2, -0.2), QtPositioning.coordinate(-0.2, 0.2),
-                   QtPositioning.coordinate(0.2, 0.2), QtPositioning.coordinate(0.2, -0.2)]
-            holes: [[QtPositioning.coordinate(-0.05, -0.05), QtPositioning.coordinate(-0.05, 0.05),
-                     QtPositioning.coordinate(0.05, 0.05), QtPositioning.coordinate(0.05, -0.05)]]
-        }
-    }
-
-    Map {
         id: pacific
         width: 400
         height: 300
@@ -51,11 +27,6 @@ Item {
     MapTestCase {
         name: "MapShapes"
 
-        function hits(item, coordinate, dx, dy) {
-            const p = map.fromCoordinate(coordinate, false)
-            return item.contains(item.mapFromItem(map, p.x + dx, p.y + dy))
-        }
-
         function test_acrossTheDateLine() {
             waitForItemPolished(dateLine)
             // Both pieces of the cut line lie side by side around the view's centre.
@@ -65,42 +36,6 @@ Item {
                 verify(dateLine.contains(dateLine.mapFromItem(pacific, p.x, p.y)), "longitude " + lon)
             }
             verify(!dateLine.contains(dateLine.mapFromItem(pacific, pacific.width / 2, pacific.height / 2 - 20)))
-        }
-
-        function test_properties() {
-            compare(line.path.length, 2)
-            compare(line.path[1].latitude, 0.1)
-            compare(line.referenceSurface, ReferenceSurface.Map)
-            line.referenceSurface = ReferenceSurface.Globe
-            compare(line.referenceSurface, ReferenceSurface.Globe)
-            line.referenceSurface = ReferenceSurface.Map
-            compare(area.holes.length, 1)
-            compare(area.holes[0].length, 4)
-            compare(line.line.capStyle, Qt.SquareCap)
-            compare(line.line.strokeStyle, Qt.SolidLine)
-        }
-
-        function test_lineHitsStrokeNotBox() {
-            waitForItemPolished(line)
-            const middle = QtPositioning.coordinate(0, 0)
-            verify(hits(line, middle, 0, 0))
-            verify(hits(line, middle, 1.4, 1.4))
-            // 20 px beside the diagonal (which runs up to the right), well inside its bounding box.
-            verify(!hits(line, middle, 14, 14))
-            verify(hits(line, middle, 14, -14))
-            verify(!line.contains(Qt.point(line.width - 2, line.height - 2)))
-        }
-
-        function test_polygonHitsAreaNotHole() {
-            waitForItemPolished(area)
-            verify(hits(area, QtPositioning.coordinate(0.1, 0.1), 0, 0))
-            verify(!hits(area, QtPositioning.coordinate(0, 0), 0, 0))
-            verify(!hits(area, QtPositioning.coordinate(0.3, 0), 0, 0))
-            const holes = area.holes
-            area.holes = []
-            waitForItemPolished(area)
-            verify(hits(area, QtPositioning.coordinate(0, 0), 0, 0))
-            area.holes = holes
         }
     }
 }

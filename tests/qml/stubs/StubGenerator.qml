@@ -31,31 +31,13 @@ QtObject {
         done();
     }
 
-    function init() {
-        stubCalls.push("init");
-    }
-
-    function getDepartureUID() {
-        return "";
-    }
-
-    function getArrivalUID() {
-        return "";
-    }
-
-    function setDeparture(uid) {
-        return uid !== "";
-    }
-
-    function setArrival(uid) {
-        return uid !== "";
-    }
-
-    function setOutput(index) {
-    }
-
-    function setInput(index) {
-    }
+    function init() { stubCalls.push("init"); }
+    function getDepartureUID() { return ""; }
+    function getArrivalUID() { return ""; }
+    function setDeparture(uid) { return uid !== ""; }
+    function setArrival(uid) { return uid !== ""; }
+    function setOutput(index) {}
+    function setInput(index) {}
 
     function start() {
         stubCalls.push("start");
@@ -63,23 +45,9 @@ QtObject {
         started();
     }
 
-    function stop() {
-        stubCalls.push("stop");
-    }
-
-    function isBusy() {
-        return stubBusy;
-    }
-
-    function getStatus() {
-        return stubStatus;
-    }
-
-    function getMessage() {
-        return stubMessage;
-    }
-
-    function activateFlightplan() {
-        return false;
-    }
+    function stop() { stubCalls.push("stop"); }
+    function isBusy() { return stubBusy; }
+    function getStatus() { return stubStatus; }
+    function getMessage() { return stubMessage; }
+    function activateFlightplan() { return false; }
 }
