@@ -1,5 +1,4 @@
 import QtQuick
-import QtQuick.Shapes
 import Corvel.Map
 import Corvel.Segment as CorvelSegment
 import Waylore.Ui
@@ -109,6 +108,10 @@ MapItemView {
             readonly property real hoveredWidthFactor: hovered ? 1.5 : 1
             readonly property bool hoverable: segmentLayer.stillness.still
 
+            function popupMenu(x, y) {
+                labelMenuLoader.popup(x, y);
+            }
+
             coordinate: role_center
             zoomLevel: itemZoomLevel
             sourceItem: Item {
@@ -125,7 +128,7 @@ MapItemView {
                     }
                 }
                 MenuLoader {
-                    id: menuLoader
+                    id: labelMenuLoader
 
                     sourceComponent: Component {
                         SegmentContextMenu {

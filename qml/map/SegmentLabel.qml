@@ -5,12 +5,11 @@ import Corvel.Segment as CorvelSegment
 // The label of an airway segment, centred on the segment's middle and turned along it: the
 // airway name in a box pointed at the end the segment runs to (both ends when it runs both
 // ways), the upper level above and the lower level below. It shows only when the segment on
-// screen is longer than 1.75 label widths. The holder is the label's delegate; its context menu
-// loader is reached as `menuLoader`.
+// screen is longer than 1.75 label widths. The holder is the label's delegate.
 Item {
     id: segmentLabel
 
-    required property Item holder
+    required property var holder
     readonly property int type: holder.role_type
     readonly property real textWidth: code.width
     readonly property real textHeight: code.height
@@ -63,7 +62,7 @@ Item {
             anchors.fill: parent
             acceptedButtons: Qt.RightButton
             hoverEnabled: segmentLabel.holder.hoverable
-            onClicked: mouse => menuLoader.popup(mouse.x, mouse.y)
+            onClicked: mouse => segmentLabel.holder.popupMenu(mouse.x, mouse.y)
             onContainsMouseChanged: segmentLabel.holder.hovered = containsMouse && hoverEnabled
             onHoverEnabledChanged: segmentLabel.holder.hovered = containsMouse && hoverEnabled
         }
