@@ -21,28 +21,6 @@ MapItemView {
 
     model: runwayMapModel
 
-    component ThresholdEnd: MapQuickItem {
-        required property int end
-        property var role_line
-        property var role_codes
-        property var role_verticalcodes
-        property var role_headings
-        property real role_width
-        property string role_color
-        property bool role_hasmarkings
-        property color role_linecolor
-
-        visible: role_hasmarkings && role_codes[end] !== ""
-        coordinate: role_line[end]
-        sourceItem: Threshold {
-            code: role_verticalcodes[end]
-            heading: role_headings[end]
-            runwaywidth: role_width
-            surface: role_color
-            painting: runwayLayer.paintColor(role_linecolor)
-        }
-    }
-
     MapItemView {
         objectName: "surface"
         model: runwayLayer.model
@@ -119,15 +97,17 @@ MapItemView {
     MapItemView {
         objectName: "threshold1"
         model: runwayLayer.model
-        delegate: ThresholdEnd {
+        delegate: RunwayEnd {
             end: 0
+            painting: runwayLayer.paintColor(role_linecolor)
         }
     }
     MapItemView {
         objectName: "threshold2"
         model: runwayLayer.model
-        delegate: ThresholdEnd {
+        delegate: RunwayEnd {
             end: 1
+            painting: runwayLayer.paintColor(role_linecolor)
         }
     }
     MapItemView {
