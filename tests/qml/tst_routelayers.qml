@@ -47,7 +47,6 @@ LayerHost {
             tryCompare(line, "count", 3);
             compare([0, 1, 2].map(row => line.itemAt(row).path.length > 1), [true, true, false]);
             compare([line.itemAt(0).line.width, border.itemAt(0).line.width], [4, 6.5]);
-            compare(border.itemAt(0).line.color, theme.color("flightplan.border"));
             const leg = line.itemAt(0);
             compare(leg.line.color, theme.color("flightplan"));
             waitForRendering(host);
@@ -146,7 +145,6 @@ LayerHost {
             host.map.zoomLevel = data.zoom;
             fuzzyCompare(line.line.width, data.width, 1e-5);
             compare(line.visible, data.zoom >= 6 || data.plan);
-            compare(line.line.color, theme.color("segment", data.type));
             compare(findChild(label.sourceItem, "label").active, data.label);
             compare(label.zoomLevel, data.itemZoom);
         }
@@ -205,7 +203,6 @@ LayerHost {
             const border = findChild(subject.itemAt(0), "border");
             const line = findChild(subject.itemAt(0), "line");
             compare([border.line.width, line.line.width], [6.5, 4]);
-            compare(border.line.color, theme.color("procedure.border"));
             compare(line.line.color, theme.color("procedure"));
             waitForRendering(host);
             const at = host.map.fromCoordinate(QtPositioning.coordinate(-0.01, 0.1), false);
