@@ -48,7 +48,7 @@ Item {
                         const offset = pixel[channel] - background[channel];
                         if (Math.abs(span) > 0.1)
                             shares.push(offset / span);
-                        else if (Math.abs(offset) > 0.06)
+                        else if (Math.abs(offset) > Math.abs(span) + 0.06)
                             consistent = false;
                     }
                     if (consistent && shares.length > 0 && Math.min(...shares) >= 0.4 && Math.max(...shares) <= 1.05
