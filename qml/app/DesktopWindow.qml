@@ -1,7 +1,6 @@
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Controls.Material
-import QtQuick.Dialogs
 import QtQuick.Layouts
 import QtQuick.Window
 import Qt.labs.platform as Platform
@@ -27,14 +26,6 @@ ApplicationWindow {
     property bool settingsCleared: false
     property alias splash: splashLoader.item
 
-    // Calls a function of a place that the panels, menus and flows of the next step fill; a
-    // place still empty has none and the call does nothing.
-    function callPlace(place, name, ...args) {
-        if (place && typeof place[name] === "function")
-            return place[name](...args);
-        return undefined;
-    }
-
     function saveScreenLayout() {
         settingsWindow.desktopAvailableWidth = Screen.desktopAvailableWidth;
         settingsWindow.desktopAvailableHeight = Screen.desktopAvailableHeight;
@@ -52,7 +43,7 @@ ApplicationWindow {
     }
 
     function databaseLoaded() {
-        callPlace(status, "message", qsTr("Welcome to %1 %2").arg(Qt.application.name).arg(Qt.application.version), false);
+        status.message(qsTr("Welcome to %1 %2").arg(Qt.application.name).arg(Qt.application.version), false);
     }
 
     // Closing never closes the window by itself: the file manager quits once the document is
@@ -64,10 +55,7 @@ ApplicationWindow {
             forgetStoredState();
         tracker.stop();
         ga.flush();
-        if (typeof fileManager.saveBeforeQuit === "function")
-            fileManager.saveBeforeQuit();
-        else
-            Qt.quit();
+        fileManager.saveBeforeQuit();
     }
 
     // Erases every stored setting (airplane profiles and simulator folder included) once the
@@ -128,15 +116,29 @@ ApplicationWindow {
         requestQuit();
     }
 
-    // The main menu (File, Edit, Route, Airplane, Inspiration, Map, View, Help, Debug) takes
-    // this place; the Map menu's moving-map state lives here until then ("checked at start").
-    Item {
+    MainMenu {
         id: mainMenu
-    }
-    Item {
-        id: mapMenu
 
-        property bool movingMap: true
+        FileMenu {
+        }
+        EditMenu {
+        }
+        RouteMenu {
+        }
+        AirplaneMenu {
+        }
+        InspirationMenu {
+            id: inspirationMenu
+        }
+        MapMenu {
+            id: mapMenu
+        }
+        ViewMenu {
+        }
+        HelpMenu {
+        }
+        DebugMenu {
+        }
     }
 
     header: ToolBar {
@@ -164,23 +166,23 @@ ApplicationWindow {
                 Layout.leftMargin: 8
                 source: "qrc:/fa/solid/bars.svg"
                 tooltip: qsTr("Menu")
-                onClicked: window.callPlace(mainMenu, "open")
+                onClicked: mainMenu.open()
             }
             IconButton {
                 source: "qrc:/fa/solid/file.svg"
                 icon.width: FontAwesome.iconSize * 0.8
                 tooltip: qsTr("Create new flight plan")
-                onClicked: window.callPlace(fileManager, "newDoc")
+                onClicked: fileManager.newDoc()
             }
             IconButton {
                 source: "qrc:/fa/solid/folder-open.svg"
                 tooltip: qsTr("Open existing flight plan")
-                onClicked: window.callPlace(fileManager, "openDoc", "*")
+                onClicked: fileManager.openDoc("*")
             }
             IconButton {
                 source: "qrc:/fa/solid/floppy-disk.svg"
                 tooltip: qsTr("Save flight plan")
-                onClicked: window.callPlace(fileManager, "saveDoc")
+                onClicked: fileManager.saveDoc()
             }
             IconButton {
                 source: "qrc:/fa/solid/circle-info.svg"
@@ -201,10 +203,8 @@ ApplicationWindow {
                          + (preferencesDialog.exportToCustomDirectory ? preferencesDialog.customExportDirectory : "<X-Plane>/Output/FMS plans")
                          + "\"\n" + qsTr("These settings can be modified in the preferences.")
                 onClicked: {
-                    if (!exporter.toDefault()) {
-                        exporterErrorDialog.informativeText = exporter.msgerror;
-                        exporterErrorDialog.open();
-                    }
+                    if (!exporter.toDefault())
+                        exporterErrorDialog.show(exporter.msgerror);
                 }
             }
             IconButton {
@@ -425,11 +425,11 @@ ApplicationWindow {
                 SplitView.minimumHeight: 200
                 SplitView.fillHeight: true
             }
-            // The flight-plan table takes this place.
-            Item {
+            FlightplanPanel {
                 id: flightplanPanel
 
                 objectName: "flightplanPanel"
+                inspirationMenu: inspirationMenu
                 SplitView.minimumHeight: 200
                 SplitView.preferredHeight: 250
                 visible: flightplanTableToggle.checked
@@ -455,46 +455,40 @@ ApplicationWindow {
                 color: window.Material.primary
             }
 
-            // The point panel, the information panel and the status panel take these places.
-            Item {
+            PointPanel {
                 id: pointPanel
-
-                property bool expanded: true
 
                 SplitView.preferredHeight: 300
             }
-            Item {
+            InformationPanel {
                 id: infoPanel
-
-                property bool expanded: true
 
                 implicitWidth: 0
                 SplitView.fillHeight: true
             }
-            Item {
+            StatusPanel {
                 id: status
 
-                SplitView.preferredHeight: 60
+                cycle: database.cycle
+                position: map.cursorPosition
             }
         }
     }
 
-    // The document flows take this place.
-    Item {
+    FileManager {
         id: fileManager
     }
-    // The software update dialog takes this place.
-    Item {
+    ExportAsDialog {
+        id: exportAsDialog
+    }
+    ExporterErrorDialog {
+        id: exporterErrorDialog
+    }
+    SoftwareUpdate {
         id: updater
 
-        visible: false
-    }
-    MessageDialog {
-        id: exporterErrorDialog
-
-        title: qsTr("Error during export")
-        text: qsTr("Error during export")
-        buttons: MessageDialog.Ok
+        parent: Overlay.overlay
+        anchors.centerIn: parent
     }
 
     PageViewTracker {
@@ -673,7 +667,7 @@ ApplicationWindow {
         target: xpconnect
 
         function onMessage(text, error) {
-            window.callPlace(status, "message", text, error);
+            status.message(text, error);
         }
     }
 
@@ -684,12 +678,6 @@ ApplicationWindow {
         mainSplitView.restoreState(settingsWindow.mainSplitView);
         mapSplitView.restoreState(settingsWindow.mapSplitView);
         panelSplitView.restoreState(settingsWindow.panelSplitView);
-        // The models start with every type shown: a layer stored as hidden is hidden there too.
-        for (const toggle of [airportToggle, airportGroundToggle, ndbToggle, vordmeToggle, fixToggle, highSegmentToggle,
-                              lowSegmentToggle, trackSegmentToggle]) {
-            if (!toggle.checked)
-                toggle.apply();
-        }
         splashLoader.active = true;
     }
     Component.onDestruction: {

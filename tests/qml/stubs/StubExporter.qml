@@ -8,6 +8,8 @@ QtObject {
     property bool stubResult: true
     property int stubExports: 0
 
+    signal done(int format, string file)
+
     function toDefault() {
         stubExports += 1;
         return stubResult;

@@ -11,6 +11,9 @@ QtObject {
     property int currentListRow: -1
     property int currentBaseRow: -1
     property var stubBaseRows: null
+    property string hoveredOrCurrentUID: ""
+    readonly property bool hasHoverOrSelection: hoveredOrCurrentUID !== ""
+    property bool hasSelection: false
 
     signal selected(string uid)
 
