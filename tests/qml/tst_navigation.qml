@@ -258,32 +258,6 @@ StubWindow {
             compare(flightplan.stubCalls, ["add COORD 48.9000 2.3000"]);
         }
 
-        function test_contextMenuEntries_data() {
-            return [
-                { tag: "create", entry: "createCoord", plan: [] },
-                { tag: "add", entry: "addCoord", plan: ["add COORD 48.9000 2.3000"] }
-            ];
-        }
-
-        function test_contextMenuEntries(data) {
-            mouseClick(map, map.width / 2, map.height / 2, Qt.RightButton);
-            const menu = findChild(map, "mapContextMenu");
-            tryVerify(() => menu.opened);
-            compare(menu.itemAt(0).text, "Custom point");
-            verify(!menu.itemAt(0).enabled);
-            findChild(menu, data.entry).triggered();
-            compare(database.stubCalls, ["getOrAddCoordPointUid COORD 48.9000 2.3000"]);
-            compare(flightplan.stubCalls, data.plan);
-            menu.close();
-        }
-
-        function test_cursorPosition() {
-            // The first move only enters the map.
-            mouseMove(map, 10, 10);
-            mouseMove(map, map.width / 2, map.height / 2);
-            compare(map.cursorPosition, "48° 54' 0.0\" N, 2° 18' 0.0\" E");
-        }
-
         // The scale is that of the view centre, also where the top edge lies off the map.
         function test_scaleAtTheCentre_data() {
             return [
@@ -299,15 +273,6 @@ StubWindow {
             wait(150);
             near(map.pixelPerNm, data.pixelPerNm, data.pixelPerNm * 1e-4, "pixels per NM");
             near(map.pixelPerMeter, data.pixelPerNm / 1852, data.pixelPerNm / 1852 * 1e-4, "pixels per metre");
-        }
-
-        function test_changeTheme() {
-            ga.stubReset();
-            map.changeTheme(1);
-            compare(themeManager.index, 1);
-            compare(theme.name, "Dark");
-            compare(ga.stubEvents, [{ name: "changemaptheme", location: "/map", title: "Map", parameters: { maptheme: "Dark" } }]);
-            map.changeTheme(0);
         }
     }
 }
