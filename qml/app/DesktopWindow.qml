@@ -49,9 +49,9 @@ ApplicationWindow {
     // Closing never closes the window by itself: the file manager quits once the document is
     // safe (at once when it is saved, else after asking).
     function requestQuit() {
-        // The window's group writes its height as soon as it exists: without it, the store was
-        // emptied.
-        if (!settingsCleared && settingsWindow.value("height", -1) === -1)
+        // The entry function stores the program's folder at every start and the window's group
+        // its height half a second after it exists: without both, the store was emptied.
+        if (!settingsCleared && storeRoot.value("path", "") === "" && settingsWindow.value("height", -1) === -1)
             forgetStoredState();
         tracker.stop();
         ga.flush();
@@ -603,6 +603,10 @@ ApplicationWindow {
         onActivated: resetDialog.open()
     }
 
+    // The top level of the store, read to tell whether it was emptied.
+    Settings {
+        id: storeRoot
+    }
     // The stored state of the window, the map and the documents.
     Settings {
         id: settingsWindow

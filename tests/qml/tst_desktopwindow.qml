@@ -238,6 +238,16 @@ Item {
                 compare(testSupport.storedValue(key), undefined, key);
         }
 
+        // Quitting at once on a first start (before the window's group has written anything)
+        // empties nothing.
+        function test_quickQuitKeepsTheStore() {
+            testSupport.storeValue("path", "/opt/waylore");
+            testSupport.storeValue("analytics/clientid", "{client}");
+            createWindow();
+            window.close();
+            compare(testSupport.storedValue("analytics/clientid"), "{client}");
+        }
+
         // The preferences' reset empties the store and closes the window: nothing is written back.
         function test_resetFromThePreferences() {
             createWindow();
