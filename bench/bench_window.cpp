@@ -10,6 +10,7 @@
 // program would, then starts itself a second time as the program (the same objects, the same
 // root document) and reads the figures that run prints. The map's tiles come from a closed
 // port of this machine, so nothing leaves it.
+#include "benchsupport.h"
 #include "shell.h"
 #include "worldgen.h"
 
@@ -49,18 +50,6 @@ Q_IMPORT_QML_PLUGIN(Corvel_MapPlugin)
 namespace {
 
 const char *const kRootDocument = "qrc:/qt/qml/Waylore/Ui/app/DesktopWindow.qml";
-
-struct Figures
-{
-    double median;
-    double p95;
-};
-
-Figures figures(QList<double> times)
-{
-    std::sort(times.begin(), times.end());
-    return {times.at(times.size() / 2), times.at(std::min(times.size() - 1, qsizetype(times.size() * 0.95)))};
-}
 
 // Runs the event loop until `done` or the time is up; false on time-out.
 bool waitFor(const std::function<bool()> &done, int ms)
@@ -144,10 +133,10 @@ int runWindow(int argc, char **argv)
             times.append(frame([&] {
                 QMetaObject::invokeMethod(overlay, "pan", Q_ARG(int, i < 100 ? 6 : -6), Q_ARG(int, i % 50 < 25 ? 2 : -2));
             }));
-        return figures(times);
+        return BenchSupport::figures(times);
     };
-    const Figures zoom7 = pan(7.0);
-    const Figures zoom10 = pan(10.0);
+    const BenchSupport::Figures zoom7 = pan(7.0);
+    const BenchSupport::Figures zoom10 = pan(10.0);
     out << "figure pan7 " << zoom7.median << " " << zoom7.p95 << "\n";
     out << "figure pan10 " << zoom10.median << " " << zoom10.p95 << "\n";
 
