@@ -182,6 +182,17 @@ void ProgramWindow::mapAfterImport()
     QVERIFY2(colourNear(image, place(-20.0, 62.4), jet, background, 3), "UL100 in the jet airway colour");
     QVERIFY2(colourNear(image, place(-20.5, 61.0), route, background, 3), "leg XRTA - XRTC in the route colour");
     QVERIFY2(!colourNear(image, place(-22.0, 61.5), route, background, 3), "no route colour away from the route");
+
+    // The pages ran without a warning (the import's own notes on tracks it skips aside).
+    QFile log(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/Waylore.log"));
+    QVERIFY(log.open(QIODevice::ReadOnly | QIODevice::Text));
+    QStringList warnings;
+    for (const QString &line : QString::fromUtf8(log.readAll()).split(u'\n')) {
+        if ((line.contains(QLatin1String(" Warning: ")) || line.contains(QLatin1String(" Critical: ")))
+            && !line.contains(QLatin1String("Skipping track")))
+            warnings << line;
+    }
+    QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join(u'\n')));
 }
 
 int main(int argc, char **argv)
