@@ -115,24 +115,6 @@ StubWindow {
             near(map.zoomLevel, data.expected, 1e-9, "zoom");
         }
 
-        function test_upAndDownSelectRouteRows_data() {
-            return [
-                { tag: "down from the first row", row: 0, count: 3, key: Qt.Key_Down, expected: ["selectFromRoute 1"] },
-                { tag: "up from the last row", row: 2, count: 3, key: Qt.Key_Up, expected: ["selectFromRoute 1"] },
-                { tag: "up on the first row", row: 0, count: 3, key: Qt.Key_Up, expected: [] },
-                { tag: "down on the last row", row: 2, count: 3, key: Qt.Key_Down, expected: [] },
-                { tag: "down in an empty plan", row: -1, count: 0, key: Qt.Key_Down, expected: [] },
-                { tag: "up in an empty plan", row: -1, count: 0, key: Qt.Key_Up, expected: [] }
-            ];
-        }
-
-        function test_upAndDownSelectRouteRows(data) {
-            flightplan.count = data.count;
-            ism.currentTableRow = data.row;
-            keyClick(data.key);
-            compare(ism.stubCalls, data.expected);
-        }
-
         // Moves in quick succession give one filter pass, in the fixed order, 100 ms after the
         // last of them.
         function test_oneFilterPassPerBurst() {
