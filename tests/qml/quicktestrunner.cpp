@@ -163,7 +163,14 @@ public slots:
     {
         QStandardPaths::setTestModeEnabled(true);
         QCoreApplication::setOrganizationName(QStringLiteral("Corvel"));
-        QCoreApplication::setApplicationName(QStringLiteral("WayloreQmlTests"));
+        // A run of one file (-input) keeps its settings and data apart from the full run, which
+        // CTest may run at the same time.
+        QString name = QStringLiteral("WayloreQmlTests");
+        const QStringList arguments = QCoreApplication::arguments();
+        const qsizetype input = arguments.indexOf(QStringLiteral("-input"));
+        if (input >= 0 && input + 1 < arguments.size())
+            name += u'-' + QFileInfo(arguments.at(input + 1)).completeBaseName();
+        QCoreApplication::setApplicationName(name);
         m_settings = std::make_unique<Settings>();
         m_settings->clear();
         m_constants = std::make_unique<Constants>();
