@@ -13,6 +13,7 @@
 #include <QThread>
 
 #include <functional>
+#include <initializer_list>
 #include <memory>
 
 class QDataStream;
@@ -135,6 +136,10 @@ public:
     // ---- lookups by UID
     static Point *findPoint(const QString &uid, bool warn = true);
     static Point *findPointOrWarn(const QString &uid);
+    // Of the point of the UID and the later points of the same region, terminal and code (the
+    // import gives them the UIDs that follow, BaseItem::nextUid), the first of the first type
+    // listed that has one; null when none is of a listed type.
+    static Point *findPointOfType(const QString &uid, std::initializer_list<int> types);
     static Point *lookupPoint(QString uid, bool warn = true);
     static Point *findAirport(const QString &code, bool warn = true);
     static Segment *findSegment(const QString &uid, bool warn = true);

@@ -19,6 +19,7 @@
 #include "paintlight.h"
 #include "point.h"
 #include "procedure.h"
+#include "recordformat.h"
 #include "runway.h"
 #include "segment.h"
 #include "settings.h"
@@ -32,6 +33,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QSet>
 #include <QtEndian>
 
 #if defined(__SANITIZE_THREAD__)
@@ -46,7 +48,7 @@ extern "C" void __tsan_release(void *address);
 
 namespace {
 
-constexpr qint32 FileFormat = 6;
+constexpr qint32 FileFormat = RecordFormat::Newest;
 // Pinned rather than left to the Qt release: a file must read back the same under any Qt.
 // This is the default of the Qt the format was made with, so the bytes are the same.
 constexpr QDataStream::Version FileStreamVersion = QDataStream::Qt_6_4;
@@ -123,6 +125,28 @@ void readItemList(QDataStream &stream, BaseModel<T> *model)
     }
     for (T *item : std::as_const(items))
         model->add(item);
+}
+
+// A file of format 6 keeps no UIDs: a point that shares region, terminal and code with an
+// earlier one comes back with the same UID. The import gave the later one the next free UID
+// in row order, and the file keeps the rows in that order, so doing the same again gives back
+// the UIDs the import gave, which the segments of the file name.
+void renumberDuplicateUids(const QList<Point *> &points)
+{
+    QSet<QString> taken;
+    taken.reserve(points.size());
+    for (Point *point : points) {
+        if (!point)
+            continue;
+        QString uid = point->uid();
+        if (taken.contains(uid)) {
+            do
+                uid = BaseItem::nextUid(uid);
+            while (taken.contains(uid));
+            point->setUid(uid);
+        }
+        taken.insert(uid);
+    }
 }
 
 bool plausiblyCompressed(const QByteArray &compressed)
@@ -263,10 +287,11 @@ bool Database::readStoredFile(DatabaseStore &store)
     stream.setVersion(FileStreamVersion);
     qint32 format = 0;
     stream >> format;
-    if (stream.status() != QDataStream::Ok || format != FileFormat) {
+    if (stream.status() != QDataStream::Ok || format < RecordFormat::Oldest || format > RecordFormat::Newest) {
         qWarning() << "Database file" << path << "has format" << format << "instead of" << FileFormat;
         return false;
     }
+    const RecordFormat::Scope recordFormat(format);
     QString version;
     stream >> version;
     if (stream.status() != QDataStream::Ok || version != QCoreApplication::applicationVersion()) {
@@ -292,6 +317,10 @@ bool Database::readStoredFile(DatabaseStore &store)
             return false;
         }
         qInfo() << "Loaded" << items.size() << word << "from" << path;
+        if constexpr (std::is_same_v<Item, Point>) {
+            if (format < 7)
+                renumberDuplicateUids(items);
+        }
         contents.assign(std::move(items));
         return true;
     };

@@ -17,6 +17,7 @@
 #include <QAbstractItemModelTester>
 #include <QDir>
 #include <QFile>
+#include <QGeoPath>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTest>
@@ -88,6 +89,7 @@ private slots:
     void roundTrip();
     void limitedDetail();
     void missingSegmentEnd();
+    void formerFormatReadable();
     void damagedFile_data();
     void damagedFile();
     void saveFailure();
@@ -319,6 +321,39 @@ void TestDatabaseFile::missingSegmentEnd()
     QCOMPARE(m_db->segmentModel()->at(3), nullptr);
     QCOMPARE(m_db->segmentModel()->at(4)->uid(), lastUid);
     QVERIFY(s_warnings.join(QLatin1Char('\n')).contains(QStringLiteral("not found in database")));
+}
+
+// A file of the format before UIDs were stored: two fixes of one region and code, the later
+// one named "_1" by the segment that the import had joined to it, and a pavement.
+void TestDatabaseFile::formerFormatReadable()
+{
+    QByteArray payload;
+    {
+        QDataStream out(&payload, QIODevice::WriteOnly);
+        out.setVersion(QDataStream::Qt_6_4);
+        out << qint32(6) << QCoreApplication::applicationVersion() << QStringLiteral("2401");
+        out << quint32(2);
+        for (const double latitude : {10.0, 20.0}) {
+            out << QStringLiteral("DUP") << QGeoCoordinate(latitude, 5.0) << QStringLiteral("ENRT") << QStringLiteral("ED")
+                << QString() << qint8(Point::FIX) << qint16(0) << 0.0f << QStringLiteral("C   ");
+        }
+        out << quint32(0); // procedures
+        out << quint32(1) << QStringLiteral("ED/ENRT/DUP") << QStringLiteral("ED/ENRT/DUP_1") << QStringLiteral("A1")
+            << qint8(0) << qint8(Segment::LOW) << qint16(0) << qint16(0);
+        out << quint32(0) << quint32(0); // runways, boundaries
+        out << quint32(1) << qint8(1)
+            << static_cast<const QGeoShape &>(QGeoPath({QGeoCoordinate(1, 1), QGeoCoordinate(1, 2), QGeoCoordinate(2, 2)}))
+            << true << QHash<int, QGeoCoordinate>();
+        out << quint32(0) << quint32(0) << quint32(0);
+    }
+    writeFile(qCompress(payload, 1));
+    QVERIFY(m_db->load());
+    QCOMPARE(uidsOf(m_db->pointModel()->items()), (QStringList{QStringLiteral("ED/ENRT/DUP"), QStringLiteral("ED/ENRT/DUP_1")}));
+    const Segment *airway = m_db->segmentModel()->at(0);
+    QVERIFY(airway);
+    QCOMPARE(airway->to()->latitude(), 20.0);
+    QCOMPARE(m_db->taxiwayModel()->count(), 1);
+    QCOMPARE(m_db->taxiwayModel()->at(0)->nodes().size(), 3);
 }
 
 namespace {

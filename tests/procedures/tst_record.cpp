@@ -475,7 +475,8 @@ void TestRecord::streamBytes()
         "1388" "ffff" "4650"            // altitudes 5000, none, 18000
         "00d2"                          // speed
         "0000000000000000"              // arc radius as a double
-        "ffff");                        // theta
+        "ffff"                          // theta
+        "00" "00");                     // kinds of fix and navaid: not told
     // clang-format on
     QCOMPARE(recordOf(record).toHex(), pinned.toHex());
 }
