@@ -16,6 +16,7 @@
 
 #include <QAbstractItemModelTester>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QGeoPath>
 #include <QSignalSpy>
@@ -359,7 +360,23 @@ void TestDatabaseFile::formerFormatReadable()
 namespace {
 
 enum Damage { Empty, CutCompressed, GarbageCompressed, HugeDeclaredSize, FormatFive, VersionOneCharOff,
-              InvalidPointCount, PointCountBeyondData, CutInsideLists, TrailingBytes };
+              InvalidPointCount, PointCountBeyondData, CutInsideLists, TrailingBytes, BoundaryNodeCount,
+              TaxiwayNodeCount, PaintedLineNodeCount, TaxiwayControlCount, BoundaryHoleCount };
+
+// Offset of the node count of the nth stored path (taxiways and painted lines of fillWorld
+// have two nodes, the boundary three): shape type 3, width 0.0, then the count in 64 bits.
+qsizetype pathCountOffset(const QByteArray &payload, qint64 nodes, int nth)
+{
+    QByteArray header = QByteArray::fromHex("00000003" "0000000000000000" "0000000000000000");
+    qToBigEndian<qint64>(nodes, header.data() + 12);
+    qsizetype at = -1;
+    for (int i = 0; i <= nth; ++i) {
+        at = payload.indexOf(header, at + 1);
+        if (at < 0)
+            return -1;
+    }
+    return at + 12;
+}
 
 } // namespace
 
@@ -376,6 +393,12 @@ void TestDatabaseFile::damagedFile_data()
     QTest::newRow("point count beyond the data") << int(PointCountBeyondData);
     QTest::newRow("payload cut inside the last list") << int(CutInsideLists);
     QTest::newRow("bytes after the last list") << int(TrailingBytes);
+    // Counts inside the ground shapes, which once made the reader allocate for them.
+    QTest::newRow("boundary node count forged") << int(BoundaryNodeCount);
+    QTest::newRow("taxiway node count forged") << int(TaxiwayNodeCount);
+    QTest::newRow("painted line node count forged") << int(PaintedLineNodeCount);
+    QTest::newRow("taxiway control count forged") << int(TaxiwayControlCount);
+    QTest::newRow("boundary hole count forged") << int(BoundaryHoleCount);
 }
 
 void TestDatabaseFile::damagedFile()
@@ -428,14 +451,43 @@ void TestDatabaseFile::damagedFile()
         payload.append(QByteArray(16, '\0'));
         bad = qCompress(payload, 1);
         break;
+    case BoundaryNodeCount:
+    case TaxiwayNodeCount:
+    case PaintedLineNodeCount: {
+        const qsizetype at = damage == BoundaryNodeCount ? pathCountOffset(payload, 3, 0)
+                             : pathCountOffset(payload, 2, damage == TaxiwayNodeCount ? 0 : 1);
+        QVERIFY(at > 0);
+        qToBigEndian<qint64>(0x0fffffffffffffffLL, payload.data() + at);
+        bad = qCompress(payload, 1);
+        break;
+    }
+    case TaxiwayControlCount:
+    case BoundaryHoleCount: {
+        // After the nodes (24 bytes each) and the closed flag; the hole count follows the
+        // boundary's one control (4 + 24 bytes).
+        const bool taxiway = damage == TaxiwayControlCount;
+        const qsizetype nodes = taxiway ? 2 : 3;
+        qsizetype at = pathCountOffset(payload, nodes, 0);
+        QVERIFY(at > 0);
+        at += 8 + nodes * 24 + 1;
+        if (!taxiway)
+            at += 4 + 28;
+        qToBigEndian<quint32>(0x7ffffff0U, payload.data() + at);
+        bad = qCompress(payload, 1);
+        break;
+    }
     }
     // A good load first: a damaged file must also take away what was there.
     QVERIFY(m_db->load());
     QVERIFY(m_db->pointModel()->count() > 0);
 
     writeFile(bad);
+    QElapsedTimer timer;
+    timer.start();
     QVERIFY(!m_db->load());
     verifyEmpty();
+    // Refused from the count, without allocating or reading for it.
+    QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed())));
 
     QVERIFY(m_db->writeBinFile(good));
     QVERIFY(m_db->load());
