@@ -41,6 +41,7 @@ extern "C" void __tsan_release(void *address);
 #endif
 
 #include <algorithm>
+#include <cstdio>
 #include <type_traits>
 #include <functional>
 #include <future>
@@ -262,7 +263,7 @@ void Database::removeBinFile()
 bool Database::readStoredFile(DatabaseStore &store)
 {
     const bool fullDetail = Settings::getInt(QStringLiteral("map/limitAirportDetail"), 0) == 0;
-    const QString path = m_filePath;
+    const QString path = m_replacement.isEmpty() ? m_filePath : m_replacement;
     // The segments name their ends by UID: they must find the points of this file, so the
     // lookups of this thread go to the store.
     DatabaseStore::Scope scope(&store);
@@ -368,62 +369,68 @@ bool Database::readStoredFile(DatabaseStore &store)
 
 void Database::installStore(DatabaseStore &store, bool share)
 {
-    DatabaseLocker locker(&m_mutex);
-    dropRoutingGraph();
-    const bool tellViews = QThread::currentThread() == thread();
-    auto install = [share](auto *model, auto &contents) {
-        if (share) {
-            model->contents() = contents;
-        } else {
-            model->contents().clear();
-            model->swapContents(contents);
+    auto previous = std::make_unique<DatabaseStore>();
+    {
+        DatabaseLocker locker(&m_mutex);
+        dropRoutingGraph();
+        const bool tellViews = QThread::currentThread() == thread();
+        // The previous lists go to a store of their own, whose items are deleted once their
+        // holders have let go of them (retire).
+        auto install = [share](auto *model, auto &contents, auto &old) {
+            old.swap(model->contents());
+            if (share)
+                model->contents() = contents;
+            else
+                model->swapContents(contents);
+        };
+        if (tellViews) {
+            m_boundaryModel->beginReset();
+            m_pointModel->beginReset();
+            m_procedureModel->beginReset();
+            m_runwayModel->beginReset();
+            m_segmentModel->beginReset();
+            m_taxiwayModel->beginReset();
+            m_paintlightModel->beginReset();
+            m_taxinameModel->beginReset();
+            m_startupModel->beginReset();
         }
-    };
-    if (tellViews) {
-        m_boundaryModel->beginReset();
-        m_pointModel->beginReset();
-        m_procedureModel->beginReset();
-        m_runwayModel->beginReset();
-        m_segmentModel->beginReset();
-        m_taxiwayModel->beginReset();
-        m_paintlightModel->beginReset();
-        m_taxinameModel->beginReset();
-        m_startupModel->beginReset();
+        setCycle(store.cycle);
+        install(m_boundaryModel, store.boundaries, previous->boundaries);
+        install(m_pointModel, store.points, previous->points);
+        install(m_procedureModel, store.procedures, previous->procedures);
+        install(m_runwayModel, store.runways, previous->runways);
+        install(m_segmentModel, store.segments, previous->segments);
+        install(m_taxiwayModel, store.taxiways, previous->taxiways);
+        install(m_paintlightModel, store.paintlights, previous->paintlights);
+        install(m_taxinameModel, store.taxinames, previous->taxinames);
+        install(m_startupModel, store.startups, previous->startups);
+        if (share) {
+            m_runwayIndex = store.runwayIndex;
+        } else {
+            m_runwayIndex.clear();
+            m_runwayIndex.swap(store.runwayIndex);
+        }
+        // Built against these very lists, so it stays valid; the store gets a fresh one.
+        if (store.lookupIndex) {
+            m_lookupIndex.swap(store.lookupIndex);
+            store.lookupIndex = std::make_unique<LookupIndex>();
+        } else {
+            m_lookupIndex->reset();
+        }
+        m_storeSerial.ref();
+        if (tellViews) {
+            m_startupModel->endReset();
+            m_taxinameModel->endReset();
+            m_paintlightModel->endReset();
+            m_taxiwayModel->endReset();
+            m_segmentModel->endReset();
+            m_runwayModel->endReset();
+            m_procedureModel->endReset();
+            m_pointModel->endReset();
+            m_boundaryModel->endReset();
+        }
     }
-    setCycle(store.cycle);
-    install(m_boundaryModel, store.boundaries);
-    install(m_pointModel, store.points);
-    install(m_procedureModel, store.procedures);
-    install(m_runwayModel, store.runways);
-    install(m_segmentModel, store.segments);
-    install(m_taxiwayModel, store.taxiways);
-    install(m_paintlightModel, store.paintlights);
-    install(m_taxinameModel, store.taxinames);
-    install(m_startupModel, store.startups);
-    if (share) {
-        m_runwayIndex = store.runwayIndex;
-    } else {
-        m_runwayIndex.clear();
-        m_runwayIndex.swap(store.runwayIndex);
-    }
-    // Built against these very lists, so it stays valid; the store gets a fresh one.
-    if (store.lookupIndex) {
-        m_lookupIndex.swap(store.lookupIndex);
-        store.lookupIndex = std::make_unique<LookupIndex>();
-    } else {
-        m_lookupIndex->reset();
-    }
-    if (tellViews) {
-        m_startupModel->endReset();
-        m_taxinameModel->endReset();
-        m_paintlightModel->endReset();
-        m_taxiwayModel->endReset();
-        m_segmentModel->endReset();
-        m_runwayModel->endReset();
-        m_procedureModel->endReset();
-        m_pointModel->endReset();
-        m_boundaryModel->endReset();
-    }
+    retire(std::move(previous));
 }
 
 bool Database::readBinFile()
@@ -492,9 +499,30 @@ void Database::run()
         this, [this, store, ok] { finishAsyncLoad(*store, ok); }, Qt::QueuedConnection);
 }
 
+void Database::loadReplacementAsync(const QString &path)
+{
+    if (isRunning() || !m_loadPending.testAndSetOrdered(0, 1))
+        return;
+    m_replacement = path;
+    beginModifying();
+    start(QThread::InheritPriority);
+}
+
 void Database::finishAsyncLoad(DatabaseStore &store, bool ok)
 {
-    if (ok) {
+    const QString replacement = std::exchange(m_replacement, QString());
+    if (!replacement.isEmpty()) {
+        // The working file and lists stay unless the new file was read whole and took the
+        // file's place; rename replaces the old file in one step.
+        if (ok && std::rename(QFile::encodeName(replacement).constData(), QFile::encodeName(m_filePath).constData()) != 0) {
+            qWarning() << "Database file" << m_filePath << "cannot be replaced by" << replacement;
+            ok = false;
+        }
+        if (ok)
+            installStore(store, false);
+        else
+            QFile::remove(replacement);
+    } else if (ok) {
         installStore(store, false);
     } else {
         clear();

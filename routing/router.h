@@ -60,6 +60,8 @@ protected:
 
 private slots:
     void finish();
+    // The database replaced its lists: the points of the last route are about to go.
+    void forgetRoute();
 
 private:
     struct Request
@@ -79,6 +81,8 @@ private:
         QList<Point *> route;
         QList<bool> airwayLegs;
         qint64 generation = 0;
+        // Database::storeSerial when the points were taken.
+        quint64 storeSerial = 0;
         int expanded = 0;
     };
 
