@@ -7,8 +7,10 @@
 #include "database.h"
 #include "flightplan.h"
 #include "flightplanxml.h"
+#include "generator.h"
 #include "point.h"
 #include "procedure.h"
+#include "proceduremanager.h"
 #include "record.h"
 #include "segment.h"
 #include "settings.h"
@@ -18,6 +20,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QPointer>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -122,6 +125,7 @@ private slots:
     void airwayEndsJoinThePointOfTheirKind_data();
     void airwayEndsJoinThePointOfTheirKind();
     void procedureLegsResolveByKind();
+    void holdersFollowReload();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -289,6 +293,53 @@ void TestImportRoundTrip::procedureLegsResolveByKind()
     const QStringList messages = TestSupport::capturedMessages();
     TestSupport::releaseMessages();
     QCOMPARE(messages, QStringList());
+}
+
+// A plan, the procedure display and the route generator hold items while the database reloads:
+// they take the new items by UID and the previous ones are deleted (the asan build checks that
+// nothing reads them after).
+void TestImportRoundTrip::holdersFollowReload()
+{
+    QVERIFY(m_db->load());
+    Flightplan plan;
+    const QStringList planUids = {QStringLiteral("XAAA_1"), QStringLiteral("XX/ENRT/ABC_1"), QStringLiteral("XX/ENRT/OTHER"),
+                                  QStringLiteral("XBBB")};
+    for (const QString &uid : planUids)
+        QVERIFY(plan.append(uid, false));
+    QVERIFY(plan.waypoints().at(1)->airwaySegment());
+    ProcedureManager display(m_db->pointMapModel());
+    display.setProcedure(QStringLiteral("XBBB/DEP1"));
+    Generator generator(&plan);
+    generator.init();
+    QVERIFY(generator.setDeparture(QStringLiteral("XBBB")));
+
+    for (int reload = 0; reload < 3; ++reload) {
+        QPointer<Point> previous(plan.waypoints().at(1)->point());
+        QVERIFY(m_db->load());
+        QVERIFY(previous.isNull());
+        QStringList uids;
+        for (const Waypoint *waypoint : plan.waypoints()) {
+            QCOMPARE(waypoint->point(), Database::findPoint(waypoint->point()->uid(), false));
+            uids.append(waypoint->point()->uid());
+        }
+        QCOMPARE(uids, planUids);
+        // V11, the airway from the NDB ABC to OTHER.
+        QCOMPARE(plan.waypoints().at(1)->airwaySegment(), m_db->segmentModel()->at(1));
+        QCOMPARE(plan.waypoints().at(1)->airwaySegment()->name(), QStringLiteral("V11"));
+        QCOMPARE(display.procedure(), Database::findProcedure(QStringLiteral("XBBB/DEP1"), false));
+        QCOMPARE(generator.getDepartureUID(), QStringLiteral("XBBB"));
+    }
+
+    // Gone from the data: a coordinate point where it was.
+    TestSupport::captureMessages();
+    m_db->clear();
+    TestSupport::releaseMessages();
+    QCOMPARE(plan.waypoints().at(1)->point()->type(), int(Point::COORD));
+    QCOMPARE(plan.waypoints().at(1)->point()->position(), QGeoCoordinate(12.5, 22.5));
+    QCOMPARE(plan.waypoints().at(1)->airwaySegment(), nullptr);
+    QCOMPARE(display.procedure(), nullptr);
+    QCOMPARE(generator.getDepartureUID(), QString());
+    QVERIFY(m_db->load());
 }
 
 QTEST_GUILESS_MAIN(TestImportRoundTrip)
