@@ -141,6 +141,15 @@ Database::~Database()
 #endif
     m_graphBuildMutex.lock();
     m_graphBuildMutex.unlock();
+    // The database goes last of the data objects: nothing holds its items any more.
+    {
+        DatabaseLocker locker(&m_mutex);
+        takeLists(false)->clear();
+        qDeleteAll(m_retiredSegments);
+        m_retiredSegments.clear();
+    }
+    delete m_placeholder;
+    m_placeholder = nullptr;
     delete m_startupMapModel;
     delete m_taxinameMapModel;
     delete m_paintlightMapModel;
