@@ -357,7 +357,14 @@ void Database::retire(std::unique_ptr<DatabaseStore> items)
         return;
     std::shared_ptr<DatabaseStore> previous(std::move(items));
     auto release = [this, previous] {
+        // A holder may add coordinate points for items that are gone; the views hear of them.
+        const int points = m_pointModel->count();
         emit itemsReplaced();
+        if (m_pointModel->count() != points) {
+            m_pointModel->reset();
+            m_pointMapModel->invalidate();
+            m_pointListModel->invalidate();
+        }
         QList<Segment *> segments;
         {
             DatabaseLocker locker(&m_mutex);
