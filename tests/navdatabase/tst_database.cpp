@@ -674,6 +674,9 @@ void TestDatabase::readStartups()
     BaseModel<Startup> other;
     Database::readStartups(failed, &other);
     QCOMPARE(failed.status(), QDataStream::ReadCorruptData);
+    // A bare model owns nothing.
+    qDeleteAll(model.items());
+    qDeleteAll(other.items());
 }
 
 // The previous items are announced, while they still exist, then deleted.

@@ -24,6 +24,7 @@
 #include <QTest>
 #include <QtEndian>
 
+#include <memory>
 #include <thread>
 
 namespace {
@@ -306,9 +307,9 @@ void TestDatabaseFile::missingSegmentEnd()
 {
     fillWorld();
     // A segment to a point the database does not hold: written by UID, unresolvable on load.
-    Point *stray = fix(QStringLiteral("STRAY"), 10.0, 10.0);
+    const std::unique_ptr<Point> stray(fix(QStringLiteral("STRAY"), 10.0, 10.0));
     m_db->beginModifying();
-    m_db->addSegment(new Segment(Segment::NONE, Segment::LOW, Database::pointAt(2), stray, QStringLiteral("A1"), 0, 0));
+    m_db->addSegment(new Segment(Segment::NONE, Segment::LOW, Database::pointAt(2), stray.get(), QStringLiteral("A1"), 0, 0));
     m_db->addSegment(new Segment(Segment::NONE, Segment::LOW, Database::pointAt(2), Database::pointAt(3),
                                  QStringLiteral("A2"), 0, 0));
     m_db->endModifying();
