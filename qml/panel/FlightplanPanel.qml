@@ -253,6 +253,8 @@ Page {
                     ReadTextArea {
                         objectName: "briefingText"
                         textFormat: TextEdit.PlainText
+                        // With its insets set the style stretches the field's underline over the whole area.
+                        background: null
                         text: flightplan.general.ofp
                         font.family: "Courier"
                         font.pointSize: Qt.platform.os === "windows" ? 10.5 : 12

@@ -25,6 +25,12 @@ StubWindow {
         signalName: "edited"
     }
 
+    SignalSpy {
+        id: modified
+
+        signalName: "modified"
+    }
+
     StrictTestCase {
         id: testCase
 
@@ -103,6 +109,7 @@ StubWindow {
             verify(testSupport.useNative("unit"));
             verify(testSupport.importTestSimulator());
             edited.target = flightplan;
+            modified.target = flightplan;
         }
 
         function prepare() {
@@ -292,6 +299,142 @@ StubWindow {
             compare(edited.count, 0);
             compare(planCodes(), ["XRTA", "XRA", "XRB", "XRTB"]);
             compare(viewCodes(), planCodes());
+        }
+
+        function test_profileChart() {
+            const chart = panel.chart;
+            setPlan(["XRTA"]);
+            // No series below two waypoints.
+            compare(chart.count, 0);
+            setPlan(["XRTA", "XR/ENRT/XRA", "XRTB"]);
+            compare(chart.count, 1);
+            compare(chart.title, "From XRTA to XRTB (" + airplanes.current.name + ")");
+            let series = chart.series(0);
+            compare(series.name, "Altitude");
+            compare(series.upperSeries.count, 3);
+            compare(chart.axisX(series).max, flightplan.distance);
+            // The axes live on in the chart however often it is rebuilt and collected.
+            gc();
+            verify(flightplan.append("XR/ENRT/XRB", false));
+            compare(chart.count, 1);
+            series = chart.series(0);
+            compare(series.upperSeries.count, 4);
+            compare(chart.axisX(series).max, flightplan.distance);
+            compare(chart.axisY(series).max, 1.25 * airplanes.current.ceilinglvl);
+        }
+
+        // Each sheet value warns only above its airplane limit; an equal value is fine.
+        function test_sheetWarnings_data() {
+            return [
+                { tag: "block fuel", field: "blockFuel", limit: "fuelcapacity", value: () => flightplan.fuel.block },
+                { tag: "zero fuel weight", field: "zeroFuelWeight", limit: "mzfw", value: () => flightplan.weight.zfw },
+                { tag: "takeoff weight", field: "takeoffWeight", limit: "mtow", value: () => flightplan.weight.tow },
+                { tag: "landing weight", field: "landingWeight", limit: "mlw", value: () => flightplan.weight.lw }
+            ];
+        }
+
+        function test_sheetWarnings(data) {
+            setPlan(["XRTA", "XR/ENRT/XRA", "XRTB"]);
+            const row = airplanes.currentIndex;
+            const original = airplanes.get(data.limit, row);
+            const sheet = child(data.field);
+            try {
+                const value = data.value();
+                verify(value > 0);
+                airplanes.set(data.limit, row, value, true);
+                compare(airplanes.current[data.limit], value);
+                verify(!sheet.warning);
+                airplanes.set(data.limit, row, value - 1, true);
+                verify(sheet.warning);
+                verify(sheet.message.indexOf(String(value - 1)) > 0, sheet.message);
+            } finally {
+                airplanes.set(data.limit, row, original, true);
+            }
+        }
+
+        function test_footer() {
+            const compute = child("computeButton");
+            verify(!compute.enabled);
+            setPlan(["XRTA", "XR/ENRT/XRA", "XRTB"]);
+            // With the automatic computation on, nothing is left to compute.
+            verify(!compute.enabled);
+            compare(compute.tooltip, "Airspeeds and altitudes are automatically computed on waypoint change");
+            window.stubs.settingsFlightplan.autocompute = false;
+            verify(compute.enabled);
+            compare(compute.tooltip, "Compute air speeds and altitudes for all waypoints");
+            modified.clear();
+            mouseClick(compute);
+            compare(procedureManager.stubCalls, ["removeAll"]);
+            verify(modified.count > 0);
+
+            compare(child("countLabel").text, "3 waypoint(s)");
+            verify(flightplan.distance > 0 && flightplan.distance < 1000);
+            const distance = child("distanceLabel");
+            compare(distance.text, "<b>distance</b> " + Math.round(flightplan.distance) + "nm");
+            const duration = child("durationLabel");
+            const seconds = flightplan.duration;
+            const two = number => (number < 10 ? "0" : "") + number;
+            compare(duration.text, "<b>duration</b> " + two(Math.floor(seconds / 3600)) + ":" + two(Math.floor(seconds % 3600 / 60)) + ":" + two(seconds % 60));
+            verify(child("countLabel").visible && distance.visible && duration.visible);
+            // A narrow footer lets the totals go from the right: the room is what the buttons,
+            // the tabs and twice the buttons' spacing leave.
+            const buttons = child("generatorButton").parent;
+            const fixed = buttons.implicitWidth + child("tabBar").implicitWidth + 2 * buttons.spacing;
+            const count = child("countLabel");
+            panel.width = fixed + count.implicitWidth + distance.implicitWidth + duration.implicitWidth / 2;
+            compare([count.visible, distance.visible, duration.visible], [true, true, false]);
+            panel.width = fixed + count.implicitWidth + distance.implicitWidth / 2;
+            compare([count.visible, distance.visible, duration.visible], [true, false, false]);
+            panel.width = fixed + count.implicitWidth / 2;
+            compare([count.visible, distance.visible, duration.visible], [false, false, false]);
+
+            mouseClick(child("clearButton"));
+            compare(flightplan.count, 0);
+            mouseClick(child("generatorButton"));
+            compare(window.stubs.generatorDialog.stubOpened, 1);
+        }
+
+        function test_tabsSendOnePageViewEachWhenLeft() {
+            setPlan(["XRTA", "XRTB"]);
+            const tabBar = child("tabBar");
+            const expected = [["/table", "Table"], ["/profile", "Profile"], ["/fuel", "Fuel"], ["/ofp", "OFP"]];
+            for (let i = 1; i <= 4; ++i) {
+                wait(20);
+                mouseClick(tabBar.itemAt(i % 4));
+                compare(ga.stubEvents.length, i);
+                const event = ga.stubEvents[i - 1];
+                compare([event.name, event.location, event.title], ["page_view"].concat(expected[i - 1]));
+                const elapsed = event.parameters.engagement_time_msec;
+                verify(Number.isFinite(elapsed) && elapsed >= 20, String(elapsed));
+            }
+            compare(child("briefingText").text, flightplan.general.ofp);
+            verify(flightplan.general.ofp.length > 0);
+        }
+
+        function test_screenshot() {
+            testSupport.storeValue("flightplan/autocompute", true);
+            setPlan(["XRTA", "XR/ENRT/XRA", "XR/ENRT/XRB", "XRTB"]);
+            flightplan.computeProfile();
+            mouseClick(child("tabBar").itemAt(1));
+            const chart = panel.chart;
+            tryVerify(() => chart.visible && chart.count === 1);
+            const upper = chart.series(0).upperSeries;
+            let highest = 0;
+            for (let i = 0; i < upper.count; ++i)
+                highest = Math.max(highest, upper.at(i).y);
+            verify(highest > 0, "a profile above the ground");
+            waitForRendering(panel);
+            wait(300);
+            const image = grabImage(panel);
+            image.save(testSupport.screenshotPath("flightplan-profile.png"));
+            // The chart's area holds the title, axes, labels and the filled profile.
+            const origin = chart.mapToItem(panel, 0, 0);
+            const colours = new Set();
+            for (let x = Math.max(0, origin.x); x < Math.min(image.width, origin.x + chart.width); x += 3) {
+                for (let y = Math.max(0, origin.y); y < Math.min(image.height, origin.y + chart.height); y += 3)
+                    colours.add(String(image.pixel(x, y)));
+            }
+            verify(colours.size > 20, "only " + colours.size + " colours");
         }
     }
 }
