@@ -58,6 +58,7 @@ DelegateModel {
 
         width: view ? view.width : 0
         height: 40
+        ListView.onReused: modelIndex = -1
         onEntered: drag => {
             const source = drag.source;
             if (!source || source.list !== row.view || source.visualIndex === row.visualIndex)

@@ -39,6 +39,8 @@ Page {
                 boundsBehavior: Flickable.StopAtBounds
                 currentIndex: ism.currentTableRow
                 highlightMoveDuration: 10
+                // Rows scrolled out are handed to the rows scrolled in instead of being made anew.
+                reuseItems: true
                 model: WaypointDelegateModel {
                 }
                 ScrollBar.vertical: ScrollBar {
@@ -88,9 +90,21 @@ Page {
 
                 objectName: "profileChart"
 
+                // A change of the plan while another tab is shown is drawn when the chart
+                // shows again: a long plan costs the chart as much as the rest of an edit.
+                property bool stale: false
+
+                function refresh() {
+                    if (visible)
+                        rebuild();
+                    else
+                        stale = true;
+                }
+
                 // Rebuilt from scratch: the plan's profile hands out the axes and fills the
                 // series.
                 function rebuild() {
+                    stale = false;
                     removeAllSeries();
                     if (flightplan.count < 2)
                         return;
@@ -112,12 +126,16 @@ Page {
                 margins.bottom: 0
                 margins.left: 0
                 margins.right: 0
+                onVisibleChanged: {
+                    if (visible && stale)
+                        rebuild();
+                }
 
                 Connections {
                     target: flightplan
 
                     function onModified() {
-                        chart.rebuild();
+                        chart.refresh();
                     }
                 }
                 PageViewTracker {
@@ -255,7 +273,9 @@ Page {
                         textFormat: TextEdit.PlainText
                         // With its insets set the style stretches the field's underline over the whole area.
                         background: null
-                        text: flightplan.general.ofp
+                        // Rendered and laid out only while shown: on a long plan that is the
+                        // dearest part of every edit.
+                        text: tabBar.currentIndex === 3 ? flightplan.general.ofp : ""
                         font.family: "Courier"
                         font.pointSize: Qt.platform.os === "windows" ? 10.5 : 12
                     }
