@@ -452,5 +452,23 @@ StubWindow {
             }
             verify(colours.size > 20, "only " + colours.size + " colours");
         }
+
+        function test_selectionScrollsTheTableAndInsertsSelect() {
+            const uids = ["XRTA", "XR/ENRT/ALDAX", "XR/ENRT/BERIM", "XR/ENRT/COLTA", "XR/ENRT/DUNOP", "XR/ENRT/EPMAR",
+                          "XR/ENRT/FOXIN", "XR/ENRT/GRENA", "XR/ENRT/LOWAA", "XR/ENRT/LOWAB", "XR/ENRT/XRA",
+                          "XR/ENRT/XRB", "XR/ENRT/XRC", "XRTB"];
+            setPlan(uids);
+            const table = panel.table;
+            compare(table.contentY, 0);
+            verify(table.height < 14 * 40);
+            ism.selectFromRoute(13);
+            // The last row is wholly in view, at the bottom.
+            tryVerify(() => Math.abs(table.contentY + table.height - 14 * 40) < 1, 1000, String(table.contentY));
+            compare(table.currentIndex, 13);
+            // A waypoint the plan inserts and asks to select is selected through the table's row.
+            ism.stubCalls = [];
+            verify(flightplan.prepend("XRTC"));
+            compare(ism.stubCalls.filter(call => call.startsWith("selectFromRoute")), ["selectFromRoute 0"]);
+        }
     }
 }
