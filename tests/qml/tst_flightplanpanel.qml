@@ -465,6 +465,23 @@ StubWindow {
             // The last row is wholly in view, at the bottom.
             tryVerify(() => Math.abs(table.contentY + table.height - 14 * 40) < 1, 1000, String(table.contentY));
             compare(table.currentIndex, 13);
+            // Rows taken away shrink to nothing; rows scrolled in afterwards, made anew or
+            // handed on, are drawn whole.
+            for (let i = 0; i < 6; ++i)
+                flightplan.remove(0);
+            verify(flightplan.append("XR/ENRT/ALDAX", false));
+            verify(flightplan.append("XR/ENRT/BERIM", false));
+            verify(flightplan.append("XR/ENRT/COLTA", false));
+            wait(400);
+            table.positionViewAtBeginning();
+            wait(50);
+            table.positionViewAtEnd();
+            wait(50);
+            for (let i = 0; i < table.count; ++i) {
+                const item = table.itemAtIndex(i);
+                if (item && item.y + item.height > table.contentY && item.y < table.contentY + table.height)
+                    compare(item.scale, 1, "row " + i);
+            }
             // A waypoint the plan inserts and asks to select is selected through the table's row.
             ism.stubCalls = [];
             verify(flightplan.prepend("XRTC"));
