@@ -108,6 +108,9 @@ StubWindow {
             verify(testSupport.useNative("airplanes"));
             verify(testSupport.useNative("unit"));
             verify(testSupport.importTestSimulator());
+            // Kilograms and litres: the sheets' limits are written in display units.
+            testSupport.storeValue("units/mass", 0);
+            testSupport.storeValue("units/volume", 0);
             edited.target = flightplan;
             modified.target = flightplan;
         }
