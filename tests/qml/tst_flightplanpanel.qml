@@ -163,9 +163,9 @@ StubWindow {
         // Rows of the plan XRTA, XRA, XRTB: airports at both ends, a VOR between.
         function test_rowCells_data() {
             return [
-                { tag: "departure airport", row: 0, runway: "RW-", procedure: "No SID", heading: true, distance: true, up: false, down: true },
-                { tag: "en-route VOR", row: 1, runway: "", procedure: "", heading: true, distance: true, up: true, down: true },
-                { tag: "arrival airport", row: 2, runway: "RW-", procedure: "No STAR", heading: false, distance: false, up: true, down: false }
+                { tag: "departure airport", row: 0, uid: "XRTA", runway: "RW-", procedure: "No SID", heading: true, distance: true, up: false, down: true },
+                { tag: "en-route VOR", row: 1, uid: "XR/ENRT/XRA", runway: "", procedure: "", heading: true, distance: true, up: true, down: true },
+                { tag: "arrival airport", row: 2, uid: "XRTB", runway: "RW-", procedure: "No STAR", heading: false, distance: false, up: true, down: false }
             ];
         }
 
@@ -186,7 +186,8 @@ StubWindow {
             tryVerify(() => child("removeButton", item).visible);
             compare(child("upButton", item).visible, data.up);
             compare(child("downButton", item).visible, data.down);
-            verify(ism.stubCalls.indexOf("setHovered true " + item.uid) >= 0, ism.stubCalls);
+            // The hovered row stands for its waypoint's point.
+            verify(ism.stubCalls.indexOf("setHovered true " + data.uid) >= 0, ism.stubCalls);
         }
 
         function test_narrowPanelDropsSpeedTimeAndFuel_data() {
