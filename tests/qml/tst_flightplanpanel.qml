@@ -1,5 +1,7 @@
 import QtQuick
 import QtQuick.Controls
+import QtQuick.Controls.Material
+import QtCharts
 import QtTest
 import Corvel.Waypoint
 
@@ -337,6 +339,13 @@ StubWindow {
             compare(chart.count, 1);
             compare(chart.series(0).upperSeries.count, 5);
             compare(chart.axisX(chart.series(0)).max, flightplan.distance);
+            // The dark chart theme, and the window's background over the theme's own.
+            panel.Material.theme = Material.Dark;
+            compare(chart.theme, ChartView.ChartThemeDark);
+            verify(Qt.colorEqual(chart.backgroundColor, panel.Material.background));
+            panel.Material.theme = Material.Light;
+            compare(chart.theme, ChartView.ChartThemeLight);
+            verify(Qt.colorEqual(chart.backgroundColor, panel.Material.background));
         }
 
         // Each sheet value warns only above its airplane limit; an equal value is fine.
