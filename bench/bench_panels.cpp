@@ -318,8 +318,6 @@ int main(int argc, char **argv)
     report("  insert in view, table tab shown", timeInserts(plan, window, random), 50);
     tabBar->setProperty("currentIndex", 1);
     settle(300);
-    // Most of this is the profile's series taking its points one by one, each laid out again
-    // while the chart is on screen.
     report("  insert, profile tab shown", timeInserts(plan, window, random), 50);
     tabBar->setProperty("currentIndex", 0);
     settle(300);

@@ -108,8 +108,13 @@ Page {
                     removeAllSeries();
                     if (flightplan.count < 2)
                         return;
-                    const series = createSeries(ChartView.SeriesTypeArea, qsTr("Altitude"), flightplan.profile.getDistanceAxis(), flightplan.profile.getAltitudeAxis());
+                    const series = areaSeries.createObject(null, {
+                        "name": qsTr("Altitude")
+                    });
                     flightplan.profile.updateWithSeries(series);
+                    chart.data.push(series);
+                    setAxisX(flightplan.profile.getDistanceAxis(), series);
+                    setAxisY(flightplan.profile.getAltitudeAxis(), series);
                 }
 
                 // A theme resets the colours: the window's background goes on after it.
@@ -131,6 +136,16 @@ Page {
                         rebuild();
                 }
 
+                // The series is filled before it joins the chart: a series in the chart lays
+                // itself out again at each point it takes.
+                Component {
+                    id: areaSeries
+
+                    AreaSeries {
+                        upperSeries: LineSeries {
+                        }
+                    }
+                }
                 Connections {
                     target: flightplan
 

@@ -295,8 +295,12 @@ StubWindow {
             compare(series.name, "Altitude");
             compare(series.upperSeries.count, 3);
             compare(chart.axisX(series).max, flightplan.distance);
-            // The axes live on in the chart however often it is rebuilt and collected.
+            // The series and the axes live on in the chart however often it is rebuilt and
+            // collected.
+            series = null;
             gc();
+            wait(0);
+            compare(chart.series(0).upperSeries.count, 3);
             verify(flightplan.append("XR/ENRT/XRB", false));
             compare(chart.count, 1);
             series = chart.series(0);
