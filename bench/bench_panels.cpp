@@ -6,7 +6,6 @@
 // 100 ms).
 
 #include "airplanelistmodel.h"
-#include "airport.h"
 #include "benchsupport.h"
 #include "constants.h"
 #include "database.h"
@@ -14,6 +13,7 @@
 #include "general.h"
 #include "point.h"
 #include "settings.h"
+#include "syntheticpoints.h"
 #include "templating.h"
 #include "unit.h"
 #include "waypoint.h"
@@ -21,7 +21,6 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QGeoRectangle>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QQmlComponent>
@@ -38,9 +37,6 @@
 #include <cstdio>
 
 Q_IMPORT_QML_PLUGIN(Waylore_UiPlugin)
-
-using BenchSupport::landPosition;
-using BenchSupport::letters;
 
 namespace {
 
@@ -131,25 +127,6 @@ void report(const char *what, const QList<double> &times, double goal)
     const double worst = times.isEmpty() ? 0.0 : *std::max_element(times.begin(), times.end());
     std::printf("%-52s median %7.2f ms  max %7.2f ms  (goal under %.0f ms, %lld runs)\n", what, median(times), worst,
                 goal, static_cast<long long>(times.size()));
-}
-
-void fillWorld(Database &db, QRandomGenerator &random)
-{
-    db.beginModifying();
-    for (int i = 0; i < Airports; ++i) {
-        auto *airport = new Airport(letters(random, 4), QStringLiteral("Airport"), 100);
-        const QGeoCoordinate centre = landPosition(random);
-        airport->setPosition(centre, QGeoRectangle(centre, centre));
-        db.addPoint(airport);
-    }
-    for (int i = 0; i < Fixes; ++i)
-        db.addPoint(new Point(Point::FIX, landPosition(random), letters(random, 5), QStringLiteral("ENRT"),
-                              letters(random, 2), QString(), 0, 0.0f, QStringLiteral("C   ")));
-    for (int i = 0; i < Navaids; ++i)
-        db.addPoint(new Point(i % 3 == 0 ? Point::NDB : Point::VOR, landPosition(random), letters(random, 3),
-                              QStringLiteral("ENRT"), letters(random, 2), QStringLiteral("Navaid"), 0, 115.0f,
-                              QString()));
-    db.endModifying();
 }
 
 // Airport, fixes, airport, with cruise values so that the profile has a shape.
@@ -263,7 +240,9 @@ int main(int argc, char **argv)
     Database db;
     AirplaneListModel airplanes;
     QRandomGenerator random(2024);
-    fillWorld(db, random);
+    db.beginModifying();
+    BenchSupport::addSyntheticPoints(db, random, Airports, Fixes, Navaids);
+    db.endModifying();
 
     Flightplan plan;
     QObject::connect(&airplanes, &AirplaneListModel::changed, &plan, &Flightplan::airplaneChanged);
