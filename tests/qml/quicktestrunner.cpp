@@ -228,6 +228,13 @@ private:
 
 int main(int argc, char **argv)
 {
+    // CTest runs several of these runners at once: each keeps its preferences, data and cache
+    // folders in a home of its own, so one run never reads what another wrote.
+    QTemporaryDir home;
+    qputenv("HOME", home.path().toLocal8Bit());
+    qunsetenv("XDG_CONFIG_HOME");
+    qunsetenv("XDG_DATA_HOME");
+    qunsetenv("XDG_CACHE_HOME");
     QApplication app(argc, argv);
     Setup setup;
     const int result = quick_test_main_with_setup(argc, argv, "tst_qml", QUICK_TEST_SOURCE_DIR, &setup);
