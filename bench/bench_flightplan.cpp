@@ -3,24 +3,20 @@
 // 250,000 fixes, 30,000 navaids, 120,000 airway segments plus the plans' own airways).
 
 #include "airplanelistmodel.h"
-#include "airport.h"
 #include "benchsupport.h"
 #include "database.h"
 #include "flightplan.h"
 #include "point.h"
 #include "segment.h"
 #include "settings.h"
+#include "syntheticpoints.h"
 #include "waypoint.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QGeoRectangle>
 #include <QRandomGenerator>
 
 #include <cstdio>
-
-using BenchSupport::landPosition;
-using BenchSupport::letters;
 
 namespace {
 
@@ -76,19 +72,7 @@ int main(int argc, char **argv)
     QRandomGenerator random(2024);
 
     db.beginModifying();
-    for (int i = 0; i < Airports; ++i) {
-        auto *airport = new Airport(letters(random, 4), QStringLiteral("Airport"), 100);
-        const QGeoCoordinate centre = landPosition(random);
-        airport->setPosition(centre, QGeoRectangle(centre, centre));
-        db.addPoint(airport);
-    }
-    for (int i = 0; i < Fixes; ++i)
-        db.addPoint(new Point(Point::FIX, landPosition(random), letters(random, 5), QStringLiteral("ENRT"),
-                              letters(random, 2), QString(), 0, 0.0f, QStringLiteral("C   ")));
-    for (int i = 0; i < Navaids; ++i)
-        db.addPoint(new Point(i % 3 == 0 ? Point::NDB : Point::VOR, landPosition(random), letters(random, 3),
-                              QStringLiteral("ENRT"), letters(random, 2), QStringLiteral("Navaid"), 0, 115.0f,
-                              QString()));
+    BenchSupport::addSyntheticPoints(db, random, Airports, Fixes, Navaids);
     for (int i = 0; i < Segments; ++i)
         db.addSegment(new Segment(Segment::NONE, i % 2 ? Segment::HIGH : Segment::LOW,
                                   db.pointAt(Airports + random.bounded(Fixes)),

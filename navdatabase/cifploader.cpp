@@ -25,12 +25,14 @@ enum Field {
     FieldFix = 4,
     FieldFixRegion = 5,
     FieldFixSection = 6,
+    FieldFixSubsection = 7,
     FieldDescription = 8,
     FieldTurnDirection = 9,
     FieldPathTerminator = 11,
     FieldNavaid = 13,
     FieldNavaidRegion = 14,
     FieldNavaidSection = 15,
+    FieldNavaidSubsection = 16,
     FieldArcRadius = 17,
     FieldTheta = 18,
     FieldCourse = 20,
@@ -154,7 +156,7 @@ Record CifpLoader::recordFromFields(const QStringList &fields, int sequence, int
     else
         arcRadius = 0.0;
 
-    return Record(sequence, Record::routeTypeFromString(procedureType, fields.at(FieldRouteType)), transition, fix,
+    Record record(sequence, Record::routeTypeFromString(procedureType, fields.at(FieldRouteType)), transition, fix,
                   navaid, terminal, region, Record::descriptionFromString(fields.at(FieldDescription)),
                   Record::turnDirectionFromString(fields.at(FieldTurnDirection)), pathTerminator,
                   tenthsToWhole(fields.at(FieldCourse)), distance, isTime ? 1 : 0,
@@ -162,6 +164,12 @@ Record CifpLoader::recordFromFields(const QStringList &fields, int sequence, int
                   altitudeFromString(fields.at(FieldAltitude1)), altitudeFromString(fields.at(FieldAltitude2)),
                   altitudeFromString(fields.at(FieldTransitionAltitude)), integerOr(fields.at(FieldSpeed), 0),
                   arcRadius, tenthsToWhole(fields.at(FieldTheta)));
+    // The centre of an arc is named without its kind.
+    record.setKinds(Record::kindFromSection(fields.at(FieldFixSection), fields.at(FieldFixSubsection)),
+                    pathTerminator == Record::RF ? int(Record::AnyKind)
+                                                 : Record::kindFromSection(fields.at(FieldNavaidSection),
+                                                                           fields.at(FieldNavaidSubsection)));
+    return record;
 }
 
 bool CifpLoader::load(Point *airport)

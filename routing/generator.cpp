@@ -21,6 +21,32 @@ Generator::Generator(Flightplan *flightplan, QObject *parent)
 {
     if (!flightplan)
         qFatal("Cannot create Generator object with NULL pointers!");
+    if (Database *database = Database::existing())
+        connect(database, &Database::itemsReplaced, this, &Generator::reattachToDatabase, Qt::DirectConnection);
+}
+
+void Generator::reattachToDatabase()
+{
+    const auto again = [](const Point *point) { return point ? Database::findPoint(point->uid(), false) : nullptr; };
+    const Point *output = m_outputIndex >= 0 ? m_outputs.at(m_outputIndex) : nullptr;
+    const Point *input = m_inputIndex >= 0 ? m_inputs.at(m_inputIndex) : nullptr;
+    const QString outputUid = output ? output->uid() : QString();
+    const QString inputUid = input ? input->uid() : QString();
+    m_departure = again(m_departure);
+    m_arrival = again(m_arrival);
+    collect(m_departure, Procedure::SID, m_outputs, m_outputNames);
+    collect(m_arrival, Procedure::STAR, m_inputs, m_inputNames);
+    const auto rowOf = [](const QList<Point *> &points, const QString &uid) {
+        for (int row = 0; row < points.size(); ++row) {
+            if (!uid.isEmpty() && points.at(row)->uid() == uid)
+                return row;
+        }
+        return -1;
+    };
+    m_outputIndex = rowOf(m_outputs, outputUid);
+    m_inputIndex = rowOf(m_inputs, inputUid);
+    publishEndpoints();
+    emit changed();
 }
 
 Generator::~Generator() = default;

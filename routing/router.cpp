@@ -12,6 +12,8 @@ Router::Router(QObject *parent)
 {
     // Queued: the router lives in the main thread, so done() is emitted there.
     connect(this, &QThread::finished, this, &Router::finish, Qt::QueuedConnection);
+    if (Database *database = Database::existing())
+        connect(database, &Database::itemsReplaced, this, &Router::forgetRoute, Qt::DirectConnection);
 }
 
 Router::~Router()
@@ -117,6 +119,7 @@ Router::Outcome Router::search()
     const QList<int> &path = m_astar.path();
     const QList<int> &legEdges = m_astar.legEdges();
     const bool unchanged = db->runIfUnchanged(generation, [&] {
+        outcome.storeSerial = db->storeSerial();
         for (int node : path) {
             Point *point = Database::findPoint(graph->nodes.at(node).uid, false);
             if (!point)
@@ -182,10 +185,27 @@ Segment *Router::segmentOf(const Routing::Graph &graph, int edge)
     return nullptr;
 }
 
+void Router::forgetRoute()
+{
+    if (m_status)
+        m_message = tr("Navigation database changed. Please generate the route again.");
+    m_route.clear();
+    m_airwayLegs.clear();
+    m_legSegments.clear();
+    m_status = false;
+    m_distance = 0.0;
+}
+
 void Router::finish()
 {
     Outcome outcome = std::move(m_outcome);
     m_outcome = Outcome();
+    // Points taken before the lists were replaced may be gone already.
+    const Database *db = Database::existing();
+    if (outcome.status && (!db || outcome.storeSerial != db->storeSerial())) {
+        outcome = Outcome();
+        outcome.message = tr("Navigation database changed. Please generate the route again.");
+    }
     m_status = outcome.status;
     m_message = outcome.message;
     m_distance = outcome.distance;

@@ -64,6 +64,8 @@ protected:
 
 private slots:
     void finish();
+    // The database replaced its lists: the points of the last route are about to go.
+    void forgetRoute();
 
 private:
     struct Request
@@ -84,6 +86,8 @@ private:
         QList<bool> airwayLegs;
         QList<Segment *> legSegments;
         qint64 generation = 0;
+        // Database::storeSerial when the points were taken.
+        quint64 storeSerial = 0;
         int expanded = 0;
     };
 

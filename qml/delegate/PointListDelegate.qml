@@ -13,7 +13,9 @@ ItemDelegate {
     // required property would take them out of it.
     readonly property int listRow: index
     readonly property string uid: role_uid
-    readonly property bool inPlan: flightplan.general.waypointuids.indexOf(uid) >= 0
+    // Asked of the plan at each change of it: searching the list of the plan's UIDs from here
+    // would read the whole list again for every element it compares.
+    readonly property bool inPlan: flightplan.count >= 0 && flightplan.contains(uid)
 
     width: ListView.view ? ListView.view.width : implicitWidth
     height: 40

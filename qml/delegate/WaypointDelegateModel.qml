@@ -58,6 +58,12 @@ DelegateModel {
 
         width: view ? view.width : 0
         height: 40
+        // A row handed on to another waypoint starts unpressed, and whole even when it left
+        // in the middle of a transition.
+        ListView.onReused: {
+            modelIndex = -1;
+            scale = 1;
+        }
         onEntered: drag => {
             const source = drag.source;
             if (!source || source.list !== row.view || source.visualIndex === row.visualIndex)

@@ -39,6 +39,8 @@ Page {
                 boundsBehavior: Flickable.StopAtBounds
                 currentIndex: ism.currentTableRow
                 highlightMoveDuration: 10
+                // Rows scrolled out are handed to the rows scrolled in instead of being made anew.
+                reuseItems: true
                 model: WaypointDelegateModel {
                 }
                 ScrollBar.vertical: ScrollBar {
@@ -88,14 +90,31 @@ Page {
 
                 objectName: "profileChart"
 
+                // A change of the plan while another tab is shown is drawn when the chart
+                // shows again: a long plan costs the chart as much as the rest of an edit.
+                property bool stale: false
+
+                function refresh() {
+                    if (visible)
+                        rebuild();
+                    else
+                        stale = true;
+                }
+
                 // Rebuilt from scratch: the plan's profile hands out the axes and fills the
                 // series.
                 function rebuild() {
+                    stale = false;
                     removeAllSeries();
                     if (flightplan.count < 2)
                         return;
-                    const series = createSeries(ChartView.SeriesTypeArea, qsTr("Altitude"), flightplan.profile.getDistanceAxis(), flightplan.profile.getAltitudeAxis());
+                    const series = areaSeries.createObject(null, {
+                        "name": qsTr("Altitude")
+                    });
                     flightplan.profile.updateWithSeries(series);
+                    chart.data.push(series);
+                    setAxisX(flightplan.profile.getDistanceAxis(), series);
+                    setAxisY(flightplan.profile.getAltitudeAxis(), series);
                 }
 
                 // A theme resets the colours: the window's background goes on after it.
@@ -112,12 +131,26 @@ Page {
                 margins.bottom: 0
                 margins.left: 0
                 margins.right: 0
+                onVisibleChanged: {
+                    if (visible && stale)
+                        rebuild();
+                }
 
+                // The series is filled before it joins the chart: a series in the chart lays
+                // itself out again at each point it takes.
+                Component {
+                    id: areaSeries
+
+                    AreaSeries {
+                        upperSeries: LineSeries {
+                        }
+                    }
+                }
                 Connections {
                     target: flightplan
 
                     function onModified() {
-                        chart.rebuild();
+                        chart.refresh();
                     }
                 }
                 PageViewTracker {
@@ -253,7 +286,11 @@ Page {
                     ReadTextArea {
                         objectName: "briefingText"
                         textFormat: TextEdit.PlainText
-                        text: flightplan.general.ofp
+                        // With its insets set the style stretches the field's underline over the whole area.
+                        background: null
+                        // Rendered and laid out only while shown: on a long plan that is the
+                        // dearest part of every edit.
+                        text: tabBar.currentIndex === 3 ? flightplan.general.ofp : ""
                         font.family: "Courier"
                         font.pointSize: Qt.platform.os === "windows" ? 10.5 : 12
                     }

@@ -51,6 +51,8 @@ Panel {
                 objectName: "infoText"
                 padding: 6
                 textFormat: TextEdit.RichText
+                // With its insets set the style stretches the field's underline over the whole area.
+                background: null
                 onLinkHovered: link => {
                     const fields = link.split(">");
                     if (fields[0] === "PROCEDURE" && fields.length > 1)

@@ -10,8 +10,8 @@
 #include "flightplan.h"
 #include "generator.h"
 #include "settings.h"
-#include "testlistmodel.h"
 #include "templating.h"
+#include "testlistmodel.h"
 #include "thememanager.h"
 #include "unit.h"
 #include "xploader.h"
@@ -163,14 +163,7 @@ public slots:
     {
         QStandardPaths::setTestModeEnabled(true);
         QCoreApplication::setOrganizationName(QStringLiteral("Corvel"));
-        // A run of one file (-input) keeps its settings and data apart from the full run, which
-        // CTest may run at the same time.
-        QString name = QStringLiteral("WayloreQmlTests");
-        const QStringList arguments = QCoreApplication::arguments();
-        const qsizetype input = arguments.indexOf(QStringLiteral("-input"));
-        if (input >= 0 && input + 1 < arguments.size())
-            name += u'-' + QFileInfo(arguments.at(input + 1)).completeBaseName();
-        QCoreApplication::setApplicationName(name);
+        QCoreApplication::setApplicationName(QStringLiteral("WayloreQmlTests"));
         m_settings = std::make_unique<Settings>();
         m_settings->clear();
         m_constants = std::make_unique<Constants>();
@@ -282,6 +275,13 @@ private:
 
 int main(int argc, char **argv)
 {
+    // CTest runs several of these runners at once: each keeps its preferences, data and cache
+    // folders in a home of its own, so one run never reads what another wrote.
+    QTemporaryDir home;
+    qputenv("HOME", home.path().toLocal8Bit());
+    qunsetenv("XDG_CONFIG_HOME");
+    qunsetenv("XDG_DATA_HOME");
+    qunsetenv("XDG_CACHE_HOME");
     QApplication app(argc, argv);
     Setup setup;
     const int result = quick_test_main_with_setup(argc, argv, "tst_qml", QUICK_TEST_SOURCE_DIR, &setup);

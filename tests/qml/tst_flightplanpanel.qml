@@ -1,5 +1,7 @@
 import QtQuick
 import QtQuick.Controls
+import QtQuick.Controls.Material
+import QtCharts
 import QtTest
 import Corvel.Waypoint
 
@@ -68,13 +70,7 @@ StubWindow {
                 verify(flightplan.append(uid, false), uid);
             tryCompare(panel.table, "count", uids.length);
             // Added rows grow from nothing first.
-            tryVerify(() => {
-                for (let i = 0; i < uids.length; ++i) {
-                    if (!row(i) || row(i).scale !== 1)
-                        return false;
-                }
-                return true;
-            });
+            tryVerify(() => uids.every((uid, i) => row(i) && row(i).scale === 1));
             edited.clear();
         }
 
@@ -97,11 +93,23 @@ StubWindow {
             return handle;
         }
 
+        // Hovers the row and clicks the middle of its named button.
+        function clickButton(item, name) {
+            mouseMove(item, 500, 20);
+            const button = child(name, item);
+            tryVerify(() => button.visible, 1000, name);
+            const centre = button.mapToItem(item, button.width / 2, button.height / 2);
+            mouseClick(item, centre.x, centre.y);
+        }
+
         function initTestCase() {
             verify(testSupport.useNative("flightplan"));
             verify(testSupport.useNative("airplanes"));
             verify(testSupport.useNative("unit"));
             verify(testSupport.importTestSimulator());
+            // Kilograms and litres: the sheets' limits are written in display units.
+            testSupport.storeValue("units/mass", 0);
+            testSupport.storeValue("units/volume", 0);
             edited.target = flightplan;
         }
 
@@ -153,9 +161,9 @@ StubWindow {
         // Rows of the plan XRTA, XRA, XRTB: airports at both ends, a VOR between.
         function test_rowCells_data() {
             return [
-                { tag: "departure airport", row: 0, runway: "RW-", procedure: "No SID", heading: true, distance: true, up: false, down: true },
-                { tag: "en-route VOR", row: 1, runway: "", procedure: "", heading: true, distance: true, up: true, down: true },
-                { tag: "arrival airport", row: 2, runway: "RW-", procedure: "No STAR", heading: false, distance: false, up: true, down: false }
+                { tag: "departure airport", row: 0, uid: "XRTA", runway: "RW-", procedure: "No SID", heading: true, distance: true, up: false, down: true },
+                { tag: "en-route VOR", row: 1, uid: "XR/ENRT/XRA", runway: "", procedure: "", heading: true, distance: true, up: true, down: true },
+                { tag: "arrival airport", row: 2, uid: "XRTB", runway: "RW-", procedure: "No STAR", heading: false, distance: false, up: true, down: false }
             ];
         }
 
@@ -176,7 +184,8 @@ StubWindow {
             tryVerify(() => child("removeButton", item).visible);
             compare(child("upButton", item).visible, data.up);
             compare(child("downButton", item).visible, data.down);
-            verify(ism.stubCalls.indexOf("setHovered true " + item.uid) >= 0, ism.stubCalls);
+            // The hovered row stands for its waypoint's point.
+            verify(ism.stubCalls.indexOf("setHovered true " + data.uid) >= 0, ism.stubCalls);
         }
 
         function test_narrowPanelDropsSpeedTimeAndFuel_data() {
@@ -201,57 +210,35 @@ StubWindow {
 
         function test_rowClicksAndMenus() {
             setPlan(["XRTA", "XR/ENRT/XRA", "XRTB"]);
-            let item = row(1);
-            mouseMove(item, 500, 20);
-            tryVerify(() => child("upButton", item).visible);
-            const up = child("upButton", item);
-            const centre = up.mapToItem(item, up.width / 2, up.height / 2);
-            mouseClick(item, centre.x, centre.y);
+            clickButton(row(1), "upButton");
             compare(planCodes(), ["XRA", "XRTA", "XRTB"]);
             verify(ism.stubCalls.indexOf("selectFromRoute 1") >= 0);
-
-            item = row(2);
-            mouseMove(item, 500, 20);
-            tryVerify(() => child("removeButton", item).visible);
-            const remove = child("removeButton", item);
-            const point = remove.mapToItem(item, remove.width / 2, remove.height / 2);
-            mouseClick(item, point.x, point.y);
+            clickButton(row(2), "removeButton");
             compare(planCodes(), ["XRA", "XRTA"]);
 
             // A click elsewhere only selects.
             ism.stubCalls = [];
-            item = row(0);
-            mouseClick(item, 500, 20);
+            const first = row(0);
+            mouseClick(first, 500, 20);
             compare(planCodes(), ["XRA", "XRTA"]);
             compare(ism.stubCalls.filter(call => !call.startsWith("setHovered")), ["selectFromRoute 0"]);
+            mouseDoubleClickSequence(first, 500, 20);
+            const edit = window.stubs.waypointEditDialog;
+            compare([edit.stubOpened, edit.code, edit.index], [1, "XRA", 0]);
 
-            mouseDoubleClickSequence(item, 500, 20);
-            compare(window.stubs.waypointEditDialog.stubOpened, 1);
-            compare(window.stubs.waypointEditDialog.code, "XRA");
-            compare(window.stubs.waypointEditDialog.index, 0);
-
-            mouseClick(item, 500, 20, Qt.RightButton);
-            const waypointMenu = child("waypointMenu", item);
-            tryVerify(() => waypointMenu.opened);
-            compare(waypointMenu.menu.itemAt(0).text, "Waypoint XRA");
-            waypointMenu.menu.close();
-            tryVerify(() => !waypointMenu.active);
-
-            item = row(1);
-            const procedure = child("procedureButton", item);
-            const onProcedure = procedure.mapToItem(item, procedure.width / 2, procedure.height / 2);
-            mouseClick(item, onProcedure.x, onProcedure.y);
-            const procedureMenu = child("procedureMenu", item);
-            tryVerify(() => procedureMenu.opened);
-            procedureMenu.menu.close();
-            tryVerify(() => !procedureMenu.active);
-            const runway = child("runwayButton", item);
-            const onRunway = runway.mapToItem(item, runway.width / 2, runway.height / 2);
-            mouseClick(item, onRunway.x, onRunway.y);
-            const runwaysMenu = child("runwaysMenu", item);
-            tryVerify(() => runwaysMenu.opened);
-            runwaysMenu.menu.close();
-            tryVerify(() => !runwaysMenu.active);
+            // The right button, the ellipsis, the procedure and the runway buttons open their menus.
+            const opens = [[first, "", "waypointMenu"], [row(1), "menuButton", "waypointMenu"],
+                           [row(1), "procedureButton", "procedureMenu"], [row(1), "runwayButton", "runwaysMenu"]];
+            for (const [item, button, menu] of opens) {
+                if (button === "")
+                    mouseClick(item, 500, 20, Qt.RightButton);
+                else
+                    clickButton(item, button);
+                const loader = child(menu, item);
+                tryVerify(() => loader.opened, 1000, menu);
+                loader.menu.close();
+                tryVerify(() => !loader.active);
+            }
         }
 
         function test_dragMovesTheWaypointOnce() {
@@ -292,6 +279,177 @@ StubWindow {
             compare(edited.count, 0);
             compare(planCodes(), ["XRTA", "XRA", "XRB", "XRTB"]);
             compare(viewCodes(), planCodes());
+        }
+
+        function test_profileChart() {
+            const chart = panel.chart;
+            setPlan(["XRTA"]);
+            mouseClick(child("tabBar").itemAt(1));
+            verify(chart.visible);
+            // No series below two waypoints.
+            compare(chart.count, 0);
+            setPlan(["XRTA", "XR/ENRT/XRA", "XRTB"]);
+            compare(chart.count, 1);
+            compare(chart.title, "From XRTA to XRTB (" + airplanes.current.name + ")");
+            let series = chart.series(0);
+            compare(series.name, "Altitude");
+            compare(series.upperSeries.count, 3);
+            compare(chart.axisX(series).max, flightplan.distance);
+            // The series and the axes live on in the chart however often it is rebuilt and
+            // collected.
+            series = null;
+            gc();
+            wait(0);
+            compare(chart.series(0).upperSeries.count, 3);
+            verify(flightplan.append("XR/ENRT/XRB", false));
+            compare(chart.count, 1);
+            series = chart.series(0);
+            compare(series.upperSeries.count, 4);
+            compare(chart.axisX(series).max, flightplan.distance);
+            compare(chart.axisY(series).max, 1.25 * airplanes.current.ceilinglvl);
+            // Changes made while the table is shown reach the chart when it shows again.
+            mouseClick(child("tabBar").itemAt(0));
+            verify(!chart.visible);
+            flightplan.remove(3);
+            verify(flightplan.append("XR/ENRT/XRC", false));
+            verify(flightplan.append("XRTC", false));
+            mouseClick(child("tabBar").itemAt(1));
+            compare(chart.count, 1);
+            compare(chart.series(0).upperSeries.count, 5);
+            compare(chart.axisX(chart.series(0)).max, flightplan.distance);
+            // The chart's theme follows the interface's, the window's background over its own.
+            for (const [theme, chartTheme] of [[Material.Dark, ChartView.ChartThemeDark], [Material.Light, ChartView.ChartThemeLight]]) {
+                panel.Material.theme = theme;
+                compare(chart.theme, chartTheme);
+                verify(Qt.colorEqual(chart.backgroundColor, panel.Material.background));
+            }
+        }
+
+        // Each sheet value warns only above its airplane limit; an equal value is fine.
+        function test_sheetWarnings_data() {
+            return [
+                { tag: "block fuel", field: "blockFuel", limit: "fuelcapacity", value: () => flightplan.fuel.block },
+                { tag: "zero fuel weight", field: "zeroFuelWeight", limit: "mzfw", value: () => flightplan.weight.zfw },
+                { tag: "takeoff weight", field: "takeoffWeight", limit: "mtow", value: () => flightplan.weight.tow },
+                { tag: "landing weight", field: "landingWeight", limit: "mlw", value: () => flightplan.weight.lw }
+            ];
+        }
+
+        function test_sheetWarnings(data) {
+            setPlan(["XRTA", "XR/ENRT/XRA", "XRTB"]);
+            const row = airplanes.currentIndex;
+            const original = airplanes.get(data.limit, row);
+            const sheet = child(data.field);
+            try {
+                const value = data.value();
+                verify(value > 0);
+                airplanes.set(data.limit, row, value, true);
+                compare(airplanes.current[data.limit], value);
+                verify(!sheet.warning);
+                airplanes.set(data.limit, row, value - 1, true);
+                verify(sheet.warning);
+                verify(sheet.message.indexOf(String(value - 1)) > 0, sheet.message);
+            } finally {
+                airplanes.set(data.limit, row, original, true);
+            }
+        }
+
+        function test_footer() {
+            const compute = child("computeButton");
+            verify(!compute.enabled);
+            setPlan(["XRTA", "XR/ENRT/XRA", "XRTB"]);
+            // With the automatic computation on, nothing is left to compute.
+            verify(!compute.enabled);
+            window.stubs.settingsFlightplan.autocompute = false;
+            verify(compute.enabled);
+            mouseClick(compute);
+            compare(procedureManager.stubCalls, ["removeAll"]);
+
+            compare(child("countLabel").text, "3 waypoint(s)");
+            verify(flightplan.distance > 0 && flightplan.distance < 1000);
+            const distance = child("distanceLabel");
+            compare(distance.text, "<b>distance</b> " + Math.round(flightplan.distance) + "nm");
+            const duration = child("durationLabel");
+            verify(/^<b>duration<\/b> \d\d:\d\d:\d\d$/.test(duration.text), duration.text);
+            verify(child("countLabel").visible && distance.visible && duration.visible);
+            // A narrow footer lets the totals go from the right: the room is what the buttons,
+            // the tabs and twice the buttons' spacing leave.
+            const buttons = child("generatorButton").parent;
+            const fixed = buttons.implicitWidth + child("tabBar").implicitWidth + 2 * buttons.spacing;
+            const count = child("countLabel");
+            panel.width = fixed + count.implicitWidth + distance.implicitWidth + duration.implicitWidth / 2;
+            compare([count.visible, distance.visible, duration.visible], [true, true, false]);
+            panel.width = fixed + count.implicitWidth + distance.implicitWidth / 2;
+            compare([count.visible, distance.visible, duration.visible], [true, false, false]);
+            panel.width = fixed + count.implicitWidth / 2;
+            compare([count.visible, distance.visible, duration.visible], [false, false, false]);
+
+            mouseClick(child("clearButton"));
+            compare(flightplan.count, 0);
+            mouseClick(child("generatorButton"));
+            compare(window.stubs.generatorDialog.stubOpened, 1);
+        }
+
+        function test_tabsSendOnePageViewEachWhenLeft() {
+            setPlan(["XRTA", "XRTB"]);
+            const tabBar = child("tabBar");
+            const expected = [["/table", "Table"], ["/profile", "Profile"], ["/fuel", "Fuel"], ["/ofp", "OFP"]];
+            for (let i = 1; i <= 4; ++i) {
+                wait(20);
+                mouseClick(tabBar.itemAt(i % 4));
+                compare(ga.stubEvents.length, i);
+                const event = ga.stubEvents[i - 1];
+                compare([event.name, event.location, event.title], ["page_view"].concat(expected[i - 1]));
+                const elapsed = event.parameters.engagement_time_msec;
+                verify(Number.isFinite(elapsed) && elapsed >= 20, String(elapsed));
+                // The briefing is laid out only while its tab is shown.
+                const briefing = child("briefingText").text;
+                if (i === 3)
+                    verify(briefing.startsWith("OPERATIONAL FLIGHT PLAN") && briefing === flightplan.general.ofp, briefing);
+                else
+                    compare(briefing, "");
+            }
+        }
+
+        function test_screenshot() {
+            testSupport.storeValue("flightplan/autocompute", true);
+            setPlan(["XRTA", "XR/ENRT/XRA", "XR/ENRT/XRB", "XRTB"]);
+            flightplan.computeProfile();
+            mouseClick(child("tabBar").itemAt(1));
+            const chart = panel.chart;
+            tryVerify(() => chart.visible && chart.count === 1);
+            const upper = chart.series(0).upperSeries;
+            verify(upper.at(1).y > 0, "a profile above the ground");
+            waitForRendering(panel);
+            wait(300);
+            const image = grabImage(panel);
+            image.save(testSupport.screenshotPath("flightplan-profile.png"));
+            // The chart's area holds the title, axes, labels and the filled profile.
+            const origin = chart.mapToItem(panel, 0, 0);
+            const colours = new Set();
+            for (let x = Math.max(0, origin.x); x < Math.min(image.width, origin.x + chart.width); x += 3) {
+                for (let y = Math.max(0, origin.y); y < Math.min(image.height, origin.y + chart.height); y += 3)
+                    colours.add(String(image.pixel(x, y)));
+            }
+            verify(colours.size > 20, "only " + colours.size + " colours");
+        }
+
+        function test_selectionScrollsTheTableAndInsertsSelect() {
+            const uids = ["XRTA", "XR/ENRT/ALDAX", "XR/ENRT/BERIM", "XR/ENRT/COLTA", "XR/ENRT/DUNOP", "XR/ENRT/EPMAR",
+                          "XR/ENRT/FOXIN", "XR/ENRT/GRENA", "XR/ENRT/LOWAA", "XR/ENRT/LOWAB", "XR/ENRT/XRA",
+                          "XR/ENRT/XRB", "XR/ENRT/XRC", "XRTB"];
+            setPlan(uids);
+            const table = panel.table;
+            compare(table.contentY, 0);
+            verify(table.height < 14 * 40);
+            ism.selectFromRoute(13);
+            // The last row is wholly in view, at the bottom.
+            tryVerify(() => Math.abs(table.contentY + table.height - 14 * 40) < 1, 1000, String(table.contentY));
+            compare(table.currentIndex, 13);
+            // A waypoint the plan inserts and asks to select is selected through the table's row.
+            ism.stubCalls = [];
+            verify(flightplan.prepend("XRTC"));
+            compare(ism.stubCalls.filter(call => call.startsWith("selectFromRoute")), ["selectFromRoute 0"]);
         }
     }
 }
