@@ -1,12 +1,17 @@
 #include "shell.h"
 
 #include <QApplication>
+#include <QGeoCoordinate>
 #include <QUrl>
+#include <QtQml/qqmlextensionplugin.h>
+
+Q_IMPORT_QML_PLUGIN(Waylore_UiPlugin)
+Q_IMPORT_QML_PLUGIN(Corvel_MapPlugin)
 
 namespace {
 
-// The document the interface starts from; the main window takes this place once it exists.
-const char *const kRootDocument = "qrc:/qt/qml/Waylore/App/qml/Main.qml";
+// The main window: the root of the user interface.
+const char *const kRootDocument = "qrc:/qt/qml/Waylore/Ui/app/DesktopWindow.qml";
 
 } // namespace
 
@@ -14,6 +19,9 @@ int main(int argc, char *argv[])
 {
     Shell::nameApplication();
     QApplication app(argc, argv);
+    // The map's stored centre is a coordinate: its type must be known before the settings store
+    // is first read, or the stored value is dropped as an unknown type.
+    qRegisterMetaType<QGeoCoordinate>();
 
     Shell shell;
     if (!shell.start())

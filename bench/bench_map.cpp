@@ -91,18 +91,6 @@ Map {
 }
 )";
 
-struct Figures
-{
-    double median;
-    double p95;
-};
-
-Figures figures(QList<double> times)
-{
-    std::sort(times.begin(), times.end());
-    return {times.at(times.size() / 2), times.at(std::min(times.size() - 1, qsizetype(times.size() * 0.95)))};
-}
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -193,7 +181,8 @@ int main(int argc, char **argv)
         pan.append(frame([&] { map->pan(i < 100 ? 6 : -6, i % 50 < 25 ? 2 : -2); }));
     for (int i = 0; i < 50; ++i)
         zoom.append(frame([&] { map->setZoomLevel(7.0 + (i < 25 ? i : 50 - i) * 0.02); }));
-    const Figures panned = figures(pan), zoomed = figures(zoom), all = figures(pan + zoom);
+    const BenchSupport::Figures panned = BenchSupport::figures(pan), zoomed = BenchSupport::figures(zoom);
+    const BenchSupport::Figures all = BenchSupport::figures(pan + zoom);
 
     // A filter pass that swaps 2,000 of the 3,000 points, timed to the frame that shows it.
     QList<double> swaps, passes;

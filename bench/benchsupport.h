@@ -5,9 +5,12 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QGeoCoordinate>
+#include <QList>
 #include <QRandomGenerator>
 #include <QStandardPaths>
 #include <QString>
+
+#include <algorithm>
 
 // Helpers the benchmarks share.
 namespace BenchSupport {
@@ -34,6 +37,19 @@ inline QString memoryFigure(const QByteArray &key)
             return QString::fromLatin1(line.mid(key.size()).trimmed());
     }
     return QStringLiteral("unknown");
+}
+
+// Median and 95th percentile of a series of times.
+struct Figures
+{
+    double median;
+    double p95;
+};
+
+inline Figures figures(QList<double> times)
+{
+    std::sort(times.begin(), times.end());
+    return {times.at(times.size() / 2), times.at(std::min(times.size() - 1, qsizetype(times.size() * 0.95)))};
 }
 
 // count random capital letters: codes and regions of synthetic points.

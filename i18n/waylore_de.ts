@@ -194,6 +194,183 @@
     </message>
 </context>
 <context>
+    <name>DesktopWindow</name>
+    <message>
+        <source>Welcome to %1 %2</source>
+        <translation>Willkommen bei %1 %2</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menü</translation>
+    </message>
+    <message>
+        <source>Create new flight plan</source>
+        <translation>Neuen Flugplan erstellen</translation>
+    </message>
+    <message>
+        <source>Open existing flight plan</source>
+        <translation>Vorhandenen Flugplan öffnen</translation>
+    </message>
+    <message>
+        <source>Save flight plan</source>
+        <translation>Flugplan speichern</translation>
+    </message>
+    <message>
+        <source>Flight informations</source>
+        <translation>Fluginformationen</translation>
+    </message>
+    <message>
+        <source>Open the route generator</source>
+        <translation>Routengenerator öffnen</translation>
+    </message>
+    <message>
+        <source>Quick export to X-Plane</source>
+        <translation>Schnellexport nach X-Plane</translation>
+    </message>
+    <message>
+        <source>Default format: </source>
+        <translation>Standardformat: </translation>
+    </message>
+    <message>
+        <source>Export directory: </source>
+        <translation>Exportordner: </translation>
+    </message>
+    <message>
+        <source>These settings can be modified in the preferences.</source>
+        <translation>Diese Einstellungen können in den Einstellungen geändert werden.</translation>
+    </message>
+    <message>
+        <source>Disconnect from simulator</source>
+        <translation>Vom Simulator trennen</translation>
+    </message>
+    <message>
+        <source>Connect to simulator</source>
+        <translation>Mit dem Simulator verbinden</translation>
+    </message>
+    <message>
+        <source>Hide airports on the map</source>
+        <translation>Flughäfen auf der Karte ausblenden</translation>
+    </message>
+    <message>
+        <source>Show airports on the map</source>
+        <translation>Flughäfen auf der Karte einblenden</translation>
+    </message>
+    <message>
+        <source>Hide airports ground</source>
+        <translation>Flughafenboden ausblenden</translation>
+    </message>
+    <message>
+        <source>Show airports ground</source>
+        <translation>Flughafenboden einblenden</translation>
+    </message>
+    <message>
+        <source>Hide NDB on the map</source>
+        <translation>NDB auf der Karte ausblenden</translation>
+    </message>
+    <message>
+        <source>Show NDB on the map</source>
+        <translation>NDB auf der Karte einblenden</translation>
+    </message>
+    <message>
+        <source>Hide VOR and DME on the map</source>
+        <translation>VOR und DME auf der Karte ausblenden</translation>
+    </message>
+    <message>
+        <source>Show VOR and DME on the map</source>
+        <translation>VOR und DME auf der Karte einblenden</translation>
+    </message>
+    <message>
+        <source>Hide FIX on the map</source>
+        <translation>FIX auf der Karte ausblenden</translation>
+    </message>
+    <message>
+        <source>Show FIX on the map</source>
+        <translation>FIX auf der Karte einblenden</translation>
+    </message>
+    <message>
+        <source>Hide HIGH (Jet) segments on the map</source>
+        <translation>HIGH-Segmente (Jet) auf der Karte ausblenden</translation>
+    </message>
+    <message>
+        <source>Show HIGH (Jet) segments on the map</source>
+        <translation>HIGH-Segmente (Jet) auf der Karte einblenden</translation>
+    </message>
+    <message>
+        <source>Hide LOW (Victor) segments on the map</source>
+        <translation>LOW-Segmente (Victor) auf der Karte ausblenden</translation>
+    </message>
+    <message>
+        <source>Show LOW (Victor) segments on the map</source>
+        <translation>LOW-Segmente (Victor) auf der Karte einblenden</translation>
+    </message>
+    <message>
+        <source>Hide tracks on the map</source>
+        <translation>Tracks auf der Karte ausblenden</translation>
+    </message>
+    <message>
+        <source>Show tracks on the map</source>
+        <translation>Tracks auf der Karte einblenden</translation>
+    </message>
+    <message>
+        <source>Change map theme</source>
+        <translation>Kartenthema ändern</translation>
+    </message>
+    <message>
+        <source>Hide cloud map</source>
+        <translation>Wolkenkarte ausblenden</translation>
+    </message>
+    <message>
+        <source>Show cloud map</source>
+        <translation>Wolkenkarte einblenden</translation>
+    </message>
+    <message>
+        <source>Hide precipitation map</source>
+        <translation>Niederschlagskarte ausblenden</translation>
+    </message>
+    <message>
+        <source>Show precipitation map</source>
+        <translation>Niederschlagskarte einblenden</translation>
+    </message>
+    <message>
+        <source>Hide wind map</source>
+        <translation>Windkarte ausblenden</translation>
+    </message>
+    <message>
+        <source>Show wind map</source>
+        <translation>Windkarte einblenden</translation>
+    </message>
+    <message>
+        <source>Hide flight plan table</source>
+        <translation>Flugplantabelle ausblenden</translation>
+    </message>
+    <message>
+        <source>Show flight plan table </source>
+        <translation>Flugplantabelle einblenden </translation>
+    </message>
+    <message>
+        <source>Hide side panel</source>
+        <translation>Seitenleiste ausblenden</translation>
+    </message>
+    <message>
+        <source>Show side panel</source>
+        <translation>Seitenleiste einblenden</translation>
+    </message>
+    <message>
+        <source>Error during export</source>
+        <translation>Fehler beim Export</translation>
+    </message>
+    <message>
+        <source>Reset preferences</source>
+        <translation>Einstellungen zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Restore preferences to factory defaults, all user settings will
+be lost. These operations cannot be reverted!</source>
+        <translation>Einstellungen auf Werkseinstellungen zurücksetzen, alle Benutzereinstellungen
+gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</translation>
+    </message>
+</context>
+<context>
     <name>Document</name>
     <message>
         <source>Cannot save file</source>
@@ -811,6 +988,29 @@
     </message>
 </context>
 <context>
+    <name>Navigation</name>
+    <message>
+        <source>Custom point</source>
+        <translation>Eigener Punkt</translation>
+    </message>
+    <message>
+        <source>Create COORD point</source>
+        <translation>COORD-Punkt erstellen</translation>
+    </message>
+    <message>
+        <source>Add COORD to flight plan</source>
+        <translation>COORD zum Flugplan hinzufügen</translation>
+    </message>
+    <message>
+        <source>Map zoom in</source>
+        <translation>Karte vergrößern</translation>
+    </message>
+    <message>
+        <source>Map zoom out</source>
+        <translation>Karte verkleinern</translation>
+    </message>
+</context>
+<context>
     <name>NetLoader</name>
     <message>
         <source>Downloading database:</source>
@@ -1406,6 +1606,13 @@
     </message>
 </context>
 <context>
+    <name>ScaleBar</name>
+    <message>
+        <source>%1nm</source>
+        <translation>%1nm</translation>
+    </message>
+</context>
+<context>
     <name>Segment</name>
     <message>
         <source>LOW (Victor) enroute</source>
@@ -1474,6 +1681,13 @@
     <message>
         <source>End</source>
         <translation>Ende</translation>
+    </message>
+</context>
+<context>
+    <name>Selection</name>
+    <message>
+        <source>%1nm</source>
+        <translation>%1nm</translation>
     </message>
 </context>
 <context>

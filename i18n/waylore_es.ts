@@ -194,6 +194,183 @@
     </message>
 </context>
 <context>
+    <name>DesktopWindow</name>
+    <message>
+        <source>Welcome to %1 %2</source>
+        <translation>Bienvenido a %1 %2</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menú</translation>
+    </message>
+    <message>
+        <source>Create new flight plan</source>
+        <translation>Crear un nuevo plan de vuelo</translation>
+    </message>
+    <message>
+        <source>Open existing flight plan</source>
+        <translation>Abrir un plan de vuelo existente</translation>
+    </message>
+    <message>
+        <source>Save flight plan</source>
+        <translation>Guardar el plan de vuelo</translation>
+    </message>
+    <message>
+        <source>Flight informations</source>
+        <translation>Información del vuelo</translation>
+    </message>
+    <message>
+        <source>Open the route generator</source>
+        <translation>Abrir el generador de rutas</translation>
+    </message>
+    <message>
+        <source>Quick export to X-Plane</source>
+        <translation>Exportación rápida a X-Plane</translation>
+    </message>
+    <message>
+        <source>Default format: </source>
+        <translation>Formato predeterminado: </translation>
+    </message>
+    <message>
+        <source>Export directory: </source>
+        <translation>Carpeta de exportación: </translation>
+    </message>
+    <message>
+        <source>These settings can be modified in the preferences.</source>
+        <translation>Estos ajustes pueden modificarse en las preferencias.</translation>
+    </message>
+    <message>
+        <source>Disconnect from simulator</source>
+        <translation>Desconectar del simulador</translation>
+    </message>
+    <message>
+        <source>Connect to simulator</source>
+        <translation>Conectar con el simulador</translation>
+    </message>
+    <message>
+        <source>Hide airports on the map</source>
+        <translation>Ocultar los aeropuertos en el mapa</translation>
+    </message>
+    <message>
+        <source>Show airports on the map</source>
+        <translation>Mostrar los aeropuertos en el mapa</translation>
+    </message>
+    <message>
+        <source>Hide airports ground</source>
+        <translation>Ocultar el suelo de los aeropuertos</translation>
+    </message>
+    <message>
+        <source>Show airports ground</source>
+        <translation>Mostrar el suelo de los aeropuertos</translation>
+    </message>
+    <message>
+        <source>Hide NDB on the map</source>
+        <translation>Ocultar los NDB en el mapa</translation>
+    </message>
+    <message>
+        <source>Show NDB on the map</source>
+        <translation>Mostrar los NDB en el mapa</translation>
+    </message>
+    <message>
+        <source>Hide VOR and DME on the map</source>
+        <translation>Ocultar los VOR y DME en el mapa</translation>
+    </message>
+    <message>
+        <source>Show VOR and DME on the map</source>
+        <translation>Mostrar los VOR y DME en el mapa</translation>
+    </message>
+    <message>
+        <source>Hide FIX on the map</source>
+        <translation>Ocultar los FIX en el mapa</translation>
+    </message>
+    <message>
+        <source>Show FIX on the map</source>
+        <translation>Mostrar los FIX en el mapa</translation>
+    </message>
+    <message>
+        <source>Hide HIGH (Jet) segments on the map</source>
+        <translation>Ocultar los segmentos HIGH (Jet) en el mapa</translation>
+    </message>
+    <message>
+        <source>Show HIGH (Jet) segments on the map</source>
+        <translation>Mostrar los segmentos HIGH (Jet) en el mapa</translation>
+    </message>
+    <message>
+        <source>Hide LOW (Victor) segments on the map</source>
+        <translation>Ocultar los segmentos LOW (Victor) en el mapa</translation>
+    </message>
+    <message>
+        <source>Show LOW (Victor) segments on the map</source>
+        <translation>Mostrar los segmentos LOW (Victor) en el mapa</translation>
+    </message>
+    <message>
+        <source>Hide tracks on the map</source>
+        <translation>Ocultar los tracks en el mapa</translation>
+    </message>
+    <message>
+        <source>Show tracks on the map</source>
+        <translation>Mostrar los tracks en el mapa</translation>
+    </message>
+    <message>
+        <source>Change map theme</source>
+        <translation>Cambiar el tema del mapa</translation>
+    </message>
+    <message>
+        <source>Hide cloud map</source>
+        <translation>Ocultar el mapa de nubes</translation>
+    </message>
+    <message>
+        <source>Show cloud map</source>
+        <translation>Mostrar el mapa de nubes</translation>
+    </message>
+    <message>
+        <source>Hide precipitation map</source>
+        <translation>Ocultar el mapa de precipitaciones</translation>
+    </message>
+    <message>
+        <source>Show precipitation map</source>
+        <translation>Mostrar el mapa de precipitaciones</translation>
+    </message>
+    <message>
+        <source>Hide wind map</source>
+        <translation>Ocultar el mapa de viento</translation>
+    </message>
+    <message>
+        <source>Show wind map</source>
+        <translation>Mostrar el mapa de viento</translation>
+    </message>
+    <message>
+        <source>Hide flight plan table</source>
+        <translation>Ocultar la tabla del plan de vuelo</translation>
+    </message>
+    <message>
+        <source>Show flight plan table </source>
+        <translation>Mostrar la tabla del plan de vuelo </translation>
+    </message>
+    <message>
+        <source>Hide side panel</source>
+        <translation>Ocultar el panel lateral</translation>
+    </message>
+    <message>
+        <source>Show side panel</source>
+        <translation>Mostrar el panel lateral</translation>
+    </message>
+    <message>
+        <source>Error during export</source>
+        <translation>Error durante la exportación</translation>
+    </message>
+    <message>
+        <source>Reset preferences</source>
+        <translation>Restablecer las preferencias</translation>
+    </message>
+    <message>
+        <source>Restore preferences to factory defaults, all user settings will
+be lost. These operations cannot be reverted!</source>
+        <translation>Restablecer las preferencias de fábrica, se perderán todos los ajustes
+del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
+    </message>
+</context>
+<context>
     <name>Document</name>
     <message>
         <source>Cannot save file</source>
@@ -811,6 +988,29 @@
     </message>
 </context>
 <context>
+    <name>Navigation</name>
+    <message>
+        <source>Custom point</source>
+        <translation>Punto personalizado</translation>
+    </message>
+    <message>
+        <source>Create COORD point</source>
+        <translation>Crear un punto COORD</translation>
+    </message>
+    <message>
+        <source>Add COORD to flight plan</source>
+        <translation>Añadir el COORD al plan de vuelo</translation>
+    </message>
+    <message>
+        <source>Map zoom in</source>
+        <translation>Acercar el mapa</translation>
+    </message>
+    <message>
+        <source>Map zoom out</source>
+        <translation>Alejar el mapa</translation>
+    </message>
+</context>
+<context>
     <name>NetLoader</name>
     <message>
         <source>Downloading database:</source>
@@ -1406,6 +1606,13 @@
     </message>
 </context>
 <context>
+    <name>ScaleBar</name>
+    <message>
+        <source>%1nm</source>
+        <translation>%1nm</translation>
+    </message>
+</context>
+<context>
     <name>Segment</name>
     <message>
         <source>LOW (Victor) enroute</source>
@@ -1474,6 +1681,13 @@
     <message>
         <source>End</source>
         <translation>Fin</translation>
+    </message>
+</context>
+<context>
+    <name>Selection</name>
+    <message>
+        <source>%1nm</source>
+        <translation>%1nm</translation>
     </message>
 </context>
 <context>

@@ -194,6 +194,183 @@
     </message>
 </context>
 <context>
+    <name>DesktopWindow</name>
+    <message>
+        <source>Welcome to %1 %2</source>
+        <translation>Bienvenue dans %1 %2</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Create new flight plan</source>
+        <translation>Créer un nouveau plan de vol</translation>
+    </message>
+    <message>
+        <source>Open existing flight plan</source>
+        <translation>Ouvrir un plan de vol existant</translation>
+    </message>
+    <message>
+        <source>Save flight plan</source>
+        <translation>Enregistrer le plan de vol</translation>
+    </message>
+    <message>
+        <source>Flight informations</source>
+        <translation>Informations du vol</translation>
+    </message>
+    <message>
+        <source>Open the route generator</source>
+        <translation>Ouvrir le générateur de route</translation>
+    </message>
+    <message>
+        <source>Quick export to X-Plane</source>
+        <translation>Export rapide vers X-Plane</translation>
+    </message>
+    <message>
+        <source>Default format: </source>
+        <translation>Format par défaut : </translation>
+    </message>
+    <message>
+        <source>Export directory: </source>
+        <translation>Dossier d&apos;export : </translation>
+    </message>
+    <message>
+        <source>These settings can be modified in the preferences.</source>
+        <translation>Ces réglages peuvent être modifiés dans les préférences.</translation>
+    </message>
+    <message>
+        <source>Disconnect from simulator</source>
+        <translation>Se déconnecter du simulateur</translation>
+    </message>
+    <message>
+        <source>Connect to simulator</source>
+        <translation>Se connecter au simulateur</translation>
+    </message>
+    <message>
+        <source>Hide airports on the map</source>
+        <translation>Masquer les aéroports sur la carte</translation>
+    </message>
+    <message>
+        <source>Show airports on the map</source>
+        <translation>Afficher les aéroports sur la carte</translation>
+    </message>
+    <message>
+        <source>Hide airports ground</source>
+        <translation>Masquer le sol des aéroports</translation>
+    </message>
+    <message>
+        <source>Show airports ground</source>
+        <translation>Afficher le sol des aéroports</translation>
+    </message>
+    <message>
+        <source>Hide NDB on the map</source>
+        <translation>Masquer les NDB sur la carte</translation>
+    </message>
+    <message>
+        <source>Show NDB on the map</source>
+        <translation>Afficher les NDB sur la carte</translation>
+    </message>
+    <message>
+        <source>Hide VOR and DME on the map</source>
+        <translation>Masquer les VOR et DME sur la carte</translation>
+    </message>
+    <message>
+        <source>Show VOR and DME on the map</source>
+        <translation>Afficher les VOR et DME sur la carte</translation>
+    </message>
+    <message>
+        <source>Hide FIX on the map</source>
+        <translation>Masquer les FIX sur la carte</translation>
+    </message>
+    <message>
+        <source>Show FIX on the map</source>
+        <translation>Afficher les FIX sur la carte</translation>
+    </message>
+    <message>
+        <source>Hide HIGH (Jet) segments on the map</source>
+        <translation>Masquer les segments HIGH (Jet) sur la carte</translation>
+    </message>
+    <message>
+        <source>Show HIGH (Jet) segments on the map</source>
+        <translation>Afficher les segments HIGH (Jet) sur la carte</translation>
+    </message>
+    <message>
+        <source>Hide LOW (Victor) segments on the map</source>
+        <translation>Masquer les segments LOW (Victor) sur la carte</translation>
+    </message>
+    <message>
+        <source>Show LOW (Victor) segments on the map</source>
+        <translation>Afficher les segments LOW (Victor) sur la carte</translation>
+    </message>
+    <message>
+        <source>Hide tracks on the map</source>
+        <translation>Masquer les tracks sur la carte</translation>
+    </message>
+    <message>
+        <source>Show tracks on the map</source>
+        <translation>Afficher les tracks sur la carte</translation>
+    </message>
+    <message>
+        <source>Change map theme</source>
+        <translation>Changer le thème de la carte</translation>
+    </message>
+    <message>
+        <source>Hide cloud map</source>
+        <translation>Masquer la carte des nuages</translation>
+    </message>
+    <message>
+        <source>Show cloud map</source>
+        <translation>Afficher la carte des nuages</translation>
+    </message>
+    <message>
+        <source>Hide precipitation map</source>
+        <translation>Masquer la carte des précipitations</translation>
+    </message>
+    <message>
+        <source>Show precipitation map</source>
+        <translation>Afficher la carte des précipitations</translation>
+    </message>
+    <message>
+        <source>Hide wind map</source>
+        <translation>Masquer la carte des vents</translation>
+    </message>
+    <message>
+        <source>Show wind map</source>
+        <translation>Afficher la carte des vents</translation>
+    </message>
+    <message>
+        <source>Hide flight plan table</source>
+        <translation>Masquer le tableau du plan de vol</translation>
+    </message>
+    <message>
+        <source>Show flight plan table </source>
+        <translation>Afficher le tableau du plan de vol </translation>
+    </message>
+    <message>
+        <source>Hide side panel</source>
+        <translation>Masquer le panneau latéral</translation>
+    </message>
+    <message>
+        <source>Show side panel</source>
+        <translation>Afficher le panneau latéral</translation>
+    </message>
+    <message>
+        <source>Error during export</source>
+        <translation>Erreur pendant l&apos;export</translation>
+    </message>
+    <message>
+        <source>Reset preferences</source>
+        <translation>Réinitialiser les préférences</translation>
+    </message>
+    <message>
+        <source>Restore preferences to factory defaults, all user settings will
+be lost. These operations cannot be reverted!</source>
+        <translation>Restaurer les préférences d&apos;usine, tous les réglages de l&apos;utilisateur
+seront perdus. Ces opérations sont irréversibles !</translation>
+    </message>
+</context>
+<context>
     <name>Document</name>
     <message>
         <source>Cannot save file</source>
@@ -811,6 +988,29 @@
     </message>
 </context>
 <context>
+    <name>Navigation</name>
+    <message>
+        <source>Custom point</source>
+        <translation>Point personnalisé</translation>
+    </message>
+    <message>
+        <source>Create COORD point</source>
+        <translation>Créer un point COORD</translation>
+    </message>
+    <message>
+        <source>Add COORD to flight plan</source>
+        <translation>Ajouter le COORD au plan de vol</translation>
+    </message>
+    <message>
+        <source>Map zoom in</source>
+        <translation>Zoom avant sur la carte</translation>
+    </message>
+    <message>
+        <source>Map zoom out</source>
+        <translation>Zoom arrière sur la carte</translation>
+    </message>
+</context>
+<context>
     <name>NetLoader</name>
     <message>
         <source>Downloading database:</source>
@@ -1406,6 +1606,13 @@
     </message>
 </context>
 <context>
+    <name>ScaleBar</name>
+    <message>
+        <source>%1nm</source>
+        <translation>%1nm</translation>
+    </message>
+</context>
+<context>
     <name>Segment</name>
     <message>
         <source>LOW (Victor) enroute</source>
@@ -1474,6 +1681,13 @@
     <message>
         <source>End</source>
         <translation>Fin</translation>
+    </message>
+</context>
+<context>
+    <name>Selection</name>
+    <message>
+        <source>%1nm</source>
+        <translation>%1nm</translation>
     </message>
 </context>
 <context>

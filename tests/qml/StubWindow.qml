@@ -1,4 +1,5 @@
 import QtQuick
+import QtPositioning
 
 // Stands in for the main window: it holds stubs under the ids the pages reach by id, and
 // creates the page under test in its own context so that those ids resolve.
@@ -39,9 +40,25 @@ Item {
 
         property real zoomLevel: 8
         property var stubFitted: []
+        property var stubCentred: []
+        // toCoordinate: every point lies on the equator, x times stubMetresPerPixel times
+        // (1 + y / 100) metres east of 0/0, so the scale grows down the view; with stubInvalid
+        // it answers an invalid coordinate.
+        property real stubMetresPerPixel: 100
+        property bool stubInvalid: false
 
         function fitViewport(bounding) {
             stubFitted.push(bounding);
+        }
+
+        function toCoordinate(point, clip) {
+            if (stubInvalid)
+                return QtPositioning.coordinate();
+            return QtPositioning.coordinate(0, 0).atDistanceAndAzimuth(point.x * stubMetresPerPixel * (1 + point.y / 100), 90);
+        }
+
+        function centerOnCoordinate(coordinate) {
+            stubCentred.push(coordinate);
         }
     }
     Item {
@@ -54,6 +71,7 @@ Item {
 
         property int stubForcedExports: 0
         property bool dark: false
+        property int fontSizePercent: 100
 
         function forceDefaultExportToDesktop() {
             stubForcedExports += 1;

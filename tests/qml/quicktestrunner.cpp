@@ -11,18 +11,23 @@
 #include "generator.h"
 #include "settings.h"
 #include "templating.h"
+#include "testlistmodel.h"
+#include "thememanager.h"
 #include "unit.h"
 #include "xploader.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QEventLoop>
+#include <QFile>
 #include <QFileInfo>
 #include <QQmlComponent>
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtQml/qqmlextensionplugin.h>
@@ -32,6 +37,7 @@
 #include <memory>
 
 Q_IMPORT_QML_PLUGIN(Waylore_UiPlugin)
+Q_IMPORT_QML_PLUGIN(Corvel_MapPlugin)
 
 namespace {
 
@@ -106,6 +112,15 @@ public:
 
     // A file path in this run's own temporary folder.
     Q_INVOKABLE QString temporaryPath(const QString &name) const { return m_temporary.filePath(name); }
+    // A list model of the test's own: one row per object, one role per property (lists of
+    // coordinates stay lists). It lives as long as the test file's engine.
+    Q_INVOKABLE QObject *listModel(const QVariantList &rows)
+    {
+        auto *model = new TestListModel(rows, this);
+        QQmlEngine::setObjectOwnership(model, QQmlEngine::CppOwnership);
+        return model;
+    }
+
     // Where screenshots are kept for a person to look at: WAYLORE_SCREENSHOT_DIR, else the
     // temporary folder.
     Q_INVOKABLE QString screenshotPath(const QString &name) const
@@ -153,6 +168,7 @@ public slots:
         m_settings->clear();
         m_constants = std::make_unique<Constants>();
         QDir().mkpath(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+        describeLocalTiles();
         m_unit = std::make_unique<Unit>();
         // The plan's briefing is rendered from a template.
         m_templating = std::make_unique<Templating>();
@@ -160,6 +176,7 @@ public slots:
         m_airplanes = std::make_unique<AirplaneListModel>();
         m_flightplan = std::make_unique<Flightplan>();
         m_generator = std::make_unique<Generator>(m_flightplan.get());
+        m_themeManager = std::make_unique<ThemeManager>();
         m_document = std::make_unique<Document>(m_flightplan.get());
         QObject::connect(m_airplanes.get(), &AirplaneListModel::changed, m_flightplan.get(),
                          &Flightplan::airplaneChanged);
@@ -173,6 +190,9 @@ public slots:
         context->setContextProperty(QStringLiteral("screenshot_mode"), false);
         context->setContextProperty(QStringLiteral("constants"), m_constants.get());
         context->setContextProperty(QStringLiteral("settings"), m_settings.get());
+        // The real themes: the map pages read "theme" from their first binding on.
+        m_themeManager->setContext(context);
+        context->setContextProperty(QStringLiteral("themeManager"), m_themeManager.get());
         // The document has no stand-in: it writes only the files a test names.
         context->setContextProperty(QStringLiteral("document"), m_document.get());
         const QHash<QString, QObject *> natives{{QStringLiteral("airplanes"), m_airplanes.get()},
@@ -203,6 +223,31 @@ public slots:
     }
 
 public:
+    // The background map takes a cached provider description at once and asks the repository
+    // nothing; its tiles are asked of this run's own server, which takes every request and
+    // never answers: no tile request leaves the machine, fails or finishes while a test runs.
+    void describeLocalTiles()
+    {
+        if (!m_tiles.listen(QHostAddress::LocalHost, 0))
+            qFatal("No local tile server");
+        QObject::connect(&m_tiles, &QTcpServer::newConnection, &m_tiles, [this] {
+            while (QTcpSocket *socket = m_tiles.nextPendingConnection()) {
+                QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+                QObject::connect(socket, &QTcpSocket::readyRead, socket, [socket] { socket->readAll(); });
+            }
+        });
+        const QString folder = QStandardPaths::writableLocation(QStandardPaths::CacheLocation)
+            + QStringLiteral("/map/background/providers");
+        QDir().mkpath(folder);
+        const QByteArray description = "{\"url\": \"http://127.0.0.1:" + QByteArray::number(m_tiles.serverPort())
+            + "/%z/%x/%y.png\", \"format\": \"png\"}";
+        for (const char *type : {"street", "satellite", "cycle", "transit", "night-transit", "terrain", "hiking"}) {
+            QFile file(folder + u'/' + QLatin1String(type) + QStringLiteral(".json"));
+            if (file.open(QIODevice::WriteOnly))
+                file.write(description);
+        }
+    }
+
     ~Setup() override
     {
         // The generator stops its search; the plan goes before the airplanes it reads.
@@ -223,6 +268,8 @@ private:
     std::unique_ptr<AirplaneListModel> m_airplanes;
     std::unique_ptr<Flightplan> m_flightplan;
     std::unique_ptr<Generator> m_generator;
+    std::unique_ptr<ThemeManager> m_themeManager;
+    QTcpServer m_tiles;
     std::unique_ptr<Document> m_document;
 };
 

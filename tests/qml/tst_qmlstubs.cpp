@@ -5,6 +5,7 @@
 #include "database.h"
 #include "flightplan.h"
 #include "generator.h"
+#include "mapproxymodel.h"
 #include "netloader.h"
 #include "proceduremanager.h"
 #include "tracks.h"
@@ -39,6 +40,7 @@ void TestQmlStubs::matchesRealClass_data()
     QTest::newRow("airplanes") << "StubAirplanes.qml" << &AirplaneListModel::staticMetaObject;
     QTest::newRow("flightplan") << "StubFlightplan.qml" << &Flightplan::staticMetaObject;
     QTest::newRow("generator") << "StubGenerator.qml" << &Generator::staticMetaObject;
+    QTest::newRow("map model") << "StubPointMapModel.qml" << &MapProxyModel::staticMetaObject;
     QTest::newRow("procedureManager") << "StubProcedureManager.qml" << &ProcedureManager::staticMetaObject;
 }
 

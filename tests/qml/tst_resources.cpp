@@ -12,6 +12,7 @@
 #include <QtQml/qqmlextensionplugin.h>
 
 Q_IMPORT_QML_PLUGIN(Waylore_UiPlugin)
+Q_IMPORT_QML_PLUGIN(Corvel_MapPlugin)
 
 class TestResources : public QObject
 {

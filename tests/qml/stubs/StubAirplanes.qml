@@ -16,7 +16,13 @@ ListModel {
         property int maxcruisetas: 280
     }
 
+    property int stubUpdates: 0
+
     signal changed
+
+    function forceUpdate() {
+        stubUpdates += 1;
+    }
 
     ListElement {
         decoration: "Airbus A320"

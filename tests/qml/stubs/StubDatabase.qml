@@ -24,6 +24,13 @@ QtObject {
         stubCalls.push("loadAsync");
     }
 
+    // Answers "COORD <latitude> <longitude>" (four decimals) and records the call.
+    function getOrAddCoordPointUid(coordinate) {
+        const uid = "COORD " + coordinate.latitude.toFixed(4) + " " + coordinate.longitude.toFixed(4);
+        stubCalls.push("getOrAddCoordPointUid " + uid);
+        return uid;
+    }
+
     function empty() {
         return stubEmpty;
     }

@@ -1,8 +1,10 @@
 import QtQml
+import QtQml.Models
 
 // Stands in for the flight plan (published as "flightplan"); the commands the menus give are
-// recorded in stubCalls as "name argument...".
-QtObject {
+// recorded in stubCalls as "name argument...". A list model without rows, so that the map's
+// route layers can take it as their model; `count` is the plan's own waypoint count.
+ListModel {
     id: plan
 
     property int count: 0
@@ -15,6 +17,7 @@ QtObject {
         property int cruiselvl: 350
         property int cruisetas: 450
         property var waypointuids: []
+        property var segmentuids: []
         property string bounding: "plan bounding"
     }
     property QtObject weight: QtObject {
@@ -36,6 +39,7 @@ QtObject {
     }
 
     signal modified
+    signal edited
 
     function stubReset() {
         count = 0;
@@ -46,6 +50,7 @@ QtObject {
         general.cruiselvl = 350;
         general.cruisetas = 450;
         general.waypointuids = [];
+        general.segmentuids = [];
         weight.loadfactor = 80;
     }
 
@@ -57,6 +62,10 @@ QtObject {
 
     function add(uid) {
         stubCall("add", uid);
+    }
+
+    function contains(uid) {
+        return general.waypointuids.includes(uid);
     }
 
     function remove(uidOrRow) {

@@ -4,10 +4,12 @@ import QtQml
 QtObject {
     property var stubEvents: []
     property var stubEnabled: []
+    property int stubFlushes: 0
 
     function stubReset() {
         stubEvents = [];
         stubEnabled = [];
+        stubFlushes = 0;
     }
 
     function enable(on) {
@@ -24,5 +26,6 @@ QtObject {
     }
 
     function flush() {
+        stubFlushes += 1;
     }
 }

@@ -1,0 +1,270 @@
+// Prints how fast the program's main window comes up over the synthetic world and how smoothly
+// its map moves: the time from process start to the first frame that shows the map (the stored
+// world database loaded behind the splash), the frame times while panning over central Europe
+// at zoom 7 and zoom 10 with every layer on, and the time from the end of a zoom to the frame
+// that shows the refiltered layers. Run it under Xvfb:
+//
+//     xvfb-run -a -s "-screen 0 1280x800x24" ./build/bench/bench_window [--scale 0.25]
+//
+// The benchmark runs in a temporary home folder: it generates the world, imports it as the
+// program would, then starts itself a second time as the program (the same objects, the same
+// root document) and reads the figures that run prints. The map's tiles come from a closed
+// port of this machine, so nothing leaves it.
+#include "benchsupport.h"
+#include "shell.h"
+#include "worldgen.h"
+
+#include "database.h"
+#include "settings.h"
+#include "xploader.h"
+
+#include <QAbstractItemModel>
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QGeoCoordinate>
+#include <QGeoRectangle>
+#include <QGeoShape>
+#include <QProcess>
+#include <QQmlApplicationEngine>
+#include <QQmlContext>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QSGRendererInterface>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <QTimer>
+#include <QtQml/qqmlextensionplugin.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+
+Q_IMPORT_QML_PLUGIN(Waylore_UiPlugin)
+Q_IMPORT_QML_PLUGIN(Corvel_MapPlugin)
+
+namespace {
+
+const char *const kRootDocument = "qrc:/qt/qml/Waylore/Ui/app/DesktopWindow.qml";
+
+// Runs the event loop until `done` or the time is up; false on time-out.
+bool waitFor(const std::function<bool()> &done, int ms)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!done()) {
+        if (timer.elapsed() > ms)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 5);
+    }
+    return true;
+}
+
+// The program itself, as main() builds it; prints "figure <name> <value>" lines.
+int runWindow(int argc, char **argv)
+{
+    qputenv("QSG_RENDER_LOOP", "basic");
+    QSurfaceFormat format = QSurfaceFormat::defaultFormat();
+    format.setSwapInterval(0);
+    QSurfaceFormat::setDefaultFormat(format);
+    Shell::nameApplication();
+    QApplication app(argc, argv);
+    QTextStream out(stdout);
+    Shell shell;
+    if (!shell.start())
+        return 1;
+    // The start-up emptied the provider cache: the map takes these descriptions at once.
+    const QString providers = QStandardPaths::writableLocation(QStandardPaths::CacheLocation)
+        + QStringLiteral("/map/background/providers");
+    QDir().mkpath(providers);
+    for (const char *type : {"street", "satellite", "cycle", "transit", "night-transit", "terrain", "hiking"}) {
+        QFile file(providers + u'/' + QLatin1String(type) + QStringLiteral(".json"));
+        if (file.open(QIODevice::WriteOnly))
+            file.write("{\"url\": \"http://127.0.0.1:9/%z/%x/%y.png\", \"format\": \"png\"}");
+    }
+    if (!shell.loadInterface(QUrl(QLatin1String(kRootDocument))))
+        return 1;
+    auto *window = qobject_cast<QQuickWindow *>(shell.engine()->rootObjects().value(0));
+    auto *overlay = window ? window->findChild<QQuickItem *>(QStringLiteral("overlayMap")) : nullptr;
+    QQuickItem *map = overlay ? overlay->parentItem() : nullptr;
+    QObject *database = shell.engine()->rootContext()->contextProperty(QStringLiteral("database")).value<QObject *>();
+    auto *points = shell.engine()->rootContext()->contextProperty(QStringLiteral("pointMapModel")).value<QAbstractItemModel *>();
+    if (!map || !database || !points) {
+        out << "no map in the window\n";
+        return 1;
+    }
+
+    bool swapped = false;
+    QObject::connect(window, &QQuickWindow::frameSwapped, window, [&swapped] { swapped = true; });
+    // The first frame after the map has been shown.
+    if (!waitFor([&] { return map->property("dbloaded").toBool(); }, 60000)) {
+        out << "the database did not load\n";
+        return 1;
+    }
+    swapped = false;
+    window->update();
+    waitFor([&] { return swapped; }, 10000);
+    out << "figure firstframe " << QDateTime::currentMSecsSinceEpoch() << "\n";
+    out.flush();
+
+    QElapsedTimer timer;
+    auto frame = [&](const std::function<void()> &change) {
+        swapped = false;
+        timer.start();
+        change();
+        window->update();
+        waitFor([&] { return swapped; }, 10000);
+        return timer.nsecsElapsed() / 1e6;
+    };
+    auto pan = [&](double zoom) {
+        map->setProperty("center", QVariant::fromValue(QGeoCoordinate(50.0, 9.0)));
+        map->setProperty("zoomLevel", zoom);
+        // The filter pass of the move, and the frames it brings.
+        QElapsedTimer settle;
+        settle.start();
+        while (settle.elapsed() < 400)
+            frame([] {});
+        QList<double> times;
+        for (int i = 0; i < 200; ++i)
+            times.append(frame([&] {
+                QMetaObject::invokeMethod(overlay, "pan", Q_ARG(int, i < 100 ? 6 : -6), Q_ARG(int, i % 50 < 25 ? 2 : -2));
+            }));
+        return BenchSupport::figures(times);
+    };
+    const BenchSupport::Figures zoom7 = pan(7.0);
+    const BenchSupport::Figures zoom10 = pan(10.0);
+    out << "figure pan7 " << zoom7.median << " " << zoom7.p95 << "\n";
+    out << "figure pan10 " << zoom10.median << " " << zoom10.p95 << "\n";
+
+    // From the last zoom step to the frame that shows the layers refiltered for it.
+    QList<double> refilter;
+    bool filtered = false;
+    const auto refiltered = [&filtered] { filtered = true; };
+    QObject::connect(points, &QAbstractItemModel::layoutChanged, window, refiltered);
+    QObject::connect(points, &QAbstractItemModel::modelReset, window, refiltered);
+    QObject::connect(points, &QAbstractItemModel::rowsInserted, window, refiltered);
+    QObject::connect(points, &QAbstractItemModel::rowsRemoved, window, refiltered);
+    for (int i = 0; i < 6; ++i) {
+        map->setProperty("center", QVariant::fromValue(QGeoCoordinate(50.0 + (i % 2), 9.0)));
+        map->setProperty("zoomLevel", i % 2 == 0 ? 8.0 : 9.0);
+        frame([] {});
+        waitFor([] { return false; }, 300);
+        filtered = false;
+        QElapsedTimer gesture;
+        gesture.start();
+        map->setProperty("zoomLevel", i % 2 == 0 ? 9.0 : 8.0);
+        if (!waitFor([&] { return filtered; }, 5000))
+            continue;
+        swapped = false;
+        window->update();
+        waitFor([&] { return swapped; }, 5000);
+        refilter.append(gesture.nsecsElapsed() / 1e6);
+    }
+    if (!refilter.isEmpty()) {
+        std::sort(refilter.begin(), refilter.end());
+        out << "figure refilter " << refilter.at(refilter.size() / 2) << " " << refilter.last() << "\n";
+    }
+    // The filter pass alone, model by model, at the last view.
+    const QGeoShape region = overlay->property("visibleRegion").value<QGeoShape>();
+    const double zoom = map->property("zoomLevel").toDouble();
+    QStringList passes;
+    for (const char *name : {"boundaryMapModel", "pointMapModel", "runwayMapModel", "segmentMapModel", "taxiwayMapModel",
+                             "paintlightMapModel", "taxinameMapModel", "startupMapModel"}) {
+        QObject *model = shell.engine()->rootContext()->contextProperty(QLatin1String(name)).value<QObject *>();
+        QElapsedTimer pass;
+        pass.start();
+        QMetaObject::invokeMethod(model, "setGeoFilter", Q_ARG(QGeoRectangle, region.boundingGeoRectangle()), Q_ARG(double, zoom + 0.5));
+        passes << QStringLiteral("%1:%2").arg(QLatin1String(name).chopped(8)).arg(pass.nsecsElapsed() / 1e6, 0, 'f', 1);
+    }
+    out << "figure passes " << passes.join(u' ') << "\n";
+    out << "figure api " << (window->rendererInterface()->graphicsApi() == QSGRendererInterface::OpenGL ? "OpenGL" : "non-OpenGL") << "\n";
+    out.flush();
+    // Leaves without the closing flow: nothing to save.
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc > 1 && qstrcmp(argv[1], "--window") == 0)
+        return runWindow(argc, argv);
+
+    // Everything of both runs lives in a home folder of its own.
+    QTemporaryDir home;
+    qputenv("HOME", QFile::encodeName(home.path()));
+    for (const char *variable : {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME"})
+        qunsetenv(variable);
+    // Named as the program, so that the database file is the one it loads.
+    Shell::nameApplication();
+    QCoreApplication app(argc, argv);
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
+    QCommandLineParser parser;
+    QCommandLineOption scaleOption(QStringLiteral("scale"), QStringLiteral("Size of the world (1 = the whole world)."),
+                                   QStringLiteral("factor"), QStringLiteral("1"));
+    parser.addOption(scaleOption);
+    parser.process(app);
+
+    WorldGen::Options options;
+    options.scale = parser.value(scaleOption).toDouble();
+    WorldGen world(options);
+    const QString xpPath = home.filePath(QStringLiteral("X-Plane 12"));
+    if (!world.write(xpPath)) {
+        std::fprintf(stderr, "%s\n", qPrintable(world.errorString()));
+        return 1;
+    }
+    int points = 0, segments = 0;
+    {
+        Settings settings;
+        Database database;
+        Settings::setString(QStringLiteral("database/xpPath"), xpPath);
+        XpLoader loader(&database);
+        QEventLoop loop;
+        QObject::connect(&loader, &XpLoader::done, &loop, &QEventLoop::quit, Qt::QueuedConnection);
+        loader.loadAsync();
+        loop.exec();
+        loader.wait();
+        points = Database::pointCount();
+        segments = Database::segmentCount();
+    }
+
+    QProcess program;
+    program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    const qint64 startedAt = QDateTime::currentMSecsSinceEpoch();
+    program.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--window")});
+    if (!program.waitForFinished(600000)) {
+        std::fprintf(stderr, "the program run did not end\n");
+        return 1;
+    }
+    QHash<QString, QStringList> figure;
+    for (const QByteArray &line : program.readAllStandardOutput().split('\n')) {
+        const QStringList parts = QString::fromUtf8(line).split(u' ');
+        if (parts.size() > 2 && parts.first() == QLatin1String("figure"))
+            figure.insert(parts.at(1), parts.mid(2));
+        else if (!line.isEmpty())
+            std::printf("%s\n", line.constData());
+    }
+    if (!figure.contains(QStringLiteral("firstframe"))) {
+        std::fprintf(stderr, "the program run gave no figures\n");
+        return 1;
+    }
+    std::printf("Main window over a synthetic world of %d points and %d segments (scale %g), %s scene graph\n",
+                points, segments, options.scale, qPrintable(figure.value(QStringLiteral("api")).join(u' ')));
+    std::printf("  process start to the first frame with the map: %lld ms (goal < 2500, database load included)\n",
+                figure.value(QStringLiteral("firstframe")).value(0).toLongLong() - startedAt);
+    for (const auto &[key, zoom] : {std::pair{"pan7", 7}, std::pair{"pan10", 10}}) {
+        const QStringList values = figure.value(QLatin1String(key));
+        std::printf("  frame time panning over central Europe at zoom %d: median %.1f ms (goal < 16), p95 %.1f ms (goal < 33)\n",
+                    zoom, values.value(0).toDouble(), values.value(1).toDouble());
+    }
+    const QStringList refilter = figure.value(QStringLiteral("refilter"));
+    std::printf("  end of a zoom to the refiltered layers drawn: median %.0f ms, worst %.0f ms (goal < 150)\n",
+                refilter.value(0).toDouble(), refilter.value(1).toDouble());
+    std::printf("    of which the filter pass, model by model (ms, without the layers' redraw): %s\n",
+                qPrintable(figure.value(QStringLiteral("passes")).join(u' ')));
+    return 0;
+}

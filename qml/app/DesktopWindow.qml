@@ -1,0 +1,695 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Controls.Material
+import QtQuick.Layouts
+import QtQuick.Window
+import Qt.labs.platform as Platform
+import Qt.labs.settings
+import Corvel.Point as NavPoint
+import Corvel.Segment as NavSegment
+import Waylore.Ui
+import "../js/utility.js" as Utility
+
+// The root of the user interface: tool bar, map, flight-plan table and side panels, the
+// dialogs, and the start-up sequence that loads the navigation database. Other pages reach
+// the children by their ids (map, status, fileManager...).
+ApplicationWindow {
+    id: window
+
+    property var clouds: null
+    property var precipitation: null
+    property var wind: null
+    readonly property bool dialog: databaseDialog.visible || airacMismatchDialog.visible || airplaneDialog.visible
+                                   || generatorDialog.visible || waypointEditDialog.visible || preferencesDialog.visible
+                                   || aboutDialog.visible || updater.visible || (splash !== null && splash.visible)
+    // Set once every setting has been erased: from then on nothing of the window is stored.
+    property bool settingsCleared: false
+    property alias splash: splashLoader.item
+
+    function saveScreenLayout() {
+        settingsWindow.desktopAvailableWidth = Screen.desktopAvailableWidth;
+        settingsWindow.desktopAvailableHeight = Screen.desktopAvailableHeight;
+    }
+
+    function ensureValidWindowPosition() {
+        if (settingsWindow.desktopAvailableWidth !== Screen.desktopAvailableWidth
+                || settingsWindow.desktopAvailableHeight !== Screen.desktopAvailableHeight) {
+            console.info("Screen layout changed, reset window position");
+            // A window larger than the screen keeps its title bar on it.
+            x = Math.max(0, Screen.width / 2 - width / 2);
+            y = Math.max(0, Screen.height / 2 - height / 2);
+        }
+        console.info("Window postion (" + x + ";" + y + "), size (" + width + ";" + height + ")");
+    }
+
+    function databaseLoaded() {
+        status.message(qsTr("Welcome to %1 %2").arg(Qt.application.name).arg(Qt.application.version), false);
+    }
+
+    // Closing never closes the window by itself: the file manager quits once the document is
+    // safe (at once when it is saved, else after asking).
+    function requestQuit() {
+        // The entry function stores the program's folder at every start and the window's group
+        // its height half a second after it exists: without both, the store was emptied.
+        if (!settingsCleared && storeRoot.value("path", "") === "" && settingsWindow.value("height", -1) === -1)
+            forgetStoredState();
+        tracker.stop();
+        ga.flush();
+        fileManager.saveBeforeQuit();
+    }
+
+    // Erases every stored setting (airplane profiles and simulator folder included) once the
+    // pilot has agreed, then quits.
+    function resetAllSettings() {
+        settings.clear();
+        window.close();
+    }
+
+    // The store was emptied (here or by the preferences' reset): the window's groups are turned
+    // to a scratch file, so that the geometry and layers the window still changes while it quits
+    // are not written back, and the store is emptied once more of what they had pending.
+    function forgetStoredState() {
+        settingsCleared = true;
+        const scratch = Utility.urlToPath(Platform.StandardPaths.writableLocation(Platform.StandardPaths.TempLocation)) // qmllint disable type
+            + "/" + Qt.application.name + "-discarded.ini";
+        settingsWindow.fileName = scratch;
+        settingsMap.fileName = scratch;
+        settings.clear();
+    }
+
+    // Each weather layer lives only while its toggle is checked.
+    function toggleWeather(toggle, name, layerType, title) {
+        if (!toggle.checked) {
+            if (window[name])
+                window[name].destroy();
+            window[name] = null;
+            return;
+        }
+        ga.sendEvent("weather", "/", "Main", {
+            "weatherlayer": title
+        });
+        const component = Qt.createComponent("qrc:/qt/qml/Waylore/Ui/map/Weather.qml");
+        if (component.status !== Component.Ready)
+            return;
+        const key = layerType.replace("_new", "");
+        window[name] = component.createObject(map, {
+            "layerType": layerType,
+            "enabled": Qt.binding(() => toggle.checked),
+            "opacity": Qt.binding(() => theme.opacity(key))
+        });
+    }
+
+    width: 1200
+    height: 800
+    minimumWidth: constants.debug ? 730 : 1020
+    minimumHeight: 730
+    visible: true
+    visibility: Window.Windowed
+    title: Qt.application.name + " - " + document.name + (document.saved ? "" : "*")
+    Material.theme: preferencesDialog.dark ? Material.Dark : Material.Light
+    Material.background: preferencesDialog.dark ? "#444" : "#EEE"
+    Material.primary: preferencesDialog.dark ? "#333" : "#FFF"
+    Material.accent: Material.Indigo
+
+    onClosing: close => {
+        close.accepted = false;
+        requestQuit();
+    }
+
+    MainMenu {
+        id: mainMenu
+
+        FileMenu {
+        }
+        EditMenu {
+        }
+        RouteMenu {
+        }
+        AirplaneMenu {
+        }
+        InspirationMenu {
+            id: inspirationMenu
+        }
+        MapMenu {
+            id: mapMenu
+        }
+        ViewMenu {
+        }
+        HelpMenu {
+        }
+        DebugMenu {
+        }
+    }
+
+    header: ToolBar {
+        objectName: "toolBar"
+
+        background: Rectangle {
+            color: window.Material.background
+
+            Rectangle {
+                anchors.left: parent.left
+                anchors.right: parent.right
+                anchors.bottom: parent.bottom
+                height: 4
+                color: window.Material.primary
+            }
+        }
+
+        RowLayout {
+            anchors.fill: parent
+            spacing: 0
+
+            IconButton {
+                objectName: "menuButton"
+                visible: Qt.platform.os === "linux"
+                Layout.leftMargin: 8
+                source: "qrc:/fa/solid/bars.svg"
+                tooltip: qsTr("Menu")
+                onClicked: mainMenu.open()
+            }
+            IconButton {
+                source: "qrc:/fa/solid/file.svg"
+                icon.width: FontAwesome.iconSize * 0.8
+                tooltip: qsTr("Create new flight plan")
+                onClicked: fileManager.newDoc()
+            }
+            IconButton {
+                source: "qrc:/fa/solid/folder-open.svg"
+                tooltip: qsTr("Open existing flight plan")
+                onClicked: fileManager.openDoc("*")
+            }
+            IconButton {
+                source: "qrc:/fa/solid/floppy-disk.svg"
+                tooltip: qsTr("Save flight plan")
+                onClicked: fileManager.saveDoc()
+            }
+            IconButton {
+                source: "qrc:/fa/solid/circle-info.svg"
+                tooltip: qsTr("Flight informations")
+                onClicked: flightInfoDialog.open()
+            }
+            IconButton {
+                source: "qrc:/fa/solid/route.svg"
+                tooltip: qsTr("Open the route generator")
+                onClicked: generatorDialog.open()
+            }
+            IconButton {
+                objectName: "quickExportButton"
+                source: "qrc:/fa/solid/file-export.svg"
+                enabled: flightplan.count > 1
+                tooltip: qsTr("Quick export to X-Plane") + "\n\n" + qsTr("Default format: ") + "\"" + preferencesDialog.defaultExportFormat
+                         + "\"\n" + qsTr("Export directory: ") + "\""
+                         + (preferencesDialog.exportToCustomDirectory ? preferencesDialog.customExportDirectory : "<X-Plane>/Output/FMS plans")
+                         + "\"\n" + qsTr("These settings can be modified in the preferences.")
+                onClicked: {
+                    if (!exporter.toDefault())
+                        exporterErrorDialog.show(exporter.msgerror);
+                }
+            }
+            IconButton {
+                objectName: "simulatorButton"
+                checkable: true
+                checked: xpconnect.state > 0
+                source: checked ? "qrc:/fa/solid/plane.svg" : "qrc:/fa/solid/plane-slash.svg"
+                icon.width: FontAwesome.iconSize * 1.2
+                tooltip: xpconnect.state > 0 ? qsTr("Disconnect from simulator") : qsTr("Connect to simulator")
+                onClicked: xpconnect.state > 0 ? xpconnect.disconnect() : xpconnect.connect()
+            }
+            ToolSeparator {
+            }
+            ToggleButton {
+                id: airportToggle
+
+                objectName: "airportToggle"
+                checked: true
+                source: "qrc:/icon/airp.svg"
+                tooltip: checked ? qsTr("Hide airports on the map") : qsTr("Show airports on the map")
+                enabled: map.zoomLevel >= constants.minzoomAirport
+                function apply() {
+                    pointMapModel.setTypeFilter(checked, NavPoint.Point.AIRP);
+                }
+
+                onToggled: apply()
+            }
+            ToggleButton {
+                id: airportGroundToggle
+
+                objectName: "airportGroundToggle"
+                checked: true
+                source: "qrc:/icon/airp_gnd.svg"
+                tooltip: checked ? qsTr("Hide airports ground") : qsTr("Show airports ground")
+                enabled: map.zoomLevel >= constants.minzoomAirportGround
+                function apply() {
+                    for (const model of [boundaryMapModel, runwayMapModel, taxiwayMapModel, paintlightMapModel,
+                                         taxinameMapModel, startupMapModel])
+                        model.setTypeFilter(checked);
+                }
+
+                onToggled: apply()
+            }
+            ToggleButton {
+                id: ndbToggle
+
+                objectName: "ndbToggle"
+                checked: true
+                source: "qrc:/icon/ndb.svg"
+                tooltip: checked ? qsTr("Hide NDB on the map") : qsTr("Show NDB on the map")
+                enabled: map.zoomLevel >= constants.minzoomNdb
+                function apply() {
+                    pointMapModel.setTypeFilter(checked, NavPoint.Point.NDB);
+                }
+
+                onToggled: apply()
+            }
+            ToggleButton {
+                id: vordmeToggle
+
+                objectName: "vordmeToggle"
+                checked: true
+                source: "qrc:/icon/vor.svg"
+                tooltip: checked ? qsTr("Hide VOR and DME on the map") : qsTr("Show VOR and DME on the map")
+                enabled: map.zoomLevel >= constants.minzoomVorDme
+                function apply() {
+                    pointMapModel.setTypeFilter(checked, NavPoint.Point.VOR);
+                    pointMapModel.setTypeFilter(checked, NavPoint.Point.DME);
+                }
+
+                onToggled: apply()
+            }
+            ToggleButton {
+                id: fixToggle
+
+                objectName: "fixToggle"
+                checked: true
+                source: "qrc:/icon/fix.svg"
+                tooltip: checked ? qsTr("Hide FIX on the map") : qsTr("Show FIX on the map")
+                enabled: map.zoomLevel >= constants.minzoomFix
+                function apply() {
+                    pointMapModel.setTypeFilter(checked, NavPoint.Point.FIX);
+                }
+
+                onToggled: apply()
+            }
+            ToggleButton {
+                id: highSegmentToggle
+
+                objectName: "highSegmentToggle"
+                checked: true
+                source: "qrc:/icon/segment_h.svg"
+                tooltip: checked ? qsTr("Hide HIGH (Jet) segments on the map") : qsTr("Show HIGH (Jet) segments on the map")
+                enabled: map.zoomLevel >= constants.minzoomHighSegment
+                function apply() {
+                    segmentMapModel.setTypeFilter(checked, NavSegment.Segment.HIGH);
+                }
+
+                onToggled: apply()
+            }
+            ToggleButton {
+                id: lowSegmentToggle
+
+                objectName: "lowSegmentToggle"
+                checked: true
+                source: "qrc:/icon/segment_l.svg"
+                tooltip: checked ? qsTr("Hide LOW (Victor) segments on the map") : qsTr("Show LOW (Victor) segments on the map")
+                enabled: map.zoomLevel >= constants.minzoomLowSegment
+                function apply() {
+                    segmentMapModel.setTypeFilter(checked, NavSegment.Segment.LOW);
+                }
+
+                onToggled: apply()
+            }
+            ToggleButton {
+                id: trackSegmentToggle
+
+                objectName: "trackSegmentToggle"
+                checked: true
+                source: "qrc:/icon/segment_t.svg"
+                tooltip: checked ? qsTr("Hide tracks on the map") : qsTr("Show tracks on the map")
+                enabled: map.zoomLevel >= constants.minzoomTrackSegment
+                function apply() {
+                    segmentMapModel.setTypeFilter(checked, NavSegment.Segment.TRACK);
+                }
+
+                onToggled: apply()
+            }
+            ComboBox {
+                id: themeComboBox
+
+                objectName: "themeComboBox"
+                implicitWidth: 175
+                implicitHeight: 28
+                model: themeManager.list
+                onActivated: index => map.changeTheme(index)
+
+                HoverHandler {
+                    id: themeHover
+                }
+                CustomToolTip {
+                    x: 0
+                    text: qsTr("Change map theme")
+                    visible: themeHover.hovered
+                }
+            }
+            ToggleButton {
+                id: cloudsToggle
+
+                objectName: "cloudsToggle"
+                source: "qrc:/fa/solid/cloud-bolt.svg"
+                tooltip: checked ? qsTr("Hide cloud map") : qsTr("Show cloud map")
+                onCheckedChanged: window.toggleWeather(cloudsToggle, "clouds", "clouds_new", "Clouds")
+            }
+            ToggleButton {
+                id: precipitationToggle
+
+                objectName: "precipitationToggle"
+                source: "qrc:/fa/solid/cloud-showers-heavy.svg"
+                tooltip: checked ? qsTr("Hide precipitation map") : qsTr("Show precipitation map")
+                onCheckedChanged: window.toggleWeather(precipitationToggle, "precipitation", "precipitation_new", "Precipitation")
+            }
+            ToggleButton {
+                id: windToggle
+
+                objectName: "windToggle"
+                source: "qrc:/fa/solid/wind.svg"
+                tooltip: checked ? qsTr("Hide wind map") : qsTr("Show wind map")
+                onCheckedChanged: window.toggleWeather(windToggle, "wind", "wind_new", "Wind")
+            }
+            ToolSeparator {
+            }
+            ToggleButton {
+                id: flightplanTableToggle
+
+                objectName: "flightplanTableToggle"
+                checked: true
+                source: "qrc:/fa/solid/table.svg"
+                tooltip: checked ? qsTr("Hide flight plan table") : qsTr("Show flight plan table ")
+            }
+            ToggleButton {
+                id: sidePanelToggle
+
+                objectName: "sidePanelToggle"
+                checked: true
+                source: "qrc:/fa/solid/table-columns.svg"
+                tooltip: checked ? qsTr("Hide side panel") : qsTr("Show side panel")
+            }
+            Item {
+                Layout.fillWidth: true
+            }
+        }
+    }
+
+    SplitView {
+        id: mainSplitView
+
+        anchors.fill: parent
+        orientation: Qt.Horizontal
+        handle: Rectangle {
+            implicitWidth: 4
+            color: window.Material.primary
+        }
+
+        SplitView {
+            id: mapSplitView
+
+            SplitView.fillWidth: true
+            orientation: Qt.Vertical
+            handle: Rectangle {
+                implicitHeight: 4
+                color: window.Material.primary
+            }
+
+            Navigation {
+                id: map
+
+                SplitView.minimumHeight: 200
+                SplitView.fillHeight: true
+            }
+            FlightplanPanel {
+                id: flightplanPanel
+
+                objectName: "flightplanPanel"
+                inspirationMenu: inspirationMenu
+                SplitView.minimumHeight: 200
+                SplitView.preferredHeight: 250
+                visible: flightplanTableToggle.checked
+                onVisibleChanged: ga.sendEvent("flightplanpanel", "/", "Main", {
+                    "visible": visible
+                })
+            }
+        }
+        SplitView {
+            id: panelSplitView
+
+            objectName: "panelSplitView"
+            SplitView.minimumWidth: 320
+            SplitView.preferredWidth: 320
+            SplitView.maximumWidth: 500
+            orientation: Qt.Vertical
+            visible: sidePanelToggle.checked
+            onVisibleChanged: ga.sendEvent("sidepanel", "/", "Main", {
+                "visible": visible
+            })
+            handle: Rectangle {
+                implicitHeight: 4
+                color: window.Material.primary
+            }
+
+            PointPanel {
+                id: pointPanel
+
+                SplitView.preferredHeight: 300
+            }
+            InformationPanel {
+                id: infoPanel
+
+                implicitWidth: 0
+                SplitView.fillHeight: true
+            }
+            StatusPanel {
+                id: status
+
+                cycle: database.cycle
+                position: map.cursorPosition
+            }
+        }
+    }
+
+    FileManager {
+        id: fileManager
+    }
+    ExportAsDialog {
+        id: exportAsDialog
+    }
+    ExporterErrorDialog {
+        id: exporterErrorDialog
+    }
+    SoftwareUpdate {
+        id: updater
+
+        parent: Overlay.overlay
+        anchors.centerIn: parent
+    }
+
+    PageViewTracker {
+        id: tracker
+
+        location: "/"
+        title: "Main"
+        opened: true
+    }
+
+    Loader {
+        id: splashLoader
+
+        active: false
+        sourceComponent: SplashDialog {
+            parent: Overlay.overlay
+            anchors.centerIn: parent
+            onCycleMismatch: (databaseCycle, xpCycle) => {
+                airacMismatchDialog.databaseCycle = databaseCycle;
+                airacMismatchDialog.xpCycle = xpCycle;
+                airacMismatchDialog.open();
+            }
+        }
+    }
+    DatabaseDialog {
+        id: databaseDialog
+
+        objectName: "databaseDialog"
+        parent: Overlay.overlay
+        anchors.centerIn: parent
+    }
+    // Above the splash.
+    AiracMismatchDialog {
+        id: airacMismatchDialog
+
+        objectName: "airacMismatchDialog"
+        parent: Overlay.overlay
+        anchors.centerIn: parent
+        z: 1
+        onOpenDatabaseRequested: {
+            window.splash.close();
+            databaseDialog.open();
+        }
+    }
+    TracksUpdateDialog {
+        id: tracksUpdateDialog
+
+        anchors.centerIn: parent
+    }
+    AirplaneDialog {
+        id: airplaneDialog
+
+        parent: Overlay.overlay
+        anchors.centerIn: parent
+    }
+    GeneratorDialog {
+        id: generatorDialog
+
+        parent: Overlay.overlay
+        anchors.centerIn: parent
+        navigationMap: map
+    }
+    PreferencesDialog {
+        id: preferencesDialog
+
+        parent: Overlay.overlay
+        anchors.centerIn: parent
+        onClosed: {
+            airplanes.forceUpdate();
+            map.reloadAll();
+        }
+    }
+    FlightInfoDialog {
+        id: flightInfoDialog
+
+        parent: Overlay.overlay
+        anchors.centerIn: parent
+    }
+    WaypointEditDialog {
+        id: waypointEditDialog
+
+        parent: Overlay.overlay
+        anchors.centerIn: parent
+    }
+    AboutDialog {
+        id: aboutDialog
+
+        parent: Overlay.overlay
+        anchors.centerIn: parent
+    }
+    Dialog {
+        id: resetDialog
+
+        objectName: "resetDialog"
+        parent: Overlay.overlay
+        anchors.centerIn: parent
+        modal: true
+        closePolicy: Popup.CloseOnEscape
+        title: qsTr("Reset preferences")
+        standardButtons: Dialog.Yes | Dialog.No
+        onAccepted: window.resetAllSettings()
+
+        Label {
+            text: qsTr("Restore preferences to factory defaults, all user settings will\nbe lost. These operations cannot be reverted!")
+        }
+    }
+
+    Shortcut {
+        objectName: "resetShortcut"
+        sequence: "Ctrl+Shift+Y"
+        context: Qt.ApplicationShortcut
+        onActivated: resetDialog.open()
+    }
+
+    // The top level of the store, read to tell whether it was emptied.
+    Settings {
+        id: storeRoot
+    }
+    // The stored state of the window, the map and the documents.
+    Settings {
+        id: settingsWindow
+
+        property int desktopAvailableWidth
+        property int desktopAvailableHeight
+        property alias x: window.x
+        property alias y: window.y
+        property alias width: window.width
+        property alias height: window.height
+        property alias visibility: window.visibility
+        property var mainSplitView
+        property var mapSplitView
+        property var panelSplitView
+        property alias sidePannelVisibility: sidePanelToggle.checked
+        property alias flightplanTableVisibility: flightplanTableToggle.checked
+        property alias pointPanelExpanded: pointPanel.expanded
+        property alias infoPanelExpanded: infoPanel.expanded
+
+        category: "window"
+    }
+    Settings {
+        id: settingsMap
+
+        property alias center: map.center
+        property alias zoomLevel: map.zoomLevel
+        property alias themeIndex: themeComboBox.currentIndex
+        property alias airportVisibility: airportToggle.checked
+        property alias airportGroundVisibility: airportGroundToggle.checked
+        property alias ndbVisibility: ndbToggle.checked
+        property alias vordmeVisibility: vordmeToggle.checked
+        property alias fixVisibility: fixToggle.checked
+        property alias highSegmentVisibility: highSegmentToggle.checked
+        property alias lowSegmentVisibility: lowSegmentToggle.checked
+        property alias trackSegmentVisibility: trackSegmentToggle.checked
+
+        category: "map"
+    }
+    Settings {
+        id: settingsFlightplan
+
+        property bool autocompute: true
+
+        category: "flightplan"
+    }
+    Settings {
+        id: settingsDocument
+
+        property url lastFolder
+
+        category: "document"
+    }
+
+    Connections {
+        target: database
+
+        function onFinished() {
+            window.databaseLoaded();
+        }
+    }
+    Connections {
+        target: xpconnect
+
+        function onMessage(text, error) {
+            status.message(text, error);
+        }
+    }
+
+    Component.onCompleted: {
+        if (visibility === Window.Hidden || visibility === Window.Minimized)
+            visibility = Window.Windowed;
+        ensureValidWindowPosition();
+        mainSplitView.restoreState(settingsWindow.mainSplitView);
+        mapSplitView.restoreState(settingsWindow.mapSplitView);
+        panelSplitView.restoreState(settingsWindow.panelSplitView);
+        splashLoader.active = true;
+    }
+    Component.onDestruction: {
+        if (settingsCleared)
+            return;
+        settingsWindow.mainSplitView = mainSplitView.saveState();
+        settingsWindow.mapSplitView = mapSplitView.saveState();
+        settingsWindow.panelSplitView = panelSplitView.saveState();
+        saveScreenLayout();
+    }
+}

@@ -1,0 +1,64 @@
+import QtQuick
+import Corvel.Map
+import Waylore.Ui
+
+// The airplane tracked over the simulator link, turned to its heading. While the moving map is
+// on, every position report recentres the map on it.
+MapQuickItem {
+    id: airplane
+
+    function startTracking() {
+        mapMenu.movingMap = true;
+    }
+
+    function updateMapPosition() {
+        if (mapMenu.movingMap)
+            map.centerOnCoordinate(xpconnect.position);
+    }
+
+    coordinate: xpconnect.position
+    sourceItem: Item {
+        Item {
+            rotation: xpconnect.heading
+
+            TintedImage {
+                id: symbol
+
+                objectName: "airplaneSymbol"
+                x: -width / 2
+                y: -height / 2
+                source: "qrc:/icon/airplane.svg"
+                color: theme.color("airplane")
+
+                HoverHandler {
+                    id: hover
+
+                    enabled: !menu.opened
+                }
+                TapHandler {
+                    acceptedButtons: Qt.RightButton
+                    gesturePolicy: TapHandler.ReleaseWithinBounds
+                    onTapped: eventPoint => {
+                        const position = symbol.mapToItem(menu.parent, eventPoint.pressPosition);
+                        menu.popup(position.x, position.y);
+                    }
+                }
+            }
+        }
+        CustomToolTip {
+            text: xpconnect.tooltip
+            visible: hover.hovered
+        }
+        MenuLoader {
+            id: menu
+
+            sourceComponent: AirplaneContextMenu {
+            }
+        }
+    }
+
+    Component.onCompleted: {
+        xpconnect.stated.connect(startTracking);
+        xpconnect.updated.connect(updateMapPosition);
+    }
+}

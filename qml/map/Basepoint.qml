@@ -1,0 +1,94 @@
+import QtQuick
+import Qt5Compat.GraphicalEffects
+import Corvel.Point as CorvelPoint
+
+// The symbol and label of one point or waypoint. It reads everything but `isWaypoint` from the
+// delegate that holds it: the point roles, `index`, `selected`, `hovered` and `menuLoader`.
+Item {
+    id: basepoint
+
+    required property bool isWaypoint
+    // Off while the map moves (see MapStillness).
+    property bool hoverable: true
+    readonly property real hoveredWidthFactor: hovered ? 2 : 1
+    readonly property real hoveredImageFactor: hovered ? 1.1 : 1
+    readonly property color tint: selected ? theme.color("selection") : theme.color("point", role_type)
+
+    anchors.centerIn: parent
+
+    Rectangle {
+        id: background
+
+        objectName: "background"
+        readonly property real diameter: theme.width("point.fill") / (role_type === CorvelPoint.Point.FIX ? 1.3 : 1)
+
+        anchors.centerIn: parent
+        width: diameter
+        height: diameter
+        radius: diameter / 2
+        visible: theme.width("point.fill") !== 0
+        color: theme.color("point.fill", role_type)
+        border.width: theme.width("point.border")
+        border.color: theme.color("point.border")
+    }
+    Rectangle {
+        id: frame
+
+        objectName: "frame"
+        readonly property real margin: 2 * (theme.width("pointlabel.border", role_type) + 1)
+
+        anchors.centerIn: label
+        width: label.width + margin
+        height: label.height + margin
+        radius: theme.radius("pointlabel.border")
+        color: theme.color("pointlabel.fill", role_type)
+        border.color: theme.color("pointlabel.border", role_type)
+        border.width: theme.width("pointlabel.border", role_type) * basepoint.hoveredWidthFactor
+    }
+    Text {
+        id: label
+
+        objectName: "label"
+        x: -width / 2
+        y: height / 2 + role_text_offset
+        text: role_code || ""
+        color: basepoint.tint
+        font.family: theme.fontFamily("pointlabel")
+        font.pointSize: theme.fontSize("pointlabel")
+        font.bold: hovered
+        renderType: Text.NativeRendering
+
+        PointMouseArea {
+            anchors.fill: parent
+            waypoint: basepoint.isWaypoint
+            hoverable: basepoint.hoverable
+        }
+    }
+    Item {
+        id: symbol
+
+        objectName: "symbol"
+        y: role_icon_offset
+        scale: basepoint.hoveredImageFactor
+
+        Image {
+            id: image
+
+            anchors.centerIn: parent
+            source: role_icon || ""
+            visible: false
+        }
+        // Straight over the image, which is a texture of its own: no offscreen pass per symbol.
+        ColorOverlay {
+            anchors.fill: image
+            source: image
+            color: basepoint.tint
+            visible: image.status === Image.Ready
+        }
+        PointMouseArea {
+            anchors.fill: image
+            waypoint: basepoint.isWaypoint
+            hoverable: basepoint.hoverable
+        }
+    }
+}

@@ -1,0 +1,38 @@
+import QtQuick
+
+// The mouse handling shared by a point's dot, label and symbol. It acts on the delegate that
+// holds it, whose names it reads: the row `index`, `role_uid`, the `hovered` flag it sets and
+// the context menu loader `menuLoader`.
+MouseArea {
+    // A waypoint selects its row of the flight plan, any other point its row of the map model.
+    property bool waypoint: false
+    // Off while the map moves (see MapStillness).
+    property bool hoverable: true
+
+    // A hover that the map's move switched off ends at once, not when the mouse next moves.
+    function updateHovered() {
+        const now = containsMouse && hoverable;
+        if (hovered === now)
+            return;
+        hovered = now;
+        ism.setHovered(hovered, role_uid);
+    }
+
+    acceptedButtons: Qt.LeftButton | Qt.RightButton
+    hoverEnabled: hoverable
+
+    onClicked: mouse => {
+        if (mouse.button === Qt.RightButton)
+            menuLoader.popup(mouse.x, mouse.y);
+        else if (waypoint)
+            ism.selectFromRoute(index);
+        else
+            ism.selectFromMap(index);
+    }
+    onDoubleClicked: mouse => {
+        if (mouse.button === Qt.LeftButton)
+            flightplan.add(role_uid, true);
+    }
+    onContainsMouseChanged: updateHovered()
+    onHoverableChanged: updateHovered()
+}

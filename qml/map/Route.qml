@@ -1,0 +1,88 @@
+import QtQuick
+import Corvel.Map
+import Waylore.Ui
+
+// The legs of the flight plan along great circles: an outline below, the line above; the line
+// lights up under the mouse and opens the route menu on a right click.
+MapItemView {
+    id: routeLayer
+
+    model: flightplan
+
+    MapItemView {
+        objectName: "border"
+        model: routeLayer.model
+        add: fadeIn
+        remove: fadeOut
+        delegate: MapPolyline {
+            property var role_path
+
+            referenceSurface: ReferenceSurface.Globe
+            path: role_path || []
+            line.color: theme.color("flightplan.border")
+            line.width: theme.width("flightplan") + 2 * theme.width("flightplan.border")
+            line.capStyle: Qt.RoundCap
+        }
+    }
+    MapItemView {
+        objectName: "line"
+        model: routeLayer.model
+        add: fadeIn
+        remove: fadeOut
+        delegate: MapPolyline {
+            id: leg
+
+            property var role_path
+            property string role_tooltip
+            readonly property bool hovered: hover.hovered
+
+            referenceSurface: ReferenceSurface.Globe
+            path: role_path || []
+            line.color: hovered ? theme.color("flightplan.hover") : theme.color("flightplan")
+            line.width: theme.width("flightplan")
+            line.capStyle: Qt.RoundCap
+
+            HoverHandler {
+                id: hover
+
+                enabled: !menu.visible
+            }
+            TapHandler {
+                acceptedButtons: Qt.RightButton
+                gesturePolicy: TapHandler.ReleaseWithinBounds
+                onSingleTapped: menu.popup()
+            }
+            CustomToolTip {
+                x: hover.point.position.x
+                y: hover.point.position.y
+                visible: leg.hovered
+                text: leg.role_tooltip
+            }
+            RouteContextMenu {
+                id: menu
+
+                objectName: "routeMenu"
+            }
+        }
+    }
+
+    // Shared by both views: each delegate gets an animation of its own.
+    Transition {
+        id: fadeIn
+
+        NumberAnimation {
+            property: "opacity"
+            from: 0
+            to: 1
+        }
+    }
+    Transition {
+        id: fadeOut
+
+        NumberAnimation {
+            property: "opacity"
+            from: 1
+            to: 0
+        }
+    }
+}

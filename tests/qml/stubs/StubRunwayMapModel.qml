@@ -1,0 +1,4 @@
+// Stands in for the database's runwayMapModel.
+MapModelStub {
+    stubName: "runwayMapModel"
+}

@@ -1,0 +1,267 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Window
+import QtTest
+import Corvel.Point as NavPoint
+import Corvel.Segment as NavSegment
+
+Item {
+    id: root
+
+    // A map model that records the type filters it is given in the test's filterLog.
+    component RecordingModel: ListModel {
+        property string name
+
+        function setTypeFilter(visible, type) {
+            testCase.filterLog.push(name + " " + visible + (type === undefined ? "" : " " + type));
+        }
+
+        function setGeoFilter(area, zoom) {
+        }
+    }
+
+    StrictTestCase {
+        id: testCase
+
+        property var window: null
+        property var filterLog: []
+        readonly property var mapModels: ["boundaryMapModel", "pointMapModel", "runwayMapModel", "segmentMapModel",
+            "taxiwayMapModel", "paintlightMapModel", "taxinameMapModel", "startupMapModel"]
+
+        function createWindow() {
+            const component = Qt.createComponent("qrc:/qt/qml/Waylore/Ui/app/DesktopWindow.qml");
+            if (component.status !== Component.Ready)
+                console.warn(component.errorString());
+            window = component.createObject(null);
+            waitForRendering(window.contentItem);
+            return window;
+        }
+
+        function child(name) {
+            const found = findChild(window.contentItem.parent, name) || findChild(window.overlay, name)
+                || findChild(window, name);
+            verify(found, name);
+            return found;
+        }
+
+        function initTestCase() {
+            for (const name of ["flightplan", "airplanes", "unit", "generator"])
+                verify(testSupport.useNative(name));
+            verify(testSupport.importTestSimulator());
+            // The layer filters are read from recording models in place of the database's.
+            for (const name of mapModels)
+                testSupport.setContextProperty(name, modelComponent.createObject(root, { name: name }));
+        }
+
+        function prepare() {
+            testSupport.clearStore();
+            ga.stubReset();
+            database.stubReset();
+            xploader.stubReset();
+            document.saved = true;
+            filterLog.length = 0;
+        }
+
+        function cleanup() {
+            if (window)
+                window.destroy();
+            window = null;
+            wait(0);
+        }
+
+        Component {
+            id: modelComponent
+
+            RecordingModel {
+            }
+        }
+
+        // The splash loads the database behind it; an empty database leads to the database
+        // dialog, another cycle than the simulator's to the mismatch dialog.
+        function test_startUp_data() {
+            return [
+                { tag: "empty database", empty: true, cycle: "", xpCycle: "2603", dialog: "database" },
+                { tag: "cycle mismatch", empty: false, cycle: "2601", xpCycle: "2603", dialog: "mismatch" },
+                { tag: "same cycle", empty: false, cycle: "2603", xpCycle: "2603", dialog: "" },
+                { tag: "no simulator", empty: false, cycle: "2601", xpCycle: "", dialog: "" }
+            ];
+        }
+
+        function test_startUp(data) {
+            database.stubEmpty = data.empty;
+            database.cycle = data.cycle;
+            xploader.stubCycle = data.xpCycle;
+            createWindow();
+            compare(database.stubCalls, ["loadAsync"]);
+            verify(window.splash.visible);
+            verify(window.dialog);
+            database.finished();
+            tryVerify(() => !window.splash.visible);
+            const databaseDialog = child("databaseDialog");
+            const mismatch = child("airacMismatchDialog");
+            tryCompare(databaseDialog, "visible", data.dialog === "database");
+            tryCompare(mismatch, "visible", data.dialog === "mismatch");
+            if (data.dialog === "mismatch") {
+                compare(mismatch.databaseCycle, data.cycle);
+                compare(mismatch.xpCycle, data.xpCycle);
+                mouseClick(findChild(mismatch, "openDatabaseButton"));
+                tryCompare(databaseDialog, "visible", true);
+            }
+        }
+
+        function test_windowPosition_data() {
+            return [
+                { tag: "first start", stored: false, centred: true },
+                { tag: "same screen", stored: true, sameScreen: true, centred: false },
+                { tag: "other screen", stored: true, sameScreen: false, centred: true }
+            ];
+        }
+
+        function test_windowPosition(data) {
+            if (data.stored) {
+                testSupport.storeValue("window/desktopAvailableWidth", Screen.desktopAvailableWidth + (data.sameScreen ? 0 : 100));
+                testSupport.storeValue("window/desktopAvailableHeight", Screen.desktopAvailableHeight);
+                testSupport.storeValue("window/x", 40);
+                testSupport.storeValue("window/y", 30);
+            }
+            createWindow();
+            // The window is wider than the test screen: centred, it stands at its left edge.
+            verify(data.centred ? window.x < 40 : window.x === 40, "x " + window.x);
+            verify(data.centred ? window.y < 30 : window.y === 30, "y " + window.y);
+            window.destroy();
+            window = null;
+            wait(0);
+            compare(Number(testSupport.storedValue("window/desktopAvailableWidth")), Screen.desktopAvailableWidth);
+        }
+
+        function test_layerToggles_data() {
+            return [
+                { tag: "airports", threshold: 6, toggle: "airportToggle", key: "map/airportVisibility",
+                    calls: ["pointMapModel false " + NavPoint.Point.AIRP] },
+                { tag: "ground", threshold: 10, toggle: "airportGroundToggle", key: "map/airportGroundVisibility",
+                    calls: ["boundaryMapModel false", "runwayMapModel false", "taxiwayMapModel false",
+                            "paintlightMapModel false", "taxinameMapModel false", "startupMapModel false"] },
+                { tag: "NDB", threshold: 3, toggle: "ndbToggle", key: "map/ndbVisibility", calls: ["pointMapModel false " + NavPoint.Point.NDB] },
+                { tag: "VOR and DME", threshold: 5.2, toggle: "vordmeToggle", key: "map/vordmeVisibility",
+                    calls: ["pointMapModel false " + NavPoint.Point.VOR, "pointMapModel false " + NavPoint.Point.DME] },
+                { tag: "FIX", threshold: 8.5, toggle: "fixToggle", key: "map/fixVisibility", calls: ["pointMapModel false " + NavPoint.Point.FIX] },
+                { tag: "high", threshold: 6, toggle: "highSegmentToggle", key: "map/highSegmentVisibility",
+                    calls: ["segmentMapModel false " + NavSegment.Segment.HIGH] },
+                { tag: "low", threshold: 7.5, toggle: "lowSegmentToggle", key: "map/lowSegmentVisibility",
+                    calls: ["segmentMapModel false " + NavSegment.Segment.LOW] },
+                { tag: "tracks", threshold: 3, toggle: "trackSegmentToggle", key: "map/trackSegmentVisibility",
+                    calls: ["segmentMapModel false " + NavSegment.Segment.TRACK] }
+            ];
+        }
+
+        function test_layerToggles(data) {
+            createWindow();
+            const map = child("overlayMap").parent;
+            map.zoomLevel = 17;
+            const toggle = child(data.toggle);
+            verify(toggle.enabled);
+            verify(toggle.checked);
+            filterLog.length = 0;
+            // The tool bar is wider than the test screen: the last toggles lie beyond its edge.
+            toggle.toggle();
+            toggle.toggled();
+            // The Map menu's entry, bound to the same setting, sets the same filters.
+            compare(filterLog.slice(-data.calls.length), data.calls);
+            verify(filterLog.every(call => data.calls.includes(call)), filterLog);
+            tryVerify(() => String(testSupport.storedValue(data.key)) === "false");
+            map.zoomLevel = data.threshold;
+            verify(toggle.enabled, "enabled at its threshold");
+            // Below the threshold the toggle is disabled and keeps its state.
+            if (data.threshold > 3) {
+                map.zoomLevel = data.threshold - 0.1;
+                verify(!toggle.enabled);
+            }
+            verify(!toggle.checked);
+        }
+
+        // The stored theme is the one the map applies (and reports) at start.
+        function test_storedTheme() {
+            testSupport.storeValue("map/themeIndex", 3);
+            createWindow();
+            compare(child("themeComboBox").currentIndex, 3);
+            compare(themeManager.index, 3);
+            compare(ga.stubEvents.filter(event => event.name === "changemaptheme").map(event => event.parameters.maptheme), ["Paper"]);
+            themeManager.index = 0;
+        }
+
+        // Unchecking a weather toggle destroys only its own layer; checking again makes a new one.
+        function test_weatherToggles() {
+            createWindow();
+            const clouds = child("cloudsToggle");
+            const wind = child("windToggle");
+            clouds.toggle();
+            wind.toggle();
+            verify(window.clouds !== null);
+            verify(window.wind !== null);
+            compare(window.clouds.layerType, "clouds_new");
+            compare(window.clouds.parent, child("overlayMap").parent);
+            compare(ga.stubEvents.filter(event => event.name === "weather").map(event => event.parameters.weatherlayer),
+                    ["Clouds", "Wind"]);
+            const first = window.clouds;
+            clouds.toggle();
+            compare(window.clouds, null);
+            verify(window.wind !== null);
+            clouds.toggle();
+            verify(window.clouds !== null && window.clouds !== first);
+        }
+
+        // Ctrl+Shift+Y asks first (a "no" keeps everything); after a "yes" the store is empty and
+        // stays empty of the window's keys while the window goes on changing and quits.
+        function test_resetAsksFirst() {
+            testSupport.storeValue("airplanes/profile", "A320");
+            createWindow();
+            const dialog = child("resetDialog");
+            keyClick(Qt.Key_Y, Qt.ControlModifier | Qt.ShiftModifier);
+            tryCompare(dialog, "opened", true);
+            dialog.reject();
+            compare(testSupport.storedValue("airplanes/profile"), "A320");
+            compare(ga.stubFlushes, 0, "no closing flow");
+            keyClick(Qt.Key_Y, Qt.ControlModifier | Qt.ShiftModifier);
+            tryCompare(dialog, "opened", true);
+            ga.stubReset();
+            dialog.accept();
+            compare(testSupport.storedValue("airplanes/profile"), undefined);
+            compare(ga.stubFlushes, 1, "the closing flow ran");
+            compare(ga.stubEvents.map(event => event.name), ["page_view"]);
+            window.x = 123;
+            child("overlayMap").parent.zoomLevel = 9;
+            wait(700);
+            window.destroy();
+            window = null;
+            wait(0);
+            for (const key of ["window/x", "map/zoomLevel", "window/mainSplitView", "window/desktopAvailableWidth"])
+                compare(testSupport.storedValue(key), undefined, key);
+        }
+
+        // Quitting at once on a first start (before the window's group has written anything)
+        // empties nothing.
+        function test_quickQuitKeepsTheStore() {
+            testSupport.storeValue("path", "/opt/waylore");
+            testSupport.storeValue("analytics/clientid", "{client}");
+            createWindow();
+            window.close();
+            compare(testSupport.storedValue("analytics/clientid"), "{client}");
+        }
+
+        // The preferences' reset empties the store and closes the window: nothing is written back.
+        function test_resetFromThePreferences() {
+            createWindow();
+            wait(700);
+            verify(testSupport.storedValue("window/height") !== undefined);
+            settings.clear();
+            window.close();
+            window.x = 77;
+            wait(700);
+            window.destroy();
+            window = null;
+            wait(0);
+            for (const key of ["window/x", "window/height", "window/mainSplitView", "window/desktopAvailableWidth"])
+                compare(testSupport.storedValue(key), undefined, key);
+        }
+    }
+}

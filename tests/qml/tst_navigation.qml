@@ -1,0 +1,260 @@
+import QtQuick
+import QtPositioning
+import QtTest
+import Corvel.BaseItem
+
+StubWindow {
+    id: window
+
+    StrictTestCase {
+        id: testCase
+
+        property var host: null
+        property var map: null
+        property var overlay: null
+        readonly property var models: [boundaryMapModel, pointMapModel, runwayMapModel, segmentMapModel,
+            taxiwayMapModel, paintlightMapModel, taxinameMapModel, startupMapModel]
+
+        function prepare() {
+            ga.stubReset();
+            database.stubReset();
+            flightplan.stubReset();
+            ism.stubCalls = [];
+            ism.stubRoles = {};
+            ism.currentTableRow = -1;
+            for (const model of models)
+                model.stubReset();
+            host = window.create(Qt.resolvedUrl("NavigationHost.qml"));
+            map = host.map;
+            overlay = findChild(map, "overlayMap");
+            database.loaded(true);
+            waitForRendering(map);
+        }
+
+        function cleanup() {
+            host.destroy();
+            host = null;
+        }
+
+        // Waits out the filter pass that a change of the test's own set-up started.
+        function settle() {
+            wait(150);
+            for (const model of models)
+                model.stubReset();
+        }
+
+        function near(actual, expected, tolerance, what) {
+            verify(Math.abs(actual - expected) <= tolerance, what + ": " + actual + " instead of " + expected);
+        }
+
+        function test_startsHiddenAndShowsOnFirstLoad() {
+            host.destroy();
+            ga.stubReset();
+            host = window.create(Qt.resolvedUrl("NavigationHost.qml"));
+            map = host.map;
+            overlay = findChild(map, "overlayMap");
+            verify(!map.dbloaded);
+            verify(!overlay.visible);
+            compare(ga.stubEvents.length, 1);
+            compare(ga.stubEvents[0].name, "changemaptheme");
+            compare(ga.stubEvents[0].parameters.maptheme, "Light");
+            // A failed load shows the map all the same.
+            database.loaded(false);
+            verify(map.dbloaded);
+            verify(overlay.visible);
+        }
+
+        function test_wheel_data() {
+            return [
+                { tag: "one notch in at 10", zoom: 10, delta: 120, expected: 10.6 },
+                { tag: "one notch in at 5", zoom: 5, delta: 120, expected: 5.3 },
+                { tag: "clamped at the top", zoom: 17.5, delta: 120, expected: 18 },
+                { tag: "clamped at the bottom", zoom: 3, delta: -120, expected: 3 },
+                { tag: "one notch out at 10", zoom: 10, delta: -120, expected: 9.4 }
+            ];
+        }
+
+        function test_wheel(data) {
+            map.zoomLevel = data.zoom;
+            settle();
+            const point = Qt.point(700, 200);
+            const under = map.toCoordinate(point);
+            mouseWheel(map, point.x, point.y, 0, data.delta);
+            near(map.zoomLevel, data.expected, 1e-9, "zoom");
+            // The place under the cursor stays under it.
+            const after = map.toCoordinate(point);
+            near(after.latitude, under.latitude, 1e-6, "latitude");
+            near(after.longitude, under.longitude, 1e-6, "longitude");
+        }
+
+        function test_keysAndButtons_data() {
+            return [
+                { tag: "key in rounds", zoom: 11.4, action: "keyIn", expected: 12 },
+                { tag: "key out rounds", zoom: 11.4, action: "keyOut", expected: 10 },
+                { tag: "button in adds one", zoom: 11.4, action: "zoomIn", expected: 12.4 },
+                { tag: "button out takes one", zoom: 11.4, action: "zoomOut", expected: 10.4 },
+                { tag: "key in at the top", zoom: 18, action: "keyIn", expected: 18 },
+                { tag: "key out at the bottom", zoom: 3, action: "keyOut", expected: 3 },
+                { tag: "button in at the top", zoom: 18, action: "zoomIn", expected: 18, disabled: true },
+                { tag: "button out at the bottom", zoom: 3, action: "zoomOut", expected: 3, disabled: true },
+                { tag: "button in below the top", zoom: 17.5, action: "zoomIn", expected: 18 }
+            ];
+        }
+
+        function test_keysAndButtons(data) {
+            map.zoomLevel = data.zoom;
+            if (data.action === "keyIn") {
+                keyClick(Qt.Key_Plus, Qt.ControlModifier);
+            } else if (data.action === "keyOut") {
+                keyClick(Qt.Key_Minus, Qt.ControlModifier);
+            } else {
+                const button = findChild(map, data.action);
+                compare(button.enabled, !data.disabled);
+                mouseClick(button);
+            }
+            near(map.zoomLevel, data.expected, 1e-9, "zoom");
+        }
+
+        // Moves in quick succession give one filter pass, in the fixed order, 100 ms after the
+        // last of them.
+        function test_oneFilterPassPerBurst() {
+            settle();
+            const log = [];
+            for (const model of models)
+                model.stubLog = log;
+            map.center = QtPositioning.coordinate(50, 8);
+            wait(60);
+            map.zoomLevel = 9;
+            wait(60);
+            map.center = QtPositioning.coordinate(50.5, 8.5);
+            wait(60);
+            compare(log.length, 0, "no pass while the moves go on");
+            tryVerify(() => log.length > 0, 500);
+            wait(150);
+            compare(log, ["boundaryMapModel", "pointMapModel", "runwayMapModel", "segmentMapModel", "taxiwayMapModel",
+                          "paintlightMapModel", "taxinameMapModel", "startupMapModel"]);
+            for (const model of models) {
+                compare(model.stubCalls, ["setGeoFilter 9"], model.stubName);
+                const area = model.stubAreas[0];
+                verify(area.contains(QtPositioning.coordinate(50.5, 8.5)), "the area holds the view");
+                verify(!area.contains(QtPositioning.coordinate(50, 2)), "and not much more");
+            }
+            // A plan edit refilters too.
+            log.length = 0;
+            flightplan.edited();
+            tryCompare(log, "length", 8, 500);
+        }
+
+        function test_centerOnSelection_data() {
+            const far = QtPositioning.rectangle(QtPositioning.coordinate(60.2, 24.8), QtPositioning.coordinate(60.0, 25.2));
+            const inView = QtPositioning.rectangle(QtPositioning.coordinate(49.0, 2.2), QtPositioning.coordinate(48.8, 2.4));
+            return [
+                { tag: "far item below its zoom", zoom: 5, minzoom: 8, bounding: far, inPlan: false,
+                    zoomAfter: 8, centerAfter: QtPositioning.coordinate(60.1, 25.0) },
+                { tag: "far plan waypoint keeps the zoom", zoom: 5, minzoom: 8, bounding: far, inPlan: true,
+                    zoomAfter: 5, centerAfter: QtPositioning.coordinate(60.1, 25.0) },
+                { tag: "far item above its zoom", zoom: 9, minzoom: 8, bounding: far, inPlan: false,
+                    zoomAfter: 9, centerAfter: QtPositioning.coordinate(60.1, 25.0) },
+                { tag: "item in view stays put", zoom: 9, minzoom: 8, bounding: inView, inPlan: false,
+                    zoomAfter: 9, centerAfter: QtPositioning.coordinate(48.9, 2.3) },
+                { tag: "no bounding", zoom: 5, minzoom: 8, bounding: undefined, inPlan: false,
+                    zoomAfter: 5, centerAfter: QtPositioning.coordinate(48.9, 2.3) }
+            ];
+        }
+
+        function test_centerOnSelection(data) {
+            map.center = QtPositioning.coordinate(48.9, 2.3);
+            map.zoomLevel = data.zoom;
+            const roles = {};
+            roles[BaseItem.MinZoom] = data.minzoom;
+            roles[BaseItem.Bounding] = data.bounding;
+            ism.stubRoles = roles;
+            flightplan.general.waypointuids = data.inPlan ? ["FIX EFHK"] : [];
+            ism.selected("FIX EFHK");
+            near(map.zoomLevel, data.zoomAfter, 1e-9, "zoom");
+            // The move glides in a quarter of a second.
+            wait(400);
+            near(map.center.latitude, data.centerAfter.latitude, 1e-6, "latitude");
+            near(map.center.longitude, data.centerAfter.longitude, 1e-6, "longitude");
+        }
+
+        // A drag in several steps pans by the whole way once: each step moves by its own part.
+        function test_dragPansByTheWholeWay() {
+            const start = Qt.point(300, 300);
+            const under = map.toCoordinate(start);
+            mousePress(map, start.x, start.y);
+            for (let step = 1; step <= 6; ++step)
+                mouseMove(map, start.x + 20 * step, start.y + 10 * step);
+            mouseRelease(map, start.x + 120, start.y + 60);
+            const after = map.toCoordinate(Qt.point(start.x + 120, start.y + 60));
+            near(after.latitude, under.latitude, 1e-6, "latitude");
+            near(after.longitude, under.longitude, 1e-6, "longitude");
+            compare(flightplan.stubCalls, [], "a drag adds nothing");
+        }
+
+        // Two fingers 100 pixels apart move apart or together step by step (each to `halves[i]`
+        // from the centre). The pinch starts once they have moved enough and zooms by log2 of the
+        // ratio of the distances since then, whatever the steps. A step beyond the limits is
+        // dropped.
+        function steps(from, to, count) {
+            const result = [];
+            for (let i = 1; i <= count; ++i)
+                result.push(from + (to - from) * i / count);
+            return result;
+        }
+
+        function test_pinch_data() {
+            return [
+                { tag: "spread", zoom: 8, halves: steps(50, 130, 16) },
+                { tag: "pinch", zoom: 8, halves: steps(50, 15, 16) },
+                { tag: "a step beyond the top", zoom: 17.8, halves: [65, 130], expected: 17.8 }
+            ];
+        }
+
+        function test_pinch(data) {
+            // The presses of the previous row's pinch make no double tap with this one.
+            wait(Qt.styleHints.mouseDoubleClickInterval + 50);
+            map.zoomLevel = data.zoom;
+            const centre = Qt.point(450, 350);
+            const touch = touchEvent(map);
+            touch.press(0, map, centre.x - 50, centre.y).press(1, map, centre.x + 50, centre.y).commit();
+            for (const half of data.halves)
+                touch.move(0, map, centre.x - half, centre.y).move(1, map, centre.x + half, centre.y).commit();
+            const last = data.halves[data.halves.length - 1];
+            touch.release(0, map, centre.x - last, centre.y).release(1, map, centre.x + last, centre.y).commit();
+            if (data.expected !== undefined) {
+                near(map.zoomLevel, data.expected, 1e-9, "zoom");
+            } else {
+                // At most the whole ratio (steps added up once), at least half of it (the part
+                // before the pinch started is not counted).
+                const whole = Math.log2(last / 50);
+                const gained = map.zoomLevel - data.zoom;
+                verify(gained / whole <= 1 + 1e-9 && gained / whole >= 0.5, "zoom gained " + gained + " of " + whole);
+            }
+            compare(flightplan.stubCalls, [], "a pinch adds nothing");
+        }
+
+        function test_doubleClickAddsCoordPoint() {
+            mouseDoubleClickSequence(map, map.width / 2, map.height / 2);
+            compare(database.stubCalls, ["getOrAddCoordPointUid COORD 48.9000 2.3000"]);
+            compare(flightplan.stubCalls, ["add COORD 48.9000 2.3000"]);
+        }
+
+        // The scale is that of the view centre, also where the top edge lies off the map.
+        function test_scaleAtTheCentre_data() {
+            return [
+                { tag: "zoom 10 at 60N", latitude: 60, zoom: 10, pixelPerNm: 24.2562 },
+                { tag: "zoom 5 at the equator", latitude: 0, zoom: 5, pixelPerNm: 0.379096 },
+                { tag: "zoom 3 at 80N, corner off the map", latitude: 80, zoom: 3, pixelPerNm: 0.543644 }
+            ];
+        }
+
+        function test_scaleAtTheCentre(data) {
+            map.center = QtPositioning.coordinate(data.latitude, 10);
+            map.zoomLevel = data.zoom;
+            wait(150);
+            near(map.pixelPerNm, data.pixelPerNm, data.pixelPerNm * 1e-4, "pixels per NM");
+            near(map.pixelPerMeter, data.pixelPerNm / 1852, data.pixelPerNm / 1852 * 1e-4, "pixels per metre");
+        }
+    }
+}
