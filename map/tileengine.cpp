@@ -86,6 +86,16 @@ TileEngineSettings TileEngineSettings::fromPlugin(const MapPlugin &plugin)
     return s;
 }
 
+// A reply that has already ended but whose end is still queued must not be aborted: Qt warns
+// about it. Disconnected first, it never reaches the engine again either way.
+void TileEngine::dropReply(QNetworkReply *reply)
+{
+    reply->disconnect(this);
+    if (reply->isRunning())
+        reply->abort();
+    reply->deleteLater();
+}
+
 TileEngine::TileEngine(QObject *parent)
     : QObject(parent)
 {
@@ -94,10 +104,8 @@ TileEngine::TileEngine(QObject *parent)
 
 TileEngine::~TileEngine()
 {
-    if (QNetworkReply *reply = std::exchange(m_descriptionReply, nullptr)) {
-        reply->disconnect(this);
-        reply->abort();
-    }
+    if (QNetworkReply *reply = std::exchange(m_descriptionReply, nullptr))
+        dropReply(reply);
     reset();
 }
 
@@ -120,7 +128,7 @@ void TileEngine::setMapType(const QString &typeKey)
         return;
     m_type = typeKey;
     if (QNetworkReply *reply = std::exchange(m_descriptionReply, nullptr))
-        reply->abort();
+        dropReply(reply);
     if (m_type == QLatin1String("custom") && !m_settings.customHost.isEmpty()) {
         useProvider(TileProvider::custom(m_settings.customHost), false);
         return;
@@ -193,9 +201,7 @@ void TileEngine::useProvider(const TileProvider &provider, bool builtIn)
 void TileEngine::reset()
 {
     for (QNetworkReply *reply : std::as_const(m_active)) {
-        reply->disconnect(this);
-        reply->abort();
-        reply->deleteLater();
+        dropReply(reply);
     }
     m_active.clear();
     m_queue.clear();
@@ -243,9 +249,7 @@ void TileEngine::request(const QList<TileKey> &wanted)
         }
         QNetworkReply *reply = it.value();
         it = m_active.erase(it);
-        reply->disconnect(this);
-        reply->abort();
-        reply->deleteLater();
+        dropReply(reply);
     }
 
     // Waiting requests keep their place in the new order of wishes; the others are forgotten.

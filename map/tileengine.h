@@ -69,6 +69,7 @@ signals:
     void providerChanged();
 
 private:
+    void dropReply(QNetworkReply *reply);
     struct Cached
     {
         QImage image;
