@@ -77,6 +77,8 @@ int main(int argc, char **argv)
     QCoreApplication::processEvents();
     // Nothing of the import is counted: its memory goes back before the first load.
     database.clear();
+    while (database.itemsToRelease() > 0)
+        QCoreApplication::processEvents();
     malloc_trim(0);
 
     Flightplan plan;
@@ -95,7 +97,10 @@ int main(int argc, char **argv)
             for (int row = 0; row < Database::pointCount() && plan.count() < 20; row += step)
                 plan.append(Database::pointAt(row)->uid(), false);
         }
-        // What the allocator keeps for itself is not the program's.
+        // The replaced items go a slice per turn of the event loop; what the allocator then
+        // keeps for itself is not the program's.
+        while (database.itemsToRelease() > 0)
+            QCoreApplication::processEvents();
         malloc_trim(0);
         last = residentMegabytes();
         if (i == 1)

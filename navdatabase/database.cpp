@@ -147,6 +147,9 @@ Database::~Database()
         takeLists(false)->clear();
         qDeleteAll(m_retiredSegments);
         m_retiredSegments.clear();
+        for (; m_doomedNext < m_doomed.size(); ++m_doomedNext)
+            delete m_doomed[m_doomedNext];
+        m_doomed.clear();
     }
     delete m_placeholder;
     m_placeholder = nullptr;
@@ -365,19 +368,54 @@ void Database::retire(std::unique_ptr<DatabaseStore> items)
             m_pointMapModel->invalidate();
             m_pointListModel->invalidate();
         }
-        QList<Segment *> segments;
         {
             DatabaseLocker locker(&m_mutex);
-            segments.swap(m_retiredSegments);
+            for (Segment *segment : std::as_const(m_retiredSegments))
+                m_doomed.push_back(segment);
+            m_retiredSegments.clear();
         }
-        qDeleteAll(segments);
-        // Never handed over: the store deletes what it holds.
+        // Segments and procedures name points: they go first.
+        const auto doom = [this](const auto &items) {
+            for (auto *item : items) {
+                if (item)
+                    m_doomed.push_back(item);
+            }
+        };
+        doom(previous->segments.items());
+        doom(previous->procedures.items());
+        doom(previous->runways.items());
+        doom(previous->boundaries.items());
+        doom(previous->taxiways.items());
+        doom(previous->paintlights.items());
+        doom(previous->taxinames.items());
+        doom(previous->startups.items());
+        doom(previous->points.items());
+        // The store forgets them; they are deleted in slices.
+        previous->handOver();
         previous->clear();
+        releaseSlice();
     };
     if (QThread::currentThread() == thread())
         release();
     else
         QMetaObject::invokeMethod(this, release, Qt::QueuedConnection);
+}
+
+// A world-size database has well over a million items: deleted all at once they would hold
+// the main thread for a second, so each turn of the event loop deletes a slice.
+void Database::releaseSlice()
+{
+    constexpr std::size_t SliceSize = 2000;
+    const std::size_t end = std::min(m_doomed.size(), m_doomedNext + SliceSize);
+    for (; m_doomedNext < end; ++m_doomedNext)
+        delete m_doomed[m_doomedNext];
+    if (m_doomedNext < m_doomed.size()) {
+        QMetaObject::invokeMethod(this, &Database::releaseSlice, Qt::QueuedConnection);
+        return;
+    }
+    m_doomed.clear();
+    m_doomed.shrink_to_fit();
+    m_doomedNext = 0;
 }
 
 void Database::rebuildIndexes()

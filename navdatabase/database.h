@@ -15,10 +15,12 @@
 #include <functional>
 #include <initializer_list>
 #include <memory>
+#include <vector>
 
 class QDataStream;
 class QQmlContext;
 
+class BaseItem;
 class Point;
 class Airport;
 class Runway;
@@ -46,7 +48,7 @@ struct Graph;
 // previous items live on until itemsReplaced() has been emitted on the database's thread:
 // whoever holds an item (the flight plan's waypoints, the procedure display, the route
 // generator) takes the item of the same UID from the new lists there, or lets it go; the
-// previous items are deleted right after.
+// previous items are deleted after it, a slice per turn of the event loop.
 class Database : public QThread
 {
     Q_OBJECT
@@ -146,6 +148,8 @@ public:
     // Raised, under the mutex, each time the lists are replaced (load, import, clear): an item
     // obtained under an earlier value may be deleted by the time it is used.
     quint64 storeSerial() const { return m_storeSerial.loadAcquire(); }
+    // Replaced items not deleted yet: they go a slice per turn of the event loop.
+    qsizetype itemsToRelease() const { return qsizetype(m_doomed.size() - m_doomedNext); }
 
     // ---- lookups by UID
     static Point *findPoint(const QString &uid, bool warn = true);
@@ -257,9 +261,10 @@ private:
     // Moves the lists out into the store returned, resetting the models around it when asked
     // (only on the views' thread). Caller holds the mutex.
     std::unique_ptr<DatabaseStore> takeLists(bool tellViews);
-    // Announces itemsReplaced and deletes the items of the store, with the segments retired
-    // since; on the database's thread, queued there from any other.
+    // Announces itemsReplaced, then deletes the items of the store, with the segments retired
+    // since (releaseSlice); on the database's thread, queued there from any other.
     void retire(std::unique_ptr<DatabaseStore> items);
+    void releaseSlice();
     // What the calling thread works on: the store it fills, or the live indexes.
     LookupIndex &currentLookupIndex();
     QHash<QPair<QString, QString>, Runway *> &currentRunwayIndex();
@@ -317,4 +322,8 @@ private:
     // waypoints and the route search may still hold them.
     QList<Segment *> m_retiredSegments;
     QAtomicInteger<quint64> m_storeSerial = 0;
+    // Items replaced and let go of by their holders, deleted a slice per event-loop turn from
+    // m_doomedNext on (main thread).
+    std::vector<BaseItem *> m_doomed;
+    std::size_t m_doomedNext = 0;
 };

@@ -1,5 +1,8 @@
 #!/usr/bin/env bash
-# Sets up the machine, builds everything (program, tests, benchmarks) and runs all tests.
+# Sets up the machine, builds everything (program, tests, benchmarks) and runs all tests; then
+# builds the same again with AddressSanitizer, UndefinedBehaviorSanitizer and leak detection
+# (preset asan, in build-asan/) and runs the tests there too. WAYLORE_SKIP_ASAN=1 skips the
+# second pass.
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build_dir=${WAYLORE_BUILD_DIR:-$here/build}
@@ -7,3 +10,17 @@ build_dir=${WAYLORE_BUILD_DIR:-$here/build}
 cmake --build "$build_dir" -j"$(nproc)"
 mkdir -p /tmp/runtime-waylore-tests && chmod 700 /tmp/runtime-waylore-tests
 ctest --test-dir "$build_dir" --output-on-failure -j"$(nproc)"
+
+if [ -z "${WAYLORE_SKIP_ASAN:-}" ]; then
+    cd "$here"
+    cmake --preset asan >/dev/null
+    # Only what the tests run: the program and the benchmarks only add to the build time.
+    mapfile -t tests < <(ctest --test-dir build-asan -N | sed -n 's/^ *Test *#[0-9]*: *//p')
+    mapfile -t targets < <(ninja -C build-asan -t targets all | sed -n 's/^\([^:/]*\): .*/\1/p')
+    build=()
+    for test in "${tests[@]}"; do
+        if printf '%s\n' "${targets[@]}" | grep -qx "$test"; then build+=("$test"); fi
+    done
+    cmake --build --preset asan -j"$(nproc)" --target "${build[@]}"
+    ctest --preset asan -j"$(nproc)"
+fi

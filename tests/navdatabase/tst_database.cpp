@@ -708,7 +708,8 @@ void TestDatabase::clearReleasesItems()
     QCOMPARE(Database::pointCount(), 0);
     QCOMPARE(m_db->pointListModel()->rowCount(), 0);
     QCOMPARE(seenDuringAnnouncement, (QStringList{QStringLiteral("KJFK"), QStringLiteral("0")}));
-    QVERIFY(watched.isNull());
+    QTRY_VERIFY(watched.isNull());
+    QCOMPARE(m_db->itemsToRelease(), 0);
     QCOMPARE(Database::findAirport(QStringLiteral("KJFK"), false), nullptr);
 }
 

@@ -316,7 +316,7 @@ void TestImportRoundTrip::holdersFollowReload()
     for (int reload = 0; reload < 3; ++reload) {
         QPointer<Point> previous(plan.waypoints().at(1)->point());
         QVERIFY(m_db->load());
-        QVERIFY(previous.isNull());
+        QTRY_VERIFY(previous.isNull());
         QStringList uids;
         for (const Waypoint *waypoint : plan.waypoints()) {
             QCOMPARE(waypoint->point(), Database::findPoint(waypoint->point()->uid(), false));
