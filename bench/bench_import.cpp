@@ -41,6 +41,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QHashSeed>
 #include <QMap>
 #include <QMetaEnum>
 #include <QMutex>
@@ -402,6 +403,10 @@ int main(int argc, char *argv[])
         return 1;
     }
     qputenv("HOME", QFile::encodeName(home.path()));
+    // The control points of ground shapes are written in the order of a QHash, which differs
+    // from process to process unless the seed is fixed; the two imports compared here run in
+    // two processes.
+    QHashSeed::setDeterministicGlobalSeed();
     QCoreApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Corvel"));
     QCoreApplication::setApplicationName(QStringLiteral("Waylore"));
