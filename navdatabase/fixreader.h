@@ -21,7 +21,7 @@ public:
 
 protected:
     Format format() const override;
-    void readRow(const QStringList &fields) override;
+    void readFields(const Fields &fields) override;
 
 private:
     Source m_source;

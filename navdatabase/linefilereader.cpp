@@ -10,10 +10,28 @@ namespace {
 // How often a long file looks whether the application is quitting.
 constexpr int kCancelCheckRows = 512;
 
+QStringList texts(const TextFields::Fields &fields)
+{
+    QStringList list;
+    list.reserve(fields.size());
+    for (const QByteArrayView field : fields)
+        list.append(TextFields::text(field));
+    return list;
+}
+
 } // namespace
 
 LineFileReader::LineFileReader(Database *database, ProgressFn progress, CancelFn cancelled)
     : NavDataReader(database, std::move(progress), std::move(cancelled))
+{
+}
+
+void LineFileReader::readFields(const Fields &fields)
+{
+    readRow(texts(fields));
+}
+
+void LineFileReader::readRow(const QStringList &)
 {
 }
 
@@ -39,7 +57,7 @@ int LineFileReader::read(const QString &path)
     LineReader lines(file);
     QByteArrayView view;
     bool tooLong = false;
-    QString line = lines.next(view, tooLong) ? QString::fromUtf8(view) : QString();
+    const QString line = lines.next(view, tooLong) ? QString::fromUtf8(view) : QString();
     if (line != QLatin1String("I"))
         qWarning().noquote() << prefix << "probable wrong file format!";
 
@@ -60,25 +78,25 @@ int LineFileReader::read(const QString &path)
     }
 
     int rows = 0;
+    Fields fields;
     while (lines.next(view, tooLong)) {
-        line = QString::fromUtf8(view);
         if (++rows % kCancelCheckRows == 0 && cancelled())
             break;
-        const QStringList fields = tokens(line);
+        TextFields::splitAtBlanks(view, fields);
         if (fields.isEmpty())
             continue;
-        if (fields.size() == 1 && fields.first() == QLatin1String("99"))
+        if (fields.size() == 1 && fields.front() == "99")
             continue;
         if (tooLong) {
             // A cut row would build an object from a part of it.
-            qWarning().noquote() << prefix << "ignored" << line.left(80) + QStringLiteral("...");
+            qWarning().noquote() << prefix << "ignored" << QString::fromUtf8(view).left(80) + QStringLiteral("...");
             continue;
         }
         if (fields.size() < m_format.minTokens) {
-            qWarning().noquote() << prefix << "ignored" << fields;
+            qWarning().noquote() << prefix << "ignored" << texts(fields);
             continue;
         }
-        readRow(fields);
+        readFields(fields);
     }
     file.close();
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "navdatareader.h"
+#include "textfields.h"
 
 // The reading procedure shared by earth_fix.dat, user_fix.dat, earth_nav.dat and
 // earth_awy.dat: line 1 "I", a version line whose sixth field is the AIRAC cycle, then rows of
@@ -31,9 +32,14 @@ public:
     void setCycle(const QString &cycle) { m_cycle = cycle; }
 
 protected:
+    using Fields = TextFields::Fields;
+
     virtual Format format() const = 0;
-    // Handles a row of at least the format's minimum number of fields.
-    virtual void readRow(const QStringList &fields) = 0;
+    // Handles a row of at least the format's minimum number of fields, given as views into the
+    // line that last until the next row. The default hands them on to readRow as texts.
+    virtual void readFields(const Fields &fields);
+    // The same row as texts, for a reader that does not override readFields.
+    virtual void readRow(const QStringList &fields);
     // Called with the version line's cycle before any row is read.
     virtual void storeCycle(const QString &cycle);
     // The cycle the closing log line reports.
