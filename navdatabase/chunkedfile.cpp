@@ -1,0 +1,139 @@
+#include "chunkedfile.h"
+
+#include <QtConcurrent/QtConcurrentMap>
+#include <QThreadPool>
+#include <QtEndian>
+
+#include <zlib.h>
+
+#include <atomic>
+#include <cstring>
+#include <limits>
+#include <numeric>
+
+namespace {
+
+constexpr char kMagic[4] = {'W', 'L', 'D', 'C'};
+constexpr qsizetype kHeaderSize = 12;
+constexpr qsizetype kEntrySize = 16;
+// Deflate expands at most about 1032 times: a chunk claiming more is damage and must not make
+// the reader allocate what it claims.
+constexpr qint64 kMaxExpansion = 1100;
+
+void put(QByteArray &bytes, qsizetype at, quint32 value)
+{
+    qToBigEndian(value, bytes.data() + at);
+}
+
+quint32 get(const char *at)
+{
+    return qFromBigEndian<quint32>(at);
+}
+
+} // namespace
+
+bool ChunkedFile::isChunked(QByteArrayView file)
+{
+    return file.size() >= kHeaderSize && get(file.data()) == 0 && std::memcmp(file.data() + 4, kMagic, 4) == 0;
+}
+
+QByteArray ChunkedFile::compose(QList<Chunk> &chunks)
+{
+    std::atomic<bool> failed = false;
+    forEach(chunks.size(), [&chunks, &failed](qsizetype i) {
+        Chunk &chunk = chunks[i];
+        uLongf size = compressBound(uLong(chunk.bytes.size()));
+        chunk.stored.resize(qsizetype(size));
+        const int result = compress2(reinterpret_cast<Bytef *>(chunk.stored.data()), &size,
+                                     reinterpret_cast<const Bytef *>(chunk.bytes.constData()),
+                                     uLong(chunk.bytes.size()), 1);
+        if (result != Z_OK || chunk.bytes.size() > std::numeric_limits<quint32>::max()) {
+            failed = true;
+            return;
+        }
+        chunk.stored.resize(qsizetype(size));
+        chunk.expandedSize = quint32(chunk.bytes.size());
+    });
+    if (failed || chunks.size() > std::numeric_limits<quint32>::max())
+        return QByteArray();
+
+    const qsizetype tableEnd = kHeaderSize + kEntrySize * chunks.size();
+    const qsizetype total = std::accumulate(chunks.cbegin(), chunks.cend(), tableEnd,
+                                            [](qsizetype sum, const Chunk &chunk) { return sum + chunk.stored.size(); });
+    QByteArray file(total, Qt::Uninitialized);
+    put(file, 0, 0);
+    std::memcpy(file.data() + 4, kMagic, 4);
+    put(file, 8, quint32(chunks.size()));
+    qsizetype at = tableEnd;
+    for (qsizetype i = 0; i < chunks.size(); ++i) {
+        const Chunk &chunk = chunks.at(i);
+        const qsizetype entry = kHeaderSize + kEntrySize * i;
+        put(file, entry, chunk.list);
+        put(file, entry + 4, chunk.items);
+        put(file, entry + 8, chunk.expandedSize);
+        put(file, entry + 12, quint32(chunk.stored.size()));
+        std::memcpy(file.data() + at, chunk.stored.constData(), size_t(chunk.stored.size()));
+        at += chunk.stored.size();
+    }
+    return file;
+}
+
+bool ChunkedFile::split(const QByteArray &file, QList<Chunk> &chunks, QString *errorString)
+{
+    chunks.clear();
+    auto fail = [errorString](const char *why) {
+        if (errorString)
+            *errorString = QString::fromLatin1(why);
+        return false;
+    };
+    if (!isChunked(file))
+        return fail("not a chunked database file");
+    const quint32 count = get(file.constData() + 8);
+    if (qint64(count) > (file.size() - kHeaderSize) / kEntrySize)
+        return fail("more chunks than the file can hold");
+    qsizetype at = kHeaderSize + kEntrySize * qsizetype(count);
+    chunks.reserve(count);
+    for (quint32 i = 0; i < count; ++i) {
+        const char *entry = file.constData() + kHeaderSize + kEntrySize * i;
+        Chunk chunk;
+        chunk.list = get(entry);
+        chunk.items = get(entry + 4);
+        chunk.expandedSize = get(entry + 8);
+        const quint32 stored = get(entry + 12);
+        if (stored > file.size() - at)
+            return fail("a chunk runs past the end of the file");
+        if (qint64(chunk.expandedSize) > qint64(stored) * kMaxExpansion + 1024)
+            return fail("a chunk claims more than its bytes can expand to");
+        chunk.stored = QByteArray::fromRawData(file.constData() + at, stored);
+        at += stored;
+        chunks.append(std::move(chunk));
+    }
+    if (at != file.size())
+        return fail("bytes after the last chunk");
+    return true;
+}
+
+bool ChunkedFile::expand(Chunk &chunk)
+{
+    chunk.bytes.resize(qsizetype(chunk.expandedSize));
+    uLongf size = chunk.expandedSize;
+    const int result = uncompress(reinterpret_cast<Bytef *>(chunk.bytes.data()), &size,
+                                  reinterpret_cast<const Bytef *>(chunk.stored.constData()), uLong(chunk.stored.size()));
+    if (result != Z_OK || size != chunk.expandedSize) {
+        chunk.bytes.clear();
+        return false;
+    }
+    return true;
+}
+
+void ChunkedFile::forEach(qsizetype count, const std::function<void(qsizetype)> &work)
+{
+    if (count <= 1 || QThreadPool::globalInstance()->maxThreadCount() <= 1) {
+        for (qsizetype i = 0; i < count; ++i)
+            work(i);
+        return;
+    }
+    QList<qsizetype> indexes(count);
+    std::iota(indexes.begin(), indexes.end(), qsizetype(0));
+    QtConcurrent::blockingMap(indexes, [&work](qsizetype i) { work(i); });
+}
