@@ -51,17 +51,18 @@ QString FixReader::waypointType(int packed)
 
 void FixReader::readFields(const Fields &fields)
 {
+    database()->addPoint(buildPoint(fields));
+    added();
+}
+
+Point *FixReader::buildPoint(const Fields &fields) const
+{
     const QGeoCoordinate position(TextFields::toDouble(fields.at(0)), TextFields::toDouble(fields.at(1)));
     const QString code = TextFields::text(fields.at(2));
-    Point *point = nullptr;
-    if (m_source == UserFix) {
-        point = new Point(Point::FIX, position, code, TextFields::text(fields.at(3)), TextFields::text(fields.at(4)),
-                          QStringLiteral("User FIX ") + code, 0, 0.0f, QStringLiteral("   "));
-    } else {
-        const QString name = fields.size() > 6 ? TextFields::joined(fields, 6) : code;
-        point = new Point(Point::FIX, position, code, TextFields::text(fields.at(3)), TextFields::text(fields.at(4)),
-                          name, 0, 0.0f, waypointType(TextFields::toInt(fields.at(5))));
-    }
-    database()->addPoint(point);
-    added();
+    if (m_source == UserFix)
+        return new Point(Point::FIX, position, code, TextFields::text(fields.at(3)), TextFields::text(fields.at(4)),
+                         QStringLiteral("User FIX ") + code, 0, 0.0f, QStringLiteral("   "));
+    const QString name = fields.size() > 6 ? TextFields::joined(fields, 6) : code;
+    return new Point(Point::FIX, position, code, TextFields::text(fields.at(3)), TextFields::text(fields.at(4)), name,
+                     0, 0.0f, waypointType(TextFields::toInt(fields.at(5))));
 }

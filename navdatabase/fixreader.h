@@ -22,6 +22,8 @@ public:
 protected:
     Format format() const override;
     void readFields(const Fields &fields) override;
+    bool buildsApart() const override { return true; }
+    Point *buildPoint(const Fields &fields) const override;
 
 private:
     Source m_source;

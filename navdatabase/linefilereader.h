@@ -3,6 +3,8 @@
 #include "navdatareader.h"
 #include "textfields.h"
 
+class Point;
+
 // The reading procedure shared by earth_fix.dat, user_fix.dat, earth_nav.dat and
 // earth_awy.dat: line 1 "I", a version line whose sixth field is the AIRAC cycle, then rows of
 // space-separated fields; "99" rows and blank lines are skipped up to the physical end.
@@ -40,6 +42,12 @@ protected:
     virtual void readFields(const Fields &fields);
     // The same row as texts, for a reader that does not override readFields.
     virtual void readRow(const QStringList &fields);
+    // A reader whose rows each make one point, built without the database, overrides these:
+    // the rows are then built on every core and the points handed to the database in file
+    // order (the same outcome as reading on one core). buildPoint may return null (nothing to
+    // add) and must be safe to call from several threads at once.
+    virtual bool buildsApart() const { return false; }
+    virtual Point *buildPoint(const Fields &fields) const;
     // Called with the version line's cycle before any row is read.
     virtual void storeCycle(const QString &cycle);
     // The cycle the closing log line reports.
@@ -50,6 +58,9 @@ protected:
     void added() { countItem(m_format.progressLabel); }
 
 private:
+    // The rows after the header, read with buildPoint on every core.
+    void readApart(QByteArray body);
+
     Format m_format;
     QString m_cycle;
 };
