@@ -125,6 +125,7 @@ int AptReader::read(const QString &path)
 {
     dropPending();
     resetCount();
+    m_procedureAirports.clear();
     m_airportCount = 0;
     m_runwayCount = 0;
 
@@ -164,6 +165,9 @@ int AptReader::read(const QString &path)
 
     commitAirport();
     dropPending();
+    if (m_cifpLoader)
+        m_cifpLoader->loadAll(m_procedureAirports, [this] { return cancelled(); });
+    m_procedureAirports.clear();
     qInfo() << "Loaded" << m_airportCount << "airports with" << m_runwayCount << "runways";
     return 0;
 }
@@ -250,7 +254,7 @@ void AptReader::commitAirport()
         if (airport->region() == QLatin1String("*") && code.size() == 4)
             airport->setRegion(Region::regionPrefix(code));
         if (m_cifpLoader)
-            m_cifpLoader->load(airport);
+            m_procedureAirports.append(airport);
     }
     m_runwayEnds.clearPath();
     m_taxiNodes.clear();

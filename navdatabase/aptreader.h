@@ -12,6 +12,7 @@ class Airport;
 class Boundary;
 class CifpLoader;
 class Paintlight;
+class Point;
 class Taxiway;
 
 // Reader of the simulator's airport file apt.dat (versions 1100 and 1200): land airports with
@@ -68,4 +69,6 @@ private:
     int m_lightType = 0;
     quint32 m_airportCount = 0;
     quint32 m_runwayCount = 0;
+    // Airports whose procedure files are read, on every core, once the file is read.
+    QList<Point *> m_procedureAirports;
 };

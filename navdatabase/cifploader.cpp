@@ -1,13 +1,16 @@
 #include "cifploader.h"
 
 #include "database.h"
+#include "orderedparallel.h"
 #include "point.h"
 #include "procedure.h"
 #include "record.h"
+#include "textfields.h"
 
 #include <QFile>
-#include <QTextStream>
 #include <QtMath>
+
+#include <cstring>
 
 #include <cmath>
 #include <limits>
@@ -72,6 +75,97 @@ int integerOr(const QString &text, int blank)
     bool ok = false;
     const int value = text.toInt(&ok);
     return ok ? value : blank;
+}
+
+// ---- the same readers on the bytes of a field. The text readers trim any Unicode blank,
+// the byte readers ASCII ones alone, so a field with other bytes takes the text way.
+
+bool plainAscii(QByteArrayView field)
+{
+    for (const char c : field) {
+        if (uchar(c) >= 0x80)
+            return false;
+    }
+    return true;
+}
+
+QString text(QByteArrayView field)
+{
+    return QString::fromUtf8(field);
+}
+
+QString withoutBlanks(QByteArrayView field)
+{
+    if (!field.contains(' '))
+        return QString::fromUtf8(field);
+    QVarLengthArray<char, 64> kept;
+    for (const char c : field) {
+        if (c != ' ')
+            kept.append(c);
+    }
+    return QString::fromUtf8(kept.constData(), kept.size());
+}
+
+// The byte parsers take a blank field for 0; the text ones, rightly, for nothing.
+bool toNumber(QByteArrayView field, double *value)
+{
+    if (!plainAscii(field))
+        return toNumber(text(field), value);
+    if (field.trimmed().isEmpty())
+        return false;
+    bool ok = false;
+    const double number = field.toDouble(&ok);
+    if (!ok || !qIsFinite(number))
+        return false;
+    *value = number;
+    return true;
+}
+
+int integerOr(QByteArrayView field, int blank)
+{
+    if (!plainAscii(field))
+        return integerOr(text(field), blank);
+    if (field.trimmed().isEmpty())
+        return blank;
+    bool ok = false;
+    const int value = field.toInt(&ok);
+    return ok ? value : blank;
+}
+
+int tenthsFromBytes(QByteArrayView field)
+{
+    double value = 0.0;
+    if (!toNumber(field, &value))
+        return -1;
+    return clampToInt(std::round(value / 10.0));
+}
+
+int altitudeFromBytes(QByteArrayView field)
+{
+    const QByteArrayView trimmed = field.trimmed();
+    if (trimmed.startsWith("FL")) {
+        bool ok = false;
+        const int level = trimmed.sliced(2).toInt(&ok);
+        return ok ? clampToInt(level * 100.0) : -1;
+    }
+    return integerOr(trimmed, -1);
+}
+
+void splitAt(QByteArrayView line, char separator, CifpLoader::Fields &fields)
+{
+    fields.clear();
+    qsizetype from = 0;
+    while (true) {
+        const qsizetype at = line.indexOf(separator, from);
+        if (at < 0) {
+            fields.append(line.sliced(from));
+            return;
+        }
+        fields.append(line.sliced(from, at - from));
+        from = at + 1;
+        if (fields.size() > kFieldCount)
+            return;
+    }
 }
 
 } // namespace
@@ -164,44 +258,147 @@ Record CifpLoader::recordFromFields(const QStringList &fields, int sequence, int
                   arcRadius, tenthsToWhole(fields.at(FieldTheta)));
 }
 
+Record CifpLoader::recordFromViews(const Fields &fields, int sequence, int procedureType, const QString &airportCode)
+{
+    QString transition = withoutBlanks(fields.at(FieldTransition));
+    if (transition.isEmpty())
+        transition = QStringLiteral("ALL");
+
+    QString region = withoutBlanks(fields.at(FieldFixRegion));
+    if (region.isEmpty())
+        region = text(fields.at(FieldNavaidRegion));
+
+    QByteArrayView section = fields.at(FieldFixSection);
+    if (section.isEmpty())
+        section = fields.at(FieldNavaidSection);
+    const bool airportSection = section == "P";
+    const QString terminal = airportSection ? airportCode : QStringLiteral("ENRT");
+
+    // The runway index knows a runway end by its name alone (27L, not RW27L).
+    QString fix = withoutBlanks(fields.at(FieldFix));
+    if (airportSection && fix.startsWith(QLatin1String("RW")))
+        fix.remove(QStringLiteral("RW"));
+
+    const int pathTerminator = Record::pathTerminatorFromString(text(fields.at(FieldPathTerminator)));
+    // An RF leg names the centre of its arc in place of the recommended navaid.
+    const QString navaid = withoutBlanks(fields.at(pathTerminator == Record::RF ? FieldArcCentre : FieldNavaid));
+
+    QByteArrayView distanceField = fields.at(FieldDistance);
+    const bool isTime = distanceField.startsWith('T');
+    if (isTime)
+        distanceField = distanceField.sliced(1);
+    double distance = 0.0;
+    if (toNumber(distanceField, &distance))
+        distance /= 10.0;
+    else
+        distance = 0.0;
+
+    double arcRadius = 0.0;
+    if (toNumber(fields.at(FieldArcRadius), &arcRadius))
+        arcRadius /= 1000.0;
+    else
+        arcRadius = 0.0;
+
+    return Record(sequence, Record::routeTypeFromString(procedureType, text(fields.at(FieldRouteType))), transition,
+                  fix, navaid, terminal, region, Record::descriptionFromString(text(fields.at(FieldDescription))),
+                  Record::turnDirectionFromString(text(fields.at(FieldTurnDirection))), pathTerminator,
+                  tenthsFromBytes(fields.at(FieldCourse)), distance, isTime ? 1 : 0,
+                  Record::altitudeDescriptionFromString(text(fields.at(FieldAltitudeDescription))),
+                  altitudeFromBytes(fields.at(FieldAltitude1)), altitudeFromBytes(fields.at(FieldAltitude2)),
+                  altitudeFromBytes(fields.at(FieldTransitionAltitude)), integerOr(fields.at(FieldSpeed), 0),
+                  arcRadius, tenthsFromBytes(fields.at(FieldTheta)));
+}
+
 bool CifpLoader::load(Point *airport)
 {
     if (!airport)
         return false;
-    const QString airportCode = airport->code();
-    QFile file(m_path + QLatin1Char('/') + airportCode + QStringLiteral(".dat"));
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return true;
+    for (Procedure *procedure : read(airport->code()))
+        m_database->addProcedure(procedure);
+    return true;
+}
 
-    QTextStream stream(&file);
+QList<Procedure *> CifpLoader::read(const QString &airportCode) const
+{
+    QList<Procedure *> procedures;
+    QFile file(m_path + QLatin1Char('/') + airportCode + QStringLiteral(".dat"));
+    if (!file.open(QIODevice::ReadOnly))
+        return procedures;
+    const QByteArray bytes = file.readAll();
+    file.close();
+
+    QByteArrayView rest(bytes);
+    if (rest.startsWith("\xEF\xBB\xBF"))
+        rest = rest.sliced(3);
     Procedure *procedure = nullptr;
-    QString line;
-    while (stream.readLineInto(&line)) {
-        if (!line.startsWith(QLatin1String("SID")) && !line.startsWith(QLatin1String("STAR"))
-            && !line.startsWith(QLatin1String("APP")))
+    QByteArrayView procedureName;
+    Fields fields;
+    Fields head;
+    while (!rest.isEmpty()) {
+        const qsizetype newline = rest.indexOf('\n');
+        QByteArrayView line = newline < 0 ? rest : rest.first(newline);
+        rest = newline < 0 ? QByteArrayView() : rest.sliced(newline + 1);
+        if (line.endsWith('\r'))
+            line.chop(1);
+        if (!line.startsWith("SID") && !line.startsWith("STAR") && !line.startsWith("APP"))
             continue;
-        const QStringList fields = line.split(QLatin1Char(','));
+        splitAt(line, ',', fields);
         if (fields.size() != kFieldCount)
             continue;
-        const QStringList head = fields.at(FieldSectionSequence).split(QLatin1Char(':'));
+        splitAt(fields.at(FieldSectionSequence), ':', head);
         if (head.size() != 2)
             continue;
 
-        const int procedureType = Procedure::typeFromString(head.at(0));
+        const int procedureType = Procedure::typeFromString(text(head.at(0)));
         const int sequence = integerOr(head.at(1), 0);
-        const Record record = recordFromFields(fields, sequence, procedureType, airportCode);
+        const Record record = recordFromViews(fields, sequence, procedureType, airportCode);
 
         // Consecutive lines of one identifier make one procedure, whatever their section says.
-        const QString name = fields.at(FieldIdentifier);
-        if (procedure && procedure->name() != name) {
-            m_database->addProcedure(procedure);
+        const QByteArrayView name = fields.at(FieldIdentifier);
+        if (procedure && procedureName != name) {
+            procedures.append(procedure);
             procedure = nullptr;
         }
-        if (!procedure)
-            procedure = new Procedure(name, airportCode, procedureType);
+        if (!procedure) {
+            procedure = new Procedure(text(name), airportCode, procedureType);
+            procedureName = name;
+        }
         procedure->addRecord(record);
     }
     if (procedure)
-        m_database->addProcedure(procedure);
-    return true;
+        procedures.append(procedure);
+    return procedures;
+}
+
+void CifpLoader::loadAll(const QList<Point *> &airports, const std::function<bool()> &stop)
+{
+    struct Files
+    {
+        QList<Procedure *> procedures;
+        Files() = default;
+        Files(Files &&) = default;
+        Files &operator=(Files &&) = default;
+        // Read but not handed over: the import stopped.
+        ~Files() { qDeleteAll(procedures); }
+    };
+    // A few airports per part: one file is too little work to send to another core.
+    constexpr qsizetype perPart = 16;
+    const qsizetype parts = (airports.size() + perPart - 1) / perPart;
+    OrderedParallel::run<Files>(
+        parts,
+        [this, &airports](qsizetype part) {
+            Files files;
+            const qsizetype end = std::min(airports.size(), (part + 1) * perPart);
+            for (qsizetype i = part * perPart; i < end; ++i) {
+                if (airports.at(i))
+                    files.procedures.append(read(airports.at(i)->code()));
+            }
+            return files;
+        },
+        [this](qsizetype, Files &&files) {
+            for (Procedure *procedure : std::as_const(files.procedures))
+                m_database->addProcedure(procedure);
+            files.procedures.clear();
+        },
+        stop);
 }

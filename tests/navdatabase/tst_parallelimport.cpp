@@ -1,7 +1,10 @@
+#include "airport.h"
 #include "basemodel.h"
+#include "cifploader.h"
 #include "database.h"
 #include "fixreader.h"
 #include "point.h"
+#include "procedure.h"
 #include "settings.h"
 #include "testsupport.h"
 
@@ -34,6 +37,7 @@ private slots:
     void initTestCase();
     void cleanup();
     void fixFileSameOnOneAndManyThreads();
+    void procedureFilesSameAsOneByOne();
 
 private:
     Outcome readFix(const QString &path, int threads);
@@ -100,6 +104,57 @@ void TestParallelImport::fixFileSameOnOneAndManyThreads()
         QCOMPARE(many.records.at(i), one.records.at(i));
     QCOMPARE(many.messages, one.messages);
     QCOMPARE(many.progress, one.progress);
+}
+
+// The procedure files of many airports read on every core give the procedures that reading them
+// one airport after the other gives, in the same order.
+void TestParallelImport::procedureFilesSameAsOneByOne()
+{
+    QFile sample(TestSupport::dataPath(QStringLiteral("xplane-route/Resources/default data/CIFP/XRTA.dat")));
+    QVERIFY(sample.open(QIODevice::ReadOnly));
+    const QByteArray legs = sample.readAll();
+    QTemporaryDir dir;
+    QList<Point *> airports;
+    for (int i = 0; i < 90; ++i) {
+        const QString code = QStringLiteral("Q%1").arg(i, 3, 10, QLatin1Char('0'));
+        airports.append(new Airport(code, QStringLiteral("Airport"), 0));
+        if (i % 7 == 3)
+            continue; // no file: no procedures
+        QByteArray content = legs;
+        content.replace("ALDA", code.toLatin1());
+        if (i % 5 == 0)
+            content.replace("\n", "\r\n");
+        if (i % 6 == 0)
+            content.prepend("\xEF\xBB\xBFRWY:RW09 ,,,\nSID:010,4,SHORT,RW09\n");
+        TestSupport::writeFile(dir.filePath(code + QStringLiteral(".dat")), content);
+    }
+    QList<QList<QByteArray>> outcomes;
+    for (const int threads : {1, 8}) {
+        for (const bool all : {false, true}) {
+            QThreadPool::globalInstance()->setMaxThreadCount(threads);
+            m_database->clear();
+            m_database->beginModifying();
+            CifpLoader loader(m_database.get());
+            loader.setPath(dir.path());
+            if (all) {
+                loader.loadAll(airports);
+            } else {
+                for (Point *airport : std::as_const(airports))
+                    QVERIFY(loader.load(airport));
+            }
+            m_database->endModifying();
+            QList<QByteArray> records;
+            for (const Procedure *procedure : m_database->procedureModel()->items())
+                records.append(procedure->uid().toUtf8() + recordOf(*procedure));
+            outcomes.append(records);
+        }
+    }
+    // Three procedures per file, in the order of the airports.
+    QCOMPARE(outcomes.first().size(), (90 - 13) * 3);
+    QVERIFY(outcomes.first().first().startsWith("Q000/Q0001A"));
+    for (qsizetype i = 1; i < outcomes.size(); ++i)
+        QCOMPARE(outcomes.at(i), outcomes.first());
+    qDeleteAll(airports);
 }
 
 QTEST_GUILESS_MAIN(TestParallelImport)
