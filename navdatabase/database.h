@@ -232,6 +232,7 @@ private:
     bool readStoredFile(DatabaseStore &store);
     void finishAsyncLoad(DatabaseStore &store, bool ok);
     static void indexRunwayIn(QHash<QPair<QString, QString>, Runway *> &index, Runway *runway);
+    static void indexRunways(DatabaseStore &store);
     // Empties the lists, resetting the models around it when asked (only on the views' thread).
     void clearLists(bool tellViews);
     // What the calling thread works on: the store it fills, or the live indexes.

@@ -5,9 +5,11 @@
 #include "fixreader.h"
 #include "point.h"
 #include "procedure.h"
+#include "segment.h"
 #include "settings.h"
 #include "testsupport.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThreadPool>
@@ -38,6 +40,7 @@ private slots:
     void cleanup();
     void fixFileSameOnOneAndManyThreads();
     void procedureFilesSameAsOneByOne();
+    void databaseFileSameOnOneAndManyThreads();
 
 private:
     Outcome readFix(const QString &path, int threads);
@@ -155,6 +158,54 @@ void TestParallelImport::procedureFilesSameAsOneByOne()
     for (qsizetype i = 1; i < outcomes.size(); ++i)
         QCOMPARE(outcomes.at(i), outcomes.first());
     qDeleteAll(airports);
+}
+
+// The stored file is written and read back on every core: the same bytes as on one core, the
+// same lists back, and a damaged chunk fails the whole load.
+void TestParallelImport::databaseFileSameOnOneAndManyThreads()
+{
+    m_database->clear();
+    m_database->beginModifying();
+    for (int i = 0; i < 20000; ++i)
+        m_database->addPoint(new Point(Point::FIX, QGeoCoordinate(i / 1000.0, -i / 700.0),
+                                       QStringLiteral("F%1").arg(i), QStringLiteral("ENRT"), QStringLiteral("K1"),
+                                       QString(), 0, 0.0f, QStringLiteral("C   ")));
+    for (int i = 0; i < 19999; ++i)
+        m_database->addSegment(new Segment(Segment::NONE, 1 + i % 2, Database::pointAt(i), Database::pointAt(i + 1),
+                                           QStringLiteral("V%1").arg(i % 50), 0, 0));
+    m_database->endModifying();
+    QList<QByteArray> expected;
+    for (const Segment *segment : m_database->segmentModel()->items())
+        expected.append(recordOf(*segment));
+
+    auto saved = [this](int threads) {
+        QThreadPool::globalInstance()->setMaxThreadCount(threads);
+        if (!m_database->save())
+            return QByteArray();
+        QFile file(m_database->filePath());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    const QByteArray one = saved(1);
+    QVERIFY(!one.isEmpty());
+    QCOMPARE(saved(8), one);
+
+    for (const int threads : {1, 8}) {
+        QThreadPool::globalInstance()->setMaxThreadCount(threads);
+        QVERIFY(m_database->load());
+        QCOMPARE(Database::pointCount(), 20000);
+        QList<QByteArray> segments;
+        for (const Segment *segment : m_database->segmentModel()->items())
+            segments.append(recordOf(*segment));
+        QCOMPARE(segments, expected);
+        QCOMPARE(Database::findPoint(QStringLiteral("K1/ENRT/F19999"), false), Database::pointAt(19999));
+    }
+
+    QByteArray damaged = one;
+    damaged[damaged.size() - 40] = char(damaged.at(damaged.size() - 40) ^ 0x21);
+    QVERIFY(m_database->writeBinFile(damaged));
+    QVERIFY(!m_database->load());
+    QCOMPARE(Database::pointCount(), 0);
+    QCOMPARE(Database::segmentCount(), 0);
 }
 
 QTEST_GUILESS_MAIN(TestParallelImport)
