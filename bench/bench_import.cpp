@@ -49,6 +49,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
+#include <QThreadPool>
 #include <QTimer>
 
 #include <algorithm>
@@ -174,9 +175,11 @@ int pinToOneCore()
     return -1;
 }
 
+// The global thread pool sized itself to the one core it saw when it started.
 void unpin()
 {
     sched_setaffinity(0, sizeof g_allCores, &g_allCores);
+    QThreadPool::globalInstance()->setMaxThreadCount(QThread::idealThreadCount());
 }
 
 const char *verdict(bool met)
@@ -648,8 +651,10 @@ int main(int argc, char *argv[])
         unpin();
     measureWriteAndLoad(database);
     if (!parser.isSet(noReadersOption)) {
-        if (core >= 0)
+        if (core >= 0) {
             pinToOneCore();
+            QThreadPool::globalInstance()->setMaxThreadCount(1);
+        }
         measureReaders(database, dataPaths(xpPath, customData));
         if (core >= 0)
             unpin();
