@@ -11,6 +11,7 @@
 #include "startup.h"
 #include "taxiname.h"
 #include "taxiway.h"
+#include "textfields.h"
 
 #include <QDebug>
 #include <QFile>
@@ -30,19 +31,7 @@ const char *const kProgressLabel = QT_TRANSLATE_NOOP("XpLoader", "Loading airpor
 // Runs of blanks separate the fields; a tab is part of a field.
 void split(QByteArrayView line, AptReader::Fields &fields)
 {
-    fields.clear();
-    const char *p = line.data();
-    const char *const end = p + line.size();
-    while (p != end) {
-        while (p != end && *p == ' ')
-            ++p;
-        if (p == end)
-            break;
-        const char *const start = p;
-        while (p != end && *p != ' ')
-            ++p;
-        fields.append(QByteArrayView(start, p - start));
-    }
+    TextFields::splitAtBlanks(line, fields);
 }
 
 // The row code of a field of one to four digits, else -1.
@@ -62,19 +51,13 @@ int rowCode(QByteArrayView field)
 // Base 10; 0 when it is not a number or does not fit 32 bits.
 int wholeNumber(QByteArrayView field)
 {
-    bool ok = false;
-    const qlonglong value = field.toLongLong(&ok, 10);
-    if (!ok || value < std::numeric_limits<qint32>::min() || value > std::numeric_limits<qint32>::max())
-        return 0;
-    return int(value);
+    return TextFields::toInt(field);
 }
 
 // 0 when it is not a finite number.
 double decimal(QByteArrayView field)
 {
-    bool ok = false;
-    const double value = field.toDouble(&ok);
-    return ok && std::isfinite(value) ? value : 0.0;
+    return TextFields::toDouble(field);
 }
 
 QGeoCoordinate coordinate(QByteArrayView latitude, QByteArrayView longitude)
