@@ -8,6 +8,7 @@
 #include "textfields.h"
 
 #include <QFile>
+#include <QHash>
 #include <QtMath>
 
 #include <cstring>
@@ -151,6 +152,35 @@ int altitudeFromBytes(QByteArrayView field)
     return integerOr(trimmed, -1);
 }
 
+// The same few texts and codes come back on leg after leg of a file: each is made once, and
+// the legs share it.
+template<typename Value, typename Make>
+Value remembered(QHash<QByteArrayView, Value> &known, QByteArrayView field, Make make)
+{
+    const auto it = known.constFind(field);
+    if (it != known.cend())
+        return it.value();
+    const Value value = make(field);
+    known.insert(field, value);
+    return value;
+}
+
+} // namespace
+
+// Keyed by views into the file's bytes, which outlive it.
+struct CifpLoader::Texts
+{
+    QHash<QByteArrayView, QString> withoutBlanks;
+    QHash<QByteArrayView, QString> plain;
+    QHash<QByteArrayView, int> pathTerminators;
+    QHash<QByteArrayView, int> turnDirections;
+    QHash<QByteArrayView, int> altitudeDescriptions;
+    QHash<QByteArrayView, quint32> descriptions;
+    QHash<QByteArrayView, int> routeTypes[8];
+};
+
+namespace {
+
 void splitAt(QByteArrayView line, char separator, CifpLoader::Fields &fields)
 {
     fields.clear();
@@ -258,15 +288,19 @@ Record CifpLoader::recordFromFields(const QStringList &fields, int sequence, int
                   arcRadius, tenthsToWhole(fields.at(FieldTheta)));
 }
 
-Record CifpLoader::recordFromViews(const Fields &fields, int sequence, int procedureType, const QString &airportCode)
+Record CifpLoader::recordFromViews(const Fields &fields, int sequence, int procedureType, const QString &airportCode,
+                                   Texts &texts)
 {
-    QString transition = withoutBlanks(fields.at(FieldTransition));
+    const auto stripped = [&texts](QByteArrayView field) {
+        return remembered(texts.withoutBlanks, field, [](QByteArrayView f) { return withoutBlanks(f); });
+    };
+    QString transition = stripped(fields.at(FieldTransition));
     if (transition.isEmpty())
         transition = QStringLiteral("ALL");
 
-    QString region = withoutBlanks(fields.at(FieldFixRegion));
+    QString region = stripped(fields.at(FieldFixRegion));
     if (region.isEmpty())
-        region = text(fields.at(FieldNavaidRegion));
+        region = remembered(texts.plain, fields.at(FieldNavaidRegion), text);
 
     QByteArrayView section = fields.at(FieldFixSection);
     if (section.isEmpty())
@@ -275,13 +309,15 @@ Record CifpLoader::recordFromViews(const Fields &fields, int sequence, int proce
     const QString terminal = airportSection ? airportCode : QStringLiteral("ENRT");
 
     // The runway index knows a runway end by its name alone (27L, not RW27L).
-    QString fix = withoutBlanks(fields.at(FieldFix));
+    QString fix = stripped(fields.at(FieldFix));
     if (airportSection && fix.startsWith(QLatin1String("RW")))
         fix.remove(QStringLiteral("RW"));
 
-    const int pathTerminator = Record::pathTerminatorFromString(text(fields.at(FieldPathTerminator)));
+    const int pathTerminator = remembered(texts.pathTerminators, fields.at(FieldPathTerminator), [](QByteArrayView f) {
+        return Record::pathTerminatorFromString(text(f));
+    });
     // An RF leg names the centre of its arc in place of the recommended navaid.
-    const QString navaid = withoutBlanks(fields.at(pathTerminator == Record::RF ? FieldArcCentre : FieldNavaid));
+    const QString navaid = stripped(fields.at(pathTerminator == Record::RF ? FieldArcCentre : FieldNavaid));
 
     QByteArrayView distanceField = fields.at(FieldDistance);
     const bool isTime = distanceField.startsWith('T');
@@ -299,11 +335,23 @@ Record CifpLoader::recordFromViews(const Fields &fields, int sequence, int proce
     else
         arcRadius = 0.0;
 
-    return Record(sequence, Record::routeTypeFromString(procedureType, text(fields.at(FieldRouteType))), transition,
-                  fix, navaid, terminal, region, Record::descriptionFromString(text(fields.at(FieldDescription))),
-                  Record::turnDirectionFromString(text(fields.at(FieldTurnDirection))), pathTerminator,
-                  tenthsFromBytes(fields.at(FieldCourse)), distance, isTime ? 1 : 0,
-                  Record::altitudeDescriptionFromString(text(fields.at(FieldAltitudeDescription))),
+    // Route types are read per procedure type; other types than the three are rare.
+    const int routeType = procedureType >= 0 && procedureType < 8
+        ? remembered(texts.routeTypes[procedureType], fields.at(FieldRouteType),
+                     [procedureType](QByteArrayView f) { return Record::routeTypeFromString(procedureType, text(f)); })
+        : Record::routeTypeFromString(procedureType, text(fields.at(FieldRouteType)));
+    const quint32 description = remembered(texts.descriptions, fields.at(FieldDescription), [](QByteArrayView f) {
+        return Record::descriptionFromString(text(f));
+    });
+    const int turnDirection = remembered(texts.turnDirections, fields.at(FieldTurnDirection), [](QByteArrayView f) {
+        return Record::turnDirectionFromString(text(f));
+    });
+    const int altitudeDescription = remembered(
+        texts.altitudeDescriptions, fields.at(FieldAltitudeDescription),
+        [](QByteArrayView f) { return Record::altitudeDescriptionFromString(text(f)); });
+
+    return Record(sequence, routeType, transition, fix, navaid, terminal, region, description, turnDirection,
+                  pathTerminator, tenthsFromBytes(fields.at(FieldCourse)), distance, isTime ? 1 : 0, altitudeDescription,
                   altitudeFromBytes(fields.at(FieldAltitude1)), altitudeFromBytes(fields.at(FieldAltitude2)),
                   altitudeFromBytes(fields.at(FieldTransitionAltitude)), integerOr(fields.at(FieldSpeed), 0),
                   arcRadius, tenthsFromBytes(fields.at(FieldTheta)));
@@ -334,6 +382,7 @@ QList<Procedure *> CifpLoader::read(const QString &airportCode) const
     QByteArrayView procedureName;
     Fields fields;
     Fields head;
+    Texts texts;
     while (!rest.isEmpty()) {
         const qsizetype newline = rest.indexOf('\n');
         QByteArrayView line = newline < 0 ? rest : rest.first(newline);
@@ -351,7 +400,7 @@ QList<Procedure *> CifpLoader::read(const QString &airportCode) const
 
         const int procedureType = Procedure::typeFromString(text(head.at(0)));
         const int sequence = integerOr(head.at(1), 0);
-        const Record record = recordFromViews(fields, sequence, procedureType, airportCode);
+        const Record record = recordFromViews(fields, sequence, procedureType, airportCode, texts);
 
         // Consecutive lines of one identifier make one procedure, whatever their section says.
         const QByteArrayView name = fields.at(FieldIdentifier);

@@ -43,9 +43,13 @@ public:
 
     using Fields = QVarLengthArray<QByteArrayView, 40>;
 
+    struct Texts;
+
 private:
-    // The same leg from the fields as views into the line.
-    static Record recordFromViews(const Fields &fields, int sequence, int procedureType, const QString &airportCode);
+    // The same leg from the fields as views into the line; texts keeps the texts and codes of
+    // the file already made, so that legs share them.
+    static Record recordFromViews(const Fields &fields, int sequence, int procedureType, const QString &airportCode,
+                                  Texts &texts);
     // One procedure line split into its 38 fields, turned into a leg. airportCode keys the
     // fixes of the airport section; procedureType decodes the route type.
     static Record recordFromFields(const QStringList &fields, int sequence, int procedureType,
