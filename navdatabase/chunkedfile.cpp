@@ -37,22 +37,30 @@ bool ChunkedFile::isChunked(QByteArrayView file)
     return file.size() >= kHeaderSize && get(file.data()) == 0 && std::memcmp(file.data() + 4, kMagic, 4) == 0;
 }
 
+bool ChunkedFile::compress(Chunk &chunk)
+{
+    if (chunk.bytes.size() > std::numeric_limits<quint32>::max())
+        return false;
+    uLongf size = compressBound(uLong(chunk.bytes.size()));
+    chunk.stored.resize(qsizetype(size));
+    const int result = compress2(reinterpret_cast<Bytef *>(chunk.stored.data()), &size,
+                                 reinterpret_cast<const Bytef *>(chunk.bytes.constData()), uLong(chunk.bytes.size()), 1);
+    if (result != Z_OK)
+        return false;
+    chunk.stored.resize(qsizetype(size));
+    chunk.stored.squeeze();
+    chunk.expandedSize = quint32(chunk.bytes.size());
+    chunk.bytes = QByteArray();
+    return true;
+}
+
 QByteArray ChunkedFile::compose(QList<Chunk> &chunks)
 {
     std::atomic<bool> failed = false;
     forEach(chunks.size(), [&chunks, &failed](qsizetype i) {
         Chunk &chunk = chunks[i];
-        uLongf size = compressBound(uLong(chunk.bytes.size()));
-        chunk.stored.resize(qsizetype(size));
-        const int result = compress2(reinterpret_cast<Bytef *>(chunk.stored.data()), &size,
-                                     reinterpret_cast<const Bytef *>(chunk.bytes.constData()),
-                                     uLong(chunk.bytes.size()), 1);
-        if (result != Z_OK || chunk.bytes.size() > std::numeric_limits<quint32>::max()) {
+        if ((!chunk.bytes.isEmpty() || chunk.stored.isEmpty()) && !compress(chunk))
             failed = true;
-            return;
-        }
-        chunk.stored.resize(qsizetype(size));
-        chunk.expandedSize = quint32(chunk.bytes.size());
     });
     if (failed || chunks.size() > std::numeric_limits<quint32>::max())
         return QByteArray();
@@ -74,6 +82,7 @@ QByteArray ChunkedFile::compose(QList<Chunk> &chunks)
         put(file, entry + 12, quint32(chunk.stored.size()));
         std::memcpy(file.data() + at, chunk.stored.constData(), size_t(chunk.stored.size()));
         at += chunk.stored.size();
+        chunks[i].stored = QByteArray();
     }
     return file;
 }

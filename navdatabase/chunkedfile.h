@@ -40,8 +40,12 @@ public:
     // True when the file begins as this layout does (it may still be damaged).
     static bool isChunked(QByteArrayView file);
 
-    // Compresses every chunk's bytes (at zlib level 1, the chunks shared among the global
-    // thread pool's threads) and lays out the file. Empty on failure.
+    // Compresses the chunk's bytes (zlib level 1) into its stored bytes and lets the bytes go;
+    // false on failure.
+    static bool compress(Chunk &chunk);
+    // Compresses every chunk that still has its bytes (the chunks shared among the global
+    // thread pool's threads) and lays out the file; the chunks' stored bytes are let go as
+    // they are copied. Empty on failure.
     static QByteArray compose(QList<Chunk> &chunks);
 
     // Reads the table and cuts out each chunk's stored bytes (shared with the file, not

@@ -188,7 +188,8 @@ QByteArray DatabaseChunks::write(qint32 format, const QString &cycle, const List
         QDataStream stream(&chunk.bytes, QIODevice::WriteOnly);
         stream.setVersion(kStreamVersion);
         planned.at(i).write(stream);
-        if (stream.status() != QDataStream::Ok)
+        // Compressed at once: the whole payload is never held expanded.
+        if (stream.status() != QDataStream::Ok || !ChunkedFile::compress(chunk))
             failed = true;
     });
     if (failed)
