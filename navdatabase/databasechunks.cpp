@@ -4,6 +4,7 @@
 #include "boundary.h"
 #include "chunkedfile.h"
 #include "databasestore.h"
+#include "lookupindex.h"
 #include "orderedparallel.h"
 #include "paintlight.h"
 #include "point.h"
@@ -20,6 +21,7 @@
 #include <QIODevice>
 
 #include <atomic>
+#include <future>
 #include <memory>
 #include <tuple>
 
@@ -270,26 +272,38 @@ bool DatabaseChunks::read(const QByteArray &file, DatabaseStore &store, const Re
     };
     // The segments name their ends by UID: the points are in the store, indexed, before them.
     run(0, firstOther);
+    // The points stay as they are from here on: their lookup indexes are built beside the
+    // reading of the other lists, which only read the points too.
+    std::future<void> pointIndexes;
     if (all.ok && !stopped) {
         store.points.assign(std::move(all.points));
         all.points.clear();
+        pointIndexes = std::async(std::launch::async, [&store] {
+            store.lookupIndex->preparePoints(store.points.items());
+        });
         run(firstOther, end);
+        pointIndexes.wait();
     }
     if (!all.ok || stopped) {
         // Segments read so far point at the store's points, which go as well.
         all.points.append(store.points.items());
         store.points.clear();
+        store.lookupIndex->reset();
         all.drop();
         return stopped ? false : damaged(QStringLiteral("a chunk cannot be read"));
     }
-    store.procedures.assign(std::move(all.procedures));
-    store.segments.assign(std::move(all.segments));
-    store.runways.assign(std::move(all.runways));
-    store.boundaries.assign(std::move(all.boundaries));
-    store.taxiways.assign(std::move(all.taxiways));
-    store.paintlights.assign(std::move(all.paintlights));
-    store.taxinames.assign(std::move(all.taxinames));
-    store.startups.assign(std::move(all.startups));
+    // Each list's UID index on a core of its own.
+    const std::function<void()> assignments[] = {
+        [&] { store.procedures.assign(std::move(all.procedures)); },
+        [&] { store.segments.assign(std::move(all.segments)); },
+        [&] { store.runways.assign(std::move(all.runways)); },
+        [&] { store.boundaries.assign(std::move(all.boundaries)); },
+        [&] { store.taxiways.assign(std::move(all.taxiways)); },
+        [&] { store.paintlights.assign(std::move(all.paintlights)); },
+        [&] { store.taxinames.assign(std::move(all.taxinames)); },
+        [&] { store.startups.assign(std::move(all.startups)); },
+    };
+    ChunkedFile::forEach(std::size(assignments), [&assignments](qsizetype i) { assignments[i](); });
     std::apply([](auto &...lists) { (lists.clear(), ...); }, all.all());
     const int counts[] = {0, store.points.count(), store.procedures.count(), store.segments.count(),
                           store.runways.count(), store.boundaries.count(), store.taxiways.count(),

@@ -244,7 +244,6 @@ bool Database::readStoredFile(DatabaseStore &store)
                                               [this] { return isInterruptionRequested(); }};
         if (!DatabaseChunks::read(compressed, store, reading))
             return false;
-        store.lookupIndex->preparePoints(store.points.items());
         indexRunways(store);
         store.lookupIndex->prepare(store.points.items(), store.runways.items(), store.segments.items());
         return true;
