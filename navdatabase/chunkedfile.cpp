@@ -4,11 +4,12 @@
 #include <QThreadPool>
 #include <QtEndian>
 
-#include <zlib.h>
+#include <libdeflate.h>
 
 #include <atomic>
 #include <cstring>
 #include <limits>
+#include <memory>
 #include <numeric>
 
 namespace {
@@ -41,11 +42,15 @@ bool ChunkedFile::compress(Chunk &chunk)
 {
     if (chunk.bytes.size() > std::numeric_limits<quint32>::max())
         return false;
-    uLongf size = compressBound(uLong(chunk.bytes.size()));
-    chunk.stored.resize(qsizetype(size));
-    const int result = compress2(reinterpret_cast<Bytef *>(chunk.stored.data()), &size,
-                                 reinterpret_cast<const Bytef *>(chunk.bytes.constData()), uLong(chunk.bytes.size()), 1);
-    if (result != Z_OK)
+    const std::unique_ptr<libdeflate_compressor, decltype(&libdeflate_free_compressor)> compressor(
+        libdeflate_alloc_compressor(1), &libdeflate_free_compressor);
+    if (!compressor)
+        return false;
+    const size_t bound = libdeflate_zlib_compress_bound(compressor.get(), size_t(chunk.bytes.size()));
+    chunk.stored.resize(qsizetype(bound));
+    const size_t size = libdeflate_zlib_compress(compressor.get(), chunk.bytes.constData(), size_t(chunk.bytes.size()),
+                                                 chunk.stored.data(), bound);
+    if (size == 0)
         return false;
     chunk.stored.resize(qsizetype(size));
     chunk.stored.squeeze();
@@ -124,15 +129,20 @@ bool ChunkedFile::split(const QByteArray &file, QList<Chunk> &chunks, QString *e
 
 bool ChunkedFile::expand(Chunk &chunk)
 {
+    const std::unique_ptr<libdeflate_decompressor, decltype(&libdeflate_free_decompressor)> decompressor(
+        libdeflate_alloc_decompressor(), &libdeflate_free_decompressor);
     chunk.bytes.resize(qsizetype(chunk.expandedSize));
-    uLongf size = chunk.expandedSize;
-    const int result = uncompress(reinterpret_cast<Bytef *>(chunk.bytes.data()), &size,
-                                  reinterpret_cast<const Bytef *>(chunk.stored.constData()), uLong(chunk.stored.size()));
-    if (result != Z_OK || size != chunk.expandedSize) {
+    size_t size = 0;
+    // Exactly the stated size, one zlib stream with its checksum, and nothing after it.
+    size_t used = 0;
+    const bool ok = decompressor
+        && libdeflate_zlib_decompress_ex(decompressor.get(), chunk.stored.constData(), size_t(chunk.stored.size()),
+                                         chunk.bytes.data(), size_t(chunk.bytes.size()), &used, &size)
+            == LIBDEFLATE_SUCCESS
+        && size == chunk.expandedSize && used == size_t(chunk.stored.size());
+    if (!ok)
         chunk.bytes.clear();
-        return false;
-    }
-    return true;
+    return ok;
 }
 
 void ChunkedFile::forEach(qsizetype count, const std::function<void(qsizetype)> &work)

@@ -40,7 +40,7 @@ public:
     // True when the file begins as this layout does (it may still be damaged).
     static bool isChunked(QByteArrayView file);
 
-    // Compresses the chunk's bytes (zlib level 1) into its stored bytes and lets the bytes go;
+    // Compresses the chunk's bytes (a zlib stream, level 1) into its stored bytes and lets the bytes go;
     // false on failure.
     static bool compress(Chunk &chunk);
     // Compresses every chunk that still has its bytes (the chunks shared among the global
