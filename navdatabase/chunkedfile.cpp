@@ -1,5 +1,7 @@
 #include "chunkedfile.h"
 
+#include "orderedparallel.h"
+
 #include <QtConcurrent/QtConcurrentMap>
 #include <QThreadPool>
 #include <QtEndian>
@@ -152,6 +154,7 @@ void ChunkedFile::forEach(qsizetype count, const std::function<void(qsizetype)> 
             work(i);
         return;
     }
+    OrderedParallel::prepareAllocator();
     QList<qsizetype> indexes(count);
     std::iota(indexes.begin(), indexes.end(), qsizetype(0));
     QtConcurrent::blockingMap(indexes, [&work](qsizetype i) { work(i); });

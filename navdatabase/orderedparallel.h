@@ -19,12 +19,22 @@
 class OrderedParallel
 {
 public:
+    // Called before work is shared among threads. The items the import and the load make on
+    // several threads at once come from glibc's per-thread arenas, which grow their heaps in
+    // small steps, each a change of the process's memory map that stalls every other thread
+    // (taking the map's lock, which page faults need too): the cores then mostly wait on each
+    // other. A generous step (the arenas reserve their heaps whole anyway; only the pages
+    // touched become memory) removes the wait. Once per process.
+    static void prepareAllocator();
+
     template<typename T>
     static void run(qsizetype count, const std::function<T(qsizetype)> &make,
                     const std::function<void(qsizetype, T &&)> &take, const std::function<bool()> &stop = {})
     {
         QThreadPool *pool = QThreadPool::globalInstance();
         const int threads = pool->maxThreadCount();
+        if (threads > 1 && count > 1)
+            prepareAllocator();
         if (threads <= 1 || count <= 1) {
             for (qsizetype i = 0; i < count; ++i) {
                 if (stop && stop())
