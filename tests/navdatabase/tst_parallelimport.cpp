@@ -1,4 +1,11 @@
 #include "airport.h"
+#include "aptreader.h"
+#include "boundary.h"
+#include "paintlight.h"
+#include "runway.h"
+#include "startup.h"
+#include "taxiname.h"
+#include "taxiway.h"
 #include "basemodel.h"
 #include "cifploader.h"
 #include "database.h"
@@ -39,6 +46,7 @@ private slots:
     void initTestCase();
     void cleanup();
     void fixFileSameOnOneAndManyThreads();
+    void aptFileSameOnOneAndManyThreads();
     void procedureFilesSameAsOneByOne();
     void databaseFileSameOnOneAndManyThreads();
 
@@ -107,6 +115,73 @@ void TestParallelImport::fixFileSameOnOneAndManyThreads()
         QCOMPARE(many.records.at(i), one.records.at(i));
     QCOMPARE(many.messages, one.messages);
     QCOMPARE(many.progress, one.progress);
+}
+
+// apt.dat cut into runs of airports for the other cores: the same lists in the same order,
+// renamed duplicate airports included, and an item left open still runs on into the next airport.
+void TestParallelImport::aptFileSameOnOneAndManyThreads()
+{
+    QByteArray content("I\n1200 Version\n");
+    for (int i = 0; i < 3000; ++i) {
+        const QByteArray n = QByteArray::number(i % 2900);
+        const QByteArray lat = QByteArray::number(40 + (i % 50) / 10.0);
+        content += (i % 97 == 5 ? "16 0 0 0 S" : "1 100 0 0 A") + n + " Field " + n + "\n";
+        if (i % 50 == 0 && i > 0)
+            content += "113 " + lat + " 8.3\n";
+        content += "1302 region_code K" + QByteArray::number(i % 4) + "\n";
+        content += "100 30 1 0 0 0 0 0 09 " + lat + " 8.0 0 0 1 0 0 0 27 " + lat + " 8.1 0 0 1\n";
+        content += "110 1 0.25 0 Pavement\n111 " + lat + " 8 \n112 " + lat + " 8.01 " + lat + " 8.02\n113 " + lat
+                   + " 8.03\n";
+        content += "120 Line\n111 " + lat + " 8 51 101\n115 " + lat + " 8.01\n";
+        content += "1201 " + lat + " 8 both 1 a\n1201 " + lat + " 8.01 both 2 b\n1202 1 2 twoway taxiway_C A" + n + "\n";
+        content += "1300 " + lat + " 8 45 gate jets Gate " + n + "\n";
+        // Now and then a boundary whose closing row comes after the next airport's row.
+        if (i % 50 == 49)
+            content += "130 Open\n111 " + lat + " 8\n112 " + lat + " 8.1 " + lat + " 8.2\n";
+    }
+    content += "99\n";
+    QTemporaryDir dir;
+    const QString path = TestSupport::writeFile(dir.filePath(QStringLiteral("apt.dat")), content);
+
+    auto lists = [this, &path](int threads) {
+        QThreadPool::globalInstance()->setMaxThreadCount(threads);
+        m_database->clear();
+        TestSupport::captureMessages();
+        TestSupport::capturedMessages().clear();
+        QStringList progress;
+        AptReader reader(m_database.get(), [&progress](const QString &text) { progress.append(text); }, {}, nullptr);
+        QList<QByteArray> records;
+        if (reader.read(path) != 0)
+            return records;
+        for (const Point *point : m_database->pointModel()->items())
+            records.append(point->uid().toUtf8() + recordOf(*point));
+        for (const Runway *runway : m_database->runwayModel()->items())
+            records.append(recordOf(*runway));
+        for (const Taxiway *taxiway : m_database->taxiwayModel()->items())
+            records.append(recordOf(*taxiway));
+        for (const Boundary *boundary : m_database->boundaryModel()->items())
+            records.append(recordOf(*boundary));
+        for (const Paintlight *paintlight : m_database->paintlightModel()->items())
+            records.append(recordOf(*paintlight));
+        for (const Taxiname *taxiname : m_database->taxinameModel()->items())
+            records.append(recordOf(*taxiname));
+        for (const Startup *startup : m_database->startupModel()->items())
+            records.append(recordOf(*startup));
+        records.append(progress.join(QLatin1Char('|')).toUtf8());
+        records.append(QByteArray::number(reader.airportCount()) + ' ' + QByteArray::number(reader.runwayCount()));
+        records.append(TestSupport::capturedMessages().join(QLatin1Char('|')).toUtf8());
+        TestSupport::releaseMessages();
+        return records;
+    };
+    const QList<QByteArray> one = lists(1);
+    // Opened after airports 49, 99, ... 2949 and closed after the next one's row; the one after
+    // 199 never opened (a seaplane base's rows are skipped), the one after 2999 never closes.
+    QCOMPARE(m_database->boundaryModel()->count(), 58);
+    QVERIFY(m_database->pointModel()->contains(QStringLiteral("A10_1")));
+    const QList<QByteArray> many = lists(8);
+    QCOMPARE(many.size(), one.size());
+    for (qsizetype i = 0; i < one.size(); ++i)
+        QCOMPARE(many.at(i), one.at(i));
 }
 
 // The procedure files of many airports read on every core give the procedures that reading them
