@@ -17,6 +17,7 @@
 
 #include <QBuffer>
 #include <QDebug>
+#include <QThreadPool>
 #include <QFile>
 #include <QGeoRectangle>
 
@@ -229,6 +230,18 @@ struct AptReader::Batch
 
 void AptReader::readAirports(const QByteArray &body)
 {
+    if (QThreadPool::globalInstance()->maxThreadCount() <= 1) {
+        // One core: straight into the database, without the detour through stores.
+        QByteArray bytes = QByteArray::fromRawData(body.constData(), body.size());
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::ReadOnly);
+        LineReader lines(buffer, false);
+        readLines(lines);
+        commitAirport();
+        dropPending();
+        return;
+    }
+
     // The body is cut at airport rows (1, or 16 and 17 for those left out), but only where no
     // pavement, painted line or boundary is still open: an item left open runs on into the
     // next airport, and that is kept so by reading both on the same core. The look is
