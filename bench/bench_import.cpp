@@ -233,6 +233,8 @@ void measureWriteAndLoad(Database &database)
     if (!saved)
         return;
     const int points = database.pointModel()->count();
+    // As at start-up, where the splash waits for it: nothing loaded before.
+    database.clear();
 
     QTimer ticker;
     ticker.setInterval(1);
@@ -260,7 +262,7 @@ void measureWriteAndLoad(Database &database)
     QObject::disconnect(connection);
     database.wait();
     const bool same = result && database.pointModel()->count() == points;
-    std::printf("  %6.2f s  load to loaded(true)%s    goal: under %.1f s  %s\n", load,
+    std::printf("  %6.2f s  load to loaded(true), into an empty database as at start-up%s    goal: under %.1f s  %s\n", load,
                 same ? "" : " FAILED or incomplete", kGoalLoadSeconds, verdict(same && load < kGoalLoadSeconds));
     std::printf("  %6.1f ms longest main-thread stall during the load    goal: under %.0f ms  %s\n", longestGap / 1e6,
                 kGoalStallMilliseconds, verdict(longestGap / 1e6 < kGoalStallMilliseconds));
