@@ -47,11 +47,6 @@ enum Field {
     FieldArcCentre = 30
 };
 
-QString withoutBlanks(QString text)
-{
-    return text.remove(QLatin1Char(' '));
-}
-
 // A decimal number, or nothing for a text that is not a (finite) number.
 bool toNumber(const QString &text, double *value)
 {
@@ -143,6 +138,16 @@ int tenthsFromBytes(QByteArrayView field)
 
 int altitudeFromBytes(QByteArrayView field)
 {
+    if (!plainAscii(field)) {
+        const QString trimmed = text(field).trimmed();
+        // High constraints come as flight levels; dropping them would lose the constraint.
+        if (trimmed.startsWith(QLatin1String("FL"))) {
+            bool ok = false;
+            const int level = trimmed.mid(2).toInt(&ok);
+            return ok ? clampToInt(level * 100.0) : -1;
+        }
+        return integerOr(trimmed, -1);
+    }
     const QByteArrayView trimmed = field.trimmed();
     if (trimmed.startsWith("FL")) {
         bool ok = false;
@@ -213,79 +218,6 @@ CifpLoader::~CifpLoader() = default;
 void CifpLoader::setPath(const QString &path)
 {
     m_path = path;
-}
-
-int CifpLoader::tenthsToWhole(const QString &text)
-{
-    double value = 0.0;
-    if (!toNumber(text, &value))
-        return -1;
-    // std::round takes halves away from zero: 0895 is 89.5, so 90.
-    return clampToInt(std::round(value / 10.0));
-}
-
-int CifpLoader::altitudeFromString(const QString &text)
-{
-    const QString trimmed = text.trimmed();
-    // High constraints come as flight levels; dropping them would lose the constraint.
-    if (trimmed.startsWith(QLatin1String("FL"))) {
-        bool ok = false;
-        const int level = trimmed.mid(2).toInt(&ok);
-        return ok ? clampToInt(level * 100.0) : -1;
-    }
-    return integerOr(trimmed, -1);
-}
-
-Record CifpLoader::recordFromFields(const QStringList &fields, int sequence, int procedureType,
-                                    const QString &airportCode)
-{
-    QString transition = withoutBlanks(fields.at(FieldTransition));
-    if (transition.isEmpty())
-        transition = QStringLiteral("ALL");
-
-    QString region = withoutBlanks(fields.at(FieldFixRegion));
-    if (region.isEmpty())
-        region = fields.at(FieldNavaidRegion);
-
-    QString section = fields.at(FieldFixSection);
-    if (section.isEmpty())
-        section = fields.at(FieldNavaidSection);
-    const bool airportSection = section == QLatin1String("P");
-    const QString terminal = airportSection ? airportCode : QStringLiteral("ENRT");
-
-    // The runway index knows a runway end by its name alone (27L, not RW27L).
-    QString fix = withoutBlanks(fields.at(FieldFix));
-    if (airportSection && fix.startsWith(QLatin1String("RW")))
-        fix.remove(QStringLiteral("RW"));
-
-    const int pathTerminator = Record::pathTerminatorFromString(fields.at(FieldPathTerminator));
-    // An RF leg names the centre of its arc in place of the recommended navaid.
-    const QString navaid = withoutBlanks(fields.at(pathTerminator == Record::RF ? FieldArcCentre : FieldNavaid));
-
-    QString distanceField = fields.at(FieldDistance);
-    const bool isTime = distanceField.startsWith(QLatin1Char('T'));
-    if (isTime)
-        distanceField.remove(0, 1);
-    double distance = 0.0;
-    if (toNumber(distanceField, &distance))
-        distance /= 10.0;
-    else
-        distance = 0.0;
-
-    double arcRadius = 0.0;
-    if (toNumber(fields.at(FieldArcRadius), &arcRadius))
-        arcRadius /= 1000.0;
-    else
-        arcRadius = 0.0;
-
-    return Record(sequence, Record::routeTypeFromString(procedureType, fields.at(FieldRouteType)), transition, fix,
-                  navaid, terminal, region, Record::descriptionFromString(fields.at(FieldDescription)),
-                  Record::turnDirectionFromString(fields.at(FieldTurnDirection)), pathTerminator,
-                  tenthsToWhole(fields.at(FieldCourse)), distance, isTime ? 1 : 0,
-                  Record::altitudeDescriptionFromString(fields.at(FieldAltitudeDescription)),
-                  altitudeFromString(fields.at(FieldAltitude1)), altitudeFromString(fields.at(FieldAltitude2)),
-                  altitudeFromString(fields.at(FieldTransitionAltitude)), integerOr(fields.at(FieldSpeed), 0),
-                  arcRadius, tenthsToWhole(fields.at(FieldTheta)));
 }
 
 Record CifpLoader::recordFromViews(const Fields &fields, int sequence, int procedureType, const QString &airportCode,

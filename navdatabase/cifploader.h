@@ -4,7 +4,6 @@
 #include <QList>
 #include <QObject>
 #include <QString>
-#include <QStringList>
 #include <QVarLengthArray>
 
 #include <functional>
@@ -50,13 +49,6 @@ private:
     // the file already made, so that legs share them.
     static Record recordFromViews(const Fields &fields, int sequence, int procedureType, const QString &airportCode,
                                   Texts &texts);
-    // One procedure line split into its 38 fields, turned into a leg. airportCode keys the
-    // fixes of the airport section; procedureType decodes the route type.
-    static Record recordFromFields(const QStringList &fields, int sequence, int procedureType,
-                                   const QString &airportCode);
-    // Column readers; a text that is not a number gives the column's blank value.
-    static int tenthsToWhole(const QString &text);
-    static int altitudeFromString(const QString &text);
 
     Database *m_database;
     QString m_path;
