@@ -78,13 +78,7 @@ QString text(QByteArrayView field)
 // Fields from `from` to the last, joined with single blanks.
 QString joined(const AptReader::Fields &fields, qsizetype from)
 {
-    QByteArray bytes;
-    for (qsizetype i = from; i < fields.size(); ++i) {
-        if (i > from)
-            bytes.append(' ');
-        bytes.append(fields.at(i));
-    }
-    return QString::fromUtf8(bytes);
+    return TextFields::joined(fields, from);
 }
 
 // The type digit when the line is a frequency row (1050 to 1056 in its first four
