@@ -25,6 +25,7 @@
 #include "databasestore.h"
 #include "fieldsplit.h"
 #include "fixreader.h"
+#include "loadwatch.h"
 #include "navreader.h"
 #include "point.h"
 #include "procedure.h"
@@ -218,9 +219,7 @@ DataPaths dataPaths(const QString &xpPath, bool customData)
     return paths;
 }
 
-// The stored file written again from the imported lists, then loaded back as at start-up,
-// with the main thread's event loop ticking every millisecond: the longest gap between two
-// ticks is the longest the splash would freeze.
+// The stored file written again from the imported lists, then loaded back as at start-up.
 void measureWriteAndLoad(Database &database)
 {
     std::printf("\nDatabase file (all cores)\n");
@@ -236,31 +235,10 @@ void measureWriteAndLoad(Database &database)
     // As at start-up, where the splash waits for it: nothing loaded before.
     database.clear();
 
-    QTimer ticker;
-    ticker.setInterval(1);
-    QElapsedTimer sinceTick;
-    qint64 longestGap = 0;
-    QObject::connect(&ticker, &QTimer::timeout, [&] {
-        longestGap = qMax(longestGap, sinceTick.nsecsElapsed());
-        sinceTick.restart();
-    });
-    QEventLoop loop;
-    bool result = false;
-    const auto connection = QObject::connect(&database, &Database::loaded, &loop, [&](bool ok) {
-        result = ok;
-        loop.quit();
-    });
-    timer.restart();
-    sinceTick.start();
-    ticker.start();
-    database.loadAsync();
-    loop.exec();
-    const double load = timer.nsecsElapsed() / 1e9;
-    // The last stretch, the lists handed over and the views told, ended the loop.
-    longestGap = qMax(longestGap, sinceTick.nsecsElapsed());
-    ticker.stop();
-    QObject::disconnect(connection);
-    database.wait();
+    const LoadWatch watch = LoadWatch::run(database);
+    const bool result = watch.result;
+    const double load = watch.nanoseconds / 1e9;
+    const qint64 longestGap = watch.longestStall;
     const bool same = result && database.pointModel()->count() == points;
     std::printf("  %6.2f s  load to loaded(true), into an empty database as at start-up%s    goal: under %.1f s  %s\n", load,
                 same ? "" : " FAILED or incomplete", kGoalLoadSeconds, verdict(same && load < kGoalLoadSeconds));
