@@ -12,6 +12,7 @@
 #include <QtMath>
 
 #include <cstring>
+#include <utility>
 
 #include <cmath>
 #include <limits>
@@ -315,6 +316,7 @@ QList<Procedure *> CifpLoader::read(const QString &airportCode) const
     Fields fields;
     Fields head;
     Texts texts;
+    QList<Record> records;
     while (!rest.isEmpty()) {
         const qsizetype newline = rest.indexOf('\n');
         QByteArrayView line = newline < 0 ? rest : rest.first(newline);
@@ -332,11 +334,10 @@ QList<Procedure *> CifpLoader::read(const QString &airportCode) const
 
         const int procedureType = Procedure::typeFromString(text(head.at(0)));
         const int sequence = integerOr(head.at(1), 0);
-        const Record record = recordFromViews(fields, sequence, procedureType, airportCode, texts);
-
         // Consecutive lines of one identifier make one procedure, whatever their section says.
         const QByteArrayView name = fields.at(FieldIdentifier);
         if (procedure && procedureName != name) {
+            procedure->setRecords(std::exchange(records, {}));
             procedures.append(procedure);
             procedure = nullptr;
         }
@@ -344,10 +345,13 @@ QList<Procedure *> CifpLoader::read(const QString &airportCode) const
             procedure = new Procedure(text(name), airportCode, procedureType);
             procedureName = name;
         }
-        procedure->addRecord(record);
+        // Gathered here and handed over whole: the procedure shares the list, no leg is copied.
+        records.append(recordFromViews(fields, sequence, procedureType, airportCode, texts));
     }
-    if (procedure)
+    if (procedure) {
+        procedure->setRecords(records);
         procedures.append(procedure);
+    }
     return procedures;
 }
 
