@@ -21,6 +21,8 @@
 #include <QIODevice>
 
 #include <atomic>
+#include <cstring>
+#include <vector>
 #include <future>
 #include <memory>
 #include <tuple>
@@ -47,6 +49,37 @@ const char *const kLabels[] = {"",
                                QT_TRANSLATE_NOOP("Database", "Loading ground paintings..."),
                                QT_TRANSLATE_NOOP("Database", "Loading taxi names..."),
                                QT_TRANSLATE_NOOP("Database", "Loading startup points...")};
+
+// Where a chunk's records are written: QBuffer resizes its array on every write, and even an
+// append to a QByteArray costs more than the smallest records; this copies into room made
+// ahead and hands the bytes over at the end.
+class AppendDevice : public QIODevice
+{
+public:
+    AppendDevice()
+        : m_buffer(kInitialSize)
+    {
+        open(QIODevice::WriteOnly);
+    }
+    bool isSequential() const override { return true; }
+    QByteArray bytes() const { return QByteArray(m_buffer.data(), qsizetype(m_used)); }
+
+protected:
+    qint64 readData(char *, qint64) override { return -1; }
+    qint64 writeData(const char *data, qint64 length) override
+    {
+        if (m_used + size_t(length) > m_buffer.size())
+            m_buffer.resize(std::max(2 * m_buffer.size(), m_used + size_t(length)));
+        std::memcpy(m_buffer.data() + m_used, data, size_t(length));
+        m_used += size_t(length);
+        return length;
+    }
+
+private:
+    static constexpr size_t kInitialSize = 1024 * 1024;
+    std::vector<char> m_buffer;
+    size_t m_used = 0;
+};
 
 struct Planned
 {
@@ -187,9 +220,11 @@ QByteArray DatabaseChunks::write(qint32 format, const QString &cycle, const List
         ChunkedFile::Chunk &chunk = chunks[i];
         chunk.list = planned.at(i).list;
         chunk.items = planned.at(i).items;
-        QDataStream stream(&chunk.bytes, QIODevice::WriteOnly);
+        AppendDevice device;
+        QDataStream stream(&device);
         stream.setVersion(kStreamVersion);
         planned.at(i).write(stream);
+        chunk.bytes = device.bytes();
         // Compressed at once: the whole payload is never held expanded.
         if (stream.status() != QDataStream::Ok || !ChunkedFile::compress(chunk))
             failed = true;
