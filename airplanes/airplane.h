@@ -68,6 +68,10 @@ public:
     // Reads that element strictly in order; false, with the reader's message, on any deviation.
     // An empty number element keeps the field's default.
     bool read(XmlStreamReader &reader);
+    // Holds every number within the range the airplane dialog allows it (the Constants limits),
+    // logging each value that had to change with its field and the source's name: values read
+    // from a file pass through here before any computation sees them.
+    void bringWithinLimits(const QString &source);
 
     bool operator==(const Airplane &other) const = default;
 

@@ -110,6 +110,7 @@ bool readAirplaneList(const QString &text, QList<Airplane> *airplanes, QString *
         Airplane airplane;
         if (!airplane.read(reader))
             return false;
+        airplane.bringWithinLimits(QStringLiteral("Stored airplane %1").arg(i + 1));
         read.append(airplane);
     }
     if (!reader.readListEnd(listElement) || !reader.readFooter())
@@ -400,6 +401,11 @@ bool AirplaneListModel::remove(int row)
         qWarning() << "Cannot remove airplane at row" << row;
         return false;
     }
+    // Every computation of the plan flies the current airplane: the last one stays.
+    if (rowCount() == 1) {
+        qWarning() << "Cannot remove the last airplane";
+        return false;
+    }
     const int current = currentIndex();
     beginRemoveRows(QModelIndex(), row, row);
     {
@@ -408,10 +414,7 @@ bool AirplaneListModel::remove(int row)
     }
     endRemoveRows();
 
-    if (rowCount() == 0) {
-        setCurrentRowQuietly(0);
-        emit changed();
-    } else if (row < current) {
+    if (row < current) {
         // The same airplane stays current, one row up.
         setCurrentRowQuietly(current - 1);
         emit changed();
@@ -541,6 +544,7 @@ int AirplaneListModel::loadAirplaneFromFile(const QString &path)
                         .arg(airplane.unittype));
         return -5;
     }
+    airplane.bringWithinLimits(QStringLiteral("Airplane file %1").arg(shown));
 
     const int row = rowCount();
     beginInsertRows(QModelIndex(), row, row);

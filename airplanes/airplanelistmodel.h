@@ -65,6 +65,7 @@ public:
     // Appends a "New airplane" and returns its row.
     Q_INVOKABLE int add();
     // Removes that row. When it held the current airplane, the one before it becomes current.
+    // The last airplane is never removed.
     Q_INVOKABLE bool remove(int row);
     // Replaces the list with the built-in airplanes and stores it.
     Q_INVOKABLE void reset();

@@ -1,22 +1,25 @@
+#include "shell.h"
+
 #include <QApplication>
-#include <QQmlApplicationEngine>
-#include <QQmlContext>
 #include <QUrl>
+
+namespace {
+
+// The document the interface starts from; the main window takes this place once it exists.
+const char *const kRootDocument = "qrc:/qt/qml/Waylore/App/qml/Main.qml";
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
-    QApplication::setOrganizationName(QStringLiteral(WAYLORE_ORGANIZATION));
-    QApplication::setApplicationName(QStringLiteral(WAYLORE_APP_NAME));
-    QApplication::setApplicationVersion(QStringLiteral(WAYLORE_APP_VERSION));
-    qputenv("QT_QUICK_CONTROLS_MATERIAL_VARIANT", "Dense");
-
+    Shell::nameApplication();
     QApplication app(argc, argv);
 
-    QQmlApplicationEngine engine;
-    // Qt 6.4 does not look for module QML under the 6.5 default prefix by itself.
-    engine.addImportPath(QStringLiteral("qrc:/qt/qml"));
-    engine.load(QUrl(QStringLiteral("qrc:/qt/qml/Waylore/App/qml/Main.qml")));
-    if (engine.rootObjects().isEmpty())
+    Shell shell;
+    if (!shell.start())
+        return 0;
+    // The engine has written why to the log.
+    if (!shell.loadInterface(QUrl(QLatin1String(kRootDocument))))
         return 1;
     return app.exec();
 }

@@ -94,7 +94,7 @@ QString routeText(const Router &router)
     QStringList parts;
     for (int i = 0; i < points.size(); ++i) {
         if (i > 0) {
-            const Segment *segment = router.airwayLegs().value(i - 1) ? Database::findSegmentBetween(points.at(i - 1), points.at(i)) : nullptr;
+            const Segment *segment = router.legSegments().value(i - 1);
             parts.append(segment ? segment->name() : QStringLiteral("DCT"));
         }
         parts.append(points.at(i)->code());

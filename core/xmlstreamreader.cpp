@@ -25,6 +25,10 @@ qint64 XmlStreamReader::line() const
 
 bool XmlStreamReader::nextBoundary()
 {
+    if (m_peeked) {
+        m_peeked = false;
+        return m_reader.isStartElement() || m_reader.isEndElement();
+    }
     m_reader.readNext();
     while (!m_reader.isStartElement() && !m_reader.isEndElement() && !m_reader.atEnd())
         m_reader.readNext();
@@ -82,6 +86,15 @@ bool XmlStreamReader::readStartElement(const QString &name)
         return true;
     *m_error = QObject::tr("Error expecting <%1> start element at line %2!").arg(name).arg(line());
     return false;
+}
+
+bool XmlStreamReader::nextIsStartElement(const QString &name)
+{
+    if (!m_peeked) {
+        nextBoundary();
+        m_peeked = true;
+    }
+    return m_reader.isStartElement() && m_reader.name() == name;
 }
 
 bool XmlStreamReader::readEndElement(const QString &name)

@@ -21,6 +21,9 @@ public:
     bool readFooter();
 
     bool readStartElement(const QString &name);
+    // Whether the next element is a start element of that name, without reading it, for an
+    // element that later versions of a document added and older texts lack. Never fails.
+    bool nextIsStartElement(const QString &name);
     bool readEndElement(const QString &name);
 
     bool readListStart(const QString &name, int *count);
@@ -49,4 +52,6 @@ private:
 
     QXmlStreamReader m_reader;
     QString *m_error;
+    // The reader stands on a boundary that nextIsStartElement looked at and nobody read yet.
+    bool m_peeked = false;
 };

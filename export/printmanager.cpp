@@ -78,7 +78,7 @@ bool PrintManager::writePdf(Flightplan *flightplan, QIODevice *device)
     QPdfWriter writer(device);
     writer.setPageLayout(pageLayout());
     writer.setCreator(QStringLiteral("Waylore"));
-    writer.setTitle(QStringLiteral("Operational flight plan"));
+    writer.setTitle(tr("Operational flight plan"));
     const qint64 before = device->pos();
     text->print(&writer);
     return device->pos() > before;

@@ -40,6 +40,9 @@ Flightplan::Flightplan(QObject *parent)
     connect(this, &Flightplan::modified, m_fuel, &Fuel::modified);
     connect(this, &Flightplan::modified, m_weight, &Weight::modified);
     connect(m_terminal, &Terminal::edited, this, &Flightplan::edited);
+    // Direct: the previous items are deleted as soon as the signal returns.
+    if (Database *database = Database::existing())
+        connect(database, &Database::itemsReplaced, this, &Flightplan::reattachToDatabase, Qt::DirectConnection);
 }
 
 Flightplan::~Flightplan()

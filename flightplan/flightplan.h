@@ -134,6 +134,9 @@ public slots:
     void beginResetModelPrivate();
     void endResetModelPrivate();
     void signalDataHasChanged(int first = -1, int last = -1);
+    // After a database load or import: the waypoints take the items of the new lists
+    // (flightplanreattach.cpp).
+    void reattachToDatabase();
 
 private:
     bool validRow(int row) const;

@@ -1,11 +1,14 @@
 #include "flightplanxml.h"
 
 #include "airplanelistmodel.h"
+#include "constants.h"
 #include "database.h"
 #include "flightplan.h"
 #include "general.h"
+#include "planlimits.h"
 #include "point.h"
 #include "procedure.h"
+#include "segment.h"
 #include "terminal.h"
 #include "waypoint.h"
 #include "weight.h"
@@ -35,6 +38,13 @@ struct FlightplanXml::Contents
         int maxIas = 0;
         QString comment;
         QString runwayEnd;
+        // Elements older documents lack: the procedure the waypoint belongs to, and the leg
+        // to the next waypoint (the airway's UID and type, an empty UID for a direct leg).
+        bool hasProcedure = false;
+        QString procedure;
+        bool hasAirway = false;
+        QString airway;
+        int airwayType = 0;
         // The database point of the UID; null when the waypoint is to become a coordinate
         // point at its stored position.
         Point *point = nullptr;
@@ -146,6 +156,14 @@ void FlightplanXml::writeXml(Flightplan *flightplan, XmlStreamWriter &writer)
         writer.writeString(QStringLiteral("comment"), waypoint->comment());
         if (waypoint->type() == Point::AIRP)
             writer.writeString(QStringLiteral("runwayend"), waypoint->runwayEnd());
+        // A waypoint of the SID's last fix is often a fix of the approach too: the plan's
+        // procedures alone do not say which one it flies.
+        writer.writeString(QStringLiteral("procedure"), waypoint->procedureUid());
+        if (waypoint->nextWaypoint()) {
+            const Segment *airway = waypoint->airwaySegment();
+            writer.writeString(QStringLiteral("airway"), airway ? airway->uid() : QString());
+            writer.writeInt(QStringLiteral("airwaytype"), airway ? airway->type() : 0);
+        }
         writer.writeEndElement();
     }
     writer.writeListEnd(s_waypoints);
@@ -232,6 +250,13 @@ bool FlightplanXml::readContents(XmlStreamReader &reader, Contents *c, QString *
         || !reader.readEndElement(s_weight))
         return false;
 
+    // The values the computations take, held within what the edit fields allow.
+    c->cruiselvl = PlanLimits::bounded(c->cruiselvl, Constants::minAlt() / 100, Constants::maxAlt() / 100,
+                                       QStringLiteral("Plan cruiselvl"));
+    c->cruisetas = PlanLimits::bounded(c->cruisetas, 0, int(Constants::maxAsKts()), QStringLiteral("Plan cruisetas"));
+    c->transition = PlanLimits::altitude(c->transition, QStringLiteral("Plan transition"));
+    c->loadfactor = PlanLimits::bounded(c->loadfactor, 0, 100, QStringLiteral("Plan loadfactor"));
+
     int count = 0;
     if (!reader.readListStart(s_waypoints, &count))
         return false;
@@ -253,7 +278,21 @@ bool FlightplanXml::readContents(XmlStreamReader &reader, Contents *c, QString *
             item.minAltitude = -1;
         if (item.maxAltitude == 0)
             item.maxAltitude = -1;
+        const QString at = QStringLiteral("Waypoint %1 %2").arg(i + 1).arg(item.uid);
+        item.altitude = PlanLimits::storedAltitude(item.altitude, at + QStringLiteral(" altitude"));
+        item.minAltitude = PlanLimits::storedAltitude(item.minAltitude, at + QStringLiteral(" minalt"));
+        item.maxAltitude = PlanLimits::storedAltitude(item.maxAltitude, at + QStringLiteral(" maxalt"));
+        item.ias = PlanLimits::bounded(item.ias, 0, int(Constants::maxAsKts()), at + QStringLiteral(" ias"));
+        item.maxIas = PlanLimits::bounded(item.maxIas, 0, int(Constants::maxAsKts()), at + QStringLiteral(" maxias"));
         if (item.type == Point::AIRP && !reader.readString(QStringLiteral("runwayend"), &item.runwayEnd))
+            return false;
+        item.hasProcedure = reader.nextIsStartElement(QStringLiteral("procedure"));
+        if (item.hasProcedure && !reader.readString(QStringLiteral("procedure"), &item.procedure))
+            return false;
+        item.hasAirway = reader.nextIsStartElement(QStringLiteral("airway"));
+        if (item.hasAirway
+            && (!reader.readString(QStringLiteral("airway"), &item.airway)
+                || !reader.readInt(QStringLiteral("airwaytype"), &item.airwayType)))
             return false;
         if (!reader.readEndElement(s_waypoint))
             return false;
@@ -323,9 +362,36 @@ void FlightplanXml::apply(Flightplan *flightplan, const Contents &c)
             waypoint->setRunwayEnd(item.runwayEnd);
         waypoints.append(waypoint);
     }
+    for (int i = 0; i + 1 < waypoints.size(); ++i) {
+        const Contents::Item &item = c.waypoints.at(i);
+        if (item.hasAirway)
+            waypoints.at(i)->chooseLeg(item.airway, item.airwayType, waypoints.at(i + 1)->uid());
+    }
 
     flightplan->bulkInsert(0, waypoints, sid, star, appch, false, true);
     qDeleteAll(waypoints);
+
+    // The terminal links every waypoint a procedure passes, the last procedure set winning;
+    // the document knows which one each waypoint was in. Links only name procedures of the
+    // plan: one the database lost leaves the terminal's choice.
+    {
+        QMutexLocker<QRecursiveMutex> locker(Flightplan::mutex());
+        const QList<Waypoint *> inserted = flightplan->waypoints();
+        for (int i = 0; i < c.waypoints.size() && i < inserted.size(); ++i) {
+            const Contents::Item &item = c.waypoints.at(i);
+            if (!item.hasProcedure)
+                continue;
+            if (item.procedure.isEmpty()) {
+                inserted.at(i)->setProcedure(nullptr);
+                continue;
+            }
+            for (Procedure *procedure : {sid, star, appch}) {
+                if (procedure && procedure->uid() == item.procedure)
+                    inserted.at(i)->setProcedure(procedure);
+            }
+        }
+    }
+    flightplan->signalDataHasChanged(-1, -1);
 
     // The insertion stamps the time of its update pass and proposes the nearest alternate;
     // the document's own values are what the user saved.

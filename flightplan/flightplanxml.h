@@ -7,7 +7,8 @@ class XmlStreamReader;
 class XmlStreamWriter;
 
 // The flight plan as an XML document, the "*.fpxml" file: header, terminal procedures, fuel,
-// load factor and every waypoint with its point, constraints, speeds, comment and runway end.
+// load factor and every waypoint with its point, constraints, speeds, comment and runway end,
+// and, read when present (older documents lack them), its procedure and the airway of its leg.
 // The document saves the text of toXml() and opens through fromXml(); the share upload sends
 // the same text.
 //

@@ -2,6 +2,7 @@
 
 #include "database.h"
 #include "flightplan.h"
+#include "planlimits.h"
 #include "point.h"
 #include "procedure.h"
 #include "waypoint.h"
@@ -15,21 +16,28 @@
 #include <QStringList>
 #include <QTextStream>
 
-#include <climits>
 #include <cmath>
 
 namespace {
-
-// The texts belong to the document, whose message box shows them.
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("Document", text);
-}
 
 // Fields are separated by runs of blanks; a tab is part of a field.
 QStringList fields(const QString &line)
 {
     return line.trimmed().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+}
+
+// A waypoint field that is no finite number reads as 0, as the simulator itself reads it; a
+// damaged number costs that one value, not the whole plan.
+double number(const QString &text, const char *field, int lineNumber)
+{
+    bool ok = false;
+    const double value = text.toDouble(&ok);
+    if (ok && std::isfinite(value))
+        return value;
+    qWarning().noquote() << QStringLiteral("FMS file line %1: %2 \"%3\" is not a number, read as 0")
+                                .arg(lineNumber)
+                                .arg(QLatin1String(field), text);
+    return 0.0;
 }
 
 bool skipped(const QStringList &f)
@@ -143,19 +151,23 @@ bool FmsImport::import(const QString &path)
             else if (line.marker == QLatin1String("ADES"))
                 line.runway = keywords.value(QStringLiteral("DESRWY"));
         }
-        bool altitudeOk = false;
-        bool latitudeOk = false;
-        bool longitudeOk = false;
-        const double altitude = f.at(first).toDouble(&altitudeOk);
-        line.latitude = f.at(first + 1).toDouble(&latitudeOk);
-        line.longitude = f.at(first + 2).toDouble(&longitudeOk);
-        // A damaged number would put the waypoint somewhere in the ocean at 0, 0.
-        if (!altitudeOk || !latitudeOk || !longitudeOk || !std::isfinite(altitude) || !(line.latitude >= -90.0)
-            || !(line.latitude <= 90.0) || !(line.longitude >= -180.0) || !(line.longitude <= 180.0))
-            return fail(tr("Wrong file format"),
-                        tr("Line %1 of this FMS file is not a valid waypoint: %2").arg(lineNumber).arg(text.trimmed()));
-        const double floored = std::floor(altitude);
-        line.altitude = floored < INT_MIN ? INT_MIN : floored > INT_MAX ? INT_MAX : int(floored);
+        const double altitude = number(f.at(first), "altitude", lineNumber);
+        line.latitude = number(f.at(first + 1), "latitude", lineNumber);
+        line.longitude = number(f.at(first + 2), "longitude", lineNumber);
+        // A position off the earth would make a point nothing can draw or fly to.
+        const auto onEarth = [lineNumber](double *degrees, double limit, const char *field) {
+            if (*degrees >= -limit && *degrees <= limit)
+                return;
+            qWarning().noquote() << QStringLiteral("FMS file line %1: %2 %3 is off the earth, read as 0")
+                                        .arg(lineNumber)
+                                        .arg(QLatin1String(field))
+                                        .arg(*degrees);
+            *degrees = 0.0;
+        };
+        onEarth(&line.latitude, 90.0, "latitude");
+        onEarth(&line.longitude, 180.0, "longitude");
+        line.altitude = PlanLimits::storedAltitude(std::floor(altitude),
+                                                   QStringLiteral("FMS file line %1: altitude").arg(lineNumber));
         lines.append(line);
     }
     file.close();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 class Flightplan;
@@ -9,10 +10,14 @@ class Flightplan;
 // not hold becomes a coordinate waypoint at the line's position. Version 1100 also brings the
 // departure and arrival runways, the SID, the STAR and the approach.
 //
-// The file is read completely before the plan changes: a file that cannot be read leaves the
-// plan as it was, with a title and a text for the user.
+// The file is read completely before the plan changes: a file whose header cannot be read
+// leaves the plan as it was, with a title and a text for the user. A waypoint field that is no
+// number reads as 0, a position off the earth as 0 and an altitude outside the edit range as
+// its nearest end, each with a warning naming the line.
 class FmsImport
 {
+    Q_DECLARE_TR_FUNCTIONS(FmsImport)
+
 public:
     // A null plan ends the program.
     explicit FmsImport(Flightplan *flightplan);

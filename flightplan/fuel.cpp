@@ -1,14 +1,20 @@
 #include "fuel.h"
 
 #include "airplanelistmodel.h"
-
-#include <cmath>
+#include "planlimits.h"
 
 namespace {
 
+// Figures of the airplane file or of a very long plan must not overflow the int fields: every
+// result saturates at the ends of the int range.
 int rounded(double value)
 {
-    return int(std::lround(value));
+    return PlanLimits::saturated(value);
+}
+
+int sum(qint64 a, qint64 b, qint64 c = 0, qint64 d = 0, qint64 e = 0)
+{
+    return PlanLimits::saturated(a + b + c + d + e);
 }
 
 // Endurance of a quantity at the cruise flow; an airplane without cruise flow has none.
@@ -34,17 +40,17 @@ void Fuel::update()
     m_alternatetime = 1080;
     m_alternate = rounded(airplane.alternatefuel * 1080.0 / 3600.0);
     m_extra = airplane.extrafuel;
-    m_finaltime = airplane.finalfuel * 60;
+    m_finaltime = PlanLimits::saturated(qint64(airplane.finalfuel) * 60);
     m_contingency = rounded(airplane.contingencyfuel * double(enroute) / 100.0);
     m_contingencytime = secondsAtFlow(m_contingency, airplane.cruisefuel);
     m_extratime = secondsAtFlow(m_extra, airplane.cruisefuel);
     m_final = rounded(double(qint64(airplane.cruisefuel) * m_finaltime) / 3600.0);
-    m_totalreserve = m_contingency + m_alternate + m_extra + m_final;
-    m_block = m_totalreserve + enroute + airplane.taxifuel;
+    m_totalreserve = sum(m_contingency, m_alternate, m_extra, m_final);
+    m_block = sum(m_totalreserve, enroute, airplane.taxifuel);
     m_taxi = airplane.taxifuel;
-    m_takeoff = m_block - m_taxi;
-    m_endurance = m_contingencytime + secondsAtFlow(enroute, airplane.cruisefuel) + m_alternatetime + m_extratime
-                  + m_finaltime;
+    m_takeoff = sum(m_block, -qint64(m_taxi));
+    m_endurance = sum(m_contingencytime, secondsAtFlow(enroute, airplane.cruisefuel), m_alternatetime, m_extratime,
+                      m_finaltime);
 }
 
 void Fuel::write(int &field, int value)

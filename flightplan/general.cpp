@@ -36,7 +36,7 @@ void General::reset()
 {
     const Airplane airplane = AirplaneListModel::currentAirplane();
     m_modificationtime = QDateTime::currentDateTime();
-    m_departuretime = m_modificationtime.addSecs(10800);
+    m_departuretime = m_modificationtime.toUTC().addSecs(10800);
     m_company = Settings::getString(QStringLiteral("personal/companyName"));
     m_number = QStringLiteral("WYLR%1").arg(QRandomGenerator64::global()->bounded(999), 3, 10, QLatin1Char('0'));
     m_pic = Settings::getString(QStringLiteral("personal/pilotName"));
@@ -62,7 +62,9 @@ void General::write(T &field, const T &value)
 }
 
 void General::setModificationtime(const QDateTime &value) { write(m_modificationtime, value); }
-void General::setDeparturetime(const QDateTime &value) { write(m_departuretime, value); }
+// A departure time is a UTC time wherever the planner sits: the briefing, the filing pages and the
+// exports print it as such, so a local time handed in (QML dates arrive in local time) is turned.
+void General::setDeparturetime(const QDateTime &value) { write(m_departuretime, value.isValid() ? value.toUTC() : value); }
 void General::setCompany(const QString &value) { write(m_company, value); }
 void General::setNumber(const QString &value) { write(m_number, value); }
 void General::setPic(const QString &value) { write(m_pic, value); }

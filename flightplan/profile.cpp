@@ -1,6 +1,7 @@
 #include "profile.h"
 
 #include "airplanelistmodel.h"
+#include "planlimits.h"
 #include "point.h"
 #include "unit.h"
 #include "waypoint.h"
@@ -21,16 +22,10 @@ using Locker = QMutexLocker<QRecursiveMutex>;
 
 enum Phase { NoPhase = 0, FirstAirport = 1, Climb = 2, Cruise = 3, Descent = 4, LastAirport = 5 };
 
-// Sums and products of figures typed by the user, held within the int range.
-int clampToInt(qint64 value)
-{
-    return int(qBound(qint64(INT_MIN), value, qint64(INT_MAX)));
-}
-
 // Feet of a flight level.
 int levelToFeet(int level)
 {
-    return clampToInt(qint64(level) * 100);
+    return PlanLimits::saturated(qint64(level) * 100);
 }
 
 // Runs fn on the thread of the chart object: directly when the caller is there already,
@@ -198,8 +193,8 @@ bool Profile::computeProfile(int cruiseLevel, int cruiseTas, bool log)
 
     const int firstAlt = first->altitude();
     const int lastAlt = last->altitude();
-    const int initialCeiling = clampToInt(qint64(firstAlt) + 5000);
-    const int approachCeiling = clampToInt(qint64(lastAlt) + 10000);
+    const int initialCeiling = PlanLimits::saturated(qint64(firstAlt) + 5000);
+    const int approachCeiling = PlanLimits::saturated(qint64(lastAlt) + 10000);
 
     // Phase first: the constrained altitude setter reads it to choose which neighbour's
     // constraint applies; IAS last: a Mach figure converts at the new altitude.

@@ -46,6 +46,16 @@ void Terminal::setAppch(Procedure *procedure)
     setProcedureForAll(procedure);
 }
 
+void Terminal::reattachToDatabase()
+{
+    const auto again = [](const Procedure *procedure) {
+        return procedure ? Database::findProcedure(procedure->uid(), false) : nullptr;
+    };
+    m_sid = again(m_sid);
+    m_star = again(m_star);
+    m_appch = again(m_appch);
+}
+
 void Terminal::setProcedureForAll(Procedure *procedure)
 {
     if (!procedure)

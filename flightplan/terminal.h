@@ -37,6 +37,8 @@ public:
     void setAppch(Procedure *procedure);
 
     void setProcedureForAll(Procedure *procedure);
+    // After a database load or import: the procedures of the same UIDs, or none.
+    void reattachToDatabase();
     void unsetProcedureForAll(Procedure *procedure);
     // Links the waypoint to the SID, then the STAR, then the approach where they apply.
     void updateWaypoint(Waypoint *waypoint);

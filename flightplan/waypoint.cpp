@@ -3,6 +3,7 @@
 #include "airplanelistmodel.h"
 #include "database.h"
 #include "fuel.h"
+#include "planlimits.h"
 #include "point.h"
 #include "procedure.h"
 #include "segment.h"
@@ -58,6 +59,9 @@ Waypoint::Waypoint(const Waypoint *other)
     m_slope = other->m_slope;
     m_verticalSpeed = other->m_verticalSpeed;
     m_airway = other->m_airway;
+    m_legTo = other->m_legTo;
+    m_legAirway = other->m_legAirway;
+    m_legType = other->m_legType;
     m_runwayEnd = other->m_runwayEnd;
     m_procedure = other->m_procedure;
     m_minAltitude = other->m_minAltitude;
@@ -188,7 +192,7 @@ void Waypoint::setAltitude(int altitude, bool constrained)
 
 void Waypoint::setIas(double speed, bool limited)
 {
-    int ias = speed <= 5.0 ? Unit::convertMachToIas(speed, m_altitude) : int(std::lround(speed));
+    int ias = speed <= 5.0 ? Unit::convertMachToIas(speed, m_altitude) : PlanLimits::saturated(speed);
     if (limited && m_maxIas != 0 && m_maxIas < ias)
         ias = m_maxIas;
     m_ias = ias;
@@ -246,6 +250,41 @@ QString Waypoint::inAirway() const
 {
     const Waypoint *previousPoint = previousWaypoint();
     return previousPoint ? previousPoint->airwayText() : QString();
+}
+
+void Waypoint::chooseLeg(const Segment *airway, const Point *toward)
+{
+    chooseLeg(airway ? airway->uid() : QString(), airway ? airway->type() : 0, toward ? toward->uid() : QString());
+}
+
+void Waypoint::chooseLeg(const QString &airwayUid, int airwayType, const QString &towardUid)
+{
+    m_legTo = towardUid;
+    m_legAirway = towardUid.isEmpty() ? QString() : airwayUid;
+    m_legType = m_legAirway.isEmpty() ? 0 : airwayType;
+}
+
+Segment *Waypoint::legTo(Point *next)
+{
+    if (!m_legTo.isEmpty() && next->uid() == m_legTo) {
+        if (m_legAirway.isEmpty())
+            return nullptr;
+        // Segments of one name between the same points share their UID whatever their type.
+        const auto chosen = [&](const Segment *segment) {
+            return segment && segment->uid() == m_legAirway && segment->type() == m_legType
+                   && segment->canStartAt(m_point) && segment->canEndAt(next);
+        };
+        Segment *segment = Database::findSegment(m_legAirway, false);
+        if (chosen(segment))
+            return segment;
+        for (Segment *other : Database::segmentsAt(m_point, true, false)) {
+            if (chosen(other))
+                return other;
+        }
+    }
+    // Another point follows now, or the database lost the segment: the choice no longer applies.
+    chooseLeg(QString(), 0, QString());
+    return Database::findSegmentBetween(m_point, next);
 }
 
 int Waypoint::airwayType() const
@@ -402,10 +441,10 @@ void Waypoint::compute(double *totalDistance, int *totalTime, int *totalFuel, in
     }
 
     if (nextPoint) {
-        m_airway = Database::findSegmentBetween(m_point, nextPoint->m_point);
+        m_airway = legTo(nextPoint->m_point);
         m_headingToNext = m_point->azimuthTo(nextPoint->m_point);
         m_distanceToNext = m_point->distanceTo(nextPoint->m_point);
-        m_altDiff = altitudeSet ? nextPoint->altitude() - m_altitude : NoAltDiff;
+        m_altDiff = altitudeSet ? PlanLimits::saturated(qint64(nextPoint->altitude()) - m_altitude) : NoAltDiff;
         m_timeToNext = m_ias != 0 ? Unit::time(m_ias, m_distanceToNext, m_altitude) : 0;
         m_slope = Unit::slope(m_altDiff, m_distanceToNext);
         m_verticalSpeed = Unit::verticalSpeed(m_altitude, m_altDiff, m_distanceToNext, m_ias);
@@ -429,7 +468,7 @@ void Waypoint::compute(double *totalDistance, int *totalTime, int *totalFuel, in
         m_tas = 0;
         m_gs = 0;
         m_altDiff = NoAltDiff;
-        m_timeToNext = Unit::time(2 * cruiseTas / 3, m_distanceToNext, m_altitude);
+        m_timeToNext = Unit::time(int(qint64(2) * cruiseTas / 3), m_distanceToNext, m_altitude);
         m_verticalSpeed = NoVerticalSpeed;
         m_slope = NoSlope;
     }
@@ -443,7 +482,7 @@ void Waypoint::compute(double *totalDistance, int *totalTime, int *totalFuel, in
 
     if (totalTime) {
         m_elapsedTime = *totalTime;
-        *totalTime += m_timeToNext;
+        *totalTime = PlanLimits::saturated(qint64(*totalTime) + m_timeToNext);
     } else {
         m_elapsedTime = 0;
     }
@@ -454,28 +493,30 @@ void Waypoint::compute(double *totalDistance, int *totalTime, int *totalFuel, in
     }
     const Airplane airplane = AirplaneListModel::currentAirplane();
     m_burnedFuel = *totalFuel;
+    int flow = 0;
     switch (m_phase) {
     case 1:
     case 2:
-        *totalFuel += Fuel::fuelForDuration(airplane.climbfuel, m_timeToNext);
+        flow = airplane.climbfuel;
         break;
     case 3:
-        *totalFuel += Fuel::fuelForDuration(airplane.cruisefuel, m_timeToNext);
+        flow = airplane.cruisefuel;
         break;
     case 4:
     case 5:
-        *totalFuel += Fuel::fuelForDuration(airplane.descentfuel, m_timeToNext);
+        flow = airplane.descentfuel;
         break;
     default:
         break;
     }
+    *totalFuel = PlanLimits::saturated(qint64(*totalFuel) + Fuel::fuelForDuration(flow, m_timeToNext));
 }
 
 void Waypoint::setRemaining(double totalDistance, int totalTime, int fuel)
 {
     m_remainingDistance = totalDistance - m_flownDistance;
-    m_remainingTime = totalTime - m_elapsedTime;
-    m_remainingFuel = fuel - m_burnedFuel;
+    m_remainingTime = PlanLimits::saturated(qint64(totalTime) - m_elapsedTime);
+    m_remainingFuel = PlanLimits::saturated(qint64(fuel) - m_burnedFuel);
 }
 
 // ---- display texts
@@ -606,7 +647,7 @@ bool Waypoint::setData(int role, const QVariant &value)
         double speed = text.toDouble(&ok); // QString::toDouble reads the C locale
         if (!ok)
             speed = 0.0;
-        m_ias = speed <= 5.0 ? Unit::convertMachToIas(speed, m_altitude) : int(std::lround(speed));
+        m_ias = speed <= 5.0 ? Unit::convertMachToIas(speed, m_altitude) : PlanLimits::saturated(speed);
         return true;
     }
     case Comment:

@@ -171,6 +171,13 @@ public:
     // ---- airway and procedure
     Segment *airwaySegment() const { return m_airway; }
     void setAirway(Segment *airway) { m_airway = airway; }
+    // The leg to the next waypoint as the route search or the document chose it: the airway
+    // segment flown (null for a direct leg) to the point toward. The leg computation keeps it
+    // while that point follows and the database holds the segment; otherwise the leg takes
+    // the first segment that joins the two points, as for a leg nobody chose.
+    void chooseLeg(const Segment *airway, const Point *toward);
+    void chooseLeg(const QString &airwayUid, int airwayType, const QString &towardUid);
+    bool hasChosenLeg() const { return !m_legTo.isEmpty(); }
     QString airwayName() const;
     QString route() const { return airwayName(); }
     // "DRCT" for a leg on a segment that is no HIGH or LOW airway.
@@ -286,6 +293,8 @@ public slots:
     void linkChanged(bool changed) override;
 
 private:
+    Segment *legTo(Point *next);
+
     Point *m_point = nullptr;
     int m_phase = 0;
     int m_top = 0;
@@ -310,6 +319,12 @@ private:
     double m_slope = NoSlope;
     int m_verticalSpeed = NoVerticalSpeed;
     Segment *m_airway = nullptr;
+    // The chosen leg by UIDs, so that it outlives a reload of the database: the next point,
+    // and the segment's UID (empty for a direct leg) with its type, which tells apart a LOW
+    // and a HIGH airway of one name between the same points.
+    QString m_legTo;
+    QString m_legAirway;
+    int m_legType = 0;
     QString m_runwayEnd;
     Procedure *m_procedure = nullptr;
     int m_minAltitude = -1;

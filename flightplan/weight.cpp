@@ -2,8 +2,7 @@
 
 #include "airplanelistmodel.h"
 #include "fuel.h"
-
-#include <cmath>
+#include "planlimits.h"
 
 Weight::Weight(Fuel *fuel)
     : m_fuel(fuel)
@@ -15,13 +14,15 @@ Weight::Weight(Fuel *fuel)
 void Weight::compute()
 {
     const Airplane airplane = AirplaneListModel::currentAirplane();
-    m_paxcount = int(std::lround(double(qint64(airplane.maxpassengers) * m_loadfactor) / 100.0));
-    m_passengers = airplane.passengerweight * m_paxcount;
-    m_cargo = int(std::lround(double(qint64(m_loadfactor) * airplane.maxcargo) / 100.0));
-    m_payload = m_passengers + m_cargo;
-    m_zfw = m_payload + airplane.eow;
-    m_tow = m_zfw + m_fuel->enroute() + m_fuel->totalreserve();
-    m_lw = m_zfw + m_fuel->totalreserve();
+    // Saturating: an airplane or a load factor typed far beyond reason must not wrap a weight
+    // around to a negative one.
+    m_paxcount = PlanLimits::saturated(double(qint64(airplane.maxpassengers) * m_loadfactor) / 100.0);
+    m_passengers = PlanLimits::saturated(qint64(airplane.passengerweight) * m_paxcount);
+    m_cargo = PlanLimits::saturated(double(qint64(m_loadfactor) * airplane.maxcargo) / 100.0);
+    m_payload = PlanLimits::saturated(qint64(m_passengers) + m_cargo);
+    m_zfw = PlanLimits::saturated(qint64(m_payload) + airplane.eow);
+    m_tow = PlanLimits::saturated(qint64(m_zfw) + m_fuel->enroute() + m_fuel->totalreserve());
+    m_lw = PlanLimits::saturated(qint64(m_zfw) + m_fuel->totalreserve());
 }
 
 void Weight::write(int &field, int value)

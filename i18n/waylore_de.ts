@@ -106,6 +106,10 @@
         <source>No procedures for %1</source>
         <translation>Keine Verfahren für %1</translation>
     </message>
+    <message>
+        <source>Show all sections for %1</source>
+        <translation>Alle Abschnitte für %1 anzeigen</translation>
+    </message>
 </context>
 <context>
     <name>Atc</name>
@@ -205,6 +209,217 @@
     </message>
 </context>
 <context>
+    <name>Exporter</name>
+    <message>
+        <source>X-Plane 11/12 FMS (*.fms)</source>
+        <translation>X-Plane 11/12 FMS (*.fms)</translation>
+    </message>
+    <message>
+        <source>X-Plane 11/12 FMS without SID/STAR (*.fms)</source>
+        <translation>X-Plane 11/12 FMS ohne SID/STAR (*.fms)</translation>
+    </message>
+    <message>
+        <source>X-Plane 9/10 FMS (*.fms)</source>
+        <translation>X-Plane 9/10 FMS (*.fms)</translation>
+    </message>
+    <message>
+        <source>X-FMC (*.fpl)</source>
+        <translation>X-FMC (*.fpl)</translation>
+    </message>
+    <message>
+        <source>Aerosoft Airbus (*.flp)</source>
+        <translation>Aerosoft Airbus (*.flp)</translation>
+    </message>
+    <message>
+        <source>Aerosoft CRJ (*.flp)</source>
+        <translation>Aerosoft CRJ (*.flp)</translation>
+    </message>
+    <message>
+        <source>FlightFactor A320 (*.in)</source>
+        <translation>FlightFactor A320 (*.in)</translation>
+    </message>
+    <message>
+        <source>FlightFactor 757 v2 (*.flp)</source>
+        <translation>FlightFactor 757 v2 (*.flp)</translation>
+    </message>
+    <message>
+        <source>FlightFactor 767-777 (*.flp)</source>
+        <translation>FlightFactor 767-777 (*.flp)</translation>
+    </message>
+    <message>
+        <source>Garmin GTN (*.gfp)</source>
+        <translation>Garmin GTN (*.gfp)</translation>
+    </message>
+    <message>
+        <source>Garmin GTN without SID/STAR (*.gfp)</source>
+        <translation>Garmin GTN ohne SID/STAR (*.gfp)</translation>
+    </message>
+    <message>
+        <source>IVAO/IVAP (*.fpl)</source>
+        <translation>IVAO/IVAP (*.fpl)</translation>
+    </message>
+    <message>
+        <source>IVAO/XIVAP (*.fpl)</source>
+        <translation>IVAO/XIVAP (*.fpl)</translation>
+    </message>
+    <message>
+        <source>IXEG 737 (*.fpl)</source>
+        <translation>IXEG 737 (*.fpl)</translation>
+    </message>
+    <message>
+        <source>JARDesign Airbus (*.fpl)</source>
+        <translation>JARDesign Airbus (*.fpl)</translation>
+    </message>
+    <message>
+        <source>PMDG Flightplan (*.rte)</source>
+        <translation>PMDG-Flugplan (*.rte)</translation>
+    </message>
+    <message>
+        <source>Universal FMC (*.ufmc)</source>
+        <translation>Universal FMC (*.ufmc)</translation>
+    </message>
+    <message>
+        <source>GPS eXchange Format (*.gpx)</source>
+        <translation>GPS-Austauschformat (*.gpx)</translation>
+    </message>
+    <message>
+        <source>Google Earth (*.kml)</source>
+        <translation>Google Earth (*.kml)</translation>
+    </message>
+    <message>
+        <source>Operational Flight Plan (*.txt)</source>
+        <translation>Operationeller Flugplan (*.txt)</translation>
+    </message>
+    <message>
+        <source>Adobe PDF (*.pdf)</source>
+        <translation>Adobe PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Copy full route to clipboard</source>
+        <translation>Vollständige Route in die Zwischenablage kopieren</translation>
+    </message>
+    <message>
+        <source>Copy en-route part to clipboard</source>
+        <translation>Streckenteil in die Zwischenablage kopieren</translation>
+    </message>
+    <message>
+        <source>Copy ICAO route to clipboard</source>
+        <translation>ICAO-Route in die Zwischenablage kopieren</translation>
+    </message>
+    <message>
+        <source>Copy all waypoints to clipboard</source>
+        <translation>Alle Wegpunkte in die Zwischenablage kopieren</translation>
+    </message>
+    <message>
+        <source>Copy operational briefing to clipboard</source>
+        <translation>Operationelles Briefing in die Zwischenablage kopieren</translation>
+    </message>
+    <message>
+        <source>IVAO flight plan</source>
+        <translation>IVAO-Flugplan</translation>
+    </message>
+    <message>
+        <source>VATSIM flight plan</source>
+        <translation>VATSIM-Flugplan</translation>
+    </message>
+    <message>
+        <source>Shared link</source>
+        <translation>Geteilter Link</translation>
+    </message>
+    <message>
+        <source>The flight plan needs at least a departure and an arrival to be exported.</source>
+        <translation>Der Flugplan braucht mindestens einen Abflug und eine Ankunft, um exportiert zu werden.</translation>
+    </message>
+    <message>
+        <source>A shared link needs the image of the map: share from the File menu, or choose a file format as the default export format in the preferences.</source>
+        <translation>Ein geteilter Link braucht das Bild der Karte: Teilen Sie über das Menü Datei, oder wählen Sie in den Einstellungen ein Dateiformat als Standard-Exportformat.</translation>
+    </message>
+    <message>
+        <source>Export format %1 is not known.</source>
+        <translation>Das Exportformat %1 ist unbekannt.</translation>
+    </message>
+    <message>
+        <source>A shared link needs the image of the map: share from the File menu.</source>
+        <translation>Ein geteilter Link braucht das Bild der Karte: Teilen Sie über das Menü Datei.</translation>
+    </message>
+    <message>
+        <source>No export folder is set: choose the simulator folder, or a folder of your own in the export preferences.</source>
+        <translation>Es ist kein Exportordner festgelegt: Wählen Sie den Simulatorordner oder einen eigenen Ordner in den Exporteinstellungen.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>Der Ordner %1 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>A PDF can only be made by the program with its windows.</source>
+        <translation>Ein PDF kann nur das Programm mit seinen Fenstern erstellen.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be made from the flight plan.</source>
+        <translation>Die Datei %1 konnte nicht aus dem Flugplan erstellt werden.</translation>
+    </message>
+    <message>
+        <source>Cannot write to the folder %1: %2</source>
+        <translation>In den Ordner %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write the file %1 (is the disk full?): %2</source>
+        <translation>Die Datei %1 kann nicht geschrieben werden (ist der Datenträger voll?): %2</translation>
+    </message>
+    <message>
+        <source>Clipboard text %1 is not known.</source>
+        <translation>Der Zwischenablagetext %1 ist unbekannt.</translation>
+    </message>
+    <message>
+        <source>There is no clipboard to copy to.</source>
+        <translation>Es gibt keine Zwischenablage, in die kopiert werden kann.</translation>
+    </message>
+    <message>
+        <source>The text could not be made from the flight plan.</source>
+        <translation>Der Text konnte nicht aus dem Flugplan erstellt werden.</translation>
+    </message>
+    <message>
+        <source>clipboard</source>
+        <translation>Zwischenablage</translation>
+    </message>
+    <message>
+        <source>The address of the filing page is not valid: %1</source>
+        <translation>Die Adresse der Seite zur Flugplanaufgabe ist ungültig: %1</translation>
+    </message>
+    <message>
+        <source>No web browser could open %1</source>
+        <translation>Kein Webbrowser konnte %1 öffnen</translation>
+    </message>
+    <message>
+        <source>A shared link is being made already.</source>
+        <translation>Ein geteilter Link wird bereits erstellt.</translation>
+    </message>
+    <message>
+        <source>The map image %1 cannot be read: %2</source>
+        <translation>Das Kartenbild %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>The address of the share service is not valid: %1</source>
+        <translation>Die Adresse des Dienstes zum Teilen ist ungültig: %1</translation>
+    </message>
+    <message>
+        <source>The share service did not answer in time. Please try again later.</source>
+        <translation>Der Dienst zum Teilen hat nicht rechtzeitig geantwortet. Bitte versuchen Sie es später erneut.</translation>
+    </message>
+    <message>
+        <source>The share service cannot be reached: %1</source>
+        <translation>Der Dienst zum Teilen ist nicht erreichbar: %1</translation>
+    </message>
+    <message>
+        <source>The share service answered with an error (%1). Please try again later.</source>
+        <translation>Der Dienst zum Teilen hat mit einem Fehler geantwortet (%1). Bitte versuchen Sie es später erneut.</translation>
+    </message>
+    <message>
+        <source>The share service gave no link.</source>
+        <translation>Der Dienst zum Teilen hat keinen Link geliefert.</translation>
+    </message>
+</context>
+<context>
     <name>FlightplanXml</name>
     <message>
         <source>Waypoint %1 has no position on earth (%2, %3), it can not be opened!</source>
@@ -230,10 +445,6 @@
         <translation>Diese Datei hat nicht das Format FMS Version 3 oder FMS1100.</translation>
     </message>
     <message>
-        <source>Line %1 of this FMS file is not a valid waypoint: %2</source>
-        <translation>Zeile %1 dieser FMS-Datei ist kein gültiger Wegpunkt: %2</translation>
-    </message>
-    <message>
         <source>No navigation database to resolve the waypoints.</source>
         <translation>Keine Navigationsdatenbank, um die Wegpunkte aufzulösen.</translation>
     </message>
@@ -254,6 +465,10 @@
     <message>
         <source>Cannot fetch METAR for %1: %2</source>
         <translation>METAR für %1 kann nicht abgerufen werden: %2</translation>
+    </message>
+    <message>
+        <source>Show waypoint details %1</source>
+        <translation>Details zum Wegpunkt %1 anzeigen</translation>
     </message>
 </context>
 <context>
@@ -803,6 +1018,21 @@
     <message>
         <source>from %1 %2 (%3 %4)</source>
         <translation>von %1 %2 (%3 %4)</translation>
+    </message>
+    <message>
+        <source>Outgoing segments</source>
+        <translation>Abgehende Segmente</translation>
+    </message>
+    <message>
+        <source>Incoming segments</source>
+        <translation>Ankommende Segmente</translation>
+    </message>
+</context>
+<context>
+    <name>PrintManager</name>
+    <message>
+        <source>Operational flight plan</source>
+        <translation>Operationeller Flugplan</translation>
     </message>
 </context>
 <context>
@@ -1484,6 +1714,69 @@
     <message>
         <source>Vertical speed</source>
         <translation>Vertikalgeschwindigkeit</translation>
+    </message>
+</context>
+<context>
+    <name>XpConnect</name>
+    <message>
+        <source>Connecting to X-Plane at %1</source>
+        <translation>Verbindung zu X-Plane auf %1 wird hergestellt</translation>
+    </message>
+    <message>
+        <source>no address</source>
+        <translation>keine Adresse</translation>
+    </message>
+    <message>
+        <source>Cannot find the X-Plane host %1: %2</source>
+        <translation>Der X-Plane-Host %1 wurde nicht gefunden: %2</translation>
+    </message>
+    <message>
+        <source>X-Plane connection error: %1</source>
+        <translation>X-Plane-Verbindungsfehler: %1</translation>
+    </message>
+    <message>
+        <source>Disconnected from X-Plane</source>
+        <translation>Von X-Plane getrennt</translation>
+    </message>
+    <message>
+        <source>Connected to X-Plane at %1</source>
+        <translation>Mit X-Plane auf %1 verbunden</translation>
+    </message>
+    <message>
+        <source>Connection to X-Plane at %1 lost, trying again</source>
+        <translation>Verbindung zu X-Plane auf %1 verloren, neuer Versuch</translation>
+    </message>
+    <message>
+        <source>No answer from X-Plane at %1, trying again</source>
+        <translation>Keine Antwort von X-Plane auf %1, neuer Versuch</translation>
+    </message>
+    <message>
+        <source>Heading</source>
+        <translation>Steuerkurs</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Altitude</source>
+        <translation>Höhe</translation>
+    </message>
+    <message>
+        <source>TAS</source>
+        <translation>TAS</translation>
+    </message>
+    <message>
+        <source>GS</source>
+        <translation>GS</translation>
+    </message>
+    <message>
+        <source>Vertical speed</source>
+        <translation>Vertikalgeschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Fuel on board</source>
+        <translation>Kraftstoff an Bord</translation>
     </message>
 </context>
 <context>

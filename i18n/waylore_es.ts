@@ -106,6 +106,10 @@
         <source>No procedures for %1</source>
         <translation>Ningún procedimiento para %1</translation>
     </message>
+    <message>
+        <source>Show all sections for %1</source>
+        <translation>Mostrar todas las secciones de %1</translation>
+    </message>
 </context>
 <context>
     <name>Atc</name>
@@ -205,6 +209,217 @@
     </message>
 </context>
 <context>
+    <name>Exporter</name>
+    <message>
+        <source>X-Plane 11/12 FMS (*.fms)</source>
+        <translation>X-Plane 11/12 FMS (*.fms)</translation>
+    </message>
+    <message>
+        <source>X-Plane 11/12 FMS without SID/STAR (*.fms)</source>
+        <translation>X-Plane 11/12 FMS sin SID/STAR (*.fms)</translation>
+    </message>
+    <message>
+        <source>X-Plane 9/10 FMS (*.fms)</source>
+        <translation>X-Plane 9/10 FMS (*.fms)</translation>
+    </message>
+    <message>
+        <source>X-FMC (*.fpl)</source>
+        <translation>X-FMC (*.fpl)</translation>
+    </message>
+    <message>
+        <source>Aerosoft Airbus (*.flp)</source>
+        <translation>Aerosoft Airbus (*.flp)</translation>
+    </message>
+    <message>
+        <source>Aerosoft CRJ (*.flp)</source>
+        <translation>Aerosoft CRJ (*.flp)</translation>
+    </message>
+    <message>
+        <source>FlightFactor A320 (*.in)</source>
+        <translation>FlightFactor A320 (*.in)</translation>
+    </message>
+    <message>
+        <source>FlightFactor 757 v2 (*.flp)</source>
+        <translation>FlightFactor 757 v2 (*.flp)</translation>
+    </message>
+    <message>
+        <source>FlightFactor 767-777 (*.flp)</source>
+        <translation>FlightFactor 767-777 (*.flp)</translation>
+    </message>
+    <message>
+        <source>Garmin GTN (*.gfp)</source>
+        <translation>Garmin GTN (*.gfp)</translation>
+    </message>
+    <message>
+        <source>Garmin GTN without SID/STAR (*.gfp)</source>
+        <translation>Garmin GTN sin SID/STAR (*.gfp)</translation>
+    </message>
+    <message>
+        <source>IVAO/IVAP (*.fpl)</source>
+        <translation>IVAO/IVAP (*.fpl)</translation>
+    </message>
+    <message>
+        <source>IVAO/XIVAP (*.fpl)</source>
+        <translation>IVAO/XIVAP (*.fpl)</translation>
+    </message>
+    <message>
+        <source>IXEG 737 (*.fpl)</source>
+        <translation>IXEG 737 (*.fpl)</translation>
+    </message>
+    <message>
+        <source>JARDesign Airbus (*.fpl)</source>
+        <translation>JARDesign Airbus (*.fpl)</translation>
+    </message>
+    <message>
+        <source>PMDG Flightplan (*.rte)</source>
+        <translation>Plan de vuelo PMDG (*.rte)</translation>
+    </message>
+    <message>
+        <source>Universal FMC (*.ufmc)</source>
+        <translation>Universal FMC (*.ufmc)</translation>
+    </message>
+    <message>
+        <source>GPS eXchange Format (*.gpx)</source>
+        <translation>Formato de intercambio GPS (*.gpx)</translation>
+    </message>
+    <message>
+        <source>Google Earth (*.kml)</source>
+        <translation>Google Earth (*.kml)</translation>
+    </message>
+    <message>
+        <source>Operational Flight Plan (*.txt)</source>
+        <translation>Plan de vuelo operacional (*.txt)</translation>
+    </message>
+    <message>
+        <source>Adobe PDF (*.pdf)</source>
+        <translation>Adobe PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Copy full route to clipboard</source>
+        <translation>Copiar la ruta completa al portapapeles</translation>
+    </message>
+    <message>
+        <source>Copy en-route part to clipboard</source>
+        <translation>Copiar la parte en ruta al portapapeles</translation>
+    </message>
+    <message>
+        <source>Copy ICAO route to clipboard</source>
+        <translation>Copiar la ruta OACI al portapapeles</translation>
+    </message>
+    <message>
+        <source>Copy all waypoints to clipboard</source>
+        <translation>Copiar todos los puntos de ruta al portapapeles</translation>
+    </message>
+    <message>
+        <source>Copy operational briefing to clipboard</source>
+        <translation>Copiar el briefing operacional al portapapeles</translation>
+    </message>
+    <message>
+        <source>IVAO flight plan</source>
+        <translation>Plan de vuelo IVAO</translation>
+    </message>
+    <message>
+        <source>VATSIM flight plan</source>
+        <translation>Plan de vuelo VATSIM</translation>
+    </message>
+    <message>
+        <source>Shared link</source>
+        <translation>Enlace compartido</translation>
+    </message>
+    <message>
+        <source>The flight plan needs at least a departure and an arrival to be exported.</source>
+        <translation>El plan de vuelo necesita al menos una salida y una llegada para poder exportarse.</translation>
+    </message>
+    <message>
+        <source>A shared link needs the image of the map: share from the File menu, or choose a file format as the default export format in the preferences.</source>
+        <translation>Un enlace compartido necesita la imagen del mapa: comparta desde el menú Archivo o elija un formato de archivo como formato de exportación predeterminado en las preferencias.</translation>
+    </message>
+    <message>
+        <source>Export format %1 is not known.</source>
+        <translation>El formato de exportación %1 es desconocido.</translation>
+    </message>
+    <message>
+        <source>A shared link needs the image of the map: share from the File menu.</source>
+        <translation>Un enlace compartido necesita la imagen del mapa: comparta desde el menú Archivo.</translation>
+    </message>
+    <message>
+        <source>No export folder is set: choose the simulator folder, or a folder of your own in the export preferences.</source>
+        <translation>No hay ninguna carpeta de exportación definida: elija la carpeta del simulador o una carpeta propia en las preferencias de exportación.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>La carpeta %1 no existe.</translation>
+    </message>
+    <message>
+        <source>A PDF can only be made by the program with its windows.</source>
+        <translation>Solo el programa con sus ventanas puede crear un PDF.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be made from the flight plan.</source>
+        <translation>No se ha podido crear el archivo %1 a partir del plan de vuelo.</translation>
+    </message>
+    <message>
+        <source>Cannot write to the folder %1: %2</source>
+        <translation>No se puede escribir en la carpeta %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write the file %1 (is the disk full?): %2</source>
+        <translation>No se puede escribir el archivo %1 (¿está lleno el disco?): %2</translation>
+    </message>
+    <message>
+        <source>Clipboard text %1 is not known.</source>
+        <translation>El texto de portapapeles %1 es desconocido.</translation>
+    </message>
+    <message>
+        <source>There is no clipboard to copy to.</source>
+        <translation>No hay ningún portapapeles al que copiar.</translation>
+    </message>
+    <message>
+        <source>The text could not be made from the flight plan.</source>
+        <translation>No se ha podido crear el texto a partir del plan de vuelo.</translation>
+    </message>
+    <message>
+        <source>clipboard</source>
+        <translation>portapapeles</translation>
+    </message>
+    <message>
+        <source>The address of the filing page is not valid: %1</source>
+        <translation>La dirección de la página de presentación del plan de vuelo no es válida: %1</translation>
+    </message>
+    <message>
+        <source>No web browser could open %1</source>
+        <translation>Ningún navegador web ha podido abrir %1</translation>
+    </message>
+    <message>
+        <source>A shared link is being made already.</source>
+        <translation>Ya se está creando un enlace compartido.</translation>
+    </message>
+    <message>
+        <source>The map image %1 cannot be read: %2</source>
+        <translation>No se puede leer la imagen del mapa %1: %2</translation>
+    </message>
+    <message>
+        <source>The address of the share service is not valid: %1</source>
+        <translation>La dirección del servicio para compartir no es válida: %1</translation>
+    </message>
+    <message>
+        <source>The share service did not answer in time. Please try again later.</source>
+        <translation>El servicio para compartir no ha respondido a tiempo. Inténtelo de nuevo más tarde.</translation>
+    </message>
+    <message>
+        <source>The share service cannot be reached: %1</source>
+        <translation>No se puede contactar con el servicio para compartir: %1</translation>
+    </message>
+    <message>
+        <source>The share service answered with an error (%1). Please try again later.</source>
+        <translation>El servicio para compartir ha respondido con un error (%1). Inténtelo de nuevo más tarde.</translation>
+    </message>
+    <message>
+        <source>The share service gave no link.</source>
+        <translation>El servicio para compartir no ha devuelto ningún enlace.</translation>
+    </message>
+</context>
+<context>
     <name>FlightplanXml</name>
     <message>
         <source>Waypoint %1 has no position on earth (%2, %3), it can not be opened!</source>
@@ -230,10 +445,6 @@
         <translation>Este archivo no está en la versión 3 de FMS ni en FMS1100.</translation>
     </message>
     <message>
-        <source>Line %1 of this FMS file is not a valid waypoint: %2</source>
-        <translation>La línea %1 de este archivo FMS no es un punto de ruta válido: %2</translation>
-    </message>
-    <message>
         <source>No navigation database to resolve the waypoints.</source>
         <translation>No hay base de datos de navegación para resolver los puntos de ruta.</translation>
     </message>
@@ -254,6 +465,10 @@
     <message>
         <source>Cannot fetch METAR for %1: %2</source>
         <translation>No se puede obtener el METAR de %1: %2</translation>
+    </message>
+    <message>
+        <source>Show waypoint details %1</source>
+        <translation>Mostrar los detalles del punto de ruta %1</translation>
     </message>
 </context>
 <context>
@@ -803,6 +1018,21 @@
     <message>
         <source>from %1 %2 (%3 %4)</source>
         <translation>desde %1 %2 (%3 %4)</translation>
+    </message>
+    <message>
+        <source>Outgoing segments</source>
+        <translation>Segmentos salientes</translation>
+    </message>
+    <message>
+        <source>Incoming segments</source>
+        <translation>Segmentos entrantes</translation>
+    </message>
+</context>
+<context>
+    <name>PrintManager</name>
+    <message>
+        <source>Operational flight plan</source>
+        <translation>Plan de vuelo operacional</translation>
     </message>
 </context>
 <context>
@@ -1484,6 +1714,69 @@
     <message>
         <source>Vertical speed</source>
         <translation>Velocidad vertical</translation>
+    </message>
+</context>
+<context>
+    <name>XpConnect</name>
+    <message>
+        <source>Connecting to X-Plane at %1</source>
+        <translation>Conectando con X-Plane en %1</translation>
+    </message>
+    <message>
+        <source>no address</source>
+        <translation>sin dirección</translation>
+    </message>
+    <message>
+        <source>Cannot find the X-Plane host %1: %2</source>
+        <translation>No se encuentra el host de X-Plane %1: %2</translation>
+    </message>
+    <message>
+        <source>X-Plane connection error: %1</source>
+        <translation>Error de conexión con X-Plane: %1</translation>
+    </message>
+    <message>
+        <source>Disconnected from X-Plane</source>
+        <translation>Desconectado de X-Plane</translation>
+    </message>
+    <message>
+        <source>Connected to X-Plane at %1</source>
+        <translation>Conectado con X-Plane en %1</translation>
+    </message>
+    <message>
+        <source>Connection to X-Plane at %1 lost, trying again</source>
+        <translation>Conexión con X-Plane en %1 perdida, reintentando</translation>
+    </message>
+    <message>
+        <source>No answer from X-Plane at %1, trying again</source>
+        <translation>Sin respuesta de X-Plane en %1, reintentando</translation>
+    </message>
+    <message>
+        <source>Heading</source>
+        <translation>Rumbo</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Posición</translation>
+    </message>
+    <message>
+        <source>Altitude</source>
+        <translation>Altitud</translation>
+    </message>
+    <message>
+        <source>TAS</source>
+        <translation>TAS</translation>
+    </message>
+    <message>
+        <source>GS</source>
+        <translation>GS</translation>
+    </message>
+    <message>
+        <source>Vertical speed</source>
+        <translation>Velocidad vertical</translation>
+    </message>
+    <message>
+        <source>Fuel on board</source>
+        <translation>Combustible a bordo</translation>
     </message>
 </context>
 <context>

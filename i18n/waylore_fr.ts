@@ -106,6 +106,10 @@
         <source>No procedures for %1</source>
         <translation>Aucune procédure pour %1</translation>
     </message>
+    <message>
+        <source>Show all sections for %1</source>
+        <translation>Afficher toutes les sections de %1</translation>
+    </message>
 </context>
 <context>
     <name>Atc</name>
@@ -205,6 +209,217 @@
     </message>
 </context>
 <context>
+    <name>Exporter</name>
+    <message>
+        <source>X-Plane 11/12 FMS (*.fms)</source>
+        <translation>X-Plane 11/12 FMS (*.fms)</translation>
+    </message>
+    <message>
+        <source>X-Plane 11/12 FMS without SID/STAR (*.fms)</source>
+        <translation>X-Plane 11/12 FMS sans SID/STAR (*.fms)</translation>
+    </message>
+    <message>
+        <source>X-Plane 9/10 FMS (*.fms)</source>
+        <translation>X-Plane 9/10 FMS (*.fms)</translation>
+    </message>
+    <message>
+        <source>X-FMC (*.fpl)</source>
+        <translation>X-FMC (*.fpl)</translation>
+    </message>
+    <message>
+        <source>Aerosoft Airbus (*.flp)</source>
+        <translation>Aerosoft Airbus (*.flp)</translation>
+    </message>
+    <message>
+        <source>Aerosoft CRJ (*.flp)</source>
+        <translation>Aerosoft CRJ (*.flp)</translation>
+    </message>
+    <message>
+        <source>FlightFactor A320 (*.in)</source>
+        <translation>FlightFactor A320 (*.in)</translation>
+    </message>
+    <message>
+        <source>FlightFactor 757 v2 (*.flp)</source>
+        <translation>FlightFactor 757 v2 (*.flp)</translation>
+    </message>
+    <message>
+        <source>FlightFactor 767-777 (*.flp)</source>
+        <translation>FlightFactor 767-777 (*.flp)</translation>
+    </message>
+    <message>
+        <source>Garmin GTN (*.gfp)</source>
+        <translation>Garmin GTN (*.gfp)</translation>
+    </message>
+    <message>
+        <source>Garmin GTN without SID/STAR (*.gfp)</source>
+        <translation>Garmin GTN sans SID/STAR (*.gfp)</translation>
+    </message>
+    <message>
+        <source>IVAO/IVAP (*.fpl)</source>
+        <translation>IVAO/IVAP (*.fpl)</translation>
+    </message>
+    <message>
+        <source>IVAO/XIVAP (*.fpl)</source>
+        <translation>IVAO/XIVAP (*.fpl)</translation>
+    </message>
+    <message>
+        <source>IXEG 737 (*.fpl)</source>
+        <translation>IXEG 737 (*.fpl)</translation>
+    </message>
+    <message>
+        <source>JARDesign Airbus (*.fpl)</source>
+        <translation>JARDesign Airbus (*.fpl)</translation>
+    </message>
+    <message>
+        <source>PMDG Flightplan (*.rte)</source>
+        <translation>Plan de vol PMDG (*.rte)</translation>
+    </message>
+    <message>
+        <source>Universal FMC (*.ufmc)</source>
+        <translation>Universal FMC (*.ufmc)</translation>
+    </message>
+    <message>
+        <source>GPS eXchange Format (*.gpx)</source>
+        <translation>Format d&apos;échange GPS (*.gpx)</translation>
+    </message>
+    <message>
+        <source>Google Earth (*.kml)</source>
+        <translation>Google Earth (*.kml)</translation>
+    </message>
+    <message>
+        <source>Operational Flight Plan (*.txt)</source>
+        <translation>Plan de vol opérationnel (*.txt)</translation>
+    </message>
+    <message>
+        <source>Adobe PDF (*.pdf)</source>
+        <translation>Adobe PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Copy full route to clipboard</source>
+        <translation>Copier la route complète dans le presse-papiers</translation>
+    </message>
+    <message>
+        <source>Copy en-route part to clipboard</source>
+        <translation>Copier la partie en route dans le presse-papiers</translation>
+    </message>
+    <message>
+        <source>Copy ICAO route to clipboard</source>
+        <translation>Copier la route OACI dans le presse-papiers</translation>
+    </message>
+    <message>
+        <source>Copy all waypoints to clipboard</source>
+        <translation>Copier tous les points de cheminement dans le presse-papiers</translation>
+    </message>
+    <message>
+        <source>Copy operational briefing to clipboard</source>
+        <translation>Copier le briefing opérationnel dans le presse-papiers</translation>
+    </message>
+    <message>
+        <source>IVAO flight plan</source>
+        <translation>Plan de vol IVAO</translation>
+    </message>
+    <message>
+        <source>VATSIM flight plan</source>
+        <translation>Plan de vol VATSIM</translation>
+    </message>
+    <message>
+        <source>Shared link</source>
+        <translation>Lien partagé</translation>
+    </message>
+    <message>
+        <source>The flight plan needs at least a departure and an arrival to be exported.</source>
+        <translation>Le plan de vol doit comporter au moins un départ et une arrivée pour être exporté.</translation>
+    </message>
+    <message>
+        <source>A shared link needs the image of the map: share from the File menu, or choose a file format as the default export format in the preferences.</source>
+        <translation>Un lien partagé nécessite l&apos;image de la carte : partagez depuis le menu Fichier, ou choisissez un format de fichier comme format d&apos;exportation par défaut dans les préférences.</translation>
+    </message>
+    <message>
+        <source>Export format %1 is not known.</source>
+        <translation>Le format d&apos;exportation %1 est inconnu.</translation>
+    </message>
+    <message>
+        <source>A shared link needs the image of the map: share from the File menu.</source>
+        <translation>Un lien partagé nécessite l&apos;image de la carte : partagez depuis le menu Fichier.</translation>
+    </message>
+    <message>
+        <source>No export folder is set: choose the simulator folder, or a folder of your own in the export preferences.</source>
+        <translation>Aucun dossier d&apos;exportation n&apos;est défini : choisissez le dossier du simulateur, ou un dossier de votre choix dans les préférences d&apos;exportation.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>Le dossier %1 n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>A PDF can only be made by the program with its windows.</source>
+        <translation>Un PDF ne peut être créé que par le programme avec ses fenêtres.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be made from the flight plan.</source>
+        <translation>Le fichier %1 n&apos;a pas pu être créé à partir du plan de vol.</translation>
+    </message>
+    <message>
+        <source>Cannot write to the folder %1: %2</source>
+        <translation>Impossible d&apos;écrire dans le dossier %1 : %2</translation>
+    </message>
+    <message>
+        <source>Cannot write the file %1 (is the disk full?): %2</source>
+        <translation>Impossible d&apos;écrire le fichier %1 (le disque est-il plein ?) : %2</translation>
+    </message>
+    <message>
+        <source>Clipboard text %1 is not known.</source>
+        <translation>Le texte de presse-papiers %1 est inconnu.</translation>
+    </message>
+    <message>
+        <source>There is no clipboard to copy to.</source>
+        <translation>Aucun presse-papiers n&apos;est disponible pour la copie.</translation>
+    </message>
+    <message>
+        <source>The text could not be made from the flight plan.</source>
+        <translation>Le texte n&apos;a pas pu être créé à partir du plan de vol.</translation>
+    </message>
+    <message>
+        <source>clipboard</source>
+        <translation>presse-papiers</translation>
+    </message>
+    <message>
+        <source>The address of the filing page is not valid: %1</source>
+        <translation>L&apos;adresse de la page de dépôt du plan de vol n&apos;est pas valide : %1</translation>
+    </message>
+    <message>
+        <source>No web browser could open %1</source>
+        <translation>Aucun navigateur web n&apos;a pu ouvrir %1</translation>
+    </message>
+    <message>
+        <source>A shared link is being made already.</source>
+        <translation>Un lien partagé est déjà en cours de création.</translation>
+    </message>
+    <message>
+        <source>The map image %1 cannot be read: %2</source>
+        <translation>L&apos;image de la carte %1 ne peut pas être lue : %2</translation>
+    </message>
+    <message>
+        <source>The address of the share service is not valid: %1</source>
+        <translation>L&apos;adresse du service de partage n&apos;est pas valide : %1</translation>
+    </message>
+    <message>
+        <source>The share service did not answer in time. Please try again later.</source>
+        <translation>Le service de partage n&apos;a pas répondu à temps. Veuillez réessayer plus tard.</translation>
+    </message>
+    <message>
+        <source>The share service cannot be reached: %1</source>
+        <translation>Le service de partage est injoignable : %1</translation>
+    </message>
+    <message>
+        <source>The share service answered with an error (%1). Please try again later.</source>
+        <translation>Le service de partage a répondu par une erreur (%1). Veuillez réessayer plus tard.</translation>
+    </message>
+    <message>
+        <source>The share service gave no link.</source>
+        <translation>Le service de partage n&apos;a fourni aucun lien.</translation>
+    </message>
+</context>
+<context>
     <name>FlightplanXml</name>
     <message>
         <source>Waypoint %1 has no position on earth (%2, %3), it can not be opened!</source>
@@ -230,10 +445,6 @@
         <translation>Ce fichier n&apos;est pas au format FMS version 3 ou FMS1100.</translation>
     </message>
     <message>
-        <source>Line %1 of this FMS file is not a valid waypoint: %2</source>
-        <translation>La ligne %1 de ce fichier FMS n&apos;est pas un point de cheminement valide : %2</translation>
-    </message>
-    <message>
         <source>No navigation database to resolve the waypoints.</source>
         <translation>Aucune base de données de navigation pour retrouver les points.</translation>
     </message>
@@ -254,6 +465,10 @@
     <message>
         <source>Cannot fetch METAR for %1: %2</source>
         <translation>Impossible d&apos;obtenir le METAR de %1 : %2</translation>
+    </message>
+    <message>
+        <source>Show waypoint details %1</source>
+        <translation>Afficher les détails du point %1</translation>
     </message>
 </context>
 <context>
@@ -803,6 +1018,21 @@
     <message>
         <source>from %1 %2 (%3 %4)</source>
         <translation>depuis %1 %2 (%3 %4)</translation>
+    </message>
+    <message>
+        <source>Outgoing segments</source>
+        <translation>Segments sortants</translation>
+    </message>
+    <message>
+        <source>Incoming segments</source>
+        <translation>Segments entrants</translation>
+    </message>
+</context>
+<context>
+    <name>PrintManager</name>
+    <message>
+        <source>Operational flight plan</source>
+        <translation>Plan de vol opérationnel</translation>
     </message>
 </context>
 <context>
@@ -1484,6 +1714,69 @@
     <message>
         <source>Vertical speed</source>
         <translation>Vitesse verticale</translation>
+    </message>
+</context>
+<context>
+    <name>XpConnect</name>
+    <message>
+        <source>Connecting to X-Plane at %1</source>
+        <translation>Connexion à X-Plane sur %1 en cours</translation>
+    </message>
+    <message>
+        <source>no address</source>
+        <translation>aucune adresse</translation>
+    </message>
+    <message>
+        <source>Cannot find the X-Plane host %1: %2</source>
+        <translation>Impossible de trouver l&apos;hôte X-Plane %1 : %2</translation>
+    </message>
+    <message>
+        <source>X-Plane connection error: %1</source>
+        <translation>Erreur de connexion à X-Plane : %1</translation>
+    </message>
+    <message>
+        <source>Disconnected from X-Plane</source>
+        <translation>Déconnecté de X-Plane</translation>
+    </message>
+    <message>
+        <source>Connected to X-Plane at %1</source>
+        <translation>Connecté à X-Plane sur %1</translation>
+    </message>
+    <message>
+        <source>Connection to X-Plane at %1 lost, trying again</source>
+        <translation>Connexion à X-Plane sur %1 perdue, nouvelle tentative</translation>
+    </message>
+    <message>
+        <source>No answer from X-Plane at %1, trying again</source>
+        <translation>Aucune réponse de X-Plane sur %1, nouvelle tentative</translation>
+    </message>
+    <message>
+        <source>Heading</source>
+        <translation>Cap</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Altitude</source>
+        <translation>Altitude</translation>
+    </message>
+    <message>
+        <source>TAS</source>
+        <translation>TAS</translation>
+    </message>
+    <message>
+        <source>GS</source>
+        <translation>GS</translation>
+    </message>
+    <message>
+        <source>Vertical speed</source>
+        <translation>Vitesse verticale</translation>
+    </message>
+    <message>
+        <source>Fuel on board</source>
+        <translation>Carburant à bord</translation>
     </message>
 </context>
 <context>

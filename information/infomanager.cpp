@@ -141,7 +141,7 @@ void InfoManager::renderPointHtml(const QString &uid, const QString &section, co
     QString waypointLink;
     if (m_flightplan->contains(uid) && m_flightplan->findWaypoint(uid)) {
         const QString label = QStringLiteral("<font face=\"Font Awesome 6 Free\">") + QChar(0xf0fe)
-            + QStringLiteral("</font> ") + QStringLiteral("Show waypoint details %1").arg(point->code());
+            + QStringLiteral("</font> ") + tr("Show waypoint details %1").arg(point->code());
         waypointLink = RichText::link(label, QStringLiteral("WAYPOINT>") + uid);
     }
     if (const auto *airport = dynamic_cast<const Airport *>(point); airport && point->type() == 1)

@@ -344,6 +344,9 @@ void AptReader::readAirports(const QByteArray &body)
 void AptReader::readRow(QByteArrayView line, const Fields &fields)
 {
     const int code = rowCode(fields.at(0));
+    // A polygon's rings go on until a row that is not a node.
+    if ((code < 111 || code > 116) && m_outerClosed)
+        finishPolygon();
     if (code == 1) {
         startAirport(fields);
         return;
@@ -410,6 +413,8 @@ void AptReader::startAirport(const Fields &fields)
 
 void AptReader::commitAirport()
 {
+    if (m_outerClosed)
+        finishPolygon();
     Airport *airport = m_airport;
     m_airport = nullptr;
     if (airport) {
@@ -484,6 +489,8 @@ void AptReader::startTaxiway(const Fields &fields)
     delete m_taxiway;
     m_taxiway = new Taxiway(wholeNumber(fields.at(1)));
     m_state = Pavement;
+    m_ringClosed = false;
+    m_outerClosed = false;
 }
 
 void AptReader::startPaintlight()
@@ -506,6 +513,8 @@ void AptReader::startBoundary()
     }
     m_boundary = new Boundary();
     m_state = AirportBoundary;
+    m_ringClosed = false;
+    m_outerClosed = false;
 }
 
 void AptReader::readNode(int code, const Fields &fields)
@@ -524,17 +533,14 @@ void AptReader::readNode(int code, const Fields &fields)
             m_state = Nothing;
             return;
         }
+        if (m_ringClosed) {
+            path->beginHole();
+            m_ringClosed = false;
+        }
         path->addNode(node, control);
         if (last) {
-            path->updateBounding();
-            if (m_state == Pavement) {
-                database()->addTaxiway(m_taxiway);
-                m_taxiway = nullptr;
-            } else {
-                database()->addBoundary(m_boundary);
-                m_boundary = nullptr;
-            }
-            m_state = Nothing;
+            m_ringClosed = true;
+            m_outerClosed = true;
         }
         return;
     }
@@ -572,6 +578,22 @@ void AptReader::readNode(int code, const Fields &fields)
     m_state = Nothing;
 }
 
+void AptReader::finishPolygon()
+{
+    if (m_state == Pavement && m_taxiway) {
+        m_taxiway->updateBounding();
+        database()->addTaxiway(m_taxiway);
+        m_taxiway = nullptr;
+    } else if (m_state == AirportBoundary && m_boundary) {
+        m_boundary->updateBounding();
+        database()->addBoundary(m_boundary);
+        m_boundary = nullptr;
+    }
+    m_state = Nothing;
+    m_ringClosed = false;
+    m_outerClosed = false;
+}
+
 void AptReader::readTaxiNode(const Fields &fields)
 {
     if (fields.size() < 5)
@@ -607,7 +629,7 @@ void AptReader::readStartup(const Fields &fields)
         return;
     database()->addStartup(
         new Startup(Startup::typeFromString(text(fields.at(4))), Startup::airplanesFromString(text(fields.at(5))),
-                    coordinate(fields.at(1), fields.at(2)), float(decimal(fields.at(3))), text(fields.at(6))));
+                    coordinate(fields.at(1), fields.at(2)), float(decimal(fields.at(3))), joined(fields, 6)));
 }
 
 void AptReader::readMetadata(const Fields &fields)
@@ -615,6 +637,7 @@ void AptReader::readMetadata(const Fields &fields)
     if (fields.size() < 3)
         return;
     const QByteArrayView key = fields.at(1);
+    // The three keys read are one word; a country is known by its first word ("United").
     const QString value = text(fields.at(2));
     if (key == "region_code") {
         m_airport->setRegion(value);
@@ -639,6 +662,8 @@ void AptReader::dropPending()
     delete m_boundary;
     m_boundary = nullptr;
     m_state = Nothing;
+    m_ringClosed = false;
+    m_outerClosed = false;
     m_lineType = 0;
     m_lightType = 0;
     m_runwayEnds.clearPath();

@@ -60,6 +60,9 @@ private:
     void startPaintlight();
     void startBoundary();
     void readNode(int code, const Fields &fields);
+    // Hands the pavement or boundary whose rings are read over to the database, once its first
+    // ring is closed; the rings after the first are its holes.
+    void finishPolygon();
     void readTaxiNode(const Fields &fields);
     void readTaxiEdge(const Fields &fields);
     void readStartup(const Fields &fields);
@@ -74,6 +77,10 @@ private:
     Taxiway *m_taxiway = nullptr;
     Paintlight *m_paintlight = nullptr;
     Boundary *m_boundary = nullptr;
+    // Whether the ring being read of a pavement or boundary is closed (113, 114), and whether
+    // its first one is.
+    bool m_ringClosed = false;
+    bool m_outerClosed = false;
     int m_lineType = 0;
     int m_lightType = 0;
     quint32 m_airportCount = 0;

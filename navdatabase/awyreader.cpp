@@ -29,6 +29,36 @@ QString AwyReader::endUid(const QString &identifier, const QString &region)
     return Point::uidFor(region, QStringLiteral("ENRT"), identifier);
 }
 
+// The row names the kind of each end: a point of another kind that shares ident and region
+// (an NDB beside a VOR, a fix named after a navaid) may lie far away.
+Point *AwyReader::end(const QString &uid, int kind, const QString &airway)
+{
+    Point *point = nullptr;
+    switch (kind) {
+    case 11:
+        point = Database::findPointOfType(uid, {Point::FIX});
+        break;
+    case 2:
+        point = Database::findPointOfType(uid, {Point::NDB});
+        break;
+    case 3:
+        // A TACAN or a lone DME is a VHF navaid of the airways too.
+        point = Database::findPointOfType(uid, {Point::VOR, Point::DME, Point::DMEILS});
+        break;
+    default:
+        break;
+    }
+    if (point)
+        return point;
+    point = Database::findPoint(uid, true);
+    if (point && !m_warnedEnds.contains(uid)) {
+        m_warnedEnds.insert(uid);
+        qWarning() << "AWY:" << airway << "end" << uid << "of kind" << kind << "has no point of that kind; joined to"
+                   << point->typeString();
+    }
+    return point;
+}
+
 void AwyReader::readRow(const QStringList &fields)
 {
     const QString &direction = fields.at(6);
@@ -46,8 +76,8 @@ void AwyReader::readRow(const QStringList &fields)
 
     const QString uid0 = endUid(fields.at(0), fields.at(1));
     const QString uid1 = endUid(fields.at(3), fields.at(4));
-    Point *p0 = Database::findPoint(uid0, true);
-    Point *p1 = Database::findPoint(uid1, true);
+    Point *p0 = end(uid0, toInt(fields.at(2)), name);
+    Point *p1 = end(uid1, toInt(fields.at(5)), name);
     if (!p0 || !p1) {
         qWarning() << "AWY:" << name << "p0" << p0 << uid0 << "or p1" << p1 << uid1 << "not found in database!";
         return;

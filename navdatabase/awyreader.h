@@ -2,8 +2,13 @@
 
 #include "linefilereader.h"
 
-// Reader of earth_awy.dat: each row joins two enroute points, found by UID among those the
-// fix and navaid files added, by one airway segment.
+#include <QSet>
+#include <QString>
+
+class Point;
+
+// Reader of earth_awy.dat: each row joins two enroute points, found by ident, region and kind
+// among those the fix and navaid files added, by one airway segment.
 class AwyReader : public LineFileReader
 {
 public:
@@ -15,4 +20,11 @@ public:
 protected:
     Format format() const override;
     void readRow(const QStringList &fields) override;
+
+private:
+    // The point of the UID of that kind (11 fix, 2 NDB, 3 VHF navaid); failing that, the one
+    // of the UID, with one warning per end.
+    Point *end(const QString &uid, int kind, const QString &airway);
+
+    QSet<QString> m_warnedEnds;
 };

@@ -30,12 +30,14 @@ enum Field {
     FieldFix = 4,
     FieldFixRegion = 5,
     FieldFixSection = 6,
+    FieldFixSubsection = 7,
     FieldDescription = 8,
     FieldTurnDirection = 9,
     FieldPathTerminator = 11,
     FieldNavaid = 13,
     FieldNavaidRegion = 14,
     FieldNavaidSection = 15,
+    FieldNavaidSubsection = 16,
     FieldArcRadius = 17,
     FieldTheta = 18,
     FieldCourse = 20,
@@ -187,6 +189,19 @@ struct CifpLoader::Texts
 
 namespace {
 
+// The kind of point a section and subsection code name; the codes are single letters, read
+// without making texts of them.
+int kindOf(QByteArrayView section, QByteArrayView subsection)
+{
+    if (!plainAscii(section) || !plainAscii(subsection) || section.size() > 8 || subsection.size() > 8)
+        return Record::kindFromSection(text(section), text(subsection));
+    char16_t first[8];
+    char16_t second[8];
+    std::copy(section.begin(), section.end(), first);
+    std::copy(subsection.begin(), subsection.end(), second);
+    return Record::kindFromSection(QStringView(first, section.size()), QStringView(second, subsection.size()));
+}
+
 void splitAt(QByteArrayView line, char separator, CifpLoader::Fields &fields)
 {
     fields.clear();
@@ -283,11 +298,17 @@ Record CifpLoader::recordFromViews(const Fields &fields, int sequence, int proce
         texts.altitudeDescriptions, fields.at(FieldAltitudeDescription),
         [](QByteArrayView f) { return Record::altitudeDescriptionFromString(text(f)); });
 
-    return Record(sequence, routeType, transition, fix, navaid, terminal, region, description, turnDirection,
+    Record record(sequence, routeType, transition, fix, navaid, terminal, region, description, turnDirection,
                   pathTerminator, tenthsFromBytes(fields.at(FieldCourse)), distance, isTime ? 1 : 0, altitudeDescription,
                   altitudeFromBytes(fields.at(FieldAltitude1)), altitudeFromBytes(fields.at(FieldAltitude2)),
                   altitudeFromBytes(fields.at(FieldTransitionAltitude)), integerOr(fields.at(FieldSpeed), 0),
                   arcRadius, tenthsFromBytes(fields.at(FieldTheta)));
+    // The centre of an arc is named without its kind.
+    record.setKinds(kindOf(fields.at(FieldFixSection), fields.at(FieldFixSubsection)),
+                    pathTerminator == Record::RF
+                        ? int(Record::AnyKind)
+                        : kindOf(fields.at(FieldNavaidSection), fields.at(FieldNavaidSubsection)));
+    return record;
 }
 
 bool CifpLoader::load(Point *airport)

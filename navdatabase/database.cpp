@@ -19,6 +19,8 @@
 #include "taxiway.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QThreadPool>
 #include <QDataStream>
 #include <QMutexLocker>
 #include <QQmlContext>
@@ -40,18 +42,6 @@ void resetModel(BaseModel<T> *model)
         return;
     model->beginReset();
     model->endReset();
-}
-
-template<typename T>
-void emptyModel(BaseModel<T> *model, bool tellViews)
-{
-    if (!model)
-        return;
-    if (tellViews)
-        model->beginReset();
-    model->clear();
-    if (tellViews)
-        model->endReset();
 }
 
 } // namespace
@@ -153,6 +143,15 @@ Database::~Database()
 #endif
     m_graphBuildMutex.lock();
     m_graphBuildMutex.unlock();
+    // The database goes last of the data objects: nothing holds its items any more.
+    {
+        DatabaseLocker locker(&m_mutex);
+        takeLists(false)->clear();
+        qDeleteAll(m_retiredSegments);
+        m_retiredSegments.clear();
+    }
+    delete m_placeholder;
+    m_placeholder = nullptr;
     delete m_startupMapModel;
     delete m_taxinameMapModel;
     delete m_paintlightMapModel;
@@ -311,33 +310,116 @@ bool Database::empty() const
 
 void Database::clear()
 {
-    DatabaseLocker locker(&m_mutex);
-    dropRoutingGraph();
-    if (DatabaseStore *store = DatabaseStore::current()) {
-        // A thread filling a store starts it over; the live lists are not its to touch.
-        store->clear();
-        return;
+    std::unique_ptr<DatabaseStore> previous;
+    {
+        DatabaseLocker locker(&m_mutex);
+        dropRoutingGraph();
+        if (DatabaseStore *store = DatabaseStore::current()) {
+            // A thread filling a store starts it over; the live lists are not its to touch.
+            store->clear();
+            return;
+        }
+        setCycle(QString());
+        // The views live on the main thread: on a worker (the import) only the lists are
+        // emptied, and the queued updated() resets the models there.
+        previous = takeLists(QThread::currentThread() == thread());
+        emit updated();
     }
-    setCycle(QString());
-    // The views live on the main thread: on a worker (the import) only the lists are emptied,
-    // and the queued updated() resets the models there.
-    clearLists(QThread::currentThread() == thread());
-    emit updated();
+    retire(std::move(previous));
 }
 
-void Database::clearLists(bool tellViews)
+std::unique_ptr<DatabaseStore> Database::takeLists(bool tellViews)
 {
-    emptyModel(m_boundaryModel, tellViews);
-    emptyModel(m_pointModel, tellViews);
-    emptyModel(m_procedureModel, tellViews);
+    auto previous = std::make_unique<DatabaseStore>();
+    auto take = [tellViews](auto *model, auto &contents) {
+        if (tellViews)
+            model->beginReset();
+        contents.swap(model->contents());
+        if (tellViews)
+            model->endReset();
+    };
+    take(m_boundaryModel, previous->boundaries);
+    take(m_pointModel, previous->points);
+    take(m_procedureModel, previous->procedures);
     m_runwayIndex.clear();
-    emptyModel(m_runwayModel, tellViews);
-    emptyModel(m_segmentModel, tellViews);
-    emptyModel(m_taxiwayModel, tellViews);
-    emptyModel(m_paintlightModel, tellViews);
-    emptyModel(m_taxinameModel, tellViews);
-    emptyModel(m_startupModel, tellViews);
+    take(m_runwayModel, previous->runways);
+    take(m_segmentModel, previous->segments);
+    take(m_taxiwayModel, previous->taxiways);
+    take(m_paintlightModel, previous->paintlights);
+    take(m_taxinameModel, previous->taxinames);
+    take(m_startupModel, previous->startups);
     m_lookupIndex->reset();
+    m_storeSerial.ref();
+    return previous;
+}
+
+void Database::retire(std::unique_ptr<DatabaseStore> items)
+{
+    if (!items)
+        return;
+    std::shared_ptr<DatabaseStore> previous(std::move(items));
+    auto release = [this, previous]() mutable {
+        // A holder may add coordinate points for items that are gone; the views hear of them.
+        const int points = m_pointModel->count();
+        emit itemsReplaced();
+        if (m_pointModel->count() != points) {
+            m_pointModel->reset();
+            m_pointMapModel->invalidate();
+            m_pointListModel->invalidate();
+        }
+        QList<Segment *> segments;
+        {
+            DatabaseLocker locker(&m_mutex);
+            segments.swap(m_retiredSegments);
+        }
+        // Segments and procedures name points, so the points go last.
+        auto doomed = std::make_shared<QList<BaseItem *>>();
+        auto add = [&doomed](const auto &list) {
+            for (auto *item : list) {
+                if (item)
+                    doomed->append(item);
+            }
+        };
+        add(segments);
+        add(previous->segments.items());
+        add(previous->procedures.items());
+        add(previous->runways.items());
+        add(previous->boundaries.items());
+        add(previous->taxiways.items());
+        add(previous->paintlights.items());
+        add(previous->taxinames.items());
+        add(previous->startups.items());
+        add(previous->points.items());
+        // The lists and indexes themselves hold no item of their own any more: another thread
+        // frees them.
+        previous->handOver();
+        QThreadPool::globalInstance()->start([store = std::move(previous)] {});
+        deleteRetired(std::move(doomed), 0);
+    };
+    if (QThread::currentThread() == thread())
+        release();
+    else
+        QMetaObject::invokeMethod(this, release, Qt::QueuedConnection);
+}
+
+// The items are QObjects that QML may have seen, so they are deleted on this thread; a
+// world-size set takes a second or more, so it goes in slices, each short enough for the user
+// interface to draw between them.
+void Database::deleteRetired(std::shared_ptr<QList<BaseItem *>> doomed, qsizetype from)
+{
+    constexpr qint64 kSliceNanoseconds = 6 * 1000 * 1000;
+    QElapsedTimer slice;
+    slice.start();
+    qsizetype next = from;
+    while (next < doomed->size()) {
+        delete doomed->at(next++);
+        if (next % 64 == 0 && slice.nsecsElapsed() > kSliceNanoseconds)
+            break;
+    }
+    if (next < doomed->size()) {
+        QMetaObject::invokeMethod(
+            this, [this, doomed, next] { deleteRetired(doomed, next); }, Qt::QueuedConnection);
+    }
 }
 
 void Database::rebuildIndexes()

@@ -13,11 +13,13 @@
 #include <QThread>
 
 #include <functional>
+#include <initializer_list>
 #include <memory>
 
 class QDataStream;
 class QQmlContext;
 
+class BaseItem;
 class Point;
 class Airport;
 class Runway;
@@ -39,8 +41,13 @@ struct Graph;
 }
 
 // The process-wide navigation database: the nine item lists, their views for QML and the
-// modification protocol the route search relies on. Items handed to it stay alive for the
-// rest of the process, so pointers held by waypoints or procedures survive a clear or reload.
+// modification protocol the route search relies on.
+//
+// The database owns its items. When a load, an import or clear() replaces the lists, the
+// previous items live on until itemsReplaced() has been emitted on the database's thread:
+// whoever holds an item (the flight plan's waypoints, the procedure display, the route
+// generator) takes the item of the same UID from the new lists there, or lets it go; the
+// previous items are deleted right after.
 class Database : public QThread
 {
     Q_OBJECT
@@ -54,6 +61,8 @@ public:
 
     // ---- singleton and properties
     static Database *instance();
+    // The database, or null before there is one.
+    static Database *existing() { return instanceOrNull(); }
     static QString cycle();
     static int pointCount();
     static int segmentCount();
@@ -99,6 +108,10 @@ public:
     // Reads the file on the database's own thread; the lists change, and loaded follows, on
     // the main thread. A call while a load is under way is ignored.
     Q_INVOKABLE void loadAsync();
+    // Like loadAsync, for a new database file at path (a download): only when it is read whole
+    // does it replace the database file and the lists; otherwise it is removed, and the lists
+    // and the file in use stay. loaded tells which.
+    void loadReplacementAsync(const QString &path);
     // Reads the file and, when the whole file could be read, replaces the lists with its
     // contents; a damaged or foreign file leaves the lists empty. Caller holds a modification.
     bool readBinFile();
@@ -131,10 +144,17 @@ public:
     bool runIfUnchanged(qint64 generation, const std::function<void()> &fn);
     QRecursiveMutex *mutex() { return &m_mutex; }
     bool isModifying() const { return m_modifying.loadAcquire() != 0; }
+    // Raised, under the mutex, each time the lists are replaced (load, import, clear): an item
+    // obtained under an earlier value may be deleted by the time it is used.
+    quint64 storeSerial() const { return m_storeSerial.loadAcquire(); }
 
     // ---- lookups by UID
     static Point *findPoint(const QString &uid, bool warn = true);
     static Point *findPointOrWarn(const QString &uid);
+    // Of the point of the UID and the later points of the same region, terminal and code (the
+    // import gives them the UIDs that follow, BaseItem::nextUid), the first of the first type
+    // listed that has one; null when none is of a listed type.
+    static Point *findPointOfType(const QString &uid, std::initializer_list<int> types);
     static Point *lookupPoint(QString uid, bool warn = true);
     static Point *findAirport(const QString &code, bool warn = true);
     static Segment *findSegment(const QString &uid, bool warn = true);
@@ -216,6 +236,9 @@ public:
     void segmentsReplaced();
 
 signals:
+    // On the database's thread, after the lists were replaced, while the previous items still
+    // exist: connect directly and take every held item again by UID (or drop it).
+    void itemsReplaced();
     void updated();
     void loaded(bool result);
     void progress(const QString &text);
@@ -233,8 +256,14 @@ private:
     void finishAsyncLoad(DatabaseStore &store, bool ok);
     static void indexRunwayIn(QHash<QPair<QString, QString>, Runway *> &index, Runway *runway);
     static void indexRunways(DatabaseStore &store);
-    // Empties the lists, resetting the models around it when asked (only on the views' thread).
-    void clearLists(bool tellViews);
+    // Moves the lists out into the store returned, resetting the models around it when asked
+    // (only on the views' thread). Caller holds the mutex.
+    std::unique_ptr<DatabaseStore> takeLists(bool tellViews);
+    // Announces itemsReplaced and deletes the items of the store, with the segments retired
+    // since; on the database's thread, queued there from any other.
+    void retire(std::unique_ptr<DatabaseStore> items);
+    // Deletes the items from the given row on, a few milliseconds' worth at a time.
+    void deleteRetired(std::shared_ptr<QList<BaseItem *>> doomed, qsizetype from);
     // What the calling thread works on: the store it fills, or the live indexes.
     LookupIndex &currentLookupIndex();
     QHash<QPair<QString, QString>, Runway *> &currentRunwayIndex();
@@ -268,6 +297,8 @@ private:
     MapProxyModel *m_taxinameMapModel = nullptr;
     MapProxyModel *m_startupMapModel = nullptr;
     QString m_filePath;
+    // The file loadReplacementAsync reads, until its load is finished.
+    QString m_replacement;
     // The importer sets the cycle on its thread while QML reads it.
     QMutex m_cycleMutex;
     QString m_cycle;
@@ -286,7 +317,8 @@ private:
 
     // Secondary indexes that keep the scans usable on a world-size database.
     std::unique_ptr<LookupIndex> m_lookupIndex;
-    // Segments removed by type stay allocated here: waypoints and the route search may still
-    // hold them, and the database keeps every other item alive for the process's lifetime too.
+    // Segments removed by type stay allocated here until the next replacement of the lists:
+    // waypoints and the route search may still hold them.
     QList<Segment *> m_retiredSegments;
+    QAtomicInteger<quint64> m_storeSerial = 0;
 };

@@ -9,6 +9,7 @@
 #include "paintlight.h"
 #include "point.h"
 #include "procedure.h"
+#include "recordformat.h"
 #include "runway.h"
 #include "segment.h"
 #include "startup.h"
@@ -170,11 +171,12 @@ bool readRecords(QDataStream &stream, quint32 count, QList<T *> &items)
     return stream.atEnd();
 }
 
-Parsed parseChunk(ChunkedFile::Chunk chunk, DatabaseStore *store)
+Parsed parseChunk(ChunkedFile::Chunk chunk, DatabaseStore *store, int format)
 {
     Parsed parsed;
-    // Segments look their ends up on this thread.
+    // Segments look their ends up on this thread, and every record reads in the file's form.
     DatabaseStore::Scope scope(store);
+    const RecordFormat::Scope recordFormat(format);
     if (!ChunkedFile::expand(chunk)) {
         parsed.ok = false;
         return parsed;
@@ -290,7 +292,7 @@ bool DatabaseChunks::read(const QByteArray &file, DatabaseStore &store, const Re
     quint32 announced = Header;
     auto run = [&](qsizetype from, qsizetype to) {
         OrderedParallel::run<Parsed>(
-            to - from, [&](qsizetype i) { return parseChunk(chunks.at(from + i), &store); },
+            to - from, [&](qsizetype i) { return parseChunk(chunks.at(from + i), &store, reading.format); },
             [&](qsizetype i, Parsed &&parsed) {
                 const quint32 list = chunks.at(from + i).list;
                 if (list != announced && reading.progress) {

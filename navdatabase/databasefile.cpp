@@ -21,6 +21,7 @@
 #include "paintlight.h"
 #include "point.h"
 #include "procedure.h"
+#include "recordformat.h"
 #include "runway.h"
 #include "segment.h"
 #include "settings.h"
@@ -34,6 +35,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QSet>
 #include <QtEndian>
 
 #if defined(__SANITIZE_THREAD__)
@@ -41,6 +43,7 @@ extern "C" void __tsan_release(void *address);
 #endif
 
 #include <algorithm>
+#include <cstdio>
 #include <type_traits>
 #include <functional>
 #include <future>
@@ -48,7 +51,7 @@ extern "C" void __tsan_release(void *address);
 
 namespace {
 
-constexpr qint32 FileFormat = 6;
+constexpr qint32 FileFormat = RecordFormat::Newest;
 // Pinned rather than left to the Qt release: a file must read back the same under any Qt.
 // This is the default of the Qt the format was made with, so the bytes are the same.
 constexpr QDataStream::Version FileStreamVersion = QDataStream::Qt_6_4;
@@ -125,6 +128,28 @@ void readItemList(QDataStream &stream, BaseModel<T> *model)
     }
     for (T *item : std::as_const(items))
         model->add(item);
+}
+
+// A file of format 6 keeps no UIDs: a point that shares region, terminal and code with an
+// earlier one comes back with the same UID. The import gave the later one the next free UID
+// in row order, and the file keeps the rows in that order, so doing the same again gives back
+// the UIDs the import gave, which the segments of the file name.
+void renumberDuplicateUids(const QList<Point *> &points)
+{
+    QSet<QString> taken;
+    taken.reserve(points.size());
+    for (Point *point : points) {
+        if (!point)
+            continue;
+        QString uid = point->uid();
+        if (taken.contains(uid)) {
+            do
+                uid = BaseItem::nextUid(uid);
+            while (taken.contains(uid));
+            point->setUid(uid);
+        }
+        taken.insert(uid);
+    }
 }
 
 bool plausiblyCompressed(const QByteArray &compressed)
@@ -227,7 +252,7 @@ void Database::removeBinFile()
 bool Database::readStoredFile(DatabaseStore &store)
 {
     const bool fullDetail = Settings::getInt(QStringLiteral("map/limitAirportDetail"), 0) == 0;
-    const QString path = m_filePath;
+    const QString path = m_replacement.isEmpty() ? m_filePath : m_replacement;
     // The segments name their ends by UID: they must find the points of this file, so the
     // lookups of this thread go to the store.
     DatabaseStore::Scope scope(&store);
@@ -263,10 +288,11 @@ bool Database::readStoredFile(DatabaseStore &store)
     stream.setVersion(FileStreamVersion);
     qint32 format = 0;
     stream >> format;
-    if (stream.status() != QDataStream::Ok || format != FileFormat) {
+    if (stream.status() != QDataStream::Ok || format < RecordFormat::Oldest || format > RecordFormat::Newest) {
         qWarning() << "Database file" << path << "has format" << format << "instead of" << FileFormat;
         return false;
     }
+    const RecordFormat::Scope recordFormat(format);
     QString version;
     stream >> version;
     if (stream.status() != QDataStream::Ok || version != QCoreApplication::applicationVersion()) {
@@ -292,6 +318,10 @@ bool Database::readStoredFile(DatabaseStore &store)
             return false;
         }
         qInfo() << "Loaded" << items.size() << word << "from" << path;
+        if constexpr (std::is_same_v<Item, Point>) {
+            if (format < 7)
+                renumberDuplicateUids(items);
+        }
         contents.assign(std::move(items));
         return true;
     };
@@ -344,62 +374,68 @@ void Database::indexRunways(DatabaseStore &store)
 
 void Database::installStore(DatabaseStore &store, bool share)
 {
-    DatabaseLocker locker(&m_mutex);
-    dropRoutingGraph();
-    const bool tellViews = QThread::currentThread() == thread();
-    auto install = [share](auto *model, auto &contents) {
-        if (share) {
-            model->contents() = contents;
-        } else {
-            model->contents().clear();
-            model->swapContents(contents);
+    auto previous = std::make_unique<DatabaseStore>();
+    {
+        DatabaseLocker locker(&m_mutex);
+        dropRoutingGraph();
+        const bool tellViews = QThread::currentThread() == thread();
+        // The previous lists go to a store of their own, whose items are deleted once their
+        // holders have let go of them (retire).
+        auto install = [share](auto *model, auto &contents, auto &old) {
+            old.swap(model->contents());
+            if (share)
+                model->contents() = contents;
+            else
+                model->swapContents(contents);
+        };
+        if (tellViews) {
+            m_boundaryModel->beginReset();
+            m_pointModel->beginReset();
+            m_procedureModel->beginReset();
+            m_runwayModel->beginReset();
+            m_segmentModel->beginReset();
+            m_taxiwayModel->beginReset();
+            m_paintlightModel->beginReset();
+            m_taxinameModel->beginReset();
+            m_startupModel->beginReset();
         }
-    };
-    if (tellViews) {
-        m_boundaryModel->beginReset();
-        m_pointModel->beginReset();
-        m_procedureModel->beginReset();
-        m_runwayModel->beginReset();
-        m_segmentModel->beginReset();
-        m_taxiwayModel->beginReset();
-        m_paintlightModel->beginReset();
-        m_taxinameModel->beginReset();
-        m_startupModel->beginReset();
+        setCycle(store.cycle);
+        install(m_boundaryModel, store.boundaries, previous->boundaries);
+        install(m_pointModel, store.points, previous->points);
+        install(m_procedureModel, store.procedures, previous->procedures);
+        install(m_runwayModel, store.runways, previous->runways);
+        install(m_segmentModel, store.segments, previous->segments);
+        install(m_taxiwayModel, store.taxiways, previous->taxiways);
+        install(m_paintlightModel, store.paintlights, previous->paintlights);
+        install(m_taxinameModel, store.taxinames, previous->taxinames);
+        install(m_startupModel, store.startups, previous->startups);
+        if (share) {
+            m_runwayIndex = store.runwayIndex;
+        } else {
+            m_runwayIndex.clear();
+            m_runwayIndex.swap(store.runwayIndex);
+        }
+        // Built against these very lists, so it stays valid; the store gets a fresh one.
+        if (store.lookupIndex) {
+            m_lookupIndex.swap(store.lookupIndex);
+            store.lookupIndex = std::make_unique<LookupIndex>();
+        } else {
+            m_lookupIndex->reset();
+        }
+        m_storeSerial.ref();
+        if (tellViews) {
+            m_startupModel->endReset();
+            m_taxinameModel->endReset();
+            m_paintlightModel->endReset();
+            m_taxiwayModel->endReset();
+            m_segmentModel->endReset();
+            m_runwayModel->endReset();
+            m_procedureModel->endReset();
+            m_pointModel->endReset();
+            m_boundaryModel->endReset();
+        }
     }
-    setCycle(store.cycle);
-    install(m_boundaryModel, store.boundaries);
-    install(m_pointModel, store.points);
-    install(m_procedureModel, store.procedures);
-    install(m_runwayModel, store.runways);
-    install(m_segmentModel, store.segments);
-    install(m_taxiwayModel, store.taxiways);
-    install(m_paintlightModel, store.paintlights);
-    install(m_taxinameModel, store.taxinames);
-    install(m_startupModel, store.startups);
-    if (share) {
-        m_runwayIndex = store.runwayIndex;
-    } else {
-        m_runwayIndex.clear();
-        m_runwayIndex.swap(store.runwayIndex);
-    }
-    // Built against these very lists, so it stays valid; the store gets a fresh one.
-    if (store.lookupIndex) {
-        m_lookupIndex.swap(store.lookupIndex);
-        store.lookupIndex = std::make_unique<LookupIndex>();
-    } else {
-        m_lookupIndex->reset();
-    }
-    if (tellViews) {
-        m_startupModel->endReset();
-        m_taxinameModel->endReset();
-        m_paintlightModel->endReset();
-        m_taxiwayModel->endReset();
-        m_segmentModel->endReset();
-        m_runwayModel->endReset();
-        m_procedureModel->endReset();
-        m_pointModel->endReset();
-        m_boundaryModel->endReset();
-    }
+    retire(std::move(previous));
 }
 
 bool Database::readBinFile()
@@ -468,9 +504,30 @@ void Database::run()
         this, [this, store, ok] { finishAsyncLoad(*store, ok); }, Qt::QueuedConnection);
 }
 
+void Database::loadReplacementAsync(const QString &path)
+{
+    if (isRunning() || !m_loadPending.testAndSetOrdered(0, 1))
+        return;
+    m_replacement = path;
+    beginModifying();
+    start(QThread::InheritPriority);
+}
+
 void Database::finishAsyncLoad(DatabaseStore &store, bool ok)
 {
-    if (ok) {
+    const QString replacement = std::exchange(m_replacement, QString());
+    if (!replacement.isEmpty()) {
+        // The working file and lists stay unless the new file was read whole and took the
+        // file's place; rename replaces the old file in one step.
+        if (ok && std::rename(QFile::encodeName(replacement).constData(), QFile::encodeName(m_filePath).constData()) != 0) {
+            qWarning() << "Database file" << m_filePath << "cannot be replaced by" << replacement;
+            ok = false;
+        }
+        if (ok)
+            installStore(store, false);
+        else
+            QFile::remove(replacement);
+    } else if (ok) {
         installStore(store, false);
     } else {
         clear();

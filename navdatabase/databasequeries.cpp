@@ -69,6 +69,34 @@ Point *Database::findPoint(const QString &uid, bool warn)
     return point;
 }
 
+Point *Database::findPointOfType(const QString &uid, std::initializer_list<int> types)
+{
+    const auto &points = pointList(instance());
+    Point *first = points.find(uid);
+    if (!first)
+        return nullptr;
+    // Nearly every point is alone under its UID: one probe for the next UID settles it.
+    QString next = BaseItem::nextUid(uid);
+    Point *second = points.find(next);
+    if (!second) {
+        for (const int type : types) {
+            if (first->type() == type)
+                return first;
+        }
+        return nullptr;
+    }
+    QList<Point *> chain{first, second};
+    for (next = BaseItem::nextUid(next); Point *point = points.find(next); next = BaseItem::nextUid(next))
+        chain.append(point);
+    for (const int type : types) {
+        for (Point *point : std::as_const(chain)) {
+            if (point->type() == type)
+                return point;
+        }
+    }
+    return nullptr;
+}
+
 Point *Database::findPointOrWarn(const QString &uid)
 {
     return findPoint(uid, true);

@@ -89,10 +89,7 @@ void NetLoader::received(QNetworkReply *reply)
         }
         emit progress(tr("Loading database..."));
         m_loadedConnection = connect(m_database, &Database::loaded, this, &NetLoader::loaded);
-        if (!QMetaObject::invokeMethod(m_database, "loadAsync")) {
-            qWarning() << "Cannot start loading the database file";
-            loaded(false);
-        }
+        m_database->loadReplacementAsync(replacementPath());
         return;
     }
 
@@ -111,10 +108,21 @@ void NetLoader::loaded(bool result)
     finish();
 }
 
-// The old file stays in place until the new one is complete on disk.
+// Beside the database file, which stays in place until the new one has been read whole.
+QString NetLoader::replacementPath() const
+{
+    return m_database->filePath() + QStringLiteral(".download");
+}
+
 bool NetLoader::writeFile(const QByteArray &bytes)
 {
-    const QString path = m_database->filePath();
+    const QString target = m_database->filePath();
+    // A folder where the file should be: nothing could ever replace it.
+    if (QFileInfo(target).isDir()) {
+        qWarning() << "Cannot replace database file" << target;
+        return false;
+    }
+    const QString path = replacementPath();
     QDir().mkpath(QFileInfo(path).absolutePath());
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {

@@ -8,7 +8,8 @@ class Database;
 class QNetworkReply;
 
 // Fetches the ready-made database file for this application version from the file server,
-// stores it in place of the old one once it has arrived whole, and has the database load it.
+// stores it beside the old one once it has arrived whole, and has the database load it: only a
+// file that loads takes the old one's place, so a failed download keeps the working database.
 // Every attempt ends in exactly one done(), after a progress text that tells how it ended.
 class NetLoader : public QNetworkAccessManager
 {
@@ -38,6 +39,7 @@ public slots:
 
 private:
     bool writeFile(const QByteArray &bytes);
+    QString replacementPath() const;
     void finish();
 
     Database *m_database = nullptr;

@@ -118,10 +118,8 @@ void XpLoader::loadAsync()
         return;
     setPaths(Settings::getString(QStringLiteral("database/xpPath"), QString()),
              Settings::getBool(QStringLiteral("database/customData"), false));
-    // Emptied here, on the main thread, so that the views see the reset; the import thread
-    // then fills the lists without a model signal until loaded() resets the views again.
+    // The working database stays loaded, and on disk, until the import has a whole new one.
     m_database->beginModifying();
-    m_database->clear();
     m_prepared = true;
     start(QThread::InheritPriority);
 }
@@ -220,39 +218,31 @@ void XpLoader::import()
             reportProgress(tr("ERROR: FAACIFP cannot be loaded as of now!\nPlease uncheck custom data."));
         else
             reportProgress(tr("ERROR: no valid X-Plane installation \nat given path!"));
-        // A failed import leaves an empty database; what the readers got through is dropped
-        // with the store. The views are reset on the main thread, and the modification stays
-        // open until then.
+        // A failed import keeps the working database, loaded and on disk; what the readers got
+        // through is dropped with the store.
         QMetaObject::invokeMethod(
-            database,
-            [database]() {
-                database->clear();
-                database->endModifying();
-            },
-            Qt::QueuedConnection);
+            database, [database]() { database->endModifying(); }, Qt::QueuedConnection);
         emit done();
         return;
     }
 
     // The first lookups on the main thread find their indexes ready.
     store->lookupIndex->prepare(store->points.items(), store->runways.items(), store->segments.items());
+    // The file first (it replaces the old one only once complete), then the lists: the
+    // contents go to the main thread whole, in one model reset; the modification ends there,
+    // once they are in, and loaded follows.
+    reportProgress(tr("Compressing database..."));
+    const bool saved = saveDatabase();
     store->handOver();
-    // The contents go to the main thread whole, in one model reset; the modification ends
-    // there, once they are in, and loaded follows. The lists stay shared with this thread,
-    // which still reads them to write the file.
     QMetaObject::invokeMethod(
         database,
         [database, store]() {
-            database->installStore(*store, true);
+            database->installStore(*store, false);
             database->endModifying();
             database->announceLoaded(true);
         },
         Qt::QueuedConnection);
-    reportProgress(tr("Compressing database..."));
-    if (saveDatabase())
-        reportProgress(tr("Done"));
-    else
-        reportProgress(tr("ERROR: cannot write databasefile"));
+    reportProgress(saved ? tr("Done") : tr("ERROR: cannot write databasefile"));
     emit done();
 }
 

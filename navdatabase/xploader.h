@@ -25,11 +25,12 @@ class Database;
 //
 // Threads: the readers fill a store of the import thread's own (DatabaseStore) inside one open
 // modification: on that thread the database's lookups and add operations work on the store,
-// while the main thread's lookups and views keep reading the live lists, which loadAsync
-// empties first. A successful import hands the store to the main thread, where it replaces
+// while the main thread's lookups and views keep reading the working lists. A successful import
+// writes the file from the store, then hands the store to the main thread, where it replaces
 // the lists in one model reset before loaded is emitted; a failed one drops it and leaves the
-// database empty. Destroying the loader while an import runs stops the readers at the next
-// checkpoint and waits for the thread: nothing is saved or installed then.
+// working database as it was, loaded and on disk. Destroying the loader while an import runs
+// stops the readers at the next checkpoint and waits for the thread: nothing is saved or
+// installed then.
 class XpLoader : public QThread
 {
     Q_OBJECT

@@ -1,6 +1,7 @@
 #include "airport.h"
 
 #include "database.h"
+#include "recordformat.h"
 #include "runway.h"
 
 #include <QVariant>
@@ -117,17 +118,12 @@ void Airport::writeAtcs(QDataStream &stream) const
 void Airport::readAtcs(QDataStream &stream)
 {
     m_atcs.clear();
-    quint32 count = 0;
-    stream >> count;
-    if (stream.status() != QDataStream::Ok)
+    // An entry takes at least its type, its frequency and an empty name.
+    const qint64 count = RecordFormat::readCount(stream, 12);
+    if (count < 0)
         return;
-    // A count of 0x80000000 or more is negative in the signed form Qt writes.
-    if (count > quint32(std::numeric_limits<qint32>::max())) {
-        stream.setStatus(QDataStream::ReadCorruptData);
-        return;
-    }
-    m_atcs.reserve(qMin<quint32>(count, kAtcReserveLimit));
-    for (quint32 i = 0; i < count; ++i) {
+    m_atcs.reserve(qMin<qint64>(count, kAtcReserveLimit));
+    for (qint64 i = 0; i < count; ++i) {
         Atc atc;
         stream >> atc;
         if (stream.status() != QDataStream::Ok) {

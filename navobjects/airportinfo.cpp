@@ -57,7 +57,7 @@ QString Airport::infoHtml(QString section, QString metar) const
 
     if (!section.isEmpty())
         text.addParagraph(RichText::link(glyph(0xF0FE) + QLatin1Char(' ')
-                                             + QStringLiteral("Show all sections for %1").arg(uid),
+                                             + tr("Show all sections for %1").arg(uid),
                                          QStringLiteral("POINT>") + uid));
 
     if (section.isEmpty() || section == kMetar) {

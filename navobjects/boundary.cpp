@@ -11,6 +11,8 @@ QVariant Boundary::data(int role) const
 {
     if (role == RolePolyline)
         return polyline();
+    if (role == RoleHoles)
+        return holes();
     return BaseItem::data(role);
 }
 
@@ -18,6 +20,7 @@ QHash<int, QByteArray> Boundary::roleNames()
 {
     QHash<int, QByteArray> roles = BaseItem::roleNames();
     roles.insert(RolePolyline, "role_polyline");
+    roles.insert(RoleHoles, "role_holes");
     return roles;
 }
 

@@ -10,7 +10,8 @@ class Boundary : public BezierPath
     Q_OBJECT
 
 public:
-    enum BoundaryRoles { RolePolyline = BaseRoleBounday };
+    // RoleHoles: the holes of the polygon, one closed polyline each (BezierPath::holes).
+    enum BoundaryRoles { RolePolyline = BaseRoleBounday, RoleHoles };
 
     Boundary();
     ~Boundary() override;

@@ -1,6 +1,7 @@
 #include "point.h"
 
 #include "airport.h"
+#include "recordformat.h"
 #include "region.h"
 #include "richtext.h"
 #include "unit.h"
@@ -468,6 +469,12 @@ QDataStream &operator<<(QDataStream &stream, const Point &point)
 {
     stream << point.m_code << point.m_position << point.m_terminal << point.m_region << point.m_name
            << point.m_pointType << point.m_elevation << point.m_frequency << point.m_waypointType;
+    // The UID the import gave it where the fields alone do not tell it (a second point of the
+    // same region, terminal and code); empty where they do, which keeps the file small.
+    const bool airport = point.m_pointType == Point::AIRP;
+    const QString natural = Point::uidFor(airport ? kStar : point.m_region, airport ? kStar : point.m_terminal,
+                                          point.m_code);
+    stream << (point.m_uid == natural ? QString() : point.m_uid);
     if (point.m_pointType == Point::AIRP) {
         stream << QGeoShape(point.m_bounding);
         // A point of type AIRP that is not an Airport breaks an invariant of the loaders; its
@@ -550,11 +557,16 @@ QDataStream &operator>>(QDataStream &stream, Point *&point)
     stream >> code;
     const QGeoCoordinate position = readRecordCoordinate(stream);
     stream >> terminal >> region >> name >> type >> elevation >> frequency >> waypointType;
+    QString uid;
+    if (RecordFormat::reading() >= 7)
+        stream >> uid;
     if (stream.status() != QDataStream::Ok)
         return stream;
 
     if (type != Point::AIRP) {
         point = new Point(type, position, code, terminal, region, name, elevation, frequency, waypointType);
+        if (!uid.isEmpty() && uid != point->m_uid)
+            point->setUid(uid);
         return stream;
     }
 
@@ -568,6 +580,8 @@ QDataStream &operator>>(QDataStream &stream, Point *&point)
         delete airport;
         return stream;
     }
+    if (!uid.isEmpty() && uid != airport->m_uid)
+        airport->setUid(uid);
     point = airport;
     return stream;
 }

@@ -65,9 +65,9 @@ QString Point::infoHtml() const
         text.endList();
     }
 
-    addSegments(text, this, Database::segmentsAt(self, true, false), 0xF2F5, QStringLiteral("Outgoing segments"),
+    addSegments(text, this, Database::segmentsAt(self, true, false), 0xF2F5, tr("Outgoing segments"),
                 tr("to %1 %2 (%3 %4)"));
-    addSegments(text, this, Database::segmentsAt(self, false, true), 0xF2F6, QStringLiteral("Incoming segments"),
+    addSegments(text, this, Database::segmentsAt(self, false, true), 0xF2F6, tr("Incoming segments"),
                 tr("from %1 %2 (%3 %4)"));
     return text.html();
 }

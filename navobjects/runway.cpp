@@ -6,6 +6,8 @@
 
 #include <QColor>
 #include <QDebug>
+#include <QMutex>
+#include <QSet>
 #include <QGeoRectangle>
 
 namespace {
@@ -33,16 +35,12 @@ Runway::Runway(const QString &airport, const QGeoCoordinate &threshold0, const Q
     , m_thresholds({threshold0, threshold1})
     , m_extensions{extension0, extension1}
     , m_width(width)
-    , m_surface(checkInt8(surface))
+    , m_surface(checkInt8(knownSurface(surface)))
     , m_centreLights(centreLights > 0)
     , m_edgeLights(edgeLights > 0)
     , m_ilsFrequencies{0.0f, 0.0f}
     , m_ilsIdents({QString(), QString()})
 {
-    // Codes above the simulator's range are newer pavements drawn as asphalt.
-    if (m_surface > 19)
-        m_surface = 1;
-
     m_length = threshold0.distanceTo(threshold1);
     m_headings[0] = threshold0.azimuthTo(threshold1);
     m_headings[1] = threshold1.azimuthTo(threshold0);
@@ -170,6 +168,36 @@ QString Runway::surfaceText() const
     return surfaceText(m_surface);
 }
 
+namespace {
+
+// Once per code for the whole run: the map asks for the colour of every pavement it draws.
+void warnUnknownSurface(int code)
+{
+    static QMutex mutex;
+    static QSet<int> warned;
+    QMutexLocker locker(&mutex);
+    if (!warned.contains(code)) {
+        warned.insert(code);
+        qWarning() << "Unknown surface type" << code << "fallback to asphalt";
+    }
+}
+
+} // namespace
+
+int Runway::knownSurface(int code)
+{
+    // The newer simulator's shades of asphalt and of concrete.
+    if (code >= 20 && code <= 38)
+        return 1;
+    if (code >= 50 && code <= 57)
+        return 2;
+    if (code < 0 || code > 19) {
+        warnUnknownSurface(code);
+        return 1;
+    }
+    return code;
+}
+
 QString Runway::surfaceText(int code)
 {
     switch (code) {
@@ -190,7 +218,7 @@ QString Runway::surfaceText(int code)
     case 14:
         return QStringLiteral("snow");
     default:
-        qWarning() << "Unknown surface type" << code << "fallback to asphalt";
+        warnUnknownSurface(code);
         return QStringLiteral("asphalt");
     }
 }

@@ -68,6 +68,10 @@ public:
     QString surfaceText() const;
 
     static QString surfaceText(int code);
+    // The surface code the program keeps for a code of the simulator's airport file: the newer
+    // shades of asphalt (20 to 38) and concrete (50 to 57) become 1 and 2; codes up to 19 stay;
+    // any other becomes asphalt. An unknown code is warned about once for the whole run.
+    static int knownSurface(int code);
     static QString verticalCode(const QString &name);
     static QString toggleRwPrefix(const QString &name);
     static QGeoCoordinate pointTowards(const QGeoCoordinate &from, float distance, const QGeoCoordinate &to);

@@ -4,7 +4,7 @@
 
 Taxiway::Taxiway(int surface)
     : BezierPath(QString(), QStringLiteral("nosearch"), 10.0, 12.0, -1)
-    , m_surface(checkInt8(surface))
+    , m_surface(checkInt8(Runway::knownSurface(surface)))
 {
 }
 
@@ -19,6 +19,8 @@ QVariant Taxiway::data(int role) const
         return polyline();
     case RoleColor:
         return Runway::surfaceText(m_surface);
+    case RoleHoles:
+        return holes();
     default:
         return BaseItem::data(role);
     }
@@ -30,6 +32,7 @@ QHash<int, QByteArray> Taxiway::roleNames()
     roles.insert(RoleSurface, "role_surface");
     roles.insert(RolePolyline, "role_polyline");
     roles.insert(RoleColor, "role_color");
+    roles.insert(RoleHoles, "role_holes");
     return roles;
 }
 

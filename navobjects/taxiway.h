@@ -11,7 +11,8 @@ class Taxiway : public BezierPath
     Q_OBJECT
 
 public:
-    enum TaxiwayRoles { RoleSurface = BaseRoleTaxiway, RolePolyline, RoleColor };
+    // RoleHoles: the holes of the pavement, one closed polyline each (BezierPath::holes).
+    enum TaxiwayRoles { RoleSurface = BaseRoleTaxiway, RolePolyline, RoleColor, RoleHoles };
 
     explicit Taxiway(int surface);
     ~Taxiway() override;

@@ -4,6 +4,7 @@
 #include "database.h"
 #include "listcount.h"
 #include "point.h"
+#include "recordformat.h"
 
 #include <QDebug>
 #include <QRegularExpression>
@@ -323,10 +324,10 @@ QDataStream &operator>>(QDataStream &stream, Procedure *&procedure)
     qint8 type = 0;
     stream >> name >> airport >> type;
 
-    // Read leg by leg rather than trusting the count: a damaged count must not reserve
-    // gigabytes before the stream runs dry.
+    // Read leg by leg, and only as many as the bytes left can hold (a leg takes at least 40):
+    // a damaged count must not reserve gigabytes or loop for them.
     QList<Record> records;
-    const qint64 count = ListCount::read(stream);
+    const qint64 count = RecordFormat::readCount(stream, 40);
     for (qint64 i = 0; i < count && stream.status() == QDataStream::Ok; ++i) {
         Record record;
         stream >> record;

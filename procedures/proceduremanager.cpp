@@ -21,6 +21,9 @@ ProcedureManager::ProcedureManager(MapProxyModel *pointMapModel)
     // Announced after every clear, load and import (a load's loaded() passes through it), once
     // the lists were replaced; from the import thread it arrives queued.
     connect(Database::instance(), &Database::updated, this, &ProcedureManager::databaseReset);
+    // Direct: the previous procedure is deleted as soon as the signal returns.
+    connect(Database::instance(), &Database::itemsReplaced, this, &ProcedureManager::databaseReset,
+            Qt::DirectConnection);
 }
 
 ProcedureManager::~ProcedureManager()

@@ -84,6 +84,13 @@ public:
 
     QGeoCoordinate fixPosition()
     {
+        if (m_record->isRunwayFix()) {
+            if (!m_runwayLooked) {
+                m_runway = m_record->fixPosition();
+                m_runwayLooked = true;
+            }
+            return m_runway;
+        }
         const Point *point = fixPoint();
         return point ? point->position() : QGeoCoordinate();
     }
@@ -105,6 +112,8 @@ private:
     Point *m_fix = nullptr;
     bool m_navaidLooked = false;
     QGeoCoordinate m_navaid;
+    bool m_runwayLooked = false;
+    QGeoCoordinate m_runway;
 };
 
 class Builder

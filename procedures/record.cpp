@@ -3,7 +3,9 @@
 #include "baseitem.h"
 #include "database.h"
 #include "point.h"
+#include "recordformat.h"
 #include "richtext.h"
+#include "runway.h"
 
 #include <QDebug>
 
@@ -91,6 +93,8 @@ Record &Record::operator=(const Record &other)
     m_speed = other.m_speed;
     m_arcRadius = other.m_arcRadius;
     m_theta = other.m_theta;
+    m_fixKind = other.m_fixKind;
+    m_navaidKind = other.m_navaidKind;
     return *this;
 }
 
@@ -105,7 +109,20 @@ bool Record::operator==(const Record &other) const
            && m_course == other.m_course && m_distance == other.m_distance && m_isTime == other.m_isTime
            && m_altitudeDescription == other.m_altitudeDescription && m_altitude1 == other.m_altitude1
            && m_altitude2 == other.m_altitude2 && m_transitionAltitude == other.m_transitionAltitude
-           && m_speed == other.m_speed && m_arcRadius == other.m_arcRadius && m_theta == other.m_theta;
+           && m_speed == other.m_speed && m_arcRadius == other.m_arcRadius && m_theta == other.m_theta
+           && m_fixKind == other.m_fixKind && m_navaidKind == other.m_navaidKind;
+}
+
+// Files of format 6 do not tell the kind of a fix; a runway fix is the runway's name ("09",
+// "34C") under the airport's terminal.
+bool Record::runwayFixOfFormerFile() const
+{
+    const QString &name = m_fixIdentifier;
+    if (m_terminal == QLatin1String("ENRT") || name.size() < 2 || name.size() > 3 || !name.at(0).isDigit()
+        || !name.at(1).isDigit())
+        return false;
+    return name.size() == 2 || name.at(2) == QLatin1Char('L') || name.at(2) == QLatin1Char('R')
+           || name.at(2) == QLatin1Char('C');
 }
 
 QString Record::sequenceText() const
@@ -126,33 +143,79 @@ int Record::checkAltitude(int value)
     return value;
 }
 
+void Record::setKinds(int fixKind, int navaidKind)
+{
+    m_fixKind = BaseItem::checkInt8(fixKind);
+    m_navaidKind = BaseItem::checkInt8(navaidKind);
+}
+
+int Record::kindFromSection(QStringView section, QStringView subsection)
+{
+    const QChar sub = subsection.isEmpty() ? QLatin1Char(' ') : subsection.front();
+    if (section == QLatin1String("D"))
+        return sub == QLatin1Char('B') ? NdbNavaid : VhfNavaid;
+    if (section == QLatin1String("E"))
+        return sub == QLatin1Char('A') ? WaypointFix : AnyKind;
+    if (section == QLatin1String("P")) {
+        switch (sub.unicode()) {
+        case 'C': return WaypointFix;
+        case 'N': return NdbNavaid;
+        case 'G': return RunwayEnd;
+        case 'A': return AirportReference;
+        default: return AnyKind;
+        }
+    }
+    return AnyKind;
+}
+
 // ---- points of the leg
 
-Point *Record::lookup(const QString &identifier) const
+Point *Record::lookup(const QString &identifier, int kind) const
 {
-    if (identifier.isEmpty())
+    if (identifier.isEmpty() || kind == RunwayEnd)
         return nullptr;
     const QString region = uidPart(m_region);
     const QString terminal = uidPart(m_terminal);
     // The fix under its own terminal, then as an enroute point of its region, then without region.
-    if (Point *point = Database::findPoint(region + terminal + identifier, false))
+    const QString candidates[] = {region + terminal + identifier, region + QLatin1String("ENRT/") + identifier,
+                                  terminal + identifier};
+    auto ofKind = [&](std::initializer_list<int> types) -> Point * {
+        for (const QString &uid : candidates) {
+            if (Point *point = Database::findPointOfType(uid, types))
+                return point;
+        }
+        return nullptr;
+    };
+    Point *point = nullptr;
+    switch (kind) {
+    case VhfNavaid: point = ofKind({Point::VOR, Point::DME, Point::DMEILS}); break;
+    case NdbNavaid: point = ofKind({Point::NDB}); break;
+    case WaypointFix: point = ofKind({Point::FIX}); break;
+    case AirportReference: point = Database::findAirport(identifier, false); break;
+    default: break;
+    }
+    if (point)
         return point;
-    if (Point *point = Database::findPoint(region + QLatin1String("ENRT/") + identifier, false))
-        return point;
-    return Database::findPoint(terminal + identifier, false);
+    // Where the data holds no point of the kind named, the point of the ident is still better
+    // than none.
+    for (const QString &uid : candidates) {
+        if (Point *any = Database::findPoint(uid, false))
+            return any;
+    }
+    return nullptr;
 }
 
 Point *Record::fixPoint() const
 {
-    Point *point = lookup(m_fixIdentifier);
-    if (!point && !m_fixIdentifier.isEmpty())
+    Point *point = lookup(m_fixIdentifier, m_fixKind);
+    if (!point && !m_fixIdentifier.isEmpty() && m_fixKind != RunwayEnd)
         qWarning() << "Cannot find FIX point" << m_fixIdentifier << "for transition" << m_transition;
     return point;
 }
 
 Point *Record::navaidPoint() const
 {
-    Point *point = lookup(m_navaidIdentifier);
+    Point *point = lookup(m_navaidIdentifier, m_navaidKind);
     if (!point && !m_navaidIdentifier.isEmpty())
         qWarning() << "Cannot find complementary point" << m_navaidIdentifier << "for transition" << m_transition;
     return point;
@@ -172,6 +235,10 @@ QString Record::navaidUid() const
 
 QGeoCoordinate Record::fixPosition() const
 {
+    if (m_fixKind == RunwayEnd) {
+        const Runway *runway = Database::findRunwayOfAirport(m_terminal, m_fixIdentifier);
+        return runway ? runway->endPosition(m_fixIdentifier) : QGeoCoordinate();
+    }
     const Point *point = fixPoint();
     return point ? point->position() : QGeoCoordinate();
 }
@@ -207,7 +274,8 @@ QDataStream &operator<<(QDataStream &stream, const Record &record)
            << static_cast<qint32>(record.m_description) << record.m_turnDirection << record.m_pathTerminator
            << record.m_course << record.m_distance << record.m_isTime << record.m_altitudeDescription
            << altitudeToStream(record.m_altitude1) << altitudeToStream(record.m_altitude2)
-           << altitudeToStream(record.m_transitionAltitude) << record.m_speed << record.m_arcRadius << record.m_theta;
+           << altitudeToStream(record.m_transitionAltitude) << record.m_speed << record.m_arcRadius << record.m_theta
+           << record.m_fixKind << record.m_navaidKind;
     return stream;
 }
 
@@ -222,6 +290,12 @@ QDataStream &operator>>(QDataStream &stream, Record &record)
         >> record.m_pathTerminator >> record.m_course >> record.m_distance >> record.m_isTime
         >> record.m_altitudeDescription >> altitude1 >> altitude2 >> transitionAltitude >> record.m_speed
         >> record.m_arcRadius >> record.m_theta;
+    if (RecordFormat::reading() >= 7) {
+        stream >> record.m_fixKind >> record.m_navaidKind;
+    } else {
+        record.m_fixKind = record.runwayFixOfFormerFile() ? Record::RunwayEnd : Record::AnyKind;
+        record.m_navaidKind = Record::AnyKind;
+    }
     record.m_description = static_cast<quint32>(description);
     record.m_altitude1 = altitudeFromStream(altitude1);
     record.m_altitude2 = altitudeFromStream(altitude2);

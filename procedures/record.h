@@ -93,6 +93,18 @@ public:
         STEPDOWN_AT_OR_ABOVE = 9
     };
 
+    // What kind of point a leg's fix or navaid is, from the section and subsection codes of
+    // the procedure file: a fix of another kind may share its ident and region (an NDB and a
+    // DME beside it, a waypoint named after a navaid). AnyKind for legs that do not tell.
+    enum PointKind : qint8 {
+        AnyKind = 0,
+        VhfNavaid = 1,
+        NdbNavaid = 2,
+        WaypointFix = 3,
+        RunwayEnd = 4,
+        AirportReference = 5
+    };
+
     // Lowest and highest altitude (feet) an altitude field holds; -1 means none.
     static constexpr int kAltitudeNone = -1;
     static constexpr int kAltitudeMax = 65534;
@@ -133,12 +145,21 @@ public:
     int speed() const { return m_speed; }
     float arcRadius() const { return m_arcRadius; }
     int theta() const { return m_theta; }
+    int fixKind() const { return m_fixKind; }
+    int navaidKind() const { return m_navaidKind; }
+    // The CIFP reader's, right after construction.
+    void setKinds(int fixKind, int navaidKind);
+    // The kind of a section code ("D", "E", "P") and its subsection code.
+    static int kindFromSection(QStringView section, QStringView subsection);
+    // A leg that ends at a runway threshold, which is no point of the database.
+    bool isRunwayFix() const { return m_fixKind == RunwayEnd; }
 
     // ---- points of the leg, looked up in the navigation database on every call
     Point *fixPoint() const;
     Point *navaidPoint() const;
     QString fixUid() const;
     QString navaidUid() const;
+    // The fix's position; for a runway fix the threshold of that runway end.
     QGeoCoordinate fixPosition() const;
     QGeoCoordinate navaidPosition() const;
     // With link set the result is HTML: the point's link, or the escaped identifier.
@@ -188,7 +209,8 @@ public:
     QString toDebugString() const;
 
 private:
-    Point *lookup(const QString &identifier) const;
+    Point *lookup(const QString &identifier, int kind) const;
+    bool runwayFixOfFormerFile() const;
     // Character 1 to 4 of the description code, as its Latin-1 value.
     uchar descriptionChar(int position) const;
 
@@ -212,6 +234,8 @@ private:
     qint16 m_speed = 0;
     float m_arcRadius = 0.0f;
     qint16 m_theta = -1;
+    qint8 m_fixKind = AnyKind;
+    qint8 m_navaidKind = AnyKind;
 
     friend QDataStream &operator<<(QDataStream &stream, const Record &record);
     friend QDataStream &operator>>(QDataStream &stream, Record &record);

@@ -12,6 +12,7 @@
 #include <QTextStream>
 
 #include <array>
+#include <charconv>
 
 namespace {
 
@@ -101,10 +102,15 @@ int indexOf(const std::array<const char *, N> &codes, const QString &code)
     return -1;
 }
 
-// The shortest text that reads back as the float widened to double.
+// The shortest text that reads back as the same float: "3.19", not the digits of the double it
+// widens to ("3.190000057220459").
 QString floatText(float value)
 {
-    return QString::number(static_cast<double>(value), 'g', QLocale::FloatingPointShortest);
+    char digits[64];
+    const std::to_chars_result end = std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed);
+    if (end.ec != std::errc())
+        return QString::number(static_cast<double>(value), 'g', 7);
+    return QString::fromLatin1(digits, end.ptr - digits);
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "flightplan.h"
 #include "point.h"
 #include "procedure.h"
+#include "segment.h"
 #include "waypoint.h"
 
 #include <QDebug>
@@ -20,6 +21,32 @@ Generator::Generator(Flightplan *flightplan, QObject *parent)
 {
     if (!flightplan)
         qFatal("Cannot create Generator object with NULL pointers!");
+    if (Database *database = Database::existing())
+        connect(database, &Database::itemsReplaced, this, &Generator::reattachToDatabase, Qt::DirectConnection);
+}
+
+void Generator::reattachToDatabase()
+{
+    const auto again = [](const Point *point) { return point ? Database::findPoint(point->uid(), false) : nullptr; };
+    const Point *output = m_outputIndex >= 0 ? m_outputs.at(m_outputIndex) : nullptr;
+    const Point *input = m_inputIndex >= 0 ? m_inputs.at(m_inputIndex) : nullptr;
+    const QString outputUid = output ? output->uid() : QString();
+    const QString inputUid = input ? input->uid() : QString();
+    m_departure = again(m_departure);
+    m_arrival = again(m_arrival);
+    collect(m_departure, Procedure::SID, m_outputs, m_outputNames);
+    collect(m_arrival, Procedure::STAR, m_inputs, m_inputNames);
+    const auto rowOf = [](const QList<Point *> &points, const QString &uid) {
+        for (int row = 0; row < points.size(); ++row) {
+            if (!uid.isEmpty() && points.at(row)->uid() == uid)
+                return row;
+        }
+        return -1;
+    };
+    m_outputIndex = rowOf(m_outputs, outputUid);
+    m_inputIndex = rowOf(m_inputs, inputUid);
+    publishEndpoints();
+    emit changed();
 }
 
 Generator::~Generator() = default;
@@ -168,17 +195,26 @@ bool Generator::activateFlightplan()
     const QList<Point *> points = route();
     if (points.size() < 2)
         return false;
+    const QList<Segment *> legs = legSegments();
     // The points themselves stay alive whatever happens to the database; what must not have
-    // changed is the network they were chosen from.
-    if (!Database::instance()->runIfUnchanged(routeGeneration(), {})) {
+    // changed is the network they were chosen from. Each waypoint takes the leg the search
+    // flew from it, so that the plan names the very airway (not the first one joining the
+    // two points) and files it.
+    QList<Waypoint *> waypoints;
+    waypoints.reserve(points.size());
+    const bool unchanged = Database::instance()->runIfUnchanged(routeGeneration(), [&] {
+        for (int i = 0; i < points.size(); ++i) {
+            auto *waypoint = new Waypoint(points.at(i));
+            if (i + 1 < points.size())
+                waypoint->chooseLeg(legs.value(i), points.at(i + 1));
+            waypoints.append(waypoint);
+        }
+    });
+    if (!unchanged) {
+        qDeleteAll(waypoints);
         setMessage(tr("Navigation database changed. Please generate the route again."));
         return false;
     }
-
-    QList<Waypoint *> waypoints;
-    waypoints.reserve(points.size());
-    for (Point *point : points)
-        waypoints.append(new Waypoint(point));
 
     // Only the waypoints are replaced: the header keeps what the pilot chose for this flight
     // (cruise level and speed, times, names), as the dialog sets them before generating.

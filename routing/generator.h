@@ -61,6 +61,8 @@ private:
     // names.
     static void collect(Point *airport, int type, QList<Point *> &points, QStringList &names);
     void publishEndpoints();
+    // The database replaced its lists: the same points, by UID, from the new ones.
+    void reattachToDatabase();
 
     Flightplan *m_flightplan = nullptr;
     Point *m_departure = nullptr;

@@ -2,6 +2,7 @@
 
 #include "database.h"
 #include "point.h"
+#include "segment.h"
 #include "settings.h"
 
 #include <QDebug>
@@ -11,6 +12,8 @@ Router::Router(QObject *parent)
 {
     // Queued: the router lives in the main thread, so done() is emitted there.
     connect(this, &QThread::finished, this, &Router::finish, Qt::QueuedConnection);
+    if (Database *database = Database::existing())
+        connect(database, &Database::itemsReplaced, this, &Router::forgetRoute, Qt::DirectConnection);
 }
 
 Router::~Router()
@@ -112,14 +115,19 @@ Router::Outcome Router::search()
 
     // The points are taken from the database only while it still holds the data searched.
     QList<Point *> route;
+    QList<Segment *> legSegments;
     const QList<int> &path = m_astar.path();
+    const QList<int> &legEdges = m_astar.legEdges();
     const bool unchanged = db->runIfUnchanged(generation, [&] {
+        outcome.storeSerial = db->storeSerial();
         for (int node : path) {
             Point *point = Database::findPoint(graph->nodes.at(node).uid, false);
             if (!point)
                 return;
             route.append(point);
         }
+        for (int edge : legEdges)
+            legSegments.append(edge >= 0 ? segmentOf(*graph, edge) : nullptr);
     });
     if (!unchanged || route.size() != path.size()) {
         outcome.message = changed;
@@ -129,23 +137,81 @@ Router::Outcome Router::search()
     outcome.message = tr("Routing done!");
     outcome.distance = m_astar.distance();
     outcome.route = route;
-    for (int edge : m_astar.legEdges())
+    for (int edge : legEdges)
         outcome.airwayLegs.append(edge >= 0);
+    outcome.legSegments = legSegments;
     outcome.generation = generation;
     qInfo() << "Route found:" << route.size() << "points," << outcome.distance << "nm," << outcome.expanded
             << "nodes expanded";
     return outcome;
 }
 
+Segment *Router::segmentOf(const Routing::Graph &graph, int edge)
+{
+    // The graph holds one edge per segment, in segment order: edges alike in ends, kind and
+    // direction (parallel airways of one kind) stand in the order of their segments, so the
+    // rank of the edge among its like ones picks the segment.
+    const Routing::Graph::Edge &flown = graph.edges.at(edge);
+    const auto alike = [&flown](const Routing::Graph::Edge &other) {
+        return other.from == flown.from && other.to == flown.to && other.kind == flown.kind
+               && other.direction == flown.direction;
+    };
+    int rank = 0;
+    for (int other : graph.adjacency.at(flown.from)) {
+        if (other < edge && alike(graph.edges.at(other)))
+            ++rank;
+    }
+    Point *from = Database::findPoint(graph.nodes.at(flown.from).uid, false);
+    Point *to = Database::findPoint(graph.nodes.at(flown.to).uid, false);
+    if (!from || !to)
+        return nullptr;
+    const auto matches = [&](const Segment *segment) {
+        const int direction = segment->isForward() ? 1 : (segment->isBackward() ? -1 : 0);
+        return segment->from() == from && segment->to() == to && segment->type() == flown.kind
+               && direction == flown.direction;
+    };
+    // The first segment between the points is the usual answer and needs no scan.
+    if (rank == 0) {
+        for (Point *start : {from, to}) {
+            Segment *first = Database::findSegmentBetween(start, start == from ? to : from);
+            if (first && matches(first))
+                return first;
+        }
+    }
+    for (Segment *segment : Database::segmentsAt(from, true, true)) {
+        if (matches(segment) && rank-- == 0)
+            return segment;
+    }
+    return nullptr;
+}
+
+void Router::forgetRoute()
+{
+    if (m_status)
+        m_message = tr("Navigation database changed. Please generate the route again.");
+    m_route.clear();
+    m_airwayLegs.clear();
+    m_legSegments.clear();
+    m_status = false;
+    m_distance = 0.0;
+}
+
 void Router::finish()
 {
     Outcome outcome = std::move(m_outcome);
     m_outcome = Outcome();
+    // Points taken before the lists were replaced may be gone already.
+    const Database *db = Database::existing();
+    if (outcome.status && (!db || outcome.storeSerial != db->storeSerial())) {
+        outcome = Outcome();
+        outcome.message = tr("Navigation database changed. Please generate the route again.");
+    }
     m_status = outcome.status;
     m_message = outcome.message;
     m_distance = outcome.distance;
     m_route = outcome.route;
     m_airwayLegs = outcome.airwayLegs;
+    m_legSegments = outcome.legSegments;
     m_routeGeneration = outcome.generation;
     m_expanded = outcome.expanded;
     m_busy = false;

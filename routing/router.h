@@ -9,6 +9,7 @@
 #include <atomic>
 
 class Point;
+class Segment;
 
 // The route search on a thread of its own. start() takes the routing options from the
 // preferences and the ends set through setEndpoints, run() searches the database's routing
@@ -38,6 +39,9 @@ public:
     QList<Point *> route() const { return m_route; }
     // Per leg of route(), whether it follows an airway segment (false: a direct leg).
     QList<bool> airwayLegs() const { return m_airwayLegs; }
+    // Per leg of route(), the airway segment the search flew (null for a direct leg): where
+    // a LOW and a HIGH airway join the same two points, the one the search chose.
+    QList<Segment *> legSegments() const { return m_legSegments; }
     // The database generation the route was found in.
     qint64 routeGeneration() const { return m_routeGeneration; }
     int expandedNodes() const { return m_expanded; }
@@ -60,6 +64,8 @@ protected:
 
 private slots:
     void finish();
+    // The database replaced its lists: the points of the last route are about to go.
+    void forgetRoute();
 
 private:
     struct Request
@@ -78,11 +84,16 @@ private:
         double distance = 0.0;
         QList<Point *> route;
         QList<bool> airwayLegs;
+        QList<Segment *> legSegments;
         qint64 generation = 0;
+        // Database::storeSerial when the points were taken.
+        quint64 storeSerial = 0;
         int expanded = 0;
     };
 
     Outcome search();
+    // The database segment behind an edge of the graph; caller holds the database unchanged.
+    static Segment *segmentOf(const Routing::Graph &graph, int edge);
 
     // Main thread.
     QString m_departure;
@@ -95,6 +106,7 @@ private:
     double m_distance = 0.0;
     QList<Point *> m_route;
     QList<bool> m_airwayLegs;
+    QList<Segment *> m_legSegments;
     qint64 m_routeGeneration = 0;
     int m_expanded = 0;
 

@@ -1,9 +1,12 @@
 #include "../flightplan/planfixture.h"
+#include "exporter.h"
+#include "fmsimport.h"
 #include "metar.h"
 #include "translationmanager.h"
 
 #include <QCoreApplication>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -34,6 +37,7 @@ private slots:
     void htmlPathFallsBackToEnglish_data();
     void htmlPathFallsBackToEnglish();
     void frenchPageWriters();
+    void frenchImportAndExportMessages();
 
 private:
     PlanFixture m_fixture;
@@ -184,6 +188,34 @@ void TestTranslationManager::frenchPageWriters()
     QVERIFY(!rows.isEmpty());
     QCOMPARE(rows.first().first, QStringLiteral("Observé"));
     QCOMPARE(rows.at(1), qMakePair(QStringLiteral("Vent"), QStringLiteral("Du 270° vrai à 10 kt")));
+}
+
+// Texts shown in message boxes and on the pages, looked up in the context the catalogue files them in.
+void TestTranslationManager::frenchImportAndExportMessages()
+{
+    Settings::setString(QStringLiteral("ui/language"), QStringLiteral("fr"));
+    TranslationManager manager(QStringList{"en"});
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("plan.fms"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write("A\n3 version\n") > 0);
+    file.close();
+    Flightplan plan;
+    FmsImport importer(&plan);
+    QVERIFY(!importer.import(path));
+    QCOMPARE(importer.title(), QStringLiteral("Format de fichier incorrect"));
+    QCOMPARE(importer.text(), QStringLiteral("Ce fichier n'est pas reconnu comme un plan de vol FMS."));
+
+    Exporter exporter(&plan);
+    QVERIFY(!exporter.toFormat(Exporter::FMSv11, path));
+    QCOMPARE(exporter.msgerror(),
+             QStringLiteral("Le plan de vol doit comporter au moins un départ et une arrivée pour être exporté."));
+    QCOMPARE(exporter.formats().at(Exporter::FMSv11NoSidStar), QStringLiteral("X-Plane 11/12 FMS sans SID/STAR (*.fms)"));
+
+    auto *airport = static_cast<Airport *>(m_fixture.airport(QStringLiteral("LFPO"), 48.7, 2.4, 291));
+    const QString page = airport->infoHtml(QStringLiteral("metar"), QString());
+    QVERIFY2(page.contains(QStringLiteral("Afficher toutes les sections de LFPO")), qPrintable(page));
 }
 
 QTEST_MAIN(TestTranslationManager)

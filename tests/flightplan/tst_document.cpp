@@ -1,5 +1,6 @@
 #include "document.h"
 #include "flightplan.h"
+#include "fuel.h"
 #include "flightplanxml.h"
 #include "general.h"
 #include "planfixture.h"
@@ -192,6 +193,18 @@ private slots:
         const QString again = path(QStringLiteral("again.fpxml"));
         QVERIFY(otherDocument.saveAs(again));
         QCOMPARE(readFile(again), readFile(file));
+
+        // A document of an older version, without the waypoints' procedure and leg elements,
+        // reads into the same plan here, where neither was a choice.
+        QString older = QString::fromUtf8(readFile(file));
+        const int elements = older.count(QStringLiteral("<procedure>")) + older.count(QStringLiteral("<airway>"));
+        older.remove(QRegularExpression(QStringLiteral("\\s*<(procedure|airway|airwaytype)>[^<]*</\\1>")));
+        QCOMPARE(elements, 4 + 3);
+        QVERIFY(!older.contains(QStringLiteral("<procedure>")) && !older.contains(QStringLiteral("<airway")));
+        Flightplan old;
+        QString error;
+        QVERIFY2(FlightplanXml::fromXml(&old, older, &error), qPrintable(error));
+        QCOMPARE(snapshot(&old), expected);
     }
 
     void coordinatesAreWrittenExactly()
@@ -260,6 +273,64 @@ private slots:
         QCOMPARE(m_plan->general()->cruiselvl(), resetLevel);
         // A zero constraint is no constraint.
         QCOMPARE(m_plan->waypoints().at(1)->minAltitude(), -1);
+    }
+
+    // Numbers no edit field would accept are held within the field's range, with a warning
+    // naming the field, so that no leg, fuel or weight computation sees them.
+    void extremeValuesAreHeldWithinLimits_data()
+    {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("to");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<QString>("warning");
+        QTest::newRow("altitude") << "<altitude>23000</altitude>" << "<altitude>-2147483648</altitude>"
+                                  << "altitude" << -1500
+                                  << "^Waypoint 2 K1/ENRT/PRECI altitude -2147483648 outside -1500 to 100000, read as -1500$";
+        // An airfield below sea level keeps its elevation: nothing to warn about.
+        QTest::newRow("below sea level") << "<altitude>23000</altitude>" << "<altitude>-11</altitude>"
+                                         << "altitude" << -11 << QString();
+        QTest::newRow("constraint") << "<maxalt>24000</maxalt>" << "<maxalt>2147483647</maxalt>"
+                                    << "maxalt" << 100000
+                                    << "^Waypoint 2 K1/ENRT/PRECI maxalt 2147483647 outside -1500 to 100000, read as 100000$";
+        QTest::newRow("speed") << "<ias>247</ias>" << "<ias>2147483647</ias>" << "ias" << 8000
+                               << "^Waypoint 2 K1/ENRT/PRECI ias 2147483647 outside 0 to 8000, read as 8000$";
+        QTest::newRow("load factor") << "<loadfactor>73</loadfactor>" << "<loadfactor>2147483647</loadfactor>"
+                                     << "loadfactor" << 100
+                                     << "^Plan loadfactor 2147483647 outside 0 to 100, read as 100$";
+        QTest::newRow("cruise level") << "<cruiselvl>370</cruiselvl>" << "<cruiselvl>-2147483648</cruiselvl>"
+                                      << "cruiselvl" << 0
+                                      << "^Plan cruiselvl -2147483648 outside 0 to 1000, read as 0$";
+    }
+
+    void extremeValuesAreHeldWithinLimits()
+    {
+        QFETCH(QString, from);
+        QFETCH(QString, to);
+        QFETCH(QString, field);
+        QFETCH(int, value);
+        QFETCH(QString, warning);
+        fillPlan(m_plan.get());
+        QString text = FlightplanXml::toXml(m_plan.get());
+        QVERIFY2(text.contains(from), qPrintable(from));
+        text.replace(from, to);
+        m_document->niew();
+        if (warning.isEmpty())
+            QTest::failOnWarning(QRegularExpression(QStringLiteral(".")));
+        else
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(warning));
+        QString error;
+        QVERIFY2(FlightplanXml::fromXml(m_plan.get(), text, &error), qPrintable(error));
+        const Waypoint *w = m_plan->waypoints().at(1);
+        const QHash<QString, int> read{{"altitude", w->storedAltitude()},
+                                       {"maxalt", w->maxAltitude()},
+                                       {"ias", w->ias()},
+                                       {"loadfactor", m_plan->weight()->loadfactor()},
+                                       {"cruiselvl", m_plan->general()->cruiselvl()}};
+        QCOMPARE(read.value(field, -99), value);
+        // The weights stay those of a real airplane: at least the empty one, never negative.
+        QVERIFY(m_plan->weight()->zfw() >= PlanFixture::airplane().eow);
+        QVERIFY(m_plan->fuel()->totalreserve() >= 0);
     }
 
     void malformedDocumentsAreRefused_data()
@@ -332,7 +403,7 @@ private slots:
         QVERIFY(writeFile(bad, text.toUtf8()));
 
         // A changed plan in a named document, as the user has it before opening.
-        QVERIFY(m_plan->append(QStringLiteral("K1/ENRT/PRECI"), false) || true);
+        QVERIFY(m_plan->append(QStringLiteral("DDDD"), false));
         m_plan->waypoints().at(0)->setComment(QStringLiteral("unsaved change"));
         m_document->setAsModified();
         const QString before = snapshot(m_plan.get());
@@ -368,7 +439,7 @@ private slots:
 
         fillPlan(m_plan.get());
         QVERIFY(m_document->saveAs(path(QStringLiteral("kept.fpxml"))));
-        QVERIFY(m_plan->append(QStringLiteral("K1/ENRT/PRECI"), false) || true);
+        QVERIFY(m_plan->append(QStringLiteral("DDDD"), false));
         m_document->setAsModified();
 
         QVERIFY(!m_document->saveAs(file));

@@ -170,15 +170,6 @@ private slots:
         QTest::newRow("XML document") << "notfms.fms" << "Wrong file format" << notFms;
         QTest::newRow("version 12") << "version12.fms" << "Wrong file format" << version;
         QTest::newRow("version line of one field") << "versiononefield.fms" << "Wrong file format" << version;
-        QTest::newRow("latitude no number")
-            << "badlatitude.fms" << "Wrong file format"
-            << "Line 6 of this FMS file is not a valid waypoint: 11 PQRST 0.000000 49.5x 9.250000";
-        QTest::newRow("latitude off the earth")
-            << "offearth.fms" << "Wrong file format"
-            << "Line 5 of this FMS file is not a valid waypoint: 11 PQRST DRCT 0.000000 95.000000 9.250000";
-        QTest::newRow("altitude no number")
-            << "badaltitude.fms" << "Wrong file format"
-            << "Line 4 of this FMS file is not a valid waypoint: 1 AAAA ADEP FL350 50.033333 8.570556";
     }
 
     void refusesMalformedFiles()
@@ -198,6 +189,44 @@ private slots:
         QCOMPARE(codes(), QStringLiteral("AAAA"));
         QVERIFY(m_document->saved());
         QCOMPARE(Database::pointCount(), points);
+    }
+
+    // Only the header refuses a file: a damaged number costs its own value, with a warning
+    // that names the line, and an altitude outside the edit range is held within it.
+    void readsDamagedNumbers_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("codes");
+        QTest::addColumn<QString>("altitudes");
+        QTest::addColumn<QStringList>("warnings");
+        const QString pqrstLost = QStringLiteral("Deserialized point \"PQRST\" cannot be found");
+        QTest::newRow("latitude no number")
+            << "badlatitude.fms" << "AAAA 000000N0092500E" << "364 0"
+            << QStringList{"^FMS file line 6: latitude \"49.5x\" is not a number, read as 0$", pqrstLost};
+        QTest::newRow("latitude off the earth")
+            << "offearth.fms" << "AAAA 000000N0092500E" << "364 0"
+            << QStringList{"^FMS file line 5: latitude 95 is off the earth, read as 0$", pqrstLost};
+        QTest::newRow("altitude no number") << "badaltitude.fms" << "AAAA" << "0"
+                                            << QStringList{"^FMS file line 4: altitude \"FL350\" is not a number, read as 0$"};
+        QTest::newRow("extreme altitudes")
+            << "extremes.fms" << "AAAA PQRST RID BBBB" << "-1500 100000 0 -8"
+            << QStringList{"^FMS file line 5: altitude -1.0*1e\\+300 outside -1500 to 100000, read as -1500$",
+                           "^FMS file line 6: altitude 1.0*1e\\+300 outside -1500 to 100000, read as 100000$",
+                           "^FMS file line 7: altitude \"inf\" is not a number, read as 0$"};
+    }
+
+    void readsDamagedNumbers()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, codes);
+        QFETCH(QString, altitudes);
+        QFETCH(QStringList, warnings);
+        for (const QString &warning : warnings)
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(warning));
+        QVERIFY2(m_document->import(TestSupport::dataPath(QStringLiteral("fms/") + file)),
+                 qPrintable(m_document->msgtext()));
+        QCOMPARE(this->codes(), codes);
+        QCOMPARE(this->altitudes(), altitudes);
     }
 
     void refusesMissingFile()

@@ -193,9 +193,12 @@ private slots:
         QTest::addColumn<QDateTime>("departure");
         QTest::addColumn<int>("seconds");
         const QDate day(2026, 3, 14);
-        QTest::newRow("seconds ignored") << QDateTime(day, QTime(14, 37, 59)) << 52620;
-        QTest::newRow("midnight") << QDateTime(day, QTime(0, 0)) << 0;
-        QTest::newRow("last minute") << QDateTime(day, QTime(23, 59, 59)) << 86340;
+        QTest::newRow("seconds ignored") << QDateTime(day, QTime(14, 37, 59), Qt::UTC) << 52620;
+        QTest::newRow("midnight") << QDateTime(day, QTime(0, 0), Qt::UTC) << 0;
+        QTest::newRow("last minute") << QDateTime(day, QTime(23, 59, 59), Qt::UTC) << 86340;
+        // 14:37 an hour ahead of UTC is 13:37 UTC; 00:30 two hours behind is 02:30 UTC.
+        QTest::newRow("ahead of UTC") << QDateTime(day, QTime(14, 37), Qt::OffsetFromUTC, 3600) << 49020;
+        QTest::newRow("behind UTC") << QDateTime(day, QTime(0, 30), Qt::OffsetFromUTC, -7200) << 9000;
         QTest::newRow("not set") << QDateTime() << 0;
     }
 
@@ -259,6 +262,7 @@ private slots:
 
         QVERIFY(general()->modificationtime() >= before.addSecs(-1));
         QCOMPARE(general()->departuretime(), general()->modificationtime().addSecs(10800));
+        QCOMPARE(general()->departuretime().timeSpec(), Qt::UTC);
         QCOMPARE(general()->company(), QStringLiteral("Corvel Air"));
         QCOMPARE(general()->pic(), QStringLiteral("A. Pilot"));
         QVERIFY2(QRegularExpression(QStringLiteral("^WYLR\\d{3}$")).match(general()->number()).hasMatch(),

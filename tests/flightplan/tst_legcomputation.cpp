@@ -1,11 +1,13 @@
 #include "flightplan.h"
 #include "fuel.h"
 #include "general.h"
+#include "weight.h"
 #include "planfixture.h"
-#include "unit.h"
 #include "waypoint.h"
 
 #include <QTest>
+
+#include <climits>
 
 // The update pass over whole plans: phases, tops, leg values, totals and fuel.
 class TstLegComputation : public QObject
@@ -103,10 +105,12 @@ private slots:
         QCOMPARE(w[0]->headingToNext(), 90);
         QVERIFY(qAbs(w[0]->distanceToNext() - 56.4) < 0.3);
         QVERIFY(w[0]->timeToNext() > 0);
-        QCOMPARE(w[0]->temperature(), Unit::temperature(-1));
+        // The temperature marker: no altitude, no air.
+        QCOMPARE(w[0]->temperature(), -274.0);
 
         QCOMPARE(w[1]->altDiff(), -4000);
-        QCOMPARE(w[1]->slope(), Unit::slope(-4000, w[1]->distanceToNext()));
+        // 4000 ft down over the 56.4196 NM of a degree of longitude at 20 degrees north.
+        QVERIFY2(qAbs(w[1]->slope() - -0.708974) < 1e-6, qPrintable(QString::number(w[1]->slope(), 'g', 17)));
         QVERIFY(w[1]->verticalSpeed() < 0 && w[1]->verticalSpeed() != Waypoint::NoVerticalSpeed);
         QVERIFY(w[1]->temperature() < 0.0);
         QVERIFY(w[1]->airPressure() > 0.0);
@@ -138,11 +142,14 @@ private slots:
         // climb leg, cruise leg, descent leg
         build(QStringLiteral("FFFF"), {1000, 5000, 5000, 1000});
         const QList<Waypoint *> w = m_plan->waypoints();
-        const Airplane a = PlanFixture::airplane();
-        const int climb = Fuel::fuelForDuration(a.climbfuel, w[0]->timeToNext());
-        const int cruise = Fuel::fuelForDuration(a.cruisefuel, w[1]->timeToNext());
-        const int descent = Fuel::fuelForDuration(a.descentfuel, w[2]->timeToNext());
-        QVERIFY(climb > cruise && cruise > 0);
+        // 56.4196 NM legs at 250 kts IAS: 254 kts TAS at 1000 ft, 269 kts at 5000 ft.
+        QCOMPARE(w[0]->timeToNext(), 800);
+        QCOMPARE(w[1]->timeToNext(), 755);
+        QCOMPARE(w[2]->timeToNext(), 755);
+        // 3000, 2400 and 1200 kg/h over those times.
+        const int climb = 667;
+        const int cruise = 503;
+        const int descent = 252;
         QCOMPARE(w[1]->burnedFuel(), climb);
         QCOMPARE(w[2]->burnedFuel(), climb + cruise);
         QCOMPARE(w[3]->burnedFuel(), climb + cruise + descent);
@@ -163,18 +170,22 @@ private slots:
 
     void twoAirports_data()
     {
+        // Two thirds of the cruise TAS flown as an IAS at the departure's 364 ft over the
+        // 242.577 NM: 300 kts IAS is 302 kts TAS, 66 kts 66; fuel at 2400 kg/h.
         QTest::addColumn<int>("cruiseTas");
-        QTest::addColumn<int>("asIas");
-        QTest::newRow("450 gives 300") << 450 << 300;
-        QTest::newRow("451 truncates to 300") << 451 << 300;
-        QTest::newRow("100 gives 66") << 100 << 66;
-        QTest::newRow("no cruise speed") << 0 << 0;
+        QTest::addColumn<int>("seconds");
+        QTest::addColumn<int>("fuel");
+        QTest::newRow("450 gives 300") << 450 << 2892 << 1928;
+        QTest::newRow("451 truncates to 300") << 451 << 2892 << 1928;
+        QTest::newRow("100 gives 66") << 100 << 13231 << 8821;
+        QTest::newRow("no cruise speed") << 0 << 0 << 0;
     }
 
     void twoAirports()
     {
         QFETCH(int, cruiseTas);
-        QFETCH(int, asIas);
+        QFETCH(int, seconds);
+        QFETCH(int, fuel);
         m_plan->clear(false); // the header takes the airplane's cruise speed again
         m_plan->general()->setCruisetas(cruiseTas);
         QVERIFY(m_plan->insertWaypoint(0, new Waypoint(m_fixture.airport(QStringLiteral("EDDF"), 50.0333, 8.5706, 364)), false));
@@ -194,9 +205,8 @@ private slots:
         QCOMPARE(first->altDiff(), Waypoint::NoAltDiff);
         QVERIFY(qAbs(first->distanceToNext() - 242.3) < 1.0);
         QVERIFY(qAbs(first->headingToNext() - 257) <= 1);
-        QCOMPARE(first->timeToNext(), Unit::time(asIas, first->distanceToNext(), 364));
-        QCOMPARE(m_plan->fuel()->enroute(),
-                 Fuel::fuelForDuration(PlanFixture::airplane().cruisefuel, first->timeToNext()));
+        QCOMPARE(first->timeToNext(), seconds);
+        QCOMPARE(m_plan->fuel()->enroute(), fuel);
     }
 
     void airwayOfEachLeg()
@@ -258,6 +268,42 @@ private slots:
         // fuel and weights are still computed, and the time is stamped
         QCOMPARE(m_plan->fuel()->taxi(), PlanFixture::airplane().taxifuel);
         QVERIFY(m_plan->general()->modificationtime().isValid());
+    }
+
+    // Figures no edit field allows (an airplane set from code, an altitude typed beyond
+    // reason): every sum and product saturates, so no weight falls below the empty airplane
+    // and no fuel figure turns negative.
+    void extremeFiguresSaturate()
+    {
+        Airplane a = PlanFixture::airplane();
+        a.passengerweight = INT_MAX;
+        a.extrafuel = INT_MAX;
+        a.taxifuel = INT_MAX;
+        a.climbfuel = INT_MAX;
+        m_fixture.setAirplane(a);
+        build(QStringLiteral("FFF"), {INT_MIN, INT_MAX, 1000});
+        const QList<Waypoint *> w = m_plan->waypoints();
+        QCOMPARE(w[0]->altDiff(), INT_MAX);
+        QCOMPARE(w[1]->altDiff(), 1000 - INT_MAX);
+        const Fuel *fuel = m_plan->fuel();
+        const Weight *weight = m_plan->weight();
+        // 150 seats at 85 %: 127.5, rounded away from zero.
+        QCOMPARE(weight->paxcount(), 128);
+        QCOMPARE(weight->passengers(), INT_MAX);
+        QCOMPARE(weight->cargo(), 1700);
+        QCOMPARE(weight->payload(), INT_MAX);
+        QCOMPARE(weight->zfw(), INT_MAX);
+        QCOMPARE(weight->tow(), INT_MAX);
+        QCOMPARE(weight->lw(), INT_MAX);
+        QCOMPARE(fuel->totalreserve(), INT_MAX);
+        QCOMPARE(fuel->block(), INT_MAX);
+        QCOMPARE(fuel->takeoff(), 0);
+        QCOMPARE(fuel->extratime(), INT_MAX);
+        QCOMPARE(fuel->endurance(), INT_MAX);
+        QVERIFY(fuel->enroute() >= 0);
+        for (const Waypoint *p : w)
+            QVERIFY(p->remainingFuel() <= 0 && p->burnedFuel() >= 0);
+        m_fixture.setAirplane(PlanFixture::airplane());
     }
 
     void noCruiseFlowGivesZero()

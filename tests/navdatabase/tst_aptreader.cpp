@@ -73,7 +73,8 @@ QStringList summary()
     for (Runway *item : db->runwayModel()->items())
         lines.append(QStringLiteral("RWY ") + item->uid());
     for (Taxiway *item : db->taxiwayModel()->items())
-        lines.append(QStringLiteral("TWY %1 %2").arg(item->surface()).arg(item->nodes().size()));
+        lines.append(QStringLiteral("TWY %1 %2").arg(item->surface()).arg(item->nodes().size())
+                     + (item->holeCount() ? QStringLiteral(" holes %1").arg(item->holeCount()) : QString()));
     for (Paintlight *item : db->paintlightModel()->items())
         lines.append(QStringLiteral("LINE %1 %2 %3 %4")
                                         .arg(item->nodes().size())
@@ -82,7 +83,8 @@ QStringList summary()
                                                                   .arg(item->typeCount())
                                                                   .arg(int(item->types()), 4, 16, QLatin1Char('0')));
     for (Boundary *item : db->boundaryModel()->items())
-        lines.append(QStringLiteral("BND %1").arg(item->nodes().size()));
+        lines.append(QStringLiteral("BND %1").arg(item->nodes().size())
+                     + (item->holeCount() ? QStringLiteral(" holes %1").arg(item->holeCount()) : QString()));
     for (Taxiname *item : db->taxinameModel()->items())
         lines.append(QStringLiteral("TXN %1 %2 %3 %4")
                                         .arg(item->name())
@@ -191,12 +193,12 @@ void TestAptReader::defaultSceneryFile()
                             "RWY KXYZ/09-27",
                             "RWY KXYZ/-36",
                             "RWY X12/04-22",
-                            "TWY 1 4",
+                            "TWY 1 4 holes 1",
                             "LINE 3 open 2 0100",
                             "BND 3",
                             "TXN A 90 1 D",
                             "TXN B1 270 0 E",
-                            "SUP A1 1 12 90.5",
+                            "SUP A1 Terminal 1 12 90.5",
                             "SUP GA2 4 16 -12.0",
                         }));
     QVERIFY(warnings().isEmpty());
@@ -310,8 +312,7 @@ void TestAptReader::procedureFilePerAirport()
     AptReader reader(m_database.get(), {}, {}, &cifp);
     QCOMPARE(reader.read(globalApt()), 0);
 
-    if (!m_database->procedureModel())
-        QSKIP("This database build keeps no procedure list to look at");
+    QVERIFY(m_database->procedureModel());
     QStringList airports;
     for (const Procedure *procedure : m_database->procedureModel()->items())
         airports.append(procedure->airport());
@@ -404,11 +405,15 @@ void TestAptReader::rows_data()
     QTest::newRow("frequency rows")
         << airport + "50 11800 OLD ATIS\n1050 118000\n1055 127125 LANGEN  RADAR\n1057 118000 NO\n1056 128000 DEP\n"
         << QStringList{"AIRP ABCD AB 100 Test", "ATC 5 127.125 LANGEN RADAR", "ATC 6 128.000 DEP"} << QStringList();
-    QTest::newRow("pavement with holes: first outline only")
+    // The rings after the first are holes; the polygon ends at the first row that is no node.
+    QTest::newRow("pavement and boundary with holes")
         << airport
                + "110 2 0.25 0 Apron\n111 50 8\n111 50.1 8\n113 50.1 8.1\n111 50.01 8.01\n111 50.02 8.01\n113 50.02 "
-                 "8.02\n"
-        << QStringList{"AIRP ABCD AB 100 Test", "TWY 2 3"} << QStringList();
+                 "8.02\n111 50.03 8.03\n112 50.04 8.03 50.05 8.04\n114 50.04 8.04 50.03 8.04\n"
+                 "130 x\n111 50 8\n111 50.1 8\n113 50.1 8.1\n111 50.01 8.01\n111 50.02 8.01\n113 50.02 8.02\n"
+                 "1300 50 8 45 gate jets G1\n"
+        << QStringList{"AIRP ABCD AB 100 Test", "TWY 2 3 holes 2", "BND 3 holes 1", "SUP G1 1 4 45.0"}
+        << QStringList();
     QTest::newRow("pavement replaced while pending")
         << airport + "110 1 0.25 0 A\n111 50 8\n110 3 0.25 0 B\n111 50 8\n112 50.1 8 50.2 8.1\n116 50.1 8.1 50.1 8.2\n"
         << QStringList{"AIRP ABCD AB 100 Test", "TWY 3 3"}
@@ -462,7 +467,10 @@ void TestAptReader::rows_data()
         << QStringList{"AIRP ABCD AB 100 Test", "AIRP EFGH EF 0 Next", "TXN Z 0 1 C"} << QStringList();
     QTest::newRow("start-up locations")
         << airport + "1300 50 8 45 hangar props|helos H1 North\n1300 50 8 45 gate jets\n1300 50 8 x ramp heavy R2\n"
-        << QStringList{"AIRP ABCD AB 100 Test", "SUP H1 2 48 45.0", "SUP R2 0 2 0.0"} << QStringList();
+        << QStringList{"AIRP ABCD AB 100 Test", "SUP H1 North 2 48 45.0", "SUP R2 0 2 0.0"} << QStringList();
+    QTest::newRow("names of several words")
+        << airport + "1300 50 8 45 gate jets Ramp 12 GA\n1302 country United States\n"
+        << QStringList{"AIRP ABCD K 100 Test", "SUP Ramp 12 GA 1 4 45.0"} << QStringList();
     QTest::newRow("country after region code") << airport + "1302 region_code ED\n1302 country USA\n"
                                                << QStringList{"AIRP ABCD ED 100 Test"} << QStringList();
     QTest::newRow("region code after country") << airport + "1302 country USA\n1302 region_code ED\n"

@@ -32,7 +32,11 @@ QString fields(const Record &r)
                              .arg(r.altitude2())
                              .arg(r.transitionAltitude())
                              .arg(r.speed())
-                         + QStringLiteral(" radius=%1 theta=%2").arg(double(r.arcRadius())).arg(r.theta());
+                         + QStringLiteral(" radius=%1 theta=%2 kinds=%3/%4")
+                               .arg(double(r.arcRadius()))
+                               .arg(r.theta())
+                               .arg(r.fixKind())
+                               .arg(r.navaidKind());
 }
 
 quint32 d(const char *code)
@@ -50,6 +54,13 @@ Record expect(int sequence, int routeType, const char *transition, const char *f
                   QString::fromLatin1(navaid), QString::fromLatin1(terminal), QString::fromLatin1(region),
                   d(description), turn, pathTerminator, course, distance, isTime, altitudeDescription, altitude1,
                   altitude2, transitionAltitude, speed, arcRadius, theta);
+}
+
+// The kinds of fix and navaid the section codes of the line give.
+Record withKinds(int fixKind, int navaidKind, Record record)
+{
+    record.setKinds(fixKind, navaidKind);
+    return record;
 }
 
 } // namespace
@@ -162,59 +173,59 @@ void TestCifpLoader::legs_data()
     using R = Record;
     // SID: runway transition, the runway fix keyed under the airport without "RW".
     QTest::newRow("SID runway IF") << "ANEK1A" << 0
-                                   << expect(10, 1, "RW25C", "25C", "", "EDDF", "ED", "G  Y", -1, R::IF);
+                                   << withKinds(R::RunwayEnd, R::AnyKind, expect(10, 1, "RW25C", "25C", "", "EDDF", "ED", "G  Y", -1, R::IF));
     // Blank region and section: the navaid's region column stands in unchanged, blanks and all.
     QTest::newRow("SID CA") << "ANEK1A" << 1
                             << expect(20, 1, "RW25C", "", "", "ENRT", "  ", "    ", -1, R::CA, 249, 0, 0, 0, 1500);
     QTest::newRow("SID FL100") << "ANEK1A" << 4
-                               << expect(50, 2, "ALL", "TOBAK", "", "ENRT", "ED", "E   ", -1, R::TF, -1, 0, 0, 0, 10000,
-                                         -1, -1, 250);
+                               << withKinds(R::WaypointFix, R::AnyKind, expect(50, 2, "ALL", "TOBAK", "", "ENRT", "ED", "E   ", -1, R::TF, -1, 0, 0, 0, 10000,
+                                         -1, -1, 250));
     QTest::newRow("SID FL330 FL240") << "ANEK1A" << 6
-                                     << expect(70, 3, "KERAX", "KERAX", "", "ENRT", "ED", "EE  ", -1, R::TF, -1, 0, 0,
-                                               3, 33000, 24000);
+                                     << withKinds(R::WaypointFix, R::AnyKind, expect(70, 3, "KERAX", "KERAX", "", "ENRT", "ED", "EE  ", -1, R::TF, -1, 0, 0,
+                                               3, 33000, 24000));
     QTest::newRow("SID FC") << "ANEK1A" << 7
-                            << expect(80, 3, "KERAX", "KERAX", "", "ENRT", "ED", "E   ", -1, R::FC, 90, 12.5);
+                            << withKinds(R::WaypointFix, R::AnyKind, expect(80, 3, "KERAX", "KERAX", "", "ENRT", "ED", "E   ", -1, R::FC, 90, 12.5));
     // 0905 is 90.5 degrees: halves go away from zero.
     QTest::newRow("SID FD") << "ANEK1A" << 8
-                            << expect(90, 3, "KERAX", "KERAX", "FFM", "ENRT", "ED", "E   ", -1, R::FD, 91, 20.0);
+                            << withKinds(R::WaypointFix, R::VhfNavaid, expect(90, 3, "KERAX", "KERAX", "FFM", "ENRT", "ED", "E   ", -1, R::FD, 91, 20.0));
     QTest::newRow("SID CD") << "ANEK1A" << 9
-                            << expect(100, 3, "KERAX", "", "FFM", "ENRT", "ED", "    ", -1, R::CD, 90, 10.5);
+                            << withKinds(R::AnyKind, R::VhfNavaid, expect(100, 3, "KERAX", "", "FFM", "ENRT", "ED", "    ", -1, R::CD, 90, 10.5));
     QTest::newRow("SID FM") << "ANEK1A" << 10
-                            << expect(110, 3, "KERAX", "KERAX", "", "ENRT", "ED", "E   ", -1, R::FM, 180);
+                            << withKinds(R::WaypointFix, R::AnyKind, expect(110, 3, "KERAX", "KERAX", "", "ENRT", "ED", "E   ", -1, R::FM, 180));
 
     QTest::newRow("STAR FL120") << "KERA2B" << 1
-                                << expect(20, 4, "KERAX", "TOBAK", "", "ENRT", "ED", "E   ", -1, R::TF, -1, 0, 0, 1,
-                                          12000, -1, 5000);
+                                << withKinds(R::WaypointFix, R::AnyKind, expect(20, 4, "KERAX", "TOBAK", "", "ENRT", "ED", "E   ", -1, R::TF, -1, 0, 0, 1,
+                                          12000, -1, 5000));
     QTest::newRow("STAR hold, time") << "KERA2B" << 3
-                                     << expect(40, 5, "ALL", "TOBAK", "", "ENRT", "ED", "E  H", 1, R::HM, 250, 1.0, 1,
-                                               0, 5000, -1, -1, 220);
+                                     << withKinds(R::WaypointFix, R::AnyKind, expect(40, 5, "ALL", "TOBAK", "", "ENRT", "ED", "E  H", 1, R::HM, 250, 1.0, 1,
+                                               0, 5000, -1, -1, 220));
     QTest::newRow("STAR runway") << "KERA2B" << 5
-                                 << expect(60, 6, "RW25B", "CI25L", "", "EDDF", "ED", "E   ", -1, R::TF, -1, 0, 0, 2,
-                                           4000);
+                                 << withKinds(R::WaypointFix, R::AnyKind, expect(60, 6, "RW25B", "CI25L", "", "EDDF", "ED", "E   ", -1, R::TF, -1, 0, 0, 2,
+                                           4000));
 
     QTest::newRow("APPCH IAF") << "I25L" << 0
-                               << expect(10, 7, "ANEKI", "ANEKI", "", "ENRT", "ED", "E  A", -1, R::IF, -1, 0, 0, 0,
-                                         5000);
+                               << withKinds(R::WaypointFix, R::AnyKind, expect(10, 7, "ANEKI", "ANEKI", "", "ENRT", "ED", "E  A", -1, R::IF, -1, 0, 0, 0,
+                                         5000));
     QTest::newRow("APPCH AF") << "I25L" << 1
-                              << expect(20, 7, "ANEKI", "CI25L", "FFM", "EDDF", "ED", "E   ", 0, R::AF, 340, 12.0, 0, 0,
-                                        4000, -1, -1, 0, 0.0, 250);
+                              << withKinds(R::WaypointFix, R::VhfNavaid, expect(20, 7, "ANEKI", "CI25L", "FFM", "EDDF", "ED", "E   ", 0, R::AF, 340, 12.0, 0, 0,
+                                        4000, -1, -1, 0, 0.0, 250));
     // An RF leg names its arc centre (field 30), not the recommended navaid (field 13).
     QTest::newRow("APPCH RF") << "I25L" << 3
-                              << expect(40, 7, "KERAX", "CI25L", "CENTR", "EDDF", "ED", "E   ", 1, R::RF, -1, 0, 0, 0,
-                                        4000, -1, -1, 210, 2.5);
+                              << withKinds(R::WaypointFix, R::AnyKind, expect(40, 7, "KERAX", "CI25L", "CENTR", "EDDF", "ED", "E   ", 1, R::RF, -1, 0, 0, 0,
+                                        4000, -1, -1, 210, 2.5));
     QTest::newRow("APPCH FAF") << "I25L" << 5
-                               << expect(60, 12, "ALL", "FF25L", "IFFS", "EDDF", "ED", "E  F", -1, R::CF, 249, 4.0, 0,
-                                         5, 3000, 2900, -1, 0, 0.0, 249);
+                               << withKinds(R::WaypointFix, R::AnyKind, expect(60, 12, "ALL", "FF25L", "IFFS", "EDDF", "ED", "E  F", -1, R::CF, 249, 4.0, 0,
+                                         5, 3000, 2900, -1, 0, 0.0, 249));
     QTest::newRow("APPCH runway") << "I25L" << 6
-                                  << expect(70, 12, "ALL", "25L", "", "EDDF", "ED", "GY  ", -1, R::TF, -1, 0, 0, 2,
-                                            364);
+                                  << withKinds(R::RunwayEnd, R::AnyKind, expect(70, 12, "ALL", "25L", "", "EDDF", "ED", "GY  ", -1, R::TF, -1, 0, 0, 2,
+                                            364));
     QTest::newRow("APPCH missed") << "I25L" << 7
                                   << expect(80, 12, "ALL", "", "", "ENRT", "  ", "  M ", -1, R::CA, 249, 0, 0, 0, 1500);
     QTest::newRow("APPCH missed hold") << "I25L" << 9
-                                       << expect(100, 12, "ALL", "TOBAK", "", "ENRT", "ED", "E  H", 1, R::HM, 70, 1.0,
-                                                 1, 0, 5000);
+                                       << withKinds(R::WaypointFix, R::AnyKind, expect(100, 12, "ALL", "TOBAK", "", "ENRT", "ED", "E  H", 1, R::HM, 70, 1.0,
+                                                 1, 0, 5000));
     QTest::newRow("APPCH PI") << "D07" << 1
-                              << expect(20, 9, "ALL", "FFM", "", "ENRT", "ED", "V   ", 0, R::PI, 252, 10.0, 0, 0, 4000);
+                              << withKinds(R::VhfNavaid, R::AnyKind, expect(20, 9, "ALL", "FFM", "", "ENRT", "ED", "V   ", 0, R::PI, 252, 10.0, 0, 0, 4000));
 }
 
 void TestCifpLoader::legs()

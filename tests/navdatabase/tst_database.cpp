@@ -15,6 +15,7 @@
 #include <QAbstractItemModelTester>
 #include <QBuffer>
 #include <QRandomGenerator>
+#include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -112,7 +113,7 @@ private slots:
     void coordPoint();
     void readStartups_data();
     void readStartups();
-    void clearKeepsItems();
+    void clearReleasesItems();
     void emptiness();
 
 private:
@@ -302,9 +303,11 @@ void TestDatabase::runwaysOfMatchesScan()
     QVERIFY(Database::runwaysOf(nullptr).isEmpty());
 
     m_db->clear();
-    QVERIFY(Database::runwaysOf(airports.first()).isEmpty());
-    m_db->addRunway(runway(airports.first(), QStringLiteral("01"), QStringLiteral("19"), true));
-    QCOMPARE(Database::runwaysOf(airports.first()).size(), 1);
+    Airport *again = airport(QStringLiteral("KAAA"), 30, -90);
+    m_db->addPoint(again);
+    QVERIFY(Database::runwaysOf(again).isEmpty());
+    m_db->addRunway(runway(again, QStringLiteral("01"), QStringLiteral("19"), true));
+    QCOMPARE(Database::runwaysOf(again).size(), 1);
 }
 
 void TestDatabase::runwayEndNames()
@@ -583,7 +586,7 @@ void TestDatabase::segmentWithMissingEndIsSkipped()
         out << segment;
     }
     m_db->clear();
-    m_db->addPoint(a); // the other end is no longer in the database
+    m_db->addPoint(fix(QStringLiteral("MS1"), 10, 10)); // the other end is no longer in the database
 
     QDataStream in(bytes);
     Segment *read = reinterpret_cast<Segment *>(quintptr(1));
@@ -671,9 +674,13 @@ void TestDatabase::readStartups()
     BaseModel<Startup> other;
     Database::readStartups(failed, &other);
     QCOMPARE(failed.status(), QDataStream::ReadCorruptData);
+    // A bare model owns nothing.
+    qDeleteAll(model.items());
+    qDeleteAll(other.items());
 }
 
-void TestDatabase::clearKeepsItems()
+// The previous items are announced, while they still exist, then deleted.
+void TestDatabase::clearReleasesItems()
 {
     QAbstractItemModelTester pointTester(m_db->pointModel());
     QAbstractItemModelTester listTester(m_db->pointListModel());
@@ -684,14 +691,24 @@ void TestDatabase::clearKeepsItems()
     QCOMPARE(m_db->pointListModel()->rowCount(), 1);
 
     QSignalSpy spy(m_db.get(), &Database::updated);
+    QPointer<Airport> watched(a);
+    QStringList seenDuringAnnouncement;
+    connect(m_db.get(), &Database::itemsReplaced, this, [&] {
+        seenDuringAnnouncement.append(watched ? watched->code() : QStringLiteral("gone"));
+        seenDuringAnnouncement.append(QString::number(Database::pointCount()));
+    });
     const qint64 before = m_db->generation();
+    const quint64 serial = m_db->storeSerial();
     m_db->clear();
+    disconnect(m_db.get(), &Database::itemsReplaced, this, nullptr);
     QCOMPARE(spy.count(), 1);
     QVERIFY(Database::cycle().isEmpty());
     QVERIFY(m_db->generation() > before);
+    QCOMPARE(m_db->storeSerial(), serial + 1);
     QCOMPARE(Database::pointCount(), 0);
     QCOMPARE(m_db->pointListModel()->rowCount(), 0);
-    QCOMPARE(a->code(), QStringLiteral("KJFK")); // still a live object
+    QCOMPARE(seenDuringAnnouncement, (QStringList{QStringLiteral("KJFK"), QStringLiteral("0")}));
+    QVERIFY(watched.isNull());
     QCOMPARE(Database::findAirport(QStringLiteral("KJFK"), false), nullptr);
 }
 

@@ -18,12 +18,15 @@
 
 #include <QAbstractItemModelTester>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QGeoPath>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTest>
 #include <QtEndian>
 
+#include <memory>
 #include <thread>
 
 namespace {
@@ -119,6 +122,7 @@ private slots:
     void roundTrip();
     void limitedDetail();
     void missingSegmentEnd();
+    void formerFormatReadable();
     void damagedFile_data();
     void damagedFile();
     void saveFailure();
@@ -334,9 +338,9 @@ void TestDatabaseFile::missingSegmentEnd()
 {
     fillWorld();
     // A segment to a point the database does not hold: written by UID, unresolvable on load.
-    Point *stray = fix(QStringLiteral("STRAY"), 10.0, 10.0);
+    const std::unique_ptr<Point> stray(fix(QStringLiteral("STRAY"), 10.0, 10.0));
     m_db->beginModifying();
-    m_db->addSegment(new Segment(Segment::NONE, Segment::LOW, Database::pointAt(2), stray, QStringLiteral("A1"), 0, 0));
+    m_db->addSegment(new Segment(Segment::NONE, Segment::LOW, Database::pointAt(2), stray.get(), QStringLiteral("A1"), 0, 0));
     m_db->addSegment(new Segment(Segment::NONE, Segment::LOW, Database::pointAt(2), Database::pointAt(3),
                                  QStringLiteral("A2"), 0, 0));
     m_db->endModifying();
@@ -352,10 +356,59 @@ void TestDatabaseFile::missingSegmentEnd()
     QVERIFY(s_warnings.join(QLatin1Char('\n')).contains(QStringLiteral("not found in database")));
 }
 
+// A file of the format before UIDs were stored: two fixes of one region and code, the later
+// one named "_1" by the segment that the import had joined to it, and a pavement.
+void TestDatabaseFile::formerFormatReadable()
+{
+    QByteArray payload;
+    {
+        QDataStream out(&payload, QIODevice::WriteOnly);
+        out.setVersion(QDataStream::Qt_6_4);
+        out << qint32(6) << QCoreApplication::applicationVersion() << QStringLiteral("2401");
+        out << quint32(2);
+        for (const double latitude : {10.0, 20.0}) {
+            out << QStringLiteral("DUP") << QGeoCoordinate(latitude, 5.0) << QStringLiteral("ENRT") << QStringLiteral("ED")
+                << QString() << qint8(Point::FIX) << qint16(0) << 0.0f << QStringLiteral("C   ");
+        }
+        out << quint32(0); // procedures
+        out << quint32(1) << QStringLiteral("ED/ENRT/DUP") << QStringLiteral("ED/ENRT/DUP_1") << QStringLiteral("A1")
+            << qint8(0) << qint8(Segment::LOW) << qint16(0) << qint16(0);
+        out << quint32(0) << quint32(0); // runways, boundaries
+        out << quint32(1) << qint8(1)
+            << static_cast<const QGeoShape &>(QGeoPath({QGeoCoordinate(1, 1), QGeoCoordinate(1, 2), QGeoCoordinate(2, 2)}))
+            << true << QHash<int, QGeoCoordinate>();
+        out << quint32(0) << quint32(0) << quint32(0);
+    }
+    writeFile(qCompress(payload, 1));
+    QVERIFY(m_db->load());
+    QCOMPARE(uidsOf(m_db->pointModel()->items()), (QStringList{QStringLiteral("ED/ENRT/DUP"), QStringLiteral("ED/ENRT/DUP_1")}));
+    const Segment *airway = m_db->segmentModel()->at(0);
+    QVERIFY(airway);
+    QCOMPARE(airway->to()->latitude(), 20.0);
+    QCOMPARE(m_db->taxiwayModel()->count(), 1);
+    QCOMPARE(m_db->taxiwayModel()->at(0)->nodes().size(), 3);
+}
+
 namespace {
 
 enum Damage { Empty, CutCompressed, GarbageCompressed, HugeDeclaredSize, FormatFive, VersionOneCharOff,
-              InvalidPointCount, PointCountBeyondData, CutInsideLists, TrailingBytes };
+              InvalidPointCount, PointCountBeyondData, CutInsideLists, TrailingBytes, BoundaryNodeCount,
+              TaxiwayNodeCount, PaintedLineNodeCount, TaxiwayControlCount, BoundaryHoleCount };
+
+// Offset of the node count of the nth stored path (taxiways and painted lines of fillWorld
+// have two nodes, the boundary three): shape type 3, width 0.0, then the count in 64 bits.
+qsizetype pathCountOffset(const QByteArray &payload, qint64 nodes, int nth)
+{
+    QByteArray header = QByteArray::fromHex("00000003" "0000000000000000" "0000000000000000");
+    qToBigEndian<qint64>(nodes, header.data() + 12);
+    qsizetype at = -1;
+    for (int i = 0; i <= nth; ++i) {
+        at = payload.indexOf(header, at + 1);
+        if (at < 0)
+            return -1;
+    }
+    return at + 12;
+}
 
 } // namespace
 
@@ -372,6 +425,12 @@ void TestDatabaseFile::damagedFile_data()
     QTest::newRow("point count beyond the data") << int(PointCountBeyondData);
     QTest::newRow("payload cut inside the last list") << int(CutInsideLists);
     QTest::newRow("bytes after the last list") << int(TrailingBytes);
+    // Counts inside the ground shapes, which once made the reader allocate for them.
+    QTest::newRow("boundary node count forged") << int(BoundaryNodeCount);
+    QTest::newRow("taxiway node count forged") << int(TaxiwayNodeCount);
+    QTest::newRow("painted line node count forged") << int(PaintedLineNodeCount);
+    QTest::newRow("taxiway control count forged") << int(TaxiwayControlCount);
+    QTest::newRow("boundary hole count forged") << int(BoundaryHoleCount);
 }
 
 void TestDatabaseFile::damagedFile()
@@ -424,14 +483,43 @@ void TestDatabaseFile::damagedFile()
         payload.append(QByteArray(16, '\0'));
         bad = qCompress(payload, 1);
         break;
+    case BoundaryNodeCount:
+    case TaxiwayNodeCount:
+    case PaintedLineNodeCount: {
+        const qsizetype at = damage == BoundaryNodeCount ? pathCountOffset(payload, 3, 0)
+                             : pathCountOffset(payload, 2, damage == TaxiwayNodeCount ? 0 : 1);
+        QVERIFY(at > 0);
+        qToBigEndian<qint64>(0x0fffffffffffffffLL, payload.data() + at);
+        bad = qCompress(payload, 1);
+        break;
+    }
+    case TaxiwayControlCount:
+    case BoundaryHoleCount: {
+        // After the nodes (24 bytes each) and the closed flag; the hole count follows the
+        // boundary's one control (4 + 24 bytes).
+        const bool taxiway = damage == TaxiwayControlCount;
+        const qsizetype nodes = taxiway ? 2 : 3;
+        qsizetype at = pathCountOffset(payload, nodes, 0);
+        QVERIFY(at > 0);
+        at += 8 + nodes * 24 + 1;
+        if (!taxiway)
+            at += 4 + 28;
+        qToBigEndian<quint32>(0x7ffffff0U, payload.data() + at);
+        bad = qCompress(payload, 1);
+        break;
+    }
     }
     // A good load first: a damaged file must also take away what was there.
     QVERIFY(m_db->load());
     QVERIFY(m_db->pointModel()->count() > 0);
 
     writeFile(bad);
+    QElapsedTimer timer;
+    timer.start();
     QVERIFY(!m_db->load());
     verifyEmpty();
+    // Refused from the count, without allocating or reading for it.
+    QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed())));
 
     QVERIFY(m_db->writeBinFile(good));
     QVERIFY(m_db->load());

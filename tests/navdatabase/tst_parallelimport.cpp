@@ -16,7 +16,9 @@
 #include "settings.h"
 #include "testsupport.h"
 
+#include <QElapsedTimer>
 #include <QFile>
+#include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThreadPool>
@@ -49,6 +51,7 @@ private slots:
     void aptFileSameOnOneAndManyThreads();
     void procedureFilesSameAsOneByOne();
     void databaseFileSameOnOneAndManyThreads();
+    void replacedItemsDeletedInSlices();
 
 private:
     Outcome readFix(const QString &path, int threads);
@@ -281,6 +284,38 @@ void TestParallelImport::databaseFileSameOnOneAndManyThreads()
     QVERIFY(!m_database->load());
     QCOMPARE(Database::pointCount(), 0);
     QCOMPARE(Database::segmentCount(), 0);
+}
+
+// A world-size set of replaced items is deleted a few milliseconds at a time between events,
+// all of it in the end, the points last.
+void TestParallelImport::replacedItemsDeletedInSlices()
+{
+    m_database->clear();
+    QCoreApplication::processEvents();
+    m_database->beginModifying();
+    for (int i = 0; i < 200000; ++i)
+        m_database->addPoint(new Point(Point::FIX, QGeoCoordinate(i / 10000.0, 1.0), QStringLiteral("S%1").arg(i),
+                                       QStringLiteral("ENRT"), QStringLiteral("K2"), QString(), 0, 0.0f, QString()));
+    m_database->addSegment(new Segment(Segment::NONE, 1, Database::pointAt(0), Database::pointAt(1),
+                                       QStringLiteral("V1"), 0, 0));
+    m_database->endModifying();
+    const QPointer<Segment> segment = Database::segmentAt(0);
+    const QPointer<Point> first = Database::pointAt(0);
+    const QPointer<Point> last = Database::pointAt(199999);
+
+    m_database->clear();
+    QCOMPARE(Database::pointCount(), 0);
+    // The first slice went at once: the segment first; 200,000 points take more than one.
+    QVERIFY(segment.isNull());
+    QVERIFY(!last.isNull());
+    int turns = 0;
+    while (!last.isNull() && turns < 100000) {
+        QCoreApplication::processEvents();
+        ++turns;
+    }
+    QVERIFY(first.isNull());
+    QVERIFY(last.isNull());
+    QVERIFY(turns > 1);
 }
 
 QTEST_GUILESS_MAIN(TestParallelImport)

@@ -208,7 +208,8 @@ void TestXpLoader::faaCifpInCustomData()
 }
 
 // Without earth_nav.dat, or with one that cannot be opened, the import fails like for any
-// other file: an error text, no loaded(true), nothing saved and an empty database.
+// other file: an error text, no loaded(true), and the working database stays loaded and on
+// disk as it was.
 void TestXpLoader::navFileFailsImport_data()
 {
     QTest::addColumn<bool>("asFolder");
@@ -225,14 +226,26 @@ void TestXpLoader::navFileFailsImport()
     if (asFolder)
         QVERIFY(QDir().mkdir(nav));
 
+    m_database->beginModifying();
+    m_database->addPoint(new Point(Point::FIX, QGeoCoordinate(1, 2), QStringLiteral("WORK"), QStringLiteral("ENRT"),
+                                   QStringLiteral("ZZ"), QString(), 0, 0.0f, QString()));
+    m_database->endModifying();
+    QVERIFY(m_database->save());
+    QFile file(m_database->filePath());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray working = file.readAll();
+    file.close();
+
     QList<bool> loaded;
     const QStringList texts = runImport(root, false, &loaded);
     QCOMPARE(texts.last(), kNoInstallation);
     QVERIFY(!loaded.contains(true));
-    QVERIFY(!QFile::exists(m_database->filePath()));
-    QCOMPARE(Database::pointCount(), 0);
-    QCOMPARE(Database::segmentCount(), 0);
+    QCOMPARE(Database::pointCount(), 1);
+    QVERIFY(Database::findPoint(QStringLiteral("ZZ/ENRT/WORK"), false));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), working);
     QVERIFY(m_database->generation() != 0);
+    m_database->clear();
 }
 
 void TestXpLoader::cycleWarning_data()

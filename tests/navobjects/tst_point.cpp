@@ -521,8 +521,14 @@ void TestPoint::recordBytes()
         "0b"                                                           // type
         "0064"                                                         // elevation
         "0000000000000000"                                             // frequency, 8 bytes
-        "ffffffff");                                                   // null waypoint type
+        "ffffffff"                                                     // null waypoint type
+        "ffffffff");                                                   // UID: the one the fields give
     QCOMPARE(recordOf(fix).toHex(), expected.toHex());
+
+    // A second point of the same code keeps the UID the import gave it.
+    fix.setUid(QStringLiteral("ED/ENRT/ABC_1"));
+    QCOMPARE(recordOf(fix).toHex().right(2 * 30), QByteArray("0000001a" "00450044002f0045004e00520054002f004100420043005f0031"));
+    QCOMPARE(readRecord<Point>(recordOf(fix))->uid(), QStringLiteral("ED/ENRT/ABC_1"));
 }
 
 void TestPoint::recordRoundTrip_data()
@@ -594,7 +600,7 @@ void TestPoint::airportRecordDropsPointFields()
     QDataStream out(&bytes, QIODevice::WriteOnly);
     const QGeoRectangle bounding(QGeoCoordinate(50.1, 8.5), QGeoCoordinate(50.0, 8.6));
     out << QStringLiteral("EDDF") << QGeoCoordinate(50.05, 8.55) << QStringLiteral("ENRT") << QStringLiteral("ED")
-        << QStringLiteral("Frankfurt") << qint8(1) << qint16(364) << 123.45f << QStringLiteral("W   ")
+        << QStringLiteral("Frankfurt") << qint8(1) << qint16(364) << 123.45f << QStringLiteral("W   ") << QString()
         << QGeoShape(bounding) << quint32(1) << qint32(4) << 119.9f << QStringLiteral("Tower");
 
     const auto read = readRecord<Point>(bytes);
@@ -656,7 +662,7 @@ void TestPoint::corruptedAirportRecord()
     QByteArray bytes;
     QDataStream out(&bytes, QIODevice::WriteOnly);
     out << QStringLiteral("EDDF") << QGeoCoordinate(50.05, 8.55) << QStringLiteral("*") << QStringLiteral("ED")
-        << QStringLiteral("Frankfurt") << qint8(1) << qint16(364) << 0.0f << QString();
+        << QStringLiteral("Frankfurt") << qint8(1) << qint16(364) << 0.0f << QString() << QString();
     bytes += tail;
 
     QDataStream::Status status;

@@ -334,11 +334,16 @@ void TestRecord::valueTexts()
 {
     QCOMPARE(leg(Record::TF, -1, 1.0, 1).distanceText(), QStringLiteral("1min"));
     QCOMPARE(leg(Record::TF, -1, 10.5).distanceText(), QStringLiteral("10.5nm"));
-    // The float widened to double shows all of its digits.
-    QCOMPARE(leg(Record::TF, -1, 0.1).distanceText(), QStringLiteral("0.10000000149011612nm"));
+    // A stored float prints as the float it is, not as the double it widens to.
+    QCOMPARE(leg(Record::TF, -1, 0.1).distanceText(), QStringLiteral("0.1nm"));
+    QCOMPARE(leg(Record::TF, -1, 3.19).distanceText(), QStringLiteral("3.19nm"));
+    QCOMPARE(leg(Record::TF, -1, 1250.0).distanceText(), QStringLiteral("1250nm"));
     QCOMPARE(leg(Record::RF, -1, 0, 0, -1,
                  QStringLiteral("F"), QStringLiteral("N"), -1, -1, -1, 0, 0, 2.5).radiusText(),
                  QStringLiteral("2.5nm"));
+    QCOMPARE(leg(Record::RF, -1, 0, 0, -1,
+                 QStringLiteral("F"), QStringLiteral("N"), -1, -1, -1, 0, 0, 1.3).radiusText(),
+                 QStringLiteral("1.3nm"));
     QCOMPARE(leg(Record::TF, -1, 0, 0, -1, QStringLiteral("F"), QString(), -1, -1, -1, 0).speedText(), QString());
     QCOMPARE(leg(Record::TF, -1, 0, 0, -1, QStringLiteral("F"), QString(), -1, -1, -1, 230).speedText(),
                  QStringLiteral("limited to 230kts"));
@@ -475,7 +480,8 @@ void TestRecord::streamBytes()
         "1388" "ffff" "4650"            // altitudes 5000, none, 18000
         "00d2"                          // speed
         "0000000000000000"              // arc radius as a double
-        "ffff");                        // theta
+        "ffff"                          // theta
+        "00" "00");                     // kinds of fix and navaid: not told
     // clang-format on
     QCOMPARE(recordOf(record).toHex(), pinned.toHex());
 }

@@ -3,6 +3,7 @@
 #include "airport.h"
 #include "database.h"
 #include "flightplan.h"
+#include "flightplanxml.h"
 #include "general.h"
 #include "generator.h"
 #include "point.h"
@@ -50,6 +51,8 @@ private slots:
     void failedSearchLeavesPlan();
     void activationRefusedAfterDatabaseChange();
     void activationWithoutRoute();
+    void parallelAirways_data();
+    void parallelAirways();
 
 private:
     bool generate();
@@ -63,6 +66,8 @@ private:
     std::unique_ptr<Generator> m_generator;
     QString m_aaaa;
     QString m_bbbb;
+    QString m_cccc;
+    QString m_dddd;
 };
 
 void TestGenerator::initTestCase()
@@ -78,15 +83,30 @@ void TestGenerator::initTestCase()
     m_airplanes->setAirplanes({airplane});
 
     m_db->beginModifying();
-    auto airport = [this](const QString &code, double lon) {
+    auto airport = [this](const QString &code, double lon, double lat = 0.0) {
         auto *a = new Airport(code, QStringLiteral("Airport ") + code, 100);
-        const QGeoCoordinate centre(0.0, lon);
+        const QGeoCoordinate centre(lat, lon);
         a->setPosition(centre, QGeoRectangle(centre, centre));
         m_db->addPoint(a);
         return a->uid();
     };
     m_aaaa = airport(QStringLiteral("AAAA"), -1.0);
     m_bbbb = airport(QStringLiteral("BBBB"), 9.0);
+    // Far north of it, CCCC P1 P2 P3 DDDD, 141 NM apart along 20 degrees north, both airway
+    // legs in cruise: LOW M729 and HIGH UM729 join P1 and P2; UN873 joins P2 and P3 as a LOW
+    // and as a HIGH airway, one UID for both, the LOW one first in row order.
+    m_cccc = airport(QStringLiteral("CCCC"), 0.0, 20.0);
+    m_dddd = airport(QStringLiteral("DDDD"), 10.0, 20.0);
+    QList<Point *> p;
+    for (int i = 1; i <= 3; ++i) {
+        p.append(new Point(Point::FIX, QGeoCoordinate(20.0, 2.5 * i), QStringLiteral("P%1").arg(i),
+                           QStringLiteral("ENRT"), QStringLiteral("K2"), QString(), 0, 0.0f, QStringLiteral("C   ")));
+        m_db->addPoint(p.last());
+    }
+    m_db->addSegment(new Segment(Segment::NONE, Segment::LOW, p.at(0), p.at(1), QStringLiteral("M729"), 50, 240));
+    m_db->addSegment(new Segment(Segment::NONE, Segment::HIGH, p.at(0), p.at(1), QStringLiteral("UM729"), 250, 460));
+    m_db->addSegment(new Segment(Segment::NONE, Segment::LOW, p.at(1), p.at(2), QStringLiteral("UN873"), 50, 240));
+    m_db->addSegment(new Segment(Segment::NONE, Segment::HIGH, p.at(1), p.at(2), QStringLiteral("UN873"), 250, 460));
     QList<Point *> fixes;
     for (int i = 0; i < 9; ++i) {
         fixes.append(new Point(Point::FIX, QGeoCoordinate(0.0, i), QStringLiteral("F%1").arg(i), QStringLiteral("ENRT"),
@@ -315,6 +335,53 @@ void TestGenerator::activationWithoutRoute()
     QVERIFY(!fresh.isBusy());
     QVERIFY(!fresh.activateFlightplan());
     QVERIFY(m_plan->empty());
+}
+
+void TestGenerator::parallelAirways_data()
+{
+    QTest::addColumn<int>("option");
+    QTest::addColumn<QString>("airways");
+    // Airway (type: 1 LOW, 2 HIGH) of the legs from CCCC, P1, P2 and P3.
+    QTest::newRow("prefer HIGH") << 0 << "-:0 UM729:2 UN873:2 -:0";
+    QTest::newRow("LOW only") << 1 << "-:0 M729:1 UN873:1 -:0";
+    // Equal costs: the search keeps the first segment it meets, in row order.
+    QTest::newRow("no preference") << 2 << "-:0 M729:1 UN873:1 -:0";
+    // Airways ignored: direct legs, even where they run along an airway.
+    QTest::newRow("ignore airways") << 3 << "-:0 -:0 -:0 -:0";
+}
+
+// The plan names the airway the search flew, in the plan, its document and the plan read back.
+void TestGenerator::parallelAirways()
+{
+    QFETCH(int, option);
+    QFETCH(QString, airways);
+    Settings::setInt(QStringLiteral("generator/airwayRoutingOptions"), option);
+    QVERIFY(m_generator->setDeparture(m_cccc));
+    QVERIFY(m_generator->setArrival(m_dddd));
+    QVERIFY(generate());
+    QVERIFY2(m_generator->getStatus(), qPrintable(m_generator->getMessage()));
+    QVERIFY(m_generator->activateFlightplan());
+    QCOMPARE(planCodes(), QStringList({"CCCC", "P1", "P2", "P3", "DDDD"}));
+
+    const auto legs = [](const Flightplan *plan) {
+        QStringList list;
+        const QList<Waypoint *> waypoints = plan->waypoints();
+        for (int i = 0; i + 1 < waypoints.size(); ++i) {
+            const Segment *s = waypoints.at(i)->airwaySegment();
+            list.append(s ? QStringLiteral("%1:%2").arg(s->name()).arg(s->type()) : QStringLiteral("-:0"));
+        }
+        return list.join(QLatin1Char(' '));
+    };
+    QCOMPARE(legs(m_plan.get()), airways);
+    // An edit elsewhere in the plan recomputes every leg and keeps the choice.
+    m_plan->forceUpdate();
+    QCOMPARE(legs(m_plan.get()), airways);
+
+    const QString text = FlightplanXml::toXml(m_plan.get());
+    Flightplan other;
+    QString error;
+    QVERIFY2(FlightplanXml::fromXml(&other, text, &error), qPrintable(error));
+    QCOMPARE(legs(&other), airways);
 }
 
 QTEST_MAIN(TestGenerator)

@@ -8,6 +8,8 @@
 
 #include <QTest>
 
+#include <memory>
+
 #include <atomic>
 #include <thread>
 
@@ -181,7 +183,9 @@ void TestRoutingGraph::graphFromDatabase()
     Point *a = fix(QStringLiteral("A"), 10.0, 20.0);
     Point *b = fix(QStringLiteral("B"), 11.0, 21.0, Point::VOR);
     Point *c = fix(QStringLiteral("C"), 12.0, 22.0);
-    Point *outside = fix(QStringLiteral("OUT"), 13.0, 23.0);
+    // Never handed to the database: the test owns it.
+    const std::unique_ptr<Point> outsider(fix(QStringLiteral("OUT"), 13.0, 23.0));
+    Point *outside = outsider.get();
     m_db->addPoint(a);
     m_db->addPoint(b);
     m_db->addPoint(c);

@@ -1,0 +1,6 @@
+#include "mapitemgroup.h"
+
+MapItemGroup::MapItemGroup(QQuickItem *parent)
+    : MapItemBase(parent)
+{
+}

@@ -1,0 +1,599 @@
+#include "mapview.h"
+
+#include "mapplugin.h"
+#include "maptype.h"
+#include "tileengine.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QGeoCircle>
+#include <QGeoPath>
+#include <QGeoPolygon>
+#include <QGeoRectangle>
+#include <QPainter>
+#include <QQuickWindow>
+#include <QtMath>
+#include <cmath>
+
+namespace {
+// Past this distance (pixels) from the layer origin, single-precision scene coordinates start to
+// lose sub-pixel accuracy, so the origin follows the centre.
+constexpr double MaxLayerOffset = 100000.0;
+// A quarter of the world keeps the wrapped layer x of nearby items continuous.
+constexpr double MaxLayerOffsetWorld = 0.25;
+constexpr double MaxTilesInView = 1024;
+}
+
+MapView::MapView(QQuickItem *parent)
+    : QQuickItem(parent)
+{
+    setFlag(ItemHasContents, true);
+    setClip(true);
+    m_rotor = new QQuickItem(this);
+    m_rotor->setTransformOrigin(QQuickItem::TopLeft);
+    m_layer = new QQuickItem(m_rotor);
+    m_camera.setZoom(std::clamp(m_camera.zoom(), m_minimumZoom, m_maximumZoom));
+}
+
+MapView::~MapView() = default;
+
+MapView *MapView::mapFor(const QQuickItem *item)
+{
+    for (QQuickItem *p = item ? item->parentItem() : nullptr; p; p = p->parentItem()) {
+        if (auto *map = qobject_cast<MapView *>(p))
+            return map;
+    }
+    return nullptr;
+}
+
+bool MapView::isMapItem(const QQuickItem *item)
+{
+    if (!item)
+        return false;
+    if (item->inherits("MapItemBase"))
+        return true;
+    const QMetaObject *meta = item->metaObject();
+    const int index = meta->indexOfClassInfo("MapItem");
+    return index >= 0 && qstrcmp(meta->classInfo(index).value(), "true") == 0;
+}
+
+MapView::CameraState MapView::state() const
+{
+    return {m_camera.center(), m_camera.zoom(), m_camera.bearing()};
+}
+
+void MapView::setCenter(const QGeoCoordinate &center)
+{
+    if (!center.isValid() || center == m_camera.center())
+        return;
+    const CameraState before = state();
+    m_camera.setCenter(center);
+    cameraUpdated(before);
+}
+
+void MapView::setZoomLevel(double zoom)
+{
+    if (!std::isfinite(zoom))
+        return;
+    const CameraState before = state();
+    m_camera.setZoom(std::clamp(zoom, m_minimumZoom, m_maximumZoom));
+    cameraUpdated(before);
+}
+
+void MapView::setMinimumZoomLevel(double zoom)
+{
+    zoom = std::clamp(zoom, 0.0, 30.0);
+    if (!std::isfinite(zoom) || zoom == m_minimumZoom)
+        return;
+    m_minimumZoom = zoom;
+    if (m_maximumZoom < zoom) {
+        m_maximumZoom = zoom;
+        emit maximumZoomLevelChanged();
+    }
+    emit minimumZoomLevelChanged();
+    if (zoomLevel() < zoom)
+        setZoomLevel(zoom);
+}
+
+void MapView::setMaximumZoomLevel(double zoom)
+{
+    zoom = std::clamp(zoom, 0.0, 30.0);
+    if (!std::isfinite(zoom) || zoom == m_maximumZoom)
+        return;
+    m_maximumZoom = zoom;
+    if (m_minimumZoom > zoom) {
+        m_minimumZoom = zoom;
+        emit minimumZoomLevelChanged();
+    }
+    emit maximumZoomLevelChanged();
+    if (zoomLevel() > zoom)
+        setZoomLevel(zoom);
+}
+
+void MapView::setBearing(double bearing)
+{
+    if (!std::isfinite(bearing))
+        return;
+    const CameraState before = state();
+    m_camera.setBearing(bearing);
+    cameraUpdated(before);
+}
+
+void MapView::setCopyrightsVisible(bool visible)
+{
+    if (visible == m_copyrightsVisible)
+        return;
+    m_copyrightsVisible = visible;
+    emit copyrightsVisibleChanged();
+    updateCopyright();
+}
+
+void MapView::setColor(const QColor &color)
+{
+    if (color == m_color)
+        return;
+    m_color = color;
+    emit colorChanged();
+    update();
+}
+
+void MapView::cameraUpdated(const CameraState &before, bool sizeChanged)
+{
+    const bool centerMoved = before.center != m_camera.center();
+    const bool zoomed = before.zoom != m_camera.zoom();
+    const bool turned = before.bearing != m_camera.bearing();
+    if (!centerMoved && !zoomed && !turned && !sizeChanged)
+        return;
+
+    bool originMoved = false;
+    if (zoomed) {
+        m_camera.setLayerOrigin(m_camera.centerMercator());
+    } else if (centerMoved) {
+        const QPointF offset = m_camera.centerInLayer();
+        if (std::abs(offset.x()) > MaxLayerOffset || std::abs(offset.y()) > MaxLayerOffset
+            || std::abs(offset.x()) > MaxLayerOffsetWorld * m_camera.worldSize()) {
+            m_camera.setLayerOrigin(m_camera.centerMercator());
+            originMoved = true;
+        }
+    }
+    updateLayerTransform();
+
+    if (zoomed)
+        emit zoomLevelChanged(m_camera.zoom());
+    if (originMoved)
+        emit layerOriginChanged();
+    if (centerMoved)
+        emit centerChanged(m_camera.center());
+    if (turned)
+        emit bearingChanged(m_camera.bearing());
+    emit cameraChanged();
+    emit visibleRegionChanged();
+    polish();
+}
+
+void MapView::updateLayerTransform()
+{
+    const QSizeF size = m_camera.viewportSize();
+    m_rotor->setPosition(QPointF(size.width() / 2.0, size.height() / 2.0));
+    m_rotor->setRotation(-m_camera.bearing());
+    m_layer->setPosition(-m_camera.centerInLayer());
+}
+
+void MapView::geometryChange(const QRectF &newGeometry, const QRectF &oldGeometry)
+{
+    QQuickItem::geometryChange(newGeometry, oldGeometry);
+    if (newGeometry.size() == oldGeometry.size())
+        return;
+    const CameraState before = state();
+    m_camera.setViewportSize(newGeometry.size());
+    cameraUpdated(before, true);
+    if (m_completed && !m_mapReady && m_plugin && width() > 0 && height() > 0) {
+        m_mapReady = true;
+        emit mapReadyChanged(true);
+    }
+}
+
+void MapView::componentComplete()
+{
+    QQuickItem::componentComplete();
+    m_completed = true;
+    adoptChildren();
+    pluginUpdated();
+    updateLayerTransform();
+    polish();
+    if (!m_mapReady && m_plugin && width() > 0 && height() > 0) {
+        m_mapReady = true;
+        emit mapReadyChanged(true);
+    }
+}
+
+void MapView::itemChange(ItemChange change, const ItemChangeData &data)
+{
+    if (change == ItemChildAddedChange && m_completed && isMapItem(data.item))
+        addMapItem(data.item);
+    // The notice is drawn for the screen's pixel ratio.
+    if (change == ItemSceneChange && data.window && m_completed)
+        updateCopyright();
+    QQuickItem::itemChange(change, data);
+}
+
+void MapView::adoptChildren()
+{
+    // The layer takes the place of the first declared map item, so that plain children declared
+    // before the items (a mouse area under everything) stay below them and later ones above.
+    const QList<QQuickItem *> children = childItems();
+    for (QQuickItem *child : children) {
+        if (isMapItem(child)) {
+            m_rotor->stackBefore(child);
+            break;
+        }
+    }
+    for (QQuickItem *child : children) {
+        if (isMapItem(child))
+            addMapItem(child);
+    }
+}
+
+void MapView::addMapItem(QQuickItem *item)
+{
+    if (item && item->parentItem() != m_layer)
+        item->setParentItem(m_layer);
+}
+
+void MapView::removeMapItem(QQuickItem *item)
+{
+    if (item && item->parentItem() == m_layer)
+        item->setParentItem(nullptr);
+}
+
+void MapView::setPlugin(MapPlugin *plugin)
+{
+    if (plugin == m_plugin)
+        return;
+    if (m_plugin)
+        m_plugin->disconnect(this);
+    m_plugin = plugin;
+    if (m_plugin)
+        connect(m_plugin, &MapPlugin::changed, this, &MapView::pluginUpdated);
+    emit pluginChanged();
+    // Map types are known at once, for bindings made while the map is being created.
+    pluginUpdated();
+}
+
+QQmlListProperty<MapType> MapView::supportedMapTypes()
+{
+    return QQmlListProperty<MapType>(this, &m_mapTypes);
+}
+
+void MapView::setActiveMapType(MapType *type)
+{
+    if (type == m_activeMapType)
+        return;
+    m_activeMapType = type;
+    emit activeMapTypeChanged();
+    providersUpdated();
+}
+
+QGeoShape MapView::visibleRegion() const
+{
+    const QPolygonF corners = m_camera.viewportMercator();
+    if (corners.boundingRect().width() >= 1.0 || m_camera.viewportSize().isEmpty())
+        return m_camera.visibleBoundingBox();
+    QGeoPolygon polygon;
+    for (const QPointF &m : corners)
+        polygon.addCoordinate(MapCamera::fromMercator(m));
+    return polygon;
+}
+
+QGeoCoordinate MapView::toCoordinate(const QPointF &position, bool clip) const
+{
+    if (clip && !QRectF(0, 0, width(), height()).contains(position))
+        return QGeoCoordinate();
+    return m_camera.fromItem(position);
+}
+
+QPointF MapView::fromCoordinate(const QGeoCoordinate &coordinate, bool clip) const
+{
+    if (!coordinate.isValid())
+        return QPointF(qQNaN(), qQNaN());
+    const QPointF point = m_camera.toItem(coordinate);
+    if (clip && !QRectF(0, 0, width(), height()).contains(point))
+        return QPointF(qQNaN(), qQNaN());
+    return point;
+}
+
+void MapView::alignCoordinateToPoint(const QGeoCoordinate &coordinate, const QPointF &point)
+{
+    if (!coordinate.isValid())
+        return;
+    const CameraState before = state();
+    m_camera.alignCoordinateToPoint(coordinate, point);
+    cameraUpdated(before);
+}
+
+void MapView::pan(int dx, int dy)
+{
+    if (dx == 0 && dy == 0)
+        return;
+    const CameraState before = state();
+    m_camera.pan(dx, dy);
+    cameraUpdated(before);
+}
+
+void MapView::fitViewportToGeoShape(const QVariant &shape, const QVariant &margin)
+{
+    QGeoRectangle box;
+    const QMetaType type = shape.metaType();
+    if (type == QMetaType::fromType<QGeoRectangle>())
+        box = shape.value<QGeoRectangle>();
+    else if (type == QMetaType::fromType<QGeoCircle>())
+        box = shape.value<QGeoCircle>().boundingGeoRectangle();
+    else if (type == QMetaType::fromType<QGeoPath>())
+        box = shape.value<QGeoPath>().boundingGeoRectangle();
+    else if (type == QMetaType::fromType<QGeoPolygon>())
+        box = shape.value<QGeoPolygon>().boundingGeoRectangle();
+    else if (type == QMetaType::fromType<QGeoShape>())
+        box = shape.value<QGeoShape>().boundingGeoRectangle();
+    else if (shape.canConvert<QVariantList>()) {
+        QList<QGeoCoordinate> path;
+        for (const QVariant &v : shape.toList()) {
+            if (v.metaType() == QMetaType::fromType<QGeoCoordinate>())
+                path.append(v.value<QGeoCoordinate>());
+        }
+        if (!path.isEmpty())
+            box = QGeoRectangle(path);
+    }
+    if (!box.isValid()) {
+        qWarning() << "Map cannot fit the view to" << shape;
+        return;
+    }
+    const double pixels = margin.isValid() ? margin.toDouble() : 0.0;
+    const CameraState before = state();
+    m_camera.fitRectangle(box, std::isfinite(pixels) ? std::max(pixels, 0.0) : 0.0, m_minimumZoom, m_maximumZoom);
+    cameraUpdated(before);
+}
+
+void MapView::updateMapTypes()
+{
+    // Types by the repository's names, in the order the themes count them.
+    struct TypeInfo
+    {
+        MapType::MapStyle style;
+        const char *key;
+        const char *name;
+        const char *description;
+        bool night;
+    };
+    static const TypeInfo osmTypes[] = {
+        {MapType::StreetMap, "street", "Street Map", "Streets and places", false},
+        {MapType::SatelliteMapDay, "satellite", "Satellite Map", "Aerial imagery", false},
+        {MapType::CycleMap, "cycle", "Cycle Map", "Cycle routes over streets", false},
+        {MapType::TransitMap, "transit", "Transit Map", "Public transport lines", false},
+        {MapType::TransitMap, "night-transit", "Night Transit Map", "Public transport lines, dark", true},
+        {MapType::TerrainMap, "terrain", "Terrain Map", "Relief and elevation shading", false},
+        {MapType::PedestrianMap, "hiking", "Hiking Map", "Trails and paths", false},
+    };
+    QList<TypeInfo> wanted;
+    if (m_plugin && m_plugin->hasTiles()) {
+        wanted = QList<TypeInfo>(std::begin(osmTypes), std::end(osmTypes));
+        if (!m_plugin->parameter(QStringLiteral("osm.mapping.custom.host")).toString().isEmpty())
+            wanted.append({MapType::CustomMap, "custom", "Custom URL Map", "Tiles from the custom address", false});
+    } else if (m_plugin) {
+        wanted.append({MapType::NoMap, "itemsoverlay", "Items Overlay", "A map with no tiles, for items", false});
+    }
+
+    QStringList oldKeys, newKeys;
+    for (const MapType *type : std::as_const(m_mapTypes))
+        oldKeys.append(type->key());
+    for (const TypeInfo &info : std::as_const(wanted))
+        newKeys.append(QString::fromLatin1(info.key));
+    if (oldKeys == newKeys)
+        return;
+    const QString activeKey = m_activeMapType ? m_activeMapType->key() : QString();
+    const QList<MapType *> old = m_mapTypes;
+    m_mapTypes.clear();
+    for (const TypeInfo &info : std::as_const(wanted)) {
+        m_mapTypes.append(new MapType(info.style, QString::fromLatin1(info.key), QString::fromLatin1(info.name),
+                                      QString::fromLatin1(info.description), info.night, this));
+    }
+    // The default first: a binding that picks from the new list runs on the change signal and wins.
+    m_activeMapType = m_mapTypes.value(std::max<qsizetype>(newKeys.indexOf(activeKey), 0));
+    emit activeMapTypeChanged();
+    emit supportedMapTypesChanged();
+    qDeleteAll(old);
+}
+
+void MapView::pluginUpdated()
+{
+    updateMapTypes();
+    if (!m_completed)
+        return;
+    const bool tiles = m_plugin && m_plugin->hasTiles();
+    if (tiles) {
+        if (!m_engine) {
+            m_engine = new TileEngine(this);
+            connect(m_engine, &TileEngine::tileReady, this, &QQuickItem::polish);
+            connect(m_engine, &TileEngine::providerChanged, this, [this] {
+                updateCopyright();
+                polish();
+            });
+        }
+        m_engine->configure(TileEngineSettings::fromPlugin(*m_plugin));
+    } else if (m_engine) {
+        delete m_engine;
+        m_engine = nullptr;
+    }
+    providersUpdated();
+    if (!m_mapReady && m_plugin && width() > 0 && height() > 0) {
+        m_mapReady = true;
+        emit mapReadyChanged(true);
+    }
+}
+
+void MapView::providersUpdated()
+{
+    if (m_engine && m_activeMapType)
+        m_engine->setMapType(m_activeMapType->key());
+    updateCopyright();
+    polish();
+}
+
+void MapView::updateCopyright()
+{
+    const QString text = m_engine && m_copyrightsVisible ? m_engine->provider().copyright : QString();
+    if (text.isEmpty()) {
+        m_copyright = QImage();
+        update();
+        return;
+    }
+    const qreal dpr = window() ? window()->effectiveDevicePixelRatio() : 1.0;
+    QFont font;
+    font.setPixelSize(11);
+    const QFontMetrics metrics(font);
+    const QSize size(metrics.horizontalAdvance(text) + 8, metrics.height() + 4);
+    QImage image(size * dpr, QImage::Format_RGBA8888_Premultiplied);
+    image.setDevicePixelRatio(dpr);
+    image.fill(QColor(255, 255, 255, 180));
+    QPainter painter(&image);
+    painter.setFont(font);
+    painter.setPen(QColor(0x33, 0x33, 0x33));
+    painter.drawText(QRect(QPoint(0, 0), size), Qt::AlignCenter, text);
+    painter.end();
+    m_copyright = image;
+    update();
+}
+
+QList<TileDraw> MapView::tilePass()
+{
+    QList<TileDraw> draw;
+    if (!m_engine || width() <= 0 || height() <= 0)
+        return draw;
+    const TileProvider &provider = m_engine->provider();
+    const int z = std::clamp(int(std::lround(m_camera.zoom())), provider.minimumZoom, provider.maximumZoom);
+    const int n = 1 << z;
+    const double world = m_camera.worldSize();
+    const QPointF centre = m_camera.centerMercator();
+    const QRectF view(0, 0, width(), height());
+    const bool upright = m_camera.bearing() == 0.0;
+
+    // Rectangle of tile (x, y) at level `level` around the view centre, x not wrapped.
+    auto tileRect = [&](int level, int x, int y) {
+        const double size = 1.0 / double(1 << level);
+        auto edge = [&](double m, double c, double half) {
+            const double v = (m - c) * world;
+            // Whole pixels upright, so that neighbouring tiles meet without a seam.
+            return upright ? std::round(v + half) - half : v;
+        };
+        const double left = edge(x * size, centre.x(), width() / 2.0), right = edge((x + 1) * size, centre.x(), width() / 2.0);
+        const double top = edge(y * size, centre.y(), height() / 2.0), bottom = edge((y + 1) * size, centre.y(), height() / 2.0);
+        return QRectF(QPointF(left, top), QPointF(right, bottom));
+    };
+    auto wrapped = [](int level, int x, int y) {
+        const int count = 1 << level;
+        return TileKey{level, ((x % count) + count) % count, y};
+    };
+    auto visible = [&](int level, int x, int y) {
+        const double size = 1.0 / double(1 << level);
+        QPolygonF corners;
+        for (const QPointF &m : {QPointF(x, y), QPointF(x + 1, y), QPointF(x + 1, y + 1), QPointF(x, y + 1)})
+            corners.append(m_camera.worldToItem(m * size));
+        return corners.boundingRect().intersects(view);
+    };
+
+    const QRectF box = m_camera.viewportMercator().boundingRect();
+    const int x0 = int(std::floor(box.left() * n)), x1 = int(std::floor(box.right() * n));
+    const int y0 = std::max(0, int(std::floor(box.top() * n))), y1 = std::min(n - 1, int(std::floor(box.bottom() * n)));
+    struct Candidate
+    {
+        int x, y;
+        double distance;
+    };
+    QList<Candidate> tiles;
+    // More tiles than a screen can show means a provider whose lowest level is far above the
+    // view's zoom; drawing them would only stall the interface.
+    if (double(x1 - x0 + 1) * double(y1 - y0 + 1) > MaxTilesInView)
+        return draw;
+    for (int x = x0; x <= x1 && x - x0 <= 3 * n; ++x) {
+        for (int y = y0; y <= y1; ++y) {
+            if (!visible(z, x, y))
+                continue;
+            const double dx = (x + 0.5) / n - centre.x(), dy = (y + 0.5) / n - centre.y();
+            tiles.append({x, y, dx * dx + dy * dy});
+        }
+    }
+    std::sort(tiles.begin(), tiles.end(), [](const Candidate &a, const Candidate &b) { return a.distance < b.distance; });
+
+    QList<TileKey> wanted;
+    QSet<quint64> seen;
+    for (const Candidate &tile : std::as_const(tiles)) {
+        const TileKey key = wrapped(z, tile.x, tile.y);
+        if (!seen.contains(key.packed())) {
+            seen.insert(key.packed());
+            wanted.append(key);
+        }
+    }
+    m_engine->request(wanted);
+
+    // Tiles still loading show a loaded tile of a lower level (or the level above) meanwhile.
+    QList<TileDraw> top, fallback;
+    QSet<QPair<int, QPair<int, int>>> fallbackSeen;
+    for (const Candidate &tile : std::as_const(tiles)) {
+        const QImage image = m_engine->image(wrapped(z, tile.x, tile.y));
+        if (!image.isNull()) {
+            top.append({wrapped(z, tile.x, tile.y).packed(), tileRect(z, tile.x, tile.y), image});
+            continue;
+        }
+        bool covered = false;
+        for (int up = 1; up <= 6 && z - up >= provider.minimumZoom && !covered; ++up) {
+            const int ax = tile.x >> up, ay = tile.y >> up;
+            const TileKey key = wrapped(z - up, ax, ay);
+            const QImage ancestor = m_engine->image(key);
+            if (ancestor.isNull())
+                continue;
+            covered = true;
+            if (!fallbackSeen.contains({z - up, {ax, ay}})) {
+                fallbackSeen.insert({z - up, {ax, ay}});
+                fallback.append({key.packed(), tileRect(z - up, ax, ay), ancestor});
+            }
+        }
+        if (covered || z + 1 > provider.maximumZoom)
+            continue;
+        for (int i = 0; i < 4; ++i) {
+            const int cx = tile.x * 2 + (i & 1), cy = tile.y * 2 + (i >> 1);
+            const TileKey key = wrapped(z + 1, cx, cy);
+            const QImage child = m_engine->image(key);
+            if (!child.isNull())
+                fallback.append({key.packed(), tileRect(z + 1, cx, cy), child});
+        }
+    }
+    // Lower levels first, so that finer tiles lie above them.
+    std::stable_sort(fallback.begin(), fallback.end(),
+                     [](const TileDraw &a, const TileDraw &b) { return TileKey::unpack(a.key).z < TileKey::unpack(b.key).z; });
+    draw = fallback + top;
+    return draw;
+}
+
+void MapView::updatePolish()
+{
+    m_draw = tilePass();
+    update();
+}
+
+QSGNode *MapView::updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData *)
+{
+    auto *node = static_cast<TileNode *>(oldNode);
+    if (!node)
+        node = new TileNode(window());
+    TileNode::Frame frame;
+    frame.bounds = boundingRect();
+    frame.color = m_color;
+    frame.matrix.translate(float(width() / 2.0), float(height() / 2.0));
+    frame.matrix.rotate(float(-m_camera.bearing()), 0.0f, 0.0f, 1.0f);
+    frame.tiles = m_draw;
+    frame.generation = m_engine ? m_engine->generation() : 0;
+    frame.textureCapacity = m_engine ? m_engine->memoryTiles() : 0;
+    frame.copyright = m_copyright;
+    node->update(frame);
+    return node;
+}
+

@@ -1,0 +1,395 @@
+#include "tileengine.h"
+
+#include "mapplugin.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFutureWatcher>
+#include <QLoggingCategory>
+#include <QNetworkReply>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QtConcurrent>
+
+namespace {
+constexpr int TransferTimeoutMs = 30000;
+// Tiles wait for the description, so an unreachable repository must not hold them long.
+constexpr int DescriptionTimeoutMs = 10000;
+constexpr qint64 RetryAfterMs = 60000;
+
+#ifndef WAYLORE_APP_NAME
+#define WAYLORE_APP_NAME "Waylore"
+#endif
+#ifndef WAYLORE_APP_VERSION
+#define WAYLORE_APP_VERSION "0"
+#endif
+
+TileDiskCache::Cost costStrategy(const QVariant &value, TileDiskCache::Cost fallback)
+{
+    const QString text = value.toString().trimmed().toLower();
+    if (text == QLatin1String("unitary"))
+        return TileDiskCache::Cost::Unitary;
+    if (text == QLatin1String("bytesize"))
+        return TileDiskCache::Cost::ByteSize;
+    return fallback;
+}
+
+qint64 size(const QVariant &value, qint64 fallback)
+{
+    bool ok = false;
+    const qint64 n = value.toString().trimmed().toLongLong(&ok);
+    return ok && n >= 0 ? n : fallback;
+}
+
+struct Decoded
+{
+    QImage image;
+    qint64 bytes = 0;
+};
+
+// Decodes the bytes and, when they are an image and a path is given, writes them to the cache.
+Decoded decode(const QByteArray &data, const QString &path)
+{
+    Decoded result;
+    if (!result.image.loadFromData(data))
+        return result;
+    result.image.convertTo(QImage::Format_RGBA8888_Premultiplied);
+    if (!path.isEmpty()) {
+        QSaveFile file(path);
+        if (file.open(QIODevice::WriteOnly) && file.write(data) == data.size() && file.commit())
+            result.bytes = data.size();
+    }
+    return result;
+}
+}
+
+TileEngineSettings TileEngineSettings::fromPlugin(const MapPlugin &plugin)
+{
+    TileEngineSettings s;
+    s.repository = plugin.parameter(QStringLiteral("osm.mapping.providersrepository.address")).toString();
+    s.customHost = plugin.parameter(QStringLiteral("osm.mapping.custom.host")).toString();
+    s.userAgent = plugin.parameter(QStringLiteral("osm.useragent")).toString();
+    if (s.userAgent.isEmpty())
+        s.userAgent = QStringLiteral(WAYLORE_APP_NAME " " WAYLORE_APP_VERSION);
+    s.cacheDirectory = plugin.parameter(QStringLiteral("osm.mapping.cache.directory")).toString();
+    if (s.cacheDirectory.isEmpty())
+        s.cacheDirectory = QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QStringLiteral("/map/tiles");
+    const QVariant highDpi = plugin.parameter(QStringLiteral("osm.mapping.highdpi_tiles"), false);
+    s.highDpi = highDpi.metaType() == QMetaType::fromType<QString>() ? highDpi.toString() == QLatin1String("true") : highDpi.toBool();
+    s.diskCost = costStrategy(plugin.parameter(QStringLiteral("osm.mapping.cache.disk.cost_strategy")), s.diskCost);
+    s.diskSize = size(plugin.parameter(QStringLiteral("osm.mapping.cache.disk.size")),
+                      s.diskCost == TileDiskCache::Cost::Unitary ? 10000 : s.diskSize);
+    s.memoryCost = costStrategy(plugin.parameter(QStringLiteral("osm.mapping.cache.memory.cost_strategy")), s.memoryCost);
+    s.memorySize = size(plugin.parameter(QStringLiteral("osm.mapping.cache.memory.size")),
+                        s.memoryCost == TileDiskCache::Cost::Unitary ? 100 : s.memorySize);
+    return s;
+}
+
+TileEngine::TileEngine(QObject *parent)
+    : QObject(parent)
+{
+    m_provider = TileProvider::builtIn(QString());
+}
+
+TileEngine::~TileEngine()
+{
+    if (QNetworkReply *reply = std::exchange(m_descriptionReply, nullptr)) {
+        reply->disconnect(this);
+        reply->abort();
+    }
+    reset();
+}
+
+void TileEngine::configure(const TileEngineSettings &settings)
+{
+    if (m_configured && settings == m_settings)
+        return;
+    m_configured = true;
+    m_settings = settings;
+    m_settings.parallelRequests = std::max(1, m_settings.parallelRequests);
+    m_disk.configure(settings.cacheDirectory, settings.diskCost, settings.diskSize);
+    const QString type = m_type.isEmpty() ? QStringLiteral("street") : m_type;
+    m_type.clear();
+    setMapType(type);
+}
+
+void TileEngine::setMapType(const QString &typeKey)
+{
+    if (typeKey == m_type)
+        return;
+    m_type = typeKey;
+    if (QNetworkReply *reply = std::exchange(m_descriptionReply, nullptr))
+        reply->abort();
+    if (m_type == QLatin1String("custom") && !m_settings.customHost.isEmpty()) {
+        useProvider(TileProvider::custom(m_settings.customHost), false);
+        return;
+    }
+    // A description fetched in an earlier run serves at once; otherwise the built-in one serves
+    // until the repository answers.
+    QFile cached(providerCachePath());
+    if (!m_settings.cacheDirectory.isEmpty() && cached.open(QIODevice::ReadOnly)) {
+        const TileProvider provider = TileProvider::fromJson(cached.readAll());
+        if (provider.isValid()) {
+            useProvider(provider, false);
+            return;
+        }
+    }
+    useProvider(TileProvider::builtIn(m_type), true);
+    fetchDescription();
+}
+
+QString TileEngine::providerCachePath() const
+{
+    return m_settings.cacheDirectory + QStringLiteral("/providers/") + m_type + QStringLiteral(".json");
+}
+
+void TileEngine::fetchDescription()
+{
+    if (m_settings.repository.isEmpty())
+        return;
+    QString address = m_settings.repository;
+    if (!address.endsWith(QLatin1Char('/')))
+        address += QLatin1Char('/');
+    QNetworkRequest request(QUrl(address + m_type));
+    request.setHeader(QNetworkRequest::UserAgentHeader, m_settings.userAgent);
+    request.setTransferTimeout(DescriptionTimeoutMs);
+    QNetworkReply *reply = m_network.get(request);
+    m_descriptionReply = reply;
+    const QString type = m_type;
+    connect(reply, &QNetworkReply::finished, this, [this, reply, type] {
+        reply->deleteLater();
+        if (reply != m_descriptionReply)
+            return;
+        m_descriptionReply = nullptr;
+        QString error;
+        const TileProvider provider = reply->error() == QNetworkReply::NoError
+            ? TileProvider::fromJson(reply->readAll(), &error)
+            : TileProvider();
+        if (!provider.isValid()) {
+            qWarning().noquote() << "Map provider description" << reply->url().toString() << "unusable:"
+                                 << (error.isEmpty() ? reply->errorString() : error) << "- using the built-in one";
+            emit providerChanged();
+            return;
+        }
+        QDir().mkpath(m_settings.cacheDirectory + QStringLiteral("/providers"));
+        QSaveFile file(providerCachePath());
+        if (!(file.open(QIODevice::WriteOnly) && file.write(provider.toJson()) >= 0 && file.commit()))
+            qWarning().noquote() << "Cannot cache the map provider description in" << providerCachePath();
+        if (type == m_type)
+            useProvider(provider, false);
+    });
+}
+
+void TileEngine::useProvider(const TileProvider &provider, bool builtIn)
+{
+    reset();
+    m_provider = provider;
+    m_builtIn = builtIn;
+    ++m_generation;
+    emit providerChanged();
+}
+
+void TileEngine::reset()
+{
+    for (QNetworkReply *reply : std::as_const(m_active)) {
+        reply->disconnect(this);
+        reply->abort();
+        reply->deleteLater();
+    }
+    m_active.clear();
+    m_queue.clear();
+    m_loading.clear();
+    m_failed.clear();
+    m_memory.clear();
+    m_memoryCost = 0;
+}
+
+QString TileEngine::tilePrefix() const
+{
+    return highDpiTiles() ? m_type + QStringLiteral("@2x") : m_type;
+}
+
+int TileEngine::memoryTiles() const
+{
+    if (m_settings.memoryCost == TileDiskCache::Cost::Unitary)
+        return int(std::min<qint64>(m_settings.memorySize, 4096));
+    const qint64 tileBytes = highDpiTiles() ? 512 * 512 * 4 : 256 * 256 * 4;
+    return int(std::clamp<qint64>(m_settings.memorySize / tileBytes, 1, 4096));
+}
+
+QImage TileEngine::image(TileKey key) const
+{
+    const auto it = m_memory.constFind(key.packed());
+    if (it == m_memory.cend())
+        return QImage();
+    it->stamp = ++m_clock;
+    return it->image;
+}
+
+void TileEngine::request(const QList<TileKey> &wanted)
+{
+    if (m_descriptionReply)
+        return;
+    m_wanted.clear();
+    for (const TileKey &key : wanted)
+        m_wanted.insert(key.packed());
+
+    // Requests for tiles that left the view give their place to the ones now in it.
+    for (auto it = m_active.begin(); it != m_active.end();) {
+        if (m_wanted.contains(it.key())) {
+            ++it;
+            continue;
+        }
+        QNetworkReply *reply = it.value();
+        it = m_active.erase(it);
+        reply->disconnect(this);
+        reply->abort();
+        reply->deleteLater();
+    }
+
+    // Waiting requests keep their place in the new order of wishes; the others are forgotten.
+    QSet<quint64> queued;
+    for (const TileKey &key : std::as_const(m_queue))
+        queued.insert(key.packed());
+    m_queue.clear();
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    for (const TileKey &key : wanted) {
+        const quint64 k = key.packed();
+        if (queued.contains(k)) {
+            m_queue.append(key);
+            queued.remove(k);
+            continue;
+        }
+        if (m_memory.contains(k) || m_active.contains(k) || m_loading.contains(k))
+            continue;
+        const auto failed = m_failed.constFind(k);
+        if (failed != m_failed.cend() && *failed > now)
+            continue;
+        loadFromDisk(key);
+    }
+    startNext();
+}
+
+void TileEngine::loadFromDisk(TileKey key)
+{
+    const quint64 k = key.packed();
+    m_loading.insert(k);
+    const quint64 generation = m_generation;
+    const QString path = m_disk.directory().isEmpty() ? QString() : m_disk.filePath(tilePrefix(), key, m_provider.format);
+    auto *watcher = new QFutureWatcher<Decoded>(this);
+    connect(watcher, &QFutureWatcher<Decoded>::finished, this, [this, watcher, key, generation] {
+        watcher->deleteLater();
+        if (generation != m_generation)
+            return;
+        m_loading.remove(key.packed());
+        const Decoded decoded = watcher->result();
+        if (!decoded.image.isNull()) {
+            store(key, decoded.image);
+            return;
+        }
+        if (m_wanted.contains(key.packed())) {
+            m_queue.append(key);
+            startNext();
+        }
+    });
+    watcher->setFuture(QtConcurrent::run([path] {
+        if (path.isEmpty())
+            return Decoded();
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            return Decoded();
+        Decoded result = decode(file.readAll(), QString());
+        if (result.image.isNull()) {
+            // A damaged file would otherwise shadow the tile for good.
+            file.close();
+            QFile::remove(path);
+        }
+        return result;
+    }));
+}
+
+void TileEngine::startNext()
+{
+    while (m_active.size() < m_settings.parallelRequests && !m_queue.isEmpty()) {
+        const TileKey key = m_queue.takeFirst();
+        const quint64 k = key.packed();
+        if (!m_wanted.contains(k) || m_active.contains(k) || m_loading.contains(k) || m_memory.contains(k))
+            continue;
+        QNetworkRequest request(m_provider.url(key.z, key.x, key.y, highDpiTiles()));
+        request.setHeader(QNetworkRequest::UserAgentHeader, m_settings.userAgent);
+        request.setTransferTimeout(TransferTimeoutMs);
+        request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
+        QNetworkReply *reply = m_network.get(request);
+        m_active.insert(k, reply);
+        connect(reply, &QNetworkReply::finished, this, [this, reply, key] { fetched(reply, key); });
+    }
+}
+
+void TileEngine::fetched(QNetworkReply *reply, TileKey key)
+{
+    reply->deleteLater();
+    const quint64 k = key.packed();
+    if (m_active.value(k) != reply)
+        return;
+    m_active.remove(k);
+    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    if (reply->error() != QNetworkReply::NoError || status != 200) {
+        m_failed.insert(k, QDateTime::currentMSecsSinceEpoch() + RetryAfterMs);
+        startNext();
+        return;
+    }
+    m_loading.insert(k);
+    const QByteArray data = reply->readAll();
+    const QString path = m_disk.directory().isEmpty() ? QString() : m_disk.filePath(tilePrefix(), key, m_provider.format);
+    const quint64 generation = m_generation;
+    auto *watcher = new QFutureWatcher<Decoded>(this);
+    connect(watcher, &QFutureWatcher<Decoded>::finished, this, [this, watcher, key, path, generation] {
+        watcher->deleteLater();
+        if (generation != m_generation)
+            return;
+        m_loading.remove(key.packed());
+        const Decoded decoded = watcher->result();
+        if (decoded.image.isNull()) {
+            m_failed.insert(key.packed(), QDateTime::currentMSecsSinceEpoch() + RetryAfterMs);
+            return;
+        }
+        if (decoded.bytes > 0)
+            m_disk.added(path, decoded.bytes);
+        store(key, decoded.image);
+    });
+    watcher->setFuture(QtConcurrent::run([data, path] { return decode(data, path); }));
+    startNext();
+}
+
+void TileEngine::store(TileKey key, const QImage &image)
+{
+    const quint64 k = key.packed();
+    m_memory.insert(k, Cached{image, ++m_clock});
+    m_memoryCost += m_settings.memoryCost == TileDiskCache::Cost::Unitary ? 1 : image.sizeInBytes();
+    trimMemory();
+    emit tileReady();
+}
+
+void TileEngine::trimMemory()
+{
+    const bool unitary = m_settings.memoryCost == TileDiskCache::Cost::Unitary;
+    // Never below what the view needs now, or tiles would evict each other on every frame.
+    const qint64 floor = unitary ? 2 * m_wanted.size() : 2 * m_wanted.size() * 512 * 512 * 4;
+    const qint64 limit = std::max(m_settings.memorySize, floor);
+    if (m_memoryCost <= limit)
+        return;
+    QList<QPair<quint64, quint64>> byAge;
+    byAge.reserve(m_memory.size());
+    for (auto it = m_memory.cbegin(); it != m_memory.cend(); ++it)
+        byAge.append({it->stamp, it.key()});
+    std::sort(byAge.begin(), byAge.end());
+    for (const auto &[stamp, k] : std::as_const(byAge)) {
+        if (m_memoryCost <= limit)
+            break;
+        if (m_wanted.contains(k))
+            continue;
+        const QImage image = m_memory.take(k).image;
+        m_memoryCost -= unitary ? 1 : image.sizeInBytes();
+    }
+}

@@ -1,0 +1,329 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Dialogs
+import QtQuick.Layouts
+import Qt.labs.settings
+import Waylore.Ui
+import "../js/utility.js" as Utility
+
+// Builds the navigation database: download of the default database, or import of the data of
+// an X-Plane installation. The working database stays in place (loaded and on disk) until the
+// new data has arrived whole; only "Clear" removes it.
+Dialog {
+    id: dialog
+
+    property bool running: false
+    property date startedtime
+    // The database publishes its figures as constants: they are read again whenever they may
+    // have changed.
+    property string cycle: database.cycle
+    property int pointCount: database.pointCount
+    property int segmentCount: database.segmentCount
+    // The linter of Qt 6.4 does not follow script imports of module files: these lines are
+    // checked by the tests instead.
+    readonly property int currentCycle: Utility.currentCycle() // qmllint disable type
+    readonly property string cyclewellLink: "<a href=\"" + Utility.cyclewellUrl + "\">Cyclewell</a>" // qmllint disable type
+
+    function refresh() {
+        cycle = database.cycle;
+        pointCount = database.pointCount;
+        segmentCount = database.segmentCount;
+    }
+
+    // The import reads its source from the settings store when it starts: store what the
+    // pilot sees now, not what the settings element would write back a moment later.
+    function storeSource() {
+        databaseSettings.setValue("xpPath", pathField.text);
+        databaseSettings.setValue("customData", customDataBox.checkState);
+        databaseSettings.setValue("userFix", userFixBox.checkState);
+    }
+
+    function loaderStarted() {
+        running = true;
+        startedtime = new Date();
+    }
+
+    function loaderProgress(message) {
+        statusText.text = message;
+    }
+
+    function loaderDone() {
+        running = false;
+        refresh();
+        const elapsed = (new Date() - startedtime) / 1000;
+        statusText.text += qsTr(" (in %1s)").arg(elapsed.toLocaleString(Qt.locale("en_US"), 'f', 1));
+        ga.sendEvent("databaseloaded", "/database", "Database", {
+            "cycle": database.cycle,
+            "databasefromserver": serverButton.checked,
+            "databasefromxp": xplaneButton.checked,
+            "customdata": customDataBox.checkState,
+            "loadtime": elapsed,
+            "status": statusText.text
+        });
+    }
+
+    title: qsTr("Navigation database")
+    modal: true
+    closePolicy: Popup.CloseOnEscape
+    // The page-view tracker is an item too: the content size is not guessed from one child.
+    contentWidth: content.implicitWidth
+    contentHeight: content.implicitHeight
+    onAboutToShow: refresh()
+
+    Settings {
+        id: databaseSettings
+
+        property alias databaseFromServer: serverButton.checked
+        property alias databaseFromXp: xplaneButton.checked
+        property alias xpPath: pathField.text
+        property alias customData: customDataBox.checkState
+        property alias userFix: userFixBox.checkState
+
+        category: "database"
+    }
+
+    ColumnLayout {
+        id: content
+
+        GroupBox {
+            Layout.fillWidth: true
+            title: qsTr("Help")
+            contentWidth: 500
+
+            Label {
+                width: parent.width
+                wrapMode: Text.WordWrap
+                textFormat: Text.RichText
+                onLinkActivated: link => Qt.openUrlExternally(link)
+                text: qsTr("%1 needs a navigation database to display the map and plan flights. Choose the source for the database between:").arg(Qt.application.name)
+                      + "<ol><li>" + qsTr("<b>Server:</b> download the default AIRAC included with %1.").arg(Qt.application.name) + "</li><li>"
+                      + qsTr("<b>X-Plane:</b> import the navigation data installed in your X-Plane folder.") + "</li></ol><p>"
+                      + qsTr("To use the latest AIRAC cycle, get it from ") + dialog.cyclewellLink
+                      + qsTr(" or another provider.") + "</p>"
+            }
+        }
+
+        GroupBox {
+            Layout.fillWidth: true
+            title: qsTr("Database source")
+            enabled: !dialog.running
+
+            ColumnLayout {
+                anchors.fill: parent
+
+                RadioButton {
+                    id: serverButton
+
+                    objectName: "serverButton"
+                    text: qsTr("Download the default database from our server")
+                    onClicked: statusText.text = ""
+                }
+                RadioButton {
+                    id: xplaneButton
+
+                    objectName: "xplaneButton"
+                    text: qsTr("Import the database from your X-Plane installation")
+                    onClicked: statusText.text = ""
+                }
+                ColumnLayout {
+                    enabled: xplaneButton.checked
+
+                    RowLayout {
+                        Label {
+                            text: qsTr("X-Plane path")
+                        }
+                        TextField {
+                            id: pathField
+
+                            objectName: "pathField"
+                            Layout.minimumWidth: 400
+                            Layout.fillWidth: true
+                            placeholderText: qsTr("Path of X-Plane installation base directory")
+                            font.family: "courier"
+                            text: xploader.autodetectXPPath()
+                        }
+                    }
+                    RowLayout {
+                        Layout.alignment: Qt.AlignRight
+                        Layout.leftMargin: 50
+
+                        Button {
+                            objectName: "autodetectButton"
+                            text: qsTr("Autodetect")
+                            onClicked: pathField.text = xploader.autodetectXPPath()
+                        }
+                        Button {
+                            text: qsTr("Choose")
+                            onClicked: folderDialog.open()
+                        }
+                    }
+                    CheckBox {
+                        id: customDataBox
+
+                        Layout.leftMargin: 50
+                        text: qsTr("Use custom data (from Cyclewell, Navigraph...)")
+                    }
+                    CheckBox {
+                        id: userFixBox
+
+                        Layout.leftMargin: 50
+                        text: qsTr("Load user FIX (user_fix.dat)")
+                    }
+                }
+            }
+        }
+
+        GroupBox {
+            Layout.fillWidth: true
+            title: qsTr("Current database")
+
+            ColumnLayout {
+                anchors.fill: parent
+
+                GridLayout {
+                    columns: 3
+
+                    Label {
+                        text: qsTr("AIRAC cycle")
+                        font.bold: true
+                    }
+                    Label {
+                        objectName: "cycleValue"
+                        text: dialog.cycle
+                    }
+                    Label {
+                        objectName: "newerCycle"
+                        visible: Number(dialog.cycle) > 0 && Number(dialog.cycle) < dialog.currentCycle
+                        textFormat: Text.RichText
+                        onLinkActivated: link => Qt.openUrlExternally(link)
+                        text: qsTr("(the AIRAC cycle %1 is available, get it from ").arg(dialog.currentCycle) + dialog.cyclewellLink + ")"
+                    }
+                }
+                GridLayout {
+                    columns: 3
+
+                    Label {
+                        text: qsTr("Points")
+                        font.bold: true
+                    }
+                    Label {
+                        objectName: "pointCount"
+                        text: dialog.pointCount
+                    }
+                    Label {
+                        text: qsTr("(including APT, NDB, VOR, DME, FIX,...)")
+                    }
+                    Label {
+                        text: qsTr("Segments")
+                        font.bold: true
+                    }
+                    Label {
+                        objectName: "segmentCount"
+                        text: dialog.segmentCount
+                    }
+                    Label {
+                        text: qsTr("(routes consist of a series of segments)")
+                    }
+                }
+                RowLayout {
+                    Button {
+                        objectName: "clearButton"
+                        text: qsTr("Clear")
+                        enabled: !dialog.running
+                        onClicked: {
+                            database.removeBinFile();
+                            dialog.refresh();
+                            statusText.text = qsTr("Database file deleted");
+                        }
+                    }
+                    Button {
+                        objectName: "downloadButton"
+                        text: qsTr("Download")
+                        visible: serverButton.checked
+                        enabled: !dialog.running
+                        onClicked: {
+                            preferencesDialog.forceDefaultExportToDesktop();
+                            netloader.loadAsync();
+                        }
+                    }
+                    Button {
+                        objectName: "importButton"
+                        text: qsTr("Import from X-Plane")
+                        visible: xplaneButton.checked
+                        enabled: !dialog.running
+                        onClicked: {
+                            dialog.storeSource();
+                            xploader.loadAsync();
+                        }
+                    }
+                    Label {
+                        id: statusText
+
+                        objectName: "statusText"
+                        Layout.fillWidth: true
+                        wrapMode: Text.WordWrap
+                    }
+                }
+            }
+        }
+    }
+
+    footer: DialogButtonBox {
+        alignment: Qt.AlignRight
+
+        Button {
+            objectName: "okButton"
+            text: qsTr("OK")
+            enabled: !dialog.running
+            DialogButtonBox.buttonRole: DialogButtonBox.AcceptRole // qmllint disable type
+        }
+    }
+
+    FolderDialog {
+        id: folderDialog
+
+        title: qsTr("Please choose path to X-Plane installation")
+        currentFolder: Utility.pathToUrl(databaseSettings.xpPath) // qmllint disable type
+        onAccepted: pathField.text = Utility.urlToPath(selectedFolder) // qmllint disable type
+    }
+
+    PageViewTracker {
+        location: "/database"
+        title: "Database"
+        opened: dialog.visible
+    }
+
+    Connections {
+        target: netloader
+
+        function onStarted() {
+            dialog.loaderStarted();
+        }
+        function onProgress(text) {
+            dialog.loaderProgress(text);
+        }
+        function onDone() {
+            dialog.loaderDone();
+        }
+    }
+    Connections {
+        target: xploader
+
+        function onStarted() {
+            dialog.loaderStarted();
+        }
+        function onProgress(message) {
+            dialog.loaderProgress(message);
+        }
+        function onDone() {
+            dialog.loaderDone();
+        }
+    }
+    Connections {
+        target: database
+
+        function onLoaded() {
+            dialog.refresh();
+        }
+    }
+}

@@ -1,0 +1,123 @@
+import QtQuick
+import Qt.labs.platform as Platform
+import Qt.labs.settings
+import Waylore.Ui
+import "../js/utility.js" as Utility
+
+// The export file dialog of the main window. It remembers which command opened it: the image
+// command writes a picture of the map and the PDF command a PDF whatever name is typed; only
+// "Export to..." takes the chosen filter as the export format. It also holds the map-picture
+// steps of the share link and the completion report of every export.
+Platform.FileDialog {
+    id: exportAsDialog
+
+    enum Flow {
+        Pdf,
+        Formats,
+        Image
+    }
+
+    // The exporter's format value of the PDF, the last of the file formats offered.
+    readonly property int pdfFormat: 20
+    readonly property var imageFilters: ["Navmap image JPEG (*.jpg)", "Navmap image PNG (*.png)"]
+    property int flow: ExportAsDialog.Flow.Formats
+
+    function openFor(newFlow) {
+        prepareFor(newFlow);
+        open();
+    }
+
+    // Filters and proposed file of a flow, before the dialog shows.
+    function prepareFor(newFlow) {
+        flow = newFlow;
+        if (newFlow === ExportAsDialog.Flow.Pdf) {
+            nameFilters = ["Adobe PDF (*.pdf)", "All (*.*)"];
+            selectedNameFilter.index = 0;
+        } else if (newFlow === ExportAsDialog.Flow.Formats) {
+            nameFilters = exporter.formats.slice(0, pdfFormat + 1);
+            selectedNameFilter.index = 0;
+        } else {
+            nameFilters = imageFilters;
+        }
+        let folder = Utility.urlToPath(documentSettings.lastFolder);
+        if (folder === "")
+            folder = Utility.urlToPath(Platform.StandardPaths.writableLocation(Platform.StandardPaths.DocumentsLocation));
+        currentFile = Utility.pathToUrl(folder + "/" + flightplan.general.suggestedFileName);
+    }
+
+    // Exports to the local path chosen in the dialog, as the flow that opened it asks.
+    function exportTo(path, filterIndex) {
+        const lower = path.toLowerCase();
+        if (flow === ExportAsDialog.Flow.Image) {
+            const named = lower.endsWith(".jpg") || lower.endsWith(".png") ? path : path + (filterIndex === 1 ? ".png" : ".jpg");
+            saveMapImage(named, function (ok) {
+                if (!ok)
+                    exporterErrorDialog.show(qsTr("Cannot export image to %1").arg(named));
+            });
+            return;
+        }
+        let ok;
+        if (flow === ExportAsDialog.Flow.Pdf) {
+            ok = exporter.toFormat(pdfFormat, lower.endsWith(".pdf") ? path : path + ".pdf");
+        } else if (lower.endsWith(".jpg") || lower.endsWith(".png")) {
+            saveMapImage(path, function (saved) {
+                if (!saved)
+                    exporterErrorDialog.show(qsTr("Cannot export image to %1").arg(path));
+            });
+            return;
+        } else if (lower.endsWith(".pdf")) {
+            ok = exporter.toFormat(pdfFormat, path);
+        } else {
+            ok = exporter.toFormat(filterIndex, path);
+        }
+        if (!ok)
+            exporterErrorDialog.show(exporter.msgerror);
+    }
+
+    // Renders the map and saves the picture to the local path, its type following the ending;
+    // done(ok) follows once the picture is written or has failed.
+    function saveMapImage(path, done) {
+        const started = map.grabToImage(function (result) {
+            done(result.saveToFile(path));
+        });
+        if (!started)
+            done(false);
+    }
+
+    // The share link: a picture of the map in the temporary folder, then the upload. Nothing
+    // is shown when the picture cannot be written.
+    function shareLink() {
+        const folder = Utility.urlToPath(Platform.StandardPaths.writableLocation(Platform.StandardPaths.TempLocation));
+        const path = folder + "/" + flightplan.general.suggestedFileName + ".jpg";
+        saveMapImage(path, function (ok) {
+            if (ok)
+                exporter.share(path);
+            else
+                console.log("Cannot write the map picture", path);
+        });
+    }
+
+    fileMode: Platform.FileDialog.SaveFile
+    onAccepted: exportTo(Utility.urlToPath(file), selectedNameFilter.index)
+
+    property Settings documentSettings: Settings {
+        property string lastFolder
+
+        category: "document"
+    }
+
+    property Connections exportDone: Connections {
+        function onDone(format, file) {
+            status.message(qsTr("Exported %1").arg(file), false);
+            ga.sendEvent("export", "/", "Main", {
+                "format": exporter.formats[format],
+                "flightplan": flightplan.general.shortName,
+                "airplane": airplanes.current ? airplanes.current.icao : "",
+                "cruiselvl": flightplan.general.cruiselvl,
+                "cruisetas": flightplan.general.cruisetas
+            });
+        }
+
+        target: exporter
+    }
+}

@@ -1,0 +1,51 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+
+Dialog {
+    id: dialog
+
+    title: qsTr("Oceanic tracks")
+    modal: true
+
+    StackLayout {
+        objectName: "pages"
+        anchors.fill: parent
+        currentIndex: tracks.updating ? 0 : 1
+
+        ColumnLayout {
+            Label {
+                text: qsTr("Updating tracks...")
+            }
+            BusyIndicator {
+                Layout.alignment: Qt.AlignHCenter
+                running: tracks.updating
+            }
+        }
+        ColumnLayout {
+            Label {
+                text: qsTr("Updated tracks:")
+            }
+            ScrollView {
+                Layout.preferredWidth: 400
+                Layout.preferredHeight: 200
+
+                TextArea {
+                    readOnly: true
+                    wrapMode: Text.WordWrap
+                    textFormat: TextEdit.RichText
+                    text: tracks.log
+                }
+            }
+        }
+    }
+
+    footer: DialogButtonBox {
+        Button {
+            objectName: "closeButton"
+            text: qsTr("Close")
+            enabled: !tracks.updating
+            DialogButtonBox.buttonRole: DialogButtonBox.RejectRole // qmllint disable type
+        }
+    }
+}

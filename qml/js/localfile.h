@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QVariant>
+#include <QtQml/qqmlregistration.h>
+
+// Turns local paths into file URLs and back the way the platform does: '#', '?', '%', blanks
+// and drive letters survive the round trip, which hand-made string surgery in script got wrong.
+class LocalFile : public QObject
+{
+    Q_OBJECT
+    QML_ELEMENT
+    QML_SINGLETON
+
+public:
+    using QObject::QObject;
+
+    // A file URL (string or url) as a local path; any other text is taken as a path already.
+    Q_INVOKABLE static QString toPath(const QVariant &url);
+    // A local path as a fully encoded file URL.
+    Q_INVOKABLE static QString toUrl(const QString &path);
+};

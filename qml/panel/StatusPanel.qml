@@ -1,0 +1,123 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Controls.Material
+import QtQuick.Layouts
+import Waylore.Ui
+
+// The bar at the foot of the side column: the AIRAC cycle and the map cursor position, and
+// for a while each message.
+Page {
+    id: status
+
+    required property string cycle
+    required property string position
+    readonly property color red: Material.theme === Material.Dark ? ThemeColor.redDark : ThemeColor.redLight
+    // "standing" (cycle and position), "message" (timer running or held by the pointer) or
+    // "fading"
+    property string phase: "standing"
+    readonly property alias text: label.text
+
+    function message(text, error) {
+        fade.stop();
+        header.opacity = 1.0;
+        label.text = text;
+        label.color = error === true ? status.red : Material.accent;
+        icon.source = error === true ? "qrc:/fa/solid/triangle-exclamation.svg" : "qrc:/fa/solid/message.svg";
+        phase = "message";
+        if (headerHover.hovered)
+            holdTimer.stop();
+        else
+            holdTimer.restart();
+    }
+
+    function showStanding() {
+        if (phase !== "standing")
+            return;
+        label.color = Material.primaryTextColor;
+        label.text = position === "" ? qsTr("AIRAC %1").arg(cycle) : qsTr("AIRAC %1").arg(cycle) + qsTr(" | %1").arg(position);
+    }
+
+    SplitView.minimumHeight: header.implicitHeight
+    SplitView.maximumHeight: header.implicitHeight
+    onCycleChanged: showStanding()
+    onPositionChanged: showStanding()
+
+    background: Rectangle {
+        color: Material.background
+    }
+    header: Pane {
+        padding: 0
+        background: null
+
+        RowLayout {
+            anchors.fill: parent
+            spacing: 0
+
+            TintedImage {
+                id: icon
+
+                objectName: "statusIcon"
+                Layout.leftMargin: 16
+                Layout.preferredWidth: FontAwesome.iconSize * 0.75
+                Layout.preferredHeight: FontAwesome.iconSize * 0.75
+                sourceSize.width: FontAwesome.iconSize * 0.75
+                sourceSize.height: FontAwesome.iconSize * 0.75
+                color: label.color
+            }
+            Label {
+                id: label
+
+                objectName: "statusLabel"
+                Layout.fillWidth: true
+                Layout.leftMargin: 6
+                Layout.topMargin: 5
+                Layout.bottomMargin: 5
+                font.pointSize: Qt.platform.os === "osx" ? 12 : 9
+                elide: Text.ElideRight
+            }
+        }
+        HoverHandler {
+            id: headerHover
+
+            onHoveredChanged: {
+                if (status.phase !== "message")
+                    return;
+                if (hovered)
+                    holdTimer.stop();
+                else
+                    holdTimer.restart();
+            }
+        }
+        ToolTip {
+            text: label.text
+            visible: headerHover.hovered && label.text !== ""
+        }
+    }
+
+    Timer {
+        id: holdTimer
+
+        interval: 5000
+        onTriggered: {
+            status.phase = "fading";
+            fade.start();
+        }
+    }
+    NumberAnimation {
+        id: fade
+
+        target: status.header
+        property: "opacity"
+        to: 0.0
+        duration: 1000
+        easing.type: Easing.OutQuad
+        onFinished: {
+            icon.source = "qrc:/fa/regular/message.svg";
+            status.header.opacity = 1.0;
+            status.phase = "standing";
+            status.showStanding();
+        }
+    }
+
+    Component.onCompleted: showStanding()
+}

@@ -1,0 +1,299 @@
+#include "shell.h"
+
+#include "airplanelistmodel.h"
+#include "database.h"
+#include "flightplan.h"
+#include "ganalytics.h"
+#include "infomanager.h"
+#include "itemselectionmodel.h"
+#include "logging.h"
+#include "point.h"
+#include "proceduremanager.h"
+#include "settings.h"
+#include "testsupport.h"
+#include "xploader.h"
+
+#include <QApplication>
+#include <QAtomicInt>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QQmlApplicationEngine>
+#include <QQmlComponent>
+#include <QQmlContext>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+namespace {
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeFile(const QString &path, const QByteArray &content)
+{
+    return QDir().mkpath(QFileInfo(path).path()) && !TestSupport::writeFile(path, content).isEmpty();
+}
+
+// Child process: the program from its start to its quit in the home the parent chose; prints
+// the log file's path, then logs once more after the shell is gone.
+int runProgram(int argc, char *argv[])
+{
+    Shell::nameApplication();
+    QApplication app(argc, argv);
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QDir::homePath() + QStringLiteral("/settings"));
+    {
+        Shell shell;
+        if (!shell.start())
+            return 3;
+        QTimer::singleShot(0, &app, &QCoreApplication::quit);
+        app.exec();
+        printf("%s\n", qPrintable(Logging::logFilePath()));
+    }
+    qWarning("Logged after the shell");
+    return 0;
+}
+
+} // namespace
+
+class TestShell : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void contextProperties();
+    void registeredTypes();
+    void analyticsSetUp();
+    void connections();
+    void rootDocument();
+    void tileCaches();
+    void startsTwiceWithOneClientId();
+    // Last: it destroys the shell.
+    void quitDuringImportWaits();
+
+private:
+    template<typename T = QObject>
+    T *published(const QString &name) const
+    {
+        return qobject_cast<T *>(m_shell->engine()->rootContext()->contextProperty(name).value<QObject *>());
+    }
+
+    std::unique_ptr<Shell> m_shell;
+    QTemporaryDir m_dir;
+};
+
+void TestShell::initTestCase()
+{
+    TestSupport::initApplication();
+    QVERIFY(m_dir.isValid());
+    m_shell = std::make_unique<Shell>();
+    QVERIFY(m_shell->start());
+}
+
+// All 33 exist once the shell has started, each of its class; "theme" too, before any document.
+void TestShell::contextProperties()
+{
+    const QVariant screenshotMode = m_shell->engine()->rootContext()->contextProperty(QStringLiteral("screenshot_mode"));
+    QCOMPARE(screenshotMode.typeId(), QMetaType::Bool);
+    QCOMPARE(screenshotMode.toBool(), false);
+    const QStringList published = QStringLiteral(
+        "ga:GAnalytics constants:Constants settings:Settings translationManager:TranslationManager unit:Unit "
+        "generator:Generator database:Database exporter:Exporter xploader:XpLoader netloader:NetLoader "
+        "tracks:Tracks ism:ItemSelectionModel infoManager:InfoManager airplanes:AirplaneListModel "
+        "printManager:PrintManager procedureManager:ProcedureManager themeManager:ThemeManager "
+        "flightplan:Flightplan document:Document xpconnect:XpConnect pointModel:QAbstractListModel "
+        "pointListModel:ListProxyModel airportListModel:ListProxyModel segmentMapModel:MapProxyModel "
+        "boundaryMapModel:MapProxyModel pointMapModel:MapProxyModel runwayMapModel:MapProxyModel "
+        "taxiwayMapModel:MapProxyModel paintlightMapModel:MapProxyModel taxinameMapModel:MapProxyModel "
+        "startupMapModel:MapProxyModel theme:Theme").split(QLatin1Char(' '));
+    QCOMPARE(published.size(), 32);
+    for (const QString &entry : published) {
+        const QString name = entry.section(QLatin1Char(':'), 0, 0);
+        const QObject *object = this->published(name);
+        QVERIFY2(object && object->inherits(qPrintable(entry.section(QLatin1Char(':'), 1))), qPrintable(name));
+    }
+}
+
+// Each type under its own URI, version 1.0, for its enumerations; none can be created.
+void TestShell::registeredTypes()
+{
+    const QStringList values = QStringLiteral("Exporter.IcaoRoute=2 BaseItem.UID=131071 Point.COORD=28 Procedure.APPCH=3 "
+                                              "Segment.TRACK=20 Taxiname.TwoWay=1 Waypoint.Altitude=10551295").split(QLatin1Char(' '));
+    for (const QString &entry : values) {
+        const QString element = entry.section(QLatin1Char('.'), 0, 0);
+        const QString import = QStringLiteral("import QtQml\nimport Corvel.%1 1.0\n").arg(element);
+        QQmlComponent reader(m_shell->engine());
+        reader.setData((import + QStringLiteral("QtObject { property int value: %1 }").arg(entry.section(QLatin1Char('='), 0, 0))).toUtf8(), QUrl());
+        std::unique_ptr<QObject> object(reader.create());
+        QVERIFY2(object, qPrintable(reader.errorString()));
+        QCOMPARE(object->property("value").toInt(), entry.section(QLatin1Char('='), 1).toInt());
+        QQmlComponent creator(m_shell->engine());
+        creator.setData((import + element + QStringLiteral(" {}")).toUtf8(), QUrl());
+        QVERIFY2(!std::unique_ptr<QObject>(creator.create()), qPrintable(element));
+    }
+}
+
+// Configured as the program runs it; without a registration in the settings nothing is sent.
+void TestShell::analyticsSetUp()
+{
+    auto *ga = published<GAnalytics>(QStringLiteral("ga"));
+    QCOMPARE(ga->sendInterval(), 3000);
+    QCOMPARE(ga->logLevel(), GAnalytics::Error);
+    QVERIFY(!ga->debugMode() && !ga->isEnabled());
+    QCOMPARE(Settings::getString(QStringLiteral("path")), QCoreApplication::applicationDirPath());
+}
+
+// The four wires between the objects, followed on the imported test world.
+void TestShell::connections()
+{
+    Settings::setString(QStringLiteral("database/xpPath"), TestSupport::dataPath(QStringLiteral("xplane-route")));
+    QSignalSpy loaded(published<Database>(QStringLiteral("database")), &Database::loaded);
+    published<XpLoader>(QStringLiteral("xploader"))->loadAsync();
+    QVERIFY(loaded.wait(30000) && loaded.first().first().toBool());
+    QVERIFY(published<XpLoader>(QStringLiteral("xploader"))->wait(30000));
+
+    auto *info = published<InfoManager>(QStringLiteral("infoManager"));
+    const QString airport = Database::findAirport(QStringLiteral("XRTA"), false)->uid();
+    emit info->pointLinkActivated(airport);
+    QCOMPARE(published<ItemSelectionModel>(QStringLiteral("ism"))->currentUID, airport);
+    auto *procedures = published<ProcedureManager>(QStringLiteral("procedureManager"));
+    emit info->displayProcedure(QStringLiteral("XRTA/ALDA1A"));
+    QCOMPARE(procedures->pointuids().filter(QStringLiteral("ALDAX")).size(), 1);
+    emit info->clear();
+    QVERIFY(procedures->pointuids().isEmpty());
+    QSignalSpy edited(published<Flightplan>(QStringLiteral("flightplan")), &Flightplan::edited);
+    emit published<AirplaneListModel>(QStringLiteral("airplanes"))->changed();
+    QCOMPARE(edited.size(), 1);
+}
+
+// The root document reads "theme" while it is created; one that gives no root object is reported.
+void TestShell::rootDocument()
+{
+    QList<QQmlError> warnings;
+    connect(m_shell->engine(), &QQmlEngine::warnings, this, [&warnings](const QList<QQmlError> &list) { warnings += list; });
+    QVERIFY(!m_shell->loadInterface(QUrl::fromLocalFile(m_dir.filePath(QStringLiteral("Missing.qml")))));
+    QCOMPARE(warnings.size(), 1);
+    const QString path = m_dir.filePath(QStringLiteral("Root.qml"));
+    QVERIFY(writeFile(path, "import QtQuick\nItem { property string themeName: theme.name }\n"));
+    QVERIFY(m_shell->loadInterface(QUrl::fromLocalFile(path)));
+    QCOMPARE(warnings.size(), 1);
+    QCOMPARE(m_shell->engine()->rootObjects().constLast()->property("themeName").toString(), QStringLiteral("Light"));
+    disconnect(m_shell->engine(), &QQmlEngine::warnings, this, nullptr);
+}
+
+// The four tile folders go with their contents, the rest of the cache stays; a location that is
+// empty or relative (below the filesystem root or the working folder) removes nothing.
+void TestShell::tileCaches()
+{
+    QTemporaryDir dir;
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    const QStringList tiles = {QStringLiteral("cache/map/background/providers"), QStringLiteral("cache/map/clouds_new"),
+                               QStringLiteral("cache/map/precipitation_new"), QStringLiteral("cache/map/wind_new"),
+                               QStringLiteral("cache/map/background/other")};
+    for (const QString &folder : tiles)
+        QVERIFY(writeFile(dir.filePath(folder + QStringLiteral("/7/66/42.png")), "tile"));
+    QCOMPARE(Shell::clearTileCaches(QString()), QStringList());
+    QCOMPARE(Shell::clearTileCaches(QStringLiteral("cache")), QStringList());
+    QDir::setCurrent(previous);
+    for (const QString &folder : tiles)
+        QVERIFY(QFileInfo::exists(dir.filePath(folder)));
+    const QStringList removed = Shell::clearTileCaches(dir.filePath(QStringLiteral("cache")));
+    QCOMPARE(removed.size(), 4);
+    for (const QString &folder : tiles.mid(0, 4))
+        QVERIFY(removed.contains(dir.filePath(folder)) && !QFileInfo::exists(dir.filePath(folder)));
+    QVERIFY(QFileInfo::exists(dir.filePath(tiles.last())));
+}
+
+// Two runs of the program from an empty store: the log starts with the name and version, holds
+// nothing of what was said before it opened, and both runs use the one client id made by the
+// first. What is logged once the log file is closed goes to the console, not to a dead file.
+void TestShell::startsTwiceWithOneClientId()
+{
+    QTemporaryDir home;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("HOME"), home.path());
+    environment.insert(QStringLiteral("WAYLORE_SHELL_PROGRAM"), QStringLiteral("1"));
+    for (const char *name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"})
+        environment.remove(QLatin1String(name));
+    const QRegularExpression clientLine(QStringLiteral("^\\d\\d:\\d\\d:\\d\\d Info: Analytics client ID \"(\\{[0-9a-f]{8}-"
+                                                       "[0-9a-f]{4}-[0-9a-f]{4}-[0-9a-f]{4}-[0-9a-f]{12}\\})\"$"),
+                                        QRegularExpression::MultilineOption);
+    QStringList ids;
+    for (int run = 0; run < 2; ++run) {
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.start(QCoreApplication::applicationFilePath(), {});
+        QVERIFY(program.waitForFinished(60000));
+        const QByteArray errors = program.readAllStandardError();
+        QVERIFY2(program.exitStatus() == QProcess::NormalExit && program.exitCode() == 0, errors.constData());
+        const QString log = QString::fromUtf8(fileBytes(QString::fromLocal8Bit(program.readAllStandardOutput().trimmed())));
+        QVERIFY2(log.contains(QRegularExpression(QStringLiteral("^\\d\\d:\\d\\d:\\d\\d Info: \"Waylore\" \"4\\.10\\.0\"\n"))),
+                 qPrintable(log.left(80)));
+        for (const char *early : {"Running from", "Log file opened in", "Logged after the shell"}) {
+            QVERIFY2(errors.contains(early) && !log.contains(QLatin1String(early)), early);
+        }
+        const QRegularExpressionMatch client = clientLine.match(log);
+        QVERIFY(client.hasMatch());
+        ids.append(client.captured(1));
+    }
+    QCOMPARE(ids.at(1), ids.at(0));
+}
+
+// Quitting while the simulator data is imported: the import stops and its thread has ended
+// before the loader, the flight plan and the database are destroyed; the database file of the
+// last whole import stays as it was.
+void TestShell::quitDuringImportWaits()
+{
+    const QString databaseFile = published<Database>(QStringLiteral("database"))->filePath();
+    const QByteArray stored = fileBytes(databaseFile);
+    QVERIFY(!stored.isEmpty());
+    const QString root = m_dir.filePath(QStringLiteral("X-Plane 12"));
+    QByteArray fixes("I\n1101 Version - data cycle 2302, build\n");
+    for (int i = 0; i < 600000; ++i)
+        fixes += " 46.5 7.5 F" + QByteArray::number(i) + " ENRT K1 2105430\n";
+    const QByteArray header("I\n1100 Version - data cycle 2302\n\n99\n");
+    QVERIFY(writeFile(root + QStringLiteral("/Resources/default data/earth_fix.dat"), fixes));
+    QVERIFY(writeFile(root + QStringLiteral("/Resources/default data/earth_nav.dat"), header));
+    QVERIFY(writeFile(root + QStringLiteral("/Resources/default data/earth_awy.dat"), header));
+    QVERIFY(writeFile(root + QStringLiteral("/Global Scenery/Global Airports/Earth nav data/apt.dat"), header));
+    Settings::setString(QStringLiteral("database/xpPath"), root);
+
+    auto *loader = published<XpLoader>(QStringLiteral("xploader"));
+    QAtomicInt readingFixes = 0;
+    QAtomicInt ended = 0;
+    connect(loader, &XpLoader::progress, loader, [&](const QString &text) {
+        if (text.startsWith(QLatin1String("Loading fix points:")))
+            readingFixes.storeRelease(1);
+    }, Qt::DirectConnection);
+    connect(loader, &QThread::finished, loader, [&] { ended.storeRelease(1); }, Qt::DirectConnection);
+    loader->loadAsync();
+    QTRY_VERIFY_WITH_TIMEOUT(readingFixes.loadAcquire() == 1, 30000);
+    QVERIFY(loader->isRunning());
+    m_shell.reset();
+    QCOMPARE(ended.loadAcquire(), 1);
+    QCoreApplication::processEvents();
+    QCOMPARE(fileBytes(databaseFile), stored);
+}
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsSet("WAYLORE_SHELL_PROGRAM"))
+        return runProgram(argc, argv);
+    QApplication app(argc, argv);
+    TestShell test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_shell.moc"

@@ -1,0 +1,92 @@
+#include <QFile>
+#include <QRegularExpression>
+#include <QTest>
+#include <QXmlStreamReader>
+
+namespace {
+
+// What a translation must carry over from its source unchanged: the place markers that arg()
+// fills, the mark-up, and the line breaks a label is laid out with.
+QStringList carried(const QString &text)
+{
+    static const QRegularExpression pattern(QStringLiteral(R"(%L?\d+|%n|<[^<>]*>)"));
+    QStringList found;
+    for (const QRegularExpressionMatch &match : pattern.globalMatch(text))
+        found.append(match.captured());
+    found.append(QString(text.count(QLatin1Char('\n')), QLatin1Char('\n')));
+    found.sort();
+    return found;
+}
+
+} // namespace
+
+// The committed catalogues: every entry translated, with its markers and mark-up intact.
+class TestTranslationCatalogues : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void catalogue_data();
+    void catalogue();
+};
+
+void TestTranslationCatalogues::catalogue_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::newRow("French") << "fr";
+    QTest::newRow("German") << "de";
+    QTest::newRow("Spanish") << "es";
+}
+
+void TestTranslationCatalogues::catalogue()
+{
+    QFETCH(QString, language);
+    const QString path = QFINDTESTDATA(QStringLiteral("../../i18n/waylore_%1.ts").arg(language));
+    QFile file(path);
+    QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(QStringLiteral("no catalogue for ") + language));
+
+    QXmlStreamReader xml(&file);
+    QString context;
+    QString source;
+    int messages = 0;
+    bool numerus = false;
+    QStringList faults;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        const auto name = xml.name();
+        if (name == u"message") {
+            ++messages;
+            numerus = xml.attributes().value(QStringLiteral("numerus")) == u"yes";
+        } else if (name == u"name") {
+            context = xml.readElementText();
+        } else if (name == u"source") {
+            source = xml.readElementText();
+        } else if (name == u"translation") {
+            const QString where = context + QStringLiteral(": \"") + source + QLatin1Char('"');
+            const auto type = xml.attributes().value(QStringLiteral("type")).toString();
+            QStringList forms;
+            if (!numerus)
+                forms.append(xml.readElementText());
+            while (numerus && xml.readNextStartElement())
+                forms.append(xml.readElementText());
+            if (type == u"unfinished")
+                faults.append(QStringLiteral("unfinished ") + where);
+            for (const QString &text : std::as_const(forms)) {
+                if (!type.isEmpty())
+                    break;
+                if (text.isEmpty())
+                    faults.append(QStringLiteral("empty ") + where);
+                else if (carried(text) != carried(source))
+                    faults.append(QStringLiteral("markers differ in ") + where + QStringLiteral(" -> \"") + text
+                                  + QLatin1Char('"'));
+            }
+        }
+    }
+    QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+    QVERIFY(messages > 400);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+}
+
+QTEST_GUILESS_MAIN(TestTranslationCatalogues)
+#include "tst_translationcatalogues.moc"

@@ -1,0 +1,420 @@
+#include "httptestserver.h"
+#include "testsupport.h"
+#include "mapview.h"
+#include "tileengine.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QQmlComponent>
+#include <QQmlEngine>
+#include <QQuickWindow>
+#include <QTemporaryDir>
+#include <QtQml/qqmlextensionplugin.h>
+#include <QtTest>
+#include <memory>
+
+Q_IMPORT_QML_PLUGIN(Corvel_MapPlugin)
+
+namespace {
+const QColor Background(0x40, 0x40, 0x40);
+
+QByteArray png(const QColor &color, int size = 256)
+{
+    QImage image(size, size, QImage::Format_RGB32);
+    image.fill(color);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+bool near(QRgb a, const QColor &b)
+{
+    return std::abs(qRed(a) - b.red()) < 8 && std::abs(qGreen(a) - b.green()) < 8 && std::abs(qBlue(a) - b.blue()) < 8;
+}
+
+QStringList tileFiles(const QString &dir, const QString &prefix = QStringLiteral("street"))
+{
+    return QDir(dir).entryList({prefix + QStringLiteral("-*")}, QDir::Files, QDir::Name);
+}
+}
+
+// The zoom 2 view of 512 px around (0, 0) shows four tiles, one per quadrant.
+class TstMapTiles : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void fetchesCachesAndWorksOffline_data();
+    void fetchesCachesAndWorksOffline();
+    void lowerLevelWhileLoadingAndTilesKept();
+    void turnedMapTurnsTilesAndShowsCopyright();
+    void diskCacheKeepsItsSize();
+    void damagedCacheFileIsFetchedAgain();
+    void brokenAndSlowTilesDoNotBlock();
+    void requestsAreBoundedAndDroppedOutOfView();
+    void unusableRepository_data();
+    void unusableRepository();
+    void mapTypes();
+
+private:
+    MapView *makeMap(const QString &repository, const QByteArray &extra = QByteArray(), bool shown = true);
+    void serveDescription(const QString &path = QStringLiteral("/osm/street"), bool highDpi = false);
+    void serveQuadrants(const QString &folder = QStringLiteral("tiles"), int size = 256);
+    QImage grab() { return m_window->grabWindow(); }
+    bool showsQuadrants(const QImage &image, const QList<QColor> &colors) const;
+
+    QQmlEngine m_engine;
+    std::unique_ptr<QQuickWindow> m_window;
+    std::unique_ptr<HttpTestServer> m_server;
+    std::unique_ptr<QTemporaryDir> m_cache;
+    QList<QColor> m_colors = {Qt::red, Qt::green, Qt::blue, Qt::yellow};
+};
+
+void TstMapTiles::initTestCase()
+{
+    m_engine.addImportPath(QStringLiteral("qrc:/qt/qml"));
+}
+
+void TstMapTiles::init()
+{
+    m_server = std::make_unique<HttpTestServer>();
+    QVERIFY(m_server->listen());
+    m_cache = std::make_unique<QTemporaryDir>();
+    m_window = std::make_unique<QQuickWindow>();
+    m_window->resize(512, 512);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+}
+
+void TstMapTiles::cleanup()
+{
+    qDeleteAll(m_window->contentItem()->childItems());
+    m_window.reset();
+    m_server.reset();
+}
+
+MapView *TstMapTiles::makeMap(const QString &repository, const QByteArray &extra, bool shown)
+{
+    const QString qml = QStringLiteral(
+        "import QtQuick\nimport Corvel.Map\n"
+        "Map { width: 512; height: 512; zoomLevel: 2; color: \"%1\"; copyrightsVisible: false\n"
+        "  plugin: Plugin { name: \"osm\"\n"
+        "    PluginParameter { name: \"osm.mapping.providersrepository.address\"; value: \"%2\" }\n"
+        "    PluginParameter { name: \"osm.mapping.cache.directory\"; value: \"%3\" }\n"
+        "    PluginParameter { name: \"osm.mapping.cache.disk.cost_strategy\"; value: \"unitary\" }\n"
+        "    PluginParameter { name: \"osm.mapping.cache.memory.cost_strategy\"; value: \"unitary\" }\n"
+        "    PluginParameter { name: \"osm.mapping.cache.memory.size\"; value: \"100\" }\n"
+        "    %4\n"
+        "  }\n}")
+                            .arg(Background.name(), repository, m_cache->path(), QString::fromUtf8(extra));
+    QQmlComponent component(&m_engine);
+    component.setData(qml.toUtf8(), QUrl());
+    auto *map = qobject_cast<MapView *>(component.create());
+    if (!map) {
+        qWarning() << component.errors();
+        return nullptr;
+    }
+    if (shown)
+        map->setParentItem(m_window->contentItem());
+    return map;
+}
+
+void TstMapTiles::serveDescription(const QString &path, bool highDpi)
+{
+    HttpTestServer::Reply description;
+    description.body = QStringLiteral(R"({"url": "%1", "format": "png", "minimumZoomLevel": 0, "maximumZoomLevel": 19,
+                                          "copyright": "test tiles" %2})")
+                           .arg(m_server->url(QStringLiteral("/tiles/%z/%x/%y.png")),
+                                highDpi ? QStringLiteral(", \"highDpiUrl\": \"%1\"").arg(m_server->url(QStringLiteral("/hd/%z/%x/%y.png")))
+                                        : QString())
+                           .toUtf8();
+    m_server->setReply(path, description);
+}
+
+void TstMapTiles::serveQuadrants(const QString &folder, int size)
+{
+    const QStringList tiles = {"2/1/1", "2/2/1", "2/1/2", "2/2/2"};
+    for (int i = 0; i < 4; ++i) {
+        HttpTestServer::Reply tile;
+        tile.contentType = "image/png";
+        tile.body = png(m_colors.at(i), size);
+        m_server->setReply(QStringLiteral("/%1/%2.png").arg(folder, tiles.at(i)), tile);
+    }
+}
+
+bool TstMapTiles::showsQuadrants(const QImage &image, const QList<QColor> &colors) const
+{
+    const QList<QPoint> centres = {{128, 128}, {384, 128}, {128, 384}, {384, 384}};
+    for (int i = 0; i < 4; ++i) {
+        if (!near(image.pixel(centres.at(i)), colors.at(i)))
+            return false;
+    }
+    return true;
+}
+
+void TstMapTiles::fetchesCachesAndWorksOffline_data()
+{
+    QTest::addColumn<bool>("highDpi");
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("prefix");
+    QTest::newRow("256 px tiles") << false << "tiles" << "street";
+    QTest::newRow("512 px tiles for high-dpi screens") << true << "hd" << "street@2x";
+}
+
+void TstMapTiles::fetchesCachesAndWorksOffline()
+{
+    QFETCH(bool, highDpi);
+    QFETCH(QString, folder);
+    QFETCH(QString, prefix);
+    serveDescription(QStringLiteral("/osm/street"), highDpi);
+    serveQuadrants(folder, highDpi ? 512 : 256);
+    const QByteArray parameter = "PluginParameter { name: \"osm.mapping.highdpi_tiles\"; value: " + QByteArray(highDpi ? "true" : "false") + " }";
+    MapView *map = makeMap(m_server->url(QStringLiteral("/osm/")), parameter);
+    QVERIFY(map);
+    QTRY_VERIFY_WITH_TIMEOUT(showsQuadrants(grab(), m_colors), 5000);
+    QStringList requested = m_server->requests();
+    requested.sort();
+    QStringList expected;
+    for (const char *tile : {"2/1/1", "2/1/2", "2/2/1", "2/2/2"})
+        expected.append(QStringLiteral("/%1/%2.png").arg(folder, QLatin1String(tile)));
+    expected.append(QStringLiteral("/osm/street"));
+    expected.sort();
+    QCOMPARE(requested, expected);
+    QStringList files;
+    for (const char *tile : {"2-1-1", "2-1-2", "2-2-1", "2-2-2"})
+        files.append(QStringLiteral("%1-%2.png").arg(prefix, QLatin1String(tile)));
+    QTRY_COMPARE(tileFiles(m_cache->path(), prefix), files);
+    QVERIFY(QFile::exists(m_cache->path() + "/providers/street.json"));
+
+    // Next run, server gone: the cached description and tiles still show the map.
+    delete map;
+    m_server.reset();
+    map = makeMap(QStringLiteral("http://127.0.0.1:1/osm/"), parameter);
+    QVERIFY(map);
+    QTRY_VERIFY_WITH_TIMEOUT(showsQuadrants(grab(), m_colors), 5000);
+    QVERIFY(!map->tileEngine()->usesBuiltInProvider());
+}
+
+// Heading east: north-east lies top left, south-east top right, north-west bottom left.
+void TstMapTiles::turnedMapTurnsTilesAndShowsCopyright()
+{
+    serveDescription();
+    serveQuadrants();
+    MapView *map = makeMap(m_server->url(QStringLiteral("/osm/")));
+    QVERIFY(map);
+    map->setBearing(90);
+    const QList<QColor> turned = {Qt::green, Qt::yellow, Qt::red, Qt::blue};
+    QTRY_VERIFY_WITH_TIMEOUT(showsQuadrants(grab(), turned), 5000);
+    QVERIFY(near(grab().pixel(508, 506), Qt::blue));
+    map->setCopyrightsVisible(true);
+    QTRY_VERIFY(!near(grab().pixel(508, 506), Qt::blue));
+}
+
+// Zoom 3 tiles are slow; the zoom 2 tiles stand in for them, scaled, until they come.
+void TstMapTiles::lowerLevelWhileLoadingAndTilesKept()
+{
+    serveDescription();
+    serveQuadrants();
+    for (int x = 2; x <= 5; ++x) {
+        for (int y = 2; y <= 5; ++y) {
+            HttpTestServer::Reply tile;
+            tile.contentType = "image/png";
+            tile.body = png(Qt::magenta);
+            tile.delayMs = 1500;
+            m_server->setReply(QStringLiteral("/tiles/3/%1/%2.png").arg(x).arg(y), tile);
+        }
+    }
+    MapView *map = makeMap(m_server->url(QStringLiteral("/osm/")));
+    QVERIFY(map);
+    QTRY_VERIFY_WITH_TIMEOUT(showsQuadrants(grab(), m_colors), 5000);
+
+    // A fractional zoom scales the nearest level: 2.4 still shows level 2, asking nothing new.
+    map->setZoomLevel(2.4);
+    QVERIFY(showsQuadrants(grab(), m_colors));
+    // Panning away and back finds the tiles in memory.
+    map->pan(700, 0);
+    QTest::qWait(100);
+    map->pan(-700, 0);
+    QVERIFY(showsQuadrants(grab(), m_colors));
+    QCOMPARE(m_server->requests().filter(QStringLiteral("/tiles/2/1/1.png")).size(), 1);
+
+    map->setZoomLevel(3);
+    QTest::qWait(300);
+    QVERIFY(map->tileEngine()->pendingRequests() > 0);
+    QVERIFY(showsQuadrants(grab(), m_colors));
+    const QList<QColor> finer(4, QColor(Qt::magenta));
+    QTRY_VERIFY_WITH_TIMEOUT(showsQuadrants(grab(), finer), 5000);
+}
+
+void TstMapTiles::diskCacheKeepsItsSize()
+{
+    serveDescription();
+    serveQuadrants();
+    MapView *map = makeMap(m_server->url(QStringLiteral("/osm/")),
+                           "PluginParameter { name: \"osm.mapping.cache.disk.size\"; value: \"2\" }");
+    QVERIFY(map);
+    QTRY_VERIFY_WITH_TIMEOUT(showsQuadrants(grab(), m_colors), 5000);
+    QTRY_COMPARE(tileFiles(m_cache->path()).size(), 2);
+}
+
+void TstMapTiles::damagedCacheFileIsFetchedAgain()
+{
+    serveDescription();
+    serveQuadrants();
+    QVERIFY(!TestSupport::writeFile(m_cache->path() + "/street-2-1-1.png", "truncated").isEmpty());
+    MapView *map = makeMap(m_server->url(QStringLiteral("/osm/")));
+    QVERIFY(map);
+    QTRY_VERIFY_WITH_TIMEOUT(showsQuadrants(grab(), m_colors), 5000);
+    QVERIFY(m_server->requests().contains(QStringLiteral("/tiles/2/1/1.png")));
+    QTRY_VERIFY(!QImage(m_cache->path() + "/street-2-1-1.png").isNull());
+}
+
+void TstMapTiles::brokenAndSlowTilesDoNotBlock()
+{
+    serveDescription();
+    serveQuadrants();
+    HttpTestServer::Reply missing;
+    missing.status = 404;
+    m_server->setReply(QStringLiteral("/tiles/2/1/1.png"), missing);
+    HttpTestServer::Reply slow;
+    slow.contentType = "image/png";
+    slow.body = png(Qt::green);
+    slow.delayMs = 4000;
+    m_server->setReply(QStringLiteral("/tiles/2/2/1.png"), slow);
+    HttpTestServer::Reply garbage;
+    garbage.contentType = "image/png";
+    garbage.body = "<html>quota exceeded</html>";
+    m_server->setReply(QStringLiteral("/tiles/2/1/2.png"), garbage);
+
+    QElapsedTimer clock;
+    qint64 last = 0, longestGap = 0;
+    QTimer ticker;
+    connect(&ticker, &QTimer::timeout, this, [&] {
+        longestGap = std::max(longestGap, clock.elapsed() - last);
+        last = clock.elapsed();
+    });
+    clock.start();
+    ticker.start(10);
+
+    MapView *map = makeMap(m_server->url(QStringLiteral("/osm/")));
+    QVERIFY(map);
+    const QList<QColor> meanwhile = {Background, Background, Background, Qt::yellow};
+    QTRY_VERIFY_WITH_TIMEOUT(showsQuadrants(grab(), meanwhile), 3000);
+    QVERIFY(clock.elapsed() < 3500);
+    QVERIFY(map->tileEngine()->pendingRequests() >= 1);
+    // Nudging the view does not ask again for the missing tile.
+    map->pan(3, 0);
+    map->pan(-3, 0);
+    QTest::qWait(200);
+    QCOMPARE(m_server->requests().count(QStringLiteral("/tiles/2/1/1.png")), 1);
+    QCOMPARE(m_server->requests().count(QStringLiteral("/tiles/2/1/2.png")), 1);
+    QCOMPARE(tileFiles(m_cache->path()), QStringList({"street-2-2-2.png"}));
+    QVERIFY2(longestGap < 500, qPrintable(QString::number(longestGap)));
+    QTRY_VERIFY_WITH_TIMEOUT(showsQuadrants(grab(), {Background, Qt::green, Background, Qt::yellow}), 6000);
+}
+
+// Zoom 5 on a 512 px view shows 9 tiles around (10, 10); six requests at most are under way.
+void TstMapTiles::requestsAreBoundedAndDroppedOutOfView()
+{
+    serveDescription();
+    for (int x = 0; x < 32; ++x) {
+        for (int y = 0; y < 32; ++y) {
+            HttpTestServer::Reply tile;
+            tile.contentType = "image/png";
+            tile.body = png(Qt::cyan);
+            tile.delayMs = 3000;
+            m_server->setReply(QStringLiteral("/tiles/5/%1/%2.png").arg(x).arg(y), tile);
+        }
+    }
+    auto tileRequests = [this] { return m_server->requests().filter(QStringLiteral("/tiles/")); };
+    MapView *map = makeMap(m_server->url(QStringLiteral("/osm/")));
+    QVERIFY(map);
+    map->setZoomLevel(5);
+    map->setCenter(QGeoCoordinate(10, 10));
+    QTRY_COMPARE(tileRequests().size(), 6);
+    QTest::qWait(300);
+    QCOMPARE(tileRequests().size(), 6);
+
+    // Far away at once: the waiting requests are dropped, so the new view's tiles start now.
+    map->setCenter(QGeoCoordinate(-40, -120));
+    QTRY_COMPARE_WITH_TIMEOUT(tileRequests().size(), 12, 1500);
+    const QStringList newer = tileRequests().mid(6);
+    for (const QString &path : newer)
+        QVERIFY2(path.startsWith(QStringLiteral("/tiles/5/")) && path.split('/').at(3).toInt() <= 6, qPrintable(path));
+}
+
+void TstMapTiles::unusableRepository_data()
+{
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<bool>("reachable");
+    QTest::newRow("unreachable") << 200 << QByteArray() << false;
+    QTest::newRow("no description") << 404 << QByteArray("gone") << true;
+    QTest::newRow("not JSON") << 200 << QByteArray("<html>maintenance</html>") << true;
+    QTest::newRow("address of a local file") << 200 << QByteArray(R"({"url": "file:///etc/%z/%x/%y"})") << true;
+    QTest::newRow("no tile numbers") << 200 << QByteArray(R"({"url": "https://example.org/tile.png"})") << true;
+    QTest::newRow("zoom range upside down")
+        << 200 << QByteArray(R"({"url": "https://example.org/%z/%x/%y.png", "minimumZoomLevel": 9, "maximumZoomLevel": 4})")
+        << true;
+    QTest::newRow("format with a path")
+        << 200 << QByteArray(R"({"url": "https://example.org/%z/%x/%y.png", "format": "../../x"})") << true;
+}
+
+void TstMapTiles::unusableRepository()
+{
+    QFETCH(int, status);
+    QFETCH(QByteArray, body);
+    QFETCH(bool, reachable);
+    QString repository = m_server->url(QStringLiteral("/osm/"));
+    if (reachable) {
+        HttpTestServer::Reply reply;
+        reply.status = status;
+        reply.body = body;
+        m_server->setReply(QStringLiteral("/osm/street"), reply);
+    } else {
+        m_server.reset();
+    }
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Map provider description .*/osm/street unusable")));
+    // Not shown, so that no tile is asked of the public server.
+    std::unique_ptr<MapView> map(makeMap(repository, QByteArray(), false));
+    QVERIFY(map);
+    QTRY_VERIFY(!map->tileEngine()->fetchingDescription());
+    QVERIFY(map->tileEngine()->usesBuiltInProvider());
+    QCOMPARE(map->tileEngine()->provider().urlTemplate, QStringLiteral("https://tile.openstreetmap.org/%z/%x/%y.png"));
+    QVERIFY(!QFile::exists(m_cache->path() + "/providers/street.json"));
+}
+
+void TstMapTiles::mapTypes()
+{
+    serveDescription(QStringLiteral("/osm/satellite"));
+    std::unique_ptr<MapView> map(makeMap(m_server->url(QStringLiteral("/osm/")),
+                                         "PluginParameter { name: \"osm.mapping.custom.host\"; "
+                                         "value: \"https://weather.example/map/clouds_new/%z/%x/%y?appid=k\" }",
+                                         false));
+    QVERIFY(map);
+    // Known at once, in the themes' order, the custom address last.
+    QStringList names;
+    for (const MapType *type : map->mapTypes())
+        names.append(type->name());
+    QCOMPARE(names, QStringList({"Street Map", "Satellite Map", "Cycle Map", "Transit Map", "Night Transit Map",
+                                 "Terrain Map", "Hiking Map", "Custom URL Map"}));
+    QCOMPARE(map->activeMapType(), map->mapTypes().first());
+
+    map->setActiveMapType(map->mapTypes().at(1));
+    QTRY_VERIFY(!map->tileEngine()->fetchingDescription());
+    QCOMPARE(map->tileEngine()->provider().copyright, QStringLiteral("test tiles"));
+    QVERIFY(m_server->requests().contains(QStringLiteral("/osm/satellite")));
+
+    map->setActiveMapType(map->mapTypes().last());
+    QCOMPARE(map->tileEngine()->provider().url(3, 4, 5, false),
+             QUrl(QStringLiteral("https://weather.example/map/clouds_new/3/4/5?appid=k")));
+}
+
+QTEST_MAIN(TstMapTiles)
+#include "tst_maptiles.moc"

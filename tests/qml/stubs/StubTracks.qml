@@ -1,0 +1,15 @@
+import QtQml
+
+// Stands in for the oceanic tracks (published as "tracks").
+QtObject {
+    property bool updating: false
+    property string log: ""
+    property var stubCalls: []
+
+    signal updated
+
+    function update() {
+        stubCalls.push("update");
+        updating = true;
+    }
+}

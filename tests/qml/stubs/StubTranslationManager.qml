@@ -1,0 +1,12 @@
+import QtQml
+
+// Stands in for the translation manager (published as "translationManager").
+QtObject {
+    property string language: "system"
+    property bool restartRequired: false
+
+    function stubReset() {
+        language = "system";
+        restartRequired = false;
+    }
+}

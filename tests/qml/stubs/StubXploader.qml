@@ -1,0 +1,30 @@
+import QtQml
+
+// Stands in for the simulator data importer (published as "xploader").
+QtObject {
+    property string stubPath: "/opt/X-Plane 12"
+    property string stubCycle: ""
+    property var stubCalls: []
+
+    signal started
+    signal progress(string message)
+    signal done
+
+    function stubReset() {
+        stubPath = "/opt/X-Plane 12";
+        stubCycle = "";
+        stubCalls = [];
+    }
+
+    function autodetectXPPath() {
+        return stubPath;
+    }
+
+    function activeCycle() {
+        return stubCycle;
+    }
+
+    function loadAsync() {
+        stubCalls.push("loadAsync");
+    }
+}

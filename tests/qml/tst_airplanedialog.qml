@@ -1,0 +1,184 @@
+import QtQuick
+import QtTest
+import Waylore.Ui
+
+// The airplane editor against the real airplane list and unit conversions. Under Xvfb its
+// picture is kept in the build folder's screenshots/ for a person to look at.
+Item {
+    id: window
+
+    width: 1280
+    height: 800
+
+    Component {
+        id: dialogComponent
+
+        AirplaneDialog {
+            anchors.centerIn: parent
+        }
+    }
+
+    StrictTestCase {
+        id: testCase
+
+        property var dialog
+
+        function field(name) {
+            return findChild(dialog.contentItem, name);
+        }
+
+        function initTestCase() {
+            verify(testSupport.useNative("airplanes"));
+            verify(testSupport.useNative("unit"));
+        }
+
+        function prepare() {
+            ga.stubReset();
+            testSupport.storeValue("units/mass", 0);
+            testSupport.storeValue("units/volume", 0);
+            airplanes.reset();
+            airplanes.currentIndex = 0;
+            dialog = createTemporaryObject(dialogComponent, window);
+        }
+
+        function test_openShowsTheCurrentAirplane() {
+            airplanes.currentIndex = 2;
+            dialog.open();
+            compare(dialog.currentRow, 2);
+            compare(dialog.previousIndex, 2);
+            compare(field("icaoField").text, "B738");
+            compare(field("descentVsBox").value, -2200);
+            compare(field("descentVsBox").from, -5000);
+            compare(field("descentVsBox").to, -1);
+        }
+
+        function test_weightMinimumsFollowTheirBase() {
+            dialog.open();
+            field("eowBox").value = 50000;
+            compare(field("mzfwBox").from, 50000);
+            field("mzfwBox").value = 64000;
+            compare(field("mtowBox").from, 64000);
+            compare(field("mlwBox").from, 64000);
+        }
+
+        function test_rowChangeKeepsEditsAndCloseSignalsOnce() {
+            dialog.open();
+            field("icaoField").text = "X320";
+            field("airplaneList").currentIndex = 1;
+            compare(ga.stubEvents.length, 0);
+            compare(airplanes.get("icao", 0), "X320");
+            field("icaoField").text = "X350";
+            dialog.close();
+            compare(airplanes.get("icao", 1), "X350");
+            compare(ga.stubEvents.filter(e => e.name === "setairplane").length, 1);
+            compare(dialog.previousIndex, -1);
+        }
+
+        // The export writes what the controls show, not what the list held when the row was
+        // selected.
+        function test_exportSavesTheEditsFirst() {
+            airplanes.currentIndex = 1;
+            dialog.open();
+            field("icaoField").text = "BE35";
+            field("cruiseFuelBox").value = 333;
+            const path = testSupport.temporaryPath("edited.apxml");
+            dialog.exportAirplane(path);
+            const row = airplanes.loadAirplaneFromFile(path);
+            verify(row >= 0, airplanes.msgerror);
+            compare(airplanes.get("icao", row), "BE35");
+            compare(airplanes.get("cruisefuel", row), 333);
+        }
+
+        function test_failedImportKeepsTheSelection() {
+            airplanes.currentIndex = 3;
+            dialog.open();
+            dialog.importAirplane(testSupport.temporaryPath("missing.apxml"));
+            compare(dialog.currentRow, 3);
+            compare(dialog.previousIndex, 3);
+            verify(airplanes.msgerror !== "");
+        }
+
+        // Expected values by hand: 1 gal = 3.78541 L, 1 lb = 0.453592 kg, kerosene 0.802837 kg/L,
+        // Avgas 0.718958 kg/L.
+        function test_fuelUnitConversion_data() {
+            return [
+                { tag: "kg, L, kerosene, volume to mass", mass: 0, volume: 0, fuel: 0, from: 1, to: 0, value: 100, expected: 80, unit: "kg" },
+                { tag: "lbs, gal, kerosene, volume to mass", mass: 1, volume: 1, fuel: 0, from: 1, to: 0, value: 100, expected: 670, unit: "lbs" },
+                { tag: "lbs, gal, kerosene, mass to volume", mass: 1, volume: 1, fuel: 0, from: 0, to: 1, value: 670, expected: 100, unit: "gal" },
+                { tag: "kg, gal, Avgas, volume to mass", mass: 0, volume: 1, fuel: 1, from: 1, to: 0, value: 100, expected: 272, unit: "kg" },
+                { tag: "lbs, L, kerosene, volume to mass", mass: 1, volume: 0, fuel: 0, from: 1, to: 0, value: 100, expected: 177, unit: "lbs" },
+                { tag: "kg, L, Avgas, mass to volume", mass: 0, volume: 0, fuel: 1, from: 0, to: 1, value: 144, expected: 200, unit: "L" },
+                { tag: "same unit picked again", mass: 1, volume: 1, fuel: 0, from: 1, to: 1, value: 100, expected: 100, unit: "gal" }
+            ];
+        }
+
+        function test_fuelUnitConversion(data) {
+            testSupport.storeValue("units/mass", data.mass);
+            testSupport.storeValue("units/volume", data.volume);
+            airplanes.set("fueltype", 0, data.fuel);
+            airplanes.set("unittype", 0, data.from);
+            dialog.open();
+            field("taxiBox").value = data.value;
+            field("cruiseFuelBox").value = data.value;
+            field("capacityBox").value = data.value;
+            const unitBox = field("fuelUnitBox");
+            unitBox.currentIndex = data.to;
+            unitBox.activated(data.to);
+            compare(field("taxiBox").value, data.expected);
+            compare(field("cruiseFuelBox").value, data.expected);
+            compare(field("capacityBox").value, data.expected);
+            compare(field("capacityBox").unit, data.unit);
+            compare(field("cruiseFuelBox").unit, data.unit + "/h");
+            dialog.close();
+            compare(airplanes.get("unittype", 0), data.to);
+            // Stored as whole kilograms: a pound or a litre of rounding either way.
+            fuzzyCompare(airplanes.get("fuelcapacity", 0), data.expected, 1);
+        }
+
+        // The flight plan always computes with a current airplane: the last one stays.
+        function test_lastAirplaneCannotBeRemoved() {
+            while (airplanes.rowCount() > 1)
+                airplanes.remove(airplanes.rowCount() - 1);
+            dialog.open();
+            const removeButton = findChild(dialog.contentItem, "removeButton");
+            tryVerify(() => !removeButton.enabled);
+            dialog.removeAirplane();
+            compare(airplanes.rowCount(), 1);
+            compare(dialog.currentRow, 0);
+            compare(airplanes.current.icao, "A320");
+        }
+
+        function test_removeAndAdd() {
+            airplanes.currentIndex = 1;
+            dialog.open();
+            field("icaoField").text = "KEEP";
+            const added = 5;
+            dialog.addAirplane();
+            compare(airplanes.get("icao", 1), "KEEP");
+            compare(dialog.currentRow, added);
+            compare(field("icaoField").text, "");
+            dialog.removeAirplane();
+            compare(airplanes.rowCount(), 5);
+            compare(dialog.currentRow, added - 1);
+            compare(field("icaoField").text, airplanes.get("icao", added - 1));
+        }
+
+        function test_screenshot() {
+            airplanes.currentIndex = 2;
+            dialog.open();
+            tryVerify(() => dialog.opened);
+            waitForRendering(window);
+            wait(200);
+            const image = grabImage(window);
+            image.save(testSupport.screenshotPath("airplane-dialog.png"));
+            // The dialog's area holds text, fields and icons in many shades, not one fill.
+            const colours = new Set();
+            for (let x = Math.max(0, dialog.x); x < Math.min(image.width, dialog.x + dialog.width); x += 3) {
+                for (let y = Math.max(0, dialog.y); y < Math.min(image.height, dialog.y + dialog.height); y += 3)
+                    colours.add(String(image.pixel(x, y)));
+            }
+            verify(dialog.width > 600 && dialog.height > 300, dialog.width + "x" + dialog.height);
+            verify(colours.size > 30, "only " + colours.size + " colours");
+        }
+    }
+}

@@ -1,0 +1,267 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Controls.Material
+import QtTest
+import Waylore.Ui
+
+Item {
+    id: root
+
+    width: 800
+    height: 600
+
+    Component {
+        id: toolTipComponent
+
+        CustomToolTip {
+            maxWidth: 220
+            text: "Heading"
+        }
+    }
+    Component {
+        id: toggleComponent
+
+        ToggleButton {
+            source: "qrc:/icon/airp.svg"
+            tooltip: "Hide airports on the map"
+        }
+    }
+    Component {
+        id: spinComponent
+
+        UnitSpinBox {
+            editable: true
+            locale: Qt.locale("en_US")
+            from: -6000
+            to: 45000
+        }
+    }
+    Component {
+        id: rowListComponent
+
+        ListView {
+            width: 300
+            height: 100
+            model: ListModel {
+                ListElement { role_is_last: false }
+                ListElement { role_is_last: true }
+            }
+            delegate: Item {
+                property alias field: field
+
+                width: 300
+                height: 20
+                RowField {
+                    id: field
+
+                    fixedWidth: 60
+                    content: "270°"
+                }
+            }
+        }
+    }
+    Component {
+        id: valueComponent
+
+        ValueWithToolTip {
+            text: "72 000 kg"
+            help: "Zero fuel weight"
+            message: "Above the maximum zero fuel weight"
+        }
+    }
+    Component {
+        id: textAreaComponent
+
+        FocusScope {
+            property alias area: area
+
+            width: 300
+            height: 100
+            ReadTextArea {
+                id: area
+
+                text: "EDDF EBBR LFPG"
+            }
+        }
+    }
+    Component {
+        id: trackerComponent
+
+        PageViewTracker {
+            location: "/airplanes"
+            title: "Airplanes"
+            opened: false
+        }
+    }
+
+    StrictTestCase {
+        name: "Components"
+
+        function toolTipOf(item) {
+            for (let i = 0; i < item.data.length; ++i) {
+                if (item.data[i] instanceof ToolTip)
+                    return item.data[i];
+            }
+            return null;
+        }
+
+        function prepare() {
+            ga.stubReset();
+            testSupport.setContextProperty("screenshot_mode", false);
+        }
+
+        function test_toolTipIsHiddenInScreenshots() {
+            const toolTip = createTemporaryObject(toolTipComponent, root);
+            compare(toolTip.width, 220);
+            compare(toolTip.delay, 750);
+            compare(toolTip.opacity, 1);
+            testSupport.setContextProperty("screenshot_mode", true);
+            toolTip.visible = true;
+            tryVerify(() => toolTip.opened, 1500);
+            compare(toolTip.opacity, 0);
+        }
+
+        function test_toggleButtonFlipsOncePerClick() {
+            const button = createTemporaryObject(toggleComponent, root);
+            const toggled = createTemporaryObject(signalSpyComponent, root, { target: button, signalName: "toggled" });
+            compare(button.focusPolicy, Qt.NoFocus);
+            compare(button.icon.width, 14);
+            compare(button.icon.height, 14);
+            verify(!button.checked);
+            mouseClick(button);
+            verify(button.checked);
+            compare(toggled.count, 1);
+            mouseClick(button);
+            verify(!button.checked);
+            compare(toggled.count, 2);
+        }
+
+        function test_iconButtonToolTip_data() {
+            return [
+                { tag: "with text", tooltip: "Hide airports on the map", shown: true },
+                { tag: "empty", tooltip: "", shown: false }
+            ];
+        }
+
+        function test_iconButtonToolTip(data) {
+            const button = createTemporaryObject(toggleComponent, root, { tooltip: data.tooltip });
+            // The headless platform turns hover effects off; a desktop has them on.
+            button.hoverEnabled = true;
+            const toolTip = toolTipOf(button);
+            mouseMove(button);
+            verify(button.hovered);
+            if (data.shown)
+                tryVerify(() => toolTip.opened, 1500);
+            else
+                wait(900);
+            compare(toolTip.opened, data.shown);
+            compare(toolTip.text, data.tooltip);
+        }
+
+        function test_unitSpinBoxText_data() {
+            return [
+                { tag: "flight level", prefix: "FL", suffix: "", unit: "", value: 350, text: "FL350 " },
+                { tag: "rate", prefix: "", suffix: "", unit: "ft/min", value: 5000, text: "5,000 ft/min" },
+                { tag: "negative rate", prefix: "", suffix: "", unit: "ft/min", value: -1500, text: "-1,500 ft/min" },
+                { tag: "suffix", prefix: "", suffix: "%", unit: "", value: 80, text: "80% " }
+            ];
+        }
+
+        function test_unitSpinBoxText(data) {
+            const box = createTemporaryObject(spinComponent, root, { prefix: data.prefix, suffix: data.suffix, unit: data.unit, value: data.value });
+            compare(box.contentItem.text, data.text);
+            compare(box.toValue(data.text, box.locale), data.value);
+        }
+
+        function test_unitSpinBoxTakesDigitsOnly() {
+            const box = createTemporaryObject(spinComponent, root, { prefix: "FL", value: 350 });
+            box.contentItem.forceActiveFocus();
+            box.contentItem.selectAll();
+            keyClick(Qt.Key_Minus);
+            compare(box.contentItem.text, "FL350 ");
+            keyClick(Qt.Key_3);
+            keyClick(Qt.Key_7);
+            keyClick(Qt.Key_0);
+            compare(box.contentItem.text, "370");
+            keyClick(Qt.Key_Return);
+            compare(box.value, 370);
+            compare(box.contentItem.text, "FL370 ");
+            keyClick(Qt.Key_Backspace);
+            keyClick(Qt.Key_Minus);
+            compare(box.contentItem.text, "FL370", "no minus inside the number either");
+        }
+
+        function test_rowFieldHidesOnTheLastRow() {
+            const list = createTemporaryObject(rowListComponent, root);
+            tryCompare(list, "count", 2);
+            verify(list.itemAtIndex(0).field.visible);
+            verify(!list.itemAtIndex(1).field.visible);
+        }
+
+        function test_valueWarning_data() {
+            return [
+                { tag: "help", warning: false, glyph: "\uf059", glyphColor: ThemeColor.grey, valueRed: false },
+                { tag: "warning", warning: true, glyph: "\uf071", glyphColor: ThemeColor.redLight, valueRed: true }
+            ];
+        }
+
+        function test_valueWarning(data) {
+            const row = createTemporaryObject(valueComponent, root, { warning: data.warning });
+            const value = row.children[0];
+            const glyph = row.children[1];
+            compare(glyph.text, data.glyph);
+            compare(glyph.color, data.glyphColor);
+            compare(Qt.colorEqual(value.color, ThemeColor.redLight), data.valueRed);
+            mouseMove(glyph);
+            const toolTip = toolTipOf(glyph);
+            tryVerify(() => toolTip.opened, 1500);
+            compare(toolTip.text, data.warning ? "Above the maximum zero fuel weight" : "Zero fuel weight");
+            row.Material.theme = Material.Dark;
+            compare(row.red, ThemeColor.redDark);
+        }
+
+        function test_readTextAreaGivesTheFocusBack() {
+            const scope = createTemporaryObject(textAreaComponent, root);
+            scope.forceActiveFocus();
+            verify(!scope.area.activeFocus);
+            scope.area.select(0, 4);
+            verify(scope.area.activeFocus);
+            wait(2500);
+            verify(scope.area.activeFocus);
+            tryVerify(() => !scope.area.activeFocus, 1500);
+            verify(scope.activeFocus);
+        }
+
+        function test_trackerSendsOncePerShowing() {
+            const tracker = createTemporaryObject(trackerComponent, root);
+            tracker.stop();
+            compare(ga.stubEvents.length, 0, "a tracker that never started sends nothing");
+            tracker.opened = true;
+            wait(60);
+            tracker.opened = false;
+            compare(ga.stubEvents.length, 1);
+            const event = ga.stubEvents[0];
+            compare(event.name, "page_view");
+            compare(event.location, "/airplanes");
+            compare(event.title, "Airplanes");
+            verify(event.parameters.engagement_time_msec >= 60, event.parameters.engagement_time_msec);
+            tracker.stop();
+            compare(ga.stubEvents.length, 1, "a second stop sends nothing");
+        }
+
+        function test_trackerCreatedOpen() {
+            const tracker = createTemporaryObject(trackerComponent, root, { opened: true });
+            wait(30);
+            tracker.stop();
+            compare(ga.stubEvents.length, 1);
+            verify(ga.stubEvents[0].parameters.engagement_time_msec >= 30);
+        }
+    }
+
+    Component {
+        id: signalSpyComponent
+
+        SignalSpy {
+        }
+    }
+}

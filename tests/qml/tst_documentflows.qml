@@ -1,0 +1,204 @@
+import QtQuick
+import QtQuick.Dialogs
+import QtTest
+import Waylore.Ui
+
+// The document and export flows against the real plan and document: the questions before a
+// plan is replaced, failed saves, and what each export command writes.
+StrictTestCase {
+    id: testCase
+
+    property Item host
+    property var quits: []
+
+    function initTestCase() {
+        verify(testSupport.useNative("flightplan"));
+        verify(testSupport.importTestSimulator());
+        host = Qt.createComponent("MenuWindow.qml").createObject(testCase.parent);
+        verify(host);
+    }
+
+    function prepare() {
+        host.calls = [];
+        quits = [];
+        host.fileManager.quitApplication = () => testCase.quits.push("quit");
+        document.niew();
+    }
+
+    function cleanup() {
+        const manager = host.fileManager;
+        for (const dialog of [manager.saveBeforeNewDialog, manager.saveBeforeOpenDialog, manager.saveBeforeQuitDialog, manager.saveBeforeReplaceDialog, manager.openErrorDialog, manager.saveErrorDialog, manager.fileOpenDialog, manager.fileSaveAsDialog])
+            dialog.close();
+    }
+
+    // A plan of two airports that the document counts as modified.
+    function modify() {
+        verify(flightplan.append("XRTA", false));
+        verify(flightplan.append("XRTB", false));
+        verify(!document.saved);
+    }
+
+    function test_questionMatrix_data() {
+        return [
+            { tag: "new, saved", command: "new", modified: false, question: "", answer: -1, empty: true, opened: false, quits: 0, saveAs: false },
+            { tag: "new, Discard", command: "new", modified: true, question: "saveBeforeNewDialog", answer: MessageDialog.Discard, empty: true, opened: false, quits: 0, saveAs: false },
+            { tag: "new, Save", command: "new", modified: true, question: "saveBeforeNewDialog", answer: MessageDialog.Save, empty: false, opened: false, quits: 0, saveAs: true },
+            { tag: "new, closed", command: "new", modified: true, question: "saveBeforeNewDialog", answer: null, empty: false, opened: false, quits: 0, saveAs: false },
+            { tag: "open, saved", command: "open", modified: false, question: "", answer: -1, empty: true, opened: true, quits: 0, saveAs: false },
+            { tag: "open, Discard", command: "open", modified: true, question: "saveBeforeOpenDialog", answer: MessageDialog.Discard, empty: true, opened: true, quits: 0, saveAs: false },
+            { tag: "open, Save", command: "open", modified: true, question: "saveBeforeOpenDialog", answer: MessageDialog.Save, empty: false, opened: false, quits: 0, saveAs: true },
+            { tag: "quit, saved", command: "quit", modified: false, question: "", answer: -1, empty: true, opened: false, quits: 1, saveAs: false },
+            { tag: "quit, Discard", command: "quit", modified: true, question: "saveBeforeQuitDialog", answer: MessageDialog.Discard, empty: false, opened: false, quits: 1, saveAs: false },
+            { tag: "quit, Save", command: "quit", modified: true, question: "saveBeforeQuitDialog", answer: MessageDialog.Save, empty: false, opened: false, quits: 0, saveAs: true },
+            { tag: "quit, Cancel", command: "quit", modified: true, question: "saveBeforeQuitDialog", answer: MessageDialog.Cancel, empty: false, opened: false, quits: 0, saveAs: false },
+            { tag: "sample route, saved", command: "sample", modified: false, question: "", answer: -1, empty: true, opened: false, quits: 0, saveAs: false },
+            { tag: "sample route, Discard", command: "sample", modified: true, question: "saveBeforeReplaceDialog", answer: MessageDialog.Discard, empty: true, opened: false, quits: 0, saveAs: false },
+            { tag: "sample route, Save", command: "sample", modified: true, question: "saveBeforeReplaceDialog", answer: MessageDialog.Save, empty: false, opened: false, quits: 0, saveAs: true }
+        ];
+    }
+
+    function test_questionMatrix(data) {
+        const manager = host.fileManager;
+        if (data.modified)
+            modify();
+        if (data.command === "new")
+            manager.newDoc();
+        else if (data.command === "open")
+            manager.openDoc("*");
+        else if (data.command === "quit")
+            host.menuItem(host.fileMenu, "Quit").triggered();
+        else
+            // A sample route of the test simulator's airports replaces the plan.
+            host.inspirationMenu.fly("XRTC", "XRTA");
+        const questions = ["saveBeforeNewDialog", "saveBeforeOpenDialog", "saveBeforeQuitDialog", "saveBeforeReplaceDialog"];
+        for (const name of questions)
+            compare(manager[name].visible, name === data.question, name);
+        if (data.question !== "") {
+            if (data.answer === null)
+                manager[data.question].rejected();
+            else
+                manager[data.question].buttonClicked(data.answer, MessageDialog.InvalidRole);
+            manager[data.question].close();
+        }
+        wait(0);
+        compare(flightplan.count === 0 || (data.command === "sample" && data.empty), data.empty, "plan emptied");
+        if (data.command === "sample" && data.empty)
+            compare(flightplan.general.waypointuids, ["XRTC", "XRTA"]);
+        compare(manager.fileOpenDialog.visible, data.opened, "open dialog");
+        compare(manager.fileSaveAsDialog.visible, data.saveAs, "save-as dialog");
+        compare(quits.length, data.quits, "quits");
+        if (data.command === "quit")
+            compare(host.calls[0], "tracker.stop");
+    }
+
+    function test_openFilters() {
+        const manager = host.fileManager;
+        manager.openDoc("fms");
+        compare(manager.fileOpenDialog.nameFilters, ["FMS files (*.fms)"]);
+        manager.fileOpenDialog.close();
+        manager.openDoc("*");
+        compare(manager.fileOpenDialog.nameFilters, ["Flightplan files (*.fpxml)", "FMS files (*.fms)"]);
+    }
+
+    function test_saveAsProposesSuggestedName() {
+        const manager = host.fileManager;
+        manager.saveDoc();
+        verify(manager.fileSaveAsDialog.visible);
+        verify(String(manager.fileSaveAsDialog.selectedFile).endsWith("/" + flightplan.general.suggestedFileName + ".fpxml"), manager.fileSaveAsDialog.selectedFile);
+    }
+
+    // A named document whose folder has gone: Save says why, and the document stays unsaved,
+    // so Quit asks again rather than quitting silently.
+    function test_failedSaveOfNamedDocument() {
+        const manager = host.fileManager;
+        const folder = testSupport.makeFolder("gone");
+        modify();
+        manager.saveAsPath(folder + "/route #1.fpxml");
+        verify(document.saved && document.named);
+        compare(document.name, "route #1.fpxml");
+        verify(!manager.saveErrorDialog.visible);
+        verify(flightplan.append("XRTC", false));
+        verify(testSupport.removeFolder(folder));
+        host.menuItem(host.fileMenu, "Save").triggered();
+        verify(manager.saveErrorDialog.visible);
+        compare(manager.saveErrorDialog.text, "Cannot save file");
+        verify(manager.saveErrorDialog.informativeText !== "");
+        verify(!document.saved);
+        manager.saveErrorDialog.close();
+        manager.saveBeforeQuit();
+        verify(manager.saveBeforeQuitDialog.visible);
+        compare(quits.length, 0);
+    }
+
+    function test_failedSaveAsAndOpen() {
+        const manager = host.fileManager;
+        manager.saveAsPath(testSupport.temporaryPath("missing/x.fpxml"));
+        verify(manager.saveErrorDialog.visible);
+        compare(manager.saveErrorDialog.text, "Cannot save file");
+        manager.openPath(testSupport.temporaryPath("missing.fms"));
+        verify(manager.openErrorDialog.visible);
+        compare(manager.openErrorDialog.text, "Cannot open file");
+    }
+
+    // What each export command writes for a name typed with or without an ending: only
+    // "Export to..." takes the filter as the format; no image or PDF name gives an FMS file.
+    function test_exportFlows_data() {
+        return [
+            { tag: "image, no ending, JPEG filter", flow: ExportAsDialog.Flow.Image, name: "map1", filter: 0, calls: [], image: "map1.jpg" },
+            { tag: "image, no ending, PNG filter", flow: ExportAsDialog.Flow.Image, name: "map2", filter: 1, calls: [], image: "map2.png" },
+            { tag: "image, png ending", flow: ExportAsDialog.Flow.Image, name: "map3.png", filter: 0, calls: [], image: "map3.png" },
+            { tag: "pdf, no ending", flow: ExportAsDialog.Flow.Pdf, name: "plan", filter: 0, calls: ["toFormat 20 plan.pdf"], image: "" },
+            { tag: "pdf, All filter, no ending", flow: ExportAsDialog.Flow.Pdf, name: "plan", filter: 1, calls: ["toFormat 20 plan.pdf"], image: "" },
+            { tag: "pdf, ending", flow: ExportAsDialog.Flow.Pdf, name: "plan.pdf", filter: 0, calls: ["toFormat 20 plan.pdf"], image: "" },
+            { tag: "formats, X-FMC", flow: ExportAsDialog.Flow.Formats, name: "plan", filter: 3, calls: ["toFormat 3 plan"], image: "" },
+            { tag: "formats, pdf ending", flow: ExportAsDialog.Flow.Formats, name: "plan.pdf", filter: 0, calls: ["toFormat 20 plan.pdf"], image: "" },
+            { tag: "formats, png ending", flow: ExportAsDialog.Flow.Formats, name: "map4.png", filter: 0, calls: [], image: "map4.png" }
+        ];
+    }
+
+    function test_exportFlows(data) {
+        const folder = testSupport.makeFolder("export-" + data.name.replace(".", "-") + data.filter);
+        const dialog = host.exportAsDialog;
+        dialog.flow = data.flow;
+        dialog.exportTo(folder + "/" + data.name, data.filter);
+        const expected = data.calls.map(call => call.replace(/ (\S+)$/, " " + folder + "/$1"));
+        if (data.image !== "")
+            tryVerify(() => testSupport.folderEntries(folder).length > 0, 3000);
+        compare(host.calls.filter(call => call.startsWith("toFormat")), expected);
+        // Every export the exporter reports done is announced in the status line.
+        compare(host.calls.filter(call => call.startsWith("status")), expected.map(call => "status Exported " + call.split(" ").slice(2).join(" ") + " false"));
+        compare(testSupport.folderEntries(folder), data.image === "" ? [] : [data.image]);
+        verify(!host.exporterErrorDialog.visible);
+    }
+
+    function test_exportDialogFilters() {
+        const dialog = host.exportAsDialog;
+        const filters = [];
+        for (const flow of [ExportAsDialog.Flow.Pdf, ExportAsDialog.Flow.Formats, ExportAsDialog.Flow.Image]) {
+            dialog.prepareFor(flow);
+            filters.push([...dialog.nameFilters]);
+        }
+        compare(filters[0], ["Adobe PDF (*.pdf)", "All (*.*)"]);
+        compare(filters[1].length, 21);
+        compare(filters[1][20], "Adobe PDF (*.pdf)");
+        compare(filters[2], ["Navmap image JPEG (*.jpg)", "Navmap image PNG (*.png)"]);
+        verify(String(dialog.currentFile).endsWith("/" + flightplan.general.suggestedFileName), dialog.currentFile);
+    }
+
+    function test_failedExportsShowTheReason() {
+        host.exporter.succeed = false;
+        host.fileMenu.directExport(5);
+        compare(host.calls, ["toFormat 5 (default)"]);
+        verify(host.exporterErrorDialog.visible);
+        compare(host.exporterErrorDialog.text, "Error during export");
+        compare(host.exporterErrorDialog.informativeText, "disk full");
+        host.exporterErrorDialog.close();
+        host.exporter.succeed = true;
+        host.exportAsDialog.flow = ExportAsDialog.Flow.Image;
+        const path = testSupport.temporaryPath("no folder/map");
+        host.exportAsDialog.exportTo(path, 0);
+        tryVerify(() => host.exporterErrorDialog.visible);
+        compare(host.exporterErrorDialog.informativeText, "Cannot export image to " + path + ".jpg");
+        host.exporterErrorDialog.close();
+    }
+}

@@ -1,0 +1,183 @@
+import QtQuick
+import QtTest
+import Corvel.Waypoint
+import Waylore.Ui
+
+// The waypoint edit and flight information dialogs against the real flight plan, over the
+// route test simulator folder.
+Item {
+    id: window
+
+    width: 1280
+    height: 800
+
+    Item {
+        id: settingsFlightplan
+
+        property bool autocompute: false
+    }
+    Component {
+        id: waypointComponent
+
+        WaypointEditDialog {
+        }
+    }
+    Component {
+        id: flightInfoComponent
+
+        FlightInfoDialog {
+        }
+    }
+    // One spy for the run: a temporary one would stay connected to the plan after its end.
+    SignalSpy {
+        id: edited
+
+        signalName: "edited"
+    }
+
+    StrictTestCase {
+        property var dialog
+
+        function value(row, role) {
+            return flightplan.data(flightplan.index(row, 0), role);
+        }
+
+        function field(name) {
+            return findChild(dialog.contentItem, name);
+        }
+
+        function type(item, text) {
+            item.forceActiveFocus();
+            item.selectAll();
+            keyClick(Qt.Key_Delete);
+            for (const character of text)
+                keyClick(character);
+        }
+
+        function openWaypoint(row, code) {
+            dialog = createTemporaryObject(waypointComponent, window, { "index": row, "code": code });
+            dialog.open();
+            tryVerify(() => dialog.opened);
+        }
+
+        function initTestCase() {
+            verify(testSupport.useNative("flightplan"));
+            verify(testSupport.useNative("airplanes"));
+            verify(testSupport.useNative("unit"));
+            verify(testSupport.importTestSimulator());
+            edited.target = flightplan;
+        }
+
+        function prepare() {
+            ga.stubReset();
+            settingsFlightplan.autocompute = false;
+            testSupport.storeValue("flightplan/autocompute", false);
+            flightplan.clear(false);
+            verify(flightplan.append("XRTA", false));
+            verify(flightplan.append("XRTC", false));
+            verify(flightplan.append("XRTB", false));
+        }
+
+        function test_okWritesAltitudeSpeedAndComment() {
+            openWaypoint(1, "XRTC");
+            compare(dialog.title, "Edit waypoint XRTC");
+            type(field("altitudeField"), "FL120");
+            type(field("speedField"), "250kts");
+            type(field("commentField"), "hold here");
+            mouseClick(findChild(dialog.footer, "okButton"));
+            tryVerify(() => !dialog.visible);
+            compare(value(1, Waypoint.Altitude), "FL120");
+            verify(value(1, Waypoint.IndicatedAirSpeed).indexOf("250") >= 0);
+            compare(value(1, Waypoint.Comment), "hold here");
+        }
+
+        function test_enterSavesAndEmptyClears() {
+            flightplan.setData(flightplan.index(1, 0), "FL100", Waypoint.Altitude);
+            openWaypoint(1, "XRTC");
+            compare(field("altitudeField").text, "FL100");
+            type(field("altitudeField"), "");
+            keyClick(Qt.Key_Return);
+            tryVerify(() => !dialog.visible);
+            compare(value(1, Waypoint.Altitude), "");
+        }
+
+        function test_cancelWritesNothing() {
+            flightplan.setData(flightplan.index(1, 0), "FL100", Waypoint.Altitude);
+            edited.clear();
+            openWaypoint(1, "XRTC");
+            type(field("altitudeField"), "FL200");
+            type(field("commentField"), "never");
+            mouseClick(findChild(dialog.footer, "cancelButton"));
+            tryVerify(() => !dialog.visible);
+            compare(edited.count, 0);
+            compare(value(1, Waypoint.Altitude), "FL100");
+            compare(value(1, Waypoint.Comment), "");
+        }
+
+        function test_reopenForAnotherRowReloads() {
+            flightplan.setData(flightplan.index(0, 0), "first", Waypoint.Comment);
+            flightplan.setData(flightplan.index(2, 0), "last", Waypoint.Comment);
+            openWaypoint(0, "XRTA");
+            compare(field("commentField").text, "first");
+            dialog.close();
+            tryVerify(() => !dialog.visible);
+            dialog.index = 2;
+            dialog.open();
+            tryVerify(() => dialog.opened);
+            compare(field("commentField").text, "last");
+        }
+
+        function test_autocomputeKeepsAltitudeAndSpeed() {
+            flightplan.setData(flightplan.index(1, 0), "FL100", Waypoint.Altitude);
+            settingsFlightplan.autocompute = true;
+            openWaypoint(1, "XRTC");
+            verify(!field("altitudeField").enabled);
+            verify(!field("speedField").enabled);
+            type(field("commentField"), "note");
+            keyClick(Qt.Key_Return);
+            tryVerify(() => !dialog.visible);
+            compare(value(1, Waypoint.Altitude), "FL100");
+            compare(value(1, Waypoint.Comment), "note");
+        }
+
+        // The field is labelled UTC: it shows and reads UTC whatever the machine's zone (the
+        // suite also runs under TZ=Asia/Kathmandu, UTC+05:45).
+        function test_departureTimeInUtc_data() {
+            return [
+                { tag: "valid", typed: "2026-12-08 06:15", expected: Date.UTC(2026, 11, 8, 6, 15) },
+                { tag: "around midnight", typed: "2027-01-01 23:50", expected: Date.UTC(2027, 0, 1, 23, 50) },
+                { tag: "month 13", typed: "2026-13-01 10:00", expected: Date.UTC(2026, 11, 7, 14, 30) },
+                { tag: "30 February", typed: "2027-02-30 10:00", expected: Date.UTC(2026, 11, 7, 14, 30) },
+                { tag: "half typed", typed: "2026-12-0", expected: Date.UTC(2026, 11, 7, 14, 30) }
+            ];
+        }
+
+        function test_departureTimeInUtc(data) {
+            flightplan.general.departuretime = new Date(Date.UTC(2026, 11, 7, 14, 30));
+            dialog = createTemporaryObject(flightInfoComponent, window);
+            dialog.open();
+            tryVerify(() => dialog.opened);
+            compare(field("departureField").text, "2026-12-07 14:30");
+            type(field("departureField"), data.typed);
+            compare(field("departureField").text, data.typed);
+            compare(flightplan.general.departuretime.getTime(), data.expected);
+        }
+
+        function test_flightInfoWritesBackAndCloseMarksEdited() {
+            flightplan.general.sequence = 1;
+            edited.clear();
+            dialog = createTemporaryObject(flightInfoComponent, window);
+            dialog.open();
+            tryVerify(() => dialog.opened);
+            type(field("picField"), "Jane");
+            type(field("alternateField"), "XRTC");
+            field("sequenceBox").increase();
+            compare(flightplan.general.pic, "Jane");
+            compare(flightplan.general.alternate, "XRTC");
+            compare(flightplan.general.sequence, 2);
+            compare(edited.count, 0);
+            dialog.accept();
+            compare(edited.count, 1);
+        }
+    }
+}
