@@ -77,6 +77,8 @@ int main(int argc, char **argv)
     QCoreApplication::processEvents();
     // Nothing of the import is counted: its memory goes back before the first load.
     database.clear();
+    while (database.retiring())
+        QCoreApplication::processEvents();
     malloc_trim(0);
 
     Flightplan plan;
@@ -95,7 +97,9 @@ int main(int argc, char **argv)
             for (int row = 0; row < Database::pointCount() && plan.count() < 20; row += step)
                 plan.append(Database::pointAt(row)->uid(), false);
         }
-        // What the allocator keeps for itself is not the program's.
+        // The replaced items go between events; what the allocator keeps is not the program's.
+        while (database.retiring())
+            QCoreApplication::processEvents();
         malloc_trim(0);
         last = residentMegabytes();
         if (i == 1)

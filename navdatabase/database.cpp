@@ -417,8 +417,14 @@ void Database::deleteRetired(std::shared_ptr<QList<BaseItem *>> doomed, qsizetyp
             break;
     }
     if (next < doomed->size()) {
+        ++m_retiring;
         QMetaObject::invokeMethod(
-            this, [this, doomed, next] { deleteRetired(doomed, next); }, Qt::QueuedConnection);
+            this,
+            [this, doomed, next] {
+                --m_retiring;
+                deleteRetired(doomed, next);
+            },
+            Qt::QueuedConnection);
     }
 }
 

@@ -147,6 +147,8 @@ public:
     // Raised, under the mutex, each time the lists are replaced (load, import, clear): an item
     // obtained under an earlier value may be deleted by the time it is used.
     quint64 storeSerial() const { return m_storeSerial.loadAcquire(); }
+    // Whether replaced items still wait to be deleted (a few milliseconds' worth per event).
+    bool retiring() const { return m_retiring > 0; }
 
     // ---- lookups by UID
     static Point *findPoint(const QString &uid, bool warn = true);
@@ -321,4 +323,6 @@ private:
     // waypoints and the route search may still hold them.
     QList<Segment *> m_retiredSegments;
     QAtomicInteger<quint64> m_storeSerial = 0;
+    // Slices of replaced items queued for deletion; main thread only.
+    int m_retiring = 0;
 };
