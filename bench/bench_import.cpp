@@ -232,8 +232,11 @@ void measureWriteAndLoad(Database &database)
     if (!saved)
         return;
     const int points = database.pointModel()->count();
-    // As at start-up, where the splash waits for it: nothing loaded before.
+    // As at start-up, where the splash waits for it: nothing loaded before, nothing left to
+    // delete of what was.
     database.clear();
+    while (database.retiring())
+        QCoreApplication::processEvents();
 
     const LoadWatch watch = LoadWatch::run(database);
     const bool result = watch.result;
