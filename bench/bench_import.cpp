@@ -331,7 +331,7 @@ void measureAllCores(const QString &xpPath, bool customData, bool userFix, const
     std::fflush(stdout);
     QTemporaryDir keep;
     const QString copy = keep.filePath(QStringLiteral("all-cores.bin"));
-    QStringList arguments{xpPath, QStringLiteral("--all-cores"), QStringLiteral("--import-only"),
+    QStringList arguments{xpPath, QStringLiteral("--all-cores"), QStringLiteral("--no-readers"),
                           QStringLiteral("--keep-file"), copy};
     if (customData)
         arguments << QStringLiteral("--custom-data");
@@ -345,7 +345,7 @@ void measureAllCores(const QString &xpPath, bool customData, bool userFix, const
         return;
     }
     for (const QByteArray &line : child.readAllStandardOutput().split('\n')) {
-        if (line.contains("whole import") || line.contains("Memory:"))
+        if (line.contains("whole import") || line.contains("Memory:") || line.contains("goal:"))
             std::printf("  %s\n", line.trimmed().constData());
     }
     QFile first(oneCoreFile);
@@ -630,20 +630,20 @@ int main(int argc, char *argv[])
     const QString oneCoreFile = keep.filePath(QStringLiteral("one-core.bin"));
     QFile::copy(database.filePath(), oneCoreFile);
 
-    if (core >= 0)
-        unpin();
-    measureWriteAndLoad(database);
+    // Threads made while this process was held to one core stay there: the file is written and
+    // loaded where every core is free from the start, in the all-cores process when there is one.
+    const bool allCoresProcess = core >= 0 && !parser.isSet(noAllCoresOption);
+    if (core < 0 || parser.isSet(noAllCoresOption))
+        measureWriteAndLoad(database);
     if (!parser.isSet(noReadersOption)) {
-        if (core >= 0) {
-            pinToOneCore();
-            QThreadPool::globalInstance()->setMaxThreadCount(1);
-        }
-        measureReaders(database, dataPaths(xpPath, customData));
         if (core >= 0)
-            unpin();
+            QThreadPool::globalInstance()->setMaxThreadCount(1);
+        measureReaders(database, dataPaths(xpPath, customData));
     }
-    if (core >= 0 && !parser.isSet(noAllCoresOption))
+    if (allCoresProcess) {
+        unpin();
         measureAllCores(xpPath, customData, userFix, oneCoreFile);
+    }
     std::fflush(stdout);
     return 0;
 }

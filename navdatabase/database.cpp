@@ -21,6 +21,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QThreadPool>
+#include <QTimer>
 #include <QDataStream>
 #include <QMutexLocker>
 #include <QQmlContext>
@@ -417,14 +418,13 @@ void Database::deleteRetired(std::shared_ptr<QList<BaseItem *>> doomed, qsizetyp
             break;
     }
     if (next < doomed->size()) {
+        // A timer, not a queued call: queued calls posted while the queue is worked off run in
+        // the same pass, and timers and painting would wait for all of them.
         ++m_retiring;
-        QMetaObject::invokeMethod(
-            this,
-            [this, doomed, next] {
-                --m_retiring;
-                deleteRetired(doomed, next);
-            },
-            Qt::QueuedConnection);
+        QTimer::singleShot(1, this, [this, doomed, next] {
+            --m_retiring;
+            deleteRetired(doomed, next);
+        });
     }
 }
 
