@@ -269,8 +269,10 @@ bool Database::readStoredFile(DatabaseStore &store)
                                               [this] { return isInterruptionRequested(); }};
         if (!DatabaseChunks::read(compressed, store, reading))
             return false;
-        indexRunways(store);
+        // The runway index and the lookup indexes only read the lists: side by side.
+        std::future<void> runways = std::async(std::launch::async, [&store] { indexRunways(store); });
         store.lookupIndex->prepare(store.points.items(), store.runways.items(), store.segments.items());
+        runways.wait();
         return true;
     }
     // The single-stream layout of earlier versions and of downloaded files.
