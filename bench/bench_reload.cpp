@@ -77,7 +77,7 @@ int main(int argc, char **argv)
     QCoreApplication::processEvents();
     // Nothing of the import is counted: its memory goes back before the first load.
     database.clear();
-    while (database.itemsToRelease() > 0)
+    while (database.retiring())
         QCoreApplication::processEvents();
     malloc_trim(0);
 
@@ -97,9 +97,8 @@ int main(int argc, char **argv)
             for (int row = 0; row < Database::pointCount() && plan.count() < 20; row += step)
                 plan.append(Database::pointAt(row)->uid(), false);
         }
-        // The replaced items go a slice per turn of the event loop; what the allocator then
-        // keeps for itself is not the program's.
-        while (database.itemsToRelease() > 0)
+        // The replaced items go between events; what the allocator keeps is not the program's.
+        while (database.retiring())
             QCoreApplication::processEvents();
         malloc_trim(0);
         last = residentMegabytes();

@@ -4,15 +4,20 @@
 #include "boundary.h"
 #include "cifploader.h"
 #include "database.h"
+#include "databasestore.h"
 #include "linereader.h"
+#include "orderedparallel.h"
 #include "paintlight.h"
 #include "region.h"
 #include "runway.h"
 #include "startup.h"
 #include "taxiname.h"
 #include "taxiway.h"
+#include "textfields.h"
 
+#include <QBuffer>
 #include <QDebug>
+#include <QThreadPool>
 #include <QFile>
 #include <QGeoRectangle>
 
@@ -24,25 +29,14 @@ namespace {
 
 // How often the reader looks whether the application is quitting.
 constexpr int kCancelCheckLines = 4096;
+constexpr int kCancelCheckAirports = 64;
 const char *const kProgressLabel = QT_TRANSLATE_NOOP("XpLoader", "Loading airports:");
 
 
 // Runs of blanks separate the fields; a tab is part of a field.
 void split(QByteArrayView line, AptReader::Fields &fields)
 {
-    fields.clear();
-    const char *p = line.data();
-    const char *const end = p + line.size();
-    while (p != end) {
-        while (p != end && *p == ' ')
-            ++p;
-        if (p == end)
-            break;
-        const char *const start = p;
-        while (p != end && *p != ' ')
-            ++p;
-        fields.append(QByteArrayView(start, p - start));
-    }
+    TextFields::splitAtBlanks(line, fields);
 }
 
 // The row code of a field of one to four digits, else -1.
@@ -62,19 +56,13 @@ int rowCode(QByteArrayView field)
 // Base 10; 0 when it is not a number or does not fit 32 bits.
 int wholeNumber(QByteArrayView field)
 {
-    bool ok = false;
-    const qlonglong value = field.toLongLong(&ok, 10);
-    if (!ok || value < std::numeric_limits<qint32>::min() || value > std::numeric_limits<qint32>::max())
-        return 0;
-    return int(value);
+    return TextFields::toInt(field);
 }
 
 // 0 when it is not a finite number.
 double decimal(QByteArrayView field)
 {
-    bool ok = false;
-    const double value = field.toDouble(&ok);
-    return ok && std::isfinite(value) ? value : 0.0;
+    return TextFields::toDouble(field);
 }
 
 QGeoCoordinate coordinate(QByteArrayView latitude, QByteArrayView longitude)
@@ -90,13 +78,7 @@ QString text(QByteArrayView field)
 // Fields from `from` to the last, joined with single blanks.
 QString joined(const AptReader::Fields &fields, qsizetype from)
 {
-    QByteArray bytes;
-    for (qsizetype i = from; i < fields.size(); ++i) {
-        if (i > from)
-            bytes.append(' ');
-        bytes.append(fields.at(i));
-    }
-    return QString::fromUtf8(bytes);
+    return TextFields::joined(fields, from);
 }
 
 // The type digit when the line is a frequency row (1050 to 1056 in its first four
@@ -125,6 +107,8 @@ int AptReader::read(const QString &path)
 {
     dropPending();
     resetCount();
+    m_procedureAirports.clear();
+    m_harvestsTaken = 0;
     m_airportCount = 0;
     m_runwayCount = 0;
 
@@ -145,6 +129,22 @@ int AptReader::read(const QString &path)
     if (!line.startsWith("1100") && !line.startsWith("1200"))
         qWarning().noquote() << "APT: probable wrong file format version!" << text(line);
 
+    QByteArray body = lines.takeBuffered();
+    body.append(file.readAll());
+    file.close();
+    readAirports(body);
+
+    if (m_cifpLoader)
+        m_cifpLoader->loadAll(m_procedureAirports, [this] { return cancelled(); });
+    m_procedureAirports.clear();
+    qInfo() << "Loaded" << m_airportCount << "airports with" << m_runwayCount << "runways";
+    return 0;
+}
+
+void AptReader::readLines(LineReader &lines)
+{
+    QByteArrayView line;
+    bool tooLong = false;
     Fields fields;
     int count = 0;
     while (lines.next(line, tooLong)) {
@@ -160,12 +160,185 @@ int AptReader::read(const QString &path)
         split(line, fields);
         readRow(line, fields);
     }
-    file.close();
+}
 
-    commitAirport();
-    dropPending();
-    qInfo() << "Loaded" << m_airportCount << "airports with" << m_runwayCount << "runways";
-    return 0;
+// What one airport's rows gave: the items the database takes, in the order they were made.
+struct AptReader::AirportItems
+{
+    QList<Point *> points;
+    QList<Runway *> runways;
+    QList<Taxiway *> taxiways;
+    QList<Boundary *> boundaries;
+    QList<Paintlight *> paintlights;
+    QList<Taxiname *> taxinames;
+    QList<Startup *> startups;
+
+    // Takes the items out of the store, which then holds none.
+    void takeFrom(DatabaseStore &store)
+    {
+        points = store.points.items();
+        runways = store.runways.items();
+        taxiways = store.taxiways.items();
+        boundaries = store.boundaries.items();
+        paintlights = store.paintlights.items();
+        taxinames = store.taxinames.items();
+        startups = store.startups.items();
+        store.points.clear();
+        store.runways.clear();
+        store.taxiways.clear();
+        store.boundaries.clear();
+        store.paintlights.clear();
+        store.taxinames.clear();
+        store.startups.clear();
+        store.runwayIndex.clear();
+    }
+
+    void drop()
+    {
+        qDeleteAll(runways);
+        qDeleteAll(taxiways);
+        qDeleteAll(boundaries);
+        qDeleteAll(paintlights);
+        qDeleteAll(taxinames);
+        qDeleteAll(startups);
+        qDeleteAll(points);
+        *this = AirportItems();
+    }
+};
+
+struct AptReader::Batch
+{
+    QList<AirportItems> airports;
+    quint32 runwayCount = 0;
+
+    Batch() = default;
+    Batch(Batch &&) = default;
+    Batch &operator=(Batch &&) = default;
+    // A batch dropped on the way (the import stops) takes its items with it.
+    ~Batch()
+    {
+        for (AirportItems &airport : airports)
+            airport.drop();
+    }
+};
+
+void AptReader::readAirports(const QByteArray &body)
+{
+    if (QThreadPool::globalInstance()->maxThreadCount() <= 1) {
+        // One core: straight into the database, without the detour through stores.
+        QByteArray bytes = QByteArray::fromRawData(body.constData(), body.size());
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::ReadOnly);
+        LineReader lines(buffer, false);
+        readLines(lines);
+        commitAirport();
+        dropPending();
+        return;
+    }
+
+    // The body is cut at airport rows (1, or 16 and 17 for those left out), but only where no
+    // pavement, painted line or boundary is still open: an item left open runs on into the
+    // next airport, and that is kept so by reading both on the same core. The look is
+    // cautious: an item counts as closed only by a closing node row that the reader takes.
+    QList<qsizetype> starts{0};
+    bool open = false;
+    Fields fields;
+    for (qsizetype at = 0; at < body.size();) {
+        const char *p = body.constData() + at;
+        const qsizetype left = body.size() - at;
+        const void *newline = std::memchr(p, '\n', size_t(left));
+        const qsizetype length = newline ? static_cast<const char *>(newline) - p : left;
+        if (length > 0 && p[0] == '1') {
+            int code = 0;
+            qsizetype digits = 0;
+            while (digits < length && digits < 5 && p[digits] >= '0' && p[digits] <= '9')
+                code = code * 10 + (p[digits++] - '0');
+            const bool whole = digits <= 4 && (digits == length || p[digits] == ' ');
+            if (!whole) {
+                // Not a row code the reader knows: it changes nothing.
+            } else if (code == 110 || code == 120 || code == 130) {
+                open = true;
+            } else if (code >= 113 && code <= 116 && length <= MaxLineLength) {
+                split(QByteArrayView(p, length), fields);
+                if (fields.size() >= 3)
+                    open = false;
+            } else if ((code == 1 || code == 16 || code == 17) && digits < length && !open && at > 0) {
+                starts.append(at);
+            }
+        }
+        at += length + (newline ? 1 : 0);
+    }
+    starts.append(body.size());
+    // Airports go to the other cores in runs of about this many bytes.
+    constexpr qsizetype runBytes = 256 * 1024;
+    QList<qsizetype> runs{0};
+    for (qsizetype i = 1; i + 1 < starts.size(); ++i) {
+        if (starts.at(i) - starts.at(runs.last()) >= runBytes)
+            runs.append(i);
+    }
+    runs.append(starts.size() - 1);
+
+    auto make = [this, &body, &starts, &runs](qsizetype run) {
+        Batch batch;
+        // The items fill a store of this thread's own, taken out after each airport's rows:
+        // it never holds two airports, so no UID is changed here.
+        DatabaseStore store;
+        DatabaseStore::Scope scope(&store);
+        AptReader reader(database(), {}, [this] { return cancelled(); }, nullptr);
+        auto harvest = [&batch, &store] {
+            AirportItems items;
+            items.takeFrom(store);
+            if (items.points.isEmpty() && items.runways.isEmpty() && items.taxiways.isEmpty()
+                && items.boundaries.isEmpty() && items.paintlights.isEmpty() && items.taxinames.isEmpty()
+                && items.startups.isEmpty())
+                return;
+            batch.airports.append(std::move(items));
+        };
+        for (qsizetype i = runs.at(run); i < runs.at(run + 1); ++i) {
+            QByteArray bytes = QByteArray::fromRawData(body.constData() + starts.at(i), starts.at(i + 1) - starts.at(i));
+            QBuffer buffer(&bytes);
+            buffer.open(QIODevice::ReadOnly);
+            LineReader lines(buffer, false);
+            reader.readLines(lines);
+            harvest();
+        }
+        reader.commitAirport();
+        harvest();
+        reader.dropPending();
+        batch.runwayCount = reader.m_runwayCount;
+        return batch;
+    };
+    bool stopped = false;
+    auto take = [this, &stopped](qsizetype, Batch &&batch) {
+        for (AirportItems &items : batch.airports) {
+            if (++m_harvestsTaken % kCancelCheckAirports == 0 && cancelled()) {
+                stopped = true;
+                return;
+            }
+            for (Runway *runway : std::as_const(items.runways))
+                database()->addRunway(runway);
+            for (Taxiway *taxiway : std::as_const(items.taxiways))
+                database()->addTaxiway(taxiway);
+            for (Boundary *boundary : std::as_const(items.boundaries))
+                database()->addBoundary(boundary);
+            for (Paintlight *paintlight : std::as_const(items.paintlights))
+                database()->addPaintlight(paintlight);
+            for (Taxiname *taxiname : std::as_const(items.taxinames))
+                database()->addTaxiname(taxiname);
+            for (Startup *startup : std::as_const(items.startups))
+                database()->addStartup(startup);
+            for (Point *airport : std::as_const(items.points)) {
+                database()->addPoint(airport);
+                ++m_airportCount;
+                countItem(kProgressLabel);
+                if (m_cifpLoader)
+                    m_procedureAirports.append(airport);
+            }
+            items = AirportItems();
+        }
+        m_runwayCount += batch.runwayCount;
+    };
+    OrderedParallel::run<Batch>(runs.size() - 1, make, take, [&stopped] { return stopped; });
 }
 
 void AptReader::readRow(QByteArrayView line, const Fields &fields)
@@ -255,7 +428,7 @@ void AptReader::commitAirport()
         if (airport->region() == QLatin1String("*") && code.size() == 4)
             airport->setRegion(Region::regionPrefix(code));
         if (m_cifpLoader)
-            m_cifpLoader->load(airport);
+            m_procedureAirports.append(airport);
     }
     m_runwayEnds.clearPath();
     m_taxiNodes.clear();

@@ -12,7 +12,9 @@ class Airport;
 class Boundary;
 class CifpLoader;
 class Paintlight;
+class Point;
 class Taxiway;
+class LineReader;
 
 // Reader of the simulator's airport file apt.dat (versions 1100 and 1200): land airports with
 // their radio frequencies and runways, and their ground layout (pavements, boundaries, painted
@@ -40,6 +42,14 @@ public:
 
 private:
     enum State { Nothing = 0, Pavement = 1, PaintedLine = 2, AirportBoundary = 3 };
+    struct AirportItems;
+    struct Batch;
+
+    // The rows of the lines given, as far as they go; cancelled() ends them early.
+    void readLines(LineReader &lines);
+    // The airports of the file's body (after its header), each from its airport row to the
+    // next, read on every core into stores of their own and handed to the database in order.
+    void readAirports(const QByteArray &body);
 
     void readRow(QByteArrayView line, const Fields &fields);
     void startAirport(const Fields &fields);
@@ -75,4 +85,7 @@ private:
     int m_lightType = 0;
     quint32 m_airportCount = 0;
     quint32 m_runwayCount = 0;
+    // Airports whose procedure files are read, on every core, once the file is read.
+    QList<Point *> m_procedureAirports;
+    int m_harvestsTaken = 0;
 };

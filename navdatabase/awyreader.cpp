@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QDebug>
+#include <QVarLengthArray>
 
 AwyReader::AwyReader(Database *database, ProgressFn progress, CancelFn cancelled)
     : LineFileReader(database, std::move(progress), std::move(cancelled))
@@ -59,25 +60,42 @@ Point *AwyReader::end(const QString &uid, int kind, const QString &airway)
     return point;
 }
 
-void AwyReader::readRow(const QStringList &fields)
+namespace {
+
+// The UID endUid gives, made from the row's bytes in one go.
+QString endUidOf(QByteArrayView identifier, QByteArrayView region)
 {
-    const QString &direction = fields.at(6);
+    QVarLengthArray<char, 64> uid;
+    if (region != "*") {
+        uid.append(region.data(), region.size());
+        uid.append('/');
+    }
+    uid.append("ENRT/", 5);
+    uid.append(identifier.data(), identifier.size());
+    return QString::fromUtf8(uid.constData(), uid.size());
+}
+
+} // namespace
+
+void AwyReader::readFields(const Fields &fields)
+{
+    const QByteArrayView direction = fields.at(6);
     int dir = Segment::NONE;
-    if (direction == QLatin1String("F")) {
+    if (direction == "F") {
         dir = Segment::FORWARD;
-    } else if (direction == QLatin1String("B")) {
+    } else if (direction == "B") {
         dir = Segment::BACKWARD;
         qWarning() << "Backward routes are not handled!";
     }
-    const int type = toInt(fields.at(7));
-    const int minLevel = toInt(fields.at(8));
-    const int maxLevel = toInt(fields.at(9));
-    const QString &name = fields.at(10);
+    const int type = TextFields::toInt(fields.at(7));
+    const int minLevel = TextFields::toInt(fields.at(8));
+    const int maxLevel = TextFields::toInt(fields.at(9));
+    const QString name = TextFields::text(fields.at(10));
 
-    const QString uid0 = endUid(fields.at(0), fields.at(1));
-    const QString uid1 = endUid(fields.at(3), fields.at(4));
-    Point *p0 = end(uid0, toInt(fields.at(2)), name);
-    Point *p1 = end(uid1, toInt(fields.at(5)), name);
+    const QString uid0 = endUidOf(fields.at(0), fields.at(1));
+    const QString uid1 = endUidOf(fields.at(3), fields.at(4));
+    Point *p0 = end(uid0, TextFields::toInt(fields.at(2)), name);
+    Point *p1 = end(uid1, TextFields::toInt(fields.at(5)), name);
     if (!p0 || !p1) {
         qWarning() << "AWY:" << name << "p0" << p0 << uid0 << "or p1" << p1 << uid1 << "not found in database!";
         return;

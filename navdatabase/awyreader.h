@@ -19,7 +19,7 @@ public:
 
 protected:
     Format format() const override;
-    void readRow(const QStringList &fields) override;
+    void readFields(const Fields &fields) override;
 
 private:
     // The point of the UID of that kind (11 fix, 2 NDB, 3 VHF navaid); failing that, the one

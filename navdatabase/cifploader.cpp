@@ -1,13 +1,18 @@
 #include "cifploader.h"
 
 #include "database.h"
+#include "orderedparallel.h"
 #include "point.h"
 #include "procedure.h"
 #include "record.h"
+#include "textfields.h"
 
 #include <QFile>
-#include <QTextStream>
+#include <QHash>
 #include <QtMath>
+
+#include <cstring>
+#include <utility>
 
 #include <cmath>
 #include <limits>
@@ -45,11 +50,6 @@ enum Field {
     FieldArcCentre = 30
 };
 
-QString withoutBlanks(QString text)
-{
-    return text.remove(QLatin1Char(' '));
-}
-
 // A decimal number, or nothing for a text that is not a (finite) number.
 bool toNumber(const QString &text, double *value)
 {
@@ -76,6 +76,149 @@ int integerOr(const QString &text, int blank)
     return ok ? value : blank;
 }
 
+// ---- the same readers on the bytes of a field. The text readers trim any Unicode blank,
+// the byte readers ASCII ones alone, so a field with other bytes takes the text way.
+
+bool plainAscii(QByteArrayView field)
+{
+    for (const char c : field) {
+        if (uchar(c) >= 0x80)
+            return false;
+    }
+    return true;
+}
+
+QString text(QByteArrayView field)
+{
+    return QString::fromUtf8(field);
+}
+
+QString withoutBlanks(QByteArrayView field)
+{
+    if (!field.contains(' '))
+        return QString::fromUtf8(field);
+    QVarLengthArray<char, 64> kept;
+    for (const char c : field) {
+        if (c != ' ')
+            kept.append(c);
+    }
+    return QString::fromUtf8(kept.constData(), kept.size());
+}
+
+// The byte parsers take a blank field for 0; the text ones, rightly, for nothing.
+bool toNumber(QByteArrayView field, double *value)
+{
+    if (!plainAscii(field))
+        return toNumber(text(field), value);
+    if (field.trimmed().isEmpty())
+        return false;
+    bool ok = false;
+    const double number = field.toDouble(&ok);
+    if (!ok || !qIsFinite(number))
+        return false;
+    *value = number;
+    return true;
+}
+
+int integerOr(QByteArrayView field, int blank)
+{
+    if (!plainAscii(field))
+        return integerOr(text(field), blank);
+    if (field.trimmed().isEmpty())
+        return blank;
+    bool ok = false;
+    const int value = field.toInt(&ok);
+    return ok ? value : blank;
+}
+
+int tenthsFromBytes(QByteArrayView field)
+{
+    double value = 0.0;
+    if (!toNumber(field, &value))
+        return -1;
+    return clampToInt(std::round(value / 10.0));
+}
+
+int altitudeFromBytes(QByteArrayView field)
+{
+    if (!plainAscii(field)) {
+        const QString trimmed = text(field).trimmed();
+        // High constraints come as flight levels; dropping them would lose the constraint.
+        if (trimmed.startsWith(QLatin1String("FL"))) {
+            bool ok = false;
+            const int level = trimmed.mid(2).toInt(&ok);
+            return ok ? clampToInt(level * 100.0) : -1;
+        }
+        return integerOr(trimmed, -1);
+    }
+    const QByteArrayView trimmed = field.trimmed();
+    if (trimmed.startsWith("FL")) {
+        bool ok = false;
+        const int level = trimmed.sliced(2).toInt(&ok);
+        return ok ? clampToInt(level * 100.0) : -1;
+    }
+    return integerOr(trimmed, -1);
+}
+
+// The same few texts and codes come back on leg after leg of a file: each is made once, and
+// the legs share it.
+template<typename Value, typename Make>
+Value remembered(QHash<QByteArrayView, Value> &known, QByteArrayView field, Make make)
+{
+    const auto it = known.constFind(field);
+    if (it != known.cend())
+        return it.value();
+    const Value value = make(field);
+    known.insert(field, value);
+    return value;
+}
+
+} // namespace
+
+// Keyed by views into the file's bytes, which outlive it.
+struct CifpLoader::Texts
+{
+    QHash<QByteArrayView, QString> withoutBlanks;
+    QHash<QByteArrayView, QString> plain;
+    QHash<QByteArrayView, int> pathTerminators;
+    QHash<QByteArrayView, int> turnDirections;
+    QHash<QByteArrayView, int> altitudeDescriptions;
+    QHash<QByteArrayView, quint32> descriptions;
+    QHash<QByteArrayView, int> routeTypes[8];
+};
+
+namespace {
+
+// The kind of point a section and subsection code name; the codes are single letters, read
+// without making texts of them.
+int kindOf(QByteArrayView section, QByteArrayView subsection)
+{
+    if (!plainAscii(section) || !plainAscii(subsection) || section.size() > 8 || subsection.size() > 8)
+        return Record::kindFromSection(text(section), text(subsection));
+    char16_t first[8];
+    char16_t second[8];
+    std::copy(section.begin(), section.end(), first);
+    std::copy(subsection.begin(), subsection.end(), second);
+    return Record::kindFromSection(QStringView(first, section.size()), QStringView(second, subsection.size()));
+}
+
+void splitAt(QByteArrayView line, char separator, CifpLoader::Fields &fields)
+{
+    fields.clear();
+    qsizetype from = 0;
+    while (true) {
+        const qsizetype at = line.indexOf(separator, from);
+        if (at < 0) {
+            fields.append(line.sliced(from));
+            return;
+        }
+        fields.append(line.sliced(from, at - from));
+        from = at + 1;
+        if (fields.size() > kFieldCount)
+            return;
+    }
+}
+
 } // namespace
 
 CifpLoader::CifpLoader(Database *database)
@@ -93,57 +236,41 @@ void CifpLoader::setPath(const QString &path)
     m_path = path;
 }
 
-int CifpLoader::tenthsToWhole(const QString &text)
+Record CifpLoader::recordFromViews(const Fields &fields, int sequence, int procedureType, const QString &airportCode,
+                                   Texts &texts)
 {
-    double value = 0.0;
-    if (!toNumber(text, &value))
-        return -1;
-    // std::round takes halves away from zero: 0895 is 89.5, so 90.
-    return clampToInt(std::round(value / 10.0));
-}
-
-int CifpLoader::altitudeFromString(const QString &text)
-{
-    const QString trimmed = text.trimmed();
-    // High constraints come as flight levels; dropping them would lose the constraint.
-    if (trimmed.startsWith(QLatin1String("FL"))) {
-        bool ok = false;
-        const int level = trimmed.mid(2).toInt(&ok);
-        return ok ? clampToInt(level * 100.0) : -1;
-    }
-    return integerOr(trimmed, -1);
-}
-
-Record CifpLoader::recordFromFields(const QStringList &fields, int sequence, int procedureType,
-                                    const QString &airportCode)
-{
-    QString transition = withoutBlanks(fields.at(FieldTransition));
+    const auto stripped = [&texts](QByteArrayView field) {
+        return remembered(texts.withoutBlanks, field, [](QByteArrayView f) { return withoutBlanks(f); });
+    };
+    QString transition = stripped(fields.at(FieldTransition));
     if (transition.isEmpty())
         transition = QStringLiteral("ALL");
 
-    QString region = withoutBlanks(fields.at(FieldFixRegion));
+    QString region = stripped(fields.at(FieldFixRegion));
     if (region.isEmpty())
-        region = fields.at(FieldNavaidRegion);
+        region = remembered(texts.plain, fields.at(FieldNavaidRegion), text);
 
-    QString section = fields.at(FieldFixSection);
+    QByteArrayView section = fields.at(FieldFixSection);
     if (section.isEmpty())
         section = fields.at(FieldNavaidSection);
-    const bool airportSection = section == QLatin1String("P");
+    const bool airportSection = section == "P";
     const QString terminal = airportSection ? airportCode : QStringLiteral("ENRT");
 
     // The runway index knows a runway end by its name alone (27L, not RW27L).
-    QString fix = withoutBlanks(fields.at(FieldFix));
+    QString fix = stripped(fields.at(FieldFix));
     if (airportSection && fix.startsWith(QLatin1String("RW")))
         fix.remove(QStringLiteral("RW"));
 
-    const int pathTerminator = Record::pathTerminatorFromString(fields.at(FieldPathTerminator));
+    const int pathTerminator = remembered(texts.pathTerminators, fields.at(FieldPathTerminator), [](QByteArrayView f) {
+        return Record::pathTerminatorFromString(text(f));
+    });
     // An RF leg names the centre of its arc in place of the recommended navaid.
-    const QString navaid = withoutBlanks(fields.at(pathTerminator == Record::RF ? FieldArcCentre : FieldNavaid));
+    const QString navaid = stripped(fields.at(pathTerminator == Record::RF ? FieldArcCentre : FieldNavaid));
 
-    QString distanceField = fields.at(FieldDistance);
-    const bool isTime = distanceField.startsWith(QLatin1Char('T'));
+    QByteArrayView distanceField = fields.at(FieldDistance);
+    const bool isTime = distanceField.startsWith('T');
     if (isTime)
-        distanceField.remove(0, 1);
+        distanceField = distanceField.sliced(1);
     double distance = 0.0;
     if (toNumber(distanceField, &distance))
         distance /= 10.0;
@@ -156,19 +283,31 @@ Record CifpLoader::recordFromFields(const QStringList &fields, int sequence, int
     else
         arcRadius = 0.0;
 
-    Record record(sequence, Record::routeTypeFromString(procedureType, fields.at(FieldRouteType)), transition, fix,
-                  navaid, terminal, region, Record::descriptionFromString(fields.at(FieldDescription)),
-                  Record::turnDirectionFromString(fields.at(FieldTurnDirection)), pathTerminator,
-                  tenthsToWhole(fields.at(FieldCourse)), distance, isTime ? 1 : 0,
-                  Record::altitudeDescriptionFromString(fields.at(FieldAltitudeDescription)),
-                  altitudeFromString(fields.at(FieldAltitude1)), altitudeFromString(fields.at(FieldAltitude2)),
-                  altitudeFromString(fields.at(FieldTransitionAltitude)), integerOr(fields.at(FieldSpeed), 0),
-                  arcRadius, tenthsToWhole(fields.at(FieldTheta)));
+    // Route types are read per procedure type; other types than the three are rare.
+    const int routeType = procedureType >= 0 && procedureType < 8
+        ? remembered(texts.routeTypes[procedureType], fields.at(FieldRouteType),
+                     [procedureType](QByteArrayView f) { return Record::routeTypeFromString(procedureType, text(f)); })
+        : Record::routeTypeFromString(procedureType, text(fields.at(FieldRouteType)));
+    const quint32 description = remembered(texts.descriptions, fields.at(FieldDescription), [](QByteArrayView f) {
+        return Record::descriptionFromString(text(f));
+    });
+    const int turnDirection = remembered(texts.turnDirections, fields.at(FieldTurnDirection), [](QByteArrayView f) {
+        return Record::turnDirectionFromString(text(f));
+    });
+    const int altitudeDescription = remembered(
+        texts.altitudeDescriptions, fields.at(FieldAltitudeDescription),
+        [](QByteArrayView f) { return Record::altitudeDescriptionFromString(text(f)); });
+
+    Record record(sequence, routeType, transition, fix, navaid, terminal, region, description, turnDirection,
+                  pathTerminator, tenthsFromBytes(fields.at(FieldCourse)), distance, isTime ? 1 : 0, altitudeDescription,
+                  altitudeFromBytes(fields.at(FieldAltitude1)), altitudeFromBytes(fields.at(FieldAltitude2)),
+                  altitudeFromBytes(fields.at(FieldTransitionAltitude)), integerOr(fields.at(FieldSpeed), 0),
+                  arcRadius, tenthsFromBytes(fields.at(FieldTheta)));
     // The centre of an arc is named without its kind.
-    record.setKinds(Record::kindFromSection(fields.at(FieldFixSection), fields.at(FieldFixSubsection)),
-                    pathTerminator == Record::RF ? int(Record::AnyKind)
-                                                 : Record::kindFromSection(fields.at(FieldNavaidSection),
-                                                                           fields.at(FieldNavaidSubsection)));
+    record.setKinds(kindOf(fields.at(FieldFixSection), fields.at(FieldFixSubsection)),
+                    pathTerminator == Record::RF
+                        ? int(Record::AnyKind)
+                        : kindOf(fields.at(FieldNavaidSection), fields.at(FieldNavaidSubsection)));
     return record;
 }
 
@@ -176,40 +315,96 @@ bool CifpLoader::load(Point *airport)
 {
     if (!airport)
         return false;
-    const QString airportCode = airport->code();
-    QFile file(m_path + QLatin1Char('/') + airportCode + QStringLiteral(".dat"));
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return true;
+    for (Procedure *procedure : read(airport->code()))
+        m_database->addProcedure(procedure);
+    return true;
+}
 
-    QTextStream stream(&file);
+QList<Procedure *> CifpLoader::read(const QString &airportCode) const
+{
+    QList<Procedure *> procedures;
+    QFile file(m_path + QLatin1Char('/') + airportCode + QStringLiteral(".dat"));
+    if (!file.open(QIODevice::ReadOnly))
+        return procedures;
+    const QByteArray bytes = file.readAll();
+    file.close();
+
+    QByteArrayView rest(bytes);
+    if (rest.startsWith("\xEF\xBB\xBF"))
+        rest = rest.sliced(3);
     Procedure *procedure = nullptr;
-    QString line;
-    while (stream.readLineInto(&line)) {
-        if (!line.startsWith(QLatin1String("SID")) && !line.startsWith(QLatin1String("STAR"))
-            && !line.startsWith(QLatin1String("APP")))
+    QByteArrayView procedureName;
+    Fields fields;
+    Fields head;
+    Texts texts;
+    QList<Record> records;
+    while (!rest.isEmpty()) {
+        const qsizetype newline = rest.indexOf('\n');
+        QByteArrayView line = newline < 0 ? rest : rest.first(newline);
+        rest = newline < 0 ? QByteArrayView() : rest.sliced(newline + 1);
+        if (line.endsWith('\r'))
+            line.chop(1);
+        if (!line.startsWith("SID") && !line.startsWith("STAR") && !line.startsWith("APP"))
             continue;
-        const QStringList fields = line.split(QLatin1Char(','));
+        splitAt(line, ',', fields);
         if (fields.size() != kFieldCount)
             continue;
-        const QStringList head = fields.at(FieldSectionSequence).split(QLatin1Char(':'));
+        splitAt(fields.at(FieldSectionSequence), ':', head);
         if (head.size() != 2)
             continue;
 
-        const int procedureType = Procedure::typeFromString(head.at(0));
+        const int procedureType = Procedure::typeFromString(text(head.at(0)));
         const int sequence = integerOr(head.at(1), 0);
-        const Record record = recordFromFields(fields, sequence, procedureType, airportCode);
-
         // Consecutive lines of one identifier make one procedure, whatever their section says.
-        const QString name = fields.at(FieldIdentifier);
-        if (procedure && procedure->name() != name) {
-            m_database->addProcedure(procedure);
+        const QByteArrayView name = fields.at(FieldIdentifier);
+        if (procedure && procedureName != name) {
+            procedure->setRecords(std::exchange(records, {}));
+            procedures.append(procedure);
             procedure = nullptr;
         }
-        if (!procedure)
-            procedure = new Procedure(name, airportCode, procedureType);
-        procedure->addRecord(record);
+        if (!procedure) {
+            procedure = new Procedure(text(name), airportCode, procedureType);
+            procedureName = name;
+        }
+        // Gathered here and handed over whole: the procedure shares the list, no leg is copied.
+        records.append(recordFromViews(fields, sequence, procedureType, airportCode, texts));
     }
-    if (procedure)
-        m_database->addProcedure(procedure);
-    return true;
+    if (procedure) {
+        procedure->setRecords(records);
+        procedures.append(procedure);
+    }
+    return procedures;
+}
+
+void CifpLoader::loadAll(const QList<Point *> &airports, const std::function<bool()> &stop)
+{
+    struct Files
+    {
+        QList<Procedure *> procedures;
+        Files() = default;
+        Files(Files &&) = default;
+        Files &operator=(Files &&) = default;
+        // Read but not handed over: the import stopped.
+        ~Files() { qDeleteAll(procedures); }
+    };
+    // A few airports per part: one file is too little work to send to another core.
+    constexpr qsizetype perPart = 16;
+    const qsizetype parts = (airports.size() + perPart - 1) / perPart;
+    OrderedParallel::run<Files>(
+        parts,
+        [this, &airports](qsizetype part) {
+            Files files;
+            const qsizetype end = std::min(airports.size(), (part + 1) * perPart);
+            for (qsizetype i = part * perPart; i < end; ++i) {
+                if (airports.at(i))
+                    files.procedures.append(read(airports.at(i)->code()));
+            }
+            return files;
+        },
+        [this](qsizetype, Files &&files) {
+            for (Procedure *procedure : std::as_const(files.procedures))
+                m_database->addProcedure(procedure);
+            files.procedures.clear();
+        },
+        stop);
 }

@@ -1,11 +1,16 @@
 #pragma once
 
+#include <QByteArrayView>
+#include <QList>
 #include <QObject>
 #include <QString>
-#include <QStringList>
+#include <QVarLengthArray>
+
+#include <functional>
 
 class Database;
 class Point;
+class Procedure;
 class Record;
 
 // Reads the CIFP procedure file of one airport (SIDs, STARs and approaches) into the
@@ -27,14 +32,23 @@ public:
     // true: most airports have no procedures.
     bool load(Point *airport);
 
+    // The procedures of the airport's file, not yet handed to the database; safe to call on
+    // several threads at once (it touches no database).
+    QList<Procedure *> read(const QString &airportCode) const;
+    // The files of all the airports, read on every core and handed to the database in the
+    // order of the airports: the same outcome as load() for each in turn. Stops handing over
+    // once stop() is true.
+    void loadAll(const QList<Point *> &airports, const std::function<bool()> &stop = {});
+
+    using Fields = QVarLengthArray<QByteArrayView, 40>;
+
+    struct Texts;
+
 private:
-    // One procedure line split into its 38 fields, turned into a leg. airportCode keys the
-    // fixes of the airport section; procedureType decodes the route type.
-    static Record recordFromFields(const QStringList &fields, int sequence, int procedureType,
-                                   const QString &airportCode);
-    // Column readers; a text that is not a number gives the column's blank value.
-    static int tenthsToWhole(const QString &text);
-    static int altitudeFromString(const QString &text);
+    // The same leg from the fields as views into the line; texts keeps the texts and codes of
+    // the file already made, so that legs share them.
+    static Record recordFromViews(const Fields &fields, int sequence, int procedureType, const QString &airportCode,
+                                  Texts &texts);
 
     Database *m_database;
     QString m_path;

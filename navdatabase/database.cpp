@@ -19,6 +19,9 @@
 #include "taxiway.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QThreadPool>
+#include <QTimer>
 #include <QDataStream>
 #include <QMutexLocker>
 #include <QQmlContext>
@@ -359,7 +362,7 @@ void Database::retire(std::unique_ptr<DatabaseStore> items)
     if (!items)
         return;
     std::shared_ptr<DatabaseStore> previous(std::move(items));
-    auto release = [this, previous] {
+    auto release = [this, previous]() mutable {
         // A holder may add coordinate points for items that are gone; the views hear of them.
         const int points = m_pointModel->count();
         emit itemsReplaced();
@@ -368,19 +371,19 @@ void Database::retire(std::unique_ptr<DatabaseStore> items)
             m_pointMapModel->invalidate();
             m_pointListModel->invalidate();
         }
+        QList<Segment *> segments;
         {
             DatabaseLocker locker(&m_mutex);
-            for (Segment *segment : std::as_const(m_retiredSegments))
-                m_doomed.push_back(segment);
-            m_retiredSegments.clear();
+            segments.swap(m_retiredSegments);
         }
-        // Segments and procedures name points: they go first.
-        const auto doom = [this](const auto &items) {
-            for (auto *item : items) {
+        // Segments and procedures name points, so the points go last.
+        const auto doom = [this](const auto &list) {
+            for (auto *item : list) {
                 if (item)
                     m_doomed.push_back(item);
             }
         };
+        doom(segments);
         doom(previous->segments.items());
         doom(previous->procedures.items());
         doom(previous->runways.items());
@@ -390,10 +393,11 @@ void Database::retire(std::unique_ptr<DatabaseStore> items)
         doom(previous->taxinames.items());
         doom(previous->startups.items());
         doom(previous->points.items());
-        // The store forgets them; they are deleted in slices.
+        // The lists and indexes themselves hold no item of their own any more: another thread
+        // frees them.
         previous->handOver();
-        previous->clear();
-        releaseSlice();
+        QThreadPool::globalInstance()->start([store = std::move(previous)] {});
+        deleteRetired();
     };
     if (QThread::currentThread() == thread())
         release();
@@ -401,16 +405,29 @@ void Database::retire(std::unique_ptr<DatabaseStore> items)
         QMetaObject::invokeMethod(this, release, Qt::QueuedConnection);
 }
 
-// A world-size database has well over a million items: deleted all at once they would hold
-// the main thread for a second, so each turn of the event loop deletes a slice.
-void Database::releaseSlice()
+// The items are QObjects that QML may have seen, so they are deleted on this thread; a
+// world-size set takes a second or more, so it goes in slices, each short enough for the user
+// interface to draw between them.
+void Database::deleteRetired()
 {
-    constexpr std::size_t SliceSize = 2000;
-    const std::size_t end = std::min(m_doomed.size(), m_doomedNext + SliceSize);
-    for (; m_doomedNext < end; ++m_doomedNext)
-        delete m_doomed[m_doomedNext];
+    constexpr qint64 kSliceNanoseconds = 6 * 1000 * 1000;
+    QElapsedTimer slice;
+    slice.start();
+    while (m_doomedNext < m_doomed.size()) {
+        delete m_doomed[m_doomedNext++];
+        if (m_doomedNext % 64 == 0 && slice.nsecsElapsed() > kSliceNanoseconds)
+            break;
+    }
     if (m_doomedNext < m_doomed.size()) {
-        QMetaObject::invokeMethod(this, &Database::releaseSlice, Qt::QueuedConnection);
+        // A timer, not a queued call: queued calls posted while the queue is worked off run in
+        // the same pass, and timers and painting would wait for all of them.
+        if (!m_deletionScheduled) {
+            m_deletionScheduled = true;
+            QTimer::singleShot(1, this, [this] {
+                m_deletionScheduled = false;
+                deleteRetired();
+            });
+        }
         return;
     }
     m_doomed.clear();

@@ -148,8 +148,8 @@ public:
     // Raised, under the mutex, each time the lists are replaced (load, import, clear): an item
     // obtained under an earlier value may be deleted by the time it is used.
     quint64 storeSerial() const { return m_storeSerial.loadAcquire(); }
-    // Replaced items not deleted yet: they go a slice per turn of the event loop.
-    qsizetype itemsToRelease() const { return qsizetype(m_doomed.size() - m_doomedNext); }
+    // Whether replaced items still wait to be deleted (a few milliseconds' worth per event).
+    bool retiring() const { return m_doomedNext < m_doomed.size(); }
 
     // ---- lookups by UID
     static Point *findPoint(const QString &uid, bool warn = true);
@@ -258,13 +258,16 @@ private:
     bool readStoredFile(DatabaseStore &store);
     void finishAsyncLoad(DatabaseStore &store, bool ok);
     static void indexRunwayIn(QHash<QPair<QString, QString>, Runway *> &index, Runway *runway);
+    static void indexRunways(DatabaseStore &store);
     // Moves the lists out into the store returned, resetting the models around it when asked
     // (only on the views' thread). Caller holds the mutex.
     std::unique_ptr<DatabaseStore> takeLists(bool tellViews);
     // Announces itemsReplaced, then deletes the items of the store, with the segments retired
-    // since (releaseSlice); on the database's thread, queued there from any other.
+    // since (deleteRetired); on the database's thread, queued there from any other.
     void retire(std::unique_ptr<DatabaseStore> items);
-    void releaseSlice();
+    // Deletes the replaced items, a few milliseconds' worth at a time; what is left when the
+    // database goes is deleted by its destructor.
+    void deleteRetired();
     // What the calling thread works on: the store it fills, or the live indexes.
     LookupIndex &currentLookupIndex();
     QHash<QPair<QString, QString>, Runway *> &currentRunwayIndex();
@@ -322,8 +325,8 @@ private:
     // waypoints and the route search may still hold them.
     QList<Segment *> m_retiredSegments;
     QAtomicInteger<quint64> m_storeSerial = 0;
-    // Items replaced and let go of by their holders, deleted a slice per event-loop turn from
-    // m_doomedNext on (main thread).
+    // Items replaced and let go of by their holders, deleted from m_doomedNext on (main thread).
     std::vector<BaseItem *> m_doomed;
     std::size_t m_doomedNext = 0;
+    bool m_deletionScheduled = false;
 };

@@ -12,6 +12,8 @@
 #include "airport.h"
 #include "basemodel.h"
 #include "boundary.h"
+#include "chunkedfile.h"
+#include "databasechunks.h"
 #include "databaselocker.h"
 #include "listcount.h"
 #include "databasestore.h"
@@ -190,39 +192,26 @@ bool Database::save() const
     if (!file.open(QIODevice::WriteOnly))
         return false;
 
-    // On a thread filling a store (the import) that store is what gets saved.
+    // On a thread filling a store (the import) that store is what gets saved. The lists are
+    // written and compressed in chunks on every core.
     const DatabaseStore *store = DatabaseStore::current();
-    QByteArray payload;
-    QDataStream::Status status = QDataStream::Ok;
-    {
-        QDataStream stream(&payload, QIODevice::WriteOnly);
-        stream.setVersion(FileStreamVersion);
-        stream << FileFormat << QCoreApplication::applicationVersion() << Database::cycle();
-        writeItems(stream, store ? store->points.items() : m_pointModel->items(), "points");
-        writeItems(stream, store ? store->procedures.items() : m_procedureModel->items(), "procedures");
-        writeItems(stream, store ? store->segments.items() : m_segmentModel->items(), "segments");
-        writeItems(stream, store ? store->runways.items() : m_runwayModel->items(), "runways");
-        writeItems(stream, store ? store->boundaries.items() : m_boundaryModel->items(), "boundaries");
-        writeItems(stream, store ? store->taxiways.items() : m_taxiwayModel->items(), "taxiways");
-        writeItems(stream, store ? store->paintlights.items() : m_paintlightModel->items(), "paintings and lights");
-        writeItems(stream, store ? store->taxinames.items() : m_taxinameModel->items(), "taxi names");
-        writeItems(stream, store ? store->startups.items() : m_startupModel->items(), "startups");
-        status = stream.status();
-    }
-    if (status != QDataStream::Ok) {
+    const QByteArray compressed = DatabaseChunks::write(
+        FileFormat, Database::cycle(),
+        {store ? store->points.items() : m_pointModel->items(),
+         store ? store->procedures.items() : m_procedureModel->items(),
+         store ? store->segments.items() : m_segmentModel->items(),
+         store ? store->runways.items() : m_runwayModel->items(),
+         store ? store->boundaries.items() : m_boundaryModel->items(),
+         store ? store->taxiways.items() : m_taxiwayModel->items(),
+         store ? store->paintlights.items() : m_paintlightModel->items(),
+         store ? store->taxinames.items() : m_taxinameModel->items(),
+         store ? store->startups.items() : m_startupModel->items()});
+    if (compressed.isEmpty()) {
         qWarning() << "Database could not be serialised; file" << m_filePath << "left unchanged";
         file.cancelWriting();
         return false;
     }
-
-    qInfo() << "Compressing database...";
-    const QByteArray compressed = qCompress(payload, 1);
-    if (compressed.isEmpty()) {
-        qWarning() << "Database could not be compressed; file" << m_filePath << "left unchanged";
-        file.cancelWriting();
-        return false;
-    }
-    qInfo() << "Compression done, from" << payload.size() << "to" << compressed.size() << "bytes";
+    qInfo() << "Compression done, to" << compressed.size() << "bytes";
 
     if (file.write(compressed) != compressed.size())
         file.cancelWriting();
@@ -274,6 +263,19 @@ bool Database::readStoredFile(DatabaseStore &store)
     emit progress(tr("Uncompressing database..."));
     const QByteArray compressed = file.readAll();
     file.close();
+    if (ChunkedFile::isChunked(compressed)) {
+        const DatabaseChunks::Reading reading{FileFormat, fullDetail, path,
+                                              [this](const QString &text) { emit progress(text); },
+                                              [this] { return isInterruptionRequested(); }};
+        if (!DatabaseChunks::read(compressed, store, reading))
+            return false;
+        // The runway index and the lookup indexes only read the lists: side by side.
+        std::future<void> runways = std::async(std::launch::async, [&store] { indexRunways(store); });
+        store.lookupIndex->prepare(store.points.items(), store.runways.items(), store.segments.items());
+        runways.wait();
+        return true;
+    }
+    // The single-stream layout of earlier versions and of downloaded files.
     if (!plausiblyCompressed(compressed)) {
         qWarning() << "Database file" << path << "is damaged: no compressed database in it";
         return false;
@@ -344,9 +346,7 @@ bool Database::readStoredFile(DatabaseStore &store)
         || !readList(store.segments, tr("Loading segments..."), "segments")
         || !readList(store.runways, tr("Loading runways..."), "runways"))
         return false;
-    store.runwayIndex.reserve(3 * store.runways.count());
-    for (Runway *runway : store.runways.items())
-        indexRunwayIn(store.runwayIndex, runway);
+    indexRunways(store);
     if (!readList(store.boundaries, tr("Loading aiport boundaries..."), "boundaries")
         || !readList(store.taxiways, tr("Loading taxiways..."), "taxiways"))
         return false;
@@ -365,6 +365,13 @@ bool Database::readStoredFile(DatabaseStore &store)
     pointIndexes.wait();
     store.lookupIndex->prepare(store.points.items(), store.runways.items(), store.segments.items());
     return true;
+}
+
+void Database::indexRunways(DatabaseStore &store)
+{
+    store.runwayIndex.reserve(3 * store.runways.count());
+    for (Runway *runway : store.runways.items())
+        indexRunwayIn(store.runwayIndex, runway);
 }
 
 void Database::installStore(DatabaseStore &store, bool share)

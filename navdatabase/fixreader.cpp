@@ -49,19 +49,20 @@ QString FixReader::waypointType(int packed)
     return QString::fromUtf8(bytes);
 }
 
-void FixReader::readRow(const QStringList &fields)
+void FixReader::readFields(const Fields &fields)
 {
-    const QGeoCoordinate position(toDouble(fields.at(0)), toDouble(fields.at(1)));
-    const QString &code = fields.at(2);
-    Point *point = nullptr;
-    if (m_source == UserFix) {
-        point = new Point(Point::FIX, position, code, fields.at(3), fields.at(4), QStringLiteral("User FIX ") + code, 0,
-                          0.0f, QStringLiteral("   "));
-    } else {
-        const QString name = fields.size() > 6 ? fields.mid(6).join(QLatin1Char(' ')) : code;
-        point = new Point(Point::FIX, position, code, fields.at(3), fields.at(4), name, 0, 0.0f,
-                          waypointType(toInt(fields.at(5))));
-    }
-    database()->addPoint(point);
+    database()->addPoint(buildPoint(fields));
     added();
+}
+
+Point *FixReader::buildPoint(const Fields &fields) const
+{
+    const QGeoCoordinate position(TextFields::toDouble(fields.at(0)), TextFields::toDouble(fields.at(1)));
+    const QString code = TextFields::text(fields.at(2));
+    if (m_source == UserFix)
+        return new Point(Point::FIX, position, code, TextFields::text(fields.at(3)), TextFields::text(fields.at(4)),
+                         QStringLiteral("User FIX ") + code, 0, 0.0f, QStringLiteral("   "));
+    const QString name = fields.size() > 6 ? TextFields::joined(fields, 6) : code;
+    return new Point(Point::FIX, position, code, TextFields::text(fields.at(3)), TextFields::text(fields.at(4)), name,
+                     0, 0.0f, waypointType(TextFields::toInt(fields.at(5))));
 }

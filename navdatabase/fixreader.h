@@ -21,7 +21,9 @@ public:
 
 protected:
     Format format() const override;
-    void readRow(const QStringList &fields) override;
+    void readFields(const Fields &fields) override;
+    bool buildsApart() const override { return true; }
+    Point *buildPoint(const Fields &fields) const override;
 
 private:
     Source m_source;

@@ -1,6 +1,9 @@
 #pragma once
 
 #include "navdatareader.h"
+#include "textfields.h"
+
+class Point;
 
 // The reading procedure shared by earth_fix.dat, user_fix.dat, earth_nav.dat and
 // earth_awy.dat: line 1 "I", a version line whose sixth field is the AIRAC cycle, then rows of
@@ -31,9 +34,20 @@ public:
     void setCycle(const QString &cycle) { m_cycle = cycle; }
 
 protected:
+    using Fields = TextFields::Fields;
+
     virtual Format format() const = 0;
-    // Handles a row of at least the format's minimum number of fields.
-    virtual void readRow(const QStringList &fields) = 0;
+    // Handles a row of at least the format's minimum number of fields, given as views into the
+    // line that last until the next row. The default hands them on to readRow as texts.
+    virtual void readFields(const Fields &fields);
+    // The same row as texts, for a reader that does not override readFields.
+    virtual void readRow(const QStringList &fields);
+    // A reader whose rows each make one point, built without the database, overrides these:
+    // the rows are then built on every core and the points handed to the database in file
+    // order (the same outcome as reading on one core). buildPoint may return null (nothing to
+    // add) and must be safe to call from several threads at once.
+    virtual bool buildsApart() const { return false; }
+    virtual Point *buildPoint(const Fields &fields) const;
     // Called with the version line's cycle before any row is read.
     virtual void storeCycle(const QString &cycle);
     // The cycle the closing log line reports.
@@ -44,6 +58,9 @@ protected:
     void added() { countItem(m_format.progressLabel); }
 
 private:
+    // The rows after the header, read with buildPoint on every core.
+    void readApart(QByteArray body);
+
     Format m_format;
     QString m_cycle;
 };

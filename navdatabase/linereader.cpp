@@ -11,9 +11,17 @@ namespace {
 constexpr qsizetype kBlockSize = 256 * 1024;
 }
 
-LineReader::LineReader(QIODevice &device)
+LineReader::LineReader(QIODevice &device, bool startOfFile)
     : m_device(device)
+    , m_first(startOfFile)
 {
+}
+
+QByteArray LineReader::takeBuffered()
+{
+    const QByteArray bytes(m_buffer.constData() + m_begin, m_end - m_begin);
+    m_begin = m_end;
+    return bytes;
 }
 
 bool LineReader::next(QByteArrayView &line, bool &tooLong)

@@ -13,11 +13,16 @@ class QIODevice;
 class LineReader
 {
 public:
-    explicit LineReader(QIODevice &device);
+    // startOfFile: the first line may begin with a byte-order mark (not so for a piece of a
+    // file cut at a line end).
+    explicit LineReader(QIODevice &device, bool startOfFile = true);
 
     // False at the end of the device. The view stays valid until the next call; tooLong tells
     // that the line was cut.
     bool next(QByteArrayView &line, bool &tooLong);
+
+    // The bytes read from the device but not yet returned as lines; they count as returned.
+    QByteArray takeBuffered();
 
 private:
     QByteArrayView cut(const char *start);

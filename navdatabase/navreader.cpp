@@ -35,29 +35,29 @@ QString NavReader::reportedCycle() const
     return Database::cycle();
 }
 
-void NavReader::readRow(const QStringList &fields)
+void NavReader::readFields(const Fields &fields)
 {
-    const int code = toInt(fields.at(0));
-    const int frequency = toInt(fields.at(4));
+    const int code = TextFields::toInt(fields.at(0));
+    const int frequency = TextFields::toInt(fields.at(4));
 
     if (code == Point::ILS) {
-        const QString &end = fields.at(10);
+        const QString end = TextFields::text(fields.at(10));
         // Airports the import left out (seaplane bases, heliports) have localizers too.
-        Point *airport = Database::findAirport(fields.at(8), false);
+        Point *airport = Database::findAirport(TextFields::text(fields.at(8)), false);
         Runway *runway = Database::findRunwayEnd(airport, end);
         if (!runway)
             return;
-        runway->setIls(end, float(frequency / 100.0), fields.mid(11).join(QLatin1Char(' ')));
+        runway->setIls(end, float(frequency / 100.0), TextFields::joined(fields, 11));
         return;
     }
     if (code != Point::NDB && code != Point::VOR && code != Point::DME)
         return;
 
-    const QGeoCoordinate position(toDouble(fields.at(1)), toDouble(fields.at(2)));
+    const QGeoCoordinate position(TextFields::toDouble(fields.at(1)), TextFields::toDouble(fields.at(2)));
     const float megahertzOrKilohertz = code == Point::NDB ? float(frequency) : float(frequency / 100.0);
-    auto *point = new Point(code, position, fields.at(7), fields.at(8), fields.at(9),
-                            fields.mid(10).join(QLatin1Char(' ')), toInt(fields.at(3)), megahertzOrKilohertz,
-                            QString());
+    auto *point = new Point(code, position, TextFields::text(fields.at(7)), TextFields::text(fields.at(8)),
+                            TextFields::text(fields.at(9)), TextFields::joined(fields, 10),
+                            TextFields::toInt(fields.at(3)), megahertzOrKilohertz, QString());
     database()->addPoint(point);
     added();
 }

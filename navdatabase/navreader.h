@@ -12,7 +12,7 @@ public:
 
 protected:
     Format format() const override;
-    void readRow(const QStringList &fields) override;
+    void readFields(const Fields &fields) override;
     void storeCycle(const QString &cycle) override;
     QString reportedCycle() const override;
 };

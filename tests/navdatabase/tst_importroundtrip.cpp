@@ -208,14 +208,16 @@ void TestImportRoundTrip::storedDatabaseIsTheImportedOne()
     for (int i = 0; i < loaded.size(); ++i)
         QCOMPARE(loaded.at(i), m_imported.at(i));
 
-    // A second generation of the file is the first one byte for byte.
+    // A second generation of the file is the first one byte for byte (the chunks are the same
+    // however many threads wrote them).
     QFile file(m_db->filePath());
     QVERIFY(file.open(QIODevice::ReadOnly));
-    const QByteArray first = qUncompress(file.readAll());
+    const QByteArray first = file.readAll();
     file.close();
+    QVERIFY(first.size() > 100);
     QVERIFY(m_db->save());
     QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(qUncompress(file.readAll()), first);
+    QCOMPARE(file.readAll(), first);
 }
 
 void TestImportRoundTrip::planReopensOnTheSamePoints()

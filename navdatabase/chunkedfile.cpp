@@ -1,0 +1,161 @@
+#include "chunkedfile.h"
+
+#include "orderedparallel.h"
+
+#include <QtConcurrent/QtConcurrentMap>
+#include <QThreadPool>
+#include <QtEndian>
+
+#include <libdeflate.h>
+
+#include <atomic>
+#include <cstring>
+#include <limits>
+#include <memory>
+#include <numeric>
+
+namespace {
+
+constexpr char kMagic[4] = {'W', 'L', 'D', 'C'};
+constexpr qsizetype kHeaderSize = 12;
+constexpr qsizetype kEntrySize = 16;
+// Deflate expands at most about 1032 times: a chunk claiming more is damage and must not make
+// the reader allocate what it claims.
+constexpr qint64 kMaxExpansion = 1100;
+
+void put(QByteArray &bytes, qsizetype at, quint32 value)
+{
+    qToBigEndian(value, bytes.data() + at);
+}
+
+quint32 get(const char *at)
+{
+    return qFromBigEndian<quint32>(at);
+}
+
+} // namespace
+
+bool ChunkedFile::isChunked(QByteArrayView file)
+{
+    return file.size() >= kHeaderSize && get(file.data()) == 0 && std::memcmp(file.data() + 4, kMagic, 4) == 0;
+}
+
+bool ChunkedFile::compress(Chunk &chunk)
+{
+    if (chunk.bytes.size() > std::numeric_limits<quint32>::max())
+        return false;
+    const std::unique_ptr<libdeflate_compressor, decltype(&libdeflate_free_compressor)> compressor(
+        libdeflate_alloc_compressor(1), &libdeflate_free_compressor);
+    if (!compressor)
+        return false;
+    const size_t bound = libdeflate_zlib_compress_bound(compressor.get(), size_t(chunk.bytes.size()));
+    chunk.stored.resize(qsizetype(bound));
+    const size_t size = libdeflate_zlib_compress(compressor.get(), chunk.bytes.constData(), size_t(chunk.bytes.size()),
+                                                 chunk.stored.data(), bound);
+    if (size == 0)
+        return false;
+    chunk.stored.resize(qsizetype(size));
+    chunk.stored.squeeze();
+    chunk.expandedSize = quint32(chunk.bytes.size());
+    chunk.bytes = QByteArray();
+    return true;
+}
+
+QByteArray ChunkedFile::compose(QList<Chunk> &chunks)
+{
+    std::atomic<bool> failed = false;
+    forEach(chunks.size(), [&chunks, &failed](qsizetype i) {
+        Chunk &chunk = chunks[i];
+        if ((!chunk.bytes.isEmpty() || chunk.stored.isEmpty()) && !compress(chunk))
+            failed = true;
+    });
+    if (failed || chunks.size() > std::numeric_limits<quint32>::max())
+        return QByteArray();
+
+    const qsizetype tableEnd = kHeaderSize + kEntrySize * chunks.size();
+    const qsizetype total = std::accumulate(chunks.cbegin(), chunks.cend(), tableEnd,
+                                            [](qsizetype sum, const Chunk &chunk) { return sum + chunk.stored.size(); });
+    QByteArray file(total, Qt::Uninitialized);
+    put(file, 0, 0);
+    std::memcpy(file.data() + 4, kMagic, 4);
+    put(file, 8, quint32(chunks.size()));
+    qsizetype at = tableEnd;
+    for (qsizetype i = 0; i < chunks.size(); ++i) {
+        const Chunk &chunk = chunks.at(i);
+        const qsizetype entry = kHeaderSize + kEntrySize * i;
+        put(file, entry, chunk.list);
+        put(file, entry + 4, chunk.items);
+        put(file, entry + 8, chunk.expandedSize);
+        put(file, entry + 12, quint32(chunk.stored.size()));
+        std::memcpy(file.data() + at, chunk.stored.constData(), size_t(chunk.stored.size()));
+        at += chunk.stored.size();
+        chunks[i].stored = QByteArray();
+    }
+    return file;
+}
+
+bool ChunkedFile::split(const QByteArray &file, QList<Chunk> &chunks, QString *errorString)
+{
+    chunks.clear();
+    auto fail = [errorString](const char *why) {
+        if (errorString)
+            *errorString = QString::fromLatin1(why);
+        return false;
+    };
+    if (!isChunked(file))
+        return fail("not a chunked database file");
+    const quint32 count = get(file.constData() + 8);
+    if (qint64(count) > (file.size() - kHeaderSize) / kEntrySize)
+        return fail("more chunks than the file can hold");
+    qsizetype at = kHeaderSize + kEntrySize * qsizetype(count);
+    chunks.reserve(count);
+    for (quint32 i = 0; i < count; ++i) {
+        const char *entry = file.constData() + kHeaderSize + kEntrySize * i;
+        Chunk chunk;
+        chunk.list = get(entry);
+        chunk.items = get(entry + 4);
+        chunk.expandedSize = get(entry + 8);
+        const quint32 stored = get(entry + 12);
+        if (stored > file.size() - at)
+            return fail("a chunk runs past the end of the file");
+        if (qint64(chunk.expandedSize) > qint64(stored) * kMaxExpansion + 1024)
+            return fail("a chunk claims more than its bytes can expand to");
+        chunk.stored = QByteArray::fromRawData(file.constData() + at, stored);
+        at += stored;
+        chunks.append(std::move(chunk));
+    }
+    if (at != file.size())
+        return fail("bytes after the last chunk");
+    return true;
+}
+
+bool ChunkedFile::expand(Chunk &chunk)
+{
+    const std::unique_ptr<libdeflate_decompressor, decltype(&libdeflate_free_decompressor)> decompressor(
+        libdeflate_alloc_decompressor(), &libdeflate_free_decompressor);
+    chunk.bytes.resize(qsizetype(chunk.expandedSize));
+    size_t size = 0;
+    // Exactly the stated size, one zlib stream with its checksum, and nothing after it.
+    size_t used = 0;
+    const bool ok = decompressor
+        && libdeflate_zlib_decompress_ex(decompressor.get(), chunk.stored.constData(), size_t(chunk.stored.size()),
+                                         chunk.bytes.data(), size_t(chunk.bytes.size()), &used, &size)
+            == LIBDEFLATE_SUCCESS
+        && size == chunk.expandedSize && used == size_t(chunk.stored.size());
+    if (!ok)
+        chunk.bytes.clear();
+    return ok;
+}
+
+void ChunkedFile::forEach(qsizetype count, const std::function<void(qsizetype)> &work)
+{
+    if (count <= 1 || QThreadPool::globalInstance()->maxThreadCount() <= 1) {
+        for (qsizetype i = 0; i < count; ++i)
+            work(i);
+        return;
+    }
+    OrderedParallel::prepareAllocator();
+    QList<qsizetype> indexes(count);
+    std::iota(indexes.begin(), indexes.end(), qsizetype(0));
+    QtConcurrent::blockingMap(indexes, [&work](qsizetype i) { work(i); });
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QList>
+#include <QString>
+
+#include <functional>
+
+// The layout of the stored database file that lets the cores share its writing and reading.
+//
+// The first layout is one zlib stream of the whole payload behind its length (what qCompress
+// writes): one core compresses it and one core must expand it whole before anything can be
+// read. This layout cuts the payload into chunks, each compressed on its own and listed in a
+// table ahead of them, so that every chunk can be expanded and read on any core:
+//
+//   0      4  zero (a single-stream file states its payload length there, never 0)
+//   4      4  "WLDC"
+//   8      4  number of chunks n
+//   12  16*n  per chunk: its list, its item count, its size expanded, its size compressed
+//   ...       the chunks' zlib streams, in table order
+//
+// All numbers are unsigned 32-bit, big-endian. What a chunk holds is the business of whoever
+// writes and reads the file: the list number and item count are kept for them unread.
+// The bytes depend on the chunks alone, never on the number of threads that made them.
+class ChunkedFile
+{
+public:
+    struct Chunk
+    {
+        quint32 list = 0;
+        quint32 items = 0;
+        // Expanded: what the caller wrote or reads.
+        QByteArray bytes;
+        // Compressed, as the file holds it.
+        QByteArray stored;
+        quint32 expandedSize = 0;
+    };
+
+    // True when the file begins as this layout does (it may still be damaged).
+    static bool isChunked(QByteArrayView file);
+
+    // Compresses the chunk's bytes (a zlib stream, level 1) into its stored bytes and lets the bytes go;
+    // false on failure.
+    static bool compress(Chunk &chunk);
+    // Compresses every chunk that still has its bytes (the chunks shared among the global
+    // thread pool's threads) and lays out the file; the chunks' stored bytes are let go as
+    // they are copied. Empty on failure.
+    static QByteArray compose(QList<Chunk> &chunks);
+
+    // Reads the table and cuts out each chunk's stored bytes (shared with the file, not
+    // copied). False, with errorString, when the table does not fit the file: a size beyond
+    // what the bytes left can hold, a chunk running past the end, bytes after the last one.
+    static bool split(const QByteArray &file, QList<Chunk> &chunks, QString *errorString);
+
+    // Expands one chunk's stored bytes into its bytes; false when they are not the zlib stream
+    // of exactly its expanded size.
+    static bool expand(Chunk &chunk);
+
+    // Runs work(i) for every i below count on the global thread pool and waits for all of
+    // them; the calling thread takes part. Without spare threads everything runs here, in order.
+    static void forEach(qsizetype count, const std::function<void(qsizetype)> &work);
+};

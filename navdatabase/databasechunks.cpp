@@ -1,0 +1,353 @@
+#include "databasechunks.h"
+
+#include "airport.h"
+#include "boundary.h"
+#include "chunkedfile.h"
+#include "databasestore.h"
+#include "lookupindex.h"
+#include "orderedparallel.h"
+#include "paintlight.h"
+#include "point.h"
+#include "procedure.h"
+#include "recordformat.h"
+#include "runway.h"
+#include "segment.h"
+#include "startup.h"
+#include "taxiname.h"
+#include "taxiway.h"
+
+#include <QCoreApplication>
+#include <QDataStream>
+#include <QDebug>
+#include <QIODevice>
+
+#include <atomic>
+#include <cstring>
+#include <vector>
+#include <future>
+#include <memory>
+#include <tuple>
+
+namespace {
+
+// As in the single-stream file: pinned, so that a file reads back the same under any Qt.
+constexpr QDataStream::Version kStreamVersion = QDataStream::Qt_6_4;
+
+enum List : quint32 { Header, Points, Procedures, Segments, Runways, Boundaries, Taxiways, Paintlights, Taxinames, Startups };
+
+// Items per chunk: about a megabyte of records each, so that every core gets many.
+constexpr qsizetype kPerChunk[] = {1, 8192, 512, 16384, 8192, 2048, 2048, 4096, 16384, 16384};
+
+const char *const kWords[] = {"", "points", "procedures", "segments", "runways", "boundaries", "taxiways",
+                              "paintings and lights", "taxi names", "startups"};
+const char *const kLabels[] = {"",
+                               QT_TRANSLATE_NOOP("Database", "Loading points..."),
+                               QT_TRANSLATE_NOOP("Database", "Loading procedures..."),
+                               QT_TRANSLATE_NOOP("Database", "Loading segments..."),
+                               QT_TRANSLATE_NOOP("Database", "Loading runways..."),
+                               QT_TRANSLATE_NOOP("Database", "Loading aiport boundaries..."),
+                               QT_TRANSLATE_NOOP("Database", "Loading taxiways..."),
+                               QT_TRANSLATE_NOOP("Database", "Loading ground paintings..."),
+                               QT_TRANSLATE_NOOP("Database", "Loading taxi names..."),
+                               QT_TRANSLATE_NOOP("Database", "Loading startup points...")};
+
+// Where a chunk's records are written: QBuffer resizes its array on every write, and even an
+// append to a QByteArray costs more than the smallest records; this copies into room made
+// ahead and hands the bytes over at the end.
+class AppendDevice : public QIODevice
+{
+public:
+    AppendDevice()
+        : m_buffer(kInitialSize)
+    {
+        open(QIODevice::WriteOnly);
+    }
+    bool isSequential() const override { return true; }
+    QByteArray bytes() const { return QByteArray(m_buffer.data(), qsizetype(m_used)); }
+
+protected:
+    qint64 readData(char *, qint64) override { return -1; }
+    qint64 writeData(const char *data, qint64 length) override
+    {
+        if (m_used + size_t(length) > m_buffer.size())
+            m_buffer.resize(std::max(2 * m_buffer.size(), m_used + size_t(length)));
+        std::memcpy(m_buffer.data() + m_used, data, size_t(length));
+        m_used += size_t(length);
+        return length;
+    }
+
+private:
+    static constexpr size_t kInitialSize = 1024 * 1024;
+    std::vector<char> m_buffer;
+    size_t m_used = 0;
+};
+
+struct Planned
+{
+    quint32 list;
+    quint32 items;
+    std::function<void(QDataStream &)> write;
+};
+
+template<typename T>
+void plan(QList<Planned> &planned, List list, const QList<T *> &items)
+{
+    auto kept = std::make_shared<QList<const T *>>();
+    kept->reserve(items.size());
+    for (const T *item : items) {
+        if (item)
+            kept->append(item);
+    }
+    qInfo() << "Saved" << kept->size() << kWords[list];
+    const qsizetype per = kPerChunk[list];
+    for (qsizetype from = 0; from < kept->size(); from += per) {
+        const qsizetype to = std::min(kept->size(), from + per);
+        planned.append({list, quint32(to - from), [kept, from, to](QDataStream &stream) {
+                            for (qsizetype i = from; i < to; ++i)
+                                stream << *kept->at(i);
+                        }});
+    }
+}
+
+// The items of every list read so far, by list; owned until handed to the store.
+struct Parsed
+{
+    QList<Point *> points;
+    QList<Procedure *> procedures;
+    QList<Segment *> segments;
+    QList<Runway *> runways;
+    QList<Boundary *> boundaries;
+    QList<Taxiway *> taxiways;
+    QList<Paintlight *> paintlights;
+    QList<Taxiname *> taxinames;
+    QList<Startup *> startups;
+    bool ok = true;
+
+    Parsed() = default;
+    Parsed(Parsed &&) = default;
+    Parsed &operator=(Parsed &&) = default;
+    ~Parsed() { drop(); }
+
+    auto all() { return std::tie(points, procedures, segments, runways, boundaries, taxiways, paintlights, taxinames, startups); }
+
+    void drop()
+    {
+        qDeleteAll(segments);
+        qDeleteAll(procedures);
+        qDeleteAll(runways);
+        qDeleteAll(boundaries);
+        qDeleteAll(taxiways);
+        qDeleteAll(paintlights);
+        qDeleteAll(taxinames);
+        qDeleteAll(startups);
+        qDeleteAll(points);
+        std::apply([](auto &...lists) { (lists.clear(), ...); }, all());
+    }
+
+    // Appends what another holds, which then holds nothing.
+    void take(Parsed &other)
+    {
+        auto mine = all();
+        auto theirs = other.all();
+        [&]<std::size_t... I>(std::index_sequence<I...>) {
+            ((std::get<I>(mine).append(std::get<I>(theirs)), std::get<I>(theirs).clear()), ...);
+        }(std::make_index_sequence<9>());
+    }
+};
+
+template<typename T>
+bool readRecords(QDataStream &stream, quint32 count, QList<T *> &items)
+{
+    items.reserve(count);
+    for (quint32 i = 0; i < count; ++i) {
+        T *item = nullptr;
+        stream >> item;
+        if (stream.status() != QDataStream::Ok) {
+            delete item;
+            return false;
+        }
+        items.append(item);
+    }
+    return stream.atEnd();
+}
+
+Parsed parseChunk(ChunkedFile::Chunk chunk, DatabaseStore *store, int format)
+{
+    Parsed parsed;
+    // Segments look their ends up on this thread, and every record reads in the file's form.
+    DatabaseStore::Scope scope(store);
+    const RecordFormat::Scope recordFormat(format);
+    if (!ChunkedFile::expand(chunk)) {
+        parsed.ok = false;
+        return parsed;
+    }
+    QDataStream stream(chunk.bytes);
+    stream.setVersion(kStreamVersion);
+    switch (chunk.list) {
+    case Points: parsed.ok = readRecords(stream, chunk.items, parsed.points); break;
+    case Procedures: parsed.ok = readRecords(stream, chunk.items, parsed.procedures); break;
+    case Segments: parsed.ok = readRecords(stream, chunk.items, parsed.segments); break;
+    case Runways: parsed.ok = readRecords(stream, chunk.items, parsed.runways); break;
+    case Boundaries: parsed.ok = readRecords(stream, chunk.items, parsed.boundaries); break;
+    case Taxiways: parsed.ok = readRecords(stream, chunk.items, parsed.taxiways); break;
+    case Paintlights: parsed.ok = readRecords(stream, chunk.items, parsed.paintlights); break;
+    case Taxinames: parsed.ok = readRecords(stream, chunk.items, parsed.taxinames); break;
+    case Startups: parsed.ok = readRecords(stream, chunk.items, parsed.startups); break;
+    default: parsed.ok = false; break;
+    }
+    return parsed;
+}
+
+} // namespace
+
+QByteArray DatabaseChunks::write(qint32 format, const QString &cycle, const Lists &lists)
+{
+    QList<Planned> planned;
+    planned.append({Header, 0, [format, cycle](QDataStream &stream) {
+                        stream << format << QCoreApplication::applicationVersion() << cycle;
+                    }});
+    plan(planned, Points, lists.points);
+    plan(planned, Procedures, lists.procedures);
+    plan(planned, Segments, lists.segments);
+    plan(planned, Runways, lists.runways);
+    plan(planned, Boundaries, lists.boundaries);
+    plan(planned, Taxiways, lists.taxiways);
+    plan(planned, Paintlights, lists.paintlights);
+    plan(planned, Taxinames, lists.taxinames);
+    plan(planned, Startups, lists.startups);
+
+    QList<ChunkedFile::Chunk> chunks(planned.size());
+    std::atomic<bool> failed = false;
+    ChunkedFile::forEach(planned.size(), [&planned, &chunks, &failed](qsizetype i) {
+        ChunkedFile::Chunk &chunk = chunks[i];
+        chunk.list = planned.at(i).list;
+        chunk.items = planned.at(i).items;
+        AppendDevice device;
+        QDataStream stream(&device);
+        stream.setVersion(kStreamVersion);
+        planned.at(i).write(stream);
+        chunk.bytes = device.bytes();
+        // Compressed at once: the whole payload is never held expanded.
+        if (stream.status() != QDataStream::Ok || !ChunkedFile::compress(chunk))
+            failed = true;
+    });
+    if (failed)
+        return QByteArray();
+    qInfo() << "Compressing database...";
+    return ChunkedFile::compose(chunks);
+}
+
+bool DatabaseChunks::read(const QByteArray &file, DatabaseStore &store, const Reading &reading)
+{
+    auto damaged = [&reading](const QString &why) {
+        qWarning() << "Database file" << reading.path << "is damaged:" << why;
+        return false;
+    };
+    QList<ChunkedFile::Chunk> chunks;
+    QString error;
+    if (!ChunkedFile::split(file, chunks, &error))
+        return damaged(error);
+    if (chunks.isEmpty() || chunks.first().list != Header || !ChunkedFile::expand(chunks.first()))
+        return damaged(QStringLiteral("no header"));
+    {
+        QDataStream stream(chunks.first().bytes);
+        stream.setVersion(kStreamVersion);
+        qint32 format = 0;
+        QString version;
+        stream >> format;
+        if (stream.status() != QDataStream::Ok || format != reading.format) {
+            qWarning() << "Database file" << reading.path << "has format" << format << "instead of" << reading.format;
+            return false;
+        }
+        stream >> version;
+        if (stream.status() != QDataStream::Ok || version != QCoreApplication::applicationVersion()) {
+            qWarning() << "Database file" << reading.path << "belongs to version" << version << "instead of"
+                       << QCoreApplication::applicationVersion();
+            return false;
+        }
+        stream >> store.cycle;
+        if (stream.status() != QDataStream::Ok)
+            return damaged(QStringLiteral("no cycle"));
+    }
+    chunks.removeFirst();
+    // The lists come in their order, each whole.
+    quint32 last = Header;
+    for (const ChunkedFile::Chunk &chunk : std::as_const(chunks)) {
+        if (chunk.list < last || chunk.list > Startups)
+            return damaged(QStringLiteral("its lists are out of order"));
+        last = chunk.list;
+    }
+    const qsizetype firstOther = std::find_if(chunks.cbegin(), chunks.cend(), [](const auto &chunk) {
+                                     return chunk.list != Points;
+                                 }) - chunks.cbegin();
+    qsizetype end = chunks.size();
+    if (!reading.fullDetail) {
+        end = std::find_if(chunks.cbegin(), chunks.cend(), [](const auto &chunk) {
+                  return chunk.list >= Paintlights;
+              }) - chunks.cbegin();
+    }
+
+    Parsed all;
+    bool stopped = false;
+    quint32 announced = Header;
+    auto run = [&](qsizetype from, qsizetype to) {
+        OrderedParallel::run<Parsed>(
+            to - from, [&](qsizetype i) { return parseChunk(chunks.at(from + i), &store, reading.format); },
+            [&](qsizetype i, Parsed &&parsed) {
+                const quint32 list = chunks.at(from + i).list;
+                if (list != announced && reading.progress) {
+                    announced = list;
+                    reading.progress(QCoreApplication::translate("Database", kLabels[list]));
+                }
+                all.ok = all.ok && parsed.ok;
+                all.take(parsed);
+            },
+            [&] {
+                stopped = stopped || (reading.stop && reading.stop());
+                return stopped || !all.ok;
+            });
+    };
+    // The segments name their ends by UID: the points are in the store, indexed, before them.
+    run(0, firstOther);
+    // The points stay as they are from here on: their lookup indexes are built beside the
+    // reading of the other lists, which only read the points too.
+    std::future<void> pointIndexes;
+    if (all.ok && !stopped) {
+        store.points.assign(std::move(all.points));
+        all.points.clear();
+        pointIndexes = std::async(std::launch::async, [&store] {
+            store.lookupIndex->preparePoints(store.points.items());
+        });
+        run(firstOther, end);
+        pointIndexes.wait();
+    }
+    if (!all.ok || stopped) {
+        // Segments read so far point at the store's points, which go as well.
+        all.points.append(store.points.items());
+        store.points.clear();
+        store.lookupIndex->reset();
+        all.drop();
+        return stopped ? false : damaged(QStringLiteral("a chunk cannot be read"));
+    }
+    // Each list's UID index on a core of its own.
+    const std::function<void()> assignments[] = {
+        [&] { store.procedures.assign(std::move(all.procedures)); },
+        [&] { store.segments.assign(std::move(all.segments)); },
+        [&] { store.runways.assign(std::move(all.runways)); },
+        [&] { store.boundaries.assign(std::move(all.boundaries)); },
+        [&] { store.taxiways.assign(std::move(all.taxiways)); },
+        [&] { store.paintlights.assign(std::move(all.paintlights)); },
+        [&] { store.taxinames.assign(std::move(all.taxinames)); },
+        [&] { store.startups.assign(std::move(all.startups)); },
+    };
+    ChunkedFile::forEach(std::size(assignments), [&assignments](qsizetype i) { assignments[i](); });
+    std::apply([](auto &...lists) { (lists.clear(), ...); }, all.all());
+    const int counts[] = {0, store.points.count(), store.procedures.count(), store.segments.count(),
+                          store.runways.count(), store.boundaries.count(), store.taxiways.count(),
+                          store.paintlights.count(), store.taxinames.count(), store.startups.count()};
+    for (quint32 list = Points; list <= (reading.fullDetail ? Startups : Taxiways); ++list)
+        qInfo() << "Loaded" << counts[list] << kWords[list] << "from" << reading.path;
+    if (reading.fullDetail && reading.progress)
+        reading.progress(QString());
+    return true;
+}

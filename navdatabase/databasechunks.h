@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+#include <functional>
+
+class Boundary;
+class DatabaseStore;
+class Paintlight;
+class Point;
+class Procedure;
+class Runway;
+class Segment;
+class Startup;
+class Taxiname;
+class Taxiway;
+
+// The database file in the chunked layout (ChunkedFile): a first chunk with the format number,
+// the application version and the cycle, then each of the nine lists in the order of the
+// single-stream file, cut into chunks of a fixed number of items. Each chunk holds its items'
+// records back to back, as the single-stream file does after the list's count; the count is in
+// the chunk table. Chunks are written, compressed, expanded and read on every core; the bytes
+// and the lists read back do not depend on how many there are.
+class DatabaseChunks
+{
+public:
+    struct Lists
+    {
+        const QList<Point *> &points;
+        const QList<Procedure *> &procedures;
+        const QList<Segment *> &segments;
+        const QList<Runway *> &runways;
+        const QList<Boundary *> &boundaries;
+        const QList<Taxiway *> &taxiways;
+        const QList<Paintlight *> &paintlights;
+        const QList<Taxiname *> &taxinames;
+        const QList<Startup *> &startups;
+    };
+
+    // The whole file; empty when it cannot be made. Null rows are left out. Logs "Saved" with
+    // each list's count.
+    static QByteArray write(qint32 format, const QString &cycle, const Lists &lists);
+
+    struct Reading
+    {
+        qint32 format = 0;            // the one this program writes; others are refused
+        bool fullDetail = true;       // false: paintings, taxi names and start-ups stay unread
+        QString path;                 // for the messages
+        std::function<void(const QString &)> progress;
+        std::function<bool()> stop;
+    };
+    // Fills the store's lists and cycle from a file in this layout; false, with a warning and
+    // nothing left in the store, when it is damaged, of another format or version, or stop()
+    // became true. The calling thread's store scope must be the store (segments find their
+    // ends there); the helper threads get it too.
+    static bool read(const QByteArray &file, DatabaseStore &store, const Reading &reading);
+};
