@@ -14,13 +14,19 @@ ctest --test-dir "$build_dir" --output-on-failure -j"$(nproc)"
 if [ -z "${WAYLORE_SKIP_ASAN:-}" ]; then
     cd "$here"
     cmake --preset asan >/dev/null
-    # Only what the tests run: the program and the benchmarks only add to the build time.
-    mapfile -t tests < <(ctest --test-dir build-asan -N | sed -n 's/^ *Test *#[0-9]*: *//p')
+    # The suites of the native subsystems, where memory is ours to get right; the interface
+    # suites add Mesa, fontconfig and the QML engine, whose own allocations leak by design, and
+    # their build would double the run.
+    suites=()
+    for folder in core airplanes information navobjects procedures navdatabase flightplan routing export app; do
+        [ -d "build-asan/tests/$folder" ] || continue
+        mapfile -t -O "${#suites[@]}" suites < <(ctest --test-dir "build-asan/tests/$folder" -N | sed -n 's/^ *Test *#[0-9]*: *//p')
+    done
     mapfile -t targets < <(ninja -C build-asan -t targets all | sed -n 's/^\([^:/]*\): .*/\1/p')
     build=()
-    for test in "${tests[@]}"; do
-        if printf '%s\n' "${targets[@]}" | grep -qx "$test"; then build+=("$test"); fi
+    for suite in "${suites[@]}"; do
+        if printf '%s\n' "${targets[@]}" | grep -qx "$suite"; then build+=("$suite"); fi
     done
     cmake --build --preset asan -j"$(nproc)" --target "${build[@]}"
-    ctest --preset asan -j"$(nproc)"
+    ctest --preset asan -j"$(nproc)" -R "^($(IFS='|'; echo "${suites[*]}"))\$"
 fi
