@@ -1629,7 +1629,7 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
     </message>
     <message>
         <source>distance</source>
-        <translation>Strecke</translation>
+        <translation>Entfernung</translation>
     </message>
     <message>
         <source>duration</source>
@@ -1865,294 +1865,294 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
     <name>InspirationMenu</name>
     <message>
         <source>Inspiration</source>
-        <translation type="unfinished"></translation>
+        <translation>Inspiration</translation>
     </message>
     <message>
         <source>Europe</source>
-        <translation type="unfinished"></translation>
+        <translation>Europa</translation>
     </message>
     <message>
         <source>Paris Charles De Gaulle - Nice Côte d&apos;Azur</source>
-        <translation type="unfinished"></translation>
+        <translation>Paris Charles De Gaulle - Nizza Côte d&apos;Azur</translation>
     </message>
     <message>
         <source>Paris Charles De Gaulle - Wien Schwechat</source>
-        <translation type="unfinished"></translation>
+        <translation>Paris Charles De Gaulle - Wien Schwechat</translation>
     </message>
     <message>
         <source>Zurich Kloten - Innsbruck Kranebitten</source>
-        <translation type="unfinished"></translation>
+        <translation>Zürich Kloten - Innsbruck Kranebitten</translation>
     </message>
     <message>
         <source>Amsterdam Schiphol - Oslo Gardermoen</source>
-        <translation type="unfinished"></translation>
+        <translation>Amsterdam Schiphol - Oslo Gardermoen</translation>
     </message>
     <message>
         <source>Hamburg Fuhlsbüttel - Muenchen Franz Joseph</source>
-        <translation type="unfinished"></translation>
+        <translation>Hamburg Fuhlsbüttel - München Franz Joseph</translation>
     </message>
     <message>
         <source>Muenchen Franz Joseph - London Heathrow</source>
-        <translation type="unfinished"></translation>
+        <translation>München Franz Joseph - London Heathrow</translation>
     </message>
     <message>
         <source>Torino Caselle - Lyon Saint Exupery</source>
-        <translation type="unfinished"></translation>
+        <translation>Turin Caselle - Lyon Saint-Exupéry</translation>
     </message>
     <message>
         <source>Roma Leonardo Da Vinci - Barcelona El Prat</source>
-        <translation type="unfinished"></translation>
+        <translation>Rom Leonardo Da Vinci - Barcelona El Prat</translation>
     </message>
     <message>
         <source>London Gatwick - Glasgow Prestwick</source>
-        <translation type="unfinished"></translation>
+        <translation>London Gatwick - Glasgow Prestwick</translation>
     </message>
     <message>
         <source>Oslo Gardermoen - Tromso Langnes</source>
-        <translation type="unfinished"></translation>
+        <translation>Oslo Gardermoen - Tromsø Langnes</translation>
     </message>
     <message>
         <source>Istanbul Ataturk - Frankfurt am Main</source>
-        <translation type="unfinished"></translation>
+        <translation>Istanbul Atatürk - Frankfurt am Main</translation>
     </message>
     <message>
         <source>Barcelona El Prat - Madrid Barajas</source>
-        <translation type="unfinished"></translation>
+        <translation>Barcelona El Prat - Madrid Barajas</translation>
     </message>
     <message>
         <source>London Heathrow - Athens Eleftherios Venizelos</source>
-        <translation type="unfinished"></translation>
+        <translation>London Heathrow - Athen Eleftherios Venizelos</translation>
     </message>
     <message>
         <source>Geneva Cointrin - Bern Belp</source>
-        <translation type="unfinished"></translation>
+        <translation>Genf Cointrin - Bern Belp</translation>
     </message>
     <message>
         <source>Innsbruck Kranebitten - Bolzano Dolomiti</source>
-        <translation type="unfinished"></translation>
+        <translation>Innsbruck Kranebitten - Bozen Dolomiti</translation>
     </message>
     <message>
         <source>North America</source>
-        <translation type="unfinished"></translation>
+        <translation>Nordamerika</translation>
     </message>
     <message>
         <source>San Francisco - New York John F. Kenedy</source>
-        <translation type="unfinished"></translation>
+        <translation>San Francisco - New York John F. Kennedy</translation>
     </message>
     <message>
         <source>Los Angeles - Seattle Tacoma</source>
-        <translation type="unfinished"></translation>
+        <translation>Los Angeles - Seattle Tacoma</translation>
     </message>
     <message>
         <source>Las Vegas McCarran - Chicao O&apos;Hare</source>
-        <translation type="unfinished"></translation>
+        <translation>Las Vegas McCarran - Chicago O&apos;Hare</translation>
     </message>
     <message>
         <source>Dallas Fort Worth - Miami</source>
-        <translation type="unfinished"></translation>
+        <translation>Dallas Fort Worth - Miami</translation>
     </message>
     <message>
         <source>Miami - Boston Logan</source>
-        <translation type="unfinished"></translation>
+        <translation>Miami - Boston Logan</translation>
     </message>
     <message>
         <source>Seattle Tacoma Intl - Salt Lake City Intl</source>
-        <translation type="unfinished"></translation>
+        <translation>Seattle Tacoma Intl - Salt Lake City Intl</translation>
     </message>
     <message>
         <source>Toronto Pearson Intl - Vancouver Intl</source>
-        <translation type="unfinished"></translation>
+        <translation>Toronto Pearson Intl - Vancouver Intl</translation>
     </message>
     <message>
         <source>Seattle Boeing Field - Portland Intl</source>
-        <translation type="unfinished"></translation>
+        <translation>Seattle Boeing Field - Portland Intl</translation>
     </message>
     <message>
         <source>Las Vegas North - Grand Canyon National Park</source>
-        <translation type="unfinished"></translation>
+        <translation>Las Vegas Nord - Grand-Canyon-Nationalpark</translation>
     </message>
     <message>
         <source>South America</source>
-        <translation type="unfinished"></translation>
+        <translation>Südamerika</translation>
     </message>
     <message>
         <source>Mexico Licenciado Benito Juarez Intl - Bogota El Dorado Intl</source>
-        <translation type="unfinished"></translation>
+        <translation>Mexiko-Stadt Licenciado Benito Juárez Intl - Bogotá El Dorado Intl</translation>
     </message>
     <message>
         <source>Rio de Janeiro Galeao Intl - Santiago Arturo Benitez Intl</source>
-        <translation type="unfinished"></translation>
+        <translation>Rio de Janeiro Galeão Intl - Santiago Arturo Benítez Intl</translation>
     </message>
     <message>
         <source>Sao Paulo Guarulhos Intl - Buenos Aires Ezeiza Intl</source>
-        <translation type="unfinished"></translation>
+        <translation>São Paulo Guarulhos Intl - Buenos Aires Ezeiza Intl</translation>
     </message>
     <message>
         <source>Lima Jorge Chavez Intl - Cusco Alejandro Velasco Astete</source>
-        <translation type="unfinished"></translation>
+        <translation>Lima Jorge Chávez Intl - Cusco Alejandro Velasco Astete</translation>
     </message>
     <message>
         <source>Rio de Janeiro Santos Dumont - Angra dos Reis</source>
-        <translation type="unfinished"></translation>
+        <translation>Rio de Janeiro Santos Dumont - Angra dos Reis</translation>
     </message>
     <message>
         <source>Asia</source>
-        <translation type="unfinished"></translation>
+        <translation>Asien</translation>
     </message>
     <message>
         <source>Singapore Changi - Tokyo Narita</source>
-        <translation type="unfinished"></translation>
+        <translation>Singapur Changi - Tokio Narita</translation>
     </message>
     <message>
         <source>Hong Kong - Mumbai Chhatrapati</source>
-        <translation type="unfinished"></translation>
+        <translation>Hong Kong - Mumbai Chhatrapati</translation>
     </message>
     <message>
         <source>Taipei Taoyuan Intl - Tokyo Haneda Intl</source>
-        <translation type="unfinished"></translation>
+        <translation>Taipeh Taoyuan Intl - Tokio Haneda Intl</translation>
     </message>
     <message>
         <source>Dubai Intl - Singapore Changi</source>
-        <translation type="unfinished"></translation>
+        <translation>Dubai Intl - Singapur Changi</translation>
     </message>
     <message>
         <source>Tokyo Haneda Intl - Sapporo New Chitose Intl</source>
-        <translation type="unfinished"></translation>
+        <translation>Tokio Haneda Intl - Sapporo New Chitose Intl</translation>
     </message>
     <message>
         <source>Kathmandu Tribhuvan Intl - Lukla Tenzing-Hillary</source>
-        <translation type="unfinished"></translation>
+        <translation>Kathmandu Tribhuvan Intl - Lukla Tenzing-Hillary</translation>
     </message>
     <message>
         <source>Africa</source>
-        <translation type="unfinished"></translation>
+        <translation>Afrika</translation>
     </message>
     <message>
         <source>Cape Town Intl - Dubai Intl</source>
-        <translation type="unfinished"></translation>
+        <translation>Kapstadt Intl - Dubai Intl</translation>
     </message>
     <message>
         <source>Casablanca Mohammed V Intl - Carthage</source>
-        <translation type="unfinished"></translation>
+        <translation>Casablanca Mohammed V Intl - Karthago</translation>
     </message>
     <message>
         <source>Dakar Leopold Sedar Senghor Intl - Rabat Sale Intl</source>
-        <translation type="unfinished"></translation>
+        <translation>Dakar Léopold Sédar Senghor Intl - Rabat-Salé Intl</translation>
     </message>
     <message>
         <source>Johannesburg O. R. Tambo Intl - Nairobi Jomo Kenyatta Intl</source>
-        <translation type="unfinished"></translation>
+        <translation>Johannesburg O. R. Tambo Intl - Nairobi Jomo Kenyatta Intl</translation>
     </message>
     <message>
         <source>Addis Ababa Bole Intl - Dire Dawa Intl</source>
-        <translation type="unfinished"></translation>
+        <translation>Addis Abeba Bole Intl - Dire Dawa Intl</translation>
     </message>
     <message>
         <source>Cape Town Intl - George</source>
-        <translation type="unfinished"></translation>
+        <translation>Kapstadt Intl - George</translation>
     </message>
     <message>
         <source>Oceanic</source>
-        <translation type="unfinished"></translation>
+        <translation>Ozeanisch</translation>
     </message>
     <message>
         <source>Paris Charles De Gaulle - New York John F. Kenedy</source>
-        <translation type="unfinished"></translation>
+        <translation>Paris Charles De Gaulle - New York John F. Kennedy</translation>
     </message>
     <message>
         <source>Los Angeles - Tokyo Haneda</source>
-        <translation type="unfinished"></translation>
+        <translation>Los Angeles - Tokio Haneda</translation>
     </message>
     <message>
         <source>Los Angeles - Honolulu Daniel K Inouye</source>
-        <translation type="unfinished"></translation>
+        <translation>Los Angeles - Honolulu Daniel K Inouye</translation>
     </message>
     <message>
         <source>San Francisco - Honolulu Daniel K Inouye</source>
-        <translation type="unfinished"></translation>
+        <translation>San Francisco - Honolulu Daniel K Inouye</translation>
     </message>
     <message>
         <source>Keflavik - Boston Logan</source>
-        <translation type="unfinished"></translation>
+        <translation>Keflavík - Boston Logan</translation>
     </message>
     <message>
         <source>Sydney Kingsford Smith - Auckland Intl</source>
-        <translation type="unfinished"></translation>
+        <translation>Sydney Kingsford Smith - Auckland Intl</translation>
     </message>
     <message>
         <source>Auckland Intl - Queenstown Intl</source>
-        <translation type="unfinished"></translation>
+        <translation>Auckland Intl - Queenstown Intl</translation>
     </message>
     <message>
         <source>Brisbane Intl - Gold Coast</source>
-        <translation type="unfinished"></translation>
+        <translation>Brisbane Intl - Gold Coast</translation>
     </message>
     <message>
         <source>Christchurch Intl - McMurdo Phoenix Airfield</source>
-        <translation type="unfinished"></translation>
+        <translation>Christchurch Intl - McMurdo Phoenix Airfield</translation>
     </message>
     <message>
         <source>Add random airport</source>
-        <translation type="unfinished"></translation>
+        <translation>Zufälligen Flughafen hinzufügen</translation>
     </message>
     <message>
         <source>Add two random airports</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwei zufällige Flughäfen hinzufügen</translation>
     </message>
 </context>
 <context>
     <name>MapMenu</name>
     <message>
         <source>Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Karte</translation>
     </message>
     <message>
         <source>Zoom in</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergrößern</translation>
     </message>
     <message>
         <source>Zoom out</source>
-        <translation type="unfinished"></translation>
+        <translation>Verkleinern</translation>
     </message>
     <message>
         <source>Fit zoom to flight plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom an den Flugplan anpassen</translation>
     </message>
     <message>
         <source>Airports</source>
-        <translation type="unfinished"></translation>
+        <translation>Flughäfen</translation>
     </message>
     <message>
         <source>Airport ground</source>
-        <translation type="unfinished"></translation>
+        <translation>Flughafenboden</translation>
     </message>
     <message>
         <source>NDB</source>
-        <translation type="unfinished"></translation>
+        <translation>NDB</translation>
     </message>
     <message>
         <source>VOR</source>
-        <translation type="unfinished"></translation>
+        <translation>VOR</translation>
     </message>
     <message>
         <source>FIX</source>
-        <translation type="unfinished"></translation>
+        <translation>FIX</translation>
     </message>
     <message>
         <source>Segment high</source>
-        <translation type="unfinished"></translation>
+        <translation>Obere Segmente</translation>
     </message>
     <message>
         <source>Segment low</source>
-        <translation type="unfinished"></translation>
+        <translation>Untere Segmente</translation>
     </message>
     <message>
         <source>Tracks</source>
-        <translation type="unfinished"></translation>
+        <translation>Tracks</translation>
     </message>
     <message>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Design</translation>
     </message>
     <message>
         <source>Connect to simulator</source>
@@ -2747,59 +2747,59 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
     <name>PointContextMenu</name>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished">%1 %2</translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1 information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informationen zu %1</translation>
     </message>
     <message>
         <source>Select %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 auswählen</translation>
     </message>
     <message>
         <source>Fit to zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom anpassen</translation>
     </message>
     <message>
         <source>More info...</source>
-        <translation type="unfinished"></translation>
+        <translation>Weitere Infos...</translation>
     </message>
     <message>
         <source>METAR</source>
-        <translation type="unfinished">METAR</translation>
+        <translation>METAR</translation>
     </message>
     <message>
         <source>Runways</source>
-        <translation type="unfinished"></translation>
+        <translation>Pisten</translation>
     </message>
     <message>
         <source>ATC</source>
-        <translation type="unfinished">ATC</translation>
+        <translation>ATC</translation>
     </message>
     <message>
         <source>SID/STAR</source>
-        <translation type="unfinished"></translation>
+        <translation>SID/STAR</translation>
     </message>
     <message>
         <source>Flight plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Flugplan</translation>
     </message>
     <message>
         <source>Add %1 to route</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 zur Route hinzufügen</translation>
     </message>
     <message>
         <source>Remove %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 entfernen</translation>
     </message>
     <message>
         <source>Start with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit %1 beginnen</translation>
     </message>
     <message>
         <source>End with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit %1 enden</translation>
     </message>
 </context>
 <context>
@@ -2810,42 +2810,42 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
     </message>
     <message>
         <source>Search (min 2 chars)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen (mind. 2 Zeichen)...</translation>
     </message>
     <message>
         <source>Clear search</source>
-        <translation type="unfinished"></translation>
+        <translation>Suche löschen</translation>
     </message>
     <message>
         <source>APT</source>
-        <translation type="unfinished"></translation>
+        <translation>APT</translation>
     </message>
     <message>
         <source>NDB</source>
-        <translation type="unfinished"></translation>
+        <translation>NDB</translation>
     </message>
     <message>
         <source>VOR/DME</source>
-        <translation type="unfinished"></translation>
+        <translation>VOR/DME</translation>
     </message>
     <message>
         <source>FIX</source>
-        <translation type="unfinished"></translation>
+        <translation>FIX</translation>
     </message>
     <message>
         <source>%1 points filtered</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Punkte gefiltert</translation>
     </message>
 </context>
 <context>
     <name>PreferencesDialog</name>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Please choose path to export flight plans</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie den Ordner für den Export der Flugpläne</translation>
     </message>
     <message>
         <source>General</source>
@@ -2853,109 +2853,111 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
     </message>
     <message>
         <source>Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Karte</translation>
     </message>
     <message>
         <source>X-Plane</source>
-        <translation type="unfinished"></translation>
+        <translation>X-Plane</translation>
     </message>
     <message>
         <source>Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>Erweitert</translation>
     </message>
     <message>
         <source>Units</source>
-        <translation type="unfinished"></translation>
+        <translation>Einheiten</translation>
     </message>
     <message>
         <source>Mass</source>
-        <translation type="unfinished"></translation>
+        <translation>Masse</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volumen</translation>
     </message>
     <message>
         <source>Default transition altitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard-Übergangshöhe</translation>
     </message>
     <message>
         <source> ft</source>
-        <translation type="unfinished"></translation>
+        <translation> ft</translation>
     </message>
     <message>
         <source>User interface</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzeroberfläche</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache</translation>
     </message>
     <message>
         <source>System default</source>
-        <translation type="unfinished"></translation>
+        <translation>Systemstandard</translation>
     </message>
     <message>
         <source>Restart the application to apply the language change.</source>
-        <translation type="unfinished"></translation>
+        <translation>Starten Sie die Anwendung neu, um die Sprachänderung zu übernehmen.</translation>
     </message>
     <message>
         <source>Dark mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunkler Modus</translation>
     </message>
     <message>
         <source>Automatic (depends on map theme)</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatisch (abhängig vom Kartendesign)</translation>
     </message>
     <message>
         <source>Always disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Immer deaktiviert</translation>
     </message>
     <message>
         <source>Always enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Immer aktiviert</translation>
     </message>
     <message>
         <source>Personal details</source>
-        <translation type="unfinished"></translation>
+        <translation>Persönliche Angaben</translation>
     </message>
     <message>
         <source>These details are used in some file export formats.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Angaben werden in einigen Exportformaten verwendet.</translation>
     </message>
     <message>
         <source>Pilot name (PIC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Name des Piloten (PIC)</translation>
     </message>
     <message>
         <source>Company name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name der Fluggesellschaft</translation>
     </message>
     <message>
         <source>Airport detail</source>
-        <translation type="unfinished"></translation>
+        <translation>Flughafendetails</translation>
     </message>
     <message>
         <source>Full detail</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Details</translation>
     </message>
     <message>
         <source>Limited detail</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingeschränkte Details</translation>
     </message>
     <message>
         <source>(restart required)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Neustart erforderlich)</translation>
     </message>
     <message>
         <source>In &apos;Limited Detail&apos; mode the application does not 
 load ground paintings, taxiways signs, nor startup 
 locations, in order to reduce startup time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Modus „Eingeschränkte Details“ lädt die Anwendung 
+weder Bodenmarkierungen noch Rollwegschilder noch 
+Startpositionen, um die Startzeit zu verkürzen.</translation>
     </message>
     <message>
         <source>Font size</source>
-        <translation type="unfinished"></translation>
+        <translation>Schriftgröße</translation>
     </message>
     <message>
         <source>%</source>
@@ -2969,35 +2971,37 @@ locations, in order to reduce startup time.</source>
         <source>To select the navigation database, please go to the dedicated
 &apos;Select navigation database&apos; dialog from the &apos;Edit&apos; menu, or open
 it with the button bellow.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um die Navigationsdatenbank auszuwählen, öffnen Sie den Dialog
+„Navigationsdatenbank auswählen“ im Menü „Bearbeiten“ oder öffnen
+Sie ihn mit der Schaltfläche unten.</translation>
     </message>
     <message>
         <source>Select navigation database</source>
-        <translation type="unfinished"></translation>
+        <translation>Navigationsdatenbank auswählen</translation>
     </message>
     <message>
         <source>Flight plan export</source>
-        <translation type="unfinished"></translation>
+        <translation>Flugplanexport</translation>
     </message>
     <message>
         <source>Add direct (DCT/DRCT) to exported route</source>
-        <translation type="unfinished"></translation>
+        <translation>Direktverbindungen (DCT/DRCT) in die exportierte Route einfügen</translation>
     </message>
     <message>
         <source>Default export format</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard-Exportformat</translation>
     </message>
     <message>
         <source>Export to FMS directory (in &lt;tt&gt;&amp;lt;X-Plane&amp;gt;/Output/FMS plans&lt;/tt&gt;)</source>
-        <translation type="unfinished"></translation>
+        <translation>In den FMS-Ordner exportieren (in &lt;tt&gt;&amp;lt;X-Plane&amp;gt;/Output/FMS plans&lt;/tt&gt;)</translation>
     </message>
     <message>
         <source>Export to custom directory</source>
-        <translation type="unfinished"></translation>
+        <translation>In einen eigenen Ordner exportieren</translation>
     </message>
     <message>
         <source>Directory to export flight plans</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner für den Export der Flugpläne</translation>
     </message>
     <message>
         <source>Choose</source>
@@ -3005,76 +3009,79 @@ it with the button bellow.</source>
     </message>
     <message>
         <source>Plane tracking</source>
-        <translation type="unfinished"></translation>
+        <translation>Flugzeugverfolgung</translation>
     </message>
     <message>
         <source>Host</source>
-        <translation type="unfinished"></translation>
+        <translation>Host</translation>
     </message>
     <message>
         <source>Host name or IP</source>
-        <translation type="unfinished"></translation>
+        <translation>Hostname oder IP</translation>
     </message>
     <message>
         <source>Leave empty if X-Plane is running
 on this machine.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leer lassen, wenn X-Plane auf
+diesem Rechner läuft.</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port</translation>
     </message>
     <message>
         <source>Port to connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Port für die Verbindung</translation>
     </message>
     <message>
         <source>Leave empty if you are running
 X-Plane 11 or 12.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leer lassen, wenn Sie
+X-Plane 11 oder 12 verwenden.</translation>
     </message>
     <message>
         <source>Software update</source>
-        <translation type="unfinished"></translation>
+        <translation>Softwareaktualisierung</translation>
     </message>
     <message>
         <source>Automatically check for updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatisch nach Updates suchen</translation>
     </message>
     <message>
         <source>Check now</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt prüfen</translation>
     </message>
     <message>
         <source>Analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>Analyse</translation>
     </message>
     <message>
         <source>Share anonymous information about usage</source>
-        <translation type="unfinished"></translation>
+        <translation>Anonyme Nutzungsdaten teilen</translation>
     </message>
     <message>
         <source>Help to us to improve %1 by sending anonymous
 information about your usage of the aplication.</source>
-        <translation type="unfinished"></translation>
+        <translation>Helfen Sie uns, %1 zu verbessern, indem Sie anonyme
+Informationen über Ihre Nutzung der Anwendung senden.</translation>
     </message>
     <message>
         <source>Reset preferences</source>
-        <translation type="unfinished">Einstellungen zurücksetzen</translation>
+        <translation>Einstellungen zurücksetzen</translation>
     </message>
     <message>
         <source>Restore preferences to factory defaults, all user settings will
 be lost. These operations cannot be reverted!</source>
-        <translation type="unfinished">Einstellungen auf Werkseinstellungen zurücksetzen, alle Benutzereinstellungen
+        <translation>Einstellungen auf Werkseinstellungen zurücksetzen, alle Benutzereinstellungen
 gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</translation>
     </message>
     <message>
         <source>Reset airplanes</source>
-        <translation type="unfinished"></translation>
+        <translation>Flugzeuge zurücksetzen</translation>
     </message>
     <message>
         <source>Reset all preferences and quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Einstellungen zurücksetzen und beenden</translation>
     </message>
     <message>
         <source>Close</source>
@@ -3147,15 +3154,15 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
     <name>ProcedureContextMenu</name>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished">%1 %2</translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>No procedure</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Verfahren</translation>
     </message>
     <message>
         <source>Show %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 anzeigen</translation>
     </message>
     <message>
         <source>Information</source>
@@ -3163,15 +3170,15 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
     </message>
     <message>
         <source>Insert transition...</source>
-        <translation type="unfinished"></translation>
+        <translation>Übergang einfügen...</translation>
     </message>
     <message>
         <source>Remove %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 entfernen</translation>
     </message>
     <message>
         <source>Change procedure</source>
-        <translation type="unfinished"></translation>
+        <translation>Verfahren ändern</translation>
     </message>
 </context>
 <context>
@@ -3222,11 +3229,11 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
     </message>
     <message>
         <source>Upgrading from %1 version 4.0.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualisierung von %1 Version 4.0.0</translation>
     </message>
     <message>
         <source>In order to run %1 version %2 you must uninstall version 4.0.0 from Windows settings before! Then install (or repair) version %2 again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um %1 Version %2 zu verwenden, müssen Sie zuerst Version 4.0.0 über die Windows-Einstellungen deinstallieren! Installieren (oder reparieren) Sie anschließend Version %2 erneut.</translation>
     </message>
 </context>
 <context>
@@ -3427,82 +3434,82 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
     <name>RouteContextMenu</name>
     <message>
         <source>Route</source>
-        <translation type="unfinished"></translation>
+        <translation>Route</translation>
     </message>
     <message>
         <source>Generator</source>
-        <translation type="unfinished"></translation>
+        <translation>Generator</translation>
     </message>
     <message>
         <source>Compute IAS/alt</source>
-        <translation type="unfinished"></translation>
+        <translation>IAS/Höhe berechnen</translation>
     </message>
     <message>
         <source>Clear route</source>
-        <translation type="unfinished"></translation>
+        <translation>Route löschen</translation>
     </message>
     <message>
         <source>Reverse route</source>
-        <translation type="unfinished"></translation>
+        <translation>Route umkehren</translation>
     </message>
     <message>
         <source>Fit to zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom anpassen</translation>
     </message>
 </context>
 <context>
     <name>RouteMenu</name>
     <message>
         <source>Route</source>
-        <translation type="unfinished"></translation>
+        <translation>Route</translation>
     </message>
     <message>
         <source>Generator</source>
-        <translation type="unfinished"></translation>
+        <translation>Generator</translation>
     </message>
     <message>
         <source>Add point to the route</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkt zur Route hinzufügen</translation>
     </message>
     <message>
         <source>Start with point</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit dem Punkt beginnen</translation>
     </message>
     <message>
         <source>End with point</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit dem Punkt enden</translation>
     </message>
     <message>
         <source>Remove point from route</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkt aus der Route entfernen</translation>
     </message>
     <message>
         <source>Add or remove point</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkt hinzufügen oder entfernen</translation>
     </message>
     <message>
         <source>Compute altitudes and speeds</source>
-        <translation type="unfinished"></translation>
+        <translation>Höhen und Geschwindigkeiten berechnen</translation>
     </message>
     <message>
         <source>Autocompute on waypoint change</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei Änderung der Wegpunkte automatisch berechnen</translation>
     </message>
     <message>
         <source>Information for point</source>
-        <translation type="unfinished"></translation>
+        <translation>Informationen zum Punkt</translation>
     </message>
     <message>
         <source>Information for waypoint</source>
-        <translation type="unfinished"></translation>
+        <translation>Informationen zum Wegpunkt</translation>
     </message>
     <message>
         <source>Edit the current waypoint</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuellen Wegpunkt bearbeiten</translation>
     </message>
     <message>
         <source>Reverse</source>
-        <translation type="unfinished"></translation>
+        <translation>Umkehren</translation>
     </message>
     <message>
         <source>Clear</source>
@@ -3510,7 +3517,7 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
     </message>
     <message>
         <source>Update oceanic tracks...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ozeanische Tracks aktualisieren...</translation>
     </message>
 </context>
 <context>
@@ -3591,15 +3598,15 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
     <name>RunwayContextMenu</name>
     <message>
         <source>Runway %1</source>
-        <translation type="unfinished">Piste %1</translation>
+        <translation>Piste %1</translation>
     </message>
     <message>
         <source>Show information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informationen anzeigen</translation>
     </message>
     <message>
         <source>Fit to zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom anpassen</translation>
     </message>
 </context>
 <context>
@@ -3684,35 +3691,35 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
     <name>SegmentContextMenu</name>
     <message>
         <source>Segment %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Segment %1</translation>
     </message>
     <message>
         <source>Show information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informationen anzeigen</translation>
     </message>
     <message>
         <source>Fit to zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom anpassen</translation>
     </message>
     <message>
         <source>First point %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Erster Punkt %1</translation>
     </message>
     <message>
         <source>Select %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 auswählen</translation>
     </message>
     <message>
         <source>Add to the route</source>
-        <translation type="unfinished"></translation>
+        <translation>Zur Route hinzufügen</translation>
     </message>
     <message>
         <source>Remove from route</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus der Route entfernen</translation>
     </message>
     <message>
         <source>Second point %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweiter Punkt %1</translation>
     </message>
 </context>
 <context>
@@ -3726,27 +3733,27 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
     <name>SoftwareUpdate</name>
     <message>
         <source>Cannot reach the update page, no update check done</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Update-Seite ist nicht erreichbar, keine Prüfung durchgeführt</translation>
     </message>
     <message>
         <source>Software update</source>
-        <translation type="unfinished"></translation>
+        <translation>Softwareaktualisierung</translation>
     </message>
     <message>
         <source>Checking for software updates...</source>
-        <translation type="unfinished"></translation>
+        <translation>Suche nach Softwareaktualisierungen...</translation>
     </message>
     <message>
         <source>New version %1 available (you are running version %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Version %1 verfügbar (Sie verwenden Version %2).</translation>
     </message>
     <message>
         <source>You are already runnning the latest version %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie verwenden bereits die neueste Version %1.</translation>
     </message>
     <message>
         <source>Cannot check for new version, error code %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfung auf neue Version nicht möglich, Fehlercode %1</translation>
     </message>
     <message>
         <source>Download</source>
@@ -3765,23 +3772,23 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
     <name>SplashDialog</name>
     <message>
         <source>AIRAC %1</source>
-        <translation type="unfinished"></translation>
+        <translation>AIRAC %1</translation>
     </message>
     <message>
         <source>AIRAC %1 is outdated </source>
-        <translation type="unfinished"></translation>
+        <translation>AIRAC %1 ist veraltet </translation>
     </message>
     <message>
         <source>→ get cycle %2 from </source>
-        <translation type="unfinished"></translation>
+        <translation>→ beziehen Sie Zyklus %2 von </translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <source>Loading ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird geladen...</translation>
     </message>
 </context>
 <context>
@@ -3815,11 +3822,11 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
     <name>StatusPanel</name>
     <message>
         <source>AIRAC %1</source>
-        <translation type="unfinished"></translation>
+        <translation>AIRAC %1</translation>
     </message>
     <message>
         <source> | %1</source>
-        <translation type="unfinished"></translation>
+        <translation> | %1</translation>
     </message>
 </context>
 <context>
@@ -3860,15 +3867,15 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
     <name>TracksUpdateDialog</name>
     <message>
         <source>Oceanic tracks</source>
-        <translation type="unfinished"></translation>
+        <translation>Ozeanische Tracks</translation>
     </message>
     <message>
         <source>Updating tracks...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tracks werden aktualisiert...</translation>
     </message>
     <message>
         <source>Updated tracks:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualisierte Tracks:</translation>
     </message>
     <message>
         <source>Close</source>
@@ -3879,54 +3886,54 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
     <name>TransitionContextMenu</name>
     <message>
         <source>Transition %1</source>
-        <translation type="unfinished">Übergang %1</translation>
+        <translation>Übergang %1</translation>
     </message>
     <message>
         <source>Insert transition</source>
-        <translation type="unfinished"></translation>
+        <translation>Übergang einfügen</translation>
     </message>
     <message>
         <source>Hide %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ausblenden</translation>
     </message>
     <message>
         <source>Show only %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur %1 anzeigen</translation>
     </message>
     <message>
         <source>Procedure %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Verfahren %1</translation>
     </message>
     <message>
         <source>Show all transitions</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Übergänge anzeigen</translation>
     </message>
     <message>
         <source>Fit to zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom anpassen</translation>
     </message>
 </context>
 <context>
     <name>ViewMenu</name>
     <message>
         <source>View</source>
-        <translation type="unfinished"></translation>
+        <translation>Ansicht</translation>
     </message>
     <message>
         <source>Flight plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Flugplan</translation>
     </message>
     <message>
         <source>Side panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Seitenleiste</translation>
     </message>
     <message>
         <source>Previous info item</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorheriges Info-Element</translation>
     </message>
     <message>
         <source>Next info item</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächstes Info-Element</translation>
     </message>
 </context>
 <context>
@@ -4112,56 +4119,58 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
     <name>WaypointContextMenu</name>
     <message>
         <source>Waypoint %1</source>
-        <translation type="unfinished">Wegpunkt %1</translation>
+        <translation>Wegpunkt %1</translation>
     </message>
     <message>
         <source>%1 information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informationen zu %1</translation>
     </message>
     <message>
         <source>Waypoint info</source>
-        <translation type="unfinished"></translation>
+        <translation>Wegpunktinfo</translation>
     </message>
     <message>
         <source>Edit waypoint...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wegpunkt bearbeiten...</translation>
     </message>
     <message>
         <source>Remove waypoint</source>
-        <translation type="unfinished"></translation>
+        <translation>Wegpunkt entfernen</translation>
     </message>
     <message>
         <source>Move up</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach oben</translation>
     </message>
     <message>
         <source>Move down</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach unten</translation>
     </message>
     <message>
         <source>Duplicate waypoint</source>
-        <translation type="unfinished"></translation>
+        <translation>Wegpunkt duplizieren</translation>
     </message>
 </context>
 <context>
     <name>WaypointEditDialog</name>
     <message>
         <source>Edit waypoint %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Wegpunkt %1 bearbeiten</translation>
     </message>
     <message>
         <source>Altitude and IAS cannot be modified as &apos;auto-compute&apos; is enabled.
 You can uncheck this feature in the &apos;Route&apos; menu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Höhe und IAS können nicht geändert werden, da die automatische Berechnung aktiviert ist.
+Sie können diese Funktion im Menü „Route“ abschalten.</translation>
     </message>
     <message>
         <source>Edit altitude, IAS or comment for this waypoint. Empty the field 
 to clear the value.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeiten Sie Höhe, IAS oder Kommentar dieses Wegpunkts. Leeren Sie das Feld, 
+um den Wert zu löschen.</translation>
     </message>
     <message>
         <source>Editable properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeitbare Eigenschaften</translation>
     </message>
     <message>
         <source>Altitude</source>
@@ -4169,11 +4178,11 @@ to clear the value.</source>
     </message>
     <message>
         <source>FL or ft</source>
-        <translation type="unfinished"></translation>
+        <translation>FL oder ft</translation>
     </message>
     <message>
         <source>Format 1500ft or FL300</source>
-        <translation type="unfinished"></translation>
+        <translation>Format 1500ft oder FL300</translation>
     </message>
     <message>
         <source>IAS</source>
@@ -4181,19 +4190,19 @@ to clear the value.</source>
     </message>
     <message>
         <source>M or kts</source>
-        <translation type="unfinished"></translation>
+        <translation>M oder kt</translation>
     </message>
     <message>
         <source>Format 180kts or M0.78</source>
-        <translation type="unfinished"></translation>
+        <translation>Format 180kts oder M0.78</translation>
     </message>
     <message>
         <source>Comment</source>
-        <translation type="unfinished">Kommentar</translation>
+        <translation>Kommentar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>OK</source>
@@ -4204,11 +4213,11 @@ to clear the value.</source>
     <name>Weather</name>
     <message>
         <source>Weather maps need the address of a weather tile service (setting &quot;weather/tileHost&quot;).</source>
-        <translation type="unfinished"></translation>
+        <translation>Wetterkarten benötigen die Adresse eines Wetterkacheldienstes (Einstellung &quot;weather/tileHost&quot;).</translation>
     </message>
     <message>
         <source>Weather maps need the API key of the weather tile service, 32 lower-case hexadecimal characters (setting &quot;weather/apiKey&quot;).</source>
-        <translation type="unfinished"></translation>
+        <translation>Wetterkarten benötigen den API-Schlüssel des Wetterkacheldienstes, 32 hexadezimale Kleinbuchstaben (Einstellung &quot;weather/apiKey&quot;).</translation>
     </message>
 </context>
 <context>

@@ -558,7 +558,7 @@ Abra el diálogo de la base de datos para actualizarla.</translation>
     </message>
     <message>
         <source>Connect to simulator</source>
-        <translation>Conectar al simulador</translation>
+        <translation>Conectar con el simulador</translation>
     </message>
     <message>
         <source>Manage airplanes...</source>
@@ -1865,298 +1865,298 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
     <name>InspirationMenu</name>
     <message>
         <source>Inspiration</source>
-        <translation type="unfinished"></translation>
+        <translation>Inspiración</translation>
     </message>
     <message>
         <source>Europe</source>
-        <translation type="unfinished"></translation>
+        <translation>Europa</translation>
     </message>
     <message>
         <source>Paris Charles De Gaulle - Nice Côte d&apos;Azur</source>
-        <translation type="unfinished"></translation>
+        <translation>París Charles De Gaulle - Niza Côte d&apos;Azur</translation>
     </message>
     <message>
         <source>Paris Charles De Gaulle - Wien Schwechat</source>
-        <translation type="unfinished"></translation>
+        <translation>París Charles De Gaulle - Viena Schwechat</translation>
     </message>
     <message>
         <source>Zurich Kloten - Innsbruck Kranebitten</source>
-        <translation type="unfinished"></translation>
+        <translation>Zúrich Kloten - Innsbruck Kranebitten</translation>
     </message>
     <message>
         <source>Amsterdam Schiphol - Oslo Gardermoen</source>
-        <translation type="unfinished"></translation>
+        <translation>Ámsterdam Schiphol - Oslo Gardermoen</translation>
     </message>
     <message>
         <source>Hamburg Fuhlsbüttel - Muenchen Franz Joseph</source>
-        <translation type="unfinished"></translation>
+        <translation>Hamburgo Fuhlsbüttel - Múnich Franz Joseph</translation>
     </message>
     <message>
         <source>Muenchen Franz Joseph - London Heathrow</source>
-        <translation type="unfinished"></translation>
+        <translation>Múnich Franz Joseph - Londres Heathrow</translation>
     </message>
     <message>
         <source>Torino Caselle - Lyon Saint Exupery</source>
-        <translation type="unfinished"></translation>
+        <translation>Turín Caselle - Lyon Saint-Exupéry</translation>
     </message>
     <message>
         <source>Roma Leonardo Da Vinci - Barcelona El Prat</source>
-        <translation type="unfinished"></translation>
+        <translation>Roma Leonardo Da Vinci - Barcelona El Prat</translation>
     </message>
     <message>
         <source>London Gatwick - Glasgow Prestwick</source>
-        <translation type="unfinished"></translation>
+        <translation>Londres Gatwick - Glasgow Prestwick</translation>
     </message>
     <message>
         <source>Oslo Gardermoen - Tromso Langnes</source>
-        <translation type="unfinished"></translation>
+        <translation>Oslo Gardermoen - Tromsø Langnes</translation>
     </message>
     <message>
         <source>Istanbul Ataturk - Frankfurt am Main</source>
-        <translation type="unfinished"></translation>
+        <translation>Estambul Atatürk - Fráncfort del Meno</translation>
     </message>
     <message>
         <source>Barcelona El Prat - Madrid Barajas</source>
-        <translation type="unfinished"></translation>
+        <translation>Barcelona El Prat - Madrid Barajas</translation>
     </message>
     <message>
         <source>London Heathrow - Athens Eleftherios Venizelos</source>
-        <translation type="unfinished"></translation>
+        <translation>Londres Heathrow - Atenas Eleftherios Venizelos</translation>
     </message>
     <message>
         <source>Geneva Cointrin - Bern Belp</source>
-        <translation type="unfinished"></translation>
+        <translation>Ginebra Cointrin - Berna Belp</translation>
     </message>
     <message>
         <source>Innsbruck Kranebitten - Bolzano Dolomiti</source>
-        <translation type="unfinished"></translation>
+        <translation>Innsbruck Kranebitten - Bolzano Dolomiti</translation>
     </message>
     <message>
         <source>North America</source>
-        <translation type="unfinished"></translation>
+        <translation>América del Norte</translation>
     </message>
     <message>
         <source>San Francisco - New York John F. Kenedy</source>
-        <translation type="unfinished"></translation>
+        <translation>San Francisco - Nueva York John F. Kennedy</translation>
     </message>
     <message>
         <source>Los Angeles - Seattle Tacoma</source>
-        <translation type="unfinished"></translation>
+        <translation>Los Ángeles - Seattle Tacoma</translation>
     </message>
     <message>
         <source>Las Vegas McCarran - Chicao O&apos;Hare</source>
-        <translation type="unfinished"></translation>
+        <translation>Las Vegas McCarran - Chicago O&apos;Hare</translation>
     </message>
     <message>
         <source>Dallas Fort Worth - Miami</source>
-        <translation type="unfinished"></translation>
+        <translation>Dallas Fort Worth - Miami</translation>
     </message>
     <message>
         <source>Miami - Boston Logan</source>
-        <translation type="unfinished"></translation>
+        <translation>Miami - Boston Logan</translation>
     </message>
     <message>
         <source>Seattle Tacoma Intl - Salt Lake City Intl</source>
-        <translation type="unfinished"></translation>
+        <translation>Seattle Tacoma Intl - Salt Lake City Intl</translation>
     </message>
     <message>
         <source>Toronto Pearson Intl - Vancouver Intl</source>
-        <translation type="unfinished"></translation>
+        <translation>Toronto Pearson Intl - Vancouver Intl</translation>
     </message>
     <message>
         <source>Seattle Boeing Field - Portland Intl</source>
-        <translation type="unfinished"></translation>
+        <translation>Seattle Boeing Field - Portland Intl</translation>
     </message>
     <message>
         <source>Las Vegas North - Grand Canyon National Park</source>
-        <translation type="unfinished"></translation>
+        <translation>Las Vegas Norte - Parque Nacional del Gran Cañón</translation>
     </message>
     <message>
         <source>South America</source>
-        <translation type="unfinished"></translation>
+        <translation>América del Sur</translation>
     </message>
     <message>
         <source>Mexico Licenciado Benito Juarez Intl - Bogota El Dorado Intl</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciudad de México Licenciado Benito Juárez Intl - Bogotá El Dorado Intl</translation>
     </message>
     <message>
         <source>Rio de Janeiro Galeao Intl - Santiago Arturo Benitez Intl</source>
-        <translation type="unfinished"></translation>
+        <translation>Río de Janeiro Galeão Intl - Santiago Arturo Benítez Intl</translation>
     </message>
     <message>
         <source>Sao Paulo Guarulhos Intl - Buenos Aires Ezeiza Intl</source>
-        <translation type="unfinished"></translation>
+        <translation>São Paulo Guarulhos Intl - Buenos Aires Ezeiza Intl</translation>
     </message>
     <message>
         <source>Lima Jorge Chavez Intl - Cusco Alejandro Velasco Astete</source>
-        <translation type="unfinished"></translation>
+        <translation>Lima Jorge Chávez Intl - Cusco Alejandro Velasco Astete</translation>
     </message>
     <message>
         <source>Rio de Janeiro Santos Dumont - Angra dos Reis</source>
-        <translation type="unfinished"></translation>
+        <translation>Río de Janeiro Santos Dumont - Angra dos Reis</translation>
     </message>
     <message>
         <source>Asia</source>
-        <translation type="unfinished"></translation>
+        <translation>Asia</translation>
     </message>
     <message>
         <source>Singapore Changi - Tokyo Narita</source>
-        <translation type="unfinished"></translation>
+        <translation>Singapur Changi - Tokio Narita</translation>
     </message>
     <message>
         <source>Hong Kong - Mumbai Chhatrapati</source>
-        <translation type="unfinished"></translation>
+        <translation>Hong Kong - Mumbai Chhatrapati</translation>
     </message>
     <message>
         <source>Taipei Taoyuan Intl - Tokyo Haneda Intl</source>
-        <translation type="unfinished"></translation>
+        <translation>Taipéi Taoyuan Intl - Tokio Haneda Intl</translation>
     </message>
     <message>
         <source>Dubai Intl - Singapore Changi</source>
-        <translation type="unfinished"></translation>
+        <translation>Dubái Intl - Singapur Changi</translation>
     </message>
     <message>
         <source>Tokyo Haneda Intl - Sapporo New Chitose Intl</source>
-        <translation type="unfinished"></translation>
+        <translation>Tokio Haneda Intl - Sapporo New Chitose Intl</translation>
     </message>
     <message>
         <source>Kathmandu Tribhuvan Intl - Lukla Tenzing-Hillary</source>
-        <translation type="unfinished"></translation>
+        <translation>Katmandú Tribhuvan Intl - Lukla Tenzing-Hillary</translation>
     </message>
     <message>
         <source>Africa</source>
-        <translation type="unfinished"></translation>
+        <translation>África</translation>
     </message>
     <message>
         <source>Cape Town Intl - Dubai Intl</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciudad del Cabo Intl - Dubái Intl</translation>
     </message>
     <message>
         <source>Casablanca Mohammed V Intl - Carthage</source>
-        <translation type="unfinished"></translation>
+        <translation>Casablanca Mohammed V Intl - Cartago</translation>
     </message>
     <message>
         <source>Dakar Leopold Sedar Senghor Intl - Rabat Sale Intl</source>
-        <translation type="unfinished"></translation>
+        <translation>Dakar Léopold Sédar Senghor Intl - Rabat-Salé Intl</translation>
     </message>
     <message>
         <source>Johannesburg O. R. Tambo Intl - Nairobi Jomo Kenyatta Intl</source>
-        <translation type="unfinished"></translation>
+        <translation>Johannesburg O. R. Tambo Intl - Nairobi Jomo Kenyatta Intl</translation>
     </message>
     <message>
         <source>Addis Ababa Bole Intl - Dire Dawa Intl</source>
-        <translation type="unfinished"></translation>
+        <translation>Adís Abeba Bole Intl - Dire Dawa Intl</translation>
     </message>
     <message>
         <source>Cape Town Intl - George</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciudad del Cabo Intl - George</translation>
     </message>
     <message>
         <source>Oceanic</source>
-        <translation type="unfinished"></translation>
+        <translation>Oceánico</translation>
     </message>
     <message>
         <source>Paris Charles De Gaulle - New York John F. Kenedy</source>
-        <translation type="unfinished"></translation>
+        <translation>París Charles De Gaulle - Nueva York John F. Kennedy</translation>
     </message>
     <message>
         <source>Los Angeles - Tokyo Haneda</source>
-        <translation type="unfinished"></translation>
+        <translation>Los Ángeles - Tokio Haneda</translation>
     </message>
     <message>
         <source>Los Angeles - Honolulu Daniel K Inouye</source>
-        <translation type="unfinished"></translation>
+        <translation>Los Ángeles - Honolulu Daniel K Inouye</translation>
     </message>
     <message>
         <source>San Francisco - Honolulu Daniel K Inouye</source>
-        <translation type="unfinished"></translation>
+        <translation>San Francisco - Honolulu Daniel K Inouye</translation>
     </message>
     <message>
         <source>Keflavik - Boston Logan</source>
-        <translation type="unfinished"></translation>
+        <translation>Keflavík - Boston Logan</translation>
     </message>
     <message>
         <source>Sydney Kingsford Smith - Auckland Intl</source>
-        <translation type="unfinished"></translation>
+        <translation>Sydney Kingsford Smith - Auckland Intl</translation>
     </message>
     <message>
         <source>Auckland Intl - Queenstown Intl</source>
-        <translation type="unfinished"></translation>
+        <translation>Auckland Intl - Queenstown Intl</translation>
     </message>
     <message>
         <source>Brisbane Intl - Gold Coast</source>
-        <translation type="unfinished"></translation>
+        <translation>Brisbane Intl - Gold Coast</translation>
     </message>
     <message>
         <source>Christchurch Intl - McMurdo Phoenix Airfield</source>
-        <translation type="unfinished"></translation>
+        <translation>Christchurch Intl - McMurdo Phoenix Airfield</translation>
     </message>
     <message>
         <source>Add random airport</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir un aeropuerto al azar</translation>
     </message>
     <message>
         <source>Add two random airports</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir dos aeropuertos al azar</translation>
     </message>
 </context>
 <context>
     <name>MapMenu</name>
     <message>
         <source>Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Mapa</translation>
     </message>
     <message>
         <source>Zoom in</source>
-        <translation type="unfinished"></translation>
+        <translation>Acercar</translation>
     </message>
     <message>
         <source>Zoom out</source>
-        <translation type="unfinished"></translation>
+        <translation>Alejar</translation>
     </message>
     <message>
         <source>Fit zoom to flight plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar el zoom al plan de vuelo</translation>
     </message>
     <message>
         <source>Airports</source>
-        <translation type="unfinished"></translation>
+        <translation>Aeropuertos</translation>
     </message>
     <message>
         <source>Airport ground</source>
-        <translation type="unfinished"></translation>
+        <translation>Superficie de los aeropuertos</translation>
     </message>
     <message>
         <source>NDB</source>
-        <translation type="unfinished"></translation>
+        <translation>NDB</translation>
     </message>
     <message>
         <source>VOR</source>
-        <translation type="unfinished"></translation>
+        <translation>VOR</translation>
     </message>
     <message>
         <source>FIX</source>
-        <translation type="unfinished"></translation>
+        <translation>FIX</translation>
     </message>
     <message>
         <source>Segment high</source>
-        <translation type="unfinished"></translation>
+        <translation>Segmentos altos</translation>
     </message>
     <message>
         <source>Segment low</source>
-        <translation type="unfinished"></translation>
+        <translation>Segmentos bajos</translation>
     </message>
     <message>
         <source>Tracks</source>
-        <translation type="unfinished"></translation>
+        <translation>Derrotas</translation>
     </message>
     <message>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Tema</translation>
     </message>
     <message>
         <source>Connect to simulator</source>
-        <translation>Conectar al simulador</translation>
+        <translation>Conectar con el simulador</translation>
     </message>
     <message>
         <source>Moving map</source>
@@ -2747,59 +2747,59 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
     <name>PointContextMenu</name>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished">%1 %2</translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1 information</source>
-        <translation type="unfinished"></translation>
+        <translation>Información de %1</translation>
     </message>
     <message>
         <source>Select %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar %1</translation>
     </message>
     <message>
         <source>Fit to zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar el zoom</translation>
     </message>
     <message>
         <source>More info...</source>
-        <translation type="unfinished"></translation>
+        <translation>Más información...</translation>
     </message>
     <message>
         <source>METAR</source>
-        <translation type="unfinished">METAR</translation>
+        <translation>METAR</translation>
     </message>
     <message>
         <source>Runways</source>
-        <translation type="unfinished"></translation>
+        <translation>Pistas</translation>
     </message>
     <message>
         <source>ATC</source>
-        <translation type="unfinished">ATC</translation>
+        <translation>ATC</translation>
     </message>
     <message>
         <source>SID/STAR</source>
-        <translation type="unfinished"></translation>
+        <translation>SID/STAR</translation>
     </message>
     <message>
         <source>Flight plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan de vuelo</translation>
     </message>
     <message>
         <source>Add %1 to route</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir %1 a la ruta</translation>
     </message>
     <message>
         <source>Remove %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar %1</translation>
     </message>
     <message>
         <source>Start with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Empezar por %1</translation>
     </message>
     <message>
         <source>End with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminar en %1</translation>
     </message>
 </context>
 <context>
@@ -2810,42 +2810,42 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
     </message>
     <message>
         <source>Search (min 2 chars)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar (mín. 2 caracteres)...</translation>
     </message>
     <message>
         <source>Clear search</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar la búsqueda</translation>
     </message>
     <message>
         <source>APT</source>
-        <translation type="unfinished"></translation>
+        <translation>APT</translation>
     </message>
     <message>
         <source>NDB</source>
-        <translation type="unfinished"></translation>
+        <translation>NDB</translation>
     </message>
     <message>
         <source>VOR/DME</source>
-        <translation type="unfinished"></translation>
+        <translation>VOR/DME</translation>
     </message>
     <message>
         <source>FIX</source>
-        <translation type="unfinished"></translation>
+        <translation>FIX</translation>
     </message>
     <message>
         <source>%1 points filtered</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 puntos filtrados</translation>
     </message>
 </context>
 <context>
     <name>PreferencesDialog</name>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferencias</translation>
     </message>
     <message>
         <source>Please choose path to export flight plans</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija la carpeta de exportación de los planes de vuelo</translation>
     </message>
     <message>
         <source>General</source>
@@ -2853,109 +2853,111 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
     </message>
     <message>
         <source>Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Mapa</translation>
     </message>
     <message>
         <source>X-Plane</source>
-        <translation type="unfinished"></translation>
+        <translation>X-Plane</translation>
     </message>
     <message>
         <source>Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>Avanzado</translation>
     </message>
     <message>
         <source>Units</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidades</translation>
     </message>
     <message>
         <source>Mass</source>
-        <translation type="unfinished"></translation>
+        <translation>Masa</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volumen</translation>
     </message>
     <message>
         <source>Default transition altitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Altitud de transición predeterminada</translation>
     </message>
     <message>
         <source> ft</source>
-        <translation type="unfinished"></translation>
+        <translation> ft</translation>
     </message>
     <message>
         <source>User interface</source>
-        <translation type="unfinished"></translation>
+        <translation>Interfaz de usuario</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma</translation>
     </message>
     <message>
         <source>System default</source>
-        <translation type="unfinished"></translation>
+        <translation>Predeterminado del sistema</translation>
     </message>
     <message>
         <source>Restart the application to apply the language change.</source>
-        <translation type="unfinished"></translation>
+        <translation>Reinicie la aplicación para aplicar el cambio de idioma.</translation>
     </message>
     <message>
         <source>Dark mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo oscuro</translation>
     </message>
     <message>
         <source>Automatic (depends on map theme)</source>
-        <translation type="unfinished"></translation>
+        <translation>Automático (según el tema del mapa)</translation>
     </message>
     <message>
         <source>Always disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Siempre desactivado</translation>
     </message>
     <message>
         <source>Always enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Siempre activado</translation>
     </message>
     <message>
         <source>Personal details</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos personales</translation>
     </message>
     <message>
         <source>These details are used in some file export formats.</source>
-        <translation type="unfinished"></translation>
+        <translation>Estos datos se usan en algunos formatos de exportación.</translation>
     </message>
     <message>
         <source>Pilot name (PIC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del piloto (PIC)</translation>
     </message>
     <message>
         <source>Company name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de la compañía</translation>
     </message>
     <message>
         <source>Airport detail</source>
-        <translation type="unfinished"></translation>
+        <translation>Detalle de los aeropuertos</translation>
     </message>
     <message>
         <source>Full detail</source>
-        <translation type="unfinished"></translation>
+        <translation>Detalle completo</translation>
     </message>
     <message>
         <source>Limited detail</source>
-        <translation type="unfinished"></translation>
+        <translation>Detalle limitado</translation>
     </message>
     <message>
         <source>(restart required)</source>
-        <translation type="unfinished"></translation>
+        <translation>(es necesario reiniciar)</translation>
     </message>
     <message>
         <source>In &apos;Limited Detail&apos; mode the application does not 
 load ground paintings, taxiways signs, nor startup 
 locations, in order to reduce startup time.</source>
-        <translation type="unfinished"></translation>
+        <translation>En el modo «Detalle limitado» la aplicación no carga 
+las marcas en el suelo, los letreros de las calles de rodaje ni las 
+posiciones de salida, para reducir el tiempo de arranque.</translation>
     </message>
     <message>
         <source>Font size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño de letra</translation>
     </message>
     <message>
         <source>%</source>
@@ -2969,35 +2971,37 @@ locations, in order to reduce startup time.</source>
         <source>To select the navigation database, please go to the dedicated
 &apos;Select navigation database&apos; dialog from the &apos;Edit&apos; menu, or open
 it with the button bellow.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para seleccionar la base de datos de navegación, vaya al diálogo
+«Seleccionar base de datos de navegación» del menú «Edición», o ábralo
+con el botón de abajo.</translation>
     </message>
     <message>
         <source>Select navigation database</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar base de datos de navegación</translation>
     </message>
     <message>
         <source>Flight plan export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportación del plan de vuelo</translation>
     </message>
     <message>
         <source>Add direct (DCT/DRCT) to exported route</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir los directos (DCT/DRCT) a la ruta exportada</translation>
     </message>
     <message>
         <source>Default export format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato de exportación predeterminado</translation>
     </message>
     <message>
         <source>Export to FMS directory (in &lt;tt&gt;&amp;lt;X-Plane&amp;gt;/Output/FMS plans&lt;/tt&gt;)</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar a la carpeta FMS (en &lt;tt&gt;&amp;lt;X-Plane&amp;gt;/Output/FMS plans&lt;/tt&gt;)</translation>
     </message>
     <message>
         <source>Export to custom directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar a una carpeta personalizada</translation>
     </message>
     <message>
         <source>Directory to export flight plans</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta de exportación de los planes de vuelo</translation>
     </message>
     <message>
         <source>Choose</source>
@@ -3005,76 +3009,79 @@ it with the button bellow.</source>
     </message>
     <message>
         <source>Plane tracking</source>
-        <translation type="unfinished"></translation>
+        <translation>Seguimiento del avión</translation>
     </message>
     <message>
         <source>Host</source>
-        <translation type="unfinished"></translation>
+        <translation>Host</translation>
     </message>
     <message>
         <source>Host name or IP</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de host o IP</translation>
     </message>
     <message>
         <source>Leave empty if X-Plane is running
 on this machine.</source>
-        <translation type="unfinished"></translation>
+        <translation>Déjelo vacío si X-Plane se ejecuta
+en este equipo.</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Puerto</translation>
     </message>
     <message>
         <source>Port to connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Puerto de conexión</translation>
     </message>
     <message>
         <source>Leave empty if you are running
 X-Plane 11 or 12.</source>
-        <translation type="unfinished"></translation>
+        <translation>Déjelo vacío si usa
+X-Plane 11 o 12.</translation>
     </message>
     <message>
         <source>Software update</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualización del programa</translation>
     </message>
     <message>
         <source>Automatically check for updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar actualizaciones automáticamente</translation>
     </message>
     <message>
         <source>Check now</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobar ahora</translation>
     </message>
     <message>
         <source>Analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>Análisis</translation>
     </message>
     <message>
         <source>Share anonymous information about usage</source>
-        <translation type="unfinished"></translation>
+        <translation>Compartir información anónima de uso</translation>
     </message>
     <message>
         <source>Help to us to improve %1 by sending anonymous
 information about your usage of the aplication.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayúdenos a mejorar %1 enviando información anónima
+sobre su uso de la aplicación.</translation>
     </message>
     <message>
         <source>Reset preferences</source>
-        <translation type="unfinished">Restablecer las preferencias</translation>
+        <translation>Restablecer las preferencias</translation>
     </message>
     <message>
         <source>Restore preferences to factory defaults, all user settings will
 be lost. These operations cannot be reverted!</source>
-        <translation type="unfinished">Restablecer las preferencias de fábrica, se perderán todos los ajustes
+        <translation>Restablecer las preferencias de fábrica; se perderán todos los ajustes
 del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
     </message>
     <message>
         <source>Reset airplanes</source>
-        <translation type="unfinished"></translation>
+        <translation>Restablecer los aviones</translation>
     </message>
     <message>
         <source>Reset all preferences and quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Restablecer todas las preferencias y salir</translation>
     </message>
     <message>
         <source>Close</source>
@@ -3147,15 +3154,15 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
     <name>ProcedureContextMenu</name>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished">%1 %2</translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>No procedure</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún procedimiento</translation>
     </message>
     <message>
         <source>Show %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar %1</translation>
     </message>
     <message>
         <source>Information</source>
@@ -3163,15 +3170,15 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
     </message>
     <message>
         <source>Insert transition...</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertar transición...</translation>
     </message>
     <message>
         <source>Remove %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar %1</translation>
     </message>
     <message>
         <source>Change procedure</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar de procedimiento</translation>
     </message>
 </context>
 <context>
@@ -3222,11 +3229,11 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
     </message>
     <message>
         <source>Upgrading from %1 version 4.0.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualización desde %1 versión 4.0.0</translation>
     </message>
     <message>
         <source>In order to run %1 version %2 you must uninstall version 4.0.0 from Windows settings before! Then install (or repair) version %2 again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para usar %1 versión %2 primero debe desinstalar la versión 4.0.0 desde la configuración de Windows. Después instale (o repare) de nuevo la versión %2.</translation>
     </message>
 </context>
 <context>
@@ -3427,82 +3434,82 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
     <name>RouteContextMenu</name>
     <message>
         <source>Route</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruta</translation>
     </message>
     <message>
         <source>Generator</source>
-        <translation type="unfinished"></translation>
+        <translation>Generador</translation>
     </message>
     <message>
         <source>Compute IAS/alt</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcular IAS/alt.</translation>
     </message>
     <message>
         <source>Clear route</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar la ruta</translation>
     </message>
     <message>
         <source>Reverse route</source>
-        <translation type="unfinished"></translation>
+        <translation>Invertir la ruta</translation>
     </message>
     <message>
         <source>Fit to zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar el zoom</translation>
     </message>
 </context>
 <context>
     <name>RouteMenu</name>
     <message>
         <source>Route</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruta</translation>
     </message>
     <message>
         <source>Generator</source>
-        <translation type="unfinished"></translation>
+        <translation>Generador</translation>
     </message>
     <message>
         <source>Add point to the route</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir el punto a la ruta</translation>
     </message>
     <message>
         <source>Start with point</source>
-        <translation type="unfinished"></translation>
+        <translation>Empezar por el punto</translation>
     </message>
     <message>
         <source>End with point</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminar en el punto</translation>
     </message>
     <message>
         <source>Remove point from route</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar el punto de la ruta</translation>
     </message>
     <message>
         <source>Add or remove point</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir o quitar el punto</translation>
     </message>
     <message>
         <source>Compute altitudes and speeds</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcular altitudes y velocidades</translation>
     </message>
     <message>
         <source>Autocompute on waypoint change</source>
-        <translation type="unfinished"></translation>
+        <translation>Cálculo automático al cambiar los puntos de ruta</translation>
     </message>
     <message>
         <source>Information for point</source>
-        <translation type="unfinished"></translation>
+        <translation>Información del punto</translation>
     </message>
     <message>
         <source>Information for waypoint</source>
-        <translation type="unfinished"></translation>
+        <translation>Información del punto de ruta</translation>
     </message>
     <message>
         <source>Edit the current waypoint</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar el punto de ruta actual</translation>
     </message>
     <message>
         <source>Reverse</source>
-        <translation type="unfinished"></translation>
+        <translation>Invertir</translation>
     </message>
     <message>
         <source>Clear</source>
@@ -3510,7 +3517,7 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
     </message>
     <message>
         <source>Update oceanic tracks...</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizar las derrotas oceánicas...</translation>
     </message>
 </context>
 <context>
@@ -3591,15 +3598,15 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
     <name>RunwayContextMenu</name>
     <message>
         <source>Runway %1</source>
-        <translation type="unfinished">Pista %1</translation>
+        <translation>Pista %1</translation>
     </message>
     <message>
         <source>Show information</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar la información</translation>
     </message>
     <message>
         <source>Fit to zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar el zoom</translation>
     </message>
 </context>
 <context>
@@ -3684,35 +3691,35 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
     <name>SegmentContextMenu</name>
     <message>
         <source>Segment %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Segmento %1</translation>
     </message>
     <message>
         <source>Show information</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar la información</translation>
     </message>
     <message>
         <source>Fit to zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar el zoom</translation>
     </message>
     <message>
         <source>First point %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Primer punto %1</translation>
     </message>
     <message>
         <source>Select %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar %1</translation>
     </message>
     <message>
         <source>Add to the route</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir a la ruta</translation>
     </message>
     <message>
         <source>Remove from route</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar de la ruta</translation>
     </message>
     <message>
         <source>Second point %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Segundo punto %1</translation>
     </message>
 </context>
 <context>
@@ -3726,27 +3733,27 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
     <name>SoftwareUpdate</name>
     <message>
         <source>Cannot reach the update page, no update check done</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede acceder a la página de actualizaciones; no se ha comprobado nada</translation>
     </message>
     <message>
         <source>Software update</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualización del programa</translation>
     </message>
     <message>
         <source>Checking for software updates...</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscando actualizaciones del programa...</translation>
     </message>
     <message>
         <source>New version %1 available (you are running version %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva versión %1 disponible (usted usa la versión %2).</translation>
     </message>
     <message>
         <source>You are already runnning the latest version %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya usa la última versión %1.</translation>
     </message>
     <message>
         <source>Cannot check for new version, error code %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede comprobar si hay una versión nueva, código de error %1</translation>
     </message>
     <message>
         <source>Download</source>
@@ -3765,23 +3772,23 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
     <name>SplashDialog</name>
     <message>
         <source>AIRAC %1</source>
-        <translation type="unfinished"></translation>
+        <translation>AIRAC %1</translation>
     </message>
     <message>
         <source>AIRAC %1 is outdated </source>
-        <translation type="unfinished"></translation>
+        <translation>El AIRAC %1 está caducado </translation>
     </message>
     <message>
         <source>→ get cycle %2 from </source>
-        <translation type="unfinished"></translation>
+        <translation>→ obtenga el ciclo %2 de </translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión %1</translation>
     </message>
     <message>
         <source>Loading ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargando...</translation>
     </message>
 </context>
 <context>
@@ -3815,11 +3822,11 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
     <name>StatusPanel</name>
     <message>
         <source>AIRAC %1</source>
-        <translation type="unfinished"></translation>
+        <translation>AIRAC %1</translation>
     </message>
     <message>
         <source> | %1</source>
-        <translation type="unfinished"></translation>
+        <translation> | %1</translation>
     </message>
 </context>
 <context>
@@ -3860,15 +3867,15 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
     <name>TracksUpdateDialog</name>
     <message>
         <source>Oceanic tracks</source>
-        <translation type="unfinished"></translation>
+        <translation>Derrotas oceánicas</translation>
     </message>
     <message>
         <source>Updating tracks...</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizando las derrotas...</translation>
     </message>
     <message>
         <source>Updated tracks:</source>
-        <translation type="unfinished"></translation>
+        <translation>Derrotas actualizadas:</translation>
     </message>
     <message>
         <source>Close</source>
@@ -3879,54 +3886,54 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
     <name>TransitionContextMenu</name>
     <message>
         <source>Transition %1</source>
-        <translation type="unfinished">Transición %1</translation>
+        <translation>Transición %1</translation>
     </message>
     <message>
         <source>Insert transition</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertar la transición</translation>
     </message>
     <message>
         <source>Hide %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocultar %1</translation>
     </message>
     <message>
         <source>Show only %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar solo %1</translation>
     </message>
     <message>
         <source>Procedure %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Procedimiento %1</translation>
     </message>
     <message>
         <source>Show all transitions</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar todas las transiciones</translation>
     </message>
     <message>
         <source>Fit to zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar el zoom</translation>
     </message>
 </context>
 <context>
     <name>ViewMenu</name>
     <message>
         <source>View</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver</translation>
     </message>
     <message>
         <source>Flight plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan de vuelo</translation>
     </message>
     <message>
         <source>Side panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Panel lateral</translation>
     </message>
     <message>
         <source>Previous info item</source>
-        <translation type="unfinished"></translation>
+        <translation>Elemento de información anterior</translation>
     </message>
     <message>
         <source>Next info item</source>
-        <translation type="unfinished"></translation>
+        <translation>Elemento de información siguiente</translation>
     </message>
 </context>
 <context>
@@ -4112,56 +4119,58 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
     <name>WaypointContextMenu</name>
     <message>
         <source>Waypoint %1</source>
-        <translation type="unfinished">Punto de ruta %1</translation>
+        <translation>Punto de ruta %1</translation>
     </message>
     <message>
         <source>%1 information</source>
-        <translation type="unfinished"></translation>
+        <translation>Información de %1</translation>
     </message>
     <message>
         <source>Waypoint info</source>
-        <translation type="unfinished"></translation>
+        <translation>Info del punto de ruta</translation>
     </message>
     <message>
         <source>Edit waypoint...</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar el punto de ruta...</translation>
     </message>
     <message>
         <source>Remove waypoint</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar el punto de ruta</translation>
     </message>
     <message>
         <source>Move up</source>
-        <translation type="unfinished"></translation>
+        <translation>Subir</translation>
     </message>
     <message>
         <source>Move down</source>
-        <translation type="unfinished"></translation>
+        <translation>Bajar</translation>
     </message>
     <message>
         <source>Duplicate waypoint</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplicar el punto de ruta</translation>
     </message>
 </context>
 <context>
     <name>WaypointEditDialog</name>
     <message>
         <source>Edit waypoint %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar el punto de ruta %1</translation>
     </message>
     <message>
         <source>Altitude and IAS cannot be modified as &apos;auto-compute&apos; is enabled.
 You can uncheck this feature in the &apos;Route&apos; menu.</source>
-        <translation type="unfinished"></translation>
+        <translation>La altitud y la IAS no se pueden modificar porque el «cálculo automático» está activado.
+Puede desactivar esta función en el menú «Ruta».</translation>
     </message>
     <message>
         <source>Edit altitude, IAS or comment for this waypoint. Empty the field 
 to clear the value.</source>
-        <translation type="unfinished"></translation>
+        <translation>Edite la altitud, la IAS o el comentario de este punto de ruta. Vacíe el campo 
+para borrar el valor.</translation>
     </message>
     <message>
         <source>Editable properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Propiedades editables</translation>
     </message>
     <message>
         <source>Altitude</source>
@@ -4169,11 +4178,11 @@ to clear the value.</source>
     </message>
     <message>
         <source>FL or ft</source>
-        <translation type="unfinished"></translation>
+        <translation>FL o ft</translation>
     </message>
     <message>
         <source>Format 1500ft or FL300</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato 1500ft o FL300</translation>
     </message>
     <message>
         <source>IAS</source>
@@ -4181,19 +4190,19 @@ to clear the value.</source>
     </message>
     <message>
         <source>M or kts</source>
-        <translation type="unfinished"></translation>
+        <translation>M o kt</translation>
     </message>
     <message>
         <source>Format 180kts or M0.78</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato 180kts o M0.78</translation>
     </message>
     <message>
         <source>Comment</source>
-        <translation type="unfinished">Comentario</translation>
+        <translation>Comentario</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>OK</source>
@@ -4204,11 +4213,11 @@ to clear the value.</source>
     <name>Weather</name>
     <message>
         <source>Weather maps need the address of a weather tile service (setting &quot;weather/tileHost&quot;).</source>
-        <translation type="unfinished"></translation>
+        <translation>Los mapas meteorológicos necesitan la dirección de un servicio de teselas meteorológicas (ajuste &quot;weather/tileHost&quot;).</translation>
     </message>
     <message>
         <source>Weather maps need the API key of the weather tile service, 32 lower-case hexadecimal characters (setting &quot;weather/apiKey&quot;).</source>
-        <translation type="unfinished"></translation>
+        <translation>Los mapas meteorológicos necesitan la clave de API del servicio de teselas meteorológicas, 32 caracteres hexadecimales en minúsculas (ajuste &quot;weather/apiKey&quot;).</translation>
     </message>
 </context>
 <context>

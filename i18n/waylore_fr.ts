@@ -1865,294 +1865,294 @@ seront perdus. Ces opérations sont irréversibles !</translation>
     <name>InspirationMenu</name>
     <message>
         <source>Inspiration</source>
-        <translation type="unfinished"></translation>
+        <translation>Inspiration</translation>
     </message>
     <message>
         <source>Europe</source>
-        <translation type="unfinished"></translation>
+        <translation>Europe</translation>
     </message>
     <message>
         <source>Paris Charles De Gaulle - Nice Côte d&apos;Azur</source>
-        <translation type="unfinished"></translation>
+        <translation>Paris Charles De Gaulle - Nice Côte d&apos;Azur</translation>
     </message>
     <message>
         <source>Paris Charles De Gaulle - Wien Schwechat</source>
-        <translation type="unfinished"></translation>
+        <translation>Paris Charles De Gaulle - Vienne Schwechat</translation>
     </message>
     <message>
         <source>Zurich Kloten - Innsbruck Kranebitten</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurich Kloten - Innsbruck Kranebitten</translation>
     </message>
     <message>
         <source>Amsterdam Schiphol - Oslo Gardermoen</source>
-        <translation type="unfinished"></translation>
+        <translation>Amsterdam Schiphol - Oslo Gardermoen</translation>
     </message>
     <message>
         <source>Hamburg Fuhlsbüttel - Muenchen Franz Joseph</source>
-        <translation type="unfinished"></translation>
+        <translation>Hambourg Fuhlsbüttel - Munich Franz Joseph</translation>
     </message>
     <message>
         <source>Muenchen Franz Joseph - London Heathrow</source>
-        <translation type="unfinished"></translation>
+        <translation>Munich Franz Joseph - Londres Heathrow</translation>
     </message>
     <message>
         <source>Torino Caselle - Lyon Saint Exupery</source>
-        <translation type="unfinished"></translation>
+        <translation>Turin Caselle - Lyon Saint-Exupéry</translation>
     </message>
     <message>
         <source>Roma Leonardo Da Vinci - Barcelona El Prat</source>
-        <translation type="unfinished"></translation>
+        <translation>Rome Leonardo Da Vinci - Barcelone El Prat</translation>
     </message>
     <message>
         <source>London Gatwick - Glasgow Prestwick</source>
-        <translation type="unfinished"></translation>
+        <translation>Londres Gatwick - Glasgow Prestwick</translation>
     </message>
     <message>
         <source>Oslo Gardermoen - Tromso Langnes</source>
-        <translation type="unfinished"></translation>
+        <translation>Oslo Gardermoen - Tromsø Langnes</translation>
     </message>
     <message>
         <source>Istanbul Ataturk - Frankfurt am Main</source>
-        <translation type="unfinished"></translation>
+        <translation>Istanbul Atatürk - Francfort-sur-le-Main</translation>
     </message>
     <message>
         <source>Barcelona El Prat - Madrid Barajas</source>
-        <translation type="unfinished"></translation>
+        <translation>Barcelone El Prat - Madrid Barajas</translation>
     </message>
     <message>
         <source>London Heathrow - Athens Eleftherios Venizelos</source>
-        <translation type="unfinished"></translation>
+        <translation>Londres Heathrow - Athènes Eleftherios Venizelos</translation>
     </message>
     <message>
         <source>Geneva Cointrin - Bern Belp</source>
-        <translation type="unfinished"></translation>
+        <translation>Genève Cointrin - Berne Belp</translation>
     </message>
     <message>
         <source>Innsbruck Kranebitten - Bolzano Dolomiti</source>
-        <translation type="unfinished"></translation>
+        <translation>Innsbruck Kranebitten - Bolzano Dolomiti</translation>
     </message>
     <message>
         <source>North America</source>
-        <translation type="unfinished"></translation>
+        <translation>Amérique du Nord</translation>
     </message>
     <message>
         <source>San Francisco - New York John F. Kenedy</source>
-        <translation type="unfinished"></translation>
+        <translation>San Francisco - New York John F. Kennedy</translation>
     </message>
     <message>
         <source>Los Angeles - Seattle Tacoma</source>
-        <translation type="unfinished"></translation>
+        <translation>Los Angeles - Seattle Tacoma</translation>
     </message>
     <message>
         <source>Las Vegas McCarran - Chicao O&apos;Hare</source>
-        <translation type="unfinished"></translation>
+        <translation>Las Vegas McCarran - Chicago O&apos;Hare</translation>
     </message>
     <message>
         <source>Dallas Fort Worth - Miami</source>
-        <translation type="unfinished"></translation>
+        <translation>Dallas Fort Worth - Miami</translation>
     </message>
     <message>
         <source>Miami - Boston Logan</source>
-        <translation type="unfinished"></translation>
+        <translation>Miami - Boston Logan</translation>
     </message>
     <message>
         <source>Seattle Tacoma Intl - Salt Lake City Intl</source>
-        <translation type="unfinished"></translation>
+        <translation>Seattle Tacoma Intl - Salt Lake City Intl</translation>
     </message>
     <message>
         <source>Toronto Pearson Intl - Vancouver Intl</source>
-        <translation type="unfinished"></translation>
+        <translation>Toronto Pearson Intl - Vancouver Intl</translation>
     </message>
     <message>
         <source>Seattle Boeing Field - Portland Intl</source>
-        <translation type="unfinished"></translation>
+        <translation>Seattle Boeing Field - Portland Intl</translation>
     </message>
     <message>
         <source>Las Vegas North - Grand Canyon National Park</source>
-        <translation type="unfinished"></translation>
+        <translation>Las Vegas Nord - parc national du Grand Canyon</translation>
     </message>
     <message>
         <source>South America</source>
-        <translation type="unfinished"></translation>
+        <translation>Amérique du Sud</translation>
     </message>
     <message>
         <source>Mexico Licenciado Benito Juarez Intl - Bogota El Dorado Intl</source>
-        <translation type="unfinished"></translation>
+        <translation>Mexico Licenciado Benito Juárez Intl - Bogota El Dorado Intl</translation>
     </message>
     <message>
         <source>Rio de Janeiro Galeao Intl - Santiago Arturo Benitez Intl</source>
-        <translation type="unfinished"></translation>
+        <translation>Rio de Janeiro Galeão Intl - Santiago Arturo Benítez Intl</translation>
     </message>
     <message>
         <source>Sao Paulo Guarulhos Intl - Buenos Aires Ezeiza Intl</source>
-        <translation type="unfinished"></translation>
+        <translation>São Paulo Guarulhos Intl - Buenos Aires Ezeiza Intl</translation>
     </message>
     <message>
         <source>Lima Jorge Chavez Intl - Cusco Alejandro Velasco Astete</source>
-        <translation type="unfinished"></translation>
+        <translation>Lima Jorge Chávez Intl - Cusco Alejandro Velasco Astete</translation>
     </message>
     <message>
         <source>Rio de Janeiro Santos Dumont - Angra dos Reis</source>
-        <translation type="unfinished"></translation>
+        <translation>Rio de Janeiro Santos Dumont - Angra dos Reis</translation>
     </message>
     <message>
         <source>Asia</source>
-        <translation type="unfinished"></translation>
+        <translation>Asie</translation>
     </message>
     <message>
         <source>Singapore Changi - Tokyo Narita</source>
-        <translation type="unfinished"></translation>
+        <translation>Singapour Changi - Tokyo Narita</translation>
     </message>
     <message>
         <source>Hong Kong - Mumbai Chhatrapati</source>
-        <translation type="unfinished"></translation>
+        <translation>Hong Kong - Mumbai Chhatrapati</translation>
     </message>
     <message>
         <source>Taipei Taoyuan Intl - Tokyo Haneda Intl</source>
-        <translation type="unfinished"></translation>
+        <translation>Taipei Taoyuan Intl - Tokyo Haneda Intl</translation>
     </message>
     <message>
         <source>Dubai Intl - Singapore Changi</source>
-        <translation type="unfinished"></translation>
+        <translation>Dubaï Intl - Singapour Changi</translation>
     </message>
     <message>
         <source>Tokyo Haneda Intl - Sapporo New Chitose Intl</source>
-        <translation type="unfinished"></translation>
+        <translation>Tokyo Haneda Intl - Sapporo New Chitose Intl</translation>
     </message>
     <message>
         <source>Kathmandu Tribhuvan Intl - Lukla Tenzing-Hillary</source>
-        <translation type="unfinished"></translation>
+        <translation>Katmandou Tribhuvan Intl - Lukla Tenzing-Hillary</translation>
     </message>
     <message>
         <source>Africa</source>
-        <translation type="unfinished"></translation>
+        <translation>Afrique</translation>
     </message>
     <message>
         <source>Cape Town Intl - Dubai Intl</source>
-        <translation type="unfinished"></translation>
+        <translation>Le Cap Intl - Dubaï Intl</translation>
     </message>
     <message>
         <source>Casablanca Mohammed V Intl - Carthage</source>
-        <translation type="unfinished"></translation>
+        <translation>Casablanca Mohammed V Intl - Carthage</translation>
     </message>
     <message>
         <source>Dakar Leopold Sedar Senghor Intl - Rabat Sale Intl</source>
-        <translation type="unfinished"></translation>
+        <translation>Dakar Léopold Sédar Senghor Intl - Rabat-Salé Intl</translation>
     </message>
     <message>
         <source>Johannesburg O. R. Tambo Intl - Nairobi Jomo Kenyatta Intl</source>
-        <translation type="unfinished"></translation>
+        <translation>Johannesburg O. R. Tambo Intl - Nairobi Jomo Kenyatta Intl</translation>
     </message>
     <message>
         <source>Addis Ababa Bole Intl - Dire Dawa Intl</source>
-        <translation type="unfinished"></translation>
+        <translation>Addis-Abeba Bole Intl - Dire Dawa Intl</translation>
     </message>
     <message>
         <source>Cape Town Intl - George</source>
-        <translation type="unfinished"></translation>
+        <translation>Le Cap Intl - George</translation>
     </message>
     <message>
         <source>Oceanic</source>
-        <translation type="unfinished"></translation>
+        <translation>Océanique</translation>
     </message>
     <message>
         <source>Paris Charles De Gaulle - New York John F. Kenedy</source>
-        <translation type="unfinished"></translation>
+        <translation>Paris Charles De Gaulle - New York John F. Kennedy</translation>
     </message>
     <message>
         <source>Los Angeles - Tokyo Haneda</source>
-        <translation type="unfinished"></translation>
+        <translation>Los Angeles - Tokyo Haneda</translation>
     </message>
     <message>
         <source>Los Angeles - Honolulu Daniel K Inouye</source>
-        <translation type="unfinished"></translation>
+        <translation>Los Angeles - Honolulu Daniel K Inouye</translation>
     </message>
     <message>
         <source>San Francisco - Honolulu Daniel K Inouye</source>
-        <translation type="unfinished"></translation>
+        <translation>San Francisco - Honolulu Daniel K Inouye</translation>
     </message>
     <message>
         <source>Keflavik - Boston Logan</source>
-        <translation type="unfinished"></translation>
+        <translation>Keflavík - Boston Logan</translation>
     </message>
     <message>
         <source>Sydney Kingsford Smith - Auckland Intl</source>
-        <translation type="unfinished"></translation>
+        <translation>Sydney Kingsford Smith - Auckland Intl</translation>
     </message>
     <message>
         <source>Auckland Intl - Queenstown Intl</source>
-        <translation type="unfinished"></translation>
+        <translation>Auckland Intl - Queenstown Intl</translation>
     </message>
     <message>
         <source>Brisbane Intl - Gold Coast</source>
-        <translation type="unfinished"></translation>
+        <translation>Brisbane Intl - Gold Coast</translation>
     </message>
     <message>
         <source>Christchurch Intl - McMurdo Phoenix Airfield</source>
-        <translation type="unfinished"></translation>
+        <translation>Christchurch Intl - McMurdo Phoenix Airfield</translation>
     </message>
     <message>
         <source>Add random airport</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un aérodrome au hasard</translation>
     </message>
     <message>
         <source>Add two random airports</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter deux aérodromes au hasard</translation>
     </message>
 </context>
 <context>
     <name>MapMenu</name>
     <message>
         <source>Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Carte</translation>
     </message>
     <message>
         <source>Zoom in</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom avant</translation>
     </message>
     <message>
         <source>Zoom out</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom arrière</translation>
     </message>
     <message>
         <source>Fit zoom to flight plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuster le zoom au plan de vol</translation>
     </message>
     <message>
         <source>Airports</source>
-        <translation type="unfinished"></translation>
+        <translation>Aérodromes</translation>
     </message>
     <message>
         <source>Airport ground</source>
-        <translation type="unfinished"></translation>
+        <translation>Sol des aérodromes</translation>
     </message>
     <message>
         <source>NDB</source>
-        <translation type="unfinished"></translation>
+        <translation>NDB</translation>
     </message>
     <message>
         <source>VOR</source>
-        <translation type="unfinished"></translation>
+        <translation>VOR</translation>
     </message>
     <message>
         <source>FIX</source>
-        <translation type="unfinished"></translation>
+        <translation>FIX</translation>
     </message>
     <message>
         <source>Segment high</source>
-        <translation type="unfinished"></translation>
+        <translation>Segments hauts</translation>
     </message>
     <message>
         <source>Segment low</source>
-        <translation type="unfinished"></translation>
+        <translation>Segments bas</translation>
     </message>
     <message>
         <source>Tracks</source>
-        <translation type="unfinished"></translation>
+        <translation>Routes organisées</translation>
     </message>
     <message>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Thème</translation>
     </message>
     <message>
         <source>Connect to simulator</source>
@@ -2747,59 +2747,59 @@ seront perdus. Ces opérations sont irréversibles !</translation>
     <name>PointContextMenu</name>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished">%1 %2</translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1 information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations sur %1</translation>
     </message>
     <message>
         <source>Select %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionner %1</translation>
     </message>
     <message>
         <source>Fit to zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuster le zoom</translation>
     </message>
     <message>
         <source>More info...</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus d&apos;infos...</translation>
     </message>
     <message>
         <source>METAR</source>
-        <translation type="unfinished">METAR</translation>
+        <translation>METAR</translation>
     </message>
     <message>
         <source>Runways</source>
-        <translation type="unfinished"></translation>
+        <translation>Pistes</translation>
     </message>
     <message>
         <source>ATC</source>
-        <translation type="unfinished">ATC</translation>
+        <translation>ATC</translation>
     </message>
     <message>
         <source>SID/STAR</source>
-        <translation type="unfinished"></translation>
+        <translation>SID/STAR</translation>
     </message>
     <message>
         <source>Flight plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan de vol</translation>
     </message>
     <message>
         <source>Add %1 to route</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter %1 à la route</translation>
     </message>
     <message>
         <source>Remove %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer %1</translation>
     </message>
     <message>
         <source>Start with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Commencer par %1</translation>
     </message>
     <message>
         <source>End with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminer par %1</translation>
     </message>
 </context>
 <context>
@@ -2810,42 +2810,42 @@ seront perdus. Ces opérations sont irréversibles !</translation>
     </message>
     <message>
         <source>Search (min 2 chars)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher (2 caractères min.)...</translation>
     </message>
     <message>
         <source>Clear search</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer la recherche</translation>
     </message>
     <message>
         <source>APT</source>
-        <translation type="unfinished"></translation>
+        <translation>APT</translation>
     </message>
     <message>
         <source>NDB</source>
-        <translation type="unfinished"></translation>
+        <translation>NDB</translation>
     </message>
     <message>
         <source>VOR/DME</source>
-        <translation type="unfinished"></translation>
+        <translation>VOR/DME</translation>
     </message>
     <message>
         <source>FIX</source>
-        <translation type="unfinished"></translation>
+        <translation>FIX</translation>
     </message>
     <message>
         <source>%1 points filtered</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 points filtrés</translation>
     </message>
 </context>
 <context>
     <name>PreferencesDialog</name>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Préférences</translation>
     </message>
     <message>
         <source>Please choose path to export flight plans</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez choisir le dossier d&apos;export des plans de vol</translation>
     </message>
     <message>
         <source>General</source>
@@ -2853,109 +2853,111 @@ seront perdus. Ces opérations sont irréversibles !</translation>
     </message>
     <message>
         <source>Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Carte</translation>
     </message>
     <message>
         <source>X-Plane</source>
-        <translation type="unfinished"></translation>
+        <translation>X-Plane</translation>
     </message>
     <message>
         <source>Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>Avancé</translation>
     </message>
     <message>
         <source>Units</source>
-        <translation type="unfinished"></translation>
+        <translation>Unités</translation>
     </message>
     <message>
         <source>Mass</source>
-        <translation type="unfinished"></translation>
+        <translation>Masse</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume</translation>
     </message>
     <message>
         <source>Default transition altitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Altitude de transition par défaut</translation>
     </message>
     <message>
         <source> ft</source>
-        <translation type="unfinished"></translation>
+        <translation> ft</translation>
     </message>
     <message>
         <source>User interface</source>
-        <translation type="unfinished"></translation>
+        <translation>Interface utilisateur</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue</translation>
     </message>
     <message>
         <source>System default</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue du système</translation>
     </message>
     <message>
         <source>Restart the application to apply the language change.</source>
-        <translation type="unfinished"></translation>
+        <translation>Redémarrez l&apos;application pour appliquer le changement de langue.</translation>
     </message>
     <message>
         <source>Dark mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode sombre</translation>
     </message>
     <message>
         <source>Automatic (depends on map theme)</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatique (selon le thème de la carte)</translation>
     </message>
     <message>
         <source>Always disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Toujours désactivé</translation>
     </message>
     <message>
         <source>Always enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Toujours activé</translation>
     </message>
     <message>
         <source>Personal details</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations personnelles</translation>
     </message>
     <message>
         <source>These details are used in some file export formats.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ces informations sont utilisées par certains formats d&apos;export.</translation>
     </message>
     <message>
         <source>Pilot name (PIC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du pilote (commandant de bord)</translation>
     </message>
     <message>
         <source>Company name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de la compagnie</translation>
     </message>
     <message>
         <source>Airport detail</source>
-        <translation type="unfinished"></translation>
+        <translation>Détail des aérodromes</translation>
     </message>
     <message>
         <source>Full detail</source>
-        <translation type="unfinished"></translation>
+        <translation>Détail complet</translation>
     </message>
     <message>
         <source>Limited detail</source>
-        <translation type="unfinished"></translation>
+        <translation>Détail limité</translation>
     </message>
     <message>
         <source>(restart required)</source>
-        <translation type="unfinished"></translation>
+        <translation>(redémarrage nécessaire)</translation>
     </message>
     <message>
         <source>In &apos;Limited Detail&apos; mode the application does not 
 load ground paintings, taxiways signs, nor startup 
 locations, in order to reduce startup time.</source>
-        <translation type="unfinished"></translation>
+        <translation>En mode « Détail limité », l&apos;application ne charge ni 
+le marquage au sol, ni les panneaux des voies de circulation, ni les 
+positions de départ, afin de réduire le temps de démarrage.</translation>
     </message>
     <message>
         <source>Font size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille de police</translation>
     </message>
     <message>
         <source>%</source>
@@ -2969,35 +2971,37 @@ locations, in order to reduce startup time.</source>
         <source>To select the navigation database, please go to the dedicated
 &apos;Select navigation database&apos; dialog from the &apos;Edit&apos; menu, or open
 it with the button bellow.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour choisir la base de données de navigation, utilisez la fenêtre
+« Choisir la base de données de navigation » du menu « Édition », ou ouvrez-la
+avec le bouton ci-dessous.</translation>
     </message>
     <message>
         <source>Select navigation database</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir la base de données de navigation</translation>
     </message>
     <message>
         <source>Flight plan export</source>
-        <translation type="unfinished"></translation>
+        <translation>Export du plan de vol</translation>
     </message>
     <message>
         <source>Add direct (DCT/DRCT) to exported route</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter les directs (DCT/DRCT) à la route exportée</translation>
     </message>
     <message>
         <source>Default export format</source>
-        <translation type="unfinished"></translation>
+        <translation>Format d&apos;export par défaut</translation>
     </message>
     <message>
         <source>Export to FMS directory (in &lt;tt&gt;&amp;lt;X-Plane&amp;gt;/Output/FMS plans&lt;/tt&gt;)</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter dans le dossier FMS (dans &lt;tt&gt;&amp;lt;X-Plane&amp;gt;/Output/FMS plans&lt;/tt&gt;)</translation>
     </message>
     <message>
         <source>Export to custom directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter dans un dossier personnalisé</translation>
     </message>
     <message>
         <source>Directory to export flight plans</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier d&apos;export des plans de vol</translation>
     </message>
     <message>
         <source>Choose</source>
@@ -3005,76 +3009,79 @@ it with the button bellow.</source>
     </message>
     <message>
         <source>Plane tracking</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivi de l&apos;avion</translation>
     </message>
     <message>
         <source>Host</source>
-        <translation type="unfinished"></translation>
+        <translation>Hôte</translation>
     </message>
     <message>
         <source>Host name or IP</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom d&apos;hôte ou IP</translation>
     </message>
     <message>
         <source>Leave empty if X-Plane is running
 on this machine.</source>
-        <translation type="unfinished"></translation>
+        <translation>Laissez vide si X-Plane fonctionne
+sur cette machine.</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port</translation>
     </message>
     <message>
         <source>Port to connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Port de connexion</translation>
     </message>
     <message>
         <source>Leave empty if you are running
 X-Plane 11 or 12.</source>
-        <translation type="unfinished"></translation>
+        <translation>Laissez vide si vous utilisez
+X-Plane 11 ou 12.</translation>
     </message>
     <message>
         <source>Software update</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise à jour du logiciel</translation>
     </message>
     <message>
         <source>Automatically check for updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher automatiquement les mises à jour</translation>
     </message>
     <message>
         <source>Check now</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifier maintenant</translation>
     </message>
     <message>
         <source>Analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>Analyse</translation>
     </message>
     <message>
         <source>Share anonymous information about usage</source>
-        <translation type="unfinished"></translation>
+        <translation>Partager des informations anonymes d&apos;utilisation</translation>
     </message>
     <message>
         <source>Help to us to improve %1 by sending anonymous
 information about your usage of the aplication.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aidez-nous à améliorer %1 en envoyant des informations
+anonymes sur votre utilisation de l&apos;application.</translation>
     </message>
     <message>
         <source>Reset preferences</source>
-        <translation type="unfinished">Réinitialiser les préférences</translation>
+        <translation>Réinitialiser les préférences</translation>
     </message>
     <message>
         <source>Restore preferences to factory defaults, all user settings will
 be lost. These operations cannot be reverted!</source>
-        <translation type="unfinished">Restaurer les préférences d&apos;usine, tous les réglages de l&apos;utilisateur
+        <translation>Restaurer les préférences d&apos;usine, tous les réglages de l&apos;utilisateur
 seront perdus. Ces opérations sont irréversibles !</translation>
     </message>
     <message>
         <source>Reset airplanes</source>
-        <translation type="unfinished"></translation>
+        <translation>Réinitialiser les avions</translation>
     </message>
     <message>
         <source>Reset all preferences and quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout réinitialiser et quitter</translation>
     </message>
     <message>
         <source>Close</source>
@@ -3147,15 +3154,15 @@ seront perdus. Ces opérations sont irréversibles !</translation>
     <name>ProcedureContextMenu</name>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished">%1 %2</translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>No procedure</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune procédure</translation>
     </message>
     <message>
         <source>Show %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher %1</translation>
     </message>
     <message>
         <source>Information</source>
@@ -3163,15 +3170,15 @@ seront perdus. Ces opérations sont irréversibles !</translation>
     </message>
     <message>
         <source>Insert transition...</source>
-        <translation type="unfinished"></translation>
+        <translation>Insérer une transition...</translation>
     </message>
     <message>
         <source>Remove %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer %1</translation>
     </message>
     <message>
         <source>Change procedure</source>
-        <translation type="unfinished"></translation>
+        <translation>Changer de procédure</translation>
     </message>
 </context>
 <context>
@@ -3222,11 +3229,11 @@ seront perdus. Ces opérations sont irréversibles !</translation>
     </message>
     <message>
         <source>Upgrading from %1 version 4.0.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise à niveau depuis %1 version 4.0.0</translation>
     </message>
     <message>
         <source>In order to run %1 version %2 you must uninstall version 4.0.0 from Windows settings before! Then install (or repair) version %2 again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour utiliser %1 version %2, vous devez d&apos;abord désinstaller la version 4.0.0 depuis les paramètres de Windows ! Installez (ou réparez) ensuite à nouveau la version %2.</translation>
     </message>
 </context>
 <context>
@@ -3427,82 +3434,82 @@ seront perdus. Ces opérations sont irréversibles !</translation>
     <name>RouteContextMenu</name>
     <message>
         <source>Route</source>
-        <translation type="unfinished"></translation>
+        <translation>Route</translation>
     </message>
     <message>
         <source>Generator</source>
-        <translation type="unfinished"></translation>
+        <translation>Générateur</translation>
     </message>
     <message>
         <source>Compute IAS/alt</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculer IAS/alt.</translation>
     </message>
     <message>
         <source>Clear route</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer la route</translation>
     </message>
     <message>
         <source>Reverse route</source>
-        <translation type="unfinished"></translation>
+        <translation>Inverser la route</translation>
     </message>
     <message>
         <source>Fit to zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuster le zoom</translation>
     </message>
 </context>
 <context>
     <name>RouteMenu</name>
     <message>
         <source>Route</source>
-        <translation type="unfinished"></translation>
+        <translation>Route</translation>
     </message>
     <message>
         <source>Generator</source>
-        <translation type="unfinished"></translation>
+        <translation>Générateur</translation>
     </message>
     <message>
         <source>Add point to the route</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter le point à la route</translation>
     </message>
     <message>
         <source>Start with point</source>
-        <translation type="unfinished"></translation>
+        <translation>Commencer par le point</translation>
     </message>
     <message>
         <source>End with point</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminer par le point</translation>
     </message>
     <message>
         <source>Remove point from route</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer le point de la route</translation>
     </message>
     <message>
         <source>Add or remove point</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter ou retirer le point</translation>
     </message>
     <message>
         <source>Compute altitudes and speeds</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculer les altitudes et vitesses</translation>
     </message>
     <message>
         <source>Autocompute on waypoint change</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcul automatique à chaque modification des points</translation>
     </message>
     <message>
         <source>Information for point</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations sur le point</translation>
     </message>
     <message>
         <source>Information for waypoint</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations sur le point de cheminement</translation>
     </message>
     <message>
         <source>Edit the current waypoint</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le point de cheminement actuel</translation>
     </message>
     <message>
         <source>Reverse</source>
-        <translation type="unfinished"></translation>
+        <translation>Inverser</translation>
     </message>
     <message>
         <source>Clear</source>
@@ -3510,7 +3517,7 @@ seront perdus. Ces opérations sont irréversibles !</translation>
     </message>
     <message>
         <source>Update oceanic tracks...</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettre à jour les routes océaniques...</translation>
     </message>
 </context>
 <context>
@@ -3591,15 +3598,15 @@ seront perdus. Ces opérations sont irréversibles !</translation>
     <name>RunwayContextMenu</name>
     <message>
         <source>Runway %1</source>
-        <translation type="unfinished">Piste %1</translation>
+        <translation>Piste %1</translation>
     </message>
     <message>
         <source>Show information</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les informations</translation>
     </message>
     <message>
         <source>Fit to zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuster le zoom</translation>
     </message>
 </context>
 <context>
@@ -3684,35 +3691,35 @@ seront perdus. Ces opérations sont irréversibles !</translation>
     <name>SegmentContextMenu</name>
     <message>
         <source>Segment %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Segment %1</translation>
     </message>
     <message>
         <source>Show information</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les informations</translation>
     </message>
     <message>
         <source>Fit to zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuster le zoom</translation>
     </message>
     <message>
         <source>First point %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Premier point %1</translation>
     </message>
     <message>
         <source>Select %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionner %1</translation>
     </message>
     <message>
         <source>Add to the route</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter à la route</translation>
     </message>
     <message>
         <source>Remove from route</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer de la route</translation>
     </message>
     <message>
         <source>Second point %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Second point %1</translation>
     </message>
 </context>
 <context>
@@ -3726,27 +3733,27 @@ seront perdus. Ces opérations sont irréversibles !</translation>
     <name>SoftwareUpdate</name>
     <message>
         <source>Cannot reach the update page, no update check done</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;atteindre la page des mises à jour, aucune vérification effectuée</translation>
     </message>
     <message>
         <source>Software update</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise à jour du logiciel</translation>
     </message>
     <message>
         <source>Checking for software updates...</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche de mises à jour du logiciel...</translation>
     </message>
     <message>
         <source>New version %1 available (you are running version %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle version %1 disponible (vous utilisez la version %2).</translation>
     </message>
     <message>
         <source>You are already runnning the latest version %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous utilisez déjà la dernière version %1.</translation>
     </message>
     <message>
         <source>Cannot check for new version, error code %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de vérifier la présence d&apos;une nouvelle version, code d&apos;erreur %1</translation>
     </message>
     <message>
         <source>Download</source>
@@ -3765,23 +3772,23 @@ seront perdus. Ces opérations sont irréversibles !</translation>
     <name>SplashDialog</name>
     <message>
         <source>AIRAC %1</source>
-        <translation type="unfinished"></translation>
+        <translation>AIRAC %1</translation>
     </message>
     <message>
         <source>AIRAC %1 is outdated </source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;AIRAC %1 est périmé </translation>
     </message>
     <message>
         <source>→ get cycle %2 from </source>
-        <translation type="unfinished"></translation>
+        <translation>→ procurez-vous le cycle %2 auprès de </translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <source>Loading ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Chargement...</translation>
     </message>
 </context>
 <context>
@@ -3815,11 +3822,11 @@ seront perdus. Ces opérations sont irréversibles !</translation>
     <name>StatusPanel</name>
     <message>
         <source>AIRAC %1</source>
-        <translation type="unfinished"></translation>
+        <translation>AIRAC %1</translation>
     </message>
     <message>
         <source> | %1</source>
-        <translation type="unfinished"></translation>
+        <translation> | %1</translation>
     </message>
 </context>
 <context>
@@ -3860,15 +3867,15 @@ seront perdus. Ces opérations sont irréversibles !</translation>
     <name>TracksUpdateDialog</name>
     <message>
         <source>Oceanic tracks</source>
-        <translation type="unfinished"></translation>
+        <translation>Routes océaniques</translation>
     </message>
     <message>
         <source>Updating tracks...</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise à jour des routes...</translation>
     </message>
     <message>
         <source>Updated tracks:</source>
-        <translation type="unfinished"></translation>
+        <translation>Routes mises à jour :</translation>
     </message>
     <message>
         <source>Close</source>
@@ -3879,54 +3886,54 @@ seront perdus. Ces opérations sont irréversibles !</translation>
     <name>TransitionContextMenu</name>
     <message>
         <source>Transition %1</source>
-        <translation type="unfinished">Transition %1</translation>
+        <translation>Transition %1</translation>
     </message>
     <message>
         <source>Insert transition</source>
-        <translation type="unfinished"></translation>
+        <translation>Insérer la transition</translation>
     </message>
     <message>
         <source>Hide %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Masquer %1</translation>
     </message>
     <message>
         <source>Show only %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher seulement %1</translation>
     </message>
     <message>
         <source>Procedure %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Procédure %1</translation>
     </message>
     <message>
         <source>Show all transitions</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher toutes les transitions</translation>
     </message>
     <message>
         <source>Fit to zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuster le zoom</translation>
     </message>
 </context>
 <context>
     <name>ViewMenu</name>
     <message>
         <source>View</source>
-        <translation type="unfinished"></translation>
+        <translation>Affichage</translation>
     </message>
     <message>
         <source>Flight plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan de vol</translation>
     </message>
     <message>
         <source>Side panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Panneau latéral</translation>
     </message>
     <message>
         <source>Previous info item</source>
-        <translation type="unfinished"></translation>
+        <translation>Élément d&apos;info précédent</translation>
     </message>
     <message>
         <source>Next info item</source>
-        <translation type="unfinished"></translation>
+        <translation>Élément d&apos;info suivant</translation>
     </message>
 </context>
 <context>
@@ -4112,56 +4119,58 @@ seront perdus. Ces opérations sont irréversibles !</translation>
     <name>WaypointContextMenu</name>
     <message>
         <source>Waypoint %1</source>
-        <translation type="unfinished">Point %1</translation>
+        <translation>Point %1</translation>
     </message>
     <message>
         <source>%1 information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations sur %1</translation>
     </message>
     <message>
         <source>Waypoint info</source>
-        <translation type="unfinished"></translation>
+        <translation>Infos du point</translation>
     </message>
     <message>
         <source>Edit waypoint...</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le point...</translation>
     </message>
     <message>
         <source>Remove waypoint</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer le point</translation>
     </message>
     <message>
         <source>Move up</source>
-        <translation type="unfinished"></translation>
+        <translation>Monter</translation>
     </message>
     <message>
         <source>Move down</source>
-        <translation type="unfinished"></translation>
+        <translation>Descendre</translation>
     </message>
     <message>
         <source>Duplicate waypoint</source>
-        <translation type="unfinished"></translation>
+        <translation>Dupliquer le point</translation>
     </message>
 </context>
 <context>
     <name>WaypointEditDialog</name>
     <message>
         <source>Edit waypoint %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le point %1</translation>
     </message>
     <message>
         <source>Altitude and IAS cannot be modified as &apos;auto-compute&apos; is enabled.
 You can uncheck this feature in the &apos;Route&apos; menu.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;altitude et l&apos;IAS ne peuvent pas être modifiées car le « calcul automatique » est activé.
+Vous pouvez désactiver cette fonction dans le menu « Route ».</translation>
     </message>
     <message>
         <source>Edit altitude, IAS or comment for this waypoint. Empty the field 
 to clear the value.</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifiez l&apos;altitude, l&apos;IAS ou le commentaire de ce point. Videz le champ 
+pour effacer la valeur.</translation>
     </message>
     <message>
         <source>Editable properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Propriétés modifiables</translation>
     </message>
     <message>
         <source>Altitude</source>
@@ -4169,11 +4178,11 @@ to clear the value.</source>
     </message>
     <message>
         <source>FL or ft</source>
-        <translation type="unfinished"></translation>
+        <translation>FL ou ft</translation>
     </message>
     <message>
         <source>Format 1500ft or FL300</source>
-        <translation type="unfinished"></translation>
+        <translation>Format 1500ft ou FL300</translation>
     </message>
     <message>
         <source>IAS</source>
@@ -4181,19 +4190,19 @@ to clear the value.</source>
     </message>
     <message>
         <source>M or kts</source>
-        <translation type="unfinished"></translation>
+        <translation>M ou kt</translation>
     </message>
     <message>
         <source>Format 180kts or M0.78</source>
-        <translation type="unfinished"></translation>
+        <translation>Format 180kts ou M0.78</translation>
     </message>
     <message>
         <source>Comment</source>
-        <translation type="unfinished">Commentaire</translation>
+        <translation>Commentaire</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>OK</source>
@@ -4204,11 +4213,11 @@ to clear the value.</source>
     <name>Weather</name>
     <message>
         <source>Weather maps need the address of a weather tile service (setting &quot;weather/tileHost&quot;).</source>
-        <translation type="unfinished"></translation>
+        <translation>Les cartes météo nécessitent l&apos;adresse d&apos;un service de tuiles météo (réglage &quot;weather/tileHost&quot;).</translation>
     </message>
     <message>
         <source>Weather maps need the API key of the weather tile service, 32 lower-case hexadecimal characters (setting &quot;weather/apiKey&quot;).</source>
-        <translation type="unfinished"></translation>
+        <translation>Les cartes météo nécessitent la clé d&apos;API du service de tuiles météo, 32 caractères hexadécimaux en minuscules (réglage &quot;weather/apiKey&quot;).</translation>
     </message>
 </context>
 <context>
