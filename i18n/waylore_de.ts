@@ -2,6 +2,504 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About %1</source>
+        <translation>Über %1</translation>
+    </message>
+    <message>
+        <source>Version %1 %2</source>
+        <translation>Version %1 %2</translation>
+    </message>
+    <message>
+        <source>debug</source>
+        <translation>Debug</translation>
+    </message>
+    <message>
+        <source>This program is provided as is, without any warranty.
+It is meant for flight simulation only:
+never use it to plan or fly a real flight.</source>
+        <translation>Dieses Programm wird ohne jede Gewährleistung bereitgestellt.
+Es ist nur für die Flugsimulation gedacht:
+verwenden Sie es niemals zur Planung oder Durchführung eines echten Fluges.</translation>
+    </message>
+    <message>
+        <source>Built with the Qt framework and the Grantlee template engine. Icons from Font Awesome Free (CC BY 4.0). Map data from the OpenStreetMap contributors; navigation data from the X-Plane navigation data files.</source>
+        <translation>Erstellt mit dem Qt-Framework und der Vorlagen-Engine Grantlee. Symbole von Font Awesome Free (CC BY 4.0). Kartendaten von den OpenStreetMap-Mitwirkenden; Navigationsdaten aus den Navigationsdatendateien von X-Plane.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>AirSpeedHelper</name>
+    <message>
+        <source>IAS %1kts </source>
+        <translation>IAS %1 kt </translation>
+    </message>
+</context>
+<context>
+    <name>AiracMismatchDialog</name>
+    <message>
+        <source>AIRAC cycle mismatch</source>
+        <translation>AIRAC-Zyklus stimmt nicht überein</translation>
+    </message>
+    <message>
+        <source>The Waylore database has AIRAC cycle %1, but your X-Plane installation uses cycle %2.
+
+Open the database dialog to update the database.</source>
+        <translation>Die Waylore-Datenbank hat den AIRAC-Zyklus %1, Ihre X-Plane-Installation verwendet jedoch den Zyklus %2.
+
+Öffnen Sie den Datenbankdialog, um die Datenbank zu aktualisieren.</translation>
+    </message>
+    <message>
+        <source>Open database...</source>
+        <translation>Datenbank öffnen...</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Ignorieren</translation>
+    </message>
+</context>
+<context>
+    <name>AirplaneContextMenu</name>
+    <message>
+        <source>Disconnect</source>
+        <translation>Trennen</translation>
+    </message>
+    <message>
+        <source>Moving map</source>
+        <translation>Mitlaufende Karte</translation>
+    </message>
+</context>
+<context>
+    <name>AirplaneDialog</name>
+    <message>
+        <source>Manage airplanes</source>
+        <translation>Flugzeuge verwalten</translation>
+    </message>
+    <message>
+        <source>/h</source>
+        <translation>/h</translation>
+    </message>
+    <message>
+        <source>kts</source>
+        <translation>kt</translation>
+    </message>
+    <message>
+        <source>ft/min</source>
+        <translation>ft/min</translation>
+    </message>
+    <message>
+        <source>Import an airplane from file</source>
+        <translation>Flugzeug aus Datei importieren</translation>
+    </message>
+    <message>
+        <source>Airplane files (*.apxml)</source>
+        <translation>Flugzeugdateien (*.apxml)</translation>
+    </message>
+    <message>
+        <source>Export the selected airplane to file</source>
+        <translation>Ausgewähltes Flugzeug in Datei exportieren</translation>
+    </message>
+    <message>
+        <source>All (*)</source>
+        <translation>Alle (*)</translation>
+    </message>
+    <message>
+        <source>Error during import/export</source>
+        <translation>Fehler beim Import/Export</translation>
+    </message>
+    <message>
+        <source>Airplane list</source>
+        <translation>Flugzeugliste</translation>
+    </message>
+    <message>
+        <source>Create a new empty airplane</source>
+        <translation>Neues leeres Flugzeug anlegen</translation>
+    </message>
+    <message>
+        <source>Remove the selected airplane</source>
+        <translation>Ausgewähltes Flugzeug entfernen</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation>Flugleistungen</translation>
+    </message>
+    <message>
+        <source>Fuel</source>
+        <translation>Kraftstoff</translation>
+    </message>
+    <message>
+        <source>Identification</source>
+        <translation>Kennung</translation>
+    </message>
+    <message>
+        <source>ICAO</source>
+        <translation>ICAO</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Manufacturer</source>
+        <translation>Hersteller</translation>
+    </message>
+    <message>
+        <source>Max passengers</source>
+        <translation>Max. Passagiere</translation>
+    </message>
+    <message>
+        <source>Maximum number of passengers in the airplane</source>
+        <translation>Maximale Anzahl an Passagieren im Flugzeug</translation>
+    </message>
+    <message>
+        <source>Max cargo</source>
+        <translation>Max. Fracht</translation>
+    </message>
+    <message>
+        <source>Available cargo payload when the airplane contains all the passengers</source>
+        <translation>Verfügbare Frachtzuladung, wenn das Flugzeug mit allen Passagieren besetzt ist</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Gewicht</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>Leer</translation>
+    </message>
+    <message>
+        <source>Empty operational weight (OEW)</source>
+        <translation>Betriebsleergewicht (OEW)</translation>
+    </message>
+    <message>
+        <source>Max. zero-fuel</source>
+        <translation>Max. ohne Kraftstoff</translation>
+    </message>
+    <message>
+        <source>Maximum weight without fuel (MZFW)</source>
+        <translation>Höchstgewicht ohne Kraftstoff (MZFW)</translation>
+    </message>
+    <message>
+        <source>Max. takeoff</source>
+        <translation>Max. Start</translation>
+    </message>
+    <message>
+        <source>Maximum takeoff weight (MTOW)</source>
+        <translation>Höchstabfluggewicht (MTOW)</translation>
+    </message>
+    <message>
+        <source>Max. landing</source>
+        <translation>Max. Landung</translation>
+    </message>
+    <message>
+        <source>Maximum landing weight (MLW)</source>
+        <translation>Höchstlandegewicht (MLW)</translation>
+    </message>
+    <message>
+        <source>Takeoff</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>V2</source>
+        <translation>V2</translation>
+    </message>
+    <message>
+        <source>Takeoff safety speed (kts)</source>
+        <translation>Sicherheitsstartgeschwindigkeit (kt)</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Strecke</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>Minimum runway length for takeoff (meters)</source>
+        <translation>Mindestpistenlänge für den Start (Meter)</translation>
+    </message>
+    <message>
+        <source>Landing</source>
+        <translation>Landung</translation>
+    </message>
+    <message>
+        <source>VAT</source>
+        <translation>VAT</translation>
+    </message>
+    <message>
+        <source>Indicated airspeed at the runway threshold (kts)</source>
+        <translation>Angezeigte Fluggeschwindigkeit an der Pistenschwelle (kt)</translation>
+    </message>
+    <message>
+        <source>Minimum runway length for landing (meters)</source>
+        <translation>Mindestpistenlänge für die Landung (Meter)</translation>
+    </message>
+    <message>
+        <source>Cruise</source>
+        <translation>Reiseflug</translation>
+    </message>
+    <message>
+        <source>Ceiling</source>
+        <translation>Dienstgipfelhöhe</translation>
+    </message>
+    <message>
+        <source>FL</source>
+        <translation>FL</translation>
+    </message>
+    <message>
+        <source>Maximum allowed cruise level</source>
+        <translation>Maximal zulässige Reiseflughöhe</translation>
+    </message>
+    <message>
+        <source>Maximum TAS</source>
+        <translation>Maximale TAS</translation>
+    </message>
+    <message>
+        <source>Maximal true air-speed at ceiling level</source>
+        <translation>Maximale wahre Eigengeschwindigkeit in Gipfelhöhe</translation>
+    </message>
+    <message>
+        <source>Initial climb</source>
+        <translation>Anfangssteigflug</translation>
+    </message>
+    <message>
+        <source>IAS</source>
+        <translation>IAS</translation>
+    </message>
+    <message>
+        <source>Indicated air-speed (IAS) for initial climb</source>
+        <translation>Angezeigte Fluggeschwindigkeit (IAS) im Anfangssteigflug</translation>
+    </message>
+    <message>
+        <source>ROC</source>
+        <translation>Steigrate</translation>
+    </message>
+    <message>
+        <source>Rate for initial climb</source>
+        <translation>Steigrate im Anfangssteigflug</translation>
+    </message>
+    <message>
+        <source>Climb</source>
+        <translation>Steigflug</translation>
+    </message>
+    <message>
+        <source>Indicated air-speed for climb</source>
+        <translation>Angezeigte Fluggeschwindigkeit im Steigflug</translation>
+    </message>
+    <message>
+        <source>Rate of climb</source>
+        <translation>Steigrate</translation>
+    </message>
+    <message>
+        <source>Descent</source>
+        <translation>Sinkflug</translation>
+    </message>
+    <message>
+        <source>Indicated air-speed for descent</source>
+        <translation>Angezeigte Fluggeschwindigkeit im Sinkflug</translation>
+    </message>
+    <message>
+        <source>ROD</source>
+        <translation>Sinkrate</translation>
+    </message>
+    <message>
+        <source>Rate of descent</source>
+        <translation>Sinkrate</translation>
+    </message>
+    <message>
+        <source>Approach</source>
+        <translation>Anflug</translation>
+    </message>
+    <message>
+        <source>Indicated air-speed for approach</source>
+        <translation>Angezeigte Fluggeschwindigkeit im Anflug</translation>
+    </message>
+    <message>
+        <source>Rate of descent for approach</source>
+        <translation>Sinkrate im Anflug</translation>
+    </message>
+    <message>
+        <source>Operational fuel</source>
+        <translation>Betriebskraftstoff</translation>
+    </message>
+    <message>
+        <source>Taxi</source>
+        <translation>Rollen</translation>
+    </message>
+    <message>
+        <source>Burned fuel during taxi</source>
+        <translation>Beim Rollen verbrauchter Kraftstoff</translation>
+    </message>
+    <message>
+        <source>Climb flow</source>
+        <translation>Verbrauch im Steigflug</translation>
+    </message>
+    <message>
+        <source>Burned fuel per hour during climb</source>
+        <translation>Kraftstoffverbrauch pro Stunde im Steigflug</translation>
+    </message>
+    <message>
+        <source>Cruise flow</source>
+        <translation>Verbrauch im Reiseflug</translation>
+    </message>
+    <message>
+        <source>Burned fuel per hour during cruise</source>
+        <translation>Kraftstoffverbrauch pro Stunde im Reiseflug</translation>
+    </message>
+    <message>
+        <source>Descent flow</source>
+        <translation>Verbrauch im Sinkflug</translation>
+    </message>
+    <message>
+        <source>Burned fuel per hour during descent</source>
+        <translation>Kraftstoffverbrauch pro Stunde im Sinkflug</translation>
+    </message>
+    <message>
+        <source>Additional fuel</source>
+        <translation>Zusätzlicher Kraftstoff</translation>
+    </message>
+    <message>
+        <source>Alternate flow</source>
+        <translation>Verbrauch zum Ausweichflughafen</translation>
+    </message>
+    <message>
+        <source>Burned fuel per hour to reach alternate airport from the missed approach point</source>
+        <translation>Kraftstoffverbrauch pro Stunde vom Fehlanflugpunkt zum Ausweichflughafen</translation>
+    </message>
+    <message>
+        <source>Contingency</source>
+        <translation>Streckenreserve</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>Contigency fuel additional enroute fuel consumption caused by wind or routing changes.</source>
+        <translation>Streckenreserve: zusätzlicher Kraftstoffverbrauch unterwegs durch Wind oder Streckenänderungen.</translation>
+    </message>
+    <message>
+        <source>Extra reserve</source>
+        <translation>Extrareserve</translation>
+    </message>
+    <message>
+        <source>Fuel added at the discretion of the Captain or the dispatcher</source>
+        <translation>Nach Ermessen des Kommandanten oder des Flugdienstberaters hinzugefügter Kraftstoff</translation>
+    </message>
+    <message>
+        <source>Final reserve</source>
+        <translation>Endreserve</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>Final reserve fuel is the minimum fuel required to fly for 30 minutes</source>
+        <translation>Die Endreserve ist der Mindestkraftstoff für 30 Minuten Flug</translation>
+    </message>
+    <message>
+        <source>Tank</source>
+        <translation>Tank</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Einheit</translation>
+    </message>
+    <message>
+        <source>Fuel capacity</source>
+        <translation>Tankkapazität</translation>
+    </message>
+    <message>
+        <source>Total capacity of the airplane tanks</source>
+        <translation>Gesamtkapazität der Flugzeugtanks</translation>
+    </message>
+    <message>
+        <source>Registration</source>
+        <translation>Kennzeichen</translation>
+    </message>
+    <message>
+        <source>Airplane registration</source>
+        <translation>Luftfahrzeugkennzeichen</translation>
+    </message>
+    <message>
+        <source>Equipments</source>
+        <translation>Ausrüstung</translation>
+    </message>
+    <message>
+        <source>Airplane equipment</source>
+        <translation>Ausrüstung des Flugzeugs</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>More information</source>
+        <translation>Weitere Informationen</translation>
+    </message>
+    <message>
+        <source>Aircraft registration</source>
+        <translation>Luftfahrzeugkennzeichen</translation>
+    </message>
+    <message>
+        <source>Equipment codes</source>
+        <translation>Ausrüstungscodes</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>AirplaneHelper</name>
+    <message>
+        <source>Airplane</source>
+        <translation>Flugzeug</translation>
+    </message>
+    <message>
+        <source>More...</source>
+        <translation>Mehr...</translation>
+    </message>
+    <message>
+        <source>Load factor %1%</source>
+        <translation>Auslastung %1 %</translation>
+    </message>
+    <message>
+        <source>Load factor (percentage) utilizing available passenger or cargo capacity</source>
+        <translation>Auslastung (Prozent) der verfügbaren Passagier- oder Frachtkapazität</translation>
+    </message>
+    <message>
+        <source>Cruise</source>
+        <translation>Reiseflug</translation>
+    </message>
+    <message>
+        <source>Cruise flight level</source>
+        <translation>Reiseflugfläche</translation>
+    </message>
+    <message>
+        <source>TAS</source>
+        <translation>TAS</translation>
+    </message>
+    <message>
+        <source>Cruise True Air Speed</source>
+        <translation>Wahre Eigengeschwindigkeit (TAS) im Reiseflug</translation>
+    </message>
+</context>
+<context>
     <name>AirplaneListModel</name>
     <message>
         <source>New airplane</source>
@@ -50,6 +548,21 @@
     <message>
         <source>The airplane file %1 cannot be written: %2</source>
         <translation>Die Flugzeugdatei %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>AirplaneMenu</name>
+    <message>
+        <source>Airplane</source>
+        <translation>Flugzeug</translation>
+    </message>
+    <message>
+        <source>Connect to simulator</source>
+        <translation>Mit dem Simulator verbinden</translation>
+    </message>
+    <message>
+        <source>Manage airplanes...</source>
+        <translation>Flugzeuge verwalten...</translation>
     </message>
 </context>
 <context>
@@ -191,6 +704,168 @@
     <message>
         <source>Loading startup points...</source>
         <translation>Abstellpositionen werden geladen...</translation>
+    </message>
+</context>
+<context>
+    <name>DatabaseDialog</name>
+    <message>
+        <source> (in %1s)</source>
+        <translation> (in %1 s)</translation>
+    </message>
+    <message>
+        <source>Navigation database</source>
+        <translation>Navigationsdatenbank</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>%1 needs a navigation database to display the map and plan flights. Choose the source for the database between:</source>
+        <translation>%1 benötigt eine Navigationsdatenbank, um die Karte anzuzeigen und Flüge zu planen. Wählen Sie die Quelle der Datenbank:</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Server:&lt;/b&gt; download the default AIRAC included with %1.</source>
+        <translation>&lt;b&gt;Server:&lt;/b&gt; das mit %1 mitgelieferte Standard-AIRAC herunterladen.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;X-Plane:&lt;/b&gt; import the navigation data installed in your X-Plane folder.</source>
+        <translation>&lt;b&gt;X-Plane:&lt;/b&gt; die in Ihrem X-Plane-Ordner installierten Navigationsdaten importieren.</translation>
+    </message>
+    <message>
+        <source>To use the latest AIRAC cycle, get it from </source>
+        <translation>Um den neuesten AIRAC-Zyklus zu verwenden, beziehen Sie ihn von </translation>
+    </message>
+    <message>
+        <source> or another provider.</source>
+        <translation> oder einem anderen Anbieter.</translation>
+    </message>
+    <message>
+        <source>Database source</source>
+        <translation>Quelle der Datenbank</translation>
+    </message>
+    <message>
+        <source>Download the default database from our server</source>
+        <translation>Standarddatenbank von unserem Server herunterladen</translation>
+    </message>
+    <message>
+        <source>Import the database from your X-Plane installation</source>
+        <translation>Datenbank aus Ihrer X-Plane-Installation importieren</translation>
+    </message>
+    <message>
+        <source>X-Plane path</source>
+        <translation>X-Plane-Pfad</translation>
+    </message>
+    <message>
+        <source>Path of X-Plane installation base directory</source>
+        <translation>Pfad des X-Plane-Installationsordners</translation>
+    </message>
+    <message>
+        <source>Autodetect</source>
+        <translation>Automatisch erkennen</translation>
+    </message>
+    <message>
+        <source>Choose</source>
+        <translation>Auswählen</translation>
+    </message>
+    <message>
+        <source>Use custom data (from Cyclewell, Navigraph...)</source>
+        <translation>Eigene Daten verwenden (von Cyclewell, Navigraph...)</translation>
+    </message>
+    <message>
+        <source>Load user FIX (user_fix.dat)</source>
+        <translation>Benutzer-FIX laden (user_fix.dat)</translation>
+    </message>
+    <message>
+        <source>Current database</source>
+        <translation>Aktuelle Datenbank</translation>
+    </message>
+    <message>
+        <source>AIRAC cycle</source>
+        <translation>AIRAC-Zyklus</translation>
+    </message>
+    <message>
+        <source>(the AIRAC cycle %1 is available, get it from </source>
+        <translation>(der AIRAC-Zyklus %1 ist verfügbar, beziehen Sie ihn von </translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>(including APT, NDB, VOR, DME, FIX,...)</source>
+        <translation>(einschließlich APT, NDB, VOR, DME, FIX,...)</translation>
+    </message>
+    <message>
+        <source>Segments</source>
+        <translation>Segmente</translation>
+    </message>
+    <message>
+        <source>(routes consist of a series of segments)</source>
+        <translation>(Luftstraßen bestehen aus einer Folge von Segmenten)</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>Database file deleted</source>
+        <translation>Datenbankdatei gelöscht</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Herunterladen</translation>
+    </message>
+    <message>
+        <source>Import from X-Plane</source>
+        <translation>Aus X-Plane importieren</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Please choose path to X-Plane installation</source>
+        <translation>Bitte wählen Sie den Pfad der X-Plane-Installation</translation>
+    </message>
+</context>
+<context>
+    <name>DebugMenu</name>
+    <message>
+        <source>Debug</source>
+        <translation>Debug</translation>
+    </message>
+    <message>
+        <source>Navmap export to PNG</source>
+        <translation>Navigationskarte als PNG exportieren</translation>
+    </message>
+    <message>
+        <source>Navmap export to JPG</source>
+        <translation>Navigationskarte als JPG exportieren</translation>
+    </message>
+    <message>
+        <source>Load EGKK-CHT-MCT-EGPK for moving test</source>
+        <translation>EGKK-CHT-MCT-EGPK für den Bewegungstest laden</translation>
+    </message>
+    <message>
+        <source>Load URELO/OKIPA for route finding test</source>
+        <translation>URELO/OKIPA für den Routensuchtest laden</translation>
+    </message>
+    <message>
+        <source>Load TEPRI/GELTA for route finding test</source>
+        <translation>TEPRI/GELTA für den Routensuchtest laden</translation>
+    </message>
+    <message>
+        <source>Load DETOB/BIBAG for route finding test</source>
+        <translation>DETOB/BIBAG für den Routensuchtest laden</translation>
+    </message>
+    <message>
+        <source>Load TOU/MTG for route finding test</source>
+        <translation>TOU/MTG für den Routensuchtest laden</translation>
+    </message>
+    <message>
+        <source>Load MTG/TRA for route finding test</source>
+        <translation>MTG/TRA für den Routensuchtest laden</translation>
     </message>
 </context>
 <context>
@@ -356,10 +1031,6 @@
         <translation>Seitenleiste einblenden</translation>
     </message>
     <message>
-        <source>Error during export</source>
-        <translation>Fehler beim Export</translation>
-    </message>
-    <message>
         <source>Reset preferences</source>
         <translation>Einstellungen zurücksetzen</translation>
     </message>
@@ -383,6 +1054,52 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
     <message>
         <source>Cannot open file</source>
         <translation>Datei kann nicht geöffnet werden</translation>
+    </message>
+</context>
+<context>
+    <name>EditMenu</name>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Ausschneiden</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation>Alles auswählen</translation>
+    </message>
+    <message>
+        <source>Find...</source>
+        <translation>Suchen...</translation>
+    </message>
+    <message>
+        <source>Select navigation database...</source>
+        <translation>Navigationsdatenbank auswählen...</translation>
+    </message>
+    <message>
+        <source>Preferences...</source>
+        <translation>Einstellungen...</translation>
+    </message>
+</context>
+<context>
+    <name>ExportAsDialog</name>
+    <message>
+        <source>Cannot export image to %1</source>
+        <translation>Bild kann nicht nach %1 exportiert werden</translation>
+    </message>
+    <message>
+        <source>Exported %1</source>
+        <translation>%1 exportiert</translation>
     </message>
 </context>
 <context>
@@ -597,6 +1314,345 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
     </message>
 </context>
 <context>
+    <name>ExporterErrorDialog</name>
+    <message>
+        <source>Error during export</source>
+        <translation>Fehler beim Export</translation>
+    </message>
+</context>
+<context>
+    <name>FileManager</name>
+    <message>
+        <source>The flight plan has been modified</source>
+        <translation>Der Flugplan wurde geändert</translation>
+    </message>
+    <message>
+        <source>Do you want to save changes before creating a new flight plan?</source>
+        <translation>Möchten Sie die Änderungen speichern, bevor Sie einen neuen Flugplan anlegen?</translation>
+    </message>
+    <message>
+        <source>Do you want to save changes before opening another flight plan?</source>
+        <translation>Möchten Sie die Änderungen speichern, bevor Sie einen anderen Flugplan öffnen?</translation>
+    </message>
+    <message>
+        <source>Save changes</source>
+        <translation>Änderungen speichern</translation>
+    </message>
+    <message>
+        <source>The flight plan contains unsaved modifications. Do you want to save before quit?</source>
+        <translation>Der Flugplan enthält ungespeicherte Änderungen. Möchten Sie vor dem Beenden speichern?</translation>
+    </message>
+    <message>
+        <source>Do you want to save changes before loading another flight plan?</source>
+        <translation>Möchten Sie die Änderungen speichern, bevor Sie einen anderen Flugplan laden?</translation>
+    </message>
+</context>
+<context>
+    <name>FileMenu</name>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Save as...</source>
+        <translation>Speichern unter...</translation>
+    </message>
+    <message>
+        <source>Import FMS file...</source>
+        <translation>FMS-Datei importieren...</translation>
+    </message>
+    <message>
+        <source>Edit flight informations...</source>
+        <translation>Fluginformationen bearbeiten...</translation>
+    </message>
+    <message>
+        <source>Page setup...</source>
+        <translation>Seite einrichten...</translation>
+    </message>
+    <message>
+        <source>Preview...</source>
+        <translation>Vorschau...</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Drucken...</translation>
+    </message>
+    <message>
+        <source>Export flight plan to PDF...</source>
+        <translation>Flugplan als PDF exportieren...</translation>
+    </message>
+    <message>
+        <source>Export flight plan to file</source>
+        <translation>Flugplan in Datei exportieren</translation>
+    </message>
+    <message>
+        <source>Export to...</source>
+        <translation>Exportieren nach...</translation>
+    </message>
+    <message>
+        <source>Direct export to %1</source>
+        <translation>Direktexport nach %1</translation>
+    </message>
+    <message>
+        <source>Export flight plan to network</source>
+        <translation>Flugplan an ein Netzwerk exportieren</translation>
+    </message>
+    <message>
+        <source>Export flight plan to IVAO</source>
+        <translation>Flugplan an IVAO exportieren</translation>
+    </message>
+    <message>
+        <source>Export flight plan to VATSIM</source>
+        <translation>Flugplan an VATSIM exportieren</translation>
+    </message>
+    <message>
+        <source>Copy flight plan to clipboard</source>
+        <translation>Flugplan in die Zwischenablage kopieren</translation>
+    </message>
+    <message>
+        <source>Full route</source>
+        <translation>Vollständige Route</translation>
+    </message>
+    <message>
+        <source>Enroute only</source>
+        <translation>Nur Streckenteil</translation>
+    </message>
+    <message>
+        <source>ICAO route</source>
+        <translation>ICAO-Route</translation>
+    </message>
+    <message>
+        <source>All waypoints</source>
+        <translation>Alle Wegpunkte</translation>
+    </message>
+    <message>
+        <source>Briefing (OFP)</source>
+        <translation>Briefing (OFP)</translation>
+    </message>
+    <message>
+        <source>Share link</source>
+        <translation>Link teilen</translation>
+    </message>
+    <message>
+        <source>Export navigation map to image...</source>
+        <translation>Navigationskarte als Bild exportieren...</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+</context>
+<context>
+    <name>FlightInfoDialog</name>
+    <message>
+        <source>Flight informations</source>
+        <translation>Fluginformationen</translation>
+    </message>
+    <message>
+        <source>Flight info</source>
+        <translation>Fluginfo</translation>
+    </message>
+    <message>
+        <source>Pilot name</source>
+        <translation>Name des Piloten</translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation>Fluggesellschaft</translation>
+    </message>
+    <message>
+        <source>Flight number</source>
+        <translation>Flugnummer</translation>
+    </message>
+    <message>
+        <source>Sequence</source>
+        <translation>Sequenz</translation>
+    </message>
+    <message>
+        <source>Alternate airport</source>
+        <translation>Ausweichflughafen</translation>
+    </message>
+    <message>
+        <source>Departure (UTC)</source>
+        <translation>Abflug (UTC)</translation>
+    </message>
+    <message>
+        <source>YYYY-MM-DD hh:mm</source>
+        <translation>JJJJ-MM-TT hh:mm</translation>
+    </message>
+    <message>
+        <source>Airplane details</source>
+        <translation>Flugzeugdetails</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>FlightplanPanel</name>
+    <message>
+        <source>Altitude</source>
+        <translation>Höhe</translation>
+    </message>
+    <message>
+        <source>From %1 to %2 (%3)</source>
+        <translation>Von %1 nach %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Planned fuel %1</source>
+        <translation>Geplanter Kraftstoff %1</translation>
+    </message>
+    <message>
+        <source>Taxi burn</source>
+        <translation>Verbrauch Rollen</translation>
+    </message>
+    <message>
+        <source>Burned fuel during taxi</source>
+        <translation>Beim Rollen verbrauchter Kraftstoff</translation>
+    </message>
+    <message>
+        <source>Enroute burn</source>
+        <translation>Verbrauch Strecke</translation>
+    </message>
+    <message>
+        <source>Burned fuel during flight</source>
+        <translation>Während des Fluges verbrauchter Kraftstoff</translation>
+    </message>
+    <message>
+        <source>Total reserve</source>
+        <translation>Gesamtreserve</translation>
+    </message>
+    <message>
+        <source>Includes alternate fuel, contingency reserve, extra reserve and final reserve</source>
+        <translation>Umfasst Ausweichkraftstoff, Streckenreserve, Extrareserve und Endreserve</translation>
+    </message>
+    <message>
+        <source>Block fuel</source>
+        <translation>Blockkraftstoff</translation>
+    </message>
+    <message>
+        <source>Total fuel to load in the tanks</source>
+        <translation>Gesamtmenge zu tankender Kraftstoff</translation>
+    </message>
+    <message>
+        <source>Maxium fuel tank capacity %1</source>
+        <translation>Maximale Tankkapazität %1</translation>
+    </message>
+    <message>
+        <source>%1 load sheet</source>
+        <translation>Ladeblatt %1</translation>
+    </message>
+    <message>
+        <source>Total payload</source>
+        <translation>Gesamtnutzlast</translation>
+    </message>
+    <message>
+        <source>Commercial payload including passengers, luggages and cargo</source>
+        <translation>Nutzlast einschließlich Passagieren, Gepäck und Fracht</translation>
+    </message>
+    <message>
+        <source>Zero fuel weight</source>
+        <translation>Gewicht ohne Kraftstoff</translation>
+    </message>
+    <message>
+        <source>Airplane operational weight prior to fuel tanking</source>
+        <translation>Betriebsgewicht des Flugzeugs vor dem Betanken</translation>
+    </message>
+    <message>
+        <source>Maximum zero-fuel weight is %1</source>
+        <translation>Das Höchstgewicht ohne Kraftstoff beträgt %1</translation>
+    </message>
+    <message>
+        <source>Takeoff weight</source>
+        <translation>Abfluggewicht</translation>
+    </message>
+    <message>
+        <source>Estimated takeoff weight</source>
+        <translation>Geschätztes Abfluggewicht</translation>
+    </message>
+    <message>
+        <source>Maximum takeoff weight is %1</source>
+        <translation>Das Höchstabfluggewicht beträgt %1</translation>
+    </message>
+    <message>
+        <source>Landing weight</source>
+        <translation>Landegewicht</translation>
+    </message>
+    <message>
+        <source>Estimated landing weight</source>
+        <translation>Geschätztes Landegewicht</translation>
+    </message>
+    <message>
+        <source>Maximum landing weight is %1</source>
+        <translation>Das Höchstlandegewicht beträgt %1</translation>
+    </message>
+    <message>
+        <source>The flight plan is empty, add waypoints from %1%2 database%3 or start the %4%5 generator%6 or...</source>
+        <translation>Der Flugplan ist leer. Fügen Sie Wegpunkte aus der %1%2 Datenbank%3 hinzu, starten Sie den %4%5 Generator%6 oder...</translation>
+    </message>
+    <message>
+        <source>Get inspired</source>
+        <translation>Lassen Sie sich inspirieren</translation>
+    </message>
+    <message>
+        <source>Open the route generator</source>
+        <translation>Routengenerator öffnen</translation>
+    </message>
+    <message>
+        <source>Airspeeds and altitudes are automatically computed on waypoint change</source>
+        <translation>Geschwindigkeiten und Höhen werden bei jeder Änderung der Wegpunkte automatisch berechnet</translation>
+    </message>
+    <message>
+        <source>Compute air speeds and altitudes for all waypoints</source>
+        <translation>Geschwindigkeiten und Höhen für alle Wegpunkte berechnen</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>%1 waypoint(s)</source>
+        <translation>%1 Wegpunkt(e)</translation>
+    </message>
+    <message>
+        <source>distance</source>
+        <translation>Entfernung</translation>
+    </message>
+    <message>
+        <source>duration</source>
+        <translation>Dauer</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Tabelle</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>Fuel</source>
+        <translation>Kraftstoff</translation>
+    </message>
+    <message>
+        <source>Briefing</source>
+        <translation>Briefing</translation>
+    </message>
+</context>
+<context>
     <name>FlightplanXml</name>
     <message>
         <source>Waypoint %1 has no position on earth (%2, %3), it can not be opened!</source>
@@ -634,6 +1690,144 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
     </message>
 </context>
 <context>
+    <name>GeneratorDialog</name>
+    <message>
+        <source>Routing in progress...</source>
+        <translation>Routenberechnung läuft...</translation>
+    </message>
+    <message>
+        <source>Route generator</source>
+        <translation>Routengenerator</translation>
+    </message>
+    <message>
+        <source>(in %1 s)</source>
+        <translation>(in %1 s)</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <source>Departure</source>
+        <translation>Abflug</translation>
+    </message>
+    <message>
+        <source>SID output</source>
+        <translation>SID-Endpunkt</translation>
+    </message>
+    <message>
+        <source>Arrival</source>
+        <translation>Ankunft</translation>
+    </message>
+    <message>
+        <source>STAR input</source>
+        <translation>STAR-Anfangspunkt</translation>
+    </message>
+    <message>
+        <source>Hit the Enter key to validate airport</source>
+        <translation>Drücken Sie die Eingabetaste, um den Flughafen zu bestätigen</translation>
+    </message>
+    <message>
+        <source>Airplane details</source>
+        <translation>Flugzeugdetails</translation>
+    </message>
+    <message>
+        <source>Routing options</source>
+        <translation>Routenoptionen</translation>
+    </message>
+    <message>
+        <source>Airway navigation</source>
+        <translation>Navigation auf Luftstraßen</translation>
+    </message>
+    <message>
+        <source>Prefer HIGH (Jet) routes during cruise</source>
+        <translation>Im Reiseflug obere Luftstraßen (Jet) bevorzugen</translation>
+    </message>
+    <message>
+        <source>Use only LOW (Victor) routes</source>
+        <translation>Nur untere Luftstraßen (Victor) verwenden</translation>
+    </message>
+    <message>
+        <source>No route preference between HIGH and LOW</source>
+        <translation>Keine Präferenz zwischen oberen und unteren Luftstraßen</translation>
+    </message>
+    <message>
+        <source>Ignore airways during routing</source>
+        <translation>Luftstraßen bei der Routenberechnung ignorieren</translation>
+    </message>
+    <message>
+        <source>Radio navigation</source>
+        <translation>Funknavigation</translation>
+    </message>
+    <message>
+        <source>Routing status</source>
+        <translation>Status der Routenberechnung</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>of</source>
+        <translation>von</translation>
+    </message>
+    <message>
+        <source>%1nm</source>
+        <translation>%1 NM</translation>
+    </message>
+    <message>
+        <source>Close when finished</source>
+        <translation>Nach Abschluss schließen</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Fit map to generated route</source>
+        <translation>Karte an die erzeugte Route anpassen</translation>
+    </message>
+    <message>
+        <source>Interrupt</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Generate</source>
+        <translation>Erzeugen</translation>
+    </message>
+    <message>
+        <source>Re-generate</source>
+        <translation>Neu erzeugen</translation>
+    </message>
+</context>
+<context>
+    <name>HelpMenu</name>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Manual...</source>
+        <translation>Handbuch...</translation>
+    </message>
+    <message>
+        <source>FAQ...</source>
+        <translation>FAQ...</translation>
+    </message>
+    <message>
+        <source>Check for updates...</source>
+        <translation>Nach Updates suchen...</translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <translation>Über...</translation>
+    </message>
+</context>
+<context>
     <name>InfoManager</name>
     <message>
         <source>No METAR available for %1.</source>
@@ -646,6 +1840,327 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
     <message>
         <source>Show waypoint details %1</source>
         <translation>Details zum Wegpunkt %1 anzeigen</translation>
+    </message>
+</context>
+<context>
+    <name>InformationPanel</name>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Show previous item</source>
+        <translation>Vorheriges Element anzeigen</translation>
+    </message>
+    <message>
+        <source>Navigate history</source>
+        <translation>Im Verlauf navigieren</translation>
+    </message>
+    <message>
+        <source>Show next item</source>
+        <translation>Nächstes Element anzeigen</translation>
+    </message>
+</context>
+<context>
+    <name>InspirationMenu</name>
+    <message>
+        <source>Inspiration</source>
+        <translation>Inspiration</translation>
+    </message>
+    <message>
+        <source>Europe</source>
+        <translation>Europa</translation>
+    </message>
+    <message>
+        <source>Paris Charles De Gaulle - Nice Côte d&apos;Azur</source>
+        <translation>Paris Charles De Gaulle - Nizza Côte d&apos;Azur</translation>
+    </message>
+    <message>
+        <source>Paris Charles De Gaulle - Wien Schwechat</source>
+        <translation>Paris Charles De Gaulle - Wien Schwechat</translation>
+    </message>
+    <message>
+        <source>Zurich Kloten - Innsbruck Kranebitten</source>
+        <translation>Zürich Kloten - Innsbruck Kranebitten</translation>
+    </message>
+    <message>
+        <source>Amsterdam Schiphol - Oslo Gardermoen</source>
+        <translation>Amsterdam Schiphol - Oslo Gardermoen</translation>
+    </message>
+    <message>
+        <source>Hamburg Fuhlsbüttel - Muenchen Franz Joseph</source>
+        <translation>Hamburg Fuhlsbüttel - München Franz Joseph</translation>
+    </message>
+    <message>
+        <source>Muenchen Franz Joseph - London Heathrow</source>
+        <translation>München Franz Joseph - London Heathrow</translation>
+    </message>
+    <message>
+        <source>Torino Caselle - Lyon Saint Exupery</source>
+        <translation>Turin Caselle - Lyon Saint-Exupéry</translation>
+    </message>
+    <message>
+        <source>Roma Leonardo Da Vinci - Barcelona El Prat</source>
+        <translation>Rom Leonardo Da Vinci - Barcelona El Prat</translation>
+    </message>
+    <message>
+        <source>London Gatwick - Glasgow Prestwick</source>
+        <translation>London Gatwick - Glasgow Prestwick</translation>
+    </message>
+    <message>
+        <source>Oslo Gardermoen - Tromso Langnes</source>
+        <translation>Oslo Gardermoen - Tromsø Langnes</translation>
+    </message>
+    <message>
+        <source>Istanbul Ataturk - Frankfurt am Main</source>
+        <translation>Istanbul Atatürk - Frankfurt am Main</translation>
+    </message>
+    <message>
+        <source>Barcelona El Prat - Madrid Barajas</source>
+        <translation>Barcelona El Prat - Madrid Barajas</translation>
+    </message>
+    <message>
+        <source>London Heathrow - Athens Eleftherios Venizelos</source>
+        <translation>London Heathrow - Athen Eleftherios Venizelos</translation>
+    </message>
+    <message>
+        <source>Geneva Cointrin - Bern Belp</source>
+        <translation>Genf Cointrin - Bern Belp</translation>
+    </message>
+    <message>
+        <source>Innsbruck Kranebitten - Bolzano Dolomiti</source>
+        <translation>Innsbruck Kranebitten - Bozen Dolomiti</translation>
+    </message>
+    <message>
+        <source>North America</source>
+        <translation>Nordamerika</translation>
+    </message>
+    <message>
+        <source>San Francisco - New York John F. Kenedy</source>
+        <translation>San Francisco - New York John F. Kennedy</translation>
+    </message>
+    <message>
+        <source>Los Angeles - Seattle Tacoma</source>
+        <translation>Los Angeles - Seattle Tacoma</translation>
+    </message>
+    <message>
+        <source>Las Vegas McCarran - Chicao O&apos;Hare</source>
+        <translation>Las Vegas McCarran - Chicago O&apos;Hare</translation>
+    </message>
+    <message>
+        <source>Dallas Fort Worth - Miami</source>
+        <translation>Dallas Fort Worth - Miami</translation>
+    </message>
+    <message>
+        <source>Miami - Boston Logan</source>
+        <translation>Miami - Boston Logan</translation>
+    </message>
+    <message>
+        <source>Seattle Tacoma Intl - Salt Lake City Intl</source>
+        <translation>Seattle Tacoma Intl - Salt Lake City Intl</translation>
+    </message>
+    <message>
+        <source>Toronto Pearson Intl - Vancouver Intl</source>
+        <translation>Toronto Pearson Intl - Vancouver Intl</translation>
+    </message>
+    <message>
+        <source>Seattle Boeing Field - Portland Intl</source>
+        <translation>Seattle Boeing Field - Portland Intl</translation>
+    </message>
+    <message>
+        <source>Las Vegas North - Grand Canyon National Park</source>
+        <translation>Las Vegas Nord - Grand-Canyon-Nationalpark</translation>
+    </message>
+    <message>
+        <source>South America</source>
+        <translation>Südamerika</translation>
+    </message>
+    <message>
+        <source>Mexico Licenciado Benito Juarez Intl - Bogota El Dorado Intl</source>
+        <translation>Mexiko-Stadt Licenciado Benito Juárez Intl - Bogotá El Dorado Intl</translation>
+    </message>
+    <message>
+        <source>Rio de Janeiro Galeao Intl - Santiago Arturo Benitez Intl</source>
+        <translation>Rio de Janeiro Galeão Intl - Santiago Arturo Benítez Intl</translation>
+    </message>
+    <message>
+        <source>Sao Paulo Guarulhos Intl - Buenos Aires Ezeiza Intl</source>
+        <translation>São Paulo Guarulhos Intl - Buenos Aires Ezeiza Intl</translation>
+    </message>
+    <message>
+        <source>Lima Jorge Chavez Intl - Cusco Alejandro Velasco Astete</source>
+        <translation>Lima Jorge Chávez Intl - Cusco Alejandro Velasco Astete</translation>
+    </message>
+    <message>
+        <source>Rio de Janeiro Santos Dumont - Angra dos Reis</source>
+        <translation>Rio de Janeiro Santos Dumont - Angra dos Reis</translation>
+    </message>
+    <message>
+        <source>Asia</source>
+        <translation>Asien</translation>
+    </message>
+    <message>
+        <source>Singapore Changi - Tokyo Narita</source>
+        <translation>Singapur Changi - Tokio Narita</translation>
+    </message>
+    <message>
+        <source>Hong Kong - Mumbai Chhatrapati</source>
+        <translation>Hong Kong - Mumbai Chhatrapati</translation>
+    </message>
+    <message>
+        <source>Taipei Taoyuan Intl - Tokyo Haneda Intl</source>
+        <translation>Taipeh Taoyuan Intl - Tokio Haneda Intl</translation>
+    </message>
+    <message>
+        <source>Dubai Intl - Singapore Changi</source>
+        <translation>Dubai Intl - Singapur Changi</translation>
+    </message>
+    <message>
+        <source>Tokyo Haneda Intl - Sapporo New Chitose Intl</source>
+        <translation>Tokio Haneda Intl - Sapporo New Chitose Intl</translation>
+    </message>
+    <message>
+        <source>Kathmandu Tribhuvan Intl - Lukla Tenzing-Hillary</source>
+        <translation>Kathmandu Tribhuvan Intl - Lukla Tenzing-Hillary</translation>
+    </message>
+    <message>
+        <source>Africa</source>
+        <translation>Afrika</translation>
+    </message>
+    <message>
+        <source>Cape Town Intl - Dubai Intl</source>
+        <translation>Kapstadt Intl - Dubai Intl</translation>
+    </message>
+    <message>
+        <source>Casablanca Mohammed V Intl - Carthage</source>
+        <translation>Casablanca Mohammed V Intl - Karthago</translation>
+    </message>
+    <message>
+        <source>Dakar Leopold Sedar Senghor Intl - Rabat Sale Intl</source>
+        <translation>Dakar Léopold Sédar Senghor Intl - Rabat-Salé Intl</translation>
+    </message>
+    <message>
+        <source>Johannesburg O. R. Tambo Intl - Nairobi Jomo Kenyatta Intl</source>
+        <translation>Johannesburg O. R. Tambo Intl - Nairobi Jomo Kenyatta Intl</translation>
+    </message>
+    <message>
+        <source>Addis Ababa Bole Intl - Dire Dawa Intl</source>
+        <translation>Addis Abeba Bole Intl - Dire Dawa Intl</translation>
+    </message>
+    <message>
+        <source>Cape Town Intl - George</source>
+        <translation>Kapstadt Intl - George</translation>
+    </message>
+    <message>
+        <source>Oceanic</source>
+        <translation>Ozeanisch</translation>
+    </message>
+    <message>
+        <source>Paris Charles De Gaulle - New York John F. Kenedy</source>
+        <translation>Paris Charles De Gaulle - New York John F. Kennedy</translation>
+    </message>
+    <message>
+        <source>Los Angeles - Tokyo Haneda</source>
+        <translation>Los Angeles - Tokio Haneda</translation>
+    </message>
+    <message>
+        <source>Los Angeles - Honolulu Daniel K Inouye</source>
+        <translation>Los Angeles - Honolulu Daniel K Inouye</translation>
+    </message>
+    <message>
+        <source>San Francisco - Honolulu Daniel K Inouye</source>
+        <translation>San Francisco - Honolulu Daniel K Inouye</translation>
+    </message>
+    <message>
+        <source>Keflavik - Boston Logan</source>
+        <translation>Keflavík - Boston Logan</translation>
+    </message>
+    <message>
+        <source>Sydney Kingsford Smith - Auckland Intl</source>
+        <translation>Sydney Kingsford Smith - Auckland Intl</translation>
+    </message>
+    <message>
+        <source>Auckland Intl - Queenstown Intl</source>
+        <translation>Auckland Intl - Queenstown Intl</translation>
+    </message>
+    <message>
+        <source>Brisbane Intl - Gold Coast</source>
+        <translation>Brisbane Intl - Gold Coast</translation>
+    </message>
+    <message>
+        <source>Christchurch Intl - McMurdo Phoenix Airfield</source>
+        <translation>Christchurch Intl - McMurdo Phoenix Airfield</translation>
+    </message>
+    <message>
+        <source>Add random airport</source>
+        <translation>Zufälligen Flughafen hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add two random airports</source>
+        <translation>Zwei zufällige Flughäfen hinzufügen</translation>
+    </message>
+</context>
+<context>
+    <name>MapMenu</name>
+    <message>
+        <source>Map</source>
+        <translation>Karte</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Vergrößern</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Verkleinern</translation>
+    </message>
+    <message>
+        <source>Fit zoom to flight plan</source>
+        <translation>Zoom an den Flugplan anpassen</translation>
+    </message>
+    <message>
+        <source>Airports</source>
+        <translation>Flughäfen</translation>
+    </message>
+    <message>
+        <source>Airport ground</source>
+        <translation>Flughafenboden</translation>
+    </message>
+    <message>
+        <source>NDB</source>
+        <translation>NDB</translation>
+    </message>
+    <message>
+        <source>VOR</source>
+        <translation>VOR</translation>
+    </message>
+    <message>
+        <source>FIX</source>
+        <translation>FIX</translation>
+    </message>
+    <message>
+        <source>Segment high</source>
+        <translation>Obere Segmente</translation>
+    </message>
+    <message>
+        <source>Segment low</source>
+        <translation>Untere Segmente</translation>
+    </message>
+    <message>
+        <source>Tracks</source>
+        <translation>Tracks</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Design</translation>
+    </message>
+    <message>
+        <source>Connect to simulator</source>
+        <translation>Mit dem Simulator verbinden</translation>
+    </message>
+    <message>
+        <source>Moving map</source>
+        <translation>Mitlaufende Karte</translation>
     </message>
 </context>
 <context>
@@ -1229,6 +2744,351 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
     </message>
 </context>
 <context>
+    <name>PointContextMenu</name>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 information</source>
+        <translation>Informationen zu %1</translation>
+    </message>
+    <message>
+        <source>Select %1</source>
+        <translation>%1 auswählen</translation>
+    </message>
+    <message>
+        <source>Fit to zoom</source>
+        <translation>Zoom anpassen</translation>
+    </message>
+    <message>
+        <source>More info...</source>
+        <translation>Weitere Infos...</translation>
+    </message>
+    <message>
+        <source>METAR</source>
+        <translation>METAR</translation>
+    </message>
+    <message>
+        <source>Runways</source>
+        <translation>Pisten</translation>
+    </message>
+    <message>
+        <source>ATC</source>
+        <translation>ATC</translation>
+    </message>
+    <message>
+        <source>SID/STAR</source>
+        <translation>SID/STAR</translation>
+    </message>
+    <message>
+        <source>Flight plan</source>
+        <translation>Flugplan</translation>
+    </message>
+    <message>
+        <source>Add %1 to route</source>
+        <translation>%1 zur Route hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>%1 entfernen</translation>
+    </message>
+    <message>
+        <source>Start with %1</source>
+        <translation>Mit %1 beginnen</translation>
+    </message>
+    <message>
+        <source>End with %1</source>
+        <translation>Mit %1 enden</translation>
+    </message>
+</context>
+<context>
+    <name>PointPanel</name>
+    <message>
+        <source>Points</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>Search (min 2 chars)...</source>
+        <translation>Suchen (mind. 2 Zeichen)...</translation>
+    </message>
+    <message>
+        <source>Clear search</source>
+        <translation>Suche löschen</translation>
+    </message>
+    <message>
+        <source>APT</source>
+        <translation>APT</translation>
+    </message>
+    <message>
+        <source>NDB</source>
+        <translation>NDB</translation>
+    </message>
+    <message>
+        <source>VOR/DME</source>
+        <translation>VOR/DME</translation>
+    </message>
+    <message>
+        <source>FIX</source>
+        <translation>FIX</translation>
+    </message>
+    <message>
+        <source>%1 points filtered</source>
+        <translation>%1 Punkte gefiltert</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesDialog</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Please choose path to export flight plans</source>
+        <translation>Bitte wählen Sie den Ordner für den Export der Flugpläne</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <source>Map</source>
+        <translation>Karte</translation>
+    </message>
+    <message>
+        <source>X-Plane</source>
+        <translation>X-Plane</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>Erweitert</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Einheiten</translation>
+    </message>
+    <message>
+        <source>Mass</source>
+        <translation>Masse</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volumen</translation>
+    </message>
+    <message>
+        <source>Default transition altitude</source>
+        <translation>Standard-Übergangshöhe</translation>
+    </message>
+    <message>
+        <source> ft</source>
+        <translation> ft</translation>
+    </message>
+    <message>
+        <source>User interface</source>
+        <translation>Benutzeroberfläche</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>System default</source>
+        <translation>Systemstandard</translation>
+    </message>
+    <message>
+        <source>Restart the application to apply the language change.</source>
+        <translation>Starten Sie die Anwendung neu, um die Sprachänderung zu übernehmen.</translation>
+    </message>
+    <message>
+        <source>Dark mode</source>
+        <translation>Dunkler Modus</translation>
+    </message>
+    <message>
+        <source>Automatic (depends on map theme)</source>
+        <translation>Automatisch (abhängig vom Kartendesign)</translation>
+    </message>
+    <message>
+        <source>Always disabled</source>
+        <translation>Immer deaktiviert</translation>
+    </message>
+    <message>
+        <source>Always enabled</source>
+        <translation>Immer aktiviert</translation>
+    </message>
+    <message>
+        <source>Personal details</source>
+        <translation>Persönliche Angaben</translation>
+    </message>
+    <message>
+        <source>These details are used in some file export formats.</source>
+        <translation>Diese Angaben werden in einigen Exportformaten verwendet.</translation>
+    </message>
+    <message>
+        <source>Pilot name (PIC)</source>
+        <translation>Name des Piloten (PIC)</translation>
+    </message>
+    <message>
+        <source>Company name</source>
+        <translation>Name der Fluggesellschaft</translation>
+    </message>
+    <message>
+        <source>Airport detail</source>
+        <translation>Flughafendetails</translation>
+    </message>
+    <message>
+        <source>Full detail</source>
+        <translation>Alle Details</translation>
+    </message>
+    <message>
+        <source>Limited detail</source>
+        <translation>Eingeschränkte Details</translation>
+    </message>
+    <message>
+        <source>(restart required)</source>
+        <translation>(Neustart erforderlich)</translation>
+    </message>
+    <message>
+        <source>In &apos;Limited Detail&apos; mode the application does not 
+load ground paintings, taxiways signs, nor startup 
+locations, in order to reduce startup time.</source>
+        <translation>Im Modus „Eingeschränkte Details“ lädt die Anwendung 
+weder Bodenmarkierungen noch Rollwegschilder noch 
+Startpositionen, um die Startzeit zu verkürzen.</translation>
+    </message>
+    <message>
+        <source>Font size</source>
+        <translation>Schriftgröße</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>Navigation database</source>
+        <translation>Navigationsdatenbank</translation>
+    </message>
+    <message>
+        <source>To select the navigation database, please go to the dedicated
+&apos;Select navigation database&apos; dialog from the &apos;Edit&apos; menu, or open
+it with the button bellow.</source>
+        <translation>Um die Navigationsdatenbank auszuwählen, öffnen Sie den Dialog
+„Navigationsdatenbank auswählen“ im Menü „Bearbeiten“ oder öffnen
+Sie ihn mit der Schaltfläche unten.</translation>
+    </message>
+    <message>
+        <source>Select navigation database</source>
+        <translation>Navigationsdatenbank auswählen</translation>
+    </message>
+    <message>
+        <source>Flight plan export</source>
+        <translation>Flugplanexport</translation>
+    </message>
+    <message>
+        <source>Add direct (DCT/DRCT) to exported route</source>
+        <translation>Direktverbindungen (DCT/DRCT) in die exportierte Route einfügen</translation>
+    </message>
+    <message>
+        <source>Default export format</source>
+        <translation>Standard-Exportformat</translation>
+    </message>
+    <message>
+        <source>Export to FMS directory (in &lt;tt&gt;&amp;lt;X-Plane&amp;gt;/Output/FMS plans&lt;/tt&gt;)</source>
+        <translation>In den FMS-Ordner exportieren (in &lt;tt&gt;&amp;lt;X-Plane&amp;gt;/Output/FMS plans&lt;/tt&gt;)</translation>
+    </message>
+    <message>
+        <source>Export to custom directory</source>
+        <translation>In einen eigenen Ordner exportieren</translation>
+    </message>
+    <message>
+        <source>Directory to export flight plans</source>
+        <translation>Ordner für den Export der Flugpläne</translation>
+    </message>
+    <message>
+        <source>Choose</source>
+        <translation>Auswählen</translation>
+    </message>
+    <message>
+        <source>Plane tracking</source>
+        <translation>Flugzeugverfolgung</translation>
+    </message>
+    <message>
+        <source>Host</source>
+        <translation>Host</translation>
+    </message>
+    <message>
+        <source>Host name or IP</source>
+        <translation>Hostname oder IP</translation>
+    </message>
+    <message>
+        <source>Leave empty if X-Plane is running
+on this machine.</source>
+        <translation>Leer lassen, wenn X-Plane auf
+diesem Rechner läuft.</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Port to connect</source>
+        <translation>Port für die Verbindung</translation>
+    </message>
+    <message>
+        <source>Leave empty if you are running
+X-Plane 11 or 12.</source>
+        <translation>Leer lassen, wenn Sie
+X-Plane 11 oder 12 verwenden.</translation>
+    </message>
+    <message>
+        <source>Software update</source>
+        <translation>Softwareaktualisierung</translation>
+    </message>
+    <message>
+        <source>Automatically check for updates</source>
+        <translation>Automatisch nach Updates suchen</translation>
+    </message>
+    <message>
+        <source>Check now</source>
+        <translation>Jetzt prüfen</translation>
+    </message>
+    <message>
+        <source>Analysis</source>
+        <translation>Analyse</translation>
+    </message>
+    <message>
+        <source>Share anonymous information about usage</source>
+        <translation>Anonyme Nutzungsdaten teilen</translation>
+    </message>
+    <message>
+        <source>Help to us to improve %1 by sending anonymous
+information about your usage of the aplication.</source>
+        <translation>Helfen Sie uns, %1 zu verbessern, indem Sie anonyme
+Informationen über Ihre Nutzung der Anwendung senden.</translation>
+    </message>
+    <message>
+        <source>Reset preferences</source>
+        <translation>Einstellungen zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Restore preferences to factory defaults, all user settings will
+be lost. These operations cannot be reverted!</source>
+        <translation>Einstellungen auf Werkseinstellungen zurücksetzen, alle Benutzereinstellungen
+gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</translation>
+    </message>
+    <message>
+        <source>Reset airplanes</source>
+        <translation>Flugzeuge zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Reset all preferences and quit</source>
+        <translation>Alle Einstellungen zurücksetzen und beenden</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
     <name>PrintManager</name>
     <message>
         <source>Operational flight plan</source>
@@ -1291,6 +3151,37 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
     </message>
 </context>
 <context>
+    <name>ProcedureContextMenu</name>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>No procedure</source>
+        <translation>Kein Verfahren</translation>
+    </message>
+    <message>
+        <source>Show %1</source>
+        <translation>%1 anzeigen</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Insert transition...</source>
+        <translation>Übergang einfügen...</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>%1 entfernen</translation>
+    </message>
+    <message>
+        <source>Change procedure</source>
+        <translation>Verfahren ändern</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Error expecting XML document at line %1!</source>
@@ -1335,6 +3226,14 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
     <message>
         <source>Error at line %2 expecting date and time got %1!</source>
         <translation>Fehler in Zeile %2: Datum und Uhrzeit erwartet, %1 erhalten!</translation>
+    </message>
+    <message>
+        <source>Upgrading from %1 version 4.0.0</source>
+        <translation>Aktualisierung von %1 Version 4.0.0</translation>
+    </message>
+    <message>
+        <source>In order to run %1 version %2 you must uninstall version 4.0.0 from Windows settings before! Then install (or repair) version %2 again.</source>
+        <translation>Um %1 Version %2 zu verwenden, müssen Sie zuerst Version 4.0.0 über die Windows-Einstellungen deinstallieren! Installieren (oder reparieren) Sie anschließend Version %2 erneut.</translation>
     </message>
 </context>
 <context>
@@ -1532,6 +3431,96 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
     </message>
 </context>
 <context>
+    <name>RouteContextMenu</name>
+    <message>
+        <source>Route</source>
+        <translation>Route</translation>
+    </message>
+    <message>
+        <source>Generator</source>
+        <translation>Generator</translation>
+    </message>
+    <message>
+        <source>Compute IAS/alt</source>
+        <translation>IAS/Höhe berechnen</translation>
+    </message>
+    <message>
+        <source>Clear route</source>
+        <translation>Route löschen</translation>
+    </message>
+    <message>
+        <source>Reverse route</source>
+        <translation>Route umkehren</translation>
+    </message>
+    <message>
+        <source>Fit to zoom</source>
+        <translation>Zoom anpassen</translation>
+    </message>
+</context>
+<context>
+    <name>RouteMenu</name>
+    <message>
+        <source>Route</source>
+        <translation>Route</translation>
+    </message>
+    <message>
+        <source>Generator</source>
+        <translation>Generator</translation>
+    </message>
+    <message>
+        <source>Add point to the route</source>
+        <translation>Punkt zur Route hinzufügen</translation>
+    </message>
+    <message>
+        <source>Start with point</source>
+        <translation>Mit dem Punkt beginnen</translation>
+    </message>
+    <message>
+        <source>End with point</source>
+        <translation>Mit dem Punkt enden</translation>
+    </message>
+    <message>
+        <source>Remove point from route</source>
+        <translation>Punkt aus der Route entfernen</translation>
+    </message>
+    <message>
+        <source>Add or remove point</source>
+        <translation>Punkt hinzufügen oder entfernen</translation>
+    </message>
+    <message>
+        <source>Compute altitudes and speeds</source>
+        <translation>Höhen und Geschwindigkeiten berechnen</translation>
+    </message>
+    <message>
+        <source>Autocompute on waypoint change</source>
+        <translation>Bei Änderung der Wegpunkte automatisch berechnen</translation>
+    </message>
+    <message>
+        <source>Information for point</source>
+        <translation>Informationen zum Punkt</translation>
+    </message>
+    <message>
+        <source>Information for waypoint</source>
+        <translation>Informationen zum Wegpunkt</translation>
+    </message>
+    <message>
+        <source>Edit the current waypoint</source>
+        <translation>Aktuellen Wegpunkt bearbeiten</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>Umkehren</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>Update oceanic tracks...</source>
+        <translation>Ozeanische Tracks aktualisieren...</translation>
+    </message>
+</context>
+<context>
     <name>Router</name>
     <message>
         <source>Navigation database changed. Please generate the route again.</source>
@@ -1603,6 +3592,21 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
     <message>
         <source>No %1</source>
         <translation>Keine %1</translation>
+    </message>
+</context>
+<context>
+    <name>RunwayContextMenu</name>
+    <message>
+        <source>Runway %1</source>
+        <translation>Piste %1</translation>
+    </message>
+    <message>
+        <source>Show information</source>
+        <translation>Informationen anzeigen</translation>
+    </message>
+    <message>
+        <source>Fit to zoom</source>
+        <translation>Zoom anpassen</translation>
     </message>
 </context>
 <context>
@@ -1684,10 +3688,107 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
     </message>
 </context>
 <context>
+    <name>SegmentContextMenu</name>
+    <message>
+        <source>Segment %1</source>
+        <translation>Segment %1</translation>
+    </message>
+    <message>
+        <source>Show information</source>
+        <translation>Informationen anzeigen</translation>
+    </message>
+    <message>
+        <source>Fit to zoom</source>
+        <translation>Zoom anpassen</translation>
+    </message>
+    <message>
+        <source>First point %1</source>
+        <translation>Erster Punkt %1</translation>
+    </message>
+    <message>
+        <source>Select %1</source>
+        <translation>%1 auswählen</translation>
+    </message>
+    <message>
+        <source>Add to the route</source>
+        <translation>Zur Route hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove from route</source>
+        <translation>Aus der Route entfernen</translation>
+    </message>
+    <message>
+        <source>Second point %1</source>
+        <translation>Zweiter Punkt %1</translation>
+    </message>
+</context>
+<context>
     <name>Selection</name>
     <message>
         <source>%1nm</source>
         <translation>%1nm</translation>
+    </message>
+</context>
+<context>
+    <name>SoftwareUpdate</name>
+    <message>
+        <source>Cannot reach the update page, no update check done</source>
+        <translation>Die Update-Seite ist nicht erreichbar, keine Prüfung durchgeführt</translation>
+    </message>
+    <message>
+        <source>Software update</source>
+        <translation>Softwareaktualisierung</translation>
+    </message>
+    <message>
+        <source>Checking for software updates...</source>
+        <translation>Suche nach Softwareaktualisierungen...</translation>
+    </message>
+    <message>
+        <source>New version %1 available (you are running version %2).</source>
+        <translation>Neue Version %1 verfügbar (Sie verwenden Version %2).</translation>
+    </message>
+    <message>
+        <source>You are already runnning the latest version %1.</source>
+        <translation>Sie verwenden bereits die neueste Version %1.</translation>
+    </message>
+    <message>
+        <source>Cannot check for new version, error code %1</source>
+        <translation>Prüfung auf neue Version nicht möglich, Fehlercode %1</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Herunterladen</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Ignorieren</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>SplashDialog</name>
+    <message>
+        <source>AIRAC %1</source>
+        <translation>AIRAC %1</translation>
+    </message>
+    <message>
+        <source>AIRAC %1 is outdated </source>
+        <translation>AIRAC %1 ist veraltet </translation>
+    </message>
+    <message>
+        <source>→ get cycle %2 from </source>
+        <translation>→ beziehen Sie Zyklus %2 von </translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Loading ...</source>
+        <translation>Wird geladen...</translation>
     </message>
 </context>
 <context>
@@ -1715,6 +3816,17 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
     <message>
         <source>Position</source>
         <translation>Position</translation>
+    </message>
+</context>
+<context>
+    <name>StatusPanel</name>
+    <message>
+        <source>AIRAC %1</source>
+        <translation>AIRAC %1</translation>
+    </message>
+    <message>
+        <source> | %1</source>
+        <translation> | %1</translation>
     </message>
 </context>
 <context>
@@ -1749,6 +3861,79 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
     <message>
         <source>Cannot read tracks: expected a list of tracks.</source>
         <translation>Tracks können nicht gelesen werden: eine Liste von Tracks wurde erwartet.</translation>
+    </message>
+</context>
+<context>
+    <name>TracksUpdateDialog</name>
+    <message>
+        <source>Oceanic tracks</source>
+        <translation>Ozeanische Tracks</translation>
+    </message>
+    <message>
+        <source>Updating tracks...</source>
+        <translation>Tracks werden aktualisiert...</translation>
+    </message>
+    <message>
+        <source>Updated tracks:</source>
+        <translation>Aktualisierte Tracks:</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>TransitionContextMenu</name>
+    <message>
+        <source>Transition %1</source>
+        <translation>Übergang %1</translation>
+    </message>
+    <message>
+        <source>Insert transition</source>
+        <translation>Übergang einfügen</translation>
+    </message>
+    <message>
+        <source>Hide %1</source>
+        <translation>%1 ausblenden</translation>
+    </message>
+    <message>
+        <source>Show only %1</source>
+        <translation>Nur %1 anzeigen</translation>
+    </message>
+    <message>
+        <source>Procedure %1</source>
+        <translation>Verfahren %1</translation>
+    </message>
+    <message>
+        <source>Show all transitions</source>
+        <translation>Alle Übergänge anzeigen</translation>
+    </message>
+    <message>
+        <source>Fit to zoom</source>
+        <translation>Zoom anpassen</translation>
+    </message>
+</context>
+<context>
+    <name>ViewMenu</name>
+    <message>
+        <source>View</source>
+        <translation>Ansicht</translation>
+    </message>
+    <message>
+        <source>Flight plan</source>
+        <translation>Flugplan</translation>
+    </message>
+    <message>
+        <source>Side panel</source>
+        <translation>Seitenleiste</translation>
+    </message>
+    <message>
+        <source>Previous info item</source>
+        <translation>Vorheriges Info-Element</translation>
+    </message>
+    <message>
+        <source>Next info item</source>
+        <translation>Nächstes Info-Element</translation>
     </message>
 </context>
 <context>
@@ -1928,6 +4113,111 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
     <message>
         <source>Vertical speed</source>
         <translation>Vertikalgeschwindigkeit</translation>
+    </message>
+</context>
+<context>
+    <name>WaypointContextMenu</name>
+    <message>
+        <source>Waypoint %1</source>
+        <translation>Wegpunkt %1</translation>
+    </message>
+    <message>
+        <source>%1 information</source>
+        <translation>Informationen zu %1</translation>
+    </message>
+    <message>
+        <source>Waypoint info</source>
+        <translation>Wegpunktinfo</translation>
+    </message>
+    <message>
+        <source>Edit waypoint...</source>
+        <translation>Wegpunkt bearbeiten...</translation>
+    </message>
+    <message>
+        <source>Remove waypoint</source>
+        <translation>Wegpunkt entfernen</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Nach unten</translation>
+    </message>
+    <message>
+        <source>Duplicate waypoint</source>
+        <translation>Wegpunkt duplizieren</translation>
+    </message>
+</context>
+<context>
+    <name>WaypointEditDialog</name>
+    <message>
+        <source>Edit waypoint %1</source>
+        <translation>Wegpunkt %1 bearbeiten</translation>
+    </message>
+    <message>
+        <source>Altitude and IAS cannot be modified as &apos;auto-compute&apos; is enabled.
+You can uncheck this feature in the &apos;Route&apos; menu.</source>
+        <translation>Höhe und IAS können nicht geändert werden, da die automatische Berechnung aktiviert ist.
+Sie können diese Funktion im Menü „Route“ abschalten.</translation>
+    </message>
+    <message>
+        <source>Edit altitude, IAS or comment for this waypoint. Empty the field 
+to clear the value.</source>
+        <translation>Bearbeiten Sie Höhe, IAS oder Kommentar dieses Wegpunkts. Leeren Sie das Feld, 
+um den Wert zu löschen.</translation>
+    </message>
+    <message>
+        <source>Editable properties</source>
+        <translation>Bearbeitbare Eigenschaften</translation>
+    </message>
+    <message>
+        <source>Altitude</source>
+        <translation>Höhe</translation>
+    </message>
+    <message>
+        <source>FL or ft</source>
+        <translation>FL oder ft</translation>
+    </message>
+    <message>
+        <source>Format 1500ft or FL300</source>
+        <translation>Format 1500ft oder FL300</translation>
+    </message>
+    <message>
+        <source>IAS</source>
+        <translation>IAS</translation>
+    </message>
+    <message>
+        <source>M or kts</source>
+        <translation>M oder kt</translation>
+    </message>
+    <message>
+        <source>Format 180kts or M0.78</source>
+        <translation>Format 180kts oder M0.78</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Kommentar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>Weather</name>
+    <message>
+        <source>Weather maps need the address of a weather tile service (setting &quot;weather/tileHost&quot;).</source>
+        <translation>Wetterkarten benötigen die Adresse eines Wetterkacheldienstes (Einstellung &quot;weather/tileHost&quot;).</translation>
+    </message>
+    <message>
+        <source>Weather maps need the API key of the weather tile service, 32 lower-case hexadecimal characters (setting &quot;weather/apiKey&quot;).</source>
+        <translation>Wetterkarten benötigen den API-Schlüssel des Wetterkacheldienstes, 32 hexadezimale Kleinbuchstaben (Einstellung &quot;weather/apiKey&quot;).</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,504 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About %1</source>
+        <translation>Acerca de %1</translation>
+    </message>
+    <message>
+        <source>Version %1 %2</source>
+        <translation>Versión %1 %2</translation>
+    </message>
+    <message>
+        <source>debug</source>
+        <translation>depuración</translation>
+    </message>
+    <message>
+        <source>This program is provided as is, without any warranty.
+It is meant for flight simulation only:
+never use it to plan or fly a real flight.</source>
+        <translation>Este programa se proporciona tal cual, sin ninguna garantía.
+Está destinado únicamente a la simulación de vuelo:
+no lo utilice nunca para planificar o realizar un vuelo real.</translation>
+    </message>
+    <message>
+        <source>Built with the Qt framework and the Grantlee template engine. Icons from Font Awesome Free (CC BY 4.0). Map data from the OpenStreetMap contributors; navigation data from the X-Plane navigation data files.</source>
+        <translation>Desarrollado con el framework Qt y el motor de plantillas Grantlee. Iconos de Font Awesome Free (CC BY 4.0). Datos de mapas de los colaboradores de OpenStreetMap; datos de navegación de los archivos de datos de navegación de X-Plane.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>AirSpeedHelper</name>
+    <message>
+        <source>IAS %1kts </source>
+        <translation>IAS %1 kt </translation>
+    </message>
+</context>
+<context>
+    <name>AiracMismatchDialog</name>
+    <message>
+        <source>AIRAC cycle mismatch</source>
+        <translation>El ciclo AIRAC no coincide</translation>
+    </message>
+    <message>
+        <source>The Waylore database has AIRAC cycle %1, but your X-Plane installation uses cycle %2.
+
+Open the database dialog to update the database.</source>
+        <translation>La base de datos de Waylore tiene el ciclo AIRAC %1, pero su instalación de X-Plane usa el ciclo %2.
+
+Abra el diálogo de la base de datos para actualizarla.</translation>
+    </message>
+    <message>
+        <source>Open database...</source>
+        <translation>Abrir base de datos...</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Ignorar</translation>
+    </message>
+</context>
+<context>
+    <name>AirplaneContextMenu</name>
+    <message>
+        <source>Disconnect</source>
+        <translation>Desconectar</translation>
+    </message>
+    <message>
+        <source>Moving map</source>
+        <translation>Mapa móvil</translation>
+    </message>
+</context>
+<context>
+    <name>AirplaneDialog</name>
+    <message>
+        <source>Manage airplanes</source>
+        <translation>Gestionar aviones</translation>
+    </message>
+    <message>
+        <source>/h</source>
+        <translation>/h</translation>
+    </message>
+    <message>
+        <source>kts</source>
+        <translation>kt</translation>
+    </message>
+    <message>
+        <source>ft/min</source>
+        <translation>ft/min</translation>
+    </message>
+    <message>
+        <source>Import an airplane from file</source>
+        <translation>Importar un avión desde un archivo</translation>
+    </message>
+    <message>
+        <source>Airplane files (*.apxml)</source>
+        <translation>Archivos de avión (*.apxml)</translation>
+    </message>
+    <message>
+        <source>Export the selected airplane to file</source>
+        <translation>Exportar el avión seleccionado a un archivo</translation>
+    </message>
+    <message>
+        <source>All (*)</source>
+        <translation>Todos (*)</translation>
+    </message>
+    <message>
+        <source>Error during import/export</source>
+        <translation>Error durante la importación/exportación</translation>
+    </message>
+    <message>
+        <source>Airplane list</source>
+        <translation>Lista de aviones</translation>
+    </message>
+    <message>
+        <source>Create a new empty airplane</source>
+        <translation>Crear un avión nuevo vacío</translation>
+    </message>
+    <message>
+        <source>Remove the selected airplane</source>
+        <translation>Eliminar el avión seleccionado</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation>Rendimiento</translation>
+    </message>
+    <message>
+        <source>Fuel</source>
+        <translation>Combustible</translation>
+    </message>
+    <message>
+        <source>Identification</source>
+        <translation>Identificación</translation>
+    </message>
+    <message>
+        <source>ICAO</source>
+        <translation>OACI</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Manufacturer</source>
+        <translation>Fabricante</translation>
+    </message>
+    <message>
+        <source>Max passengers</source>
+        <translation>Pasajeros máx.</translation>
+    </message>
+    <message>
+        <source>Maximum number of passengers in the airplane</source>
+        <translation>Número máximo de pasajeros en el avión</translation>
+    </message>
+    <message>
+        <source>Max cargo</source>
+        <translation>Carga máx.</translation>
+    </message>
+    <message>
+        <source>Available cargo payload when the airplane contains all the passengers</source>
+        <translation>Carga de mercancía disponible cuando el avión lleva todos los pasajeros</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Peso</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>Vacío</translation>
+    </message>
+    <message>
+        <source>Empty operational weight (OEW)</source>
+        <translation>Peso operativo en vacío (OEW)</translation>
+    </message>
+    <message>
+        <source>Max. zero-fuel</source>
+        <translation>Máx. sin combustible</translation>
+    </message>
+    <message>
+        <source>Maximum weight without fuel (MZFW)</source>
+        <translation>Peso máximo sin combustible (MZFW)</translation>
+    </message>
+    <message>
+        <source>Max. takeoff</source>
+        <translation>Máx. al despegue</translation>
+    </message>
+    <message>
+        <source>Maximum takeoff weight (MTOW)</source>
+        <translation>Peso máximo al despegue (MTOW)</translation>
+    </message>
+    <message>
+        <source>Max. landing</source>
+        <translation>Máx. al aterrizaje</translation>
+    </message>
+    <message>
+        <source>Maximum landing weight (MLW)</source>
+        <translation>Peso máximo al aterrizaje (MLW)</translation>
+    </message>
+    <message>
+        <source>Takeoff</source>
+        <translation>Despegue</translation>
+    </message>
+    <message>
+        <source>V2</source>
+        <translation>V2</translation>
+    </message>
+    <message>
+        <source>Takeoff safety speed (kts)</source>
+        <translation>Velocidad de seguridad en el despegue (kt)</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Distancia</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>Minimum runway length for takeoff (meters)</source>
+        <translation>Longitud mínima de pista para el despegue (metros)</translation>
+    </message>
+    <message>
+        <source>Landing</source>
+        <translation>Aterrizaje</translation>
+    </message>
+    <message>
+        <source>VAT</source>
+        <translation>VAT</translation>
+    </message>
+    <message>
+        <source>Indicated airspeed at the runway threshold (kts)</source>
+        <translation>Velocidad indicada en el umbral de pista (kt)</translation>
+    </message>
+    <message>
+        <source>Minimum runway length for landing (meters)</source>
+        <translation>Longitud mínima de pista para el aterrizaje (metros)</translation>
+    </message>
+    <message>
+        <source>Cruise</source>
+        <translation>Crucero</translation>
+    </message>
+    <message>
+        <source>Ceiling</source>
+        <translation>Techo</translation>
+    </message>
+    <message>
+        <source>FL</source>
+        <translation>FL</translation>
+    </message>
+    <message>
+        <source>Maximum allowed cruise level</source>
+        <translation>Nivel de crucero máximo permitido</translation>
+    </message>
+    <message>
+        <source>Maximum TAS</source>
+        <translation>TAS máxima</translation>
+    </message>
+    <message>
+        <source>Maximal true air-speed at ceiling level</source>
+        <translation>Velocidad verdadera máxima en el nivel de techo</translation>
+    </message>
+    <message>
+        <source>Initial climb</source>
+        <translation>Ascenso inicial</translation>
+    </message>
+    <message>
+        <source>IAS</source>
+        <translation>IAS</translation>
+    </message>
+    <message>
+        <source>Indicated air-speed (IAS) for initial climb</source>
+        <translation>Velocidad indicada (IAS) en el ascenso inicial</translation>
+    </message>
+    <message>
+        <source>ROC</source>
+        <translation>Régimen asc.</translation>
+    </message>
+    <message>
+        <source>Rate for initial climb</source>
+        <translation>Régimen del ascenso inicial</translation>
+    </message>
+    <message>
+        <source>Climb</source>
+        <translation>Ascenso</translation>
+    </message>
+    <message>
+        <source>Indicated air-speed for climb</source>
+        <translation>Velocidad indicada en ascenso</translation>
+    </message>
+    <message>
+        <source>Rate of climb</source>
+        <translation>Régimen de ascenso</translation>
+    </message>
+    <message>
+        <source>Descent</source>
+        <translation>Descenso</translation>
+    </message>
+    <message>
+        <source>Indicated air-speed for descent</source>
+        <translation>Velocidad indicada en descenso</translation>
+    </message>
+    <message>
+        <source>ROD</source>
+        <translation>Régimen desc.</translation>
+    </message>
+    <message>
+        <source>Rate of descent</source>
+        <translation>Régimen de descenso</translation>
+    </message>
+    <message>
+        <source>Approach</source>
+        <translation>Aproximación</translation>
+    </message>
+    <message>
+        <source>Indicated air-speed for approach</source>
+        <translation>Velocidad indicada en aproximación</translation>
+    </message>
+    <message>
+        <source>Rate of descent for approach</source>
+        <translation>Régimen de descenso en aproximación</translation>
+    </message>
+    <message>
+        <source>Operational fuel</source>
+        <translation>Combustible operativo</translation>
+    </message>
+    <message>
+        <source>Taxi</source>
+        <translation>Rodaje</translation>
+    </message>
+    <message>
+        <source>Burned fuel during taxi</source>
+        <translation>Combustible consumido durante el rodaje</translation>
+    </message>
+    <message>
+        <source>Climb flow</source>
+        <translation>Consumo en ascenso</translation>
+    </message>
+    <message>
+        <source>Burned fuel per hour during climb</source>
+        <translation>Combustible consumido por hora en ascenso</translation>
+    </message>
+    <message>
+        <source>Cruise flow</source>
+        <translation>Consumo en crucero</translation>
+    </message>
+    <message>
+        <source>Burned fuel per hour during cruise</source>
+        <translation>Combustible consumido por hora en crucero</translation>
+    </message>
+    <message>
+        <source>Descent flow</source>
+        <translation>Consumo en descenso</translation>
+    </message>
+    <message>
+        <source>Burned fuel per hour during descent</source>
+        <translation>Combustible consumido por hora en descenso</translation>
+    </message>
+    <message>
+        <source>Additional fuel</source>
+        <translation>Combustible adicional</translation>
+    </message>
+    <message>
+        <source>Alternate flow</source>
+        <translation>Consumo hacia el alternativo</translation>
+    </message>
+    <message>
+        <source>Burned fuel per hour to reach alternate airport from the missed approach point</source>
+        <translation>Combustible consumido por hora para llegar al aeropuerto alternativo desde el punto de aproximación frustrada</translation>
+    </message>
+    <message>
+        <source>Contingency</source>
+        <translation>Contingencia</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>Contigency fuel additional enroute fuel consumption caused by wind or routing changes.</source>
+        <translation>Combustible de contingencia: consumo adicional en ruta debido al viento o a cambios de ruta.</translation>
+    </message>
+    <message>
+        <source>Extra reserve</source>
+        <translation>Reserva extra</translation>
+    </message>
+    <message>
+        <source>Fuel added at the discretion of the Captain or the dispatcher</source>
+        <translation>Combustible añadido a criterio del comandante o del despachador</translation>
+    </message>
+    <message>
+        <source>Final reserve</source>
+        <translation>Reserva final</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>Final reserve fuel is the minimum fuel required to fly for 30 minutes</source>
+        <translation>La reserva final es el combustible mínimo necesario para volar 30 minutos</translation>
+    </message>
+    <message>
+        <source>Tank</source>
+        <translation>Depósito</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Unidad</translation>
+    </message>
+    <message>
+        <source>Fuel capacity</source>
+        <translation>Capacidad de combustible</translation>
+    </message>
+    <message>
+        <source>Total capacity of the airplane tanks</source>
+        <translation>Capacidad total de los depósitos del avión</translation>
+    </message>
+    <message>
+        <source>Registration</source>
+        <translation>Matrícula</translation>
+    </message>
+    <message>
+        <source>Airplane registration</source>
+        <translation>Matrícula del avión</translation>
+    </message>
+    <message>
+        <source>Equipments</source>
+        <translation>Equipos</translation>
+    </message>
+    <message>
+        <source>Airplane equipment</source>
+        <translation>Equipo del avión</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transpondedor</translation>
+    </message>
+    <message>
+        <source>More information</source>
+        <translation>Más información</translation>
+    </message>
+    <message>
+        <source>Aircraft registration</source>
+        <translation>Matrícula de aeronaves</translation>
+    </message>
+    <message>
+        <source>Equipment codes</source>
+        <translation>Códigos de equipo</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>AirplaneHelper</name>
+    <message>
+        <source>Airplane</source>
+        <translation>Avión</translation>
+    </message>
+    <message>
+        <source>More...</source>
+        <translation>Más...</translation>
+    </message>
+    <message>
+        <source>Load factor %1%</source>
+        <translation>Factor de ocupación %1 %</translation>
+    </message>
+    <message>
+        <source>Load factor (percentage) utilizing available passenger or cargo capacity</source>
+        <translation>Factor de ocupación (porcentaje) de la capacidad disponible de pasajeros o carga</translation>
+    </message>
+    <message>
+        <source>Cruise</source>
+        <translation>Crucero</translation>
+    </message>
+    <message>
+        <source>Cruise flight level</source>
+        <translation>Nivel de vuelo de crucero</translation>
+    </message>
+    <message>
+        <source>TAS</source>
+        <translation>TAS</translation>
+    </message>
+    <message>
+        <source>Cruise True Air Speed</source>
+        <translation>Velocidad verdadera (TAS) en crucero</translation>
+    </message>
+</context>
+<context>
     <name>AirplaneListModel</name>
     <message>
         <source>New airplane</source>
@@ -50,6 +548,21 @@
     <message>
         <source>The airplane file %1 cannot be written: %2</source>
         <translation>No se puede escribir el archivo de avión %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>AirplaneMenu</name>
+    <message>
+        <source>Airplane</source>
+        <translation>Avión</translation>
+    </message>
+    <message>
+        <source>Connect to simulator</source>
+        <translation>Conectar con el simulador</translation>
+    </message>
+    <message>
+        <source>Manage airplanes...</source>
+        <translation>Gestionar aviones...</translation>
     </message>
 </context>
 <context>
@@ -191,6 +704,168 @@
     <message>
         <source>Loading startup points...</source>
         <translation>Cargando puestos de estacionamiento...</translation>
+    </message>
+</context>
+<context>
+    <name>DatabaseDialog</name>
+    <message>
+        <source> (in %1s)</source>
+        <translation> (en %1 s)</translation>
+    </message>
+    <message>
+        <source>Navigation database</source>
+        <translation>Base de datos de navegación</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>%1 needs a navigation database to display the map and plan flights. Choose the source for the database between:</source>
+        <translation>%1 necesita una base de datos de navegación para mostrar el mapa y planificar vuelos. Elija el origen de la base de datos entre:</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Server:&lt;/b&gt; download the default AIRAC included with %1.</source>
+        <translation>&lt;b&gt;Servidor:&lt;/b&gt; descargar el AIRAC predeterminado incluido con %1.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;X-Plane:&lt;/b&gt; import the navigation data installed in your X-Plane folder.</source>
+        <translation>&lt;b&gt;X-Plane:&lt;/b&gt; importar los datos de navegación instalados en su carpeta de X-Plane.</translation>
+    </message>
+    <message>
+        <source>To use the latest AIRAC cycle, get it from </source>
+        <translation>Para usar el último ciclo AIRAC, obténgalo de </translation>
+    </message>
+    <message>
+        <source> or another provider.</source>
+        <translation> o de otro proveedor.</translation>
+    </message>
+    <message>
+        <source>Database source</source>
+        <translation>Origen de la base de datos</translation>
+    </message>
+    <message>
+        <source>Download the default database from our server</source>
+        <translation>Descargar la base de datos predeterminada de nuestro servidor</translation>
+    </message>
+    <message>
+        <source>Import the database from your X-Plane installation</source>
+        <translation>Importar la base de datos desde su instalación de X-Plane</translation>
+    </message>
+    <message>
+        <source>X-Plane path</source>
+        <translation>Ruta de X-Plane</translation>
+    </message>
+    <message>
+        <source>Path of X-Plane installation base directory</source>
+        <translation>Ruta de la carpeta de instalación de X-Plane</translation>
+    </message>
+    <message>
+        <source>Autodetect</source>
+        <translation>Detectar automáticamente</translation>
+    </message>
+    <message>
+        <source>Choose</source>
+        <translation>Elegir</translation>
+    </message>
+    <message>
+        <source>Use custom data (from Cyclewell, Navigraph...)</source>
+        <translation>Usar datos personalizados (de Cyclewell, Navigraph...)</translation>
+    </message>
+    <message>
+        <source>Load user FIX (user_fix.dat)</source>
+        <translation>Cargar los FIX de usuario (user_fix.dat)</translation>
+    </message>
+    <message>
+        <source>Current database</source>
+        <translation>Base de datos actual</translation>
+    </message>
+    <message>
+        <source>AIRAC cycle</source>
+        <translation>Ciclo AIRAC</translation>
+    </message>
+    <message>
+        <source>(the AIRAC cycle %1 is available, get it from </source>
+        <translation>(el ciclo AIRAC %1 está disponible, obténgalo de </translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Puntos</translation>
+    </message>
+    <message>
+        <source>(including APT, NDB, VOR, DME, FIX,...)</source>
+        <translation>(incluidos APT, NDB, VOR, DME, FIX,...)</translation>
+    </message>
+    <message>
+        <source>Segments</source>
+        <translation>Segmentos</translation>
+    </message>
+    <message>
+        <source>(routes consist of a series of segments)</source>
+        <translation>(las aerovías constan de una serie de segmentos)</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Database file deleted</source>
+        <translation>Archivo de base de datos eliminado</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Descargar</translation>
+    </message>
+    <message>
+        <source>Import from X-Plane</source>
+        <translation>Importar desde X-Plane</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Please choose path to X-Plane installation</source>
+        <translation>Elija la ruta de la instalación de X-Plane</translation>
+    </message>
+</context>
+<context>
+    <name>DebugMenu</name>
+    <message>
+        <source>Debug</source>
+        <translation>Depuración</translation>
+    </message>
+    <message>
+        <source>Navmap export to PNG</source>
+        <translation>Exportar el mapa de navegación a PNG</translation>
+    </message>
+    <message>
+        <source>Navmap export to JPG</source>
+        <translation>Exportar el mapa de navegación a JPG</translation>
+    </message>
+    <message>
+        <source>Load EGKK-CHT-MCT-EGPK for moving test</source>
+        <translation>Cargar EGKK-CHT-MCT-EGPK para la prueba de movimiento</translation>
+    </message>
+    <message>
+        <source>Load URELO/OKIPA for route finding test</source>
+        <translation>Cargar URELO/OKIPA para la prueba de búsqueda de ruta</translation>
+    </message>
+    <message>
+        <source>Load TEPRI/GELTA for route finding test</source>
+        <translation>Cargar TEPRI/GELTA para la prueba de búsqueda de ruta</translation>
+    </message>
+    <message>
+        <source>Load DETOB/BIBAG for route finding test</source>
+        <translation>Cargar DETOB/BIBAG para la prueba de búsqueda de ruta</translation>
+    </message>
+    <message>
+        <source>Load TOU/MTG for route finding test</source>
+        <translation>Cargar TOU/MTG para la prueba de búsqueda de ruta</translation>
+    </message>
+    <message>
+        <source>Load MTG/TRA for route finding test</source>
+        <translation>Cargar MTG/TRA para la prueba de búsqueda de ruta</translation>
     </message>
 </context>
 <context>
@@ -356,10 +1031,6 @@
         <translation>Mostrar el panel lateral</translation>
     </message>
     <message>
-        <source>Error during export</source>
-        <translation>Error durante la exportación</translation>
-    </message>
-    <message>
         <source>Reset preferences</source>
         <translation>Restablecer las preferencias</translation>
     </message>
@@ -383,6 +1054,52 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
     <message>
         <source>Cannot open file</source>
         <translation>No se puede abrir el archivo</translation>
+    </message>
+</context>
+<context>
+    <name>EditMenu</name>
+    <message>
+        <source>Edit</source>
+        <translation>Edición</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Cortar</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Pegar</translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation>Seleccionar todo</translation>
+    </message>
+    <message>
+        <source>Find...</source>
+        <translation>Buscar...</translation>
+    </message>
+    <message>
+        <source>Select navigation database...</source>
+        <translation>Seleccionar base de datos de navegación...</translation>
+    </message>
+    <message>
+        <source>Preferences...</source>
+        <translation>Preferencias...</translation>
+    </message>
+</context>
+<context>
+    <name>ExportAsDialog</name>
+    <message>
+        <source>Cannot export image to %1</source>
+        <translation>No se puede exportar la imagen a %1</translation>
+    </message>
+    <message>
+        <source>Exported %1</source>
+        <translation>%1 exportado</translation>
     </message>
 </context>
 <context>
@@ -597,6 +1314,345 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
     </message>
 </context>
 <context>
+    <name>ExporterErrorDialog</name>
+    <message>
+        <source>Error during export</source>
+        <translation>Error durante la exportación</translation>
+    </message>
+</context>
+<context>
+    <name>FileManager</name>
+    <message>
+        <source>The flight plan has been modified</source>
+        <translation>El plan de vuelo se ha modificado</translation>
+    </message>
+    <message>
+        <source>Do you want to save changes before creating a new flight plan?</source>
+        <translation>¿Desea guardar los cambios antes de crear un nuevo plan de vuelo?</translation>
+    </message>
+    <message>
+        <source>Do you want to save changes before opening another flight plan?</source>
+        <translation>¿Desea guardar los cambios antes de abrir otro plan de vuelo?</translation>
+    </message>
+    <message>
+        <source>Save changes</source>
+        <translation>Guardar los cambios</translation>
+    </message>
+    <message>
+        <source>The flight plan contains unsaved modifications. Do you want to save before quit?</source>
+        <translation>El plan de vuelo contiene cambios sin guardar. ¿Desea guardarlo antes de salir?</translation>
+    </message>
+    <message>
+        <source>Do you want to save changes before loading another flight plan?</source>
+        <translation>¿Desea guardar los cambios antes de cargar otro plan de vuelo?</translation>
+    </message>
+</context>
+<context>
+    <name>FileMenu</name>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nuevo</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Save as...</source>
+        <translation>Guardar como...</translation>
+    </message>
+    <message>
+        <source>Import FMS file...</source>
+        <translation>Importar archivo FMS...</translation>
+    </message>
+    <message>
+        <source>Edit flight informations...</source>
+        <translation>Editar la información del vuelo...</translation>
+    </message>
+    <message>
+        <source>Page setup...</source>
+        <translation>Configurar página...</translation>
+    </message>
+    <message>
+        <source>Preview...</source>
+        <translation>Vista previa...</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Imprimir...</translation>
+    </message>
+    <message>
+        <source>Export flight plan to PDF...</source>
+        <translation>Exportar el plan de vuelo a PDF...</translation>
+    </message>
+    <message>
+        <source>Export flight plan to file</source>
+        <translation>Exportar el plan de vuelo a un archivo</translation>
+    </message>
+    <message>
+        <source>Export to...</source>
+        <translation>Exportar a...</translation>
+    </message>
+    <message>
+        <source>Direct export to %1</source>
+        <translation>Exportación directa a %1</translation>
+    </message>
+    <message>
+        <source>Export flight plan to network</source>
+        <translation>Exportar el plan de vuelo a una red</translation>
+    </message>
+    <message>
+        <source>Export flight plan to IVAO</source>
+        <translation>Exportar el plan de vuelo a IVAO</translation>
+    </message>
+    <message>
+        <source>Export flight plan to VATSIM</source>
+        <translation>Exportar el plan de vuelo a VATSIM</translation>
+    </message>
+    <message>
+        <source>Copy flight plan to clipboard</source>
+        <translation>Copiar el plan de vuelo al portapapeles</translation>
+    </message>
+    <message>
+        <source>Full route</source>
+        <translation>Ruta completa</translation>
+    </message>
+    <message>
+        <source>Enroute only</source>
+        <translation>Solo en ruta</translation>
+    </message>
+    <message>
+        <source>ICAO route</source>
+        <translation>Ruta OACI</translation>
+    </message>
+    <message>
+        <source>All waypoints</source>
+        <translation>Todos los puntos de ruta</translation>
+    </message>
+    <message>
+        <source>Briefing (OFP)</source>
+        <translation>Briefing (OFP)</translation>
+    </message>
+    <message>
+        <source>Share link</source>
+        <translation>Enlace para compartir</translation>
+    </message>
+    <message>
+        <source>Export navigation map to image...</source>
+        <translation>Exportar el mapa de navegación a imagen...</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Salir</translation>
+    </message>
+</context>
+<context>
+    <name>FlightInfoDialog</name>
+    <message>
+        <source>Flight informations</source>
+        <translation>Información del vuelo</translation>
+    </message>
+    <message>
+        <source>Flight info</source>
+        <translation>Info del vuelo</translation>
+    </message>
+    <message>
+        <source>Pilot name</source>
+        <translation>Nombre del piloto</translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation>Compañía</translation>
+    </message>
+    <message>
+        <source>Flight number</source>
+        <translation>Número de vuelo</translation>
+    </message>
+    <message>
+        <source>Sequence</source>
+        <translation>Secuencia</translation>
+    </message>
+    <message>
+        <source>Alternate airport</source>
+        <translation>Aeropuerto alternativo</translation>
+    </message>
+    <message>
+        <source>Departure (UTC)</source>
+        <translation>Salida (UTC)</translation>
+    </message>
+    <message>
+        <source>YYYY-MM-DD hh:mm</source>
+        <translation>AAAA-MM-DD hh:mm</translation>
+    </message>
+    <message>
+        <source>Airplane details</source>
+        <translation>Detalles del avión</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>FlightplanPanel</name>
+    <message>
+        <source>Altitude</source>
+        <translation>Altitud</translation>
+    </message>
+    <message>
+        <source>From %1 to %2 (%3)</source>
+        <translation>De %1 a %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Planned fuel %1</source>
+        <translation>Combustible previsto %1</translation>
+    </message>
+    <message>
+        <source>Taxi burn</source>
+        <translation>Consumo en rodaje</translation>
+    </message>
+    <message>
+        <source>Burned fuel during taxi</source>
+        <translation>Combustible consumido durante el rodaje</translation>
+    </message>
+    <message>
+        <source>Enroute burn</source>
+        <translation>Consumo en ruta</translation>
+    </message>
+    <message>
+        <source>Burned fuel during flight</source>
+        <translation>Combustible consumido durante el vuelo</translation>
+    </message>
+    <message>
+        <source>Total reserve</source>
+        <translation>Reserva total</translation>
+    </message>
+    <message>
+        <source>Includes alternate fuel, contingency reserve, extra reserve and final reserve</source>
+        <translation>Incluye el combustible al alternativo, la reserva de contingencia, la reserva extra y la reserva final</translation>
+    </message>
+    <message>
+        <source>Block fuel</source>
+        <translation>Combustible de bloque</translation>
+    </message>
+    <message>
+        <source>Total fuel to load in the tanks</source>
+        <translation>Combustible total que cargar en los depósitos</translation>
+    </message>
+    <message>
+        <source>Maxium fuel tank capacity %1</source>
+        <translation>Capacidad máxima de los depósitos %1</translation>
+    </message>
+    <message>
+        <source>%1 load sheet</source>
+        <translation>Hoja de carga %1</translation>
+    </message>
+    <message>
+        <source>Total payload</source>
+        <translation>Carga de pago total</translation>
+    </message>
+    <message>
+        <source>Commercial payload including passengers, luggages and cargo</source>
+        <translation>Carga de pago comercial con pasajeros, equipaje y carga</translation>
+    </message>
+    <message>
+        <source>Zero fuel weight</source>
+        <translation>Peso sin combustible</translation>
+    </message>
+    <message>
+        <source>Airplane operational weight prior to fuel tanking</source>
+        <translation>Peso operativo del avión antes de repostar</translation>
+    </message>
+    <message>
+        <source>Maximum zero-fuel weight is %1</source>
+        <translation>El peso máximo sin combustible es %1</translation>
+    </message>
+    <message>
+        <source>Takeoff weight</source>
+        <translation>Peso al despegue</translation>
+    </message>
+    <message>
+        <source>Estimated takeoff weight</source>
+        <translation>Peso estimado al despegue</translation>
+    </message>
+    <message>
+        <source>Maximum takeoff weight is %1</source>
+        <translation>El peso máximo al despegue es %1</translation>
+    </message>
+    <message>
+        <source>Landing weight</source>
+        <translation>Peso al aterrizaje</translation>
+    </message>
+    <message>
+        <source>Estimated landing weight</source>
+        <translation>Peso estimado al aterrizaje</translation>
+    </message>
+    <message>
+        <source>Maximum landing weight is %1</source>
+        <translation>El peso máximo al aterrizaje es %1</translation>
+    </message>
+    <message>
+        <source>The flight plan is empty, add waypoints from %1%2 database%3 or start the %4%5 generator%6 or...</source>
+        <translation>El plan de vuelo está vacío: añada puntos de ruta desde la %1%2 base de datos%3, inicie el %4%5 generador%6 o...</translation>
+    </message>
+    <message>
+        <source>Get inspired</source>
+        <translation>Inspírese</translation>
+    </message>
+    <message>
+        <source>Open the route generator</source>
+        <translation>Abrir el generador de rutas</translation>
+    </message>
+    <message>
+        <source>Airspeeds and altitudes are automatically computed on waypoint change</source>
+        <translation>Las velocidades y altitudes se calculan automáticamente al cambiar los puntos de ruta</translation>
+    </message>
+    <message>
+        <source>Compute air speeds and altitudes for all waypoints</source>
+        <translation>Calcular las velocidades y altitudes de todos los puntos de ruta</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>%1 waypoint(s)</source>
+        <translation>%1 punto(s) de ruta</translation>
+    </message>
+    <message>
+        <source>distance</source>
+        <translation>distancia</translation>
+    </message>
+    <message>
+        <source>duration</source>
+        <translation>duración</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Tabla</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Perfil</translation>
+    </message>
+    <message>
+        <source>Fuel</source>
+        <translation>Combustible</translation>
+    </message>
+    <message>
+        <source>Briefing</source>
+        <translation>Briefing</translation>
+    </message>
+</context>
+<context>
     <name>FlightplanXml</name>
     <message>
         <source>Waypoint %1 has no position on earth (%2, %3), it can not be opened!</source>
@@ -634,6 +1690,144 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
     </message>
 </context>
 <context>
+    <name>GeneratorDialog</name>
+    <message>
+        <source>Routing in progress...</source>
+        <translation>Cálculo de la ruta en curso...</translation>
+    </message>
+    <message>
+        <source>Route generator</source>
+        <translation>Generador de rutas</translation>
+    </message>
+    <message>
+        <source>(in %1 s)</source>
+        <translation>(en %1 s)</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>Departure</source>
+        <translation>Salida</translation>
+    </message>
+    <message>
+        <source>SID output</source>
+        <translation>Salida de la SID</translation>
+    </message>
+    <message>
+        <source>Arrival</source>
+        <translation>Llegada</translation>
+    </message>
+    <message>
+        <source>STAR input</source>
+        <translation>Entrada de la STAR</translation>
+    </message>
+    <message>
+        <source>Hit the Enter key to validate airport</source>
+        <translation>Pulse Intro para validar el aeropuerto</translation>
+    </message>
+    <message>
+        <source>Airplane details</source>
+        <translation>Detalles del avión</translation>
+    </message>
+    <message>
+        <source>Routing options</source>
+        <translation>Opciones de ruta</translation>
+    </message>
+    <message>
+        <source>Airway navigation</source>
+        <translation>Navegación por aerovías</translation>
+    </message>
+    <message>
+        <source>Prefer HIGH (Jet) routes during cruise</source>
+        <translation>Preferir las aerovías ALTAS (Jet) en crucero</translation>
+    </message>
+    <message>
+        <source>Use only LOW (Victor) routes</source>
+        <translation>Usar solo aerovías BAJAS (Victor)</translation>
+    </message>
+    <message>
+        <source>No route preference between HIGH and LOW</source>
+        <translation>Sin preferencia entre aerovías ALTAS y BAJAS</translation>
+    </message>
+    <message>
+        <source>Ignore airways during routing</source>
+        <translation>Ignorar las aerovías en el cálculo de la ruta</translation>
+    </message>
+    <message>
+        <source>Radio navigation</source>
+        <translation>Radionavegación</translation>
+    </message>
+    <message>
+        <source>Routing status</source>
+        <translation>Estado del cálculo</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progreso</translation>
+    </message>
+    <message>
+        <source>of</source>
+        <translation>de</translation>
+    </message>
+    <message>
+        <source>%1nm</source>
+        <translation>%1 NM</translation>
+    </message>
+    <message>
+        <source>Close when finished</source>
+        <translation>Cerrar al terminar</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Fit map to generated route</source>
+        <translation>Ajustar el mapa a la ruta generada</translation>
+    </message>
+    <message>
+        <source>Interrupt</source>
+        <translation>Interrumpir</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Generate</source>
+        <translation>Generar</translation>
+    </message>
+    <message>
+        <source>Re-generate</source>
+        <translation>Volver a generar</translation>
+    </message>
+</context>
+<context>
+    <name>HelpMenu</name>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Manual...</source>
+        <translation>Manual...</translation>
+    </message>
+    <message>
+        <source>FAQ...</source>
+        <translation>Preguntas frecuentes...</translation>
+    </message>
+    <message>
+        <source>Check for updates...</source>
+        <translation>Buscar actualizaciones...</translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <translation>Acerca de...</translation>
+    </message>
+</context>
+<context>
     <name>InfoManager</name>
     <message>
         <source>No METAR available for %1.</source>
@@ -646,6 +1840,327 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
     <message>
         <source>Show waypoint details %1</source>
         <translation>Mostrar los detalles del punto de ruta %1</translation>
+    </message>
+</context>
+<context>
+    <name>InformationPanel</name>
+    <message>
+        <source>Information</source>
+        <translation>Información</translation>
+    </message>
+    <message>
+        <source>Show previous item</source>
+        <translation>Mostrar el elemento anterior</translation>
+    </message>
+    <message>
+        <source>Navigate history</source>
+        <translation>Navegar por el historial</translation>
+    </message>
+    <message>
+        <source>Show next item</source>
+        <translation>Mostrar el elemento siguiente</translation>
+    </message>
+</context>
+<context>
+    <name>InspirationMenu</name>
+    <message>
+        <source>Inspiration</source>
+        <translation>Inspiración</translation>
+    </message>
+    <message>
+        <source>Europe</source>
+        <translation>Europa</translation>
+    </message>
+    <message>
+        <source>Paris Charles De Gaulle - Nice Côte d&apos;Azur</source>
+        <translation>París Charles De Gaulle - Niza Côte d&apos;Azur</translation>
+    </message>
+    <message>
+        <source>Paris Charles De Gaulle - Wien Schwechat</source>
+        <translation>París Charles De Gaulle - Viena Schwechat</translation>
+    </message>
+    <message>
+        <source>Zurich Kloten - Innsbruck Kranebitten</source>
+        <translation>Zúrich Kloten - Innsbruck Kranebitten</translation>
+    </message>
+    <message>
+        <source>Amsterdam Schiphol - Oslo Gardermoen</source>
+        <translation>Ámsterdam Schiphol - Oslo Gardermoen</translation>
+    </message>
+    <message>
+        <source>Hamburg Fuhlsbüttel - Muenchen Franz Joseph</source>
+        <translation>Hamburgo Fuhlsbüttel - Múnich Franz Joseph</translation>
+    </message>
+    <message>
+        <source>Muenchen Franz Joseph - London Heathrow</source>
+        <translation>Múnich Franz Joseph - Londres Heathrow</translation>
+    </message>
+    <message>
+        <source>Torino Caselle - Lyon Saint Exupery</source>
+        <translation>Turín Caselle - Lyon Saint-Exupéry</translation>
+    </message>
+    <message>
+        <source>Roma Leonardo Da Vinci - Barcelona El Prat</source>
+        <translation>Roma Leonardo Da Vinci - Barcelona El Prat</translation>
+    </message>
+    <message>
+        <source>London Gatwick - Glasgow Prestwick</source>
+        <translation>Londres Gatwick - Glasgow Prestwick</translation>
+    </message>
+    <message>
+        <source>Oslo Gardermoen - Tromso Langnes</source>
+        <translation>Oslo Gardermoen - Tromsø Langnes</translation>
+    </message>
+    <message>
+        <source>Istanbul Ataturk - Frankfurt am Main</source>
+        <translation>Estambul Atatürk - Fráncfort del Meno</translation>
+    </message>
+    <message>
+        <source>Barcelona El Prat - Madrid Barajas</source>
+        <translation>Barcelona El Prat - Madrid Barajas</translation>
+    </message>
+    <message>
+        <source>London Heathrow - Athens Eleftherios Venizelos</source>
+        <translation>Londres Heathrow - Atenas Eleftherios Venizelos</translation>
+    </message>
+    <message>
+        <source>Geneva Cointrin - Bern Belp</source>
+        <translation>Ginebra Cointrin - Berna Belp</translation>
+    </message>
+    <message>
+        <source>Innsbruck Kranebitten - Bolzano Dolomiti</source>
+        <translation>Innsbruck Kranebitten - Bolzano Dolomiti</translation>
+    </message>
+    <message>
+        <source>North America</source>
+        <translation>América del Norte</translation>
+    </message>
+    <message>
+        <source>San Francisco - New York John F. Kenedy</source>
+        <translation>San Francisco - Nueva York John F. Kennedy</translation>
+    </message>
+    <message>
+        <source>Los Angeles - Seattle Tacoma</source>
+        <translation>Los Ángeles - Seattle Tacoma</translation>
+    </message>
+    <message>
+        <source>Las Vegas McCarran - Chicao O&apos;Hare</source>
+        <translation>Las Vegas McCarran - Chicago O&apos;Hare</translation>
+    </message>
+    <message>
+        <source>Dallas Fort Worth - Miami</source>
+        <translation>Dallas Fort Worth - Miami</translation>
+    </message>
+    <message>
+        <source>Miami - Boston Logan</source>
+        <translation>Miami - Boston Logan</translation>
+    </message>
+    <message>
+        <source>Seattle Tacoma Intl - Salt Lake City Intl</source>
+        <translation>Seattle Tacoma Intl - Salt Lake City Intl</translation>
+    </message>
+    <message>
+        <source>Toronto Pearson Intl - Vancouver Intl</source>
+        <translation>Toronto Pearson Intl - Vancouver Intl</translation>
+    </message>
+    <message>
+        <source>Seattle Boeing Field - Portland Intl</source>
+        <translation>Seattle Boeing Field - Portland Intl</translation>
+    </message>
+    <message>
+        <source>Las Vegas North - Grand Canyon National Park</source>
+        <translation>Las Vegas Norte - Parque Nacional del Gran Cañón</translation>
+    </message>
+    <message>
+        <source>South America</source>
+        <translation>América del Sur</translation>
+    </message>
+    <message>
+        <source>Mexico Licenciado Benito Juarez Intl - Bogota El Dorado Intl</source>
+        <translation>Ciudad de México Licenciado Benito Juárez Intl - Bogotá El Dorado Intl</translation>
+    </message>
+    <message>
+        <source>Rio de Janeiro Galeao Intl - Santiago Arturo Benitez Intl</source>
+        <translation>Río de Janeiro Galeão Intl - Santiago Arturo Benítez Intl</translation>
+    </message>
+    <message>
+        <source>Sao Paulo Guarulhos Intl - Buenos Aires Ezeiza Intl</source>
+        <translation>São Paulo Guarulhos Intl - Buenos Aires Ezeiza Intl</translation>
+    </message>
+    <message>
+        <source>Lima Jorge Chavez Intl - Cusco Alejandro Velasco Astete</source>
+        <translation>Lima Jorge Chávez Intl - Cusco Alejandro Velasco Astete</translation>
+    </message>
+    <message>
+        <source>Rio de Janeiro Santos Dumont - Angra dos Reis</source>
+        <translation>Río de Janeiro Santos Dumont - Angra dos Reis</translation>
+    </message>
+    <message>
+        <source>Asia</source>
+        <translation>Asia</translation>
+    </message>
+    <message>
+        <source>Singapore Changi - Tokyo Narita</source>
+        <translation>Singapur Changi - Tokio Narita</translation>
+    </message>
+    <message>
+        <source>Hong Kong - Mumbai Chhatrapati</source>
+        <translation>Hong Kong - Mumbai Chhatrapati</translation>
+    </message>
+    <message>
+        <source>Taipei Taoyuan Intl - Tokyo Haneda Intl</source>
+        <translation>Taipéi Taoyuan Intl - Tokio Haneda Intl</translation>
+    </message>
+    <message>
+        <source>Dubai Intl - Singapore Changi</source>
+        <translation>Dubái Intl - Singapur Changi</translation>
+    </message>
+    <message>
+        <source>Tokyo Haneda Intl - Sapporo New Chitose Intl</source>
+        <translation>Tokio Haneda Intl - Sapporo New Chitose Intl</translation>
+    </message>
+    <message>
+        <source>Kathmandu Tribhuvan Intl - Lukla Tenzing-Hillary</source>
+        <translation>Katmandú Tribhuvan Intl - Lukla Tenzing-Hillary</translation>
+    </message>
+    <message>
+        <source>Africa</source>
+        <translation>África</translation>
+    </message>
+    <message>
+        <source>Cape Town Intl - Dubai Intl</source>
+        <translation>Ciudad del Cabo Intl - Dubái Intl</translation>
+    </message>
+    <message>
+        <source>Casablanca Mohammed V Intl - Carthage</source>
+        <translation>Casablanca Mohammed V Intl - Cartago</translation>
+    </message>
+    <message>
+        <source>Dakar Leopold Sedar Senghor Intl - Rabat Sale Intl</source>
+        <translation>Dakar Léopold Sédar Senghor Intl - Rabat-Salé Intl</translation>
+    </message>
+    <message>
+        <source>Johannesburg O. R. Tambo Intl - Nairobi Jomo Kenyatta Intl</source>
+        <translation>Johannesburg O. R. Tambo Intl - Nairobi Jomo Kenyatta Intl</translation>
+    </message>
+    <message>
+        <source>Addis Ababa Bole Intl - Dire Dawa Intl</source>
+        <translation>Adís Abeba Bole Intl - Dire Dawa Intl</translation>
+    </message>
+    <message>
+        <source>Cape Town Intl - George</source>
+        <translation>Ciudad del Cabo Intl - George</translation>
+    </message>
+    <message>
+        <source>Oceanic</source>
+        <translation>Oceánico</translation>
+    </message>
+    <message>
+        <source>Paris Charles De Gaulle - New York John F. Kenedy</source>
+        <translation>París Charles De Gaulle - Nueva York John F. Kennedy</translation>
+    </message>
+    <message>
+        <source>Los Angeles - Tokyo Haneda</source>
+        <translation>Los Ángeles - Tokio Haneda</translation>
+    </message>
+    <message>
+        <source>Los Angeles - Honolulu Daniel K Inouye</source>
+        <translation>Los Ángeles - Honolulu Daniel K Inouye</translation>
+    </message>
+    <message>
+        <source>San Francisco - Honolulu Daniel K Inouye</source>
+        <translation>San Francisco - Honolulu Daniel K Inouye</translation>
+    </message>
+    <message>
+        <source>Keflavik - Boston Logan</source>
+        <translation>Keflavík - Boston Logan</translation>
+    </message>
+    <message>
+        <source>Sydney Kingsford Smith - Auckland Intl</source>
+        <translation>Sydney Kingsford Smith - Auckland Intl</translation>
+    </message>
+    <message>
+        <source>Auckland Intl - Queenstown Intl</source>
+        <translation>Auckland Intl - Queenstown Intl</translation>
+    </message>
+    <message>
+        <source>Brisbane Intl - Gold Coast</source>
+        <translation>Brisbane Intl - Gold Coast</translation>
+    </message>
+    <message>
+        <source>Christchurch Intl - McMurdo Phoenix Airfield</source>
+        <translation>Christchurch Intl - McMurdo Phoenix Airfield</translation>
+    </message>
+    <message>
+        <source>Add random airport</source>
+        <translation>Añadir un aeropuerto al azar</translation>
+    </message>
+    <message>
+        <source>Add two random airports</source>
+        <translation>Añadir dos aeropuertos al azar</translation>
+    </message>
+</context>
+<context>
+    <name>MapMenu</name>
+    <message>
+        <source>Map</source>
+        <translation>Mapa</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Acercar</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Alejar</translation>
+    </message>
+    <message>
+        <source>Fit zoom to flight plan</source>
+        <translation>Ajustar el zoom al plan de vuelo</translation>
+    </message>
+    <message>
+        <source>Airports</source>
+        <translation>Aeropuertos</translation>
+    </message>
+    <message>
+        <source>Airport ground</source>
+        <translation>Superficie de los aeropuertos</translation>
+    </message>
+    <message>
+        <source>NDB</source>
+        <translation>NDB</translation>
+    </message>
+    <message>
+        <source>VOR</source>
+        <translation>VOR</translation>
+    </message>
+    <message>
+        <source>FIX</source>
+        <translation>FIX</translation>
+    </message>
+    <message>
+        <source>Segment high</source>
+        <translation>Segmentos altos</translation>
+    </message>
+    <message>
+        <source>Segment low</source>
+        <translation>Segmentos bajos</translation>
+    </message>
+    <message>
+        <source>Tracks</source>
+        <translation>Derrotas</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Tema</translation>
+    </message>
+    <message>
+        <source>Connect to simulator</source>
+        <translation>Conectar con el simulador</translation>
+    </message>
+    <message>
+        <source>Moving map</source>
+        <translation>Mapa móvil</translation>
     </message>
 </context>
 <context>
@@ -1229,6 +2744,351 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
     </message>
 </context>
 <context>
+    <name>PointContextMenu</name>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 information</source>
+        <translation>Información de %1</translation>
+    </message>
+    <message>
+        <source>Select %1</source>
+        <translation>Seleccionar %1</translation>
+    </message>
+    <message>
+        <source>Fit to zoom</source>
+        <translation>Ajustar el zoom</translation>
+    </message>
+    <message>
+        <source>More info...</source>
+        <translation>Más información...</translation>
+    </message>
+    <message>
+        <source>METAR</source>
+        <translation>METAR</translation>
+    </message>
+    <message>
+        <source>Runways</source>
+        <translation>Pistas</translation>
+    </message>
+    <message>
+        <source>ATC</source>
+        <translation>ATC</translation>
+    </message>
+    <message>
+        <source>SID/STAR</source>
+        <translation>SID/STAR</translation>
+    </message>
+    <message>
+        <source>Flight plan</source>
+        <translation>Plan de vuelo</translation>
+    </message>
+    <message>
+        <source>Add %1 to route</source>
+        <translation>Añadir %1 a la ruta</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>Quitar %1</translation>
+    </message>
+    <message>
+        <source>Start with %1</source>
+        <translation>Empezar por %1</translation>
+    </message>
+    <message>
+        <source>End with %1</source>
+        <translation>Terminar en %1</translation>
+    </message>
+</context>
+<context>
+    <name>PointPanel</name>
+    <message>
+        <source>Points</source>
+        <translation>Puntos</translation>
+    </message>
+    <message>
+        <source>Search (min 2 chars)...</source>
+        <translation>Buscar (mín. 2 caracteres)...</translation>
+    </message>
+    <message>
+        <source>Clear search</source>
+        <translation>Borrar la búsqueda</translation>
+    </message>
+    <message>
+        <source>APT</source>
+        <translation>APT</translation>
+    </message>
+    <message>
+        <source>NDB</source>
+        <translation>NDB</translation>
+    </message>
+    <message>
+        <source>VOR/DME</source>
+        <translation>VOR/DME</translation>
+    </message>
+    <message>
+        <source>FIX</source>
+        <translation>FIX</translation>
+    </message>
+    <message>
+        <source>%1 points filtered</source>
+        <translation>%1 puntos filtrados</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesDialog</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferencias</translation>
+    </message>
+    <message>
+        <source>Please choose path to export flight plans</source>
+        <translation>Elija la carpeta de exportación de los planes de vuelo</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>Map</source>
+        <translation>Mapa</translation>
+    </message>
+    <message>
+        <source>X-Plane</source>
+        <translation>X-Plane</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>Avanzado</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Unidades</translation>
+    </message>
+    <message>
+        <source>Mass</source>
+        <translation>Masa</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volumen</translation>
+    </message>
+    <message>
+        <source>Default transition altitude</source>
+        <translation>Altitud de transición predeterminada</translation>
+    </message>
+    <message>
+        <source> ft</source>
+        <translation> ft</translation>
+    </message>
+    <message>
+        <source>User interface</source>
+        <translation>Interfaz de usuario</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>System default</source>
+        <translation>Predeterminado del sistema</translation>
+    </message>
+    <message>
+        <source>Restart the application to apply the language change.</source>
+        <translation>Reinicie la aplicación para aplicar el cambio de idioma.</translation>
+    </message>
+    <message>
+        <source>Dark mode</source>
+        <translation>Modo oscuro</translation>
+    </message>
+    <message>
+        <source>Automatic (depends on map theme)</source>
+        <translation>Automático (según el tema del mapa)</translation>
+    </message>
+    <message>
+        <source>Always disabled</source>
+        <translation>Siempre desactivado</translation>
+    </message>
+    <message>
+        <source>Always enabled</source>
+        <translation>Siempre activado</translation>
+    </message>
+    <message>
+        <source>Personal details</source>
+        <translation>Datos personales</translation>
+    </message>
+    <message>
+        <source>These details are used in some file export formats.</source>
+        <translation>Estos datos se usan en algunos formatos de exportación.</translation>
+    </message>
+    <message>
+        <source>Pilot name (PIC)</source>
+        <translation>Nombre del piloto (PIC)</translation>
+    </message>
+    <message>
+        <source>Company name</source>
+        <translation>Nombre de la compañía</translation>
+    </message>
+    <message>
+        <source>Airport detail</source>
+        <translation>Detalle de los aeropuertos</translation>
+    </message>
+    <message>
+        <source>Full detail</source>
+        <translation>Detalle completo</translation>
+    </message>
+    <message>
+        <source>Limited detail</source>
+        <translation>Detalle limitado</translation>
+    </message>
+    <message>
+        <source>(restart required)</source>
+        <translation>(es necesario reiniciar)</translation>
+    </message>
+    <message>
+        <source>In &apos;Limited Detail&apos; mode the application does not 
+load ground paintings, taxiways signs, nor startup 
+locations, in order to reduce startup time.</source>
+        <translation>En el modo «Detalle limitado» la aplicación no carga 
+las marcas en el suelo, los letreros de las calles de rodaje ni las 
+posiciones de salida, para reducir el tiempo de arranque.</translation>
+    </message>
+    <message>
+        <source>Font size</source>
+        <translation>Tamaño de letra</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>Navigation database</source>
+        <translation>Base de datos de navegación</translation>
+    </message>
+    <message>
+        <source>To select the navigation database, please go to the dedicated
+&apos;Select navigation database&apos; dialog from the &apos;Edit&apos; menu, or open
+it with the button bellow.</source>
+        <translation>Para seleccionar la base de datos de navegación, vaya al diálogo
+«Seleccionar base de datos de navegación» del menú «Edición», o ábralo
+con el botón de abajo.</translation>
+    </message>
+    <message>
+        <source>Select navigation database</source>
+        <translation>Seleccionar base de datos de navegación</translation>
+    </message>
+    <message>
+        <source>Flight plan export</source>
+        <translation>Exportación del plan de vuelo</translation>
+    </message>
+    <message>
+        <source>Add direct (DCT/DRCT) to exported route</source>
+        <translation>Añadir los directos (DCT/DRCT) a la ruta exportada</translation>
+    </message>
+    <message>
+        <source>Default export format</source>
+        <translation>Formato de exportación predeterminado</translation>
+    </message>
+    <message>
+        <source>Export to FMS directory (in &lt;tt&gt;&amp;lt;X-Plane&amp;gt;/Output/FMS plans&lt;/tt&gt;)</source>
+        <translation>Exportar a la carpeta FMS (en &lt;tt&gt;&amp;lt;X-Plane&amp;gt;/Output/FMS plans&lt;/tt&gt;)</translation>
+    </message>
+    <message>
+        <source>Export to custom directory</source>
+        <translation>Exportar a una carpeta personalizada</translation>
+    </message>
+    <message>
+        <source>Directory to export flight plans</source>
+        <translation>Carpeta de exportación de los planes de vuelo</translation>
+    </message>
+    <message>
+        <source>Choose</source>
+        <translation>Elegir</translation>
+    </message>
+    <message>
+        <source>Plane tracking</source>
+        <translation>Seguimiento del avión</translation>
+    </message>
+    <message>
+        <source>Host</source>
+        <translation>Host</translation>
+    </message>
+    <message>
+        <source>Host name or IP</source>
+        <translation>Nombre de host o IP</translation>
+    </message>
+    <message>
+        <source>Leave empty if X-Plane is running
+on this machine.</source>
+        <translation>Déjelo vacío si X-Plane se ejecuta
+en este equipo.</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Puerto</translation>
+    </message>
+    <message>
+        <source>Port to connect</source>
+        <translation>Puerto de conexión</translation>
+    </message>
+    <message>
+        <source>Leave empty if you are running
+X-Plane 11 or 12.</source>
+        <translation>Déjelo vacío si usa
+X-Plane 11 o 12.</translation>
+    </message>
+    <message>
+        <source>Software update</source>
+        <translation>Actualización del programa</translation>
+    </message>
+    <message>
+        <source>Automatically check for updates</source>
+        <translation>Buscar actualizaciones automáticamente</translation>
+    </message>
+    <message>
+        <source>Check now</source>
+        <translation>Comprobar ahora</translation>
+    </message>
+    <message>
+        <source>Analysis</source>
+        <translation>Análisis</translation>
+    </message>
+    <message>
+        <source>Share anonymous information about usage</source>
+        <translation>Compartir información anónima de uso</translation>
+    </message>
+    <message>
+        <source>Help to us to improve %1 by sending anonymous
+information about your usage of the aplication.</source>
+        <translation>Ayúdenos a mejorar %1 enviando información anónima
+sobre su uso de la aplicación.</translation>
+    </message>
+    <message>
+        <source>Reset preferences</source>
+        <translation>Restablecer las preferencias</translation>
+    </message>
+    <message>
+        <source>Restore preferences to factory defaults, all user settings will
+be lost. These operations cannot be reverted!</source>
+        <translation>Restablecer las preferencias de fábrica; se perderán todos los ajustes
+del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
+    </message>
+    <message>
+        <source>Reset airplanes</source>
+        <translation>Restablecer los aviones</translation>
+    </message>
+    <message>
+        <source>Reset all preferences and quit</source>
+        <translation>Restablecer todas las preferencias y salir</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
     <name>PrintManager</name>
     <message>
         <source>Operational flight plan</source>
@@ -1291,6 +3151,37 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
     </message>
 </context>
 <context>
+    <name>ProcedureContextMenu</name>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>No procedure</source>
+        <translation>Ningún procedimiento</translation>
+    </message>
+    <message>
+        <source>Show %1</source>
+        <translation>Mostrar %1</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Información</translation>
+    </message>
+    <message>
+        <source>Insert transition...</source>
+        <translation>Insertar transición...</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>Quitar %1</translation>
+    </message>
+    <message>
+        <source>Change procedure</source>
+        <translation>Cambiar de procedimiento</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Error expecting XML document at line %1!</source>
@@ -1335,6 +3226,14 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
     <message>
         <source>Error at line %2 expecting date and time got %1!</source>
         <translation>¡Error en la línea %2: se esperaban fecha y hora y se obtuvo %1!</translation>
+    </message>
+    <message>
+        <source>Upgrading from %1 version 4.0.0</source>
+        <translation>Actualización desde %1 versión 4.0.0</translation>
+    </message>
+    <message>
+        <source>In order to run %1 version %2 you must uninstall version 4.0.0 from Windows settings before! Then install (or repair) version %2 again.</source>
+        <translation>Para usar %1 versión %2 primero debe desinstalar la versión 4.0.0 desde la configuración de Windows. Después instale (o repare) de nuevo la versión %2.</translation>
     </message>
 </context>
 <context>
@@ -1532,6 +3431,96 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
     </message>
 </context>
 <context>
+    <name>RouteContextMenu</name>
+    <message>
+        <source>Route</source>
+        <translation>Ruta</translation>
+    </message>
+    <message>
+        <source>Generator</source>
+        <translation>Generador</translation>
+    </message>
+    <message>
+        <source>Compute IAS/alt</source>
+        <translation>Calcular IAS/alt.</translation>
+    </message>
+    <message>
+        <source>Clear route</source>
+        <translation>Borrar la ruta</translation>
+    </message>
+    <message>
+        <source>Reverse route</source>
+        <translation>Invertir la ruta</translation>
+    </message>
+    <message>
+        <source>Fit to zoom</source>
+        <translation>Ajustar el zoom</translation>
+    </message>
+</context>
+<context>
+    <name>RouteMenu</name>
+    <message>
+        <source>Route</source>
+        <translation>Ruta</translation>
+    </message>
+    <message>
+        <source>Generator</source>
+        <translation>Generador</translation>
+    </message>
+    <message>
+        <source>Add point to the route</source>
+        <translation>Añadir el punto a la ruta</translation>
+    </message>
+    <message>
+        <source>Start with point</source>
+        <translation>Empezar por el punto</translation>
+    </message>
+    <message>
+        <source>End with point</source>
+        <translation>Terminar en el punto</translation>
+    </message>
+    <message>
+        <source>Remove point from route</source>
+        <translation>Quitar el punto de la ruta</translation>
+    </message>
+    <message>
+        <source>Add or remove point</source>
+        <translation>Añadir o quitar el punto</translation>
+    </message>
+    <message>
+        <source>Compute altitudes and speeds</source>
+        <translation>Calcular altitudes y velocidades</translation>
+    </message>
+    <message>
+        <source>Autocompute on waypoint change</source>
+        <translation>Cálculo automático al cambiar los puntos de ruta</translation>
+    </message>
+    <message>
+        <source>Information for point</source>
+        <translation>Información del punto</translation>
+    </message>
+    <message>
+        <source>Information for waypoint</source>
+        <translation>Información del punto de ruta</translation>
+    </message>
+    <message>
+        <source>Edit the current waypoint</source>
+        <translation>Editar el punto de ruta actual</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>Invertir</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Update oceanic tracks...</source>
+        <translation>Actualizar las derrotas oceánicas...</translation>
+    </message>
+</context>
+<context>
     <name>Router</name>
     <message>
         <source>Navigation database changed. Please generate the route again.</source>
@@ -1603,6 +3592,21 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
     <message>
         <source>No %1</source>
         <translation>Ningún %1</translation>
+    </message>
+</context>
+<context>
+    <name>RunwayContextMenu</name>
+    <message>
+        <source>Runway %1</source>
+        <translation>Pista %1</translation>
+    </message>
+    <message>
+        <source>Show information</source>
+        <translation>Mostrar la información</translation>
+    </message>
+    <message>
+        <source>Fit to zoom</source>
+        <translation>Ajustar el zoom</translation>
     </message>
 </context>
 <context>
@@ -1684,10 +3688,107 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
     </message>
 </context>
 <context>
+    <name>SegmentContextMenu</name>
+    <message>
+        <source>Segment %1</source>
+        <translation>Segmento %1</translation>
+    </message>
+    <message>
+        <source>Show information</source>
+        <translation>Mostrar la información</translation>
+    </message>
+    <message>
+        <source>Fit to zoom</source>
+        <translation>Ajustar el zoom</translation>
+    </message>
+    <message>
+        <source>First point %1</source>
+        <translation>Primer punto %1</translation>
+    </message>
+    <message>
+        <source>Select %1</source>
+        <translation>Seleccionar %1</translation>
+    </message>
+    <message>
+        <source>Add to the route</source>
+        <translation>Añadir a la ruta</translation>
+    </message>
+    <message>
+        <source>Remove from route</source>
+        <translation>Quitar de la ruta</translation>
+    </message>
+    <message>
+        <source>Second point %1</source>
+        <translation>Segundo punto %1</translation>
+    </message>
+</context>
+<context>
     <name>Selection</name>
     <message>
         <source>%1nm</source>
         <translation>%1nm</translation>
+    </message>
+</context>
+<context>
+    <name>SoftwareUpdate</name>
+    <message>
+        <source>Cannot reach the update page, no update check done</source>
+        <translation>No se puede acceder a la página de actualizaciones; no se ha comprobado nada</translation>
+    </message>
+    <message>
+        <source>Software update</source>
+        <translation>Actualización del programa</translation>
+    </message>
+    <message>
+        <source>Checking for software updates...</source>
+        <translation>Buscando actualizaciones del programa...</translation>
+    </message>
+    <message>
+        <source>New version %1 available (you are running version %2).</source>
+        <translation>Nueva versión %1 disponible (usted usa la versión %2).</translation>
+    </message>
+    <message>
+        <source>You are already runnning the latest version %1.</source>
+        <translation>Ya usa la última versión %1.</translation>
+    </message>
+    <message>
+        <source>Cannot check for new version, error code %1</source>
+        <translation>No se puede comprobar si hay una versión nueva, código de error %1</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Descargar</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Ignorar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>SplashDialog</name>
+    <message>
+        <source>AIRAC %1</source>
+        <translation>AIRAC %1</translation>
+    </message>
+    <message>
+        <source>AIRAC %1 is outdated </source>
+        <translation>El AIRAC %1 está caducado </translation>
+    </message>
+    <message>
+        <source>→ get cycle %2 from </source>
+        <translation>→ obtenga el ciclo %2 de </translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versión %1</translation>
+    </message>
+    <message>
+        <source>Loading ...</source>
+        <translation>Cargando...</translation>
     </message>
 </context>
 <context>
@@ -1715,6 +3816,17 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
     <message>
         <source>Position</source>
         <translation>Posición</translation>
+    </message>
+</context>
+<context>
+    <name>StatusPanel</name>
+    <message>
+        <source>AIRAC %1</source>
+        <translation>AIRAC %1</translation>
+    </message>
+    <message>
+        <source> | %1</source>
+        <translation> | %1</translation>
     </message>
 </context>
 <context>
@@ -1749,6 +3861,79 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
     <message>
         <source>Cannot read tracks: expected a list of tracks.</source>
         <translation>No se pueden leer las rutas oceánicas: se esperaba una lista de rutas.</translation>
+    </message>
+</context>
+<context>
+    <name>TracksUpdateDialog</name>
+    <message>
+        <source>Oceanic tracks</source>
+        <translation>Derrotas oceánicas</translation>
+    </message>
+    <message>
+        <source>Updating tracks...</source>
+        <translation>Actualizando las derrotas...</translation>
+    </message>
+    <message>
+        <source>Updated tracks:</source>
+        <translation>Derrotas actualizadas:</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>TransitionContextMenu</name>
+    <message>
+        <source>Transition %1</source>
+        <translation>Transición %1</translation>
+    </message>
+    <message>
+        <source>Insert transition</source>
+        <translation>Insertar la transición</translation>
+    </message>
+    <message>
+        <source>Hide %1</source>
+        <translation>Ocultar %1</translation>
+    </message>
+    <message>
+        <source>Show only %1</source>
+        <translation>Mostrar solo %1</translation>
+    </message>
+    <message>
+        <source>Procedure %1</source>
+        <translation>Procedimiento %1</translation>
+    </message>
+    <message>
+        <source>Show all transitions</source>
+        <translation>Mostrar todas las transiciones</translation>
+    </message>
+    <message>
+        <source>Fit to zoom</source>
+        <translation>Ajustar el zoom</translation>
+    </message>
+</context>
+<context>
+    <name>ViewMenu</name>
+    <message>
+        <source>View</source>
+        <translation>Ver</translation>
+    </message>
+    <message>
+        <source>Flight plan</source>
+        <translation>Plan de vuelo</translation>
+    </message>
+    <message>
+        <source>Side panel</source>
+        <translation>Panel lateral</translation>
+    </message>
+    <message>
+        <source>Previous info item</source>
+        <translation>Elemento de información anterior</translation>
+    </message>
+    <message>
+        <source>Next info item</source>
+        <translation>Elemento de información siguiente</translation>
     </message>
 </context>
 <context>
@@ -1928,6 +4113,111 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
     <message>
         <source>Vertical speed</source>
         <translation>Velocidad vertical</translation>
+    </message>
+</context>
+<context>
+    <name>WaypointContextMenu</name>
+    <message>
+        <source>Waypoint %1</source>
+        <translation>Punto de ruta %1</translation>
+    </message>
+    <message>
+        <source>%1 information</source>
+        <translation>Información de %1</translation>
+    </message>
+    <message>
+        <source>Waypoint info</source>
+        <translation>Info del punto de ruta</translation>
+    </message>
+    <message>
+        <source>Edit waypoint...</source>
+        <translation>Editar el punto de ruta...</translation>
+    </message>
+    <message>
+        <source>Remove waypoint</source>
+        <translation>Quitar el punto de ruta</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Bajar</translation>
+    </message>
+    <message>
+        <source>Duplicate waypoint</source>
+        <translation>Duplicar el punto de ruta</translation>
+    </message>
+</context>
+<context>
+    <name>WaypointEditDialog</name>
+    <message>
+        <source>Edit waypoint %1</source>
+        <translation>Editar el punto de ruta %1</translation>
+    </message>
+    <message>
+        <source>Altitude and IAS cannot be modified as &apos;auto-compute&apos; is enabled.
+You can uncheck this feature in the &apos;Route&apos; menu.</source>
+        <translation>La altitud y la IAS no se pueden modificar porque el «cálculo automático» está activado.
+Puede desactivar esta función en el menú «Ruta».</translation>
+    </message>
+    <message>
+        <source>Edit altitude, IAS or comment for this waypoint. Empty the field 
+to clear the value.</source>
+        <translation>Edite la altitud, la IAS o el comentario de este punto de ruta. Vacíe el campo 
+para borrar el valor.</translation>
+    </message>
+    <message>
+        <source>Editable properties</source>
+        <translation>Propiedades editables</translation>
+    </message>
+    <message>
+        <source>Altitude</source>
+        <translation>Altitud</translation>
+    </message>
+    <message>
+        <source>FL or ft</source>
+        <translation>FL o ft</translation>
+    </message>
+    <message>
+        <source>Format 1500ft or FL300</source>
+        <translation>Formato 1500ft o FL300</translation>
+    </message>
+    <message>
+        <source>IAS</source>
+        <translation>IAS</translation>
+    </message>
+    <message>
+        <source>M or kts</source>
+        <translation>M o kt</translation>
+    </message>
+    <message>
+        <source>Format 180kts or M0.78</source>
+        <translation>Formato 180kts o M0.78</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Comentario</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>Weather</name>
+    <message>
+        <source>Weather maps need the address of a weather tile service (setting &quot;weather/tileHost&quot;).</source>
+        <translation>Los mapas meteorológicos necesitan la dirección de un servicio de teselas meteorológicas (ajuste &quot;weather/tileHost&quot;).</translation>
+    </message>
+    <message>
+        <source>Weather maps need the API key of the weather tile service, 32 lower-case hexadecimal characters (setting &quot;weather/apiKey&quot;).</source>
+        <translation>Los mapas meteorológicos necesitan la clave de API del servicio de teselas meteorológicas, 32 caracteres hexadecimales en minúsculas (ajuste &quot;weather/apiKey&quot;).</translation>
     </message>
 </context>
 <context>

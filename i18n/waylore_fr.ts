@@ -2,6 +2,504 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About %1</source>
+        <translation>À propos de %1</translation>
+    </message>
+    <message>
+        <source>Version %1 %2</source>
+        <translation>Version %1 %2</translation>
+    </message>
+    <message>
+        <source>debug</source>
+        <translation>débogage</translation>
+    </message>
+    <message>
+        <source>This program is provided as is, without any warranty.
+It is meant for flight simulation only:
+never use it to plan or fly a real flight.</source>
+        <translation>Ce programme est fourni tel quel, sans aucune garantie.
+Il est destiné uniquement à la simulation de vol :
+ne l&apos;utilisez jamais pour préparer ou effectuer un vol réel.</translation>
+    </message>
+    <message>
+        <source>Built with the Qt framework and the Grantlee template engine. Icons from Font Awesome Free (CC BY 4.0). Map data from the OpenStreetMap contributors; navigation data from the X-Plane navigation data files.</source>
+        <translation>Réalisé avec le framework Qt et le moteur de modèles Grantlee. Icônes de Font Awesome Free (CC BY 4.0). Données cartographiques des contributeurs d&apos;OpenStreetMap ; données de navigation issues des fichiers de données de navigation de X-Plane.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>AirSpeedHelper</name>
+    <message>
+        <source>IAS %1kts </source>
+        <translation>IAS %1 kt </translation>
+    </message>
+</context>
+<context>
+    <name>AiracMismatchDialog</name>
+    <message>
+        <source>AIRAC cycle mismatch</source>
+        <translation>Cycle AIRAC différent</translation>
+    </message>
+    <message>
+        <source>The Waylore database has AIRAC cycle %1, but your X-Plane installation uses cycle %2.
+
+Open the database dialog to update the database.</source>
+        <translation>La base de données de Waylore est au cycle AIRAC %1, mais votre installation X-Plane utilise le cycle %2.
+
+Ouvrez la fenêtre de la base de données pour la mettre à jour.</translation>
+    </message>
+    <message>
+        <source>Open database...</source>
+        <translation>Ouvrir la base de données...</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Ignorer</translation>
+    </message>
+</context>
+<context>
+    <name>AirplaneContextMenu</name>
+    <message>
+        <source>Disconnect</source>
+        <translation>Se déconnecter</translation>
+    </message>
+    <message>
+        <source>Moving map</source>
+        <translation>Carte mobile</translation>
+    </message>
+</context>
+<context>
+    <name>AirplaneDialog</name>
+    <message>
+        <source>Manage airplanes</source>
+        <translation>Gérer les avions</translation>
+    </message>
+    <message>
+        <source>/h</source>
+        <translation>/h</translation>
+    </message>
+    <message>
+        <source>kts</source>
+        <translation>kt</translation>
+    </message>
+    <message>
+        <source>ft/min</source>
+        <translation>ft/min</translation>
+    </message>
+    <message>
+        <source>Import an airplane from file</source>
+        <translation>Importer un avion depuis un fichier</translation>
+    </message>
+    <message>
+        <source>Airplane files (*.apxml)</source>
+        <translation>Fichiers avion (*.apxml)</translation>
+    </message>
+    <message>
+        <source>Export the selected airplane to file</source>
+        <translation>Exporter l&apos;avion sélectionné dans un fichier</translation>
+    </message>
+    <message>
+        <source>All (*)</source>
+        <translation>Tous (*)</translation>
+    </message>
+    <message>
+        <source>Error during import/export</source>
+        <translation>Erreur pendant l&apos;import/export</translation>
+    </message>
+    <message>
+        <source>Airplane list</source>
+        <translation>Liste des avions</translation>
+    </message>
+    <message>
+        <source>Create a new empty airplane</source>
+        <translation>Créer un nouvel avion vide</translation>
+    </message>
+    <message>
+        <source>Remove the selected airplane</source>
+        <translation>Supprimer l&apos;avion sélectionné</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Général</translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation>Performances</translation>
+    </message>
+    <message>
+        <source>Fuel</source>
+        <translation>Carburant</translation>
+    </message>
+    <message>
+        <source>Identification</source>
+        <translation>Identification</translation>
+    </message>
+    <message>
+        <source>ICAO</source>
+        <translation>OACI</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Manufacturer</source>
+        <translation>Constructeur</translation>
+    </message>
+    <message>
+        <source>Max passengers</source>
+        <translation>Passagers max.</translation>
+    </message>
+    <message>
+        <source>Maximum number of passengers in the airplane</source>
+        <translation>Nombre maximal de passagers dans l&apos;avion</translation>
+    </message>
+    <message>
+        <source>Max cargo</source>
+        <translation>Fret max.</translation>
+    </message>
+    <message>
+        <source>Available cargo payload when the airplane contains all the passengers</source>
+        <translation>Charge de fret disponible lorsque l&apos;avion transporte tous les passagers</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Masse</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>À vide</translation>
+    </message>
+    <message>
+        <source>Empty operational weight (OEW)</source>
+        <translation>Masse de base opérationnelle (OEW)</translation>
+    </message>
+    <message>
+        <source>Max. zero-fuel</source>
+        <translation>Max. sans carburant</translation>
+    </message>
+    <message>
+        <source>Maximum weight without fuel (MZFW)</source>
+        <translation>Masse maximale sans carburant (MZFW)</translation>
+    </message>
+    <message>
+        <source>Max. takeoff</source>
+        <translation>Max. au décollage</translation>
+    </message>
+    <message>
+        <source>Maximum takeoff weight (MTOW)</source>
+        <translation>Masse maximale au décollage (MTOW)</translation>
+    </message>
+    <message>
+        <source>Max. landing</source>
+        <translation>Max. à l&apos;atterrissage</translation>
+    </message>
+    <message>
+        <source>Maximum landing weight (MLW)</source>
+        <translation>Masse maximale à l&apos;atterrissage (MLW)</translation>
+    </message>
+    <message>
+        <source>Takeoff</source>
+        <translation>Décollage</translation>
+    </message>
+    <message>
+        <source>V2</source>
+        <translation>V2</translation>
+    </message>
+    <message>
+        <source>Takeoff safety speed (kts)</source>
+        <translation>Vitesse de sécurité au décollage (kt)</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Distance</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>Minimum runway length for takeoff (meters)</source>
+        <translation>Longueur de piste minimale pour le décollage (mètres)</translation>
+    </message>
+    <message>
+        <source>Landing</source>
+        <translation>Atterrissage</translation>
+    </message>
+    <message>
+        <source>VAT</source>
+        <translation>VAT</translation>
+    </message>
+    <message>
+        <source>Indicated airspeed at the runway threshold (kts)</source>
+        <translation>Vitesse indiquée au seuil de piste (kt)</translation>
+    </message>
+    <message>
+        <source>Minimum runway length for landing (meters)</source>
+        <translation>Longueur de piste minimale pour l&apos;atterrissage (mètres)</translation>
+    </message>
+    <message>
+        <source>Cruise</source>
+        <translation>Croisière</translation>
+    </message>
+    <message>
+        <source>Ceiling</source>
+        <translation>Plafond</translation>
+    </message>
+    <message>
+        <source>FL</source>
+        <translation>FL</translation>
+    </message>
+    <message>
+        <source>Maximum allowed cruise level</source>
+        <translation>Niveau de croisière maximal autorisé</translation>
+    </message>
+    <message>
+        <source>Maximum TAS</source>
+        <translation>TAS maximale</translation>
+    </message>
+    <message>
+        <source>Maximal true air-speed at ceiling level</source>
+        <translation>Vitesse propre maximale au niveau du plafond</translation>
+    </message>
+    <message>
+        <source>Initial climb</source>
+        <translation>Montée initiale</translation>
+    </message>
+    <message>
+        <source>IAS</source>
+        <translation>IAS</translation>
+    </message>
+    <message>
+        <source>Indicated air-speed (IAS) for initial climb</source>
+        <translation>Vitesse indiquée (IAS) en montée initiale</translation>
+    </message>
+    <message>
+        <source>ROC</source>
+        <translation>Vz montée</translation>
+    </message>
+    <message>
+        <source>Rate for initial climb</source>
+        <translation>Taux de montée initiale</translation>
+    </message>
+    <message>
+        <source>Climb</source>
+        <translation>Montée</translation>
+    </message>
+    <message>
+        <source>Indicated air-speed for climb</source>
+        <translation>Vitesse indiquée en montée</translation>
+    </message>
+    <message>
+        <source>Rate of climb</source>
+        <translation>Taux de montée</translation>
+    </message>
+    <message>
+        <source>Descent</source>
+        <translation>Descente</translation>
+    </message>
+    <message>
+        <source>Indicated air-speed for descent</source>
+        <translation>Vitesse indiquée en descente</translation>
+    </message>
+    <message>
+        <source>ROD</source>
+        <translation>Vz descente</translation>
+    </message>
+    <message>
+        <source>Rate of descent</source>
+        <translation>Taux de descente</translation>
+    </message>
+    <message>
+        <source>Approach</source>
+        <translation>Approche</translation>
+    </message>
+    <message>
+        <source>Indicated air-speed for approach</source>
+        <translation>Vitesse indiquée en approche</translation>
+    </message>
+    <message>
+        <source>Rate of descent for approach</source>
+        <translation>Taux de descente en approche</translation>
+    </message>
+    <message>
+        <source>Operational fuel</source>
+        <translation>Carburant opérationnel</translation>
+    </message>
+    <message>
+        <source>Taxi</source>
+        <translation>Roulage</translation>
+    </message>
+    <message>
+        <source>Burned fuel during taxi</source>
+        <translation>Carburant consommé pendant le roulage</translation>
+    </message>
+    <message>
+        <source>Climb flow</source>
+        <translation>Débit en montée</translation>
+    </message>
+    <message>
+        <source>Burned fuel per hour during climb</source>
+        <translation>Carburant consommé par heure en montée</translation>
+    </message>
+    <message>
+        <source>Cruise flow</source>
+        <translation>Débit en croisière</translation>
+    </message>
+    <message>
+        <source>Burned fuel per hour during cruise</source>
+        <translation>Carburant consommé par heure en croisière</translation>
+    </message>
+    <message>
+        <source>Descent flow</source>
+        <translation>Débit en descente</translation>
+    </message>
+    <message>
+        <source>Burned fuel per hour during descent</source>
+        <translation>Carburant consommé par heure en descente</translation>
+    </message>
+    <message>
+        <source>Additional fuel</source>
+        <translation>Carburant supplémentaire</translation>
+    </message>
+    <message>
+        <source>Alternate flow</source>
+        <translation>Débit vers le dégagement</translation>
+    </message>
+    <message>
+        <source>Burned fuel per hour to reach alternate airport from the missed approach point</source>
+        <translation>Carburant consommé par heure pour rejoindre l&apos;aérodrome de dégagement depuis le point d&apos;approche interrompue</translation>
+    </message>
+    <message>
+        <source>Contingency</source>
+        <translation>Réserve de route</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>Contigency fuel additional enroute fuel consumption caused by wind or routing changes.</source>
+        <translation>Carburant de réserve de route : consommation supplémentaire en route due au vent ou aux changements d&apos;itinéraire.</translation>
+    </message>
+    <message>
+        <source>Extra reserve</source>
+        <translation>Réserve supplémentaire</translation>
+    </message>
+    <message>
+        <source>Fuel added at the discretion of the Captain or the dispatcher</source>
+        <translation>Carburant ajouté à la discrétion du commandant de bord ou du régulateur</translation>
+    </message>
+    <message>
+        <source>Final reserve</source>
+        <translation>Réserve finale</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>Final reserve fuel is the minimum fuel required to fly for 30 minutes</source>
+        <translation>La réserve finale est le carburant minimal nécessaire pour voler 30 minutes</translation>
+    </message>
+    <message>
+        <source>Tank</source>
+        <translation>Réservoir</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Unité</translation>
+    </message>
+    <message>
+        <source>Fuel capacity</source>
+        <translation>Capacité carburant</translation>
+    </message>
+    <message>
+        <source>Total capacity of the airplane tanks</source>
+        <translation>Capacité totale des réservoirs de l&apos;avion</translation>
+    </message>
+    <message>
+        <source>Registration</source>
+        <translation>Immatriculation</translation>
+    </message>
+    <message>
+        <source>Airplane registration</source>
+        <translation>Immatriculation de l&apos;avion</translation>
+    </message>
+    <message>
+        <source>Equipments</source>
+        <translation>Équipements</translation>
+    </message>
+    <message>
+        <source>Airplane equipment</source>
+        <translation>Équipement de l&apos;avion</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transpondeur</translation>
+    </message>
+    <message>
+        <source>More information</source>
+        <translation>Plus d&apos;informations</translation>
+    </message>
+    <message>
+        <source>Aircraft registration</source>
+        <translation>Immatriculation des aéronefs</translation>
+    </message>
+    <message>
+        <source>Equipment codes</source>
+        <translation>Codes d&apos;équipement</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>AirplaneHelper</name>
+    <message>
+        <source>Airplane</source>
+        <translation>Avion</translation>
+    </message>
+    <message>
+        <source>More...</source>
+        <translation>Plus...</translation>
+    </message>
+    <message>
+        <source>Load factor %1%</source>
+        <translation>Taux de remplissage %1 %</translation>
+    </message>
+    <message>
+        <source>Load factor (percentage) utilizing available passenger or cargo capacity</source>
+        <translation>Taux de remplissage (pourcentage) de la capacité disponible en passagers ou en fret</translation>
+    </message>
+    <message>
+        <source>Cruise</source>
+        <translation>Croisière</translation>
+    </message>
+    <message>
+        <source>Cruise flight level</source>
+        <translation>Niveau de vol de croisière</translation>
+    </message>
+    <message>
+        <source>TAS</source>
+        <translation>TAS</translation>
+    </message>
+    <message>
+        <source>Cruise True Air Speed</source>
+        <translation>Vitesse propre (TAS) en croisière</translation>
+    </message>
+</context>
+<context>
     <name>AirplaneListModel</name>
     <message>
         <source>New airplane</source>
@@ -50,6 +548,21 @@
     <message>
         <source>The airplane file %1 cannot be written: %2</source>
         <translation>Le fichier d&apos;avion %1 ne peut pas être écrit : %2</translation>
+    </message>
+</context>
+<context>
+    <name>AirplaneMenu</name>
+    <message>
+        <source>Airplane</source>
+        <translation>Avion</translation>
+    </message>
+    <message>
+        <source>Connect to simulator</source>
+        <translation>Se connecter au simulateur</translation>
+    </message>
+    <message>
+        <source>Manage airplanes...</source>
+        <translation>Gérer les avions...</translation>
     </message>
 </context>
 <context>
@@ -191,6 +704,168 @@
     <message>
         <source>Loading startup points...</source>
         <translation>Chargement des postes de stationnement...</translation>
+    </message>
+</context>
+<context>
+    <name>DatabaseDialog</name>
+    <message>
+        <source> (in %1s)</source>
+        <translation> (en %1 s)</translation>
+    </message>
+    <message>
+        <source>Navigation database</source>
+        <translation>Base de données de navigation</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>%1 needs a navigation database to display the map and plan flights. Choose the source for the database between:</source>
+        <translation>%1 a besoin d&apos;une base de données de navigation pour afficher la carte et préparer les vols. Choisissez la source de la base de données parmi :</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Server:&lt;/b&gt; download the default AIRAC included with %1.</source>
+        <translation>&lt;b&gt;Serveur :&lt;/b&gt; télécharger l&apos;AIRAC par défaut fourni avec %1.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;X-Plane:&lt;/b&gt; import the navigation data installed in your X-Plane folder.</source>
+        <translation>&lt;b&gt;X-Plane :&lt;/b&gt; importer les données de navigation installées dans votre dossier X-Plane.</translation>
+    </message>
+    <message>
+        <source>To use the latest AIRAC cycle, get it from </source>
+        <translation>Pour utiliser le dernier cycle AIRAC, procurez-le auprès de </translation>
+    </message>
+    <message>
+        <source> or another provider.</source>
+        <translation> ou d&apos;un autre fournisseur.</translation>
+    </message>
+    <message>
+        <source>Database source</source>
+        <translation>Source de la base de données</translation>
+    </message>
+    <message>
+        <source>Download the default database from our server</source>
+        <translation>Télécharger la base de données par défaut depuis notre serveur</translation>
+    </message>
+    <message>
+        <source>Import the database from your X-Plane installation</source>
+        <translation>Importer la base de données depuis votre installation X-Plane</translation>
+    </message>
+    <message>
+        <source>X-Plane path</source>
+        <translation>Chemin de X-Plane</translation>
+    </message>
+    <message>
+        <source>Path of X-Plane installation base directory</source>
+        <translation>Chemin du dossier d&apos;installation de X-Plane</translation>
+    </message>
+    <message>
+        <source>Autodetect</source>
+        <translation>Détection automatique</translation>
+    </message>
+    <message>
+        <source>Choose</source>
+        <translation>Choisir</translation>
+    </message>
+    <message>
+        <source>Use custom data (from Cyclewell, Navigraph...)</source>
+        <translation>Utiliser des données personnalisées (de Cyclewell, Navigraph...)</translation>
+    </message>
+    <message>
+        <source>Load user FIX (user_fix.dat)</source>
+        <translation>Charger les FIX utilisateur (user_fix.dat)</translation>
+    </message>
+    <message>
+        <source>Current database</source>
+        <translation>Base de données actuelle</translation>
+    </message>
+    <message>
+        <source>AIRAC cycle</source>
+        <translation>Cycle AIRAC</translation>
+    </message>
+    <message>
+        <source>(the AIRAC cycle %1 is available, get it from </source>
+        <translation>(le cycle AIRAC %1 est disponible, procurez-le auprès de </translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>(including APT, NDB, VOR, DME, FIX,...)</source>
+        <translation>(dont APT, NDB, VOR, DME, FIX,...)</translation>
+    </message>
+    <message>
+        <source>Segments</source>
+        <translation>Segments</translation>
+    </message>
+    <message>
+        <source>(routes consist of a series of segments)</source>
+        <translation>(les routes sont constituées d&apos;une suite de segments)</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Database file deleted</source>
+        <translation>Fichier de base de données supprimé</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Télécharger</translation>
+    </message>
+    <message>
+        <source>Import from X-Plane</source>
+        <translation>Importer depuis X-Plane</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Please choose path to X-Plane installation</source>
+        <translation>Veuillez choisir le chemin de l&apos;installation X-Plane</translation>
+    </message>
+</context>
+<context>
+    <name>DebugMenu</name>
+    <message>
+        <source>Debug</source>
+        <translation>Débogage</translation>
+    </message>
+    <message>
+        <source>Navmap export to PNG</source>
+        <translation>Exporter la carte de navigation en PNG</translation>
+    </message>
+    <message>
+        <source>Navmap export to JPG</source>
+        <translation>Exporter la carte de navigation en JPG</translation>
+    </message>
+    <message>
+        <source>Load EGKK-CHT-MCT-EGPK for moving test</source>
+        <translation>Charger EGKK-CHT-MCT-EGPK pour le test de déplacement</translation>
+    </message>
+    <message>
+        <source>Load URELO/OKIPA for route finding test</source>
+        <translation>Charger URELO/OKIPA pour le test de recherche de route</translation>
+    </message>
+    <message>
+        <source>Load TEPRI/GELTA for route finding test</source>
+        <translation>Charger TEPRI/GELTA pour le test de recherche de route</translation>
+    </message>
+    <message>
+        <source>Load DETOB/BIBAG for route finding test</source>
+        <translation>Charger DETOB/BIBAG pour le test de recherche de route</translation>
+    </message>
+    <message>
+        <source>Load TOU/MTG for route finding test</source>
+        <translation>Charger TOU/MTG pour le test de recherche de route</translation>
+    </message>
+    <message>
+        <source>Load MTG/TRA for route finding test</source>
+        <translation>Charger MTG/TRA pour le test de recherche de route</translation>
     </message>
 </context>
 <context>
@@ -356,10 +1031,6 @@
         <translation>Afficher le panneau latéral</translation>
     </message>
     <message>
-        <source>Error during export</source>
-        <translation>Erreur pendant l&apos;export</translation>
-    </message>
-    <message>
         <source>Reset preferences</source>
         <translation>Réinitialiser les préférences</translation>
     </message>
@@ -383,6 +1054,52 @@ seront perdus. Ces opérations sont irréversibles !</translation>
     <message>
         <source>Cannot open file</source>
         <translation>Impossible d&apos;ouvrir le fichier</translation>
+    </message>
+</context>
+<context>
+    <name>EditMenu</name>
+    <message>
+        <source>Edit</source>
+        <translation>Édition</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Couper</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Coller</translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation>Tout sélectionner</translation>
+    </message>
+    <message>
+        <source>Find...</source>
+        <translation>Rechercher...</translation>
+    </message>
+    <message>
+        <source>Select navigation database...</source>
+        <translation>Choisir la base de données de navigation...</translation>
+    </message>
+    <message>
+        <source>Preferences...</source>
+        <translation>Préférences...</translation>
+    </message>
+</context>
+<context>
+    <name>ExportAsDialog</name>
+    <message>
+        <source>Cannot export image to %1</source>
+        <translation>Impossible d&apos;exporter l&apos;image vers %1</translation>
+    </message>
+    <message>
+        <source>Exported %1</source>
+        <translation>%1 exporté</translation>
     </message>
 </context>
 <context>
@@ -597,6 +1314,345 @@ seront perdus. Ces opérations sont irréversibles !</translation>
     </message>
 </context>
 <context>
+    <name>ExporterErrorDialog</name>
+    <message>
+        <source>Error during export</source>
+        <translation>Erreur pendant l&apos;export</translation>
+    </message>
+</context>
+<context>
+    <name>FileManager</name>
+    <message>
+        <source>The flight plan has been modified</source>
+        <translation>Le plan de vol a été modifié</translation>
+    </message>
+    <message>
+        <source>Do you want to save changes before creating a new flight plan?</source>
+        <translation>Voulez-vous enregistrer les modifications avant de créer un nouveau plan de vol ?</translation>
+    </message>
+    <message>
+        <source>Do you want to save changes before opening another flight plan?</source>
+        <translation>Voulez-vous enregistrer les modifications avant d&apos;ouvrir un autre plan de vol ?</translation>
+    </message>
+    <message>
+        <source>Save changes</source>
+        <translation>Enregistrer les modifications</translation>
+    </message>
+    <message>
+        <source>The flight plan contains unsaved modifications. Do you want to save before quit?</source>
+        <translation>Le plan de vol contient des modifications non enregistrées. Voulez-vous l&apos;enregistrer avant de quitter ?</translation>
+    </message>
+    <message>
+        <source>Do you want to save changes before loading another flight plan?</source>
+        <translation>Voulez-vous enregistrer les modifications avant de charger un autre plan de vol ?</translation>
+    </message>
+</context>
+<context>
+    <name>FileMenu</name>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save as...</source>
+        <translation>Enregistrer sous...</translation>
+    </message>
+    <message>
+        <source>Import FMS file...</source>
+        <translation>Importer un fichier FMS...</translation>
+    </message>
+    <message>
+        <source>Edit flight informations...</source>
+        <translation>Modifier les informations du vol...</translation>
+    </message>
+    <message>
+        <source>Page setup...</source>
+        <translation>Mise en page...</translation>
+    </message>
+    <message>
+        <source>Preview...</source>
+        <translation>Aperçu...</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Imprimer...</translation>
+    </message>
+    <message>
+        <source>Export flight plan to PDF...</source>
+        <translation>Exporter le plan de vol en PDF...</translation>
+    </message>
+    <message>
+        <source>Export flight plan to file</source>
+        <translation>Exporter le plan de vol dans un fichier</translation>
+    </message>
+    <message>
+        <source>Export to...</source>
+        <translation>Exporter vers...</translation>
+    </message>
+    <message>
+        <source>Direct export to %1</source>
+        <translation>Export direct vers %1</translation>
+    </message>
+    <message>
+        <source>Export flight plan to network</source>
+        <translation>Exporter le plan de vol vers un réseau</translation>
+    </message>
+    <message>
+        <source>Export flight plan to IVAO</source>
+        <translation>Exporter le plan de vol vers IVAO</translation>
+    </message>
+    <message>
+        <source>Export flight plan to VATSIM</source>
+        <translation>Exporter le plan de vol vers VATSIM</translation>
+    </message>
+    <message>
+        <source>Copy flight plan to clipboard</source>
+        <translation>Copier le plan de vol dans le presse-papiers</translation>
+    </message>
+    <message>
+        <source>Full route</source>
+        <translation>Route complète</translation>
+    </message>
+    <message>
+        <source>Enroute only</source>
+        <translation>Partie en route seulement</translation>
+    </message>
+    <message>
+        <source>ICAO route</source>
+        <translation>Route OACI</translation>
+    </message>
+    <message>
+        <source>All waypoints</source>
+        <translation>Tous les points de cheminement</translation>
+    </message>
+    <message>
+        <source>Briefing (OFP)</source>
+        <translation>Briefing (OFP)</translation>
+    </message>
+    <message>
+        <source>Share link</source>
+        <translation>Lien de partage</translation>
+    </message>
+    <message>
+        <source>Export navigation map to image...</source>
+        <translation>Exporter la carte de navigation en image...</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+</context>
+<context>
+    <name>FlightInfoDialog</name>
+    <message>
+        <source>Flight informations</source>
+        <translation>Informations du vol</translation>
+    </message>
+    <message>
+        <source>Flight info</source>
+        <translation>Infos vol</translation>
+    </message>
+    <message>
+        <source>Pilot name</source>
+        <translation>Nom du pilote</translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation>Compagnie</translation>
+    </message>
+    <message>
+        <source>Flight number</source>
+        <translation>Numéro de vol</translation>
+    </message>
+    <message>
+        <source>Sequence</source>
+        <translation>Séquence</translation>
+    </message>
+    <message>
+        <source>Alternate airport</source>
+        <translation>Aérodrome de dégagement</translation>
+    </message>
+    <message>
+        <source>Departure (UTC)</source>
+        <translation>Départ (UTC)</translation>
+    </message>
+    <message>
+        <source>YYYY-MM-DD hh:mm</source>
+        <translation>AAAA-MM-JJ hh:mm</translation>
+    </message>
+    <message>
+        <source>Airplane details</source>
+        <translation>Détails de l&apos;avion</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>FlightplanPanel</name>
+    <message>
+        <source>Altitude</source>
+        <translation>Altitude</translation>
+    </message>
+    <message>
+        <source>From %1 to %2 (%3)</source>
+        <translation>De %1 à %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Planned fuel %1</source>
+        <translation>Carburant prévu %1</translation>
+    </message>
+    <message>
+        <source>Taxi burn</source>
+        <translation>Conso. roulage</translation>
+    </message>
+    <message>
+        <source>Burned fuel during taxi</source>
+        <translation>Carburant consommé pendant le roulage</translation>
+    </message>
+    <message>
+        <source>Enroute burn</source>
+        <translation>Conso. en route</translation>
+    </message>
+    <message>
+        <source>Burned fuel during flight</source>
+        <translation>Carburant consommé pendant le vol</translation>
+    </message>
+    <message>
+        <source>Total reserve</source>
+        <translation>Réserve totale</translation>
+    </message>
+    <message>
+        <source>Includes alternate fuel, contingency reserve, extra reserve and final reserve</source>
+        <translation>Comprend le carburant de dégagement, la réserve de route, la réserve supplémentaire et la réserve finale</translation>
+    </message>
+    <message>
+        <source>Block fuel</source>
+        <translation>Carburant au bloc</translation>
+    </message>
+    <message>
+        <source>Total fuel to load in the tanks</source>
+        <translation>Carburant total à charger dans les réservoirs</translation>
+    </message>
+    <message>
+        <source>Maxium fuel tank capacity %1</source>
+        <translation>Capacité maximale des réservoirs %1</translation>
+    </message>
+    <message>
+        <source>%1 load sheet</source>
+        <translation>Devis de masse %1</translation>
+    </message>
+    <message>
+        <source>Total payload</source>
+        <translation>Charge marchande totale</translation>
+    </message>
+    <message>
+        <source>Commercial payload including passengers, luggages and cargo</source>
+        <translation>Charge marchande comprenant passagers, bagages et fret</translation>
+    </message>
+    <message>
+        <source>Zero fuel weight</source>
+        <translation>Masse sans carburant</translation>
+    </message>
+    <message>
+        <source>Airplane operational weight prior to fuel tanking</source>
+        <translation>Masse opérationnelle de l&apos;avion avant l&apos;avitaillement</translation>
+    </message>
+    <message>
+        <source>Maximum zero-fuel weight is %1</source>
+        <translation>La masse maximale sans carburant est de %1</translation>
+    </message>
+    <message>
+        <source>Takeoff weight</source>
+        <translation>Masse au décollage</translation>
+    </message>
+    <message>
+        <source>Estimated takeoff weight</source>
+        <translation>Masse estimée au décollage</translation>
+    </message>
+    <message>
+        <source>Maximum takeoff weight is %1</source>
+        <translation>La masse maximale au décollage est de %1</translation>
+    </message>
+    <message>
+        <source>Landing weight</source>
+        <translation>Masse à l&apos;atterrissage</translation>
+    </message>
+    <message>
+        <source>Estimated landing weight</source>
+        <translation>Masse estimée à l&apos;atterrissage</translation>
+    </message>
+    <message>
+        <source>Maximum landing weight is %1</source>
+        <translation>La masse maximale à l&apos;atterrissage est de %1</translation>
+    </message>
+    <message>
+        <source>The flight plan is empty, add waypoints from %1%2 database%3 or start the %4%5 generator%6 or...</source>
+        <translation>Le plan de vol est vide, ajoutez des points depuis la %1%2 base de données%3 ou lancez le %4%5 générateur%6 ou...</translation>
+    </message>
+    <message>
+        <source>Get inspired</source>
+        <translation>Laissez-vous inspirer</translation>
+    </message>
+    <message>
+        <source>Open the route generator</source>
+        <translation>Ouvrir le générateur de route</translation>
+    </message>
+    <message>
+        <source>Airspeeds and altitudes are automatically computed on waypoint change</source>
+        <translation>Les vitesses et altitudes sont calculées automatiquement à chaque modification des points</translation>
+    </message>
+    <message>
+        <source>Compute air speeds and altitudes for all waypoints</source>
+        <translation>Calculer les vitesses et altitudes de tous les points</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>%1 waypoint(s)</source>
+        <translation>%1 point(s)</translation>
+    </message>
+    <message>
+        <source>distance</source>
+        <translation>distance</translation>
+    </message>
+    <message>
+        <source>duration</source>
+        <translation>durée</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Tableau</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>Fuel</source>
+        <translation>Carburant</translation>
+    </message>
+    <message>
+        <source>Briefing</source>
+        <translation>Briefing</translation>
+    </message>
+</context>
+<context>
     <name>FlightplanXml</name>
     <message>
         <source>Waypoint %1 has no position on earth (%2, %3), it can not be opened!</source>
@@ -634,6 +1690,144 @@ seront perdus. Ces opérations sont irréversibles !</translation>
     </message>
 </context>
 <context>
+    <name>GeneratorDialog</name>
+    <message>
+        <source>Routing in progress...</source>
+        <translation>Calcul de la route en cours...</translation>
+    </message>
+    <message>
+        <source>Route generator</source>
+        <translation>Générateur de route</translation>
+    </message>
+    <message>
+        <source>(in %1 s)</source>
+        <translation>(en %1 s)</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Général</translation>
+    </message>
+    <message>
+        <source>Departure</source>
+        <translation>Départ</translation>
+    </message>
+    <message>
+        <source>SID output</source>
+        <translation>Sortie de SID</translation>
+    </message>
+    <message>
+        <source>Arrival</source>
+        <translation>Arrivée</translation>
+    </message>
+    <message>
+        <source>STAR input</source>
+        <translation>Entrée de STAR</translation>
+    </message>
+    <message>
+        <source>Hit the Enter key to validate airport</source>
+        <translation>Appuyez sur Entrée pour valider l&apos;aérodrome</translation>
+    </message>
+    <message>
+        <source>Airplane details</source>
+        <translation>Détails de l&apos;avion</translation>
+    </message>
+    <message>
+        <source>Routing options</source>
+        <translation>Options de calcul de route</translation>
+    </message>
+    <message>
+        <source>Airway navigation</source>
+        <translation>Navigation sur les voies aériennes</translation>
+    </message>
+    <message>
+        <source>Prefer HIGH (Jet) routes during cruise</source>
+        <translation>Préférer les routes HAUTES (Jet) en croisière</translation>
+    </message>
+    <message>
+        <source>Use only LOW (Victor) routes</source>
+        <translation>N&apos;utiliser que les routes BASSES (Victor)</translation>
+    </message>
+    <message>
+        <source>No route preference between HIGH and LOW</source>
+        <translation>Aucune préférence entre routes HAUTES et BASSES</translation>
+    </message>
+    <message>
+        <source>Ignore airways during routing</source>
+        <translation>Ignorer les voies aériennes lors du calcul</translation>
+    </message>
+    <message>
+        <source>Radio navigation</source>
+        <translation>Radionavigation</translation>
+    </message>
+    <message>
+        <source>Routing status</source>
+        <translation>État du calcul</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progression</translation>
+    </message>
+    <message>
+        <source>of</source>
+        <translation>sur</translation>
+    </message>
+    <message>
+        <source>%1nm</source>
+        <translation>%1 NM</translation>
+    </message>
+    <message>
+        <source>Close when finished</source>
+        <translation>Fermer une fois terminé</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Fit map to generated route</source>
+        <translation>Ajuster la carte à la route générée</translation>
+    </message>
+    <message>
+        <source>Interrupt</source>
+        <translation>Interrompre</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Generate</source>
+        <translation>Générer</translation>
+    </message>
+    <message>
+        <source>Re-generate</source>
+        <translation>Régénérer</translation>
+    </message>
+</context>
+<context>
+    <name>HelpMenu</name>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Manual...</source>
+        <translation>Manuel...</translation>
+    </message>
+    <message>
+        <source>FAQ...</source>
+        <translation>FAQ...</translation>
+    </message>
+    <message>
+        <source>Check for updates...</source>
+        <translation>Rechercher des mises à jour...</translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <translation>À propos...</translation>
+    </message>
+</context>
+<context>
     <name>InfoManager</name>
     <message>
         <source>No METAR available for %1.</source>
@@ -646,6 +1840,327 @@ seront perdus. Ces opérations sont irréversibles !</translation>
     <message>
         <source>Show waypoint details %1</source>
         <translation>Afficher les détails du point %1</translation>
+    </message>
+</context>
+<context>
+    <name>InformationPanel</name>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Show previous item</source>
+        <translation>Afficher l&apos;élément précédent</translation>
+    </message>
+    <message>
+        <source>Navigate history</source>
+        <translation>Parcourir l&apos;historique</translation>
+    </message>
+    <message>
+        <source>Show next item</source>
+        <translation>Afficher l&apos;élément suivant</translation>
+    </message>
+</context>
+<context>
+    <name>InspirationMenu</name>
+    <message>
+        <source>Inspiration</source>
+        <translation>Inspiration</translation>
+    </message>
+    <message>
+        <source>Europe</source>
+        <translation>Europe</translation>
+    </message>
+    <message>
+        <source>Paris Charles De Gaulle - Nice Côte d&apos;Azur</source>
+        <translation>Paris Charles De Gaulle - Nice Côte d&apos;Azur</translation>
+    </message>
+    <message>
+        <source>Paris Charles De Gaulle - Wien Schwechat</source>
+        <translation>Paris Charles De Gaulle - Vienne Schwechat</translation>
+    </message>
+    <message>
+        <source>Zurich Kloten - Innsbruck Kranebitten</source>
+        <translation>Zurich Kloten - Innsbruck Kranebitten</translation>
+    </message>
+    <message>
+        <source>Amsterdam Schiphol - Oslo Gardermoen</source>
+        <translation>Amsterdam Schiphol - Oslo Gardermoen</translation>
+    </message>
+    <message>
+        <source>Hamburg Fuhlsbüttel - Muenchen Franz Joseph</source>
+        <translation>Hambourg Fuhlsbüttel - Munich Franz Joseph</translation>
+    </message>
+    <message>
+        <source>Muenchen Franz Joseph - London Heathrow</source>
+        <translation>Munich Franz Joseph - Londres Heathrow</translation>
+    </message>
+    <message>
+        <source>Torino Caselle - Lyon Saint Exupery</source>
+        <translation>Turin Caselle - Lyon Saint-Exupéry</translation>
+    </message>
+    <message>
+        <source>Roma Leonardo Da Vinci - Barcelona El Prat</source>
+        <translation>Rome Leonardo Da Vinci - Barcelone El Prat</translation>
+    </message>
+    <message>
+        <source>London Gatwick - Glasgow Prestwick</source>
+        <translation>Londres Gatwick - Glasgow Prestwick</translation>
+    </message>
+    <message>
+        <source>Oslo Gardermoen - Tromso Langnes</source>
+        <translation>Oslo Gardermoen - Tromsø Langnes</translation>
+    </message>
+    <message>
+        <source>Istanbul Ataturk - Frankfurt am Main</source>
+        <translation>Istanbul Atatürk - Francfort-sur-le-Main</translation>
+    </message>
+    <message>
+        <source>Barcelona El Prat - Madrid Barajas</source>
+        <translation>Barcelone El Prat - Madrid Barajas</translation>
+    </message>
+    <message>
+        <source>London Heathrow - Athens Eleftherios Venizelos</source>
+        <translation>Londres Heathrow - Athènes Eleftherios Venizelos</translation>
+    </message>
+    <message>
+        <source>Geneva Cointrin - Bern Belp</source>
+        <translation>Genève Cointrin - Berne Belp</translation>
+    </message>
+    <message>
+        <source>Innsbruck Kranebitten - Bolzano Dolomiti</source>
+        <translation>Innsbruck Kranebitten - Bolzano Dolomiti</translation>
+    </message>
+    <message>
+        <source>North America</source>
+        <translation>Amérique du Nord</translation>
+    </message>
+    <message>
+        <source>San Francisco - New York John F. Kenedy</source>
+        <translation>San Francisco - New York John F. Kennedy</translation>
+    </message>
+    <message>
+        <source>Los Angeles - Seattle Tacoma</source>
+        <translation>Los Angeles - Seattle Tacoma</translation>
+    </message>
+    <message>
+        <source>Las Vegas McCarran - Chicao O&apos;Hare</source>
+        <translation>Las Vegas McCarran - Chicago O&apos;Hare</translation>
+    </message>
+    <message>
+        <source>Dallas Fort Worth - Miami</source>
+        <translation>Dallas Fort Worth - Miami</translation>
+    </message>
+    <message>
+        <source>Miami - Boston Logan</source>
+        <translation>Miami - Boston Logan</translation>
+    </message>
+    <message>
+        <source>Seattle Tacoma Intl - Salt Lake City Intl</source>
+        <translation>Seattle Tacoma Intl - Salt Lake City Intl</translation>
+    </message>
+    <message>
+        <source>Toronto Pearson Intl - Vancouver Intl</source>
+        <translation>Toronto Pearson Intl - Vancouver Intl</translation>
+    </message>
+    <message>
+        <source>Seattle Boeing Field - Portland Intl</source>
+        <translation>Seattle Boeing Field - Portland Intl</translation>
+    </message>
+    <message>
+        <source>Las Vegas North - Grand Canyon National Park</source>
+        <translation>Las Vegas Nord - parc national du Grand Canyon</translation>
+    </message>
+    <message>
+        <source>South America</source>
+        <translation>Amérique du Sud</translation>
+    </message>
+    <message>
+        <source>Mexico Licenciado Benito Juarez Intl - Bogota El Dorado Intl</source>
+        <translation>Mexico Licenciado Benito Juárez Intl - Bogota El Dorado Intl</translation>
+    </message>
+    <message>
+        <source>Rio de Janeiro Galeao Intl - Santiago Arturo Benitez Intl</source>
+        <translation>Rio de Janeiro Galeão Intl - Santiago Arturo Benítez Intl</translation>
+    </message>
+    <message>
+        <source>Sao Paulo Guarulhos Intl - Buenos Aires Ezeiza Intl</source>
+        <translation>São Paulo Guarulhos Intl - Buenos Aires Ezeiza Intl</translation>
+    </message>
+    <message>
+        <source>Lima Jorge Chavez Intl - Cusco Alejandro Velasco Astete</source>
+        <translation>Lima Jorge Chávez Intl - Cusco Alejandro Velasco Astete</translation>
+    </message>
+    <message>
+        <source>Rio de Janeiro Santos Dumont - Angra dos Reis</source>
+        <translation>Rio de Janeiro Santos Dumont - Angra dos Reis</translation>
+    </message>
+    <message>
+        <source>Asia</source>
+        <translation>Asie</translation>
+    </message>
+    <message>
+        <source>Singapore Changi - Tokyo Narita</source>
+        <translation>Singapour Changi - Tokyo Narita</translation>
+    </message>
+    <message>
+        <source>Hong Kong - Mumbai Chhatrapati</source>
+        <translation>Hong Kong - Mumbai Chhatrapati</translation>
+    </message>
+    <message>
+        <source>Taipei Taoyuan Intl - Tokyo Haneda Intl</source>
+        <translation>Taipei Taoyuan Intl - Tokyo Haneda Intl</translation>
+    </message>
+    <message>
+        <source>Dubai Intl - Singapore Changi</source>
+        <translation>Dubaï Intl - Singapour Changi</translation>
+    </message>
+    <message>
+        <source>Tokyo Haneda Intl - Sapporo New Chitose Intl</source>
+        <translation>Tokyo Haneda Intl - Sapporo New Chitose Intl</translation>
+    </message>
+    <message>
+        <source>Kathmandu Tribhuvan Intl - Lukla Tenzing-Hillary</source>
+        <translation>Katmandou Tribhuvan Intl - Lukla Tenzing-Hillary</translation>
+    </message>
+    <message>
+        <source>Africa</source>
+        <translation>Afrique</translation>
+    </message>
+    <message>
+        <source>Cape Town Intl - Dubai Intl</source>
+        <translation>Le Cap Intl - Dubaï Intl</translation>
+    </message>
+    <message>
+        <source>Casablanca Mohammed V Intl - Carthage</source>
+        <translation>Casablanca Mohammed V Intl - Carthage</translation>
+    </message>
+    <message>
+        <source>Dakar Leopold Sedar Senghor Intl - Rabat Sale Intl</source>
+        <translation>Dakar Léopold Sédar Senghor Intl - Rabat-Salé Intl</translation>
+    </message>
+    <message>
+        <source>Johannesburg O. R. Tambo Intl - Nairobi Jomo Kenyatta Intl</source>
+        <translation>Johannesburg O. R. Tambo Intl - Nairobi Jomo Kenyatta Intl</translation>
+    </message>
+    <message>
+        <source>Addis Ababa Bole Intl - Dire Dawa Intl</source>
+        <translation>Addis-Abeba Bole Intl - Dire Dawa Intl</translation>
+    </message>
+    <message>
+        <source>Cape Town Intl - George</source>
+        <translation>Le Cap Intl - George</translation>
+    </message>
+    <message>
+        <source>Oceanic</source>
+        <translation>Océanique</translation>
+    </message>
+    <message>
+        <source>Paris Charles De Gaulle - New York John F. Kenedy</source>
+        <translation>Paris Charles De Gaulle - New York John F. Kennedy</translation>
+    </message>
+    <message>
+        <source>Los Angeles - Tokyo Haneda</source>
+        <translation>Los Angeles - Tokyo Haneda</translation>
+    </message>
+    <message>
+        <source>Los Angeles - Honolulu Daniel K Inouye</source>
+        <translation>Los Angeles - Honolulu Daniel K Inouye</translation>
+    </message>
+    <message>
+        <source>San Francisco - Honolulu Daniel K Inouye</source>
+        <translation>San Francisco - Honolulu Daniel K Inouye</translation>
+    </message>
+    <message>
+        <source>Keflavik - Boston Logan</source>
+        <translation>Keflavík - Boston Logan</translation>
+    </message>
+    <message>
+        <source>Sydney Kingsford Smith - Auckland Intl</source>
+        <translation>Sydney Kingsford Smith - Auckland Intl</translation>
+    </message>
+    <message>
+        <source>Auckland Intl - Queenstown Intl</source>
+        <translation>Auckland Intl - Queenstown Intl</translation>
+    </message>
+    <message>
+        <source>Brisbane Intl - Gold Coast</source>
+        <translation>Brisbane Intl - Gold Coast</translation>
+    </message>
+    <message>
+        <source>Christchurch Intl - McMurdo Phoenix Airfield</source>
+        <translation>Christchurch Intl - McMurdo Phoenix Airfield</translation>
+    </message>
+    <message>
+        <source>Add random airport</source>
+        <translation>Ajouter un aérodrome au hasard</translation>
+    </message>
+    <message>
+        <source>Add two random airports</source>
+        <translation>Ajouter deux aérodromes au hasard</translation>
+    </message>
+</context>
+<context>
+    <name>MapMenu</name>
+    <message>
+        <source>Map</source>
+        <translation>Carte</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Zoom avant</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Zoom arrière</translation>
+    </message>
+    <message>
+        <source>Fit zoom to flight plan</source>
+        <translation>Ajuster le zoom au plan de vol</translation>
+    </message>
+    <message>
+        <source>Airports</source>
+        <translation>Aérodromes</translation>
+    </message>
+    <message>
+        <source>Airport ground</source>
+        <translation>Sol des aérodromes</translation>
+    </message>
+    <message>
+        <source>NDB</source>
+        <translation>NDB</translation>
+    </message>
+    <message>
+        <source>VOR</source>
+        <translation>VOR</translation>
+    </message>
+    <message>
+        <source>FIX</source>
+        <translation>FIX</translation>
+    </message>
+    <message>
+        <source>Segment high</source>
+        <translation>Segments hauts</translation>
+    </message>
+    <message>
+        <source>Segment low</source>
+        <translation>Segments bas</translation>
+    </message>
+    <message>
+        <source>Tracks</source>
+        <translation>Routes organisées</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Thème</translation>
+    </message>
+    <message>
+        <source>Connect to simulator</source>
+        <translation>Se connecter au simulateur</translation>
+    </message>
+    <message>
+        <source>Moving map</source>
+        <translation>Carte mobile</translation>
     </message>
 </context>
 <context>
@@ -1229,6 +2744,351 @@ seront perdus. Ces opérations sont irréversibles !</translation>
     </message>
 </context>
 <context>
+    <name>PointContextMenu</name>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 information</source>
+        <translation>Informations sur %1</translation>
+    </message>
+    <message>
+        <source>Select %1</source>
+        <translation>Sélectionner %1</translation>
+    </message>
+    <message>
+        <source>Fit to zoom</source>
+        <translation>Ajuster le zoom</translation>
+    </message>
+    <message>
+        <source>More info...</source>
+        <translation>Plus d&apos;infos...</translation>
+    </message>
+    <message>
+        <source>METAR</source>
+        <translation>METAR</translation>
+    </message>
+    <message>
+        <source>Runways</source>
+        <translation>Pistes</translation>
+    </message>
+    <message>
+        <source>ATC</source>
+        <translation>ATC</translation>
+    </message>
+    <message>
+        <source>SID/STAR</source>
+        <translation>SID/STAR</translation>
+    </message>
+    <message>
+        <source>Flight plan</source>
+        <translation>Plan de vol</translation>
+    </message>
+    <message>
+        <source>Add %1 to route</source>
+        <translation>Ajouter %1 à la route</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>Retirer %1</translation>
+    </message>
+    <message>
+        <source>Start with %1</source>
+        <translation>Commencer par %1</translation>
+    </message>
+    <message>
+        <source>End with %1</source>
+        <translation>Terminer par %1</translation>
+    </message>
+</context>
+<context>
+    <name>PointPanel</name>
+    <message>
+        <source>Points</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>Search (min 2 chars)...</source>
+        <translation>Rechercher (2 caractères min.)...</translation>
+    </message>
+    <message>
+        <source>Clear search</source>
+        <translation>Effacer la recherche</translation>
+    </message>
+    <message>
+        <source>APT</source>
+        <translation>APT</translation>
+    </message>
+    <message>
+        <source>NDB</source>
+        <translation>NDB</translation>
+    </message>
+    <message>
+        <source>VOR/DME</source>
+        <translation>VOR/DME</translation>
+    </message>
+    <message>
+        <source>FIX</source>
+        <translation>FIX</translation>
+    </message>
+    <message>
+        <source>%1 points filtered</source>
+        <translation>%1 points filtrés</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesDialog</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Préférences</translation>
+    </message>
+    <message>
+        <source>Please choose path to export flight plans</source>
+        <translation>Veuillez choisir le dossier d&apos;export des plans de vol</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Général</translation>
+    </message>
+    <message>
+        <source>Map</source>
+        <translation>Carte</translation>
+    </message>
+    <message>
+        <source>X-Plane</source>
+        <translation>X-Plane</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>Avancé</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Unités</translation>
+    </message>
+    <message>
+        <source>Mass</source>
+        <translation>Masse</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>Default transition altitude</source>
+        <translation>Altitude de transition par défaut</translation>
+    </message>
+    <message>
+        <source> ft</source>
+        <translation> ft</translation>
+    </message>
+    <message>
+        <source>User interface</source>
+        <translation>Interface utilisateur</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>System default</source>
+        <translation>Langue du système</translation>
+    </message>
+    <message>
+        <source>Restart the application to apply the language change.</source>
+        <translation>Redémarrez l&apos;application pour appliquer le changement de langue.</translation>
+    </message>
+    <message>
+        <source>Dark mode</source>
+        <translation>Mode sombre</translation>
+    </message>
+    <message>
+        <source>Automatic (depends on map theme)</source>
+        <translation>Automatique (selon le thème de la carte)</translation>
+    </message>
+    <message>
+        <source>Always disabled</source>
+        <translation>Toujours désactivé</translation>
+    </message>
+    <message>
+        <source>Always enabled</source>
+        <translation>Toujours activé</translation>
+    </message>
+    <message>
+        <source>Personal details</source>
+        <translation>Informations personnelles</translation>
+    </message>
+    <message>
+        <source>These details are used in some file export formats.</source>
+        <translation>Ces informations sont utilisées par certains formats d&apos;export.</translation>
+    </message>
+    <message>
+        <source>Pilot name (PIC)</source>
+        <translation>Nom du pilote (commandant de bord)</translation>
+    </message>
+    <message>
+        <source>Company name</source>
+        <translation>Nom de la compagnie</translation>
+    </message>
+    <message>
+        <source>Airport detail</source>
+        <translation>Détail des aérodromes</translation>
+    </message>
+    <message>
+        <source>Full detail</source>
+        <translation>Détail complet</translation>
+    </message>
+    <message>
+        <source>Limited detail</source>
+        <translation>Détail limité</translation>
+    </message>
+    <message>
+        <source>(restart required)</source>
+        <translation>(redémarrage nécessaire)</translation>
+    </message>
+    <message>
+        <source>In &apos;Limited Detail&apos; mode the application does not 
+load ground paintings, taxiways signs, nor startup 
+locations, in order to reduce startup time.</source>
+        <translation>En mode « Détail limité », l&apos;application ne charge ni 
+le marquage au sol, ni les panneaux des voies de circulation, ni les 
+positions de départ, afin de réduire le temps de démarrage.</translation>
+    </message>
+    <message>
+        <source>Font size</source>
+        <translation>Taille de police</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>Navigation database</source>
+        <translation>Base de données de navigation</translation>
+    </message>
+    <message>
+        <source>To select the navigation database, please go to the dedicated
+&apos;Select navigation database&apos; dialog from the &apos;Edit&apos; menu, or open
+it with the button bellow.</source>
+        <translation>Pour choisir la base de données de navigation, utilisez la fenêtre
+« Choisir la base de données de navigation » du menu « Édition », ou ouvrez-la
+avec le bouton ci-dessous.</translation>
+    </message>
+    <message>
+        <source>Select navigation database</source>
+        <translation>Choisir la base de données de navigation</translation>
+    </message>
+    <message>
+        <source>Flight plan export</source>
+        <translation>Export du plan de vol</translation>
+    </message>
+    <message>
+        <source>Add direct (DCT/DRCT) to exported route</source>
+        <translation>Ajouter les directs (DCT/DRCT) à la route exportée</translation>
+    </message>
+    <message>
+        <source>Default export format</source>
+        <translation>Format d&apos;export par défaut</translation>
+    </message>
+    <message>
+        <source>Export to FMS directory (in &lt;tt&gt;&amp;lt;X-Plane&amp;gt;/Output/FMS plans&lt;/tt&gt;)</source>
+        <translation>Exporter dans le dossier FMS (dans &lt;tt&gt;&amp;lt;X-Plane&amp;gt;/Output/FMS plans&lt;/tt&gt;)</translation>
+    </message>
+    <message>
+        <source>Export to custom directory</source>
+        <translation>Exporter dans un dossier personnalisé</translation>
+    </message>
+    <message>
+        <source>Directory to export flight plans</source>
+        <translation>Dossier d&apos;export des plans de vol</translation>
+    </message>
+    <message>
+        <source>Choose</source>
+        <translation>Choisir</translation>
+    </message>
+    <message>
+        <source>Plane tracking</source>
+        <translation>Suivi de l&apos;avion</translation>
+    </message>
+    <message>
+        <source>Host</source>
+        <translation>Hôte</translation>
+    </message>
+    <message>
+        <source>Host name or IP</source>
+        <translation>Nom d&apos;hôte ou IP</translation>
+    </message>
+    <message>
+        <source>Leave empty if X-Plane is running
+on this machine.</source>
+        <translation>Laissez vide si X-Plane fonctionne
+sur cette machine.</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Port to connect</source>
+        <translation>Port de connexion</translation>
+    </message>
+    <message>
+        <source>Leave empty if you are running
+X-Plane 11 or 12.</source>
+        <translation>Laissez vide si vous utilisez
+X-Plane 11 ou 12.</translation>
+    </message>
+    <message>
+        <source>Software update</source>
+        <translation>Mise à jour du logiciel</translation>
+    </message>
+    <message>
+        <source>Automatically check for updates</source>
+        <translation>Rechercher automatiquement les mises à jour</translation>
+    </message>
+    <message>
+        <source>Check now</source>
+        <translation>Vérifier maintenant</translation>
+    </message>
+    <message>
+        <source>Analysis</source>
+        <translation>Analyse</translation>
+    </message>
+    <message>
+        <source>Share anonymous information about usage</source>
+        <translation>Partager des informations anonymes d&apos;utilisation</translation>
+    </message>
+    <message>
+        <source>Help to us to improve %1 by sending anonymous
+information about your usage of the aplication.</source>
+        <translation>Aidez-nous à améliorer %1 en envoyant des informations
+anonymes sur votre utilisation de l&apos;application.</translation>
+    </message>
+    <message>
+        <source>Reset preferences</source>
+        <translation>Réinitialiser les préférences</translation>
+    </message>
+    <message>
+        <source>Restore preferences to factory defaults, all user settings will
+be lost. These operations cannot be reverted!</source>
+        <translation>Restaurer les préférences d&apos;usine, tous les réglages de l&apos;utilisateur
+seront perdus. Ces opérations sont irréversibles !</translation>
+    </message>
+    <message>
+        <source>Reset airplanes</source>
+        <translation>Réinitialiser les avions</translation>
+    </message>
+    <message>
+        <source>Reset all preferences and quit</source>
+        <translation>Tout réinitialiser et quitter</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
     <name>PrintManager</name>
     <message>
         <source>Operational flight plan</source>
@@ -1291,6 +3151,37 @@ seront perdus. Ces opérations sont irréversibles !</translation>
     </message>
 </context>
 <context>
+    <name>ProcedureContextMenu</name>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>No procedure</source>
+        <translation>Aucune procédure</translation>
+    </message>
+    <message>
+        <source>Show %1</source>
+        <translation>Afficher %1</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Insert transition...</source>
+        <translation>Insérer une transition...</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>Retirer %1</translation>
+    </message>
+    <message>
+        <source>Change procedure</source>
+        <translation>Changer de procédure</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Error expecting XML document at line %1!</source>
@@ -1335,6 +3226,14 @@ seront perdus. Ces opérations sont irréversibles !</translation>
     <message>
         <source>Error at line %2 expecting date and time got %1!</source>
         <translation>Erreur à la ligne %2 : date et heure attendues, %1 trouvé !</translation>
+    </message>
+    <message>
+        <source>Upgrading from %1 version 4.0.0</source>
+        <translation>Mise à niveau depuis %1 version 4.0.0</translation>
+    </message>
+    <message>
+        <source>In order to run %1 version %2 you must uninstall version 4.0.0 from Windows settings before! Then install (or repair) version %2 again.</source>
+        <translation>Pour utiliser %1 version %2, vous devez d&apos;abord désinstaller la version 4.0.0 depuis les paramètres de Windows ! Installez (ou réparez) ensuite à nouveau la version %2.</translation>
     </message>
 </context>
 <context>
@@ -1532,6 +3431,96 @@ seront perdus. Ces opérations sont irréversibles !</translation>
     </message>
 </context>
 <context>
+    <name>RouteContextMenu</name>
+    <message>
+        <source>Route</source>
+        <translation>Route</translation>
+    </message>
+    <message>
+        <source>Generator</source>
+        <translation>Générateur</translation>
+    </message>
+    <message>
+        <source>Compute IAS/alt</source>
+        <translation>Calculer IAS/alt.</translation>
+    </message>
+    <message>
+        <source>Clear route</source>
+        <translation>Effacer la route</translation>
+    </message>
+    <message>
+        <source>Reverse route</source>
+        <translation>Inverser la route</translation>
+    </message>
+    <message>
+        <source>Fit to zoom</source>
+        <translation>Ajuster le zoom</translation>
+    </message>
+</context>
+<context>
+    <name>RouteMenu</name>
+    <message>
+        <source>Route</source>
+        <translation>Route</translation>
+    </message>
+    <message>
+        <source>Generator</source>
+        <translation>Générateur</translation>
+    </message>
+    <message>
+        <source>Add point to the route</source>
+        <translation>Ajouter le point à la route</translation>
+    </message>
+    <message>
+        <source>Start with point</source>
+        <translation>Commencer par le point</translation>
+    </message>
+    <message>
+        <source>End with point</source>
+        <translation>Terminer par le point</translation>
+    </message>
+    <message>
+        <source>Remove point from route</source>
+        <translation>Retirer le point de la route</translation>
+    </message>
+    <message>
+        <source>Add or remove point</source>
+        <translation>Ajouter ou retirer le point</translation>
+    </message>
+    <message>
+        <source>Compute altitudes and speeds</source>
+        <translation>Calculer les altitudes et vitesses</translation>
+    </message>
+    <message>
+        <source>Autocompute on waypoint change</source>
+        <translation>Calcul automatique à chaque modification des points</translation>
+    </message>
+    <message>
+        <source>Information for point</source>
+        <translation>Informations sur le point</translation>
+    </message>
+    <message>
+        <source>Information for waypoint</source>
+        <translation>Informations sur le point de cheminement</translation>
+    </message>
+    <message>
+        <source>Edit the current waypoint</source>
+        <translation>Modifier le point de cheminement actuel</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>Inverser</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Update oceanic tracks...</source>
+        <translation>Mettre à jour les routes océaniques...</translation>
+    </message>
+</context>
+<context>
     <name>Router</name>
     <message>
         <source>Navigation database changed. Please generate the route again.</source>
@@ -1603,6 +3592,21 @@ seront perdus. Ces opérations sont irréversibles !</translation>
     <message>
         <source>No %1</source>
         <translation>Aucune %1</translation>
+    </message>
+</context>
+<context>
+    <name>RunwayContextMenu</name>
+    <message>
+        <source>Runway %1</source>
+        <translation>Piste %1</translation>
+    </message>
+    <message>
+        <source>Show information</source>
+        <translation>Afficher les informations</translation>
+    </message>
+    <message>
+        <source>Fit to zoom</source>
+        <translation>Ajuster le zoom</translation>
     </message>
 </context>
 <context>
@@ -1684,10 +3688,107 @@ seront perdus. Ces opérations sont irréversibles !</translation>
     </message>
 </context>
 <context>
+    <name>SegmentContextMenu</name>
+    <message>
+        <source>Segment %1</source>
+        <translation>Segment %1</translation>
+    </message>
+    <message>
+        <source>Show information</source>
+        <translation>Afficher les informations</translation>
+    </message>
+    <message>
+        <source>Fit to zoom</source>
+        <translation>Ajuster le zoom</translation>
+    </message>
+    <message>
+        <source>First point %1</source>
+        <translation>Premier point %1</translation>
+    </message>
+    <message>
+        <source>Select %1</source>
+        <translation>Sélectionner %1</translation>
+    </message>
+    <message>
+        <source>Add to the route</source>
+        <translation>Ajouter à la route</translation>
+    </message>
+    <message>
+        <source>Remove from route</source>
+        <translation>Retirer de la route</translation>
+    </message>
+    <message>
+        <source>Second point %1</source>
+        <translation>Second point %1</translation>
+    </message>
+</context>
+<context>
     <name>Selection</name>
     <message>
         <source>%1nm</source>
         <translation>%1nm</translation>
+    </message>
+</context>
+<context>
+    <name>SoftwareUpdate</name>
+    <message>
+        <source>Cannot reach the update page, no update check done</source>
+        <translation>Impossible d&apos;atteindre la page des mises à jour, aucune vérification effectuée</translation>
+    </message>
+    <message>
+        <source>Software update</source>
+        <translation>Mise à jour du logiciel</translation>
+    </message>
+    <message>
+        <source>Checking for software updates...</source>
+        <translation>Recherche de mises à jour du logiciel...</translation>
+    </message>
+    <message>
+        <source>New version %1 available (you are running version %2).</source>
+        <translation>Nouvelle version %1 disponible (vous utilisez la version %2).</translation>
+    </message>
+    <message>
+        <source>You are already runnning the latest version %1.</source>
+        <translation>Vous utilisez déjà la dernière version %1.</translation>
+    </message>
+    <message>
+        <source>Cannot check for new version, error code %1</source>
+        <translation>Impossible de vérifier la présence d&apos;une nouvelle version, code d&apos;erreur %1</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Télécharger</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Ignorer</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>SplashDialog</name>
+    <message>
+        <source>AIRAC %1</source>
+        <translation>AIRAC %1</translation>
+    </message>
+    <message>
+        <source>AIRAC %1 is outdated </source>
+        <translation>L&apos;AIRAC %1 est périmé </translation>
+    </message>
+    <message>
+        <source>→ get cycle %2 from </source>
+        <translation>→ procurez-vous le cycle %2 auprès de </translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Loading ...</source>
+        <translation>Chargement...</translation>
     </message>
 </context>
 <context>
@@ -1715,6 +3816,17 @@ seront perdus. Ces opérations sont irréversibles !</translation>
     <message>
         <source>Position</source>
         <translation>Position</translation>
+    </message>
+</context>
+<context>
+    <name>StatusPanel</name>
+    <message>
+        <source>AIRAC %1</source>
+        <translation>AIRAC %1</translation>
+    </message>
+    <message>
+        <source> | %1</source>
+        <translation> | %1</translation>
     </message>
 </context>
 <context>
@@ -1749,6 +3861,79 @@ seront perdus. Ces opérations sont irréversibles !</translation>
     <message>
         <source>Cannot read tracks: expected a list of tracks.</source>
         <translation>Impossible de lire les routes océaniques : une liste de routes était attendue.</translation>
+    </message>
+</context>
+<context>
+    <name>TracksUpdateDialog</name>
+    <message>
+        <source>Oceanic tracks</source>
+        <translation>Routes océaniques</translation>
+    </message>
+    <message>
+        <source>Updating tracks...</source>
+        <translation>Mise à jour des routes...</translation>
+    </message>
+    <message>
+        <source>Updated tracks:</source>
+        <translation>Routes mises à jour :</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>TransitionContextMenu</name>
+    <message>
+        <source>Transition %1</source>
+        <translation>Transition %1</translation>
+    </message>
+    <message>
+        <source>Insert transition</source>
+        <translation>Insérer la transition</translation>
+    </message>
+    <message>
+        <source>Hide %1</source>
+        <translation>Masquer %1</translation>
+    </message>
+    <message>
+        <source>Show only %1</source>
+        <translation>Afficher seulement %1</translation>
+    </message>
+    <message>
+        <source>Procedure %1</source>
+        <translation>Procédure %1</translation>
+    </message>
+    <message>
+        <source>Show all transitions</source>
+        <translation>Afficher toutes les transitions</translation>
+    </message>
+    <message>
+        <source>Fit to zoom</source>
+        <translation>Ajuster le zoom</translation>
+    </message>
+</context>
+<context>
+    <name>ViewMenu</name>
+    <message>
+        <source>View</source>
+        <translation>Affichage</translation>
+    </message>
+    <message>
+        <source>Flight plan</source>
+        <translation>Plan de vol</translation>
+    </message>
+    <message>
+        <source>Side panel</source>
+        <translation>Panneau latéral</translation>
+    </message>
+    <message>
+        <source>Previous info item</source>
+        <translation>Élément d&apos;info précédent</translation>
+    </message>
+    <message>
+        <source>Next info item</source>
+        <translation>Élément d&apos;info suivant</translation>
     </message>
 </context>
 <context>
@@ -1928,6 +4113,111 @@ seront perdus. Ces opérations sont irréversibles !</translation>
     <message>
         <source>Vertical speed</source>
         <translation>Vitesse verticale</translation>
+    </message>
+</context>
+<context>
+    <name>WaypointContextMenu</name>
+    <message>
+        <source>Waypoint %1</source>
+        <translation>Point %1</translation>
+    </message>
+    <message>
+        <source>%1 information</source>
+        <translation>Informations sur %1</translation>
+    </message>
+    <message>
+        <source>Waypoint info</source>
+        <translation>Infos du point</translation>
+    </message>
+    <message>
+        <source>Edit waypoint...</source>
+        <translation>Modifier le point...</translation>
+    </message>
+    <message>
+        <source>Remove waypoint</source>
+        <translation>Retirer le point</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Monter</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Descendre</translation>
+    </message>
+    <message>
+        <source>Duplicate waypoint</source>
+        <translation>Dupliquer le point</translation>
+    </message>
+</context>
+<context>
+    <name>WaypointEditDialog</name>
+    <message>
+        <source>Edit waypoint %1</source>
+        <translation>Modifier le point %1</translation>
+    </message>
+    <message>
+        <source>Altitude and IAS cannot be modified as &apos;auto-compute&apos; is enabled.
+You can uncheck this feature in the &apos;Route&apos; menu.</source>
+        <translation>L&apos;altitude et l&apos;IAS ne peuvent pas être modifiées car le « calcul automatique » est activé.
+Vous pouvez désactiver cette fonction dans le menu « Route ».</translation>
+    </message>
+    <message>
+        <source>Edit altitude, IAS or comment for this waypoint. Empty the field 
+to clear the value.</source>
+        <translation>Modifiez l&apos;altitude, l&apos;IAS ou le commentaire de ce point. Videz le champ 
+pour effacer la valeur.</translation>
+    </message>
+    <message>
+        <source>Editable properties</source>
+        <translation>Propriétés modifiables</translation>
+    </message>
+    <message>
+        <source>Altitude</source>
+        <translation>Altitude</translation>
+    </message>
+    <message>
+        <source>FL or ft</source>
+        <translation>FL ou ft</translation>
+    </message>
+    <message>
+        <source>Format 1500ft or FL300</source>
+        <translation>Format 1500ft ou FL300</translation>
+    </message>
+    <message>
+        <source>IAS</source>
+        <translation>IAS</translation>
+    </message>
+    <message>
+        <source>M or kts</source>
+        <translation>M ou kt</translation>
+    </message>
+    <message>
+        <source>Format 180kts or M0.78</source>
+        <translation>Format 180kts ou M0.78</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Commentaire</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>Weather</name>
+    <message>
+        <source>Weather maps need the address of a weather tile service (setting &quot;weather/tileHost&quot;).</source>
+        <translation>Les cartes météo nécessitent l&apos;adresse d&apos;un service de tuiles météo (réglage &quot;weather/tileHost&quot;).</translation>
+    </message>
+    <message>
+        <source>Weather maps need the API key of the weather tile service, 32 lower-case hexadecimal characters (setting &quot;weather/apiKey&quot;).</source>
+        <translation>Les cartes météo nécessitent la clé d&apos;API du service de tuiles météo, 32 caractères hexadécimaux en minuscules (réglage &quot;weather/apiKey&quot;).</translation>
     </message>
 </context>
 <context>
