@@ -3180,6 +3180,14 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
         <source>Change procedure</source>
         <translation>Verfahren ändern</translation>
     </message>
+    <message>
+        <source>SID/STAR...</source>
+        <translation>SID/STAR...</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Auswählen...</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -3607,6 +3615,13 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
     <message>
         <source>Fit to zoom</source>
         <translation>Zoom anpassen</translation>
+    </message>
+</context>
+<context>
+    <name>RunwaysContextMenu</name>
+    <message>
+        <source>Runway...</source>
+        <translation>Piste...</translation>
     </message>
 </context>
 <context>

@@ -3180,6 +3180,14 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
         <source>Change procedure</source>
         <translation>Cambiar de procedimiento</translation>
     </message>
+    <message>
+        <source>SID/STAR...</source>
+        <translation>SID/STAR...</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Elegir...</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -3607,6 +3615,13 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
     <message>
         <source>Fit to zoom</source>
         <translation>Ajustar el zoom</translation>
+    </message>
+</context>
+<context>
+    <name>RunwaysContextMenu</name>
+    <message>
+        <source>Runway...</source>
+        <translation>Pista...</translation>
     </message>
 </context>
 <context>

@@ -3180,6 +3180,14 @@ seront perdus. Ces opérations sont irréversibles !</translation>
         <source>Change procedure</source>
         <translation>Changer de procédure</translation>
     </message>
+    <message>
+        <source>SID/STAR...</source>
+        <translation>SID/STAR...</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Choisir...</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -3607,6 +3615,13 @@ seront perdus. Ces opérations sont irréversibles !</translation>
     <message>
         <source>Fit to zoom</source>
         <translation>Ajuster le zoom</translation>
+    </message>
+</context>
+<context>
+    <name>RunwaysContextMenu</name>
+    <message>
+        <source>Runway...</source>
+        <translation>Piste...</translation>
     </message>
 </context>
 <context>

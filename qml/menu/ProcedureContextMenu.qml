@@ -17,7 +17,7 @@ ContextMenu {
         info.showProcedureInfo(name);
     }
 
-    title: "SID/STAR..."
+    title: qsTr("SID/STAR...")
 
     ContextMenuHeader {
         text: role_procedure_type ? qsTr("%1 %2").arg(role_procedure_type).arg(role_procedure_uid) : qsTr("No procedure")
@@ -82,7 +82,7 @@ ContextMenu {
         property bool selected: false
 
         objectName: "chooseProcedure"
-        title: "Choose..."
+        title: qsTr("Choose...")
         enabled: role_available_procedures !== undefined && role_available_procedures.length > 0
         onAboutToShow: selected = false
 

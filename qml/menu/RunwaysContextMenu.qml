@@ -7,7 +7,7 @@ import Corvel.Point as CorvelPoint
 Menu {
     id: runwaysMenu
 
-    title: "Runway..."
+    title: qsTr("Runway...")
     enabled: flightplan.count > 0 && role_type === CorvelPoint.Point.AIRP
 
     Instantiator {
