@@ -196,6 +196,7 @@ ThemeManager::ThemeManager()
     for (size_t index = 0; index < std::size(identities); ++index) {
         const Identity &identity = identities[index];
         auto *theme = new Theme(QString::fromLatin1(identity.name), identity.night, identity.mono);
+        theme->setParent(this);
         for (const Row &row : table) {
             if (row.cells.at(index).set)
                 apply(theme, row, row.cells.at(index));

@@ -28,7 +28,8 @@ public:
     void setIndex(int index);
     QVariant list() const;
 
-    // The themes in list order; owned by nobody, alive for the whole process.
+    // The themes in list order, owned by the manager: the program destroys its QML engine, the
+    // last reader of "theme", before the manager.
     const QList<Theme *> &themes() const { return m_themes; }
 
 signals:

@@ -18,7 +18,7 @@ if [ -z "${WAYLORE_SKIP_ASAN:-}" ]; then
     # suites add Mesa, fontconfig and the QML engine, whose own allocations leak by design, and
     # their build would double the run.
     suites=()
-    for folder in core airplanes information navobjects procedures navdatabase flightplan routing export; do
+    for folder in core airplanes information navobjects procedures navdatabase flightplan routing export app; do
         [ -d "build-asan/tests/$folder" ] || continue
         mapfile -t -O "${#suites[@]}" suites < <(ctest --test-dir "build-asan/tests/$folder" -N | sed -n 's/^ *Test *#[0-9]*: *//p')
     done

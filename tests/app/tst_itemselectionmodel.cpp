@@ -241,6 +241,8 @@ void TestItemSelectionModel::reloadKeepsSelectionByUid()
     points->beginReset();
     points->swapContents(reloaded);
     points->endReset();
+    // The fixture's points are back; the copies were the test's own.
+    qDeleteAll(reloaded.items());
 }
 
 void TestItemSelectionModel::reloadWithoutThePointClears()
