@@ -13,6 +13,7 @@
 #include <QElapsedTimer>
 #include <QGeoCoordinate>
 #include <QImage>
+#include <QSet>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QQmlApplicationEngine>
@@ -293,7 +294,7 @@ void ProgramWindow::chooseFromRow(const char *which, const char *button, const c
 // The pilot's whole flight: the generator plans XRTA - XRTB over UL100 (the HIGH airway the
 // default routing prefers) and its exit ALDAX; the table's menus change the SID to ALDA1B (runway
 // 27 direct to ALDAX), pick runway 27 and the STAR FOXI1C (FOXIN to XB271); the plan is saved, a new plan replaces it, the saved one
-// is opened again and exported for X-Plane 11 into a folder of the test's own.
+// is opened again, exported for X-Plane 11 into a folder of the test's own, and its profile drawn.
 void ProgramWindow::generateSaveReopenExport()
 {
     QObject *generatorDialog = m_window->findChild<QObject *>(QStringLiteral("generatorDialog"));
@@ -388,6 +389,30 @@ void ProgramWindow::generateSaveReopenExport()
                                    "11 COLTA UL100 -20.000000 61.800000", "11 DUNOP UL100 -20.000000 63.000000",
                                    "11 EPMAR UL100 -20.000000 64.200000", "11 FOXIN UL100 -19.800000 65.300000",
                                    "1 XRTB ADES -20.000000 66.000000"}));
+
+    // The reopened plan's vertical profile, in the panel's second tab: title, axes, labels and
+    // the filled climb and descent, kept in screenshots/.
+    auto *panel = m_window->findChild<QQuickItem *>(QStringLiteral("flightplanPanel"));
+    QVERIFY(panel);
+    auto *tabBar = panel->findChild<QQuickItem *>(QStringLiteral("tabBar"));
+    QVERIFY(tabBar);
+    QQuickItem *profileTab = nullptr;
+    QMetaObject::invokeMethod(tabBar, "itemAt", Q_RETURN_ARG(QQuickItem *, profileTab), Q_ARG(int, 1));
+    click(profileTab);
+    auto *chart = panel->findChild<QQuickItem *>(QStringLiteral("profileChart"));
+    QVERIFY(chart);
+    QTRY_VERIFY(chart->isVisible() && chart->property("count").toInt() == 1);
+    // The chart draws its series a frame after it has them.
+    QTest::qWait(300);
+    const QImage image = picture(QStringLiteral("program-profile.png"));
+    const QRectF area(chart->mapToScene(QPointF(0, 0)) * m_window->effectiveDevicePixelRatio(),
+                      chart->size() * m_window->effectiveDevicePixelRatio());
+    QSet<QRgb> colours;
+    for (int x = qMax(0, int(area.left())); x < qMin(image.width(), int(area.right())); x += 3) {
+        for (int y = qMax(0, int(area.top())); y < qMin(image.height(), int(area.bottom())); y += 3)
+            colours.insert(image.pixel(x, y));
+    }
+    QVERIFY2(colours.size() > 20, qPrintable(QString::number(colours.size())));
 }
 
 int main(int argc, char **argv)
