@@ -2,8 +2,8 @@
 // without a database, after importing the test simulator folder through the database dialog and
 // planning XRTA - XRTC - XRTB, drawn through OpenGL under Xvfb. The picture is kept in screenshots/ for a person to look at; the test checks the
 // pixels where the layers must draw, in the colours of the theme. Then a whole flight through the
-// window: the route generator, a SID and a STAR from the table's procedure menus, save, reopen
-// and the X-Plane 11 export, read back as the simulator would.
+// window: the route generator, a SID, a runway and a STAR from the table's menus, save, reopen,
+// the X-Plane 11 export read back as the simulator would, and the profile chart.
 #include "shell.h"
 #include "testsupport.h"
 
