@@ -190,6 +190,7 @@ ApplicationWindow {
                 onClicked: flightInfoDialog.open()
             }
             IconButton {
+                objectName: "generatorToolButton"
                 source: "qrc:/fa/solid/route.svg"
                 tooltip: qsTr("Open the route generator")
                 onClicked: generatorDialog.open()
@@ -477,9 +478,13 @@ ApplicationWindow {
 
     FileManager {
         id: fileManager
+
+        objectName: "fileManager"
     }
     ExportAsDialog {
         id: exportAsDialog
+
+        objectName: "exportAsDialog"
     }
     ExporterErrorDialog {
         id: exporterErrorDialog
@@ -547,6 +552,7 @@ ApplicationWindow {
     GeneratorDialog {
         id: generatorDialog
 
+        objectName: "generatorDialog"
         parent: Overlay.overlay
         anchors.centerIn: parent
         navigationMap: map

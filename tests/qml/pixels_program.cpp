@@ -1,7 +1,9 @@
 // The program as it starts (the same objects, the same root document) on a fresh settings store
 // without a database, after importing the test simulator folder through the database dialog and
 // planning XRTA - XRTC - XRTB, drawn through OpenGL under Xvfb. The picture is kept in screenshots/ for a person to look at; the test checks the
-// pixels where the layers must draw, in the colours of the theme.
+// pixels where the layers must draw, in the colours of the theme. Then a whole flight through the
+// window: the route generator, a SID, a runway and a STAR from the table's menus, save, reopen,
+// the X-Plane 11 export read back as the simulator would, and the profile chart.
 #include "shell.h"
 #include "testsupport.h"
 
@@ -11,6 +13,7 @@
 #include <QElapsedTimer>
 #include <QGeoCoordinate>
 #include <QImage>
+#include <QSet>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QQmlApplicationEngine>
@@ -18,6 +21,7 @@
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QtQml/qqmlextensionplugin.h>
 
@@ -31,6 +35,7 @@ class ProgramWindow : public QObject
 private slots:
     void initTestCase();
     void mapAfterImport();
+    void generateSaveReopenExport();
     void cleanupTestCase();
 
 private:
@@ -45,6 +50,15 @@ private:
     // A pixel near `at` that shows `colour`, alone or blended at least half-way into the
     // background (thin lines cover part of a pixel).
     static bool colourNear(const QImage &image, QPointF at, QColor colour, QColor background, int radius);
+    // A left click in the middle of the item, as the pilot's mouse gives it.
+    void click(QQuickItem *item) const;
+    // The codes of the plan's waypoints, in order, separated by spaces.
+    QString planCodes() const;
+    // The flight-plan table's row of the departure ("departure") or arrival ("arrival") airport.
+    QQuickItem *airportRow(const char *which) const;
+    // Opens the menu of the airport row's button and picks the entry `text`, from the named
+    // submenu when there is one.
+    void chooseFromRow(const char *which, const char *button, const char *menu, const char *submenu, const QString &text);
 
     std::unique_ptr<Shell> m_shell;
     QQuickWindow *m_window = nullptr;
@@ -193,6 +207,212 @@ void ProgramWindow::mapAfterImport()
             warnings << line;
     }
     QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join(u'\n')));
+}
+
+void ProgramWindow::click(QQuickItem *item) const
+{
+    QVERIFY(item);
+    const QPointF centre = item->mapToScene(QPointF(item->width() / 2, item->height() / 2));
+    QTest::mouseClick(m_window, Qt::LeftButton, {}, centre.toPoint());
+}
+
+QString ProgramWindow::planCodes() const
+{
+    const auto *plan = qobject_cast<QAbstractItemModel *>(context("flightplan"));
+    const int role = plan->roleNames().key("role_code");
+    QStringList codes;
+    for (int row = 0; row < plan->rowCount(); ++row)
+        codes << plan->index(row, 0).data(role).toString();
+    return codes.join(u' ');
+}
+
+QQuickItem *ProgramWindow::airportRow(const char *which) const
+{
+    auto *table = m_window->findChild<QQuickItem *>(QStringLiteral("table"));
+    if (!table)
+        return nullptr;
+    const auto rows = table->property("contentItem").value<QQuickItem *>()->childItems();
+    for (QQuickItem *row : rows) {
+        // Rows grow into place: a click during the growth misses its buttons.
+        if (row->isVisible() && row->property(which).toBool() && row->scale() == 1.0)
+            return row;
+    }
+    return nullptr;
+}
+
+void ProgramWindow::chooseFromRow(const char *which, const char *button, const char *menuName, const char *submenu,
+                                  const QString &text)
+{
+    // The table scrolls to the airport's row, first or last.
+    auto *table = m_window->findChild<QQuickItem *>(QStringLiteral("table"));
+    QVERIFY(table);
+    QVERIFY(QMetaObject::invokeMethod(table, qstrcmp(which, "departure") == 0 ? "positionViewAtBeginning" : "positionViewAtEnd"));
+    QQuickItem *row = nullptr;
+    QTRY_VERIFY_WITH_TIMEOUT((row = airportRow(which)) != nullptr, 10000);
+    QQuickItem *opener = row->findChild<QQuickItem *>(QLatin1String(button));
+    QVERIFY(opener);
+    QTRY_VERIFY(opener->isVisible());
+    click(opener);
+    QObject *loader = row->findChild<QObject *>(QLatin1String(menuName));
+    QVERIFY(loader);
+    QTRY_VERIFY(loader->property("opened").toBool());
+    auto *menu = loader->property("menu").value<QObject *>();
+    QObject *choices = menu;
+    if (submenu) {
+        // The submenu's entry opens the list beside the menu.
+        choices = menu->findChild<QObject *>(QLatin1String(submenu));
+        QVERIFY(choices);
+        QVERIFY2(choices->property("enabled").toBool(), submenu);
+        QQuickItem *entry = nullptr;
+        for (int i = 0; i < menu->property("count").toInt() && !entry; ++i) {
+            QQuickItem *item = nullptr;
+            QMetaObject::invokeMethod(menu, "itemAt", Q_RETURN_ARG(QQuickItem *, item), Q_ARG(int, i));
+            if (item && item->property("subMenu").value<QObject *>() == choices)
+                entry = item;
+        }
+        QVERIFY(entry);
+        click(entry);
+        if (QTest::currentTestFailed())
+            return;
+        QTRY_VERIFY(choices->property("opened").toBool());
+    }
+    QStringList offered;
+    QQuickItem *pick = nullptr;
+    QTRY_VERIFY(choices->property("count").toInt() > 0);
+    for (int i = 0; i < choices->property("count").toInt(); ++i) {
+        QQuickItem *item = nullptr;
+        QMetaObject::invokeMethod(choices, "itemAt", Q_RETURN_ARG(QQuickItem *, item), Q_ARG(int, i));
+        offered << item->property("text").toString();
+        if (offered.last() == text)
+            pick = item;
+    }
+    QVERIFY2(pick, qPrintable(offered.join(u',')));
+    click(pick);
+    QTRY_VERIFY(!loader->property("opened").toBool());
+}
+
+// The pilot's whole flight: the generator plans XRTA - XRTB over UL100 (the HIGH airway the
+// default routing prefers) and its exit ALDAX; the table's menus change the SID to ALDA1B (runway
+// 27 direct to ALDAX), pick runway 27 and the STAR FOXI1C (FOXIN to XB271); the plan is saved, a new plan replaces it, the saved one
+// is opened again, exported for X-Plane 11 into a folder of the test's own, and its profile drawn.
+void ProgramWindow::generateSaveReopenExport()
+{
+    QObject *generatorDialog = m_window->findChild<QObject *>(QStringLiteral("generatorDialog"));
+    QVERIFY(generatorDialog);
+    click(m_window->findChild<QQuickItem *>(QStringLiteral("generatorToolButton")));
+    QTRY_VERIFY_WITH_TIMEOUT(generatorDialog->property("opened").toBool(), 10000);
+
+    // The departure field has the focus: typed and validated with Enter; the arrival field is
+    // clicked into first.
+    auto *departure = generatorDialog->findChild<QQuickItem *>(QStringLiteral("departureBox"));
+    auto *arrival = generatorDialog->findChild<QQuickItem *>(QStringLiteral("arrivalBox"));
+    QVERIFY(departure && arrival);
+    // The boxes may show the airports of the plan already: the typed code replaces them.
+    QTest::keyClick(m_window, Qt::Key_A, Qt::ControlModifier);
+    for (const char key : {'X', 'R', 'T', 'A'})
+        QTest::keyClick(m_window, key);
+    QTest::keyClick(m_window, Qt::Key_Return);
+    QTRY_VERIFY(departure->property("valid").toBool());
+    click(arrival->property("contentItem").value<QQuickItem *>());
+    QTRY_VERIFY(arrival->property("contentItem").value<QQuickItem *>()->hasActiveFocus());
+    QTest::keyClick(m_window, Qt::Key_A, Qt::ControlModifier);
+    for (const char key : {'X', 'R', 'T', 'B'})
+        QTest::keyClick(m_window, key);
+    QTest::keyClick(m_window, Qt::Key_Return);
+    QTRY_VERIFY(arrival->property("valid").toBool());
+    auto *generate = generatorDialog->findChild<QQuickItem *>(QStringLiteral("applyButton"));
+    QTRY_VERIFY(generate->isEnabled());
+    click(generate);
+    // The dialog closes itself once the route is in the plan.
+    QTRY_VERIFY_WITH_TIMEOUT(!generatorDialog->property("visible").toBool(), 30000);
+    QCOMPARE(planCodes(), QStringLiteral("XRTA ALDAX COLTA DUNOP EPMAR FOXIN XRTB"));
+
+    chooseFromRow("departure", "procedureButton", "procedureMenu", "chooseProcedure", QStringLiteral("XRTA/ALDA1B"));
+    if (QTest::currentTestFailed())
+        return;
+    QTRY_COMPARE(airportRow("departure")->findChild<QQuickItem *>(QStringLiteral("procedureButton"))->property("text").toString(),
+                 QStringLiteral("ALDA1B"));
+    chooseFromRow("departure", "runwayButton", "runwaysMenu", nullptr, QStringLiteral("27"));
+    if (QTest::currentTestFailed())
+        return;
+    QTRY_COMPARE(airportRow("departure")->findChild<QQuickItem *>(QStringLiteral("runwayButton"))->property("text").toString(),
+                 QStringLiteral("27"));
+    chooseFromRow("arrival", "procedureButton", "procedureMenu", "chooseProcedure", QStringLiteral("XRTB/FOXI1C"));
+    if (QTest::currentTestFailed())
+        return;
+    QTRY_COMPARE(airportRow("arrival")->findChild<QQuickItem *>(QStringLiteral("procedureButton"))->property("text").toString(),
+                 QStringLiteral("FOXI1C"));
+    const QString planned = planCodes();
+
+    // Save, new, open: the file dialogs hand these local paths to the file manager.
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString documentPath = folder.filePath(QStringLiteral("crossing.fpxml"));
+    QObject *fileManager = m_window->findChild<QObject *>(QStringLiteral("fileManager"));
+    QVERIFY(fileManager);
+    QObject *document = context("document");
+    QVERIFY(QMetaObject::invokeMethod(fileManager, "saveAsPath", Q_ARG(QVariant, documentPath)));
+    QVERIFY(QFile::exists(documentPath));
+    QVERIFY(document->property("saved").toBool());
+    QVERIFY(QMetaObject::invokeMethod(fileManager, "newDoc"));
+    QTRY_COMPARE(planCodes(), QString());
+    QVERIFY(QMetaObject::invokeMethod(fileManager, "openPath", Q_ARG(QVariant, documentPath)));
+    QTRY_COMPARE(planCodes(), planned);
+    QTRY_COMPARE(airportRow("arrival")->findChild<QQuickItem *>(QStringLiteral("procedureButton"))->property("text").toString(),
+                 QStringLiteral("FOXI1C"));
+
+    // "Export to..." with the first filter, X-Plane 11/12 FMS.
+    QObject *exportDialog = m_window->findChild<QObject *>(QStringLiteral("exportAsDialog"));
+    QVERIFY(exportDialog);
+    QCOMPARE(context("exporter")->property("formats").toStringList().value(0), QStringLiteral("X-Plane 11/12 FMS (*.fms)"));
+    const QString fmsPath = folder.filePath(QStringLiteral("crossing.fms"));
+    QVERIFY(QMetaObject::invokeMethod(exportDialog, "prepareFor", Q_ARG(QVariant, 1)));
+    QVERIFY(QMetaObject::invokeMethod(exportDialog, "exportTo", Q_ARG(QVariant, fmsPath), Q_ARG(QVariant, 0)));
+    QFile fms(fmsPath);
+    QVERIFY(fms.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QStringList lines = QString::fromLatin1(fms.readAll()).split(u'\n', Qt::SkipEmptyParts);
+    for (const char *line : {"I", "1100 Version", "CYCLE 2401", "ADEP XRTA", "DEPRWY RW27", "SID ALDA1B", "ADES XRTB", "STAR FOXI1C", "NUMENR 7"})
+        QVERIFY2(lines.contains(QLatin1String(line)), line);
+    QVERIFY(lines.indexOf(QLatin1String("ADEP XRTA")) < lines.indexOf(QLatin1String("SID ALDA1B")));
+    QVERIFY(lines.indexOf(QLatin1String("ADES XRTB")) < lines.indexOf(QLatin1String("STAR FOXI1C")));
+    // The simulator flies the procedures itself: of them only their exit and entry fixes stay.
+    // Type, code, airway, then the position (the altitude between is the profile's).
+    const qsizetype first = lines.indexOf(QLatin1String("NUMENR 7")) + 1;
+    QCOMPARE(lines.size() - first, 7);
+    QStringList enroute;
+    for (qsizetype i = first; i < lines.size(); ++i) {
+        const QStringList fields = lines.at(i).split(u' ');
+        QCOMPARE(fields.size(), 6);
+        enroute << QStringList({fields.at(0), fields.at(1), fields.at(2), fields.at(4), fields.at(5)}).join(u' ');
+    }
+    QCOMPARE(enroute, QStringList({"1 XRTA ADEP -20.000000 60.000000", "11 ALDAX DRCT -19.800000 60.600000",
+                                   "11 COLTA UL100 -20.000000 61.800000", "11 DUNOP UL100 -20.000000 63.000000",
+                                   "11 EPMAR UL100 -20.000000 64.200000", "11 FOXIN UL100 -19.800000 65.300000",
+                                   "1 XRTB ADES -20.000000 66.000000"}));
+
+    // The reopened plan's vertical profile, in the panel's second tab: title, axes, labels and
+    // the filled climb and descent, kept in screenshots/.
+    auto *panel = m_window->findChild<QQuickItem *>(QStringLiteral("flightplanPanel"));
+    QVERIFY(panel);
+    auto *tabBar = panel->findChild<QQuickItem *>(QStringLiteral("tabBar"));
+    QVERIFY(tabBar);
+    QQuickItem *profileTab = nullptr;
+    QMetaObject::invokeMethod(tabBar, "itemAt", Q_RETURN_ARG(QQuickItem *, profileTab), Q_ARG(int, 1));
+    click(profileTab);
+    auto *chart = panel->findChild<QQuickItem *>(QStringLiteral("profileChart"));
+    QVERIFY(chart);
+    QTRY_VERIFY(chart->isVisible() && chart->property("count").toInt() == 1);
+    // The chart draws its series a frame after it has them.
+    QTest::qWait(300);
+    const QImage image = picture(QStringLiteral("program-profile.png"));
+    const QRectF area(chart->mapToScene(QPointF(0, 0)) * m_window->effectiveDevicePixelRatio(),
+                      chart->size() * m_window->effectiveDevicePixelRatio());
+    QSet<QRgb> colours;
+    for (int x = qMax(0, int(area.left())); x < qMin(image.width(), int(area.right())); x += 3) {
+        for (int y = qMax(0, int(area.top())); y < qMin(image.height(), int(area.bottom())); y += 3)
+            colours.insert(image.pixel(x, y));
+    }
+    QVERIFY2(colours.size() > 20, qPrintable(QString::number(colours.size())));
 }
 
 int main(int argc, char **argv)
