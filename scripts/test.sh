@@ -22,10 +22,13 @@ if [ -z "${WAYLORE_SKIP_ASAN:-}" ]; then
         [ -d "build-asan/tests/$folder" ] || continue
         mapfile -t -O "${#suites[@]}" suites < <(ctest --test-dir "build-asan/tests/$folder" -N | sed -n 's/^ *Test *#[0-9]*: *//p')
     done
-    mapfile -t targets < <(ninja -C build-asan -t targets all | sed -n 's/^\([^:/]*\): .*/\1/p')
+    # A lookup table, not a pipe into grep -q: grep leaving early kills the writer with SIGPIPE,
+    # which pipefail turns into a miss, and the suite would silently go unbuilt.
+    declare -A known=()
+    while read -r target; do known[$target]=1; done < <(ninja -C build-asan -t targets all | sed -n 's/^\([^:/]*\): .*/\1/p')
     build=()
     for suite in "${suites[@]}"; do
-        if printf '%s\n' "${targets[@]}" | grep -qx "$suite"; then build+=("$suite"); fi
+        if [ -n "${known[$suite]:-}" ]; then build+=("$suite"); fi
     done
     cmake --build --preset asan -j"$(nproc)" --target "${build[@]}"
     ctest --preset asan -j"$(nproc)" -R "^($(IFS='|'; echo "${suites[*]}"))\$"
