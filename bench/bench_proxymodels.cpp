@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QLoggingCategory>
 #include <QRandomGenerator>
 #include <QTextStream>
@@ -71,6 +72,18 @@ QList<Point *> makePoints(int count, quint32 seed)
     return points;
 }
 
+// Runs the event loop until the proxy has taken an index made on a worker thread, if one is
+// being made.
+template<typename Proxy>
+void waitIndexed(Proxy *proxy)
+{
+    if (!proxy->indexing())
+        return;
+    QEventLoop loop;
+    QObject::connect(proxy, &Proxy::indexed, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
 double msSince(const QElapsedTimer &timer)
 {
     return timer.nsecsElapsed() / 1e6;
@@ -101,13 +114,18 @@ void benchMap(const QList<Point *> &points)
     proxy.setMinZoom(3.0);
     for (int type : { Point::AIRP, Point::NDB, Point::VOR, Point::DME, Point::FIX, Point::COORD })
         proxy.setTypeFilter(true, type);
+    proxy.setGeoFilter(QGeoRectangle(QGeoCoordinate(50, 5), QGeoCoordinate(45, 10)), 9.0);
+    waitIndexed(&proxy);
 
-    // First pass after a reset: the per-row copy of the boxes is made then.
+    // A reset of the source, as a database load makes it: the main thread's share, then the
+    // time until the rows are back from the worker.
     QElapsedTimer timer;
     timer.start();
-    proxy.setGeoFilter(QGeoRectangle(QGeoCoordinate(50, 5), QGeoCoordinate(45, 10)), 9.0);
-    int shown = proxy.rowCount();
+    model.reset();
+    const double resetMain = msSince(timer);
+    waitIndexed(&proxy);
     const double first = msSince(timer);
+    int shown = proxy.rowCount();
 
     // A pan over Europe and across the Atlantic, 5 by 5 degrees at zoom 9; the best of three
     // rounds per viewport, so that other work on the machine does not count.
@@ -127,9 +145,10 @@ void benchMap(const QList<Point *> &points)
         }
     }
     const Stats s = stats(times);
-    out << QStringLiteral("  map  %1 points: first pass after reset %2 ms; one pass median %3 ms, max %4 ms "
-                          "(%5 points shown on average)\n")
+    out << QStringLiteral("  map  %1 points: source reset %2 ms on the main thread (goal < 16), rows back after %3 ms; "
+                          "one pass median %4 ms, max %5 ms (%6 points shown on average)\n")
                .arg(points.size(), 7)
+               .arg(resetMain, 0, 'f', 2)
                .arg(first, 0, 'f', 2)
                .arg(s.median, 0, 'f', 2)
                .arg(s.max, 0, 'f', 2)
@@ -156,6 +175,28 @@ void benchMap(const QList<Point *> &points)
     out << QStringLiteral("       with 20 UIDs pinned: one pass median %1 ms, max %2 ms\n")
                .arg(p.median, 0, 'f', 2)
                .arg(p.max, 0, 'f', 2);
+
+    // Zooming out and in by one level over Europe: a thousand rows or more come and go.
+    proxy.setUidFilter({});
+    const QGeoRectangle inner(QGeoCoordinate(53, 2), QGeoCoordinate(45, 16));
+    const QGeoRectangle outer(QGeoCoordinate(57, -5), QGeoCoordinate(41, 23));
+    times.fill(1e9, 20);
+    int changed = 0;
+    for (int round = 0; round < 3; ++round) {
+        for (int step = 0; step < 20; ++step) {
+            const int before = proxy.rowCount();
+            timer.restart();
+            proxy.setGeoFilter(step % 2 == 0 ? outer : inner, step % 2 == 0 ? 6.0 : 7.0);
+            times[step] = std::min(times.at(step), msSince(timer));
+            changed = std::max(changed, std::abs(proxy.rowCount() - before));
+        }
+    }
+    const Stats z = stats(times);
+    out << QStringLiteral("       zoom in and out by one level (%1 rows change): one pass median %2 ms, max %3 ms "
+                          "(goal: the whole redraw < 150)\n")
+               .arg(changed)
+               .arg(z.median, 0, 'f', 2)
+               .arg(z.max, 0, 'f', 2);
 
     // The exact test alone, without the cached boxes, for comparison.
     timer.restart();
@@ -186,14 +227,19 @@ void benchList(const QList<Point *> &points)
     proxy.setSourceModel(&model);
     for (int type : { Point::AIRP, Point::NDB, Point::VOR, Point::DME })
         proxy.setTypeFilter(true, type);
+    waitIndexed(&proxy);
 
     QElapsedTimer timer;
     timer.start();
-    proxy.setTextFilter(QString());
-    const int allRows = proxy.rowCount();
+    model.reset();
+    const double resetMain = msSince(timer);
+    waitIndexed(&proxy);
     const double first = msSince(timer);
-    out << QStringLiteral("  list %1 points: first list after reset (%2 rows, UID order made) %3 ms\n")
+    const int allRows = proxy.rowCount();
+    out << QStringLiteral("  list %1 points: source reset %2 ms on the main thread (goal < 16), "
+                          "%3 rows in UID order back after %4 ms\n")
                .arg(points.size(), 7)
+               .arg(resetMain, 0, 'f', 2)
                .arg(allRows)
                .arg(first, 0, 'f', 2);
 
@@ -222,7 +268,7 @@ void benchList(const QList<Point *> &points)
                    .arg(rows.at(i));
     }
     const Stats s = stats(best);
-    out << QStringLiteral("       one keystroke: median %1 ms, max %2 ms\n").arg(s.median, 0, 'f', 2).arg(s.max, 0, 'f', 2);
+    out << QStringLiteral("       one keystroke: median %1 ms, max %2 ms (goal < 100)\n").arg(s.median, 0, 'f', 2).arg(s.max, 0, 'f', 2);
     out.flush();
 
     model.beginReset();

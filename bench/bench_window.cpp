@@ -142,6 +142,7 @@ int runWindow(int argc, char **argv)
 
     // From the last zoom step to the frame that shows the layers refiltered for it.
     QList<double> refilter;
+    QStringList zoomRows;
     bool filtered = false;
     const auto refiltered = [&filtered] { filtered = true; };
     QObject::connect(points, &QAbstractItemModel::layoutChanged, window, refiltered);
@@ -163,10 +164,12 @@ int runWindow(int argc, char **argv)
         window->update();
         waitFor([&] { return swapped; }, 5000);
         refilter.append(gesture.nsecsElapsed() / 1e6);
+        zoomRows << QString::number(points->rowCount());
     }
     if (!refilter.isEmpty()) {
         std::sort(refilter.begin(), refilter.end());
         out << "figure refilter " << refilter.at(refilter.size() / 2) << " " << refilter.last() << "\n";
+        out << "figure zoomrows " << zoomRows.join(u',') << "\n";
     }
     // The filter pass alone, model by model, at the last view.
     const QGeoShape region = overlay->property("visibleRegion").value<QGeoShape>();
@@ -262,8 +265,10 @@ int main(int argc, char **argv)
                     zoom, values.value(0).toDouble(), values.value(1).toDouble());
     }
     const QStringList refilter = figure.value(QStringLiteral("refilter"));
-    std::printf("  end of a zoom to the refiltered layers drawn: median %.0f ms, worst %.0f ms (goal < 150)\n",
-                refilter.value(0).toDouble(), refilter.value(1).toDouble());
+    std::printf("  end of a zoom to the refiltered layers drawn: median %.0f ms, worst %.0f ms (goal < 150); "
+                "point rows after each zoom: %s\n",
+                refilter.value(0).toDouble(), refilter.value(1).toDouble(),
+                qPrintable(figure.value(QStringLiteral("zoomrows")).join(u' ')));
     std::printf("    of which the filter pass, model by model (ms, without the layers' redraw): %s\n",
                 qPrintable(figure.value(QStringLiteral("passes")).join(u' ')));
     return 0;

@@ -7,6 +7,7 @@
 #include <QList>
 #include <QString>
 
+#include <algorithm>
 #include <functional>
 
 // Read access to the items of a BaseModel<T> without knowing T, for the filter models, which
@@ -18,6 +19,11 @@ public:
     virtual int itemCount() const = 0;
     // Null for a row outside the list as well as for a null entry.
     virtual const BaseItem *itemAt(int row) const = 0;
+    // Every row's item, in row order, for a filter to index on another thread.
+    virtual QList<const BaseItem *> itemSnapshot() const = 0;
+    // How many leading rows still hold the items of a snapshot: what is left of it after
+    // changes that were not announced.
+    virtual qsizetype unchangedRows(const QList<const BaseItem *> &snapshot) const = 0;
 
     // Calls changed on every change of rows or data that model announces, both before and after
     // it; for filters that keep values of their own per row.
@@ -36,6 +42,29 @@ public:
                  QObject::connect(model, &M::layoutAboutToBeChanged, receiver, changed),
                  QObject::connect(model, &M::layoutChanged, receiver, changed),
                  QObject::connect(model, &M::dataChanged, receiver, changed) };
+    }
+
+    // Calls before ahead of every change of rows or data that model announces and after once it
+    // is done (both, one after the other, for a change of data); for filters that index the rows.
+    static QList<QMetaObject::Connection> watchChanges(QAbstractItemModel *model, QObject *receiver,
+                                                       const std::function<void()> &before,
+                                                       const std::function<void()> &after)
+    {
+        using M = QAbstractItemModel;
+        return { QObject::connect(model, &M::modelAboutToBeReset, receiver, before),
+                 QObject::connect(model, &M::modelReset, receiver, after),
+                 QObject::connect(model, &M::rowsAboutToBeInserted, receiver, before),
+                 QObject::connect(model, &M::rowsInserted, receiver, after),
+                 QObject::connect(model, &M::rowsAboutToBeRemoved, receiver, before),
+                 QObject::connect(model, &M::rowsRemoved, receiver, after),
+                 QObject::connect(model, &M::rowsAboutToBeMoved, receiver, before),
+                 QObject::connect(model, &M::rowsMoved, receiver, after),
+                 QObject::connect(model, &M::layoutAboutToBeChanged, receiver, before),
+                 QObject::connect(model, &M::layoutChanged, receiver, after),
+                 QObject::connect(model, &M::dataChanged, receiver, [before, after] {
+                     before();
+                     after();
+                 }) };
     }
 
     // Moves a filter to a new source: drops the connections to the old one, then has stale
@@ -261,6 +290,20 @@ public:
 
     int itemCount() const override { return m_contents.count(); }
     const BaseItem *itemAt(int row) const override { return at(row); }
+    QList<const BaseItem *> itemSnapshot() const override
+    {
+        const QList<T *> &items = m_contents.items();
+        return QList<const BaseItem *>(items.cbegin(), items.cend());
+    }
+    qsizetype unchangedRows(const QList<const BaseItem *> &snapshot) const override
+    {
+        const QList<T *> &items = m_contents.items();
+        const qsizetype common = std::min(items.size(), snapshot.size());
+        qsizetype row = 0;
+        while (row < common && static_cast<const BaseItem *>(items.at(row)) == snapshot.at(row))
+            ++row;
+        return row;
+    }
 
 private:
     Contents m_contents;

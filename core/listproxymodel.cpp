@@ -2,60 +2,55 @@
 
 #include "baseitem.h"
 #include "basemodel.h"
+#include "listrowindex.h"
 
 #include <QDebug>
+#include <QtConcurrent>
 
-#include <algorithm>
+struct ListProxyModel::Pending
+{
+    std::shared_ptr<ListRowIndex::Progress> progress = std::make_shared<ListRowIndex::Progress>();
+    QFuture<std::shared_ptr<const ListRowIndex>> future;
+    QFutureWatcher<std::shared_ptr<const ListRowIndex>> *watcher = nullptr;
+};
 
 ListProxyModel::ListProxyModel()
-    : QSortFilterProxyModel(nullptr)
+    : QAbstractProxyModel(nullptr)
 {
-    setRecursiveFilteringEnabled(false);
-    setDynamicSortFilter(false);
-    sort(0, Qt::AscendingOrder);
 }
 
-ListProxyModel::~ListProxyModel() = default;
+ListProxyModel::~ListProxyModel()
+{
+    cancelPending();
+}
 
 void ListProxyModel::setSourceModel(QAbstractItemModel *sourceModel)
 {
-    // Connected before the base's own handlers, so the rows are stale before it filters.
-    m_items = ItemListAccess::follow(
-        sourceModel, this, &m_sourceConnections, [this] { m_rowsDirty = true; },
-        [this] {
-            // The base forgets a destroyed source without telling us.
-            m_items = nullptr;
-            m_rows.clear();
-            m_ranks.clear();
-            m_rowsDirty = true;
-        });
-    m_rows.clear();
-    m_rowsDirty = true;
-    QSortFilterProxyModel::setSourceModel(sourceModel);
-}
-
-// Filtering a list of a few hundred thousand points row by row, as the base does when a filter
-// changes, costs it time in proportion to the rows times the runs of rows that come or go: whole
-// seconds for the first letter typed. So a new filter rebuilds the list in one pass instead, which
-// also sorts it again, and views see one layout change.
-void ListProxyModel::refilter()
-{
-    if (sortColumn() != 0 || sortOrder() != Qt::AscendingOrder)
-        sort(0, Qt::AscendingOrder);
-    invalidate();
+    beginResetModel();
+    cancelPending();
+    for (const auto &connection : std::as_const(m_sourceConnections))
+        disconnect(connection);
+    m_sourceConnections.clear();
+    m_items = nullptr;
+    m_index.reset();
+    m_rows.assign({});
+    QAbstractProxyModel::setSourceModel(sourceModel);
+    if (sourceModel) {
+        m_items = dynamic_cast<const ItemListAccess *>(sourceModel);
+        m_sourceConnections = ItemListAccess::watchChanges(
+            sourceModel, this, [this] { sourceAboutToChange(); }, [this] { sourceChanged(); });
+        m_sourceConnections << connect(sourceModel, &QObject::destroyed, this, &ListProxyModel::sourceGone);
+        startIndex();
+        if (m_index)
+            m_rows.assign(acceptedPlaces());
+    }
+    endResetModel();
 }
 
 void ListProxyModel::setTextFilter(const QString &text)
 {
     qInfo() << "Set list text filter" << text;
-    const QString lower = text.toLower();
-    // The pattern is the proxy's own record of the filter; while it is set, every row keeps the
-    // place it has, so that the base moves none of them.
-    m_holdRows = true;
-    setFilterFixedString(lower);
-    m_holdRows = false;
-    m_text = lower;
-    m_textAsciiLower = BaseItem::isPlainAscii(m_text, false);
+    m_text = text.toLower();
     refilter();
 }
 
@@ -63,148 +58,178 @@ void ListProxyModel::setTypeFilter(bool visible, int type)
 {
     qInfo() << "Set list type filter" << type << "visible" << (visible ? "true" : "false");
     m_typeMask = BaseItem::withTypeInMask(m_typeMask, type, visible);
-    m_ranksDirty = true;
-    m_searchTextsDirty = true;
     refilter();
 }
 
-bool ListProxyModel::filterAcceptsRow(int sourceRow, const QModelIndex &sourceParent) const
+void ListProxyModel::invalidate()
 {
-    if (m_holdRows)
-        return mapFromSource(sourceModel()->index(sourceRow, 0, sourceParent)).isValid();
-    if (!m_items)
-        return false;
-    const BaseItem *item = m_items->itemAt(sourceRow);
-    if (!item)
-        return false;
-    const Row *row = cachedRow(sourceRow, item);
-    if (!row)
-        return item->matches(m_text, m_typeMask);
-    // What BaseItem::matches answers, from the copies.
-    if (!BaseItem::typeInMask(row->type, m_typeMask))
-        return false;
-    if (m_text.isEmpty())
-        return true;
-    if (m_searchTextsDirty)
-        rebuildSearchTexts();
-    if (row->searchLength < 0 || !m_textAsciiLower)
-        return item->matches(m_text, m_typeMask);
-    return QStringView(m_searchTexts).mid(row->searchFrom, row->searchLength).contains(m_text);
+    refilter();
 }
 
-bool ListProxyModel::lessThan(const QModelIndex &sourceLeft, const QModelIndex &sourceRight) const
+void ListProxyModel::sourceAboutToChange()
 {
-    if (!m_items)
-        return false;
-    const int leftRow = sourceLeft.row();
-    const int rightRow = sourceRight.row();
-    if (m_rowsDirty)
-        rebuildRows();
-    if (m_ranksDirty)
-        rebuildRanks();
-    // A sort compares each row many times: it reads the ranks alone, which lie close together,
-    // and trusts them while the source has as many rows as when they were taken (the source
-    // announces its changes; the database resets it after changing it). Rows without a rank
-    // (null items, types outside the mask) go the long way.
-    if (m_ranks.size() == m_items->itemCount() && leftRow >= 0 && rightRow >= 0
-        && leftRow < m_ranks.size() && rightRow < m_ranks.size()) {
-        const int leftRank = m_ranks.at(leftRow);
-        const int rightRank = m_ranks.at(rightRow);
-        if (leftRank >= 0 && rightRank >= 0)
-            return leftRank < rightRank;
+    cancelPending();
+    if (!m_resetting) {
+        m_resetting = true;
+        beginResetModel();
     }
-    const BaseItem *left = m_items->itemAt(leftRow);
-    const BaseItem *right = m_items->itemAt(rightRow);
-    if (!left || !right)
-        return false;
-    return left->uid() < right->uid();
 }
 
-// Null when the row holds another item than when the rows were taken: a change that the source
-// has not announced (yet).
-const ListProxyModel::Row *ListProxyModel::cachedRow(int row, const BaseItem *item) const
+void ListProxyModel::sourceChanged()
 {
-    if (m_rowsDirty)
-        rebuildRows();
-    if (row < 0 || row >= m_rows.size() || m_rows.at(row).item != item)
-        return nullptr;
-    return &m_rows.at(row);
+    if (!m_resetting)
+        sourceAboutToChange();
+    m_rows.assign({});
+    startIndex();
+    if (m_index)
+        m_rows.assign(acceptedPlaces());
+    m_resetting = false;
+    endResetModel();
 }
 
-void ListProxyModel::rebuildRows() const
+void ListProxyModel::sourceGone()
 {
-    m_rowsDirty = false;
-    m_ranksDirty = true;
-    m_searchTextsDirty = true;
-    m_rows.clear();
-    m_ranks.clear();
-    m_searchTexts.clear();
+    beginResetModel();
+    cancelPending();
+    m_items = nullptr;
+    m_index.reset();
+    m_rows.assign({});
+    m_resetting = false;
+    endResetModel();
+}
+
+// Waits only while the worker still reads items, which the caller may be about to free; the sort
+// that follows is left to finish on its own and its result dropped.
+void ListProxyModel::cancelPending()
+{
+    if (!m_pending)
+        return;
+    m_pending->progress->cancel.store(true);
+    if (!m_pending->progress->itemsRead.load())
+        m_pending->future.waitForFinished();
+    m_pending->watcher->disconnect(this);
+    m_pending->watcher->deleteLater();
+    m_pending.reset();
+}
+
+void ListProxyModel::startIndex()
+{
+    m_index.reset();
     if (!m_items)
         return;
+    QList<const BaseItem *> snapshot = m_items->itemSnapshot();
+    if (snapshot.size() < m_backgroundRows) {
+        m_index = ListRowIndex::build(std::move(snapshot));
+        return;
+    }
+    m_pending = std::make_unique<Pending>();
+    Pending *pending = m_pending.get();
+    pending->future = QtConcurrent::run([snapshot = std::move(snapshot), progress = pending->progress]() mutable {
+        return ListRowIndex::build(std::move(snapshot), progress.get());
+    });
+    pending->watcher = new QFutureWatcher<std::shared_ptr<const ListRowIndex>>(this);
+    connect(pending->watcher, &QFutureWatcherBase::finished, this, [this, pending] {
+        if (pending != m_pending.get() || pending->progress->cancel.load())
+            return;
+        m_index = pending->future.result();
+        m_pending->watcher->deleteLater();
+        m_pending.reset();
+        refilter();
+        emit indexed();
+    });
+    pending->watcher->setFuture(pending->future);
+}
+
+std::vector<int> ListProxyModel::acceptedPlaces(bool *rebuilt)
+{
+    if (!m_items || !m_index)
+        return {};
     const int count = m_items->itemCount();
-    m_rows.resize(count);
-    for (int row = 0; row < count; ++row) {
+    bool current = m_items->unchangedRows(m_index->items()) == m_index->rows();
+    // Rows added at the end without a word matter only when one of them passes.
+    for (int row = m_index->rows(); current && row < count; ++row) {
         const BaseItem *item = m_items->itemAt(row);
-        Row &entry = m_rows[row];
-        entry.item = item;
-        if (item)
-            entry.type = item->type();
+        current = !item || !item->matches(m_text, m_typeMask);
     }
+    if (!current) {
+        m_index = ListRowIndex::build(m_items->itemSnapshot());
+        if (rebuilt)
+            *rebuilt = true;
+    }
+    return m_index->matching(m_text, m_typeMask);
 }
 
-void ListProxyModel::rebuildSearchTexts() const
+void ListProxyModel::refilter()
 {
-    m_searchTextsDirty = false;
-    m_searchTexts.clear();
-    for (Row &entry : m_rows) {
-        entry.searchFrom = 0;
-        entry.searchLength = -1;
-        if (!entry.item || !BaseItem::typeInMask(entry.type, m_typeMask))
-            continue;
-        const QString search = entry.item->search();
-        if (BaseItem::isPlainAscii(search, true)) {
-            entry.searchFrom = m_searchTexts.size();
-            entry.searchLength = search.size();
-            m_searchTexts += search;
-        }
+    if (m_resetting || m_pending)
+        return;
+    bool rebuilt = false;
+    std::vector<int> places = acceptedPlaces(&rebuilt);
+    if (rebuilt) {
+        // Places in the old order mean nothing in the new one.
+        beginResetModel();
+        m_rows.assign(std::move(places));
+        endResetModel();
+        return;
     }
-    m_searchTexts.squeeze();
+    emit layoutAboutToBeChanged();
+    const QModelIndexList before = persistentIndexList();
+    QList<int> keys;
+    keys.reserve(before.size());
+    for (const QModelIndex &index : before)
+        keys << m_rows.at(index.row());
+    m_rows.assign(places);
+    QModelIndexList after;
+    after.reserve(before.size());
+    for (qsizetype i = 0; i < before.size(); ++i) {
+        const int row = m_rows.find(keys.at(i));
+        after << (row < 0 ? QModelIndex() : createIndex(row, before.at(i).column()));
+    }
+    changePersistentIndexList(before, after);
+    emit layoutChanged();
 }
 
-// Only once something is sorted, and only for the types that can pass: it costs a sort of
-// their UIDs. The UIDs are copied into one block first, so that the sort reads them side by
-// side instead of from items all over the heap; a source that already lies in UID order (filled
-// that way) is not sorted at all.
-void ListProxyModel::rebuildRanks() const
+QModelIndex ListProxyModel::mapToSource(const QModelIndex &proxyIndex) const
 {
-    m_ranksDirty = false;
-    struct Entry
-    {
-        qsizetype from;
-        qsizetype length;
-        int row;
-    };
-    QList<Entry> entries;
-    QString uids;
-    m_ranks.fill(-1, m_rows.size());
-    for (int row = 0; row < m_rows.size(); ++row) {
-        const Row &entry = m_rows.at(row);
-        if (entry.item && BaseItem::typeInMask(entry.type, m_typeMask)) {
-            const QString uid = entry.item->uid();
-            entries.append({ uids.size(), uid.size(), row });
-            uids += uid;
-        }
-    }
-    const QStringView block(uids);
-    const auto uidOf = [block](const Entry &entry) { return block.mid(entry.from, entry.length); };
-    const auto before = [&uidOf](const Entry &a, const Entry &b) { return uidOf(a) < uidOf(b); };
-    if (!std::is_sorted(entries.cbegin(), entries.cend(), before))
-        std::sort(entries.begin(), entries.end(), before);
-    // Equal UIDs share a rank: neither sorts before the other.
-    int rank = 0;
-    for (qsizetype i = 0; i < entries.size(); ++i) {
-        if (i > 0 && before(entries.at(i - 1), entries.at(i)))
-            ++rank;
-        m_ranks[entries.at(i).row] = rank;
-    }
+    if (!proxyIndex.isValid() || proxyIndex.model() != this || !sourceModel() || !m_index
+        || proxyIndex.row() >= m_rows.count())
+        return {};
+    return sourceModel()->index(m_index->rowAt(m_rows.at(proxyIndex.row())), proxyIndex.column());
+}
+
+QModelIndex ListProxyModel::mapFromSource(const QModelIndex &sourceIndex) const
+{
+    if (!sourceIndex.isValid() || sourceIndex.model() != sourceModel() || !m_index)
+        return {};
+    const int place = m_index->placeOf(sourceIndex.row());
+    const int row = place < 0 ? -1 : m_rows.find(place);
+    return row < 0 ? QModelIndex() : createIndex(row, sourceIndex.column());
+}
+
+QModelIndex ListProxyModel::index(int row, int column, const QModelIndex &parent) const
+{
+    if (parent.isValid() || row < 0 || row >= m_rows.count() || column != 0)
+        return {};
+    return createIndex(row, column);
+}
+
+QModelIndex ListProxyModel::parent(const QModelIndex &child) const
+{
+    Q_UNUSED(child)
+    return {};
+}
+
+int ListProxyModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : m_rows.count();
+}
+
+int ListProxyModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : 1;
+}
+
+bool ListProxyModel::hasChildren(const QModelIndex &parent) const
+{
+    return !parent.isValid() && m_rows.count() > 0;
 }

@@ -1,19 +1,29 @@
 #pragma once
 
+#include "proxyrows.h"
+
+#include <QAbstractProxyModel>
+#include <QFutureWatcher>
 #include <QList>
-#include <QSortFilterProxyModel>
 #include <QString>
+
+#include <memory>
+#include <vector>
 
 class BaseItem;
 class ItemListAccess;
+class ListRowIndex;
 
 // Filter of the point and airport lists: passes the items of the types switched on whose search
 // text contains the typed text, in ascending UID order. The source must be a BaseModel<T>; with
 // any other source nothing passes.
 //
-// Dynamic sorting and filtering are off: the lists change only when a filter is set or the
-// database resets its models.
-class ListProxyModel : public QSortFilterProxyModel
+// The order and the search texts are taken once per reset of the source (a ListRowIndex); for a
+// large source on a worker thread, while the list stays empty, so that loading a database never
+// holds the interface for a sort. A new filter runs down that index and announces the change as
+// one layout change: a list view takes that in one go and at once, keeps its current row on its
+// item, and creates delegates only for the rows it shows.
+class ListProxyModel : public QAbstractProxyModel
 {
     Q_OBJECT
 
@@ -23,52 +33,50 @@ public:
 
     Q_INVOKABLE void setTextFilter(const QString &text);
     Q_INVOKABLE void setTypeFilter(bool visible, int type);
+    // Reads the source's rows again: after rows were changed without a signal.
+    Q_INVOKABLE void invalidate();
 
     int typeMask() const { return m_typeMask; }
     QString textFilter() const { return m_text; }
 
-    void setSourceModel(QAbstractItemModel *sourceModel) override;
+    // Sources of at least this many rows are indexed on a worker thread.
+    int backgroundRows() const { return m_backgroundRows; }
+    void setBackgroundRows(int rows) { m_backgroundRows = rows; }
+    bool indexing() const { return m_pending != nullptr; }
 
-protected:
-    bool filterAcceptsRow(int sourceRow, const QModelIndex &sourceParent) const override;
-    bool lessThan(const QModelIndex &sourceLeft, const QModelIndex &sourceRight) const override;
+    void setSourceModel(QAbstractItemModel *sourceModel) override;
+    QModelIndex mapToSource(const QModelIndex &proxyIndex) const override;
+    QModelIndex mapFromSource(const QModelIndex &sourceIndex) const override;
+    QModelIndex index(int row, int column, const QModelIndex &parent = QModelIndex()) const override;
+    using QObject::parent;
+    QModelIndex parent(const QModelIndex &child) const override;
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex &parent = QModelIndex()) const override;
+    bool hasChildren(const QModelIndex &parent = QModelIndex()) const override;
+
+signals:
+    // An index made on a worker thread has been taken and the list filled from it.
+    void indexed();
 
 private:
-    // Kept per source row so that most rows are decided without reaching into their items, which
-    // lie scattered over the heap: the type (items outside the mask are most of the points) and the
-    // search text when it is plain ASCII (as one block of text for all rows); used only while the
-    // item in the row is the one they were taken from, as the type and search text of an item
-    // never change. Beside them, each row's place in UID order, so that sorting compares two
-    // numbers.
-    //
-    // The search texts are taken only once a text is typed, and only for the types that can pass:
-    // a reset of the source (the load of a database) then reads just the types.
-    struct Row
-    {
-        const BaseItem *item = nullptr;
-        int type = 0;
-        qsizetype searchFrom = 0;
-        qsizetype searchLength = -1; // -1: not ASCII, not taken, or outside the mask: ask the item
-    };
+    struct Pending;
 
+    void sourceAboutToChange();
+    void sourceChanged();
+    void sourceGone();
+    void cancelPending();
+    void startIndex();
+    std::vector<int> acceptedPlaces(bool *rebuilt = nullptr);
     void refilter();
-    void rebuildRows() const;
-    void rebuildSearchTexts() const;
-    void rebuildRanks() const;
-    const Row *cachedRow(int row, const BaseItem *item) const;
 
     qint32 m_typeMask = 0;
-    bool m_holdRows = false;
-    // The lower-cased fixed-string filter, kept as typed: the proxy's own pattern is the escaped
-    // regular expression.
     QString m_text;
-    bool m_textAsciiLower = true;
+    int m_backgroundRows = 20000;
+
     const ItemListAccess *m_items = nullptr;
     QList<QMetaObject::Connection> m_sourceConnections;
-    mutable QList<Row> m_rows;
-    mutable QList<int> m_ranks; // place in UID order; -1: not ranked, compare the UIDs
-    mutable QString m_searchTexts;
-    mutable bool m_rowsDirty = true;
-    mutable bool m_searchTextsDirty = true;
-    mutable bool m_ranksDirty = true;
+    std::shared_ptr<const ListRowIndex> m_index;
+    std::unique_ptr<Pending> m_pending;
+    bool m_resetting = false;
+    ProxyRows m_rows; // places in UID order
 };

@@ -121,8 +121,8 @@ void MapItemView::connectModel()
 void MapItemView::clear()
 {
     const bool hadRows = !m_entries.isEmpty();
-    for (Entry &entry : m_entries)
-        release(entry, false);
+    for (qsizetype row = 0; row < m_entries.size(); ++row)
+        release(m_entries[row], false);
     m_entries.clear();
     m_indicesFrom = -1;
     if (hadRows)
@@ -141,12 +141,14 @@ void MapItemView::rebuild()
         clearPool();
     }
     const int rows = m_model->rowCount();
-    m_entries.reserve(rows);
+    QList<Entry> created;
+    created.reserve(rows);
     for (int row = 0; row < rows; ++row) {
         Entry entry = create(row, false);
         if (entry.item)
-            m_entries.append(entry);
+            created.append(entry);
     }
+    m_entries.insert(0, created);
     if (!m_entries.isEmpty())
         emit countChanged();
 }
@@ -320,8 +322,7 @@ void MapItemView::rowsInserted(const QModelIndex &parent, int first, int last)
         if (entry.item)
             created.append(entry);
     }
-    m_entries.insert(first, created.size(), Entry());
-    std::copy(created.begin(), created.end(), m_entries.begin() + first);
+    m_entries.insert(first, created);
     indicesShifted(first + created.size());
     if (!created.isEmpty())
         emit countChanged();
@@ -385,6 +386,7 @@ void MapItemView::updatePolish()
 {
     if (m_indicesFrom < 0)
         return;
+    const int property = m_binding == Binding::Required ? indexProperty() : -1;
     for (qsizetype row = m_indicesFrom; row < m_entries.size(); ++row) {
         Entry &entry = m_entries[row];
         if (entry.row == row || !entry.item)
@@ -392,10 +394,66 @@ void MapItemView::updatePolish()
         entry.row = int(row);
         if (entry.context)
             entry.context->setContextProperty(QStringLiteral("index"), entry.row);
-        const bool required = std::any_of(m_required.cbegin(), m_required.cend(),
-                                          [](const RequiredRole &r) { return r.role < 0; });
-        if (m_binding == Binding::Required && required)
-            entry.item->setProperty("index", entry.row);
+        if (property >= 0)
+            entry.item->metaObject()->property(property).write(entry.item, entry.row);
     }
     m_indicesFrom = -1;
+}
+
+int MapItemView::indexProperty() const
+{
+    for (const RequiredRole &required : m_required) {
+        if (required.role < 0)
+            return required.property;
+    }
+    return -1;
+}
+
+void MapItemView::Entries::clear()
+{
+    m_items.clear();
+    m_gapStart = 0;
+    m_gapEnd = 0;
+}
+
+void MapItemView::Entries::moveGap(qsizetype to)
+{
+    const qsizetype gap = m_gapEnd - m_gapStart;
+    if (to < m_gapStart) {
+        // The entries between the place and the gap go behind the gap.
+        std::move_backward(m_items.begin() + to, m_items.begin() + m_gapStart, m_items.begin() + m_gapEnd);
+    } else if (to > m_gapStart) {
+        std::move(m_items.begin() + m_gapEnd, m_items.begin() + m_gapEnd + (to - m_gapStart), m_items.begin() + m_gapStart);
+    }
+    m_gapStart = to;
+    m_gapEnd = to + gap;
+}
+
+void MapItemView::Entries::insert(qsizetype at, const QList<Entry> &entries)
+{
+    const qsizetype count = entries.size();
+    if (count == 0)
+        return;
+    moveGap(at);
+    if (m_gapEnd - m_gapStart < count) {
+        const qsizetype gap = std::max<qsizetype>(count, size() / 2 + 16);
+        std::vector<Entry> grown(size_t(size() + gap));
+        std::move(m_items.begin(), m_items.begin() + m_gapStart, grown.begin());
+        std::move(m_items.begin() + m_gapEnd, m_items.end(), grown.begin() + m_gapStart + gap);
+        m_items.swap(grown);
+        m_gapEnd = m_gapStart + gap;
+    }
+    std::copy(entries.begin(), entries.end(), m_items.begin() + m_gapStart);
+    m_gapStart += count;
+}
+
+void MapItemView::Entries::remove(qsizetype at, qsizetype count)
+{
+    if (count <= 0)
+        return;
+    moveGap(at);
+    // What the gap swallows holds no delegate any more.
+    for (qsizetype i = m_gapEnd; i < m_gapEnd + count; ++i)
+        m_items[size_t(i)] = Entry();
+    m_gapEnd += count;
 }

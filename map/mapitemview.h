@@ -8,6 +8,8 @@
 #include <QQmlComponent>
 #include <QQmlContext>
 
+#include <vector>
+
 // One delegate per row of a list model, each a map item. Delegates read the model's roles by name
 // (and `index`) as context properties, or, as Qt's views do, only through the required
 // properties they declare when they declare any (then only those roles are fetched from the
@@ -67,6 +69,28 @@ private:
         int row = -1;
     };
 
+    // The delegates in row order, with a gap where the last change was: a filter announces its
+    // changes as runs in row order, and each run then moves only the entries between it and the
+    // one before, not every entry behind it.
+    class Entries
+    {
+    public:
+        qsizetype size() const { return qsizetype(m_items.size()) - (m_gapEnd - m_gapStart); }
+        bool isEmpty() const { return size() == 0; }
+        Entry &operator[](qsizetype i) { return m_items[size_t(i < m_gapStart ? i : i + m_gapEnd - m_gapStart)]; }
+        const Entry &at(qsizetype i) const { return m_items[size_t(i < m_gapStart ? i : i + m_gapEnd - m_gapStart)]; }
+        void clear();
+        void insert(qsizetype at, const QList<Entry> &entries);
+        void remove(qsizetype at, qsizetype count);
+
+    private:
+        void moveGap(qsizetype to);
+
+        std::vector<Entry> m_items;
+        qsizetype m_gapStart = 0;
+        qsizetype m_gapEnd = 0;
+    };
+
     // How the delegate reads its row: not known until the first one exists.
     enum class Binding { Unknown, Context, Required };
     struct RequiredRole
@@ -75,6 +99,8 @@ private:
         int role; // -1 for `index`
         int property; // index in the delegate's meta object
     };
+    // The delegate's `index` property, when it declares one.
+    int indexProperty() const;
 
     void connectModel();
     void rebuild();
@@ -99,7 +125,7 @@ private:
     QPointer<QQmlComponent> m_delegate;
     QPointer<QObject> m_add;
     QPointer<QObject> m_remove;
-    QList<Entry> m_entries;
+    Entries m_entries;
     QList<Entry> m_pool;
     bool m_reuseItems = false;
     Binding m_binding = Binding::Unknown;

@@ -36,6 +36,7 @@ private slots:
     void clearEmitsEmpty();
     void reloadKeepsSelectionByUid();
     void reloadWithoutThePointClears();
+    void listRowBackAfterBackgroundIndex();
 
 private:
     void record();
@@ -265,6 +266,25 @@ void TestItemSelectionModel::reloadWithoutThePointClears()
     points->beginReset();
     points->swapContents(without);
     points->endReset();
+}
+
+void TestItemSelectionModel::listRowBackAfterBackgroundIndex()
+{
+    ListProxyModel *list = m_fixture.db()->pointListModel();
+    m_ism->selectFromUID(m_uid.value("BBBB"));
+    const int listRow = m_ism->currentListRow;
+    QVERIFY(listRow >= 0);
+    QCOMPARE(list->index(listRow, 0).data(BaseItem::UID).toString(), m_uid.value("BBBB"));
+    const int backgroundRows = list->backgroundRows();
+    list->setBackgroundRows(1);
+    m_fixture.db()->pointModel()->reset();
+    QVERIFY(list->indexing());
+    QCOMPARE(m_ism->currentListRow, -1);
+    m_signals.clear();
+    QTRY_VERIFY(!list->indexing());
+    QCOMPARE(m_ism->currentListRow, listRow);
+    QCOMPARE(m_signals, QStringList{QStringLiteral("selectedNoParam")});
+    list->setBackgroundRows(backgroundRows);
 }
 
 QTEST_MAIN(TestItemSelectionModel)

@@ -1,10 +1,12 @@
 #include "basemodel.h"
 #include "listproxymodel.h"
 #include "mapproxymodel.h"
+#include "proxyrows.h"
 #include "testsupport.h"
 
 #include <QAbstractItemModelTester>
 #include <QRandomGenerator>
+#include <QSignalSpy>
 #include <QStandardItemModel>
 #include <QTest>
 
@@ -115,6 +117,13 @@ private slots:
     void mapFollowsReset();
     void mapUnannouncedChange();
     void mapSourceDestroyed();
+
+    void rowsAnnouncedInRuns_data();
+    void rowsAnnouncedInRuns();
+    void mapGridEdges_data();
+    void mapGridEdges();
+    void indexedInBackground_data();
+    void indexedInBackground();
 };
 
 void TestProxyModels::listPassesNothingAtFirst()
@@ -278,7 +287,7 @@ void TestProxyModels::listKeepsPersistentRows()
     QCOMPARE(selected.data(BaseItem::UID).toString(), QString("P150"));
     proxy.setTextFilter("name 2");
     QVERIFY(!selected.isValid());
-    QCOMPARE(proxy.filterRegularExpression().pattern(), QRegularExpression::escape("name 2"));
+    QCOMPARE(proxy.textFilter(), QString("name 2"));
     proxy.setTypeFilter(false, Airport);
     QCOMPARE(proxy.rowCount(), 0);
 }
@@ -575,6 +584,181 @@ void TestProxyModels::mapSourceDestroyed()
     list.setTextFilter("a");
     QCOMPARE(map.rowCount(), 0);
     QCOMPARE(list.rowCount(), 0);
+}
+
+void TestProxyModels::rowsAnnouncedInRuns_data()
+{
+    QTest::addColumn<QList<int>>("from");
+    QTest::addColumn<QList<int>>("to");
+    // "-place:key" for a row removed, "+place:key" for a row inserted, as the model stands at
+    // each signal.
+    QTest::addColumn<QString>("announced");
+
+    QTest::newRow("unchanged") << QList<int> { 1, 2, 3 } << QList<int> { 1, 2, 3 } << "";
+    QTest::newRow("from nothing") << QList<int> {} << QList<int> { 4, 7 } << "+0:4 +1:7";
+    QTest::newRow("to nothing") << QList<int> { 4, 7 } << QList<int> {} << "-0:4 -1:7";
+    QTest::newRow("every other row") << QList<int> { 1, 2, 3, 4, 5 } << QList<int> { 2, 4, 6 }
+                                     << "-0:1 -1:3 -2:5 +2:6";
+    QTest::newRow("a run of three") << QList<int> { 1, 2, 3, 4, 5 } << QList<int> { 1, 5 } << "-1:2 -2:3 -3:4";
+    QTest::newRow("all swapped") << QList<int> { 1, 3 } << QList<int> { 2, 4 } << "-0:1 +0:2 -1:3 +1:4";
+    QTest::newRow("runs at both ends") << QList<int> { 5, 6, 7 } << QList<int> { 1, 2, 6, 8, 9 }
+                                       << "+0:1 +1:2 -2:5 -3:7 +3:8 +4:9";
+}
+
+// Every run is announced at the place the model has at that moment, and the rows it names are
+// the ones there; runs of several rows come as one signal.
+void TestProxyModels::rowsAnnouncedInRuns()
+{
+    QFETCH(QList<int>, from);
+    QFETCH(QList<int>, to);
+    QFETCH(QString, announced);
+
+    ProxyRows rows;
+    rows.assign(std::vector<int>(from.cbegin(), from.cend()));
+    QStringList log;
+    int insertedFirst = 0;
+    int insertedLast = -1;
+    rows.update(std::vector<int>(to.cbegin(), to.cend()),
+                { [&](int first, int last) {
+                     for (int row = first; row <= last; ++row)
+                         log << QStringLiteral("-%1:%2").arg(row).arg(rows.at(row));
+                 },
+                  [] {},
+                  [&](int first, int last) {
+                      insertedFirst = first;
+                      insertedLast = last;
+                  },
+                  [&] {
+                      for (int row = insertedFirst; row <= insertedLast; ++row)
+                          log << QStringLiteral("+%1:%2").arg(row).arg(rows.at(row));
+                  } });
+    QCOMPARE(log.join(u' '), announced);
+    QList<int> now;
+    for (int row = 0; row < rows.count(); ++row)
+        now << rows.at(row);
+    QCOMPARE(now, to);
+    for (int row = 0; row < to.size(); ++row)
+        QCOMPARE(rows.find(to.at(row)), row);
+    QCOMPARE(rows.find(0), -1);
+}
+
+void TestProxyModels::mapGridEdges_data()
+{
+    QTest::addColumn<QGeoRectangle>("area");
+    QTest::addColumn<double>("zoom");
+    QTest::addColumn<QStringList>("pinned");
+    QTest::addColumn<QStringList>("expected");
+
+    QTest::newRow("across the antimeridian") << rect(2, 178, -1, -178) << 5.0 << QStringList {}
+                                             << QStringList { "EAST", "WEST", "ACROSS" };
+    QTest::newRow("up to the antimeridian") << rect(2, 179.2, -1, 180) << 5.0 << QStringList {}
+                                            << QStringList { "EAST", "ACROSS" };
+    QTest::newRow("pinned outside the area") << rect(2, 179.2, -1, 180) << 5.0 << QStringList { "MID" }
+                                             << QStringList { "MID", "EAST", "ACROSS" };
+    // Two boxes that reach the same pole meet, whatever their longitudes.
+    QTest::newRow("at the pole") << rect(90, 100, 88, 101) << 5.0 << QStringList {} << QStringList { "POLE" };
+    QTest::newRow("near the pole") << rect(89.5, 100, 88, 101) << 5.0 << QStringList {} << QStringList {};
+    // One longitude only: the rectangle counts as going round the globe.
+    QTest::newRow("no width") << rect(0.5, 50, 0.2, 50) << 5.0 << QStringList {}
+                              << QStringList { "MID", "EAST", "WEST", "ACROSS", "WIDE" };
+    QTest::newRow("wide box") << rect(30, 100, 20, 110) << 5.0 << QStringList {} << QStringList { "WIDE" };
+    QTest::newRow("invalid area") << QGeoRectangle() << 5.0 << QStringList { "POLE" } << QStringList { "POLE" };
+    QTest::newRow("below the layer's zoom") << rect(2, -1, -1, 2) << 2.5 << QStringList { "WEST" }
+                                            << QStringList { "WEST" };
+    QTest::newRow("below the row's zoom") << rect(2, -1, -1, 2) << 3.5 << QStringList {} << QStringList { "WIDE" };
+    QTest::newRow("at the row's zoom") << rect(2, -1, -1, 2) << 4.0 << QStringList {}
+                                       << QStringList { "MID", "WIDE" };
+}
+
+// Boxes the grid cannot place in one cell, and areas it must not cut short, against the
+// answers of Qt's rectangles.
+void TestProxyModels::mapGridEdges()
+{
+    QFETCH(QGeoRectangle, area);
+    QFETCH(double, zoom);
+    QFETCH(QStringList, pinned);
+    QFETCH(QStringList, expected);
+
+    Fixture f;
+    f.addAt("MID", Fix, rect(1, 0, 0, 1), 4.0);
+    f.addAt("EAST", Fix, rect(1, 179.5, 0, 179.9));
+    f.addAt("WEST", Fix, rect(1, -179.9, 0, -179.5));
+    f.addAt("ACROSS", Fix, rect(1, 179, 0, -179));
+    f.addAt("POLE", Fix, rect(90, 10, 89, 20));
+    f.addAt("WIDE", Fix, rect(60, -170, -60, 170));
+    f.model.reset();
+    Tested<MapProxyModel> proxy(&f.model);
+    proxy.setMinZoom(3.0);
+    proxy.setTypeFilter(true, Fix);
+    proxy.setUidFilter(pinned);
+    proxy.setGeoFilter(area, zoom);
+    QCOMPARE(uidsOf(proxy), expected);
+    // The same answer when the rows are taken one pass after another.
+    proxy.setGeoFilter(rect(-10, -10, -11, -9), 5.0);
+    proxy.setGeoFilter(area, zoom);
+    QCOMPARE(uidsOf(proxy), expected);
+}
+
+void TestProxyModels::indexedInBackground_data()
+{
+    QTest::addColumn<bool>("resetWhilePending");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("list");
+    QTest::addColumn<QStringList>("map");
+
+    QTest::newRow("one build") << false << "" << QStringList { "A", "B", "C" } << QStringList { "B", "A" };
+    QTest::newRow("typed while building") << false << "b" << QStringList { "B" } << QStringList { "B", "A" };
+    // The rows of the first build are gone: only the second build counts.
+    QTest::newRow("reset while building") << true << "" << QStringList { "A", "B", "D" }
+                                          << QStringList { "D", "B", "A" };
+}
+
+void TestProxyModels::indexedInBackground()
+{
+    QFETCH(bool, resetWhilePending);
+    QFETCH(QString, typed);
+    QFETCH(QStringList, list);
+    QFETCH(QStringList, map);
+
+    Fixture f;
+    f.addAt("C", Fix, rect(40, 0, 39, 1));
+    f.addAt("B", Fix, rect(1, 0, 0, 1));
+    f.addAt("A", Fix, rect(1, 1, 0, 2));
+    f.model.reset();
+    ListProxyModel listProxy;
+    MapProxyModel mapProxy;
+    QAbstractItemModelTester listTester(&listProxy, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QAbstractItemModelTester mapTester(&mapProxy, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    listProxy.setBackgroundRows(2);
+    mapProxy.setBackgroundRows(2);
+    listProxy.setTypeFilter(true, Fix);
+    mapProxy.setTypeFilter(true, Fix);
+    mapProxy.setGeoFilter(rect(2, -1, -1, 3), 5.0);
+    QSignalSpy listIndexed(&listProxy, &ListProxyModel::indexed);
+    QSignalSpy mapIndexed(&mapProxy, &MapProxyModel::indexed);
+    listProxy.setSourceModel(&f.model);
+    mapProxy.setSourceModel(&f.model);
+    QVERIFY(listProxy.indexing());
+    QVERIFY(mapProxy.indexing());
+    QCOMPARE(listProxy.rowCount(), 0);
+    QCOMPARE(mapProxy.rowCount(), 0);
+    listProxy.setTextFilter(typed);
+    if (resetWhilePending) {
+        f.model.beginReset();
+        f.spots[0]->setUid("D");
+        f.spots[0]->setBounding(rect(0.5, 0.2, 0.1, 0.4));
+        f.model.endReset();
+    }
+    QTRY_COMPARE(listIndexed.size(), 1);
+    QTRY_COMPARE(mapIndexed.size(), 1);
+    QVERIFY(!listProxy.indexing());
+    QVERIFY(!mapProxy.indexing());
+    QCOMPARE(uidsOf(listProxy), list);
+    QCOMPARE(uidsOf(mapProxy), map);
+    // Nothing else arrives later.
+    QTest::qWait(20);
+    QCOMPARE(listIndexed.size(), 1);
+    QCOMPARE(mapIndexed.size(), 1);
 }
 
 QTEST_GUILESS_MAIN(TestProxyModels)

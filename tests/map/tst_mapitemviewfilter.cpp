@@ -135,6 +135,18 @@ void TstMapItemViewFilter::swapsFollowTheFilter()
             QCOMPARE(onMap, view->count());
         }
     }
+    // Pinned rows by turns, the area elsewhere: every row changes, in runs of one, both ways.
+    m_filter->setGeoFilter(QGeoRectangle(QGeoCoordinate(41, 20), QGeoCoordinate(40, 21)), 18.0);
+    const QList<QList<int>> pinned = {{1, 3, 5, 7, 9}, {0, 2, 4, 6, 8}, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, {1, 3, 5, 7, 9},
+                                      {4}, {}};
+    for (const QList<int> &rows : pinned) {
+        QStringList uids;
+        for (int row : rows)
+            uids << m_points->at(row)->uid();
+        m_filter->setUidFilter(uids);
+        QCOMPARE(view->count(), uids.size());
+        QVERIFY(matchesRows());
+    }
     // Nothing piles up: delegates of rows that left are deleted, or at most kept once for reuse.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     const qsizetype objects = view->findChildren<MapQuickItem *>().size();
