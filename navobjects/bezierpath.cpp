@@ -7,6 +7,9 @@
 
 #include <QGeoShape>
 #include <QIODevice>
+#include <QVarLengthArray>
+
+#include <algorithm>
 
 namespace {
 
@@ -18,12 +21,25 @@ constexpr int curvePoints = 6;
 constexpr qint64 coordinateBytes = 3 * 8;
 constexpr qint64 controlBytes = 4 + coordinateBytes;
 
+// In the form Qt streams a QHash, but by ascending node index rather than in hash order: the
+// hash order follows the process's hash seed, and the same import must give the same file.
+void writeControls(QDataStream &stream, const QHash<int, QGeoCoordinate> &controls)
+{
+    QVarLengthArray<int, 64> indexes;
+    for (auto it = controls.cbegin(); it != controls.cend(); ++it)
+        indexes.append(it.key());
+    std::sort(indexes.begin(), indexes.end());
+    ListCount::write(stream, indexes.size());
+    for (const int index : indexes)
+        stream << qint32(index) << controls.value(index);
+}
+
 void writeRing(QDataStream &stream, const QList<QGeoCoordinate> &nodes, const QHash<int, QGeoCoordinate> &controls)
 {
     ListCount::write(stream, nodes.size());
     for (const QGeoCoordinate &node : nodes)
         stream << node;
-    stream << controls;
+    writeControls(stream, controls);
 }
 
 // The readers below stand in for Qt's shape and hash readers, which trust the counts they
@@ -156,7 +172,8 @@ QVariantList BezierPath::sample(const QList<QGeoCoordinate> &path, const QHash<i
 
 void BezierPath::writePath(QDataStream &stream) const
 {
-    stream << static_cast<const QGeoShape &>(m_nodes) << m_closed << m_controls;
+    stream << static_cast<const QGeoShape &>(m_nodes) << m_closed;
+    writeControls(stream, m_controls);
     ListCount::write(stream, m_holes.size());
     for (const Ring &hole : m_holes)
         writeRing(stream, hole.nodes, hole.controls);
