@@ -90,7 +90,7 @@ void AwyReader::readFields(const Fields &fields)
     const int type = TextFields::toInt(fields.at(7));
     const int minLevel = TextFields::toInt(fields.at(8));
     const int maxLevel = TextFields::toInt(fields.at(9));
-    const QString name = TextFields::text(fields.at(10));
+    const QString name = TextFields::sharedText(fields.at(10));
 
     const QString uid0 = endUidOf(fields.at(0), fields.at(1));
     const QString uid1 = endUidOf(fields.at(3), fields.at(4));

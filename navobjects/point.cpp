@@ -30,6 +30,13 @@ constexpr char16_t kGlyphGlobe = 0xF0AC;
 constexpr char16_t kGlyphFrequency = 0xE585;
 constexpr char16_t kGlyphElevation = 0xE52F;
 
+// A default rectangle still allocates: the points that get their own share this one.
+const QGeoRectangle &noBounding()
+{
+    static const QGeoRectangle none;
+    return none;
+}
+
 // Nearest whole degree, halves away from zero.
 int roundDegrees(double azimuth)
 {
@@ -129,9 +136,9 @@ QString waypointColumn3(QChar c)
 Point::Point(int type, const QGeoCoordinate &position, const QString &code, const QString &terminal,
              const QString &region, const QString &name, int elevation, float frequency,
              const QString &waypointType)
-    : Point(type, position, QGeoRectangle(position, 0.001, 0.001), code, terminal, region, name, elevation, frequency,
-            waypointType)
+    : Point(type, position, noBounding(), code, terminal, region, name, elevation, frequency, waypointType)
 {
+    setBoundingFromCoordinate(position);
 }
 
 Point::Point(int type, const QGeoCoordinate &position, const QGeoRectangle &bounding, const QString &code,

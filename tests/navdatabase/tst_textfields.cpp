@@ -15,6 +15,8 @@ private slots:
     void toInt();
     void toDouble_data();
     void toDouble();
+    void sharedText_data();
+    void sharedText();
 };
 
 void TestTextFields::split_data()
@@ -105,6 +107,41 @@ void TestTextFields::toDouble()
     QFETCH(double, value);
     // Exactly the value the compiler gives the same text: no rounding of its own.
     QCOMPARE(TextFields::toDouble(field), value);
+}
+
+void TestTextFields::sharedText_data()
+{
+    QTest::addColumn<QByteArray>("first");
+    QTest::addColumn<QByteArray>("second");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("shared");
+
+    QTest::newRow("region") << QByteArray("K2") << QByteArray("K2") << QStringLiteral("K2") << true;
+    QTest::newRow("terminal") << QByteArray("ENRT") << QByteArray("ENRT") << QStringLiteral("ENRT") << true;
+    QTest::newRow("seven bytes") << QByteArray("UL612XY") << QByteArray("UL612XY") << QStringLiteral("UL612XY") << true;
+    QTest::newRow("empty") << QByteArray("") << QByteArray("") << QString() << true;
+    QTest::newRow("UTF-8") << QByteArray("\xc3\xa9t\xc3\xa9") << QByteArray("\xc3\xa9t\xc3\xa9")
+                           << QStringLiteral(u"\u00e9t\u00e9") << true;
+    // Longer fields are not kept: a name would only fill the table.
+    QTest::newRow("eight bytes") << QByteArray("ABCDEFGH") << QByteArray("ABCDEFGH") << QStringLiteral("ABCDEFGH")
+                                 << false;
+    // Same first bytes, another length: not the same key.
+    QTest::newRow("prefix") << QByteArray("ENR") << QByteArray("ENR") << QStringLiteral("ENR") << true;
+}
+
+void TestTextFields::sharedText()
+{
+    QFETCH(QByteArray, first);
+    QFETCH(QByteArray, second);
+    QFETCH(QString, text);
+    QFETCH(bool, shared);
+
+    const QString a = TextFields::sharedText(first);
+    const QString b = TextFields::sharedText(second);
+    QCOMPARE(a, text);
+    QCOMPARE(b, text);
+    if (!text.isEmpty())
+        QCOMPARE(a.constData() == b.constData(), shared);
 }
 
 QTEST_APPLESS_MAIN(TestTextFields)
