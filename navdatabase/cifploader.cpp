@@ -204,19 +204,46 @@ int kindOf(QByteArrayView section, QByteArrayView subsection)
 
 void splitAt(QByteArrayView line, char separator, CifpLoader::Fields &fields)
 {
+    // A byte loop: a search call per field costs more than the few bytes of most fields.
     fields.clear();
-    qsizetype from = 0;
-    while (true) {
-        const qsizetype at = line.indexOf(separator, from);
-        if (at < 0) {
-            fields.append(line.sliced(from));
-            return;
-        }
-        fields.append(line.sliced(from, at - from));
-        from = at + 1;
+    const char *start = line.data();
+    const char *const end = start + line.size();
+    for (const char *p = start; p != end; ++p) {
+        if (*p != separator)
+            continue;
+        fields.append(QByteArrayView(start, p - start));
         if (fields.size() > kFieldCount)
             return;
+        start = p + 1;
     }
+    fields.append(QByteArrayView(start, end - start));
+}
+
+bool isProcedureLine(QByteArrayView line)
+{
+    return line.startsWith("SID") || line.startsWith("STAR") || line.startsWith("APP");
+}
+
+// How many of the lines ahead (up to the first of another procedure) belong to the procedure
+// of that identifier: its legs are gathered into a list of that size at once, rather than one
+// grown (and its legs copied) step by step and left with room to spare.
+qsizetype legsAhead(QByteArrayView rest, QByteArrayView identifier)
+{
+    qsizetype legs = 0;
+    while (!rest.isEmpty()) {
+        const qsizetype newline = rest.indexOf('\n');
+        const QByteArrayView line = newline < 0 ? rest : rest.first(newline);
+        rest = newline < 0 ? QByteArrayView() : rest.sliced(newline + 1);
+        if (!isProcedureLine(line))
+            continue;
+        const qsizetype first = line.indexOf(',');
+        const qsizetype second = first < 0 ? -1 : line.indexOf(',', first + 1);
+        const qsizetype third = second < 0 ? -1 : line.indexOf(',', second + 1);
+        if (third < 0 || line.sliced(second + 1, third - second - 1) != identifier)
+            break;
+        ++legs;
+    }
+    return legs;
 }
 
 } // namespace
@@ -344,7 +371,7 @@ QList<Procedure *> CifpLoader::read(const QString &airportCode) const
         rest = newline < 0 ? QByteArrayView() : rest.sliced(newline + 1);
         if (line.endsWith('\r'))
             line.chop(1);
-        if (!line.startsWith("SID") && !line.startsWith("STAR") && !line.startsWith("APP"))
+        if (!isProcedureLine(line))
             continue;
         splitAt(line, ',', fields);
         if (fields.size() != kFieldCount)
@@ -365,6 +392,7 @@ QList<Procedure *> CifpLoader::read(const QString &airportCode) const
         if (!procedure) {
             procedure = new Procedure(text(name), airportCode, procedureType);
             procedureName = name;
+            records.reserve(1 + legsAhead(rest, name));
         }
         // Gathered here and handed over whole: the procedure shares the list, no leg is copied.
         records.append(recordFromViews(fields, sequence, procedureType, airportCode, texts));
