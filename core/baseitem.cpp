@@ -5,10 +5,24 @@
 
 #include <cmath>
 
+namespace {
+
+// A default rectangle allocates its data, and nearly every item replaces it right away: they
+// share this one (one per thread, so that items built on several cores do not contend for its
+// count) until they do.
+const QGeoRectangle &noBounding()
+{
+    thread_local const QGeoRectangle none;
+    return none;
+}
+
+} // namespace
+
 BaseItem::BaseItem(const QString &uid, const QString &search, double minzoom,
                    double minzoomDetails, int type)
     : QObject(nullptr)
     , m_uid(uid)
+    , m_bounding(noBounding())
     , m_search(search.toLower())
     , m_minzoom(minzoom)
     , m_minzoomDetails(minzoomDetails)

@@ -30,10 +30,11 @@ constexpr char16_t kGlyphGlobe = 0xF0AC;
 constexpr char16_t kGlyphFrequency = 0xE585;
 constexpr char16_t kGlyphElevation = 0xE52F;
 
-// A default rectangle still allocates: the points that get their own share this one.
+// A default rectangle still allocates: the points that get their own share this one, one per
+// thread so that readers building points on several cores do not contend for its count.
 const QGeoRectangle &noBounding()
 {
-    static const QGeoRectangle none;
+    thread_local const QGeoRectangle none;
     return none;
 }
 
