@@ -151,7 +151,6 @@ Point::Point(int type, const QGeoCoordinate &position, const QGeoRectangle &boun
     , m_name(name)
     , m_description(descriptionFor(type, name, region, terminal))
     , m_position(position)
-    , m_positionVariant(QVariant::fromValue(position))
     , m_region(region)
     , m_terminal(terminal)
     , m_pointType(checkInt8(type))
@@ -323,7 +322,7 @@ QVariant Point::data(int role) const
     case RoleComboText:
         return comboText();
     case RolePosition:
-        return m_positionVariant;
+        return QVariant::fromValue(m_position);
     case RoleType:
         return int(m_pointType);
     case RoleIcon:

@@ -76,14 +76,10 @@ Segment::Segment(int direction, int type, Point *from, Point *to, const QString 
     m_distance = Unit::convertMeterToNm(metres);
 
     const double azimuth = p1.azimuthTo(p2);
-    m_centre = QVariant::fromValue(p1.atDistanceAndAzimuth(metres / 2.0, azimuth, 0.0));
+    m_centre = p1.atDistanceAndAzimuth(metres / 2.0, azimuth, 0.0);
     // The label reads left to right whatever the course; the arrow follows the true course.
     m_arrowRotation = static_cast<qint32>(azimuth - 90.0);
     m_textRotation = static_cast<qint32>(azimuth) % 180 - 90;
-
-    m_line.reserve(2);
-    m_line.append(QVariant::fromValue(p1));
-    m_line.append(QVariant::fromValue(p2));
 }
 
 Segment::~Segment() = default;
@@ -319,11 +315,12 @@ QVariant Segment::data(int role) const
     case RoleMaxLevel:
         return int(m_maxLevel);
     case RoleLine:
-        return m_line;
+        // Made as asked for: the two values share the end points' positions.
+        return QVariantList{QVariant::fromValue(m_from->position()), QVariant::fromValue(m_to->position())};
     case RoleTooltip:
         return RichText::stripImages(infoHtml());
     case RoleCenter:
-        return m_centre;
+        return QVariant::fromValue(m_centre);
     case RoleDistance:
         return m_distance;
     case RoleArrowRotation:
