@@ -17,6 +17,7 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 
+#include <future>
 #include <memory>
 
 #if defined(__SANITIZE_THREAD__)
@@ -230,13 +231,17 @@ void XpLoader::import()
         return;
     }
 
-    // The first lookups on the main thread find their indexes ready.
-    store->lookupIndex->prepare(store->points.items(), store->runways.items(), store->segments.items());
+    // The first lookups on the main thread find their indexes ready. They are built beside the
+    // writing of the file, which only reads the items too.
+    std::future<void> indexes = std::async(std::launch::async, [&store] {
+        store->lookupIndex->prepare(store->points.items(), store->runways.items(), store->segments.items());
+    });
     // The file first (it replaces the old one only once complete), then the lists: the
     // contents go to the main thread whole, in one model reset; the modification ends there,
     // once they are in, and loaded follows.
     reportProgress(tr("Compressing database..."));
     const bool saved = saveDatabase();
+    indexes.wait();
     store->handOver();
     QMetaObject::invokeMethod(
         database,
