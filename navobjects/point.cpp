@@ -472,6 +472,27 @@ QString Point::tooltip() const
     return text.html();
 }
 
+namespace {
+
+// Whether uid is what Point::uidFor makes of the parts, compared in place: every point of the
+// database file asks.
+bool isUidFor(QStringView uid, const QString &region, const QString &terminal, const QString &code)
+{
+    const auto take = [&uid](QStringView part) {
+        if (!uid.startsWith(part) || uid.size() == part.size() || uid.at(part.size()) != QLatin1Char('/'))
+            return false;
+        uid = uid.sliced(part.size() + 1);
+        return true;
+    };
+    if (region != kStar && !take(region))
+        return false;
+    if (terminal != kStar && !take(terminal))
+        return false;
+    return uid == code;
+}
+
+} // namespace
+
 QDataStream &operator<<(QDataStream &stream, const Point &point)
 {
     stream << point.m_code << point.m_position << point.m_terminal << point.m_region << point.m_name
@@ -479,9 +500,9 @@ QDataStream &operator<<(QDataStream &stream, const Point &point)
     // The UID the import gave it where the fields alone do not tell it (a second point of the
     // same region, terminal and code); empty where they do, which keeps the file small.
     const bool airport = point.m_pointType == Point::AIRP;
-    const QString natural = Point::uidFor(airport ? kStar : point.m_region, airport ? kStar : point.m_terminal,
-                                          point.m_code);
-    stream << (point.m_uid == natural ? QString() : point.m_uid);
+    const bool natural = isUidFor(point.m_uid, airport ? kStar : point.m_region, airport ? kStar : point.m_terminal,
+                                  point.m_code);
+    stream << (natural ? QString() : point.m_uid);
     if (point.m_pointType == Point::AIRP) {
         stream << QGeoShape(point.m_bounding);
         // A point of type AIRP that is not an Airport breaks an invariant of the loaders; its

@@ -71,6 +71,8 @@ private slots:
     void tooltipTerminal();
     void dataDerivedTextsAreEscaped();
     void recordBytes();
+    void storedUid_data();
+    void storedUid();
     void recordRoundTrip_data();
     void recordRoundTrip();
     void airportRecordDropsPointFields();
@@ -580,6 +582,47 @@ void TestPoint::recordBytes()
     fix.setUid(QStringLiteral("ED/ENRT/ABC_1"));
     QCOMPARE(recordOf(fix).toHex().right(2 * 30), QByteArray("0000001a" "00450044002f0045004e00520054002f004100420043005f0031"));
     QCOMPARE(readRecord<Point>(recordOf(fix))->uid(), QStringLiteral("ED/ENRT/ABC_1"));
+}
+
+void TestPoint::storedUid_data()
+{
+    QTest::addColumn<QString>("region");
+    QTest::addColumn<QString>("terminal");
+    QTest::addColumn<QString>("uid");
+    QTest::addColumn<bool>("stored");
+
+    // Empty uid: the point keeps the one it was built with. The code is ABC throughout.
+    QTest::newRow("natural") << "ED" << "ENRT" << QString() << false;
+    QTest::newRow("renamed") << "ED" << "ENRT" << "ED/ENRT/ABC_1" << true;
+    QTest::newRow("shorter") << "ED" << "ENRT" << "ED/ENRT/AB" << true;
+    QTest::newRow("longer") << "ED" << "ENRT" << "ED/ENRT/ABC/" << true;
+    QTest::newRow("no slash") << "ED" << "ENRT" << "EDENRT/ABC" << true;
+    QTest::newRow("other terminal") << "ED" << "ENRT" << "ED/ENRTX/ABC" << true;
+    QTest::newRow("empty region") << "" << "ENRT" << QString() << false;
+    QTest::newRow("empty region given") << "" << "ENRT" << "/ENRT/ABC" << false;
+    QTest::newRow("no region") << "*" << "ENRT" << "ENRT/ABC" << false;
+    QTest::newRow("star kept in text") << "*" << "ENRT" << "*/ENRT/ABC" << true;
+    QTest::newRow("no region, no terminal") << "*" << "*" << "ABC" << false;
+}
+
+// The record carries the UID only where the fields do not give it.
+void TestPoint::storedUid()
+{
+    QFETCH(QString, region);
+    QFETCH(QString, terminal);
+    QFETCH(QString, uid);
+    QFETCH(bool, stored);
+
+    Point point(Point::FIX, QGeoCoordinate(50.0, 8.5), QStringLiteral("ABC"), terminal, region, QString(), 0, 0.0f,
+                QString());
+    if (!uid.isNull())
+        point.setUid(uid);
+    QByteArray tail;
+    QDataStream out(&tail, QIODevice::WriteOnly);
+    out << (stored ? uid : QString());
+    const QByteArray record = recordOf(point);
+    QVERIFY2(record.endsWith(tail), record.right(tail.size()).toHex().constData());
+    QCOMPARE(readRecord<Point>(record)->uid(), point.uid());
 }
 
 void TestPoint::recordRoundTrip_data()
