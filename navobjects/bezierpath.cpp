@@ -10,6 +10,7 @@
 #include <QVarLengthArray>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -40,6 +41,13 @@ void writeRing(QDataStream &stream, const QList<QGeoCoordinate> &nodes, const QH
     for (const QGeoCoordinate &node : nodes)
         stream << node;
     writeControls(stream, controls);
+}
+
+// Whether the control equals a default coordinate (as QGeoCoordinate compares them: every
+// component not a number), asked without building one for every node.
+bool isNone(const QGeoCoordinate &control)
+{
+    return std::isnan(control.latitude()) && std::isnan(control.longitude()) && std::isnan(control.altitude());
 }
 
 // The readers below stand in for Qt's shape and hash readers, which trust the counts they
@@ -105,12 +113,12 @@ void BezierPath::addNode(const QGeoCoordinate &node, const QGeoCoordinate &contr
     if (!m_holes.isEmpty()) {
         Ring &hole = m_holes.last();
         hole.nodes.append(node);
-        if (control != QGeoCoordinate())
+        if (!isNone(control))
             hole.controls.insert(int(hole.nodes.size()) - 1, control);
         return;
     }
     m_nodes.addCoordinate(node);
-    if (control != QGeoCoordinate())
+    if (!isNone(control))
         m_controls.insert(m_nodes.size() - 1, control);
 }
 

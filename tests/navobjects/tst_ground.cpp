@@ -44,6 +44,7 @@ private slots:
     void polyline();
     void polylineIsKept();
     void invalidControlStoresNothing();
+    void partlySetControlIsKept();
     void taxiwaySurfaceClamped();
     void pathRoundTrip_data();
     void pathRoundTrip();
@@ -396,6 +397,23 @@ void TestGround::invalidControlStoresNothing()
     boundary.updateBounding();
     QVERIFY(boundary.bounding().contains(n0));
     QVERIFY(boundary.bounding().contains(n2));
+}
+
+// Only a control equal to the default coordinate (nothing set) means a straight segment: one
+// with any component set is kept, as QGeoCoordinate's comparison tells them apart.
+void TestGround::partlySetControlIsKept()
+{
+    QGeoCoordinate longitudeOnly;
+    longitudeOnly.setLongitude(8.0);
+    QGeoCoordinate altitudeOnly;
+    altitudeOnly.setAltitude(300.0);
+    Taxiway path(1);
+    path.addNode(n0, longitudeOnly);
+    path.addNode(n1, altitudeOnly);
+    path.addNode(n2, QGeoCoordinate(qQNaN(), qQNaN(), qQNaN()));
+    QCOMPARE(path.controls().size(), 2);
+    QCOMPARE(path.controls().value(0).longitude(), 8.0);
+    QCOMPARE(path.controls().value(1).altitude(), 300.0);
 }
 
 void TestGround::taxiwaySurfaceClamped()
