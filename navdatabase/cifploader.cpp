@@ -106,8 +106,40 @@ QString withoutBlanks(QByteArrayView field)
 }
 
 // The byte parsers take a blank field for 0; the text ones, rightly, for nothing.
+// The plain forms of nearly every number field, [-]digits[.digits], read without the general
+// parsers (a few hundred instructions each, eight fields a leg, a million legs): the same
+// values, as both round correctly.
+bool isPlainInteger(QByteArrayView field)
+{
+    const char *p = field.data();
+    const char *const end = p + field.size();
+    if (p != end && *p == '-')
+        ++p;
+    if (p == end || end - p > 9)
+        return false;
+    for (; p != end; ++p) {
+        if (*p < '0' || *p > '9')
+            return false;
+    }
+    return true;
+}
+
+bool isPlainDecimal(QByteArrayView field)
+{
+    const qsizetype point = field.indexOf('.');
+    if (point < 0)
+        return isPlainInteger(field);
+    const QByteArrayView fraction = field.sliced(point + 1);
+    return point > 0 && field.first(point) != "-" && isPlainInteger(field.first(point)) && !fraction.isEmpty()
+           && fraction.front() != '-' && isPlainInteger(fraction);
+}
+
 bool toNumber(QByteArrayView field, double *value)
 {
+    if (isPlainDecimal(field)) {
+        *value = TextFields::toDouble(field);
+        return true;
+    }
     if (!plainAscii(field))
         return toNumber(text(field), value);
     if (field.trimmed().isEmpty())
@@ -122,6 +154,8 @@ bool toNumber(QByteArrayView field, double *value)
 
 int integerOr(QByteArrayView field, int blank)
 {
+    if (isPlainInteger(field))
+        return TextFields::toInt(field);
     if (!plainAscii(field))
         return integerOr(text(field), blank);
     if (field.trimmed().isEmpty())
