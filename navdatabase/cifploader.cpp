@@ -297,7 +297,8 @@ void CifpLoader::setPath(const QString &path)
     m_path = path;
 }
 
-Record CifpLoader::recordFromViews(const Fields &fields, int sequence, int procedureType, const QString &airportCode,
+void CifpLoader::appendRecord(QList<Record> &records, const Fields &fields, int sequence, int procedureType,
+                              const QString &airportCode,
                                    Texts &texts)
 {
     const auto stripped = [&texts](QByteArrayView field) {
@@ -359,17 +360,21 @@ Record CifpLoader::recordFromViews(const Fields &fields, int sequence, int proce
         texts.altitudeDescriptions, fields.at(FieldAltitudeDescription),
         [](QByteArrayView f) { return Record::altitudeDescriptionFromString(text(f)); });
 
-    Record record(sequence, routeType, transition, fix, navaid, terminal, region, description, turnDirection,
-                  pathTerminator, tenthsFromBytes(fields.at(FieldCourse)), distance, isTime ? 1 : 0, altitudeDescription,
-                  altitudeFromBytes(fields.at(FieldAltitude1)), altitudeFromBytes(fields.at(FieldAltitude2)),
-                  altitudeFromBytes(fields.at(FieldTransitionAltitude)), integerOr(fields.at(FieldSpeed), 0),
-                  arcRadius, tenthsFromBytes(fields.at(FieldTheta)));
+    const int course = tenthsFromBytes(fields.at(FieldCourse));
+    const int altitude1 = altitudeFromBytes(fields.at(FieldAltitude1));
+    const int altitude2 = altitudeFromBytes(fields.at(FieldAltitude2));
+    const int transitionAltitude = altitudeFromBytes(fields.at(FieldTransitionAltitude));
+    const int speed = integerOr(fields.at(FieldSpeed), 0);
+    const int theta = tenthsFromBytes(fields.at(FieldTheta));
+    Record &record = records.emplaceBack(sequence, routeType, transition, fix, navaid, terminal, region, description,
+                                         turnDirection, pathTerminator, course, distance, isTime ? 1 : 0,
+                                         altitudeDescription, altitude1, altitude2, transitionAltitude, speed,
+                                         arcRadius, theta);
     // The centre of an arc is named without its kind.
     record.setKinds(kindOf(fields.at(FieldFixSection), fields.at(FieldFixSubsection)),
                     pathTerminator == Record::RF
                         ? int(Record::AnyKind)
                         : kindOf(fields.at(FieldNavaidSection), fields.at(FieldNavaidSubsection)));
-    return record;
 }
 
 bool CifpLoader::load(Point *airport)
@@ -429,7 +434,7 @@ QList<Procedure *> CifpLoader::read(const QString &airportCode) const
             records.reserve(1 + legsAhead(rest, name));
         }
         // Gathered here and handed over whole: the procedure shares the list, no leg is copied.
-        records.append(recordFromViews(fields, sequence, procedureType, airportCode, texts));
+        appendRecord(records, fields, sequence, procedureType, airportCode, texts);
     }
     if (procedure) {
         procedure->setRecords(records);
