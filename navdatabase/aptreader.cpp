@@ -75,6 +75,19 @@ QString text(QByteArrayView field)
     return QString::fromUtf8(field);
 }
 
+// The airplane classes of a start-up row. The same few combinations come back row after row:
+// the last one read on this thread (the airports are read on several) is kept.
+int airplanesOf(QByteArrayView field)
+{
+    thread_local QByteArray last;
+    thread_local int bits = -1;
+    if (bits < 0 || field != QByteArrayView(last)) {
+        last = field.toByteArray();
+        bits = Startup::airplanesFromString(text(field));
+    }
+    return bits;
+}
+
 // Fields from `from` to the last, joined with single blanks.
 QString joined(const AptReader::Fields &fields, qsizetype from)
 {
@@ -619,8 +632,10 @@ void AptReader::readTaxiEdge(const Fields &fields)
     position.setAltitude(0.0);
     const int direction = fields.at(3) == "oneway" ? Taxiname::OneWay : Taxiname::TwoWay;
     // The class word ends in the wingspan letter; its last character, as the text has it.
-    const QString wingspanClass = text(fields.at(4));
-    database()->addTaxiname(new Taxiname(position, azimuth, direction, wingspanClass.back(), text(name)));
+    const QByteArrayView wingspanClass = fields.at(4);
+    const QChar wingspan = uchar(wingspanClass.back()) < 0x80 ? QChar(QLatin1Char(wingspanClass.back()))
+                                                              : text(wingspanClass).back();
+    database()->addTaxiname(new Taxiname(position, azimuth, direction, wingspan, TextFields::sharedText(name)));
 }
 
 void AptReader::readStartup(const Fields &fields)
@@ -628,7 +643,7 @@ void AptReader::readStartup(const Fields &fields)
     if (fields.size() < 7)
         return;
     database()->addStartup(
-        new Startup(Startup::typeFromString(text(fields.at(4))), Startup::airplanesFromString(text(fields.at(5))),
+        new Startup(Startup::typeFromString(text(fields.at(4))), airplanesOf(fields.at(5)),
                     coordinate(fields.at(1), fields.at(2)), float(decimal(fields.at(3))), joined(fields, 6)));
 }
 

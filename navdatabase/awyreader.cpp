@@ -32,33 +32,14 @@ QString AwyReader::endUid(const QString &identifier, const QString &region)
 
 // The row names the kind of each end: a point of another kind that shares ident and region
 // (an NDB beside a VOR, a fix named after a navaid) may lie far away.
-Point *AwyReader::end(const QString &uid, int kind, const QString &airway)
+struct AwyReader::Row : PreparedRow
 {
-    Point *point = nullptr;
-    switch (kind) {
-    case 11:
-        point = Database::findPointOfType(uid, {Point::FIX});
-        break;
-    case 2:
-        point = Database::findPointOfType(uid, {Point::NDB});
-        break;
-    case 3:
-        // A TACAN or a lone DME is a VHF navaid of the airways too.
-        point = Database::findPointOfType(uid, {Point::VOR, Point::DME, Point::DMEILS});
-        break;
-    default:
-        break;
-    }
-    if (point)
-        return point;
-    point = Database::findPoint(uid, true);
-    if (point && !m_warnedEnds.contains(uid)) {
-        m_warnedEnds.insert(uid);
-        qWarning() << "AWY:" << airway << "end" << uid << "of kind" << kind << "has no point of that kind; joined to"
-                   << point->typeString();
-    }
-    return point;
-}
+    bool backward = false;
+    QString name;
+    End ends[2];
+    // Built on the preparing thread when both ends were found.
+    std::unique_ptr<Segment> segment;
+};
 
 namespace {
 
@@ -77,29 +58,82 @@ QString endUidOf(QByteArrayView identifier, QByteArrayView region)
 
 } // namespace
 
-void AwyReader::readFields(const Fields &fields)
+AwyReader::End AwyReader::findEnd(QByteArrayView identifier, QByteArrayView region, int kind)
 {
+    End end;
+    end.uid = endUidOf(identifier, region);
+    end.kind = kind;
+    switch (kind) {
+    case 11:
+        end.ofKind = Database::findPointOfType(end.uid, {Point::FIX});
+        break;
+    case 2:
+        end.ofKind = Database::findPointOfType(end.uid, {Point::NDB});
+        break;
+    case 3:
+        // A TACAN or a lone DME is a VHF navaid of the airways too.
+        end.ofKind = Database::findPointOfType(end.uid, {Point::VOR, Point::DME, Point::DMEILS});
+        break;
+    default:
+        break;
+    }
+    if (!end.ofKind)
+        end.other = Database::findPoint(end.uid, false);
+    return end;
+}
+
+void AwyReader::reportEnd(const End &end, const QString &airway)
+{
+    if (end.ofKind)
+        return;
+    if (!end.other) {
+        Database::findPoint(end.uid, true);
+        return;
+    }
+    if (!m_warnedEnds.contains(end.uid)) {
+        m_warnedEnds.insert(end.uid);
+        qWarning() << "AWY:" << airway << "end" << end.uid << "of kind" << end.kind
+                   << "has no point of that kind; joined to" << end.other->typeString();
+    }
+}
+
+std::unique_ptr<LineFileReader::PreparedRow> AwyReader::prepareRow(const Fields &fields) const
+{
+    auto row = std::make_unique<Row>();
     const QByteArrayView direction = fields.at(6);
     int dir = Segment::NONE;
     if (direction == "F") {
         dir = Segment::FORWARD;
     } else if (direction == "B") {
         dir = Segment::BACKWARD;
-        qWarning() << "Backward routes are not handled!";
+        row->backward = true;
     }
-    const int type = TextFields::toInt(fields.at(7));
-    const int minLevel = TextFields::toInt(fields.at(8));
-    const int maxLevel = TextFields::toInt(fields.at(9));
-    const QString name = TextFields::text(fields.at(10));
+    row->name = TextFields::sharedText(fields.at(10));
+    row->ends[0] = findEnd(fields.at(0), fields.at(1), TextFields::toInt(fields.at(2)));
+    row->ends[1] = findEnd(fields.at(3), fields.at(4), TextFields::toInt(fields.at(5)));
+    Point *p0 = row->ends[0].point();
+    Point *p1 = row->ends[1].point();
+    if (p0 && p1) {
+        row->segment = std::make_unique<Segment>(dir, TextFields::toInt(fields.at(7)), p0, p1, row->name,
+                                                 TextFields::toInt(fields.at(8)), TextFields::toInt(fields.at(9)));
+    }
+    return row;
+}
 
-    const QString uid0 = endUidOf(fields.at(0), fields.at(1));
-    const QString uid1 = endUidOf(fields.at(3), fields.at(4));
-    Point *p0 = end(uid0, TextFields::toInt(fields.at(2)), name);
-    Point *p1 = end(uid1, TextFields::toInt(fields.at(5)), name);
-    if (!p0 || !p1) {
-        qWarning() << "AWY:" << name << "p0" << p0 << uid0 << "or p1" << p1 << uid1 << "not found in database!";
+void AwyReader::finishRow(std::unique_ptr<PreparedRow> prepared)
+{
+    auto *row = static_cast<Row *>(prepared.get());
+    if (row->backward)
+        qWarning() << "Backward routes are not handled!";
+    reportEnd(row->ends[0], row->name);
+    reportEnd(row->ends[1], row->name);
+    if (!row->segment) {
+        const End &e0 = row->ends[0];
+        const End &e1 = row->ends[1];
+        qWarning() << "AWY:" << row->name << "p0" << e0.point() << e0.uid << "or p1" << e1.point() << e1.uid
+                   << "not found in database!";
         return;
     }
-    database()->addSegment(new Segment(dir, type, p0, p1, name, minLevel, maxLevel));
+    database()->addSegment(row->segment.release());
     added();
 }

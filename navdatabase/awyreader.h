@@ -19,12 +19,28 @@ public:
 
 protected:
     Format format() const override;
-    void readFields(const Fields &fields) override;
+    bool preparesApart() const override { return true; }
+    std::unique_ptr<PreparedRow> prepareRow(const Fields &fields) const override;
+    void finishRow(std::unique_ptr<PreparedRow> row) override;
 
 private:
-    // The point of the UID of that kind (11 fix, 2 NDB, 3 VHF navaid); failing that, the one
-    // of the UID, with one warning per end.
-    Point *end(const QString &uid, int kind, const QString &airway);
+    struct End
+    {
+        QString uid;
+        int kind = 0;
+        // The point of the UID of that kind (11 fix, 2 NDB, 3 VHF navaid), else null.
+        Point *ofKind = nullptr;
+        // Failing that, the point of the UID, if any.
+        Point *other = nullptr;
+
+        Point *point() const { return ofKind ? ofKind : other; }
+    };
+    struct Row;
+
+    static End findEnd(QByteArrayView identifier, QByteArrayView region, int kind);
+    // The warnings of an end not found as its kind: one per end joined to a point of another
+    // kind, and the database's own for an end not found at all.
+    void reportEnd(const End &end, const QString &airway);
 
     QSet<QString> m_warnedEnds;
 };

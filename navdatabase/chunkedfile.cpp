@@ -3,6 +3,7 @@
 #include "orderedparallel.h"
 
 #include <QtConcurrent/QtConcurrentMap>
+#include <QBuffer>
 #include <QThreadPool>
 #include <QtEndian>
 
@@ -63,6 +64,14 @@ bool ChunkedFile::compress(Chunk &chunk)
 
 QByteArray ChunkedFile::compose(QList<Chunk> &chunks)
 {
+    QByteArray file;
+    QBuffer buffer(&file);
+    buffer.open(QIODevice::WriteOnly);
+    return write(chunks, buffer) < 0 ? QByteArray() : file;
+}
+
+qint64 ChunkedFile::write(QList<Chunk> &chunks, QIODevice &device)
+{
     std::atomic<bool> failed = false;
     forEach(chunks.size(), [&chunks, &failed](qsizetype i) {
         Chunk &chunk = chunks[i];
@@ -70,28 +79,31 @@ QByteArray ChunkedFile::compose(QList<Chunk> &chunks)
             failed = true;
     });
     if (failed || chunks.size() > std::numeric_limits<quint32>::max())
-        return QByteArray();
+        return -1;
 
     const qsizetype tableEnd = kHeaderSize + kEntrySize * chunks.size();
-    const qsizetype total = std::accumulate(chunks.cbegin(), chunks.cend(), tableEnd,
-                                            [](qsizetype sum, const Chunk &chunk) { return sum + chunk.stored.size(); });
-    QByteArray file(total, Qt::Uninitialized);
-    put(file, 0, 0);
-    std::memcpy(file.data() + 4, kMagic, 4);
-    put(file, 8, quint32(chunks.size()));
-    qsizetype at = tableEnd;
+    QByteArray head(tableEnd, Qt::Uninitialized);
+    put(head, 0, 0);
+    std::memcpy(head.data() + 4, kMagic, 4);
+    put(head, 8, quint32(chunks.size()));
     for (qsizetype i = 0; i < chunks.size(); ++i) {
         const Chunk &chunk = chunks.at(i);
         const qsizetype entry = kHeaderSize + kEntrySize * i;
-        put(file, entry, chunk.list);
-        put(file, entry + 4, chunk.items);
-        put(file, entry + 8, chunk.expandedSize);
-        put(file, entry + 12, quint32(chunk.stored.size()));
-        std::memcpy(file.data() + at, chunk.stored.constData(), size_t(chunk.stored.size()));
-        at += chunk.stored.size();
-        chunks[i].stored = QByteArray();
+        put(head, entry, chunk.list);
+        put(head, entry + 4, chunk.items);
+        put(head, entry + 8, chunk.expandedSize);
+        put(head, entry + 12, quint32(chunk.stored.size()));
     }
-    return file;
+    if (device.write(head) != head.size())
+        return -1;
+    qint64 written = head.size();
+    for (Chunk &chunk : chunks) {
+        if (device.write(chunk.stored) != chunk.stored.size())
+            return -1;
+        written += chunk.stored.size();
+        chunk.stored = QByteArray();
+    }
+    return written;
 }
 
 bool ChunkedFile::split(const QByteArray &file, QList<Chunk> &chunks, QString *errorString)

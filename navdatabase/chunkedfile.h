@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QIODevice>
 #include <QByteArrayView>
 #include <QList>
 #include <QString>
@@ -47,6 +48,10 @@ public:
     // thread pool's threads) and lays out the file; the chunks' stored bytes are let go as
     // they are copied. Empty on failure.
     static QByteArray compose(QList<Chunk> &chunks);
+    // The same file written to device as it is laid out, each chunk's stored bytes let go once
+    // written: the file is never held whole beside them. The number of bytes written, or -1
+    // when a chunk cannot be compressed or the device takes less than it is given.
+    static qint64 write(QList<Chunk> &chunks, QIODevice &device);
 
     // Reads the table and cuts out each chunk's stored bytes (shared with the file, not
     // copied). False, with errorString, when the table does not fit the file: a size beyond

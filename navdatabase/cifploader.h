@@ -45,10 +45,11 @@ public:
     struct Texts;
 
 private:
-    // The same leg from the fields as views into the line; texts keeps the texts and codes of
-    // the file already made, so that legs share them.
-    static Record recordFromViews(const Fields &fields, int sequence, int procedureType, const QString &airportCode,
-                                  Texts &texts);
+    // The same leg from the fields as views into the line, built in place at the end of
+    // records (a leg is a QObject: a copy would make a second one); texts keeps the texts and
+    // codes of the file already made, so that legs share them.
+    static void appendRecord(QList<Record> &records, const Fields &fields, int sequence, int procedureType,
+                             const QString &airportCode, Texts &texts);
 
     Database *m_database;
     QString m_path;

@@ -499,12 +499,12 @@ void Database::addPoint(Point *point)
     dropRoutingGraph();
     auto &points = DatabaseStore::pick(&DatabaseStore::points, m_pointModel->contents());
     const QString uid = point->uid();
-    if (points.contains(uid))
+    // One probe for nearly every point: the import adds hundreds of thousands to a large table.
+    if (points.contains(uid)) {
         qInfo() << "Point UID" << uid << "already exists";
-    QString candidate = uid;
-    while (points.contains(candidate))
-        candidate = BaseItem::nextUid(candidate);
-    if (candidate != uid) {
+        QString candidate = BaseItem::nextUid(uid);
+        while (points.contains(candidate))
+            candidate = BaseItem::nextUid(candidate);
         point->setUid(candidate);
         qInfo() << " - using new UID" << candidate;
     }

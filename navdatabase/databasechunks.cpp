@@ -200,7 +200,7 @@ Parsed parseChunk(ChunkedFile::Chunk chunk, DatabaseStore *store, int format)
 
 } // namespace
 
-QByteArray DatabaseChunks::write(qint32 format, const QString &cycle, const Lists &lists)
+qint64 DatabaseChunks::write(QIODevice &device, qint32 format, const QString &cycle, const Lists &lists)
 {
     QList<Planned> planned;
     planned.append({Header, 0, [format, cycle](QDataStream &stream) {
@@ -232,9 +232,9 @@ QByteArray DatabaseChunks::write(qint32 format, const QString &cycle, const List
             failed = true;
     });
     if (failed)
-        return QByteArray();
+        return -1;
     qInfo() << "Compressing database...";
-    return ChunkedFile::compose(chunks);
+    return ChunkedFile::write(chunks, device);
 }
 
 bool DatabaseChunks::read(const QByteArray &file, DatabaseStore &store, const Reading &reading)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QIODevice>
 #include <QList>
 #include <QString>
 
@@ -39,9 +40,9 @@ public:
         const QList<Startup *> &startups;
     };
 
-    // The whole file; empty when it cannot be made. Null rows are left out. Logs "Saved" with
-    // each list's count.
-    static QByteArray write(qint32 format, const QString &cycle, const Lists &lists);
+    // The whole file, written to device chunk by chunk; the number of bytes written, or -1 when
+    // it cannot be made or written. Null rows are left out. Logs "Saved" with each list's count.
+    static qint64 write(QIODevice &device, qint32 format, const QString &cycle, const Lists &lists);
 
     struct Reading
     {

@@ -195,8 +195,8 @@ bool Database::save() const
     // On a thread filling a store (the import) that store is what gets saved. The lists are
     // written and compressed in chunks on every core.
     const DatabaseStore *store = DatabaseStore::current();
-    const QByteArray compressed = DatabaseChunks::write(
-        FileFormat, Database::cycle(),
+    const qint64 written = DatabaseChunks::write(
+        file, FileFormat, Database::cycle(),
         {store ? store->points.items() : m_pointModel->items(),
          store ? store->procedures.items() : m_procedureModel->items(),
          store ? store->segments.items() : m_segmentModel->items(),
@@ -206,15 +206,17 @@ bool Database::save() const
          store ? store->paintlights.items() : m_paintlightModel->items(),
          store ? store->taxinames.items() : m_taxinameModel->items(),
          store ? store->startups.items() : m_startupModel->items()});
-    if (compressed.isEmpty()) {
+    // The file is written as its chunks are ready; a failure of the device itself shows in the
+    // commit below.
+    if (written < 0 && file.error() == QFileDevice::NoError) {
         qWarning() << "Database could not be serialised; file" << m_filePath << "left unchanged";
         file.cancelWriting();
         return false;
     }
-    qInfo() << "Compression done, to" << compressed.size() << "bytes";
-
-    if (file.write(compressed) != compressed.size())
+    if (written < 0)
         file.cancelWriting();
+    else
+        qInfo() << "Compression done, to" << written << "bytes";
     if (!file.commit()) {
         qWarning() << "Database could not be written to" << m_filePath << ":" << file.errorString();
         return false;

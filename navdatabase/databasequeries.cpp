@@ -75,8 +75,9 @@ Point *Database::findPointOfType(const QString &uid, std::initializer_list<int> 
     Point *first = points.find(uid);
     if (!first)
         return nullptr;
-    // Nearly every point is alone under its UID: one probe for the next UID settles it.
-    QString next = BaseItem::nextUid(uid);
+    // Nearly every point is alone under its UID: one probe for the next UID settles it. A UID
+    // without "_" (nearly all of them) has "_1" as its next; the general rule splits the text.
+    QString next = uid.contains(QLatin1Char('_')) ? BaseItem::nextUid(uid) : uid + QStringLiteral("_1");
     Point *second = points.find(next);
     if (!second) {
         for (const int type : types) {

@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QGeoCoordinate>
+#include <QHash>
 
 FixReader::FixReader(Database *database, ProgressFn progress, CancelFn cancelled, Source source)
     : LineFileReader(database, std::move(progress), std::move(cancelled))
@@ -63,6 +64,12 @@ Point *FixReader::buildPoint(const Fields &fields) const
         return new Point(Point::FIX, position, code, TextFields::text(fields.at(3)), TextFields::text(fields.at(4)),
                          QStringLiteral("User FIX ") + code, 0, 0.0f, QStringLiteral("   "));
     const QString name = fields.size() > 6 ? TextFields::joined(fields, 6) : code;
-    return new Point(Point::FIX, position, code, TextFields::text(fields.at(3)), TextFields::text(fields.at(4)), name,
-                     0, 0.0f, waypointType(TextFields::toInt(fields.at(5))));
+    // A few dozen waypoint types among all fixes: each text is made once per thread and shared.
+    thread_local QHash<int, QString> waypointTypes;
+    const int packed = TextFields::toInt(fields.at(5));
+    auto type = waypointTypes.constFind(packed);
+    if (type == waypointTypes.cend())
+        type = waypointTypes.insert(packed, waypointType(packed));
+    return new Point(Point::FIX, position, code, TextFields::sharedText(fields.at(3)),
+                     TextFields::sharedText(fields.at(4)), name, 0, 0.0f, type.value());
 }

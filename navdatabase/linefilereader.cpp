@@ -1,6 +1,7 @@
 #include "linefilereader.h"
 
 #include "database.h"
+#include "databasestore.h"
 #include "linereader.h"
 #include "orderedparallel.h"
 #include "point.h"
@@ -27,8 +28,9 @@ struct Piece
         Point *point = nullptr;
         QString cutLine;
         QStringList shortRow;
+        std::unique_ptr<LineFileReader::PreparedRow> prepared;
     };
-    QList<Entry> entries;
+    std::vector<Entry> entries;
 
     Piece() = default;
     Piece(Piece &&) = default;
@@ -69,6 +71,15 @@ void LineFileReader::readRow(const QStringList &)
 Point *LineFileReader::buildPoint(const Fields &) const
 {
     return nullptr;
+}
+
+std::unique_ptr<LineFileReader::PreparedRow> LineFileReader::prepareRow(const Fields &) const
+{
+    return nullptr;
+}
+
+void LineFileReader::finishRow(std::unique_ptr<PreparedRow>)
+{
 }
 
 void LineFileReader::storeCycle(const QString &cycle)
@@ -113,7 +124,7 @@ int LineFileReader::read(const QString &path)
             storeCycle(QString(parts.at(5)).remove(QLatin1Char(',')));
     }
 
-    if (buildsApart()) {
+    if (buildsApart() || preparesApart()) {
         QByteArray body = lines.takeBuffered();
         body.append(file.readAll());
         readApart(std::move(body));
@@ -163,8 +174,12 @@ void LineFileReader::readApart(QByteArray body)
     }
     const QString prefix = tag() + QLatin1Char(':');
     const int minTokens = m_format.minTokens;
+    const bool prepares = preparesApart();
+    // The rows look the database up on other threads: there too in the store this one fills.
+    DatabaseStore *const store = DatabaseStore::current();
 
-    auto make = [this, &pieces, &prefix, minTokens](qsizetype i) {
+    auto make = [this, &pieces, minTokens, prepares, store](qsizetype i) {
+        DatabaseStore::Scope scope(store);
         Piece piece;
         QByteArray bytes = QByteArray::fromRawData(pieces.at(i).data(), pieces.at(i).size());
         QBuffer buffer(&bytes);
@@ -178,15 +193,19 @@ void LineFileReader::readApart(QByteArray body)
             if (fields.isEmpty() || (fields.size() == 1 && fields.front() == "99"))
                 continue;
             if (tooLong) {
-                piece.entries.append({nullptr, QString::fromUtf8(view).left(80) + QStringLiteral("..."), {}});
+                piece.entries.push_back({nullptr, QString::fromUtf8(view).left(80) + QStringLiteral("..."), {}, {}});
                 continue;
             }
             if (fields.size() < minTokens) {
-                piece.entries.append({nullptr, QString(), texts(fields)});
+                piece.entries.push_back({nullptr, QString(), texts(fields), {}});
                 continue;
             }
-            if (Point *point = buildPoint(fields))
-                piece.entries.append({point, QString(), {}});
+            if (prepares) {
+                if (std::unique_ptr<PreparedRow> row = prepareRow(fields))
+                    piece.entries.push_back({nullptr, QString(), {}, std::move(row)});
+            } else if (Point *point = buildPoint(fields)) {
+                piece.entries.push_back({point, QString(), {}, {}});
+            }
         }
         return piece;
     };
@@ -199,7 +218,9 @@ void LineFileReader::readApart(QByteArray body)
                 stopped = true;
                 return;
             }
-            if (entry.point) {
+            if (entry.prepared) {
+                finishRow(std::move(entry.prepared));
+            } else if (entry.point) {
                 database()->addPoint(entry.point);
                 entry.point = nullptr;
                 added();

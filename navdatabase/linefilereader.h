@@ -3,6 +3,8 @@
 #include "navdatareader.h"
 #include "textfields.h"
 
+#include <memory>
+
 class Point;
 
 // The reading procedure shared by earth_fix.dat, user_fix.dat, earth_nav.dat and
@@ -22,6 +24,12 @@ public:
         bool logBeforeOpen;            // "Loading <path> ..." before the attempt, else after it
         const char *progressLabel;     // translated in the "XpLoader" context
         const char *closingText;       // "Loaded <count> <closingText> [<cycle>]"
+    };
+
+    // What a reader works out of one row apart from the database's changes.
+    struct PreparedRow
+    {
+        virtual ~PreparedRow() = default;
     };
 
     LineFileReader(Database *database, ProgressFn progress, CancelFn cancelled = {});
@@ -48,6 +56,14 @@ protected:
     // add) and must be safe to call from several threads at once.
     virtual bool buildsApart() const { return false; }
     virtual Point *buildPoint(const Fields &fields) const;
+
+    // A reader whose rows only look the database up (and add what finishRow adds) overrides
+    // these: prepareRow runs on every core with the store of the reading thread in scope and
+    // must change nothing; finishRow gets the results on the reading thread, in file order,
+    // and does what changes the database or the log. prepareRow may return null (nothing to do).
+    virtual bool preparesApart() const { return false; }
+    virtual std::unique_ptr<PreparedRow> prepareRow(const Fields &fields) const;
+    virtual void finishRow(std::unique_ptr<PreparedRow> row);
     // Called with the version line's cycle before any row is read.
     virtual void storeCycle(const QString &cycle);
     // The cycle the closing log line reports.

@@ -55,8 +55,8 @@ void NavReader::readFields(const Fields &fields)
 
     const QGeoCoordinate position(TextFields::toDouble(fields.at(1)), TextFields::toDouble(fields.at(2)));
     const float megahertzOrKilohertz = code == Point::NDB ? float(frequency) : float(frequency / 100.0);
-    auto *point = new Point(code, position, TextFields::text(fields.at(7)), TextFields::text(fields.at(8)),
-                            TextFields::text(fields.at(9)), TextFields::joined(fields, 10),
+    auto *point = new Point(code, position, TextFields::text(fields.at(7)), TextFields::sharedText(fields.at(8)),
+                            TextFields::sharedText(fields.at(9)), TextFields::joined(fields, 10),
                             TextFields::toInt(fields.at(3)), megahertzOrKilohertz, QString());
     database()->addPoint(point);
     added();

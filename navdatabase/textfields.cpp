@@ -1,9 +1,13 @@
 #include "textfields.h"
 
 #include <QByteArray>
+#include <QHash>
+
+#include <cstring>
 
 #include <charconv>
 #include <cmath>
+#include <iterator>
 #include <limits>
 
 namespace {
@@ -13,7 +17,26 @@ bool isDigit(char c)
     return c >= '0' && c <= '9';
 }
 
+// Fields of up to this many bytes are shared; with the length in the top byte the bytes make
+// the key by themselves.
+constexpr qsizetype kSharedBytes = 7;
+
 } // namespace
+
+QString TextFields::sharedText(QByteArrayView field)
+{
+    if (field.size() > kSharedBytes)
+        return text(field);
+    quint64 key = quint64(field.size()) << 56;
+    std::memcpy(&key, field.data(), size_t(field.size()));
+    // One table per thread: the readers build their rows on several threads at once. The
+    // strings outlive the thread's table where the items hold them.
+    thread_local QHash<quint64, QString> shared;
+    auto it = shared.find(key);
+    if (it == shared.end())
+        it = shared.insert(key, text(field));
+    return it.value();
+}
 
 void TextFields::splitAtBlanks(QByteArrayView line, Fields &fields)
 {
@@ -64,24 +87,44 @@ int TextFields::toInt(QByteArrayView field)
 
 double TextFields::toDouble(QByteArrayView field)
 {
-    // Digits with an optional minus and decimal point go to std::from_chars, which rounds as
-    // the full parser does; signs, exponents, blanks and the rest take the full parser.
+    // Digits with an optional minus and decimal point are read here or by std::from_chars,
+    // which rounds as the full parser does; signs, exponents, blanks and the rest take the full
+    // parser. Coordinates and most numbers have few enough digits that their digits make an
+    // exact integer and their scale an exact power of ten: one division then gives the
+    // correctly rounded value, the one std::from_chars gives, in a fraction of its time.
+    static constexpr double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                         1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    constexpr quint64 kExact = quint64(1) << 53;
     const char *p = field.data();
     const char *const end = p + field.size();
     const char *q = p;
-    if (q != end && *q == '-')
+    const bool negative = q != end && *q == '-';
+    if (negative)
         ++q;
     const char *const digits = q;
-    while (q != end && isDigit(*q))
-        ++q;
+    quint64 mantissa = 0;
+    int count = 0;
+    while (q != end && isDigit(*q)) {
+        mantissa = mantissa * 10 + quint64(*q++ - '0');
+        ++count;
+    }
     bool plain = q != digits;
+    int scale = 0;
     if (plain && q != end && *q == '.') {
         const char *const fraction = ++q;
-        while (q != end && isDigit(*q))
-            ++q;
+        while (q != end && isDigit(*q)) {
+            mantissa = mantissa * 10 + quint64(*q++ - '0');
+            ++count;
+        }
         plain = q != fraction;
+        scale = int(q - fraction);
     }
     if (plain && q == end) {
+        // 19 digits never overflow 64 bits.
+        if (count <= 19 && mantissa <= kExact && scale < int(std::size(kPowers))) {
+            const double value = double(mantissa) / kPowers[scale];
+            return negative ? -value : value;
+        }
         double value = 0.0;
         const auto result = std::from_chars(p, end, value);
         if (result.ec == std::errc() && result.ptr == end)

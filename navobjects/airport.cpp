@@ -53,7 +53,6 @@ void Airport::setPosition(const QGeoCoordinate &position, const QGeoRectangle &b
 {
     m_position = position;
     setBounding(bounding);
-    m_positionVariant = QVariant::fromValue(position);
 }
 
 void Airport::setRegion(const QString &region)

@@ -7,6 +7,10 @@
 
 #include <QGeoShape>
 #include <QIODevice>
+#include <QVarLengthArray>
+
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -18,12 +22,32 @@ constexpr int curvePoints = 6;
 constexpr qint64 coordinateBytes = 3 * 8;
 constexpr qint64 controlBytes = 4 + coordinateBytes;
 
+// In the form Qt streams a QHash, but by ascending node index rather than in hash order: the
+// hash order follows the process's hash seed, and the same import must give the same file.
+void writeControls(QDataStream &stream, const QHash<int, QGeoCoordinate> &controls)
+{
+    QVarLengthArray<int, 64> indexes;
+    for (auto it = controls.cbegin(); it != controls.cend(); ++it)
+        indexes.append(it.key());
+    std::sort(indexes.begin(), indexes.end());
+    ListCount::write(stream, indexes.size());
+    for (const int index : indexes)
+        stream << qint32(index) << controls.value(index);
+}
+
 void writeRing(QDataStream &stream, const QList<QGeoCoordinate> &nodes, const QHash<int, QGeoCoordinate> &controls)
 {
     ListCount::write(stream, nodes.size());
     for (const QGeoCoordinate &node : nodes)
         stream << node;
-    stream << controls;
+    writeControls(stream, controls);
+}
+
+// Whether the control equals a default coordinate (as QGeoCoordinate compares them: every
+// component not a number), asked without building one for every node.
+bool isNone(const QGeoCoordinate &control)
+{
+    return std::isnan(control.latitude()) && std::isnan(control.longitude()) && std::isnan(control.altitude());
 }
 
 // The readers below stand in for Qt's shape and hash readers, which trust the counts they
@@ -89,12 +113,12 @@ void BezierPath::addNode(const QGeoCoordinate &node, const QGeoCoordinate &contr
     if (!m_holes.isEmpty()) {
         Ring &hole = m_holes.last();
         hole.nodes.append(node);
-        if (control != QGeoCoordinate())
+        if (!isNone(control))
             hole.controls.insert(int(hole.nodes.size()) - 1, control);
         return;
     }
     m_nodes.addCoordinate(node);
-    if (control != QGeoCoordinate())
+    if (!isNone(control))
         m_controls.insert(m_nodes.size() - 1, control);
 }
 
@@ -156,7 +180,8 @@ QVariantList BezierPath::sample(const QList<QGeoCoordinate> &path, const QHash<i
 
 void BezierPath::writePath(QDataStream &stream) const
 {
-    stream << static_cast<const QGeoShape &>(m_nodes) << m_closed << m_controls;
+    stream << static_cast<const QGeoShape &>(m_nodes) << m_closed;
+    writeControls(stream, m_controls);
     ListCount::write(stream, m_holes.size());
     for (const Ring &hole : m_holes)
         writeRing(stream, hole.nodes, hole.controls);

@@ -30,6 +30,14 @@ constexpr char16_t kGlyphGlobe = 0xF0AC;
 constexpr char16_t kGlyphFrequency = 0xE585;
 constexpr char16_t kGlyphElevation = 0xE52F;
 
+// A default rectangle still allocates: the points that get their own share this one, one per
+// thread so that readers building points on several cores do not contend for its count.
+const QGeoRectangle &noBounding()
+{
+    thread_local const QGeoRectangle none;
+    return none;
+}
+
 // Nearest whole degree, halves away from zero.
 int roundDegrees(double azimuth)
 {
@@ -129,9 +137,9 @@ QString waypointColumn3(QChar c)
 Point::Point(int type, const QGeoCoordinate &position, const QString &code, const QString &terminal,
              const QString &region, const QString &name, int elevation, float frequency,
              const QString &waypointType)
-    : Point(type, position, QGeoRectangle(position, 0.001, 0.001), code, terminal, region, name, elevation, frequency,
-            waypointType)
+    : Point(type, position, noBounding(), code, terminal, region, name, elevation, frequency, waypointType)
 {
+    setBoundingFromCoordinate(position);
 }
 
 Point::Point(int type, const QGeoCoordinate &position, const QGeoRectangle &bounding, const QString &code,
@@ -143,7 +151,6 @@ Point::Point(int type, const QGeoCoordinate &position, const QGeoRectangle &boun
     , m_name(name)
     , m_description(descriptionFor(type, name, region, terminal))
     , m_position(position)
-    , m_positionVariant(QVariant::fromValue(position))
     , m_region(region)
     , m_terminal(terminal)
     , m_pointType(checkInt8(type))
@@ -315,7 +322,7 @@ QVariant Point::data(int role) const
     case RoleComboText:
         return comboText();
     case RolePosition:
-        return m_positionVariant;
+        return QVariant::fromValue(m_position);
     case RoleType:
         return int(m_pointType);
     case RoleIcon:
@@ -465,6 +472,27 @@ QString Point::tooltip() const
     return text.html();
 }
 
+namespace {
+
+// Whether uid is what Point::uidFor makes of the parts, compared in place: every point of the
+// database file asks.
+bool isUidFor(QStringView uid, const QString &region, const QString &terminal, const QString &code)
+{
+    const auto take = [&uid](QStringView part) {
+        if (!uid.startsWith(part) || uid.size() == part.size() || uid.at(part.size()) != QLatin1Char('/'))
+            return false;
+        uid = uid.sliced(part.size() + 1);
+        return true;
+    };
+    if (region != kStar && !take(region))
+        return false;
+    if (terminal != kStar && !take(terminal))
+        return false;
+    return uid == code;
+}
+
+} // namespace
+
 QDataStream &operator<<(QDataStream &stream, const Point &point)
 {
     stream << point.m_code << point.m_position << point.m_terminal << point.m_region << point.m_name
@@ -472,9 +500,9 @@ QDataStream &operator<<(QDataStream &stream, const Point &point)
     // The UID the import gave it where the fields alone do not tell it (a second point of the
     // same region, terminal and code); empty where they do, which keeps the file small.
     const bool airport = point.m_pointType == Point::AIRP;
-    const QString natural = Point::uidFor(airport ? kStar : point.m_region, airport ? kStar : point.m_terminal,
-                                          point.m_code);
-    stream << (point.m_uid == natural ? QString() : point.m_uid);
+    const bool natural = isUidFor(point.m_uid, airport ? kStar : point.m_region, airport ? kStar : point.m_terminal,
+                                  point.m_code);
+    stream << (natural ? QString() : point.m_uid);
     if (point.m_pointType == Point::AIRP) {
         stream << QGeoShape(point.m_bounding);
         // A point of type AIRP that is not an Airport breaks an invariant of the loaders; its

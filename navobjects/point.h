@@ -13,8 +13,9 @@
 // navigation aid, a fix or a coordinate waypoint.
 //
 // The map and the lists read the roles of every point they show whenever the view moves, so
-// every derived text (UID, search text, description), both zoom limits and the position as a
-// QVariant are worked out once by the constructor and kept. The stored fields are narrow
+// every derived text (UID, search text, description) and both zoom limits are worked out once
+// by the constructor and kept; the position goes into a QVariant as it is asked for, which
+// shares its data rather than copying it. The stored fields are narrow
 // (qint8 type, qint16 elevation, float frequency) because the database holds every point of
 // the world; the database file keeps the same widths.
 class Point : public BaseItem
@@ -126,7 +127,6 @@ protected:
     QString m_name;
     QString m_description;
     QGeoCoordinate m_position;
-    QVariant m_positionVariant;
     QString m_region;
     QString m_terminal;
     qint8 m_pointType;

@@ -5,9 +5,10 @@
 #include "richtext.h"
 #include "unit.h"
 
-#include <QGeoPath>
+#include <QGeoRectangle>
 #include <QtGlobal>
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 namespace {
@@ -15,6 +16,25 @@ namespace {
 QString glyph(char16_t code)
 {
     return QStringLiteral("<font face=\"Font Awesome 6 Free\">") + QChar(code) + QStringLiteral("</font>");
+}
+
+// What QGeoPath's bounding rectangle is for the two ends, without building the path: the
+// longitudes are followed across the date line the short way, and the rectangle runs from the
+// more western end (top, at the greater latitude) to the more eastern one.
+QGeoRectangle boundingOf(const QGeoCoordinate &from, const QGeoCoordinate &to)
+{
+    const double fromLongitude = from.longitude();
+    double toLongitude = to.longitude();
+    double delta = toLongitude - fromLongitude;
+    if (std::fabs(delta) > 180.0) {
+        toLongitude += toLongitude > 0.0 ? -360.0 : 360.0;
+        delta = toLongitude - fromLongitude;
+    }
+    const double north = std::max(from.latitude(), to.latitude());
+    const double south = std::min(from.latitude(), to.latitude());
+    const double west = delta < 0.0 ? to.longitude() : fromLongitude;
+    const double east = delta > 0.0 ? to.longitude() : fromLongitude;
+    return QGeoRectangle(QGeoCoordinate(north, west), QGeoCoordinate(south, east));
 }
 
 } // namespace
@@ -50,20 +70,16 @@ Segment::Segment(int direction, int type, Point *from, Point *to, const QString 
     const QGeoCoordinate p1 = m_from->position();
     const QGeoCoordinate p2 = m_to->position();
 
-    setBounding(QGeoPath({p1, p2}).boundingGeoRectangle());
+    setBounding(boundingOf(p1, p2));
     // Point::distanceTo's figure, from the one distance the centre needs as well.
     const double metres = p1.distanceTo(p2);
     m_distance = Unit::convertMeterToNm(metres);
 
     const double azimuth = p1.azimuthTo(p2);
-    m_centre = QVariant::fromValue(p1.atDistanceAndAzimuth(metres / 2.0, azimuth, 0.0));
+    m_centre = p1.atDistanceAndAzimuth(metres / 2.0, azimuth, 0.0);
     // The label reads left to right whatever the course; the arrow follows the true course.
     m_arrowRotation = static_cast<qint32>(azimuth - 90.0);
     m_textRotation = static_cast<qint32>(azimuth) % 180 - 90;
-
-    m_line.reserve(2);
-    m_line.append(QVariant::fromValue(p1));
-    m_line.append(QVariant::fromValue(p2));
 }
 
 Segment::~Segment() = default;
@@ -299,11 +315,12 @@ QVariant Segment::data(int role) const
     case RoleMaxLevel:
         return int(m_maxLevel);
     case RoleLine:
-        return m_line;
+        // Made as asked for: the two values share the end points' positions.
+        return QVariantList{QVariant::fromValue(m_from->position()), QVariant::fromValue(m_to->position())};
     case RoleTooltip:
         return RichText::stripImages(infoHtml());
     case RoleCenter:
-        return m_centre;
+        return QVariant::fromValue(m_centre);
     case RoleDistance:
         return m_distance;
     case RoleArrowRotation:

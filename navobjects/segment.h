@@ -10,8 +10,9 @@
 class Point;
 
 // One leg of the route network between two navigation points: an airway leg, an oceanic-track
-// leg, a procedure leg or a direct leg. The geometry the map draws (line, label centre,
-// rotations, length) is worked out once by the constructor; a segment never changes after that.
+// leg, a procedure leg or a direct leg. The geometry the map draws (label centre, rotations,
+// length) is worked out once by the constructor; a segment never changes after that. Its line
+// is the two end positions, handed out as asked for rather than kept twice.
 //
 // The end points are not owned: the database's point model owns them and outlives every segment.
 class Segment : public BaseItem
@@ -100,8 +101,7 @@ private:
     qint8 m_segmentType;
     qint16 m_minLevel;
     qint16 m_maxLevel;
-    QVariantList m_line;
-    QVariant m_centre;
+    QGeoCoordinate m_centre;
     double m_distance;
     qint32 m_arrowRotation;
     qint32 m_textRotation;

@@ -50,7 +50,6 @@ Startup::Startup(int type, int airplanes, const QGeoCoordinate &position, float 
     , m_position(position)
     , m_heading(heading)
     , m_name(name)
-    , m_positionValue(QVariant::fromValue(position))
 {
     setBoundingFromCoordinate(position);
 }
@@ -125,7 +124,7 @@ QVariant Startup::data(int role) const
 {
     switch (role) {
     case RolePosition:
-        return m_positionValue;
+        return QVariant::fromValue(m_position);
     case RoleHeading:
         return m_heading;
     case RoleCode:

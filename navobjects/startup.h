@@ -43,7 +43,6 @@ private:
     QGeoCoordinate m_position;
     float m_heading;
     QString m_name;
-    QVariant m_positionValue;
 };
 
 QDataStream &operator<<(QDataStream &stream, const Startup &startup);

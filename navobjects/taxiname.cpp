@@ -10,7 +10,6 @@ Taxiname::Taxiname(const QGeoCoordinate &position, double heading, int direction
     , m_direction(direction)
     , m_wingspan(wingspan)
     , m_name(name)
-    , m_positionValue(QVariant::fromValue(position))
 {
     setBoundingFromCoordinate(position);
 }
@@ -45,7 +44,7 @@ QVariant Taxiname::data(int role) const
 {
     switch (role) {
     case RolePosition:
-        return m_positionValue;
+        return QVariant::fromValue(m_position);
     case RoleHeading:
         return m_heading;
     case RoleDirection:

@@ -42,7 +42,6 @@ private:
     int m_direction;
     QChar m_wingspan;
     QString m_name;
-    QVariant m_positionValue;
 };
 
 QDataStream &operator<<(QDataStream &stream, const Taxiname &taxiname);
