@@ -734,8 +734,8 @@ void TestProxyModels::indexedInBackground()
     listProxy.setTypeFilter(true, Fix);
     mapProxy.setTypeFilter(true, Fix);
     mapProxy.setGeoFilter(rect(2, -1, -1, 3), 5.0);
-    QSignalSpy listIndexed(&listProxy, &ListProxyModel::indexed);
-    QSignalSpy mapIndexed(&mapProxy, &MapProxyModel::indexed);
+    QSignalSpy listIndexed(&listProxy, &ItemFilterModel::indexed);
+    QSignalSpy mapIndexed(&mapProxy, &ItemFilterModel::indexed);
     listProxy.setSourceModel(&f.model);
     mapProxy.setSourceModel(&f.model);
     QVERIFY(listProxy.indexing());
