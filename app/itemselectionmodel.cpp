@@ -27,7 +27,7 @@ ItemSelectionModel::ItemSelectionModel(BaseModel<Point> *pointModel, Flightplan 
     connect(m_pointModel, &QAbstractItemModel::modelReset, this, &ItemSelectionModel::pointModelReset);
     // A large list is ordered on a worker after a reset: the selected point gets its list row
     // once the list is back.
-    connect(m_pointListModel, &ListProxyModel::indexed, this, [this] {
+    connect(m_pointListModel, &ItemFilterModel::indexed, this, [this] {
         if (!m_current.isValid())
             return;
         currentListRow = m_pointListModel->mapFromSource(m_current).row();

@@ -8,7 +8,6 @@
 #include <QString>
 
 #include <algorithm>
-#include <functional>
 
 // Read access to the items of a BaseModel<T> without knowing T, for the filter models, which
 // test the items themselves rather than going through QVariant roles.
@@ -24,65 +23,6 @@ public:
     // How many leading rows still hold the items of a snapshot: what is left of it after
     // changes that were not announced.
     virtual qsizetype unchangedRows(const QList<const BaseItem *> &snapshot) const = 0;
-
-    // Calls changed on every change of rows or data that model announces, both before and after
-    // it; for filters that keep values of their own per row.
-    static QList<QMetaObject::Connection> watchChanges(QAbstractItemModel *model, QObject *receiver,
-                                                       const std::function<void()> &changed)
-    {
-        using M = QAbstractItemModel;
-        return { QObject::connect(model, &M::modelAboutToBeReset, receiver, changed),
-                 QObject::connect(model, &M::modelReset, receiver, changed),
-                 QObject::connect(model, &M::rowsAboutToBeInserted, receiver, changed),
-                 QObject::connect(model, &M::rowsInserted, receiver, changed),
-                 QObject::connect(model, &M::rowsAboutToBeRemoved, receiver, changed),
-                 QObject::connect(model, &M::rowsRemoved, receiver, changed),
-                 QObject::connect(model, &M::rowsAboutToBeMoved, receiver, changed),
-                 QObject::connect(model, &M::rowsMoved, receiver, changed),
-                 QObject::connect(model, &M::layoutAboutToBeChanged, receiver, changed),
-                 QObject::connect(model, &M::layoutChanged, receiver, changed),
-                 QObject::connect(model, &M::dataChanged, receiver, changed) };
-    }
-
-    // Calls before ahead of every change of rows or data that model announces and after once it
-    // is done (both, one after the other, for a change of data); for filters that index the rows.
-    static QList<QMetaObject::Connection> watchChanges(QAbstractItemModel *model, QObject *receiver,
-                                                       const std::function<void()> &before,
-                                                       const std::function<void()> &after)
-    {
-        using M = QAbstractItemModel;
-        return { QObject::connect(model, &M::modelAboutToBeReset, receiver, before),
-                 QObject::connect(model, &M::modelReset, receiver, after),
-                 QObject::connect(model, &M::rowsAboutToBeInserted, receiver, before),
-                 QObject::connect(model, &M::rowsInserted, receiver, after),
-                 QObject::connect(model, &M::rowsAboutToBeRemoved, receiver, before),
-                 QObject::connect(model, &M::rowsRemoved, receiver, after),
-                 QObject::connect(model, &M::rowsAboutToBeMoved, receiver, before),
-                 QObject::connect(model, &M::rowsMoved, receiver, after),
-                 QObject::connect(model, &M::layoutAboutToBeChanged, receiver, before),
-                 QObject::connect(model, &M::layoutChanged, receiver, after),
-                 QObject::connect(model, &M::dataChanged, receiver, [before, after] {
-                     before();
-                     after();
-                 }) };
-    }
-
-    // Moves a filter to a new source: drops the connections to the old one, then has stale
-    // called on every change the new source announces and gone when it is destroyed. Returns
-    // the source's item list, null when it is not a BaseModel<T>.
-    static const ItemListAccess *follow(QAbstractItemModel *source, QObject *receiver,
-                                        QList<QMetaObject::Connection> *connections,
-                                        const std::function<void()> &stale, const std::function<void()> &gone)
-    {
-        for (const auto &connection : std::as_const(*connections))
-            QObject::disconnect(connection);
-        connections->clear();
-        if (source) {
-            *connections = watchChanges(source, receiver, stale);
-            *connections << QObject::connect(source, &QObject::destroyed, receiver, gone);
-        }
-        return dynamic_cast<const ItemListAccess *>(source);
-    }
 };
 
 // List model of the navigation items of one class, with an index from UID to row. The model

@@ -1,6 +1,7 @@
 #include "listrowindex.h"
 
 #include "baseitem.h"
+#include "indexprogress.h"
 
 #include <algorithm>
 #include <string_view>
@@ -11,7 +12,7 @@ constexpr int kCancelEvery = 4096;
 
 } // namespace
 
-std::shared_ptr<const ListRowIndex> ListRowIndex::build(QList<const BaseItem *> items, Progress *progress)
+std::shared_ptr<const ListRowIndex> ListRowIndex::build(QList<const BaseItem *> items, IndexProgress *progress)
 {
     auto index = std::make_shared<ListRowIndex>();
     index->m_items = std::move(items);

@@ -4,11 +4,11 @@
 #include <QList>
 #include <QString>
 
-#include <atomic>
 #include <memory>
 #include <vector>
 
 class BaseItem;
+struct IndexProgress;
 
 // What a list filter needs of each row of its source: the rows of items in ascending UID order
 // (rows of one UID in row order), each with its type and, when plain ASCII, its search text in one
@@ -18,15 +18,8 @@ class BaseItem;
 class ListRowIndex
 {
 public:
-    // Tells a thread that waits for the build whether the items are still being read.
-    struct Progress
-    {
-        std::atomic_bool cancel { false };
-        std::atomic_bool itemsRead { false };
-    };
-
     // Null when cancelled before the end.
-    static std::shared_ptr<const ListRowIndex> build(QList<const BaseItem *> items, Progress *progress = nullptr);
+    static std::shared_ptr<const ListRowIndex> build(QList<const BaseItem *> items, IndexProgress *progress = nullptr);
 
     const QList<const BaseItem *> &items() const { return m_items; }
     int rows() const { return int(m_items.size()); }

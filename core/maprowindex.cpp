@@ -1,6 +1,7 @@
 #include "maprowindex.h"
 
 #include "baseitem.h"
+#include "indexprogress.h"
 
 #include <QGeoRectangle>
 
@@ -48,7 +49,7 @@ MapRowIndex::Area::Area(const QGeoRectangle &area)
     lonTestable = ::lonTestable(north, south, west, east);
 }
 
-std::shared_ptr<const MapRowIndex> MapRowIndex::build(QList<const BaseItem *> items, const std::atomic_bool *cancel)
+std::shared_ptr<const MapRowIndex> MapRowIndex::build(QList<const BaseItem *> items, IndexProgress *progress)
 {
     auto index = std::make_shared<MapRowIndex>();
     index->m_items = std::move(items);
@@ -64,7 +65,7 @@ std::shared_ptr<const MapRowIndex> MapRowIndex::build(QList<const BaseItem *> it
     std::vector<Span> spans;
     spans.resize(size_t(count));
     for (int i = 0; i < count; ++i) {
-        if (cancel && i % kCancelEvery == 0 && cancel->load(std::memory_order_relaxed))
+        if (progress && i % kCancelEvery == 0 && progress->cancel.load())
             return {};
         const BaseItem *item = index->m_items.at(i);
         if (!item)
@@ -97,6 +98,12 @@ std::shared_ptr<const MapRowIndex> MapRowIndex::build(QList<const BaseItem *> it
             for (int c = span.column0; c <= span.column1; ++c)
                 ++cellCount[size_t(l * kColumns + c)];
         }
+    }
+    // From here on no item is read.
+    if (progress) {
+        progress->itemsRead.store(true);
+        if (progress->cancel.load())
+            return {};
     }
     // Counts into starts, then the rows into their cells in ascending order.
     index->m_cellStart.resize(cellCount.size());

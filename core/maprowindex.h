@@ -4,12 +4,12 @@
 #include <QSet>
 #include <QString>
 
-#include <atomic>
 #include <memory>
 #include <vector>
 
 class BaseItem;
 class QGeoRectangle;
+struct IndexProgress;
 
 // What a map filter needs of each row of its source, as plain values, and a grid of one degree
 // over the globe that names the rows whose boxes lie in each cell, so that a filter pass visits
@@ -34,9 +34,8 @@ public:
         double east = 0.0;
     };
 
-    // Null when cancel was set before the end.
-    static std::shared_ptr<const MapRowIndex> build(QList<const BaseItem *> items,
-                                                    const std::atomic_bool *cancel = nullptr);
+    // Null when cancelled before the end.
+    static std::shared_ptr<const MapRowIndex> build(QList<const BaseItem *> items, IndexProgress *progress = nullptr);
 
     const QList<const BaseItem *> &items() const { return m_items; }
     int rows() const { return int(m_items.size()); }

@@ -124,6 +124,8 @@ private slots:
     void mapGridEdges();
     void indexedInBackground_data();
     void indexedInBackground();
+    void rowsAddedQuietly_data();
+    void rowsAddedQuietly();
 };
 
 void TestProxyModels::listPassesNothingAtFirst()
@@ -180,6 +182,9 @@ void TestProxyModels::listTextAsTyped_data()
     QTest::newRow("hyphen") << "saint-ex" << QStringList { "LFLL" };
     QTest::newRow("brackets") << "(private)" << QStringList { "XPRV" };
     QTest::newRow("backslash") << "a\\b" << QStringList { "XBSL" };
+    QTest::newRow("beyond ASCII") << "zür" << QStringList { "XZRH" };
+    QTest::newRow("beyond ASCII, capitals") << "ZÜR" << QStringList { "XZRH" };
+    QTest::newRow("beyond ASCII, in the text only") << "urich" << QStringList {};
 }
 
 void TestProxyModels::listTextAsTyped()
@@ -193,6 +198,7 @@ void TestProxyModels::listTextAsTyped()
     f.add("LFLL", "LFLL Lyon Saint-Exupery", Airport);
     f.add("XPRV", "XPRV Field (private)", Airport);
     f.add("XBSL", "XBSL a\\b", Airport);
+    f.add("XZRH", "xzrh zürich", Airport);
     f.model.reset();
 
     Tested<ListProxyModel> proxy(&f.model);
@@ -734,8 +740,8 @@ void TestProxyModels::indexedInBackground()
     listProxy.setTypeFilter(true, Fix);
     mapProxy.setTypeFilter(true, Fix);
     mapProxy.setGeoFilter(rect(2, -1, -1, 3), 5.0);
-    QSignalSpy listIndexed(&listProxy, &ListProxyModel::indexed);
-    QSignalSpy mapIndexed(&mapProxy, &MapProxyModel::indexed);
+    QSignalSpy listIndexed(&listProxy, &ItemFilterModel::indexed);
+    QSignalSpy mapIndexed(&mapProxy, &ItemFilterModel::indexed);
     listProxy.setSourceModel(&f.model);
     mapProxy.setSourceModel(&f.model);
     QVERIFY(listProxy.indexing());
@@ -759,6 +765,49 @@ void TestProxyModels::indexedInBackground()
     QTest::qWait(20);
     QCOMPARE(listIndexed.size(), 1);
     QCOMPARE(mapIndexed.size(), 1);
+}
+
+void TestProxyModels::rowsAddedQuietly_data()
+{
+    QTest::addColumn<QString>("uid");
+    QTest::addColumn<QGeoRectangle>("box");
+    QTest::addColumn<QStringList>("map");
+    QTest::addColumn<QStringList>("list");
+
+    QTest::newRow("in the area") << "B" << rect(1.5, 0, 1.2, 1) << QStringList { "Z", "B" } << QStringList { "B", "Z" };
+    QTest::newRow("outside the area") << "C" << rect(30, 0, 29, 1) << QStringList { "Z" } << QStringList { "C", "Z" };
+    QTest::newRow("outside, pinned") << "PIN" << rect(30, 0, 29, 1) << QStringList { "Z", "PIN" }
+                                     << QStringList { "PIN", "Z" };
+}
+
+// The database adds coordinate points at the end of its model without a signal and then asks the
+// filters to look again: the new row is tested on its own, in its place in each filter's order.
+void TestProxyModels::rowsAddedQuietly()
+{
+    QFETCH(QString, uid);
+    QFETCH(QGeoRectangle, box);
+    QFETCH(QStringList, map);
+    QFETCH(QStringList, list);
+
+    Fixture f;
+    f.addAt("Z", Fix, rect(1, 0, 0, 1));
+    f.addAt("Y", Airport, rect(1, 0, 0, 1));
+    f.model.reset();
+    Tested<MapProxyModel> mapProxy(&f.model);
+    Tested<ListProxyModel> listProxy(&f.model);
+    mapProxy.setTypeFilter(true, Fix);
+    listProxy.setTypeFilter(true, Fix);
+    mapProxy.setUidFilter({ "PIN" });
+    mapProxy.setGeoFilter(rect(2, -1, -1, 2), 10);
+    QSignalSpy mapResets(&mapProxy, &QAbstractItemModel::modelReset);
+
+    f.addAt(uid, Fix, box);
+    mapProxy.invalidate();
+    listProxy.invalidate();
+    QCOMPARE(uidsOf(mapProxy), map);
+    QCOMPARE(uidsOf(listProxy), list);
+    // The rows already there keep their delegates: no reset of the map layer.
+    QCOMPARE(mapResets.size(), 0);
 }
 
 QTEST_GUILESS_MAIN(TestProxyModels)
