@@ -69,6 +69,8 @@ private slots:
     void demoLoadsWithoutWarnings();
     void symbolTakesTheTint_data();
     void symbolTakesTheTint();
+    void outlineFillsAndStrokes_data();
+    void outlineFillsAndStrokes();
 
 private:
     QQuickItem *load(const QByteArray &qml, const QUrl &url = QUrl());
@@ -392,4 +394,43 @@ void TstPixelMapItems::symbolTakesTheTint()
         QVERIFY2(near(image.pixel(left + 2, 15), inside, 3), qPrintable(QColor(image.pixel(left + 2, 15)).name()));
         QVERIFY2(near(image.pixel(left + 8, 15), Qt::white, 3), "the clear half shows what lies below");
     }
+}
+
+void TstPixelMapItems::outlineFillsAndStrokes_data()
+{
+    QTest::addColumn<qreal>("strokeWidth");
+    QTest::addColumn<QColor>("edge");
+    QTest::addColumn<QColor>("beside");
+    // A 40 x 20 box with a point 10 px out on the right, its points about the item's origin at
+    // (50, 50): the edge at x = 30 is stroked half inside, half outside.
+    QTest::newRow("stroked") << 4.0 << QColor(Qt::blue) << QColor(Qt::blue);
+    QTest::newRow("no stroke") << 0.0 << QColor(Qt::red) << QColor(Qt::white);
+}
+
+void TstPixelMapItems::outlineFillsAndStrokes()
+{
+    QFETCH(qreal, strokeWidth);
+    QFETCH(QColor, edge);
+    QFETCH(QColor, beside);
+    const QByteArray qml = QStringLiteral(R"(
+        import QtQuick
+        import Corvel.Map
+        Rectangle {
+            width: 100; height: 100; color: "white"
+            OutlineItem {
+                x: 50; y: 50
+                fillColor: "red"; strokeColor: "blue"; strokeWidth: %1
+                points: [Qt.point(-20, -10), Qt.point(-20, 10), Qt.point(20, 10), Qt.point(30, 0), Qt.point(20, -10)]
+            }
+        })")
+                               .arg(strokeWidth)
+                               .toUtf8();
+    QVERIFY(load(qml));
+    const QImage image = grab();
+    QVERIFY2(near(image.pixel(50, 50), Qt::red, 3), "filled inside");
+    QVERIFY2(near(image.pixel(74, 50), Qt::red, 3), "the pointed end is filled");
+    QVERIFY2(near(image.pixel(30, 50), edge, 3), qPrintable(QColor(image.pixel(30, 50)).name()));
+    QVERIFY2(near(image.pixel(29, 50), beside, 3), qPrintable(QColor(image.pixel(29, 50)).name()));
+    QVERIFY2(near(image.pixel(85, 50), Qt::white, 3), "nothing past the point");
+    QVERIFY2(near(image.pixel(50, 35), Qt::white, 3), "nothing above the box");
 }
