@@ -53,9 +53,14 @@ void TileNode::trimTextures(int capacity)
 
 void TileNode::update(const Frame &frame)
 {
-    m_background->setRect(frame.bounds);
-    m_background->setColor(frame.color);
-    m_transform->setMatrix(frame.matrix);
+    // Setting a node marks it dirty even with the value it has, and a dirty node makes the
+    // renderer look at its batches again: on a pan only the layer above should change.
+    if (m_background->rect() != frame.bounds)
+        m_background->setRect(frame.bounds);
+    if (m_background->color() != frame.color)
+        m_background->setColor(frame.color);
+    if (m_transform->matrix() != frame.matrix)
+        m_transform->setMatrix(frame.matrix);
 
     if (frame.generation != m_generation) {
         // Another provider: no cached texture shows the right picture any more. Detach the
@@ -89,8 +94,11 @@ void TileNode::update(const Frame &frame)
         }
         if (node->texture() != texture)
             node->setTexture(texture);
-        node->setRect(tile.rect);
-        node->setSourceRect(QRectF(QPointF(0, 0), texture->textureSize()));
+        if (node->rect() != tile.rect)
+            node->setRect(tile.rect);
+        const QRectF source(QPointF(0, 0), texture->textureSize());
+        if (node->sourceRect() != source)
+            node->setSourceRect(source);
         if (fresh) {
             m_transform->appendChildNode(node);
             m_tiles.append(node);
@@ -119,8 +127,12 @@ void TileNode::update(const Frame &frame)
         m_copyrightKey = frame.copyright.cacheKey();
     }
     const QSizeF size = QSizeF(frame.copyright.size()) / frame.copyright.devicePixelRatio();
-    m_copyright->setRect(QRectF(frame.bounds.bottomRight() - QPointF(size.width(), size.height()), size));
-    m_copyright->setSourceRect(QRectF(QPointF(0, 0), m_copyrightTexture->textureSize()));
+    const QRectF rect(frame.bounds.bottomRight() - QPointF(size.width(), size.height()), size);
+    if (m_copyright->rect() != rect)
+        m_copyright->setRect(rect);
+    const QRectF source(QPointF(0, 0), m_copyrightTexture->textureSize());
+    if (m_copyright->sourceRect() != source)
+        m_copyright->setSourceRect(source);
     if (fresh)
         appendChildNode(m_copyright);
 }

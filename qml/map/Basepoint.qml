@@ -1,5 +1,5 @@
 import QtQuick
-import Qt5Compat.GraphicalEffects
+import Corvel.Map
 import Corvel.Point as CorvelPoint
 
 // The symbol and label of one point or waypoint. It reads everything but `isWaypoint` from the
@@ -71,19 +71,13 @@ Item {
         y: role_icon_offset
         scale: basepoint.hoveredImageFactor
 
-        Image {
+        // One texture per symbol and colour, shared by the layer's points.
+        SymbolImage {
             id: image
 
             anchors.centerIn: parent
             source: role_icon || ""
-            visible: false
-        }
-        // Straight over the image, which is a texture of its own: no offscreen pass per symbol.
-        ColorOverlay {
-            anchors.fill: image
-            source: image
             color: basepoint.tint
-            visible: image.status === Image.Ready
         }
         PointMouseArea {
             anchors.fill: image

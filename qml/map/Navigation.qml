@@ -118,8 +118,14 @@ Item {
         property int w: width
         property int h: height
         property int pr: Math.max(1, Math.round(Screen.devicePixelRatio))
-        // Supersampling factor (the Part's `scale`; Item already owns that name).
+        // Supersampling factor (called `scale` elsewhere; Item already owns that name).
         property int ssaaScale: ssaaenabled ? 2 : 1
+        // While the map moves, the layer is drawn at the device's own resolution: supersampling
+        // four times the pixels of every frame of a pan costs more than the pan itself, and a
+        // moving picture shows no jagged edge. It comes back 150 ms after the last move.
+        readonly property MapStillness stillness: MapStillness {
+        }
+        readonly property int textureScale: stillness.still ? ssaaScale : 1
         property var startCentroid: QtPositioning.coordinate()
         property real pixelPerMeter: 0
         property real pixelPerNm: 0
@@ -180,7 +186,7 @@ Item {
         visible: navigation.dbloaded
         layer.enabled: true
         layer.smooth: true
-        layer.textureSize: Qt.size(w * ssaaScale * pr, h * ssaaScale * pr)
+        layer.textureSize: Qt.size(w * textureScale * pr, h * textureScale * pr)
 
         onZoomLevelChanged: {
             console.log("Zoom level: " + overlayMap.zoomLevel);

@@ -59,6 +59,9 @@ MapItemView {
                 width: diameter
                 height: diameter
                 radius: diameter / 2
+                // The overlay is supersampled at rest: edge smoothing of its own would only
+                // multiply the vertices of a layer of thousands of dots.
+                antialiasing: false
                 color: theme.color("point", point.role_type)
                 visible: !point.details && !point.inFlightplan
 

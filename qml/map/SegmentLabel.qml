@@ -1,5 +1,5 @@
 import QtQuick
-import QtQuick.Shapes
+import Corvel.Map
 import Corvel.Segment as CorvelSegment
 
 // The label of an airway segment, centred on the segment's middle and turned along it: the
@@ -23,28 +23,18 @@ Item {
     visible: textWidth * 1.75 < holder.role_distance * map.pixelPerNm
     rotation: holder.role_text_rotation
 
-    Shape {
-        ShapePath {
-            id: outline
+    // One plain-colour fill and stroke per label, which merge across the layer's labels.
+    OutlineItem {
+        readonly property real w: segmentLabel.textWidth
+        readonly property real h: segmentLabel.textHeight
+        readonly property real s: segmentLabel.stroke
 
-            readonly property real w: segmentLabel.textWidth
-            readonly property real h: segmentLabel.textHeight
-            readonly property real s: segmentLabel.stroke
-
-            strokeColor: segmentLabel.textColor
-            strokeWidth: s * segmentLabel.holder.hoveredWidthFactor
-            fillColor: theme.color("segmentlabel.fill", segmentLabel.type)
-
-            PathPolyline {
-                readonly property real w: outline.w
-                readonly property real h: outline.h
-                readonly property real s: outline.s
-
-                path: [Qt.point(-w / 2, -h / 2 - s), Qt.point(-w / 2 + segmentLabel.leftArrow, 0), Qt.point(-w / 2, h / 2 + s),
-                    Qt.point(w / 2, h / 2 + s), Qt.point(w / 2 + segmentLabel.rightArrow, 0), Qt.point(w / 2, -h / 2 - s),
-                    Qt.point(-w / 2, -h / 2 - s)]
-            }
-        }
+        objectName: "outline"
+        strokeColor: segmentLabel.textColor
+        strokeWidth: s * segmentLabel.holder.hoveredWidthFactor
+        fillColor: theme.color("segmentlabel.fill", segmentLabel.type)
+        points: [Qt.point(-w / 2, -h / 2 - s), Qt.point(-w / 2 + segmentLabel.leftArrow, 0), Qt.point(-w / 2, h / 2 + s),
+            Qt.point(w / 2, h / 2 + s), Qt.point(w / 2 + segmentLabel.rightArrow, 0), Qt.point(w / 2, -h / 2 - s)]
     }
     Text {
         id: code

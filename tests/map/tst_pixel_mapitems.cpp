@@ -1,5 +1,6 @@
 #include "httptestserver.h"
 #include "mapview.h"
+#include "symbolimage.h"
 #include "warningcounter.h"
 
 #include <QBuffer>
@@ -66,6 +67,10 @@ private slots:
     void pointerMeetsShapesNotBoxes();
     void grabHoldsTilesAndItems();
     void demoLoadsWithoutWarnings();
+    void symbolTakesTheTint_data();
+    void symbolTakesTheTint();
+    void outlineFillsAndStrokes_data();
+    void outlineFillsAndStrokes();
 
 private:
     QQuickItem *load(const QByteArray &qml, const QUrl &url = QUrl());
@@ -334,3 +339,98 @@ void TstPixelMapItems::demoLoadsWithoutWarnings()
 
 QTEST_MAIN(TstPixelMapItems)
 #include "tst_pixel_mapitems.moc"
+
+void TstPixelMapItems::symbolTakesTheTint_data()
+{
+    QTest::addColumn<QString>("tint");
+    QTest::addColumn<QColor>("inside");
+    // The picture: its left half opaque dark green (0, 100, 0), its right half clear.
+    QTest::newRow("opaque tint") << "#3f51b5" << QColor(0x3f, 0x51, 0xb5);
+    QTest::newRow("no tint keeps the picture's colour") << "transparent" << QColor(0, 100, 0);
+    // Alpha 0x80 weighs the tint by 128/255: 0 + 63 * 0.502 = 32, 100 + (81 - 100) * 0.502 = 90,
+    // 0 + 181 * 0.502 = 91.
+    QTest::newRow("half tint mixes") << "#803f51b5" << QColor(32, 90, 91);
+}
+
+void TstPixelMapItems::symbolTakesTheTint()
+{
+    QFETCH(QString, tint);
+    QFETCH(QColor, inside);
+    QTemporaryDir dir;
+    QImage picture(10, 10, QImage::Format_ARGB32);
+    picture.fill(Qt::transparent);
+    for (int y = 0; y < 10; ++y) {
+        for (int x = 0; x < 5; ++x)
+            picture.setPixelColor(x, y, QColor(0, 100, 0));
+    }
+    const QString path = dir.filePath(QStringLiteral("symbol.png"));
+    QVERIFY(picture.save(path));
+
+    // Three symbols of one picture and colour, side by side on white.
+    const QByteArray qml = QStringLiteral(R"(
+        import QtQuick
+        import Corvel.Map
+        Rectangle {
+            width: 100; height: 40; color: "white"
+            Row {
+                x: 10; y: 10; spacing: 10
+                Repeater {
+                    model: 3
+                    SymbolImage { source: "%1"; color: "%2" }
+                }
+            }
+        })")
+                               .arg(QUrl::fromLocalFile(path).toString(), tint)
+                               .toUtf8();
+    QQuickItem *root = load(qml);
+    QVERIFY(root);
+    const QQuickItem *row = root->childItems().value(0);
+    QVERIFY(row);
+    QTRY_COMPARE(row->childItems().size(), 4); // the symbols and their repeater
+    QCOMPARE(row->childItems().first()->size(), QSizeF(10, 10));
+    const QImage image = grab();
+    for (int i = 0; i < 3; ++i) {
+        const int left = 10 + 20 * i;
+        QVERIFY2(near(image.pixel(left + 2, 15), inside, 3), qPrintable(QColor(image.pixel(left + 2, 15)).name()));
+        QVERIFY2(near(image.pixel(left + 8, 15), Qt::white, 3), "the clear half shows what lies below");
+    }
+}
+
+void TstPixelMapItems::outlineFillsAndStrokes_data()
+{
+    QTest::addColumn<qreal>("strokeWidth");
+    QTest::addColumn<QColor>("edge");
+    QTest::addColumn<QColor>("beside");
+    // A 40 x 20 box with a point 10 px out on the right, its points about the item's origin at
+    // (50, 50): the edge at x = 30 is stroked half inside, half outside.
+    QTest::newRow("stroked") << 4.0 << QColor(Qt::blue) << QColor(Qt::blue);
+    QTest::newRow("no stroke") << 0.0 << QColor(Qt::red) << QColor(Qt::white);
+}
+
+void TstPixelMapItems::outlineFillsAndStrokes()
+{
+    QFETCH(qreal, strokeWidth);
+    QFETCH(QColor, edge);
+    QFETCH(QColor, beside);
+    const QByteArray qml = QStringLiteral(R"(
+        import QtQuick
+        import Corvel.Map
+        Rectangle {
+            width: 100; height: 100; color: "white"
+            OutlineItem {
+                x: 50; y: 50
+                fillColor: "red"; strokeColor: "blue"; strokeWidth: %1
+                points: [Qt.point(-20, -10), Qt.point(-20, 10), Qt.point(20, 10), Qt.point(30, 0), Qt.point(20, -10)]
+            }
+        })")
+                               .arg(strokeWidth)
+                               .toUtf8();
+    QVERIFY(load(qml));
+    const QImage image = grab();
+    QVERIFY2(near(image.pixel(50, 50), Qt::red, 3), "filled inside");
+    QVERIFY2(near(image.pixel(74, 50), Qt::red, 3), "the pointed end is filled");
+    QVERIFY2(near(image.pixel(30, 50), edge, 3), qPrintable(QColor(image.pixel(30, 50)).name()));
+    QVERIFY2(near(image.pixel(29, 50), beside, 3), qPrintable(QColor(image.pixel(29, 50)).name()));
+    QVERIFY2(near(image.pixel(85, 50), Qt::white, 3), "nothing past the point");
+    QVERIFY2(near(image.pixel(50, 35), Qt::white, 3), "nothing above the box");
+}

@@ -256,5 +256,28 @@ StubWindow {
             near(map.pixelPerNm, data.pixelPerNm, data.pixelPerNm * 1e-4, "pixels per NM");
             near(map.pixelPerMeter, data.pixelPerNm / 1852, data.pixelPerNm / 1852 * 1e-4, "pixels per metre");
         }
+
+        // The overlay is drawn at twice the device pixels each way at rest, at the device's own
+        // while the map pans or zooms, and at twice again once it has stood still for 150 ms.
+        function test_supersampledAtRest_data() {
+            return [
+                { tag: "at rest", move: null },
+                { tag: "panning", move: () => overlay.pan(10, 0) },
+                { tag: "zooming", move: () => { map.zoomLevel = map.zoomLevel - 1; } }
+            ];
+        }
+
+        function test_supersampledAtRest(data) {
+            const size = factor => Qt.size(overlay.w * factor * overlay.pr, overlay.h * factor * overlay.pr);
+            tryCompare(overlay.layer, "textureSize", size(2), 1000);
+            if (data.move) {
+                data.move();
+                compare(overlay.layer.textureSize, size(1));
+                wait(100);
+                compare(overlay.layer.textureSize, size(1));
+            }
+            tryCompare(overlay.layer, "textureSize", size(2), 1000);
+            verify(overlay.layer.enabled && overlay.layer.smooth);
+        }
     }
 }
