@@ -7,7 +7,6 @@
 #include "settings.h"
 #include "testsupport.h"
 
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -85,8 +84,6 @@ private slots:
     void transitionsOfAFile();
     void malformedLines();
     void grouping();
-    void numberColumns_data();
-    void numberColumns();
     void databaseQueries();
 
 private:
@@ -316,59 +313,6 @@ void TestCifpLoader::grouping()
     QCOMPARE(all.at(3)->recordsOfTransition(QString()).at(1).fixIdentifier(), QStringLiteral("EEEEE"));
     // The UID index names the procedure added last.
     QCOMPARE(Database::findProcedure(QStringLiteral("XGRP/ONE1A"), false), all.at(3));
-}
-
-void TestCifpLoader::numberColumns_data()
-{
-    QTest::addColumn<QByteArray>("course");
-    QTest::addColumn<QByteArray>("altitude");
-    QTest::addColumn<QByteArray>("speed");
-    QTest::addColumn<int>("courseValue");
-    QTest::addColumn<int>("altitudeValue");
-    QTest::addColumn<int>("speedValue");
-
-    // Course in tenths of a degree, rounded half away from zero.
-    QTest::newRow("plain") << QByteArray("2490") << QByteArray("01500") << QByteArray("250") << 249 << 1500 << 250;
-    QTest::newRow("half") << QByteArray("0095") << QByteArray("FL120") << QByteArray("210") << 10 << 12000 << 210;
-    QTest::newRow("decimal") << QByteArray("1234.5") << QByteArray("800") << QByteArray("0") << 123 << 800 << 0;
-    QTest::newRow("blanks around") << QByteArray(" 900") << QByteArray("  800") << QByteArray(" 180") << 90 << 800
-                                   << 180;
-    QTest::newRow("blank") << QByteArray("    ") << QByteArray("     ") << QByteArray("   ") << -1 << -1 << 0;
-    QTest::newRow("no fraction digits") << QByteArray("12.") << QByteArray("FL050") << QByteArray("99") << 1 << 5000
-                                        << 99;
-    QTest::newRow("exponent") << QByteArray("1e3") << QByteArray("2x00") << QByteArray("2x0") << 100 << -1 << 0;
-}
-
-// The number columns of a leg in their usual and their rarer forms.
-void TestCifpLoader::numberColumns()
-{
-    QFETCH(QByteArray, course);
-    QFETCH(QByteArray, altitude);
-    QFETCH(QByteArray, speed);
-    QFETCH(int, courseValue);
-    QFETCH(int, altitudeValue);
-    QFETCH(int, speedValue);
-
-    QList<QByteArray> fields = QByteArray("SID:020,4,ANEK1A,RW25C,     ,  , , ,    , ,   ,CA, ,    ,  , , ,      ,    ,    "
-                                          ",2490,    ,+,01500,     ,     , ,   ,    , ,     ,  , , , , , ,;")
-                                   .split(',');
-    QCOMPARE(fields.size(), 38);
-    fields[20] = course;
-    fields[23] = altitude;
-    fields[27] = speed;
-    QTemporaryDir dir;
-    TestSupport::writeFile(dir.filePath(QStringLiteral("XNUM.dat")), fields.join(',') + "\n");
-    CifpLoader loader(m_database.get());
-    loader.setPath(dir.path());
-    m_database->clear();
-    Airport airport(QStringLiteral("XNUM"), QStringLiteral("XNUM"), 0);
-    QVERIFY(loader.load(&airport));
-    QCOMPARE(procedures().size(), 1);
-    const QList<Record> records = procedures().first()->recordsOfTransition(QString());
-    QCOMPARE(records.size(), 1);
-    QCOMPARE(records.first().course(), courseValue);
-    QCOMPARE(records.first().altitude1(), altitudeValue);
-    QCOMPARE(records.first().speed(), speedValue);
 }
 
 void TestCifpLoader::databaseQueries()

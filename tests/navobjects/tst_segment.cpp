@@ -252,32 +252,22 @@ void TestSegment::bounding_data()
     QTest::addColumn<QGeoCoordinate>("to");
     QTest::addColumn<QGeoCoordinate>("topLeft");
     QTest::addColumn<QGeoCoordinate>("bottomRight");
-
-    QTest::newRow("north-east") << QGeoCoordinate(50.0, 8.0) << QGeoCoordinate(51.0, 9.0) << QGeoCoordinate(51.0, 8.0)
-                                << QGeoCoordinate(50.0, 9.0);
     QTest::newRow("south-west") << QGeoCoordinate(50.0, 8.0) << QGeoCoordinate(49.0, 7.0) << QGeoCoordinate(50.0, 7.0)
                                 << QGeoCoordinate(49.0, 8.0);
-    QTest::newRow("due north") << QGeoCoordinate(10.0, -3.0) << QGeoCoordinate(12.0, -3.0)
-                               << QGeoCoordinate(12.0, -3.0) << QGeoCoordinate(10.0, -3.0);
-    // The short way across the date line: from the western end at 179 east to 178 west.
+    // The short way across the date line, from the western end to the eastern one.
     QTest::newRow("date line eastbound") << QGeoCoordinate(-20.0, 179.0) << QGeoCoordinate(-19.0, -178.0)
                                          << QGeoCoordinate(-19.0, 179.0) << QGeoCoordinate(-20.0, -178.0);
-    QTest::newRow("date line westbound") << QGeoCoordinate(40.0, -179.5) << QGeoCoordinate(41.0, 179.5)
-                                         << QGeoCoordinate(41.0, 179.5) << QGeoCoordinate(40.0, -179.5);
 }
 
-// What Qt's path of the two ends gives as its bounding rectangle, worked out by hand.
+// Worked out by hand; also what Qt's path of the two ends gives.
 void TestSegment::bounding()
 {
     QFETCH(QGeoCoordinate, from);
     QFETCH(QGeoCoordinate, to);
     QFETCH(QGeoCoordinate, topLeft);
     QFETCH(QGeoCoordinate, bottomRight);
-
-    Point a(Point::FIX, from, QStringLiteral("AAA"), QStringLiteral("ENRT"), QStringLiteral("ED"), QString(), 0, 0.0f,
-            QString());
-    Point b(Point::FIX, to, QStringLiteral("BBB"), QStringLiteral("ENRT"), QStringLiteral("ED"), QString(), 0, 0.0f,
-            QString());
+    Point a(Point::FIX, from, QStringLiteral("A"), QStringLiteral("ENRT"), QStringLiteral("ED"), QString(), 0, 0, {});
+    Point b(Point::FIX, to, QStringLiteral("B"), QStringLiteral("ENRT"), QStringLiteral("ED"), QString(), 0, 0, {});
     const Segment segment(Segment::NONE, Segment::HIGH, &a, &b, QStringLiteral("UL1"), 100, 400);
     QCOMPARE(segment.bounding().topLeft(), topLeft);
     QCOMPARE(segment.bounding().bottomRight(), bottomRight);
