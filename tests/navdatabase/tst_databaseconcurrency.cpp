@@ -56,8 +56,14 @@ void TestDatabaseConcurrency::readersAgainstWriter()
     std::atomic<int> applied{0};
     std::atomic<int> dropped{0};
     std::atomic<int> refused{0};
+    // The writer waits for every reader to be running: on a busy machine it would otherwise
+    // finish its 3,000 changes before a reader got a core, and nothing would be tested.
+    std::atomic<int> running{0};
+    constexpr int kReaders = 3;
 
     std::thread writer([&] {
+        while (running.load() < kReaders)
+            std::this_thread::yield();
         for (int i = 0; i < 3000; ++i) {
             Point *from = anchors.at(i % anchors.size());
             Point *to = anchors.at((i + 3) % anchors.size());
@@ -84,6 +90,7 @@ void TestDatabaseConcurrency::readersAgainstWriter()
 
     auto reader = [&] {
         qint64 last = 0;
+        ++running;
         while (writing) {
             const qint64 generation = db->generation();
             if (generation == 0) {
@@ -113,7 +120,7 @@ void TestDatabaseConcurrency::readersAgainstWriter()
         }
     };
     std::vector<std::thread> readers;
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < kReaders; ++i)
         readers.emplace_back(reader);
     writer.join();
     for (std::thread &t : readers)
