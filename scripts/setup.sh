@@ -35,7 +35,9 @@ command -v npm >/dev/null 2>&1 || packages+=(npm)
 
 missing=()
 for p in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+  # Read whole, not piped into grep -q: under pipefail an early grep exit can fail the pipe.
+  status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
+  if [ "$status" != 'install ok installed' ]; then
     missing+=("$p")
   fi
 done
@@ -75,7 +77,7 @@ if [ ! -f "$grantlee_prefix/lib/cmake/Grantlee5/Grantlee5Config.cmake" ]; then
   [ -f "$work/$tarball" ] || { echo "setup: could not fetch $tarball" >&2; exit 1; }
   echo "$grantlee_sha256  $work/$tarball" | sha256sum -c --quiet
   tar -xzf "$work/$tarball" -C "$work"
-  src=$(find "$work" -maxdepth 1 -type d -name 'grantlee*' | head -n1)
+  src=$(find "$work" -maxdepth 1 -type d -name 'grantlee*' -print -quit)
   cmake -S "$src" -B "$work/build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DGRANTLEE_BUILD_WITH_QT6=ON \
         -DBUILD_TESTS=OFF -DCMAKE_INSTALL_PREFIX="$grantlee_prefix" >/dev/null
   cmake --build "$work/build" -j"$jobs" >/dev/null
