@@ -32,86 +32,33 @@ QString uidPart(const QString &part)
 
 } // namespace
 
-Record::Record()
-    : QObject(nullptr)
-{ }
+Record::Record() = default;
 
 Record::Record(int sequence, int routeType, const QString &transition, const QString &fixIdentifier,
                const QString &navaidIdentifier, const QString &terminal, const QString &region, quint32 description,
                int turnDirection, int pathTerminator, int course, double distance, int isTime, int altitudeDescription,
                int altitude1, int altitude2, int transitionAltitude, int speed, double arcRadius, int theta)
-    : QObject(nullptr)
-    , m_sequence(BaseItem::checkInt16(sequence))
-    , m_routeType(BaseItem::checkInt8(routeType))
-    , m_transition(transition)
+    : m_transition(transition)
     , m_fixIdentifier(fixIdentifier)
     , m_navaidIdentifier(navaidIdentifier)
     , m_terminal(terminal)
     , m_region(region)
-    , m_description(description)
-    , m_turnDirection(BaseItem::checkInt8(turnDirection))
-    , m_pathTerminator(BaseItem::checkInt8(pathTerminator))
-    , m_course(BaseItem::checkInt16(course))
-    , m_distance(static_cast<float>(distance))
-    , m_isTime(BaseItem::checkInt8(isTime))
-    , m_altitudeDescription(BaseItem::checkInt8(altitudeDescription))
     , m_altitude1(checkAltitude(altitude1))
     , m_altitude2(checkAltitude(altitude2))
     , m_transitionAltitude(checkAltitude(transitionAltitude))
-    , m_speed(BaseItem::checkInt16(speed))
+    , m_description(description)
+    , m_distance(static_cast<float>(distance))
     , m_arcRadius(static_cast<float>(arcRadius))
+    , m_sequence(BaseItem::checkInt16(sequence))
+    , m_course(BaseItem::checkInt16(course))
+    , m_speed(BaseItem::checkInt16(speed))
     , m_theta(BaseItem::checkInt16(theta))
+    , m_routeType(BaseItem::checkInt8(routeType))
+    , m_turnDirection(BaseItem::checkInt8(turnDirection))
+    , m_pathTerminator(BaseItem::checkInt8(pathTerminator))
+    , m_isTime(BaseItem::checkInt8(isTime))
+    , m_altitudeDescription(BaseItem::checkInt8(altitudeDescription))
 { }
-
-Record::Record(const Record &other)
-    : QObject(nullptr)
-{
-    *this = other;
-}
-
-Record &Record::operator=(const Record &other)
-{
-    if (this == &other)
-        return *this;
-    m_sequence = other.m_sequence;
-    m_routeType = other.m_routeType;
-    m_transition = other.m_transition;
-    m_fixIdentifier = other.m_fixIdentifier;
-    m_navaidIdentifier = other.m_navaidIdentifier;
-    m_terminal = other.m_terminal;
-    m_region = other.m_region;
-    m_description = other.m_description;
-    m_turnDirection = other.m_turnDirection;
-    m_pathTerminator = other.m_pathTerminator;
-    m_course = other.m_course;
-    m_distance = other.m_distance;
-    m_isTime = other.m_isTime;
-    m_altitudeDescription = other.m_altitudeDescription;
-    m_altitude1 = other.m_altitude1;
-    m_altitude2 = other.m_altitude2;
-    m_transitionAltitude = other.m_transitionAltitude;
-    m_speed = other.m_speed;
-    m_arcRadius = other.m_arcRadius;
-    m_theta = other.m_theta;
-    m_fixKind = other.m_fixKind;
-    m_navaidKind = other.m_navaidKind;
-    return *this;
-}
-
-Record::~Record() = default;
-
-bool Record::operator==(const Record &other) const
-{
-    return m_sequence == other.m_sequence && m_routeType == other.m_routeType && m_transition == other.m_transition
-           && m_fixIdentifier == other.m_fixIdentifier && m_navaidIdentifier == other.m_navaidIdentifier
-           && m_terminal == other.m_terminal && m_region == other.m_region && m_description == other.m_description
-           && m_turnDirection == other.m_turnDirection && m_pathTerminator == other.m_pathTerminator
-           && m_course == other.m_course && m_distance == other.m_distance && m_isTime == other.m_isTime
-           && m_altitudeDescription == other.m_altitudeDescription && m_altitude1 == other.m_altitude1
-           && m_altitude2 == other.m_altitude2 && m_transitionAltitude == other.m_transitionAltitude
-           && m_speed == other.m_speed && m_arcRadius == other.m_arcRadius && m_theta == other.m_theta
-           && m_fixKind == other.m_fixKind && m_navaidKind == other.m_navaidKind;
-}
 
 // Files of format 6 do not tell the kind of a fix; a runway fix is the runway's name ("09",
 // "34C") under the airport's terminal.

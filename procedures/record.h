@@ -1,16 +1,17 @@
 #pragma once
 
 #include <QDataStream>
+#include <QCoreApplication>
 #include <QGeoCoordinate>
-#include <QObject>
+#include <QMetaType>
 #include <QString>
 
 class Point;
 
 // One leg of a SID, STAR or approach, as read from a line of the simulator's CIFP procedure
-// files, reduced to the values the program uses. A Procedure holds its legs by value, so this
-// QObject (it exists for its translation context "Record") copies like a value: a copy takes
-// the fields and nothing of the object's identity.
+// files, reduced to the values the program uses. A Procedure holds its legs by value and the
+// database holds about a million of them, so a leg is a plain value of packed fields: no
+// QObject (its texts keep the translation context "Record" all the same).
 //
 // The fix and the navaid are named by identifiers only; the points are looked up in the
 // navigation database on every request and never cached, since the legs outlive a reload.
@@ -18,9 +19,10 @@ class Point;
 // The three altitude fields are 32-bit: CIFP files write high constraints as flight levels
 // (FL330 is 33000 ft), which a 16-bit field would clamp. On the database file they keep their
 // 2-byte slot, read as unsigned with 0xFFFF for "none", so files written before stay readable.
-class Record : public QObject
+class Record
 {
-    Q_OBJECT
+    Q_GADGET
+    Q_DECLARE_TR_FUNCTIONS(Record)
 
 public:
     enum RouteType {
@@ -117,12 +119,8 @@ public:
            const QString &navaidIdentifier, const QString &terminal, const QString &region, quint32 description,
            int turnDirection, int pathTerminator, int course, double distance, int isTime, int altitudeDescription,
            int altitude1, int altitude2, int transitionAltitude, int speed, double arcRadius, int theta);
-    Record(const Record &other);
-    Record &operator=(const Record &other);
-    ~Record() override;
 
-    bool operator==(const Record &other) const;
-    bool operator!=(const Record &other) const { return !(*this == other); }
+    bool operator==(const Record &other) const = default;
 
     int sequence() const { return m_sequence; }
     QString sequenceText() const;
@@ -214,26 +212,27 @@ private:
     // Character 1 to 4 of the description code, as its Latin-1 value.
     uchar descriptionChar(int position) const;
 
-    qint16 m_sequence = 0;
-    qint8 m_routeType = -1;
+    // Widest fields first: no padding between them.
     QString m_transition;
     QString m_fixIdentifier;
     QString m_navaidIdentifier;
     QString m_terminal;
     QString m_region;
-    quint32 m_description = 0;
-    qint8 m_turnDirection = -1;
-    qint8 m_pathTerminator = -1;
-    qint16 m_course = -1;
-    float m_distance = 0.0f;
-    qint8 m_isTime = 0;
-    qint8 m_altitudeDescription = -1;
     qint32 m_altitude1 = kAltitudeNone;
     qint32 m_altitude2 = kAltitudeNone;
     qint32 m_transitionAltitude = kAltitudeNone;
-    qint16 m_speed = 0;
+    quint32 m_description = 0;
+    float m_distance = 0.0f;
     float m_arcRadius = 0.0f;
+    qint16 m_sequence = 0;
+    qint16 m_course = -1;
+    qint16 m_speed = 0;
     qint16 m_theta = -1;
+    qint8 m_routeType = -1;
+    qint8 m_turnDirection = -1;
+    qint8 m_pathTerminator = -1;
+    qint8 m_isTime = 0;
+    qint8 m_altitudeDescription = -1;
     qint8 m_fixKind = AnyKind;
     qint8 m_navaidKind = AnyKind;
 
