@@ -7,7 +7,6 @@
 
 #include <QGeoShape>
 #include <QIODevice>
-#include <QVarLengthArray>
 
 #include <algorithm>
 #include <cmath>
@@ -22,81 +21,11 @@ constexpr int curvePoints = 6;
 constexpr qint64 coordinateBytes = 3 * 8;
 constexpr qint64 controlBytes = 4 + coordinateBytes;
 
-// In the form Qt streams a QHash, but by ascending node index rather than in hash order: the
-// hash order follows the process's hash seed, and the same import must give the same file.
-void writeControls(QDataStream &stream, const QHash<int, QGeoCoordinate> &controls)
-{
-    QVarLengthArray<int, 64> indexes;
-    for (auto it = controls.cbegin(); it != controls.cend(); ++it)
-        indexes.append(it.key());
-    std::sort(indexes.begin(), indexes.end());
-    ListCount::write(stream, indexes.size());
-    for (const int index : indexes)
-        stream << qint32(index) << controls.value(index);
-}
-
-void writeRing(QDataStream &stream, const QList<QGeoCoordinate> &nodes, const QHash<int, QGeoCoordinate> &controls)
-{
-    ListCount::write(stream, nodes.size());
-    for (const QGeoCoordinate &node : nodes)
-        stream << node;
-    writeControls(stream, controls);
-}
-
 // Whether the control equals a default coordinate (as QGeoCoordinate compares them: every
 // component not a number), asked without building one for every node.
 bool isNone(const QGeoCoordinate &control)
 {
     return std::isnan(control.latitude()) && std::isnan(control.longitude()) && std::isnan(control.altitude());
-}
-
-// The readers below stand in for Qt's shape and hash readers, which trust the counts they
-// read: a forged count made them allocate gigabytes. Each count is held against the bytes left.
-bool readNodes(QDataStream &stream, QList<QGeoCoordinate> &nodes, qint64 count)
-{
-    if (count < 0)
-        return false;
-    nodes.reserve(count);
-    for (qint64 i = 0; i < count && stream.status() == QDataStream::Ok; ++i)
-        nodes.append(readRecordCoordinate(stream));
-    return stream.status() == QDataStream::Ok;
-}
-
-bool readControls(QDataStream &stream, QHash<int, QGeoCoordinate> &controls)
-{
-    const qint64 count = RecordFormat::readCount(stream, controlBytes);
-    if (count < 0)
-        return false;
-    for (qint64 i = 0; i < count && stream.status() == QDataStream::Ok; ++i) {
-        qint32 index = 0;
-        stream >> index;
-        controls.insert(index, readRecordCoordinate(stream));
-    }
-    return stream.status() == QDataStream::Ok;
-}
-
-// The path in the form Qt Positioning writes a QGeoShape holding a QGeoPath.
-bool readShapePath(QDataStream &stream, QList<QGeoCoordinate> &nodes, double &width)
-{
-    quint32 type = 0;
-    stream >> type;
-    if (stream.status() != QDataStream::Ok)
-        return false;
-    if (type != QGeoShape::PathType) {
-        stream.setStatus(QDataStream::ReadCorruptData);
-        return false;
-    }
-    // Here the count is Qt's qsizetype, 64 bits.
-    qint64 count = -1;
-    stream >> width >> count;
-    if (stream.status() != QDataStream::Ok)
-        return false;
-    const qint64 left = stream.device() ? stream.device()->bytesAvailable() : 0;
-    if (count < 0 || count > left / coordinateBytes) {
-        stream.setStatus(QDataStream::ReadCorruptData);
-        return false;
-    }
-    return readNodes(stream, nodes, count);
 }
 
 } // namespace
@@ -108,18 +37,32 @@ BezierPath::BezierPath(const QString &uid, const QString &search, double minzoom
 
 BezierPath::~BezierPath() = default;
 
+// The components as the coordinate holds them, out-of-range values included: a coordinate read
+// from a file keeps what was written.
+BezierPath::Node BezierPath::toNode(const QGeoCoordinate &coordinate)
+{
+    return Node{coordinate.latitude(), coordinate.longitude(), coordinate.altitude()};
+}
+
+QGeoCoordinate BezierPath::toCoordinate(const Node &node)
+{
+    QGeoCoordinate coordinate;
+    coordinate.setLatitude(node.latitude);
+    coordinate.setLongitude(node.longitude);
+    coordinate.setAltitude(node.altitude);
+    return coordinate;
+}
+
+void BezierPath::addToRing(Ring &ring, const QGeoCoordinate &node, const QGeoCoordinate &control)
+{
+    ring.nodes.append(toNode(node));
+    if (!isNone(control))
+        ring.controls.append(Control{qint32(ring.nodes.size() - 1), toNode(control)});
+}
+
 void BezierPath::addNode(const QGeoCoordinate &node, const QGeoCoordinate &control)
 {
-    if (!m_holes.isEmpty()) {
-        Ring &hole = m_holes.last();
-        hole.nodes.append(node);
-        if (!isNone(control))
-            hole.controls.insert(int(hole.nodes.size()) - 1, control);
-        return;
-    }
-    m_nodes.addCoordinate(node);
-    if (!isNone(control))
-        m_controls.insert(m_nodes.size() - 1, control);
+    addToRing(m_holes.isEmpty() ? m_ring : m_holes.last(), node, control);
 }
 
 void BezierPath::close()
@@ -132,15 +75,70 @@ void BezierPath::beginHole()
     m_holes.append(Ring());
 }
 
+QGeoPath BezierPath::nodes() const
+{
+    QList<QGeoCoordinate> path;
+    path.reserve(m_ring.nodes.size());
+    for (const Node &node : m_ring.nodes)
+        path.append(toCoordinate(node));
+    return QGeoPath(path, m_width);
+}
+
+QHash<int, QGeoCoordinate> BezierPath::controls() const
+{
+    QHash<int, QGeoCoordinate> controls;
+    for (const Control &control : m_ring.controls)
+        controls.insert(control.node, toCoordinate(control.at));
+    return controls;
+}
+
+// The rectangle QGeoPath gives for the outer chain, worked out on the packed nodes: longitudes
+// are followed along the chain, so a chain across the antimeridian gets the narrow rectangle.
 void BezierPath::updateBounding()
 {
-    setBounding(m_nodes.boundingGeoRectangle());
+    const QList<Node> &path = m_ring.nodes;
+    if (path.isEmpty()) {
+        setBounding(QGeoRectangle());
+        return;
+    }
+    double minLatitude = path.first().latitude;
+    double maxLatitude = minLatitude;
+    double deltaX = 0.0;
+    double minX = 0.0;
+    double maxX = 0.0;
+    qsizetype minId = 0;
+    qsizetype maxId = 0;
+    for (qsizetype i = 1; i < path.size(); ++i) {
+        const double from = path.at(i - 1).longitude;
+        double to = path.at(i).longitude;
+        double delta = to - from;
+        if (std::abs(delta) > 180.0) {
+            to += to > 0.0 ? -360.0 : 360.0;
+            delta = to - from;
+        }
+        deltaX += delta;
+        if (deltaX < minX) {
+            minX = deltaX;
+            minId = i;
+        }
+        if (deltaX > maxX) {
+            maxX = deltaX;
+            maxId = i;
+        }
+        const double latitude = path.at(i).latitude;
+        if (latitude > maxLatitude)
+            maxLatitude = latitude;
+        if (latitude < minLatitude)
+            minLatitude = latitude;
+    }
+    setBounding(QGeoRectangle(QGeoCoordinate(maxLatitude, path.at(minId).longitude),
+                              QGeoCoordinate(minLatitude, path.at(maxId).longitude)));
 }
 
 const QVariantList &BezierPath::polyline() const
 {
     if (!m_polylineBuilt) {
-        m_polylineCache = sample(m_nodes.path(), m_controls, m_closed);
+        m_polylineCache = sample(m_ring, m_closed);
         m_polylineBuilt = true;
     }
     return m_polylineCache;
@@ -150,59 +148,144 @@ const QVariantList &BezierPath::holes() const
 {
     if (!m_holesBuilt) {
         for (const Ring &hole : m_holes)
-            m_holesCache.append(QVariant(sample(hole.nodes, hole.controls, true)));
+            m_holesCache.append(QVariant(sample(hole, true)));
         m_holesBuilt = true;
     }
     return m_holesCache;
 }
 
 // An open chain has no segment after its last node; that node's control is never used.
-QVariantList BezierPath::sample(const QList<QGeoCoordinate> &path, const QHash<int, QGeoCoordinate> &controls,
-                                bool closed)
+QVariantList BezierPath::sample(const Ring &ring, bool closed)
 {
     QVariantList line;
-    const int count = int(path.size());
-    for (int i = 0; i < count; ++i) {
-        const QGeoCoordinate &from = path.at(i);
+    const qsizetype count = ring.nodes.size();
+    auto control = ring.controls.cbegin();
+    for (qsizetype i = 0; i < count; ++i) {
+        const QGeoCoordinate from = toCoordinate(ring.nodes.at(i));
         line.append(QVariant::fromValue(from));
-        const auto control = controls.constFind(i);
+        while (control != ring.controls.cend() && control->node < i)
+            ++control;
         const bool last = i == count - 1;
-        if (control == controls.constEnd() || (!closed && last))
+        if (control == ring.controls.cend() || control->node != i || (!closed && last))
             continue;
-        const QGeoCoordinate &next = path.at(last ? 0 : i + 1);
+        const QGeoCoordinate next = toCoordinate(ring.nodes.at(last ? 0 : i + 1));
         if (from != next)
-            line.append(Bezier::quadraticPath(curvePoints, from, *control, next));
+            line.append(Bezier::quadraticPath(curvePoints, from, toCoordinate(control->at), next));
     }
     if (closed && count > 0)
-        line.append(QVariant::fromValue(path.first()));
+        line.append(QVariant::fromValue(toCoordinate(ring.nodes.first())));
     return line;
+}
+
+// A coordinate is written as Qt Positioning writes one: latitude, longitude, altitude.
+void BezierPath::writeNodes(QDataStream &stream, const QList<Node> &nodes)
+{
+    for (const Node &node : nodes)
+        stream << node.latitude << node.longitude << node.altitude;
+}
+
+// In the form Qt streams a QHash of them, but by ascending node index: hash order would follow
+// the process's hash seed, and the same import must give the same file.
+void BezierPath::writeControls(QDataStream &stream, const QList<Control> &controls)
+{
+    ListCount::write(stream, controls.size());
+    for (const Control &control : controls)
+        stream << control.node << control.at.latitude << control.at.longitude << control.at.altitude;
 }
 
 void BezierPath::writePath(QDataStream &stream) const
 {
-    stream << static_cast<const QGeoShape &>(m_nodes) << m_closed;
-    writeControls(stream, m_controls);
+    // The outer chain in the form Qt Positioning writes a QGeoShape holding a QGeoPath; the
+    // count there is Qt's qsizetype, 64 bits.
+    stream << quint32(QGeoShape::PathType) << m_width << qint64(m_ring.nodes.size());
+    writeNodes(stream, m_ring.nodes);
+    stream << m_closed;
+    writeControls(stream, m_ring.controls);
     ListCount::write(stream, m_holes.size());
-    for (const Ring &hole : m_holes)
-        writeRing(stream, hole.nodes, hole.controls);
+    for (const Ring &hole : m_holes) {
+        ListCount::write(stream, hole.nodes.size());
+        writeNodes(stream, hole.nodes);
+        writeControls(stream, hole.controls);
+    }
+}
+
+BezierPath::Node BezierPath::readNode(QDataStream &stream)
+{
+    return toNode(readRecordCoordinate(stream));
+}
+
+// The readers below stand in for Qt's shape and hash readers, which trust the counts they
+// read: a forged count made them allocate gigabytes. Each count is held against the bytes left.
+bool BezierPath::readNodes(QDataStream &stream, QList<Node> &nodes, qint64 count)
+{
+    if (count < 0)
+        return false;
+    nodes.reserve(count);
+    for (qint64 i = 0; i < count && stream.status() == QDataStream::Ok; ++i)
+        nodes.append(readNode(stream));
+    return stream.status() == QDataStream::Ok;
+}
+
+// Files written before controls were sorted hold them in hash order; as the hash they were
+// read into, a later entry of the same node replaces an earlier one.
+bool BezierPath::readControls(QDataStream &stream, QList<Control> &controls)
+{
+    const qint64 count = RecordFormat::readCount(stream, controlBytes);
+    if (count < 0)
+        return false;
+    controls.reserve(count);
+    for (qint64 i = 0; i < count && stream.status() == QDataStream::Ok; ++i) {
+        qint32 index = 0;
+        stream >> index;
+        controls.append(Control{index, readNode(stream)});
+    }
+    if (stream.status() != QDataStream::Ok)
+        return false;
+    std::stable_sort(controls.begin(), controls.end(),
+                     [](const Control &a, const Control &b) { return a.node < b.node; });
+    // Keep the last of each run of one node.
+    qsizetype kept = 0;
+    for (qsizetype i = 0; i < controls.size(); ++i) {
+        if (i + 1 < controls.size() && controls.at(i + 1).node == controls.at(i).node)
+            continue;
+        controls[kept++] = controls.at(i);
+    }
+    controls.resize(kept);
+    return true;
 }
 
 void BezierPath::readPath(QDataStream &stream)
 {
-    QList<QGeoCoordinate> nodes;
-    double width = 0.0;
-    bool closed = false;
-    QHash<int, QGeoCoordinate> controls;
-    if (!readShapePath(stream, nodes, width))
+    quint32 type = 0;
+    stream >> type;
+    if (stream.status() != QDataStream::Ok)
         return;
+    if (type != QGeoShape::PathType) {
+        stream.setStatus(QDataStream::ReadCorruptData);
+        return;
+    }
+    Ring ring;
+    double width = 0.0;
+    qint64 count = -1;
+    stream >> width >> count;
+    if (stream.status() != QDataStream::Ok)
+        return;
+    const qint64 left = stream.device() ? stream.device()->bytesAvailable() : 0;
+    if (count < 0 || count > left / coordinateBytes) {
+        stream.setStatus(QDataStream::ReadCorruptData);
+        return;
+    }
+    if (!readNodes(stream, ring.nodes, count))
+        return;
+    bool closed = false;
     stream >> closed;
-    if (stream.status() != QDataStream::Ok || !readControls(stream, controls))
+    if (stream.status() != QDataStream::Ok || !readControls(stream, ring.controls))
         return;
     QList<Ring> holes;
     if (RecordFormat::reading() >= 7) {
         // Every hole takes at least its two counts.
-        const qint64 count = RecordFormat::readCount(stream, 8);
-        for (qint64 i = 0; i < count && stream.status() == QDataStream::Ok; ++i) {
+        const qint64 holeCount = RecordFormat::readCount(stream, 8);
+        for (qint64 i = 0; i < holeCount && stream.status() == QDataStream::Ok; ++i) {
             Ring hole;
             if (!readNodes(stream, hole.nodes, RecordFormat::readCount(stream, coordinateBytes))
                 || !readControls(stream, hole.controls))
@@ -212,9 +295,9 @@ void BezierPath::readPath(QDataStream &stream)
         if (stream.status() != QDataStream::Ok)
             return;
     }
-    m_nodes = QGeoPath(nodes, width);
+    m_ring = std::move(ring);
+    m_width = width;
     m_closed = closed;
-    m_controls = std::move(controls);
     m_holes = std::move(holes);
     m_polylineBuilt = false;
     m_polylineCache.clear();

@@ -6,6 +6,7 @@
 #include <QGeoCoordinate>
 #include <QGeoPath>
 #include <QHash>
+#include <QList>
 #include <QVariantList>
 
 // A chain of airport-ground nodes as the simulator's airport file gives them, where a node may
@@ -34,9 +35,10 @@ public:
     const QVariantList &holes() const;
     int holeCount() const { return int(m_holes.size()); }
 
-    const QGeoPath &nodes() const { return m_nodes; }
+    // Built on each call from the packed nodes: for tests and inspection, not for drawing.
+    QGeoPath nodes() const;
     bool isClosed() const { return m_closed; }
-    const QHash<int, QGeoCoordinate> &controls() const { return m_controls; }
+    QHash<int, QGeoCoordinate> controls() const;
 
     // The path part of a stored record.
     void writePath(QDataStream &stream) const;
@@ -44,18 +46,39 @@ public:
     void readPath(QDataStream &stream);
 
 private:
+    // The ground layout of a world has about a million nodes: each is kept as its three
+    // components, not as a QGeoCoordinate (a heap block of its own), and the few controls as a
+    // list by ascending node index rather than a hash table per path.
+    struct Node
+    {
+        double latitude;
+        double longitude;
+        double altitude;
+    };
+    struct Control
+    {
+        qint32 node;
+        Node at;
+    };
     struct Ring
     {
-        QList<QGeoCoordinate> nodes;
-        QHash<int, QGeoCoordinate> controls;
+        QList<Node> nodes;
+        QList<Control> controls;
     };
 
-    static QVariantList sample(const QList<QGeoCoordinate> &path, const QHash<int, QGeoCoordinate> &controls,
-                               bool closed);
+    static Node toNode(const QGeoCoordinate &coordinate);
+    static QGeoCoordinate toCoordinate(const Node &node);
+    static void addToRing(Ring &ring, const QGeoCoordinate &node, const QGeoCoordinate &control);
+    static QVariantList sample(const Ring &ring, bool closed);
+    static void writeNodes(QDataStream &stream, const QList<Node> &nodes);
+    static void writeControls(QDataStream &stream, const QList<Control> &controls);
+    static bool readNodes(QDataStream &stream, QList<Node> &nodes, qint64 count);
+    static bool readControls(QDataStream &stream, QList<Control> &controls);
+    static Node readNode(QDataStream &stream);
 
-    QGeoPath m_nodes;
+    Ring m_ring;
+    double m_width = 0.0;
     bool m_closed = false;
-    QHash<int, QGeoCoordinate> m_controls;
     QList<Ring> m_holes;
     mutable QVariantList m_holesCache;
     mutable bool m_holesBuilt = false;
