@@ -64,8 +64,8 @@ Record::Record(int sequence, int routeType, const QString &transition, const QSt
 // "34C") under the airport's terminal.
 bool Record::runwayFixOfFormerFile() const
 {
-    const QString &name = m_fixIdentifier;
-    if (m_terminal == QLatin1String("ENRT") || name.size() < 2 || name.size() > 3 || !name.at(0).isDigit()
+    const QString &name = m_fixIdentifier.text();
+    if (m_terminal.text() == QLatin1String("ENRT") || name.size() < 2 || name.size() > 3 || !name.at(0).isDigit()
         || !name.at(1).isDigit())
         return false;
     return name.size() == 2 || name.at(2) == QLatin1Char('L') || name.at(2) == QLatin1Char('R')
@@ -121,8 +121,8 @@ Point *Record::lookup(const QString &identifier, int kind) const
 {
     if (identifier.isEmpty() || kind == RunwayEnd)
         return nullptr;
-    const QString region = uidPart(m_region);
-    const QString terminal = uidPart(m_terminal);
+    const QString region = uidPart(m_region.text());
+    const QString terminal = uidPart(m_terminal.text());
     // The fix under its own terminal, then as an enroute point of its region, then without region.
     const QString candidates[] = {region + terminal + identifier, region + QLatin1String("ENRT/") + identifier,
                                   terminal + identifier};
@@ -154,17 +154,18 @@ Point *Record::lookup(const QString &identifier, int kind) const
 
 Point *Record::fixPoint() const
 {
-    Point *point = lookup(m_fixIdentifier, m_fixKind);
+    Point *point = lookup(m_fixIdentifier.text(), m_fixKind);
     if (!point && !m_fixIdentifier.isEmpty() && m_fixKind != RunwayEnd)
-        qWarning() << "Cannot find FIX point" << m_fixIdentifier << "for transition" << m_transition;
+        qWarning() << "Cannot find FIX point" << m_fixIdentifier.text() << "for transition" << m_transition.text();
     return point;
 }
 
 Point *Record::navaidPoint() const
 {
-    Point *point = lookup(m_navaidIdentifier, m_navaidKind);
+    Point *point = lookup(m_navaidIdentifier.text(), m_navaidKind);
     if (!point && !m_navaidIdentifier.isEmpty())
-        qWarning() << "Cannot find complementary point" << m_navaidIdentifier << "for transition" << m_transition;
+        qWarning() << "Cannot find complementary point" << m_navaidIdentifier.text() << "for transition"
+                   << m_transition.text();
     return point;
 }
 
@@ -183,8 +184,8 @@ QString Record::navaidUid() const
 QGeoCoordinate Record::fixPosition() const
 {
     if (m_fixKind == RunwayEnd) {
-        const Runway *runway = Database::findRunwayOfAirport(m_terminal, m_fixIdentifier);
-        return runway ? runway->endPosition(m_fixIdentifier) : QGeoCoordinate();
+        const Runway *runway = Database::findRunwayOfAirport(m_terminal.text(), m_fixIdentifier.text());
+        return runway ? runway->endPosition(m_fixIdentifier.text()) : QGeoCoordinate();
     }
     const Point *point = fixPoint();
     return point ? point->position() : QGeoCoordinate();
@@ -200,16 +201,16 @@ QString Record::fixText(bool link) const
 {
     const Point *point = fixPoint();
     if (!link)
-        return m_fixIdentifier;
-    return point ? point->link() : RichText::escape(m_fixIdentifier);
+        return m_fixIdentifier.text();
+    return point ? point->link() : RichText::escape(m_fixIdentifier.text());
 }
 
 QString Record::navaidText(bool link) const
 {
     const Point *point = navaidPoint();
     if (!link)
-        return m_navaidIdentifier;
-    return point ? point->link() : RichText::escape(m_navaidIdentifier);
+        return m_navaidIdentifier.text();
+    return point ? point->link() : RichText::escape(m_navaidIdentifier.text());
 }
 
 // ---- database file

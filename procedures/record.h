@@ -1,5 +1,7 @@
 #pragma once
 
+#include "internedtext.h"
+
 #include <QDataStream>
 #include <QCoreApplication>
 #include <QGeoCoordinate>
@@ -125,11 +127,11 @@ public:
     int sequence() const { return m_sequence; }
     QString sequenceText() const;
     int routeType() const { return m_routeType; }
-    QString transition() const { return m_transition; }
-    QString fixIdentifier() const { return m_fixIdentifier; }
-    QString navaidIdentifier() const { return m_navaidIdentifier; }
-    QString terminal() const { return m_terminal; }
-    QString region() const { return m_region; }
+    QString transition() const { return m_transition.text(); }
+    QString fixIdentifier() const { return m_fixIdentifier.text(); }
+    QString navaidIdentifier() const { return m_navaidIdentifier.text(); }
+    QString terminal() const { return m_terminal.text(); }
+    QString region() const { return m_region.text(); }
     quint32 description() const { return m_description; }
     int turnDirection() const { return m_turnDirection; }
     int pathTerminator() const { return m_pathTerminator; }
@@ -213,11 +215,11 @@ private:
     uchar descriptionChar(int position) const;
 
     // Widest fields first: no padding between them.
-    QString m_transition;
-    QString m_fixIdentifier;
-    QString m_navaidIdentifier;
-    QString m_terminal;
-    QString m_region;
+    InternedText m_transition;
+    InternedText m_fixIdentifier;
+    InternedText m_navaidIdentifier;
+    InternedText m_terminal;
+    InternedText m_region;
     qint32 m_altitude1 = kAltitudeNone;
     qint32 m_altitude2 = kAltitudeNone;
     qint32 m_transitionAltitude = kAltitudeNone;

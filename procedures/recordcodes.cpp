@@ -480,10 +480,10 @@ QString Record::toDebugString() const
     QTextStream(&radius) << m_arcRadius;
 
     QString text;
-    text += m_transition + QLatin1Char(':') + sequenceText() + QLatin1Char(' ');
+    text += m_transition.text() + QLatin1Char(':') + sequenceText() + QLatin1Char(' ');
     text += QLatin1Char('(') + routeTypeText() + QStringLiteral(") ");
-    text += m_region + QLatin1Char('/') + m_terminal + QLatin1Char('/') + m_fixIdentifier + QLatin1Char('-')
-            + m_navaidIdentifier + QLatin1Char(' ');
+    text += m_region.text() + QLatin1Char('/') + m_terminal.text() + QLatin1Char('/') + m_fixIdentifier.text()
+            + QLatin1Char('-') + m_navaidIdentifier.text() + QLatin1Char(' ');
     text += QLatin1Char('(') + legText(false) + QStringLiteral(") ");
     if (m_turnDirection != -1)
         text += QStringLiteral("(turn ") + turnDirectionText() + QStringLiteral(") ");

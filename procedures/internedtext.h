@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QDataStream>
+#include <QString>
+
+// A short text kept once per process, held by a pointer: the identifiers of procedure legs
+// (fixes, navaids, transitions, terminals, regions) are a few tens of thousands of texts
+// repeated over a million legs, and a QString per field is three times the pointer.
+//
+// The pool only grows: a text stays for the life of the process, which bounds it by the
+// distinct texts of the files read (a reload reads the same names again). Null and empty texts
+// stay apart, as QString and the database file tell them apart. Safe on any thread.
+class InternedText
+{
+public:
+    InternedText() = default;
+    // NOLINTNEXTLINE(google-explicit-constructor): stands in for the QString it replaces
+    InternedText(const QString &text);
+
+    const QString &text() const { return m_text ? *m_text : nullText(); }
+    bool isEmpty() const { return !m_text || m_text->isEmpty(); }
+
+    // Equal texts share their pointer, except the null and the empty text, which compare
+    // equal as QString compares them.
+    bool operator==(const InternedText &other) const
+    {
+        return m_text == other.m_text || (isEmpty() && other.isEmpty());
+    }
+
+    // Distinct texts in the pool, for tests and figures.
+    static qsizetype poolSize();
+
+private:
+    static const QString &nullText();
+
+    const QString *m_text = nullptr;
+};
+
+// As the QString: the same bytes on a stream.
+QDataStream &operator<<(QDataStream &stream, const InternedText &text);
+QDataStream &operator>>(QDataStream &stream, InternedText &text);
