@@ -60,6 +60,12 @@ void BezierPath::addToRing(Ring &ring, const QGeoCoordinate &node, const QGeoCoo
         ring.controls.append(Control{qint32(ring.nodes.size() - 1), toNode(control)});
 }
 
+void BezierPath::squeeze(Ring &ring)
+{
+    ring.nodes.squeeze();
+    ring.controls.squeeze();
+}
+
 void BezierPath::addNode(const QGeoCoordinate &node, const QGeoCoordinate &control)
 {
     addToRing(m_holes.isEmpty() ? m_ring : m_holes.last(), node, control);
@@ -96,6 +102,9 @@ QHash<int, QGeoCoordinate> BezierPath::controls() const
 // are followed along the chain, so a chain across the antimeridian gets the narrow rectangle.
 void BezierPath::updateBounding()
 {
+    squeeze(m_ring);
+    for (Ring &hole : m_holes)
+        squeeze(hole);
     const QList<Node> &path = m_ring.nodes;
     if (path.isEmpty()) {
         setBounding(QGeoRectangle());

@@ -28,6 +28,8 @@ public:
     void close();
     // Begins a hole: the nodes added from now on make it.
     void beginHole();
+    // Also gives back the room the node lists grew beyond their nodes: readers call it once a
+    // path is complete (nodes added later are kept all the same).
     void updateBounding();
 
     const QVariantList &polyline() const;
@@ -68,6 +70,7 @@ private:
 
     static Node toNode(const QGeoCoordinate &coordinate);
     static QGeoCoordinate toCoordinate(const Node &node);
+    static void squeeze(Ring &ring);
     static void addToRing(Ring &ring, const QGeoCoordinate &node, const QGeoCoordinate &control);
     static QVariantList sample(const Ring &ring, bool closed);
     static void writeNodes(QDataStream &stream, const QList<Node> &nodes);

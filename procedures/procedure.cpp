@@ -328,14 +328,15 @@ QDataStream &operator>>(QDataStream &stream, Procedure *&procedure)
     // a damaged count must not reserve gigabytes or loop for them.
     QList<Record> records;
     const qint64 count = RecordFormat::readCount(stream, 40);
+    // Exactly as many as stored: a list grown leg by leg keeps up to half its room unused.
+    if (count > 0)
+        records.reserve(count);
     for (qint64 i = 0; i < count && stream.status() == QDataStream::Ok; ++i) {
-        Record record;
-        stream >> record;
+        stream >> records.emplaceBack();
         if (stream.status() != QDataStream::Ok) {
-            records.clear();
+            records = QList<Record>();
             break;
         }
-        records.append(record);
     }
 
     procedure = new Procedure(name, airport, type);
