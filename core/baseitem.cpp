@@ -5,24 +5,10 @@
 
 #include <cmath>
 
-namespace {
-
-// A default rectangle allocates its data, and nearly every item replaces it right away: they
-// share this one (one per thread, so that items built on several cores do not contend for its
-// count) until they do.
-const QGeoRectangle &noBounding()
-{
-    thread_local const QGeoRectangle none;
-    return none;
-}
-
-} // namespace
-
 BaseItem::BaseItem(const QString &uid, const QString &search, double minzoom,
                    double minzoomDetails, int type)
     : QObject(nullptr)
     , m_uid(uid)
-    , m_bounding(noBounding())
     , m_search(search.toLower())
     , m_minzoom(minzoom)
     , m_minzoomDetails(minzoomDetails)
@@ -32,14 +18,36 @@ BaseItem::BaseItem(const QString &uid, const QString &search, double minzoom,
 
 BaseItem::~BaseItem() = default;
 
+BaseItem::Corner BaseItem::cornerOf(const QGeoCoordinate &coordinate)
+{
+    return {coordinate.latitude(), coordinate.longitude(), coordinate.altitude()};
+}
+
+// Through the setters: the constructor would drop components out of range, which a rectangle
+// read from a file may hold.
+QGeoCoordinate BaseItem::coordinateOf(const Corner &corner)
+{
+    QGeoCoordinate coordinate;
+    coordinate.setLatitude(corner.latitude);
+    coordinate.setLongitude(corner.longitude);
+    coordinate.setAltitude(corner.altitude);
+    return coordinate;
+}
+
 void BaseItem::setUid(const QString &uid)
 {
     m_uid = uid;
 }
 
+QGeoRectangle BaseItem::bounding() const
+{
+    return QGeoRectangle(coordinateOf(m_topLeft), coordinateOf(m_bottomRight));
+}
+
 void BaseItem::setBounding(const QGeoRectangle &bounding)
 {
-    m_bounding = bounding;
+    m_topLeft = cornerOf(bounding.topLeft());
+    m_bottomRight = cornerOf(bounding.bottomRight());
 }
 
 void BaseItem::setBoundingFromCoordinate(const QGeoCoordinate &position)
@@ -47,16 +55,16 @@ void BaseItem::setBoundingFromCoordinate(const QGeoCoordinate &position)
     // Every point, start-up position and taxi name of the world gets one: Qt's centre-and-size
     // constructor spends thousands of instructions on wrapping rules that only the poles and the
     // date line need. Away from them its result is the centre plus and minus half the size,
-    // which is built here directly (the same doubles, bit for bit).
+    // which is set here directly (the same doubles, bit for bit; the corners have no altitude).
     constexpr double half = 0.001 / 2.0;
     const double latitude = position.latitude();
     const double longitude = position.longitude();
     if (std::fabs(latitude) < 89.99 && std::fabs(longitude) < 179.99) {
-        m_bounding = QGeoRectangle(QGeoCoordinate(latitude + half, longitude - half),
-                                   QGeoCoordinate(latitude - half, longitude + half));
+        m_topLeft = {latitude + half, longitude - half, qQNaN()};
+        m_bottomRight = {latitude - half, longitude + half, qQNaN()};
         return;
     }
-    m_bounding = QGeoRectangle(position, 0.001, 0.001);
+    setBounding(QGeoRectangle(position, 0.001, 0.001));
 }
 
 QVariant BaseItem::data(int role) const
@@ -65,7 +73,7 @@ QVariant BaseItem::data(int role) const
     case UID:
         return m_uid;
     case Bounding:
-        return QVariant::fromValue(m_bounding);
+        return QVariant::fromValue(bounding());
     case Search:
         return m_search;
     case MinZoom:
@@ -118,7 +126,7 @@ bool BaseItem::isVisible(const QGeoRectangle &area, double zoom, int mask) const
         return false;
     if (!area.isValid())
         return false;
-    return m_bounding.intersects(area);
+    return bounding().intersects(area);
 }
 
 bool BaseItem::isPlainAscii(QStringView text, bool allowUpper)

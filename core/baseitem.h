@@ -52,7 +52,8 @@ public:
     QString uid() const { return m_uid; }
     void setUid(const QString &uid);
 
-    QGeoRectangle bounding() const { return m_bounding; }
+    // Built on each call from the stored corners.
+    QGeoRectangle bounding() const;
     void setBounding(const QGeoRectangle &bounding);
     void setBoundingFromCoordinate(const QGeoCoordinate &position);
 
@@ -83,8 +84,22 @@ public:
     static QString nextUid(const QString &uid);
 
 protected:
+    // A bounding corner component by component, altitude included: a QGeoRectangle takes three
+    // heap blocks, and a world holds about a million items. A default corner is the invalid
+    // coordinate, so default corners make the default (invalid) rectangle.
+    struct Corner
+    {
+        double latitude = qQNaN();
+        double longitude = qQNaN();
+        double altitude = qQNaN();
+    };
+    // The components as the coordinate holds them, out-of-range values included.
+    static Corner cornerOf(const QGeoCoordinate &coordinate);
+    static QGeoCoordinate coordinateOf(const Corner &corner);
+
     QString m_uid;
-    QGeoRectangle m_bounding;
+    Corner m_topLeft;
+    Corner m_bottomRight;
     QString m_search;
     double m_minzoom;
     double m_minzoomDetails;

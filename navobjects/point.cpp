@@ -504,7 +504,7 @@ QDataStream &operator<<(QDataStream &stream, const Point &point)
                                   point.m_code);
     stream << (natural ? QString() : point.m_uid);
     if (point.m_pointType == Point::AIRP) {
-        stream << QGeoShape(point.m_bounding);
+        stream << QGeoShape(point.bounding());
         // A point of type AIRP that is not an Airport breaks an invariant of the loaders; its
         // record still gets an (empty) ATC list so the file stays readable.
         if (const auto *airport = qobject_cast<const Airport *>(&point))
