@@ -1,6 +1,8 @@
 #include "baseitem.h"
 #include "testsupport.h"
 
+#include <QDataStream>
+#include <QGeoShape>
 #include <QMetaEnum>
 #include <QTest>
 
@@ -35,6 +37,8 @@ private slots:
     void data();
     void roleNames();
     void boundingFromCoordinate();
+    void boundingKeptExactly_data();
+    void boundingKeptExactly();
     void isVisible_data();
     void isVisible();
     void matches_data();
@@ -136,6 +140,40 @@ void TestBaseItem::boundingFromCoordinate()
     QCOMPARE(bounding.center(), QGeoCoordinate(48.0, 11.0));
     QVERIFY(qAbs(bounding.width() - 0.001) < 1e-12);
     QVERIFY(qAbs(bounding.height() - 0.001) < 1e-12);
+    // Qt's centre-and-size rectangle, corner for corner.
+    QCOMPARE(bounding, QGeoRectangle(QGeoCoordinate(48.0, 11.0), 0.001, 0.001));
+    QVERIFY(!Item("Y", "y", 0, 0, 0).bounding().isValid());
+}
+
+void TestBaseItem::boundingKeptExactly_data()
+{
+    QTest::addColumn<QGeoRectangle>("bounding");
+    QTest::newRow("default") << QGeoRectangle();
+    QTest::newRow("corners") << rect(2, 1, 0, 3);
+    QTest::newRow("across the date line") << rect(10.5, 179.5, 9.5, -179.5);
+    QTest::newRow("around a point near the pole") << QGeoRectangle(QGeoCoordinate(89.995, 20.0), 0.001, 0.001);
+    QGeoCoordinate odd;
+    odd.setLatitude(95.0); // out of range, as a damaged file may hold it
+    odd.setLongitude(-200.0);
+    odd.setAltitude(1200.0);
+    QTest::newRow("out of range with altitude") << QGeoRectangle(odd, QGeoCoordinate(1.0, 2.0, 3.0));
+}
+
+// The corners come back as set, down to the bytes the database file gets for them.
+void TestBaseItem::boundingKeptExactly()
+{
+    QFETCH(QGeoRectangle, bounding);
+    Item item("X", "x", 0, 0, 0);
+    item.setBounding(bounding);
+    QCOMPARE(item.bounding(), bounding);
+    const auto bytes = [](const QGeoRectangle &rectangle) {
+        QByteArray out;
+        QDataStream stream(&out, QIODevice::WriteOnly);
+        stream << QGeoShape(rectangle);
+        return out;
+    };
+    QCOMPARE(bytes(item.bounding()), bytes(bounding));
+    QCOMPARE(item.data(BaseItem::Bounding).value<QGeoRectangle>(), bounding);
 }
 
 void TestBaseItem::isVisible_data()

@@ -49,6 +49,9 @@ private slots:
     void pathRoundTrip();
     void controlsInNodeOrder_data();
     void controlsInNodeOrder();
+    void boundingAsQGeoPath_data();
+    void boundingAsQGeoPath();
+    void controlsOfFormerFiles();
 
     void paintlightStyle_data();
     void paintlightStyle();
@@ -527,6 +530,76 @@ void TestGround::controlsInNodeOrder()
     QCOMPARE(indexes(4 + 8 + 8 + 40 * 24 + 1), curved);
     QCOMPARE(indexes(4 + 4 + 12 * 24), holeCurved);
     QVERIFY(in.atEnd());
+}
+
+void TestGround::boundingAsQGeoPath_data()
+{
+    QTest::addColumn<QList<QGeoCoordinate>>("nodes");
+    QTest::newRow("empty") << QList<QGeoCoordinate>{};
+    QTest::newRow("one node") << QList<QGeoCoordinate>{n0};
+    QTest::newRow("apron") << QList<QGeoCoordinate>{n0, n1, n2, c0, QGeoCoordinate(49.99, 7.995)};
+    QTest::newRow("eastwards over the date line")
+        << QList<QGeoCoordinate>{QGeoCoordinate(-17.0, 179.99), QGeoCoordinate(-17.01, -179.995),
+                                 QGeoCoordinate(-17.02, -179.98), QGeoCoordinate(-17.0, 179.97)};
+    QTest::newRow("westwards over the date line")
+        << QList<QGeoCoordinate>{QGeoCoordinate(52.0, -179.99), QGeoCoordinate(52.01, 179.99),
+                                 QGeoCoordinate(51.99, 179.95)};
+}
+
+// The packed nodes give the rectangle Qt gives for the same chain.
+void TestGround::boundingAsQGeoPath()
+{
+    QFETCH(QList<QGeoCoordinate>, nodes);
+    Taxiway path(1);
+    for (const QGeoCoordinate &node : nodes)
+        path.addNode(node, QGeoCoordinate());
+    // A hole's nodes lie outside the outer chain, yet do not count.
+    path.beginHole();
+    path.addNode(QGeoCoordinate(-60.0, 20.0), QGeoCoordinate());
+    path.updateBounding();
+    QCOMPARE(path.bounding(), QGeoPath(nodes).boundingGeoRectangle());
+    QCOMPARE(path.nodes().path(), nodes);
+}
+
+// Files written before controls were sorted list them in hash order; read, they come out by
+// node, a later entry of a node replacing an earlier one as the hash did, and are written sorted.
+void TestGround::controlsOfFormerFiles()
+{
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    const QList<QGeoCoordinate> nodes{n0, n1, n2, c0};
+    out << quint32(QGeoShape::PathType) << 0.0 << qint64(nodes.size());
+    for (const QGeoCoordinate &node : nodes)
+        out << node;
+    out << true << quint32(4);
+    out << qint32(2) << QGeoCoordinate(50.1, 8.2) << qint32(0) << QGeoCoordinate(50.2, 8.3)
+        << qint32(2) << QGeoCoordinate(50.3, 8.4) << qint32(1) << QGeoCoordinate(50.4, 8.5);
+    out << quint32(0); // no holes
+
+    Taxiway path(1);
+    QDataStream in(bytes);
+    path.readPath(in);
+    QCOMPARE(in.status(), QDataStream::Ok);
+    const QHash<int, QGeoCoordinate> expected{
+        {0, QGeoCoordinate(50.2, 8.3)}, {1, QGeoCoordinate(50.4, 8.5)}, {2, QGeoCoordinate(50.3, 8.4)}};
+    QCOMPARE(path.controls(), expected);
+
+    QByteArray written;
+    QDataStream again(&written, QIODevice::WriteOnly);
+    path.writePath(again);
+    QDataStream check(written);
+    check.skipRawData(4 + 8 + 8 + 4 * 24 + 1);
+    quint32 count = 0;
+    check >> count;
+    QCOMPARE(count, quint32(3));
+    QList<int> order;
+    for (quint32 i = 0; i < count; ++i) {
+        qint32 index = -1;
+        check >> index;
+        check.skipRawData(24);
+        order.append(index);
+    }
+    QCOMPARE(order, (QList<int>{0, 1, 2}));
 }
 
 void TestGround::paintlightStyle_data()
