@@ -37,33 +37,17 @@ BezierPath::BezierPath(const QString &uid, const QString &search, double minzoom
 
 BezierPath::~BezierPath() = default;
 
-// The components as the coordinate holds them, out-of-range values included: a coordinate read
-// from a file keeps what was written.
-BezierPath::Node BezierPath::toNode(const QGeoCoordinate &coordinate)
-{
-    return Node{coordinate.latitude(), coordinate.longitude(), coordinate.altitude()};
-}
-
-QGeoCoordinate BezierPath::toCoordinate(const Node &node)
-{
-    QGeoCoordinate coordinate;
-    coordinate.setLatitude(node.latitude);
-    coordinate.setLongitude(node.longitude);
-    coordinate.setAltitude(node.altitude);
-    return coordinate;
-}
-
-void BezierPath::addToRing(Ring &ring, const QGeoCoordinate &node, const QGeoCoordinate &control)
-{
-    ring.nodes.append(toNode(node));
-    if (!isNone(control))
-        ring.controls.append(Control{qint32(ring.nodes.size() - 1), toNode(control)});
-}
-
 void BezierPath::squeeze(Ring &ring)
 {
     ring.nodes.squeeze();
     ring.controls.squeeze();
+}
+
+void BezierPath::addToRing(Ring &ring, const QGeoCoordinate &node, const QGeoCoordinate &control)
+{
+    ring.nodes.append(cornerOf(node));
+    if (!isNone(control))
+        ring.controls.append(Control{qint32(ring.nodes.size() - 1), cornerOf(control)});
 }
 
 void BezierPath::addNode(const QGeoCoordinate &node, const QGeoCoordinate &control)
@@ -86,7 +70,7 @@ QGeoPath BezierPath::nodes() const
     QList<QGeoCoordinate> path;
     path.reserve(m_ring.nodes.size());
     for (const Node &node : m_ring.nodes)
-        path.append(toCoordinate(node));
+        path.append(coordinateOf(node));
     return QGeoPath(path, m_width);
 }
 
@@ -94,7 +78,7 @@ QHash<int, QGeoCoordinate> BezierPath::controls() const
 {
     QHash<int, QGeoCoordinate> controls;
     for (const Control &control : m_ring.controls)
-        controls.insert(control.node, toCoordinate(control.at));
+        controls.insert(control.node, coordinateOf(control.at));
     return controls;
 }
 
@@ -170,19 +154,19 @@ QVariantList BezierPath::sample(const Ring &ring, bool closed)
     const qsizetype count = ring.nodes.size();
     auto control = ring.controls.cbegin();
     for (qsizetype i = 0; i < count; ++i) {
-        const QGeoCoordinate from = toCoordinate(ring.nodes.at(i));
+        const QGeoCoordinate from = coordinateOf(ring.nodes.at(i));
         line.append(QVariant::fromValue(from));
         while (control != ring.controls.cend() && control->node < i)
             ++control;
         const bool last = i == count - 1;
         if (control == ring.controls.cend() || control->node != i || (!closed && last))
             continue;
-        const QGeoCoordinate next = toCoordinate(ring.nodes.at(last ? 0 : i + 1));
+        const QGeoCoordinate next = coordinateOf(ring.nodes.at(last ? 0 : i + 1));
         if (from != next)
-            line.append(Bezier::quadraticPath(curvePoints, from, toCoordinate(control->at), next));
+            line.append(Bezier::quadraticPath(curvePoints, from, coordinateOf(control->at), next));
     }
     if (closed && count > 0)
-        line.append(QVariant::fromValue(toCoordinate(ring.nodes.first())));
+        line.append(QVariant::fromValue(coordinateOf(ring.nodes.first())));
     return line;
 }
 
@@ -220,7 +204,7 @@ void BezierPath::writePath(QDataStream &stream) const
 
 BezierPath::Node BezierPath::readNode(QDataStream &stream)
 {
-    return toNode(readRecordCoordinate(stream));
+    return cornerOf(readRecordCoordinate(stream));
 }
 
 // The readers below stand in for Qt's shape and hash readers, which trust the counts they

@@ -51,12 +51,7 @@ private:
     // The ground layout of a world has about a million nodes: each is kept as its three
     // components, not as a QGeoCoordinate (a heap block of its own), and the few controls as a
     // list by ascending node index rather than a hash table per path.
-    struct Node
-    {
-        double latitude;
-        double longitude;
-        double altitude;
-    };
+    using Node = Corner;
     struct Control
     {
         qint32 node;
@@ -68,8 +63,6 @@ private:
         QList<Control> controls;
     };
 
-    static Node toNode(const QGeoCoordinate &coordinate);
-    static QGeoCoordinate toCoordinate(const Node &node);
     static void squeeze(Ring &ring);
     static void addToRing(Ring &ring, const QGeoCoordinate &node, const QGeoCoordinate &control);
     static QVariantList sample(const Ring &ring, bool closed);

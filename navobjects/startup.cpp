@@ -47,7 +47,7 @@ Startup::Startup(int type, int airplanes, const QGeoCoordinate &position, float 
     : BaseItem(QStringLiteral("NOUID"), QStringLiteral("nosearch"), 14.0, 14.0, -1)
     , m_startupType(checkInt8(type))
     , m_airplanes(checkInt8(airplanes))
-    , m_position(position)
+    , m_position(cornerOf(position))
     , m_heading(heading)
     , m_name(name)
 {
@@ -115,7 +115,7 @@ QString Startup::tooltipHtml() const
     text.beginParagraph(QString());
     text.addLabelValue(tr("Type"), typeText(m_startupType), 2);
     text.addLabelValue(tr("Airplanes"), airplanesText(m_airplanes), 2);
-    text.addLabelValue(tr("Position"), m_position.toString(QGeoCoordinate::DegreesMinutesSecondsWithHemisphere), 0);
+    text.addLabelValue(tr("Position"), position().toString(QGeoCoordinate::DegreesMinutesSecondsWithHemisphere), 0);
     text.endParagraph();
     return text.html();
 }
@@ -124,7 +124,7 @@ QVariant Startup::data(int role) const
 {
     switch (role) {
     case RolePosition:
-        return QVariant::fromValue(m_position);
+        return QVariant::fromValue(position());
     case RoleHeading:
         return m_heading;
     case RoleCode:

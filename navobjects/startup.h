@@ -21,7 +21,7 @@ public:
 
     int startupType() const { return m_startupType; }
     int airplanes() const { return m_airplanes; }
-    QGeoCoordinate position() const { return m_position; }
+    QGeoCoordinate position() const { return coordinateOf(m_position); }
     float heading() const { return m_heading; }
     QString name() const { return m_name; }
 
@@ -40,7 +40,7 @@ public:
 private:
     qint8 m_startupType;
     qint8 m_airplanes;
-    QGeoCoordinate m_position;
+    Corner m_position;
     float m_heading;
     QString m_name;
 };

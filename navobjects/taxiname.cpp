@@ -5,7 +5,7 @@
 Taxiname::Taxiname(const QGeoCoordinate &position, double heading, int direction, QChar wingspan,
                    const QString &name)
     : BaseItem(QStringLiteral("NOUID"), QStringLiteral("nosearch"), 14.0, 14.0, -1)
-    , m_position(position)
+    , m_position(cornerOf(position))
     , m_heading(heading)
     , m_direction(direction)
     , m_wingspan(wingspan)
@@ -44,7 +44,7 @@ QVariant Taxiname::data(int role) const
 {
     switch (role) {
     case RolePosition:
-        return QVariant::fromValue(m_position);
+        return QVariant::fromValue(position());
     case RoleHeading:
         return m_heading;
     case RoleDirection:

@@ -24,7 +24,7 @@ public:
     Taxiname(const QGeoCoordinate &position, double heading, int direction, QChar wingspan, const QString &name);
     ~Taxiname() override;
 
-    QGeoCoordinate position() const { return m_position; }
+    QGeoCoordinate position() const { return coordinateOf(m_position); }
     double heading() const { return m_heading; }
     int direction() const { return m_direction; }
     QChar wingspan() const { return m_wingspan; }
@@ -37,7 +37,8 @@ public:
     static QHash<int, QByteArray> roleNames();
 
 private:
-    QGeoCoordinate m_position;
+    // Packed: a QGeoCoordinate is a heap block of its own, for some 200,000 items each.
+    Corner m_position;
     double m_heading;
     int m_direction;
     QChar m_wingspan;
