@@ -1,7 +1,11 @@
 #include "internedtext.h"
 
+#include <QIODevice>
 #include <QMutex>
 #include <QMutexLocker>
+#include <QSysInfo>
+#include <QVarLengthArray>
+#include <QtEndian>
 
 #include <array>
 #include <unordered_set>
@@ -18,9 +22,17 @@ size_t textHash(QStringView text) noexcept
     return hash ^ (hash >> 29);
 }
 
+// Both take a QStringView, so the pool is searched without building a QString.
 struct TextHash
 {
-    size_t operator()(const QString &text) const noexcept { return textHash(text); }
+    using is_transparent = void;
+    size_t operator()(QStringView text) const noexcept { return textHash(text); }
+};
+
+struct TextEqual
+{
+    using is_transparent = void;
+    bool operator()(QStringView a, QStringView b) const noexcept { return a == b; }
 };
 
 constexpr size_t kShardCount = 32;
@@ -31,7 +43,7 @@ constexpr size_t kCacheSlots = 256;
 struct Shard
 {
     QMutex mutex;
-    std::unordered_set<QString, TextHash> texts;
+    std::unordered_set<QString, TextHash, TextEqual> texts;
 };
 
 // Never destroyed: legs of objects destroyed after static destruction still point into it.
@@ -51,15 +63,15 @@ struct CacheSlot
 
 thread_local std::array<CacheSlot, kCacheSlots> cache;
 
-const QString *intern(const QString &text, size_t hash)
+const QString *intern(QStringView text, size_t hash)
 {
     Shard &shard = shards()[(hash / kCacheSlots) % kShardCount];
     QMutexLocker locker(&shard.mutex);
     auto it = shard.texts.find(text);
     if (it == shard.texts.end()) {
-        // A text over bytes it does not own (a literal, fromRawData) is copied: the pool may
-        // outlive those bytes.
-        it = shard.texts.insert(text.data_ptr().isMutable() ? text : QString(text.constData(), text.size())).first;
+        // A copy of its own, exactly as long as the text (the pool outlives whatever the text
+        // was read from); the empty text is not null.
+        it = shard.texts.insert(text.isEmpty() ? QString(QLatin1String("")) : text.toString()).first;
     }
     return &*it;
 }
@@ -67,6 +79,11 @@ const QString *intern(const QString &text, size_t hash)
 } // namespace
 
 InternedText::InternedText(const QString &text)
+    : InternedText(QStringView(text))
+{
+}
+
+InternedText::InternedText(QStringView text)
 {
     if (text.isNull())
         return;
@@ -103,10 +120,41 @@ QDataStream &operator<<(QDataStream &stream, const InternedText &text)
     return stream << text.text();
 }
 
+// Qt's QString reader, but into a buffer on the stack: a load reads some five million leg
+// identifiers, nearly all of them texts the pool has already.
 QDataStream &operator>>(QDataStream &stream, InternedText &text)
 {
-    QString read;
-    stream >> read;
-    text = InternedText(read);
+    text = InternedText();
+    if (stream.version() == 1) {
+        QString read;
+        stream >> read;
+        text = InternedText(read);
+        return stream;
+    }
+    quint32 bytes = 0;
+    stream >> bytes;
+    if (stream.status() != QDataStream::Ok || bytes == 0xffffffff)
+        return stream;
+    if (bytes & 0x1) {
+        stream.setStatus(QDataStream::ReadCorruptData);
+        return stream;
+    }
+    // A damaged length must not reserve gigabytes: no more than the bytes left.
+    if (stream.device() && !stream.device()->isSequential() && bytes > stream.device()->bytesAvailable()) {
+        stream.skipRawData(int(stream.device()->bytesAvailable()));
+        stream.setStatus(QDataStream::ReadPastEnd);
+        return stream;
+    }
+    QVarLengthArray<char16_t, 64> units(bytes / 2);
+    if (bytes > 0 && stream.readRawData(reinterpret_cast<char *>(units.data()), int(bytes)) != int(bytes)) {
+        stream.setStatus(QDataStream::ReadPastEnd);
+        return stream;
+    }
+    if ((stream.byteOrder() == QDataStream::BigEndian) != (QSysInfo::ByteOrder == QSysInfo::BigEndian)) {
+        for (char16_t &unit : units)
+            unit = qbswap(unit);
+    }
+    // Never a null view: no bytes are the empty text.
+    text = InternedText(QStringView(bytes > 0 ? units.constData() : u"", units.size()));
     return stream;
 }

@@ -2,6 +2,7 @@
 
 #include <QDataStream>
 #include <QString>
+#include <QStringView>
 
 // A short text kept once per process, held by a pointer: the identifiers of procedure legs
 // (fixes, navaids, transitions, terminals, regions) are a few tens of thousands of texts
@@ -16,6 +17,8 @@ public:
     InternedText() = default;
     // NOLINTNEXTLINE(google-explicit-constructor): stands in for the QString it replaces
     InternedText(const QString &text);
+    // A null view is the null text.
+    explicit InternedText(QStringView text);
 
     const QString &text() const { return m_text ? *m_text : nullText(); }
     bool isEmpty() const { return !m_text || m_text->isEmpty(); }

@@ -19,6 +19,8 @@ private slots:
     void outlivesBorrowedBytes();
     void streamsAsQString_data();
     void streamsAsQString();
+    void readsAsQtReads_data();
+    void readsAsQtReads();
 };
 
 void TestInternedText::sharedAcrossThreads()
@@ -96,6 +98,43 @@ void TestInternedText::streamsAsQString()
     QCOMPARE(in.status(), QDataStream::Ok);
     QCOMPARE(read.text().isNull(), text.isNull());
     QCOMPARE(read.text(), text);
+}
+
+void TestInternedText::readsAsQtReads_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("littleEndian");
+    QTest::newRow("big-endian text") << QByteArray::fromHex("00000006004b00310032") << false;
+    QTest::newRow("little-endian text") << QByteArray::fromHex("060000004b0031003200") << true;
+    QTest::newRow("beyond the Latin-1 range") << QByteArray::fromHex("0000000400e900df") << false;
+    QTest::newRow("odd length") << QByteArray::fromHex("00000003004b00") << false;
+    QTest::newRow("cut short") << QByteArray::fromHex("00000008004b0031") << false;
+    QTest::newRow("forged length") << QByteArray::fromHex("7ffffffe004b") << false;
+    QTest::newRow("no length") << QByteArray::fromHex("0000") << false;
+}
+
+// Status and text as Qt's QString reader leaves them for the same bytes.
+void TestInternedText::readsAsQtReads()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, littleEndian);
+    const auto open = [&](QDataStream &stream) {
+        if (littleEndian)
+            stream.setByteOrder(QDataStream::LittleEndian);
+    };
+    QDataStream qtIn(bytes);
+    open(qtIn);
+    QString expected;
+    qtIn >> expected;
+    QDataStream ourIn(bytes);
+    open(ourIn);
+    InternedText read(QStringLiteral("before"));
+    ourIn >> read;
+    QCOMPARE(ourIn.status(), qtIn.status());
+    if (qtIn.status() == QDataStream::Ok)
+        QCOMPARE(read.text(), expected);
+    else
+        QVERIFY(read.text().isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestInternedText)
