@@ -54,6 +54,12 @@ public:
 
     // Built on each call from the stored corners.
     QGeoRectangle bounding() const;
+    // Its edges as bounding() has them, without building the rectangle: for indexes that read
+    // every item.
+    double boundingNorth() const { return m_topLeft.latitude; }
+    double boundingWest() const { return m_topLeft.longitude; }
+    double boundingSouth() const { return m_bottomRight.latitude; }
+    double boundingEast() const { return m_bottomRight.longitude; }
     void setBounding(const QGeoRectangle &bounding);
     void setBoundingFromCoordinate(const QGeoCoordinate &position);
 

@@ -71,13 +71,10 @@ std::shared_ptr<const MapRowIndex> MapRowIndex::build(QList<const BaseItem *> it
         if (!item)
             continue;
         Row &row = index->m_rows[size_t(i)];
-        const QGeoRectangle bounding = item->bounding();
-        const QGeoCoordinate topLeft = bounding.topLeft();
-        const QGeoCoordinate bottomRight = bounding.bottomRight();
-        row.north = topLeft.latitude();
-        row.south = bottomRight.latitude();
-        row.west = topLeft.longitude();
-        row.east = bottomRight.longitude();
+        row.north = item->boundingNorth();
+        row.south = item->boundingSouth();
+        row.west = item->boundingWest();
+        row.east = item->boundingEast();
         row.minzoom = item->minzoom();
         row.type = item->type();
         row.lonTestable = lonTestable(row.north, row.south, row.west, row.east);

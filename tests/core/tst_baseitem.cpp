@@ -165,6 +165,11 @@ void TestBaseItem::boundingKeptExactly()
     item.setBounding(bounding);
     // Corner for corner, altitudes included.
     QCOMPARE(item.bounding(), bounding);
+    // QCOMPARE takes NaN for equal to NaN.
+    QCOMPARE(item.boundingNorth(), bounding.topLeft().latitude());
+    QCOMPARE(item.boundingWest(), bounding.topLeft().longitude());
+    QCOMPARE(item.boundingSouth(), bounding.bottomRight().latitude());
+    QCOMPARE(item.boundingEast(), bounding.bottomRight().longitude());
     QCOMPARE(item.data(BaseItem::Bounding).value<QGeoRectangle>(), bounding);
 }
 
