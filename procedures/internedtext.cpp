@@ -1,6 +1,5 @@
 #include "internedtext.h"
 
-#include <QIODevice>
 #include <QMutex>
 #include <QMutexLocker>
 #include <QSysInfo>
@@ -139,16 +138,18 @@ QDataStream &operator>>(QDataStream &stream, InternedText &text)
         stream.setStatus(QDataStream::ReadCorruptData);
         return stream;
     }
-    // A damaged length must not reserve gigabytes: no more than the bytes left.
-    if (stream.device() && !stream.device()->isSequential() && bytes > stream.device()->bytesAvailable()) {
-        stream.skipRawData(int(stream.device()->bytesAvailable()));
-        stream.setStatus(QDataStream::ReadPastEnd);
-        return stream;
-    }
-    QVarLengthArray<char16_t, 64> units(bytes / 2);
-    if (bytes > 0 && stream.readRawData(reinterpret_cast<char *>(units.data()), int(bytes)) != int(bytes)) {
-        stream.setStatus(QDataStream::ReadPastEnd);
-        return stream;
+    // In steps, as Qt reads: a damaged length reserves at most one step beyond the bytes there.
+    constexpr quint32 kStep = 1024 * 1024;
+    const quint32 length = bytes / 2;
+    QVarLengthArray<char16_t, 64> units;
+    for (quint32 done = 0; done < length;) {
+        const quint32 block = qMin(kStep, length - done);
+        units.resize(done + block);
+        if (stream.readRawData(reinterpret_cast<char *>(units.data() + done), int(block * 2)) != int(block * 2)) {
+            stream.setStatus(QDataStream::ReadPastEnd);
+            return stream;
+        }
+        done += block;
     }
     if ((stream.byteOrder() == QDataStream::BigEndian) != (QSysInfo::ByteOrder == QSysInfo::BigEndian)) {
         for (char16_t &unit : units)

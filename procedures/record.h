@@ -2,10 +2,9 @@
 
 #include "internedtext.h"
 
-#include <QDataStream>
 #include <QCoreApplication>
+#include <QDataStream>
 #include <QGeoCoordinate>
-#include <QMetaType>
 #include <QString>
 
 class Point;
