@@ -277,15 +277,13 @@ bool DatabaseChunks::read(const QByteArray &file, DatabaseStore &store, const Re
             return damaged(QStringLiteral("its lists are out of order"));
         last = chunk.list;
     }
-    const qsizetype firstOther = std::find_if(chunks.cbegin(), chunks.cend(), [](const auto &chunk) {
-                                     return chunk.list != Points;
-                                 }) - chunks.cbegin();
-    qsizetype end = chunks.size();
-    if (!reading.fullDetail) {
-        end = std::find_if(chunks.cbegin(), chunks.cend(), [](const auto &chunk) {
-                  return chunk.list >= Paintlights;
-              }) - chunks.cbegin();
-    }
+    const auto firstOf = [&chunks](quint32 list) {
+        return std::find_if(chunks.cbegin(), chunks.cend(), [list](const auto &chunk) { return chunk.list >= list; })
+               - chunks.cbegin();
+    };
+    const qsizetype firstOther = firstOf(Procedures);
+    const qsizetype firstSegment = firstOf(Segments);
+    const qsizetype end = reading.fullDetail ? chunks.size() : firstOf(Paintlights);
 
     Parsed all;
     bool stopped = false;
@@ -307,18 +305,32 @@ bool DatabaseChunks::read(const QByteArray &file, DatabaseStore &store, const Re
                 return stopped || !all.ok;
             });
     };
-    // The segments name their ends by UID: the points are in the store, indexed, before them.
+    // The segments name their ends by UID: the points are in the store, indexed by UID, before
+    // them. The procedures name no item as they are read, so they are read while the points'
+    // UID index is built, and the points' lookup indexes are built beside the lists after.
     run(0, firstOther);
-    // The points stay as they are from here on: their lookup indexes are built beside the
-    // reading of the other lists, which only read the points too.
+    std::promise<void> uidsIndexed;
     std::future<void> pointIndexes;
+    struct Join
+    {
+        std::future<void> &future;
+        ~Join()
+        {
+            if (future.valid())
+                future.wait();
+        }
+    } join{pointIndexes};
     if (all.ok && !stopped) {
-        store.points.assign(std::move(all.points));
-        all.points.clear();
-        pointIndexes = std::async(std::launch::async, [&store] {
+        pointIndexes = std::async(std::launch::async, [&store, &uidsIndexed, points = std::move(all.points)]() mutable {
+            store.points.assign(std::move(points));
+            uidsIndexed.set_value();
             store.lookupIndex->preparePoints(store.points.items());
         });
-        run(firstOther, end);
+        all.points.clear();
+        run(firstOther, firstSegment);
+        uidsIndexed.get_future().wait();
+        if (all.ok && !stopped)
+            run(firstSegment, end);
         pointIndexes.wait();
     }
     if (!all.ok || stopped) {
