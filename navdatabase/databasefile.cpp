@@ -548,6 +548,16 @@ std::shared_ptr<Database::ReadAhead> Database::adoptReadAhead(std::shared_ptr<Re
 {
     if (!ahead)
         return nullptr;
+    const auto sameFile = [&] {
+        return ahead->path == path && ahead->fullDetail == fullDetail
+               && std::pair{ahead->size, ahead->modified} == fileIdentity(path);
+    };
+    // Another file, or the same read otherwise: what it read so far goes unseen.
+    if (!sameFile()) {
+        ahead->stop = true;
+        ahead->done.wait();
+        return nullptr;
+    }
     {
         QMutexLocker locker(&ahead->mutex);
         // The texts the splash missed, then the rest as they come.
@@ -557,9 +567,7 @@ std::shared_ptr<Database::ReadAhead> Database::adoptReadAhead(std::shared_ptr<Re
         ahead->adoptedBy = this;
     }
     ahead->done.wait();
-    const bool sameFile = ahead->path == path && ahead->fullDetail == fullDetail
-                          && std::pair{ahead->size, ahead->modified} == fileIdentity(path);
-    if (sameFile && !ahead->stop.load() && !isInterruptionRequested())
+    if (sameFile() && !ahead->stop.load() && !isInterruptionRequested())
         return ahead;
     return nullptr;
 }

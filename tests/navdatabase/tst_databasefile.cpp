@@ -131,6 +131,8 @@ private slots:
     void loadAsyncTwice();
     void clearOnWorkerTellsViewsOnMainThread();
     // Last: it destroys the database.
+    void readAhead_data();
+    void readAhead();
     void destroyWhileLoading();
 
 private:
@@ -651,6 +653,85 @@ void TestDatabaseFile::destroyWhileLoading()
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), saved);
     file.remove();
+}
+
+enum AfterReadAhead { NoChange, LoadAtOnce, FileReplaced, FileRemoved, DetailLimited };
+
+void TestDatabaseFile::readAhead_data()
+{
+    QTest::addColumn<int>("after");
+    QTest::addColumn<bool>("result");
+    QTest::addColumn<int>("points");
+    QTest::addColumn<int>("paintlights");
+    QTest::addColumn<int>("texts");
+    // A load that takes the read-ahead reports as one that read the file itself: every text of a
+    // full read once (the eleven below, the last one empty), one start, one finish, one loaded.
+    QTest::newRow("read ahead before the load") << int(NoChange) << true << 5 << 1 << 11;
+    QTest::newRow("load while reading ahead") << int(LoadAtOnce) << true << 5 << 1 << 11;
+    // What the read-ahead read no longer is the file: the load reads the file of now.
+    QTest::newRow("file replaced") << int(FileReplaced) << true << 8 << 1 << 11;
+    QTest::newRow("file removed") << int(FileRemoved) << false << 0 << 0 << 0;
+    QTest::newRow("detail limited") << int(DetailLimited) << true << 5 << 0 << 7;
+}
+
+void TestDatabaseFile::readAhead()
+{
+    QFETCH(int, after);
+    QFETCH(bool, result);
+    QFETCH(int, points);
+    QFETCH(int, paintlights);
+    QFETCH(int, texts);
+    fillWorld();
+    QVERIFY(m_db->save());
+    m_db->clear();
+
+    QSignalSpy progress(m_db.get(), &Database::progress);
+    m_db->readAhead();
+    if (after != LoadAtOnce)
+        QTest::qWait(300);
+    // Nothing is said before a load asks: the splash is not there yet.
+    QCOMPARE(progress.size(), 0);
+    QCOMPARE(m_db->pointModel()->count(), 0);
+    switch (after) {
+    case FileReplaced:
+        fillWorld(3);
+        QTest::qWait(20);
+        QVERIFY(m_db->save());
+        m_db->clear();
+        break;
+    case FileRemoved: QVERIFY(QFile::remove(m_db->filePath())); break;
+    case DetailLimited: Settings::setInt(QStringLiteral("map/limitAirportDetail"), 1); break;
+    default: break;
+    }
+
+    QSignalSpy started(m_db.get(), &QThread::started);
+    QSignalSpy finished(m_db.get(), &QThread::finished);
+    QSignalSpy loaded(m_db.get(), &Database::loaded);
+    m_db->loadAsync();
+    QVERIFY(loaded.wait(10000));
+    QTRY_COMPARE(finished.size(), 1);
+    QCOMPARE(started.size(), 1);
+    QCOMPARE(loaded.size(), 1);
+    QCOMPARE(loaded.at(0).at(0).toBool(), result);
+    QCOMPARE(m_db->pointModel()->count(), points);
+    QCOMPARE(m_db->paintlightModel()->count(), paintlights);
+    QCOMPARE(Database::cycle(), result ? QStringLiteral("2403") : QString());
+    QCOMPARE(progress.size(), texts);
+    if (texts > 0) {
+        QCOMPARE(progress.first().at(0).toString(), QStringLiteral("Uncompressing database..."));
+        QCOMPARE(progress.at(1).at(0).toString(), QStringLiteral("Loading points..."));
+        QCOMPARE(progress.last().at(0).toString(), texts == 11 ? QString() : QStringLiteral("Loading taxiways..."));
+    }
+    QVERIFY(!m_db->isModifying());
+
+    // The read-ahead served one load: the next one reads the file again.
+    if (result) {
+        progress.clear();
+        m_db->loadAsync();
+        QVERIFY(loaded.wait(10000));
+        QCOMPARE(loaded.last().at(0).toBool(), true);
+        QCOMPARE(progress.size(), texts);
+    }
 }
 
 QTEST_MAIN(TestDatabaseFile)

@@ -79,6 +79,7 @@ private slots:
     void rootDocument();
     void tileCaches();
     void startsTwiceWithOneClientId();
+    void quitWhileReadingAhead();
     // Last: it destroys the shell.
     void quitDuringImportWaits();
 
@@ -249,6 +250,39 @@ void TestShell::startsTwiceWithOneClientId()
         ids.append(client.captured(1));
     }
     QCOMPARE(ids.at(1), ids.at(0));
+}
+
+// The stored database is read from the start of the program on, beside the building of the
+// interface: a quit at once stops that read, leaves the file as it was and ends cleanly.
+void TestShell::quitWhileReadingAhead()
+{
+    auto *database = published<Database>(QStringLiteral("database"));
+    database->beginModifying();
+    Database::setCycle(QStringLiteral("2403"));
+    for (int i = 0; i < 100000; ++i)
+        database->addPoint(new Point(Point::FIX, QGeoCoordinate(40.0 + (i % 200) * 0.1, (i / 200) * 0.1),
+                                     QStringLiteral("X%1").arg(i), QStringLiteral("ENRT"), QStringLiteral("ED"), QString(), 0,
+                                     0.0f, QString()));
+    database->endModifying();
+    QVERIFY(database->save());
+    database->clear();
+    const QByteArray stored = fileBytes(database->filePath());
+
+    QTemporaryDir home;
+    const QString copy = home.path() + QStringLiteral("/.qttest/share/Corvel/Waylore/") + QFileInfo(database->filePath()).fileName();
+    QVERIFY(writeFile(copy, stored));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("HOME"), home.path());
+    environment.insert(QStringLiteral("WAYLORE_SHELL_PROGRAM"), QStringLiteral("1"));
+    for (const char *name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"})
+        environment.remove(QLatin1String(name));
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.start(QCoreApplication::applicationFilePath(), {});
+    QVERIFY(program.waitForFinished(60000));
+    const QByteArray errors = program.readAllStandardError();
+    QVERIFY2(program.exitStatus() == QProcess::NormalExit && program.exitCode() == 0, errors.constData());
+    QCOMPARE(fileBytes(copy), stored);
 }
 
 // Quitting while the simulator data is imported: the import stops and its thread has ended
