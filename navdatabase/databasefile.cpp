@@ -265,8 +265,12 @@ bool Database::readStoredFile(DatabaseStore &store, const QString &path, bool fu
     if (!file.open(QIODevice::ReadOnly))
         return false;
     progress(tr("Uncompressing database..."));
-    const QByteArray compressed = file.readAll();
-    file.close();
+    // Read where the system keeps the file: the chunks are expanded straight from its pages, on
+    // every core, with no copy of the whole file made first. A file that cannot be mapped is read.
+    const qint64 size = file.size();
+    const uchar *mapped = size > 0 ? file.map(0, size) : nullptr;
+    const QByteArray compressed = mapped ? QByteArray::fromRawData(reinterpret_cast<const char *>(mapped), qsizetype(size))
+                                         : file.readAll();
     if (ChunkedFile::isChunked(compressed)) {
         const DatabaseChunks::Reading reading{FileFormat, fullDetail, path, progress, stop};
         if (!DatabaseChunks::read(compressed, store, reading))
