@@ -75,8 +75,8 @@ int runWindow(int argc, char **argv)
     QApplication app(argc, argv);
     QTextStream out(stdout);
     // Milliseconds since the parent started this process, for the stages of the start-up.
-    const qint64 startedAt = qEnvironmentVariableIntValue("WAYLORE_BENCH_STARTED") > 0
-        ? qgetenv("WAYLORE_BENCH_STARTED").toLongLong() : QDateTime::currentMSecsSinceEpoch();
+    const qint64 passedStart = qgetenv("WAYLORE_BENCH_STARTED").toLongLong();
+    const qint64 startedAt = passedStart > 0 ? passedStart : QDateTime::currentMSecsSinceEpoch();
     QStringList stages;
     const auto stage = [&stages, startedAt](const char *name) {
         stages << QStringLiteral("%1:%2").arg(QLatin1String(name)).arg(QDateTime::currentMSecsSinceEpoch() - startedAt);
