@@ -82,9 +82,9 @@ void report(const char *what, double milliseconds, const char *goal = "")
 
 // Loads a database file the program wrote (bench_import --keep-file, or the program's own) runs
 // times, as at start-up, and prints each load beside the goal.
-int loadFile(const QString &path, int runs)
+int loadFile(const QString &path, int runs, const QString &version)
 {
-    QCoreApplication::setApplicationVersion(QStringLiteral(WAYLORE_APP_VERSION));
+    QCoreApplication::setApplicationVersion(version);
     Settings settings;
     Database db;
     const QString target = db.filePath();
@@ -123,13 +123,16 @@ int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     BenchSupport::initQuietApplication();
-    // --file <path> [--runs n]: loads that file instead of a world of its own.
+    // --file <path> [--runs n] [--app-version v]: loads that file instead of a world of its own.
     const QStringList arguments = app.arguments();
     const qsizetype fileArgument = arguments.indexOf(QStringLiteral("--file"));
     if (fileArgument > 0 && fileArgument + 1 < arguments.size()) {
         const qsizetype runsArgument = arguments.indexOf(QStringLiteral("--runs"));
         const int runs = runsArgument > 0 ? std::max(1, arguments.value(runsArgument + 1).toInt()) : 5;
-        return loadFile(arguments.at(fileArgument + 1), runs);
+        // The version the file was written under: the program's, or none for bench_import's.
+        const qsizetype versionArgument = arguments.indexOf(QStringLiteral("--app-version"));
+        return loadFile(arguments.at(fileArgument + 1), runs,
+                        versionArgument > 0 ? arguments.value(versionArgument + 1) : QStringLiteral(WAYLORE_APP_VERSION));
     }
     QCoreApplication::setApplicationVersion(QStringLiteral("bench"));
 
