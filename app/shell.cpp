@@ -107,6 +107,9 @@ bool Shell::start()
     Settings::setString(QStringLiteral("path"), QCoreApplication::applicationDirPath());
 
     m_database = std::make_unique<Database>();
+    // The stored database is read while the rest of the program and its interface are built;
+    // the splash's load takes it from there.
+    m_database->readAhead();
     m_xpLoader = std::make_unique<XpLoader>(m_database.get());
     m_netLoader = std::make_unique<NetLoader>(m_database.get());
     m_tracks = std::make_unique<Tracks>(m_database.get());

@@ -9,18 +9,22 @@
 #include "graph.h"
 #include "loadwatch.h"
 #include "point.h"
+#include "procedure.h"
 #include "runway.h"
 #include "segment.h"
 #include "settings.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QThreadPool>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
 
 using BenchSupport::landPosition;
@@ -76,10 +80,60 @@ void report(const char *what, double milliseconds, const char *goal = "")
 
 } // namespace
 
+// Loads a database file the program wrote (bench_import --keep-file, or the program's own) runs
+// times, as at start-up, and prints each load beside the goal.
+int loadFile(const QString &path, int runs, const QString &version)
+{
+    QCoreApplication::setApplicationVersion(version);
+    Settings settings;
+    Database db;
+    const QString target = db.filePath();
+    if (QFileInfo(target) != QFileInfo(path)) {
+        QFile::remove(target);
+        QDir().mkpath(QFileInfo(target).absolutePath());
+        if (!QFile::copy(path, target)) {
+            std::printf("cannot copy %s to %s\n", qPrintable(path), qPrintable(target));
+            return 1;
+        }
+    }
+    QList<double> loads;
+    for (int run = 0; run < runs; ++run) {
+        db.clear();
+        while (db.retiring())
+            QCoreApplication::processEvents();
+        // The lists of the previous run are freed on the pool: at start-up there are none.
+        QThreadPool::globalInstance()->waitForDone();
+        const LoadWatch watch = LoadWatch::run(db);
+        if (!watch.result) {
+            std::printf("load failed\n");
+            return 1;
+        }
+        loads.append(watch.nanoseconds / 1e6);
+        std::printf("loadAsync to loaded(true): %7.1f ms, longest main-thread stall %5.1f ms (goals < 600, < 16)\n",
+                    loads.last(), watch.longestStall / 1e6);
+    }
+    std::printf("%d points, %d procedures; median load %.1f ms\n", Database::pointCount(), db.procedureModel()->count(),
+                BenchSupport::figures(loads).median);
+    if (QFileInfo(target) != QFileInfo(path))
+        QFile::remove(target);
+    return 0;
+}
+
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     BenchSupport::initQuietApplication();
+    // --file <path> [--runs n] [--app-version v]: loads that file instead of a world of its own.
+    const QStringList arguments = app.arguments();
+    const qsizetype fileArgument = arguments.indexOf(QStringLiteral("--file"));
+    if (fileArgument > 0 && fileArgument + 1 < arguments.size()) {
+        const qsizetype runsArgument = arguments.indexOf(QStringLiteral("--runs"));
+        const int runs = runsArgument > 0 ? std::max(1, arguments.value(runsArgument + 1).toInt()) : 5;
+        // The version the file was written under: the program's, or none for bench_import's.
+        const qsizetype versionArgument = arguments.indexOf(QStringLiteral("--app-version"));
+        return loadFile(arguments.at(fileArgument + 1), runs,
+                        versionArgument > 0 ? arguments.value(versionArgument + 1) : QStringLiteral(WAYLORE_APP_VERSION));
+    }
     QCoreApplication::setApplicationVersion(QStringLiteral("bench"));
 
     Settings settings;

@@ -237,6 +237,8 @@ void measureWriteAndLoad(Database &database)
     database.clear();
     while (database.retiring())
         QCoreApplication::processEvents();
+    // The lists themselves are freed on the pool.
+    QThreadPool::globalInstance()->waitForDone();
 
     const LoadWatch watch = LoadWatch::run(database);
     const bool result = watch.result;

@@ -74,9 +74,19 @@ int runWindow(int argc, char **argv)
     Shell::nameApplication();
     QApplication app(argc, argv);
     QTextStream out(stdout);
+    // Milliseconds since the parent started this process, for the stages of the start-up.
+    const qint64 passedStart = qgetenv("WAYLORE_BENCH_STARTED").toLongLong();
+    const qint64 startedAt = passedStart > 0 ? passedStart : QDateTime::currentMSecsSinceEpoch();
+    QStringList stages;
+    const auto stage = [&stages, startedAt](const char *name) {
+        stages << QStringLiteral("%1:%2").arg(QLatin1String(name)).arg(QDateTime::currentMSecsSinceEpoch() - startedAt);
+    };
+    stage("app");
     Shell shell;
     if (!shell.start())
         return 1;
+    stage("objects");
+    QObject::connect(Database::instance(), &Database::loaded, &app, [&stage] { stage("loaded"); });
     // The start-up emptied the provider cache: the map takes these descriptions at once.
     const QString providers = QStandardPaths::writableLocation(QStandardPaths::CacheLocation)
         + QStringLiteral("/map/background/providers");
@@ -88,6 +98,7 @@ int runWindow(int argc, char **argv)
     }
     if (!shell.loadInterface(QUrl(QLatin1String(kRootDocument))))
         return 1;
+    stage("window");
     auto *window = qobject_cast<QQuickWindow *>(shell.engine()->rootObjects().value(0));
     auto *overlay = window ? window->findChild<QQuickItem *>(QStringLiteral("overlayMap")) : nullptr;
     QQuickItem *map = overlay ? overlay->parentItem() : nullptr;
@@ -108,7 +119,19 @@ int runWindow(int argc, char **argv)
     swapped = false;
     window->update();
     waitFor([&] { return swapped; }, 10000);
+    stage("frame");
     out << "figure firstframe " << QDateTime::currentMSecsSinceEpoch() << "\n";
+    out << "figure stages " << stages.join(u' ') << "\n";
+    QStringList firstRows;
+    for (const char *name : {"boundaryMapModel", "pointMapModel", "runwayMapModel", "segmentMapModel", "taxiwayMapModel",
+                             "paintlightMapModel", "taxinameMapModel", "startupMapModel"}) {
+        auto *model = shell.engine()->rootContext()->contextProperty(QLatin1String(name)).value<QAbstractItemModel *>();
+        firstRows << QStringLiteral("%1:%2").arg(QLatin1String(name).chopped(8)).arg(model ? model->rowCount() : -1);
+    }
+    out << "figure firstrows " << firstRows.join(u' ') << "\n";
+    out.flush();
+    if (app.arguments().contains(QStringLiteral("--start-only")))
+        return 0;
     out.flush();
 
     QElapsedTimer timer;
@@ -210,9 +233,17 @@ int main(int argc, char **argv)
     if (argc > 1 && qstrcmp(argv[1], "--window") == 0)
         return runWindow(argc, argv);
 
-    // Everything of both runs lives in a home folder of its own.
-    QTemporaryDir home;
-    qputenv("HOME", QFile::encodeName(home.path()));
+    // Everything of both runs lives in a home folder of its own; --home keeps it (and its
+    // imported world) for the next run.
+    QString homePath;
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (qstrcmp(argv[i], "--home") == 0)
+            homePath = QFile::decodeName(argv[i + 1]);
+    }
+    QTemporaryDir temporaryHome;
+    const QDir home(homePath.isEmpty() ? temporaryHome.path() : homePath);
+    home.mkpath(QStringLiteral("."));
+    qputenv("HOME", QFile::encodeName(home.absolutePath()));
     for (const char *variable : {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME"})
         qunsetenv(variable);
     // Named as the program, so that the database file is the one it loads.
@@ -222,19 +253,31 @@ int main(int argc, char **argv)
     QCommandLineParser parser;
     QCommandLineOption scaleOption(QStringLiteral("scale"), QStringLiteral("Size of the world (1 = the whole world)."),
                                    QStringLiteral("factor"), QStringLiteral("1"));
-    parser.addOption(scaleOption);
+    QCommandLineOption homeOption(QStringLiteral("home"), QStringLiteral("Home folder kept between runs (the world is imported once)."),
+                                  QStringLiteral("folder"));
+    QCommandLineOption runsOption(QStringLiteral("runs"), QStringLiteral("Starts of the program measured (the median is printed)."),
+                                  QStringLiteral("n"), QStringLiteral("1"));
+    parser.addOptions({scaleOption, homeOption, runsOption});
     parser.process(app);
 
     WorldGen::Options options;
     options.scale = parser.value(scaleOption).toDouble();
     WorldGen world(options);
     const QString xpPath = home.filePath(QStringLiteral("X-Plane 12"));
-    if (!world.write(xpPath)) {
-        std::fprintf(stderr, "%s\n", qPrintable(world.errorString()));
-        return 1;
-    }
+    // What a kept home already holds: the counts of its imported world.
+    QFile counts(home.filePath(QStringLiteral("world-counts.txt")));
     int points = 0, segments = 0;
-    {
+    if (!homePath.isEmpty() && counts.open(QIODevice::ReadOnly)) {
+        const QList<QByteArray> values = counts.readAll().split(' ');
+        points = values.value(0).toInt();
+        segments = values.value(1).toInt();
+        counts.close();
+    }
+    if (points == 0) {
+        if (!world.write(xpPath)) {
+            std::fprintf(stderr, "%s\n", qPrintable(world.errorString()));
+            return 1;
+        }
         Settings settings;
         Database database;
         Settings::setString(QStringLiteral("database/xpPath"), xpPath);
@@ -246,23 +289,45 @@ int main(int argc, char **argv)
         loader.wait();
         points = Database::pointCount();
         segments = Database::segmentCount();
+        if (counts.open(QIODevice::WriteOnly))
+            counts.write(QByteArray::number(points) + ' ' + QByteArray::number(segments));
     }
 
-    QProcess program;
-    program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    const qint64 startedAt = QDateTime::currentMSecsSinceEpoch();
-    program.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--window")});
-    if (!program.waitForFinished(600000)) {
-        std::fprintf(stderr, "the program run did not end\n");
-        return 1;
-    }
+    // The first runs only start the program; the last one measures the map as well.
+    const int runs = std::max(1, parser.value(runsOption).toInt());
+    QList<double> starts;
+    QHash<QString, QList<double>> stageTimes;
     QHash<QString, QStringList> figure;
-    for (const QByteArray &line : program.readAllStandardOutput().split('\n')) {
-        const QStringList parts = QString::fromUtf8(line).split(u' ');
-        if (parts.size() > 2 && parts.first() == QLatin1String("figure"))
-            figure.insert(parts.at(1), parts.mid(2));
-        else if (!line.isEmpty())
-            std::printf("%s\n", line.constData());
+    for (int run = 0; run < runs; ++run) {
+        QProcess program;
+        program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        const qint64 startedAt = QDateTime::currentMSecsSinceEpoch();
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("WAYLORE_BENCH_STARTED"), QString::number(startedAt));
+        program.setProcessEnvironment(environment);
+        QStringList arguments{QStringLiteral("--window")};
+        if (run + 1 < runs)
+            arguments << QStringLiteral("--start-only");
+        program.start(QCoreApplication::applicationFilePath(), arguments);
+        if (!program.waitForFinished(600000)) {
+            std::fprintf(stderr, "the program run did not end\n");
+            return 1;
+        }
+        figure.clear();
+        for (const QByteArray &line : program.readAllStandardOutput().split('\n')) {
+            const QStringList parts = QString::fromUtf8(line).split(u' ');
+            if (parts.size() > 2 && parts.first() == QLatin1String("figure"))
+                figure.insert(parts.at(1), parts.mid(2));
+            else if (!line.isEmpty() && run + 1 == runs)
+                std::printf("%s\n", line.constData());
+        }
+        if (!figure.contains(QStringLiteral("firstframe")))
+            break;
+        starts.append(figure.value(QStringLiteral("firstframe")).value(0).toLongLong() - startedAt);
+        for (const QString &entry : figure.value(QStringLiteral("stages"))) {
+            const qsizetype colon = entry.indexOf(u':');
+            stageTimes[entry.left(colon)].append(entry.mid(colon + 1).toDouble());
+        }
     }
     if (!figure.contains(QStringLiteral("firstframe"))) {
         std::fprintf(stderr, "the program run gave no figures\n");
@@ -270,8 +335,15 @@ int main(int argc, char **argv)
     }
     std::printf("Main window over a synthetic world of %d points and %d segments (scale %g), %s scene graph\n",
                 points, segments, options.scale, qPrintable(figure.value(QStringLiteral("api")).join(u' ')));
-    std::printf("  process start to the first frame with the map: %lld ms (goal < 2500, database load included)\n",
-                figure.value(QStringLiteral("firstframe")).value(0).toLongLong() - startedAt);
+    std::printf("  process start to the first frame with the map: %.0f ms (goal < 2500, database load included)%s\n",
+                BenchSupport::figures(starts).median, runs > 1 ? qPrintable(QStringLiteral(", median of %1 starts").arg(starts.size())) : "");
+    // When each step of the start-up ended, from the process start (medians).
+    QStringList stageLine;
+    for (const char *name : {"app", "objects", "window", "loaded", "frame"}) {
+        if (stageTimes.contains(QLatin1String(name)))
+            stageLine << QStringLiteral("%1 %2").arg(QLatin1String(name)).arg(BenchSupport::figures(stageTimes.value(QLatin1String(name))).median);
+    }
+    std::printf("    steps done at (ms): %s\n", qPrintable(stageLine.join(QStringLiteral(", "))));
     for (const auto &[key, zoom] : {std::pair{"pan7", 7}, std::pair{"pan10", 10}}) {
         const QStringList values = figure.value(QLatin1String(key));
         std::printf("  frame time panning over central Europe at zoom %d: median %.1f ms (goal < 16), p95 %.1f ms (goal < 33)\n",

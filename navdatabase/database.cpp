@@ -142,6 +142,7 @@ Database::~Database()
 #if defined(__SANITIZE_THREAD__)
     __tsan_acquire(this);
 #endif
+    dropReadAhead();
     m_graphBuildMutex.lock();
     m_graphBuildMutex.unlock();
     // The database goes last of the data objects: nothing holds its items any more.

@@ -109,6 +109,11 @@ public:
     // Reads the file on the database's own thread; the lists change, and loaded follows, on
     // the main thread. A call while a load is under way is ignored.
     Q_INVOKABLE void loadAsync();
+    // Starts reading the stored file on a thread of its own, into a store nobody sees, while the
+    // program builds its interface: the next loadAsync takes what was read (waiting for the rest)
+    // instead of reading the file again, unless the file has changed since. Its signals are
+    // those of a load that read the file itself: the progress texts come again from loadAsync on.
+    void readAhead();
     // Like loadAsync, for a new database file at path (a download): only when it is read whole
     // does it replace the database file and the lists; otherwise it is removed, and the lists
     // and the file in use stay. loaded tells which.
@@ -254,8 +259,17 @@ protected:
     void run() override;
 
 private:
-    // Fills the store from the file, on the calling thread, with the store registered there.
-    bool readStoredFile(DatabaseStore &store);
+    // Fills the store from the file at path, on the calling thread, with the store registered
+    // there; progress gets the texts for the splash, stop ends the read early.
+    bool readStoredFile(DatabaseStore &store, const QString &path, bool fullDetail,
+                        const std::function<void(const QString &)> &progress, const std::function<bool()> &stop);
+    static bool fullDetailStored();
+    struct ReadAhead;
+    // Stops a read-ahead nobody took and drops what it read; for the destructor.
+    void dropReadAhead();
+    // What the read-ahead of the file at path gave, when it read that very file; null otherwise
+    // (the read-ahead is let go). On the loading thread; the texts it has are emitted first.
+    std::shared_ptr<ReadAhead> adoptReadAhead(std::shared_ptr<ReadAhead> ahead, const QString &path, bool fullDetail);
     void finishAsyncLoad(DatabaseStore &store, bool ok);
     static void indexRunwayIn(QHash<QPair<QString, QString>, Runway *> &index, Runway *runway);
     static void indexRunways(DatabaseStore &store);
@@ -312,6 +326,10 @@ private:
     bool m_viewsCurrent = false;
     // From loadAsync until its lists are installed on the main thread.
     QAtomicInt m_loadPending = 0;
+    // The read-ahead not yet taken by a load, and the one the running load takes (main thread
+    // until the load starts).
+    std::shared_ptr<ReadAhead> m_readAhead;
+    std::shared_ptr<ReadAhead> m_loadReadAhead;
     // Set by the destructor: a graph build in progress stops.
     QAtomicInt m_closing = 0;
     // Held for the whole of a graph build, so that a second caller waits for the first graph

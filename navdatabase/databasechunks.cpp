@@ -277,19 +277,39 @@ bool DatabaseChunks::read(const QByteArray &file, DatabaseStore &store, const Re
             return damaged(QStringLiteral("its lists are out of order"));
         last = chunk.list;
     }
-    const qsizetype firstOther = std::find_if(chunks.cbegin(), chunks.cend(), [](const auto &chunk) {
-                                     return chunk.list != Points;
-                                 }) - chunks.cbegin();
-    qsizetype end = chunks.size();
-    if (!reading.fullDetail) {
-        end = std::find_if(chunks.cbegin(), chunks.cend(), [](const auto &chunk) {
-                  return chunk.list >= Paintlights;
-              }) - chunks.cbegin();
-    }
+    const auto firstOf = [&chunks](quint32 list) {
+        return std::find_if(chunks.cbegin(), chunks.cend(), [list](const auto &chunk) { return chunk.list >= list; })
+               - chunks.cbegin();
+    };
+    const qsizetype firstOther = firstOf(Procedures);
+    const qsizetype firstSegment = firstOf(Segments);
+    const qsizetype end = reading.fullDetail ? chunks.size() : firstOf(Paintlights);
 
     Parsed all;
     bool stopped = false;
     quint32 announced = Header;
+    // Each list's UID index is built on a thread of its own as soon as its last chunk is in,
+    // beside the reading of the lists after it.
+    std::vector<std::future<void>> assigning;
+    const auto assign = [&assigning](auto &parsed, auto &contents) {
+        assigning.push_back(std::async(std::launch::async, [&contents, items = std::move(parsed)]() mutable {
+            contents.assign(std::move(items));
+        }));
+        parsed.clear();
+    };
+    const auto listRead = [&](quint32 list) {
+        switch (list) {
+        case Procedures: assign(all.procedures, store.procedures); break;
+        case Segments: assign(all.segments, store.segments); break;
+        case Runways: assign(all.runways, store.runways); break;
+        case Boundaries: assign(all.boundaries, store.boundaries); break;
+        case Taxiways: assign(all.taxiways, store.taxiways); break;
+        case Paintlights: assign(all.paintlights, store.paintlights); break;
+        case Taxinames: assign(all.taxinames, store.taxinames); break;
+        case Startups: assign(all.startups, store.startups); break;
+        default: break;
+        }
+    };
     auto run = [&](qsizetype from, qsizetype to) {
         OrderedParallel::run<Parsed>(
             to - from, [&](qsizetype i) { return parseChunk(chunks.at(from + i), &store, reading.format); },
@@ -301,47 +321,63 @@ bool DatabaseChunks::read(const QByteArray &file, DatabaseStore &store, const Re
                 }
                 all.ok = all.ok && parsed.ok;
                 all.take(parsed);
+                if (all.ok && (from + i + 1 == to || chunks.at(from + i + 1).list != list))
+                    listRead(list);
             },
             [&] {
                 stopped = stopped || (reading.stop && reading.stop());
                 return stopped || !all.ok;
             });
     };
-    // The segments name their ends by UID: the points are in the store, indexed, before them.
+    // The segments name their ends by UID: the points are in the store, indexed by UID, before
+    // them. The procedures name no item as they are read, so they are read while the points'
+    // UID index is built, and the points' lookup indexes are built beside the lists after.
     run(0, firstOther);
-    // The points stay as they are from here on: their lookup indexes are built beside the
-    // reading of the other lists, which only read the points too.
+    std::promise<void> uidsIndexed;
     std::future<void> pointIndexes;
+    struct Join
+    {
+        std::future<void> &future;
+        ~Join()
+        {
+            if (future.valid())
+                future.wait();
+        }
+    } join{pointIndexes};
     if (all.ok && !stopped) {
-        store.points.assign(std::move(all.points));
-        all.points.clear();
-        pointIndexes = std::async(std::launch::async, [&store] {
+        pointIndexes = std::async(std::launch::async, [&store, &uidsIndexed, points = std::move(all.points)]() mutable {
+            store.points.assign(std::move(points));
+            uidsIndexed.set_value();
             store.lookupIndex->preparePoints(store.points.items());
         });
-        run(firstOther, end);
+        all.points.clear();
+        run(firstOther, firstSegment);
+        uidsIndexed.get_future().wait();
+        if (all.ok && !stopped)
+            run(firstSegment, end);
         pointIndexes.wait();
     }
+    for (std::future<void> &list : assigning)
+        list.wait();
     if (!all.ok || stopped) {
-        // Segments read so far point at the store's points, which go as well.
-        all.points.append(store.points.items());
-        store.points.clear();
+        // The lists handed to the store go as well; segments read so far point at its points.
+        const auto takeBack = [](auto &parsed, auto &contents) {
+            parsed.append(contents.items());
+            contents.clear();
+        };
+        takeBack(all.points, store.points);
+        takeBack(all.procedures, store.procedures);
+        takeBack(all.segments, store.segments);
+        takeBack(all.runways, store.runways);
+        takeBack(all.boundaries, store.boundaries);
+        takeBack(all.taxiways, store.taxiways);
+        takeBack(all.paintlights, store.paintlights);
+        takeBack(all.taxinames, store.taxinames);
+        takeBack(all.startups, store.startups);
         store.lookupIndex->reset();
         all.drop();
         return stopped ? false : damaged(QStringLiteral("a chunk cannot be read"));
     }
-    // Each list's UID index on a core of its own.
-    const std::function<void()> assignments[] = {
-        [&] { store.procedures.assign(std::move(all.procedures)); },
-        [&] { store.segments.assign(std::move(all.segments)); },
-        [&] { store.runways.assign(std::move(all.runways)); },
-        [&] { store.boundaries.assign(std::move(all.boundaries)); },
-        [&] { store.taxiways.assign(std::move(all.taxiways)); },
-        [&] { store.paintlights.assign(std::move(all.paintlights)); },
-        [&] { store.taxinames.assign(std::move(all.taxinames)); },
-        [&] { store.startups.assign(std::move(all.startups)); },
-    };
-    ChunkedFile::forEach(std::size(assignments), [&assignments](qsizetype i) { assignments[i](); });
-    std::apply([](auto &...lists) { (lists.clear(), ...); }, all.all());
     const int counts[] = {0, store.points.count(), store.procedures.count(), store.segments.count(),
                           store.runways.count(), store.boundaries.count(), store.taxiways.count(),
                           store.paintlights.count(), store.taxinames.count(), store.startups.count()};

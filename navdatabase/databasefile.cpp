@@ -34,6 +34,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QDateTime>
+#include <QMutex>
 #include <QSaveFile>
 #include <QSet>
 #include <QtEndian>
@@ -45,6 +47,7 @@ extern "C" void __tsan_release(void *address);
 #include <algorithm>
 #include <cstdio>
 #include <type_traits>
+#include <atomic>
 #include <functional>
 #include <future>
 #include <memory>
@@ -251,10 +254,9 @@ void Database::removeBinFile()
 
 // ---- reading
 
-bool Database::readStoredFile(DatabaseStore &store)
+bool Database::readStoredFile(DatabaseStore &store, const QString &path, bool fullDetail,
+                              const std::function<void(const QString &)> &progress, const std::function<bool()> &stop)
 {
-    const bool fullDetail = Settings::getInt(QStringLiteral("map/limitAirportDetail"), 0) == 0;
-    const QString path = m_replacement.isEmpty() ? m_filePath : m_replacement;
     // The segments name their ends by UID: they must find the points of this file, so the
     // lookups of this thread go to the store.
     DatabaseStore::Scope scope(&store);
@@ -262,13 +264,15 @@ bool Database::readStoredFile(DatabaseStore &store)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    emit progress(tr("Uncompressing database..."));
-    const QByteArray compressed = file.readAll();
-    file.close();
+    progress(tr("Uncompressing database..."));
+    // Read where the system keeps the file: the chunks are expanded straight from its pages, on
+    // every core, with no copy of the whole file made first. A file that cannot be mapped is read.
+    const qint64 size = file.size();
+    const uchar *mapped = size > 0 ? file.map(0, size) : nullptr;
+    const QByteArray compressed = mapped ? QByteArray::fromRawData(reinterpret_cast<const char *>(mapped), qsizetype(size))
+                                         : file.readAll();
     if (ChunkedFile::isChunked(compressed)) {
-        const DatabaseChunks::Reading reading{FileFormat, fullDetail, path,
-                                              [this](const QString &text) { emit progress(text); },
-                                              [this] { return isInterruptionRequested(); }};
+        const DatabaseChunks::Reading reading{FileFormat, fullDetail, path, progress, stop};
         if (!DatabaseChunks::read(compressed, store, reading))
             return false;
         // The runway index and the lookup indexes only read the lists: side by side.
@@ -310,10 +314,9 @@ bool Database::readStoredFile(DatabaseStore &store)
         return false;
     }
 
-    const std::function<bool()> stop = [this] { return isInterruptionRequested(); };
     // Each list is read whole, then indexed by UID here, off the main thread.
     auto readList = [&](auto &contents, const QString &label, const char *word) {
-        emit progress(label);
+        progress(label);
         using Item = std::remove_pointer_t<typename std::decay_t<decltype(contents.items())>::value_type>;
         QList<Item *> items;
         if (!readItems(stream, items, stop)) {
@@ -357,7 +360,7 @@ bool Database::readStoredFile(DatabaseStore &store)
             || !readList(store.taxinames, tr("Loading taxi names..."), "taxi names")
             || !readList(store.startups, tr("Loading startup points..."), "startups"))
             return false;
-        emit progress(QString());
+        progress(QString());
         if (!stream.atEnd()) {
             qWarning() << "Database file" << path << "is damaged: data after the last list";
             return false;
@@ -445,7 +448,9 @@ void Database::installStore(DatabaseStore &store, bool share)
 bool Database::readBinFile()
 {
     DatabaseStore store;
-    const bool ok = readStoredFile(store);
+    const bool ok = readStoredFile(
+        store, m_replacement.isEmpty() ? m_filePath : m_replacement, fullDetailStored(),
+        [this](const QString &text) { emit progress(text); }, [this] { return isInterruptionRequested(); });
     if (ok) {
         store.handOver();
         installStore(store, false);
@@ -471,10 +476,111 @@ bool Database::load()
     return ok;
 }
 
+// The read-ahead's state, shared by the thread that reads and the load that takes it over.
+struct Database::ReadAhead
+{
+    QString path;
+    bool fullDetail = true;
+    // The file as it was when the read began: a load takes the store only for the same file.
+    qint64 size = -1;
+    QDateTime modified;
+    std::shared_ptr<DatabaseStore> store = std::make_shared<DatabaseStore>();
+    bool ok = false;
+    std::atomic<bool> stop = false;
+    // The progress texts so far; once a load has taken the read-ahead, each text goes out at once.
+    QMutex mutex;
+    QStringList texts;
+    Database *adoptedBy = nullptr;
+    // Last, so that it goes first: its destructor waits for the reading thread, which uses the rest.
+    std::future<void> done;
+
+    void report(const QString &text)
+    {
+        QMutexLocker locker(&mutex);
+        if (adoptedBy)
+            emit adoptedBy->progress(text);
+        else
+            texts.append(text);
+    }
+};
+
+namespace {
+
+std::pair<qint64, QDateTime> fileIdentity(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.exists() ? std::pair{info.size(), info.lastModified()} : std::pair{qint64(-1), QDateTime()};
+}
+
+} // namespace
+
+bool Database::fullDetailStored()
+{
+    return Settings::getInt(QStringLiteral("map/limitAirportDetail"), 0) == 0;
+}
+
+void Database::readAhead()
+{
+    if (m_readAhead || isRunning() || !QFileInfo::exists(m_filePath))
+        return;
+    auto ahead = std::make_shared<ReadAhead>();
+    ahead->path = m_filePath;
+    ahead->fullDetail = fullDetailStored();
+    std::tie(ahead->size, ahead->modified) = fileIdentity(m_filePath);
+    ReadAhead *state = ahead.get();
+    ahead->done = std::async(std::launch::async, [this, state] {
+        state->ok = readStoredFile(
+            *state->store, state->path, state->fullDetail, [state](const QString &text) { state->report(text); },
+            [this, state] { return state->stop.load() || m_closing.loadAcquire() != 0; });
+    });
+    m_readAhead = std::move(ahead);
+}
+
+void Database::dropReadAhead()
+{
+    for (std::shared_ptr<ReadAhead> *ahead : {&m_readAhead, &m_loadReadAhead}) {
+        if (*ahead) {
+            (*ahead)->stop = true;
+            (*ahead)->done.wait();
+            ahead->reset();
+        }
+    }
+}
+
+std::shared_ptr<Database::ReadAhead> Database::adoptReadAhead(std::shared_ptr<ReadAhead> ahead, const QString &path,
+                                                              bool fullDetail)
+{
+    if (!ahead)
+        return nullptr;
+    const auto sameFile = [&] {
+        return ahead->path == path && ahead->fullDetail == fullDetail
+               && std::pair{ahead->size, ahead->modified} == fileIdentity(path);
+    };
+    // Another file, or the same read otherwise: what it read so far goes unseen.
+    if (!sameFile()) {
+        ahead->stop = true;
+        ahead->done.wait();
+        return nullptr;
+    }
+    {
+        QMutexLocker locker(&ahead->mutex);
+        // The texts the splash missed, then the rest as they come.
+        for (const QString &text : std::as_const(ahead->texts))
+            emit progress(text);
+        ahead->texts.clear();
+        ahead->adoptedBy = this;
+    }
+    ahead->done.wait();
+    if (sameFile() && !ahead->stop.load() && !isInterruptionRequested())
+        return ahead;
+    return nullptr;
+}
+
 void Database::loadAsync()
 {
     if (isRunning() || !m_loadPending.testAndSetOrdered(0, 1))
         return;
+    m_loadReadAhead = std::exchange(m_readAhead, nullptr);
     beginModifying();
     start(QThread::InheritPriority);
 }
@@ -491,8 +597,20 @@ void Database::run()
     } release{this};
 #endif
     beginModifying();
+    const QString path = m_replacement.isEmpty() ? m_filePath : m_replacement;
+    const bool fullDetail = fullDetailStored();
     auto store = std::make_shared<DatabaseStore>();
-    const bool ok = readStoredFile(*store);
+    bool ok = false;
+    // A read-ahead of this very file saves reading it again; whatever else it read is dropped
+    // here, off the main thread.
+    if (std::shared_ptr<ReadAhead> ahead = adoptReadAhead(std::exchange(m_loadReadAhead, nullptr), path, fullDetail)) {
+        ok = ahead->ok;
+        store = ahead->store;
+    } else {
+        ok = readStoredFile(
+            *store, path, fullDetail, [this](const QString &text) { emit progress(text); },
+            [this] { return isInterruptionRequested(); });
+    }
     if (isInterruptionRequested()) {
         // The database is going away: nothing is installed and nobody waits for loaded.
         endModifying();

@@ -121,6 +121,10 @@ MapItemView {
                     objectName: "label"
                     anchors.centerIn: parent
                     active: label.minZoomDetails || label.inFlightplan
+                    // A view brings hundreds of labels at once (the first one after the load,
+                    // a zoom in to the detail level): they are made a few at a time between
+                    // frames, the lines and the rest of the window being drawn meanwhile.
+                    asynchronous: true
                     sourceComponent: Component {
                         SegmentLabel {
                             holder: label

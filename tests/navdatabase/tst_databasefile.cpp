@@ -125,12 +125,16 @@ private slots:
     void formerFormatReadable();
     void damagedFile_data();
     void damagedFile();
+    void damagedChunk_data();
+    void damagedChunk();
     void saveFailure();
     void removeBinFile();
     void loadAsyncOnMainThread();
     void loadAsyncTwice();
     void clearOnWorkerTellsViewsOnMainThread();
     // Last: it destroys the database.
+    void readAhead_data();
+    void readAhead();
     void destroyWhileLoading();
 
 private:
@@ -531,6 +535,49 @@ void TestDatabaseFile::damagedFile()
     verifyEmpty();
 }
 
+void TestDatabaseFile::damagedChunk_data()
+{
+    // The list whose first chunk claims one record more than it holds; the lists before it
+    // have been read whole (and handed to the store) by then.
+    QTest::addColumn<quint32>("list");
+    QTest::newRow("procedures") << 2U;
+    QTest::newRow("segments") << 3U;
+    QTest::newRow("taxiways") << 6U;
+    QTest::newRow("startup locations") << 9U;
+}
+
+void TestDatabaseFile::damagedChunk()
+{
+    QFETCH(quint32, list);
+    fillWorld();
+    QVERIFY(m_db->save());
+    QFile file(m_db->filePath());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QByteArray bytes = file.readAll();
+    file.close();
+    // The chunk table: 12 bytes of header, then list, items, expanded and stored size per chunk.
+    const quint32 chunks = qFromBigEndian<quint32>(bytes.constData() + 8);
+    qsizetype entry = -1;
+    for (quint32 i = 0; i < chunks && entry < 0; ++i) {
+        if (qFromBigEndian<quint32>(bytes.constData() + 12 + 16 * i) == list)
+            entry = 12 + 16 * i;
+    }
+    QVERIFY(entry > 0);
+    qToBigEndian<quint32>(qFromBigEndian<quint32>(bytes.constData() + entry + 4) + 1, bytes.data() + entry + 4);
+    QVERIFY(m_db->load());
+    QVERIFY(m_db->writeBinFile(bytes));
+
+    QVERIFY(!m_db->load());
+    verifyEmpty();
+    QCOMPARE(m_db->procedureModel()->count(), 0);
+    QVERIFY(s_warnings.join(u'\n').contains(QLatin1String("a chunk cannot be read")));
+    QSignalSpy loaded(m_db.get(), &Database::loaded);
+    m_db->loadAsync();
+    QVERIFY(loaded.wait(10000));
+    QCOMPARE(loaded.at(0).at(0).toBool(), false);
+    verifyEmpty();
+}
+
 void TestDatabaseFile::saveFailure()
 {
     fillWorld();
@@ -651,6 +698,85 @@ void TestDatabaseFile::destroyWhileLoading()
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), saved);
     file.remove();
+}
+
+enum AfterReadAhead { NoChange, LoadAtOnce, FileReplaced, FileRemoved, DetailLimited };
+
+void TestDatabaseFile::readAhead_data()
+{
+    QTest::addColumn<int>("after");
+    QTest::addColumn<bool>("result");
+    QTest::addColumn<int>("points");
+    QTest::addColumn<int>("paintlights");
+    QTest::addColumn<int>("texts");
+    // A load that takes the read-ahead reports as one that read the file itself: every text of a
+    // full read once (the eleven below, the last one empty), one start, one finish, one loaded.
+    QTest::newRow("read ahead before the load") << int(NoChange) << true << 5 << 1 << 11;
+    QTest::newRow("load while reading ahead") << int(LoadAtOnce) << true << 5 << 1 << 11;
+    // What the read-ahead read no longer is the file: the load reads the file of now.
+    QTest::newRow("file replaced") << int(FileReplaced) << true << 8 << 1 << 11;
+    QTest::newRow("file removed") << int(FileRemoved) << false << 0 << 0 << 0;
+    QTest::newRow("detail limited") << int(DetailLimited) << true << 5 << 0 << 7;
+}
+
+void TestDatabaseFile::readAhead()
+{
+    QFETCH(int, after);
+    QFETCH(bool, result);
+    QFETCH(int, points);
+    QFETCH(int, paintlights);
+    QFETCH(int, texts);
+    fillWorld();
+    QVERIFY(m_db->save());
+    m_db->clear();
+
+    QSignalSpy progress(m_db.get(), &Database::progress);
+    m_db->readAhead();
+    if (after != LoadAtOnce)
+        QTest::qWait(300);
+    // Nothing is said before a load asks: the splash is not there yet.
+    QCOMPARE(progress.size(), 0);
+    QCOMPARE(m_db->pointModel()->count(), 0);
+    switch (after) {
+    case FileReplaced:
+        fillWorld(3);
+        QTest::qWait(20);
+        QVERIFY(m_db->save());
+        m_db->clear();
+        break;
+    case FileRemoved: QVERIFY(QFile::remove(m_db->filePath())); break;
+    case DetailLimited: Settings::setInt(QStringLiteral("map/limitAirportDetail"), 1); break;
+    default: break;
+    }
+
+    QSignalSpy started(m_db.get(), &QThread::started);
+    QSignalSpy finished(m_db.get(), &QThread::finished);
+    QSignalSpy loaded(m_db.get(), &Database::loaded);
+    m_db->loadAsync();
+    QVERIFY(loaded.wait(10000));
+    QTRY_COMPARE(finished.size(), 1);
+    QCOMPARE(started.size(), 1);
+    QCOMPARE(loaded.size(), 1);
+    QCOMPARE(loaded.at(0).at(0).toBool(), result);
+    QCOMPARE(m_db->pointModel()->count(), points);
+    QCOMPARE(m_db->paintlightModel()->count(), paintlights);
+    QCOMPARE(Database::cycle(), result ? QStringLiteral("2403") : QString());
+    QCOMPARE(progress.size(), texts);
+    if (texts > 0) {
+        QCOMPARE(progress.first().at(0).toString(), QStringLiteral("Uncompressing database..."));
+        QCOMPARE(progress.at(1).at(0).toString(), QStringLiteral("Loading points..."));
+        QCOMPARE(progress.last().at(0).toString(), texts == 11 ? QString() : QStringLiteral("Loading taxiways..."));
+    }
+    QVERIFY(!m_db->isModifying());
+
+    // The read-ahead served one load: the next one reads the file again.
+    if (result) {
+        progress.clear();
+        m_db->loadAsync();
+        QVERIFY(loaded.wait(10000));
+        QCOMPARE(loaded.last().at(0).toBool(), true);
+        QCOMPARE(progress.size(), texts);
+    }
 }
 
 QTEST_MAIN(TestDatabaseFile)

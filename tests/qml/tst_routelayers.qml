@@ -162,7 +162,10 @@ LayerHost {
         function test_label(data) {
             host.map.zoomLevel = 10;
             const [, label] = makeLayer({ role_direction: data.direction, role_arrow_rotation: data.arrow, role_max_level: 460 });
-            const item = findChild(label.sourceItem, "label").item;
+            // Labels are made between frames.
+            const loader = findChild(label.sourceItem, "label");
+            tryVerify(() => loader.status === Loader.Ready);
+            const item = loader.item;
             const h = item.textHeight;
             compare([item.leftArrow, item.rightArrow], [data.left ? -Math.trunc(h / 2) : 0, data.right ? Math.trunc(h / 2) : 0]);
             compare(item.rotation, 90);

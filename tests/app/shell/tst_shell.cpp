@@ -44,6 +44,30 @@ bool writeFile(const QString &path, const QByteArray &content)
     return QDir().mkpath(QFileInfo(path).path()) && !TestSupport::writeFile(path, content).isEmpty();
 }
 
+// One run of the program in a home of its own (runProgram below): whether it ended cleanly, and
+// what it wrote.
+struct ProgramRun
+{
+    bool clean = false;
+    QByteArray output;
+    QByteArray errors;
+};
+
+ProgramRun runOnce(const QString &home)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("HOME"), home);
+    environment.insert(QStringLiteral("WAYLORE_SHELL_PROGRAM"), QStringLiteral("1"));
+    for (const char *name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"})
+        environment.remove(QLatin1String(name));
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.start(QCoreApplication::applicationFilePath(), {});
+    const bool ended = program.waitForFinished(60000);
+    return {ended && program.exitStatus() == QProcess::NormalExit && program.exitCode() == 0,
+            program.readAllStandardOutput(), program.readAllStandardError()};
+}
+
 // Child process: the program from its start to its quit in the home the parent chose; prints
 // the log file's path, then logs once more after the shell is gone.
 int runProgram(int argc, char *argv[])
@@ -79,6 +103,7 @@ private slots:
     void rootDocument();
     void tileCaches();
     void startsTwiceWithOneClientId();
+    void quitWhileReadingAhead();
     // Last: it destroys the shell.
     void quitDuringImportWaits();
 
@@ -222,23 +247,15 @@ void TestShell::tileCaches()
 void TestShell::startsTwiceWithOneClientId()
 {
     QTemporaryDir home;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("HOME"), home.path());
-    environment.insert(QStringLiteral("WAYLORE_SHELL_PROGRAM"), QStringLiteral("1"));
-    for (const char *name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"})
-        environment.remove(QLatin1String(name));
     const QRegularExpression clientLine(QStringLiteral("^\\d\\d:\\d\\d:\\d\\d Info: Analytics client ID \"(\\{[0-9a-f]{8}-"
                                                        "[0-9a-f]{4}-[0-9a-f]{4}-[0-9a-f]{4}-[0-9a-f]{12}\\})\"$"),
                                         QRegularExpression::MultilineOption);
     QStringList ids;
     for (int run = 0; run < 2; ++run) {
-        QProcess program;
-        program.setProcessEnvironment(environment);
-        program.start(QCoreApplication::applicationFilePath(), {});
-        QVERIFY(program.waitForFinished(60000));
-        const QByteArray errors = program.readAllStandardError();
-        QVERIFY2(program.exitStatus() == QProcess::NormalExit && program.exitCode() == 0, errors.constData());
-        const QString log = QString::fromUtf8(fileBytes(QString::fromLocal8Bit(program.readAllStandardOutput().trimmed())));
+        const ProgramRun program = runOnce(home.path());
+        const QByteArray &errors = program.errors;
+        QVERIFY2(program.clean, errors.constData());
+        const QString log = QString::fromUtf8(fileBytes(QString::fromLocal8Bit(program.output.trimmed())));
         QVERIFY2(log.contains(QRegularExpression(QStringLiteral("^\\d\\d:\\d\\d:\\d\\d Info: \"Waylore\" \"4\\.10\\.0\"\n"))),
                  qPrintable(log.left(80)));
         for (const char *early : {"Running from", "Log file opened in", "Logged after the shell"}) {
@@ -249,6 +266,30 @@ void TestShell::startsTwiceWithOneClientId()
         ids.append(client.captured(1));
     }
     QCOMPARE(ids.at(1), ids.at(0));
+}
+
+// The stored database is read from the start of the program on, beside the building of the
+// interface: a quit at once stops that read, leaves the file as it was and ends cleanly.
+void TestShell::quitWhileReadingAhead()
+{
+    auto *database = published<Database>(QStringLiteral("database"));
+    database->beginModifying();
+    Database::setCycle(QStringLiteral("2403"));
+    for (int i = 0; i < 100000; ++i)
+        database->addPoint(new Point(Point::FIX, QGeoCoordinate(40.0 + (i % 200) * 0.1, (i / 200) * 0.1),
+                                     QStringLiteral("X%1").arg(i), QStringLiteral("ENRT"), QStringLiteral("ED"), QString(), 0,
+                                     0.0f, QString()));
+    database->endModifying();
+    QVERIFY(database->save());
+    database->clear();
+    const QByteArray stored = fileBytes(database->filePath());
+
+    QTemporaryDir home;
+    const QString copy = home.path() + QStringLiteral("/.qttest/share/Corvel/Waylore/") + QFileInfo(database->filePath()).fileName();
+    QVERIFY(writeFile(copy, stored));
+    const ProgramRun program = runOnce(home.path());
+    QVERIFY2(program.clean, program.errors.constData());
+    QCOMPARE(fileBytes(copy), stored);
 }
 
 // Quitting while the simulator data is imported: the import stops and its thread has ended
