@@ -3,6 +3,7 @@
 #include "airport.h"
 #include "recordformat.h"
 #include "region.h"
+#include "streampacker.h"
 #include "richtext.h"
 #include "unit.h"
 
@@ -495,14 +496,17 @@ bool isUidFor(QStringView uid, const QString &region, const QString &terminal, c
 
 QDataStream &operator<<(QDataStream &stream, const Point &point)
 {
-    stream << point.m_code << point.m_position << point.m_terminal << point.m_region << point.m_name
-           << point.m_pointType << point.m_elevation << point.m_frequency << point.m_waypointType;
-    // The UID the import gave it where the fields alone do not tell it (a second point of the
-    // same region, terminal and code); empty where they do, which keeps the file small.
-    const bool airport = point.m_pointType == Point::AIRP;
-    const bool natural = isUidFor(point.m_uid, airport ? kStar : point.m_region, airport ? kStar : point.m_terminal,
-                                  point.m_code);
-    stream << (natural ? QString() : point.m_uid);
+    {
+        StreamPacker packer(stream);
+        packer << point.m_code << point.m_position << point.m_terminal << point.m_region << point.m_name
+               << point.m_pointType << point.m_elevation << point.m_frequency << point.m_waypointType;
+        // The UID the import gave it where the fields alone do not tell it (a second point of the
+        // same region, terminal and code); empty where they do, which keeps the file small.
+        const bool airport = point.m_pointType == Point::AIRP;
+        const bool natural = isUidFor(point.m_uid, airport ? kStar : point.m_region,
+                                      airport ? kStar : point.m_terminal, point.m_code);
+        packer << (natural ? QString() : point.m_uid);
+    }
     if (point.m_pointType == Point::AIRP) {
         stream << QGeoShape(point.m_bounding);
         // A point of type AIRP that is not an Airport breaks an invariant of the loaders; its
