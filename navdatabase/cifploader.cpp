@@ -9,6 +9,7 @@
 
 #include <QFile>
 #include <QHash>
+#include <QtEndian>
 #include <QtMath>
 
 #include <cstring>
@@ -236,19 +237,41 @@ int kindOf(QByteArrayView section, QByteArrayView subsection)
     return Record::kindFromSection(QStringView(first, section.size()), QStringView(second, subsection.size()));
 }
 
+// The separators among eight bytes, as the high bit of each byte that is one. Exact: unlike
+// the shorter form of this test, a byte just above a separator is never taken for one.
+inline quint64 separatorBits(quint64 word, quint64 pattern)
+{
+    constexpr quint64 low7 = 0x7F7F7F7F7F7F7F7FULL;
+    const quint64 x = word ^ pattern;
+    return ~(((x & low7) + low7) | x | low7);
+}
+
 void splitAt(QByteArrayView line, char separator, CifpLoader::Fields &fields)
 {
-    // A byte loop: a search call per field costs more than the few bytes of most fields.
+    // Eight bytes at a time: a procedure line is some 140 bytes in 38 fields of a few bytes each,
+    // and a test per byte cost more than everything else the split does.
     fields.clear();
-    const char *start = line.data();
-    const char *const end = start + line.size();
-    for (const char *p = start; p != end; ++p) {
-        if (*p != separator)
-            continue;
-        fields.append(QByteArrayView(start, p - start));
-        if (fields.size() > kFieldCount)
+    const char *const begin = line.data();
+    const char *const end = begin + line.size();
+    const quint64 pattern = 0x0101010101010101ULL * uchar(separator);
+    const char *start = begin;
+    const char *p = begin;
+    auto cut = [&](const char *at) {
+        fields.append(QByteArrayView(start, at - start));
+        start = at + 1;
+        return fields.size() > kFieldCount;
+    };
+    for (; end - p >= 8; p += 8) {
+        quint64 word;
+        std::memcpy(&word, p, 8);
+        for (quint64 bits = separatorBits(qFromLittleEndian(word), pattern); bits; bits &= bits - 1) {
+            if (cut(p + qCountTrailingZeroBits(bits) / 8))
+                return;
+        }
+    }
+    for (; p != end; ++p) {
+        if (*p == separator && cut(p))
             return;
-        start = p + 1;
     }
     fields.append(QByteArrayView(start, end - start));
 }

@@ -150,7 +150,6 @@ Point::Point(int type, const QGeoCoordinate &position, const QGeoRectangle &boun
                minZoomDetailsFor(type), type)
     , m_code(code)
     , m_name(name)
-    , m_description(descriptionFor(type, name, region, terminal))
     , m_position(position)
     , m_region(region)
     , m_terminal(terminal)
@@ -191,6 +190,11 @@ QString Point::code() const
     if (m_pointType == COORD)
         return QStringLiteral("COORD");
     return m_code;
+}
+
+QString Point::description() const
+{
+    return descriptionFor(m_pointType, m_name, m_region, m_terminal);
 }
 
 QString Point::positionText() const
@@ -319,7 +323,7 @@ QVariant Point::data(int role) const
     case RoleCode:
         return code();
     case RoleListText:
-        return m_code + QLatin1Char('\t') + m_description;
+        return m_code + QLatin1Char('\t') + description();
     case RoleComboText:
         return comboText();
     case RolePosition:
@@ -360,7 +364,7 @@ QVariant Point::data(int role) const
 
 QString Point::comboText() const
 {
-    return m_code + QLatin1Char(' ') + m_description;
+    return m_code + QLatin1Char(' ') + description();
 }
 
 QString Point::icon() const
@@ -449,7 +453,7 @@ QString Point::tooltip() const
     RichText text;
     const QString kind = m_pointType == FIX ? QStringLiteral("Fix") : QStringLiteral("Navaid");
     text.addH1(tr("%1 %2").arg(kind, RichText::escape(code())) + QLatin1Char(' ') + RichText::image(icon(), 20));
-    text.addH2(RichText::escape(m_description));
+    text.addH2(RichText::escape(description()));
     text.beginParagraph();
     text.addLabelValue(tr("Region"),
                        glyph(kGlyphGlobe) + QLatin1Char(' ')
