@@ -6,6 +6,7 @@
 #include <QVarLengthArray>
 #include <QtEndian>
 
+#include <concepts>
 #include <cstring>
 #include <type_traits>
 
@@ -88,6 +89,16 @@ public:
         m_bytes.resize(at + text.size() * 2);
         qToBigEndian<char16_t>(text.utf16(), text.size(), m_bytes.data() + at);
         return *this;
+    }
+
+    // A text kept some other way (an interned text) is written as the QString it holds.
+    template<typename T>
+        requires requires(const T &held) {
+            { held.text() } -> std::convertible_to<const QString &>;
+        }
+    StreamPacker &operator<<(const T &held)
+    {
+        return *this << static_cast<const QString &>(held.text());
     }
 
     // Latitude, longitude and altitude, as Qt Positioning writes a coordinate.
