@@ -249,31 +249,39 @@ inline quint64 separatorBits(quint64 word, quint64 pattern)
 void splitAt(QByteArrayView line, char separator, CifpLoader::Fields &fields)
 {
     // Eight bytes at a time: a procedure line is some 140 bytes in 38 fields of a few bytes each,
-    // and a test per byte cost more than everything else the split does.
-    fields.clear();
+    // and a test per byte cost more than everything else the split does. The fields are
+    // written in place (a view is a plain value: the room is not cleared first) and the list
+    // cut to their number at the end.
     const char *const begin = line.data();
     const char *const end = begin + line.size();
     const quint64 pattern = 0x0101010101010101ULL * uchar(separator);
+    fields.resize(kFieldCount + 1);
+    QByteArrayView *const cut = fields.data();
+    int count = 0;
     const char *start = begin;
     const char *p = begin;
-    auto cut = [&](const char *at) {
-        fields.append(QByteArrayView(start, at - start));
-        start = at + 1;
-        return fields.size() > kFieldCount;
-    };
+    auto done = [&] { fields.resize(count); };
     for (; end - p >= 8; p += 8) {
         quint64 word;
         std::memcpy(&word, p, 8);
         for (quint64 bits = separatorBits(qFromLittleEndian(word), pattern); bits; bits &= bits - 1) {
-            if (cut(p + qCountTrailingZeroBits(bits) / 8))
-                return;
+            const char *const at = p + qCountTrailingZeroBits(bits) / 8;
+            cut[count++] = QByteArrayView(start, at - start);
+            start = at + 1;
+            if (count > kFieldCount)
+                return done();
         }
     }
     for (; p != end; ++p) {
-        if (*p == separator && cut(p))
-            return;
+        if (*p != separator)
+            continue;
+        cut[count++] = QByteArrayView(start, p - start);
+        start = p + 1;
+        if (count > kFieldCount)
+            return done();
     }
-    fields.append(QByteArrayView(start, end - start));
+    cut[count++] = QByteArrayView(start, end - start);
+    done();
 }
 
 bool isProcedureLine(QByteArrayView line)

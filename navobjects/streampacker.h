@@ -3,11 +3,12 @@
 #include <QDataStream>
 #include <QGeoCoordinate>
 #include <QString>
-#include <QVarLengthArray>
 #include <QtEndian>
 
 #include <concepts>
+#include <algorithm>
 #include <cstring>
+#include <memory>
 #include <type_traits>
 
 // Writes a record's fields exactly as QDataStream writes them, but collects them and hands them
@@ -48,9 +49,8 @@ public:
                 m_stream << value;
                 return *this;
             }
-            char bytes[sizeof(T)];
-            qToBigEndian(value, bytes);
-            m_bytes.append(bytes, sizeof(T));
+            qToBigEndian(value, room(sizeof(T)));
+            m_at += sizeof(T);
             return *this;
         }
     }
@@ -84,10 +84,15 @@ public:
         }
         if (text.isNull())
             return *this << quint32(0xFFFFFFFF);
-        *this << quint32(text.size() * 2);
-        const qsizetype at = m_bytes.size();
-        m_bytes.resize(at + text.size() * 2);
-        qToBigEndian<char16_t>(text.utf16(), text.size(), m_bytes.data() + at);
+        const qsizetype size = text.size();
+        char *to = room(4 + 2 * size);
+        qToBigEndian(quint32(2 * size), to);
+        to += 4;
+        // Most texts of the file are a few letters: a loop beats the call of Qt's array swap.
+        const ushort *from = text.utf16();
+        for (qsizetype i = 0; i < size; ++i, to += 2)
+            qToBigEndian(quint16(from[i]), to);
+        m_at = to;
         return *this;
     }
 
@@ -113,15 +118,35 @@ public:
 
     void flush()
     {
-        if (m_bytes.isEmpty())
+        if (m_at == m_begin)
             return;
         if (m_stream.status() == QDataStream::Ok)
-            m_stream.writeRawData(m_bytes.constData(), int(m_bytes.size()));
-        m_bytes.clear();
+            m_stream.writeRawData(m_begin, int(m_at - m_begin));
+        m_at = m_begin;
     }
 
 private:
+    // Where the next bytes go, with room for size of them.
+    char *room(qsizetype size)
+    {
+        if (m_end - m_at < size) {
+            const qsizetype used = m_at - m_begin;
+            const qsizetype capacity = std::max<qsizetype>(2 * (m_end - m_begin), used + size);
+            auto grown = std::make_unique<char[]>(size_t(capacity));
+            std::memcpy(grown.get(), m_begin, size_t(used));
+            m_heap = std::move(grown);
+            m_begin = m_heap.get();
+            m_at = m_begin + used;
+            m_end = m_begin + capacity;
+        }
+        return m_at;
+    }
+
     QDataStream &m_stream;
     const bool m_direct;
-    QVarLengthArray<char, 512> m_bytes;
+    char m_inline[512];
+    std::unique_ptr<char[]> m_heap;
+    char *m_begin = m_inline;
+    char *m_at = m_inline;
+    char *m_end = m_inline + sizeof m_inline;
 };
