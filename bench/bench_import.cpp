@@ -556,10 +556,15 @@ int main(int argc, char *argv[])
         QFile::remove(parser.value(keepFileOption));
         QFile::copy(database.filePath(), parser.value(keepFileOption));
     }
-    if (parser.isSet(importOnlyOption)) {
+    // The views index the imported lists on the global pool after the import; the lists (the
+    // database on this stack) must outlive that work, or the process ends in a crash.
+    auto finish = [] {
         std::fflush(stdout);
+        QThreadPool::globalInstance()->waitForDone();
         return 0;
-    }
+    };
+    if (parser.isSet(importOnlyOption))
+        return finish();
 
     // ---- what was imported
     QMap<int, int> pointTypes;
@@ -644,6 +649,5 @@ int main(int argc, char *argv[])
         unpin();
         measureAllCores(xpPath, customData, userFix, oneCoreFile);
     }
-    std::fflush(stdout);
-    return 0;
+    return finish();
 }
