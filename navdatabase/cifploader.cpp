@@ -135,8 +135,11 @@ bool isPlainDecimal(QByteArrayView field)
            && fraction.front() != '-' && isPlainInteger(fraction);
 }
 
+// Blank number columns are common: they are told at once, with the value the general way gives.
 bool toNumber(QByteArrayView field, double *value)
 {
+    if (field.isEmpty())
+        return false;
     if (isPlainDecimal(field)) {
         *value = TextFields::toDouble(field);
         return true;
@@ -155,6 +158,8 @@ bool toNumber(QByteArrayView field, double *value)
 
 int integerOr(QByteArrayView field, int blank)
 {
+    if (field.isEmpty())
+        return blank;
     if (isPlainInteger(field))
         return TextFields::toInt(field);
     if (!plainAscii(field))
@@ -176,6 +181,8 @@ int tenthsFromBytes(QByteArrayView field)
 
 int altitudeFromBytes(QByteArrayView field)
 {
+    if (field.isEmpty())
+        return -1;
     if (!plainAscii(field)) {
         const QString trimmed = text(field).trimmed();
         // High constraints come as flight levels; dropping them would lose the constraint.
@@ -195,16 +202,48 @@ int altitudeFromBytes(QByteArrayView field)
     return integerOr(trimmed, -1);
 }
 
+// A field as the key of the tables below. The fields are a few bytes each, nine looked up per
+// leg: hashed and compared here in a short loop, not through Qt's general functions, whose
+// calls cost more than the bytes.
+struct FieldKey
+{
+    QByteArrayView view;
+
+    friend bool operator==(const FieldKey &a, const FieldKey &b)
+    {
+        const qsizetype size = a.view.size();
+        if (size != b.view.size())
+            return false;
+        const char *x = a.view.data();
+        const char *y = b.view.data();
+        for (qsizetype i = 0; i < size; ++i) {
+            if (x[i] != y[i])
+                return false;
+        }
+        return true;
+    }
+    friend size_t qHash(const FieldKey &key, size_t seed)
+    {
+        size_t hash = seed ^ size_t(key.view.size());
+        for (const char c : key.view)
+            hash = (hash ^ uchar(c)) * size_t(0x100000001B3ULL);
+        return hash ^ (hash >> 29);
+    }
+};
+
+template<typename Value>
+using FieldTable = QHash<FieldKey, Value>;
+
 // The same few texts and codes come back on leg after leg of a file: each is made once, and
 // the legs share it.
 template<typename Value, typename Make>
-Value remembered(QHash<QByteArrayView, Value> &known, QByteArrayView field, Make make)
+Value remembered(FieldTable<Value> &known, QByteArrayView field, Make make)
 {
-    const auto it = known.constFind(field);
+    const auto it = known.constFind(FieldKey{field});
     if (it != known.cend())
         return it.value();
     const Value value = make(field);
-    known.insert(field, value);
+    known.insert(FieldKey{field}, value);
     return value;
 }
 
@@ -213,13 +252,13 @@ Value remembered(QHash<QByteArrayView, Value> &known, QByteArrayView field, Make
 // Keyed by views into the file's bytes, which outlive it.
 struct CifpLoader::Texts
 {
-    QHash<QByteArrayView, QString> withoutBlanks;
-    QHash<QByteArrayView, QString> plain;
-    QHash<QByteArrayView, int> pathTerminators;
-    QHash<QByteArrayView, int> turnDirections;
-    QHash<QByteArrayView, int> altitudeDescriptions;
-    QHash<QByteArrayView, quint32> descriptions;
-    QHash<QByteArrayView, int> routeTypes[8];
+    FieldTable<QString> withoutBlanks;
+    FieldTable<QString> plain;
+    FieldTable<int> pathTerminators;
+    FieldTable<int> turnDirections;
+    FieldTable<int> altitudeDescriptions;
+    FieldTable<quint32> descriptions;
+    FieldTable<int> routeTypes[8];
 };
 
 namespace {
