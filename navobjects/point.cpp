@@ -45,28 +45,48 @@ int roundDegrees(double azimuth)
     return static_cast<int>(azimuth > 0 ? azimuth + 0.5 : azimuth - 0.5);
 }
 
-// Built in one allocation and, when it is plain ASCII (nearly always), already lower-cased: the
-// base's toLower then finds nothing to change and shares the text instead of copying it. A text
-// outside ASCII is left for the base to fold, as only the full Unicode rules get it right.
+// The parts of a derived text copied into room made for them at once: QString::append checks
+// and grows its array on every call, which cost more than the few letters of each part.
+class TextJoiner
+{
+public:
+    explicit TextJoiner(qsizetype size)
+        : m_text(size, Qt::Uninitialized)
+        , m_at(reinterpret_cast<char16_t *>(m_text.data()))
+    {
+    }
+    // Plain letters A to Z go in lower-cased when lower is set.
+    void add(const QString &part, bool lower = false)
+    {
+        const char16_t *from = reinterpret_cast<const char16_t *>(part.constData());
+        for (qsizetype i = 0, size = part.size(); i < size; ++i) {
+            const char16_t c = from[i];
+            *m_at++ = lower && c >= u'A' && c <= u'Z' ? char16_t(c + (u'a' - u'A')) : c;
+        }
+    }
+    void add(char16_t c) { *m_at++ = c; }
+    QString text() { return std::move(m_text); }
+
+private:
+    QString m_text;
+    char16_t *m_at;
+};
+
+// Built in one allocation with its plain letters A to Z already lower-cased: for a text in
+// plain ASCII (nearly all) the base's toLower then finds nothing to change and shares the text
+// instead of copying it. Letters outside ASCII are left for the base to fold, as only the full
+// Unicode rules get them right; folding A to Z first changes nothing of what those rules give.
 QString searchTextFor(const QString &code, const QString &terminal, const QString &region, const QString &name)
 {
-    QString search;
-    search.reserve(code.size() + terminal.size() + region.size() + name.size() + 3);
-    search.append(code);
-    search.append(QLatin1Char(' '));
-    search.append(terminal);
-    search.append(QLatin1Char(' '));
-    search.append(region);
-    search.append(QLatin1Char(' '));
-    search.append(name);
-    if (!BaseItem::isPlainAscii(search, true))
-        return search;
-    char16_t *c = reinterpret_cast<char16_t *>(search.data());
-    for (char16_t *end = c + search.size(); c != end; ++c) {
-        if (*c >= u'A' && *c <= u'Z')
-            *c += u'a' - u'A';
-    }
-    return search;
+    TextJoiner search(code.size() + terminal.size() + region.size() + name.size() + 3);
+    search.add(code, true);
+    search.add(u' ');
+    search.add(terminal, true);
+    search.add(u' ');
+    search.add(region, true);
+    search.add(u' ');
+    search.add(name, true);
+    return search.text();
 }
 
 QString descriptionFor(int type, const QString &name, const QString &region, const QString &terminal)
@@ -171,18 +191,17 @@ QString Point::uidFor(const QString &region, const QString &terminal, const QStr
     // An airport's UID is its code, shared rather than copied.
     if (!withRegion && !withTerminal)
         return code;
-    QString uid;
-    uid.reserve((withRegion ? region.size() + 1 : 0) + (withTerminal ? terminal.size() + 1 : 0) + code.size());
+    TextJoiner uid((withRegion ? region.size() + 1 : 0) + (withTerminal ? terminal.size() + 1 : 0) + code.size());
     if (withRegion) {
-        uid.append(region);
-        uid.append(QLatin1Char('/'));
+        uid.add(region);
+        uid.add(u'/');
     }
     if (withTerminal) {
-        uid.append(terminal);
-        uid.append(QLatin1Char('/'));
+        uid.add(terminal);
+        uid.add(u'/');
     }
-    uid.append(code);
-    return uid;
+    uid.add(code);
+    return uid.text();
 }
 
 QString Point::code() const
