@@ -127,7 +127,14 @@ bool isPlainInteger(QByteArrayView field)
 
 bool isPlainDecimal(QByteArrayView field)
 {
-    const qsizetype point = field.indexOf('.');
+    // A few bytes: searched here rather than through a call.
+    qsizetype point = -1;
+    for (qsizetype i = 0; i < field.size(); ++i) {
+        if (field[i] == '.') {
+            point = i;
+            break;
+        }
+    }
     if (point < 0)
         return isPlainInteger(field);
     const QByteArrayView fraction = field.sliced(point + 1);
@@ -183,6 +190,9 @@ int altitudeFromBytes(QByteArrayView field)
 {
     if (field.isEmpty())
         return -1;
+    // Most altitudes are plain feet, with no blank to trim.
+    if (isPlainInteger(field))
+        return TextFields::toInt(field);
     if (!plainAscii(field)) {
         const QString trimmed = text(field).trimmed();
         // High constraints come as flight levels; dropping them would lose the constraint.
@@ -259,6 +269,7 @@ struct CifpLoader::Texts
     FieldTable<int> altitudeDescriptions;
     FieldTable<quint32> descriptions;
     FieldTable<int> routeTypes[8];
+    FieldTable<int> procedureTypes;
 };
 
 namespace {
@@ -489,7 +500,13 @@ QList<Procedure *> CifpLoader::read(const QString &airportCode) const
         if (head.size() != 2)
             continue;
 
-        const int procedureType = Procedure::typeFromString(text(head.at(0)));
+        // Three known words on every line: each read once per file; an unknown one warns on every line.
+        int procedureType = texts.procedureTypes.value(FieldKey{head.at(0)}, Procedure::UNKNOWN);
+        if (procedureType == Procedure::UNKNOWN) {
+            procedureType = Procedure::typeFromString(text(head.at(0)));
+            if (procedureType != Procedure::UNKNOWN)
+                texts.procedureTypes.insert(FieldKey{head.at(0)}, procedureType);
+        }
         const int sequence = integerOr(head.at(1), 0);
         // Consecutive lines of one identifier make one procedure, whatever their section says.
         const QByteArrayView name = fields.at(FieldIdentifier);
