@@ -56,7 +56,9 @@
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
+#include <functional>
 #include <memory>
+#include <vector>
 
 #include <sched.h>
 
@@ -260,6 +262,27 @@ void printReader(const char *name, qint64 readerNs, const FieldSplit::Figure &fl
                 verdict(ratio > 0.0 && ratio < kGoalFloorRatio));
 }
 
+// The items a reader made, built again from their own fields with nothing read, parsed or
+// indexed: how much of the reader's time (and of its ratio to the floor) the items themselves
+// take, each a QObject with texts of its own.
+template<typename T>
+void printConstruction(const QList<T *> &items, const char *what, const FieldSplit::Figure &floor,
+                       const std::function<T *(const T *)> &copy)
+{
+    std::vector<std::unique_ptr<T>> built;
+    built.reserve(size_t(items.size()));
+    QElapsedTimer timer;
+    timer.start();
+    for (const T *item : items) {
+        if (item)
+            built.emplace_back(copy(item));
+    }
+    const qint64 ns = timer.nsecsElapsed();
+    const double ratio = floor.nanoseconds > 0 ? double(ns) / double(floor.nanoseconds) : 0.0;
+    std::printf("    its %lld %s built alone from their fields (nothing read or indexed): %.3f s = %.1fx the floor\n",
+                static_cast<long long>(built.size()), what, ns / 1e9, ratio);
+}
+
 // Every reader alone, into a store of its own on a thread of its own, each right after the
 // floor of its file(s): the same bytes split into fields and nothing else.
 void measureReaders(Database &database, const DataPaths &paths)
@@ -285,6 +308,18 @@ void measureReaders(Database &database, const DataPaths &paths)
             reader.read(paths.fix);
             printReader("earth_fix.dat", timer.nsecsElapsed(), floor);
         }
+        {
+            QList<Point *> fixes;
+            for (Point *point : store.points.items()) {
+                if (point && point->type() == Point::FIX)
+                    fixes.append(point);
+            }
+            const QString waypointType = QStringLiteral("C   ");
+            printConstruction<Point>(fixes, "fixes", floor, [&waypointType](const Point *fix) {
+                return new Point(Point::FIX, fix->position(), fix->code(), fix->terminal(), fix->region(), fix->name(), 0,
+                                 0.0f, waypointType);
+            });
+        }
         floor = FieldSplit::blanks({paths.nav});
         {
             NavReader reader(&database, {}, {});
@@ -299,6 +334,10 @@ void measureReaders(Database &database, const DataPaths &paths)
             reader.read(paths.awy);
             printReader("earth_awy.dat", timer.nsecsElapsed(), floor);
         }
+        printConstruction<Segment>(store.segments.items(), "segments", floor, [](const Segment *segment) {
+            return new Segment(segment->direction(), segment->type(), segment->from(), segment->to(), segment->name(),
+                               segment->minLevel(), segment->maxLevel());
+        });
         QList<Point *> airports;
         QStringList files;
         for (Point *point : store.points.items()) {
@@ -558,10 +597,15 @@ int main(int argc, char *argv[])
         QFile::remove(parser.value(keepFileOption));
         QFile::copy(database.filePath(), parser.value(keepFileOption));
     }
-    if (parser.isSet(importOnlyOption)) {
+    // The views index the imported lists on the global pool after the import; the lists (the
+    // database on this stack) must outlive that work, or the process ends in a crash.
+    auto finish = [] {
         std::fflush(stdout);
+        QThreadPool::globalInstance()->waitForDone();
         return 0;
-    }
+    };
+    if (parser.isSet(importOnlyOption))
+        return finish();
 
     // ---- what was imported
     QMap<int, int> pointTypes;
@@ -646,6 +690,5 @@ int main(int argc, char *argv[])
         unpin();
         measureAllCores(xpPath, customData, userFix, oneCoreFile);
     }
-    std::fflush(stdout);
-    return 0;
+    return finish();
 }

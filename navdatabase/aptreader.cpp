@@ -142,8 +142,7 @@ int AptReader::read(const QString &path)
     if (!line.startsWith("1100") && !line.startsWith("1200"))
         qWarning().noquote() << "APT: probable wrong file format version!" << text(line);
 
-    QByteArray body = lines.takeBuffered();
-    body.append(file.readAll());
+    QByteArray body = lines.takeRest();
     file.close();
     readAirports(body);
 

@@ -125,9 +125,7 @@ int LineFileReader::read(const QString &path)
     }
 
     if (buildsApart() || preparesApart()) {
-        QByteArray body = lines.takeBuffered();
-        body.append(file.readAll());
-        readApart(std::move(body));
+        readApart(lines.takeRest());
     } else {
         int rows = 0;
         Fields fields;

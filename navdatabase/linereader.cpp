@@ -4,7 +4,9 @@
 
 #include <QIODevice>
 
+#include <algorithm>
 #include <cstring>
+#include <limits>
 
 namespace {
 // Bytes asked of the file at a time.
@@ -21,6 +23,25 @@ QByteArray LineReader::takeBuffered()
 {
     const QByteArray bytes(m_buffer.constData() + m_begin, m_end - m_begin);
     m_begin = m_end;
+    return bytes;
+}
+
+QByteArray LineReader::takeRest()
+{
+    QByteArray bytes = takeBuffered();
+    m_atEnd = true;
+    // What the device says is left, read in place; a device that cannot tell (or grew) gives
+    // the rest through readAll.
+    const qint64 left = m_device.isSequential() ? 0 : m_device.size() - m_device.pos();
+    if (left > 0 && left < std::numeric_limits<qsizetype>::max() - bytes.size()) {
+        const qsizetype at = bytes.size();
+        bytes.resize(at + qsizetype(left));
+        const qint64 read = m_device.read(bytes.data() + at, left);
+        bytes.truncate(at + qsizetype(std::max<qint64>(read, 0)));
+    }
+    const QByteArray more = m_device.readAll();
+    if (!more.isEmpty())
+        bytes.append(more);
     return bytes;
 }
 

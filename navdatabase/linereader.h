@@ -23,6 +23,10 @@ public:
 
     // The bytes read from the device but not yet returned as lines; they count as returned.
     QByteArray takeBuffered();
+    // Those bytes and the rest of the device after them, read into the same array: a large file
+    // is neither held twice nor copied, where reading it whole and appending it to them would
+    // do both. Everything counts as returned.
+    QByteArray takeRest();
 
 private:
     QByteArrayView cut(const char *start);

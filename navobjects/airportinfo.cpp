@@ -32,7 +32,7 @@ QString Airport::tooltip() const
     const QString uid = RichText::escape(m_uid);
     RichText text;
     text.addH1(tr("Airport %1").arg(RichText::escape(code())) + QLatin1Char(' ') + RichText::image(icon(), 20));
-    text.addH2(RichText::escape(m_description));
+    text.addH2(RichText::escape(description()));
     text.beginParagraph(QString());
     text.addLabelValue(tr("Region"),
                        glyph(0xF0AC) + QLatin1Char(' ')

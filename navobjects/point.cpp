@@ -3,6 +3,7 @@
 #include "airport.h"
 #include "recordformat.h"
 #include "region.h"
+#include "streampacker.h"
 #include "richtext.h"
 #include "unit.h"
 
@@ -44,28 +45,48 @@ int roundDegrees(double azimuth)
     return static_cast<int>(azimuth > 0 ? azimuth + 0.5 : azimuth - 0.5);
 }
 
-// Built in one allocation and, when it is plain ASCII (nearly always), already lower-cased: the
-// base's toLower then finds nothing to change and shares the text instead of copying it. A text
-// outside ASCII is left for the base to fold, as only the full Unicode rules get it right.
+// The parts of a derived text copied into room made for them at once: QString::append checks
+// and grows its array on every call, which cost more than the few letters of each part.
+class TextJoiner
+{
+public:
+    explicit TextJoiner(qsizetype size)
+        : m_text(size, Qt::Uninitialized)
+        , m_at(reinterpret_cast<char16_t *>(m_text.data()))
+    {
+    }
+    // Plain letters A to Z go in lower-cased when lower is set.
+    void add(const QString &part, bool lower = false)
+    {
+        const char16_t *from = reinterpret_cast<const char16_t *>(part.constData());
+        for (qsizetype i = 0, size = part.size(); i < size; ++i) {
+            const char16_t c = from[i];
+            *m_at++ = lower && c >= u'A' && c <= u'Z' ? char16_t(c + (u'a' - u'A')) : c;
+        }
+    }
+    void add(char16_t c) { *m_at++ = c; }
+    QString text() { return std::move(m_text); }
+
+private:
+    QString m_text;
+    char16_t *m_at;
+};
+
+// Built in one allocation with its plain letters A to Z already lower-cased: for a text in
+// plain ASCII (nearly all) the base's toLower then finds nothing to change and shares the text
+// instead of copying it. Letters outside ASCII are left for the base to fold, as only the full
+// Unicode rules get them right; folding A to Z first changes nothing of what those rules give.
 QString searchTextFor(const QString &code, const QString &terminal, const QString &region, const QString &name)
 {
-    QString search;
-    search.reserve(code.size() + terminal.size() + region.size() + name.size() + 3);
-    search.append(code);
-    search.append(QLatin1Char(' '));
-    search.append(terminal);
-    search.append(QLatin1Char(' '));
-    search.append(region);
-    search.append(QLatin1Char(' '));
-    search.append(name);
-    if (!BaseItem::isPlainAscii(search, true))
-        return search;
-    char16_t *c = reinterpret_cast<char16_t *>(search.data());
-    for (char16_t *end = c + search.size(); c != end; ++c) {
-        if (*c >= u'A' && *c <= u'Z')
-            *c += u'a' - u'A';
-    }
-    return search;
+    TextJoiner search(code.size() + terminal.size() + region.size() + name.size() + 3);
+    search.add(code, true);
+    search.add(u' ');
+    search.add(terminal, true);
+    search.add(u' ');
+    search.add(region, true);
+    search.add(u' ');
+    search.add(name, true);
+    return search.text();
 }
 
 QString descriptionFor(int type, const QString &name, const QString &region, const QString &terminal)
@@ -149,7 +170,6 @@ Point::Point(int type, const QGeoCoordinate &position, const QGeoRectangle &boun
                minZoomDetailsFor(type), type)
     , m_code(code)
     , m_name(name)
-    , m_description(descriptionFor(type, name, region, terminal))
     , m_position(position)
     , m_region(region)
     , m_terminal(terminal)
@@ -171,18 +191,17 @@ QString Point::uidFor(const QString &region, const QString &terminal, const QStr
     // An airport's UID is its code, shared rather than copied.
     if (!withRegion && !withTerminal)
         return code;
-    QString uid;
-    uid.reserve((withRegion ? region.size() + 1 : 0) + (withTerminal ? terminal.size() + 1 : 0) + code.size());
+    TextJoiner uid((withRegion ? region.size() + 1 : 0) + (withTerminal ? terminal.size() + 1 : 0) + code.size());
     if (withRegion) {
-        uid.append(region);
-        uid.append(QLatin1Char('/'));
+        uid.add(region);
+        uid.add(u'/');
     }
     if (withTerminal) {
-        uid.append(terminal);
-        uid.append(QLatin1Char('/'));
+        uid.add(terminal);
+        uid.add(u'/');
     }
-    uid.append(code);
-    return uid;
+    uid.add(code);
+    return uid.text();
 }
 
 QString Point::code() const
@@ -190,6 +209,11 @@ QString Point::code() const
     if (m_pointType == COORD)
         return QStringLiteral("COORD");
     return m_code;
+}
+
+QString Point::description() const
+{
+    return descriptionFor(m_pointType, m_name, m_region, m_terminal);
 }
 
 QString Point::positionText() const
@@ -318,7 +342,7 @@ QVariant Point::data(int role) const
     case RoleCode:
         return code();
     case RoleListText:
-        return m_code + QLatin1Char('\t') + m_description;
+        return m_code + QLatin1Char('\t') + description();
     case RoleComboText:
         return comboText();
     case RolePosition:
@@ -359,7 +383,7 @@ QVariant Point::data(int role) const
 
 QString Point::comboText() const
 {
-    return m_code + QLatin1Char(' ') + m_description;
+    return m_code + QLatin1Char(' ') + description();
 }
 
 QString Point::icon() const
@@ -448,7 +472,7 @@ QString Point::tooltip() const
     RichText text;
     const QString kind = m_pointType == FIX ? QStringLiteral("Fix") : QStringLiteral("Navaid");
     text.addH1(tr("%1 %2").arg(kind, RichText::escape(code())) + QLatin1Char(' ') + RichText::image(icon(), 20));
-    text.addH2(RichText::escape(m_description));
+    text.addH2(RichText::escape(description()));
     text.beginParagraph();
     text.addLabelValue(tr("Region"),
                        glyph(kGlyphGlobe) + QLatin1Char(' ')
@@ -495,14 +519,17 @@ bool isUidFor(QStringView uid, const QString &region, const QString &terminal, c
 
 QDataStream &operator<<(QDataStream &stream, const Point &point)
 {
-    stream << point.m_code << point.m_position << point.m_terminal << point.m_region << point.m_name
-           << point.m_pointType << point.m_elevation << point.m_frequency << point.m_waypointType;
-    // The UID the import gave it where the fields alone do not tell it (a second point of the
-    // same region, terminal and code); empty where they do, which keeps the file small.
-    const bool airport = point.m_pointType == Point::AIRP;
-    const bool natural = isUidFor(point.m_uid, airport ? kStar : point.m_region, airport ? kStar : point.m_terminal,
-                                  point.m_code);
-    stream << (natural ? QString() : point.m_uid);
+    {
+        StreamPacker packer(stream);
+        packer << point.m_code << point.m_position << point.m_terminal << point.m_region << point.m_name
+               << point.m_pointType << point.m_elevation << point.m_frequency << point.m_waypointType;
+        // The UID the import gave it where the fields alone do not tell it (a second point of the
+        // same region, terminal and code); empty where they do, which keeps the file small.
+        const bool airport = point.m_pointType == Point::AIRP;
+        const bool natural = isUidFor(point.m_uid, airport ? kStar : point.m_region,
+                                      airport ? kStar : point.m_terminal, point.m_code);
+        packer << (natural ? QString() : point.m_uid);
+    }
     if (point.m_pointType == Point::AIRP) {
         stream << QGeoShape(point.bounding());
         // A point of type AIRP that is not an Airport breaks an invariant of the loaders; its

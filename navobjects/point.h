@@ -13,8 +13,11 @@
 // navigation aid, a fix or a coordinate waypoint.
 //
 // The map and the lists read the roles of every point they show whenever the view moves, so
-// every derived text (UID, search text, description) and both zoom limits are worked out once
-// by the constructor and kept; the position goes into a QVariant as it is asked for, which
+// the derived texts that lookups and filters read (UID, search text) and both zoom limits are
+// worked out once by the constructor and kept. The description, shown only for the few rows
+// and pages in view, is made as it is asked for: building it for each of a few hundred
+// thousand points took a fifth of an import's point construction. The position goes into a
+// QVariant as it is asked for, which
 // shares its data rather than copying it. The stored fields are narrow
 // (qint8 type, qint16 elevation, float frequency) because the database holds every point of
 // the world; the database file keeps the same widths.
@@ -65,7 +68,9 @@ public:
     // "COORD" for a coordinate waypoint, whatever code it was built with.
     QString code() const;
     QString name() const { return m_name; }
-    QString description() const { return m_description; }
+    // The name for an airport; for other points the name (or the region) and what the point
+    // is attached to, in the language of the moment.
+    QString description() const;
     QGeoCoordinate position() const { return m_position; }
     double latitude() const { return m_position.latitude(); }
     double longitude() const { return m_position.longitude(); }
@@ -125,7 +130,6 @@ protected:
 
     QString m_code;
     QString m_name;
-    QString m_description;
     QGeoCoordinate m_position;
     QString m_region;
     QString m_terminal;

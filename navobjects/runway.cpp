@@ -3,6 +3,7 @@
 #include "database.h"
 #include "point.h"
 #include "richtext.h"
+#include "streampacker.h"
 
 #include <QColor>
 #include <QDebug>
@@ -346,11 +347,11 @@ QHash<int, QByteArray> Runway::roleNames()
 
 QDataStream &operator<<(QDataStream &stream, const Runway &runway)
 {
-    stream << runway.airport() << runway.endName(0) << runway.endName(1) << runway.threshold(0)
-           << runway.threshold(1) << runway.extension(0) << runway.extension(1) << runway.width()
-           << static_cast<qint8>(runway.surface()) << static_cast<qint8>(runway.hasCentreLights() ? 1 : 0)
-           << static_cast<qint8>(runway.hasEdgeLights() ? 1 : 0) << runway.ilsFrequency(0) << runway.ilsFrequency(1)
-           << runway.ilsIdent(0) << runway.ilsIdent(1);
+    StreamPacker(stream) << runway.airport() << runway.endName(0) << runway.endName(1) << runway.threshold(0)
+                         << runway.threshold(1) << runway.extension(0) << runway.extension(1) << runway.width()
+                         << static_cast<qint8>(runway.surface()) << static_cast<qint8>(runway.hasCentreLights() ? 1 : 0)
+                         << static_cast<qint8>(runway.hasEdgeLights() ? 1 : 0) << runway.ilsFrequency(0)
+                         << runway.ilsFrequency(1) << runway.ilsIdent(0) << runway.ilsIdent(1);
     return stream;
 }
 

@@ -3,6 +3,7 @@
 #include "database.h"
 #include "point.h"
 #include "richtext.h"
+#include "streampacker.h"
 #include "unit.h"
 
 #include <QGeoRectangle>
@@ -355,9 +356,9 @@ QHash<int, QByteArray> Segment::roleNames()
 
 QDataStream &operator<<(QDataStream &stream, const Segment &segment)
 {
-    stream << segment.from()->uid() << segment.to()->uid() << segment.name()
-           << static_cast<qint8>(segment.direction()) << static_cast<qint8>(segment.type())
-           << static_cast<qint16>(segment.minLevel()) << static_cast<qint16>(segment.maxLevel());
+    StreamPacker(stream) << segment.from()->uid() << segment.to()->uid() << segment.name()
+                         << static_cast<qint8>(segment.direction()) << static_cast<qint8>(segment.type())
+                         << static_cast<qint16>(segment.minLevel()) << static_cast<qint16>(segment.maxLevel());
     return stream;
 }
 

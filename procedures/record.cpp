@@ -6,6 +6,7 @@
 #include "recordformat.h"
 #include "richtext.h"
 #include "runway.h"
+#include "streampacker.h"
 
 #include <QDebug>
 
@@ -217,13 +218,16 @@ QString Record::navaidText(bool link) const
 
 QDataStream &operator<<(QDataStream &stream, const Record &record)
 {
-    stream << record.m_sequence << record.m_routeType << record.m_transition << record.m_fixIdentifier
+    // A million legs of 22 fields each: packed, the stream's device is called once per leg.
+    StreamPacker packer(stream);
+    packer << record.m_sequence << record.m_routeType << record.m_transition << record.m_fixIdentifier
            << record.m_navaidIdentifier << record.m_terminal << record.m_region
            << static_cast<qint32>(record.m_description) << record.m_turnDirection << record.m_pathTerminator
            << record.m_course << record.m_distance << record.m_isTime << record.m_altitudeDescription
            << altitudeToStream(record.m_altitude1) << altitudeToStream(record.m_altitude2)
            << altitudeToStream(record.m_transitionAltitude) << record.m_speed << record.m_arcRadius << record.m_theta
            << record.m_fixKind << record.m_navaidKind;
+    packer.flush();
     return stream;
 }
 

@@ -9,11 +9,12 @@
 
 namespace {
 
-QList<ChunkedFile::Chunk> sampleChunks()
+QList<ChunkedFile::Chunk> sampleChunks(ChunkedFile::Codec codec = ChunkedFile::Codec::Zstd)
 {
     QList<ChunkedFile::Chunk> chunks;
     for (quint32 i = 0; i < 40; ++i) {
         ChunkedFile::Chunk chunk;
+        chunk.codec = codec;
         chunk.list = i % 9;
         chunk.items = i * 3;
         for (quint32 j = 0; j < 2000 * (i % 5); ++j)
@@ -23,10 +24,10 @@ QList<ChunkedFile::Chunk> sampleChunks()
     return chunks;
 }
 
-QByteArray composed(int threads)
+QByteArray composed(int threads, ChunkedFile::Codec codec = ChunkedFile::Codec::Zstd)
 {
     QThreadPool::globalInstance()->setMaxThreadCount(threads);
-    QList<ChunkedFile::Chunk> chunks = sampleChunks();
+    QList<ChunkedFile::Chunk> chunks = sampleChunks(codec);
     return ChunkedFile::compose(chunks);
 }
 
@@ -43,19 +44,37 @@ class TestChunkedFile : public QObject
 
 private slots:
     void cleanup() { QThreadPool::globalInstance()->setMaxThreadCount(QThread::idealThreadCount()); }
+    void roundTripSameOnOneAndManyThreads_data();
     void roundTripSameOnOneAndManyThreads();
+    void mixedCodecsRefused();
     void damage_data();
     void damage();
     void writtenToDevice();
 };
 
+// Files are written with zstd; those of earlier versions, with zlib chunks, still read.
+void TestChunkedFile::roundTripSameOnOneAndManyThreads_data()
+{
+    QTest::addColumn<ChunkedFile::Codec>("codec");
+    QTest::addColumn<QByteArray>("magic");
+    QTest::addColumn<QByteArray>("firstChunkStart");
+    QTest::newRow("zstd") << ChunkedFile::Codec::Zstd << QByteArray("WLDZ") << QByteArray::fromHex("28b52ffd");
+    // 0x78 0x01: deflate with a 32 KB window at the quickest level.
+    QTest::newRow("zlib, earlier files") << ChunkedFile::Codec::Zlib << QByteArray("WLDC") << QByteArray::fromHex("7801");
+}
+
 void TestChunkedFile::roundTripSameOnOneAndManyThreads()
 {
-    const QByteArray one = composed(1);
-    const QByteArray many = composed(8);
+    QFETCH(ChunkedFile::Codec, codec);
+    QFETCH(QByteArray, magic);
+    QFETCH(QByteArray, firstChunkStart);
+    const QByteArray one = composed(1, codec);
+    const QByteArray many = composed(8, codec);
     QVERIFY(!one.isEmpty());
     QCOMPARE(many, one);
     QVERIFY(ChunkedFile::isChunked(one));
+    QCOMPARE(one.mid(4, 4), magic);
+    QCOMPARE(one.mid(12 + 16 * 40, firstChunkStart.size()), firstChunkStart);
     // The first layout, one stream behind its length, is told apart.
     QVERIFY(!ChunkedFile::isChunked(qCompress(QByteArray(100, 'x'), 1)));
 
@@ -65,11 +84,24 @@ void TestChunkedFile::roundTripSameOnOneAndManyThreads()
     const QList<ChunkedFile::Chunk> expected = sampleChunks();
     QCOMPARE(chunks.size(), expected.size());
     for (qsizetype i = 0; i < chunks.size(); ++i) {
+        QCOMPARE(chunks.at(i).codec, codec);
         QVERIFY(ChunkedFile::expand(chunks[i]));
         QCOMPARE(chunks.at(i).list, expected.at(i).list);
         QCOMPARE(chunks.at(i).items, expected.at(i).items);
         QCOMPARE(chunks.at(i).bytes, expected.at(i).bytes);
     }
+}
+
+// The file names one codec for all its chunks.
+void TestChunkedFile::mixedCodecsRefused()
+{
+    QList<ChunkedFile::Chunk> chunks = sampleChunks();
+    chunks[3].codec = ChunkedFile::Codec::Zlib;
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QCOMPARE(ChunkedFile::write(chunks, buffer), qint64(-1));
+    QVERIFY(bytes.isEmpty());
 }
 
 void TestChunkedFile::damage_data()
@@ -82,6 +114,7 @@ void TestChunkedFile::damage_data()
     QTest::newRow("forged expanded size") << 3 << false;
     QTest::newRow("stream bytes changed") << 4 << true;
     QTest::newRow("expanded size one short") << 5 << true;
+    QTest::newRow("zlib stream read as zstd") << 6 << true;
 }
 
 void TestChunkedFile::damage()
@@ -99,6 +132,7 @@ void TestChunkedFile::damage()
     case 3: setWord(file, secondEntry + 8, 0x7FFFFFFFu); break;
     case 4: file[firstData + qFromBigEndian<quint32>(file.constData() + 12 + 12) + 20] ^= 0x55; break;
     case 5: setWord(file, secondEntry + 8, qFromBigEndian<quint32>(file.constData() + secondEntry + 8) - 1); break;
+    case 6: file = composed(4, ChunkedFile::Codec::Zlib).replace(4, 4, "WLDZ"); break;
     }
     QList<ChunkedFile::Chunk> chunks;
     QString error;

@@ -111,6 +111,10 @@ void TestPoint::construction_data()
                             << "Region ED, attached to EDDF" << 3.0 << 6.5;
     QTest::newRow("coordinate") << 28 << "N50E008" << "ENRT" << "*" << "" << "ENRT/N50E008" << "n50e008 enrt * "
                                 << "Region *, enroute" << 8.5 << 6.5;
+    // Letters outside ASCII are folded by the full rules, A to Z alike.
+    QTest::newRow("name outside ASCII") << 11 << "ABC" << "ENRT" << "LS" << QStringLiteral("ZÜRICH Öst") << "LS/ENRT/ABC"
+                                        << QStringLiteral("abc enrt ls zürich öst") << QStringLiteral("ZÜRICH Öst, enroute")
+                                        << 8.5 << 10.8;
     QTest::newRow("star is case-sensitive whole text") << 4 << "IX" << "**" << "*" << "Loc" << "**/IX"
                                                        << "ix ** * loc" << "Loc, attached to **" << 3.0 << 6.5;
 }
