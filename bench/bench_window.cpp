@@ -37,6 +37,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <QThreadPool>
 #include <QTimer>
 #include <QtQml/qqmlextensionplugin.h>
 
@@ -267,6 +268,8 @@ int main(int argc, char **argv)
         loader.wait();
         points = Database::pointCount();
         segments = Database::segmentCount();
+        // The views index the new items on pool threads: the items must outlive that.
+        QThreadPool::globalInstance()->waitForDone();
     }
 
     QProcess program;

@@ -564,6 +564,9 @@ int MapPointLayer::rowAt(const QPointF &position) const
             return row;
     }
     for (auto it = m_placed.crbegin(); it != m_placed.crend(); ++it) {
+        // Most points lie far from the pointer: no need to look at their shapes.
+        if (std::abs(position.x() - it->anchor.x()) > m_reach || std::abs(position.y() - it->anchor.y()) > m_reach)
+            continue;
         if (!m_active->contains(it->row) && hits(it->row, it->anchor, it->details, position))
             return it->row;
     }
@@ -622,6 +625,7 @@ void MapPointLayer::build()
 bool MapPointLayer::buildInto(std::vector<Quad> &quads)
 {
     m_placed.reserve(m_rows.size());
+    m_reach = MinimumHit;
     QVarLengthArray<int, 4> active;
     for (const QPersistentModelIndex &index : m_active->rows())
         active.append(index.row());
@@ -638,6 +642,7 @@ bool MapPointLayer::buildInto(std::vector<Quad> &quads)
         const TypeStyle &style = typeStyle(r.type);
         if (!detailed) {
             const qreal d = style.dot;
+            m_reach = std::max(m_reach, d * HoveredDot);
             appendRoundedRect(anchor, QRectF(-d / 2, -d / 2, d, d), d / 2, style.color, 0.0, QColor());
             continue;
         }
@@ -649,6 +654,8 @@ bool MapPointLayer::buildInto(std::vector<Quad> &quads)
         // frame one border width and a pixel wider on each side.
         const Label &text = label(r.code);
         const QRectF box(-text.width / 2, m_textHeight / 2 + r.textOffset, text.width, m_textHeight);
+        // A bold label is at most half as wide again; a hovered symbol a tenth larger.
+        m_reach = std::max({m_reach, box.bottom(), 0.75 * text.width, std::abs(r.iconOffset) + symbolSize(r.icon).width()});
         const qreal margin = style.labelBorderWidth + 1.0;
         appendRoundedRect(anchor, box.adjusted(-margin, -margin, margin, margin), m_labelRadius, style.labelFill,
                           style.labelBorderWidth, style.labelBorder);
@@ -665,7 +672,8 @@ void MapPointLayer::appendRoundedRect(QPointF anchor, const QRectF &rect, qreal 
     if (!shows(fill) && !stroked)
         return;
     radius = std::clamp(radius, 0.0, std::min(rect.width(), rect.height()) / 2);
-    const int segments = radius > 0.0 ? std::clamp(int(std::ceil(radius / 1.5)), 1, 8) : 0;
+    // One step per corner (an octagon) makes a dot of a few pixels round enough; larger discs take more.
+    const int segments = radius > 0.0 ? std::clamp(int(std::ceil(radius / 2.5)), 1, 8) : 0;
     const qreal inset = stroked ? std::min(borderWidth, std::min(rect.width(), rect.height()) / 2) : 0.0;
     QList<QPointF> outer = roundedOutline(rect, radius, segments);
     QList<QPointF> inner = stroked ? roundedOutline(rect.adjusted(inset, inset, -inset, -inset), std::max(radius - inset, 0.0), segments)

@@ -228,6 +228,8 @@ private:
     bool m_cursorKnown = false;
 
     std::vector<Placed> m_placed;
+    // How far from its anchor any placed row can be hit.
+    qreal m_reach = 0.0;
     bool m_placementDirty = true;
     double m_zoom = 0.0;
     // Turns a symbol's upright offsets into the layer, which the map turns by the bearing.
