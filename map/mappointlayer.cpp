@@ -2,6 +2,7 @@
 
 #include "activerowsmodel.h"
 #include "mapview.h"
+#include "pointbatchnode.h"
 #include "symbolimage.h"
 
 #include <QAbstractProxyModel>
@@ -11,9 +12,6 @@
 #include <QHoverEvent>
 #include <QPainter>
 #include <QQuickWindow>
-#include <QSGGeometryNode>
-#include <QSGTextureMaterial>
-#include <QSGVertexColorMaterial>
 #include <QUrl>
 #include <QVarLengthArray>
 #include <QMetaMethod>
@@ -26,87 +24,6 @@ constexpr qreal HoveredDot = 1.5;
 constexpr qreal HoveredSymbol = 1.1;
 // A dot narrower than this is still this easy to hit.
 constexpr qreal MinimumHit = 4.0;
-
-// The layer's two batches: plain-coloured shapes (dots, discs, label frames) below the pictures
-// (letters and symbols) drawn from one texture.
-class PointLayerNode : public QSGNode
-{
-public:
-    PointLayerNode()
-        : m_shapes(QSGGeometry::defaultAttributes_ColoredPoint2D(), 0)
-        , m_sprites(QSGGeometry::defaultAttributes_TexturedPoint2D(), 0)
-    {
-        m_shapes.setDrawingMode(QSGGeometry::DrawTriangles);
-        m_sprites.setDrawingMode(QSGGeometry::DrawTriangles);
-        m_shapeNode.setGeometry(&m_shapes);
-        m_shapeNode.setMaterial(&m_shapeMaterial);
-        m_spriteNode.setGeometry(&m_sprites);
-        m_spriteNode.setMaterial(&m_spriteMaterial);
-        m_spriteMaterial.setFiltering(QSGTexture::Linear);
-        appendChildNode(&m_shapeNode);
-    }
-    ~PointLayerNode() override
-    {
-        removeAllChildNodes();
-        delete m_texture;
-    }
-
-    void setShapes(const std::vector<QSGGeometry::ColoredPoint2D> &vertices)
-    {
-        m_shapes.allocate(int(vertices.size()));
-        std::copy(vertices.begin(), vertices.end(), m_shapes.vertexDataAsColoredPoint2D());
-        m_shapeNode.markDirty(QSGNode::DirtyGeometry);
-    }
-    void setSprites(const std::vector<QSGGeometry::TexturedPoint2D> &vertices)
-    {
-        m_sprites.allocate(int(vertices.size()));
-        std::copy(vertices.begin(), vertices.end(), m_sprites.vertexDataAsTexturedPoint2D());
-        m_spriteNode.markDirty(QSGNode::DirtyGeometry);
-    }
-    // The pictures are drawn only once there is a texture to draw them from.
-    void setTexture(QSGTexture *texture)
-    {
-        m_spriteMaterial.setTexture(texture);
-        m_spriteNode.markDirty(QSGNode::DirtyMaterial);
-        if (texture && !m_texture)
-            appendChildNode(&m_spriteNode);
-        else if (!texture && m_texture)
-            removeChildNode(&m_spriteNode);
-        delete m_texture;
-        m_texture = texture;
-    }
-
-private:
-    QSGGeometry m_shapes;
-    QSGGeometry m_sprites;
-    QSGVertexColorMaterial m_shapeMaterial;
-    QSGTextureMaterial m_spriteMaterial;
-    QSGGeometryNode m_shapeNode;
-    QSGGeometryNode m_spriteNode;
-    QSGTexture *m_texture = nullptr;
-};
-
-// A rectangle with rounded corners as a closed outline, `segments` steps per corner, so that the
-// outlines of a rectangle and of its inset have matching vertices.
-QList<QPointF> roundedOutline(const QRectF &rect, qreal radius, int segments)
-{
-    QList<QPointF> outline;
-    outline.reserve(4 * (segments + 1));
-    const QPointF centres[4] = {{rect.right() - radius, rect.top() + radius}, {rect.right() - radius, rect.bottom() - radius},
-                                {rect.left() + radius, rect.bottom() - radius}, {rect.left() + radius, rect.top() + radius}};
-    for (int corner = 0; corner < 4; ++corner) {
-        for (int step = 0; step <= segments; ++step) {
-            const double angle = (corner - 1 + (segments ? double(step) / segments : 0.0)) * M_PI / 2.0;
-            outline.append(centres[corner] + QPointF(std::cos(angle), std::sin(angle)) * radius);
-        }
-    }
-    return outline;
-}
-
-bool shows(const QColor &color)
-{
-    return color.isValid() && color.alpha() > 0;
-}
 
 } // namespace
 
@@ -643,12 +560,12 @@ bool MapPointLayer::buildInto(std::vector<Quad> &quads)
         if (!detailed) {
             const qreal d = style.dot;
             m_reach = std::max(m_reach, d * HoveredDot);
-            appendRoundedRect(anchor, QRectF(-d / 2, -d / 2, d, d), d / 2, style.color, 0.0, QColor());
+            PointBatchNode::appendRoundedRect(m_shapeVertices, m_upright * QTransform::fromTranslate(anchor.x(), anchor.y()), QRectF(-d / 2, -d / 2, d, d), d / 2, style.color, 0.0, QColor());
             continue;
         }
         if (m_discWidth != 0.0) {
             const qreal d = style.disc;
-            appendRoundedRect(anchor, QRectF(-d / 2, -d / 2, d, d), d / 2, style.discFill, m_discBorderWidth, m_discBorderColor);
+            PointBatchNode::appendRoundedRect(m_shapeVertices, m_upright * QTransform::fromTranslate(anchor.x(), anchor.y()), QRectF(-d / 2, -d / 2, d, d), d / 2, style.discFill, m_discBorderWidth, m_discBorderColor);
         }
         // The label's top edge lies half its height plus the row's shift below the point, in a
         // frame one border width and a pixel wider on each side.
@@ -657,56 +574,12 @@ bool MapPointLayer::buildInto(std::vector<Quad> &quads)
         // A bold label is at most half as wide again; a hovered symbol a tenth larger.
         m_reach = std::max({m_reach, box.bottom(), 0.75 * text.width, std::abs(r.iconOffset) + symbolSize(r.icon).width()});
         const qreal margin = style.labelBorderWidth + 1.0;
-        appendRoundedRect(anchor, box.adjusted(-margin, -margin, margin, margin), m_labelRadius, style.labelFill,
+        PointBatchNode::appendRoundedRect(m_shapeVertices, m_upright * QTransform::fromTranslate(anchor.x(), anchor.y()), box.adjusted(-margin, -margin, margin, margin), m_labelRadius, style.labelFill,
                           style.labelBorderWidth, style.labelBorder);
         if (!appendGlyphs(anchor, box, text, style.color, quads) || !appendSymbol(anchor, r, style.color, quads))
             return false;
     }
     return true;
-}
-
-void MapPointLayer::appendRoundedRect(QPointF anchor, const QRectF &rect, qreal radius, const QColor &fill,
-                                      qreal borderWidth, const QColor &border)
-{
-    const bool stroked = borderWidth > 0.0 && shows(border);
-    if (!shows(fill) && !stroked)
-        return;
-    radius = std::clamp(radius, 0.0, std::min(rect.width(), rect.height()) / 2);
-    // One step per corner (an octagon) makes a dot of a few pixels round enough; larger discs take more.
-    const int segments = radius > 0.0 ? std::clamp(int(std::ceil(radius / 2.5)), 1, 8) : 0;
-    const qreal inset = stroked ? std::min(borderWidth, std::min(rect.width(), rect.height()) / 2) : 0.0;
-    QList<QPointF> outer = roundedOutline(rect, radius, segments);
-    QList<QPointF> inner = stroked ? roundedOutline(rect.adjusted(inset, inset, -inset, -inset), std::max(radius - inset, 0.0), segments)
-                                   : outer;
-    for (QPointF &p : outer)
-        p = anchor + m_upright.map(p);
-    for (QPointF &p : inner)
-        p = anchor + m_upright.map(p);
-    auto vertex = [](QPointF p, const QColor &color) {
-        // Premultiplied, as the scene graph blends.
-        const int a = color.alpha();
-        QSGGeometry::ColoredPoint2D v;
-        v.set(float(p.x()), float(p.y()), uchar(color.red() * a / 255), uchar(color.green() * a / 255),
-              uchar(color.blue() * a / 255), uchar(a));
-        return v;
-    };
-    const qsizetype n = outer.size();
-    if (shows(fill)) {
-        const QPointF centre = anchor + m_upright.map(rect.center());
-        for (qsizetype i = 0; i < n; ++i) {
-            m_shapeVertices.push_back(vertex(centre, fill));
-            m_shapeVertices.push_back(vertex(inner.at(i), fill));
-            m_shapeVertices.push_back(vertex(inner.at((i + 1) % n), fill));
-        }
-    }
-    if (stroked) {
-        // The border lies inside the rectangle, as Rectangle draws it.
-        for (qsizetype i = 0; i < n; ++i) {
-            const qsizetype j = (i + 1) % n;
-            for (const QPointF &p : {outer.at(i), outer.at(j), inner.at(j), outer.at(i), inner.at(j), inner.at(i)})
-                m_shapeVertices.push_back(vertex(p, border));
-        }
-    }
 }
 
 bool MapPointLayer::appendGlyphs(QPointF anchor, const QRectF &text, const Label &label, const QColor &color,
@@ -785,9 +658,9 @@ void MapPointLayer::updatePolish()
 
 QSGNode *MapPointLayer::updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData *)
 {
-    auto *node = static_cast<PointLayerNode *>(oldNode);
+    auto *node = static_cast<PointBatchNode *>(oldNode);
     if (!node) {
-        node = new PointLayerNode;
+        node = new PointBatchNode;
         m_uploadedAtlas = -1;
         m_geometryChanged = true;
     }

@@ -183,8 +183,6 @@ private:
 
     void build();
     bool buildInto(std::vector<Quad> &quads);
-    void appendRoundedRect(QPointF anchor, const QRectF &rect, qreal radius, const QColor &fill, qreal borderWidth,
-                           const QColor &border);
     bool appendGlyphs(QPointF anchor, const QRectF &text, const Label &label, const QColor &color, std::vector<Quad> &quads);
     bool appendSymbol(QPointF anchor, const Row &row, const QColor &color, std::vector<Quad> &quads);
 
