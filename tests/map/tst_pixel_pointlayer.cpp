@@ -25,10 +25,12 @@ class FakeTheme : public QObject
     Q_OBJECT
 
 public:
+    QColor navaid = Qt::red;
+
     Q_INVOKABLE QColor color(const QString &key, int type) const
     {
         if (key == QLatin1String("point"))
-            return type == 1 ? QColor(Qt::blue) : QColor(Qt::red);
+            return type == 1 ? QColor(Qt::blue) : navaid;
         if (key == QLatin1String("pointlabel.border"))
             return QColor(Qt::magenta);
         return QColor(Qt::transparent);
@@ -82,6 +84,7 @@ private slots:
     void hoverMakesAnActiveRow();
     void drawsWhereAndHowThePointsAre();
     void keepsLabelsUprightOnATurnedMap();
+    void followsAThemeChange();
 
 private:
     QImage grab();
@@ -270,6 +273,17 @@ void TstPixelPointLayer::keepsLabelsUprightOnATurnedMap()
     const int top = qRound(150 + labelTop());
     QVERIFY(anyIn(image, QRect(190, top - 3, 20, 2), Qt::magenta));
     QVERIFY(!anyIn(image, QRect(200 + top - 150 - 3, 140, 2, 20), Qt::magenta));
+}
+
+// Another theme (the old object replaced, as the theme manager does) recolours the batch.
+void TstPixelPointLayer::followsAThemeChange()
+{
+    QVERIFY(near(grab().pixel(236, 150), Qt::red));
+    FakeTheme green;
+    green.navaid = Qt::green;
+    m_layer->setStyle(&green);
+    QVERIFY(near(grab().pixel(236, 150), Qt::green));
+    m_layer->setStyle(&m_theme);
 }
 
 QTEST_MAIN(TstPixelPointLayer)
