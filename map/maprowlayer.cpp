@@ -233,6 +233,7 @@ void MapRowLayer::pointerAt(QPointF position)
     m_cursor = mapToScene(position);
     m_cursorKnown = true;
     setHovered(m_hoverable ? rowAt(position) : -1);
+    pointerMoved(position);
 }
 
 void MapRowLayer::hoverEnterEvent(QHoverEvent *event)
@@ -327,6 +328,7 @@ const MapRowLayer::Label &MapRowLayer::label(const QString &code) const
         label.x.append(x);
         x += advance.x();
     }
+    label.advance = x;
     label.width = std::ceil(x);
     return *m_labels.insert(code, label);
 }

@@ -76,6 +76,8 @@ protected:
     {
         QList<quint32> glyphs;
         QList<qreal> x;
+        // Its advance, and that in whole pixels.
+        qreal advance = 0.0;
         qreal width = 0.0;
         qreal boldWidth = -1.0;
     };
@@ -103,6 +105,8 @@ protected:
     virtual bool buildInto(std::vector<Quad> &quads) = 0;
     // The theme changed: cached looks go.
     virtual void styleReset() {}
+    // The pointer moved over the layer (after the hovered row was found).
+    virtual void pointerMoved(QPointF) {}
 
     QVariant ask(const char *method, const QString &key, int type = 0) const;
     void setLabelFont(const QFont &font);

@@ -93,14 +93,7 @@ void PointBatchNode::appendRoundedRect(std::vector<QSGGeometry::ColoredPoint2D> 
         p = place.map(p);
     for (QPointF &p : inner)
         p = place.map(p);
-    auto vertex = [](QPointF p, const QColor &color) {
-        // Premultiplied, as the scene graph blends.
-        const int a = color.alpha();
-        QSGGeometry::ColoredPoint2D v;
-        v.set(float(p.x()), float(p.y()), uchar(color.red() * a / 255), uchar(color.green() * a / 255),
-              uchar(color.blue() * a / 255), uchar(a));
-        return v;
-    };
+    auto vertex = [](QPointF p, const QColor &color) { return PointBatchNode::vertex(p, color); };
     const qsizetype n = outer.size();
     if (shows(fill)) {
         const QPointF centre = place.map(rect.center());
@@ -120,3 +113,22 @@ void PointBatchNode::appendRoundedRect(std::vector<QSGGeometry::ColoredPoint2D> 
     }
 }
 
+
+QSGGeometry::ColoredPoint2D PointBatchNode::vertex(QPointF p, const QColor &color)
+{
+    // Premultiplied, as the scene graph blends.
+    const int a = color.alpha();
+    QSGGeometry::ColoredPoint2D v;
+    v.set(float(p.x()), float(p.y()), uchar(color.red() * a / 255), uchar(color.green() * a / 255), uchar(color.blue() * a / 255),
+          uchar(a));
+    return v;
+}
+
+void PointBatchNode::appendTriangles(std::vector<QSGGeometry::ColoredPoint2D> &vertices, const QList<QPointF> &triangles,
+                                     const QColor &color)
+{
+    if (!shows(color))
+        return;
+    for (const QPointF &p : triangles)
+        vertices.push_back(vertex(p, color));
+}

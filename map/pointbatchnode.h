@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QColor>
+#include <QList>
+#include <QPointF>
 #include <QRectF>
 #include <QSGGeometry>
 #include <QSGGeometryNode>
@@ -11,8 +13,8 @@
 
 #include <vector>
 
-// The point layer's two batches: plain-coloured shapes (dots, discs, label frames) below the
-// pictures (letters and symbols) drawn from one texture, which the node owns.
+// A batched layer's two batches: plain-coloured shapes (dots, discs, lines, label frames) below
+// the pictures (letters and symbols) drawn from one texture, which the node owns.
 class PointBatchNode : public QSGNode
 {
 public:
@@ -29,6 +31,11 @@ public:
     // borders of no width add nothing.
     static void appendRoundedRect(std::vector<QSGGeometry::ColoredPoint2D> &vertices, const QTransform &place,
                                   const QRectF &rect, qreal radius, const QColor &fill, qreal borderWidth, const QColor &border);
+
+    // Triangles (three points each) of one colour.
+    static void appendTriangles(std::vector<QSGGeometry::ColoredPoint2D> &vertices, const QList<QPointF> &triangles,
+                                const QColor &color);
+    static QSGGeometry::ColoredPoint2D vertex(QPointF p, const QColor &color);
 
 private:
     QSGGeometry m_shapes;
