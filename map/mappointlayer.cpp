@@ -58,9 +58,8 @@ void MapPointLayer::setDetailUids(const QStringList &uids)
     emit detailUidsChanged();
 }
 
-void MapPointLayer::resetRows(const QHash<int, QByteArray> &names, int count)
+void MapPointLayer::readRoles(const QHash<int, QByteArray> &names)
 {
-    m_rows.clear();
     m_roles = Roles();
     m_roles.uid = names.key("role_uid", -1);
     m_roles.position = names.key("role_position", -1);
@@ -70,25 +69,16 @@ void MapPointLayer::resetRows(const QHash<int, QByteArray> &names, int count)
     m_roles.iconOffset = names.key("role_icon_offset", -1);
     m_roles.textOffset = names.key("role_text_offset", -1);
     m_roles.minZoomDetails = names.key("role_minzoom_details", -1);
-    m_rows.resize(size_t(count));
-    readRows(0, count - 1);
 }
 
-void MapPointLayer::insertRows(int first, int last)
+void MapPointLayer::splice(int first, int removed, int inserted)
 {
-    m_rows.insert(m_rows.begin() + first, size_t(last - first + 1), Row());
-    readRows(first, last);
-}
-
-void MapPointLayer::removeRows(int first, int last)
-{
-    m_rows.erase(m_rows.begin() + first, m_rows.begin() + last + 1);
+    spliceRows(m_rows, first, removed, inserted, [this](int row) { return readRow(row); });
 }
 
 void MapPointLayer::readRows(int first, int last)
 {
-    for (int row = std::max(first, 0); row <= last && row < int(m_rows.size()); ++row)
-        m_rows[size_t(row)] = readRow(row);
+    rereadRows(m_rows, first, last, [this](int row) { return readRow(row); });
 }
 
 void MapPointLayer::styleReset()

@@ -43,9 +43,8 @@ signals:
 protected:
     bool followsBearing() const override { return true; }
     void mapBearingChanged() override { mapGeometryChanged(); }
-    void resetRows(const QHash<int, QByteArray> &roleNames, int count) override;
-    void insertRows(int first, int last) override;
-    void removeRows(int first, int last) override;
+    void readRoles(const QHash<int, QByteArray> &roleNames) override;
+    void splice(int first, int removed, int inserted) override;
     void readRows(int first, int last) override;
     int keptRows() const override { return int(m_rows.size()); }
     QString uidOf(int row) const override { return m_rows[size_t(row)].uid; }

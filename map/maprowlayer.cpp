@@ -113,14 +113,14 @@ void MapRowLayer::connectModel()
                        [this](const QModelIndex &parent, int first, int last) {
                            if (parent.isValid())
                                return;
-                           insertRows(std::min(first, keptRows()), std::min(first, keptRows()) + last - first);
+                           splice(std::min(first, keptRows()), 0, last - first + 1);
                            rowsChanged();
                        })
             << connect(model, &QAbstractItemModel::rowsRemoved, this,
                        [this](const QModelIndex &parent, int first, int last) {
                            if (parent.isValid() || first >= keptRows())
                                return;
-                           removeRows(first, std::min(last, keptRows() - 1));
+                           splice(first, std::min(last, keptRows() - 1) - first + 1, 0);
                            rowsChanged();
                        })
             << connect(model, &QAbstractItemModel::dataChanged, this,
@@ -137,10 +137,8 @@ void MapRowLayer::connectModel()
 
 void MapRowLayer::reloadRows()
 {
-    if (m_model)
-        resetRows(m_model->roleNames(), m_model->rowCount());
-    else
-        resetRows({}, 0);
+    readRoles(m_model ? m_model->roleNames() : QHash<int, QByteArray>());
+    splice(0, keptRows(), m_model ? m_model->rowCount() : 0);
     rowsChanged();
 }
 

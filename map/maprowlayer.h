@@ -89,11 +89,11 @@ protected:
         QRect pixels;
     };
 
-    // What a layer keeps of its rows: all read again with the role names, inserted (then read),
-    // removed, read again after a change.
-    virtual void resetRows(const QHash<int, QByteArray> &roleNames, int count) = 0;
-    virtual void insertRows(int first, int last) = 0;
-    virtual void removeRows(int first, int last) = 0;
+    // What a layer keeps of its rows: the roles it reads found by name (after a reset), `removed`
+    // rows from `first` replaced by `inserted` ones read from the model, rows read again after a
+    // change. spliceRows() and rereadRows() do it for a vector of rows read by readRow(row).
+    virtual void readRoles(const QHash<int, QByteArray> &roleNames) = 0;
+    virtual void splice(int first, int removed, int inserted) = 0;
     virtual void readRows(int first, int last) = 0;
     virtual int keptRows() const = 0;
     virtual QString uidOf(int row) const = 0;
@@ -107,6 +107,20 @@ protected:
     virtual void styleReset() {}
     // The pointer moved over the layer (after the hovered row was found).
     virtual void pointerMoved(QPointF) {}
+
+    template <typename Row, typename Reader>
+    static void spliceRows(std::vector<Row> &rows, int first, int removed, int inserted, Reader readRow)
+    {
+        rows.erase(rows.begin() + first, rows.begin() + first + removed);
+        rows.insert(rows.begin() + first, size_t(inserted), Row());
+        rereadRows(rows, first, first + inserted - 1, readRow);
+    }
+    template <typename Row, typename Reader>
+    static void rereadRows(std::vector<Row> &rows, int first, int last, Reader readRow)
+    {
+        for (int row = std::max(first, 0); row <= last && row < int(rows.size()); ++row)
+            rows[size_t(row)] = readRow(row);
+    }
 
     QVariant ask(const char *method, const QString &key, int type = 0) const;
     void setLabelFont(const QFont &font);

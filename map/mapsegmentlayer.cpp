@@ -53,9 +53,8 @@ void MapSegmentLayer::setPixelPerNm(qreal pixelPerNm)
     emit pixelPerNmChanged();
 }
 
-void MapSegmentLayer::resetRows(const QHash<int, QByteArray> &names, int count)
+void MapSegmentLayer::readRoles(const QHash<int, QByteArray> &names)
 {
-    m_rows.clear();
     m_roles = Roles();
     m_roles.uid = names.key("role_uid", -1);
     m_roles.type = names.key("role_type", -1);
@@ -70,25 +69,16 @@ void MapSegmentLayer::resetRows(const QHash<int, QByteArray> &names, int count)
     m_roles.arrowRotation = names.key("role_arrow_rotation", -1);
     m_roles.textRotation = names.key("role_text_rotation", -1);
     m_roles.minZoomDetails = names.key("role_minzoom_details", -1);
-    m_rows.resize(size_t(count));
-    readRows(0, count - 1);
 }
 
-void MapSegmentLayer::insertRows(int first, int last)
+void MapSegmentLayer::splice(int first, int removed, int inserted)
 {
-    m_rows.insert(m_rows.begin() + first, size_t(last - first + 1), Row());
-    readRows(first, last);
-}
-
-void MapSegmentLayer::removeRows(int first, int last)
-{
-    m_rows.erase(m_rows.begin() + first, m_rows.begin() + last + 1);
+    spliceRows(m_rows, first, removed, inserted, [this](int row) { return readRow(row); });
 }
 
 void MapSegmentLayer::readRows(int first, int last)
 {
-    for (int row = std::max(first, 0); row <= last && row < int(m_rows.size()); ++row)
-        m_rows[size_t(row)] = readRow(row);
+    rereadRows(m_rows, first, last, [this](int row) { return readRow(row); });
 }
 
 MapSegmentLayer::Row MapSegmentLayer::readRow(int row) const
@@ -185,15 +175,8 @@ MapSegmentLayer::Placed MapSegmentLayer::place(int row)
             r.pieces = GeoPathProjector::project(r.path, true, MapCamera::TileSize * std::exp2(densified));
             r.densifiedZoom = densified;
         }
-        const double worldSize = camera.worldSize();
         for (const QPolygonF &piece : std::as_const(r.pieces)) {
-            // The piece is placed as a whole on the copy of the world its middle maps to.
-            const QPointF centre = piece.boundingRect().center();
-            const QPointF anchor = camera.mercatorToLayer(centre);
-            QPolygonF line;
-            line.reserve(piece.size());
-            for (const QPointF &m : piece)
-                line.append(anchor + (m - centre) * worldSize);
+            const QPolygonF line = camera.mercatorToLayer(piece);
             placed.reach |= line.boundingRect();
             placed.lines.append(line);
         }
