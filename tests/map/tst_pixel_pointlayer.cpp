@@ -1,5 +1,6 @@
 #include "mappointlayer.h"
 #include "mapview.h"
+#include "pixelcheck.h"
 
 #include <QFontMetricsF>
 #include <QGeoCoordinate>
@@ -44,22 +45,8 @@ public:
     Q_INVOKABLE double fontSize(const QString &, int) const { return 10.0; }
 };
 
-bool near(QRgb pixel, const QColor &color, int tolerance = 60)
-{
-    return std::abs(qRed(pixel) - color.red()) <= tolerance && std::abs(qGreen(pixel) - color.green()) <= tolerance
-        && std::abs(qBlue(pixel) - color.blue()) <= tolerance;
-}
-
-bool anyIn(const QImage &image, const QRect &area, const QColor &color)
-{
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) {
-            if (near(image.pixel(x, y), color))
-                return true;
-        }
-    }
-    return false;
-}
+using PixelCheck::anyIn;
+using PixelCheck::near;
 
 } // namespace
 
@@ -116,24 +103,9 @@ void TstPixelPointLayer::initTestCase()
 void TstPixelPointLayer::init()
 {
     m_window = std::make_unique<QQuickWindow>();
-    m_window->resize(400, 300);
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-    QQmlComponent component(&m_engine);
-    component.setData(R"(
-        import QtQuick
-        import QtPositioning
-        import Corvel.Map
-        Map {
-            width: 400; height: 300; color: "white"; zoomLevel: 10
-            center: QtPositioning.coordinate(0, 0)
-            plugin: Plugin { name: "itemsoverlay" }
-            MapPointLayer { hiddenUids: ["H1"] }
-        })",
-                      QUrl());
-    m_map = qobject_cast<MapView *>(component.create());
-    QVERIFY2(m_map, qPrintable(component.errorString()));
-    m_map->setParentItem(m_window->contentItem());
+    QString error;
+    m_map = PixelCheck::showMap(m_engine, *m_window, 10, R"(MapPointLayer { hiddenUids: ["H1"] })", error);
+    QVERIFY2(m_map, qPrintable(error));
     m_layer = m_map->findChild<MapPointLayer *>();
     QVERIFY(m_layer);
 
