@@ -159,6 +159,7 @@ MapSegmentLayer {
                 MenuLoader {
                     id: labelMenuLoader
 
+                    objectName: "menu"
                     sourceComponent: Component {
                         SegmentContextMenu {
                         }

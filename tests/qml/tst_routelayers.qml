@@ -215,7 +215,8 @@ LayerHost {
             compare(findChild(subject, "lines").count, 0);
         }
 
-        // The label takes the pointer over its name: the row's items show it bold with its tooltip.
+        // The label takes the pointer over its name: the row's items show it bold with its tooltip
+        // and open its menu.
         function test_labelHover() {
             host.map.zoomLevel = 10;
             makeLayer({ role_minzoom_details: 9 });
@@ -231,6 +232,16 @@ LayerHost {
             verify(subject.itemsAt(0)[1].hovered);
             verify(!subject.itemsAt(0)[0].hovered);
             tryVerify(() => findChild(subject.itemsAt(0)[1].sourceItem, "tooltip").shown);
+            // Its menu keeps the items while the pointer goes elsewhere.
+            waitForRendering(host);
+            mouseClick(host, at.x, at.y, Qt.RightButton);
+            const menu = findChild(subject.itemsAt(0)[1].sourceItem, "menu");
+            tryVerify(() => menu.opened);
+            mouseMove(host, 5, 5);
+            compare(subject.hoveredRow, -1);
+            verify(subject.itemsAt(0)[1] !== null);
+            menu.menu.close();
+            tryCompare(findChild(subject, "labels"), "count", 0);
         }
 
         // A procedure path: outline and line by the theme, the hover colour under the mouse.
