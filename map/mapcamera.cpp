@@ -182,3 +182,15 @@ void MapCamera::fitRectangle(const QGeoRectangle &rectangle, double margin, doub
     }
     m_zoom = std::clamp(zoom, minZoom, maxZoom);
 }
+
+QPolygonF MapCamera::mercatorToLayer(const QPolygonF &line) const
+{
+    const QPointF centre = line.boundingRect().center();
+    const QPointF anchor = mercatorToLayer(centre);
+    const double size = worldSize();
+    QPolygonF placed;
+    placed.reserve(line.size());
+    for (const QPointF &m : line)
+        placed.append(anchor + (m - centre) * size);
+    return placed;
+}

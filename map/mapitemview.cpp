@@ -263,13 +263,12 @@ void MapItemView::learnBinding(QQuickItem *item)
         native = native->superClass();
     for (int i = native ? native->propertyCount() : 0; i < meta->propertyCount(); ++i) {
         const QByteArray name = meta->property(i).name();
-        if (name == "index") {
-            m_required.append({name, -1, i});
-            continue;
-        }
+        // A model that stands for rows of another names their `index` as a role of its own.
         const int role = m_roleNames.key(name, -2);
         if (role != -2)
             m_required.append({name, role, i});
+        else if (name == "index")
+            m_required.append({name, -1, i});
     }
     m_binding = m_required.isEmpty() ? Binding::Context : Binding::Required;
 }

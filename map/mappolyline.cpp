@@ -46,17 +46,10 @@ void MapPolyline::buildGeometry(const MapCamera &camera, QList<QPointF> &, QList
         m_densifiedZoom = zoom;
         m_piecesDirty = false;
     }
-    const double worldSize = camera.worldSize();
     m_lines.clear();
     const StrokeBuilder::Style style{m_line.width(), Qt::PenCapStyle(m_line.capStyle()), m_line.effectiveDashPattern()};
     for (const QPolygonF &piece : std::as_const(m_pieces)) {
-        // The piece is placed as a whole on the copy of the world its middle maps to.
-        const QPointF centre = piece.boundingRect().center();
-        const QPointF anchor = camera.mercatorToLayer(centre);
-        QPolygonF line;
-        line.reserve(piece.size());
-        for (const QPointF &m : piece)
-            line.append(anchor + (m - centre) * worldSize);
+        const QPolygonF line = camera.mercatorToLayer(piece);
         StrokeBuilder::stroke(line, false, style, stroke);
         m_lines.append(line);
     }

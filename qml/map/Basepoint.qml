@@ -10,6 +10,8 @@ Item {
     required property bool isWaypoint
     // Off while the map moves (see MapStillness).
     property bool hoverable: true
+    // Off where the holder's hover comes from elsewhere (the point layer finds it itself).
+    property bool ownsHover: true
     readonly property real hoveredWidthFactor: hovered ? 2 : 1
     readonly property real hoveredImageFactor: hovered ? 1.1 : 1
     readonly property color tint: selected ? theme.color("selection") : theme.color("point", role_type)
@@ -62,6 +64,7 @@ Item {
             anchors.fill: parent
             waypoint: basepoint.isWaypoint
             hoverable: basepoint.hoverable
+            ownsHover: basepoint.ownsHover
         }
     }
     Item {
@@ -83,6 +86,7 @@ Item {
             anchors.fill: image
             waypoint: basepoint.isWaypoint
             hoverable: basepoint.hoverable
+            ownsHover: basepoint.ownsHover
         }
     }
 }

@@ -8,9 +8,13 @@ MouseArea {
     property bool waypoint: false
     // Off while the map moves (see MapStillness).
     property bool hoverable: true
+    // Off where the holder's hover comes from elsewhere (the point layer finds it itself).
+    property bool ownsHover: true
 
     // A hover that the map's move switched off ends at once, not when the mouse next moves.
     function updateHovered() {
+        if (!ownsHover)
+            return;
         const now = containsMouse && hoverable;
         if (hovered === now)
             return;
@@ -19,7 +23,7 @@ MouseArea {
     }
 
     acceptedButtons: Qt.LeftButton | Qt.RightButton
-    hoverEnabled: hoverable
+    hoverEnabled: hoverable && ownsHover
 
     onClicked: mouse => {
         if (mouse.button === Qt.RightButton)

@@ -6,7 +6,12 @@ import Waylore.Ui
 // The airway and track segments of the visible area: a line along the great circle each, thin
 // while zoomed out, and from the detail zoom a label with the airway name and its levels, pointed
 // at the end the segment runs to.
-MapItemView {
+//
+// The layer draws its segments itself, in one batch, and finds the one under the pointer; only
+// the hovered segment and one whose menu is open are made of items (the delegates below), which
+// carry the hover highlight, the tooltip and the menu. A delegate declares the roles it reads,
+// and `index` (its row of the map model); the menu reads them from the delegate by name.
+MapSegmentLayer {
     id: segmentLayer
 
     readonly property MapStillness stillness: MapStillness {
@@ -16,14 +21,36 @@ MapItemView {
         return flightplan.general.segmentuids.indexOf(uid) >= 0;
     }
 
+    // The line and label items of a map row, while the row has them; else nulls.
+    function itemsAt(row) {
+        const found = [null, null];
+        [lines, labels].forEach((view, i) => {
+            for (let j = 0; j < view.count; ++j) {
+                const item = view.itemAt(j);
+                if (item && item.index === row)
+                    found[i] = item;
+            }
+        });
+        return found;
+    }
+
     model: segmentMapModel
+    style: theme
+    trackType: CorvelSegment.Segment.TRACK
+    planUids: flightplan.general.segmentuids
+    pixelPerNm: map.pixelPerNm
+    // Off while the map moves (see MapStillness).
+    hoverable: stillness.still
 
     MapItemView {
+        id: lines
+
         objectName: "lines"
-        model: segmentLayer.model
+        model: segmentLayer.activeRows
         delegate: MapPolyline {
             id: segment
 
+            property int index: -1
             property string role_uid
             property int role_type
             property var role_line
@@ -39,7 +66,10 @@ MapItemView {
             readonly property double minZoomScale: 10.5
             readonly property bool minZoom: map.zoomLevel >= role_minzoom
             readonly property bool inFlightplan: segmentLayer.isInFlightplan(role_uid)
-            readonly property real hoveredWidthFactor: hover.hovered ? 2 : 1
+            // The layer tracks the pointer; the line of a segment in the plan takes none.
+            readonly property bool hovered: index >= 0 && segmentLayer.hoveredRow === index && !segmentLayer.labelHovered
+                && !inFlightplan
+            readonly property real hoveredWidthFactor: hovered ? 2 : 1
             // Airways thin out fast below the scale zoom, tracks (long and few) slower.
             readonly property real zoomFactor: map.zoomLevel >= minZoomScale || inFlightplan ? 1
                 : Math.pow(map.zoomLevel / minZoomScale, role_type === CorvelSegment.Segment.TRACK ? 1.5 : 3)
@@ -51,11 +81,6 @@ MapItemView {
             line.strokeStyle: theme.dashed("segment", role_type)
             line.width: theme.width("segment", role_type) * zoomFactor * hoveredWidthFactor
 
-            HoverHandler {
-                id: hover
-
-                enabled: !menuLoader.active && !segment.inFlightplan && segmentLayer.stillness.still
-            }
             TapHandler {
                 acceptedButtons: Qt.RightButton
                 gesturePolicy: TapHandler.ReleaseWithinBounds
@@ -72,15 +97,20 @@ MapItemView {
                     SegmentContextMenu {
                     }
                 }
+                // The item stays while its menu is open, wherever the pointer goes.
+                onOpenedChanged: segmentLayer.hold(segment.index, opened)
             }
         }
     }
     MapItemView {
+        id: labels
+
         objectName: "labels"
-        model: segmentLayer.model
+        model: segmentLayer.activeRows
         delegate: MapQuickItem {
             id: label
 
+            property int index: -1
             property string role_uid
             property int role_type
             property int role_direction
@@ -104,9 +134,8 @@ MapItemView {
             readonly property bool inFlightplan: segmentLayer.isInFlightplan(role_uid)
             readonly property double itemZoomLevel: map.zoomLevel < minZoomScale && !inFlightplan ? minZoomScale : 0
             readonly property bool minZoomDetails: map.zoomLevel >= role_minzoom_details
-            property bool hovered: false
+            readonly property bool hovered: index >= 0 && segmentLayer.hoveredRow === index && segmentLayer.labelHovered
             readonly property real hoveredWidthFactor: hovered ? 1.5 : 1
-            readonly property bool hoverable: segmentLayer.stillness.still
 
             function popupMenu(x, y) {
                 labelMenuLoader.popup(x, y);
@@ -121,10 +150,6 @@ MapItemView {
                     objectName: "label"
                     anchors.centerIn: parent
                     active: label.minZoomDetails || label.inFlightplan
-                    // A view brings hundreds of labels at once (the first one after the load,
-                    // a zoom in to the detail level): they are made a few at a time between
-                    // frames, the lines and the rest of the window being drawn meanwhile.
-                    asynchronous: true
                     sourceComponent: Component {
                         SegmentLabel {
                             holder: label
@@ -134,10 +159,12 @@ MapItemView {
                 MenuLoader {
                     id: labelMenuLoader
 
+                    objectName: "menu"
                     sourceComponent: Component {
                         SegmentContextMenu {
                         }
                     }
+                    onOpenedChanged: segmentLayer.hold(label.index, opened)
                 }
                 ToolTipLoader {
                     objectName: "tooltip"

@@ -48,13 +48,11 @@ Item {
         font.bold: segmentLabel.holder.hovered
         renderType: Text.NativeRendering
 
+        // The layer tracks the pointer (and tells the holder); this area only takes the click.
         MouseArea {
             anchors.fill: parent
             acceptedButtons: Qt.RightButton
-            hoverEnabled: segmentLabel.holder.hoverable
             onClicked: mouse => segmentLabel.holder.popupMenu(mouse.x, mouse.y)
-            onContainsMouseChanged: segmentLabel.holder.hovered = containsMouse && hoverEnabled
-            onHoverEnabledChanged: segmentLabel.holder.hovered = containsMouse && hoverEnabled
         }
     }
     Text {

@@ -1,6 +1,7 @@
 import QtQuick
 import QtPositioning
 import QtTest
+import Corvel.Map
 
 // The point and runway layers over the database's own map models, filled from the test
 // simulator folder (airport XRTA at 20 S 60 E, runway 09/27 45 m wide, asphalt): the roles
@@ -40,13 +41,19 @@ LayerHost {
             fuzzyCompare(ends[0].coordinate.longitude, 59.984, 1e-6);
         }
 
+        // The airport at the view centre (400, 300) shows its details at zoom 9; under the
+        // pointer it gets an item with its roles.
         function test_airport() {
             show("Point", pointMapModel, 9);
             tryVerify(() => subject.count === pointMapModel.rowCount() && subject.count > 0);
-            const airport = subject.itemAt([...Array(subject.count).keys()].find(i => subject.itemAt(i).role_code === "XRTA"));
-            compare([airport.role_icon, airport.role_text_offset, airport.minZoomDetails], ["qrc:/icon/airp.svg", 12, true]);
+            mouseMove(host, 400, 300);
+            tryVerify(() => subject.hoveredRow >= 0);
+            const airport = subject.itemAt(subject.hoveredRow);
+            compare([airport.role_code, airport.role_icon, airport.role_text_offset, airport.minZoomDetails], ["XRTA", "qrc:/icon/airp.svg", 12, true]);
+            compare(subject.shapeOf(subject.hoveredRow), MapPointLayer.Details);
             verify(findChild(airport.sourceItem, "basepoint").active);
             verify(airport.role_tooltip.indexOf("XRTA") >= 0);
+            mouseMove(host, 5, 5);
         }
     }
 }

@@ -111,8 +111,11 @@ LayerHost {
                                     role_distance: 60, role_arrow_rotation: 90, role_text_rotation: 90, role_minzoom: 6,
                                     role_minzoom_details: 9, role_tooltip: "UL1", role_uid_p0: "A", role_uid_p1: "B", role_code_p0: "A",
                                     role_code_p1: "B", role_bounding: null }, roles)]) });
+            tryCompare(subject, "count", 1);
+            // The layer draws the row in its batch; held, the row gets its items.
+            subject.hold(0, true);
             tryCompare(findChild(subject, "labels"), "count", 1);
-            return [findChild(subject, "lines").itemAt(0), findChild(subject, "labels").itemAt(0)];
+            return subject.itemsAt(0);
         }
 
         function prepare() {
@@ -147,6 +150,11 @@ LayerHost {
             compare(line.visible, data.zoom >= 6 || data.plan);
             compare(findChild(label.sourceItem, "label").active, data.label);
             compare(label.zoomLevel, data.itemZoom);
+            // The batch draws the same width, and nothing below the minimum zoom. The 60 nm of
+            // the segment are 0.01183 * 2^zoom px/nm * 60 on screen: 22.7 px at zoom 5, shorter
+            // than 1.75 labels "UL1" (about 34 px), 90.8 px at zoom 7.
+            fuzzyCompare(subject.lineWidth(0), data.zoom >= 6 || data.plan ? data.width : 0, 1e-5);
+            compare(subject.labelShown(0), data.label && data.zoom >= 7);
         }
 
         // One pointed end towards where the segment runs, two for a two-way segment; the upper
@@ -162,10 +170,7 @@ LayerHost {
         function test_label(data) {
             host.map.zoomLevel = 10;
             const [, label] = makeLayer({ role_direction: data.direction, role_arrow_rotation: data.arrow, role_max_level: 460 });
-            // Labels are made between frames.
-            const loader = findChild(label.sourceItem, "label");
-            tryVerify(() => loader.status === Loader.Ready);
-            const item = loader.item;
+            const item = findChild(label.sourceItem, "label").item;
             const h = item.textHeight;
             compare([item.leftArrow, item.rightArrow], [data.left ? -Math.trunc(h / 2) : 0, data.right ? Math.trunc(h / 2) : 0]);
             compare(item.rotation, 90);
@@ -174,25 +179,69 @@ LayerHost {
             const needed = item.textWidth * 1.75 / host.map.pixelPerNm;
             subject.model.setRole(0, "role_distance", needed * 1.01);
             verify(item.visible);
+            verify(subject.labelShown(0));
             subject.model.setRole(0, "role_distance", needed * 0.99);
             verify(!item.visible);
+            verify(!subject.labelShown(0));
         }
 
-        // Hover doubles the line; a segment of the plan neither highlights nor opens its menu.
+        // Hover makes the row's items and doubles the line; a segment of the plan neither
+        // highlights nor opens its menu.
         function test_lineHover() {
             host.map.zoomLevel = 11;
-            const [line] = makeLayer({});
+            makeLayer({});
+            subject.hold(0, false);
+            tryCompare(findChild(subject, "lines"), "count", 0);
             waitForRendering(host);
             const at = host.map.fromCoordinate(QtPositioning.coordinate(0.01, 0.2), false);
             mouseMove(host, 5, 5);
             mouseMove(host, at.x, at.y);
-            tryCompare(line.line, "width", 3.5);
+            compare(subject.hoveredRow, 0);
+            verify(!subject.labelHovered);
+            tryVerify(() => subject.itemsAt(0)[0] !== null);
+            tryCompare(subject.itemsAt(0)[0].line, "width", 3.5);
+            waitForRendering(host);
+            mouseClick(host, at.x, at.y, Qt.RightButton);
+            tryVerify(() => findChild(subject.itemsAt(0)[0], "menu").opened);
+            findChild(subject.itemsAt(0)[0], "menu").menu.close();
+            tryVerify(() => !findChild(subject.itemsAt(0)[0], "menu").opened);
             mouseMove(host, 5, 5);
+            compare(subject.hoveredRow, -1);
+            tryCompare(findChild(subject, "lines"), "count", 0);
             flightplan.general.segmentuids = ["S1"];
             mouseMove(host, at.x, at.y);
+            compare(subject.hoveredRow, -1);
             mouseClick(host, at.x, at.y, Qt.RightButton);
-            compare(line.line.width, 1.75);
-            verify(!findChild(line, "menu").active);
+            compare(findChild(subject, "lines").count, 0);
+        }
+
+        // The label takes the pointer over its name: the row's items show it bold with its tooltip
+        // and open its menu.
+        function test_labelHover() {
+            host.map.zoomLevel = 10;
+            makeLayer({ role_minzoom_details: 9 });
+            subject.hold(0, false);
+            tryCompare(findChild(subject, "labels"), "count", 0);
+            waitForRendering(host);
+            const at = host.map.fromCoordinate(QtPositioning.coordinate(0.01, 0), false);
+            mouseMove(host, 5, 5);
+            mouseMove(host, at.x, at.y);
+            compare(subject.hoveredRow, 0);
+            verify(subject.labelHovered);
+            tryVerify(() => subject.itemsAt(0)[1] !== null);
+            verify(subject.itemsAt(0)[1].hovered);
+            verify(!subject.itemsAt(0)[0].hovered);
+            tryVerify(() => findChild(subject.itemsAt(0)[1].sourceItem, "tooltip").shown);
+            // Its menu keeps the items while the pointer goes elsewhere.
+            waitForRendering(host);
+            mouseClick(host, at.x, at.y, Qt.RightButton);
+            const menu = findChild(subject.itemsAt(0)[1].sourceItem, "menu");
+            tryVerify(() => menu.opened);
+            mouseMove(host, 5, 5);
+            compare(subject.hoveredRow, -1);
+            verify(subject.itemsAt(0)[1] !== null);
+            menu.menu.close();
+            tryCompare(findChild(subject, "labels"), "count", 0);
         }
 
         // A procedure path: outline and line by the theme, the hover colour under the mouse.
