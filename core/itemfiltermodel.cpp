@@ -6,6 +6,8 @@
 
 struct ItemFilterModel::Pending
 {
+    // Shared with the worker's copy: only pointers, compared with the source's rows.
+    QList<const BaseItem *> snapshot;
     std::shared_ptr<IndexProgress> progress = std::make_shared<IndexProgress>();
     QFuture<Index> future;
     QFutureWatcher<Index> *watcher = nullptr;
@@ -86,6 +88,17 @@ void ItemFilterModel::sourceChanged()
     endResetModel();
 }
 
+void ItemFilterModel::sourceItemsReplaced()
+{
+    if (!m_pending || !m_items)
+        return;
+    const QList<const BaseItem *> &snapshot = m_pending->snapshot;
+    if (m_items->itemCount() == snapshot.size() && m_items->unchangedRows(snapshot) == snapshot.size())
+        return;
+    sourceAboutToChange();
+    sourceChanged();
+}
+
 void ItemFilterModel::sourceGone()
 {
     beginResetModel();
@@ -122,6 +135,7 @@ void ItemFilterModel::startIndex()
     }
     m_pending = std::make_unique<Pending>();
     Pending *pending = m_pending.get();
+    pending->snapshot = snapshot;
     pending->future = QtConcurrent::run(
         [builder = m_builder, snapshot = std::move(snapshot), progress = pending->progress]() mutable {
             return builder(std::move(snapshot), progress.get());
