@@ -95,6 +95,9 @@ void TestFilterBuilds::noBuildOutlivesItsItems()
     QList<Spot *> old = manySpots("O");
     model.contents().assign(old);
     QList<Spot *> fresh = change == Change::QuietSameRows ? QList<Spot *>() : manySpots("N");
+    // Made ready beforehand and swapped in, as the database does.
+    BaseModel<Spot>::Contents freshRows;
+    freshRows.assign(fresh);
     auto map = std::make_unique<MapProxyModel>();
     auto list = std::make_unique<ListProxyModel>();
     map->setTypeFilter(true, Fix);
@@ -109,12 +112,12 @@ void TestFilterBuilds::noBuildOutlivesItsItems()
     switch (change) {
     case Change::Reset:
         model.beginReset();
-        model.contents().assign(fresh);
+        model.swapContents(freshRows);
         model.endReset();
         deleteAll(old);
         break;
     case Change::Quiet:
-        model.contents().assign(fresh);
+        model.swapContents(freshRows);
         map->sourceItemsReplaced();
         list->sourceItemsReplaced();
         deleteAll(old);
@@ -132,7 +135,7 @@ void TestFilterBuilds::noBuildOutlivesItsItems()
         list.reset();
         deleteAll(old);
         model.beginReset();
-        model.contents().assign(fresh);
+        model.swapContents(freshRows);
         model.endReset();
         break;
     }
