@@ -92,8 +92,8 @@ void ItemFilterModel::sourceItemsReplaced()
 {
     if (!m_pending || !m_items)
         return;
-    const QList<const BaseItem *> &snapshot = m_pending->snapshot;
-    if (m_items->itemCount() == snapshot.size() && m_items->unchangedRows(snapshot) == snapshot.size())
+    // Rows added behind the snapshot's take none of its items away.
+    if (m_items->unchangedRows(m_pending->snapshot) == m_pending->snapshot.size())
         return;
     sourceAboutToChange();
     sourceChanged();
@@ -115,9 +115,7 @@ void ItemFilterModel::cancelPending()
 {
     if (!m_pending)
         return;
-    m_pending->progress->cancel.store(true);
-    if (!m_pending->progress->itemsRead.load())
-        m_pending->future.waitForFinished();
+    m_pending->progress->stop();
     m_pending->watcher->disconnect(this);
     m_pending->watcher->deleteLater();
     m_pending.reset();
