@@ -14,6 +14,9 @@ constexpr int kCancelEvery = 1024;
 
 std::shared_ptr<const ListRowIndex> ListRowIndex::build(QList<const BaseItem *> items, IndexProgress *progress)
 {
+    // A build stopped before it ran sets nothing up.
+    if (progress && progress->cancel.load())
+        return {};
     auto index = std::make_shared<ListRowIndex>();
     index->m_items = std::move(items);
     const int count = int(index->m_items.size());

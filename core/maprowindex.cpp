@@ -51,6 +51,9 @@ MapRowIndex::Area::Area(const QGeoRectangle &area)
 
 std::shared_ptr<const MapRowIndex> MapRowIndex::build(QList<const BaseItem *> items, IndexProgress *progress)
 {
+    // A build stopped before it ran sets nothing up.
+    if (progress && progress->cancel.load())
+        return {};
     auto index = std::make_shared<MapRowIndex>();
     index->m_items = std::move(items);
     const int count = int(index->m_items.size());
