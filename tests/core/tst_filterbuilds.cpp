@@ -1,4 +1,5 @@
 #include "basemodel.h"
+#include "filtertesthelpers.h"
 #include "listproxymodel.h"
 #include "mapproxymodel.h"
 #include "testsupport.h"
@@ -23,11 +24,6 @@ public:
     }
 };
 
-QGeoRectangle rect(double north, double west, double south, double east)
-{
-    return QGeoRectangle(QGeoCoordinate(north, west), QGeoCoordinate(south, east));
-}
-
 // Enough rows for the filters to index them on a worker; every thousandth a fix inside the
 // area below, the others airports far from it.
 QList<Spot *> manySpots(const QString &prefix)
@@ -46,14 +42,6 @@ void deleteAll(QList<Spot *> &spots)
 {
     while (!spots.isEmpty())
         delete spots.takeLast();
-}
-
-QStringList uidsOf(const QAbstractItemModel &proxy)
-{
-    QStringList uids;
-    for (int row = 0; row < proxy.rowCount(); ++row)
-        uids << proxy.index(row, 0).data(BaseItem::UID).toString();
-    return uids;
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "basemodel.h"
+#include "filtertesthelpers.h"
 #include "listproxymodel.h"
 #include "mapproxymodel.h"
 #include "proxyrows.h"
@@ -26,11 +27,6 @@ public:
     {
     }
 };
-
-QGeoRectangle rect(double north, double west, double south, double east)
-{
-    return QGeoRectangle(QGeoCoordinate(north, west), QGeoCoordinate(south, east));
-}
 
 // Owns the items, as the database does, and a model over them.
 struct Fixture
@@ -70,14 +66,6 @@ struct Tested : Proxy
 
     QAbstractItemModelTester tester { this, QAbstractItemModelTester::FailureReportingMode::QtTest };
 };
-
-QStringList uidsOf(const QAbstractItemModel &proxy)
-{
-    QStringList uids;
-    for (int row = 0; row < proxy.rowCount(); ++row)
-        uids << proxy.index(row, 0).data(BaseItem::UID).toString();
-    return uids;
-}
 
 QStringList sorted(QStringList list)
 {
