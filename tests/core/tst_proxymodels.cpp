@@ -647,6 +647,10 @@ void TestProxyModels::mapGridEdges_data()
                                              << QStringList { "EAST", "WEST", "ACROSS" };
     QTest::newRow("up to the antimeridian") << rect(2, 179.2, -1, 180) << 5.0 << QStringList {}
                                             << QStringList { "EAST", "ACROSS" };
+    QTest::newRow("east of it, in a box across it") << rect(2, -179.4, -1, -170) << 5.0 << QStringList {}
+                                                    << QStringList { "ACROSS", "WIDE" };
+    QTest::newRow("west of it, short of a box across it") << rect(2, 170.5, -1, 178.9) << 5.0 << QStringList {}
+                                                          << QStringList {};
     QTest::newRow("pinned outside the area") << rect(2, 179.2, -1, 180) << 5.0 << QStringList { "MID" }
                                              << QStringList { "MID", "EAST", "ACROSS" };
     // Two boxes that reach the same pole meet, whatever their longitudes.
