@@ -6,6 +6,8 @@
 
 struct ItemFilterModel::Pending
 {
+    // Shared with the worker's copy: only pointers, compared with the source's rows.
+    QList<const BaseItem *> snapshot;
     std::shared_ptr<IndexProgress> progress = std::make_shared<IndexProgress>();
     QFuture<Index> future;
     QFutureWatcher<Index> *watcher = nullptr;
@@ -86,6 +88,17 @@ void ItemFilterModel::sourceChanged()
     endResetModel();
 }
 
+void ItemFilterModel::sourceItemsReplaced()
+{
+    if (!m_pending || !m_items)
+        return;
+    // Rows added behind the snapshot's take none of its items away.
+    if (m_items->unchangedRows(m_pending->snapshot) == m_pending->snapshot.size())
+        return;
+    sourceAboutToChange();
+    sourceChanged();
+}
+
 void ItemFilterModel::sourceGone()
 {
     beginResetModel();
@@ -102,9 +115,7 @@ void ItemFilterModel::cancelPending()
 {
     if (!m_pending)
         return;
-    m_pending->progress->cancel.store(true);
-    if (!m_pending->progress->itemsRead.load())
-        m_pending->future.waitForFinished();
+    m_pending->progress->stop();
     m_pending->watcher->disconnect(this);
     m_pending->watcher->deleteLater();
     m_pending.reset();
@@ -122,6 +133,7 @@ void ItemFilterModel::startIndex()
     }
     m_pending = std::make_unique<Pending>();
     Pending *pending = m_pending.get();
+    pending->snapshot = snapshot;
     pending->future = QtConcurrent::run(
         [builder = m_builder, snapshot = std::move(snapshot), progress = pending->progress]() mutable {
             return builder(std::move(snapshot), progress.get());

@@ -17,8 +17,9 @@ class ItemListAccess;
 // ascending keys, over an index of the source's rows that is made again after every change the
 // source announces. For a large source the index is made on a worker thread from a snapshot of
 // the rows' items, while the filter shows nothing; a change of the source meanwhile stops that
-// worker (waiting only while it reads items) and starts another. With any other source nothing
-// passes.
+// worker (waiting only while it reads items) and starts another. The same happens in the
+// destructor and in sourceItemsReplaced(), so that no worker reads an item that may be deleted.
+// With any other source nothing passes.
 class ItemFilterModel : public QAbstractProxyModel
 {
     Q_OBJECT
@@ -40,6 +41,11 @@ public:
     void setBackgroundRows(int rows) { m_backgroundRows = rows; }
     // True while an index is being made on a worker thread.
     bool indexing() const { return m_pending != nullptr; }
+    // The holder of the items is about to delete items that were rows of the source, which may
+    // have changed without a word: a worker still reading a snapshot that holds rows the source
+    // no longer has is stopped before this returns, and the rows as they are now are indexed
+    // again. A worker over the rows as they are is left alone.
+    void sourceItemsReplaced();
 
     void setSourceModel(QAbstractItemModel *sourceModel) override;
     QModelIndex index(int row, int column, const QModelIndex &parent = QModelIndex()) const override;

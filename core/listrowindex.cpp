@@ -8,12 +8,15 @@
 
 namespace {
 
-constexpr int kCancelEvery = 4096;
+constexpr int kCancelEvery = 1024;
 
 } // namespace
 
 std::shared_ptr<const ListRowIndex> ListRowIndex::build(QList<const BaseItem *> items, IndexProgress *progress)
 {
+    // A build stopped before it ran sets nothing up.
+    if (progress && progress->cancel.load())
+        return {};
     auto index = std::make_shared<ListRowIndex>();
     index->m_items = std::move(items);
     const int count = int(index->m_items.size());
@@ -29,8 +32,9 @@ std::shared_ptr<const ListRowIndex> ListRowIndex::build(QList<const BaseItem *> 
     QString uids;
     std::vector<Entry> entries;
     entries.reserve(size_t(count));
+    IndexProgress::ReadingItems reading(progress);
     for (int row = 0; row < count; ++row) {
-        if (progress && row % kCancelEvery == 0 && progress->cancel.load())
+        if (row % kCancelEvery == 0 && reading.cancelled())
             return {};
         const BaseItem *item = index->m_items.at(row);
         if (!item)
@@ -50,11 +54,9 @@ std::shared_ptr<const ListRowIndex> ListRowIndex::build(QList<const BaseItem *> 
         entries.push_back(entry);
     }
     // From here on no item is read: a reset of the source need not wait for the rest.
-    if (progress) {
-        progress->itemsRead.store(true);
-        if (progress->cancel.load())
-            return {};
-    }
+    reading.finish();
+    if (progress && progress->cancel.load())
+        return {};
     const QStringView block(uids);
     const auto before = [block](const Key &a, const Key &b) {
         const int order = block.mid(a.from, a.length).compare(block.mid(b.from, b.length));

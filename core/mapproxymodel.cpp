@@ -16,6 +16,29 @@ ItemFilterModel::Index buildIndex(QList<const BaseItem *> items, IndexProgress *
     return MapRowIndex::build(std::move(items), progress);
 }
 
+// QGeoRectangle::intersects on the item's edges as bounding() has them, without building the
+// rectangle: boxes that reach the same pole meet, and the longitudes are compared as Qt does for
+// boxes across the antimeridian (west > east) and with NaN edges.
+bool meets(const BaseItem *item, const MapRowIndex::Area &area)
+{
+    const double north = item->boundingNorth();
+    const double south = item->boundingSouth();
+    const double west = item->boundingWest();
+    const double east = item->boundingEast();
+    if (north < area.south || south > area.north)
+        return false;
+    if ((north == 90.0 && area.north == 90.0) || (south == -90.0 && area.south == -90.0))
+        return true;
+    if (west < east) {
+        if (area.west < area.east)
+            return !(west > area.east || east < area.west);
+        return !(west > area.east && east < area.west);
+    }
+    if (area.west < area.east)
+        return !(area.west > east && area.east < west);
+    return true;
+}
+
 } // namespace
 
 MapProxyModel::MapProxyModel()
@@ -79,7 +102,7 @@ std::vector<int> MapProxyModel::acceptedKeys(bool *rebuilt)
         std::vector<int> visible;
         visible.reserve(m_candidates.size());
         for (const int row : m_candidates) {
-            if (m_index->mayShow(row, area, m_zoom, m_typeMask) && m_index->items().at(row)->bounding().intersects(m_area))
+            if (m_index->mayShow(row, area, m_zoom, m_typeMask) && meets(m_index->items().at(row), area))
                 visible.push_back(row);
         }
         accepted.reserve(visible.size() + m_pinned.size());

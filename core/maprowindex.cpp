@@ -51,6 +51,9 @@ MapRowIndex::Area::Area(const QGeoRectangle &area)
 
 std::shared_ptr<const MapRowIndex> MapRowIndex::build(QList<const BaseItem *> items, IndexProgress *progress)
 {
+    // A build stopped before it ran sets nothing up.
+    if (progress && progress->cancel.load())
+        return {};
     auto index = std::make_shared<MapRowIndex>();
     index->m_items = std::move(items);
     const int count = int(index->m_items.size());
@@ -64,8 +67,9 @@ std::shared_ptr<const MapRowIndex> MapRowIndex::build(QList<const BaseItem *> it
     };
     std::vector<Span> spans;
     spans.resize(size_t(count));
+    IndexProgress::ReadingItems reading(progress);
     for (int i = 0; i < count; ++i) {
-        if (progress && i % kCancelEvery == 0 && progress->cancel.load())
+        if (i % kCancelEvery == 0 && reading.cancelled())
             return {};
         const BaseItem *item = index->m_items.at(i);
         if (!item)
@@ -97,11 +101,9 @@ std::shared_ptr<const MapRowIndex> MapRowIndex::build(QList<const BaseItem *> it
         }
     }
     // From here on no item is read.
-    if (progress) {
-        progress->itemsRead.store(true);
-        if (progress->cancel.load())
-            return {};
-    }
+    reading.finish();
+    if (progress && progress->cancel.load())
+        return {};
     // Counts into starts, then the rows into their cells in ascending order.
     index->m_cellStart.resize(cellCount.size());
     int total = 0;

@@ -97,6 +97,9 @@ Database::Database()
 
     connect(this, &Database::loaded, this, &Database::updated);
     connect(this, &Database::updated, this, &Database::invalidateModels);
+    // Lists installed on another thread reach the views later than the retired items go.
+    for (ItemFilterModel *filter : filterModels())
+        connect(this, &Database::itemsReplaced, filter, &ItemFilterModel::sourceItemsReplaced, Qt::DirectConnection);
 
     m_filePath = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QLatin1Char('/') + fileName();
 
@@ -145,6 +148,9 @@ Database::~Database()
     dropReadAhead();
     m_graphBuildMutex.lock();
     m_graphBuildMutex.unlock();
+    // The filters first: their destructors wait for any index build still reading the items.
+    for (ItemFilterModel *filter : filterModels())
+        delete filter;
     // The database goes last of the data objects: nothing holds its items any more.
     {
         DatabaseLocker locker(&m_mutex);
@@ -157,16 +163,6 @@ Database::~Database()
     }
     delete m_placeholder;
     m_placeholder = nullptr;
-    delete m_startupMapModel;
-    delete m_taxinameMapModel;
-    delete m_paintlightMapModel;
-    delete m_taxiwayMapModel;
-    delete m_segmentMapModel;
-    delete m_runwayMapModel;
-    delete m_pointMapModel;
-    delete m_boundaryMapModel;
-    delete m_airportListModel;
-    delete m_pointListModel;
     m_runwayIndex.clear();
     delete m_startupModel;
     delete m_taxinameModel;
@@ -178,6 +174,12 @@ Database::~Database()
     delete m_pointModel;
     delete m_boundaryModel;
     m_routingGraph.reset();
+}
+
+QList<ItemFilterModel *> Database::filterModels() const
+{
+    return { m_pointListModel,  m_airportListModel, m_boundaryMapModel,   m_pointMapModel,    m_runwayMapModel,
+             m_segmentMapModel, m_taxiwayMapModel,  m_paintlightMapModel, m_taxinameMapModel, m_startupMapModel };
 }
 
 Database *Database::instance()

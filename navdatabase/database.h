@@ -32,6 +32,7 @@ class Paintlight;
 class Taxiname;
 class Startup;
 template<typename T> class BaseModel;
+class ItemFilterModel;
 class ListProxyModel;
 class MapProxyModel;
 class LookupIndex;
@@ -288,6 +289,7 @@ private:
 
     // The cross-model queries answer empty rather than end the program without a database.
     static Database *instanceOrNull();
+    QList<ItemFilterModel *> filterModels() const;
 
     QRecursiveMutex m_mutex;
     qint64 m_generation = 1;

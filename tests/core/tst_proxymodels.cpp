@@ -1,4 +1,5 @@
 #include "basemodel.h"
+#include "filtertesthelpers.h"
 #include "listproxymodel.h"
 #include "mapproxymodel.h"
 #include "proxyrows.h"
@@ -26,11 +27,6 @@ public:
     {
     }
 };
-
-QGeoRectangle rect(double north, double west, double south, double east)
-{
-    return QGeoRectangle(QGeoCoordinate(north, west), QGeoCoordinate(south, east));
-}
 
 // Owns the items, as the database does, and a model over them.
 struct Fixture
@@ -70,14 +66,6 @@ struct Tested : Proxy
 
     QAbstractItemModelTester tester { this, QAbstractItemModelTester::FailureReportingMode::QtTest };
 };
-
-QStringList uidsOf(const QAbstractItemModel &proxy)
-{
-    QStringList uids;
-    for (int row = 0; row < proxy.rowCount(); ++row)
-        uids << proxy.index(row, 0).data(BaseItem::UID).toString();
-    return uids;
-}
 
 QStringList sorted(QStringList list)
 {
@@ -659,6 +647,10 @@ void TestProxyModels::mapGridEdges_data()
                                              << QStringList { "EAST", "WEST", "ACROSS" };
     QTest::newRow("up to the antimeridian") << rect(2, 179.2, -1, 180) << 5.0 << QStringList {}
                                             << QStringList { "EAST", "ACROSS" };
+    QTest::newRow("east of it, in a box across it") << rect(2, -179.4, -1, -170) << 5.0 << QStringList {}
+                                                    << QStringList { "ACROSS", "WIDE" };
+    QTest::newRow("west of it, short of a box across it") << rect(2, 170.5, -1, 178.9) << 5.0 << QStringList {}
+                                                          << QStringList {};
     QTest::newRow("pinned outside the area") << rect(2, 179.2, -1, 180) << 5.0 << QStringList { "MID" }
                                              << QStringList { "MID", "EAST", "ACROSS" };
     // Two boxes that reach the same pole meet, whatever their longitudes.
