@@ -13,6 +13,7 @@
 #include "runway.h"
 #include "segment.h"
 #include "startup.h"
+#include "streamunpacker.h"
 #include "taxiname.h"
 #include "taxiway.h"
 
@@ -199,7 +200,9 @@ Parsed parseChunk(ChunkedFile::Chunk chunk, DatabaseStore *store, int format)
         parsed.ok = false;
         return parsed;
     }
-    QDataStream stream(chunk.bytes);
+    // The records read their fields in place.
+    InPlaceReadDevice device(chunk.bytes);
+    QDataStream stream(&device);
     stream.setVersion(kStreamVersion);
     switch (chunk.list) {
     case Points: parsed.ok = readRecords(stream, chunk.items, parsed.points); break;
