@@ -159,6 +159,37 @@ public:
         return *this;
     }
 
+    // A QString as QDataStream reads one: the null text, the empty (not null) text, or the text.
+    StreamUnpacker &operator>>(QString &text)
+    {
+        if (!m_device) {
+            m_stream >> text;
+            return *this;
+        }
+        text = QString();
+        quint32 bytes = 0;
+        *this >> bytes;
+        if (m_failed || bytes == 0xFFFFFFFF)
+            return *this;
+        if (bytes & 0x1) {
+            fail(QDataStream::ReadCorruptData);
+            return *this;
+        }
+        const char *from = take(bytes);
+        if (!from)
+            return *this;
+        const qsizetype length = bytes / 2;
+        if (length == 0) {
+            text = QString(QLatin1String(""));
+            return *this;
+        }
+        text = QString(length, Qt::Uninitialized);
+        QChar *to = text.data();
+        for (qsizetype i = 0; i < length; ++i)
+            to[i] = QChar(qFromBigEndian<quint16>(from + 2 * i));
+        return *this;
+    }
+
 private:
     // The next count bytes, or null (and the stream failed) when fewer are left.
     const char *take(quint32 count)

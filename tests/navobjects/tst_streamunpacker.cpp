@@ -73,6 +73,7 @@ class TestStreamUnpacker : public QObject
 private slots:
     void sameFieldsAsTheStream_data();
     void sameFieldsAsTheStream();
+    void qstrings();
 };
 
 void TestStreamUnpacker::sameFieldsAsTheStream_data()
@@ -139,6 +140,38 @@ void TestStreamUnpacker::sameFieldsAsTheStream()
             QCOMPARE(fields.second.text.isNull(), second.isNull());
         }
         QCOMPARE(fields.next, next);
+    }
+}
+
+void TestStreamUnpacker::qstrings()
+{
+    // The null text, the empty text, "EDé", then a text claiming 4 bytes with 2 left.
+    const QByteArray bytes = hex("ffffffff" "00000000" "00000006004500440" "0e9" "00000004" "0041");
+    for (const bool inPlace : {true, false}) {
+        InPlaceReadDevice memory(bytes);
+        QByteArray copy = bytes;
+        QBuffer buffer(&copy);
+        buffer.open(QIODevice::ReadOnly);
+        QDataStream stream(inPlace ? static_cast<QIODevice *>(&memory) : &buffer);
+        QString null = QStringLiteral("x");
+        QString empty;
+        QString text;
+        QString cut = QStringLiteral("x");
+        {
+            StreamUnpacker in(stream);
+            in >> null >> empty >> text;
+        }
+        QCOMPARE(stream.status(), QDataStream::Ok);
+        QVERIFY(null.isNull());
+        QVERIFY(!empty.isNull());
+        QVERIFY(empty.isEmpty());
+        QCOMPARE(text, QStringLiteral("EDé"));
+        {
+            StreamUnpacker in(stream);
+            in >> cut;
+        }
+        QCOMPARE(stream.status(), QDataStream::ReadPastEnd);
+        QVERIFY(cut.isEmpty());
     }
 }
 
