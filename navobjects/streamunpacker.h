@@ -138,18 +138,10 @@ public:
             return *this;
         }
         text = T(QStringView());
-        quint32 bytes = 0;
-        *this >> bytes;
-        if (m_failed || bytes == 0xFFFFFFFF)
+        const char *from = nullptr;
+        qsizetype length = 0;
+        if (!nextText(from, length))
             return *this;
-        if (bytes & 0x1) {
-            fail(QDataStream::ReadCorruptData);
-            return *this;
-        }
-        const char *from = take(bytes);
-        if (!from)
-            return *this;
-        const qsizetype length = bytes / 2;
         QVarLengthArray<char16_t, 64> units(length);
         for (qsizetype i = 0; i < length; ++i)
             units[i] = qFromBigEndian<quint16>(from + 2 * i);
@@ -167,18 +159,10 @@ public:
             return *this;
         }
         text = QString();
-        quint32 bytes = 0;
-        *this >> bytes;
-        if (m_failed || bytes == 0xFFFFFFFF)
+        const char *from = nullptr;
+        qsizetype length = 0;
+        if (!nextText(from, length))
             return *this;
-        if (bytes & 0x1) {
-            fail(QDataStream::ReadCorruptData);
-            return *this;
-        }
-        const char *from = take(bytes);
-        if (!from)
-            return *this;
-        const qsizetype length = bytes / 2;
         if (length == 0) {
             text = QString(QLatin1String(""));
             return *this;
@@ -191,6 +175,23 @@ public:
     }
 
 private:
+    // The big-endian UTF-16 units of the next text and their number; false for the null text
+    // and when the text cannot be read.
+    bool nextText(const char *&from, qsizetype &length)
+    {
+        quint32 bytes = 0;
+        *this >> bytes;
+        if (m_failed || bytes == 0xFFFFFFFF)
+            return false;
+        if (bytes & 0x1) {
+            fail(QDataStream::ReadCorruptData);
+            return false;
+        }
+        from = take(bytes);
+        length = bytes / 2;
+        return from != nullptr;
+    }
+
     // The next count bytes, or null (and the stream failed) when fewer are left.
     const char *take(quint32 count)
     {
