@@ -13,6 +13,7 @@
 #include "runway.h"
 #include "segment.h"
 #include "startup.h"
+#include "streamunpacker.h"
 #include "taxiname.h"
 #include "taxiway.h"
 
@@ -199,7 +200,9 @@ Parsed parseChunk(ChunkedFile::Chunk chunk, DatabaseStore *store, int format)
         parsed.ok = false;
         return parsed;
     }
-    QDataStream stream(chunk.bytes);
+    // The records read their fields in place.
+    InPlaceReadDevice device(chunk.bytes);
+    QDataStream stream(&device);
     stream.setVersion(kStreamVersion);
     switch (chunk.list) {
     case Points: parsed.ok = readRecords(stream, chunk.items, parsed.points); break;
@@ -315,11 +318,27 @@ bool DatabaseChunks::read(const QByteArray &file, DatabaseStore &store, const Re
         }));
         parsed.clear();
     };
+    std::future<void> segmentsAssigned;
     const auto listRead = [&](quint32 list) {
         switch (list) {
         case Procedures: assign(all.procedures, store.procedures); break;
-        case Segments: assign(all.segments, store.segments); break;
-        case Runways: assign(all.runways, store.runways); break;
+        case Segments:
+            assign(all.segments, store.segments);
+            segmentsAssigned = std::move(assigning.back());
+            assigning.pop_back();
+            break;
+        case Runways:
+            // The segments come before the runways: both are whole once these are in.
+            assigning.push_back(std::async(std::launch::async, [&store, &reading, items = std::move(all.runways),
+                                                                segments = std::move(segmentsAssigned)]() mutable {
+                store.runways.assign(std::move(items));
+                if (segments.valid())
+                    segments.wait();
+                if (reading.routesRead)
+                    reading.routesRead();
+            }));
+            all.runways.clear();
+            break;
         case Boundaries: assign(all.boundaries, store.boundaries); break;
         case Taxiways: assign(all.taxiways, store.taxiways); break;
         case Paintlights: assign(all.paintlights, store.paintlights); break;
@@ -375,6 +394,8 @@ bool DatabaseChunks::read(const QByteArray &file, DatabaseStore &store, const Re
             run(firstSegment, end);
         pointIndexes.wait();
     }
+    if (segmentsAssigned.valid())
+        segmentsAssigned.wait();
     for (std::future<void> &list : assigning)
         list.wait();
     if (!all.ok || stopped) {
@@ -393,6 +414,7 @@ bool DatabaseChunks::read(const QByteArray &file, DatabaseStore &store, const Re
         takeBack(all.taxinames, store.taxinames);
         takeBack(all.startups, store.startups);
         store.lookupIndex->reset();
+        store.runwayIndex.clear();
         all.drop();
         return stopped ? false : damaged(QStringLiteral("a chunk cannot be read"));
     }

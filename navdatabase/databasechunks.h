@@ -51,6 +51,9 @@ public:
         QString path;                 // for the messages
         std::function<void(const QString &)> progress;
         std::function<bool()> stop;
+        // Called once on a helper thread as soon as the points, segments and runways are in the
+        // store, while the lists after them are read; not called when the file has no runways.
+        std::function<void()> routesRead;
     };
     // Fills the store's lists and cycle from a file in this layout; false, with a warning and
     // nothing left in the store, when it is damaged, of another format or version, or stop()

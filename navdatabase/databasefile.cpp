@@ -272,13 +272,20 @@ bool Database::readStoredFile(DatabaseStore &store, const QString &path, bool fu
     const QByteArray compressed = mapped ? QByteArray::fromRawData(reinterpret_cast<const char *>(mapped), qsizetype(size))
                                          : file.readAll();
     if (ChunkedFile::isChunked(compressed)) {
-        const DatabaseChunks::Reading reading{FileFormat, fullDetail, path, progress, stop};
+        // The runway index and the lookup indexes only read the lists: side by side, and beside
+        // the reading of the ground lists.
+        bool routesIndexed = false;
+        const auto indexRoutes = [&store, &routesIndexed] {
+            std::future<void> runways = std::async(std::launch::async, [&store] { indexRunways(store); });
+            store.lookupIndex->prepare(store.points.items(), store.runways.items(), store.segments.items());
+            runways.wait();
+            routesIndexed = true;
+        };
+        const DatabaseChunks::Reading reading{FileFormat, fullDetail, path, progress, stop, indexRoutes};
         if (!DatabaseChunks::read(compressed, store, reading))
             return false;
-        // The runway index and the lookup indexes only read the lists: side by side.
-        std::future<void> runways = std::async(std::launch::async, [&store] { indexRunways(store); });
-        store.lookupIndex->prepare(store.points.items(), store.runways.items(), store.segments.items());
-        runways.wait();
+        if (!routesIndexed)
+            indexRoutes();
         return true;
     }
     // The single-stream layout of earlier versions and of downloaded files.

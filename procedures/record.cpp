@@ -7,6 +7,7 @@
 #include "richtext.h"
 #include "runway.h"
 #include "streampacker.h"
+#include "streamunpacker.h"
 
 #include <QDebug>
 
@@ -237,13 +238,15 @@ QDataStream &operator>>(QDataStream &stream, Record &record)
     quint16 altitude1 = kStreamAltitudeNone;
     quint16 altitude2 = kStreamAltitudeNone;
     quint16 transitionAltitude = kStreamAltitudeNone;
-    stream >> record.m_sequence >> record.m_routeType >> record.m_transition >> record.m_fixIdentifier
+    // Twenty fields a leg, a million legs: read in place where the stream allows it.
+    StreamUnpacker in(stream);
+    in >> record.m_sequence >> record.m_routeType >> record.m_transition >> record.m_fixIdentifier
         >> record.m_navaidIdentifier >> record.m_terminal >> record.m_region >> description >> record.m_turnDirection
         >> record.m_pathTerminator >> record.m_course >> record.m_distance >> record.m_isTime
         >> record.m_altitudeDescription >> altitude1 >> altitude2 >> transitionAltitude >> record.m_speed
         >> record.m_arcRadius >> record.m_theta;
     if (RecordFormat::reading() >= 7) {
-        stream >> record.m_fixKind >> record.m_navaidKind;
+        in >> record.m_fixKind >> record.m_navaidKind;
     } else {
         record.m_fixKind = record.runwayFixOfFormerFile() ? Record::RunwayEnd : Record::AnyKind;
         record.m_navaidKind = Record::AnyKind;

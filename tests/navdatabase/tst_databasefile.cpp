@@ -122,6 +122,8 @@ private slots:
 
     void roundTrip();
     void limitedDetail();
+    void routeIndexes_data();
+    void routeIndexes();
     void missingSegmentEnd();
     void formerFormatReadable();
     void zlibChunkedFileReadable();
@@ -341,6 +343,47 @@ void TestDatabaseFile::limitedDetail()
                                  QStringLiteral("Loading procedures..."), QStringLiteral("Loading segments..."),
                                  QStringLiteral("Loading runways..."), QStringLiteral("Loading aiport boundaries..."),
                                  QStringLiteral("Loading taxiways...")}));
+}
+
+void TestDatabaseFile::routeIndexes_data()
+{
+    // Runways in the file: their index and the segment ends are built while the ground lists
+    // are read. None: built once every list is in.
+    QTest::addColumn<bool>("withRunways");
+    QTest::addColumn<int>("runwayKeys");
+    QTest::newRow("runways in the file") << true << 6;
+    QTest::newRow("no runways in the file") << false << 0;
+}
+
+void TestDatabaseFile::routeIndexes()
+{
+    QFETCH(bool, withRunways);
+    QFETCH(int, runwayKeys);
+    fillWorld();
+    if (!withRunways) {
+        const QList<Runway *> runways = m_db->runwayModel()->items();
+        m_db->runwayModel()->contents().clear();
+        qDeleteAll(runways);
+    }
+    QVERIFY(m_db->save());
+    m_db->clear();
+    QSignalSpy loaded(m_db.get(), &Database::loaded);
+    m_db->loadAsync();
+    QVERIFY(loaded.wait(10000));
+    QCOMPARE(loaded.at(0).at(0).toBool(), true);
+
+    // Two runways, each under both ends and the pair: EDDF 25C, 07C, 25C-07C; EDDS 07, 25, 07-25.
+    QCOMPARE(m_db->runwayIndex().size(), runwayKeys);
+    QCOMPARE(Database::findRunwayOfAirport(QStringLiteral("EDDF"), QStringLiteral("07C")) != nullptr, withRunways);
+    QCOMPARE(Database::findRunwayOfAirport(QStringLiteral("EDDS"), QStringLiteral("25")) != nullptr, withRunways);
+    // Found through the segment ends: UL607 ANEKI-TOBAK both ways, T104 TOBAK to FFM only.
+    Point *aneki = Database::pointAt(2);
+    Point *tobak = Database::pointAt(3);
+    Point *ffm = Database::pointAt(4);
+    QCOMPARE(Database::findSegmentBetween(aneki, tobak), m_db->segmentModel()->at(0));
+    QCOMPARE(Database::findSegmentBetween(tobak, ffm), m_db->segmentModel()->at(1));
+    QCOMPARE(Database::findSegmentBetween(ffm, tobak), nullptr);
+    QCOMPARE(Database::findSegmentBetween(aneki, Database::pointAt(0)), nullptr);
 }
 
 void TestDatabaseFile::missingSegmentEnd()
