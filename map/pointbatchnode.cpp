@@ -52,16 +52,29 @@ PointBatchNode::~PointBatchNode()
 
 void PointBatchNode::setShapes(const std::vector<QSGGeometry::ColoredPoint2D> &vertices)
 {
+    const bool wasEmpty = m_shapes.vertexCount() == 0;
     m_shapes.allocate(int(vertices.size()));
     std::copy(vertices.begin(), vertices.end(), m_shapes.vertexDataAsColoredPoint2D());
     m_shapeNode.markDirty(QSGNode::DirtyGeometry);
+    // The renderer puts a node that had no vertices in no batch, and a changed geometry alone
+    // does not bring it into one: the first rows after an empty start (a load behind the
+    // window) stayed undrawn until the next zoom. Adding the node again does.
+    if (wasEmpty && !vertices.empty()) {
+        removeChildNode(&m_shapeNode);
+        prependChildNode(&m_shapeNode);
+    }
 }
 
 void PointBatchNode::setSprites(const std::vector<QSGGeometry::TexturedPoint2D> &vertices)
 {
+    const bool wasEmpty = m_sprites.vertexCount() == 0;
     m_sprites.allocate(int(vertices.size()));
     std::copy(vertices.begin(), vertices.end(), m_sprites.vertexDataAsTexturedPoint2D());
     m_spriteNode.markDirty(QSGNode::DirtyGeometry);
+    if (wasEmpty && !vertices.empty() && m_spriteNode.parent() == this) {
+        removeChildNode(&m_spriteNode);
+        appendChildNode(&m_spriteNode);
+    }
 }
 
 void PointBatchNode::setTexture(QSGTexture *texture)
