@@ -1,5 +1,6 @@
 import QtQuick
 import Corvel.Map
+import Waylore.MapLayers
 import Corvel.Point as CorvelPoint
 
 // The symbol and label of one point or waypoint. It reads everything but `isWaypoint` from the

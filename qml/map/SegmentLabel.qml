@@ -1,5 +1,6 @@
 import QtQuick
 import Corvel.Map
+import Waylore.MapLayers
 import Corvel.Segment as CorvelSegment
 
 // The label of an airway segment, centred on the segment's middle and turned along it: the

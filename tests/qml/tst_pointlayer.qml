@@ -2,6 +2,7 @@ import QtQuick
 import QtPositioning
 import QtTest
 import Corvel.Map
+import Waylore.MapLayers
 
 // The navigation-point layer over rows of the test's own at (0, 0), the map at zoom 10: the
 // point lies at the view centre (400, 300). The layer draws its points in one batch; the hovered,
