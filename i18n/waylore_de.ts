@@ -96,16 +96,8 @@ Open the database dialog to update the database.</source>
         <translation>Flugzeug aus Datei importieren</translation>
     </message>
     <message>
-        <source>Airplane files (*.apxml)</source>
-        <translation>Flugzeugdateien (*.apxml)</translation>
-    </message>
-    <message>
         <source>Export the selected airplane to file</source>
         <translation>Ausgewähltes Flugzeug in Datei exportieren</translation>
-    </message>
-    <message>
-        <source>All (*)</source>
-        <translation>Alle (*)</translation>
     </message>
     <message>
         <source>Error during import/export</source>
@@ -1837,10 +1829,6 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
         <source>Cannot fetch METAR for %1: %2</source>
         <translation>METAR für %1 kann nicht abgerufen werden: %2</translation>
     </message>
-    <message>
-        <source>Show waypoint details %1</source>
-        <translation>Details zum Wegpunkt %1 anzeigen</translation>
-    </message>
 </context>
 <context>
     <name>InformationPanel</name>
@@ -3180,14 +3168,6 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
         <source>Change procedure</source>
         <translation>Verfahren ändern</translation>
     </message>
-    <message>
-        <source>SID/STAR...</source>
-        <translation>SID/STAR...</translation>
-    </message>
-    <message>
-        <source>Choose...</source>
-        <translation>Auswählen...</translation>
-    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -3615,13 +3595,6 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
     <message>
         <source>Fit to zoom</source>
         <translation>Zoom anpassen</translation>
-    </message>
-</context>
-<context>
-    <name>RunwaysContextMenu</name>
-    <message>
-        <source>Runway...</source>
-        <translation>Piste...</translation>
     </message>
 </context>
 <context>

@@ -96,16 +96,8 @@ Abra el diálogo de la base de datos para actualizarla.</translation>
         <translation>Importar un avión desde un archivo</translation>
     </message>
     <message>
-        <source>Airplane files (*.apxml)</source>
-        <translation>Archivos de avión (*.apxml)</translation>
-    </message>
-    <message>
         <source>Export the selected airplane to file</source>
         <translation>Exportar el avión seleccionado a un archivo</translation>
-    </message>
-    <message>
-        <source>All (*)</source>
-        <translation>Todos (*)</translation>
     </message>
     <message>
         <source>Error during import/export</source>
@@ -1837,10 +1829,6 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
         <source>Cannot fetch METAR for %1: %2</source>
         <translation>No se puede obtener el METAR de %1: %2</translation>
     </message>
-    <message>
-        <source>Show waypoint details %1</source>
-        <translation>Mostrar los detalles del punto de ruta %1</translation>
-    </message>
 </context>
 <context>
     <name>InformationPanel</name>
@@ -3180,14 +3168,6 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
         <source>Change procedure</source>
         <translation>Cambiar de procedimiento</translation>
     </message>
-    <message>
-        <source>SID/STAR...</source>
-        <translation>SID/STAR...</translation>
-    </message>
-    <message>
-        <source>Choose...</source>
-        <translation>Elegir...</translation>
-    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -3615,13 +3595,6 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
     <message>
         <source>Fit to zoom</source>
         <translation>Ajustar el zoom</translation>
-    </message>
-</context>
-<context>
-    <name>RunwaysContextMenu</name>
-    <message>
-        <source>Runway...</source>
-        <translation>Pista...</translation>
     </message>
 </context>
 <context>

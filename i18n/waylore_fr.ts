@@ -96,16 +96,8 @@ Ouvrez la fenêtre de la base de données pour la mettre à jour.</translation>
         <translation>Importer un avion depuis un fichier</translation>
     </message>
     <message>
-        <source>Airplane files (*.apxml)</source>
-        <translation>Fichiers avion (*.apxml)</translation>
-    </message>
-    <message>
         <source>Export the selected airplane to file</source>
         <translation>Exporter l&apos;avion sélectionné dans un fichier</translation>
-    </message>
-    <message>
-        <source>All (*)</source>
-        <translation>Tous (*)</translation>
     </message>
     <message>
         <source>Error during import/export</source>
@@ -1837,10 +1829,6 @@ seront perdus. Ces opérations sont irréversibles !</translation>
         <source>Cannot fetch METAR for %1: %2</source>
         <translation>Impossible d&apos;obtenir le METAR de %1 : %2</translation>
     </message>
-    <message>
-        <source>Show waypoint details %1</source>
-        <translation>Afficher les détails du point %1</translation>
-    </message>
 </context>
 <context>
     <name>InformationPanel</name>
@@ -3180,14 +3168,6 @@ seront perdus. Ces opérations sont irréversibles !</translation>
         <source>Change procedure</source>
         <translation>Changer de procédure</translation>
     </message>
-    <message>
-        <source>SID/STAR...</source>
-        <translation>SID/STAR...</translation>
-    </message>
-    <message>
-        <source>Choose...</source>
-        <translation>Choisir...</translation>
-    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -3615,13 +3595,6 @@ seront perdus. Ces opérations sont irréversibles !</translation>
     <message>
         <source>Fit to zoom</source>
         <translation>Ajuster le zoom</translation>
-    </message>
-</context>
-<context>
-    <name>RunwaysContextMenu</name>
-    <message>
-        <source>Runway...</source>
-        <translation>Piste...</translation>
     </message>
 </context>
 <context>

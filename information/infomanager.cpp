@@ -141,7 +141,7 @@ void InfoManager::renderPointHtml(const QString &uid, const QString &section, co
     QString waypointLink;
     if (m_flightplan->contains(uid) && m_flightplan->findWaypoint(uid)) {
         const QString label = QStringLiteral("<font face=\"Font Awesome 6 Free\">") + QChar(0xf0fe)
-            + QStringLiteral("</font> ") + tr("Show waypoint details %1").arg(point->code());
+            + QStringLiteral("</font> ") + QStringLiteral("Show waypoint details %1").arg(point->code());
         waypointLink = RichText::link(label, QStringLiteral("WAYPOINT>") + uid);
     }
     if (const auto *airport = dynamic_cast<const Airport *>(point); airport && point->type() == 1)
@@ -236,7 +236,17 @@ void InfoManager::stepHistory(QList<QString> *from, QList<QString> *to, const ch
     updateLinkPosition();
     to->append(m_currentLink);
     qDebug() << pushed << m_currentLink;
+    bool shown = false;
+    const QMetaObject::Connection watch = connect(this, &InfoManager::updated, this, [&shown] { shown = true; });
     linkTo(link, false, true);
+    disconnect(watch);
+    if (shown)
+        return;
+    // The item of that page is gone: the step drops it, the page shown stays where it was in
+    // the history, and the back and forward buttons follow the shorter stack.
+    to->removeLast();
+    m_recallPosition = m_currentPosition;
+    emit updated();
 }
 
 void InfoManager::requestMetar(const QString &uid, const QString &airportCode, const QString &section)

@@ -85,15 +85,16 @@ Platform.FileDialog {
     }
 
     // The share link: a picture of the map in the temporary folder, then the upload. Nothing
-    // is shown when the picture cannot be written.
+    // is shown when the picture cannot be written; an upload refused at once or failing later
+    // is reported like every other failed export.
     function shareLink() {
         const folder = Utility.urlToPath(Platform.StandardPaths.writableLocation(Platform.StandardPaths.TempLocation));
         const path = folder + "/" + flightplan.general.suggestedFileName + ".jpg";
         saveMapImage(path, function (ok) {
-            if (ok)
-                exporter.share(path);
-            else
+            if (!ok)
                 console.log("Cannot write the map picture", path);
+            else if (!exporter.share(path))
+                exporterErrorDialog.show(exporter.msgerror);
         });
     }
 
@@ -116,6 +117,14 @@ Platform.FileDialog {
                 "cruiselvl": flightplan.general.cruiselvl,
                 "cruisetas": flightplan.general.cruisetas
             });
+        }
+
+        target: exporter
+    }
+
+    property Connections exportFailed: Connections {
+        function onFailed(format, message) {
+            exporterErrorDialog.show(message);
         }
 
         target: exporter

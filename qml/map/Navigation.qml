@@ -345,14 +345,16 @@ Item {
             }
         }
 
+        // Unless the main window's map menu holds the zoom keys (a key bound twice would go
+        // to either binding by turns).
         Shortcut {
             sequences: [StandardKey.ZoomIn]
-            enabled: overlayMap.zoomLevel < overlayMap.maximumZoomLevel
+            enabled: overlayMap.zoomLevel < overlayMap.maximumZoomLevel && !mapMenu.holdsZoomKeys
             onActivated: overlayMap.zoomLevel = Math.round(overlayMap.zoomLevel + 1)
         }
         Shortcut {
             sequences: [StandardKey.ZoomOut]
-            enabled: overlayMap.zoomLevel > overlayMap.minimumZoomLevel
+            enabled: overlayMap.zoomLevel > overlayMap.minimumZoomLevel && !mapMenu.holdsZoomKeys
             onActivated: overlayMap.zoomLevel = Math.round(overlayMap.zoomLevel - 1)
         }
         Shortcut {

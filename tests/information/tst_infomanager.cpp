@@ -39,6 +39,7 @@ private slots:
     void newPageEmptiesForward();
     void emptyHistoryDoesNothing();
     void missingItemLeavesPageAndHistory();
+    void historyDropsVanishedPages();
     void links_data();
     void links();
     void tips();
@@ -166,6 +167,37 @@ void TestInfoManager::missingItemLeavesPageAndHistory()
     QCOMPARE(m_info->html(), page);
     QCOMPARE(m_info->currentLink(), "POINT>" + uid("PPP"));
     QVERIFY(!m_info->hasPrevious());
+}
+
+// Stepping back onto a page whose item left the database drops that page: the page shown
+// stays, it is not put into the other stack, and the buttons hear of the shorter history.
+void TestInfoManager::historyDropsVanishedPages()
+{
+    m_info->showPointInfo(uid("PPP"));
+    m_info->showSegmentInfo(uid("J1"));
+    m_info->showPointInfo(uid("QQQ"));
+    m_info->saveCurrentPosition(0.75f);
+    const QString page = m_info->html();
+    m_fixture.db()->removeSegmentsOfType(2);
+    QSignalSpy updated(m_info.get(), &InfoManager::updated);
+
+    m_info->setPrevious();
+    QCOMPARE(updated.count(), 1);
+    QVERIFY(m_info->hasPrevious());
+    QVERIFY(!m_info->hasNext());
+    QCOMPARE(m_info->html(), page);
+    QVERIFY(m_info->currentLink().startsWith("POINT>" + uid("QQQ")));
+    QCOMPARE(m_info->recallPosition(), 0.75f);
+
+    m_info->setPrevious();
+    QVERIFY(m_info->html().contains(QStringLiteral("PPP")));
+    QVERIFY(!m_info->hasPrevious());
+    m_info->setNext();
+    QVERIFY(m_info->html().contains(QStringLiteral("QQQ")));
+    QVERIFY(!m_info->hasNext());
+
+    m_uid.insert("J1", m_fixture.segment(0, 2, Database::findPoint(uid("PPP")), Database::findPoint(uid("QQQ")),
+                                         QStringLiteral("J1"))->uid());
 }
 
 void TestInfoManager::links_data()

@@ -200,5 +200,20 @@ StrictTestCase {
         tryVerify(() => host.exporterErrorDialog.visible);
         compare(host.exporterErrorDialog.informativeText, "Cannot export image to " + path + ".jpg");
         host.exporterErrorDialog.close();
+
+        // A share the exporter refuses at once, then one that fails after it started.
+        host.exporter.succeed = false;
+        host.calls = [];
+        host.exportAsDialog.shareLink();
+        tryVerify(() => host.exporterErrorDialog.visible);
+        compare(host.calls.length, 1);
+        verify(host.calls[0].startsWith("share ") && host.calls[0].endsWith(".jpg"), host.calls[0]);
+        compare(host.exporterErrorDialog.informativeText, "disk full");
+        host.exporterErrorDialog.close();
+        host.exporter.succeed = true;
+        host.exporter.failed(28, "The share service cannot be reached.");
+        verify(host.exporterErrorDialog.visible);
+        compare(host.exporterErrorDialog.informativeText, "The share service cannot be reached.");
+        host.exporterErrorDialog.close();
     }
 }

@@ -267,5 +267,21 @@ StubWindow {
             tryVerify(() => !dialog.visible);
             dialog.destroy();
         }
+
+        // Modal: a click beside it leaves it open; Escape closes it.
+        function test_closedByEscapeOnly() {
+            const dialog = window.create("dialog/TracksUpdateDialog.qml");
+            tracks.updating = false;
+            dialog.open();
+            tryVerify(() => dialog.opened);
+            const outside = Qt.point(window.width - 2, window.height - 2);
+            verify(dialog.x + dialog.width < outside.x || dialog.y + dialog.height < outside.y);
+            mouseClick(window, outside.x, outside.y);
+            wait(50);
+            verify(dialog.visible);
+            keyClick(Qt.Key_Escape);
+            tryVerify(() => !dialog.visible);
+            dialog.destroy();
+        }
     }
 }
