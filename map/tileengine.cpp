@@ -255,9 +255,11 @@ void TileEngine::useProvider(const TileProvider &provider, bool builtIn)
     m_provider = provider;
     m_builtIn = builtIn;
     ++m_generation;
-    // The host only: a custom address may carry a key.
-    qInfo().noquote() << "Map type" << m_type << "takes its tiles from" << provider.url(0, 0, 0, false).host()
-                          + (builtIn ? QStringLiteral(" (shipped description)") : QString());
+    // The host only: a custom address may carry a key. A shipped description about to be
+    // replaced by the repository's is not worth a line.
+    if (!builtIn || m_settings.repository.isEmpty())
+        qInfo().noquote() << "Map type" << m_type << "takes its tiles from" << provider.url(0, 0, 0, false).host()
+                              + (builtIn ? QStringLiteral(" (shipped description)") : QString());
     emit providerChanged();
 }
 
