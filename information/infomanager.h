@@ -25,7 +25,10 @@ class InfoManager : public QObject
 public:
     // The public METAR text service: GET /<ICAO code> answers the plain report.
     static constexpr const char *defaultMetarBase = "https://metar.vatsim.net";
+    // The whole answer must have arrived by then, however steadily the server trickles it.
     static constexpr int metarTimeoutMs = 15000;
+    // A report is one line of well under a kilobyte; a longer answer is no report.
+    static constexpr qint64 metarMaxBytes = 2048;
 
     InfoManager(Flightplan *flightplan, TranslationManager *translationManager);
 
@@ -70,8 +73,9 @@ private:
     void updateLinkPosition();
     void renderPointHtml(const QString &uid, const QString &section, const QString &metar);
     void requestMetar(const QString &uid, const QString &airportCode, const QString &section);
+    // `stopped` is why this object broke the reply off, empty when it ran its course.
     void metarReceived(QNetworkReply *reply, const QString &uid, const QString &airportCode,
-                       const QString &section);
+                       const QString &section, const QString &stopped);
     void cancelMetar();
     // Goes one step along the history: from the stack taken, the current page onto the other.
     void stepHistory(QList<QString> *from, QList<QString> *to, const char *popped, const char *pushed);

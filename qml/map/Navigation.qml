@@ -2,6 +2,7 @@ import QtQuick
 import QtQuick.Controls
 import QtPositioning
 import Qt.labs.platform as Platform
+import Qt.labs.settings
 import Corvel.Map
 import Corvel.BaseItem
 import Waylore.Ui
@@ -22,8 +23,9 @@ Item {
     property alias pixelPerNm: overlayMap.pixelPerNm
     property string cursorPosition: ""
     property bool dbloaded: false
-    // The maker's repository of tile-provider descriptions (one per built-in theme, in theme order).
-    property string providersRepository: "https://maps.waylore.example/osm/"
+    // A repository of tile-provider descriptions (one per built-in theme, in theme order, under
+    // the map types' names) overrides the descriptions shipped with the program; none by default.
+    property string providersRepository: settingsBackground.providersRepository.trim()
     // The models filtered to the view, in the order of a filter pass.
     readonly property var filteredModels: [boundaryMapModel, pointMapModel, runwayMapModel, segmentMapModel,
         taxiwayMapModel, paintlightMapModel, taxinameMapModel, startupMapModel]
@@ -98,7 +100,7 @@ Item {
                 value: "100"
             }
         }
-        // The n-th theme goes with the n-th map type the repository describes.
+        // The n-th theme goes with the n-th map type.
         activeMapType: themeComboBox.currentIndex < supportedMapTypes.length ? supportedMapTypes[themeComboBox.currentIndex] : null
         center: overlayMap.center
         minimumZoomLevel: overlayMap.minimumZoomLevel
@@ -107,7 +109,8 @@ Item {
         bearing: overlayMap.bearing
         tilt: overlayMap.tilt
         fieldOfView: overlayMap.fieldOfView
-        copyrightsVisible: false
+        // The public tile services ask for their attribution to be shown with their tiles.
+        copyrightsVisible: true
         opacity: theme.opacity("background")
     }
 
@@ -440,6 +443,14 @@ Item {
         }
     }
 
+    // Read only: the address is set in the store by hand ("map/providersRepository").
+    Settings {
+        id: settingsBackground
+
+        property string providersRepository: ""
+
+        category: "map"
+    }
     Connections {
         target: ism
 

@@ -4,6 +4,7 @@
 #include "infomanager.h"
 #include "translationmanager.h"
 
+#include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTest>
 #include <QUrl>
@@ -51,6 +52,8 @@ private slots:
     void pageChangeAbortsMetar();
     void metarOnlyForMetarSection_data();
     void metarOnlyForMetarSection();
+    void untrustedMetarAnswers_data();
+    void untrustedMetarAnswers();
 
 private:
     QString uid(const char *code) const { return m_uid.value(QString::fromLatin1(code)); }
@@ -287,7 +290,8 @@ void TestInfoManager::metarAnswers_data()
     QTest::newRow("blank body") << 200 << QByteArray(" \n ") << 0 << "<p>No METAR available for KJFK.</p>" << false;
     QTest::newRow("server error") << 500 << QByteArray("oops") << 0 << "<p>Cannot fetch METAR for KJFK: " << false;
     QTest::newRow("slower than the timeout") << 200 << QByteArray("KJFK 061251Z") << 3000
-                                             << "<p>Cannot fetch METAR for KJFK: " << false;
+                                             << "<p>Cannot fetch METAR for KJFK: the service did not answer in time</p>"
+                                             << false;
 }
 
 void TestInfoManager::metarAnswers()
@@ -372,6 +376,76 @@ void TestInfoManager::metarOnlyForMetarSection()
     QTest::qWait(200);
     QCOMPARE(m_server->requests().size(), requests);
     QCOMPARE(m_info->html().contains(QStringLiteral("METAR")), requests == 1);
+}
+
+// What the service answers is not trusted: where it sends the request, whose report it is, how
+// long it is and how long it takes.
+void TestInfoManager::untrustedMetarAnswers_data()
+{
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<QString>("location");
+    QTest::addColumn<int>("trickleMs");
+    QTest::addColumn<bool>("announced");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("rows");
+    const QByteArray report("KJFK 061251Z 18010KT 10SM FEW250");
+    QTest::newRow("redirect to another host") << 302 << QByteArray() << "other" << 0 << true
+                                              << "<p>Cannot fetch METAR for KJFK: the service redirected to another host</p>"
+                                              << false;
+    QTest::newRow("redirect within the service") << 302 << QByteArray() << "/mirror/KJFK" << 0 << true
+                                                 << "<p>" + QString::fromLatin1(report) + "</p>" << true;
+    QTest::newRow("another station's report") << 200 << QByteArray("UUWW 061230Z 00000MPS CAVOK") << "" << 0 << true
+                                              << "<p>No METAR available for KJFK.</p>" << false;
+    QTest::newRow("station in a longer word") << 200 << QByteArray("KJFKX 061251Z 18010KT") << "" << 0 << true
+                                              << "<p>No METAR available for KJFK.</p>" << false;
+    QTest::newRow("report with its kind and a correction") << 200 << QByteArray("SPECI COR KJFK 061251Z 18010KT") << "" << 0 << true
+                                                           << "<p>SPECI COR KJFK 061251Z 18010KT</p>" << true;
+    QTest::newRow("ten megabytes after the station") << 200 << report + ' ' + QByteArray(10 * 1024 * 1024, 'A') << "" << 0 << true
+                                                     << "<p>Cannot fetch METAR for KJFK: the answer is too long</p>" << false;
+    QTest::newRow("ten megabytes of no announced length") << 200 << report + ' ' + QByteArray(10 * 1024 * 1024, 'A') << ""
+                                                          << 0 << false
+                                                          << "<p>Cannot fetch METAR for KJFK: the answer is too long</p>"
+                                                          << false;
+    // Bytes keep coming, so only a deadline for the whole answer stops it.
+    QTest::newRow("a byte every 100 ms") << 200 << report << "" << 100 << true
+                                         << "<p>Cannot fetch METAR for KJFK: the service did not answer in time</p>"
+                                         << false;
+}
+
+void TestInfoManager::untrustedMetarAnswers()
+{
+    QFETCH(int, status);
+    QFETCH(QByteArray, body);
+    QFETCH(QString, location);
+    QFETCH(int, trickleMs);
+    QFETCH(bool, announced);
+    QFETCH(QString, text);
+    QFETCH(bool, rows);
+    const QByteArray report("KJFK 061251Z 18010KT 10SM FEW250");
+    HttpTestServer other;
+    QVERIFY(other.listen());
+    other.setReply(QStringLiteral("/KJFK"), answer(200, report));
+    m_server->setReply(QStringLiteral("/mirror/KJFK"), answer(200, report));
+    HttpTestServer::Reply reply = answer(status, body);
+    reply.trickleMs = trickleMs;
+    reply.contentLength = announced ? -1 : -2;
+    if (location == QLatin1String("other"))
+        reply.location = other.url(QStringLiteral("/KJFK")).toUtf8();
+    else
+        reply.location = location.toUtf8();
+    m_server->setReply(QStringLiteral("/KJFK"), reply);
+    m_info->setMetarTimeout(400);
+
+    QElapsedTimer clock;
+    clock.start();
+    m_info->showPointInfo(uid("KJFK"));
+    QTRY_VERIFY_WITH_TIMEOUT(!m_info->metarPending(), 5000);
+    QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed())));
+    QVERIFY2(m_info->html().contains(text), qPrintable(m_info->html().left(2000)));
+    QVERIFY(m_info->html().size() < 100000);
+    QCOMPARE(m_info->html().contains(QStringLiteral("<li><b>Wind</b>")), rows);
+    QCOMPARE(other.requests(), QStringList());
 }
 
 QTEST_MAIN(TestInfoManager)
