@@ -1,8 +1,8 @@
-#include "../flightplan/planfixture.h"
 #include "basemodel.h"
 #include "itemselectionmodel.h"
 #include "listproxymodel.h"
 #include "mapproxymodel.h"
+#include "planfixture.h"
 
 #include <QGeoRectangle>
 #include <QTest>

@@ -1,7 +1,7 @@
-#include "../flightplan/planfixture.h"
 #include "exporter.h"
 #include "fmsimport.h"
 #include "metar.h"
+#include "planfixture.h"
 #include "translationmanager.h"
 
 #include <QCoreApplication>

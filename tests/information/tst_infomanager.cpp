@@ -1,7 +1,7 @@
-#include "../flightplan/planfixture.h"
 #include "basemodel.h"
 #include "httptestserver.h"
 #include "infomanager.h"
+#include "planfixture.h"
 #include "translationmanager.h"
 
 #include <QElapsedTimer>
