@@ -128,6 +128,12 @@ bool Shell::start()
     m_infoManager = std::make_unique<InfoManager>(m_flightplan.get(), m_translationManager.get());
     QObject::connect(m_infoManager.get(), &InfoManager::pointLinkActivated, m_selection.get(),
                      &ItemSelectionModel::selectFromUID);
+    // Queued: the page is made again once the database has finished its change, not from
+    // inside it.
+    QObject::connect(m_database.get(), &Database::updated, m_infoManager.get(), &InfoManager::databaseReplaced,
+                     Qt::QueuedConnection);
+    QObject::connect(m_database.get(), &Database::loaded, m_infoManager.get(), &InfoManager::databaseReplaced,
+                     Qt::QueuedConnection);
 
     m_procedureManager = std::make_unique<ProcedureManager>(m_database->pointMapModel());
     QObject::connect(m_infoManager.get(), &InfoManager::clear, m_procedureManager.get(),

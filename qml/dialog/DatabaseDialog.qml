@@ -19,6 +19,8 @@ Dialog {
     property string cycle: database.cycle
     property int pointCount: database.pointCount
     property int segmentCount: database.segmentCount
+    // Why the start would not use the database; empty when it is usable.
+    property string unusable: ""
     // The linter of Qt 6.4 does not follow script imports of module files: these lines are
     // checked by the tests instead.
     readonly property int currentCycle: Utility.currentCycle() // qmllint disable type
@@ -28,6 +30,27 @@ Dialog {
         cycle = database.cycle;
         pointCount = database.pointCount;
         segmentCount = database.segmentCount;
+        unusable = unusableReason();
+    }
+
+    // The start opens this dialog whenever the database lacks one of these lists, which a small
+    // or partial simulator folder can give: the pilot is told which.
+    function unusableReason() {
+        const missing = database.emptyLists();
+        if (missing.length === 0)
+            return "";
+        if (missing.includes("points"))
+            return qsTr("No navigation database is loaded: build one from a source above.");
+        const names = {
+            "segments": qsTr("airway segments"),
+            "runways": qsTr("runways"),
+            "boundaries": qsTr("airport boundaries"),
+            "taxiways": qsTr("taxiways")
+        };
+        const lacking = missing.map(name => names[name]);
+        const last = lacking.pop();
+        const listed = lacking.length === 0 ? last : qsTr("%1 and %2").arg(lacking.join(", ")).arg(last);
+        return qsTr("This database cannot be used: it has no %1. %2 opens this dialog at every start until a database with all of them is built.").arg(listed).arg(Qt.application.name);
     }
 
     // The import reads its source from the settings store when it starts: store what the
@@ -36,6 +59,24 @@ Dialog {
         databaseSettings.setValue("xpPath", pathField.text);
         databaseSettings.setValue("customData", customDataBox.checkState);
         databaseSettings.setValue("userFix", userFixBox.checkState);
+    }
+
+    // A search that finds nothing keeps the field as it was and says where it looked: the
+    // folders (without the "X-Plane 12" or "X-Plane 11" that each was tried with).
+    function autodetect() {
+        const path = xploader.autodetectXPPath();
+        if (path !== "") {
+            pathField.text = path;
+            autodetectText.text = qsTr("X-Plane found in %1").arg(path);
+            return;
+        }
+        const folders = [];
+        for (const candidate of xploader.autodetectCandidates()) {
+            const folder = candidate.substring(0, candidate.lastIndexOf("/"));
+            if (!folders.includes(folder))
+                folders.push(folder);
+        }
+        autodetectText.text = qsTr("No folder \"X-Plane 12\" or \"X-Plane 11\" found in: %1. Choose the X-Plane folder yourself.").arg(folders.join(", "));
     }
 
     function loaderStarted() {
@@ -150,12 +191,21 @@ Dialog {
                         Button {
                             objectName: "autodetectButton"
                             text: qsTr("Autodetect")
-                            onClicked: pathField.text = xploader.autodetectXPPath()
+                            onClicked: dialog.autodetect()
                         }
                         Button {
                             text: qsTr("Choose")
                             onClicked: folderDialog.open()
                         }
+                    }
+                    Label {
+                        id: autodetectText
+
+                        objectName: "autodetectText"
+                        Layout.leftMargin: 50
+                        Layout.maximumWidth: 500
+                        visible: text !== ""
+                        wrapMode: Text.WordWrap
                     }
                     CheckBox {
                         id: customDataBox
@@ -224,6 +274,14 @@ Dialog {
                     Label {
                         text: qsTr("(routes consist of a series of segments)")
                     }
+                }
+                Label {
+                    objectName: "unusableText"
+                    Layout.maximumWidth: 500
+                    visible: text !== ""
+                    wrapMode: Text.WordWrap
+                    font.bold: true
+                    text: dialog.unusable
                 }
                 RowLayout {
                     Button {

@@ -441,8 +441,11 @@ Item {
     Connections {
         target: ism
 
+        // A change of the plan announces the same selection again with its new rows: the map
+        // stays where the pilot looks.
         function onSelected(uid) {
-            overlayMap.centerOnPoint(uid);
+            if (ism.selectedFrom !== "signal")
+                overlayMap.centerOnPoint(uid);
         }
     }
     Connections {
