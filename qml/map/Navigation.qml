@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Controls
+import QtQuick.Controls.Material
 import QtPositioning
 import Qt.labs.platform as Platform
 import Corvel.Map
@@ -108,6 +109,9 @@ Item {
         tilt: overlayMap.tilt
         fieldOfView: overlayMap.fieldOfView
         copyrightsVisible: false
+        // The ground where no tile is drawn (yet, or at all): dark on a night map, where the
+        // theme's texts are light.
+        color: theme.night ? "#262626" : "#e0e0e0"
         opacity: theme.opacity("background")
     }
 
@@ -435,6 +439,8 @@ Item {
             opacity: 0.5
             padding: 12
             pixelPerNm: navigation.pixelPerNm
+            // Drawn on the map: its scheme follows the map's ground, not the window's.
+            Material.theme: theme.night ? Material.Dark : Material.Light
         }
     }
 
