@@ -175,6 +175,15 @@ void ProgramWindow::mapAfterImport()
     QObject *status = dialog->findChild<QObject *>(QStringLiteral("statusText"));
     QTRY_VERIFY(status->property("text").toString().contains(QLatin1String("s)")));
     QCOMPARE(dialog->findChild<QObject *>(QStringLiteral("pointCount"))->property("text").toString(), QStringLiteral("19"));
+    // The small folder has no airport outlines and no taxiways: the next start would open this
+    // dialog again, and it says why.
+    QTRY_VERIFY(dialog->findChild<QObject *>(QStringLiteral("unusableText"))->property("text").toString().contains(
+        QLatin1String("it has no airport boundaries and taxiways")));
+    // No simulator in the test's home: the search says where it looked.
+    QVERIFY(QMetaObject::invokeMethod(dialog->findChild<QObject *>(QStringLiteral("autodetectButton")), "clicked"));
+    QVERIFY(dialog->findChild<QObject *>(QStringLiteral("autodetectText"))->property("text").toString().startsWith(
+        QLatin1String("No folder \"X-Plane 12\" or \"X-Plane 11\" found in: ")));
+    QTest::qWait(100);
     picture(QStringLiteral("program-database.png"));
     QVERIFY(QMetaObject::invokeMethod(dialog->findChild<QObject *>(QStringLiteral("okButton")), "clicked"));
     QTRY_VERIFY(!m_window->property("dialog").toBool());
