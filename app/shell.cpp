@@ -42,6 +42,9 @@
 #include <QSysInfo>
 #include <QUuid>
 
+#include <cstdio>
+#include <cstdlib>
+
 namespace {
 
 // A leftover of version 4.0.0 is recognised by its maintenance tool, which only its Windows
@@ -72,6 +75,18 @@ Shell::AttachedLogFile::~AttachedLogFile()
 Shell::Shell() = default;
 
 Shell::~Shell() = default;
+
+void Shell::exitNow(int code)
+{
+    m_engine.reset();
+    m_generator.reset();
+    m_xpLoader.reset();
+    qInfo() << "Exiting with code" << code;
+    m_settings.reset();
+    m_logFile.reset();
+    std::fflush(nullptr);
+    std::_Exit(code);
+}
 
 void Shell::nameApplication()
 {
