@@ -487,6 +487,25 @@ void ProgramWindow::themeSwitchBothWays()
         // The distance labels along the bottom axis.
         QVERIFY2(texts > 100, qPrintable(QString::number(texts)));
     }
+
+    // Close in on a selected airport: the rings of its marker read three distances.
+    QQuickItem *map = m_overlay->parentItem();
+    QVERIFY(QMetaObject::invokeMethod(context("ism"), "selectFromUID", Q_ARG(QString, QStringLiteral("XRTB"))));
+    map->setProperty("center", QVariant::fromValue(QGeoCoordinate(-20.0, 66.0)));
+    map->setProperty("zoomLevel", 16.0);
+    QTest::qWait(700);
+    picture(QStringLiteral("program-selection-close.png"));
+    QStringList rings;
+    for (const char *name : {"distanceLarge", "distanceMedium", "distanceSmall"}) {
+        for (QQuickItem *label : m_window->findChildren<QQuickItem *>(QLatin1String(name))) {
+            // The rose is drawn through its tint: the marker's own item tells whether it shows.
+            QQuickItem *marker = label->parentItem() ? label->parentItem()->parentItem() : nullptr;
+            if (marker && marker->isVisible())
+                rings << label->property("text").toString();
+        }
+    }
+    QCOMPARE(rings.size(), 3);
+    QVERIFY2(QSet<QString>(rings.cbegin(), rings.cend()).size() == 3, qPrintable(rings.join(u' ')));
 }
 
 int main(int argc, char **argv)
