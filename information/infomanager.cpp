@@ -57,8 +57,8 @@ void InfoManager::showTip(int index)
 }
 
 // The page shown was made from items of the previous data. It is made again from the new data,
-// where it was scrolled to and without a step in the history; an item the new data lacks
-// leaves an empty panel rather than the page of something that no longer exists. A tip has
+// where it was scrolled to and without a step in the history; for an item the new data lacks
+// the panel says so rather than show the page of something that no longer exists. A tip has
 // nothing of the database and stays.
 void InfoManager::databaseReplaced()
 {
@@ -72,7 +72,7 @@ void InfoManager::databaseReplaced()
     qInfo() << "Detail page gone with the database" << m_currentLink;
     emit clear();
     m_currentLink.clear();
-    m_html.clear();
+    m_html = QStringLiteral("<p>") + tr("This item is not in the navigation database any more.") + QStringLiteral("</p>");
     m_currentPosition = 0.0f;
     m_recallPosition = 0.0f;
     emit updated();

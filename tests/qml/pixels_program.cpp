@@ -506,6 +506,16 @@ void ProgramWindow::themeSwitchBothWays()
     }
     QCOMPARE(rings.size(), 3);
     QVERIFY2(QSet<QString>(rings.cbegin(), rings.cend()).size() == 3, qPrintable(rings.join(u' ')));
+
+    // The information panel shows the airport; once the database is emptied, it says the airport
+    // no longer exists.
+    QObject *info = context("infoManager");
+    QVERIFY(QMetaObject::invokeMethod(info, "showPointInfo", Q_ARG(QString, QStringLiteral("XRTB"))));
+    QVERIFY(info->property("html").toString().contains(QLatin1String("Bellmont")));
+    QVERIFY(QMetaObject::invokeMethod(context("database"), "clear"));
+    QTRY_VERIFY(info->property("html").toString().contains(QLatin1String("not in the navigation database any more")));
+    QTest::qWait(200);
+    picture(QStringLiteral("program-database-cleared.png"));
 }
 
 int main(int argc, char **argv)
