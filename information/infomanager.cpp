@@ -55,6 +55,29 @@ void InfoManager::showTip(int index)
         m_html = QString::fromUtf8(file.readAll());
         file.close();
     }
+    m_showingTip = true;
+    emit updated();
+}
+
+// The page shown was made from items of the previous data. It is made again from the new data,
+// where it was scrolled to and without a step in the history; for an item the new data lacks
+// the panel says so rather than show the page of something that no longer exists. A tip has
+// nothing of the database and stays.
+void InfoManager::databaseReplaced()
+{
+    if (m_currentLink.isEmpty() || m_showingTip)
+        return;
+    updateLinkPosition();
+    const quint64 pagesBefore = m_pagesBegun;
+    linkTo(m_currentLink, false, true);
+    if (m_pagesBegun != pagesBefore)
+        return;
+    qInfo() << "Detail page gone with the database" << m_currentLink;
+    emit clear();
+    m_currentLink.clear();
+    m_html = QStringLiteral("<p>") + tr("This item is not in the navigation database any more.") + QStringLiteral("</p>");
+    m_currentPosition = 0.0f;
+    m_recallPosition = 0.0f;
     emit updated();
 }
 
@@ -62,6 +85,8 @@ void InfoManager::beginPage(const QString &kind, const char *what, const QString
                             bool clearForward, bool fromHistory, float position)
 {
     emit clear();
+    m_showingTip = false;
+    ++m_pagesBegun;
     QString link = kind + QLatin1Char('>') + uid;
     if (!section.isEmpty())
         link += QLatin1Char('>') + section;

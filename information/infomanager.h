@@ -63,6 +63,8 @@ public slots:
     bool hasPrevious() const { return !m_back.isEmpty(); }
     bool hasNext() const { return !m_forward.isEmpty(); }
     void saveCurrentPosition(float position) { m_currentPosition = position; }
+    // The navigation data was loaded, imported, downloaded or cleared.
+    void databaseReplaced();
     float recallPosition() const { return m_recallPosition; }
 
 private:
@@ -88,6 +90,10 @@ private:
     float m_currentPosition = 0.0f;
     float m_recallPosition = 0.0f;
     QString m_html;
+    // A tip shown over the current page; it is not made from the database.
+    bool m_showingTip = false;
+    // Counts the pages begun: tells whether a link found its item.
+    quint64 m_pagesBegun = 0;
     QList<QString> m_back;
     QList<QString> m_forward;
     QUrl m_metarBase;

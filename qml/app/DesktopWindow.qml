@@ -186,7 +186,7 @@ ApplicationWindow {
             }
             IconButton {
                 source: "qrc:/fa/solid/circle-info.svg"
-                tooltip: qsTr("Flight informations")
+                tooltip: qsTr("Flight information")
                 onClicked: flightInfoDialog.open()
             }
             IconButton {

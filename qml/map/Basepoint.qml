@@ -55,7 +55,7 @@ Item {
         x: -width / 2
         y: height / 2 + role_text_offset
         text: role_code || ""
-        color: basepoint.tint
+        color: selected ? theme.labelColor("selection") : theme.labelColor("point", role_type)
         font.family: theme.fontFamily("pointlabel")
         font.pointSize: theme.fontSize("pointlabel")
         font.bold: hovered

@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Controls
+import QtQuick.Controls.Material
 import QtPositioning
 import Qt.labs.platform as Platform
 import Qt.labs.settings
@@ -111,6 +112,9 @@ Item {
         fieldOfView: overlayMap.fieldOfView
         // The public tile services ask for their attribution to be shown with their tiles.
         copyrightsVisible: true
+        // The ground where no tile is drawn (yet, or at all): dark on a night map, where the
+        // theme's texts are light.
+        color: theme.night ? "#262626" : "#e0e0e0"
         opacity: theme.opacity("background")
     }
 
@@ -440,6 +444,8 @@ Item {
             opacity: 0.5
             padding: 12
             pixelPerNm: navigation.pixelPerNm
+            // Drawn on the map: its scheme follows the map's ground, not the window's.
+            Material.theme: theme.night ? Material.Dark : Material.Light
         }
     }
 
@@ -454,8 +460,11 @@ Item {
     Connections {
         target: ism
 
+        // A change of the plan announces the same selection again with its new rows: the map
+        // stays where the pilot looks.
         function onSelected(uid) {
-            overlayMap.centerOnPoint(uid);
+            if (ism.selectedFrom !== "signal")
+                overlayMap.centerOnPoint(uid);
         }
     }
     Connections {

@@ -55,6 +55,9 @@ private slots:
     void untrustedMetarAnswers_data();
     void untrustedMetarAnswers();
 
+    // Changes the database: last.
+    void pageFollowsTheDatabase();
+
 private:
     QString uid(const char *code) const { return m_uid.value(QString::fromLatin1(code)); }
 
@@ -446,6 +449,50 @@ void TestInfoManager::untrustedMetarAnswers()
     QVERIFY(m_info->html().size() < 100000);
     QCOMPARE(m_info->html().contains(QStringLiteral("<li><b>Wind</b>")), rows);
     QCOMPARE(other.requests(), QStringList());
+}
+
+// After an import, a download or a clear, the page shows the item as the new data has it, where
+// it was scrolled to, or nothing when the item is gone; a tip stays.
+void TestInfoManager::pageFollowsTheDatabase()
+{
+    QSignalSpy updates(m_info.get(), &InfoManager::updated);
+    m_info->showPointInfo(uid("KJFK"));
+    m_info->linkTo("POINT>" + uid("PPP"));
+    m_info->saveCurrentPosition(0.5f);
+    const QString before = m_info->html();
+
+    // New data: the fix is a degree further north.
+    m_fixture.db()->clear();
+    m_fixture.fix(QStringLiteral("PPP"), 41.0, -72.0);
+    m_fixture.db()->pointModel()->reset();
+    updates.clear();
+    m_info->databaseReplaced();
+    QCOMPARE(updates.count(), 1);
+    QVERIFY(m_info->html().contains(QStringLiteral("PPP")));
+    QVERIFY(m_info->html() != before);
+    QCOMPARE(m_info->recallPosition(), 0.5f);
+    QCOMPARE(m_info->currentLink(), "POINT>" + uid("PPP"));
+    QVERIFY(m_info->hasPrevious());
+    m_info->setPrevious();
+    QVERIFY(!m_info->hasPrevious()); // no step of its own in the history
+
+    // A tip over the page stays whatever the data.
+    m_info->linkTo("POINT>" + uid("PPP"));
+    m_info->showTip(3);
+    const QString tip = m_info->html();
+    m_info->databaseReplaced();
+    QCOMPARE(m_info->html(), tip);
+
+    // The fix is gone: the panel says so.
+    m_info->linkTo("POINT>" + uid("PPP"));
+    m_fixture.db()->clear();
+    updates.clear();
+    m_info->databaseReplaced();
+    QCOMPARE(updates.count(), 1);
+    QCOMPARE(m_info->html(), QStringLiteral("<p>This item is not in the navigation database any more.</p>"));
+    QCOMPARE(m_info->currentLink(), QString());
+    m_info->databaseReplaced();
+    QCOMPARE(updates.count(), 1);
 }
 
 QTEST_MAIN(TestInfoManager)

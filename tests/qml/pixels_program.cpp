@@ -25,6 +25,8 @@
 #include <QTest>
 #include <QtQml/qqmlextensionplugin.h>
 
+#include <cmath>
+
 Q_IMPORT_QML_PLUGIN(Waylore_UiPlugin)
 Q_IMPORT_QML_PLUGIN(Corvel_MapPlugin)
 Q_IMPORT_QML_PLUGIN(Waylore_MapLayersPlugin)
@@ -37,6 +39,7 @@ private slots:
     void initTestCase();
     void mapAfterImport();
     void generateSaveReopenExport();
+    void themeSwitchBothWays();
     void cleanupTestCase();
 
 private:
@@ -173,6 +176,15 @@ void ProgramWindow::mapAfterImport()
     QObject *status = dialog->findChild<QObject *>(QStringLiteral("statusText"));
     QTRY_VERIFY(status->property("text").toString().contains(QLatin1String("s)")));
     QCOMPARE(dialog->findChild<QObject *>(QStringLiteral("pointCount"))->property("text").toString(), QStringLiteral("19"));
+    // The small folder has no airport outlines and no taxiways: the next start would open this
+    // dialog again, and it says why.
+    QTRY_VERIFY(dialog->findChild<QObject *>(QStringLiteral("unusableText"))->property("text").toString().contains(
+        QLatin1String("it has no airport boundaries and taxiways")));
+    // No simulator in the test's home: the search says where it looked.
+    QVERIFY(QMetaObject::invokeMethod(dialog->findChild<QObject *>(QStringLiteral("autodetectButton")), "clicked"));
+    QVERIFY(dialog->findChild<QObject *>(QStringLiteral("autodetectText"))->property("text").toString().startsWith(
+        QLatin1String("No folder \"X-Plane 12\" or \"X-Plane 11\" found in: ")));
+    QTest::qWait(100);
     picture(QStringLiteral("program-database.png"));
     QVERIFY(QMetaObject::invokeMethod(dialog->findChild<QObject *>(QStringLiteral("okButton")), "clicked"));
     QTRY_VERIFY(!m_window->property("dialog").toBool());
@@ -424,6 +436,87 @@ void ProgramWindow::generateSaveReopenExport()
             colours.insert(image.pixel(x, y));
     }
     QVERIFY2(colours.size() > 20, qPrintable(QString::number(colours.size())));
+}
+
+// The pilot picks the Dark theme and then Light again with the profile chart shown: at each
+// switch the map, its labels and the chart take the new colours at once.
+void ProgramWindow::themeSwitchBothWays()
+{
+    auto *combo = m_window->findChild<QQuickItem *>(QStringLiteral("themeComboBox"));
+    QVERIFY(combo);
+    auto *chart = m_window->findChild<QQuickItem *>(QStringLiteral("profileChart"));
+    QVERIFY(chart && chart->isVisible());
+    const QRectF chartArea(chart->mapToScene(QPointF(0, 0)) * m_window->effectiveDevicePixelRatio(),
+                           chart->size() * m_window->effectiveDevicePixelRatio());
+    for (const auto &[index, name] : {std::pair{1, "dark"}, std::pair{0, "light"}, std::pair{1, "dark-again"}}) {
+        combo->setProperty("currentIndex", index);
+        QVERIFY(QMetaObject::invokeMethod(combo, "activated", Q_ARG(int, index)));
+        QTest::qWait(500);
+        const QImage image = picture(QStringLiteral("program-theme-%1.png").arg(QLatin1String(name)));
+        const bool night = index == 1;
+        // The map's ground where no tile is, away from every item.
+        const QPointF empty = m_overlay->mapToScene(QPointF(m_overlay->width() * 0.25, m_overlay->height() * 0.8));
+        const QColor ground = image.pixelColor((empty * m_window->effectiveDevicePixelRatio()).toPoint());
+        QVERIFY2(night ? ground.lightnessF() < 0.3 : ground.lightnessF() > 0.7, qPrintable(ground.name()));
+        // The airport label under XRTA, a few pixels below the point: its strongest pixel has
+        // a contrast of at least 3:1 with the ground (the relative luminances of the sRGB
+        // standard, plus 0.05 each).
+        const auto luminance = [](const QColor &c) {
+            const auto linear = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+            return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+        };
+        const double groundLuminance = luminance(ground);
+        const QPointF xrta = place(-20.0, 60.0);
+        double contrast = 1.0;
+        for (int x = int(xrta.x()) - 20; x <= int(xrta.x()) + 20; ++x) {
+            for (int y = int(xrta.y()) + 8; y <= int(xrta.y()) + 40; ++y) {
+                const double pixel = luminance(image.pixelColor(x, y));
+                contrast = qMax(contrast, (qMax(pixel, groundLuminance) + 0.05) / (qMin(pixel, groundLuminance) + 0.05));
+            }
+        }
+        QVERIFY2(contrast >= 3.0, qPrintable(QString::number(contrast)));
+        // The chart on the window's background with its texts: light on dark, dark on light.
+        const QColor chartGround = image.pixelColor(chartArea.topLeft().toPoint() + QPoint(4, 4));
+        QVERIFY2(night ? chartGround.lightnessF() < 0.35 : chartGround.lightnessF() > 0.8, qPrintable(chartGround.name()));
+        int texts = 0;
+        for (int x = qMax(0, int(chartArea.left())); x < qMin(image.width(), int(chartArea.right())); ++x) {
+            for (int y = int(chartArea.bottom()) - 40; y < qMin(image.height(), int(chartArea.bottom())); ++y) {
+                if (std::abs(image.pixelColor(x, y).lightnessF() - chartGround.lightnessF()) > 0.4)
+                    ++texts;
+            }
+        }
+        // The distance labels along the bottom axis.
+        QVERIFY2(texts > 100, qPrintable(QString::number(texts)));
+    }
+
+    // Close in on a selected airport: the rings of its marker read three distances.
+    QQuickItem *map = m_overlay->parentItem();
+    QVERIFY(QMetaObject::invokeMethod(context("ism"), "selectFromUID", Q_ARG(QString, QStringLiteral("XRTB"))));
+    map->setProperty("center", QVariant::fromValue(QGeoCoordinate(-20.0, 66.0)));
+    map->setProperty("zoomLevel", 16.0);
+    QTest::qWait(700);
+    picture(QStringLiteral("program-selection-close.png"));
+    QStringList rings;
+    for (const char *name : {"distanceLarge", "distanceMedium", "distanceSmall"}) {
+        for (QQuickItem *label : m_window->findChildren<QQuickItem *>(QLatin1String(name))) {
+            // The rose is drawn through its tint: the marker's own item tells whether it shows.
+            QQuickItem *marker = label->parentItem() ? label->parentItem()->parentItem() : nullptr;
+            if (marker && marker->isVisible())
+                rings << label->property("text").toString();
+        }
+    }
+    QCOMPARE(rings.size(), 3);
+    QVERIFY2(QSet<QString>(rings.cbegin(), rings.cend()).size() == 3, qPrintable(rings.join(u' ')));
+
+    // The information panel shows the airport; once the database is emptied, it says the airport
+    // no longer exists.
+    QObject *info = context("infoManager");
+    QVERIFY(QMetaObject::invokeMethod(info, "showPointInfo", Q_ARG(QString, QStringLiteral("XRTB"))));
+    QVERIFY(info->property("html").toString().contains(QLatin1String("Bellmont")));
+    QVERIFY(QMetaObject::invokeMethod(context("database"), "clear"));
+    QTRY_VERIFY(info->property("html").toString().contains(QLatin1String("not in the navigation database any more")));
+    QTest::qWait(200);
+    picture(QStringLiteral("program-database-cleared.png"));
 }
 
 int main(int argc, char **argv)

@@ -325,6 +325,44 @@ StubWindow {
             }
         }
 
+        // The window switches its scheme's flag and background by two bindings, in either order:
+        // the chart ends with the new look, axis texts and title readable on its background.
+        function test_chartFollowsTheScheme_data() {
+            return [
+                { tag: "to dark, flag first", dark: true, flagFirst: true },
+                { tag: "to light, flag first", dark: false, flagFirst: true },
+                { tag: "to dark, background first", dark: true, flagFirst: false },
+                { tag: "to light, background first", dark: false, flagFirst: false }
+            ];
+        }
+
+        function applyScheme(dark, flagFirst) {
+            const steps = [() => panel.Material.theme = dark ? Material.Dark : Material.Light,
+                           () => panel.Material.background = dark ? "#444" : "#EEE"];
+            if (!flagFirst)
+                steps.reverse();
+            steps.forEach(step => step());
+        }
+
+        function test_chartFollowsTheScheme(data) {
+            const chart = panel.chart;
+            setPlan(["XRTA", "XR/ENRT/XRA", "XRTB"]);
+            mouseClick(child("tabBar").itemAt(1));
+            compare(chart.count, 1);
+            applyScheme(!data.dark, true);
+            applyScheme(data.dark, data.flagFirst);
+            compare(chart.theme, data.dark ? ChartView.ChartThemeDark : ChartView.ChartThemeLight);
+            verify(Qt.colorEqual(chart.backgroundColor, data.dark ? "#444" : "#EEE"), String(chart.backgroundColor));
+            const series = chart.series(0);
+            const background = chart.backgroundColor.hslLightness;
+            for (const [what, colour] of [["distance labels", chart.axisX(series).labelsColor],
+                                          ["altitude labels", chart.axisY(series).labelsColor],
+                                          ["title", chart.titleColor]]) {
+                verify(Math.abs(colour.hslLightness - background) > 0.4,
+                       what + " " + colour + " on " + chart.backgroundColor);
+            }
+        }
+
         // Each sheet value warns only above its airplane limit; an equal value is fine.
         function test_sheetWarnings_data() {
             return [
