@@ -171,7 +171,17 @@ double AStar::directLimit(int from, int to) const
     return receptionRange(m_graph->nodes.at(from).type) + receptionRange(m_graph->nodes.at(to).type);
 }
 
-void AStar::forEachWithin(int centre, double radiusNm, const std::function<void(int, double)> &visit)
+const Graph::DirectIndex *AStar::directIndex() const
+{
+    if (m_options.radio)
+        return &m_graph->radioIndex;
+    if (m_options.airwayOption == IgnoreAirways)
+        return &m_graph->enrouteIndex;
+    return nullptr;
+}
+
+template<typename Visit>
+void AStar::forEachWithin(int centre, double radiusNm, const Graph::DirectIndex *index, Visit &&visit)
 {
     const QGeoCoordinate &c = m_graph->nodes.at(centre).coordinate;
     const double rho = radiusNm / EarthRadiusNm;
@@ -197,22 +207,69 @@ void AStar::forEachWithin(int centre, double radiusNm, const std::function<void(
     // Compared as chords, which costs no trigonometry per candidate.
     const double chord = 2.0 * std::sin(std::min(rho, M_PI) / 2.0);
     const double chord2 = chord * chord * (1.0 + 1e-12);
-    const Vec &u = vec(centre);
+    const Vec u = vec(centre);
+    auto consider = [&](int node, double x, double y, double z) {
+        if (node == centre)
+            return;
+        const double dx = u[0] - x, dy = u[1] - y, dz = u[2] - z;
+        const double d2 = dx * dx + dy * dy + dz * dz;
+        if (d2 > chord2)
+            return;
+        visit(node, 2.0 * EarthRadiusNm * std::asin(std::min(1.0, std::sqrt(d2) / 2.0)));
+    };
     for (int row = row0; row <= row1; ++row) {
         for (int col = col0; col <= col1; ++col) {
             const int wrapped = ((col % Graph::CellColumns) + Graph::CellColumns) % Graph::CellColumns;
-            for (int node : m_graph->cells.at(size_t(row * Graph::CellColumns + wrapped))) {
-                if (node == centre)
-                    continue;
-                const Vec &v = vec(node);
-                const double dx = u[0] - v[0], dy = u[1] - v[1], dz = u[2] - v[2];
-                const double d2 = dx * dx + dy * dy + dz * dz;
-                if (d2 > chord2)
-                    continue;
-                visit(node, 2.0 * EarthRadiusNm * std::asin(std::min(1.0, std::sqrt(d2) / 2.0)));
+            const size_t cell = size_t(row * Graph::CellColumns + wrapped);
+            if (index) {
+                const int end = index->cellStart[cell + 1];
+                for (int i = index->cellStart[cell]; i < end; ++i) {
+                    const Graph::DirectPoint &p = index->points[size_t(i)];
+                    consider(p.node, p.x, p.y, p.z);
+                }
+            } else {
+                for (int node : m_graph->cells[cell]) {
+                    const Vec &v = vec(node);
+                    consider(node, v[0], v[1], v[2]);
+                }
             }
         }
     }
+}
+
+bool AStar::mayConnect() const
+{
+    Graph::Network network = Graph::Airways;
+    if (m_options.radio)
+        network = Graph::RadioDirect;
+    else if (m_options.airwayOption == IgnoreAirways)
+        network = Graph::EnrouteDirect;
+    else if (m_options.airwayOption == LowOnly)
+        network = Graph::LowAirways;
+    const std::vector<int> &part = m_graph->components[network];
+    if (part.size() != size_t(m_graph->nodes.size()))
+        return true;
+
+    // Every leg of a route links two points of one part, but for the legs that leave the
+    // departure or its SID exit and those that reach the STAR entry or the arrival.
+    const int output = m_request.output;
+    if (output >= 0 && output == m_approach)
+        return true;
+    std::vector<int> starts;
+    starts.reserve(size_t(m_departureJoins.size()) + 2);
+    for (int node : std::as_const(m_departureJoins))
+        starts.push_back(part[size_t(node)]);
+    starts.push_back(part[size_t(m_request.departure)]);
+    if (output >= 0)
+        starts.push_back(part[size_t(output)]);
+    std::sort(starts.begin(), starts.end());
+    auto reached = [&](int node) {
+        const int p = part[size_t(node)];
+        return p >= 0 && std::binary_search(starts.begin(), starts.end(), p);
+    };
+    if (reached(m_approach) || reached(m_request.arrival))
+        return true;
+    return std::any_of(m_arrivalJoins.cbegin(), m_arrivalJoins.cend(), reached);
 }
 
 QList<int> AStar::joins(int centre, bool outgoing)
@@ -220,8 +277,10 @@ QList<int> AStar::joins(int centre, bool outgoing)
     QList<int> result;
     double nearest = Infinity;
     auto candidate = [this, outgoing](int node) { return onNetwork(node, outgoing); };
+    // The direct-leg networks have an index of their own points.
+    const Graph::DirectIndex *index = directIndex();
     for (double radius : JoinRadiiNm) {
-        forEachWithin(centre, radius, [&](int node, double d) {
+        forEachWithin(centre, radius, index, [&](int node, double d) {
             if (d < nearest && candidate(node))
                 nearest = d;
         });
@@ -233,7 +292,7 @@ QList<int> AStar::joins(int centre, bool outgoing)
     // A few candidates beyond the nearest, so that the search may pick the one that suits the
     // direction of flight; not so many that a join leg skips a good part of the route.
     const double reach = std::min(MaxJoinNm, std::max(1.5 * nearest, nearest + 25.0));
-    forEachWithin(centre, reach, [&](int node, double) {
+    forEachWithin(centre, reach, index, [&](int node, double) {
         if (candidate(node))
             result.append(node);
     });
@@ -270,8 +329,8 @@ void AStar::successors(int node, std::vector<Step> &out)
             const double radius = m_options.radio
                                       ? receptionRange(m_graph->nodes.at(node).type) + VorRangeNm
                                       : DirectLegNm;
-            forEachWithin(node, radius, [&](int to, double d) {
-                if (isDirectNetworkNode(to) && d <= directLimit(node, to))
+            forEachWithin(node, radius, directIndex(), [&](int to, double d) {
+                if (d <= directLimit(node, to))
                     out.push_back({to, -1, d});
             });
         } else {
@@ -345,10 +404,16 @@ AStar::Result AStar::search(const std::shared_ptr<const Graph> &graph, const Req
     const int joinFrom = output >= 0 ? output : departure;
     if (!(output >= 0 ? m_outputOnNetwork : m_departureOnNetwork))
         m_departureJoins = joins(joinFrom, true);
+    m_arrivalJoins.clear();
     if (!onNetwork(m_approach, false)) {
-        for (int node : joins(m_approach, false))
+        m_arrivalJoins = joins(m_approach, false);
+        for (int node : std::as_const(m_arrivalJoins))
             m_joinIn[node] = m_stamp;
     }
+    // Otherwise a search between two parts of the world that no leg links would visit every
+    // point the departure reaches before it could tell.
+    if (!mayConnect())
+        return NoPath;
 
     const double total = dist(departure, arrival);
     int lastPercent = -1;

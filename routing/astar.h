@@ -106,8 +106,15 @@ private:
     bool onNetwork(int node, bool outgoing) const;
     bool isDirectNetworkNode(int node) const;
     double directLimit(int from, int to) const;
-    void forEachWithin(int centre, double radiusNm, const std::function<void(int, double)> &visit);
+    // Calls visit(node, nm) for every node within the radius of the centre but the centre
+    // itself: from the direct-leg index when one is given, else from all nodes.
+    template<typename Visit>
+    void forEachWithin(int centre, double radiusNm, const Graph::DirectIndex *index, Visit &&visit);
+    const Graph::DirectIndex *directIndex() const;
     QList<int> joins(int centre, bool outgoing);
+    // False when no route can exist: no network part that the departure side reaches holds
+    // a point the arrival is reached from.
+    bool mayConnect() const;
     void successors(int node, std::vector<Step> &out);
 
     std::weak_ptr<const Graph> m_graphRef;
@@ -128,6 +135,7 @@ private:
     uint32_t m_stamp = 0;
 
     QList<int> m_departureJoins;
+    QList<int> m_arrivalJoins;
     bool m_departureOnNetwork = false;
     bool m_outputOnNetwork = false;
     int m_approach = -1; // the node the arrival is reached from: STAR entry or arrival itself
