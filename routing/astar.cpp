@@ -99,9 +99,8 @@ void AStar::prepare(const std::shared_ptr<const Graph> &graph)
     if (!sameGraph) {
         m_graphRef = graph;
         const size_t count = size_t(graph->nodes.size());
-        m_vec.assign(count, Vec{0.0, 0.0, 0.0});
-        m_vecDone.assign(count, 0);
         m_g.assign(count, 0.0);
+        m_h.assign(count, 0.0);
         m_parent.assign(count, -1);
         m_parentEdge.assign(count, -1);
         m_seen.assign(count, 0);
@@ -118,25 +117,17 @@ void AStar::prepare(const std::shared_ptr<const Graph> &graph)
     }
 }
 
-const AStar::Vec &AStar::vec(int node)
-{
-    if (!m_vecDone[node]) {
-        const QGeoCoordinate &c = m_graph->nodes.at(node).coordinate;
-        const double lat = qDegreesToRadians(c.latitude());
-        const double lon = qDegreesToRadians(c.longitude());
-        m_vec[node] = {std::cos(lat) * std::cos(lon), std::cos(lat) * std::sin(lon), std::sin(lat)};
-        m_vecDone[node] = 1;
-    }
-    return m_vec[node];
-}
-
-double AStar::dist(int a, int b)
+double AStar::chord2(int a, int b) const
 {
     const Vec &u = vec(a);
     const Vec &v = vec(b);
     const double dx = u[0] - v[0], dy = u[1] - v[1], dz = u[2] - v[2];
-    const double chord = std::sqrt(dx * dx + dy * dy + dz * dz);
-    return 2.0 * EarthRadiusNm * std::asin(std::min(1.0, chord / 2.0));
+    return dx * dx + dy * dy + dz * dz;
+}
+
+double AStar::dist(int a, int b) const
+{
+    return 2.0 * EarthRadiusNm * std::asin(std::min(1.0, std::sqrt(chord2(a, b)) / 2.0));
 }
 
 bool AStar::usable(int kind) const
@@ -334,25 +325,24 @@ void AStar::successors(int node, std::vector<Step> &out)
                     out.push_back({to, -1, d});
             });
         } else {
-            for (int e : m_graph->adjacency.at(node)) {
-                const Graph::Edge &edge = m_graph->edges.at(e);
-                const int to = edge.next(node);
-                if (to < 0 || to == node)
-                    continue;
+            const int option = m_options.airwayOption;
+            const int end = m_graph->arcStart[size_t(node) + 1];
+            for (int i = m_graph->arcStart[size_t(node)]; i < end; ++i) {
+                const Graph::Arc &arc = m_graph->arcs[size_t(i)];
+                const int to = arc.to;
                 // With a STAR entry chosen the arrival is reached through it only.
                 if (to == arrival && m_approach != arrival)
                     continue;
-                double factor = airwayFactor(m_options.airwayOption, edge.kind, false);
+                double factor = airwayFactor(option, arc.kind, false);
                 if (factor < 0.0)
                     continue;
-                const double length = dist(node, to);
-                if (m_options.airwayOption == PreferHigh && edge.kind == Segment::LOW) {
-                    const bool cruise = std::min({dist(node, departure), dist(to, departure), dist(node, arrival),
-                                                  dist(to, arrival)})
-                                        > TerminalZoneNm;
-                    factor = airwayFactor(m_options.airwayOption, edge.kind, cruise);
+                if (option == PreferHigh && arc.kind == Segment::LOW) {
+                    const double zone = m_terminalChord2;
+                    const bool cruise = chord2(node, departure) > zone && chord2(to, departure) > zone
+                                        && chord2(node, arrival) > zone && chord2(to, arrival) > zone;
+                    factor = airwayFactor(option, arc.kind, cruise);
                 }
-                out.push_back({to, e, length * factor});
+                out.push_back({to, arc.edge, dist(node, to) * factor});
             }
         }
     }
@@ -380,7 +370,8 @@ AStar::Result AStar::search(const std::shared_ptr<const Graph> &graph, const Req
     if (!valid(request.departure) || !valid(request.arrival) || request.departure == request.arrival)
         return InvalidEnds;
     if (graph->cells.size() != size_t(Graph::CellRows * Graph::CellColumns)
-        || graph->adjacency.size() != size_t(count))
+        || graph->adjacency.size() != size_t(count) || graph->unit.size() != size_t(count)
+        || graph->arcStart.size() != size_t(count) + 1)
         return InvalidEnds;
 
     prepare(graph);
@@ -415,6 +406,8 @@ AStar::Result AStar::search(const std::shared_ptr<const Graph> &graph, const Req
     if (!mayConnect())
         return NoPath;
 
+    const double zoneChord = 2.0 * std::sin(TerminalZoneNm / EarthRadiusNm / 2.0);
+    m_terminalChord2 = zoneChord * zoneChord;
     const double total = dist(departure, arrival);
     int lastPercent = -1;
     std::vector<OpenEntry> open;
@@ -426,6 +419,7 @@ AStar::Result AStar::search(const std::shared_ptr<const Graph> &graph, const Req
     m_parent[departure] = -1;
     m_parentEdge[departure] = -1;
     m_seen[departure] = m_stamp;
+    m_h[departure] = total;
     open.push_back({total, 0.0, departure});
 
     while (!open.empty()) {
@@ -469,13 +463,17 @@ AStar::Result AStar::search(const std::shared_ptr<const Graph> &graph, const Req
             if (m_closed[to] == m_stamp)
                 continue;
             const double candidate = g + step.cost;
-            if (m_seen[to] == m_stamp && candidate >= m_g[to])
-                continue;
-            m_seen[to] = m_stamp;
+            if (m_seen[to] == m_stamp) {
+                if (candidate >= m_g[to])
+                    continue;
+            } else {
+                m_seen[to] = m_stamp;
+                m_h[to] = dist(to, arrival);
+            }
             m_g[to] = candidate;
             m_parent[to] = node;
             m_parentEdge[to] = step.edge;
-            open.push_back({candidate + dist(to, arrival), candidate, to});
+            open.push_back({candidate + m_h[to], candidate, to});
             std::push_heap(open.begin(), open.end(), OpenOrder());
         }
     }

@@ -100,8 +100,11 @@ private:
     };
 
     void prepare(const std::shared_ptr<const Graph> &graph);
-    const Vec &vec(int node);
-    double dist(int a, int b);
+    const Vec &vec(int node) const { return m_graph->unit[size_t(node)]; }
+    double dist(int a, int b) const;
+    // Squared chord between two nodes' unit vectors: grows with the distance, without
+    // trigonometry.
+    double chord2(int a, int b) const;
     bool usable(int kind) const;
     bool onNetwork(int node, bool outgoing) const;
     bool isDirectNetworkNode(int node) const;
@@ -122,11 +125,10 @@ private:
     Options m_options;
     Request m_request;
 
-    // Per node, valid for the current graph.
-    std::vector<Vec> m_vec;
-    std::vector<uint8_t> m_vecDone;
     // Per node, valid where the stamp equals the current search.
     std::vector<double> m_g;
+    // The estimate of what is left to the arrival, set when the node is first seen.
+    std::vector<double> m_h;
     std::vector<int> m_parent;
     std::vector<int> m_parentEdge;
     std::vector<uint32_t> m_seen;
@@ -139,6 +141,8 @@ private:
     bool m_departureOnNetwork = false;
     bool m_outputOnNetwork = false;
     int m_approach = -1; // the node the arrival is reached from: STAR entry or arrival itself
+    // Squared chord of the terminal zone's radius.
+    double m_terminalChord2 = 0.0;
 
     QList<int> m_path;
     QList<int> m_legEdges;

@@ -96,11 +96,8 @@ Graph::DirectIndex buildDirectIndex(const Graph &graph, const std::vector<uint8_
     for (size_t n = 0; n < member.size(); ++n) {
         if (cellOfNode[n] < 0)
             continue;
-        const QGeoCoordinate &c = graph.nodes.at(qsizetype(n)).coordinate;
-        const double lat = qDegreesToRadians(c.latitude());
-        const double lon = qDegreesToRadians(c.longitude());
-        index.points[size_t(fill[cellOfNode[n]]++)] = {std::cos(lat) * std::cos(lon), std::cos(lat) * std::sin(lon),
-                                                       std::sin(lat), int(n)};
+        const auto &u = graph.unit[n];
+        index.points[size_t(fill[cellOfNode[n]]++)] = {u[0], u[1], u[2], int(n)};
     }
     return index;
 }
@@ -224,6 +221,29 @@ bool buildGraphIndexes(Graph &graph, const std::function<bool()> &cancelled)
         graph.adjacency[edge.from].append(int(i));
         if (edge.to != edge.from)
             graph.adjacency[edge.to].append(int(i));
+    }
+
+    graph.unit.assign(size_t(nodeCount), {0.0, 0.0, 0.0});
+    for (qsizetype i = 0; i < nodeCount; ++i) {
+        const QGeoCoordinate &c = graph.nodes.at(i).coordinate;
+        const double lat = qDegreesToRadians(c.latitude());
+        const double lon = qDegreesToRadians(c.longitude());
+        graph.unit[size_t(i)] = {std::cos(lat) * std::cos(lon), std::cos(lat) * std::sin(lon), std::sin(lat)};
+    }
+
+    graph.arcStart.assign(size_t(nodeCount) + 1, 0);
+    graph.arcs.clear();
+    graph.arcs.reserve(size_t(edgeCount) * 2);
+    for (qsizetype n = 0; n < nodeCount; ++n) {
+        if (pollCancelled(cancelled, n))
+            return false;
+        for (int e : std::as_const(graph.adjacency[size_t(n)])) {
+            const Graph::Edge &edge = graph.edges.at(e);
+            const int to = edge.next(int(n));
+            if (to >= 0 && to != n)
+                graph.arcs.push_back({to, e, edge.kind});
+        }
+        graph.arcStart[size_t(n) + 1] = int(graph.arcs.size());
     }
 
     // The airway networks, with the kinds of edge their options fly.

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 
+#include <array>
 #include <functional>
 #include <vector>
 
@@ -67,6 +68,21 @@ struct Graph
     std::vector<QList<int>> adjacency;
     // Per one-degree cell (cellOf), the nodes inside it in node order; empty until built.
     std::vector<QList<int>> cells;
+    // Per node, its position as a unit vector (x toward 0 E on the equator, z toward the north
+    // pole), NaN for an invalid coordinate.
+    std::vector<std::array<double, 3>> unit;
+
+    // A leg along an edge that may be flown away from a node.
+    struct Arc
+    {
+        int to;
+        int edge;
+        int kind;
+    };
+    // Per node, its arcs in edge order, self-loops left out: the arcs of node n are
+    // arcs[arcStart[n]] up to arcs[arcStart[n + 1]].
+    std::vector<int> arcStart;
+    std::vector<Arc> arcs;
 
     // The networks a search may fly: airway edges of any kind it flies, LOW airway edges only,
     // direct legs between en-route points, direct legs between radio aids.
