@@ -125,9 +125,14 @@ double AStar::chord2(int a, int b) const
     return dx * dx + dy * dy + dz * dz;
 }
 
+double AStar::nmOfChord2(double chord2)
+{
+    return 2.0 * EarthRadiusNm * std::asin(std::min(1.0, std::sqrt(chord2) / 2.0));
+}
+
 double AStar::dist(int a, int b) const
 {
-    return 2.0 * EarthRadiusNm * std::asin(std::min(1.0, std::sqrt(chord2(a, b)) / 2.0));
+    return nmOfChord2(chord2(a, b));
 }
 
 bool AStar::usable(int kind) const
@@ -206,7 +211,7 @@ void AStar::forEachWithin(int centre, double radiusNm, const Graph::DirectIndex 
         const double d2 = dx * dx + dy * dy + dz * dz;
         if (d2 > chord2)
             return;
-        visit(node, 2.0 * EarthRadiusNm * std::asin(std::min(1.0, std::sqrt(d2) / 2.0)));
+        visit(node, d2);
     };
     for (int row = row0; row <= row1; ++row) {
         for (int col = col0; col <= col1; ++col) {
@@ -271,7 +276,8 @@ QList<int> AStar::joins(int centre, bool outgoing)
     // The direct-leg networks have an index of their own points.
     const Graph::DirectIndex *index = directIndex();
     for (double radius : JoinRadiiNm) {
-        forEachWithin(centre, radius, index, [&](int node, double d) {
+        forEachWithin(centre, radius, index, [&](int node, double d2) {
+            const double d = nmOfChord2(d2);
             if (d < nearest && candidate(node))
                 nearest = d;
         });
@@ -320,7 +326,11 @@ void AStar::successors(int node, std::vector<Step> &out)
             const double radius = m_options.radio
                                       ? receptionRange(m_graph->nodes.at(node).type) + VorRangeNm
                                       : DirectLegNm;
-            forEachWithin(node, radius, directIndex(), [&](int to, double d) {
+            forEachWithin(node, radius, directIndex(), [&](int to, double d2) {
+                // A point already settled gains nothing from another way in.
+                if (m_closed[to] == m_stamp)
+                    return;
+                const double d = nmOfChord2(d2);
                 if (d <= directLimit(node, to))
                     out.push_back({to, -1, d});
             });

@@ -109,8 +109,10 @@ private:
     bool onNetwork(int node, bool outgoing) const;
     bool isDirectNetworkNode(int node) const;
     double directLimit(int from, int to) const;
-    // Calls visit(node, nm) for every node within the radius of the centre but the centre
-    // itself: from the direct-leg index when one is given, else from all nodes.
+    // Great-circle nautical miles of a squared chord of the unit sphere.
+    static double nmOfChord2(double chord2);
+    // Calls visit(node, squared chord) for every node within the radius of the centre but the
+    // centre itself: from the direct-leg index when one is given, else from all nodes.
     template<typename Visit>
     void forEachWithin(int centre, double radiusNm, const Graph::DirectIndex *index, Visit &&visit);
     const Graph::DirectIndex *directIndex() const;
