@@ -237,8 +237,9 @@ void addContinent(Database &db, QRandomGenerator &random, const QString &prefix,
         for (int c = 0; c < columns; ++c) {
             const QGeoCoordinate position(south + (r + 0.2 + 0.6 * random.generateDouble()) * step,
                                           west + (c + 0.2 + 0.6 * random.generateDouble()) * step);
-            auto *fix = new Point(Point::FIX, position, prefix + code(r * columns + c, 4), QStringLiteral("ENRT"),
-                                  QStringLiteral("ZZ"), QString(), 0, 0.0f, QStringLiteral("C   "));
+            auto *fix
+                = new Point(Point::FIX, position, prefix + code(r * columns + c, 4),
+                            QStringLiteral("ENRT"), QStringLiteral("ZZ"), QString(), 0, 0.0f, QStringLiteral("C   "));
             db.addPoint(fix);
             grid[size_t(r) * columns + c] = fix;
         }
@@ -250,9 +251,9 @@ void addContinent(Database &db, QRandomGenerator &random, const QString &prefix,
     const double area = (north - south) * (east - west);
     // The big world's densities: about one radio aid and one airport per 1.5 square degrees.
     for (int i = 0; i < int(area / 1.5); ++i) {
-        db.addPoint(new Point(i % 3 == 0 ? Point::NDB : Point::VOR, anywhere(), prefix + code(i, 3),
-                              QStringLiteral("ENRT"), QStringLiteral("YY"), QStringLiteral("Navaid"), 0, 115.0f,
-                              QString()));
+        db.addPoint(
+            new Point(i % 3 == 0 ? Point::NDB : Point::VOR, anywhere(), prefix + code(i, 3),
+                      QStringLiteral("ENRT"), QStringLiteral("YY"), QStringLiteral("Navaid"), 0, 115.0f, QString()));
         auto *airport = new Airport(prefix + code(i, 4), QStringLiteral("Airport"), 100);
         const QGeoCoordinate centre = anywhere();
         airport->setPosition(centre, QGeoRectangle(centre, centre));
@@ -268,10 +269,9 @@ void addContinent(Database &db, QRandomGenerator &random, const QString &prefix,
                     if (!to || random.generateDouble() >= 0.6)
                         continue;
                     const int direction = random.bounded(10) == 0 ? Segment::FORWARD : Segment::NONE;
-                    db.addSegment(new Segment(direction, type, from, to,
-                                              (type == Segment::HIGH ? QStringLiteral("J") : QStringLiteral("V"))
-                                                  + prefix,
-                                              0, 0));
+                    db.addSegment(new Segment(
+                        direction, type, from, to,
+                        (type == Segment::HIGH ? QStringLiteral("J") : QStringLiteral("V")) + prefix, 0, 0));
                 }
             }
         }
@@ -317,8 +317,9 @@ int oceanWorld(Database &db)
                 // The coast fixes of the continents.
                 point = nearest(Point::FIX, QGeoCoordinate(latitude, longitude));
             } else {
-                point = new Point(Point::FIX, QGeoCoordinate(latitude, longitude), QStringLiteral("T%1%2").arg(track).arg(int(-longitude)),
-                                  QStringLiteral("ENRT"), QStringLiteral("ZZ"), QString(), 0, 0.0f, QStringLiteral("C   "));
+                point = new Point(Point::FIX, QGeoCoordinate(latitude, longitude),
+                                  QStringLiteral("T%1%2").arg(track).arg(int(-longitude)), QStringLiteral("ENRT"),
+                                  QStringLiteral("ZZ"), QString(), 0, 0.0f, QStringLiteral("C   "));
                 db.addPoint(point);
             }
             if (previous)
@@ -346,8 +347,8 @@ int oceanWorld(Database &db)
     for (const Case &c : cases) {
         Point *from = nearest(Point::AIRP, c.from);
         Point *to = nearest(Point::AIRP, c.to);
-        std::printf("\n%s, %s - %s, %.0f NM great circle\n  %-36s median ms  search ms  expanded  result\n",
-                    c.name, qPrintable(from->code()), qPrintable(to->code()), from->distanceTo(to), "");
+        std::printf("\n%s, %s - %s, %.0f NM great circle\n  %-36s median ms  search ms  expanded  result\n", c.name,
+                    qPrintable(from->code()), qPrintable(to->code()), from->distanceTo(to), "");
         for (const Mode &mode : Modes) {
             applyMode(mode);
             const double ms = medianRoute(router, from, to);
@@ -391,8 +392,9 @@ int syntheticWorld(Database &db)
                 pairs.append(qMakePair(from, to));
         }
         const double goal = nm < 1000.0 ? ShortGoalMs : LongGoalMs;
-        std::printf("\n%.0f NM routes (%lld pairs)          mean ms   max ms  search ms   expanded  length/gc  found   goal\n",
-                    nm, qlonglong(pairs.size()));
+        std::printf(
+            "\n%.0f NM routes (%lld pairs)          mean ms   max ms  search ms   expanded  length/gc  found   goal\n",
+            nm, qlonglong(pairs.size()));
         for (const Mode &mode : Modes) {
             applyMode(mode);
             double total = 0.0, worst = 0.0, ratio = 0.0, searching = 0.0;
@@ -411,8 +413,8 @@ int syntheticWorld(Database &db)
             }
             std::printf("  %-28s %9.2f %8.2f %10.2f %10lld %10.3f %4d/%lld  < %.0f ms mean %s\n", mode.name,
                         total / pairs.size(), worst, searching / pairs.size(), expanded / pairs.size(),
-                        found ? ratio / found : 0.0, found,
-                        qlonglong(pairs.size()), goal, verdict(total / pairs.size(), goal));
+                        found ? ratio / found : 0.0, found, qlonglong(pairs.size()), goal,
+                        verdict(total / pairs.size(), goal));
         }
     }
     return oceanWorld(db);

@@ -176,7 +176,7 @@ const Graph::DirectIndex *AStar::directIndex() const
     return nullptr;
 }
 
-template<typename Visit>
+template <typename Visit>
 void AStar::forEachWithin(int centre, double radiusNm, const Graph::DirectIndex *index, Visit &&visit)
 {
     const QGeoCoordinate &c = m_graph->nodes.at(centre).coordinate;
@@ -379,9 +379,8 @@ AStar::Result AStar::search(const std::shared_ptr<const Graph> &graph, const Req
     };
     if (!valid(request.departure) || !valid(request.arrival) || request.departure == request.arrival)
         return InvalidEnds;
-    if (graph->cells.size() != size_t(Graph::CellRows * Graph::CellColumns)
-        || graph->adjacency.size() != size_t(count) || graph->unit.size() != size_t(count)
-        || graph->arcStart.size() != size_t(count) + 1)
+    if (graph->cells.size() != size_t(Graph::CellRows * Graph::CellColumns) || graph->adjacency.size() != size_t(count)
+        || graph->unit.size() != size_t(count) || graph->arcStart.size() != size_t(count) + 1)
         return InvalidEnds;
 
     prepare(graph);

@@ -113,7 +113,7 @@ private:
     static double nmOfChord2(double chord2);
     // Calls visit(node, squared chord) for every node within the radius of the centre but the
     // centre itself: from the direct-leg index when one is given, else from all nodes.
-    template<typename Visit>
+    template <typename Visit>
     void forEachWithin(int centre, double radiusNm, const Graph::DirectIndex *index, Visit &&visit);
     const Graph::DirectIndex *directIndex() const;
     QList<int> joins(int centre, bool outgoing);

@@ -106,7 +106,7 @@ Graph::DirectIndex buildDirectIndex(const Graph &graph, const std::vector<uint8_
 // 85 NM apart, within the shortest direct leg, so a cell is joined whole; two cells are
 // joined by the first pair of their points that a leg links. limit gives the longest leg
 // between two nodes.
-template<typename Limit>
+template <typename Limit>
 std::vector<int> directComponents(const Graph::DirectIndex &index, const std::vector<uint8_t> &member,
                                   double longestLeg, Limit limit, const std::function<bool()> &cancelled)
 {
@@ -133,12 +133,15 @@ std::vector<int> directComponents(const Graph::DirectIndex &index, const std::ve
         const double poleward = std::max(std::abs(row - 90.0), std::abs(row + 1 - 90.0));
         int columnReach = Graph::CellColumns;
         if (poleward < 90.0 && std::sin(rho) < std::cos(qDegreesToRadians(poleward)))
-            columnReach = int(std::ceil(qRadiansToDegrees(std::asin(std::sin(rho) / std::cos(qDegreesToRadians(poleward)))))) + 1;
+            columnReach
+                = int(std::ceil(qRadiansToDegrees(std::asin(std::sin(rho) / std::cos(qDegreesToRadians(poleward))))))
+                  + 1;
         columnReach = std::min(columnReach, Graph::CellColumns / 2);
         const int root = index.points[size_t(first(cell))].node;
         for (int r = std::max(0, row - rowReach); r <= std::min(Graph::CellRows - 1, row + rowReach); ++r) {
             for (int dc = -columnReach; dc <= columnReach; ++dc) {
-                const int other = r * Graph::CellColumns + ((column + dc) % Graph::CellColumns + Graph::CellColumns) % Graph::CellColumns;
+                const int other = r * Graph::CellColumns
+                                  + ((column + dc) % Graph::CellColumns + Graph::CellColumns) % Graph::CellColumns;
                 // Each pair of cells once.
                 if (other <= cell || first(other) == end(other))
                     continue;
@@ -285,7 +288,8 @@ bool buildGraphIndexes(Graph &graph, const std::function<bool()> &cancelled)
     double pairChord2[2][2];
     for (int a = 0; a < 2; ++a) {
         for (int b = 0; b < 2; ++b) {
-            const double chord = chordOf((a ? AStar::VorRangeNm : AStar::NdbRangeNm) + (b ? AStar::VorRangeNm : AStar::NdbRangeNm));
+            const double chord
+                = chordOf((a ? AStar::VorRangeNm : AStar::NdbRangeNm) + (b ? AStar::VorRangeNm : AStar::NdbRangeNm));
             pairChord2[a][b] = chord * chord * (1.0 + 1e-12);
         }
     }

@@ -319,15 +319,25 @@ void TestRouter::unlinkedParts_data()
     QTest::addColumn<QString>("input");
     QTest::addColumn<QString>("route");
     const QString none;
-    QTest::newRow("HIGH across the ocean") << false << 0 << "AAAA" << "BBBB" << none << none
-                                           << "AAAA W0 W1 W2 W3 E0 E1 E2 E3 BBBB";
-    QTest::newRow("no LOW across") << false << 1 << "AAAA" << "BBBB" << none << none << "no path";
-    QTest::newRow("too far for direct legs") << false << 3 << "AAAA" << "BBBB" << none << none << "no path";
-    QTest::newRow("no radio aid") << true << 0 << "AAAA" << "BBBB" << none << none << "no path";
-    QTest::newRow("to an island") << false << 0 << "AAAA" << "CCCC" << none << none << "no path";
+    QTest::newRow("HIGH across the ocean") << false << 0 << "AAAA"
+                                           << "BBBB" << none << none << "AAAA W0 W1 W2 W3 E0 E1 E2 E3 BBBB";
+    QTest::newRow("no LOW across") << false << 1 << "AAAA"
+                                   << "BBBB" << none << none << "no path";
+    QTest::newRow("too far for direct legs") << false << 3 << "AAAA"
+                                             << "BBBB" << none << none << "no path";
+    QTest::newRow("no radio aid") << true << 0 << "AAAA"
+                                  << "BBBB" << none << none << "no path";
+    QTest::newRow("to an island") << false << 0 << "AAAA"
+                                  << "CCCC" << none << none << "no path";
     // Legs that leave or reach no network: departure to SID exit, STAR entry to arrival.
-    QTest::newRow("SID exit is the STAR entry") << false << 1 << "AAAA" << "BBBB" << "X" << "X" << "AAAA X BBBB";
-    QTest::newRow("direct to an en-route arrival") << false << 3 << "F" << "G" << none << "I" << "F G";
+    QTest::newRow("SID exit is the STAR entry") << false << 1 << "AAAA"
+                                                << "BBBB"
+                                                << "X"
+                                                << "X"
+                                                << "AAAA X BBBB";
+    QTest::newRow("direct to an en-route arrival") << false << 3 << "F"
+                                                   << "G" << none << "I"
+                                                   << "F G";
 }
 
 // Two airway networks over the equator 37 degrees apart, joined by one HIGH airway; an island
@@ -365,10 +375,11 @@ void TestRouter::unlinkedParts()
     options.radio = radioNav;
     options.airwayOption = option;
     AStar astar;
-    const AStar::Result result =
-        astar.search(net.built(), {net.index(from), net.index(to), output.isEmpty() ? -1 : net.index(output),
-                                   input.isEmpty() ? -1 : net.index(input)},
-                     options);
+    const AStar::Result result
+        = astar.search(net.built(),
+                       {net.index(from), net.index(to), output.isEmpty() ? -1 : net.index(output),
+                        input.isEmpty() ? -1 : net.index(input)},
+                       options);
     if (route == QLatin1String("no path")) {
         QCOMPARE(result, AStar::NoPath);
         // Told before a single point is visited.

@@ -215,14 +215,14 @@ void TestRoutingGraph::directNetworks_data()
     QTest::newRow("fixes 198 NM") << fix << QGeoCoordinate(0, 0) << fix << QGeoCoordinate(0, 3.3) << enroute << true;
     QTest::newRow("fixes 204 NM") << fix << QGeoCoordinate(0, 0) << fix << QGeoCoordinate(0, 3.4) << enroute << false;
     // Far north a leg spans many one-degree columns: 197.2 and 207.5 NM along 80 N.
-    QTest::newRow("fixes 197 NM at 80 N") << fix << QGeoCoordinate(80, 0) << fix << QGeoCoordinate(80, 19) << enroute
-                                          << true;
-    QTest::newRow("fixes 207 NM at 80 N") << fix << QGeoCoordinate(80, 0) << fix << QGeoCoordinate(80, 20) << enroute
-                                          << false;
+    QTest::newRow("fixes 197 NM at 80 N")
+        << fix << QGeoCoordinate(80, 0) << fix << QGeoCoordinate(80, 19) << enroute << true;
+    QTest::newRow("fixes 207 NM at 80 N")
+        << fix << QGeoCoordinate(80, 0) << fix << QGeoCoordinate(80, 20) << enroute << false;
     // Radio aids are en-route points too; a fix is no radio aid.
     QTest::newRow("VOR and fix") << vor << QGeoCoordinate(0, 0) << fix << QGeoCoordinate(0, 1) << enroute << true;
-    QTest::newRow("fix among radio aids") << vor << QGeoCoordinate(0, 0) << fix << QGeoCoordinate(0, 1) << radio
-                                          << false;
+    QTest::newRow("fix among radio aids")
+        << vor << QGeoCoordinate(0, 0) << fix << QGeoCoordinate(0, 1) << radio << false;
     // Between radio aids the two reception ranges add up: NDBs 100 NM (96.1 and 102.1 NM).
     QTest::newRow("NDBs 96 NM") << ndb << QGeoCoordinate(10, 5) << ndb << QGeoCoordinate(11.6, 5) << radio << true;
     QTest::newRow("NDBs 102 NM") << ndb << QGeoCoordinate(10, 5) << ndb << QGeoCoordinate(11.7, 5) << radio << false;
@@ -232,10 +232,10 @@ void TestRoutingGraph::directNetworks_data()
     QTest::newRow("VOR and NDB 158 NM") << vor << QGeoCoordinate(-20, 30) << ndb << QGeoCoordinate(-20, 32.8) << radio
                                         << false;
     // Two VORs 200 NM, across the date line: 150.1 and 204.1 NM.
-    QTest::newRow("VORs across the date line") << vor << QGeoCoordinate(0, 179.5) << vor << QGeoCoordinate(0, -178.0)
-                                               << radio << true;
-    QTest::newRow("VORs 204 NM across the date line") << vor << QGeoCoordinate(0, 179.5) << vor
-                                                      << QGeoCoordinate(0, -177.1) << radio << false;
+    QTest::newRow("VORs across the date line")
+        << vor << QGeoCoordinate(0, 179.5) << vor << QGeoCoordinate(0, -178.0) << radio << true;
+    QTest::newRow("VORs 204 NM across the date line")
+        << vor << QGeoCoordinate(0, 179.5) << vor << QGeoCoordinate(0, -177.1) << radio << false;
 }
 
 // Two points, with a third point 3 degrees east of the second that links nothing new: the
@@ -251,8 +251,8 @@ void TestRoutingGraph::directNetworks()
 
     Graph graph;
     graph.nodes = {{QStringLiteral("A"), a, typeA, typeA == Point::FIX},
-                   {QStringLiteral("B"), b, typeB, typeB == Point::FIX},
-                   {QStringLiteral("C"), QGeoCoordinate(b.latitude(), b.longitude() + 3.0), Point::VOR, false}};
+                    {QStringLiteral("B"), b, typeB, typeB == Point::FIX},
+                     {QStringLiteral("C"), QGeoCoordinate(b.latitude(), b.longitude() + 3.0), Point::VOR, false}};
     QVERIFY(Routing::buildGraphIndexes(graph));
     const std::vector<int> &part = graph.components[network];
     QVERIFY(part.at(0) >= 0);
