@@ -72,6 +72,9 @@ private:
     std::vector<int> m_size;
 };
 
+// The longest distance within a one-degree cell: corner to corner on the equator, 84.9 NM.
+constexpr double CellSpanNm = 85.0;
+
 double chordOf(double nm)
 {
     return 2.0 * std::sin(std::min(nm / AStar::EarthRadiusNm, M_PI) / 2.0);
@@ -103,14 +106,14 @@ Graph::DirectIndex buildDirectIndex(const Graph &graph, const std::vector<uint8_
 }
 
 // The connected parts of a direct-leg network. Two points of one cell are never more than
-// 85 NM apart, within the shortest direct leg, so a cell is joined whole; two cells are
-// joined by the first pair of their points that a leg links. limit gives the longest leg
-// between two nodes.
+// CellSpanNm apart, within the shortest direct leg, so a cell is joined whole; two cells are
+// joined by the first pair of their points that a leg links. limit(a, b) gives the squared
+// chord of the longest leg between two nodes, longestLeg the longest of all in NM.
 template <typename Limit>
 std::vector<int> directComponents(const Graph::DirectIndex &index, const std::vector<uint8_t> &member,
                                   double longestLeg, Limit limit, const std::function<bool()> &cancelled)
 {
-    static_assert(2 * AStar::NdbRangeNm > 85.0 && AStar::DirectLegNm > 85.0);
+    static_assert(2 * AStar::NdbRangeNm > CellSpanNm && AStar::DirectLegNm > CellSpanNm);
     Parts parts(qsizetype(member.size()));
     constexpr int CellCount = Graph::CellRows * Graph::CellColumns;
     auto first = [&index](int cell) { return index.cellStart[size_t(cell)]; };
@@ -121,6 +124,10 @@ std::vector<int> directComponents(const Graph::DirectIndex &index, const std::ve
     }
 
     const double rho = longestLeg / AStar::EarthRadiusNm;
+    // Squared chord beyond which the first points of two cells are too far apart for any leg
+    // between their cells.
+    const double farChord = chordOf(longestLeg + 2.0 * CellSpanNm);
+    const double farApart = farChord * farChord * (1.0 + 1e-9);
     const int rowReach = int(std::ceil(qRadiansToDegrees(rho))) + 1;
     for (int cell = 0; cell < CellCount; ++cell) {
         if (pollCancelled(cancelled, cell + 1))
@@ -146,6 +153,12 @@ std::vector<int> directComponents(const Graph::DirectIndex &index, const std::ve
                 if (other <= cell || first(other) == end(other))
                     continue;
                 if (parts.find(root) == parts.find(index.points[size_t(first(other))].node))
+                    continue;
+                // Every point lies within a cell's span of the first point of its cell.
+                const Graph::DirectPoint &p = index.points[size_t(first(cell))];
+                const Graph::DirectPoint &q = index.points[size_t(first(other))];
+                const double px = p.x - q.x, py = p.y - q.y, pz = p.z - q.z;
+                if (px * px + py * py + pz * pz > farApart)
                     continue;
                 bool linked = false;
                 for (int i = first(cell); i < end(cell) && !linked; ++i) {

@@ -361,7 +361,7 @@ void TestRouter::unlinkedParts()
         net.add(QStringLiteral("E%1").arg(i), 0, 40 + i);
         net.add(QStringLiteral("S%1").arg(i), -40, 20 + i);
     }
-    for (const QString &chain : {"W", "E", "S"}) {
+    for (const QString &chain : QStringList{"W", "E", "S"}) {
         for (int i = 1; i < 4; ++i)
             net.edge(chain + QString::number(i - 1), chain + QString::number(i), Segment::LOW);
     }
