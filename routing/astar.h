@@ -27,6 +27,9 @@ namespace Routing {
 // legs to the nearest points of the network; the arrival likewise through the chosen STAR
 // entry or from nearby network points.
 //
+// Before it visits any point, a search whose departure side and arrival side lie in different
+// parts of the network (Graph::components) answers that there is no path.
+//
 // One object keeps its per-node work arrays between searches on the same graph, so a search
 // costs what it visits, not the size of the world. Not thread-safe: one search at a time.
 class AStar
