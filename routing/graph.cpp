@@ -128,7 +128,8 @@ std::vector<int> directComponents(const Graph::DirectIndex &index, const std::ve
     // between their cells.
     const double farChord = chordOf(longestLeg + 2.0 * CellSpanNm);
     const double farApart = farChord * farChord * (1.0 + 1e-9);
-    const int rowReach = int(std::ceil(qRadiansToDegrees(rho))) + 1;
+    // Two latitudes (or longitudes) d degrees apart lie at most ceil(d) one-degree cells apart.
+    const int rowReach = int(std::ceil(qRadiansToDegrees(rho)));
     for (int cell = 0; cell < CellCount; ++cell) {
         if (pollCancelled(cancelled, cell + 1))
             return {};
@@ -141,8 +142,7 @@ std::vector<int> directComponents(const Graph::DirectIndex &index, const std::ve
         int columnReach = Graph::CellColumns;
         if (poleward < 90.0 && std::sin(rho) < std::cos(qDegreesToRadians(poleward)))
             columnReach
-                = int(std::ceil(qRadiansToDegrees(std::asin(std::sin(rho) / std::cos(qDegreesToRadians(poleward))))))
-                  + 1;
+                = int(std::ceil(qRadiansToDegrees(std::asin(std::sin(rho) / std::cos(qDegreesToRadians(poleward))))));
         columnReach = std::min(columnReach, Graph::CellColumns / 2);
         const int root = index.points[size_t(first(cell))].node;
         for (int r = std::max(0, row - rowReach); r <= std::min(Graph::CellRows - 1, row + rowReach); ++r) {

@@ -214,6 +214,9 @@ void TestRoutingGraph::directNetworks_data()
     // Direct legs between en-route points reach 200 NM: 198.1 and 204.1 NM.
     QTest::newRow("fixes 198 NM") << fix << QGeoCoordinate(0, 0) << fix << QGeoCoordinate(0, 3.3) << enroute << true;
     QTest::newRow("fixes 204 NM") << fix << QGeoCoordinate(0, 0) << fix << QGeoCoordinate(0, 3.4) << enroute << false;
+    // From near the top of one row to four rows north: 198.7 NM.
+    QTest::newRow("fixes 199 NM four rows apart") << fix << QGeoCoordinate(0.99, 10) << fix << QGeoCoordinate(4.3, 10)
+                                                  << enroute << true;
     // Far north a leg spans many one-degree columns: 197.2 and 207.5 NM along 80 N.
     QTest::newRow("fixes 197 NM at 80 N")
         << fix << QGeoCoordinate(80, 0) << fix << QGeoCoordinate(80, 19) << enroute << true;
