@@ -3,12 +3,14 @@ import QtQuick.Dialogs
 import Qt.labs.platform as Platform
 import Qt.labs.settings
 import Waylore.Ui
+import Waylore.Ui as Ui
 import "../js/utility.js" as Utility
 
 // The document flows: new, open, import, save, save as, sample routes and quitting, with the
 // question about unsaved changes before anything replaces the plan, and the messages of failed
 // calls. After a Save answer the user repeats the command; a saved document passes without a
-// question.
+// question. Every answer closes its question: the dialogs close by themselves only on the
+// accepting and rejecting buttons, not on Discard.
 Item {
     id: fileManager
 
@@ -41,9 +43,22 @@ Item {
         // File-dialog filters stay untranslated: the platform dialog reads the patterns in them.
         fileOpenDialog.nameFilters = filetype === "fms" ? ["FMS files (*.fms)"] : ["Flightplan files (*.fpxml)", "FMS files (*.fms)"];
         if (document.saved)
-            fileOpenDialog.open();
+            showOpenDialog();
         else
             saveBeforeOpenDialog.open();
+    }
+
+    // A fresh home has no documents folder yet, and a stored folder may have gone: a dialog
+    // shown on a missing folder lists another one than its path says, and a save into it ends
+    // in "No such file or directory". The folder is made, or the home folder taken, before a
+    // dialog shows.
+    function startFolder() {
+        return Ui.LocalFile.usableFolder(lastFolderPath);
+    }
+
+    function showOpenDialog() {
+        fileOpenDialog.folder = Utility.pathToUrl(startFolder());
+        fileOpenDialog.open();
     }
 
     // Saving a named document can fail like a save as (folder gone, disk full): the same
@@ -58,9 +73,9 @@ Item {
     }
 
     function saveDocAs() {
-        const folder = lastFolderPath;
-        fileSaveAsDialog.currentFolder = Utility.pathToUrl(folder);
-        fileSaveAsDialog.selectedFile = Utility.pathToUrl(folder + "/" + flightplan.general.suggestedFileName + ".fpxml");
+        const folder = startFolder();
+        fileSaveAsDialog.folder = Utility.pathToUrl(folder);
+        fileSaveAsDialog.currentFile = Utility.pathToUrl(folder + "/" + flightplan.general.suggestedFileName + ".fpxml");
         fileSaveAsDialog.open();
     }
 
@@ -125,8 +140,9 @@ Item {
 
         text: qsTr("The flight plan has been modified")
         informativeText: qsTr("Do you want to save changes before creating a new flight plan?")
-        buttons: MessageDialog.Discard | MessageDialog.Save
+        buttons: MessageDialog.Cancel | MessageDialog.Discard | MessageDialog.Save
         onButtonClicked: function (button, role) {
+            close();
             if (button === MessageDialog.Save)
                 fileManager.later(fileManager.saveDoc);
             else if (button === MessageDialog.Discard)
@@ -138,13 +154,14 @@ Item {
 
         text: qsTr("The flight plan has been modified")
         informativeText: qsTr("Do you want to save changes before opening another flight plan?")
-        buttons: MessageDialog.Discard | MessageDialog.Save
+        buttons: MessageDialog.Cancel | MessageDialog.Discard | MessageDialog.Save
         onButtonClicked: function (button, role) {
+            close();
             if (button === MessageDialog.Save) {
                 fileManager.later(fileManager.saveDoc);
             } else if (button === MessageDialog.Discard) {
                 document.niew();
-                fileManager.later(fileOpenDialog.open);
+                fileManager.later(fileManager.showOpenDialog);
             }
         }
     }
@@ -155,6 +172,7 @@ Item {
         informativeText: qsTr("The flight plan contains unsaved modifications. Do you want to save before quit?")
         buttons: MessageDialog.Cancel | MessageDialog.Discard | MessageDialog.Save
         onButtonClicked: function (button, role) {
+            close();
             if (button === MessageDialog.Save)
                 fileManager.later(fileManager.saveDoc);
             else if (button === MessageDialog.Discard)
@@ -166,10 +184,11 @@ Item {
 
         text: qsTr("The flight plan has been modified")
         informativeText: qsTr("Do you want to save changes before loading another flight plan?")
-        buttons: MessageDialog.Discard | MessageDialog.Save
+        buttons: MessageDialog.Cancel | MessageDialog.Discard | MessageDialog.Save
         onButtonClicked: function (button, role) {
             const replacement = fileManager.pendingReplacement;
             fileManager.pendingReplacement = null;
+            close();
             if (button === MessageDialog.Save)
                 fileManager.later(fileManager.saveDoc);
             else if (button === MessageDialog.Discard && replacement)
@@ -187,27 +206,32 @@ Item {
 
         buttons: MessageDialog.Ok
     }
-    FileDialog {
+    // The platform's file dialogs, as the export dialog uses: the save dialog says Save, keeps
+    // the typed name while the folder changes and accepts a name typed into an empty folder.
+    Platform.FileDialog {
         id: fileOpenDialog
 
-        fileMode: FileDialog.OpenFile
-        currentFolder: Utility.pathToUrl(fileManager.lastFolderPath)
+        objectName: "fileOpenDialog"
+        fileMode: Platform.FileDialog.OpenFile
         nameFilters: ["Flightplan files (*.fpxml)", "FMS files (*.fms)"]
         onAccepted: {
-            const path = Utility.urlToPath(selectedFile);
-            documentSettings.lastFolder = Utility.urlToPath(currentFolder);
+            const path = Utility.urlToPath(file);
+            documentSettings.lastFolder = Utility.urlToPath(folder);
             document.niew();
             fileManager.openPath(path);
         }
     }
-    FileDialog {
+    Platform.FileDialog {
         id: fileSaveAsDialog
 
-        fileMode: FileDialog.SaveFile
+        objectName: "fileSaveAsDialog"
+        fileMode: Platform.FileDialog.SaveFile
         nameFilters: ["Flightplan files (*.fpxml)", "All (*)"]
+        // A name typed without its ending still makes a plan file the open dialog lists.
+        defaultSuffix: "fpxml"
         onAccepted: {
-            const path = Utility.urlToPath(selectedFile);
-            documentSettings.lastFolder = Utility.urlToPath(currentFolder);
+            const path = Utility.urlToPath(file);
+            documentSettings.lastFolder = Utility.urlToPath(folder);
             fileManager.saveAsPath(path);
         }
     }
