@@ -10,7 +10,8 @@ import "../js/utility.js" as Utility
 // question about unsaved changes before anything replaces the plan, and the messages of failed
 // calls. After a Save answer the user repeats the command; a saved document passes without a
 // question. Every answer closes its question: the dialogs close by themselves only on the
-// accepting and rejecting buttons, not on Discard.
+// accepting and rejecting buttons, not on Discard. The questions carry the program's name as
+// their title: the style sets an untitled message's text flush against its top edge.
 Item {
     id: fileManager
 
@@ -138,6 +139,7 @@ Item {
     MessageDialog {
         id: saveBeforeNewDialog
 
+        title: Qt.application.name
         text: qsTr("The flight plan has been modified")
         informativeText: qsTr("Do you want to save changes before creating a new flight plan?")
         buttons: MessageDialog.Cancel | MessageDialog.Discard | MessageDialog.Save
@@ -152,6 +154,7 @@ Item {
     MessageDialog {
         id: saveBeforeOpenDialog
 
+        title: Qt.application.name
         text: qsTr("The flight plan has been modified")
         informativeText: qsTr("Do you want to save changes before opening another flight plan?")
         buttons: MessageDialog.Cancel | MessageDialog.Discard | MessageDialog.Save
@@ -168,6 +171,7 @@ Item {
     MessageDialog {
         id: saveBeforeQuitDialog
 
+        title: Qt.application.name
         text: qsTr("Save changes")
         informativeText: qsTr("The flight plan contains unsaved modifications. Do you want to save before quit?")
         buttons: MessageDialog.Cancel | MessageDialog.Discard | MessageDialog.Save
@@ -182,6 +186,7 @@ Item {
     MessageDialog {
         id: saveBeforeReplaceDialog
 
+        title: Qt.application.name
         text: qsTr("The flight plan has been modified")
         informativeText: qsTr("Do you want to save changes before loading another flight plan?")
         buttons: MessageDialog.Cancel | MessageDialog.Discard | MessageDialog.Save
@@ -199,11 +204,13 @@ Item {
     MessageDialog {
         id: openErrorDialog
 
+        title: Qt.application.name
         buttons: MessageDialog.Ok
     }
     MessageDialog {
         id: saveErrorDialog
 
+        title: Qt.application.name
         buttons: MessageDialog.Ok
     }
     // The platform's file dialogs, as the export dialog uses: the save dialog says Save, keeps

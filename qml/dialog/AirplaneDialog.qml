@@ -281,6 +281,8 @@ Dialog {
     MessageDialog {
         id: errorBox
 
+        // Titled: the style sets an untitled message's text flush against its top edge.
+        title: Qt.application.name
         text: qsTr("Error during import/export")
         buttons: MessageDialog.Ok
     }

@@ -371,6 +371,7 @@ void ProgramWindow::generateSaveReopenExport()
     QVERIFY(generatorDialog);
     click(m_window->findChild<QQuickItem *>(QStringLiteral("generatorToolButton")));
     QTRY_VERIFY_WITH_TIMEOUT(generatorDialog->property("opened").toBool(), 10000);
+    picture(QStringLiteral("program-generator.png"));
 
     // The departure field has the focus: typed and validated with Enter; the arrival field is
     // clicked into first.

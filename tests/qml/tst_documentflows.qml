@@ -77,6 +77,8 @@ StrictTestCase {
         for (const name of questions)
             compare(manager[name].visible, name === data.question, name);
         if (data.question !== "") {
+            // Titled, so that the style keeps the text off the top edge.
+            compare(manager[data.question].title, Qt.application.name);
             // Each question offers Cancel beside Discard and Save.
             compare(manager[data.question].buttons, MessageDialog.Cancel | MessageDialog.Discard | MessageDialog.Save, "buttons");
             if (data.answer === null) {
