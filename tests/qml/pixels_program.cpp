@@ -17,6 +17,7 @@
 #include <QElapsedTimer>
 #include <QGeoCoordinate>
 #include <QImage>
+#include <QPointer>
 #include <QSet>
 #include <QSettings>
 #include <QSignalSpy>
@@ -262,20 +263,42 @@ void ProgramWindow::hoverTooltip()
     QTest::qWait(100);
     picture(QStringLiteral("program-tooltip.png"));
 
-    // The beacon's menu opens where it is clicked; the description stays under it.
+    // The beacon's menu opens where it is clicked. The pointer then rests on the beacon XRA to
+    // its left, whose description would reach into the menu: the menu stays drawn above it.
     QTest::mouseClick(m_window, Qt::RightButton, {}, beacon);
     QObject *menu = nullptr;
     QTRY_VERIFY((menu = tip->parent()->findChild<QObject *>(QStringLiteral("menu"))) && menu->property("opened").toBool());
-    QTest::mouseMove(m_window, beacon + QPoint(1, 0));
-    QTest::qWait(900);
-    if (popup && popup->property("opened").toBool()) {
-        auto *menuBox = menu->property("menu").value<QObject *>()->property("background").value<QQuickItem *>();
-        QVERIFY(menuBox);
-        QVERIFY2(box->parentItem()->z() < menuBox->parentItem()->z(), "tool tip above the menu");
+    const QPointer<QObject> menuPopup = menu->property("menu").value<QObject *>();
+    auto *menuBox = menuPopup->property("background").value<QQuickItem *>();
+    QVERIFY(menuBox);
+    const QPoint other = (place(-20.0, 61.0) / m_window->effectiveDevicePixelRatio()).toPoint();
+    QTest::mouseMove(m_window, other + QPoint(0, 30));
+    QTest::qWait(50);
+    QTest::mouseMove(m_window, other);
+    QObject *otherTip = nullptr;
+    QTest::qWait(1200);
+    for (QObject *loader : m_overlay->findChildren<QObject *>(QStringLiteral("tooltip"))) {
+        QObject *item = loader->property("item").value<QObject *>();
+        if (loader != tip && item && item->property("opened").toBool())
+            otherTip = item;
+    }
+    if (otherTip) {
+        auto *otherBox = otherTip->property("background").value<QQuickItem *>();
+        const QRectF menuArea(menuBox->mapToScene(QPointF(0, 0)), menuBox->size());
+        const QRectF both = menuArea.intersected(QRectF(otherBox->mapToScene(QPointF(0, 0)), otherBox->size()));
+        QVERIFY2(!both.isEmpty(), "the description does not reach into the menu");
+        const QImage image = m_window->grabWindow();
+        // The menu's own colour at its left edge, where no entry text is drawn.
+        const QPointF sample(menuArea.left() + 3, both.center().y());
+        const QColor menuColour = menuBox->property("color").value<QColor>();
+        const QColor shown = image.pixelColor((sample * m_window->effectiveDevicePixelRatio()).toPoint());
+        QVERIFY2(qAbs(shown.red() - menuColour.red()) + qAbs(shown.green() - menuColour.green()) + qAbs(shown.blue() - menuColour.blue()) < 24,
+                 qPrintable(shown.name() + QLatin1String(" for the menu's ") + menuColour.name()));
     }
     picture(QStringLiteral("program-tooltip-menu.png"));
-    QVERIFY(QMetaObject::invokeMethod(menu->property("menu").value<QObject *>(), "close"));
-    QTRY_VERIFY(!menu->property("opened").toBool());
+    QVERIFY2(menuPopup && menuPopup->property("opened").toBool(), "the menu closed under the pointer");
+    QVERIFY(QMetaObject::invokeMethod(menuPopup, "close"));
+    QTRY_VERIFY(!menuPopup || !menuPopup->property("opened").toBool());
     QTest::mouseMove(m_window, beacon + QPoint(0, 60));
 }
 
