@@ -223,7 +223,7 @@ Item {
         nameFilters: ["Flightplan files (*.fpxml)", "FMS files (*.fms)"]
         onAccepted: {
             const path = Utility.urlToPath(file);
-            documentSettings.lastFolder = Utility.urlToPath(folder);
+            documentSettings.lastFolder = Utility.folderOfPath(path);
             document.niew();
             fileManager.openPath(path);
         }
@@ -238,7 +238,7 @@ Item {
         defaultSuffix: "fpxml"
         onAccepted: {
             const path = Utility.urlToPath(file);
-            documentSettings.lastFolder = Utility.urlToPath(folder);
+            documentSettings.lastFolder = Utility.folderOfPath(path);
             fileManager.saveAsPath(path);
         }
     }

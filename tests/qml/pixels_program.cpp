@@ -628,6 +628,8 @@ void ProgramWindow::firstSaveOnFreshHome()
     QTRY_VERIFY2(QFileInfo::exists(saved), qPrintable(QDir(documents).entryList(QDir::Files).join(u',') + QLatin1Char('|') + document->property("name").toString()));
     QVERIFY(document->property("saved").toBool());
     QCOMPARE(document->property("name").toString(), QStringLiteral("first flight.fpxml"));
+    // The next dialogs start where this one ended (the store is written a moment later).
+    QTRY_COMPARE(QDir(QSettings().value(QStringLiteral("document/lastFolder")).toString()).canonicalPath(), QDir(documents).canonicalPath());
     QObject *error = fileManager->property("saveErrorDialog").value<QObject *>();
     QVERIFY(error && !error->property("visible").toBool());
 }
