@@ -2,8 +2,10 @@ import QtQuick
 import QtQuick.Controls
 import QtQuick.Dialogs
 import QtQuick.Layouts
+import Qt.labs.platform as Platform
 import Qt.labs.settings
 import Waylore.Ui
+import Waylore.Ui as Ui
 import "../js/utility.js" as Utility
 
 // Editor of the airplane performance profiles. The controls hold the fields of one row
@@ -30,6 +32,11 @@ Dialog {
 
     // Every field in the order of the editor's table; fuel type and unit come before the
     // quantities they convert.
+    function startFolder() {
+        const last = Utility.urlToPath(documentSettings.lastFolder);
+        return Ui.LocalFile.usableFolder(last !== "" ? last : Utility.urlToPath(Platform.StandardPaths.writableLocation(Platform.StandardPaths.DocumentsLocation)));
+    }
+
     function fields() {
         return [icaoField, nameField, manufacturerField, maxPassengersBox, maxCargoBox, eowBox, mzfwBox, mtowBox,
                 mlwBox, v2Box, takeoffBox, vatBox, landingBox, ceilingBox, maxTasBox, initialIasBox, initialVsBox,
@@ -251,36 +258,50 @@ Dialog {
         opened: dialog.visible
     }
 
-    FileDialog {
+    // The platform's file dialogs, as the document's: the export says Save and keeps a typed
+    // name. They start in the last folder, or the documents folder, made when it is missing.
+    Platform.FileDialog {
         id: importDialog
 
+        function show() {
+            folder = Utility.pathToUrl(dialog.startFolder());
+            open();
+        }
+
         title: qsTr("Import an airplane from file")
-        fileMode: FileDialog.OpenFile
+        fileMode: Platform.FileDialog.OpenFile
         nameFilters: ["Airplane files (*.apxml)"]
-        currentFolder: Utility.pathToUrl(documentSettings.lastFolder)
         onAccepted: {
-            documentSettings.lastFolder = Utility.urlToPath(currentFolder);
-            dialog.importAirplane(Utility.urlToPath(selectedFile));
+            documentSettings.lastFolder = Utility.folderOfPath(Utility.urlToPath(file));
+            dialog.importAirplane(Utility.urlToPath(file));
         }
     }
 
-    FileDialog {
+    Platform.FileDialog {
         id: exportDialog
 
+        function show() {
+            const start = dialog.startFolder();
+            folder = Utility.pathToUrl(start);
+            currentFile = Utility.pathToUrl(start + "/" + icaoField.text + ".apxml");
+            open();
+        }
+
         title: qsTr("Export the selected airplane to file")
-        fileMode: FileDialog.SaveFile
+        fileMode: Platform.FileDialog.SaveFile
         nameFilters: ["Airplane files (*.apxml)", "All (*)"]
-        currentFolder: Utility.pathToUrl(documentSettings.lastFolder)
-        selectedFile: Utility.pathToUrl(documentSettings.lastFolder + "/" + icaoField.text + ".apxml")
+        defaultSuffix: "apxml"
         onAccepted: {
-            documentSettings.lastFolder = Utility.urlToPath(currentFolder);
-            dialog.exportAirplane(Utility.urlToPath(selectedFile));
+            documentSettings.lastFolder = Utility.folderOfPath(Utility.urlToPath(file));
+            dialog.exportAirplane(Utility.urlToPath(file));
         }
     }
 
     MessageDialog {
         id: errorBox
 
+        // Titled: the style sets an untitled message's text flush against its top edge.
+        title: Qt.application.name
         text: qsTr("Error during import/export")
         buttons: MessageDialog.Ok
     }
@@ -342,13 +363,13 @@ Dialog {
                 IconButton {
                     source: "qrc:/fa/solid/file-import.svg"
                     tooltip: qsTr("Import an airplane from file")
-                    onClicked: importDialog.open()
+                    onClicked: importDialog.show()
                 }
                 IconButton {
                     source: "qrc:/fa/solid/file-export.svg"
                     tooltip: qsTr("Export the selected airplane to file")
                     enabled: airplaneList.currentIndex >= 0
-                    onClicked: exportDialog.open()
+                    onClicked: exportDialog.show()
                 }
             }
         }

@@ -2,6 +2,7 @@ import QtQuick
 import Qt.labs.platform as Platform
 import Qt.labs.settings
 import Waylore.Ui
+import Waylore.Ui as Ui
 import "../js/utility.js" as Utility
 
 // The export file dialog of the main window. It remembers which command opened it: the image
@@ -42,6 +43,9 @@ Platform.FileDialog {
         let folder = Utility.urlToPath(documentSettings.lastFolder);
         if (folder === "")
             folder = Utility.urlToPath(Platform.StandardPaths.writableLocation(Platform.StandardPaths.DocumentsLocation));
+        // As the save dialog: a missing folder is made, or the home folder taken.
+        folder = Ui.LocalFile.usableFolder(folder);
+        exportAsDialog.folder = Utility.pathToUrl(folder);
         currentFile = Utility.pathToUrl(folder + "/" + flightplan.general.suggestedFileName);
     }
 

@@ -169,8 +169,8 @@ MapSegmentLayer {
                 }
                 ToolTipLoader {
                     objectName: "tooltip"
-                    x: labelLoader.x + 10
-                    y: labelLoader.y + 10
+                    x: labelLoader.x
+                    y: labelLoader.y
                     shown: label.hovered
                     text: label.role_tooltip
                 }

@@ -74,9 +74,14 @@ Page {
                 Layout.fillWidth: true
                 color: status.tone === "error" ? status.red : status.tone === "message" ? status.Material.accent : status.Material.primaryTextColor
                 Layout.leftMargin: 6
+                Layout.rightMargin: 6
                 Layout.topMargin: 5
                 Layout.bottomMargin: 5
                 font.pointSize: Qt.platform.os === "osx" ? 12 : 9
+                // A message longer than the column (the weather layers' notes) takes a second
+                // line rather than losing its end; the bar grows with it.
+                wrapMode: Text.Wrap
+                maximumLineCount: 3
                 elide: Text.ElideRight
             }
         }
