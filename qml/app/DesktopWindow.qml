@@ -24,7 +24,7 @@ ApplicationWindow {
                                    || aboutDialog.visible || updater.visible || (splash !== null && splash.visible)
     // Set once every setting has been erased: from then on nothing of the window is stored.
     property bool settingsCleared: false
-    property alias splash: splashLoader.item
+    readonly property SplashDialog splash: splashLoader.item as SplashDialog
 
     function saveScreenLayout() {
         settingsWindow.desktopAvailableWidth = Screen.desktopAvailableWidth;
