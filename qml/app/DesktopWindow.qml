@@ -266,8 +266,8 @@ ApplicationWindow {
                     required property var modelData
 
                     function apply() {
-                        for (const [model, ...type] of modelData.filters)
-                            model.setTypeFilter(checked, ...type);
+                        for (const [model, ...types] of modelData.filters)
+                            model.setTypeFilter(checked, ...types);
                     }
 
                     objectName: modelData.name

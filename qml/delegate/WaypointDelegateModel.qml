@@ -36,6 +36,18 @@ DelegateModel {
     readonly property int iconSize: 10
     readonly property bool macos: Qt.platform.os === "osx"
 
+    // The runway and procedure buttons of a row, which open their menus.
+    component RowButton: Button {
+        flat: true
+        highlighted: true
+        focusPolicy: Qt.NoFocus
+        topInset: 0
+        bottomInset: 0
+        leftPadding: 4
+        rightPadding: 4
+        font.pointSize: visualModel.macos ? 8 : 6
+    }
+
     // A value cell (columns 1 to 7) of the row it stands in, which it reads by its id like the
     // roles of its waypoint.
     component ValueCell: Item {
@@ -164,22 +176,14 @@ DelegateModel {
                     text: role_code
                     font.bold: true
                 }
-                Button {
+                RowButton {
                     id: runwayButton
 
                     objectName: "runwayButton"
                     Layout.preferredHeight: row.height * 0.75
                     visible: row.departure || row.arrival
-                    flat: true
-                    highlighted: true
-                    focusPolicy: Qt.NoFocus
-                    topInset: 0
-                    bottomInset: 0
-                    leftPadding: 4
-                    rightPadding: 4
                     text: role_runway !== "" ? role_runway : "RW-"
                     font.bold: true
-                    font.pointSize: visualModel.macos ? 8 : 6
                 }
                 Item {
                     Layout.fillWidth: true
@@ -213,7 +217,7 @@ DelegateModel {
                 Layout.preferredWidth: row.widths[8]
                 Layout.fillHeight: true
 
-                Button {
+                RowButton {
                     id: procedureButton
 
                     objectName: "procedureButton"
@@ -221,15 +225,7 @@ DelegateModel {
                     width: Math.min(implicitWidth, row.widths[8])
                     height: row.height * 0.75
                     visible: role_procedure_identifier !== "" || row.departure || row.arrival
-                    flat: true
-                    highlighted: true
-                    focusPolicy: Qt.NoFocus
-                    topInset: 0
-                    bottomInset: 0
-                    leftPadding: 4
-                    rightPadding: 4
                     text: role_procedure_identifier !== "" ? role_procedure_identifier : (row.departure ? "No SID" : "No STAR")
-                    font.pointSize: visualModel.macos ? 8 : 6
                 }
             }
             // 9: the comment takes the rest
