@@ -15,9 +15,9 @@ DelegateModel {
     // measured in the table's font so that no value runs into the next: a 360° heading, a
     // four-digit leg, a level or altitude, a speed, a five-hour leg, five-digit fuel in pounds, a
     // seven-character airway. The value cells (1 to 7) name the role they show and its icon;
-    // "whenSet" cells show only a value (the others hide on the last row), "unless" names a role
-    // that hides the cell when set, and "yields" cells give their width to the comment on a
-    // narrow table.
+    // "whenSet" cells show only while they have a value (the others hide on the last row),
+    // "unless" names a role that hides the cell when set, and "yields" cells give their width to
+    // the comment on a narrow table.
     readonly property var columns: [
         { least: 115 },
         { cell: "headingCell", role: "role_heading_to_next", icon: "qrc:/fa/regular/compass.svg", least: 45, widest: ["360°"] },
@@ -48,8 +48,9 @@ DelegateModel {
         font.pointSize: visualModel.macos ? 8 : 6
     }
 
-    // A value cell (columns 1 to 7) of the row it stands in, which it reads by its id like the
-    // roles of its waypoint.
+    // A value cell (columns 1 to 7), reading the row it stands in by the row's id. The row
+    // declares one per column rather than repeating them, so that each stays a child object of
+    // the row, where a look-up by name finds it.
     component ValueCell: Item {
         id: cell
 
