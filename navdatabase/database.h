@@ -168,12 +168,9 @@ public:
     static QList<Point *> pointsOfType(const QString &uid, std::initializer_list<int> types);
     // The point of the UID and every later one of the same region, terminal and code.
     static QList<Point *> pointsOfUid(const QString &uid);
-    // Of pointsOfType, the one nearest the position: such namesakes may lie half a world apart,
-    // and a row that names one means the one near its other points. The first when the
-    // position is invalid.
-    static Point *findPointOfType(const QString &uid, std::initializer_list<int> types,
-                                  const QGeoCoordinate &near = QGeoCoordinate());
-    // The candidate nearest the position (the first on a tie or an invalid position).
+    // The candidate nearest the position (the first on a tie or an invalid position): points
+    // of one UID chain may lie half a world apart, and a data row that names one means the one
+    // near its other points.
     static Point *nearestTo(const QList<Point *> &candidates, const QGeoCoordinate &near);
     static Point *lookupPoint(QString uid, bool warn = true);
     static Point *findAirport(const QString &code, bool warn = true);

@@ -101,11 +101,6 @@ QList<Point *> Database::pointsOfType(const QString &uid, std::initializer_list<
     return {};
 }
 
-Point *Database::findPointOfType(const QString &uid, std::initializer_list<int> types, const QGeoCoordinate &near)
-{
-    return nearestTo(pointsOfType(uid, types), near);
-}
-
 QList<Point *> Database::pointsOfUid(const QString &uid)
 {
     const auto &points = pointList(instance());
