@@ -4,6 +4,7 @@ import QtQuick.Dialogs
 import QtQuick.Layouts
 import Qt.labs.settings
 import Waylore.Ui
+import "../js/airplanefields.js" as AirplaneFields
 import "../js/utility.js" as Utility
 
 // Editor of the airplane performance profiles. The controls hold the fields of one row
@@ -28,52 +29,25 @@ Dialog {
     // The list keeps at least one airplane: the flight plan always computes with one.
     readonly property bool canRemove: airplaneList.count > 1 && airplaneList.currentIndex >= 0
 
-    // Every field in the order of the editor's table; fuel type and unit come before the
-    // quantities they convert.
-    function fields() {
-        return [icaoField, nameField, manufacturerField, maxPassengersBox, maxCargoBox, eowBox, mzfwBox, mtowBox,
-                mlwBox, v2Box, takeoffBox, vatBox, landingBox, ceilingBox, maxTasBox, initialIasBox, initialVsBox,
-                climbIasBox, climbVsBox, descentIasBox, descentVsBox, approachIasBox, approachVsBox, fuelTypeBox,
-                fuelUnitBox, taxiBox, climbFuelBox, cruiseFuelBox, descentFuelBox, alternateFuelBox, contingencyBox,
-                extraBox, finalBox, capacityBox, registrationField, equipmentField, transponderField];
-    }
-
-    function fuelQuantityBoxes() {
-        return [taxiBox, climbFuelBox, cruiseFuelBox, descentFuelBox, alternateFuelBox, extraBox, capacityBox];
-    }
+    // The field controls of the tabs by role name.
+    property var controls: ({})
 
     function loadFieldsForAirplane(row) {
         if (row < 0)
             return;
         console.log("Airplane dialog loading fields for", row);
         massUnitText = unit.massUnitToString();
-        for (const field of fields()) {
-            const value = airplanes.get(field.role, row);
-            if (field.kind === "index")
-                field.currentIndex = value;
-            else if (field.kind === "text")
-                field.text = value;
-            else
-                field.value = value;
-            // Remembered so that this load itself converts nothing.
-            if (field === fuelUnitBox) {
-                fuelUnitIndex = value;
-                fuelUnitText = unit.fuelUnitToString(value);
-            }
-        }
+        AirplaneFields.load(airplanes, row, controls);
+        // Remembered so that this load itself converts nothing.
+        fuelUnitIndex = controls.unittype.currentIndex;
+        fuelUnitText = unit.fuelUnitToString(fuelUnitIndex);
     }
 
     function saveFieldsForAirplane(row, emitChanged) {
         if (row < 0)
             return;
         console.log("Airplane dialog saving fields for", row);
-        for (const field of fields()) {
-            const value = field.kind === "index" ? field.currentIndex : field.kind === "text" ? field.text : field.value;
-            if (field === capacityBox)
-                airplanes.set(field.role, row, value, emitChanged);
-            else
-                airplanes.set(field.role, row, value);
-        }
+        AirplaneFields.save(airplanes, row, controls, emitChanged);
     }
 
     function rowChanged() {
@@ -133,23 +107,14 @@ Dialog {
         errorBox.open();
     }
 
-    // A unit-type change shows each quantity anew: from the shown unit to the stored
-    // kilograms, then to the other unit, so that gallons and pounds convert as litres and
-    // kilograms do.
+    // A unit-type change shows each fuel quantity anew in the picked type.
     function convertFuelUnitFields(index) {
         if (index === fuelUnitIndex)
             return;
-        const volumeUnit = unit.volumeUnitStrings.indexOf(unit.fuelUnitToString(1));
         const from = fuelUnitIndex;
-        const fromDisplay = from === 1 ? volumeUnit : -1;
-        const toDisplay = index === 1 ? volumeUnit : -1;
-        const fuelType = fuelTypeBox.currentIndex;
         fuelUnitIndex = index;
         fuelUnitText = unit.fuelUnitToString(index);
-        for (const box of fuelQuantityBoxes()) {
-            const kg = unit.toStorableFuel(box.value, fuelType, from, fromDisplay);
-            box.value = Math.round(unit.fromStorableFuel(kg, fuelType, index, toDisplay));
-        }
+        AirplaneFields.convertFuelControls(unit, controls, controls.fueltype.currentIndex, from, index);
     }
 
     title: qsTr("Manage airplanes")
@@ -158,6 +123,7 @@ Dialog {
     contentWidth: content.implicitWidth
     contentHeight: content.implicitHeight
     closePolicy: Popup.CloseOnEscape
+    Component.onCompleted: controls = AirplaneFields.controlsByRole([tabStack])
     onAboutToShow: {
         tracking = true;
         showRow(airplanes.currentIndex);
@@ -174,15 +140,12 @@ Dialog {
     }
     component TextRole: TextField {
         required property string role
-        readonly property string kind: "text"
-
         Layout.preferredWidth: dialog.textWidth
     }
     component SpinRole: UnitSpinBox {
         id: spin
 
         required property string role
-        readonly property string kind: "value"
         property string tip: ""
 
         editable: true
@@ -383,6 +346,8 @@ Dialog {
                 Layout.preferredHeight: Size.extraMargin
             }
             StackLayout {
+                id: tabStack
+
                 Layout.fillWidth: true
                 Layout.fillHeight: true
                 currentIndex: tabBar.currentIndex
@@ -837,7 +802,6 @@ Dialog {
                                 id: fuelTypeBox
 
                                 readonly property string role: "fueltype"
-                                readonly property string kind: "index"
 
                                 objectName: "fuelTypeBox"
                                 Layout.preferredWidth: dialog.spinWidth
@@ -850,7 +814,6 @@ Dialog {
                                 id: fuelUnitBox
 
                                 readonly property string role: "unittype"
-                                readonly property string kind: "index"
 
                                 objectName: "fuelUnitBox"
                                 Layout.preferredWidth: dialog.spinWidth
