@@ -7,9 +7,9 @@ import Waylore.Ui
 import "../js/airplanefields.js" as AirplaneFields
 import "../js/utility.js" as Utility
 
-// Editor of the airplane performance profiles. The controls hold the fields of one row
-// (previousIndex) between its load and its save; the list model converts between the display
-// units shown here and the stored ones.
+// Editor of the airplane performance profiles. The controls of the tabs hold the fields of one
+// row (previousIndex) between its load and its save; the list model converts between the
+// display units shown here and the stored ones.
 Dialog {
     id: dialog
 
@@ -28,7 +28,6 @@ Dialog {
     readonly property alias currentRow: airplaneList.currentIndex
     // The list keeps at least one airplane: the flight plan always computes with one.
     readonly property bool canRemove: airplaneList.count > 1 && airplaneList.currentIndex >= 0
-
     // The field controls of the tabs by role name.
     property var controls: ({})
 
@@ -123,7 +122,7 @@ Dialog {
     contentWidth: content.implicitWidth
     contentHeight: content.implicitHeight
     closePolicy: Popup.CloseOnEscape
-    Component.onCompleted: controls = AirplaneFields.controlsByRole([tabStack])
+    Component.onCompleted: controls = AirplaneFields.controlsByRole([generalTab, performanceTab, fuelTab, identificationTab])
     onAboutToShow: {
         tracking = true;
         showRow(airplanes.currentIndex);
@@ -134,59 +133,6 @@ Dialog {
         previousIndex = -1;
         airplanes.sortAlphabetically();
         airplanes.saveToSettings();
-    }
-
-    component FieldLabel: Label {
-    }
-    component TextRole: TextField {
-        required property string role
-        Layout.preferredWidth: dialog.textWidth
-    }
-    component SpinRole: UnitSpinBox {
-        id: spin
-
-        required property string role
-        property string tip: ""
-
-        editable: true
-        Layout.preferredWidth: dialog.spinWidth
-
-        CustomToolTip {
-            text: spin.tip
-            visible: spin.hovered && spin.tip !== ""
-        }
-    }
-    component MassRole: SpinRole {
-        unit: dialog.massUnitText
-        from: 0
-        to: constants.maxWeight
-        stepSize: 1000
-    }
-    component FuelRole: SpinRole {
-        property bool flow: false
-
-        unit: dialog.fuelUnitText + (flow ? qsTr("/h") : "")
-        from: 0
-        to: constants.maxFuel
-        stepSize: flow ? 10 : 5
-    }
-    component SpeedRole: SpinRole {
-        unit: qsTr("kts")
-        from: constants.minAsKts
-        to: constants.maxAsKts
-        stepSize: 5
-    }
-    component RateRole: SpinRole {
-        property bool descent: false
-
-        unit: qsTr("ft/min")
-        from: descent ? -constants.maxVs : constants.minVs
-        to: descent ? -constants.minVs : constants.maxVs
-        stepSize: 100
-    }
-    component Link: Label {
-        textFormat: Text.StyledText
-        onLinkActivated: link => Qt.openUrlExternally(link)
     }
 
     Settings {
@@ -234,7 +180,7 @@ Dialog {
         fileMode: FileDialog.SaveFile
         nameFilters: [qsTr("Airplane files (*.apxml)"), qsTr("All (*)")]
         currentFolder: Utility.pathToUrl(documentSettings.lastFolder)
-        selectedFile: Utility.pathToUrl(documentSettings.lastFolder + "/" + icaoField.text + ".apxml")
+        selectedFile: Utility.pathToUrl(documentSettings.lastFolder + "/" + generalTab.icao + ".apxml")
         onAccepted: {
             documentSettings.lastFolder = Utility.urlToPath(currentFolder);
             dialog.exportAirplane(Utility.urlToPath(selectedFile));
@@ -346,556 +292,33 @@ Dialog {
                 Layout.preferredHeight: Size.extraMargin
             }
             StackLayout {
-                id: tabStack
-
                 Layout.fillWidth: true
                 Layout.fillHeight: true
                 currentIndex: tabBar.currentIndex
 
-                // General
-                GridLayout {
-                    columns: 2
+                AirplaneGeneralTab {
+                    id: generalTab
 
-                    GroupBox {
-                        title: qsTr("General")
-                        Layout.alignment: Qt.AlignTop
-
-                        GridLayout {
-                            columns: 2
-
-                            TextRole {
-                                id: icaoField
-
-                                objectName: "icaoField"
-                                role: "icao"
-                                placeholderText: qsTr("ICAO")
-                                Layout.preferredWidth: manufacturerLabel.implicitWidth
-                            }
-                            TextRole {
-                                id: nameField
-
-                                role: "name"
-                                placeholderText: qsTr("Name")
-                            }
-                            FieldLabel {
-                                id: manufacturerLabel
-
-                                text: qsTr("Manufacturer")
-                            }
-                            TextRole {
-                                id: manufacturerField
-
-                                role: "manufacturer"
-                            }
-                            FieldLabel {
-                                text: qsTr("Max passengers")
-                            }
-                            SpinRole {
-                                id: maxPassengersBox
-
-                                role: "maxpassengers"
-                                from: 0
-                                to: constants.maxPassengers
-                                tip: qsTr("Maximum number of passengers in the airplane")
-                            }
-                            FieldLabel {
-                                text: qsTr("Max cargo")
-                            }
-                            MassRole {
-                                id: maxCargoBox
-
-                                role: "maxcargo"
-                                to: constants.maxCargo
-                                tip: qsTr("Available cargo payload when the airplane contains all the passengers")
-                            }
-                        }
-                    }
-                    GroupBox {
-                        title: qsTr("Weight")
-                        Layout.alignment: Qt.AlignTop
-
-                        GridLayout {
-                            columns: 2
-
-                            FieldLabel {
-                                text: qsTr("Empty")
-                            }
-                            MassRole {
-                                id: eowBox
-
-                                objectName: "eowBox"
-                                role: "eow"
-                                tip: qsTr("Empty operational weight (OEW)")
-                            }
-                            FieldLabel {
-                                text: qsTr("Max. zero-fuel")
-                            }
-                            MassRole {
-                                id: mzfwBox
-
-                                objectName: "mzfwBox"
-                                role: "mzfw"
-                                from: eowBox.value
-                                tip: qsTr("Maximum weight without fuel (MZFW)")
-                            }
-                            FieldLabel {
-                                text: qsTr("Max. takeoff")
-                            }
-                            MassRole {
-                                id: mtowBox
-
-                                objectName: "mtowBox"
-                                role: "mtow"
-                                from: mzfwBox.value
-                                tip: qsTr("Maximum takeoff weight (MTOW)")
-                            }
-                            FieldLabel {
-                                text: qsTr("Max. landing")
-                            }
-                            MassRole {
-                                id: mlwBox
-
-                                objectName: "mlwBox"
-                                role: "mlw"
-                                from: mzfwBox.value
-                                tip: qsTr("Maximum landing weight (MLW)")
-                            }
-                        }
-                    }
-                    GroupBox {
-                        title: qsTr("Takeoff")
-                        Layout.alignment: Qt.AlignTop
-
-                        GridLayout {
-                            columns: 2
-
-                            FieldLabel {
-                                text: qsTr("V2")
-                            }
-                            SpeedRole {
-                                id: v2Box
-
-                                role: "v2"
-                                tip: qsTr("Takeoff safety speed (kts)")
-                            }
-                            FieldLabel {
-                                text: qsTr("Distance")
-                            }
-                            SpinRole {
-                                id: takeoffBox
-
-                                role: "takeoffdistance"
-                                unit: qsTr("m")
-                                from: constants.minRwyLen
-                                to: constants.maxRwyLen
-                                stepSize: 100
-                                tip: qsTr("Minimum runway length for takeoff (meters)")
-                            }
-                        }
-                    }
-                    GroupBox {
-                        title: qsTr("Landing")
-                        Layout.alignment: Qt.AlignTop
-
-                        GridLayout {
-                            columns: 2
-
-                            FieldLabel {
-                                text: qsTr("VAT")
-                            }
-                            SpeedRole {
-                                id: vatBox
-
-                                role: "vat"
-                                tip: qsTr("Indicated airspeed at the runway threshold (kts)")
-                            }
-                            FieldLabel {
-                                text: qsTr("Distance")
-                            }
-                            SpinRole {
-                                id: landingBox
-
-                                role: "landingdistance"
-                                unit: qsTr("m")
-                                from: constants.minRwyLen
-                                to: constants.maxRwyLen
-                                stepSize: 100
-                                tip: qsTr("Minimum runway length for landing (meters)")
-                            }
-                        }
-                    }
+                    spinWidth: dialog.spinWidth
+                    textWidth: dialog.textWidth
+                    massUnitText: dialog.massUnitText
                 }
+                AirplanePerformanceTab {
+                    id: performanceTab
 
-                // Performance
-                GridLayout {
-                    columns: 2
-
-                    GroupBox {
-                        title: qsTr("Cruise")
-                        Layout.alignment: Qt.AlignTop
-
-                        GridLayout {
-                            columns: 3
-
-                            FieldLabel {
-                                text: qsTr("Ceiling")
-                            }
-                            SpinRole {
-                                id: ceilingBox
-
-                                role: "ceilinglvl"
-                                prefix: qsTr("FL")
-                                from: constants.minAlt
-                                to: constants.maxAlt
-                                stepSize: 10
-                                tip: qsTr("Maximum allowed cruise level")
-                            }
-                            AirSpeedHelper {
-                                Layout.rowSpan: 2
-                                cruisetas: maxTasBox.value
-                                cruiselvl: ceilingBox.value
-                            }
-                            FieldLabel {
-                                text: qsTr("Maximum TAS")
-                            }
-                            SpeedRole {
-                                id: maxTasBox
-
-                                role: "maxcruisetas"
-                                stepSize: 10
-                                tip: qsTr("Maximal true air-speed at ceiling level")
-                            }
-                        }
-                    }
-                    GroupBox {
-                        title: qsTr("Initial climb")
-                        Layout.alignment: Qt.AlignTop
-
-                        GridLayout {
-                            columns: 2
-
-                            FieldLabel {
-                                text: qsTr("IAS")
-                            }
-                            SpeedRole {
-                                id: initialIasBox
-
-                                role: "initialias"
-                                tip: qsTr("Indicated air-speed (IAS) for initial climb")
-                            }
-                            FieldLabel {
-                                text: qsTr("ROC")
-                            }
-                            RateRole {
-                                id: initialVsBox
-
-                                role: "initialvs"
-                                tip: qsTr("Rate for initial climb")
-                            }
-                        }
-                    }
-                    GroupBox {
-                        title: qsTr("Climb")
-                        Layout.alignment: Qt.AlignTop
-
-                        GridLayout {
-                            columns: 2
-
-                            FieldLabel {
-                                text: qsTr("IAS")
-                            }
-                            SpeedRole {
-                                id: climbIasBox
-
-                                role: "climbias"
-                                tip: qsTr("Indicated air-speed for climb")
-                            }
-                            FieldLabel {
-                                text: qsTr("ROC")
-                            }
-                            RateRole {
-                                id: climbVsBox
-
-                                role: "climbvs"
-                                tip: qsTr("Rate of climb")
-                            }
-                        }
-                    }
-                    GroupBox {
-                        title: qsTr("Descent")
-                        Layout.alignment: Qt.AlignTop
-
-                        GridLayout {
-                            columns: 2
-
-                            FieldLabel {
-                                text: qsTr("IAS")
-                            }
-                            SpeedRole {
-                                id: descentIasBox
-
-                                role: "descentias"
-                                tip: qsTr("Indicated air-speed for descent")
-                            }
-                            FieldLabel {
-                                text: qsTr("ROD")
-                            }
-                            RateRole {
-                                id: descentVsBox
-
-                                objectName: "descentVsBox"
-                                role: "descentvs"
-                                descent: true
-                                tip: qsTr("Rate of descent")
-                            }
-                        }
-                    }
-                    GroupBox {
-                        title: qsTr("Approach")
-                        Layout.alignment: Qt.AlignTop
-
-                        GridLayout {
-                            columns: 2
-
-                            FieldLabel {
-                                text: qsTr("IAS")
-                            }
-                            SpeedRole {
-                                id: approachIasBox
-
-                                role: "approachias"
-                                tip: qsTr("Indicated air-speed for approach")
-                            }
-                            FieldLabel {
-                                text: qsTr("ROD")
-                            }
-                            RateRole {
-                                id: approachVsBox
-
-                                role: "approachvs"
-                                descent: true
-                                tip: qsTr("Rate of descent for approach")
-                            }
-                        }
-                    }
+                    spinWidth: dialog.spinWidth
                 }
+                AirplaneFuelTab {
+                    id: fuelTab
 
-                // Fuel
-                GridLayout {
-                    columns: 2
-
-                    GroupBox {
-                        title: qsTr("Operational fuel")
-                        Layout.alignment: Qt.AlignTop
-
-                        GridLayout {
-                            columns: 2
-
-                            FieldLabel {
-                                text: qsTr("Taxi")
-                            }
-                            FuelRole {
-                                id: taxiBox
-
-                                objectName: "taxiBox"
-                                role: "taxifuel"
-                                tip: qsTr("Burned fuel during taxi")
-                            }
-                            FieldLabel {
-                                text: qsTr("Climb flow")
-                            }
-                            FuelRole {
-                                id: climbFuelBox
-
-                                role: "climbfuel"
-                                flow: true
-                                tip: qsTr("Burned fuel per hour during climb")
-                            }
-                            FieldLabel {
-                                text: qsTr("Cruise flow")
-                            }
-                            FuelRole {
-                                id: cruiseFuelBox
-
-                                objectName: "cruiseFuelBox"
-                                role: "cruisefuel"
-                                flow: true
-                                tip: qsTr("Burned fuel per hour during cruise")
-                            }
-                            FieldLabel {
-                                text: qsTr("Descent flow")
-                            }
-                            FuelRole {
-                                id: descentFuelBox
-
-                                role: "descentfuel"
-                                flow: true
-                                tip: qsTr("Burned fuel per hour during descent")
-                            }
-                        }
-                    }
-                    GroupBox {
-                        title: qsTr("Additional fuel")
-                        Layout.alignment: Qt.AlignTop
-
-                        GridLayout {
-                            columns: 2
-
-                            FieldLabel {
-                                text: qsTr("Alternate flow")
-                            }
-                            FuelRole {
-                                id: alternateFuelBox
-
-                                role: "alternatefuel"
-                                flow: true
-                                tip: qsTr("Burned fuel per hour to reach alternate airport from the missed approach point")
-                            }
-                            FieldLabel {
-                                text: qsTr("Contingency")
-                            }
-                            SpinRole {
-                                id: contingencyBox
-
-                                role: "contingencyfuel"
-                                unit: qsTr("%")
-                                from: 0
-                                to: 100
-                                stepSize: 5
-                                tip: qsTr("Contigency fuel additional enroute fuel consumption caused by wind or routing changes.")
-                            }
-                            FieldLabel {
-                                text: qsTr("Extra reserve")
-                            }
-                            FuelRole {
-                                id: extraBox
-
-                                role: "extrafuel"
-                                tip: qsTr("Fuel added at the discretion of the Captain or the dispatcher")
-                            }
-                            FieldLabel {
-                                text: qsTr("Final reserve")
-                            }
-                            SpinRole {
-                                id: finalBox
-
-                                role: "finalfuel"
-                                unit: qsTr("min")
-                                from: 0
-                                to: 240
-                                stepSize: 5
-                                tip: qsTr("Final reserve fuel is the minimum fuel required to fly for 30 minutes")
-                            }
-                        }
-                    }
-                    GroupBox {
-                        title: qsTr("Tank")
-                        Layout.alignment: Qt.AlignTop
-
-                        GridLayout {
-                            columns: 2
-
-                            FieldLabel {
-                                text: qsTr("Type")
-                            }
-                            ComboBox {
-                                id: fuelTypeBox
-
-                                readonly property string role: "fueltype"
-
-                                objectName: "fuelTypeBox"
-                                Layout.preferredWidth: dialog.spinWidth
-                                model: unit.fuelTypeStrings
-                            }
-                            FieldLabel {
-                                text: qsTr("Unit")
-                            }
-                            ComboBox {
-                                id: fuelUnitBox
-
-                                readonly property string role: "unittype"
-
-                                objectName: "fuelUnitBox"
-                                Layout.preferredWidth: dialog.spinWidth
-                                model: unit.fuelUnitString
-                                onActivated: index => dialog.convertFuelUnitFields(index)
-                            }
-                            FieldLabel {
-                                text: qsTr("Fuel capacity")
-                            }
-                            FuelRole {
-                                id: capacityBox
-
-                                objectName: "capacityBox"
-                                role: "fuelcapacity"
-                                tip: qsTr("Total capacity of the airplane tanks")
-                            }
-                        }
-                    }
+                    spinWidth: dialog.spinWidth
+                    fuelUnitText: dialog.fuelUnitText
+                    onUnitPicked: index => dialog.convertFuelUnitFields(index)
                 }
+                AirplaneIdentificationTab {
+                    id: identificationTab
 
-                // Identification
-                ColumnLayout {
-                    GroupBox {
-                        title: qsTr("Registration")
-                        Layout.fillWidth: true
-
-                        GridLayout {
-                            columns: 2
-
-                            FieldLabel {
-                                text: qsTr("Airplane registration")
-                            }
-                            TextRole {
-                                id: registrationField
-
-                                role: "registration"
-                            }
-                        }
-                    }
-                    GroupBox {
-                        title: qsTr("Equipments")
-                        Layout.fillWidth: true
-
-                        GridLayout {
-                            columns: 2
-
-                            FieldLabel {
-                                text: qsTr("Airplane equipment")
-                            }
-                            TextRole {
-                                id: equipmentField
-
-                                role: "equipment"
-                            }
-                            FieldLabel {
-                                text: qsTr("Transponder")
-                            }
-                            TextRole {
-                                id: transponderField
-
-                                role: "transponder"
-                            }
-                        }
-                    }
-                    GroupBox {
-                        title: qsTr("More information")
-                        Layout.fillWidth: true
-
-                        ColumnLayout {
-                            Link {
-                                text: "<a href=\"https://en.wikipedia.org/wiki/Aircraft_registration\">"
-                                      + qsTr("Aircraft registration") + "</a>"
-                            }
-                            Link {
-                                text: "<a href=\"https://en.wikipedia.org/wiki/Flight_plan\">"
-                                      + qsTr("Equipment codes") + "</a>"
-                            }
-                        }
-                    }
-                    Item {
-                        Layout.fillHeight: true
-                    }
+                    textWidth: dialog.textWidth
                 }
             }
         }
