@@ -96,16 +96,8 @@ Open the database dialog to update the database.</source>
         <translation>Flugzeug aus Datei importieren</translation>
     </message>
     <message>
-        <source>Airplane files (*.apxml)</source>
-        <translation>Flugzeugdateien (*.apxml)</translation>
-    </message>
-    <message>
         <source>Export the selected airplane to file</source>
         <translation>Ausgewähltes Flugzeug in Datei exportieren</translation>
-    </message>
-    <message>
-        <source>All (*)</source>
-        <translation>Alle (*)</translation>
     </message>
     <message>
         <source>Error during import/export</source>

@@ -96,16 +96,8 @@ Abra el diálogo de la base de datos para actualizarla.</translation>
         <translation>Importar un avión desde un archivo</translation>
     </message>
     <message>
-        <source>Airplane files (*.apxml)</source>
-        <translation>Archivos de avión (*.apxml)</translation>
-    </message>
-    <message>
         <source>Export the selected airplane to file</source>
         <translation>Exportar el avión seleccionado a un archivo</translation>
-    </message>
-    <message>
-        <source>All (*)</source>
-        <translation>Todos (*)</translation>
     </message>
     <message>
         <source>Error during import/export</source>

@@ -96,16 +96,8 @@ Ouvrez la fenêtre de la base de données pour la mettre à jour.</translation>
         <translation>Importer un avion depuis un fichier</translation>
     </message>
     <message>
-        <source>Airplane files (*.apxml)</source>
-        <translation>Fichiers avion (*.apxml)</translation>
-    </message>
-    <message>
         <source>Export the selected airplane to file</source>
         <translation>Exporter l&apos;avion sélectionné dans un fichier</translation>
-    </message>
-    <message>
-        <source>All (*)</source>
-        <translation>Tous (*)</translation>
     </message>
     <message>
         <source>Error during import/export</source>

@@ -165,7 +165,7 @@ Dialog {
 
         title: qsTr("Import an airplane from file")
         fileMode: FileDialog.OpenFile
-        nameFilters: [qsTr("Airplane files (*.apxml)")]
+        nameFilters: ["Airplane files (*.apxml)"]
         currentFolder: Utility.pathToUrl(documentSettings.lastFolder)
         onAccepted: {
             documentSettings.lastFolder = Utility.urlToPath(currentFolder);
@@ -178,7 +178,7 @@ Dialog {
 
         title: qsTr("Export the selected airplane to file")
         fileMode: FileDialog.SaveFile
-        nameFilters: [qsTr("Airplane files (*.apxml)"), qsTr("All (*)")]
+        nameFilters: ["Airplane files (*.apxml)", "All (*)"]
         currentFolder: Utility.pathToUrl(documentSettings.lastFolder)
         selectedFile: Utility.pathToUrl(documentSettings.lastFolder + "/" + generalTab.icao + ".apxml")
         onAccepted: {
