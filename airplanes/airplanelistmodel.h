@@ -32,6 +32,8 @@ public:
 
     // The one instance; the program ends when there is none yet.
     static AirplaneListModel *instance();
+    // The list when one exists, else null (no fatal message).
+    static AirplaneListModel *existing() { return s_instance; }
 
     // A copy of the current airplane: the row of "airplanes/current", the first row when that
     // index is outside the list, a default airplane when the list is empty. Safe to call from

@@ -43,6 +43,7 @@ void ItemSelectionModel::clear()
     currentTableRow = -1;
     currentUID.clear();
     m_hoveredUID.clear();
+    m_selectedFrom.clear();
     QItemSelectionModel::clear();
     emit selected(currentUID);
     emit hovered(m_hoveredUID);
@@ -137,6 +138,7 @@ void ItemSelectionModel::selectCurrentIndex(const QString &origin, int row)
     currentListRow = m_pointListModel->mapFromSource(m_current).row();
     currentUID = m_current.data(BaseItem::UID).toString();
     currentTableRow = origin == QLatin1String("route") ? row : m_flightplan->indexOf(currentUID);
+    m_selectedFrom = origin;
     qInfo() << "Select from" << origin << currentUID << row;
     emit selected(currentUID);
 }

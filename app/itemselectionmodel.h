@@ -24,6 +24,10 @@ class ItemSelectionModel : public QItemSelectionModel
     Q_PROPERTY(int currentTableRow MEMBER currentTableRow NOTIFY selectedNoParam)
     Q_PROPERTY(QString currentUID MEMBER currentUID NOTIFY selectedNoParam)
     Q_PROPERTY(QString hoveredOrCurrentUID READ getHoveredOrCurrentUID NOTIFY hoveredorselectedNoParam)
+    // Where the last selection came from: "list", "map", "route", "UID", or "signal" when a
+    // change of the plan only moved the rows of the same point (the map stays where it is
+    // then); empty after clear().
+    Q_PROPERTY(QString selectedFrom READ selectedFrom NOTIFY selectedNoParam)
 
 public:
     ItemSelectionModel(BaseModel<Point> *pointModel, Flightplan *flightplan, ListProxyModel *pointListModel,
@@ -40,6 +44,7 @@ public:
     Q_INVOKABLE void setHovered(bool hovered, const QString &uid);
     Q_INVOKABLE QString getHoveredOrCurrentUID() const;
     Q_INVOKABLE int getBaseRow(int row) const;
+    QString selectedFrom() const { return m_selectedFrom; }
 
     // Plain members published as properties.
     int currentBaseRow = -1;
@@ -70,4 +75,5 @@ private:
     // import swaps every point) invalidates it, and the selection is then found again by UID.
     QPersistentModelIndex m_current;
     QString m_hoveredUID;
+    QString m_selectedFrom;
 };

@@ -7,6 +7,7 @@
 
 Q_IMPORT_QML_PLUGIN(Waylore_UiPlugin)
 Q_IMPORT_QML_PLUGIN(Corvel_MapPlugin)
+Q_IMPORT_QML_PLUGIN(Waylore_MapLayersPlugin)
 
 namespace {
 
@@ -29,5 +30,5 @@ int main(int argc, char *argv[])
     // The engine has written why to the log.
     if (!shell.loadInterface(QUrl(QLatin1String(kRootDocument))))
         return 1;
-    return app.exec();
+    shell.exitNow(app.exec());
 }

@@ -42,6 +42,9 @@
 #include <QSysInfo>
 #include <QUuid>
 
+#include <cstdio>
+#include <cstdlib>
+
 namespace {
 
 // A leftover of version 4.0.0 is recognised by its maintenance tool, which only its Windows
@@ -72,6 +75,18 @@ Shell::AttachedLogFile::~AttachedLogFile()
 Shell::Shell() = default;
 
 Shell::~Shell() = default;
+
+void Shell::exitNow(int code)
+{
+    m_engine.reset();
+    m_generator.reset();
+    m_xpLoader.reset();
+    qInfo() << "Exiting with code" << code;
+    m_settings.reset();
+    m_logFile.reset();
+    std::fflush(nullptr);
+    std::_Exit(code);
+}
 
 void Shell::nameApplication()
 {
@@ -128,6 +143,12 @@ bool Shell::start()
     m_infoManager = std::make_unique<InfoManager>(m_flightplan.get(), m_translationManager.get());
     QObject::connect(m_infoManager.get(), &InfoManager::pointLinkActivated, m_selection.get(),
                      &ItemSelectionModel::selectFromUID);
+    // Queued: the page is made again once the database has finished its change, not from
+    // inside it.
+    QObject::connect(m_database.get(), &Database::updated, m_infoManager.get(), &InfoManager::databaseReplaced,
+                     Qt::QueuedConnection);
+    QObject::connect(m_database.get(), &Database::loaded, m_infoManager.get(), &InfoManager::databaseReplaced,
+                     Qt::QueuedConnection);
 
     m_procedureManager = std::make_unique<ProcedureManager>(m_database->pointMapModel());
     QObject::connect(m_infoManager.get(), &InfoManager::clear, m_procedureManager.get(),

@@ -61,6 +61,13 @@ public:
 
     QQmlApplicationEngine *engine() const { return m_engine.get(); }
 
+    // Ends the process with `code` once everything that outlives it is written: the window's
+    // own settings (as the engine goes), the settings store, the log; a route search and an
+    // import are stopped first, so nothing is left half-written. The navigation data and the
+    // rest are memory only, which the system takes back at once: freeing a world's items one
+    // by one kept a closed program running for seconds.
+    [[noreturn]] void exitNow(int code);
+
     // Removes the map tile caches below cacheFolder; returns the folders it went for. A cache
     // location that is empty or relative removes nothing: its folders would resolve against the
     // filesystem root or the working folder.

@@ -53,6 +53,17 @@ QColor Theme::color(const QString &key, int type) const
     return lookup(m_color, key, type, QColor::fromString(QStringLiteral("black")));
 }
 
+QColor Theme::labelColor(const QString &key, int type) const
+{
+    // The night styles keep the dim colours of their day counterparts for lines and symbols;
+    // text in them on the dark ground would not read below this lightness.
+    constexpr float nightLabelLightness = 0.7f;
+    const QColor base = color(key, type);
+    if (!m_night || !base.isValid() || base.lightnessF() >= nightLabelLightness)
+        return base;
+    return QColor::fromHslF(base.hslHueF(), base.hslSaturationF(), nightLabelLightness, base.alphaF()).toRgb();
+}
+
 double Theme::width(const QString &key, int type) const
 {
     return lookup(m_width, key, type, 0.0);

@@ -38,6 +38,10 @@ public:
     // A pen style for the map's stroke: 2 (dash line) when set, else 1 (solid line).
     Q_INVOKABLE int dashed(const QString &key, int type) const;
     Q_INVOKABLE int dashed(const QString &key) const { return dashed(key, 0); }
+    // The colour of a text drawn straight on the map: color(), raised on a night map to at
+    // least the lightness that reads on its dark ground (hue, saturation and alpha kept).
+    Q_INVOKABLE QColor labelColor(const QString &key, int type) const;
+    Q_INVOKABLE QColor labelColor(const QString &key) const { return labelColor(key, 0); }
 
     void setWidth(const QString &key, double value, int type = 0);
     void setRadius(const QString &key, double value, int type = 0);

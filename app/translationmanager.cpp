@@ -5,7 +5,6 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QFile>
-#include <QLibraryInfo>
 #include <QLocale>
 
 namespace {
@@ -53,10 +52,7 @@ void TranslationManager::installCatalogues()
 
 bool TranslationManager::loadQtCatalogue(QTranslator *translator, const QString &name)
 {
-    const QString file = name + m_activeLanguage + QStringLiteral(".qm");
-    if (translator->load(QStringLiteral(":/i18n/") + file))
-        return true;
-    return translator->load(file, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    return translator->load(QStringLiteral(":/i18n/") + name + m_activeLanguage + QStringLiteral(".qm"));
 }
 
 QStringList TranslationManager::systemLanguages() const

@@ -37,7 +37,7 @@ signals:
 private:
     void installCatalogues();
     QStringList systemLanguages() const;
-    // Qt's own catalogue from the resources or, when absent there, from Qt's translations folder.
+    // Qt's own catalogue of the active language, from the resources.
     bool loadQtCatalogue(QTranslator *translator, const QString &name);
 
     QString m_language;

@@ -25,7 +25,6 @@
 #include <QNetworkRequest>
 #include <QSaveFile>
 #include <QUrlQuery>
-#include <QtQml/qqml.h>
 
 namespace {
 
@@ -101,12 +100,6 @@ Exporter::~Exporter()
         m_shareReply->disconnect(this);
         m_shareReply->abort();
     }
-}
-
-void Exporter::registerQmlType()
-{
-    qmlRegisterUncreatableType<Exporter>("Corvel.Exporter", 1, 0, "Exporter",
-                                         QStringLiteral("The exporter is created by the program"));
 }
 
 QStringList Exporter::formats() const

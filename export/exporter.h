@@ -63,9 +63,6 @@ public:
     explicit Exporter(Flightplan *flightplan, QObject *parent = nullptr);
     ~Exporter() override;
 
-    // The QML type "Corvel.Exporter" 1.0, for the enumerations; the object itself is handed
-    // over by the program.
-    static void registerQmlType();
 
     QStringList formats() const;
     QString msgerror() const { return m_msgerror; }

@@ -3,7 +3,9 @@
 #include "flightplan.h"
 #include "templating.h"
 
+#include <QDebug>
 #include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QIODevice>
 #include <QLocale>
 #include <QPageLayout>
@@ -20,11 +22,49 @@ PrintManager *PrintManager::s_instance = nullptr;
 namespace {
 
 // QTextDocument::print() sets a margin of 2 cm on every side itself, so the page layout adds
-// none. The widest line of the plan, the 93 columns of the leg table, takes 448 points in a
-// monospaced font of 8 points: it fits the 482 points left between those margins on A4, the
-// narrower paper.
+// none. The widest lines of the plan, the 92 columns of the leg table and of the rulers, take
+// about 443 points in a monospaced font of 8 points (an advance of 0.6 em): they fit the 482
+// points left between those margins on A4, the narrower paper.
 constexpr double FontPoints = 8.0;
 constexpr double MarginMillimetres = 0.0;
+
+// The columns of the plan stand on every character taking the same advance. Whether a face
+// calls itself fixed-pitch does not tell: some monospaced faces do not, because a few of their
+// glyphs are double width.
+bool keepsColumns(const QFont &font)
+{
+    const QFontMetricsF metrics(font);
+    const qreal advance = metrics.horizontalAdvance(QLatin1Char('W'));
+    if (advance <= 0)
+        return false;
+    for (const QChar c : QStringLiteral("i.:-= 0M"))
+        if (!qFuzzyCompare(metrics.horizontalAdvance(c), advance))
+            return false;
+    return true;
+}
+
+// The machine's face for fixed-pitch text, or, when the face it names does not keep the
+// columns, the first installed fixed-pitch family that does.
+QFont monospacedFont()
+{
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setStyleHint(QFont::Monospace);
+    font.setFixedPitch(true);
+    font.setPointSizeF(FontPoints);
+    if (keepsColumns(font))
+        return font;
+    const QStringList families = QFontDatabase::families();
+    for (const QString &family : families) {
+        if (!QFontDatabase::isFixedPitch(family))
+            continue;
+        QFont candidate(family);
+        candidate.setPointSizeF(FontPoints);
+        if (keepsColumns(candidate))
+            return candidate;
+    }
+    qWarning() << "No installed font keeps the columns of the printed flight plan; using" << font.family();
+    return font;
+}
 
 QPageLayout pageLayout()
 {
@@ -61,11 +101,7 @@ bool PrintManager::letterPaper()
 std::unique_ptr<QTextDocument> PrintManager::document(Flightplan *flightplan)
 {
     auto document = std::make_unique<QTextDocument>();
-    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    font.setStyleHint(QFont::Monospace);
-    font.setFixedPitch(true);
-    font.setPointSizeF(FontPoints);
-    document->setDefaultFont(font);
+    document->setDefaultFont(monospacedFont());
     document->setPlainText(Templating::render(flightplan, QStringLiteral("ofp.txt")));
     return document;
 }

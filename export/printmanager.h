@@ -12,7 +12,7 @@ class QTextDocument;
 
 // Printing of the operational flight plan: page set-up, preview and print dialogs over one
 // printer whose settings last for the session, and the PDF the exporter writes. The plan text
-// is set in a monospaced font small enough that its 80 columns keep their places on A4 and
+// is set in a monospaced font small enough that its 92 columns keep their places on A4 and
 // Letter paper.
 class PrintManager : public QObject
 {

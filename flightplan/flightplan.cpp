@@ -40,6 +40,8 @@ Flightplan::Flightplan(QObject *parent)
     connect(this, &Flightplan::modified, m_fuel, &Fuel::modified);
     connect(this, &Flightplan::modified, m_weight, &Weight::modified);
     connect(m_terminal, &Terminal::edited, this, &Flightplan::edited);
+    if (AirplaneListModel::existing())
+        m_computedFor = AirplaneListModel::currentAirplane();
     // Direct: the previous items are deleted as soon as the signal returns.
     if (Database *database = Database::existing())
         connect(database, &Database::itemsReplaced, this, &Flightplan::reattachToDatabase, Qt::DirectConnection);
@@ -570,6 +572,7 @@ void Flightplan::update(bool computeProfile, bool log)
 {
     if (log)
         qInfo() << "Updating waypoint properties:";
+    m_computedFor = AirplaneListModel::currentAirplane();
     const int cruiseLevel = m_general->cruiselvl();
     const int cruiseTas = m_general->cruisetas();
     if (computeProfile || Settings::getBool(QStringLiteral("flightplan/autocompute"), false))
@@ -666,10 +669,12 @@ int Flightplan::indexOf(const QString &uid) const
 
 void Flightplan::airplaneChanged()
 {
+    const bool another = !(AirplaneListModel::currentAirplane() == m_computedFor);
     qInfo() << "Airplane changed" << AirplaneListModel::currentAirplane().icao << "updating flighplan";
     update(true, true);
     signalDataHasChanged(-1, -1);
-    emit edited();
+    if (another)
+        emit edited();
 }
 
 void Flightplan::forceUpdate()

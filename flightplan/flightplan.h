@@ -1,5 +1,6 @@
 #pragma once
 
+#include "airplane.h"
 #include "linkedlist.h"
 
 #include <QAbstractListModel>
@@ -151,4 +152,8 @@ private:
     double m_distance = 0.0;
     int m_duration = 0;
     bool m_binding = true;
+    // The airplane of the last computation: the list signals a change for every refresh (a
+    // closed preferences dialog, other units), and only another airplane, or other figures,
+    // edits the plan.
+    Airplane m_computedFor;
 };

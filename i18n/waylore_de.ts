@@ -883,7 +883,7 @@ Open the database dialog to update the database.</source>
         <translation>Flugplan speichern</translation>
     </message>
     <message>
-        <source>Flight informations</source>
+        <source>Flight information</source>
         <translation>Fluginformationen</translation>
     </message>
     <message>
@@ -1449,7 +1449,7 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
 <context>
     <name>FlightInfoDialog</name>
     <message>
-        <source>Flight informations</source>
+        <source>Flight information</source>
         <translation>Fluginformationen</translation>
     </message>
     <message>
@@ -1540,7 +1540,7 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
         <translation>Gesamtmenge zu tankender Kraftstoff</translation>
     </message>
     <message>
-        <source>Maxium fuel tank capacity %1</source>
+        <source>Maximum fuel tank capacity %1</source>
         <translation>Maximale Tankkapazität %1</translation>
     </message>
     <message>
@@ -1828,10 +1828,6 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
     <message>
         <source>Cannot fetch METAR for %1: %2</source>
         <translation>METAR für %1 kann nicht abgerufen werden: %2</translation>
-    </message>
-    <message>
-        <source>Show waypoint details %1</source>
-        <translation>Details zum Wegpunkt %1 anzeigen</translation>
     </message>
 </context>
 <context>
@@ -2962,7 +2958,7 @@ Startpositionen, um die Startzeit zu verkürzen.</translation>
     <message>
         <source>To select the navigation database, please go to the dedicated
 &apos;Select navigation database&apos; dialog from the &apos;Edit&apos; menu, or open
-it with the button bellow.</source>
+it with the button below.</source>
         <translation>Um die Navigationsdatenbank auszuwählen, öffnen Sie den Dialog
 „Navigationsdatenbank auswählen“ im Menü „Bearbeiten“ oder öffnen
 Sie ihn mit der Schaltfläche unten.</translation>
@@ -3052,8 +3048,8 @@ X-Plane 11 oder 12 verwenden.</translation>
         <translation>Anonyme Nutzungsdaten teilen</translation>
     </message>
     <message>
-        <source>Help to us to improve %1 by sending anonymous
-information about your usage of the aplication.</source>
+        <source>Help us to improve %1 by sending anonymous
+information about your usage of the application.</source>
         <translation>Helfen Sie uns, %1 zu verbessern, indem Sie anonyme
 Informationen über Ihre Nutzung der Anwendung senden.</translation>
     </message>
@@ -3171,14 +3167,6 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
     <message>
         <source>Change procedure</source>
         <translation>Verfahren ändern</translation>
-    </message>
-    <message>
-        <source>SID/STAR...</source>
-        <translation>SID/STAR...</translation>
-    </message>
-    <message>
-        <source>Choose...</source>
-        <translation>Auswählen...</translation>
     </message>
 </context>
 <context>
@@ -3607,13 +3595,6 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
     <message>
         <source>Fit to zoom</source>
         <translation>Zoom anpassen</translation>
-    </message>
-</context>
-<context>
-    <name>RunwaysContextMenu</name>
-    <message>
-        <source>Runway...</source>
-        <translation>Piste...</translation>
     </message>
 </context>
 <context>

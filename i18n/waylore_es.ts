@@ -883,7 +883,7 @@ Abra el diálogo de la base de datos para actualizarla.</translation>
         <translation>Guardar el plan de vuelo</translation>
     </message>
     <message>
-        <source>Flight informations</source>
+        <source>Flight information</source>
         <translation>Información del vuelo</translation>
     </message>
     <message>
@@ -1449,7 +1449,7 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
 <context>
     <name>FlightInfoDialog</name>
     <message>
-        <source>Flight informations</source>
+        <source>Flight information</source>
         <translation>Información del vuelo</translation>
     </message>
     <message>
@@ -1540,7 +1540,7 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
         <translation>Combustible total que cargar en los depósitos</translation>
     </message>
     <message>
-        <source>Maxium fuel tank capacity %1</source>
+        <source>Maximum fuel tank capacity %1</source>
         <translation>Capacidad máxima de los depósitos %1</translation>
     </message>
     <message>
@@ -1828,10 +1828,6 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
     <message>
         <source>Cannot fetch METAR for %1: %2</source>
         <translation>No se puede obtener el METAR de %1: %2</translation>
-    </message>
-    <message>
-        <source>Show waypoint details %1</source>
-        <translation>Mostrar los detalles del punto de ruta %1</translation>
     </message>
 </context>
 <context>
@@ -2962,7 +2958,7 @@ posiciones de salida, para reducir el tiempo de arranque.</translation>
     <message>
         <source>To select the navigation database, please go to the dedicated
 &apos;Select navigation database&apos; dialog from the &apos;Edit&apos; menu, or open
-it with the button bellow.</source>
+it with the button below.</source>
         <translation>Para seleccionar la base de datos de navegación, vaya al diálogo
 «Seleccionar base de datos de navegación» del menú «Edición», o ábralo
 con el botón de abajo.</translation>
@@ -3052,8 +3048,8 @@ X-Plane 11 o 12.</translation>
         <translation>Compartir información anónima de uso</translation>
     </message>
     <message>
-        <source>Help to us to improve %1 by sending anonymous
-information about your usage of the aplication.</source>
+        <source>Help us to improve %1 by sending anonymous
+information about your usage of the application.</source>
         <translation>Ayúdenos a mejorar %1 enviando información anónima
 sobre su uso de la aplicación.</translation>
     </message>
@@ -3171,14 +3167,6 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
     <message>
         <source>Change procedure</source>
         <translation>Cambiar de procedimiento</translation>
-    </message>
-    <message>
-        <source>SID/STAR...</source>
-        <translation>SID/STAR...</translation>
-    </message>
-    <message>
-        <source>Choose...</source>
-        <translation>Elegir...</translation>
     </message>
 </context>
 <context>
@@ -3607,13 +3595,6 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
     <message>
         <source>Fit to zoom</source>
         <translation>Ajustar el zoom</translation>
-    </message>
-</context>
-<context>
-    <name>RunwaysContextMenu</name>
-    <message>
-        <source>Runway...</source>
-        <translation>Pista...</translation>
     </message>
 </context>
 <context>

@@ -883,7 +883,7 @@ Ouvrez la fenêtre de la base de données pour la mettre à jour.</translation>
         <translation>Enregistrer le plan de vol</translation>
     </message>
     <message>
-        <source>Flight informations</source>
+        <source>Flight information</source>
         <translation>Informations du vol</translation>
     </message>
     <message>
@@ -1449,7 +1449,7 @@ seront perdus. Ces opérations sont irréversibles !</translation>
 <context>
     <name>FlightInfoDialog</name>
     <message>
-        <source>Flight informations</source>
+        <source>Flight information</source>
         <translation>Informations du vol</translation>
     </message>
     <message>
@@ -1540,7 +1540,7 @@ seront perdus. Ces opérations sont irréversibles !</translation>
         <translation>Carburant total à charger dans les réservoirs</translation>
     </message>
     <message>
-        <source>Maxium fuel tank capacity %1</source>
+        <source>Maximum fuel tank capacity %1</source>
         <translation>Capacité maximale des réservoirs %1</translation>
     </message>
     <message>
@@ -1828,10 +1828,6 @@ seront perdus. Ces opérations sont irréversibles !</translation>
     <message>
         <source>Cannot fetch METAR for %1: %2</source>
         <translation>Impossible d&apos;obtenir le METAR de %1 : %2</translation>
-    </message>
-    <message>
-        <source>Show waypoint details %1</source>
-        <translation>Afficher les détails du point %1</translation>
     </message>
 </context>
 <context>
@@ -2962,7 +2958,7 @@ positions de départ, afin de réduire le temps de démarrage.</translation>
     <message>
         <source>To select the navigation database, please go to the dedicated
 &apos;Select navigation database&apos; dialog from the &apos;Edit&apos; menu, or open
-it with the button bellow.</source>
+it with the button below.</source>
         <translation>Pour choisir la base de données de navigation, utilisez la fenêtre
 « Choisir la base de données de navigation » du menu « Édition », ou ouvrez-la
 avec le bouton ci-dessous.</translation>
@@ -3052,8 +3048,8 @@ X-Plane 11 ou 12.</translation>
         <translation>Partager des informations anonymes d&apos;utilisation</translation>
     </message>
     <message>
-        <source>Help to us to improve %1 by sending anonymous
-information about your usage of the aplication.</source>
+        <source>Help us to improve %1 by sending anonymous
+information about your usage of the application.</source>
         <translation>Aidez-nous à améliorer %1 en envoyant des informations
 anonymes sur votre utilisation de l&apos;application.</translation>
     </message>
@@ -3171,14 +3167,6 @@ seront perdus. Ces opérations sont irréversibles !</translation>
     <message>
         <source>Change procedure</source>
         <translation>Changer de procédure</translation>
-    </message>
-    <message>
-        <source>SID/STAR...</source>
-        <translation>SID/STAR...</translation>
-    </message>
-    <message>
-        <source>Choose...</source>
-        <translation>Choisir...</translation>
     </message>
 </context>
 <context>
@@ -3607,13 +3595,6 @@ seront perdus. Ces opérations sont irréversibles !</translation>
     <message>
         <source>Fit to zoom</source>
         <translation>Ajuster le zoom</translation>
-    </message>
-</context>
-<context>
-    <name>RunwaysContextMenu</name>
-    <message>
-        <source>Runway...</source>
-        <translation>Piste...</translation>
     </message>
 </context>
 <context>

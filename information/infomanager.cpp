@@ -17,6 +17,9 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QRandomGenerator64>
+#include <QTimer>
+
+#include <memory>
 
 InfoManager::InfoManager(Flightplan *flightplan, TranslationManager *translationManager)
     : m_flightplan(flightplan)
@@ -52,6 +55,29 @@ void InfoManager::showTip(int index)
         m_html = QString::fromUtf8(file.readAll());
         file.close();
     }
+    m_showingTip = true;
+    emit updated();
+}
+
+// The page shown was made from items of the previous data. It is made again from the new data,
+// where it was scrolled to and without a step in the history; for an item the new data lacks
+// the panel says so rather than show the page of something that no longer exists. A tip has
+// nothing of the database and stays.
+void InfoManager::databaseReplaced()
+{
+    if (m_currentLink.isEmpty() || m_showingTip)
+        return;
+    updateLinkPosition();
+    const quint64 pagesBefore = m_pagesBegun;
+    linkTo(m_currentLink, false, true);
+    if (m_pagesBegun != pagesBefore)
+        return;
+    qInfo() << "Detail page gone with the database" << m_currentLink;
+    emit clear();
+    m_currentLink.clear();
+    m_html = QStringLiteral("<p>") + tr("This item is not in the navigation database any more.") + QStringLiteral("</p>");
+    m_currentPosition = 0.0f;
+    m_recallPosition = 0.0f;
     emit updated();
 }
 
@@ -59,6 +85,8 @@ void InfoManager::beginPage(const QString &kind, const char *what, const QString
                             bool clearForward, bool fromHistory, float position)
 {
     emit clear();
+    m_showingTip = false;
+    ++m_pagesBegun;
     QString link = kind + QLatin1Char('>') + uid;
     if (!section.isEmpty())
         link += QLatin1Char('>') + section;
@@ -141,7 +169,7 @@ void InfoManager::renderPointHtml(const QString &uid, const QString &section, co
     QString waypointLink;
     if (m_flightplan->contains(uid) && m_flightplan->findWaypoint(uid)) {
         const QString label = QStringLiteral("<font face=\"Font Awesome 6 Free\">") + QChar(0xf0fe)
-            + QStringLiteral("</font> ") + tr("Show waypoint details %1").arg(point->code());
+            + QStringLiteral("</font> ") + QStringLiteral("Show waypoint details %1").arg(point->code());
         waypointLink = RichText::link(label, QStringLiteral("WAYPOINT>") + uid);
     }
     if (const auto *airport = dynamic_cast<const Airport *>(point); airport && point->type() == 1)
@@ -236,33 +264,97 @@ void InfoManager::stepHistory(QList<QString> *from, QList<QString> *to, const ch
     updateLinkPosition();
     to->append(m_currentLink);
     qDebug() << pushed << m_currentLink;
+    bool shown = false;
+    const QMetaObject::Connection watch = connect(this, &InfoManager::updated, this, [&shown] { shown = true; });
     linkTo(link, false, true);
+    disconnect(watch);
+    if (shown)
+        return;
+    // The item of that page is gone: the step drops it, the page shown stays where it was in
+    // the history, and the back and forward buttons follow the shorter stack.
+    to->removeLast();
+    m_recallPosition = m_currentPosition;
+    emit updated();
 }
+
+namespace {
+
+// Redirects are followed only within the service: another host's answer would be shown as the
+// asked station's weather.
+bool sameService(const QUrl &service, const QUrl &target)
+{
+    return target.scheme().compare(service.scheme(), Qt::CaseInsensitive) == 0
+        && target.host().compare(service.host(), Qt::CaseInsensitive) == 0
+        && target.port(service.scheme() == QLatin1String("http") ? 80 : 443)
+            == service.port(service.scheme() == QLatin1String("http") ? 80 : 443);
+}
+
+// Whether the simplified text is a report of the station `code` (upper case): the service may
+// answer with another station's report, which must not pass for this one's.
+bool reportOf(const QString &text, const QString &code)
+{
+    QStringList words = text.split(QLatin1Char(' '));
+    if (!words.isEmpty() && (words.first() == QLatin1String("METAR") || words.first() == QLatin1String("SPECI")))
+        words.removeFirst();
+    if (!words.isEmpty() && words.first() == QLatin1String("COR"))
+        words.removeFirst();
+    return !words.isEmpty() && words.first().compare(code, Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
 
 void InfoManager::requestMetar(const QString &uid, const QString &airportCode, const QString &section)
 {
     QUrl url = m_metarBase;
     url.setPath(QLatin1Char('/') + airportCode.trimmed().toUpper(), QUrl::DecodedMode);
     QNetworkRequest request(url);
-    request.setTransferTimeout(m_metarTimeoutMs);
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::UserVerifiedRedirectPolicy);
     QNetworkReply *reply = m_network.get(request);
     m_metarReply = reply;
-    connect(reply, &QNetworkReply::finished, this,
-            [this, reply, uid, airportCode, section] { metarReceived(reply, uid, airportCode, section); });
+    auto stopped = std::make_shared<QString>();
+    auto stop = [reply, stopped](const QString &why) {
+        if (!stopped->isEmpty() || !reply->isRunning())
+            return;
+        *stopped = why;
+        reply->abort();
+    };
+    connect(reply, &QNetworkReply::redirected, this, [reply, url, stop](const QUrl &target) {
+        if (sameService(url, url.resolved(target)))
+            emit reply->redirectAllowed();
+        else
+            stop(tr("the service redirected to another host"));
+    });
+    // The network layer would otherwise keep whatever a server sends. A body of no announced
+    // length gives no progress, only data to read.
+    auto tooLong = [stop](qint64 received, qint64 total) {
+        if (received > metarMaxBytes || total > metarMaxBytes)
+            stop(tr("the answer is too long"));
+    };
+    connect(reply, &QNetworkReply::downloadProgress, this, tooLong);
+    connect(reply, &QNetworkReply::readyRead, this, [reply, tooLong] { tooLong(reply->bytesAvailable(), -1); });
+    QTimer::singleShot(m_metarTimeoutMs, reply, [stop] { stop(tr("the service did not answer in time")); });
+    connect(reply, &QNetworkReply::finished, this, [this, reply, uid, airportCode, section, stopped] {
+        metarReceived(reply, uid, airportCode, section, *stopped);
+    });
 }
 
 void InfoManager::metarReceived(QNetworkReply *reply, const QString &uid, const QString &airportCode,
-                                const QString &section)
+                                const QString &section, const QString &stopped)
 {
     m_metarReply = nullptr;
     QString text;
-    if (reply->error() == QNetworkReply::ContentNotFoundError) {
+    if (!stopped.isEmpty()) {
+        text = tr("Cannot fetch METAR for %1: %2").arg(airportCode, stopped);
+    } else if (reply->error() == QNetworkReply::ContentNotFoundError) {
         text = tr("No METAR available for %1.").arg(airportCode);
     } else if (reply->error() != QNetworkReply::NoError) {
         text = tr("Cannot fetch METAR for %1: %2").arg(airportCode, reply->errorString());
     } else {
-        text = QString::fromUtf8(reply->readAll()).simplified();
-        if (text.isEmpty())
+        const QByteArray body = reply->read(metarMaxBytes + 1);
+        text = QString::fromUtf8(body).simplified();
+        if (body.size() > metarMaxBytes)
+            text = tr("Cannot fetch METAR for %1: %2").arg(airportCode, tr("the answer is too long"));
+        else if (text.isEmpty() || !reportOf(text, airportCode.trimmed().toUpper()))
             text = tr("No METAR available for %1.").arg(airportCode);
     }
     // The panel keeps the place the user scrolled to while the report was loading.

@@ -25,7 +25,10 @@ class InfoManager : public QObject
 public:
     // The public METAR text service: GET /<ICAO code> answers the plain report.
     static constexpr const char *defaultMetarBase = "https://metar.vatsim.net";
+    // The whole answer must have arrived by then, however steadily the server trickles it.
     static constexpr int metarTimeoutMs = 15000;
+    // A report is one line of well under a kilobyte; a longer answer is no report.
+    static constexpr qint64 metarMaxBytes = 2048;
 
     InfoManager(Flightplan *flightplan, TranslationManager *translationManager);
 
@@ -60,6 +63,8 @@ public slots:
     bool hasPrevious() const { return !m_back.isEmpty(); }
     bool hasNext() const { return !m_forward.isEmpty(); }
     void saveCurrentPosition(float position) { m_currentPosition = position; }
+    // The navigation data was loaded, imported, downloaded or cleared.
+    void databaseReplaced();
     float recallPosition() const { return m_recallPosition; }
 
 private:
@@ -70,8 +75,9 @@ private:
     void updateLinkPosition();
     void renderPointHtml(const QString &uid, const QString &section, const QString &metar);
     void requestMetar(const QString &uid, const QString &airportCode, const QString &section);
+    // `stopped` is why this object broke the reply off, empty when it ran its course.
     void metarReceived(QNetworkReply *reply, const QString &uid, const QString &airportCode,
-                       const QString &section);
+                       const QString &section, const QString &stopped);
     void cancelMetar();
     // Goes one step along the history: from the stack taken, the current page onto the other.
     void stepHistory(QList<QString> *from, QList<QString> *to, const char *popped, const char *pushed);
@@ -84,6 +90,10 @@ private:
     float m_currentPosition = 0.0f;
     float m_recallPosition = 0.0f;
     QString m_html;
+    // A tip shown over the current page; it is not made from the database.
+    bool m_showingTip = false;
+    // Counts the pages begun: tells whether a link found its item.
+    quint64 m_pagesBegun = 0;
     QList<QString> m_back;
     QList<QString> m_forward;
     QUrl m_metarBase;

@@ -5,6 +5,7 @@
 #include "cifploader.h"
 #include "database.h"
 #include "databasestore.h"
+#include "internedtext.h"
 #include "linereader.h"
 #include "orderedparallel.h"
 #include "paintlight.h"
@@ -634,7 +635,7 @@ void AptReader::readTaxiEdge(const Fields &fields)
     const QByteArrayView wingspanClass = fields.at(4);
     const QChar wingspan = uchar(wingspanClass.back()) < 0x80 ? QChar(QLatin1Char(wingspanClass.back()))
                                                               : text(wingspanClass).back();
-    database()->addTaxiname(new Taxiname(position, azimuth, direction, wingspan, TextFields::sharedText(name)));
+    database()->addTaxiname(new Taxiname(position, azimuth, direction, wingspan, InternedText::fromUtf8(name).text()));
 }
 
 void AptReader::readStartup(const Fields &fields)

@@ -1,6 +1,7 @@
 #include "awyreader.h"
 
 #include "database.h"
+#include "internedtext.h"
 #include "point.h"
 #include "segment.h"
 
@@ -108,7 +109,7 @@ std::unique_ptr<LineFileReader::PreparedRow> AwyReader::prepareRow(const Fields 
         dir = Segment::BACKWARD;
         row->backward = true;
     }
-    row->name = TextFields::sharedText(fields.at(10));
+    row->name = InternedText::fromUtf8(fields.at(10)).text();
     row->ends[0] = findEnd(fields.at(0), fields.at(1), TextFields::toInt(fields.at(2)));
     row->ends[1] = findEnd(fields.at(3), fields.at(4), TextFields::toInt(fields.at(5)));
     Point *p0 = row->ends[0].point();

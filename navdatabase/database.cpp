@@ -308,11 +308,31 @@ void Database::segmentsReplaced()
 
 bool Database::empty() const
 {
+    return !emptyLists().isEmpty();
+}
+
+QStringList Database::emptyLists() const
+{
+    auto lists = [](qsizetype points, qsizetype segments, qsizetype runways, qsizetype boundaries,
+                    qsizetype taxiways) {
+        QStringList names;
+        if (points == 0)
+            names << QStringLiteral("points");
+        if (segments == 0)
+            names << QStringLiteral("segments");
+        if (runways == 0)
+            names << QStringLiteral("runways");
+        if (boundaries == 0)
+            names << QStringLiteral("boundaries");
+        if (taxiways == 0)
+            names << QStringLiteral("taxiways");
+        return names;
+    };
     if (const DatabaseStore *store = DatabaseStore::current())
-        return store->segments.count() == 0 || store->boundaries.count() == 0 || store->points.count() == 0
-               || store->runways.count() == 0 || store->taxiways.count() == 0;
-    return m_segmentModel->count() == 0 || m_boundaryModel->count() == 0 || m_pointModel->count() == 0
-           || m_runwayModel->count() == 0 || m_taxiwayModel->count() == 0;
+        return lists(store->points.count(), store->segments.count(), store->runways.count(),
+                     store->boundaries.count(), store->taxiways.count());
+    return lists(m_pointModel->count(), m_segmentModel->count(), m_runwayModel->count(), m_boundaryModel->count(),
+                 m_taxiwayModel->count());
 }
 
 void Database::clear()

@@ -97,6 +97,9 @@ public:
 
     Q_INVOKABLE void clear();
     Q_INVOKABLE bool empty() const;
+    // Why empty() holds: the lists without a row, of "points", "segments", "runways",
+    // "boundaries" and "taxiways", in that order.
+    Q_INVOKABLE QStringList emptyLists() const;
     Q_INVOKABLE QString fileName();
 
     // ---- stored file (databasefile.cpp)

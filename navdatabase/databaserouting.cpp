@@ -65,9 +65,10 @@ std::shared_ptr<const Routing::Graph> Database::routingGraph(const std::function
 
         const QList<Segment *> &segments = m_segmentModel->items();
         graph->edges.reserve(segments.size());
-        for (const Segment *segment : segments) {
+        for (qsizetype row = 0; row < segments.size(); ++row) {
             if (stop())
                 return nullptr;
+            const Segment *segment = segments.at(row);
             if (!segment)
                 continue;
             const int from = nodeOf.value(segment->from(), -1);
@@ -75,7 +76,7 @@ std::shared_ptr<const Routing::Graph> Database::routingGraph(const std::function
             if (from < 0 || to < 0)
                 continue;
             const int direction = segment->isForward() ? 1 : (segment->isBackward() ? -1 : 0);
-            graph->edges.append({from, to, segment->type(), direction});
+            graph->edges.append({from, to, segment->type(), direction, int(row)});
         }
     }
 

@@ -1,6 +1,7 @@
 #include "fixreader.h"
 
 #include "database.h"
+#include "internedtext.h"
 #include "point.h"
 
 #include <QByteArray>
@@ -70,6 +71,6 @@ Point *FixReader::buildPoint(const Fields &fields) const
     auto type = waypointTypes.constFind(packed);
     if (type == waypointTypes.cend())
         type = waypointTypes.insert(packed, waypointType(packed));
-    return new Point(Point::FIX, position, code, TextFields::sharedText(fields.at(3)),
-                     TextFields::sharedText(fields.at(4)), name, 0, 0.0f, type.value());
+    return new Point(Point::FIX, position, code, InternedText::fromUtf8(fields.at(3)).text(),
+                     InternedText::fromUtf8(fields.at(4)).text(), name, 0, 0.0f, type.value());
 }

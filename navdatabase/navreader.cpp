@@ -1,6 +1,7 @@
 #include "navreader.h"
 
 #include "database.h"
+#include "internedtext.h"
 #include "point.h"
 #include "runway.h"
 
@@ -55,8 +56,8 @@ void NavReader::readFields(const Fields &fields)
 
     const QGeoCoordinate position(TextFields::toDouble(fields.at(1)), TextFields::toDouble(fields.at(2)));
     const float megahertzOrKilohertz = code == Point::NDB ? float(frequency) : float(frequency / 100.0);
-    auto *point = new Point(code, position, TextFields::text(fields.at(7)), TextFields::sharedText(fields.at(8)),
-                            TextFields::sharedText(fields.at(9)), TextFields::joined(fields, 10),
+    auto *point = new Point(code, position, TextFields::text(fields.at(7)), InternedText::fromUtf8(fields.at(8)).text(),
+                            InternedText::fromUtf8(fields.at(9)).text(), TextFields::joined(fields, 10),
                             TextFields::toInt(fields.at(3)), megahertzOrKilohertz, QString());
     database()->addPoint(point);
     added();

@@ -1,9 +1,6 @@
 #include "textfields.h"
 
 #include <QByteArray>
-#include <QHash>
-
-#include <cstring>
 
 #include <charconv>
 #include <cmath>
@@ -17,26 +14,7 @@ bool isDigit(char c)
     return c >= '0' && c <= '9';
 }
 
-// Fields of up to this many bytes are shared; with the length in the top byte the bytes make
-// the key by themselves.
-constexpr qsizetype kSharedBytes = 7;
-
 } // namespace
-
-QString TextFields::sharedText(QByteArrayView field)
-{
-    if (field.size() > kSharedBytes)
-        return text(field);
-    quint64 key = quint64(field.size()) << 56;
-    std::memcpy(&key, field.data(), size_t(field.size()));
-    // One table per thread: the readers build their rows on several threads at once. The
-    // strings outlive the thread's table where the items hold them.
-    thread_local QHash<quint64, QString> shared;
-    auto it = shared.find(key);
-    if (it == shared.end())
-        it = shared.insert(key, text(field));
-    return it.value();
-}
 
 void TextFields::splitAtBlanks(QByteArrayView line, Fields &fields)
 {

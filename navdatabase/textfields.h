@@ -22,10 +22,6 @@ public:
     static double toDouble(QByteArrayView field);
 
     static QString text(QByteArrayView field) { return QString::fromUtf8(field); }
-    // The same text, shared with every earlier field of the same bytes read on this thread
-    // when the field is short (a region, a terminal, an airway name): the database holds
-    // hundreds of thousands of copies of a few thousand such texts otherwise.
-    static QString sharedText(QByteArrayView field);
     // The fields from `from` to the last, joined with single spaces; empty when there are none.
     static QString joined(const Fields &fields, qsizetype from);
 };

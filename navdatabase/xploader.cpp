@@ -59,28 +59,33 @@ XpLoader::~XpLoader()
 #endif
 }
 
-QString XpLoader::autodetectXPPath()
+QStringList XpLoader::autodetectCandidates() const
 {
     const QString home = QStandardPaths::writableLocation(QStandardPaths::HomeLocation);
+    QStringList candidates;
     for (const int version : {12, 11}) {
         const QString name = QStringLiteral("X-Plane ") + QString::number(version);
-        const QStringList candidates = {
-            QStandardPaths::writableLocation(QStandardPaths::ApplicationsLocation) + QLatin1Char('/') + name,
-            QStandardPaths::writableLocation(QStandardPaths::DesktopLocation) + QLatin1Char('/') + name,
-            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + QLatin1Char('/') + name,
-            home + QLatin1Char('/') + name,
-            QStringLiteral("C:/Program Files/") + name,
-            QStringLiteral("C:/Program Files (x86)/") + name,
-            QStringLiteral("C:/Program Files/Steam/steamapps/common/") + name,
-            QStringLiteral("C:/Program Files (x86)/Steam/steamapps/common/") + name,
-            home + QStringLiteral("/Library/Application Support/Steam/steamapps/common/") + name,
-            QStringLiteral("/opt/x-plane/") + name,
-            QStringLiteral("/Users/Shared/") + name,
-        };
-        for (const QString &candidate : candidates) {
-            if (QFile::exists(candidate))
-                return candidate;
-        }
+        candidates << QStandardPaths::writableLocation(QStandardPaths::ApplicationsLocation) + QLatin1Char('/') + name
+                   << QStandardPaths::writableLocation(QStandardPaths::DesktopLocation) + QLatin1Char('/') + name
+                   << QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + QLatin1Char('/') + name
+                   << home + QLatin1Char('/') + name
+                   << QStringLiteral("C:/Program Files/") + name
+                   << QStringLiteral("C:/Program Files (x86)/") + name
+                   << QStringLiteral("C:/Program Files/Steam/steamapps/common/") + name
+                   << QStringLiteral("C:/Program Files (x86)/Steam/steamapps/common/") + name
+                   << home + QStringLiteral("/Library/Application Support/Steam/steamapps/common/") + name
+                   << QStringLiteral("/opt/x-plane/") + name
+                   << QStringLiteral("/Users/Shared/") + name;
+    }
+    return candidates;
+}
+
+QString XpLoader::autodetectXPPath()
+{
+    const QStringList candidates = autodetectCandidates();
+    for (const QString &candidate : candidates) {
+        if (QFile::exists(candidate))
+            return candidate;
     }
     return QString();
 }

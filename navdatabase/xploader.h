@@ -3,6 +3,7 @@
 #include "cifploader.h"
 
 #include <QString>
+#include <QStringList>
 #include <QThread>
 
 class Database;
@@ -40,6 +41,9 @@ public:
     ~XpLoader() override;
 
     Q_INVOKABLE QString autodetectXPPath();
+    // Every folder autodetectXPPath tries, in its order: a search that finds nothing says where
+    // it looked.
+    Q_INVOKABLE QStringList autodetectCandidates() const;
     Q_INVOKABLE QString activeCycle();
     Q_INVOKABLE void loadAsync();
 

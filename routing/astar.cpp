@@ -99,9 +99,8 @@ void AStar::prepare(const std::shared_ptr<const Graph> &graph)
     if (!sameGraph) {
         m_graphRef = graph;
         const size_t count = size_t(graph->nodes.size());
-        m_vec.assign(count, Vec{0.0, 0.0, 0.0});
-        m_vecDone.assign(count, 0);
         m_g.assign(count, 0.0);
+        m_h.assign(count, 0.0);
         m_parent.assign(count, -1);
         m_parentEdge.assign(count, -1);
         m_seen.assign(count, 0);
@@ -118,25 +117,22 @@ void AStar::prepare(const std::shared_ptr<const Graph> &graph)
     }
 }
 
-const AStar::Vec &AStar::vec(int node)
-{
-    if (!m_vecDone[node]) {
-        const QGeoCoordinate &c = m_graph->nodes.at(node).coordinate;
-        const double lat = qDegreesToRadians(c.latitude());
-        const double lon = qDegreesToRadians(c.longitude());
-        m_vec[node] = {std::cos(lat) * std::cos(lon), std::cos(lat) * std::sin(lon), std::sin(lat)};
-        m_vecDone[node] = 1;
-    }
-    return m_vec[node];
-}
-
-double AStar::dist(int a, int b)
+double AStar::chord2(int a, int b) const
 {
     const Vec &u = vec(a);
     const Vec &v = vec(b);
     const double dx = u[0] - v[0], dy = u[1] - v[1], dz = u[2] - v[2];
-    const double chord = std::sqrt(dx * dx + dy * dy + dz * dz);
-    return 2.0 * EarthRadiusNm * std::asin(std::min(1.0, chord / 2.0));
+    return dx * dx + dy * dy + dz * dz;
+}
+
+double AStar::nmOfChord2(double chord2)
+{
+    return 2.0 * EarthRadiusNm * std::asin(std::min(1.0, std::sqrt(chord2) / 2.0));
+}
+
+double AStar::dist(int a, int b) const
+{
+    return nmOfChord2(chord2(a, b));
 }
 
 bool AStar::usable(int kind) const
@@ -171,7 +167,17 @@ double AStar::directLimit(int from, int to) const
     return receptionRange(m_graph->nodes.at(from).type) + receptionRange(m_graph->nodes.at(to).type);
 }
 
-void AStar::forEachWithin(int centre, double radiusNm, const std::function<void(int, double)> &visit)
+const Graph::DirectIndex *AStar::directIndex() const
+{
+    if (m_options.radio)
+        return &m_graph->radioIndex;
+    if (m_options.airwayOption == IgnoreAirways)
+        return &m_graph->enrouteIndex;
+    return nullptr;
+}
+
+template <typename Visit>
+void AStar::forEachWithin(int centre, double radiusNm, const Graph::DirectIndex *index, Visit &&visit)
 {
     const QGeoCoordinate &c = m_graph->nodes.at(centre).coordinate;
     const double rho = radiusNm / EarthRadiusNm;
@@ -197,22 +203,69 @@ void AStar::forEachWithin(int centre, double radiusNm, const std::function<void(
     // Compared as chords, which costs no trigonometry per candidate.
     const double chord = 2.0 * std::sin(std::min(rho, M_PI) / 2.0);
     const double chord2 = chord * chord * (1.0 + 1e-12);
-    const Vec &u = vec(centre);
+    const Vec u = vec(centre);
+    auto consider = [&](int node, double x, double y, double z) {
+        if (node == centre)
+            return;
+        const double dx = u[0] - x, dy = u[1] - y, dz = u[2] - z;
+        const double d2 = dx * dx + dy * dy + dz * dz;
+        if (d2 > chord2)
+            return;
+        visit(node, d2);
+    };
     for (int row = row0; row <= row1; ++row) {
         for (int col = col0; col <= col1; ++col) {
             const int wrapped = ((col % Graph::CellColumns) + Graph::CellColumns) % Graph::CellColumns;
-            for (int node : m_graph->cells.at(size_t(row * Graph::CellColumns + wrapped))) {
-                if (node == centre)
-                    continue;
-                const Vec &v = vec(node);
-                const double dx = u[0] - v[0], dy = u[1] - v[1], dz = u[2] - v[2];
-                const double d2 = dx * dx + dy * dy + dz * dz;
-                if (d2 > chord2)
-                    continue;
-                visit(node, 2.0 * EarthRadiusNm * std::asin(std::min(1.0, std::sqrt(d2) / 2.0)));
+            const size_t cell = size_t(row * Graph::CellColumns + wrapped);
+            if (index) {
+                const int end = index->cellStart[cell + 1];
+                for (int i = index->cellStart[cell]; i < end; ++i) {
+                    const Graph::DirectPoint &p = index->points[size_t(i)];
+                    consider(p.node, p.x, p.y, p.z);
+                }
+            } else {
+                for (int node : m_graph->cells[cell]) {
+                    const Vec &v = vec(node);
+                    consider(node, v[0], v[1], v[2]);
+                }
             }
         }
     }
+}
+
+bool AStar::mayConnect() const
+{
+    Graph::Network network = Graph::Airways;
+    if (m_options.radio)
+        network = Graph::RadioDirect;
+    else if (m_options.airwayOption == IgnoreAirways)
+        network = Graph::EnrouteDirect;
+    else if (m_options.airwayOption == LowOnly)
+        network = Graph::LowAirways;
+    const std::vector<int> &part = m_graph->components[network];
+    if (part.size() != size_t(m_graph->nodes.size()))
+        return true;
+
+    // Every leg of a route links two points of one part, but for the legs that leave the
+    // departure or its SID exit and those that reach the STAR entry or the arrival.
+    const int output = m_request.output;
+    if (output >= 0 && output == m_approach)
+        return true;
+    std::vector<int> starts;
+    starts.reserve(size_t(m_departureJoins.size()) + 2);
+    for (int node : std::as_const(m_departureJoins))
+        starts.push_back(part[size_t(node)]);
+    starts.push_back(part[size_t(m_request.departure)]);
+    if (output >= 0)
+        starts.push_back(part[size_t(output)]);
+    std::sort(starts.begin(), starts.end());
+    auto reached = [&](int node) {
+        const int p = part[size_t(node)];
+        return p >= 0 && std::binary_search(starts.begin(), starts.end(), p);
+    };
+    if (reached(m_approach) || reached(m_request.arrival))
+        return true;
+    return std::any_of(m_arrivalJoins.cbegin(), m_arrivalJoins.cend(), reached);
 }
 
 QList<int> AStar::joins(int centre, bool outgoing)
@@ -220,8 +273,11 @@ QList<int> AStar::joins(int centre, bool outgoing)
     QList<int> result;
     double nearest = Infinity;
     auto candidate = [this, outgoing](int node) { return onNetwork(node, outgoing); };
+    // The direct-leg networks have an index of their own points.
+    const Graph::DirectIndex *index = directIndex();
     for (double radius : JoinRadiiNm) {
-        forEachWithin(centre, radius, [&](int node, double d) {
+        forEachWithin(centre, radius, index, [&](int node, double d2) {
+            const double d = nmOfChord2(d2);
             if (d < nearest && candidate(node))
                 nearest = d;
         });
@@ -233,7 +289,7 @@ QList<int> AStar::joins(int centre, bool outgoing)
     // A few candidates beyond the nearest, so that the search may pick the one that suits the
     // direction of flight; not so many that a join leg skips a good part of the route.
     const double reach = std::min(MaxJoinNm, std::max(1.5 * nearest, nearest + 25.0));
-    forEachWithin(centre, reach, [&](int node, double) {
+    forEachWithin(centre, reach, index, [&](int node, double) {
         if (candidate(node))
             result.append(node);
     });
@@ -270,30 +326,33 @@ void AStar::successors(int node, std::vector<Step> &out)
             const double radius = m_options.radio
                                       ? receptionRange(m_graph->nodes.at(node).type) + VorRangeNm
                                       : DirectLegNm;
-            forEachWithin(node, radius, [&](int to, double d) {
-                if (isDirectNetworkNode(to) && d <= directLimit(node, to))
+            forEachWithin(node, radius, directIndex(), [&](int to, double d2) {
+                // A point already settled gains nothing from another way in.
+                if (m_closed[to] == m_stamp)
+                    return;
+                const double d = nmOfChord2(d2);
+                if (d <= directLimit(node, to))
                     out.push_back({to, -1, d});
             });
         } else {
-            for (int e : m_graph->adjacency.at(node)) {
-                const Graph::Edge &edge = m_graph->edges.at(e);
-                const int to = edge.next(node);
-                if (to < 0 || to == node)
-                    continue;
+            const int option = m_options.airwayOption;
+            const int end = m_graph->arcStart[size_t(node) + 1];
+            for (int i = m_graph->arcStart[size_t(node)]; i < end; ++i) {
+                const Graph::Arc &arc = m_graph->arcs[size_t(i)];
+                const int to = arc.to;
                 // With a STAR entry chosen the arrival is reached through it only.
                 if (to == arrival && m_approach != arrival)
                     continue;
-                double factor = airwayFactor(m_options.airwayOption, edge.kind, false);
+                double factor = airwayFactor(option, arc.kind, false);
                 if (factor < 0.0)
                     continue;
-                const double length = dist(node, to);
-                if (m_options.airwayOption == PreferHigh && edge.kind == Segment::LOW) {
-                    const bool cruise = std::min({dist(node, departure), dist(to, departure), dist(node, arrival),
-                                                  dist(to, arrival)})
-                                        > TerminalZoneNm;
-                    factor = airwayFactor(m_options.airwayOption, edge.kind, cruise);
+                if (option == PreferHigh && arc.kind == Segment::LOW) {
+                    const double zone = m_terminalChord2;
+                    const bool cruise = chord2(node, departure) > zone && chord2(to, departure) > zone
+                                        && chord2(node, arrival) > zone && chord2(to, arrival) > zone;
+                    factor = airwayFactor(option, arc.kind, cruise);
                 }
-                out.push_back({to, e, length * factor});
+                out.push_back({to, arc.edge, dist(node, to) * factor});
             }
         }
     }
@@ -320,8 +379,8 @@ AStar::Result AStar::search(const std::shared_ptr<const Graph> &graph, const Req
     };
     if (!valid(request.departure) || !valid(request.arrival) || request.departure == request.arrival)
         return InvalidEnds;
-    if (graph->cells.size() != size_t(Graph::CellRows * Graph::CellColumns)
-        || graph->adjacency.size() != size_t(count))
+    if (graph->cells.size() != size_t(Graph::CellRows * Graph::CellColumns) || graph->adjacency.size() != size_t(count)
+        || graph->unit.size() != size_t(count) || graph->arcStart.size() != size_t(count) + 1)
         return InvalidEnds;
 
     prepare(graph);
@@ -345,11 +404,19 @@ AStar::Result AStar::search(const std::shared_ptr<const Graph> &graph, const Req
     const int joinFrom = output >= 0 ? output : departure;
     if (!(output >= 0 ? m_outputOnNetwork : m_departureOnNetwork))
         m_departureJoins = joins(joinFrom, true);
+    m_arrivalJoins.clear();
     if (!onNetwork(m_approach, false)) {
-        for (int node : joins(m_approach, false))
+        m_arrivalJoins = joins(m_approach, false);
+        for (int node : std::as_const(m_arrivalJoins))
             m_joinIn[node] = m_stamp;
     }
+    // Otherwise a search between two parts of the world that no leg links would visit every
+    // point the departure reaches before it could tell.
+    if (!mayConnect())
+        return NoPath;
 
+    const double zoneChord = 2.0 * std::sin(TerminalZoneNm / EarthRadiusNm / 2.0);
+    m_terminalChord2 = zoneChord * zoneChord;
     const double total = dist(departure, arrival);
     int lastPercent = -1;
     std::vector<OpenEntry> open;
@@ -361,6 +428,7 @@ AStar::Result AStar::search(const std::shared_ptr<const Graph> &graph, const Req
     m_parent[departure] = -1;
     m_parentEdge[departure] = -1;
     m_seen[departure] = m_stamp;
+    m_h[departure] = total;
     open.push_back({total, 0.0, departure});
 
     while (!open.empty()) {
@@ -404,13 +472,17 @@ AStar::Result AStar::search(const std::shared_ptr<const Graph> &graph, const Req
             if (m_closed[to] == m_stamp)
                 continue;
             const double candidate = g + step.cost;
-            if (m_seen[to] == m_stamp && candidate >= m_g[to])
-                continue;
-            m_seen[to] = m_stamp;
+            if (m_seen[to] == m_stamp) {
+                if (candidate >= m_g[to])
+                    continue;
+            } else {
+                m_seen[to] = m_stamp;
+                m_h[to] = dist(to, arrival);
+            }
             m_g[to] = candidate;
             m_parent[to] = node;
             m_parentEdge[to] = step.edge;
-            open.push_back({candidate + dist(to, arrival), candidate, to});
+            open.push_back({candidate + m_h[to], candidate, to});
             std::push_heap(open.begin(), open.end(), OpenOrder());
         }
     }

@@ -27,6 +27,9 @@ namespace Routing {
 // legs to the nearest points of the network; the arrival likewise through the chosen STAR
 // entry or from nearby network points.
 //
+// Before it visits any point, a search whose departure side and arrival side lie in different
+// parts of the network (Graph::components) answers that there is no path.
+//
 // One object keeps its per-node work arrays between searches on the same graph, so a search
 // costs what it visits, not the size of the world. Not thread-safe: one search at a time.
 class AStar
@@ -100,14 +103,26 @@ private:
     };
 
     void prepare(const std::shared_ptr<const Graph> &graph);
-    const Vec &vec(int node);
-    double dist(int a, int b);
+    const Vec &vec(int node) const { return m_graph->unit[size_t(node)]; }
+    double dist(int a, int b) const;
+    // Squared chord between two nodes' unit vectors: grows with the distance, without
+    // trigonometry.
+    double chord2(int a, int b) const;
     bool usable(int kind) const;
     bool onNetwork(int node, bool outgoing) const;
     bool isDirectNetworkNode(int node) const;
     double directLimit(int from, int to) const;
-    void forEachWithin(int centre, double radiusNm, const std::function<void(int, double)> &visit);
+    // Great-circle nautical miles of a squared chord of the unit sphere.
+    static double nmOfChord2(double chord2);
+    // Calls visit(node, squared chord) for every node within the radius of the centre but the
+    // centre itself: from the direct-leg index when one is given, else from all nodes.
+    template <typename Visit>
+    void forEachWithin(int centre, double radiusNm, const Graph::DirectIndex *index, Visit &&visit);
+    const Graph::DirectIndex *directIndex() const;
     QList<int> joins(int centre, bool outgoing);
+    // False when no route can exist: no network part that the departure side reaches holds
+    // a point the arrival is reached from.
+    bool mayConnect() const;
     void successors(int node, std::vector<Step> &out);
 
     std::weak_ptr<const Graph> m_graphRef;
@@ -115,11 +130,10 @@ private:
     Options m_options;
     Request m_request;
 
-    // Per node, valid for the current graph.
-    std::vector<Vec> m_vec;
-    std::vector<uint8_t> m_vecDone;
     // Per node, valid where the stamp equals the current search.
     std::vector<double> m_g;
+    // The estimate of what is left to the arrival, set when the node is first seen.
+    std::vector<double> m_h;
     std::vector<int> m_parent;
     std::vector<int> m_parentEdge;
     std::vector<uint32_t> m_seen;
@@ -128,9 +142,12 @@ private:
     uint32_t m_stamp = 0;
 
     QList<int> m_departureJoins;
+    QList<int> m_arrivalJoins;
     bool m_departureOnNetwork = false;
     bool m_outputOnNetwork = false;
     int m_approach = -1; // the node the arrival is reached from: STAR entry or arrival itself
+    // Squared chord of the terminal zone's radius.
+    double m_terminalChord2 = 0.0;
 
     QList<int> m_path;
     QList<int> m_legEdges;

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 
+#include <array>
 #include <functional>
 #include <vector>
 
@@ -30,6 +31,8 @@ struct Graph
         int to = -1; // node index
         int kind = 0; // Segment::Types: LOW 1, HIGH 2, TRACK 20, PROC 21, DRCT 22
         int direction = 0; // 1 from->to only, -1 to->from only, 0 both ways
+        // Row of the segment in the database's segment model, -1 when not known.
+        int segment = -1;
 
         // The node reached from the given end, or -1 when the edge does not touch it or may not
         // be flown away from it.
@@ -65,6 +68,47 @@ struct Graph
     std::vector<QList<int>> adjacency;
     // Per one-degree cell (cellOf), the nodes inside it in node order; empty until built.
     std::vector<QList<int>> cells;
+    // Per node, its position as a unit vector (x toward 0 E on the equator, z toward the north
+    // pole), NaN for an invalid coordinate.
+    std::vector<std::array<double, 3>> unit;
+
+    // A leg along an edge that may be flown away from a node.
+    struct Arc
+    {
+        int to;
+        int edge;
+        int kind;
+    };
+    // Per node, its arcs in edge order, self-loops left out: the arcs of node n are
+    // arcs[arcStart[n]] up to arcs[arcStart[n + 1]].
+    std::vector<int> arcStart;
+    std::vector<Arc> arcs;
+
+    // The networks a search may fly: airway edges of any kind it flies, LOW airway edges only,
+    // direct legs between en-route points, direct legs between radio aids.
+    enum Network { Airways, LowAirways, EnrouteDirect, RadioDirect, NetworkCount };
+
+    // A point that direct legs join, with its position as a unit vector so that a search
+    // scanning a cell compares distances without trigonometry.
+    struct DirectPoint
+    {
+        double x, y, z;
+        int node;
+    };
+    // Per cell, the points of a direct-leg network inside it, in node order: the points of
+    // cell c are points[cellStart[c]] up to points[cellStart[c + 1]].
+    struct DirectIndex
+    {
+        std::vector<int> cellStart;
+        std::vector<DirectPoint> points;
+    };
+    DirectIndex enrouteIndex;
+    DirectIndex radioIndex;
+
+    // Per network, per node: the connected part of the network the node lies in, taking every
+    // leg as flyable both ways, or -1 when the node is not on that network. Two points in
+    // different parts have no route between them.
+    std::vector<int> components[NetworkCount];
 };
 
 // Builds the UID index, the adjacency lists and the cells from the nodes and edges, replacing

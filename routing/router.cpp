@@ -148,19 +148,7 @@ Router::Outcome Router::search()
 
 Segment *Router::segmentOf(const Routing::Graph &graph, int edge)
 {
-    // The graph holds one edge per segment, in segment order: edges alike in ends, kind and
-    // direction (parallel airways of one kind) stand in the order of their segments, so the
-    // rank of the edge among its like ones picks the segment.
     const Routing::Graph::Edge &flown = graph.edges.at(edge);
-    const auto alike = [&flown](const Routing::Graph::Edge &other) {
-        return other.from == flown.from && other.to == flown.to && other.kind == flown.kind
-               && other.direction == flown.direction;
-    };
-    int rank = 0;
-    for (int other : graph.adjacency.at(flown.from)) {
-        if (other < edge && alike(graph.edges.at(other)))
-            ++rank;
-    }
     Point *from = Database::findPoint(graph.nodes.at(flown.from).uid, false);
     Point *to = Database::findPoint(graph.nodes.at(flown.to).uid, false);
     if (!from || !to)
@@ -170,6 +158,25 @@ Segment *Router::segmentOf(const Routing::Graph &graph, int edge)
         return segment->from() == from && segment->to() == to && segment->type() == flown.kind
                && direction == flown.direction;
     };
+    // The graph knows the row of its segment: the lists are those it was built from.
+    if (flown.segment >= 0 && flown.segment < Database::segmentCount()) {
+        Segment *segment = Database::segmentAt(flown.segment);
+        if (segment && matches(segment))
+            return segment;
+    }
+
+    // Without a row: the graph holds one edge per segment, in segment order, so edges alike in
+    // ends, kind and direction (parallel airways of one kind) stand in the order of their
+    // segments and the rank of the edge among its like ones picks the segment.
+    const auto alike = [&flown](const Routing::Graph::Edge &other) {
+        return other.from == flown.from && other.to == flown.to && other.kind == flown.kind
+               && other.direction == flown.direction;
+    };
+    int rank = 0;
+    for (int other : graph.adjacency.at(flown.from)) {
+        if (other < edge && alike(graph.edges.at(other)))
+            ++rank;
+    }
     // The first segment between the points is the usual answer and needs no scan.
     if (rank == 0) {
         for (Point *start : {from, to}) {

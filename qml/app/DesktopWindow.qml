@@ -156,8 +156,18 @@ ApplicationWindow {
             }
         }
 
+        // At the smallest window the row is wider than the bar: it scrolls sideways (mouse wheel
+        // or the bar along the bottom edge) rather than cut its last buttons off.
+        clip: true
+        contentHeight: toolLayout.implicitHeight
+
         RowLayout {
-            anchors.fill: parent
+            id: toolLayout
+
+            x: -toolScroll.position * width
+            // The theme box gives up its spare width before the row scrolls.
+            width: Math.max(implicitWidth - (themeComboBox.implicitWidth - themeComboBox.Layout.minimumWidth), parent.width)
+            height: parent.height
             spacing: 0
 
             IconButton {
@@ -186,7 +196,7 @@ ApplicationWindow {
             }
             IconButton {
                 source: "qrc:/fa/solid/circle-info.svg"
-                tooltip: qsTr("Flight informations")
+                tooltip: qsTr("Flight information")
                 onClicked: flightInfoDialog.open()
             }
             IconButton {
@@ -339,6 +349,10 @@ ApplicationWindow {
 
                 objectName: "themeComboBox"
                 implicitWidth: 175
+                // Narrower before the tool bar has to scroll.
+                Layout.fillWidth: true
+                Layout.minimumWidth: 110
+                Layout.maximumWidth: 175
                 implicitHeight: 28
                 model: themeManager.list
                 onActivated: index => map.changeTheme(index)
@@ -397,6 +411,21 @@ ApplicationWindow {
             Item {
                 Layout.fillWidth: true
             }
+        }
+        ScrollBar {
+            id: toolScroll
+
+            objectName: "toolScroll"
+            anchors.left: parent.left
+            anchors.right: parent.right
+            anchors.bottom: parent.bottom
+            orientation: Qt.Horizontal
+            size: parent.width / toolLayout.width
+            policy: size < 1 ? ScrollBar.AlwaysOn : ScrollBar.AlwaysOff
+        }
+        WheelHandler {
+            enabled: toolScroll.size < 1
+            onWheel: event => toolScroll.position = Math.max(0, Math.min(1 - toolScroll.size, toolScroll.position - event.angleDelta.y / toolLayout.width))
         }
     }
 
@@ -459,11 +488,17 @@ ApplicationWindow {
             PointPanel {
                 id: pointPanel
 
+                objectName: "pointPanel"
                 SplitView.preferredHeight: 300
+                // One pane takes the spare height: with two, the split let the first have it and
+                // gave the information pane the height of its whole page, below the window,
+                // where its scroll bar had nothing to scroll.
+                SplitView.fillHeight: expanded && !infoPanel.expanded
             }
             InformationPanel {
                 id: infoPanel
 
+                objectName: "infoPanel"
                 implicitWidth: 0
                 SplitView.fillHeight: true
             }

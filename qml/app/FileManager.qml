@@ -3,12 +3,15 @@ import QtQuick.Dialogs
 import Qt.labs.platform as Platform
 import Qt.labs.settings
 import Waylore.Ui
+import Waylore.Ui as Ui
 import "../js/utility.js" as Utility
 
 // The document flows: new, open, import, save, save as, sample routes and quitting, with the
 // question about unsaved changes before anything replaces the plan, and the messages of failed
 // calls. After a Save answer the user repeats the command; a saved document passes without a
-// question.
+// question. Every answer closes its question: the dialogs close by themselves only on the
+// accepting and rejecting buttons, not on Discard. The questions carry the program's name as
+// their title: the style sets an untitled message's text flush against its top edge.
 Item {
     id: fileManager
 
@@ -41,9 +44,22 @@ Item {
         // File-dialog filters stay untranslated: the platform dialog reads the patterns in them.
         fileOpenDialog.nameFilters = filetype === "fms" ? ["FMS files (*.fms)"] : ["Flightplan files (*.fpxml)", "FMS files (*.fms)"];
         if (document.saved)
-            fileOpenDialog.open();
+            showOpenDialog();
         else
             saveBeforeOpenDialog.open();
+    }
+
+    // A fresh home has no documents folder yet, and a stored folder may have gone: a dialog
+    // shown on a missing folder lists another one than its path says, and a save into it ends
+    // in "No such file or directory". The folder is made, or the home folder taken, before a
+    // dialog shows.
+    function startFolder() {
+        return Ui.LocalFile.usableFolder(lastFolderPath);
+    }
+
+    function showOpenDialog() {
+        fileOpenDialog.folder = Utility.pathToUrl(startFolder());
+        fileOpenDialog.open();
     }
 
     // Saving a named document can fail like a save as (folder gone, disk full): the same
@@ -58,9 +74,9 @@ Item {
     }
 
     function saveDocAs() {
-        const folder = lastFolderPath;
-        fileSaveAsDialog.currentFolder = Utility.pathToUrl(folder);
-        fileSaveAsDialog.selectedFile = Utility.pathToUrl(folder + "/" + flightplan.general.suggestedFileName + ".fpxml");
+        const folder = startFolder();
+        fileSaveAsDialog.folder = Utility.pathToUrl(folder);
+        fileSaveAsDialog.currentFile = Utility.pathToUrl(folder + "/" + flightplan.general.suggestedFileName + ".fpxml");
         fileSaveAsDialog.open();
     }
 
@@ -123,10 +139,12 @@ Item {
     MessageDialog {
         id: saveBeforeNewDialog
 
+        title: Qt.application.name
         text: qsTr("The flight plan has been modified")
         informativeText: qsTr("Do you want to save changes before creating a new flight plan?")
-        buttons: MessageDialog.Discard | MessageDialog.Save
+        buttons: MessageDialog.Cancel | MessageDialog.Discard | MessageDialog.Save
         onButtonClicked: function (button, role) {
+            close();
             if (button === MessageDialog.Save)
                 fileManager.later(fileManager.saveDoc);
             else if (button === MessageDialog.Discard)
@@ -136,25 +154,29 @@ Item {
     MessageDialog {
         id: saveBeforeOpenDialog
 
+        title: Qt.application.name
         text: qsTr("The flight plan has been modified")
         informativeText: qsTr("Do you want to save changes before opening another flight plan?")
-        buttons: MessageDialog.Discard | MessageDialog.Save
+        buttons: MessageDialog.Cancel | MessageDialog.Discard | MessageDialog.Save
         onButtonClicked: function (button, role) {
+            close();
             if (button === MessageDialog.Save) {
                 fileManager.later(fileManager.saveDoc);
             } else if (button === MessageDialog.Discard) {
                 document.niew();
-                fileManager.later(fileOpenDialog.open);
+                fileManager.later(fileManager.showOpenDialog);
             }
         }
     }
     MessageDialog {
         id: saveBeforeQuitDialog
 
+        title: Qt.application.name
         text: qsTr("Save changes")
         informativeText: qsTr("The flight plan contains unsaved modifications. Do you want to save before quit?")
         buttons: MessageDialog.Cancel | MessageDialog.Discard | MessageDialog.Save
         onButtonClicked: function (button, role) {
+            close();
             if (button === MessageDialog.Save)
                 fileManager.later(fileManager.saveDoc);
             else if (button === MessageDialog.Discard)
@@ -164,12 +186,14 @@ Item {
     MessageDialog {
         id: saveBeforeReplaceDialog
 
+        title: Qt.application.name
         text: qsTr("The flight plan has been modified")
         informativeText: qsTr("Do you want to save changes before loading another flight plan?")
-        buttons: MessageDialog.Discard | MessageDialog.Save
+        buttons: MessageDialog.Cancel | MessageDialog.Discard | MessageDialog.Save
         onButtonClicked: function (button, role) {
             const replacement = fileManager.pendingReplacement;
             fileManager.pendingReplacement = null;
+            close();
             if (button === MessageDialog.Save)
                 fileManager.later(fileManager.saveDoc);
             else if (button === MessageDialog.Discard && replacement)
@@ -180,34 +204,41 @@ Item {
     MessageDialog {
         id: openErrorDialog
 
+        title: Qt.application.name
         buttons: MessageDialog.Ok
     }
     MessageDialog {
         id: saveErrorDialog
 
+        title: Qt.application.name
         buttons: MessageDialog.Ok
     }
-    FileDialog {
+    // The platform's file dialogs, as the export dialog uses: the save dialog says Save, keeps
+    // the typed name while the folder changes and accepts a name typed into an empty folder.
+    Platform.FileDialog {
         id: fileOpenDialog
 
-        fileMode: FileDialog.OpenFile
-        currentFolder: Utility.pathToUrl(fileManager.lastFolderPath)
+        objectName: "fileOpenDialog"
+        fileMode: Platform.FileDialog.OpenFile
         nameFilters: ["Flightplan files (*.fpxml)", "FMS files (*.fms)"]
         onAccepted: {
-            const path = Utility.urlToPath(selectedFile);
-            documentSettings.lastFolder = Utility.urlToPath(currentFolder);
+            const path = Utility.urlToPath(file);
+            documentSettings.lastFolder = Utility.folderOfPath(path);
             document.niew();
             fileManager.openPath(path);
         }
     }
-    FileDialog {
+    Platform.FileDialog {
         id: fileSaveAsDialog
 
-        fileMode: FileDialog.SaveFile
+        objectName: "fileSaveAsDialog"
+        fileMode: Platform.FileDialog.SaveFile
         nameFilters: ["Flightplan files (*.fpxml)", "All (*)"]
+        // A name typed without its ending still makes a plan file the open dialog lists.
+        defaultSuffix: "fpxml"
         onAccepted: {
-            const path = Utility.urlToPath(selectedFile);
-            documentSettings.lastFolder = Utility.urlToPath(currentFolder);
+            const path = Utility.urlToPath(file);
+            documentSettings.lastFolder = Utility.folderOfPath(path);
             fileManager.saveAsPath(path);
         }
     }

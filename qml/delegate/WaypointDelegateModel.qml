@@ -10,8 +10,13 @@ import Waylore.Ui
 DelegateModel {
     id: visualModel
 
-    // Fixed widths of the ten columns; the last is what the comment keeps at least.
+    // Least widths of the ten columns; the comment takes the rest of the row.
     readonly property var columnWidths: [115, 45, 60, 60, 60, 70, 70, 60, 60, 250]
+    // The widest value a column shows in real plans, with its icon: a 360° heading, a
+    // four-digit leg, a level or altitude, a speed, a five-hour leg, five-digit fuel in pounds,
+    // a seven-character airway. Measured in the table's font, so that no value runs into the next.
+    readonly property var widestValues: [[], ["360°"], ["8888nm"], ["FL410", "88888ft"], ["888kts", "M0.88"], ["8h88m88s"], ["88888lbs", "88888gal"], ["UPN8888"]]
+    readonly property var iconSizes: [0, 10, 10, 10, 10, 10, 10, 0]
     readonly property bool macos: Qt.platform.os === "osx"
 
     model: flightplan
@@ -28,12 +33,31 @@ DelegateModel {
         readonly property bool highlighted: ism.currentTableRow === planRow
         readonly property Item view: ListView.view
 
-        // Column N shows when the columns up to it leave the comment its width.
+        // Widths of the columns in this row's font: the least width, or the widest value with
+        // its icon and a gap when that is wider.
+        readonly property real commentMinimum: metrics.averageCharacterWidth * 4
+        readonly property var widths: {
+            const result = [];
+            for (let i = 0; i < 9; ++i) {
+                let width = visualModel.columnWidths[i];
+                const values = visualModel.widestValues[i] || [];
+                for (const value of values) {
+                    const icon = visualModel.iconSizes[i] > 0 ? visualModel.iconSizes[i] + 5 : 0;
+                    width = Math.max(width, Math.ceil(icon + metrics.advanceWidth(value) + metrics.averageCharacterWidth));
+                }
+                result.push(width);
+            }
+            return result;
+        }
+
+        // Column N shows when the columns up to it leave the comment a few characters: on a
+        // narrow table (the smallest window) the comment gives up its width before a value
+        // column drops out, and it takes the rest of a wide one.
         function fits(column) {
             let sum = 0;
             for (let i = 0; i <= column; ++i)
-                sum += visualModel.columnWidths[i];
-            return sum < width - visualModel.columnWidths[9];
+                sum += widths[i];
+            return sum <= width - commentMinimum;
         }
 
         function hit(button, x, y) {
@@ -71,6 +95,11 @@ DelegateModel {
             visualModel.items.move(source.visualIndex, row.visualIndex);
         }
 
+        FontMetrics {
+            id: metrics
+
+            font: commentCell.font
+        }
         Rectangle {
             anchors.fill: parent
             color: row.highlighted ? Material.listHighlightColor : "transparent"
@@ -122,26 +151,26 @@ DelegateModel {
             // 1 to 7: a cell hidden for want of a value keeps its place; one that does not
             // fit gives its width to the comment.
             Item {
-                Layout.preferredWidth: visualModel.columnWidths[1]
+                Layout.preferredWidth: row.widths[1]
                 Layout.fillHeight: true
 
                 RowField {
                     objectName: "headingCell"
                     anchors.fill: parent
-                    fixedWidth: visualModel.columnWidths[1]
+                    fixedWidth: row.widths[1]
                     content: role_heading_to_next
                     iconsrc: "qrc:/fa/regular/compass.svg"
                     iconsize: 10
                 }
             }
             Item {
-                Layout.preferredWidth: visualModel.columnWidths[2]
+                Layout.preferredWidth: row.widths[2]
                 Layout.fillHeight: true
 
                 RowField {
                     objectName: "distanceCell"
                     anchors.fill: parent
-                    fixedWidth: visualModel.columnWidths[2]
+                    fixedWidth: row.widths[2]
                     content: role_distance_to_next
                     iconsrc: "qrc:/fa/solid/caret-right.svg"
                     iconsize: 10
@@ -149,13 +178,13 @@ DelegateModel {
                 }
             }
             Item {
-                Layout.preferredWidth: visualModel.columnWidths[3]
+                Layout.preferredWidth: row.widths[3]
                 Layout.fillHeight: true
 
                 RowField {
                     objectName: "altitudeCell"
                     anchors.fill: parent
-                    fixedWidth: visualModel.columnWidths[3]
+                    fixedWidth: row.widths[3]
                     content: role_altitude
                     iconsrc: role_altitude_icon
                     iconsize: 10
@@ -163,13 +192,13 @@ DelegateModel {
                 }
             }
             Item {
-                Layout.preferredWidth: row.fits(4) ? visualModel.columnWidths[4] : 0
+                Layout.preferredWidth: row.fits(4) ? row.widths[4] : 0
                 Layout.fillHeight: true
 
                 RowField {
                     objectName: "speedCell"
                     anchors.fill: parent
-                    fixedWidth: visualModel.columnWidths[4]
+                    fixedWidth: row.widths[4]
                     content: role_ias
                     iconsrc: "qrc:/fa/solid/gauge-high.svg"
                     iconsize: 10
@@ -177,13 +206,13 @@ DelegateModel {
                 }
             }
             Item {
-                Layout.preferredWidth: row.fits(5) ? visualModel.columnWidths[5] : 0
+                Layout.preferredWidth: row.fits(5) ? row.widths[5] : 0
                 Layout.fillHeight: true
 
                 RowField {
                     objectName: "timeCell"
                     anchors.fill: parent
-                    fixedWidth: visualModel.columnWidths[5]
+                    fixedWidth: row.widths[5]
                     content: role_time_to_next
                     iconsrc: "qrc:/fa/solid/stopwatch.svg"
                     iconsize: 10
@@ -191,13 +220,13 @@ DelegateModel {
                 }
             }
             Item {
-                Layout.preferredWidth: row.fits(6) ? visualModel.columnWidths[6] : 0
+                Layout.preferredWidth: row.fits(6) ? row.widths[6] : 0
                 Layout.fillHeight: true
 
                 RowField {
                     objectName: "fuelCell"
                     anchors.fill: parent
-                    fixedWidth: visualModel.columnWidths[6]
+                    fixedWidth: row.widths[6]
                     content: role_remaining_fuel
                     iconsrc: "qrc:/fa/solid/gas-pump.svg"
                     iconsize: 10
@@ -205,20 +234,20 @@ DelegateModel {
                 }
             }
             Item {
-                Layout.preferredWidth: visualModel.columnWidths[7]
+                Layout.preferredWidth: row.widths[7]
                 Layout.fillHeight: true
 
                 RowField {
                     objectName: "airwayCell"
                     anchors.fill: parent
-                    fixedWidth: visualModel.columnWidths[7]
+                    fixedWidth: row.widths[7]
                     content: role_airway
                     visible: role_airway !== "" && role_procedure_identifier === ""
                 }
             }
             // 8: the procedure of the row, or the lack of one at an airport
             Item {
-                Layout.preferredWidth: visualModel.columnWidths[8]
+                Layout.preferredWidth: row.widths[8]
                 Layout.fillHeight: true
 
                 Button {
@@ -226,7 +255,7 @@ DelegateModel {
 
                     objectName: "procedureButton"
                     anchors.verticalCenter: parent.verticalCenter
-                    width: Math.min(implicitWidth, visualModel.columnWidths[8])
+                    width: Math.min(implicitWidth, row.widths[8])
                     height: row.height * 0.75
                     visible: role_procedure_identifier !== "" || row.departure || row.arrival
                     flat: true
@@ -242,6 +271,8 @@ DelegateModel {
             }
             // 9: the comment takes the rest
             Label {
+                id: commentCell
+
                 objectName: "commentCell"
                 Layout.fillWidth: true
                 text: role_comment
@@ -324,7 +355,8 @@ DelegateModel {
         }
         CustomToolTip {
             text: role_tooltip
-            visible: rowArea.containsMouse && !waypointMenu.opened && !procedureMenu.opened
+            // Never over one of the row's menus.
+            visible: rowArea.containsMouse && !waypointMenu.opened && !procedureMenu.opened && !runwaysMenu.opened
         }
         MenuLoader {
             id: waypointMenu

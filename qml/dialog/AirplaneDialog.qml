@@ -2,8 +2,10 @@ import QtQuick
 import QtQuick.Controls
 import QtQuick.Dialogs
 import QtQuick.Layouts
+import Qt.labs.platform as Platform
 import Qt.labs.settings
 import Waylore.Ui
+import Waylore.Ui as Ui
 import "../js/airplanefields.js" as AirplaneFields
 import "../js/utility.js" as Utility
 
@@ -30,6 +32,11 @@ Dialog {
     readonly property bool canRemove: airplaneList.count > 1 && airplaneList.currentIndex >= 0
     // The field controls of the tabs by role name.
     property var controls: ({})
+
+    function startFolder() {
+        const last = Utility.urlToPath(documentSettings.lastFolder);
+        return Ui.LocalFile.usableFolder(last !== "" ? last : Utility.urlToPath(Platform.StandardPaths.writableLocation(Platform.StandardPaths.DocumentsLocation)));
+    }
 
     function loadFieldsForAirplane(row) {
         if (row < 0)
@@ -160,36 +167,50 @@ Dialog {
         opened: dialog.visible
     }
 
-    FileDialog {
+    // The platform's file dialogs, as the document's: the export says Save and keeps a typed
+    // name. They start in the last folder, or the documents folder, made when it is missing.
+    Platform.FileDialog {
         id: importDialog
 
+        function show() {
+            folder = Utility.pathToUrl(dialog.startFolder());
+            open();
+        }
+
         title: qsTr("Import an airplane from file")
-        fileMode: FileDialog.OpenFile
+        fileMode: Platform.FileDialog.OpenFile
         nameFilters: ["Airplane files (*.apxml)"]
-        currentFolder: Utility.pathToUrl(documentSettings.lastFolder)
         onAccepted: {
-            documentSettings.lastFolder = Utility.urlToPath(currentFolder);
-            dialog.importAirplane(Utility.urlToPath(selectedFile));
+            documentSettings.lastFolder = Utility.folderOfPath(Utility.urlToPath(file));
+            dialog.importAirplane(Utility.urlToPath(file));
         }
     }
 
-    FileDialog {
+    Platform.FileDialog {
         id: exportDialog
 
+        function show() {
+            const start = dialog.startFolder();
+            folder = Utility.pathToUrl(start);
+            currentFile = Utility.pathToUrl(start + "/" + generalTab.icao + ".apxml");
+            open();
+        }
+
         title: qsTr("Export the selected airplane to file")
-        fileMode: FileDialog.SaveFile
+        fileMode: Platform.FileDialog.SaveFile
         nameFilters: ["Airplane files (*.apxml)", "All (*)"]
-        currentFolder: Utility.pathToUrl(documentSettings.lastFolder)
-        selectedFile: Utility.pathToUrl(documentSettings.lastFolder + "/" + generalTab.icao + ".apxml")
+        defaultSuffix: "apxml"
         onAccepted: {
-            documentSettings.lastFolder = Utility.urlToPath(currentFolder);
-            dialog.exportAirplane(Utility.urlToPath(selectedFile));
+            documentSettings.lastFolder = Utility.folderOfPath(Utility.urlToPath(file));
+            dialog.exportAirplane(Utility.urlToPath(file));
         }
     }
 
     MessageDialog {
         id: errorBox
 
+        // Titled: the style sets an untitled message's text flush against its top edge.
+        title: Qt.application.name
         text: qsTr("Error during import/export")
         buttons: MessageDialog.Ok
     }
@@ -251,13 +272,13 @@ Dialog {
                 IconButton {
                     source: "qrc:/fa/solid/file-import.svg"
                     tooltip: qsTr("Import an airplane from file")
-                    onClicked: importDialog.open()
+                    onClicked: importDialog.show()
                 }
                 IconButton {
                     source: "qrc:/fa/solid/file-export.svg"
                     tooltip: qsTr("Export the selected airplane to file")
                     enabled: airplaneList.currentIndex >= 0
-                    onClicked: exportDialog.open()
+                    onClicked: exportDialog.show()
                 }
             }
         }

@@ -19,6 +19,8 @@ Dialog {
     property string cycle: database.cycle
     property int pointCount: database.pointCount
     property int segmentCount: database.segmentCount
+    // Why the start would not use the database; empty when it is usable.
+    property string unusable: ""
     // The linter of Qt 6.4 does not follow script imports of module files: these lines are
     // checked by the tests instead.
     readonly property int currentCycle: Utility.currentCycle() // qmllint disable type
@@ -28,6 +30,27 @@ Dialog {
         cycle = database.cycle;
         pointCount = database.pointCount;
         segmentCount = database.segmentCount;
+        unusable = unusableReason();
+    }
+
+    // The start opens this dialog whenever the database lacks one of these lists, which a small
+    // or partial simulator folder can give: the pilot is told which.
+    function unusableReason() {
+        const missing = database.emptyLists();
+        if (missing.length === 0)
+            return "";
+        if (missing.includes("points"))
+            return qsTr("No navigation database is loaded: build one from a source above.");
+        const names = {
+            "segments": qsTr("airway segments"),
+            "runways": qsTr("runways"),
+            "boundaries": qsTr("airport boundaries"),
+            "taxiways": qsTr("taxiways")
+        };
+        const lacking = missing.map(name => names[name]);
+        const last = lacking.pop();
+        const listed = lacking.length === 0 ? last : qsTr("%1 and %2").arg(lacking.join(", ")).arg(last);
+        return qsTr("This database cannot be used: it has no %1. %2 opens this dialog at every start until a database with all of them is built.").arg(listed).arg(Qt.application.name);
     }
 
     // The import reads its source from the settings store when it starts: store what the
@@ -36,6 +59,29 @@ Dialog {
         databaseSettings.setValue("xpPath", pathField.text);
         databaseSettings.setValue("customData", customDataBox.checkState);
         databaseSettings.setValue("userFix", userFixBox.checkState);
+    }
+
+    // A search that finds nothing keeps the field as it was and says where it looked: the
+    // folders (without the "X-Plane 12" or "X-Plane 11" that each was tried with).
+    function autodetect() {
+        const path = xploader.autodetectXPPath();
+        if (path !== "") {
+            pathField.text = path;
+            autodetectText.text = qsTr("X-Plane found in %1").arg(path);
+            return;
+        }
+        // The folders of another system (drive letters, or none) cannot hold this one's
+        // simulator: they are not listed.
+        const windows = Qt.platform.os === "windows";
+        const folders = [];
+        for (const candidate of xploader.autodetectCandidates()) {
+            if (/^[A-Za-z]:\//.test(candidate) !== windows)
+                continue;
+            const folder = candidate.substring(0, candidate.lastIndexOf("/"));
+            if (!folders.includes(folder))
+                folders.push(folder);
+        }
+        autodetectText.text = qsTr("No folder \"X-Plane 12\" or \"X-Plane 11\" found in: %1. Choose the X-Plane folder yourself.").arg(folders.join(", "));
     }
 
     function loaderStarted() {
@@ -68,6 +114,7 @@ Dialog {
     // The page-view tracker is an item too: the content size is not guessed from one child.
     contentWidth: content.implicitWidth
     contentHeight: content.implicitHeight
+    height: parent ? Math.min(implicitHeight, parent.height - 16) : implicitHeight
     onAboutToShow: refresh()
 
     Settings {
@@ -82,186 +129,219 @@ Dialog {
         category: "database"
     }
 
-    ColumnLayout {
-        id: content
+    // Never taller than the window (its smallest size included): the content scrolls.
+    Flickable {
+        id: contentArea
 
-        GroupBox {
-            Layout.fillWidth: true
-            title: qsTr("Help")
-            contentWidth: 500
-
-            Label {
-                width: parent.width
-                wrapMode: Text.WordWrap
-                textFormat: Text.RichText
-                onLinkActivated: link => Qt.openUrlExternally(link)
-                text: qsTr("%1 needs a navigation database to display the map and plan flights. Choose the source for the database between:").arg(Qt.application.name)
-                      + "<ol><li>" + qsTr("<b>Server:</b> download the default AIRAC included with %1.").arg(Qt.application.name) + "</li><li>"
-                      + qsTr("<b>X-Plane:</b> import the navigation data installed in your X-Plane folder.") + "</li></ol><p>"
-                      + qsTr("To use the latest AIRAC cycle, get it from ") + dialog.cyclewellLink
-                      + qsTr(" or another provider.") + "</p>"
-            }
+        objectName: "contentArea"
+        anchors.fill: parent
+        contentHeight: content.implicitHeight
+        clip: true
+        boundsBehavior: Flickable.StopAtBounds
+        ScrollBar.vertical: ScrollBar {
+            policy: contentArea.contentHeight > contentArea.height ? ScrollBar.AlwaysOn : ScrollBar.AsNeeded
         }
 
-        GroupBox {
-            Layout.fillWidth: true
-            title: qsTr("Database source")
-            enabled: !dialog.running
+        ColumnLayout {
+            id: content
 
-            ColumnLayout {
-                anchors.fill: parent
+            width: contentArea.width
 
-                RadioButton {
-                    id: serverButton
+            GroupBox {
+                Layout.fillWidth: true
+                title: qsTr("Help")
+                contentWidth: 500
 
-                    objectName: "serverButton"
-                    text: qsTr("Download the default database from our server")
-                    onClicked: statusText.text = ""
+                Label {
+                    width: parent.width
+                    wrapMode: Text.WordWrap
+                    textFormat: Text.RichText
+                    onLinkActivated: link => Qt.openUrlExternally(link)
+                    text: qsTr("%1 needs a navigation database to display the map and plan flights. Choose the source for the database between:").arg(Qt.application.name)
+                          + "<ol><li>" + qsTr("<b>Server:</b> download the default AIRAC included with %1.").arg(Qt.application.name) + "</li><li>"
+                          + qsTr("<b>X-Plane:</b> import the navigation data installed in your X-Plane folder.") + "</li></ol><p>"
+                          + qsTr("To use the latest AIRAC cycle, get it from ") + dialog.cyclewellLink
+                          + qsTr(" or another provider.") + "</p>"
                 }
-                RadioButton {
-                    id: xplaneButton
+            }
 
-                    objectName: "xplaneButton"
-                    text: qsTr("Import the database from your X-Plane installation")
-                    onClicked: statusText.text = ""
-                }
+            GroupBox {
+                Layout.fillWidth: true
+                title: qsTr("Database source")
+                enabled: !dialog.running
+
                 ColumnLayout {
-                    enabled: xplaneButton.checked
+                    anchors.fill: parent
 
-                    RowLayout {
+                    RadioButton {
+                        id: serverButton
+
+                        objectName: "serverButton"
+                        text: qsTr("Download the default database from our server")
+                        onClicked: statusText.text = ""
+                    }
+                    RadioButton {
+                        id: xplaneButton
+
+                        objectName: "xplaneButton"
+                        text: qsTr("Import the database from your X-Plane installation")
+                        onClicked: statusText.text = ""
+                    }
+                    ColumnLayout {
+                        enabled: xplaneButton.checked
+
+                        RowLayout {
+                            Label {
+                                text: qsTr("X-Plane path")
+                            }
+                            TextField {
+                                id: pathField
+
+                                objectName: "pathField"
+                                Layout.minimumWidth: 400
+                                Layout.fillWidth: true
+                                placeholderText: qsTr("Path of X-Plane installation base directory")
+                                font.family: "courier"
+                                text: xploader.autodetectXPPath()
+                            }
+                        }
+                        RowLayout {
+                            Layout.alignment: Qt.AlignRight
+                            Layout.leftMargin: 50
+
+                            Button {
+                                objectName: "autodetectButton"
+                                text: qsTr("Autodetect")
+                                onClicked: dialog.autodetect()
+                            }
+                            Button {
+                                text: qsTr("Choose")
+                                onClicked: folderDialog.open()
+                            }
+                        }
                         Label {
-                            text: qsTr("X-Plane path")
-                        }
-                        TextField {
-                            id: pathField
+                            id: autodetectText
 
-                            objectName: "pathField"
-                            Layout.minimumWidth: 400
-                            Layout.fillWidth: true
-                            placeholderText: qsTr("Path of X-Plane installation base directory")
-                            font.family: "courier"
-                            text: xploader.autodetectXPPath()
+                            objectName: "autodetectText"
+                            Layout.leftMargin: 50
+                            Layout.maximumWidth: 500
+                            visible: text !== ""
+                            wrapMode: Text.WordWrap
                         }
-                    }
-                    RowLayout {
-                        Layout.alignment: Qt.AlignRight
-                        Layout.leftMargin: 50
+                        CheckBox {
+                            id: customDataBox
 
-                        Button {
-                            objectName: "autodetectButton"
-                            text: qsTr("Autodetect")
-                            onClicked: pathField.text = xploader.autodetectXPPath()
+                            Layout.leftMargin: 50
+                            text: qsTr("Use custom data (from Cyclewell, Navigraph...)")
                         }
-                        Button {
-                            text: qsTr("Choose")
-                            onClicked: folderDialog.open()
+                        CheckBox {
+                            id: userFixBox
+
+                            Layout.leftMargin: 50
+                            text: qsTr("Load user FIX (user_fix.dat)")
                         }
-                    }
-                    CheckBox {
-                        id: customDataBox
-
-                        Layout.leftMargin: 50
-                        text: qsTr("Use custom data (from Cyclewell, Navigraph...)")
-                    }
-                    CheckBox {
-                        id: userFixBox
-
-                        Layout.leftMargin: 50
-                        text: qsTr("Load user FIX (user_fix.dat)")
                     }
                 }
             }
-        }
 
-        GroupBox {
-            Layout.fillWidth: true
-            title: qsTr("Current database")
+            GroupBox {
+                Layout.fillWidth: true
+                title: qsTr("Current database")
 
-            ColumnLayout {
-                anchors.fill: parent
+                ColumnLayout {
+                    anchors.fill: parent
 
-                GridLayout {
-                    columns: 3
+                    GridLayout {
+                        columns: 3
 
-                    Label {
-                        text: qsTr("AIRAC cycle")
-                        font.bold: true
-                    }
-                    Label {
-                        objectName: "cycleValue"
-                        text: dialog.cycle
-                    }
-                    Label {
-                        objectName: "newerCycle"
-                        visible: Number(dialog.cycle) > 0 && Number(dialog.cycle) < dialog.currentCycle
-                        textFormat: Text.RichText
-                        onLinkActivated: link => Qt.openUrlExternally(link)
-                        text: qsTr("(the AIRAC cycle %1 is available, get it from ").arg(dialog.currentCycle) + dialog.cyclewellLink + ")"
-                    }
-                }
-                GridLayout {
-                    columns: 3
-
-                    Label {
-                        text: qsTr("Points")
-                        font.bold: true
-                    }
-                    Label {
-                        objectName: "pointCount"
-                        text: dialog.pointCount
-                    }
-                    Label {
-                        text: qsTr("(including APT, NDB, VOR, DME, FIX,...)")
-                    }
-                    Label {
-                        text: qsTr("Segments")
-                        font.bold: true
-                    }
-                    Label {
-                        objectName: "segmentCount"
-                        text: dialog.segmentCount
-                    }
-                    Label {
-                        text: qsTr("(routes consist of a series of segments)")
-                    }
-                }
-                RowLayout {
-                    Button {
-                        objectName: "clearButton"
-                        text: qsTr("Clear")
-                        enabled: !dialog.running
-                        onClicked: {
-                            database.removeBinFile();
-                            dialog.refresh();
-                            statusText.text = qsTr("Database file deleted");
+                        Label {
+                            text: qsTr("AIRAC cycle")
+                            font.bold: true
+                        }
+                        Label {
+                            objectName: "cycleValue"
+                            text: dialog.cycle
+                        }
+                        Label {
+                            objectName: "newerCycle"
+                            visible: Number(dialog.cycle) > 0 && Number(dialog.cycle) < dialog.currentCycle
+                            textFormat: Text.RichText
+                            onLinkActivated: link => Qt.openUrlExternally(link)
+                            text: qsTr("(the AIRAC cycle %1 is available, get it from ").arg(dialog.currentCycle) + dialog.cyclewellLink + ")"
                         }
                     }
-                    Button {
-                        objectName: "downloadButton"
-                        text: qsTr("Download")
-                        visible: serverButton.checked
-                        enabled: !dialog.running
-                        onClicked: {
-                            preferencesDialog.forceDefaultExportToDesktop();
-                            netloader.loadAsync();
+                    GridLayout {
+                        columns: 3
+
+                        Label {
+                            text: qsTr("Points")
+                            font.bold: true
                         }
-                    }
-                    Button {
-                        objectName: "importButton"
-                        text: qsTr("Import from X-Plane")
-                        visible: xplaneButton.checked
-                        enabled: !dialog.running
-                        onClicked: {
-                            dialog.storeSource();
-                            xploader.loadAsync();
+                        Label {
+                            objectName: "pointCount"
+                            text: dialog.pointCount
+                        }
+                        Label {
+                            text: qsTr("(including APT, NDB, VOR, DME, FIX,...)")
+                        }
+                        Label {
+                            text: qsTr("Segments")
+                            font.bold: true
+                        }
+                        Label {
+                            objectName: "segmentCount"
+                            text: dialog.segmentCount
+                        }
+                        Label {
+                            text: qsTr("(routes consist of a series of segments)")
                         }
                     }
                     Label {
-                        id: statusText
-
-                        objectName: "statusText"
-                        Layout.fillWidth: true
+                        objectName: "unusableText"
+                        Layout.maximumWidth: 500
+                        visible: text !== ""
                         wrapMode: Text.WordWrap
+                        font.bold: true
+                        text: dialog.unusable
+                    }
+                    RowLayout {
+                        Button {
+                            objectName: "clearButton"
+                            text: qsTr("Clear")
+                            enabled: !dialog.running
+                            onClicked: {
+                                database.removeBinFile();
+                                dialog.refresh();
+                                statusText.text = qsTr("Database file deleted");
+                            }
+                        }
+                        Button {
+                            objectName: "downloadButton"
+                            text: qsTr("Download")
+                            visible: serverButton.checked
+                            enabled: !dialog.running
+                            onClicked: {
+                                preferencesDialog.forceDefaultExportToDesktop();
+                                netloader.loadAsync();
+                            }
+                        }
+                        Button {
+                            objectName: "importButton"
+                            text: qsTr("Import from X-Plane")
+                            visible: xplaneButton.checked
+                            enabled: !dialog.running
+                            onClicked: {
+                                dialog.storeSource();
+                                xploader.loadAsync();
+                            }
+                        }
+                        Label {
+                            id: statusText
+
+                            objectName: "statusText"
+                            Layout.fillWidth: true
+                            wrapMode: Text.WordWrap
+                        }
                     }
                 }
             }

@@ -2,6 +2,7 @@ import QtQuick
 import Qt.labs.platform as Platform
 import Qt.labs.settings
 import Waylore.Ui
+import Waylore.Ui as Ui
 import "../js/utility.js" as Utility
 
 // The export file dialog of the main window. It remembers which command opened it: the image
@@ -42,6 +43,9 @@ Platform.FileDialog {
         let folder = Utility.urlToPath(documentSettings.lastFolder);
         if (folder === "")
             folder = Utility.urlToPath(Platform.StandardPaths.writableLocation(Platform.StandardPaths.DocumentsLocation));
+        // As the save dialog: a missing folder is made, or the home folder taken.
+        folder = Ui.LocalFile.usableFolder(folder);
+        exportAsDialog.folder = Utility.pathToUrl(folder);
         currentFile = Utility.pathToUrl(folder + "/" + flightplan.general.suggestedFileName);
     }
 
@@ -85,15 +89,16 @@ Platform.FileDialog {
     }
 
     // The share link: a picture of the map in the temporary folder, then the upload. Nothing
-    // is shown when the picture cannot be written.
+    // is shown when the picture cannot be written; an upload refused at once or failing later
+    // is reported like every other failed export.
     function shareLink() {
         const folder = Utility.urlToPath(Platform.StandardPaths.writableLocation(Platform.StandardPaths.TempLocation));
         const path = folder + "/" + flightplan.general.suggestedFileName + ".jpg";
         saveMapImage(path, function (ok) {
-            if (ok)
-                exporter.share(path);
-            else
+            if (!ok)
                 console.log("Cannot write the map picture", path);
+            else if (!exporter.share(path))
+                exporterErrorDialog.show(exporter.msgerror);
         });
     }
 
@@ -116,6 +121,14 @@ Platform.FileDialog {
                 "cruiselvl": flightplan.general.cruiselvl,
                 "cruisetas": flightplan.general.cruisetas
             });
+        }
+
+        target: exporter
+    }
+
+    property Connections exportFailed: Connections {
+        function onFailed(format, message) {
+            exporterErrorDialog.show(message);
         }
 
         target: exporter

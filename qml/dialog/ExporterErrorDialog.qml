@@ -10,6 +10,8 @@ MessageDialog {
         open();
     }
 
+    // Titled: the style sets an untitled message's text flush against its top edge.
+    title: Qt.application.name
     text: qsTr("Error during export")
     buttons: MessageDialog.Ok
 }

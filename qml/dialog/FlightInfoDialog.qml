@@ -30,7 +30,7 @@ Dialog {
         return back.every((value, i) => value === fields[i]) ? date : null;
     }
 
-    title: qsTr("Flight informations")
+    title: qsTr("Flight information")
     modal: true
     // The page-view tracker is an item too: the size comes from the layout alone.
     contentWidth: content.implicitWidth

@@ -301,7 +301,7 @@ Dialog {
                         anchors.fill: parent
 
                         Label {
-                            text: qsTr("To select the navigation database, please go to the dedicated\n'Select navigation database' dialog from the 'Edit' menu, or open\nit with the button bellow.")
+                            text: qsTr("To select the navigation database, please go to the dedicated\n'Select navigation database' dialog from the 'Edit' menu, or open\nit with the button below.")
                         }
                         Button {
                             objectName: "databaseButton"
@@ -462,7 +462,7 @@ Dialog {
                             }
                         }
                         Label {
-                            text: qsTr("Help to us to improve %1 by sending anonymous\ninformation about your usage of the aplication.").arg(Qt.application.name)
+                            text: qsTr("Help us to improve %1 by sending anonymous\ninformation about your usage of the application.").arg(Qt.application.name)
                         }
                     }
                 }

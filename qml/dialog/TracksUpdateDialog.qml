@@ -7,6 +7,7 @@ Dialog {
 
     title: qsTr("Oceanic tracks")
     modal: true
+    closePolicy: Popup.CloseOnEscape
 
     StackLayout {
         objectName: "pages"

@@ -1,5 +1,7 @@
 #include "localfile.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QUrl>
 
 QString LocalFile::toPath(const QVariant &url)
@@ -15,4 +17,11 @@ QString LocalFile::toUrl(const QString &path)
     if (path.isEmpty())
         return QString();
     return QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded);
+}
+
+QString LocalFile::usableFolder(const QString &path)
+{
+    if (!path.isEmpty() && QDir().mkpath(path) && QFileInfo(path).isDir())
+        return QDir::cleanPath(path);
+    return QDir::homePath();
 }

@@ -20,4 +20,7 @@ public:
     Q_INVOKABLE static QString toPath(const QVariant &url);
     // A local path as a fully encoded file URL.
     Q_INVOKABLE static QString toUrl(const QString &path);
+    // The folder a file dialog can start in: `path` itself, made when it is missing, or the
+    // home folder when it cannot be made.
+    Q_INVOKABLE static QString usableFolder(const QString &path);
 };

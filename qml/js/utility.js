@@ -20,6 +20,13 @@ function pathToUrl(path) {
     return Ui.LocalFile.toUrl(path);
 }
 
+// The folder of a local file path. The platform file dialogs' own folder property still holds
+// the folder they were opened in, not the one the file was chosen in.
+function folderOfPath(path) {
+    const cut = path.lastIndexOf("/");
+    return cut > 0 ? path.substring(0, cut) : (cut === 0 ? "/" : "");
+}
+
 function pad(value) {
     const text = String(value);
     return text.length < 2 ? "0" + text : text;

@@ -46,6 +46,7 @@ MapQuickItem {
             }
         }
         CustomToolTip {
+            z: -1
             text: xpconnect.tooltip
             visible: hover.hovered
         }

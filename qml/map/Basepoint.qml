@@ -1,5 +1,6 @@
 import QtQuick
 import Corvel.Map
+import Waylore.MapLayers
 import Corvel.Point as CorvelPoint
 
 // The symbol and label of one point or waypoint. It reads everything but `isWaypoint` from the
@@ -54,7 +55,7 @@ Item {
         x: -width / 2
         y: height / 2 + role_text_offset
         text: role_code || ""
-        color: basepoint.tint
+        color: selected ? theme.labelColor("selection") : theme.labelColor("point", role_type)
         font.family: theme.fontFamily("pointlabel")
         font.pointSize: theme.fontSize("pointlabel")
         font.bold: hovered

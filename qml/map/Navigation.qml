@@ -1,7 +1,9 @@
 import QtQuick
 import QtQuick.Controls
+import QtQuick.Controls.Material
 import QtPositioning
 import Qt.labs.platform as Platform
+import Qt.labs.settings
 import Corvel.Map
 import Corvel.BaseItem
 import Waylore.Ui
@@ -22,8 +24,9 @@ Item {
     property alias pixelPerNm: overlayMap.pixelPerNm
     property string cursorPosition: ""
     property bool dbloaded: false
-    // The maker's repository of tile-provider descriptions (one per built-in theme, in theme order).
-    property string providersRepository: "https://maps.waylore.example/osm/"
+    // A repository of tile-provider descriptions (one per built-in theme, in theme order, under
+    // the map types' names) overrides the descriptions shipped with the program; none by default.
+    property string providersRepository: settingsBackground.providersRepository.trim()
     // The models filtered to the view, in the order of a filter pass.
     readonly property var filteredModels: [boundaryMapModel, pointMapModel, runwayMapModel, segmentMapModel,
         taxiwayMapModel, paintlightMapModel, taxinameMapModel, startupMapModel]
@@ -98,7 +101,7 @@ Item {
                 value: "100"
             }
         }
-        // The n-th theme goes with the n-th map type the repository describes.
+        // The n-th theme goes with the n-th map type.
         activeMapType: themeComboBox.currentIndex < supportedMapTypes.length ? supportedMapTypes[themeComboBox.currentIndex] : null
         center: overlayMap.center
         minimumZoomLevel: overlayMap.minimumZoomLevel
@@ -107,7 +110,11 @@ Item {
         bearing: overlayMap.bearing
         tilt: overlayMap.tilt
         fieldOfView: overlayMap.fieldOfView
-        copyrightsVisible: false
+        // The public tile services ask for their attribution to be shown with their tiles.
+        copyrightsVisible: true
+        // The ground where no tile is drawn (yet, or at all): dark on a night map, where the
+        // theme's texts are light.
+        color: theme.night ? "#262626" : "#e0e0e0"
         opacity: theme.opacity("background")
     }
 
@@ -345,14 +352,16 @@ Item {
             }
         }
 
+        // Unless the main window's map menu holds the zoom keys (a key bound twice would go
+        // to either binding by turns).
         Shortcut {
             sequences: [StandardKey.ZoomIn]
-            enabled: overlayMap.zoomLevel < overlayMap.maximumZoomLevel
+            enabled: overlayMap.zoomLevel < overlayMap.maximumZoomLevel && !mapMenu.holdsZoomKeys
             onActivated: overlayMap.zoomLevel = Math.round(overlayMap.zoomLevel + 1)
         }
         Shortcut {
             sequences: [StandardKey.ZoomOut]
-            enabled: overlayMap.zoomLevel > overlayMap.minimumZoomLevel
+            enabled: overlayMap.zoomLevel > overlayMap.minimumZoomLevel && !mapMenu.holdsZoomKeys
             onActivated: overlayMap.zoomLevel = Math.round(overlayMap.zoomLevel - 1)
         }
         Shortcut {
@@ -435,14 +444,27 @@ Item {
             opacity: 0.5
             padding: 12
             pixelPerNm: navigation.pixelPerNm
+            // Drawn on the map: its scheme follows the map's ground, not the window's.
+            Material.theme: theme.night ? Material.Dark : Material.Light
         }
     }
 
+    // Read only: the address is set in the store by hand ("map/providersRepository").
+    Settings {
+        id: settingsBackground
+
+        property string providersRepository: ""
+
+        category: "map"
+    }
     Connections {
         target: ism
 
+        // A change of the plan announces the same selection again with its new rows: the map
+        // stays where the pilot looks.
         function onSelected(uid) {
-            overlayMap.centerOnPoint(uid);
+            if (ism.selectedFrom !== "signal")
+                overlayMap.centerOnPoint(uid);
         }
     }
     Connections {

@@ -1,5 +1,6 @@
 import QtQuick
 import Corvel.Map
+import Waylore.MapLayers
 import Corvel.Point as CorvelPoint
 import Waylore.Ui
 

@@ -42,6 +42,7 @@ MapItemView {
             CustomToolTip {
                 x: hover.point.position.x + 10
                 y: hover.point.position.y + 10
+                z: -1
                 visible: hover.hovered
                 text: transition.role_tooltip
             }

@@ -53,8 +53,9 @@ MapItemView {
                 onSingleTapped: menu.popup()
             }
             CustomToolTip {
-                x: hover.point.position.x
-                y: hover.point.position.y
+                x: hover.point.position.x + 10
+                y: hover.point.position.y + 10
+                z: -1
                 visible: leg.hovered
                 text: leg.role_tooltip
             }

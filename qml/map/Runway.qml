@@ -65,6 +65,8 @@ MapItemView {
                 onSingleTapped: eventPoint => menuLoader.popup(eventPoint.pressPosition.x, eventPoint.pressPosition.y)
             }
             ToolTipLoader {
+                x: hover.point.position.x
+                y: hover.point.position.y
                 shown: edge.hovered
                 text: edge.role_tooltip
             }

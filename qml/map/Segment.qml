@@ -1,5 +1,6 @@
 import QtQuick
 import Corvel.Map
+import Waylore.MapLayers
 import Corvel.Segment as CorvelSegment
 import Waylore.Ui
 
@@ -168,8 +169,8 @@ MapSegmentLayer {
                 }
                 ToolTipLoader {
                     objectName: "tooltip"
-                    x: labelLoader.x + 10
-                    y: labelLoader.y + 10
+                    x: labelLoader.x
+                    y: labelLoader.y
                     shown: label.hovered
                     text: label.role_tooltip
                 }

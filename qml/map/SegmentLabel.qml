@@ -1,5 +1,6 @@
 import QtQuick
 import Corvel.Map
+import Waylore.MapLayers
 import Corvel.Segment as CorvelSegment
 
 // The label of an airway segment, centred on the segment's middle and turned along it: the
@@ -18,7 +19,7 @@ Item {
     readonly property int turn: holder.role_arrow_rotation - holder.role_text_rotation
     readonly property int leftArrow: turn >= 180 || twoWay ? -textHeight / 2 : 0
     readonly property int rightArrow: turn < 180 || twoWay ? textHeight / 2 : 0
-    readonly property color textColor: theme.color("segment", type)
+    readonly property color textColor: theme.labelColor("segment", type)
 
     visible: textWidth * 1.75 < holder.role_distance * map.pixelPerNm
     rotation: holder.role_text_rotation
@@ -30,7 +31,7 @@ Item {
         readonly property real s: segmentLabel.stroke
 
         objectName: "outline"
-        strokeColor: segmentLabel.textColor
+        strokeColor: theme.color("segment", segmentLabel.type)
         strokeWidth: s * segmentLabel.holder.hoveredWidthFactor
         fillColor: theme.color("segmentlabel.fill", segmentLabel.type)
         points: [Qt.point(-w / 2, -h / 2 - s), Qt.point(-w / 2 + segmentLabel.leftArrow, 0), Qt.point(-w / 2, h / 2 + s),

@@ -22,13 +22,24 @@ Item {
         const metres = p0.distanceTo(p1);
         if (!isFinite(metres) || metres <= 0)
             return;
-        distanceLarge.text = ringText(unit.convertMeterToNm(metres));
-        distanceMedium.text = ringText(unit.convertMeterToNm(metres * 2 / 3));
-        distanceSmall.text = ringText(unit.convertMeterToNm(metres / 3));
+        const texts = ringTexts([unit.convertMeterToNm(metres), unit.convertMeterToNm(metres * 2 / 3),
+                                 unit.convertMeterToNm(metres / 3)]);
+        distanceLarge.text = texts[0];
+        distanceMedium.text = texts[1];
+        distanceSmall.text = texts[2];
     }
 
-    function ringText(nm) {
-        return nm < 10 ? qsTr("%1nm").arg(nm.toFixed(1)) : qsTr("%1nm").arg(Math.round(nm));
+    // One decimal below 10 nm, whole miles above; close in, where the rings lie a few hundredths
+    // of a mile apart, as many more decimals (up to three) as it takes for rings that differ to
+    // read differently.
+    function ringTexts(radii) {
+        let texts = [];
+        for (let decimals = 1; decimals <= 3; ++decimals) {
+            texts = radii.map(nm => nm < 10 ? qsTr("%1nm").arg(nm.toFixed(decimals)) : qsTr("%1nm").arg(Math.round(nm)));
+            if (new Set(texts).size === texts.length)
+                break;
+        }
+        return texts;
     }
 
     Item {

@@ -8,6 +8,8 @@ Menu {
     id: menu
 
     property var pendingAction: null
+    // The icon of the entry that stands for this menu inside another one.
+    property string source
 
     function afterClose(action) {
         pendingAction = action;
@@ -23,6 +25,11 @@ Menu {
                 widest = Math.max(widest, entry.implicitWidth);
         }
         return Math.max(implicitWidth, widest + leftPadding + rightPadding);
+    }
+    // The entries that stand for sub-menus draw the sub-menu's icon, as the other entries do;
+    // a sub-menu names it in a property "source" of its own.
+    delegate: ContextMenuItem {
+        source: subMenu && subMenu.source ? subMenu.source : ""
     }
     onClosed: {
         const action = pendingAction;

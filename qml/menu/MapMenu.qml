@@ -3,10 +3,13 @@ import Qt.labs.platform as Platform
 import Corvel.Point
 import Corvel.Segment
 
-// Zoom, layers, the map theme, the simulator link and the moving map. The zoom keys belong to
-// the map itself (bound once, there); the entries here step the zoom as the keys do.
+// Zoom, layers, the map theme, the simulator link and the moving map. The standard zoom keys
+// belong to the zoom entries here, which step by whole levels from wherever the zoom stands;
+// the map's own binding of those keys gives way to them, so that each key is bound once.
 Platform.Menu {
     id: mapMenu
+
+    readonly property bool holdsZoomKeys: true
 
     property alias movingMap: movingMapItem.checked
 
@@ -31,13 +34,15 @@ Platform.Menu {
 
     Platform.MenuItem {
         text: qsTr("Zoom in")
+        shortcut: StandardKey.ZoomIn
         enabled: map.zoomLevel < map.maximumZoomLevel
-        onTriggered: map.zoomLevel = Math.round(map.zoomLevel + 1)
+        onTriggered: map.zoomLevel = Math.min(map.zoomLevel + 1, map.maximumZoomLevel)
     }
     Platform.MenuItem {
         text: qsTr("Zoom out")
+        shortcut: StandardKey.ZoomOut
         enabled: map.zoomLevel > map.minimumZoomLevel
-        onTriggered: map.zoomLevel = Math.round(map.zoomLevel - 1)
+        onTriggered: map.zoomLevel = Math.max(map.zoomLevel - 1, map.minimumZoomLevel)
     }
     Platform.MenuItem {
         text: qsTr("Fit zoom to flight plan")

@@ -28,6 +28,8 @@ ContextMenu {
         onTriggered: map.fitViewport(role_bounding)
     }
     Menu {
+        property string source: "qrc:/fa/solid/circle-right.svg"
+
         objectName: "moreInfo"
         title: qsTr("More info...")
         enabled: role_type === CorvelPoint.Point.AIRP

@@ -17,7 +17,8 @@ ContextMenu {
         info.showProcedureInfo(name);
     }
 
-    title: qsTr("SID/STAR...")
+    title: "SID/STAR..."
+    source: "qrc:/fa/solid/arrows-turn-to-dots.svg"
 
     ContextMenuHeader {
         text: role_procedure_type ? qsTr("%1 %2").arg(role_procedure_type).arg(role_procedure_uid) : qsTr("No procedure")
@@ -31,6 +32,8 @@ ContextMenu {
     }
     Menu {
         id: insertMenu
+
+        property string source: "qrc:/fa/solid/circle-plus.svg"
 
         objectName: "insertTransition"
         title: qsTr("Insert transition...")
@@ -80,9 +83,10 @@ ContextMenu {
 
         // Set once a procedure is chosen: from then on hovering no longer previews.
         property bool selected: false
+        property string source: "qrc:/fa/solid/square-check.svg"
 
         objectName: "chooseProcedure"
-        title: qsTr("Choose...")
+        title: "Choose..."
         enabled: role_available_procedures !== undefined && role_available_procedures.length > 0
         onAboutToShow: selected = false
 

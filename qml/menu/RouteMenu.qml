@@ -10,11 +10,13 @@ Platform.Menu {
     // Re-read whenever the plan changes, so that the add and remove entries follow it.
     readonly property bool inRoute: flightplan.count >= 0 && uid !== "" && flightplan.contains(uid)
 
-    // The edit dialog gets the row of the waypoint it names, which need not be the selected
-    // row when another waypoint is under the pointer.
+    // The edit dialog gets the selected row of the table, which tells apart two visits of one
+    // point; a waypoint under the pointer that is not that row opens at its first visit.
     function editWaypoint() {
+        const uids = flightplan.general.waypointuids;
+        const row = ism.currentTableRow;
         waypointEditDialog.code = uid;
-        waypointEditDialog.index = flightplan.general.waypointuids.indexOf(uid);
+        waypointEditDialog.index = row >= 0 && uids[row] === uid ? row : uids.indexOf(uid);
         waypointEditDialog.open();
     }
 

@@ -7,7 +7,10 @@ import Corvel.Point as CorvelPoint
 Menu {
     id: runwaysMenu
 
-    title: qsTr("Runway...")
+    // The icon of its entry in the waypoint menu.
+    property string source: "qrc:/fa/solid/road.svg"
+
+    title: "Runway..."
     enabled: flightplan.count > 0 && role_type === CorvelPoint.Point.AIRP
 
     Instantiator {

@@ -21,7 +21,12 @@ Page {
     // A value: read again whenever the list signals a change.
     readonly property var airplane: airplanes.current
 
+    // The scheme's flag and its background change one after the other, in either order: the
+    // chart takes its look again at each, so that it ends with both.
+    readonly property color chartBackground: Material.background
+
     onDarkChanged: chart.applyLook()
+    onChartBackgroundChanged: chart.applyLook()
 
     StackLayout {
         anchors.fill: parent
@@ -120,7 +125,7 @@ Page {
                 // A theme resets the colours: the window's background goes on after it.
                 function applyLook() {
                     theme = panel.dark ? ChartView.ChartThemeDark : ChartView.ChartThemeLight;
-                    backgroundColor = Material.background;
+                    backgroundColor = panel.chartBackground;
                 }
 
                 title: qsTr("From %1 to %2 (%3)").arg(flightplan.general.departureCode).arg(flightplan.general.arrivalCode).arg(panel.airplane ? panel.airplane.name : "")
@@ -212,7 +217,7 @@ Page {
                                 text: unit.fuelToString(flightplan.fuel.block)
                                 help: qsTr("Total fuel to load in the tanks")
                                 warning: panel.airplane && flightplan.fuel.block > panel.airplane.fuelcapacity
-                                message: qsTr("Maxium fuel tank capacity %1").arg(panel.airplane ? unit.fuelToString(panel.airplane.fuelcapacity) : "")
+                                message: qsTr("Maximum fuel tank capacity %1").arg(panel.airplane ? unit.fuelToString(panel.airplane.fuelcapacity) : "")
                             }
                         }
                     }

@@ -16,12 +16,15 @@ Page {
     // "fading"
     property string phase: "standing"
     readonly property alias text: label.text
+    // What the line shows, which its colour follows through every change of the colour scheme:
+    // "standing", "message" or "error".
+    property string tone: "standing"
 
     function message(text, error) {
         fade.stop();
         header.opacity = 1.0;
         label.text = text;
-        label.color = error === true ? status.red : Material.accent;
+        tone = error === true ? "error" : "message";
         icon.source = error === true ? "qrc:/fa/solid/triangle-exclamation.svg" : "qrc:/fa/solid/message.svg";
         phase = "message";
         if (headerHover.hovered)
@@ -33,7 +36,7 @@ Page {
     function showStanding() {
         if (phase !== "standing")
             return;
-        label.color = Material.primaryTextColor;
+        tone = "standing";
         label.text = position === "" ? qsTr("AIRAC %1").arg(cycle) : qsTr("AIRAC %1").arg(cycle) + qsTr(" | %1").arg(position);
     }
 
@@ -69,10 +72,16 @@ Page {
 
                 objectName: "statusLabel"
                 Layout.fillWidth: true
+                color: status.tone === "error" ? status.red : status.tone === "message" ? status.Material.accent : status.Material.primaryTextColor
                 Layout.leftMargin: 6
+                Layout.rightMargin: 6
                 Layout.topMargin: 5
                 Layout.bottomMargin: 5
                 font.pointSize: Qt.platform.os === "osx" ? 12 : 9
+                // A message longer than the column (the weather layers' notes) takes a second
+                // line rather than losing its end; the bar grows with it.
+                wrapMode: Text.Wrap
+                maximumLineCount: 3
                 elide: Text.ElideRight
             }
         }

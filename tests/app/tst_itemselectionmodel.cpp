@@ -1,8 +1,8 @@
-#include "../flightplan/planfixture.h"
 #include "basemodel.h"
 #include "itemselectionmodel.h"
 #include "listproxymodel.h"
 #include "mapproxymodel.h"
+#include "planfixture.h"
 
 #include <QGeoRectangle>
 #include <QTest>
@@ -170,10 +170,13 @@ void TestItemSelectionModel::routeRowFollowsPlan()
     QCOMPARE(m_plan->uidAt(2), m_uid.value("Q"));
     m_ism->selectFromRoute(2);
     QCOMPARE(m_ism->currentTableRow, 2);
+    QCOMPARE(m_ism->selectedFrom(), QStringLiteral("route"));
     m_signals.clear();
     QVERIFY(m_plan->remove(0));
     QCOMPARE(m_ism->currentTableRow, 0);
     QVERIFY(m_signals.contains("selected(" + m_uid.value("Q") + ")"));
+    // Announced as a follow-up of the plan, which the map does not move for.
+    QCOMPARE(m_ism->selectedFrom(), QStringLiteral("signal"));
     QVERIFY(m_plan->remove(m_uid.value("Q")));
     while (m_plan->contains(m_uid.value("Q")))
         QVERIFY(m_plan->remove(m_uid.value("Q")));
@@ -182,6 +185,7 @@ void TestItemSelectionModel::routeRowFollowsPlan()
 
     // Nothing selected: a change of the plan emits nothing.
     m_ism->clear();
+    QCOMPARE(m_ism->selectedFrom(), QString());
     m_signals.clear();
     QVERIFY(m_plan->append(m_uid.value("BBBB"), false));
     QCOMPARE(m_signals, QStringList());

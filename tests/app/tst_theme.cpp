@@ -116,6 +116,8 @@ private slots:
     void fontSizeScaling();
     void builtInValues_data();
     void builtInValues();
+    void labelColours_data();
+    void labelColours();
     void indexWrites();
     void contextGetsThemeAtOnce();
 
@@ -218,6 +220,37 @@ void TestTheme::builtInValues()
     } else {
         QFAIL(qPrintable(QStringLiteral("unknown property ") + property));
     }
+}
+
+// Texts on a night map read on its dark ground: their colour keeps its hue and alpha and is
+// raised to 70 % lightness; a day map, and a colour already light enough, keep theirs.
+void TestTheme::labelColours_data()
+{
+    QTest::addColumn<bool>("night");
+    QTest::addColumn<QString>("colour");
+    QTest::addColumn<QColor>("label");
+    // hsl(240, 100 %, 25 %) = #000080 -> hsl(240, 100 %, 70 %) = #6666ff
+    QTest::newRow("night, dark blue") << true << "#000080" << QColor(0x66, 0x66, 0xff);
+    QTest::newRow("day, dark blue") << false << "#000080" << QColor(0x00, 0x00, 0x80);
+    // hsl(0, 0 %, 10 %) -> hsl(0, 0 %, 70 %) = #b3b3b3, alpha kept
+    QTest::newRow("night, translucent near black") << true << "#801a1a1a" << QColor(0xb3, 0xb3, 0xb3, 0x80);
+    // Lightness 80 % already
+    QTest::newRow("night, light enough") << true << "#cccccc" << QColor(0xcc, 0xcc, 0xcc);
+}
+
+void TestTheme::labelColours()
+{
+    QFETCH(bool, night);
+    QFETCH(QString, colour);
+    QFETCH(QColor, label);
+    Theme theme(QStringLiteral("Test"), night, false);
+    theme.setColor(QStringLiteral("point"), colour, 3);
+    const QColor result = theme.labelColor(QStringLiteral("point"), 3);
+    QVERIFY2(qAbs(result.red() - label.red()) <= 1 && qAbs(result.green() - label.green()) <= 1
+                 && qAbs(result.blue() - label.blue()) <= 1 && result.alpha() == label.alpha(),
+             qPrintable(result.name(QColor::HexArgb)));
+    // The lines and symbols keep the theme's own colour.
+    QCOMPARE(theme.color(QStringLiteral("point"), 3), QColor::fromString(colour));
 }
 
 void TestTheme::indexWrites()

@@ -1,13 +1,14 @@
-#include "../flightplan/planfixture.h"
 #include "exporter.h"
 #include "fmsimport.h"
 #include "metar.h"
+#include "planfixture.h"
 #include "translationmanager.h"
 
 #include <QCoreApplication>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 
 namespace {
 
@@ -32,6 +33,7 @@ private slots:
     void resolve();
     void installsTheChosenCatalogue_data();
     void installsTheChosenCatalogue();
+    void qtCataloguesAreBundled();
     void unsupportedStoredChoiceActsAsSystem();
     void restartRequiredFollowsTheChoice();
     void htmlPathFallsBackToEnglish_data();
@@ -87,7 +89,7 @@ void TestTranslationManager::installsTheChosenCatalogue_data()
     QTest::addColumn<QStringList>("system");
     QTest::addColumn<QString>("active");
     QTest::addColumn<QString>("text");
-    // Qt's own catalogue, from Qt's translations folder.
+    // Qt's own catalogue, from the program's resources.
     QTest::addColumn<QString>("cancel");
     QTest::newRow("system French") << "system" << QStringList{"fr-CA", "en"} << "fr" << "Aucun METAR disponible pour %1."
                                    << "Annuler";
@@ -117,6 +119,21 @@ void TestTranslationManager::installsTheChosenCatalogue()
     }
     // Gone with the manager.
     QCOMPARE(metarText(), QStringLiteral("No METAR available for %1."));
+}
+
+// Qt's base, QML and location texts travel with the program, not with the machine's Qt.
+void TestTranslationManager::qtCataloguesAreBundled()
+{
+    QStringList missing;
+    for (const char *kind : {"qtbase", "qtdeclarative", "qtlocation"}) {
+        for (const char *code : {"fr", "de", "es"}) {
+            QTranslator translator;
+            const QString name = QStringLiteral(":/i18n/%1_%2.qm").arg(QLatin1String(kind), QLatin1String(code));
+            if (!translator.load(name) || translator.isEmpty())
+                missing.append(name);
+        }
+    }
+    QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QLatin1Char(' '))));
 }
 
 void TestTranslationManager::unsupportedStoredChoiceActsAsSystem()

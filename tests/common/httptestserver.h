@@ -12,9 +12,12 @@
 #include <QTcpSocket>
 #include <QTimer>
 
+#include <memory>
+
 // A scripted HTTP/1.1 server on 127.0.0.1 at a free port, for the network suites: each path
 // gets a canned reply with a status, a body, a delay before answering, and optionally a
-// Content-Length that promises more than is sent before the connection is cut.
+// Content-Length that promises more than is sent before the connection is cut, a redirect, a
+// body sent a byte at a time, or a connection left open after the body.
 class HttpTestServer
 {
 public:
@@ -29,6 +32,14 @@ public:
         int delayMs = 0;
         // Bytes of the body actually sent before closing; -1 sends all of it.
         qint64 sendOnly = -1;
+        // Location header, for redirects.
+        QByteArray location;
+        // Content-Length announced: -1 announces the body's size, -2 announces none.
+        qint64 contentLength = -1;
+        // Milliseconds between single bytes of the body; 0 sends it at once.
+        int trickleMs = 0;
+        // The connection stays open once the body is sent, as a server that has more to say.
+        bool keepOpen = false;
     };
 
     HttpTestServer()
@@ -105,17 +116,39 @@ private:
             return;
         QByteArray head = "HTTP/1.1 " + QByteArray::number(reply.status) + ' ' + (reply.reason.isEmpty() ? reason(reply.status) : reply.reason) + "\r\n";
         head += "Content-Type: " + reply.contentType + "\r\n";
-        head += "Content-Length: " + QByteArray::number(reply.body.size()) + "\r\n";
+        if (reply.contentLength != -2)
+            head += "Content-Length: " + QByteArray::number(reply.contentLength < 0 ? reply.body.size() : reply.contentLength) + "\r\n";
+        if (!reply.location.isEmpty())
+            head += "Location: " + reply.location + "\r\n";
         head += "Connection: close\r\n\r\n";
         socket->write(head);
-        socket->write(reply.sendOnly < 0 ? reply.body : reply.body.left(reply.sendOnly));
-        socket->disconnectFromHost();
+        const QByteArray body = reply.sendOnly < 0 ? reply.body : reply.body.left(reply.sendOnly);
+        if (reply.trickleMs <= 0) {
+            socket->write(body);
+            if (!reply.keepOpen)
+                socket->disconnectFromHost();
+            return;
+        }
+        auto *timer = new QTimer(socket);
+        auto sent = std::make_shared<qsizetype>(0);
+        QObject::connect(timer, &QTimer::timeout, socket, [socket, timer, body, sent, keepOpen = reply.keepOpen] {
+            if (*sent >= body.size()) {
+                timer->stop();
+                if (!keepOpen)
+                    socket->disconnectFromHost();
+                return;
+            }
+            socket->write(body.mid((*sent)++, 1));
+        });
+        timer->start(reply.trickleMs);
     }
 
     static QByteArray reason(int status)
     {
         switch (status) {
         case 200: return "OK";
+        case 301: return "Moved Permanently";
+        case 302: return "Found";
         case 404: return "Not Found";
         case 500: return "Internal Server Error";
         default: return "Status";

@@ -409,7 +409,8 @@ private slots:
     // published object.
     void fromQml()
     {
-        Exporter::registerQmlType();
+        // Registered as the program registers it, for the enumerations.
+        qmlRegisterUncreatableType<Exporter>("Corvel.Exporter", 1, 0, "Exporter", QString());
         QQmlEngine engine;
         engine.rootContext()->setContextProperty(QStringLiteral("exporter"), m_exporter);
         engine.rootContext()->setContextProperty(QStringLiteral("folder"), m_dir.path());

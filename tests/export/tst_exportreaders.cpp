@@ -6,7 +6,7 @@
 #include "terminal.h"
 
 #include <QApplication>
-#include <QFontInfo>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QLocale>
 #include <QProcess>
@@ -202,12 +202,29 @@ private slots:
         }
         // Text, not an empty page: a few thousand dark pixels at this resolution.
         QVERIFY2(dark > 2000, qPrintable(QString::number(dark)));
+        // Every column ends inside the right margin of 2 cm, 39 pixels at 50 dots per inch.
+        int right = 0;
+        for (int y = 0; y < page.height(); ++y) {
+            for (int x = page.width() - 1; x > right; --x) {
+                if (qGray(page.pixel(x, y)) < 128) {
+                    right = x;
+                    break;
+                }
+            }
+        }
+        QVERIFY2(right < page.width() - 39, qPrintable(QStringLiteral("%1 of %2").arg(right).arg(page.width())));
     }
 
     void printedTextIsMonospaced()
     {
         const std::unique_ptr<QTextDocument> document = PrintManager::document(m_plan.plan());
-        QVERIFY(QFontInfo(document->defaultFont()).fixedPitch());
+        // What keeps the columns: narrow and wide letters, figures and blanks advance alike.
+        const QFontMetricsF metrics(document->defaultFont());
+        const qreal wide = metrics.horizontalAdvance(QLatin1Char('W'));
+        QVERIFY(wide > 0);
+        QCOMPARE(metrics.horizontalAdvance(QLatin1Char('i')), wide);
+        QCOMPARE(metrics.horizontalAdvance(QLatin1Char('1')), wide);
+        QCOMPARE(metrics.horizontalAdvance(QLatin1Char(' ')), wide);
         QVERIFY(document->toPlainText().startsWith(QStringLiteral("OPERATIONAL FLIGHT PLAN")));
     }
 };

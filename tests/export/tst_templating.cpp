@@ -349,9 +349,18 @@ private slots:
                     {"ROLIS", "DCT", "80.0", "FL200", "80.0"},
                     {"LFPG", nullptr, nullptr, "392ft", "0.0"}};
         static const QRegularExpression fuel(QStringLiteral("^[0-9]+kg$"));
+        // The rulers span the table, and every row ends where they do: no column runs past
+        // them, none falls short.
+        const qsizetype ruler = lineStartingWith(text, QStringLiteral("-----")).size();
+        QCOMPARE(lineStartingWith(text, QStringLiteral("=====")).size(), ruler);
+        QCOMPARE(lineStartingWith(text, QStringLiteral("WPT ")).size(), ruler);
+        for (const QString &line : lines(text))
+            QVERIFY2(line.size() <= ruler, qPrintable(line));
         for (const auto &row : rows) {
             const QString code = QString::fromLatin1(row.code);
-            const QStringList cells = lineStartingWith(text, code + QLatin1Char(' '), QStringLiteral("WPT")).simplified().split(QLatin1Char(' '));
+            const QString line = lineStartingWith(text, code + QLatin1Char(' '), QStringLiteral("WPT"));
+            QCOMPARE(line.size(), ruler);
+            const QStringList cells = line.simplified().split(QLatin1Char(' '));
             QCOMPARE(cells.first(), code);
             QCOMPARE(cells.value(cells.size() - 3), QString::fromLatin1(row.toGo));
             QVERIFY2(fuel.match(cells.last()).hasMatch() && fuel.match(cells.value(cells.size() - 2)).hasMatch(), qPrintable(cells.join(' ')));

@@ -59,6 +59,30 @@ private slots:
         m_fixture.tearDown();
     }
 
+    // The airplane list signals for every refresh (a closed preferences dialog, other units):
+    // the plan is recomputed each time, but edited only for another airplane or other figures.
+    void airplaneRefreshIsNoEdit()
+    {
+        fill(QStringLiteral("PQR"));
+        const QMetaObject::Connection wired = connect(m_fixture.airplanes(), &AirplaneListModel::changed,
+                                                      m_plan.get(), &Flightplan::airplaneChanged);
+        QSignalSpy edited(m_plan.get(), &Flightplan::edited);
+        QSignalSpy modified(m_plan.get(), &Flightplan::modified);
+        m_fixture.airplanes()->forceUpdate();
+        QCOMPARE(edited.count(), 0);
+        QVERIFY(modified.count() > 0);
+
+        Airplane lower = PlanFixture::airplane();
+        lower.ceilinglvl = 250;
+        m_fixture.setAirplane(lower);
+        QCOMPARE(edited.count(), 1);
+        m_fixture.airplanes()->forceUpdate();
+        QCOMPARE(edited.count(), 1);
+        m_fixture.setAirplane(PlanFixture::airplane());
+        QCOMPARE(edited.count(), 2);
+        disconnect(wired);
+    }
+
     void addChoosesShortestRoute_data()
     {
         QTest::addColumn<QString>("start");

@@ -347,8 +347,7 @@ private slots:
     void transitionsByUid()
     {
         Procedure *sid = Database::findProcedure(QStringLiteral("XDEP/DEP1A"), false);
-        if (!sid)
-            QSKIP("The database does not look procedures up by UID yet");
+        QVERIFY2(sid, "the fixture's SID DEP1A of XDEP is not found by its UID");
         fill(QStringLiteral("XDEP EDDF"));
         QVERIFY(terminal()->canAddTransition(sid->uid(), QStringLiteral("RW09")));
         QCOMPARE(terminal()->addTransition(sid->uid(), QStringLiteral("RW09")), 1);
@@ -377,8 +376,7 @@ private slots:
         QCOMPARE(edited.count(), 2);
 
         Procedure *sid = Database::findProcedure(QStringLiteral("XDEP/DEP1A"), false);
-        if (!sid)
-            QSKIP("The database does not look procedures up by UID yet");
+        QVERIFY2(sid, "the fixture's SID DEP1A of XDEP is not found by its UID");
         QVERIFY(m_plan->setData(m_plan->index(1), sid->uid(), Waypoint::ProcedureUID));
         QCOMPARE(terminal()->sid(), sid);
         QCOMPARE(m_plan->first()->procedure(), sid);

@@ -1,9 +1,10 @@
-#include "../flightplan/planfixture.h"
 #include "basemodel.h"
 #include "httptestserver.h"
 #include "infomanager.h"
+#include "planfixture.h"
 #include "translationmanager.h"
 
+#include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTest>
 #include <QUrl>
@@ -39,6 +40,7 @@ private slots:
     void newPageEmptiesForward();
     void emptyHistoryDoesNothing();
     void missingItemLeavesPageAndHistory();
+    void historyDropsVanishedPages();
     void links_data();
     void links();
     void tips();
@@ -50,6 +52,11 @@ private slots:
     void pageChangeAbortsMetar();
     void metarOnlyForMetarSection_data();
     void metarOnlyForMetarSection();
+    void untrustedMetarAnswers_data();
+    void untrustedMetarAnswers();
+
+    // Changes the database: last.
+    void pageFollowsTheDatabase();
 
 private:
     QString uid(const char *code) const { return m_uid.value(QString::fromLatin1(code)); }
@@ -168,6 +175,37 @@ void TestInfoManager::missingItemLeavesPageAndHistory()
     QVERIFY(!m_info->hasPrevious());
 }
 
+// Stepping back onto a page whose item left the database drops that page: the page shown
+// stays, it is not put into the other stack, and the buttons hear of the shorter history.
+void TestInfoManager::historyDropsVanishedPages()
+{
+    m_info->showPointInfo(uid("PPP"));
+    m_info->showSegmentInfo(uid("J1"));
+    m_info->showPointInfo(uid("QQQ"));
+    m_info->saveCurrentPosition(0.75f);
+    const QString page = m_info->html();
+    m_fixture.db()->removeSegmentsOfType(2);
+    QSignalSpy updated(m_info.get(), &InfoManager::updated);
+
+    m_info->setPrevious();
+    QCOMPARE(updated.count(), 1);
+    QVERIFY(m_info->hasPrevious());
+    QVERIFY(!m_info->hasNext());
+    QCOMPARE(m_info->html(), page);
+    QVERIFY(m_info->currentLink().startsWith("POINT>" + uid("QQQ")));
+    QCOMPARE(m_info->recallPosition(), 0.75f);
+
+    m_info->setPrevious();
+    QVERIFY(m_info->html().contains(QStringLiteral("PPP")));
+    QVERIFY(!m_info->hasPrevious());
+    m_info->setNext();
+    QVERIFY(m_info->html().contains(QStringLiteral("QQQ")));
+    QVERIFY(!m_info->hasNext());
+
+    m_uid.insert("J1", m_fixture.segment(0, 2, Database::findPoint(uid("PPP")), Database::findPoint(uid("QQQ")),
+                                         QStringLiteral("J1"))->uid());
+}
+
 void TestInfoManager::links_data()
 {
     QTest::addColumn<QString>("link");
@@ -255,7 +293,8 @@ void TestInfoManager::metarAnswers_data()
     QTest::newRow("blank body") << 200 << QByteArray(" \n ") << 0 << "<p>No METAR available for KJFK.</p>" << false;
     QTest::newRow("server error") << 500 << QByteArray("oops") << 0 << "<p>Cannot fetch METAR for KJFK: " << false;
     QTest::newRow("slower than the timeout") << 200 << QByteArray("KJFK 061251Z") << 3000
-                                             << "<p>Cannot fetch METAR for KJFK: " << false;
+                                             << "<p>Cannot fetch METAR for KJFK: the service did not answer in time</p>"
+                                             << false;
 }
 
 void TestInfoManager::metarAnswers()
@@ -340,6 +379,120 @@ void TestInfoManager::metarOnlyForMetarSection()
     QTest::qWait(200);
     QCOMPARE(m_server->requests().size(), requests);
     QCOMPARE(m_info->html().contains(QStringLiteral("METAR")), requests == 1);
+}
+
+// What the service answers is not trusted: where it sends the request, whose report it is, how
+// long it is and how long it takes.
+void TestInfoManager::untrustedMetarAnswers_data()
+{
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<QString>("location");
+    QTest::addColumn<int>("trickleMs");
+    QTest::addColumn<bool>("announced");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("rows");
+    const QByteArray report("KJFK 061251Z 18010KT 10SM FEW250");
+    QTest::newRow("redirect to another host") << 302 << QByteArray() << "other" << 0 << true
+                                              << "<p>Cannot fetch METAR for KJFK: the service redirected to another host</p>"
+                                              << false;
+    QTest::newRow("redirect within the service") << 302 << QByteArray() << "/mirror/KJFK" << 0 << true
+                                                 << "<p>" + QString::fromLatin1(report) + "</p>" << true;
+    QTest::newRow("another station's report") << 200 << QByteArray("UUWW 061230Z 00000MPS CAVOK") << "" << 0 << true
+                                              << "<p>No METAR available for KJFK.</p>" << false;
+    QTest::newRow("station in a longer word") << 200 << QByteArray("KJFKX 061251Z 18010KT") << "" << 0 << true
+                                              << "<p>No METAR available for KJFK.</p>" << false;
+    QTest::newRow("report with its kind and a correction") << 200 << QByteArray("SPECI COR KJFK 061251Z 18010KT") << "" << 0 << true
+                                                           << "<p>SPECI COR KJFK 061251Z 18010KT</p>" << true;
+    QTest::newRow("ten megabytes after the station") << 200 << report + ' ' + QByteArray(10 * 1024 * 1024, 'A') << "" << 0 << true
+                                                     << "<p>Cannot fetch METAR for KJFK: the answer is too long</p>" << false;
+    QTest::newRow("ten megabytes of no announced length") << 200 << report + ' ' + QByteArray(10 * 1024 * 1024, 'A') << ""
+                                                          << 0 << false
+                                                          << "<p>Cannot fetch METAR for KJFK: the answer is too long</p>"
+                                                          << false;
+    // Bytes keep coming, so only a deadline for the whole answer stops it.
+    QTest::newRow("a byte every 100 ms") << 200 << report << "" << 100 << true
+                                         << "<p>Cannot fetch METAR for KJFK: the service did not answer in time</p>"
+                                         << false;
+}
+
+void TestInfoManager::untrustedMetarAnswers()
+{
+    QFETCH(int, status);
+    QFETCH(QByteArray, body);
+    QFETCH(QString, location);
+    QFETCH(int, trickleMs);
+    QFETCH(bool, announced);
+    QFETCH(QString, text);
+    QFETCH(bool, rows);
+    const QByteArray report("KJFK 061251Z 18010KT 10SM FEW250");
+    HttpTestServer other;
+    QVERIFY(other.listen());
+    other.setReply(QStringLiteral("/KJFK"), answer(200, report));
+    m_server->setReply(QStringLiteral("/mirror/KJFK"), answer(200, report));
+    HttpTestServer::Reply reply = answer(status, body);
+    reply.trickleMs = trickleMs;
+    reply.contentLength = announced ? -1 : -2;
+    if (location == QLatin1String("other"))
+        reply.location = other.url(QStringLiteral("/KJFK")).toUtf8();
+    else
+        reply.location = location.toUtf8();
+    m_server->setReply(QStringLiteral("/KJFK"), reply);
+    m_info->setMetarTimeout(400);
+
+    QElapsedTimer clock;
+    clock.start();
+    m_info->showPointInfo(uid("KJFK"));
+    QTRY_VERIFY_WITH_TIMEOUT(!m_info->metarPending(), 5000);
+    QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed())));
+    QVERIFY2(m_info->html().contains(text), qPrintable(m_info->html().left(2000)));
+    QVERIFY(m_info->html().size() < 100000);
+    QCOMPARE(m_info->html().contains(QStringLiteral("<li><b>Wind</b>")), rows);
+    QCOMPARE(other.requests(), QStringList());
+}
+
+// After an import, a download or a clear, the page shows the item as the new data has it, where
+// it was scrolled to, or nothing when the item is gone; a tip stays.
+void TestInfoManager::pageFollowsTheDatabase()
+{
+    QSignalSpy updates(m_info.get(), &InfoManager::updated);
+    m_info->showPointInfo(uid("KJFK"));
+    m_info->linkTo("POINT>" + uid("PPP"));
+    m_info->saveCurrentPosition(0.5f);
+    const QString before = m_info->html();
+
+    // New data: the fix is a degree further north.
+    m_fixture.db()->clear();
+    m_fixture.fix(QStringLiteral("PPP"), 41.0, -72.0);
+    m_fixture.db()->pointModel()->reset();
+    updates.clear();
+    m_info->databaseReplaced();
+    QCOMPARE(updates.count(), 1);
+    QVERIFY(m_info->html().contains(QStringLiteral("PPP")));
+    QVERIFY(m_info->html() != before);
+    QCOMPARE(m_info->recallPosition(), 0.5f);
+    QCOMPARE(m_info->currentLink(), "POINT>" + uid("PPP"));
+    QVERIFY(m_info->hasPrevious());
+    m_info->setPrevious();
+    QVERIFY(!m_info->hasPrevious()); // no step of its own in the history
+
+    // A tip over the page stays whatever the data.
+    m_info->linkTo("POINT>" + uid("PPP"));
+    m_info->showTip(3);
+    const QString tip = m_info->html();
+    m_info->databaseReplaced();
+    QCOMPARE(m_info->html(), tip);
+
+    // The fix is gone: the panel says so.
+    m_info->linkTo("POINT>" + uid("PPP"));
+    m_fixture.db()->clear();
+    updates.clear();
+    m_info->databaseReplaced();
+    QCOMPARE(updates.count(), 1);
+    QCOMPARE(m_info->html(), QStringLiteral("<p>This item is not in the navigation database any more.</p>"));
+    QCOMPARE(m_info->currentLink(), QString());
+    m_info->databaseReplaced();
+    QCOMPARE(updates.count(), 1);
 }
 
 QTEST_MAIN(TestInfoManager)

@@ -33,8 +33,10 @@ inline bool anyIn(const QImage &image, const QRect &area, const QColor &color, i
 }
 
 // A 400 x 300 window, shown, holding a white 400 x 300 map at the zoom centred on (0, 0) with
-// the layer the QML declares; null (and the reason in `error`) when either fails.
-inline MapView *showMap(QQmlEngine &engine, QQuickWindow &window, double zoom, const QByteArray &layer, QString &error)
+// the layer the QML declares (with the imports it needs beyond the map's own); null (and the
+// reason in `error`) when either fails.
+inline MapView *showMap(QQmlEngine &engine, QQuickWindow &window, double zoom, const QByteArray &layer, QString &error,
+                        const QByteArray &imports = {})
 {
     window.resize(400, 300);
     window.show();
@@ -43,7 +45,7 @@ inline MapView *showMap(QQmlEngine &engine, QQuickWindow &window, double zoom, c
         return nullptr;
     }
     QQmlComponent component(&engine);
-    component.setData("import QtQuick\nimport QtPositioning\nimport Corvel.Map\n"
+    component.setData("import QtQuick\nimport QtPositioning\nimport Corvel.Map\n" + imports + "\n"
                       "Map { width: 400; height: 300; color: \"white\"; zoomLevel: " + QByteArray::number(zoom)
                           + "; center: QtPositioning.coordinate(0, 0); plugin: Plugin { name: \"itemsoverlay\" }\n" + layer + "\n}",
                       QUrl());

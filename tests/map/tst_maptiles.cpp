@@ -61,11 +61,20 @@ private slots:
     void unusableRepository_data();
     void unusableRepository();
     void mapTypes();
+    void shippedDescriptions_data();
+    void shippedDescriptions();
+    void cachedDescriptionRefreshed_data();
+    void cachedDescriptionRefreshed();
+    void wrongSizedTilesRefused_data();
+    void wrongSizedTilesRefused();
+    void oversizedTileBodiesBrokenOff_data();
+    void oversizedTileBodiesBrokenOff();
 
 private:
     MapView *makeMap(const QString &repository, const QByteArray &extra = QByteArray(), bool shown = true);
     void serveDescription(const QString &path = QStringLiteral("/osm/street"), bool highDpi = false);
     void serveQuadrants(const QString &folder = QStringLiteral("tiles"), int size = 256);
+    void serveQuadrants(const QString &folder, const QList<int> &sizes);
     QImage grab() { return m_window->grabWindow(); }
     bool showsQuadrants(const QImage &image, const QList<QColor> &colors) const;
 
@@ -139,11 +148,16 @@ void TstMapTiles::serveDescription(const QString &path, bool highDpi)
 
 void TstMapTiles::serveQuadrants(const QString &folder, int size)
 {
+    serveQuadrants(folder, QList<int>(4, size));
+}
+
+void TstMapTiles::serveQuadrants(const QString &folder, const QList<int> &sizes)
+{
     const QStringList tiles = {"2/1/1", "2/2/1", "2/1/2", "2/2/2"};
     for (int i = 0; i < 4; ++i) {
         HttpTestServer::Reply tile;
         tile.contentType = "image/png";
-        tile.body = png(m_colors.at(i), size);
+        tile.body = png(m_colors.at(i), sizes.at(i));
         m_server->setReply(QStringLiteral("/%1/%2.png").arg(folder, tiles.at(i)), tile);
     }
 }
@@ -364,6 +378,9 @@ void TstMapTiles::unusableRepository_data()
         << true;
     QTest::newRow("format with a path")
         << 200 << QByteArray(R"({"url": "https://example.org/%z/%x/%y.png", "format": "../../x"})") << true;
+    QTest::newRow("description of 100 kB")
+        << 200 << R"({"url": "https://example.org/%z/%x/%y.png", "copyright": ")" + QByteArray(100000, 'c') + "\"}"
+        << true;
 }
 
 void TstMapTiles::unusableRepository()
@@ -414,6 +431,137 @@ void TstMapTiles::mapTypes()
     map->setActiveMapType(map->mapTypes().last());
     QCOMPARE(map->tileEngine()->provider().url(3, 4, 5, false),
              QUrl(QStringLiteral("https://weather.example/map/clouds_new/3/4/5?appid=k")));
+}
+
+// Without a repository each map type has a description of its own, shipped with the program: the
+// n-th theme's background is the n-th type's. Not shown, so no tile is asked of those hosts.
+void TstMapTiles::shippedDescriptions_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QString>("tile");
+    QTest::addColumn<QString>("copyright");
+    const QString carto = QStringLiteral("© OpenStreetMap contributors © CARTO");
+    QTest::newRow("Light") << 0 << "https://tile.openstreetmap.org/3/4/5.png" << "© OpenStreetMap contributors";
+    QTest::newRow("Dark") << 1 << "https://a.basemaps.cartocdn.com/dark_all/3/4/5.png" << carto;
+    QTest::newRow("Voyager") << 2 << "https://a.basemaps.cartocdn.com/rastertiles/voyager/3/4/5.png" << carto;
+    QTest::newRow("Paper") << 3 << "https://a.basemaps.cartocdn.com/light_all/3/4/5.png" << carto;
+    QTest::newRow("Midnight") << 4 << "https://a.basemaps.cartocdn.com/dark_nolabels/3/4/5.png" << carto;
+    QTest::newRow("Terrain") << 5 << "https://a.tile.opentopomap.org/3/4/5.png"
+                             << "Map data: © OpenStreetMap contributors, SRTM | Map style: © OpenTopoMap (CC-BY-SA)";
+    // The imagery service numbers rows before columns.
+    QTest::newRow("Satellite") << 6 << "https://tiles.maps.eox.at/wmts/1.0.0/s2cloudless_3857/default/g/3/5/4.jpg"
+                               << "Sentinel-2 cloudless - https://s2maps.eu by EOX IT Services GmbH (Contains modified "
+                                  "Copernicus Sentinel data 2016)";
+}
+
+void TstMapTiles::shippedDescriptions()
+{
+    QFETCH(int, type);
+    QFETCH(QString, tile);
+    QFETCH(QString, copyright);
+    std::unique_ptr<MapView> map(makeMap(QString(), QByteArray(), false));
+    QVERIFY(map);
+    map->setActiveMapType(map->mapTypes().at(type));
+    const TileEngine *engine = map->tileEngine();
+    QVERIFY(engine->usesBuiltInProvider());
+    QVERIFY(!engine->fetchingDescription());
+    QCOMPARE(engine->provider().url(3, 4, 5, false), QUrl(tile));
+    QCOMPARE(engine->provider().copyright, copyright);
+    QCOMPARE(m_server->requests(), QStringList());
+}
+
+void TstMapTiles::cachedDescriptionRefreshed_data()
+{
+    QTest::addColumn<int>("ageSecs");
+    QTest::addColumn<bool>("repository");
+    QTest::addColumn<QString>("tile");
+    QTest::newRow("an hour old") << 3600 << true << "http://127.0.0.1:1/old/3/4/5.png";
+    QTest::newRow("two days old") << 2 * 86400 << true << "/tiles/3/4/5.png";
+    QTest::newRow("two days old, no repository") << 2 * 86400 << false << "https://tile.openstreetmap.org/3/4/5.png";
+}
+
+void TstMapTiles::cachedDescriptionRefreshed()
+{
+    QFETCH(int, ageSecs);
+    QFETCH(bool, repository);
+    QFETCH(QString, tile);
+    serveDescription();
+    const QString cached = m_cache->path() + "/providers/street.json";
+    QVERIFY(QDir().mkpath(m_cache->path() + "/providers"));
+    const QByteArray old = "{\"url\": \"http://127.0.0.1:1/old/%z/%x/%y.png\"}";
+    QVERIFY(!TestSupport::writeFile(cached, old).isEmpty());
+    QFile file(cached);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-ageSecs), QFileDevice::FileModificationTime));
+    file.close();
+
+    std::unique_ptr<MapView> map(makeMap(repository ? m_server->url(QStringLiteral("/osm/")) : QString(), QByteArray(), false));
+    QVERIFY(map);
+    QTRY_VERIFY(!map->tileEngine()->fetchingDescription());
+    const QString expected = tile.startsWith(u'/') ? m_server->url(tile) : tile;
+    QCOMPARE(map->tileEngine()->provider().url(3, 4, 5, false), QUrl(expected));
+    const bool refreshed = tile.startsWith(u'/');
+    QCOMPARE(m_server->requests(), refreshed ? QStringList{QStringLiteral("/osm/street")} : QStringList());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll().contains("/tiles/%z/%x/%y.png"), refreshed);
+}
+
+// Quadrants of other sizes than the provider's are neither shown, nor kept in memory or on
+// disk; the memory holds the one tile that fits, counted in bytes.
+void TstMapTiles::wrongSizedTilesRefused_data()
+{
+    QTest::addColumn<bool>("highDpi");
+    QTest::addColumn<QList<int>>("sizes");
+    QTest::addColumn<qint64>("bytes");
+    QTest::newRow("256 px tiles") << false << QList<int>{4096, 512, 128, 256} << qint64(256 * 256 * 4);
+    QTest::newRow("512 px tiles") << true << QList<int>{4096, 256, 1024, 512} << qint64(512 * 512 * 4);
+}
+
+void TstMapTiles::wrongSizedTilesRefused()
+{
+    QFETCH(bool, highDpi);
+    QFETCH(QList<int>, sizes);
+    QFETCH(qint64, bytes);
+    serveDescription(QStringLiteral("/osm/street"), highDpi);
+    const QString folder = highDpi ? QStringLiteral("hd") : QStringLiteral("tiles");
+    serveQuadrants(folder, sizes);
+    const QByteArray parameter = "PluginParameter { name: \"osm.mapping.highdpi_tiles\"; value: " + QByteArray(highDpi ? "true" : "false") + " }";
+    MapView *map = makeMap(m_server->url(QStringLiteral("/osm/")), parameter);
+    QVERIFY(map);
+    QTRY_VERIFY_WITH_TIMEOUT(m_server->requests().filter(folder + "/2/").size() == 4
+                                 && map->tileEngine()->pendingRequests() == 0,
+                             10000);
+    QTRY_VERIFY_WITH_TIMEOUT(showsQuadrants(grab(), {Background, Background, Background, Qt::yellow}), 5000);
+    QCOMPARE(map->tileEngine()->memoryBytes(), bytes);
+    const QString prefix = highDpi ? QStringLiteral("street@2x") : QStringLiteral("street");
+    QCOMPARE(tileFiles(m_cache->path(), prefix), QStringList{prefix + "-2-2-2.png"});
+}
+
+// A tile body that goes on past any tile's size is broken off, not read to its end.
+void TstMapTiles::oversizedTileBodiesBrokenOff_data()
+{
+    QTest::addColumn<qint64>("announced");
+    QTest::newRow("300 MB announced") << qint64(300) * 1000 * 1000;
+    QTest::newRow("no length announced") << qint64(-2);
+}
+
+void TstMapTiles::oversizedTileBodiesBrokenOff()
+{
+    QFETCH(qint64, announced);
+    serveDescription();
+    serveQuadrants();
+    HttpTestServer::Reply endless;
+    endless.contentType = "image/png";
+    endless.body = png(Qt::red) + QByteArray(5 * 1024 * 1024, 'x');
+    endless.contentLength = announced;
+    endless.keepOpen = true;
+    m_server->setReply(QStringLiteral("/tiles/2/1/1.png"), endless);
+    MapView *map = makeMap(m_server->url(QStringLiteral("/osm/")));
+    QVERIFY(map);
+    QTRY_VERIFY_WITH_TIMEOUT(showsQuadrants(grab(), {Background, Qt::green, Qt::blue, Qt::yellow}), 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(map->tileEngine()->pendingRequests(), 0, 3000);
+    QVERIFY(!map->tileEngine()->contains(TileKey{2, 1, 1}));
+    QVERIFY(!QFile::exists(m_cache->path() + "/street-2-1-1.png"));
 }
 
 QTEST_MAIN(TstMapTiles)

@@ -16,6 +16,7 @@
 #include <memory>
 
 Q_IMPORT_QML_PLUGIN(Corvel_MapPlugin)
+Q_IMPORT_QML_PLUGIN(Waylore_MapLayersPlugin)
 
 namespace {
 
@@ -370,6 +371,7 @@ void TstPixelMapItems::symbolTakesTheTint()
     const QByteArray qml = QStringLiteral(R"(
         import QtQuick
         import Corvel.Map
+        import Waylore.MapLayers
         Rectangle {
             width: 100; height: 40; color: "white"
             Row {
@@ -415,6 +417,7 @@ void TstPixelMapItems::outlineFillsAndStrokes()
     const QByteArray qml = QStringLiteral(R"(
         import QtQuick
         import Corvel.Map
+        import Waylore.MapLayers
         Rectangle {
             width: 100; height: 100; color: "white"
             OutlineItem {

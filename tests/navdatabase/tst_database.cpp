@@ -717,16 +717,22 @@ void TestDatabase::clearReleasesItems()
 void TestDatabase::emptiness()
 {
     QVERIFY(m_db->empty());
+    QCOMPARE(m_db->emptyLists(), QStringList({"points", "segments", "runways", "boundaries", "taxiways"}));
     Airport *a = airport(QStringLiteral("EGLL"), 51.47, -0.45);
     Point *f = fix(QStringLiteral("EMP"), 51, 0);
     m_db->addPoint(a);
     m_db->addPoint(f);
     m_db->addSegment(new Segment(Segment::FORWARD, Segment::LOW, a, f, QStringLiteral("E1"), 0, 0));
     m_db->addRunway(runway(a, QStringLiteral("09L"), QStringLiteral("27R"), true));
+    // The airports of a small simulator folder: runways, but no ground outline and no taxiway.
+    QVERIFY(m_db->empty());
+    QCOMPARE(m_db->emptyLists(), QStringList({"boundaries", "taxiways"}));
     m_db->addBoundary(new Boundary());
     QVERIFY(m_db->empty()); // no taxiway yet
+    QCOMPARE(m_db->emptyLists(), QStringList({"taxiways"}));
     m_db->addTaxiway(new Taxiway(1));
     QVERIFY(!m_db->empty());
+    QCOMPARE(m_db->emptyLists(), QStringList());
 }
 
 // The database deletes its items when it goes, while its filters may still index a snapshot of

@@ -18,7 +18,6 @@ private slots:
     void toDouble();
     void toDoubleExact_data();
     void toDoubleExact();
-    void sharedText();
 };
 
 void TestTextFields::split_data()
@@ -131,16 +130,6 @@ void TestTextFields::toDoubleExact()
     QFETCH(double, value);
     const double read = TextFields::toDouble(field);
     QVERIFY(std::memcmp(&read, &value, sizeof read) == 0);
-}
-
-// Short fields are shared per thread, keyed by their bytes and length; longer ones are not.
-void TestTextFields::sharedText()
-{
-    const QString terminal = TextFields::sharedText("ENRT");
-    QCOMPARE(TextFields::sharedText("ENR"), QStringLiteral("ENR"));
-    QCOMPARE(TextFields::sharedText("ENRT").constData(), terminal.constData());
-    QCOMPARE(TextFields::sharedText("\xc3\xa9t\xc3\xa9"), QStringLiteral(u"\u00e9t\u00e9"));
-    QVERIFY(TextFields::sharedText("ABCDEFGH").constData() != TextFields::sharedText("ABCDEFGH").constData());
 }
 
 QTEST_APPLESS_MAIN(TestTextFields)

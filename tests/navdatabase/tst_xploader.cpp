@@ -454,9 +454,16 @@ void TestXpLoader::autodetect()
     const QString eleven = loader.autodetectXPPath();
     QDir(m_dir->path()).mkdir(QStringLiteral("X-Plane 12"));
     const QString twelve = loader.autodetectXPPath();
+    const QStringList candidates = loader.autodetectCandidates();
     qputenv("HOME", home);
 
     QVERIFY(none.isEmpty());
+    // Where the search looked, as the dialog tells it: eleven places per version, 12 first.
+    QCOMPARE(candidates.size(), 22);
+    QCOMPARE(candidates.at(3), m_dir->filePath(QStringLiteral("X-Plane 12")));
+    QCOMPARE(candidates.at(9), QStringLiteral("/opt/x-plane/X-Plane 12"));
+    QCOMPARE(candidates.at(14), m_dir->filePath(QStringLiteral("X-Plane 11")));
+    QCOMPARE(candidates.at(21), QStringLiteral("/Users/Shared/X-Plane 11"));
     QCOMPARE(eleven, m_dir->filePath(QStringLiteral("X-Plane 11")));
     QCOMPARE(twelve, m_dir->filePath(QStringLiteral("X-Plane 12")));
 }

@@ -123,6 +123,7 @@ Item {
         property bool succeed: true
 
         signal done(int format, string file)
+        signal failed(int format, string message)
 
         function toFormat(format, path) {
             window.record("toFormat", format, path === undefined ? "(default)" : path);
@@ -137,6 +138,7 @@ Item {
 
         function share(path) {
             window.record("share", path);
+            return succeed;
         }
     }
     QtObject {

@@ -9,10 +9,15 @@
 
 #include <QAbstractItemModel>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QDir>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QElapsedTimer>
 #include <QGeoCoordinate>
 #include <QImage>
+#include <QPointer>
 #include <QSet>
 #include <QSettings>
 #include <QSignalSpy>
@@ -23,10 +28,14 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWheelEvent>
 #include <QtQml/qqmlextensionplugin.h>
+
+#include <cmath>
 
 Q_IMPORT_QML_PLUGIN(Waylore_UiPlugin)
 Q_IMPORT_QML_PLUGIN(Corvel_MapPlugin)
+Q_IMPORT_QML_PLUGIN(Waylore_MapLayersPlugin)
 
 class ProgramWindow : public QObject
 {
@@ -35,7 +44,14 @@ class ProgramWindow : public QObject
 private slots:
     void initTestCase();
     void mapAfterImport();
+    void hoverTooltip();
+    // Before any other file dialog or export has made the documents folder.
+    void firstSaveOnFreshHome();
     void generateSaveReopenExport();
+    void tableAtWindowSizes();
+    void informationScrolls();
+    // Clears the database at its end: last.
+    void themeSwitchBothWays();
     void cleanupTestCase();
 
 private:
@@ -63,6 +79,7 @@ private:
     std::unique_ptr<Shell> m_shell;
     QQuickWindow *m_window = nullptr;
     QQuickItem *m_overlay = nullptr;
+    ulong m_wheelTurns = 0;
 };
 
 void ProgramWindow::initTestCase()
@@ -172,6 +189,15 @@ void ProgramWindow::mapAfterImport()
     QObject *status = dialog->findChild<QObject *>(QStringLiteral("statusText"));
     QTRY_VERIFY(status->property("text").toString().contains(QLatin1String("s)")));
     QCOMPARE(dialog->findChild<QObject *>(QStringLiteral("pointCount"))->property("text").toString(), QStringLiteral("19"));
+    // The small folder has no airport outlines and no taxiways: the next start would open this
+    // dialog again, and it says why.
+    QTRY_VERIFY(dialog->findChild<QObject *>(QStringLiteral("unusableText"))->property("text").toString().contains(
+        QLatin1String("it has no airport boundaries and taxiways")));
+    // No simulator in the test's home: the search says where it looked.
+    QVERIFY(QMetaObject::invokeMethod(dialog->findChild<QObject *>(QStringLiteral("autodetectButton")), "clicked"));
+    QVERIFY(dialog->findChild<QObject *>(QStringLiteral("autodetectText"))->property("text").toString().startsWith(
+        QLatin1String("No folder \"X-Plane 12\" or \"X-Plane 11\" found in: ")));
+    QTest::qWait(100);
     picture(QStringLiteral("program-database.png"));
     QVERIFY(QMetaObject::invokeMethod(dialog->findChild<QObject *>(QStringLiteral("okButton")), "clicked"));
     QTRY_VERIFY(!m_window->property("dialog").toBool());
@@ -217,6 +243,77 @@ void ProgramWindow::mapAfterImport()
             warnings << line;
     }
     QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join(u'\n')));
+}
+
+
+// A pilot rests the pointer on the radio beacon XRB: its description opens beside the pointer, as
+// wide as its text allows and no wider, and stays under the context menu opened on the beacon.
+void ProgramWindow::hoverTooltip()
+{
+    const QPoint beacon = (place(-20.2, 62.8) / m_window->effectiveDevicePixelRatio()).toPoint();
+    QTest::mouseMove(m_window, beacon + QPoint(0, 40));
+    QTest::qWait(50);
+    QTest::mouseMove(m_window, beacon);
+    QObject *tip = nullptr;
+    QTRY_VERIFY_WITH_TIMEOUT((tip = m_overlay->findChild<QObject *>(QStringLiteral("tooltip"))) != nullptr
+                                 && tip->property("item").value<QObject *>()
+                                 && tip->property("item").value<QObject *>()->property("opened").toBool(),
+                             5000);
+    QObject *popup = tip->property("item").value<QObject *>();
+    auto *box = popup->property("background").value<QQuickItem *>();
+    QVERIFY(box);
+    const QRectF area(box->mapToScene(QPointF(0, 0)), box->size());
+    // Beside the pointer, below and to the right of it.
+    QVERIFY2(area.left() > beacon.x() && area.left() < beacon.x() + 30 && area.top() > beacon.y() && area.top() < beacon.y() + 30,
+             qPrintable(QStringLiteral("%1,%2 for %3,%4").arg(area.left()).arg(area.top()).arg(beacon.x()).arg(beacon.y())));
+    // No wider than its longest line wants, and no wider than the limit of its font.
+    auto *text = popup->property("contentItem").value<QQuickItem *>();
+    QVERIFY(text);
+    const double limit = popup->property("textLimit").toDouble();
+    QVERIFY(limit > 0);
+    QVERIFY2(text->width() <= limit + 1 && text->width() <= text->implicitWidth() + 1,
+             qPrintable(QStringLiteral("%1 (limit %2, text %3)").arg(text->width()).arg(limit).arg(text->implicitWidth())));
+    QVERIFY2(area.width() < m_window->width() / 2, qPrintable(QString::number(area.width())));
+    QTest::qWait(100);
+    picture(QStringLiteral("program-tooltip.png"));
+
+    // The beacon's menu opens where it is clicked. The pointer then rests on the beacon XRA to
+    // its left, whose description would reach into the menu: the menu stays drawn above it.
+    QTest::mouseClick(m_window, Qt::RightButton, {}, beacon);
+    QObject *menu = nullptr;
+    QTRY_VERIFY((menu = tip->parent()->findChild<QObject *>(QStringLiteral("menu"))) && menu->property("opened").toBool());
+    const QPointer<QObject> menuPopup = menu->property("menu").value<QObject *>();
+    auto *menuBox = menuPopup->property("background").value<QQuickItem *>();
+    QVERIFY(menuBox);
+    const QPoint other = (place(-20.0, 61.0) / m_window->effectiveDevicePixelRatio()).toPoint();
+    QTest::mouseMove(m_window, other + QPoint(0, 30));
+    QTest::qWait(50);
+    QTest::mouseMove(m_window, other);
+    QObject *otherTip = nullptr;
+    QTest::qWait(1200);
+    for (QObject *loader : m_overlay->findChildren<QObject *>(QStringLiteral("tooltip"))) {
+        QObject *item = loader->property("item").value<QObject *>();
+        if (loader != tip && item && item->property("opened").toBool())
+            otherTip = item;
+    }
+    if (otherTip) {
+        auto *otherBox = otherTip->property("background").value<QQuickItem *>();
+        const QRectF menuArea(menuBox->mapToScene(QPointF(0, 0)), menuBox->size());
+        const QRectF both = menuArea.intersected(QRectF(otherBox->mapToScene(QPointF(0, 0)), otherBox->size()));
+        QVERIFY2(!both.isEmpty(), "the description does not reach into the menu");
+        const QImage image = m_window->grabWindow();
+        // The menu's own colour at its left edge, where no entry text is drawn.
+        const QPointF sample(menuArea.left() + 3, both.center().y());
+        const QColor menuColour = menuBox->property("color").value<QColor>();
+        const QColor shown = image.pixelColor((sample * m_window->effectiveDevicePixelRatio()).toPoint());
+        QVERIFY2(qAbs(shown.red() - menuColour.red()) + qAbs(shown.green() - menuColour.green()) + qAbs(shown.blue() - menuColour.blue()) < 24,
+                 qPrintable(shown.name() + QLatin1String(" for the menu's ") + menuColour.name()));
+    }
+    picture(QStringLiteral("program-tooltip-menu.png"));
+    QVERIFY2(menuPopup && menuPopup->property("opened").toBool(), "the menu closed under the pointer");
+    QVERIFY(QMetaObject::invokeMethod(menuPopup, "close"));
+    QTRY_VERIFY(!menuPopup || !menuPopup->property("opened").toBool());
+    QTest::mouseMove(m_window, beacon + QPoint(0, 60));
 }
 
 void ProgramWindow::click(QQuickItem *item) const
@@ -311,6 +408,7 @@ void ProgramWindow::generateSaveReopenExport()
     QVERIFY(generatorDialog);
     click(m_window->findChild<QQuickItem *>(QStringLiteral("generatorToolButton")));
     QTRY_VERIFY_WITH_TIMEOUT(generatorDialog->property("opened").toBool(), 10000);
+    picture(QStringLiteral("program-generator.png"));
 
     // The departure field has the focus: typed and validated with Enter; the arrival field is
     // clicked into first.
@@ -425,9 +523,252 @@ void ProgramWindow::generateSaveReopenExport()
     QVERIFY2(colours.size() > 20, qPrintable(QString::number(colours.size())));
 }
 
+// The pilot picks the Dark theme and then Light again with the profile chart shown: at each
+// switch the map, its labels and the chart take the new colours at once.
+void ProgramWindow::themeSwitchBothWays()
+{
+    auto *combo = m_window->findChild<QQuickItem *>(QStringLiteral("themeComboBox"));
+    QVERIFY(combo);
+    auto *chart = m_window->findChild<QQuickItem *>(QStringLiteral("profileChart"));
+    QVERIFY(chart && chart->isVisible());
+    const QRectF chartArea(chart->mapToScene(QPointF(0, 0)) * m_window->effectiveDevicePixelRatio(),
+                           chart->size() * m_window->effectiveDevicePixelRatio());
+    for (const auto &[index, name] : {std::pair{1, "dark"}, std::pair{0, "light"}, std::pair{1, "dark-again"}}) {
+        combo->setProperty("currentIndex", index);
+        QVERIFY(QMetaObject::invokeMethod(combo, "activated", Q_ARG(int, index)));
+        QTest::qWait(500);
+        const QImage image = picture(QStringLiteral("program-theme-%1.png").arg(QLatin1String(name)));
+        const bool night = index == 1;
+        // The map's ground where no tile is, away from every item.
+        const QPointF empty = m_overlay->mapToScene(QPointF(m_overlay->width() * 0.25, m_overlay->height() * 0.8));
+        const QColor ground = image.pixelColor((empty * m_window->effectiveDevicePixelRatio()).toPoint());
+        QVERIFY2(night ? ground.lightnessF() < 0.3 : ground.lightnessF() > 0.7, qPrintable(ground.name()));
+        // The airport label under XRTA, a few pixels below the point: its strongest pixel has
+        // a contrast of at least 3:1 with the ground (the relative luminances of the sRGB
+        // standard, plus 0.05 each).
+        const auto luminance = [](const QColor &c) {
+            const auto linear = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+            return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+        };
+        const double groundLuminance = luminance(ground);
+        const QPointF xrta = place(-20.0, 60.0);
+        double contrast = 1.0;
+        for (int x = int(xrta.x()) - 20; x <= int(xrta.x()) + 20; ++x) {
+            for (int y = int(xrta.y()) + 8; y <= int(xrta.y()) + 40; ++y) {
+                const double pixel = luminance(image.pixelColor(x, y));
+                contrast = qMax(contrast, (qMax(pixel, groundLuminance) + 0.05) / (qMin(pixel, groundLuminance) + 0.05));
+            }
+        }
+        QVERIFY2(contrast >= 3.0, qPrintable(QString::number(contrast)));
+        // The chart on the window's background with its texts: light on dark, dark on light.
+        const QColor chartGround = image.pixelColor(chartArea.topLeft().toPoint() + QPoint(4, 4));
+        QVERIFY2(night ? chartGround.lightnessF() < 0.35 : chartGround.lightnessF() > 0.8, qPrintable(chartGround.name()));
+        int texts = 0;
+        for (int x = qMax(0, int(chartArea.left())); x < qMin(image.width(), int(chartArea.right())); ++x) {
+            for (int y = int(chartArea.bottom()) - 40; y < qMin(image.height(), int(chartArea.bottom())); ++y) {
+                if (std::abs(image.pixelColor(x, y).lightnessF() - chartGround.lightnessF()) > 0.4)
+                    ++texts;
+            }
+        }
+        // The distance labels along the bottom axis.
+        QVERIFY2(texts > 100, qPrintable(QString::number(texts)));
+    }
+
+    // Close in on a selected airport: the rings of its marker read three distances.
+    QQuickItem *map = m_overlay->parentItem();
+    QVERIFY(QMetaObject::invokeMethod(context("ism"), "selectFromUID", Q_ARG(QString, QStringLiteral("XRTB"))));
+    map->setProperty("center", QVariant::fromValue(QGeoCoordinate(-20.0, 66.0)));
+    map->setProperty("zoomLevel", 16.0);
+    QTest::qWait(700);
+    picture(QStringLiteral("program-selection-close.png"));
+    QStringList rings;
+    for (const char *name : {"distanceLarge", "distanceMedium", "distanceSmall"}) {
+        for (QQuickItem *label : m_window->findChildren<QQuickItem *>(QLatin1String(name))) {
+            // The rose is drawn through its tint: the marker's own item tells whether it shows.
+            QQuickItem *marker = label->parentItem() ? label->parentItem()->parentItem() : nullptr;
+            if (marker && marker->isVisible())
+                rings << label->property("text").toString();
+        }
+    }
+    QCOMPARE(rings.size(), 3);
+    QVERIFY2(QSet<QString>(rings.cbegin(), rings.cend()).size() == 3, qPrintable(rings.join(u' ')));
+
+    // The information panel shows the airport; once the database is emptied, it says the airport
+    // no longer exists.
+    QObject *info = context("infoManager");
+    QVERIFY(QMetaObject::invokeMethod(info, "showPointInfo", Q_ARG(QString, QStringLiteral("XRTB"))));
+    QVERIFY(info->property("html").toString().contains(QLatin1String("Bellmont")));
+    QVERIFY(QMetaObject::invokeMethod(context("database"), "clear"));
+    QTRY_VERIFY(info->property("html").toString().contains(QLatin1String("not in the navigation database any more")));
+    QTest::qWait(200);
+    picture(QStringLiteral("program-database-cleared.png"));
+}
+
+// The table of the reopened plan at the smallest window and at a large one: every column is as
+// wide as its value and the tool bar's last button is within the window.
+void ProgramWindow::tableAtWindowSizes()
+{
+    auto *panel = m_window->findChild<QQuickItem *>(QStringLiteral("flightplanPanel"));
+    QVERIFY(panel);
+    auto *tabBar = panel->findChild<QQuickItem *>(QStringLiteral("tabBar"));
+    QQuickItem *tableTab = nullptr;
+    QMetaObject::invokeMethod(tabBar, "itemAt", Q_RETURN_ARG(QQuickItem *, tableTab), Q_ARG(int, 0));
+    click(tableTab);
+    auto *table = m_window->findChild<QQuickItem *>(QStringLiteral("table"));
+    QVERIFY(table);
+    QTRY_VERIFY(table->isVisible());
+    const QList<QSize> sizes = {m_window->minimumSize(), QSize(1600, 1000)};
+    QCOMPARE(sizes.first(), QSize(1020, 730));
+    for (const QSize &size : sizes) {
+        m_window->resize(size);
+        QTRY_COMPARE(m_window->size(), size);
+        QTest::qWait(300);
+        const QString name = QStringLiteral("program-table-%1x%2.png").arg(size.width()).arg(size.height());
+        picture(name);
+        const auto rows = table->property("contentItem").value<QQuickItem *>()->childItems();
+        int fuelShown = 0;
+        for (QQuickItem *row : rows) {
+            // Rows only (the drag handle may sit beside them).
+            if (!row->isVisible() || !row->property("planRow").isValid())
+                continue;
+            for (const char *cell : {"headingCell", "distanceCell", "altitudeCell", "speedCell", "timeCell", "fuelCell", "airwayCell"}) {
+                auto *field = row->findChild<QQuickItem *>(QLatin1String(cell));
+                QVERIFY2(field, cell);
+                if (!field->isVisible())
+                    continue;
+                // The text ends inside its cell, before the next cell begins.
+                for (QQuickItem *child : field->childItems()) {
+                    if (child->inherits("QQuickText"))
+                        QVERIFY2(child->x() + child->implicitWidth() <= field->width(),
+                                 qPrintable(name + QLatin1Char(' ') + QLatin1String(cell) + QLatin1Char(' ') + child->property("text").toString()));
+                }
+                if (qstrcmp(cell, "fuelCell") == 0)
+                    ++fuelShown;
+            }
+            // The procedure's name ends inside the row too.
+            auto *procedure = row->findChild<QQuickItem *>(QStringLiteral("procedureButton"));
+            QVERIFY(procedure);
+            if (procedure->isVisible())
+                QVERIFY2(procedure->mapToItem(row, QPointF(procedure->implicitWidth(), 0)).x() <= row->width(), qPrintable(name));
+        }
+        QVERIFY2(fuelShown > 0, qPrintable(name));
+        auto *toolBar = m_window->findChild<QQuickItem *>(QStringLiteral("toolBar"));
+        QVERIFY(toolBar);
+        QQuickItem *last = nullptr;
+        for (QQuickItem *item : toolBar->findChildren<QQuickItem *>()) {
+            if (item->isVisible() && item->inherits("QQuickAbstractButton")
+                && (!last || item->mapToScene(QPointF(item->width(), 0)).x() > last->mapToScene(QPointF(last->width(), 0)).x()))
+                last = item;
+        }
+        QVERIFY(last);
+        // Scrolled to its end when the bar is narrower than the row.
+        QObject *scroll = toolBar->findChild<QObject *>(QStringLiteral("toolScroll"));
+        QVERIFY(scroll);
+        scroll->setProperty("position", 1.0 - scroll->property("size").toDouble());
+        QTest::qWait(50);
+        QVERIFY2(last->mapToScene(QPointF(last->width(), 0)).x() <= size.width() + 1, qPrintable(name));
+        if (size.width() < 1100)
+            picture(QStringLiteral("program-toolbar-%1-end.png").arg(size.width()));
+        scroll->setProperty("position", 0.0);
+    }
+}
+
+// The first save in a home without a documents folder: the save dialog starts in that folder,
+// made for it, says Save, keeps the typed name while the pilot looks into another folder, and
+// the file is written at once.
+void ProgramWindow::firstSaveOnFreshHome()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QVERIFY(documents.startsWith(QDir::homePath()));
+    QVERIFY(!QFileInfo::exists(documents));
+    QObject *document = context("document");
+    QVERIFY(QMetaObject::invokeMethod(document, "niew"));
+    QObject *plan = context("flightplan");
+    bool added = false;
+    QMetaObject::invokeMethod(plan, "append", Q_RETURN_ARG(bool, added), Q_ARG(QString, QStringLiteral("XRTA")), Q_ARG(bool, true));
+    QVERIFY(added && !document->property("saved").toBool() && !document->property("named").toBool());
+    QObject *fileManager = m_window->findChild<QObject *>(QStringLiteral("fileManager"));
+    QVERIFY(QMetaObject::invokeMethod(fileManager, "saveDoc"));
+    QFileDialog *dialog = nullptr;
+    QTRY_VERIFY_WITH_TIMEOUT([&dialog] {
+        for (QWidget *widget : QApplication::topLevelWidgets()) {
+            if (auto *found = qobject_cast<QFileDialog *>(widget); found && found->isVisible())
+                dialog = found;
+        }
+        return dialog != nullptr;
+    }(), 5000);
+    QVERIFY(QFileInfo(documents).isDir());
+    QCOMPARE(QDir(dialog->directory()).canonicalPath(), QDir(documents).canonicalPath());
+    QCOMPARE(dialog->acceptMode(), QFileDialog::AcceptSave);
+    auto *buttons = dialog->findChild<QDialogButtonBox *>();
+    QVERIFY(buttons);
+    QPushButton *accept = buttons->button(QDialogButtonBox::Save);
+    QVERIFY(accept);
+    auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+    QVERIFY(name);
+    name->selectAll();
+    QTest::keyClicks(name, QStringLiteral("first flight"));
+    QVERIFY(accept->isEnabled());
+    dialog->setDirectory(QDir::homePath());
+    QCoreApplication::processEvents();
+    QCOMPARE(name->text(), QStringLiteral("first flight"));
+    dialog->setDirectory(documents);
+    QCoreApplication::processEvents();
+    QCOMPARE(name->text(), QStringLiteral("first flight"));
+    dialog->grab().save(QDir(qEnvironmentVariable("WAYLORE_SCREENSHOT_DIR", QDir::tempPath())).filePath(QStringLiteral("program-first-save.png")));
+    QTest::mouseClick(accept, Qt::LeftButton);
+    QTRY_VERIFY(!dialog->isVisible());
+    const QString saved = QDir(documents).filePath(QStringLiteral("first flight.fpxml"));
+    QTRY_VERIFY2(QFileInfo::exists(saved), qPrintable(QDir(documents).entryList(QDir::Files).join(u',') + QLatin1Char('|') + document->property("name").toString()));
+    QVERIFY(document->property("saved").toBool());
+    QCOMPARE(document->property("name").toString(), QStringLiteral("first flight.fpxml"));
+    // The next dialogs start where this one ended (the store is written a moment later).
+    QTRY_COMPARE(QDir(QSettings().value(QStringLiteral("document/lastFolder")).toString()).canonicalPath(), QDir(documents).canonicalPath());
+    QObject *error = fileManager->property("saveErrorDialog").value<QObject *>();
+    QVERIFY(error && !error->property("visible").toBool());
+}
+
+
+// A long page in the information panel scrolls under the wheel and by its bar while the point
+// panel above it is open, at the smallest window and at a large one.
+void ProgramWindow::informationScrolls()
+{
+    auto *info = m_window->findChild<QQuickItem *>(QStringLiteral("infoPanel"));
+    auto *points = m_window->findChild<QQuickItem *>(QStringLiteral("pointPanel"));
+    QVERIFY(info && points);
+    QVERIFY(points->property("expanded").toBool() && info->property("expanded").toBool());
+    QObject *infoManager = context("infoManager");
+    // The airport's page: sections of runways, procedures and more, taller than the panel.
+    auto *text = info->findChild<QQuickItem *>(QStringLiteral("infoText"));
+    auto *bar = info->findChild<QQuickItem *>(QStringLiteral("verticalBar"));
+    QVERIFY(text && bar);
+    for (const QSize &size : {QSize(1020, 730), QSize(1600, 1000)}) {
+        m_window->resize(size);
+        QTRY_COMPARE(m_window->size(), size);
+        QVERIFY(QMetaObject::invokeMethod(infoManager, "linkTo", Q_ARG(QString, QStringLiteral("POINT>XRTA"))));
+        QTest::qWait(300);
+        QTRY_VERIFY(bar->property("size").toDouble() < 0.9);
+        bar->setProperty("position", 0.0);
+        QTest::qWait(50);
+        const QPointF middle = text->parentItem()->mapToScene(QPointF(40, 40));
+        QWheelEvent wheel(middle, m_window->mapToGlobal(middle), QPoint(), QPoint(0, -240), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        // The view reads the turn's speed from the time since the last one.
+        wheel.setTimestamp(++m_wheelTurns * 1000);
+        QCoreApplication::sendEvent(m_window, &wheel);
+        QTest::qWait(300);
+        picture(QStringLiteral("program-information-%1.png").arg(size.width()));
+        QVERIFY2(bar->property("position").toDouble() > 0.0, qPrintable(QString::number(size.width())));
+    }
+}
+
 int main(int argc, char **argv)
 {
     Shell::nameApplication();
+    // A home of its own, as a new pilot's: no documents folder yet.
+    QTemporaryDir home;
+    if (!home.isValid())
+        return 2;
+    qputenv("HOME", home.path().toLocal8Bit());
     QApplication app(argc, argv);
     // As the program does before it reads its settings (the map's stored centre).
     qRegisterMetaType<QGeoCoordinate>();

@@ -38,6 +38,7 @@
 
 Q_IMPORT_QML_PLUGIN(Waylore_UiPlugin)
 Q_IMPORT_QML_PLUGIN(Corvel_MapPlugin)
+Q_IMPORT_QML_PLUGIN(Waylore_MapLayersPlugin)
 
 namespace {
 

@@ -119,6 +119,36 @@ StubWindow {
             verify(entry(menu, "duplicate").enabled);
         }
 
+        // The entries of sub-menus carry their icons, at the size of the information entry's.
+        function test_subMenuIcons_data() {
+            const airport = { role_uid: "EDDF", role_code: "EDDF", role_type: 1, role_type_string: "Airport", role_index: 0,
+                              role_procedure_uid: "EDDF/ANEK1A", role_available_procedures: ["EDDF/ANEK1A"] };
+            return [
+                { tag: "more info", menu: "PointContextMenu", row: airport, within: "", sub: "moreInfo", icon: "circle-right" },
+                { tag: "runways", menu: "WaypointContextMenu", row: airport, within: "", sub: "runways", icon: "road" },
+                { tag: "procedure", menu: "WaypointContextMenu", row: airport, within: "", sub: "procedure", icon: "arrows-turn-to-dots" },
+                { tag: "insert transition", menu: "ProcedureContextMenu", row: airport, within: "", sub: "insertTransition", icon: "circle-plus" },
+                { tag: "choose", menu: "WaypointContextMenu", row: airport, within: "procedure", sub: "chooseProcedure", icon: "square-check" }
+            ];
+        }
+
+        function test_subMenuIcons(data) {
+            flightplan.count = 3;
+            const menu = openMenu(data.menu, [data.row]);
+            const within = data.within === "" ? menu : entry(menu, data.within);
+            const sub = entry(menu, data.sub);
+            let item = null;
+            for (let i = 0; i < within.count; ++i) {
+                if (within.itemAt(i).subMenu === sub)
+                    item = within.itemAt(i);
+            }
+            verify(item, "no entry for the sub-menu");
+            compare(String(item.icon.source), "qrc:/fa/solid/" + data.icon + ".svg");
+            const information = within.itemAt(1);
+            verify(String(information.icon.source).endsWith("circle-info.svg"));
+            compare([item.icon.width, item.icon.height], [information.icon.width, information.icon.height]);
+        }
+
         // Removing the waypoint destroys the row the menu belongs to: the command is given once
         // the menu is closed, with the row number read before, and nothing reads the row after.
         function test_removeWaypointOfItsOwnRow() {

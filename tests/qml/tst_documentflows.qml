@@ -43,9 +43,11 @@ StrictTestCase {
             { tag: "new, saved", command: "new", modified: false, question: "", answer: -1, empty: true, opened: false, quits: 0, saveAs: false },
             { tag: "new, Discard", command: "new", modified: true, question: "saveBeforeNewDialog", answer: MessageDialog.Discard, empty: true, opened: false, quits: 0, saveAs: false },
             { tag: "new, Save", command: "new", modified: true, question: "saveBeforeNewDialog", answer: MessageDialog.Save, empty: false, opened: false, quits: 0, saveAs: true },
+            { tag: "new, Cancel", command: "new", modified: true, question: "saveBeforeNewDialog", answer: MessageDialog.Cancel, empty: false, opened: false, quits: 0, saveAs: false },
             { tag: "new, closed", command: "new", modified: true, question: "saveBeforeNewDialog", answer: null, empty: false, opened: false, quits: 0, saveAs: false },
             { tag: "open, saved", command: "open", modified: false, question: "", answer: -1, empty: true, opened: true, quits: 0, saveAs: false },
             { tag: "open, Discard", command: "open", modified: true, question: "saveBeforeOpenDialog", answer: MessageDialog.Discard, empty: true, opened: true, quits: 0, saveAs: false },
+            { tag: "open, Cancel", command: "open", modified: true, question: "saveBeforeOpenDialog", answer: MessageDialog.Cancel, empty: false, opened: false, quits: 0, saveAs: false },
             { tag: "open, Save", command: "open", modified: true, question: "saveBeforeOpenDialog", answer: MessageDialog.Save, empty: false, opened: false, quits: 0, saveAs: true },
             { tag: "quit, saved", command: "quit", modified: false, question: "", answer: -1, empty: true, opened: false, quits: 1, saveAs: false },
             { tag: "quit, Discard", command: "quit", modified: true, question: "saveBeforeQuitDialog", answer: MessageDialog.Discard, empty: false, opened: false, quits: 1, saveAs: false },
@@ -53,6 +55,7 @@ StrictTestCase {
             { tag: "quit, Cancel", command: "quit", modified: true, question: "saveBeforeQuitDialog", answer: MessageDialog.Cancel, empty: false, opened: false, quits: 0, saveAs: false },
             { tag: "sample route, saved", command: "sample", modified: false, question: "", answer: -1, empty: true, opened: false, quits: 0, saveAs: false },
             { tag: "sample route, Discard", command: "sample", modified: true, question: "saveBeforeReplaceDialog", answer: MessageDialog.Discard, empty: true, opened: false, quits: 0, saveAs: false },
+            { tag: "sample route, Cancel", command: "sample", modified: true, question: "saveBeforeReplaceDialog", answer: MessageDialog.Cancel, empty: false, opened: false, quits: 0, saveAs: false },
             { tag: "sample route, Save", command: "sample", modified: true, question: "saveBeforeReplaceDialog", answer: MessageDialog.Save, empty: false, opened: false, quits: 0, saveAs: true }
         ];
     }
@@ -74,11 +77,18 @@ StrictTestCase {
         for (const name of questions)
             compare(manager[name].visible, name === data.question, name);
         if (data.question !== "") {
-            if (data.answer === null)
+            // Titled, so that the style keeps the text off the top edge.
+            compare(manager[data.question].title, Qt.application.name);
+            // Each question offers Cancel beside Discard and Save.
+            compare(manager[data.question].buttons, MessageDialog.Cancel | MessageDialog.Discard | MessageDialog.Save, "buttons");
+            if (data.answer === null) {
                 manager[data.question].rejected();
-            else
+                manager[data.question].close();
+            } else {
+                // An answer closes its question, whichever button gave it.
                 manager[data.question].buttonClicked(data.answer, MessageDialog.InvalidRole);
-            manager[data.question].close();
+                compare(manager[data.question].visible, false, "question closed");
+            }
         }
         wait(0);
         compare(flightplan.count === 0 || (data.command === "sample" && data.empty), data.empty, "plan emptied");
@@ -104,7 +114,7 @@ StrictTestCase {
         const manager = host.fileManager;
         manager.saveDoc();
         verify(manager.fileSaveAsDialog.visible);
-        verify(String(manager.fileSaveAsDialog.selectedFile).endsWith("/" + flightplan.general.suggestedFileName + ".fpxml"), manager.fileSaveAsDialog.selectedFile);
+        verify(String(manager.fileSaveAsDialog.currentFile).endsWith("/" + flightplan.general.suggestedFileName + ".fpxml"), manager.fileSaveAsDialog.currentFile);
     }
 
     // A named document whose folder has gone: Save says why, and the document stays unsaved,
@@ -199,6 +209,21 @@ StrictTestCase {
         host.exportAsDialog.exportTo(path, 0);
         tryVerify(() => host.exporterErrorDialog.visible);
         compare(host.exporterErrorDialog.informativeText, "Cannot export image to " + path + ".jpg");
+        host.exporterErrorDialog.close();
+
+        // A share the exporter refuses at once, then one that fails after it started.
+        host.exporter.succeed = false;
+        host.calls = [];
+        host.exportAsDialog.shareLink();
+        tryVerify(() => host.exporterErrorDialog.visible);
+        compare(host.calls.length, 1);
+        verify(host.calls[0].startsWith("share ") && host.calls[0].endsWith(".jpg"), host.calls[0]);
+        compare(host.exporterErrorDialog.informativeText, "disk full");
+        host.exporterErrorDialog.close();
+        host.exporter.succeed = true;
+        host.exporter.failed(28, "The share service cannot be reached.");
+        verify(host.exporterErrorDialog.visible);
+        compare(host.exporterErrorDialog.informativeText, "The share service cannot be reached.");
         host.exporterErrorDialog.close();
     }
 }

@@ -189,12 +189,13 @@ StubWindow {
         }
 
         function test_narrowPanelDropsSpeedTimeAndFuel_data() {
-            // Column N fits while the widths of columns 0 to N stay below the row less 250.
+            // Column N fits while columns 0 to N leave the comment its few characters; the
+            // widths are the row's own, measured in its font.
             return [
-                { tag: "590", width: 590, shown: [false, false, false] },
-                { tag: "600", width: 600, shown: [true, false, false] },
-                { tag: "700", width: 700, shown: [true, true, false] },
-                { tag: "740", width: 740, shown: [true, true, true] }
+                { tag: "up to the altitude", last: 3, shown: [false, false, false] },
+                { tag: "up to the speed", last: 4, shown: [true, false, false] },
+                { tag: "up to the time", last: 5, shown: [true, true, false] },
+                { tag: "up to the fuel", last: 6, shown: [true, true, true] }
             ];
         }
 
@@ -203,9 +204,14 @@ StubWindow {
             flightplan.setData(flightplan.index(1, 0), "250kts", Waypoint.IndicatedAirSpeed);
             const before = row(1);
             verify(before.fits(6) && child("timeCell", before).visible && child("fuelCell", before).visible);
-            panel.width = data.width;
+            let room = before.commentMinimum + 1;
+            for (let i = 0; i <= data.last; ++i)
+                room += before.widths[i];
+            panel.width = Math.ceil(room);
             const item = row(1);
             compare([child("speedCell", item).visible, child("timeCell", item).visible, child("fuelCell", item).visible], data.shown);
+            // The columns keep their widths whatever the panel's: no value runs into the next.
+            tryCompare(child("timeCell", item).parent, "width", data.shown[1] ? before.widths[5] : 0);
         }
 
         function test_rowClicksAndMenus() {
@@ -322,6 +328,44 @@ StubWindow {
                 panel.Material.theme = theme;
                 compare(chart.theme, chartTheme);
                 verify(Qt.colorEqual(chart.backgroundColor, panel.Material.background));
+            }
+        }
+
+        // The window switches its scheme's flag and background by two bindings, in either order:
+        // the chart ends with the new look, axis texts and title readable on its background.
+        function test_chartFollowsTheScheme_data() {
+            return [
+                { tag: "to dark, flag first", dark: true, flagFirst: true },
+                { tag: "to light, flag first", dark: false, flagFirst: true },
+                { tag: "to dark, background first", dark: true, flagFirst: false },
+                { tag: "to light, background first", dark: false, flagFirst: false }
+            ];
+        }
+
+        function applyScheme(dark, flagFirst) {
+            const steps = [() => panel.Material.theme = dark ? Material.Dark : Material.Light,
+                           () => panel.Material.background = dark ? "#444" : "#EEE"];
+            if (!flagFirst)
+                steps.reverse();
+            steps.forEach(step => step());
+        }
+
+        function test_chartFollowsTheScheme(data) {
+            const chart = panel.chart;
+            setPlan(["XRTA", "XR/ENRT/XRA", "XRTB"]);
+            mouseClick(child("tabBar").itemAt(1));
+            compare(chart.count, 1);
+            applyScheme(!data.dark, true);
+            applyScheme(data.dark, data.flagFirst);
+            compare(chart.theme, data.dark ? ChartView.ChartThemeDark : ChartView.ChartThemeLight);
+            verify(Qt.colorEqual(chart.backgroundColor, data.dark ? "#444" : "#EEE"), String(chart.backgroundColor));
+            const series = chart.series(0);
+            const background = chart.backgroundColor.hslLightness;
+            for (const [what, colour] of [["distance labels", chart.axisX(series).labelsColor],
+                                          ["altitude labels", chart.axisY(series).labelsColor],
+                                          ["title", chart.titleColor]]) {
+                verify(Math.abs(colour.hslLightness - background) > 0.4,
+                       what + " " + colour + " on " + chart.backgroundColor);
             }
         }
 

@@ -2,6 +2,7 @@ import QtQuick
 import QtPositioning
 import QtTest
 import Corvel.Map
+import Waylore.MapLayers
 
 // The point and runway layers over the database's own map models, filled from the test
 // simulator folder (airport XRTA at 20 S 60 E, runway 09/27 45 m wide, asphalt): the roles

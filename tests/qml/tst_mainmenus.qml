@@ -64,13 +64,42 @@ StrictTestCase {
         compare([host.settingsWindow.flightplanTableVisibility, host.settingsWindow.sidePannelVisibility], data.visible);
     }
 
-    // The selected row is XRTA; the pointer rests on XRTB: the dialog edits XRTB.
+    // The selected row is XRTA; the pointer rests on XRTB: the dialog edits XRTB. With XRTA
+    // twice in the plan, the selected visit is the one edited.
     function test_editWaypointItNames() {
         host.ism.hoveredOrCurrentUID = "XRTB";
         host.menuItem(host.routeMenu, "Edit the current waypoint").triggered();
         compare(host.calls, ["editWaypoint XRTB 1"]);
         host.ism.hoveredOrCurrentUID = "XRTC";
         verify(!host.menuItem(host.routeMenu, "Edit the current waypoint").enabled);
+
+        verify(flightplan.duplicate(0));
+        compare(flightplan.general.waypointuids, ["XRTA", "XRTA", "XRTB"]);
+        host.ism.hoveredOrCurrentUID = "XRTA";
+        host.ism.currentTableRow = 1;
+        host.calls = [];
+        host.menuItem(host.routeMenu, "Edit the current waypoint").triggered();
+        compare(host.calls, ["editWaypoint XRTA 1"]);
+    }
+
+    // The zoom entries hold the standard zoom keys and step by one whole level, unrounded,
+    // up to the map's limits.
+    function test_zoomEntries_data() {
+        return [
+            { tag: "key in", key: Qt.Key_Plus, zoom: 11.4, expected: 12.4 },
+            { tag: "key out", key: Qt.Key_Minus, zoom: 11.4, expected: 10.4 },
+            { tag: "key in below the top", key: Qt.Key_Plus, zoom: 17.5, expected: 18 },
+            { tag: "key out above the bottom", key: Qt.Key_Minus, zoom: 3.5, expected: 3 }
+        ];
+    }
+
+    function test_zoomEntries(data) {
+        compare(host.menuItem(host.mapMenu, "Zoom in").shortcut, StandardKey.ZoomIn);
+        compare(host.menuItem(host.mapMenu, "Zoom out").shortcut, StandardKey.ZoomOut);
+        host.map.zoomLevel = data.zoom;
+        keyClick(data.key, Qt.ControlModifier);
+        fuzzyCompare(host.map.zoomLevel, data.expected, 1e-9);
+        host.map.zoomLevel = 8;
     }
 
     function test_entriesFollowThePlan() {

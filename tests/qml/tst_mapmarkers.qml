@@ -84,7 +84,11 @@ StubWindow {
                 { tag: "just under 10 rounds up", nm: 9.96, texts: ["10.0nm", "6.6nm", "3.3nm"] },
                 { tag: "exactly 10", nm: 10, texts: ["10nm", "6.7nm", "3.3nm"] },
                 { tag: "9.94", nm: 9.94, texts: ["9.9nm", "6.6nm", "3.3nm"] },
-                { tag: "123.4", nm: 123.4, texts: ["123nm", "82nm", "41nm"] }
+                { tag: "123.4", nm: 123.4, texts: ["123nm", "82nm", "41nm"] },
+                // Close in, one decimal would read 0.2nm, 0.1nm, 0.1nm.
+                { tag: "0.18, two decimals", nm: 0.18, texts: ["0.18nm", "0.12nm", "0.06nm"] },
+                { tag: "0.06, two decimals", nm: 0.06, texts: ["0.06nm", "0.04nm", "0.02nm"] },
+                { tag: "0.012, three decimals", nm: 0.012, texts: ["0.012nm", "0.008nm", "0.004nm"] }
             ];
         }
 

@@ -22,6 +22,7 @@ StubWindow {
             ism.stubCalls = [];
             ism.stubRoles = {};
             ism.currentTableRow = -1;
+            ism.selectedFrom = "";
             for (const model of models)
                 model.stubReset();
             host = window.create(Qt.resolvedUrl("NavigationHost.qml"));
@@ -158,7 +159,10 @@ StubWindow {
                 { tag: "item in view stays put", zoom: 9, minzoom: 8, bounding: inView, inPlan: false,
                     zoomAfter: 9, centerAfter: QtPositioning.coordinate(48.9, 2.3) },
                 { tag: "no bounding", zoom: 5, minzoom: 8, bounding: undefined, inPlan: false,
-                    zoomAfter: 5, centerAfter: QtPositioning.coordinate(48.9, 2.3) }
+                    zoomAfter: 5, centerAfter: QtPositioning.coordinate(48.9, 2.3) },
+                // A change of the plan (another airplane) announces an old selection again.
+                { tag: "far item after a plan change stays away", zoom: 5, minzoom: 8, bounding: far, inPlan: false,
+                    from: "signal", zoomAfter: 5, centerAfter: QtPositioning.coordinate(48.9, 2.3) }
             ];
         }
 
@@ -170,6 +174,7 @@ StubWindow {
             roles[BaseItem.Bounding] = data.bounding;
             ism.stubRoles = roles;
             flightplan.general.waypointuids = data.inPlan ? ["FIX EFHK"] : [];
+            ism.selectedFrom = data.from === undefined ? "UID" : data.from;
             ism.selected("FIX EFHK");
             near(map.zoomLevel, data.zoomAfter, 1e-9, "zoom");
             // The move glides in a quarter of a second.

@@ -2,6 +2,7 @@ import QtQuick
 import QtPositioning
 import QtTest
 import Corvel.Map
+import Waylore.MapLayers
 
 // The navigation-point layer over rows of the test's own at (0, 0), the map at zoom 10: the
 // point lies at the view centre (400, 300). The layer draws its points in one batch; the hovered,
@@ -72,10 +73,12 @@ LayerHost {
 
         // Colours and sizes by type from the theme, on the items; the selected point in the
         // selection colour; Satellite's disc behind symbols, 1.3 times smaller behind a fix.
+        // The other points lie south of the hovered one: their labels, drawn below them, cannot
+        // reach the pointer whatever font they are set in.
         function test_style() {
             makeLayer([{ uid: "NDB1", roles: { role_type: 2 } }, { uid: "FIX1", roles: { role_type: 11, role_minzoom_details: 8,
-                            role_position: QtPositioning.coordinate(0.05, 0) } }, { uid: "VOR1", roles: { role_type: 3, role_minzoom_details: 8,
-                            role_position: QtPositioning.coordinate(-0.05, 0) } }]);
+                            role_position: QtPositioning.coordinate(-0.05, 0) } }, { uid: "VOR1", roles: { role_type: 3, role_minzoom_details: 8,
+                            role_position: QtPositioning.coordinate(-0.1, 0) } }]);
             mouseMove(host, 400, 300);
             tryCompare(subject, "hoveredRow", 0);
             compare(part(0, "dot").color, theme.color("point", 2));

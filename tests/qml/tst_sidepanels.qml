@@ -156,6 +156,19 @@ StubWindow {
             compare(icon().source, "qrc:/fa/regular/message.svg");
         }
 
+        // A message wider than the column wraps whole onto more lines and the bar grows to hold
+        // them; the standing text is one line again.
+        function test_longMessageShowsWhole() {
+            const oneLine = status.header.implicitHeight;
+            status.message("Weather layers need a key of the tile service: set it in the preferences to see the clouds", false);
+            // Laid out at the next polish.
+            tryVerify(() => label().lineCount > 1);
+            verify(!label().truncated);
+            verify(status.header.implicitHeight > oneLine);
+            compare(status.SplitView.minimumHeight, status.header.implicitHeight);
+            compare(status.SplitView.maximumHeight, status.header.implicitHeight);
+        }
+
         function test_hoverHoldsTheMessage() {
             status.message("Connected", false);
             mouseMove(status.header, 20, 5);

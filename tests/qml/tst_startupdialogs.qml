@@ -125,6 +125,16 @@ StubWindow {
             dialog = null;
         }
 
+        // The dialog is no taller than the window: its content scrolls the control into view
+        // before the click, as the pilot would.
+        function click(name) {
+            const control = findChild(dialog, name);
+            const area = findChild(dialog, "contentArea");
+            const top = control.mapToItem(area.contentItem, 0, 0).y;
+            area.contentY = Math.max(0, Math.min(top - 10, area.contentHeight - area.height));
+            mouseClick(control);
+        }
+
         function test_firstStartShowsNoLoaderButton() {
             verify(!findChild(dialog, "serverButton").checked);
             verify(!findChild(dialog, "xplaneButton").checked);
@@ -146,10 +156,10 @@ StubWindow {
         }
 
         function test_loaderRun(data) {
-            mouseClick(findChild(dialog, data.source));
+            click(data.source);
             verify(!findChild(dialog, data.button).visible);
             findChild(dialog, "pathField").text = "/data/X-Plane 11";
-            mouseClick(findChild(dialog, data.start));
+            click(data.start);
             compare(data.loader.stubCalls, ["loadAsync"]);
             compare(database.stubCalls, []);
             compare(window.stubs.preferencesDialog.stubForcedExports, data.exports);
@@ -190,7 +200,7 @@ StubWindow {
             database.pointCount = 50;
             database.cycle = "2601";
             dialog.refresh();
-            mouseClick(findChild(dialog, "clearButton"));
+            click("clearButton");
             compare(database.stubCalls, ["removeBinFile"]);
             compare(findChild(dialog, "statusText").text, "Database file deleted");
             compare(findChild(dialog, "pointCount").text, "0");
@@ -211,8 +221,56 @@ StubWindow {
             compare(findChild(dialog, "newerCycle").visible, data.shown);
         }
 
+        // The start opens this dialog for any database that lacks a list: it says which.
+        function test_unusableDatabase_data() {
+            return [
+                { tag: "nothing loaded", empty: true, lists: null,
+                  text: "No navigation database is loaded: build one from a source above." },
+                { tag: "small simulator folder", empty: true, lists: ["boundaries", "taxiways"],
+                  text: "This database cannot be used: it has no airport boundaries and taxiways. %1 opens this dialog at every start until a database with all of them is built." },
+                { tag: "no airways", empty: true, lists: ["segments"],
+                  text: "This database cannot be used: it has no airway segments. %1 opens this dialog at every start until a database with all of them is built." },
+                { tag: "usable", empty: false, lists: null, text: "" }
+            ];
+        }
+
+        function test_unusableDatabase(data) {
+            database.stubEmpty = data.empty;
+            database.stubEmptyLists = data.lists;
+            database.pointCount = data.empty && data.lists === null ? 0 : 40;
+            dialog.close();
+            tryVerify(() => !dialog.visible);
+            dialog.open();
+            tryVerify(() => dialog.opened);
+            const note = findChild(dialog, "unusableText");
+            compare(note.text, data.text.replace("%1", Qt.application.name));
+            compare(note.visible, data.text !== "");
+        }
+
+        // A search that finds nothing keeps the path and says where it looked.
+        function test_autodetect_data() {
+            return [
+                { tag: "found", path: "/opt/X-Plane 12", field: "/opt/X-Plane 12", text: "X-Plane found in /opt/X-Plane 12" },
+                { tag: "nothing found", path: "", field: "/data/X-Plane 11",
+                  text: "No folder \"X-Plane 12\" or \"X-Plane 11\" found in: /home/pilot, /opt/x-plane. Choose the X-Plane folder yourself." }
+            ];
+        }
+
+        function test_autodetect(data) {
+            click("xplaneButton");
+            const field = findChild(dialog, "pathField");
+            field.text = "/data/X-Plane 11";
+            const note = findChild(dialog, "autodetectText");
+            verify(!note.visible);
+            xploader.stubPath = data.path;
+            click("autodetectButton");
+            compare(field.text, data.field);
+            compare(note.text, data.text);
+            verify(note.visible);
+        }
+
         function test_choicesPersist() {
-            mouseClick(findChild(dialog, "xplaneButton"));
+            click("xplaneButton");
             findChild(dialog, "pathField").text = "/games/X-Plane 12";
             dialog.destroy();
             wait(0);
@@ -264,6 +322,22 @@ StubWindow {
             verify(close.enabled);
             compare(findChild(dialog, "pages").currentIndex, 1);
             mouseClick(close);
+            tryVerify(() => !dialog.visible);
+            dialog.destroy();
+        }
+
+        // Modal: a click beside it leaves it open; Escape closes it.
+        function test_closedByEscapeOnly() {
+            const dialog = window.create("dialog/TracksUpdateDialog.qml");
+            tracks.updating = false;
+            dialog.open();
+            tryVerify(() => dialog.opened);
+            const outside = Qt.point(window.width - 2, window.height - 2);
+            verify(dialog.x + dialog.width < outside.x || dialog.y + dialog.height < outside.y);
+            mouseClick(window, outside.x, outside.y);
+            wait(50);
+            verify(dialog.visible);
+            keyClick(Qt.Key_Escape);
             tryVerify(() => !dialog.visible);
             dialog.destroy();
         }

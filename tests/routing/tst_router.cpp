@@ -109,6 +109,8 @@ private slots:
     void radioNavigation_data();
     void radioNavigation();
     void noPath();
+    void unlinkedParts_data();
+    void unlinkedParts();
     void invalidEnds();
     void stopFlag();
     void progressReachesHundred();
@@ -307,6 +309,87 @@ void TestRouter::noPath()
     QCOMPARE(search(net, "A", "B", airways(1)), QStringLiteral("no path"));
 }
 
+void TestRouter::unlinkedParts_data()
+{
+    QTest::addColumn<bool>("radioNav");
+    QTest::addColumn<int>("option");
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("to");
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("route");
+    const QString none;
+    QTest::newRow("HIGH across the ocean") << false << 0 << "AAAA"
+                                           << "BBBB" << none << none << "AAAA W0 W1 W2 W3 E0 E1 E2 E3 BBBB";
+    QTest::newRow("no LOW across") << false << 1 << "AAAA"
+                                   << "BBBB" << none << none << "no path";
+    QTest::newRow("too far for direct legs") << false << 3 << "AAAA"
+                                             << "BBBB" << none << none << "no path";
+    QTest::newRow("no radio aid") << true << 0 << "AAAA"
+                                  << "BBBB" << none << none << "no path";
+    QTest::newRow("to an island") << false << 0 << "AAAA"
+                                  << "CCCC" << none << none << "no path";
+    // Legs that leave or reach no network: departure to SID exit, STAR entry to arrival.
+    QTest::newRow("SID exit is the STAR entry") << false << 1 << "AAAA"
+                                                << "BBBB"
+                                                << "X"
+                                                << "X"
+                                                << "AAAA X BBBB";
+    QTest::newRow("direct to an en-route arrival") << false << 3 << "F"
+                                                   << "G" << none << "I"
+                                                   << "F G";
+}
+
+// Two airway networks over the equator 37 degrees apart, joined by one HIGH airway; an island
+// network far south; a fix X halfway on no airway, too far from both networks to join them;
+// en-route fixes F and G 120 NM apart far north, and I, no en-route point, far east of them.
+void TestRouter::unlinkedParts()
+{
+    QFETCH(bool, radioNav);
+    QFETCH(int, option);
+    QFETCH(QString, from);
+    QFETCH(QString, to);
+    QFETCH(QString, output);
+    QFETCH(QString, input);
+    QFETCH(QString, route);
+    Net net;
+    net.add("AAAA", 0, -1, Point::AIRP, false);
+    net.add("BBBB", 0, 44, Point::AIRP, false);
+    net.add("CCCC", -40, 21, Point::AIRP, false);
+    for (int i = 0; i < 4; ++i) {
+        net.add(QStringLiteral("W%1").arg(i), 0, i);
+        net.add(QStringLiteral("E%1").arg(i), 0, 40 + i);
+        net.add(QStringLiteral("S%1").arg(i), -40, 20 + i);
+    }
+    for (const QString &chain : QStringList{"W", "E", "S"}) {
+        for (int i = 1; i < 4; ++i)
+            net.edge(chain + QString::number(i - 1), chain + QString::number(i), Segment::LOW);
+    }
+    net.edge("W3", "E0", Segment::HIGH);
+    net.add("X", 0, 21.5, Point::FIX, false);
+    net.add("F", 30, 0);
+    net.add("G", 30, 2);
+    net.add("I", 30, 30, Point::FIX, false);
+
+    AStar::Options options;
+    options.radio = radioNav;
+    options.airwayOption = option;
+    AStar astar;
+    const AStar::Result result
+        = astar.search(net.built(),
+                       {net.index(from), net.index(to), output.isEmpty() ? -1 : net.index(output),
+                        input.isEmpty() ? -1 : net.index(input)},
+                       options);
+    if (route == QLatin1String("no path")) {
+        QCOMPARE(result, AStar::NoPath);
+        // Told before a single point is visited.
+        QCOMPARE(astar.expanded(), 0);
+        return;
+    }
+    QCOMPARE(result, AStar::Found);
+    QCOMPARE(net.route(astar), route);
+}
+
 void TestRouter::invalidEnds()
 {
     Net net;
@@ -384,11 +467,14 @@ void TestRouter::neverLongerThanDijkstra()
     QRandomGenerator random(20250101u + option + (radioNav ? 10 : 0));
     Net net;
     const int count = 350;
+    // The last nodes lie 20 degrees east of the others, further than any leg: no route
+    // links the two groups.
+    const int farFirst = 300;
     for (int i = 0; i < count; ++i) {
         const int roll = random.bounded(100);
         const int type = roll < 20 ? Point::VOR : (roll < 35 ? Point::NDB : Point::FIX);
         // Across the date line and at high latitudes, where the cells are narrow.
-        double lon = 172.0 + random.generateDouble() * 16.0;
+        double lon = (i < farFirst ? 172.0 : 208.0) + random.generateDouble() * 16.0;
         if (lon > 180.0)
             lon -= 360.0;
         net.add(QStringLiteral("N%1").arg(i), 58.0 + random.generateDouble() * 8.0, lon, type, type == Point::FIX);
@@ -488,6 +574,9 @@ void TestRouter::neverLongerThanDijkstra()
         ++compared;
         if (std::isinf(best[to])) {
             QCOMPARE(result, AStar::NoPath);
+            // Between the two groups that is clear before any point is visited.
+            if ((from < farFirst) != (to < farFirst))
+                QCOMPARE(astar.expanded(), 0);
             continue;
         }
         QCOMPARE(result, AStar::Found);

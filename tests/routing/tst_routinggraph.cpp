@@ -7,6 +7,7 @@
 #include "testsupport.h"
 
 #include <QTest>
+#include <QtMath>
 
 #include <memory>
 
@@ -44,6 +45,8 @@ private slots:
     void cellOf();
     void indexes();
     void indexCancellation();
+    void directNetworks_data();
+    void directNetworks();
 
     void graphFromDatabase();
     void cacheAndInvalidation();
@@ -157,6 +160,23 @@ void TestRoutingGraph::indexes()
         placed += cell.size();
     QCOMPARE(placed, qsizetype(3));
 
+    // The legs that may be flown away from each node: no loop, no leg against the direction.
+    auto arcsOf = [&graph](int n) {
+        QList<QPair<int, int>> result;
+        for (int i = graph.arcStart[n]; i < graph.arcStart[n + 1]; ++i)
+            result.append({graph.arcs[i].to, graph.arcs[i].edge});
+        return result;
+    };
+    QCOMPARE(arcsOf(0), (QList<QPair<int, int>>{{1, 0}, {2, 4}}));
+    QCOMPARE(arcsOf(1), (QList<QPair<int, int>>{{0, 0}, {2, 1}}));
+    QCOMPARE(arcsOf(2), (QList<QPair<int, int>>{}));
+    QCOMPARE(arcsOf(3), (QList<QPair<int, int>>{}));
+    // Airways of every kind link A, B and C; LOW ones only B and C; none is an en-route point.
+    QCOMPARE(graph.components[Graph::Airways], (std::vector<int>{0, 0, 0, -1}));
+    QCOMPARE(graph.components[Graph::LowAirways], (std::vector<int>{-1, 0, 0, -1}));
+    QCOMPARE(graph.components[Graph::EnrouteDirect], (std::vector<int>{-1, -1, -1, -1}));
+    QCOMPARE(graph.components[Graph::RadioDirect], (std::vector<int>{-1, -1, -1, -1}));
+
     // A second build starts over rather than adding to the first.
     QVERIFY(Routing::buildGraphIndexes(graph));
     QCOMPARE(graph.adjacency[2], (QList<int>{1, 2, 4}));
@@ -175,6 +195,87 @@ void TestRoutingGraph::indexCancellation()
     Graph empty;
     QVERIFY(Routing::buildGraphIndexes(empty));
     QCOMPARE(empty.cells.size(), size_t(Graph::CellRows * Graph::CellColumns));
+}
+
+void TestRoutingGraph::directNetworks_data()
+{
+    QTest::addColumn<int>("typeA");
+    QTest::addColumn<QGeoCoordinate>("a");
+    QTest::addColumn<int>("typeB");
+    QTest::addColumn<QGeoCoordinate>("b");
+    QTest::addColumn<int>("network");
+    QTest::addColumn<bool>("linked");
+
+    const int fix = Point::FIX;
+    const int vor = Point::VOR;
+    const int ndb = Point::NDB;
+    const int enroute = Graph::EnrouteDirect;
+    const int radio = Graph::RadioDirect;
+    // Direct legs between en-route points reach 200 NM: 198.1 and 204.1 NM.
+    QTest::newRow("fixes 198 NM") << fix << QGeoCoordinate(0, 0) << fix << QGeoCoordinate(0, 3.3) << enroute << true;
+    QTest::newRow("fixes 204 NM") << fix << QGeoCoordinate(0, 0) << fix << QGeoCoordinate(0, 3.4) << enroute << false;
+    // From near the top of one row to four rows north: 198.7 NM.
+    QTest::newRow("fixes 199 NM four rows apart") << fix << QGeoCoordinate(0.99, 10) << fix << QGeoCoordinate(4.3, 10)
+                                                  << enroute << true;
+    // Far north a leg spans many one-degree columns: 197.2 and 207.5 NM along 80 N.
+    QTest::newRow("fixes 197 NM at 80 N")
+        << fix << QGeoCoordinate(80, 0) << fix << QGeoCoordinate(80, 19) << enroute << true;
+    QTest::newRow("fixes 207 NM at 80 N")
+        << fix << QGeoCoordinate(80, 0) << fix << QGeoCoordinate(80, 20) << enroute << false;
+    // Radio aids are en-route points too; a fix is no radio aid.
+    QTest::newRow("VOR and fix") << vor << QGeoCoordinate(0, 0) << fix << QGeoCoordinate(0, 1) << enroute << true;
+    QTest::newRow("fix among radio aids")
+        << vor << QGeoCoordinate(0, 0) << fix << QGeoCoordinate(0, 1) << radio << false;
+    // Between radio aids the two reception ranges add up: NDBs 100 NM (96.1 and 102.1 NM).
+    QTest::newRow("NDBs 96 NM") << ndb << QGeoCoordinate(10, 5) << ndb << QGeoCoordinate(11.6, 5) << radio << true;
+    QTest::newRow("NDBs 102 NM") << ndb << QGeoCoordinate(10, 5) << ndb << QGeoCoordinate(11.7, 5) << radio << false;
+    // A VOR and an NDB 150 NM: 146.7 and 158.0 NM along 20 S.
+    QTest::newRow("VOR and NDB 147 NM") << vor << QGeoCoordinate(-20, 30) << ndb << QGeoCoordinate(-20, 32.6) << radio
+                                        << true;
+    QTest::newRow("VOR and NDB 158 NM") << vor << QGeoCoordinate(-20, 30) << ndb << QGeoCoordinate(-20, 32.8) << radio
+                                        << false;
+    // Two VORs 200 NM, across the date line: 150.1 and 204.1 NM.
+    QTest::newRow("VORs across the date line")
+        << vor << QGeoCoordinate(0, 179.5) << vor << QGeoCoordinate(0, -178.0) << radio << true;
+    QTest::newRow("VORs 204 NM across the date line")
+        << vor << QGeoCoordinate(0, 179.5) << vor << QGeoCoordinate(0, -177.1) << radio << false;
+}
+
+// Two points, with a third point 3 degrees east of the second that links nothing new: the
+// points are in one part of the network exactly when a direct leg joins them.
+void TestRoutingGraph::directNetworks()
+{
+    QFETCH(int, typeA);
+    QFETCH(QGeoCoordinate, a);
+    QFETCH(int, typeB);
+    QFETCH(QGeoCoordinate, b);
+    QFETCH(int, network);
+    QFETCH(bool, linked);
+
+    Graph graph;
+    graph.nodes = {{QStringLiteral("A"), a, typeA, typeA == Point::FIX},
+                    {QStringLiteral("B"), b, typeB, typeB == Point::FIX},
+                     {QStringLiteral("C"), QGeoCoordinate(b.latitude(), b.longitude() + 3.0), Point::VOR, false}};
+    QVERIFY(Routing::buildGraphIndexes(graph));
+    const std::vector<int> &part = graph.components[network];
+    QVERIFY(part.at(0) >= 0);
+    QCOMPARE(part.at(0) == part.at(1), linked);
+    const bool radio = network == Graph::RadioDirect;
+    // Each point is in the network's index, in its cell, with its position.
+    const Graph::DirectIndex &index = radio ? graph.radioIndex : graph.enrouteIndex;
+    for (int n = 0; n < 3; ++n) {
+        const bool member = !radio || graph.nodes.at(n).type != Point::FIX;
+        QCOMPARE(part.at(n) >= 0, member);
+        const int cell = Graph::cellOf(graph.nodes.at(n).coordinate);
+        int found = 0;
+        for (int i = index.cellStart[cell]; i < index.cellStart[cell + 1]; ++i) {
+            if (index.points[i].node == n) {
+                ++found;
+                QCOMPARE(index.points[i].z, std::sin(qDegreesToRadians(graph.nodes.at(n).coordinate.latitude())));
+            }
+        }
+        QCOMPARE(found, member ? 1 : 0);
+    }
 }
 
 void TestRoutingGraph::graphFromDatabase()
@@ -214,6 +315,10 @@ void TestRoutingGraph::graphFromDatabase()
     QCOMPARE(graph->edges.at(1).from, 2);
     QCOMPARE(graph->edges.at(2).kind, int(Segment::TRACK));
     QCOMPARE(graph->edges.at(2).direction, 0);
+    // Each edge knows the row of its segment in the segment model.
+    QCOMPARE(graph->edges.at(0).segment, 0);
+    QCOMPARE(graph->edges.at(1).segment, 2);
+    QCOMPARE(graph->edges.at(2).segment, 3);
     QCOMPARE(graph->nodeOf(c->uid()), 2);
     QCOMPARE(graph->adjacency[1], (QList<int>{0, 1}));
 }

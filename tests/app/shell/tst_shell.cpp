@@ -53,17 +53,19 @@ struct ProgramRun
     QByteArray errors;
 };
 
-ProgramRun runOnce(const QString &home)
+ProgramRun runOnce(const QString &home, const QString &mode = QStringLiteral("1"), int *exitCode = nullptr)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("HOME"), home);
-    environment.insert(QStringLiteral("WAYLORE_SHELL_PROGRAM"), QStringLiteral("1"));
+    environment.insert(QStringLiteral("WAYLORE_SHELL_PROGRAM"), mode);
     for (const char *name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"})
         environment.remove(QLatin1String(name));
     QProcess program;
     program.setProcessEnvironment(environment);
     program.start(QCoreApplication::applicationFilePath(), {});
     const bool ended = program.waitForFinished(60000);
+    if (exitCode)
+        *exitCode = program.exitCode();
     return {ended && program.exitStatus() == QProcess::NormalExit && program.exitCode() == 0,
             program.readAllStandardOutput(), program.readAllStandardError()};
 }
@@ -81,6 +83,13 @@ int runProgram(int argc, char *argv[])
         if (!shell.start())
             return 3;
         QTimer::singleShot(0, &app, &QCoreApplication::quit);
+        if (qEnvironmentVariable("WAYLORE_SHELL_PROGRAM") == QLatin1String("exit")) {
+            // As the program quits: a setting changed during the run, then the quick exit.
+            Settings::setString(QStringLiteral("test/keptAtExit"), QStringLiteral("kept"));
+            printf("%s\n", qPrintable(Logging::logFilePath()));
+            fflush(stdout);
+            shell.exitNow(app.exec() + 7);
+        }
         app.exec();
         printf("%s\n", qPrintable(Logging::logFilePath()));
     }
@@ -104,6 +113,7 @@ private slots:
     void tileCaches();
     void startsTwiceWithOneClientId();
     void quitWhileReadingAhead();
+    void exitNowKeepsWhatIsWritten();
     // Last: it destroys the shell.
     void quitDuringImportWaits();
 
@@ -198,7 +208,12 @@ void TestShell::connections()
     emit info->clear();
     QVERIFY(procedures->pointuids().isEmpty());
     QSignalSpy edited(published<Flightplan>(QStringLiteral("flightplan")), &Flightplan::edited);
-    emit published<AirplaneListModel>(QStringLiteral("airplanes"))->changed();
+    auto *airplanes = published<AirplaneListModel>(QStringLiteral("airplanes"));
+    QVERIFY(airplanes->rowCount() > 1);
+    airplanes->setCurrentIndex(airplanes->currentIndex() == 0 ? 1 : 0);
+    QCOMPARE(edited.size(), 1);
+    // A refresh of the list with the same airplane recomputes the plan but is no edit of it.
+    emit airplanes->changed();
     QCOMPARE(edited.size(), 1);
 }
 
@@ -266,6 +281,20 @@ void TestShell::startsTwiceWithOneClientId()
         ids.append(client.captured(1));
     }
     QCOMPARE(ids.at(1), ids.at(0));
+}
+
+// Closing the program leaves the process at once, but not before the settings store and the log
+// are written.
+void TestShell::exitNowKeepsWhatIsWritten()
+{
+    QTemporaryDir home;
+    int code = -1;
+    const ProgramRun program = runOnce(home.path(), QStringLiteral("exit"), &code);
+    QCOMPARE(code, 7);
+    QSettings stored(home.filePath(QStringLiteral("settings/Corvel/Waylore.conf")), QSettings::IniFormat);
+    QCOMPARE(stored.value(QStringLiteral("test/keptAtExit")).toString(), QStringLiteral("kept"));
+    const QString log = QString::fromUtf8(fileBytes(QString::fromLocal8Bit(program.output.trimmed())));
+    QVERIFY2(log.trimmed().endsWith(QLatin1String("Info: Exiting with code 7")), qPrintable(log.right(200)));
 }
 
 // The stored database is read from the start of the program on, beside the building of the

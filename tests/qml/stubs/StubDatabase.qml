@@ -6,6 +6,8 @@ QtObject {
     property int pointCount: 0
     property int segmentCount: 0
     property bool stubEmpty: true
+    // The lists an empty database lacks; null: all of them.
+    property var stubEmptyLists: null
     property var stubCalls: []
 
     signal finished
@@ -17,6 +19,7 @@ QtObject {
         pointCount = 0;
         segmentCount = 0;
         stubEmpty = true;
+        stubEmptyLists = null;
         stubCalls = [];
     }
 
@@ -33,6 +36,12 @@ QtObject {
 
     function empty() {
         return stubEmpty;
+    }
+
+    function emptyLists() {
+        if (!stubEmpty)
+            return [];
+        return stubEmptyLists !== null ? stubEmptyLists : ["points", "segments", "runways", "boundaries", "taxiways"];
     }
 
     function removeBinFile() {

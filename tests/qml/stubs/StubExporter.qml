@@ -9,6 +9,7 @@ QtObject {
     property int stubExports: 0
 
     signal done(int format, string file)
+    signal failed(int format, string message)
 
     function toDefault() {
         stubExports += 1;

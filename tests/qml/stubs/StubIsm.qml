@@ -14,6 +14,7 @@ QtObject {
     property string hoveredOrCurrentUID: ""
     readonly property bool hasHoverOrSelection: hoveredOrCurrentUID !== ""
     property bool hasSelection: false
+    property string selectedFrom: ""
 
     signal selected(string uid)
 

@@ -20,6 +20,10 @@ QtObject {
         return stubPath;
     }
 
+    function autodetectCandidates() {
+        return ["/home/pilot/X-Plane 12", "/opt/x-plane/X-Plane 12", "/home/pilot/X-Plane 11", "/opt/x-plane/X-Plane 11"];
+    }
+
     function activeCycle() {
         return stubCycle;
     }

@@ -15,6 +15,7 @@
 #include <memory>
 
 Q_IMPORT_QML_PLUGIN(Corvel_MapPlugin)
+Q_IMPORT_QML_PLUGIN(Waylore_MapLayersPlugin)
 
 namespace {
 
@@ -87,7 +88,7 @@ void TstPixelSegmentLayer::init()
 {
     m_window = std::make_unique<QQuickWindow>();
     QString error;
-    m_map = PixelCheck::showMap(m_engine, *m_window, 11, R"(MapSegmentLayer { trackType: 20; pixelPerNm: 10 })", error);
+    m_map = PixelCheck::showMap(m_engine, *m_window, 11, R"(MapSegmentLayer { trackType: 20; pixelPerNm: 10 })", error, "import Waylore.MapLayers");
     QVERIFY2(m_map, qPrintable(error));
     m_layer = m_map->findChild<MapSegmentLayer *>();
     QVERIFY(m_layer);

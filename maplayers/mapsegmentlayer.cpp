@@ -122,6 +122,9 @@ const MapSegmentLayer::TypeStyle &MapSegmentLayer::typeStyle(int type) const
         return *found;
     TypeStyle style;
     style.color = ask("color", QStringLiteral("segment"), type).value<QColor>();
+    // A style that has no colour of its own for texts writes them in the line's colour.
+    const QVariant label = ask("labelColor", QStringLiteral("segment"), type);
+    style.label = label.isValid() ? label.value<QColor>() : style.color;
     style.labelFill = ask("color", QStringLiteral("segmentlabel.fill"), type).value<QColor>();
     style.width = ask("width", QStringLiteral("segment"), type).toDouble();
     style.dashed = ask("dashed", QStringLiteral("segment"), type).toInt() == Qt::DashLine;
@@ -228,7 +231,7 @@ bool MapSegmentLayer::appendLabel(const Row &row, const Placed &placed, std::vec
     strokeStyle.width = s * std::hypot(frame.m11(), frame.m12());
     StrokeBuilder::stroke(outline, true, strokeStyle, stroke);
     PointBatchNode::appendTriangles(m_shapeVertices, stroke, style.color);
-    if (!appendGlyphs(frame, placed.labelBox, label(row.code), style.color, quads))
+    if (!appendGlyphs(frame, placed.labelBox, label(row.code), style.label, quads))
         return false;
     // The upper level above the name, the lower one below.
     const QList<std::pair<int, qreal>> levels{{row.maxLevel, -2 * h}, {row.minLevel, h}};
@@ -236,7 +239,7 @@ bool MapSegmentLayer::appendLabel(const Row &row, const Placed &placed, std::vec
         if (level == 0)
             continue;
         const Label &text = label(QString::number(level));
-        if (!appendGlyphs(frame, QRectF(-text.advance / 2, top, text.advance, h), text, style.color, quads))
+        if (!appendGlyphs(frame, QRectF(-text.advance / 2, top, text.advance, h), text, style.label, quads))
             return false;
     }
     return true;

@@ -141,6 +141,9 @@ const MapPointLayer::TypeStyle &MapPointLayer::typeStyle(int type) const
         return *found;
     TypeStyle style;
     style.color = ask("color", QStringLiteral("point"), type).value<QColor>();
+    // A style that has no colour of its own for texts writes them in the point's colour.
+    const QVariant label = ask("labelColor", QStringLiteral("point"), type);
+    style.label = label.isValid() ? label.value<QColor>() : style.color;
     style.dot = ask("width", QStringLiteral("point.dot"), type).toDouble();
     style.disc = m_discWidth / (type == m_smallDiscType ? 1.3 : 1.0);
     style.discFill = ask("color", QStringLiteral("point.fill"), type).value<QColor>();
@@ -241,7 +244,7 @@ bool MapPointLayer::buildInto(std::vector<Quad> &quads)
         const qreal margin = style.labelBorderWidth + 1.0;
         PointBatchNode::appendRoundedRect(m_shapeVertices, m_upright * QTransform::fromTranslate(anchor.x(), anchor.y()), box.adjusted(-margin, -margin, margin, margin), m_labelRadius, style.labelFill,
                           style.labelBorderWidth, style.labelBorder);
-        if (!appendGlyphs(m_upright * QTransform::fromTranslate(anchor.x(), anchor.y()), box, text, style.color, quads) || !appendSymbol(anchor, r, style.color, quads))
+        if (!appendGlyphs(m_upright * QTransform::fromTranslate(anchor.x(), anchor.y()), box, text, style.label, quads) || !appendSymbol(anchor, r, style.color, quads))
             return false;
     }
     return true;

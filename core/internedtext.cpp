@@ -98,6 +98,26 @@ InternedText::InternedText(QStringView text)
     slot.text = m_text;
 }
 
+InternedText InternedText::fromUtf8(QByteArrayView utf8)
+{
+    if (utf8.isNull())
+        return InternedText();
+    // Nearly every field is a few ASCII characters: widened on the stack, it finds its text in
+    // the pool without a QString being built.
+    constexpr qsizetype kWidened = 32;
+    if (utf8.size() <= kWidened) {
+        char16_t units[kWidened];
+        qsizetype ascii = 0;
+        while (ascii < utf8.size() && uchar(utf8[ascii]) < 0x80) {
+            units[ascii] = char16_t(uchar(utf8[ascii]));
+            ++ascii;
+        }
+        if (ascii == utf8.size())
+            return InternedText(QStringView(units, ascii));
+    }
+    return InternedText(QString::fromUtf8(utf8));
+}
+
 const QString &InternedText::nullText()
 {
     static const QString null;

@@ -51,6 +51,7 @@ public:
     // True while the provider is the built-in fallback rather than a repository description.
     bool usesBuiltInProvider() const { return m_builtIn; }
     // While a description is first fetched no tile is asked for: it may name another server.
+    // A stale cached one keeps serving while it is fetched again.
     bool fetchingDescription() const { return m_descriptionReply != nullptr; }
     // Raised whenever the provider (and so every tile) changes.
     quint64 generation() const { return m_generation; }
@@ -63,6 +64,8 @@ public:
     int pendingRequests() const { return int(m_active.size() + m_queue.size()); }
     // Memory cache capacity in textures, for the paint pass's texture cache.
     int memoryTiles() const;
+    // Bytes of the decoded tiles held in memory.
+    qint64 memoryBytes() const { return m_memoryCost; }
 
 signals:
     void tileReady();
@@ -78,6 +81,12 @@ private:
     void useProvider(const TileProvider &provider, bool builtIn);
     void fetchDescription();
     QString providerCachePath() const;
+    // The repository's description cached for the current type, invalid when there is none;
+    // `stale` tells whether it is old enough to be asked for again.
+    TileProvider cachedDescription(bool *stale) const;
+    // Pixels along a side of the provider's tiles, and bytes of one decoded.
+    int tileSide() const;
+    qint64 tileBytes() const;
     QString tilePrefix() const;
     void loadFromDisk(TileKey key);
     void startNext();
@@ -96,6 +105,7 @@ private:
     TileDiskCache m_disk;
 
     QHash<quint64, Cached> m_memory;
+    // In bytes.
     qint64 m_memoryCost = 0;
     mutable quint64 m_clock = 0;
     QSet<quint64> m_wanted;

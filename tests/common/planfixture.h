@@ -1,7 +1,7 @@
 #pragma once
 
-// A navigation database, preferences and an airplane of known figures for the flight-plan
-// suites; each suite owns one for its whole run.
+// A navigation database, preferences and an airplane of known figures for the suites that work
+// on a flight plan; each suite owns one for its whole run.
 
 #include "airplane.h"
 #include "airplanelistmodel.h"

@@ -7,8 +7,9 @@
 #include <thread>
 #include <vector>
 
-// The shared identifier texts of procedure legs: one copy per text on every thread, null and
-// empty kept apart, read from a stream as Qt reads a QString.
+// The shared short texts of procedure legs and of the imported items: one copy per text on
+// every thread, null and empty kept apart, read from a stream as Qt reads a QString and from
+// the UTF-8 fields of the data files.
 class TestInternedText : public QObject
 {
     Q_OBJECT
@@ -16,6 +17,8 @@ class TestInternedText : public QObject
 private slots:
     void sharedAcrossThreads();
     void nullAndEmpty();
+    void fromUtf8_data();
+    void fromUtf8();
     void readsAsQtReads_data();
     void readsAsQtReads();
 };
@@ -47,6 +50,31 @@ void TestInternedText::nullAndEmpty()
     // As QString() == QString("").
     QVERIFY(null == empty);
     QVERIFY(!(null == InternedText(QStringLiteral("A"))));
+}
+
+void TestInternedText::fromUtf8_data()
+{
+    QTest::addColumn<QByteArray>("field");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("terminal") << QByteArray("ENRT") << QStringLiteral("ENRT");
+    QTest::newRow("region") << QByteArray("K1") << QStringLiteral("K1");
+    QTest::newRow("beyond ASCII") << QByteArray("\xc3\xa9t\xc3\xa9") << QStringLiteral(u"\u00e9t\u00e9");
+    QTest::newRow("ASCII, then beyond") << QByteArray("TWY-\xc3\x9f") << QStringLiteral(u"TWY-\u00df");
+    QTest::newRow("longer than the stack copy") << QByteArray(40, 'Q') << QString(40, QLatin1Char('Q'));
+    QTest::newRow("empty") << QByteArray("") << QStringLiteral("");
+    QTest::newRow("null") << QByteArray() << QString();
+}
+
+// The same text, and the very one the pool holds for it, whichever way it was made.
+void TestInternedText::fromUtf8()
+{
+    QFETCH(QByteArray, field);
+    QFETCH(QString, text);
+    const InternedText read = InternedText::fromUtf8(field);
+    QCOMPARE(read.text(), text);
+    QCOMPARE(read.text().isNull(), text.isNull());
+    QCOMPARE(read.text().constData(), InternedText(text).text().constData());
+    QCOMPARE(InternedText::fromUtf8(field).text().constData(), read.text().constData());
 }
 
 void TestInternedText::readsAsQtReads_data()

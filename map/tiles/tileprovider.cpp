@@ -1,5 +1,6 @@
 #include "tileprovider.h"
 
+#include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
@@ -71,8 +72,14 @@ QByteArray TileProvider::toJson() const
     return QJsonDocument(object).toJson(QJsonDocument::Indented);
 }
 
-TileProvider TileProvider::builtIn(const QString &)
+TileProvider TileProvider::builtIn(const QString &typeKey)
 {
+    QFile file(QStringLiteral(":/map/providers/%1.json").arg(typeKey));
+    if (!typeKey.isEmpty() && file.open(QIODevice::ReadOnly)) {
+        TileProvider provider = fromJson(file.readAll());
+        if (provider.isValid())
+            return provider;
+    }
     TileProvider provider;
     provider.urlTemplate = QStringLiteral("https://tile.openstreetmap.org/%z/%x/%y.png");
     provider.format = QStringLiteral("png");

@@ -16,6 +16,7 @@
 #include <memory>
 
 Q_IMPORT_QML_PLUGIN(Corvel_MapPlugin)
+Q_IMPORT_QML_PLUGIN(Waylore_MapLayersPlugin)
 
 namespace {
 
@@ -104,7 +105,7 @@ void TstPixelPointLayer::init()
 {
     m_window = std::make_unique<QQuickWindow>();
     QString error;
-    m_map = PixelCheck::showMap(m_engine, *m_window, 10, R"(MapPointLayer { hiddenUids: ["H1"] })", error);
+    m_map = PixelCheck::showMap(m_engine, *m_window, 10, R"(MapPointLayer { hiddenUids: ["H1"] })", error, "import Waylore.MapLayers");
     QVERIFY2(m_map, qPrintable(error));
     m_layer = m_map->findChild<MapPointLayer *>();
     QVERIFY(m_layer);

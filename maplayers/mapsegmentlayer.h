@@ -90,6 +90,7 @@ private:
     struct TypeStyle
     {
         QColor color;
+        QColor label;
         QColor labelFill;
         double width = 0.0;
         bool dashed = false;

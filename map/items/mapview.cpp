@@ -2,6 +2,7 @@
 
 #include "mapplugin.h"
 #include "maptype.h"
+#include "tilecoverage.h"
 #include "tileengine.h"
 
 #include <QFont>
@@ -11,6 +12,7 @@
 #include <QGeoPolygon>
 #include <QGeoRectangle>
 #include <QPainter>
+#include <QSet>
 #include <QQuickWindow>
 #include <QtMath>
 #include <cmath>
@@ -21,7 +23,6 @@ namespace {
 constexpr double MaxLayerOffset = 100000.0;
 // A quarter of the world keeps the wrapped layer x of nearby items continuous.
 constexpr double MaxLayerOffsetWorld = 0.25;
-constexpr double MaxTilesInView = 1024;
 }
 
 MapView::MapView(QQuickItem *parent)
@@ -469,64 +470,13 @@ QList<TileDraw> MapView::tilePass()
     if (!m_engine || width() <= 0 || height() <= 0)
         return draw;
     const TileProvider &provider = m_engine->provider();
-    const int z = std::clamp(int(std::lround(m_camera.zoom())), provider.minimumZoom, provider.maximumZoom);
-    const int n = 1 << z;
-    const double world = m_camera.worldSize();
-    const QPointF centre = m_camera.centerMercator();
-    const QRectF view(0, 0, width(), height());
-    const bool upright = m_camera.bearing() == 0.0;
-
-    // Rectangle of tile (x, y) at level `level` around the view centre, x not wrapped.
-    auto tileRect = [&](int level, int x, int y) {
-        const double size = 1.0 / double(1 << level);
-        auto edge = [&](double m, double c, double half) {
-            const double v = (m - c) * world;
-            // Whole pixels upright, so that neighbouring tiles meet without a seam.
-            return upright ? std::round(v + half) - half : v;
-        };
-        const double left = edge(x * size, centre.x(), width() / 2.0), right = edge((x + 1) * size, centre.x(), width() / 2.0);
-        const double top = edge(y * size, centre.y(), height() / 2.0), bottom = edge((y + 1) * size, centre.y(), height() / 2.0);
-        return QRectF(QPointF(left, top), QPointF(right, bottom));
-    };
-    auto wrapped = [](int level, int x, int y) {
-        const int count = 1 << level;
-        return TileKey{level, ((x % count) + count) % count, y};
-    };
-    auto visible = [&](int level, int x, int y) {
-        const double size = 1.0 / double(1 << level);
-        QPolygonF corners;
-        for (const QPointF &m : {QPointF(x, y), QPointF(x + 1, y), QPointF(x + 1, y + 1), QPointF(x, y + 1)})
-            corners.append(m_camera.worldToItem(m * size));
-        return corners.boundingRect().intersects(view);
-    };
-
-    const QRectF box = m_camera.viewportMercator().boundingRect();
-    const int x0 = int(std::floor(box.left() * n)), x1 = int(std::floor(box.right() * n));
-    const int y0 = std::max(0, int(std::floor(box.top() * n))), y1 = std::min(n - 1, int(std::floor(box.bottom() * n)));
-    struct Candidate
-    {
-        int x, y;
-        double distance;
-    };
-    QList<Candidate> tiles;
-    // More tiles than a screen can show means a provider whose lowest level is far above the
-    // view's zoom; drawing them would only stall the interface.
-    if (double(x1 - x0 + 1) * double(y1 - y0 + 1) > MaxTilesInView)
-        return draw;
-    for (int x = x0; x <= x1 && x - x0 <= 3 * n; ++x) {
-        for (int y = y0; y <= y1; ++y) {
-            if (!visible(z, x, y))
-                continue;
-            const double dx = (x + 0.5) / n - centre.x(), dy = (y + 0.5) / n - centre.y();
-            tiles.append({x, y, dx * dx + dy * dy});
-        }
-    }
-    std::sort(tiles.begin(), tiles.end(), [](const Candidate &a, const Candidate &b) { return a.distance < b.distance; });
+    const TileCoverage coverage(m_camera, provider.minimumZoom, provider.maximumZoom);
+    const QList<TileCoverage::Tile> tiles = coverage.visibleTiles();
 
     QList<TileKey> wanted;
     QSet<quint64> seen;
-    for (const Candidate &tile : std::as_const(tiles)) {
-        const TileKey key = wrapped(z, tile.x, tile.y);
+    for (const TileCoverage::Tile &tile : tiles) {
+        const TileKey key = TileCoverage::wrapped(tile.z, tile.x, tile.y);
         if (!seen.contains(key.packed())) {
             seen.insert(key.packed());
             wanted.append(key);
@@ -534,42 +484,9 @@ QList<TileDraw> MapView::tilePass()
     }
     m_engine->request(wanted);
 
-    // Tiles still loading show a loaded tile of a lower level (or the level above) meanwhile.
-    QList<TileDraw> top, fallback;
-    QSet<QPair<int, QPair<int, int>>> fallbackSeen;
-    for (const Candidate &tile : std::as_const(tiles)) {
-        const QImage image = m_engine->image(wrapped(z, tile.x, tile.y));
-        if (!image.isNull()) {
-            top.append({wrapped(z, tile.x, tile.y).packed(), tileRect(z, tile.x, tile.y), image});
-            continue;
-        }
-        bool covered = false;
-        for (int up = 1; up <= 6 && z - up >= provider.minimumZoom && !covered; ++up) {
-            const int ax = tile.x >> up, ay = tile.y >> up;
-            const TileKey key = wrapped(z - up, ax, ay);
-            const QImage ancestor = m_engine->image(key);
-            if (ancestor.isNull())
-                continue;
-            covered = true;
-            if (!fallbackSeen.contains({z - up, {ax, ay}})) {
-                fallbackSeen.insert({z - up, {ax, ay}});
-                fallback.append({key.packed(), tileRect(z - up, ax, ay), ancestor});
-            }
-        }
-        if (covered || z + 1 > provider.maximumZoom)
-            continue;
-        for (int i = 0; i < 4; ++i) {
-            const int cx = tile.x * 2 + (i & 1), cy = tile.y * 2 + (i >> 1);
-            const TileKey key = wrapped(z + 1, cx, cy);
-            const QImage child = m_engine->image(key);
-            if (!child.isNull())
-                fallback.append({key.packed(), tileRect(z + 1, cx, cy), child});
-        }
-    }
-    // Lower levels first, so that finer tiles lie above them.
-    std::stable_sort(fallback.begin(), fallback.end(),
-                     [](const TileDraw &a, const TileDraw &b) { return TileKey::unpack(a.key).z < TileKey::unpack(b.key).z; });
-    draw = fallback + top;
+    const auto loaded = [this](const TileKey &key) { return !m_engine->image(key).isNull(); };
+    for (const TileCoverage::Placed &tile : coverage.drawList(tiles, loaded))
+        draw.append({tile.key.packed(), tile.rect, m_engine->image(tile.key)});
     return draw;
 }
 

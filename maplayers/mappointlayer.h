@@ -69,6 +69,7 @@ private:
     struct TypeStyle
     {
         QColor color;
+        QColor label;
         double dot = 0.0;
         double disc = 0.0;
         QColor discFill;

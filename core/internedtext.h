@@ -1,12 +1,16 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QDataStream>
 #include <QString>
 #include <QStringView>
 
 // A short text kept once per process, held by a pointer: the identifiers of procedure legs
 // (fixes, navaids, transitions, terminals, regions) are a few tens of thousands of texts
-// repeated over a million legs, and a QString per field is three times the pointer.
+// repeated over a million legs, and a QString per field is three times the pointer. The
+// readers of the simulator's files share the short texts of their items through it as well
+// (regions, terminals, airway and taxiway names): the database holds hundreds of thousands of
+// copies of a few thousand such texts otherwise.
 //
 // The pool only grows: a text stays for the life of the process, which bounds it by the
 // distinct texts of the files read (a reload reads the same names again). Null and empty texts
@@ -19,6 +23,9 @@ public:
     InternedText(const QString &text);
     // A null view is the null text.
     explicit InternedText(QStringView text);
+    // The text of UTF-8 bytes, as the fields of the data files hold them; a null view is the
+    // null text.
+    static InternedText fromUtf8(QByteArrayView utf8);
 
     const QString &text() const { return m_text ? *m_text : nullText(); }
     bool isEmpty() const { return !m_text || m_text->isEmpty(); }

@@ -2,10 +2,12 @@
 
 #include "mapplugin.h"
 
+#include <QBuffer>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFutureWatcher>
+#include <QImageReader>
 #include <QLoggingCategory>
 #include <QNetworkReply>
 #include <QSaveFile>
@@ -17,6 +19,14 @@ constexpr int TransferTimeoutMs = 30000;
 // Tiles wait for the description, so an unreachable repository must not hold them long.
 constexpr int DescriptionTimeoutMs = 10000;
 constexpr qint64 RetryAfterMs = 60000;
+// A tile is a few hundred kilobytes at most, a description a few hundred bytes: anything much
+// longer is no tile or description, and is broken off before it is read whole.
+constexpr qint64 MaxTileBytes = 2 * 1024 * 1024;
+constexpr qint64 MaxDescriptionBytes = 64 * 1024;
+// A description fetched earlier is asked for again after a day, so that a change in the
+// repository reaches a program that keeps running.
+constexpr qint64 DescriptionMaxAgeSecs = 24 * 3600;
+constexpr const char *TooLongProperty = "wayloreBodyTooLong";
 
 #ifndef WAYLORE_APP_NAME
 #define WAYLORE_APP_NAME "Waylore"
@@ -48,12 +58,41 @@ struct Decoded
     qint64 bytes = 0;
 };
 
-// Decodes the bytes and, when they are an image and a path is given, writes them to the cache.
-Decoded decode(const QByteArray &data, const QString &path)
+// Breaks a reply off once its body would pass `limit` bytes, as announced or as it arrives:
+// the network layer otherwise keeps whatever a server sends until it ends.
+void capBody(QNetworkReply *reply, qint64 limit)
+{
+    auto check = [reply, limit](qint64 received, qint64 total) {
+        if ((received > limit || total > limit) && reply->isRunning()) {
+            reply->setProperty(TooLongProperty, true);
+            reply->abort();
+        }
+    };
+    QObject::connect(reply, &QNetworkReply::metaDataChanged, reply,
+                     [reply, check] { check(0, reply->header(QNetworkRequest::ContentLengthHeader).toLongLong()); });
+    QObject::connect(reply, &QNetworkReply::downloadProgress, reply, check);
+    // A body of no announced length gives no progress, only data to read.
+    QObject::connect(reply, &QNetworkReply::readyRead, reply, [reply, check] { check(reply->bytesAvailable(), -1); });
+}
+
+// Decodes the bytes of a tile of `side` pixels square and, when they are one and a path is given,
+// writes them to the cache. The size is read before any pixel: a tile of another size would be
+// scaled into place, and a large one takes memory out of all proportion to its bytes on the wire.
+Decoded decode(const QByteArray &data, const QString &path, int side)
 {
     Decoded result;
-    if (!result.image.loadFromData(data))
+    QBuffer buffer;
+    buffer.setData(data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    const QSize size(side, side);
+    const QSize announced = reader.size();
+    if (announced.isValid() && announced != size)
         return result;
+    QImage image;
+    if (!reader.read(&image) || image.size() != size)
+        return result;
+    result.image = image;
     result.image.convertTo(QImage::Format_RGBA8888_Premultiplied);
     if (!path.isEmpty()) {
         QSaveFile file(path);
@@ -133,18 +172,33 @@ void TileEngine::setMapType(const QString &typeKey)
         useProvider(TileProvider::custom(m_settings.customHost), false);
         return;
     }
-    // A description fetched in an earlier run serves at once; otherwise the built-in one serves
-    // until the repository answers.
-    QFile cached(providerCachePath());
-    if (!m_settings.cacheDirectory.isEmpty() && cached.open(QIODevice::ReadOnly)) {
-        const TileProvider provider = TileProvider::fromJson(cached.readAll());
-        if (provider.isValid()) {
-            useProvider(provider, false);
-            return;
-        }
+    // A description fetched earlier serves at once; a stale one only while the repository is
+    // asked again.
+    bool stale = false;
+    const TileProvider cached = cachedDescription(&stale);
+    if (cached.isValid() && !(stale && m_settings.repository.isEmpty())) {
+        useProvider(cached, false);
+        if (stale)
+            fetchDescription();
+        return;
     }
+    // The descriptions shipped with the program serve without a repository; a repository
+    // overrides them, and until it answers no tile is asked for, since it may name other servers.
     useProvider(TileProvider::builtIn(m_type), true);
     fetchDescription();
+}
+
+TileProvider TileEngine::cachedDescription(bool *stale) const
+{
+    QFile file(providerCachePath());
+    if (m_settings.cacheDirectory.isEmpty() || !file.open(QIODevice::ReadOnly))
+        return TileProvider();
+    const QByteArray json = file.read(MaxDescriptionBytes + 1);
+    if (json.size() > MaxDescriptionBytes)
+        return TileProvider();
+    const qint64 age = file.fileTime(QFileDevice::FileModificationTime).secsTo(QDateTime::currentDateTime());
+    *stale = age > DescriptionMaxAgeSecs || age < -60;
+    return TileProvider::fromJson(json);
 }
 
 QString TileEngine::providerCachePath() const
@@ -163,6 +217,7 @@ void TileEngine::fetchDescription()
     request.setHeader(QNetworkRequest::UserAgentHeader, m_settings.userAgent);
     request.setTransferTimeout(DescriptionTimeoutMs);
     QNetworkReply *reply = m_network.get(request);
+    capBody(reply, MaxDescriptionBytes);
     m_descriptionReply = reply;
     const QString type = m_type;
     connect(reply, &QNetworkReply::finished, this, [this, reply, type] {
@@ -171,12 +226,15 @@ void TileEngine::fetchDescription()
             return;
         m_descriptionReply = nullptr;
         QString error;
+        if (reply->property(TooLongProperty).toBool())
+            error = QStringLiteral("longer than %1 bytes").arg(MaxDescriptionBytes);
         const TileProvider provider = reply->error() == QNetworkReply::NoError
             ? TileProvider::fromJson(reply->readAll(), &error)
             : TileProvider();
         if (!provider.isValid()) {
             qWarning().noquote() << "Map provider description" << reply->url().toString() << "unusable:"
-                                 << (error.isEmpty() ? reply->errorString() : error) << "- using the built-in one";
+                                 << (error.isEmpty() ? reply->errorString() : error)
+                                 << (m_builtIn ? "- using the built-in one" : "- keeping the cached one");
             emit providerChanged();
             return;
         }
@@ -184,8 +242,10 @@ void TileEngine::fetchDescription()
         QSaveFile file(providerCachePath());
         if (!(file.open(QIODevice::WriteOnly) && file.write(provider.toJson()) >= 0 && file.commit()))
             qWarning().noquote() << "Cannot cache the map provider description in" << providerCachePath();
-        if (type == m_type)
+        if (type == m_type && (m_builtIn || provider.toJson() != m_provider.toJson()))
             useProvider(provider, false);
+        else
+            emit providerChanged();
     });
 }
 
@@ -195,6 +255,11 @@ void TileEngine::useProvider(const TileProvider &provider, bool builtIn)
     m_provider = provider;
     m_builtIn = builtIn;
     ++m_generation;
+    // The host only: a custom address may carry a key. A shipped description about to be
+    // replaced by the repository's is not worth a line.
+    if (!builtIn || m_settings.repository.isEmpty())
+        qInfo().noquote() << "Map type" << m_type << "takes its tiles from" << provider.url(0, 0, 0, false).host()
+                              + (builtIn ? QStringLiteral(" (shipped description)") : QString());
     emit providerChanged();
 }
 
@@ -216,12 +281,21 @@ QString TileEngine::tilePrefix() const
     return highDpiTiles() ? m_type + QStringLiteral("@2x") : m_type;
 }
 
+int TileEngine::tileSide() const
+{
+    return highDpiTiles() ? 512 : 256;
+}
+
+qint64 TileEngine::tileBytes() const
+{
+    return qint64(tileSide()) * tileSide() * 4;
+}
+
 int TileEngine::memoryTiles() const
 {
     if (m_settings.memoryCost == TileDiskCache::Cost::Unitary)
         return int(std::min<qint64>(m_settings.memorySize, 4096));
-    const qint64 tileBytes = highDpiTiles() ? 512 * 512 * 4 : 256 * 256 * 4;
-    return int(std::clamp<qint64>(m_settings.memorySize / tileBytes, 1, 4096));
+    return int(std::clamp<qint64>(m_settings.memorySize / tileBytes(), 1, 4096));
 }
 
 QImage TileEngine::image(TileKey key) const
@@ -235,7 +309,7 @@ QImage TileEngine::image(TileKey key) const
 
 void TileEngine::request(const QList<TileKey> &wanted)
 {
-    if (m_descriptionReply)
+    if (m_descriptionReply && m_builtIn)
         return;
     m_wanted.clear();
     for (const TileKey &key : wanted)
@@ -281,6 +355,7 @@ void TileEngine::loadFromDisk(TileKey key)
     m_loading.insert(k);
     const quint64 generation = m_generation;
     const QString path = m_disk.directory().isEmpty() ? QString() : m_disk.filePath(tilePrefix(), key, m_provider.format);
+    const int side = tileSide();
     auto *watcher = new QFutureWatcher<Decoded>(this);
     connect(watcher, &QFutureWatcher<Decoded>::finished, this, [this, watcher, key, generation] {
         watcher->deleteLater();
@@ -297,13 +372,13 @@ void TileEngine::loadFromDisk(TileKey key)
             startNext();
         }
     });
-    watcher->setFuture(QtConcurrent::run([path] {
+    watcher->setFuture(QtConcurrent::run([path, side] {
         if (path.isEmpty())
             return Decoded();
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly))
             return Decoded();
-        Decoded result = decode(file.readAll(), QString());
+        Decoded result = file.size() <= MaxTileBytes ? decode(file.readAll(), QString(), side) : Decoded();
         if (result.image.isNull()) {
             // A damaged file would otherwise shadow the tile for good.
             file.close();
@@ -325,6 +400,7 @@ void TileEngine::startNext()
         request.setTransferTimeout(TransferTimeoutMs);
         request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
         QNetworkReply *reply = m_network.get(request);
+        capBody(reply, MaxTileBytes);
         m_active.insert(k, reply);
         connect(reply, &QNetworkReply::finished, this, [this, reply, key] { fetched(reply, key); });
     }
@@ -347,6 +423,7 @@ void TileEngine::fetched(QNetworkReply *reply, TileKey key)
     const QByteArray data = reply->readAll();
     const QString path = m_disk.directory().isEmpty() ? QString() : m_disk.filePath(tilePrefix(), key, m_provider.format);
     const quint64 generation = m_generation;
+    const int side = tileSide();
     auto *watcher = new QFutureWatcher<Decoded>(this);
     connect(watcher, &QFutureWatcher<Decoded>::finished, this, [this, watcher, key, path, generation] {
         watcher->deleteLater();
@@ -362,25 +439,31 @@ void TileEngine::fetched(QNetworkReply *reply, TileKey key)
             m_disk.added(path, decoded.bytes);
         store(key, decoded.image);
     });
-    watcher->setFuture(QtConcurrent::run([data, path] { return decode(data, path); }));
+    watcher->setFuture(QtConcurrent::run([data, path, side] { return decode(data, path, side); }));
     startNext();
 }
 
 void TileEngine::store(TileKey key, const QImage &image)
 {
     const quint64 k = key.packed();
+    const auto previous = m_memory.constFind(k);
+    if (previous != m_memory.cend())
+        m_memoryCost -= previous->image.sizeInBytes();
     m_memory.insert(k, Cached{image, ++m_clock});
-    m_memoryCost += m_settings.memoryCost == TileDiskCache::Cost::Unitary ? 1 : image.sizeInBytes();
+    m_memoryCost += image.sizeInBytes();
     trimMemory();
     emit tileReady();
 }
 
+// Counted in bytes whatever the strategy: a size given in tiles is that many tiles of the
+// provider's size.
 void TileEngine::trimMemory()
 {
-    const bool unitary = m_settings.memoryCost == TileDiskCache::Cost::Unitary;
+    const qint64 capacity = m_settings.memoryCost == TileDiskCache::Cost::Unitary ? m_settings.memorySize * tileBytes()
+                                                                                   : m_settings.memorySize;
     // Never below what the view needs now, or tiles would evict each other on every frame.
-    const qint64 floor = unitary ? 2 * m_wanted.size() : 2 * m_wanted.size() * 512 * 512 * 4;
-    const qint64 limit = std::max(m_settings.memorySize, floor);
+    const qint64 floor = 2 * m_wanted.size() * tileBytes();
+    const qint64 limit = std::max(capacity, floor);
     if (m_memoryCost <= limit)
         return;
     QList<QPair<quint64, quint64>> byAge;
@@ -393,7 +476,6 @@ void TileEngine::trimMemory()
             break;
         if (m_wanted.contains(k))
             continue;
-        const QImage image = m_memory.take(k).image;
-        m_memoryCost -= unitary ? 1 : image.sizeInBytes();
+        m_memoryCost -= m_memory.take(k).image.sizeInBytes();
     }
 }

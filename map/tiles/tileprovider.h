@@ -24,8 +24,9 @@ struct TileProvider
     // An invalid provider with the reason in `error` when the text is no usable description.
     static TileProvider fromJson(const QByteArray &json, QString *error = nullptr);
     QByteArray toJson() const;
-    // The description used when the repository cannot be reached: every type shows the public
-    // OpenStreetMap standard tiles.
+    // The description shipped with the program for a map type (public tile services, one per
+    // theme), used without a repository or when it cannot be reached; a type without one shows
+    // the OpenStreetMap standard tiles.
     static TileProvider builtIn(const QString &typeKey);
     // A provider for a template of the user's own (%z, %x and %y replaced per tile).
     static TileProvider custom(const QString &hostTemplate);
