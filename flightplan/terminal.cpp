@@ -162,12 +162,15 @@ bool isRunwayOf(const QString &threshold, Point *airport)
 
 } // namespace
 
+// One-line members, kept as a table.
+// clang-format off
 QString Terminal::sidIdentifier() const { return nameOf(m_sid); }
 QString Terminal::starIdentifier() const { return nameOf(m_star); }
 QString Terminal::appchIdentifier() const { return nameOf(m_appch); }
 QString Terminal::sidTransition() const { return codeOf(sidTransitionWaypoint()); }
 QString Terminal::starTransition() const { return codeOf(starTransitionWaypoint()); }
 QString Terminal::appchTransition() const { return codeOf(appchTransitionWaypoint()); }
+// clang-format on
 
 QString Terminal::departureRunway() const
 {

@@ -125,12 +125,14 @@ private slots:
 
     void portFallsBackToDefault_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("port");
         for (const char *text : {"", "x49000", "0", "65536", "-1"})
             QTest::newRow(text) << QString::fromLatin1(text) << 49000;
         QTest::newRow("blanks") << " 49010 " << 49010;
         QTest::newRow("highest") << "65535" << 65535;
+        // clang-format on
     }
 
     void portFallsBackToDefault()
@@ -168,6 +170,7 @@ private slots:
 
     void takesInBatchedReply_data()
     {
+        // clang-format off
         QTest::addColumn<int>("massUnit");
         QTest::addColumn<int>("volumeUnit");
         QTest::addColumn<int>("fuelUnitType");
@@ -184,6 +187,7 @@ private slots:
         QTest::newRow("kerosene litres") << 1 << 0 << 1 << 0 << 0 << 359.7f << 0 << "FL100" << "2491.17L";
         QTest::newRow("kerosene gallons") << 0 << 1 << 1 << 0 << 0 << 0.2f << 0 << "FL100" << "658.097gal";
         QTest::newRow("avgas litres") << 0 << 0 << 1 << 1 << 0 << 90.0f << 90 << "FL100" << "2781.8L";
+        // clang-format on
     }
 
     void takesInBatchedReply()
@@ -226,6 +230,7 @@ private slots:
 
     void dropsMalformedDatagram_data()
     {
+        // clang-format off
         QTest::addColumn<QByteArray>("raw");        // sent as it stands when given
         QTest::addColumn<QByteArray>("header");
         QTest::addColumn<QByteArray>("badPath");    // a subscribed path or an index of our own
@@ -250,6 +255,7 @@ private slots:
         row("infinity", {}, "RREF,", fuelPath, -inf);
         row("latitude > 90", {}, "RREF,", latPath, 90.5f);
         row("longitude < -180", {}, "RREF,", lonPath, -180.5f);
+        // clang-format on
     }
 
     void dropsMalformedDatagram()

@@ -155,6 +155,7 @@ void TestTheme::lookupFallbacks()
 
 void TestTheme::fontSizeScaling_data()
 {
+    // clang-format off
     QTest::addColumn<int>("percent");
     QTest::addColumn<QString>("key");
     QTest::addColumn<double>("size");
@@ -163,6 +164,7 @@ void TestTheme::fontSizeScaling_data()
     QTest::newRow("own size at 100") << 100 << "segmentlabel" << 7.6;
     QTest::newRow("wildcard at 50") << 50 << "pointlabel" << 4.4;
     QTest::newRow("own size at 200") << 200 << "segmentlabel" << 15.2;
+    // clang-format on
 }
 
 void TestTheme::fontSizeScaling()
@@ -179,6 +181,7 @@ void TestTheme::fontSizeScaling()
 
 void TestTheme::builtInValues_data()
 {
+    // clang-format off
     QTest::addColumn<int>("theme");
     QTest::addColumn<QString>("key");
     QTest::addColumn<int>("type");
@@ -195,6 +198,7 @@ void TestTheme::builtInValues_data()
                 << theme << QString::fromUtf8(row.key) << row.type << QString::fromUtf8(row.property) << cell;
         }
     }
+    // clang-format on
 }
 
 void TestTheme::builtInValues()
@@ -226,6 +230,7 @@ void TestTheme::builtInValues()
 // raised to 70 % lightness; a day map, and a colour already light enough, keep theirs.
 void TestTheme::labelColours_data()
 {
+    // clang-format off
     QTest::addColumn<bool>("night");
     QTest::addColumn<QString>("colour");
     QTest::addColumn<QColor>("label");
@@ -236,6 +241,7 @@ void TestTheme::labelColours_data()
     QTest::newRow("night, translucent near black") << true << "#801a1a1a" << QColor(0xb3, 0xb3, 0xb3, 0x80);
     // Lightness 80 % already
     QTest::newRow("night, light enough") << true << "#cccccc" << QColor(0xcc, 0xcc, 0xcc);
+    // clang-format on
 }
 
 void TestTheme::labelColours()

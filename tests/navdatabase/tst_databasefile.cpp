@@ -347,12 +347,14 @@ void TestDatabaseFile::limitedDetail()
 
 void TestDatabaseFile::routeIndexes_data()
 {
+    // clang-format off
     // Runways in the file: their index and the segment ends are built while the ground lists
     // are read. None: built once every list is in.
     QTest::addColumn<bool>("withRunways");
     QTest::addColumn<int>("runwayKeys");
     QTest::newRow("runways in the file") << true << 6;
     QTest::newRow("no runways in the file") << false << 0;
+    // clang-format on
 }
 
 void TestDatabaseFile::routeIndexes()
@@ -501,6 +503,7 @@ qsizetype pathCountOffset(const QByteArray &payload, qint64 nodes, int nth)
 
 void TestDatabaseFile::damagedFile_data()
 {
+    // clang-format off
     QTest::addColumn<int>("damage");
     QTest::newRow("zero bytes") << int(Empty);
     QTest::newRow("cut inside the compressed stream") << int(CutCompressed);
@@ -518,6 +521,7 @@ void TestDatabaseFile::damagedFile_data()
     QTest::newRow("painted line node count forged") << int(PaintedLineNodeCount);
     QTest::newRow("taxiway control count forged") << int(TaxiwayControlCount);
     QTest::newRow("boundary hole count forged") << int(BoundaryHoleCount);
+    // clang-format on
 }
 
 void TestDatabaseFile::damagedFile()
@@ -620,6 +624,7 @@ void TestDatabaseFile::damagedFile()
 
 void TestDatabaseFile::damagedChunk_data()
 {
+    // clang-format off
     // The list whose first chunk claims one record more than it holds; the lists before it
     // have been read whole (and handed to the store) by then.
     QTest::addColumn<quint32>("list");
@@ -627,6 +632,7 @@ void TestDatabaseFile::damagedChunk_data()
     QTest::newRow("segments") << 3U;
     QTest::newRow("taxiways") << 6U;
     QTest::newRow("startup locations") << 9U;
+    // clang-format on
 }
 
 void TestDatabaseFile::damagedChunk()
@@ -787,6 +793,7 @@ enum AfterReadAhead { NoChange, LoadAtOnce, FileReplaced, FileRemoved, DetailLim
 
 void TestDatabaseFile::readAhead_data()
 {
+    // clang-format off
     QTest::addColumn<int>("after");
     QTest::addColumn<bool>("result");
     QTest::addColumn<int>("points");
@@ -800,6 +807,7 @@ void TestDatabaseFile::readAhead_data()
     QTest::newRow("file replaced") << int(FileReplaced) << true << 8 << 1 << 11;
     QTest::newRow("file removed") << int(FileRemoved) << false << 0 << 0 << 0;
     QTest::newRow("detail limited") << int(DetailLimited) << true << 5 << 0 << 7;
+    // clang-format on
 }
 
 void TestDatabaseFile::readAhead()

@@ -192,6 +192,7 @@ void TestNavReaders::earthFix1200WithCrLf()
 
 void TestNavReaders::header_data()
 {
+    // clang-format off
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QStringList>("warnings");
     QTest::addColumn<QString>("cycle");
@@ -225,6 +226,7 @@ void TestNavReaders::header_data()
                                                           "FIX: probable wrong file format version! ",
                                                           "FIX: no data cycle available! "}
                                            << "OLD" << 0;
+    // clang-format on
 }
 
 void TestNavReaders::header()
@@ -243,6 +245,7 @@ void TestNavReaders::header()
 
 void TestNavReaders::rows_data()
 {
+    // clang-format off
     QTest::addColumn<QByteArray>("rows");
     QTest::addColumn<QStringList>("uids");
     QTest::addColumn<QStringList>("warnings");
@@ -263,6 +266,7 @@ void TestNavReaders::rows_data()
                                                << QStringList();
     QTest::newRow("same UID twice") << QByteArray(" 1 2 A ENRT K1 0\n 3 4 A ENRT K1 0\n")
                                     << QStringList{"K1/ENRT/A", "K1/ENRT/A_1"} << QStringList();
+    // clang-format on
 }
 
 void TestNavReaders::rows()
@@ -296,6 +300,7 @@ void TestNavReaders::hugeLineAndBinaryContent()
 
 void TestNavReaders::waypointType_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("token");
     QTest::addColumn<QString>("expected");
 
@@ -306,6 +311,7 @@ void TestNavReaders::waypointType_data()
     QTest::newRow("beyond 32 bits") << "99999999999" << nul + nul + nul + nul;
     QTest::newRow("not a number") << "abc" << nul + nul + nul + nul;
     QTest::newRow("negative") << "-1" << QString::fromUtf8(QByteArray(4, '\xFF'));
+    // clang-format on
 }
 
 void TestNavReaders::waypointType()
@@ -319,12 +325,14 @@ void TestNavReaders::waypointType()
 
 void TestNavReaders::progressEvery100_data()
 {
+    // clang-format off
     QTest::addColumn<int>("points");
     QTest::addColumn<QStringList>("texts");
 
     QTest::newRow("99") << 99 << QStringList();
     QTest::newRow("100") << 100 << QStringList{"Loading fix points: 100"};
     QTest::newRow("250") << 250 << QStringList{"Loading fix points: 100", "Loading fix points: 200"};
+    // clang-format on
 }
 
 void TestNavReaders::progressEvery100()
@@ -419,6 +427,7 @@ void TestNavReaders::navFile()
 
 void TestNavReaders::navRows_data()
 {
+    // clang-format off
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QStringList>("uids");
     QTest::addColumn<QStringList>("warnings");
@@ -445,6 +454,7 @@ void TestNavReaders::navRows_data()
     QTest::newRow("short row between") << head + " 2 1 2 0 362 0 0 N ENRT K1 A\n 3 1 2\n 2 1 2 0 362 0 0 M ENRT K1 B\n"
                                        << QStringList{"K1/ENRT/N", "K1/ENRT/M"}
                                        << QStringList{"NAV: ignored QList(3, 1, 2)"} << "2302";
+    // clang-format on
 }
 
 void TestNavReaders::navRows()
@@ -540,6 +550,7 @@ void TestNavReaders::awyFile()
 
 void TestNavReaders::awyRows_data()
 {
+    // clang-format off
     QTest::addColumn<QByteArray>("row");
     QTest::addColumn<int>("direction");
     QTest::addColumn<int>("type");
@@ -556,6 +567,7 @@ void TestNavReaders::awyRows_data()
                                  << QString();
     QTest::newRow("ten fields") << QByteArray("A K1 11 B K1 11 F 2 180 450") << -9 << 0 << 0
                                 << QStringLiteral("AWY: ignored QList(A, K1, 11, B, K1, 11, F, 2, 180, 450)");
+    // clang-format on
 }
 
 void TestNavReaders::awyRows()
