@@ -26,6 +26,8 @@ struct ValueRow
     const char *cells;
 };
 
+// One row per key, as the theme table lays it out.
+// clang-format off
 const ValueRow valueTable[] = {
         { "*", 0, "font size", "11 | 11 | 10 | 13 | 12 | 10 | 10" },
         { "selection", 0, "colour", "350.4, 100, 56.65 | 350.34, 39.71, 54.1 | 'orangered' | 0, 100, 36.67 | 56.29, 87.5, 52.94 | 0, 100, 26.86 | 350, 100, 72" },
@@ -85,6 +87,7 @@ const ValueRow valueTable[] = {
         { "clouds", 0, "opacity", "1 | 0.25 | 1 | 1 | 0.25 | 0.7 | 1" },
         { "precipitation", 0, "opacity", "0.85 | 0.85 | 0.85 | 0.85 | 0.85 | 0.8 | 0.85" },
         { "wind", 0, "opacity", "0.4 | 0.5 | 0.5 | 0.4 | 0.3 | 0.4 | 0.4" },};
+// clang-format on
 
 // The colour a cell describes, worked out from the hue, saturation and lightness directly.
 QColor cellColour(const QString &cell)

@@ -488,7 +488,9 @@ enum Damage { Empty, CutCompressed, GarbageCompressed, HugeDeclaredSize, FormatF
 // have two nodes, the boundary three): shape type 3, width 0.0, then the count in 64 bits.
 qsizetype pathCountOffset(const QByteArray &payload, qint64 nodes, int nth)
 {
+    // clang-format off
     QByteArray header = QByteArray::fromHex("00000003" "0000000000000000" "0000000000000000");
+    // clang-format on
     qToBigEndian<qint64>(nodes, header.data() + 12);
     qsizetype at = -1;
     for (int i = 0; i <= nth; ++i) {

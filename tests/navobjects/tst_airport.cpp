@@ -195,7 +195,9 @@ void TestAirport::atcCopiesAreIndependent()
 void TestAirport::atcRecordBytes()
 {
     // qint32 type, the float as an 8-byte double, then the name in UTF-16.
+    // clang-format off
     const QByteArray expected = QByteArray::fromHex("00000004" "405d866660000000" "0000000a" "0054006f007700650072");
+    // clang-format on
     QCOMPARE(recordOf(Atc(4, 118.1f, QStringLiteral("Tower"))).toHex(), expected.toHex());
 }
 

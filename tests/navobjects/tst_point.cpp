@@ -579,6 +579,8 @@ void TestPoint::recordBytes()
 {
     Point fix(Point::FIX, QGeoCoordinate(50.0, 8.5), QStringLiteral("ABC"), QStringLiteral("ENRT"),
               QStringLiteral("ED"), QStringLiteral("X"), 100, 0.0f, QString());
+    // The bytes of the record, a field to a line.
+    // clang-format off
     const QByteArray expected = QByteArray::fromHex(
         "00000006" "004100420043"                                      // code
         "4049000000000000" "4021000000000000" "7ff8000000000000"      // latitude, longitude, no altitude
@@ -590,15 +592,18 @@ void TestPoint::recordBytes()
         "0000000000000000"                                             // frequency, 8 bytes
         "ffffffff"                                                     // null waypoint type
         "ffffffff");                                                   // UID: the one the fields give
+    // clang-format on
     QCOMPARE(recordOf(fix).toHex(), expected.toHex());
 
     // A second point of the same code keeps the UID the import gave it.
     fix.setUid(QStringLiteral("ED/ENRT/ABC_1"));
+    // clang-format off
     QCOMPARE(recordOf(fix).toHex().right(2 * 30), QByteArray("0000001a" "00450044002f0045004e00520054002f004100420043005f0031"));
     QCOMPARE(readRecord<Point>(recordOf(fix))->uid(), QStringLiteral("ED/ENRT/ABC_1"));
     // One that only looks like the fields' UID is kept too; the one an empty region gives is not.
     fix.setUid(QStringLiteral("EDENRT/ABC"));
     QVERIFY(recordOf(fix).endsWith(QByteArray::fromHex("00000014" "00450044" "0045004e00520054" "002f004100420043")));
+    // clang-format on
     Point noRegion(Point::FIX, QGeoCoordinate(50.0, 8.5), QStringLiteral("ABC"), QStringLiteral("ENRT"), QString(),
                    QString(), 0, 0.0f, QString());
     QVERIFY(recordOf(noRegion).endsWith(QByteArray::fromHex("ffffffffffffffff")));
