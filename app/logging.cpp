@@ -27,6 +27,7 @@ QTextStream &logStream()
 
 const char *label(QtMsgType type)
 {
+    // clang-format off
     switch (type) {
     case QtDebugMsg: return " Debug: ";
     case QtWarningMsg: return " Warning: ";
@@ -34,6 +35,7 @@ const char *label(QtMsgType type)
     case QtFatalMsg: return " Fatal: ";
     case QtInfoMsg: return " Info: ";
     }
+    // clang-format on
     return nullptr;
 }
 

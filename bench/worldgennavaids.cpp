@@ -191,6 +191,7 @@ void World::buildNavaids()
     m_navaids = std::move(all);
 
     for (const NavaidData &navaid : m_navaids) {
+        // clang-format off
         switch (navaid.code) {
         case 2: ++m_summary.ndbs; break;
         case 3: ++m_summary.vors; break;
@@ -198,6 +199,7 @@ void World::buildNavaids()
         case 4: ++m_summary.localizers; break;
         default: ++m_summary.otherNavaids; break;
         }
+        // clang-format on
     }
 }
 

@@ -186,12 +186,15 @@ QString Terminal::enrouteTransitionOf(const Procedure *procedure) const
     return QString();
 }
 
+// One-line members, kept as a table.
+// clang-format off
 QString Terminal::sidIdentifier() const { return nameOf(m_sid); }
 QString Terminal::starIdentifier() const { return nameOf(m_star); }
 QString Terminal::appchIdentifier() const { return nameOf(m_appch); }
 QString Terminal::sidTransition() const { return enrouteTransitionOf(m_sid); }
 QString Terminal::starTransition() const { return enrouteTransitionOf(m_star); }
 QString Terminal::appchTransition() const { return codeOf(appchTransitionWaypoint()); }
+// clang-format on
 
 QString Terminal::departureRunway() const
 {

@@ -582,6 +582,8 @@ void Waypoint::setRemaining(double totalDistance, int totalTime, int fuel)
 
 // ---- display texts
 
+// One-line members, kept as a table.
+// clang-format off
 QString Waypoint::altitudeString(bool always) const { return Unit::altitudeToString(m_altitude, always); }
 
 QString Waypoint::iasString(bool always) const
@@ -610,6 +612,7 @@ QString Waypoint::burnedFuelString(bool always) const { return Unit::fuelToStrin
 QString Waypoint::remainingFuelString(bool always) const { return Unit::fuelToString(m_remainingFuel, always); }
 QString Waypoint::slopeString(bool always) const { return Unit::slopeToString(m_slope, always); }
 QString Waypoint::verticalSpeedString(bool always) const { return Unit::vertspeedToString(m_verticalSpeed, always); }
+// clang-format on
 
 // ---- model
 

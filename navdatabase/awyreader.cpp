@@ -16,6 +16,7 @@ AwyReader::AwyReader(Database *database, ProgressFn progress, CancelFn cancelled
 
 LineFileReader::Format AwyReader::format() const
 {
+    // clang-format off
     return {"AWY",
             {QStringLiteral("1100"), QStringLiteral("1101")},
             11,
@@ -24,6 +25,7 @@ LineFileReader::Format AwyReader::format() const
             true,
             QT_TRANSLATE_NOOP("XpLoader", "Loading segments:"),
             "AWY, cycle"};
+    // clang-format on
 }
 
 QString AwyReader::endUid(const QString &identifier, const QString &region)

@@ -169,9 +169,12 @@ struct Parsed
     {
         auto mine = all();
         auto theirs = other.all();
+        // clang-format 14 splits a lambda with a template head from its call.
+        // clang-format off
         [&]<std::size_t... I>(std::index_sequence<I...>) {
             ((std::get<I>(mine).append(std::get<I>(theirs)), std::get<I>(theirs).clear()), ...);
         }(std::make_index_sequence<9>());
+        // clang-format on
     }
 };
 
@@ -210,6 +213,7 @@ Parsed parseChunk(ChunkedFile::Chunk chunk, DatabaseStore *store, int format)
     InPlaceReadDevice device(chunk.bytes);
     QDataStream stream(&device);
     stream.setVersion(kStreamVersion);
+    // clang-format off
     switch (chunk.list) {
     case Points: parsed.ok = readRecords(stream, chunk.items, parsed.points); break;
     case Procedures: parsed.ok = readRecords(stream, chunk.items, parsed.procedures); break;
@@ -222,6 +226,7 @@ Parsed parseChunk(ChunkedFile::Chunk chunk, DatabaseStore *store, int format)
     case Startups: parsed.ok = readRecords(stream, chunk.items, parsed.startups); break;
     default: parsed.ok = false; break;
     }
+    // clang-format on
     return parsed;
 }
 
@@ -326,6 +331,7 @@ bool DatabaseChunks::read(const QByteArray &file, DatabaseStore &store, const Re
     };
     std::future<void> segmentsAssigned;
     const auto listRead = [&](quint32 list) {
+        // clang-format off
         switch (list) {
         case Procedures: assign(all.procedures, store.procedures); break;
         case Segments:
@@ -352,6 +358,7 @@ bool DatabaseChunks::read(const QByteArray &file, DatabaseStore &store, const Re
         case Startups: assign(all.startups, store.startups); break;
         default: break;
         }
+        // clang-format on
     };
     auto run = [&](qsizetype from, qsizetype to) {
         OrderedParallel::run<Parsed>(

@@ -298,8 +298,10 @@ void Tracks::indexPoint(Point *point)
 
 QGeoCoordinate Tracks::parseCoordinate(const QString &text)
 {
+    // clang-format off
     static const QRegularExpression formA(QStringLiteral(
         "\\A(?<latdeg>\\d{2})(?<latmin>[0-5]\\d)?(?<latstr>[NS])(?<londeg>\\d{3})(?<lonmin>[0-5]\\d)?(?<lonstr>[EW])\\z"));
+    // clang-format on
     static const QRegularExpression formB(
         QStringLiteral("\\A(?<latdeg>\\d{2})(?<latmin>[0-5]\\d)?/(?<londeg>\\d{2})(?<lonmin>[0-5]\\d)?\\z"));
 

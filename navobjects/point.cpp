@@ -107,6 +107,7 @@ QString descriptionFor(int type, const QString &name, const QString &region, con
 // ARINC 424 waypoint-type columns 1 to 3.
 QString waypointColumn1(QChar c)
 {
+    // clang-format off
     switch (c.unicode()) {
     case 'A': return Point::tr("ARC Center Fix Waypoint");
     case 'C': return Point::tr("Combined Named Intersection and RNAV");
@@ -118,10 +119,12 @@ QString waypointColumn1(QChar c)
     case 'W': return Point::tr("RNAV Waypoint");
     default: return QString();
     }
+    // clang-format on
 }
 
 QString waypointColumn2(QChar c)
 {
+    // clang-format off
     switch (c.unicode()) {
     case 'A': return Point::tr("Final Approach Fix");
     case 'B': return Point::tr("Initial and Final Approach Fix");
@@ -141,10 +144,12 @@ QString waypointColumn2(QChar c)
     case 'W': return Point::tr("Latitude/Longitude Intersection Half Degree of Latitude");
     default: return QString();
     }
+    // clang-format on
 }
 
 QString waypointColumn3(QChar c)
 {
+    // clang-format off
     switch (c.unicode()) {
     case 'D': return Point::tr("SID");
     case 'E': return Point::tr("STAR");
@@ -152,6 +157,7 @@ QString waypointColumn3(QChar c)
     case 'Z': return Point::tr("Multiple");
     default: return QString();
     }
+    // clang-format on
 }
 
 } // namespace
@@ -389,6 +395,7 @@ QString Point::comboText() const
 
 QString Point::icon() const
 {
+    // clang-format off
     switch (m_pointType) {
     case AIRP: return QStringLiteral("qrc:/icon/airp.svg");
     case NDB: return QStringLiteral("qrc:/icon/ndb.svg");
@@ -398,10 +405,12 @@ QString Point::icon() const
     case COORD: return QStringLiteral("qrc:/icon/coord.svg");
     default: return QString();
     }
+    // clang-format on
 }
 
 QString Point::typeString() const
 {
+    // clang-format off
     switch (m_pointType) {
     case AIRP: return QStringLiteral("Airport");
     case NDB: return QStringLiteral("NDB");
@@ -411,6 +420,7 @@ QString Point::typeString() const
     case COORD: return QStringLiteral("COORD");
     default: return QString();
     }
+    // clang-format on
 }
 
 float Point::frequency() const

@@ -106,6 +106,7 @@ int Record::kindFromSection(QStringView section, QStringView subsection)
     if (section == QLatin1String("E"))
         return sub == QLatin1Char('A') ? WaypointFix : AnyKind;
     if (section == QLatin1String("P")) {
+        // clang-format off
         switch (sub.unicode()) {
         case 'C': return WaypointFix;
         case 'N': return NdbNavaid;
@@ -113,6 +114,7 @@ int Record::kindFromSection(QStringView section, QStringView subsection)
         case 'A': return AirportReference;
         default: return AnyKind;
         }
+        // clang-format on
     }
     return AnyKind;
 }
@@ -144,6 +146,7 @@ Point *Record::lookup(const QString &identifier, int kind) const
         return nullptr;
     };
     Point *point = nullptr;
+    // clang-format off
     switch (kind) {
     case VhfNavaid: point = ofKind({Point::VOR, Point::DME, Point::DMEILS}); break;
     case NdbNavaid: point = ofKind({Point::NDB}); break;
@@ -151,6 +154,7 @@ Point *Record::lookup(const QString &identifier, int kind) const
     case AirportReference: point = Database::findAirport(identifier, false); break;
     default: break;
     }
+    // clang-format on
     if (point)
         return point;
     // Where the data holds no point of the kind named, the point of the ident is still better

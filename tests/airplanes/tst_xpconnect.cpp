@@ -125,12 +125,14 @@ private slots:
 
     void portFallsBackToDefault_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("port");
         for (const char *text : {"", "x49000", "0", "65536", "-1"})
             QTest::newRow(text) << QString::fromLatin1(text) << 49000;
         QTest::newRow("blanks") << " 49010 " << 49010;
         QTest::newRow("highest") << "65535" << 65535;
+        // clang-format on
     }
 
     void portFallsBackToDefault()
@@ -168,6 +170,7 @@ private slots:
 
     void takesInBatchedReply_data()
     {
+        // clang-format off
         QTest::addColumn<int>("massUnit");
         QTest::addColumn<int>("volumeUnit");
         QTest::addColumn<int>("fuelUnitType");
@@ -184,6 +187,7 @@ private slots:
         QTest::newRow("kerosene litres") << 1 << 0 << 1 << 0 << 0 << 359.7f << 0 << "FL100" << "2491.17L";
         QTest::newRow("kerosene gallons") << 0 << 1 << 1 << 0 << 0 << 0.2f << 0 << "FL100" << "658.097gal";
         QTest::newRow("avgas litres") << 0 << 0 << 1 << 1 << 0 << 90.0f << 90 << "FL100" << "2781.8L";
+        // clang-format on
     }
 
     void takesInBatchedReply()
@@ -226,6 +230,7 @@ private slots:
 
     void dropsMalformedDatagram_data()
     {
+        // clang-format off
         QTest::addColumn<QByteArray>("raw");        // sent as it stands when given
         QTest::addColumn<QByteArray>("header");
         QTest::addColumn<QByteArray>("badPath");    // a subscribed path or an index of our own
@@ -253,6 +258,7 @@ private slots:
         row("elevation beyond any height", {}, "RREF,", "sim/flightmodel/position/elevation", 3e38f);
         row("elevation 101 km", {}, "RREF,", "sim/flightmodel/position/elevation", 101000.0f);
         row("elevation below the earth", {}, "RREF,", "sim/flightmodel/position/elevation", -1001.0f);
+        // clang-format on
     }
 
     void dropsMalformedDatagram()

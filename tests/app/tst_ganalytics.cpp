@@ -194,10 +194,12 @@ void TestGAnalytics::keepAliveWhileMoreQueued()
 
 void TestGAnalytics::expiresAfterFourHours_data()
 {
+    // clang-format off
     QTest::addColumn<qint64>("age");
     QTest::addColumn<int>("sent");
     QTest::newRow("exactly four hours") << qint64(14400000) << 1;
     QTest::newRow("a millisecond more") << qint64(14400001) << 0;
+    // clang-format on
 }
 
 void TestGAnalytics::expiresAfterFourHours()

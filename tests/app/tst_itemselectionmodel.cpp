@@ -96,6 +96,7 @@ void TestItemSelectionModel::record()
 
 void TestItemSelectionModel::selectFrom_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("how");
     QTest::addColumn<QString>("code");
     QTest::addColumn<int>("listRow");
@@ -106,6 +107,7 @@ void TestItemSelectionModel::selectFrom_data()
     QTest::newRow("UID point not in the plan") << "UID" << "P" << -1 << -1;
     QTest::newRow("route") << "route" << "AAAA" << 0 << 0;
     QTest::newRow("map") << "map" << "P" << -1 << -1;
+    // clang-format on
 }
 
 void TestItemSelectionModel::selectFrom()

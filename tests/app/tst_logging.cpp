@@ -72,6 +72,7 @@ void TestLogging::cleanup()
 
 void TestLogging::lineFormat_data()
 {
+    // clang-format off
     QTest::addColumn<int>("type");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("expected");
@@ -81,6 +82,7 @@ void TestLogging::lineFormat_data()
     QTest::newRow("critical") << int(QtCriticalMsg) << "Unable to open" << " Critical: Unable to open";
     QTest::newRow("several lines") << int(QtWarningMsg) << "one\ntwo" << " Warning: one\ntwo";
     QTest::newRow("non-ascii") << int(QtInfoMsg) << "Zürich – 5 °C" << " Info: Zürich – 5 °C";
+    // clang-format on
 }
 
 void TestLogging::lineFormat()

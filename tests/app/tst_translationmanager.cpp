@@ -62,6 +62,7 @@ void TestTranslationManager::init()
 
 void TestTranslationManager::resolve_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("choice");
     QTest::addColumn<QStringList>("system");
     QTest::addColumn<QString>("language");
@@ -73,6 +74,7 @@ void TestTranslationManager::resolve_data()
     QTest::newRow("English before French") << "system" << QStringList{"en-GB", "fr"} << "en";
     QTest::newRow("explicit choice wins") << "de" << QStringList{"fr-FR"} << "de";
     QTest::newRow("codes are case-sensitive") << "DE" << QStringList{"it"} << "en";
+    // clang-format on
 }
 
 void TestTranslationManager::resolve()
@@ -85,6 +87,7 @@ void TestTranslationManager::resolve()
 
 void TestTranslationManager::installsTheChosenCatalogue_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QStringList>("system");
     QTest::addColumn<QString>("active");
@@ -99,6 +102,7 @@ void TestTranslationManager::installsTheChosenCatalogue_data()
                                     << "Cancelar";
     QTest::newRow("system Italian") << "system" << QStringList{"it"} << "en" << "No METAR available for %1." << "Cancel";
     QTest::newRow("chosen English") << "en" << QStringList{"fr"} << "en" << "No METAR available for %1." << "Cancel";
+    // clang-format on
 }
 
 void TestTranslationManager::installsTheChosenCatalogue()
@@ -174,6 +178,7 @@ void TestTranslationManager::restartRequiredFollowsTheChoice()
 
 void TestTranslationManager::htmlPathFallsBackToEnglish_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("path");
@@ -181,6 +186,7 @@ void TestTranslationManager::htmlPathFallsBackToEnglish_data()
     QTest::newRow("Spanish tip") << "es" << "tip15.html" << ":/html/es/tip15.html";
     QTest::newRow("English tip") << "en" << "tip3.html" << ":/html/tip3.html";
     QTest::newRow("no French copy") << "fr" << "tip16.html" << ":/html/tip16.html";
+    // clang-format on
 }
 
 void TestTranslationManager::htmlPathFallsBackToEnglish()

@@ -80,10 +80,12 @@ void TestWorldGen::initTestCase()
 
 void TestWorldGen::sameSeedSameBytes_data()
 {
+    // clang-format off
     QTest::addColumn<int>("threads");
     QTest::addColumn<quint64>("otherSeed");
     QTest::newRow("one thread") << 1 << quint64(7);
     QTest::newRow("four threads") << 4 << quint64(8);
+    // clang-format on
 }
 
 // The benchmarks compare runs: the same options must give the same files, however many

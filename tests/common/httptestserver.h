@@ -145,6 +145,7 @@ private:
 
     static QByteArray reason(int status)
     {
+        // clang-format off
         switch (status) {
         case 200: return "OK";
         case 301: return "Moved Permanently";
@@ -153,6 +154,7 @@ private:
         case 500: return "Internal Server Error";
         default: return "Status";
         }
+        // clang-format on
     }
 
     QTcpServer m_server;

@@ -91,6 +91,7 @@ void TestBaseItem::roleValues()
 
 void TestBaseItem::data_data()
 {
+    // clang-format off
     QTest::addColumn<int>("role");
     QTest::addColumn<QVariant>("expected");
 
@@ -103,6 +104,7 @@ void TestBaseItem::data_data()
     QTest::newRow("display") << int(Qt::DisplayRole) << QVariant();
     QTest::newRow("point base") << int(BaseItem::BaseRolePoint) << QVariant();
     QTest::newRow("runway role") << int(BaseItem::BaseRoleRunway) + 3 << QVariant();
+    // clang-format on
 }
 
 void TestBaseItem::data()
@@ -145,6 +147,7 @@ void TestBaseItem::boundingFromCoordinate()
 
 void TestBaseItem::boundingKeptExactly_data()
 {
+    // clang-format off
     QTest::addColumn<QGeoRectangle>("bounding");
     QTest::newRow("default") << QGeoRectangle();
     QTest::newRow("corners") << rect(2, 1, 0, 3);
@@ -155,6 +158,7 @@ void TestBaseItem::boundingKeptExactly_data()
     odd.setLongitude(-200.0);
     odd.setAltitude(1200.0);
     QTest::newRow("out of range with altitude") << QGeoRectangle(odd, QGeoCoordinate(1.0, 2.0, 3.0));
+    // clang-format on
 }
 
 // The corners come back as set, out-of-range values and altitudes included.
@@ -175,6 +179,7 @@ void TestBaseItem::boundingKeptExactly()
 
 void TestBaseItem::isVisible_data()
 {
+    // clang-format off
     QTest::addColumn<double>("minzoom");
     QTest::addColumn<int>("type");
     QTest::addColumn<QGeoRectangle>("bounding");
@@ -196,6 +201,7 @@ void TestBaseItem::isVisible_data()
     QTest::newRow("type 33 is bit 1") << 0.0 << 33 << paris << europe << 10.0 << 0x2 << true;
     QTest::newRow("no type, bit 31") << 0.0 << -1 << paris << europe << 10.0 << int(0x80000000) << true;
     QTest::newRow("no type, all but 31") << 0.0 << -1 << paris << europe << 10.0 << 0x7FFFFFFF << false;
+    // clang-format on
 }
 
 void TestBaseItem::isVisible()
@@ -214,6 +220,7 @@ void TestBaseItem::isVisible()
 
 void TestBaseItem::matches_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("search");
     QTest::addColumn<int>("type");
     QTest::addColumn<QString>("text");
@@ -231,6 +238,7 @@ void TestBaseItem::matches_data()
     QTest::newRow("dot") << "St. Maarten" << 1 << "st." << -1 << true;
     QTest::newRow("dot is no wildcard") << "Stx Maarten" << 1 << "st." << -1 << false;
     QTest::newRow("no type, bit 31") << "boundary" << -1 << "" << int(0x80000000) << true;
+    // clang-format on
 }
 
 void TestBaseItem::matches()
@@ -247,6 +255,7 @@ void TestBaseItem::matches()
 // Whatever the script, the answer is that of a case-insensitive search in the stored text.
 void TestBaseItem::matchesFoldsCase_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("search");
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("match");
@@ -261,6 +270,7 @@ void TestBaseItem::matchesFoldsCase_data()
     QTest::newRow("long s") << QString::fromUtf8("Flu\u017ftrasse") << "ustr" << QString::fromUtf8("flu\u017ftrasse").contains("ustr", Qt::CaseInsensitive);
     QTest::newRow("kelvin sign") << QString::fromUtf8("\u212aastrup") << "kas" << true;
     QTest::newRow("cyrillic") << QString::fromUtf8("\u041c\u043e\u0441\u043a\u0432\u0430") << QString::fromUtf8("\u041c\u041e\u0421") << true;
+    // clang-format on
 }
 
 void TestBaseItem::matchesFoldsCase()
@@ -275,6 +285,7 @@ void TestBaseItem::matchesFoldsCase()
 
 void TestBaseItem::typeInMask_data()
 {
+    // clang-format off
     QTest::addColumn<int>("type");
     QTest::addColumn<int>("mask");
     QTest::addColumn<bool>("in");
@@ -287,6 +298,7 @@ void TestBaseItem::typeInMask_data()
     QTest::newRow("-2 is 30") << -2 << 0x40000000 << true;
     QTest::newRow("all ones") << 17 << -1 << true;
     QTest::newRow("empty mask") << 5 << 0 << false;
+    // clang-format on
 }
 
 void TestBaseItem::typeInMask()
@@ -299,6 +311,7 @@ void TestBaseItem::typeInMask()
 
 void TestBaseItem::narrowing_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("function");
     QTest::addColumn<int>("value");
     QTest::addColumn<int>("result");
@@ -317,6 +330,7 @@ void TestBaseItem::narrowing_data()
     QTest::newRow("uint8 256") << "uint8" << 256 << 255 << "Check uint8_t failed (too big)!";
     QTest::newRow("uint8 -5") << "uint8" << -5 << 0 << "Check uint8_t failed (too small)!";
     QTest::newRow("uint8 0") << "uint8" << 0 << 0 << "";
+    // clang-format on
 }
 
 void TestBaseItem::narrowing()
@@ -345,6 +359,7 @@ void TestBaseItem::narrowing()
 
 void TestBaseItem::nextUid_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("uid");
     QTest::addColumn<QString>("next");
 
@@ -358,6 +373,7 @@ void TestBaseItem::nextUid_data()
     QTest::newRow("region uid") << "ED/ENRT/DF_9" << "ED/ENRT/DF_9_10";
     QTest::newRow("too big for 32 bits") << "A_4294967296" << "A_4294967296_1";
     QTest::newRow("largest 32 bits") << "A_4294967295" << "A_4294967295_4294967296";
+    // clang-format on
 }
 
 void TestBaseItem::nextUid()

@@ -140,11 +140,13 @@ void TestBaseModel::dataForwardsToItemClass()
 
 void TestBaseModel::dataOutsideRows_data()
 {
+    // clang-format off
     QTest::addColumn<int>("row");
     QTest::newRow("negative") << -1;
     QTest::newRow("row count") << 3;
     QTest::newRow("far beyond") << 1000;
     QTest::newRow("null entry") << 1;
+    // clang-format on
 }
 
 void TestBaseModel::dataOutsideRows()
@@ -215,10 +217,12 @@ void TestBaseModel::duplicateUidPointsToLastAdded()
 
 void TestBaseModel::removeAt_data()
 {
+    // clang-format off
     QTest::addColumn<int>("row");
     QTest::newRow("first") << 0;
     QTest::newRow("middle") << 2;
     QTest::newRow("last") << 4;
+    // clang-format on
 }
 
 void TestBaseModel::removeAt()

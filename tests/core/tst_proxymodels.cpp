@@ -129,6 +129,7 @@ void TestProxyModels::listPassesNothingAtFirst()
 
 void TestProxyModels::listTypeAndText_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("text");
     QTest::addColumn<QStringList>("expected");
 
@@ -137,6 +138,7 @@ void TestProxyModels::listTypeAndText_data()
     QTest::newRow("ED") << "ED" << QStringList { "EDDF", "EDDM" };
     QTest::newRow("in the name") << "paris" << QStringList { "LFPG" };
     QTest::newRow("nothing") << "zzz" << QStringList {};
+    // clang-format on
 }
 
 void TestProxyModels::listTypeAndText()
@@ -161,6 +163,7 @@ void TestProxyModels::listTypeAndText()
 
 void TestProxyModels::listTextAsTyped_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("text");
     QTest::addColumn<QStringList>("expected");
 
@@ -173,6 +176,7 @@ void TestProxyModels::listTextAsTyped_data()
     QTest::newRow("beyond ASCII") << "zür" << QStringList { "XZRH" };
     QTest::newRow("beyond ASCII, capitals") << "ZÜR" << QStringList { "XZRH" };
     QTest::newRow("beyond ASCII, in the text only") << "urich" << QStringList {};
+    // clang-format on
 }
 
 void TestProxyModels::listTextAsTyped()
@@ -582,6 +586,7 @@ void TestProxyModels::mapSourceDestroyed()
 
 void TestProxyModels::rowsAnnouncedInRuns_data()
 {
+    // clang-format off
     QTest::addColumn<QList<int>>("from");
     QTest::addColumn<QList<int>>("to");
     // "-place:key" for a row removed, "+place:key" for a row inserted, as the model stands at
@@ -597,6 +602,7 @@ void TestProxyModels::rowsAnnouncedInRuns_data()
     QTest::newRow("all swapped") << QList<int> { 1, 3 } << QList<int> { 2, 4 } << "-0:1 +0:2 -1:3 +1:4";
     QTest::newRow("runs at both ends") << QList<int> { 5, 6, 7 } << QList<int> { 1, 2, 6, 8, 9 }
                                        << "+0:1 +1:2 -2:5 -3:7 +3:8 +4:9";
+    // clang-format on
 }
 
 // Every run is announced at the place the model has at that moment, and the rows it names are
@@ -638,6 +644,7 @@ void TestProxyModels::rowsAnnouncedInRuns()
 
 void TestProxyModels::mapGridEdges_data()
 {
+    // clang-format off
     QTest::addColumn<QGeoRectangle>("area");
     QTest::addColumn<double>("zoom");
     QTest::addColumn<QStringList>("pinned");
@@ -666,6 +673,7 @@ void TestProxyModels::mapGridEdges_data()
     QTest::newRow("below the row's zoom") << rect(2, -1, -1, 2) << 3.5 << QStringList {} << QStringList { "WIDE" };
     QTest::newRow("at the row's zoom") << rect(2, -1, -1, 2) << 4.0 << QStringList {}
                                        << QStringList { "MID", "WIDE" };
+    // clang-format on
 }
 
 // Boxes the grid cannot place in one cell, and areas it must not cut short, against the
@@ -699,6 +707,7 @@ void TestProxyModels::mapGridEdges()
 
 void TestProxyModels::indexedInBackground_data()
 {
+    // clang-format off
     QTest::addColumn<bool>("resetWhilePending");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QStringList>("list");
@@ -709,6 +718,7 @@ void TestProxyModels::indexedInBackground_data()
     // The rows of the first build are gone: only the second build counts.
     QTest::newRow("reset while building") << true << "" << QStringList { "A", "B", "D" }
                                           << QStringList { "D", "B", "A" };
+    // clang-format on
 }
 
 void TestProxyModels::indexedInBackground()
@@ -761,6 +771,7 @@ void TestProxyModels::indexedInBackground()
 
 void TestProxyModels::rowsAddedQuietly_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("uid");
     QTest::addColumn<QGeoRectangle>("box");
     QTest::addColumn<QStringList>("map");
@@ -770,6 +781,7 @@ void TestProxyModels::rowsAddedQuietly_data()
     QTest::newRow("outside the area") << "C" << rect(30, 0, 29, 1) << QStringList { "Z" } << QStringList { "C", "Z" };
     QTest::newRow("outside, pinned") << "PIN" << rect(30, 0, 29, 1) << QStringList { "Z", "PIN" }
                                      << QStringList { "PIN", "Z" };
+    // clang-format on
 }
 
 // The database adds coordinate points at the end of its model without a signal and then asks the

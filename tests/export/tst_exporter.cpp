@@ -124,9 +124,11 @@ private slots:
 
     void referenceFiles_data()
     {
+        // clang-format off
         QTest::addColumn<int>("format");
         for (int format = Exporter::FMSv11; format <= Exporter::OFP; ++format)
             QTest::newRow(qPrintable(Exporter::templateName(format))) << format;
+        // clang-format on
     }
 
     // A changed output shows here as a difference to the file we checked once by eye; set
@@ -190,11 +192,13 @@ private slots:
 
     void failuresKeepTheOlderFile_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("message");
         QTest::newRow("missing folder") << "absent/plan.fms" << "The folder .*absent does not exist.";
         QTest::newRow("folder that takes no file") << "/proc/plan.fms" << "Cannot write to the folder /proc: .+";
         QTest::newRow("disk full") << "full.fms" << "Cannot write the file .*full.fms \\(is the disk full\\?\\): .+";
+        // clang-format on
     }
 
     void failuresKeepTheOlderFile()
@@ -229,11 +233,13 @@ private slots:
 
     void refusals_data()
     {
+        // clang-format off
         QTest::addColumn<int>("format");
         QTest::addColumn<QString>("message");
         QTest::newRow("past the last format") << 29 << "Export format 29 is not known.";
         QTest::newRow("negative") << -1 << "Export format -1 is not known.";
         QTest::newRow("shared link without map") << int(Exporter::SharedLink) << "A shared link needs the image of the map: share from the File menu.";
+        // clang-format on
     }
 
     void refusals()
@@ -274,6 +280,7 @@ private slots:
 
     void clipboardTexts_data()
     {
+        // clang-format off
         QTest::addColumn<int>("kind");
         QTest::addColumn<bool>("direct");
         QTest::addColumn<QString>("text");
@@ -291,6 +298,7 @@ private slots:
                "1430S17400W DCT -14.500000 -174.000000\nFA DCT -14.200000 -173.100000\nKILOS KILO1B -14.050000 -172.700000\n"
                "SAMEL KILO1B -13.950000 -172.400000\nCI08 KILO1B -13.870000 -172.200000\nFF08 I08 -13.850000 -172.100000\n"
                "NSFA DCT -13.830000 -172.008000";
+        // clang-format on
     }
 
     void clipboardTexts()
@@ -315,10 +323,12 @@ private slots:
 
     void filingPages_data()
     {
+        // clang-format off
         QTest::addColumn<int>("format");
         QTest::addColumn<QString>("page");
         QTest::newRow("IVAO") << int(Exporter::IVAO) << "https://fpl.ivao.aero/flight-plans/create";
         QTest::newRow("VATSIM") << int(Exporter::VATSIM) << "https://my.vatsim.net/pilots/flightplan";
+        // clang-format on
     }
 
     void filingPages()
@@ -343,6 +353,7 @@ private slots:
 
     void share_data()
     {
+        // clang-format off
         QTest::addColumn<int>("status");
         QTest::addColumn<QByteArray>("body");
         QTest::addColumn<bool>("answer");
@@ -354,6 +365,7 @@ private slots:
         QTest::newRow("no link") << 200 << QByteArray("{}") << true << "The share service gave no link.";
         QTest::newRow("no answer") << 200 << QByteArray() << false
                                    << "The share service did not answer in time. Please try again later.";
+        // clang-format on
     }
 
     void share()

@@ -85,11 +85,13 @@ private slots:
 
     void gpsbabelReadsEveryWaypoint_data()
     {
+        // clang-format off
         QTest::addColumn<int>("format");
         QTest::addColumn<QString>("input");
         QTest::addColumn<bool>("route");
         QTest::newRow("GPX route") << int(Exporter::GPX) << "gpx" << true;
         QTest::newRow("KML placemarks") << int(Exporter::KML) << "kml" << false;
+        // clang-format on
     }
 
     void gpsbabelReadsEveryWaypoint()
@@ -118,6 +120,7 @@ private slots:
 
     void fmsImportReadsTheSameWaypoints_data()
     {
+        // clang-format off
         QTest::addColumn<int>("format");
         QTest::addColumn<QString>("codes");
         QTest::addColumn<QString>("procedures");
@@ -130,6 +133,7 @@ private slots:
         QTest::newRow("1100 with SID/STAR") << int(Exporter::FMSv11)
                                             << "NFFN MOKAR TUVRA ONOVA FAL 145000S1740000W FA KILOS NSFA"
                                             << "MOKA1A KILO1B I08 02 08";
+        // clang-format on
     }
 
     void fmsImportReadsTheSameWaypoints()
@@ -161,10 +165,12 @@ private slots:
 
     void pdfShowsThePlan_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("paper");
         QTest::newRow("Germany") << "de_DE" << "A4";
         QTest::newRow("United States") << "en_US" << "Letter";
+        // clang-format on
     }
 
     void pdfShowsThePlan()

@@ -187,10 +187,12 @@ private slots:
 
     void failuresGiveEmptyTextAndWarning_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("warning");
         QTest::newRow("missing") << "absent.txt" << "Cannot load template.*absent\\.txt";
         QTest::newRow("unclosed tag") << "broken.txt" << "Cannot load template.*broken\\.txt";
+        // clang-format on
     }
 
     void failuresGiveEmptyTextAndWarning()
@@ -221,6 +223,7 @@ private slots:
 
     void filters_data()
     {
+        // clang-format off
         QTest::addColumn<QVariant>("value");
         QTest::addColumn<QString>("expected");
         QTest::newRow("zero") << QVariant(0) << "0:00|000";
@@ -231,11 +234,13 @@ private slots:
         QTest::newRow("negative means none") << QVariant(-60) << "-0:01|";
         QTest::newRow("number as text") << QVariant(QStringLiteral("125")) << "0:02|125";
         QTest::newRow("not a number") << QVariant(QStringLiteral("abc")) << "|";
+        // clang-format on
     }
 
     // The filters of the file formats, on values a plan holds.
     void formatFilters_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("filter");
         QTest::addColumn<QVariant>("value");
         QTest::addColumn<QString>("expected");
@@ -262,6 +267,7 @@ private slots:
         QTest::newRow("feet to metres") << "shortest:\"metres\"" << QVariant(364) << "110.9";
         QTest::newRow("flight level to metres") << "shortest:\"metres\"" << QVariant(35000) << "10668";
         QTest::newRow("duration filed") << "duration:\"hhmm\"" << QVariant(3900) << "0105";
+        // clang-format on
     }
 
     void formatFilters()
@@ -305,6 +311,7 @@ private slots:
 
     void ofpRoute_data()
     {
+        // clang-format off
         QTest::addColumn<bool>("airways");
         QTest::addColumn<bool>("direct");
         QTest::addColumn<QString>("route");
@@ -312,6 +319,7 @@ private slots:
         QTest::newRow("direct legs, no DCT") << false << false << "EDDF DOTSI ROLIS LFPG";
         QTest::newRow("airway points in between are left out") << true << true << "EDDF DCT DOTSI UL607 ROLIS DCT LFPG";
         QTest::newRow("airway, no DCT") << true << false << "EDDF DOTSI UL607 ROLIS LFPG";
+        // clang-format on
     }
 
     void ofpRoute()
@@ -440,6 +448,7 @@ private slots:
     // 24000 kg of fuel 52911.0 lbs, 29894.0 L or 7897.2 gal.
     void ofpMassesAndFuelInTheChosenUnits_data()
     {
+        // clang-format off
         QTest::addColumn<int>("massUnit");
         QTest::addColumn<int>("volumeUnit");
         QTest::addColumn<int>("fuelUnitType");
@@ -450,6 +459,7 @@ private slots:
         QTest::newRow("pounds") << 1 << 0 << 0 << "171961lbs" << "52911lbs" << 1.0 / 0.453592;
         QTest::newRow("pounds, fuel in litres") << 1 << 0 << 1 << "171961lbs" << "29894L" << 1.0 / 0.802837;
         QTest::newRow("kilograms, fuel in gallons") << 0 << 1 << 1 << "78000kg" << "7897gal" << 1.0 / 0.802837 / 3.78541;
+        // clang-format on
     }
 
     void ofpMassesAndFuelInTheChosenUnits()
@@ -504,10 +514,12 @@ private slots:
 
     void singletonMessages_data()
     {
+        // clang-format off
         QTest::addColumn<QByteArray>("which");
         QTest::addColumn<QString>("message");
         QTest::newRow("second instance") << QByteArray("second") << "Templating singleton already defined!";
         QTest::newRow("before construction") << QByteArray("unallocated") << "Templating singleton not allocated!";
+        // clang-format on
     }
 
     void singletonMessages()

@@ -221,10 +221,12 @@ private slots:
 
     void unknownPointsBecomeCoordinates_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("uid");
         QTest::addColumn<int>("type");
         QTest::newRow("coordinate of an earlier session") << "1.5;2.5" << 28;
         QTest::newRow("fix missing from the data") << "ZZ/ENRT/NOFIX" << 11;
+        // clang-format on
     }
 
     void unknownPointsBecomeCoordinates()
@@ -279,6 +281,7 @@ private slots:
     // naming the field, so that no leg, fuel or weight computation sees them.
     void extremeValuesAreHeldWithinLimits_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("from");
         QTest::addColumn<QString>("to");
         QTest::addColumn<QString>("field");
@@ -301,6 +304,7 @@ private slots:
         QTest::newRow("cruise level") << "<cruiselvl>370</cruiselvl>" << "<cruiselvl>-2147483648</cruiselvl>"
                                       << "cruiselvl" << 0
                                       << "^Plan cruiselvl -2147483648 outside 0 to 1000, read as 0$";
+        // clang-format on
     }
 
     void extremeValuesAreHeldWithinLimits()
@@ -335,6 +339,7 @@ private slots:
 
     void malformedDocumentsAreRefused_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("from");
         QTest::addColumn<QString>("to");
         QTest::addColumn<QString>("error");
@@ -373,6 +378,7 @@ private slots:
             << "^Waypoint K1/ENRT/NOWHERE has no position on earth \\(91.5, -179.98\\d+\\), it can not be opened!$";
         QTest::newRow("text after the root") << "</content>" << "</content>\n<content/>"
                                              << "^End of document was expected at line \\d+$";
+        // clang-format on
     }
 
     void malformedDocumentsAreRefused()
@@ -425,10 +431,12 @@ private slots:
 
     void failedSavesAreReported_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("target");
         QTest::newRow("missing folder") << "missing/folder/plan.fpxml";
         QTest::newRow("folder is a file") << "afile.txt/plan.fpxml";
         QTest::newRow("folder not writable") << "/proc/waylore-plan.fpxml";
+        // clang-format on
     }
 
     void failedSavesAreReported()

@@ -72,6 +72,7 @@ private slots:
 
     void flows_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("route");
         QTest::addColumn<QStringList>("chosen"); // in the order the pilot chose them
         QTest::addColumn<QStringList>("inserted"); // "UID transition", in order
@@ -104,6 +105,7 @@ private slots:
         QTest::newRow("generated route, chosen only")
             << "XRTA ALDAX COLTA DUNOP EPMAR FOXIN XRTB" << QStringList{"XRTB/FOXI1C", "XRTB/I27"} << QStringList()
             << QList<int>() << "XRTA:- ALDAX:- COLTA:- DUNOP:- EPMAR:I27 FOXIN:FOXI1C XRTB:I27" << "" << "EPMAR";
+        // clang-format on
     }
 
     void flows()

@@ -79,6 +79,7 @@ private slots:
 
     void passes_data()
     {
+        // clang-format off
         // Expected altitudes, one recipe per waypoint: "e" the airport elevation, "c" the
         // cruise altitude, "n<feet>" a number. The numbers of climbs and descents are worked
         // out from the one-second steps of the altitude-reached rule with the density factor
@@ -137,6 +138,7 @@ private slots:
             << "AFFA" << QList<double>{0, 200, 400, 410} << 350 << -1 << none << QList<int>{-1, -1, 6000, -1}
             << QList<int>{0, 0, 180, 0} << QList<int>{1, 4, 5, 5} << QStringList{"e", "c", "n6000", "e"}
             << "IDAV";
+        // clang-format on
     }
 
     void passes()
@@ -196,11 +198,13 @@ private slots:
 
     void noProfileForShortPlans_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("kinds");
         QTest::newRow("empty") << "";
         QTest::newRow("one airport") << "A";
         QTest::newRow("two airports") << "AA";
         QTest::newRow("airport and fix") << "AF";
+        // clang-format on
     }
 
     void noProfileForShortPlans()
@@ -222,6 +226,7 @@ private slots:
 
     void degenerateFigures_data()
     {
+        // clang-format off
         QTest::addColumn<Airplane>("airplane");
         QTest::addColumn<int>("level");
         QTest::addColumn<int>("tas");
@@ -235,6 +240,7 @@ private slots:
         extreme.descentvs = INT_MIN;
         QTest::newRow("extreme level and rate") << extreme << INT_MAX << INT_MAX;
         QTest::newRow("negative level") << PlanFixture::airplane() << -1 << 450;
+        // clang-format on
     }
 
     void degenerateFigures()
@@ -277,6 +283,7 @@ private slots:
 
     void wholePlans_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("kinds");
         QTest::addColumn<QList<double>>("offsets");
         QTest::addColumn<QList<int>>("phases");
@@ -289,6 +296,7 @@ private slots:
             << QList<int>{0, 0, 0, 1, 2, 0, 0, 0} << 3;
         QTest::newRow("short plan: apogee instead of cruise")
             << "AFFA" << QList<double>{0, 30, 60, 90} << QList<int>{1, 2, 4, 5} << QList<int>{0, 0, 3, 0} << 2;
+        // clang-format on
     }
 
     void wholePlans()
@@ -339,11 +347,13 @@ private slots:
 
     void axisRanges_data()
     {
+        // clang-format off
         QTest::addColumn<int>("ceiling");
         QTest::addColumn<double>("top");
         QTest::newRow("FL 410") << 410 << 512.5;
         QTest::newRow("FL 350") << 350 << 437.5;
         QTest::newRow("FL 0") << 0 << 0.0;
+        // clang-format on
     }
 
     void axisRanges()

@@ -127,6 +127,7 @@ private slots:
 
     void insertPosition_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("plan");
         QTest::addColumn<QString>("set"); // procedures already chosen
         QTest::addColumn<QString>("name");
@@ -149,6 +150,7 @@ private slots:
         QTest::newRow("second approach naming a runway") << "XDEP EDDF" << "I25L" << "I25L" << "ALL" << 1;
         QTest::newRow("empty plan") << "" << "" << "DEP1A" << "ALL" << 0;
         QTest::newRow("no arrival airport") << "XDEP LONE" << "" << "KERA2B" << "KERAX" << -1;
+        // clang-format on
     }
 
     void insertPosition()
@@ -300,11 +302,13 @@ private slots:
 
     void positionOutsideChangesNothing_data()
     {
+        // clang-format off
         QTest::addColumn<int>("position");
         QTest::newRow("-1") << -1;
         QTest::newRow("-2") << -2;
         QTest::newRow("one past the end") << 3;
         QTest::newRow("far past the end") << 100;
+        // clang-format on
     }
 
     void positionOutsideChangesNothing()

@@ -81,6 +81,7 @@ private slots:
 
     void titles_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("plan");
         QTest::addColumn<int>("row");
         QTest::addColumn<QString>("title");
@@ -89,6 +90,7 @@ private slots:
         QTest::newRow("arrival") << "AAAA ABC BBBB" << 2 << "Arrival BBBB";
         QTest::newRow("lone waypoint") << "ABC" << 0 << "Arrival ABC";
         QTest::newRow("code in markup") << "AAAA A<B BBBB" << 1 << "Waypoint A&lt;B";
+        // clang-format on
     }
 
     void titles()
@@ -105,6 +107,7 @@ private slots:
 
     void speedNote_data()
     {
+        // clang-format off
         QTest::addColumn<int>("row");
         QTest::addColumn<int>("ias");
         QTest::addColumn<QString>("note"); // empty: no IAS row
@@ -112,6 +115,7 @@ private slots:
         QTest::newRow("arrival: VAT") << 2 << 140 << "(VAT 130kts for Jet &lt;&amp;&gt; One)";
         QTest::newRow("en route: TAS and GS") << 1 << 250 << "(TAS ";
         QTest::newRow("no IAS, no row") << 1 << 0 << "";
+        // clang-format on
     }
 
     void speedNote()
@@ -137,11 +141,13 @@ private slots:
 
     void temperatureRow_data()
     {
+        // clang-format off
         QTest::addColumn<int>("altitude");
         QTest::addColumn<bool>("shown");
         QTest::newRow("warm, 3000 ft") << 3000 << false;
         QTest::newRow("below freezing, 20000 ft") << 20000 << true;
         QTest::newRow("not set") << -1 << false;
+        // clang-format on
     }
 
     void temperatureRow()
@@ -174,6 +180,7 @@ private slots:
 
     void nextLeg_data()
     {
+        // clang-format off
         QTest::addColumn<int>("altitude");
         QTest::addColumn<int>("nextAltitude");
         QTest::addColumn<int>("ias");
@@ -183,6 +190,7 @@ private slots:
         QTest::newRow("climb") << 5000 << 9000 << 250 << true << "Vertical speed";
         QTest::newRow("climb without IAS") << 5000 << 9000 << 0 << true << "Slope";
         QTest::newRow("no altitude here") << -1 << 9000 << 250 << false << "";
+        // clang-format on
     }
 
     void nextLeg()

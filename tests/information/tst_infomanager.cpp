@@ -208,6 +208,7 @@ void TestInfoManager::historyDropsVanishedPages()
 
 void TestInfoManager::links_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("link");
     QTest::addColumn<QString>("currentLink");
     QTest::addColumn<float>("recall");
@@ -224,6 +225,7 @@ void TestInfoManager::links_data()
     QTest::newRow("unknown kind") << "FIX>" + p << "" << 0.0f << "";
     QTest::newRow("kind is case-sensitive") << "point>" + p << "" << 0.0f << "";
     QTest::newRow("upper-case HTTP is no web link") << "HTTPS://example.invalid" << "" << 0.0f << "";
+    // clang-format on
 }
 
 void TestInfoManager::links()
@@ -282,6 +284,7 @@ void TestInfoManager::waypointPageIsRecordedAsPoint()
 
 void TestInfoManager::metarAnswers_data()
 {
+    // clang-format off
     QTest::addColumn<int>("status");
     QTest::addColumn<QByteArray>("body");
     QTest::addColumn<int>("delay");
@@ -295,6 +298,7 @@ void TestInfoManager::metarAnswers_data()
     QTest::newRow("slower than the timeout") << 200 << QByteArray("KJFK 061251Z") << 3000
                                              << "<p>Cannot fetch METAR for KJFK: the service did not answer in time</p>"
                                              << false;
+    // clang-format on
 }
 
 void TestInfoManager::metarAnswers()
@@ -359,6 +363,7 @@ void TestInfoManager::pageChangeAbortsMetar()
 
 void TestInfoManager::metarOnlyForMetarSection_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("code");
     QTest::addColumn<QString>("section");
     QTest::addColumn<int>("requests");
@@ -366,6 +371,7 @@ void TestInfoManager::metarOnlyForMetarSection_data()
     QTest::newRow("metar section") << "KJFK" << "metar" << 1;
     QTest::newRow("runways section") << "KJFK" << "runways" << 0;
     QTest::newRow("not an airport") << "PPP" << "" << 0;
+    // clang-format on
 }
 
 void TestInfoManager::metarOnlyForMetarSection()
@@ -385,6 +391,7 @@ void TestInfoManager::metarOnlyForMetarSection()
 // long it is and how long it takes.
 void TestInfoManager::untrustedMetarAnswers_data()
 {
+    // clang-format off
     QTest::addColumn<int>("status");
     QTest::addColumn<QByteArray>("body");
     QTest::addColumn<QString>("location");
@@ -414,6 +421,7 @@ void TestInfoManager::untrustedMetarAnswers_data()
     QTest::newRow("a byte every 100 ms") << 200 << report << "" << 100 << true
                                          << "<p>Cannot fetch METAR for KJFK: the service did not answer in time</p>"
                                          << false;
+    // clang-format on
 }
 
 void TestInfoManager::untrustedMetarAnswers()

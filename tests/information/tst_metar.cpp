@@ -56,6 +56,7 @@ private slots:
 
 void TestMetar::decode_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("report");
     QTest::addColumn<QStringList>("rows");
 
@@ -144,6 +145,7 @@ void TestMetar::decode_data()
     add("inter ignored", at + "Q1013 INTER -RA", one("Altimeter (QNH): 1013 hPa"));
     add("nosig ignored", at + "Q1013 NOSIG", one("Altimeter (QNH): 1013 hPa"));
     add("unknown groups dropped", at + "R27L/1200N WS NSW RERA 27015KT", one("Wind: From 270° true at 15 kt"));
+    // clang-format on
 }
 
 void TestMetar::decode()
@@ -155,6 +157,7 @@ void TestMetar::decode()
 
 void TestMetar::decodeWeather_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("token");
     QTest::addColumn<QString>("phrase");
 
@@ -173,6 +176,7 @@ void TestMetar::decodeWeather_data()
     };
     for (const auto &c : cases)
         QTest::newRow(c.first[0] ? c.first : "empty") << QString::fromUtf8(c.first) << QString::fromUtf8(c.second);
+    // clang-format on
 }
 
 void TestMetar::decodeWeather()
@@ -221,6 +225,7 @@ void TestMetar::translatesAtCallTime()
 
 void TestMetar::survivesAnyText_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("report");
 
     const QString header = QStringLiteral("KJFK 061251Z ");
@@ -237,6 +242,7 @@ void TestMetar::survivesAnyText_data()
     QTest::newRow("huge numbers") << header + QString(5000, '9') + "SM " + QString(5000, '1') + "KT";
     QTest::newRow("long tokens") << header + QString(200000, 'A') + ' ' + QString(100000, '/');
     QTest::newRow("many tokens") << header + QStringLiteral("-RA BKN010 1 1/2SM ").repeated(20000);
+    // clang-format on
 }
 
 void TestMetar::survivesAnyText()

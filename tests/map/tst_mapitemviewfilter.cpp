@@ -75,6 +75,7 @@ void TstMapItemViewFilter::cleanup()
 
 void TstMapItemViewFilter::swapsFollowTheFilter_data()
 {
+    // clang-format off
     QTest::addColumn<QByteArray>("delegate");
     QTest::addColumn<bool>("reuse");
     QTest::newRow("context names") << QByteArray("MapQuickItem { coordinate: role_position; property string code: role_code }")
@@ -83,6 +84,7 @@ void TstMapItemViewFilter::swapsFollowTheFilter_data()
                                                           "required property string role_code; "
                                                           "property string code: role_code; coordinate: role_position }")
                                             << true;
+    // clang-format on
 }
 
 void TstMapItemViewFilter::swapsFollowTheFilter()

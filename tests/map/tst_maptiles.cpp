@@ -174,11 +174,13 @@ bool TstMapTiles::showsQuadrants(const QImage &image, const QList<QColor> &color
 
 void TstMapTiles::fetchesCachesAndWorksOffline_data()
 {
+    // clang-format off
     QTest::addColumn<bool>("highDpi");
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QString>("prefix");
     QTest::newRow("256 px tiles") << false << "tiles" << "street";
     QTest::newRow("512 px tiles for high-dpi screens") << true << "hd" << "street@2x";
+    // clang-format on
 }
 
 void TstMapTiles::fetchesCachesAndWorksOffline()
@@ -365,6 +367,7 @@ void TstMapTiles::requestsAreBoundedAndDroppedOutOfView()
 
 void TstMapTiles::unusableRepository_data()
 {
+    // clang-format off
     QTest::addColumn<int>("status");
     QTest::addColumn<QByteArray>("body");
     QTest::addColumn<bool>("reachable");
@@ -381,6 +384,7 @@ void TstMapTiles::unusableRepository_data()
     QTest::newRow("description of 100 kB")
         << 200 << R"({"url": "https://example.org/%z/%x/%y.png", "copyright": ")" + QByteArray(100000, 'c') + "\"}"
         << true;
+    // clang-format on
 }
 
 void TstMapTiles::unusableRepository()
@@ -437,6 +441,7 @@ void TstMapTiles::mapTypes()
 // n-th theme's background is the n-th type's. Not shown, so no tile is asked of those hosts.
 void TstMapTiles::shippedDescriptions_data()
 {
+    // clang-format off
     QTest::addColumn<int>("type");
     QTest::addColumn<QString>("tile");
     QTest::addColumn<QString>("copyright");
@@ -452,6 +457,7 @@ void TstMapTiles::shippedDescriptions_data()
     QTest::newRow("Satellite") << 6 << "https://tiles.maps.eox.at/wmts/1.0.0/s2cloudless_3857/default/g/3/5/4.jpg"
                                << "Sentinel-2 cloudless - https://s2maps.eu by EOX IT Services GmbH (Contains modified "
                                   "Copernicus Sentinel data 2016)";
+    // clang-format on
 }
 
 void TstMapTiles::shippedDescriptions()
@@ -472,12 +478,14 @@ void TstMapTiles::shippedDescriptions()
 
 void TstMapTiles::cachedDescriptionRefreshed_data()
 {
+    // clang-format off
     QTest::addColumn<int>("ageSecs");
     QTest::addColumn<bool>("repository");
     QTest::addColumn<QString>("tile");
     QTest::newRow("an hour old") << 3600 << true << "http://127.0.0.1:1/old/3/4/5.png";
     QTest::newRow("two days old") << 2 * 86400 << true << "/tiles/3/4/5.png";
     QTest::newRow("two days old, no repository") << 2 * 86400 << false << "https://tile.openstreetmap.org/3/4/5.png";
+    // clang-format on
 }
 
 void TstMapTiles::cachedDescriptionRefreshed()
@@ -510,11 +518,13 @@ void TstMapTiles::cachedDescriptionRefreshed()
 // disk; the memory holds the one tile that fits, counted in bytes.
 void TstMapTiles::wrongSizedTilesRefused_data()
 {
+    // clang-format off
     QTest::addColumn<bool>("highDpi");
     QTest::addColumn<QList<int>>("sizes");
     QTest::addColumn<qint64>("bytes");
     QTest::newRow("256 px tiles") << false << QList<int>{4096, 512, 128, 256} << qint64(256 * 256 * 4);
     QTest::newRow("512 px tiles") << true << QList<int>{4096, 256, 1024, 512} << qint64(512 * 512 * 4);
+    // clang-format on
 }
 
 void TstMapTiles::wrongSizedTilesRefused()
@@ -540,9 +550,11 @@ void TstMapTiles::wrongSizedTilesRefused()
 // A tile body that goes on past any tile's size is broken off, not read to its end.
 void TstMapTiles::oversizedTileBodiesBrokenOff_data()
 {
+    // clang-format off
     QTest::addColumn<qint64>("announced");
     QTest::newRow("300 MB announced") << qint64(300) * 1000 * 1000;
     QTest::newRow("no length announced") << qint64(-2);
+    // clang-format on
 }
 
 void TstMapTiles::oversizedTileBodiesBrokenOff()

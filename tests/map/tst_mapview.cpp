@@ -76,6 +76,7 @@ std::unique_ptr<MapView> TstMapView::makeMap(QSizeF size, const QGeoCoordinate &
 // A 512 px view at zoom 1 shows the 512 px world once: 90° of longitude are 128 px.
 void TstMapView::fromCoordinate_data()
 {
+    // clang-format off
     QTest::addColumn<double>("bearing");
     QTest::addColumn<QGeoCoordinate>("coordinate");
     QTest::addColumn<QPointF>("expected");
@@ -86,6 +87,7 @@ void TstMapView::fromCoordinate_data()
     QTest::newRow("north, north up") << 0.0 << QGeoCoordinate(66.51326044311186, 0) << QPointF(256, 128);
     QTest::newRow("north shows down when heading south") << 180.0 << QGeoCoordinate(66.51326044311186, 0) << QPointF(256, 384);
     QTest::newRow("east, heading 45") << 45.0 << QGeoCoordinate(0, 90) << QPointF(256 + 90.50966799, 256 - 90.50966799);
+    // clang-format on
 }
 
 void TstMapView::fromCoordinate()
@@ -104,6 +106,7 @@ void TstMapView::fromCoordinate()
 
 void TstMapView::roundTrip_data()
 {
+    // clang-format off
     QTest::addColumn<double>("zoom");
     QTest::addColumn<double>("bearing");
     QTest::addColumn<QGeoCoordinate>("coordinate");
@@ -113,6 +116,7 @@ void TstMapView::roundTrip_data()
         for (double bearing : {0.0, 45.0, 170.0})
             QTest::addRow("zoom %g bearing %g", zoom, bearing) << zoom << bearing << coordinate;
     }
+    // clang-format on
 }
 
 void TstMapView::roundTrip()
@@ -136,6 +140,7 @@ void TstMapView::roundTrip()
 
 void TstMapView::pan_data()
 {
+    // clang-format off
     QTest::addColumn<double>("bearing");
     QTest::addColumn<QPoint>("delta");
     QTest::addColumn<QGeoCoordinate>("expected");
@@ -143,6 +148,7 @@ void TstMapView::pan_data()
     QTest::newRow("up, heading east") << 90.0 << QPoint(0, -128) << QGeoCoordinate(0, 90);
     QTest::newRow("down, heading south") << 180.0 << QPoint(0, 128) << QGeoCoordinate(66.51326044311186, 0);
     QTest::newRow("across the antimeridian") << 0.0 << QPoint(-320, 0) << QGeoCoordinate(0, 135);
+    // clang-format on
 }
 
 void TstMapView::pan()
@@ -158,6 +164,7 @@ void TstMapView::pan()
 
 void TstMapView::fitViewport_data()
 {
+    // clang-format off
     QTest::addColumn<double>("bearing");
     QTest::addColumn<QGeoRectangle>("rectangle");
     QTest::addColumn<double>("centerLongitude");
@@ -166,6 +173,7 @@ void TstMapView::fitViewport_data()
     QTest::newRow("tall box, heading 170") << 170.0 << QGeoRectangle(QGeoCoordinate(52, 8), QGeoCoordinate(47, 9)) << 8.5;
     QTest::newRow("across the antimeridian") << 0.0 << QGeoRectangle(QGeoCoordinate(10, 170), QGeoCoordinate(-20, -170))
                                              << -180.0;
+    // clang-format on
 }
 
 void TstMapView::fitViewport()
@@ -199,6 +207,7 @@ void TstMapView::fitViewport()
 
 void TstMapView::alignCoordinateToPoint_data()
 {
+    // clang-format off
     QTest::addColumn<double>("zoom");
     QTest::addColumn<double>("bearing");
     QTest::addColumn<QGeoCoordinate>("coordinate");
@@ -207,6 +216,7 @@ void TstMapView::alignCoordinateToPoint_data()
     QTest::newRow("turned") << 10.6 << 45.0 << QGeoCoordinate(47.5, 11.2) << QPointF(100, 650);
     QTest::newRow("close in, heading 170") << 18.0 << 170.0 << QGeoCoordinate(-33.9461, 151.1772) << QPointF(900, 10);
     QTest::newRow("across the antimeridian") << 4.0 << 0.0 << QGeoCoordinate(-17.75, 177.45) << QPointF(990, 350);
+    // clang-format on
 }
 
 void TstMapView::alignCoordinateToPoint()
@@ -226,9 +236,11 @@ void TstMapView::alignCoordinateToPoint()
 
 void TstMapView::rotatedVisibleRegion_data()
 {
+    // clang-format off
     QTest::addColumn<double>("bearing");
     for (double bearing : {0.0, 30.0, 45.0, 170.0})
         QTest::addRow("heading %g", bearing) << bearing;
+    // clang-format on
 }
 
 void TstMapView::rotatedVisibleRegion()

@@ -343,6 +343,7 @@ QTEST_MAIN(TstPixelMapItems)
 
 void TstPixelMapItems::symbolTakesTheTint_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("tint");
     QTest::addColumn<QColor>("inside");
     // The picture: its left half opaque dark green (0, 100, 0), its right half clear.
@@ -351,6 +352,7 @@ void TstPixelMapItems::symbolTakesTheTint_data()
     // Alpha 0x80 weighs the tint by 128/255: 0 + 63 * 0.502 = 32, 100 + (81 - 100) * 0.502 = 90,
     // 0 + 181 * 0.502 = 91.
     QTest::newRow("half tint mixes") << "#803f51b5" << QColor(32, 90, 91);
+    // clang-format on
 }
 
 void TstPixelMapItems::symbolTakesTheTint()
@@ -400,6 +402,7 @@ void TstPixelMapItems::symbolTakesTheTint()
 
 void TstPixelMapItems::outlineFillsAndStrokes_data()
 {
+    // clang-format off
     QTest::addColumn<qreal>("strokeWidth");
     QTest::addColumn<QColor>("edge");
     QTest::addColumn<QColor>("beside");
@@ -407,6 +410,7 @@ void TstPixelMapItems::outlineFillsAndStrokes_data()
     // (50, 50): the edge at x = 30 is stroked half inside, half outside.
     QTest::newRow("stroked") << 4.0 << QColor(Qt::blue) << QColor(Qt::blue);
     QTest::newRow("no stroke") << 0.0 << QColor(Qt::red) << QColor(Qt::white);
+    // clang-format on
 }
 
 void TstPixelMapItems::outlineFillsAndStrokes()

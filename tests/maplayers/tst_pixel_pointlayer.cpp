@@ -150,6 +150,7 @@ QImage TstPixelPointLayer::grab()
 // Positions in the map's item layer, whose origin is the view centre (200, 150).
 void TstPixelPointLayer::findsRows_data()
 {
+    // clang-format off
     QTest::addColumn<QPointF>("position");
     QTest::addColumn<int>("row");
     QTest::newRow("the symbol") << QPointF(0, 0) << 0;
@@ -160,6 +161,7 @@ void TstPixelPointLayer::findsRows_data()
     QTest::newRow("the dot's edge (6 px)") << QPointF(39, -3) << 3;
     QTest::newRow("beside the dot") << QPointF(40, 0) << -1;
     QTest::newRow("a hidden point") << QPointF(-36, 0) << -1;
+    // clang-format on
 }
 
 void TstPixelPointLayer::findsRows()
@@ -175,6 +177,7 @@ void TstPixelPointLayer::findsRows()
 // nothing while hidden.
 void TstPixelPointLayer::shapes_data()
 {
+    // clang-format off
     QTest::addColumn<double>("zoom");
     QTest::addColumn<QStringList>("detail");
     QTest::addColumn<int>("selected");
@@ -185,6 +188,7 @@ void TstPixelPointLayer::shapes_data()
     QTest::newRow("on the procedure") << 10.0 << QStringList{"N1"} << -1 << QStringList() << int(MapPointLayer::Details);
     QTest::newRow("selected") << 10.0 << QStringList() << 1 << QStringList() << int(MapPointLayer::Details);
     QTest::newRow("hidden") << 12.0 << QStringList{"N1"} << 1 << QStringList{"N1"} << int(MapPointLayer::None);
+    // clang-format on
 }
 
 void TstPixelPointLayer::shapes()

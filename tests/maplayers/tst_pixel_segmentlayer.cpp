@@ -134,6 +134,7 @@ QImage TstPixelSegmentLayer::grab()
 // upright along its segment, stands h wide and w high about its centre (0, 72.82).
 void TstPixelSegmentLayer::findsRows_data()
 {
+    // clang-format off
     QTest::addColumn<QPointF>("position");
     QTest::addColumn<QStringList>("plan");
     QTest::addColumn<bool>("labels");
@@ -147,6 +148,7 @@ void TstPixelSegmentLayer::findsRows_data()
     QTest::newRow("a line of the plan, off its label") << QPointF(100, -Offset) << QStringList{"L1"} << false << -1;
     QTest::newRow("the label, off its line") << QPointF(0, 0) << QStringList() << true << 1;
     QTest::newRow("where the label would be") << QPointF(0, 0) << QStringList() << false << -1;
+    // clang-format on
 }
 
 void TstPixelSegmentLayer::findsRows()

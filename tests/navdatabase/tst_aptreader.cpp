@@ -322,6 +322,7 @@ void TestAptReader::procedureFilePerAirport()
 
 void TestAptReader::header_data()
 {
+    // clang-format off
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QStringList>("expected");
     QTest::addColumn<int>("airports");
@@ -340,6 +341,7 @@ void TestAptReader::header_data()
     QTest::newRow("version line blank") << "I\n\n" + body << QStringList{version + " "} << 1;
     QTest::newRow("empty file") << QByteArray() << QStringList{format, version + " "} << 0;
     QTest::newRow("only the first line") << QByteArray("I") << QStringList{version + " "} << 0;
+    // clang-format on
 }
 
 void TestAptReader::header()
@@ -357,6 +359,7 @@ void TestAptReader::header()
 // and the warnings logged.
 void TestAptReader::rows_data()
 {
+    // clang-format off
     QTest::addColumn<QByteArray>("body");
     QTest::addColumn<QStringList>("expected");
     QTest::addColumn<QStringList>("expectedWarnings");
@@ -489,6 +492,7 @@ void TestAptReader::rows_data()
     QTest::newRow("same code twice") << airport + airport
                                      << QStringList{"AIRP ABCD AB 100 Test", "AIRP ABCD_1 AB 100 Test"}
                                      << QStringList();
+    // clang-format on
 }
 
 void TestAptReader::rows()
@@ -521,12 +525,14 @@ void TestAptReader::taxiLabelPosition()
 
 void TestAptReader::progressEvery100_data()
 {
+    // clang-format off
     QTest::addColumn<int>("airports");
     QTest::addColumn<QStringList>("expected");
     QTest::newRow("99") << 99 << QStringList();
     QTest::newRow("100") << 100 << QStringList{"Loading airports: 100"};
     QTest::newRow("101") << 101 << QStringList{"Loading airports: 100"};
     QTest::newRow("250") << 250 << QStringList{"Loading airports: 100", "Loading airports: 200"};
+    // clang-format on
 }
 
 void TestAptReader::progressEvery100()
@@ -562,6 +568,7 @@ void TestAptReader::hugeLines()
 // A row of up to the reader's line limit is read whole; one byte more and it is skipped.
 void TestAptReader::lineLengthLimit_data()
 {
+    // clang-format off
     QTest::addColumn<int>("length");
     QTest::addColumn<QByteArray>("end");
     QTest::addColumn<bool>("read");
@@ -571,6 +578,7 @@ void TestAptReader::lineLengthLimit_data()
     QTest::newRow("at the limit with CR LF") << limit - 1 << QByteArray("\r\n") << true;
     QTest::newRow("one over") << limit + 1 << QByteArray("\n") << false;
     QTest::newRow("one over, last line") << limit + 1 << QByteArray() << false;
+    // clang-format on
 }
 
 void TestAptReader::lineLengthLimit()

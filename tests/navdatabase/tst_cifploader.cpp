@@ -166,6 +166,7 @@ void TestCifpLoader::proceduresOfAFile()
 
 void TestCifpLoader::legs_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("index");
     QTest::addColumn<Record>("expected");
@@ -226,6 +227,7 @@ void TestCifpLoader::legs_data()
                                                  1, 0, 5000));
     QTest::newRow("APPCH PI") << "D07" << 1
                               << withKinds(R::VhfNavaid, R::AnyKind, expect(20, 9, "ALL", "FFM", "", "ENRT", "ED", "V   ", 0, R::PI, 252, 10.0, 0, 0, 4000));
+    // clang-format on
 }
 
 void TestCifpLoader::legs()

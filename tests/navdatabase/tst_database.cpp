@@ -246,6 +246,7 @@ void TestDatabase::rowLookups()
 
 void TestDatabase::runwayIndex_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("code");
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("expected"); // 0 first runway, 1 second, -1 none
@@ -257,6 +258,7 @@ void TestDatabase::runwayIndex_data()
     QTest::newRow("other combined") << "EDDF" << "09-18" << 1;
     QTest::newRow("prefixed") << "EDDF" << "RW09" << -1;
     QTest::newRow("unknown end") << "EDDF" << "36" << -1;
+    // clang-format on
 }
 
 void TestDatabase::runwayIndex()
@@ -328,6 +330,7 @@ void TestDatabase::runwayEndNames()
 
 void TestDatabase::findNear_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("code");
     QTest::addColumn<int>("type");
     QTest::addColumn<double>("lat");
@@ -341,6 +344,7 @@ void TestDatabase::findNear_data()
     QTest::newRow("beyond half a degree") << "ABC" << int(Point::NDB) << 51.0 << 10.0 << "";
     QTest::newRow("codes are case-sensitive") << "abc" << 0 << 50.0 << 10.0 << "";
     QTest::newRow("unknown code") << "QQQ" << 0 << 50.0 << 10.0 << "";
+    // clang-format on
 }
 
 void TestDatabase::findNear()
@@ -387,6 +391,7 @@ void TestDatabase::findByNameAndEnrouteFix()
 
 void TestDatabase::nearestPoint_data()
 {
+    // clang-format off
     QTest::addColumn<QList<double>>("distances");
     QTest::addColumn<int>("expected");
 
@@ -395,6 +400,7 @@ void TestDatabase::nearestPoint_data()
     QTest::newRow("12.9 then 11.99 takes the second") << QList<double>{12.9, 11.99} << 1;
     QTest::newRow("far, near, nearer in the same mile") << QList<double>{300.0, 5.6, 5.1} << 1;
     QTest::newRow("single") << QList<double>{4000.0} << 0;
+    // clang-format on
 }
 
 void TestDatabase::nearestPoint()
@@ -630,6 +636,7 @@ void TestDatabase::coordPoint()
 
 void TestDatabase::readStartups_data()
 {
+    // clang-format off
     QTest::addColumn<int>("cut");          // bytes cut from the end; -1: a negative count
     QTest::addColumn<int>("expectedRows");
     QTest::addColumn<int>("expectedStatus");
@@ -637,6 +644,7 @@ void TestDatabase::readStartups_data()
     QTest::newRow("whole list") << 0 << 3 << int(QDataStream::Ok);
     QTest::newRow("ends early") << 5 << 0 << int(QDataStream::ReadPastEnd);
     QTest::newRow("negative count") << -1 << 0 << int(QDataStream::ReadCorruptData);
+    // clang-format on
 }
 
 void TestDatabase::readStartups()

@@ -361,12 +361,14 @@ void TestDatabaseFile::limitedDetail()
 
 void TestDatabaseFile::routeIndexes_data()
 {
+    // clang-format off
     // Runways in the file: their index and the segment ends are built while the ground lists
     // are read. None: built once every list is in.
     QTest::addColumn<bool>("withRunways");
     QTest::addColumn<int>("runwayKeys");
     QTest::newRow("runways in the file") << true << 6;
     QTest::newRow("no runways in the file") << false << 0;
+    // clang-format on
 }
 
 void TestDatabaseFile::routeIndexes()
@@ -500,7 +502,9 @@ enum Damage { Empty, CutCompressed, GarbageCompressed, HugeDeclaredSize, FormatF
 // have two nodes, the boundary three): shape type 3, width 0.0, then the count in 64 bits.
 qsizetype pathCountOffset(const QByteArray &payload, qint64 nodes, int nth)
 {
+    // clang-format off
     QByteArray header = QByteArray::fromHex("00000003" "0000000000000000" "0000000000000000");
+    // clang-format on
     qToBigEndian<qint64>(nodes, header.data() + 12);
     qsizetype at = -1;
     for (int i = 0; i <= nth; ++i) {
@@ -515,6 +519,7 @@ qsizetype pathCountOffset(const QByteArray &payload, qint64 nodes, int nth)
 
 void TestDatabaseFile::damagedFile_data()
 {
+    // clang-format off
     QTest::addColumn<int>("damage");
     QTest::newRow("zero bytes") << int(Empty);
     QTest::newRow("cut inside the compressed stream") << int(CutCompressed);
@@ -532,6 +537,7 @@ void TestDatabaseFile::damagedFile_data()
     QTest::newRow("painted line node count forged") << int(PaintedLineNodeCount);
     QTest::newRow("taxiway control count forged") << int(TaxiwayControlCount);
     QTest::newRow("boundary hole count forged") << int(BoundaryHoleCount);
+    // clang-format on
 }
 
 void TestDatabaseFile::damagedFile()
@@ -634,6 +640,7 @@ void TestDatabaseFile::damagedFile()
 
 void TestDatabaseFile::damagedChunk_data()
 {
+    // clang-format off
     // The list whose first chunk claims one record more than it holds; the lists before it
     // have been read whole (and handed to the store) by then.
     QTest::addColumn<quint32>("list");
@@ -645,6 +652,7 @@ void TestDatabaseFile::damagedChunk_data()
     QTest::newRow("startup locations") << 9U << 0U;
     // 18 GB of pointers, were the list sized by the claim.
     QTest::newRow("points, billions") << 1U << 2248149504U;
+    // clang-format on
 }
 
 void TestDatabaseFile::damagedChunk()
@@ -811,6 +819,7 @@ enum AfterReadAhead { NoChange, LoadAtOnce, FileReplaced, FileRemoved, DetailLim
 
 void TestDatabaseFile::readAhead_data()
 {
+    // clang-format off
     QTest::addColumn<int>("after");
     QTest::addColumn<bool>("result");
     QTest::addColumn<int>("points");
@@ -824,6 +833,7 @@ void TestDatabaseFile::readAhead_data()
     QTest::newRow("file replaced") << int(FileReplaced) << true << 8 << 1 << 11;
     QTest::newRow("file removed") << int(FileRemoved) << false << 0 << 0 << 0;
     QTest::newRow("detail limited") << int(DetailLimited) << true << 5 << 0 << 7;
+    // clang-format on
 }
 
 void TestDatabaseFile::readAhead()

@@ -111,6 +111,7 @@ QString TestDatabaseHandover::simulator(int fixes)
 
 void TestDatabaseHandover::removeIfKeepsIndexExact_data()
 {
+    // clang-format off
     QTest::addColumn<QStringList>("uids");
     QTest::addColumn<QString>("removed");
     QTest::addColumn<QStringList>("left");
@@ -120,6 +121,7 @@ void TestDatabaseHandover::removeIfKeepsIndexExact_data()
     QTest::newRow("first") << QStringList{"A", "B", "C"} << "A" << QStringList{"B", "C"};
     QTest::newRow("scattered") << QStringList{"A", "T", "B", "T", "C", "T"} << "T" << QStringList{"A", "B", "C"};
     QTest::newRow("all") << QStringList{"T", "T"} << "T" << QStringList{};
+    // clang-format on
 }
 
 void TestDatabaseHandover::removeIfKeepsIndexExact()

@@ -246,6 +246,7 @@ void TestImportRoundTrip::planReopensOnTheSamePoints()
 
 void TestImportRoundTrip::airwayEndsJoinThePointOfTheirKind_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("airway");
     QTest::addColumn<QString>("from");
     QTest::addColumn<QString>("to");
@@ -254,6 +255,7 @@ void TestImportRoundTrip::airwayEndsJoinThePointOfTheirKind_data()
     QTest::newRow("NDB to fix") << "V11" << "XX/ENRT/ABC_1" << "XX/ENRT/OTHER" << false;
     QTest::newRow("fix of a navaid's ident") << "J12" << "XX/ENRT/ABC" << "XX/ENRT/OTHER" << false;
     QTest::newRow("no VOR of that ident") << "V13" << "XX/ENRT/OTHER" << "XX/ENRT/DUPFX" << true;
+    // clang-format on
 }
 
 void TestImportRoundTrip::airwayEndsJoinThePointOfTheirKind()

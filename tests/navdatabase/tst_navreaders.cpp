@@ -194,6 +194,7 @@ void TestNavReaders::earthFix1200WithCrLf()
 
 void TestNavReaders::header_data()
 {
+    // clang-format off
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QStringList>("warnings");
     QTest::addColumn<QString>("cycle");
@@ -227,6 +228,7 @@ void TestNavReaders::header_data()
                                                           "FIX: probable wrong file format version! ",
                                                           "FIX: no data cycle available! "}
                                            << "OLD" << 0;
+    // clang-format on
 }
 
 void TestNavReaders::header()
@@ -245,6 +247,7 @@ void TestNavReaders::header()
 
 void TestNavReaders::rows_data()
 {
+    // clang-format off
     QTest::addColumn<QByteArray>("rows");
     QTest::addColumn<QStringList>("uids");
     QTest::addColumn<QStringList>("warnings");
@@ -265,6 +268,7 @@ void TestNavReaders::rows_data()
                                                << QStringList();
     QTest::newRow("same UID twice") << QByteArray(" 1 2 A ENRT K1 0\n 3 4 A ENRT K1 0\n")
                                     << QStringList{"K1/ENRT/A", "K1/ENRT/A_1"} << QStringList();
+    // clang-format on
 }
 
 void TestNavReaders::rows()
@@ -298,6 +302,7 @@ void TestNavReaders::hugeLineAndBinaryContent()
 
 void TestNavReaders::waypointType_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("token");
     QTest::addColumn<QString>("expected");
 
@@ -308,6 +313,7 @@ void TestNavReaders::waypointType_data()
     QTest::newRow("beyond 32 bits") << "99999999999" << nul + nul + nul + nul;
     QTest::newRow("not a number") << "abc" << nul + nul + nul + nul;
     QTest::newRow("negative") << "-1" << QString::fromUtf8(QByteArray(4, '\xFF'));
+    // clang-format on
 }
 
 void TestNavReaders::waypointType()
@@ -321,12 +327,14 @@ void TestNavReaders::waypointType()
 
 void TestNavReaders::progressEvery100_data()
 {
+    // clang-format off
     QTest::addColumn<int>("points");
     QTest::addColumn<QStringList>("texts");
 
     QTest::newRow("99") << 99 << QStringList();
     QTest::newRow("100") << 100 << QStringList{"Loading fix points: 100"};
     QTest::newRow("250") << 250 << QStringList{"Loading fix points: 100", "Loading fix points: 200"};
+    // clang-format on
 }
 
 void TestNavReaders::progressEvery100()
@@ -421,6 +429,7 @@ void TestNavReaders::navFile()
 
 void TestNavReaders::navRows_data()
 {
+    // clang-format off
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QStringList>("uids");
     QTest::addColumn<QStringList>("warnings");
@@ -447,6 +456,7 @@ void TestNavReaders::navRows_data()
     QTest::newRow("short row between") << head + " 2 1 2 0 362 0 0 N ENRT K1 A\n 3 1 2\n 2 1 2 0 362 0 0 M ENRT K1 B\n"
                                        << QStringList{"K1/ENRT/N", "K1/ENRT/M"}
                                        << QStringList{"NAV: ignored QList(3, 1, 2)"} << "2302";
+    // clang-format on
 }
 
 void TestNavReaders::navRows()
@@ -542,6 +552,7 @@ void TestNavReaders::awyFile()
 
 void TestNavReaders::awyRows_data()
 {
+    // clang-format off
     QTest::addColumn<QByteArray>("row");
     QTest::addColumn<int>("direction");
     QTest::addColumn<int>("type");
@@ -558,6 +569,7 @@ void TestNavReaders::awyRows_data()
                                  << QString();
     QTest::newRow("ten fields") << QByteArray("A K1 11 B K1 11 F 2 180 450") << -9 << 0 << 0
                                 << QStringLiteral("AWY: ignored QList(A, K1, 11, B, K1, 11, F, 2, 180, 450)");
+    // clang-format on
 }
 
 void TestNavReaders::awyRows()

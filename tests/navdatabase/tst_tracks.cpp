@@ -130,6 +130,7 @@ void TestTracks::run(Tracks &tracks, const QByteArray &body)
 
 void TestTracks::resolution_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("type");
     QTest::addColumn<QString>("entry");
     QTest::addColumn<QStringList>("fixes"); // code/name/region
@@ -154,6 +155,7 @@ void TestTracks::resolution_data()
     QTest::newRow("region case") << "N" << "RESNO" << QStringList{"RESNO/RESNO/eg"} << "";
     QTest::newRow("lowest row wins") << "N" << "DUPE" << QStringList{"D1/DUPE/EG", "D2/DUPE/CY"} << "D1";
     QTest::newRow("unknown") << "N" << "NOSUCH" << QStringList{"RESNO/RESNO/EG"} << "";
+    // clang-format on
 }
 
 void TestTracks::resolution()
@@ -267,6 +269,7 @@ void TestTracks::runReplacesTracks()
 
 void TestTracks::failuresKeepTracks_data()
 {
+    // clang-format off
     QTest::addColumn<int>("status");
     QTest::addColumn<QByteArray>("reason");
     QTest::addColumn<QByteArray>("body");
@@ -284,6 +287,7 @@ void TestTracks::failuresKeepTracks_data()
                                << "Cannot read tracks: ";
     QTest::newRow("object") << 200 << QByteArray() << QByteArray("{\"type\":\"N\"}") << 0 << qint64(-1)
                             << "Cannot read tracks: expected a list of tracks.";
+    // clang-format on
 }
 
 void TestTracks::failuresKeepTracks()

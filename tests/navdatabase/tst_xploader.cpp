@@ -212,9 +212,11 @@ void TestXpLoader::faaCifpInCustomData()
 // disk as it was.
 void TestXpLoader::navFileFailsImport_data()
 {
+    // clang-format off
     QTest::addColumn<bool>("asFolder");
     QTest::newRow("missing") << false;
     QTest::newRow("cannot be opened") << true;
+    // clang-format on
 }
 
 void TestXpLoader::navFileFailsImport()
@@ -250,10 +252,12 @@ void TestXpLoader::navFileFailsImport()
 
 void TestXpLoader::cycleWarning_data()
 {
+    // clang-format off
     QTest::addColumn<QByteArray>("awyHeader");
     QTest::addColumn<bool>("warned");
     QTest::newRow("same cycles") << QByteArray("1101 Version - data cycle 2401, build") << false;
     QTest::newRow("airways newer") << QByteArray("1101 Version - data cycle 2402, build") << true;
+    // clang-format on
 }
 
 void TestXpLoader::cycleWarning()
@@ -405,6 +409,7 @@ void TestXpLoader::importSucceeds()
 
 void TestXpLoader::activeCycle_data()
 {
+    // clang-format off
     QTest::addColumn<QByteArray>("nav");
     QTest::addColumn<bool>("inCustomData");
     QTest::addColumn<bool>("apt");
@@ -419,6 +424,7 @@ void TestXpLoader::activeCycle_data()
     QTest::newRow("first line other") << QByteArray("X\n1200 data cycle 2405\n") << false << true << "";
     QTest::newRow("empty file") << QByteArray() << false << true << "";
     QTest::newRow("no apt.dat") << QByteArray("I\n1150 data cycle 2302\n") << false << false << "";
+    // clang-format on
 }
 
 void TestXpLoader::activeCycle()

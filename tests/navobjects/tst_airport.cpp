@@ -56,6 +56,7 @@ private slots:
 
 void TestAirport::fourLetterCode_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("code");
     QTest::addColumn<bool>("expected");
     QTest::newRow("EDDF") << "EDDF" << true;
@@ -67,6 +68,7 @@ void TestAirport::fourLetterCode_data()
     QTest::newRow("empty") << "" << false;
     QTest::newRow("blank") << "ED F" << false;
     QTest::newRow("accented letters") << QStringLiteral("\u00c9\u00e7\u00f1\u00fc") << true;
+    // clang-format on
 }
 
 void TestAirport::fourLetterCode()
@@ -124,6 +126,7 @@ void TestAirport::setPosition()
 
 void TestAirport::atcTypeText_data()
 {
+    // clang-format off
     QTest::addColumn<int>("type");
     QTest::addColumn<QString>("text");
     QTest::newRow("0") << 0 << "AWOS, ASOS, ATIS";
@@ -135,6 +138,7 @@ void TestAirport::atcTypeText_data()
     QTest::newRow("6") << 6 << "Departure";
     QTest::newRow("7") << 7 << "Unkown ATC type";
     QTest::newRow("-1") << -1 << "Unkown ATC type";
+    // clang-format on
 }
 
 void TestAirport::atcTypeText()
@@ -146,12 +150,14 @@ void TestAirport::atcTypeText()
 
 void TestAirport::atcFrequencyText_data()
 {
+    // clang-format off
     QTest::addColumn<float>("frequency");
     QTest::addColumn<QString>("text");
     QTest::newRow("118.1") << 118.1f << "118.1MHz";
     QTest::newRow("121.725") << 121.725f << "121.725MHz";
     QTest::newRow("whole") << 122.0f << "122MHz";
     QTest::newRow("8.33 spacing") << 132.105f << "132.105MHz";
+    // clang-format on
 }
 
 void TestAirport::atcFrequencyText()
@@ -189,12 +195,15 @@ void TestAirport::atcCopiesAreIndependent()
 void TestAirport::atcRecordBytes()
 {
     // qint32 type, the float as an 8-byte double, then the name in UTF-16.
+    // clang-format off
     const QByteArray expected = QByteArray::fromHex("00000004" "405d866660000000" "0000000a" "0054006f007700650072");
+    // clang-format on
     QCOMPARE(recordOf(Atc(4, 118.1f, QStringLiteral("Tower"))).toHex(), expected.toHex());
 }
 
 void TestAirport::atcRoundTrip_data()
 {
+    // clang-format off
     QTest::addColumn<int>("type");
     QTest::addColumn<float>("frequency");
     QTest::addColumn<QString>("name");
@@ -203,6 +212,7 @@ void TestAirport::atcRoundTrip_data()
     QTest::newRow("empty name") << 1 << 122.8f << QStringLiteral("");
     QTest::newRow("unicode") << 5 << 119.0f << QStringLiteral("M\u00fcnchen Radar");
     QTest::newRow("out-of-range type") << 99 << 0.0f << QStringLiteral("X");
+    // clang-format on
 }
 
 void TestAirport::atcRoundTrip()
@@ -238,11 +248,13 @@ void TestAirport::atcsOfTypeKeepOrder()
 
 void TestAirport::airportRecordRoundTrip_data()
 {
+    // clang-format off
     QTest::addColumn<int>("atcCount");
     QTest::newRow("none") << 0;
     QTest::newRow("one") << 1;
     QTest::newRow("seven") << 7;
     QTest::newRow("a hundred") << 100;
+    // clang-format on
 }
 
 void TestAirport::airportRecordRoundTrip()

@@ -112,6 +112,7 @@ void TestGround::initTestCase()
 
 void TestGround::roleNames_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("item");
     QTest::addColumn<int>("role");
     QTest::addColumn<QByteArray>("name");
@@ -148,6 +149,7 @@ void TestGround::roleNames_data()
     QTest::newRow("paintlight haslight") << "Paintlight" << 0xB10007 << QByteArray("role_haslight");
     QTest::newRow("paintlight lightcolor") << "Paintlight" << 0xB10008 << QByteArray("role_lightcolor");
     QTest::newRow("paintlight minzoom details") << "Paintlight" << 0x20003 << QByteArray("role_minzoom_details");
+    // clang-format on
 }
 
 void TestGround::roleNames()
@@ -170,6 +172,7 @@ void TestGround::roleNames()
 
 void TestGround::startupTypeFromString_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("word");
     QTest::addColumn<int>("type");
     QTest::addColumn<bool>("warns");
@@ -181,6 +184,7 @@ void TestGround::startupTypeFromString_data()
     QTest::newRow("capital Gate") << "Gate" << 0 << true;
     QTest::newRow("empty") << "" << 0 << true;
     QTest::newRow("gate with blank") << "gate " << 0 << true;
+    // clang-format on
 }
 
 void TestGround::startupTypeFromString()
@@ -196,6 +200,7 @@ void TestGround::startupTypeFromString()
 
 void TestGround::startupAirplanesFromString_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("bits");
 
@@ -209,6 +214,7 @@ void TestGround::startupAirplanesFromString_data()
     QTest::newRow("inside a word") << "superheavy jetsetter" << 0;
     QTest::newRow("digits around") << "1props2" << 16;
     QTest::newRow("case sensitive") << "Heavy|JETS" << 0;
+    // clang-format on
 }
 
 void TestGround::startupAirplanesFromString()
@@ -220,6 +226,7 @@ void TestGround::startupAirplanesFromString()
 
 void TestGround::startupAirplanesText_data()
 {
+    // clang-format off
     QTest::addColumn<int>("bits");
     QTest::addColumn<QString>("text");
 
@@ -228,6 +235,7 @@ void TestGround::startupAirplanesText_data()
     QTest::newRow("outside the table") << 1 << "";
     QTest::newRow("all") << 62 << "Heavy, Jet, Turboprop, Propeller, Helicopter";
     QTest::newRow("helicopter and props") << 48 << "Propeller, Helicopter";
+    // clang-format on
 }
 
 void TestGround::startupAirplanesText()
@@ -328,6 +336,7 @@ void TestGround::taxinameRoundTrip()
 
 void TestGround::polyline_data()
 {
+    // clang-format off
     QTest::addColumn<QList<PathNode>>("nodes");
     QTest::addColumn<bool>("closed");
     QTest::addColumn<QList<QGeoCoordinate>>("expected");
@@ -353,6 +362,7 @@ void TestGround::polyline_data()
     QTest::newRow("single node open") << QList<PathNode>{{n0, c0}} << false << QList<QGeoCoordinate>{n0};
     QTest::newRow("empty open") << QList<PathNode>{} << false << QList<QGeoCoordinate>{};
     QTest::newRow("empty closed") << QList<PathNode>{} << true << QList<QGeoCoordinate>{};
+    // clang-format on
 }
 
 void TestGround::polyline()
@@ -417,6 +427,7 @@ void TestGround::taxiwaySurfaceClamped()
 
 void TestGround::pathRoundTrip_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("kind");
     QTest::addColumn<bool>("closed");
     QTest::addColumn<int>("nodeCount");
@@ -425,6 +436,7 @@ void TestGround::pathRoundTrip_data()
     QTest::newRow("boundary empty") << "Boundary" << false << 0;
     QTest::newRow("taxiway open") << "Taxiway" << false << 7;
     QTest::newRow("taxiway ring") << "Taxiway" << true << 25;
+    // clang-format on
 }
 
 void TestGround::pathRoundTrip()
@@ -486,10 +498,12 @@ void TestGround::pathRoundTrip()
 
 void TestGround::controlsInNodeOrder_data()
 {
+    // clang-format off
     QTest::addColumn<QList<int>>("curved");
     QTest::addColumn<QList<int>>("holeCurved");
     QTest::newRow("outer chain") << QList<int>{0, 3, 7, 12, 20, 31, 39} << QList<int>{};
     QTest::newRow("hole too") << QList<int>{5, 6, 18} << QList<int>{1, 2, 4, 9, 10, 11};
+    // clang-format on
 }
 
 // The stored controls follow the node indexes, not the hash: two processes (each with its own
@@ -534,6 +548,7 @@ void TestGround::controlsInNodeOrder()
 
 void TestGround::boundingAsQGeoPath_data()
 {
+    // clang-format off
     QTest::addColumn<QList<QGeoCoordinate>>("nodes");
     QTest::newRow("empty") << QList<QGeoCoordinate>{};
     QTest::newRow("one node") << QList<QGeoCoordinate>{n0};
@@ -544,6 +559,7 @@ void TestGround::boundingAsQGeoPath_data()
     QTest::newRow("westwards over the date line")
         << QList<QGeoCoordinate>{QGeoCoordinate(52.0, -179.99), QGeoCoordinate(52.01, 179.99),
                                  QGeoCoordinate(51.99, 179.95)};
+    // clang-format on
 }
 
 // The packed nodes give the rectangle Qt gives for the same chain.
@@ -587,6 +603,7 @@ void TestGround::controlsOfFormerFiles()
 
 void TestGround::paintlightStyle_data()
 {
+    // clang-format off
     QTest::addColumn<QList<int>>("codes");
     QTest::addColumn<int>("pair");
     QTest::addColumn<bool>("unknown");
@@ -620,6 +637,7 @@ void TestGround::paintlightStyle_data()
                                        << "#2db4be" << true << "deepskyblue";
     QTest::newRow("red and pink") << QList<int>{90, 107} << 0x5A6B << false << true << 1.0 << false << solid
                                   << "#a74c4c" << true << "deeppink";
+    // clang-format on
 }
 
 void TestGround::paintlightStyle()
@@ -675,10 +693,12 @@ void TestGround::paintlightNegativeCode()
 
 void TestGround::paintlightRoundTrip_data()
 {
+    // clang-format off
     QTest::addColumn<QList<int>>("codes");
     QTest::newRow("line and light") << QList<int>{1, 102};
     QTest::newRow("line only") << QList<int>{42, 0};
     QTest::newRow("three codes") << QList<int>{3, 104, 21};
+    // clang-format on
 }
 
 void TestGround::paintlightRoundTrip()
@@ -715,6 +735,7 @@ void TestGround::paintlightRoundTrip()
 
 void TestGround::truncatedRecords_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("kind");
     QTest::addColumn<int>("cut");
 
@@ -729,6 +750,7 @@ void TestGround::truncatedRecords_data()
         QTest::newRow(qPrintable(QStringLiteral("taxiway at %1").arg(cut))) << "Taxiway" << cut;
     for (int cut : {0, 1, 2, 40, -1})
         QTest::newRow(qPrintable(QStringLiteral("paintlight at %1").arg(cut))) << "Paintlight" << cut;
+    // clang-format on
 }
 
 void TestGround::truncatedRecords()

@@ -301,6 +301,7 @@ void TestInfoPages::airportTooltipRoles()
 
 void TestInfoPages::airportSections_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("section");
     QTest::addColumn<bool>("showAll");
     QTest::addColumn<bool>("metar");
@@ -315,6 +316,7 @@ void TestInfoPages::airportSections_data()
     QTest::newRow("sidstars") << "sidstars" << true << false << false << false << true;
     QTest::newRow("capital M") << "Metar" << true << false << false << false << false;
     QTest::newRow("unknown") << "weather" << true << false << false << false << false;
+    // clang-format on
 }
 
 void TestInfoPages::airportSections()
@@ -358,6 +360,7 @@ void TestInfoPages::airportSectionOrder()
 
 void TestInfoPages::airportMetar_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("metar");
     QTest::addColumn<QString>("paragraph");
     QTest::addColumn<bool>("rows");
@@ -370,6 +373,7 @@ void TestInfoPages::airportMetar_data()
     QTest::newRow("server error page")
         << QStringLiteral("<html><script>alert('x')</script> & more")
         << QStringLiteral("<p>&lt;html&gt;&lt;script&gt;alert('x')&lt;/script&gt; &amp; more</p>") << false;
+    // clang-format on
 }
 
 void TestInfoPages::airportMetar()
@@ -511,6 +515,7 @@ void TestInfoPages::runwayPage()
 
 void TestInfoPages::runwayDetails_data()
 {
+    // clang-format off
     QTest::addColumn<int>("flags");
     QTest::addColumn<bool>("withIls");
     QTest::addColumn<QString>("expected");
@@ -547,6 +552,7 @@ void TestInfoPages::runwayDetails_data()
                           "<b>Available thresholds</b>: <ul><li><b>RW18</b>: heading %3</li>"
                           "<li><b>RW36</b>: heading %4</li></ul></body>")
                .arg(length, width, heading18, heading36);
+    // clang-format on
 }
 
 void TestInfoPages::runwayDetails()

@@ -82,6 +82,7 @@ private slots:
 
 void TestPoint::construction_data()
 {
+    // clang-format off
     QTest::addColumn<int>("type");
     QTest::addColumn<QString>("code");
     QTest::addColumn<QString>("terminal");
@@ -117,6 +118,7 @@ void TestPoint::construction_data()
                                         << 8.5 << 10.8;
     QTest::newRow("star is case-sensitive whole text") << 4 << "IX" << "**" << "*" << "Loc" << "**/IX"
                                                        << "ix ** * loc" << "Loc, attached to **" << 3.0 << 6.5;
+    // clang-format on
 }
 
 void TestPoint::construction()
@@ -144,6 +146,7 @@ void TestPoint::construction()
 
 void TestPoint::boundingSquare_data()
 {
+    // clang-format off
     QTest::addColumn<QGeoCoordinate>("position");
     QTest::addColumn<QGeoCoordinate>("topLeft");
     QTest::addColumn<QGeoCoordinate>("bottomRight");
@@ -154,6 +157,7 @@ void TestPoint::boundingSquare_data()
                                << QGeoCoordinate(-17.7505, -179.9997);
     QTest::newRow("north pole") << QGeoCoordinate(89.9998, 0.0) << QGeoCoordinate(90.0, -0.0005)
                                 << QGeoCoordinate(89.9996, 0.0005);
+    // clang-format on
 }
 
 // Corners worked out by hand, and bit for bit those of Qt's own centred rectangle, which the
@@ -228,6 +232,7 @@ void TestPoint::narrowing()
 
 void TestPoint::azimuth_data()
 {
+    // clang-format off
     // Seen from the equator, a point one degree north and d degrees east lies at about
     // atan(d) east of north; the rows stay 0.1 degree clear of every rounding boundary.
     QTest::addColumn<double>("bearing");
@@ -237,6 +242,7 @@ void TestPoint::azimuth_data()
     QTest::newRow("359.6 gives 360") << -0.4 << 360;
     QTest::newRow("359.4 gives 359") << -0.6 << 359;
     QTest::newRow("45") << 45.0 << 45;
+    // clang-format on
 }
 
 void TestPoint::azimuth()
@@ -253,6 +259,7 @@ void TestPoint::azimuth()
 
 void TestPoint::direction_data()
 {
+    // clang-format off
     // The azimuth that counts is the one from the other point to this one.
     QTest::addColumn<double>("azimuth");
     QTest::addColumn<int>("heading");
@@ -264,6 +271,7 @@ void TestPoint::direction_data()
     QTest::newRow("exact, tolerance 1") << 90.0 << 90 << 1 << true;
     QTest::newRow("heading beyond 360") << 10.0 << 730 << 0 + 1 << true;
     QTest::newRow("opposite") << 180.0 << 0 << 90 << false;
+    // clang-format on
 }
 
 void TestPoint::direction()
@@ -282,6 +290,7 @@ void TestPoint::direction()
 
 void TestPoint::distance_data()
 {
+    // clang-format off
     QTest::addColumn<double>("nm");
     QTest::addColumn<double>("minNm");
     QTest::addColumn<double>("maxNm");
@@ -290,6 +299,7 @@ void TestPoint::distance_data()
     QTest::newRow("10.99 counts as 10") << 10.99 << 0.0 << 10.0 << true;
     QTest::newRow("11.01 above 10") << 11.01 << 0.0 << 10.0 << false;
     QTest::newRow("inside") << 5.5 << 5.0 << 6.0 << true;
+    // clang-format on
 }
 
 void TestPoint::distance()
@@ -321,6 +331,7 @@ void TestPoint::nullOther()
 
 void TestPoint::enrouteIntersection_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("waypointType");
     QTest::addColumn<QString>("terminal");
     QTest::addColumn<bool>("expected");
@@ -338,6 +349,7 @@ void TestPoint::enrouteIntersection_data()
     QTest::newRow("not enroute") << "R   " << "EDDF" << false;
     QTest::newRow("three characters") << "R  " << "ENRT" << false;
     QTest::newRow("empty") << "" << "ENRT" << false;
+    // clang-format on
 }
 
 void TestPoint::enrouteIntersection()
@@ -351,6 +363,7 @@ void TestPoint::enrouteIntersection()
 
 void TestPoint::waypointTypeText_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("waypointType");
     QTest::addColumn<QString>("expected");
     QTest::newRow("W F blank") << "WF  " << "RNAV Waypoint, Off-Route Intersection";
@@ -360,6 +373,7 @@ void TestPoint::waypointTypeText_data()
     QTest::newRow("character above 255") << QString(QChar(0x152)) + QStringLiteral("A  ") << "Final Approach Fix";
     QTest::newRow("empty") << "" << "";
     QTest::newRow("short field") << "C" << "Combined Named Intersection and RNAV";
+    // clang-format on
 }
 
 void TestPoint::waypointTypeText()
@@ -372,6 +386,7 @@ void TestPoint::waypointTypeText()
 
 void TestPoint::roleNames_data()
 {
+    // clang-format off
     QTest::addColumn<int>("role");
     QTest::addColumn<QByteArray>("name");
     QTest::newRow("uid") << 0x1FFFF << QByteArray("role_uid");
@@ -389,6 +404,7 @@ void TestPoint::roleNames_data()
     QTest::newRow("text offset") << 3211270 << QByteArray("role_text_offset");
     QTest::newRow("tooltip") << 3211271 << QByteArray("role_tooltip");
     QTest::newRow("type string") << 3211272 << QByteArray("role_type_string");
+    // clang-format on
 }
 
 void TestPoint::roleNames()
@@ -402,6 +418,7 @@ void TestPoint::roleNames()
 
 void TestPoint::rolesByType_data()
 {
+    // clang-format off
     QTest::addColumn<int>("type");
     QTest::addColumn<QString>("icon");
     QTest::addColumn<QString>("typeString");
@@ -420,6 +437,7 @@ void TestPoint::rolesByType_data()
     QTest::newRow("DME") << 13 << "qrc:/icon/dme.svg" << "DME" << 10;
     QTest::newRow("COORD") << 28 << "qrc:/icon/coord.svg" << "COORD" << 0;
     QTest::newRow("UNKNOWN") << 0 << "" << "" << 0;
+    // clang-format on
 }
 
 void TestPoint::rolesByType()
@@ -444,6 +462,7 @@ void TestPoint::rolesByType()
 
 void TestPoint::frequencyText_data()
 {
+    // clang-format off
     QTest::addColumn<int>("type");
     QTest::addColumn<float>("frequency");
     QTest::addColumn<QString>("expected");
@@ -453,6 +472,7 @@ void TestPoint::frequencyText_data()
     QTest::newRow("NDB 415.5") << 2 << 415.5f << "415.5kHz";
     QTest::newRow("ILS 110.3") << 4 << 110.3f << "110.3MHz";
     QTest::newRow("none") << 11 << 0.0f << "0MHz";
+    // clang-format on
 }
 
 void TestPoint::frequencyText()
@@ -467,6 +487,7 @@ void TestPoint::frequencyText()
 
 void TestPoint::tooltipLines_data()
 {
+    // clang-format off
     QTest::addColumn<int>("type");
     QTest::addColumn<QString>("heading");
     QTest::addColumn<bool>("hasFrequency");
@@ -481,6 +502,7 @@ void TestPoint::tooltipLines_data()
     QTest::newRow("OM") << 7 << "<h1>Navaid NB " << false << false;
     QTest::newRow("DMEILS") << 12 << "<h1>Navaid NB " << false << false;
     QTest::newRow("COORD") << 28 << "<h1>Navaid COORD " << false << false;
+    // clang-format on
 }
 
 void TestPoint::tooltipLines()
@@ -557,6 +579,8 @@ void TestPoint::recordBytes()
 {
     Point fix(Point::FIX, QGeoCoordinate(50.0, 8.5), QStringLiteral("ABC"), QStringLiteral("ENRT"),
               QStringLiteral("ED"), QStringLiteral("X"), 100, 0.0f, QString());
+    // The bytes of the record, a field to a line.
+    // clang-format off
     const QByteArray expected = QByteArray::fromHex(
         "00000006" "004100420043"                                      // code
         "4049000000000000" "4021000000000000" "7ff8000000000000"      // latitude, longitude, no altitude
@@ -568,15 +592,18 @@ void TestPoint::recordBytes()
         "0000000000000000"                                             // frequency, 8 bytes
         "ffffffff"                                                     // null waypoint type
         "ffffffff");                                                   // UID: the one the fields give
+    // clang-format on
     QCOMPARE(recordOf(fix).toHex(), expected.toHex());
 
     // A second point of the same code keeps the UID the import gave it.
     fix.setUid(QStringLiteral("ED/ENRT/ABC_1"));
+    // clang-format off
     QCOMPARE(recordOf(fix).toHex().right(2 * 30), QByteArray("0000001a" "00450044002f0045004e00520054002f004100420043005f0031"));
     QCOMPARE(readRecord<Point>(recordOf(fix))->uid(), QStringLiteral("ED/ENRT/ABC_1"));
     // One that only looks like the fields' UID is kept too; the one an empty region gives is not.
     fix.setUid(QStringLiteral("EDENRT/ABC"));
     QVERIFY(recordOf(fix).endsWith(QByteArray::fromHex("00000014" "00450044" "0045004e00520054" "002f004100420043")));
+    // clang-format on
     Point noRegion(Point::FIX, QGeoCoordinate(50.0, 8.5), QStringLiteral("ABC"), QStringLiteral("ENRT"), QString(),
                    QString(), 0, 0.0f, QString());
     QVERIFY(recordOf(noRegion).endsWith(QByteArray::fromHex("ffffffffffffffff")));
@@ -584,6 +611,7 @@ void TestPoint::recordBytes()
 
 void TestPoint::recordRoundTrip_data()
 {
+    // clang-format off
     QTest::addColumn<int>("type");
     QTest::addColumn<QString>("terminal");
     QTest::addColumn<QString>("region");
@@ -603,6 +631,7 @@ void TestPoint::recordRoundTrip_data()
     QTest::newRow("DMEILS") << 12 << "" << "" << 111.1f << "";
     QTest::newRow("DME") << 13 << "ENRT" << "K1" << 117.95f << "";
     QTest::newRow("COORD") << 28 << "ENRT" << "*" << 0.0f << "";
+    // clang-format on
 }
 
 void TestPoint::recordRoundTrip()
@@ -692,6 +721,7 @@ void TestPoint::truncatedRecordYieldsNothing()
 
 void TestPoint::corruptedAirportRecord_data()
 {
+    // clang-format off
     QTest::addColumn<QByteArray>("tail");
     // What follows the nine point fields of an airport record.
     QByteArray rectangle;
@@ -705,6 +735,7 @@ void TestPoint::corruptedAirportRecord_data()
     QTest::newRow("negative ATC count") << rectangle + QByteArray::fromHex("ffffffff");
     QTest::newRow("ATC count beyond its entries") << rectangle + QByteArray::fromHex("00000002" "00000004")
                                                        + QByteArray::fromHex("405d866660000000" "ffffffff");
+    // clang-format on
 }
 
 void TestPoint::corruptedAirportRecord()

@@ -104,6 +104,7 @@ void TestRunway::cleanupTestCase()
 
 void TestRunway::roleNames_data()
 {
+    // clang-format off
     QTest::addColumn<int>("role");
     QTest::addColumn<QByteArray>("name");
 
@@ -128,6 +129,7 @@ void TestRunway::roleNames_data()
     QTest::newRow("base search") << 0x20001 << QByteArray("role_search");
     QTest::newRow("base minzoom") << 0x20002 << QByteArray("role_minzoom");
     QTest::newRow("base minzoom details") << 0x20003 << QByteArray("role_minzoom_details");
+    // clang-format on
 }
 
 void TestRunway::roleNames()
@@ -140,6 +142,7 @@ void TestRunway::roleNames()
 
 void TestRunway::identity_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("name0");
     QTest::addColumn<QString>("name1");
     QTest::addColumn<QString>("uid");
@@ -149,6 +152,7 @@ void TestRunway::identity_data()
     QTest::newRow("end 1 unnamed") << "09L" << "" << "EDDF/09L-" << "09L";
     QTest::newRow("end 0 unnamed") << "" << "27R" << "EDDF/-27R" << "27R";
     QTest::newRow("no names") << "" << "" << "EDDF/-" << "";
+    // clang-format on
 }
 
 void TestRunway::identity()
@@ -209,6 +213,7 @@ void TestRunway::outwardExtension()
 
 void TestRunway::surface_data()
 {
+    // clang-format off
     QTest::addColumn<int>("code");
     QTest::addColumn<int>("stored");
     QTest::addColumn<QString>("text");
@@ -226,6 +231,7 @@ void TestRunway::surface_data()
     QTest::newRow("50 concrete shade") << 50 << 2 << "concrete" << true << "";
     QTest::newRow("57 concrete shade") << 57 << 2 << "concrete" << true << "";
     QTest::newRow("45 unknown") << 45 << 1 << "asphalt" << true << "Unknown surface type 45 fallback to asphalt";
+    // clang-format on
 }
 
 void TestRunway::surface()
@@ -254,6 +260,7 @@ void TestRunway::surface()
 
 void TestRunway::isHardLong_data()
 {
+    // clang-format off
     QTest::addColumn<double>("length");
     QTest::addColumn<int>("surface");
     QTest::addColumn<bool>("hardLong");
@@ -262,6 +269,7 @@ void TestRunway::isHardLong_data()
     QTest::newRow("2000 m concrete") << 2000.001 << 2 << true;
     QTest::newRow("3000 m asphalt") << 3000.0 << 1 << true;
     QTest::newRow("3000 m grass") << 3000.0 << 3 << false;
+    // clang-format on
 }
 
 void TestRunway::isHardLong()
@@ -276,6 +284,7 @@ void TestRunway::isHardLong()
 
 void TestRunway::verticalCode_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("code");
     QTest::newRow("09") << "09" << "09";
@@ -285,6 +294,7 @@ void TestRunway::verticalCode_data()
     QTest::newRow("lower case") << "09l" << "09l";
     QTest::newRow("empty") << "" << "";
     QTest::newRow("lone L") << "L" << "\nL";
+    // clang-format on
 }
 
 void TestRunway::verticalCode()
@@ -296,6 +306,7 @@ void TestRunway::verticalCode()
 
 void TestRunway::toggleRwPrefix_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("toggled");
     QTest::newRow("RW27") << "RW27" << "27";
@@ -303,6 +314,7 @@ void TestRunway::toggleRwPrefix_data()
     QTest::newRow("empty") << "" << "";
     QTest::newRow("lower case prefix") << "rw27" << "RWrw27";
     QTest::newRow("RW alone") << "RW" << "";
+    // clang-format on
 }
 
 void TestRunway::toggleRwPrefix()
@@ -457,6 +469,7 @@ void TestRunway::truncatedRecord()
 
 void TestRunway::findOppositeEndName_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("airport");
     QTest::addColumn<QString>("end");
     QTest::addColumn<QString>("opposite");
@@ -467,6 +480,7 @@ void TestRunway::findOppositeEndName_data()
     QTest::newRow("by combined name") << "EDDF" << "07C-25C" << "07C" << false;
     QTest::newRow("unknown runway") << "EDDF" << "18" << "" << false;
     QTest::newRow("unknown airport") << "XXXX" << "07C" << "" << true;
+    // clang-format on
 }
 
 void TestRunway::findOppositeEndName()

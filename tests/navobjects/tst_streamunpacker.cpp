@@ -67,6 +67,7 @@ private slots:
 
 void TestStreamUnpacker::sameFieldsAsTheStream_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("bytes");
     QTest::addColumn<QString>("expected");
     QTest::addColumn<bool>("streamAgrees"); // after a failure QDataStream leaves texts empty or null
@@ -86,6 +87,7 @@ void TestStreamUnpacker::sameFieldsAsTheStream_data()
     QTest::newRow("odd text length is damage")
         << "01 0002 00000003 0000000000000000 0000000000000000 00000003004100 ffffffff"
         << "1 2 3 0 0 null null status 2" << false;
+    // clang-format on
 }
 
 void TestStreamUnpacker::sameFieldsAsTheStream()

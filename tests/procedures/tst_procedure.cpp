@@ -114,6 +114,7 @@ void TestProcedure::identity()
 
 void TestProcedure::typeTexts_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("type");
     QTest::addColumn<QString>("typeText");
@@ -122,6 +123,7 @@ void TestProcedure::typeTexts_data()
     QTest::newRow("SID") << "SID" << 1 << "SID" << QString(QChar(0xE098));
     QTest::newRow("APPCH") << "APPCH" << 3 << "APPCH" << QString(QChar(0xF5AF));
     QTest::newRow("sid") << "sid" << 0 << "Unknown procedure type" << QString();
+    // clang-format on
 }
 
 void TestProcedure::typeTexts()
@@ -144,6 +146,7 @@ void TestProcedure::typeTexts()
 
 void TestProcedure::transitions_data()
 {
+    // clang-format off
     QTest::addColumn<QStringList>("legs");
     QTest::addColumn<QStringList>("transitions");
     QTest::addColumn<QString>("main");
@@ -155,6 +158,7 @@ void TestProcedure::transitions_data()
     QTest::newRow("two runways") << QStringList{"RW07L", "RW07R"} << QStringList{"RW07L", "RW07R"} << "";
     QTest::newRow("no legs") << QStringList{} << QStringList{} << "";
     QTest::newRow("lower all") << QStringList{"all", "RW07R"} << QStringList{"all", "RW07R"} << "";
+    // clang-format on
 }
 
 void TestProcedure::transitions()
@@ -169,6 +173,7 @@ void TestProcedure::transitions()
 
 void TestProcedure::runwayThreshold_data()
 {
+    // clang-format off
     QTest::addColumn<int>("type");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("transition");
@@ -198,6 +203,7 @@ void TestProcedure::runwayThreshold_data()
     QTest::newRow("APPCH no digits") << 3 << "VDM"
                                      << "ALL"
                                      << "";
+    // clang-format on
 }
 
 void TestProcedure::runwayThreshold()
@@ -212,6 +218,7 @@ void TestProcedure::runwayThreshold()
 
 void TestProcedure::matchesRunway_data()
 {
+    // clang-format off
     QTest::addColumn<int>("type");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QStringList>("legs");
@@ -222,6 +229,7 @@ void TestProcedure::matchesRunway_data()
     QTest::newRow("SID both is not left") << 1 << "ANEK1A" << QStringList{"RW04B"} << "04L" << false;
     QTest::newRow("approach name") << 3 << "R27R" << QStringList{"ALL"} << "27R" << true;
     QTest::newRow("unknown type") << 0 << "R27R" << QStringList{"RW27R"} << "27R" << false;
+    // clang-format on
 }
 
 void TestProcedure::matchesRunway()
@@ -386,6 +394,7 @@ void TestProcedure::streamRoundTrip()
 
 void TestProcedure::streamDamaged_data()
 {
+    // clang-format off
     std::unique_ptr<Procedure> full(procedureWith(Procedure::STAR, {"ALL", "ALL", "ALL"}));
     const QByteArray bytes = recordOf(*full);
     const QByteArray header
@@ -397,6 +406,7 @@ void TestProcedure::streamDamaged_data()
     QTest::newRow("null count") << header + QByteArray::fromHex("ffffffff");
     QTest::newRow("huge count") << header + QByteArray::fromHex("7ffffff0") + bytes.mid(header.size() + 4);
     QTest::newRow("extended negative count") << header + QByteArray::fromHex("fffffffe8000000000000000");
+    // clang-format on
 }
 
 void TestProcedure::streamDamaged()

@@ -122,11 +122,13 @@ void TestProcedureManager::setProcedure()
 
 void TestProcedureManager::removeOtherTransitions_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("transition");
     QTest::addColumn<QStringList>("shown");
     QTest::newRow("runway") << "RW25C" << QStringList{"RW25C", "ALL"};
     QTest::newRow("common part") << "ALL" << QStringList{"ALL"};
     QTest::newRow("not of the procedure") << "NOPE" << QStringList{"NOPE", "ALL"};
+    // clang-format on
 }
 
 void TestProcedureManager::removeOtherTransitions()

@@ -174,6 +174,7 @@ void TestProcedurePath::initTestCase()
 
 void TestProcedurePath::legs_data()
 {
+    // clang-format off
     QTest::addColumn<int>("type");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QStringList>("legs");
@@ -256,6 +257,7 @@ void TestProcedurePath::legs_data()
                                                << QGeoCoordinate() << QGeoCoordinate();
     QTest::newRow("unknown terminator") << star << "S1" << QStringList{"IF ALPHA", "VA BRAVO c=90"} << all << 2
                                         << kAlpha << kBravo;
+    // clang-format on
 }
 
 void TestProcedurePath::legs()
@@ -281,6 +283,7 @@ void TestProcedurePath::legs()
 
 void TestProcedurePath::walksMatchMetreByMetre_data()
 {
+    // clang-format off
     QTest::addColumn<QGeoCoordinate>("start");
     QTest::addColumn<double>("azimuth");
     QTest::addColumn<QGeoCoordinate>("reference");
@@ -316,6 +319,7 @@ void TestProcedurePath::walksMatchMetreByMetre_data()
     QTest::newRow("over the antimeridian") << QGeoCoordinate(10.0, 179.9) << 90.0 << QGeoCoordinate(10.2, -179.8)
                                            << "less" << 5.0 << 45;
     QTest::newRow("passing close by") << kAlpha << 90.0 << QGeoCoordinate(50.0005, 8.3) << "greater" << 90.0 << 90;
+    // clang-format on
 }
 
 void TestProcedurePath::walksMatchMetreByMetre()
@@ -412,12 +416,14 @@ void TestProcedurePath::arcsKeepTheirRadius()
 
 void TestProcedurePath::racetrackSide_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("turn");
     QTest::addColumn<double>("side");
     QTest::newRow("right") << "t=R" << 90.0;
     QTest::newRow("left") << "t=L" << -90.0;
     QTest::newRow("none") << "" << -90.0;
     QTest::newRow("either") << "t=E" << -90.0;
+    // clang-format on
 }
 
 void TestProcedurePath::racetrackSide()

@@ -112,6 +112,7 @@ void TestProcedureTexts::airportLink()
 
 void TestProcedureTexts::details_data()
 {
+    // clang-format off
     QTest::addColumn<int>("type");
     QTest::addColumn<int>("legs");
     QTest::addColumn<bool>("outputs");
@@ -120,6 +121,7 @@ void TestProcedureTexts::details_data()
     QTest::newRow("SID") << int(Procedure::SID) << 4 << true << false;
     QTest::newRow("STAR") << int(Procedure::STAR) << 4 << false << true;
     QTest::newRow("no legs") << int(Procedure::SID) << 0 << false << false;
+    // clang-format on
 }
 
 void TestProcedureTexts::details()

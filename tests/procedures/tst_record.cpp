@@ -114,6 +114,7 @@ void TestRecord::initTestCase()
 
 void TestRecord::routeTypeFromString_data()
 {
+    // clang-format off
     QTest::addColumn<int>("procedureType");
     QTest::addColumn<QString>("code");
     QTest::addColumn<int>("expected");
@@ -125,6 +126,7 @@ void TestRecord::routeTypeFromString_data()
     QTest::newRow("SID Z") << int(Procedure::SID) << "Z" << -1;
     QTest::newRow("lower case") << int(Procedure::APPCH) << "i" << -1;
     QTest::newRow("unknown procedure") << int(Procedure::UNKNOWN) << "1" << -1;
+    // clang-format on
 }
 
 void TestRecord::routeTypeFromString()
@@ -151,12 +153,14 @@ void TestRecord::pathTerminatorFromString()
 
 void TestRecord::altitudeDescriptionFromString_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("code");
     QTest::addColumn<int>("expected");
     QTest::newRow("blank") << " " << 2;
     QTest::newRow("V") << "V" << 9;
     QTest::newRow("empty") << "" << -1;
     QTest::newRow("lower b") << "b" << -1;
+    // clang-format on
 }
 
 void TestRecord::altitudeDescriptionFromString()
@@ -171,11 +175,13 @@ void TestRecord::altitudeDescriptionFromString()
 
 void TestRecord::turnDirectionFromString_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("code");
     QTest::addColumn<int>("expected");
     QTest::newRow("R") << "R" << 1;
     QTest::newRow("lower l") << "l" << -1;
     QTest::newRow("LR") << "LR" << -1;
+    // clang-format on
 }
 
 void TestRecord::turnDirectionFromString()
@@ -187,6 +193,7 @@ void TestRecord::turnDirectionFromString()
 
 void TestRecord::description_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("code");
     QTest::addColumn<quint32>("packed");
     QTest::addColumn<QString>("text");
@@ -205,6 +212,7 @@ void TestRecord::description_data()
                                     << QString::fromUtf8("\u00c9|-|-|H") << "00000001";
     QTest::newRow("above latin-1") << QString::fromUtf8("\u0100  H") << quint32(0x00202048) << "-|-|-|H"
                                    << "00000001";
+    // clang-format on
 }
 
 void TestRecord::description()
@@ -257,6 +265,7 @@ void TestRecord::altitudeKeepsFlightLevels()
 
 void TestRecord::limits_data()
 {
+    // clang-format off
     QTest::addColumn<int>("altitudeDescription");
     QTest::addColumn<int>("minimum");
     QTest::addColumn<int>("maximum");
@@ -266,6 +275,7 @@ void TestRecord::limits_data()
     QTest::newRow("B") << 3 << 6000 << 8000;
     QTest::newRow("C") << 4 << 6000 << -1;
     QTest::newRow("unknown") << -1 << -1 << -1;
+    // clang-format on
 }
 
 void TestRecord::limits()
@@ -281,6 +291,7 @@ void TestRecord::limits()
 
 void TestRecord::altitudeText_data()
 {
+    // clang-format off
     QTest::addColumn<int>("altitudeDescription");
     QTest::addColumn<int>("altitude1");
     QTest::addColumn<int>("altitude2");
@@ -294,6 +305,7 @@ void TestRecord::altitudeText_data()
     QTest::newRow("C") << 4 << -1 << 4000 << "at or above 4000ft";
     QTest::newRow("G") << 5 << 2000 << -1 << "at 2000ft, glide slope FAF altitude at -1ft";
     QTest::newRow("unknown") << -1 << 5000 << -1 << "Unknown record altitude description";
+    // clang-format on
 }
 
 void TestRecord::altitudeText()
@@ -309,6 +321,7 @@ void TestRecord::altitudeText()
 
 void TestRecord::legText_data()
 {
+    // clang-format off
     QTest::addColumn<Record>("record");
     QTest::addColumn<QString>("expected");
 
@@ -329,6 +342,7 @@ void TestRecord::legText_data()
     QTest::newRow("unknown") << leg(-1) << "Unknown record termination";
     QTest::newRow("percent in identifier") << leg(Record::CF, 10, 0, 0, -1, QStringLiteral("A%2B"))
                                                   << QString::fromUtf8("Course 10° to fix A%2B");
+    // clang-format on
 }
 
 void TestRecord::legText()
@@ -429,6 +443,7 @@ void TestRecord::copyAndEquality()
 
 void TestRecord::everyFieldKept_data()
 {
+    // clang-format off
     QTest::addColumn<Record>("changed");
     const auto with = [](const QString &transition, const QString &fix, const QString &region, int altitude1,
                          double distance, int fixKind) {
@@ -448,6 +463,7 @@ void TestRecord::everyFieldKept_data()
     QTest::newRow("flight level") << with(rw07, fix, ed, 33100, 8.5, Record::WaypointFix);
     QTest::newRow("distance") << with(rw07, fix, ed, 33000, 8.6, Record::WaypointFix);
     QTest::newRow("fix kind") << with(rw07, fix, ed, 33000, 8.5, Record::NdbNavaid);
+    // clang-format on
 }
 
 // A leg copies with its fields and differs from another in any one of them.
@@ -501,6 +517,7 @@ void TestRecord::textsInContextRecord()
 
 void TestRecord::streamRoundTrip_data()
 {
+    // clang-format off
     QTest::addColumn<Record>("record");
     QTest::newRow("blank leg") << Record(0, -1,
                                          QStringLiteral("ALL"), QString(), QString(), QString(), QString(), 0, -1, -1,
@@ -517,6 +534,7 @@ void TestRecord::streamRoundTrip_data()
     QTest::newRow("flight levels") << leg(Record::TF, 90, 0.1, 1, 2,
                                           QStringLiteral("HIGH"), QString(), 3, 41000, 33000, 280, 0xFFFFFFFF);
     QTest::newRow("unicode") << leg(Record::TF, 90, 0.0, 0, -1, QString::fromUtf8("\u00c4BC"), QStringLiteral(""));
+    // clang-format on
 }
 
 void TestRecord::streamRoundTrip()

@@ -170,6 +170,7 @@ void TestGeneratorImport::exitsAndEntries()
 
 void TestGeneratorImport::routes_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("arrival");
     QTest::addColumn<int>("option");
     QTest::addColumn<bool>("radio");
@@ -190,6 +191,7 @@ void TestGeneratorImport::routes_data()
     QTest::newRow("radio aids") << "XRTB" << 0 << true << -1 << -1 << "XRTA XRA XRB XRC XRN XRTB";
     QTest::newRow("airport without procedures") << "XRTC" << 1 << false << -1 << -1
                                                 << "XRTA BERIM>V10 LOWAA XRTC";
+    // clang-format on
 }
 
 void TestGeneratorImport::routes()

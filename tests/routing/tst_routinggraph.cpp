@@ -92,6 +92,7 @@ void TestRoutingGraph::fillChain(int count)
 
 void TestRoutingGraph::edgeNext_data()
 {
+    // clang-format off
     QTest::addColumn<int>("direction");
     QTest::addColumn<int>("fromFrom");
     QTest::addColumn<int>("fromTo");
@@ -99,6 +100,7 @@ void TestRoutingGraph::edgeNext_data()
     QTest::newRow("both ways") << 0 << 7 << 3 << -1;
     QTest::newRow("forward") << 1 << 7 << -1 << -1;
     QTest::newRow("backward") << -1 << -1 << 3 << -1;
+    // clang-format on
 }
 
 void TestRoutingGraph::edgeNext()
@@ -115,6 +117,7 @@ void TestRoutingGraph::edgeNext()
 
 void TestRoutingGraph::cellOf_data()
 {
+    // clang-format off
     QTest::addColumn<double>("lat");
     QTest::addColumn<double>("lon");
     QTest::addColumn<int>("cell");
@@ -124,6 +127,7 @@ void TestRoutingGraph::cellOf_data()
     QTest::newRow("west of Greenwich") << 51.48 << -0.01 << 141 * 360 + 179;
     QTest::newRow("north pole, date line") << 90.0 << 180.0 << 179 * 360 + 359;
     QTest::newRow("invalid") << qQNaN() << 0.0 << -1;
+    // clang-format on
 }
 
 void TestRoutingGraph::cellOf()
@@ -199,6 +203,7 @@ void TestRoutingGraph::indexCancellation()
 
 void TestRoutingGraph::directNetworks_data()
 {
+    // clang-format off
     QTest::addColumn<int>("typeA");
     QTest::addColumn<QGeoCoordinate>("a");
     QTest::addColumn<int>("typeB");
@@ -239,6 +244,7 @@ void TestRoutingGraph::directNetworks_data()
         << vor << QGeoCoordinate(0, 179.5) << vor << QGeoCoordinate(0, -178.0) << radio << true;
     QTest::newRow("VORs 204 NM across the date line")
         << vor << QGeoCoordinate(0, 179.5) << vor << QGeoCoordinate(0, -177.1) << radio << false;
+    // clang-format on
 }
 
 // Two points, with a third point 3 degrees east of the second that links nothing new: the
