@@ -339,6 +339,7 @@ private slots:
     // for an FMS or a controller names each leg by one of them.
     void joinedAirwaysTakeOneName_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("first");  // DOTSI-VESAN
         QTest::addColumn<QString>("second"); // VESAN-ROLIS
         QTest::addColumn<QString>("route");
@@ -352,6 +353,7 @@ private slots:
                                                 << "UL607 UM1";
         QTest::newRow("none shared after a lone one") << "UM1" << "UL607-UL608" << "EDDF DCT DOTSI UM1 VESAN UL607 ROLIS DCT LFPG"
                                                       << "UM1 UL607";
+        // clang-format on
     }
 
     void joinedAirwaysTakeOneName()

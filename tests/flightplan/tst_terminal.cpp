@@ -241,6 +241,7 @@ private slots:
     // the code of whatever fix the procedure happens to start or end at.
     void enrouteTransitions_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("fill");
         QTest::addColumn<QString>("steps");   // procedure:transition inserted in turn
         QTest::addColumn<QString>("linked");  // procedures set on the plan as they stand
@@ -254,6 +255,7 @@ private slots:
         QTest::newRow("STAR entry kept by the SID") << "XDEP EDDF" << "DEP1A:ALL DEP1A:KERAX KERA2B:KERAX KERA2B:ALL" << ""
                                                    << "KERAX" << "KERAX";
         QTest::newRow("STAR at a fix of no transition") << "XDEP TOBAK EDDF" << "" << "KERA2B" << "" << "";
+        // clang-format on
     }
 
     void enrouteTransitions()

@@ -621,6 +621,7 @@ void TestNavReaders::awyMissingEndGivesNoProgress()
 // Fixes of one ident, region and type may lie oceans apart; a row joins those nearest each other.
 void TestNavReaders::awyNamesakes_data()
 {
+    // clang-format off
     QTest::addColumn<QByteArray>("row");
     QTest::addColumn<double>("fromLatitude");
     QTest::addColumn<double>("toLatitude");
@@ -634,6 +635,7 @@ void TestNavReaders::awyNamesakes_data()
     QTest::newRow("other region alone") << QByteArray("LOA SC 11 SAREG SK 11 N 2 245 450 UL550") << -22.5 << 60.0;
     // A VOR namesake of the fix is of another kind and does not count.
     QTest::newRow("kind first") << QByteArray("LOA SC 3 SAREG SC 11 N 2 245 450 UL550") << 0.5 << -21.288333;
+    // clang-format on
 }
 
 void TestNavReaders::awyNamesakes()

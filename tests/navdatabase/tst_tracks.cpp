@@ -195,6 +195,7 @@ void TestTracks::resolution()
 // at its position, a name the one nearest the point before it (the first, the one after it).
 void TestTracks::namesakesNearestTheTrack_data()
 {
+    // clang-format off
     QTest::addColumn<QStringList>("entries");
     QTest::addColumn<QString>("latitudes"); // of the points reached, in order
 
@@ -203,6 +204,7 @@ void TestTracks::namesakesNearestTheTrack_data()
     QTest::newRow("coordinate") << QStringList{"ANCHR", "56/20"} << "50 56";
     QTest::newRow("name after a coordinate") << QStringList{"56/20", "DUPE"} << "56 51";
     QTest::newRow("name before a coordinate") << QStringList{"DUPE", "56/20"} << "51 56";
+    // clang-format on
 }
 
 void TestTracks::namesakesNearestTheTrack()

@@ -639,11 +639,13 @@ void TestRecord::lookupOrder()
 // nearest its airport, whichever the data lists first.
 void TestRecord::lookupNamesakes_data()
 {
+    // clang-format off
     QTest::addColumn<int>("fixKind");
     QTest::addColumn<QString>("terminal");
     QTest::newRow("waypoint") << int(Record::WaypointFix) << "EDDF";
     QTest::newRow("any kind") << int(Record::AnyKind) << "EDDF";
     QTest::newRow("other airport") << int(Record::WaypointFix) << "YSSY";
+    // clang-format on
 }
 
 void TestRecord::lookupNamesakes()
