@@ -537,9 +537,8 @@ int AirplaneListModel::loadAirplaneFromFile(const QString &path)
         return -5;
     }
     if (!isValidCode(QStringLiteral("fueltype"), airplane.fueltype)) {
-        setMsgerror(tr("The file %1 is not a valid airplane file. Unknown fuel type %2.")
-                        .arg(shown)
-                        .arg(airplane.fueltype));
+        setMsgerror(
+            tr("The file %1 is not a valid airplane file. Unknown fuel type %2.").arg(shown).arg(airplane.fueltype));
         return -5;
     }
     if (!isValidCode(QStringLiteral("unittype"), airplane.unittype)) {

@@ -46,7 +46,7 @@ namespace Logging {
 QString logFilePath()
 {
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QLatin1Char('/')
-        + QCoreApplication::applicationName() + QStringLiteral(".log");
+           + QCoreApplication::applicationName() + QStringLiteral(".log");
 }
 
 bool openLogFile(QFile *file)

@@ -194,9 +194,9 @@ ThemeManager::ThemeManager()
         bool night;
         bool mono;
     };
-    const Identity identities[] = {{"Light", false, false},    {"Dark", true, false},    {"Voyager", false, false},
-                                   {"Paper", false, false},    {"Midnight", true, false}, {"Terrain", false, false},
-                                   {"Satellite", false, true}};
+    const Identity identities[]
+        = {{"Light", false, false},   {"Dark", true, false},     {"Voyager", false, false}, {"Paper", false, false},
+           {"Midnight", true, false}, {"Terrain", false, false}, {"Satellite", false, true}};
     const QList<Row> table = valueTable();
     for (size_t index = 0; index < std::size(identities); ++index) {
         const Identity &identity = identities[index];

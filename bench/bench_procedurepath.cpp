@@ -43,7 +43,8 @@ int main(int argc, char **argv)
     const QGeoCoordinate centre(47.0, 11.0);
     auto fix = [&](const QString &code, double bearing, double nm) {
         database.addPoint(new Point(Point::FIX, centre.atDistanceAndAzimuth(nm * 1852.0, bearing), code,
-                                    QStringLiteral("ENRT"), QStringLiteral("XX"), code, 0, 0.0f, QStringLiteral("    ")));
+                                    QStringLiteral("ENRT"), QStringLiteral("XX"), code, 0, 0.0f,
+                                    QStringLiteral("    ")));
     };
     fix(QStringLiteral("DME"), 0, 0);
     fix(QStringLiteral("FAF"), 250, 6);
@@ -76,8 +77,8 @@ int main(int argc, char **argv)
     for (const QString &transition : transitions)
         points += ProcedurePath::build(procedure, transition).size();
     const double built = timer.nsecsElapsed() / 1e6;
-    out << "paths of " << transitions.size() << " transitions (" << procedure.transitions().size() * 9
-        << " legs, " << points << " points): " << built << " ms\n";
+    out << "paths of " << transitions.size() << " transitions (" << procedure.transitions().size() * 9 << " legs, "
+        << points << " points): " << built << " ms\n";
 
     TransitionMapModel model;
     timer.restart();

@@ -52,8 +52,8 @@ int main(int argc, char **argv)
     BenchSupport::initQuietApplication();
     QCoreApplication::setApplicationVersion(QStringLiteral("bench"));
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Imports a synthetic world, loads its database file five times and prints the memory after each load."));
+    parser.setApplicationDescription(QStringLiteral(
+        "Imports a synthetic world, loads its database file five times and prints the memory after each load."));
     const QCommandLineOption scaleOption(QStringLiteral("scale"), QStringLiteral("World size (default 1)."),
                                          QStringLiteral("S"), QStringLiteral("1"));
     parser.addOption(scaleOption);

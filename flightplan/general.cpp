@@ -52,7 +52,7 @@ void General::touchModificationTime()
     m_modificationtime = QDateTime::currentDateTime();
 }
 
-template<typename T>
+template <typename T>
 void General::write(T &field, const T &value)
 {
     if (field == value)

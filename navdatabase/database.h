@@ -4,8 +4,8 @@
 #include <QByteArray>
 #include <QGeoCoordinate>
 #include <QHash>
-#include <QMutex>
 #include <QList>
+#include <QMutex>
 #include <QPair>
 #include <QRecursiveMutex>
 #include <QString>
@@ -32,7 +32,8 @@ class Taxiway;
 class Paintlight;
 class Taxiname;
 class Startup;
-template<typename T> class BaseModel;
+template <typename T>
+class BaseModel;
 class ItemFilterModel;
 class ListProxyModel;
 class MapProxyModel;
@@ -193,8 +194,8 @@ public:
     // ---- by attributes
     static Point *findNear(const QString &code, int type, double latitude, double longitude);
     static Point *findNear(const QString &code, Point *near);
-    static Point *findPointByName(const QString &name, const QString &terminal, const QStringList &regions,
-                                  int type, bool warn = true);
+    static Point *findPointByName(const QString &name, const QString &terminal, const QStringList &regions, int type,
+                                  bool warn = true);
     static Point *findEnrouteFix(const QString &code, const QStringList &regions, bool warn = true);
     static Segment *findSegmentBetween(Point *from, Point *to);
     static Segment *findSegmentIn(const QList<Segment *> &segments, Point *from, Point *to);

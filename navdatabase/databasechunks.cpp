@@ -35,13 +35,24 @@ namespace {
 // As in the single-stream file: pinned, so that a file reads back the same under any Qt.
 constexpr QDataStream::Version kStreamVersion = QDataStream::Qt_6_4;
 
-enum List : quint32 { Header, Points, Procedures, Segments, Runways, Boundaries, Taxiways, Paintlights, Taxinames, Startups };
+enum List : quint32 {
+    Header,
+    Points,
+    Procedures,
+    Segments,
+    Runways,
+    Boundaries,
+    Taxiways,
+    Paintlights,
+    Taxinames,
+    Startups
+};
 
 // Items per chunk: about a megabyte of records each, so that every core gets many.
 constexpr qsizetype kPerChunk[] = {1, 8192, 512, 16384, 8192, 2048, 2048, 4096, 16384, 16384};
 
-const char *const kWords[] = {"", "points", "procedures", "segments", "runways", "boundaries", "taxiways",
-                              "paintings and lights", "taxi names", "startups"};
+const char *const kWords[] = {"",           "points",   "procedures",           "segments",   "runways",
+                              "boundaries", "taxiways", "paintings and lights", "taxi names", "startups"};
 const char *const kLabels[] = {"",
                                QT_TRANSLATE_NOOP("Database", "Loading points..."),
                                QT_TRANSLATE_NOOP("Database", "Loading procedures..."),
@@ -109,7 +120,7 @@ struct Planned
     std::function<void(QDataStream &)> write;
 };
 
-template<typename T>
+template <typename T>
 void plan(QList<Planned> &planned, List list, const QList<T *> &items)
 {
     auto kept = std::make_shared<QList<const T *>>();
@@ -148,7 +159,10 @@ struct Parsed
     Parsed &operator=(Parsed &&) = default;
     ~Parsed() { drop(); }
 
-    auto all() { return std::tie(points, procedures, segments, runways, boundaries, taxiways, paintlights, taxinames, startups); }
+    auto all()
+    {
+        return std::tie(points, procedures, segments, runways, boundaries, taxiways, paintlights, taxinames, startups);
+    }
 
     void drop()
     {
@@ -178,7 +192,7 @@ struct Parsed
     }
 };
 
-template<typename T>
+template <typename T>
 bool readRecords(QDataStream &stream, quint32 count, QList<T *> &items)
 {
     // Every record takes at least one byte: a count beyond the bytes left is damage, which
@@ -431,9 +445,16 @@ bool DatabaseChunks::read(const QByteArray &file, DatabaseStore &store, const Re
         all.drop();
         return stopped ? false : damaged(QStringLiteral("a chunk cannot be read"));
     }
-    const int counts[] = {0, store.points.count(), store.procedures.count(), store.segments.count(),
-                          store.runways.count(), store.boundaries.count(), store.taxiways.count(),
-                          store.paintlights.count(), store.taxinames.count(), store.startups.count()};
+    const int counts[] = {0,
+                          store.points.count(),
+                          store.procedures.count(),
+                          store.segments.count(),
+                          store.runways.count(),
+                          store.boundaries.count(),
+                          store.taxiways.count(),
+                          store.paintlights.count(),
+                          store.taxinames.count(),
+                          store.startups.count()};
     for (quint32 list = Points; list <= (reading.fullDetail ? Startups : Taxiways); ++list)
         qInfo() << "Loaded" << counts[list] << kWords[list] << "from" << reading.path;
     if (reading.fullDetail && reading.progress)

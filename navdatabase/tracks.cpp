@@ -71,7 +71,8 @@ QString pacotsCode(const QGeoCoordinate &position)
         return QString();
     const bool north = latitude >= 0.0;
     const bool east = longitude >= 0.0;
-    const QChar letter = north ? (east ? QLatin1Char('E') : QLatin1Char('N')) : (east ? QLatin1Char('S') : QLatin1Char('W'));
+    const QChar letter
+        = north ? (east ? QLatin1Char('E') : QLatin1Char('N')) : (east ? QLatin1Char('S') : QLatin1Char('W'));
     const int absLongitude = int(std::abs(longitude));
     const QString lat = twoDigits(int(std::abs(latitude)));
     const QString lon = twoDigits(absLongitude % 100);
@@ -88,9 +89,9 @@ Tracks::Tracks(Database *database)
 {
     if (!database)
         qFatal("Cannot create Tracks object with NULL pointers!");
-    m_regions = { QStringLiteral("EI"), QStringLiteral("EG"), QStringLiteral("CY"), QStringLiteral("KZ"),
-                  QStringLiteral("K6"), QStringLiteral("K2"), QStringLiteral("K1"), QStringLiteral("P"),
-                  QStringLiteral("PH"), QStringLiteral("PA"), QStringLiteral("RJ"), QStringLiteral("RO") };
+    m_regions = {QStringLiteral("EI"), QStringLiteral("EG"), QStringLiteral("CY"), QStringLiteral("KZ"),
+                 QStringLiteral("K6"), QStringLiteral("K2"), QStringLiteral("K1"), QStringLiteral("P"),
+                 QStringLiteral("PH"), QStringLiteral("PA"), QStringLiteral("RJ"), QStringLiteral("RO")};
     connect(this, &QNetworkAccessManager::finished, this, &Tracks::received);
     setAutoDeleteReplies(true);
     setTransferTimeout(TransferTimeoutMs);
@@ -122,7 +123,8 @@ void Tracks::setLog(const QString &log)
 
 QString Tracks::serviceUrl()
 {
-    return Settings::getString(QStringLiteral("database/tracksUrl"), QStringLiteral("https://tracks.waylore.example/track"));
+    return Settings::getString(QStringLiteral("database/tracksUrl"),
+                               QStringLiteral("https://tracks.waylore.example/track"));
 }
 
 void Tracks::update()
@@ -358,7 +360,9 @@ void Tracks::addTrack(int kind, const QStringList &items)
     qInfo() << "Adding track" << items;
     if (items.size() < 3)
         return;
-    const QString prefix = kind == NatKind ? QStringLiteral("NAT") : kind == PacotsKind ? QStringLiteral("PACOT") : QString();
+    const QString prefix = kind == NatKind      ? QStringLiteral("NAT")
+                           : kind == PacotsKind ? QStringLiteral("PACOT")
+                                                : QString();
     const QString name = prefix + items.first();
 
     // Fixes of one name may lie oceans apart: a coordinate takes the fix nearest itself, a
@@ -403,7 +407,8 @@ void Tracks::addTrack(int kind, const QStringList &items)
     }
     for (int i = 1; i < points.size(); ++i) {
         if (m_updating)
-            m_segments.append(new Segment(Segment::FORWARD, Segment::TRACK, points.at(i - 1), points.at(i), name, 0, 0));
+            m_segments.append(
+                new Segment(Segment::FORWARD, Segment::TRACK, points.at(i - 1), points.at(i), name, 0, 0));
         else
             addPredefinedSegment(points.at(i - 1), points.at(i), name);
     }

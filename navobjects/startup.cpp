@@ -150,8 +150,8 @@ QHash<int, QByteArray> Startup::roleNames()
 
 QDataStream &operator<<(QDataStream &stream, const Startup &startup)
 {
-    stream << static_cast<qint8>(startup.startupType()) << static_cast<qint8>(startup.airplanes())
-           << startup.position() << startup.heading() << startup.name();
+    stream << static_cast<qint8>(startup.startupType()) << static_cast<qint8>(startup.airplanes()) << startup.position()
+           << startup.heading() << startup.name();
     return stream;
 }
 

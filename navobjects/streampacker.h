@@ -5,8 +5,8 @@
 #include <QString>
 #include <QtEndian>
 
-#include <concepts>
 #include <algorithm>
+#include <concepts>
 #include <cstring>
 #include <memory>
 #include <type_traits>

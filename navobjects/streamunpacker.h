@@ -70,8 +70,8 @@ public:
     {
         auto *device = dynamic_cast<InPlaceReadDevice *>(stream.device());
         if (device && stream.byteOrder() == QDataStream::BigEndian
-            && stream.floatingPointPrecision() == QDataStream::DoublePrecision && stream.version() >= QDataStream::Qt_4_6
-            && stream.status() == QDataStream::Ok) {
+            && stream.floatingPointPrecision() == QDataStream::DoublePrecision
+            && stream.version() >= QDataStream::Qt_4_6 && stream.status() == QDataStream::Ok) {
             m_device = device;
             m_begin = m_at = device->current();
             m_end = m_begin + device->left();

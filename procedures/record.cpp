@@ -60,7 +60,8 @@ Record::Record(int sequence, int routeType, const QString &transition, const QSt
     , m_pathTerminator(BaseItem::checkInt8(pathTerminator))
     , m_isTime(BaseItem::checkInt8(isTime))
     , m_altitudeDescription(BaseItem::checkInt8(altitudeDescription))
-{ }
+{
+}
 
 // Files of format 6 do not tell the kind of a fix; a runway fix is the runway's name ("09",
 // "34C") under the airport's terminal.
@@ -128,8 +129,8 @@ Point *Record::lookup(const QString &identifier, int kind) const
     const QString region = uidPart(m_region.text());
     const QString terminal = uidPart(m_terminal.text());
     // The fix under its own terminal, then as an enroute point of its region, then without region.
-    const QString candidates[] = {region + terminal + identifier, region + QLatin1String("ENRT/") + identifier,
-                                  terminal + identifier};
+    const QString candidates[]
+        = {region + terminal + identifier, region + QLatin1String("ENRT/") + identifier, terminal + identifier};
     // Points that share region, code and kind may lie far apart; the procedure means the one
     // nearest its airport.
     auto nearest = [&](const QList<Point *> &points) -> Point * {

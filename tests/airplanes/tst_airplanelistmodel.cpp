@@ -496,10 +496,11 @@ private slots:
         QVERIFY2(text.contains(element), qPrintable(field));
         text.replace(element, QStringLiteral("<%1>%2</%1>").arg(field, stored));
         const QString path = writeFile(m_dir.filePath(QStringLiteral("extreme.apxml")), text.toUtf8());
-        QTest::ignoreMessage(QtWarningMsg,
-                             QRegularExpression(QStringLiteral("^Airplane file .*extreme\\.apxml: %1 %2 outside %3, read as %4$")
-                                                    .arg(field, stored, range)
-                                                    .arg(held)));
+        QTest::ignoreMessage(
+            QtWarningMsg,
+            QRegularExpression(QStringLiteral("^Airplane file .*extreme\\.apxml: %1 %2 outside %3, read as %4$")
+                                   .arg(field, stored, range)
+                                   .arg(held)));
         QCOMPARE(m_model->loadAirplaneFromFile(path), 3);
         const Airplane loaded = m_model->airplanes().at(3);
         QCOMPARE(Airplane::staticMetaObject.property(Airplane::staticMetaObject.indexOfProperty(qPrintable(field)))

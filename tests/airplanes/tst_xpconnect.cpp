@@ -16,13 +16,24 @@ const QByteArray latPath = "sim/flightmodel/position/latitude";
 const QByteArray lonPath = "sim/flightmodel/position/longitude";
 const QByteArray headingPath = "sim/flightmodel/position/true_psi";
 const QByteArray fuelPath = "sim/flightmodel/weight/m_fuel_total";
-const QList<QByteArray> allPaths = {latPath, lonPath, "sim/flightmodel/position/elevation", headingPath,
-                                    "sim/flightmodel/position/true_airspeed", "sim/flightmodel/position/groundspeed",
-                                    "sim/flightmodel/position/vh_ind_fpm", fuelPath};
+const QList<QByteArray> allPaths = {latPath,
+                                    lonPath,
+                                    "sim/flightmodel/position/elevation",
+                                    headingPath,
+                                    "sim/flightmodel/position/true_airspeed",
+                                    "sim/flightmodel/position/groundspeed",
+                                    "sim/flightmodel/position/vh_ind_fpm",
+                                    fuelPath};
 
 // The fields of a subscription request: frequency at byte 5, index at 9, NUL-padded path from 13.
-qint32 field(const QByteArray &request, int offset) { return qFromLittleEndian<qint32>(request.constData() + offset); }
-QByteArray pathOf(const QByteArray &request) { return request.mid(13, request.indexOf('\0', 13) - 13); }
+qint32 field(const QByteArray &request, int offset)
+{
+    return qFromLittleEndian<qint32>(request.constData() + offset);
+}
+QByteArray pathOf(const QByteArray &request)
+{
+    return request.mid(13, request.indexOf('\0', 13) - 13);
+}
 
 // "RREF," followed by the records, written the way X-Plane lays them out.
 QByteArray replyBytes(const QList<QPair<qint32, float>> &records, const QByteArray &header = "RREF,")
@@ -211,8 +222,14 @@ private slots:
         connectToFake();
         QCOMPARE(m_xp->heading(), -1);
         // 128.611 m/s = 250.0 kt, 102.889 m/s = 200.0 kt.
-        m_fake->reply({{latPath, 50.5f}, {lonPath, -8.25f}, {allPaths[2], 3048.0f}, {headingPath, trueHeading},
-                       {allPaths[4], 128.611f}, {allPaths[5], 102.889f}, {allPaths[6], -500.0f}, {fuelPath, 2000.0f}});
+        m_fake->reply({{latPath, 50.5f},
+                       {lonPath, -8.25f},
+                       {allPaths[2], 3048.0f},
+                       {headingPath, trueHeading},
+                       {allPaths[4], 128.611f},
+                       {allPaths[5], 102.889f},
+                       {allPaths[6], -500.0f},
+                       {fuelPath, 2000.0f}});
         QTRY_COMPARE(m_updated->count(), 1);
         QCOMPARE(m_xp->state(), 2);
         QCOMPARE(m_stated->count(), 2);
@@ -220,11 +237,11 @@ private slots:
         QVERIFY(qAbs(m_xp->position().latitude() - 50.5) < 1e-5 && qAbs(m_xp->position().longitude() + 8.25) < 1e-5);
         QTEST(m_xp->heading(), "heading");
         const QString tooltip = m_xp->tooltip();
-        for (const QString &line : {QStringLiteral("<b>Heading</b>: %1°").arg(m_xp->heading()),
-                                    QStringLiteral("<b>Position</b>: 50° 30' 0.0\" N, 8° 15' 0.0\" W"),
-                                    "<b>Altitude</b>: " + altitude, QStringLiteral("<b>TAS</b>: 250kts"),
-                                    QStringLiteral("<b>GS</b>: 200kts"), QStringLiteral("<b>Vertical speed</b>: -500ft/min"),
-                                    "<b>Fuel on board</b>: " + fuel})
+        for (const QString &line :
+             {QStringLiteral("<b>Heading</b>: %1°").arg(m_xp->heading()),
+              QStringLiteral("<b>Position</b>: 50° 30' 0.0\" N, 8° 15' 0.0\" W"), "<b>Altitude</b>: " + altitude,
+              QStringLiteral("<b>TAS</b>: 250kts"), QStringLiteral("<b>GS</b>: 200kts"),
+              QStringLiteral("<b>Vertical speed</b>: -500ft/min"), "<b>Fuel on board</b>: " + fuel})
             QVERIFY2(tooltip.contains(line), qPrintable(line + " not in " + tooltip));
     }
 
@@ -278,14 +295,16 @@ private slots:
         QByteArray bad = raw;
         if (bad.isEmpty()) {
             const QHash<QByteArray, qint32> &index = m_fake->indexes;
-            QList<QPair<qint32, float>> records = {{index[latPath], 10.f}, {index[lonPath], 20.f}, {index[headingPath], 90.f}};
+            QList<QPair<qint32, float>> records
+                = {{index[latPath], 10.f}, {index[lonPath], 20.f}, {index[headingPath], 90.f}};
             if (!badPath.isEmpty())
                 records.append({index.value(badPath, badPath.toInt()), badValue});
             bad = replyBytes(records, header) + tail;
         }
         QUdpSocket other;
         if (otherSender)
-            QVERIFY(other.bind(QHostAddress::LocalHost, 0) && other.writeDatagram(bad, m_fake->client, m_fake->clientPort) > 0);
+            QVERIFY(other.bind(QHostAddress::LocalHost, 0)
+                    && other.writeDatagram(bad, m_fake->client, m_fake->clientPort) > 0);
         else
             m_fake->send(bad);
         // A valid fuel-only report behind it: once it is in, the faulty one has been dealt with.
@@ -319,7 +338,8 @@ private slots:
         QTRY_COMPARE(m_xp->state(), 1);
         QCOMPARE(m_stated->count(), 3);
         QCOMPARE(m_messages->size(), messagesBefore + 1);
-        QCOMPARE(messages(*m_messages).last(), "Connection to X-Plane at 127.0.0.1:" + port() + " lost, trying again|error");
+        QCOMPARE(messages(*m_messages).last(),
+                 "Connection to X-Plane at 127.0.0.1:" + port() + " lost, trying again|error");
         QTRY_COMPARE(m_fake->requests.size(), requestsBefore + allPaths.size());
         QCOMPARE(m_xp->position(), QGeoCoordinate(47.0, 11.0));
 
@@ -370,7 +390,8 @@ private slots:
         QTRY_COMPARE(m_xp->state(), 0);
         QCOMPARE(m_stated->count(), 2);
         const QString last = messages(*m_messages).last();
-        QVERIFY2(last.startsWith("Cannot find the X-Plane host sim..local: ") && last.endsWith("|error"), qPrintable(last));
+        QVERIFY2(last.startsWith("Cannot find the X-Plane host sim..local: ") && last.endsWith("|error"),
+                 qPrintable(last));
     }
 
 private:

@@ -116,7 +116,8 @@ void TestGAnalytics::bodyAndHeaders()
     QCOMPARE(event.value("name").toString(), QStringLiteral("start"));
     const QJsonObject params = event.value("params").toObject();
     const QString session = params.value("session_id").toString();
-    QVERIFY2(QUuid::fromString(session).toString() == session && !QUuid::fromString(session).isNull(), qPrintable(session));
+    QVERIFY2(QUuid::fromString(session).toString() == session && !QUuid::fromString(session).isNull(),
+             qPrintable(session));
     const QScreen *screen = QGuiApplication::primaryScreen();
     QVERIFY(screen);
     QJsonObject expected{

@@ -89,7 +89,8 @@ void TestItemSelectionModel::record()
     connect(ism, &ItemSelectionModel::hovered, this, [this](const QString &u) { m_signals << "hovered(" + u + ")"; });
     connect(ism, &ItemSelectionModel::hoveredorselected, this,
             [this](const QString &u) { m_signals << "hoveredorselected(" + u + ")"; });
-    connect(ism, &ItemSelectionModel::selectedNoParam, this, [this] { m_signals << QStringLiteral("selectedNoParam"); });
+    connect(ism, &ItemSelectionModel::selectedNoParam, this,
+            [this] { m_signals << QStringLiteral("selectedNoParam"); });
     connect(ism, &ItemSelectionModel::hoveredorselectedNoParam, this,
             [this] { m_signals << QStringLiteral("hoveredorselectedNoParam"); });
 }
@@ -137,7 +138,7 @@ void TestItemSelectionModel::selectFrom()
         m_ism->selectFromUID(uid);
     }
     QCOMPARE(sorted(m_signals), sorted({"selected(" + uid + ")", "hoveredorselected(" + uid + ")",
-                                         "hoveredorselectedNoParam", "selectedNoParam"}));
+                                        "hoveredorselectedNoParam", "selectedNoParam"}));
     QCOMPARE(m_ism->currentUID, uid);
     QCOMPARE(m_ism->currentBaseRow, baseRowOf(uid));
     QCOMPARE(m_ism->currentListRow, listRow);
@@ -201,8 +202,9 @@ void TestItemSelectionModel::hoverRules()
     m_signals.clear();
     m_ism->setHovered(true, p);
     m_ism->setHovered(false, q);
-    QCOMPARE(sorted(m_signals), sorted({"hovered(" + p + ")", "hoveredorselected(" + p + ")", "hoveredorselectedNoParam",
-                                         "hovered(" + p + ")", "hoveredorselected(" + p + ")", "hoveredorselectedNoParam"}));
+    QCOMPARE(sorted(m_signals),
+             sorted({"hovered(" + p + ")", "hoveredorselected(" + p + ")", "hoveredorselectedNoParam",
+                     "hovered(" + p + ")", "hoveredorselected(" + p + ")", "hoveredorselectedNoParam"}));
     QCOMPARE(m_ism->getHoveredOrCurrentUID(), p);
     m_ism->setHovered(false, p);
     QCOMPARE(m_ism->getHoveredOrCurrentUID(), q);
@@ -214,9 +216,9 @@ void TestItemSelectionModel::clearEmitsEmpty()
     m_ism->setHovered(true, m_uid.value("P"));
     m_signals.clear();
     m_ism->clear();
-    QCOMPARE(sorted(m_signals), sorted({"selected()", "hoveredorselected()", "hoveredorselectedNoParam",
-                                         "selectedNoParam", "hovered()", "hoveredorselected()",
-                                         "hoveredorselectedNoParam"}));
+    QCOMPARE(sorted(m_signals),
+             sorted({"selected()", "hoveredorselected()", "hoveredorselectedNoParam", "selectedNoParam", "hovered()",
+                     "hoveredorselected()", "hoveredorselectedNoParam"}));
     // selected comes before hovered.
     QVERIFY(m_signals.indexOf("selected()") < m_signals.indexOf("hovered()"));
     QVERIFY(!m_ism->hasSelection());

@@ -143,8 +143,9 @@ void TestLogging::threadsWriteWholeLines()
 
     const QStringList lines = fileLines(path);
     QCOMPARE(lines.size(), 2 * count);
-    static const QRegularExpression whole(QStringLiteral(
-        "^\\d\\d:\\d\\d:\\d\\d Info: thread ([AB]) line (\\d+) of a message long enough to be cut if two writers shared the stream$"));
+    static const QRegularExpression whole(
+        QStringLiteral("^\\d\\d:\\d\\d:\\d\\d Info: thread ([AB]) line (\\d+) of a message long enough to be cut if "
+                       "two writers shared the stream$"));
     int next[2] = {0, 0};
     for (const QString &line : lines) {
         const QRegularExpressionMatch m = whole.match(line);

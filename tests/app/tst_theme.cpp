@@ -272,7 +272,8 @@ void TestTheme::indexWrites()
     }
     ThemeManager manager;
     QSignalSpy changed(&manager, &ThemeManager::changed);
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Cannot register theme Theme\\(.*into context QObject\\(0x0\\)$")));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral(
+                                           "^Cannot register theme Theme\\(.*into context QObject\\(0x0\\)$")));
     manager.setIndex(2);
     QCOMPARE(changed.count(), 1);
 
@@ -280,7 +281,8 @@ void TestTheme::indexWrites()
     manager.setContext(engine.rootContext());
     for (int index : {7, -1}) {
         manager.setIndex(4);
-        QTest::ignoreMessage(QtWarningMsg, qPrintable(QStringLiteral("Invalid theme index %1 reseting to 0").arg(index)));
+        QTest::ignoreMessage(QtWarningMsg,
+                             qPrintable(QStringLiteral("Invalid theme index %1 reseting to 0").arg(index)));
         manager.setIndex(index);
         QCOMPARE(manager.index(), 0);
         auto *theme = engine.rootContext()->contextProperty(QStringLiteral("theme")).value<Theme *>();
@@ -300,8 +302,7 @@ void TestTheme::contextGetsThemeAtOnce()
     engine.rootContext()->setContextProperty(QStringLiteral("themeManager"), &manager);
     manager.setContext(engine.rootContext());
     QQmlComponent component(&engine);
-    component.setData("import QtQml\nQtObject { property string name: theme.name }",
-                      QUrl());
+    component.setData("import QtQml\nQtObject { property string name: theme.name }", QUrl());
     std::unique_ptr<QObject> object(component.create());
     QVERIFY2(object, qPrintable(component.errorString()));
     QCOMPARE(object->property("name").toString(), QStringLiteral("Light"));

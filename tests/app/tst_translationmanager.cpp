@@ -207,7 +207,8 @@ void TestTranslationManager::frenchPageWriters()
     const QString page = airport->infoHtml(QString(), QString());
     QVERIFY2(page.contains(QStringLiteral("Chargement du METAR...")), qPrintable(page));
     QVERIFY2(page.contains(QStringLiteral("Aucun ATC pour LFPG")), qPrintable(page));
-    const QList<QPair<QString, QString>> rows = Metar::decode(QStringLiteral("LFPG 061230Z 27010KT 9999 FEW030 08/03 Q1015"));
+    const QList<QPair<QString, QString>> rows
+        = Metar::decode(QStringLiteral("LFPG 061230Z 27010KT 9999 FEW030 08/03 Q1015"));
     QVERIFY(!rows.isEmpty());
     QCOMPARE(rows.first().first, QStringLiteral("Observé"));
     QCOMPARE(rows.at(1), qMakePair(QStringLiteral("Vent"), QStringLiteral("Du 270° vrai à 10 kt")));
@@ -234,7 +235,8 @@ void TestTranslationManager::frenchImportAndExportMessages()
     QVERIFY(!exporter.toFormat(Exporter::FMSv11, path));
     QCOMPARE(exporter.msgerror(),
              QStringLiteral("Le plan de vol doit comporter au moins un départ et une arrivée pour être exporté."));
-    QCOMPARE(exporter.formats().at(Exporter::FMSv11NoSidStar), QStringLiteral("X-Plane 11/12 FMS sans SID/STAR (*.fms)"));
+    QCOMPARE(exporter.formats().at(Exporter::FMSv11NoSidStar),
+             QStringLiteral("X-Plane 11/12 FMS sans SID/STAR (*.fms)"));
 
     auto *airport = static_cast<Airport *>(m_fixture.airport(QStringLiteral("LFPO"), 48.7, 2.4, 291));
     const QString page = airport->infoHtml(QStringLiteral("metar"), QString());

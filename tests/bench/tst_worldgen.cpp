@@ -194,7 +194,8 @@ void TestWorldGen::importReadsEverything()
     QCOMPARE(Database::cycle(), QStringLiteral("2401"));
 
     for (const QString &warning : std::as_const(g_warnings)) {
-        QVERIFY2(warning.startsWith(QLatin1String("Backward routes")) || warning.startsWith(QLatin1String("Skipping track")),
+        QVERIFY2(warning.startsWith(QLatin1String("Backward routes"))
+                     || warning.startsWith(QLatin1String("Skipping track")),
                  qPrintable(warning));
     }
 }

@@ -73,13 +73,11 @@ void TestBaseItem::roleValues()
     // Stored files do not carry roles, but QML and every item class number from these.
     QCOMPARE(int(BaseItem::UID), 131071);
     QCOMPARE(int(BaseItem::MinZoomDetails), 131075);
-    const int bases[] = { BaseItem::BaseRoleAirport, BaseItem::BaseRoleBounday,
-                          BaseItem::BaseRolePoint, BaseItem::BaseRoleProcedure,
-                          BaseItem::BaseRoleRecord, BaseItem::BaseRoleRunway,
-                          BaseItem::BaseRoleSegment, BaseItem::BaseRoleTaxiway,
-                          BaseItem::BaseRoleTaxiname, BaseItem::BaseRoleWaypoint,
-                          BaseItem::BaseRolePaintlight, BaseItem::BaseRoleStartup,
-                          BaseItem::BaseRoleFlightPlan };
+    const int bases[] = {BaseItem::BaseRoleAirport,   BaseItem::BaseRoleBounday,    BaseItem::BaseRolePoint,
+                         BaseItem::BaseRoleProcedure, BaseItem::BaseRoleRecord,     BaseItem::BaseRoleRunway,
+                         BaseItem::BaseRoleSegment,   BaseItem::BaseRoleTaxiway,    BaseItem::BaseRoleTaxiname,
+                         BaseItem::BaseRoleWaypoint,  BaseItem::BaseRolePaintlight, BaseItem::BaseRoleStartup,
+                         BaseItem::BaseRoleFlightPlan};
     for (int n = 0; n < 13; ++n)
         QCOMPARE(bases[n], 0x10FFFF + n * 0x100000);
 
@@ -124,9 +122,8 @@ void TestBaseItem::data()
 void TestBaseItem::roleNames()
 {
     const QHash<int, QByteArray> expected = {
-        { 0x1FFFF, "role_uid" },     { 0x20000, "role_bounding" },
-        { 0x20001, "role_search" },  { 0x20002, "role_minzoom" },
-        { 0x20003, "role_minzoom_details" },
+        {0x1FFFF, "role_uid"},     {0x20000, "role_bounding"},        {0x20001, "role_search"},
+        {0x20002, "role_minzoom"}, {0x20003, "role_minzoom_details"},
     };
     QCOMPARE(BaseItem::roleNames(), expected);
 }

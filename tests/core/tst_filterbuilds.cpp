@@ -108,4 +108,3 @@ void TestFilterBuilds::noBuildOutlivesItsItems()
 
 QTEST_GUILESS_MAIN(TestFilterBuilds)
 #include "tst_filterbuilds.moc"
-

@@ -43,7 +43,8 @@ namespace {
 QString document(const QString &body, const QString &name = QStringLiteral("Waylore"),
                  const QString &version = QStringLiteral("4.10.0"))
 {
-    return QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<content appname=\"%1\" appversion=\"%2\">\n%3\n</content>\n")
+    return QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<content appname=\"%1\" "
+                          "appversion=\"%2\">\n%3\n</content>\n")
         .arg(name, version, body);
 }
 
@@ -144,7 +145,8 @@ void TestXml::doublesRoundTripExactly()
     double read = 12345.0;
     QVERIFY(reader.readHeader());
     QVERIFY2(reader.readDouble(QStringLiteral("v"), &read), qPrintable(error));
-    QVERIFY2(sameBits(read, value), qPrintable(QStringLiteral("%1 read as %2").arg(value, 0, 'g', 17).arg(read, 0, 'g', 17)));
+    QVERIFY2(sameBits(read, value),
+             qPrintable(QStringLiteral("%1 read as %2").arg(value, 0, 'g', 17).arg(read, 0, 'g', 17)));
     QVERIFY(reader.readFooter());
 }
 

@@ -66,11 +66,12 @@ private:
             return;
         const QByteArray head = request.left(end).toLower();
         const qsizetype at = head.indexOf("content-length:");
-        const qsizetype length = at < 0 ? 0 : head.mid(at + 15, head.indexOf('\r', at) - at - 15).trimmed().toLongLong();
+        const qsizetype length
+            = at < 0 ? 0 : head.mid(at + 15, head.indexOf('\r', at) - at - 15).trimmed().toLongLong();
         if (request.size() < end + 4 + length || !answer)
             return;
-        socket->write("HTTP/1.1 " + QByteArray::number(status) + " X\r\nContent-Length: " + QByteArray::number(body.size())
-                      + "\r\nConnection: close\r\n\r\n" + body);
+        socket->write("HTTP/1.1 " + QByteArray::number(status) + " X\r\nContent-Length: "
+                      + QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body);
         socket->disconnectFromHost();
     }
 
@@ -222,7 +223,9 @@ private slots:
         if (diskFull)
             setrlimit(RLIMIT_FSIZE, &before);
         QVERIFY(!ok);
-        QVERIFY2(QRegularExpression(QStringLiteral("^") + message + QStringLiteral("$")).match(m_exporter->msgerror()).hasMatch(),
+        QVERIFY2(QRegularExpression(QStringLiteral("^") + message + QStringLiteral("$"))
+                     .match(m_exporter->msgerror())
+                     .hasMatch(),
                  qPrintable(m_exporter->msgerror()));
         if (diskFull) {
             QCOMPARE(read(target), QByteArray("older plan"));
@@ -247,7 +250,8 @@ private slots:
         QFETCH(int, format);
         QFETCH(QString, message);
         if (format != Exporter::SharedLink)
-            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("Unknown export format %1").arg(format)));
+            QTest::ignoreMessage(QtWarningMsg,
+                                 QRegularExpression(QStringLiteral("Unknown export format %1").arg(format)));
         QVERIFY(!m_exporter->toFormat(format));
         QCOMPARE(m_exporter->msgerror(), message);
     }
@@ -269,8 +273,10 @@ private slots:
         Flightplan single;
         QVERIFY(single.append(m_plan.uidOf(QStringLiteral("NFFN")), false));
         Exporter exporter(&single);
-        const QString expected = QStringLiteral("The flight plan needs at least a departure and an arrival to be exported.");
-        for (int format : {int(Exporter::FMSv11), int(Exporter::PDF), int(Exporter::ClipboardIcaoRoute), int(Exporter::VATSIM)}) {
+        const QString expected
+            = QStringLiteral("The flight plan needs at least a departure and an arrival to be exported.");
+        for (int format :
+             {int(Exporter::FMSv11), int(Exporter::PDF), int(Exporter::ClipboardIcaoRoute), int(Exporter::VATSIM)}) {
             QVERIFY(!exporter.toFormat(format, m_dir.filePath(QStringLiteral("single"))));
             QCOMPARE(exporter.msgerror(), expected);
         }
@@ -317,7 +323,8 @@ private slots:
     void clipboardBriefingIsTheOperationalFlightPlan()
     {
         QVERIFY(m_exporter->clipboard(Exporter::FullBriefing));
-        QCOMPARE(QGuiApplication::clipboard()->text(), QString::fromUtf8(read(QStringLiteral(WAYLORE_EXPORT_DATA_DIR "/reference/ofp.txt"))));
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 QString::fromUtf8(read(QStringLiteral(WAYLORE_EXPORT_DATA_DIR "/reference/ofp.txt"))));
         QVERIFY(!m_exporter->clipboard(5));
     }
 
@@ -340,15 +347,18 @@ private slots:
         const QUrl url = m_browser.urls.first();
         QCOMPARE(url.toString(QUrl::RemoveQuery), page);
         QCOMPARE(QUrlQuery(url).toString(QUrl::FullyDecoded),
-                 QStringLiteral("departure=NFFN&arrival=NSFA&route=NFFN MOKA1A MOKAR UA251 ONOVA G224 FAL 1430S17400W FA KILOS "
-                                "KILO1B NSFA&level=F350&speed=N0450&aircraft=B738&alternate=NFFN"));
+                 QStringLiteral(
+                     "departure=NFFN&arrival=NSFA&route=NFFN MOKA1A MOKAR UA251 ONOVA G224 FAL 1430S17400W FA KILOS "
+                     "KILO1B NSFA&level=F350&speed=N0450&aircraft=B738&alternate=NFFN"));
 
         Settings::setString(QStringLiteral("exporter/vatsimUrl"), QStringLiteral("not an address"));
         Settings::setString(QStringLiteral("exporter/ivaoUrl"), QStringLiteral("not an address"));
         QVERIFY(!m_exporter->toFormat(format));
         QVERIFY(m_exporter->msgerror().startsWith(QStringLiteral("The address of the filing page is not valid")));
-        Settings::setString(QStringLiteral("exporter/ivaoUrl"), QStringLiteral("https://fpl.ivao.aero/flight-plans/create"));
-        Settings::setString(QStringLiteral("exporter/vatsimUrl"), QStringLiteral("https://my.vatsim.net/pilots/flightplan"));
+        Settings::setString(QStringLiteral("exporter/ivaoUrl"),
+                            QStringLiteral("https://fpl.ivao.aero/flight-plans/create"));
+        Settings::setString(QStringLiteral("exporter/vatsimUrl"),
+                            QStringLiteral("https://my.vatsim.net/pilots/flightplan"));
     }
 
     void share_data()
@@ -380,7 +390,8 @@ private slots:
         server.answer = answer;
         QVERIFY(server.listen());
         Settings::setString(QStringLiteral("exporter/shareUrl"), server.url());
-        const QString image = TestSupport::writeFile(m_dir.filePath(QStringLiteral("map.jpg")), "\xFF\xD8 map pixels \xFF\xD9");
+        const QString image
+            = TestSupport::writeFile(m_dir.filePath(QStringLiteral("map.jpg")), "\xFF\xD8 map pixels \xFF\xD9");
         m_exporter->setShareTimeout(500);
         QSignalSpy done(m_exporter, &Exporter::done);
         QSignalSpy failed(m_exporter, &Exporter::failed);
@@ -394,7 +405,8 @@ private slots:
         QVERIFY(server.request.contains("name=\"image\"; filename=\"map.jpg\""));
         QVERIFY(server.request.contains("\xFF\xD8 map pixels \xFF\xD9"));
         if (message.isEmpty()) {
-            const QString link = QString::fromUtf8(body.contains("42") ? "https://share.test/p/42" : "https://share.test/p/43");
+            const QString link
+                = QString::fromUtf8(body.contains("42") ? "https://share.test/p/42" : "https://share.test/p/43");
             QCOMPARE(done.at(0).at(1).toString(), link);
             QCOMPARE(m_browser.urls, QList<QUrl>{QUrl(link)});
         } else {
@@ -446,7 +458,8 @@ private slots:
         QVERIFY(object->property("written").toBool());
         QVERIFY(!object->property("unknown").toBool());
         QCOMPARE(object->property("error").toString(), QStringLiteral("Export format 99 is not known."));
-        QCOMPARE(read(m_dir.filePath(QStringLiteral("qml.gpx"))), read(QStringLiteral(WAYLORE_EXPORT_DATA_DIR "/reference/gpx.gpx")));
+        QCOMPARE(read(m_dir.filePath(QStringLiteral("qml.gpx"))),
+                 read(QStringLiteral(WAYLORE_EXPORT_DATA_DIR "/reference/gpx.gpx")));
 
         QQmlComponent creation(&engine);
         creation.setData("import QtQml\n import Corvel.Exporter 1.0\n Exporter {}", QUrl());

@@ -11,8 +11,8 @@
 
 #include <QFile>
 #include <QProcess>
-#include <QScopeGuard>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTest>
 
 #include <cmath>
@@ -96,8 +96,8 @@ private:
             waypoints.at(1)->setAirway(m_airway1);
             waypoints.at(2)->setAirway(m_airway2);
         }
-        const QList<int> altitudes = airways ? QList<int>{364, 20000, 35000, 20000, 392}
-                                             : QList<int>{364, 20000, 20000, 392};
+        const QList<int> altitudes
+            = airways ? QList<int>{364, 20000, 35000, 20000, 392} : QList<int>{364, 20000, 20000, 392};
         for (int i = 0; i < waypoints.size(); ++i) {
             waypoints.at(i)->setAltitude(altitudes.at(i), false);
             waypoints.at(i)->setIas(250, false);
@@ -159,30 +159,32 @@ private slots:
         QCOMPARE(context.value(QStringLiteral("appversion")).toString(), QStringLiteral("4.10.0"));
 
         const QString text = Templating::render(m_plan.get(), QStringLiteral("context.txt"));
-        const QString expected = QStringLiteral(
-                                     "appname=Waylore|appshort=WYLR|appversion=4.10.0|website=https://waylore.example/"
-                                     "|direct=yes|fontsize=10|fontsizesmall=8|fontsizelarge=14|iconsize=12"
-                                     "|airplane=TEST|database=%1|flightplan=%2|note=")
-                                     .arg(Database::pointCount())
-                                     .arg(m_plan->count());
+        const QString expected
+            = QStringLiteral("appname=Waylore|appshort=WYLR|appversion=4.10.0|website=https://waylore.example/"
+                             "|direct=yes|fontsize=10|fontsizesmall=8|fontsizelarge=14|iconsize=12"
+                             "|airplane=TEST|database=%1|flightplan=%2|note=")
+                  .arg(Database::pointCount())
+                  .arg(m_plan->count());
         QCOMPARE(text.trimmed(), expected);
     }
 
     void directFollowsThePreference()
     {
         Settings::setBool(QStringLiteral("exporter/addDirectToExportedRoute"), false);
-        QVERIFY(Templating::render(m_plan.get(), QStringLiteral("context.txt")).contains(QStringLiteral("|direct=no|")));
+        QVERIFY(
+            Templating::render(m_plan.get(), QStringLiteral("context.txt")).contains(QStringLiteral("|direct=no|")));
     }
 
     void extraValuesAddAndReplace()
     {
-        const QString text = Templating::render(m_plan.get(), QStringLiteral("context.txt"),
-                                                {{QStringLiteral("appname"), QStringLiteral("Other")},
-                                                 {QStringLiteral("note"), QStringLiteral("added")}});
+        const QString text = Templating::render(
+            m_plan.get(), QStringLiteral("context.txt"),
+            {{QStringLiteral("appname"), QStringLiteral("Other")}, {QStringLiteral("note"), QStringLiteral("added")}});
         QVERIFY2(text.startsWith(QStringLiteral("appname=Other|")), qPrintable(text));
         QVERIFY2(text.trimmed().endsWith(QStringLiteral("|note=added")), qPrintable(text));
         // The next render starts from the common context again.
-        QVERIFY(Templating::render(m_plan.get(), QStringLiteral("context.txt")).startsWith(QStringLiteral("appname=Waylore|")));
+        QVERIFY(Templating::render(m_plan.get(), QStringLiteral("context.txt"))
+                    .startsWith(QStringLiteral("appname=Waylore|")));
     }
 
     void failuresGiveEmptyTextAndWarning_data()
@@ -276,11 +278,13 @@ private slots:
         QFETCH(QVariant, value);
         QFETCH(QString, expected);
         // The template applies every filter to the value, one after the other.
-        const QStringList columns{"lat", "lon", "lat:\"h\"", "lon:\"h\"", "lat:\"dm\"", "lon:\"dm\"", "altitude:6000",
-                                  "altitude", "fmstype", "shortest", "shortest:\"metres\"", "duration:\"hhmm\""};
+        const QStringList columns{"lat",        "lon",        "lat:\"h\"",           "lon:\"h\"",
+                                  "lat:\"dm\"", "lon:\"dm\"", "altitude:6000",       "altitude",
+                                  "fmstype",    "shortest",   "shortest:\"metres\"", "duration:\"hhmm\""};
         const qsizetype column = columns.indexOf(filter);
         QVERIFY(column >= 0);
-        const QString text = Templating::render(nullptr, QStringLiteral("formatfilters.txt"), {{QStringLiteral("value"), value}});
+        const QString text
+            = Templating::render(nullptr, QStringLiteral("formatfilters.txt"), {{QStringLiteral("value"), value}});
         QCOMPARE(text.split(QLatin1Char('|')).value(column), expected);
     }
 
@@ -288,23 +292,28 @@ private slots:
     {
         QFETCH(QVariant, value);
         QFETCH(QString, expected);
-        QCOMPARE(Templating::render(nullptr, QStringLiteral("filters.txt"), {{QStringLiteral("value"), value}}), expected);
+        QCOMPARE(Templating::render(nullptr, QStringLiteral("filters.txt"), {{QStringLiteral("value"), value}}),
+                 expected);
     }
 
     void ofpHeader()
     {
         buildPlan(true);
-        const QString text = m_plan->general() ? Templating::render(m_plan.get(), QStringLiteral("ofp.txt")) : QString();
+        const QString text
+            = m_plan->general() ? Templating::render(m_plan.get(), QStringLiteral("ofp.txt")) : QString();
         QVERIFY2(text.startsWith(QStringLiteral("OPERATIONAL FLIGHT PLAN\n")), qPrintable(text.left(80)));
         QCOMPARE(lineStartingWith(text, QStringLiteral("FLIGHT")).simplified(),
                  QStringLiteral("FLIGHT WYLR042 SEQ 1 COMPANY Smith & <Sons>"));
         QCOMPARE(lineStartingWith(text, QStringLiteral("PIC")).simplified(), QStringLiteral("PIC J. Doe"));
-        QCOMPARE(lineStartingWith(text, QStringLiteral("DATE")).simplified(), QStringLiteral("DATE 06 May 2024 ETD 14:37"));
+        QCOMPARE(lineStartingWith(text, QStringLiteral("DATE")).simplified(),
+                 QStringLiteral("DATE 06 May 2024 ETD 14:37"));
         QVERIFY(lineStartingWith(text, QStringLiteral("FROM")).contains(QStringLiteral("EDDF")));
         QVERIFY(lineStartingWith(text, QStringLiteral("TO ")).contains(QStringLiteral("LFPG")));
         // Plain text: names keep their "&" and "<".
-        QCOMPARE(lineStartingWith(text, QStringLiteral("AIRPLANE")).simplified(), QStringLiteral("AIRPLANE TEST Jet <B> & Co"));
-        QCOMPARE(lineStartingWith(text, QStringLiteral("CRUISE")).simplified(), QStringLiteral("CRUISE FL350 TAS 450 KT"));
+        QCOMPARE(lineStartingWith(text, QStringLiteral("AIRPLANE")).simplified(),
+                 QStringLiteral("AIRPLANE TEST Jet <B> & Co"));
+        QCOMPARE(lineStartingWith(text, QStringLiteral("CRUISE")).simplified(),
+                 QStringLiteral("CRUISE FL350 TAS 450 KT"));
         QVERIFY(!text.contains(QStringLiteral("&amp;")));
         QVERIFY(!text.contains(QStringLiteral("&lt;")));
     }
@@ -371,9 +380,13 @@ private slots:
         const QString ofp = Templating::render(m_plan.get(), QStringLiteral("ofp.txt"));
         const QStringList all = lines(ofp);
         QCOMPARE(all.value(all.indexOf(QStringLiteral("ROUTE")) + 1), route);
-        QCOMPARE(lineStartingWith(ofp, QStringLiteral("DOTSI "), QStringLiteral("WPT")).simplified().section(QLatin1Char(' '), 1, 1),
+        QCOMPARE(lineStartingWith(ofp, QStringLiteral("DOTSI "), QStringLiteral("WPT"))
+                     .simplified()
+                     .section(QLatin1Char(' '), 1, 1),
                  expected.at(0));
-        QCOMPARE(lineStartingWith(ofp, QStringLiteral("VESAN "), QStringLiteral("WPT")).simplified().section(QLatin1Char(' '), 1, 1),
+        QCOMPARE(lineStartingWith(ofp, QStringLiteral("VESAN "), QStringLiteral("WPT"))
+                     .simplified()
+                     .section(QLatin1Char(' '), 1, 1),
                  expected.at(1));
 
         // The FMS file's via column: the airway that leads to each waypoint.
@@ -396,7 +409,8 @@ private slots:
         buildPlan(true);
         m_plan->general()->setTransition(6000);
         const QString text = Templating::render(m_plan.get(), QStringLiteral("ofp.txt"));
-        const struct {
+        const struct
+        {
             const char *code;
             const char *airway;
             const char *distance;
@@ -422,7 +436,8 @@ private slots:
             const QStringList cells = line.simplified().split(QLatin1Char(' '));
             QCOMPARE(cells.first(), code);
             QCOMPARE(cells.value(cells.size() - 3), QString::fromLatin1(row.toGo));
-            QVERIFY2(fuel.match(cells.last()).hasMatch() && fuel.match(cells.value(cells.size() - 2)).hasMatch(), qPrintable(cells.join(' ')));
+            QVERIFY2(fuel.match(cells.last()).hasMatch() && fuel.match(cells.value(cells.size() - 2)).hasMatch(),
+                     qPrintable(cells.join(' ')));
             if (row.airway) {
                 QCOMPARE(cells.value(1), QString::fromLatin1(row.airway));
                 QCOMPARE(cells.value(3), QString::fromLatin1(row.distance));
@@ -485,10 +500,12 @@ private slots:
         const QString text = Templating::render(m_plan.get(), QStringLiteral("ofp.txt"));
 
         const QString massSuffix = massUnit == 0 ? QStringLiteral("kg") : QStringLiteral("lbs");
-        const QString fuelSuffix = capacity.right(capacity.size() - capacity.indexOf(QRegularExpression(QStringLiteral("[a-zA-Z]"))));
+        const QString fuelSuffix
+            = capacity.right(capacity.size() - capacity.indexOf(QRegularExpression(QStringLiteral("[a-zA-Z]"))));
         const QString tow = lineStartingWith(text, QStringLiteral("TAKEOFF WEIGHT")).simplified();
         QVERIFY2(tow.endsWith(QLatin1Char(' ') + mtow), qPrintable(tow));
-        QVERIFY2(QRegularExpression(QStringLiteral("^TAKEOFF WEIGHT [0-9]+%1 ").arg(massSuffix)).match(tow).hasMatch(), qPrintable(tow));
+        QVERIFY2(QRegularExpression(QStringLiteral("^TAKEOFF WEIGHT [0-9]+%1 ").arg(massSuffix)).match(tow).hasMatch(),
+                 qPrintable(tow));
         QCOMPARE(lineStartingWith(text, QStringLiteral("BLOCK")).simplified().section(QLatin1Char(' '), 3),
                  QStringLiteral("CAPACITY ") + capacity);
         // The trip fuel, stored in kilograms, rounded once in the unit shown.
@@ -496,9 +513,11 @@ private slots:
         QVERIFY(trip > 0);
         QCOMPARE(lineStartingWith(text, QStringLiteral("TRIP")).simplified().section(QLatin1Char(' '), 0, 1),
                  QStringLiteral("TRIP %1%2").arg(trip).arg(fuelSuffix));
-        QVERIFY(lineStartingWith(text, QStringLiteral("TOTAL ")).endsWith(QStringLiteral("TRIP FUEL %1%2").arg(trip).arg(fuelSuffix)));
+        QVERIFY(lineStartingWith(text, QStringLiteral("TOTAL "))
+                    .endsWith(QStringLiteral("TRIP FUEL %1%2").arg(trip).arg(fuelSuffix)));
         // No figure with decimals anywhere among the masses and fuel.
-        QVERIFY2(!text.contains(QRegularExpression(QStringLiteral("[0-9]\\.[0-9]+(kg|lbs|L|gal)\\b"))), qPrintable(text));
+        QVERIFY2(!text.contains(QRegularExpression(QStringLiteral("[0-9]\\.[0-9]+(kg|lbs|L|gal)\\b"))),
+                 qPrintable(text));
         QVERIFY(!text.contains(QStringLiteral("KG")));
         if (massSuffix != QLatin1String("kg") && fuelSuffix != QLatin1String("kg"))
             QVERIFY2(!text.contains(QStringLiteral("kg")), qPrintable(text));

@@ -1,7 +1,7 @@
 #include "document.h"
 #include "flightplan.h"
-#include "fuel.h"
 #include "flightplanxml.h"
+#include "fuel.h"
 #include "general.h"
 #include "planfixture.h"
 #include "procedure.h"
@@ -129,7 +129,8 @@ private slots:
                                              QStringLiteral("27"), 0.0f, 45.0f, 1, 0, 0));
         // Coordinates that six significant digits would move by tens of metres.
         m_fixture.fix(QStringLiteral("PRECI"), 49.123456789012345, -179.98765432109876);
-        m_coordUid = Database::getOrAddCoordPoint(QGeoCoordinate(-12.345678901234567, 45.678901234567891), false)->uid();
+        m_coordUid
+            = Database::getOrAddCoordPoint(QGeoCoordinate(-12.345678901234567, 45.678901234567891), false)->uid();
         m_sid = new Procedure(QStringLiteral("SID1"), QStringLiteral("AAAA"), Procedure::SID);
         m_star = new Procedure(QStringLiteral("STAR1"), QStringLiteral("BBBB"), Procedure::STAR);
         m_appch = new Procedure(QStringLiteral("I07"), QStringLiteral("BBBB"), Procedure::APPCH);

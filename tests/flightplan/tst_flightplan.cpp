@@ -64,8 +64,8 @@ private slots:
     void airplaneRefreshIsNoEdit()
     {
         fill(QStringLiteral("PQR"));
-        const QMetaObject::Connection wired = connect(m_fixture.airplanes(), &AirplaneListModel::changed,
-                                                      m_plan.get(), &Flightplan::airplaneChanged);
+        const QMetaObject::Connection wired
+            = connect(m_fixture.airplanes(), &AirplaneListModel::changed, m_plan.get(), &Flightplan::airplaneChanged);
         QSignalSpy edited(m_plan.get(), &Flightplan::edited);
         QSignalSpy modified(m_plan.get(), &Flightplan::modified);
         m_fixture.airplanes()->forceUpdate();

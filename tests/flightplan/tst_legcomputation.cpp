@@ -1,9 +1,9 @@
 #include "flightplan.h"
 #include "fuel.h"
 #include "general.h"
-#include "weight.h"
 #include "planfixture.h"
 #include "waypoint.h"
+#include "weight.h"
 
 #include <QTest>
 
@@ -192,8 +192,10 @@ private slots:
         QFETCH(int, fuel);
         m_plan->clear(false); // the header takes the airplane's cruise speed again
         m_plan->general()->setCruisetas(cruiseTas);
-        QVERIFY(m_plan->insertWaypoint(0, new Waypoint(m_fixture.airport(QStringLiteral("EDDF"), 50.0333, 8.5706, 364)), false));
-        QVERIFY(m_plan->insertWaypoint(1, new Waypoint(m_fixture.airport(QStringLiteral("LFPG"), 49.0097, 2.5479, 392)), false));
+        QVERIFY(m_plan->insertWaypoint(0, new Waypoint(m_fixture.airport(QStringLiteral("EDDF"), 50.0333, 8.5706, 364)),
+                                       false));
+        QVERIFY(m_plan->insertWaypoint(1, new Waypoint(m_fixture.airport(QStringLiteral("LFPG"), 49.0097, 2.5479, 392)),
+                                       false));
         Waypoint *first = m_plan->first();
         first->setIas(250, false);
         m_plan->update(false, false);

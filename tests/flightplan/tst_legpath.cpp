@@ -37,10 +37,7 @@ private:
         return m_plan->last();
     }
 
-    Waypoint *appendAirport(Point *airport)
-    {
-        return m_plan->append(airport->uid(), false) ? m_plan->last() : nullptr;
-    }
+    Waypoint *appendAirport(Point *airport) { return m_plan->append(airport->uid(), false) ? m_plan->last() : nullptr; }
 
 private slots:
     void initTestCase()

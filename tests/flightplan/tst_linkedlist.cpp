@@ -179,8 +179,8 @@ private slots:
         QCOMPARE(list->indexOf(QStringLiteral("k1/enrt/b")), -1);
 
         // Another point object under the same UID: found by UID, not by point.
-        Point twin(Point::FIX, QGeoCoordinate(1, 1), QStringLiteral("B"), QStringLiteral("ENRT"),
-                   QStringLiteral("K1"), QString(), 0, 0.0f, QString());
+        Point twin(Point::FIX, QGeoCoordinate(1, 1), QStringLiteral("B"), QStringLiteral("ENRT"), QStringLiteral("K1"),
+                   QString(), 0, 0.0f, QString());
         Waypoint onTwin(&twin);
         QCOMPARE(twin.uid(), m_points.at(1)->uid());
         QVERIFY(!list->contains(&onTwin));

@@ -171,9 +171,9 @@ private slots:
         const int cruiseAlt = level * 100;
         QList<int> expected;
         for (const QString &recipe : altitudes)
-            expected.append(recipe == QLatin1String("e") ? Elevation
+            expected.append(recipe == QLatin1String("e")   ? Elevation
                             : recipe == QLatin1String("c") ? cruiseAlt
-                                                            : recipe.mid(1).toInt());
+                                                           : recipe.mid(1).toInt());
         QList<int> actual;
         for (const Waypoint *w : m_plan->waypoints())
             actual.append(w->altitude());
@@ -181,7 +181,7 @@ private slots:
 
         // 450 kts TAS as an IAS at FL350 and FL100, by the density factor.
         const int cruiseIas = level == 350 ? 250 : level == 100 ? 387 : -1;
-        const QHash<QChar, int> speedOf{{'I', a.initialias}, {'K', a.climbias}, {'C', cruiseIas},
+        const QHash<QChar, int> speedOf{{'I', a.initialias}, {'K', a.climbias},    {'C', cruiseIas},
                                         {'D', a.descentias}, {'A', a.approachias}, {'V', a.vat}};
         for (int i = 0; i < n; ++i) {
             if (speeds.at(i) == QLatin1Char('-'))
@@ -189,10 +189,8 @@ private slots:
             int ias = speedOf.value(speeds.at(i));
             if (maxIas.value(i, 0) != 0 && maxIas.value(i) < ias)
                 ias = maxIas.value(i);
-            QVERIFY2(at(i)->ias() == ias, qPrintable(QStringLiteral("waypoint %1: IAS %2, expected %3")
-                                                         .arg(i)
-                                                         .arg(at(i)->ias())
-                                                         .arg(ias)));
+            QVERIFY2(at(i)->ias() == ias,
+                     qPrintable(QStringLiteral("waypoint %1: IAS %2, expected %3").arg(i).arg(at(i)->ias()).arg(ias)));
         }
     }
 
@@ -421,13 +419,15 @@ private slots:
         QLineSeries upper;
         QAreaSeries area(&upper);
         QList<QThread *> appendThreads;
-        connect(&upper, &QXYSeries::pointAdded, this,
-                [&appendThreads]() { appendThreads.append(QThread::currentThread()); }, Qt::DirectConnection);
+        connect(
+            &upper, &QXYSeries::pointAdded, this,
+            [&appendThreads]() { appendThreads.append(QThread::currentThread()); }, Qt::DirectConnection);
         QValueAxis *distance = profile()->getDistanceAxis();
         distance->setRange(0.0, 1.0);
         QList<QThread *> rangeThreads;
-        connect(distance, &QValueAxis::rangeChanged, this,
-                [&rangeThreads]() { rangeThreads.append(QThread::currentThread()); }, Qt::DirectConnection);
+        connect(
+            distance, &QValueAxis::rangeChanged, this,
+            [&rangeThreads]() { rangeThreads.append(QThread::currentThread()); }, Qt::DirectConnection);
 
         QThread *worker = QThread::create([this, &area]() {
             profile()->updateWithSeries(&area);

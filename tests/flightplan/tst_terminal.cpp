@@ -32,8 +32,8 @@ private:
     Point *addFix(const QString &code, const QString &terminal, const QString &region, double latitude,
                   double longitude)
     {
-        auto *point = new Point(Point::FIX, QGeoCoordinate(latitude, longitude), code, terminal, region, QString(),
-                                0, 0.0f, QStringLiteral("E   "));
+        auto *point = new Point(Point::FIX, QGeoCoordinate(latitude, longitude), code, terminal, region, QString(), 0,
+                                0.0f, QStringLiteral("E   "));
         m_fixture.db()->addPoint(point);
         m_uid.insert(code, point->uid());
         return point;
@@ -164,9 +164,15 @@ private slots:
         if (!set.isEmpty()) {
             Procedure *chosen = procedure(set);
             switch (chosen->type()) {
-            case Procedure::SID: terminal()->setSid(chosen); break;
-            case Procedure::STAR: terminal()->setStar(chosen); break;
-            default: terminal()->setAppch(chosen); break;
+            case Procedure::SID:
+                terminal()->setSid(chosen);
+                break;
+            case Procedure::STAR:
+                terminal()->setStar(chosen);
+                break;
+            default:
+                terminal()->setAppch(chosen);
+                break;
             }
         }
         QCOMPARE(terminal()->insertPosition(procedure(name), transition), position);
@@ -183,7 +189,8 @@ private slots:
         fill(QStringLiteral("XDEP EDDF"));
         QSignalSpy edited(m_plan.get(), &Flightplan::edited);
         Terminal *t = terminal();
-        const struct {
+        const struct
+        {
             const char *name;
             const char *transition;
             int position;

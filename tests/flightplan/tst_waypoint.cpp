@@ -13,8 +13,8 @@ private:
 
     Point *coordPoint(double latitude, double longitude)
     {
-        return new Point(Point::COORD, QGeoCoordinate(latitude, longitude), QStringLiteral("x"),
-                         QStringLiteral("*"), QStringLiteral("*"), QStringLiteral("GPS point"), 0, 0.0f, QString());
+        return new Point(Point::COORD, QGeoCoordinate(latitude, longitude), QStringLiteral("x"), QStringLiteral("*"),
+                         QStringLiteral("*"), QStringLiteral("GPS point"), 0, 0.0f, QString());
     }
 
 private slots:

@@ -53,9 +53,9 @@ private slots:
         m_points.insert(QStringLiteral("BBBB"), m_fixture.airport(QStringLiteral("BBBB"), 0.0, 3.0, 0));
         m_points.insert(QStringLiteral("ABC"), m_fixture.fix(QStringLiteral("ABC"), 0.0, 1.0));
         m_points.insert(QStringLiteral("DEF"), m_fixture.fix(QStringLiteral("DEF"), 0.0, 2.0));
-        auto *hostile = new Point(Point::FIX, QGeoCoordinate(0.5, 1.5), QStringLiteral("A<B"), QStringLiteral("ENRT"),
-                                  QStringLiteral("K1"), QStringLiteral("Name & <i>co</i>"), 0, 0.0f,
-                                  QStringLiteral("C   "));
+        auto *hostile
+            = new Point(Point::FIX, QGeoCoordinate(0.5, 1.5), QStringLiteral("A<B"), QStringLiteral("ENRT"),
+                        QStringLiteral("K1"), QStringLiteral("Name & <i>co</i>"), 0, 0.0f, QStringLiteral("C   "));
         m_fixture.db()->addPoint(hostile);
         m_points.insert(QStringLiteral("A<B"), hostile);
         auto *vor = new Point(Point::VOR, QGeoCoordinate(-0.5, 1.5), QStringLiteral("VVV"), QStringLiteral("ENRT"),
@@ -173,8 +173,7 @@ private slots:
         QVERIFY(!at(2)->infoHtml().contains(QStringLiteral("<b>Destination</b>")));
         QCOMPARE(at(2)->nextLegHtml(), QStringLiteral("<body></body>"));
         // The links of the panel: the point's page and its place on the map.
-        QVERIFY(at(1)->infoHtml().contains(
-            QStringLiteral("<b>More info</b>: for FIX <a href=\"POINT>K1/ENRT/ABC\"")));
+        QVERIFY(at(1)->infoHtml().contains(QStringLiteral("<b>More info</b>: for FIX <a href=\"POINT>K1/ENRT/ABC\"")));
         QVERIFY(at(1)->infoHtml().contains(QStringLiteral("<a href=\"SELECT>K1/ENRT/ABC>\"")));
     }
 
@@ -212,15 +211,16 @@ private slots:
         QVERIFY(html.contains(QStringLiteral("POINT>K1/ENRT/A&lt;B\"")));
         QVERIFY(html.contains(QStringLiteral("<a href=\"SEGMENT>K1/ENRT/DEF:U&lt;2&gt;:K1/ENRT/A&lt;B\"")));
         QVERIFY(html.contains(QStringLiteral("\">U&lt;2&gt;</a>")));
-        QVERIFY(html.contains(row(QStringLiteral("Heading"), glyph(0xF14E) + QLatin1Char(' ') + w->headingToNextString())));
+        QVERIFY(
+            html.contains(row(QStringLiteral("Heading"), glyph(0xF14E) + QLatin1Char(' ') + w->headingToNextString())));
         const QString next = Unit::altitudeToString(nextAltitude, false);
         const QString flyAt = difference ? QStringLiteral("%1 (%2)").arg(next, w->altDiffString()) : next;
         QVERIFY2(html.contains(row(QStringLiteral("Fly at"), flyAt)), qPrintable(html));
         QCOMPARE(html.contains(QStringLiteral("<b>Slope</b>")), vertical == QLatin1String("Slope"));
         QCOMPARE(html.contains(QStringLiteral("<b>Vertical speed</b>")), vertical == QLatin1String("Vertical speed"));
         if (vertical == QLatin1String("Vertical speed"))
-            QVERIFY(html.contains(row(vertical, QStringLiteral("%1 (%2)").arg(w->verticalSpeedString(),
-                                                                               w->slopeString()))));
+            QVERIFY(html.contains(
+                row(vertical, QStringLiteral("%1 (%2)").arg(w->verticalSpeedString(), w->slopeString()))));
         QCOMPARE(html.contains(QStringLiteral("<b>Next in</b>")), ias != 0);
     }
 
@@ -253,8 +253,8 @@ private slots:
         fill(QStringLiteral("AAAA VVV BBBB"));
         QCOMPARE(at(1)->frequency(), 116.8f);
         QCOMPARE(at(1)->frequencyText(), QStringLiteral("116.8MHz"));
-        QVERIFY(at(1)->infoHtml().contains(row(QStringLiteral("Frequency"),
-                                               glyph(0xE585) + QStringLiteral(" 116.8MHz"))));
+        QVERIFY(
+            at(1)->infoHtml().contains(row(QStringLiteral("Frequency"), glyph(0xE585) + QStringLiteral(" 116.8MHz"))));
         QVERIFY(!at(0)->infoHtml().contains(QStringLiteral("<b>Frequency</b>")));
         QCOMPARE(at(0)->frequency(), 0.0f);
     }

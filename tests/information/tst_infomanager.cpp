@@ -202,8 +202,10 @@ void TestInfoManager::historyDropsVanishedPages()
     QVERIFY(m_info->html().contains(QStringLiteral("QQQ")));
     QVERIFY(!m_info->hasNext());
 
-    m_uid.insert("J1", m_fixture.segment(0, 2, Database::findPoint(uid("PPP")), Database::findPoint(uid("QQQ")),
-                                         QStringLiteral("J1"))->uid());
+    m_uid.insert(
+        "J1",
+        m_fixture.segment(0, 2, Database::findPoint(uid("PPP")), Database::findPoint(uid("QQQ")), QStringLiteral("J1"))
+            ->uid());
 }
 
 void TestInfoManager::links_data()
@@ -272,8 +274,8 @@ void TestInfoManager::waypointPageIsRecordedAsPoint()
     for (const char *code : {"PPP", "QQQ", "kord"})
         QVERIFY(m_plan->append(uid(code), false));
     m_info->showPointInfo(uid("QQQ"));
-    QVERIFY(m_info->html().contains("href=\"WAYPOINT&gt;" + uid("QQQ")) ||
-            m_info->html().contains("href=\"WAYPOINT>" + uid("QQQ")));
+    QVERIFY(m_info->html().contains("href=\"WAYPOINT&gt;" + uid("QQQ"))
+            || m_info->html().contains("href=\"WAYPOINT>" + uid("QQQ")));
     QVERIFY(m_info->html().contains(QStringLiteral("Show waypoint details QQQ")));
     m_info->linkTo("WAYPOINT>" + uid("QQQ"));
     QCOMPARE(m_info->currentLink(), "POINT>" + uid("QQQ"));

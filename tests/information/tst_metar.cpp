@@ -213,12 +213,12 @@ void TestMetar::translatesAtCallTime()
     QCoreApplication::removeTranslator(&translator);
 
     QCOMPARE(marked, (QStringList{
-        "<Observed>: <Day 6 of the month, 12:51 UTC>",
-        "<Wind>: <From 270° true at 15 <kt>>",
-        "<Weather>: <light <showers of <rain>>>",
-        "<Clouds>: <<Few clouds> at 3000 ft above ground>",
-        "<Altimeter (QNH)>: <1013 hPa>",
-    }));
+                         "<Observed>: <Day 6 of the month, 12:51 UTC>",
+                         "<Wind>: <From 270° true at 15 <kt>>",
+                         "<Weather>: <light <showers of <rain>>>",
+                         "<Clouds>: <<Few clouds> at 3000 ft above ground>",
+                         "<Altimeter (QNH)>: <1013 hPa>",
+                     }));
     // Once the translator is gone the next decode is back in English.
     QCOMPARE(Metar::decode(report).first().first, QStringLiteral("Observed"));
 }
@@ -258,10 +258,10 @@ void TestMetar::survivesAnyText()
 void TestMetar::survivesRandomText()
 {
     // Fragments of real groups, glued and cut at random, find the corners a hand-written list misses.
-    const QStringList pieces = {"KJFK", "061251Z", "METAR", "SPECI", "COR", "AUTO", "NIL", "270", "VRB", "P",
-                                "G", "KT", "MPS", "15", "V", "9999", "NDV", "1", "1/2", "SM", "M", "FEW", "BKN",
-                                "///", "CB", "TCU", "/", "Q", "A", "1013", "-", "+", "VC", "SH", "TS", "RA", "FC",
-                                "CAVOK", "RMK", "=", " ", " ", " "};
+    const QStringList pieces = {"KJFK", "061251Z", "METAR", "SPECI", "COR",   "AUTO", "NIL", "270",  "VRB", "P", "G",
+                                "KT",   "MPS",     "15",    "V",     "9999",  "NDV",  "1",   "1/2",  "SM",  "M", "FEW",
+                                "BKN",  "///",     "CB",    "TCU",   "/",     "Q",    "A",   "1013", "-",   "+", "VC",
+                                "SH",   "TS",      "RA",    "FC",    "CAVOK", "RMK",  "=",   " ",    " ",   " "};
     QRandomGenerator random(4711);
     for (int round = 0; round < 3000; ++round) {
         QString report = round % 2 ? QStringLiteral("KJFK 061251Z ") : QString();

@@ -28,7 +28,8 @@ bool covered(const QList<QPointF> &triangles, QPointF p)
     for (qsizetype i = 0; i + 2 < triangles.size(); i += 3) {
         const QPointF a = triangles.at(i), b = triangles.at(i + 1), c = triangles.at(i + 2);
         const double whole = triangleArea(a, b, c);
-        if (whole > 0.0 && std::abs(triangleArea(p, b, c) + triangleArea(a, p, c) + triangleArea(a, b, p) - whole) < 1e-9)
+        if (whole > 0.0
+            && std::abs(triangleArea(p, b, c) + triangleArea(a, p, c) + triangleArea(a, b, p) - whole) < 1e-9)
             return true;
     }
     return false;

@@ -95,7 +95,7 @@ void TstMapItemViewFilter::swapsFollowTheFilter()
                            "Map { width: 400; height: 300; zoomLevel: 5\n"
                            "  plugin: Plugin { name: \"itemsoverlay\" }\n"
                            "  MapItemView { model: points; reuseItems: "
-        + QByteArray(reuse ? "true" : "false") + "; delegate: " + delegate + " }\n}";
+                           + QByteArray(reuse ? "true" : "false") + "; delegate: " + delegate + " }\n}";
     QQmlComponent component(m_engine.get());
     component.setData(qml, QUrl());
     auto *map = qobject_cast<MapView *>(component.create());
@@ -139,8 +139,8 @@ void TstMapItemViewFilter::swapsFollowTheFilter()
     }
     // Pinned rows by turns, the area elsewhere: every row changes, in runs of one, both ways.
     m_filter->setGeoFilter(QGeoRectangle(QGeoCoordinate(41, 20), QGeoCoordinate(40, 21)), 18.0);
-    const QList<QList<int>> pinned = {{1, 3, 5, 7, 9}, {0, 2, 4, 6, 8}, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, {1, 3, 5, 7, 9},
-                                      {4}, {}};
+    const QList<QList<int>> pinned
+        = {{1, 3, 5, 7, 9}, {0, 2, 4, 6, 8}, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, {1, 3, 5, 7, 9}, {4}, {}};
     for (const QList<int> &rows : pinned) {
         QStringList uids;
         for (int row : rows)

@@ -1,6 +1,6 @@
 #include "httptestserver.h"
-#include "testsupport.h"
 #include "mapview.h"
+#include "testsupport.h"
 #include "tileengine.h"
 
 #include <QBuffer>
@@ -39,7 +39,7 @@ QStringList tileFiles(const QString &dir, const QString &prefix = QStringLiteral
 {
     return QDir(dir).entryList({prefix + QStringLiteral("-*")}, QDir::Files, QDir::Name);
 }
-}
+} // namespace
 
 // The zoom 2 view of 512 px around (0, 0) shows four tiles, one per quadrant.
 class TstMapTiles : public QObject
@@ -110,18 +110,19 @@ void TstMapTiles::cleanup()
 
 MapView *TstMapTiles::makeMap(const QString &repository, const QByteArray &extra, bool shown)
 {
-    const QString qml = QStringLiteral(
-        "import QtQuick\nimport Corvel.Map\n"
-        "Map { width: 512; height: 512; zoomLevel: 2; color: \"%1\"; copyrightsVisible: false\n"
-        "  plugin: Plugin { name: \"osm\"\n"
-        "    PluginParameter { name: \"osm.mapping.providersrepository.address\"; value: \"%2\" }\n"
-        "    PluginParameter { name: \"osm.mapping.cache.directory\"; value: \"%3\" }\n"
-        "    PluginParameter { name: \"osm.mapping.cache.disk.cost_strategy\"; value: \"unitary\" }\n"
-        "    PluginParameter { name: \"osm.mapping.cache.memory.cost_strategy\"; value: \"unitary\" }\n"
-        "    PluginParameter { name: \"osm.mapping.cache.memory.size\"; value: \"100\" }\n"
-        "    %4\n"
-        "  }\n}")
-                            .arg(Background.name(), repository, m_cache->path(), QString::fromUtf8(extra));
+    const QString qml
+        = QStringLiteral(
+              "import QtQuick\nimport Corvel.Map\n"
+              "Map { width: 512; height: 512; zoomLevel: 2; color: \"%1\"; copyrightsVisible: false\n"
+              "  plugin: Plugin { name: \"osm\"\n"
+              "    PluginParameter { name: \"osm.mapping.providersrepository.address\"; value: \"%2\" }\n"
+              "    PluginParameter { name: \"osm.mapping.cache.directory\"; value: \"%3\" }\n"
+              "    PluginParameter { name: \"osm.mapping.cache.disk.cost_strategy\"; value: \"unitary\" }\n"
+              "    PluginParameter { name: \"osm.mapping.cache.memory.cost_strategy\"; value: \"unitary\" }\n"
+              "    PluginParameter { name: \"osm.mapping.cache.memory.size\"; value: \"100\" }\n"
+              "    %4\n"
+              "  }\n}")
+              .arg(Background.name(), repository, m_cache->path(), QString::fromUtf8(extra));
     QQmlComponent component(&m_engine);
     component.setData(qml.toUtf8(), QUrl());
     auto *map = qobject_cast<MapView *>(component.create());
@@ -140,7 +141,8 @@ void TstMapTiles::serveDescription(const QString &path, bool highDpi)
     description.body = QStringLiteral(R"({"url": "%1", "format": "png", "minimumZoomLevel": 0, "maximumZoomLevel": 19,
                                           "copyright": "test tiles" %2})")
                            .arg(m_server->url(QStringLiteral("/tiles/%z/%x/%y.png")),
-                                highDpi ? QStringLiteral(", \"highDpiUrl\": \"%1\"").arg(m_server->url(QStringLiteral("/hd/%z/%x/%y.png")))
+                                highDpi ? QStringLiteral(", \"highDpiUrl\": \"%1\"")
+                                              .arg(m_server->url(QStringLiteral("/hd/%z/%x/%y.png")))
                                         : QString())
                            .toUtf8();
     m_server->setReply(path, description);
@@ -190,7 +192,8 @@ void TstMapTiles::fetchesCachesAndWorksOffline()
     QFETCH(QString, prefix);
     serveDescription(QStringLiteral("/osm/street"), highDpi);
     serveQuadrants(folder, highDpi ? 512 : 256);
-    const QByteArray parameter = "PluginParameter { name: \"osm.mapping.highdpi_tiles\"; value: " + QByteArray(highDpi ? "true" : "false") + " }";
+    const QByteArray parameter = "PluginParameter { name: \"osm.mapping.highdpi_tiles\"; value: "
+                                 + QByteArray(highDpi ? "true" : "false") + " }";
     MapView *map = makeMap(m_server->url(QStringLiteral("/osm/")), parameter);
     QVERIFY(map);
     QTRY_VERIFY_WITH_TIMEOUT(showsQuadrants(grab(), m_colors), 5000);
@@ -401,7 +404,8 @@ void TstMapTiles::unusableRepository()
     } else {
         m_server.reset();
     }
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Map provider description .*/osm/street unusable")));
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression(QStringLiteral("^Map provider description .*/osm/street unusable")));
     // Not shown, so that no tile is asked of the public server.
     std::unique_ptr<MapView> map(makeMap(repository, QByteArray(), false));
     QVERIFY(map);
@@ -503,7 +507,8 @@ void TstMapTiles::cachedDescriptionRefreshed()
     QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-ageSecs), QFileDevice::FileModificationTime));
     file.close();
 
-    std::unique_ptr<MapView> map(makeMap(repository ? m_server->url(QStringLiteral("/osm/")) : QString(), QByteArray(), false));
+    std::unique_ptr<MapView> map(
+        makeMap(repository ? m_server->url(QStringLiteral("/osm/")) : QString(), QByteArray(), false));
     QVERIFY(map);
     QTRY_VERIFY(!map->tileEngine()->fetchingDescription());
     const QString expected = tile.startsWith(u'/') ? m_server->url(tile) : tile;
@@ -535,12 +540,12 @@ void TstMapTiles::wrongSizedTilesRefused()
     serveDescription(QStringLiteral("/osm/street"), highDpi);
     const QString folder = highDpi ? QStringLiteral("hd") : QStringLiteral("tiles");
     serveQuadrants(folder, sizes);
-    const QByteArray parameter = "PluginParameter { name: \"osm.mapping.highdpi_tiles\"; value: " + QByteArray(highDpi ? "true" : "false") + " }";
+    const QByteArray parameter = "PluginParameter { name: \"osm.mapping.highdpi_tiles\"; value: "
+                                 + QByteArray(highDpi ? "true" : "false") + " }";
     MapView *map = makeMap(m_server->url(QStringLiteral("/osm/")), parameter);
     QVERIFY(map);
-    QTRY_VERIFY_WITH_TIMEOUT(m_server->requests().filter(folder + "/2/").size() == 4
-                                 && map->tileEngine()->pendingRequests() == 0,
-                             10000);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        m_server->requests().filter(folder + "/2/").size() == 4 && map->tileEngine()->pendingRequests() == 0, 10000);
     QTRY_VERIFY_WITH_TIMEOUT(showsQuadrants(grab(), {Background, Background, Background, Qt::yellow}), 5000);
     QCOMPARE(map->tileEngine()->memoryBytes(), bytes);
     const QString prefix = highDpi ? QStringLiteral("street@2x") : QStringLiteral("street");

@@ -58,9 +58,10 @@ std::unique_ptr<MapView> TstMapView::makeMap(QSizeF size, const QGeoCoordinate &
                                              const QByteArray &children)
 {
     QQmlComponent component(&m_engine);
-    component.setData("import QtQuick\nimport Corvel.Map\nimport MapTest\nMap { plugin: Plugin { name: \"itemsoverlay\" }\n"
-                          + children + "\n}",
-                      QUrl());
+    component.setData(
+        "import QtQuick\nimport Corvel.Map\nimport MapTest\nMap { plugin: Plugin { name: \"itemsoverlay\" }\n"
+            + children + "\n}",
+        QUrl());
     std::unique_ptr<MapView> map(qobject_cast<MapView *>(component.create()));
     if (!map) {
         qWarning() << component.errors();
@@ -98,7 +99,8 @@ void TstMapView::fromCoordinate()
     auto map = makeMap(QSizeF(512, 512), QGeoCoordinate(0, 0), 1.0, bearing);
     QVERIFY(map);
     const QPointF point = map->fromCoordinate(coordinate, false);
-    QVERIFY2(QLineF(point, expected).length() < 1e-6, qPrintable(QStringLiteral("%1,%2").arg(point.x()).arg(point.y())));
+    QVERIFY2(QLineF(point, expected).length() < 1e-6,
+             qPrintable(QStringLiteral("%1,%2").arg(point.x()).arg(point.y())));
     const QGeoCoordinate back = map->toCoordinate(expected, false);
     QVERIFY(std::abs(back.latitude() - coordinate.latitude()) < 1e-9);
     QVERIFY(std::abs(MapCamera::wrapDelta((back.longitude() - coordinate.longitude()) / 360.0)) < 1e-9);
@@ -189,11 +191,12 @@ void TstMapView::fitViewport()
     QCOMPARE(map->bearing(), bearing);
     QVERIFY(std::abs(MapCamera::wrapDelta((map->center().longitude() - centerLongitude) / 360.0)) < 1e-9);
     double closest = std::numeric_limits<double>::max();
-    const QList<QGeoCoordinate> corners = {rectangle.topLeft(), rectangle.topRight(), rectangle.bottomLeft(),
-                                           rectangle.bottomRight()};
+    const QList<QGeoCoordinate> corners
+        = {rectangle.topLeft(), rectangle.topRight(), rectangle.bottomLeft(), rectangle.bottomRight()};
     for (const QGeoCoordinate &corner : corners) {
         const QPointF p = map->fromCoordinate(corner, false);
-        QVERIFY2(p.x() >= margin - 1e-6 && p.x() <= w - margin + 1e-6 && p.y() >= margin - 1e-6 && p.y() <= h - margin + 1e-6,
+        QVERIFY2(p.x() >= margin - 1e-6 && p.x() <= w - margin + 1e-6 && p.y() >= margin - 1e-6
+                     && p.y() <= h - margin + 1e-6,
                  qPrintable(QStringLiteral("%1 at %2,%3").arg(corner.toString()).arg(p.x()).arg(p.y())));
         closest = std::min({closest, p.x(), w - p.x(), p.y(), h - p.y()});
     }
@@ -201,7 +204,8 @@ void TstMapView::fitViewport()
     QVERIFY2(closest < margin + 0.5, qPrintable(QString::number(closest)));
 
     // A lone point cannot be fitted closer than the highest zoom.
-    map->fitViewportToGeoShape(QVariant::fromValue(QGeoRectangle(QGeoCoordinate(48, 2), QGeoCoordinate(48, 2))), margin);
+    map->fitViewportToGeoShape(QVariant::fromValue(QGeoRectangle(QGeoCoordinate(48, 2), QGeoCoordinate(48, 2))),
+                               margin);
     QCOMPARE(map->zoomLevel(), 18.0);
 }
 
@@ -251,7 +255,8 @@ void TstMapView::rotatedVisibleRegion()
     QVERIFY(map);
     const QGeoShape region = map->visibleRegion();
     const QGeoRectangle box = region.boundingGeoRectangle();
-    const QList<QPointF> corners = {QPointF(0.5, 0.5), QPointF(w - 0.5, 0.5), QPointF(w - 0.5, h - 0.5), QPointF(0.5, h - 0.5)};
+    const QList<QPointF> corners
+        = {QPointF(0.5, 0.5), QPointF(w - 0.5, 0.5), QPointF(w - 0.5, h - 0.5), QPointF(0.5, h - 0.5)};
     for (const QPointF &corner : corners) {
         QVERIFY2(box.contains(map->toCoordinate(corner)), qPrintable(map->toCoordinate(corner).toString()));
         QVERIFY(region.contains(map->toCoordinate(corner)));
@@ -369,7 +374,9 @@ void TstMapView::qmlInterface()
             }
             function corner() { return map.fromCoordinate(QtPositioning.coordinate(52, 0), false) }
         }
-    )").replace("CACHE", cache.path().toUtf8()), QUrl());
+    )")
+                          .replace("CACHE", cache.path().toUtf8()),
+                      QUrl());
     std::unique_ptr<MapView> map(qobject_cast<MapView *>(component.create()));
     QVERIFY2(map, qPrintable(component.errorString()));
     // Not in a window, so no tile is asked for; the types are there for the first binding.
@@ -388,7 +395,8 @@ void TstMapView::qmlInterface()
     QVariant corner;
     QMetaObject::invokeMethod(map.get(), "corner", Q_RETURN_ARG(QVariant, corner));
     const QPointF p = corner.toPointF();
-    QVERIFY2(p.x() > 124.999 && p.y() > 124.999 && p.x() < 675.001, qPrintable(QStringLiteral("%1,%2").arg(p.x()).arg(p.y())));
+    QVERIFY2(p.x() > 124.999 && p.y() > 124.999 && p.x() < 675.001,
+             qPrintable(QStringLiteral("%1,%2").arg(p.x()).arg(p.y())));
 }
 
 QTEST_MAIN(TstMapView)

@@ -23,7 +23,7 @@ namespace {
 bool near(QRgb pixel, const QColor &color, int tolerance = 40)
 {
     return std::abs(qRed(pixel) - color.red()) <= tolerance && std::abs(qGreen(pixel) - color.green()) <= tolerance
-        && std::abs(qBlue(pixel) - color.blue()) <= tolerance;
+           && std::abs(qBlue(pixel) - color.blue()) <= tolerance;
 }
 
 // Rows of a column where the image has the colour, as the middle of the run found.
@@ -161,8 +161,10 @@ void TstPixelMapItems::greatCircleBowsNorth()
     QVERIFY(globe > 0 && straight > 0);
     // tan(lat) = (tan 40 sin 35 + tan 50 sin 35) / sin 70 gives 51.1 N on the great circle at 35 W;
     // the straight line passes midway between its ends on screen.
-    QVERIFY2(std::abs(globe - map->fromCoordinate(QGeoCoordinate(51.1, -35)).y()) <= 3.0, qPrintable(QString::number(globe)));
-    const double chord = (map->fromCoordinate(QGeoCoordinate(40, -70)).y() + map->fromCoordinate(QGeoCoordinate(50, 0)).y()) / 2.0;
+    QVERIFY2(std::abs(globe - map->fromCoordinate(QGeoCoordinate(51.1, -35)).y()) <= 3.0,
+             qPrintable(QString::number(globe)));
+    const double chord
+        = (map->fromCoordinate(QGeoCoordinate(40, -70)).y() + map->fromCoordinate(QGeoCoordinate(50, 0)).y()) / 2.0;
     QVERIFY2(std::abs(straight - chord) <= 2.0, qPrintable(QString::number(straight)));
     QVERIFY(globe < straight - 20.0);
 }
@@ -211,7 +213,8 @@ void TstPixelMapItems::dashedLineShowsGaps()
     }
     QVERIFY2(runs.size() > 20, qPrintable(QString::number(runs.size())));
     for (qsizetype i = 1; i < runs.size(); ++i)
-        QVERIFY2(std::abs(std::abs(runs.at(i)) - (runs.at(i) > 0 ? 16 : 8)) <= 1, qPrintable(QString::number(runs.at(i))));
+        QVERIFY2(std::abs(std::abs(runs.at(i)) - (runs.at(i) > 0 ? 16 : 8)) <= 1,
+                 qPrintable(QString::number(runs.at(i))));
 }
 
 void TstPixelMapItems::pointerMeetsShapesNotBoxes()
@@ -315,7 +318,7 @@ void TstPixelMapItems::grabHoldsTilesAndItems()
             return false;
         const QImage image = result->image();
         return near(image.pixel(256, 256), Qt::magenta) && near(image.pixel(100, 100), Qt::green)
-            && near(image.pixel(400, 400), Qt::green);
+               && near(image.pixel(400, 400), Qt::green);
     };
     QTRY_VERIFY_WITH_TIMEOUT(holds(), 5000);
 }

@@ -105,24 +105,37 @@ void TstPixelPointLayer::init()
 {
     m_window = std::make_unique<QQuickWindow>();
     QString error;
-    m_map = PixelCheck::showMap(m_engine, *m_window, 10, R"(MapPointLayer { hiddenUids: ["H1"] })", error, "import Waylore.MapLayers");
+    m_map = PixelCheck::showMap(m_engine, *m_window, 10, R"(MapPointLayer { hiddenUids: ["H1"] })", error,
+                                "import Waylore.MapLayers");
     QVERIFY2(m_map, qPrintable(error));
     m_layer = m_map->findChild<MapPointLayer *>();
     QVERIFY(m_layer);
 
     m_model = std::make_unique<QStandardItemModel>();
-    const QList<QByteArray> roles = {"role_uid", "role_position", "role_type", "role_code", "role_icon",
-                                     "role_icon_offset", "role_text_offset", "role_minzoom_details"};
+    const QList<QByteArray> roles = {"role_uid",  "role_position",    "role_type",        "role_code",
+                                     "role_icon", "role_icon_offset", "role_text_offset", "role_minzoom_details"};
     QHash<int, QByteArray> names;
     for (int i = 0; i < roles.size(); ++i)
         names.insert(Qt::UserRole + i, roles.at(i));
     m_model->setItemRoleNames(names);
-    struct Row { const char *uid; double longitude; int type; const char *icon; double minzoom; };
+    struct Row
+    {
+        const char *uid;
+        double longitude;
+        int type;
+        const char *icon;
+        double minzoom;
+    };
     for (const Row &row : {Row{"A1", 0.0, 1, "icon", 8}, Row{"N1", 0.05, 2, "", 12}, Row{"H1", -0.05, 2, "", 12},
                            Row{"N2", 0.05, 2, "", 12}}) {
         auto *item = new QStandardItem;
-        const QVariantList values = {QString::fromLatin1(row.uid), QVariant::fromValue(QGeoCoordinate(0.0, row.longitude)), row.type,
-                                     QString::fromLatin1(row.uid), qstrcmp(row.icon, "icon") == 0 ? m_icon : QString(), 0, 10,
+        const QVariantList values = {QString::fromLatin1(row.uid),
+                                     QVariant::fromValue(QGeoCoordinate(0.0, row.longitude)),
+                                     row.type,
+                                     QString::fromLatin1(row.uid),
+                                     qstrcmp(row.icon, "icon") == 0 ? m_icon : QString(),
+                                     0,
+                                     10,
                                      row.minzoom};
         for (int i = 0; i < values.size(); ++i)
             item->setData(values.at(i), Qt::UserRole + i);

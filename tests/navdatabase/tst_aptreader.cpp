@@ -63,7 +63,10 @@ QStringList summary()
     QStringList lines;
     for (Point *point : db->pointModel()->items()) {
         const auto *field = static_cast<Airport *>(point);
-        lines.append(QStringLiteral("AIRP %1 %2 %3 %4").arg(field->uid(), field->region()).arg(field->elevation()).arg(field->name()));
+        lines.append(QStringLiteral("AIRP %1 %2 %3 %4")
+                         .arg(field->uid(), field->region())
+                         .arg(field->elevation())
+                         .arg(field->name()));
         for (int type = 0; type <= 6; ++type) {
             for (const Atc &atc : field->atcsOfType(type))
                 lines.append(
@@ -77,26 +80,25 @@ QStringList summary()
                      + (item->holeCount() ? QStringLiteral(" holes %1").arg(item->holeCount()) : QString()));
     for (Paintlight *item : db->paintlightModel()->items())
         lines.append(QStringLiteral("LINE %1 %2 %3 %4")
-                                        .arg(item->nodes().size())
-                                        .arg(item->isClosed() ? QStringLiteral("closed")
-                                                              : QStringLiteral("open"))
-                                                                  .arg(item->typeCount())
-                                                                  .arg(int(item->types()), 4, 16, QLatin1Char('0')));
+                         .arg(item->nodes().size())
+                         .arg(item->isClosed() ? QStringLiteral("closed") : QStringLiteral("open"))
+                         .arg(item->typeCount())
+                         .arg(int(item->types()), 4, 16, QLatin1Char('0')));
     for (Boundary *item : db->boundaryModel()->items())
         lines.append(QStringLiteral("BND %1").arg(item->nodes().size())
                      + (item->holeCount() ? QStringLiteral(" holes %1").arg(item->holeCount()) : QString()));
     for (Taxiname *item : db->taxinameModel()->items())
         lines.append(QStringLiteral("TXN %1 %2 %3 %4")
-                                        .arg(item->name())
-                                        .arg(qRound(item->heading()))
-                                        .arg(item->direction())
-                                        .arg(item->wingspan()));
+                         .arg(item->name())
+                         .arg(qRound(item->heading()))
+                         .arg(item->direction())
+                         .arg(item->wingspan()));
     for (Startup *item : db->startupModel()->items())
         lines.append(QStringLiteral("SUP %1 %2 %3 %4")
-                                        .arg(item->name())
-                                        .arg(item->startupType())
-                                        .arg(item->airplanes())
-                                        .arg(double(item->heading()), 0, 'f', 1));
+                         .arg(item->name())
+                         .arg(item->startupType())
+                         .arg(item->airplanes())
+                         .arg(double(item->heading()), 0, 'f', 1));
     return lines;
 }
 

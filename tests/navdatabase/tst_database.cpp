@@ -1,7 +1,6 @@
 #include "airport.h"
 #include "basemodel.h"
 #include "boundary.h"
-#include "taxiway.h"
 #include "database.h"
 #include "listproxymodel.h"
 #include "mapproxymodel.h"
@@ -10,13 +9,14 @@
 #include "segment.h"
 #include "settings.h"
 #include "startup.h"
+#include "taxiway.h"
 #include "testsupport.h"
 
 #include <QAbstractItemModelTester>
 #include <QBuffer>
 #include <QFile>
-#include <QRandomGenerator>
 #include <QPointer>
+#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -32,11 +32,11 @@ void captureMessages(QtMsgType, const QMessageLogContext &, const QString &messa
     s_messages.append(message);
 }
 
-Point *fix(const QString &code, double lat, double lon, const QString &region = QStringLiteral("K1"), int type = Point::FIX,
-           const QString &name = QString())
+Point *fix(const QString &code, double lat, double lon, const QString &region = QStringLiteral("K1"),
+           int type = Point::FIX, const QString &name = QString())
 {
-    return new Point(type, QGeoCoordinate(lat, lon), code, QStringLiteral("ENRT"), region,
-                     name.isEmpty() ? code : name, 0, 0.0f, QStringLiteral("    "));
+    return new Point(type, QGeoCoordinate(lat, lon), code, QStringLiteral("ENRT"), region, name.isEmpty() ? code : name,
+                     0, 0.0f, QStringLiteral("    "));
 }
 
 Airport *airport(const QString &code, double lat, double lon)
@@ -356,7 +356,8 @@ void TestDatabase::findNear()
     QFETCH(QString, expectedName);
 
     m_db->addPoint(fix(QStringLiteral("ABC"), 10, 10, QStringLiteral("A1"), Point::NDB, QStringLiteral("ndb far")));
-    m_db->addPoint(fix(QStringLiteral("ABC"), 50.4, 10.4, QStringLiteral("A2"), Point::NDB, QStringLiteral("ndb near")));
+    m_db->addPoint(
+        fix(QStringLiteral("ABC"), 50.4, 10.4, QStringLiteral("A2"), Point::NDB, QStringLiteral("ndb near")));
     m_db->addPoint(fix(QStringLiteral("ABC"), 50.0, 10.0, QStringLiteral("A3"), Point::VOR, QStringLiteral("vor")));
     m_db->addPoint(fix(QStringLiteral("XYZ"), 50.0, 10.0));
 
@@ -384,7 +385,8 @@ void TestDatabase::findByNameAndEnrouteFix()
     QCOMPARE(Database::findPointByName(QString(), QStringLiteral("ENRT"), k1Only, Point::FIX, true), nullptr);
     QCOMPARE(Database::findEnrouteFix(QString(), k1Only, true), nullptr);
     QTest::ignoreMessage(QtInfoMsg, "Point with name \"Delta\" not found!");
-    QCOMPARE(Database::findPointByName(QStringLiteral("Delta"), QStringLiteral("*"), k1Only, Point::FIX, true), nullptr);
+    QCOMPARE(Database::findPointByName(QStringLiteral("Delta"), QStringLiteral("*"), k1Only, Point::FIX, true),
+             nullptr);
     QTest::ignoreMessage(QtInfoMsg, "Point with code \"DEF\" not found!");
     QCOMPARE(Database::findEnrouteFix(QStringLiteral("DEF"), {QStringLiteral("ZZ")}, true), nullptr);
 }
@@ -413,9 +415,9 @@ void TestDatabase::nearestPoint()
     QList<Point *> candidates;
     std::vector<std::unique_ptr<Point>> owned;
     for (int i = 0; i < distances.size(); ++i) {
-        owned.push_back(std::make_unique<Point>(Point::FIX, offset(reference.position(), distances.at(i), 10.0 + 40 * i),
-                                                QStringLiteral("C%1").arg(i), QStringLiteral("ENRT"),
-                                                QStringLiteral("K1"), QString(), 0, 0.0f, QString()));
+        owned.push_back(std::make_unique<Point>(
+            Point::FIX, offset(reference.position(), distances.at(i), 10.0 + 40 * i), QStringLiteral("C%1").arg(i),
+            QStringLiteral("ENRT"), QStringLiteral("K1"), QString(), 0, 0.0f, QString()));
         candidates.append(nullptr);
         candidates.append(owned.back().get());
     }
@@ -436,8 +438,8 @@ void TestDatabase::nearestAlternateRules()
         m_db->addRunway(runway(a, QStringLiteral("01"), QStringLiteral("19"), hardLong));
         return a;
     };
-    add(QStringLiteral("LFAA"), 9.99, 0, true);   // too close
-    add(QStringLiteral("LFB"), 12.0, 90, true);   // three letters
+    add(QStringLiteral("LFAA"), 9.99, 0, true);    // too close
+    add(QStringLiteral("LFB"), 12.0, 90, true);    // three letters
     add(QStringLiteral("LFCC"), 13.0, 180, false); // short runway
     Airport *far = add(QStringLiteral("LFDD"), 40.0, 270, true);
     QCOMPARE(Database::nearestAlternate(origin), far);
@@ -499,8 +501,8 @@ void TestDatabase::randomAirport()
 void TestDatabase::segmentQueries()
 {
     Point *a = fix(QStringLiteral("AAA"), 50, 10);
-    Point *b = fix(QStringLiteral("BBB"), 50, 11);  // east of A
-    Point *c = fix(QStringLiteral("CCC"), 51, 10);  // north of A
+    Point *b = fix(QStringLiteral("BBB"), 50, 11); // east of A
+    Point *c = fix(QStringLiteral("CCC"), 51, 10); // north of A
     for (Point *p : {a, b, c})
         m_db->addPoint(p);
     auto *ab = new Segment(Segment::FORWARD, Segment::LOW, a, b, QStringLiteral("L1"), 0, 0);
@@ -535,7 +537,8 @@ void TestDatabase::removeSegmentsOfType()
     QList<Segment *> segments;
     for (int i = 0; i < 5; ++i) {
         const int type = (i == 1 || i == 3) ? Segment::TRACK : Segment::HIGH;
-        segments.append(new Segment(Segment::FORWARD, type, points.at(i), points.at(i + 1), QStringLiteral("N%1").arg(i), 0, 0));
+        segments.append(
+            new Segment(Segment::FORWARD, type, points.at(i), points.at(i + 1), QStringLiteral("N%1").arg(i), 0, 0));
         m_db->addSegment(segments.last());
     }
     const qint64 before = m_db->generation();
@@ -763,7 +766,8 @@ void TestDatabase::clearReturnsPages()
     QTRY_VERIFY_WITH_TIMEOUT(!m_db->retiring(), 60000);
     const double cleared = residentMegabytes();
     QVERIFY2(filled - cleared > (filled - empty) / 2,
-             qPrintable(QStringLiteral("%1 MB before the items, %2 with them, %3 after").arg(empty).arg(filled).arg(cleared)));
+             qPrintable(
+                 QStringLiteral("%1 MB before the items, %2 with them, %3 after").arg(empty).arg(filled).arg(cleared)));
     QVERIFY(later[0] == 1);
 #endif
 }

@@ -19,9 +19,9 @@
 
 #include <memory>
 
-using TestSupport::recordOf;
 using TestSupport::capturedMessages;
 using TestSupport::capturedStartingWith;
+using TestSupport::recordOf;
 
 namespace {
 
@@ -486,7 +486,7 @@ void TestNavReaders::localizerOntoRunway()
 
     QStringList progress;
     QByteArray content("I\n1150 Version - data cycle 2302,\n");
-    content += " 4 46.91 7.91 410 10950 18 134.0 IXY KXYZ K1 13R\n";   // eleven fields: no text
+    content += " 4 46.91 7.91 410 10950 18 134.0 IXY KXYZ K1 13R\n"; // eleven fields: no text
     content += " 4 46.92 7.92 410 11030 18 314.0 IZY KXYZ K1 31L ILS-cat-I\n";
     for (int i = 0; i < 150; ++i)
         content += " 3 1 2 0 11030 0 0 V" + QByteArray::number(i) + " ENRT K1 VOR\n";
@@ -545,7 +545,8 @@ void TestNavReaders::awyFile()
     QVERIFY(missing.at(0).contains(QStringLiteral("\"V3\" p0")));
     QVERIFY(missing.at(0).contains(QStringLiteral("\"K1/ENRT/ALPHA\" or p1 QObject(0x0) \"K1/ENRT/NOPE\" not found")));
     QVERIFY(missing.at(1).contains(QStringLiteral("\"K1/ENRT/DELTA\"")));
-    const int databaseWarning = capturedMessages().indexOf(QStringLiteral("Point with UID \"K1/ENRT/NOPE\" not found in database!"));
+    const int databaseWarning
+        = capturedMessages().indexOf(QStringLiteral("Point with UID \"K1/ENRT/NOPE\" not found in database!"));
     QVERIFY(databaseWarning >= 0);
     QVERIFY(databaseWarning < capturedMessages().indexOf(missing.at(0)));
 }
@@ -655,7 +656,8 @@ void TestNavReaders::awyNamesakes()
                      " 11.000000000   10.000000000 PAIR ENRT K1 0\n"
                      " 50.000000000   40.000000000 PAIR ENRT K1 0\n"),
              0);
-    m_database->addPoint(new Point(Point::VOR, QGeoCoordinate(0.5, -70), "LOA", "ENRT", "SC", "LOA", 0, 116.0f, QString()));
+    m_database->addPoint(
+        new Point(Point::VOR, QGeoCoordinate(0.5, -70), "LOA", "ENRT", "SC", "LOA", 0, 116.0f, QString()));
     AwyReader reader(m_database.get(), {});
     QCOMPARE(reader.read(write(QByteArray("I\n1101 Version - data cycle 2302,\n") + row + "\n")), 0);
     QVERIFY2(Database::segmentCount() == 1, qPrintable(capturedMessages().join(QLatin1Char('\n'))));

@@ -291,7 +291,8 @@ void TestAirport::airportRecordRoundTrip()
 void TestAirport::emptyAtcListRecord()
 {
     Airport airport(QStringLiteral("EDDF"), QStringLiteral("Frankfurt"), 364);
-    airport.setPosition(QGeoCoordinate(50.03, 8.57), QGeoRectangle(QGeoCoordinate(50.05, 8.52), QGeoCoordinate(50.01, 8.6)));
+    airport.setPosition(QGeoCoordinate(50.03, 8.57),
+                        QGeoRectangle(QGeoCoordinate(50.05, 8.52), QGeoCoordinate(50.01, 8.6)));
     const QByteArray bytes = recordOf(airport);
     // The record ends with the bounding rectangle (shape type 1, two coordinates) and a zero count.
     QVERIFY(bytes.endsWith(QByteArray::fromHex("00000000")));
@@ -322,7 +323,8 @@ void TestAirport::runwayQueries()
     Settings settings;
     Database database;
     auto *airport = new Airport(QStringLiteral("EDDF"), QStringLiteral("Frankfurt"), 364);
-    airport->setPosition(QGeoCoordinate(50.03, 8.57), QGeoRectangle(QGeoCoordinate(50.05, 8.52), QGeoCoordinate(50.01, 8.6)));
+    airport->setPosition(QGeoCoordinate(50.03, 8.57),
+                         QGeoRectangle(QGeoCoordinate(50.05, 8.52), QGeoCoordinate(50.01, 8.6)));
     auto *small = new Airport(QStringLiteral("EDFE"), QStringLiteral("Egelsbach"), 384);
     auto *bare = new Airport(QStringLiteral("EDXX"), QStringLiteral("Nothing"), 0);
     database.addPoint(airport);
@@ -332,7 +334,8 @@ void TestAirport::runwayQueries()
     // 4000 m of concrete, and a short asphalt strip with an unnamed end.
     const QGeoCoordinate west(50.0325, 8.5346);
     database.addRunway(new Runway(QStringLiteral("EDDF"), west, QStringLiteral("07C"), 0.0f,
-                                  west.atDistanceAndAzimuth(4000.0, 70.0), QStringLiteral("25C"), 0.0f, 60.0f, 2, 1, 1));
+                                  west.atDistanceAndAzimuth(4000.0, 70.0), QStringLiteral("25C"), 0.0f, 60.0f, 2, 1,
+                                  1));
     const QGeoCoordinate strip(49.96, 8.64);
     database.addRunway(new Runway(QStringLiteral("EDFE"), strip, QStringLiteral("09"), 0.0f,
                                   strip.atDistanceAndAzimuth(900.0, 90.0), QString(), 0.0f, 20.0f, 1, 0, 0));

@@ -83,7 +83,7 @@ QList<QGeoCoordinate> coordinates(const QVariantList &list)
     return result;
 }
 
-template<typename T>
+template <typename T>
 T *readBack(const QByteArray &bytes, QDataStream::Status *status = nullptr)
 {
     QDataStream in(bytes);
@@ -159,10 +159,8 @@ void TestGround::roleNames()
     QFETCH(QByteArray, name);
 
     static const QHash<QString, QPair<QHash<int, QByteArray>, int>> tables = {
-        {"Startup", {Startup::roleNames(), 5 + 4}},
-        {"Taxiname", {Taxiname::roleNames(), 5 + 5}},
-        {"Boundary", {Boundary::roleNames(), 5 + 2}},
-        {"Taxiway", {Taxiway::roleNames(), 5 + 4}},
+        {"Startup", {Startup::roleNames(), 5 + 4}},        {"Taxiname", {Taxiname::roleNames(), 5 + 5}},
+        {"Boundary", {Boundary::roleNames(), 5 + 2}},      {"Taxiway", {Taxiway::roleNames(), 5 + 4}},
         {"Paintlight", {Paintlight::roleNames(), 5 + 10}},
     };
     const auto table = tables.value(item);
@@ -272,12 +270,12 @@ void TestGround::startupTooltip()
 void TestGround::startupRecordBytes()
 {
     const Startup gate(1, 4, QGeoCoordinate(50.0, 8.5), 90.5f, QStringLiteral("A12"));
-    const QByteArray expected = QByteArray::fromHex("01"                 // type
-                                                    "04"                 // airplanes
-                                                    "4049000000000000"   // latitude 50.0
-                                                    "4021000000000000"   // longitude 8.5
-                                                    "7ff8000000000000"   // no altitude
-                                                    "4056a00000000000"   // heading as an 8-byte double
+    const QByteArray expected = QByteArray::fromHex("01"                     // type
+                                                    "04"                     // airplanes
+                                                    "4049000000000000"       // latitude 50.0
+                                                    "4021000000000000"       // longitude 8.5
+                                                    "7ff8000000000000"       // no altitude
+                                                    "4056a00000000000"       // heading as an 8-byte double
                                                     "00000006004100310032"); // "A12", UTF-16
     QCOMPARE(recordOf(gate).toHex(), expected.toHex());
 }
@@ -449,7 +447,8 @@ void TestGround::pathRoundTrip()
         for (int i = 0; i < nodeCount; ++i) {
             const QGeoCoordinate node(50.0 + i * 0.001, 8.0 + (i % 3) * 0.001);
             // Every third node curved, so the hash holds several entries in its own order.
-            path.addNode(node, i % 3 == 0 ? QGeoCoordinate(node.latitude() + 0.0005, node.longitude()) : QGeoCoordinate());
+            path.addNode(node,
+                         i % 3 == 0 ? QGeoCoordinate(node.latitude() + 0.0005, node.longitude()) : QGeoCoordinate());
         }
         if (closed) {
             path.close();
@@ -588,8 +587,8 @@ void TestGround::controlsOfFormerFiles()
     for (const QGeoCoordinate &node : nodes)
         out << node;
     out << true << quint32(4);
-    out << qint32(2) << QGeoCoordinate(50.1, 8.2) << qint32(0) << QGeoCoordinate(50.2, 8.3)
-        << qint32(2) << QGeoCoordinate(50.3, 8.4) << qint32(1) << QGeoCoordinate(50.4, 8.5);
+    out << qint32(2) << QGeoCoordinate(50.1, 8.2) << qint32(0) << QGeoCoordinate(50.2, 8.3) << qint32(2)
+        << QGeoCoordinate(50.3, 8.4) << qint32(1) << QGeoCoordinate(50.4, 8.5);
     out << quint32(0); // no holes
 
     Taxiway path(1);
@@ -714,7 +713,8 @@ void TestGround::paintlightRoundTrip()
         original.addType(code);
 
     const QByteArray bytes = recordOf(original);
-    QCOMPARE(bytes.left(2), QByteArray::fromHex(QByteArray::number(quint16(original.types()), 16).rightJustified(4, '0')));
+    QCOMPARE(bytes.left(2),
+             QByteArray::fromHex(QByteArray::number(quint16(original.types()), 16).rightJustified(4, '0')));
 
     QDataStream::Status status;
     std::unique_ptr<Paintlight> copy(readBack<Paintlight>(bytes, &status));

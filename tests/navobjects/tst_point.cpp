@@ -22,8 +22,7 @@ namespace {
 // Airports are always built as Airport, as the loaders do.
 std::unique_ptr<Point> makePoint(int type, const QString &code, const QString &terminal, const QString &region,
                                  const QString &name, const QGeoCoordinate &position = QGeoCoordinate(50.0, 8.5),
-                                 float frequency = 0.0f, const QString &waypointType = QString(),
-                                 int elevation = 100)
+                                 float frequency = 0.0f, const QString &waypointType = QString(), int elevation = 100)
 {
     if (type == Point::AIRP) {
         auto airport = std::make_unique<Airport>(code, name, elevation);
@@ -185,8 +184,8 @@ void TestPoint::boundingSquare()
 
 void TestPoint::coordinateCode()
 {
-    const auto point = makePoint(Point::COORD, QStringLiteral("N50E008"), QStringLiteral("ENRT"), QStringLiteral("*"),
-                                 QString());
+    const auto point
+        = makePoint(Point::COORD, QStringLiteral("N50E008"), QStringLiteral("ENRT"), QStringLiteral("*"), QString());
     QCOMPARE(point->code(), QStringLiteral("COORD"));
     QCOMPARE(point->data(Point::RoleCode).toString(), QStringLiteral("COORD"));
     QCOMPARE(point->data(Point::RoleListText).toString(), QStringLiteral("N50E008\tRegion *, enroute"));
@@ -250,10 +249,10 @@ void TestPoint::azimuth()
     QFETCH(double, bearing);
     const QGeoCoordinate origin(0.0, 0.0);
     const QGeoCoordinate target = origin.atDistanceAndAzimuth(100000.0, bearing < 0 ? 360.0 + bearing : bearing);
-    const auto from = makePoint(Point::FIX, QStringLiteral("A"), QStringLiteral("ENRT"), QStringLiteral("K1"),
-                                QString(), origin);
-    const auto to = makePoint(Point::FIX, QStringLiteral("B"), QStringLiteral("ENRT"), QStringLiteral("K1"),
-                              QString(), target);
+    const auto from
+        = makePoint(Point::FIX, QStringLiteral("A"), QStringLiteral("ENRT"), QStringLiteral("K1"), QString(), origin);
+    const auto to
+        = makePoint(Point::FIX, QStringLiteral("B"), QStringLiteral("ENRT"), QStringLiteral("K1"), QString(), target);
     QTEST(from->azimuthTo(to.get()), "expected");
 }
 
@@ -320,8 +319,8 @@ void TestPoint::distance()
 
 void TestPoint::nullOther()
 {
-    const auto point = makePoint(Point::FIX, QStringLiteral("A"), QStringLiteral("ENRT"), QStringLiteral("K1"),
-                                 QString());
+    const auto point
+        = makePoint(Point::FIX, QStringLiteral("A"), QStringLiteral("ENRT"), QStringLiteral("K1"), QString());
     QCOMPARE(point->distanceTo(nullptr), 0.0);
     QCOMPARE(point->azimuthTo(nullptr), -1);
     QVERIFY(!point->isWithinDistance(nullptr, 0.0, 100.0));
@@ -558,8 +557,8 @@ void TestPoint::tooltipTerminal()
 
 void TestPoint::dataDerivedTextsAreEscaped()
 {
-    Point point(Point::VOR, QGeoCoordinate(1, 1), QStringLiteral("A<B"), QStringLiteral("T\"1"),
-                QStringLiteral("E&"), QStringLiteral("<script>x</script> & Co"), 0, 113.0f, QString());
+    Point point(Point::VOR, QGeoCoordinate(1, 1), QStringLiteral("A<B"), QStringLiteral("T\"1"), QStringLiteral("E&"),
+                QStringLiteral("<script>x</script> & Co"), 0, 113.0f, QString());
     const QString html = point.tooltip();
     QVERIFY2(!html.contains(QStringLiteral("<script>")), qPrintable(html));
     QVERIFY(html.contains(QStringLiteral("&lt;script&gt;x&lt;/script&gt; &amp; Co")));
@@ -701,7 +700,8 @@ void TestPoint::airportRecordDropsPointFields()
 void TestPoint::truncatedRecordYieldsNothing()
 {
     auto airport = std::make_unique<Airport>(QStringLiteral("LFPG"), QStringLiteral("Paris"), 392);
-    airport->setPosition(QGeoCoordinate(49.0, 2.5), QGeoRectangle(QGeoCoordinate(49.1, 2.4), QGeoCoordinate(48.9, 2.6)));
+    airport->setPosition(QGeoCoordinate(49.0, 2.5),
+                         QGeoRectangle(QGeoCoordinate(49.1, 2.4), QGeoCoordinate(48.9, 2.6)));
     airport->addAtc(0, 127.125f, QStringLiteral("ATIS"));
     airport->addAtc(4, 119.25f, QStringLiteral("Tower"));
     const auto fix = makePoint(Point::FIX, QStringLiteral("ABC"), QStringLiteral("ENRT"), QStringLiteral("LF"),
@@ -757,11 +757,13 @@ void TestPoint::modelServesRoles()
 {
     QList<Point *> points;
     points.append(makePoint(Point::AIRP, QStringLiteral("EDDF"), QStringLiteral("*"), QStringLiteral("*"),
-                            QStringLiteral("Frankfurt")).release());
+                            QStringLiteral("Frankfurt"))
+                      .release());
     points.append(makePoint(Point::VOR, QStringLiteral("FFM"), QStringLiteral("ENRT"), QStringLiteral("ED"),
-                            QStringLiteral("Frankfurt"), QGeoCoordinate(50.05, 8.64), 114.2f).release());
-    points.append(makePoint(Point::FIX, QStringLiteral("ABC"), QStringLiteral("ENRT"), QStringLiteral("ED"),
-                            QString()).release());
+                            QStringLiteral("Frankfurt"), QGeoCoordinate(50.05, 8.64), 114.2f)
+                      .release());
+    points.append(makePoint(Point::FIX, QStringLiteral("ABC"), QStringLiteral("ENRT"), QStringLiteral("ED"), QString())
+                      .release());
 
     BaseModel<Point> model;
     QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);

@@ -77,7 +77,7 @@ bool sameVariant(const QVariant &a, const QVariant &b)
     return a == b;
 }
 
-template<typename T>
+template <typename T>
 QByteArray recordOf(const T &item, QDataStream::ByteOrder order = QDataStream::BigEndian)
 {
     QByteArray bytes;
@@ -88,7 +88,7 @@ QByteArray recordOf(const T &item, QDataStream::ByteOrder order = QDataStream::B
     return bytes;
 }
 
-template<typename T>
+template <typename T>
 std::unique_ptr<T> readBack(const QByteArray &bytes, QDataStream::ByteOrder order = QDataStream::BigEndian)
 {
     QDataStream stream(bytes);
@@ -104,7 +104,7 @@ std::unique_ptr<T> readBack(const QByteArray &bytes, QDataStream::ByteOrder orde
 }
 
 // Every role the class names, then the base fields.
-template<typename T>
+template <typename T>
 void compareItems(const T &read, const T &built)
 {
     const auto roles = T::roleNames();
@@ -148,8 +148,8 @@ void comparePoints(const Point &read, const Point &built)
 void checkPointRules(const Point &point, const QString &code, const QString &terminal, const QString &region,
                      const QString &name)
 {
-    QCOMPARE(point.search(), (code + QLatin1Char(' ') + terminal + QLatin1Char(' ') + region + QLatin1Char(' ')
-                              + name).toLower());
+    QCOMPARE(point.search(),
+             (code + QLatin1Char(' ') + terminal + QLatin1Char(' ') + region + QLatin1Char(' ') + name).toLower());
     QString uid;
     if (region != QLatin1String("*"))
         uid += region + QLatin1Char('/');

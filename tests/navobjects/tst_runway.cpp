@@ -63,8 +63,8 @@ const QGeoCoordinate origin(50.03, 8.53);
 Runway *makeRunway(const QString &name0, const QString &name1, double length = 3000.0, double heading = 70.0,
                    float ext0 = 0.0f, float ext1 = 0.0f, float width = 45.0f, int surface = 2)
 {
-    return new Runway(QStringLiteral("EDDF"), origin, name0, ext0, origin.atDistanceAndAzimuth(length, heading),
-                      name1, ext1, width, surface, 1, 1);
+    return new Runway(QStringLiteral("EDDF"), origin, name0, ext0, origin.atDistanceAndAzimuth(length, heading), name1,
+                      ext1, width, surface, 1, 1);
 }
 
 QList<QGeoCoordinate> coordinates(const QVariant &value)
@@ -244,8 +244,8 @@ void TestRunway::surface()
 
     if (!warning.isEmpty())
         QTest::ignoreMessage(QtWarningMsg, qPrintable(warning));
-    std::unique_ptr<Runway> runway(makeRunway(QStringLiteral("09"), QStringLiteral("27"), 2500.0, 90.0, 0.0f, 0.0f,
-                                              30.0f, code));
+    std::unique_ptr<Runway> runway(
+        makeRunway(QStringLiteral("09"), QStringLiteral("27"), 2500.0, 90.0, 0.0f, 0.0f, 30.0f, code));
     QCOMPARE(runway->surface(), stored);
     QCOMPARE(runway->data(Runway::RoleSurface).toInt(), stored);
     QCOMPARE(runway->data(Runway::RoleHasMarkings).toBool(), markings);
@@ -253,8 +253,8 @@ void TestRunway::surface()
     // One warning per code for the whole run, however often the map asks.
     QTest::failOnWarning(QRegularExpression(QStringLiteral("surface")));
     QCOMPARE(runway->data(Runway::RoleColor).toString(), text);
-    std::unique_ptr<Runway> again(makeRunway(QStringLiteral("09"), QStringLiteral("27"), 2500.0, 90.0, 0.0f, 0.0f,
-                                             30.0f, code));
+    std::unique_ptr<Runway> again(
+        makeRunway(QStringLiteral("09"), QStringLiteral("27"), 2500.0, 90.0, 0.0f, 0.0f, 30.0f, code));
     QCOMPARE(again->data(Runway::RoleColor).toString(), text);
 }
 
@@ -277,8 +277,8 @@ void TestRunway::isHardLong()
     QFETCH(double, length);
     QFETCH(int, surface);
     QFETCH(bool, hardLong);
-    std::unique_ptr<Runway> runway(makeRunway(QStringLiteral("09"), QStringLiteral("27"), length, 90.0, 0.0f, 0.0f,
-                                              45.0f, surface));
+    std::unique_ptr<Runway> runway(
+        makeRunway(QStringLiteral("09"), QStringLiteral("27"), length, 90.0, 0.0f, 0.0f, 45.0f, surface));
     QCOMPARE(runway->isHardLong(), hardLong);
 }
 
@@ -406,8 +406,8 @@ void TestRunway::roleValues()
 
 void TestRunway::roundTrip()
 {
-    std::unique_ptr<Runway> original(makeRunway(QStringLiteral("09L"), QStringLiteral("27R"), 3200.0, 88.0, 60.5f,
-                                                120.25f, 45.0f, 13));
+    std::unique_ptr<Runway> original(
+        makeRunway(QStringLiteral("09L"), QStringLiteral("27R"), 3200.0, 88.0, 60.5f, 120.25f, 45.0f, 13));
     Runway edgeOnly(QStringLiteral("LOWI"), origin, QStringLiteral("08"), 0.0f, origin.atDistanceAndAzimuth(2000, 80),
                     QStringLiteral(""), 0.0f, 45.0f, 2, 0, 1);
     original->setIls(QStringLiteral("27R"), 109.5f, QStringLiteral("IFRE"));
@@ -418,8 +418,8 @@ void TestRunway::roundTrip()
         // Every float goes out as an 8-byte double: five of them, beside two 24-byte
         // coordinates, three bytes and five strings.
         int strings = 0;
-        for (const QString &s : {runway->airport(), runway->endName(0), runway->endName(1), runway->ilsIdent(0),
-                                 runway->ilsIdent(1)})
+        for (const QString &s :
+             {runway->airport(), runway->endName(0), runway->endName(1), runway->ilsIdent(0), runway->ilsIdent(1)})
             strings += 4 + 2 * s.size();
         QCOMPARE(bytes.size(), strings + 2 * 24 + 5 * 8 + 3);
 
@@ -493,8 +493,9 @@ void TestRunway::findOppositeEndName()
     if (unknownAirport)
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Point with UID .* not found in database!$"));
     if (opposite.isEmpty())
-        QTest::ignoreMessage(QtWarningMsg, qPrintable(QStringLiteral("Cannot find opposite ruway \"%1\" for airport \"%2\"")
-                                                          .arg(end, airport)));
+        QTest::ignoreMessage(
+            QtWarningMsg,
+            qPrintable(QStringLiteral("Cannot find opposite ruway \"%1\" for airport \"%2\"").arg(end, airport)));
     QCOMPARE(Runway::findOppositeEndName(airport, end), opposite);
 }
 

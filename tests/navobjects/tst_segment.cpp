@@ -8,8 +8,8 @@
 
 #include <QAbstractItemModelTester>
 #include <QDataStream>
-#include <QRegularExpression>
 #include <QGeoPath>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>

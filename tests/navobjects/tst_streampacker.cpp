@@ -24,7 +24,7 @@ QDataStream &operator<<(QDataStream &stream, const Held &held)
 }
 
 // The same fields, written by the packer or by the stream itself.
-template<typename Out>
+template <typename Out>
 void writeFields(Out &out, int set)
 {
     // clang-format off

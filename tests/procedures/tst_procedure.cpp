@@ -21,9 +21,9 @@ namespace {
 Record leg(const QString &transition, int sequence, int routeType, const QString &fix, const QString &description,
            int pathTerminator = Record::TF, const QString &navaid = QString())
 {
-    return Record(sequence, routeType, transition, fix, navaid,
-                  QStringLiteral("ENRT"), QStringLiteral("ED"), Record::descriptionFromString(description), -1,
-                                                         pathTerminator, -1, 0.0, 0, -1, -1, -1, -1, 0, 0.0, -1);
+    return Record(sequence, routeType, transition, fix, navaid, QStringLiteral("ENRT"), QStringLiteral("ED"),
+                  Record::descriptionFromString(description), -1, pathTerminator, -1, 0.0, 0, -1, -1, -1, -1, 0, 0.0,
+                  -1);
 }
 
 Procedure *procedureWith(int type, const QStringList &transitions, const QString &name = QStringLiteral("TEST1A"))
@@ -264,9 +264,9 @@ void TestProcedure::missedApproachStopsTheWalk()
     approach.addRecord(leg(QStringLiteral("ALL"), 50, 12, QStringLiteral("TOBAK"), QStringLiteral("E  H"), Record::HM));
     QCOMPARE(sequences(approach.transitionRecords(QStringLiteral("ALL"), false)), (QStringList{"10", "20"}));
     QCOMPARE(sequences(approach.transitionRecords(QStringLiteral("ALL"), true)),
-                       (QStringList{"10", "20", "30", "40", "50"}));
+             (QStringList{"10", "20", "30", "40", "50"}));
     QCOMPARE(sequences(approach.recordsOfTransition(QStringLiteral("ALL"))),
-                       (QStringList{"10", "20", "30", "40", "50"}));
+             (QStringList{"10", "20", "30", "40", "50"}));
 
     // A mark in another transition does not end the walk of this one.
     Procedure other(QStringLiteral("I25L"), QStringLiteral("EDDF"), Procedure::APPCH);
@@ -302,13 +302,14 @@ void TestProcedure::pointUids()
     Procedure approach(QStringLiteral("R25L"), QStringLiteral("EDDF"), Procedure::APPCH);
     approach.addRecord(
         leg(QStringLiteral("ANEKI"), 10, 7, QStringLiteral("ANEKI"), QStringLiteral("E  A"), Record::IF));
-    approach.addRecord(leg(QStringLiteral("ALL"), 20, 19, QStringLiteral("KERAX"), QStringLiteral("E  F"), Record::RF, QStringLiteral("CENTR")));
+    approach.addRecord(leg(QStringLiteral("ALL"), 20, 19, QStringLiteral("KERAX"), QStringLiteral("E  F"), Record::RF,
+                           QStringLiteral("CENTR")));
     approach.addRecord(leg(QStringLiteral("ALL"), 30, 19, QStringLiteral("ANEKI"), QStringLiteral("E M "), Record::TF));
     approach.addRecord(leg(QStringLiteral("ALL"), 40, 19, QStringLiteral("TOBAK"), QStringLiteral("E   "), Record::TF));
     QCOMPARE(approach.pointUids(QStringLiteral("ALL"), false),
-                                (QStringList{"ED/ENRT/KERAX", "ED/ENRT/CENTR", "ED/ENRT/TOBAK", ""}));
+             (QStringList{"ED/ENRT/KERAX", "ED/ENRT/CENTR", "ED/ENRT/TOBAK", ""}));
     QCOMPARE(approach.pointUids(QStringLiteral("ALL"), true),
-                                (QStringList{"ED/ENRT/KERAX", "ED/ENRT/CENTR", "ED/ENRT/ANEKI", "", "ED/ENRT/TOBAK"}));
+             (QStringList{"ED/ENRT/KERAX", "ED/ENRT/CENTR", "ED/ENRT/ANEKI", "", "ED/ENRT/TOBAK"}));
     QCOMPARE(approach.pointUids(false),
              (QStringList{"ED/ENRT/ANEKI", "", "ED/ENRT/KERAX", "ED/ENRT/CENTR", "ED/ENRT/TOBAK"}));
 }

@@ -322,7 +322,8 @@ void TestGenerator::activationRefusedAfterDatabaseChange()
     m_db->beginModifying();
     m_db->endModifying();
     QVERIFY(!m_generator->activateFlightplan());
-    QCOMPARE(m_generator->getMessage(), QStringLiteral("Navigation database changed. Please generate the route again."));
+    QCOMPARE(m_generator->getMessage(),
+             QStringLiteral("Navigation database changed. Please generate the route again."));
     QCOMPARE(planCodes(), QStringList({"AAAA", "BBBB"}));
 
     // Generated again, the route goes in.

@@ -10,8 +10,8 @@
 
 #include <QElapsedTimer>
 #include <QRandomGenerator>
-#include <QSignalSpy>
 #include <QSemaphore>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <atomic>
@@ -513,9 +513,8 @@ void TestRouter::neverLongerThanDijkstra()
     const auto &nodes = graph->nodes;
     auto distance = [&](int a, int b) { return AStar::distanceNm(nodes.at(a).coordinate, nodes.at(b).coordinate); };
     const bool direct = radioNav || option == AStar::IgnoreAirways;
-    auto member = [&](int n) {
-        return radioNav ? AStar::isRadioAid(nodes.at(n).type) : AStar::isEnroutePoint(nodes.at(n));
-    };
+    auto member
+        = [&](int n) { return radioNav ? AStar::isRadioAid(nodes.at(n).type) : AStar::isEnroutePoint(nodes.at(n)); };
 
     AStar astar;
     int found = 0;
@@ -562,9 +561,9 @@ void TestRouter::neverLongerThanDijkstra()
                 for (int v = 0; v < count; ++v) {
                     if (v == u || !member(v))
                         continue;
-                    const double limit = radioNav ? AStar::receptionRange(nodes.at(u).type)
-                                                        + AStar::receptionRange(nodes.at(v).type)
-                                                  : AStar::DirectLegNm;
+                    const double limit
+                        = radioNav ? AStar::receptionRange(nodes.at(u).type) + AStar::receptionRange(nodes.at(v).type)
+                                   : AStar::DirectLegNm;
                     const double d = distance(u, v);
                     if (d <= limit)
                         relax(v, d);
@@ -574,9 +573,9 @@ void TestRouter::neverLongerThanDijkstra()
                     const int v = e.next(u);
                     if (v < 0 || v == u)
                         continue;
-                    const bool cruise = std::min({distance(u, from), distance(v, from), distance(u, to),
-                                                  distance(v, to)})
-                                        > AStar::TerminalZoneNm;
+                    const bool cruise
+                        = std::min({distance(u, from), distance(v, from), distance(u, to), distance(v, to)})
+                          > AStar::TerminalZoneNm;
                     const double factor = AStar::airwayFactor(option, e.kind, cruise);
                     if (factor > 0)
                         relax(v, distance(u, v) * factor);
@@ -595,8 +594,9 @@ void TestRouter::neverLongerThanDijkstra()
         }
         QCOMPARE(result, AStar::Found);
         ++found;
-        QVERIFY2(qAbs(astar.cost() - best[to]) <= 1e-6 * best[to],
-                 qPrintable(QStringLiteral("%1 -> %2: %3 against %4").arg(from).arg(to).arg(astar.cost()).arg(best[to])));
+        QVERIFY2(
+            qAbs(astar.cost() - best[to]) <= 1e-6 * best[to],
+            qPrintable(QStringLiteral("%1 -> %2: %3 against %4").arg(from).arg(to).arg(astar.cost()).arg(best[to])));
         QCOMPARE(astar.path().first(), from);
         QCOMPARE(astar.path().last(), to);
         QVERIFY(astar.distance() <= astar.cost() + 1e-9);
@@ -613,9 +613,9 @@ void TestRouter::fillGrid(int side)
     QList<Point *> points;
     for (int r = 0; r < side; ++r) {
         for (int c = 0; c < side; ++c) {
-            auto *point = new Point(Point::FIX, QGeoCoordinate(40.0 + r * 0.1, c * 0.1), QStringLiteral("G%1X%2").arg(r).arg(c),
-                                    QStringLiteral("ENRT"), QStringLiteral("K1"), QString(), 0, 0.0f,
-                                    QStringLiteral("C   "));
+            auto *point
+                = new Point(Point::FIX, QGeoCoordinate(40.0 + r * 0.1, c * 0.1), QStringLiteral("G%1X%2").arg(r).arg(c),
+                            QStringLiteral("ENRT"), QStringLiteral("K1"), QString(), 0, 0.0f, QStringLiteral("C   "));
             m_db->addPoint(point);
             points.append(point);
         }
@@ -710,13 +710,17 @@ void TestRouter::routerStopsWithinMilliseconds()
     std::atomic<qint64> stoppedAt{-1};
     std::atomic<qint64> endedAt{-1};
     // Stops from inside the search, at its first progress report, so that it is surely running.
-    connect(&router, &Router::progress, &router, [&](int) {
-        if (stoppedAt.load() < 0) {
-            stoppedAt = clock.nsecsElapsed();
-            router.stop();
-        }
-    }, Qt::DirectConnection);
-    connect(&router, &QThread::finished, &router, [&] { endedAt = clock.nsecsElapsed(); }, Qt::DirectConnection);
+    connect(
+        &router, &Router::progress, &router,
+        [&](int) {
+            if (stoppedAt.load() < 0) {
+                stoppedAt = clock.nsecsElapsed();
+                router.stop();
+            }
+        },
+        Qt::DirectConnection);
+    connect(
+        &router, &QThread::finished, &router, [&] { endedAt = clock.nsecsElapsed(); }, Qt::DirectConnection);
     router.setEndpoints(QStringLiteral("K1/ENRT/G0X0"), QStringLiteral("K1/ENRT/G119X119"));
     clock.start();
     router.start();
@@ -744,12 +748,15 @@ void TestRouter::routerRefusesRouteOfOlderGeneration()
     QSignalSpy done(&router, &Router::done);
     std::atomic<bool> changed{false};
     // A modification step while the search runs, as an import thread would make.
-    connect(&router, &Router::progress, &router, [&](int) {
-        if (!changed.exchange(true)) {
-            m_db->beginModifying();
-            m_db->endModifying();
-        }
-    }, Qt::DirectConnection);
+    connect(
+        &router, &Router::progress, &router,
+        [&](int) {
+            if (!changed.exchange(true)) {
+                m_db->beginModifying();
+                m_db->endModifying();
+            }
+        },
+        Qt::DirectConnection);
     router.setEndpoints(QStringLiteral("K1/ENRT/G0X0"), QStringLiteral("K1/ENRT/G9X9"));
     router.start();
     QVERIFY(done.wait(10000));
@@ -782,13 +789,16 @@ void TestRouter::routerDestroyedWhileSearching()
     QSemaphore running;
     QSemaphore destroying;
     std::atomic<int> lastPercent{-1};
-    connect(router.get(), &Router::progress, router.get(), [&](int percent) {
-        if (lastPercent.exchange(percent) < 0) {
-            running.release();
-            destroying.acquire();
-            QThread::msleep(100);
-        }
-    }, Qt::DirectConnection);
+    connect(
+        router.get(), &Router::progress, router.get(),
+        [&](int percent) {
+            if (lastPercent.exchange(percent) < 0) {
+                running.release();
+                destroying.acquire();
+                QThread::msleep(100);
+            }
+        },
+        Qt::DirectConnection);
     router->setEndpoints(QStringLiteral("K1/ENRT/G0X0"), QStringLiteral("K1/ENRT/G119X119"));
     router->start();
     QVERIFY(running.tryAcquire(1, 10000));

@@ -20,8 +20,8 @@ namespace {
 
 Point *fix(const QString &code, double lat, double lon, int type = Point::FIX)
 {
-    return new Point(type, QGeoCoordinate(lat, lon), code, QStringLiteral("ENRT"), QStringLiteral("K1"), code, 0,
-                     0.0f, QStringLiteral("C   "));
+    return new Point(type, QGeoCoordinate(lat, lon), code, QStringLiteral("ENRT"), QStringLiteral("K1"), code, 0, 0.0f,
+                     QStringLiteral("C   "));
 }
 
 Graph::Node node(const QString &uid, double lat, double lon)
@@ -141,10 +141,15 @@ void TestRoutingGraph::cellOf()
 void TestRoutingGraph::indexes()
 {
     Graph graph;
-    graph.nodes = {node(QStringLiteral("A"), 50.5, 8.5), node(QStringLiteral("B"), 50.7, 8.9),
-                   node(QStringLiteral("C"), -33.9, 151.2), {QStringLiteral("D"), QGeoCoordinate(), 0, false}};
-    graph.edges = {{0, 1, Segment::HIGH, 0}, {1, 2, Segment::LOW, 1}, {2, 2, Segment::DRCT, 0},
-                   {0, 9, Segment::HIGH, 0}, {2, 0, Segment::TRACK, -1}};
+    graph.nodes = {node(QStringLiteral("A"), 50.5, 8.5),
+                   node(QStringLiteral("B"), 50.7, 8.9),
+                   node(QStringLiteral("C"), -33.9, 151.2),
+                   {QStringLiteral("D"), QGeoCoordinate(), 0, false}};
+    graph.edges = {{0, 1, Segment::HIGH, 0},
+                   {1, 2, Segment::LOW, 1},
+                   {2, 2, Segment::DRCT, 0},
+                   {0, 9, Segment::HIGH, 0},
+                   {2, 0, Segment::TRACK, -1}};
     QVERIFY(Routing::buildGraphIndexes(graph));
 
     QCOMPARE(graph.nodeOf(QStringLiteral("C")), 2);
@@ -260,8 +265,8 @@ void TestRoutingGraph::directNetworks()
 
     Graph graph;
     graph.nodes = {{QStringLiteral("A"), a, typeA, typeA == Point::FIX},
-                    {QStringLiteral("B"), b, typeB, typeB == Point::FIX},
-                     {QStringLiteral("C"), QGeoCoordinate(b.latitude(), b.longitude() + 3.0), Point::VOR, false}};
+                   {QStringLiteral("B"), b, typeB, typeB == Point::FIX},
+                   {QStringLiteral("C"), QGeoCoordinate(b.latitude(), b.longitude() + 3.0), Point::VOR, false}};
     QVERIFY(Routing::buildGraphIndexes(graph));
     const std::vector<int> &part = graph.components[network];
     QVERIFY(part.at(0) >= 0);
