@@ -75,7 +75,7 @@ public:
 
     bool operator==(const Airplane &other) const = default;
 
-    QString icao;               // ICAO type designator
+    QString icao; // ICAO type designator
     QString name;
     QString manufacturer;
     int maxpassengers = 150;    // seats
@@ -99,17 +99,17 @@ public:
     int descentvs = -2000;
     int approachias = 250;
     int approachvs = -1500;
-    int fueltype = 0;           // 0 "Kerosen", 1 "Avgas"
-    int unittype = 0;           // 0 "Mass", 1 "Volume"
-    int taxifuel = 200;         // kg
-    int climbfuel = 3000;       // kg per hour
+    int fueltype = 0;     // 0 "Kerosen", 1 "Avgas"
+    int unittype = 0;     // 0 "Mass", 1 "Volume"
+    int taxifuel = 200;   // kg
+    int climbfuel = 3000; // kg per hour
     int cruisefuel = 2500;
     int descentfuel = 1000;
     int alternatefuel = 2500;
-    int contingencyfuel = 5;    // percent of the trip fuel
-    int extrafuel = 0;          // kg
-    int finalfuel = 30;         // minutes of holding
-    int fuelcapacity = 24000;   // kg
+    int contingencyfuel = 5;  // percent of the trip fuel
+    int extrafuel = 0;        // kg
+    int finalfuel = 30;       // minutes of holding
+    int fuelcapacity = 24000; // kg
     QString registration;
     QString equipment = QStringLiteral("S");   // flight plan item 10a: standard equipment
     QString transponder = QStringLiteral("C"); // item 10b: Mode C

@@ -31,8 +31,10 @@ constexpr qint64 maxAirplaneFileSize = 1024 * 1024;
 // Fields held in kilograms, shown in the mass unit of the preferences.
 bool isMassField(QStringView name)
 {
+    // clang-format off
     static const QStringList fields{QStringLiteral("maxcargo"), QStringLiteral("eow"),   QStringLiteral("mzfw"),
                                     QStringLiteral("mtow"),     QStringLiteral("mlw"),   QStringLiteral("passengerweight")};
+    // clang-format on
     return fields.contains(name);
 }
 
@@ -40,10 +42,12 @@ bool isMassField(QStringView name)
 // for "Mass" in the mass unit of the preferences, for "Volume" as litres or gallons of its fuel.
 bool isFuelField(QStringView name)
 {
+    // clang-format off
     static const QStringList fields{QStringLiteral("taxifuel"),     QStringLiteral("climbfuel"),
                                     QStringLiteral("cruisefuel"),   QStringLiteral("descentfuel"),
                                     QStringLiteral("alternatefuel"), QStringLiteral("extrafuel"),
                                     QStringLiteral("fuelcapacity")};
+    // clang-format on
     return fields.contains(name);
 }
 
@@ -533,9 +537,8 @@ int AirplaneListModel::loadAirplaneFromFile(const QString &path)
         return -5;
     }
     if (!isValidCode(QStringLiteral("fueltype"), airplane.fueltype)) {
-        setMsgerror(tr("The file %1 is not a valid airplane file. Unknown fuel type %2.")
-                        .arg(shown)
-                        .arg(airplane.fueltype));
+        setMsgerror(
+            tr("The file %1 is not a valid airplane file. Unknown fuel type %2.").arg(shown).arg(airplane.fueltype));
         return -5;
     }
     if (!isValidCode(QStringLiteral("unittype"), airplane.unittype)) {
@@ -605,6 +608,8 @@ QList<Airplane> AirplaneListModel::defaultAirplanes()
     // Figures from the types' published data, rounded as a dispatcher would plan with them,
     // masses and fuel in kilograms. The piston single shows its fuel as a volume of Avgas, as
     // its pilots plan it: 200 L of tanks are 144 kg, 34 L/h in cruise 24 kg/h.
+    // Laid out by hand: one group of figures per line.
+    // clang-format off
     return {
         Airplane{ .icao = QStringLiteral("A320"), .name = QStringLiteral("A320-200"),
                   .manufacturer = QStringLiteral("Airbus"),
@@ -677,4 +682,5 @@ QList<Airplane> AirplaneListModel::defaultAirplanes()
                   .registration = {},
                   .equipment = QStringLiteral("SG"), .transponder = QStringLiteral("C") },
     };
+    // clang-format on
 }

@@ -36,7 +36,17 @@ public:
     enum State { Disconnected = 0, Connecting = 1, Connected = 2 };
 
     // The values we subscribe to, in index order: the index of each request is its position here.
-    enum Value { Latitude, Longitude, Elevation, TrueHeading, TrueAirspeed, GroundSpeed, VerticalSpeed, FuelTotal, ValueCount };
+    enum Value {
+        Latitude,
+        Longitude,
+        Elevation,
+        TrueHeading,
+        TrueAirspeed,
+        GroundSpeed,
+        VerticalSpeed,
+        FuelTotal,
+        ValueCount
+    };
 
     static constexpr quint16 defaultPort = 49000;
     static constexpr int defaultWatchdogMs = 5000;

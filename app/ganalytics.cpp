@@ -139,8 +139,8 @@ void GAnalytics::sendEvent(const QString &name, const QString &location, const Q
             params.insert(it.key(), it.value().toString());
     }
     if (params.size() > 25) {
-        m_worker->log(Error, QStringLiteral("to much parameters for event %1, maximum 25, got %2")
-                                 .arg(name).arg(params.size()));
+        m_worker->log(
+            Error, QStringLiteral("to much parameters for event %1, maximum 25, got %2").arg(name).arg(params.size()));
     }
     QJsonObject event;
     event.insert(QStringLiteral("name"), name);

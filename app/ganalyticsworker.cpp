@@ -29,9 +29,8 @@ GAnalyticsWorker::GAnalyticsWorker(GAnalytics *parent)
     m_request.setHeader(QNetworkRequest::ContentTypeHeader, QStringLiteral("application/json; charset=utf-8"));
     m_request.setHeader(QNetworkRequest::UserAgentHeader, m_userAgent);
 
-    const QScreen *screen = qobject_cast<QGuiApplication *>(QCoreApplication::instance())
-        ? QGuiApplication::primaryScreen()
-        : nullptr;
+    const QScreen *screen
+        = qobject_cast<QGuiApplication *>(QCoreApplication::instance()) ? QGuiApplication::primaryScreen() : nullptr;
     const QSize size = screen ? screen->size() : QSize(-1, -1);
     m_screenResolution = QStringLiteral("%1x%2").arg(size.width()).arg(size.height());
 
@@ -88,9 +87,9 @@ void GAnalyticsWorker::postMessage()
         log(GAnalytics::Error, QStringLiteral("google analytics measurement id was not set!"));
     if (m_apiSecret.isEmpty())
         log(GAnalytics::Error, QStringLiteral("google analytics api seceret was not set!"));
-    m_request.setUrl(QUrl(m_host + QStringLiteral("/mp/collect?measurement_id=%1&api_secret=%2")
-                                       .arg(m_measurementId, m_apiSecret),
-                          QUrl::TolerantMode));
+    m_request.setUrl(
+        QUrl(m_host + QStringLiteral("/mp/collect?measurement_id=%1&api_secret=%2").arg(m_measurementId, m_apiSecret),
+             QUrl::TolerantMode));
     log(GAnalytics::Debug, QStringLiteral("GA Query string = ") + QString::fromUtf8(body));
     if (!m_manager) {
         m_manager = new QNetworkAccessManager(this);

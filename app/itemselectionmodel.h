@@ -9,7 +9,8 @@ class Flightplan;
 class ListProxyModel;
 class MapProxyModel;
 class Point;
-template<typename T> class BaseModel;
+template <typename T>
+class BaseModel;
 
 // The one selected and the one hovered navigation point, shared by the map, the point list and
 // the flight-plan table: the selected point's rows in each of them, its UID, and signals the

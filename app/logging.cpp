@@ -27,6 +27,7 @@ QTextStream &logStream()
 
 const char *label(QtMsgType type)
 {
+    // clang-format off
     switch (type) {
     case QtDebugMsg: return " Debug: ";
     case QtWarningMsg: return " Warning: ";
@@ -34,6 +35,7 @@ const char *label(QtMsgType type)
     case QtFatalMsg: return " Fatal: ";
     case QtInfoMsg: return " Info: ";
     }
+    // clang-format on
     return nullptr;
 }
 
@@ -44,7 +46,7 @@ namespace Logging {
 QString logFilePath()
 {
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QLatin1Char('/')
-        + QCoreApplication::applicationName() + QStringLiteral(".log");
+           + QCoreApplication::applicationName() + QStringLiteral(".log");
 }
 
 bool openLogFile(QFile *file)

@@ -58,7 +58,7 @@ constexpr bool kMaintenanceToolCheck = false;
 const char *const kIconFont = ":/fa/ttf/fa-solid-900.ttf";
 const char *const kWindowIcon = ":/icon/wylr/app.iconset/icon_256x256.png";
 
-template<typename T>
+template <typename T>
 void registerUncreatable(const char *element)
 {
     const QByteArray uri = QByteArray(WAYLORE_ORGANIZATION) + '.' + element;
@@ -131,8 +131,7 @@ bool Shell::start()
 
     m_airplanes = std::make_unique<AirplaneListModel>();
     m_flightplan = std::make_unique<Flightplan>();
-    QObject::connect(m_airplanes.get(), &AirplaneListModel::changed, m_flightplan.get(),
-                     &Flightplan::airplaneChanged);
+    QObject::connect(m_airplanes.get(), &AirplaneListModel::changed, m_flightplan.get(), &Flightplan::airplaneChanged);
 
     m_document = std::make_unique<Document>(m_flightplan.get());
     m_exporter = std::make_unique<Exporter>(m_flightplan.get());
@@ -151,8 +150,7 @@ bool Shell::start()
                      Qt::QueuedConnection);
 
     m_procedureManager = std::make_unique<ProcedureManager>(m_database->pointMapModel());
-    QObject::connect(m_infoManager.get(), &InfoManager::clear, m_procedureManager.get(),
-                     &ProcedureManager::removeAll);
+    QObject::connect(m_infoManager.get(), &InfoManager::clear, m_procedureManager.get(), &ProcedureManager::removeAll);
     QObject::connect(m_infoManager.get(), &InfoManager::displayProcedure, m_procedureManager.get(),
                      &ProcedureManager::setProcedure);
 

@@ -14,7 +14,7 @@ QString Theme::storedKey(const QString &key, int type)
     return type == 0 ? key : key + QLatin1Char('.') + QString::number(type);
 }
 
-template<typename T>
+template <typename T>
 T Theme::lookup(const QHash<QString, T> &table, const QString &key, int type, const T &fallback, bool wildcard)
 {
     auto it = table.constFind(storedKey(key, type));

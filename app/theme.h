@@ -54,7 +54,7 @@ public:
 private:
     static QString storedKey(const QString &key, int type);
     // The typed entry, else the plain one, else (with wildcard) the "*" entry, else fallback.
-    template<typename T>
+    template <typename T>
     static T lookup(const QHash<QString, T> &table, const QString &key, int type, const T &fallback,
                     bool wildcard = false);
 

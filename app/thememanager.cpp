@@ -64,6 +64,8 @@ struct Row
 // a font family, so every label is drawn in the "Helvetica" default.
 QList<Row> valueTable()
 {
+    // Laid out by hand: one row per key, one column per theme.
+    // clang-format off
     return {
         { "*", 0, FontSize, { num(11), num(11), num(10), num(13), num(12), num(10), num(10) } },
         { "selection", 0, Colour, { hsl(350.4, 100, 56.65), hsl(350.34, 39.71, 54.1), named("orangered"),
@@ -164,11 +166,13 @@ QList<Row> valueTable()
         { "precipitation", 0, Opacity, { num(0.85), num(0.85), num(0.85), num(0.85), num(0.85), num(0.8), num(0.85) } },
         { "wind", 0, Opacity, { num(0.4), num(0.5), num(0.5), num(0.4), num(0.3), num(0.4), num(0.4) } },
     };
+    // clang-format on
 }
 
 void apply(Theme *theme, const Row &row, const Cell &cell)
 {
     const QString key = QString::fromLatin1(row.key);
+    // clang-format off
     switch (row.property) {
     case FontSize: theme->setFontSize(key, cell.number, row.type); break;
     case Colour: theme->setColor(key, cell.colour, row.type); break;
@@ -177,6 +181,7 @@ void apply(Theme *theme, const Row &row, const Cell &cell)
     case Opacity: theme->setOpacity(key, cell.number, row.type); break;
     case Dashed: theme->setDashed(key, cell.number != 0.0, row.type); break;
     }
+    // clang-format on
 }
 
 } // namespace
@@ -189,9 +194,9 @@ ThemeManager::ThemeManager()
         bool night;
         bool mono;
     };
-    const Identity identities[] = {{"Light", false, false},    {"Dark", true, false},    {"Voyager", false, false},
-                                   {"Paper", false, false},    {"Midnight", true, false}, {"Terrain", false, false},
-                                   {"Satellite", false, true}};
+    const Identity identities[]
+        = {{"Light", false, false},   {"Dark", true, false},     {"Voyager", false, false}, {"Paper", false, false},
+           {"Midnight", true, false}, {"Terrain", false, false}, {"Satellite", false, true}};
     const QList<Row> table = valueTable();
     for (size_t index = 0; index < std::size(identities); ++index) {
         const Identity &identity = identities[index];

@@ -79,7 +79,7 @@ bool TranslationManager::restartRequired() const
 bool TranslationManager::isSupported(const QString &code)
 {
     return code == QLatin1String("en") || code == QLatin1String("fr") || code == QLatin1String("de")
-        || code == QLatin1String("es");
+           || code == QLatin1String("es");
 }
 
 QString TranslationManager::resolveLanguage(const QString &choice, const QStringList &systemLanguages)

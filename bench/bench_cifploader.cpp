@@ -2,6 +2,7 @@
 // the database-file records, printing lines per second and bytes per leg.
 
 #include "airport.h"
+#include "benchsupport.h"
 #include "cifploader.h"
 #include "database.h"
 #include "procedure.h"
@@ -54,6 +55,11 @@ QString procedureLine(int procedure, int leg)
 
 int main(int argc, char **argv)
 {
+    if (BenchSupport::answersHelp(
+            argc, argv,
+            "Usage: bench_cifploader\n"
+            "Reads synthetic CIFP files of a large airport's size and prints lines per second and bytes per leg.\n"))
+        return 0;
     QCoreApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Corvel"));
     QCoreApplication::setApplicationName(QStringLiteral("WayloreBench"));
@@ -96,15 +102,9 @@ int main(int argc, char **argv)
         QDataStream out(&bytes, QIODevice::WriteOnly);
         Procedure procedure(QStringLiteral("P0"), QStringLiteral("X000"), Procedure::SID);
         for (int l = 0; l < kLegsPerProcedure; ++l) {
-            procedure.addRecord(Record(
-                l * 10, 2,
-                QStringLiteral("RW25L"),
-                               QStringLiteral("F0001"),
-                                              QStringLiteral("FFM"), QStringLiteral("ENRT"),
-                                                                                    QStringLiteral("ED"), 0x45202020,
-                                                                                                   -1, Record::TF, 250,
-                                                                                                   12.5, 0, 0, 5000, -1,
-                                                                                                   -1, 250, 2.5, -1));
+            procedure.addRecord(Record(l * 10, 2, QStringLiteral("RW25L"), QStringLiteral("F0001"),
+                                       QStringLiteral("FFM"), QStringLiteral("ENRT"), QStringLiteral("ED"), 0x45202020,
+                                       -1, Record::TF, 250, 12.5, 0, 0, 5000, -1, -1, 250, 2.5, -1));
         }
         timer.restart();
         constexpr int rounds = 20000;

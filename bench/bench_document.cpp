@@ -1,7 +1,7 @@
 // Times saving and opening a flight-plan document of 1,000 waypoints (airports, fixes and
 // coordinate points, with comments and constraints) over a navigation database of 20,000
-// airports (each with a runway long enough for an alternate) and 100,000 fixes: the document's saveAs (text, safe write) and open (read, check,
-// insertion and the update pass that follows it).
+// airports (each with a runway long enough for an alternate) and 100,000 fixes: the document's saveAs (text, safe
+// write) and open (read, check, insertion and the update pass that follows it).
 
 #include "airplanelistmodel.h"
 #include "airport.h"
@@ -53,6 +53,10 @@ void report(const char *what, std::vector<double> times)
 
 int main(int argc, char **argv)
 {
+    if (BenchSupport::answersHelp(argc, argv,
+                                  "Usage: bench_document\n"
+                                  "Times saving and opening a flight-plan document of 1,000 waypoints.\n"))
+        return 0;
     QCoreApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Corvel"));
     QCoreApplication::setApplicationName(QStringLiteral("Waylore"));

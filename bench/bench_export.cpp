@@ -41,6 +41,10 @@ Point *airport(Database &database, const QString &code, const QGeoCoordinate &po
 
 int main(int argc, char **argv)
 {
+    if (BenchSupport::answersHelp(argc, argv,
+                                  "Usage: bench_export\n"
+                                  "Times writing all file formats of a 100-waypoint plan.\n"))
+        return 0;
     QApplication app(argc, argv);
     BenchSupport::initQuietApplication();
     QCoreApplication::setApplicationVersion(QStringLiteral(WAYLORE_APP_VERSION));
@@ -65,14 +69,16 @@ int main(int argc, char **argv)
             point = Database::getOrAddCoordPoint(position, false);
         } else {
             const int type = i % 4 == 0 ? Point::VOR : i % 7 == 0 ? Point::NDB : Point::FIX;
-            point = new Point(type, position, QStringLiteral("P%1").arg(i, 3, 10, QLatin1Char('0')), QStringLiteral("ENRT"),
-                              QStringLiteral("XX"), QStringLiteral("POINT %1").arg(i), 0, 0.0f, QString());
+            point = new Point(type, position, QStringLiteral("P%1").arg(i, 3, 10, QLatin1Char('0')),
+                              QStringLiteral("ENRT"), QStringLiteral("XX"), QStringLiteral("POINT %1").arg(i), 0, 0.0f,
+                              QString());
             database.addPoint(point);
         }
         auto *waypoint = new Waypoint(point);
         waypoint->setAltitude(35000, false);
         if (previous && previous->type() == Point::FIX && point->type() == Point::FIX) {
-            auto *segment = new Segment(Segment::FORWARD, Segment::HIGH, previous, point, QStringLiteral("UL%1").arg(i / 10), 0, 0);
+            auto *segment = new Segment(Segment::FORWARD, Segment::HIGH, previous, point,
+                                        QStringLiteral("UL%1").arg(i / 10), 0, 0);
             database.addSegment(segment);
             waypoints.last()->setAirway(segment);
         }
@@ -97,6 +103,7 @@ int main(int argc, char **argv)
     }
     std::sort(times.begin(), times.end());
     std::printf("%-44s median %8.1f ms, best %8.1f ms, worst %8.1f ms (goal < %.0f ms, %d runs)\n",
-                "all 20 file formats of 100 waypoints", times[times.size() / 2], times.front(), times.back(), GoalMs, Runs);
+                "all 20 file formats of 100 waypoints", times[times.size() / 2], times.front(), times.back(), GoalMs,
+                Runs);
     return 0;
 }

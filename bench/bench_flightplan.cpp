@@ -36,8 +36,8 @@ void fillPlan(Flightplan &plan, Database &db, QRandomGenerator &random, int coun
         Point *point = (i == 0 || i == count - 1) ? db.pointAt(random.bounded(Airports))
                                                   : db.pointAt(Airports + random.bounded(Fixes));
         if (previous && i % 3 != 0)
-            db.addSegment(new Segment(Segment::NONE, Segment::HIGH, previous, point,
-                                      QStringLiteral("UB%1").arg(i % 500), 0, 0));
+            db.addSegment(
+                new Segment(Segment::NONE, Segment::HIGH, previous, point, QStringLiteral("UB%1").arg(i % 500), 0, 0));
         auto *waypoint = new Waypoint(point);
         waypoint->setAltitude(i == 0 || i == count - 1 ? 500 : 35000, false);
         waypoint->setIas(i == 0 || i == count - 1 ? 250.0 : 0.78, false);
@@ -63,6 +63,10 @@ void timePasses(Flightplan &plan, const char *what)
 
 int main(int argc, char **argv)
 {
+    if (BenchSupport::answersHelp(argc, argv,
+                                  "Usage: bench_flightplan\n"
+                                  "Times the flight plan's update pass on plans of 100 and 1,000 waypoints.\n"))
+        return 0;
     QCoreApplication app(argc, argv);
     BenchSupport::initQuietApplication();
 
@@ -74,10 +78,9 @@ int main(int argc, char **argv)
     db.beginModifying();
     BenchSupport::addSyntheticPoints(db, random, Airports, Fixes, Navaids);
     for (int i = 0; i < Segments; ++i)
-        db.addSegment(new Segment(Segment::NONE, i % 2 ? Segment::HIGH : Segment::LOW,
-                                  db.pointAt(Airports + random.bounded(Fixes)),
-                                  db.pointAt(Airports + random.bounded(Fixes)), QStringLiteral("UL%1").arg(i % 900),
-                                  0, 0));
+        db.addSegment(new Segment(
+            Segment::NONE, i % 2 ? Segment::HIGH : Segment::LOW, db.pointAt(Airports + random.bounded(Fixes)),
+            db.pointAt(Airports + random.bounded(Fixes)), QStringLiteral("UL%1").arg(i % 900), 0, 0));
     db.endModifying();
     std::printf("Synthetic world: %d points, %d segments\n", Database::pointCount(), Database::segmentCount());
 
@@ -87,8 +90,7 @@ int main(int argc, char **argv)
         QElapsedTimer timer;
         timer.start();
         plan.update(false, false);
-        std::printf("%-44s %8.3f ms\n",
-                    qPrintable(QStringLiteral("first pass after filling, %1 waypoints").arg(count)),
+        std::printf("%-44s %8.3f ms\n", qPrintable(QStringLiteral("first pass after filling, %1 waypoints").arg(count)),
                     timer.nsecsElapsed() / 1e6);
         timePasses(plan, qPrintable(QStringLiteral("update pass, %1 waypoints").arg(count)));
         int airways = 0;

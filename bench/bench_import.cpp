@@ -209,7 +209,8 @@ struct DataPaths
 // The files the import reads, chosen as the loader chooses them.
 DataPaths dataPaths(const QString &xpPath, bool customData)
 {
-    const QString data = xpPath + (customData ? QStringLiteral("/Custom Data") : QStringLiteral("/Resources/default data"));
+    const QString data
+        = xpPath + (customData ? QStringLiteral("/Custom Data") : QStringLiteral("/Resources/default data"));
     DataPaths paths;
     paths.apt = xpPath + QLatin1Char('/') + WorldGen::globalAptPath();
     if (!QFile::exists(paths.apt))
@@ -247,8 +248,8 @@ void measureWriteAndLoad(Database &database)
     const double load = watch.nanoseconds / 1e9;
     const qint64 longestGap = watch.longestStall;
     const bool same = result && database.pointModel()->count() == points;
-    std::printf("  %6.2f s  load to loaded(true), into an empty database as at start-up%s    goal: under %.1f s  %s\n", load,
-                same ? "" : " FAILED or incomplete", kGoalLoadSeconds, verdict(same && load < kGoalLoadSeconds));
+    std::printf("  %6.2f s  load to loaded(true), into an empty database as at start-up%s    goal: under %.1f s  %s\n",
+                load, same ? "" : " FAILED or incomplete", kGoalLoadSeconds, verdict(same && load < kGoalLoadSeconds));
     std::printf("  %6.1f ms longest main-thread stall during the load    goal: under %.0f ms  %s\n", longestGap / 1e6,
                 kGoalStallMilliseconds, verdict(longestGap / 1e6 < kGoalStallMilliseconds));
 }
@@ -256,16 +257,17 @@ void measureWriteAndLoad(Database &database)
 void printReader(const char *name, qint64 readerNs, const FieldSplit::Figure &floor)
 {
     const double ratio = floor.nanoseconds > 0 ? double(readerNs) / double(floor.nanoseconds) : 0.0;
-    std::printf("  %-16s %7.3f s   floor %7.3f s (%6.1f MB, %9lld lines, %10lld fields)   %5.1fx    goal: under %.0fx  %s\n",
-                name, readerNs / 1e9, floor.nanoseconds / 1e9, floor.bytes / (1024.0 * 1024.0),
-                static_cast<long long>(floor.lines), static_cast<long long>(floor.fields), ratio, kGoalFloorRatio,
-                verdict(ratio > 0.0 && ratio < kGoalFloorRatio));
+    std::printf(
+        "  %-16s %7.3f s   floor %7.3f s (%6.1f MB, %9lld lines, %10lld fields)   %5.1fx    goal: under %.0fx  %s\n",
+        name, readerNs / 1e9, floor.nanoseconds / 1e9, floor.bytes / (1024.0 * 1024.0),
+        static_cast<long long>(floor.lines), static_cast<long long>(floor.fields), ratio, kGoalFloorRatio,
+        verdict(ratio > 0.0 && ratio < kGoalFloorRatio));
 }
 
 // The items a reader made, built again from their own fields with nothing read, parsed or
 // indexed: how much of the reader's time (and of its ratio to the floor) the items themselves
 // take, each a QObject with texts of its own.
-template<typename T>
+template <typename T>
 void printConstruction(const QList<T *> &items, const char *what, const FieldSplit::Figure &floor,
                        const std::function<T *(const T *)> &copy)
 {
@@ -316,8 +318,8 @@ void measureReaders(Database &database, const DataPaths &paths)
             }
             const QString waypointType = QStringLiteral("C   ");
             printConstruction<Point>(fixes, "fixes", floor, [&waypointType](const Point *fix) {
-                return new Point(Point::FIX, fix->position(), fix->code(), fix->terminal(), fix->region(), fix->name(), 0,
-                                 0.0f, waypointType);
+                return new Point(Point::FIX, fix->position(), fix->code(), fix->terminal(), fix->region(), fix->name(),
+                                 0, 0.0f, waypointType);
             });
         }
         floor = FieldSplit::blanks({paths.nav});
@@ -391,12 +393,12 @@ void measureAllCores(const QString &xpPath, bool customData, bool userFix, const
     }
     QFile first(oneCoreFile);
     QFile second(copy);
-    const bool same = first.open(QIODevice::ReadOnly) && second.open(QIODevice::ReadOnly)
-        && first.readAll() == second.readAll();
+    const bool same
+        = first.open(QIODevice::ReadOnly) && second.open(QIODevice::ReadOnly) && first.readAll() == second.readAll();
     std::printf("  database file of the all-cores import identical to the one-core one: %s\n", same ? "yes" : "NO");
 }
 
-template<typename Enum>
+template <typename Enum>
 QString enumKey(int value)
 {
     const char *key = QMetaEnum::fromType<Enum>().valueToKey(value);
@@ -406,8 +408,8 @@ QString enumKey(int value)
 void printGenerated(const WorldGen::Summary &s)
 {
     std::printf("Generated in %.1f s, %.0f MB:\n", s.milliseconds / 1000.0, s.bytes / (1024.0 * 1024.0));
-    std::printf("  apt.dat      %d airports (+%d seaplane bases and heliports), %d runways, %lld lines\n",
-                s.airports, s.skippedAirports, s.runways, static_cast<long long>(s.aptLines));
+    std::printf("  apt.dat      %d airports (+%d seaplane bases and heliports), %d runways, %lld lines\n", s.airports,
+                s.skippedAirports, s.runways, static_cast<long long>(s.aptLines));
     std::printf("  earth_fix    %d fixes (%d enroute, %d terminal); user_fix %d\n", s.enrouteFixes + s.terminalFixes,
                 s.enrouteFixes, s.terminalFixes, s.userFixes);
     std::printf("  earth_nav    %d rows: %d NDB, %d VOR, %d DME, %d ILS localizers, %d other\n",
@@ -442,16 +444,20 @@ int main(int argc, char *argv[])
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Imports a simulator folder and prints the figures."));
     parser.addHelpOption();
-    parser.addPositionalArgument(QStringLiteral("folder"), QStringLiteral("Simulator folder to import (default: a generated world)."));
-    const QCommandLineOption generateOption(QStringLiteral("generate"), QStringLiteral("Generate the world into <dir> and keep it."),
+    parser.addPositionalArgument(QStringLiteral("folder"),
+                                 QStringLiteral("Simulator folder to import (default: a generated world)."));
+    const QCommandLineOption generateOption(QStringLiteral("generate"),
+                                            QStringLiteral("Generate the world into <dir> and keep it."),
                                             QStringLiteral("dir"));
     const QCommandLineOption scaleOption(QStringLiteral("scale"), QStringLiteral("World size (default 1)."),
                                          QStringLiteral("factor"), QStringLiteral("1"));
-    const QCommandLineOption seedOption(QStringLiteral("seed"), QStringLiteral("Seed of the world."), QStringLiteral("n"),
-                                        QStringLiteral("20240110"));
-    const QCommandLineOption customOption(QStringLiteral("custom-data"), QStringLiteral("Read the Custom Data folder."));
+    const QCommandLineOption seedOption(QStringLiteral("seed"), QStringLiteral("Seed of the world."),
+                                        QStringLiteral("n"), QStringLiteral("20240110"));
+    const QCommandLineOption customOption(QStringLiteral("custom-data"),
+                                          QStringLiteral("Read the Custom Data folder."));
     const QCommandLineOption userFixOption(QStringLiteral("user-fix"), QStringLiteral("Read user_fix.dat too."));
-    const QCommandLineOption allCoresOption(QStringLiteral("all-cores"), QStringLiteral("Do not pin the import to one core."));
+    const QCommandLineOption allCoresOption(QStringLiteral("all-cores"),
+                                            QStringLiteral("Do not pin the import to one core."));
     const QCommandLineOption importOnlyOption(QStringLiteral("import-only"),
                                               QStringLiteral("Print the import figures alone."));
     const QCommandLineOption noReadersOption(QStringLiteral("no-readers"),
@@ -459,7 +465,8 @@ int main(int argc, char *argv[])
     const QCommandLineOption noAllCoresOption(QStringLiteral("no-all-cores"),
                                               QStringLiteral("Skip the second import on all cores."));
     const QCommandLineOption keepFileOption(QStringLiteral("keep-file"),
-                                            QStringLiteral("Copy the database file written to <path>."), QStringLiteral("path"));
+                                            QStringLiteral("Copy the database file written to <path>."),
+                                            QStringLiteral("path"));
     parser.addOptions({generateOption, scaleOption, seedOption, customOption, userFixOption, allCoresOption,
                        importOnlyOption, noReadersOption, noAllCoresOption, keepFileOption});
     parser.process(app);
@@ -590,7 +597,8 @@ int main(int argc, char *argv[])
                 verdict(peakMb < kGoalMegabytes));
     const QFileInfo file(database.filePath());
     if (file.exists())
-        std::printf("Database file: %.1f MB (%s)\n", file.size() / (1024.0 * 1024.0), qPrintable(file.absoluteFilePath()));
+        std::printf("Database file: %.1f MB (%s)\n", file.size() / (1024.0 * 1024.0),
+                    qPrintable(file.absoluteFilePath()));
     else
         std::printf("Database file: not written\n");
     if (parser.isSet(keepFileOption)) {
@@ -637,13 +645,15 @@ int main(int argc, char *argv[])
     QStringList points;
     for (auto it = pointTypes.cbegin(); it != pointTypes.cend(); ++it)
         points.append(QStringLiteral("%1 %2").arg(enumKey<Point::Types>(it.key())).arg(it.value()));
-    std::printf("  points %d: %s\n", int(database.pointModel()->items().size()), qPrintable(points.join(QStringLiteral(", "))));
+    std::printf("  points %d: %s\n", int(database.pointModel()->items().size()),
+                qPrintable(points.join(QStringLiteral(", "))));
     QStringList segments;
     for (auto it = segmentTypes.cbegin(); it != segmentTypes.cend(); ++it)
         segments.append(QStringLiteral("%1 %2").arg(enumKey<Segment::Types>(it.key())).arg(it.value()));
-    std::printf("  segments %d: %s; both ways %d, forward %d, backward %d\n", int(database.segmentModel()->items().size()),
-                qPrintable(segments.join(QStringLiteral(", "))), directions.value(Segment::NONE),
-                directions.value(Segment::FORWARD), directions.value(Segment::BACKWARD));
+    std::printf("  segments %d: %s; both ways %d, forward %d, backward %d\n",
+                int(database.segmentModel()->items().size()), qPrintable(segments.join(QStringLiteral(", "))),
+                directions.value(Segment::NONE), directions.value(Segment::FORWARD),
+                directions.value(Segment::BACKWARD));
     QStringList procedures;
     for (auto it = procedureTypes.cbegin(); it != procedureTypes.cend(); ++it)
         procedures.append(QStringLiteral("%1 %2").arg(enumKey<Procedure::Types>(it.key())).arg(it.value()));
@@ -652,12 +662,14 @@ int main(int argc, char *argv[])
                     qPrintable(procedures.join(QStringLiteral(", "))), static_cast<long long>(legs));
     else
         std::printf("  procedures: not countable (the database has no procedure model)\n");
-    std::printf("  ground: %d pavements, %d painted lines and lights, %d boundaries, %d taxiway names, %d start-up locations\n",
-                int(database.taxiwayModel()->items().size()), int(database.paintlightModel()->items().size()),
-                int(database.boundaryModel()->items().size()), int(database.taxinameModel()->items().size()),
-                int(database.startupModel()->items().size()));
+    std::printf(
+        "  ground: %d pavements, %d painted lines and lights, %d boundaries, %d taxiway names, %d start-up locations\n",
+        int(database.taxiwayModel()->items().size()), int(database.paintlightModel()->items().size()),
+        int(database.boundaryModel()->items().size()), int(database.taxinameModel()->items().size()),
+        int(database.startupModel()->items().size()));
     std::printf("  progress texts %d; log: %d info, %d warnings, %d critical\n", int(progressTexts.size()),
-                g_messageCounts.value(QtInfoMsg), g_messageCounts.value(QtWarningMsg), g_messageCounts.value(QtCriticalMsg));
+                g_messageCounts.value(QtInfoMsg), g_messageCounts.value(QtWarningMsg),
+                g_messageCounts.value(QtCriticalMsg));
     // The most frequent kinds of message, by their first two words.
     for (const auto *kinds : {&g_warningKinds, &g_infoKinds}) {
         QList<QPair<int, QString>> ranked;
@@ -665,8 +677,9 @@ int main(int argc, char *argv[])
             ranked.append({it.value(), it.key()});
         std::sort(ranked.begin(), ranked.end(), [](const auto &a, const auto &b) { return a.first > b.first; });
         for (qsizetype i = 0; i < std::min<qsizetype>(4, ranked.size()); ++i)
-            std::printf("    %6d %s, e.g. %s\n", ranked.at(i).first, kinds == &g_infoKinds ? "info" : "warning",
-                        qPrintable(g_firstOfKind.value(ranked.at(i).second).replace(QLatin1Char('\n'), QLatin1Char(' '))));
+            std::printf(
+                "    %6d %s, e.g. %s\n", ranked.at(i).first, kinds == &g_infoKinds ? "info" : "warning",
+                qPrintable(g_firstOfKind.value(ranked.at(i).second).replace(QLatin1Char('\n'), QLatin1Char(' '))));
     }
     locker.unlock();
 

@@ -38,6 +38,10 @@ Point *addAirport(Database &db, const QString &code, const QGeoCoordinate &centr
 
 int main(int argc, char **argv)
 {
+    if (BenchSupport::answersHelp(argc, argv,
+                                  "Usage: bench_legpath\n"
+                                  "Times the map paths of every leg of a 100-waypoint plan.\n"))
+        return 0;
     QCoreApplication app(argc, argv);
     BenchSupport::initQuietApplication();
 
@@ -54,10 +58,10 @@ int main(int argc, char **argv)
     QList<Point *> fixes;
     for (int i = 1; i < Waypoints - 1; ++i) {
         const double longitude = 140.5 + i * 0.99;
-        auto *fix = new Point(Point::FIX,
-                              QGeoCoordinate(36.0 + (i % 2 ? 0.4 : -0.4), longitude > 180.0 ? longitude - 360.0 : longitude),
-                              QStringLiteral("F%1").arg(i), QStringLiteral("ENRT"), QStringLiteral("XX"), QString(), 0,
-                              0.0f, QStringLiteral("C   "));
+        auto *fix = new Point(
+            Point::FIX, QGeoCoordinate(36.0 + (i % 2 ? 0.4 : -0.4), longitude > 180.0 ? longitude - 360.0 : longitude),
+            QStringLiteral("F%1").arg(i), QStringLiteral("ENRT"), QStringLiteral("XX"), QString(), 0, 0.0f,
+            QStringLiteral("C   "));
         db.addPoint(fix);
         fixes.append(fix);
     }

@@ -95,6 +95,10 @@ Map {
 
 int main(int argc, char **argv)
 {
+    if (BenchSupport::answersHelp(argc, argv,
+                                  "Usage: bench_map\n"
+                                  "Prints the frame times of a busy map while it pans and zooms. Run it under Xvfb.\n"))
+        return 0;
     qputenv("QSG_RENDER_LOOP", "basic");
     // Frames are driven back to back: no idle wait of the platform between an update request and
     // the frame, so the figures are the cost of the update and the render alone.
@@ -112,7 +116,8 @@ int main(int argc, char **argv)
     points.beginReset();
     auto band = [&](int count, double west, double east) {
         for (int i = 0; i < count; ++i) {
-            const QGeoCoordinate position(46.5 + random.generateDouble() * 7.0, west + random.generateDouble() * (east - west));
+            const QGeoCoordinate position(46.5 + random.generateDouble() * 7.0,
+                                          west + random.generateDouble() * (east - west));
             points.add(new Point(Point::VOR, position, BenchSupport::letters(random, 3), QStringLiteral("ENRT"),
                                  BenchSupport::letters(random, 2), QString(), 100, 0.0f, QString()));
         }
@@ -125,7 +130,8 @@ int main(int argc, char **argv)
     for (int i = 0; i < 10000; ++i) {
         const QGeoCoordinate position(46.5 + random.generateDouble() * 7.0, -4.0 + random.generateDouble() * 8.0);
         points.add(new Point(i % 2 == 0 ? Point::NDB : Point::DME, position, BenchSupport::letters(random, 3),
-                             QStringLiteral("ENRT"), BenchSupport::letters(random, 2), QString(), 100, 0.0f, QString()));
+                             QStringLiteral("ENRT"), BenchSupport::letters(random, 2), QString(), 100, 0.0f,
+                             QString()));
     }
     points.endReset();
     MapProxyModel filtered;
@@ -226,12 +232,14 @@ int main(int argc, char **argv)
                .arg(panned.p95, 0, 'f', 1)
                .arg(zoomed.median, 0, 'f', 1)
                .arg(zoomed.p95, 0, 'f', 1);
-    out << QStringLiteral("  filter pass swapping 2,000 points to the next frame: median %1 ms, worst %2 ms (goal < 50)\n")
+    out << QStringLiteral(
+               "  filter pass swapping 2,000 points to the next frame: median %1 ms, worst %2 ms (goal < 50)\n")
                .arg(swaps.at(swaps.size() / 2), 0, 'f', 1)
                .arg(swaps.last(), 0, 'f', 1);
     out << QStringLiteral("    of which the filter pass with its delegate changes: median %1 ms\n")
                .arg(passes.at(passes.size() / 2), 0, 'f', 1);
-    out << QStringLiteral("  filter passes changing 10,000 rows in 10,000 runs, to the next frame: median %1 ms, worst %2 ms\n")
+    out << QStringLiteral(
+               "  filter passes changing 10,000 rows in 10,000 runs, to the next frame: median %1 ms, worst %2 ms\n")
                .arg(scattered.at(scattered.size() / 2), 0, 'f', 1)
                .arg(scattered.last(), 0, 'f', 1);
     out.flush();

@@ -2,6 +2,7 @@
 // procedure builds them, and once through the shown-transitions model, which the map asks for
 // every row's line and the bounding of all of them.
 
+#include "benchsupport.h"
 #include "database.h"
 #include "point.h"
 #include "procedure.h"
@@ -29,6 +30,10 @@ Record leg(const QString &transition, int terminator, const QString &fix, int co
 
 int main(int argc, char **argv)
 {
+    if (BenchSupport::answersHelp(argc, argv,
+                                  "Usage: bench_procedurepath\n"
+                                  "Prints how long the map lines of a ten-transition approach take to build.\n"))
+        return 0;
     QCoreApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Corvel"));
     QCoreApplication::setApplicationName(QStringLiteral("Waylore-bench"));
@@ -38,7 +43,8 @@ int main(int argc, char **argv)
     const QGeoCoordinate centre(47.0, 11.0);
     auto fix = [&](const QString &code, double bearing, double nm) {
         database.addPoint(new Point(Point::FIX, centre.atDistanceAndAzimuth(nm * 1852.0, bearing), code,
-                                    QStringLiteral("ENRT"), QStringLiteral("XX"), code, 0, 0.0f, QStringLiteral("    ")));
+                                    QStringLiteral("ENRT"), QStringLiteral("XX"), code, 0, 0.0f,
+                                    QStringLiteral("    ")));
     };
     fix(QStringLiteral("DME"), 0, 0);
     fix(QStringLiteral("FAF"), 250, 6);
@@ -71,8 +77,8 @@ int main(int argc, char **argv)
     for (const QString &transition : transitions)
         points += ProcedurePath::build(procedure, transition).size();
     const double built = timer.nsecsElapsed() / 1e6;
-    out << "paths of " << transitions.size() << " transitions (" << procedure.transitions().size() * 9
-        << " legs, " << points << " points): " << built << " ms\n";
+    out << "paths of " << transitions.size() << " transitions (" << procedure.transitions().size() * 9 << " legs, "
+        << points << " points): " << built << " ms\n";
 
     TransitionMapModel model;
     timer.restart();

@@ -3,6 +3,7 @@
 // Pinned to one core. Not a test: it checks nothing, it prints figures.
 
 #include "basemodel.h"
+#include "benchsupport.h"
 #include "listproxymodel.h"
 #include "mapproxymodel.h"
 #include "point.h"
@@ -12,8 +13,8 @@
 #include <QEventLoop>
 #include <QLoggingCategory>
 #include <QRandomGenerator>
-#include <QThread>
 #include <QTextStream>
+#include <QThread>
 
 #include <algorithm>
 #include <functional>
@@ -30,9 +31,8 @@ struct TypeShare
     int type;
     int percent;
 };
-const TypeShare kTypes[] = { { Point::FIX, 75 }, { Point::AIRP, 12 }, { Point::NDB, 3 },
-                             { Point::VOR, 2 },  { Point::DME, 2 },   { Point::ILS, 3 },
-                             { Point::LOC, 2 },  { Point::COORD, 1 } };
+const TypeShare kTypes[] = {{Point::FIX, 75}, {Point::AIRP, 12}, {Point::NDB, 3}, {Point::VOR, 2},
+                            {Point::DME, 2},  {Point::ILS, 3},   {Point::LOC, 2}, {Point::COORD, 1}};
 
 int randomType(QRandomGenerator &random)
 {
@@ -67,15 +67,15 @@ QList<Point *> makePoints(int count, quint32 seed)
         const QString code = randomCode(random, type == Point::FIX ? 5 : (type == Point::AIRP ? 4 : 3));
         const QString name = randomCode(random, 6) + QStringLiteral(" ") + randomCode(random, 5);
         const QString terminal = (type == Point::AIRP) ? QStringLiteral("*") : QStringLiteral("ENRT");
-        points << new Point(type, QGeoCoordinate(latitude, longitude), code, terminal, region, name,
-                            100, 0.0f, QString());
+        points << new Point(type, QGeoCoordinate(latitude, longitude), code, terminal, region, name, 100, 0.0f,
+                            QString());
     }
     return points;
 }
 
 // Runs the event loop until the proxy has taken an index made on a worker thread, if one is
 // being made.
-template<typename Proxy>
+template <typename Proxy>
 void waitIndexed(Proxy *proxy)
 {
     if (!proxy->indexing())
@@ -93,7 +93,7 @@ double msSince(const QElapsedTimer &timer)
 // Resets of the source while the worker still makes the index, as a second load right after the
 // first: the main thread stops the worker and waits only while it reads items. The worst of ten
 // resets at staggered moments of the build, in ms.
-template<typename Proxy>
+template <typename Proxy>
 double resetWhileIndexing(BaseModel<Point> &model, Proxy *proxy)
 {
     double worst = 0.0;
@@ -118,7 +118,7 @@ struct Stats
 Stats stats(QList<double> times)
 {
     std::sort(times.begin(), times.end());
-    return { times.at(times.size() / 2), times.last() };
+    return {times.at(times.size() / 2), times.last()};
 }
 
 void benchMap(const QList<Point *> &points)
@@ -132,7 +132,7 @@ void benchMap(const QList<Point *> &points)
     MapProxyModel proxy;
     proxy.setSourceModel(&model);
     proxy.setMinZoom(3.0);
-    for (int type : { Point::AIRP, Point::NDB, Point::VOR, Point::DME, Point::FIX, Point::COORD })
+    for (int type : {Point::AIRP, Point::NDB, Point::VOR, Point::DME, Point::FIX, Point::COORD})
         proxy.setTypeFilter(true, type);
     proxy.setGeoFilter(QGeoRectangle(QGeoCoordinate(50, 5), QGeoCoordinate(45, 10)), 9.0);
     waitIndexed(&proxy);
@@ -247,7 +247,7 @@ void benchList(const QList<Point *> &points)
     // The point panel's list: airports, NDB, VOR and DME.
     ListProxyModel proxy;
     proxy.setSourceModel(&model);
-    for (int type : { Point::AIRP, Point::NDB, Point::VOR, Point::DME })
+    for (int type : {Point::AIRP, Point::NDB, Point::VOR, Point::DME})
         proxy.setTypeFilter(true, type);
     waitIndexed(&proxy);
 
@@ -292,7 +292,9 @@ void benchList(const QList<Point *> &points)
                    .arg(rows.at(i));
     }
     const Stats s = stats(best);
-    out << QStringLiteral("       one keystroke: median %1 ms, max %2 ms (goal < 100)\n").arg(s.median, 0, 'f', 2).arg(s.max, 0, 'f', 2);
+    out << QStringLiteral("       one keystroke: median %1 ms, max %2 ms (goal < 100)\n")
+               .arg(s.median, 0, 'f', 2)
+               .arg(s.max, 0, 'f', 2);
     out.flush();
 
     model.beginReset();
@@ -304,6 +306,10 @@ void benchList(const QList<Point *> &points)
 
 int main(int argc, char *argv[])
 {
+    if (BenchSupport::answersHelp(argc, argv,
+                                  "Usage: bench_proxymodels\n"
+                                  "Prints how long the map and list filters take over a world-wide point model.\n"))
+        return 0;
     QCoreApplication app(argc, argv);
     // The filters log every setting; that is not what is measured here.
     QLoggingCategory::setFilterRules(QStringLiteral("*.info=false"));
@@ -315,9 +321,9 @@ int main(int argc, char *argv[])
     out << "Filter models over navigation points" << (pinned ? " (one core)" : "") << "\n";
 
     const QList<Point *> all = makePoints(300000, 424242);
-    for (int size : { 75000, 150000, 300000 })
+    for (int size : {75000, 150000, 300000})
         benchMap(all.mid(0, size));
-    for (int size : { 75000, 150000, 300000 })
+    for (int size : {75000, 150000, 300000})
         benchList(all.mid(0, size));
     qDeleteAll(all);
     return 0;

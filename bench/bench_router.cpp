@@ -19,6 +19,7 @@
 #include "airport.h"
 #include "astar.h"
 #include "basemodel.h"
+#include "benchsupport.h"
 #include "database.h"
 #include "graph.h"
 #include "point.h"
@@ -172,9 +173,9 @@ void buildWorld(Database &db)
         for (int c = 0; c < FixColumns; ++c) {
             const double lat = -60.0 + (r + 0.2 + 0.6 * random.generateDouble()) * rowStep;
             const double lon = -180.0 + (c + 0.2 + 0.6 * random.generateDouble()) * columnStep;
-            auto *fix = new Point(Point::FIX, QGeoCoordinate(lat, lon), code(r * FixColumns + c, 5),
-                                  QStringLiteral("ENRT"), QStringLiteral("ZZ"), QString(), 0, 0.0f,
-                                  QStringLiteral("C   "));
+            auto *fix
+                = new Point(Point::FIX, QGeoCoordinate(lat, lon), code(r * FixColumns + c, 5), QStringLiteral("ENRT"),
+                            QStringLiteral("ZZ"), QString(), 0, 0.0f, QStringLiteral("C   "));
             db.addPoint(fix);
             grid[size_t(r) * FixColumns + c] = fix;
         }
@@ -237,9 +238,8 @@ void addContinent(Database &db, QRandomGenerator &random, const QString &prefix,
         for (int c = 0; c < columns; ++c) {
             const QGeoCoordinate position(south + (r + 0.2 + 0.6 * random.generateDouble()) * step,
                                           west + (c + 0.2 + 0.6 * random.generateDouble()) * step);
-            auto *fix
-                = new Point(Point::FIX, position, prefix + code(r * columns + c, 4),
-                            QStringLiteral("ENRT"), QStringLiteral("ZZ"), QString(), 0, 0.0f, QStringLiteral("C   "));
+            auto *fix = new Point(Point::FIX, position, prefix + code(r * columns + c, 4), QStringLiteral("ENRT"),
+                                  QStringLiteral("ZZ"), QString(), 0, 0.0f, QStringLiteral("C   "));
             db.addPoint(fix);
             grid[size_t(r) * columns + c] = fix;
         }
@@ -251,9 +251,9 @@ void addContinent(Database &db, QRandomGenerator &random, const QString &prefix,
     const double area = (north - south) * (east - west);
     // The big world's densities: about one radio aid and one airport per 1.5 square degrees.
     for (int i = 0; i < int(area / 1.5); ++i) {
-        db.addPoint(
-            new Point(i % 3 == 0 ? Point::NDB : Point::VOR, anywhere(), prefix + code(i, 3),
-                      QStringLiteral("ENRT"), QStringLiteral("YY"), QStringLiteral("Navaid"), 0, 115.0f, QString()));
+        db.addPoint(new Point(i % 3 == 0 ? Point::NDB : Point::VOR, anywhere(), prefix + code(i, 3),
+                              QStringLiteral("ENRT"), QStringLiteral("YY"), QStringLiteral("Navaid"), 0, 115.0f,
+                              QString()));
         auto *airport = new Airport(prefix + code(i, 4), QStringLiteral("Airport"), 100);
         const QGeoCoordinate centre = anywhere();
         airport->setPosition(centre, QGeoRectangle(centre, centre));
@@ -433,8 +433,9 @@ bool loadData(Database &db, const QString &path)
         Settings::setBool(QStringLiteral("database/userFix"), false);
         XpLoader loader(&db);
         QStringList texts;
-        QObject::connect(&loader, &XpLoader::progress, &loader, [&texts](const QString &text) { texts.append(text); },
-                         Qt::QueuedConnection);
+        QObject::connect(
+            &loader, &XpLoader::progress, &loader, [&texts](const QString &text) { texts.append(text); },
+            Qt::QueuedConnection);
         QEventLoop loop;
         QObject::connect(&loader, &XpLoader::done, &loop, &QEventLoop::quit, Qt::QueuedConnection);
         loader.loadAsync();
@@ -514,6 +515,11 @@ int givenPairs(Database &db, const QStringList &arguments)
 
 int main(int argc, char **argv)
 {
+    if (BenchSupport::answersHelp(
+            argc, argv,
+            "Usage: bench_router [<simulator folder | database file> DEP ARR [DEP ARR ...]]\n"
+            "Times route searches over a synthetic world, or prints the routes between the airports given.\n"))
+        return 0;
     QCoreApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Corvel"));
     QCoreApplication::setApplicationName(QStringLiteral("Waylore"));

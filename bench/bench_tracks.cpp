@@ -2,6 +2,7 @@
 // reply with many NAT and PACOTS tracks from a local server, and the longest single event
 // handled on the main thread while the run lasts.
 
+#include "benchsupport.h"
 #include "database.h"
 #include "point.h"
 #include "segment.h"
@@ -55,7 +56,8 @@ public:
         if (ns > 5'000'000) {
             ++m_over5ms;
             if (qEnvironmentVariableIsSet("BENCH_VERBOSE"))
-                QTextStream(stdout) << "  " << ns / 1e6 << " ms: " << receiver->metaObject()->className() << " event " << event->type() << "\n";
+                QTextStream(stdout) << "  " << ns / 1e6 << " ms: " << receiver->metaObject()->className() << " event "
+                                    << event->type() << "\n";
         }
         return result;
     }
@@ -92,6 +94,10 @@ QJsonObject track(const QString &type, const QString &code, const QStringList &p
 
 int main(int argc, char *argv[])
 {
+    if (BenchSupport::answersHelp(argc, argv,
+                                  "Usage: bench_tracks\n"
+                                  "Prints the longest event a track download holds the event loop for.\n"))
+        return 0;
     TimedApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Corvel"));
     QCoreApplication::setApplicationName(QStringLiteral("Waylore"));
@@ -108,13 +114,14 @@ int main(int argc, char *argv[])
     // About the size of the simulator's world data: enroute fixes everywhere, the oceanic
     // coordinate fixes among them, navaids and airways.
     QRandomGenerator random(4711);
-    const QStringList regions = { "EI", "EG", "CY", "KZ", "K6", "K2", "K1", "P", "PH", "PA", "RJ", "RO",
-                                  "ED", "LF", "LI", "ZB", "YM", "SB", "FA", "UU" };
+    const QStringList regions = {"EI", "EG", "CY", "KZ", "K6", "K2", "K1", "P",  "PH", "PA",
+                                 "RJ", "RO", "ED", "LF", "LI", "ZB", "YM", "SB", "FA", "UU"};
     for (int i = 0; i < 220000; ++i) {
         const QString region = regions.at(int(random.bounded(regions.size())));
         const QString code = QStringLiteral("F%1").arg(i, 5, 36, QLatin1Char('0')).toUpper();
-        database.addPoint(new Point(Point::FIX, QGeoCoordinate(random.bounded(140.0) - 70.0, random.bounded(360.0) - 180.0),
-                                    code, QStringLiteral("ENRT"), region, code, 0, 0.0f, QString()));
+        database.addPoint(new Point(Point::FIX,
+                                    QGeoCoordinate(random.bounded(140.0) - 70.0, random.bounded(360.0) - 180.0), code,
+                                    QStringLiteral("ENRT"), region, code, 0, 0.0f, QString()));
     }
     for (int lat = 40; lat <= 65; ++lat)
         for (int lon = 10; lon <= 70; lon += 10) {
@@ -128,15 +135,17 @@ int main(int argc, char *argv[])
     for (int lat = 20; lat <= 57; ++lat)
         for (int lon = 130; lon <= 180; lon += 10) {
             for (const bool east : {false, true}) {
-                const QString code = twoDigits(lat) + (east ? QLatin1Char('E') : QLatin1Char('N')) + twoDigits(lon % 100);
+                const QString code
+                    = twoDigits(lat) + (east ? QLatin1Char('E') : QLatin1Char('N')) + twoDigits(lon % 100);
                 database.addPoint(new Point(Point::FIX, QGeoCoordinate(lat, east ? lon : -lon), code,
                                             QStringLiteral("ENRT"), QStringLiteral("PA"), code, 0, 0.0f, QString()));
             }
         }
     for (int i = 0; i < 25000; ++i) {
         const QString code = QStringLiteral("N%1").arg(i, 4, 36, QLatin1Char('0')).toUpper();
-        database.addPoint(new Point(i % 3 ? Point::VOR : Point::NDB, QGeoCoordinate(random.bounded(140.0) - 70.0, random.bounded(360.0) - 180.0),
-                                    code, QStringLiteral("ENRT"), QStringLiteral("ED"), code, 0, 113.0f, QString()));
+        database.addPoint(new Point(i % 3 ? Point::VOR : Point::NDB,
+                                    QGeoCoordinate(random.bounded(140.0) - 70.0, random.bounded(360.0) - 180.0), code,
+                                    QStringLiteral("ENRT"), QStringLiteral("ED"), code, 0, 113.0f, QString()));
     }
     const int points = Database::pointCount();
     for (int i = 0; i < 150000; ++i) {
@@ -153,14 +162,15 @@ int main(int argc, char *argv[])
     // The reply: 60 NAT and 60 PACOTS tracks of seven to eleven points.
     QJsonArray array;
     for (int t = 0; t < 60; ++t) {
-        QStringList natPoints{ QStringLiteral("F%1").arg(t * 97, 5, 36, QLatin1Char('0')).toUpper() };
+        QStringList natPoints{QStringLiteral("F%1").arg(t * 97, 5, 36, QLatin1Char('0')).toUpper()};
         const int lat = 45 + t % 15;
         for (int lon = 10; lon <= 60; lon += 10)
-            natPoints.append(t % 2 ? QStringLiteral("%1/%2").arg(lat).arg(lon) : QStringLiteral("%130/%2").arg(lat).arg(lon));
+            natPoints.append(t % 2 ? QStringLiteral("%1/%2").arg(lat).arg(lon)
+                                   : QStringLiteral("%130/%2").arg(lat).arg(lon));
         natPoints.append(QStringLiteral("F%1").arg(t * 89 + 7, 5, 36, QLatin1Char('0')).toUpper());
         array.append(track(QStringLiteral("N"), QString(QChar('A' + t % 26)) + QString::number(t), natPoints));
 
-        QStringList pacPoints{ QStringLiteral("F%1").arg(t * 53 + 3, 5, 36, QLatin1Char('0')).toUpper() };
+        QStringList pacPoints{QStringLiteral("F%1").arg(t * 53 + 3, 5, 36, QLatin1Char('0')).toUpper()};
         const int plat = 25 + t % 30;
         for (int lon = 140; lon <= 180; lon += 10)
             pacPoints.append(QStringLiteral("%1N%2W").arg(plat).arg(lon, 3, 10, QLatin1Char('0')));
@@ -208,8 +218,8 @@ int main(int argc, char *argv[])
         << ", reply: " << array.size() << " tracks, " << body.size() << " bytes\n";
     out << "track segments after the run: " << trackSegments << "\n";
     out << "run: " << total.elapsed() << " ms over " << app.m_events << " events\n";
-    out << "longest event: " << QString::number(app.m_longest / 1e6, 'f', 2) << " ms; over 4 ms: "
-        << app.m_over4ms << ", over 5 ms: " << app.m_over5ms << "\n";
+    out << "longest event: " << QString::number(app.m_longest / 1e6, 'f', 2) << " ms; over 4 ms: " << app.m_over4ms
+        << ", over 5 ms: " << app.m_over5ms << "\n";
     std::sort(app.m_durations.begin(), app.m_durations.end(), std::greater<qint64>());
     out << "longest five:";
     for (int i = 0; i < std::min<qsizetype>(5, app.m_durations.size()); ++i)

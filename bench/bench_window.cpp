@@ -90,8 +90,8 @@ int runWindow(int argc, char **argv)
     stage("objects");
     QObject::connect(Database::instance(), &Database::loaded, &app, [&stage] { stage("loaded"); });
     // The start-up emptied the provider cache: the map takes these descriptions at once.
-    const QString providers = QStandardPaths::writableLocation(QStandardPaths::CacheLocation)
-        + QStringLiteral("/map/background/providers");
+    const QString providers
+        = QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QStringLiteral("/map/background/providers");
     QDir().mkpath(providers);
     for (const char *type : {"street", "satellite", "cycle", "transit", "night-transit", "terrain", "hiking"}) {
         QFile file(providers + u'/' + QLatin1String(type) + QStringLiteral(".json"));
@@ -105,7 +105,8 @@ int runWindow(int argc, char **argv)
     auto *overlay = window ? window->findChild<QQuickItem *>(QStringLiteral("overlayMap")) : nullptr;
     QQuickItem *map = overlay ? overlay->parentItem() : nullptr;
     QObject *database = shell.engine()->rootContext()->contextProperty(QStringLiteral("database")).value<QObject *>();
-    auto *points = shell.engine()->rootContext()->contextProperty(QStringLiteral("pointMapModel")).value<QAbstractItemModel *>();
+    auto *points
+        = shell.engine()->rootContext()->contextProperty(QStringLiteral("pointMapModel")).value<QAbstractItemModel *>();
     if (!map || !database || !points) {
         out << "no map in the window\n";
         return 1;
@@ -125,8 +126,8 @@ int runWindow(int argc, char **argv)
     out << "figure firstframe " << QDateTime::currentMSecsSinceEpoch() << "\n";
     out << "figure stages " << stages.join(u' ') << "\n";
     QStringList firstRows;
-    for (const char *name : {"boundaryMapModel", "pointMapModel", "runwayMapModel", "segmentMapModel", "taxiwayMapModel",
-                             "paintlightMapModel", "taxinameMapModel", "startupMapModel"}) {
+    for (const char *name : {"boundaryMapModel", "pointMapModel", "runwayMapModel", "segmentMapModel",
+                             "taxiwayMapModel", "paintlightMapModel", "taxinameMapModel", "startupMapModel"}) {
         auto *model = shell.engine()->rootContext()->contextProperty(QLatin1String(name)).value<QAbstractItemModel *>();
         firstRows << QStringLiteral("%1:%2").arg(QLatin1String(name).chopped(8)).arg(model ? model->rowCount() : -1);
     }
@@ -169,7 +170,8 @@ int runWindow(int argc, char **argv)
         QList<double> times;
         for (int i = 0; i < 200; ++i)
             times.append(frame([&] {
-                QMetaObject::invokeMethod(overlay, "pan", Q_ARG(int, i < 100 ? 6 : -6), Q_ARG(int, i % 50 < 25 ? 2 : -2));
+                QMetaObject::invokeMethod(overlay, "pan", Q_ARG(int, i < 100 ? 6 : -6),
+                                          Q_ARG(int, i % 50 < 25 ? 2 : -2));
             }));
         return BenchSupport::figures(times);
     };
@@ -234,8 +236,8 @@ int runWindow(int argc, char **argv)
     frame([] {});
     waitFor([] { return false; }, 500);
     QStringList passes;
-    for (const char *name : {"boundaryMapModel", "pointMapModel", "runwayMapModel", "segmentMapModel", "taxiwayMapModel",
-                             "paintlightMapModel", "taxinameMapModel", "startupMapModel"}) {
+    for (const char *name : {"boundaryMapModel", "pointMapModel", "runwayMapModel", "segmentMapModel",
+                             "taxiwayMapModel", "paintlightMapModel", "taxinameMapModel", "startupMapModel"}) {
         QObject *model = shell.engine()->rootContext()->contextProperty(QLatin1String(name)).value<QObject *>();
         QElapsedTimer pass;
         pass.start();
@@ -243,7 +245,9 @@ int runWindow(int argc, char **argv)
         passes << QStringLiteral("%1:%2").arg(QLatin1String(name).chopped(8)).arg(pass.nsecsElapsed() / 1e6, 0, 'f', 1);
     }
     out << "figure passes " << passes.join(u' ') << "\n";
-    out << "figure api " << (window->rendererInterface()->graphicsApi() == QSGRendererInterface::OpenGL ? "OpenGL" : "non-OpenGL") << "\n";
+    out << "figure api "
+        << (window->rendererInterface()->graphicsApi() == QSGRendererInterface::OpenGL ? "OpenGL" : "non-OpenGL")
+        << "\n";
     out.flush();
     // Leaves without the closing flow: nothing to save.
     return 0;
@@ -253,6 +257,15 @@ int runWindow(int argc, char **argv)
 
 int main(int argc, char **argv)
 {
+    if (BenchSupport::answersHelp(
+            argc, argv,
+            "Usage: bench_window [--scale FACTOR] [--home FOLDER] [--runs N]\n"
+            "Prints how fast the main window comes up over the synthetic world and how smoothly its map moves.\n"
+            "Run it under Xvfb.\n"
+            "  --scale FACTOR     size of the world (1 = the whole world)\n"
+            "  --home FOLDER      home folder kept between runs (the world is imported once)\n"
+            "  --runs N           starts of the program measured (the median is printed)\n"))
+        return 0;
     if (argc > 1 && qstrcmp(argv[1], "--window") == 0)
         return runWindow(argc, argv);
 
@@ -276,9 +289,11 @@ int main(int argc, char **argv)
     QCommandLineParser parser;
     QCommandLineOption scaleOption(QStringLiteral("scale"), QStringLiteral("Size of the world (1 = the whole world)."),
                                    QStringLiteral("factor"), QStringLiteral("1"));
-    QCommandLineOption homeOption(QStringLiteral("home"), QStringLiteral("Home folder kept between runs (the world is imported once)."),
+    QCommandLineOption homeOption(QStringLiteral("home"),
+                                  QStringLiteral("Home folder kept between runs (the world is imported once)."),
                                   QStringLiteral("folder"));
-    QCommandLineOption runsOption(QStringLiteral("runs"), QStringLiteral("Starts of the program measured (the median is printed)."),
+    QCommandLineOption runsOption(QStringLiteral("runs"),
+                                  QStringLiteral("Starts of the program measured (the median is printed)."),
                                   QStringLiteral("n"), QStringLiteral("1"));
     parser.addOptions({scaleOption, homeOption, runsOption});
     parser.process(app);
@@ -358,20 +373,24 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "the program run gave no figures\n");
         return 1;
     }
-    std::printf("Main window over a synthetic world of %d points and %d segments (scale %g), %s scene graph\n",
-                points, segments, options.scale, qPrintable(figure.value(QStringLiteral("api")).join(u' ')));
+    std::printf("Main window over a synthetic world of %d points and %d segments (scale %g), %s scene graph\n", points,
+                segments, options.scale, qPrintable(figure.value(QStringLiteral("api")).join(u' ')));
     std::printf("  process start to the first frame with the map: %.0f ms (goal < 2500, database load included)%s\n",
-                BenchSupport::figures(starts).median, runs > 1 ? qPrintable(QStringLiteral(", median of %1 starts").arg(starts.size())) : "");
+                BenchSupport::figures(starts).median,
+                runs > 1 ? qPrintable(QStringLiteral(", median of %1 starts").arg(starts.size())) : "");
     // When each step of the start-up ended, from the process start (medians).
     QStringList stageLine;
     for (const char *name : {"app", "objects", "window", "loaded", "frame"}) {
         if (stageTimes.contains(QLatin1String(name)))
-            stageLine << QStringLiteral("%1 %2").arg(QLatin1String(name)).arg(BenchSupport::figures(stageTimes.value(QLatin1String(name))).median);
+            stageLine << QStringLiteral("%1 %2")
+                             .arg(QLatin1String(name))
+                             .arg(BenchSupport::figures(stageTimes.value(QLatin1String(name))).median);
     }
     std::printf("    steps done at (ms): %s\n", qPrintable(stageLine.join(QStringLiteral(", "))));
     for (const auto &[key, zoom] : {std::pair{"pan7", 7}, std::pair{"pan10", 10}}) {
         const QStringList values = figure.value(QLatin1String(key));
-        std::printf("  frame time panning over central Europe at zoom %d: median %.1f ms (goal < 16), p95 %.1f ms (goal < 33)\n",
+        std::printf("  frame time panning over central Europe at zoom %d: median %.1f ms (goal < 16), p95 %.1f ms "
+                    "(goal < 33)\n",
                     zoom, values.value(0).toDouble(), values.value(1).toDouble());
     }
     const QStringList refilter = figure.value(QStringLiteral("refilter"));
@@ -379,9 +398,11 @@ int main(int argc, char **argv)
                 "point rows after each zoom: %s\n",
                 refilter.value(0).toDouble(), refilter.value(1).toDouble(),
                 qPrintable(figure.value(QStringLiteral("zoomrows")).join(u' ')));
-    std::printf("    of which the zoom change itself (the layers' bindings): median %.0f ms; to the first frame at the new zoom: "
+    std::printf("    of which the zoom change itself (the layers' bindings): median %.0f ms; to the first frame at the "
+                "new zoom: "
                 "%.0f ms; to the point rows changed (debounce and filter passes): %.0f ms\n",
-                figure.value(QStringLiteral("zoomcall")).value(0).toDouble(), figure.value(QStringLiteral("zoomframe")).value(0).toDouble(),
+                figure.value(QStringLiteral("zoomcall")).value(0).toDouble(),
+                figure.value(QStringLiteral("zoomframe")).value(0).toDouble(),
                 figure.value(QStringLiteral("tofilter")).value(0).toDouble());
     std::printf("    of which the filter pass, model by model, with the layers' items (ms, without the redraw): %s\n",
                 qPrintable(figure.value(QStringLiteral("passes")).join(u' ')));

@@ -134,8 +134,8 @@ private:
             client.subscriptions.insert(index, {path, frequency});
         else
             client.subscriptions.remove(index);
-        out() << key << (frequency > 0 ? " subscribed " : " cancelled ") << index << " " << path << " at "
-              << frequency << " Hz" << Qt::endl;
+        out() << key << (frequency > 0 ? " subscribed " : " cancelled ") << index << " " << path << " at " << frequency
+              << " Hz" << Qt::endl;
 
         if (client.subscriptions.isEmpty()) {
             m_clients.erase(key);
@@ -167,7 +167,8 @@ private:
         m_socket.writeDatagram(bytes, client.address, client.port);
         if (++m_sent % 50 == 0)
             out() << "Sent " << m_sent << " replies, airplane at "
-                  << m_flight.positionAt(m_flight.clock.elapsed() / 1000.0).toString(QGeoCoordinate::Degrees) << Qt::endl;
+                  << m_flight.positionAt(m_flight.clock.elapsed() / 1000.0).toString(QGeoCoordinate::Degrees)
+                  << Qt::endl;
     }
 
     Flight m_flight;
@@ -182,15 +183,24 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Plays the simulator's dataref service, flying a straight line at 250 kt."));
+    parser.setApplicationDescription(
+        QStringLiteral("Plays the simulator's dataref service, flying a straight line at 250 kt."));
     parser.addHelpOption();
-    const QCommandLineOption port(QStringLiteral("port"), QStringLiteral("UDP port to listen on (49000)."), QStringLiteral("port"), QStringLiteral("49000"));
-    const QCommandLineOption lat(QStringLiteral("lat"), QStringLiteral("Start latitude in degrees."), QStringLiteral("deg"), QStringLiteral("50.0333"));
-    const QCommandLineOption lon(QStringLiteral("lon"), QStringLiteral("Start longitude in degrees."), QStringLiteral("deg"), QStringLiteral("8.5706"));
-    const QCommandLineOption course(QStringLiteral("course"), QStringLiteral("True course in degrees."), QStringLiteral("deg"), QStringLiteral("257"));
-    const QCommandLineOption altitude(QStringLiteral("altitude"), QStringLiteral("Altitude in feet."), QStringLiteral("ft"), QStringLiteral("11000"));
-    const QCommandLineOption fuel(QStringLiteral("fuel"), QStringLiteral("Fuel on board at the start in kg."), QStringLiteral("kg"), QStringLiteral("5000"));
-    const QCommandLineOption duration(QStringLiteral("duration"), QStringLiteral("Seconds to run; 0 runs until interrupted."), QStringLiteral("s"), QStringLiteral("0"));
+    const QCommandLineOption port(QStringLiteral("port"), QStringLiteral("UDP port to listen on (49000)."),
+                                  QStringLiteral("port"), QStringLiteral("49000"));
+    const QCommandLineOption lat(QStringLiteral("lat"), QStringLiteral("Start latitude in degrees."),
+                                 QStringLiteral("deg"), QStringLiteral("50.0333"));
+    const QCommandLineOption lon(QStringLiteral("lon"), QStringLiteral("Start longitude in degrees."),
+                                 QStringLiteral("deg"), QStringLiteral("8.5706"));
+    const QCommandLineOption course(QStringLiteral("course"), QStringLiteral("True course in degrees."),
+                                    QStringLiteral("deg"), QStringLiteral("257"));
+    const QCommandLineOption altitude(QStringLiteral("altitude"), QStringLiteral("Altitude in feet."),
+                                      QStringLiteral("ft"), QStringLiteral("11000"));
+    const QCommandLineOption fuel(QStringLiteral("fuel"), QStringLiteral("Fuel on board at the start in kg."),
+                                  QStringLiteral("kg"), QStringLiteral("5000"));
+    const QCommandLineOption duration(QStringLiteral("duration"),
+                                      QStringLiteral("Seconds to run; 0 runs until interrupted."), QStringLiteral("s"),
+                                      QStringLiteral("0"));
     parser.addOptions({port, lat, lon, course, altitude, fuel, duration});
     parser.process(app);
 

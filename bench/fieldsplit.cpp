@@ -13,7 +13,7 @@ constexpr qint64 kBlock = 1 << 20;
 
 // The fields land in a vector, as a reader would want them, so the loop cannot be reduced to
 // counting separators.
-template<typename Split>
+template <typename Split>
 FieldSplit::Figure run(const QStringList &paths, Split split)
 {
     FieldSplit::Figure figure;

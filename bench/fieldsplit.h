@@ -14,7 +14,7 @@ struct Figure
     qint64 bytes = 0;
     qint64 lines = 0;
     qint64 fields = 0;
-    int files = 0;   // files that could be opened
+    int files = 0; // files that could be opened
 };
 
 // Blank-separated rows (apt.dat, earth_*.dat): runs of spaces and tabs separate the fields.

@@ -32,28 +32,28 @@ public:
 
     struct Summary
     {
-        int airports = 0;          // land airports (row 1)
-        int skippedAirports = 0;   // seaplane bases and heliports (rows 16 and 17)
-        int runways = 0;           // land runways of the land airports
-        qint64 aptLines = 0;       // both apt.dat files
+        int airports = 0;        // land airports (row 1)
+        int skippedAirports = 0; // seaplane bases and heliports (rows 16 and 17)
+        int runways = 0;         // land runways of the land airports
+        qint64 aptLines = 0;     // both apt.dat files
         int enrouteFixes = 0;
         int terminalFixes = 0;
         int ndbs = 0;
         int vors = 0;
-        int dmes = 0;              // row code 13, most of them beside a VOR
-        int localizers = 0;        // row code 4, each on a runway end of apt.dat
-        int otherNavaids = 0;      // LOC, glide slopes, markers, DME-ILS: rows the import skips
+        int dmes = 0;         // row code 13, most of them beside a VOR
+        int localizers = 0;   // row code 4, each on a runway end of apt.dat
+        int otherNavaids = 0; // LOC, glide slopes, markers, DME-ILS: rows the import skips
         int airwayRows = 0;
         int highAirwayRows = 0;
         int lowAirwayRows = 0;
         int cifpFiles = 0;
-        qint64 cifpLines = 0;      // procedure legs
+        qint64 cifpLines = 0; // procedure legs
         int sids = 0;
         int stars = 0;
         int approaches = 0;
         int userFixes = 0;
-        qint64 bytes = 0;          // everything written
-        qint64 milliseconds = 0;   // wall time of write()
+        qint64 bytes = 0;        // everything written
+        qint64 milliseconds = 0; // wall time of write()
     };
 
     WorldGen();

@@ -81,7 +81,8 @@ bool World::writeAirways(const QString &path)
                 EnroutePoint &point = m_enroute[size_t(end)];
                 point.onAirway = true;
                 const bool fix = point.kind == 11;
-                const std::string &ident = fix ? m_fixes[size_t(point.index)].ident : m_navaids[size_t(point.index)].ident;
+                const std::string &ident
+                    = fix ? m_fixes[size_t(point.index)].ident : m_navaids[size_t(point.index)].ident;
                 const int region = fix ? m_fixes[size_t(point.index)].region : m_navaids[size_t(point.index)].region;
                 out.field(ident, 5);
                 out << ' ' << kRegions[region].code << ' ';

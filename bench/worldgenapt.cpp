@@ -32,8 +32,8 @@ std::string World::airportCode(Rng &rng, int region, bool local)
             code = {char('0' + rng.range(1, 9)), rng.letter(), char('0' + rng.range(0, 9))};
             break;
         default:
-            code = {char('0' + rng.range(0, 9)), char('0' + rng.range(0, 9)), rng.letter(),
-                    char('0' + rng.range(0, 9)), rng.letter()};
+            code = {char('0' + rng.range(0, 9)), char('0' + rng.range(0, 9)), rng.letter(), char('0' + rng.range(0, 9)),
+                    rng.letter()};
             break;
         }
         if (m_codes.insert(code).second)
@@ -61,16 +61,18 @@ void World::buildAirports()
         airport.name = airport.city + ' ' + suffixes[airport.size == Large ? rng.range(0, 1) : rng.range(1, 5)];
         airport.elevation = rng.chance(0.1) ? rng.range(3000, 9000) : rng.range(0, 2500);
 
-        const int runways = airport.size == Large ? rng.range(2, 4) : airport.size == Medium ? rng.range(1, 3)
-                                                                       : (rng.chance(0.2) ? 2 : 1);
+        const int runways = airport.size == Large    ? rng.range(2, 4)
+                            : airport.size == Medium ? rng.range(1, 3)
+                                                     : (rng.chance(0.2) ? 2 : 1);
         const double mainHeading = rng.uniform(0.0, 180.0);
         const bool paved = airport.size != Small || rng.chance(0.45);
         for (int r = 0; r < runways; ++r) {
             RunwayData runway;
             const bool parallel = r > 0 && (airport.size == Large ? rng.chance(0.6) : rng.chance(0.3));
             const double heading = parallel ? mainHeading : normalised(mainHeading + rng.uniform(50.0, 90.0) * r);
-            runway.length = airport.size == Large ? rng.uniform(2800, 4000)
-                            : airport.size == Medium ? rng.uniform(1600, 3000) : rng.uniform(450, 1500);
+            runway.length = airport.size == Large    ? rng.uniform(2800, 4000)
+                            : airport.size == Medium ? rng.uniform(1600, 3000)
+                                                     : rng.uniform(450, 1500);
             runway.width = airport.size == Large ? 60.0 : airport.size == Medium ? 45.0 : rng.uniform(12.0, 25.0);
             runway.surface = paved ? rng.range(1, 2) : rng.range(3, 5);
             runway.centreLights = airport.size == Large ? 1 : 0;
@@ -81,8 +83,8 @@ void World::buildAirports()
             if (paved && airport.size == Small && rng.chance(0.08))
                 runway.markings[0] = runway.markings[1] = 0;
             const double across = parallel ? (r % 2 ? 1.0 : -1.0) * 400.0 * ((r + 1) / 2) : 0.0;
-            const Position centre =
-                offset(offset(airport.position, heading + 90.0, across), heading, rng.uniform(-300.0, 300.0));
+            const Position centre
+                = offset(offset(airport.position, heading + 90.0, across), heading, rng.uniform(-300.0, 300.0));
             std::string suffix[2];
             if (parallel || (r == 0 && runways > 1 && airport.size == Large)) {
                 const bool left = across <= 0.0;
@@ -174,7 +176,8 @@ public:
     {
         const double east = along * m_alongEast + across * m_alongNorth;
         const double north = along * m_alongNorth - across * m_alongEast;
-        return {m_centre.latitude + north / kMetresPerDegree, wrapLongitude(m_centre.longitude + east / m_metresPerLongitude)};
+        return {m_centre.latitude + north / kMetresPerDegree,
+                wrapLongitude(m_centre.longitude + east / m_metresPerLongitude)};
     }
 
 private:
@@ -211,7 +214,8 @@ void ring(Out &out, Rng &rng, const Frame &frame, double along, double across, d
         if (n % 3 == 1) {
             node(out, last ? 114 : 112, frame.at(x, y));
             out << ' ';
-            coordinate(out, frame.at(x - std::sin(angle) * radiusAlong * 0.2, y + std::cos(angle) * radiusAcross * 0.2));
+            coordinate(out,
+                       frame.at(x - std::sin(angle) * radiusAlong * 0.2, y + std::cos(angle) * radiusAcross * 0.2));
         } else {
             node(out, last ? 113 : 111, frame.at(x, y));
         }
@@ -320,8 +324,9 @@ void World::writeAirport(Out &out, const AirportData &airport, int index)
     }
 
     // Pavements: an outline, sometimes a hole (which the import does not keep).
-    const int pavements = airport.size == Large ? rng.range(6, 10) : airport.size == Medium ? rng.range(2, 3)
-                                                                                          : (rng.chance(0.5) ? 1 : 0);
+    const int pavements = airport.size == Large    ? rng.range(6, 10)
+                          : airport.size == Medium ? rng.range(2, 3)
+                                                   : (rng.chance(0.5) ? 1 : 0);
     for (int p = 0; p < pavements; ++p) {
         out << "110 " << (rng.chance(0.8) ? '1' : '2') << " 0.25 ";
         out.fixed(rng.uniform(0.0, 360.0), 2);
@@ -329,16 +334,18 @@ void World::writeAirport(Out &out, const AirportData &airport, int index)
         out.endLine();
         const double along = rng.uniform(-halfLength, halfLength);
         const double across = rng.uniform(200.0, 500.0);
-        const int nodes = airport.size == Large ? rng.range(12, 28) : airport.size == Medium ? rng.range(8, 16)
-                                                                                            : rng.range(5, 10);
+        const int nodes = airport.size == Large    ? rng.range(12, 28)
+                          : airport.size == Medium ? rng.range(8, 16)
+                                                   : rng.range(5, 10);
         ring(out, rng, frame, along, across, rng.uniform(60.0, 250.0), rng.uniform(30.0, 90.0), nodes);
         if (airport.size != Small && rng.chance(0.25))
             ring(out, rng, frame, along, across, 15.0, 8.0, rng.range(4, 8));
     }
 
     // Painted lines and light strings; a few carry no type and are dropped by the import.
-    const int lines = airport.size == Large ? rng.range(12, 24) : airport.size == Medium ? rng.range(3, 6)
-                                                                                       : (rng.chance(0.15) ? 1 : 0);
+    const int lines = airport.size == Large    ? rng.range(12, 24)
+                      : airport.size == Medium ? rng.range(3, 6)
+                                               : (rng.chance(0.15) ? 1 : 0);
     for (int l = 0; l < lines; ++l) {
         out << "120";
         if (rng.chance(0.5))
@@ -377,14 +384,16 @@ void World::writeAirport(Out &out, const AirportData &airport, int index)
     if (airport.size != Small || rng.chance(0.3)) {
         out << "130 Airport Boundary";
         out.endLine();
-        const int nodes = airport.size == Large ? rng.range(30, 60) : airport.size == Medium ? rng.range(16, 28)
-                                                                                            : rng.range(8, 14);
+        const int nodes = airport.size == Large    ? rng.range(30, 60)
+                          : airport.size == Medium ? rng.range(16, 28)
+                                                   : rng.range(8, 14);
         ring(out, rng, frame, 0.0, 0.0, halfLength + 400.0, 900.0, nodes);
     }
 
     // Taxi network along the main runway: a parallel taxiway, exits and the runway itself.
-    const int parallelNodes = airport.size == Large ? rng.range(18, 40) : airport.size == Medium ? rng.range(6, 12)
-                                                                       : (rng.chance(0.35) ? rng.range(2, 4) : 0);
+    const int parallelNodes = airport.size == Large    ? rng.range(18, 40)
+                              : airport.size == Medium ? rng.range(6, 12)
+                                                       : (rng.chance(0.35) ? rng.range(2, 4) : 0);
     if (parallelNodes > 0) {
         out << "1200 ";
         out.endLine();
@@ -425,8 +434,8 @@ void World::writeAirport(Out &out, const AirportData &airport, int index)
                         out.number(previous);
                         out << ' ';
                         out.number(id);
-                        out << (rng.chance(0.1) ? " oneway" : " twoway") << (airport.size == Large ? " taxiway_E " : " taxiway_C ")
-                            << taxiway;
+                        out << (rng.chance(0.1) ? " oneway" : " twoway")
+                            << (airport.size == Large ? " taxiway_E " : " taxiway_C ") << taxiway;
                         out.endLine();
                     }
                     previous = id;
@@ -456,8 +465,9 @@ void World::writeAirport(Out &out, const AirportData &airport, int index)
     }
 
     // Start-up locations along the apron.
-    const int startups = airport.size == Large ? rng.range(30, 70) : airport.size == Medium ? rng.range(5, 12)
-                                                                                          : rng.range(1, 3);
+    const int startups = airport.size == Large    ? rng.range(30, 70)
+                         : airport.size == Medium ? rng.range(5, 12)
+                                                  : rng.range(1, 3);
     const double heading = normalised(main.ends[0].heading + 90.0);
     for (int s = 0; s < startups; ++s) {
         node(out, 1300, frame.at(-halfLength * 0.6 + s * 55.0, 420.0));

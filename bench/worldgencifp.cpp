@@ -37,11 +37,11 @@ struct Leg
     char turn = ' ';
     const char *pathTerminator = "TF";
     const Ref *navaid = nullptr;
-    int arcRadius = -1;      // thousandths of a mile
-    int theta = -1;          // tenths of a degree
-    int rho = -1;            // tenths of a mile
-    int course = -1;         // tenths of a degree
-    int distance = -1;       // tenths of a mile or of a minute
+    int arcRadius = -1; // thousandths of a mile
+    int theta = -1;     // tenths of a degree
+    int rho = -1;       // tenths of a mile
+    int course = -1;    // tenths of a degree
+    int distance = -1;  // tenths of a mile or of a minute
     bool time = false;
     char altitudeDescription = ' ';
     int altitude1 = -1;
@@ -79,7 +79,8 @@ public:
         o.field(leg.navaid ? std::string_view(leg.navaid->ident) : std::string_view(), 4);
         o << ',';
         o.field(leg.navaid ? leg.navaid->region : "", 2);
-        o << ',' << (leg.navaid ? leg.navaid->section : ' ') << ',' << (leg.navaid ? leg.navaid->subsection : ' ') << ',';
+        o << ',' << (leg.navaid ? leg.navaid->section : ' ') << ',' << (leg.navaid ? leg.navaid->subsection : ' ')
+          << ',';
         number(leg.arcRadius, 6);
         o << ',';
         number(leg.theta, 4);
@@ -188,9 +189,10 @@ void writeSids(Out &out, Rng &rng, const ProcedurePoints &points, Counts &counts
     const std::vector<const RunwayEnd *> &ends = points.ends;
     const std::vector<const Ref *> &rnav = points.rnav;
     const std::vector<Ref> &nearby = points.nearby;
-    const int sids = nearby.empty() ? 0
-                     : airport.size == Large ? rng.range(4, 9) : airport.size == Medium ? rng.range(1, 4)
-                                                                                        : rng.range(0, 1);
+    const int sids = nearby.empty()           ? 0
+                     : airport.size == Large  ? rng.range(4, 9)
+                     : airport.size == Medium ? rng.range(1, 4)
+                                              : rng.range(0, 1);
     const Ref *dmeFix = points.terminalFix(DmeFix, -1);
     for (int s = 0; s < sids; ++s) {
         const Ref &exit = nearby[size_t(s) % nearby.size()];
@@ -302,9 +304,10 @@ void writeStars(Out &out, Rng &rng, const ProcedurePoints &points, Counts &count
     const std::vector<int> &roles = points.roles;
     const std::vector<const Ref *> &rnav = points.rnav;
     const std::vector<Ref> &nearby = points.nearby;
-    const int stars = nearby.empty() ? 0
-                      : airport.size == Large ? rng.range(3, 8) : airport.size == Medium ? rng.range(1, 3)
-                                                                                         : rng.range(0, 1);
+    const int stars = nearby.empty()           ? 0
+                      : airport.size == Large  ? rng.range(3, 8)
+                      : airport.size == Medium ? rng.range(1, 3)
+                                               : rng.range(0, 1);
     for (int s = 0; s < stars; ++s) {
         const Ref &entry = nearby[size_t(s + 3) % nearby.size()];
         const bool rnavStar = rng.chance(0.6);
@@ -686,8 +689,8 @@ bool World::writeProcedures(const QString &folder)
         if (m_airports[a].cifp)
             airports.push_back(int(a));
     }
-    int threads = m_options.threads > 0 ? m_options.threads
-                                        : std::clamp(int(std::thread::hardware_concurrency()), 1, 4);
+    int threads
+        = m_options.threads > 0 ? m_options.threads : std::clamp(int(std::thread::hardware_concurrency()), 1, 4);
     threads = std::min(threads, std::max(1, int(airports.size())));
     std::vector<Counts> counts(static_cast<size_t>(threads));
     auto work = [&](int t) {

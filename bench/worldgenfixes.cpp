@@ -45,7 +45,8 @@ void World::buildTerminalFixes()
                 add("CI" + end.name, offset(end.threshold, back, rng.uniform(9.0, 12.0) * kMetresPerNm),
                     IntermediateFix, int(r * 2 + size_t(e)), "I  ");
                 add(enrouteIdent(rng, airport.region),
-                    offset(end.threshold, back + (rng.chance(0.5) ? 40.0 : -40.0), rng.uniform(12.0, 18.0) * kMetresPerNm),
+                    offset(end.threshold, back + (rng.chance(0.5) ? 40.0 : -40.0),
+                           rng.uniform(12.0, 18.0) * kMetresPerNm),
                     RnavFix, int(r * 2 + size_t(e)), "C  ");
             }
         }
@@ -54,7 +55,8 @@ void World::buildTerminalFixes()
                 offset(airport.position, rng.uniform(0.0, 360.0), rng.uniform(8.0, 20.0) * kMetresPerNm), RnavFix, -1,
                 "C  ");
         const int radial = rng.range(1, 360);
-        add("D" + std::string(3 - std::to_string(radial).size(), '0') + std::to_string(radial) + char('D' + rng.range(0, 8)),
+        add("D" + std::string(3 - std::to_string(radial).size(), '0') + std::to_string(radial)
+                + char('D' + rng.range(0, 8)),
             offset(airport.position, radial, rng.uniform(4.0, 9.0) * kMetresPerNm), DmeFix, -1, "R  ");
         airport.terminalFixEnd = int(m_fixes.size());
     }
@@ -105,7 +107,7 @@ void World::buildEnrouteFixes()
     }
     for (int latitude = 20; latitude <= 60; ++latitude) {
         for (int step = 0; step < 12; ++step) {
-            const int longitude = 130 + step * 10;   // 130E eastward to 120W
+            const int longitude = 130 + step * 10; // 130E eastward to 120W
             const bool east = longitude <= 180;
             const int absolute = east ? longitude : 360 - longitude;
             const char letter = east ? 'E' : 'N';
@@ -154,7 +156,8 @@ bool World::writeFixes(const QString &path)
         out << ' ';
         out.field(fix.ident, 5);
         out << ' ';
-        out.field(fix.airport < 0 ? std::string_view("ENRT") : std::string_view(m_airports[size_t(fix.airport)].code), 4);
+        out.field(fix.airport < 0 ? std::string_view("ENRT") : std::string_view(m_airports[size_t(fix.airport)].code),
+                  4);
         out << ' ' << kRegions[fix.region].code << ' ';
         out.number(fix.type);
         if (fix.spoken)

@@ -107,7 +107,8 @@ void World::buildNavaids()
                 localizer.frequency = 10810 + 20 * rng.range(0, 98) + (rng.chance(0.5) ? 5 : 0);
                 localizer.range = 18;
                 localizer.extra = end.heading;
-                localizer.name = end.name + (end.aid == Ils ? (rng.chance(0.7) ? " ILS-cat-I" : " ILS-cat-III") : " LOC");
+                localizer.name
+                    = end.name + (end.aid == Ils ? (rng.chance(0.7) ? " ILS-cat-I" : " ILS-cat-III") : " LOC");
                 landing.push_back(localizer);
                 if (end.aid != Ils)
                     continue;
@@ -132,7 +133,8 @@ void World::buildNavaids()
                         marker.ident = "----";
                         marker.region = airport.region;
                         marker.airport = int(a);
-                        marker.position = offset(end.threshold, end.heading + 180.0, (m == 0 ? 4.5 : 0.5) * kMetresPerNm);
+                        marker.position
+                            = offset(end.threshold, end.heading + 180.0, (m == 0 ? 4.5 : 0.5) * kMetresPerNm);
                         marker.elevation = airport.elevation;
                         marker.extra = end.heading;
                         marker.name = end.name + (m == 0 ? " OM" : " MM");
@@ -184,13 +186,15 @@ void World::buildNavaids()
     all.reserve(beacons.size() + m_navaids.size() + landing.size() + dmes.size());
     all.insert(all.end(), beacons.begin(), beacons.end());
     all.insert(all.end(), m_navaids.begin(), m_navaids.end());
-    std::stable_sort(landing.begin(), landing.end(), [](const NavaidData &x, const NavaidData &y) { return x.code < y.code; });
+    std::stable_sort(landing.begin(), landing.end(),
+                     [](const NavaidData &x, const NavaidData &y) { return x.code < y.code; });
     all.insert(all.end(), landing.begin(), landing.end());
     all.insert(all.end(), dmes.begin(), dmes.end());
     // The locators lead the beacons, so their indexes stay valid.
     m_navaids = std::move(all);
 
     for (const NavaidData &navaid : m_navaids) {
+        // clang-format off
         switch (navaid.code) {
         case 2: ++m_summary.ndbs; break;
         case 3: ++m_summary.vors; break;
@@ -198,6 +202,7 @@ void World::buildNavaids()
         case 4: ++m_summary.localizers; break;
         default: ++m_summary.otherNavaids; break;
         }
+        // clang-format on
     }
 }
 
@@ -229,7 +234,9 @@ bool World::writeNavaids(const QString &path)
         out << ' ';
         out.field(navaid.ident, 4);
         out << ' ';
-        out.field(navaid.airport < 0 ? std::string_view("ENRT") : std::string_view(m_airports[size_t(navaid.airport)].code), 4);
+        out.field(navaid.airport < 0 ? std::string_view("ENRT")
+                                     : std::string_view(m_airports[size_t(navaid.airport)].code),
+                  4);
         out << ' ' << kRegions[navaid.region].code << ' ' << navaid.name;
         out.endLine();
     }

@@ -138,8 +138,8 @@ public:
 
     void fixed(double value, int decimals)
     {
-        static constexpr long long powers[] = {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000,
-                                               1000000000};
+        static constexpr long long powers[]
+            = {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000, 1000000000};
         long long scaled = std::llround(value * double(powers[decimals]));
         if (scaled < 0) {
             m_buffer.push_back('-');
@@ -213,9 +213,9 @@ private:
 
 struct RegionInfo
 {
-    const char *code;     // ICAO region of fixes and navaids
-    const char *prefix;   // first letters of the location indicators of its airports
-    const char *country;  // as airport metadata writes it
+    const char *code;    // ICAO region of fixes and navaids
+    const char *prefix;  // first letters of the location indicators of its airports
+    const char *country; // as airport metadata writes it
     double latitude;
     double longitude;
     double latitudeSpread;
@@ -256,9 +256,9 @@ inline Position offset(const Position &from, double bearingDegrees, double metre
 {
     const double bearing = bearingDegrees * kPi / 180.0;
     const double latitude = from.latitude + metres * std::cos(bearing) / kMetresPerDegree;
-    const double longitude =
-        from.longitude
-        + metres * std::sin(bearing) / (kMetresPerDegree * std::max(0.05, std::cos(from.latitude * kPi / 180.0)));
+    const double longitude
+        = from.longitude
+          + metres * std::sin(bearing) / (kMetresPerDegree * std::max(0.05, std::cos(from.latitude * kPi / 180.0)));
     return {std::clamp(latitude, -85.0, 85.0), wrapLongitude(longitude)};
 }
 
@@ -313,15 +313,15 @@ struct RunwayEnd
 {
     std::string name;
     Position threshold;
-    double heading = 0.0;    // true heading of a landing on this end
+    double heading = 0.0; // true heading of a landing on this end
     int aid = NoAid;
-    std::string localizer;   // ident of its localizer
+    std::string localizer; // ident of its localizer
 };
 
 struct RunwayData
 {
     RunwayEnd ends[2];
-    double length = 0.0;     // metres
+    double length = 0.0; // metres
     double width = 0.0;
     int surface = 1;
     int markings[2] = {3, 3};
@@ -338,13 +338,13 @@ struct AirportData
     Position position;
     int elevation = 0;
     int size = Small;
-    int kind = 1;            // 1 land, 16 seaplane base, 17 heliport
+    int kind = 1; // 1 land, 16 seaplane base, 17 heliport
     bool icaoCode = false;
     bool cifp = false;
     std::vector<RunwayData> runways;
     int terminalFixBegin = 0;
     int terminalFixEnd = 0;
-    int locator = -1;        // terminal NDB, index into the navaids
+    int locator = -1; // terminal NDB, index into the navaids
 };
 
 enum FixRole { EnrouteFix = 0, FinalFix, IntermediateFix, RnavFix, DmeFix };
@@ -353,11 +353,11 @@ struct FixData
 {
     std::string ident;
     int region = 0;
-    int airport = -1;        // -1 enroute, else the airport whose terminal area it belongs to
+    int airport = -1; // -1 enroute, else the airport whose terminal area it belongs to
     Position position;
     quint32 type = 0;
     int role = EnrouteFix;
-    int end = -1;            // runway end (runway * 2 + end) of a final or intermediate fix
+    int end = -1; // runway end (runway * 2 + end) of a final or intermediate fix
     bool spoken = false;
 };
 
@@ -371,16 +371,16 @@ struct NavaidData
     int elevation = 0;
     int frequency = 0;
     int range = 0;
-    double extra = 0.0;      // slaved variation, bearing or glide slope field
-    std::string name;        // tokens 10 and later
+    double extra = 0.0; // slaved variation, bearing or glide slope field
+    std::string name;   // tokens 10 and later
 };
 
 // An end point of airways: an enroute fix, VOR or NDB.
 struct EnroutePoint
 {
     Position position;
-    int kind = 11;           // 11 fix, 3 VOR, 2 NDB as the airway file writes it
-    int index = 0;           // into the fixes or the navaids
+    int kind = 11; // 11 fix, 3 VOR, 2 NDB as the airway file writes it
+    int index = 0; // into the fixes or the navaids
     bool onAirway = false;
 };
 
@@ -389,7 +389,7 @@ class Grid
 public:
     void add(const Position &position, int value) { m_cells[cell(position)].push_back(value); }
 
-    template<typename Fn>
+    template <typename Fn>
     void visit(const Position &centre, int radius, Fn &&fn) const
     {
         const int row = std::clamp(int(std::floor(centre.latitude)) + 90, 0, 179);

@@ -5,8 +5,7 @@
 
 #include <cmath>
 
-BaseItem::BaseItem(const QString &uid, const QString &search, double minzoom,
-                   double minzoomDetails, int type)
+BaseItem::BaseItem(const QString &uid, const QString &search, double minzoom, double minzoomDetails, int type)
     : QObject(nullptr)
     , m_uid(uid)
     , m_search(search.toLower())
@@ -88,11 +87,11 @@ QVariant BaseItem::data(int role) const
 QHash<int, QByteArray> BaseItem::roleNames()
 {
     return {
-        { UID, "role_uid" },
-        { Bounding, "role_bounding" },
-        { Search, "role_search" },
-        { MinZoom, "role_minzoom" },
-        { MinZoomDetails, "role_minzoom_details" },
+        {UID, "role_uid"},
+        {Bounding, "role_bounding"},
+        {Search, "role_search"},
+        {MinZoom, "role_minzoom"},
+        {MinZoomDetails, "role_minzoom_details"},
     };
 }
 

@@ -45,8 +45,7 @@ public:
     };
     Q_ENUM(Roles)
 
-    BaseItem(const QString &uid, const QString &search, double minzoom, double minzoomDetails,
-             int type);
+    BaseItem(const QString &uid, const QString &search, double minzoom, double minzoomDetails, int type);
     ~BaseItem() override;
 
     QString uid() const { return m_uid; }

@@ -34,8 +34,10 @@ public:
 // The rows and their index form one Contents value, which a loader fills and indexes on its
 // own thread and the database then hands to the model whole (swapContents, inside a reset):
 // the thread the views live on never does per-item work for a bulk change.
-template<typename T>
-class BaseModel : public QAbstractListModel, public ItemListAccess
+template <typename T>
+class BaseModel
+    : public QAbstractListModel
+    , public ItemListAccess
 {
 public:
     // The rows and the UID index. Implicitly shared, so a copy costs nothing until one side
@@ -122,7 +124,7 @@ public:
         // Removes, in one pass, every row whose item the predicate picks, without deleting
         // them, and returns those items in row order. The rows that stay keep their order and
         // their index entries follow them, as with removeAt.
-        template<typename Predicate>
+        template <typename Predicate>
         QList<T *> removeIf(Predicate picks)
         {
             QList<T *> removed;

@@ -51,6 +51,6 @@ struct IndexProgress
             stage.wait(now);
     }
 
-    std::atomic_bool cancel { false };
-    std::atomic_int stage { Ready };
+    std::atomic_bool cancel{false};
+    std::atomic_int stage{Ready};
 };

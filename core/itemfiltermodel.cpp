@@ -42,22 +42,22 @@ void ItemFilterModel::setSourceModel(QAbstractItemModel *sourceModel)
         using M = QAbstractItemModel;
         const auto before = [this] { sourceAboutToChange(); };
         const auto after = [this] { sourceChanged(); };
-        m_sourceConnections = { connect(sourceModel, &M::modelAboutToBeReset, this, before),
-                                connect(sourceModel, &M::modelReset, this, after),
-                                connect(sourceModel, &M::rowsAboutToBeInserted, this, before),
-                                connect(sourceModel, &M::rowsInserted, this, after),
-                                connect(sourceModel, &M::rowsAboutToBeRemoved, this, before),
-                                connect(sourceModel, &M::rowsRemoved, this, after),
-                                connect(sourceModel, &M::rowsAboutToBeMoved, this, before),
-                                connect(sourceModel, &M::rowsMoved, this, after),
-                                connect(sourceModel, &M::layoutAboutToBeChanged, this, before),
-                                connect(sourceModel, &M::layoutChanged, this, after),
-                                connect(sourceModel, &M::dataChanged, this,
-                                        [this] {
-                                            sourceAboutToChange();
-                                            sourceChanged();
-                                        }),
-                                connect(sourceModel, &QObject::destroyed, this, &ItemFilterModel::sourceGone) };
+        m_sourceConnections = {connect(sourceModel, &M::modelAboutToBeReset, this, before),
+                               connect(sourceModel, &M::modelReset, this, after),
+                               connect(sourceModel, &M::rowsAboutToBeInserted, this, before),
+                               connect(sourceModel, &M::rowsInserted, this, after),
+                               connect(sourceModel, &M::rowsAboutToBeRemoved, this, before),
+                               connect(sourceModel, &M::rowsRemoved, this, after),
+                               connect(sourceModel, &M::rowsAboutToBeMoved, this, before),
+                               connect(sourceModel, &M::rowsMoved, this, after),
+                               connect(sourceModel, &M::layoutAboutToBeChanged, this, before),
+                               connect(sourceModel, &M::layoutChanged, this, after),
+                               connect(sourceModel, &M::dataChanged, this,
+                                       [this] {
+                                           sourceAboutToChange();
+                                           sourceChanged();
+                                       }),
+                               connect(sourceModel, &QObject::destroyed, this, &ItemFilterModel::sourceGone)};
         startIndex();
         if (!m_pending)
             m_rows.assign(acceptedKeys(nullptr));
@@ -172,10 +172,10 @@ void ItemFilterModel::refilter()
     }
     if (m_announce == Announce::Runs) {
         const QModelIndex root;
-        m_rows.update(keys, { [this, root](int first, int last) { beginRemoveRows(root, first, last); },
-                              [this] { endRemoveRows(); },
-                              [this, root](int first, int last) { beginInsertRows(root, first, last); },
-                              [this] { endInsertRows(); } });
+        m_rows.update(keys, {[this, root](int first, int last) { beginRemoveRows(root, first, last); },
+                             [this] { endRemoveRows(); },
+                             [this, root](int first, int last) { beginInsertRows(root, first, last); },
+                             [this] { endInsertRows(); }});
         return;
     }
     emit layoutAboutToBeChanged();

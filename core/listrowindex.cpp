@@ -49,7 +49,7 @@ std::shared_ptr<const ListRowIndex> ListRowIndex::build(QList<const BaseItem *> 
             index->m_search += search.toLatin1();
         }
         const QString uid = item->uid();
-        keys.push_back({ uids.size(), uid.size(), int(entries.size()) });
+        keys.push_back({uids.size(), uid.size(), int(entries.size())});
         uids += uid;
         entries.push_back(entry);
     }

@@ -114,8 +114,9 @@ std::vector<int> MapProxyModel::acceptedKeys(bool *rebuilt)
     const int count = items()->itemCount();
     for (int row = m_index->rows(); row < count; ++row) {
         const BaseItem *item = items()->itemAt(row);
-        if (item && ((!m_uidSet.isEmpty() && m_uidSet.contains(item->uid()))
-                     || (m_minZoom <= m_zoom && item->isVisible(m_area, m_zoom, m_typeMask))))
+        if (item
+            && ((!m_uidSet.isEmpty() && m_uidSet.contains(item->uid()))
+                || (m_minZoom <= m_zoom && item->isVisible(m_area, m_zoom, m_typeMask))))
             accepted.push_back(row);
     }
     return accepted;

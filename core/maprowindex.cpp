@@ -89,7 +89,7 @@ std::shared_ptr<const MapRowIndex> MapRowIndex::build(QList<const BaseItem *> it
             index->m_wide.push_back(i);
             continue;
         }
-        Span span { short(line(row.south)), short(line(row.north)), short(column(row.west)), short(column(row.east)) };
+        Span span{short(line(row.south)), short(line(row.north)), short(column(row.west)), short(column(row.east))};
         if ((span.line1 - span.line0 + 1) * (span.column1 - span.column0 + 1) > kMostCells) {
             index->m_wide.push_back(i);
             continue;
@@ -134,7 +134,7 @@ void MapRowIndex::candidates(const Area &area, std::vector<int> &out) const
     const int line1 = line(area.north);
     // Column ranges as Qt's rectangles see them: west == east covers every longitude, west > east
     // crosses the antimeridian.
-    int ranges[2][2] = { { column(area.west), column(area.east) }, { 1, 0 } };
+    int ranges[2][2] = {{column(area.west), column(area.east)}, {1, 0}};
     if (area.west == area.east) {
         ranges[0][0] = 0;
         ranges[0][1] = kColumns - 1;

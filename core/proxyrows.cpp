@@ -52,7 +52,8 @@ void ProxyRows::update(const std::vector<int> &keys, const Announce &announce)
             while (next + length < keys.size() && (m_read == m_end || keys[next + length] < m_buffer[m_read]))
                 ++length;
             announce.beginInsert(m_write, m_write + int(length) - 1);
-            std::copy(keys.begin() + qsizetype(next), keys.begin() + qsizetype(next + length), m_buffer.begin() + m_write);
+            std::copy(keys.begin() + qsizetype(next), keys.begin() + qsizetype(next + length),
+                      m_buffer.begin() + m_write);
             m_write += int(length);
             next += length;
             announce.endInsert();

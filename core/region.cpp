@@ -260,6 +260,8 @@ constexpr RegionName regionNames[] = {
 // names, abbreviations and misspellings that occur in real scenery packages. Keys are exact.
 const QHash<QString, QString> &countryTable()
 {
+    // One pair per line, as a table.
+    // clang-format off
     static const QHash<QString, QString> table = {
         {QStringLiteral("SLB"), QStringLiteral("AG")},
         {QStringLiteral("NRU"), QStringLiteral("AN")},
@@ -505,6 +507,7 @@ const QHash<QString, QString> &countryTable()
         {QStringLiteral("PRK"), QStringLiteral("ZK")},
         {QStringLiteral("MNG"), QStringLiteral("ZM")},
     };
+    // clang-format on
     return table;
 }
 

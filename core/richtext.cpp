@@ -29,6 +29,8 @@ QString RichText::html() const
     return m_html + QStringLiteral("</body>");
 }
 
+// One-line members, kept as a table.
+// clang-format off
 void RichText::append(const QString &text) { m_html += text; }
 
 void RichText::addBreak() { m_html += QStringLiteral("<br/>"); }
@@ -57,6 +59,7 @@ void RichText::addListItem(const QString &text) { m_html += QStringLiteral("<li>
 void RichText::addRow(const QString &text) { m_html += QStringLiteral("<tr>") + text + QStringLiteral("</tr>"); }
 void RichText::addCell(const QString &text) { m_html += QStringLiteral("<td>") + text + QStringLiteral("</td>"); }
 void RichText::addHeaderCell(const QString &text) { m_html += QStringLiteral("<th>") + text + QStringLiteral("</th>"); }
+// clang-format on
 
 void RichText::beginTable(int options)
 {
@@ -100,12 +103,14 @@ void RichText::addImage(const QString &path, int size, int options)
     m_html += image(path, size, options);
 }
 
+// clang-format off
 QString RichText::br() { return QStringLiteral("<br/>"); }
 QString RichText::nbsp() { return QStringLiteral("&nbsp;"); }
 QString RichText::bold(const QString &text) { return QStringLiteral("<b>") + text + QStringLiteral("</b>"); }
 QString RichText::italic(const QString &text) { return QStringLiteral("<i>") + text + QStringLiteral("</i>"); }
 QString RichText::small(const QString &text) { return QStringLiteral("<small>") + text + QStringLiteral("</small>"); }
 QString RichText::paragraph(const QString &text) { return QStringLiteral("<p>") + text + QStringLiteral("</p>"); }
+// clang-format on
 
 QString RichText::labelValue(const QString &label, const QString &value)
 {

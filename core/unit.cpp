@@ -27,7 +27,7 @@ constexpr double noSlope = 5001.0;
 constexpr int noVerticalSpeed = 5001;
 constexpr double noTemperature = -274.0;
 
-constexpr int tropopause = 36152;   // top of the lowest layer
+constexpr int tropopause = 36152; // top of the lowest layer
 constexpr int modelTop = 262448;
 
 // A simulated climb or descent that has not covered its distance after two days of flight
@@ -280,8 +280,8 @@ double Unit::temperature(int altitude)
 
 double Unit::airPressure(int altitude, double temperature)
 {
-    const double hpa = 1013.25
-        * std::exp(altitude * metersPerFoot * (-9.81 * 0.0289644) / ((temperature + kelvinOffset) * 8.31432));
+    const double hpa
+        = 1013.25 * std::exp(altitude * metersPerFoot * (-9.81 * 0.0289644) / ((temperature + kelvinOffset) * 8.31432));
     // A temperature at or below absolute zero (the marker -274.0) has no pressure.
     return std::isfinite(hpa) ? hpa : 0.0;
 }

@@ -173,8 +173,7 @@ bool XmlStreamReader::readString(const QString &name, QString *value)
 }
 
 bool XmlStreamReader::readParsed(const QString &name, const char *mismatch,
-                                 const std::function<bool(const QString &)> &parse,
-                                 const std::function<void()> &empty)
+                                 const std::function<bool(const QString &)> &parse, const std::function<void()> &empty)
 {
     QString text;
     bool isText = false;

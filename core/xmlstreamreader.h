@@ -45,8 +45,7 @@ private:
     // A number or date element: parse takes the text and tells whether it was one; an empty
     // element calls empty (if given) and passes. mismatch is the untranslated message, %1 the text,
     // %2 the line.
-    bool readParsed(const QString &name, const char *mismatch,
-                    const std::function<bool(const QString &)> &parse,
+    bool readParsed(const QString &name, const char *mismatch, const std::function<bool(const QString &)> &parse,
                     const std::function<void()> &empty = {});
     qint64 line() const;
 

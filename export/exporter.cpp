@@ -314,7 +314,8 @@ bool Exporter::share(const QString &imagePath)
         return false;
     auto image = std::make_unique<QFile>(imagePath);
     if (!image->open(QIODevice::ReadOnly))
-        return fail(tr("The map image %1 cannot be read: %2").arg(QDir::toNativeSeparators(imagePath), image->errorString()));
+        return fail(
+            tr("The map image %1 cannot be read: %2").arg(QDir::toNativeSeparators(imagePath), image->errorString()));
     const QUrl url(Settings::getString(QLatin1String(ShareUrlKey), QLatin1String(ShareUrl)));
     if (!url.isValid() || url.scheme().isEmpty())
         return fail(tr("The address of the share service is not valid: %1").arg(url.toString()));
@@ -329,8 +330,9 @@ bool Exporter::share(const QString &imagePath)
     multipart->append(plan);
     QHttpPart picture;
     picture.setHeader(QNetworkRequest::ContentTypeHeader, QStringLiteral("image/jpeg"));
-    picture.setHeader(QNetworkRequest::ContentDispositionHeader,
-                      QStringLiteral("form-data; name=\"image\"; filename=\"%1\"").arg(QFileInfo(imagePath).fileName()));
+    picture.setHeader(
+        QNetworkRequest::ContentDispositionHeader,
+        QStringLiteral("form-data; name=\"image\"; filename=\"%1\"").arg(QFileInfo(imagePath).fileName()));
     picture.setBodyDevice(image.get());
     image.release()->setParent(multipart);
     multipart->append(picture);

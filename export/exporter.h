@@ -63,7 +63,6 @@ public:
     explicit Exporter(Flightplan *flightplan, QObject *parent = nullptr);
     ~Exporter() override;
 
-
     QStringList formats() const;
     QString msgerror() const { return m_msgerror; }
 

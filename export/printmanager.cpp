@@ -68,10 +68,9 @@ QFont monospacedFont()
 
 QPageLayout pageLayout()
 {
-    return QPageLayout(QPageSize(PrintManager::letterPaper() ? QPageSize::Letter : QPageSize::A4),
-                       QPageLayout::Portrait, QMarginsF(MarginMillimetres, MarginMillimetres, MarginMillimetres,
-                                                        MarginMillimetres),
-                       QPageLayout::Millimeter);
+    return QPageLayout(
+        QPageSize(PrintManager::letterPaper() ? QPageSize::Letter : QPageSize::A4), QPageLayout::Portrait,
+        QMarginsF(MarginMillimetres, MarginMillimetres, MarginMillimetres, MarginMillimetres), QPageLayout::Millimeter);
 }
 
 } // namespace

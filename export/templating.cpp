@@ -46,8 +46,8 @@ QString massText(int kg)
 // Whole units: a pilot loads and reads "12380lbs", never "12380.3lbs".
 QString fuelText(int kg, const Airplane &airplane)
 {
-    const int displayUnit = Settings::getInt(airplane.unittype == 1 ? QStringLiteral("units/volume")
-                                                                    : QStringLiteral("units/mass"), 0);
+    const int displayUnit
+        = Settings::getInt(airplane.unittype == 1 ? QStringLiteral("units/volume") : QStringLiteral("units/mass"), 0);
     const double value = Unit::fromStorableFuel(kg, airplane.fueltype, airplane.unittype, displayUnit);
     return QString::number(std::llround(value)) + Unit::fuelUnitToString(airplane.unittype, displayUnit);
 }
@@ -141,9 +141,11 @@ QVariantHash Templating::commonContext(Flightplan *flightplan)
     // The current airplane under the name the airplane list gives it, so that templates read
     // airplanes.current.<field> as QML does.
     const Airplane airplane = AirplaneListModel::currentAirplane();
-    context.insert(QStringLiteral("airplanes"), QVariantHash{{QStringLiteral("current"), QVariant::fromValue(airplane)}});
+    context.insert(QStringLiteral("airplanes"),
+                   QVariantHash{{QStringLiteral("current"), QVariant::fromValue(airplane)}});
     context.insert(QStringLiteral("database"), QVariant::fromValue<QObject *>(Database::instance()));
-    context.insert(QStringLiteral("direct"), Settings::getBool(QStringLiteral("exporter/addDirectToExportedRoute"), true));
+    context.insert(QStringLiteral("direct"),
+                   Settings::getBool(QStringLiteral("exporter/addDirectToExportedRoute"), true));
     context.insert(QStringLiteral("appname"), QCoreApplication::applicationName());
     context.insert(QStringLiteral("appshort"), QString::fromLatin1(AppShort));
     context.insert(QStringLiteral("appversion"), QCoreApplication::applicationVersion());
@@ -158,7 +160,8 @@ QVariantHash Templating::commonContext(Flightplan *flightplan)
     QVariantList enroute;
     if (flightplan) {
         const QList<Waypoint *> waypoints = flightplan->waypoints();
-        context.insert(QStringLiteral("icaoroute"), RouteText::icao(waypoints, context.value(QStringLiteral("direct")).toBool()));
+        context.insert(QStringLiteral("icaoroute"),
+                       RouteText::icao(waypoints, context.value(QStringLiteral("direct")).toBool()));
         context.insert(QStringLiteral("icaoroutenodct"), RouteText::icao(waypoints, false));
         context.insert(QStringLiteral("routeparts"), RouteText::parts(waypoints));
         for (Waypoint *waypoint : flightplan->nosidstarwaypoints())

@@ -210,8 +210,8 @@ QList<Waypoint *> Flightplan::fewpoints() const
         const Waypoint *next = waypoint->nextWaypoint();
         if (previous && next) {
             const QString airway = waypoint->airwayName();
-            const bool alongAirway = !airway.isEmpty() && airway == previous->airwayName()
-                                     && next->type() != Point::AIRP;
+            const bool alongAirway
+                = !airway.isEmpty() && airway == previous->airwayName() && next->type() != Point::AIRP;
             if (alongAirway || dropsFromNoSidStar(waypoint))
                 continue;
         }
@@ -484,8 +484,7 @@ bool Flightplan::duplicate(int row)
     if (!validRow(row))
         return false;
     const Waypoint *source = m_waypoints.at(row);
-    qInfo() << "Duplicate" << source->uid() << "into the flightplan from position" << row << "to position"
-            << row + 1;
+    qInfo() << "Duplicate" << source->uid() << "into the flightplan from position" << row << "to position" << row + 1;
     auto *waypoint = new Waypoint(source->point());
     if (!insertWaypoint(row + 1, waypoint, false)) {
         delete waypoint;

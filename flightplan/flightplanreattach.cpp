@@ -29,7 +29,8 @@ void Flightplan::reattachToDatabase()
                 Point *point = Database::findPoint(old->uid(), false);
                 if (!point) {
                     if (old->type() != Point::COORD)
-                        qWarning() << "Point" << old->uid() << "is no longer in the navigation database, it becomes a COORD point";
+                        qWarning() << "Point" << old->uid()
+                                   << "is no longer in the navigation database, it becomes a COORD point";
                     point = Database::getOrAddCoordPoint(old->position(), false);
                 }
                 waypoint->setPoint(point);

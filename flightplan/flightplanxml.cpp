@@ -343,8 +343,8 @@ void FlightplanXml::apply(Flightplan *flightplan, const Contents &c)
         Point *point = item.point;
         if (!point) {
             const QGeoCoordinate position(item.latitude, item.longitude);
-            qWarning() << "Point" << item.uid << "cannot be found in the navigation database, it will be transformed to COORD"
-                       << position;
+            qWarning() << "Point" << item.uid
+                       << "cannot be found in the navigation database, it will be transformed to COORD" << position;
             point = Database::getOrAddCoordPoint(position, true);
             if (!point) {
                 qCritical() << "Cannot fetch or create point coordinates" << position << "in the database!";

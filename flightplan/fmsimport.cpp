@@ -56,9 +56,9 @@ struct WaypointLine
     double longitude = 0.0;
 };
 
-const QStringList s_keywords{QStringLiteral("ADEP"), QStringLiteral("DEPRWY"),  QStringLiteral("SID"),
-                             QStringLiteral("SIDTRANS"), QStringLiteral("ADES"), QStringLiteral("DESRWY"),
-                             QStringLiteral("STAR"), QStringLiteral("STARTRANS"), QStringLiteral("APP")};
+const QStringList s_keywords{QStringLiteral("ADEP"),     QStringLiteral("DEPRWY"),    QStringLiteral("SID"),
+                             QStringLiteral("SIDTRANS"), QStringLiteral("ADES"),      QStringLiteral("DESRWY"),
+                             QStringLiteral("STAR"),     QStringLiteral("STARTRANS"), QStringLiteral("APP")};
 
 Procedure *procedure(const QString &airport, const QString &name)
 {

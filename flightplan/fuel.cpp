@@ -61,6 +61,8 @@ void Fuel::write(int &field, int value)
     emit modified();
 }
 
+// One-line members, kept as a table.
+// clang-format off
 void Fuel::setTaxi(int value) { write(m_taxi, value); }
 void Fuel::setTakeoff(int value) { write(m_takeoff, value); }
 void Fuel::setEnroute(int value) { write(m_enroute, value); }
@@ -75,3 +77,4 @@ void Fuel::setFinaltime(int value) { write(m_finaltime, value); }
 void Fuel::setTotalreserve(int value) { write(m_totalreserve, value); }
 void Fuel::setEndurance(int value) { write(m_endurance, value); }
 void Fuel::setBlock(int value) { write(m_block, value); }
+// clang-format on

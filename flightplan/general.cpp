@@ -52,7 +52,7 @@ void General::touchModificationTime()
     m_modificationtime = QDateTime::currentDateTime();
 }
 
-template<typename T>
+template <typename T>
 void General::write(T &field, const T &value)
 {
     if (field == value)
@@ -61,6 +61,8 @@ void General::write(T &field, const T &value)
     emit modified();
 }
 
+// One-line members, kept as a table.
+// clang-format off
 void General::setModificationtime(const QDateTime &value) { write(m_modificationtime, value); }
 // A departure time is a UTC time wherever the planner sits: the briefing, the filing pages and the
 // exports print it as such, so a local time handed in (QML dates arrive in local time) is turned.
@@ -73,6 +75,7 @@ void General::setCruiselvl(int value) { write(m_cruiselvl, value); }
 void General::setCruisetas(int value) { write(m_cruisetas, value); }
 void General::setTransition(int value) { write(m_transition, value); }
 void General::setAlternate(const QString &value) { write(m_alternate, value); }
+// clang-format on
 
 // ---- derived from the waypoint list
 

@@ -107,7 +107,7 @@ signals:
     void modified();
 
 private:
-    template<typename T>
+    template <typename T>
     void write(T &field, const T &value);
     // The first and last waypoints, or null; the caller holds the plan's mutex.
     Waypoint *firstWaypoint() const;

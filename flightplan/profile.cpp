@@ -30,7 +30,7 @@ int levelToFeet(int level)
 
 // Runs fn on the thread of the chart object: directly when the caller is there already,
 // queued otherwise, so that a chart's signals never fire on another thread.
-template<typename Fn>
+template <typename Fn>
 void onObjectThread(QObject *object, Fn fn)
 {
     if (!object)

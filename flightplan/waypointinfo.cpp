@@ -131,8 +131,8 @@ QString Waypoint::logText() const
     text += QLatin1Char(' ') + altitudeString(true) + QLatin1Char('[') + phaseText(true, true) + QLatin1Char('|')
             + top(true, true) + QLatin1Char(']');
     text += QLatin1Char(' ') + iasString(true) + QLatin1Char('(') + gsString(true) + QLatin1Char(')');
-    text += QLatin1Char(' ') + timeToNextString(true) + QLatin1Char('[') + elapsedTimeString(true)
-            + QLatin1Char('|') + remainingTimeString(true) + QLatin1Char(']');
+    text += QLatin1Char(' ') + timeToNextString(true) + QLatin1Char('[') + elapsedTimeString(true) + QLatin1Char('|')
+            + remainingTimeString(true) + QLatin1Char(']');
     text += QStringLiteral(" (") + burnedFuelString(true) + QLatin1Char('|') + remainingFuelString(true)
             + QLatin1Char(')');
     text += QLatin1Char(' ') + (m_procedure ? m_procedure->name() : QStringLiteral("NONE"));
@@ -187,9 +187,9 @@ QString Waypoint::infoHtml() const
     if (m_remainingDistance != 0.0)
         addRow(text, tr("Destination"), withGlyph(0xF050, remainingDistanceString(false)));
     if (m_remainingFuel != 0)
-        addRow(text, tr("Fuel on board"),
-               tr("%1 %2 (burned %3)")
-                   .arg(InfoText::glyph(0xF52F), remainingFuelString(false), burnedFuelString(true)));
+        addRow(
+            text, tr("Fuel on board"),
+            tr("%1 %2 (burned %3)").arg(InfoText::glyph(0xF52F), remainingFuelString(false), burnedFuelString(true)));
     if (m_temperature < 0.0)
         addRow(text, tr("Air temp."), withGlyph(0xF2CA, temperatureString(false)));
     if (m_airPressure != 0.0)
@@ -214,7 +214,8 @@ QString Waypoint::nextLegHtml() const
 
     text.addH2(tr("Next waypoint"));
     if (const Point *nextPoint = next->point())
-        addRow(text, tr("Code"), QStringLiteral("%1 %2").arg(RichText::image(nextPoint->icon(), 10), nextPoint->link()));
+        addRow(text, tr("Code"),
+               QStringLiteral("%1 %2").arg(RichText::image(nextPoint->icon(), 10), nextPoint->link()));
     // Built here rather than by the segment: its key must read "SEGMENT>" literally, for the
     // panel and for the export's rewriting of the links.
     if (m_airway)
@@ -256,15 +257,18 @@ QString Waypoint::descriptionKml() const
 {
     // Compiled once, on first use.
     static const QRegularExpression pointKey(QStringLiteral("(POINT|SELECT)>(\\w+/)*(\\w+)"));
+    // The next leg's airway, the only one the text links, under the one name a route names it
+    // by (a segment the data shares among airways has their names joined).
     static const QRegularExpression airwayLink(
-        QStringLiteral("<a href=\"SEGMENT>\\w+/\\w+/\\w+:\\w+:\\w+/\\w+/\\w+\" style=\"[\\w\\s:;#]+\">(\\w+)<\\/a>"));
+        QStringLiteral("<a href=\"SEGMENT>[^\"]*\" style=\"[\\w\\s:;#]+\">[^<]*<\\/a>"));
     static const QRegularExpression procedureLink(
         QStringLiteral("<a href=\"PROCEDURE>\\w+/\\w+\" style=\"[\\w\\s:;#]+\">(\\w+)<\\/a>"));
 
     QString html = infoHtml() + nextLegHtml();
     // The panel's own keys become the balloon anchors of the KML viewer, on the point's code.
     html.replace(pointKey, QStringLiteral("#\\3;balloonFlyto"));
-    html.replace(airwayLink, QStringLiteral("\\1"));
+    const bool airway = airwayType() == Segment::HIGH || airwayType() == Segment::LOW;
+    html.replace(airwayLink, RichText::escape(airway ? filedAirway() : airwayName()));
     html.replace(procedureLink, QStringLiteral("\\1"));
     return RichText::stripImages(html);
 }

@@ -33,6 +33,8 @@ void Weight::write(int &field, int value)
     emit modified();
 }
 
+// One-line members, kept as a table.
+// clang-format off
 void Weight::setLoadfactor(int value) { write(m_loadfactor, value); }
 void Weight::setPaxcount(int value) { write(m_paxcount, value); }
 void Weight::setPassengers(int value) { write(m_passengers, value); }
@@ -41,3 +43,4 @@ void Weight::setPayload(int value) { write(m_payload, value); }
 void Weight::setZfw(int value) { write(m_zfw, value); }
 void Weight::setTow(int value) { write(m_tow, value); }
 void Weight::setLw(int value) { write(m_lw, value); }
+// clang-format on

@@ -75,7 +75,8 @@ void InfoManager::databaseReplaced()
     qInfo() << "Detail page gone with the database" << m_currentLink;
     emit clear();
     m_currentLink.clear();
-    m_html = QStringLiteral("<p>") + tr("This item is not in the navigation database any more.") + QStringLiteral("</p>");
+    m_html
+        = QStringLiteral("<p>") + tr("This item is not in the navigation database any more.") + QStringLiteral("</p>");
     m_currentPosition = 0.0f;
     m_recallPosition = 0.0f;
     emit updated();
@@ -108,8 +109,8 @@ void InfoManager::showPointInfo(const QString &uid, const QString &section, bool
         requestMetar(uid, point->code(), section);
 }
 
-void InfoManager::showWaypointInfo(const QString &uid, const QString &section, bool clearForward,
-                                   bool fromHistory, float position)
+void InfoManager::showWaypointInfo(const QString &uid, const QString &section, bool clearForward, bool fromHistory,
+                                   float position)
 {
     if (!Database::findPoint(uid) || !m_flightplan->contains(uid))
         return;
@@ -117,14 +118,13 @@ void InfoManager::showWaypointInfo(const QString &uid, const QString &section, b
     if (!waypoint)
         return;
     // Recorded as the point page, which links back to the waypoint.
-    beginPage(QStringLiteral("POINT"), "Detail asked for waypoint", uid, section, clearForward, fromHistory,
-              position);
+    beginPage(QStringLiteral("POINT"), "Detail asked for waypoint", uid, section, clearForward, fromHistory, position);
     m_html = waypoint->infoHtml() + waypoint->nextLegHtml();
     emit updated();
 }
 
-void InfoManager::showProcedureInfo(const QString &uid, const QString &section, bool clearForward,
-                                    bool fromHistory, float position)
+void InfoManager::showProcedureInfo(const QString &uid, const QString &section, bool clearForward, bool fromHistory,
+                                    float position)
 {
     const Procedure *procedure = Database::findProcedure(uid);
     if (!procedure)
@@ -143,8 +143,7 @@ void InfoManager::showSegmentInfo(const QString &uid, const QString &section, bo
     const Segment *segment = Database::findSegment(uid);
     if (!segment)
         return;
-    beginPage(QStringLiteral("SEGMENT"), "Detail asked for segment", uid, section, clearForward, fromHistory,
-              position);
+    beginPage(QStringLiteral("SEGMENT"), "Detail asked for segment", uid, section, clearForward, fromHistory, position);
     m_html = segment->infoHtml();
     emit updated();
 }
@@ -155,8 +154,7 @@ void InfoManager::showRunwayInfo(const QString &uid, const QString &section, boo
     const Runway *runway = Database::findRunway(uid);
     if (!runway)
         return;
-    beginPage(QStringLiteral("RUNWAY"), "Detail asked for runway", uid, section, clearForward, fromHistory,
-              position);
+    beginPage(QStringLiteral("RUNWAY"), "Detail asked for runway", uid, section, clearForward, fromHistory, position);
     m_html = runway->infoHtml() + runway->proceduresHtml();
     emit updated();
 }
@@ -169,7 +167,8 @@ void InfoManager::renderPointHtml(const QString &uid, const QString &section, co
     QString waypointLink;
     if (m_flightplan->contains(uid) && m_flightplan->findWaypoint(uid)) {
         const QString label = QStringLiteral("<font face=\"Font Awesome 6 Free\">") + QChar(0xf0fe)
-            + QStringLiteral("</font> ") + QStringLiteral("Show waypoint details %1").arg(point->code());
+                              + QStringLiteral("</font> ")
+                              + QStringLiteral("Show waypoint details %1").arg(point->code());
         waypointLink = RichText::link(label, QStringLiteral("WAYPOINT>") + uid);
     }
     if (const auto *airport = dynamic_cast<const Airport *>(point); airport && point->type() == 1)
@@ -284,9 +283,9 @@ namespace {
 bool sameService(const QUrl &service, const QUrl &target)
 {
     return target.scheme().compare(service.scheme(), Qt::CaseInsensitive) == 0
-        && target.host().compare(service.host(), Qt::CaseInsensitive) == 0
-        && target.port(service.scheme() == QLatin1String("http") ? 80 : 443)
-            == service.port(service.scheme() == QLatin1String("http") ? 80 : 443);
+           && target.host().compare(service.host(), Qt::CaseInsensitive) == 0
+           && target.port(service.scheme() == QLatin1String("http") ? 80 : 443)
+                  == service.port(service.scheme() == QLatin1String("http") ? 80 : 443);
 }
 
 // Whether the simplified text is a report of the station `code` (upper case): the service may

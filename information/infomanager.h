@@ -69,15 +69,15 @@ public slots:
 
 private:
     // Starts a page: clear, history, log. Returns the page link.
-    void beginPage(const QString &kind, const char *what, const QString &uid, const QString &section,
-                   bool clearForward, bool fromHistory, float position);
+    void beginPage(const QString &kind, const char *what, const QString &uid, const QString &section, bool clearForward,
+                   bool fromHistory, float position);
     void pushHistory(const QString &link, bool clearForward, bool fromHistory, float position);
     void updateLinkPosition();
     void renderPointHtml(const QString &uid, const QString &section, const QString &metar);
     void requestMetar(const QString &uid, const QString &airportCode, const QString &section);
     // `stopped` is why this object broke the reply off, empty when it ran its course.
-    void metarReceived(QNetworkReply *reply, const QString &uid, const QString &airportCode,
-                       const QString &section, const QString &stopped);
+    void metarReceived(QNetworkReply *reply, const QString &uid, const QString &airportCode, const QString &section,
+                       const QString &stopped);
     void cancelMetar();
     // Goes one step along the history: from the stack taken, the current page onto the other.
     void stepHistory(QList<QString> *from, QList<QString> *to, const char *popped, const char *pushed);

@@ -28,8 +28,8 @@ struct Observation
 
     bool isEmpty() const
     {
-        return wind.isEmpty() && variation.isEmpty() && visibility.isEmpty() && weather.isEmpty()
-            && clouds.isEmpty() && temperature.isEmpty() && dewPoint.isEmpty() && altimeter.isEmpty();
+        return wind.isEmpty() && variation.isEmpty() && visibility.isEmpty() && weather.isEmpty() && clouds.isEmpty()
+               && temperature.isEmpty() && dewPoint.isEmpty() && altimeter.isEmpty();
     }
 };
 
@@ -158,7 +158,7 @@ QString skyClearText(const QString &token)
 bool isStopWord(const QString &token)
 {
     return token == QLatin1String("RMK") || token == QLatin1String("TEMPO") || token == QLatin1String("BECMG")
-        || token == QLatin1String("NOSIG") || token == QLatin1String("INTER");
+           || token == QLatin1String("NOSIG") || token == QLatin1String("INTER");
 }
 
 } // namespace
@@ -170,7 +170,8 @@ QList<QPair<QString, QString>> decode(const QString &metar)
     // Compiled once; thread-safe static initialisation guards the first call.
     static const QRegularExpression headerPattern(QStringLiteral(
         R"(^(?:(?:METAR|SPECI) )?(?:COR )?[A-Z0-9]{4} ((?:0[1-9]|[12][0-9]|3[01])(?:[01][0-9]|2[0-3])[0-5][0-9])Z(?: |$))"));
-    static const QRegularExpression windPattern(QStringLiteral(R"(^(\d{3}|VRB)(P?\d{2,3})(?:G(P?\d{2,3}))?(KT|MPS|KMH)$)"));
+    static const QRegularExpression windPattern(
+        QStringLiteral(R"(^(\d{3}|VRB)(P?\d{2,3})(?:G(P?\d{2,3}))?(KT|MPS|KMH)$)"));
     static const QRegularExpression variationPattern(QStringLiteral(R"(^(\d{3})V(\d{3})$)"));
     static const QRegularExpression metresPattern(QStringLiteral(R"(^(\d{4})(?:NDV)?$)"));
     static const QRegularExpression milesPattern(QStringLiteral(R"(^([MP])?(\d+(?:/[1-9]\d*)?)SM$)"));
@@ -223,8 +224,8 @@ QList<QPair<QString, QString>> decode(const QString &metar)
                 const int from = toNumber(m.captured(1));
                 const int to = toNumber(m.captured(2));
                 if (from <= 360 && to <= 360) {
-                    obs.variation = MetarText::tr("Varying from %1° to %2° true")
-                                        .arg(QString::number(from), QString::number(to));
+                    obs.variation
+                        = MetarText::tr("Varying from %1° to %2° true").arg(QString::number(from), QString::number(to));
                     continue;
                 }
             }
@@ -323,9 +324,8 @@ QList<QPair<QString, QString>> decode(const QString &metar)
         if (!value.isEmpty())
             rows.append({label, value});
     };
-    add(MetarText::tr("Observed"),
-        MetarText::tr("Day %1 of the month, %2:%3 UTC")
-            .arg(QString::number(toNumber(time.left(2))), time.mid(2, 2), time.mid(4, 2)));
+    add(MetarText::tr("Observed"), MetarText::tr("Day %1 of the month, %2:%3 UTC")
+                                       .arg(QString::number(toNumber(time.left(2))), time.mid(2, 2), time.mid(4, 2)));
     if (obs.automated)
         add(MetarText::tr("Report"), MetarText::tr("Automated observation"));
     add(MetarText::tr("Wind"), obs.wind);
@@ -341,9 +341,9 @@ QList<QPair<QString, QString>> decode(const QString &metar)
 
 QString decodeWeather(const QString &token)
 {
-    static const QRegularExpression weatherPattern(QStringLiteral(
-        "^([+-])?(VC)?(MI|PR|BC|DR|BL|SH|TS|FZ)?"
-        "((?:DZ|RA|SN|SG|IC|PL|GR|GS|UP|BR|FG|FU|VA|DU|SA|HZ|PY|PO|SQ|FC|SS|DS){0,3})$"));
+    static const QRegularExpression weatherPattern(
+        QStringLiteral("^([+-])?(VC)?(MI|PR|BC|DR|BL|SH|TS|FZ)?"
+                       "((?:DZ|RA|SN|SG|IC|PL|GR|GS|UP|BR|FG|FU|VA|DU|SA|HZ|PY|PO|SQ|FC|SS|DS){0,3})$"));
 
     const QRegularExpressionMatch m = weatherPattern.match(token);
     if (!m.hasMatch())

@@ -78,7 +78,8 @@ QVariant ActiveRowsModel::data(const QModelIndex &index, int role) const
     return source.isValid() ? source.data(role) : QVariant();
 }
 
-void ActiveRowsModel::sourceDataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight, const QList<int> &roles)
+void ActiveRowsModel::sourceDataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight,
+                                        const QList<int> &roles)
 {
     for (qsizetype i = 0; i < m_rows.size(); ++i) {
         const int row = m_rows.at(i).row();

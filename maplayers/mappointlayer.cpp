@@ -188,7 +188,8 @@ bool MapPointLayer::hits(int row, QPointF anchor, bool details, QPointF position
         return std::abs(p.x()) <= half && std::abs(p.y()) <= half;
     }
     const QSizeF symbol = symbolSize(r.icon) * (hovered ? HoveredSymbol : 1.0);
-    if (!symbol.isEmpty() && QRectF(QPointF(-symbol.width() / 2, r.iconOffset - symbol.height() / 2), symbol).contains(p))
+    if (!symbol.isEmpty()
+        && QRectF(QPointF(-symbol.width() / 2, r.iconOffset - symbol.height() / 2), symbol).contains(p))
         return true;
     const qreal width = hovered ? boldWidth(r.code) : label(r.code).width;
     return QRectF(-width / 2, m_textHeight / 2 + r.textOffset, width, m_textHeight).contains(p);
@@ -196,7 +197,8 @@ bool MapPointLayer::hits(int row, QPointF anchor, bool details, QPointF position
 
 MapPointLayer::Shape MapPointLayer::shapeOf(int row) const
 {
-    if (row < 0 || row >= int(m_rows.size()) || !m_rows[size_t(row)].valid || m_hidden.contains(m_rows[size_t(row)].uid))
+    if (row < 0 || row >= int(m_rows.size()) || !m_rows[size_t(row)].valid
+        || m_hidden.contains(m_rows[size_t(row)].uid))
         return None;
     const double zoom = map() ? map()->zoomLevel() : m_zoom;
     const Row &r = m_rows[size_t(row)];
@@ -228,23 +230,31 @@ bool MapPointLayer::buildInto(std::vector<Quad> &quads)
         if (!detailed) {
             const qreal d = style.dot;
             m_reach = std::max(m_reach, d * HoveredDot);
-            PointBatchNode::appendRoundedRect(m_shapeVertices, m_upright * QTransform::fromTranslate(anchor.x(), anchor.y()), QRectF(-d / 2, -d / 2, d, d), d / 2, style.color, 0.0, QColor());
+            PointBatchNode::appendRoundedRect(m_shapeVertices,
+                                              m_upright * QTransform::fromTranslate(anchor.x(), anchor.y()),
+                                              QRectF(-d / 2, -d / 2, d, d), d / 2, style.color, 0.0, QColor());
             continue;
         }
         if (m_discWidth != 0.0) {
             const qreal d = style.disc;
-            PointBatchNode::appendRoundedRect(m_shapeVertices, m_upright * QTransform::fromTranslate(anchor.x(), anchor.y()), QRectF(-d / 2, -d / 2, d, d), d / 2, style.discFill, m_discBorderWidth, m_discBorderColor);
+            PointBatchNode::appendRoundedRect(
+                m_shapeVertices, m_upright * QTransform::fromTranslate(anchor.x(), anchor.y()),
+                QRectF(-d / 2, -d / 2, d, d), d / 2, style.discFill, m_discBorderWidth, m_discBorderColor);
         }
         // The label's top edge lies half its height plus the row's shift below the point, in a
         // frame one border width and a pixel wider on each side.
         const Label &text = label(r.code);
         const QRectF box(-text.width / 2, m_textHeight / 2 + r.textOffset, text.width, m_textHeight);
         // A bold label is at most half as wide again; a hovered symbol a tenth larger.
-        m_reach = std::max({m_reach, box.bottom(), 0.75 * text.width, std::abs(r.iconOffset) + symbolSize(r.icon).width()});
+        m_reach
+            = std::max({m_reach, box.bottom(), 0.75 * text.width, std::abs(r.iconOffset) + symbolSize(r.icon).width()});
         const qreal margin = style.labelBorderWidth + 1.0;
-        PointBatchNode::appendRoundedRect(m_shapeVertices, m_upright * QTransform::fromTranslate(anchor.x(), anchor.y()), box.adjusted(-margin, -margin, margin, margin), m_labelRadius, style.labelFill,
-                          style.labelBorderWidth, style.labelBorder);
-        if (!appendGlyphs(m_upright * QTransform::fromTranslate(anchor.x(), anchor.y()), box, text, style.label, quads) || !appendSymbol(anchor, r, style.color, quads))
+        PointBatchNode::appendRoundedRect(m_shapeVertices,
+                                          m_upright * QTransform::fromTranslate(anchor.x(), anchor.y()),
+                                          box.adjusted(-margin, -margin, margin, margin), m_labelRadius,
+                                          style.labelFill, style.labelBorderWidth, style.labelBorder);
+        if (!appendGlyphs(m_upright * QTransform::fromTranslate(anchor.x(), anchor.y()), box, text, style.label, quads)
+            || !appendSymbol(anchor, r, style.color, quads))
             return false;
     }
     return true;
@@ -266,6 +276,7 @@ bool MapPointLayer::appendSymbol(QPointF anchor, const Row &row, const QColor &c
     if (pixels.isEmpty())
         return false;
     const QSizeF size = QSizeF(pixels.size()) / m_dpr;
-    quads.push_back({m_upright * QTransform::fromTranslate(anchor.x(), anchor.y()), QRectF(QPointF(-size.width() / 2, row.iconOffset - size.height() / 2), size), pixels});
+    quads.push_back({m_upright * QTransform::fromTranslate(anchor.x(), anchor.y()),
+                     QRectF(QPointF(-size.width() / 2, row.iconOffset - size.height() / 2), size), pixels});
     return true;
 }

@@ -96,7 +96,8 @@ private:
 
     struct Roles
     {
-        int uid = -1, position = -1, type = -1, code = -1, icon = -1, iconOffset = -1, textOffset = -1, minZoomDetails = -1;
+        int uid = -1, position = -1, type = -1, code = -1, icon = -1, iconOffset = -1, textOffset = -1,
+            minZoomDetails = -1;
     } m_roles;
     std::vector<Row> m_rows;
 

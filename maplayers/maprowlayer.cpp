@@ -108,29 +108,29 @@ void MapRowLayer::connectModel()
     m_modelConnections.clear();
     if (m_model) {
         QAbstractItemModel *model = m_model;
-        m_modelConnections
-            << connect(model, &QAbstractItemModel::rowsInserted, this,
-                       [this](const QModelIndex &parent, int first, int last) {
-                           if (parent.isValid())
-                               return;
-                           splice(std::min(first, keptRows()), 0, last - first + 1);
-                           rowsChanged();
-                       })
-            << connect(model, &QAbstractItemModel::rowsRemoved, this,
-                       [this](const QModelIndex &parent, int first, int last) {
-                           if (parent.isValid() || first >= keptRows())
-                               return;
-                           splice(first, std::min(last, keptRows() - 1) - first + 1, 0);
-                           rowsChanged();
-                       })
-            << connect(model, &QAbstractItemModel::dataChanged, this,
-                       [this](const QModelIndex &topLeft, const QModelIndex &bottomRight) {
-                           readRows(std::max(topLeft.row(), 0), std::min(bottomRight.row(), keptRows() - 1));
-                           placementChanged();
-                       })
-            << connect(model, &QAbstractItemModel::modelReset, this, &MapRowLayer::reloadRows)
-            << connect(model, &QAbstractItemModel::layoutChanged, this, &MapRowLayer::reloadRows)
-            << connect(model, &QAbstractItemModel::rowsMoved, this, &MapRowLayer::reloadRows);
+        m_modelConnections << connect(model, &QAbstractItemModel::rowsInserted, this,
+                                      [this](const QModelIndex &parent, int first, int last) {
+                                          if (parent.isValid())
+                                              return;
+                                          splice(std::min(first, keptRows()), 0, last - first + 1);
+                                          rowsChanged();
+                                      })
+                           << connect(model, &QAbstractItemModel::rowsRemoved, this,
+                                      [this](const QModelIndex &parent, int first, int last) {
+                                          if (parent.isValid() || first >= keptRows())
+                                              return;
+                                          splice(first, std::min(last, keptRows() - 1) - first + 1, 0);
+                                          rowsChanged();
+                                      })
+                           << connect(model, &QAbstractItemModel::dataChanged, this,
+                                      [this](const QModelIndex &topLeft, const QModelIndex &bottomRight) {
+                                          readRows(std::max(topLeft.row(), 0),
+                                                   std::min(bottomRight.row(), keptRows() - 1));
+                                          placementChanged();
+                                      })
+                           << connect(model, &QAbstractItemModel::modelReset, this, &MapRowLayer::reloadRows)
+                           << connect(model, &QAbstractItemModel::layoutChanged, this, &MapRowLayer::reloadRows)
+                           << connect(model, &QAbstractItemModel::rowsMoved, this, &MapRowLayer::reloadRows);
     }
     reloadRows();
 }
@@ -199,7 +199,9 @@ void MapRowLayer::updateActive()
             rows.append(index);
     }
     const bool changed = rows.size() != m_active->rows().size()
-        || std::any_of(rows.cbegin(), rows.cend(), [this](const QPersistentModelIndex &i) { return !m_active->rows().contains(i); });
+                         || std::any_of(rows.cbegin(), rows.cend(), [this](const QPersistentModelIndex &i) {
+                                return !m_active->rows().contains(i);
+                            });
     m_active->setRows(rows);
     if (changed)
         placementChanged();
@@ -211,7 +213,8 @@ void MapRowLayer::setHovered(int row)
 {
     if (row >= 0 && (!m_model || row >= keptRows()))
         row = -1;
-    const QPersistentModelIndex index = row >= 0 ? QPersistentModelIndex(m_model->index(row, 0)) : QPersistentModelIndex();
+    const QPersistentModelIndex index
+        = row >= 0 ? QPersistentModelIndex(m_model->index(row, 0)) : QPersistentModelIndex();
     if (index == m_hovered && (row >= 0 || m_hoveredUid.isEmpty()))
         return;
     const QString left = std::exchange(m_hoveredUid, row >= 0 ? uidOf(row) : QString());
@@ -282,8 +285,8 @@ QVariant MapRowLayer::ask(const char *method, const QString &key, int type) cons
         return result;
     const QMetaMethod call = meta->method(index);
     result = QVariant(call.returnMetaType());
-    call.invoke(m_style, Qt::DirectConnection, QGenericReturnArgument(call.typeName(), result.data()), Q_ARG(QString, key),
-                Q_ARG(int, type));
+    call.invoke(m_style, Qt::DirectConnection, QGenericReturnArgument(call.typeName(), result.data()),
+                Q_ARG(QString, key), Q_ARG(int, type));
     return result;
 }
 
@@ -402,9 +405,10 @@ void MapRowLayer::build()
     const QSizeF atlas = m_atlas.image().size();
     m_spriteVertices.reserve(quads.size() * 6);
     for (const Quad &quad : quads) {
-        const QRectF uv(quad.pixels.x() / atlas.width(), quad.pixels.y() / atlas.height(), quad.pixels.width() / atlas.width(),
-                        quad.pixels.height() / atlas.height());
-        const QPointF corners[4] = {quad.rect.topLeft(), quad.rect.topRight(), quad.rect.bottomRight(), quad.rect.bottomLeft()};
+        const QRectF uv(quad.pixels.x() / atlas.width(), quad.pixels.y() / atlas.height(),
+                        quad.pixels.width() / atlas.width(), quad.pixels.height() / atlas.height());
+        const QPointF corners[4]
+            = {quad.rect.topLeft(), quad.rect.topRight(), quad.rect.bottomRight(), quad.rect.bottomLeft()};
         const QPointF texture[4] = {uv.topLeft(), uv.topRight(), uv.bottomRight(), uv.bottomLeft()};
         for (int corner : {0, 1, 2, 0, 2, 3}) {
             const QPointF p = quad.place.map(corners[corner]);

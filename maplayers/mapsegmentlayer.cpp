@@ -137,7 +137,8 @@ double MapSegmentLayer::widthAt(const Row &row, double zoom) const
     if (!row.valid || (zoom < row.minZoom && !plan))
         return 0.0;
     // Airways thin out fast below the full-width zoom, tracks (long and few) slower.
-    const double factor = zoom >= FullWidthZoom || plan ? 1.0 : std::pow(zoom / FullWidthZoom, row.type == m_trackType ? 1.5 : 3.0);
+    const double factor
+        = zoom >= FullWidthZoom || plan ? 1.0 : std::pow(zoom / FullWidthZoom, row.type == m_trackType ? 1.5 : 3.0);
     return typeStyle(row.type).width * factor;
 }
 
@@ -194,7 +195,8 @@ MapSegmentLayer::Placed MapSegmentLayer::place(int row)
         const double scale = zoom < FullLabelZoom && !inPlan(r) ? std::exp2(zoom - FullLabelZoom) : 1.0;
         // The label turns along its segment inside a holder that keeps it upright on a turned map.
         const QTransform frame = QTransform().rotate(r.textRotation) * QTransform::fromScale(scale, scale)
-            * QTransform().rotate(map()->bearing()) * QTransform::fromTranslate(anchor.x(), anchor.y());
+                                 * QTransform().rotate(map()->bearing())
+                                 * QTransform::fromTranslate(anchor.x(), anchor.y());
         placed.labelled = true;
         placed.toLabel = frame.inverted();
         const qreal w = label(r.code).advance;
@@ -218,7 +220,7 @@ bool MapSegmentLayer::appendLabel(const Row &row, const Placed &placed, std::vec
     const qreal left = turn >= 180 || twoWay ? -std::trunc(h / 2) : 0.0;
     const qreal right = turn < 180 || twoWay ? std::trunc(h / 2) : 0.0;
     QPolygonF outline{QPointF(-w / 2, -h / 2 - s), QPointF(-w / 2 + left, 0), QPointF(-w / 2, h / 2 + s),
-                      QPointF(w / 2, h / 2 + s),   QPointF(w / 2 + right, 0),  QPointF(w / 2, -h / 2 - s)};
+                      QPointF(w / 2, h / 2 + s),   QPointF(w / 2 + right, 0), QPointF(w / 2, -h / 2 - s)};
     outline = frame.map(outline);
     // The box is convex: a fan from its first corner fills it.
     QList<QPointF> fill;

@@ -12,8 +12,10 @@ QList<QPointF> roundedOutline(const QRectF &rect, qreal radius, int segments)
 {
     QList<QPointF> outline;
     outline.reserve(4 * (segments + 1));
-    const QPointF centres[4] = {{rect.right() - radius, rect.top() + radius}, {rect.right() - radius, rect.bottom() - radius},
-                                {rect.left() + radius, rect.bottom() - radius}, {rect.left() + radius, rect.top() + radius}};
+    const QPointF centres[4] = {{rect.right() - radius, rect.top() + radius},
+                                {rect.right() - radius, rect.bottom() - radius},
+                                {rect.left() + radius, rect.bottom() - radius},
+                                {rect.left() + radius, rect.top() + radius}};
     for (int corner = 0; corner < 4; ++corner) {
         for (int step = 0; step <= segments; ++step) {
             const double angle = (corner - 1 + (segments ? double(step) / segments : 0.0)) * M_PI / 2.0;
@@ -90,7 +92,8 @@ void PointBatchNode::setTexture(QSGTexture *texture)
 }
 
 void PointBatchNode::appendRoundedRect(std::vector<QSGGeometry::ColoredPoint2D> &vertices, const QTransform &place,
-                                       const QRectF &rect, qreal radius, const QColor &fill, qreal borderWidth, const QColor &border)
+                                       const QRectF &rect, qreal radius, const QColor &fill, qreal borderWidth,
+                                       const QColor &border)
 {
     const bool stroked = borderWidth > 0.0 && shows(border);
     if (!shows(fill) && !stroked)
@@ -100,8 +103,9 @@ void PointBatchNode::appendRoundedRect(std::vector<QSGGeometry::ColoredPoint2D> 
     const int segments = radius > 0.0 ? std::clamp(int(std::ceil(radius / 2.5)), 1, 8) : 0;
     const qreal inset = stroked ? std::min(borderWidth, std::min(rect.width(), rect.height()) / 2) : 0.0;
     QList<QPointF> outer = roundedOutline(rect, radius, segments);
-    QList<QPointF> inner = stroked ? roundedOutline(rect.adjusted(inset, inset, -inset, -inset), std::max(radius - inset, 0.0), segments)
-                                   : outer;
+    QList<QPointF> inner
+        = stroked ? roundedOutline(rect.adjusted(inset, inset, -inset, -inset), std::max(radius - inset, 0.0), segments)
+                  : outer;
     for (QPointF &p : outer)
         p = place.map(p);
     for (QPointF &p : inner)
@@ -126,19 +130,18 @@ void PointBatchNode::appendRoundedRect(std::vector<QSGGeometry::ColoredPoint2D> 
     }
 }
 
-
 QSGGeometry::ColoredPoint2D PointBatchNode::vertex(QPointF p, const QColor &color)
 {
     // Premultiplied, as the scene graph blends.
     const int a = color.alpha();
     QSGGeometry::ColoredPoint2D v;
-    v.set(float(p.x()), float(p.y()), uchar(color.red() * a / 255), uchar(color.green() * a / 255), uchar(color.blue() * a / 255),
-          uchar(a));
+    v.set(float(p.x()), float(p.y()), uchar(color.red() * a / 255), uchar(color.green() * a / 255),
+          uchar(color.blue() * a / 255), uchar(a));
     return v;
 }
 
-void PointBatchNode::appendTriangles(std::vector<QSGGeometry::ColoredPoint2D> &vertices, const QList<QPointF> &triangles,
-                                     const QColor &color)
+void PointBatchNode::appendTriangles(std::vector<QSGGeometry::ColoredPoint2D> &vertices,
+                                     const QList<QPointF> &triangles, const QColor &color)
 {
     if (!shows(color))
         return;

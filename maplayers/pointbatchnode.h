@@ -30,7 +30,8 @@ public:
     // as Rectangle draws it; `place` takes its corners where they go. Colours of alpha 0 and
     // borders of no width add nothing.
     static void appendRoundedRect(std::vector<QSGGeometry::ColoredPoint2D> &vertices, const QTransform &place,
-                                  const QRectF &rect, qreal radius, const QColor &fill, qreal borderWidth, const QColor &border);
+                                  const QRectF &rect, qreal radius, const QColor &fill, qreal borderWidth,
+                                  const QColor &border);
 
     // Triangles (three points each) of one colour.
     static void appendTriangles(std::vector<QSGGeometry::ColoredPoint2D> &vertices, const QList<QPointF> &triangles,

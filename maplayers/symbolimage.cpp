@@ -61,7 +61,8 @@ private:
     static constexpr char Name[] = "symbolTextures";
 
     explicit SymbolTextures(QQuickWindow *window)
-        : QObject(window), m_window(window)
+        : QObject(window)
+        , m_window(window)
     {
         setObjectName(QLatin1String(Name));
         connect(window, &QQuickWindow::sceneGraphInvalidated, this, &SymbolTextures::clear, Qt::DirectConnection);

@@ -18,9 +18,9 @@
 
 #include <QBuffer>
 #include <QDebug>
-#include <QThreadPool>
 #include <QFile>
 #include <QGeoRectangle>
+#include <QThreadPool>
 
 #include <cmath>
 #include <cstring>
@@ -32,7 +32,6 @@ namespace {
 constexpr int kCancelCheckLines = 4096;
 constexpr int kCancelCheckAirports = 64;
 const char *const kProgressLabel = QT_TRANSLATE_NOOP("XpLoader", "Loading airports:");
-
 
 // Runs of blanks separate the fields; a tab is part of a field.
 void split(QByteArrayView line, AptReader::Fields &fields)
@@ -110,7 +109,8 @@ int frequencyType(QByteArrayView line)
 AptReader::AptReader(Database *database, ProgressFn progress, CancelFn cancelled, CifpLoader *cifpLoader)
     : NavDataReader(database, std::move(progress), std::move(cancelled))
     , m_cifpLoader(cifpLoader)
-{ }
+{
+}
 
 AptReader::~AptReader()
 {
@@ -297,7 +297,8 @@ void AptReader::readAirports(const QByteArray &body)
         // it never holds two airports, so no UID is changed here.
         DatabaseStore store;
         DatabaseStore::Scope scope(&store);
-        AptReader reader(database(), {}, [this] { return cancelled(); }, nullptr);
+        AptReader reader(
+            database(), {}, [this] { return cancelled(); }, nullptr);
         auto harvest = [&batch, &store] {
             AirportItems items;
             items.takeFrom(store);
@@ -308,7 +309,8 @@ void AptReader::readAirports(const QByteArray &body)
             batch.airports.append(std::move(items));
         };
         for (qsizetype i = runs.at(run); i < runs.at(run + 1); ++i) {
-            QByteArray bytes = QByteArray::fromRawData(body.constData() + starts.at(i), starts.at(i + 1) - starts.at(i));
+            QByteArray bytes
+                = QByteArray::fromRawData(body.constData() + starts.at(i), starts.at(i + 1) - starts.at(i));
             QBuffer buffer(&bytes);
             buffer.open(QIODevice::ReadOnly);
             LineReader lines(buffer, false);
@@ -633,8 +635,8 @@ void AptReader::readTaxiEdge(const Fields &fields)
     const int direction = fields.at(3) == "oneway" ? Taxiname::OneWay : Taxiname::TwoWay;
     // The class word ends in the wingspan letter; its last character, as the text has it.
     const QByteArrayView wingspanClass = fields.at(4);
-    const QChar wingspan = uchar(wingspanClass.back()) < 0x80 ? QChar(QLatin1Char(wingspanClass.back()))
-                                                              : text(wingspanClass).back();
+    const QChar wingspan
+        = uchar(wingspanClass.back()) < 0x80 ? QChar(QLatin1Char(wingspanClass.back())) : text(wingspanClass).back();
     database()->addTaxiname(new Taxiname(position, azimuth, direction, wingspan, InternedText::fromUtf8(name).text()));
 }
 
@@ -642,9 +644,9 @@ void AptReader::readStartup(const Fields &fields)
 {
     if (fields.size() < 7)
         return;
-    database()->addStartup(
-        new Startup(Startup::typeFromString(text(fields.at(4))), airplanesOf(fields.at(5)),
-                    coordinate(fields.at(1), fields.at(2)), float(decimal(fields.at(3))), joined(fields, 6)));
+    database()->addStartup(new Startup(Startup::typeFromString(text(fields.at(4))), airplanesOf(fields.at(5)),
+                                       coordinate(fields.at(1), fields.at(2)), float(decimal(fields.at(3))),
+                                       joined(fields, 6)));
 }
 
 void AptReader::readMetadata(const Fields &fields)

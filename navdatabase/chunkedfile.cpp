@@ -2,9 +2,9 @@
 
 #include "orderedparallel.h"
 
-#include <QtConcurrent/QtConcurrentMap>
 #include <QBuffer>
 #include <QThreadPool>
+#include <QtConcurrent/QtConcurrentMap>
 #include <QtEndian>
 
 #include <libdeflate.h>
@@ -62,8 +62,7 @@ ZSTD_CCtx *zstdCompressor()
 
 ZSTD_DCtx *zstdDecompressor()
 {
-    thread_local const std::unique_ptr<ZSTD_DCtx, decltype(&ZSTD_freeDCtx)> context(ZSTD_createDCtx(),
-                                                                                  &ZSTD_freeDCtx);
+    thread_local const std::unique_ptr<ZSTD_DCtx, decltype(&ZSTD_freeDCtx)> context(ZSTD_createDCtx(), &ZSTD_freeDCtx);
     return context.get();
 }
 
@@ -97,10 +96,10 @@ bool zlibExpand(const QByteArray &stored, QByteArray &bytes)
     size_t size = 0;
     size_t used = 0;
     return decompressor
-        && libdeflate_zlib_decompress_ex(decompressor.get(), stored.constData(), size_t(stored.size()), bytes.data(),
-                                         size_t(bytes.size()), &used, &size)
-            == LIBDEFLATE_SUCCESS
-        && size == size_t(bytes.size()) && used == size_t(stored.size());
+           && libdeflate_zlib_decompress_ex(decompressor.get(), stored.constData(), size_t(stored.size()), bytes.data(),
+                                            size_t(bytes.size()), &used, &size)
+                  == LIBDEFLATE_SUCCESS
+           && size == size_t(bytes.size()) && used == size_t(stored.size());
 }
 
 // Exactly the stated size, one frame (whose checksum zstd checks) and nothing after it.
@@ -109,8 +108,8 @@ bool zstdExpand(const QByteArray &stored, QByteArray &bytes)
     ZSTD_DCtx *context = zstdDecompressor();
     if (!context || ZSTD_findFrameCompressedSize(stored.constData(), size_t(stored.size())) != size_t(stored.size()))
         return false;
-    const size_t size =
-        ZSTD_decompressDCtx(context, bytes.data(), size_t(bytes.size()), stored.constData(), size_t(stored.size()));
+    const size_t size
+        = ZSTD_decompressDCtx(context, bytes.data(), size_t(bytes.size()), stored.constData(), size_t(stored.size()));
     return !ZSTD_isError(size) && size == size_t(bytes.size());
 }
 
@@ -119,15 +118,15 @@ bool zstdExpand(const QByteArray &stored, QByteArray &bytes)
 bool ChunkedFile::isChunked(QByteArrayView file)
 {
     return file.size() >= kHeaderSize && get(file.data()) == 0
-        && (std::memcmp(file.data() + 4, kZstdMagic, 4) == 0 || std::memcmp(file.data() + 4, kZlibMagic, 4) == 0);
+           && (std::memcmp(file.data() + 4, kZstdMagic, 4) == 0 || std::memcmp(file.data() + 4, kZlibMagic, 4) == 0);
 }
 
 bool ChunkedFile::compress(Chunk &chunk)
 {
     if (chunk.bytes.size() > std::numeric_limits<quint32>::max())
         return false;
-    const size_t size =
-        chunk.codec == Codec::Zstd ? zstdCompress(chunk.bytes, chunk.stored) : zlibCompress(chunk.bytes, chunk.stored);
+    const size_t size = chunk.codec == Codec::Zstd ? zstdCompress(chunk.bytes, chunk.stored)
+                                                   : zlibCompress(chunk.bytes, chunk.stored);
     if (size == 0) {
         chunk.stored.clear();
         return false;
@@ -226,7 +225,8 @@ bool ChunkedFile::split(const QByteArray &file, QList<Chunk> &chunks, QString *e
 bool ChunkedFile::expand(Chunk &chunk)
 {
     chunk.bytes.resize(qsizetype(chunk.expandedSize));
-    const bool ok = chunk.codec == Codec::Zstd ? zstdExpand(chunk.stored, chunk.bytes) : zlibExpand(chunk.stored, chunk.bytes);
+    const bool ok
+        = chunk.codec == Codec::Zstd ? zstdExpand(chunk.stored, chunk.bytes) : zlibExpand(chunk.stored, chunk.bytes);
     if (!ok)
         chunk.bytes.clear();
     return ok;

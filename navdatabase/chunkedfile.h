@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QByteArray>
-#include <QIODevice>
 #include <QByteArrayView>
+#include <QIODevice>
 #include <QList>
 #include <QString>
 

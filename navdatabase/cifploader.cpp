@@ -241,12 +241,12 @@ struct FieldKey
     }
 };
 
-template<typename Value>
+template <typename Value>
 using FieldTable = QHash<FieldKey, Value>;
 
 // The same few texts and codes come back on leg after leg of a file: each is made once, and
 // the legs share it.
-template<typename Value, typename Make>
+template <typename Value, typename Make>
 Value remembered(FieldTable<Value> &known, QByteArrayView field, Make make)
 {
     const auto it = known.constFind(FieldKey{field});
@@ -379,8 +379,7 @@ void CifpLoader::setPath(const QString &path)
 }
 
 void CifpLoader::appendRecord(QList<Record> &records, const Fields &fields, int sequence, int procedureType,
-                              const QString &airportCode,
-                                   Texts &texts)
+                              const QString &airportCode, Texts &texts)
 {
     const auto stripped = [&texts](QByteArrayView field) {
         return remembered(texts.withoutBlanks, field, [](QByteArrayView f) { return withoutBlanks(f); });
@@ -404,9 +403,8 @@ void CifpLoader::appendRecord(QList<Record> &records, const Fields &fields, int 
     if (airportSection && fix.startsWith(QLatin1String("RW")))
         fix.remove(QStringLiteral("RW"));
 
-    const int pathTerminator = remembered(texts.pathTerminators, fields.at(FieldPathTerminator), [](QByteArrayView f) {
-        return Record::pathTerminatorFromString(text(f));
-    });
+    const int pathTerminator = remembered(texts.pathTerminators, fields.at(FieldPathTerminator),
+                                          [](QByteArrayView f) { return Record::pathTerminatorFromString(text(f)); });
     // An RF leg names the centre of its arc in place of the recommended navaid.
     const QString navaid = stripped(fields.at(pathTerminator == Record::RF ? FieldArcCentre : FieldNavaid));
 
@@ -428,18 +426,18 @@ void CifpLoader::appendRecord(QList<Record> &records, const Fields &fields, int 
 
     // Route types are read per procedure type; other types than the three are rare.
     const int routeType = procedureType >= 0 && procedureType < 8
-        ? remembered(texts.routeTypes[procedureType], fields.at(FieldRouteType),
-                     [procedureType](QByteArrayView f) { return Record::routeTypeFromString(procedureType, text(f)); })
-        : Record::routeTypeFromString(procedureType, text(fields.at(FieldRouteType)));
-    const quint32 description = remembered(texts.descriptions, fields.at(FieldDescription), [](QByteArrayView f) {
-        return Record::descriptionFromString(text(f));
-    });
-    const int turnDirection = remembered(texts.turnDirections, fields.at(FieldTurnDirection), [](QByteArrayView f) {
-        return Record::turnDirectionFromString(text(f));
-    });
-    const int altitudeDescription = remembered(
-        texts.altitudeDescriptions, fields.at(FieldAltitudeDescription),
-        [](QByteArrayView f) { return Record::altitudeDescriptionFromString(text(f)); });
+                              ? remembered(texts.routeTypes[procedureType], fields.at(FieldRouteType),
+                                           [procedureType](QByteArrayView f) {
+                                               return Record::routeTypeFromString(procedureType, text(f));
+                                           })
+                              : Record::routeTypeFromString(procedureType, text(fields.at(FieldRouteType)));
+    const quint32 description = remembered(texts.descriptions, fields.at(FieldDescription),
+                                           [](QByteArrayView f) { return Record::descriptionFromString(text(f)); });
+    const int turnDirection = remembered(texts.turnDirections, fields.at(FieldTurnDirection),
+                                         [](QByteArrayView f) { return Record::turnDirectionFromString(text(f)); });
+    const int altitudeDescription
+        = remembered(texts.altitudeDescriptions, fields.at(FieldAltitudeDescription),
+                     [](QByteArrayView f) { return Record::altitudeDescriptionFromString(text(f)); });
 
     const int course = tenthsFromBytes(fields.at(FieldCourse));
     const int altitude1 = altitudeFromBytes(fields.at(FieldAltitude1));
@@ -447,10 +445,10 @@ void CifpLoader::appendRecord(QList<Record> &records, const Fields &fields, int 
     const int transitionAltitude = altitudeFromBytes(fields.at(FieldTransitionAltitude));
     const int speed = integerOr(fields.at(FieldSpeed), 0);
     const int theta = tenthsFromBytes(fields.at(FieldTheta));
-    Record &record = records.emplaceBack(sequence, routeType, transition, fix, navaid, terminal, region, description,
-                                         turnDirection, pathTerminator, course, distance, isTime ? 1 : 0,
-                                         altitudeDescription, altitude1, altitude2, transitionAltitude, speed,
-                                         arcRadius, theta);
+    Record &record
+        = records.emplaceBack(sequence, routeType, transition, fix, navaid, terminal, region, description,
+                              turnDirection, pathTerminator, course, distance, isTime ? 1 : 0, altitudeDescription,
+                              altitude1, altitude2, transitionAltitude, speed, arcRadius, theta);
     // The centre of an arc is named without its kind.
     record.setKinds(kindOf(fields.at(FieldFixSection), fields.at(FieldFixSubsection)),
                     pathTerminator == Record::RF

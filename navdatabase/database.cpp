@@ -1,10 +1,10 @@
 #include "database.h"
 
 #include "airport.h"
-#include "databaselocker.h"
-#include "databasestore.h"
 #include "basemodel.h"
 #include "boundary.h"
+#include "databaselocker.h"
+#include "databasestore.h"
 #include "listproxymodel.h"
 #include "lookupindex.h"
 #include "mapproxymodel.h"
@@ -19,24 +19,31 @@
 #include "taxiway.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QThreadPool>
-#include <QTimer>
 #include <QDataStream>
+#include <QElapsedTimer>
 #include <QMutexLocker>
 #include <QQmlContext>
 #include <QStandardPaths>
+#include <QThreadPool>
+#include <QTimer>
+
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
+#include <atomic>
+
+std::atomic<int> Database::s_pagesPending{0};
 
 #if defined(__SANITIZE_THREAD__)
 extern "C" void __tsan_acquire(void *address);
 #endif
 
-
 namespace {
 
 Database *s_database = nullptr;
 
-template<typename T>
+template <typename T>
 void resetModel(BaseModel<T> *model)
 {
     if (!model)
@@ -75,8 +82,8 @@ Database::Database()
     s_database = this;
 
     // Never shown by any view: the flight-plan reader builds each waypoint on it first.
-    m_placeholder = new Point(Point::UNKNOWN, QGeoCoordinate(), QStringLiteral("----"), QString(), QString(),
-                              QString(), 0, 0.0f, QString());
+    m_placeholder = new Point(Point::UNKNOWN, QGeoCoordinate(), QStringLiteral("----"), QString(), QString(), QString(),
+                              0, 0.0f, QString());
     m_lastLoadResult = false;
 
     m_pointListModel->setSourceModel(m_pointModel);
@@ -112,8 +119,7 @@ Database::Database()
     m_pointMapModel->setTypeFilter(true, Point::COORD);
     m_segmentMapModel->setTypeFilter(Settings::getBool(QStringLiteral("map/highSegmentVisibility"), true),
                                      Segment::HIGH);
-    m_segmentMapModel->setTypeFilter(Settings::getBool(QStringLiteral("map/lowSegmentVisibility"), true),
-                                     Segment::LOW);
+    m_segmentMapModel->setTypeFilter(Settings::getBool(QStringLiteral("map/lowSegmentVisibility"), true), Segment::LOW);
     m_segmentMapModel->setTypeFilter(Settings::getBool(QStringLiteral("map/trackSegmentVisibility"), true),
                                      Segment::TRACK);
     const bool ground = Settings::getBool(QStringLiteral("map/airportGroundVisibility"), true);
@@ -178,8 +184,8 @@ Database::~Database()
 
 QList<ItemFilterModel *> Database::filterModels() const
 {
-    return { m_pointListModel,  m_airportListModel, m_boundaryMapModel,   m_pointMapModel,    m_runwayMapModel,
-             m_segmentMapModel, m_taxiwayMapModel,  m_paintlightMapModel, m_taxinameMapModel, m_startupMapModel };
+    return {m_pointListModel,  m_airportListModel, m_boundaryMapModel,   m_pointMapModel,    m_runwayMapModel,
+            m_segmentMapModel, m_taxiwayMapModel,  m_paintlightMapModel, m_taxinameMapModel, m_startupMapModel};
 }
 
 Database *Database::instance()
@@ -313,8 +319,7 @@ bool Database::empty() const
 
 QStringList Database::emptyLists() const
 {
-    auto lists = [](qsizetype points, qsizetype segments, qsizetype runways, qsizetype boundaries,
-                    qsizetype taxiways) {
+    auto lists = [](qsizetype points, qsizetype segments, qsizetype runways, qsizetype boundaries, qsizetype taxiways) {
         QStringList names;
         if (points == 0)
             names << QStringLiteral("points");
@@ -329,8 +334,8 @@ QStringList Database::emptyLists() const
         return names;
     };
     if (const DatabaseStore *store = DatabaseStore::current())
-        return lists(store->points.count(), store->segments.count(), store->runways.count(),
-                     store->boundaries.count(), store->taxiways.count());
+        return lists(store->points.count(), store->segments.count(), store->runways.count(), store->boundaries.count(),
+                     store->taxiways.count());
     return lists(m_pointModel->count(), m_segmentModel->count(), m_runwayModel->count(), m_boundaryModel->count(),
                  m_taxiwayModel->count());
 }
@@ -453,9 +458,32 @@ void Database::deleteRetired()
         }
         return;
     }
+    const bool freed = !m_doomed.empty();
     m_doomed.clear();
     m_doomed.shrink_to_fit();
     m_doomedNext = 0;
+    if (freed)
+        releaseFreedPages();
+}
+
+// A world's worth of small items leaves its pages with the allocator once deleted: they lie
+// among blocks still in use, so the heap never shrinks by itself, and every reload would add
+// the next world's pages to the process. They go back to the system once the old items are
+// gone; the walk over the heap takes a while, so it runs beside the user interface.
+void Database::releaseFreedPages()
+{
+#if defined(__GLIBC__)
+    s_pagesPending.fetch_add(1);
+    QThreadPool::globalInstance()->start([] {
+        malloc_trim(0);
+        s_pagesPending.fetch_sub(1);
+    });
+#endif
+}
+
+bool Database::retiring() const
+{
+    return m_doomedNext < m_doomed.size() || s_pagesPending.load() > 0;
 }
 
 void Database::rebuildIndexes()
@@ -553,7 +581,8 @@ void Database::removeSegmentsOfType(int type)
     auto &segments = DatabaseStore::pick(&DatabaseStore::segments, m_segmentModel->contents());
     // One pass over the list: the segments of a type lie mostly together (the tracks at the
     // end), and the rows behind them move up once rather than once per removed row.
-    const QList<Segment *> removed = segments.removeIf([type](const Segment *segment) { return segment->type() == type; });
+    const QList<Segment *> removed
+        = segments.removeIf([type](const Segment *segment) { return segment->type() == type; });
     if (DatabaseStore::current()) {
         // A store's segments were never seen by anyone else.
         qDeleteAll(removed);

@@ -22,6 +22,7 @@
 #include <QDebug>
 #include <QIODevice>
 
+#include <algorithm>
 #include <atomic>
 #include <cstring>
 #include <future>
@@ -34,13 +35,24 @@ namespace {
 // As in the single-stream file: pinned, so that a file reads back the same under any Qt.
 constexpr QDataStream::Version kStreamVersion = QDataStream::Qt_6_4;
 
-enum List : quint32 { Header, Points, Procedures, Segments, Runways, Boundaries, Taxiways, Paintlights, Taxinames, Startups };
+enum List : quint32 {
+    Header,
+    Points,
+    Procedures,
+    Segments,
+    Runways,
+    Boundaries,
+    Taxiways,
+    Paintlights,
+    Taxinames,
+    Startups
+};
 
 // Items per chunk: about a megabyte of records each, so that every core gets many.
 constexpr qsizetype kPerChunk[] = {1, 8192, 512, 16384, 8192, 2048, 2048, 4096, 16384, 16384};
 
-const char *const kWords[] = {"", "points", "procedures", "segments", "runways", "boundaries", "taxiways",
-                              "paintings and lights", "taxi names", "startups"};
+const char *const kWords[] = {"",           "points",   "procedures",           "segments",   "runways",
+                              "boundaries", "taxiways", "paintings and lights", "taxi names", "startups"};
 const char *const kLabels[] = {"",
                                QT_TRANSLATE_NOOP("Database", "Loading points..."),
                                QT_TRANSLATE_NOOP("Database", "Loading procedures..."),
@@ -108,7 +120,7 @@ struct Planned
     std::function<void(QDataStream &)> write;
 };
 
-template<typename T>
+template <typename T>
 void plan(QList<Planned> &planned, List list, const QList<T *> &items)
 {
     auto kept = std::make_shared<QList<const T *>>();
@@ -147,7 +159,10 @@ struct Parsed
     Parsed &operator=(Parsed &&) = default;
     ~Parsed() { drop(); }
 
-    auto all() { return std::tie(points, procedures, segments, runways, boundaries, taxiways, paintlights, taxinames, startups); }
+    auto all()
+    {
+        return std::tie(points, procedures, segments, runways, boundaries, taxiways, paintlights, taxinames, startups);
+    }
 
     void drop()
     {
@@ -168,16 +183,24 @@ struct Parsed
     {
         auto mine = all();
         auto theirs = other.all();
+        // clang-format 14 splits a lambda with a template head from its call.
+        // clang-format off
         [&]<std::size_t... I>(std::index_sequence<I...>) {
             ((std::get<I>(mine).append(std::get<I>(theirs)), std::get<I>(theirs).clear()), ...);
         }(std::make_index_sequence<9>());
+        // clang-format on
     }
 };
 
-template<typename T>
+template <typename T>
 bool readRecords(QDataStream &stream, quint32 count, QList<T *> &items)
 {
-    items.reserve(count);
+    // Every record takes at least one byte: a count beyond the bytes left is damage, which
+    // must not size the list.
+    const qint64 available = stream.device() ? stream.device()->bytesAvailable() : 0;
+    if (qint64(count) > available)
+        return false;
+    items.reserve(qsizetype(std::min<qint64>(count, available / 8)));
     for (quint32 i = 0; i < count; ++i) {
         T *item = nullptr;
         stream >> item;
@@ -204,6 +227,7 @@ Parsed parseChunk(ChunkedFile::Chunk chunk, DatabaseStore *store, int format)
     InPlaceReadDevice device(chunk.bytes);
     QDataStream stream(&device);
     stream.setVersion(kStreamVersion);
+    // clang-format off
     switch (chunk.list) {
     case Points: parsed.ok = readRecords(stream, chunk.items, parsed.points); break;
     case Procedures: parsed.ok = readRecords(stream, chunk.items, parsed.procedures); break;
@@ -216,6 +240,7 @@ Parsed parseChunk(ChunkedFile::Chunk chunk, DatabaseStore *store, int format)
     case Startups: parsed.ok = readRecords(stream, chunk.items, parsed.startups); break;
     default: parsed.ok = false; break;
     }
+    // clang-format on
     return parsed;
 }
 
@@ -320,6 +345,7 @@ bool DatabaseChunks::read(const QByteArray &file, DatabaseStore &store, const Re
     };
     std::future<void> segmentsAssigned;
     const auto listRead = [&](quint32 list) {
+        // clang-format off
         switch (list) {
         case Procedures: assign(all.procedures, store.procedures); break;
         case Segments:
@@ -346,6 +372,7 @@ bool DatabaseChunks::read(const QByteArray &file, DatabaseStore &store, const Re
         case Startups: assign(all.startups, store.startups); break;
         default: break;
         }
+        // clang-format on
     };
     auto run = [&](qsizetype from, qsizetype to) {
         OrderedParallel::run<Parsed>(
@@ -418,9 +445,16 @@ bool DatabaseChunks::read(const QByteArray &file, DatabaseStore &store, const Re
         all.drop();
         return stopped ? false : damaged(QStringLiteral("a chunk cannot be read"));
     }
-    const int counts[] = {0, store.points.count(), store.procedures.count(), store.segments.count(),
-                          store.runways.count(), store.boundaries.count(), store.taxiways.count(),
-                          store.paintlights.count(), store.taxinames.count(), store.startups.count()};
+    const int counts[] = {0,
+                          store.points.count(),
+                          store.procedures.count(),
+                          store.segments.count(),
+                          store.runways.count(),
+                          store.boundaries.count(),
+                          store.taxiways.count(),
+                          store.paintlights.count(),
+                          store.taxinames.count(),
+                          store.startups.count()};
     for (quint32 list = Points; list <= (reading.fullDetail ? Startups : Taxiways); ++list)
         qInfo() << "Loaded" << counts[list] << kWords[list] << "from" << reading.path;
     if (reading.fullDetail && reading.progress)

@@ -46,9 +46,9 @@ public:
 
     struct Reading
     {
-        qint32 format = 0;            // the one this program writes; others are refused
-        bool fullDetail = true;       // false: paintings, taxi names and start-ups stay unread
-        QString path;                 // for the messages
+        qint32 format = 0;      // the one this program writes; others are refused
+        bool fullDetail = true; // false: paintings, taxi names and start-ups stay unread
+        QString path;           // for the messages
         std::function<void(const QString &)> progress;
         std::function<bool()> stop;
         // Called once on a helper thread as soon as the points, segments and runways are in the

@@ -15,8 +15,8 @@
 #include "chunkedfile.h"
 #include "databasechunks.h"
 #include "databaselocker.h"
-#include "listcount.h"
 #include "databasestore.h"
+#include "listcount.h"
 #include "lookupindex.h"
 #include "paintlight.h"
 #include "point.h"
@@ -31,10 +31,10 @@
 
 #include <QCoreApplication>
 #include <QDataStream>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QDateTime>
 #include <QMutex>
 #include <QSaveFile>
 #include <QSet>
@@ -45,12 +45,12 @@ extern "C" void __tsan_release(void *address);
 #endif
 
 #include <algorithm>
-#include <cstdio>
-#include <type_traits>
 #include <atomic>
+#include <cstdio>
 #include <functional>
 #include <future>
 #include <memory>
+#include <type_traits>
 
 namespace {
 
@@ -64,7 +64,7 @@ constexpr qint64 MaxExpansion = 1100;
 constexpr int StopPollInterval = 4096;
 
 // Null rows (a segment whose end is not a point) are not written.
-template<typename T>
+template <typename T>
 void writeItems(QDataStream &stream, const QList<T *> &items, const char *word)
 {
     const qsizetype count = std::count_if(items.cbegin(), items.cend(), [](const T *item) { return item; });
@@ -81,7 +81,7 @@ void writeItems(QDataStream &stream, const QList<T *> &items, const char *word)
 // Reads the count and the items into a list of the caller's. False, with the list empty and
 // its items deleted, as soon as one record cannot be read or stop() says so; a record that
 // reads cleanly but yields no item (a segment whose end point is unknown) is a null row.
-template<typename T>
+template <typename T>
 bool readItems(QDataStream &stream, QList<T *> &items, const std::function<bool()> &stop)
 {
     items.clear();
@@ -117,7 +117,7 @@ bool readItems(QDataStream &stream, QList<T *> &items, const std::function<bool(
 
 // The reader of one list straight into a model: the stream status is reset before the list
 // and an earlier failure survives it, so a caller can go on with the next list.
-template<typename T>
+template <typename T>
 void readItemList(QDataStream &stream, BaseModel<T> *model)
 {
     model->clear();
@@ -198,17 +198,16 @@ bool Database::save() const
     // On a thread filling a store (the import) that store is what gets saved. The lists are
     // written and compressed in chunks on every core.
     const DatabaseStore *store = DatabaseStore::current();
-    const qint64 written = DatabaseChunks::write(
-        file, FileFormat, Database::cycle(),
-        {store ? store->points.items() : m_pointModel->items(),
-         store ? store->procedures.items() : m_procedureModel->items(),
-         store ? store->segments.items() : m_segmentModel->items(),
-         store ? store->runways.items() : m_runwayModel->items(),
-         store ? store->boundaries.items() : m_boundaryModel->items(),
-         store ? store->taxiways.items() : m_taxiwayModel->items(),
-         store ? store->paintlights.items() : m_paintlightModel->items(),
-         store ? store->taxinames.items() : m_taxinameModel->items(),
-         store ? store->startups.items() : m_startupModel->items()});
+    const qint64 written = DatabaseChunks::write(file, FileFormat, Database::cycle(),
+                                                 {store ? store->points.items() : m_pointModel->items(),
+                                                  store ? store->procedures.items() : m_procedureModel->items(),
+                                                  store ? store->segments.items() : m_segmentModel->items(),
+                                                  store ? store->runways.items() : m_runwayModel->items(),
+                                                  store ? store->boundaries.items() : m_boundaryModel->items(),
+                                                  store ? store->taxiways.items() : m_taxiwayModel->items(),
+                                                  store ? store->paintlights.items() : m_paintlightModel->items(),
+                                                  store ? store->taxinames.items() : m_taxinameModel->items(),
+                                                  store ? store->startups.items() : m_startupModel->items()});
     // The file is written as its chunks are ready; a failure of the device itself shows in the
     // commit below.
     if (written < 0 && file.error() == QFileDevice::NoError) {
@@ -269,8 +268,8 @@ bool Database::readStoredFile(DatabaseStore &store, const QString &path, bool fu
     // every core, with no copy of the whole file made first. A file that cannot be mapped is read.
     const qint64 size = file.size();
     const uchar *mapped = size > 0 ? file.map(0, size) : nullptr;
-    const QByteArray compressed = mapped ? QByteArray::fromRawData(reinterpret_cast<const char *>(mapped), qsizetype(size))
-                                         : file.readAll();
+    const QByteArray compressed
+        = mapped ? QByteArray::fromRawData(reinterpret_cast<const char *>(mapped), qsizetype(size)) : file.readAll();
     if (ChunkedFile::isChunked(compressed)) {
         // The runway index and the lookup indexes only read the lists: side by side, and beside
         // the reading of the ground lists.
@@ -344,9 +343,8 @@ bool Database::readStoredFile(DatabaseStore &store, const QString &path, bool fu
         return false;
     // The point lists stay as they are from here on: their lookup indexes are built on a
     // helper thread while the other lists are read, which only read the points too.
-    std::future<void> pointIndexes = std::async(std::launch::async, [&store] {
-        store.lookupIndex->preparePoints(store.points.items());
-    });
+    std::future<void> pointIndexes
+        = std::async(std::launch::async, [&store] { store.lookupIndex->preparePoints(store.points.items()); });
     // Whatever way this function is left, the helper is done before the store can go.
     struct Join
     {
@@ -648,7 +646,9 @@ void Database::finishAsyncLoad(DatabaseStore &store, bool ok)
     if (!replacement.isEmpty()) {
         // The working file and lists stay unless the new file was read whole and took the
         // file's place; rename replaces the old file in one step.
-        if (ok && std::rename(QFile::encodeName(replacement).constData(), QFile::encodeName(m_filePath).constData()) != 0) {
+        if (ok
+            && std::rename(QFile::encodeName(replacement).constData(), QFile::encodeName(m_filePath).constData())
+                   != 0) {
             qWarning() << "Database file" << m_filePath << "cannot be replaced by" << replacement;
             ok = false;
         }

@@ -14,9 +14,8 @@
 std::shared_ptr<const Routing::Graph> Database::routingGraph(const std::function<bool()> &cancelled)
 {
     // Closing the database stops a build as a caller's cancellation would.
-    const std::function<bool()> stop = [this, &cancelled] {
-        return m_closing.loadAcquire() != 0 || (cancelled && cancelled());
-    };
+    const std::function<bool()> stop
+        = [this, &cancelled] { return m_closing.loadAcquire() != 0 || (cancelled && cancelled()); };
 
     if (isModifying())
         return nullptr;
@@ -59,8 +58,7 @@ std::shared_ptr<const Routing::Graph> Database::routingGraph(const std::function
             if (!point)
                 continue;
             nodeOf.insert(point, int(graph->nodes.size()));
-            graph->nodes.append(
-                {point->uid(), point->position(), point->type(), point->isEnrouteIntersection()});
+            graph->nodes.append({point->uid(), point->position(), point->type(), point->isEnrouteIntersection()});
         }
 
         const QList<Segment *> &segments = m_segmentModel->items();

@@ -51,7 +51,7 @@ public:
     static DatabaseStore *current();
 
     // The member of the calling thread's store, or the live one given.
-    template<typename C>
+    template <typename C>
     static C &pick(C DatabaseStore::*member, C &live)
     {
         DatabaseStore *store = current();

@@ -64,9 +64,7 @@ void LineFileReader::readFields(const Fields &fields)
     readRow(texts(fields));
 }
 
-void LineFileReader::readRow(const QStringList &)
-{
-}
+void LineFileReader::readRow(const QStringList &) {}
 
 Point *LineFileReader::buildPoint(const Fields &) const
 {
@@ -78,9 +76,7 @@ std::unique_ptr<LineFileReader::PreparedRow> LineFileReader::prepareRow(const Fi
     return nullptr;
 }
 
-void LineFileReader::finishRow(std::unique_ptr<PreparedRow>)
-{
-}
+void LineFileReader::finishRow(std::unique_ptr<PreparedRow>) {}
 
 void LineFileReader::storeCycle(const QString &cycle)
 {

@@ -16,14 +16,14 @@ class LineFileReader : public NavDataReader
 public:
     struct Format
     {
-        const char *tag;               // message prefix: "FIX", "User FIX", "NAV", "AWY"
-        QStringList versions;          // accepted starts of the version line
-        int minTokens;                 // shorter rows are ignored with a warning
-        int failure;                   // result when the file cannot be opened
-        bool readsCycle;               // whether the version line's cycle is taken
-        bool logBeforeOpen;            // "Loading <path> ..." before the attempt, else after it
-        const char *progressLabel;     // translated in the "XpLoader" context
-        const char *closingText;       // "Loaded <count> <closingText> [<cycle>]"
+        const char *tag;           // message prefix: "FIX", "User FIX", "NAV", "AWY"
+        QStringList versions;      // accepted starts of the version line
+        int minTokens;             // shorter rows are ignored with a warning
+        int failure;               // result when the file cannot be opened
+        bool readsCycle;           // whether the version line's cycle is taken
+        bool logBeforeOpen;        // "Loading <path> ..." before the attempt, else after it
+        const char *progressLabel; // translated in the "XpLoader" context
+        const char *closingText;   // "Loaded <count> <closingText> [<cycle>]"
     };
 
     // What a reader works out of one row apart from the database's changes.

@@ -11,7 +11,7 @@
 namespace {
 // Bytes asked of the file at a time.
 constexpr qsizetype kBlockSize = 256 * 1024;
-}
+} // namespace
 
 LineReader::LineReader(QIODevice &device, bool startOfFile)
     : m_device(device)
@@ -94,8 +94,7 @@ void LineReader::skipRestOfLine()
 {
     while (fill()) {
         const char *data = m_buffer.constData();
-        const char *newline
-            = static_cast<const char *>(std::memchr(data + m_begin, '\n', size_t(m_end - m_begin)));
+        const char *newline = static_cast<const char *>(std::memchr(data + m_begin, '\n', size_t(m_end - m_begin)));
         if (newline) {
             m_begin = newline - data + 1;
             return;

@@ -100,7 +100,7 @@ void LookupIndex::preparePoints(const QList<Point *> &points)
     syncGrid(points);
 }
 
-template<typename T>
+template <typename T>
 bool LookupIndex::needsRebuild(const Progress &progress, const QList<T *> &list)
 {
     if (list.size() < progress.rows)

@@ -47,22 +47,23 @@ public:
     // Number of indexed airports with a four-letter code (those the grid holds).
     int airportCount(const QList<Point *> &points);
 
-    struct Candidate {
+    struct Candidate
+    {
         int row;
         double distance;
     };
     // Four-letter airports whose distance (Point::distanceTo, nautical miles) from the reference
     // is at most the radius; some farther ones may be included. covered is set when the search
     // looked at every indexed airport.
-    QList<Candidate> airportsNear(const QList<Point *> &points, const Point *reference, double radiusNm,
-                                  bool *covered);
+    QList<Candidate> airportsNear(const QList<Point *> &points, const Point *reference, double radiusNm, bool *covered);
 
 private:
-    struct Progress {
+    struct Progress
+    {
         qsizetype rows = 0;
         const void *first = nullptr;
     };
-    template<typename T>
+    template <typename T>
     static bool needsRebuild(const Progress &progress, const QList<T *> &list);
 
     void syncCodes(const QList<Point *> &points);

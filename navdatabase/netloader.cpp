@@ -35,8 +35,8 @@ NetLoader::~NetLoader()
 
 QString NetLoader::serverUrl()
 {
-    QString url = Settings::getString(QStringLiteral("database/downloadUrl"),
-                                      QStringLiteral("https://data.waylore.example/"));
+    QString url
+        = Settings::getString(QStringLiteral("database/downloadUrl"), QStringLiteral("https://data.waylore.example/"));
     if (!url.endsWith(QLatin1Char('/')))
         url += QLatin1Char('/');
     return url;

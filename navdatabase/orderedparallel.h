@@ -27,7 +27,7 @@ public:
     // touched become memory) removes the wait. Once per process.
     static void prepareAllocator();
 
-    template<typename T>
+    template <typename T>
     static void run(qsizetype count, const std::function<T(qsizetype)> &make,
                     const std::function<void(qsizetype, T &&)> &take, const std::function<bool()> &stop = {})
     {

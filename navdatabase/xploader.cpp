@@ -4,8 +4,8 @@
 #include "awyreader.h"
 #include "database.h"
 #include "databasestore.h"
-#include "lookupindex.h"
 #include "fixreader.h"
+#include "lookupindex.h"
 #include "navreader.h"
 #include "orderedparallel.h"
 #include "settings.h"
@@ -68,14 +68,12 @@ QStringList XpLoader::autodetectCandidates() const
         candidates << QStandardPaths::writableLocation(QStandardPaths::ApplicationsLocation) + QLatin1Char('/') + name
                    << QStandardPaths::writableLocation(QStandardPaths::DesktopLocation) + QLatin1Char('/') + name
                    << QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + QLatin1Char('/') + name
-                   << home + QLatin1Char('/') + name
-                   << QStringLiteral("C:/Program Files/") + name
+                   << home + QLatin1Char('/') + name << QStringLiteral("C:/Program Files/") + name
                    << QStringLiteral("C:/Program Files (x86)/") + name
                    << QStringLiteral("C:/Program Files/Steam/steamapps/common/") + name
                    << QStringLiteral("C:/Program Files (x86)/Steam/steamapps/common/") + name
                    << home + QStringLiteral("/Library/Application Support/Steam/steamapps/common/") + name
-                   << QStringLiteral("/opt/x-plane/") + name
-                   << QStringLiteral("/Users/Shared/") + name;
+                   << QStringLiteral("/opt/x-plane/") + name << QStringLiteral("/Users/Shared/") + name;
     }
     return candidates;
 }
@@ -99,7 +97,8 @@ QString XpLoader::activeCycle()
     if (xpPath.isEmpty() || !QDir(xpPath).exists())
         return QString();
     const QDir folder(xpPath);
-    if (!QFile::exists(folder.filePath(QStringLiteral("Resources/default scenery/default apt dat/Earth nav data/apt.dat")))
+    if (!QFile::exists(
+            folder.filePath(QStringLiteral("Resources/default scenery/default apt dat/Earth nav data/apt.dat")))
         && !QFile::exists(folder.filePath(QStringLiteral("Global Scenery/Global Airports/Earth nav data/apt.dat"))))
         return QString();
 
@@ -133,9 +132,12 @@ void XpLoader::loadAsync()
 
 void XpLoader::setPaths(const QString &xpPath, bool customData)
 {
-    const QString dataFolder = xpPath + (customData ? QStringLiteral("/Custom Data") : QStringLiteral("/Resources/default data"));
-    m_aptDefaultPath = xpPath + QStringLiteral("/Resources/default scenery/default apt dat/Earth nav data") + QStringLiteral("/apt.dat");
-    m_aptGlobalPath = xpPath + QStringLiteral("/Global Scenery/Global Airports/Earth nav data") + QStringLiteral("/apt.dat");
+    const QString dataFolder
+        = xpPath + (customData ? QStringLiteral("/Custom Data") : QStringLiteral("/Resources/default data"));
+    m_aptDefaultPath = xpPath + QStringLiteral("/Resources/default scenery/default apt dat/Earth nav data")
+                       + QStringLiteral("/apt.dat");
+    m_aptGlobalPath
+        = xpPath + QStringLiteral("/Global Scenery/Global Airports/Earth nav data") + QStringLiteral("/apt.dat");
     m_fixPath = dataFolder + QStringLiteral("/earth_fix.dat");
     m_navPath = dataFolder + QStringLiteral("/earth_nav.dat");
     m_awyPath = dataFolder + QStringLiteral("/earth_awy.dat");
@@ -301,8 +303,8 @@ int XpLoader::loadUserFix()
     FixReader reader(
         m_database, [this](const QString &text) { reportProgress(text); }, [this]() { return stopping(); },
         FixReader::UserFix);
-    const QString path =
-        Settings::getString(QStringLiteral("database/xpPath"), QString()) + QStringLiteral("/Custom Data/user_fix.dat");
+    const QString path = Settings::getString(QStringLiteral("database/xpPath"), QString())
+                         + QStringLiteral("/Custom Data/user_fix.dat");
     return reader.read(path);
 }
 

@@ -17,16 +17,14 @@ constexpr int kAtcReserveLimit = 64;
 } // namespace
 
 Airport::Airport(const QString &code, const QString &name, int elevation)
-    : Point(AIRP, QGeoCoordinate(), code, QStringLiteral("*"), QStringLiteral("*"), name, elevation, 0.0f,
-            QString())
+    : Point(AIRP, QGeoCoordinate(), code, QStringLiteral("*"), QStringLiteral("*"), name, elevation, 0.0f, QString())
 {
 }
 
 // The search text and the UID are those of region "*", as setRegion leaves them.
 Airport::Airport(const QString &code, const QString &name, int elevation, const QString &region,
                  const QGeoCoordinate &position, const QGeoRectangle &bounding)
-    : Point(AIRP, position, bounding, code, QStringLiteral("*"), QStringLiteral("*"), name, elevation, 0.0f,
-            QString())
+    : Point(AIRP, position, bounding, code, QStringLiteral("*"), QStringLiteral("*"), name, elevation, 0.0f, QString())
 {
     m_region = region;
 }

@@ -34,11 +34,11 @@ QString Airport::tooltip() const
     text.addH1(tr("Airport %1").arg(RichText::escape(code())) + QLatin1Char(' ') + RichText::image(icon(), 20));
     text.addH2(RichText::escape(description()));
     text.beginParagraph(QString());
-    text.addLabelValue(tr("Region"),
-                       glyph(0xF0AC) + QLatin1Char(' ')
-                           + QStringLiteral("%1 (%2)").arg(RichText::escape(Region::regionName(m_region)),
-                                                           RichText::escape(m_region)),
-                       2);
+    text.addLabelValue(
+        tr("Region"),
+        glyph(0xF0AC) + QLatin1Char(' ')
+            + QStringLiteral("%1 (%2)").arg(RichText::escape(Region::regionName(m_region)), RichText::escape(m_region)),
+        2);
     text.addLabelValue(tr("UID"), uid, 2);
     text.addLabelValue(tr("Elevation"), glyph(0xE52F) + QLatin1Char(' ') + elevationText(), 2);
     text.addLabelValue(tr("Position"),
@@ -56,8 +56,7 @@ QString Airport::infoHtml(QString section, QString metar) const
     RichText text;
 
     if (!section.isEmpty())
-        text.addParagraph(RichText::link(glyph(0xF0FE) + QLatin1Char(' ')
-                                             + tr("Show all sections for %1").arg(uid),
+        text.addParagraph(RichText::link(glyph(0xF0FE) + QLatin1Char(' ') + tr("Show all sections for %1").arg(uid),
                                          QStringLiteral("POINT>") + uid));
 
     if (section.isEmpty() || section == kMetar) {

@@ -35,6 +35,7 @@ Atc::~Atc() = default;
 
 QString Atc::typeToString(int type)
 {
+    // clang-format off
     switch (type) {
     case 0: return tr("AWOS, ASOS, ATIS");
     case 1: return tr("Unicom, CTAF, Radio");
@@ -45,6 +46,7 @@ QString Atc::typeToString(int type)
     case 6: return tr("Departure");
     default: return tr("Unkown ATC type");
     }
+    // clang-format on
 }
 
 QString Atc::typeText() const

@@ -31,6 +31,8 @@ constexpr const char *white = "#f5f5f5";
 
 void PaintlightStyle::apply(int code)
 {
+    // The line and light codes are grouped by hand, several to a line.
+    // clang-format off
     switch (code) {
     case 0:
         return;
@@ -84,4 +86,5 @@ void PaintlightStyle::apply(int code)
         qDebug() << "Unknown paintlight type" << code;
         return;
     }
+    // clang-format on
 }

@@ -3,9 +3,9 @@
 #include "airport.h"
 #include "recordformat.h"
 #include "region.h"
+#include "richtext.h"
 #include "streampacker.h"
 #include "streamunpacker.h"
-#include "richtext.h"
 #include "unit.h"
 
 #include <QGeoRectangle>
@@ -107,6 +107,7 @@ QString descriptionFor(int type, const QString &name, const QString &region, con
 // ARINC 424 waypoint-type columns 1 to 3.
 QString waypointColumn1(QChar c)
 {
+    // clang-format off
     switch (c.unicode()) {
     case 'A': return Point::tr("ARC Center Fix Waypoint");
     case 'C': return Point::tr("Combined Named Intersection and RNAV");
@@ -118,10 +119,12 @@ QString waypointColumn1(QChar c)
     case 'W': return Point::tr("RNAV Waypoint");
     default: return QString();
     }
+    // clang-format on
 }
 
 QString waypointColumn2(QChar c)
 {
+    // clang-format off
     switch (c.unicode()) {
     case 'A': return Point::tr("Final Approach Fix");
     case 'B': return Point::tr("Initial and Final Approach Fix");
@@ -141,10 +144,12 @@ QString waypointColumn2(QChar c)
     case 'W': return Point::tr("Latitude/Longitude Intersection Half Degree of Latitude");
     default: return QString();
     }
+    // clang-format on
 }
 
 QString waypointColumn3(QChar c)
 {
+    // clang-format off
     switch (c.unicode()) {
     case 'D': return Point::tr("SID");
     case 'E': return Point::tr("STAR");
@@ -152,13 +157,13 @@ QString waypointColumn3(QChar c)
     case 'Z': return Point::tr("Multiple");
     default: return QString();
     }
+    // clang-format on
 }
 
 } // namespace
 
 Point::Point(int type, const QGeoCoordinate &position, const QString &code, const QString &terminal,
-             const QString &region, const QString &name, int elevation, float frequency,
-             const QString &waypointType)
+             const QString &region, const QString &name, int elevation, float frequency, const QString &waypointType)
     : Point(type, position, noBounding(), code, terminal, region, name, elevation, frequency, waypointType)
 {
     setBoundingFromCoordinate(position);
@@ -389,6 +394,7 @@ QString Point::comboText() const
 
 QString Point::icon() const
 {
+    // clang-format off
     switch (m_pointType) {
     case AIRP: return QStringLiteral("qrc:/icon/airp.svg");
     case NDB: return QStringLiteral("qrc:/icon/ndb.svg");
@@ -398,10 +404,12 @@ QString Point::icon() const
     case COORD: return QStringLiteral("qrc:/icon/coord.svg");
     default: return QString();
     }
+    // clang-format on
 }
 
 QString Point::typeString() const
 {
+    // clang-format off
     switch (m_pointType) {
     case AIRP: return QStringLiteral("Airport");
     case NDB: return QStringLiteral("NDB");
@@ -411,6 +419,7 @@ QString Point::typeString() const
     case COORD: return QStringLiteral("COORD");
     default: return QString();
     }
+    // clang-format on
 }
 
 float Point::frequency() const
@@ -436,8 +445,7 @@ QString Point::link() const
 {
     const QString uid = RichText::escape(m_uid);
     return RichText::link(RichText::escape(m_code), QStringLiteral("POINT>") + uid) + QLatin1Char(' ')
-           + RichText::link(glyph(kGlyphMapPin), QStringLiteral("SELECT>") + uid + QLatin1Char('>'))
-           + QLatin1Char(' ');
+           + RichText::link(glyph(kGlyphMapPin), QStringLiteral("SELECT>") + uid + QLatin1Char('>')) + QLatin1Char(' ');
 }
 
 QString Point::terminalLink() const
@@ -475,11 +483,11 @@ QString Point::tooltip() const
     text.addH1(tr("%1 %2").arg(kind, RichText::escape(code())) + QLatin1Char(' ') + RichText::image(icon(), 20));
     text.addH2(RichText::escape(description()));
     text.beginParagraph();
-    text.addLabelValue(tr("Region"),
-                       glyph(kGlyphGlobe) + QLatin1Char(' ')
-                           + QStringLiteral("%1 (%2)").arg(RichText::escape(Region::regionName(m_region)),
-                                                           RichText::escape(m_region)),
-                       2);
+    text.addLabelValue(
+        tr("Region"),
+        glyph(kGlyphGlobe) + QLatin1Char(' ')
+            + QStringLiteral("%1 (%2)").arg(RichText::escape(Region::regionName(m_region)), RichText::escape(m_region)),
+        2);
     text.addLabelValue(tr("UID"), uid, 2);
     text.addLabelValue(tr("Type"), RichText::image(icon(), 10) + QLatin1Char(' ') + typeString(), 2);
     if (m_pointType == NDB || m_pointType == VOR || m_pointType == DME)
@@ -527,8 +535,8 @@ QDataStream &operator<<(QDataStream &stream, const Point &point)
         // The UID the import gave it where the fields alone do not tell it (a second point of the
         // same region, terminal and code); empty where they do, which keeps the file small.
         const bool airport = point.m_pointType == Point::AIRP;
-        const bool natural = isUidFor(point.m_uid, airport ? kStar : point.m_region,
-                                      airport ? kStar : point.m_terminal, point.m_code);
+        const bool natural
+            = isUidFor(point.m_uid, airport ? kStar : point.m_region, airport ? kStar : point.m_terminal, point.m_code);
         packer << (natural ? QString() : point.m_uid);
     }
     if (point.m_pointType == Point::AIRP) {
@@ -544,9 +552,9 @@ QDataStream &operator<<(QDataStream &stream, const Point &point)
 }
 
 // Qt Positioning's reader takes latitude, longitude and altitude as doubles, set one by one on a
-// default coordinate, so that values out of range stay as they were written. The three are read in one go, which a load of a few hundred thousand
-// records notices; a stream that stores doubles otherwise, has no device or has failed already
-// (Qt goes on reading then) gets Qt's own reader.
+// default coordinate, so that values out of range stay as they were written. The three are read in one go, which a load
+// of a few hundred thousand records notices; a stream that stores doubles otherwise, has no device or has failed
+// already (Qt goes on reading then) gets Qt's own reader.
 QGeoCoordinate readRecordCoordinate(QDataStream &stream)
 {
     QGeoCoordinate coordinate;

@@ -60,9 +60,8 @@ public:
 
     // frequency: MHz, kHz for an NDB. waypointType: empty, or four characters of which the
     // first three are the ARINC 424 waypoint-type columns.
-    Point(int type, const QGeoCoordinate &position, const QString &code, const QString &terminal,
-          const QString &region, const QString &name, int elevation, float frequency,
-          const QString &waypointType);
+    Point(int type, const QGeoCoordinate &position, const QString &code, const QString &terminal, const QString &region,
+          const QString &name, int elevation, float frequency, const QString &waypointType);
     ~Point() override;
 
     // "COORD" for a coordinate waypoint, whatever code it was built with.
@@ -89,8 +88,7 @@ public:
     int azimuthTo(const Point *other) const;
     bool isWithinDistance(const Point *other, double minNm, double maxNm) const;
     bool isInDirection(const Point *other, int heading, int tolerance) const;
-    bool isWithinDistanceAndDirection(const Point *other, double minNm, double maxNm, int heading,
-                                      int tolerance) const;
+    bool isWithinDistanceAndDirection(const Point *other, double minNm, double maxNm, int heading, int tolerance) const;
 
     bool isEnrouteIntersection() const;
     bool isProcedureWaypoint() const;

@@ -24,10 +24,9 @@ void addSegments(RichText &text, const Point *point, const QList<Segment *> &seg
         const Point *other = segment->to() == point ? segment->from() : segment->to();
         if (!other)
             continue;
-        text.addLabelValue(segment->link(),
-                           format.arg(other->link(), segment->levelText(true), segment->segmentTypeText(true),
-                                      segment->icon()),
-                           4);
+        text.addLabelValue(
+            segment->link(),
+            format.arg(other->link(), segment->levelText(true), segment->segmentTypeText(true), segment->icon()), 4);
     }
     text.endList();
 }

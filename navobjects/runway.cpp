@@ -7,9 +7,9 @@
 
 #include <QColor>
 #include <QDebug>
+#include <QGeoRectangle>
 #include <QMutex>
 #include <QSet>
-#include <QGeoRectangle>
 
 namespace {
 

@@ -40,8 +40,7 @@ QString Runway::detailsHtml(int flags, bool withIls) const
     text.beginList();
     for (int end : {0, 1}) {
         if (hasEnd(end))
-            text.addLabelValue(RichText::escape(endName(end, true)), tr("heading %1").arg(headingText(end)),
-                               kListItem);
+            text.addLabelValue(RichText::escape(endName(end, true)), tr("heading %1").arg(headingText(end)), kListItem);
     }
     text.endList();
 

@@ -57,8 +57,7 @@ QString Segment::makeUid(const Point *from, const Point *to, const QString &name
     return uid;
 }
 
-Segment::Segment(int direction, int type, Point *from, Point *to, const QString &name, int minLevel,
-                 int maxLevel)
+Segment::Segment(int direction, int type, Point *from, Point *to, const QString &name, int minLevel, int maxLevel)
     : BaseItem(makeUid(from, to, name), QStringLiteral("nosearch"), minZoomForType(type), 8.0, type)
     , m_from(from)
     , m_to(to)
@@ -268,7 +267,8 @@ QString Segment::infoHtml() const
     text.addH1(tr("Route %1").arg(RichText::escape(m_name)));
 
     if (m_from && m_to) {
-        text.addParagraph(tr("Segment from %1 to %2").arg(RichText::escape(m_from->code()), RichText::escape(m_to->code())));
+        text.addParagraph(
+            tr("Segment from %1 to %2").arg(RichText::escape(m_from->code()), RichText::escape(m_to->code())));
 
         text.beginParagraph(QString());
         text.addLabelValue(tr("UID"), RichText::escape(uid()), 2);

@@ -15,6 +15,7 @@ struct AirplaneClass
 };
 
 // In the order the texts list them: heavy first, helicopter last.
+// clang-format off
 constexpr AirplaneClass airplaneClasses[] = {
     {"heavy", 2, "Heavy"},
     {"jets", 4, "Jet"},
@@ -22,6 +23,7 @@ constexpr AirplaneClass airplaneClasses[] = {
     {"props", 16, "Propeller"},
     {"helos", 32, "Helicopter"},
 };
+// clang-format on
 
 // True when the word occurs with no letter directly before or after it, so that "props"
 // inside "turboprops" does not count.
@@ -148,8 +150,8 @@ QHash<int, QByteArray> Startup::roleNames()
 
 QDataStream &operator<<(QDataStream &stream, const Startup &startup)
 {
-    stream << static_cast<qint8>(startup.startupType()) << static_cast<qint8>(startup.airplanes())
-           << startup.position() << startup.heading() << startup.name();
+    stream << static_cast<qint8>(startup.startupType()) << static_cast<qint8>(startup.airplanes()) << startup.position()
+           << startup.heading() << startup.name();
     return stream;
 }
 

@@ -5,8 +5,8 @@
 #include <QString>
 #include <QtEndian>
 
-#include <concepts>
 #include <algorithm>
+#include <concepts>
 #include <cstring>
 #include <memory>
 #include <type_traits>
@@ -35,9 +35,12 @@ public:
     StreamPacker(const StreamPacker &) = delete;
     StreamPacker &operator=(const StreamPacker &) = delete;
 
+    // clang-format 14 runs a requires clause into the declaration after it.
+    // clang-format off
     template<typename T>
         requires std::is_integral_v<T> || std::is_enum_v<T>
     StreamPacker &operator<<(T value)
+    // clang-format on
     {
         if constexpr (std::is_same_v<T, bool>) {
             return *this << qint8(value);
@@ -97,11 +100,13 @@ public:
     }
 
     // A text kept some other way (an interned text) is written as the QString it holds.
+    // clang-format off
     template<typename T>
         requires requires(const T &held) {
             { held.text() } -> std::convertible_to<const QString &>;
         }
     StreamPacker &operator<<(const T &held)
+    // clang-format on
     {
         return *this << static_cast<const QString &>(held.text());
     }

@@ -70,8 +70,8 @@ public:
     {
         auto *device = dynamic_cast<InPlaceReadDevice *>(stream.device());
         if (device && stream.byteOrder() == QDataStream::BigEndian
-            && stream.floatingPointPrecision() == QDataStream::DoublePrecision && stream.version() >= QDataStream::Qt_4_6
-            && stream.status() == QDataStream::Ok) {
+            && stream.floatingPointPrecision() == QDataStream::DoublePrecision
+            && stream.version() >= QDataStream::Qt_4_6 && stream.status() == QDataStream::Ok) {
             m_device = device;
             m_begin = m_at = device->current();
             m_end = m_begin + device->left();
@@ -85,9 +85,12 @@ public:
     StreamUnpacker(const StreamUnpacker &) = delete;
     StreamUnpacker &operator=(const StreamUnpacker &) = delete;
 
+    // clang-format 14 runs a requires clause into the declaration after it.
+    // clang-format off
     template<typename T>
         requires std::is_integral_v<T>
     StreamUnpacker &operator>>(T &value)
+    // clang-format on
     {
         static_assert(sizeof(T) <= 8);
         if (!m_device) {
@@ -129,9 +132,11 @@ public:
 
     // A text, into anything made from a view of it (a QString, an interned text); the null
     // text is a null view.
+    // clang-format off
     template<typename T>
         requires std::constructible_from<T, QStringView>
     StreamUnpacker &operator>>(T &text)
+    // clang-format on
     {
         if (!m_device) {
             m_stream >> text;

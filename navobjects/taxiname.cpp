@@ -2,8 +2,7 @@
 
 #include "richtext.h"
 
-Taxiname::Taxiname(const QGeoCoordinate &position, double heading, int direction, QChar wingspan,
-                   const QString &name)
+Taxiname::Taxiname(const QGeoCoordinate &position, double heading, int direction, QChar wingspan, const QString &name)
     : BaseItem(QStringLiteral("NOUID"), QStringLiteral("nosearch"), 14.0, 14.0, -1)
     , m_position(cornerOf(position))
     , m_heading(heading)

@@ -20,10 +20,11 @@ QString glyphSpan(char16_t codePoint)
 
 Procedure::Procedure(const QString &name, const QString &airport, int type)
     : BaseItem(airport + QLatin1Char('/') + name, QStringLiteral("nosearch"), 0.0, 0.0, 0)
-               , m_name(name)
-               , m_airport(airport)
-               , m_procedureType(checkInt8(type))
-{ }
+    , m_name(name)
+    , m_airport(airport)
+    , m_procedureType(checkInt8(type))
+{
+}
 
 Procedure::~Procedure() = default;
 

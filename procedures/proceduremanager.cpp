@@ -78,7 +78,7 @@ void ProcedureManager::removeOtherTransitions(const QString &transition)
         return;
     qInfo() << "Will hide all transitions except" << transition << "for procedure" << m_procedure->name();
     // The common part stays shown with the chosen transition.
-    m_transitions = QStringList{ transition };
+    m_transitions = QStringList{transition};
     if (!m_transitions.contains(kCommonPart))
         m_transitions.append(kCommonPart);
     m_pointuids = pointsOf(m_transitions);

@@ -67,7 +67,8 @@ class Leg
 public:
     explicit Leg(const Record &record)
         : m_record(&record)
-    { }
+    {
+    }
 
     const Record &record() const { return *m_record; }
     int terminator() const { return m_record->pathTerminator(); }
@@ -294,8 +295,8 @@ private:
         if (!fix.isValid() || !centre.isValid())
             return;
         const double radius = dmeArc ? centre.distanceTo(fix) : nm(leg.record().arcRadius());
-        appendVariants(m_path, Bezier::arc(kCurvePoints, centre, radius, centre.azimuthTo(m_path.last()),
-                                           centre.azimuthTo(fix)));
+        appendVariants(
+            m_path, Bezier::arc(kCurvePoints, centre, radius, centre.azimuthTo(m_path.last()), centre.azimuthTo(fix)));
         m_path.append(fix);
     }
 
@@ -516,7 +517,7 @@ QGeoCoordinate ProcedurePath::walkToBearing(const QGeoCoordinate &start, double 
         const double near = std::min(delta, kPi - delta);
         qint64 skip = 1;
         const double fromPole = kPi / 2.0 - std::abs(p.latitude()) * kDegToRad;
-        const double angle = std::min({ near / 2.0, 0.05, fromPole / 2.0 });
+        const double angle = std::min({near / 2.0, 0.05, fromPole / 2.0});
         const double span = kEarthRadius * angle;
         const double latitude = kPi / 2.0 - fromPole + angle;
         if (near > 1e-9 && fromPole > 1e-9) {

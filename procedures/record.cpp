@@ -60,7 +60,8 @@ Record::Record(int sequence, int routeType, const QString &transition, const QSt
     , m_pathTerminator(BaseItem::checkInt8(pathTerminator))
     , m_isTime(BaseItem::checkInt8(isTime))
     , m_altitudeDescription(BaseItem::checkInt8(altitudeDescription))
-{ }
+{
+}
 
 // Files of format 6 do not tell the kind of a fix; a runway fix is the runway's name ("09",
 // "34C") under the airport's terminal.
@@ -106,6 +107,7 @@ int Record::kindFromSection(QStringView section, QStringView subsection)
     if (section == QLatin1String("E"))
         return sub == QLatin1Char('A') ? WaypointFix : AnyKind;
     if (section == QLatin1String("P")) {
+        // clang-format off
         switch (sub.unicode()) {
         case 'C': return WaypointFix;
         case 'N': return NdbNavaid;
@@ -113,6 +115,7 @@ int Record::kindFromSection(QStringView section, QStringView subsection)
         case 'A': return AirportReference;
         default: return AnyKind;
         }
+        // clang-format on
     }
     return AnyKind;
 }
@@ -126,16 +129,25 @@ Point *Record::lookup(const QString &identifier, int kind) const
     const QString region = uidPart(m_region.text());
     const QString terminal = uidPart(m_terminal.text());
     // The fix under its own terminal, then as an enroute point of its region, then without region.
-    const QString candidates[] = {region + terminal + identifier, region + QLatin1String("ENRT/") + identifier,
-                                  terminal + identifier};
+    const QString candidates[]
+        = {region + terminal + identifier, region + QLatin1String("ENRT/") + identifier, terminal + identifier};
+    // Points that share region, code and kind may lie far apart; the procedure means the one
+    // nearest its airport.
+    auto nearest = [&](const QList<Point *> &points) -> Point * {
+        if (points.size() <= 1)
+            return points.value(0);
+        const Point *airport = Database::findAirport(m_terminal.text(), false);
+        return Database::nearestTo(points, airport ? airport->position() : QGeoCoordinate());
+    };
     auto ofKind = [&](std::initializer_list<int> types) -> Point * {
         for (const QString &uid : candidates) {
-            if (Point *point = Database::findPointOfType(uid, types))
+            if (Point *point = nearest(Database::pointsOfType(uid, types)))
                 return point;
         }
         return nullptr;
     };
     Point *point = nullptr;
+    // clang-format off
     switch (kind) {
     case VhfNavaid: point = ofKind({Point::VOR, Point::DME, Point::DMEILS}); break;
     case NdbNavaid: point = ofKind({Point::NDB}); break;
@@ -143,12 +155,13 @@ Point *Record::lookup(const QString &identifier, int kind) const
     case AirportReference: point = Database::findAirport(identifier, false); break;
     default: break;
     }
+    // clang-format on
     if (point)
         return point;
     // Where the data holds no point of the kind named, the point of the ident is still better
     // than none.
     for (const QString &uid : candidates) {
-        if (Point *any = Database::findPoint(uid, false))
+        if (Point *any = nearest(Database::pointsOfUid(uid)))
             return any;
     }
     return nullptr;

@@ -58,9 +58,9 @@ const QHash<QString, int> &sidRouteTypes()
 {
     static const QHash<QString, int> codes = {
         {QStringLiteral("0"), 0}, {QStringLiteral("1"), 1}, {QStringLiteral("4"), 1}, {QStringLiteral("F"), 1},
-                                                                                       {QStringLiteral("T"), 1}, {QStringLiteral("2"), 2}, {QStringLiteral("5"), 2}, {QStringLiteral("M"), 2},
-                                                                                                                                                                      {QStringLiteral("3"), 3}, {QStringLiteral("6"), 3}, {QStringLiteral("S"), 3}, {QStringLiteral("V"), 3},
-                                                                                                                                                                                                                          };
+        {QStringLiteral("T"), 1}, {QStringLiteral("2"), 2}, {QStringLiteral("5"), 2}, {QStringLiteral("M"), 2},
+        {QStringLiteral("3"), 3}, {QStringLiteral("6"), 3}, {QStringLiteral("S"), 3}, {QStringLiteral("V"), 3},
+    };
     return codes;
 }
 
@@ -68,9 +68,9 @@ const QHash<QString, int> &starRouteTypes()
 {
     static const QHash<QString, int> codes = {
         {QStringLiteral("1"), 4}, {QStringLiteral("4"), 4}, {QStringLiteral("7"), 4},
-                                                             {QStringLiteral("2"), 5}, {QStringLiteral("5"), 5}, {QStringLiteral("8"), 5},
-                                                                                                                  {QStringLiteral("3"), 6}, {QStringLiteral("6"), 6}, {QStringLiteral("9"), 6},
-                                                                                                                                            };
+        {QStringLiteral("2"), 5}, {QStringLiteral("5"), 5}, {QStringLiteral("8"), 5},
+        {QStringLiteral("3"), 6}, {QStringLiteral("6"), 6}, {QStringLiteral("9"), 6},
+    };
     return codes;
 }
 
@@ -78,11 +78,11 @@ const QHash<QString, int> &approachRouteTypes()
 {
     static const QHash<QString, int> codes = {
         {QStringLiteral("A"), 7},  {QStringLiteral("B"), 8},  {QStringLiteral("D"), 9},  {QStringLiteral("F"), 10},
-                                                                                          {QStringLiteral("G"), 11}, {QStringLiteral("I"), 12}, {QStringLiteral("J"), 13}, {QStringLiteral("L"), 14},
-                                                                                                                                                                            {QStringLiteral("M"), 15}, {QStringLiteral("N"), 16}, {QStringLiteral("P"), 17}, {QStringLiteral("Q"), 18},
-                                                                                                                                                                                                                                                              {QStringLiteral("R"), 19}, {QStringLiteral("S"), 20}, {QStringLiteral("T"), 21}, {QStringLiteral("U"), 22},
-                                                                                                                                                                                                                                                                                                                                                {QStringLiteral("V"), 23}, {QStringLiteral("X"), 24}, {QStringLiteral("Z"), 25},
-                                                                                                                                                                                                                                                                                                                                                                           };
+        {QStringLiteral("G"), 11}, {QStringLiteral("I"), 12}, {QStringLiteral("J"), 13}, {QStringLiteral("L"), 14},
+        {QStringLiteral("M"), 15}, {QStringLiteral("N"), 16}, {QStringLiteral("P"), 17}, {QStringLiteral("Q"), 18},
+        {QStringLiteral("R"), 19}, {QStringLiteral("S"), 20}, {QStringLiteral("T"), 21}, {QStringLiteral("U"), 22},
+        {QStringLiteral("V"), 23}, {QStringLiteral("X"), 24}, {QStringLiteral("Z"), 25},
+    };
     return codes;
 }
 
@@ -488,8 +488,9 @@ QString Record::toDebugString() const
     if (m_turnDirection != -1)
         text += QStringLiteral("(turn ") + turnDirectionText() + QStringLiteral(") ");
     text += QStringLiteral("D[") + courseText() + QStringLiteral("->") + distanceText() + QStringLiteral("] ");
-    text += QStringLiteral("A[%1:%2<%3:%4] ") .arg(QString::number(m_altitudeDescription), QString::number(m_altitude1),
-                                                   QString::number(m_altitude2), QString::number(m_transitionAltitude));
+    text += QStringLiteral("A[%1:%2<%3:%4] ")
+                .arg(QString::number(m_altitudeDescription), QString::number(m_altitude1), QString::number(m_altitude2),
+                     QString::number(m_transitionAltitude));
     text += QStringLiteral("S[%1] ").arg(m_speed);
     text += QStringLiteral("R-T[") + radius + QLatin1Char(';') + QString::number(m_theta) + QStringLiteral("] ");
     text += QStringLiteral("ARINC=") + descriptionText();

@@ -5,7 +5,8 @@
 
 TransitionMapModel::TransitionMapModel()
     : QAbstractListModel(nullptr)
-{ }
+{
+}
 
 TransitionMapModel::~TransitionMapModel() = default;
 
@@ -86,12 +87,12 @@ Qt::ItemFlags TransitionMapModel::flags(const QModelIndex &index) const
 QHash<int, QByteArray> TransitionMapModel::roleNames() const
 {
     return {
-        { RoleTransition, "role_transition" },
-        { RolePolyline, "role_polyline" },
-        { RoleProcedureUid, "role_procedure_uid" },
-        { RoleProcedureIdentifier, "role_procedure_identifier" },
-        { RoleProcedureType, "role_procedure_type" },
-        { RoleTooltip, "role_tooltip" },
-        { RoleTransitionsBounding, "role_transitions_bounding" },
+        {RoleTransition, "role_transition"},
+        {RolePolyline, "role_polyline"},
+        {RoleProcedureUid, "role_procedure_uid"},
+        {RoleProcedureIdentifier, "role_procedure_identifier"},
+        {RoleProcedureType, "role_procedure_type"},
+        {RoleTooltip, "role_tooltip"},
+        {RoleTransitionsBounding, "role_transitions_bounding"},
     };
 }

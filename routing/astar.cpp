@@ -323,9 +323,8 @@ void AStar::successors(int node, std::vector<Step> &out)
 
     if (network) {
         if (m_options.radio || m_options.airwayOption == IgnoreAirways) {
-            const double radius = m_options.radio
-                                      ? receptionRange(m_graph->nodes.at(node).type) + VorRangeNm
-                                      : DirectLegNm;
+            const double radius
+                = m_options.radio ? receptionRange(m_graph->nodes.at(node).type) + VorRangeNm : DirectLegNm;
             forEachWithin(node, radius, directIndex(), [&](int to, double d2) {
                 // A point already settled gains nothing from another way in.
                 if (m_closed[to] == m_stamp)
@@ -374,9 +373,7 @@ AStar::Result AStar::search(const std::shared_ptr<const Graph> &graph, const Req
     if (!graph)
         return InvalidEnds;
     const int count = int(graph->nodes.size());
-    auto valid = [&](int node) {
-        return node >= 0 && node < count && graph->nodes.at(node).coordinate.isValid();
-    };
+    auto valid = [&](int node) { return node >= 0 && node < count && graph->nodes.at(node).coordinate.isValid(); };
     if (!valid(request.departure) || !valid(request.arrival) || request.departure == request.arrival)
         return InvalidEnds;
     if (graph->cells.size() != size_t(Graph::CellRows * Graph::CellColumns) || graph->adjacency.size() != size_t(count)

@@ -27,9 +27,9 @@ struct Graph
 
     struct Edge
     {
-        int from = -1; // node index
-        int to = -1; // node index
-        int kind = 0; // Segment::Types: LOW 1, HIGH 2, TRACK 20, PROC 21, DRCT 22
+        int from = -1;     // node index
+        int to = -1;       // node index
+        int kind = 0;      // Segment::Types: LOW 1, HIGH 2, TRACK 20, PROC 21, DRCT 22
         int direction = 0; // 1 from->to only, -1 to->from only, 0 both ways
         // Row of the segment in the database's segment model, -1 when not known.
         int segment = -1;

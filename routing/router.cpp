@@ -22,8 +22,7 @@ Router::~Router()
     wait();
 }
 
-void Router::setEndpoints(const QString &departure, const QString &arrival, const QString &output,
-                          const QString &input)
+void Router::setEndpoints(const QString &departure, const QString &arrival, const QString &output, const QString &input)
 {
     m_departure = departure;
     m_arrival = arrival;
@@ -41,8 +40,8 @@ void Router::start()
     m_request.arrival = m_arrival;
     // The two choices exclude one another; with neither set the airways are used.
     m_request.options.radio = radio && !airway;
-    m_request.options.airwayOption =
-        qBound(0, Settings::getInt(QStringLiteral("generator/airwayRoutingOptions"), 0), 3);
+    m_request.options.airwayOption
+        = qBound(0, Settings::getInt(QStringLiteral("generator/airwayRoutingOptions"), 0), 3);
     // SID exits and STAR entries are airway choices.
     m_request.output = m_request.options.radio ? QString() : m_output;
     m_request.input = m_request.options.radio ? QString() : m_input;
@@ -96,8 +95,8 @@ Router::Outcome Router::search()
     ends.arrival = graph->nodeOf(request.arrival);
     ends.output = request.output.isEmpty() ? -1 : graph->nodeOf(request.output);
     ends.input = request.input.isEmpty() ? -1 : graph->nodeOf(request.input);
-    const Routing::AStar::Result result =
-        m_astar.search(graph, ends, request.options, &m_stop, [this](int percent) { emit progress(percent); });
+    const Routing::AStar::Result result
+        = m_astar.search(graph, ends, request.options, &m_stop, [this](int percent) { emit progress(percent); });
     outcome.expanded = m_astar.expanded();
     // An interruption wins over a route found meanwhile: the pilot no longer wants it.
     if (result == Routing::AStar::Interrupted || m_stop.load()) {

@@ -28,7 +28,7 @@ packages=(
   qml6-module-qt-labs-settings qml6-module-qtcharts qml6-module-qt5compat-graphicaleffects
   qml6-module-qtpositioning qml6-module-qttest
   qml6-module-qt-labs-platform qml6-module-qt-labs-folderlistmodel qt6-image-formats-plugins
-  xvfb xauth zlib1g-dev libdeflate-dev libzstd-dev poppler-utils gpsbabel
+  xvfb xauth zlib1g-dev libdeflate-dev libzstd-dev poppler-utils gpsbabel clang-format
 )
 # npm fetches the icon font; the machine's own Node.js may already bring it.
 command -v npm >/dev/null 2>&1 || packages+=(npm)

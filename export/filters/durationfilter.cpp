@@ -14,7 +14,9 @@ QVariant DurationFilter::doFilter(const QVariant &input, const QVariant &argumen
         return QString();
     // Flight-plan forms file times as four digits, "0215".
     if (Grantlee::getSafeString(argument).get() == QLatin1String("hhmm") && seconds >= 0)
-        return QStringLiteral("%1%2").arg(seconds / 3600, 2, 10, QLatin1Char('0')).arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'));
+        return QStringLiteral("%1%2")
+            .arg(seconds / 3600, 2, 10, QLatin1Char('0'))
+            .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'));
     return format(seconds);
 }
 

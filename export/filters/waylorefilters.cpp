@@ -16,6 +16,7 @@ QHash<QString, Grantlee::Filter *> WayloreFilters::filters(const QString &name)
 {
     Q_UNUSED(name)
     // The engine takes the filters over and deletes them.
+    // clang-format off
     return {{QStringLiteral("duration"), new DurationFilter()},
             {QStringLiteral("zerofill"), new ZerofillFilter()},
             {QStringLiteral("lat"), new CoordinateFilter(true)},
@@ -23,4 +24,5 @@ QHash<QString, Grantlee::Filter *> WayloreFilters::filters(const QString &name)
             {QStringLiteral("altitude"), new AltitudeFilter()},
             {QStringLiteral("fmstype"), new FmsTypeFilter()},
             {QStringLiteral("shortest"), new ShortestFilter()}};
+    // clang-format on
 }

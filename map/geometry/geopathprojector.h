@@ -6,8 +6,8 @@
 
 // Turns a path of geographic coordinates into Mercator polylines ready to be drawn at a zoom:
 // legs follow the great circle (densified to a point every few screen pixels where it bends away
-// from the chord by more than a fraction of a pixel) or run straight on the map, and the path is cut where it crosses the 180th meridian. Each piece lies within one
-// copy of the world, x in [0, 1].
+// from the chord by more than a fraction of a pixel) or run straight on the map, and the path is cut where it crosses
+// the 180th meridian. Each piece lies within one copy of the world, x in [0, 1].
 class GeoPathProjector
 {
 public:

@@ -12,7 +12,7 @@ double wrapUnit(double x)
     x -= std::floor(x);
     return x >= 1.0 ? 0.0 : x;
 }
-}
+} // namespace
 
 void MapCamera::setCenter(const QGeoCoordinate &center)
 {
@@ -123,8 +123,8 @@ QPointF MapCamera::layerToMercator(QPointF p) const
 QPolygonF MapCamera::viewportMercator() const
 {
     const double w = m_size.width(), h = m_size.height();
-    return QPolygonF({itemToMercator(QPointF(0, 0)), itemToMercator(QPointF(w, 0)),
-                      itemToMercator(QPointF(w, h)), itemToMercator(QPointF(0, h))});
+    return QPolygonF({itemToMercator(QPointF(0, 0)), itemToMercator(QPointF(w, 0)), itemToMercator(QPointF(w, h)),
+                      itemToMercator(QPointF(0, h))});
 }
 
 QGeoRectangle MapCamera::visibleBoundingBox() const

@@ -116,6 +116,7 @@ QList<TileCoverage::Placed> TileCoverage::drawList(const QList<Tile> &tiles,
                 fallback.append({child, rect(z + 1, cx, cy)});
         }
     }
-    std::stable_sort(fallback.begin(), fallback.end(), [](const Placed &a, const Placed &b) { return a.key.z < b.key.z; });
+    std::stable_sort(fallback.begin(), fallback.end(),
+                     [](const Placed &a, const Placed &b) { return a.key.z < b.key.z; });
     return fallback + top;
 }

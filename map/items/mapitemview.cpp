@@ -108,14 +108,14 @@ void MapItemView::connectModel()
     if (!m_model)
         return;
     QAbstractItemModel *model = m_model;
-    m_modelConnections
-        << connect(model, &QAbstractItemModel::rowsInserted, this, &MapItemView::rowsInserted)
-        << connect(model, &QAbstractItemModel::rowsAboutToBeRemoved, this, &MapItemView::rowsAboutToBeRemoved)
-        << connect(model, &QAbstractItemModel::dataChanged, this, &MapItemView::dataChanged)
-        << connect(model, &QAbstractItemModel::modelReset, this, &MapItemView::rebuild)
-        << connect(model, &QAbstractItemModel::rowsMoved, this, &MapItemView::rebuild)
-        << connect(model, &QAbstractItemModel::layoutChanged, this, &MapItemView::rebuild)
-        << connect(model, &QObject::destroyed, this, &MapItemView::clear);
+    m_modelConnections << connect(model, &QAbstractItemModel::rowsInserted, this, &MapItemView::rowsInserted)
+                       << connect(model, &QAbstractItemModel::rowsAboutToBeRemoved, this,
+                                  &MapItemView::rowsAboutToBeRemoved)
+                       << connect(model, &QAbstractItemModel::dataChanged, this, &MapItemView::dataChanged)
+                       << connect(model, &QAbstractItemModel::modelReset, this, &MapItemView::rebuild)
+                       << connect(model, &QAbstractItemModel::rowsMoved, this, &MapItemView::rebuild)
+                       << connect(model, &QAbstractItemModel::layoutChanged, this, &MapItemView::rebuild)
+                       << connect(model, &QObject::destroyed, this, &MapItemView::clear);
 }
 
 void MapItemView::clear()
@@ -169,7 +169,8 @@ MapItemView::Entry MapItemView::create(int row, bool animate)
             const QModelIndex index = m_model->index(row, 0);
             const QMetaObject *meta = item->metaObject();
             for (const RequiredRole &required : std::as_const(m_required))
-                meta->property(required.property).write(item, required.role < 0 ? QVariant(row) : m_model->data(index, required.role));
+                meta->property(required.property)
+                    .write(item, required.role < 0 ? QVariant(row) : m_model->data(index, required.role));
         } else if (entry.context) {
             setRoles(entry, row, {});
             entry.context->setContextProperty(QStringLiteral("index"), row);
@@ -198,7 +199,8 @@ QVariantMap MapItemView::requiredValues(int row) const
     QVariantMap values;
     const QModelIndex index = m_model->index(row, 0);
     for (const RequiredRole &required : m_required)
-        values.insert(QString::fromUtf8(required.name), required.role < 0 ? QVariant(row) : m_model->data(index, required.role));
+        values.insert(QString::fromUtf8(required.name),
+                      required.role < 0 ? QVariant(row) : m_model->data(index, required.role));
     return values;
 }
 
@@ -422,7 +424,8 @@ void MapItemView::Entries::moveGap(qsizetype to)
         // The entries between the place and the gap go behind the gap.
         std::move_backward(m_items.begin() + to, m_items.begin() + m_gapStart, m_items.begin() + m_gapEnd);
     } else if (to > m_gapStart) {
-        std::move(m_items.begin() + m_gapEnd, m_items.begin() + m_gapEnd + (to - m_gapStart), m_items.begin() + m_gapStart);
+        std::move(m_items.begin() + m_gapEnd, m_items.begin() + m_gapEnd + (to - m_gapStart),
+                  m_items.begin() + m_gapStart);
     }
     m_gapStart = to;
     m_gapEnd = to + gap;

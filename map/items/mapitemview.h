@@ -96,7 +96,7 @@ private:
     struct RequiredRole
     {
         QByteArray name;
-        int role; // -1 for `index`
+        int role;     // -1 for `index`
         int property; // index in the delegate's meta object
     };
     // The delegate's `index` property, when it declares one.

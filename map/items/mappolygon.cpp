@@ -11,7 +11,7 @@
 namespace {
 // Triangles are computed in pixels of a zoom of 20, where airport features span hundreds of units.
 constexpr double TriangleScale = MapCamera::TileSize * 1048576.0;
-}
+} // namespace
 
 MapPolygon::MapPolygon(QQuickItem *parent)
     : MapShapeItem(parent)
@@ -128,7 +128,6 @@ bool MapPolygon::contains(const QPointF &point) const
     if (m_border.width() <= 0.0)
         return false;
     const double reach = m_border.width() / 2.0;
-    return std::any_of(m_layerRings.begin(), m_layerRings.end(), [&](const QPolygonF &ring) {
-        return ShapeHitTest::distanceToPolyline(p, ring, true) <= reach;
-    });
+    return std::any_of(m_layerRings.begin(), m_layerRings.end(),
+                       [&](const QPolygonF &ring) { return ShapeHitTest::distanceToPolyline(p, ring, true) <= reach; });
 }

@@ -13,8 +13,7 @@ class MapPolyline : public MapShapeItem
     QML_ELEMENT
     Q_PROPERTY(QVariant path READ path WRITE setPath NOTIFY pathChanged)
     Q_PROPERTY(MapLineProperties *line READ line CONSTANT)
-    Q_PROPERTY(int referenceSurface READ referenceSurface WRITE setReferenceSurface NOTIFY
-                   referenceSurfaceChanged)
+    Q_PROPERTY(int referenceSurface READ referenceSurface WRITE setReferenceSurface NOTIFY referenceSurfaceChanged)
 
 public:
     explicit MapPolyline(QQuickItem *parent = nullptr);

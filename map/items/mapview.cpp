@@ -12,8 +12,8 @@
 #include <QGeoPolygon>
 #include <QGeoRectangle>
 #include <QPainter>
-#include <QSet>
 #include <QQuickWindow>
+#include <QSet>
 #include <QtMath>
 #include <cmath>
 
@@ -23,7 +23,7 @@ namespace {
 constexpr double MaxLayerOffset = 100000.0;
 // A quarter of the world keeps the wrapped layer x of nearby items continuous.
 constexpr double MaxLayerOffsetWorld = 0.25;
-}
+} // namespace
 
 MapView::MapView(QQuickItem *parent)
     : QQuickItem(parent)
@@ -513,4 +513,3 @@ QSGNode *MapView::updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData *)
     node->update(frame);
     return node;
 }
-

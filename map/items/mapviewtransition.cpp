@@ -6,9 +6,9 @@
 #include <QPauseAnimation>
 #include <QPropertyAnimation>
 #include <QQmlListReference>
-#include <QtQml/qqml.h>
 #include <QQuickItem>
 #include <QSequentialAnimationGroup>
+#include <QtQml/qqml.h>
 
 namespace {
 
@@ -71,7 +71,7 @@ QAbstractAnimation *buildOne(QObject *animation, QQuickItem *item)
         const QVariant current = target->property(property->propertyName().constData());
         auto typed = [&current](const QVariant &value) {
             return current.typeId() == QMetaType::Double && value.canConvert<double>() ? QVariant(value.toDouble())
-                                                                                        : value;
+                                                                                       : value;
         };
         if (from.isValid())
             property->setStartValue(typed(from));

@@ -8,9 +8,6 @@ namespace ReferenceSurface {
 Q_NAMESPACE
 QML_ELEMENT
 
-enum Surface {
-    Map,
-    Globe
-};
+enum Surface { Map, Globe };
 Q_ENUM_NS(Surface)
-}
+} // namespace ReferenceSurface

@@ -39,9 +39,10 @@ void fan(QPointF centre, QPointF from, QPointF to, double sweep, QList<QPointF> 
     const double start = std::atan2(from.y(), from.x());
     QPointF previous = centre + from;
     for (int i = 1; i <= steps; ++i) {
-        const QPointF next = i == steps ? centre + to
-                                        : centre + QPointF(std::cos(start + sweep * i / steps),
-                                                           std::sin(start + sweep * i / steps)) * radius;
+        const QPointF next
+            = i == steps
+                  ? centre + to
+                  : centre + QPointF(std::cos(start + sweep * i / steps), std::sin(start + sweep * i / steps)) * radius;
         triangles << centre << previous << next;
         previous = next;
     }

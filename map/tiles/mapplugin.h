@@ -10,7 +10,9 @@
 
 // Chooses where a map's tiles come from: "osm" (tile servers described by a provider repository)
 // or "itemsoverlay" (no tiles, a transparent map for items). Parameters are its children.
-class MapPlugin : public QObject, public QQmlParserStatus
+class MapPlugin
+    : public QObject
+    , public QQmlParserStatus
 {
     Q_OBJECT
     QML_NAMED_ELEMENT(Plugin)
@@ -21,7 +23,10 @@ class MapPlugin : public QObject, public QQmlParserStatus
     Q_CLASSINFO("DefaultProperty", "parameters")
 
 public:
-    explicit MapPlugin(QObject *parent = nullptr) : QObject(parent) {}
+    explicit MapPlugin(QObject *parent = nullptr)
+        : QObject(parent)
+    {
+    }
 
     QString name() const { return m_name; }
     void setName(const QString &name);

@@ -13,7 +13,10 @@ class MapPluginParameter : public QObject
     Q_PROPERTY(QVariant value READ value WRITE setValue NOTIFY valueChanged)
 
 public:
-    explicit MapPluginParameter(QObject *parent = nullptr) : QObject(parent) {}
+    explicit MapPluginParameter(QObject *parent = nullptr)
+        : QObject(parent)
+    {
+    }
 
     QString name() const { return m_name; }
     void setName(const QString &name);

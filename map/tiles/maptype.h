@@ -34,7 +34,12 @@ public:
 
     MapType(MapStyle style, const QString &key, const QString &name, const QString &description, bool night,
             QObject *parent = nullptr)
-        : QObject(parent), m_style(style), m_key(key), m_name(name), m_description(description), m_night(night)
+        : QObject(parent)
+        , m_style(style)
+        , m_key(key)
+        , m_name(name)
+        , m_description(description)
+        , m_night(night)
     {
     }
 

@@ -18,7 +18,7 @@ qint64 entryCost(TileDiskCache::Cost cost, qint64 bytes)
 {
     return cost == TileDiskCache::Cost::Unitary ? 1 : bytes;
 }
-}
+} // namespace
 
 TileDiskCache::TileDiskCache(QObject *parent)
     : QObject(parent)

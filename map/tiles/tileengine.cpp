@@ -101,7 +101,7 @@ Decoded decode(const QByteArray &data, const QString &path, int side)
     }
     return result;
 }
-}
+} // namespace
 
 TileEngineSettings TileEngineSettings::fromPlugin(const MapPlugin &plugin)
 {
@@ -113,13 +113,16 @@ TileEngineSettings TileEngineSettings::fromPlugin(const MapPlugin &plugin)
         s.userAgent = QStringLiteral(WAYLORE_APP_NAME " " WAYLORE_APP_VERSION);
     s.cacheDirectory = plugin.parameter(QStringLiteral("osm.mapping.cache.directory")).toString();
     if (s.cacheDirectory.isEmpty())
-        s.cacheDirectory = QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QStringLiteral("/map/tiles");
+        s.cacheDirectory
+            = QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QStringLiteral("/map/tiles");
     const QVariant highDpi = plugin.parameter(QStringLiteral("osm.mapping.highdpi_tiles"), false);
-    s.highDpi = highDpi.metaType() == QMetaType::fromType<QString>() ? highDpi.toString() == QLatin1String("true") : highDpi.toBool();
+    s.highDpi = highDpi.metaType() == QMetaType::fromType<QString>() ? highDpi.toString() == QLatin1String("true")
+                                                                     : highDpi.toBool();
     s.diskCost = costStrategy(plugin.parameter(QStringLiteral("osm.mapping.cache.disk.cost_strategy")), s.diskCost);
     s.diskSize = size(plugin.parameter(QStringLiteral("osm.mapping.cache.disk.size")),
                       s.diskCost == TileDiskCache::Cost::Unitary ? 10000 : s.diskSize);
-    s.memoryCost = costStrategy(plugin.parameter(QStringLiteral("osm.mapping.cache.memory.cost_strategy")), s.memoryCost);
+    s.memoryCost
+        = costStrategy(plugin.parameter(QStringLiteral("osm.mapping.cache.memory.cost_strategy")), s.memoryCost);
     s.memorySize = size(plugin.parameter(QStringLiteral("osm.mapping.cache.memory.size")),
                         s.memoryCost == TileDiskCache::Cost::Unitary ? 100 : s.memorySize);
     return s;
@@ -229,11 +232,11 @@ void TileEngine::fetchDescription()
         if (reply->property(TooLongProperty).toBool())
             error = QStringLiteral("longer than %1 bytes").arg(MaxDescriptionBytes);
         const TileProvider provider = reply->error() == QNetworkReply::NoError
-            ? TileProvider::fromJson(reply->readAll(), &error)
-            : TileProvider();
+                                          ? TileProvider::fromJson(reply->readAll(), &error)
+                                          : TileProvider();
         if (!provider.isValid()) {
-            qWarning().noquote() << "Map provider description" << reply->url().toString() << "unusable:"
-                                 << (error.isEmpty() ? reply->errorString() : error)
+            qWarning().noquote() << "Map provider description" << reply->url().toString()
+                                 << "unusable:" << (error.isEmpty() ? reply->errorString() : error)
                                  << (m_builtIn ? "- using the built-in one" : "- keeping the cached one");
             emit providerChanged();
             return;
@@ -258,8 +261,9 @@ void TileEngine::useProvider(const TileProvider &provider, bool builtIn)
     // The host only: a custom address may carry a key. A shipped description about to be
     // replaced by the repository's is not worth a line.
     if (!builtIn || m_settings.repository.isEmpty())
-        qInfo().noquote() << "Map type" << m_type << "takes its tiles from" << provider.url(0, 0, 0, false).host()
-                              + (builtIn ? QStringLiteral(" (shipped description)") : QString());
+        qInfo().noquote() << "Map type" << m_type << "takes its tiles from"
+                          << provider.url(0, 0, 0, false).host()
+                                 + (builtIn ? QStringLiteral(" (shipped description)") : QString());
     emit providerChanged();
 }
 
@@ -354,7 +358,8 @@ void TileEngine::loadFromDisk(TileKey key)
     const quint64 k = key.packed();
     m_loading.insert(k);
     const quint64 generation = m_generation;
-    const QString path = m_disk.directory().isEmpty() ? QString() : m_disk.filePath(tilePrefix(), key, m_provider.format);
+    const QString path
+        = m_disk.directory().isEmpty() ? QString() : m_disk.filePath(tilePrefix(), key, m_provider.format);
     const int side = tileSide();
     auto *watcher = new QFutureWatcher<Decoded>(this);
     connect(watcher, &QFutureWatcher<Decoded>::finished, this, [this, watcher, key, generation] {
@@ -421,7 +426,8 @@ void TileEngine::fetched(QNetworkReply *reply, TileKey key)
     }
     m_loading.insert(k);
     const QByteArray data = reply->readAll();
-    const QString path = m_disk.directory().isEmpty() ? QString() : m_disk.filePath(tilePrefix(), key, m_provider.format);
+    const QString path
+        = m_disk.directory().isEmpty() ? QString() : m_disk.filePath(tilePrefix(), key, m_provider.format);
     const quint64 generation = m_generation;
     const int side = tileSide();
     auto *watcher = new QFutureWatcher<Decoded>(this);
@@ -460,7 +466,7 @@ void TileEngine::store(TileKey key, const QImage &image)
 void TileEngine::trimMemory()
 {
     const qint64 capacity = m_settings.memoryCost == TileDiskCache::Cost::Unitary ? m_settings.memorySize * tileBytes()
-                                                                                   : m_settings.memorySize;
+                                                                                  : m_settings.memorySize;
     // Never below what the view needs now, or tiles would evict each other on every frame.
     const qint64 floor = 2 * m_wanted.size() * tileBytes();
     const qint64 limit = std::max(capacity, floor);

@@ -8,7 +8,9 @@
 #include <algorithm>
 
 TileNode::TileNode(QQuickWindow *window)
-    : m_window(window), m_background(window->createRectangleNode()), m_transform(new QSGTransformNode)
+    : m_window(window)
+    , m_background(window->createRectangleNode())
+    , m_transform(new QSGTransformNode)
 {
     appendChildNode(m_background);
     appendChildNode(m_transform);

@@ -12,10 +12,10 @@ bool usableTemplate(const QString &pattern)
 {
     const QUrl url(QString(pattern).replace(QLatin1Char('%'), QLatin1Char('0')));
     return url.isValid() && (url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https"))
-        && !url.host().isEmpty() && pattern.contains(QLatin1String("%z")) && pattern.contains(QLatin1String("%x"))
-        && pattern.contains(QLatin1String("%y"));
+           && !url.host().isEmpty() && pattern.contains(QLatin1String("%z")) && pattern.contains(QLatin1String("%x"))
+           && pattern.contains(QLatin1String("%y"));
 }
-}
+} // namespace
 
 QUrl TileProvider::url(int z, int x, int y, bool highDpi) const
 {
@@ -36,7 +36,8 @@ TileProvider TileProvider::fromJson(const QByteArray &json, QString *error)
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
     if (!document.isObject())
-        return fail(parseError.error != QJsonParseError::NoError ? parseError.errorString() : QStringLiteral("not an object"));
+        return fail(parseError.error != QJsonParseError::NoError ? parseError.errorString()
+                                                                 : QStringLiteral("not an object"));
     const QJsonObject object = document.object();
 
     TileProvider provider;

@@ -138,6 +138,7 @@ private slots:
 
     void roles_data()
     {
+        // clang-format off
         QTest::addColumn<QByteArray>("role");
         for (const char *name : {"icao", "name", "manufacturer", "maxpassengers", "passengerweight", "maxcargo",
                                  "eow", "mzfw", "mtow", "mlw", "v2", "takeoffdistance", "vat", "landingdistance",
@@ -147,6 +148,7 @@ private slots:
                                  "contingencyfuel", "extrafuel", "finalfuel", "fuelcapacity", "registration",
                                  "equipment", "transponder", "decoration"})
             QTest::newRow(name) << QByteArray(name);
+        // clang-format on
     }
 
     void roles()
@@ -176,6 +178,7 @@ private slots:
 
     void currentFromPreference_data()
     {
+        // clang-format off
         QTest::addColumn<QVariant>("stored");
         QTest::addColumn<int>("row");
         QTest::newRow("absent") << QVariant() << 0;
@@ -185,6 +188,7 @@ private slots:
         QTest::newRow("far past the end") << QVariant(99) << 0;
         QTest::newRow("negative") << QVariant(-1) << 0;
         QTest::newRow("not a number") << QVariant(QStringLiteral("x")) << 0;
+        // clang-format on
     }
 
     void currentFromPreference()
@@ -232,10 +236,12 @@ private slots:
 
     void setCurrentIndexRefusesRowsOutsideTheList_data()
     {
+        // clang-format off
         QTest::addColumn<int>("row");
         QTest::newRow("negative") << -1;
         QTest::newRow("one past the end") << 3;
         QTest::newRow("huge") << INT_MAX;
+        // clang-format on
     }
 
     void setCurrentIndexRefusesRowsOutsideTheList()
@@ -251,6 +257,7 @@ private slots:
 
     void selectByIcao_data()
     {
+        // clang-format off
         QTest::addColumn<int>("before");
         QTest::addColumn<QString>("icao");
         QTest::addColumn<int>("after");
@@ -261,6 +268,7 @@ private slots:
         QTest::newRow("no match") << 1 << "ZZZZ" << 1 << 0;
         QTest::newRow("case differs") << 1 << "aj32" << 1 << 0;
         QTest::newRow("empty") << 2 << "" << 2 << 0;
+        // clang-format on
     }
 
     void selectByIcao()
@@ -330,6 +338,7 @@ private slots:
 
     void unreadableStoredList_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("mutation");
         QTest::addColumn<bool>("readable");
         QTest::newRow("truncated") << "truncate" << false;
@@ -338,6 +347,7 @@ private slots:
         QTest::newRow("count too high") << "count" << false;
         QTest::newRow("text in a number") << "number" << false;
         QTest::newRow("older version of the program") << "version" << true;
+        // clang-format on
     }
 
     void unreadableStoredList()
@@ -370,11 +380,13 @@ private slots:
 
     void fileRoundTrip_data()
     {
+        // clang-format off
         QTest::addColumn<int>("row");
         QTest::addColumn<bool>("asUrl");
         QTest::newRow("every field") << 0 << false;
         QTest::newRow("empty texts") << 1 << false;
         QTest::newRow("volume fuel, path as URL") << 2 << true;
+        // clang-format on
     }
 
     void fileRoundTrip()
@@ -408,6 +420,7 @@ private slots:
 
     void loadFailures_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QString>("message");
@@ -435,6 +448,7 @@ private slots:
         QTest::newRow("text in a number") << "number.apxml" << badNumber << "expecting integer got 14x";
         QTest::newRow("unknown fuel type") << "fuel.apxml" << badFuelType << "Unknown fuel type 7";
         QTest::newRow("second airplane") << "two.apxml" << twoAirplanes << "</content>";
+        // clang-format on
     }
 
     void loadFailures()
@@ -459,6 +473,7 @@ private slots:
     // warning naming the file and the field, before any computation sees it.
     void fileValuesHeldWithinLimits_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("stored");
         QTest::addColumn<int>("held");
@@ -467,6 +482,7 @@ private slots:
         QTest::newRow("taxi fuel") << "taxifuel" << "2147483647" << 500000 << "0 to 500000";
         QTest::newRow("climbing descent") << "descentvs" << "2000" << -1 << "-5000 to -1";
         QTest::newRow("contingency") << "contingencyfuel" << "2147483647" << 100 << "0 to 100";
+        // clang-format on
     }
 
     void fileValuesHeldWithinLimits()
@@ -480,10 +496,11 @@ private slots:
         QVERIFY2(text.contains(element), qPrintable(field));
         text.replace(element, QStringLiteral("<%1>%2</%1>").arg(field, stored));
         const QString path = writeFile(m_dir.filePath(QStringLiteral("extreme.apxml")), text.toUtf8());
-        QTest::ignoreMessage(QtWarningMsg,
-                             QRegularExpression(QStringLiteral("^Airplane file .*extreme\\.apxml: %1 %2 outside %3, read as %4$")
-                                                    .arg(field, stored, range)
-                                                    .arg(held)));
+        QTest::ignoreMessage(
+            QtWarningMsg,
+            QRegularExpression(QStringLiteral("^Airplane file .*extreme\\.apxml: %1 %2 outside %3, read as %4$")
+                                   .arg(field, stored, range)
+                                   .arg(held)));
         QCOMPARE(m_model->loadAirplaneFromFile(path), 3);
         const Airplane loaded = m_model->airplanes().at(3);
         QCOMPARE(Airplane::staticMetaObject.property(Airplane::staticMetaObject.indexOfProperty(qPrintable(field)))
@@ -517,6 +534,7 @@ private slots:
 
     void saveFailures_data()
     {
+        // clang-format off
         QTest::addColumn<int>("row");
         QTest::addColumn<QString>("relative");
         QTest::newRow("negative row") << -1 << "a.apxml";
@@ -524,6 +542,7 @@ private slots:
         QTest::newRow("no file name") << 0 << "";
         QTest::newRow("folder that is a file") << 0 << "blocker/a.apxml";
         QTest::newRow("folder that does not exist") << 0 << "nowhere/deeper/a.apxml";
+        // clang-format on
     }
 
     void saveFailures()
@@ -540,6 +559,7 @@ private slots:
 
     void setConvertsDisplayUnits_data()
     {
+        // clang-format off
         QTest::addColumn<int>("massUnit");
         QTest::addColumn<int>("volumeUnit");
         QTest::addColumn<int>("row");
@@ -561,6 +581,7 @@ private slots:
         QTest::newRow("speed never converted") << 1 << 1 << 0 << "v2" << QVariant(145) << 145 << 145;
         QTest::newRow("descent rate") << 1 << 1 << 0 << "descentvs" << QVariant(-1800) << -1800 << -1800;
         QTest::newRow("percent never converted") << 1 << 1 << 1 << "contingencyfuel" << QVariant(5) << 5 << 5;
+        // clang-format on
     }
 
     void setConvertsDisplayUnits()
@@ -607,6 +628,7 @@ private slots:
 
     void setAndGetRefuseBadInput_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("role");
         QTest::addColumn<int>("row");
         QTest::addColumn<QVariant>("value");
@@ -620,6 +642,7 @@ private slots:
         QTest::newRow("not a number") << "mtow" << 0 << QVariant(std::nan(""));
         QTest::newRow("unknown fuel type") << "fueltype" << 0 << QVariant(2);
         QTest::newRow("unknown fuel unit") << "unittype" << 0 << QVariant(-1);
+        // clang-format on
     }
 
     void setAndGetRefuseBadInput()
@@ -682,6 +705,7 @@ private slots:
 
     void remove_data()
     {
+        // clang-format off
         QTest::addColumn<int>("current");
         QTest::addColumn<int>("removed");
         QTest::addColumn<int>("currentAfter");
@@ -692,6 +716,7 @@ private slots:
         QTest::newRow("the current one in the middle") << 1 << 1 << 0 << "Jet 320" << 1;
         QTest::newRow("the current one at the end") << 2 << 2 << 1 << "Trainer" << 1;
         QTest::newRow("the current one first") << 0 << 0 << 0 << "Trainer" << 1;
+        // clang-format on
     }
 
     void remove()
@@ -729,9 +754,11 @@ private slots:
 
     void removeRefusesRowsOutsideTheList_data()
     {
+        // clang-format off
         QTest::addColumn<int>("row");
         QTest::newRow("negative") << -1;
         QTest::newRow("one past the end") << 3;
+        // clang-format on
     }
 
     void removeRefusesRowsOutsideTheList()
@@ -746,6 +773,7 @@ private slots:
 
     void sortAlphabetically_data()
     {
+        // clang-format off
         // Each airplane: manufacturer|name|tag; the tag (registration) tells them apart.
         QTest::addColumn<QStringList>("airplanes");
         QTest::addColumn<QString>("expected");
@@ -758,6 +786,7 @@ private slots:
         QTest::newRow("name breaks a tie of makers") << QStringList{"Aster|Jet 321|1", "Aster|Jet 320|2"} << "21";
         QTest::newRow("single") << QStringList{"X|y|1"} << "1";
         QTest::newRow("empty list") << QStringList{} << "";
+        // clang-format on
     }
 
     void sortAlphabetically()
@@ -824,10 +853,12 @@ private slots:
 
     void fatalMessages_data()
     {
+        // clang-format off
         QTest::addColumn<QByteArray>("which");
         QTest::addColumn<QString>("message");
         QTest::newRow("second instance") << QByteArray("second") << "AirplaneListModel singleton already defined!";
         QTest::newRow("before construction") << QByteArray("unallocated") << "AirplaneListModel singleton not allocated!";
+        // clang-format on
     }
 
     void fatalMessages()

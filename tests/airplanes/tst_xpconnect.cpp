@@ -16,13 +16,24 @@ const QByteArray latPath = "sim/flightmodel/position/latitude";
 const QByteArray lonPath = "sim/flightmodel/position/longitude";
 const QByteArray headingPath = "sim/flightmodel/position/true_psi";
 const QByteArray fuelPath = "sim/flightmodel/weight/m_fuel_total";
-const QList<QByteArray> allPaths = {latPath, lonPath, "sim/flightmodel/position/elevation", headingPath,
-                                    "sim/flightmodel/position/true_airspeed", "sim/flightmodel/position/groundspeed",
-                                    "sim/flightmodel/position/vh_ind_fpm", fuelPath};
+const QList<QByteArray> allPaths = {latPath,
+                                    lonPath,
+                                    "sim/flightmodel/position/elevation",
+                                    headingPath,
+                                    "sim/flightmodel/position/true_airspeed",
+                                    "sim/flightmodel/position/groundspeed",
+                                    "sim/flightmodel/position/vh_ind_fpm",
+                                    fuelPath};
 
 // The fields of a subscription request: frequency at byte 5, index at 9, NUL-padded path from 13.
-qint32 field(const QByteArray &request, int offset) { return qFromLittleEndian<qint32>(request.constData() + offset); }
-QByteArray pathOf(const QByteArray &request) { return request.mid(13, request.indexOf('\0', 13) - 13); }
+qint32 field(const QByteArray &request, int offset)
+{
+    return qFromLittleEndian<qint32>(request.constData() + offset);
+}
+QByteArray pathOf(const QByteArray &request)
+{
+    return request.mid(13, request.indexOf('\0', 13) - 13);
+}
 
 // "RREF," followed by the records, written the way X-Plane lays them out.
 QByteArray replyBytes(const QList<QPair<qint32, float>> &records, const QByteArray &header = "RREF,")
@@ -125,12 +136,14 @@ private slots:
 
     void portFallsBackToDefault_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("port");
         for (const char *text : {"", "x49000", "0", "65536", "-1"})
             QTest::newRow(text) << QString::fromLatin1(text) << 49000;
         QTest::newRow("blanks") << " 49010 " << 49010;
         QTest::newRow("highest") << "65535" << 65535;
+        // clang-format on
     }
 
     void portFallsBackToDefault()
@@ -168,6 +181,7 @@ private slots:
 
     void takesInBatchedReply_data()
     {
+        // clang-format off
         QTest::addColumn<int>("massUnit");
         QTest::addColumn<int>("volumeUnit");
         QTest::addColumn<int>("fuelUnitType");
@@ -184,6 +198,7 @@ private slots:
         QTest::newRow("kerosene litres") << 1 << 0 << 1 << 0 << 0 << 359.7f << 0 << "FL100" << "2491.17L";
         QTest::newRow("kerosene gallons") << 0 << 1 << 1 << 0 << 0 << 0.2f << 0 << "FL100" << "658.097gal";
         QTest::newRow("avgas litres") << 0 << 0 << 1 << 1 << 0 << 90.0f << 90 << "FL100" << "2781.8L";
+        // clang-format on
     }
 
     void takesInBatchedReply()
@@ -207,8 +222,14 @@ private slots:
         connectToFake();
         QCOMPARE(m_xp->heading(), -1);
         // 128.611 m/s = 250.0 kt, 102.889 m/s = 200.0 kt.
-        m_fake->reply({{latPath, 50.5f}, {lonPath, -8.25f}, {allPaths[2], 3048.0f}, {headingPath, trueHeading},
-                       {allPaths[4], 128.611f}, {allPaths[5], 102.889f}, {allPaths[6], -500.0f}, {fuelPath, 2000.0f}});
+        m_fake->reply({{latPath, 50.5f},
+                       {lonPath, -8.25f},
+                       {allPaths[2], 3048.0f},
+                       {headingPath, trueHeading},
+                       {allPaths[4], 128.611f},
+                       {allPaths[5], 102.889f},
+                       {allPaths[6], -500.0f},
+                       {fuelPath, 2000.0f}});
         QTRY_COMPARE(m_updated->count(), 1);
         QCOMPARE(m_xp->state(), 2);
         QCOMPARE(m_stated->count(), 2);
@@ -216,16 +237,17 @@ private slots:
         QVERIFY(qAbs(m_xp->position().latitude() - 50.5) < 1e-5 && qAbs(m_xp->position().longitude() + 8.25) < 1e-5);
         QTEST(m_xp->heading(), "heading");
         const QString tooltip = m_xp->tooltip();
-        for (const QString &line : {QStringLiteral("<b>Heading</b>: %1°").arg(m_xp->heading()),
-                                    QStringLiteral("<b>Position</b>: 50° 30' 0.0\" N, 8° 15' 0.0\" W"),
-                                    "<b>Altitude</b>: " + altitude, QStringLiteral("<b>TAS</b>: 250kts"),
-                                    QStringLiteral("<b>GS</b>: 200kts"), QStringLiteral("<b>Vertical speed</b>: -500ft/min"),
-                                    "<b>Fuel on board</b>: " + fuel})
+        for (const QString &line :
+             {QStringLiteral("<b>Heading</b>: %1°").arg(m_xp->heading()),
+              QStringLiteral("<b>Position</b>: 50° 30' 0.0\" N, 8° 15' 0.0\" W"), "<b>Altitude</b>: " + altitude,
+              QStringLiteral("<b>TAS</b>: 250kts"), QStringLiteral("<b>GS</b>: 200kts"),
+              QStringLiteral("<b>Vertical speed</b>: -500ft/min"), "<b>Fuel on board</b>: " + fuel})
             QVERIFY2(tooltip.contains(line), qPrintable(line + " not in " + tooltip));
     }
 
     void dropsMalformedDatagram_data()
     {
+        // clang-format off
         QTest::addColumn<QByteArray>("raw");        // sent as it stands when given
         QTest::addColumn<QByteArray>("header");
         QTest::addColumn<QByteArray>("badPath");    // a subscribed path or an index of our own
@@ -250,6 +272,10 @@ private slots:
         row("infinity", {}, "RREF,", fuelPath, -inf);
         row("latitude > 90", {}, "RREF,", latPath, 90.5f);
         row("longitude < -180", {}, "RREF,", lonPath, -180.5f);
+        row("elevation beyond any height", {}, "RREF,", "sim/flightmodel/position/elevation", 3e38f);
+        row("elevation 101 km", {}, "RREF,", "sim/flightmodel/position/elevation", 101000.0f);
+        row("elevation below the earth", {}, "RREF,", "sim/flightmodel/position/elevation", -1001.0f);
+        // clang-format on
     }
 
     void dropsMalformedDatagram()
@@ -269,14 +295,16 @@ private slots:
         QByteArray bad = raw;
         if (bad.isEmpty()) {
             const QHash<QByteArray, qint32> &index = m_fake->indexes;
-            QList<QPair<qint32, float>> records = {{index[latPath], 10.f}, {index[lonPath], 20.f}, {index[headingPath], 90.f}};
+            QList<QPair<qint32, float>> records
+                = {{index[latPath], 10.f}, {index[lonPath], 20.f}, {index[headingPath], 90.f}};
             if (!badPath.isEmpty())
                 records.append({index.value(badPath, badPath.toInt()), badValue});
             bad = replyBytes(records, header) + tail;
         }
         QUdpSocket other;
         if (otherSender)
-            QVERIFY(other.bind(QHostAddress::LocalHost, 0) && other.writeDatagram(bad, m_fake->client, m_fake->clientPort) > 0);
+            QVERIFY(other.bind(QHostAddress::LocalHost, 0)
+                    && other.writeDatagram(bad, m_fake->client, m_fake->clientPort) > 0);
         else
             m_fake->send(bad);
         // A valid fuel-only report behind it: once it is in, the faulty one has been dealt with.
@@ -310,7 +338,8 @@ private slots:
         QTRY_COMPARE(m_xp->state(), 1);
         QCOMPARE(m_stated->count(), 3);
         QCOMPARE(m_messages->size(), messagesBefore + 1);
-        QCOMPARE(messages(*m_messages).last(), "Connection to X-Plane at 127.0.0.1:" + port() + " lost, trying again|error");
+        QCOMPARE(messages(*m_messages).last(),
+                 "Connection to X-Plane at 127.0.0.1:" + port() + " lost, trying again|error");
         QTRY_COMPARE(m_fake->requests.size(), requestsBefore + allPaths.size());
         QCOMPARE(m_xp->position(), QGeoCoordinate(47.0, 11.0));
 
@@ -361,7 +390,8 @@ private slots:
         QTRY_COMPARE(m_xp->state(), 0);
         QCOMPARE(m_stated->count(), 2);
         const QString last = messages(*m_messages).last();
-        QVERIFY2(last.startsWith("Cannot find the X-Plane host sim..local: ") && last.endsWith("|error"), qPrintable(last));
+        QVERIFY2(last.startsWith("Cannot find the X-Plane host sim..local: ") && last.endsWith("|error"),
+                 qPrintable(last));
     }
 
 private:

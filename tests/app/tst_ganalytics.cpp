@@ -116,7 +116,8 @@ void TestGAnalytics::bodyAndHeaders()
     QCOMPARE(event.value("name").toString(), QStringLiteral("start"));
     const QJsonObject params = event.value("params").toObject();
     const QString session = params.value("session_id").toString();
-    QVERIFY2(QUuid::fromString(session).toString() == session && !QUuid::fromString(session).isNull(), qPrintable(session));
+    QVERIFY2(QUuid::fromString(session).toString() == session && !QUuid::fromString(session).isNull(),
+             qPrintable(session));
     const QScreen *screen = QGuiApplication::primaryScreen();
     QVERIFY(screen);
     QJsonObject expected{
@@ -194,10 +195,12 @@ void TestGAnalytics::keepAliveWhileMoreQueued()
 
 void TestGAnalytics::expiresAfterFourHours_data()
 {
+    // clang-format off
     QTest::addColumn<qint64>("age");
     QTest::addColumn<int>("sent");
     QTest::newRow("exactly four hours") << qint64(14400000) << 1;
     QTest::newRow("a millisecond more") << qint64(14400001) << 0;
+    // clang-format on
 }
 
 void TestGAnalytics::expiresAfterFourHours()

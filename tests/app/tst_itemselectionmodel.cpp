@@ -89,13 +89,15 @@ void TestItemSelectionModel::record()
     connect(ism, &ItemSelectionModel::hovered, this, [this](const QString &u) { m_signals << "hovered(" + u + ")"; });
     connect(ism, &ItemSelectionModel::hoveredorselected, this,
             [this](const QString &u) { m_signals << "hoveredorselected(" + u + ")"; });
-    connect(ism, &ItemSelectionModel::selectedNoParam, this, [this] { m_signals << QStringLiteral("selectedNoParam"); });
+    connect(ism, &ItemSelectionModel::selectedNoParam, this,
+            [this] { m_signals << QStringLiteral("selectedNoParam"); });
     connect(ism, &ItemSelectionModel::hoveredorselectedNoParam, this,
             [this] { m_signals << QStringLiteral("hoveredorselectedNoParam"); });
 }
 
 void TestItemSelectionModel::selectFrom_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("how");
     QTest::addColumn<QString>("code");
     QTest::addColumn<int>("listRow");
@@ -106,6 +108,7 @@ void TestItemSelectionModel::selectFrom_data()
     QTest::newRow("UID point not in the plan") << "UID" << "P" << -1 << -1;
     QTest::newRow("route") << "route" << "AAAA" << 0 << 0;
     QTest::newRow("map") << "map" << "P" << -1 << -1;
+    // clang-format on
 }
 
 void TestItemSelectionModel::selectFrom()
@@ -135,7 +138,7 @@ void TestItemSelectionModel::selectFrom()
         m_ism->selectFromUID(uid);
     }
     QCOMPARE(sorted(m_signals), sorted({"selected(" + uid + ")", "hoveredorselected(" + uid + ")",
-                                         "hoveredorselectedNoParam", "selectedNoParam"}));
+                                        "hoveredorselectedNoParam", "selectedNoParam"}));
     QCOMPARE(m_ism->currentUID, uid);
     QCOMPARE(m_ism->currentBaseRow, baseRowOf(uid));
     QCOMPARE(m_ism->currentListRow, listRow);
@@ -199,8 +202,9 @@ void TestItemSelectionModel::hoverRules()
     m_signals.clear();
     m_ism->setHovered(true, p);
     m_ism->setHovered(false, q);
-    QCOMPARE(sorted(m_signals), sorted({"hovered(" + p + ")", "hoveredorselected(" + p + ")", "hoveredorselectedNoParam",
-                                         "hovered(" + p + ")", "hoveredorselected(" + p + ")", "hoveredorselectedNoParam"}));
+    QCOMPARE(sorted(m_signals),
+             sorted({"hovered(" + p + ")", "hoveredorselected(" + p + ")", "hoveredorselectedNoParam",
+                     "hovered(" + p + ")", "hoveredorselected(" + p + ")", "hoveredorselectedNoParam"}));
     QCOMPARE(m_ism->getHoveredOrCurrentUID(), p);
     m_ism->setHovered(false, p);
     QCOMPARE(m_ism->getHoveredOrCurrentUID(), q);
@@ -212,9 +216,9 @@ void TestItemSelectionModel::clearEmitsEmpty()
     m_ism->setHovered(true, m_uid.value("P"));
     m_signals.clear();
     m_ism->clear();
-    QCOMPARE(sorted(m_signals), sorted({"selected()", "hoveredorselected()", "hoveredorselectedNoParam",
-                                         "selectedNoParam", "hovered()", "hoveredorselected()",
-                                         "hoveredorselectedNoParam"}));
+    QCOMPARE(sorted(m_signals),
+             sorted({"selected()", "hoveredorselected()", "hoveredorselectedNoParam", "selectedNoParam", "hovered()",
+                     "hoveredorselected()", "hoveredorselectedNoParam"}));
     // selected comes before hovered.
     QVERIFY(m_signals.indexOf("selected()") < m_signals.indexOf("hovered()"));
     QVERIFY(!m_ism->hasSelection());

@@ -72,6 +72,7 @@ void TestLogging::cleanup()
 
 void TestLogging::lineFormat_data()
 {
+    // clang-format off
     QTest::addColumn<int>("type");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("expected");
@@ -81,6 +82,7 @@ void TestLogging::lineFormat_data()
     QTest::newRow("critical") << int(QtCriticalMsg) << "Unable to open" << " Critical: Unable to open";
     QTest::newRow("several lines") << int(QtWarningMsg) << "one\ntwo" << " Warning: one\ntwo";
     QTest::newRow("non-ascii") << int(QtInfoMsg) << "Zürich – 5 °C" << " Info: Zürich – 5 °C";
+    // clang-format on
 }
 
 void TestLogging::lineFormat()
@@ -141,8 +143,9 @@ void TestLogging::threadsWriteWholeLines()
 
     const QStringList lines = fileLines(path);
     QCOMPARE(lines.size(), 2 * count);
-    static const QRegularExpression whole(QStringLiteral(
-        "^\\d\\d:\\d\\d:\\d\\d Info: thread ([AB]) line (\\d+) of a message long enough to be cut if two writers shared the stream$"));
+    static const QRegularExpression whole(
+        QStringLiteral("^\\d\\d:\\d\\d:\\d\\d Info: thread ([AB]) line (\\d+) of a message long enough to be cut if "
+                       "two writers shared the stream$"));
     int next[2] = {0, 0};
     for (const QString &line : lines) {
         const QRegularExpressionMatch m = whole.match(line);

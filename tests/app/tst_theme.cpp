@@ -26,6 +26,8 @@ struct ValueRow
     const char *cells;
 };
 
+// One row per key, as the theme table lays it out.
+// clang-format off
 const ValueRow valueTable[] = {
         { "*", 0, "font size", "11 | 11 | 10 | 13 | 12 | 10 | 10" },
         { "selection", 0, "colour", "350.4, 100, 56.65 | 350.34, 39.71, 54.1 | 'orangered' | 0, 100, 36.67 | 56.29, 87.5, 52.94 | 0, 100, 26.86 | 350, 100, 72" },
@@ -85,6 +87,7 @@ const ValueRow valueTable[] = {
         { "clouds", 0, "opacity", "1 | 0.25 | 1 | 1 | 0.25 | 0.7 | 1" },
         { "precipitation", 0, "opacity", "0.85 | 0.85 | 0.85 | 0.85 | 0.85 | 0.8 | 0.85" },
         { "wind", 0, "opacity", "0.4 | 0.5 | 0.5 | 0.4 | 0.3 | 0.4 | 0.4" },};
+// clang-format on
 
 // The colour a cell describes, worked out from the hue, saturation and lightness directly.
 QColor cellColour(const QString &cell)
@@ -155,6 +158,7 @@ void TestTheme::lookupFallbacks()
 
 void TestTheme::fontSizeScaling_data()
 {
+    // clang-format off
     QTest::addColumn<int>("percent");
     QTest::addColumn<QString>("key");
     QTest::addColumn<double>("size");
@@ -163,6 +167,7 @@ void TestTheme::fontSizeScaling_data()
     QTest::newRow("own size at 100") << 100 << "segmentlabel" << 7.6;
     QTest::newRow("wildcard at 50") << 50 << "pointlabel" << 4.4;
     QTest::newRow("own size at 200") << 200 << "segmentlabel" << 15.2;
+    // clang-format on
 }
 
 void TestTheme::fontSizeScaling()
@@ -179,6 +184,7 @@ void TestTheme::fontSizeScaling()
 
 void TestTheme::builtInValues_data()
 {
+    // clang-format off
     QTest::addColumn<int>("theme");
     QTest::addColumn<QString>("key");
     QTest::addColumn<int>("type");
@@ -195,6 +201,7 @@ void TestTheme::builtInValues_data()
                 << theme << QString::fromUtf8(row.key) << row.type << QString::fromUtf8(row.property) << cell;
         }
     }
+    // clang-format on
 }
 
 void TestTheme::builtInValues()
@@ -226,6 +233,7 @@ void TestTheme::builtInValues()
 // raised to 70 % lightness; a day map, and a colour already light enough, keep theirs.
 void TestTheme::labelColours_data()
 {
+    // clang-format off
     QTest::addColumn<bool>("night");
     QTest::addColumn<QString>("colour");
     QTest::addColumn<QColor>("label");
@@ -236,6 +244,7 @@ void TestTheme::labelColours_data()
     QTest::newRow("night, translucent near black") << true << "#801a1a1a" << QColor(0xb3, 0xb3, 0xb3, 0x80);
     // Lightness 80 % already
     QTest::newRow("night, light enough") << true << "#cccccc" << QColor(0xcc, 0xcc, 0xcc);
+    // clang-format on
 }
 
 void TestTheme::labelColours()
@@ -263,7 +272,8 @@ void TestTheme::indexWrites()
     }
     ThemeManager manager;
     QSignalSpy changed(&manager, &ThemeManager::changed);
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Cannot register theme Theme\\(.*into context QObject\\(0x0\\)$")));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral(
+                                           "^Cannot register theme Theme\\(.*into context QObject\\(0x0\\)$")));
     manager.setIndex(2);
     QCOMPARE(changed.count(), 1);
 
@@ -271,7 +281,8 @@ void TestTheme::indexWrites()
     manager.setContext(engine.rootContext());
     for (int index : {7, -1}) {
         manager.setIndex(4);
-        QTest::ignoreMessage(QtWarningMsg, qPrintable(QStringLiteral("Invalid theme index %1 reseting to 0").arg(index)));
+        QTest::ignoreMessage(QtWarningMsg,
+                             qPrintable(QStringLiteral("Invalid theme index %1 reseting to 0").arg(index)));
         manager.setIndex(index);
         QCOMPARE(manager.index(), 0);
         auto *theme = engine.rootContext()->contextProperty(QStringLiteral("theme")).value<Theme *>();
@@ -291,8 +302,7 @@ void TestTheme::contextGetsThemeAtOnce()
     engine.rootContext()->setContextProperty(QStringLiteral("themeManager"), &manager);
     manager.setContext(engine.rootContext());
     QQmlComponent component(&engine);
-    component.setData("import QtQml\nQtObject { property string name: theme.name }",
-                      QUrl());
+    component.setData("import QtQml\nQtObject { property string name: theme.name }", QUrl());
     std::unique_ptr<QObject> object(component.create());
     QVERIFY2(object, qPrintable(component.errorString()));
     QCOMPARE(object->property("name").toString(), QStringLiteral("Light"));

@@ -32,10 +32,12 @@ private slots:
 
 void TestTranslationCatalogues::catalogue_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("language");
     QTest::newRow("French") << "fr";
     QTest::newRow("German") << "de";
     QTest::newRow("Spanish") << "es";
+    // clang-format on
 }
 
 void TestTranslationCatalogues::catalogue()

@@ -62,6 +62,7 @@ void TestTranslationManager::init()
 
 void TestTranslationManager::resolve_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("choice");
     QTest::addColumn<QStringList>("system");
     QTest::addColumn<QString>("language");
@@ -73,6 +74,7 @@ void TestTranslationManager::resolve_data()
     QTest::newRow("English before French") << "system" << QStringList{"en-GB", "fr"} << "en";
     QTest::newRow("explicit choice wins") << "de" << QStringList{"fr-FR"} << "de";
     QTest::newRow("codes are case-sensitive") << "DE" << QStringList{"it"} << "en";
+    // clang-format on
 }
 
 void TestTranslationManager::resolve()
@@ -85,6 +87,7 @@ void TestTranslationManager::resolve()
 
 void TestTranslationManager::installsTheChosenCatalogue_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QStringList>("system");
     QTest::addColumn<QString>("active");
@@ -99,6 +102,7 @@ void TestTranslationManager::installsTheChosenCatalogue_data()
                                     << "Cancelar";
     QTest::newRow("system Italian") << "system" << QStringList{"it"} << "en" << "No METAR available for %1." << "Cancel";
     QTest::newRow("chosen English") << "en" << QStringList{"fr"} << "en" << "No METAR available for %1." << "Cancel";
+    // clang-format on
 }
 
 void TestTranslationManager::installsTheChosenCatalogue()
@@ -174,6 +178,7 @@ void TestTranslationManager::restartRequiredFollowsTheChoice()
 
 void TestTranslationManager::htmlPathFallsBackToEnglish_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("path");
@@ -181,6 +186,7 @@ void TestTranslationManager::htmlPathFallsBackToEnglish_data()
     QTest::newRow("Spanish tip") << "es" << "tip15.html" << ":/html/es/tip15.html";
     QTest::newRow("English tip") << "en" << "tip3.html" << ":/html/tip3.html";
     QTest::newRow("no French copy") << "fr" << "tip16.html" << ":/html/tip16.html";
+    // clang-format on
 }
 
 void TestTranslationManager::htmlPathFallsBackToEnglish()
@@ -201,7 +207,8 @@ void TestTranslationManager::frenchPageWriters()
     const QString page = airport->infoHtml(QString(), QString());
     QVERIFY2(page.contains(QStringLiteral("Chargement du METAR...")), qPrintable(page));
     QVERIFY2(page.contains(QStringLiteral("Aucun ATC pour LFPG")), qPrintable(page));
-    const QList<QPair<QString, QString>> rows = Metar::decode(QStringLiteral("LFPG 061230Z 27010KT 9999 FEW030 08/03 Q1015"));
+    const QList<QPair<QString, QString>> rows
+        = Metar::decode(QStringLiteral("LFPG 061230Z 27010KT 9999 FEW030 08/03 Q1015"));
     QVERIFY(!rows.isEmpty());
     QCOMPARE(rows.first().first, QStringLiteral("Observé"));
     QCOMPARE(rows.at(1), qMakePair(QStringLiteral("Vent"), QStringLiteral("Du 270° vrai à 10 kt")));
@@ -228,7 +235,8 @@ void TestTranslationManager::frenchImportAndExportMessages()
     QVERIFY(!exporter.toFormat(Exporter::FMSv11, path));
     QCOMPARE(exporter.msgerror(),
              QStringLiteral("Le plan de vol doit comporter au moins un départ et une arrivée pour être exporté."));
-    QCOMPARE(exporter.formats().at(Exporter::FMSv11NoSidStar), QStringLiteral("X-Plane 11/12 FMS sans SID/STAR (*.fms)"));
+    QCOMPARE(exporter.formats().at(Exporter::FMSv11NoSidStar),
+             QStringLiteral("X-Plane 11/12 FMS sans SID/STAR (*.fms)"));
 
     auto *airport = static_cast<Airport *>(m_fixture.airport(QStringLiteral("LFPO"), 48.7, 2.4, 291));
     const QString page = airport->infoHtml(QStringLiteral("metar"), QString());

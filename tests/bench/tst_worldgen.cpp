@@ -80,10 +80,12 @@ void TestWorldGen::initTestCase()
 
 void TestWorldGen::sameSeedSameBytes_data()
 {
+    // clang-format off
     QTest::addColumn<int>("threads");
     QTest::addColumn<quint64>("otherSeed");
     QTest::newRow("one thread") << 1 << quint64(7);
     QTest::newRow("four threads") << 4 << quint64(8);
+    // clang-format on
 }
 
 // The benchmarks compare runs: the same options must give the same files, however many
@@ -192,7 +194,8 @@ void TestWorldGen::importReadsEverything()
     QCOMPARE(Database::cycle(), QStringLiteral("2401"));
 
     for (const QString &warning : std::as_const(g_warnings)) {
-        QVERIFY2(warning.startsWith(QLatin1String("Backward routes")) || warning.startsWith(QLatin1String("Skipping track")),
+        QVERIFY2(warning.startsWith(QLatin1String("Backward routes"))
+                     || warning.startsWith(QLatin1String("Skipping track")),
                  qPrintable(warning));
     }
 }

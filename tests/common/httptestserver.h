@@ -49,10 +49,7 @@ public:
 
     bool listen() { return m_server.listen(QHostAddress::LocalHost, 0); }
     quint16 port() const { return m_server.serverPort(); }
-    QString url(const QString &path) const
-    {
-        return QStringLiteral("http://127.0.0.1:%1%2").arg(port()).arg(path);
-    }
+    QString url(const QString &path) const { return QStringLiteral("http://127.0.0.1:%1%2").arg(port()).arg(path); }
 
     // A request as received: its head (request line and headers) and its body.
     struct Request
@@ -114,10 +111,12 @@ private:
     {
         if (socket->state() != QAbstractSocket::ConnectedState)
             return;
-        QByteArray head = "HTTP/1.1 " + QByteArray::number(reply.status) + ' ' + (reply.reason.isEmpty() ? reason(reply.status) : reply.reason) + "\r\n";
+        QByteArray head = "HTTP/1.1 " + QByteArray::number(reply.status) + ' '
+                          + (reply.reason.isEmpty() ? reason(reply.status) : reply.reason) + "\r\n";
         head += "Content-Type: " + reply.contentType + "\r\n";
         if (reply.contentLength != -2)
-            head += "Content-Length: " + QByteArray::number(reply.contentLength < 0 ? reply.body.size() : reply.contentLength) + "\r\n";
+            head += "Content-Length: "
+                    + QByteArray::number(reply.contentLength < 0 ? reply.body.size() : reply.contentLength) + "\r\n";
         if (!reply.location.isEmpty())
             head += "Location: " + reply.location + "\r\n";
         head += "Connection: close\r\n\r\n";
@@ -145,6 +144,7 @@ private:
 
     static QByteArray reason(int status)
     {
+        // clang-format off
         switch (status) {
         case 200: return "OK";
         case 301: return "Moved Permanently";
@@ -153,6 +153,7 @@ private:
         case 500: return "Internal Server Error";
         default: return "Status";
         }
+        // clang-format on
     }
 
     QTcpServer m_server;

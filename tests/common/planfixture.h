@@ -10,9 +10,9 @@
 #include "flightplan.h"
 #include "point.h"
 #include "segment.h"
-#include "waypoint.h"
 #include "settings.h"
 #include "testsupport.h"
+#include "waypoint.h"
 
 #include <QGeoRectangle>
 #include <QSettings>

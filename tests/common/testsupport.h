@@ -3,7 +3,6 @@
 #include <QByteArray>
 #include <QDataStream>
 #include <QIODevice>
-#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -32,7 +31,7 @@ QStringList &capturedMessages();
 QStringList capturedStartingWith(const QString &prefix);
 
 // The bytes operator<< writes for value: its database record.
-template<typename T>
+template <typename T>
 QByteArray recordOf(const T &value)
 {
     QByteArray bytes;
@@ -43,7 +42,7 @@ QByteArray recordOf(const T &value)
 
 // One record read back through operator>> into a T *; null when the stream gave none. The
 // stream's status through status.
-template<typename T>
+template <typename T>
 std::unique_ptr<T> readRecord(const QByteArray &bytes, QDataStream::Status *status = nullptr)
 {
     QDataStream in(bytes);

@@ -73,13 +73,11 @@ void TestBaseItem::roleValues()
     // Stored files do not carry roles, but QML and every item class number from these.
     QCOMPARE(int(BaseItem::UID), 131071);
     QCOMPARE(int(BaseItem::MinZoomDetails), 131075);
-    const int bases[] = { BaseItem::BaseRoleAirport, BaseItem::BaseRoleBounday,
-                          BaseItem::BaseRolePoint, BaseItem::BaseRoleProcedure,
-                          BaseItem::BaseRoleRecord, BaseItem::BaseRoleRunway,
-                          BaseItem::BaseRoleSegment, BaseItem::BaseRoleTaxiway,
-                          BaseItem::BaseRoleTaxiname, BaseItem::BaseRoleWaypoint,
-                          BaseItem::BaseRolePaintlight, BaseItem::BaseRoleStartup,
-                          BaseItem::BaseRoleFlightPlan };
+    const int bases[] = {BaseItem::BaseRoleAirport,   BaseItem::BaseRoleBounday,    BaseItem::BaseRolePoint,
+                         BaseItem::BaseRoleProcedure, BaseItem::BaseRoleRecord,     BaseItem::BaseRoleRunway,
+                         BaseItem::BaseRoleSegment,   BaseItem::BaseRoleTaxiway,    BaseItem::BaseRoleTaxiname,
+                         BaseItem::BaseRoleWaypoint,  BaseItem::BaseRolePaintlight, BaseItem::BaseRoleStartup,
+                         BaseItem::BaseRoleFlightPlan};
     for (int n = 0; n < 13; ++n)
         QCOMPARE(bases[n], 0x10FFFF + n * 0x100000);
 
@@ -91,6 +89,7 @@ void TestBaseItem::roleValues()
 
 void TestBaseItem::data_data()
 {
+    // clang-format off
     QTest::addColumn<int>("role");
     QTest::addColumn<QVariant>("expected");
 
@@ -103,6 +102,7 @@ void TestBaseItem::data_data()
     QTest::newRow("display") << int(Qt::DisplayRole) << QVariant();
     QTest::newRow("point base") << int(BaseItem::BaseRolePoint) << QVariant();
     QTest::newRow("runway role") << int(BaseItem::BaseRoleRunway) + 3 << QVariant();
+    // clang-format on
 }
 
 void TestBaseItem::data()
@@ -122,9 +122,8 @@ void TestBaseItem::data()
 void TestBaseItem::roleNames()
 {
     const QHash<int, QByteArray> expected = {
-        { 0x1FFFF, "role_uid" },     { 0x20000, "role_bounding" },
-        { 0x20001, "role_search" },  { 0x20002, "role_minzoom" },
-        { 0x20003, "role_minzoom_details" },
+        {0x1FFFF, "role_uid"},     {0x20000, "role_bounding"},        {0x20001, "role_search"},
+        {0x20002, "role_minzoom"}, {0x20003, "role_minzoom_details"},
     };
     QCOMPARE(BaseItem::roleNames(), expected);
 }
@@ -145,6 +144,7 @@ void TestBaseItem::boundingFromCoordinate()
 
 void TestBaseItem::boundingKeptExactly_data()
 {
+    // clang-format off
     QTest::addColumn<QGeoRectangle>("bounding");
     QTest::newRow("default") << QGeoRectangle();
     QTest::newRow("corners") << rect(2, 1, 0, 3);
@@ -155,6 +155,7 @@ void TestBaseItem::boundingKeptExactly_data()
     odd.setLongitude(-200.0);
     odd.setAltitude(1200.0);
     QTest::newRow("out of range with altitude") << QGeoRectangle(odd, QGeoCoordinate(1.0, 2.0, 3.0));
+    // clang-format on
 }
 
 // The corners come back as set, out-of-range values and altitudes included.
@@ -175,6 +176,7 @@ void TestBaseItem::boundingKeptExactly()
 
 void TestBaseItem::isVisible_data()
 {
+    // clang-format off
     QTest::addColumn<double>("minzoom");
     QTest::addColumn<int>("type");
     QTest::addColumn<QGeoRectangle>("bounding");
@@ -196,6 +198,7 @@ void TestBaseItem::isVisible_data()
     QTest::newRow("type 33 is bit 1") << 0.0 << 33 << paris << europe << 10.0 << 0x2 << true;
     QTest::newRow("no type, bit 31") << 0.0 << -1 << paris << europe << 10.0 << int(0x80000000) << true;
     QTest::newRow("no type, all but 31") << 0.0 << -1 << paris << europe << 10.0 << 0x7FFFFFFF << false;
+    // clang-format on
 }
 
 void TestBaseItem::isVisible()
@@ -214,6 +217,7 @@ void TestBaseItem::isVisible()
 
 void TestBaseItem::matches_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("search");
     QTest::addColumn<int>("type");
     QTest::addColumn<QString>("text");
@@ -231,6 +235,7 @@ void TestBaseItem::matches_data()
     QTest::newRow("dot") << "St. Maarten" << 1 << "st." << -1 << true;
     QTest::newRow("dot is no wildcard") << "Stx Maarten" << 1 << "st." << -1 << false;
     QTest::newRow("no type, bit 31") << "boundary" << -1 << "" << int(0x80000000) << true;
+    // clang-format on
 }
 
 void TestBaseItem::matches()
@@ -247,6 +252,7 @@ void TestBaseItem::matches()
 // Whatever the script, the answer is that of a case-insensitive search in the stored text.
 void TestBaseItem::matchesFoldsCase_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("search");
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("match");
@@ -261,6 +267,7 @@ void TestBaseItem::matchesFoldsCase_data()
     QTest::newRow("long s") << QString::fromUtf8("Flu\u017ftrasse") << "ustr" << QString::fromUtf8("flu\u017ftrasse").contains("ustr", Qt::CaseInsensitive);
     QTest::newRow("kelvin sign") << QString::fromUtf8("\u212aastrup") << "kas" << true;
     QTest::newRow("cyrillic") << QString::fromUtf8("\u041c\u043e\u0441\u043a\u0432\u0430") << QString::fromUtf8("\u041c\u041e\u0421") << true;
+    // clang-format on
 }
 
 void TestBaseItem::matchesFoldsCase()
@@ -275,6 +282,7 @@ void TestBaseItem::matchesFoldsCase()
 
 void TestBaseItem::typeInMask_data()
 {
+    // clang-format off
     QTest::addColumn<int>("type");
     QTest::addColumn<int>("mask");
     QTest::addColumn<bool>("in");
@@ -287,6 +295,7 @@ void TestBaseItem::typeInMask_data()
     QTest::newRow("-2 is 30") << -2 << 0x40000000 << true;
     QTest::newRow("all ones") << 17 << -1 << true;
     QTest::newRow("empty mask") << 5 << 0 << false;
+    // clang-format on
 }
 
 void TestBaseItem::typeInMask()
@@ -299,6 +308,7 @@ void TestBaseItem::typeInMask()
 
 void TestBaseItem::narrowing_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("function");
     QTest::addColumn<int>("value");
     QTest::addColumn<int>("result");
@@ -317,6 +327,7 @@ void TestBaseItem::narrowing_data()
     QTest::newRow("uint8 256") << "uint8" << 256 << 255 << "Check uint8_t failed (too big)!";
     QTest::newRow("uint8 -5") << "uint8" << -5 << 0 << "Check uint8_t failed (too small)!";
     QTest::newRow("uint8 0") << "uint8" << 0 << 0 << "";
+    // clang-format on
 }
 
 void TestBaseItem::narrowing()
@@ -345,6 +356,7 @@ void TestBaseItem::narrowing()
 
 void TestBaseItem::nextUid_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("uid");
     QTest::addColumn<QString>("next");
 
@@ -358,6 +370,7 @@ void TestBaseItem::nextUid_data()
     QTest::newRow("region uid") << "ED/ENRT/DF_9" << "ED/ENRT/DF_9_10";
     QTest::newRow("too big for 32 bits") << "A_4294967296" << "A_4294967296_1";
     QTest::newRow("largest 32 bits") << "A_4294967295" << "A_4294967295_4294967296";
+    // clang-format on
 }
 
 void TestBaseItem::nextUid()

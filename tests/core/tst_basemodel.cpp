@@ -140,11 +140,13 @@ void TestBaseModel::dataForwardsToItemClass()
 
 void TestBaseModel::dataOutsideRows_data()
 {
+    // clang-format off
     QTest::addColumn<int>("row");
     QTest::newRow("negative") << -1;
     QTest::newRow("row count") << 3;
     QTest::newRow("far beyond") << 1000;
     QTest::newRow("null entry") << 1;
+    // clang-format on
 }
 
 void TestBaseModel::dataOutsideRows()
@@ -159,7 +161,7 @@ void TestBaseModel::dataOutsideRows()
 
     QCOMPARE(m_model->rowCount(), 3);
     const QModelIndex forged = m_model->forge(row);
-    for (int role : { int(BaseItem::UID), int(BaseItem::Bounding), int(Spot::Code) })
+    for (int role : {int(BaseItem::UID), int(BaseItem::Bounding), int(Spot::Code)})
         QVERIFY(!m_model->data(forged, role).isValid());
     QCOMPARE(m_model->at(row), nullptr);
     QCOMPARE(m_model->find("C"), m_spots[1]);
@@ -193,8 +195,8 @@ void TestBaseModel::baseRoleNamesOnly()
 
     QList<QByteArray> names = model.roleNames().values();
     std::sort(names.begin(), names.end());
-    const QList<QByteArray> expected = { "role_bounding", "role_minzoom", "role_minzoom_details",
-                                         "role_search", "role_uid" };
+    const QList<QByteArray> expected
+        = {"role_bounding", "role_minzoom", "role_minzoom_details", "role_search", "role_uid"};
     QCOMPARE(names, expected);
     QCOMPARE(model.data(model.index(0, 0), BaseItem::UID), QVariant("KJFK/ILS04L"));
     QVERIFY(!model.data(model.index(0, 0), BaseItem::BaseRoleProcedure).isValid());
@@ -215,16 +217,18 @@ void TestBaseModel::duplicateUidPointsToLastAdded()
 
 void TestBaseModel::removeAt_data()
 {
+    // clang-format off
     QTest::addColumn<int>("row");
     QTest::newRow("first") << 0;
     QTest::newRow("middle") << 2;
     QTest::newRow("last") << 4;
+    // clang-format on
 }
 
 void TestBaseModel::removeAt()
 {
     QFETCH(int, row);
-    for (const char *uid : { "A", "B", "C", "D", "E" })
+    for (const char *uid : {"A", "B", "C", "D", "E"})
         m_spots << new Spot(uid);
     for (Spot *spot : std::as_const(m_spots))
         m_model->add(spot);

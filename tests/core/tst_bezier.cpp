@@ -72,6 +72,7 @@ private slots:
 
 void TestBezier::scalar_data()
 {
+    // clang-format off
     QTest::addColumn<double>("p0");
     QTest::addColumn<double>("p1");
     QTest::addColumn<double>("p2");
@@ -83,6 +84,7 @@ void TestBezier::scalar_data()
     QTest::newRow("middle") << 1.0 << 5.0 << -3.0 << 7.0 << 0.5;
     QTest::newRow("third") << -170.0 << 175.0 << 12.5 << 0.0 << 1.0 / 3.0;
     QTest::newRow("beyond end") << 0.0 << 2.0 << 4.0 << 6.0 << 1.5;
+    // clang-format on
 }
 
 void TestBezier::scalar()
@@ -102,9 +104,11 @@ void TestBezier::scalar()
 
 void TestBezier::quadraticPathSamplesInnerPoints_data()
 {
+    // clang-format off
     QTest::addColumn<int>("count");
     QTest::newRow("one point at t = 1/2") << 1;
     QTest::newRow("six points at t = k/7") << 6;
+    // clang-format on
 }
 
 void TestBezier::quadraticPathSamplesInnerPoints()
@@ -167,6 +171,7 @@ void TestBezier::nonPositiveCountGivesEmptyList()
 
 void TestBezier::curvesAcrossAntimeridian_data()
 {
+    // clang-format off
     QTest::addColumn<QList<double>>("longitudes"); // of the control polygon, as the data gives them
     QTest::addColumn<QList<double>>("unwrapped");  // the same, continuous across the antimeridian
 
@@ -180,6 +185,7 @@ void TestBezier::curvesAcrossAntimeridian_data()
                                         << QList<double>{178.0, 179.9, 180.1, 182.0};
     QTest::newRow("cubic zig-zag") << QList<double>{-179.0, 179.0, -179.0, 179.0}
                                    << QList<double>{-179.0, -181.0, -179.0, -181.0};
+    // clang-format on
 }
 
 void TestBezier::curvesAcrossAntimeridian()
@@ -236,6 +242,7 @@ void TestBezier::invalidInputGivesInvalidPoints()
 
 void TestBezier::arcSweepsTheShorterWay_data()
 {
+    // clang-format off
     QTest::addColumn<double>("start");
     QTest::addColumn<double>("end");
     QTest::addColumn<int>("count");
@@ -247,6 +254,7 @@ void TestBezier::arcSweepsTheShorterWay_data()
     QTest::newRow("0 to 270 anticlockwise") << 0.0 << 270.0 << 6 << -90.0;
     QTest::newRow("0 to 90 in four") << 0.0 << 90.0 << 4 << 90.0;
     QTest::newRow("negative bearings") << -30.0 << 30.0 << 3 << 60.0;
+    // clang-format on
 }
 
 void TestBezier::arcSweepsTheShorterWay()
@@ -278,6 +286,7 @@ void TestBezier::arcSweepsTheShorterWay()
 
 void TestBezier::arcNearAntimeridianStaysValid_data()
 {
+    // clang-format off
     QTest::addColumn<QGeoCoordinate>("centre");
     QTest::addColumn<double>("start");
     QTest::addColumn<double>("end");
@@ -285,6 +294,7 @@ void TestBezier::arcNearAntimeridianStaysValid_data()
     QTest::newRow("east of centre crosses eastward") << QGeoCoordinate(-17.5, 179.9) << 0.0 << 180.0;
     QTest::newRow("west of centre crosses westward") << QGeoCoordinate(52.0, -179.95) << 180.0 << 359.0;
     QTest::newRow("centre on the antimeridian") << QGeoCoordinate(10.0, 180.0) << 0.0 << 179.0;
+    // clang-format on
 }
 
 void TestBezier::arcNearAntimeridianStaysValid()

@@ -16,6 +16,7 @@ private slots:
 
 void TestConstants::propertyValues_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("name");
     QTest::addColumn<QVariant>("value");
     QTest::newRow("debug") << "debug" << QVariant(false);
@@ -40,6 +41,7 @@ void TestConstants::propertyValues_data()
     QTest::newRow("maxPassengers") << "maxPassengers" << QVariant(1000);
     QTest::newRow("maxCargo") << "maxCargo" << QVariant(500000);
     QTest::newRow("maxFuel") << "maxFuel" << QVariant(500000);
+    // clang-format on
 }
 
 void TestConstants::propertyValues()

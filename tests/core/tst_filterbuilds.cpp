@@ -52,12 +52,14 @@ private slots:
 
 void TestFilterBuilds::noBuildOutlivesItsItems_data()
 {
+    // clang-format off
     QTest::addColumn<int>("change");
     QTest::newRow("reset, old items deleted at once") << 0;
     // As lists installed on another thread: the rows change without a word, the holder says the
     // items go and deletes them, and only then resets the model.
     QTest::newRow("rows replaced quietly") << 1;
     QTest::newRow("filters destroyed while building") << 2;
+    // clang-format on
 }
 
 // Whatever happens to the rows, no item may be deleted under a build that reads it (run under
@@ -106,4 +108,3 @@ void TestFilterBuilds::noBuildOutlivesItsItems()
 
 QTEST_GUILESS_MAIN(TestFilterBuilds)
 #include "tst_filterbuilds.moc"
-

@@ -54,6 +54,7 @@ void TestInternedText::nullAndEmpty()
 
 void TestInternedText::fromUtf8_data()
 {
+    // clang-format off
     QTest::addColumn<QByteArray>("field");
     QTest::addColumn<QString>("text");
     QTest::newRow("terminal") << QByteArray("ENRT") << QStringLiteral("ENRT");
@@ -63,6 +64,7 @@ void TestInternedText::fromUtf8_data()
     QTest::newRow("longer than the stack copy") << QByteArray(40, 'Q') << QString(40, QLatin1Char('Q'));
     QTest::newRow("empty") << QByteArray("") << QStringLiteral("");
     QTest::newRow("null") << QByteArray() << QString();
+    // clang-format on
 }
 
 // The same text, and the very one the pool holds for it, whichever way it was made.
@@ -79,6 +81,7 @@ void TestInternedText::fromUtf8()
 
 void TestInternedText::readsAsQtReads_data()
 {
+    // clang-format off
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<bool>("littleEndian");
     QTest::newRow("null") << QByteArray::fromHex("ffffffff") << false;
@@ -89,6 +92,7 @@ void TestInternedText::readsAsQtReads_data()
     QTest::newRow("odd length") << QByteArray::fromHex("00000003004b00") << false;
     QTest::newRow("cut short") << QByteArray::fromHex("00000008004b0031") << false;
     QTest::newRow("forged length") << QByteArray::fromHex("7ffffffe004b") << false;
+    // clang-format on
 }
 
 // Status and text as Qt's QString reader leaves them for the same bytes.

@@ -59,12 +59,12 @@ struct Fixture
 };
 
 // A proxy over source, checked by the model tester from before the source is set until it goes.
-template<typename Proxy>
+template <typename Proxy>
 struct Tested : Proxy
 {
     explicit Tested(QAbstractItemModel *source) { this->setSourceModel(source); }
 
-    QAbstractItemModelTester tester { this, QAbstractItemModelTester::FailureReportingMode::QtTest };
+    QAbstractItemModelTester tester{this, QAbstractItemModelTester::FailureReportingMode::QtTest};
 };
 
 QStringList sorted(QStringList list)
@@ -129,6 +129,7 @@ void TestProxyModels::listPassesNothingAtFirst()
 
 void TestProxyModels::listTypeAndText_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("text");
     QTest::addColumn<QStringList>("expected");
 
@@ -137,6 +138,7 @@ void TestProxyModels::listTypeAndText_data()
     QTest::newRow("ED") << "ED" << QStringList { "EDDF", "EDDM" };
     QTest::newRow("in the name") << "paris" << QStringList { "LFPG" };
     QTest::newRow("nothing") << "zzz" << QStringList {};
+    // clang-format on
 }
 
 void TestProxyModels::listTypeAndText()
@@ -161,6 +163,7 @@ void TestProxyModels::listTypeAndText()
 
 void TestProxyModels::listTextAsTyped_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("text");
     QTest::addColumn<QStringList>("expected");
 
@@ -173,6 +176,7 @@ void TestProxyModels::listTextAsTyped_data()
     QTest::newRow("beyond ASCII") << "zür" << QStringList { "XZRH" };
     QTest::newRow("beyond ASCII, capitals") << "ZÜR" << QStringList { "XZRH" };
     QTest::newRow("beyond ASCII, in the text only") << "urich" << QStringList {};
+    // clang-format on
 }
 
 void TestProxyModels::listTextAsTyped()
@@ -205,9 +209,9 @@ void TestProxyModels::listOrderByUid()
 
     Tested<ListProxyModel> proxy(&f.model);
     proxy.setTypeFilter(true, Airport);
-    QCOMPARE(uidsOf(proxy), (QStringList { "A", "B", "a" }));
+    QCOMPARE(uidsOf(proxy), (QStringList{"A", "B", "a"}));
     proxy.setTextFilter("a");
-    QCOMPARE(uidsOf(proxy), (QStringList { "A", "a" }));
+    QCOMPARE(uidsOf(proxy), (QStringList{"A", "a"}));
 }
 
 void TestProxyModels::listOrderAfterChanges()
@@ -222,26 +226,26 @@ void TestProxyModels::listOrderAfterChanges()
 
     Tested<ListProxyModel> proxy(&f.model);
     proxy.setTypeFilter(true, Airport);
-    QCOMPARE(uidsOf(proxy), (QStringList { "C", "M" }));
+    QCOMPARE(uidsOf(proxy), (QStringList{"C", "M"}));
     // A type switched on later is sorted in among the rest.
     proxy.setTypeFilter(true, Fix);
-    QCOMPARE(uidsOf(proxy), (QStringList { "C", "FIXA", "FIXB", "M" }));
+    QCOMPARE(uidsOf(proxy), (QStringList{"C", "FIXA", "FIXB", "M"}));
 
     // Renamed and added inside a reset, as the database does with a taken UID.
     f.model.beginReset();
     f.spots[0]->setUid("A_1");
     f.add("B", "b", Airport);
     f.model.endReset();
-    QCOMPARE(uidsOf(proxy), (QStringList { "A_1", "B", "C", "FIXA", "FIXB" }));
+    QCOMPARE(uidsOf(proxy), (QStringList{"A_1", "B", "C", "FIXA", "FIXB"}));
     proxy.setTextFilter("fix");
-    QCOMPARE(uidsOf(proxy), (QStringList { "FIXA", "FIXB" }));
+    QCOMPARE(uidsOf(proxy), (QStringList{"FIXA", "FIXB"}));
 
     // Removed without a signal: a new filter reads the rows as they are, not as they were.
     f.model.removeAt(0);
     proxy.setTextFilter("");
-    QCOMPARE(uidsOf(proxy), (QStringList { "B", "C", "FIXA", "FIXB" }));
+    QCOMPARE(uidsOf(proxy), (QStringList{"B", "C", "FIXA", "FIXB"}));
     f.model.reset();
-    QCOMPARE(uidsOf(proxy), (QStringList { "B", "C", "FIXA", "FIXB" }));
+    QCOMPARE(uidsOf(proxy), (QStringList{"B", "C", "FIXA", "FIXB"}));
 }
 
 void TestProxyModels::listTypeBitTwice()
@@ -306,14 +310,14 @@ void TestProxyModels::listFollowsReset()
     Tested<ListProxyModel> proxy(&f.model);
     proxy.setTypeFilter(true, Airport);
     proxy.setTextFilter("ed");
-    QCOMPARE(uidsOf(proxy), QStringList { "EDDF" });
+    QCOMPARE(uidsOf(proxy), QStringList{"EDDF"});
 
     // The database adds quietly, then resets; the list reads everything again, in order.
     f.model.beginReset();
     f.add("EDDB", "EDDB", Airport);
     f.add("LFPG", "LFPG", Airport);
     f.model.endReset();
-    QCOMPARE(uidsOf(proxy), (QStringList { "EDDB", "EDDF" }));
+    QCOMPARE(uidsOf(proxy), (QStringList{"EDDB", "EDDF"}));
 }
 
 void TestProxyModels::listForeignSource()
@@ -328,7 +332,7 @@ void TestProxyModels::listForeignSource()
     MapProxyModel map;
     map.setSourceModel(&other);
     map.setTypeFilter(true, AllTypes);
-    map.setUidFilter({ "x" });
+    map.setUidFilter({"x"});
     map.setGeoFilter(rect(90, -180, -90, 180), 20);
     QCOMPARE(map.rowCount(), 0);
 }
@@ -344,10 +348,10 @@ void TestProxyModels::mapPassesOnlyUidsAtFirst()
     QCOMPARE(proxy.rowCount(), 0);
     QVERIFY(!proxy.area().isValid());
     QVERIFY(!proxy.parent());
-    proxy.setUidFilter({ "P2" });
-    QCOMPARE(uidsOf(proxy), QStringList { "P2" });
+    proxy.setUidFilter({"P2"});
+    QCOMPARE(uidsOf(proxy), QStringList{"P2"});
     proxy.setGeoFilter(rect(2, -1, -1, 2), 12);
-    QCOMPARE(sorted(uidsOf(proxy)), (QStringList { "P1", "P2" }));
+    QCOMPARE(sorted(uidsOf(proxy)), (QStringList{"P1", "P2"}));
 }
 
 void TestProxyModels::mapLayerSwitch()
@@ -362,10 +366,10 @@ void TestProxyModels::mapLayerSwitch()
     QCOMPARE(proxy.rowCount(), 0);
     proxy.setTypeFilter(true);
     QCOMPARE(proxy.typeMask(), int(0x80000000));
-    QCOMPARE(sorted(uidsOf(proxy)), (QStringList { "RWY1", "RWY2" }));
-    proxy.setUidFilter({ "RWY2" });
+    QCOMPARE(sorted(uidsOf(proxy)), (QStringList{"RWY1", "RWY2"}));
+    proxy.setUidFilter({"RWY2"});
     proxy.setTypeFilter(false);
-    QCOMPARE(uidsOf(proxy), QStringList { "RWY2" });
+    QCOMPARE(uidsOf(proxy), QStringList{"RWY2"});
 }
 
 void TestProxyModels::mapZoomThreshold()
@@ -377,14 +381,14 @@ void TestProxyModels::mapZoomThreshold()
     f.model.reset();
     Tested<MapProxyModel> proxy(&f.model);
     proxy.setTypeFilter(true, Fix);
-    proxy.setUidFilter({ "B" });
+    proxy.setUidFilter({"B"});
     proxy.setMinZoom(10.0);
     proxy.setGeoFilter(rect(2, -1, -1, 2), 9.0);
-    QCOMPARE(uidsOf(proxy), QStringList { "B" });
+    QCOMPARE(uidsOf(proxy), QStringList{"B"});
     proxy.setGeoFilter(rect(2, -1, -1, 2), 10.0);
-    QCOMPARE(sorted(uidsOf(proxy)), (QStringList { "A", "B" }));
+    QCOMPARE(sorted(uidsOf(proxy)), (QStringList{"A", "B"}));
     proxy.setGeoFilter(rect(2, -1, -1, 2), 12.0);
-    QCOMPARE(sorted(uidsOf(proxy)), (QStringList { "A", "B", "C" }));
+    QCOMPARE(sorted(uidsOf(proxy)), (QStringList{"A", "B", "C"}));
 }
 
 void TestProxyModels::mapUidOutsideAreaAndType()
@@ -396,11 +400,11 @@ void TestProxyModels::mapUidOutsideAreaAndType()
     Tested<MapProxyModel> proxy(&f.model);
     proxy.setTypeFilter(true, Airport);
     proxy.setGeoFilter(rect(2, -1, -1, 2), 5.0);
-    QCOMPARE(uidsOf(proxy), QStringList { "NEAR" });
-    proxy.setUidFilter({ "FAR" });
-    QCOMPARE(sorted(uidsOf(proxy)), (QStringList { "FAR", "NEAR" }));
+    QCOMPARE(uidsOf(proxy), QStringList{"NEAR"});
+    proxy.setUidFilter({"FAR"});
+    QCOMPARE(sorted(uidsOf(proxy)), (QStringList{"FAR", "NEAR"}));
     proxy.setUidFilter({});
-    QCOMPARE(uidsOf(proxy), QStringList { "NEAR" });
+    QCOMPARE(uidsOf(proxy), QStringList{"NEAR"});
 }
 
 void TestProxyModels::mapUidListExactCase()
@@ -409,11 +413,11 @@ void TestProxyModels::mapUidListExactCase()
     f.addAt("ED/ENRT/DF", Fix, rect(1, 0, 0, 1));
     f.model.reset();
     Tested<MapProxyModel> proxy(&f.model);
-    proxy.setUidFilter({ "ed/enrt/df", "ED/ENRT/D" });
+    proxy.setUidFilter({"ed/enrt/df", "ED/ENRT/D"});
     QCOMPARE(proxy.rowCount(), 0);
-    proxy.setUidFilter({ "ED/ENRT/DF" });
+    proxy.setUidFilter({"ED/ENRT/DF"});
     QCOMPARE(proxy.rowCount(), 1);
-    QCOMPARE(proxy.uidFilter(), QStringList { "ED/ENRT/DF" });
+    QCOMPARE(proxy.uidFilter(), QStringList{"ED/ENRT/DF"});
 }
 
 void TestProxyModels::mapTypeBitTwice()
@@ -433,7 +437,7 @@ void TestProxyModels::mapTypeBitTwice()
 void TestProxyModels::mapCacheAgreesWithItems()
 {
     QRandomGenerator random(20261207);
-    const double edges[] = { -180, -179.5, -90, -45, -1, 0, 0.5, 1, 45, 89.999, 90, 179.5, 180 };
+    const double edges[] = {-180, -179.5, -90, -45, -1, 0, 0.5, 1, 45, 89.999, 90, 179.5, 180};
     auto edge = [&](double low, double high) {
         for (;;) {
             const double value = edges[random.bounded(int(std::size(edges)))];
@@ -445,15 +449,14 @@ void TestProxyModels::mapCacheAgreesWithItems()
         switch (random.bounded(8)) {
         case 0:
             return QGeoRectangle(); // invalid
-        case 1: { // on the grid of edges, touching poles and the antimeridian
+        case 1: {                   // on the grid of edges, touching poles and the antimeridian
             const double a = edge(-90, 90), b = edge(-90, 90);
             return rect(std::max(a, b), edge(-180, 180), std::min(a, b), edge(-180, 180));
         }
         case 2: // north below south
             return rect(edge(-90, 0), edge(-180, 180), edge(0.5, 90), edge(-180, 180));
         case 3: { // a point's box
-            QGeoRectangle box(QGeoCoordinate(random.bounded(180.0) - 90, random.bounded(360.0) - 180),
-                              0.001, 0.001);
+            QGeoRectangle box(QGeoCoordinate(random.bounded(180.0) - 90, random.bounded(360.0) - 180), 0.001, 0.001);
             return box;
         }
         default: {
@@ -515,15 +518,15 @@ void TestProxyModels::mapFollowsReset()
     moving->setBounding(rect(51, 10, 50, 11));
     f.addAt("HERE", Fix, rect(0.5, 0.5, 0.2, 0.8));
     f.model.endReset();
-    QCOMPARE(uidsOf(proxy), QStringList { "HERE" });
+    QCOMPARE(uidsOf(proxy), QStringList{"HERE"});
 
     // A pinned UID follows an item renamed inside a reset.
-    proxy.setUidFilter({ "PINNED" });
-    QCOMPARE(uidsOf(proxy), QStringList { "HERE" });
+    proxy.setUidFilter({"PINNED"});
+    QCOMPARE(uidsOf(proxy), QStringList{"HERE"});
     f.model.beginReset();
     moving->setUid("PINNED");
     f.model.endReset();
-    QCOMPARE(sorted(uidsOf(proxy)), (QStringList { "HERE", "PINNED" }));
+    QCOMPARE(sorted(uidsOf(proxy)), (QStringList{"HERE", "PINNED"}));
     proxy.setUidFilter({});
 
     // Everything removed and deleted, new items in their place.
@@ -534,7 +537,7 @@ void TestProxyModels::mapFollowsReset()
     f.addAt("NEW1", Fix, rect(1, 0, 0, 1));
     f.addAt("NEW2", Fix, rect(60, 0, 59, 1));
     f.model.endReset();
-    QCOMPARE(uidsOf(proxy), QStringList { "NEW1" });
+    QCOMPARE(uidsOf(proxy), QStringList{"NEW1"});
 }
 
 void TestProxyModels::mapUnannouncedChange()
@@ -547,16 +550,16 @@ void TestProxyModels::mapUnannouncedChange()
     proxy.setSourceModel(&f.model);
     proxy.setTypeFilter(true, Fix);
     proxy.setGeoFilter(rect(2, -1, -1, 2), 10);
-    QCOMPARE(uidsOf(proxy), QStringList { "A" });
+    QCOMPARE(uidsOf(proxy), QStringList{"A"});
 
     // Rows replaced before the source has announced it: each row is tested by the item that is
     // there now, not by what was kept of the one that was there before.
     f.model.removeAt(0);
     f.addAt("C", Fix, rect(1.5, 0, 1.2, 1));
     proxy.setGeoFilter(rect(2, -1, -1, 2), 10);
-    QCOMPARE(uidsOf(proxy), QStringList { "C" });
+    QCOMPARE(uidsOf(proxy), QStringList{"C"});
     f.model.reset();
-    QCOMPARE(uidsOf(proxy), QStringList { "C" });
+    QCOMPARE(uidsOf(proxy), QStringList{"C"});
 }
 
 void TestProxyModels::mapSourceDestroyed()
@@ -582,6 +585,7 @@ void TestProxyModels::mapSourceDestroyed()
 
 void TestProxyModels::rowsAnnouncedInRuns_data()
 {
+    // clang-format off
     QTest::addColumn<QList<int>>("from");
     QTest::addColumn<QList<int>>("to");
     // "-place:key" for a row removed, "+place:key" for a row inserted, as the model stands at
@@ -597,6 +601,7 @@ void TestProxyModels::rowsAnnouncedInRuns_data()
     QTest::newRow("all swapped") << QList<int> { 1, 3 } << QList<int> { 2, 4 } << "-0:1 +0:2 -1:3 +1:4";
     QTest::newRow("runs at both ends") << QList<int> { 5, 6, 7 } << QList<int> { 1, 2, 6, 8, 9 }
                                        << "+0:1 +1:2 -2:5 -3:7 +3:8 +4:9";
+    // clang-format on
 }
 
 // Every run is announced at the place the model has at that moment, and the rows it names are
@@ -613,19 +618,19 @@ void TestProxyModels::rowsAnnouncedInRuns()
     int insertedFirst = 0;
     int insertedLast = -1;
     rows.update(std::vector<int>(to.cbegin(), to.cend()),
-                { [&](int first, int last) {
+                {[&](int first, int last) {
                      for (int row = first; row <= last; ++row)
                          log << QStringLiteral("-%1:%2").arg(row).arg(rows.at(row));
                  },
-                  [] {},
-                  [&](int first, int last) {
-                      insertedFirst = first;
-                      insertedLast = last;
-                  },
-                  [&] {
-                      for (int row = insertedFirst; row <= insertedLast; ++row)
-                          log << QStringLiteral("+%1:%2").arg(row).arg(rows.at(row));
-                  } });
+                 [] {},
+                 [&](int first, int last) {
+                     insertedFirst = first;
+                     insertedLast = last;
+                 },
+                 [&] {
+                     for (int row = insertedFirst; row <= insertedLast; ++row)
+                         log << QStringLiteral("+%1:%2").arg(row).arg(rows.at(row));
+                 }});
     QCOMPARE(log.join(u' '), announced);
     QList<int> now;
     for (int row = 0; row < rows.count(); ++row)
@@ -638,6 +643,7 @@ void TestProxyModels::rowsAnnouncedInRuns()
 
 void TestProxyModels::mapGridEdges_data()
 {
+    // clang-format off
     QTest::addColumn<QGeoRectangle>("area");
     QTest::addColumn<double>("zoom");
     QTest::addColumn<QStringList>("pinned");
@@ -666,6 +672,7 @@ void TestProxyModels::mapGridEdges_data()
     QTest::newRow("below the row's zoom") << rect(2, -1, -1, 2) << 3.5 << QStringList {} << QStringList { "WIDE" };
     QTest::newRow("at the row's zoom") << rect(2, -1, -1, 2) << 4.0 << QStringList {}
                                        << QStringList { "MID", "WIDE" };
+    // clang-format on
 }
 
 // Boxes the grid cannot place in one cell, and areas it must not cut short, against the
@@ -699,6 +706,7 @@ void TestProxyModels::mapGridEdges()
 
 void TestProxyModels::indexedInBackground_data()
 {
+    // clang-format off
     QTest::addColumn<bool>("resetWhilePending");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QStringList>("list");
@@ -709,6 +717,7 @@ void TestProxyModels::indexedInBackground_data()
     // The rows of the first build are gone: only the second build counts.
     QTest::newRow("reset while building") << true << "" << QStringList { "A", "B", "D" }
                                           << QStringList { "D", "B", "A" };
+    // clang-format on
 }
 
 void TestProxyModels::indexedInBackground()
@@ -761,6 +770,7 @@ void TestProxyModels::indexedInBackground()
 
 void TestProxyModels::rowsAddedQuietly_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("uid");
     QTest::addColumn<QGeoRectangle>("box");
     QTest::addColumn<QStringList>("map");
@@ -770,6 +780,7 @@ void TestProxyModels::rowsAddedQuietly_data()
     QTest::newRow("outside the area") << "C" << rect(30, 0, 29, 1) << QStringList { "Z" } << QStringList { "C", "Z" };
     QTest::newRow("outside, pinned") << "PIN" << rect(30, 0, 29, 1) << QStringList { "Z", "PIN" }
                                      << QStringList { "PIN", "Z" };
+    // clang-format on
 }
 
 // The database adds coordinate points at the end of its model without a signal and then asks the
@@ -789,7 +800,7 @@ void TestProxyModels::rowsAddedQuietly()
     Tested<ListProxyModel> listProxy(&f.model);
     mapProxy.setTypeFilter(true, Fix);
     listProxy.setTypeFilter(true, Fix);
-    mapProxy.setUidFilter({ "PIN" });
+    mapProxy.setUidFilter({"PIN"});
     mapProxy.setGeoFilter(rect(2, -1, -1, 2), 10);
     QSignalSpy mapResets(&mapProxy, &QAbstractItemModel::modelReset);
 

@@ -28,6 +28,7 @@ private slots:
 
 void TestRichText::builder_data()
 {
+    // clang-format off
     QTest::addColumn<Build>("build");
     QTest::addColumn<QString>("html");
 
@@ -65,6 +66,7 @@ void TestRichText::builder_data()
     QTest::newRow("paragraph class") << Build([](RichText &r) { r.beginParagraph(QStringLiteral("note")); })
                                      << "<body><p class=\"note\"></body>";
     QTest::newRow("image empty path") << Build([](RichText &r) { r.addImage(QString(), 16, 16); }) << "<body></body>";
+    // clang-format on
 }
 
 void TestRichText::builder()
@@ -86,6 +88,7 @@ void TestRichText::htmlLeavesBuilderUnchanged()
 
 void TestRichText::image_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("path");
     QTest::addColumn<int>("options");
     QTest::addColumn<QString>("html");
@@ -100,6 +103,7 @@ void TestRichText::image_data()
     QTest::newRow("percent in path") << "%1%2.png" << 16
                                      << "<img width=\"16\" height=\"16\" src=\"%1%2.png\" valign=\"center\"/>";
     QTest::newRow("empty") << "" << 16 << "";
+    // clang-format on
 }
 
 void TestRichText::image()
@@ -125,6 +129,7 @@ void TestRichText::link()
 
 void TestRichText::stripImages_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("html");
     QTest::addColumn<QString>("stripped");
     const QString glyph = QStringLiteral("<font face=\"Font Awesome 6 Free\">\uf072</font>");
@@ -140,6 +145,7 @@ void TestRichText::stripImages_data()
     QTest::newRow("image with space kept") << "<img src=\"my icon.png\"/>" << "<img src=\"my icon.png\"/>";
     QTest::newRow("image with dash kept") << "<img src=\"a-b.png\"/>" << "<img src=\"a-b.png\"/>";
     QTest::newRow("image with query kept") << "<img src=\"a.png?x=1\"/>" << "<img src=\"a.png?x=1\"/>";
+    // clang-format on
 }
 
 void TestRichText::stripImages()
@@ -153,6 +159,7 @@ void TestRichText::stripImages()
 
 void TestRichText::escape_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("escaped");
     QTest::newRow("plain") << "Frankfurt Main" << "Frankfurt Main";
@@ -161,6 +168,7 @@ void TestRichText::escape_data()
     QTest::newRow("attribute break-out") << "\" onclick=\"x" << "&quot; onclick=&quot;x";
     QTest::newRow("non-ASCII") << "Zürich – Köln" << "Zürich – Köln";
     QTest::newRow("empty") << "" << "";
+    // clang-format on
 }
 
 void TestRichText::escape()

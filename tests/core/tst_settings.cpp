@@ -58,6 +58,7 @@ void TestSettings::init()
 
 void TestSettings::absentKeyGivesDefault_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("type");
     QTest::addColumn<QVariant>("defaultValue");
     QTest::newRow("int") << "int" << QVariant(42);
@@ -66,6 +67,7 @@ void TestSettings::absentKeyGivesDefault_data()
     QTest::newRow("bytearray") << "bytearray" << QVariant(QByteArray("\x01\x02", 2));
     QTest::newRow("double") << "double" << QVariant(2.5);
     QTest::newRow("bool") << "bool" << QVariant(true);
+    // clang-format on
 }
 
 static QVariant readTyped(const QString &type, const QString &key, const QVariant &def)
@@ -108,6 +110,7 @@ void TestSettings::absentKeyGivesDefault()
 
 void TestSettings::roundTrip_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("type");
     QTest::addColumn<QVariant>("value");
     QTest::addColumn<QVariant>("defaultValue");
@@ -117,6 +120,7 @@ void TestSettings::roundTrip_data()
     QTest::newRow("bytearray binary") << "bytearray" << QVariant(QByteArray("\x00\xff\x10", 3)) << QVariant(QByteArray());
     QTest::newRow("double") << "double" << QVariant(48.353783123456789) << QVariant(0.0);
     QTest::newRow("bool false over true default") << "bool" << QVariant(false) << QVariant(true);
+    // clang-format on
 }
 
 void TestSettings::roundTrip()

@@ -35,6 +35,7 @@ private slots:
 
     void plainConversions_data()
     {
+        // clang-format off
         QTest::addColumn<double>("actual");
         QTest::addColumn<double>("expected");
         QTest::newRow("altitude to level truncates") << double(Unit::convertAltitudeToLevel(-150)) << -1.0;
@@ -59,6 +60,7 @@ private slots:
         QTest::newRow("mass fuel in lbs") << Unit::fromStorableFuel(1000.0, 0, 0, 1) << 2204.6244201837776;
         QTest::newRow("gal back to kg") << Unit::toStorableFuel(264.172176857989, 0, 1, 1) << 802.837;
         QTest::newRow("L back to kg") << Unit::toStorableFuel(1000.0, 1, 1, 0) << 718.958;
+        // clang-format on
     }
 
     void plainConversions()
@@ -85,6 +87,7 @@ private slots:
 
     void unitNames_data()
     {
+        // clang-format off
         QTest::addColumn<int>("volumePreference");
         QTest::addColumn<QString>("actual");
         QTest::addColumn<QString>("expected");
@@ -92,6 +95,7 @@ private slots:
         QTest::newRow("volume -1") << 0 << Unit::volumeUnitToString(-1) << "gal";
         QTest::newRow("fuel type 2 as mass") << 0 << Unit::fuelUnitToString(2, 0) << "kg";
         QTest::newRow("fuel volume litres") << 0 << Unit::fuelUnitToString(1, 0) << "L";
+        // clang-format on
     }
 
     void unitNames()
@@ -111,6 +115,7 @@ private slots:
 
     void temperature_data()
     {
+        // clang-format off
         QTest::addColumn<int>("altitude");
         QTest::addColumn<double>("celsius");
         QTest::newRow("sea level") << 0 << 14.961111111111112;
@@ -125,6 +130,7 @@ private slots:
         QTest::newRow("1000 ft below sea level") << -1000 << 16.93888888888889;
         QTest::newRow("lowest altitude of the model") << Unit::lowestAltitude << 47.404577777777774;
         QTest::newRow("below the model") << Unit::lowestAltitude - 1 << -274.0;
+        // clang-format on
     }
 
     void temperature()
@@ -159,6 +165,7 @@ private slots:
 
     void speeds_data()
     {
+        // clang-format off
         QTest::addColumn<int>("actual");
         QTest::addColumn<int>("expected");
         QTest::newRow("IAS to TAS") << Unit::convertIasToTas(250, 10000) << 291;
@@ -186,6 +193,7 @@ private slots:
         QTest::newRow("vertical speed outside the model") << Unit::verticalSpeed(200000, 1000, 10.0, 250) << 0;
         QTest::newRow("infinite distance has no time") << Unit::time(250, qInf(), 10000) << 0;
         QTest::newRow("NaN distance") << Unit::time(250, qQNaN(), 10000) << 0;
+        // clang-format on
     }
 
     void speeds()
@@ -212,6 +220,7 @@ private slots:
 
     void reachedAltitude_data()
     {
+        // clang-format off
         QTest::addColumn<int>("start");
         QTest::addColumn<double>("distance");
         QTest::addColumn<int>("ias");
@@ -234,6 +243,7 @@ private slots:
         // Climbing out of the atmosphere model stops where the speed loses its meaning.
         QTest::newRow("climb out of the model") << 100000 << 1e6 << 250 << 5000 << 140000 << 150000;
         QTest::newRow("start outside the model") << 300000 << 10.0 << 250 << 2000 << 300000 << 300000;
+        // clang-format on
     }
 
     void reachedAltitude()
@@ -262,6 +272,7 @@ private slots:
 
     void texts_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("actual");
         QTest::addColumn<QString>("expected");
         QTest::newRow("heading") << Unit::headingToString(90) << QStringLiteral("90°");
@@ -300,6 +311,7 @@ private slots:
         QTest::newRow("mass marker") << Unit::massToString(0) << QString();
         QTest::newRow("volume") << Unit::volumeToString(420) << "420L";
         QTest::newRow("volume marker forced") << Unit::volumeToString(0, true) << "0L";
+        // clang-format on
     }
 
     void texts()
@@ -311,6 +323,7 @@ private slots:
 
     void altitudeText_data()
     {
+        // clang-format off
         QTest::addColumn<int>("transition");
         QTest::addColumn<int>("altitude");
         QTest::addColumn<bool>("force");
@@ -323,6 +336,7 @@ private slots:
         QTest::newRow("marker") << 5000 << -1 << false << QString();
         QTest::newRow("marker forced") << 5000 << -1 << true << "-1ft";
         QTest::newRow("below sea level") << 5000 << -120 << false << "-120ft";
+        // clang-format on
     }
 
     void altitudeText()
@@ -346,6 +360,7 @@ private slots:
 
     void fuelText_data()
     {
+        // clang-format off
         QTest::addColumn<int>("unitType");
         QTest::addColumn<int>("fuelType");
         QTest::addColumn<int>("massPreference");
@@ -362,6 +377,7 @@ private slots:
         QTest::newRow("kerosene gallons") << 1 << 0 << 1 << 1 << 803 << false << "264.226gal";
         QTest::newRow("avgas litres") << 1 << 1 << 0 << 0 << 719 << false << "1000.06L";
         QTest::newRow("unknown fuel type") << 1 << 5 << 0 << 0 << 719 << false << "0L";
+        // clang-format on
     }
 
     void fuelText()

@@ -43,7 +43,8 @@ namespace {
 QString document(const QString &body, const QString &name = QStringLiteral("Waylore"),
                  const QString &version = QStringLiteral("4.10.0"))
 {
-    return QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<content appname=\"%1\" appversion=\"%2\">\n%3\n</content>\n")
+    return QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<content appname=\"%1\" "
+                          "appversion=\"%2\">\n%3\n</content>\n")
         .arg(name, version, body);
 }
 
@@ -117,6 +118,7 @@ void TestXml::documentRoundTrip()
 
 void TestXml::doublesRoundTripExactly_data()
 {
+    // clang-format off
     QTest::addColumn<double>("value");
     QTest::newRow("0.1 + 0.2") << 0.1 + 0.2;
     QTest::newRow("latitude") << 48.353783;
@@ -126,6 +128,7 @@ void TestXml::doublesRoundTripExactly_data()
     QTest::newRow("denormal") << std::numeric_limits<double>::denorm_min();
     QTest::newRow("max") << std::numeric_limits<double>::max();
     QTest::newRow("third") << 1.0 / 3.0;
+    // clang-format on
 }
 
 void TestXml::doublesRoundTripExactly()
@@ -142,15 +145,18 @@ void TestXml::doublesRoundTripExactly()
     double read = 12345.0;
     QVERIFY(reader.readHeader());
     QVERIFY2(reader.readDouble(QStringLiteral("v"), &read), qPrintable(error));
-    QVERIFY2(sameBits(read, value), qPrintable(QStringLiteral("%1 read as %2").arg(value, 0, 'g', 17).arg(read, 0, 'g', 17)));
+    QVERIFY2(sameBits(read, value),
+             qPrintable(QStringLiteral("%1 read as %2").arg(value, 0, 'g', 17).arg(read, 0, 'g', 17)));
     QVERIFY(reader.readFooter());
 }
 
 void TestXml::emptyElements_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("element");
     QTest::newRow("self-closing") << "<v/>";
     QTest::newRow("start and end") << "<v></v>";
+    // clang-format on
 }
 
 void TestXml::emptyElements()
@@ -215,6 +221,7 @@ void TestXml::dateTimeLosesMilliseconds()
 
 void TestXml::badValues_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("type");
     QTest::addColumn<QString>("body");
     QTest::addColumn<QString>("message");
@@ -228,6 +235,7 @@ void TestXml::badValues_data()
     QTest::newRow("wrong element") << "string" << "<w>x</w>" << "Error expecting <v> start element at line 3!";
     QTest::newRow("case matters") << "int" << "<V>1</V>" << "Error expecting <v> start element at line 3!";
     QTest::newRow("two values") << "int" << "<v>1<x/></v>" << "Error expecting </v> end element at line 3!";
+    // clang-format on
 }
 
 void TestXml::badValues()
@@ -260,6 +268,7 @@ void TestXml::badValues()
 
 void TestXml::listCount_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("body");
     QTest::addColumn<bool>("ok");
     QTest::addColumn<int>("count");
@@ -270,6 +279,7 @@ void TestXml::listCount_data()
                                     << "Invalid list count 9999999999 for element <list> at line 3!";
     QTest::newRow("negative") << "<list count=\"-1\">" << true << -1 << QString();
     QTest::newRow("zero") << "<list count=\"0\">" << true << 0 << QString();
+    // clang-format on
 }
 
 void TestXml::listCount()
@@ -290,6 +300,7 @@ void TestXml::listCount()
 
 void TestXml::header_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("appname");
     QTest::addColumn<QString>("appversion");
     QTest::addColumn<QStringList>("names");
@@ -311,6 +322,7 @@ void TestXml::header_data()
                                                  << self << QStringList{QStringLiteral("3.0.1")};
     QTest::newRow("no lists") << "Other" << "1" << QStringList() << QStringList() << true << QString() << QStringList()
                               << QStringList();
+    // clang-format on
 }
 
 void TestXml::header()
@@ -334,6 +346,7 @@ void TestXml::header()
 
 void TestXml::notADocument_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("message");
     QTest::newRow("empty") << "" << "Error expecting XML document at line 1!";
@@ -341,6 +354,7 @@ void TestXml::notADocument_data()
     QTest::newRow("plain text") << "I\n1100 Version\nADEP EDDF\n" << "Error expecting <content> start element at line 1!";
     QTest::newRow("other root") << "<?xml version=\"1.0\"?>\n<plan/>" << "Error expecting <content> start element at line 2!";
     QTest::newRow("binary") << QString::fromLatin1("\x01\x02\x03garbage") << "Error expecting <content> start element at line 1!";
+    // clang-format on
 }
 
 void TestXml::notADocument()
@@ -371,12 +385,14 @@ void TestXml::skipsCommentsAndStrayText()
 
 void TestXml::textInPieces_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("element");
     QTest::addColumn<QString>("value");
     QTest::newRow("cdata after text") << "<s>ab<![CDATA[<c>]]>d</s>" << "ab<c>d";
     QTest::newRow("comment inside") << "<s>ab<!-- note -->cd</s>" << "abcd";
     QTest::newRow("only a comment") << "<s><!-- note --></s>" << "";
     QTest::newRow("entities") << "<s>R&amp;D &lt;x&gt;</s>" << "R&D <x>";
+    // clang-format on
 }
 
 // A hand-edited file may split a value: every piece of it is the value, none is dropped.

@@ -37,30 +37,37 @@ public:
         Point *nffn = m_fixture.airport(QStringLiteral("NFFN"), -17.755, 177.443, 59);
         Point *nsfa = m_fixture.airport(QStringLiteral("NSFA"), -13.83, -172.008, 58);
         addRunway(QStringLiteral("NFFN"), -17.77, 177.437, QStringLiteral("02"), -17.74, 177.449, QStringLiteral("20"));
-        addRunway(QStringLiteral("NSFA"), -13.834, -172.022, QStringLiteral("08"), -13.826, -171.995, QStringLiteral("26"));
+        addRunway(QStringLiteral("NSFA"), -13.834, -172.022, QStringLiteral("08"), -13.826, -171.995,
+                  QStringLiteral("26"));
         m_points = {{QStringLiteral("NFFN"), nffn}, {QStringLiteral("NSFA"), nsfa}};
-        const struct {
+        const struct
+        {
             int type;
             const char *code;
             double latitude;
             double longitude;
             const char *region;
-        } points[] = {{Point::FIX, "NNDA1", -17.55, 177.55, "NF"},  {Point::FIX, "MOKAR", -17.2, 178.1, "NF"},
-                      {Point::FIX, "TUVRA", -16.8, 179.3, "NF"},    {Point::FIX, "ONOVA", -16.4, -179.4, "NF"},
-                      {Point::VOR, "FAL", -15.6, -176.8, "NS"},     {Point::NDB, "FA", -14.2, -173.1, "NS"},
-                      {Point::FIX, "KILOS", -14.05, -172.7, "NS"},  {Point::FIX, "SAMEL", -13.95, -172.4, "NS"},
-                      {Point::FIX, "CI08", -13.87, -172.2, "NS"},   {Point::FIX, "FF08", -13.85, -172.1, "NS"}};
+        } points[] = {{Point::FIX, "NNDA1", -17.55, 177.55, "NF"}, {Point::FIX, "MOKAR", -17.2, 178.1, "NF"},
+                      {Point::FIX, "TUVRA", -16.8, 179.3, "NF"},   {Point::FIX, "ONOVA", -16.4, -179.4, "NF"},
+                      {Point::VOR, "FAL", -15.6, -176.8, "NS"},    {Point::NDB, "FA", -14.2, -173.1, "NS"},
+                      {Point::FIX, "KILOS", -14.05, -172.7, "NS"}, {Point::FIX, "SAMEL", -13.95, -172.4, "NS"},
+                      {Point::FIX, "CI08", -13.87, -172.2, "NS"},  {Point::FIX, "FF08", -13.85, -172.1, "NS"}};
         for (const auto &p : points) {
             auto *point = new Point(p.type, QGeoCoordinate(p.latitude, p.longitude), QString::fromLatin1(p.code),
                                     QStringLiteral("ENRT"), QString::fromLatin1(p.region),
-                                    p.type == Point::VOR ? QStringLiteral("FALEOLO") : p.type == Point::NDB ? QStringLiteral("FAGALII") : QString(), 0,
-                                    p.type == Point::VOR ? 113.1f : p.type == Point::NDB ? 365.0f : 0.0f,
+                                    p.type == Point::VOR   ? QStringLiteral("FALEOLO")
+                                    : p.type == Point::NDB ? QStringLiteral("FAGALII")
+                                                           : QString(),
+                                    0,
+                                    p.type == Point::VOR   ? 113.1f
+                                    : p.type == Point::NDB ? 365.0f
+                                                           : 0.0f,
                                     p.type == Point::FIX ? QStringLiteral("E   ") : QString());
             m_fixture.db()->addPoint(point);
             m_points.insert(point->code(), point);
         }
-        m_airways = {segment(Segment::HIGH, "MOKAR", "TUVRA", "UA251"), segment(Segment::HIGH, "TUVRA", "ONOVA", "UA251"),
-                     segment(Segment::LOW, "ONOVA", "FAL", "G224")};
+        m_airways = {segment(Segment::HIGH, "MOKAR", "TUVRA", "UA251"),
+                     segment(Segment::HIGH, "TUVRA", "ONOVA", "UA251"), segment(Segment::LOW, "ONOVA", "FAL", "G224")};
 
         CifpLoader loader(m_fixture.db());
         loader.setPath(QStringLiteral(WAYLORE_EXPORT_DATA_DIR "/cifp"));
@@ -91,12 +98,13 @@ public:
         const char *const steps[][2] = {{"NFFN/MOKA1A", "RW02"}, {"NFFN/MOKA1A", "ALL"}, {"NSFA/KILO1B", "KILOS"},
                                         {"NSFA/KILO1B", "ALL"},  {"NSFA/I08", "SAMEL"},  {"NSFA/I08", "ALL"}};
         for (const auto &step : steps)
-            QVERIFY2(m_plan->terminal()->addTransition(QString::fromLatin1(step[0]), QString::fromLatin1(step[1])) >= 0, step[0]);
+            QVERIFY2(m_plan->terminal()->addTransition(QString::fromLatin1(step[0]), QString::fromLatin1(step[1])) >= 0,
+                     step[0]);
         int row = m_plan->indexOf(uidOf(QStringLiteral("MOKAR")));
         const Point *coordinate = Database::getOrAddCoordPoint(QGeoCoordinate(-14.5, -174.0), false);
         QVERIFY(row > 0 && coordinate);
-        for (const QString &uid : {uidOf(QStringLiteral("TUVRA")), uidOf(QStringLiteral("ONOVA")), uidOf(QStringLiteral("FAL")),
-                                   coordinate->uid(), uidOf(QStringLiteral("FA"))})
+        for (const QString &uid : {uidOf(QStringLiteral("TUVRA")), uidOf(QStringLiteral("ONOVA")),
+                                   uidOf(QStringLiteral("FAL")), coordinate->uid(), uidOf(QStringLiteral("FA"))})
             QVERIFY2(m_plan->insert(++row, uid, false), qPrintable(uid));
         const QList<Waypoint *> w = m_plan->waypoints();
         QStringList codes;
@@ -131,8 +139,8 @@ private:
     void addRunway(const QString &airport, double lat1, double lon1, const QString &end1, double lat2, double lon2,
                    const QString &end2)
     {
-        m_fixture.db()->addRunway(new Runway(airport, QGeoCoordinate(lat1, lon1), end1, 0.0f, QGeoCoordinate(lat2, lon2), end2,
-                                             0.0f, 45.0f, 1, 1, 1));
+        m_fixture.db()->addRunway(new Runway(airport, QGeoCoordinate(lat1, lon1), end1, 0.0f,
+                                             QGeoCoordinate(lat2, lon2), end2, 0.0f, 45.0f, 1, 1, 1));
     }
 
     Segment *segment(int type, const char *from, const char *to, const char *name)

@@ -66,11 +66,12 @@ private:
             return;
         const QByteArray head = request.left(end).toLower();
         const qsizetype at = head.indexOf("content-length:");
-        const qsizetype length = at < 0 ? 0 : head.mid(at + 15, head.indexOf('\r', at) - at - 15).trimmed().toLongLong();
+        const qsizetype length
+            = at < 0 ? 0 : head.mid(at + 15, head.indexOf('\r', at) - at - 15).trimmed().toLongLong();
         if (request.size() < end + 4 + length || !answer)
             return;
-        socket->write("HTTP/1.1 " + QByteArray::number(status) + " X\r\nContent-Length: " + QByteArray::number(body.size())
-                      + "\r\nConnection: close\r\n\r\n" + body);
+        socket->write("HTTP/1.1 " + QByteArray::number(status) + " X\r\nContent-Length: "
+                      + QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body);
         socket->disconnectFromHost();
     }
 
@@ -124,9 +125,11 @@ private slots:
 
     void referenceFiles_data()
     {
+        // clang-format off
         QTest::addColumn<int>("format");
         for (int format = Exporter::FMSv11; format <= Exporter::OFP; ++format)
             QTest::newRow(qPrintable(Exporter::templateName(format))) << format;
+        // clang-format on
     }
 
     // A changed output shows here as a difference to the file we checked once by eye; set
@@ -190,11 +193,13 @@ private slots:
 
     void failuresKeepTheOlderFile_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("message");
         QTest::newRow("missing folder") << "absent/plan.fms" << "The folder .*absent does not exist.";
         QTest::newRow("folder that takes no file") << "/proc/plan.fms" << "Cannot write to the folder /proc: .+";
         QTest::newRow("disk full") << "full.fms" << "Cannot write the file .*full.fms \\(is the disk full\\?\\): .+";
+        // clang-format on
     }
 
     void failuresKeepTheOlderFile()
@@ -218,7 +223,9 @@ private slots:
         if (diskFull)
             setrlimit(RLIMIT_FSIZE, &before);
         QVERIFY(!ok);
-        QVERIFY2(QRegularExpression(QStringLiteral("^") + message + QStringLiteral("$")).match(m_exporter->msgerror()).hasMatch(),
+        QVERIFY2(QRegularExpression(QStringLiteral("^") + message + QStringLiteral("$"))
+                     .match(m_exporter->msgerror())
+                     .hasMatch(),
                  qPrintable(m_exporter->msgerror()));
         if (diskFull) {
             QCOMPARE(read(target), QByteArray("older plan"));
@@ -229,11 +236,13 @@ private slots:
 
     void refusals_data()
     {
+        // clang-format off
         QTest::addColumn<int>("format");
         QTest::addColumn<QString>("message");
         QTest::newRow("past the last format") << 29 << "Export format 29 is not known.";
         QTest::newRow("negative") << -1 << "Export format -1 is not known.";
         QTest::newRow("shared link without map") << int(Exporter::SharedLink) << "A shared link needs the image of the map: share from the File menu.";
+        // clang-format on
     }
 
     void refusals()
@@ -241,7 +250,8 @@ private slots:
         QFETCH(int, format);
         QFETCH(QString, message);
         if (format != Exporter::SharedLink)
-            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("Unknown export format %1").arg(format)));
+            QTest::ignoreMessage(QtWarningMsg,
+                                 QRegularExpression(QStringLiteral("Unknown export format %1").arg(format)));
         QVERIFY(!m_exporter->toFormat(format));
         QCOMPARE(m_exporter->msgerror(), message);
     }
@@ -263,8 +273,10 @@ private slots:
         Flightplan single;
         QVERIFY(single.append(m_plan.uidOf(QStringLiteral("NFFN")), false));
         Exporter exporter(&single);
-        const QString expected = QStringLiteral("The flight plan needs at least a departure and an arrival to be exported.");
-        for (int format : {int(Exporter::FMSv11), int(Exporter::PDF), int(Exporter::ClipboardIcaoRoute), int(Exporter::VATSIM)}) {
+        const QString expected
+            = QStringLiteral("The flight plan needs at least a departure and an arrival to be exported.");
+        for (int format :
+             {int(Exporter::FMSv11), int(Exporter::PDF), int(Exporter::ClipboardIcaoRoute), int(Exporter::VATSIM)}) {
             QVERIFY(!exporter.toFormat(format, m_dir.filePath(QStringLiteral("single"))));
             QCOMPARE(exporter.msgerror(), expected);
         }
@@ -274,6 +286,7 @@ private slots:
 
     void clipboardTexts_data()
     {
+        // clang-format off
         QTest::addColumn<int>("kind");
         QTest::addColumn<bool>("direct");
         QTest::addColumn<QString>("text");
@@ -291,6 +304,7 @@ private slots:
                "1430S17400W DCT -14.500000 -174.000000\nFA DCT -14.200000 -173.100000\nKILOS KILO1B -14.050000 -172.700000\n"
                "SAMEL KILO1B -13.950000 -172.400000\nCI08 KILO1B -13.870000 -172.200000\nFF08 I08 -13.850000 -172.100000\n"
                "NSFA DCT -13.830000 -172.008000";
+        // clang-format on
     }
 
     void clipboardTexts()
@@ -309,16 +323,19 @@ private slots:
     void clipboardBriefingIsTheOperationalFlightPlan()
     {
         QVERIFY(m_exporter->clipboard(Exporter::FullBriefing));
-        QCOMPARE(QGuiApplication::clipboard()->text(), QString::fromUtf8(read(QStringLiteral(WAYLORE_EXPORT_DATA_DIR "/reference/ofp.txt"))));
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 QString::fromUtf8(read(QStringLiteral(WAYLORE_EXPORT_DATA_DIR "/reference/ofp.txt"))));
         QVERIFY(!m_exporter->clipboard(5));
     }
 
     void filingPages_data()
     {
+        // clang-format off
         QTest::addColumn<int>("format");
         QTest::addColumn<QString>("page");
         QTest::newRow("IVAO") << int(Exporter::IVAO) << "https://fpl.ivao.aero/flight-plans/create";
         QTest::newRow("VATSIM") << int(Exporter::VATSIM) << "https://my.vatsim.net/pilots/flightplan";
+        // clang-format on
     }
 
     void filingPages()
@@ -330,19 +347,23 @@ private slots:
         const QUrl url = m_browser.urls.first();
         QCOMPARE(url.toString(QUrl::RemoveQuery), page);
         QCOMPARE(QUrlQuery(url).toString(QUrl::FullyDecoded),
-                 QStringLiteral("departure=NFFN&arrival=NSFA&route=NFFN MOKA1A MOKAR UA251 ONOVA G224 FAL 1430S17400W FA KILOS "
-                                "KILO1B NSFA&level=F350&speed=N0450&aircraft=B738&alternate=NFFN"));
+                 QStringLiteral(
+                     "departure=NFFN&arrival=NSFA&route=NFFN MOKA1A MOKAR UA251 ONOVA G224 FAL 1430S17400W FA KILOS "
+                     "KILO1B NSFA&level=F350&speed=N0450&aircraft=B738&alternate=NFFN"));
 
         Settings::setString(QStringLiteral("exporter/vatsimUrl"), QStringLiteral("not an address"));
         Settings::setString(QStringLiteral("exporter/ivaoUrl"), QStringLiteral("not an address"));
         QVERIFY(!m_exporter->toFormat(format));
         QVERIFY(m_exporter->msgerror().startsWith(QStringLiteral("The address of the filing page is not valid")));
-        Settings::setString(QStringLiteral("exporter/ivaoUrl"), QStringLiteral("https://fpl.ivao.aero/flight-plans/create"));
-        Settings::setString(QStringLiteral("exporter/vatsimUrl"), QStringLiteral("https://my.vatsim.net/pilots/flightplan"));
+        Settings::setString(QStringLiteral("exporter/ivaoUrl"),
+                            QStringLiteral("https://fpl.ivao.aero/flight-plans/create"));
+        Settings::setString(QStringLiteral("exporter/vatsimUrl"),
+                            QStringLiteral("https://my.vatsim.net/pilots/flightplan"));
     }
 
     void share_data()
     {
+        // clang-format off
         QTest::addColumn<int>("status");
         QTest::addColumn<QByteArray>("body");
         QTest::addColumn<bool>("answer");
@@ -354,6 +375,7 @@ private slots:
         QTest::newRow("no link") << 200 << QByteArray("{}") << true << "The share service gave no link.";
         QTest::newRow("no answer") << 200 << QByteArray() << false
                                    << "The share service did not answer in time. Please try again later.";
+        // clang-format on
     }
 
     void share()
@@ -368,7 +390,8 @@ private slots:
         server.answer = answer;
         QVERIFY(server.listen());
         Settings::setString(QStringLiteral("exporter/shareUrl"), server.url());
-        const QString image = TestSupport::writeFile(m_dir.filePath(QStringLiteral("map.jpg")), "\xFF\xD8 map pixels \xFF\xD9");
+        const QString image
+            = TestSupport::writeFile(m_dir.filePath(QStringLiteral("map.jpg")), "\xFF\xD8 map pixels \xFF\xD9");
         m_exporter->setShareTimeout(500);
         QSignalSpy done(m_exporter, &Exporter::done);
         QSignalSpy failed(m_exporter, &Exporter::failed);
@@ -382,7 +405,8 @@ private slots:
         QVERIFY(server.request.contains("name=\"image\"; filename=\"map.jpg\""));
         QVERIFY(server.request.contains("\xFF\xD8 map pixels \xFF\xD9"));
         if (message.isEmpty()) {
-            const QString link = QString::fromUtf8(body.contains("42") ? "https://share.test/p/42" : "https://share.test/p/43");
+            const QString link
+                = QString::fromUtf8(body.contains("42") ? "https://share.test/p/42" : "https://share.test/p/43");
             QCOMPARE(done.at(0).at(1).toString(), link);
             QCOMPARE(m_browser.urls, QList<QUrl>{QUrl(link)});
         } else {
@@ -434,7 +458,8 @@ private slots:
         QVERIFY(object->property("written").toBool());
         QVERIFY(!object->property("unknown").toBool());
         QCOMPARE(object->property("error").toString(), QStringLiteral("Export format 99 is not known."));
-        QCOMPARE(read(m_dir.filePath(QStringLiteral("qml.gpx"))), read(QStringLiteral(WAYLORE_EXPORT_DATA_DIR "/reference/gpx.gpx")));
+        QCOMPARE(read(m_dir.filePath(QStringLiteral("qml.gpx"))),
+                 read(QStringLiteral(WAYLORE_EXPORT_DATA_DIR "/reference/gpx.gpx")));
 
         QQmlComponent creation(&engine);
         creation.setData("import QtQml\n import Corvel.Exporter 1.0\n Exporter {}", QUrl());

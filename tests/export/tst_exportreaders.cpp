@@ -78,18 +78,17 @@ private slots:
         m_exporter = m_plan.exporter();
     }
 
-    void cleanupTestCase()
-    {
-        m_plan.tearDown();
-    }
+    void cleanupTestCase() { m_plan.tearDown(); }
 
     void gpsbabelReadsEveryWaypoint_data()
     {
+        // clang-format off
         QTest::addColumn<int>("format");
         QTest::addColumn<QString>("input");
         QTest::addColumn<bool>("route");
         QTest::newRow("GPX route") << int(Exporter::GPX) << "gpx" << true;
         QTest::newRow("KML placemarks") << int(Exporter::KML) << "kml" << false;
+        // clang-format on
     }
 
     void gpsbabelReadsEveryWaypoint()
@@ -99,8 +98,10 @@ private slots:
         QFETCH(bool, route);
         const QString path = exportTo(format, QStringLiteral("plan.") + input);
         QVERIFY(!path.isEmpty());
-        QStringList arguments{QStringLiteral("-i"), input, QStringLiteral("-f"), path, QStringLiteral("-o"),
-                              QStringLiteral("unicsv,fields=lat+lon+name"), QStringLiteral("-F"), QStringLiteral("-")};
+        QStringList arguments{QStringLiteral("-i"), input,
+                              QStringLiteral("-f"), path,
+                              QStringLiteral("-o"), QStringLiteral("unicsv,fields=lat+lon+name"),
+                              QStringLiteral("-F"), QStringLiteral("-")};
         if (route)
             arguments.prepend(QStringLiteral("-r"));
         QString failure;
@@ -118,6 +119,7 @@ private slots:
 
     void fmsImportReadsTheSameWaypoints_data()
     {
+        // clang-format off
         QTest::addColumn<int>("format");
         QTest::addColumn<QString>("codes");
         QTest::addColumn<QString>("procedures");
@@ -130,6 +132,7 @@ private slots:
         QTest::newRow("1100 with SID/STAR") << int(Exporter::FMSv11)
                                             << "NFFN MOKAR TUVRA ONOVA FAL 145000S1740000W FA KILOS NSFA"
                                             << "MOKA1A KILO1B I08 02 08";
+        // clang-format on
     }
 
     void fmsImportReadsTheSameWaypoints()
@@ -161,10 +164,12 @@ private slots:
 
     void pdfShowsThePlan_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("paper");
         QTest::newRow("Germany") << "de_DE" << "A4";
         QTest::newRow("United States") << "en_US" << "Letter";
+        // clang-format on
     }
 
     void pdfShowsThePlan()
@@ -182,15 +187,18 @@ private slots:
         QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Page size:.*\\(%1\\)").arg(paper),
                                                   QRegularExpression::CaseInsensitiveOption)),
                  qPrintable(info));
-        const QString text = QString::fromUtf8(run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")}, &failure));
+        const QString text = QString::fromUtf8(
+            run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")}, &failure));
         QVERIFY2(failure.isEmpty(), qPrintable(failure));
         // Every leg keeps its line, none wraps.
-        QVERIFY2(text.simplified().contains(QStringLiteral("1430S17400W DCT 071 55.4 0:06 FL350 280kts TOD 1:15 122.9 3298kg 2353kg")),
+        QVERIFY2(text.simplified().contains(
+                     QStringLiteral("1430S17400W DCT 071 55.4 0:06 FL350 280kts TOD 1:15 122.9 3298kg 2353kg")),
                  qPrintable(text));
 
-        run(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("50"), QStringLiteral("-png"), QStringLiteral("-f"),
-                                         QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("1"), QStringLiteral("-singlefile"),
-                                         path, m_dir.filePath(QStringLiteral("page"))},
+        run(QStringLiteral("pdftoppm"),
+            {QStringLiteral("-r"), QStringLiteral("50"), QStringLiteral("-png"), QStringLiteral("-f"),
+             QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("1"), QStringLiteral("-singlefile"), path,
+             m_dir.filePath(QStringLiteral("page"))},
             &failure);
         QVERIFY2(failure.isEmpty(), qPrintable(failure));
         const QImage page(m_dir.filePath(QStringLiteral("page.png")));

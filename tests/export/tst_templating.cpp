@@ -11,8 +11,8 @@
 
 #include <QFile>
 #include <QProcess>
-#include <QScopeGuard>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTest>
 
 #include <cmath>
@@ -96,8 +96,8 @@ private:
             waypoints.at(1)->setAirway(m_airway1);
             waypoints.at(2)->setAirway(m_airway2);
         }
-        const QList<int> altitudes = airways ? QList<int>{364, 20000, 35000, 20000, 392}
-                                             : QList<int>{364, 20000, 20000, 392};
+        const QList<int> altitudes
+            = airways ? QList<int>{364, 20000, 35000, 20000, 392} : QList<int>{364, 20000, 20000, 392};
         for (int i = 0; i < waypoints.size(); ++i) {
             waypoints.at(i)->setAltitude(altitudes.at(i), false);
             waypoints.at(i)->setIas(250, false);
@@ -159,38 +159,42 @@ private slots:
         QCOMPARE(context.value(QStringLiteral("appversion")).toString(), QStringLiteral("4.10.0"));
 
         const QString text = Templating::render(m_plan.get(), QStringLiteral("context.txt"));
-        const QString expected = QStringLiteral(
-                                     "appname=Waylore|appshort=WYLR|appversion=4.10.0|website=https://waylore.example/"
-                                     "|direct=yes|fontsize=10|fontsizesmall=8|fontsizelarge=14|iconsize=12"
-                                     "|airplane=TEST|database=%1|flightplan=%2|note=")
-                                     .arg(Database::pointCount())
-                                     .arg(m_plan->count());
+        const QString expected
+            = QStringLiteral("appname=Waylore|appshort=WYLR|appversion=4.10.0|website=https://waylore.example/"
+                             "|direct=yes|fontsize=10|fontsizesmall=8|fontsizelarge=14|iconsize=12"
+                             "|airplane=TEST|database=%1|flightplan=%2|note=")
+                  .arg(Database::pointCount())
+                  .arg(m_plan->count());
         QCOMPARE(text.trimmed(), expected);
     }
 
     void directFollowsThePreference()
     {
         Settings::setBool(QStringLiteral("exporter/addDirectToExportedRoute"), false);
-        QVERIFY(Templating::render(m_plan.get(), QStringLiteral("context.txt")).contains(QStringLiteral("|direct=no|")));
+        QVERIFY(
+            Templating::render(m_plan.get(), QStringLiteral("context.txt")).contains(QStringLiteral("|direct=no|")));
     }
 
     void extraValuesAddAndReplace()
     {
-        const QString text = Templating::render(m_plan.get(), QStringLiteral("context.txt"),
-                                                {{QStringLiteral("appname"), QStringLiteral("Other")},
-                                                 {QStringLiteral("note"), QStringLiteral("added")}});
+        const QString text = Templating::render(
+            m_plan.get(), QStringLiteral("context.txt"),
+            {{QStringLiteral("appname"), QStringLiteral("Other")}, {QStringLiteral("note"), QStringLiteral("added")}});
         QVERIFY2(text.startsWith(QStringLiteral("appname=Other|")), qPrintable(text));
         QVERIFY2(text.trimmed().endsWith(QStringLiteral("|note=added")), qPrintable(text));
         // The next render starts from the common context again.
-        QVERIFY(Templating::render(m_plan.get(), QStringLiteral("context.txt")).startsWith(QStringLiteral("appname=Waylore|")));
+        QVERIFY(Templating::render(m_plan.get(), QStringLiteral("context.txt"))
+                    .startsWith(QStringLiteral("appname=Waylore|")));
     }
 
     void failuresGiveEmptyTextAndWarning_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("warning");
         QTest::newRow("missing") << "absent.txt" << "Cannot load template.*absent\\.txt";
         QTest::newRow("unclosed tag") << "broken.txt" << "Cannot load template.*broken\\.txt";
+        // clang-format on
     }
 
     void failuresGiveEmptyTextAndWarning()
@@ -221,6 +225,7 @@ private slots:
 
     void filters_data()
     {
+        // clang-format off
         QTest::addColumn<QVariant>("value");
         QTest::addColumn<QString>("expected");
         QTest::newRow("zero") << QVariant(0) << "0:00|000";
@@ -231,11 +236,13 @@ private slots:
         QTest::newRow("negative means none") << QVariant(-60) << "-0:01|";
         QTest::newRow("number as text") << QVariant(QStringLiteral("125")) << "0:02|125";
         QTest::newRow("not a number") << QVariant(QStringLiteral("abc")) << "|";
+        // clang-format on
     }
 
     // The filters of the file formats, on values a plan holds.
     void formatFilters_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("filter");
         QTest::addColumn<QVariant>("value");
         QTest::addColumn<QString>("expected");
@@ -262,6 +269,7 @@ private slots:
         QTest::newRow("feet to metres") << "shortest:\"metres\"" << QVariant(364) << "110.9";
         QTest::newRow("flight level to metres") << "shortest:\"metres\"" << QVariant(35000) << "10668";
         QTest::newRow("duration filed") << "duration:\"hhmm\"" << QVariant(3900) << "0105";
+        // clang-format on
     }
 
     void formatFilters()
@@ -270,11 +278,13 @@ private slots:
         QFETCH(QVariant, value);
         QFETCH(QString, expected);
         // The template applies every filter to the value, one after the other.
-        const QStringList columns{"lat", "lon", "lat:\"h\"", "lon:\"h\"", "lat:\"dm\"", "lon:\"dm\"", "altitude:6000",
-                                  "altitude", "fmstype", "shortest", "shortest:\"metres\"", "duration:\"hhmm\""};
+        const QStringList columns{"lat",        "lon",        "lat:\"h\"",           "lon:\"h\"",
+                                  "lat:\"dm\"", "lon:\"dm\"", "altitude:6000",       "altitude",
+                                  "fmstype",    "shortest",   "shortest:\"metres\"", "duration:\"hhmm\""};
         const qsizetype column = columns.indexOf(filter);
         QVERIFY(column >= 0);
-        const QString text = Templating::render(nullptr, QStringLiteral("formatfilters.txt"), {{QStringLiteral("value"), value}});
+        const QString text
+            = Templating::render(nullptr, QStringLiteral("formatfilters.txt"), {{QStringLiteral("value"), value}});
         QCOMPARE(text.split(QLatin1Char('|')).value(column), expected);
     }
 
@@ -282,29 +292,35 @@ private slots:
     {
         QFETCH(QVariant, value);
         QFETCH(QString, expected);
-        QCOMPARE(Templating::render(nullptr, QStringLiteral("filters.txt"), {{QStringLiteral("value"), value}}), expected);
+        QCOMPARE(Templating::render(nullptr, QStringLiteral("filters.txt"), {{QStringLiteral("value"), value}}),
+                 expected);
     }
 
     void ofpHeader()
     {
         buildPlan(true);
-        const QString text = m_plan->general() ? Templating::render(m_plan.get(), QStringLiteral("ofp.txt")) : QString();
+        const QString text
+            = m_plan->general() ? Templating::render(m_plan.get(), QStringLiteral("ofp.txt")) : QString();
         QVERIFY2(text.startsWith(QStringLiteral("OPERATIONAL FLIGHT PLAN\n")), qPrintable(text.left(80)));
         QCOMPARE(lineStartingWith(text, QStringLiteral("FLIGHT")).simplified(),
                  QStringLiteral("FLIGHT WYLR042 SEQ 1 COMPANY Smith & <Sons>"));
         QCOMPARE(lineStartingWith(text, QStringLiteral("PIC")).simplified(), QStringLiteral("PIC J. Doe"));
-        QCOMPARE(lineStartingWith(text, QStringLiteral("DATE")).simplified(), QStringLiteral("DATE 06 May 2024 ETD 14:37"));
+        QCOMPARE(lineStartingWith(text, QStringLiteral("DATE")).simplified(),
+                 QStringLiteral("DATE 06 May 2024 ETD 14:37"));
         QVERIFY(lineStartingWith(text, QStringLiteral("FROM")).contains(QStringLiteral("EDDF")));
         QVERIFY(lineStartingWith(text, QStringLiteral("TO ")).contains(QStringLiteral("LFPG")));
         // Plain text: names keep their "&" and "<".
-        QCOMPARE(lineStartingWith(text, QStringLiteral("AIRPLANE")).simplified(), QStringLiteral("AIRPLANE TEST Jet <B> & Co"));
-        QCOMPARE(lineStartingWith(text, QStringLiteral("CRUISE")).simplified(), QStringLiteral("CRUISE FL350 TAS 450 KT"));
+        QCOMPARE(lineStartingWith(text, QStringLiteral("AIRPLANE")).simplified(),
+                 QStringLiteral("AIRPLANE TEST Jet <B> & Co"));
+        QCOMPARE(lineStartingWith(text, QStringLiteral("CRUISE")).simplified(),
+                 QStringLiteral("CRUISE FL350 TAS 450 KT"));
         QVERIFY(!text.contains(QStringLiteral("&amp;")));
         QVERIFY(!text.contains(QStringLiteral("&lt;")));
     }
 
     void ofpRoute_data()
     {
+        // clang-format off
         QTest::addColumn<bool>("airways");
         QTest::addColumn<bool>("direct");
         QTest::addColumn<QString>("route");
@@ -312,6 +328,7 @@ private slots:
         QTest::newRow("direct legs, no DCT") << false << false << "EDDF DOTSI ROLIS LFPG";
         QTest::newRow("airway points in between are left out") << true << true << "EDDF DCT DOTSI UL607 ROLIS DCT LFPG";
         QTest::newRow("airway, no DCT") << true << false << "EDDF DOTSI UL607 ROLIS LFPG";
+        // clang-format on
     }
 
     void ofpRoute()
@@ -327,6 +344,61 @@ private slots:
         QCOMPARE(all.value(at + 1), route);
     }
 
+    // A segment that several airways share comes with their names joined; every text written
+    // for an FMS or a controller names each leg by one of them.
+    void joinedAirwaysTakeOneName_data()
+    {
+        // clang-format off
+        QTest::addColumn<QString>("first");  // DOTSI-VESAN
+        QTest::addColumn<QString>("second"); // VESAN-ROLIS
+        QTest::addColumn<QString>("route");
+        QTest::addColumn<QString>("legs");   // the airways of both legs as written
+        QTest::newRow("the next leg's airway") << "UL607-UL608" << "UL608" << "EDDF DCT DOTSI UL608 ROLIS DCT LFPG" << "UL608 UL608";
+        QTest::newRow("the previous leg's airway") << "UL608" << "J1-UL608" << "EDDF DCT DOTSI UL608 ROLIS DCT LFPG" << "UL608 UL608";
+        QTest::newRow("both joined alike: the first") << "UL607-UL608" << "UL607-UL608" << "EDDF DCT DOTSI UL607 ROLIS DCT LFPG"
+                                                      << "UL607 UL607";
+        QTest::newRow("three names, the last shared") << "J110-J230-J80" << "J80-J5" << "EDDF DCT DOTSI J80 ROLIS DCT LFPG" << "J80 J80";
+        QTest::newRow("none shared: the first") << "UL607-UL608" << "UM1" << "EDDF DCT DOTSI UL607 VESAN UM1 ROLIS DCT LFPG"
+                                                << "UL607 UM1";
+        QTest::newRow("none shared after a lone one") << "UM1" << "UL607-UL608" << "EDDF DCT DOTSI UM1 VESAN UL607 ROLIS DCT LFPG"
+                                                      << "UM1 UL607";
+        // clang-format on
+    }
+
+    void joinedAirwaysTakeOneName()
+    {
+        QFETCH(QString, first);
+        QFETCH(QString, second);
+        QFETCH(QString, route);
+        QFETCH(QString, legs);
+        buildPlan(true);
+        const QList<Waypoint *> waypoints = m_plan->waypoints();
+        waypoints.at(1)->setAirway(m_fixture.segment(Segment::FORWARD, Segment::HIGH, m_dotsi, m_vesan, first));
+        waypoints.at(2)->setAirway(m_fixture.segment(Segment::FORWARD, Segment::HIGH, m_vesan, m_rolis, second));
+        const QStringList expected = legs.split(QLatin1Char(' '));
+
+        const QString ofp = Templating::render(m_plan.get(), QStringLiteral("ofp.txt"));
+        const QStringList all = lines(ofp);
+        QCOMPARE(all.value(all.indexOf(QStringLiteral("ROUTE")) + 1), route);
+        QCOMPARE(lineStartingWith(ofp, QStringLiteral("DOTSI "), QStringLiteral("WPT"))
+                     .simplified()
+                     .section(QLatin1Char(' '), 1, 1),
+                 expected.at(0));
+        QCOMPARE(lineStartingWith(ofp, QStringLiteral("VESAN "), QStringLiteral("WPT"))
+                     .simplified()
+                     .section(QLatin1Char(' '), 1, 1),
+                 expected.at(1));
+
+        // The FMS file's via column: the airway that leads to each waypoint.
+        const QString fms = Templating::render(m_plan.get(), QStringLiteral("fms11.fms"));
+        QCOMPARE(lineStartingWith(fms, QStringLiteral("11 VESAN ")).section(QLatin1Char(' '), 2, 2), expected.at(0));
+        QCOMPARE(lineStartingWith(fms, QStringLiteral("11 ROLIS ")).section(QLatin1Char(' '), 2, 2), expected.at(1));
+
+        // The parts the FMC add-ons take, through the same legs.
+        const QString ixeg = Templating::render(m_plan.get(), QStringLiteral("ixeg737.fpl"));
+        QCOMPARE(ixeg.simplified(), QString(route).remove(QStringLiteral("DCT ")));
+    }
+
     // The leg table: the distances are great circles on the sphere of 6371.0072 km worked
     // out beside the test (EDDF-DOTSI 39.963 NM, DOTSI-VESAN 55.676, VESAN-ROLIS 67.366,
     // ROLIS-LFPG 79.995, 243.000 in all); altitudes below the transition altitude of 6000 ft
@@ -337,7 +409,8 @@ private slots:
         buildPlan(true);
         m_plan->general()->setTransition(6000);
         const QString text = Templating::render(m_plan.get(), QStringLiteral("ofp.txt"));
-        const struct {
+        const struct
+        {
             const char *code;
             const char *airway;
             const char *distance;
@@ -363,7 +436,8 @@ private slots:
             const QStringList cells = line.simplified().split(QLatin1Char(' '));
             QCOMPARE(cells.first(), code);
             QCOMPARE(cells.value(cells.size() - 3), QString::fromLatin1(row.toGo));
-            QVERIFY2(fuel.match(cells.last()).hasMatch() && fuel.match(cells.value(cells.size() - 2)).hasMatch(), qPrintable(cells.join(' ')));
+            QVERIFY2(fuel.match(cells.last()).hasMatch() && fuel.match(cells.value(cells.size() - 2)).hasMatch(),
+                     qPrintable(cells.join(' ')));
             if (row.airway) {
                 QCOMPARE(cells.value(1), QString::fromLatin1(row.airway));
                 QCOMPARE(cells.value(3), QString::fromLatin1(row.distance));
@@ -391,6 +465,7 @@ private slots:
     // 24000 kg of fuel 52911.0 lbs, 29894.0 L or 7897.2 gal.
     void ofpMassesAndFuelInTheChosenUnits_data()
     {
+        // clang-format off
         QTest::addColumn<int>("massUnit");
         QTest::addColumn<int>("volumeUnit");
         QTest::addColumn<int>("fuelUnitType");
@@ -401,6 +476,7 @@ private slots:
         QTest::newRow("pounds") << 1 << 0 << 0 << "171961lbs" << "52911lbs" << 1.0 / 0.453592;
         QTest::newRow("pounds, fuel in litres") << 1 << 0 << 1 << "171961lbs" << "29894L" << 1.0 / 0.802837;
         QTest::newRow("kilograms, fuel in gallons") << 0 << 1 << 1 << "78000kg" << "7897gal" << 1.0 / 0.802837 / 3.78541;
+        // clang-format on
     }
 
     void ofpMassesAndFuelInTheChosenUnits()
@@ -424,10 +500,12 @@ private slots:
         const QString text = Templating::render(m_plan.get(), QStringLiteral("ofp.txt"));
 
         const QString massSuffix = massUnit == 0 ? QStringLiteral("kg") : QStringLiteral("lbs");
-        const QString fuelSuffix = capacity.right(capacity.size() - capacity.indexOf(QRegularExpression(QStringLiteral("[a-zA-Z]"))));
+        const QString fuelSuffix
+            = capacity.right(capacity.size() - capacity.indexOf(QRegularExpression(QStringLiteral("[a-zA-Z]"))));
         const QString tow = lineStartingWith(text, QStringLiteral("TAKEOFF WEIGHT")).simplified();
         QVERIFY2(tow.endsWith(QLatin1Char(' ') + mtow), qPrintable(tow));
-        QVERIFY2(QRegularExpression(QStringLiteral("^TAKEOFF WEIGHT [0-9]+%1 ").arg(massSuffix)).match(tow).hasMatch(), qPrintable(tow));
+        QVERIFY2(QRegularExpression(QStringLiteral("^TAKEOFF WEIGHT [0-9]+%1 ").arg(massSuffix)).match(tow).hasMatch(),
+                 qPrintable(tow));
         QCOMPARE(lineStartingWith(text, QStringLiteral("BLOCK")).simplified().section(QLatin1Char(' '), 3),
                  QStringLiteral("CAPACITY ") + capacity);
         // The trip fuel, stored in kilograms, rounded once in the unit shown.
@@ -435,9 +513,11 @@ private slots:
         QVERIFY(trip > 0);
         QCOMPARE(lineStartingWith(text, QStringLiteral("TRIP")).simplified().section(QLatin1Char(' '), 0, 1),
                  QStringLiteral("TRIP %1%2").arg(trip).arg(fuelSuffix));
-        QVERIFY(lineStartingWith(text, QStringLiteral("TOTAL ")).endsWith(QStringLiteral("TRIP FUEL %1%2").arg(trip).arg(fuelSuffix)));
+        QVERIFY(lineStartingWith(text, QStringLiteral("TOTAL "))
+                    .endsWith(QStringLiteral("TRIP FUEL %1%2").arg(trip).arg(fuelSuffix)));
         // No figure with decimals anywhere among the masses and fuel.
-        QVERIFY2(!text.contains(QRegularExpression(QStringLiteral("[0-9]\\.[0-9]+(kg|lbs|L|gal)\\b"))), qPrintable(text));
+        QVERIFY2(!text.contains(QRegularExpression(QStringLiteral("[0-9]\\.[0-9]+(kg|lbs|L|gal)\\b"))),
+                 qPrintable(text));
         QVERIFY(!text.contains(QStringLiteral("KG")));
         if (massSuffix != QLatin1String("kg") && fuelSuffix != QLatin1String("kg"))
             QVERIFY2(!text.contains(QStringLiteral("kg")), qPrintable(text));
@@ -455,10 +535,12 @@ private slots:
 
     void singletonMessages_data()
     {
+        // clang-format off
         QTest::addColumn<QByteArray>("which");
         QTest::addColumn<QString>("message");
         QTest::newRow("second instance") << QByteArray("second") << "Templating singleton already defined!";
         QTest::newRow("before construction") << QByteArray("unallocated") << "Templating singleton not allocated!";
+        // clang-format on
     }
 
     void singletonMessages()

@@ -1,7 +1,7 @@
 #include "document.h"
 #include "flightplan.h"
-#include "fuel.h"
 #include "flightplanxml.h"
+#include "fuel.h"
 #include "general.h"
 #include "planfixture.h"
 #include "procedure.h"
@@ -129,7 +129,8 @@ private slots:
                                              QStringLiteral("27"), 0.0f, 45.0f, 1, 0, 0));
         // Coordinates that six significant digits would move by tens of metres.
         m_fixture.fix(QStringLiteral("PRECI"), 49.123456789012345, -179.98765432109876);
-        m_coordUid = Database::getOrAddCoordPoint(QGeoCoordinate(-12.345678901234567, 45.678901234567891), false)->uid();
+        m_coordUid
+            = Database::getOrAddCoordPoint(QGeoCoordinate(-12.345678901234567, 45.678901234567891), false)->uid();
         m_sid = new Procedure(QStringLiteral("SID1"), QStringLiteral("AAAA"), Procedure::SID);
         m_star = new Procedure(QStringLiteral("STAR1"), QStringLiteral("BBBB"), Procedure::STAR);
         m_appch = new Procedure(QStringLiteral("I07"), QStringLiteral("BBBB"), Procedure::APPCH);
@@ -221,10 +222,12 @@ private slots:
 
     void unknownPointsBecomeCoordinates_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("uid");
         QTest::addColumn<int>("type");
         QTest::newRow("coordinate of an earlier session") << "1.5;2.5" << 28;
         QTest::newRow("fix missing from the data") << "ZZ/ENRT/NOFIX" << 11;
+        // clang-format on
     }
 
     void unknownPointsBecomeCoordinates()
@@ -279,6 +282,7 @@ private slots:
     // naming the field, so that no leg, fuel or weight computation sees them.
     void extremeValuesAreHeldWithinLimits_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("from");
         QTest::addColumn<QString>("to");
         QTest::addColumn<QString>("field");
@@ -301,6 +305,7 @@ private slots:
         QTest::newRow("cruise level") << "<cruiselvl>370</cruiselvl>" << "<cruiselvl>-2147483648</cruiselvl>"
                                       << "cruiselvl" << 0
                                       << "^Plan cruiselvl -2147483648 outside 0 to 1000, read as 0$";
+        // clang-format on
     }
 
     void extremeValuesAreHeldWithinLimits()
@@ -335,6 +340,7 @@ private slots:
 
     void malformedDocumentsAreRefused_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("from");
         QTest::addColumn<QString>("to");
         QTest::addColumn<QString>("error");
@@ -373,6 +379,7 @@ private slots:
             << "^Waypoint K1/ENRT/NOWHERE has no position on earth \\(91.5, -179.98\\d+\\), it can not be opened!$";
         QTest::newRow("text after the root") << "</content>" << "</content>\n<content/>"
                                              << "^End of document was expected at line \\d+$";
+        // clang-format on
     }
 
     void malformedDocumentsAreRefused()
@@ -425,10 +432,12 @@ private slots:
 
     void failedSavesAreReported_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("target");
         QTest::newRow("missing folder") << "missing/folder/plan.fpxml";
         QTest::newRow("folder is a file") << "afile.txt/plan.fpxml";
         QTest::newRow("folder not writable") << "/proc/waylore-plan.fpxml";
+        // clang-format on
     }
 
     void failedSavesAreReported()

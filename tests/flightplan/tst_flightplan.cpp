@@ -64,8 +64,8 @@ private slots:
     void airplaneRefreshIsNoEdit()
     {
         fill(QStringLiteral("PQR"));
-        const QMetaObject::Connection wired = connect(m_fixture.airplanes(), &AirplaneListModel::changed,
-                                                      m_plan.get(), &Flightplan::airplaneChanged);
+        const QMetaObject::Connection wired
+            = connect(m_fixture.airplanes(), &AirplaneListModel::changed, m_plan.get(), &Flightplan::airplaneChanged);
         QSignalSpy edited(m_plan.get(), &Flightplan::edited);
         QSignalSpy modified(m_plan.get(), &Flightplan::modified);
         m_fixture.airplanes()->forceUpdate();
@@ -85,6 +85,7 @@ private slots:
 
     void addChoosesShortestRoute_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("start");
         QTest::addColumn<QString>("added");
         QTest::addColumn<QString>("result");
@@ -94,6 +95,7 @@ private slots:
         QTest::newRow("before the first") << "RS" << "P" << "PRS";
         QTest::newRow("after the last") << "PQ" << "T" << "PQT";
         QTest::newRow("into the right gap") << "PRTU" << "X" << "PRXTU";
+        // clang-format on
     }
 
     void addChoosesShortestRoute()
@@ -121,6 +123,7 @@ private slots:
 
     void insertPositions_data()
     {
+        // clang-format off
         QTest::addColumn<int>("position");
         QTest::addColumn<bool>("inserted");
         QTest::addColumn<QString>("result");
@@ -129,6 +132,7 @@ private slots:
         QTest::newRow("-1 appends") << -1 << true << "PQS";
         QTest::newRow("past the end") << 3 << false << "PQ";
         QTest::newRow("negative") << -2 << false << "PQ";
+        // clang-format on
     }
 
     void insertPositions()
@@ -186,6 +190,7 @@ private slots:
 
     void moves_data()
     {
+        // clang-format off
         QTest::addColumn<int>("from");
         QTest::addColumn<int>("to");
         QTest::addColumn<bool>("moved");
@@ -196,6 +201,7 @@ private slots:
         QTest::newRow("up from the top") << 0 << -1 << false << "PQRS";
         QTest::newRow("down from the bottom") << 3 << 4 << false << "PQRS";
         QTest::newRow("from outside") << 7 << 0 << false << "PQRS";
+        // clang-format on
     }
 
     void moves()
@@ -289,6 +295,7 @@ private slots:
 
     void fuelFigures_data()
     {
+        // clang-format off
         QTest::addColumn<int>("enroute");
         QTest::addColumn<int>("contingency");
         QTest::addColumn<int>("alternate");
@@ -300,6 +307,7 @@ private slots:
         QTest::newRow("no trip") << 0 << 0 << 600 << 1200 << 1800 << 2000 << 1800 << 2880;
         QTest::newRow("contingency rounds half up") << 1010 << 51 << 600 << 1200 << 1851 << 3061 << 2861
                                                     << 77 + 1515 + 1080 + 1800;
+        // clang-format on
     }
 
     void fuelFigures()
@@ -335,6 +343,7 @@ private slots:
 
     void fuelForDuration_data()
     {
+        // clang-format off
         QTest::addColumn<int>("flow");
         QTest::addColumn<int>("seconds");
         QTest::addColumn<int>("fuel");
@@ -342,6 +351,7 @@ private slots:
         QTest::newRow("one second") << 1000 << 1 << 0;
         QTest::newRow("two seconds") << 1000 << 2 << 1;
         QTest::newRow("beyond 32-bit product") << 20000 << 200000 << 1111111;
+        // clang-format on
     }
 
     void fuelForDuration()

@@ -80,6 +80,7 @@ private slots:
 
     void importsPlans_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("codes");
         QTest::addColumn<QString>("altitudes");
@@ -102,6 +103,7 @@ private slots:
         // The third line is the cycle line, even when it is a waypoint.
         QTest::newRow("1100 without cycle line") << "v1100_nocycle.fms" << "PQRST BBBB" << "0 1487" << ""
                                                  << "26L" << QStringList{"", "", ""} << 1100;
+        // clang-format on
     }
 
     void importsPlans()
@@ -160,6 +162,7 @@ private slots:
 
     void refusesMalformedFiles_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("text");
@@ -170,6 +173,7 @@ private slots:
         QTest::newRow("XML document") << "notfms.fms" << "Wrong file format" << notFms;
         QTest::newRow("version 12") << "version12.fms" << "Wrong file format" << version;
         QTest::newRow("version line of one field") << "versiononefield.fms" << "Wrong file format" << version;
+        // clang-format on
     }
 
     void refusesMalformedFiles()
@@ -195,6 +199,7 @@ private slots:
     // that names the line, and an altitude outside the edit range is held within it.
     void readsDamagedNumbers_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("codes");
         QTest::addColumn<QString>("altitudes");
@@ -213,6 +218,7 @@ private slots:
             << QStringList{"^FMS file line 5: altitude -1.0*1e\\+300 outside -1500 to 100000, read as -1500$",
                            "^FMS file line 6: altitude 1.0*1e\\+300 outside -1500 to 100000, read as 100000$",
                            "^FMS file line 7: altitude \"inf\" is not a number, read as 0$"};
+        // clang-format on
     }
 
     void readsDamagedNumbers()
@@ -239,12 +245,14 @@ private slots:
 
     void runwayEndName_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("runway");
         QTest::addColumn<QString>("end");
         QTest::newRow("with prefix") << "RW26L" << "26L";
         QTest::newRow("without prefix") << "26L" << "26L";
         QTest::newRow("empty") << "" << "";
         QTest::newRow("prefix alone") << "RW" << "";
+        // clang-format on
     }
 
     void runwayEndName()

@@ -78,6 +78,7 @@ private slots:
 
     void derivedFromList_data()
     {
+        // clang-format off
         QTest::addColumn<QStringList>("codes");
         QTest::addColumn<QString>("departureCode");
         QTest::addColumn<QString>("arrivalCode");
@@ -94,6 +95,7 @@ private slots:
         QTest::newRow("coordinate at the end")
             << QStringList{"AAAA", "C"} << "AAAA" << "455000N0732500W" << "AAAA-455000N0732500W"
             << "AAAA455000N0732500W" << "AAAA455000N0732500W";
+        // clang-format on
     }
 
     void derivedFromList()
@@ -166,6 +168,7 @@ private slots:
 
     void performance_data()
     {
+        // clang-format off
         QTest::addColumn<int>("tas");
         QTest::addColumn<int>("level");
         QTest::addColumn<QString>("expected");
@@ -175,6 +178,7 @@ private slots:
         QTest::newRow("four-digit level cut to three") << 450 << 1000 << "N0450F100";
         QTest::newRow("not set yet") << 0 << -1 << "N0000F000";
         QTest::newRow("negative speed") << -5 << 100 << "N0000F100";
+        // clang-format on
     }
 
     void performance()
@@ -190,6 +194,7 @@ private slots:
 
     void departureSeconds_data()
     {
+        // clang-format off
         QTest::addColumn<QDateTime>("departure");
         QTest::addColumn<int>("seconds");
         const QDate day(2026, 3, 14);
@@ -200,6 +205,7 @@ private slots:
         QTest::newRow("ahead of UTC") << QDateTime(day, QTime(14, 37), Qt::OffsetFromUTC, 3600) << 49020;
         QTest::newRow("behind UTC") << QDateTime(day, QTime(0, 30), Qt::OffsetFromUTC, -7200) << 9000;
         QTest::newRow("not set") << QDateTime() << 0;
+        // clang-format on
     }
 
     void departureSeconds()
@@ -212,6 +218,7 @@ private slots:
 
     void writesNotifyOnChange_data()
     {
+        // clang-format off
         QTest::addColumn<QByteArray>("property");
         QTest::addColumn<QVariant>("value");
         QTest::newRow("modificationtime") << QByteArray("modificationtime")
@@ -226,6 +233,7 @@ private slots:
         QTest::newRow("cruisetas") << QByteArray("cruisetas") << QVariant(430);
         QTest::newRow("transition") << QByteArray("transition") << QVariant(18000);
         QTest::newRow("alternate") << QByteArray("alternate") << QVariant(QStringLiteral("ABBB"));
+        // clang-format on
     }
 
     void writesNotifyOnChange()

@@ -1,9 +1,9 @@
 #include "flightplan.h"
 #include "fuel.h"
 #include "general.h"
-#include "weight.h"
 #include "planfixture.h"
 #include "waypoint.h"
+#include "weight.h"
 
 #include <QTest>
 
@@ -53,6 +53,7 @@ private slots:
 
     void phasesAndTops_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("kinds");
         QTest::addColumn<QList<int>>("altitudes");
         QTest::addColumn<QList<int>>("phases");
@@ -72,6 +73,7 @@ private slots:
         QTest::newRow("lone airport") << "A" << QList<int>{500} << QList<int>{5} << QList<int>{0};
         QTest::newRow("two airports cruise") << "AA" << QList<int>{500, 500} << QList<int>{3, 5}
                                              << QList<int>{0, 0};
+        // clang-format on
     }
 
     void phasesAndTops()
@@ -170,6 +172,7 @@ private slots:
 
     void twoAirports_data()
     {
+        // clang-format off
         // Two thirds of the cruise TAS flown as an IAS at the departure's 364 ft over the
         // 242.577 NM: 300 kts IAS is 302 kts TAS, 66 kts 66; fuel at 2400 kg/h.
         QTest::addColumn<int>("cruiseTas");
@@ -179,6 +182,7 @@ private slots:
         QTest::newRow("451 truncates to 300") << 451 << 2892 << 1928;
         QTest::newRow("100 gives 66") << 100 << 13231 << 8821;
         QTest::newRow("no cruise speed") << 0 << 0 << 0;
+        // clang-format on
     }
 
     void twoAirports()
@@ -188,8 +192,10 @@ private slots:
         QFETCH(int, fuel);
         m_plan->clear(false); // the header takes the airplane's cruise speed again
         m_plan->general()->setCruisetas(cruiseTas);
-        QVERIFY(m_plan->insertWaypoint(0, new Waypoint(m_fixture.airport(QStringLiteral("EDDF"), 50.0333, 8.5706, 364)), false));
-        QVERIFY(m_plan->insertWaypoint(1, new Waypoint(m_fixture.airport(QStringLiteral("LFPG"), 49.0097, 2.5479, 392)), false));
+        QVERIFY(m_plan->insertWaypoint(0, new Waypoint(m_fixture.airport(QStringLiteral("EDDF"), 50.0333, 8.5706, 364)),
+                                       false));
+        QVERIFY(m_plan->insertWaypoint(1, new Waypoint(m_fixture.airport(QStringLiteral("LFPG"), 49.0097, 2.5479, 392)),
+                                       false));
         Waypoint *first = m_plan->first();
         first->setIas(250, false);
         m_plan->update(false, false);

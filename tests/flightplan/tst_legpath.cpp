@@ -37,10 +37,7 @@ private:
         return m_plan->last();
     }
 
-    Waypoint *appendAirport(Point *airport)
-    {
-        return m_plan->append(airport->uid(), false) ? m_plan->last() : nullptr;
-    }
+    Waypoint *appendAirport(Point *airport) { return m_plan->append(airport->uid(), false) ? m_plan->last() : nullptr; }
 
 private slots:
     void initTestCase()
@@ -59,12 +56,14 @@ private slots:
 
     void turnRadius_data()
     {
+        // clang-format off
         QTest::addColumn<int>("groundSpeed");
         QTest::addColumn<double>("metres");
         QTest::newRow("unknown speed") << 0 << 6153.469372183056 * 0.3048;
         QTest::newRow("200 knots, as the unknown speed") << 200 << 6153.469372183056 * 0.3048;
         QTest::newRow("300 knots") << 300 << 90000 / 6.500398000000001 * 0.3048;
         QTest::newRow("100 knots") << 100 << 10000 / 6.500398000000001 * 0.3048;
+        // clang-format on
     }
 
     void turnRadius()
@@ -79,6 +78,7 @@ private slots:
     // (t = 1/2) lies a quarter of the radius west and north of the waypoint.
     void turnSize_data()
     {
+        // clang-format off
         QTest::addColumn<int>("ias");
         QTest::addColumn<int>("altitude");
         QTest::addColumn<double>("toPrevious");
@@ -89,6 +89,7 @@ private slots:
         QTest::newRow("3 km to the next waypoint") << 0 << 5000 << 50000.0 << 3000.0 << 1500.0;
         QTest::newRow("fast, unbounded") << 400 << 30000 << 80000.0 << 80000.0 << -1.0;
         QTest::newRow("fast, held by the next leg") << 400 << 30000 << 80000.0 << 10000.0 << 5000.0;
+        // clang-format on
     }
 
     void turnSize()
@@ -156,6 +157,7 @@ private slots:
 
     void runwayEnds_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("departureEnd");
         QTest::addColumn<QString>("arrivalEnd");
         QTest::addColumn<QGeoCoordinate>("start");
@@ -172,6 +174,7 @@ private slots:
         QTest::newRow("landing on 36 ends at its threshold") << "" << "36" << departure << south;
         QTest::newRow("landing on 18") << "09" << "18" << east << north;
         QTest::newRow("end of another airport") << "18" << "09" << departure << arrival;
+        // clang-format on
     }
 
     void runwayEnds()
@@ -202,6 +205,7 @@ private slots:
 
     void antimeridian_data()
     {
+        // clang-format off
         QTest::addColumn<double>("from");
         QTest::addColumn<double>("to");
         QTest::addColumn<double>("crossing"); // 0: none
@@ -209,6 +213,7 @@ private slots:
         QTest::newRow("westward") << -179.5 << 179.5 << -180.0;
         QTest::newRow("far east, no crossing") << 170.0 << 179.9 << 0.0;
         QTest::newRow("across Greenwich") << -0.5 << 0.5 << 0.0;
+        // clang-format on
     }
 
     void antimeridian()

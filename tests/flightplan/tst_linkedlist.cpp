@@ -81,6 +81,7 @@ private slots:
 
     void removeAt_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("start");
         QTest::addColumn<int>("row");
         QTest::addColumn<QString>("result");
@@ -88,6 +89,7 @@ private slots:
         QTest::newRow("first") << "ABC" << 0 << "BC";
         QTest::newRow("last") << "ABC" << 2 << "AB";
         QTest::newRow("only") << "A" << 0 << "";
+        // clang-format on
     }
 
     void removeAt()
@@ -112,6 +114,7 @@ private slots:
 
     void move_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("start");
         QTest::addColumn<int>("from");
         QTest::addColumn<int>("to");
@@ -122,6 +125,7 @@ private slots:
         QTest::newRow("up one") << "ABCD" << 2 << 1 << "ACBD";
         QTest::newRow("across") << "ABCDEF" << 4 << 1 << "AEBCDF";
         QTest::newRow("same row") << "ABC" << 1 << 1 << "ABC";
+        // clang-format on
     }
 
     void move()
@@ -175,8 +179,8 @@ private slots:
         QCOMPARE(list->indexOf(QStringLiteral("k1/enrt/b")), -1);
 
         // Another point object under the same UID: found by UID, not by point.
-        Point twin(Point::FIX, QGeoCoordinate(1, 1), QStringLiteral("B"), QStringLiteral("ENRT"),
-                   QStringLiteral("K1"), QString(), 0, 0.0f, QString());
+        Point twin(Point::FIX, QGeoCoordinate(1, 1), QStringLiteral("B"), QStringLiteral("ENRT"), QStringLiteral("K1"),
+                   QString(), 0, 0.0f, QString());
         Waypoint onTwin(&twin);
         QCOMPARE(twin.uid(), m_points.at(1)->uid());
         QVERIFY(!list->contains(&onTwin));

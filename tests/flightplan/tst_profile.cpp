@@ -79,6 +79,7 @@ private slots:
 
     void passes_data()
     {
+        // clang-format off
         // Expected altitudes, one recipe per waypoint: "e" the airport elevation, "c" the
         // cruise altitude, "n<feet>" a number. The numbers of climbs and descents are worked
         // out from the one-second steps of the altitude-reached rule with the density factor
@@ -137,6 +138,7 @@ private slots:
             << "AFFA" << QList<double>{0, 200, 400, 410} << 350 << -1 << none << QList<int>{-1, -1, 6000, -1}
             << QList<int>{0, 0, 180, 0} << QList<int>{1, 4, 5, 5} << QStringList{"e", "c", "n6000", "e"}
             << "IDAV";
+        // clang-format on
     }
 
     void passes()
@@ -169,9 +171,9 @@ private slots:
         const int cruiseAlt = level * 100;
         QList<int> expected;
         for (const QString &recipe : altitudes)
-            expected.append(recipe == QLatin1String("e") ? Elevation
+            expected.append(recipe == QLatin1String("e")   ? Elevation
                             : recipe == QLatin1String("c") ? cruiseAlt
-                                                            : recipe.mid(1).toInt());
+                                                           : recipe.mid(1).toInt());
         QList<int> actual;
         for (const Waypoint *w : m_plan->waypoints())
             actual.append(w->altitude());
@@ -179,7 +181,7 @@ private slots:
 
         // 450 kts TAS as an IAS at FL350 and FL100, by the density factor.
         const int cruiseIas = level == 350 ? 250 : level == 100 ? 387 : -1;
-        const QHash<QChar, int> speedOf{{'I', a.initialias}, {'K', a.climbias}, {'C', cruiseIas},
+        const QHash<QChar, int> speedOf{{'I', a.initialias}, {'K', a.climbias},    {'C', cruiseIas},
                                         {'D', a.descentias}, {'A', a.approachias}, {'V', a.vat}};
         for (int i = 0; i < n; ++i) {
             if (speeds.at(i) == QLatin1Char('-'))
@@ -187,20 +189,20 @@ private slots:
             int ias = speedOf.value(speeds.at(i));
             if (maxIas.value(i, 0) != 0 && maxIas.value(i) < ias)
                 ias = maxIas.value(i);
-            QVERIFY2(at(i)->ias() == ias, qPrintable(QStringLiteral("waypoint %1: IAS %2, expected %3")
-                                                         .arg(i)
-                                                         .arg(at(i)->ias())
-                                                         .arg(ias)));
+            QVERIFY2(at(i)->ias() == ias,
+                     qPrintable(QStringLiteral("waypoint %1: IAS %2, expected %3").arg(i).arg(at(i)->ias()).arg(ias)));
         }
     }
 
     void noProfileForShortPlans_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("kinds");
         QTest::newRow("empty") << "";
         QTest::newRow("one airport") << "A";
         QTest::newRow("two airports") << "AA";
         QTest::newRow("airport and fix") << "AF";
+        // clang-format on
     }
 
     void noProfileForShortPlans()
@@ -222,6 +224,7 @@ private slots:
 
     void degenerateFigures_data()
     {
+        // clang-format off
         QTest::addColumn<Airplane>("airplane");
         QTest::addColumn<int>("level");
         QTest::addColumn<int>("tas");
@@ -235,6 +238,7 @@ private slots:
         extreme.descentvs = INT_MIN;
         QTest::newRow("extreme level and rate") << extreme << INT_MAX << INT_MAX;
         QTest::newRow("negative level") << PlanFixture::airplane() << -1 << 450;
+        // clang-format on
     }
 
     void degenerateFigures()
@@ -277,6 +281,7 @@ private slots:
 
     void wholePlans_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("kinds");
         QTest::addColumn<QList<double>>("offsets");
         QTest::addColumn<QList<int>>("phases");
@@ -289,6 +294,7 @@ private slots:
             << QList<int>{0, 0, 0, 1, 2, 0, 0, 0} << 3;
         QTest::newRow("short plan: apogee instead of cruise")
             << "AFFA" << QList<double>{0, 30, 60, 90} << QList<int>{1, 2, 4, 5} << QList<int>{0, 0, 3, 0} << 2;
+        // clang-format on
     }
 
     void wholePlans()
@@ -339,11 +345,13 @@ private slots:
 
     void axisRanges_data()
     {
+        // clang-format off
         QTest::addColumn<int>("ceiling");
         QTest::addColumn<double>("top");
         QTest::newRow("FL 410") << 410 << 512.5;
         QTest::newRow("FL 350") << 350 << 437.5;
         QTest::newRow("FL 0") << 0 << 0.0;
+        // clang-format on
     }
 
     void axisRanges()
@@ -411,13 +419,15 @@ private slots:
         QLineSeries upper;
         QAreaSeries area(&upper);
         QList<QThread *> appendThreads;
-        connect(&upper, &QXYSeries::pointAdded, this,
-                [&appendThreads]() { appendThreads.append(QThread::currentThread()); }, Qt::DirectConnection);
+        connect(
+            &upper, &QXYSeries::pointAdded, this,
+            [&appendThreads]() { appendThreads.append(QThread::currentThread()); }, Qt::DirectConnection);
         QValueAxis *distance = profile()->getDistanceAxis();
         distance->setRange(0.0, 1.0);
         QList<QThread *> rangeThreads;
-        connect(distance, &QValueAxis::rangeChanged, this,
-                [&rangeThreads]() { rangeThreads.append(QThread::currentThread()); }, Qt::DirectConnection);
+        connect(
+            distance, &QValueAxis::rangeChanged, this,
+            [&rangeThreads]() { rangeThreads.append(QThread::currentThread()); }, Qt::DirectConnection);
 
         QThread *worker = QThread::create([this, &area]() {
             profile()->updateWithSeries(&area);

@@ -32,8 +32,8 @@ private:
     Point *addFix(const QString &code, const QString &terminal, const QString &region, double latitude,
                   double longitude)
     {
-        auto *point = new Point(Point::FIX, QGeoCoordinate(latitude, longitude), code, terminal, region, QString(),
-                                0, 0.0f, QStringLiteral("E   "));
+        auto *point = new Point(Point::FIX, QGeoCoordinate(latitude, longitude), code, terminal, region, QString(), 0,
+                                0.0f, QStringLiteral("E   "));
         m_fixture.db()->addPoint(point);
         m_uid.insert(code, point->uid());
         return point;
@@ -127,6 +127,7 @@ private slots:
 
     void insertPosition_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("plan");
         QTest::addColumn<QString>("set"); // procedures already chosen
         QTest::addColumn<QString>("name");
@@ -149,6 +150,7 @@ private slots:
         QTest::newRow("second approach naming a runway") << "XDEP EDDF" << "I25L" << "I25L" << "ALL" << 1;
         QTest::newRow("empty plan") << "" << "" << "DEP1A" << "ALL" << 0;
         QTest::newRow("no arrival airport") << "XDEP LONE" << "" << "KERA2B" << "KERAX" << -1;
+        // clang-format on
     }
 
     void insertPosition()
@@ -162,9 +164,15 @@ private slots:
         if (!set.isEmpty()) {
             Procedure *chosen = procedure(set);
             switch (chosen->type()) {
-            case Procedure::SID: terminal()->setSid(chosen); break;
-            case Procedure::STAR: terminal()->setStar(chosen); break;
-            default: terminal()->setAppch(chosen); break;
+            case Procedure::SID:
+                terminal()->setSid(chosen);
+                break;
+            case Procedure::STAR:
+                terminal()->setStar(chosen);
+                break;
+            default:
+                terminal()->setAppch(chosen);
+                break;
             }
         }
         QCOMPARE(terminal()->insertPosition(procedure(name), transition), position);
@@ -181,7 +189,8 @@ private slots:
         fill(QStringLiteral("XDEP EDDF"));
         QSignalSpy edited(m_plan.get(), &Flightplan::edited);
         Terminal *t = terminal();
-        const struct {
+        const struct
+        {
             const char *name;
             const char *transition;
             int position;
@@ -210,7 +219,8 @@ private slots:
         QCOMPARE(t->starIdentifier(), QStringLiteral("KERA2B"));
         QCOMPARE(t->appchIdentifier(), QStringLiteral("I25L"));
         QCOMPARE(t->sidTransition(), QStringLiteral("KERAX"));
-        QCOMPARE(t->starTransition(), QStringLiteral("TOBAK"));
+        // The STAR's KERAX transition: the SID keeps its fix, the STAR's legs go on from there.
+        QCOMPARE(t->starTransition(), QStringLiteral("KERAX"));
         QCOMPARE(t->appchTransition(), QStringLiteral("ANEKI"));
         QCOMPARE(t->departureRunway(), QStringLiteral("09"));
         QCOMPARE(t->arrivalRunway(), QStringLiteral("25L"));
@@ -234,6 +244,51 @@ private slots:
     }
 
     // The roles of a leg's fix describe that fix; the pilot's own comments stay.
+    // The transitions the FMS file and the other formats name: those the plan holds, never
+    // the code of whatever fix the procedure happens to start or end at.
+    void enrouteTransitions_data()
+    {
+        // clang-format off
+        QTest::addColumn<QString>("fill");
+        QTest::addColumn<QString>("steps");   // procedure:transition inserted in turn
+        QTest::addColumn<QString>("linked");  // procedures set on the plan as they stand
+        QTest::addColumn<QString>("sid");
+        QTest::addColumn<QString>("star");
+        QTest::newRow("SID common part") << "XDEP EDDF" << "DEP1A:RW09 DEP1A:ALL" << "" << "" << "";
+        QTest::newRow("SID to its transition") << "XDEP EDDF" << "DEP1A:RW09 DEP1A:ALL DEP1A:KERAX" << "" << "KERAX" << "";
+        QTest::newRow("SID of no resolved leg") << "XDEP LONE EDDF" << "" << "DEP1A" << "" << "";
+        QTest::newRow("STAR at its transition fix") << "XDEP EDDF" << "KERA2B:KERAX" << "" << "" << "KERAX";
+        QTest::newRow("STAR from its common part") << "XDEP EDDF" << "KERA2B:ALL" << "" << "" << "";
+        QTest::newRow("STAR entry kept by the SID") << "XDEP EDDF" << "DEP1A:ALL DEP1A:KERAX KERA2B:KERAX KERA2B:ALL" << ""
+                                                   << "KERAX" << "KERAX";
+        QTest::newRow("STAR at a fix of no transition") << "XDEP TOBAK EDDF" << "" << "KERA2B" << "" << "";
+        // clang-format on
+    }
+
+    void enrouteTransitions()
+    {
+        QFETCH(QString, fill);
+        QFETCH(QString, steps);
+        QFETCH(QString, linked);
+        QFETCH(QString, sid);
+        QFETCH(QString, star);
+        this->fill(fill);
+        Terminal *t = terminal();
+        for (const QString &step : steps.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            Procedure *p = procedure(step.section(QLatin1Char(':'), 0, 0));
+            const QString transition = step.section(QLatin1Char(':'), 1);
+            QVERIFY2(t->insertTransition(p, transition, t->insertPosition(p, transition)) >= 0, qPrintable(step));
+        }
+        if (linked == QLatin1String("DEP1A"))
+            t->setSid(procedure(linked));
+        else if (!linked.isEmpty())
+            t->setStar(procedure(linked));
+        QCOMPARE(t->sidTransition(), sid);
+        QCOMPARE(t->starTransition(), star);
+        if (!linked.isEmpty())
+            QCOMPARE(linked == QLatin1String("DEP1A") ? t->sidIdentifier() : t->starIdentifier(), linked);
+    }
+
     void fixRolesGoToTheirOwnWaypoint()
     {
         fill(QStringLiteral("XDEP DEPA2 EDDF"));
@@ -256,11 +311,13 @@ private slots:
 
     void positionOutsideChangesNothing_data()
     {
+        // clang-format off
         QTest::addColumn<int>("position");
         QTest::newRow("-1") << -1;
         QTest::newRow("-2") << -2;
         QTest::newRow("one past the end") << 3;
         QTest::newRow("far past the end") << 100;
+        // clang-format on
     }
 
     void positionOutsideChangesNothing()

@@ -13,8 +13,8 @@ private:
 
     Point *coordPoint(double latitude, double longitude)
     {
-        return new Point(Point::COORD, QGeoCoordinate(latitude, longitude), QStringLiteral("x"),
-                         QStringLiteral("*"), QStringLiteral("*"), QStringLiteral("GPS point"), 0, 0.0f, QString());
+        return new Point(Point::COORD, QGeoCoordinate(latitude, longitude), QStringLiteral("x"), QStringLiteral("*"),
+                         QStringLiteral("*"), QStringLiteral("GPS point"), 0, 0.0f, QString());
     }
 
 private slots:
@@ -23,6 +23,7 @@ private slots:
 
     void coordinateCode_data()
     {
+        // clang-format off
         QTest::addColumn<double>("latitude");
         QTest::addColumn<double>("longitude");
         QTest::addColumn<QString>("code");
@@ -30,6 +31,7 @@ private slots:
         QTest::newRow("south, zero longitude is west") << -5.25 << 0.0 << "052500S0000000W";
         QTest::newRow("east") << 1.00005 << 153.02789 << "010001N1530279E";
         QTest::newRow("extremes") << -90.0 << 180.0 << "900000S1800000E";
+        // clang-format on
     }
 
     void coordinateCode()
@@ -55,6 +57,7 @@ private slots:
 
     void constrainedAltitude_data()
     {
+        // clang-format off
         QTest::addColumn<int>("minAltitude");
         QTest::addColumn<int>("maxAltitude");
         QTest::addColumn<int>("nextMin");
@@ -71,6 +74,7 @@ private slots:
         QTest::newRow("descent over next min") << -1 << -1 << 14000 << -1 << 4 << 12000 << 14000;
         QTest::newRow("own max wins over next") << -1 << 13000 << -1 << 8000 << 2 << 12000 << 12000;
         QTest::newRow("free") << -1 << -1 << -1 << -1 << 2 << 12000 << 12000;
+        // clang-format on
     }
 
     void constrainedAltitude()
@@ -101,6 +105,7 @@ private slots:
 
     void speeds_data()
     {
+        // clang-format off
         QTest::addColumn<double>("speed");
         QTest::addColumn<bool>("limited");
         QTest::addColumn<int>("maxIas");
@@ -109,6 +114,7 @@ private slots:
         QTest::newRow("knots without limit set") << 280.5 << true << 0 << 281;
         QTest::newRow("knots not limited") << 280.5 << false << 250 << 281;
         QTest::newRow("mach") << 0.78 << false << 0 << 250; // ISA at FL350: a = 576.4 kt, TAS 450 kt, sqrt(sigma) = 0.5567
+        // clang-format on
     }
 
     void speeds()
@@ -126,6 +132,7 @@ private slots:
 
     void manualEdits_data()
     {
+        // clang-format off
         QTest::addColumn<int>("role");
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("altitude");
@@ -145,6 +152,7 @@ private slots:
         QTest::newRow("decimal comma") << spd << "250,5" << -1 << 251;
         QTest::newRow("mach") << spd << "M.78" << -1 << 516; // sea level: a = 661.5 kt, TAS 516 kt = IAS
         QTest::newRow("not a number is mach 0") << spd << "fast" << -1 << 0;
+        // clang-format on
     }
 
     void manualEdits()
@@ -244,12 +252,14 @@ private slots:
 
     void altitudeIcon_data()
     {
+        // clang-format off
         QTest::addColumn<int>("phase");
         QTest::addColumn<QString>("icon");
         QTest::newRow("none") << 0 << "";
         QTest::newRow("initial") << 1 << "qrc:/icon/fainspired/climb.svg";
         QTest::newRow("cruise") << 3 << "qrc:/icon/fainspired/cruise.svg";
         QTest::newRow("approach") << 5 << "qrc:/icon/fainspired/descent.svg";
+        // clang-format on
     }
 
     void altitudeIcon()

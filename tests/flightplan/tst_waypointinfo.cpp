@@ -53,9 +53,9 @@ private slots:
         m_points.insert(QStringLiteral("BBBB"), m_fixture.airport(QStringLiteral("BBBB"), 0.0, 3.0, 0));
         m_points.insert(QStringLiteral("ABC"), m_fixture.fix(QStringLiteral("ABC"), 0.0, 1.0));
         m_points.insert(QStringLiteral("DEF"), m_fixture.fix(QStringLiteral("DEF"), 0.0, 2.0));
-        auto *hostile = new Point(Point::FIX, QGeoCoordinate(0.5, 1.5), QStringLiteral("A<B"), QStringLiteral("ENRT"),
-                                  QStringLiteral("K1"), QStringLiteral("Name & <i>co</i>"), 0, 0.0f,
-                                  QStringLiteral("C   "));
+        auto *hostile
+            = new Point(Point::FIX, QGeoCoordinate(0.5, 1.5), QStringLiteral("A<B"), QStringLiteral("ENRT"),
+                        QStringLiteral("K1"), QStringLiteral("Name & <i>co</i>"), 0, 0.0f, QStringLiteral("C   "));
         m_fixture.db()->addPoint(hostile);
         m_points.insert(QStringLiteral("A<B"), hostile);
         auto *vor = new Point(Point::VOR, QGeoCoordinate(-0.5, 1.5), QStringLiteral("VVV"), QStringLiteral("ENRT"),
@@ -81,6 +81,7 @@ private slots:
 
     void titles_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("plan");
         QTest::addColumn<int>("row");
         QTest::addColumn<QString>("title");
@@ -89,6 +90,7 @@ private slots:
         QTest::newRow("arrival") << "AAAA ABC BBBB" << 2 << "Arrival BBBB";
         QTest::newRow("lone waypoint") << "ABC" << 0 << "Arrival ABC";
         QTest::newRow("code in markup") << "AAAA A<B BBBB" << 1 << "Waypoint A&lt;B";
+        // clang-format on
     }
 
     void titles()
@@ -105,6 +107,7 @@ private slots:
 
     void speedNote_data()
     {
+        // clang-format off
         QTest::addColumn<int>("row");
         QTest::addColumn<int>("ias");
         QTest::addColumn<QString>("note"); // empty: no IAS row
@@ -112,6 +115,7 @@ private slots:
         QTest::newRow("arrival: VAT") << 2 << 140 << "(VAT 130kts for Jet &lt;&amp;&gt; One)";
         QTest::newRow("en route: TAS and GS") << 1 << 250 << "(TAS ";
         QTest::newRow("no IAS, no row") << 1 << 0 << "";
+        // clang-format on
     }
 
     void speedNote()
@@ -137,11 +141,13 @@ private slots:
 
     void temperatureRow_data()
     {
+        // clang-format off
         QTest::addColumn<int>("altitude");
         QTest::addColumn<bool>("shown");
         QTest::newRow("warm, 3000 ft") << 3000 << false;
         QTest::newRow("below freezing, 20000 ft") << 20000 << true;
         QTest::newRow("not set") << -1 << false;
+        // clang-format on
     }
 
     void temperatureRow()
@@ -167,13 +173,13 @@ private slots:
         QVERIFY(!at(2)->infoHtml().contains(QStringLiteral("<b>Destination</b>")));
         QCOMPARE(at(2)->nextLegHtml(), QStringLiteral("<body></body>"));
         // The links of the panel: the point's page and its place on the map.
-        QVERIFY(at(1)->infoHtml().contains(
-            QStringLiteral("<b>More info</b>: for FIX <a href=\"POINT>K1/ENRT/ABC\"")));
+        QVERIFY(at(1)->infoHtml().contains(QStringLiteral("<b>More info</b>: for FIX <a href=\"POINT>K1/ENRT/ABC\"")));
         QVERIFY(at(1)->infoHtml().contains(QStringLiteral("<a href=\"SELECT>K1/ENRT/ABC>\"")));
     }
 
     void nextLeg_data()
     {
+        // clang-format off
         QTest::addColumn<int>("altitude");
         QTest::addColumn<int>("nextAltitude");
         QTest::addColumn<int>("ias");
@@ -183,6 +189,7 @@ private slots:
         QTest::newRow("climb") << 5000 << 9000 << 250 << true << "Vertical speed";
         QTest::newRow("climb without IAS") << 5000 << 9000 << 0 << true << "Slope";
         QTest::newRow("no altitude here") << -1 << 9000 << 250 << false << "";
+        // clang-format on
     }
 
     void nextLeg()
@@ -204,15 +211,16 @@ private slots:
         QVERIFY(html.contains(QStringLiteral("POINT>K1/ENRT/A&lt;B\"")));
         QVERIFY(html.contains(QStringLiteral("<a href=\"SEGMENT>K1/ENRT/DEF:U&lt;2&gt;:K1/ENRT/A&lt;B\"")));
         QVERIFY(html.contains(QStringLiteral("\">U&lt;2&gt;</a>")));
-        QVERIFY(html.contains(row(QStringLiteral("Heading"), glyph(0xF14E) + QLatin1Char(' ') + w->headingToNextString())));
+        QVERIFY(
+            html.contains(row(QStringLiteral("Heading"), glyph(0xF14E) + QLatin1Char(' ') + w->headingToNextString())));
         const QString next = Unit::altitudeToString(nextAltitude, false);
         const QString flyAt = difference ? QStringLiteral("%1 (%2)").arg(next, w->altDiffString()) : next;
         QVERIFY2(html.contains(row(QStringLiteral("Fly at"), flyAt)), qPrintable(html));
         QCOMPARE(html.contains(QStringLiteral("<b>Slope</b>")), vertical == QLatin1String("Slope"));
         QCOMPARE(html.contains(QStringLiteral("<b>Vertical speed</b>")), vertical == QLatin1String("Vertical speed"));
         if (vertical == QLatin1String("Vertical speed"))
-            QVERIFY(html.contains(row(vertical, QStringLiteral("%1 (%2)").arg(w->verticalSpeedString(),
-                                                                               w->slopeString()))));
+            QVERIFY(html.contains(
+                row(vertical, QStringLiteral("%1 (%2)").arg(w->verticalSpeedString(), w->slopeString()))));
         QCOMPARE(html.contains(QStringLiteral("<b>Next in</b>")), ias != 0);
     }
 
@@ -245,8 +253,8 @@ private slots:
         fill(QStringLiteral("AAAA VVV BBBB"));
         QCOMPARE(at(1)->frequency(), 116.8f);
         QCOMPARE(at(1)->frequencyText(), QStringLiteral("116.8MHz"));
-        QVERIFY(at(1)->infoHtml().contains(row(QStringLiteral("Frequency"),
-                                               glyph(0xE585) + QStringLiteral(" 116.8MHz"))));
+        QVERIFY(
+            at(1)->infoHtml().contains(row(QStringLiteral("Frequency"), glyph(0xE585) + QStringLiteral(" 116.8MHz"))));
         QVERIFY(!at(0)->infoHtml().contains(QStringLiteral("<b>Frequency</b>")));
         QCOMPARE(at(0)->frequency(), 0.0f);
     }
@@ -290,6 +298,13 @@ private slots:
         QVERIFY(!kml.contains(QStringLiteral("POINT>")));
         QVERIFY(!kml.contains(QStringLiteral("Font Awesome")));
         QVERIFY(!kml.contains(QStringLiteral("<img")));
+
+        // A segment of several airways: the balloon names the leg by one of them, as the route.
+        at(1)->setAirway(m_fixture.segment(Segment::FORWARD, Segment::HIGH, m_points.value(QStringLiteral("ABC")),
+                                           m_points.value(QStringLiteral("DEF")), QStringLiteral("UL9-U1")));
+        const QString joined = at(1)->descriptionKml();
+        QVERIFY2(joined.contains(row(QStringLiteral("Airway"), QStringLiteral("UL9"))), qPrintable(joined));
+        QVERIFY(!joined.contains(QStringLiteral("SEGMENT>")));
     }
 };
 

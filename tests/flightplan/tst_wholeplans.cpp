@@ -124,7 +124,8 @@ private:
             const double nm = from.distanceTo(to) / 1852.0;
             QVERIFY2(std::abs(p->distanceToNext() - nm) < 1e-6, qPrintable(at));
             const int heading = int(std::lround(from.azimuthTo(to))) % 360;
-            QVERIFY2(p->headingToNext() % 360 == heading, qPrintable(at + QStringLiteral(" heading %1").arg(p->headingToNext())));
+            QVERIFY2(p->headingToNext() % 360 == heading,
+                     qPrintable(at + QStringLiteral(" heading %1").arg(p->headingToNext())));
             // The time of the leg is its distance at the true airspeed the waypoint shows
             // (in still air), and that speed lies between the IAS and twice it.
             const int ias = i == 0 && w.size() == 2 ? plan->general()->cruisetas() * 2 / 3 : p->ias();
@@ -319,7 +320,8 @@ private:
         for (const Waypoint *w : plan->waypoints())
             list.append(w->procedure() ? w->procedure()->name() : QStringLiteral("-"));
         const Terminal *t = plan->terminal();
-        return list.join(QLatin1Char(' ')) + QStringLiteral(" | %1 %2 %3").arg(t->sidTransition(), t->starTransition(), t->appchTransition());
+        return list.join(QLatin1Char(' '))
+               + QStringLiteral(" | %1 %2 %3").arg(t->sidTransition(), t->starTransition(), t->appchTransition());
     }
 
     // Saved, then opened into a second plan while another airplane is current, as a later
@@ -448,8 +450,7 @@ private slots:
         QCOMPARE(w.first()->verticalSpeed(), 5001);
         const int tas = Unit::convertIasToTas(a320.maxcruisetas * 2 / 3, 392);
         QCOMPARE(m_plan->duration(), int(std::lround(nm * 3600.0 / tas)));
-        QCOMPARE(m_plan->fuel()->enroute(),
-                 int(std::lround(double(a320.cruisefuel) * m_plan->duration() / 3600.0)));
+        QCOMPARE(m_plan->fuel()->enroute(), int(std::lround(double(a320.cruisefuel) * m_plan->duration() / 3600.0)));
 
         checkLegsAndTotals(m_plan.get());
         checkPhasesAndTops(m_plan.get(), NoTops);
@@ -462,7 +463,8 @@ private slots:
     void northAtlantic()
     {
         start(QStringLiteral("B77W"),
-              QStringLiteral("EGLL CPT STU MALOT 5720N 5830N 5840N 5750N LOMSI DENDU SCUPP KJFK").split(QLatin1Char(' ')));
+              QStringLiteral("EGLL CPT STU MALOT 5720N 5830N 5840N 5750N LOMSI DENDU SCUPP KJFK")
+                  .split(QLatin1Char(' ')));
         m_plan->general()->setCruiselvl(370);
         m_plan->general()->setCruisetas(490);
         m_plan->computeProfile();
@@ -562,11 +564,12 @@ private slots:
         m_plan->general()->setCruiselvl(150);
         m_plan->general()->setCruisetas(420);
         Terminal *t = m_plan->terminal();
-        const struct {
+        const struct
+        {
             const char *uid;
             const char *transition;
         } steps[] = {
-            {"XDEP/DEP1A", "RW09"}, {"XDEP/DEP1A", "ALL"}, {"XDEP/DEP1A", "KERAX"}, {"EDDF/KERA2B", "KERAX"},
+            {"XDEP/DEP1A", "RW09"}, {"XDEP/DEP1A", "ALL"},  {"XDEP/DEP1A", "KERAX"}, {"EDDF/KERA2B", "KERAX"},
             {"EDDF/KERA2B", "ALL"}, {"EDDF/I25L", "ANEKI"}, {"EDDF/I25L", "ALL"},
         };
         for (const auto &step : steps)

@@ -202,12 +202,15 @@ void TestInfoManager::historyDropsVanishedPages()
     QVERIFY(m_info->html().contains(QStringLiteral("QQQ")));
     QVERIFY(!m_info->hasNext());
 
-    m_uid.insert("J1", m_fixture.segment(0, 2, Database::findPoint(uid("PPP")), Database::findPoint(uid("QQQ")),
-                                         QStringLiteral("J1"))->uid());
+    m_uid.insert(
+        "J1",
+        m_fixture.segment(0, 2, Database::findPoint(uid("PPP")), Database::findPoint(uid("QQQ")), QStringLiteral("J1"))
+            ->uid());
 }
 
 void TestInfoManager::links_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("link");
     QTest::addColumn<QString>("currentLink");
     QTest::addColumn<float>("recall");
@@ -224,6 +227,7 @@ void TestInfoManager::links_data()
     QTest::newRow("unknown kind") << "FIX>" + p << "" << 0.0f << "";
     QTest::newRow("kind is case-sensitive") << "point>" + p << "" << 0.0f << "";
     QTest::newRow("upper-case HTTP is no web link") << "HTTPS://example.invalid" << "" << 0.0f << "";
+    // clang-format on
 }
 
 void TestInfoManager::links()
@@ -270,8 +274,8 @@ void TestInfoManager::waypointPageIsRecordedAsPoint()
     for (const char *code : {"PPP", "QQQ", "kord"})
         QVERIFY(m_plan->append(uid(code), false));
     m_info->showPointInfo(uid("QQQ"));
-    QVERIFY(m_info->html().contains("href=\"WAYPOINT&gt;" + uid("QQQ")) ||
-            m_info->html().contains("href=\"WAYPOINT>" + uid("QQQ")));
+    QVERIFY(m_info->html().contains("href=\"WAYPOINT&gt;" + uid("QQQ"))
+            || m_info->html().contains("href=\"WAYPOINT>" + uid("QQQ")));
     QVERIFY(m_info->html().contains(QStringLiteral("Show waypoint details QQQ")));
     m_info->linkTo("WAYPOINT>" + uid("QQQ"));
     QCOMPARE(m_info->currentLink(), "POINT>" + uid("QQQ"));
@@ -282,6 +286,7 @@ void TestInfoManager::waypointPageIsRecordedAsPoint()
 
 void TestInfoManager::metarAnswers_data()
 {
+    // clang-format off
     QTest::addColumn<int>("status");
     QTest::addColumn<QByteArray>("body");
     QTest::addColumn<int>("delay");
@@ -295,6 +300,7 @@ void TestInfoManager::metarAnswers_data()
     QTest::newRow("slower than the timeout") << 200 << QByteArray("KJFK 061251Z") << 3000
                                              << "<p>Cannot fetch METAR for KJFK: the service did not answer in time</p>"
                                              << false;
+    // clang-format on
 }
 
 void TestInfoManager::metarAnswers()
@@ -359,6 +365,7 @@ void TestInfoManager::pageChangeAbortsMetar()
 
 void TestInfoManager::metarOnlyForMetarSection_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("code");
     QTest::addColumn<QString>("section");
     QTest::addColumn<int>("requests");
@@ -366,6 +373,7 @@ void TestInfoManager::metarOnlyForMetarSection_data()
     QTest::newRow("metar section") << "KJFK" << "metar" << 1;
     QTest::newRow("runways section") << "KJFK" << "runways" << 0;
     QTest::newRow("not an airport") << "PPP" << "" << 0;
+    // clang-format on
 }
 
 void TestInfoManager::metarOnlyForMetarSection()
@@ -385,6 +393,7 @@ void TestInfoManager::metarOnlyForMetarSection()
 // long it is and how long it takes.
 void TestInfoManager::untrustedMetarAnswers_data()
 {
+    // clang-format off
     QTest::addColumn<int>("status");
     QTest::addColumn<QByteArray>("body");
     QTest::addColumn<QString>("location");
@@ -414,6 +423,7 @@ void TestInfoManager::untrustedMetarAnswers_data()
     QTest::newRow("a byte every 100 ms") << 200 << report << "" << 100 << true
                                          << "<p>Cannot fetch METAR for KJFK: the service did not answer in time</p>"
                                          << false;
+    // clang-format on
 }
 
 void TestInfoManager::untrustedMetarAnswers()

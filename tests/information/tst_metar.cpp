@@ -56,6 +56,7 @@ private slots:
 
 void TestMetar::decode_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("report");
     QTest::addColumn<QStringList>("rows");
 
@@ -144,6 +145,7 @@ void TestMetar::decode_data()
     add("inter ignored", at + "Q1013 INTER -RA", one("Altimeter (QNH): 1013 hPa"));
     add("nosig ignored", at + "Q1013 NOSIG", one("Altimeter (QNH): 1013 hPa"));
     add("unknown groups dropped", at + "R27L/1200N WS NSW RERA 27015KT", one("Wind: From 270° true at 15 kt"));
+    // clang-format on
 }
 
 void TestMetar::decode()
@@ -155,6 +157,7 @@ void TestMetar::decode()
 
 void TestMetar::decodeWeather_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("token");
     QTest::addColumn<QString>("phrase");
 
@@ -173,6 +176,7 @@ void TestMetar::decodeWeather_data()
     };
     for (const auto &c : cases)
         QTest::newRow(c.first[0] ? c.first : "empty") << QString::fromUtf8(c.first) << QString::fromUtf8(c.second);
+    // clang-format on
 }
 
 void TestMetar::decodeWeather()
@@ -209,18 +213,19 @@ void TestMetar::translatesAtCallTime()
     QCoreApplication::removeTranslator(&translator);
 
     QCOMPARE(marked, (QStringList{
-        "<Observed>: <Day 6 of the month, 12:51 UTC>",
-        "<Wind>: <From 270° true at 15 <kt>>",
-        "<Weather>: <light <showers of <rain>>>",
-        "<Clouds>: <<Few clouds> at 3000 ft above ground>",
-        "<Altimeter (QNH)>: <1013 hPa>",
-    }));
+                         "<Observed>: <Day 6 of the month, 12:51 UTC>",
+                         "<Wind>: <From 270° true at 15 <kt>>",
+                         "<Weather>: <light <showers of <rain>>>",
+                         "<Clouds>: <<Few clouds> at 3000 ft above ground>",
+                         "<Altimeter (QNH)>: <1013 hPa>",
+                     }));
     // Once the translator is gone the next decode is back in English.
     QCOMPARE(Metar::decode(report).first().first, QStringLiteral("Observed"));
 }
 
 void TestMetar::survivesAnyText_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("report");
 
     const QString header = QStringLiteral("KJFK 061251Z ");
@@ -237,6 +242,7 @@ void TestMetar::survivesAnyText_data()
     QTest::newRow("huge numbers") << header + QString(5000, '9') + "SM " + QString(5000, '1') + "KT";
     QTest::newRow("long tokens") << header + QString(200000, 'A') + ' ' + QString(100000, '/');
     QTest::newRow("many tokens") << header + QStringLiteral("-RA BKN010 1 1/2SM ").repeated(20000);
+    // clang-format on
 }
 
 void TestMetar::survivesAnyText()
@@ -252,10 +258,10 @@ void TestMetar::survivesAnyText()
 void TestMetar::survivesRandomText()
 {
     // Fragments of real groups, glued and cut at random, find the corners a hand-written list misses.
-    const QStringList pieces = {"KJFK", "061251Z", "METAR", "SPECI", "COR", "AUTO", "NIL", "270", "VRB", "P",
-                                "G", "KT", "MPS", "15", "V", "9999", "NDV", "1", "1/2", "SM", "M", "FEW", "BKN",
-                                "///", "CB", "TCU", "/", "Q", "A", "1013", "-", "+", "VC", "SH", "TS", "RA", "FC",
-                                "CAVOK", "RMK", "=", " ", " ", " "};
+    const QStringList pieces = {"KJFK", "061251Z", "METAR", "SPECI", "COR",   "AUTO", "NIL", "270",  "VRB", "P", "G",
+                                "KT",   "MPS",     "15",    "V",     "9999",  "NDV",  "1",   "1/2",  "SM",  "M", "FEW",
+                                "BKN",  "///",     "CB",    "TCU",   "/",     "Q",    "A",   "1013", "-",   "+", "VC",
+                                "SH",   "TS",      "RA",    "FC",    "CAVOK", "RMK",  "=",   " ",    " ",   " "};
     QRandomGenerator random(4711);
     for (int round = 0; round < 3000; ++round) {
         QString report = round % 2 ? QStringLiteral("KJFK 061251Z ") : QString();

@@ -18,7 +18,7 @@ namespace PixelCheck {
 inline bool near(QRgb pixel, const QColor &color, int tolerance = 60)
 {
     return std::abs(qRed(pixel) - color.red()) <= tolerance && std::abs(qGreen(pixel) - color.green()) <= tolerance
-        && std::abs(qBlue(pixel) - color.blue()) <= tolerance;
+           && std::abs(qBlue(pixel) - color.blue()) <= tolerance;
 }
 
 inline bool anyIn(const QImage &image, const QRect &area, const QColor &color, int tolerance = 60)
@@ -45,9 +45,12 @@ inline MapView *showMap(QQmlEngine &engine, QQuickWindow &window, double zoom, c
         return nullptr;
     }
     QQmlComponent component(&engine);
-    component.setData("import QtQuick\nimport QtPositioning\nimport Corvel.Map\n" + imports + "\n"
-                      "Map { width: 400; height: 300; color: \"white\"; zoomLevel: " + QByteArray::number(zoom)
-                          + "; center: QtPositioning.coordinate(0, 0); plugin: Plugin { name: \"itemsoverlay\" }\n" + layer + "\n}",
+    component.setData("import QtQuick\nimport QtPositioning\nimport Corvel.Map\n" + imports
+                          + "\n"
+                            "Map { width: 400; height: 300; color: \"white\"; zoomLevel: "
+                          + QByteArray::number(zoom)
+                          + "; center: QtPositioning.coordinate(0, 0); plugin: Plugin { name: \"itemsoverlay\" }\n"
+                          + layer + "\n}",
                       QUrl());
     auto *map = qobject_cast<MapView *>(component.create());
     if (!map) {

@@ -28,7 +28,8 @@ bool covered(const QList<QPointF> &triangles, QPointF p)
     for (qsizetype i = 0; i + 2 < triangles.size(); i += 3) {
         const QPointF a = triangles.at(i), b = triangles.at(i + 1), c = triangles.at(i + 2);
         const double whole = triangleArea(a, b, c);
-        if (whole > 0.0 && std::abs(triangleArea(p, b, c) + triangleArea(a, p, c) + triangleArea(a, b, p) - whole) < 1e-9)
+        if (whole > 0.0
+            && std::abs(triangleArea(p, b, c) + triangleArea(a, p, c) + triangleArea(a, b, p) - whole) < 1e-9)
             return true;
     }
     return false;
@@ -63,6 +64,7 @@ private slots:
 
 void TestMapGeometry::greatCircle_data()
 {
+    // clang-format off
     QTest::addColumn<QGeoCoordinate>("from");
     QTest::addColumn<QGeoCoordinate>("to");
     QTest::addColumn<QGeoCoordinate>("middle");
@@ -73,6 +75,7 @@ void TestMapGeometry::greatCircle_data()
     QTest::newRow("one point") << QGeoCoordinate(12, 34) << QGeoCoordinate(12, 34) << QGeoCoordinate(12, 34);
     // Antipodes have no single great circle: the straight line serves.
     QTest::newRow("antipodes") << QGeoCoordinate(0, 0) << QGeoCoordinate(0, 180) << QGeoCoordinate(0, 90);
+    // clang-format on
 }
 
 void TestMapGeometry::greatCircle()
@@ -91,6 +94,7 @@ void TestMapGeometry::greatCircle()
 
 void TestMapGeometry::projection_data()
 {
+    // clang-format off
     QTest::addColumn<QList<QGeoCoordinate>>("path");
     QTest::addColumn<bool>("globe");
     QTest::addColumn<QList<int>>("pointCounts");
@@ -112,6 +116,7 @@ void TestMapGeometry::projection_data()
         << QList<QPointF>{{0.5, 0.5}, {0.75, 0.5}};
     QTest::newRow("one point draws nothing") << QList<QGeoCoordinate>{{0, 0}} << true << QList<int>{}
                                              << QList<QPointF>{};
+    // clang-format on
 }
 
 void TestMapGeometry::projection()
@@ -132,6 +137,7 @@ void TestMapGeometry::projection()
 
 void TestMapGeometry::densification_data()
 {
+    // clang-format off
     QTest::addColumn<QGeoCoordinate>("from");
     QTest::addColumn<QGeoCoordinate>("to");
     QTest::addColumn<double>("worldSize");
@@ -139,6 +145,7 @@ void TestMapGeometry::densification_data()
     QTest::newRow("transatlantic at zoom 8") << QGeoCoordinate(40, -70) << QGeoCoordinate(50, 0) << 65536.0;
     QTest::newRow("short leg in the north at zoom 10") << QGeoCoordinate(64, -22) << QGeoCoordinate(65, -18)
                                                         << 262144.0;
+    // clang-format on
 }
 
 void TestMapGeometry::densification()
@@ -171,6 +178,7 @@ void TestMapGeometry::densification()
 
 void TestMapGeometry::strokeCoverage_data()
 {
+    // clang-format off
     QTest::addColumn<QPolygonF>("line");
     QTest::addColumn<int>("cap");
     QTest::addColumn<QPointF>("point");
@@ -188,6 +196,7 @@ void TestMapGeometry::strokeCoverage_data()
     QTest::newRow("round join") << corner << int(Qt::FlatCap) << QPointF(10.5, -0.5) << true;
     QTest::newRow("no miter spike") << corner << int(Qt::FlatCap) << QPointF(10.9, -0.9) << false;
     QTest::newRow("inner side of the bend") << corner << int(Qt::FlatCap) << QPointF(9.5, 0.5) << true;
+    // clang-format on
 }
 
 void TestMapGeometry::strokeCoverage()
@@ -204,6 +213,7 @@ void TestMapGeometry::strokeCoverage()
 
 void TestMapGeometry::dashes_data()
 {
+    // clang-format off
     QTest::addColumn<QPolygonF>("line");
     QTest::addColumn<QList<qreal>>("pattern");
     QTest::addColumn<double>("width");
@@ -221,6 +231,7 @@ void TestMapGeometry::dashes_data()
                                          << QPointF(20, 0);
     QTest::newRow("dash runs round a bend") << QPolygonF{{0, 0}, {5, 0}, {5, 5}} << QList<qreal>{8, 2} << 1.0 << 1
                                             << QPolygonF{{0, 0}, {5, 0}, {5, 3}} << QPointF();
+    // clang-format on
 }
 
 void TestMapGeometry::dashes()
@@ -247,6 +258,7 @@ void TestMapGeometry::dashes()
 
 void TestMapGeometry::triangulation_data()
 {
+    // clang-format off
     QTest::addColumn<QPolygonF>("outer");
     QTest::addColumn<QList<QPolygonF>>("holes");
     QTest::addColumn<double>("area");
@@ -274,6 +286,7 @@ void TestMapGeometry::triangulation_data()
                                          << QList<QPointF>{{3, 5}, {6.5, 8}};
     QTest::newRow("no area") << QPolygonF{{0, 0}, {5, 0}, {10, 0}} << QList<QPolygonF>{} << 0.0 << QList<QPointF>{}
                              << QList<QPointF>{{5, 0}};
+    // clang-format on
 }
 
 void TestMapGeometry::triangulation()

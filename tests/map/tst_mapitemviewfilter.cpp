@@ -75,6 +75,7 @@ void TstMapItemViewFilter::cleanup()
 
 void TstMapItemViewFilter::swapsFollowTheFilter_data()
 {
+    // clang-format off
     QTest::addColumn<QByteArray>("delegate");
     QTest::addColumn<bool>("reuse");
     QTest::newRow("context names") << QByteArray("MapQuickItem { coordinate: role_position; property string code: role_code }")
@@ -83,6 +84,7 @@ void TstMapItemViewFilter::swapsFollowTheFilter_data()
                                                           "required property string role_code; "
                                                           "property string code: role_code; coordinate: role_position }")
                                             << true;
+    // clang-format on
 }
 
 void TstMapItemViewFilter::swapsFollowTheFilter()
@@ -93,7 +95,7 @@ void TstMapItemViewFilter::swapsFollowTheFilter()
                            "Map { width: 400; height: 300; zoomLevel: 5\n"
                            "  plugin: Plugin { name: \"itemsoverlay\" }\n"
                            "  MapItemView { model: points; reuseItems: "
-        + QByteArray(reuse ? "true" : "false") + "; delegate: " + delegate + " }\n}";
+                           + QByteArray(reuse ? "true" : "false") + "; delegate: " + delegate + " }\n}";
     QQmlComponent component(m_engine.get());
     component.setData(qml, QUrl());
     auto *map = qobject_cast<MapView *>(component.create());
@@ -137,8 +139,8 @@ void TstMapItemViewFilter::swapsFollowTheFilter()
     }
     // Pinned rows by turns, the area elsewhere: every row changes, in runs of one, both ways.
     m_filter->setGeoFilter(QGeoRectangle(QGeoCoordinate(41, 20), QGeoCoordinate(40, 21)), 18.0);
-    const QList<QList<int>> pinned = {{1, 3, 5, 7, 9}, {0, 2, 4, 6, 8}, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, {1, 3, 5, 7, 9},
-                                      {4}, {}};
+    const QList<QList<int>> pinned
+        = {{1, 3, 5, 7, 9}, {0, 2, 4, 6, 8}, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, {1, 3, 5, 7, 9}, {4}, {}};
     for (const QList<int> &rows : pinned) {
         QStringList uids;
         for (int row : rows)

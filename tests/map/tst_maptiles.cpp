@@ -1,6 +1,6 @@
 #include "httptestserver.h"
-#include "testsupport.h"
 #include "mapview.h"
+#include "testsupport.h"
 #include "tileengine.h"
 
 #include <QBuffer>
@@ -39,7 +39,7 @@ QStringList tileFiles(const QString &dir, const QString &prefix = QStringLiteral
 {
     return QDir(dir).entryList({prefix + QStringLiteral("-*")}, QDir::Files, QDir::Name);
 }
-}
+} // namespace
 
 // The zoom 2 view of 512 px around (0, 0) shows four tiles, one per quadrant.
 class TstMapTiles : public QObject
@@ -110,18 +110,19 @@ void TstMapTiles::cleanup()
 
 MapView *TstMapTiles::makeMap(const QString &repository, const QByteArray &extra, bool shown)
 {
-    const QString qml = QStringLiteral(
-        "import QtQuick\nimport Corvel.Map\n"
-        "Map { width: 512; height: 512; zoomLevel: 2; color: \"%1\"; copyrightsVisible: false\n"
-        "  plugin: Plugin { name: \"osm\"\n"
-        "    PluginParameter { name: \"osm.mapping.providersrepository.address\"; value: \"%2\" }\n"
-        "    PluginParameter { name: \"osm.mapping.cache.directory\"; value: \"%3\" }\n"
-        "    PluginParameter { name: \"osm.mapping.cache.disk.cost_strategy\"; value: \"unitary\" }\n"
-        "    PluginParameter { name: \"osm.mapping.cache.memory.cost_strategy\"; value: \"unitary\" }\n"
-        "    PluginParameter { name: \"osm.mapping.cache.memory.size\"; value: \"100\" }\n"
-        "    %4\n"
-        "  }\n}")
-                            .arg(Background.name(), repository, m_cache->path(), QString::fromUtf8(extra));
+    const QString qml
+        = QStringLiteral(
+              "import QtQuick\nimport Corvel.Map\n"
+              "Map { width: 512; height: 512; zoomLevel: 2; color: \"%1\"; copyrightsVisible: false\n"
+              "  plugin: Plugin { name: \"osm\"\n"
+              "    PluginParameter { name: \"osm.mapping.providersrepository.address\"; value: \"%2\" }\n"
+              "    PluginParameter { name: \"osm.mapping.cache.directory\"; value: \"%3\" }\n"
+              "    PluginParameter { name: \"osm.mapping.cache.disk.cost_strategy\"; value: \"unitary\" }\n"
+              "    PluginParameter { name: \"osm.mapping.cache.memory.cost_strategy\"; value: \"unitary\" }\n"
+              "    PluginParameter { name: \"osm.mapping.cache.memory.size\"; value: \"100\" }\n"
+              "    %4\n"
+              "  }\n}")
+              .arg(Background.name(), repository, m_cache->path(), QString::fromUtf8(extra));
     QQmlComponent component(&m_engine);
     component.setData(qml.toUtf8(), QUrl());
     auto *map = qobject_cast<MapView *>(component.create());
@@ -140,7 +141,8 @@ void TstMapTiles::serveDescription(const QString &path, bool highDpi)
     description.body = QStringLiteral(R"({"url": "%1", "format": "png", "minimumZoomLevel": 0, "maximumZoomLevel": 19,
                                           "copyright": "test tiles" %2})")
                            .arg(m_server->url(QStringLiteral("/tiles/%z/%x/%y.png")),
-                                highDpi ? QStringLiteral(", \"highDpiUrl\": \"%1\"").arg(m_server->url(QStringLiteral("/hd/%z/%x/%y.png")))
+                                highDpi ? QStringLiteral(", \"highDpiUrl\": \"%1\"")
+                                              .arg(m_server->url(QStringLiteral("/hd/%z/%x/%y.png")))
                                         : QString())
                            .toUtf8();
     m_server->setReply(path, description);
@@ -174,11 +176,13 @@ bool TstMapTiles::showsQuadrants(const QImage &image, const QList<QColor> &color
 
 void TstMapTiles::fetchesCachesAndWorksOffline_data()
 {
+    // clang-format off
     QTest::addColumn<bool>("highDpi");
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QString>("prefix");
     QTest::newRow("256 px tiles") << false << "tiles" << "street";
     QTest::newRow("512 px tiles for high-dpi screens") << true << "hd" << "street@2x";
+    // clang-format on
 }
 
 void TstMapTiles::fetchesCachesAndWorksOffline()
@@ -188,7 +192,8 @@ void TstMapTiles::fetchesCachesAndWorksOffline()
     QFETCH(QString, prefix);
     serveDescription(QStringLiteral("/osm/street"), highDpi);
     serveQuadrants(folder, highDpi ? 512 : 256);
-    const QByteArray parameter = "PluginParameter { name: \"osm.mapping.highdpi_tiles\"; value: " + QByteArray(highDpi ? "true" : "false") + " }";
+    const QByteArray parameter = "PluginParameter { name: \"osm.mapping.highdpi_tiles\"; value: "
+                                 + QByteArray(highDpi ? "true" : "false") + " }";
     MapView *map = makeMap(m_server->url(QStringLiteral("/osm/")), parameter);
     QVERIFY(map);
     QTRY_VERIFY_WITH_TIMEOUT(showsQuadrants(grab(), m_colors), 5000);
@@ -365,6 +370,7 @@ void TstMapTiles::requestsAreBoundedAndDroppedOutOfView()
 
 void TstMapTiles::unusableRepository_data()
 {
+    // clang-format off
     QTest::addColumn<int>("status");
     QTest::addColumn<QByteArray>("body");
     QTest::addColumn<bool>("reachable");
@@ -381,6 +387,7 @@ void TstMapTiles::unusableRepository_data()
     QTest::newRow("description of 100 kB")
         << 200 << R"({"url": "https://example.org/%z/%x/%y.png", "copyright": ")" + QByteArray(100000, 'c') + "\"}"
         << true;
+    // clang-format on
 }
 
 void TstMapTiles::unusableRepository()
@@ -397,7 +404,8 @@ void TstMapTiles::unusableRepository()
     } else {
         m_server.reset();
     }
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Map provider description .*/osm/street unusable")));
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression(QStringLiteral("^Map provider description .*/osm/street unusable")));
     // Not shown, so that no tile is asked of the public server.
     std::unique_ptr<MapView> map(makeMap(repository, QByteArray(), false));
     QVERIFY(map);
@@ -437,6 +445,7 @@ void TstMapTiles::mapTypes()
 // n-th theme's background is the n-th type's. Not shown, so no tile is asked of those hosts.
 void TstMapTiles::shippedDescriptions_data()
 {
+    // clang-format off
     QTest::addColumn<int>("type");
     QTest::addColumn<QString>("tile");
     QTest::addColumn<QString>("copyright");
@@ -452,6 +461,7 @@ void TstMapTiles::shippedDescriptions_data()
     QTest::newRow("Satellite") << 6 << "https://tiles.maps.eox.at/wmts/1.0.0/s2cloudless_3857/default/g/3/5/4.jpg"
                                << "Sentinel-2 cloudless - https://s2maps.eu by EOX IT Services GmbH (Contains modified "
                                   "Copernicus Sentinel data 2016)";
+    // clang-format on
 }
 
 void TstMapTiles::shippedDescriptions()
@@ -472,12 +482,14 @@ void TstMapTiles::shippedDescriptions()
 
 void TstMapTiles::cachedDescriptionRefreshed_data()
 {
+    // clang-format off
     QTest::addColumn<int>("ageSecs");
     QTest::addColumn<bool>("repository");
     QTest::addColumn<QString>("tile");
     QTest::newRow("an hour old") << 3600 << true << "http://127.0.0.1:1/old/3/4/5.png";
     QTest::newRow("two days old") << 2 * 86400 << true << "/tiles/3/4/5.png";
     QTest::newRow("two days old, no repository") << 2 * 86400 << false << "https://tile.openstreetmap.org/3/4/5.png";
+    // clang-format on
 }
 
 void TstMapTiles::cachedDescriptionRefreshed()
@@ -495,7 +507,8 @@ void TstMapTiles::cachedDescriptionRefreshed()
     QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-ageSecs), QFileDevice::FileModificationTime));
     file.close();
 
-    std::unique_ptr<MapView> map(makeMap(repository ? m_server->url(QStringLiteral("/osm/")) : QString(), QByteArray(), false));
+    std::unique_ptr<MapView> map(
+        makeMap(repository ? m_server->url(QStringLiteral("/osm/")) : QString(), QByteArray(), false));
     QVERIFY(map);
     QTRY_VERIFY(!map->tileEngine()->fetchingDescription());
     const QString expected = tile.startsWith(u'/') ? m_server->url(tile) : tile;
@@ -510,11 +523,13 @@ void TstMapTiles::cachedDescriptionRefreshed()
 // disk; the memory holds the one tile that fits, counted in bytes.
 void TstMapTiles::wrongSizedTilesRefused_data()
 {
+    // clang-format off
     QTest::addColumn<bool>("highDpi");
     QTest::addColumn<QList<int>>("sizes");
     QTest::addColumn<qint64>("bytes");
     QTest::newRow("256 px tiles") << false << QList<int>{4096, 512, 128, 256} << qint64(256 * 256 * 4);
     QTest::newRow("512 px tiles") << true << QList<int>{4096, 256, 1024, 512} << qint64(512 * 512 * 4);
+    // clang-format on
 }
 
 void TstMapTiles::wrongSizedTilesRefused()
@@ -525,12 +540,12 @@ void TstMapTiles::wrongSizedTilesRefused()
     serveDescription(QStringLiteral("/osm/street"), highDpi);
     const QString folder = highDpi ? QStringLiteral("hd") : QStringLiteral("tiles");
     serveQuadrants(folder, sizes);
-    const QByteArray parameter = "PluginParameter { name: \"osm.mapping.highdpi_tiles\"; value: " + QByteArray(highDpi ? "true" : "false") + " }";
+    const QByteArray parameter = "PluginParameter { name: \"osm.mapping.highdpi_tiles\"; value: "
+                                 + QByteArray(highDpi ? "true" : "false") + " }";
     MapView *map = makeMap(m_server->url(QStringLiteral("/osm/")), parameter);
     QVERIFY(map);
-    QTRY_VERIFY_WITH_TIMEOUT(m_server->requests().filter(folder + "/2/").size() == 4
-                                 && map->tileEngine()->pendingRequests() == 0,
-                             10000);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        m_server->requests().filter(folder + "/2/").size() == 4 && map->tileEngine()->pendingRequests() == 0, 10000);
     QTRY_VERIFY_WITH_TIMEOUT(showsQuadrants(grab(), {Background, Background, Background, Qt::yellow}), 5000);
     QCOMPARE(map->tileEngine()->memoryBytes(), bytes);
     const QString prefix = highDpi ? QStringLiteral("street@2x") : QStringLiteral("street");
@@ -540,9 +555,11 @@ void TstMapTiles::wrongSizedTilesRefused()
 // A tile body that goes on past any tile's size is broken off, not read to its end.
 void TstMapTiles::oversizedTileBodiesBrokenOff_data()
 {
+    // clang-format off
     QTest::addColumn<qint64>("announced");
     QTest::newRow("300 MB announced") << qint64(300) * 1000 * 1000;
     QTest::newRow("no length announced") << qint64(-2);
+    // clang-format on
 }
 
 void TstMapTiles::oversizedTileBodiesBrokenOff()

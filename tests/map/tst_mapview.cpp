@@ -58,9 +58,10 @@ std::unique_ptr<MapView> TstMapView::makeMap(QSizeF size, const QGeoCoordinate &
                                              const QByteArray &children)
 {
     QQmlComponent component(&m_engine);
-    component.setData("import QtQuick\nimport Corvel.Map\nimport MapTest\nMap { plugin: Plugin { name: \"itemsoverlay\" }\n"
-                          + children + "\n}",
-                      QUrl());
+    component.setData(
+        "import QtQuick\nimport Corvel.Map\nimport MapTest\nMap { plugin: Plugin { name: \"itemsoverlay\" }\n"
+            + children + "\n}",
+        QUrl());
     std::unique_ptr<MapView> map(qobject_cast<MapView *>(component.create()));
     if (!map) {
         qWarning() << component.errors();
@@ -76,6 +77,7 @@ std::unique_ptr<MapView> TstMapView::makeMap(QSizeF size, const QGeoCoordinate &
 // A 512 px view at zoom 1 shows the 512 px world once: 90° of longitude are 128 px.
 void TstMapView::fromCoordinate_data()
 {
+    // clang-format off
     QTest::addColumn<double>("bearing");
     QTest::addColumn<QGeoCoordinate>("coordinate");
     QTest::addColumn<QPointF>("expected");
@@ -86,6 +88,7 @@ void TstMapView::fromCoordinate_data()
     QTest::newRow("north, north up") << 0.0 << QGeoCoordinate(66.51326044311186, 0) << QPointF(256, 128);
     QTest::newRow("north shows down when heading south") << 180.0 << QGeoCoordinate(66.51326044311186, 0) << QPointF(256, 384);
     QTest::newRow("east, heading 45") << 45.0 << QGeoCoordinate(0, 90) << QPointF(256 + 90.50966799, 256 - 90.50966799);
+    // clang-format on
 }
 
 void TstMapView::fromCoordinate()
@@ -96,7 +99,8 @@ void TstMapView::fromCoordinate()
     auto map = makeMap(QSizeF(512, 512), QGeoCoordinate(0, 0), 1.0, bearing);
     QVERIFY(map);
     const QPointF point = map->fromCoordinate(coordinate, false);
-    QVERIFY2(QLineF(point, expected).length() < 1e-6, qPrintable(QStringLiteral("%1,%2").arg(point.x()).arg(point.y())));
+    QVERIFY2(QLineF(point, expected).length() < 1e-6,
+             qPrintable(QStringLiteral("%1,%2").arg(point.x()).arg(point.y())));
     const QGeoCoordinate back = map->toCoordinate(expected, false);
     QVERIFY(std::abs(back.latitude() - coordinate.latitude()) < 1e-9);
     QVERIFY(std::abs(MapCamera::wrapDelta((back.longitude() - coordinate.longitude()) / 360.0)) < 1e-9);
@@ -104,6 +108,7 @@ void TstMapView::fromCoordinate()
 
 void TstMapView::roundTrip_data()
 {
+    // clang-format off
     QTest::addColumn<double>("zoom");
     QTest::addColumn<double>("bearing");
     QTest::addColumn<QGeoCoordinate>("coordinate");
@@ -113,6 +118,7 @@ void TstMapView::roundTrip_data()
         for (double bearing : {0.0, 45.0, 170.0})
             QTest::addRow("zoom %g bearing %g", zoom, bearing) << zoom << bearing << coordinate;
     }
+    // clang-format on
 }
 
 void TstMapView::roundTrip()
@@ -136,6 +142,7 @@ void TstMapView::roundTrip()
 
 void TstMapView::pan_data()
 {
+    // clang-format off
     QTest::addColumn<double>("bearing");
     QTest::addColumn<QPoint>("delta");
     QTest::addColumn<QGeoCoordinate>("expected");
@@ -143,6 +150,7 @@ void TstMapView::pan_data()
     QTest::newRow("up, heading east") << 90.0 << QPoint(0, -128) << QGeoCoordinate(0, 90);
     QTest::newRow("down, heading south") << 180.0 << QPoint(0, 128) << QGeoCoordinate(66.51326044311186, 0);
     QTest::newRow("across the antimeridian") << 0.0 << QPoint(-320, 0) << QGeoCoordinate(0, 135);
+    // clang-format on
 }
 
 void TstMapView::pan()
@@ -158,6 +166,7 @@ void TstMapView::pan()
 
 void TstMapView::fitViewport_data()
 {
+    // clang-format off
     QTest::addColumn<double>("bearing");
     QTest::addColumn<QGeoRectangle>("rectangle");
     QTest::addColumn<double>("centerLongitude");
@@ -166,6 +175,7 @@ void TstMapView::fitViewport_data()
     QTest::newRow("tall box, heading 170") << 170.0 << QGeoRectangle(QGeoCoordinate(52, 8), QGeoCoordinate(47, 9)) << 8.5;
     QTest::newRow("across the antimeridian") << 0.0 << QGeoRectangle(QGeoCoordinate(10, 170), QGeoCoordinate(-20, -170))
                                              << -180.0;
+    // clang-format on
 }
 
 void TstMapView::fitViewport()
@@ -181,11 +191,12 @@ void TstMapView::fitViewport()
     QCOMPARE(map->bearing(), bearing);
     QVERIFY(std::abs(MapCamera::wrapDelta((map->center().longitude() - centerLongitude) / 360.0)) < 1e-9);
     double closest = std::numeric_limits<double>::max();
-    const QList<QGeoCoordinate> corners = {rectangle.topLeft(), rectangle.topRight(), rectangle.bottomLeft(),
-                                           rectangle.bottomRight()};
+    const QList<QGeoCoordinate> corners
+        = {rectangle.topLeft(), rectangle.topRight(), rectangle.bottomLeft(), rectangle.bottomRight()};
     for (const QGeoCoordinate &corner : corners) {
         const QPointF p = map->fromCoordinate(corner, false);
-        QVERIFY2(p.x() >= margin - 1e-6 && p.x() <= w - margin + 1e-6 && p.y() >= margin - 1e-6 && p.y() <= h - margin + 1e-6,
+        QVERIFY2(p.x() >= margin - 1e-6 && p.x() <= w - margin + 1e-6 && p.y() >= margin - 1e-6
+                     && p.y() <= h - margin + 1e-6,
                  qPrintable(QStringLiteral("%1 at %2,%3").arg(corner.toString()).arg(p.x()).arg(p.y())));
         closest = std::min({closest, p.x(), w - p.x(), p.y(), h - p.y()});
     }
@@ -193,12 +204,14 @@ void TstMapView::fitViewport()
     QVERIFY2(closest < margin + 0.5, qPrintable(QString::number(closest)));
 
     // A lone point cannot be fitted closer than the highest zoom.
-    map->fitViewportToGeoShape(QVariant::fromValue(QGeoRectangle(QGeoCoordinate(48, 2), QGeoCoordinate(48, 2))), margin);
+    map->fitViewportToGeoShape(QVariant::fromValue(QGeoRectangle(QGeoCoordinate(48, 2), QGeoCoordinate(48, 2))),
+                               margin);
     QCOMPARE(map->zoomLevel(), 18.0);
 }
 
 void TstMapView::alignCoordinateToPoint_data()
 {
+    // clang-format off
     QTest::addColumn<double>("zoom");
     QTest::addColumn<double>("bearing");
     QTest::addColumn<QGeoCoordinate>("coordinate");
@@ -207,6 +220,7 @@ void TstMapView::alignCoordinateToPoint_data()
     QTest::newRow("turned") << 10.6 << 45.0 << QGeoCoordinate(47.5, 11.2) << QPointF(100, 650);
     QTest::newRow("close in, heading 170") << 18.0 << 170.0 << QGeoCoordinate(-33.9461, 151.1772) << QPointF(900, 10);
     QTest::newRow("across the antimeridian") << 4.0 << 0.0 << QGeoCoordinate(-17.75, 177.45) << QPointF(990, 350);
+    // clang-format on
 }
 
 void TstMapView::alignCoordinateToPoint()
@@ -226,9 +240,11 @@ void TstMapView::alignCoordinateToPoint()
 
 void TstMapView::rotatedVisibleRegion_data()
 {
+    // clang-format off
     QTest::addColumn<double>("bearing");
     for (double bearing : {0.0, 30.0, 45.0, 170.0})
         QTest::addRow("heading %g", bearing) << bearing;
+    // clang-format on
 }
 
 void TstMapView::rotatedVisibleRegion()
@@ -239,7 +255,8 @@ void TstMapView::rotatedVisibleRegion()
     QVERIFY(map);
     const QGeoShape region = map->visibleRegion();
     const QGeoRectangle box = region.boundingGeoRectangle();
-    const QList<QPointF> corners = {QPointF(0.5, 0.5), QPointF(w - 0.5, 0.5), QPointF(w - 0.5, h - 0.5), QPointF(0.5, h - 0.5)};
+    const QList<QPointF> corners
+        = {QPointF(0.5, 0.5), QPointF(w - 0.5, 0.5), QPointF(w - 0.5, h - 0.5), QPointF(0.5, h - 0.5)};
     for (const QPointF &corner : corners) {
         QVERIFY2(box.contains(map->toCoordinate(corner)), qPrintable(map->toCoordinate(corner).toString()));
         QVERIFY(region.contains(map->toCoordinate(corner)));
@@ -357,7 +374,9 @@ void TstMapView::qmlInterface()
             }
             function corner() { return map.fromCoordinate(QtPositioning.coordinate(52, 0), false) }
         }
-    )").replace("CACHE", cache.path().toUtf8()), QUrl());
+    )")
+                          .replace("CACHE", cache.path().toUtf8()),
+                      QUrl());
     std::unique_ptr<MapView> map(qobject_cast<MapView *>(component.create()));
     QVERIFY2(map, qPrintable(component.errorString()));
     // Not in a window, so no tile is asked for; the types are there for the first binding.
@@ -376,7 +395,8 @@ void TstMapView::qmlInterface()
     QVariant corner;
     QMetaObject::invokeMethod(map.get(), "corner", Q_RETURN_ARG(QVariant, corner));
     const QPointF p = corner.toPointF();
-    QVERIFY2(p.x() > 124.999 && p.y() > 124.999 && p.x() < 675.001, qPrintable(QStringLiteral("%1,%2").arg(p.x()).arg(p.y())));
+    QVERIFY2(p.x() > 124.999 && p.y() > 124.999 && p.x() < 675.001,
+             qPrintable(QStringLiteral("%1,%2").arg(p.x()).arg(p.y())));
 }
 
 QTEST_MAIN(TstMapView)

@@ -23,7 +23,7 @@ namespace {
 bool near(QRgb pixel, const QColor &color, int tolerance = 40)
 {
     return std::abs(qRed(pixel) - color.red()) <= tolerance && std::abs(qGreen(pixel) - color.green()) <= tolerance
-        && std::abs(qBlue(pixel) - color.blue()) <= tolerance;
+           && std::abs(qBlue(pixel) - color.blue()) <= tolerance;
 }
 
 // Rows of a column where the image has the colour, as the middle of the run found.
@@ -161,8 +161,10 @@ void TstPixelMapItems::greatCircleBowsNorth()
     QVERIFY(globe > 0 && straight > 0);
     // tan(lat) = (tan 40 sin 35 + tan 50 sin 35) / sin 70 gives 51.1 N on the great circle at 35 W;
     // the straight line passes midway between its ends on screen.
-    QVERIFY2(std::abs(globe - map->fromCoordinate(QGeoCoordinate(51.1, -35)).y()) <= 3.0, qPrintable(QString::number(globe)));
-    const double chord = (map->fromCoordinate(QGeoCoordinate(40, -70)).y() + map->fromCoordinate(QGeoCoordinate(50, 0)).y()) / 2.0;
+    QVERIFY2(std::abs(globe - map->fromCoordinate(QGeoCoordinate(51.1, -35)).y()) <= 3.0,
+             qPrintable(QString::number(globe)));
+    const double chord
+        = (map->fromCoordinate(QGeoCoordinate(40, -70)).y() + map->fromCoordinate(QGeoCoordinate(50, 0)).y()) / 2.0;
     QVERIFY2(std::abs(straight - chord) <= 2.0, qPrintable(QString::number(straight)));
     QVERIFY(globe < straight - 20.0);
 }
@@ -211,7 +213,8 @@ void TstPixelMapItems::dashedLineShowsGaps()
     }
     QVERIFY2(runs.size() > 20, qPrintable(QString::number(runs.size())));
     for (qsizetype i = 1; i < runs.size(); ++i)
-        QVERIFY2(std::abs(std::abs(runs.at(i)) - (runs.at(i) > 0 ? 16 : 8)) <= 1, qPrintable(QString::number(runs.at(i))));
+        QVERIFY2(std::abs(std::abs(runs.at(i)) - (runs.at(i) > 0 ? 16 : 8)) <= 1,
+                 qPrintable(QString::number(runs.at(i))));
 }
 
 void TstPixelMapItems::pointerMeetsShapesNotBoxes()
@@ -315,7 +318,7 @@ void TstPixelMapItems::grabHoldsTilesAndItems()
             return false;
         const QImage image = result->image();
         return near(image.pixel(256, 256), Qt::magenta) && near(image.pixel(100, 100), Qt::green)
-            && near(image.pixel(400, 400), Qt::green);
+               && near(image.pixel(400, 400), Qt::green);
     };
     QTRY_VERIFY_WITH_TIMEOUT(holds(), 5000);
 }
@@ -343,6 +346,7 @@ QTEST_MAIN(TstPixelMapItems)
 
 void TstPixelMapItems::symbolTakesTheTint_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("tint");
     QTest::addColumn<QColor>("inside");
     // The picture: its left half opaque dark green (0, 100, 0), its right half clear.
@@ -351,6 +355,7 @@ void TstPixelMapItems::symbolTakesTheTint_data()
     // Alpha 0x80 weighs the tint by 128/255: 0 + 63 * 0.502 = 32, 100 + (81 - 100) * 0.502 = 90,
     // 0 + 181 * 0.502 = 91.
     QTest::newRow("half tint mixes") << "#803f51b5" << QColor(32, 90, 91);
+    // clang-format on
 }
 
 void TstPixelMapItems::symbolTakesTheTint()
@@ -400,6 +405,7 @@ void TstPixelMapItems::symbolTakesTheTint()
 
 void TstPixelMapItems::outlineFillsAndStrokes_data()
 {
+    // clang-format off
     QTest::addColumn<qreal>("strokeWidth");
     QTest::addColumn<QColor>("edge");
     QTest::addColumn<QColor>("beside");
@@ -407,6 +413,7 @@ void TstPixelMapItems::outlineFillsAndStrokes_data()
     // (50, 50): the edge at x = 30 is stroked half inside, half outside.
     QTest::newRow("stroked") << 4.0 << QColor(Qt::blue) << QColor(Qt::blue);
     QTest::newRow("no stroke") << 0.0 << QColor(Qt::red) << QColor(Qt::white);
+    // clang-format on
 }
 
 void TstPixelMapItems::outlineFillsAndStrokes()

@@ -7,7 +7,11 @@
 class WarningCounter
 {
 public:
-    WarningCounter() { s_previous = qInstallMessageHandler(&WarningCounter::handle); s_count = 0; }
+    WarningCounter()
+    {
+        s_previous = qInstallMessageHandler(&WarningCounter::handle);
+        s_count = 0;
+    }
     ~WarningCounter() { qInstallMessageHandler(s_previous); }
     WarningCounter(const WarningCounter &) = delete;
     WarningCounter &operator=(const WarningCounter &) = delete;

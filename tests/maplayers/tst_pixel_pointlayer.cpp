@@ -105,24 +105,37 @@ void TstPixelPointLayer::init()
 {
     m_window = std::make_unique<QQuickWindow>();
     QString error;
-    m_map = PixelCheck::showMap(m_engine, *m_window, 10, R"(MapPointLayer { hiddenUids: ["H1"] })", error, "import Waylore.MapLayers");
+    m_map = PixelCheck::showMap(m_engine, *m_window, 10, R"(MapPointLayer { hiddenUids: ["H1"] })", error,
+                                "import Waylore.MapLayers");
     QVERIFY2(m_map, qPrintable(error));
     m_layer = m_map->findChild<MapPointLayer *>();
     QVERIFY(m_layer);
 
     m_model = std::make_unique<QStandardItemModel>();
-    const QList<QByteArray> roles = {"role_uid", "role_position", "role_type", "role_code", "role_icon",
-                                     "role_icon_offset", "role_text_offset", "role_minzoom_details"};
+    const QList<QByteArray> roles = {"role_uid",  "role_position",    "role_type",        "role_code",
+                                     "role_icon", "role_icon_offset", "role_text_offset", "role_minzoom_details"};
     QHash<int, QByteArray> names;
     for (int i = 0; i < roles.size(); ++i)
         names.insert(Qt::UserRole + i, roles.at(i));
     m_model->setItemRoleNames(names);
-    struct Row { const char *uid; double longitude; int type; const char *icon; double minzoom; };
+    struct Row
+    {
+        const char *uid;
+        double longitude;
+        int type;
+        const char *icon;
+        double minzoom;
+    };
     for (const Row &row : {Row{"A1", 0.0, 1, "icon", 8}, Row{"N1", 0.05, 2, "", 12}, Row{"H1", -0.05, 2, "", 12},
                            Row{"N2", 0.05, 2, "", 12}}) {
         auto *item = new QStandardItem;
-        const QVariantList values = {QString::fromLatin1(row.uid), QVariant::fromValue(QGeoCoordinate(0.0, row.longitude)), row.type,
-                                     QString::fromLatin1(row.uid), qstrcmp(row.icon, "icon") == 0 ? m_icon : QString(), 0, 10,
+        const QVariantList values = {QString::fromLatin1(row.uid),
+                                     QVariant::fromValue(QGeoCoordinate(0.0, row.longitude)),
+                                     row.type,
+                                     QString::fromLatin1(row.uid),
+                                     qstrcmp(row.icon, "icon") == 0 ? m_icon : QString(),
+                                     0,
+                                     10,
                                      row.minzoom};
         for (int i = 0; i < values.size(); ++i)
             item->setData(values.at(i), Qt::UserRole + i);
@@ -150,6 +163,7 @@ QImage TstPixelPointLayer::grab()
 // Positions in the map's item layer, whose origin is the view centre (200, 150).
 void TstPixelPointLayer::findsRows_data()
 {
+    // clang-format off
     QTest::addColumn<QPointF>("position");
     QTest::addColumn<int>("row");
     QTest::newRow("the symbol") << QPointF(0, 0) << 0;
@@ -160,6 +174,7 @@ void TstPixelPointLayer::findsRows_data()
     QTest::newRow("the dot's edge (6 px)") << QPointF(39, -3) << 3;
     QTest::newRow("beside the dot") << QPointF(40, 0) << -1;
     QTest::newRow("a hidden point") << QPointF(-36, 0) << -1;
+    // clang-format on
 }
 
 void TstPixelPointLayer::findsRows()
@@ -175,6 +190,7 @@ void TstPixelPointLayer::findsRows()
 // nothing while hidden.
 void TstPixelPointLayer::shapes_data()
 {
+    // clang-format off
     QTest::addColumn<double>("zoom");
     QTest::addColumn<QStringList>("detail");
     QTest::addColumn<int>("selected");
@@ -185,6 +201,7 @@ void TstPixelPointLayer::shapes_data()
     QTest::newRow("on the procedure") << 10.0 << QStringList{"N1"} << -1 << QStringList() << int(MapPointLayer::Details);
     QTest::newRow("selected") << 10.0 << QStringList() << 1 << QStringList() << int(MapPointLayer::Details);
     QTest::newRow("hidden") << 12.0 << QStringList{"N1"} << 1 << QStringList{"N1"} << int(MapPointLayer::None);
+    // clang-format on
 }
 
 void TstPixelPointLayer::shapes()

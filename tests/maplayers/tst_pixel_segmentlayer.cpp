@@ -88,14 +88,23 @@ void TstPixelSegmentLayer::init()
 {
     m_window = std::make_unique<QQuickWindow>();
     QString error;
-    m_map = PixelCheck::showMap(m_engine, *m_window, 11, R"(MapSegmentLayer { trackType: 20; pixelPerNm: 10 })", error, "import Waylore.MapLayers");
+    m_map = PixelCheck::showMap(m_engine, *m_window, 11, R"(MapSegmentLayer { trackType: 20; pixelPerNm: 10 })", error,
+                                "import Waylore.MapLayers");
     QVERIFY2(m_map, qPrintable(error));
     m_layer = m_map->findChild<MapSegmentLayer *>();
     QVERIFY(m_layer);
 
     m_model = std::make_unique<QStandardItemModel>();
-    const QList<QByteArray> roles = {"role_uid", "role_type", "role_line", "role_center", "role_code", "role_minzoom",
-                                     "role_minzoom_details", "role_distance", "role_direction", "role_text_rotation",
+    const QList<QByteArray> roles = {"role_uid",
+                                     "role_type",
+                                     "role_line",
+                                     "role_center",
+                                     "role_code",
+                                     "role_minzoom",
+                                     "role_minzoom_details",
+                                     "role_distance",
+                                     "role_direction",
+                                     "role_text_rotation",
                                      "role_arrow_rotation"};
     QHash<int, QByteArray> names;
     for (int i = 0; i < roles.size(); ++i)
@@ -103,9 +112,19 @@ void TstPixelSegmentLayer::init()
     m_model->setItemRoleNames(names);
     for (const auto &[uid, type, latitude, rotation] : {std::tuple{"L1", 1, 0.05, 0}, std::tuple{"H1", 2, -0.05, 90}}) {
         auto *item = new QStandardItem;
-        const QVariantList line{QVariant::fromValue(QGeoCoordinate(latitude, -0.1)), QVariant::fromValue(QGeoCoordinate(latitude, 0.1))};
-        const QVariantList values = {QString::fromLatin1(uid), type, line, QVariant::fromValue(QGeoCoordinate(latitude, 0.0)),
-                                     QString::fromLatin1(uid), 5.0, 20.0, 12.0, 1, rotation, 90};
+        const QVariantList line{QVariant::fromValue(QGeoCoordinate(latitude, -0.1)),
+                                QVariant::fromValue(QGeoCoordinate(latitude, 0.1))};
+        const QVariantList values = {QString::fromLatin1(uid),
+                                     type,
+                                     line,
+                                     QVariant::fromValue(QGeoCoordinate(latitude, 0.0)),
+                                     QString::fromLatin1(uid),
+                                     5.0,
+                                     20.0,
+                                     12.0,
+                                     1,
+                                     rotation,
+                                     90};
         for (int i = 0; i < values.size(); ++i)
             item->setData(values.at(i), Qt::UserRole + i);
         m_model->appendRow(item);
@@ -134,6 +153,7 @@ QImage TstPixelSegmentLayer::grab()
 // upright along its segment, stands h wide and w high about its centre (0, 72.82).
 void TstPixelSegmentLayer::findsRows_data()
 {
+    // clang-format off
     QTest::addColumn<QPointF>("position");
     QTest::addColumn<QStringList>("plan");
     QTest::addColumn<bool>("labels");
@@ -147,6 +167,7 @@ void TstPixelSegmentLayer::findsRows_data()
     QTest::newRow("a line of the plan, off its label") << QPointF(100, -Offset) << QStringList{"L1"} << false << -1;
     QTest::newRow("the label, off its line") << QPointF(0, 0) << QStringList() << true << 1;
     QTest::newRow("where the label would be") << QPointF(0, 0) << QStringList() << false << -1;
+    // clang-format on
 }
 
 void TstPixelSegmentLayer::findsRows()

@@ -63,7 +63,10 @@ QStringList summary()
     QStringList lines;
     for (Point *point : db->pointModel()->items()) {
         const auto *field = static_cast<Airport *>(point);
-        lines.append(QStringLiteral("AIRP %1 %2 %3 %4").arg(field->uid(), field->region()).arg(field->elevation()).arg(field->name()));
+        lines.append(QStringLiteral("AIRP %1 %2 %3 %4")
+                         .arg(field->uid(), field->region())
+                         .arg(field->elevation())
+                         .arg(field->name()));
         for (int type = 0; type <= 6; ++type) {
             for (const Atc &atc : field->atcsOfType(type))
                 lines.append(
@@ -77,26 +80,25 @@ QStringList summary()
                      + (item->holeCount() ? QStringLiteral(" holes %1").arg(item->holeCount()) : QString()));
     for (Paintlight *item : db->paintlightModel()->items())
         lines.append(QStringLiteral("LINE %1 %2 %3 %4")
-                                        .arg(item->nodes().size())
-                                        .arg(item->isClosed() ? QStringLiteral("closed")
-                                                              : QStringLiteral("open"))
-                                                                  .arg(item->typeCount())
-                                                                  .arg(int(item->types()), 4, 16, QLatin1Char('0')));
+                         .arg(item->nodes().size())
+                         .arg(item->isClosed() ? QStringLiteral("closed") : QStringLiteral("open"))
+                         .arg(item->typeCount())
+                         .arg(int(item->types()), 4, 16, QLatin1Char('0')));
     for (Boundary *item : db->boundaryModel()->items())
         lines.append(QStringLiteral("BND %1").arg(item->nodes().size())
                      + (item->holeCount() ? QStringLiteral(" holes %1").arg(item->holeCount()) : QString()));
     for (Taxiname *item : db->taxinameModel()->items())
         lines.append(QStringLiteral("TXN %1 %2 %3 %4")
-                                        .arg(item->name())
-                                        .arg(qRound(item->heading()))
-                                        .arg(item->direction())
-                                        .arg(item->wingspan()));
+                         .arg(item->name())
+                         .arg(qRound(item->heading()))
+                         .arg(item->direction())
+                         .arg(item->wingspan()));
     for (Startup *item : db->startupModel()->items())
         lines.append(QStringLiteral("SUP %1 %2 %3 %4")
-                                        .arg(item->name())
-                                        .arg(item->startupType())
-                                        .arg(item->airplanes())
-                                        .arg(double(item->heading()), 0, 'f', 1));
+                         .arg(item->name())
+                         .arg(item->startupType())
+                         .arg(item->airplanes())
+                         .arg(double(item->heading()), 0, 'f', 1));
     return lines;
 }
 
@@ -322,6 +324,7 @@ void TestAptReader::procedureFilePerAirport()
 
 void TestAptReader::header_data()
 {
+    // clang-format off
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QStringList>("expected");
     QTest::addColumn<int>("airports");
@@ -340,6 +343,7 @@ void TestAptReader::header_data()
     QTest::newRow("version line blank") << "I\n\n" + body << QStringList{version + " "} << 1;
     QTest::newRow("empty file") << QByteArray() << QStringList{format, version + " "} << 0;
     QTest::newRow("only the first line") << QByteArray("I") << QStringList{version + " "} << 0;
+    // clang-format on
 }
 
 void TestAptReader::header()
@@ -357,6 +361,7 @@ void TestAptReader::header()
 // and the warnings logged.
 void TestAptReader::rows_data()
 {
+    // clang-format off
     QTest::addColumn<QByteArray>("body");
     QTest::addColumn<QStringList>("expected");
     QTest::addColumn<QStringList>("expectedWarnings");
@@ -489,6 +494,7 @@ void TestAptReader::rows_data()
     QTest::newRow("same code twice") << airport + airport
                                      << QStringList{"AIRP ABCD AB 100 Test", "AIRP ABCD_1 AB 100 Test"}
                                      << QStringList();
+    // clang-format on
 }
 
 void TestAptReader::rows()
@@ -521,12 +527,14 @@ void TestAptReader::taxiLabelPosition()
 
 void TestAptReader::progressEvery100_data()
 {
+    // clang-format off
     QTest::addColumn<int>("airports");
     QTest::addColumn<QStringList>("expected");
     QTest::newRow("99") << 99 << QStringList();
     QTest::newRow("100") << 100 << QStringList{"Loading airports: 100"};
     QTest::newRow("101") << 101 << QStringList{"Loading airports: 100"};
     QTest::newRow("250") << 250 << QStringList{"Loading airports: 100", "Loading airports: 200"};
+    // clang-format on
 }
 
 void TestAptReader::progressEvery100()
@@ -562,6 +570,7 @@ void TestAptReader::hugeLines()
 // A row of up to the reader's line limit is read whole; one byte more and it is skipped.
 void TestAptReader::lineLengthLimit_data()
 {
+    // clang-format off
     QTest::addColumn<int>("length");
     QTest::addColumn<QByteArray>("end");
     QTest::addColumn<bool>("read");
@@ -571,6 +580,7 @@ void TestAptReader::lineLengthLimit_data()
     QTest::newRow("at the limit with CR LF") << limit - 1 << QByteArray("\r\n") << true;
     QTest::newRow("one over") << limit + 1 << QByteArray("\n") << false;
     QTest::newRow("one over, last line") << limit + 1 << QByteArray() << false;
+    // clang-format on
 }
 
 void TestAptReader::lineLengthLimit()

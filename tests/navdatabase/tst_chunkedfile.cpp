@@ -55,12 +55,14 @@ private slots:
 // Files are written with zstd; those of earlier versions, with zlib chunks, still read.
 void TestChunkedFile::roundTripSameOnOneAndManyThreads_data()
 {
+    // clang-format off
     QTest::addColumn<ChunkedFile::Codec>("codec");
     QTest::addColumn<QByteArray>("magic");
     QTest::addColumn<QByteArray>("firstChunkStart");
     QTest::newRow("zstd") << ChunkedFile::Codec::Zstd << QByteArray("WLDZ") << QByteArray::fromHex("28b52ffd");
     // 0x78 0x01: deflate with a 32 KB window at the quickest level.
     QTest::newRow("zlib, earlier files") << ChunkedFile::Codec::Zlib << QByteArray("WLDC") << QByteArray::fromHex("7801");
+    // clang-format on
 }
 
 void TestChunkedFile::roundTripSameOnOneAndManyThreads()
@@ -106,6 +108,7 @@ void TestChunkedFile::mixedCodecsRefused()
 
 void TestChunkedFile::damage_data()
 {
+    // clang-format off
     QTest::addColumn<int>("kind");
     QTest::addColumn<bool>("splits");
     QTest::newRow("cut in the last chunk") << 0 << false;
@@ -115,6 +118,7 @@ void TestChunkedFile::damage_data()
     QTest::newRow("stream bytes changed") << 4 << true;
     QTest::newRow("expanded size one short") << 5 << true;
     QTest::newRow("zlib stream read as zstd") << 6 << true;
+    // clang-format on
 }
 
 void TestChunkedFile::damage()
@@ -125,6 +129,7 @@ void TestChunkedFile::damage()
     // The second chunk's entry begins at 12 + 16; its stream after the first chunk's.
     const qsizetype secondEntry = 12 + 16;
     const qsizetype firstData = 12 + 16 * 40;
+    // clang-format off
     switch (kind) {
     case 0: file.chop(3); break;
     case 1: file.append('x'); break;
@@ -134,6 +139,7 @@ void TestChunkedFile::damage()
     case 5: setWord(file, secondEntry + 8, qFromBigEndian<quint32>(file.constData() + secondEntry + 8) - 1); break;
     case 6: file = composed(4, ChunkedFile::Codec::Zlib).replace(4, 4, "WLDZ"); break;
     }
+    // clang-format on
     QList<ChunkedFile::Chunk> chunks;
     QString error;
     QCOMPARE(ChunkedFile::split(file, chunks, &error), splits);

@@ -17,26 +17,26 @@ namespace {
 QString fields(const Record &r)
 {
     return QStringLiteral("seq=%1 route=%2 trans=%3 fix=%4 navaid=%5 terminal=%6 region=[%7] desc=%8 turn=%9")
-            .arg(r.sequence())
-            .arg(r.routeType())
-            .arg(r.transition(), r.fixIdentifier(), r.navaidIdentifier(), r.terminal(), r.region())
-            .arg(r.description(), 8, 16, QLatin1Char('0'))
-            .arg(r.turnDirection())
-        + QStringLiteral(" pt=%1 course=%2 dist=%3 time=%4 altdesc=%5 alt=%6/%7 ta=%8 speed=%9")
-                             .arg(r.pathTerminator())
-                             .arg(r.course())
-                             .arg(double(r.distance()))
-                             .arg(r.isTime())
-                             .arg(r.altitudeDescription())
-                             .arg(r.altitude1())
-                             .arg(r.altitude2())
-                             .arg(r.transitionAltitude())
-                             .arg(r.speed())
-                         + QStringLiteral(" radius=%1 theta=%2 kinds=%3/%4")
-                               .arg(double(r.arcRadius()))
-                               .arg(r.theta())
-                               .arg(r.fixKind())
-                               .arg(r.navaidKind());
+               .arg(r.sequence())
+               .arg(r.routeType())
+               .arg(r.transition(), r.fixIdentifier(), r.navaidIdentifier(), r.terminal(), r.region())
+               .arg(r.description(), 8, 16, QLatin1Char('0'))
+               .arg(r.turnDirection())
+           + QStringLiteral(" pt=%1 course=%2 dist=%3 time=%4 altdesc=%5 alt=%6/%7 ta=%8 speed=%9")
+                 .arg(r.pathTerminator())
+                 .arg(r.course())
+                 .arg(double(r.distance()))
+                 .arg(r.isTime())
+                 .arg(r.altitudeDescription())
+                 .arg(r.altitude1())
+                 .arg(r.altitude2())
+                 .arg(r.transitionAltitude())
+                 .arg(r.speed())
+           + QStringLiteral(" radius=%1 theta=%2 kinds=%3/%4")
+                 .arg(double(r.arcRadius()))
+                 .arg(r.theta())
+                 .arg(r.fixKind())
+                 .arg(r.navaidKind());
 }
 
 quint32 d(const char *code)
@@ -166,6 +166,7 @@ void TestCifpLoader::proceduresOfAFile()
 
 void TestCifpLoader::legs_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("index");
     QTest::addColumn<Record>("expected");
@@ -226,6 +227,7 @@ void TestCifpLoader::legs_data()
                                                  1, 0, 5000));
     QTest::newRow("APPCH PI") << "D07" << 1
                               << withKinds(R::VhfNavaid, R::AnyKind, expect(20, 9, "ALL", "FFM", "", "ENRT", "ED", "V   ", 0, R::PI, 252, 10.0, 0, 0, 4000));
+    // clang-format on
 }
 
 void TestCifpLoader::legs()
@@ -324,8 +326,8 @@ void TestCifpLoader::databaseQueries()
     m_database->addPoint(other);
     QHash<QString, Point *> fixes;
     for (const QString &code : {QStringLiteral("ANEKI"), QStringLiteral("KERAX"), QStringLiteral("TOBAK")}) {
-        auto *fix = new Point(Point::FIX, QGeoCoordinate(50.0, 8.0), code,
-                              QStringLiteral("ENRT"), QStringLiteral("ED"), code, 0, 0.0f, QStringLiteral("    "));
+        auto *fix = new Point(Point::FIX, QGeoCoordinate(50.0, 8.0), code, QStringLiteral("ENRT"), QStringLiteral("ED"),
+                              code, 0, 0.0f, QStringLiteral("    "));
         m_database->addPoint(fix);
         fixes.insert(code, fix);
     }
@@ -342,11 +344,11 @@ void TestCifpLoader::databaseQueries()
     QVERIFY(Database::proceduresOf(other, 0).isEmpty());
 
     QCOMPARE(Database::proceduresOfRunway(QStringLiteral("EDDF"), Procedure::SID, QStringLiteral("25C")),
-                                          QList<Procedure *>{sid});
+             QList<Procedure *>{sid});
     QCOMPARE(Database::proceduresOfRunway(QStringLiteral("EDDF"), Procedure::STAR, QStringLiteral("25B")),
-                                          QList<Procedure *>{star});
+             QList<Procedure *>{star});
     QCOMPARE(Database::proceduresOfRunway(QStringLiteral("EDDF"), Procedure::APPCH, QStringLiteral("25L")),
-                                          QList<Procedure *>{ils});
+             QList<Procedure *>{ils});
     QVERIFY(Database::proceduresOfRunway(QStringLiteral("EDDF"), Procedure::SID, QString()).isEmpty());
     QVERIFY(Database::proceduresOfRunway(QStringLiteral("EDDF"), 0, QStringLiteral("25C")).isEmpty());
 
@@ -358,10 +360,10 @@ void TestCifpLoader::databaseQueries()
     QVERIFY(vor->inputs(false).isEmpty());
 
     QCOMPARE(Database::proceduresThrough(fixes.value(QStringLiteral("KERAX")), nullptr, 0),
-                                         (QList<Procedure *>{sid, star, ils}));
+             (QList<Procedure *>{sid, star, ils}));
     QCOMPARE(Database::proceduresThrough(fixes.value(QStringLiteral("TOBAK")), nullptr, 0), QList<Procedure *>{star});
     QCOMPARE(Database::proceduresThrough(fixes.value(QStringLiteral("KERAX")), eddf, Procedure::STAR),
-                                         QList<Procedure *>{star});
+             QList<Procedure *>{star});
     QVERIFY(Database::proceduresThrough(fixes.value(QStringLiteral("KERAX")), other, 0).isEmpty());
     QCOMPARE(Database::proceduresThrough(eddf, eddf, 0), (QList<Procedure *>{sid, star, ils, vor}));
     QCOMPARE(Database::procedureThrough(fixes.value(QStringLiteral("KERAX")), nullptr, Procedure::APPCH), ils);

@@ -1,7 +1,6 @@
 #include "airport.h"
 #include "basemodel.h"
 #include "boundary.h"
-#include "taxiway.h"
 #include "database.h"
 #include "listproxymodel.h"
 #include "mapproxymodel.h"
@@ -10,12 +9,14 @@
 #include "segment.h"
 #include "settings.h"
 #include "startup.h"
+#include "taxiway.h"
 #include "testsupport.h"
 
 #include <QAbstractItemModelTester>
 #include <QBuffer>
-#include <QRandomGenerator>
+#include <QFile>
 #include <QPointer>
+#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -31,11 +32,11 @@ void captureMessages(QtMsgType, const QMessageLogContext &, const QString &messa
     s_messages.append(message);
 }
 
-Point *fix(const QString &code, double lat, double lon, const QString &region = QStringLiteral("K1"), int type = Point::FIX,
-           const QString &name = QString())
+Point *fix(const QString &code, double lat, double lon, const QString &region = QStringLiteral("K1"),
+           int type = Point::FIX, const QString &name = QString())
 {
-    return new Point(type, QGeoCoordinate(lat, lon), code, QStringLiteral("ENRT"), region,
-                     name.isEmpty() ? code : name, 0, 0.0f, QStringLiteral("    "));
+    return new Point(type, QGeoCoordinate(lat, lon), code, QStringLiteral("ENRT"), region, name.isEmpty() ? code : name,
+                     0, 0.0f, QStringLiteral("    "));
 }
 
 Airport *airport(const QString &code, double lat, double lon)
@@ -114,6 +115,7 @@ private slots:
     void readStartups_data();
     void readStartups();
     void clearReleasesItems();
+    void clearReturnsPages();
     void emptiness();
     void goesWhileIndexing();
 
@@ -244,6 +246,7 @@ void TestDatabase::rowLookups()
 
 void TestDatabase::runwayIndex_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("code");
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("expected"); // 0 first runway, 1 second, -1 none
@@ -255,6 +258,7 @@ void TestDatabase::runwayIndex_data()
     QTest::newRow("other combined") << "EDDF" << "09-18" << 1;
     QTest::newRow("prefixed") << "EDDF" << "RW09" << -1;
     QTest::newRow("unknown end") << "EDDF" << "36" << -1;
+    // clang-format on
 }
 
 void TestDatabase::runwayIndex()
@@ -326,6 +330,7 @@ void TestDatabase::runwayEndNames()
 
 void TestDatabase::findNear_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("code");
     QTest::addColumn<int>("type");
     QTest::addColumn<double>("lat");
@@ -339,6 +344,7 @@ void TestDatabase::findNear_data()
     QTest::newRow("beyond half a degree") << "ABC" << int(Point::NDB) << 51.0 << 10.0 << "";
     QTest::newRow("codes are case-sensitive") << "abc" << 0 << 50.0 << 10.0 << "";
     QTest::newRow("unknown code") << "QQQ" << 0 << 50.0 << 10.0 << "";
+    // clang-format on
 }
 
 void TestDatabase::findNear()
@@ -350,7 +356,8 @@ void TestDatabase::findNear()
     QFETCH(QString, expectedName);
 
     m_db->addPoint(fix(QStringLiteral("ABC"), 10, 10, QStringLiteral("A1"), Point::NDB, QStringLiteral("ndb far")));
-    m_db->addPoint(fix(QStringLiteral("ABC"), 50.4, 10.4, QStringLiteral("A2"), Point::NDB, QStringLiteral("ndb near")));
+    m_db->addPoint(
+        fix(QStringLiteral("ABC"), 50.4, 10.4, QStringLiteral("A2"), Point::NDB, QStringLiteral("ndb near")));
     m_db->addPoint(fix(QStringLiteral("ABC"), 50.0, 10.0, QStringLiteral("A3"), Point::VOR, QStringLiteral("vor")));
     m_db->addPoint(fix(QStringLiteral("XYZ"), 50.0, 10.0));
 
@@ -378,13 +385,15 @@ void TestDatabase::findByNameAndEnrouteFix()
     QCOMPARE(Database::findPointByName(QString(), QStringLiteral("ENRT"), k1Only, Point::FIX, true), nullptr);
     QCOMPARE(Database::findEnrouteFix(QString(), k1Only, true), nullptr);
     QTest::ignoreMessage(QtInfoMsg, "Point with name \"Delta\" not found!");
-    QCOMPARE(Database::findPointByName(QStringLiteral("Delta"), QStringLiteral("*"), k1Only, Point::FIX, true), nullptr);
+    QCOMPARE(Database::findPointByName(QStringLiteral("Delta"), QStringLiteral("*"), k1Only, Point::FIX, true),
+             nullptr);
     QTest::ignoreMessage(QtInfoMsg, "Point with code \"DEF\" not found!");
     QCOMPARE(Database::findEnrouteFix(QStringLiteral("DEF"), {QStringLiteral("ZZ")}, true), nullptr);
 }
 
 void TestDatabase::nearestPoint_data()
 {
+    // clang-format off
     QTest::addColumn<QList<double>>("distances");
     QTest::addColumn<int>("expected");
 
@@ -393,6 +402,7 @@ void TestDatabase::nearestPoint_data()
     QTest::newRow("12.9 then 11.99 takes the second") << QList<double>{12.9, 11.99} << 1;
     QTest::newRow("far, near, nearer in the same mile") << QList<double>{300.0, 5.6, 5.1} << 1;
     QTest::newRow("single") << QList<double>{4000.0} << 0;
+    // clang-format on
 }
 
 void TestDatabase::nearestPoint()
@@ -405,9 +415,9 @@ void TestDatabase::nearestPoint()
     QList<Point *> candidates;
     std::vector<std::unique_ptr<Point>> owned;
     for (int i = 0; i < distances.size(); ++i) {
-        owned.push_back(std::make_unique<Point>(Point::FIX, offset(reference.position(), distances.at(i), 10.0 + 40 * i),
-                                                QStringLiteral("C%1").arg(i), QStringLiteral("ENRT"),
-                                                QStringLiteral("K1"), QString(), 0, 0.0f, QString()));
+        owned.push_back(std::make_unique<Point>(
+            Point::FIX, offset(reference.position(), distances.at(i), 10.0 + 40 * i), QStringLiteral("C%1").arg(i),
+            QStringLiteral("ENRT"), QStringLiteral("K1"), QString(), 0, 0.0f, QString()));
         candidates.append(nullptr);
         candidates.append(owned.back().get());
     }
@@ -428,8 +438,8 @@ void TestDatabase::nearestAlternateRules()
         m_db->addRunway(runway(a, QStringLiteral("01"), QStringLiteral("19"), hardLong));
         return a;
     };
-    add(QStringLiteral("LFAA"), 9.99, 0, true);   // too close
-    add(QStringLiteral("LFB"), 12.0, 90, true);   // three letters
+    add(QStringLiteral("LFAA"), 9.99, 0, true);    // too close
+    add(QStringLiteral("LFB"), 12.0, 90, true);    // three letters
     add(QStringLiteral("LFCC"), 13.0, 180, false); // short runway
     Airport *far = add(QStringLiteral("LFDD"), 40.0, 270, true);
     QCOMPARE(Database::nearestAlternate(origin), far);
@@ -491,8 +501,8 @@ void TestDatabase::randomAirport()
 void TestDatabase::segmentQueries()
 {
     Point *a = fix(QStringLiteral("AAA"), 50, 10);
-    Point *b = fix(QStringLiteral("BBB"), 50, 11);  // east of A
-    Point *c = fix(QStringLiteral("CCC"), 51, 10);  // north of A
+    Point *b = fix(QStringLiteral("BBB"), 50, 11); // east of A
+    Point *c = fix(QStringLiteral("CCC"), 51, 10); // north of A
     for (Point *p : {a, b, c})
         m_db->addPoint(p);
     auto *ab = new Segment(Segment::FORWARD, Segment::LOW, a, b, QStringLiteral("L1"), 0, 0);
@@ -527,7 +537,8 @@ void TestDatabase::removeSegmentsOfType()
     QList<Segment *> segments;
     for (int i = 0; i < 5; ++i) {
         const int type = (i == 1 || i == 3) ? Segment::TRACK : Segment::HIGH;
-        segments.append(new Segment(Segment::FORWARD, type, points.at(i), points.at(i + 1), QStringLiteral("N%1").arg(i), 0, 0));
+        segments.append(
+            new Segment(Segment::FORWARD, type, points.at(i), points.at(i + 1), QStringLiteral("N%1").arg(i), 0, 0));
         m_db->addSegment(segments.last());
     }
     const qint64 before = m_db->generation();
@@ -628,6 +639,7 @@ void TestDatabase::coordPoint()
 
 void TestDatabase::readStartups_data()
 {
+    // clang-format off
     QTest::addColumn<int>("cut");          // bytes cut from the end; -1: a negative count
     QTest::addColumn<int>("expectedRows");
     QTest::addColumn<int>("expectedStatus");
@@ -635,6 +647,7 @@ void TestDatabase::readStartups_data()
     QTest::newRow("whole list") << 0 << 3 << int(QDataStream::Ok);
     QTest::newRow("ends early") << 5 << 0 << int(QDataStream::ReadPastEnd);
     QTest::newRow("negative count") << -1 << 0 << int(QDataStream::ReadCorruptData);
+    // clang-format on
 }
 
 void TestDatabase::readStartups()
@@ -712,6 +725,51 @@ void TestDatabase::clearReleasesItems()
     QTRY_VERIFY(watched.isNull());
     QTRY_VERIFY(!m_db->retiring());
     QCOMPARE(Database::findAirport(QStringLiteral("KJFK"), false), nullptr);
+}
+
+namespace {
+
+double residentMegabytes()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1.0;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
+    }
+    return -1.0;
+}
+
+} // namespace
+
+// Deleted items leave their pages among blocks still in use, which the allocator keeps unless
+// asked: every reload would add a world's worth to the process.
+void TestDatabase::clearReturnsPages()
+{
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__) || !defined(__GLIBC__)
+    QSKIP("The pages belong to the sanitizer's allocator, or to an allocator other than glibc's");
+#else
+    const double empty = residentMegabytes();
+    QVERIFY(empty > 0.0);
+    m_db->beginModifying();
+    for (int i = 0; i < 300000; ++i)
+        m_db->addPoint(fix(QStringLiteral("P%1").arg(i), -60.0 + (i % 1200) * 0.1, -170.0 + (i / 1200) * 0.1));
+    m_db->endModifying();
+    // A block taken after the items keeps the heap from shrinking at its end.
+    auto later = std::make_unique<char[]>(64);
+    later[0] = 1;
+    const double filled = residentMegabytes();
+    QVERIFY2(filled - empty > 40.0, qPrintable(QStringLiteral("%1 MB").arg(filled - empty)));
+
+    m_db->clear();
+    QTRY_VERIFY_WITH_TIMEOUT(!m_db->retiring(), 60000);
+    const double cleared = residentMegabytes();
+    QVERIFY2(filled - cleared > (filled - empty) / 2,
+             qPrintable(
+                 QStringLiteral("%1 MB before the items, %2 with them, %3 after").arg(empty).arg(filled).arg(cleared)));
+    QVERIFY(later[0] == 1);
+#endif
 }
 
 void TestDatabase::emptiness()

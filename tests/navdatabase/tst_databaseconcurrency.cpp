@@ -39,13 +39,14 @@ void TestDatabaseConcurrency::initTestCase()
 void TestDatabaseConcurrency::readersAgainstWriter()
 {
     // Quiet: the writer logs a line per removal and renamed UID.
-    const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
+    const QtMessageHandler previous
+        = qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
 
     Database *db = m_db.get();
     QList<Point *> anchors;
     for (int i = 0; i < 8; ++i) {
-        anchors.append(new Point(Point::FIX, QGeoCoordinate(40, i), QStringLiteral("A%1").arg(i), QStringLiteral("ENRT"),
-                                 QStringLiteral("K1"), QString(), 0, 0.0f, QString()));
+        anchors.append(new Point(Point::FIX, QGeoCoordinate(40, i), QStringLiteral("A%1").arg(i),
+                                 QStringLiteral("ENRT"), QStringLiteral("K1"), QString(), 0, 0.0f, QString()));
         db->addPoint(anchors.last());
     }
     const qint64 start = db->generation();
@@ -72,15 +73,17 @@ void TestDatabaseConcurrency::readersAgainstWriter()
             if (i % 50 == 0)
                 db->removeSegmentsOfType(Segment::TRACK);
             if (i % 200 == 0) {
-                QList<Segment *> tracks{new Segment(Segment::FORWARD, Segment::TRACK, from, to, QStringLiteral("NAT"), 0, 0)};
+                QList<Segment *> tracks{
+                    new Segment(Segment::FORWARD, Segment::TRACK, from, to, QStringLiteral("NAT"), 0, 0)};
                 db->replaceSegments(Segment::TRACK, tracks);
             }
             if (i % 100 == 0) {
                 db->beginModifying();
                 inBracket = true;
                 for (int k = 0; k < 5; ++k)
-                    db->addPoint(new Point(Point::FIX, QGeoCoordinate(41, k), QStringLiteral("B%1").arg(i), QStringLiteral("ENRT"),
-                                           QStringLiteral("K1"), QString(), 0, 0.0f, QString()));
+                    db->addPoint(new Point(Point::FIX, QGeoCoordinate(41, k), QStringLiteral("B%1").arg(i),
+                                           QStringLiteral("ENRT"), QStringLiteral("K1"), QString(), 0, 0.0f,
+                                           QString()));
                 inBracket = false;
                 db->endModifying();
             }

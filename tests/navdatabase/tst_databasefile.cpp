@@ -61,6 +61,20 @@ QByteArray singleStream(const QByteArray &file)
     return qCompress(payload, 1);
 }
 
+// The most address space the process has held so far, in megabytes: a list sized for billions
+// of items shows there even when its pages are never touched.
+double peakMegabytes()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1.0;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmPeak:"))
+            return line.mid(7).trimmed().split(' ').value(0).toDouble() / 1024.0;
+    }
+    return -1.0;
+}
+
 QStringList s_warnings;
 QtMessageHandler s_previousHandler = nullptr;
 
@@ -78,7 +92,7 @@ Point *fix(const QString &code, double lat, double lon, int type = Point::FIX)
                      type == Point::VOR ? 114.5f : 0.0f, QStringLiteral("C   "));
 }
 
-template<typename T>
+template <typename T>
 QList<QByteArray> recordsOf(const QList<T *> &items)
 {
     QList<QByteArray> records;
@@ -93,7 +107,7 @@ QList<QByteArray> recordsOf(const QList<T *> &items)
     return records;
 }
 
-template<typename T>
+template <typename T>
 QStringList uidsOf(const QList<T *> &items)
 {
     QStringList uids;
@@ -183,11 +197,13 @@ void TestDatabaseFile::fillWorld(int extraFixes)
     db.beginModifying();
     Database::setCycle(QStringLiteral("2403"));
     auto *eddf = new Airport(QStringLiteral("EDDF"), QStringLiteral("Frankfurt Main"), 364);
-    eddf->setPosition(QGeoCoordinate(50.033, 8.570), QGeoRectangle(QGeoCoordinate(50.05, 8.52), QGeoCoordinate(50.01, 8.60)));
+    eddf->setPosition(QGeoCoordinate(50.033, 8.570),
+                      QGeoRectangle(QGeoCoordinate(50.05, 8.52), QGeoCoordinate(50.01, 8.60)));
     eddf->addAtc(0, 118.025f, QStringLiteral("ATIS"));
     eddf->addAtc(3, 119.9f, QStringLiteral("TOWER"));
     auto *edds = new Airport(QStringLiteral("EDDS"), QStringLiteral("Stuttgart"), 1276);
-    edds->setPosition(QGeoCoordinate(48.69, 9.22), QGeoRectangle(QGeoCoordinate(48.70, 9.19), QGeoCoordinate(48.68, 9.25)));
+    edds->setPosition(QGeoCoordinate(48.69, 9.22),
+                      QGeoRectangle(QGeoCoordinate(48.70, 9.19), QGeoCoordinate(48.68, 9.25)));
     db.addPoint(eddf);
     db.addPoint(edds);
     Point *a = fix(QStringLiteral("ANEKI"), 49.9, 8.9);
@@ -197,7 +213,8 @@ void TestDatabaseFile::fillWorld(int extraFixes)
     db.addPoint(b);
     db.addPoint(c);
     for (int i = 0; i < extraFixes; ++i)
-        db.addPoint(fix(QStringLiteral("X%1").arg(i, 5, 10, QLatin1Char('0')), 40.0 + (i % 200) * 0.1, (i / 200) * 0.1));
+        db.addPoint(
+            fix(QStringLiteral("X%1").arg(i, 5, 10, QLatin1Char('0')), 40.0 + (i % 200) * 0.1, (i / 200) * 0.1));
     db.addSegment(new Segment(Segment::NONE, Segment::HIGH, a, b, QStringLiteral("UL607"), 245, 460));
     db.addSegment(new Segment(Segment::FORWARD, Segment::LOW, b, c, QStringLiteral("T104"), 50, 190));
     db.addSegment(new Segment(Segment::BACKWARD, Segment::LOW, c, a, QStringLiteral("Y163"), 0, 0));
@@ -210,8 +227,8 @@ void TestDatabaseFile::fillWorld(int extraFixes)
 
     auto *procedure = new Procedure(QStringLiteral("ANEK1F"), QStringLiteral("EDDF"), Procedure::SID);
     procedure->addRecord(Record(10, 5, QStringLiteral("RW25C"), QStringLiteral("ANEKI"), QString(),
-                                QStringLiteral("ENRT"), QStringLiteral("ED"), 0, 0, 0, 2480, 5.5, 0, 0, 5000, 0,
-                                5000, 220, 0.0, 0));
+                                QStringLiteral("ENRT"), QStringLiteral("ED"), 0, 0, 0, 2480, 5.5, 0, 0, 5000, 0, 5000,
+                                220, 0.0, 0));
     db.addProcedure(procedure);
 
     auto *boundary = new Boundary;
@@ -347,12 +364,14 @@ void TestDatabaseFile::limitedDetail()
 
 void TestDatabaseFile::routeIndexes_data()
 {
+    // clang-format off
     // Runways in the file: their index and the segment ends are built while the ground lists
     // are read. None: built once every list is in.
     QTest::addColumn<bool>("withRunways");
     QTest::addColumn<int>("runwayKeys");
     QTest::newRow("runways in the file") << true << 6;
     QTest::newRow("no runways in the file") << false << 0;
+    // clang-format on
 }
 
 void TestDatabaseFile::routeIndexes()
@@ -392,7 +411,8 @@ void TestDatabaseFile::missingSegmentEnd()
     // A segment to a point the database does not hold: written by UID, unresolvable on load.
     const std::unique_ptr<Point> stray(fix(QStringLiteral("STRAY"), 10.0, 10.0));
     m_db->beginModifying();
-    m_db->addSegment(new Segment(Segment::NONE, Segment::LOW, Database::pointAt(2), stray.get(), QStringLiteral("A1"), 0, 0));
+    m_db->addSegment(
+        new Segment(Segment::NONE, Segment::LOW, Database::pointAt(2), stray.get(), QStringLiteral("A1"), 0, 0));
     m_db->addSegment(new Segment(Segment::NONE, Segment::LOW, Database::pointAt(2), Database::pointAt(3),
                                  QStringLiteral("A2"), 0, 0));
     m_db->endModifying();
@@ -419,21 +439,24 @@ void TestDatabaseFile::formerFormatReadable()
         out << qint32(6) << QCoreApplication::applicationVersion() << QStringLiteral("2401");
         out << quint32(2);
         for (const double latitude : {10.0, 20.0}) {
-            out << QStringLiteral("DUP") << QGeoCoordinate(latitude, 5.0) << QStringLiteral("ENRT") << QStringLiteral("ED")
-                << QString() << qint8(Point::FIX) << qint16(0) << 0.0f << QStringLiteral("C   ");
+            out << QStringLiteral("DUP") << QGeoCoordinate(latitude, 5.0) << QStringLiteral("ENRT")
+                << QStringLiteral("ED") << QString() << qint8(Point::FIX) << qint16(0) << 0.0f
+                << QStringLiteral("C   ");
         }
         out << quint32(0); // procedures
         out << quint32(1) << QStringLiteral("ED/ENRT/DUP") << QStringLiteral("ED/ENRT/DUP_1") << QStringLiteral("A1")
             << qint8(0) << qint8(Segment::LOW) << qint16(0) << qint16(0);
         out << quint32(0) << quint32(0); // runways, boundaries
         out << quint32(1) << qint8(1)
-            << static_cast<const QGeoShape &>(QGeoPath({QGeoCoordinate(1, 1), QGeoCoordinate(1, 2), QGeoCoordinate(2, 2)}))
+            << static_cast<const QGeoShape &>(
+                   QGeoPath({QGeoCoordinate(1, 1), QGeoCoordinate(1, 2), QGeoCoordinate(2, 2)}))
             << true << QHash<int, QGeoCoordinate>();
         out << quint32(0) << quint32(0) << quint32(0);
     }
     writeFile(qCompress(payload, 1));
     QVERIFY(m_db->load());
-    QCOMPARE(uidsOf(m_db->pointModel()->items()), (QStringList{QStringLiteral("ED/ENRT/DUP"), QStringLiteral("ED/ENRT/DUP_1")}));
+    QCOMPARE(uidsOf(m_db->pointModel()->items()),
+             (QStringList{QStringLiteral("ED/ENRT/DUP"), QStringLiteral("ED/ENRT/DUP_1")}));
     const Segment *airway = m_db->segmentModel()->at(0);
     QVERIFY(airway);
     QCOMPARE(airway->to()->latitude(), 20.0);
@@ -478,15 +501,31 @@ void TestDatabaseFile::zlibChunkedFileReadable()
 
 namespace {
 
-enum Damage { Empty, CutCompressed, GarbageCompressed, HugeDeclaredSize, FormatFive, VersionOneCharOff,
-              InvalidPointCount, PointCountBeyondData, CutInsideLists, TrailingBytes, BoundaryNodeCount,
-              TaxiwayNodeCount, PaintedLineNodeCount, TaxiwayControlCount, BoundaryHoleCount };
+enum Damage {
+    Empty,
+    CutCompressed,
+    GarbageCompressed,
+    HugeDeclaredSize,
+    FormatFive,
+    VersionOneCharOff,
+    InvalidPointCount,
+    PointCountBeyondData,
+    CutInsideLists,
+    TrailingBytes,
+    BoundaryNodeCount,
+    TaxiwayNodeCount,
+    PaintedLineNodeCount,
+    TaxiwayControlCount,
+    BoundaryHoleCount
+};
 
 // Offset of the node count of the nth stored path (taxiways and painted lines of fillWorld
 // have two nodes, the boundary three): shape type 3, width 0.0, then the count in 64 bits.
 qsizetype pathCountOffset(const QByteArray &payload, qint64 nodes, int nth)
 {
+    // clang-format off
     QByteArray header = QByteArray::fromHex("00000003" "0000000000000000" "0000000000000000");
+    // clang-format on
     qToBigEndian<qint64>(nodes, header.data() + 12);
     qsizetype at = -1;
     for (int i = 0; i <= nth; ++i) {
@@ -501,6 +540,7 @@ qsizetype pathCountOffset(const QByteArray &payload, qint64 nodes, int nth)
 
 void TestDatabaseFile::damagedFile_data()
 {
+    // clang-format off
     QTest::addColumn<int>("damage");
     QTest::newRow("zero bytes") << int(Empty);
     QTest::newRow("cut inside the compressed stream") << int(CutCompressed);
@@ -518,6 +558,7 @@ void TestDatabaseFile::damagedFile_data()
     QTest::newRow("painted line node count forged") << int(PaintedLineNodeCount);
     QTest::newRow("taxiway control count forged") << int(TaxiwayControlCount);
     QTest::newRow("boundary hole count forged") << int(BoundaryHoleCount);
+    // clang-format on
 }
 
 void TestDatabaseFile::damagedFile()
@@ -573,8 +614,9 @@ void TestDatabaseFile::damagedFile()
     case BoundaryNodeCount:
     case TaxiwayNodeCount:
     case PaintedLineNodeCount: {
-        const qsizetype at = damage == BoundaryNodeCount ? pathCountOffset(payload, 3, 0)
-                             : pathCountOffset(payload, 2, damage == TaxiwayNodeCount ? 0 : 1);
+        const qsizetype at = damage == BoundaryNodeCount
+                                 ? pathCountOffset(payload, 3, 0)
+                                 : pathCountOffset(payload, 2, damage == TaxiwayNodeCount ? 0 : 1);
         QVERIFY(at > 0);
         qToBigEndian<qint64>(0x0fffffffffffffffLL, payload.data() + at);
         bad = qCompress(payload, 1);
@@ -620,18 +662,25 @@ void TestDatabaseFile::damagedFile()
 
 void TestDatabaseFile::damagedChunk_data()
 {
+    // clang-format off
     // The list whose first chunk claims one record more than it holds; the lists before it
     // have been read whole (and handed to the store) by then.
     QTest::addColumn<quint32>("list");
-    QTest::newRow("procedures") << 2U;
-    QTest::newRow("segments") << 3U;
-    QTest::newRow("taxiways") << 6U;
-    QTest::newRow("startup locations") << 9U;
+    // The count the chunk claims; 0 for one more than it holds.
+    QTest::addColumn<quint32>("claimed");
+    QTest::newRow("procedures") << 2U << 0U;
+    QTest::newRow("segments") << 3U << 0U;
+    QTest::newRow("taxiways") << 6U << 0U;
+    QTest::newRow("startup locations") << 9U << 0U;
+    // 18 GB of pointers, were the list sized by the claim.
+    QTest::newRow("points, billions") << 1U << 2248149504U;
+    // clang-format on
 }
 
 void TestDatabaseFile::damagedChunk()
 {
     QFETCH(quint32, list);
+    QFETCH(quint32, claimed);
     fillWorld();
     QVERIFY(m_db->save());
     QFile file(m_db->filePath());
@@ -646,10 +695,14 @@ void TestDatabaseFile::damagedChunk()
             entry = 12 + 16 * i;
     }
     QVERIFY(entry > 0);
-    qToBigEndian<quint32>(qFromBigEndian<quint32>(bytes.constData() + entry + 4) + 1, bytes.data() + entry + 4);
+    if (claimed == 0)
+        claimed = qFromBigEndian<quint32>(bytes.constData() + entry + 4) + 1;
+    qToBigEndian<quint32>(claimed, bytes.data() + entry + 4);
     QVERIFY(m_db->load());
     QVERIFY(m_db->writeBinFile(bytes));
 
+    const double peak = peakMegabytes();
+    QVERIFY(peak > 0.0);
     QVERIFY(!m_db->load());
     verifyEmpty();
     QCOMPARE(m_db->procedureModel()->count(), 0);
@@ -659,6 +712,7 @@ void TestDatabaseFile::damagedChunk()
     QVERIFY(loaded.wait(10000));
     QCOMPARE(loaded.at(0).at(0).toBool(), false);
     verifyEmpty();
+    QVERIFY2(peakMegabytes() - peak < 1024.0, qPrintable(QStringLiteral("%1 MB more").arg(peakMegabytes() - peak)));
 }
 
 void TestDatabaseFile::saveFailure()
@@ -701,8 +755,9 @@ void TestDatabaseFile::loadAsyncOnMainThread()
     connect(m_db->pointModel(), &QAbstractItemModel::modelAboutToBeReset, this, record, Qt::DirectConnection);
     connect(m_db->segmentModel(), &QAbstractItemModel::modelReset, this, record, Qt::DirectConnection);
     QList<QThread *> progressThreads;
-    connect(m_db.get(), &Database::progress, this, [&] { progressThreads.append(QThread::currentThread()); },
-            Qt::DirectConnection);
+    connect(
+        m_db.get(), &Database::progress, this, [&] { progressThreads.append(QThread::currentThread()); },
+        Qt::DirectConnection);
 
     QSignalSpy loaded(m_db.get(), &Database::loaded);
     m_db->loadAsync();
@@ -752,8 +807,9 @@ void TestDatabaseFile::clearOnWorkerTellsViewsOnMainThread()
     QAbstractItemModelTester tester(m_db->pointModel());
     QThread *main = QThread::currentThread();
     QList<QThread *> resetThreads;
-    connect(m_db->pointModel(), &QAbstractItemModel::modelReset, this,
-            [&] { resetThreads.append(QThread::currentThread()); }, Qt::DirectConnection);
+    connect(
+        m_db->pointModel(), &QAbstractItemModel::modelReset, this,
+        [&] { resetThreads.append(QThread::currentThread()); }, Qt::DirectConnection);
     std::thread worker([this] { m_db->clear(); });
     worker.join();
     QCOMPARE(resetThreads.size(), 0);
@@ -787,6 +843,7 @@ enum AfterReadAhead { NoChange, LoadAtOnce, FileReplaced, FileRemoved, DetailLim
 
 void TestDatabaseFile::readAhead_data()
 {
+    // clang-format off
     QTest::addColumn<int>("after");
     QTest::addColumn<bool>("result");
     QTest::addColumn<int>("points");
@@ -800,6 +857,7 @@ void TestDatabaseFile::readAhead_data()
     QTest::newRow("file replaced") << int(FileReplaced) << true << 8 << 1 << 11;
     QTest::newRow("file removed") << int(FileRemoved) << false << 0 << 0 << 0;
     QTest::newRow("detail limited") << int(DetailLimited) << true << 5 << 0 << 7;
+    // clang-format on
 }
 
 void TestDatabaseFile::readAhead()
@@ -827,9 +885,14 @@ void TestDatabaseFile::readAhead()
         QVERIFY(m_db->save());
         m_db->clear();
         break;
-    case FileRemoved: QVERIFY(QFile::remove(m_db->filePath())); break;
-    case DetailLimited: Settings::setInt(QStringLiteral("map/limitAirportDetail"), 1); break;
-    default: break;
+    case FileRemoved:
+        QVERIFY(QFile::remove(m_db->filePath()));
+        break;
+    case DetailLimited:
+        Settings::setInt(QStringLiteral("map/limitAirportDetail"), 1);
+        break;
+    default:
+        break;
     }
 
     QSignalSpy started(m_db.get(), &QThread::started);

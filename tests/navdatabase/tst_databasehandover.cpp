@@ -54,8 +54,8 @@ namespace {
 
 Point *fix(const QString &code, double latitude = 46.0, double longitude = 7.0)
 {
-    return new Point(Point::FIX, QGeoCoordinate(latitude, longitude), code, QStringLiteral("ENRT"), QStringLiteral("K1"),
-                     QString(), 0, 0.0f, QString());
+    return new Point(Point::FIX, QGeoCoordinate(latitude, longitude), code, QStringLiteral("ENRT"),
+                     QStringLiteral("K1"), QString(), 0, 0.0f, QString());
 }
 
 bool copyTree(const QString &from, const QString &to)
@@ -111,6 +111,7 @@ QString TestDatabaseHandover::simulator(int fixes)
 
 void TestDatabaseHandover::removeIfKeepsIndexExact_data()
 {
+    // clang-format off
     QTest::addColumn<QStringList>("uids");
     QTest::addColumn<QString>("removed");
     QTest::addColumn<QStringList>("left");
@@ -120,6 +121,7 @@ void TestDatabaseHandover::removeIfKeepsIndexExact_data()
     QTest::newRow("first") << QStringList{"A", "B", "C"} << "A" << QStringList{"B", "C"};
     QTest::newRow("scattered") << QStringList{"A", "T", "B", "T", "C", "T"} << "T" << QStringList{"A", "B", "C"};
     QTest::newRow("all") << QStringList{"T", "T"} << "T" << QStringList{};
+    // clang-format on
 }
 
 void TestDatabaseHandover::removeIfKeepsIndexExact()
@@ -228,7 +230,8 @@ void TestDatabaseHandover::droppedStoreDeletesItsItems()
 // model rows: until the contents are handed over, the main thread sees the emptied database.
 void TestDatabaseHandover::importWhileMainThreadReads()
 {
-    const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
+    const QtMessageHandler previous
+        = qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
     constexpr int Fixes = 20000;
     const QString root = simulator(Fixes);
     QVERIFY(!root.isEmpty());
@@ -237,14 +240,16 @@ void TestDatabaseHandover::importWhileMainThreadReads()
     Settings::setBool(QStringLiteral("database/userFix"), false);
 
     QAbstractItemModelTester pointTester(m_db->pointModel(), QAbstractItemModelTester::FailureReportingMode::QtTest);
-    QAbstractItemModelTester segmentTester(m_db->segmentModel(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QAbstractItemModelTester segmentTester(m_db->segmentModel(),
+                                           QAbstractItemModelTester::FailureReportingMode::QtTest);
     QAbstractItemModelTester listTester(m_db->pointListModel(), QAbstractItemModelTester::FailureReportingMode::QtTest);
     m_db->pointMapModel()->setGeoFilter(QGeoRectangle(QGeoCoordinate(50, 0), QGeoCoordinate(40, 10)), 12.0);
 
     auto loader = std::make_unique<XpLoader>(m_db.get());
     // Counted on this thread: done is emitted on the import thread.
     QList<bool> done;
-    connect(loader.get(), &XpLoader::done, this, [&done] { done.append(true); }, Qt::QueuedConnection);
+    connect(
+        loader.get(), &XpLoader::done, this, [&done] { done.append(true); }, Qt::QueuedConnection);
     QSignalSpy loaded(m_db.get(), &Database::loaded);
     loader->loadAsync();
     int rounds = 0;

@@ -60,9 +60,9 @@ const QByteArray kAwy = "I\n1101 Version - data cycle 2401\n\n"
                         "OTHER XX 3 DUPFX XX 11 N 1 50 180 V13\n99\n";
 
 // One CIFP line of the 38 fields, the given ones filled in.
-QByteArray cifpLine(const QByteArray &head, const QByteArray &route, const QByteArray &name, const QByteArray &transition,
-                    const QByteArray &fix, const QByteArray &section, const QByteArray &subsection,
-                    const QByteArray &terminator)
+QByteArray cifpLine(const QByteArray &head, const QByteArray &route, const QByteArray &name,
+                    const QByteArray &transition, const QByteArray &fix, const QByteArray &section,
+                    const QByteArray &subsection, const QByteArray &terminator)
 {
     QList<QByteArray> fields(38, QByteArray(" "));
     fields[0] = head;
@@ -155,8 +155,9 @@ void TestImportRoundTrip::initTestCase()
                       + cifpLine("SID:050", "5", "DEP1", " ", "ABC", "E", "A", "TF");
     QDir().mkpath(data + QStringLiteral("CIFP"));
     QDir().mkpath(root + QStringLiteral("/Global Scenery/Global Airports/Earth nav data"));
-    QVERIFY(!TestSupport::writeFile(root + QStringLiteral("/Global Scenery/Global Airports/Earth nav data/apt.dat"), kApt)
-                 .isEmpty());
+    QVERIFY(
+        !TestSupport::writeFile(root + QStringLiteral("/Global Scenery/Global Airports/Earth nav data/apt.dat"), kApt)
+             .isEmpty());
     QVERIFY(!TestSupport::writeFile(data + QStringLiteral("earth_fix.dat"), kFix).isEmpty());
     QVERIFY(!TestSupport::writeFile(data + QStringLiteral("earth_nav.dat"), kNav).isEmpty());
     QVERIFY(!TestSupport::writeFile(data + QStringLiteral("earth_awy.dat"), kAwy).isEmpty());
@@ -223,8 +224,9 @@ void TestImportRoundTrip::storedDatabaseIsTheImportedOne()
 void TestImportRoundTrip::planReopensOnTheSamePoints()
 {
     Flightplan plan;
-    const QStringList uids = {QStringLiteral("XAAA_1"), QStringLiteral("XX/ENRT/DUPFX_1"), QStringLiteral("XX/ENRT/ABC_1"),
-                              QStringLiteral("XX/ENRT/ABC_1_2"), QStringLiteral("XBBB")};
+    const QStringList uids
+        = {QStringLiteral("XAAA_1"), QStringLiteral("XX/ENRT/DUPFX_1"), QStringLiteral("XX/ENRT/ABC_1"),
+           QStringLiteral("XX/ENRT/ABC_1_2"), QStringLiteral("XBBB")};
     for (const QString &uid : uids)
         QVERIFY2(plan.append(uid, false), qPrintable(uid));
     QStringList before;
@@ -246,6 +248,7 @@ void TestImportRoundTrip::planReopensOnTheSamePoints()
 
 void TestImportRoundTrip::airwayEndsJoinThePointOfTheirKind_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("airway");
     QTest::addColumn<QString>("from");
     QTest::addColumn<QString>("to");
@@ -254,6 +257,7 @@ void TestImportRoundTrip::airwayEndsJoinThePointOfTheirKind_data()
     QTest::newRow("NDB to fix") << "V11" << "XX/ENRT/ABC_1" << "XX/ENRT/OTHER" << false;
     QTest::newRow("fix of a navaid's ident") << "J12" << "XX/ENRT/ABC" << "XX/ENRT/OTHER" << false;
     QTest::newRow("no VOR of that ident") << "V13" << "XX/ENRT/OTHER" << "XX/ENRT/DUPFX" << true;
+    // clang-format on
 }
 
 void TestImportRoundTrip::airwayEndsJoinThePointOfTheirKind()
@@ -304,8 +308,8 @@ void TestImportRoundTrip::holdersFollowReload()
 {
     QVERIFY(m_db->load());
     Flightplan plan;
-    const QStringList planUids = {QStringLiteral("XAAA_1"), QStringLiteral("XX/ENRT/ABC_1"), QStringLiteral("XX/ENRT/OTHER"),
-                                  QStringLiteral("XBBB")};
+    const QStringList planUids = {QStringLiteral("XAAA_1"), QStringLiteral("XX/ENRT/ABC_1"),
+                                  QStringLiteral("XX/ENRT/OTHER"), QStringLiteral("XBBB")};
     for (const QString &uid : planUids)
         QVERIFY(plan.append(uid, false));
     QVERIFY(plan.waypoints().at(1)->airwaySegment());

@@ -16,6 +16,7 @@ private slots:
 
 void TestLineReader::restAfterHeader_data()
 {
+    // clang-format off
     QTest::addColumn<QByteArray>("header");
     QTest::addColumn<QByteArray>("body");
     QTest::addColumn<bool>("file");
@@ -28,6 +29,7 @@ void TestLineReader::restAfterHeader_data()
     QTest::newRow("large file") << header << large << true;
     QTest::newRow("byte-order mark, buffer") << QByteArray("\xEF\xBB\xBF") + header << large << false;
     QTest::newRow("nothing after the header") << header << QByteArray() << true;
+    // clang-format on
 }
 
 void TestLineReader::restAfterHeader()

@@ -19,9 +19,9 @@
 
 #include <memory>
 
-using TestSupport::recordOf;
 using TestSupport::capturedMessages;
 using TestSupport::capturedStartingWith;
+using TestSupport::recordOf;
 
 namespace {
 
@@ -101,6 +101,8 @@ private slots:
     void awyRows_data();
     void awyRows();
     void awyMissingEndGivesNoProgress();
+    void awyNamesakes_data();
+    void awyNamesakes();
 
     void cancelStopsReading();
 
@@ -192,6 +194,7 @@ void TestNavReaders::earthFix1200WithCrLf()
 
 void TestNavReaders::header_data()
 {
+    // clang-format off
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QStringList>("warnings");
     QTest::addColumn<QString>("cycle");
@@ -225,6 +228,7 @@ void TestNavReaders::header_data()
                                                           "FIX: probable wrong file format version! ",
                                                           "FIX: no data cycle available! "}
                                            << "OLD" << 0;
+    // clang-format on
 }
 
 void TestNavReaders::header()
@@ -243,6 +247,7 @@ void TestNavReaders::header()
 
 void TestNavReaders::rows_data()
 {
+    // clang-format off
     QTest::addColumn<QByteArray>("rows");
     QTest::addColumn<QStringList>("uids");
     QTest::addColumn<QStringList>("warnings");
@@ -263,6 +268,7 @@ void TestNavReaders::rows_data()
                                                << QStringList();
     QTest::newRow("same UID twice") << QByteArray(" 1 2 A ENRT K1 0\n 3 4 A ENRT K1 0\n")
                                     << QStringList{"K1/ENRT/A", "K1/ENRT/A_1"} << QStringList();
+    // clang-format on
 }
 
 void TestNavReaders::rows()
@@ -296,6 +302,7 @@ void TestNavReaders::hugeLineAndBinaryContent()
 
 void TestNavReaders::waypointType_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("token");
     QTest::addColumn<QString>("expected");
 
@@ -306,6 +313,7 @@ void TestNavReaders::waypointType_data()
     QTest::newRow("beyond 32 bits") << "99999999999" << nul + nul + nul + nul;
     QTest::newRow("not a number") << "abc" << nul + nul + nul + nul;
     QTest::newRow("negative") << "-1" << QString::fromUtf8(QByteArray(4, '\xFF'));
+    // clang-format on
 }
 
 void TestNavReaders::waypointType()
@@ -319,12 +327,14 @@ void TestNavReaders::waypointType()
 
 void TestNavReaders::progressEvery100_data()
 {
+    // clang-format off
     QTest::addColumn<int>("points");
     QTest::addColumn<QStringList>("texts");
 
     QTest::newRow("99") << 99 << QStringList();
     QTest::newRow("100") << 100 << QStringList{"Loading fix points: 100"};
     QTest::newRow("250") << 250 << QStringList{"Loading fix points: 100", "Loading fix points: 200"};
+    // clang-format on
 }
 
 void TestNavReaders::progressEvery100()
@@ -419,6 +429,7 @@ void TestNavReaders::navFile()
 
 void TestNavReaders::navRows_data()
 {
+    // clang-format off
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QStringList>("uids");
     QTest::addColumn<QStringList>("warnings");
@@ -445,6 +456,7 @@ void TestNavReaders::navRows_data()
     QTest::newRow("short row between") << head + " 2 1 2 0 362 0 0 N ENRT K1 A\n 3 1 2\n 2 1 2 0 362 0 0 M ENRT K1 B\n"
                                        << QStringList{"K1/ENRT/N", "K1/ENRT/M"}
                                        << QStringList{"NAV: ignored QList(3, 1, 2)"} << "2302";
+    // clang-format on
 }
 
 void TestNavReaders::navRows()
@@ -474,7 +486,7 @@ void TestNavReaders::localizerOntoRunway()
 
     QStringList progress;
     QByteArray content("I\n1150 Version - data cycle 2302,\n");
-    content += " 4 46.91 7.91 410 10950 18 134.0 IXY KXYZ K1 13R\n";   // eleven fields: no text
+    content += " 4 46.91 7.91 410 10950 18 134.0 IXY KXYZ K1 13R\n"; // eleven fields: no text
     content += " 4 46.92 7.92 410 11030 18 314.0 IZY KXYZ K1 31L ILS-cat-I\n";
     for (int i = 0; i < 150; ++i)
         content += " 3 1 2 0 11030 0 0 V" + QByteArray::number(i) + " ENRT K1 VOR\n";
@@ -533,13 +545,15 @@ void TestNavReaders::awyFile()
     QVERIFY(missing.at(0).contains(QStringLiteral("\"V3\" p0")));
     QVERIFY(missing.at(0).contains(QStringLiteral("\"K1/ENRT/ALPHA\" or p1 QObject(0x0) \"K1/ENRT/NOPE\" not found")));
     QVERIFY(missing.at(1).contains(QStringLiteral("\"K1/ENRT/DELTA\"")));
-    const int databaseWarning = capturedMessages().indexOf(QStringLiteral("Point with UID \"K1/ENRT/NOPE\" not found in database!"));
+    const int databaseWarning
+        = capturedMessages().indexOf(QStringLiteral("Point with UID \"K1/ENRT/NOPE\" not found in database!"));
     QVERIFY(databaseWarning >= 0);
     QVERIFY(databaseWarning < capturedMessages().indexOf(missing.at(0)));
 }
 
 void TestNavReaders::awyRows_data()
 {
+    // clang-format off
     QTest::addColumn<QByteArray>("row");
     QTest::addColumn<int>("direction");
     QTest::addColumn<int>("type");
@@ -556,6 +570,7 @@ void TestNavReaders::awyRows_data()
                                  << QString();
     QTest::newRow("ten fields") << QByteArray("A K1 11 B K1 11 F 2 180 450") << -9 << 0 << 0
                                 << QStringLiteral("AWY: ignored QList(A, K1, 11, B, K1, 11, F, 2, 180, 450)");
+    // clang-format on
 }
 
 void TestNavReaders::awyRows()
@@ -602,6 +617,53 @@ void TestNavReaders::awyMissingEndGivesNoProgress()
     QCOMPARE(reader.read(write(airways)), 0);
     QCOMPARE(Database::segmentCount(), 99);
     QVERIFY(progress.isEmpty());
+}
+
+// Fixes of one ident, region and type may lie oceans apart; a row joins those nearest each other.
+void TestNavReaders::awyNamesakes_data()
+{
+    // clang-format off
+    QTest::addColumn<QByteArray>("row");
+    QTest::addColumn<double>("fromLatitude");
+    QTest::addColumn<double>("toLatitude");
+
+    QTest::newRow("second namesake nearer") << QByteArray("LOA SC 11 SAREG SC 11 N 2 245 450 UL550") << -22.5 << -21.288333;
+    QTest::newRow("namesake first") << QByteArray("SAREG SC 11 LOA SC 11 N 2 245 450 UL550") << -21.288333 << -22.5;
+    QTest::newRow("first namesake nearer") << QByteArray("PAC SC 11 SAREG SC 11 N 2 245 450 UL550") << -18.0 << -19.0;
+    // 1 degree apart at 10N beats every other pair (10 degrees at 40N and more).
+    QTest::newRow("both ends namesakes") << QByteArray("TWIN K1 11 PAIR K1 11 N 1 50 180 V7") << 10.0 << 11.0;
+    QTest::newRow("both, other order") << QByteArray("PAIR K1 11 TWIN K1 11 N 1 50 180 V7") << 11.0 << 10.0;
+    QTest::newRow("other region alone") << QByteArray("LOA SC 11 SAREG SK 11 N 2 245 450 UL550") << -22.5 << 60.0;
+    // A VOR namesake of the fix is of another kind and does not count.
+    QTest::newRow("kind first") << QByteArray("LOA SC 3 SAREG SC 11 N 2 245 450 UL550") << 0.5 << -21.288333;
+    // clang-format on
+}
+
+void TestNavReaders::awyNamesakes()
+{
+    QFETCH(QByteArray, row);
+    QFETCH(double, fromLatitude);
+    QFETCH(double, toLatitude);
+
+    QCOMPARE(readFix("I\n1101 Version - data cycle 2302,\n"
+                     "-19.000000000 -120.000000000 SAREG ENRT SC 0\n"
+                     "-21.288333000  -70.252500000 SAREG ENRT SC 0\n"
+                     " 60.000000000  -70.252500000 SAREG ENRT SK 0\n"
+                     "-22.500000000  -68.900000000 LOA ENRT SC 0\n"
+                     "-18.000000000 -121.000000000 PAC ENRT SC 0\n"
+                     " 40.000000000   40.000000000 TWIN ENRT K1 0\n"
+                     " 10.000000000   10.000000000 TWIN ENRT K1 0\n"
+                     " 11.000000000   10.000000000 PAIR ENRT K1 0\n"
+                     " 50.000000000   40.000000000 PAIR ENRT K1 0\n"),
+             0);
+    m_database->addPoint(
+        new Point(Point::VOR, QGeoCoordinate(0.5, -70), "LOA", "ENRT", "SC", "LOA", 0, 116.0f, QString()));
+    AwyReader reader(m_database.get(), {});
+    QCOMPARE(reader.read(write(QByteArray("I\n1101 Version - data cycle 2302,\n") + row + "\n")), 0);
+    QVERIFY2(Database::segmentCount() == 1, qPrintable(capturedMessages().join(QLatin1Char('\n'))));
+    const Segment *segment = Database::segmentAt(0);
+    QCOMPARE(segment->from()->latitude(), fromLatitude);
+    QCOMPARE(segment->to()->latitude(), toLatitude);
 }
 
 // The loader's destructor asks the readers to stop; they end the file early.

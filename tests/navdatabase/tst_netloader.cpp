@@ -121,6 +121,7 @@ QStringList TestNetLoader::download(NetLoader &loader, const HttpTestServer::Rep
 
 void TestNetLoader::downloading_data()
 {
+    // clang-format off
     QTest::addColumn<qint64>("received");
     QTest::addColumn<qint64>("total");
     QTest::addColumn<QString>("text");
@@ -128,6 +129,7 @@ void TestNetLoader::downloading_data()
     QTest::newRow("truncated") << qint64(199) << qint64(200) << "Downloading database: 99%";
     QTest::newRow("unknown total") << qint64(1234) << qint64(0) << "Downloading database: 1234%";
     QTest::newRow("large") << qint64(6'000'000'000) << qint64(8'000'000'000) << "Downloading database: 75%";
+    // clang-format on
 }
 
 void TestNetLoader::downloading()
@@ -143,6 +145,7 @@ void TestNetLoader::downloading()
 
 void TestNetLoader::failures_data()
 {
+    // clang-format off
     QTest::addColumn<int>("status");
     QTest::addColumn<int>("bodySize");
     QTest::addColumn<int>("delayMs");
@@ -159,6 +162,7 @@ void TestNetLoader::failures_data()
     QTest::newRow("connection cut") << 200 << full + 4096 << 0 << qint64(full + 1024)
                                     << "ERROR: cannot download database (code=2)";
     QTest::newRow("slow") << 200 << full << 3000 << qint64(-1) << "ERROR: cannot download database (code=203)";
+    // clang-format on
 }
 
 void TestNetLoader::failures()

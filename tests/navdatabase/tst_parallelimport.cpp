@@ -1,20 +1,20 @@
 #include "airport.h"
 #include "aptreader.h"
 #include "awyreader.h"
-#include "boundary.h"
-#include "paintlight.h"
-#include "runway.h"
-#include "startup.h"
-#include "taxiname.h"
-#include "taxiway.h"
 #include "basemodel.h"
+#include "boundary.h"
 #include "cifploader.h"
 #include "database.h"
 #include "fixreader.h"
+#include "paintlight.h"
 #include "point.h"
 #include "procedure.h"
+#include "runway.h"
 #include "segment.h"
 #include "settings.h"
+#include "startup.h"
+#include "taxiname.h"
+#include "taxiway.h"
 #include "testsupport.h"
 
 #include <QElapsedTimer>
@@ -141,8 +141,9 @@ void TestParallelImport::awyFileSameOnOneAndManyThreads()
         QThreadPool::globalInstance()->setMaxThreadCount(threads);
         m_database->clear();
         for (int i = 0; i < 1000; ++i)
-            m_database->addPoint(new Point(Point::FIX, QGeoCoordinate(50.0, 8.0 + i * 0.01), QStringLiteral("F%1").arg(i),
-                                           QStringLiteral("ENRT"), QStringLiteral("K1"), QString(), 0, 0.0f, {}));
+            m_database->addPoint(new Point(Point::FIX, QGeoCoordinate(50.0, 8.0 + i * 0.01),
+                                           QStringLiteral("F%1").arg(i), QStringLiteral("ENRT"), QStringLiteral("K1"),
+                                           QString(), 0, 0.0f, {}));
         // A fix and an NDB under one UID: the row's kind picks one.
         m_database->addPoint(new Point(Point::NDB, QGeoCoordinate(50.0, 30.0), QStringLiteral("F7"),
                                        QStringLiteral("ENRT"), QStringLiteral("K1"), QString(), 0, 0.0f, {}));
@@ -184,7 +185,8 @@ void TestParallelImport::aptFileSameOnOneAndManyThreads()
         content += "110 1 0.25 0 Pavement\n111 " + lat + " 8 \n112 " + lat + " 8.01 " + lat + " 8.02\n113 " + lat
                    + " 8.03\n";
         content += "120 Line\n111 " + lat + " 8 51 101\n115 " + lat + " 8.01\n";
-        content += "1201 " + lat + " 8 both 1 a\n1201 " + lat + " 8.01 both 2 b\n1202 1 2 twoway taxiway_C A" + n + "\n";
+        content
+            += "1201 " + lat + " 8 both 1 a\n1201 " + lat + " 8.01 both 2 b\n1202 1 2 twoway taxiway_C A" + n + "\n";
         content += "1300 " + lat + " 8 45 gate jets Gate " + n + "\n";
         // Now and then a boundary whose closing row comes after the next airport's row.
         if (i % 50 == 49)
@@ -200,7 +202,8 @@ void TestParallelImport::aptFileSameOnOneAndManyThreads()
         TestSupport::captureMessages();
         TestSupport::capturedMessages().clear();
         QStringList progress;
-        AptReader reader(m_database.get(), [&progress](const QString &text) { progress.append(text); }, {}, nullptr);
+        AptReader reader(
+            m_database.get(), [&progress](const QString &text) { progress.append(text); }, {}, nullptr);
         QList<QByteArray> records;
         if (reader.read(path) != 0)
             return records;
@@ -293,9 +296,9 @@ void TestParallelImport::databaseFileSameOnOneAndManyThreads()
     m_database->clear();
     m_database->beginModifying();
     for (int i = 0; i < 20000; ++i)
-        m_database->addPoint(new Point(Point::FIX, QGeoCoordinate(i / 1000.0, -i / 700.0),
-                                       QStringLiteral("F%1").arg(i), QStringLiteral("ENRT"), QStringLiteral("K1"),
-                                       QString(), 0, 0.0f, QStringLiteral("C   ")));
+        m_database->addPoint(new Point(Point::FIX, QGeoCoordinate(i / 1000.0, -i / 700.0), QStringLiteral("F%1").arg(i),
+                                       QStringLiteral("ENRT"), QStringLiteral("K1"), QString(), 0, 0.0f,
+                                       QStringLiteral("C   ")));
     for (int i = 0; i < 19999; ++i)
         m_database->addSegment(new Segment(Segment::NONE, 1 + i % 2, Database::pointAt(i), Database::pointAt(i + 1),
                                            QStringLiteral("V%1").arg(i % 50), 0, 0));
@@ -345,8 +348,8 @@ void TestParallelImport::replacedItemsDeletedInSlices()
     for (int i = 0; i < 200000; ++i)
         m_database->addPoint(new Point(Point::FIX, QGeoCoordinate(i / 10000.0, 1.0), QStringLiteral("S%1").arg(i),
                                        QStringLiteral("ENRT"), QStringLiteral("K2"), QString(), 0, 0.0f, QString()));
-    m_database->addSegment(new Segment(Segment::NONE, 1, Database::pointAt(0), Database::pointAt(1),
-                                       QStringLiteral("V1"), 0, 0));
+    m_database->addSegment(
+        new Segment(Segment::NONE, 1, Database::pointAt(0), Database::pointAt(1), QStringLiteral("V1"), 0, 0));
     m_database->endModifying();
     const QPointer<Segment> segment = Database::segmentAt(0);
     const QPointer<Point> first = Database::pointAt(0);

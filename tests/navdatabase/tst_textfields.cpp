@@ -22,6 +22,7 @@ private slots:
 
 void TestTextFields::split_data()
 {
+    // clang-format off
     QTest::addColumn<QByteArray>("line");
     QTest::addColumn<QStringList>("fields");
     QTest::addColumn<QString>("joinedFromOne");
@@ -32,6 +33,7 @@ void TestTextFields::split_data()
     QTest::newRow("one field") << QByteArray("99") << QStringList{"99"} << QString();
     QTest::newRow("UTF-8 name") << QByteArray("2 M\xc3\xbcnchen Nord") << QStringList{"2", "München", "Nord"}
                                 << "München Nord";
+    // clang-format on
 }
 
 void TestTextFields::split()
@@ -54,6 +56,7 @@ void TestTextFields::split()
 
 void TestTextFields::toInt_data()
 {
+    // clang-format off
     QTest::addColumn<QByteArray>("field");
     QTest::addColumn<int>("value");
 
@@ -71,6 +74,7 @@ void TestTextFields::toInt_data()
     QTest::newRow("hexadecimal") << QByteArray("0x10") << 0;
     QTest::newRow("sign alone") << QByteArray("-") << 0;
     QTest::newRow("empty") << QByteArray() << 0;
+    // clang-format on
 }
 
 void TestTextFields::toInt()
@@ -82,6 +86,7 @@ void TestTextFields::toInt()
 
 void TestTextFields::toDouble_data()
 {
+    // clang-format off
     QTest::addColumn<QByteArray>("field");
     QTest::addColumn<double>("value");
 
@@ -100,6 +105,7 @@ void TestTextFields::toDouble_data()
     QTest::newRow("cut exponent") << QByteArray("1.5e") << 0.0;
     QTest::newRow("two points") << QByteArray("1..2") << 0.0;
     QTest::newRow("empty") << QByteArray() << 0.0;
+    // clang-format on
 }
 
 void TestTextFields::toDouble()
@@ -112,6 +118,7 @@ void TestTextFields::toDouble()
 
 void TestTextFields::toDoubleExact_data()
 {
+    // clang-format off
     QTest::addColumn<QByteArray>("field");
     QTest::addColumn<double>("value");
     // Expected: the compiler's own correctly rounded reading of the same digits.
@@ -121,6 +128,7 @@ void TestTextFields::toDoubleExact_data()
     QTest::newRow("21 fraction digits") << QByteArray("0.000000000000000000001") << 1e-21;
     QTest::newRow("beyond 2^53") << QByteArray("9007199254740993") << 9007199254740992.0;
     QTest::newRow("23 fraction digits") << QByteArray("1.23456789012345678901234") << 1.23456789012345678901234;
+    // clang-format on
 }
 
 // Bit for bit: the numbers end up in the database file.

@@ -79,6 +79,8 @@ private slots:
     void init();
     void resolution_data();
     void resolution();
+    void namesakesNearestTheTrack_data();
+    void namesakesNearestTheTrack();
     void runReplacesTracks();
     void failuresKeepTracks_data();
     void failuresKeepTracks();
@@ -128,6 +130,7 @@ void TestTracks::run(Tracks &tracks, const QByteArray &body)
 
 void TestTracks::resolution_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("type");
     QTest::addColumn<QString>("entry");
     QTest::addColumn<QStringList>("fixes"); // code/name/region
@@ -152,6 +155,7 @@ void TestTracks::resolution_data()
     QTest::newRow("region case") << "N" << "RESNO" << QStringList{"RESNO/RESNO/eg"} << "";
     QTest::newRow("lowest row wins") << "N" << "DUPE" << QStringList{"D1/DUPE/EG", "D2/DUPE/CY"} << "D1";
     QTest::newRow("unknown") << "N" << "NOSUCH" << QStringList{"RESNO/RESNO/EG"} << "";
+    // clang-format on
 }
 
 void TestTracks::resolution()
@@ -184,15 +188,58 @@ void TestTracks::resolution()
     QCOMPARE(segments.size(), 1);
     QCOMPARE(segments.first()->from()->code(), QStringLiteral("ANCHR"));
     QCOMPARE(segments.first()->to()->code(), expected);
-    QCOMPARE(segments.first()->name(), (type == QLatin1String("N") ? QStringLiteral("NATX") : QStringLiteral("PACOTX")));
+    QCOMPARE(segments.first()->name(),
+             (type == QLatin1String("N") ? QStringLiteral("NATX") : QStringLiteral("PACOTX")));
+}
+
+// Fixes of one name in several oceanic regions may lie oceans apart: a coordinate takes the one
+// at its position, a name the one nearest the point before it (the first, the one after it).
+void TestTracks::namesakesNearestTheTrack_data()
+{
+    // clang-format off
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<QString>("latitudes"); // of the points reached, in order
+
+    QTest::newRow("name after a point") << QStringList{"ANCHR", "DUPE"} << "50 51";
+    QTest::newRow("name first") << QStringList{"DUPE", "ANCHR"} << "51 50";
+    QTest::newRow("coordinate") << QStringList{"ANCHR", "56/20"} << "50 56";
+    QTest::newRow("name after a coordinate") << QStringList{"56/20", "DUPE"} << "56 51";
+    QTest::newRow("name before a coordinate") << QStringList{"DUPE", "56/20"} << "51 56";
+    // clang-format on
+}
+
+void TestTracks::namesakesNearestTheTrack()
+{
+    QFETCH(QStringList, entries);
+    QFETCH(QString, latitudes);
+
+    const auto add = [this](const char *code, const char *region, double latitude, double longitude) {
+        m_db->addPoint(new Point(Point::FIX, QGeoCoordinate(latitude, longitude), QString::fromLatin1(code),
+                                 QStringLiteral("ENRT"), QString::fromLatin1(region), QString::fromLatin1(code), 0,
+                                 0.0f, QString()));
+    };
+    add("ANCHR", "EG", 50.0, -30.0);
+    add("DUPE", "PA", 10.0, 150.0);
+    add("DUPE", "CY", 51.0, -31.0);
+    add("5620N", "PA", 0.0, 0.0);
+    add("5620N", "EG", 56.0, -20.0);
+
+    Tracks tracks(m_db.get());
+    run(tracks, document({track(QStringLiteral("N"), QStringLiteral("X"), entries)}));
+    const QList<Segment *> segments = trackSegments();
+    QCOMPARE(segments.size(), 1);
+    QCOMPARE(QStringLiteral("%1 %2").arg(segments.first()->from()->latitude()).arg(segments.first()->to()->latitude()),
+             latitudes);
 }
 
 void TestTracks::runReplacesTracks()
 {
     for (const char *code : {"RESNO", "5620N", "5730N", "JANJO", "DANNO", "26N70", "28E80"})
         m_db->addPoint(fix(QString::fromLatin1(code), QString::fromLatin1(code), QStringLiteral("PA")));
-    Point *resno = Database::findPointByName(QStringLiteral("RESNO"), QStringLiteral("ENRT"), {QStringLiteral("PA")}, Point::FIX);
-    Point *janjo = Database::findPointByName(QStringLiteral("JANJO"), QStringLiteral("ENRT"), {QStringLiteral("PA")}, Point::FIX);
+    Point *resno = Database::findPointByName(QStringLiteral("RESNO"), QStringLiteral("ENRT"), {QStringLiteral("PA")},
+                                             Point::FIX);
+    Point *janjo = Database::findPointByName(QStringLiteral("JANJO"), QStringLiteral("ENRT"), {QStringLiteral("PA")},
+                                             Point::FIX);
     QVERIFY(resno && janjo);
     auto *old = new Segment(Segment::FORWARD, Segment::TRACK, resno, janjo, QStringLiteral("NATOLD"), 0, 0);
     m_db->addSegment(old);
@@ -207,8 +254,7 @@ void TestTracks::runReplacesTracks()
                                 {QStringLiteral("DANNO"), QStringLiteral("26N170W"), QStringLiteral("28N180E")})}));
 
     const QList<Segment *> segments = trackSegments();
-    QCOMPARE(chain(segments, QStringLiteral("NATA")),
-             QStringList({"RESNO>5620N", "5620N>5730N", "5730N>JANJO"}));
+    QCOMPARE(chain(segments, QStringLiteral("NATA")), QStringList({"RESNO>5620N", "5620N>5730N", "5730N>JANJO"}));
     QCOMPARE(chain(segments, QStringLiteral("PACOT11")), QStringList({"DANNO>26N70", "26N70>28E80"}));
     QCOMPARE(segments.size(), 5);
     for (const Segment *segment : segments) {
@@ -229,6 +275,7 @@ void TestTracks::runReplacesTracks()
 
 void TestTracks::failuresKeepTracks_data()
 {
+    // clang-format off
     QTest::addColumn<int>("status");
     QTest::addColumn<QByteArray>("reason");
     QTest::addColumn<QByteArray>("body");
@@ -246,6 +293,7 @@ void TestTracks::failuresKeepTracks_data()
                                << "Cannot read tracks: ";
     QTest::newRow("object") << 200 << QByteArray() << QByteArray("{\"type\":\"N\"}") << 0 << qint64(-1)
                             << "Cannot read tracks: expected a list of tracks.";
+    // clang-format on
 }
 
 void TestTracks::failuresKeepTracks()
@@ -299,12 +347,14 @@ void TestTracks::emptyListRemovesTracks()
     QCOMPARE(tracks.log(), QString());
 
     // A lower-case type is not a known one: a log line, no track.
-    run(tracks, document({track(QStringLiteral("n"), QStringLiteral("A"), {QStringLiteral("AAA"), QStringLiteral("BBB")})}));
+    run(tracks,
+        document({track(QStringLiteral("n"), QStringLiteral("A"), {QStringLiteral("AAA"), QStringLiteral("BBB")})}));
     QVERIFY(trackSegments().isEmpty());
     QCOMPARE(tracks.log(), QStringLiteral("-&nbsp;n/A AAA BBB<br/>"));
 
     // Entries from the service are plain text in the rich-text log.
-    run(tracks, document({track(QStringLiteral("N"), QStringLiteral("<i>"), {QStringLiteral("A&B"), QStringLiteral("BBB")})}));
+    run(tracks,
+        document({track(QStringLiteral("N"), QStringLiteral("<i>"), {QStringLiteral("A&B"), QStringLiteral("BBB")})}));
     QCOMPARE(tracks.log(), QStringLiteral("-&nbsp;N/&lt;i&gt; A&amp;B BBB<br/>"));
 }
 
@@ -328,7 +378,8 @@ void TestTracks::waitsForDatabaseChange()
     m_db->addPoint(fix(QStringLiteral("AAA"), QStringLiteral("AAA")));
     Tracks tracks(m_db.get());
     HttpTestServer::Reply reply;
-    reply.body = document({track(QStringLiteral("N"), QStringLiteral("A"), {QStringLiteral("AAA"), QStringLiteral("LATE")})});
+    reply.body
+        = document({track(QStringLiteral("N"), QStringLiteral("A"), {QStringLiteral("AAA"), QStringLiteral("LATE")})});
     m_server.setReply(QStringLiteral("/track"), reply);
 
     // A load holds the database while the reply arrives: the run waits for it, then
@@ -357,7 +408,8 @@ void TestTracks::defaultsBuildTracks()
     tracks.defaults();
     QCOMPARE(updated.count(), 0);
     QCOMPARE(Database::pointCount(), points + 1);
-    Point *extra = Database::findPoint(Point::uidFor(QStringLiteral("K6"), QStringLiteral("ENRT"), QStringLiteral("H4160")), false);
+    Point *extra = Database::findPoint(
+        Point::uidFor(QStringLiteral("K6"), QStringLiteral("ENRT"), QStringLiteral("H4160")), false);
     QVERIFY(extra);
     QCOMPARE(extra->name(), QStringLiteral("4130N06000W"));
     QCOMPARE(extra->position(), QGeoCoordinate(41.5, -60.0));
@@ -402,7 +454,8 @@ void TestTracks::extraFixServesNatCoordinate()
     m_db->addPoint(fix(QStringLiteral("NASBA"), QStringLiteral("NASBA"), QStringLiteral("K6")));
     Tracks tracks(m_db.get());
     tracks.defaults();
-    run(tracks, document({track(QStringLiteral("N"), QStringLiteral("Z"), {QStringLiteral("4130/60"), QStringLiteral("NASBA")})}));
+    run(tracks, document({track(QStringLiteral("N"), QStringLiteral("Z"),
+                                {QStringLiteral("4130/60"), QStringLiteral("NASBA")})}));
     QCOMPARE(chain(trackSegments(), QStringLiteral("NATZ")), QStringList{"H4160>NASBA"});
 }
 

@@ -64,8 +64,10 @@ public:
         connect(loader, &XpLoader::done, this, &Relay::done, Qt::QueuedConnection);
         connect(loader, &XpLoader::started, this, &Relay::started, Qt::QueuedConnection);
         connect(database, &Database::loaded, this, &Relay::loaded, Qt::QueuedConnection);
-        connect(loader, &XpLoader::progress, loader, [this]() { note(); }, Qt::DirectConnection);
-        connect(loader, &XpLoader::done, loader, [this]() { note(); }, Qt::DirectConnection);
+        connect(
+            loader, &XpLoader::progress, loader, [this]() { note(); }, Qt::DirectConnection);
+        connect(
+            loader, &XpLoader::done, loader, [this]() { note(); }, Qt::DirectConnection);
     }
 
     QList<QThread *> emitters() const
@@ -201,7 +203,8 @@ void TestXpLoader::faaCifpInCustomData()
 {
     const QString root = simulator(true);
     QVERIFY(QFile::remove(root + QStringLiteral("/Custom Data/earth_fix.dat")));
-    QVERIFY(QFile::rename(root + QStringLiteral("/Custom Data/earth_nav.dat"), root + QStringLiteral("/Custom Data/FAACIFP18")));
+    QVERIFY(QFile::rename(root + QStringLiteral("/Custom Data/earth_nav.dat"),
+                          root + QStringLiteral("/Custom Data/FAACIFP18")));
     const QStringList texts = runImport(root, true);
     QCOMPARE(texts.last(), kFaaCifp);
     QVERIFY(!QFile::exists(m_database->filePath()));
@@ -212,9 +215,11 @@ void TestXpLoader::faaCifpInCustomData()
 // disk as it was.
 void TestXpLoader::navFileFailsImport_data()
 {
+    // clang-format off
     QTest::addColumn<bool>("asFolder");
     QTest::newRow("missing") << false;
     QTest::newRow("cannot be opened") << true;
+    // clang-format on
 }
 
 void TestXpLoader::navFileFailsImport()
@@ -250,10 +255,12 @@ void TestXpLoader::navFileFailsImport()
 
 void TestXpLoader::cycleWarning_data()
 {
+    // clang-format off
     QTest::addColumn<QByteArray>("awyHeader");
     QTest::addColumn<bool>("warned");
     QTest::newRow("same cycles") << QByteArray("1101 Version - data cycle 2401, build") << false;
     QTest::newRow("airways newer") << QByteArray("1101 Version - data cycle 2402, build") << true;
+    // clang-format on
 }
 
 void TestXpLoader::cycleWarning()
@@ -397,7 +404,8 @@ void TestXpLoader::importSucceeds()
     QVERIFY(Database::findPoint(QStringLiteral("K1/ENRT/MYFX2"), false));
     QVERIFY(Database::segmentCount() >= 4);
     QVERIFY(m_database->generation() != 0);
-    Runway *runway = Database::findRunwayEnd(Database::findAirport(QStringLiteral("KXYZ"), false), QStringLiteral("13R"));
+    Runway *runway
+        = Database::findRunwayEnd(Database::findAirport(QStringLiteral("KXYZ"), false), QStringLiteral("13R"));
     QVERIFY(runway);
     QCOMPARE(runway->ilsFrequency(0), float(10950 / 100.0));
     QCOMPARE(runway->ilsIdent(0), QStringLiteral("ILS-cat-I"));
@@ -405,6 +413,7 @@ void TestXpLoader::importSucceeds()
 
 void TestXpLoader::activeCycle_data()
 {
+    // clang-format off
     QTest::addColumn<QByteArray>("nav");
     QTest::addColumn<bool>("inCustomData");
     QTest::addColumn<bool>("apt");
@@ -419,6 +428,7 @@ void TestXpLoader::activeCycle_data()
     QTest::newRow("first line other") << QByteArray("X\n1200 data cycle 2405\n") << false << true << "";
     QTest::newRow("empty file") << QByteArray() << false << true << "";
     QTest::newRow("no apt.dat") << QByteArray("I\n1150 data cycle 2302\n") << false << false << "";
+    // clang-format on
 }
 
 void TestXpLoader::activeCycle()
@@ -429,8 +439,9 @@ void TestXpLoader::activeCycle()
     QFETCH(QString, cycle);
 
     const QString root = simulator(apt);
-    QVERIFY(writeFile(root + (inCustomData ? QStringLiteral("/Custom Data/earth_nav.dat")
-                                           : QStringLiteral("/Resources/default data/earth_nav.dat")),
+    QVERIFY(writeFile(root
+                          + (inCustomData ? QStringLiteral("/Custom Data/earth_nav.dat")
+                                          : QStringLiteral("/Resources/default data/earth_nav.dat")),
                       nav));
     if (!inCustomData)
         QVERIFY(QFile::remove(root + QStringLiteral("/Custom Data/earth_nav.dat")));

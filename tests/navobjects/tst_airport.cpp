@@ -56,6 +56,7 @@ private slots:
 
 void TestAirport::fourLetterCode_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("code");
     QTest::addColumn<bool>("expected");
     QTest::newRow("EDDF") << "EDDF" << true;
@@ -67,6 +68,7 @@ void TestAirport::fourLetterCode_data()
     QTest::newRow("empty") << "" << false;
     QTest::newRow("blank") << "ED F" << false;
     QTest::newRow("accented letters") << QStringLiteral("\u00c9\u00e7\u00f1\u00fc") << true;
+    // clang-format on
 }
 
 void TestAirport::fourLetterCode()
@@ -124,6 +126,7 @@ void TestAirport::setPosition()
 
 void TestAirport::atcTypeText_data()
 {
+    // clang-format off
     QTest::addColumn<int>("type");
     QTest::addColumn<QString>("text");
     QTest::newRow("0") << 0 << "AWOS, ASOS, ATIS";
@@ -135,6 +138,7 @@ void TestAirport::atcTypeText_data()
     QTest::newRow("6") << 6 << "Departure";
     QTest::newRow("7") << 7 << "Unkown ATC type";
     QTest::newRow("-1") << -1 << "Unkown ATC type";
+    // clang-format on
 }
 
 void TestAirport::atcTypeText()
@@ -146,12 +150,14 @@ void TestAirport::atcTypeText()
 
 void TestAirport::atcFrequencyText_data()
 {
+    // clang-format off
     QTest::addColumn<float>("frequency");
     QTest::addColumn<QString>("text");
     QTest::newRow("118.1") << 118.1f << "118.1MHz";
     QTest::newRow("121.725") << 121.725f << "121.725MHz";
     QTest::newRow("whole") << 122.0f << "122MHz";
     QTest::newRow("8.33 spacing") << 132.105f << "132.105MHz";
+    // clang-format on
 }
 
 void TestAirport::atcFrequencyText()
@@ -189,12 +195,15 @@ void TestAirport::atcCopiesAreIndependent()
 void TestAirport::atcRecordBytes()
 {
     // qint32 type, the float as an 8-byte double, then the name in UTF-16.
+    // clang-format off
     const QByteArray expected = QByteArray::fromHex("00000004" "405d866660000000" "0000000a" "0054006f007700650072");
+    // clang-format on
     QCOMPARE(recordOf(Atc(4, 118.1f, QStringLiteral("Tower"))).toHex(), expected.toHex());
 }
 
 void TestAirport::atcRoundTrip_data()
 {
+    // clang-format off
     QTest::addColumn<int>("type");
     QTest::addColumn<float>("frequency");
     QTest::addColumn<QString>("name");
@@ -203,6 +212,7 @@ void TestAirport::atcRoundTrip_data()
     QTest::newRow("empty name") << 1 << 122.8f << QStringLiteral("");
     QTest::newRow("unicode") << 5 << 119.0f << QStringLiteral("M\u00fcnchen Radar");
     QTest::newRow("out-of-range type") << 99 << 0.0f << QStringLiteral("X");
+    // clang-format on
 }
 
 void TestAirport::atcRoundTrip()
@@ -238,11 +248,13 @@ void TestAirport::atcsOfTypeKeepOrder()
 
 void TestAirport::airportRecordRoundTrip_data()
 {
+    // clang-format off
     QTest::addColumn<int>("atcCount");
     QTest::newRow("none") << 0;
     QTest::newRow("one") << 1;
     QTest::newRow("seven") << 7;
     QTest::newRow("a hundred") << 100;
+    // clang-format on
 }
 
 void TestAirport::airportRecordRoundTrip()
@@ -279,7 +291,8 @@ void TestAirport::airportRecordRoundTrip()
 void TestAirport::emptyAtcListRecord()
 {
     Airport airport(QStringLiteral("EDDF"), QStringLiteral("Frankfurt"), 364);
-    airport.setPosition(QGeoCoordinate(50.03, 8.57), QGeoRectangle(QGeoCoordinate(50.05, 8.52), QGeoCoordinate(50.01, 8.6)));
+    airport.setPosition(QGeoCoordinate(50.03, 8.57),
+                        QGeoRectangle(QGeoCoordinate(50.05, 8.52), QGeoCoordinate(50.01, 8.6)));
     const QByteArray bytes = recordOf(airport);
     // The record ends with the bounding rectangle (shape type 1, two coordinates) and a zero count.
     QVERIFY(bytes.endsWith(QByteArray::fromHex("00000000")));
@@ -310,7 +323,8 @@ void TestAirport::runwayQueries()
     Settings settings;
     Database database;
     auto *airport = new Airport(QStringLiteral("EDDF"), QStringLiteral("Frankfurt"), 364);
-    airport->setPosition(QGeoCoordinate(50.03, 8.57), QGeoRectangle(QGeoCoordinate(50.05, 8.52), QGeoCoordinate(50.01, 8.6)));
+    airport->setPosition(QGeoCoordinate(50.03, 8.57),
+                         QGeoRectangle(QGeoCoordinate(50.05, 8.52), QGeoCoordinate(50.01, 8.6)));
     auto *small = new Airport(QStringLiteral("EDFE"), QStringLiteral("Egelsbach"), 384);
     auto *bare = new Airport(QStringLiteral("EDXX"), QStringLiteral("Nothing"), 0);
     database.addPoint(airport);
@@ -320,7 +334,8 @@ void TestAirport::runwayQueries()
     // 4000 m of concrete, and a short asphalt strip with an unnamed end.
     const QGeoCoordinate west(50.0325, 8.5346);
     database.addRunway(new Runway(QStringLiteral("EDDF"), west, QStringLiteral("07C"), 0.0f,
-                                  west.atDistanceAndAzimuth(4000.0, 70.0), QStringLiteral("25C"), 0.0f, 60.0f, 2, 1, 1));
+                                  west.atDistanceAndAzimuth(4000.0, 70.0), QStringLiteral("25C"), 0.0f, 60.0f, 2, 1,
+                                  1));
     const QGeoCoordinate strip(49.96, 8.64);
     database.addRunway(new Runway(QStringLiteral("EDFE"), strip, QStringLiteral("09"), 0.0f,
                                   strip.atDistanceAndAzimuth(900.0, 90.0), QString(), 0.0f, 20.0f, 1, 0, 0));

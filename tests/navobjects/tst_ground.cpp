@@ -83,7 +83,7 @@ QList<QGeoCoordinate> coordinates(const QVariantList &list)
     return result;
 }
 
-template<typename T>
+template <typename T>
 T *readBack(const QByteArray &bytes, QDataStream::Status *status = nullptr)
 {
     QDataStream in(bytes);
@@ -112,6 +112,7 @@ void TestGround::initTestCase()
 
 void TestGround::roleNames_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("item");
     QTest::addColumn<int>("role");
     QTest::addColumn<QByteArray>("name");
@@ -148,6 +149,7 @@ void TestGround::roleNames_data()
     QTest::newRow("paintlight haslight") << "Paintlight" << 0xB10007 << QByteArray("role_haslight");
     QTest::newRow("paintlight lightcolor") << "Paintlight" << 0xB10008 << QByteArray("role_lightcolor");
     QTest::newRow("paintlight minzoom details") << "Paintlight" << 0x20003 << QByteArray("role_minzoom_details");
+    // clang-format on
 }
 
 void TestGround::roleNames()
@@ -157,10 +159,8 @@ void TestGround::roleNames()
     QFETCH(QByteArray, name);
 
     static const QHash<QString, QPair<QHash<int, QByteArray>, int>> tables = {
-        {"Startup", {Startup::roleNames(), 5 + 4}},
-        {"Taxiname", {Taxiname::roleNames(), 5 + 5}},
-        {"Boundary", {Boundary::roleNames(), 5 + 2}},
-        {"Taxiway", {Taxiway::roleNames(), 5 + 4}},
+        {"Startup", {Startup::roleNames(), 5 + 4}},        {"Taxiname", {Taxiname::roleNames(), 5 + 5}},
+        {"Boundary", {Boundary::roleNames(), 5 + 2}},      {"Taxiway", {Taxiway::roleNames(), 5 + 4}},
         {"Paintlight", {Paintlight::roleNames(), 5 + 10}},
     };
     const auto table = tables.value(item);
@@ -170,6 +170,7 @@ void TestGround::roleNames()
 
 void TestGround::startupTypeFromString_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("word");
     QTest::addColumn<int>("type");
     QTest::addColumn<bool>("warns");
@@ -181,6 +182,7 @@ void TestGround::startupTypeFromString_data()
     QTest::newRow("capital Gate") << "Gate" << 0 << true;
     QTest::newRow("empty") << "" << 0 << true;
     QTest::newRow("gate with blank") << "gate " << 0 << true;
+    // clang-format on
 }
 
 void TestGround::startupTypeFromString()
@@ -196,6 +198,7 @@ void TestGround::startupTypeFromString()
 
 void TestGround::startupAirplanesFromString_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("bits");
 
@@ -209,6 +212,7 @@ void TestGround::startupAirplanesFromString_data()
     QTest::newRow("inside a word") << "superheavy jetsetter" << 0;
     QTest::newRow("digits around") << "1props2" << 16;
     QTest::newRow("case sensitive") << "Heavy|JETS" << 0;
+    // clang-format on
 }
 
 void TestGround::startupAirplanesFromString()
@@ -220,6 +224,7 @@ void TestGround::startupAirplanesFromString()
 
 void TestGround::startupAirplanesText_data()
 {
+    // clang-format off
     QTest::addColumn<int>("bits");
     QTest::addColumn<QString>("text");
 
@@ -228,6 +233,7 @@ void TestGround::startupAirplanesText_data()
     QTest::newRow("outside the table") << 1 << "";
     QTest::newRow("all") << 62 << "Heavy, Jet, Turboprop, Propeller, Helicopter";
     QTest::newRow("helicopter and props") << 48 << "Propeller, Helicopter";
+    // clang-format on
 }
 
 void TestGround::startupAirplanesText()
@@ -264,12 +270,12 @@ void TestGround::startupTooltip()
 void TestGround::startupRecordBytes()
 {
     const Startup gate(1, 4, QGeoCoordinate(50.0, 8.5), 90.5f, QStringLiteral("A12"));
-    const QByteArray expected = QByteArray::fromHex("01"                 // type
-                                                    "04"                 // airplanes
-                                                    "4049000000000000"   // latitude 50.0
-                                                    "4021000000000000"   // longitude 8.5
-                                                    "7ff8000000000000"   // no altitude
-                                                    "4056a00000000000"   // heading as an 8-byte double
+    const QByteArray expected = QByteArray::fromHex("01"                     // type
+                                                    "04"                     // airplanes
+                                                    "4049000000000000"       // latitude 50.0
+                                                    "4021000000000000"       // longitude 8.5
+                                                    "7ff8000000000000"       // no altitude
+                                                    "4056a00000000000"       // heading as an 8-byte double
                                                     "00000006004100310032"); // "A12", UTF-16
     QCOMPARE(recordOf(gate).toHex(), expected.toHex());
 }
@@ -328,6 +334,7 @@ void TestGround::taxinameRoundTrip()
 
 void TestGround::polyline_data()
 {
+    // clang-format off
     QTest::addColumn<QList<PathNode>>("nodes");
     QTest::addColumn<bool>("closed");
     QTest::addColumn<QList<QGeoCoordinate>>("expected");
@@ -353,6 +360,7 @@ void TestGround::polyline_data()
     QTest::newRow("single node open") << QList<PathNode>{{n0, c0}} << false << QList<QGeoCoordinate>{n0};
     QTest::newRow("empty open") << QList<PathNode>{} << false << QList<QGeoCoordinate>{};
     QTest::newRow("empty closed") << QList<PathNode>{} << true << QList<QGeoCoordinate>{};
+    // clang-format on
 }
 
 void TestGround::polyline()
@@ -417,6 +425,7 @@ void TestGround::taxiwaySurfaceClamped()
 
 void TestGround::pathRoundTrip_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("kind");
     QTest::addColumn<bool>("closed");
     QTest::addColumn<int>("nodeCount");
@@ -425,6 +434,7 @@ void TestGround::pathRoundTrip_data()
     QTest::newRow("boundary empty") << "Boundary" << false << 0;
     QTest::newRow("taxiway open") << "Taxiway" << false << 7;
     QTest::newRow("taxiway ring") << "Taxiway" << true << 25;
+    // clang-format on
 }
 
 void TestGround::pathRoundTrip()
@@ -437,7 +447,8 @@ void TestGround::pathRoundTrip()
         for (int i = 0; i < nodeCount; ++i) {
             const QGeoCoordinate node(50.0 + i * 0.001, 8.0 + (i % 3) * 0.001);
             // Every third node curved, so the hash holds several entries in its own order.
-            path.addNode(node, i % 3 == 0 ? QGeoCoordinate(node.latitude() + 0.0005, node.longitude()) : QGeoCoordinate());
+            path.addNode(node,
+                         i % 3 == 0 ? QGeoCoordinate(node.latitude() + 0.0005, node.longitude()) : QGeoCoordinate());
         }
         if (closed) {
             path.close();
@@ -486,10 +497,12 @@ void TestGround::pathRoundTrip()
 
 void TestGround::controlsInNodeOrder_data()
 {
+    // clang-format off
     QTest::addColumn<QList<int>>("curved");
     QTest::addColumn<QList<int>>("holeCurved");
     QTest::newRow("outer chain") << QList<int>{0, 3, 7, 12, 20, 31, 39} << QList<int>{};
     QTest::newRow("hole too") << QList<int>{5, 6, 18} << QList<int>{1, 2, 4, 9, 10, 11};
+    // clang-format on
 }
 
 // The stored controls follow the node indexes, not the hash: two processes (each with its own
@@ -534,6 +547,7 @@ void TestGround::controlsInNodeOrder()
 
 void TestGround::boundingAsQGeoPath_data()
 {
+    // clang-format off
     QTest::addColumn<QList<QGeoCoordinate>>("nodes");
     QTest::newRow("empty") << QList<QGeoCoordinate>{};
     QTest::newRow("one node") << QList<QGeoCoordinate>{n0};
@@ -544,6 +558,7 @@ void TestGround::boundingAsQGeoPath_data()
     QTest::newRow("westwards over the date line")
         << QList<QGeoCoordinate>{QGeoCoordinate(52.0, -179.99), QGeoCoordinate(52.01, 179.99),
                                  QGeoCoordinate(51.99, 179.95)};
+    // clang-format on
 }
 
 // The packed nodes give the rectangle Qt gives for the same chain.
@@ -572,8 +587,8 @@ void TestGround::controlsOfFormerFiles()
     for (const QGeoCoordinate &node : nodes)
         out << node;
     out << true << quint32(4);
-    out << qint32(2) << QGeoCoordinate(50.1, 8.2) << qint32(0) << QGeoCoordinate(50.2, 8.3)
-        << qint32(2) << QGeoCoordinate(50.3, 8.4) << qint32(1) << QGeoCoordinate(50.4, 8.5);
+    out << qint32(2) << QGeoCoordinate(50.1, 8.2) << qint32(0) << QGeoCoordinate(50.2, 8.3) << qint32(2)
+        << QGeoCoordinate(50.3, 8.4) << qint32(1) << QGeoCoordinate(50.4, 8.5);
     out << quint32(0); // no holes
 
     Taxiway path(1);
@@ -587,6 +602,7 @@ void TestGround::controlsOfFormerFiles()
 
 void TestGround::paintlightStyle_data()
 {
+    // clang-format off
     QTest::addColumn<QList<int>>("codes");
     QTest::addColumn<int>("pair");
     QTest::addColumn<bool>("unknown");
@@ -620,6 +636,7 @@ void TestGround::paintlightStyle_data()
                                        << "#2db4be" << true << "deepskyblue";
     QTest::newRow("red and pink") << QList<int>{90, 107} << 0x5A6B << false << true << 1.0 << false << solid
                                   << "#a74c4c" << true << "deeppink";
+    // clang-format on
 }
 
 void TestGround::paintlightStyle()
@@ -675,10 +692,12 @@ void TestGround::paintlightNegativeCode()
 
 void TestGround::paintlightRoundTrip_data()
 {
+    // clang-format off
     QTest::addColumn<QList<int>>("codes");
     QTest::newRow("line and light") << QList<int>{1, 102};
     QTest::newRow("line only") << QList<int>{42, 0};
     QTest::newRow("three codes") << QList<int>{3, 104, 21};
+    // clang-format on
 }
 
 void TestGround::paintlightRoundTrip()
@@ -694,7 +713,8 @@ void TestGround::paintlightRoundTrip()
         original.addType(code);
 
     const QByteArray bytes = recordOf(original);
-    QCOMPARE(bytes.left(2), QByteArray::fromHex(QByteArray::number(quint16(original.types()), 16).rightJustified(4, '0')));
+    QCOMPARE(bytes.left(2),
+             QByteArray::fromHex(QByteArray::number(quint16(original.types()), 16).rightJustified(4, '0')));
 
     QDataStream::Status status;
     std::unique_ptr<Paintlight> copy(readBack<Paintlight>(bytes, &status));
@@ -715,6 +735,7 @@ void TestGround::paintlightRoundTrip()
 
 void TestGround::truncatedRecords_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("kind");
     QTest::addColumn<int>("cut");
 
@@ -729,6 +750,7 @@ void TestGround::truncatedRecords_data()
         QTest::newRow(qPrintable(QStringLiteral("taxiway at %1").arg(cut))) << "Taxiway" << cut;
     for (int cut : {0, 1, 2, 40, -1})
         QTest::newRow(qPrintable(QStringLiteral("paintlight at %1").arg(cut))) << "Paintlight" << cut;
+    // clang-format on
 }
 
 void TestGround::truncatedRecords()

@@ -106,8 +106,7 @@ QString glyph(char16_t code)
 class MarkupTranslator : public QTranslator
 {
 public:
-    QString translate(const char *context, const char *sourceText, const char *disambiguation,
-                      int n) const override
+    QString translate(const char *context, const char *sourceText, const char *disambiguation, int n) const override
     {
         Q_UNUSED(disambiguation)
         Q_UNUSED(n)
@@ -146,13 +145,13 @@ void TestInfoPages::initTestCase()
 
     m_runway07 = new Runway(QStringLiteral("EDDF"), frankfurt, QStringLiteral("07C"), 0.0f,
                             frankfurt.atDistanceAndAzimuth(4000.0, 70.0), QStringLiteral("25C"), 0.0f, 60.0f, 2, 1, 1);
-    m_runway18 = new Runway(QStringLiteral("EDDF"), frankfurt.atDistanceAndAzimuth(2000.0, 90.0), QStringLiteral("18"),
-                            0.0f, frankfurt.atDistanceAndAzimuth(2000.0, 160.0), QStringLiteral("36"), 0.0f, 45.0f, 1,
-                            1, 1);
+    m_runway18
+        = new Runway(QStringLiteral("EDDF"), frankfurt.atDistanceAndAzimuth(2000.0, 90.0), QStringLiteral("18"), 0.0f,
+                     frankfurt.atDistanceAndAzimuth(2000.0, 160.0), QStringLiteral("36"), 0.0f, 45.0f, 1, 1, 1);
     m_runway18->setIlsAt(1, 110.3f, QStringLiteral("IFNW"));
-    m_hostileRunway = new Runway(QStringLiteral("Q<&>"), frankfurt, QStringLiteral("0<7"), 0.0f,
-                                 frankfurt.atDistanceAndAzimuth(1000.0, 70.0), QStringLiteral("2&5"), 0.0f, 30.0f, 3,
-                                 0, 0);
+    m_hostileRunway
+        = new Runway(QStringLiteral("Q<&>"), frankfurt, QStringLiteral("0<7"), 0.0f,
+                     frankfurt.atDistanceAndAzimuth(1000.0, 70.0), QStringLiteral("2&5"), 0.0f, 30.0f, 3, 0, 0);
     m_hostileRunway->setIlsAt(0, 109.5f, QStringLiteral("<I>"));
     m_database->addRunway(m_runway07);
     m_database->addRunway(m_runway18);
@@ -160,9 +159,9 @@ void TestInfoPages::initTestCase()
 
     // Enroute fixes of the test CIFP file, so that its procedures resolve their exits and entries.
     const auto fix = [this](const QString &code, double distance, double azimuth) {
-        auto *point = new Point(Point::FIX, frankfurt.atDistanceAndAzimuth(distance, azimuth), code,
-                                QStringLiteral("ENRT"), QStringLiteral("ED"), QString(), 0, 0.0f,
-                                QStringLiteral("W  E"));
+        auto *point
+            = new Point(Point::FIX, frankfurt.atDistanceAndAzimuth(distance, azimuth), code, QStringLiteral("ENRT"),
+                        QStringLiteral("ED"), QString(), 0, 0.0f, QStringLiteral("W  E"));
         m_database->addPoint(point);
         return point;
     };
@@ -175,10 +174,12 @@ void TestInfoPages::initTestCase()
     Point *delta = fix(QStringLiteral("DELTA"), 250000, 50);
     m_lonely = fix(QStringLiteral("LONELY"), 300000, 90);
 
-    m_database->addSegment(new Segment(Segment::FORWARD, Segment::HIGH, m_alpha, bravo, QStringLiteral("U<1>"), 245, 660));
+    m_database->addSegment(
+        new Segment(Segment::FORWARD, Segment::HIGH, m_alpha, bravo, QStringLiteral("U<1>"), 245, 660));
     m_database->addSegment(new Segment(Segment::NONE, Segment::LOW, m_alpha, charlie, QStringLiteral("L2"), 0, 245));
     m_database->addSegment(new Segment(Segment::FORWARD, Segment::DRCT, m_alpha, delta, QStringLiteral("DCT"), 0, 0));
-    m_database->addSegment(new Segment(Segment::BACKWARD, Segment::HIGH, m_alpha, delta, QStringLiteral("U3"), 100, 200));
+    m_database->addSegment(
+        new Segment(Segment::BACKWARD, Segment::HIGH, m_alpha, delta, QStringLiteral("U3"), 100, 200));
 
     CifpLoader loader(m_database.get());
     loader.setPath(TestSupport::dataPath(QStringLiteral("cifp")));
@@ -301,6 +302,7 @@ void TestInfoPages::airportTooltipRoles()
 
 void TestInfoPages::airportSections_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("section");
     QTest::addColumn<bool>("showAll");
     QTest::addColumn<bool>("metar");
@@ -315,6 +317,7 @@ void TestInfoPages::airportSections_data()
     QTest::newRow("sidstars") << "sidstars" << true << false << false << false << true;
     QTest::newRow("capital M") << "Metar" << true << false << false << false << false;
     QTest::newRow("unknown") << "weather" << true << false << false << false << false;
+    // clang-format on
 }
 
 void TestInfoPages::airportSections()
@@ -327,8 +330,8 @@ void TestInfoPages::airportSections()
     QFETCH(bool, procedures);
 
     const QString html = m_eddf->infoHtml(section, QString());
-    const QString showAllLink = QStringLiteral("<p><a href=\"POINT>EDDF\" style=\"color: #5E9CAE;\">")
-                                + glyph(0xF0FE) + QStringLiteral(" Show all sections for EDDF</a></p>");
+    const QString showAllLink = QStringLiteral("<p><a href=\"POINT>EDDF\" style=\"color: #5E9CAE;\">") + glyph(0xF0FE)
+                                + QStringLiteral(" Show all sections for EDDF</a></p>");
     QCOMPARE(html.contains(showAllLink), showAll);
     if (showAll)
         QVERIFY(html.startsWith(QStringLiteral("<body>") + showAllLink));
@@ -358,6 +361,7 @@ void TestInfoPages::airportSectionOrder()
 
 void TestInfoPages::airportMetar_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("metar");
     QTest::addColumn<QString>("paragraph");
     QTest::addColumn<bool>("rows");
@@ -370,6 +374,7 @@ void TestInfoPages::airportMetar_data()
     QTest::newRow("server error page")
         << QStringLiteral("<html><script>alert('x')</script> & more")
         << QStringLiteral("<p>&lt;html&gt;&lt;script&gt;alert('x')&lt;/script&gt; &amp; more</p>") << false;
+    // clang-format on
 }
 
 void TestInfoPages::airportMetar()
@@ -404,8 +409,10 @@ void TestInfoPages::airportMetarRowsEscaped()
 void TestInfoPages::airportRunways()
 {
     const QString html = m_eddf->infoHtml(QStringLiteral("runways"), QString());
-    const int first = html.indexOf(QStringLiteral("<h3>") + glyph(0xF018) + QStringLiteral(" Runway <a href=\"RUNWAY>EDDF/07C-25C\""));
-    const int second = html.indexOf(QStringLiteral("<h3>") + glyph(0xF018) + QStringLiteral(" Runway <a href=\"RUNWAY>EDDF/18-36\""));
+    const int first = html.indexOf(QStringLiteral("<h3>") + glyph(0xF018)
+                                   + QStringLiteral(" Runway <a href=\"RUNWAY>EDDF/07C-25C\""));
+    const int second = html.indexOf(QStringLiteral("<h3>") + glyph(0xF018)
+                                    + QStringLiteral(" Runway <a href=\"RUNWAY>EDDF/18-36\""));
     QVERIFY(first > 0);
     QVERIFY(second > first);
     const QString part07 = html.mid(first, second - first);
@@ -419,14 +426,16 @@ void TestInfoPages::airportRunways()
     QVERIFY(part07.contains(QStringLiteral("<li><b>RW25C</b>: heading ")));
     QVERIFY(!part07.contains(QStringLiteral("Instrument Landing System")));
 
-    QVERIFY(part18.contains(QStringLiteral("<li><b>Instrument Landing System</b>: </li><ul><li><b>RW36</b>: 110.3MHz IFNW</li></ul>")));
+    QVERIFY(part18.contains(
+        QStringLiteral("<li><b>Instrument Landing System</b>: </li><ul><li><b>RW36</b>: 110.3MHz IFNW</li></ul>")));
     QVERIFY(!part18.contains(QStringLiteral("<b>RW18</b>: 1")));
 }
 
 void TestInfoPages::airportAtcs()
 {
     const QString html = m_eddf->infoHtml(QStringLiteral("atcs"), QString());
-    const int unicom = html.indexOf(QStringLiteral("<li><b>ATC</b>: ") + Atc::typeToString(1) + QStringLiteral("</li>"));
+    const int unicom
+        = html.indexOf(QStringLiteral("<li><b>ATC</b>: ") + Atc::typeToString(1) + QStringLiteral("</li>"));
     const int tower = html.indexOf(QStringLiteral("<li><b>ATC</b>: ") + Atc::typeToString(4) + QStringLiteral("</li>"));
     QVERIFY(unicom > 0);
     QVERIFY(tower > unicom);
@@ -511,6 +520,7 @@ void TestInfoPages::runwayPage()
 
 void TestInfoPages::runwayDetails_data()
 {
+    // clang-format off
     QTest::addColumn<int>("flags");
     QTest::addColumn<bool>("withIls");
     QTest::addColumn<QString>("expected");
@@ -547,6 +557,7 @@ void TestInfoPages::runwayDetails_data()
                           "<b>Available thresholds</b>: <ul><li><b>RW18</b>: heading %3</li>"
                           "<li><b>RW36</b>: heading %4</li></ul></body>")
                .arg(length, width, heading18, heading36);
+    // clang-format on
 }
 
 void TestInfoPages::runwayDetails()
@@ -562,8 +573,10 @@ void TestInfoPages::runwayProceduresWithoutProcedures()
     // No CIFP procedures for runway 18-36.
     const QString html = m_runway18->proceduresHtml();
     const QString section = QStringLiteral("<ul><li>No SID</li><li>No STAR</li><li>No APPCH</li></ul>");
-    QVERIFY(html.contains(QStringLiteral("<h3>") + glyph(0xE4C1) + QStringLiteral(" Procedures for RW18</h3>") + section));
-    QVERIFY(html.contains(QStringLiteral("<h3>") + glyph(0xE4C1) + QStringLiteral(" Procedures for RW36</h3>") + section));
+    QVERIFY(
+        html.contains(QStringLiteral("<h3>") + glyph(0xE4C1) + QStringLiteral(" Procedures for RW18</h3>") + section));
+    QVERIFY(
+        html.contains(QStringLiteral("<h3>") + glyph(0xE4C1) + QStringLiteral(" Procedures for RW36</h3>") + section));
     QVERIFY(html.indexOf(QStringLiteral("RW18</h3>")) < html.indexOf(QStringLiteral("RW36</h3>")));
 }
 
@@ -573,8 +586,9 @@ void TestInfoPages::runwayProceduresIls()
     QCOMPARE(count(m_runway07->proceduresHtml(), QStringLiteral("<h3>")), 2);
 
     const QString html = m_runway18->proceduresHtml();
-    QVERIFY(html.startsWith(QStringLiteral("<body><h3>") + glyph(0xE585)
-                            + QStringLiteral(" Instrument Landing System</h3><ul><li><b>RW36</b>: 110.3MHz IFNW</li></ul><h3>")));
+    QVERIFY(html.startsWith(
+        QStringLiteral("<body><h3>") + glyph(0xE585)
+        + QStringLiteral(" Instrument Landing System</h3><ul><li><b>RW36</b>: 110.3MHz IFNW</li></ul><h3>")));
     QCOMPARE(count(html, QStringLiteral("MHz")), 1);
 }
 
@@ -621,7 +635,8 @@ void TestInfoPages::runwayTooltipRole()
 void TestInfoPages::hostileRunwayEscaped()
 {
     QCOMPARE(m_hostileRunway->link(),
-             QStringLiteral("<a href=\"RUNWAY>Q&lt;&amp;&gt;/0&lt;7-2&amp;5\" style=\"color: #5E9CAE;\">0&lt;7-2&amp;5</a>"));
+             QStringLiteral(
+                 "<a href=\"RUNWAY>Q&lt;&amp;&gt;/0&lt;7-2&amp;5\" style=\"color: #5E9CAE;\">0&lt;7-2&amp;5</a>"));
     const QString page = m_hostileRunway->infoHtml();
     QVERIFY(page.contains(QStringLiteral("<h1>Runway 0&lt;7-2&amp;5 ")));
     QCOMPARE(linkTargets(page), (QStringList{QStringLiteral("POINT>Q<&>"), QStringLiteral("SELECT>Q<&>>")}));

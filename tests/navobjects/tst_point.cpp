@@ -22,8 +22,7 @@ namespace {
 // Airports are always built as Airport, as the loaders do.
 std::unique_ptr<Point> makePoint(int type, const QString &code, const QString &terminal, const QString &region,
                                  const QString &name, const QGeoCoordinate &position = QGeoCoordinate(50.0, 8.5),
-                                 float frequency = 0.0f, const QString &waypointType = QString(),
-                                 int elevation = 100)
+                                 float frequency = 0.0f, const QString &waypointType = QString(), int elevation = 100)
 {
     if (type == Point::AIRP) {
         auto airport = std::make_unique<Airport>(code, name, elevation);
@@ -82,6 +81,7 @@ private slots:
 
 void TestPoint::construction_data()
 {
+    // clang-format off
     QTest::addColumn<int>("type");
     QTest::addColumn<QString>("code");
     QTest::addColumn<QString>("terminal");
@@ -117,6 +117,7 @@ void TestPoint::construction_data()
                                         << 8.5 << 10.8;
     QTest::newRow("star is case-sensitive whole text") << 4 << "IX" << "**" << "*" << "Loc" << "**/IX"
                                                        << "ix ** * loc" << "Loc, attached to **" << 3.0 << 6.5;
+    // clang-format on
 }
 
 void TestPoint::construction()
@@ -144,6 +145,7 @@ void TestPoint::construction()
 
 void TestPoint::boundingSquare_data()
 {
+    // clang-format off
     QTest::addColumn<QGeoCoordinate>("position");
     QTest::addColumn<QGeoCoordinate>("topLeft");
     QTest::addColumn<QGeoCoordinate>("bottomRight");
@@ -154,6 +156,7 @@ void TestPoint::boundingSquare_data()
                                << QGeoCoordinate(-17.7505, -179.9997);
     QTest::newRow("north pole") << QGeoCoordinate(89.9998, 0.0) << QGeoCoordinate(90.0, -0.0005)
                                 << QGeoCoordinate(89.9996, 0.0005);
+    // clang-format on
 }
 
 // Corners worked out by hand, and bit for bit those of Qt's own centred rectangle, which the
@@ -181,8 +184,8 @@ void TestPoint::boundingSquare()
 
 void TestPoint::coordinateCode()
 {
-    const auto point = makePoint(Point::COORD, QStringLiteral("N50E008"), QStringLiteral("ENRT"), QStringLiteral("*"),
-                                 QString());
+    const auto point
+        = makePoint(Point::COORD, QStringLiteral("N50E008"), QStringLiteral("ENRT"), QStringLiteral("*"), QString());
     QCOMPARE(point->code(), QStringLiteral("COORD"));
     QCOMPARE(point->data(Point::RoleCode).toString(), QStringLiteral("COORD"));
     QCOMPARE(point->data(Point::RoleListText).toString(), QStringLiteral("N50E008\tRegion *, enroute"));
@@ -228,6 +231,7 @@ void TestPoint::narrowing()
 
 void TestPoint::azimuth_data()
 {
+    // clang-format off
     // Seen from the equator, a point one degree north and d degrees east lies at about
     // atan(d) east of north; the rows stay 0.1 degree clear of every rounding boundary.
     QTest::addColumn<double>("bearing");
@@ -237,6 +241,7 @@ void TestPoint::azimuth_data()
     QTest::newRow("359.6 gives 360") << -0.4 << 360;
     QTest::newRow("359.4 gives 359") << -0.6 << 359;
     QTest::newRow("45") << 45.0 << 45;
+    // clang-format on
 }
 
 void TestPoint::azimuth()
@@ -244,15 +249,16 @@ void TestPoint::azimuth()
     QFETCH(double, bearing);
     const QGeoCoordinate origin(0.0, 0.0);
     const QGeoCoordinate target = origin.atDistanceAndAzimuth(100000.0, bearing < 0 ? 360.0 + bearing : bearing);
-    const auto from = makePoint(Point::FIX, QStringLiteral("A"), QStringLiteral("ENRT"), QStringLiteral("K1"),
-                                QString(), origin);
-    const auto to = makePoint(Point::FIX, QStringLiteral("B"), QStringLiteral("ENRT"), QStringLiteral("K1"),
-                              QString(), target);
+    const auto from
+        = makePoint(Point::FIX, QStringLiteral("A"), QStringLiteral("ENRT"), QStringLiteral("K1"), QString(), origin);
+    const auto to
+        = makePoint(Point::FIX, QStringLiteral("B"), QStringLiteral("ENRT"), QStringLiteral("K1"), QString(), target);
     QTEST(from->azimuthTo(to.get()), "expected");
 }
 
 void TestPoint::direction_data()
 {
+    // clang-format off
     // The azimuth that counts is the one from the other point to this one.
     QTest::addColumn<double>("azimuth");
     QTest::addColumn<int>("heading");
@@ -264,6 +270,7 @@ void TestPoint::direction_data()
     QTest::newRow("exact, tolerance 1") << 90.0 << 90 << 1 << true;
     QTest::newRow("heading beyond 360") << 10.0 << 730 << 0 + 1 << true;
     QTest::newRow("opposite") << 180.0 << 0 << 90 << false;
+    // clang-format on
 }
 
 void TestPoint::direction()
@@ -282,6 +289,7 @@ void TestPoint::direction()
 
 void TestPoint::distance_data()
 {
+    // clang-format off
     QTest::addColumn<double>("nm");
     QTest::addColumn<double>("minNm");
     QTest::addColumn<double>("maxNm");
@@ -290,6 +298,7 @@ void TestPoint::distance_data()
     QTest::newRow("10.99 counts as 10") << 10.99 << 0.0 << 10.0 << true;
     QTest::newRow("11.01 above 10") << 11.01 << 0.0 << 10.0 << false;
     QTest::newRow("inside") << 5.5 << 5.0 << 6.0 << true;
+    // clang-format on
 }
 
 void TestPoint::distance()
@@ -310,8 +319,8 @@ void TestPoint::distance()
 
 void TestPoint::nullOther()
 {
-    const auto point = makePoint(Point::FIX, QStringLiteral("A"), QStringLiteral("ENRT"), QStringLiteral("K1"),
-                                 QString());
+    const auto point
+        = makePoint(Point::FIX, QStringLiteral("A"), QStringLiteral("ENRT"), QStringLiteral("K1"), QString());
     QCOMPARE(point->distanceTo(nullptr), 0.0);
     QCOMPARE(point->azimuthTo(nullptr), -1);
     QVERIFY(!point->isWithinDistance(nullptr, 0.0, 100.0));
@@ -321,6 +330,7 @@ void TestPoint::nullOther()
 
 void TestPoint::enrouteIntersection_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("waypointType");
     QTest::addColumn<QString>("terminal");
     QTest::addColumn<bool>("expected");
@@ -338,6 +348,7 @@ void TestPoint::enrouteIntersection_data()
     QTest::newRow("not enroute") << "R   " << "EDDF" << false;
     QTest::newRow("three characters") << "R  " << "ENRT" << false;
     QTest::newRow("empty") << "" << "ENRT" << false;
+    // clang-format on
 }
 
 void TestPoint::enrouteIntersection()
@@ -351,6 +362,7 @@ void TestPoint::enrouteIntersection()
 
 void TestPoint::waypointTypeText_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("waypointType");
     QTest::addColumn<QString>("expected");
     QTest::newRow("W F blank") << "WF  " << "RNAV Waypoint, Off-Route Intersection";
@@ -360,6 +372,7 @@ void TestPoint::waypointTypeText_data()
     QTest::newRow("character above 255") << QString(QChar(0x152)) + QStringLiteral("A  ") << "Final Approach Fix";
     QTest::newRow("empty") << "" << "";
     QTest::newRow("short field") << "C" << "Combined Named Intersection and RNAV";
+    // clang-format on
 }
 
 void TestPoint::waypointTypeText()
@@ -372,6 +385,7 @@ void TestPoint::waypointTypeText()
 
 void TestPoint::roleNames_data()
 {
+    // clang-format off
     QTest::addColumn<int>("role");
     QTest::addColumn<QByteArray>("name");
     QTest::newRow("uid") << 0x1FFFF << QByteArray("role_uid");
@@ -389,6 +403,7 @@ void TestPoint::roleNames_data()
     QTest::newRow("text offset") << 3211270 << QByteArray("role_text_offset");
     QTest::newRow("tooltip") << 3211271 << QByteArray("role_tooltip");
     QTest::newRow("type string") << 3211272 << QByteArray("role_type_string");
+    // clang-format on
 }
 
 void TestPoint::roleNames()
@@ -402,6 +417,7 @@ void TestPoint::roleNames()
 
 void TestPoint::rolesByType_data()
 {
+    // clang-format off
     QTest::addColumn<int>("type");
     QTest::addColumn<QString>("icon");
     QTest::addColumn<QString>("typeString");
@@ -420,6 +436,7 @@ void TestPoint::rolesByType_data()
     QTest::newRow("DME") << 13 << "qrc:/icon/dme.svg" << "DME" << 10;
     QTest::newRow("COORD") << 28 << "qrc:/icon/coord.svg" << "COORD" << 0;
     QTest::newRow("UNKNOWN") << 0 << "" << "" << 0;
+    // clang-format on
 }
 
 void TestPoint::rolesByType()
@@ -444,6 +461,7 @@ void TestPoint::rolesByType()
 
 void TestPoint::frequencyText_data()
 {
+    // clang-format off
     QTest::addColumn<int>("type");
     QTest::addColumn<float>("frequency");
     QTest::addColumn<QString>("expected");
@@ -453,6 +471,7 @@ void TestPoint::frequencyText_data()
     QTest::newRow("NDB 415.5") << 2 << 415.5f << "415.5kHz";
     QTest::newRow("ILS 110.3") << 4 << 110.3f << "110.3MHz";
     QTest::newRow("none") << 11 << 0.0f << "0MHz";
+    // clang-format on
 }
 
 void TestPoint::frequencyText()
@@ -467,6 +486,7 @@ void TestPoint::frequencyText()
 
 void TestPoint::tooltipLines_data()
 {
+    // clang-format off
     QTest::addColumn<int>("type");
     QTest::addColumn<QString>("heading");
     QTest::addColumn<bool>("hasFrequency");
@@ -481,6 +501,7 @@ void TestPoint::tooltipLines_data()
     QTest::newRow("OM") << 7 << "<h1>Navaid NB " << false << false;
     QTest::newRow("DMEILS") << 12 << "<h1>Navaid NB " << false << false;
     QTest::newRow("COORD") << 28 << "<h1>Navaid COORD " << false << false;
+    // clang-format on
 }
 
 void TestPoint::tooltipLines()
@@ -536,8 +557,8 @@ void TestPoint::tooltipTerminal()
 
 void TestPoint::dataDerivedTextsAreEscaped()
 {
-    Point point(Point::VOR, QGeoCoordinate(1, 1), QStringLiteral("A<B"), QStringLiteral("T\"1"),
-                QStringLiteral("E&"), QStringLiteral("<script>x</script> & Co"), 0, 113.0f, QString());
+    Point point(Point::VOR, QGeoCoordinate(1, 1), QStringLiteral("A<B"), QStringLiteral("T\"1"), QStringLiteral("E&"),
+                QStringLiteral("<script>x</script> & Co"), 0, 113.0f, QString());
     const QString html = point.tooltip();
     QVERIFY2(!html.contains(QStringLiteral("<script>")), qPrintable(html));
     QVERIFY(html.contains(QStringLiteral("&lt;script&gt;x&lt;/script&gt; &amp; Co")));
@@ -557,6 +578,8 @@ void TestPoint::recordBytes()
 {
     Point fix(Point::FIX, QGeoCoordinate(50.0, 8.5), QStringLiteral("ABC"), QStringLiteral("ENRT"),
               QStringLiteral("ED"), QStringLiteral("X"), 100, 0.0f, QString());
+    // The bytes of the record, a field to a line.
+    // clang-format off
     const QByteArray expected = QByteArray::fromHex(
         "00000006" "004100420043"                                      // code
         "4049000000000000" "4021000000000000" "7ff8000000000000"      // latitude, longitude, no altitude
@@ -568,15 +591,18 @@ void TestPoint::recordBytes()
         "0000000000000000"                                             // frequency, 8 bytes
         "ffffffff"                                                     // null waypoint type
         "ffffffff");                                                   // UID: the one the fields give
+    // clang-format on
     QCOMPARE(recordOf(fix).toHex(), expected.toHex());
 
     // A second point of the same code keeps the UID the import gave it.
     fix.setUid(QStringLiteral("ED/ENRT/ABC_1"));
+    // clang-format off
     QCOMPARE(recordOf(fix).toHex().right(2 * 30), QByteArray("0000001a" "00450044002f0045004e00520054002f004100420043005f0031"));
     QCOMPARE(readRecord<Point>(recordOf(fix))->uid(), QStringLiteral("ED/ENRT/ABC_1"));
     // One that only looks like the fields' UID is kept too; the one an empty region gives is not.
     fix.setUid(QStringLiteral("EDENRT/ABC"));
     QVERIFY(recordOf(fix).endsWith(QByteArray::fromHex("00000014" "00450044" "0045004e00520054" "002f004100420043")));
+    // clang-format on
     Point noRegion(Point::FIX, QGeoCoordinate(50.0, 8.5), QStringLiteral("ABC"), QStringLiteral("ENRT"), QString(),
                    QString(), 0, 0.0f, QString());
     QVERIFY(recordOf(noRegion).endsWith(QByteArray::fromHex("ffffffffffffffff")));
@@ -584,6 +610,7 @@ void TestPoint::recordBytes()
 
 void TestPoint::recordRoundTrip_data()
 {
+    // clang-format off
     QTest::addColumn<int>("type");
     QTest::addColumn<QString>("terminal");
     QTest::addColumn<QString>("region");
@@ -603,6 +630,7 @@ void TestPoint::recordRoundTrip_data()
     QTest::newRow("DMEILS") << 12 << "" << "" << 111.1f << "";
     QTest::newRow("DME") << 13 << "ENRT" << "K1" << 117.95f << "";
     QTest::newRow("COORD") << 28 << "ENRT" << "*" << 0.0f << "";
+    // clang-format on
 }
 
 void TestPoint::recordRoundTrip()
@@ -672,7 +700,8 @@ void TestPoint::airportRecordDropsPointFields()
 void TestPoint::truncatedRecordYieldsNothing()
 {
     auto airport = std::make_unique<Airport>(QStringLiteral("LFPG"), QStringLiteral("Paris"), 392);
-    airport->setPosition(QGeoCoordinate(49.0, 2.5), QGeoRectangle(QGeoCoordinate(49.1, 2.4), QGeoCoordinate(48.9, 2.6)));
+    airport->setPosition(QGeoCoordinate(49.0, 2.5),
+                         QGeoRectangle(QGeoCoordinate(49.1, 2.4), QGeoCoordinate(48.9, 2.6)));
     airport->addAtc(0, 127.125f, QStringLiteral("ATIS"));
     airport->addAtc(4, 119.25f, QStringLiteral("Tower"));
     const auto fix = makePoint(Point::FIX, QStringLiteral("ABC"), QStringLiteral("ENRT"), QStringLiteral("LF"),
@@ -692,6 +721,7 @@ void TestPoint::truncatedRecordYieldsNothing()
 
 void TestPoint::corruptedAirportRecord_data()
 {
+    // clang-format off
     QTest::addColumn<QByteArray>("tail");
     // What follows the nine point fields of an airport record.
     QByteArray rectangle;
@@ -705,6 +735,7 @@ void TestPoint::corruptedAirportRecord_data()
     QTest::newRow("negative ATC count") << rectangle + QByteArray::fromHex("ffffffff");
     QTest::newRow("ATC count beyond its entries") << rectangle + QByteArray::fromHex("00000002" "00000004")
                                                        + QByteArray::fromHex("405d866660000000" "ffffffff");
+    // clang-format on
 }
 
 void TestPoint::corruptedAirportRecord()
@@ -726,11 +757,13 @@ void TestPoint::modelServesRoles()
 {
     QList<Point *> points;
     points.append(makePoint(Point::AIRP, QStringLiteral("EDDF"), QStringLiteral("*"), QStringLiteral("*"),
-                            QStringLiteral("Frankfurt")).release());
+                            QStringLiteral("Frankfurt"))
+                      .release());
     points.append(makePoint(Point::VOR, QStringLiteral("FFM"), QStringLiteral("ENRT"), QStringLiteral("ED"),
-                            QStringLiteral("Frankfurt"), QGeoCoordinate(50.05, 8.64), 114.2f).release());
-    points.append(makePoint(Point::FIX, QStringLiteral("ABC"), QStringLiteral("ENRT"), QStringLiteral("ED"),
-                            QString()).release());
+                            QStringLiteral("Frankfurt"), QGeoCoordinate(50.05, 8.64), 114.2f)
+                      .release());
+    points.append(makePoint(Point::FIX, QStringLiteral("ABC"), QStringLiteral("ENRT"), QStringLiteral("ED"), QString())
+                      .release());
 
     BaseModel<Point> model;
     QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);

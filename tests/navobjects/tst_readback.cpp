@@ -77,7 +77,7 @@ bool sameVariant(const QVariant &a, const QVariant &b)
     return a == b;
 }
 
-template<typename T>
+template <typename T>
 QByteArray recordOf(const T &item, QDataStream::ByteOrder order = QDataStream::BigEndian)
 {
     QByteArray bytes;
@@ -88,7 +88,7 @@ QByteArray recordOf(const T &item, QDataStream::ByteOrder order = QDataStream::B
     return bytes;
 }
 
-template<typename T>
+template <typename T>
 std::unique_ptr<T> readBack(const QByteArray &bytes, QDataStream::ByteOrder order = QDataStream::BigEndian)
 {
     QDataStream stream(bytes);
@@ -104,7 +104,7 @@ std::unique_ptr<T> readBack(const QByteArray &bytes, QDataStream::ByteOrder orde
 }
 
 // Every role the class names, then the base fields.
-template<typename T>
+template <typename T>
 void compareItems(const T &read, const T &built)
 {
     const auto roles = T::roleNames();
@@ -148,8 +148,8 @@ void comparePoints(const Point &read, const Point &built)
 void checkPointRules(const Point &point, const QString &code, const QString &terminal, const QString &region,
                      const QString &name)
 {
-    QCOMPARE(point.search(), (code + QLatin1Char(' ') + terminal + QLatin1Char(' ') + region + QLatin1Char(' ')
-                              + name).toLower());
+    QCOMPARE(point.search(),
+             (code + QLatin1Char(' ') + terminal + QLatin1Char(' ') + region + QLatin1Char(' ') + name).toLower());
     QString uid;
     if (region != QLatin1String("*"))
         uid += region + QLatin1Char('/');
@@ -209,6 +209,7 @@ void TestReadBack::cleanupTestCase()
 
 void TestReadBack::coordinateAsQtReadsIt_data()
 {
+    // clang-format off
     QTest::addColumn<double>("latitude");
     QTest::addColumn<double>("longitude");
     QTest::addColumn<double>("altitude");
@@ -220,6 +221,7 @@ void TestReadBack::coordinateAsQtReadsIt_data()
     QTest::newRow("all nan") << nan << nan << nan;
     QTest::newRow("out of range") << 95.0 << -200.0 << 12.0;
     QTest::newRow("tiny") << 1e-300 << -0.0 << 0.0;
+    // clang-format on
 }
 
 // The same bytes give the same coordinate through both readers, in both byte orders and with
@@ -291,6 +293,7 @@ void TestReadBack::coordinateOfShortOrFailedStream()
 
 void TestReadBack::point_data()
 {
+    // clang-format off
     QTest::addColumn<int>("type");
     QTest::addColumn<QGeoCoordinate>("position");
     QTest::addColumn<QString>("code");
@@ -321,6 +324,7 @@ void TestReadBack::point_data()
                                  << 364 << 110.7f << QString();
     QTest::newRow("empty texts") << int(Point::UNKNOWN) << QGeoCoordinate(0.0, 0.0) << "" << "" << "" << ""
                                  << 0 << 0.0f << "";
+    // clang-format on
 }
 
 void TestReadBack::point()
@@ -349,6 +353,7 @@ void TestReadBack::point()
 
 void TestReadBack::airport_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("code");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("region");
@@ -366,6 +371,7 @@ void TestReadBack::airport_data()
     QTest::newRow("no bounding") << "ZZZZ" << "" << "*" << QGeoCoordinate(10.0, 10.0) << QGeoRectangle() << 0;
     QTest::newRow("dateline") << "NFFN" << "Nadi" << "NF" << QGeoCoordinate(-17.75, 177.44)
                               << QGeoRectangle(QGeoCoordinate(-17.7, 179.99), QGeoCoordinate(-17.8, -179.99)) << 2;
+    // clang-format on
 }
 
 void TestReadBack::airport()
@@ -412,6 +418,7 @@ void TestReadBack::airport()
 
 void TestReadBack::segment_data()
 {
+    // clang-format off
     QTest::addColumn<int>("direction");
     QTest::addColumn<int>("type");
     QTest::addColumn<QGeoCoordinate>("from");
@@ -431,6 +438,7 @@ void TestReadBack::segment_data()
                                 << QGeoCoordinate(1.0, 1.0) << "" << 0 << 0;
     QTest::newRow("westward") << int(Segment::FORWARD) << int(Segment::PROC) << QGeoCoordinate(45.0, 10.0)
                               << QGeoCoordinate(45.0, 2.0) << "Ü1" << 1 << 2;
+    // clang-format on
 }
 
 void TestReadBack::segment()
@@ -479,6 +487,7 @@ void TestReadBack::segment()
 
 void TestReadBack::runway_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("airport");
     QTest::addColumn<QGeoCoordinate>("threshold0");
     QTest::addColumn<QGeoCoordinate>("threshold1");
@@ -494,6 +503,7 @@ void TestReadBack::runway_data()
                            << 3 << 0.0f << QString();
     QTest::newRow("one end") << "X1Y" << QGeoCoordinate(-17.75, 179.999) << QGeoCoordinate(-17.76, -179.999)
                              << "" << "27" << 25 << 0.0f << "";
+    // clang-format on
 }
 
 void TestReadBack::runway()

@@ -63,8 +63,8 @@ const QGeoCoordinate origin(50.03, 8.53);
 Runway *makeRunway(const QString &name0, const QString &name1, double length = 3000.0, double heading = 70.0,
                    float ext0 = 0.0f, float ext1 = 0.0f, float width = 45.0f, int surface = 2)
 {
-    return new Runway(QStringLiteral("EDDF"), origin, name0, ext0, origin.atDistanceAndAzimuth(length, heading),
-                      name1, ext1, width, surface, 1, 1);
+    return new Runway(QStringLiteral("EDDF"), origin, name0, ext0, origin.atDistanceAndAzimuth(length, heading), name1,
+                      ext1, width, surface, 1, 1);
 }
 
 QList<QGeoCoordinate> coordinates(const QVariant &value)
@@ -104,6 +104,7 @@ void TestRunway::cleanupTestCase()
 
 void TestRunway::roleNames_data()
 {
+    // clang-format off
     QTest::addColumn<int>("role");
     QTest::addColumn<QByteArray>("name");
 
@@ -128,6 +129,7 @@ void TestRunway::roleNames_data()
     QTest::newRow("base search") << 0x20001 << QByteArray("role_search");
     QTest::newRow("base minzoom") << 0x20002 << QByteArray("role_minzoom");
     QTest::newRow("base minzoom details") << 0x20003 << QByteArray("role_minzoom_details");
+    // clang-format on
 }
 
 void TestRunway::roleNames()
@@ -140,6 +142,7 @@ void TestRunway::roleNames()
 
 void TestRunway::identity_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("name0");
     QTest::addColumn<QString>("name1");
     QTest::addColumn<QString>("uid");
@@ -149,6 +152,7 @@ void TestRunway::identity_data()
     QTest::newRow("end 1 unnamed") << "09L" << "" << "EDDF/09L-" << "09L";
     QTest::newRow("end 0 unnamed") << "" << "27R" << "EDDF/-27R" << "27R";
     QTest::newRow("no names") << "" << "" << "EDDF/-" << "";
+    // clang-format on
 }
 
 void TestRunway::identity()
@@ -209,6 +213,7 @@ void TestRunway::outwardExtension()
 
 void TestRunway::surface_data()
 {
+    // clang-format off
     QTest::addColumn<int>("code");
     QTest::addColumn<int>("stored");
     QTest::addColumn<QString>("text");
@@ -226,6 +231,7 @@ void TestRunway::surface_data()
     QTest::newRow("50 concrete shade") << 50 << 2 << "concrete" << true << "";
     QTest::newRow("57 concrete shade") << 57 << 2 << "concrete" << true << "";
     QTest::newRow("45 unknown") << 45 << 1 << "asphalt" << true << "Unknown surface type 45 fallback to asphalt";
+    // clang-format on
 }
 
 void TestRunway::surface()
@@ -238,8 +244,8 @@ void TestRunway::surface()
 
     if (!warning.isEmpty())
         QTest::ignoreMessage(QtWarningMsg, qPrintable(warning));
-    std::unique_ptr<Runway> runway(makeRunway(QStringLiteral("09"), QStringLiteral("27"), 2500.0, 90.0, 0.0f, 0.0f,
-                                              30.0f, code));
+    std::unique_ptr<Runway> runway(
+        makeRunway(QStringLiteral("09"), QStringLiteral("27"), 2500.0, 90.0, 0.0f, 0.0f, 30.0f, code));
     QCOMPARE(runway->surface(), stored);
     QCOMPARE(runway->data(Runway::RoleSurface).toInt(), stored);
     QCOMPARE(runway->data(Runway::RoleHasMarkings).toBool(), markings);
@@ -247,13 +253,14 @@ void TestRunway::surface()
     // One warning per code for the whole run, however often the map asks.
     QTest::failOnWarning(QRegularExpression(QStringLiteral("surface")));
     QCOMPARE(runway->data(Runway::RoleColor).toString(), text);
-    std::unique_ptr<Runway> again(makeRunway(QStringLiteral("09"), QStringLiteral("27"), 2500.0, 90.0, 0.0f, 0.0f,
-                                             30.0f, code));
+    std::unique_ptr<Runway> again(
+        makeRunway(QStringLiteral("09"), QStringLiteral("27"), 2500.0, 90.0, 0.0f, 0.0f, 30.0f, code));
     QCOMPARE(again->data(Runway::RoleColor).toString(), text);
 }
 
 void TestRunway::isHardLong_data()
 {
+    // clang-format off
     QTest::addColumn<double>("length");
     QTest::addColumn<int>("surface");
     QTest::addColumn<bool>("hardLong");
@@ -262,6 +269,7 @@ void TestRunway::isHardLong_data()
     QTest::newRow("2000 m concrete") << 2000.001 << 2 << true;
     QTest::newRow("3000 m asphalt") << 3000.0 << 1 << true;
     QTest::newRow("3000 m grass") << 3000.0 << 3 << false;
+    // clang-format on
 }
 
 void TestRunway::isHardLong()
@@ -269,13 +277,14 @@ void TestRunway::isHardLong()
     QFETCH(double, length);
     QFETCH(int, surface);
     QFETCH(bool, hardLong);
-    std::unique_ptr<Runway> runway(makeRunway(QStringLiteral("09"), QStringLiteral("27"), length, 90.0, 0.0f, 0.0f,
-                                              45.0f, surface));
+    std::unique_ptr<Runway> runway(
+        makeRunway(QStringLiteral("09"), QStringLiteral("27"), length, 90.0, 0.0f, 0.0f, 45.0f, surface));
     QCOMPARE(runway->isHardLong(), hardLong);
 }
 
 void TestRunway::verticalCode_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("code");
     QTest::newRow("09") << "09" << "09";
@@ -285,6 +294,7 @@ void TestRunway::verticalCode_data()
     QTest::newRow("lower case") << "09l" << "09l";
     QTest::newRow("empty") << "" << "";
     QTest::newRow("lone L") << "L" << "\nL";
+    // clang-format on
 }
 
 void TestRunway::verticalCode()
@@ -296,6 +306,7 @@ void TestRunway::verticalCode()
 
 void TestRunway::toggleRwPrefix_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("toggled");
     QTest::newRow("RW27") << "RW27" << "27";
@@ -303,6 +314,7 @@ void TestRunway::toggleRwPrefix_data()
     QTest::newRow("empty") << "" << "";
     QTest::newRow("lower case prefix") << "rw27" << "RWrw27";
     QTest::newRow("RW alone") << "RW" << "";
+    // clang-format on
 }
 
 void TestRunway::toggleRwPrefix()
@@ -394,8 +406,8 @@ void TestRunway::roleValues()
 
 void TestRunway::roundTrip()
 {
-    std::unique_ptr<Runway> original(makeRunway(QStringLiteral("09L"), QStringLiteral("27R"), 3200.0, 88.0, 60.5f,
-                                                120.25f, 45.0f, 13));
+    std::unique_ptr<Runway> original(
+        makeRunway(QStringLiteral("09L"), QStringLiteral("27R"), 3200.0, 88.0, 60.5f, 120.25f, 45.0f, 13));
     Runway edgeOnly(QStringLiteral("LOWI"), origin, QStringLiteral("08"), 0.0f, origin.atDistanceAndAzimuth(2000, 80),
                     QStringLiteral(""), 0.0f, 45.0f, 2, 0, 1);
     original->setIls(QStringLiteral("27R"), 109.5f, QStringLiteral("IFRE"));
@@ -406,8 +418,8 @@ void TestRunway::roundTrip()
         // Every float goes out as an 8-byte double: five of them, beside two 24-byte
         // coordinates, three bytes and five strings.
         int strings = 0;
-        for (const QString &s : {runway->airport(), runway->endName(0), runway->endName(1), runway->ilsIdent(0),
-                                 runway->ilsIdent(1)})
+        for (const QString &s :
+             {runway->airport(), runway->endName(0), runway->endName(1), runway->ilsIdent(0), runway->ilsIdent(1)})
             strings += 4 + 2 * s.size();
         QCOMPARE(bytes.size(), strings + 2 * 24 + 5 * 8 + 3);
 
@@ -457,6 +469,7 @@ void TestRunway::truncatedRecord()
 
 void TestRunway::findOppositeEndName_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("airport");
     QTest::addColumn<QString>("end");
     QTest::addColumn<QString>("opposite");
@@ -467,6 +480,7 @@ void TestRunway::findOppositeEndName_data()
     QTest::newRow("by combined name") << "EDDF" << "07C-25C" << "07C" << false;
     QTest::newRow("unknown runway") << "EDDF" << "18" << "" << false;
     QTest::newRow("unknown airport") << "XXXX" << "07C" << "" << true;
+    // clang-format on
 }
 
 void TestRunway::findOppositeEndName()
@@ -479,8 +493,9 @@ void TestRunway::findOppositeEndName()
     if (unknownAirport)
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Point with UID .* not found in database!$"));
     if (opposite.isEmpty())
-        QTest::ignoreMessage(QtWarningMsg, qPrintable(QStringLiteral("Cannot find opposite ruway \"%1\" for airport \"%2\"")
-                                                          .arg(end, airport)));
+        QTest::ignoreMessage(
+            QtWarningMsg,
+            qPrintable(QStringLiteral("Cannot find opposite ruway \"%1\" for airport \"%2\"").arg(end, airport)));
     QCOMPARE(Runway::findOppositeEndName(airport, end), opposite);
 }
 

@@ -8,8 +8,8 @@
 
 #include <QAbstractItemModelTester>
 #include <QDataStream>
-#include <QRegularExpression>
 #include <QGeoPath>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -95,6 +95,7 @@ void TestSegment::cleanupTestCase()
 
 void TestSegment::roleNames_data()
 {
+    // clang-format off
     QTest::addColumn<int>("role");
     QTest::addColumn<QByteArray>("name");
 
@@ -118,6 +119,7 @@ void TestSegment::roleNames_data()
     QTest::newRow("base search") << 0x20001 << QByteArray("role_search");
     QTest::newRow("base minzoom") << 0x20002 << QByteArray("role_minzoom");
     QTest::newRow("base minzoom details") << 0x20003 << QByteArray("role_minzoom_details");
+    // clang-format on
 }
 
 void TestSegment::roleNames()
@@ -130,6 +132,7 @@ void TestSegment::roleNames()
 
 void TestSegment::endTests_data()
 {
+    // clang-format off
     QTest::addColumn<int>("direction");
     QTest::addColumn<QString>("at"); // "A" = from, "B" = to, "C" = neither
     QTest::addColumn<bool>("canStart");
@@ -148,6 +151,7 @@ void TestSegment::endTests_data()
     QTest::newRow("forward elsewhere") << 1 << "C" << false << false << false << false << false;
     QTest::newRow("direction 5 at from") << 5 << "A" << false << false << false << false << false;
     QTest::newRow("direction 5 at to") << 5 << "B" << false << false << false << false << false;
+    // clang-format on
 }
 
 void TestSegment::endTests()
@@ -187,6 +191,7 @@ void TestSegment::otherEnd()
 
 void TestSegment::rotations_data()
 {
+    // clang-format off
     QTest::addColumn<double>("azimuth");
     QTest::addColumn<int>("arrowRotation");
     QTest::addColumn<int>("textRotation");
@@ -198,6 +203,7 @@ void TestSegment::rotations_data()
     QTest::newRow("359.5") << 359.5 << 269 << 89;
     QTest::newRow("45.5") << 45.5 << -44 << -45;
     QTest::newRow("200") << 200.0 << 110 << -70;
+    // clang-format on
 }
 
 void TestSegment::rotations()
@@ -248,6 +254,7 @@ void TestSegment::geometry()
 
 void TestSegment::bounding_data()
 {
+    // clang-format off
     QTest::addColumn<QGeoCoordinate>("from");
     QTest::addColumn<QGeoCoordinate>("to");
     QTest::addColumn<QGeoCoordinate>("topLeft");
@@ -257,6 +264,7 @@ void TestSegment::bounding_data()
     // The short way across the date line, from the western end to the eastern one.
     QTest::newRow("date line eastbound") << QGeoCoordinate(-20.0, 179.0) << QGeoCoordinate(-19.0, -178.0)
                                          << QGeoCoordinate(-19.0, 179.0) << QGeoCoordinate(-20.0, -178.0);
+    // clang-format on
 }
 
 // Worked out by hand; also what Qt's path of the two ends gives.
@@ -276,6 +284,7 @@ void TestSegment::bounding()
 
 void TestSegment::isInDirection_data()
 {
+    // clang-format off
     QTest::addColumn<int>("direction");
     QTest::addColumn<int>("course");
     QTest::addColumn<int>("tolerance");
@@ -292,6 +301,7 @@ void TestSegment::isInDirection_data()
     QTest::newRow("tolerance 0") << 1 << 90 << 0 << false;
     QTest::newRow("across north through 360") << 1 << 450 << 5 << true;
     QTest::newRow("negative course") << -1 << -90 << 5 << true;
+    // clang-format on
 }
 
 void TestSegment::isInDirection()
@@ -309,6 +319,7 @@ void TestSegment::isInDirection()
 
 void TestSegment::routeText_data()
 {
+    // clang-format off
     QTest::addColumn<int>("direction");
     QTest::addColumn<int>("type");
     QTest::addColumn<QString>("text");
@@ -317,6 +328,7 @@ void TestSegment::routeText_data()
     QTest::newRow("backward low") << -1 << 1 << "AAA<-J1--BBB (L)";
     QTest::newRow("none track") << 0 << 20 << "AAA<-J1->BBB (T)";
     QTest::newRow("odd direction, odd type") << 4 << 9 << "AAA<-J1->BBB ()";
+    // clang-format on
 }
 
 void TestSegment::routeText()
@@ -383,6 +395,7 @@ void TestSegment::roleValues()
 
 void TestSegment::roundTrip_data()
 {
+    // clang-format off
     QTest::addColumn<int>("direction");
     QTest::addColumn<int>("type");
     QTest::addColumn<QString>("name");
@@ -393,6 +406,7 @@ void TestSegment::roundTrip_data()
     QTest::newRow("backward low") << -1 << 1 << "V1" << 0 << 180;
     QTest::newRow("track") << 0 << 20 << "NATA" << 310 << 400;
     QTest::newRow("negative level") << 0 << 22 << "" << -5 << 0;
+    // clang-format on
 }
 
 void TestSegment::roundTrip()
@@ -436,11 +450,13 @@ void TestSegment::roundTrip()
 
 void TestSegment::missingEndGivesNoSegment_data()
 {
+    // clang-format off
     QTest::addColumn<bool>("fromKnown");
     QTest::addColumn<bool>("toKnown");
     QTest::newRow("to missing") << true << false;
     QTest::newRow("from missing") << false << true;
     QTest::newRow("both missing") << false << false;
+    // clang-format on
 }
 
 void TestSegment::missingEndGivesNoSegment()

@@ -24,9 +24,10 @@ QDataStream &operator<<(QDataStream &stream, const Held &held)
 }
 
 // The same fields, written by the packer or by the stream itself.
-template<typename Out>
+template <typename Out>
 void writeFields(Out &out, int set)
 {
+    // clang-format off
     switch (set) {
     case 0: out << qint8(-3) << quint8(250) << qint16(-2) << quint16(65000) << qint32(-70000) << quint32(4000000000u); break;
     case 1: out << qint64(-5) << quint64(std::numeric_limits<quint64>::max()) << true << false; break;
@@ -36,6 +37,7 @@ void writeFields(Out &out, int set)
     case 5: out << QGeoCoordinate(50.0333, 8.5706) << QGeoCoordinate(-33.9, 151.2, 6.5) << QGeoCoordinate(); break;
     case 6: out << Held{QStringLiteral("KERAX")} << Held{QString()}; break;
     }
+    // clang-format on
 }
 
 QByteArray written(int set, bool packed, QDataStream::ByteOrder order, QDataStream::FloatingPointPrecision precision)
@@ -72,6 +74,7 @@ private slots:
 
 void TestStreamPacker::sameBytesAsTheStream_data()
 {
+    // clang-format off
     QTest::addColumn<int>("set");
     QTest::addColumn<int>("order");
     QTest::addColumn<int>("precision");
@@ -87,6 +90,7 @@ void TestStreamPacker::sameBytesAsTheStream_data()
                                               << 3 * 4 + 8;
     QTest::newRow("texts, little-endian") << 4 << int(QDataStream::LittleEndian) << int(QDataStream::DoublePrecision)
                                           << sizes[4] + 8;
+    // clang-format on
 }
 
 void TestStreamPacker::sameBytesAsTheStream()

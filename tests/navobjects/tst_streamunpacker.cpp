@@ -10,7 +10,10 @@ struct Viewed
 {
     QString text;
     Viewed() = default;
-    explicit Viewed(QStringView view) : text(view.isNull() ? QString() : view.toString()) {}
+    explicit Viewed(QStringView view)
+        : text(view.isNull() ? QString() : view.toString())
+    {
+    }
 };
 
 QDataStream &operator>>(QDataStream &stream, Viewed &viewed)
@@ -44,8 +47,13 @@ QString unpacked(const QByteArray &bytes, bool inPlace)
         in >> small >> middle >> large >> wide >> narrow >> viewed >> text;
     }
     QString result = QStringLiteral("%1 %2 %3 %4 %5 %6 %7 status %8")
-                         .arg(small).arg(middle).arg(large).arg(wide).arg(narrow)
-                         .arg(shown(viewed.text), shown(text)).arg(int(stream.status()));
+                         .arg(small)
+                         .arg(middle)
+                         .arg(large)
+                         .arg(wide)
+                         .arg(narrow)
+                         .arg(shown(viewed.text), shown(text))
+                         .arg(int(stream.status()));
     if (stream.status() == QDataStream::Ok && !stream.atEnd()) {
         quint8 next = 0;
         stream >> next;
@@ -67,6 +75,7 @@ private slots:
 
 void TestStreamUnpacker::sameFieldsAsTheStream_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("bytes");
     QTest::addColumn<QString>("expected");
     QTest::addColumn<bool>("streamAgrees"); // after a failure QDataStream leaves texts empty or null
@@ -86,6 +95,7 @@ void TestStreamUnpacker::sameFieldsAsTheStream_data()
     QTest::newRow("odd text length is damage")
         << "01 0002 00000003 0000000000000000 0000000000000000 00000003004100 ffffffff"
         << "1 2 3 0 0 null null status 2" << false;
+    // clang-format on
 }
 
 void TestStreamUnpacker::sameFieldsAsTheStream()

@@ -10,6 +10,6 @@
 // as its code.
 inline void addProcedureFix(Database &database, const QString &code, const QGeoCoordinate &position)
 {
-    database.addPoint(new Point(Point::FIX, position, code, QStringLiteral("ENRT"), QStringLiteral("ED"), code, 0,
-                                0.0f, QStringLiteral("    ")));
+    database.addPoint(new Point(Point::FIX, position, code, QStringLiteral("ENRT"), QStringLiteral("ED"), code, 0, 0.0f,
+                                QStringLiteral("    ")));
 }

@@ -21,9 +21,9 @@ namespace {
 Record leg(const QString &transition, int sequence, int routeType, const QString &fix, const QString &description,
            int pathTerminator = Record::TF, const QString &navaid = QString())
 {
-    return Record(sequence, routeType, transition, fix, navaid,
-                  QStringLiteral("ENRT"), QStringLiteral("ED"), Record::descriptionFromString(description), -1,
-                                                         pathTerminator, -1, 0.0, 0, -1, -1, -1, -1, 0, 0.0, -1);
+    return Record(sequence, routeType, transition, fix, navaid, QStringLiteral("ENRT"), QStringLiteral("ED"),
+                  Record::descriptionFromString(description), -1, pathTerminator, -1, 0.0, 0, -1, -1, -1, -1, 0, 0.0,
+                  -1);
 }
 
 Procedure *procedureWith(int type, const QStringList &transitions, const QString &name = QStringLiteral("TEST1A"))
@@ -114,6 +114,7 @@ void TestProcedure::identity()
 
 void TestProcedure::typeTexts_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("type");
     QTest::addColumn<QString>("typeText");
@@ -122,6 +123,7 @@ void TestProcedure::typeTexts_data()
     QTest::newRow("SID") << "SID" << 1 << "SID" << QString(QChar(0xE098));
     QTest::newRow("APPCH") << "APPCH" << 3 << "APPCH" << QString(QChar(0xF5AF));
     QTest::newRow("sid") << "sid" << 0 << "Unknown procedure type" << QString();
+    // clang-format on
 }
 
 void TestProcedure::typeTexts()
@@ -144,6 +146,7 @@ void TestProcedure::typeTexts()
 
 void TestProcedure::transitions_data()
 {
+    // clang-format off
     QTest::addColumn<QStringList>("legs");
     QTest::addColumn<QStringList>("transitions");
     QTest::addColumn<QString>("main");
@@ -155,6 +158,7 @@ void TestProcedure::transitions_data()
     QTest::newRow("two runways") << QStringList{"RW07L", "RW07R"} << QStringList{"RW07L", "RW07R"} << "";
     QTest::newRow("no legs") << QStringList{} << QStringList{} << "";
     QTest::newRow("lower all") << QStringList{"all", "RW07R"} << QStringList{"all", "RW07R"} << "";
+    // clang-format on
 }
 
 void TestProcedure::transitions()
@@ -169,6 +173,7 @@ void TestProcedure::transitions()
 
 void TestProcedure::runwayThreshold_data()
 {
+    // clang-format off
     QTest::addColumn<int>("type");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("transition");
@@ -198,6 +203,7 @@ void TestProcedure::runwayThreshold_data()
     QTest::newRow("APPCH no digits") << 3 << "VDM"
                                      << "ALL"
                                      << "";
+    // clang-format on
 }
 
 void TestProcedure::runwayThreshold()
@@ -212,6 +218,7 @@ void TestProcedure::runwayThreshold()
 
 void TestProcedure::matchesRunway_data()
 {
+    // clang-format off
     QTest::addColumn<int>("type");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QStringList>("legs");
@@ -222,6 +229,7 @@ void TestProcedure::matchesRunway_data()
     QTest::newRow("SID both is not left") << 1 << "ANEK1A" << QStringList{"RW04B"} << "04L" << false;
     QTest::newRow("approach name") << 3 << "R27R" << QStringList{"ALL"} << "27R" << true;
     QTest::newRow("unknown type") << 0 << "R27R" << QStringList{"RW27R"} << "27R" << false;
+    // clang-format on
 }
 
 void TestProcedure::matchesRunway()
@@ -256,9 +264,9 @@ void TestProcedure::missedApproachStopsTheWalk()
     approach.addRecord(leg(QStringLiteral("ALL"), 50, 12, QStringLiteral("TOBAK"), QStringLiteral("E  H"), Record::HM));
     QCOMPARE(sequences(approach.transitionRecords(QStringLiteral("ALL"), false)), (QStringList{"10", "20"}));
     QCOMPARE(sequences(approach.transitionRecords(QStringLiteral("ALL"), true)),
-                       (QStringList{"10", "20", "30", "40", "50"}));
+             (QStringList{"10", "20", "30", "40", "50"}));
     QCOMPARE(sequences(approach.recordsOfTransition(QStringLiteral("ALL"))),
-                       (QStringList{"10", "20", "30", "40", "50"}));
+             (QStringList{"10", "20", "30", "40", "50"}));
 
     // A mark in another transition does not end the walk of this one.
     Procedure other(QStringLiteral("I25L"), QStringLiteral("EDDF"), Procedure::APPCH);
@@ -294,13 +302,14 @@ void TestProcedure::pointUids()
     Procedure approach(QStringLiteral("R25L"), QStringLiteral("EDDF"), Procedure::APPCH);
     approach.addRecord(
         leg(QStringLiteral("ANEKI"), 10, 7, QStringLiteral("ANEKI"), QStringLiteral("E  A"), Record::IF));
-    approach.addRecord(leg(QStringLiteral("ALL"), 20, 19, QStringLiteral("KERAX"), QStringLiteral("E  F"), Record::RF, QStringLiteral("CENTR")));
+    approach.addRecord(leg(QStringLiteral("ALL"), 20, 19, QStringLiteral("KERAX"), QStringLiteral("E  F"), Record::RF,
+                           QStringLiteral("CENTR")));
     approach.addRecord(leg(QStringLiteral("ALL"), 30, 19, QStringLiteral("ANEKI"), QStringLiteral("E M "), Record::TF));
     approach.addRecord(leg(QStringLiteral("ALL"), 40, 19, QStringLiteral("TOBAK"), QStringLiteral("E   "), Record::TF));
     QCOMPARE(approach.pointUids(QStringLiteral("ALL"), false),
-                                (QStringList{"ED/ENRT/KERAX", "ED/ENRT/CENTR", "ED/ENRT/TOBAK", ""}));
+             (QStringList{"ED/ENRT/KERAX", "ED/ENRT/CENTR", "ED/ENRT/TOBAK", ""}));
     QCOMPARE(approach.pointUids(QStringLiteral("ALL"), true),
-                                (QStringList{"ED/ENRT/KERAX", "ED/ENRT/CENTR", "ED/ENRT/ANEKI", "", "ED/ENRT/TOBAK"}));
+             (QStringList{"ED/ENRT/KERAX", "ED/ENRT/CENTR", "ED/ENRT/ANEKI", "", "ED/ENRT/TOBAK"}));
     QCOMPARE(approach.pointUids(false),
              (QStringList{"ED/ENRT/ANEKI", "", "ED/ENRT/KERAX", "ED/ENRT/CENTR", "ED/ENRT/TOBAK"}));
 }
@@ -386,6 +395,7 @@ void TestProcedure::streamRoundTrip()
 
 void TestProcedure::streamDamaged_data()
 {
+    // clang-format off
     std::unique_ptr<Procedure> full(procedureWith(Procedure::STAR, {"ALL", "ALL", "ALL"}));
     const QByteArray bytes = recordOf(*full);
     const QByteArray header
@@ -397,6 +407,7 @@ void TestProcedure::streamDamaged_data()
     QTest::newRow("null count") << header + QByteArray::fromHex("ffffffff");
     QTest::newRow("huge count") << header + QByteArray::fromHex("7ffffff0") + bytes.mid(header.size() + 4);
     QTest::newRow("extended negative count") << header + QByteArray::fromHex("fffffffe8000000000000000");
+    // clang-format on
 }
 
 void TestProcedure::streamDamaged()

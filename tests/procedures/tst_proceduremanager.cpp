@@ -66,8 +66,8 @@ private:
 
 void TestProcedureManager::loadProcedures()
 {
-    for (const auto &[code, lat, lon] : {std::tuple{"ANEKI", 50.0, 8.0}, std::tuple{"TOBAK", 50.3, 8.3},
-                                         std::tuple{"KERAX", 50.6, 8.1}})
+    for (const auto &[code, lat, lon] :
+         {std::tuple{"ANEKI", 50.0, 8.0}, std::tuple{"TOBAK", 50.3, 8.3}, std::tuple{"KERAX", 50.6, 8.1}})
         addProcedureFix(*m_database, QString::fromLatin1(code), QGeoCoordinate(lat, lon));
     CifpLoader loader(m_database.get());
     loader.setPath(TestSupport::dataPath(QStringLiteral("cifp")));
@@ -111,8 +111,7 @@ void TestProcedureManager::setProcedure()
     QVERIFY(m_manager->pointuids().contains(QStringLiteral("ED/ENRT/KERAX")));
     QCOMPARE(m_database->pointMapModel()->uidFilter(), m_manager->pointuids());
     QCOMPARE(m_manager->property("pointuids").toStringList(), m_manager->pointuids());
-    QCOMPARE(m_manager->property("transitionMapModel").value<QAbstractListModel *>(),
-             m_manager->transitionMapModel());
+    QCOMPARE(m_manager->property("transitionMapModel").value<QAbstractListModel *>(), m_manager->transitionMapModel());
 
     // The approach's points leave out the missed-approach leg.
     m_manager->setProcedure(QStringLiteral("EDDF/I25L"));
@@ -122,11 +121,13 @@ void TestProcedureManager::setProcedure()
 
 void TestProcedureManager::removeOtherTransitions_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("transition");
     QTest::addColumn<QStringList>("shown");
     QTest::newRow("runway") << "RW25C" << QStringList{"RW25C", "ALL"};
     QTest::newRow("common part") << "ALL" << QStringList{"ALL"};
     QTest::newRow("not of the procedure") << "NOPE" << QStringList{"NOPE", "ALL"};
+    // clang-format on
 }
 
 void TestProcedureManager::removeOtherTransitions()
@@ -232,7 +233,8 @@ void TestProcedureManager::roles()
     QCOMPARE(kerax.data(TransitionMapModel::RoleProcedureUid).toString(), QStringLiteral("EDDF/I25L"));
     QCOMPARE(kerax.data(TransitionMapModel::RoleProcedureIdentifier).toString(), QStringLiteral("I25L"));
     QCOMPARE(kerax.data(TransitionMapModel::RoleProcedureType).toInt(), int(Procedure::APPCH));
-    QCOMPARE(kerax.data(TransitionMapModel::RoleTooltip).toString(), approach->transitionTooltip(QStringLiteral("KERAX")));
+    QCOMPARE(kerax.data(TransitionMapModel::RoleTooltip).toString(),
+             approach->transitionTooltip(QStringLiteral("KERAX")));
     const QVariantList line = kerax.data(TransitionMapModel::RolePolyline).toList();
     QCOMPARE(line, approach->buildProcedurePath(QStringLiteral("KERAX")));
     QVERIFY(!line.isEmpty());

@@ -51,8 +51,8 @@ QGeoCoordinate walk(const QGeoCoordinate &start, double azimuth, int first,
     return start.atDistanceAndAzimuth(99999, azimuth);
 }
 
-QGeoCoordinate walkDistance(const QGeoCoordinate &start, double azimuth, const QGeoCoordinate &reference,
-                            double target, bool atLeast)
+QGeoCoordinate walkDistance(const QGeoCoordinate &start, double azimuth, const QGeoCoordinate &reference, double target,
+                            bool atLeast)
 {
     return walk(start, azimuth, 1, [&](const QGeoCoordinate &p) {
         const double d = p.distanceTo(reference);
@@ -168,12 +168,13 @@ void TestProcedurePath::initTestCase()
     auto *airport = new Airport(QStringLiteral("EDDF"), QStringLiteral("Frankfurt"), 364);
     airport->setPosition(kThreshold07C, QGeoRectangle(kThreshold07C, 0.1, 0.1));
     m_database->addPoint(airport);
-    m_database->addRunway(new Runway(QStringLiteral("EDDF"), kThreshold07C, QStringLiteral("07C"), 0.0f,
-                                     kThreshold25C, QStringLiteral("25C"), 0.0f, 45.0f, 1, 1, 1));
+    m_database->addRunway(new Runway(QStringLiteral("EDDF"), kThreshold07C, QStringLiteral("07C"), 0.0f, kThreshold25C,
+                                     QStringLiteral("25C"), 0.0f, 45.0f, 1, 1, 1));
 }
 
 void TestProcedurePath::legs_data()
 {
+    // clang-format off
     QTest::addColumn<int>("type");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QStringList>("legs");
@@ -256,6 +257,7 @@ void TestProcedurePath::legs_data()
                                                << QGeoCoordinate() << QGeoCoordinate();
     QTest::newRow("unknown terminator") << star << "S1" << QStringList{"IF ALPHA", "VA BRAVO c=90"} << all << 2
                                         << kAlpha << kBravo;
+    // clang-format on
 }
 
 void TestProcedurePath::legs()
@@ -281,6 +283,7 @@ void TestProcedurePath::legs()
 
 void TestProcedurePath::walksMatchMetreByMetre_data()
 {
+    // clang-format off
     QTest::addColumn<QGeoCoordinate>("start");
     QTest::addColumn<double>("azimuth");
     QTest::addColumn<QGeoCoordinate>("reference");
@@ -316,6 +319,7 @@ void TestProcedurePath::walksMatchMetreByMetre_data()
     QTest::newRow("over the antimeridian") << QGeoCoordinate(10.0, 179.9) << 90.0 << QGeoCoordinate(10.2, -179.8)
                                            << "less" << 5.0 << 45;
     QTest::newRow("passing close by") << kAlpha << 90.0 << QGeoCoordinate(50.0005, 8.3) << "greater" << 90.0 << 90;
+    // clang-format on
 }
 
 void TestProcedurePath::walksMatchMetreByMetre()
@@ -345,19 +349,18 @@ void TestProcedurePath::walksMatchMetreByMetre()
         expected = walkBearing(start, azimuth, first, reference, course, accept);
         found = ProcedurePath::walkToBearing(start, azimuth, first, 99999, reference, course, accept);
     }
-    QVERIFY2(found.distanceTo(expected) < 0.01,
-             qPrintable(QStringLiteral("%1 m from %2 instead of %3 m")
-                            .arg(start.distanceTo(found))
-                            .arg(start.toString())
-                            .arg(start.distanceTo(expected))));
+    QVERIFY2(found.distanceTo(expected) < 0.01, qPrintable(QStringLiteral("%1 m from %2 instead of %3 m")
+                                                               .arg(start.distanceTo(found))
+                                                               .arg(start.toString())
+                                                               .arg(start.distanceTo(expected))));
 }
 
 void TestProcedurePath::inboundDmeLegEndsAtTheDistance()
 {
     // Starting 19 NM from the DME, a leg inbound to 10 NM ends about 9 NM on, not one metre out.
     for (const QString &text : {QStringLiteral("FD ALPHA c=90 d=10 n=DMEAA"), QStringLiteral("CD c=90 d=10 n=DMEAA")}) {
-        const QList<QGeoCoordinate> path = pathOf(Procedure::STAR, QStringLiteral("S1"),
-                                                  {QStringLiteral("IF ALPHA"), text}, QStringLiteral("ALL"));
+        const QList<QGeoCoordinate> path
+            = pathOf(Procedure::STAR, QStringLiteral("S1"), {QStringLiteral("IF ALPHA"), text}, QStringLiteral("ALL"));
         QCOMPARE(path.size(), 2);
         QVERIFY(path.last().distanceTo(kDme) <= 10 * kNm);
         QVERIFY(path.last().distanceTo(kDme) > 10 * kNm - 1.0);
@@ -369,12 +372,12 @@ void TestProcedurePath::courseToFixCurve()
 {
     // Inbound 90 onto a course of 0: arms of the plain length; inbound 270: the difference is
     // 180 degrees or more and the arms double, so the curve swings out farther.
-    const QList<QGeoCoordinate> plain = pathOf(Procedure::STAR, QStringLiteral("S1"),
-                                               {QStringLiteral("IF ALPHA c=90"), QStringLiteral("CF BRAVO c=0")},
-                                               QStringLiteral("ALL"));
-    const QList<QGeoCoordinate> doubled = pathOf(Procedure::STAR, QStringLiteral("S1"),
-                                                 {QStringLiteral("IF ALPHA c=270"), QStringLiteral("CF BRAVO c=0")},
-                                                 QStringLiteral("ALL"));
+    const QList<QGeoCoordinate> plain
+        = pathOf(Procedure::STAR, QStringLiteral("S1"),
+                 {QStringLiteral("IF ALPHA c=90"), QStringLiteral("CF BRAVO c=0")}, QStringLiteral("ALL"));
+    const QList<QGeoCoordinate> doubled
+        = pathOf(Procedure::STAR, QStringLiteral("S1"),
+                 {QStringLiteral("IF ALPHA c=270"), QStringLiteral("CF BRAVO c=0")}, QStringLiteral("ALL"));
     QCOMPARE(plain.size(), 52);
     QCOMPARE(doubled.size(), 52);
     // The curve leaves in the inbound direction: east, or west.
@@ -393,18 +396,18 @@ void TestProcedurePath::courseToFixCurve()
 
 void TestProcedurePath::arcsKeepTheirRadius()
 {
-    const QList<QGeoCoordinate> rf = pathOf(Procedure::STAR, QStringLiteral("S1"),
-                                            {QStringLiteral("IF ALPHA"), QStringLiteral("RF BRAVO n=CENTR r=4")},
-                                            QStringLiteral("ALL"));
+    const QList<QGeoCoordinate> rf
+        = pathOf(Procedure::STAR, QStringLiteral("S1"),
+                 {QStringLiteral("IF ALPHA"), QStringLiteral("RF BRAVO n=CENTR r=4")}, QStringLiteral("ALL"));
     QCOMPARE(rf.size(), 52);
     // The arc is drawn on a slightly larger sphere than QGeoCoordinate measures on.
     for (int i = 1; i <= 50; ++i)
         QVERIFY(std::abs(kCentre.distanceTo(rf.at(i)) - 4 * kNm) < 10.0);
     QVERIFY(std::abs(kCentre.azimuthTo(rf.at(1)) - kCentre.azimuthTo(kAlpha)) < 0.01);
 
-    const QList<QGeoCoordinate> af = pathOf(Procedure::STAR, QStringLiteral("S1"),
-                                            {QStringLiteral("IF ALPHA"), QStringLiteral("AF BRAVO n=CENTR")},
-                                            QStringLiteral("ALL"));
+    const QList<QGeoCoordinate> af
+        = pathOf(Procedure::STAR, QStringLiteral("S1"),
+                 {QStringLiteral("IF ALPHA"), QStringLiteral("AF BRAVO n=CENTR")}, QStringLiteral("ALL"));
     const double radius = kCentre.distanceTo(kBravo);
     for (int i = 1; i <= 50; ++i)
         QVERIFY(std::abs(kCentre.distanceTo(af.at(i)) - radius) < radius * 0.002);
@@ -412,12 +415,14 @@ void TestProcedurePath::arcsKeepTheirRadius()
 
 void TestProcedurePath::racetrackSide_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("turn");
     QTest::addColumn<double>("side");
     QTest::newRow("right") << "t=R" << 90.0;
     QTest::newRow("left") << "t=L" << -90.0;
     QTest::newRow("none") << "" << -90.0;
     QTest::newRow("either") << "t=E" << -90.0;
+    // clang-format on
 }
 
 void TestProcedurePath::racetrackSide()
@@ -437,9 +442,9 @@ void TestProcedurePath::racetrackSide()
 void TestProcedurePath::missingPointsAreLeftOut()
 {
     QTest::ignoreMessage(QtWarningMsg, "Cannot find FIX point \"NOPE\" for transition \"ALL\"");
-    QList<QGeoCoordinate> path = pathOf(Procedure::STAR, QStringLiteral("S1"),
-                                        {QStringLiteral("IF ALPHA"), QStringLiteral("TF NOPE"), QStringLiteral("TF BRAVO")},
-                                        QStringLiteral("ALL"));
+    QList<QGeoCoordinate> path = pathOf(
+        Procedure::STAR, QStringLiteral("S1"),
+        {QStringLiteral("IF ALPHA"), QStringLiteral("TF NOPE"), QStringLiteral("TF BRAVO")}, QStringLiteral("ALL"));
     QCOMPARE(path, (QList<QGeoCoordinate>{kAlpha, kBravo}));
 
     // An arc whose centre is unknown leaves one point, from which no inbound direction can be
@@ -451,14 +456,14 @@ void TestProcedurePath::missingPointsAreLeftOut()
     QCOMPARE(path, (QList<QGeoCoordinate>{kAlpha, kCharlie}));
 
     QTest::ignoreMessage(QtWarningMsg, "Cannot find complementary point \"NOPE\" for transition \"ALL\"");
-    path = pathOf(Procedure::STAR, QStringLiteral("S1"), {QStringLiteral("IF ALPHA"), QStringLiteral("CD c=90 d=3 n=NOPE")},
-                  QStringLiteral("ALL"));
+    path = pathOf(Procedure::STAR, QStringLiteral("S1"),
+                  {QStringLiteral("IF ALPHA"), QStringLiteral("CD c=90 d=3 n=NOPE")}, QStringLiteral("ALL"));
     QCOMPARE(path, (QList<QGeoCoordinate>{kAlpha}));
 
     // A procedure turn whose next fix is unknown returns to its own fix.
     QTest::ignoreMessage(QtWarningMsg, "Cannot find FIX point \"NOPE\" for transition \"ALL\"");
-    path = pathOf(Procedure::STAR, QStringLiteral("S1"), {QStringLiteral("PI ALPHA c=270 d=5"), QStringLiteral("CF NOPE c=90")},
-                  QStringLiteral("ALL"));
+    path = pathOf(Procedure::STAR, QStringLiteral("S1"),
+                  {QStringLiteral("PI ALPHA c=270 d=5"), QStringLiteral("CF NOPE c=90")}, QStringLiteral("ALL"));
     QCOMPARE(path.size(), 102);
     QCOMPARE(path.last(), kAlpha);
 }

@@ -112,6 +112,7 @@ void TestProcedureTexts::airportLink()
 
 void TestProcedureTexts::details_data()
 {
+    // clang-format off
     QTest::addColumn<int>("type");
     QTest::addColumn<int>("legs");
     QTest::addColumn<bool>("outputs");
@@ -120,6 +121,7 @@ void TestProcedureTexts::details_data()
     QTest::newRow("SID") << int(Procedure::SID) << 4 << true << false;
     QTest::newRow("STAR") << int(Procedure::STAR) << 4 << false << true;
     QTest::newRow("no legs") << int(Procedure::SID) << 0 << false << false;
+    // clang-format on
 }
 
 void TestProcedureTexts::details()
@@ -134,7 +136,8 @@ void TestProcedureTexts::details()
     const QStringList fixes{QStringLiteral("ANEKI"), QStringLiteral("KERAX"), QStringLiteral("TOBAK"),
                             QStringLiteral("KERAX")};
     for (int i = 0; i < legs; ++i)
-        procedure.addRecord(leg(QStringLiteral("ALL"), 10 * (i + 1), 2, fixes.at(i), i == 0 ? QStringLiteral("E   ") : QStringLiteral("EE  "),
+        procedure.addRecord(leg(QStringLiteral("ALL"), 10 * (i + 1), 2, fixes.at(i),
+                                i == 0 ? QStringLiteral("E   ") : QStringLiteral("EE  "),
                                 i == 0 ? Record::IF : Record::TF));
 
     const QString html = procedure.detailHtml();
@@ -162,7 +165,8 @@ void TestProcedureTexts::details()
 void TestProcedureTexts::typeZeroHeading()
 {
     QTest::ignoreMessage(QtWarningMsg, "Unknown procedure type \"RNAV\"");
-    const Procedure procedure(QStringLiteral("X1"), QStringLiteral("EDDF"), Procedure::typeFromString(QStringLiteral("RNAV")));
+    const Procedure procedure(QStringLiteral("X1"), QStringLiteral("EDDF"),
+                              Procedure::typeFromString(QStringLiteral("RNAV")));
     QVERIFY(procedure.detailHtml().startsWith(QStringLiteral("<body><h1>Unknown procedure type  X1</h1>")));
 }
 
@@ -184,8 +188,10 @@ void TestProcedureTexts::instructionsOfAnApproach()
     const qsizetype kerax = html.indexOf(QStringLiteral("Transition KERAX</h3>"));
     const qsizetype all = html.indexOf(QStringLiteral("Transition ALL</h3>"));
     QVERIFY(aneki < kerax && kerax < all);
-    QVERIFY(html.contains(QStringLiteral("Transition KERAX</h3><b>Type</b>: Approach Transition<br/><table width=\"100%\">")));
-    QVERIFY(html.contains(QStringLiteral("Transition ALL</h3><b>Type</b>: Instrument Landing System (ILS) Approach<br/>")));
+    QVERIFY(html.contains(
+        QStringLiteral("Transition KERAX</h3><b>Type</b>: Approach Transition<br/><table width=\"100%\">")));
+    QVERIFY(
+        html.contains(QStringLiteral("Transition ALL</h3><b>Type</b>: Instrument Landing System (ILS) Approach<br/>")));
 
     // The missed approach row stands once, right before its first leg, and the rest follow.
     const QString allPart = html.mid(all);
@@ -205,7 +211,8 @@ void TestProcedureTexts::instructionsWithoutLegs()
 void TestProcedureTexts::transitionTooltip()
 {
     Procedure procedure(QStringLiteral("I25L"), QStringLiteral("EDDF"), Procedure::APPCH);
-    procedure.addRecord(leg(QStringLiteral("ALL"), 10, 12, QStringLiteral("ANEKI"), QStringLiteral("E  F"), Record::IF));
+    procedure.addRecord(
+        leg(QStringLiteral("ALL"), 10, 12, QStringLiteral("ANEKI"), QStringLiteral("E  F"), Record::IF));
     procedure.addRecord(leg(QStringLiteral("ALL"), 20, 12, QStringLiteral("KERAX"), QStringLiteral("E   ")));
     procedure.addRecord(leg(QStringLiteral("ALL"), 30, 12, QStringLiteral("TOBAK"), QStringLiteral("  M ")));
     procedure.addRecord(leg(QStringLiteral("ALL"), 40, 12, QStringLiteral("ANEKI"), QStringLiteral("E   ")));
@@ -235,8 +242,8 @@ void TestProcedureTexts::markupInIdentifiers()
     procedure.addRecord(leg(QStringLiteral("T<1&"), 10, 1, QStringLiteral("<X&>"), QStringLiteral("E   "), Record::IF));
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Cannot find FIX point")));
 
-    QCOMPARE(procedure.link(), RichText::link(QStringLiteral("A&lt;1&amp;B"),
-                                              QStringLiteral("PROCEDURE>Q&amp;&lt;/A&lt;1&amp;B")));
+    QCOMPARE(procedure.link(),
+             RichText::link(QStringLiteral("A&lt;1&amp;B"), QStringLiteral("PROCEDURE>Q&amp;&lt;/A&lt;1&amp;B")));
     QCOMPARE(InfoText::procedureLink(&procedure), procedure.link());
     QVERIFY(procedure.airportLink().contains(QStringLiteral("href=\"POINT>Q&amp;&lt;\"")));
     QVERIFY(procedure.airportLink().contains(QStringLiteral("href=\"SELECT>Q&amp;&lt;>\"")));
@@ -271,8 +278,9 @@ void TestProcedureTexts::dumpRecords()
     qInstallMessageHandler(s_previousHandler);
     QCOMPARE(s_debugMessages, 12);
 
-    QTest::ignoreMessage(QtDebugMsg, qPrintable(QLatin1Char('"') + procedure.transitionRecords(true).first().toDebugString()
-                                                + QLatin1Char('"')));
+    QTest::ignoreMessage(
+        QtDebugMsg,
+        qPrintable(QLatin1Char('"') + procedure.transitionRecords(true).first().toDebugString() + QLatin1Char('"')));
     Procedure one(QStringLiteral("X"), QStringLiteral("EDDF"), Procedure::APPCH);
     one.addRecord(procedure.transitionRecords(true).first());
     one.dumpRecords();

@@ -1,3 +1,4 @@
+#include "airport.h"
 #include "database.h"
 #include "point.h"
 #include "procedure.h"
@@ -7,6 +8,7 @@
 
 #include <QBuffer>
 #include <QDataStream>
+#include <QGeoRectangle>
 #include <QTest>
 #include <QTranslator>
 
@@ -18,24 +20,19 @@ namespace {
 
 // A leg with the fields the texts read; everything else blank.
 Record leg(int pathTerminator, int course = -1, double distance = 0.0, int isTime = 0, int turn = -1,
-           const QString &fix = QStringLiteral("FIXA"), const QString &navaid
-                                                        = QStringLiteral("NAVB"), int altitudeDescription = -1,
-                                                                         int altitude1 = -1, int altitude2 = -1,
-                                                                         int speed = 0, quint32 description = 0,
-                                                                         double arcRadius = 0.0, int theta = -1)
+           const QString &fix = QStringLiteral("FIXA"), const QString &navaid = QStringLiteral("NAVB"),
+           int altitudeDescription = -1, int altitude1 = -1, int altitude2 = -1, int speed = 0, quint32 description = 0,
+           double arcRadius = 0.0, int theta = -1)
 {
-    return Record(10, 1,
-                  QStringLiteral("ALL"), fix, navaid,
-                                 QStringLiteral("ENRT"), QStringLiteral("XX"), description, turn, pathTerminator,
-                                                                        course, distance, isTime, altitudeDescription,
-                                                                        altitude1, altitude2, -1, speed, arcRadius,
-                                                                        theta);
+    return Record(10, 1, QStringLiteral("ALL"), fix, navaid, QStringLiteral("ENRT"), QStringLiteral("XX"), description,
+                  turn, pathTerminator, course, distance, isTime, altitudeDescription, altitude1, altitude2, -1, speed,
+                  arcRadius, theta);
 }
 
 Record withDescription(const QString &code)
 {
-    return leg(Record::IF, -1, 0.0, 0, -1,
-               QStringLiteral("FIXA"), QString(), -1, -1, -1, 0, Record::descriptionFromString(code));
+    return leg(Record::IF, -1, 0.0, 0, -1, QStringLiteral("FIXA"), QString(), -1, -1, -1, 0,
+               Record::descriptionFromString(code));
 }
 
 } // namespace
@@ -81,6 +78,8 @@ private slots:
     void streamReadsEarlierAltitudes();
 
     void lookupOrder();
+    void lookupNamesakes_data();
+    void lookupNamesakes();
     void lookupMisses();
 
 private:
@@ -94,22 +93,20 @@ void TestRecord::initTestCase()
     m_settings = std::make_unique<Settings>();
     m_database = std::make_unique<Database>();
     // An airport-section fix, an enroute fix and a fix that has no region.
-    m_database->addPoint(new Point(
-        Point::FIX, QGeoCoordinate(50.0, 8.0),
-        QStringLiteral("DF25C"), QStringLiteral("EDDF"), QStringLiteral("ED"), QStringLiteral("DF25C"), 0, 0.0f,
-                                                                                              QStringLiteral("    ")));
-    m_database->addPoint(new Point(
-        Point::FIX, QGeoCoordinate(50.5, 8.5),
-        QStringLiteral("ANEKI"), QStringLiteral("ENRT"), QStringLiteral("ED"), QStringLiteral("ANEKI"), 0, 0.0f,
-                                                                                              QStringLiteral("    ")));
-    m_database->addPoint(new Point(
-        Point::FIX, QGeoCoordinate(51.0, 9.0),
-        QStringLiteral("LOOSE"), QStringLiteral("EDDF"), QStringLiteral("*"), QStringLiteral("LOOSE"), 0, 0.0f,
-                                                                                             QStringLiteral("    ")));
+    m_database->addPoint(new Point(Point::FIX, QGeoCoordinate(50.0, 8.0), QStringLiteral("DF25C"),
+                                   QStringLiteral("EDDF"), QStringLiteral("ED"), QStringLiteral("DF25C"), 0, 0.0f,
+                                   QStringLiteral("    ")));
+    m_database->addPoint(new Point(Point::FIX, QGeoCoordinate(50.5, 8.5), QStringLiteral("ANEKI"),
+                                   QStringLiteral("ENRT"), QStringLiteral("ED"), QStringLiteral("ANEKI"), 0, 0.0f,
+                                   QStringLiteral("    ")));
+    m_database->addPoint(new Point(Point::FIX, QGeoCoordinate(51.0, 9.0), QStringLiteral("LOOSE"),
+                                   QStringLiteral("EDDF"), QStringLiteral("*"), QStringLiteral("LOOSE"), 0, 0.0f,
+                                   QStringLiteral("    ")));
 }
 
 void TestRecord::routeTypeFromString_data()
 {
+    // clang-format off
     QTest::addColumn<int>("procedureType");
     QTest::addColumn<QString>("code");
     QTest::addColumn<int>("expected");
@@ -121,6 +118,7 @@ void TestRecord::routeTypeFromString_data()
     QTest::newRow("SID Z") << int(Procedure::SID) << "Z" << -1;
     QTest::newRow("lower case") << int(Procedure::APPCH) << "i" << -1;
     QTest::newRow("unknown procedure") << int(Procedure::UNKNOWN) << "1" << -1;
+    // clang-format on
 }
 
 void TestRecord::routeTypeFromString()
@@ -131,7 +129,7 @@ void TestRecord::routeTypeFromString()
     if (expected < 0)
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Unknown record type .* for "
                                                                              "procedure type %1$")
-                                                                                 .arg(procedureType)));
+                                                                  .arg(procedureType)));
     QCOMPARE(Record::routeTypeFromString(procedureType, code), expected);
 }
 
@@ -147,12 +145,14 @@ void TestRecord::pathTerminatorFromString()
 
 void TestRecord::altitudeDescriptionFromString_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("code");
     QTest::addColumn<int>("expected");
     QTest::newRow("blank") << " " << 2;
     QTest::newRow("V") << "V" << 9;
     QTest::newRow("empty") << "" << -1;
     QTest::newRow("lower b") << "b" << -1;
+    // clang-format on
 }
 
 void TestRecord::altitudeDescriptionFromString()
@@ -161,17 +161,19 @@ void TestRecord::altitudeDescriptionFromString()
     QFETCH(int, expected);
     if (expected < 0)
         QTest::ignoreMessage(QtWarningMsg,
-                             qPrintable(QStringLiteral("Unknown record altitude description \"%1\"") .arg(code)));
+                             qPrintable(QStringLiteral("Unknown record altitude description \"%1\"").arg(code)));
     QCOMPARE(Record::altitudeDescriptionFromString(code), expected);
 }
 
 void TestRecord::turnDirectionFromString_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("code");
     QTest::addColumn<int>("expected");
     QTest::newRow("R") << "R" << 1;
     QTest::newRow("lower l") << "l" << -1;
     QTest::newRow("LR") << "LR" << -1;
+    // clang-format on
 }
 
 void TestRecord::turnDirectionFromString()
@@ -183,6 +185,7 @@ void TestRecord::turnDirectionFromString()
 
 void TestRecord::description_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("code");
     QTest::addColumn<quint32>("packed");
     QTest::addColumn<QString>("text");
@@ -201,6 +204,7 @@ void TestRecord::description_data()
                                     << QString::fromUtf8("\u00c9|-|-|H") << "00000001";
     QTest::newRow("above latin-1") << QString::fromUtf8("\u0100  H") << quint32(0x00202048) << "-|-|-|H"
                                    << "00000001";
+    // clang-format on
 }
 
 void TestRecord::description()
@@ -225,9 +229,8 @@ void TestRecord::narrowsWithWarnings()
 {
     QTest::ignoreMessage(QtWarningMsg, "Check int16_t failed (too big)!");
     QTest::ignoreMessage(QtWarningMsg, "Check int8_t failed (too small)!");
-    const Record record(40000, -300,
-                        QStringLiteral("ALL"), QString(), QString(), QString(), QString(), 0, -1, 0, -1, 0.0, 0, -1, -1,
-                                       -1, -1, 0, 0.0, -1);
+    const Record record(40000, -300, QStringLiteral("ALL"), QString(), QString(), QString(), QString(), 0, -1, 0, -1,
+                        0.0, 0, -1, -1, -1, -1, 0, 0.0, -1);
     QCOMPARE(record.sequence(), 32767);
     QCOMPARE(record.routeType(), -128);
 }
@@ -253,6 +256,7 @@ void TestRecord::altitudeKeepsFlightLevels()
 
 void TestRecord::limits_data()
 {
+    // clang-format off
     QTest::addColumn<int>("altitudeDescription");
     QTest::addColumn<int>("minimum");
     QTest::addColumn<int>("maximum");
@@ -262,6 +266,7 @@ void TestRecord::limits_data()
     QTest::newRow("B") << 3 << 6000 << 8000;
     QTest::newRow("C") << 4 << 6000 << -1;
     QTest::newRow("unknown") << -1 << -1 << -1;
+    // clang-format on
 }
 
 void TestRecord::limits()
@@ -277,6 +282,7 @@ void TestRecord::limits()
 
 void TestRecord::altitudeText_data()
 {
+    // clang-format off
     QTest::addColumn<int>("altitudeDescription");
     QTest::addColumn<int>("altitude1");
     QTest::addColumn<int>("altitude2");
@@ -290,6 +296,7 @@ void TestRecord::altitudeText_data()
     QTest::newRow("C") << 4 << -1 << 4000 << "at or above 4000ft";
     QTest::newRow("G") << 5 << 2000 << -1 << "at 2000ft, glide slope FAF altitude at -1ft";
     QTest::newRow("unknown") << -1 << 5000 << -1 << "Unknown record altitude description";
+    // clang-format on
 }
 
 void TestRecord::altitudeText()
@@ -305,6 +312,7 @@ void TestRecord::altitudeText()
 
 void TestRecord::legText_data()
 {
+    // clang-format off
     QTest::addColumn<Record>("record");
     QTest::addColumn<QString>("expected");
 
@@ -325,6 +333,7 @@ void TestRecord::legText_data()
     QTest::newRow("unknown") << leg(-1) << "Unknown record termination";
     QTest::newRow("percent in identifier") << leg(Record::CF, 10, 0, 0, -1, QStringLiteral("A%2B"))
                                                   << QString::fromUtf8("Course 10° to fix A%2B");
+    // clang-format on
 }
 
 void TestRecord::legText()
@@ -342,15 +351,15 @@ void TestRecord::valueTexts()
     QCOMPARE(leg(Record::TF, -1, 0.1).distanceText(), QStringLiteral("0.1nm"));
     QCOMPARE(leg(Record::TF, -1, 3.19).distanceText(), QStringLiteral("3.19nm"));
     QCOMPARE(leg(Record::TF, -1, 1250.0).distanceText(), QStringLiteral("1250nm"));
-    QCOMPARE(leg(Record::RF, -1, 0, 0, -1,
-                 QStringLiteral("F"), QStringLiteral("N"), -1, -1, -1, 0, 0, 2.5).radiusText(),
-                 QStringLiteral("2.5nm"));
-    QCOMPARE(leg(Record::RF, -1, 0, 0, -1,
-                 QStringLiteral("F"), QStringLiteral("N"), -1, -1, -1, 0, 0, 1.3).radiusText(),
-                 QStringLiteral("1.3nm"));
+    QCOMPARE(
+        leg(Record::RF, -1, 0, 0, -1, QStringLiteral("F"), QStringLiteral("N"), -1, -1, -1, 0, 0, 2.5).radiusText(),
+        QStringLiteral("2.5nm"));
+    QCOMPARE(
+        leg(Record::RF, -1, 0, 0, -1, QStringLiteral("F"), QStringLiteral("N"), -1, -1, -1, 0, 0, 1.3).radiusText(),
+        QStringLiteral("1.3nm"));
     QCOMPARE(leg(Record::TF, -1, 0, 0, -1, QStringLiteral("F"), QString(), -1, -1, -1, 0).speedText(), QString());
     QCOMPARE(leg(Record::TF, -1, 0, 0, -1, QStringLiteral("F"), QString(), -1, -1, -1, 230).speedText(),
-                 QStringLiteral("limited to 230kts"));
+             QStringLiteral("limited to 230kts"));
     QCOMPARE(leg(Record::TF, -1, 0, 0, -1, QStringLiteral("F"), QString(), -1, -1, -1, -5).speedLimit(), 0);
     QCOMPARE(leg(Record::TF, -1, 0, 0, -1, QStringLiteral("F"), QString(), -1, -1, -1, 250).speedLimit(), 250);
     QCOMPARE(leg(Record::TF, -1, 0, 0, 3).turnDirectionText(), QString());
@@ -362,15 +371,13 @@ void TestRecord::valueTexts()
 void TestRecord::fixRolesText()
 {
     // An initial approach fix with holding, at or above 5000 ft, speed 210.
-    const Record iaf = leg(Record::IF, -1, 0, 0, -1,
-                           QStringLiteral("FIXA"), QString(), 0, 5000, -1, 210,
-                                          Record::descriptionFromString(QStringLiteral("E  C")));
+    const Record iaf = leg(Record::IF, -1, 0, 0, -1, QStringLiteral("FIXA"), QString(), 0, 5000, -1, 210,
+                           Record::descriptionFromString(QStringLiteral("E  C")));
     QCOMPARE(iaf.fixRolesText(false),
              QStringLiteral("[IAF] Initial fix FIXA, holding, at or above 5000ft, limited to 210kts"));
 
-    const Record facf
-        = leg(Record::TF, -1, 0, 0, -1,
-              QStringLiteral("FIXA"), QString(), -1, -1, -1, 0, Record::descriptionFromString(QStringLiteral("EY D")));
+    const Record facf = leg(Record::TF, -1, 0, 0, -1, QStringLiteral("FIXA"), QString(), -1, -1, -1, 0,
+                            Record::descriptionFromString(QStringLiteral("EY D")));
     QVERIFY(facf.fixRolesText(false).startsWith(QStringLiteral("[IAF/FACF] Track to fix FIXA, fly-over")));
 
     const Record plain = leg(Record::TF, -1, 0, 0, -1, QStringLiteral("FIXA"), QString(), 0, -1, -1, 0);
@@ -379,27 +386,17 @@ void TestRecord::fixRolesText()
 
 void TestRecord::debugString()
 {
-    const Record noTurn(
-        20, 2,
-        QStringLiteral("ALL"), QStringLiteral("ANEKI"), QString(),
-                                              QStringLiteral("ENRT"), QStringLiteral("ED"),
-                                                                                     Record::descriptionFromString(
-                                                                                         QStringLiteral("E  B")), -1,
-                                                                                         Record::TF, 250, 12.5, 0, 0,
-                                                                                         5000, -1, 5000, 0, 0.0, -1);
+    const Record noTurn(20, 2, QStringLiteral("ALL"), QStringLiteral("ANEKI"), QString(), QStringLiteral("ENRT"),
+                        QStringLiteral("ED"), Record::descriptionFromString(QStringLiteral("E  B")), -1, Record::TF,
+                        250, 12.5, 0, 0, 5000, -1, 5000, 0, 0.0, -1);
     QCOMPARE(noTurn.toDebugString(),
              QString::fromUtf8("ALL:20 (SID or SID Common Route) ED/ENRT/ANEKI- (Track to fix ANEKI) "
                                "D[250°->12.5nm] A[0:5000<-1:5000] S[0] R-T[0;-1] ARINC=E|-|-|B"));
     QVERIFY(!noTurn.toDebugString().contains(QStringLiteral("(turn ")));
 
-    const Record turn(
-        30, 1,
-        QStringLiteral("RW25C"),
-                       QStringLiteral("ANEKI"),
-                                      QStringLiteral("DF25C"),
-                                                     QStringLiteral("ENRT"), QStringLiteral("ED"), 0, 1, Record::RF, -1,
-                                                                                            0.0, 0, 2, 3000, -1, -1,
-                                                                                            220, 2.75, -1);
+    const Record turn(30, 1, QStringLiteral("RW25C"), QStringLiteral("ANEKI"), QStringLiteral("DF25C"),
+                      QStringLiteral("ENRT"), QStringLiteral("ED"), 0, 1, Record::RF, -1, 0.0, 0, 2, 3000, -1, -1, 220,
+                      2.75, -1);
     QVERIFY(turn.toDebugString().contains(QStringLiteral(") (turn right) D[")));
     QVERIFY(turn.toDebugString().contains(QStringLiteral("R-T[2.75;-1]")));
 }
@@ -425,6 +422,7 @@ void TestRecord::copyAndEquality()
 
 void TestRecord::everyFieldKept_data()
 {
+    // clang-format off
     QTest::addColumn<Record>("changed");
     const auto with = [](const QString &transition, const QString &fix, const QString &region, int altitude1,
                          double distance, int fixKind) {
@@ -444,6 +442,7 @@ void TestRecord::everyFieldKept_data()
     QTest::newRow("flight level") << with(rw07, fix, ed, 33100, 8.5, Record::WaypointFix);
     QTest::newRow("distance") << with(rw07, fix, ed, 33000, 8.6, Record::WaypointFix);
     QTest::newRow("fix kind") << with(rw07, fix, ed, 33000, 8.5, Record::NdbNavaid);
+    // clang-format on
 }
 
 // A leg copies with its fields and differs from another in any one of them.
@@ -485,8 +484,8 @@ void TestRecord::textsInContextRecord()
     QVERIFY(QCoreApplication::installTranslator(&translator));
     const Record left = leg(Record::TF, -1, 0.0, 0, 0);
     const QString turn = left.turnDirectionText();
-    const QString speed = leg(Record::TF, -1, 0.0, 0, -1, QStringLiteral("FIXA"), QString(), -1, -1, -1, 230)
-                              .speedText();
+    const QString speed
+        = leg(Record::TF, -1, 0.0, 0, -1, QStringLiteral("FIXA"), QString(), -1, -1, -1, 230).speedText();
     const QString routeType = Record::routeTypeText(99);
     QCoreApplication::removeTranslator(&translator);
     QCOMPARE(turn, QStringLiteral("<left>"));
@@ -497,6 +496,7 @@ void TestRecord::textsInContextRecord()
 
 void TestRecord::streamRoundTrip_data()
 {
+    // clang-format off
     QTest::addColumn<Record>("record");
     QTest::newRow("blank leg") << Record(0, -1,
                                          QStringLiteral("ALL"), QString(), QString(), QString(), QString(), 0, -1, -1,
@@ -513,6 +513,7 @@ void TestRecord::streamRoundTrip_data()
     QTest::newRow("flight levels") << leg(Record::TF, 90, 0.1, 1, 2,
                                           QStringLiteral("HIGH"), QString(), 3, 41000, 33000, 280, 0xFFFFFFFF);
     QTest::newRow("unicode") << leg(Record::TF, 90, 0.0, 0, -1, QString::fromUtf8("\u00c4BC"), QStringLiteral(""));
+    // clang-format on
 }
 
 void TestRecord::streamRoundTrip()
@@ -530,14 +531,9 @@ void TestRecord::streamRoundTrip()
 
 void TestRecord::streamBytes()
 {
-    const Record record(
-        10, 1,
-        QStringLiteral("ALL"), QStringLiteral("AB"), QStringLiteral("FFM"),
-                                                                    QStringLiteral("ENRT"),
-                                                                                   QStringLiteral("ED"), 0x56204D41, 1,
-                                                                                                  Record::DF, 90, 1.5,
-                                                                                                  0, 0, 5000, -1, 18000,
-                                                                                                  210, 0.0, -1);
+    const Record record(10, 1, QStringLiteral("ALL"), QStringLiteral("AB"), QStringLiteral("FFM"),
+                        QStringLiteral("ENRT"), QStringLiteral("ED"), 0x56204D41, 1, Record::DF, 90, 1.5, 0, 0, 5000,
+                        -1, 18000, 210, 0.0, -1);
     // clang-format off
     const QByteArray pinned = QByteArray::fromHex(
         "000a"                          // sequence
@@ -578,14 +574,9 @@ void TestRecord::streamReadsEarlierAltitudes()
 void TestRecord::lookupOrder()
 {
     // The fix under its own terminal.
-    const Record airportFix(
-        10, 1,
-        QStringLiteral("RW25C"), QStringLiteral("DF25C"), QStringLiteral("ANEKI"),
-                                                                         QStringLiteral("EDDF"),
-                                                                                        QStringLiteral("ED"), 0, -1,
-                                                                                                       Record::CF, 250,
-                                                                                                       0, 0, -1, -1, -1,
-                                                                                                       -1, 0, 0, -1);
+    const Record airportFix(10, 1, QStringLiteral("RW25C"), QStringLiteral("DF25C"), QStringLiteral("ANEKI"),
+                            QStringLiteral("EDDF"), QStringLiteral("ED"), 0, -1, Record::CF, 250, 0, 0, -1, -1, -1, -1,
+                            0, 0, -1);
     QCOMPARE(airportFix.fixUid(), QStringLiteral("ED/EDDF/DF25C"));
     // The navaid with the fix's region and terminal: found as an enroute point of the region.
     QCOMPARE(airportFix.navaidUid(), QStringLiteral("ED/ENRT/ANEKI"));
@@ -595,32 +586,59 @@ void TestRecord::lookupOrder()
     QCOMPARE(airportFix.fixText(false), QStringLiteral("DF25C"));
 
     // Region "*" is left out of the UID: terminal/identifier.
-    const Record noRegion(
-        10, 1,
-        QStringLiteral("ALL"), QStringLiteral("LOOSE"), QString(),
-                                              QStringLiteral("EDDF"), QStringLiteral("*"), 0, -1, Record::TF, -1, 0, 0,
-                                                                                     -1, -1, -1, -1, 0, 0, -1);
+    const Record noRegion(10, 1, QStringLiteral("ALL"), QStringLiteral("LOOSE"), QString(), QStringLiteral("EDDF"),
+                          QStringLiteral("*"), 0, -1, Record::TF, -1, 0, 0, -1, -1, -1, -1, 0, 0, -1);
     QCOMPARE(noRegion.fixUid(), QStringLiteral("EDDF/LOOSE"));
     // An empty navaid is no lookup and no warning.
     QCOMPARE(noRegion.navaidPoint(), nullptr);
 
     // Third try: without region.
-    const Record wrongRegion(
-        10, 1,
-        QStringLiteral("ALL"), QStringLiteral("LOOSE"), QString(),
-                                              QStringLiteral("EDDF"), QStringLiteral("LF"), 0, -1, Record::TF, -1, 0, 0,
-                                                                                     -1, -1, -1, -1, 0, 0, -1);
+    const Record wrongRegion(10, 1, QStringLiteral("ALL"), QStringLiteral("LOOSE"), QString(), QStringLiteral("EDDF"),
+                             QStringLiteral("LF"), 0, -1, Record::TF, -1, 0, 0, -1, -1, -1, -1, 0, 0, -1);
     QCOMPARE(wrongRegion.fixUid(), QStringLiteral("EDDF/LOOSE"));
+}
+
+// Fixes of one ident, region and kind may lie oceans apart; a procedure's leg means the one
+// nearest its airport, whichever the data lists first.
+void TestRecord::lookupNamesakes_data()
+{
+    // clang-format off
+    QTest::addColumn<int>("fixKind");
+    QTest::addColumn<QString>("terminal");
+    QTest::newRow("waypoint") << int(Record::WaypointFix) << "EDDF";
+    QTest::newRow("any kind") << int(Record::AnyKind) << "EDDF";
+    QTest::newRow("other airport") << int(Record::WaypointFix) << "YSSY";
+    // clang-format on
+}
+
+void TestRecord::lookupNamesakes()
+{
+    QFETCH(int, fixKind);
+    QFETCH(QString, terminal);
+    if (!Database::findPoint(QStringLiteral("ED/ENRT/TWINS"), false)) {
+        for (const QGeoCoordinate &position : {QGeoCoordinate(-33.0, 151.0), QGeoCoordinate(50.2, 8.7)})
+            m_database->addPoint(new Point(Point::FIX, position, QStringLiteral("TWINS"), QStringLiteral("ENRT"),
+                                           QStringLiteral("ED"), QStringLiteral("TWINS"), 0, 0.0f,
+                                           QStringLiteral("    ")));
+        for (const char *code : {"EDDF", "YSSY"}) {
+            auto *airport = new Airport(QString::fromLatin1(code), QString::fromLatin1(code), 0);
+            const QGeoCoordinate centre = code[0] == 'E' ? QGeoCoordinate(50.03, 8.57) : QGeoCoordinate(-33.95, 151.18);
+            airport->setPosition(centre, QGeoRectangle(centre, centre));
+            m_database->addPoint(airport);
+        }
+    }
+    Record record(10, 1, QStringLiteral("ALL"), QStringLiteral("TWINS"), QString(), terminal, QStringLiteral("ED"), 0,
+                  -1, Record::TF, -1, 0, 0, -1, -1, -1, -1, 0, 0, -1);
+    record.setKinds(fixKind, Record::VhfNavaid);
+    const QGeoCoordinate expected
+        = terminal == QLatin1String("EDDF") ? QGeoCoordinate(50.2, 8.7) : QGeoCoordinate(-33.0, 151.0);
+    QCOMPARE(record.fixPosition(), expected);
 }
 
 void TestRecord::lookupMisses()
 {
-    const Record missing(
-        10, 1,
-        QStringLiteral("KERAX"), QStringLiteral("<b>X&"), QStringLiteral("\"NAV"), QStringLiteral("ENRT"), QString(), 0,
-                                                                                                  -1, Record::FD, 10,
-                                                                                                  1.0, 0, -1, -1, -1,
-                                                                                                  -1, 0, 0, -1);
+    const Record missing(10, 1, QStringLiteral("KERAX"), QStringLiteral("<b>X&"), QStringLiteral("\"NAV"),
+                         QStringLiteral("ENRT"), QString(), 0, -1, Record::FD, 10, 1.0, 0, -1, -1, -1, -1, 0, 0, -1);
     QTest::ignoreMessage(QtWarningMsg, "Cannot find FIX point \"<b>X&\" for transition \"KERAX\"");
     QCOMPARE(missing.fixPoint(), nullptr);
     QTest::ignoreMessage(QtWarningMsg, "Cannot find complementary point \"\\\"NAV\" for transition \"KERAX\"");

@@ -1,9 +1,9 @@
 // The program as it starts (the same objects, the same root document) on a fresh settings store
 // without a database, after importing the test simulator folder through the database dialog and
-// planning XRTA - XRTC - XRTB, drawn through OpenGL under Xvfb. The picture is kept in screenshots/ for a person to look at; the test checks the
-// pixels where the layers must draw, in the colours of the theme. Then a whole flight through the
-// window: the route generator, a SID, a runway and a STAR from the table's menus, save, reopen,
-// the X-Plane 11 export read back as the simulator would, and the profile chart.
+// planning XRTA - XRTC - XRTB, drawn through OpenGL under Xvfb. The picture is kept in screenshots/ for a person to
+// look at; the test checks the pixels where the layers must draw, in the colours of the theme. Then a whole flight
+// through the window: the route generator, a SID, a runway and a STAR from the table's menus, save, reopen, the X-Plane
+// 11 export read back as the simulator would, and the profile chart.
 #include "shell.h"
 #include "testsupport.h"
 
@@ -11,20 +11,20 @@
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QDir>
-#include <QFileDialog>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QElapsedTimer>
+#include <QFileDialog>
 #include <QGeoCoordinate>
 #include <QImage>
+#include <QLineEdit>
 #include <QPointer>
-#include <QSet>
-#include <QSettings>
-#include <QSignalSpy>
+#include <QPushButton>
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
 #include <QQuickItem>
 #include <QQuickWindow>
+#include <QSet>
+#include <QSettings>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -48,10 +48,11 @@ private slots:
     // Before any other file dialog or export has made the documents folder.
     void firstSaveOnFreshHome();
     void generateSaveReopenExport();
+    void themeSwitchBothWays();
     void tableAtWindowSizes();
     void informationScrolls();
-    // Clears the database at its end: last.
-    void themeSwitchBothWays();
+    // Clears the database: last.
+    void pageWhenDatabaseCleared();
     void cleanupTestCase();
 
 private:
@@ -74,7 +75,8 @@ private:
     QQuickItem *airportRow(const char *which) const;
     // Opens the menu of the airport row's button and picks the entry `text`, from the named
     // submenu when there is one.
-    void chooseFromRow(const char *which, const char *button, const char *menu, const char *submenu, const QString &text);
+    void chooseFromRow(const char *which, const char *button, const char *menu, const char *submenu,
+                       const QString &text);
 
     std::unique_ptr<Shell> m_shell;
     QQuickWindow *m_window = nullptr;
@@ -92,8 +94,8 @@ void ProgramWindow::initTestCase()
     QVERIFY(m_shell->start());
     // The start emptied the provider cache; the map takes this description at once and asks no
     // repository (its tiles fail on a closed port of this machine).
-    const QString providers = QStandardPaths::writableLocation(QStandardPaths::CacheLocation)
-        + QStringLiteral("/map/background/providers");
+    const QString providers
+        = QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QStringLiteral("/map/background/providers");
     QDir().mkpath(providers);
     QFile description(providers + QStringLiteral("/street.json"));
     QVERIFY(description.open(QIODevice::WriteOnly));
@@ -115,8 +117,8 @@ void ProgramWindow::cleanupTestCase()
 QColor ProgramWindow::themeColour(const char *key, int type) const
 {
     QColor colour;
-    QMetaObject::invokeMethod(context("theme"), "color", Q_RETURN_ARG(QColor, colour), Q_ARG(QString, QLatin1String(key)),
-                              Q_ARG(int, type));
+    QMetaObject::invokeMethod(context("theme"), "color", Q_RETURN_ARG(QColor, colour),
+                              Q_ARG(QString, QLatin1String(key)), Q_ARG(int, type));
     return colour;
 }
 
@@ -188,15 +190,20 @@ void ProgramWindow::mapAfterImport()
     QVERIFY(done.wait(60000));
     QObject *status = dialog->findChild<QObject *>(QStringLiteral("statusText"));
     QTRY_VERIFY(status->property("text").toString().contains(QLatin1String("s)")));
-    QCOMPARE(dialog->findChild<QObject *>(QStringLiteral("pointCount"))->property("text").toString(), QStringLiteral("19"));
+    QCOMPARE(dialog->findChild<QObject *>(QStringLiteral("pointCount"))->property("text").toString(),
+             QStringLiteral("19"));
     // The small folder has no airport outlines and no taxiways: the next start would open this
     // dialog again, and it says why.
-    QTRY_VERIFY(dialog->findChild<QObject *>(QStringLiteral("unusableText"))->property("text").toString().contains(
-        QLatin1String("it has no airport boundaries and taxiways")));
+    QTRY_VERIFY(dialog->findChild<QObject *>(QStringLiteral("unusableText"))
+                    ->property("text")
+                    .toString()
+                    .contains(QLatin1String("it has no airport boundaries and taxiways")));
     // No simulator in the test's home: the search says where it looked.
     QVERIFY(QMetaObject::invokeMethod(dialog->findChild<QObject *>(QStringLiteral("autodetectButton")), "clicked"));
-    QVERIFY(dialog->findChild<QObject *>(QStringLiteral("autodetectText"))->property("text").toString().startsWith(
-        QLatin1String("No folder \"X-Plane 12\" or \"X-Plane 11\" found in: ")));
+    QVERIFY(dialog->findChild<QObject *>(QStringLiteral("autodetectText"))
+                ->property("text")
+                .toString()
+                .startsWith(QLatin1String("No folder \"X-Plane 12\" or \"X-Plane 11\" found in: ")));
     QTest::qWait(100);
     picture(QStringLiteral("program-database.png"));
     QVERIFY(QMetaObject::invokeMethod(dialog->findChild<QObject *>(QStringLiteral("okButton")), "clicked"));
@@ -207,7 +214,8 @@ void ProgramWindow::mapAfterImport()
     {
         const QImage image = m_window->grabWindow();
         const QColor background = image.pixelColor(place(-22.5, 61.0).toPoint());
-        QVERIFY2(colourNear(image, place(-19.9, 65.6), themeColour("point", 2), background, 4), "XRN in the NDB colour");
+        QVERIFY2(colourNear(image, place(-19.9, 65.6), themeColour("point", 2), background, 4),
+                 "XRN in the NDB colour");
     }
     map->setProperty("zoomLevel", 7.0);
     QObject *plan = context("flightplan");
@@ -245,7 +253,6 @@ void ProgramWindow::mapAfterImport()
     QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join(u'\n')));
 }
 
-
 // A pilot rests the pointer on the radio beacon XRB: its description opens beside the pointer, as
 // wide as its text allows and no wider, and stays under the context menu opened on the beacon.
 void ProgramWindow::hoverTooltip()
@@ -264,15 +271,18 @@ void ProgramWindow::hoverTooltip()
     QVERIFY(box);
     const QRectF area(box->mapToScene(QPointF(0, 0)), box->size());
     // Beside the pointer, below and to the right of it.
-    QVERIFY2(area.left() > beacon.x() && area.left() < beacon.x() + 30 && area.top() > beacon.y() && area.top() < beacon.y() + 30,
-             qPrintable(QStringLiteral("%1,%2 for %3,%4").arg(area.left()).arg(area.top()).arg(beacon.x()).arg(beacon.y())));
+    QVERIFY2(
+        area.left() > beacon.x() && area.left() < beacon.x() + 30 && area.top() > beacon.y()
+            && area.top() < beacon.y() + 30,
+        qPrintable(QStringLiteral("%1,%2 for %3,%4").arg(area.left()).arg(area.top()).arg(beacon.x()).arg(beacon.y())));
     // No wider than its longest line wants, and no wider than the limit of its font.
     auto *text = popup->property("contentItem").value<QQuickItem *>();
     QVERIFY(text);
     const double limit = popup->property("textLimit").toDouble();
     QVERIFY(limit > 0);
-    QVERIFY2(text->width() <= limit + 1 && text->width() <= text->implicitWidth() + 1,
-             qPrintable(QStringLiteral("%1 (limit %2, text %3)").arg(text->width()).arg(limit).arg(text->implicitWidth())));
+    QVERIFY2(
+        text->width() <= limit + 1 && text->width() <= text->implicitWidth() + 1,
+        qPrintable(QStringLiteral("%1 (limit %2, text %3)").arg(text->width()).arg(limit).arg(text->implicitWidth())));
     QVERIFY2(area.width() < m_window->width() / 2, qPrintable(QString::number(area.width())));
     QTest::qWait(100);
     picture(QStringLiteral("program-tooltip.png"));
@@ -281,7 +291,8 @@ void ProgramWindow::hoverTooltip()
     // its left, whose description would reach into the menu: the menu stays drawn above it.
     QTest::mouseClick(m_window, Qt::RightButton, {}, beacon);
     QObject *menu = nullptr;
-    QTRY_VERIFY((menu = tip->parent()->findChild<QObject *>(QStringLiteral("menu"))) && menu->property("opened").toBool());
+    QTRY_VERIFY((menu = tip->parent()->findChild<QObject *>(QStringLiteral("menu")))
+                && menu->property("opened").toBool());
     const QPointer<QObject> menuPopup = menu->property("menu").value<QObject *>();
     auto *menuBox = menuPopup->property("background").value<QQuickItem *>();
     QVERIFY(menuBox);
@@ -306,7 +317,9 @@ void ProgramWindow::hoverTooltip()
         const QPointF sample(menuArea.left() + 3, both.center().y());
         const QColor menuColour = menuBox->property("color").value<QColor>();
         const QColor shown = image.pixelColor((sample * m_window->effectiveDevicePixelRatio()).toPoint());
-        QVERIFY2(qAbs(shown.red() - menuColour.red()) + qAbs(shown.green() - menuColour.green()) + qAbs(shown.blue() - menuColour.blue()) < 24,
+        QVERIFY2(qAbs(shown.red() - menuColour.red()) + qAbs(shown.green() - menuColour.green())
+                         + qAbs(shown.blue() - menuColour.blue())
+                     < 24,
                  qPrintable(shown.name() + QLatin1String(" for the menu's ") + menuColour.name()));
     }
     picture(QStringLiteral("program-tooltip-menu.png"));
@@ -353,7 +366,8 @@ void ProgramWindow::chooseFromRow(const char *which, const char *button, const c
     // The table scrolls to the airport's row, first or last.
     auto *table = m_window->findChild<QQuickItem *>(QStringLiteral("table"));
     QVERIFY(table);
-    QVERIFY(QMetaObject::invokeMethod(table, qstrcmp(which, "departure") == 0 ? "positionViewAtBeginning" : "positionViewAtEnd"));
+    QVERIFY(QMetaObject::invokeMethod(table, qstrcmp(which, "departure") == 0 ? "positionViewAtBeginning"
+                                                                              : "positionViewAtEnd"));
     QQuickItem *row = nullptr;
     QTRY_VERIFY_WITH_TIMEOUT((row = airportRow(which)) != nullptr, 10000);
     QQuickItem *opener = row->findChild<QQuickItem *>(QLatin1String(button));
@@ -400,8 +414,8 @@ void ProgramWindow::chooseFromRow(const char *which, const char *button, const c
 
 // The pilot's whole flight: the generator plans XRTA - XRTB over UL100 (the HIGH airway the
 // default routing prefers) and its exit ALDAX; the table's menus change the SID to ALDA1B (runway
-// 27 direct to ALDAX), pick runway 27 and the STAR FOXI1C (FOXIN to XB271); the plan is saved, a new plan replaces it, the saved one
-// is opened again, exported for X-Plane 11 into a folder of the test's own, and its profile drawn.
+// 27 direct to ALDAX), pick runway 27 and the STAR FOXI1C (FOXIN to XB271); the plan is saved, a new plan replaces it,
+// the saved one is opened again, exported for X-Plane 11 into a folder of the test's own, and its profile drawn.
 void ProgramWindow::generateSaveReopenExport()
 {
     QObject *generatorDialog = m_window->findChild<QObject *>(QStringLiteral("generatorDialog"));
@@ -438,18 +452,23 @@ void ProgramWindow::generateSaveReopenExport()
     chooseFromRow("departure", "procedureButton", "procedureMenu", "chooseProcedure", QStringLiteral("XRTA/ALDA1B"));
     if (QTest::currentTestFailed())
         return;
-    QTRY_COMPARE(airportRow("departure")->findChild<QQuickItem *>(QStringLiteral("procedureButton"))->property("text").toString(),
+    QTRY_COMPARE(airportRow("departure")
+                     ->findChild<QQuickItem *>(QStringLiteral("procedureButton"))
+                     ->property("text")
+                     .toString(),
                  QStringLiteral("ALDA1B"));
     chooseFromRow("departure", "runwayButton", "runwaysMenu", nullptr, QStringLiteral("27"));
     if (QTest::currentTestFailed())
         return;
-    QTRY_COMPARE(airportRow("departure")->findChild<QQuickItem *>(QStringLiteral("runwayButton"))->property("text").toString(),
-                 QStringLiteral("27"));
+    QTRY_COMPARE(
+        airportRow("departure")->findChild<QQuickItem *>(QStringLiteral("runwayButton"))->property("text").toString(),
+        QStringLiteral("27"));
     chooseFromRow("arrival", "procedureButton", "procedureMenu", "chooseProcedure", QStringLiteral("XRTB/FOXI1C"));
     if (QTest::currentTestFailed())
         return;
-    QTRY_COMPARE(airportRow("arrival")->findChild<QQuickItem *>(QStringLiteral("procedureButton"))->property("text").toString(),
-                 QStringLiteral("FOXI1C"));
+    QTRY_COMPARE(
+        airportRow("arrival")->findChild<QQuickItem *>(QStringLiteral("procedureButton"))->property("text").toString(),
+        QStringLiteral("FOXI1C"));
     const QString planned = planCodes();
 
     // Save, new, open: the file dialogs hand these local paths to the file manager.
@@ -466,20 +485,23 @@ void ProgramWindow::generateSaveReopenExport()
     QTRY_COMPARE(planCodes(), QString());
     QVERIFY(QMetaObject::invokeMethod(fileManager, "openPath", Q_ARG(QVariant, documentPath)));
     QTRY_COMPARE(planCodes(), planned);
-    QTRY_COMPARE(airportRow("arrival")->findChild<QQuickItem *>(QStringLiteral("procedureButton"))->property("text").toString(),
-                 QStringLiteral("FOXI1C"));
+    QTRY_COMPARE(
+        airportRow("arrival")->findChild<QQuickItem *>(QStringLiteral("procedureButton"))->property("text").toString(),
+        QStringLiteral("FOXI1C"));
 
     // "Export to..." with the first filter, X-Plane 11/12 FMS.
     QObject *exportDialog = m_window->findChild<QObject *>(QStringLiteral("exportAsDialog"));
     QVERIFY(exportDialog);
-    QCOMPARE(context("exporter")->property("formats").toStringList().value(0), QStringLiteral("X-Plane 11/12 FMS (*.fms)"));
+    QCOMPARE(context("exporter")->property("formats").toStringList().value(0),
+             QStringLiteral("X-Plane 11/12 FMS (*.fms)"));
     const QString fmsPath = folder.filePath(QStringLiteral("crossing.fms"));
     QVERIFY(QMetaObject::invokeMethod(exportDialog, "prepareFor", Q_ARG(QVariant, 1)));
     QVERIFY(QMetaObject::invokeMethod(exportDialog, "exportTo", Q_ARG(QVariant, fmsPath), Q_ARG(QVariant, 0)));
     QFile fms(fmsPath);
     QVERIFY(fms.open(QIODevice::ReadOnly | QIODevice::Text));
     const QStringList lines = QString::fromLatin1(fms.readAll()).split(u'\n', Qt::SkipEmptyParts);
-    for (const char *line : {"I", "1100 Version", "CYCLE 2401", "ADEP XRTA", "DEPRWY RW27", "SID ALDA1B", "ADES XRTB", "STAR FOXI1C", "NUMENR 7"})
+    for (const char *line : {"I", "1100 Version", "CYCLE 2401", "ADEP XRTA", "DEPRWY RW27", "SID ALDA1B", "ADES XRTB",
+                             "STAR FOXI1C", "NUMENR 7"})
         QVERIFY2(lines.contains(QLatin1String(line)), line);
     QVERIFY(lines.indexOf(QLatin1String("ADEP XRTA")) < lines.indexOf(QLatin1String("SID ALDA1B")));
     QVERIFY(lines.indexOf(QLatin1String("ADES XRTB")) < lines.indexOf(QLatin1String("STAR FOXI1C")));
@@ -556,13 +578,15 @@ void ProgramWindow::themeSwitchBothWays()
         for (int x = int(xrta.x()) - 20; x <= int(xrta.x()) + 20; ++x) {
             for (int y = int(xrta.y()) + 8; y <= int(xrta.y()) + 40; ++y) {
                 const double pixel = luminance(image.pixelColor(x, y));
-                contrast = qMax(contrast, (qMax(pixel, groundLuminance) + 0.05) / (qMin(pixel, groundLuminance) + 0.05));
+                contrast
+                    = qMax(contrast, (qMax(pixel, groundLuminance) + 0.05) / (qMin(pixel, groundLuminance) + 0.05));
             }
         }
         QVERIFY2(contrast >= 3.0, qPrintable(QString::number(contrast)));
         // The chart on the window's background with its texts: light on dark, dark on light.
         const QColor chartGround = image.pixelColor(chartArea.topLeft().toPoint() + QPoint(4, 4));
-        QVERIFY2(night ? chartGround.lightnessF() < 0.35 : chartGround.lightnessF() > 0.8, qPrintable(chartGround.name()));
+        QVERIFY2(night ? chartGround.lightnessF() < 0.35 : chartGround.lightnessF() > 0.8,
+                 qPrintable(chartGround.name()));
         int texts = 0;
         for (int x = qMax(0, int(chartArea.left())); x < qMin(image.width(), int(chartArea.right())); ++x) {
             for (int y = int(chartArea.bottom()) - 40; y < qMin(image.height(), int(chartArea.bottom())); ++y) {
@@ -592,9 +616,12 @@ void ProgramWindow::themeSwitchBothWays()
     }
     QCOMPARE(rings.size(), 3);
     QVERIFY2(QSet<QString>(rings.cbegin(), rings.cend()).size() == 3, qPrintable(rings.join(u' ')));
+}
 
-    // The information panel shows the airport; once the database is emptied, it says the airport
-    // no longer exists.
+// The information panel shows the airport; once the database is emptied, it says the airport
+// no longer exists.
+void ProgramWindow::pageWhenDatabaseCleared()
+{
     QObject *info = context("infoManager");
     QVERIFY(QMetaObject::invokeMethod(info, "showPointInfo", Q_ARG(QString, QStringLiteral("XRTB"))));
     QVERIFY(info->property("html").toString().contains(QLatin1String("Bellmont")));
@@ -631,7 +658,8 @@ void ProgramWindow::tableAtWindowSizes()
             // Rows only (the drag handle may sit beside them).
             if (!row->isVisible() || !row->property("planRow").isValid())
                 continue;
-            for (const char *cell : {"headingCell", "distanceCell", "altitudeCell", "speedCell", "timeCell", "fuelCell", "airwayCell"}) {
+            for (const char *cell :
+                 {"headingCell", "distanceCell", "altitudeCell", "speedCell", "timeCell", "fuelCell", "airwayCell"}) {
                 auto *field = row->findChild<QQuickItem *>(QLatin1String(cell));
                 QVERIFY2(field, cell);
                 if (!field->isVisible())
@@ -640,7 +668,8 @@ void ProgramWindow::tableAtWindowSizes()
                 for (QQuickItem *child : field->childItems()) {
                     if (child->inherits("QQuickText"))
                         QVERIFY2(child->x() + child->implicitWidth() <= field->width(),
-                                 qPrintable(name + QLatin1Char(' ') + QLatin1String(cell) + QLatin1Char(' ') + child->property("text").toString()));
+                                 qPrintable(name + QLatin1Char(' ') + QLatin1String(cell) + QLatin1Char(' ')
+                                            + child->property("text").toString()));
                 }
                 if (qstrcmp(cell, "fuelCell") == 0)
                     ++fuelShown;
@@ -649,7 +678,8 @@ void ProgramWindow::tableAtWindowSizes()
             auto *procedure = row->findChild<QQuickItem *>(QStringLiteral("procedureButton"));
             QVERIFY(procedure);
             if (procedure->isVisible())
-                QVERIFY2(procedure->mapToItem(row, QPointF(procedure->implicitWidth(), 0)).x() <= row->width(), qPrintable(name));
+                QVERIFY2(procedure->mapToItem(row, QPointF(procedure->implicitWidth(), 0)).x() <= row->width(),
+                         qPrintable(name));
         }
         QVERIFY2(fuelShown > 0, qPrintable(name));
         auto *toolBar = m_window->findChild<QQuickItem *>(QStringLiteral("toolBar"));
@@ -657,7 +687,9 @@ void ProgramWindow::tableAtWindowSizes()
         QQuickItem *last = nullptr;
         for (QQuickItem *item : toolBar->findChildren<QQuickItem *>()) {
             if (item->isVisible() && item->inherits("QQuickAbstractButton")
-                && (!last || item->mapToScene(QPointF(item->width(), 0)).x() > last->mapToScene(QPointF(last->width(), 0)).x()))
+                && (!last
+                    || item->mapToScene(QPointF(item->width(), 0)).x()
+                           > last->mapToScene(QPointF(last->width(), 0)).x()))
                 last = item;
         }
         QVERIFY(last);
@@ -685,18 +717,21 @@ void ProgramWindow::firstSaveOnFreshHome()
     QVERIFY(QMetaObject::invokeMethod(document, "niew"));
     QObject *plan = context("flightplan");
     bool added = false;
-    QMetaObject::invokeMethod(plan, "append", Q_RETURN_ARG(bool, added), Q_ARG(QString, QStringLiteral("XRTA")), Q_ARG(bool, true));
+    QMetaObject::invokeMethod(plan, "append", Q_RETURN_ARG(bool, added), Q_ARG(QString, QStringLiteral("XRTA")),
+                              Q_ARG(bool, true));
     QVERIFY(added && !document->property("saved").toBool() && !document->property("named").toBool());
     QObject *fileManager = m_window->findChild<QObject *>(QStringLiteral("fileManager"));
     QVERIFY(QMetaObject::invokeMethod(fileManager, "saveDoc"));
     QFileDialog *dialog = nullptr;
-    QTRY_VERIFY_WITH_TIMEOUT([&dialog] {
-        for (QWidget *widget : QApplication::topLevelWidgets()) {
-            if (auto *found = qobject_cast<QFileDialog *>(widget); found && found->isVisible())
-                dialog = found;
-        }
-        return dialog != nullptr;
-    }(), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        [&dialog] {
+            for (QWidget *widget : QApplication::topLevelWidgets()) {
+                if (auto *found = qobject_cast<QFileDialog *>(widget); found && found->isVisible())
+                    dialog = found;
+            }
+            return dialog != nullptr;
+        }(),
+        5000);
     QVERIFY(QFileInfo(documents).isDir());
     QCOMPARE(QDir(dialog->directory()).canonicalPath(), QDir(documents).canonicalPath());
     QCOMPARE(dialog->acceptMode(), QFileDialog::AcceptSave);
@@ -715,19 +750,21 @@ void ProgramWindow::firstSaveOnFreshHome()
     dialog->setDirectory(documents);
     QCoreApplication::processEvents();
     QCOMPARE(name->text(), QStringLiteral("first flight"));
-    dialog->grab().save(QDir(qEnvironmentVariable("WAYLORE_SCREENSHOT_DIR", QDir::tempPath())).filePath(QStringLiteral("program-first-save.png")));
+    dialog->grab().save(QDir(qEnvironmentVariable("WAYLORE_SCREENSHOT_DIR", QDir::tempPath()))
+                            .filePath(QStringLiteral("program-first-save.png")));
     QTest::mouseClick(accept, Qt::LeftButton);
     QTRY_VERIFY(!dialog->isVisible());
     const QString saved = QDir(documents).filePath(QStringLiteral("first flight.fpxml"));
-    QTRY_VERIFY2(QFileInfo::exists(saved), qPrintable(QDir(documents).entryList(QDir::Files).join(u',') + QLatin1Char('|') + document->property("name").toString()));
+    QTRY_VERIFY2(QFileInfo::exists(saved), qPrintable(QDir(documents).entryList(QDir::Files).join(u',')
+                                                      + QLatin1Char('|') + document->property("name").toString()));
     QVERIFY(document->property("saved").toBool());
     QCOMPARE(document->property("name").toString(), QStringLiteral("first flight.fpxml"));
     // The next dialogs start where this one ended (the store is written a moment later).
-    QTRY_COMPARE(QDir(QSettings().value(QStringLiteral("document/lastFolder")).toString()).canonicalPath(), QDir(documents).canonicalPath());
+    QTRY_COMPARE(QDir(QSettings().value(QStringLiteral("document/lastFolder")).toString()).canonicalPath(),
+                 QDir(documents).canonicalPath());
     QObject *error = fileManager->property("saveErrorDialog").value<QObject *>();
     QVERIFY(error && !error->property("visible").toBool());
 }
-
 
 // A long page in the information panel scrolls under the wheel and by its bar while the point
 // panel above it is open, at the smallest window and at a large one.
@@ -751,7 +788,8 @@ void ProgramWindow::informationScrolls()
         bar->setProperty("position", 0.0);
         QTest::qWait(50);
         const QPointF middle = text->parentItem()->mapToScene(QPointF(40, 40));
-        QWheelEvent wheel(middle, m_window->mapToGlobal(middle), QPoint(), QPoint(0, -240), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QWheelEvent wheel(middle, m_window->mapToGlobal(middle), QPoint(), QPoint(0, -240), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
         // The view reads the turn's speed from the time since the last one.
         wheel.setTimestamp(++m_wheelTurns * 1000);
         QCoreApplication::sendEvent(m_window, &wheel);

@@ -62,7 +62,10 @@ class TestSupport : public QObject
 
 public:
     TestSupport(QQmlContext *context, const QHash<QString, QObject *> &natives, Database *database, QObject *parent)
-        : QObject(parent), m_context(context), m_natives(natives), m_database(database)
+        : QObject(parent)
+        , m_context(context)
+        , m_natives(natives)
+        , m_database(database)
     {
     }
 
@@ -218,10 +221,7 @@ public slots:
         }
     }
 
-    void cleanupTestCase()
-    {
-        qInstallMessageHandler(g_previousHandler);
-    }
+    void cleanupTestCase() { qInstallMessageHandler(g_previousHandler); }
 
 public:
     // The background map takes a cached provider description at once and asks the repository
@@ -238,10 +238,10 @@ public:
             }
         });
         const QString folder = QStandardPaths::writableLocation(QStandardPaths::CacheLocation)
-            + QStringLiteral("/map/background/providers");
+                               + QStringLiteral("/map/background/providers");
         QDir().mkpath(folder);
         const QByteArray description = "{\"url\": \"http://127.0.0.1:" + QByteArray::number(m_tiles.serverPort())
-            + "/%z/%x/%y.png\", \"format\": \"png\"}";
+                                       + "/%z/%x/%y.png\", \"format\": \"png\"}";
         for (const char *type : {"street", "satellite", "cycle", "transit", "night-transit", "terrain", "hiking"}) {
             QFile file(folder + u'/' + QLatin1String(type) + QStringLiteral(".json"));
             if (file.open(QIODevice::WriteOnly))

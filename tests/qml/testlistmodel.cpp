@@ -1,6 +1,7 @@
 #include "testlistmodel.h"
 
-TestListModel::TestListModel(const QVariantList &rows, QObject *parent) : QAbstractListModel(parent)
+TestListModel::TestListModel(const QVariantList &rows, QObject *parent)
+    : QAbstractListModel(parent)
 {
     for (const QVariant &row : rows) {
         m_rows.append(row.toMap());

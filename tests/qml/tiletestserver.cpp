@@ -1,9 +1,9 @@
 #include "tiletestserver.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
-#include <QCoreApplication>
 #include <QImage>
 #include <QQmlEngine>
 #include <QStandardPaths>

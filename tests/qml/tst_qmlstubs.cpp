@@ -30,6 +30,7 @@ private slots:
 
 void TestQmlStubs::matchesRealClass_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("file");
     QTest::addColumn<const QMetaObject *>("real");
     QTest::newRow("database") << "StubDatabase.qml" << &Database::staticMetaObject;
@@ -42,6 +43,7 @@ void TestQmlStubs::matchesRealClass_data()
     QTest::newRow("generator") << "StubGenerator.qml" << &Generator::staticMetaObject;
     QTest::newRow("map model") << "StubPointMapModel.qml" << &MapProxyModel::staticMetaObject;
     QTest::newRow("procedureManager") << "StubProcedureManager.qml" << &ProcedureManager::staticMetaObject;
+    // clang-format on
 }
 
 void TestQmlStubs::matchesRealClass()

@@ -29,6 +29,7 @@ private slots:
 
 void TestResources::interfacePaths_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("path");
     // Handed out by the point model (role_icon), the flight-plan model (role_altitude_icon)
     // and named by the entry function and the window.
@@ -42,6 +43,7 @@ void TestResources::interfacePaths_data()
         ":/fa/ttf/fa-solid-900.ttf", ":/fa/solid/bars.svg", ":/fa/regular/compass.svg", ":/fa/brands/youtube.svg"};
     for (const QString &path : paths)
         QTest::newRow(qPrintable(path)) << path;
+    // clang-format on
 }
 
 void TestResources::interfacePaths()

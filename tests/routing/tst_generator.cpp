@@ -247,6 +247,7 @@ void TestGenerator::initFromPlan()
 
 void TestGenerator::generateAndActivate_data()
 {
+    // clang-format off
     QTest::addColumn<int>("output");
     QTest::addColumn<int>("input");
     QTest::addColumn<QString>("codes");
@@ -256,6 +257,7 @@ void TestGenerator::generateAndActivate_data()
     QTest::newRow("SID exit F1, STAR entry F7") << 1 << 1 << "AAAA F1 F2 F3 F4 F5 F6 F7 BBBB"
                                                 << "- J1 J1 J1 J2 J2 J2 - -";
     QTest::newRow("STAR entry F6") << -1 << 0 << "AAAA F0 F1 F2 F3 F4 F5 F6 BBBB" << "- J1 J1 J1 J1 J2 J2 - -";
+    // clang-format on
 }
 
 void TestGenerator::generateAndActivate()
@@ -320,7 +322,8 @@ void TestGenerator::activationRefusedAfterDatabaseChange()
     m_db->beginModifying();
     m_db->endModifying();
     QVERIFY(!m_generator->activateFlightplan());
-    QCOMPARE(m_generator->getMessage(), QStringLiteral("Navigation database changed. Please generate the route again."));
+    QCOMPARE(m_generator->getMessage(),
+             QStringLiteral("Navigation database changed. Please generate the route again."));
     QCOMPARE(planCodes(), QStringList({"AAAA", "BBBB"}));
 
     // Generated again, the route goes in.
@@ -339,6 +342,7 @@ void TestGenerator::activationWithoutRoute()
 
 void TestGenerator::parallelAirways_data()
 {
+    // clang-format off
     QTest::addColumn<int>("option");
     QTest::addColumn<QString>("airways");
     // Airway (type: 1 LOW, 2 HIGH) of the legs from CCCC, P1, P2 and P3.
@@ -348,6 +352,7 @@ void TestGenerator::parallelAirways_data()
     QTest::newRow("no preference") << 2 << "-:0 M729:1 UN873:1 -:0";
     // Airways ignored: direct legs, even where they run along an airway.
     QTest::newRow("ignore airways") << 3 << "-:0 -:0 -:0 -:0";
+    // clang-format on
 }
 
 // The plan names the airway the search flew, in the plan, its document and the plan read back.

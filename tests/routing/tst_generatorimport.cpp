@@ -95,8 +95,9 @@ bool TestGeneratorImport::import()
     Settings::setBool(QStringLiteral("database/userFix"), false);
     XpLoader loader(m_db.get());
     QStringList texts;
-    connect(&loader, &XpLoader::progress, this, [&texts](const QString &text) { texts.append(text); },
-            Qt::QueuedConnection);
+    connect(
+        &loader, &XpLoader::progress, this, [&texts](const QString &text) { texts.append(text); },
+        Qt::QueuedConnection);
     QEventLoop loop;
     connect(&loader, &XpLoader::done, &loop, &QEventLoop::quit, Qt::QueuedConnection);
     QTimer::singleShot(30000, &loop, &QEventLoop::quit);
@@ -170,6 +171,7 @@ void TestGeneratorImport::exitsAndEntries()
 
 void TestGeneratorImport::routes_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("arrival");
     QTest::addColumn<int>("option");
     QTest::addColumn<bool>("radio");
@@ -190,6 +192,7 @@ void TestGeneratorImport::routes_data()
     QTest::newRow("radio aids") << "XRTB" << 0 << true << -1 << -1 << "XRTA XRA XRB XRC XRN XRTB";
     QTest::newRow("airport without procedures") << "XRTC" << 1 << false << -1 << -1
                                                 << "XRTA BERIM>V10 LOWAA XRTC";
+    // clang-format on
 }
 
 void TestGeneratorImport::routes()
@@ -213,8 +216,8 @@ void TestGeneratorImport::routes()
     QVERIFY(generate());
     QCOMPARE(m_generator->getMessage(), QStringLiteral("Routing done!"));
     QVERIFY(m_generator->getStatus());
-    const double direct = Database::findAirport(QStringLiteral("XRTA"), false)
-                              ->distanceTo(Database::findAirport(arrival, false));
+    const double direct
+        = Database::findAirport(QStringLiteral("XRTA"), false)->distanceTo(Database::findAirport(arrival, false));
     QVERIFY(m_generator->distance() >= direct);
     QVERIFY2(m_generator->distance() < 1.25 * direct, qPrintable(QString::number(m_generator->distance())));
 
@@ -237,7 +240,8 @@ void TestGeneratorImport::reimportBeforeActivation()
 
     QVERIFY(import());
     QVERIFY(!m_generator->activateFlightplan());
-    QCOMPARE(m_generator->getMessage(), QStringLiteral("Navigation database changed. Please generate the route again."));
+    QCOMPARE(m_generator->getMessage(),
+             QStringLiteral("Navigation database changed. Please generate the route again."));
     QCOMPARE(m_plan->waypoints().size(), 2);
 
     // The plan's ends are the new airports; generated again, the route goes in.

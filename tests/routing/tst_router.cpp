@@ -10,8 +10,8 @@
 
 #include <QElapsedTimer>
 #include <QRandomGenerator>
-#include <QSignalSpy>
 #include <QSemaphore>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <atomic>
@@ -149,6 +149,7 @@ void TestRouter::cleanupTestCase()
 
 void TestRouter::directions_data()
 {
+    // clang-format off
     QTest::addColumn<int>("direction");
     QTest::addColumn<QString>("forward");
     QTest::addColumn<QString>("backward");
@@ -156,6 +157,7 @@ void TestRouter::directions_data()
     QTest::newRow("both ways") << 0 << "A B C" << "C B A";
     QTest::newRow("forward only") << 1 << "A B C" << "C D A";
     QTest::newRow("backward only") << -1 << "A D C" << "C B A";
+    // clang-format on
 }
 
 void TestRouter::directions()
@@ -178,6 +180,7 @@ void TestRouter::directions()
 
 void TestRouter::airwayOptions_data()
 {
+    // clang-format off
     QTest::addColumn<int>("option");
     QTest::addColumn<QString>("route");
     // LOW straight (600 NM, 240 of them in cruise), HIGH with an 8 % detour, M an en-route
@@ -186,6 +189,7 @@ void TestRouter::airwayOptions_data()
     QTest::newRow("only LOW") << 1 << "X L1 L2 Y";
     QTest::newRow("no preference") << 2 << "X L1 L2 Y";
     QTest::newRow("ignore airways") << 3 << "X L1 M L2 Y";
+    // clang-format on
 }
 
 void TestRouter::airwayOptions()
@@ -209,10 +213,12 @@ void TestRouter::airwayOptions()
 
 void TestRouter::highGapBridgedByLow_data()
 {
+    // clang-format off
     QTest::addColumn<int>("option");
     QTest::addColumn<QString>("route");
     QTest::newRow("prefer HIGH: LOW across the gap") << 0 << "X A B C D Y";
     QTest::newRow("no preference") << 2 << "X A B C D Y";
+    // clang-format on
 }
 
 void TestRouter::highGapBridgedByLow()
@@ -234,6 +240,7 @@ void TestRouter::highGapBridgedByLow()
 
 void TestRouter::joins_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("output");
     QTest::addColumn<QString>("input");
     QTest::addColumn<QString>("route");
@@ -242,6 +249,7 @@ void TestRouter::joins_data()
     QTest::newRow("STAR entry on the airway") << "" << "F2" << "AAAA F0 F1 F2 BBBB";
     QTest::newRow("exit off the network, joined") << "S" << "" << "AAAA S F0 F1 F2 F3 BBBB";
     QTest::newRow("both") << "F1" << "F2" << "AAAA F1 F2 BBBB";
+    // clang-format on
 }
 
 void TestRouter::joins()
@@ -266,6 +274,7 @@ void TestRouter::joins()
 
 void TestRouter::radioNavigation_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("from");
     QTest::addColumn<QString>("to");
     QTest::addColumn<QString>("route");
@@ -273,6 +282,7 @@ void TestRouter::radioNavigation_data()
     QTest::newRow("VOR chain") << "V1" << "V3" << "V1 V2 V3";
     QTest::newRow("NDB to NDB too far") << "N1" << "N3" << "no path";
     QTest::newRow("VOR over an NDB") << "N1" << "V4" << "N1 N2 V4";
+    // clang-format on
 }
 
 void TestRouter::radioNavigation()
@@ -311,6 +321,7 @@ void TestRouter::noPath()
 
 void TestRouter::unlinkedParts_data()
 {
+    // clang-format off
     QTest::addColumn<bool>("radioNav");
     QTest::addColumn<int>("option");
     QTest::addColumn<QString>("from");
@@ -338,6 +349,7 @@ void TestRouter::unlinkedParts_data()
     QTest::newRow("direct to an en-route arrival") << false << 3 << "F"
                                                    << "G" << none << "I"
                                                    << "F G";
+    // clang-format on
 }
 
 // Two airway networks over the equator 37 degrees apart, joined by one HIGH airway; an island
@@ -445,6 +457,7 @@ void TestRouter::progressReachesHundred()
 
 void TestRouter::neverLongerThanDijkstra_data()
 {
+    // clang-format off
     QTest::addColumn<bool>("radioNav");
     QTest::addColumn<int>("option");
     QTest::newRow("prefer HIGH") << false << 0;
@@ -452,6 +465,7 @@ void TestRouter::neverLongerThanDijkstra_data()
     QTest::newRow("no preference") << false << 2;
     QTest::newRow("ignore airways") << false << 3;
     QTest::newRow("radio") << true << 0;
+    // clang-format on
 }
 
 // A plain Dijkstra over the same costs, with the legs enumerated by brute force rather than
@@ -499,9 +513,8 @@ void TestRouter::neverLongerThanDijkstra()
     const auto &nodes = graph->nodes;
     auto distance = [&](int a, int b) { return AStar::distanceNm(nodes.at(a).coordinate, nodes.at(b).coordinate); };
     const bool direct = radioNav || option == AStar::IgnoreAirways;
-    auto member = [&](int n) {
-        return radioNav ? AStar::isRadioAid(nodes.at(n).type) : AStar::isEnroutePoint(nodes.at(n));
-    };
+    auto member
+        = [&](int n) { return radioNav ? AStar::isRadioAid(nodes.at(n).type) : AStar::isEnroutePoint(nodes.at(n)); };
 
     AStar astar;
     int found = 0;
@@ -548,9 +561,9 @@ void TestRouter::neverLongerThanDijkstra()
                 for (int v = 0; v < count; ++v) {
                     if (v == u || !member(v))
                         continue;
-                    const double limit = radioNav ? AStar::receptionRange(nodes.at(u).type)
-                                                        + AStar::receptionRange(nodes.at(v).type)
-                                                  : AStar::DirectLegNm;
+                    const double limit
+                        = radioNav ? AStar::receptionRange(nodes.at(u).type) + AStar::receptionRange(nodes.at(v).type)
+                                   : AStar::DirectLegNm;
                     const double d = distance(u, v);
                     if (d <= limit)
                         relax(v, d);
@@ -560,9 +573,9 @@ void TestRouter::neverLongerThanDijkstra()
                     const int v = e.next(u);
                     if (v < 0 || v == u)
                         continue;
-                    const bool cruise = std::min({distance(u, from), distance(v, from), distance(u, to),
-                                                  distance(v, to)})
-                                        > AStar::TerminalZoneNm;
+                    const bool cruise
+                        = std::min({distance(u, from), distance(v, from), distance(u, to), distance(v, to)})
+                          > AStar::TerminalZoneNm;
                     const double factor = AStar::airwayFactor(option, e.kind, cruise);
                     if (factor > 0)
                         relax(v, distance(u, v) * factor);
@@ -581,8 +594,9 @@ void TestRouter::neverLongerThanDijkstra()
         }
         QCOMPARE(result, AStar::Found);
         ++found;
-        QVERIFY2(qAbs(astar.cost() - best[to]) <= 1e-6 * best[to],
-                 qPrintable(QStringLiteral("%1 -> %2: %3 against %4").arg(from).arg(to).arg(astar.cost()).arg(best[to])));
+        QVERIFY2(
+            qAbs(astar.cost() - best[to]) <= 1e-6 * best[to],
+            qPrintable(QStringLiteral("%1 -> %2: %3 against %4").arg(from).arg(to).arg(astar.cost()).arg(best[to])));
         QCOMPARE(astar.path().first(), from);
         QCOMPARE(astar.path().last(), to);
         QVERIFY(astar.distance() <= astar.cost() + 1e-9);
@@ -599,9 +613,9 @@ void TestRouter::fillGrid(int side)
     QList<Point *> points;
     for (int r = 0; r < side; ++r) {
         for (int c = 0; c < side; ++c) {
-            auto *point = new Point(Point::FIX, QGeoCoordinate(40.0 + r * 0.1, c * 0.1), QStringLiteral("G%1X%2").arg(r).arg(c),
-                                    QStringLiteral("ENRT"), QStringLiteral("K1"), QString(), 0, 0.0f,
-                                    QStringLiteral("C   "));
+            auto *point
+                = new Point(Point::FIX, QGeoCoordinate(40.0 + r * 0.1, c * 0.1), QStringLiteral("G%1X%2").arg(r).arg(c),
+                            QStringLiteral("ENRT"), QStringLiteral("K1"), QString(), 0, 0.0f, QStringLiteral("C   "));
             m_db->addPoint(point);
             points.append(point);
         }
@@ -625,6 +639,7 @@ void TestRouter::fillGrid(int side)
 
 void TestRouter::routerMessages_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("from");
     QTest::addColumn<QString>("to");
     QTest::addColumn<QString>("message");
@@ -635,6 +650,7 @@ void TestRouter::routerMessages_data()
     QTest::newRow("found") << "K1/ENRT/G0X0" << "K1/ENRT/G2X2" << "Routing done!";
     QTest::newRow("isolated arrival")
         << "K1/ENRT/G0X0" << "ZZ/ENRT/ALONE" << "No path found between departure and arrival";
+    // clang-format on
 }
 
 void TestRouter::routerMessages()
@@ -694,13 +710,17 @@ void TestRouter::routerStopsWithinMilliseconds()
     std::atomic<qint64> stoppedAt{-1};
     std::atomic<qint64> endedAt{-1};
     // Stops from inside the search, at its first progress report, so that it is surely running.
-    connect(&router, &Router::progress, &router, [&](int) {
-        if (stoppedAt.load() < 0) {
-            stoppedAt = clock.nsecsElapsed();
-            router.stop();
-        }
-    }, Qt::DirectConnection);
-    connect(&router, &QThread::finished, &router, [&] { endedAt = clock.nsecsElapsed(); }, Qt::DirectConnection);
+    connect(
+        &router, &Router::progress, &router,
+        [&](int) {
+            if (stoppedAt.load() < 0) {
+                stoppedAt = clock.nsecsElapsed();
+                router.stop();
+            }
+        },
+        Qt::DirectConnection);
+    connect(
+        &router, &QThread::finished, &router, [&] { endedAt = clock.nsecsElapsed(); }, Qt::DirectConnection);
     router.setEndpoints(QStringLiteral("K1/ENRT/G0X0"), QStringLiteral("K1/ENRT/G119X119"));
     clock.start();
     router.start();
@@ -728,12 +748,15 @@ void TestRouter::routerRefusesRouteOfOlderGeneration()
     QSignalSpy done(&router, &Router::done);
     std::atomic<bool> changed{false};
     // A modification step while the search runs, as an import thread would make.
-    connect(&router, &Router::progress, &router, [&](int) {
-        if (!changed.exchange(true)) {
-            m_db->beginModifying();
-            m_db->endModifying();
-        }
-    }, Qt::DirectConnection);
+    connect(
+        &router, &Router::progress, &router,
+        [&](int) {
+            if (!changed.exchange(true)) {
+                m_db->beginModifying();
+                m_db->endModifying();
+            }
+        },
+        Qt::DirectConnection);
     router.setEndpoints(QStringLiteral("K1/ENRT/G0X0"), QStringLiteral("K1/ENRT/G9X9"));
     router.start();
     QVERIFY(done.wait(10000));
@@ -766,13 +789,16 @@ void TestRouter::routerDestroyedWhileSearching()
     QSemaphore running;
     QSemaphore destroying;
     std::atomic<int> lastPercent{-1};
-    connect(router.get(), &Router::progress, router.get(), [&](int percent) {
-        if (lastPercent.exchange(percent) < 0) {
-            running.release();
-            destroying.acquire();
-            QThread::msleep(100);
-        }
-    }, Qt::DirectConnection);
+    connect(
+        router.get(), &Router::progress, router.get(),
+        [&](int percent) {
+            if (lastPercent.exchange(percent) < 0) {
+                running.release();
+                destroying.acquire();
+                QThread::msleep(100);
+            }
+        },
+        Qt::DirectConnection);
     router->setEndpoints(QStringLiteral("K1/ENRT/G0X0"), QStringLiteral("K1/ENRT/G119X119"));
     router->start();
     QVERIFY(running.tryAcquire(1, 10000));

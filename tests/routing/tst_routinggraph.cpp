@@ -20,8 +20,8 @@ namespace {
 
 Point *fix(const QString &code, double lat, double lon, int type = Point::FIX)
 {
-    return new Point(type, QGeoCoordinate(lat, lon), code, QStringLiteral("ENRT"), QStringLiteral("K1"), code, 0,
-                     0.0f, QStringLiteral("C   "));
+    return new Point(type, QGeoCoordinate(lat, lon), code, QStringLiteral("ENRT"), QStringLiteral("K1"), code, 0, 0.0f,
+                     QStringLiteral("C   "));
 }
 
 Graph::Node node(const QString &uid, double lat, double lon)
@@ -92,6 +92,7 @@ void TestRoutingGraph::fillChain(int count)
 
 void TestRoutingGraph::edgeNext_data()
 {
+    // clang-format off
     QTest::addColumn<int>("direction");
     QTest::addColumn<int>("fromFrom");
     QTest::addColumn<int>("fromTo");
@@ -99,6 +100,7 @@ void TestRoutingGraph::edgeNext_data()
     QTest::newRow("both ways") << 0 << 7 << 3 << -1;
     QTest::newRow("forward") << 1 << 7 << -1 << -1;
     QTest::newRow("backward") << -1 << -1 << 3 << -1;
+    // clang-format on
 }
 
 void TestRoutingGraph::edgeNext()
@@ -115,6 +117,7 @@ void TestRoutingGraph::edgeNext()
 
 void TestRoutingGraph::cellOf_data()
 {
+    // clang-format off
     QTest::addColumn<double>("lat");
     QTest::addColumn<double>("lon");
     QTest::addColumn<int>("cell");
@@ -124,6 +127,7 @@ void TestRoutingGraph::cellOf_data()
     QTest::newRow("west of Greenwich") << 51.48 << -0.01 << 141 * 360 + 179;
     QTest::newRow("north pole, date line") << 90.0 << 180.0 << 179 * 360 + 359;
     QTest::newRow("invalid") << qQNaN() << 0.0 << -1;
+    // clang-format on
 }
 
 void TestRoutingGraph::cellOf()
@@ -137,10 +141,15 @@ void TestRoutingGraph::cellOf()
 void TestRoutingGraph::indexes()
 {
     Graph graph;
-    graph.nodes = {node(QStringLiteral("A"), 50.5, 8.5), node(QStringLiteral("B"), 50.7, 8.9),
-                   node(QStringLiteral("C"), -33.9, 151.2), {QStringLiteral("D"), QGeoCoordinate(), 0, false}};
-    graph.edges = {{0, 1, Segment::HIGH, 0}, {1, 2, Segment::LOW, 1}, {2, 2, Segment::DRCT, 0},
-                   {0, 9, Segment::HIGH, 0}, {2, 0, Segment::TRACK, -1}};
+    graph.nodes = {node(QStringLiteral("A"), 50.5, 8.5),
+                   node(QStringLiteral("B"), 50.7, 8.9),
+                   node(QStringLiteral("C"), -33.9, 151.2),
+                   {QStringLiteral("D"), QGeoCoordinate(), 0, false}};
+    graph.edges = {{0, 1, Segment::HIGH, 0},
+                   {1, 2, Segment::LOW, 1},
+                   {2, 2, Segment::DRCT, 0},
+                   {0, 9, Segment::HIGH, 0},
+                   {2, 0, Segment::TRACK, -1}};
     QVERIFY(Routing::buildGraphIndexes(graph));
 
     QCOMPARE(graph.nodeOf(QStringLiteral("C")), 2);
@@ -199,6 +208,7 @@ void TestRoutingGraph::indexCancellation()
 
 void TestRoutingGraph::directNetworks_data()
 {
+    // clang-format off
     QTest::addColumn<int>("typeA");
     QTest::addColumn<QGeoCoordinate>("a");
     QTest::addColumn<int>("typeB");
@@ -239,6 +249,7 @@ void TestRoutingGraph::directNetworks_data()
         << vor << QGeoCoordinate(0, 179.5) << vor << QGeoCoordinate(0, -178.0) << radio << true;
     QTest::newRow("VORs 204 NM across the date line")
         << vor << QGeoCoordinate(0, 179.5) << vor << QGeoCoordinate(0, -177.1) << radio << false;
+    // clang-format on
 }
 
 // Two points, with a third point 3 degrees east of the second that links nothing new: the
@@ -254,8 +265,8 @@ void TestRoutingGraph::directNetworks()
 
     Graph graph;
     graph.nodes = {{QStringLiteral("A"), a, typeA, typeA == Point::FIX},
-                    {QStringLiteral("B"), b, typeB, typeB == Point::FIX},
-                     {QStringLiteral("C"), QGeoCoordinate(b.latitude(), b.longitude() + 3.0), Point::VOR, false}};
+                   {QStringLiteral("B"), b, typeB, typeB == Point::FIX},
+                   {QStringLiteral("C"), QGeoCoordinate(b.latitude(), b.longitude() + 3.0), Point::VOR, false}};
     QVERIFY(Routing::buildGraphIndexes(graph));
     const std::vector<int> &part = graph.components[network];
     QVERIFY(part.at(0) >= 0);

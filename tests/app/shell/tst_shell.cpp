@@ -118,7 +118,7 @@ private slots:
     void quitDuringImportWaits();
 
 private:
-    template<typename T = QObject>
+    template <typename T = QObject>
     T *published(const QString &name) const
     {
         return qobject_cast<T *>(m_shell->engine()->rootContext()->contextProperty(name).value<QObject *>());
@@ -139,19 +139,22 @@ void TestShell::initTestCase()
 // All 33 exist once the shell has started, each of its class; "theme" too, before any document.
 void TestShell::contextProperties()
 {
-    const QVariant screenshotMode = m_shell->engine()->rootContext()->contextProperty(QStringLiteral("screenshot_mode"));
+    const QVariant screenshotMode
+        = m_shell->engine()->rootContext()->contextProperty(QStringLiteral("screenshot_mode"));
     QCOMPARE(screenshotMode.typeId(), QMetaType::Bool);
     QCOMPARE(screenshotMode.toBool(), false);
-    const QStringList published = QStringLiteral(
-        "ga:GAnalytics constants:Constants settings:Settings translationManager:TranslationManager unit:Unit "
-        "generator:Generator database:Database exporter:Exporter xploader:XpLoader netloader:NetLoader "
-        "tracks:Tracks ism:ItemSelectionModel infoManager:InfoManager airplanes:AirplaneListModel "
-        "printManager:PrintManager procedureManager:ProcedureManager themeManager:ThemeManager "
-        "flightplan:Flightplan document:Document xpconnect:XpConnect pointModel:QAbstractListModel "
-        "pointListModel:ListProxyModel airportListModel:ListProxyModel segmentMapModel:MapProxyModel "
-        "boundaryMapModel:MapProxyModel pointMapModel:MapProxyModel runwayMapModel:MapProxyModel "
-        "taxiwayMapModel:MapProxyModel paintlightMapModel:MapProxyModel taxinameMapModel:MapProxyModel "
-        "startupMapModel:MapProxyModel theme:Theme").split(QLatin1Char(' '));
+    const QStringList published
+        = QStringLiteral(
+              "ga:GAnalytics constants:Constants settings:Settings translationManager:TranslationManager unit:Unit "
+              "generator:Generator database:Database exporter:Exporter xploader:XpLoader netloader:NetLoader "
+              "tracks:Tracks ism:ItemSelectionModel infoManager:InfoManager airplanes:AirplaneListModel "
+              "printManager:PrintManager procedureManager:ProcedureManager themeManager:ThemeManager "
+              "flightplan:Flightplan document:Document xpconnect:XpConnect pointModel:QAbstractListModel "
+              "pointListModel:ListProxyModel airportListModel:ListProxyModel segmentMapModel:MapProxyModel "
+              "boundaryMapModel:MapProxyModel pointMapModel:MapProxyModel runwayMapModel:MapProxyModel "
+              "taxiwayMapModel:MapProxyModel paintlightMapModel:MapProxyModel taxinameMapModel:MapProxyModel "
+              "startupMapModel:MapProxyModel theme:Theme")
+              .split(QLatin1Char(' '));
     QCOMPARE(published.size(), 32);
     for (const QString &entry : published) {
         const QString name = entry.section(QLatin1Char(':'), 0, 0);
@@ -163,13 +166,18 @@ void TestShell::contextProperties()
 // Each type under its own URI, version 1.0, for its enumerations; none can be created.
 void TestShell::registeredTypes()
 {
-    const QStringList values = QStringLiteral("Exporter.IcaoRoute=2 BaseItem.UID=131071 Point.COORD=28 Procedure.APPCH=3 "
-                                              "Segment.TRACK=20 Taxiname.TwoWay=1 Waypoint.Altitude=10551295").split(QLatin1Char(' '));
+    const QStringList values
+        = QStringLiteral("Exporter.IcaoRoute=2 BaseItem.UID=131071 Point.COORD=28 Procedure.APPCH=3 "
+                         "Segment.TRACK=20 Taxiname.TwoWay=1 Waypoint.Altitude=10551295")
+              .split(QLatin1Char(' '));
     for (const QString &entry : values) {
         const QString element = entry.section(QLatin1Char('.'), 0, 0);
         const QString import = QStringLiteral("import QtQml\nimport Corvel.%1 1.0\n").arg(element);
         QQmlComponent reader(m_shell->engine());
-        reader.setData((import + QStringLiteral("QtObject { property int value: %1 }").arg(entry.section(QLatin1Char('='), 0, 0))).toUtf8(), QUrl());
+        reader.setData(
+            (import + QStringLiteral("QtObject { property int value: %1 }").arg(entry.section(QLatin1Char('='), 0, 0)))
+                .toUtf8(),
+            QUrl());
         std::unique_ptr<QObject> object(reader.create());
         QVERIFY2(object, qPrintable(reader.errorString()));
         QCOMPARE(object->property("value").toInt(), entry.section(QLatin1Char('='), 1).toInt());
@@ -221,7 +229,8 @@ void TestShell::connections()
 void TestShell::rootDocument()
 {
     QList<QQmlError> warnings;
-    connect(m_shell->engine(), &QQmlEngine::warnings, this, [&warnings](const QList<QQmlError> &list) { warnings += list; });
+    connect(m_shell->engine(), &QQmlEngine::warnings, this,
+            [&warnings](const QList<QQmlError> &list) { warnings += list; });
     QVERIFY(!m_shell->loadInterface(QUrl::fromLocalFile(m_dir.filePath(QStringLiteral("Missing.qml")))));
     QCOMPARE(warnings.size(), 1);
     const QString path = m_dir.filePath(QStringLiteral("Root.qml"));
@@ -262,16 +271,18 @@ void TestShell::tileCaches()
 void TestShell::startsTwiceWithOneClientId()
 {
     QTemporaryDir home;
-    const QRegularExpression clientLine(QStringLiteral("^\\d\\d:\\d\\d:\\d\\d Info: Analytics client ID \"(\\{[0-9a-f]{8}-"
-                                                       "[0-9a-f]{4}-[0-9a-f]{4}-[0-9a-f]{4}-[0-9a-f]{12}\\})\"$"),
-                                        QRegularExpression::MultilineOption);
+    const QRegularExpression clientLine(
+        QStringLiteral("^\\d\\d:\\d\\d:\\d\\d Info: Analytics client ID \"(\\{[0-9a-f]{8}-"
+                       "[0-9a-f]{4}-[0-9a-f]{4}-[0-9a-f]{4}-[0-9a-f]{12}\\})\"$"),
+        QRegularExpression::MultilineOption);
     QStringList ids;
     for (int run = 0; run < 2; ++run) {
         const ProgramRun program = runOnce(home.path());
         const QByteArray &errors = program.errors;
         QVERIFY2(program.clean, errors.constData());
         const QString log = QString::fromUtf8(fileBytes(QString::fromLocal8Bit(program.output.trimmed())));
-        QVERIFY2(log.contains(QRegularExpression(QStringLiteral("^\\d\\d:\\d\\d:\\d\\d Info: \"Waylore\" \"4\\.10\\.0\"\n"))),
+        QVERIFY2(log.contains(
+                     QRegularExpression(QStringLiteral("^\\d\\d:\\d\\d:\\d\\d Info: \"Waylore\" \"4\\.10\\.0\"\n"))),
                  qPrintable(log.left(80)));
         for (const char *early : {"Running from", "Log file opened in", "Logged after the shell"}) {
             QVERIFY2(errors.contains(early) && !log.contains(QLatin1String(early)), early);
@@ -306,15 +317,16 @@ void TestShell::quitWhileReadingAhead()
     Database::setCycle(QStringLiteral("2403"));
     for (int i = 0; i < 100000; ++i)
         database->addPoint(new Point(Point::FIX, QGeoCoordinate(40.0 + (i % 200) * 0.1, (i / 200) * 0.1),
-                                     QStringLiteral("X%1").arg(i), QStringLiteral("ENRT"), QStringLiteral("ED"), QString(), 0,
-                                     0.0f, QString()));
+                                     QStringLiteral("X%1").arg(i), QStringLiteral("ENRT"), QStringLiteral("ED"),
+                                     QString(), 0, 0.0f, QString()));
     database->endModifying();
     QVERIFY(database->save());
     database->clear();
     const QByteArray stored = fileBytes(database->filePath());
 
     QTemporaryDir home;
-    const QString copy = home.path() + QStringLiteral("/.qttest/share/Corvel/Waylore/") + QFileInfo(database->filePath()).fileName();
+    const QString copy
+        = home.path() + QStringLiteral("/.qttest/share/Corvel/Waylore/") + QFileInfo(database->filePath()).fileName();
     QVERIFY(writeFile(copy, stored));
     const ProgramRun program = runOnce(home.path());
     QVERIFY2(program.clean, program.errors.constData());
@@ -343,11 +355,15 @@ void TestShell::quitDuringImportWaits()
     auto *loader = published<XpLoader>(QStringLiteral("xploader"));
     QAtomicInt readingFixes = 0;
     QAtomicInt ended = 0;
-    connect(loader, &XpLoader::progress, loader, [&](const QString &text) {
-        if (text.startsWith(QLatin1String("Loading fix points:")))
-            readingFixes.storeRelease(1);
-    }, Qt::DirectConnection);
-    connect(loader, &QThread::finished, loader, [&] { ended.storeRelease(1); }, Qt::DirectConnection);
+    connect(
+        loader, &XpLoader::progress, loader,
+        [&](const QString &text) {
+            if (text.startsWith(QLatin1String("Loading fix points:")))
+                readingFixes.storeRelease(1);
+        },
+        Qt::DirectConnection);
+    connect(
+        loader, &QThread::finished, loader, [&] { ended.storeRelease(1); }, Qt::DirectConnection);
     loader->loadAsync();
     QTRY_VERIFY_WITH_TIMEOUT(readingFixes.loadAcquire() == 1, 30000);
     QVERIFY(loader->isRunning());

@@ -40,6 +40,7 @@ static MapCamera camera(double lat, double lon, double zoom, QSizeF size, double
 
 void TstMapCamera::projection_data()
 {
+    // clang-format off
     QTest::addColumn<double>("lat");
     QTest::addColumn<double>("lon");
     QTest::addColumn<QPointF>("mercator");
@@ -50,6 +51,7 @@ void TstMapCamera::projection_data()
     QTest::newRow("10 south") << -10.0 << 0.0 << QPointF(0.5, 0.5279197);
     QTest::newRow("north edge of the square") << 85.0511287798066 << 0.0 << QPointF(0.5, 0.0);
     QTest::newRow("pole clamped to the edge") << -90.0 << 0.0 << QPointF(0.5, 1.0);
+    // clang-format on
 }
 
 void TstMapCamera::projection()
@@ -69,6 +71,7 @@ void TstMapCamera::projection()
 
 void TstMapCamera::wrapDelta_data()
 {
+    // clang-format off
     QTest::addColumn<double>("dx");
     QTest::addColumn<double>("wrapped");
     QTest::newRow("short way east") << 0.25 << 0.25;
@@ -76,6 +79,7 @@ void TstMapCamera::wrapDelta_data()
     QTest::newRow("long way west is short way east") << -0.6 << 0.4;
     QTest::newRow("half a world counts as west") << 0.5 << -0.5;
     QTest::newRow("whole turns drop") << 2.1 << 0.1;
+    // clang-format on
 }
 
 void TstMapCamera::wrapDelta()
@@ -87,6 +91,7 @@ void TstMapCamera::wrapDelta()
 
 void TstMapCamera::toItem_data()
 {
+    // clang-format off
     QTest::addColumn<double>("bearing");
     QTest::addColumn<double>("lat");
     QTest::addColumn<double>("lon");
@@ -100,6 +105,7 @@ void TstMapCamera::toItem_data()
     QTest::newRow("north is left when the view looks east") << 90.0 << 45.0 << 0.0 << QPointF(400 - 0.1402750 * 512, 300);
     QTest::newRow("east is down when the view looks west") << 270.0 << 0.0 << 90.0 << QPointF(400, 428);
     QTest::newRow("the short way across the antimeridian") << 0.0 << 0.0 << 179.0 << QPointF(400 + 179.0 / 360.0 * 512, 300);
+    // clang-format on
 }
 
 void TstMapCamera::toItem()
@@ -119,6 +125,7 @@ void TstMapCamera::toItem()
 
 void TstMapCamera::fitRectangle_data()
 {
+    // clang-format off
     QTest::addColumn<double>("bearing");
     QTest::addColumn<double>("margin");
     QTest::addColumn<double>("maxZoom");
@@ -131,6 +138,7 @@ void TstMapCamera::fitRectangle_data()
     // 50 pixels each side leave 500: log2(500 / 0.0558394 / 256) = 5.12838.
     QTest::newRow("margin") << 0.0 << 50.0 << 18.0 << 5.12838;
     QTest::newRow("held at the maximum") << 0.0 << 0.0 << 4.0 << 4.0;
+    // clang-format on
 }
 
 void TstMapCamera::fitRectangle()
@@ -147,6 +155,7 @@ void TstMapCamera::fitRectangle()
 
 void TstMapCamera::visibleTiles_data()
 {
+    // clang-format off
     QTest::addColumn<double>("lon");
     QTest::addColumn<double>("zoom");
     QTest::addColumn<QSizeF>("size");
@@ -171,6 +180,7 @@ void TstMapCamera::visibleTiles_data()
     // A provider starting at level 10 seen at zoom 0: a million tiles, so none.
     QTest::newRow("too many tiles") << 0.0 << 0.0 << QSizeF(256, 256) << 10 << 10
                                     << QList<int>{} << QList<int>{} << QList<int>{};
+    // clang-format on
 }
 
 void TstMapCamera::visibleTiles()
@@ -224,6 +234,7 @@ void TstMapCamera::tileRectangles()
 
 void TstMapCamera::standIns_data()
 {
+    // clang-format off
     QTest::addColumn<double>("zoom");
     QTest::addColumn<double>("width");
     QTest::addColumn<QStringList>("loaded");
@@ -242,6 +253,7 @@ void TstMapCamera::standIns_data()
     // the six others the world tile, which is drawn first, below.
     QTest::newRow("lower stand-ins first") << 2.0 << 1024.0 << QStringList{"1/0/0", "0/0/0"} << 0
                                            << QStringList{"0/0/0", "1/0/0"};
+    // clang-format on
 }
 
 void TstMapCamera::standIns()
