@@ -24,7 +24,7 @@ ApplicationWindow {
                                    || aboutDialog.visible || updater.visible || (splash !== null && splash.visible)
     // Set once every setting has been erased: from then on nothing of the window is stored.
     property bool settingsCleared: false
-    property alias splash: splashLoader.item
+    readonly property SplashDialog splash: splashLoader.item as SplashDialog
 
     function saveScreenLayout() {
         settingsWindow.desktopAvailableWidth = Screen.desktopAvailableWidth;
@@ -229,120 +229,59 @@ ApplicationWindow {
             }
             ToolSeparator {
             }
-            ToggleButton {
-                id: airportToggle
+            // The map layers. Each toggle shows its "map" setting, which the Map menu's item for
+            // the layer shares, waits for its zoom level, and on the pilot's toggle sets the
+            // filters of its layer: a map model and, but for the airport ground, a type.
+            Repeater {
+                model: [
+                    { name: "airportToggle", setting: "airportVisibility", icon: "qrc:/icon/airp.svg",
+                        hide: qsTr("Hide airports on the map"), show: qsTr("Show airports on the map"),
+                        minzoom: constants.minzoomAirport, filters: [[pointMapModel, NavPoint.Point.AIRP]] },
+                    { name: "airportGroundToggle", setting: "airportGroundVisibility", icon: "qrc:/icon/airp_gnd.svg",
+                        hide: qsTr("Hide airports ground"), show: qsTr("Show airports ground"),
+                        minzoom: constants.minzoomAirportGround,
+                        filters: [[boundaryMapModel], [runwayMapModel], [taxiwayMapModel], [paintlightMapModel],
+                                  [taxinameMapModel], [startupMapModel]] },
+                    { name: "ndbToggle", setting: "ndbVisibility", icon: "qrc:/icon/ndb.svg",
+                        hide: qsTr("Hide NDB on the map"), show: qsTr("Show NDB on the map"),
+                        minzoom: constants.minzoomNdb, filters: [[pointMapModel, NavPoint.Point.NDB]] },
+                    { name: "vordmeToggle", setting: "vordmeVisibility", icon: "qrc:/icon/vor.svg",
+                        hide: qsTr("Hide VOR and DME on the map"), show: qsTr("Show VOR and DME on the map"),
+                        minzoom: constants.minzoomVorDme,
+                        filters: [[pointMapModel, NavPoint.Point.VOR], [pointMapModel, NavPoint.Point.DME]] },
+                    { name: "fixToggle", setting: "fixVisibility", icon: "qrc:/icon/fix.svg",
+                        hide: qsTr("Hide FIX on the map"), show: qsTr("Show FIX on the map"),
+                        minzoom: constants.minzoomFix, filters: [[pointMapModel, NavPoint.Point.FIX]] },
+                    { name: "highSegmentToggle", setting: "highSegmentVisibility", icon: "qrc:/icon/segment_h.svg",
+                        hide: qsTr("Hide HIGH (Jet) segments on the map"), show: qsTr("Show HIGH (Jet) segments on the map"),
+                        minzoom: constants.minzoomHighSegment, filters: [[segmentMapModel, NavSegment.Segment.HIGH]] },
+                    { name: "lowSegmentToggle", setting: "lowSegmentVisibility", icon: "qrc:/icon/segment_l.svg",
+                        hide: qsTr("Hide LOW (Victor) segments on the map"), show: qsTr("Show LOW (Victor) segments on the map"),
+                        minzoom: constants.minzoomLowSegment, filters: [[segmentMapModel, NavSegment.Segment.LOW]] },
+                    { name: "trackSegmentToggle", setting: "trackSegmentVisibility", icon: "qrc:/icon/segment_t.svg",
+                        hide: qsTr("Hide tracks on the map"), show: qsTr("Show tracks on the map"),
+                        minzoom: constants.minzoomTrackSegment, filters: [[segmentMapModel, NavSegment.Segment.TRACK]] }
+                ]
+                delegate: ToggleButton {
+                    required property var modelData
 
-                objectName: "airportToggle"
-                checked: true
-                source: "qrc:/icon/airp.svg"
-                tooltip: checked ? qsTr("Hide airports on the map") : qsTr("Show airports on the map")
-                enabled: map.zoomLevel >= constants.minzoomAirport
-                function apply() {
-                    pointMapModel.setTypeFilter(checked, NavPoint.Point.AIRP);
+                    function apply() {
+                        for (const [model, ...types] of modelData.filters)
+                            model.setTypeFilter(checked, ...types);
+                    }
+
+                    objectName: modelData.name
+                    checked: settingsMap[modelData.setting]
+                    source: modelData.icon
+                    tooltip: checked ? modelData.hide : modelData.show
+                    enabled: map.zoomLevel >= modelData.minzoom
+                    // The setting follows however the state changed.
+                    onCheckedChanged: {
+                        if (settingsMap[modelData.setting] !== checked)
+                            settingsMap[modelData.setting] = checked;
+                    }
+                    onToggled: apply()
                 }
-
-                onToggled: apply()
-            }
-            ToggleButton {
-                id: airportGroundToggle
-
-                objectName: "airportGroundToggle"
-                checked: true
-                source: "qrc:/icon/airp_gnd.svg"
-                tooltip: checked ? qsTr("Hide airports ground") : qsTr("Show airports ground")
-                enabled: map.zoomLevel >= constants.minzoomAirportGround
-                function apply() {
-                    for (const model of [boundaryMapModel, runwayMapModel, taxiwayMapModel, paintlightMapModel,
-                                         taxinameMapModel, startupMapModel])
-                        model.setTypeFilter(checked);
-                }
-
-                onToggled: apply()
-            }
-            ToggleButton {
-                id: ndbToggle
-
-                objectName: "ndbToggle"
-                checked: true
-                source: "qrc:/icon/ndb.svg"
-                tooltip: checked ? qsTr("Hide NDB on the map") : qsTr("Show NDB on the map")
-                enabled: map.zoomLevel >= constants.minzoomNdb
-                function apply() {
-                    pointMapModel.setTypeFilter(checked, NavPoint.Point.NDB);
-                }
-
-                onToggled: apply()
-            }
-            ToggleButton {
-                id: vordmeToggle
-
-                objectName: "vordmeToggle"
-                checked: true
-                source: "qrc:/icon/vor.svg"
-                tooltip: checked ? qsTr("Hide VOR and DME on the map") : qsTr("Show VOR and DME on the map")
-                enabled: map.zoomLevel >= constants.minzoomVorDme
-                function apply() {
-                    pointMapModel.setTypeFilter(checked, NavPoint.Point.VOR);
-                    pointMapModel.setTypeFilter(checked, NavPoint.Point.DME);
-                }
-
-                onToggled: apply()
-            }
-            ToggleButton {
-                id: fixToggle
-
-                objectName: "fixToggle"
-                checked: true
-                source: "qrc:/icon/fix.svg"
-                tooltip: checked ? qsTr("Hide FIX on the map") : qsTr("Show FIX on the map")
-                enabled: map.zoomLevel >= constants.minzoomFix
-                function apply() {
-                    pointMapModel.setTypeFilter(checked, NavPoint.Point.FIX);
-                }
-
-                onToggled: apply()
-            }
-            ToggleButton {
-                id: highSegmentToggle
-
-                objectName: "highSegmentToggle"
-                checked: true
-                source: "qrc:/icon/segment_h.svg"
-                tooltip: checked ? qsTr("Hide HIGH (Jet) segments on the map") : qsTr("Show HIGH (Jet) segments on the map")
-                enabled: map.zoomLevel >= constants.minzoomHighSegment
-                function apply() {
-                    segmentMapModel.setTypeFilter(checked, NavSegment.Segment.HIGH);
-                }
-
-                onToggled: apply()
-            }
-            ToggleButton {
-                id: lowSegmentToggle
-
-                objectName: "lowSegmentToggle"
-                checked: true
-                source: "qrc:/icon/segment_l.svg"
-                tooltip: checked ? qsTr("Hide LOW (Victor) segments on the map") : qsTr("Show LOW (Victor) segments on the map")
-                enabled: map.zoomLevel >= constants.minzoomLowSegment
-                function apply() {
-                    segmentMapModel.setTypeFilter(checked, NavSegment.Segment.LOW);
-                }
-
-                onToggled: apply()
-            }
-            ToggleButton {
-                id: trackSegmentToggle
-
-                objectName: "trackSegmentToggle"
-                checked: true
-                source: "qrc:/icon/segment_t.svg"
-                tooltip: checked ? qsTr("Hide tracks on the map") : qsTr("Show tracks on the map")
-                enabled: map.zoomLevel >= constants.minzoomTrackSegment
-                function apply() {
-                    segmentMapModel.setTypeFilter(checked, NavSegment.Segment.TRACK);
-                }
-
-                onToggled: apply()
             }
             ComboBox {
                 id: themeComboBox
@@ -366,29 +305,26 @@ ApplicationWindow {
                     visible: themeHover.hovered
                 }
             }
-            ToggleButton {
-                id: cloudsToggle
+            // The weather layers, each held in the window property of its name.
+            Repeater {
+                model: [
+                    { name: "cloudsToggle", layer: "clouds", layerType: "clouds_new", title: "Clouds", icon: "qrc:/fa/solid/cloud-bolt.svg",
+                        hide: qsTr("Hide cloud map"), show: qsTr("Show cloud map") },
+                    { name: "precipitationToggle", layer: "precipitation", layerType: "precipitation_new", title: "Precipitation",
+                        icon: "qrc:/fa/solid/cloud-showers-heavy.svg", hide: qsTr("Hide precipitation map"), show: qsTr("Show precipitation map") },
+                    { name: "windToggle", layer: "wind", layerType: "wind_new", title: "Wind", icon: "qrc:/fa/solid/wind.svg",
+                        hide: qsTr("Hide wind map"), show: qsTr("Show wind map") }
+                ]
+                delegate: ToggleButton {
+                    id: weatherToggle
 
-                objectName: "cloudsToggle"
-                source: "qrc:/fa/solid/cloud-bolt.svg"
-                tooltip: checked ? qsTr("Hide cloud map") : qsTr("Show cloud map")
-                onCheckedChanged: window.toggleWeather(cloudsToggle, "clouds", "clouds_new", "Clouds")
-            }
-            ToggleButton {
-                id: precipitationToggle
+                    required property var modelData
 
-                objectName: "precipitationToggle"
-                source: "qrc:/fa/solid/cloud-showers-heavy.svg"
-                tooltip: checked ? qsTr("Hide precipitation map") : qsTr("Show precipitation map")
-                onCheckedChanged: window.toggleWeather(precipitationToggle, "precipitation", "precipitation_new", "Precipitation")
-            }
-            ToggleButton {
-                id: windToggle
-
-                objectName: "windToggle"
-                source: "qrc:/fa/solid/wind.svg"
-                tooltip: checked ? qsTr("Hide wind map") : qsTr("Show wind map")
-                onCheckedChanged: window.toggleWeather(windToggle, "wind", "wind_new", "Wind")
+                    objectName: modelData.name
+                    source: modelData.icon
+                    tooltip: checked ? modelData.hide : modelData.show
+                    onCheckedChanged: window.toggleWeather(weatherToggle, modelData.layer, modelData.layerType, modelData.title)
+                }
             }
             ToolSeparator {
             }
@@ -675,14 +611,15 @@ ApplicationWindow {
         property alias center: map.center
         property alias zoomLevel: map.zoomLevel
         property alias themeIndex: themeComboBox.currentIndex
-        property alias airportVisibility: airportToggle.checked
-        property alias airportGroundVisibility: airportGroundToggle.checked
-        property alias ndbVisibility: ndbToggle.checked
-        property alias vordmeVisibility: vordmeToggle.checked
-        property alias fixVisibility: fixToggle.checked
-        property alias highSegmentVisibility: highSegmentToggle.checked
-        property alias lowSegmentVisibility: lowSegmentToggle.checked
-        property alias trackSegmentVisibility: trackSegmentToggle.checked
+        // Shown and changed by the layer toggles of the tool bar and the Map menu.
+        property bool airportVisibility: true
+        property bool airportGroundVisibility: true
+        property bool ndbVisibility: true
+        property bool vordmeVisibility: true
+        property bool fixVisibility: true
+        property bool highSegmentVisibility: true
+        property bool lowSegmentVisibility: true
+        property bool trackSegmentVisibility: true
 
         category: "map"
     }

@@ -10,14 +10,68 @@ import Waylore.Ui
 DelegateModel {
     id: visualModel
 
-    // Least widths of the ten columns; the comment takes the rest of the row.
-    readonly property var columnWidths: [115, 45, 60, 60, 60, 70, 70, 60, 60, 250]
-    // The widest value a column shows in real plans, with its icon: a 360° heading, a
-    // four-digit leg, a level or altitude, a speed, a five-hour leg, five-digit fuel in pounds,
-    // a seven-character airway. Measured in the table's font, so that no value runs into the next.
-    readonly property var widestValues: [[], ["360°"], ["8888nm"], ["FL410", "88888ft"], ["888kts", "M0.88"], ["8h88m88s"], ["88888lbs", "88888gal"], ["UPN8888"]]
-    readonly property var iconSizes: [0, 10, 10, 10, 10, 10, 10, 0]
+    // The columns before the comment, which takes the rest of the row. Each is at least its
+    // least width, or as wide as the widest value it shows in real plans with its icon and a gap,
+    // measured in the table's font so that no value runs into the next: a 360° heading, a
+    // four-digit leg, a level or altitude, a speed, a five-hour leg, five-digit fuel in pounds, a
+    // seven-character airway. The value cells (1 to 7) name the role they show and its icon;
+    // "whenSet" cells show only while they have a value (the others hide on the last row),
+    // "unless" names a role that hides the cell when set, and "yields" cells give their width to
+    // the comment on a narrow table.
+    readonly property var columns: [
+        { least: 115 },
+        { cell: "headingCell", role: "role_heading_to_next", icon: "qrc:/fa/regular/compass.svg", least: 45, widest: ["360°"] },
+        { cell: "distanceCell", role: "role_distance_to_next", icon: "qrc:/fa/solid/caret-right.svg", least: 60, widest: ["8888nm"] },
+        { cell: "altitudeCell", role: "role_altitude", iconRole: "role_altitude_icon", least: 60, widest: ["FL410", "88888ft"],
+            whenSet: true },
+        { cell: "speedCell", role: "role_ias", icon: "qrc:/fa/solid/gauge-high.svg", least: 60, widest: ["888kts", "M0.88"],
+            whenSet: true, yields: true },
+        { cell: "timeCell", role: "role_time_to_next", icon: "qrc:/fa/solid/stopwatch.svg", least: 70, widest: ["8h88m88s"],
+            whenSet: true, yields: true },
+        { cell: "fuelCell", role: "role_remaining_fuel", icon: "qrc:/fa/solid/gas-pump.svg", least: 70, widest: ["88888lbs", "88888gal"],
+            whenSet: true, yields: true },
+        { cell: "airwayCell", role: "role_airway", least: 60, widest: ["UPN8888"], whenSet: true, unless: "role_procedure_identifier" },
+        { least: 60 }
+    ]
+    readonly property int iconSize: 10
     readonly property bool macos: Qt.platform.os === "osx"
+
+    // The runway and procedure buttons of a row, which open their menus.
+    component RowButton: Button {
+        flat: true
+        highlighted: true
+        focusPolicy: Qt.NoFocus
+        topInset: 0
+        bottomInset: 0
+        leftPadding: 4
+        rightPadding: 4
+        font.pointSize: visualModel.macos ? 8 : 6
+    }
+
+    // A value cell (columns 1 to 7), reading the row it stands in by the row's id. The row
+    // declares one per column rather than repeating them, so that each stays a child object of
+    // the row, where a look-up by name finds it.
+    component ValueCell: Item {
+        id: cell
+
+        required property int column
+        readonly property var spec: visualModel.columns[column]
+        readonly property bool fits: !spec.yields || row.fits(column)
+
+        Layout.preferredWidth: fits ? row.widths[column] : 0
+        Layout.fillHeight: true
+
+        RowField {
+            objectName: cell.spec.cell
+            anchors.fill: parent
+            fixedWidth: row.widths[cell.column]
+            content: row.waypoint[cell.spec.role]
+            iconsrc: cell.spec.iconRole ? row.waypoint[cell.spec.iconRole] : cell.spec.icon || ""
+            iconsize: cell.spec.icon || cell.spec.iconRole ? visualModel.iconSize : 0
+            visible: cell.spec.whenSet ? content !== "" && cell.fits && (!cell.spec.unless || row.waypoint[cell.spec.unless] === "")
+                                       : !role_is_last
+        }
+    }
 
     model: flightplan
     delegate: DropArea {
@@ -36,19 +90,15 @@ DelegateModel {
         // Widths of the columns in this row's font: the least width, or the widest value with
         // its icon and a gap when that is wider.
         readonly property real commentMinimum: metrics.averageCharacterWidth * 4
-        readonly property var widths: {
-            const result = [];
-            for (let i = 0; i < 9; ++i) {
-                let width = visualModel.columnWidths[i];
-                const values = visualModel.widestValues[i] || [];
-                for (const value of values) {
-                    const icon = visualModel.iconSizes[i] > 0 ? visualModel.iconSizes[i] + 5 : 0;
-                    width = Math.max(width, Math.ceil(icon + metrics.advanceWidth(value) + metrics.averageCharacterWidth));
-                }
-                result.push(width);
-            }
-            return result;
-        }
+        readonly property var widths: visualModel.columns.map(column => {
+            const icon = column.icon || column.iconRole ? visualModel.iconSize + 5 : 0;
+            let width = column.least;
+            for (const value of column.widest || [])
+                width = Math.max(width, Math.ceil(icon + metrics.advanceWidth(value) + metrics.averageCharacterWidth));
+            return width;
+        })
+        // The roles of the row's waypoint, for the cells that read them by name.
+        readonly property var waypoint: model
 
         // Column N shows when the columns up to it leave the comment a few characters: on a
         // narrow table (the smallest window) the comment gives up its width before a value
@@ -110,8 +160,8 @@ DelegateModel {
 
             // 0: type icon, code and runway
             RowLayout {
-                Layout.preferredWidth: visualModel.columnWidths[0]
-                Layout.maximumWidth: visualModel.columnWidths[0]
+                Layout.preferredWidth: visualModel.columns[0].least
+                Layout.maximumWidth: visualModel.columns[0].least
                 spacing: 4
 
                 TintedImage {
@@ -127,22 +177,14 @@ DelegateModel {
                     text: role_code
                     font.bold: true
                 }
-                Button {
+                RowButton {
                     id: runwayButton
 
                     objectName: "runwayButton"
                     Layout.preferredHeight: row.height * 0.75
                     visible: row.departure || row.arrival
-                    flat: true
-                    highlighted: true
-                    focusPolicy: Qt.NoFocus
-                    topInset: 0
-                    bottomInset: 0
-                    leftPadding: 4
-                    rightPadding: 4
                     text: role_runway !== "" ? role_runway : "RW-"
                     font.bold: true
-                    font.pointSize: visualModel.macos ? 8 : 6
                 }
                 Item {
                     Layout.fillWidth: true
@@ -150,107 +192,33 @@ DelegateModel {
             }
             // 1 to 7: a cell hidden for want of a value keeps its place; one that does not
             // fit gives its width to the comment.
-            Item {
-                Layout.preferredWidth: row.widths[1]
-                Layout.fillHeight: true
-
-                RowField {
-                    objectName: "headingCell"
-                    anchors.fill: parent
-                    fixedWidth: row.widths[1]
-                    content: role_heading_to_next
-                    iconsrc: "qrc:/fa/regular/compass.svg"
-                    iconsize: 10
-                }
+            ValueCell {
+                column: 1
             }
-            Item {
-                Layout.preferredWidth: row.widths[2]
-                Layout.fillHeight: true
-
-                RowField {
-                    objectName: "distanceCell"
-                    anchors.fill: parent
-                    fixedWidth: row.widths[2]
-                    content: role_distance_to_next
-                    iconsrc: "qrc:/fa/solid/caret-right.svg"
-                    iconsize: 10
-                    visible: !role_is_last
-                }
+            ValueCell {
+                column: 2
             }
-            Item {
-                Layout.preferredWidth: row.widths[3]
-                Layout.fillHeight: true
-
-                RowField {
-                    objectName: "altitudeCell"
-                    anchors.fill: parent
-                    fixedWidth: row.widths[3]
-                    content: role_altitude
-                    iconsrc: role_altitude_icon
-                    iconsize: 10
-                    visible: role_altitude !== ""
-                }
+            ValueCell {
+                column: 3
             }
-            Item {
-                Layout.preferredWidth: row.fits(4) ? row.widths[4] : 0
-                Layout.fillHeight: true
-
-                RowField {
-                    objectName: "speedCell"
-                    anchors.fill: parent
-                    fixedWidth: row.widths[4]
-                    content: role_ias
-                    iconsrc: "qrc:/fa/solid/gauge-high.svg"
-                    iconsize: 10
-                    visible: role_ias !== "" && row.fits(4)
-                }
+            ValueCell {
+                column: 4
             }
-            Item {
-                Layout.preferredWidth: row.fits(5) ? row.widths[5] : 0
-                Layout.fillHeight: true
-
-                RowField {
-                    objectName: "timeCell"
-                    anchors.fill: parent
-                    fixedWidth: row.widths[5]
-                    content: role_time_to_next
-                    iconsrc: "qrc:/fa/solid/stopwatch.svg"
-                    iconsize: 10
-                    visible: role_time_to_next !== "" && row.fits(5)
-                }
+            ValueCell {
+                column: 5
             }
-            Item {
-                Layout.preferredWidth: row.fits(6) ? row.widths[6] : 0
-                Layout.fillHeight: true
-
-                RowField {
-                    objectName: "fuelCell"
-                    anchors.fill: parent
-                    fixedWidth: row.widths[6]
-                    content: role_remaining_fuel
-                    iconsrc: "qrc:/fa/solid/gas-pump.svg"
-                    iconsize: 10
-                    visible: role_remaining_fuel !== "" && row.fits(6)
-                }
+            ValueCell {
+                column: 6
             }
-            Item {
-                Layout.preferredWidth: row.widths[7]
-                Layout.fillHeight: true
-
-                RowField {
-                    objectName: "airwayCell"
-                    anchors.fill: parent
-                    fixedWidth: row.widths[7]
-                    content: role_airway
-                    visible: role_airway !== "" && role_procedure_identifier === ""
-                }
+            ValueCell {
+                column: 7
             }
             // 8: the procedure of the row, or the lack of one at an airport
             Item {
                 Layout.preferredWidth: row.widths[8]
                 Layout.fillHeight: true
 
-                Button {
+                RowButton {
                     id: procedureButton
 
                     objectName: "procedureButton"
@@ -258,15 +226,7 @@ DelegateModel {
                     width: Math.min(implicitWidth, row.widths[8])
                     height: row.height * 0.75
                     visible: role_procedure_identifier !== "" || row.departure || row.arrival
-                    flat: true
-                    highlighted: true
-                    focusPolicy: Qt.NoFocus
-                    topInset: 0
-                    bottomInset: 0
-                    leftPadding: 4
-                    rightPadding: 4
                     text: role_procedure_identifier !== "" ? role_procedure_identifier : (row.departure ? "No SID" : "No STAR")
-                    font.pointSize: visualModel.macos ? 8 : 6
                 }
             }
             // 9: the comment takes the rest

@@ -179,6 +179,20 @@ Item {
             verify(!toggle.checked);
         }
 
+        function test_storedLayerHidden_data() {
+            return test_layerToggles_data();
+        }
+
+        // A layer hidden at the last run starts hidden, and showing it again is stored.
+        function test_storedLayerHidden(data) {
+            testSupport.storeValue(data.key, false);
+            createWindow();
+            const toggle = child(data.toggle);
+            verify(!toggle.checked);
+            toggle.toggle();
+            tryVerify(() => String(testSupport.storedValue(data.key)) === "true");
+        }
+
         // The stored theme is the one the map applies (and reports) at start.
         function test_storedTheme() {
             testSupport.storeValue("map/themeIndex", 3);
