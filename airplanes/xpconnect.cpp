@@ -260,6 +260,9 @@ std::optional<XpConnect::Values> XpConnect::parseReply(const QByteArray &datagra
             return std::nullopt;
         if (index == Longitude && std::fabs(value) > 180.0f)
             return std::nullopt;
+        // Metres: from below the lowest airfields to the edge of space.
+        if (index == Elevation && (value < -1000.0f || value > 100000.0f))
+            return std::nullopt;
         values[index] = value;
     }
     return values;

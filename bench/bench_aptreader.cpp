@@ -81,6 +81,10 @@ QByteArray world()
 
 int main(int argc, char *argv[])
 {
+    if (BenchSupport::answersHelp(argc, argv,
+                                  "Usage: bench_aptreader\n"
+                                  "Reads a synthetic world apt.dat into the navigation database and prints the time, the rate and the memory.\n"))
+        return 0;
     QCoreApplication app(argc, argv);
     QStandardPaths::setTestModeEnabled(true);
     Settings settings;

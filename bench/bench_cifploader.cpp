@@ -2,6 +2,7 @@
 // the database-file records, printing lines per second and bytes per leg.
 
 #include "airport.h"
+#include "benchsupport.h"
 #include "cifploader.h"
 #include "database.h"
 #include "procedure.h"
@@ -54,6 +55,10 @@ QString procedureLine(int procedure, int leg)
 
 int main(int argc, char **argv)
 {
+    if (BenchSupport::answersHelp(argc, argv,
+                                  "Usage: bench_cifploader\n"
+                                  "Reads synthetic CIFP files of a large airport's size and prints lines per second and bytes per leg.\n"))
+        return 0;
     QCoreApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Corvel"));
     QCoreApplication::setApplicationName(QStringLiteral("WayloreBench"));

@@ -40,6 +40,10 @@ void report(const char *what, qint64 nanoseconds, int count)
 
 int main(int argc, char **argv)
 {
+    if (BenchSupport::answersHelp(argc, argv,
+                                  "Usage: bench_database\n"
+                                  "Fills the navigation database with a synthetic world and times the adds and the lookups.\n"))
+        return 0;
     QCoreApplication app(argc, argv);
     // The adds log renamed UIDs; the figures are what matters here.
     BenchSupport::initQuietApplication();

@@ -121,6 +121,13 @@ int loadFile(const QString &path, int runs, const QString &version)
 
 int main(int argc, char **argv)
 {
+    if (BenchSupport::answersHelp(argc, argv,
+                                  "Usage: bench_dbfile [--file PATH [--runs N] [--app-version V]]\n"
+                                  "Writes a synthetic world-size database to its file, loads it back and builds the routing graph.\n"
+                                  "  --file PATH        load that database file instead of a world of its own\n"
+                                  "  --runs N           loads of the file (default 5)\n"
+                                  "  --app-version V    the version the file was written under\n"))
+        return 0;
     QCoreApplication app(argc, argv);
     BenchSupport::initQuietApplication();
     // --file <path> [--runs n] [--app-version v]: loads that file instead of a world of its own.

@@ -41,6 +41,10 @@ Point *airport(Database &database, const QString &code, const QGeoCoordinate &po
 
 int main(int argc, char **argv)
 {
+    if (BenchSupport::answersHelp(argc, argv,
+                                  "Usage: bench_export\n"
+                                  "Times writing all file formats of a 100-waypoint plan.\n"))
+        return 0;
     QApplication app(argc, argv);
     BenchSupport::initQuietApplication();
     QCoreApplication::setApplicationVersion(QStringLiteral(WAYLORE_APP_VERSION));

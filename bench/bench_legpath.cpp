@@ -38,6 +38,10 @@ Point *addAirport(Database &db, const QString &code, const QGeoCoordinate &centr
 
 int main(int argc, char **argv)
 {
+    if (BenchSupport::answersHelp(argc, argv,
+                                  "Usage: bench_legpath\n"
+                                  "Times the map paths of every leg of a 100-waypoint plan.\n"))
+        return 0;
     QCoreApplication app(argc, argv);
     BenchSupport::initQuietApplication();
 

@@ -95,6 +95,10 @@ Map {
 
 int main(int argc, char **argv)
 {
+    if (BenchSupport::answersHelp(argc, argv,
+                                  "Usage: bench_map\n"
+                                  "Prints the frame times of a busy map while it pans and zooms. Run it under Xvfb.\n"))
+        return 0;
     qputenv("QSG_RENDER_LOOP", "basic");
     // Frames are driven back to back: no idle wait of the platform between an update request and
     // the frame, so the figures are the cost of the update and the render alone.

@@ -229,6 +229,10 @@ void timeSearch(QQuickItem *field, QObject *list, QQuickWindow *window)
 
 int main(int argc, char **argv)
 {
+    if (BenchSupport::answersHelp(argc, argv,
+                                  "Usage: bench_panels\n"
+                                  "Times the flight-plan panel and the point search in a real window. Run it under Xvfb.\n"))
+        return 0;
     // The profile chart is a widget-backed item: it needs QApplication.
     QApplication app(argc, argv);
     BenchSupport::initQuietApplication();

@@ -2,6 +2,7 @@
 // procedure builds them, and once through the shown-transitions model, which the map asks for
 // every row's line and the bounding of all of them.
 
+#include "benchsupport.h"
 #include "database.h"
 #include "point.h"
 #include "procedure.h"
@@ -29,6 +30,10 @@ Record leg(const QString &transition, int terminator, const QString &fix, int co
 
 int main(int argc, char **argv)
 {
+    if (BenchSupport::answersHelp(argc, argv,
+                                  "Usage: bench_procedurepath\n"
+                                  "Prints how long the map lines of a ten-transition approach take to build.\n"))
+        return 0;
     QCoreApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Corvel"));
     QCoreApplication::setApplicationName(QStringLiteral("Waylore-bench"));

@@ -3,6 +3,7 @@
 // Pinned to one core. Not a test: it checks nothing, it prints figures.
 
 #include "basemodel.h"
+#include "benchsupport.h"
 #include "listproxymodel.h"
 #include "mapproxymodel.h"
 #include "point.h"
@@ -304,6 +305,10 @@ void benchList(const QList<Point *> &points)
 
 int main(int argc, char *argv[])
 {
+    if (BenchSupport::answersHelp(argc, argv,
+                                  "Usage: bench_proxymodels\n"
+                                  "Prints how long the map and list filters take over a world-wide point model.\n"))
+        return 0;
     QCoreApplication app(argc, argv);
     // The filters log every setting; that is not what is measured here.
     QLoggingCategory::setFilterRules(QStringLiteral("*.info=false"));

@@ -19,6 +19,7 @@
 #include "airport.h"
 #include "astar.h"
 #include "basemodel.h"
+#include "benchsupport.h"
 #include "database.h"
 #include "graph.h"
 #include "point.h"
@@ -514,6 +515,10 @@ int givenPairs(Database &db, const QStringList &arguments)
 
 int main(int argc, char **argv)
 {
+    if (BenchSupport::answersHelp(argc, argv,
+                                  "Usage: bench_router [<simulator folder | database file> DEP ARR [DEP ARR ...]]\n"
+                                  "Times route searches over a synthetic world, or prints the routes between the airports given.\n"))
+        return 0;
     QCoreApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Corvel"));
     QCoreApplication::setApplicationName(QStringLiteral("Waylore"));

@@ -2,6 +2,7 @@
 // reply with many NAT and PACOTS tracks from a local server, and the longest single event
 // handled on the main thread while the run lasts.
 
+#include "benchsupport.h"
 #include "database.h"
 #include "point.h"
 #include "segment.h"
@@ -92,6 +93,10 @@ QJsonObject track(const QString &type, const QString &code, const QStringList &p
 
 int main(int argc, char *argv[])
 {
+    if (BenchSupport::answersHelp(argc, argv,
+                                  "Usage: bench_tracks\n"
+                                  "Prints the longest event a track download holds the event loop for.\n"))
+        return 0;
     TimedApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Corvel"));
     QCoreApplication::setApplicationName(QStringLiteral("Waylore"));

@@ -253,6 +253,14 @@ int runWindow(int argc, char **argv)
 
 int main(int argc, char **argv)
 {
+    if (BenchSupport::answersHelp(argc, argv,
+                                  "Usage: bench_window [--scale FACTOR] [--home FOLDER] [--runs N]\n"
+                                  "Prints how fast the main window comes up over the synthetic world and how smoothly its map moves.\n"
+                                  "Run it under Xvfb.\n"
+                                  "  --scale FACTOR     size of the world (1 = the whole world)\n"
+                                  "  --home FOLDER      home folder kept between runs (the world is imported once)\n"
+                                  "  --runs N           starts of the program measured (the median is printed)\n"))
+        return 0;
     if (argc > 1 && qstrcmp(argv[1], "--window") == 0)
         return runWindow(argc, argv);
 

@@ -11,9 +11,24 @@
 #include <QString>
 
 #include <algorithm>
+#include <cstdio>
 
 // Helpers the benchmarks share.
 namespace BenchSupport {
+
+// True, after printing the usage, when the command line asks for help (--help or -h): the
+// benchmark then ends at once instead of running. Called before the application object, which
+// some benchmarks build only after setting up a world.
+inline bool answersHelp(int argc, char **argv, const char *usage)
+{
+    for (int i = 1; i < argc; ++i) {
+        if (qstrcmp(argv[i], "--help") == 0 || qstrcmp(argv[i], "-h") == 0) {
+            std::fputs(usage, stdout);
+            return true;
+        }
+    }
+    return false;
+}
 
 // Names the process as the program, with its settings and data in test-mode folders, never a
 // user's own, and drops every log message: they would drown the figures.

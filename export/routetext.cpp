@@ -45,7 +45,7 @@ QString RouteText::code(const Waypoint *waypoint)
 
 QString RouteText::airwayInto(const Waypoint *waypoint)
 {
-    const QString airway = waypoint->inAirway();
+    const QString airway = waypoint->filedInAirway();
     return airway == QLatin1String("DRCT") ? QString() : airway;
 }
 

@@ -38,7 +38,8 @@ public:
     // The code of a waypoint as a route names it: a coordinate point as ICAO writes one,
     // degrees and minutes ("1430S17400W"), any other point by its code.
     static QString code(const Waypoint *waypoint);
-    // The airway that leads to the waypoint, empty for a direct leg or the first waypoint.
+    // The airway that leads to the waypoint under one name (Waypoint::filedAirway), empty for
+    // a direct leg or the first waypoint.
     static QString airwayInto(const Waypoint *waypoint);
     // The SID, STAR or approach the waypoint belongs to: 0 none, else the procedure type.
     static int procedureType(const Waypoint *waypoint);

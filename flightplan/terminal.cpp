@@ -162,11 +162,35 @@ bool isRunwayOf(const QString &threshold, Point *airport)
 
 } // namespace
 
+// A SID or STAR names its enroute transitions after the fix where they leave or join the
+// route. The plan holds one when the procedure has a transition of the name of the fix where
+// the plan meets it, or of the fix beside it that the plan shares with the procedure before or
+// after (a SID's exit fix that is the STAR's entry belongs to the SID). Nothing else names
+// one: legs that did not resolve leave the airport there, and a STAR flown from its common
+// part starts at a fix of no transition.
+QString Terminal::enrouteTransitionOf(const Procedure *procedure) const
+{
+    const Waypoint *waypoint = transitionWaypoint(procedure);
+    if (!waypoint || waypoint->type() == Point::AIRP)
+        return QString();
+    const bool sid = procedure->type() == Procedure::SID;
+    const Waypoint *beside = sid ? waypoint->nextWaypoint() : waypoint->previousWaypoint();
+    const QStringList transitions = procedure->transitions();
+    for (const Waypoint *candidate : {waypoint, beside}) {
+        if (!candidate || candidate->type() == Point::AIRP)
+            continue;
+        const QString code = candidate->code();
+        if (!code.isEmpty() && code != QLatin1String("ALL") && transitions.contains(code))
+            return code;
+    }
+    return QString();
+}
+
 QString Terminal::sidIdentifier() const { return nameOf(m_sid); }
 QString Terminal::starIdentifier() const { return nameOf(m_star); }
 QString Terminal::appchIdentifier() const { return nameOf(m_appch); }
-QString Terminal::sidTransition() const { return codeOf(sidTransitionWaypoint()); }
-QString Terminal::starTransition() const { return codeOf(starTransitionWaypoint()); }
+QString Terminal::sidTransition() const { return enrouteTransitionOf(m_sid); }
+QString Terminal::starTransition() const { return enrouteTransitionOf(m_star); }
 QString Terminal::appchTransition() const { return codeOf(appchTransitionWaypoint()); }
 
 QString Terminal::departureRunway() const

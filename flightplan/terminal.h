@@ -91,6 +91,8 @@ signals:
 
 private:
     Waypoint *waypointAt(int row) const;
+    // The transition of the SID or STAR the plan flies, empty when it flies none of them.
+    QString enrouteTransitionOf(const Procedure *procedure) const;
 
     Procedure *m_sid = nullptr;
     Procedure *m_star = nullptr;

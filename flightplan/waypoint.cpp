@@ -252,6 +252,67 @@ QString Waypoint::inAirway() const
     return previousPoint ? previousPoint->airwayText() : QString();
 }
 
+namespace {
+
+// The airways of the leg from the waypoint: none for a direct leg, several for a segment that
+// the data shares among airways.
+QStringList airwaysOf(const Waypoint *waypoint)
+{
+    const QString text = waypoint ? waypoint->airwayText() : QString();
+    if (text.isEmpty() || text == QLatin1String("DRCT"))
+        return {};
+    return text.split(QLatin1Char('-'), Qt::SkipEmptyParts);
+}
+
+bool sharesAirway(const QStringList &a, const QStringList &b)
+{
+    for (const QString &name : a) {
+        if (b.contains(name))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+QString Waypoint::filedAirway() const
+{
+    const QStringList own = airwaysOf(this);
+    if (own.size() <= 1)
+        return airwayText();
+    // The choice of a leg depends on the previous one only where the two share an airway:
+    // the chain of such legs is worked through from its start.
+    QList<const Waypoint *> chain{this};
+    for (const Waypoint *previous = previousWaypoint(); previous; previous = previous->previousWaypoint()) {
+        if (!sharesAirway(airwaysOf(previous), airwaysOf(chain.constFirst())))
+            break;
+        chain.prepend(previous);
+    }
+    QString chosen;
+    for (const Waypoint *leg : std::as_const(chain)) {
+        const QStringList names = airwaysOf(leg);
+        if (names.contains(chosen))
+            continue;
+        int longest = 0;
+        for (const QString &name : names) {
+            int run = 0;
+            for (const Waypoint *next = leg; next && airwaysOf(next).contains(name); next = next->nextWaypoint())
+                ++run;
+            if (run > longest) {
+                longest = run;
+                chosen = name;
+            }
+        }
+    }
+    return chosen;
+}
+
+QString Waypoint::filedInAirway() const
+{
+    const Waypoint *previousPoint = previousWaypoint();
+    return previousPoint ? previousPoint->filedAirway() : QString();
+}
+
 void Waypoint::chooseLeg(const Segment *airway, const Point *toward)
 {
     chooseLeg(airway ? airway->uid() : QString(), airway ? airway->type() : 0, toward ? toward->uid() : QString());

@@ -34,6 +34,8 @@ class Waypoint : public LinkedItem
     Q_PROPERTY(QString route READ route CONSTANT)
     Q_PROPERTY(QString airway READ airwayText CONSTANT)
     Q_PROPERTY(QString inAirway READ inAirway CONSTANT)
+    Q_PROPERTY(QString filedAirway READ filedAirway CONSTANT)
+    Q_PROPERTY(QString filedInAirway READ filedInAirway CONSTANT)
     Q_PROPERTY(double latitude READ latitude CONSTANT)
     Q_PROPERTY(double longitude READ longitude CONSTANT)
     Q_PROPERTY(QString latitudeShort READ latitudeShort CONSTANT)
@@ -183,6 +185,13 @@ public:
     // "DRCT" for a leg on a segment that is no HIGH or LOW airway.
     QString airwayText() const;
     QString inAirway() const;
+    // The airway of the leg as a route written for an FMS or a controller names it. The data
+    // names a segment that several airways share by all of them joined with "-" ("UL607-UL608"),
+    // which nobody else knows: the leg takes one of them, the one that continues the previous
+    // leg's airway, else the one that runs on furthest along the next legs, else the first.
+    QString filedAirway() const;
+    // filedAirway of the leg that leads to this waypoint.
+    QString filedInAirway() const;
     int airwayType() const;
     QString airwayIcon() const;
     QString airwayRouteText() const;

@@ -256,15 +256,17 @@ QString Waypoint::descriptionKml() const
 {
     // Compiled once, on first use.
     static const QRegularExpression pointKey(QStringLiteral("(POINT|SELECT)>(\\w+/)*(\\w+)"));
-    static const QRegularExpression airwayLink(
-        QStringLiteral("<a href=\"SEGMENT>\\w+/\\w+/\\w+:\\w+:\\w+/\\w+/\\w+\" style=\"[\\w\\s:;#]+\">(\\w+)<\\/a>"));
+    // The next leg's airway, the only one the text links, under the one name a route names it
+    // by (a segment the data shares among airways has their names joined).
+    static const QRegularExpression airwayLink(QStringLiteral("<a href=\"SEGMENT>[^\"]*\" style=\"[\\w\\s:;#]+\">[^<]*<\\/a>"));
     static const QRegularExpression procedureLink(
         QStringLiteral("<a href=\"PROCEDURE>\\w+/\\w+\" style=\"[\\w\\s:;#]+\">(\\w+)<\\/a>"));
 
     QString html = infoHtml() + nextLegHtml();
     // The panel's own keys become the balloon anchors of the KML viewer, on the point's code.
     html.replace(pointKey, QStringLiteral("#\\3;balloonFlyto"));
-    html.replace(airwayLink, QStringLiteral("\\1"));
+    const bool airway = airwayType() == Segment::HIGH || airwayType() == Segment::LOW;
+    html.replace(airwayLink, RichText::escape(airway ? filedAirway() : airwayName()));
     html.replace(procedureLink, QStringLiteral("\\1"));
     return RichText::stripImages(html);
 }

@@ -820,6 +820,42 @@ Open the database dialog to update the database.</source>
         <source>Please choose path to X-Plane installation</source>
         <translation>Bitte wählen Sie den Pfad der X-Plane-Installation</translation>
     </message>
+    <message>
+        <source>No navigation database is loaded: build one from a source above.</source>
+        <translation>Es ist keine Navigationsdatenbank geladen: erstellen Sie eine aus einer der Quellen oben.</translation>
+    </message>
+    <message>
+        <source>airway segments</source>
+        <translation>Luftstraßensegmente</translation>
+    </message>
+    <message>
+        <source>runways</source>
+        <translation>Pisten</translation>
+    </message>
+    <message>
+        <source>airport boundaries</source>
+        <translation>Flughafengrenzen</translation>
+    </message>
+    <message>
+        <source>taxiways</source>
+        <translation>Rollwege</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>This database cannot be used: it has no %1. %2 opens this dialog at every start until a database with all of them is built.</source>
+        <translation>Diese Datenbank ist nicht verwendbar: sie enthält keine %1. %2 öffnet diesen Dialog bei jedem Start, bis eine Datenbank mit allen erstellt ist.</translation>
+    </message>
+    <message>
+        <source>X-Plane found in %1</source>
+        <translation>X-Plane gefunden in %1</translation>
+    </message>
+    <message>
+        <source>No folder &quot;X-Plane 12&quot; or &quot;X-Plane 11&quot; found in: %1. Choose the X-Plane folder yourself.</source>
+        <translation>Kein Ordner „X-Plane 12“ oder „X-Plane 11“ gefunden in: %1. Wählen Sie den X-Plane-Ordner selbst aus.</translation>
+    </message>
 </context>
 <context>
     <name>DebugMenu</name>
@@ -1828,6 +1864,22 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
     <message>
         <source>Cannot fetch METAR for %1: %2</source>
         <translation>METAR für %1 kann nicht abgerufen werden: %2</translation>
+    </message>
+    <message>
+        <source>This item is not in the navigation database any more.</source>
+        <translation>Dieses Element ist nicht mehr in der Navigationsdatenbank.</translation>
+    </message>
+    <message>
+        <source>the service redirected to another host</source>
+        <translation>der Dienst hat auf einen anderen Server umgeleitet</translation>
+    </message>
+    <message>
+        <source>the answer is too long</source>
+        <translation>die Antwort ist zu lang</translation>
+    </message>
+    <message>
+        <source>the service did not answer in time</source>
+        <translation>der Dienst hat nicht rechtzeitig geantwortet</translation>
     </message>
 </context>
 <context>

@@ -820,6 +820,42 @@ Abra el diálogo de la base de datos para actualizarla.</translation>
         <source>Please choose path to X-Plane installation</source>
         <translation>Elija la ruta de la instalación de X-Plane</translation>
     </message>
+    <message>
+        <source>No navigation database is loaded: build one from a source above.</source>
+        <translation>No hay ninguna base de datos de navegación cargada: cree una a partir de una de las fuentes de arriba.</translation>
+    </message>
+    <message>
+        <source>airway segments</source>
+        <translation>segmentos de aerovías</translation>
+    </message>
+    <message>
+        <source>runways</source>
+        <translation>pistas</translation>
+    </message>
+    <message>
+        <source>airport boundaries</source>
+        <translation>límites de aeropuerto</translation>
+    </message>
+    <message>
+        <source>taxiways</source>
+        <translation>calles de rodaje</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 y %2</translation>
+    </message>
+    <message>
+        <source>This database cannot be used: it has no %1. %2 opens this dialog at every start until a database with all of them is built.</source>
+        <translation>Esta base de datos no se puede usar: no tiene %1. %2 abre este diálogo en cada inicio hasta que se cree una base de datos con todos ellos.</translation>
+    </message>
+    <message>
+        <source>X-Plane found in %1</source>
+        <translation>X-Plane encontrado en %1</translation>
+    </message>
+    <message>
+        <source>No folder &quot;X-Plane 12&quot; or &quot;X-Plane 11&quot; found in: %1. Choose the X-Plane folder yourself.</source>
+        <translation>No se encontró ninguna carpeta &quot;X-Plane 12&quot; o &quot;X-Plane 11&quot; en: %1. Elija usted mismo la carpeta de X-Plane.</translation>
+    </message>
 </context>
 <context>
     <name>DebugMenu</name>
@@ -1828,6 +1864,22 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
     <message>
         <source>Cannot fetch METAR for %1: %2</source>
         <translation>No se puede obtener el METAR de %1: %2</translation>
+    </message>
+    <message>
+        <source>This item is not in the navigation database any more.</source>
+        <translation>Este elemento ya no está en la base de datos de navegación.</translation>
+    </message>
+    <message>
+        <source>the service redirected to another host</source>
+        <translation>el servicio redirigió a otro servidor</translation>
+    </message>
+    <message>
+        <source>the answer is too long</source>
+        <translation>la respuesta es demasiado larga</translation>
+    </message>
+    <message>
+        <source>the service did not answer in time</source>
+        <translation>el servicio no respondió a tiempo</translation>
     </message>
 </context>
 <context>

@@ -820,6 +820,42 @@ Ouvrez la fenêtre de la base de données pour la mettre à jour.</translation>
         <source>Please choose path to X-Plane installation</source>
         <translation>Veuillez choisir le chemin de l&apos;installation X-Plane</translation>
     </message>
+    <message>
+        <source>No navigation database is loaded: build one from a source above.</source>
+        <translation>Aucune base de données de navigation n&apos;est chargée : créez-en une à partir d&apos;une des sources ci-dessus.</translation>
+    </message>
+    <message>
+        <source>airway segments</source>
+        <translation>segments de voies aériennes</translation>
+    </message>
+    <message>
+        <source>runways</source>
+        <translation>pistes</translation>
+    </message>
+    <message>
+        <source>airport boundaries</source>
+        <translation>limites d&apos;aéroport</translation>
+    </message>
+    <message>
+        <source>taxiways</source>
+        <translation>voies de circulation</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <source>This database cannot be used: it has no %1. %2 opens this dialog at every start until a database with all of them is built.</source>
+        <translation>Cette base de données est inutilisable : elle ne contient pas de %1. %2 ouvre cette fenêtre à chaque démarrage jusqu&apos;à ce qu&apos;une base les contenant toutes soit créée.</translation>
+    </message>
+    <message>
+        <source>X-Plane found in %1</source>
+        <translation>X-Plane trouvé dans %1</translation>
+    </message>
+    <message>
+        <source>No folder &quot;X-Plane 12&quot; or &quot;X-Plane 11&quot; found in: %1. Choose the X-Plane folder yourself.</source>
+        <translation>Aucun dossier « X-Plane 12 » ou « X-Plane 11 » trouvé dans : %1. Choisissez vous-même le dossier de X-Plane.</translation>
+    </message>
 </context>
 <context>
     <name>DebugMenu</name>
@@ -1828,6 +1864,22 @@ seront perdus. Ces opérations sont irréversibles !</translation>
     <message>
         <source>Cannot fetch METAR for %1: %2</source>
         <translation>Impossible d&apos;obtenir le METAR de %1 : %2</translation>
+    </message>
+    <message>
+        <source>This item is not in the navigation database any more.</source>
+        <translation>Cet élément n&apos;est plus dans la base de données de navigation.</translation>
+    </message>
+    <message>
+        <source>the service redirected to another host</source>
+        <translation>le service a redirigé vers un autre serveur</translation>
+    </message>
+    <message>
+        <source>the answer is too long</source>
+        <translation>la réponse est trop longue</translation>
+    </message>
+    <message>
+        <source>the service did not answer in time</source>
+        <translation>le service n&apos;a pas répondu à temps</translation>
     </message>
 </context>
 <context>

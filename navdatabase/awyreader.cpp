@@ -66,35 +66,61 @@ AwyReader::End AwyReader::findEnd(QByteArrayView identifier, QByteArrayView regi
     end.kind = kind;
     switch (kind) {
     case 11:
-        end.ofKind = Database::findPointOfType(end.uid, {Point::FIX});
+        end.candidates = Database::pointsOfType(end.uid, {Point::FIX});
         break;
     case 2:
-        end.ofKind = Database::findPointOfType(end.uid, {Point::NDB});
+        end.candidates = Database::pointsOfType(end.uid, {Point::NDB});
         break;
     case 3:
         // A TACAN or a lone DME is a VHF navaid of the airways too.
-        end.ofKind = Database::findPointOfType(end.uid, {Point::VOR, Point::DME, Point::DMEILS});
+        end.candidates = Database::pointsOfType(end.uid, {Point::VOR, Point::DME, Point::DMEILS});
         break;
     default:
         break;
     }
+    end.ofKind = !end.candidates.isEmpty();
     if (!end.ofKind)
-        end.other = Database::findPoint(end.uid, false);
+        end.candidates = Database::pointsOfUid(end.uid);
     return end;
+}
+
+void AwyReader::pickNearest(End &a, End &b)
+{
+    if (a.candidates.size() <= 1 || b.candidates.isEmpty()) {
+        a.point = a.candidates.value(0);
+        b.point = Database::nearestTo(b.candidates, a.point ? a.point->position() : QGeoCoordinate());
+        return;
+    }
+    if (b.candidates.size() == 1) {
+        b.point = b.candidates.constFirst();
+        a.point = Database::nearestTo(a.candidates, b.point->position());
+        return;
+    }
+    double best = 0.0;
+    for (Point *pa : std::as_const(a.candidates)) {
+        for (Point *pb : std::as_const(b.candidates)) {
+            const double distance = pa->position().distanceTo(pb->position());
+            if (!a.point || distance < best) {
+                a.point = pa;
+                b.point = pb;
+                best = distance;
+            }
+        }
+    }
 }
 
 void AwyReader::reportEnd(const End &end, const QString &airway)
 {
     if (end.ofKind)
         return;
-    if (!end.other) {
+    if (!end.point) {
         Database::findPoint(end.uid, true);
         return;
     }
     if (!m_warnedEnds.contains(end.uid)) {
         m_warnedEnds.insert(end.uid);
         qWarning() << "AWY:" << airway << "end" << end.uid << "of kind" << end.kind
-                   << "has no point of that kind; joined to" << end.other->typeString();
+                   << "has no point of that kind; joined to" << end.point->typeString();
     }
 }
 
@@ -112,8 +138,9 @@ std::unique_ptr<LineFileReader::PreparedRow> AwyReader::prepareRow(const Fields 
     row->name = InternedText::fromUtf8(fields.at(10)).text();
     row->ends[0] = findEnd(fields.at(0), fields.at(1), TextFields::toInt(fields.at(2)));
     row->ends[1] = findEnd(fields.at(3), fields.at(4), TextFields::toInt(fields.at(5)));
-    Point *p0 = row->ends[0].point();
-    Point *p1 = row->ends[1].point();
+    pickNearest(row->ends[0], row->ends[1]);
+    Point *p0 = row->ends[0].point;
+    Point *p1 = row->ends[1].point;
     if (p0 && p1) {
         row->segment = std::make_unique<Segment>(dir, TextFields::toInt(fields.at(7)), p0, p1, row->name,
                                                  TextFields::toInt(fields.at(8)), TextFields::toInt(fields.at(9)));
@@ -131,7 +158,7 @@ void AwyReader::finishRow(std::unique_ptr<PreparedRow> prepared)
     if (!row->segment) {
         const End &e0 = row->ends[0];
         const End &e1 = row->ends[1];
-        qWarning() << "AWY:" << row->name << "p0" << e0.point() << e0.uid << "or p1" << e1.point() << e1.uid
+        qWarning() << "AWY:" << row->name << "p0" << e0.point << e0.uid << "or p1" << e1.point << e1.uid
                    << "not found in database!";
         return;
     }

@@ -2,6 +2,7 @@
 
 #include "linefilereader.h"
 
+#include <QList>
 #include <QSet>
 #include <QString>
 
@@ -28,16 +29,18 @@ private:
     {
         QString uid;
         int kind = 0;
-        // The point of the UID of that kind (11 fix, 2 NDB, 3 VHF navaid), else null.
-        Point *ofKind = nullptr;
-        // Failing that, the point of the UID, if any.
-        Point *other = nullptr;
-
-        Point *point() const { return ofKind ? ofKind : other; }
+        // The points of the UID of that kind (11 fix, 2 NDB, 3 VHF navaid), or failing that,
+        // every point of the UID; namesakes far apart each.
+        QList<Point *> candidates;
+        bool ofKind = false;
+        // The candidate the segment joins.
+        Point *point = nullptr;
     };
     struct Row;
 
     static End findEnd(QByteArrayView identifier, QByteArrayView region, int kind);
+    // Picks the candidates of both ends that lie nearest each other.
+    static void pickNearest(End &a, End &b);
     // The warnings of an end not found as its kind: one per end joined to a point of another
     // kind, and the database's own for an end not found at all.
     void reportEnd(const End &end, const QString &airway);

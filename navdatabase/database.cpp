@@ -27,6 +27,14 @@
 #include <QQmlContext>
 #include <QStandardPaths>
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
+#include <atomic>
+
+std::atomic<int> Database::s_pagesPending{0};
+
 #if defined(__SANITIZE_THREAD__)
 extern "C" void __tsan_acquire(void *address);
 #endif
@@ -453,9 +461,32 @@ void Database::deleteRetired()
         }
         return;
     }
+    const bool freed = !m_doomed.empty();
     m_doomed.clear();
     m_doomed.shrink_to_fit();
     m_doomedNext = 0;
+    if (freed)
+        releaseFreedPages();
+}
+
+// A world's worth of small items leaves its pages with the allocator once deleted: they lie
+// among blocks still in use, so the heap never shrinks by itself, and every reload would add
+// the next world's pages to the process. They go back to the system once the old items are
+// gone; the walk over the heap takes a while, so it runs beside the user interface.
+void Database::releaseFreedPages()
+{
+#if defined(__GLIBC__)
+    s_pagesPending.fetch_add(1);
+    QThreadPool::globalInstance()->start([] {
+        malloc_trim(0);
+        s_pagesPending.fetch_sub(1);
+    });
+#endif
+}
+
+bool Database::retiring() const
+{
+    return m_doomedNext < m_doomed.size() || s_pagesPending.load() > 0;
 }
 
 void Database::rebuildIndexes()

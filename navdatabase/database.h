@@ -12,6 +12,7 @@
 #include <QStringList>
 #include <QThread>
 
+#include <atomic>
 #include <functional>
 #include <initializer_list>
 #include <memory>
@@ -158,15 +159,22 @@ public:
     // obtained under an earlier value may be deleted by the time it is used.
     quint64 storeSerial() const { return m_storeSerial.loadAcquire(); }
     // Whether replaced items still wait to be deleted (a few milliseconds' worth per event).
-    bool retiring() const { return m_doomedNext < m_doomed.size(); }
+    // (Then the pages they took go back to the system, beside the user interface.)
+    bool retiring() const;
 
     // ---- lookups by UID
     static Point *findPoint(const QString &uid, bool warn = true);
     static Point *findPointOrWarn(const QString &uid);
     // Of the point of the UID and the later points of the same region, terminal and code (the
-    // import gives them the UIDs that follow, BaseItem::nextUid), the first of the first type
-    // listed that has one; null when none is of a listed type.
-    static Point *findPointOfType(const QString &uid, std::initializer_list<int> types);
+    // import gives them the UIDs that follow, BaseItem::nextUid), those of the first type listed
+    // that has any, in row order; empty when none is of a listed type.
+    static QList<Point *> pointsOfType(const QString &uid, std::initializer_list<int> types);
+    // The point of the UID and every later one of the same region, terminal and code.
+    static QList<Point *> pointsOfUid(const QString &uid);
+    // The candidate nearest the position (the first on a tie or an invalid position): points
+    // of one UID chain may lie half a world apart, and a data row that names one means the one
+    // near its other points.
+    static Point *nearestTo(const QList<Point *> &candidates, const QGeoCoordinate &near);
     static Point *lookupPoint(QString uid, bool warn = true);
     static Point *findAirport(const QString &code, bool warn = true);
     static Segment *findSegment(const QString &uid, bool warn = true);
@@ -286,6 +294,7 @@ private:
     // Deletes the replaced items, a few milliseconds' worth at a time; what is left when the
     // database goes is deleted by its destructor.
     void deleteRetired();
+    void releaseFreedPages();
     // What the calling thread works on: the store it fills, or the live indexes.
     LookupIndex &currentLookupIndex();
     QHash<QPair<QString, QString>, Runway *> &currentRunwayIndex();
@@ -351,5 +360,7 @@ private:
     // Items replaced and let go of by their holders, deleted from m_doomedNext on (main thread).
     std::vector<BaseItem *> m_doomed;
     std::size_t m_doomedNext = 0;
+    // Releases of freed pages under way.
+    static std::atomic<int> s_pagesPending;
     bool m_deletionScheduled = false;
 };

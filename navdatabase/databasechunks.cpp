@@ -22,6 +22,7 @@
 #include <QDebug>
 #include <QIODevice>
 
+#include <algorithm>
 #include <atomic>
 #include <cstring>
 #include <future>
@@ -177,7 +178,12 @@ struct Parsed
 template<typename T>
 bool readRecords(QDataStream &stream, quint32 count, QList<T *> &items)
 {
-    items.reserve(count);
+    // Every record takes at least one byte: a count beyond the bytes left is damage, which
+    // must not size the list.
+    const qint64 available = stream.device() ? stream.device()->bytesAvailable() : 0;
+    if (qint64(count) > available)
+        return false;
+    items.reserve(qsizetype(std::min<qint64>(count, available / 8)));
     for (quint32 i = 0; i < count; ++i) {
         T *item = nullptr;
         stream >> item;

@@ -69,12 +69,12 @@ Point *Database::findPoint(const QString &uid, bool warn)
     return point;
 }
 
-Point *Database::findPointOfType(const QString &uid, std::initializer_list<int> types)
+QList<Point *> Database::pointsOfType(const QString &uid, std::initializer_list<int> types)
 {
     const auto &points = pointList(instance());
     Point *first = points.find(uid);
     if (!first)
-        return nullptr;
+        return {};
     // Nearly every point is alone under its UID: one probe for the next UID settles it. A UID
     // without "_" (nearly all of them) has "_1" as its next; the general rule splits the text.
     QString next = uid.contains(QLatin1Char('_')) ? BaseItem::nextUid(uid) : uid + QStringLiteral("_1");
@@ -82,20 +82,53 @@ Point *Database::findPointOfType(const QString &uid, std::initializer_list<int> 
     if (!second) {
         for (const int type : types) {
             if (first->type() == type)
-                return first;
+                return {first};
         }
-        return nullptr;
+        return {};
     }
     QList<Point *> chain{first, second};
     for (next = BaseItem::nextUid(next); Point *point = points.find(next); next = BaseItem::nextUid(next))
         chain.append(point);
     for (const int type : types) {
+        QList<Point *> ofType;
         for (Point *point : std::as_const(chain)) {
             if (point->type() == type)
-                return point;
+                ofType.append(point);
+        }
+        if (!ofType.isEmpty())
+            return ofType;
+    }
+    return {};
+}
+
+QList<Point *> Database::pointsOfUid(const QString &uid)
+{
+    const auto &points = pointList(instance());
+    QList<Point *> chain;
+    QString next = uid;
+    for (Point *point = points.find(next); point; point = points.find(next)) {
+        chain.append(point);
+        next = BaseItem::nextUid(next);
+    }
+    return chain;
+}
+
+Point *Database::nearestTo(const QList<Point *> &candidates, const QGeoCoordinate &near)
+{
+    if (candidates.isEmpty())
+        return nullptr;
+    if (candidates.size() == 1 || !near.isValid())
+        return candidates.constFirst();
+    Point *nearest = nullptr;
+    double best = 0.0;
+    for (Point *point : candidates) {
+        const double distance = point->position().distanceTo(near);
+        if (!nearest || distance < best) {
+            nearest = point;
+            best = distance;
         }
     }
-    return nullptr;
+    return nearest;
 }
 
 Point *Database::findPointOrWarn(const QString &uid)

@@ -16,6 +16,7 @@
 #include <QRegularExpression>
 #include <QUrl>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -261,7 +262,7 @@ void Tracks::process()
 
     // Releasing a world's worth of index entries takes milliseconds, and so does the
     // handover: each gets a slice of its own.
-    for (QHash<QString, Point *> *index : {&m_pointsByCode, &m_pointsByName}) {
+    for (QMultiHash<QString, Point *> *index : {&m_pointsByCode, &m_pointsByName}) {
         auto it = index->begin();
         while (it != index->end()) {
             it = index->erase(it);
@@ -288,10 +289,10 @@ void Tracks::indexPoint(Point *point)
         || !m_regions.contains(point->region()))
         return;
     const QString code = point->code();
-    if (!code.isEmpty() && !m_pointsByCode.contains(code))
+    if (!code.isEmpty())
         m_pointsByCode.insert(code, point);
     const QString name = point->name();
-    if (!name.isEmpty() && !m_pointsByName.contains(name))
+    if (!name.isEmpty())
         m_pointsByName.insert(name, point);
 }
 
@@ -325,21 +326,29 @@ QGeoCoordinate Tracks::parseCoordinate(const QString &text)
     return position.isValid() ? position : QGeoCoordinate();
 }
 
-Point *Tracks::resolve(int kind, const QString &entry) const
+QList<Point *> Tracks::valuesOf(const QMultiHash<QString, Point *> &index, const QString &key)
 {
-    const QGeoCoordinate position = parseCoordinate(entry);
-    if (!position.isValid())
-        return m_pointsByName.value(entry, nullptr);
+    // The hash gives the latest first; row order keeps the first fix first on a tie.
+    QList<Point *> values = index.values(key);
+    std::reverse(values.begin(), values.end());
+    return values;
+}
+
+QList<Point *> Tracks::candidates(int kind, const QString &entry, QGeoCoordinate *position) const
+{
+    *position = parseCoordinate(entry);
+    if (!position->isValid())
+        return valuesOf(m_pointsByName, entry);
     if (kind == NatKind) {
-        const QString code = natCode(position);
-        return code.isEmpty() ? nullptr : m_pointsByCode.value(code, nullptr);
+        const QString code = natCode(*position);
+        return code.isEmpty() ? QList<Point *>() : valuesOf(m_pointsByCode, code);
     }
     if (kind == PacotsKind) {
-        const QString code = pacotsCode(position);
-        Point *point = code.isEmpty() ? nullptr : m_pointsByCode.value(code, nullptr);
-        return point ? point : m_pointsByName.value(entry, nullptr);
+        const QString code = pacotsCode(*position);
+        const QList<Point *> points = code.isEmpty() ? QList<Point *>() : valuesOf(m_pointsByCode, code);
+        return points.isEmpty() ? valuesOf(m_pointsByName, entry) : points;
     }
-    return nullptr;
+    return {};
 }
 
 void Tracks::addTrack(int kind, const QStringList &items)
@@ -350,13 +359,41 @@ void Tracks::addTrack(int kind, const QStringList &items)
     const QString prefix = kind == NatKind ? QStringLiteral("NAT") : kind == PacotsKind ? QStringLiteral("PACOT") : QString();
     const QString name = prefix + items.first();
 
+    // Fixes of one name may lie oceans apart: a coordinate takes the fix nearest itself, a
+    // name the one nearest the fix before it (for the first, the one after it).
+    const qsizetype count = items.size() - 1;
+    QList<QList<Point *>> found(count);
+    QList<Point *> chosen(count, nullptr);
+    for (qsizetype i = 0; i < count; ++i) {
+        QGeoCoordinate position;
+        found[i] = candidates(kind, items.at(i + 1), &position);
+        if (found.at(i).size() == 1 || position.isValid())
+            chosen[i] = Database::nearestTo(found.at(i), position);
+    }
+    auto settledNeighbour = [&](qsizetype i) -> const Point * {
+        for (qsizetype j = i - 1; j >= 0; --j) {
+            if (chosen.at(j))
+                return chosen.at(j);
+        }
+        for (qsizetype j = i + 1; j < count; ++j) {
+            if (chosen.at(j))
+                return chosen.at(j);
+        }
+        return nullptr;
+    };
+    for (qsizetype i = 0; i < count; ++i) {
+        if (!chosen.at(i) && !found.at(i).isEmpty()) {
+            const Point *neighbour = settledNeighbour(i);
+            chosen[i] = Database::nearestTo(found.at(i), neighbour ? neighbour->position() : QGeoCoordinate());
+        }
+    }
+
     QList<Point *> points;
-    for (int i = 1; i < items.size(); ++i) {
-        Point *point = resolve(kind, items.at(i));
-        if (point)
-            points.append(point);
+    for (qsizetype i = 0; i < count; ++i) {
+        if (chosen.at(i))
+            points.append(chosen.at(i));
         else
-            qInfo() << "Track point" << items.at(i) << "not found!";
+            qInfo() << "Track point" << items.at(i + 1) << "not found!";
     }
     if (points.isEmpty()) {
         qWarning() << "Skipping track" << name << "since no points could be resolved";

@@ -54,7 +54,10 @@ private:
     void indexPoint(Point *point);
     static QGeoCoordinate parseCoordinate(const QString &text);
     void addTrack(int kind, const QStringList &items);
-    Point *resolve(int kind, const QString &entry) const;
+    // The fixes an entry may name (namesakes of other regions among them) and, for an entry
+    // that is a coordinate, its position.
+    QList<Point *> candidates(int kind, const QString &entry, QGeoCoordinate *position) const;
+    static QList<Point *> valuesOf(const QMultiHash<QString, Point *> &index, const QString &key);
     void addPredefinedSegment(Point *from, Point *to, const QString &name);
     void restartResolution();
     void reset();
@@ -67,8 +70,8 @@ private:
     QJsonArray m_array;
     qint64 m_nextObject = 0;
     qint32 m_nextPoint = 0;
-    QHash<QString, Point *> m_pointsByCode;
-    QHash<QString, Point *> m_pointsByName;
+    QMultiHash<QString, Point *> m_pointsByCode;
+    QMultiHash<QString, Point *> m_pointsByName;
     QList<Segment *> m_segments;
     // The database generation the indexes were built against; a load, an import or any
     // added point moves it, and the resolution then starts over on the new contents.

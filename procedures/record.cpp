@@ -128,9 +128,17 @@ Point *Record::lookup(const QString &identifier, int kind) const
     // The fix under its own terminal, then as an enroute point of its region, then without region.
     const QString candidates[] = {region + terminal + identifier, region + QLatin1String("ENRT/") + identifier,
                                   terminal + identifier};
+    // Points that share region, code and kind may lie far apart; the procedure means the one
+    // nearest its airport.
+    auto nearest = [&](const QList<Point *> &points) -> Point * {
+        if (points.size() <= 1)
+            return points.value(0);
+        const Point *airport = Database::findAirport(m_terminal.text(), false);
+        return Database::nearestTo(points, airport ? airport->position() : QGeoCoordinate());
+    };
     auto ofKind = [&](std::initializer_list<int> types) -> Point * {
         for (const QString &uid : candidates) {
-            if (Point *point = Database::findPointOfType(uid, types))
+            if (Point *point = nearest(Database::pointsOfType(uid, types)))
                 return point;
         }
         return nullptr;
@@ -148,7 +156,7 @@ Point *Record::lookup(const QString &identifier, int kind) const
     // Where the data holds no point of the kind named, the point of the ident is still better
     // than none.
     for (const QString &uid : candidates) {
-        if (Point *any = Database::findPoint(uid, false))
+        if (Point *any = nearest(Database::pointsOfUid(uid)))
             return any;
     }
     return nullptr;

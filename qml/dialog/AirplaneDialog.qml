@@ -6,11 +6,12 @@ import Qt.labs.platform as Platform
 import Qt.labs.settings
 import Waylore.Ui
 import Waylore.Ui as Ui
+import "../js/airplanefields.js" as AirplaneFields
 import "../js/utility.js" as Utility
 
-// Editor of the airplane performance profiles. The controls hold the fields of one row
-// (previousIndex) between its load and its save; the list model converts between the display
-// units shown here and the stored ones.
+// Editor of the airplane performance profiles. The controls of the tabs hold the fields of one
+// row (previousIndex) between its load and its save; the list model converts between the
+// display units shown here and the stored ones.
 Dialog {
     id: dialog
 
@@ -29,24 +30,12 @@ Dialog {
     readonly property alias currentRow: airplaneList.currentIndex
     // The list keeps at least one airplane: the flight plan always computes with one.
     readonly property bool canRemove: airplaneList.count > 1 && airplaneList.currentIndex >= 0
+    // The field controls of the tabs by role name.
+    property var controls: ({})
 
-    // Every field in the order of the editor's table; fuel type and unit come before the
-    // quantities they convert.
     function startFolder() {
         const last = Utility.urlToPath(documentSettings.lastFolder);
         return Ui.LocalFile.usableFolder(last !== "" ? last : Utility.urlToPath(Platform.StandardPaths.writableLocation(Platform.StandardPaths.DocumentsLocation)));
-    }
-
-    function fields() {
-        return [icaoField, nameField, manufacturerField, maxPassengersBox, maxCargoBox, eowBox, mzfwBox, mtowBox,
-                mlwBox, v2Box, takeoffBox, vatBox, landingBox, ceilingBox, maxTasBox, initialIasBox, initialVsBox,
-                climbIasBox, climbVsBox, descentIasBox, descentVsBox, approachIasBox, approachVsBox, fuelTypeBox,
-                fuelUnitBox, taxiBox, climbFuelBox, cruiseFuelBox, descentFuelBox, alternateFuelBox, contingencyBox,
-                extraBox, finalBox, capacityBox, registrationField, equipmentField, transponderField];
-    }
-
-    function fuelQuantityBoxes() {
-        return [taxiBox, climbFuelBox, cruiseFuelBox, descentFuelBox, alternateFuelBox, extraBox, capacityBox];
     }
 
     function loadFieldsForAirplane(row) {
@@ -54,33 +43,17 @@ Dialog {
             return;
         console.log("Airplane dialog loading fields for", row);
         massUnitText = unit.massUnitToString();
-        for (const field of fields()) {
-            const value = airplanes.get(field.role, row);
-            if (field.kind === "index")
-                field.currentIndex = value;
-            else if (field.kind === "text")
-                field.text = value;
-            else
-                field.value = value;
-            // Remembered so that this load itself converts nothing.
-            if (field === fuelUnitBox) {
-                fuelUnitIndex = value;
-                fuelUnitText = unit.fuelUnitToString(value);
-            }
-        }
+        AirplaneFields.load(airplanes, row, controls);
+        // Remembered so that this load itself converts nothing.
+        fuelUnitIndex = controls.unittype.currentIndex;
+        fuelUnitText = unit.fuelUnitToString(fuelUnitIndex);
     }
 
     function saveFieldsForAirplane(row, emitChanged) {
         if (row < 0)
             return;
         console.log("Airplane dialog saving fields for", row);
-        for (const field of fields()) {
-            const value = field.kind === "index" ? field.currentIndex : field.kind === "text" ? field.text : field.value;
-            if (field === capacityBox)
-                airplanes.set(field.role, row, value, emitChanged);
-            else
-                airplanes.set(field.role, row, value);
-        }
+        AirplaneFields.save(airplanes, row, controls, emitChanged);
     }
 
     function rowChanged() {
@@ -140,23 +113,14 @@ Dialog {
         errorBox.open();
     }
 
-    // A unit-type change shows each quantity anew: from the shown unit to the stored
-    // kilograms, then to the other unit, so that gallons and pounds convert as litres and
-    // kilograms do.
+    // A unit-type change shows each fuel quantity anew in the picked type.
     function convertFuelUnitFields(index) {
         if (index === fuelUnitIndex)
             return;
-        const volumeUnit = unit.volumeUnitStrings.indexOf(unit.fuelUnitToString(1));
         const from = fuelUnitIndex;
-        const fromDisplay = from === 1 ? volumeUnit : -1;
-        const toDisplay = index === 1 ? volumeUnit : -1;
-        const fuelType = fuelTypeBox.currentIndex;
         fuelUnitIndex = index;
         fuelUnitText = unit.fuelUnitToString(index);
-        for (const box of fuelQuantityBoxes()) {
-            const kg = unit.toStorableFuel(box.value, fuelType, from, fromDisplay);
-            box.value = Math.round(unit.fromStorableFuel(kg, fuelType, index, toDisplay));
-        }
+        AirplaneFields.convertFuelControls(unit, controls, controls.fueltype.currentIndex, from, index);
     }
 
     title: qsTr("Manage airplanes")
@@ -165,6 +129,7 @@ Dialog {
     contentWidth: content.implicitWidth
     contentHeight: content.implicitHeight
     closePolicy: Popup.CloseOnEscape
+    Component.onCompleted: controls = AirplaneFields.controlsByRole([generalTab, performanceTab, fuelTab, identificationTab])
     onAboutToShow: {
         tracking = true;
         showRow(airplanes.currentIndex);
@@ -175,62 +140,6 @@ Dialog {
         previousIndex = -1;
         airplanes.sortAlphabetically();
         airplanes.saveToSettings();
-    }
-
-    component FieldLabel: Label {
-    }
-    component TextRole: TextField {
-        required property string role
-        readonly property string kind: "text"
-
-        Layout.preferredWidth: dialog.textWidth
-    }
-    component SpinRole: UnitSpinBox {
-        id: spin
-
-        required property string role
-        readonly property string kind: "value"
-        property string tip: ""
-
-        editable: true
-        Layout.preferredWidth: dialog.spinWidth
-
-        CustomToolTip {
-            text: spin.tip
-            visible: spin.hovered && spin.tip !== ""
-        }
-    }
-    component MassRole: SpinRole {
-        unit: dialog.massUnitText
-        from: 0
-        to: constants.maxWeight
-        stepSize: 1000
-    }
-    component FuelRole: SpinRole {
-        property bool flow: false
-
-        unit: dialog.fuelUnitText + (flow ? qsTr("/h") : "")
-        from: 0
-        to: constants.maxFuel
-        stepSize: flow ? 10 : 5
-    }
-    component SpeedRole: SpinRole {
-        unit: qsTr("kts")
-        from: constants.minAsKts
-        to: constants.maxAsKts
-        stepSize: 5
-    }
-    component RateRole: SpinRole {
-        property bool descent: false
-
-        unit: qsTr("ft/min")
-        from: descent ? -constants.maxVs : constants.minVs
-        to: descent ? -constants.minVs : constants.maxVs
-        stepSize: 100
-    }
-    component Link: Label {
-        textFormat: Text.StyledText
-        onLinkActivated: link => Qt.openUrlExternally(link)
     }
 
     Settings {
@@ -283,7 +192,7 @@ Dialog {
         function show() {
             const start = dialog.startFolder();
             folder = Utility.pathToUrl(start);
-            currentFile = Utility.pathToUrl(start + "/" + icaoField.text + ".apxml");
+            currentFile = Utility.pathToUrl(start + "/" + generalTab.icao + ".apxml");
             open();
         }
 
@@ -408,552 +317,29 @@ Dialog {
                 Layout.fillHeight: true
                 currentIndex: tabBar.currentIndex
 
-                // General
-                GridLayout {
-                    columns: 2
+                AirplaneGeneralTab {
+                    id: generalTab
 
-                    GroupBox {
-                        title: qsTr("General")
-                        Layout.alignment: Qt.AlignTop
-
-                        GridLayout {
-                            columns: 2
-
-                            TextRole {
-                                id: icaoField
-
-                                objectName: "icaoField"
-                                role: "icao"
-                                placeholderText: qsTr("ICAO")
-                                Layout.preferredWidth: manufacturerLabel.implicitWidth
-                            }
-                            TextRole {
-                                id: nameField
-
-                                role: "name"
-                                placeholderText: qsTr("Name")
-                            }
-                            FieldLabel {
-                                id: manufacturerLabel
-
-                                text: qsTr("Manufacturer")
-                            }
-                            TextRole {
-                                id: manufacturerField
-
-                                role: "manufacturer"
-                            }
-                            FieldLabel {
-                                text: qsTr("Max passengers")
-                            }
-                            SpinRole {
-                                id: maxPassengersBox
-
-                                role: "maxpassengers"
-                                from: 0
-                                to: constants.maxPassengers
-                                tip: qsTr("Maximum number of passengers in the airplane")
-                            }
-                            FieldLabel {
-                                text: qsTr("Max cargo")
-                            }
-                            MassRole {
-                                id: maxCargoBox
-
-                                role: "maxcargo"
-                                to: constants.maxCargo
-                                tip: qsTr("Available cargo payload when the airplane contains all the passengers")
-                            }
-                        }
-                    }
-                    GroupBox {
-                        title: qsTr("Weight")
-                        Layout.alignment: Qt.AlignTop
-
-                        GridLayout {
-                            columns: 2
-
-                            FieldLabel {
-                                text: qsTr("Empty")
-                            }
-                            MassRole {
-                                id: eowBox
-
-                                objectName: "eowBox"
-                                role: "eow"
-                                tip: qsTr("Empty operational weight (OEW)")
-                            }
-                            FieldLabel {
-                                text: qsTr("Max. zero-fuel")
-                            }
-                            MassRole {
-                                id: mzfwBox
-
-                                objectName: "mzfwBox"
-                                role: "mzfw"
-                                from: eowBox.value
-                                tip: qsTr("Maximum weight without fuel (MZFW)")
-                            }
-                            FieldLabel {
-                                text: qsTr("Max. takeoff")
-                            }
-                            MassRole {
-                                id: mtowBox
-
-                                objectName: "mtowBox"
-                                role: "mtow"
-                                from: mzfwBox.value
-                                tip: qsTr("Maximum takeoff weight (MTOW)")
-                            }
-                            FieldLabel {
-                                text: qsTr("Max. landing")
-                            }
-                            MassRole {
-                                id: mlwBox
-
-                                objectName: "mlwBox"
-                                role: "mlw"
-                                from: mzfwBox.value
-                                tip: qsTr("Maximum landing weight (MLW)")
-                            }
-                        }
-                    }
-                    GroupBox {
-                        title: qsTr("Takeoff")
-                        Layout.alignment: Qt.AlignTop
-
-                        GridLayout {
-                            columns: 2
-
-                            FieldLabel {
-                                text: qsTr("V2")
-                            }
-                            SpeedRole {
-                                id: v2Box
-
-                                role: "v2"
-                                tip: qsTr("Takeoff safety speed (kts)")
-                            }
-                            FieldLabel {
-                                text: qsTr("Distance")
-                            }
-                            SpinRole {
-                                id: takeoffBox
-
-                                role: "takeoffdistance"
-                                unit: qsTr("m")
-                                from: constants.minRwyLen
-                                to: constants.maxRwyLen
-                                stepSize: 100
-                                tip: qsTr("Minimum runway length for takeoff (meters)")
-                            }
-                        }
-                    }
-                    GroupBox {
-                        title: qsTr("Landing")
-                        Layout.alignment: Qt.AlignTop
-
-                        GridLayout {
-                            columns: 2
-
-                            FieldLabel {
-                                text: qsTr("VAT")
-                            }
-                            SpeedRole {
-                                id: vatBox
-
-                                role: "vat"
-                                tip: qsTr("Indicated airspeed at the runway threshold (kts)")
-                            }
-                            FieldLabel {
-                                text: qsTr("Distance")
-                            }
-                            SpinRole {
-                                id: landingBox
-
-                                role: "landingdistance"
-                                unit: qsTr("m")
-                                from: constants.minRwyLen
-                                to: constants.maxRwyLen
-                                stepSize: 100
-                                tip: qsTr("Minimum runway length for landing (meters)")
-                            }
-                        }
-                    }
+                    spinWidth: dialog.spinWidth
+                    textWidth: dialog.textWidth
+                    massUnitText: dialog.massUnitText
                 }
+                AirplanePerformanceTab {
+                    id: performanceTab
 
-                // Performance
-                GridLayout {
-                    columns: 2
-
-                    GroupBox {
-                        title: qsTr("Cruise")
-                        Layout.alignment: Qt.AlignTop
-
-                        GridLayout {
-                            columns: 3
-
-                            FieldLabel {
-                                text: qsTr("Ceiling")
-                            }
-                            SpinRole {
-                                id: ceilingBox
-
-                                role: "ceilinglvl"
-                                prefix: qsTr("FL")
-                                from: constants.minAlt
-                                to: constants.maxAlt
-                                stepSize: 10
-                                tip: qsTr("Maximum allowed cruise level")
-                            }
-                            AirSpeedHelper {
-                                Layout.rowSpan: 2
-                                cruisetas: maxTasBox.value
-                                cruiselvl: ceilingBox.value
-                            }
-                            FieldLabel {
-                                text: qsTr("Maximum TAS")
-                            }
-                            SpeedRole {
-                                id: maxTasBox
-
-                                role: "maxcruisetas"
-                                stepSize: 10
-                                tip: qsTr("Maximal true air-speed at ceiling level")
-                            }
-                        }
-                    }
-                    GroupBox {
-                        title: qsTr("Initial climb")
-                        Layout.alignment: Qt.AlignTop
-
-                        GridLayout {
-                            columns: 2
-
-                            FieldLabel {
-                                text: qsTr("IAS")
-                            }
-                            SpeedRole {
-                                id: initialIasBox
-
-                                role: "initialias"
-                                tip: qsTr("Indicated air-speed (IAS) for initial climb")
-                            }
-                            FieldLabel {
-                                text: qsTr("ROC")
-                            }
-                            RateRole {
-                                id: initialVsBox
-
-                                role: "initialvs"
-                                tip: qsTr("Rate for initial climb")
-                            }
-                        }
-                    }
-                    GroupBox {
-                        title: qsTr("Climb")
-                        Layout.alignment: Qt.AlignTop
-
-                        GridLayout {
-                            columns: 2
-
-                            FieldLabel {
-                                text: qsTr("IAS")
-                            }
-                            SpeedRole {
-                                id: climbIasBox
-
-                                role: "climbias"
-                                tip: qsTr("Indicated air-speed for climb")
-                            }
-                            FieldLabel {
-                                text: qsTr("ROC")
-                            }
-                            RateRole {
-                                id: climbVsBox
-
-                                role: "climbvs"
-                                tip: qsTr("Rate of climb")
-                            }
-                        }
-                    }
-                    GroupBox {
-                        title: qsTr("Descent")
-                        Layout.alignment: Qt.AlignTop
-
-                        GridLayout {
-                            columns: 2
-
-                            FieldLabel {
-                                text: qsTr("IAS")
-                            }
-                            SpeedRole {
-                                id: descentIasBox
-
-                                role: "descentias"
-                                tip: qsTr("Indicated air-speed for descent")
-                            }
-                            FieldLabel {
-                                text: qsTr("ROD")
-                            }
-                            RateRole {
-                                id: descentVsBox
-
-                                objectName: "descentVsBox"
-                                role: "descentvs"
-                                descent: true
-                                tip: qsTr("Rate of descent")
-                            }
-                        }
-                    }
-                    GroupBox {
-                        title: qsTr("Approach")
-                        Layout.alignment: Qt.AlignTop
-
-                        GridLayout {
-                            columns: 2
-
-                            FieldLabel {
-                                text: qsTr("IAS")
-                            }
-                            SpeedRole {
-                                id: approachIasBox
-
-                                role: "approachias"
-                                tip: qsTr("Indicated air-speed for approach")
-                            }
-                            FieldLabel {
-                                text: qsTr("ROD")
-                            }
-                            RateRole {
-                                id: approachVsBox
-
-                                role: "approachvs"
-                                descent: true
-                                tip: qsTr("Rate of descent for approach")
-                            }
-                        }
-                    }
+                    spinWidth: dialog.spinWidth
                 }
+                AirplaneFuelTab {
+                    id: fuelTab
 
-                // Fuel
-                GridLayout {
-                    columns: 2
-
-                    GroupBox {
-                        title: qsTr("Operational fuel")
-                        Layout.alignment: Qt.AlignTop
-
-                        GridLayout {
-                            columns: 2
-
-                            FieldLabel {
-                                text: qsTr("Taxi")
-                            }
-                            FuelRole {
-                                id: taxiBox
-
-                                objectName: "taxiBox"
-                                role: "taxifuel"
-                                tip: qsTr("Burned fuel during taxi")
-                            }
-                            FieldLabel {
-                                text: qsTr("Climb flow")
-                            }
-                            FuelRole {
-                                id: climbFuelBox
-
-                                role: "climbfuel"
-                                flow: true
-                                tip: qsTr("Burned fuel per hour during climb")
-                            }
-                            FieldLabel {
-                                text: qsTr("Cruise flow")
-                            }
-                            FuelRole {
-                                id: cruiseFuelBox
-
-                                objectName: "cruiseFuelBox"
-                                role: "cruisefuel"
-                                flow: true
-                                tip: qsTr("Burned fuel per hour during cruise")
-                            }
-                            FieldLabel {
-                                text: qsTr("Descent flow")
-                            }
-                            FuelRole {
-                                id: descentFuelBox
-
-                                role: "descentfuel"
-                                flow: true
-                                tip: qsTr("Burned fuel per hour during descent")
-                            }
-                        }
-                    }
-                    GroupBox {
-                        title: qsTr("Additional fuel")
-                        Layout.alignment: Qt.AlignTop
-
-                        GridLayout {
-                            columns: 2
-
-                            FieldLabel {
-                                text: qsTr("Alternate flow")
-                            }
-                            FuelRole {
-                                id: alternateFuelBox
-
-                                role: "alternatefuel"
-                                flow: true
-                                tip: qsTr("Burned fuel per hour to reach alternate airport from the missed approach point")
-                            }
-                            FieldLabel {
-                                text: qsTr("Contingency")
-                            }
-                            SpinRole {
-                                id: contingencyBox
-
-                                role: "contingencyfuel"
-                                unit: qsTr("%")
-                                from: 0
-                                to: 100
-                                stepSize: 5
-                                tip: qsTr("Contigency fuel additional enroute fuel consumption caused by wind or routing changes.")
-                            }
-                            FieldLabel {
-                                text: qsTr("Extra reserve")
-                            }
-                            FuelRole {
-                                id: extraBox
-
-                                role: "extrafuel"
-                                tip: qsTr("Fuel added at the discretion of the Captain or the dispatcher")
-                            }
-                            FieldLabel {
-                                text: qsTr("Final reserve")
-                            }
-                            SpinRole {
-                                id: finalBox
-
-                                role: "finalfuel"
-                                unit: qsTr("min")
-                                from: 0
-                                to: 240
-                                stepSize: 5
-                                tip: qsTr("Final reserve fuel is the minimum fuel required to fly for 30 minutes")
-                            }
-                        }
-                    }
-                    GroupBox {
-                        title: qsTr("Tank")
-                        Layout.alignment: Qt.AlignTop
-
-                        GridLayout {
-                            columns: 2
-
-                            FieldLabel {
-                                text: qsTr("Type")
-                            }
-                            ComboBox {
-                                id: fuelTypeBox
-
-                                readonly property string role: "fueltype"
-                                readonly property string kind: "index"
-
-                                objectName: "fuelTypeBox"
-                                Layout.preferredWidth: dialog.spinWidth
-                                model: unit.fuelTypeStrings
-                            }
-                            FieldLabel {
-                                text: qsTr("Unit")
-                            }
-                            ComboBox {
-                                id: fuelUnitBox
-
-                                readonly property string role: "unittype"
-                                readonly property string kind: "index"
-
-                                objectName: "fuelUnitBox"
-                                Layout.preferredWidth: dialog.spinWidth
-                                model: unit.fuelUnitString
-                                onActivated: index => dialog.convertFuelUnitFields(index)
-                            }
-                            FieldLabel {
-                                text: qsTr("Fuel capacity")
-                            }
-                            FuelRole {
-                                id: capacityBox
-
-                                objectName: "capacityBox"
-                                role: "fuelcapacity"
-                                tip: qsTr("Total capacity of the airplane tanks")
-                            }
-                        }
-                    }
+                    spinWidth: dialog.spinWidth
+                    fuelUnitText: dialog.fuelUnitText
+                    onUnitPicked: index => dialog.convertFuelUnitFields(index)
                 }
+                AirplaneIdentificationTab {
+                    id: identificationTab
 
-                // Identification
-                ColumnLayout {
-                    GroupBox {
-                        title: qsTr("Registration")
-                        Layout.fillWidth: true
-
-                        GridLayout {
-                            columns: 2
-
-                            FieldLabel {
-                                text: qsTr("Airplane registration")
-                            }
-                            TextRole {
-                                id: registrationField
-
-                                role: "registration"
-                            }
-                        }
-                    }
-                    GroupBox {
-                        title: qsTr("Equipments")
-                        Layout.fillWidth: true
-
-                        GridLayout {
-                            columns: 2
-
-                            FieldLabel {
-                                text: qsTr("Airplane equipment")
-                            }
-                            TextRole {
-                                id: equipmentField
-
-                                role: "equipment"
-                            }
-                            FieldLabel {
-                                text: qsTr("Transponder")
-                            }
-                            TextRole {
-                                id: transponderField
-
-                                role: "transponder"
-                            }
-                        }
-                    }
-                    GroupBox {
-                        title: qsTr("More information")
-                        Layout.fillWidth: true
-
-                        ColumnLayout {
-                            Link {
-                                text: "<a href=\"https://en.wikipedia.org/wiki/Aircraft_registration\">"
-                                      + qsTr("Aircraft registration") + "</a>"
-                            }
-                            Link {
-                                text: "<a href=\"https://en.wikipedia.org/wiki/Flight_plan\">"
-                                      + qsTr("Equipment codes") + "</a>"
-                            }
-                        }
-                    }
-                    Item {
-                        Layout.fillHeight: true
-                    }
+                    textWidth: dialog.textWidth
                 }
             }
         }

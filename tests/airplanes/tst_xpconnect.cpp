@@ -250,6 +250,9 @@ private slots:
         row("infinity", {}, "RREF,", fuelPath, -inf);
         row("latitude > 90", {}, "RREF,", latPath, 90.5f);
         row("longitude < -180", {}, "RREF,", lonPath, -180.5f);
+        row("elevation beyond any height", {}, "RREF,", "sim/flightmodel/position/elevation", 3e38f);
+        row("elevation 101 km", {}, "RREF,", "sim/flightmodel/position/elevation", 101000.0f);
+        row("elevation below the earth", {}, "RREF,", "sim/flightmodel/position/elevation", -1001.0f);
     }
 
     void dropsMalformedDatagram()

@@ -327,6 +327,55 @@ private slots:
         QCOMPARE(all.value(at + 1), route);
     }
 
+    // A segment that several airways share comes with their names joined; every text written
+    // for an FMS or a controller names each leg by one of them.
+    void joinedAirwaysTakeOneName_data()
+    {
+        QTest::addColumn<QString>("first");  // DOTSI-VESAN
+        QTest::addColumn<QString>("second"); // VESAN-ROLIS
+        QTest::addColumn<QString>("route");
+        QTest::addColumn<QString>("legs");   // the airways of both legs as written
+        QTest::newRow("the next leg's airway") << "UL607-UL608" << "UL608" << "EDDF DCT DOTSI UL608 ROLIS DCT LFPG" << "UL608 UL608";
+        QTest::newRow("the previous leg's airway") << "UL608" << "J1-UL608" << "EDDF DCT DOTSI UL608 ROLIS DCT LFPG" << "UL608 UL608";
+        QTest::newRow("both joined alike: the first") << "UL607-UL608" << "UL607-UL608" << "EDDF DCT DOTSI UL607 ROLIS DCT LFPG"
+                                                      << "UL607 UL607";
+        QTest::newRow("three names, the last shared") << "J110-J230-J80" << "J80-J5" << "EDDF DCT DOTSI J80 ROLIS DCT LFPG" << "J80 J80";
+        QTest::newRow("none shared: the first") << "UL607-UL608" << "UM1" << "EDDF DCT DOTSI UL607 VESAN UM1 ROLIS DCT LFPG"
+                                                << "UL607 UM1";
+        QTest::newRow("none shared after a lone one") << "UM1" << "UL607-UL608" << "EDDF DCT DOTSI UM1 VESAN UL607 ROLIS DCT LFPG"
+                                                      << "UM1 UL607";
+    }
+
+    void joinedAirwaysTakeOneName()
+    {
+        QFETCH(QString, first);
+        QFETCH(QString, second);
+        QFETCH(QString, route);
+        QFETCH(QString, legs);
+        buildPlan(true);
+        const QList<Waypoint *> waypoints = m_plan->waypoints();
+        waypoints.at(1)->setAirway(m_fixture.segment(Segment::FORWARD, Segment::HIGH, m_dotsi, m_vesan, first));
+        waypoints.at(2)->setAirway(m_fixture.segment(Segment::FORWARD, Segment::HIGH, m_vesan, m_rolis, second));
+        const QStringList expected = legs.split(QLatin1Char(' '));
+
+        const QString ofp = Templating::render(m_plan.get(), QStringLiteral("ofp.txt"));
+        const QStringList all = lines(ofp);
+        QCOMPARE(all.value(all.indexOf(QStringLiteral("ROUTE")) + 1), route);
+        QCOMPARE(lineStartingWith(ofp, QStringLiteral("DOTSI "), QStringLiteral("WPT")).simplified().section(QLatin1Char(' '), 1, 1),
+                 expected.at(0));
+        QCOMPARE(lineStartingWith(ofp, QStringLiteral("VESAN "), QStringLiteral("WPT")).simplified().section(QLatin1Char(' '), 1, 1),
+                 expected.at(1));
+
+        // The FMS file's via column: the airway that leads to each waypoint.
+        const QString fms = Templating::render(m_plan.get(), QStringLiteral("fms11.fms"));
+        QCOMPARE(lineStartingWith(fms, QStringLiteral("11 VESAN ")).section(QLatin1Char(' '), 2, 2), expected.at(0));
+        QCOMPARE(lineStartingWith(fms, QStringLiteral("11 ROLIS ")).section(QLatin1Char(' '), 2, 2), expected.at(1));
+
+        // The parts the FMC add-ons take, through the same legs.
+        const QString ixeg = Templating::render(m_plan.get(), QStringLiteral("ixeg737.fpl"));
+        QCOMPARE(ixeg.simplified(), QString(route).remove(QStringLiteral("DCT ")));
+    }
+
     // The leg table: the distances are great circles on the sphere of 6371.0072 km worked
     // out beside the test (EDDF-DOTSI 39.963 NM, DOTSI-VESAN 55.676, VESAN-ROLIS 67.366,
     // ROLIS-LFPG 79.995, 243.000 in all); altitudes below the transition altitude of 6000 ft

@@ -94,15 +94,16 @@ private slots:
             << "XRTA XRTB" << all << QStringList{"XRTA/ALDA1A RW09", "XRTB/I27 ALL"} << QList<int>{1, 2}
             << "XRTA:ALDA1A XA091:ALDA1A XB271:I27 XRTB:I27" << "" << "XB271";
         // EPMAR leads into XB271 and FOXI1C too: both go in before it, and the export pairs the
-        // STAR entered at FOXIN with the approach transition from EPMAR.
+        // STAR with the approach transition from EPMAR. FOXI1C has no transition of its own (its
+        // legs name none), so the plan holds no STAR transition.
         QTest::newRow("approach transition before the STAR's entry")
             << "XRTA XRTB" << QStringList{"XRTB/FOXI1C", "XRTB/I27"}
             << QStringList{"XRTB/I27 ALL", "XRTB/I27 EPMAR", "XRTB/FOXI1C ALL"} << QList<int>{1, 1, 2}
-            << "XRTA:- EPMAR:I27 FOXIN:FOXI1C XB271:I27 XRTB:FOXI1C" << "FOXIN" << "EPMAR";
+            << "XRTA:- EPMAR:I27 FOXIN:FOXI1C XB271:I27 XRTB:FOXI1C" << "" << "EPMAR";
         // The generator's route already passes EPMAR and FOXIN: choosing links them.
         QTest::newRow("generated route, chosen only")
             << "XRTA ALDAX COLTA DUNOP EPMAR FOXIN XRTB" << QStringList{"XRTB/FOXI1C", "XRTB/I27"} << QStringList()
-            << QList<int>() << "XRTA:- ALDAX:- COLTA:- DUNOP:- EPMAR:I27 FOXIN:FOXI1C XRTB:I27" << "FOXIN" << "EPMAR";
+            << QList<int>() << "XRTA:- ALDAX:- COLTA:- DUNOP:- EPMAR:I27 FOXIN:FOXI1C XRTB:I27" << "" << "EPMAR";
     }
 
     void flows()

@@ -210,7 +210,8 @@ private slots:
         QCOMPARE(t->starIdentifier(), QStringLiteral("KERA2B"));
         QCOMPARE(t->appchIdentifier(), QStringLiteral("I25L"));
         QCOMPARE(t->sidTransition(), QStringLiteral("KERAX"));
-        QCOMPARE(t->starTransition(), QStringLiteral("TOBAK"));
+        // The STAR's KERAX transition: the SID keeps its fix, the STAR's legs go on from there.
+        QCOMPARE(t->starTransition(), QStringLiteral("KERAX"));
         QCOMPARE(t->appchTransition(), QStringLiteral("ANEKI"));
         QCOMPARE(t->departureRunway(), QStringLiteral("09"));
         QCOMPARE(t->arrivalRunway(), QStringLiteral("25L"));
@@ -234,6 +235,49 @@ private slots:
     }
 
     // The roles of a leg's fix describe that fix; the pilot's own comments stay.
+    // The transitions the FMS file and the other formats name: those the plan holds, never
+    // the code of whatever fix the procedure happens to start or end at.
+    void enrouteTransitions_data()
+    {
+        QTest::addColumn<QString>("fill");
+        QTest::addColumn<QString>("steps");   // procedure:transition inserted in turn
+        QTest::addColumn<QString>("linked");  // procedures set on the plan as they stand
+        QTest::addColumn<QString>("sid");
+        QTest::addColumn<QString>("star");
+        QTest::newRow("SID common part") << "XDEP EDDF" << "DEP1A:RW09 DEP1A:ALL" << "" << "" << "";
+        QTest::newRow("SID to its transition") << "XDEP EDDF" << "DEP1A:RW09 DEP1A:ALL DEP1A:KERAX" << "" << "KERAX" << "";
+        QTest::newRow("SID of no resolved leg") << "XDEP LONE EDDF" << "" << "DEP1A" << "" << "";
+        QTest::newRow("STAR at its transition fix") << "XDEP EDDF" << "KERA2B:KERAX" << "" << "" << "KERAX";
+        QTest::newRow("STAR from its common part") << "XDEP EDDF" << "KERA2B:ALL" << "" << "" << "";
+        QTest::newRow("STAR entry kept by the SID") << "XDEP EDDF" << "DEP1A:ALL DEP1A:KERAX KERA2B:KERAX KERA2B:ALL" << ""
+                                                   << "KERAX" << "KERAX";
+        QTest::newRow("STAR at a fix of no transition") << "XDEP TOBAK EDDF" << "" << "KERA2B" << "" << "";
+    }
+
+    void enrouteTransitions()
+    {
+        QFETCH(QString, fill);
+        QFETCH(QString, steps);
+        QFETCH(QString, linked);
+        QFETCH(QString, sid);
+        QFETCH(QString, star);
+        this->fill(fill);
+        Terminal *t = terminal();
+        for (const QString &step : steps.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            Procedure *p = procedure(step.section(QLatin1Char(':'), 0, 0));
+            const QString transition = step.section(QLatin1Char(':'), 1);
+            QVERIFY2(t->insertTransition(p, transition, t->insertPosition(p, transition)) >= 0, qPrintable(step));
+        }
+        if (linked == QLatin1String("DEP1A"))
+            t->setSid(procedure(linked));
+        else if (!linked.isEmpty())
+            t->setStar(procedure(linked));
+        QCOMPARE(t->sidTransition(), sid);
+        QCOMPARE(t->starTransition(), star);
+        if (!linked.isEmpty())
+            QCOMPARE(linked == QLatin1String("DEP1A") ? t->sidIdentifier() : t->starIdentifier(), linked);
+    }
+
     void fixRolesGoToTheirOwnWaypoint()
     {
         fill(QStringLiteral("XDEP DEPA2 EDDF"));

@@ -290,6 +290,13 @@ private slots:
         QVERIFY(!kml.contains(QStringLiteral("POINT>")));
         QVERIFY(!kml.contains(QStringLiteral("Font Awesome")));
         QVERIFY(!kml.contains(QStringLiteral("<img")));
+
+        // A segment of several airways: the balloon names the leg by one of them, as the route.
+        at(1)->setAirway(m_fixture.segment(Segment::FORWARD, Segment::HIGH, m_points.value(QStringLiteral("ABC")),
+                                           m_points.value(QStringLiteral("DEF")), QStringLiteral("UL9-U1")));
+        const QString joined = at(1)->descriptionKml();
+        QVERIFY2(joined.contains(row(QStringLiteral("Airway"), QStringLiteral("UL9"))), qPrintable(joined));
+        QVERIFY(!joined.contains(QStringLiteral("SEGMENT>")));
     }
 };
 

@@ -101,6 +101,8 @@ private slots:
     void awyRows_data();
     void awyRows();
     void awyMissingEndGivesNoProgress();
+    void awyNamesakes_data();
+    void awyNamesakes();
 
     void cancelStopsReading();
 
@@ -602,6 +604,50 @@ void TestNavReaders::awyMissingEndGivesNoProgress()
     QCOMPARE(reader.read(write(airways)), 0);
     QCOMPARE(Database::segmentCount(), 99);
     QVERIFY(progress.isEmpty());
+}
+
+// Fixes of one ident, region and type may lie oceans apart; a row joins those nearest each other.
+void TestNavReaders::awyNamesakes_data()
+{
+    QTest::addColumn<QByteArray>("row");
+    QTest::addColumn<double>("fromLatitude");
+    QTest::addColumn<double>("toLatitude");
+
+    QTest::newRow("second namesake nearer") << QByteArray("LOA SC 11 SAREG SC 11 N 2 245 450 UL550") << -22.5 << -21.288333;
+    QTest::newRow("namesake first") << QByteArray("SAREG SC 11 LOA SC 11 N 2 245 450 UL550") << -21.288333 << -22.5;
+    QTest::newRow("first namesake nearer") << QByteArray("PAC SC 11 SAREG SC 11 N 2 245 450 UL550") << -18.0 << -19.0;
+    // 1 degree apart at 10N beats every other pair (10 degrees at 40N and more).
+    QTest::newRow("both ends namesakes") << QByteArray("TWIN K1 11 PAIR K1 11 N 1 50 180 V7") << 10.0 << 11.0;
+    QTest::newRow("both, other order") << QByteArray("PAIR K1 11 TWIN K1 11 N 1 50 180 V7") << 11.0 << 10.0;
+    QTest::newRow("other region alone") << QByteArray("LOA SC 11 SAREG SK 11 N 2 245 450 UL550") << -22.5 << 60.0;
+    // A VOR namesake of the fix is of another kind and does not count.
+    QTest::newRow("kind first") << QByteArray("LOA SC 3 SAREG SC 11 N 2 245 450 UL550") << 0.5 << -21.288333;
+}
+
+void TestNavReaders::awyNamesakes()
+{
+    QFETCH(QByteArray, row);
+    QFETCH(double, fromLatitude);
+    QFETCH(double, toLatitude);
+
+    QCOMPARE(readFix("I\n1101 Version - data cycle 2302,\n"
+                     "-19.000000000 -120.000000000 SAREG ENRT SC 0\n"
+                     "-21.288333000  -70.252500000 SAREG ENRT SC 0\n"
+                     " 60.000000000  -70.252500000 SAREG ENRT SK 0\n"
+                     "-22.500000000  -68.900000000 LOA ENRT SC 0\n"
+                     "-18.000000000 -121.000000000 PAC ENRT SC 0\n"
+                     " 40.000000000   40.000000000 TWIN ENRT K1 0\n"
+                     " 10.000000000   10.000000000 TWIN ENRT K1 0\n"
+                     " 11.000000000   10.000000000 PAIR ENRT K1 0\n"
+                     " 50.000000000   40.000000000 PAIR ENRT K1 0\n"),
+             0);
+    m_database->addPoint(new Point(Point::VOR, QGeoCoordinate(0.5, -70), "LOA", "ENRT", "SC", "LOA", 0, 116.0f, QString()));
+    AwyReader reader(m_database.get(), {});
+    QCOMPARE(reader.read(write(QByteArray("I\n1101 Version - data cycle 2302,\n") + row + "\n")), 0);
+    QVERIFY2(Database::segmentCount() == 1, qPrintable(capturedMessages().join(QLatin1Char('\n'))));
+    const Segment *segment = Database::segmentAt(0);
+    QCOMPARE(segment->from()->latitude(), fromLatitude);
+    QCOMPARE(segment->to()->latitude(), toLatitude);
 }
 
 // The loader's destructor asks the readers to stop; they end the file early.

@@ -79,6 +79,8 @@ private slots:
     void init();
     void resolution_data();
     void resolution();
+    void namesakesNearestTheTrack_data();
+    void namesakesNearestTheTrack();
     void runReplacesTracks();
     void failuresKeepTracks_data();
     void failuresKeepTracks();
@@ -185,6 +187,42 @@ void TestTracks::resolution()
     QCOMPARE(segments.first()->from()->code(), QStringLiteral("ANCHR"));
     QCOMPARE(segments.first()->to()->code(), expected);
     QCOMPARE(segments.first()->name(), (type == QLatin1String("N") ? QStringLiteral("NATX") : QStringLiteral("PACOTX")));
+}
+
+// Fixes of one name in several oceanic regions may lie oceans apart: a coordinate takes the one
+// at its position, a name the one nearest the point before it (the first, the one after it).
+void TestTracks::namesakesNearestTheTrack_data()
+{
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<QString>("latitudes"); // of the points reached, in order
+
+    QTest::newRow("name after a point") << QStringList{"ANCHR", "DUPE"} << "50 51";
+    QTest::newRow("name first") << QStringList{"DUPE", "ANCHR"} << "51 50";
+    QTest::newRow("coordinate") << QStringList{"ANCHR", "56/20"} << "50 56";
+    QTest::newRow("name after a coordinate") << QStringList{"56/20", "DUPE"} << "56 51";
+    QTest::newRow("name before a coordinate") << QStringList{"DUPE", "56/20"} << "51 56";
+}
+
+void TestTracks::namesakesNearestTheTrack()
+{
+    QFETCH(QStringList, entries);
+    QFETCH(QString, latitudes);
+
+    const auto add = [this](const char *code, const char *region, double latitude, double longitude) {
+        m_db->addPoint(new Point(Point::FIX, QGeoCoordinate(latitude, longitude), QString::fromLatin1(code), QStringLiteral("ENRT"),
+                                 QString::fromLatin1(region), QString::fromLatin1(code), 0, 0.0f, QString()));
+    };
+    add("ANCHR", "EG", 50.0, -30.0);
+    add("DUPE", "PA", 10.0, 150.0);
+    add("DUPE", "CY", 51.0, -31.0);
+    add("5620N", "PA", 0.0, 0.0);
+    add("5620N", "EG", 56.0, -20.0);
+
+    Tracks tracks(m_db.get());
+    run(tracks, document({track(QStringLiteral("N"), QStringLiteral("X"), entries)}));
+    const QList<Segment *> segments = trackSegments();
+    QCOMPARE(segments.size(), 1);
+    QCOMPARE(QStringLiteral("%1 %2").arg(segments.first()->from()->latitude()).arg(segments.first()->to()->latitude()), latitudes);
 }
 
 void TestTracks::runReplacesTracks()

@@ -1,3 +1,4 @@
+#include "airport.h"
 #include "database.h"
 #include "point.h"
 #include "procedure.h"
@@ -7,6 +8,7 @@
 
 #include <QBuffer>
 #include <QDataStream>
+#include <QGeoRectangle>
 #include <QTest>
 #include <QTranslator>
 
@@ -81,6 +83,8 @@ private slots:
     void streamReadsEarlierAltitudes();
 
     void lookupOrder();
+    void lookupNamesakes_data();
+    void lookupNamesakes();
     void lookupMisses();
 
 private:
@@ -611,6 +615,39 @@ void TestRecord::lookupOrder()
                                               QStringLiteral("EDDF"), QStringLiteral("LF"), 0, -1, Record::TF, -1, 0, 0,
                                                                                      -1, -1, -1, -1, 0, 0, -1);
     QCOMPARE(wrongRegion.fixUid(), QStringLiteral("EDDF/LOOSE"));
+}
+
+// Fixes of one ident, region and kind may lie oceans apart; a procedure's leg means the one
+// nearest its airport, whichever the data lists first.
+void TestRecord::lookupNamesakes_data()
+{
+    QTest::addColumn<int>("fixKind");
+    QTest::addColumn<QString>("terminal");
+    QTest::newRow("waypoint") << int(Record::WaypointFix) << "EDDF";
+    QTest::newRow("any kind") << int(Record::AnyKind) << "EDDF";
+    QTest::newRow("other airport") << int(Record::WaypointFix) << "YSSY";
+}
+
+void TestRecord::lookupNamesakes()
+{
+    QFETCH(int, fixKind);
+    QFETCH(QString, terminal);
+    if (!Database::findPoint(QStringLiteral("ED/ENRT/TWINS"), false)) {
+        for (const QGeoCoordinate &position : {QGeoCoordinate(-33.0, 151.0), QGeoCoordinate(50.2, 8.7)})
+            m_database->addPoint(new Point(Point::FIX, position, QStringLiteral("TWINS"), QStringLiteral("ENRT"),
+                                           QStringLiteral("ED"), QStringLiteral("TWINS"), 0, 0.0f, QStringLiteral("    ")));
+        for (const char *code : {"EDDF", "YSSY"}) {
+            auto *airport = new Airport(QString::fromLatin1(code), QString::fromLatin1(code), 0);
+            const QGeoCoordinate centre = code[0] == 'E' ? QGeoCoordinate(50.03, 8.57) : QGeoCoordinate(-33.95, 151.18);
+            airport->setPosition(centre, QGeoRectangle(centre, centre));
+            m_database->addPoint(airport);
+        }
+    }
+    Record record(10, 1, QStringLiteral("ALL"), QStringLiteral("TWINS"), QString(), terminal, QStringLiteral("ED"), 0, -1,
+                  Record::TF, -1, 0, 0, -1, -1, -1, -1, 0, 0, -1);
+    record.setKinds(fixKind, Record::VhfNavaid);
+    const QGeoCoordinate expected = terminal == QLatin1String("EDDF") ? QGeoCoordinate(50.2, 8.7) : QGeoCoordinate(-33.0, 151.0);
+    QCOMPARE(record.fixPosition(), expected);
 }
 
 void TestRecord::lookupMisses()

@@ -48,10 +48,11 @@ private slots:
     // Before any other file dialog or export has made the documents folder.
     void firstSaveOnFreshHome();
     void generateSaveReopenExport();
+    void themeSwitchBothWays();
     void tableAtWindowSizes();
     void informationScrolls();
-    // Clears the database at its end: last.
-    void themeSwitchBothWays();
+    // Clears the database: last.
+    void pageWhenDatabaseCleared();
     void cleanupTestCase();
 
 private:
@@ -592,9 +593,12 @@ void ProgramWindow::themeSwitchBothWays()
     }
     QCOMPARE(rings.size(), 3);
     QVERIFY2(QSet<QString>(rings.cbegin(), rings.cend()).size() == 3, qPrintable(rings.join(u' ')));
+}
 
-    // The information panel shows the airport; once the database is emptied, it says the airport
-    // no longer exists.
+// The information panel shows the airport; once the database is emptied, it says the airport
+// no longer exists.
+void ProgramWindow::pageWhenDatabaseCleared()
+{
     QObject *info = context("infoManager");
     QVERIFY(QMetaObject::invokeMethod(info, "showPointInfo", Q_ARG(QString, QStringLiteral("XRTB"))));
     QVERIFY(info->property("html").toString().contains(QLatin1String("Bellmont")));
