@@ -11,6 +11,8 @@ import Waylore.Ui as Ui
 Platform.FileDialog {
     id: exportAsDialog
 
+    // The pages name the values alone (ExportAsDialog.Pdf): the tooling takes "Flow" for the
+    // positioner of QtQuick.
     enum Flow {
         Pdf,
         Formats,

@@ -192,7 +192,7 @@ Item {
         visible: navigation.dbloaded
         layer.enabled: true
         layer.smooth: true
-        // Whole pixels, as the layer takes them: a size would arrive as fractions first.
+        // The layer takes its size in whole pixels; Qt.size() would hand it one in fractions.
         layer.textureSize.width: w * textureScale * pr
         layer.textureSize.height: h * textureScale * pr
 
