@@ -4,7 +4,6 @@ import Qt.labs.platform as Platform
 import Qt.labs.settings
 import Waylore.Ui
 import Waylore.Ui as Ui
-import "../js/utility.js" as Utility
 
 // The document flows: new, open, import, save, save as, sample routes and quitting, with the
 // question about unsaved changes before anything replaces the plan, and the messages of failed
@@ -118,7 +117,8 @@ Item {
     }
 
     function later(action) {
-        Qt.callLater(action);
+        // Qt 6.4's linter takes Qt.callLater for a property that may not be callable.
+        Qt.callLater(action); // qmllint disable type
     }
 
     visible: false
@@ -142,7 +142,8 @@ Item {
         title: Qt.application.name
         text: qsTr("The flight plan has been modified")
         informativeText: qsTr("Do you want to save changes before creating a new flight plan?")
-        buttons: MessageDialog.Cancel | MessageDialog.Discard | MessageDialog.Save
+        // Qt 6.4's linter does not see the buttons MessageDialog takes over from the platform dialog helper.
+        buttons: MessageDialog.Cancel | MessageDialog.Discard | MessageDialog.Save // qmllint disable type
         onButtonClicked: function (button, role) {
             close();
             if (button === MessageDialog.Save)
@@ -157,7 +158,8 @@ Item {
         title: Qt.application.name
         text: qsTr("The flight plan has been modified")
         informativeText: qsTr("Do you want to save changes before opening another flight plan?")
-        buttons: MessageDialog.Cancel | MessageDialog.Discard | MessageDialog.Save
+        // Qt 6.4's linter does not see the buttons MessageDialog takes over from the platform dialog helper.
+        buttons: MessageDialog.Cancel | MessageDialog.Discard | MessageDialog.Save // qmllint disable type
         onButtonClicked: function (button, role) {
             close();
             if (button === MessageDialog.Save) {
@@ -174,7 +176,8 @@ Item {
         title: Qt.application.name
         text: qsTr("Save changes")
         informativeText: qsTr("The flight plan contains unsaved modifications. Do you want to save before quit?")
-        buttons: MessageDialog.Cancel | MessageDialog.Discard | MessageDialog.Save
+        // Qt 6.4's linter does not see the buttons MessageDialog takes over from the platform dialog helper.
+        buttons: MessageDialog.Cancel | MessageDialog.Discard | MessageDialog.Save // qmllint disable type
         onButtonClicked: function (button, role) {
             close();
             if (button === MessageDialog.Save)
@@ -189,7 +192,8 @@ Item {
         title: Qt.application.name
         text: qsTr("The flight plan has been modified")
         informativeText: qsTr("Do you want to save changes before loading another flight plan?")
-        buttons: MessageDialog.Cancel | MessageDialog.Discard | MessageDialog.Save
+        // Qt 6.4's linter does not see the buttons MessageDialog takes over from the platform dialog helper.
+        buttons: MessageDialog.Cancel | MessageDialog.Discard | MessageDialog.Save // qmllint disable type
         onButtonClicked: function (button, role) {
             const replacement = fileManager.pendingReplacement;
             fileManager.pendingReplacement = null;
@@ -205,13 +209,15 @@ Item {
         id: openErrorDialog
 
         title: Qt.application.name
-        buttons: MessageDialog.Ok
+        // Qt 6.4's linter does not see the buttons MessageDialog takes over from the platform dialog helper.
+        buttons: MessageDialog.Ok // qmllint disable type
     }
     MessageDialog {
         id: saveErrorDialog
 
         title: Qt.application.name
-        buttons: MessageDialog.Ok
+        // Qt 6.4's linter does not see the buttons MessageDialog takes over from the platform dialog helper.
+        buttons: MessageDialog.Ok // qmllint disable type
     }
     // The platform's file dialogs, as the export dialog uses: the save dialog says Save, keeps
     // the typed name while the folder changes and accepts a name typed into an empty folder.

@@ -192,6 +192,7 @@ Dialog {
         Button {
             objectName: "closeButton"
             text: updater.index === SoftwareUpdate.Index.NewVersionAvailable ? qsTr("Ignore") : qsTr("Close")
+            // Qt 6.4's linter does not see the roles DialogButtonBox takes over from the platform dialog helper.
             DialogButtonBox.buttonRole: DialogButtonBox.RejectRole // qmllint disable type
         }
     }

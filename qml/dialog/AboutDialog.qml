@@ -62,7 +62,8 @@ Dialog {
     footer: DialogButtonBox {
         Button {
             text: qsTr("Close")
-            DialogButtonBox.buttonRole: DialogButtonBox.RejectRole
+            // Qt 6.4's linter does not see the roles DialogButtonBox takes over from the platform dialog helper.
+            DialogButtonBox.buttonRole: DialogButtonBox.RejectRole // qmllint disable type
         }
     }
 }

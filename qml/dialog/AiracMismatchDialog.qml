@@ -27,6 +27,7 @@ Dialog {
         Button {
             objectName: "openDatabaseButton"
             text: qsTr("Open database...")
+            // Qt 6.4's linter does not see the roles DialogButtonBox takes over from the platform dialog helper.
             DialogButtonBox.buttonRole: DialogButtonBox.ActionRole // qmllint disable type
             onClicked: {
                 dialog.close();
@@ -36,6 +37,7 @@ Dialog {
         Button {
             objectName: "ignoreButton"
             text: qsTr("Ignore")
+            // Qt 6.4's linter does not see the roles DialogButtonBox takes over from the platform dialog helper.
             DialogButtonBox.buttonRole: DialogButtonBox.RejectRole // qmllint disable type
         }
     }

@@ -4,7 +4,6 @@ import QtQuick.Dialogs
 import QtQuick.Layouts
 import Qt.labs.settings
 import Waylore.Ui
-import "../js/utility.js" as Utility
 
 // Builds the navigation database: download of the default database, or import of the data of
 // an X-Plane installation. The working database stays in place (loaded and on disk) until the
@@ -23,8 +22,8 @@ Dialog {
     property string unusable: ""
     // The linter of Qt 6.4 does not follow script imports of module files: these lines are
     // checked by the tests instead.
-    readonly property int currentCycle: Utility.currentCycle() // qmllint disable type
-    readonly property string cyclewellLink: "<a href=\"" + Utility.cyclewellUrl + "\">Cyclewell</a>" // qmllint disable type
+    readonly property int currentCycle: Utility.currentCycle()
+    readonly property string cyclewellLink: "<a href=\"" + Utility.cyclewellUrl + "\">Cyclewell</a>"
 
     function refresh() {
         cycle = database.cycle;
@@ -355,6 +354,7 @@ Dialog {
             objectName: "okButton"
             text: qsTr("OK")
             enabled: !dialog.running
+            // Qt 6.4's linter does not see the roles DialogButtonBox takes over from the platform dialog helper.
             DialogButtonBox.buttonRole: DialogButtonBox.AcceptRole // qmllint disable type
         }
     }
@@ -363,8 +363,8 @@ Dialog {
         id: folderDialog
 
         title: qsTr("Please choose path to X-Plane installation")
-        currentFolder: Utility.pathToUrl(databaseSettings.xpPath) // qmllint disable type
-        onAccepted: pathField.text = Utility.urlToPath(selectedFolder) // qmllint disable type
+        currentFolder: Utility.pathToUrl(databaseSettings.xpPath)
+        onAccepted: pathField.text = Utility.urlToPath(selectedFolder)
     }
 
     PageViewTracker {

@@ -3,7 +3,6 @@ import Qt.labs.platform as Platform
 import Qt.labs.settings
 import Waylore.Ui
 import Waylore.Ui as Ui
-import "../js/utility.js" as Utility
 
 // The export file dialog of the main window. It remembers which command opened it: the image
 // command writes a picture of the map and the PDF command a PDF whatever name is typed; only
@@ -12,6 +11,8 @@ import "../js/utility.js" as Utility
 Platform.FileDialog {
     id: exportAsDialog
 
+    // The pages name the values alone (ExportAsDialog.Pdf): the tooling takes "Flow" for the
+    // positioner of QtQuick.
     enum Flow {
         Pdf,
         Formats,
@@ -21,7 +22,7 @@ Platform.FileDialog {
     // The exporter's format value of the PDF, the last of the file formats offered.
     readonly property int pdfFormat: 20
     readonly property var imageFilters: ["Navmap image JPEG (*.jpg)", "Navmap image PNG (*.png)"]
-    property int flow: ExportAsDialog.Flow.Formats
+    property int flow: ExportAsDialog.Formats
 
     function openFor(newFlow) {
         prepareFor(newFlow);
@@ -31,10 +32,10 @@ Platform.FileDialog {
     // Filters and proposed file of a flow, before the dialog shows.
     function prepareFor(newFlow) {
         flow = newFlow;
-        if (newFlow === ExportAsDialog.Flow.Pdf) {
+        if (newFlow === ExportAsDialog.Pdf) {
             nameFilters = ["Adobe PDF (*.pdf)", "All (*.*)"];
             selectedNameFilter.index = 0;
-        } else if (newFlow === ExportAsDialog.Flow.Formats) {
+        } else if (newFlow === ExportAsDialog.Formats) {
             nameFilters = exporter.formats.slice(0, pdfFormat + 1);
             selectedNameFilter.index = 0;
         } else {
@@ -52,7 +53,7 @@ Platform.FileDialog {
     // Exports to the local path chosen in the dialog, as the flow that opened it asks.
     function exportTo(path, filterIndex) {
         const lower = path.toLowerCase();
-        if (flow === ExportAsDialog.Flow.Image) {
+        if (flow === ExportAsDialog.Image) {
             const named = lower.endsWith(".jpg") || lower.endsWith(".png") ? path : path + (filterIndex === 1 ? ".png" : ".jpg");
             saveMapImage(named, function (ok) {
                 if (!ok)
@@ -61,7 +62,7 @@ Platform.FileDialog {
             return;
         }
         let ok;
-        if (flow === ExportAsDialog.Flow.Pdf) {
+        if (flow === ExportAsDialog.Pdf) {
             ok = exporter.toFormat(pdfFormat, lower.endsWith(".pdf") ? path : path + ".pdf");
         } else if (lower.endsWith(".jpg") || lower.endsWith(".png")) {
             saveMapImage(path, function (saved) {

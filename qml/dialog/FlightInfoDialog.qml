@@ -2,7 +2,6 @@ import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
 import Waylore.Ui
-import "../js/utility.js" as Utility
 
 // The flight plan's particulars, each written back as it is edited, and the airplane and
 // cruise settings.
@@ -146,7 +145,8 @@ Dialog {
     footer: DialogButtonBox {
         Button {
             text: qsTr("Close")
-            DialogButtonBox.buttonRole: DialogButtonBox.AcceptRole
+            // Qt 6.4's linter does not see the roles DialogButtonBox takes over from the platform dialog helper.
+            DialogButtonBox.buttonRole: DialogButtonBox.AcceptRole // qmllint disable type
         }
     }
 }

@@ -419,13 +419,15 @@ Dialog {
         Button {
             objectName: "rejectButton"
             text: dialog.running ? qsTr("Interrupt") : qsTr("Close")
-            DialogButtonBox.buttonRole: DialogButtonBox.RejectRole
+            // Qt 6.4's linter does not see the roles DialogButtonBox takes over from the platform dialog helper.
+            DialogButtonBox.buttonRole: DialogButtonBox.RejectRole // qmllint disable type
         }
         Button {
             objectName: "applyButton"
             text: dialog.first ? qsTr("Generate") : qsTr("Re-generate")
             enabled: !dialog.running && departureBox.valid && arrivalBox.valid
-            DialogButtonBox.buttonRole: DialogButtonBox.ApplyRole
+            // Qt 6.4's linter does not see the roles DialogButtonBox takes over from the platform dialog helper.
+            DialogButtonBox.buttonRole: DialogButtonBox.ApplyRole // qmllint disable type
         }
     }
 }

@@ -5,7 +5,6 @@ import QtQuick.Layouts
 import Qt.labs.platform as Platform
 import Qt.labs.settings
 import Waylore.Ui
-import "../js/utility.js" as Utility
 
 // The user's preferences. The controls are the live settings: each change is stored at once
 // under its category and name, where the native code reads it ("units/mass").
@@ -504,7 +503,8 @@ Dialog {
     footer: DialogButtonBox {
         Button {
             text: qsTr("Close")
-            DialogButtonBox.buttonRole: DialogButtonBox.RejectRole
+            // Qt 6.4's linter does not see the roles DialogButtonBox takes over from the platform dialog helper.
+            DialogButtonBox.buttonRole: DialogButtonBox.RejectRole // qmllint disable type
         }
     }
 }

@@ -2,7 +2,6 @@ import QtQuick
 import QtQuick.Controls
 import QtQuick.Controls.Material
 import Waylore.Ui
-import "../js/utility.js" as Utility
 
 // Shown at every start while the stored navigation database loads behind it.
 Dialog {

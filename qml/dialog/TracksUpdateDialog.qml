@@ -46,6 +46,7 @@ Dialog {
             objectName: "closeButton"
             text: qsTr("Close")
             enabled: !tracks.updating
+            // Qt 6.4's linter does not see the roles DialogButtonBox takes over from the platform dialog helper.
             DialogButtonBox.buttonRole: DialogButtonBox.RejectRole // qmllint disable type
         }
     }

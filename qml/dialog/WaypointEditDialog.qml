@@ -126,12 +126,14 @@ Dialog {
         Button {
             objectName: "cancelButton"
             text: qsTr("Cancel")
-            DialogButtonBox.buttonRole: DialogButtonBox.RejectRole
+            // Qt 6.4's linter does not see the roles DialogButtonBox takes over from the platform dialog helper.
+            DialogButtonBox.buttonRole: DialogButtonBox.RejectRole // qmllint disable type
         }
         Button {
             objectName: "okButton"
             text: qsTr("OK")
-            DialogButtonBox.buttonRole: DialogButtonBox.AcceptRole
+            // Qt 6.4's linter does not see the roles DialogButtonBox takes over from the platform dialog helper.
+            DialogButtonBox.buttonRole: DialogButtonBox.AcceptRole // qmllint disable type
         }
     }
 }

@@ -1,5 +1,5 @@
 .pragma library
-.import Waylore.Ui 1.0 as Ui
+.import Waylore.Ui.Native 1.0 as Native
 
 // Start of AIRAC cycle 2601 (22 January 2026, midnight UTC); cycles are 28 days long. A year's
 // cycle 1 is the first cycle that becomes effective in it, so a year holds 13 or 14 cycles
@@ -13,11 +13,11 @@ const cyclewellUrl = "https://www.cyclewell.com/";
 // Local paths and file URLs go through the platform's own conversion: a hand-made one loses
 // '#', '?' and '%' in file names.
 function urlToPath(url) {
-    return Ui.LocalFile.toPath(url);
+    return Native.LocalFile.toPath(url);
 }
 
 function pathToUrl(path) {
-    return Ui.LocalFile.toUrl(path);
+    return Native.LocalFile.toUrl(path);
 }
 
 // The folder of a local file path. The platform file dialogs' own folder property still holds

@@ -7,7 +7,6 @@ import Qt.labs.settings
 import Corvel.Map
 import Corvel.BaseItem
 import Waylore.Ui
-import "../js/utility.js" as Utility
 
 // The moving map: background tiles, and above them a transparent overlay that carries every
 // layer of navigation data, the route and the tracked airplane. The main window gives it the
@@ -82,7 +81,7 @@ Item {
             }
             PluginParameter {
                 name: "osm.mapping.cache.directory"
-                value: Utility.urlToPath(Platform.StandardPaths.writableLocation(Platform.StandardPaths.CacheLocation)) + "/map/background" // qmllint disable type
+                value: Utility.urlToPath(Platform.StandardPaths.writableLocation(Platform.StandardPaths.CacheLocation)) + "/map/background"
             }
             PluginParameter {
                 name: "osm.mapping.cache.disk.cost_strategy"
@@ -193,7 +192,9 @@ Item {
         visible: navigation.dbloaded
         layer.enabled: true
         layer.smooth: true
-        layer.textureSize: Qt.size(w * textureScale * pr, h * textureScale * pr)
+        // The layer takes its size in whole pixels; Qt.size() would hand it one in fractions.
+        layer.textureSize.width: w * textureScale * pr
+        layer.textureSize.height: h * textureScale * pr
 
         onZoomLevelChanged: {
             console.log("Zoom level: " + overlayMap.zoomLevel);
@@ -263,7 +264,8 @@ Item {
             WheelHandler {
                 // A mouse that presents itself as a touch pad (and does nothing with the pinch)
                 // still zooms with its wheel on window systems that tell the two apart.
-                acceptedDevices: ["cocoa", "wayland", "xcb"].includes(Qt.platform.pluginName) ? PointerDevice.Mouse | PointerDevice.TouchPad : PointerDevice.Mouse
+                // Qt 6.4's linter takes an array literal for a list without the array methods.
+                acceptedDevices: ["cocoa", "wayland", "xcb"].includes(Qt.platform.pluginName) ? PointerDevice.Mouse | PointerDevice.TouchPad : PointerDevice.Mouse // qmllint disable type
                 onWheel: event => {
                     const zoom = overlayMap.zoomLevel;
                     const wanted = zoom + zoom * event.angleDelta.y / 2000;

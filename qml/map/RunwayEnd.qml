@@ -20,10 +20,10 @@ MapQuickItem {
     visible: role_hasmarkings && role_codes[end] !== ""
     coordinate: role_line[end]
     sourceItem: Threshold {
-        code: role_verticalcodes[end]
-        heading: role_headings[end]
-        runwaywidth: role_width
-        surface: role_color
+        code: runwayEnd.role_verticalcodes[runwayEnd.end]
+        heading: runwayEnd.role_headings[runwayEnd.end]
+        runwaywidth: runwayEnd.role_width
+        surface: runwayEnd.role_color
         painting: runwayEnd.painting
     }
 }

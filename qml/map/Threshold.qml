@@ -10,7 +10,7 @@ Item {
     required property double heading
     required property int runwaywidth
     required property string surface
-    required property string painting
+    required property color painting
     readonly property real thresholdwidth: runwaywidth * 0.8
     readonly property real thresholdlength: runwaywidth * 1.0
     readonly property real pixelPerMeter: map.pixelPerMeter

@@ -3,7 +3,6 @@ import Qt.labs.platform as Platform
 import Qt.labs.settings
 import Corvel.Map
 import Waylore.Ui
-import "../js/utility.js" as Utility
 
 // One layer of a weather tile service (clouds, precipitation or wind) laid transparently over
 // the navigation map and following its centre, zoom and bearing. The main window makes one,
@@ -71,7 +70,7 @@ Item {
                 }
                 PluginParameter {
                     name: "osm.mapping.cache.directory"
-                    value: Utility.urlToPath(Platform.StandardPaths.writableLocation(Platform.StandardPaths.CacheLocation)) + "/map/" + weather.layerType // qmllint disable type
+                    value: Utility.urlToPath(Platform.StandardPaths.writableLocation(Platform.StandardPaths.CacheLocation)) + "/map/" + weather.layerType
                 }
                 PluginParameter {
                     name: "osm.mapping.cache.disk.cost_strategy"

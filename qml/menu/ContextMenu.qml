@@ -27,9 +27,11 @@ Menu {
         return Math.max(implicitWidth, widest + leftPadding + rightPadding);
     }
     // The entries that stand for sub-menus draw the sub-menu's icon, as the other entries do;
-    // a sub-menu names it in a property "source" of its own.
+    // a sub-menu, a menu of any kind, names it in a property "source" of its own.
     delegate: ContextMenuItem {
-        source: subMenu && subMenu.source ? subMenu.source : ""
+        readonly property var entryMenu: subMenu
+
+        source: entryMenu && entryMenu.source ? entryMenu.source : ""
     }
     onClosed: {
         const action = pendingAction;

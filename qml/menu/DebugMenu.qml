@@ -1,6 +1,6 @@
 import QtQuick
 import Qt.labs.platform as Platform
-import "../js/utility.js" as Utility
+import Waylore.Ui
 
 // Developer helpers, shown only in debugging builds.
 Platform.Menu {

@@ -6,7 +6,9 @@ import Qt.labs.platform as Platform
 Platform.Menu {
     id: editMenu
 
-    readonly property Item focused: window.activeFocusItem
+    // Any item may hold the focus; the commands are looked up on it by name, as text fields and
+    // text areas share them without sharing a type that declares them.
+    readonly property var focused: window.activeFocusItem
 
     function can(name) {
         return focused !== null && typeof focused[name] === "function";

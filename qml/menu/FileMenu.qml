@@ -69,7 +69,7 @@ Platform.Menu {
     Platform.MenuItem {
         text: qsTr("Export flight plan to PDF...")
         enabled: fileMenu.routeReady
-        onTriggered: exportAsDialog.openFor(ExportAsDialog.Flow.Pdf)
+        onTriggered: exportAsDialog.openFor(ExportAsDialog.Pdf)
     }
     Platform.MenuSeparator {
     }
@@ -82,7 +82,7 @@ Platform.Menu {
         Platform.MenuItem {
             text: qsTr("Export to...")
             shortcut: "Ctrl+Shift+E"
-            onTriggered: exportAsDialog.openFor(ExportAsDialog.Flow.Formats)
+            onTriggered: exportAsDialog.openFor(ExportAsDialog.Formats)
         }
         Platform.MenuSeparator {
         }
@@ -155,7 +155,7 @@ Platform.Menu {
     }
     Platform.MenuItem {
         text: qsTr("Export navigation map to image...")
-        onTriggered: exportAsDialog.openFor(ExportAsDialog.Flow.Image)
+        onTriggered: exportAsDialog.openFor(ExportAsDialog.Image)
     }
     Platform.MenuSeparator {
     }

@@ -3,6 +3,8 @@ import Qt.labs.platform as Platform
 
 // The online manual and FAQ, the update check and the about dialog.
 Platform.Menu {
+    id: helpMenu
+
     // The maker's web site; the pages live under "/help/".
     property string siteUrl: "https://waylore.example.org"
 
@@ -10,11 +12,11 @@ Platform.Menu {
 
     Platform.MenuItem {
         text: qsTr("Manual...")
-        onTriggered: Qt.openUrlExternally(siteUrl + "/help/manual")
+        onTriggered: Qt.openUrlExternally(helpMenu.siteUrl + "/help/manual")
     }
     Platform.MenuItem {
         text: qsTr("FAQ...")
-        onTriggered: Qt.openUrlExternally(siteUrl + "/help/faq")
+        onTriggered: Qt.openUrlExternally(helpMenu.siteUrl + "/help/faq")
     }
     Platform.MenuItem {
         text: qsTr("Check for updates...")

@@ -4,7 +4,6 @@ import QtQuick.Controls.Material
 import QtQuick.Layouts
 import QtCharts
 import Waylore.Ui
-import "../js/utility.js" as Utility
 
 // The flight plan under the map: its waypoint table, vertical profile, fuel and load sheets
 // and briefing, or an invitation to start one; its actions, totals and tabs in the footer.
