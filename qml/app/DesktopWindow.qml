@@ -8,7 +8,6 @@ import Qt.labs.settings
 import Corvel.Point as NavPoint
 import Corvel.Segment as NavSegment
 import Waylore.Ui
-import "../js/utility.js" as Utility
 
 // The root of the user interface: tool bar, map, flight-plan table and side panels, the
 // dialogs, and the start-up sequence that loads the navigation database. Other pages reach
@@ -70,7 +69,7 @@ ApplicationWindow {
     // are not written back, and the store is emptied once more of what they had pending.
     function forgetStoredState() {
         settingsCleared = true;
-        const scratch = Utility.urlToPath(Platform.StandardPaths.writableLocation(Platform.StandardPaths.TempLocation)) // qmllint disable type
+        const scratch = Utility.urlToPath(Platform.StandardPaths.writableLocation(Platform.StandardPaths.TempLocation))
             + "/" + Qt.application.name + "-discarded.ini";
         settingsWindow.fileName = scratch;
         settingsMap.fileName = scratch;

@@ -6,11 +6,15 @@ import QtQuick
 MouseArea {
     id: handle
 
-    // The row this handle lies on and the list it is dragged over.
+    // The row this handle lies on, its place in the view and the list it is dragged over.
     required property Item row
+    required property int visualIndex
     required property Item list
     property bool held: false
-    readonly property int visualIndex: row.visualIndex
+
+    // The row remembers where it stood when lifted and decides on the move when the drag ends.
+    signal lifted
+    signal dragEnded(bool inside)
 
     // Ends a drag: dropped inside the list, the row takes its new place in the plan;
     // released elsewhere or cancelled, the view takes the plan's order back.
@@ -23,7 +27,7 @@ MouseArea {
         if (inside)
             Drag.drop();
         held = false;
-        row.finishDrag(inside);
+        dragEnded(inside);
     }
 
     anchors.left: row.left
@@ -43,7 +47,7 @@ MouseArea {
 
     onPressed: {
         cursorShape = Qt.ClosedHandCursor;
-        row.modelIndex = row.visualIndex;
+        lifted();
     }
     drag.onActiveChanged: {
         if (drag.active)

@@ -311,7 +311,10 @@ DelegateModel {
         DraggableWaypoint {
             objectName: "handle"
             row: row
+            visualIndex: row.visualIndex
             list: row.view
+            onLifted: row.modelIndex = row.visualIndex
+            onDragEnded: inside => row.finishDrag(inside)
         }
         CustomToolTip {
             text: role_tooltip
