@@ -408,8 +408,11 @@ void ProgramWindow::chooseFromRow(const char *which, const char *button, const c
             pick = item;
     }
     QVERIFY2(pick, qPrintable(offered.join(u',')));
+    // A menu takes clicks where its entries stand once its opening transition is over, which
+    // on a busy machine can be after its entries exist.
+    QTRY_VERIFY_WITH_TIMEOUT(choices->property("opened").toBool(), 10000);
     click(pick);
-    QTRY_VERIFY(!loader->property("opened").toBool());
+    QTRY_VERIFY_WITH_TIMEOUT(!loader->property("opened").toBool(), 10000);
 }
 
 // The pilot's whole flight: the generator plans XRTA - XRTB over UL100 (the HIGH airway the
