@@ -55,20 +55,20 @@ DelegateModel {
         id: cell
 
         required property int column
-        readonly property var spec: visualModel.columns[column]
-        readonly property bool fits: !spec.yields || row.fits(column)
+        readonly property var entry: visualModel.columns[column]
+        readonly property bool fits: !entry.yields || row.fits(column)
 
         Layout.preferredWidth: fits ? row.widths[column] : 0
         Layout.fillHeight: true
 
         RowField {
-            objectName: cell.spec.cell
+            objectName: cell.entry.cell
             anchors.fill: parent
             fixedWidth: row.widths[cell.column]
-            content: row.waypoint[cell.spec.role]
-            iconsrc: cell.spec.iconRole ? row.waypoint[cell.spec.iconRole] : cell.spec.icon || ""
-            iconsize: cell.spec.icon || cell.spec.iconRole ? visualModel.iconSize : 0
-            visible: cell.spec.whenSet ? content !== "" && cell.fits && (!cell.spec.unless || row.waypoint[cell.spec.unless] === "")
+            content: row.waypoint[cell.entry.role]
+            iconsrc: cell.entry.iconRole ? row.waypoint[cell.entry.iconRole] : cell.entry.icon || ""
+            iconsize: cell.entry.icon || cell.entry.iconRole ? visualModel.iconSize : 0
+            visible: cell.entry.whenSet ? content !== "" && cell.fits && (!cell.entry.unless || row.waypoint[cell.entry.unless] === "")
                                        : !role_is_last
         }
     }
