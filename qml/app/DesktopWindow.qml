@@ -356,7 +356,9 @@ ApplicationWindow {
             anchors.bottom: parent.bottom
             orientation: Qt.Horizontal
             size: parent.width / toolLayout.width
-            policy: size < 1 ? ScrollBar.AlwaysOn : ScrollBar.AlwaysOff
+            // Shown while the pointer is on it or it is dragged: always on, it laid a grey band
+            // over the bottom of the buttons. The wheel scrolls the bar anywhere on it.
+            policy: size < 1 ? ScrollBar.AsNeeded : ScrollBar.AlwaysOff
         }
         WheelHandler {
             enabled: toolScroll.size < 1
