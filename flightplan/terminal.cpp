@@ -165,9 +165,9 @@ bool isRunwayOf(const QString &threshold, Point *airport)
 // A SID or STAR names its enroute transitions after the fix where they leave or join the
 // route. The plan holds one when the procedure has a transition of the name of the fix where
 // the plan meets it, or of the fix beside it that the plan shares with the procedure before or
-// after (a SID's exit fix that is the STAR's entry belongs to the SID). Nothing else names
-// one: legs that did not resolve leave the airport there, and a STAR flown from its common
-// part starts at a fix of no transition.
+// after (a SID's exit fix that is the STAR's entry belongs to the SID), and the plan flies that
+// transition's legs. Nothing else names one: legs that did not resolve leave the airport there,
+// and a STAR flown from its common part starts at a fix of no transition.
 QString Terminal::enrouteTransitionOf(const Procedure *procedure) const
 {
     const Waypoint *waypoint = transitionWaypoint(procedure);
@@ -180,10 +180,47 @@ QString Terminal::enrouteTransitionOf(const Procedure *procedure) const
         if (!candidate || candidate->type() == Point::AIRP)
             continue;
         const QString code = candidate->code();
-        if (!code.isEmpty() && code != QLatin1String("ALL") && transitions.contains(code))
+        if (!code.isEmpty() && code != QLatin1String("ALL") && transitions.contains(code)
+            && fliesTransition(procedure, code, candidate))
             return code;
     }
     return QString();
+}
+
+// A simulator that reads the transition's name flies all of its legs: a fix the plan lacks, or
+// one the database cannot place, would add a waypoint the plan does not hold, and a waypoint of
+// the plan between two of its fixes would be dropped. So the fixes must follow one another in
+// the plan, in the legs' order, through the waypoint that names the transition.
+bool Terminal::fliesTransition(const Procedure *procedure, const QString &transition, const Waypoint *through) const
+{
+    QList<const Point *> fixes;
+    for (const Record &leg : procedure->transitionRecords(transition, false)) {
+        // Legs to an altitude, along a heading or to a runway end add no waypoint.
+        if (leg.fixIdentifier().isEmpty() || leg.isRunwayFix())
+            continue;
+        const Point *fix = leg.fixPoint();
+        if (!fix)
+            return false;
+        // A holding repeats the fix it starts at.
+        if (fixes.isEmpty() || fixes.constLast() != fix)
+            fixes.append(fix);
+    }
+    const qsizetype count = fixes.size();
+    const qsizetype row = m_waypoints->indexOf(through);
+    if (count == 0 || row < 0)
+        return false;
+    for (qsizetype first = std::max<qsizetype>(0, row - count + 1); first <= row; ++first) {
+        if (first + count > m_waypoints->size())
+            break;
+        bool all = true;
+        for (qsizetype i = 0; all && i < count; ++i) {
+            const Waypoint *waypoint = m_waypoints->at(first + i);
+            all = waypoint && waypoint->point() == fixes.at(i);
+        }
+        if (all)
+            return true;
+    }
+    return false;
 }
 
 // One-line members, kept as a table.

@@ -93,6 +93,7 @@ private:
     Waypoint *waypointAt(int row) const;
     // The transition of the SID or STAR the plan flies, empty when it flies none of them.
     QString enrouteTransitionOf(const Procedure *procedure) const;
+    bool fliesTransition(const Procedure *procedure, const QString &transition, const Waypoint *through) const;
 
     Procedure *m_sid = nullptr;
     Procedure *m_star = nullptr;

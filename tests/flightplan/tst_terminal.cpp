@@ -262,6 +262,12 @@ private slots:
         QTest::newRow("STAR entry kept by the SID") << "XDEP EDDF" << "DEP1A:ALL DEP1A:KERAX KERA2B:KERAX KERA2B:ALL" << ""
                                                    << "KERAX" << "KERAX";
         QTest::newRow("STAR at a fix of no transition") << "XDEP TOBAK EDDF" << "" << "KERA2B" << "" << "";
+        // The plan meets the transition's fix but does not fly its legs: a simulator reading the
+        // name would add DEPA2 or TOBAK, or drop LONE.
+        QTest::newRow("SID transition without its first fix") << "XDEP DEPA1 KERAX EDDF" << "" << "DEP1A" << "" << "";
+        QTest::newRow("STAR transition without its last fix") << "XDEP KERAX CI25L EDDF" << "" << "KERA2B" << "" << "";
+        QTest::newRow("STAR transition with a fix between its legs") << "XDEP KERAX LONE TOBAK EDDF" << "" << "KERA2B" << ""
+                                                                    << "";
         // clang-format on
     }
 
