@@ -17,6 +17,7 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QRandomGenerator64>
+#include <QRegularExpression>
 #include <QTimer>
 
 #include <memory>
@@ -300,6 +301,32 @@ bool reportOf(const QString &text, const QString &code)
     return !words.isEmpty() && words.first().compare(code, Qt::CaseInsensitive) == 0;
 }
 
+// The report of the station `code` in an answer that may hold other stations' reports, one a
+// line: its own line and the lines that carry it on, up to the next report. Empty when the
+// answer has none of this station.
+QString stationReport(const QString &body, const QString &code)
+{
+    static const QRegularExpression reportStart(
+        QStringLiteral(R"(^(?:(?:METAR|SPECI)(?: |$)|(?:COR )?[A-Z0-9]{4} \d{6}Z(?: |$)))"),
+        QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression lineBreaks(QStringLiteral("[\r\n]"));
+    QStringList parts;
+    for (const QString &line : body.split(lineBreaks)) {
+        const QString simplified = line.simplified();
+        if (simplified.isEmpty())
+            continue;
+        if (parts.isEmpty()) {
+            if (reportOf(simplified, code))
+                parts.append(simplified);
+        } else if (reportStart.match(simplified).hasMatch()) {
+            break;
+        } else {
+            parts.append(simplified);
+        }
+    }
+    return parts.join(QLatin1Char(' '));
+}
+
 } // namespace
 
 void InfoManager::requestMetar(const QString &uid, const QString &airportCode, const QString &section)
@@ -350,10 +377,11 @@ void InfoManager::metarReceived(QNetworkReply *reply, const QString &uid, const 
         text = tr("Cannot fetch METAR for %1: %2").arg(airportCode, reply->errorString());
     } else {
         const QByteArray body = reply->read(metarMaxBytes + 1);
-        text = QString::fromUtf8(body).simplified();
         if (body.size() > metarMaxBytes)
             text = tr("Cannot fetch METAR for %1: %2").arg(airportCode, tr("the answer is too long"));
-        else if (text.isEmpty() || !reportOf(text, airportCode.trimmed().toUpper()))
+        else
+            text = stationReport(QString::fromUtf8(body), airportCode.trimmed().toUpper());
+        if (text.isEmpty())
             text = tr("No METAR available for %1.").arg(airportCode);
     }
     // The panel keeps the place the user scrolled to while the report was loading.

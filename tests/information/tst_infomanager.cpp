@@ -409,6 +409,8 @@ void TestInfoManager::untrustedMetarAnswers_data()
                                                  << "<p>" + QString::fromLatin1(report) + "</p>" << true;
     QTest::newRow("another station's report") << 200 << QByteArray("UUWW 061230Z 00000MPS CAVOK") << "" << 0 << true
                                               << "<p>No METAR available for KJFK.</p>" << false;
+    QTest::newRow("another station's report after this one's") << 200 << report + "\r\nUUWW 061230Z TS OVC001 40/20 Q0900\n" << "" << 0
+                                                                << true << "<p>" + QString::fromLatin1(report) + "</p>" << true;
     QTest::newRow("station in a longer word") << 200 << QByteArray("KJFKX 061251Z 18010KT") << "" << 0 << true
                                               << "<p>No METAR available for KJFK.</p>" << false;
     QTest::newRow("report with its kind and a correction") << 200 << QByteArray("SPECI COR KJFK 061251Z 18010KT") << "" << 0 << true
