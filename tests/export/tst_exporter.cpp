@@ -16,12 +16,25 @@
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 #include <QUrlQuery>
 
 #include <csignal>
 #include <sys/resource.h>
 
 namespace {
+
+// Translates every text of the exporter into a marked text.
+class MarkingTranslator : public QTranslator
+{
+public:
+    QString translate(const char *context, const char *sourceText, const char *, int) const override
+    {
+        return qstrcmp(context, "Exporter") == 0 ? QStringLiteral("<%1>").arg(QString::fromUtf8(sourceText))
+                                                 : QString();
+    }
+    bool isEmpty() const override { return false; }
+};
 
 // Takes the addresses the exporter hands to the system browser.
 class UrlCatcher : public QObject
@@ -153,15 +166,19 @@ private slots:
         QCOMPARE(QString::fromUtf8(actual), QString::fromUtf8(reference.readAll()));
     }
 
+    // The file formats' labels are file-dialog filters, which no language changes.
     void formatLabels()
     {
+        MarkingTranslator translator;
+        QVERIFY(QCoreApplication::installTranslator(&translator));
         const QStringList formats = m_exporter->formats();
+        QCoreApplication::removeTranslator(&translator);
         QCOMPARE(formats.size(), 29);
         QCOMPARE(formats.at(Exporter::FMSv11), QStringLiteral("X-Plane 11/12 FMS (*.fms)"));
         QCOMPARE(formats.at(Exporter::GarminGTNv1NoSidStar), QStringLiteral("Garmin GTN without SID/STAR (*.gfp)"));
         QCOMPARE(formats.at(Exporter::OFP), QStringLiteral("Operational Flight Plan (*.txt)"));
         QCOMPARE(formats.at(Exporter::PDF), QStringLiteral("Adobe PDF (*.pdf)"));
-        QCOMPARE(formats.at(Exporter::SharedLink), QStringLiteral("Shared link"));
+        QCOMPARE(formats.at(Exporter::SharedLink), QStringLiteral("<Shared link>"));
     }
 
     // Without a path: the custom folder when it is chosen, else the simulator's FMS plan folder,
