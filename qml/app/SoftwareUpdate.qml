@@ -135,11 +135,6 @@ Dialog {
             updater.check(true);
         }
     }
-    PageViewTracker {
-        location: "/update"
-        title: "Software update"
-        opened: updater.visible
-    }
     StackLayout {
         id: pages
 

@@ -16,6 +16,7 @@ StrictTestCase {
 
     function prepare() {
         messages = [];
+        ga.stubReset();
         updater = createTemporaryObject(updaterComponent, testCase.parent, { "currentVersion": "4.9.3" });
     }
 
@@ -86,6 +87,8 @@ StrictTestCase {
         compare(updater.index, SoftwareUpdate.Index.Checking);
         tryCompare(testCase, "messages", ["Cannot reach the update page, no update check done"], 5000);
         tryCompare(updater, "visible", false);
+        // The dialog is no page of the program's own: its showing is not reported.
+        compare(ga.stubEvents, []);
     }
 
     function test_defaults() {
