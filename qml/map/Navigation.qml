@@ -47,7 +47,7 @@ Item {
         ga.sendEvent("changemaptheme", "/map", "Map", {
             "maptheme": theme.name
         });
-        console.log("Change map theme: " + JSON.stringify(theme.name));
+        console.log("Change map theme: " + theme.name);
     }
 
     function reloadAll() {

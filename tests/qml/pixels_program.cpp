@@ -600,6 +600,10 @@ void ProgramWindow::themeSwitchBothWays()
         // The distance labels along the bottom axis.
         QVERIFY2(texts > 100, qPrintable(QString::number(texts)));
     }
+    // The log names the theme as it stands.
+    QFile log(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/Waylore.log"));
+    QVERIFY(log.open(QIODevice::ReadOnly | QIODevice::Text));
+    QVERIFY(QString::fromUtf8(log.readAll()).contains(QLatin1String(" Debug: Change map theme: Dark\n")));
 
     // Close in on a selected airport: the rings of its marker read three distances.
     QQuickItem *map = m_overlay->parentItem();
