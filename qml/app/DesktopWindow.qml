@@ -115,6 +115,15 @@ ApplicationWindow {
         requestQuit();
     }
 
+    // The tool bar's buttons, no wider than their icon needs: at the smallest window the whole
+    // row is in sight.
+    component BarButton: IconButton {
+        implicitWidth: FontAwesome.iconSize + 2 * 11
+    }
+    component BarToggle: ToggleButton {
+        implicitWidth: FontAwesome.iconSize + 2 * 11
+    }
+
     MainMenu {
         id: mainMenu
 
@@ -155,8 +164,9 @@ ApplicationWindow {
             }
         }
 
-        // At the smallest window the row is wider than the bar: it scrolls sideways (mouse wheel
-        // or the bar along the bottom edge) rather than cut its last buttons off.
+        // Narrower than the smallest window (a debugging build's) the row is wider than the bar:
+        // it scrolls sideways (mouse wheel or the bar along the bottom edge) rather than cut its
+        // last buttons off.
         clip: true
         contentHeight: toolLayout.implicitHeight
 
@@ -169,7 +179,7 @@ ApplicationWindow {
             height: parent.height
             spacing: 0
 
-            IconButton {
+            BarButton {
                 objectName: "menuButton"
                 visible: Qt.platform.os === "linux"
                 Layout.leftMargin: 8
@@ -177,34 +187,34 @@ ApplicationWindow {
                 tooltip: qsTr("Menu")
                 onClicked: mainMenu.open()
             }
-            IconButton {
+            BarButton {
                 source: "qrc:/fa/solid/file.svg"
                 icon.width: FontAwesome.iconSize * 0.8
                 tooltip: qsTr("Create new flight plan")
                 onClicked: fileManager.newDoc()
             }
-            IconButton {
+            BarButton {
                 source: "qrc:/fa/solid/folder-open.svg"
                 tooltip: qsTr("Open existing flight plan")
                 onClicked: fileManager.openDoc("*")
             }
-            IconButton {
+            BarButton {
                 source: "qrc:/fa/solid/floppy-disk.svg"
                 tooltip: qsTr("Save flight plan")
                 onClicked: fileManager.saveDoc()
             }
-            IconButton {
+            BarButton {
                 source: "qrc:/fa/solid/circle-info.svg"
                 tooltip: qsTr("Flight information")
                 onClicked: flightInfoDialog.open()
             }
-            IconButton {
+            BarButton {
                 objectName: "generatorToolButton"
                 source: "qrc:/fa/solid/route.svg"
                 tooltip: qsTr("Open the route generator")
                 onClicked: generatorDialog.open()
             }
-            IconButton {
+            BarButton {
                 objectName: "quickExportButton"
                 source: "qrc:/fa/solid/file-export.svg"
                 enabled: flightplan.count > 1
@@ -217,7 +227,7 @@ ApplicationWindow {
                         exporterErrorDialog.show(exporter.msgerror);
                 }
             }
-            IconButton {
+            BarButton {
                 objectName: "simulatorButton"
                 checkable: true
                 checked: xpconnect.state > 0
@@ -261,7 +271,7 @@ ApplicationWindow {
                         hide: qsTr("Hide tracks on the map"), show: qsTr("Show tracks on the map"),
                         minzoom: constants.minzoomTrackSegment, filters: [[segmentMapModel, NavSegment.Segment.TRACK]] }
                 ]
-                delegate: ToggleButton {
+                delegate: BarToggle {
                     required property var modelData
 
                     function apply() {
@@ -314,7 +324,7 @@ ApplicationWindow {
                     { name: "windToggle", layer: "wind", layerType: "wind_new", title: "Wind", icon: "qrc:/fa/solid/wind.svg",
                         hide: qsTr("Hide wind map"), show: qsTr("Show wind map") }
                 ]
-                delegate: ToggleButton {
+                delegate: BarToggle {
                     id: weatherToggle
 
                     required property var modelData
@@ -327,7 +337,7 @@ ApplicationWindow {
             }
             ToolSeparator {
             }
-            ToggleButton {
+            BarToggle {
                 id: flightplanTableToggle
 
                 objectName: "flightplanTableToggle"
@@ -335,7 +345,7 @@ ApplicationWindow {
                 source: "qrc:/fa/solid/table.svg"
                 tooltip: checked ? qsTr("Hide flight plan table") : qsTr("Show flight plan table ")
             }
-            ToggleButton {
+            BarToggle {
                 id: sidePanelToggle
 
                 objectName: "sidePanelToggle"

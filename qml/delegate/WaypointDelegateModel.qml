@@ -13,11 +13,12 @@ DelegateModel {
     // The columns before the comment, which takes the rest of the row. Each is at least its
     // least width, or as wide as the widest value it shows in real plans with its icon and a gap,
     // measured in the table's font so that no value runs into the next: a 360° heading, a
-    // four-digit leg, a level or altitude, a speed, a five-hour leg, five-digit fuel in pounds, a
-    // seven-character airway. The value cells (1 to 7) name the role they show and its icon;
-    // "whenSet" cells show only while they have a value (the others hide on the last row),
-    // "unless" names a role that hides the cell when set, and "yields" cells give their width to
-    // the comment on a narrow table.
+    // four-digit leg, a level or altitude, a speed, a five-hour leg, the widest fuel text of each
+    // unit (six significant digits, with a decimal point in all but kilograms), a seven-character
+    // airway. The value cells (1 to 7) name the role they show and its icon; "whenSet" cells show
+    // only while they have a value (the others hide on the last row), "unless" names a role that
+    // hides the cell when set, and "yields" cells give their width to the comment on a narrow
+    // table, the lowest "yields" first: fuel is the last to go.
     readonly property var columns: [
         { least: 115 },
         { cell: "headingCell", role: "role_heading_to_next", icon: "qrc:/fa/regular/compass.svg", least: 45, widest: ["360°"] },
@@ -25,11 +26,11 @@ DelegateModel {
         { cell: "altitudeCell", role: "role_altitude", iconRole: "role_altitude_icon", least: 60, widest: ["FL410", "88888ft"],
             whenSet: true },
         { cell: "speedCell", role: "role_ias", icon: "qrc:/fa/solid/gauge-high.svg", least: 60, widest: ["888kts", "M0.88"],
-            whenSet: true, yields: true },
+            whenSet: true, yields: 1 },
         { cell: "timeCell", role: "role_time_to_next", icon: "qrc:/fa/solid/stopwatch.svg", least: 70, widest: ["8h88m88s"],
-            whenSet: true, yields: true },
-        { cell: "fuelCell", role: "role_remaining_fuel", icon: "qrc:/fa/solid/gas-pump.svg", least: 70, widest: ["88888lbs", "88888gal"],
-            whenSet: true, yields: true },
+            whenSet: true, yields: 2 },
+        { cell: "fuelCell", role: "role_remaining_fuel", icon: "qrc:/fa/solid/gas-pump.svg", least: 70, widest: ["888888kg", "88888.8lbs", "88888.8L", "88888.8gal"],
+            whenSet: true, yields: 3 },
         { cell: "airwayCell", role: "role_airway", least: 60, widest: ["UPN8888"], whenSet: true, unless: "role_procedure_identifier" },
         { least: 60 }
     ]
@@ -46,6 +47,9 @@ DelegateModel {
         leftPadding: 4
         rightPadding: 4
         font.pointSize: visualModel.macos ? 8 : 6
+        // As wide as its text: the style's least width of a button would push it out of its
+        // column.
+        implicitWidth: implicitContentWidth + leftPadding + rightPadding
     }
 
     // A value cell (columns 1 to 7), reading the row it stands in by the row's id. The row
@@ -89,7 +93,6 @@ DelegateModel {
 
         // Widths of the columns in this row's font: the least width, or the widest value with
         // its icon and a gap when that is wider.
-        readonly property real commentMinimum: metrics.averageCharacterWidth * 4
         readonly property var widths: visualModel.columns.map(column => {
             const icon = column.icon || column.iconRole ? visualModel.iconSize + 5 : 0;
             let width = column.least;
@@ -97,17 +100,23 @@ DelegateModel {
                 width = Math.max(width, Math.ceil(icon + metrics.advanceWidth(value) + metrics.averageCharacterWidth));
             return width;
         })
+        // The comment keeps the room of the row's four buttons and their gap, which show over
+        // it under the pointer: they never cover a value or the procedure.
+        readonly property real commentMinimum: 4 * menuButton.implicitWidth + rowButtons.anchors.rightMargin
         // The roles of the row's waypoint, for the cells that read them by name.
         readonly property var waypoint: model
 
-        // Column N shows when the columns up to it leave the comment a few characters: on a
-        // narrow table (the smallest window) the comment gives up its width before a value
-        // column drops out, and it takes the rest of a wide one.
+        // A yielding column shows when every column but those that yield before it leaves the
+        // comment its room: on a narrow table (the smallest window) speed goes first, then time,
+        // and fuel last.
         function fits(column) {
-            let sum = 0;
-            for (let i = 0; i <= column; ++i)
-                sum += widths[i];
-            return sum <= width - commentMinimum;
+            const rank = visualModel.columns[column].yields;
+            let sum = commentMinimum;
+            visualModel.columns.forEach((entry, i) => {
+                if (!entry.yields || entry.yields >= rank)
+                    sum += widths[i];
+            });
+            return sum <= width;
         }
 
         function hit(button, x, y) {
@@ -173,14 +182,17 @@ DelegateModel {
                     source: role_icon
                     color: Material.primaryTextColor
                 }
+                // A code too long for the column gives way to the runway button.
                 Label {
                     text: role_code
                     font.bold: true
+                    elide: Text.ElideRight
                 }
                 RowButton {
                     id: runwayButton
 
                     objectName: "runwayButton"
+                    Layout.minimumWidth: implicitWidth
                     Layout.preferredHeight: row.height * 0.75
                     visible: row.departure || row.arrival
                     text: role_runway !== "" ? role_runway : "RW-"
@@ -242,6 +254,9 @@ DelegateModel {
         // The row's own buttons, shown under the pointer; the row's click handler tells which
         // one was hit.
         Row {
+            id: rowButtons
+
+            objectName: "rowButtons"
             anchors.right: parent.right
             anchors.rightMargin: 10
             anchors.verticalCenter: parent.verticalCenter

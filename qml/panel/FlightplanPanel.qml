@@ -25,6 +25,37 @@ Page {
     readonly property color chartBackground: Material.background
 
     onDarkChanged: chart.applyLook()
+
+    // The footer's buttons, no wider than their icon needs.
+    component FooterButton: IconButton {
+        implicitWidth: FontAwesome.iconSize + 2 * 11
+    }
+    // A tab of the footer: its icon and name, or its icon alone with the name in its tool tip
+    // when the footer is short of room.
+    component FooterTab: TabButton {
+        id: tab
+
+        readonly property real iconWidth: icon.width + leftPadding + rightPadding
+        readonly property real nameWidth: spacing + name.implicitWidth
+
+        width: implicitWidth
+        display: footerRow.compactTabs ? AbstractButton.IconOnly : AbstractButton.TextBesideIcon
+        icon.width: FontAwesome.iconSize
+        icon.height: FontAwesome.iconSize
+
+        // The name as the tab writes it (the style may capitalise it).
+        Text {
+            id: name
+
+            visible: false
+            text: tab.text
+            font: tab.font
+        }
+        CustomToolTip {
+            text: tab.text
+            visible: tab.hovered && footerRow.compactTabs
+        }
+    }
     onChartBackgroundChanged: chart.applyLook()
 
     StackLayout {
@@ -363,8 +394,18 @@ Page {
         RowLayout {
             id: footerRow
 
+            // What the tabs take with and without their names.
+            readonly property real tabsIconOnly: tableTab.iconWidth + profileTab.iconWidth + fuelTab.iconWidth + briefingTab.iconWidth
+                                                 + 3 * tabBar.spacing
+            readonly property real tabsNamed: tabsIconOnly + tableTab.nameWidth + profileTab.nameWidth + fuelTab.nameWidth + briefingTab.nameWidth
+            // The totals the plan has, with their gaps.
+            readonly property real totals: buttons.spacing + countLabel.implicitWidth + (flightplan.distance > 0 ? distanceLabel.implicitWidth + 10 : 0)
+                                           + (flightplan.duration > 0 ? durationLabel.implicitWidth + 10 : 0)
+            // The tabs give up their names before the totals give up their place: at the smallest
+            // window the totals show in every language.
+            readonly property bool compactTabs: width - buttons.implicitWidth - 2 * buttons.spacing - tabsNamed < totals
             // What the totals may take: the footer less the buttons, the tabs and the gaps.
-            readonly property real room: width - buttons.implicitWidth - tabBar.implicitWidth - 2 * buttons.spacing
+            readonly property real room: width - buttons.implicitWidth - (compactTabs ? tabsIconOnly : tabsNamed) - 2 * buttons.spacing
 
             anchors.fill: parent
             spacing: 0
@@ -372,13 +413,13 @@ Page {
             RowLayout {
                 id: buttons
 
-                IconButton {
+                FooterButton {
                     objectName: "generatorButton"
                     source: "qrc:/fa/solid/route.svg"
                     tooltip: qsTr("Open the route generator")
                     onClicked: generatorDialog.open()
                 }
-                IconButton {
+                FooterButton {
                     objectName: "computeButton"
                     source: "qrc:/fa/solid/mound.svg"
                     enabled: !settingsFlightplan.autocompute && flightplan.count > 1
@@ -388,7 +429,7 @@ Page {
                         flightplan.computeProfile();
                     }
                 }
-                IconButton {
+                FooterButton {
                     objectName: "clearButton"
                     source: "qrc:/fa/solid/trash.svg"
                     tooltip: qsTr("Clear")
@@ -415,6 +456,8 @@ Page {
                 visible: flightplan.distance > 0 && countLabel.implicitWidth + implicitWidth < footerRow.room
             }
             Label {
+                id: durationLabel
+
                 objectName: "durationLabel"
                 Layout.leftMargin: 10
                 textFormat: Text.StyledText
@@ -433,33 +476,29 @@ Page {
                 // Its highlight bar stays out of sight while it is disabled.
                 bottomPadding: -3
 
-                TabButton {
-                    width: implicitWidth
+                FooterTab {
+                    id: tableTab
+
                     text: qsTr("Table")
                     icon.source: "qrc:/fa/solid/table-list.svg"
-                    icon.width: FontAwesome.iconSize
-                    icon.height: FontAwesome.iconSize
                 }
-                TabButton {
-                    width: implicitWidth
+                FooterTab {
+                    id: profileTab
+
                     text: qsTr("Profile")
                     icon.source: "qrc:/fa/solid/chart-area.svg"
-                    icon.width: FontAwesome.iconSize
-                    icon.height: FontAwesome.iconSize
                 }
-                TabButton {
-                    width: implicitWidth
+                FooterTab {
+                    id: fuelTab
+
                     text: qsTr("Fuel")
                     icon.source: "qrc:/fa/solid/gas-pump.svg"
-                    icon.width: FontAwesome.iconSize
-                    icon.height: FontAwesome.iconSize
                 }
-                TabButton {
-                    width: implicitWidth
+                FooterTab {
+                    id: briefingTab
+
                     text: qsTr("Briefing")
                     icon.source: "qrc:/fa/solid/scroll.svg"
-                    icon.width: FontAwesome.iconSize
-                    icon.height: FontAwesome.iconSize
                 }
             }
         }

@@ -639,7 +639,8 @@ void ProgramWindow::pageWhenDatabaseCleared()
 }
 
 // The table of the reopened plan at the smallest window and at a large one: every column is as
-// wide as its value and the tool bar's last button is within the window.
+// wide as its value, a hovered row's buttons cover none, the totals show beside the tabs, and the
+// tool bar's toggles are within the window without scrolling it.
 void ProgramWindow::tableAtWindowSizes()
 {
     auto *panel = m_window->findChild<QQuickItem *>(QStringLiteral("flightplanPanel"));
@@ -689,8 +690,43 @@ void ProgramWindow::tableAtWindowSizes()
                          qPrintable(name));
         }
         QVERIFY2(fuelShown > 0, qPrintable(name));
+        // A hovered row's buttons stand clear of its airway and procedure; a runway button ends
+        // before the heading column.
+        QQuickItem *hovered = nullptr;
+        for (QQuickItem *row : rows) {
+            auto *airway = row->findChild<QQuickItem *>(QStringLiteral("airwayCell"));
+            if (row->isVisible() && row->property("planRow").isValid() && airway && airway->isVisible())
+                hovered = row;
+            auto *runway = row->findChild<QQuickItem *>(QStringLiteral("runwayButton"));
+            if (row->isVisible() && runway && runway->isVisible()) {
+                const qreal heading = row->findChild<QQuickItem *>(QStringLiteral("headingCell"))->parentItem()->x();
+                QVERIFY2(runway->width() >= runway->implicitWidth()
+                             && runway->mapToItem(row, QPointF(runway->width(), 0)).x() <= heading,
+                         qPrintable(name + QLatin1Char(' ') + runway->property("text").toString()));
+            }
+        }
+        QVERIFY(hovered);
+        QTest::mouseMove(m_window, hovered->mapToScene(QPointF(hovered->width() / 2, 20)).toPoint());
+        auto *rowButtons = hovered->findChild<QQuickItem *>(QStringLiteral("rowButtons"));
+        QTRY_VERIFY(rowButtons->isVisible());
+        // Their columns, as wide as their widest values.
+        for (const char *taken : {"airwayCell", "procedureButton"}) {
+            QQuickItem *column = hovered->findChild<QQuickItem *>(QLatin1String(taken))->parentItem();
+            QVERIFY2(column->mapToItem(hovered, QPointF(column->width(), 0)).x() <= rowButtons->x(),
+                     qPrintable(name + QLatin1Char(' ') + QLatin1String(taken)));
+        }
+        picture(QStringLiteral("program-table-hovered-%1x%2.png").arg(size.width()).arg(size.height()));
+        QTest::mouseMove(m_window, QPoint(size.width() / 4, 200));
+        // The plan's totals beside the tabs.
+        for (const char *total : {"distanceLabel", "durationLabel"})
+            QVERIFY2(panel->findChild<QQuickItem *>(QLatin1String(total))->isVisible(), total);
         auto *toolBar = m_window->findChild<QQuickItem *>(QStringLiteral("toolBar"));
         QVERIFY(toolBar);
+        // The table and side-panel toggles in sight as the bar comes.
+        for (const char *toggle : {"flightplanTableToggle", "sidePanelToggle"}) {
+            auto *button = toolBar->findChild<QQuickItem *>(QLatin1String(toggle));
+            QVERIFY2(button->mapToScene(QPointF(button->width(), 0)).x() <= size.width(), toggle);
+        }
         QQuickItem *last = nullptr;
         for (QQuickItem *item : toolBar->findChildren<QQuickItem *>()) {
             if (item->isVisible() && item->inherits("QQuickAbstractButton")

@@ -189,13 +189,13 @@ StubWindow {
         }
 
         function test_narrowPanelDropsSpeedTimeAndFuel_data() {
-            // Column N fits while columns 0 to N leave the comment its few characters; the
-            // widths are the row's own, measured in its font.
+            // The columns that do not yield and those kept leave the comment the room of the
+            // row's four 26-pixel buttons and their 10-pixel gap; speed goes first, fuel last.
             return [
-                { tag: "up to the altitude", last: 3, shown: [false, false, false] },
-                { tag: "up to the speed", last: 4, shown: [true, false, false] },
-                { tag: "up to the time", last: 5, shown: [true, true, false] },
-                { tag: "up to the fuel", last: 6, shown: [true, true, true] }
+                { tag: "none kept", kept: [], shown: [false, false, false] },
+                { tag: "fuel kept", kept: [6], shown: [false, false, true] },
+                { tag: "time and fuel kept", kept: [5, 6], shown: [false, true, true] },
+                { tag: "all kept", kept: [4, 5, 6], shown: [true, true, true] }
             ];
         }
 
@@ -203,15 +203,43 @@ StubWindow {
             setPlan(["XRTA", "XR/ENRT/XRA", "XRTB"]);
             flightplan.setData(flightplan.index(1, 0), "250kts", Waypoint.IndicatedAirSpeed);
             const before = row(1);
-            verify(before.fits(6) && child("timeCell", before).visible && child("fuelCell", before).visible);
+            verify(before.fits(4) && child("timeCell", before).visible && child("fuelCell", before).visible);
+            compare(before.commentMinimum, 4 * 26 + 10);
             let room = before.commentMinimum + 1;
-            for (let i = 0; i <= data.last; ++i)
+            for (const i of [0, 1, 2, 3, 7, 8].concat(data.kept))
                 room += before.widths[i];
             panel.width = Math.ceil(room);
             const item = row(1);
             compare([child("speedCell", item).visible, child("timeCell", item).visible, child("fuelCell", item).visible], data.shown);
             // The columns keep their widths whatever the panel's: no value runs into the next.
             tryCompare(child("timeCell", item).parent, "width", data.shown[1] ? before.widths[5] : 0);
+        }
+
+        // The remaining fuel in each unit, up to six significant digits, ends inside its column.
+        function test_fuelFitsItsColumn_data() {
+            return [
+                { tag: "pounds", unittype: 0, mass: 1, volume: 0, text: /^\d{4}\.\d\dlbs$/ },
+                { tag: "gallons", unittype: 1, mass: 0, volume: 1, text: /^\d{3}\.\d{3}gal$/ }
+            ];
+        }
+
+        function test_fuelFitsItsColumn(data) {
+            const current = airplanes.currentIndex;
+            const unittype = airplanes.get("unittype", current);
+            try {
+                testSupport.storeValue("units/mass", data.mass);
+                testSupport.storeValue("units/volume", data.volume);
+                airplanes.set("unittype", current, data.unittype, true);
+                setPlan(["XRTA", "XR/ENRT/XRA", "XRTB"]);
+                const cell = child("fuelCell", row(0));
+                const text = Array.from(cell.children).find(item => item.text !== undefined);
+                verify(data.text.test(text.text), text.text);
+                verify(text.x + text.implicitWidth <= cell.width, text.text + " in " + cell.width);
+            } finally {
+                testSupport.storeValue("units/mass", 0);
+                testSupport.storeValue("units/volume", 0);
+                airplanes.set("unittype", current, unittype, true);
+            }
         }
 
         function test_rowClicksAndMenus() {
@@ -416,11 +444,19 @@ StubWindow {
             const duration = child("durationLabel");
             verify(/^<b>duration<\/b> \d\d:\d\d:\d\d$/.test(duration.text), duration.text);
             verify(child("countLabel").visible && distance.visible && duration.visible);
-            // A narrow footer lets the totals go from the right: the room is what the buttons,
-            // the tabs and twice the buttons' spacing leave.
+            // A narrow footer first takes the tabs' names, then lets the totals go from the right:
+            // the room is what the buttons, the tabs and twice the buttons' spacing leave.
             const buttons = child("generatorButton").parent;
-            const fixed = buttons.implicitWidth + child("tabBar").implicitWidth + 2 * buttons.spacing;
+            const tabBar = child("tabBar");
             const count = child("countLabel");
+            compare(tabBar.itemAt(3).display, AbstractButton.TextBesideIcon);
+            panel.width = buttons.implicitWidth + 2 * buttons.spacing + tabBar.implicitWidth + count.implicitWidth + distance.implicitWidth
+                          + duration.implicitWidth + 5 + 10 + 10 - 1;
+            compare(tabBar.itemAt(3).display, AbstractButton.IconOnly);
+            verify(count.visible && distance.visible && duration.visible);
+            // Four tabs of a 14-pixel icon and 12-pixel paddings, a pixel apart.
+            compare(tabBar.implicitWidth, 4 * (14 + 2 * 12) + 3);
+            const fixed = buttons.implicitWidth + tabBar.implicitWidth + 2 * buttons.spacing;
             panel.width = fixed + count.implicitWidth + distance.implicitWidth + duration.implicitWidth / 2;
             compare([count.visible, distance.visible, duration.visible], [true, true, false]);
             panel.width = fixed + count.implicitWidth + distance.implicitWidth / 2;
