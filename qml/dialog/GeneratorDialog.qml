@@ -312,32 +312,34 @@ Dialog {
             title: qsTr("Routing options")
             enabled: !dialog.running
 
-            ColumnLayout {
+            // One row: the dialog stays within the smallest window.
+            RowLayout {
                 ButtonGroup {
                     buttons: [airwayButton, radioButton]
                 }
-                RowLayout {
-                    RadioButton {
-                        id: airwayButton
+                RadioButton {
+                    id: airwayButton
 
-                        objectName: "airwayButton"
-                        text: qsTr("Airway navigation")
-                        checked: true
-                    }
-                    ComboBox {
-                        id: routingBox
+                    objectName: "airwayButton"
+                    text: qsTr("Airway navigation")
+                    checked: true
+                }
+                ComboBox {
+                    id: routingBox
 
-                        objectName: "routingBox"
-                        Layout.preferredWidth: 300
-                        enabled: airwayButton.checked
-                        model: [qsTr("Prefer HIGH (Jet) routes during cruise"), qsTr("Use only LOW (Victor) routes"),
-                            qsTr("No route preference between HIGH and LOW"), qsTr("Ignore airways during routing")]
-                    }
+                    objectName: "routingBox"
+                    // As wide as its longest option, in the box and in its list.
+                    Layout.preferredWidth: Math.max(300, implicitWidth)
+                    implicitContentWidthPolicy: ComboBox.WidestText
+                    enabled: airwayButton.checked
+                    model: [qsTr("Prefer HIGH (Jet) routes during cruise"), qsTr("Use only LOW (Victor) routes"),
+                        qsTr("No route preference between HIGH and LOW"), qsTr("Ignore airways during routing")]
                 }
                 RadioButton {
                     id: radioButton
 
                     objectName: "radioButton"
+                    Layout.leftMargin: Size.extraMargin
                     text: qsTr("Radio navigation")
                 }
             }

@@ -266,6 +266,8 @@ Dialog {
                             id: airportDetailBox
 
                             objectName: "airportDetailBox"
+                            // As wide as its longest choice, in every language.
+                            implicitContentWidthPolicy: ComboBox.WidestText
                             model: [qsTr("Full detail"), qsTr("Limited detail")]
                         }
                         Label {

@@ -30,6 +30,7 @@
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTranslator>
 #include <QtQml/qqmlextensionplugin.h>
 #include <QtQuickTest>
 
@@ -125,6 +126,18 @@ public:
         return model;
     }
 
+    // The program's own texts in the language of the code ("fr", "de", "es"; "en" for the
+    // source texts), on every page at once.
+    Q_INVOKABLE bool useLanguage(const QString &code)
+    {
+        QCoreApplication::removeTranslator(&m_translator);
+        const bool used = code == QLatin1String("en")
+                          || (m_translator.load(QStringLiteral(":/i18n/waylore_%1.qm").arg(code))
+                              && QCoreApplication::installTranslator(&m_translator));
+        m_context->engine()->retranslate();
+        return used;
+    }
+
     // Where screenshots are kept for a person to look at: WAYLORE_SCREENSHOT_DIR, else the
     // temporary folder.
     Q_INVOKABLE QString screenshotPath(const QString &name) const
@@ -153,6 +166,7 @@ private:
     }
 
     QTemporaryDir m_temporary;
+    QTranslator m_translator;
     QQmlContext *m_context;
     QHash<QString, QObject *> m_natives;
     Database *m_database;

@@ -1,0 +1,111 @@
+import QtQuick
+import QtQuick.Controls
+import QtTest
+import Waylore.Ui
+
+// The smallest window (1020x730) in every shipped language, in the program's dense controls: the
+// route generator and the preferences fit it with every choice whole, in its box and its list, and
+// the flight-plan footer shows its totals beside the tabs at the table's width there (the window
+// less the side column and the handle). The pictures stay in screenshots/.
+StubWindow {
+    id: window
+
+    width: 1020
+    height: 730
+
+    Component {
+        id: generatorComponent
+
+        GeneratorDialog {
+            navigationMap: window.stubs.map
+        }
+    }
+    TextMetrics {
+        id: metrics
+    }
+
+    StrictTestCase {
+        // Every entry of the box is whole in the box and in its open list.
+        function verifyChoicesWhole(box, what) {
+            box.popup.open();
+            tryVerify(() => box.popup.opened);
+            for (let i = 0; i < box.count; ++i) {
+                for (const [item, where] of [[box, ""], [box.popup.contentItem.itemAtIndex(i), " list"]]) {
+                    metrics.font = item.font;
+                    metrics.text = box.textAt(i);
+                    verify(metrics.advanceWidth <= item.availableWidth, what + where + " " + metrics.text + " in " + item.availableWidth);
+                }
+            }
+        }
+
+        function verifyFits(dialog, what) {
+            verify(dialog.implicitWidth <= window.width && dialog.implicitHeight <= window.height,
+                   what + " " + dialog.implicitWidth + "x" + dialog.implicitHeight);
+        }
+
+        function initTestCase() {
+            verify(testSupport.useNative("flightplan"));
+            verify(testSupport.useNative("airplanes"));
+            verify(testSupport.useNative("unit"));
+            verify(testSupport.useNative("generator"));
+            verify(testSupport.importTestSimulator());
+        }
+
+        function cleanupTestCase() {
+            testSupport.useLanguage("en");
+        }
+
+        name: "FitLanguages"
+
+        function test_smallestWindow_data() {
+            return [{ tag: "en" }, { tag: "fr" }, { tag: "de" }, { tag: "es" }];
+        }
+
+        function test_smallestWindow(data) {
+            verify(testSupport.useLanguage(data.tag));
+            const dialog = createTemporaryObject(generatorComponent, window);
+            dialog.open();
+            tryVerify(() => dialog.opened);
+            verifyFits(dialog, "generator");
+            const routing = findChild(dialog.contentItem, "routingBox");
+            verifyChoicesWhole(routing, "routing option");
+            waitForRendering(window);
+            grabImage(window).save(testSupport.screenshotPath("generator-options-" + data.tag + ".png"));
+            routing.popup.close();
+            dialog.close();
+            tryVerify(() => !dialog.visible);
+
+            const preferences = window.create("dialog/PreferencesDialog.qml");
+            preferences.open();
+            tryVerify(() => preferences.opened);
+            const tabs = findChild(preferences.contentItem, "tabBar");
+            for (let page = 0; page < tabs.count; ++page) {
+                tabs.currentIndex = page;
+                verifyFits(preferences, "preferences page " + page);
+            }
+            tabs.currentIndex = 1;
+            const detail = findChild(preferences.contentItem, "airportDetailBox");
+            // The page laid out as it shows.
+            tryVerify(() => detail.width >= detail.implicitWidth);
+            verifyChoicesWhole(detail, "airport detail");
+            detail.popup.close();
+            tryVerify(() => !detail.popup.visible);
+            waitForRendering(window);
+            grabImage(window).save(testSupport.screenshotPath("preferences-map-" + data.tag + ".png"));
+            preferences.close();
+            preferences.destroy();
+
+            flightplan.clear(false);
+            for (const uid of ["XRTA", "XR/ENRT/XRA", "XRTB"])
+                verify(flightplan.append(uid, false), uid);
+            flightplan.computeProfile();
+            const panel = window.create("panel/FlightplanPanel.qml", { "width": 1020 - 320 - 4, "height": 300 });
+            try {
+                for (const total of ["countLabel", "distanceLabel", "durationLabel"])
+                    verify(findChild(panel, total).visible, total);
+            } finally {
+                panel.destroy();
+            }
+        }
+    }
+}
