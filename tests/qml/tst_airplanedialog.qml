@@ -135,6 +135,34 @@ Item {
             fuzzyCompare(airplanes.get("fuelcapacity", 0), data.expected, 1);
         }
 
+        // Each box shows the unit its value is in, whatever the boxes showed before: the dialog
+        // is made in kg and L, then opened on airplane 0 and switched to airplane 1.
+        function test_unitTextsAfterLoad_data() {
+            return [
+                { tag: "lbs, Mass then Volume in L", mass: 1, volume: 0, types: [0, 1], fuel: ["lbs", "L"], weight: "lbs" },
+                { tag: "kg, Volume in gal then Mass", mass: 0, volume: 1, types: [1, 0], fuel: ["gal", "kg"], weight: "kg" },
+                { tag: "lbs, Volume in gal twice", mass: 1, volume: 1, types: [1, 1], fuel: ["gal", "gal"], weight: "lbs" }
+            ];
+        }
+
+        function test_unitTextsAfterLoad(data) {
+            const unitOf = name => field(name).displayText.replace(/^\S+ /, "");
+            testSupport.storeValue("units/mass", data.mass);
+            testSupport.storeValue("units/volume", data.volume);
+            for (const row of [0, 1]) {
+                airplanes.set("unittype", row, data.types[row]);
+                // Equal values in both rows: no change of value redraws a box.
+                airplanes.set("taxifuel", row, 400);
+            }
+            dialog.open();
+            for (const row of [0, 1]) {
+                field("airplaneList").currentIndex = row;
+                compare(unitOf("taxiBox"), data.fuel[row], "taxi of " + row);
+                compare(unitOf("cruiseFuelBox"), data.fuel[row] + "/h", "cruise flow of " + row);
+                compare(unitOf("mzfwBox"), data.weight, "MZFW of " + row);
+            }
+        }
+
         // The flight plan always computes with a current airplane: the last one stays.
         function test_lastAirplaneCannotBeRemoved() {
             while (airplanes.rowCount() > 1)
