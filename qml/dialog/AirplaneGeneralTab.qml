@@ -72,11 +72,22 @@ GridLayout {
             Label {
                 text: qsTranslate("AirplaneDialog", "Max passengers")
             }
-            SpinRole {
-                role: "maxpassengers"
+            // A count: a plain box, with no unit to leave a blank after the number.
+            SpinBox {
+                id: passengersBox
+
+                readonly property string role: "maxpassengers"
+
+                objectName: "passengersBox"
+                Layout.preferredWidth: tab.spinWidth
+                editable: true
                 from: 0
                 to: constants.maxPassengers
-                tip: qsTranslate("AirplaneDialog", "Maximum number of passengers in the airplane")
+
+                CustomToolTip {
+                    text: qsTranslate("AirplaneDialog", "Maximum number of passengers in the airplane")
+                    visible: passengersBox.hovered
+                }
             }
             Label {
                 text: qsTranslate("AirplaneDialog", "Max cargo")

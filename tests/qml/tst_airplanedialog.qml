@@ -47,6 +47,8 @@ Item {
             compare(dialog.currentRow, 2);
             compare(dialog.previousIndex, 2);
             compare(field("icaoField").text, "B738");
+            // A count, with no unit and no blank after it.
+            compare(field("passengersBox").displayText, "189");
             compare(field("descentVsBox").value, -2200);
             compare(field("descentVsBox").from, -5000);
             compare(field("descentVsBox").to, -1);
