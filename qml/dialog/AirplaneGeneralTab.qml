@@ -61,7 +61,7 @@ GridLayout {
                 role: "name"
                 placeholderText: qsTranslate("AirplaneDialog", "Name")
             }
-            Label {
+            AirplaneLabel {
                 id: manufacturerLabel
 
                 text: qsTranslate("AirplaneDialog", "Manufacturer")
@@ -69,7 +69,7 @@ GridLayout {
             TextRole {
                 role: "manufacturer"
             }
-            Label {
+            AirplaneLabel {
                 text: qsTranslate("AirplaneDialog", "Max passengers")
             }
             // A count: a plain box, with no unit to leave a blank after the number.
@@ -89,7 +89,7 @@ GridLayout {
                     visible: passengersBox.hovered
                 }
             }
-            Label {
+            AirplaneLabel {
                 text: qsTranslate("AirplaneDialog", "Max cargo")
             }
             MassRole {
@@ -106,7 +106,7 @@ GridLayout {
         GridLayout {
             columns: 2
 
-            Label {
+            AirplaneLabel {
                 text: qsTranslate("AirplaneDialog", "Empty")
             }
             MassRole {
@@ -116,7 +116,7 @@ GridLayout {
                 role: "eow"
                 tip: qsTranslate("AirplaneDialog", "Empty operational weight (OEW)")
             }
-            Label {
+            AirplaneLabel {
                 text: qsTranslate("AirplaneDialog", "Max. zero-fuel")
             }
             MassRole {
@@ -127,7 +127,7 @@ GridLayout {
                 from: eowBox.value
                 tip: qsTranslate("AirplaneDialog", "Maximum weight without fuel (MZFW)")
             }
-            Label {
+            AirplaneLabel {
                 text: qsTranslate("AirplaneDialog", "Max. takeoff")
             }
             MassRole {
@@ -136,7 +136,7 @@ GridLayout {
                 from: mzfwBox.value
                 tip: qsTranslate("AirplaneDialog", "Maximum takeoff weight (MTOW)")
             }
-            Label {
+            AirplaneLabel {
                 text: qsTranslate("AirplaneDialog", "Max. landing")
             }
             MassRole {
@@ -154,14 +154,14 @@ GridLayout {
         GridLayout {
             columns: 2
 
-            Label {
+            AirplaneLabel {
                 text: qsTranslate("AirplaneDialog", "V2")
             }
             SpeedRole {
                 role: "v2"
                 tip: qsTranslate("AirplaneDialog", "Takeoff safety speed (kts)")
             }
-            Label {
+            AirplaneLabel {
                 text: qsTranslate("AirplaneDialog", "Distance")
             }
             DistanceRole {
@@ -177,14 +177,14 @@ GridLayout {
         GridLayout {
             columns: 2
 
-            Label {
+            AirplaneLabel {
                 text: qsTranslate("AirplaneDialog", "VAT")
             }
             SpeedRole {
                 role: "vat"
                 tip: qsTranslate("AirplaneDialog", "Indicated airspeed at the runway threshold (kts)")
             }
-            Label {
+            AirplaneLabel {
                 text: qsTranslate("AirplaneDialog", "Distance")
             }
             DistanceRole {

@@ -30,6 +30,7 @@
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTranslator>
 #include <QtQml/qqmlextensionplugin.h>
 #include <QtQuickTest>
 
@@ -136,6 +137,20 @@ public:
         return QDir(folder).filePath(name);
     }
 
+    // The program's texts in the language of the code ("fr", "de", "es") from the catalogue it
+    // ships, or in English for an empty code; the pages take them at once.
+    Q_INVOKABLE bool translateTo(const QString &code)
+    {
+        QCoreApplication::removeTranslator(&m_translator);
+        if (!code.isEmpty()) {
+            if (!m_translator.load(QStringLiteral(":/i18n/waylore_") + code))
+                return false;
+            QCoreApplication::installTranslator(&m_translator);
+        }
+        m_context->engine()->retranslate();
+        return true;
+    }
+
 private:
     static bool import(Database *database)
     {
@@ -153,6 +168,7 @@ private:
     }
 
     QTemporaryDir m_temporary;
+    QTranslator m_translator;
     QQmlContext *m_context;
     QHash<QString, QObject *> m_natives;
     Database *m_database;
