@@ -30,6 +30,15 @@ SpinBox {
         return text.replace(/[.*+?^${}()|[\]\\/]/g, "\\$&");
     }
 
+    // The box draws its text anew only when its value or its locale changes: a new unit with the
+    // same value (the preferences changed, another airplane loaded) would keep the old unit text.
+    // A locale of its own for a moment, then the inherited one again, draws it with the new one.
+    function redraw() {
+        const inherited = Qt.locale().name;
+        locale = Qt.locale(inherited === "C" ? "en_US" : "C");
+        locale = undefined;
+    }
+
     textFromValue: toText
     valueFromText: toValue
     // Digits only ([0-9]+), around the decorations the box shows itself: a validator of bare
@@ -38,4 +47,7 @@ SpinBox {
         regularExpression: new RegExp("^(?:" + spinBox.escaped(spinBox.prefix) + ")?[0-9" + spinBox.groupSeparators + "]*(?:"
                                       + spinBox.escaped(spinBox.suffix) + ")? ?(?:" + spinBox.escaped(spinBox.unit) + ")?$")
     }
+    onPrefixChanged: redraw()
+    onSuffixChanged: redraw()
+    onUnitChanged: redraw()
 }

@@ -40,11 +40,12 @@ Dialog {
         if (row < 0)
             return;
         console.log("Airplane dialog loading fields for", row);
+        // The unit texts before the values: each box shows its value with the unit it is in.
         massUnitText = unit.massUnitToString();
+        fuelUnitText = unit.fuelUnitToString(airplanes.get("unittype", row));
         AirplaneFields.load(airplanes, row, controls);
         // Remembered so that this load itself converts nothing.
         fuelUnitIndex = controls.unittype.currentIndex;
-        fuelUnitText = unit.fuelUnitToString(fuelUnitIndex);
     }
 
     function saveFieldsForAirplane(row, emitChanged) {

@@ -40,7 +40,7 @@ GridLayout {
         GridLayout {
             columns: 2
 
-            Label {
+            AirplaneLabel {
                 text: qsTranslate("AirplaneDialog", "Taxi")
             }
             FuelRole {
@@ -48,7 +48,7 @@ GridLayout {
                 role: "taxifuel"
                 tip: qsTranslate("AirplaneDialog", "Burned fuel during taxi")
             }
-            Label {
+            AirplaneLabel {
                 text: qsTranslate("AirplaneDialog", "Climb flow")
             }
             FuelRole {
@@ -56,7 +56,7 @@ GridLayout {
                 flow: true
                 tip: qsTranslate("AirplaneDialog", "Burned fuel per hour during climb")
             }
-            Label {
+            AirplaneLabel {
                 text: qsTranslate("AirplaneDialog", "Cruise flow")
             }
             FuelRole {
@@ -65,7 +65,7 @@ GridLayout {
                 flow: true
                 tip: qsTranslate("AirplaneDialog", "Burned fuel per hour during cruise")
             }
-            Label {
+            AirplaneLabel {
                 text: qsTranslate("AirplaneDialog", "Descent flow")
             }
             FuelRole {
@@ -82,7 +82,7 @@ GridLayout {
         GridLayout {
             columns: 2
 
-            Label {
+            AirplaneLabel {
                 text: qsTranslate("AirplaneDialog", "Alternate flow")
             }
             FuelRole {
@@ -90,7 +90,7 @@ GridLayout {
                 flow: true
                 tip: qsTranslate("AirplaneDialog", "Burned fuel per hour to reach alternate airport from the missed approach point")
             }
-            Label {
+            AirplaneLabel {
                 text: qsTranslate("AirplaneDialog", "Contingency")
             }
             SpinRole {
@@ -101,14 +101,14 @@ GridLayout {
                 stepSize: 5
                 tip: qsTranslate("AirplaneDialog", "Contigency fuel additional enroute fuel consumption caused by wind or routing changes.")
             }
-            Label {
+            AirplaneLabel {
                 text: qsTranslate("AirplaneDialog", "Extra reserve")
             }
             FuelRole {
                 role: "extrafuel"
                 tip: qsTranslate("AirplaneDialog", "Fuel added at the discretion of the Captain or the dispatcher")
             }
-            Label {
+            AirplaneLabel {
                 text: qsTranslate("AirplaneDialog", "Final reserve")
             }
             SpinRole {
@@ -128,7 +128,7 @@ GridLayout {
         GridLayout {
             columns: 2
 
-            Label {
+            AirplaneLabel {
                 text: qsTranslate("AirplaneDialog", "Type")
             }
             IndexRole {
@@ -136,7 +136,7 @@ GridLayout {
                 role: "fueltype"
                 model: unit.fuelTypeStrings
             }
-            Label {
+            AirplaneLabel {
                 text: qsTranslate("AirplaneDialog", "Unit")
             }
             IndexRole {
@@ -145,7 +145,7 @@ GridLayout {
                 model: unit.fuelUnitString
                 onActivated: index => tab.unitPicked(index)
             }
-            Label {
+            AirplaneLabel {
                 text: qsTranslate("AirplaneDialog", "Fuel capacity")
             }
             FuelRole {

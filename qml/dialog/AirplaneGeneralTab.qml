@@ -61,7 +61,7 @@ GridLayout {
                 role: "name"
                 placeholderText: qsTranslate("AirplaneDialog", "Name")
             }
-            Label {
+            AirplaneLabel {
                 id: manufacturerLabel
 
                 text: qsTranslate("AirplaneDialog", "Manufacturer")
@@ -69,16 +69,27 @@ GridLayout {
             TextRole {
                 role: "manufacturer"
             }
-            Label {
+            AirplaneLabel {
                 text: qsTranslate("AirplaneDialog", "Max passengers")
             }
-            SpinRole {
-                role: "maxpassengers"
+            // A count: a plain box, with no unit to leave a blank after the number.
+            SpinBox {
+                id: passengersBox
+
+                readonly property string role: "maxpassengers"
+
+                objectName: "passengersBox"
+                Layout.preferredWidth: tab.spinWidth
+                editable: true
                 from: 0
                 to: constants.maxPassengers
-                tip: qsTranslate("AirplaneDialog", "Maximum number of passengers in the airplane")
+
+                CustomToolTip {
+                    text: qsTranslate("AirplaneDialog", "Maximum number of passengers in the airplane")
+                    visible: passengersBox.hovered
+                }
             }
-            Label {
+            AirplaneLabel {
                 text: qsTranslate("AirplaneDialog", "Max cargo")
             }
             MassRole {
@@ -95,7 +106,7 @@ GridLayout {
         GridLayout {
             columns: 2
 
-            Label {
+            AirplaneLabel {
                 text: qsTranslate("AirplaneDialog", "Empty")
             }
             MassRole {
@@ -105,7 +116,7 @@ GridLayout {
                 role: "eow"
                 tip: qsTranslate("AirplaneDialog", "Empty operational weight (OEW)")
             }
-            Label {
+            AirplaneLabel {
                 text: qsTranslate("AirplaneDialog", "Max. zero-fuel")
             }
             MassRole {
@@ -116,7 +127,7 @@ GridLayout {
                 from: eowBox.value
                 tip: qsTranslate("AirplaneDialog", "Maximum weight without fuel (MZFW)")
             }
-            Label {
+            AirplaneLabel {
                 text: qsTranslate("AirplaneDialog", "Max. takeoff")
             }
             MassRole {
@@ -125,7 +136,7 @@ GridLayout {
                 from: mzfwBox.value
                 tip: qsTranslate("AirplaneDialog", "Maximum takeoff weight (MTOW)")
             }
-            Label {
+            AirplaneLabel {
                 text: qsTranslate("AirplaneDialog", "Max. landing")
             }
             MassRole {
@@ -143,14 +154,14 @@ GridLayout {
         GridLayout {
             columns: 2
 
-            Label {
+            AirplaneLabel {
                 text: qsTranslate("AirplaneDialog", "V2")
             }
             SpeedRole {
                 role: "v2"
                 tip: qsTranslate("AirplaneDialog", "Takeoff safety speed (kts)")
             }
-            Label {
+            AirplaneLabel {
                 text: qsTranslate("AirplaneDialog", "Distance")
             }
             DistanceRole {
@@ -166,14 +177,14 @@ GridLayout {
         GridLayout {
             columns: 2
 
-            Label {
+            AirplaneLabel {
                 text: qsTranslate("AirplaneDialog", "VAT")
             }
             SpeedRole {
                 role: "vat"
                 tip: qsTranslate("AirplaneDialog", "Indicated airspeed at the runway threshold (kts)")
             }
-            Label {
+            AirplaneLabel {
                 text: qsTranslate("AirplaneDialog", "Distance")
             }
             DistanceRole {

@@ -37,7 +37,7 @@ GridLayout {
         GridLayout {
             columns: 3
 
-            Label {
+            AirplaneLabel {
                 text: qsTranslate("AirplaneDialog", "Ceiling")
             }
             SpinRole {
@@ -55,7 +55,7 @@ GridLayout {
                 cruisetas: maxTasBox.value
                 cruiselvl: ceilingBox.value
             }
-            Label {
+            AirplaneLabel {
                 text: qsTranslate("AirplaneDialog", "Maximum TAS")
             }
             SpeedRole {
@@ -74,14 +74,14 @@ GridLayout {
         GridLayout {
             columns: 2
 
-            Label {
+            AirplaneLabel {
                 text: qsTranslate("AirplaneDialog", "IAS")
             }
             SpeedRole {
                 role: "initialias"
                 tip: qsTranslate("AirplaneDialog", "Indicated air-speed (IAS) for initial climb")
             }
-            Label {
+            AirplaneLabel {
                 text: qsTranslate("AirplaneDialog", "ROC")
             }
             RateRole {
@@ -97,14 +97,14 @@ GridLayout {
         GridLayout {
             columns: 2
 
-            Label {
+            AirplaneLabel {
                 text: qsTranslate("AirplaneDialog", "IAS")
             }
             SpeedRole {
                 role: "climbias"
                 tip: qsTranslate("AirplaneDialog", "Indicated air-speed for climb")
             }
-            Label {
+            AirplaneLabel {
                 text: qsTranslate("AirplaneDialog", "ROC")
             }
             RateRole {
@@ -120,14 +120,14 @@ GridLayout {
         GridLayout {
             columns: 2
 
-            Label {
+            AirplaneLabel {
                 text: qsTranslate("AirplaneDialog", "IAS")
             }
             SpeedRole {
                 role: "descentias"
                 tip: qsTranslate("AirplaneDialog", "Indicated air-speed for descent")
             }
-            Label {
+            AirplaneLabel {
                 text: qsTranslate("AirplaneDialog", "ROD")
             }
             RateRole {
@@ -145,14 +145,14 @@ GridLayout {
         GridLayout {
             columns: 2
 
-            Label {
+            AirplaneLabel {
                 text: qsTranslate("AirplaneDialog", "IAS")
             }
             SpeedRole {
                 role: "approachias"
                 tip: qsTranslate("AirplaneDialog", "Indicated air-speed for approach")
             }
-            Label {
+            AirplaneLabel {
                 text: qsTranslate("AirplaneDialog", "ROD")
             }
             RateRole {

@@ -20,6 +20,11 @@ Page {
     // A value: read again whenever the list signals a change.
     readonly property var airplane: airplanes.current
 
+    // The text of a stored mass (kg) in the display unit, as the briefing writes it.
+    function massText(kg) {
+        return unit.massToString(Math.round(unit.fromStorableMass(kg)));
+    }
+
     // The scheme's flag and its background change one after the other, in either order: the
     // chart takes its look again at each, so that it ends with both.
     readonly property color chartBackground: Material.background
@@ -264,7 +269,7 @@ Page {
                                 font.bold: true
                             }
                             ValueWithToolTip {
-                                text: unit.massToString(flightplan.weight.payload)
+                                text: panel.massText(flightplan.weight.payload)
                                 help: qsTr("Commercial payload including passengers, luggages and cargo")
                             }
                             Label {
@@ -273,10 +278,10 @@ Page {
                             }
                             ValueWithToolTip {
                                 objectName: "zeroFuelWeight"
-                                text: unit.massToString(flightplan.weight.zfw)
+                                text: panel.massText(flightplan.weight.zfw)
                                 help: qsTr("Airplane operational weight prior to fuel tanking")
                                 warning: panel.airplane && flightplan.weight.zfw > panel.airplane.mzfw
-                                message: qsTr("Maximum zero-fuel weight is %1").arg(panel.airplane ? unit.massToString(panel.airplane.mzfw) : "")
+                                message: qsTr("Maximum zero-fuel weight is %1").arg(panel.airplane ? panel.massText(panel.airplane.mzfw) : "")
                             }
                             Label {
                                 text: qsTr("Takeoff weight")
@@ -284,10 +289,10 @@ Page {
                             }
                             ValueWithToolTip {
                                 objectName: "takeoffWeight"
-                                text: unit.massToString(flightplan.weight.tow)
+                                text: panel.massText(flightplan.weight.tow)
                                 help: qsTr("Estimated takeoff weight")
                                 warning: panel.airplane && flightplan.weight.tow > panel.airplane.mtow
-                                message: qsTr("Maximum takeoff weight is %1").arg(panel.airplane ? unit.massToString(panel.airplane.mtow) : "")
+                                message: qsTr("Maximum takeoff weight is %1").arg(panel.airplane ? panel.massText(panel.airplane.mtow) : "")
                             }
                             Label {
                                 text: qsTr("Landing weight")
@@ -295,10 +300,10 @@ Page {
                             }
                             ValueWithToolTip {
                                 objectName: "landingWeight"
-                                text: unit.massToString(flightplan.weight.lw)
+                                text: panel.massText(flightplan.weight.lw)
                                 help: qsTr("Estimated landing weight")
                                 warning: panel.airplane && flightplan.weight.lw > panel.airplane.mlw
-                                message: qsTr("Maximum landing weight is %1").arg(panel.airplane ? unit.massToString(panel.airplane.mlw) : "")
+                                message: qsTr("Maximum landing weight is %1").arg(panel.airplane ? panel.massText(panel.airplane.mlw) : "")
                             }
                         }
                     }

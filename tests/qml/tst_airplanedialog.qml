@@ -47,6 +47,8 @@ Item {
             compare(dialog.currentRow, 2);
             compare(dialog.previousIndex, 2);
             compare(field("icaoField").text, "B738");
+            // A count, with no unit and no blank after it.
+            compare(field("passengersBox").displayText, "189");
             compare(field("descentVsBox").value, -2200);
             compare(field("descentVsBox").from, -5000);
             compare(field("descentVsBox").to, -1);
@@ -133,6 +135,51 @@ Item {
             compare(airplanes.get("unittype", 0), data.to);
             // Stored as whole kilograms: a pound or a litre of rounding either way.
             fuzzyCompare(airplanes.get("fuelcapacity", 0), data.expected, 1);
+        }
+
+        // Each box shows the unit its value is in, whatever the boxes showed before: the dialog
+        // is made in kg and L, then opened on airplane 0 and switched to airplane 1.
+        function test_unitTextsAfterLoad_data() {
+            return [
+                { tag: "lbs, Mass then Volume in L", mass: 1, volume: 0, types: [0, 1], fuel: ["lbs", "L"], weight: "lbs" },
+                { tag: "kg, Volume in gal then Mass", mass: 0, volume: 1, types: [1, 0], fuel: ["gal", "kg"], weight: "kg" },
+                { tag: "lbs, Volume in gal twice", mass: 1, volume: 1, types: [1, 1], fuel: ["gal", "gal"], weight: "lbs" }
+            ];
+        }
+
+        function test_unitTextsAfterLoad(data) {
+            const unitOf = name => field(name).displayText.replace(/^\S+ /, "");
+            testSupport.storeValue("units/mass", data.mass);
+            testSupport.storeValue("units/volume", data.volume);
+            for (const row of [0, 1]) {
+                airplanes.set("unittype", row, data.types[row]);
+                // Equal values in both rows: no change of value redraws a box.
+                airplanes.set("taxifuel", row, 400);
+            }
+            dialog.open();
+            for (const row of [0, 1]) {
+                field("airplaneList").currentIndex = row;
+                compare(unitOf("taxiBox"), data.fuel[row], "taxi of " + row);
+                compare(unitOf("cruiseFuelBox"), data.fuel[row] + "/h", "cruise flow of " + row);
+                compare(unitOf("mzfwBox"), data.weight, "MZFW of " + row);
+            }
+        }
+
+        // The smallest window is 1020 x 730: the editor fits it in every shipped language.
+        function test_fitsTheSmallestWindow_data() {
+            return [{ tag: "en", code: "" }, { tag: "fr", code: "fr" }, { tag: "de", code: "de" }, { tag: "es", code: "es" }];
+        }
+
+        function test_fitsTheSmallestWindow(data) {
+            verify(testSupport.translateTo(data.code));
+            try {
+                dialog.open();
+                tryVerify(() => dialog.opened);
+                verify(dialog.width <= 1020, "width " + dialog.width);
+                verify(dialog.height <= 730, "height " + dialog.height);
+            } finally {
+                testSupport.translateTo("");
+            }
         }
 
         // The flight plan always computes with a current airplane: the last one stays.

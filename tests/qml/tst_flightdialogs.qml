@@ -127,6 +127,43 @@ Item {
             compare(field("commentField").text, "last");
         }
 
+        // What the plan cannot read, or the A320 cannot fly (ceiling FL390, at most 454 kts TAS:
+        // M0.79 at FL390, where sound travels at 573.6 kts), is refused beside its field and
+        // changes nothing; the rest is written as the table shows it.
+        function test_typedAltitudeAndSpeed_data() {
+            return [
+                { tag: "altitude in letters", field: "altitude", typed: "abc", message: "Not an altitude: 1500ft or FL300" },
+                { tag: "altitude above the ceiling", field: "altitude", typed: "FL400", message: "Above the ceiling FL390" },
+                { tag: "altitude below the lowest airfields", field: "altitude", typed: "-2000ft", message: "Below -1500ft" },
+                { tag: "altitude in feet", field: "altitude", typed: "4500", stored: "FL45" },
+                { tag: "level in small letters", field: "altitude", typed: "fl 120", stored: "FL120" },
+                { tag: "Mach beyond the airplane", field: "speed", typed: "M9.9", message: "Above the top speed M0.79" },
+                { tag: "speed unit alone", field: "speed", typed: "kts", message: "Not a speed: 180kts or M0.78" },
+                { tag: "a few knots", field: "speed", typed: "3kts", message: "Below 6kts" },
+                { tag: "above the maximum TAS", field: "speed", typed: "500", message: "Above the top speed 454kts" },
+                { tag: "speed with a blank", field: "speed", typed: "250 kts", stored: "250kts" }
+            ];
+        }
+
+        function test_typedAltitudeAndSpeed(data) {
+            const role = data.field === "altitude" ? Waypoint.Altitude : Waypoint.IndicatedAirSpeed;
+            flightplan.setData(flightplan.index(1, 0), "FL100", Waypoint.Altitude);
+            flightplan.setData(flightplan.index(1, 0), "200kts", Waypoint.IndicatedAirSpeed);
+            const old = value(1, role);
+            openWaypoint(1, "XRTC");
+            type(field(data.field + "Field"), data.typed);
+            keyClick(Qt.Key_Return);
+            if (data.message) {
+                compare(field(data.field + "Note").text, data.message);
+                verify(!findChild(dialog.footer, "okButton").enabled);
+                verify(dialog.visible);
+                compare(value(1, role), old);
+            } else {
+                tryVerify(() => !dialog.visible);
+                compare(value(1, role), data.stored);
+            }
+        }
+
         function test_autocomputeKeepsAltitudeAndSpeed() {
             flightplan.setData(flightplan.index(1, 0), "FL100", Waypoint.Altitude);
             settingsFlightplan.autocompute = true;

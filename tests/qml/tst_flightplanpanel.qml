@@ -426,6 +426,26 @@ StubWindow {
             }
         }
 
+        // The sheet shows the stored kilograms in pounds when asked: an MTOW entered as
+        // 100,000 lbs is kept as 45,359 kg (x 0.453592) and shown as 100000lbs again.
+        function test_sheetInPounds() {
+            const row = airplanes.currentIndex;
+            const original = airplanes.get("mtow", row);
+            testSupport.storeValue("units/mass", 1);
+            try {
+                airplanes.set("mtow", row, 100000, true);
+                compare(airplanes.current.mtow, 45359);
+                setPlan(["XRTA", "XR/ENRT/XRA", "XRTB"]);
+                const tow = flightplan.weight.tow;
+                verify(tow > 0);
+                compare(child("takeoffWeight").text, Math.round(tow / 0.453592) + "lbs");
+                compare(child("takeoffWeight").message, "Maximum takeoff weight is 100000lbs");
+            } finally {
+                testSupport.storeValue("units/mass", 0);
+                airplanes.set("mtow", row, original, true);
+            }
+        }
+
         function test_footer() {
             const compute = child("computeButton");
             verify(!compute.enabled);
