@@ -149,20 +149,6 @@ public:
         return QDir(folder).filePath(name);
     }
 
-    // The program's texts in the language of the code ("fr", "de", "es") from the catalogue it
-    // ships, or in English for an empty code; the pages take them at once.
-    Q_INVOKABLE bool translateTo(const QString &code)
-    {
-        QCoreApplication::removeTranslator(&m_translator);
-        if (!code.isEmpty()) {
-            if (!m_translator.load(QStringLiteral(":/i18n/waylore_") + code))
-                return false;
-            QCoreApplication::installTranslator(&m_translator);
-        }
-        m_context->engine()->retranslate();
-        return true;
-    }
-
 private:
     static bool import(Database *database)
     {
