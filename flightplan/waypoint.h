@@ -179,7 +179,6 @@ public:
     // the first segment that joins the two points, as for a leg nobody chose.
     void chooseLeg(const Segment *airway, const Point *toward);
     void chooseLeg(const QString &airwayUid, int airwayType, const QString &towardUid);
-    bool hasChosenLeg() const { return !m_legTo.isEmpty(); }
     QString airwayName() const;
     QString route() const { return airwayName(); }
     // "DRCT" for a leg on a segment that is no HIGH or LOW airway.

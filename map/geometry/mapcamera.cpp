@@ -115,11 +115,6 @@ QPointF MapCamera::mercatorToLayer(QPointF m) const
     return QPointF(wrapDelta(m.x() - m_origin.x()), m.y() - m_origin.y()) * worldSize();
 }
 
-QPointF MapCamera::layerToMercator(QPointF p) const
-{
-    return m_origin + p / worldSize();
-}
-
 QPolygonF MapCamera::viewportMercator() const
 {
     const double w = m_size.width(), h = m_size.height();

@@ -50,14 +50,12 @@ public:
 
     // The item layer holds world pixels at the current zoom relative to the layer origin (a
     // Mercator point kept near the centre so that single-precision scene coordinates stay exact).
-    QPointF layerOrigin() const { return m_origin; }
     void setLayerOrigin(QPointF m) { m_origin = m; }
     // x taken on the copy of the world nearest the origin.
     QPointF mercatorToLayer(QPointF m) const;
     // A Mercator polyline in the layer, placed as a whole on the copy of the world its middle
     // maps to (so a line across the 180th meridian stays one line).
     QPolygonF mercatorToLayer(const QPolygonF &line) const;
-    QPointF layerToMercator(QPointF p) const;
     // Where the view centre lies in layer coordinates.
     QPointF centerInLayer() const { return mercatorToLayer(m_centerMercator); }
 

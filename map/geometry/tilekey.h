@@ -10,6 +10,5 @@ struct TileKey
     int y = 0;
 
     quint64 packed() const { return (quint64(z) << 58) | (quint64(x) << 29) | quint64(y); }
-    static TileKey unpack(quint64 k) { return {int(k >> 58), int((k >> 29) & 0x1fffffff), int(k & 0x1fffffff)}; }
     friend bool operator==(const TileKey &a, const TileKey &b) { return a.packed() == b.packed(); }
 };

@@ -241,12 +241,6 @@ void MapView::addMapItem(QQuickItem *item)
         item->setParentItem(m_layer);
 }
 
-void MapView::removeMapItem(QQuickItem *item)
-{
-    if (item && item->parentItem() == m_layer)
-        item->setParentItem(nullptr);
-}
-
 void MapView::setPlugin(MapPlugin *plugin)
 {
     if (plugin == m_plugin)

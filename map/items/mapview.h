@@ -94,7 +94,6 @@ public:
     // shape: any geo shape (or a list of coordinates); margin in pixels.
     Q_INVOKABLE void fitViewportToGeoShape(const QVariant &shape, const QVariant &margin = QVariant());
     Q_INVOKABLE void addMapItem(QQuickItem *item);
-    Q_INVOKABLE void removeMapItem(QQuickItem *item);
 
 signals:
     void pluginChanged();

@@ -33,7 +33,6 @@ public:
     static QStringList availableServiceProviders();
     bool isKnown() const { return availableServiceProviders().contains(m_name); }
     bool hasTiles() const { return m_name == QLatin1String("osm"); }
-    bool isComplete() const { return m_complete; }
 
     QQmlListProperty<MapPluginParameter> parameters();
     // Adds a parameter from C++ (the plugin does not take ownership).

@@ -46,7 +46,6 @@ public:
     const TileEngineSettings &settings() const { return m_settings; }
     // "street", "satellite", ..., or "custom" for the custom host.
     void setMapType(const QString &typeKey);
-    QString mapType() const { return m_type; }
     const TileProvider &provider() const { return m_provider; }
     // True while the provider is the built-in fallback rather than a repository description.
     bool usesBuiltInProvider() const { return m_builtIn; }
