@@ -26,6 +26,7 @@
 #include "segment.h"
 #include "settings.h"
 #include "startup.h"
+#include "storedvalues.h"
 #include "taxiname.h"
 #include "taxiway.h"
 
@@ -89,6 +90,8 @@ bool readItems(QDataStream &stream, QList<T *> &items, const std::function<bool(
         }
         T *item = nullptr;
         stream >> item;
+        if (stream.status() == QDataStream::Ok && !StoredValues::acceptableItem(item))
+            stream.setStatus(QDataStream::ReadCorruptData);
         if (stream.status() != QDataStream::Ok) {
             delete item;
             qDeleteAll(items);
