@@ -51,6 +51,13 @@ struct AwyReader::Row : PreparedRow
     std::unique_ptr<Segment> segment;
 };
 
+// A row's segment (of plain ends) or, with namesakes to choose among, the row itself.
+struct AwyReader::Pending
+{
+    std::unique_ptr<Segment> segment;
+    std::unique_ptr<Row> row;
+};
+
 // The namesakes to choose. Every (airway, level, end) that names several points is one choice,
 // made once for all its rows; a row of joined airway names ("J1-J2") makes the choices of its
 // end on each of them one. Each leg costs its length, and the choices minimise the sum of the
@@ -82,7 +89,7 @@ public:
     }
 
     // Once every end is joined: numbers the choices 0..n-1 and gives each end its own.
-    void close(std::vector<std::unique_ptr<Row>> &rows)
+    void close(const std::vector<Row *> &rows)
     {
         std::vector<int> number(m_parent.size(), -1);
         for (size_t i = 0; i < m_parent.size(); ++i) {
@@ -98,7 +105,7 @@ public:
         m_neighbours.resize(m_positions.size());
         for (size_t v = 0; v < m_positions.size(); ++v)
             m_unary[v].assign(size_t(m_positions[v].size()), 0.0);
-        for (const std::unique_ptr<Row> &row : rows) {
+        for (Row *row : rows) {
             for (End &end : row->ends) {
                 if (end.choice >= 0)
                     end.choice = number[size_t(root(end.choice))];
@@ -340,40 +347,60 @@ std::unique_ptr<LineFileReader::PreparedRow> AwyReader::prepareRow(const Fields 
 
 void AwyReader::finishRow(std::unique_ptr<PreparedRow> prepared)
 {
-    m_rows.push_back(std::unique_ptr<Row>(static_cast<Row *>(prepared.release())));
+    std::unique_ptr<Row> row(static_cast<Row *>(prepared.release()));
+    if (row->ends[0].candidates.size() > 1 || row->ends[1].candidates.size() > 1) {
+        m_pending.push_back({nullptr, std::move(row)});
+        return;
+    }
+    // Counted now, for the progress of the reading; added in file order once the namesakes of
+    // the other rows are chosen.
+    warn(*row);
+    if (row->segment) {
+        added();
+        m_pending.push_back({std::move(row->segment), nullptr});
+    }
 }
 
 void AwyReader::finishRows()
 {
     Choices choices;
-    bool choosing = false;
-    for (const std::unique_ptr<Row> &row : m_rows) {
-        for (End &end : row->ends) {
-            if (end.candidates.size() > 1) {
-                end.choice = choices.join(end, row->name, row->level);
-                choosing = true;
+    std::vector<Row *> choosing;
+    for (const Pending &pending : m_pending) {
+        if (Row *row = pending.row.get()) {
+            for (End &end : row->ends) {
+                if (end.candidates.size() > 1)
+                    end.choice = choices.join(end, row->name, row->level);
             }
+            choosing.push_back(row);
         }
     }
-    if (choosing) {
-        choices.close(m_rows);
+    if (!choosing.empty()) {
+        choices.close(choosing);
         const std::vector<int> chosen = choices.solve();
-        for (const std::unique_ptr<Row> &row : m_rows) {
+        for (Row *row : choosing) {
             for (End &end : row->ends) {
                 if (end.choice >= 0)
                     end.point = choices.pointOf(end, chosen);
             }
-            if (!row->segment && row->ends[0].point && row->ends[1].point)
+            if (row->ends[0].point && row->ends[1].point)
                 row->segment = std::make_unique<Segment>(row->direction, row->level, row->ends[0].point,
                                                          row->ends[1].point, row->name, row->base, row->top);
         }
     }
-    for (const std::unique_ptr<Row> &row : m_rows)
-        addRow(*row);
-    m_rows.clear();
+    for (Pending &pending : m_pending) {
+        if (pending.row) {
+            warn(*pending.row);
+            if (!pending.row->segment)
+                continue;
+            pending.segment = std::move(pending.row->segment);
+            added();
+        }
+        database()->addSegment(pending.segment.release());
+    }
+    m_pending.clear();
 }
 
-void AwyReader::addRow(Row &row)
+void AwyReader::warn(const Row &row)
 {
     if (row.backward)
         qWarning() << "Backward routes are not handled!";
@@ -384,8 +411,5 @@ void AwyReader::addRow(Row &row)
         const End &e1 = row.ends[1];
         qWarning() << "AWY:" << row.name << "p0" << e0.point << e0.uid << "or p1" << e1.point << e1.uid
                    << "not found in database!";
-        return;
     }
-    database()->addSegment(row.segment.release());
-    added();
 }

@@ -46,16 +46,17 @@ private:
         int choice = -1;
     };
     struct Row;
+    struct Pending;
     class Choices;
 
     static End findEnd(QByteArrayView identifier, QByteArrayView region, int kind);
     // The warnings of an end not found as its kind: one per end joined to a point of another
     // kind, and the database's own for an end not found at all.
     void reportEnd(const End &end, const QString &airway);
-    // Warns, builds the segment where the ends are known, and hands it to the database.
-    void addRow(Row &row);
+    // The warnings of a row whose ends are chosen: backward, ends of another kind or none.
+    void warn(const Row &row);
 
-    // The rows in file order, held until every namesake is chosen.
-    std::vector<std::unique_ptr<Row>> m_rows;
+    // The segments in file order, held until every namesake is chosen.
+    std::vector<Pending> m_pending;
     QSet<QString> m_warnedEnds;
 };
