@@ -52,12 +52,14 @@ enum List : quint32 {
 // Items per chunk: about a megabyte of records each, so that every core gets many.
 constexpr qsizetype kPerChunk[] = {1, 8192, 512, 16384, 8192, 2048, 2048, 4096, 16384, 16384};
 
-// What one record can need expanded, on average over its chunk: about ten times the most a
-// world-size import's chunks take (points 200 bytes, procedures 1,100, boundaries 620), and
-// a chunk may hold one record far beyond the rest on top. A chunk claiming more is refused
-// before anything is allocated for it: it could claim 1,100 times its bytes otherwise. (No
-// chunk holds more records than kPerChunk; a count beyond the records is found as they are read.)
+// What a chunk can need expanded, judged before anything is allocated for it (its table may
+// claim up to 1,100 times its bytes): its records at about ten times the largest average a
+// world-size import's chunks have (points 200 bytes, procedures 1,100, boundaries 620), or its
+// bytes expanded seven times as far as a real world's file does (4.6), for records of any size
+// that compress as records do; and one record far beyond the rest on top. (No chunk holds more
+// than kPerChunk records; a count beyond its records shows as they are read.)
 constexpr qint64 kRecordBytes[] = {0, 2048, 16384, 1024, 1024, 8192, 8192, 4096, 512, 512};
+constexpr qint64 kPlainExpansion = 32;
 constexpr qint64 kOneLargeRecord = 1024 * 1024;
 
 bool plausibleSize(const ChunkedFile::Chunk &chunk)
@@ -65,7 +67,8 @@ bool plausibleSize(const ChunkedFile::Chunk &chunk)
     if (chunk.list > Startups)
         return false;
     const qint64 records = std::min<qint64>(chunk.items, kPerChunk[chunk.list]);
-    return qint64(chunk.expandedSize) <= records * kRecordBytes[chunk.list] + kOneLargeRecord;
+    const qint64 need = std::max(records * kRecordBytes[chunk.list], chunk.stored.size() * kPlainExpansion);
+    return qint64(chunk.expandedSize) <= need + kOneLargeRecord;
 }
 
 const char *const kWords[] = {"",           "points",   "procedures",           "segments",   "runways",
