@@ -13,7 +13,6 @@
 
 #include <algorithm>
 #include <limits>
-#include <numeric>
 
 AwyReader::AwyReader(Database *database, ProgressFn progress, CancelFn cancelled)
     : LineFileReader(database, std::move(progress), std::move(cancelled))

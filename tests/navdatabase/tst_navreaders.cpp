@@ -660,6 +660,11 @@ void TestNavReaders::awyNamesakes_data()
         << QByteArray("VALDA UH 11 ABINA UH 11 N 1 50 180 G212\nABINA UH 11 BC UH 11 N 1 50 180 G212\n"
                       "BC UH 11 GIRLO UH 11 N 1 50 180 G212\nGIRLO UH 11 VEDLA UH 11 N 1 50 180 G212")
         << 65.0 << 65.5 << QStringList{"UH/ENRT/ABINA=2", "UH/ENRT/BC=2", "UH/ENRT/GIRLO=2", "UH/ENRT/BC_1=0"};
+    // The same three closing a loop: 141 NM round the first of each, 222 at best otherwise.
+    QTest::newRow("namesakes round a loop")
+        << QByteArray("ABINA UH 11 BC UH 11 N 1 50 180 G213\nBC UH 11 GIRLO UH 11 N 1 50 180 G213\n"
+                      "GIRLO UH 11 ABINA UH 11 N 1 50 180 G213")
+        << 65.5 << 66.0 << QStringList{"UH/ENRT/ABINA=2", "UH/ENRT/BC=2", "UH/ENRT/GIRLO=2", "UH/ENRT/ABINA_1=0"};
     // clang-format on
 }
 
