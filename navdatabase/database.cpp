@@ -486,11 +486,6 @@ bool Database::retiring() const
     return m_doomedNext < m_doomed.size() || s_pagesPending.load() > 0;
 }
 
-void Database::rebuildIndexes()
-{
-    m_lookupIndex->reset();
-}
-
 // ---- modification protocol
 
 void Database::beginModifying()

@@ -244,10 +244,6 @@ public:
     static void readTaxinames(QDataStream &stream, BaseModel<Taxiname> *model);
     static void readStartups(QDataStream &stream, BaseModel<Startup> *model);
 
-    // Drops the secondary lookup indexes (runways per airport, airport grid, codes and names)
-    // so that they are rebuilt from the lists; for whoever replaces the lists directly.
-    void rebuildIndexes();
-
     // Refreshes the segment model and its map view alone, for a change that touched the
     // segments and nothing else (the oceanic tracks).
     void invalidateSegments();

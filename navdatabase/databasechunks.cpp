@@ -13,6 +13,7 @@
 #include "runway.h"
 #include "segment.h"
 #include "startup.h"
+#include "storedvalues.h"
 #include "streamunpacker.h"
 #include "taxiname.h"
 #include "taxiway.h"
@@ -50,6 +51,25 @@ enum List : quint32 {
 
 // Items per chunk: about a megabyte of records each, so that every core gets many.
 constexpr qsizetype kPerChunk[] = {1, 8192, 512, 16384, 8192, 2048, 2048, 4096, 16384, 16384};
+
+// What a chunk can need expanded, judged before anything is allocated for it (its table may
+// claim up to 1,100 times its bytes): its records at about ten times the largest average a
+// world-size import's chunks have (points 200 bytes, procedures 1,100, boundaries 620), or its
+// bytes expanded seven times as far as a real world's file does (4.6), for records of any size
+// that compress as records do; and one record far beyond the rest on top. (No chunk holds more
+// than kPerChunk records; a count beyond its records shows as they are read.)
+constexpr qint64 kRecordBytes[] = {0, 2048, 16384, 1024, 1024, 8192, 8192, 4096, 512, 512};
+constexpr qint64 kPlainExpansion = 32;
+constexpr qint64 kOneLargeRecord = 1024 * 1024;
+
+bool plausibleSize(const ChunkedFile::Chunk &chunk)
+{
+    if (chunk.list > Startups)
+        return false;
+    const qint64 records = std::min<qint64>(chunk.items, kPerChunk[chunk.list]);
+    const qint64 need = std::max(records * kRecordBytes[chunk.list], chunk.stored.size() * kPlainExpansion);
+    return qint64(chunk.expandedSize) <= need + kOneLargeRecord;
+}
 
 const char *const kWords[] = {"",           "points",   "procedures",           "segments",   "runways",
                               "boundaries", "taxiways", "paintings and lights", "taxi names", "startups"};
@@ -204,7 +224,7 @@ bool readRecords(QDataStream &stream, quint32 count, QList<T *> &items)
     for (quint32 i = 0; i < count; ++i) {
         T *item = nullptr;
         stream >> item;
-        if (stream.status() != QDataStream::Ok) {
+        if (stream.status() != QDataStream::Ok || !StoredValues::acceptableItem(item)) {
             delete item;
             return false;
         }
@@ -293,6 +313,8 @@ bool DatabaseChunks::read(const QByteArray &file, DatabaseStore &store, const Re
     QString error;
     if (!ChunkedFile::split(file, chunks, &error))
         return damaged(error);
+    if (!std::all_of(chunks.cbegin(), chunks.cend(), plausibleSize))
+        return damaged(QStringLiteral("a chunk claims more than its records can need"));
     if (chunks.isEmpty() || chunks.first().list != Header || !ChunkedFile::expand(chunks.first()))
         return damaged(QStringLiteral("no header"));
     {

@@ -26,6 +26,7 @@
 #include "segment.h"
 #include "settings.h"
 #include "startup.h"
+#include "storedvalues.h"
 #include "taxiname.h"
 #include "taxiway.h"
 
@@ -63,21 +64,6 @@ constexpr QDataStream::Version FileStreamVersion = QDataStream::Qt_6_4;
 constexpr qint64 MaxExpansion = 1100;
 constexpr int StopPollInterval = 4096;
 
-// Null rows (a segment whose end is not a point) are not written.
-template <typename T>
-void writeItems(QDataStream &stream, const QList<T *> &items, const char *word)
-{
-    const qsizetype count = std::count_if(items.cbegin(), items.cend(), [](const T *item) { return item; });
-    ListCount::write(stream, count);
-    if (stream.status() != QDataStream::Ok)
-        return;
-    for (const T *item : items) {
-        if (item)
-            stream << *item;
-    }
-    qInfo() << "Saved" << count << word;
-}
-
 // Reads the count and the items into a list of the caller's. False, with the list empty and
 // its items deleted, as soon as one record cannot be read or stop() says so; a record that
 // reads cleanly but yields no item (a segment whose end point is unknown) is a null row.
@@ -104,6 +90,8 @@ bool readItems(QDataStream &stream, QList<T *> &items, const std::function<bool(
         }
         T *item = nullptr;
         stream >> item;
+        if (stream.status() == QDataStream::Ok && !StoredValues::acceptableItem(item))
+            stream.setStatus(QDataStream::ReadCorruptData);
         if (stream.status() != QDataStream::Ok) {
             delete item;
             qDeleteAll(items);

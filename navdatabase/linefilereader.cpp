@@ -146,6 +146,7 @@ int LineFileReader::read(const QString &path)
         }
     }
     file.close();
+    finishRows();
 
     if (m_format.readsCycle)
         qInfo() << "Loaded" << count() << m_format.closingText << reportedCycle();

@@ -64,6 +64,9 @@ protected:
     virtual bool preparesApart() const { return false; }
     virtual std::unique_ptr<PreparedRow> prepareRow(const Fields &fields) const;
     virtual void finishRow(std::unique_ptr<PreparedRow> row);
+    // Called on the reading thread after the last row (or the row the import stopped at), before
+    // the closing log line: for a reader whose rows depend on one another.
+    virtual void finishRows() {}
     // Called with the version line's cycle before any row is read.
     virtual void storeCycle(const QString &cycle);
     // The cycle the closing log line reports.

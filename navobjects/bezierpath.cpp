@@ -74,6 +74,18 @@ QGeoPath BezierPath::nodes() const
     return QGeoPath(path, m_width);
 }
 
+bool BezierPath::allCorners(bool (*accept)(double, double, double)) const
+{
+    const auto ringHolds = [accept](const Ring &ring) {
+        return std::all_of(ring.nodes.cbegin(), ring.nodes.cend(),
+                           [accept](const Node &n) { return accept(n.latitude, n.longitude, n.altitude); })
+               && std::all_of(ring.controls.cbegin(), ring.controls.cend(), [accept](const Control &c) {
+                      return accept(c.at.latitude, c.at.longitude, c.at.altitude);
+                  });
+    };
+    return ringHolds(m_ring) && std::all_of(m_holes.cbegin(), m_holes.cend(), ringHolds);
+}
+
 QHash<int, QGeoCoordinate> BezierPath::controls() const
 {
     QHash<int, QGeoCoordinate> controls;

@@ -41,6 +41,9 @@ public:
     QGeoPath nodes() const;
     bool isClosed() const { return m_closed; }
     QHash<int, QGeoCoordinate> controls() const;
+    // Whether accept(latitude, longitude, altitude) holds for every node and control point of
+    // the outer chain and the holes, without building a coordinate of any.
+    bool allCorners(bool (*accept)(double, double, double)) const;
 
     // The path part of a stored record.
     void writePath(QDataStream &stream) const;

@@ -501,6 +501,22 @@ void TestDatabaseFile::zlibChunkedFileReadable()
 
 namespace {
 
+enum class ChunkForgery { Count, Expansion, Latitude };
+
+// Puts the latitude -6e+303 in place of Frankfurt's (50.033) in its record, as a forger would.
+bool forgeLatitude(QByteArray &records)
+{
+    QByteArray frankfurt(8, '\0');
+    QByteArray forged(8, '\0');
+    qToBigEndian(50.033, frankfurt.data());
+    qToBigEndian(-6e303, forged.data());
+    const qsizetype at = records.indexOf(frankfurt);
+    if (at < 0)
+        return false;
+    records.replace(at, 8, forged);
+    return true;
+}
+
 enum Damage {
     Empty,
     CutCompressed,
@@ -516,7 +532,9 @@ enum Damage {
     TaxiwayNodeCount,
     PaintedLineNodeCount,
     TaxiwayControlCount,
-    BoundaryHoleCount
+    BoundaryHoleCount,
+    AirportLatitude,
+    TaxiwayNodeLongitude
 };
 
 // Offset of the node count of the nth stored path (taxiways and painted lines of fillWorld
@@ -558,6 +576,9 @@ void TestDatabaseFile::damagedFile_data()
     QTest::newRow("painted line node count forged") << int(PaintedLineNodeCount);
     QTest::newRow("taxiway control count forged") << int(TaxiwayControlCount);
     QTest::newRow("boundary hole count forged") << int(BoundaryHoleCount);
+    // Read cleanly, but a value the import never makes.
+    QTest::newRow("airport latitude -6e+303") << int(AirportLatitude);
+    QTest::newRow("taxiway node longitude 200") << int(TaxiwayNodeLongitude);
     // clang-format on
 }
 
@@ -637,6 +658,18 @@ void TestDatabaseFile::damagedFile()
         bad = qCompress(payload, 1);
         break;
     }
+    case AirportLatitude:
+        QVERIFY(forgeLatitude(payload));
+        bad = qCompress(payload, 1);
+        break;
+    case TaxiwayNodeLongitude: {
+        // The first node after the count: latitude, then longitude.
+        const qsizetype at = pathCountOffset(payload, 2, 0);
+        QVERIFY(at > 0);
+        qToBigEndian(200.0, payload.data() + at + 8 + 8);
+        bad = qCompress(payload, 1);
+        break;
+    }
     }
     // A good load first: a damaged file must also take away what was there.
     QVERIFY(m_db->load());
@@ -668,12 +701,17 @@ void TestDatabaseFile::damagedChunk_data()
     QTest::addColumn<quint32>("list");
     // The count the chunk claims; 0 for one more than it holds.
     QTest::addColumn<quint32>("claimed");
-    QTest::newRow("procedures") << 2U << 0U;
-    QTest::newRow("segments") << 3U << 0U;
-    QTest::newRow("taxiways") << 6U << 0U;
-    QTest::newRow("startup locations") << 9U << 0U;
+    // Instead of the count: the chunk's bytes replaced by 2 MB claiming to expand 1,100 times,
+    // or altered to hold an airport at latitude -6e+303, compressed again with a valid checksum.
+    QTest::addColumn<int>("forged");
+    QTest::newRow("procedures") << 2U << 0U << int(ChunkForgery::Count);
+    QTest::newRow("segments") << 3U << 0U << int(ChunkForgery::Count);
+    QTest::newRow("taxiways") << 6U << 0U << int(ChunkForgery::Count);
+    QTest::newRow("startup locations") << 9U << 0U << int(ChunkForgery::Count);
     // 18 GB of pointers, were the list sized by the claim.
-    QTest::newRow("points, billions") << 1U << 2248149504U;
+    QTest::newRow("points, billions") << 1U << 2248149504U << int(ChunkForgery::Count);
+    QTest::newRow("points, 2.2 GB expanded") << 1U << 0U << int(ChunkForgery::Expansion);
+    QTest::newRow("airport latitude") << 1U << 0U << int(ChunkForgery::Latitude);
     // clang-format on
 }
 
@@ -681,23 +719,33 @@ void TestDatabaseFile::damagedChunk()
 {
     QFETCH(quint32, list);
     QFETCH(quint32, claimed);
+    QFETCH(int, forged);
     fillWorld();
     QVERIFY(m_db->save());
     QFile file(m_db->filePath());
     QVERIFY(file.open(QIODevice::ReadOnly));
-    QByteArray bytes = file.readAll();
+    const QByteArray saved = file.readAll();
     file.close();
-    // The chunk table: 12 bytes of header, then list, items, expanded and stored size per chunk.
-    const quint32 chunks = qFromBigEndian<quint32>(bytes.constData() + 8);
-    qsizetype entry = -1;
-    for (quint32 i = 0; i < chunks && entry < 0; ++i) {
-        if (qFromBigEndian<quint32>(bytes.constData() + 12 + 16 * i) == list)
-            entry = 12 + 16 * i;
+    QList<ChunkedFile::Chunk> chunks;
+    QVERIFY(ChunkedFile::split(saved, chunks, nullptr));
+    const auto chunk = std::find_if(chunks.begin(), chunks.end(), [list](const auto &c) { return c.list == list; });
+    QVERIFY(chunk != chunks.end());
+    switch (ChunkForgery(forged)) {
+    case ChunkForgery::Count:
+        chunk->items = claimed == 0 ? chunk->items + 1 : claimed;
+        break;
+    case ChunkForgery::Expansion:
+        chunk->stored = QByteArray(2 << 20, 'Z');
+        chunk->expandedSize = 1100U * chunk->stored.size();
+        break;
+    case ChunkForgery::Latitude:
+        QVERIFY(ChunkedFile::expand(*chunk));
+        QVERIFY(forgeLatitude(chunk->bytes));
+        chunk->stored.clear();
+        break;
     }
-    QVERIFY(entry > 0);
-    if (claimed == 0)
-        claimed = qFromBigEndian<quint32>(bytes.constData() + entry + 4) + 1;
-    qToBigEndian<quint32>(claimed, bytes.data() + entry + 4);
+    const QByteArray bytes = ChunkedFile::compose(chunks);
+    QVERIFY(!bytes.isEmpty());
     QVERIFY(m_db->load());
     QVERIFY(m_db->writeBinFile(bytes));
 
@@ -706,7 +754,9 @@ void TestDatabaseFile::damagedChunk()
     QVERIFY(!m_db->load());
     verifyEmpty();
     QCOMPARE(m_db->procedureModel()->count(), 0);
-    QVERIFY(s_warnings.join(u'\n').contains(QLatin1String("a chunk cannot be read")));
+    QVERIFY(s_warnings.join(u'\n').contains(forged == int(ChunkForgery::Expansion)
+                                                ? QLatin1String("a chunk claims more than its records can need")
+                                                : QLatin1String("a chunk cannot be read")));
     QSignalSpy loaded(m_db.get(), &Database::loaded);
     m_db->loadAsync();
     QVERIFY(loaded.wait(10000));

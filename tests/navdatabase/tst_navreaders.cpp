@@ -3,6 +3,7 @@
 #include "basemodel.h"
 #include "database.h"
 #include "fixreader.h"
+#include "graph.h"
 #include "navreader.h"
 #include "point.h"
 #include "runway.h"
@@ -619,23 +620,51 @@ void TestNavReaders::awyMissingEndGivesNoProgress()
     QVERIFY(progress.isEmpty());
 }
 
-// Fixes of one ident, region and type may lie oceans apart; a row joins those nearest each other.
+// Fixes of one ident, region and type may lie oceans apart; a row joins those nearest each other,
+// and the rows of one airway meet at one of them (the route graph goes through it: "UID=edges").
 void TestNavReaders::awyNamesakes_data()
 {
     // clang-format off
     QTest::addColumn<QByteArray>("row");
     QTest::addColumn<double>("fromLatitude");
     QTest::addColumn<double>("toLatitude");
+    QTest::addColumn<QStringList>("through");
 
-    QTest::newRow("second namesake nearer") << QByteArray("LOA SC 11 SAREG SC 11 N 2 245 450 UL550") << -22.5 << -21.288333;
-    QTest::newRow("namesake first") << QByteArray("SAREG SC 11 LOA SC 11 N 2 245 450 UL550") << -21.288333 << -22.5;
-    QTest::newRow("first namesake nearer") << QByteArray("PAC SC 11 SAREG SC 11 N 2 245 450 UL550") << -18.0 << -19.0;
+    QTest::newRow("second namesake nearer") << QByteArray("LOA SC 11 SAREG SC 11 N 2 245 450 UL550") << -22.5 << -21.288333 << QStringList();
+    QTest::newRow("namesake first") << QByteArray("SAREG SC 11 LOA SC 11 N 2 245 450 UL550") << -21.288333 << -22.5 << QStringList();
+    QTest::newRow("first namesake nearer") << QByteArray("PAC SC 11 SAREG SC 11 N 2 245 450 UL550") << -18.0 << -19.0 << QStringList();
     // 1 degree apart at 10N beats every other pair (10 degrees at 40N and more).
-    QTest::newRow("both ends namesakes") << QByteArray("TWIN K1 11 PAIR K1 11 N 1 50 180 V7") << 10.0 << 11.0;
-    QTest::newRow("both, other order") << QByteArray("PAIR K1 11 TWIN K1 11 N 1 50 180 V7") << 11.0 << 10.0;
-    QTest::newRow("other region alone") << QByteArray("LOA SC 11 SAREG SK 11 N 2 245 450 UL550") << -22.5 << 60.0;
+    QTest::newRow("both ends namesakes") << QByteArray("TWIN K1 11 PAIR K1 11 N 1 50 180 V7") << 10.0 << 11.0 << QStringList();
+    QTest::newRow("both, other order") << QByteArray("PAIR K1 11 TWIN K1 11 N 1 50 180 V7") << 11.0 << 10.0 << QStringList();
+    QTest::newRow("other region alone") << QByteArray("LOA SC 11 SAREG SK 11 N 2 245 450 UL550") << -22.5 << 60.0 << QStringList();
     // A VOR namesake of the fix is of another kind and does not count.
-    QTest::newRow("kind first") << QByteArray("LOA SC 3 SAREG SC 11 N 2 245 450 UL550") << 0.5 << -21.288333;
+    QTest::newRow("kind first") << QByteArray("LOA SC 3 SAREG SC 11 N 2 245 450 UL550") << 0.5 << -21.288333 << QStringList();
+    // Two VORs 0.1 NM apart: OPOKA and KUDIM lie nearer the second, but each airway's legs are
+    // shortest through the first (27.15 against 27.25 NM for G3, 28.34 against 28.44 for B8).
+    QTest::newRow("namesakes close together")
+        << QByteArray("AMDOR UM 11 WKL UM 3 N 1 50 250 G3\nWKL UM 3 OPOKA UM 11 N 1 50 250 G3\n"
+                      "OLAGO UM 11 WKL UM 3 N 1 50 250 B8\nWKL UM 3 KUDIM UM 11 N 1 50 250 B8")
+        << 56.38 << 56.38 << QStringList{"UM/ENRT/WKL=4", "UM/ENRT/WKL_1=0"};
+    // A leg of two airways is a leg of each.
+    QTest::newRow("joined names")
+        << QByteArray("AMDOR UM 11 WKL UM 3 N 1 50 250 R984-UR984\nWKL UM 3 OPOKA UM 11 N 1 50 250 R984")
+        << 56.38 << 56.38 << QStringList{"UM/ENRT/WKL=2"};
+    // JANNT at 178.26 E and W: 169 NM through the eastern one, 217 through the western one,
+    // which lies nearer the second leg's other end.
+    QTest::newRow("across the antimeridian")
+        << QByteArray("ADAKE PA 11 JANNT PA 11 N 1 50 180 T227\nJANNT PA 11 BORIS PA 11 N 1 50 180 T227")
+        << 52.0 << 52.0 << QStringList{"PA/ENRT/JANNT=2", "PA/ENRT/JANNT_1=0"};
+    // Three namesake pairs in a row across the Bering Strait: 142 NM by the chain of the first
+    // of each, 283 at best by any other; row by row, ABINA-BC joined the nearest pair, both second.
+    QTest::newRow("namesakes along an airway")
+        << QByteArray("VALDA UH 11 ABINA UH 11 N 1 50 180 G212\nABINA UH 11 BC UH 11 N 1 50 180 G212\n"
+                      "BC UH 11 GIRLO UH 11 N 1 50 180 G212\nGIRLO UH 11 VEDLA UH 11 N 1 50 180 G212")
+        << 65.0 << 65.5 << QStringList{"UH/ENRT/ABINA=2", "UH/ENRT/BC=2", "UH/ENRT/GIRLO=2", "UH/ENRT/BC_1=0"};
+    // The same three closing a loop: 141 NM round the first of each, 222 at best otherwise.
+    QTest::newRow("namesakes round a loop")
+        << QByteArray("ABINA UH 11 BC UH 11 N 1 50 180 G213\nBC UH 11 GIRLO UH 11 N 1 50 180 G213\n"
+                      "GIRLO UH 11 ABINA UH 11 N 1 50 180 G213")
+        << 65.5 << 66.0 << QStringList{"UH/ENRT/ABINA=2", "UH/ENRT/BC=2", "UH/ENRT/GIRLO=2", "UH/ENRT/ABINA_1=0"};
     // clang-format on
 }
 
@@ -644,6 +673,7 @@ void TestNavReaders::awyNamesakes()
     QFETCH(QByteArray, row);
     QFETCH(double, fromLatitude);
     QFETCH(double, toLatitude);
+    QFETCH(QStringList, through);
 
     QCOMPARE(readFix("I\n1101 Version - data cycle 2302,\n"
                      "-19.000000000 -120.000000000 SAREG ENRT SC 0\n"
@@ -654,16 +684,43 @@ void TestNavReaders::awyNamesakes()
                      " 40.000000000   40.000000000 TWIN ENRT K1 0\n"
                      " 10.000000000   10.000000000 TWIN ENRT K1 0\n"
                      " 11.000000000   10.000000000 PAIR ENRT K1 0\n"
-                     " 50.000000000   40.000000000 PAIR ENRT K1 0\n"),
+                     " 50.000000000   40.000000000 PAIR ENRT K1 0\n"
+                     " 56.380000000   30.000000000 AMDOR ENRT UM 0\n"
+                     " 56.500000000   30.603000000 OPOKA ENRT UM 0\n"
+                     " 56.300000000   30.000000000 OLAGO ENRT UM 0\n"
+                     " 56.250000000   30.603000000 KUDIM ENRT UM 0\n"
+                     " 52.000000000  177.500000000 ADAKE ENRT PA 0\n"
+                     " 52.000000000  178.260000000 JANNT ENRT PA 0\n"
+                     " 52.000000000 -178.260000000 JANNT ENRT PA 0\n"
+                     " 53.000000000 -178.260000000 BORIS ENRT PA 0\n"
+                     " 65.000000000  178.000000000 VALDA ENRT UH 0\n"
+                     " 65.500000000  179.000000000 ABINA ENRT UH 0\n"
+                     " 65.500000000 -176.000000000 ABINA ENRT UH 0\n"
+                     " 66.000000000  179.800000000 BC ENRT UH 0\n"
+                     " 66.000000000 -176.100000000 BC ENRT UH 0\n"
+                     " 66.500000000 -179.500000000 GIRLO ENRT UH 0\n"
+                     " 66.500000000  176.000000000 GIRLO ENRT UH 0\n"
+                     " 67.000000000 -179.000000000 VEDLA ENRT UH 0\n"),
              0);
     m_database->addPoint(
         new Point(Point::VOR, QGeoCoordinate(0.5, -70), "LOA", "ENRT", "SC", "LOA", 0, 116.0f, QString()));
+    for (const double longitude : {30.6, 30.603})
+        m_database->addPoint(
+            new Point(Point::VOR, QGeoCoordinate(56.38, longitude), "WKL", "ENRT", "UM", "WKL", 0, 115.6f, QString()));
     AwyReader reader(m_database.get(), {});
     QCOMPARE(reader.read(write(QByteArray("I\n1101 Version - data cycle 2302,\n") + row + "\n")), 0);
-    QVERIFY2(Database::segmentCount() == 1, qPrintable(capturedMessages().join(QLatin1Char('\n'))));
+    QVERIFY2(Database::segmentCount() == row.count('\n') + 1, qPrintable(capturedMessages().join(QLatin1Char('\n'))));
     const Segment *segment = Database::segmentAt(0);
     QCOMPARE(segment->from()->latitude(), fromLatitude);
     QCOMPARE(segment->to()->latitude(), toLatitude);
+    const std::shared_ptr<const Routing::Graph> graph = m_database->routingGraph();
+    QVERIFY(graph);
+    for (const QString &entry : std::as_const(through)) {
+        const QString uid = entry.section(QLatin1Char('='), 0, 0);
+        const int node = graph->nodeOf(uid);
+        QVERIFY2(node >= 0, qPrintable(entry));
+        QCOMPARE(uid + QLatin1Char('=') + QString::number(graph->adjacency.at(size_t(node)).size()), entry);
+    }
 }
 
 // The loader's destructor asks the readers to stop; they end the file early.
