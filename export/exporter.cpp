@@ -46,7 +46,7 @@ struct FileFormat
     const char *extension;
 };
 
-const FileFormat s_formats[] = {
+const FileFormat Formats[] = {
     {"X-Plane 11/12 FMS (*.fms)", "fms11.fms", "fms"},
     {"X-Plane 11/12 FMS without SID/STAR (*.fms)", "fms11nosidstar.fms", "fms"},
     {"X-Plane 9/10 FMS (*.fms)", "fms3.fms", "fms"},
@@ -77,7 +77,7 @@ const FileFormat s_formats[] = {
     {QT_TRANSLATE_NOOP("Exporter", "VATSIM flight plan"), "", ""},
     {QT_TRANSLATE_NOOP("Exporter", "Shared link"), "", ""},
 };
-constexpr int FormatCount = int(sizeof(s_formats) / sizeof(s_formats[0]));
+constexpr int FormatCount = int(sizeof(Formats) / sizeof(Formats[0]));
 static_assert(FormatCount == Exporter::SharedLink + 1, "one label per format");
 
 bool isFileFormat(int format)
@@ -108,7 +108,7 @@ QStringList Exporter::formats() const
 {
     QStringList labels;
     for (int format = 0; format < FormatCount; ++format) {
-        const char *label = s_formats[format].label;
+        const char *label = Formats[format].label;
         labels.append(isFileFormat(format) ? QString::fromLatin1(label) : tr(label));
     }
     return labels;
@@ -126,7 +126,7 @@ QString Exporter::templateName(int format)
 {
     if (format < 0 || format >= FormatCount)
         return QString();
-    return QString::fromLatin1(s_formats[format].templateName);
+    return QString::fromLatin1(Formats[format].templateName);
 }
 
 QString Exporter::fileName(int format) const
@@ -134,7 +134,7 @@ QString Exporter::fileName(int format) const
     if (!isFileFormat(format))
         return QString();
     return m_flightplan->general()->suggestedFileName() + QLatin1Char('.')
-           + QString::fromLatin1(s_formats[format].extension);
+           + QString::fromLatin1(Formats[format].extension);
 }
 
 bool Exporter::fail(const QString &message)
@@ -266,7 +266,7 @@ bool Exporter::writeFile(int format, const QString &path)
         return fail(tr("Cannot write the file %1 (is the disk full?): %2")
                         .arg(QDir::toNativeSeparators(info.absoluteFilePath()), reason));
     }
-    qInfo() << "Exported" << s_formats[format].templateName << "to" << target;
+    qInfo() << "Exported" << Formats[format].templateName << "to" << target;
     emit done(format, info.absoluteFilePath());
     return true;
 }
