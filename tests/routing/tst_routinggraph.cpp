@@ -221,17 +221,24 @@ void TestRoutingGraph::directNetworks_data()
     const int ndb = Point::NDB;
     const int enroute = Graph::EnrouteDirect;
     const int radio = Graph::RadioDirect;
-    // Direct legs between en-route points reach 200 NM: 198.1 and 204.1 NM.
+    // Direct legs between en-route points reach 200 NM (198.1 NM), and where no other point lies
+    // within 200 NM in the direction, the nearest there up to 600 NM (204.1, 594.4, 606.4 NM).
     QTest::newRow("fixes 198 NM") << fix << QGeoCoordinate(0, 0) << fix << QGeoCoordinate(0, 3.3) << enroute << true;
-    QTest::newRow("fixes 204 NM") << fix << QGeoCoordinate(0, 0) << fix << QGeoCoordinate(0, 3.4) << enroute << false;
+    QTest::newRow("fixes 204 NM") << fix << QGeoCoordinate(0, 0) << fix << QGeoCoordinate(0, 3.4) << enroute << true;
+    QTest::newRow("fixes 594 NM") << fix << QGeoCoordinate(0, 0) << fix << QGeoCoordinate(0, 9.9) << enroute << true;
+    QTest::newRow("fixes 606 NM") << fix << QGeoCoordinate(0, 0) << fix << QGeoCoordinate(0, 10.1) << enroute << false;
     // From near the top of one row to four rows north: 198.7 NM.
     QTest::newRow("fixes 199 NM four rows apart") << fix << QGeoCoordinate(0.99, 10) << fix << QGeoCoordinate(4.3, 10)
                                                   << enroute << true;
-    // Far north a leg spans many one-degree columns: 197.2 and 207.5 NM along 80 N.
+    // Far north a leg spans many one-degree columns: 197.2, 207.5, 598.1 and 607.2 NM along 80 N.
     QTest::newRow("fixes 197 NM at 80 N")
         << fix << QGeoCoordinate(80, 0) << fix << QGeoCoordinate(80, 19) << enroute << true;
     QTest::newRow("fixes 207 NM at 80 N")
-        << fix << QGeoCoordinate(80, 0) << fix << QGeoCoordinate(80, 20) << enroute << false;
+        << fix << QGeoCoordinate(80, 0) << fix << QGeoCoordinate(80, 20) << enroute << true;
+    QTest::newRow("fixes 598 NM at 80 N")
+        << fix << QGeoCoordinate(80, 0) << fix << QGeoCoordinate(80, 60) << enroute << true;
+    QTest::newRow("fixes 607 NM at 80 N")
+        << fix << QGeoCoordinate(80, 0) << fix << QGeoCoordinate(80, 61) << enroute << false;
     // Radio aids are en-route points too; a fix is no radio aid.
     QTest::newRow("VOR and fix") << vor << QGeoCoordinate(0, 0) << fix << QGeoCoordinate(0, 1) << enroute << true;
     QTest::newRow("fix among radio aids")
