@@ -505,7 +505,11 @@ int givenPairs(Database &db, const QStringList &arguments)
         return 1;
     }
     printContents(db);
+    QElapsedTimer timer;
+    timer.start();
     const auto graph = db.routingGraph();
+    std::printf("Routing graph: %lld nodes, %lld edges, built in %lld ms\n", qlonglong(graph->nodes.size()),
+                qlonglong(graph->edges.size()), timer.elapsed());
     Router router;
     for (int i = 1; i + 1 < arguments.size(); i += 2) {
         Point *from = Database::findAirport(arguments.at(i), false);
