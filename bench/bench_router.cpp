@@ -374,7 +374,7 @@ int oceanWorld(Database &db)
                                                             .arg(router.distance(), 0, 'f', 0)
                                                             .arg(router.distance() / gc, 0, 'f', 3)
                                                       : QStringLiteral("no path");
-            std::printf("  %-36s %9.2f %10.2f %9d  %-18s %s  < %.0f ms %s\n", mode.name, ms,
+            std::printf("  %-36s %9.2f %10.2f %9d  %-20s %s  < %.0f ms %s\n", mode.name, ms,
                         medianSearch(graph, from, to, mode), router.expandedNodes(), qPrintable(result),
                         router.getStatus() == c.found[m] ? "as it should" : "WRONG", OceanGoalMs,
                         verdict(ms, OceanGoalMs));
