@@ -99,19 +99,14 @@ void AStar::prepare(const std::shared_ptr<const Graph> &graph)
     if (!sameGraph) {
         m_graphRef = graph;
         const size_t count = size_t(graph->nodes.size());
-        m_g.assign(count, 0.0);
-        m_h.assign(count, 0.0);
-        m_parent.assign(count, -1);
-        m_parentEdge.assign(count, -1);
-        m_seen.assign(count, 0);
-        m_closed.assign(count, 0);
+        m_state.assign(count, NodeState{0.0, 0.0, -1, -1, 0, 0});
         m_joinIn.assign(count, 0);
         m_stamp = 0;
     }
     if (++m_stamp == 0) {
         // Wrapped after four billion searches: old stamps could pass for new ones.
-        std::fill(m_seen.begin(), m_seen.end(), 0);
-        std::fill(m_closed.begin(), m_closed.end(), 0);
+        for (NodeState &state : m_state)
+            state.seen = state.closed = 0;
         std::fill(m_joinIn.begin(), m_joinIn.end(), 0);
         m_stamp = 1;
     }
@@ -127,7 +122,14 @@ double AStar::chord2(int a, int b) const
 
 double AStar::nmOfChord2(double chord2)
 {
-    return 2.0 * EarthRadiusNm * std::asin(std::min(1.0, std::sqrt(chord2) / 2.0));
+    const double x = std::sqrt(chord2) / 2.0;
+    // Up to about 200 NM four terms of the series of asin agree with it to 1e-13, at a fraction
+    // of its cost: a search through dense direct legs converts thousands per step.
+    if (x < 0.03) {
+        const double x2 = x * x;
+        return 2.0 * EarthRadiusNm * x * (1.0 + x2 * (1.0 / 6.0 + x2 * (3.0 / 40.0 + x2 * (5.0 / 112.0))));
+    }
+    return 2.0 * EarthRadiusNm * std::asin(std::min(1.0, x));
 }
 
 double AStar::dist(int a, int b) const
@@ -177,28 +179,11 @@ const Graph::DirectIndex *AStar::directIndex() const
 }
 
 template <typename Visit>
-void AStar::forEachWithin(int centre, double radiusNm, const Graph::DirectIndex *index, Visit &&visit)
+void AStar::forEachWithin(int centre, double radiusNm, const Graph::DirectIndex *index, Visit &&visit, const Vec *skip,
+                          double skipChord2)
 {
-    const QGeoCoordinate &c = m_graph->nodes.at(centre).coordinate;
     const double rho = radiusNm / EarthRadiusNm;
-    const double dLat = qRadiansToDegrees(rho);
-    const double lat = c.latitude();
-    const double lon = c.longitude();
-    const int row0 = qBound(0, int(std::floor(lat - dLat + 90.0)), Graph::CellRows - 1);
-    const int row1 = qBound(0, int(std::floor(lat + dLat + 90.0)), Graph::CellRows - 1);
-    int col0 = 0;
-    int col1 = Graph::CellColumns - 1;
-    const double cosLat = std::cos(qDegreesToRadians(lat));
-    // The cap reaches a pole or spans every longitude: every column.
-    if (lat + dLat < 90.0 && lat - dLat > -90.0 && std::sin(rho) < cosLat) {
-        const double dLon = qRadiansToDegrees(std::asin(std::sin(rho) / cosLat));
-        const int first = int(std::floor(lon - dLon + 180.0));
-        const int last = int(std::floor(lon + dLon + 180.0));
-        if (last - first + 1 < Graph::CellColumns) {
-            col0 = first;
-            col1 = last;
-        }
-    }
+    const Graph::CellSpan span = Graph::cellsWithin(m_graph->nodes.at(centre).coordinate, radiusNm);
 
     // Compared as chords, which costs no trigonometry per candidate.
     const double chord = 2.0 * std::sin(std::min(rho, M_PI) / 2.0);
@@ -211,12 +196,19 @@ void AStar::forEachWithin(int centre, double radiusNm, const Graph::DirectIndex 
         const double d2 = dx * dx + dy * dy + dz * dz;
         if (d2 > chord2)
             return;
+        if (skip) {
+            const double sx = (*skip)[0] - x, sy = (*skip)[1] - y, sz = (*skip)[2] - z;
+            if (sx * sx + sy * sy + sz * sz <= skipChord2)
+                return;
+        }
         visit(node, d2);
     };
-    for (int row = row0; row <= row1; ++row) {
-        for (int col = col0; col <= col1; ++col) {
+    for (int row = span.row0; row <= span.row1; ++row) {
+        for (int col = span.column0; col <= span.column1; ++col) {
             const int wrapped = ((col % Graph::CellColumns) + Graph::CellColumns) % Graph::CellColumns;
             const size_t cell = size_t(row * Graph::CellColumns + wrapped);
+            if (skip && Graph::cellInside(row, wrapped, *skip, skipChord2))
+                continue;
             if (index) {
                 const int end = index->cellStart[cell + 1];
                 for (int i = index->cellStart[cell]; i < end; ++i) {
@@ -231,6 +223,13 @@ void AStar::forEachWithin(int centre, double radiusNm, const Graph::DirectIndex 
             }
         }
     }
+}
+
+bool AStar::offersDirectLegs(int node) const
+{
+    if (node == m_request.departure)
+        return m_request.output < 0 && m_departureOnNetwork;
+    return node != m_request.output || m_outputOnNetwork;
 }
 
 bool AStar::mayConnect() const
@@ -305,34 +304,57 @@ void AStar::successors(int node, std::vector<Step> &out)
 
     auto direct = [&](int to) { out.push_back({to, -1, dist(node, to)}); };
 
-    bool network = true;
+    const bool network = offersDirectLegs(node);
     if (node == departure) {
         if (output >= 0) {
             direct(output);
-            network = false;
         } else if (!m_departureOnNetwork) {
             for (int to : std::as_const(m_departureJoins))
                 direct(to);
-            network = false;
         }
     } else if (node == output && !m_outputOnNetwork) {
         for (int to : std::as_const(m_departureJoins))
             direct(to);
-        network = false;
     }
 
     if (network) {
         if (m_options.radio || m_options.airwayOption == IgnoreAirways) {
             const double radius
                 = m_options.radio ? receptionRange(m_graph->nodes.at(node).type) + VorRangeNm : DirectLegNm;
-            forEachWithin(node, radius, directIndex(), [&](int to, double d2) {
+            // Gathered first, with the state of each point fetched ahead: in dense parts of the
+            // world a step reaches thousands of points scattered over memory.
+            const size_t first = out.size();
+            auto gather = [&](int to, double d2) {
+                __builtin_prefetch(&m_state[size_t(to)]);
+                out.push_back({to, -1, d2});
+            };
+            // A point within a direct leg of the parent was offered from there, and by the
+            // triangle inequality no shorter through this node: only the others are gathered.
+            // Radio legs have a reach of their own per pair of stations; their points are few.
+            const int parent = m_state[size_t(node)].parent;
+            if (!m_options.radio && parent >= 0 && offersDirectLegs(parent))
+                forEachWithin(node, radius, directIndex(), gather, &vec(parent), m_directChord2 * (1.0 - 1e-9));
+            else
+                forEachWithin(node, radius, directIndex(), gather);
+            size_t kept = first;
+            for (size_t i = first; i < out.size(); ++i) {
+                const int to = out[i].node;
                 // A point already settled gains nothing from another way in.
-                if (m_closed[to] == m_stamp)
-                    return;
-                const double d = nmOfChord2(d2);
+                if (m_state[size_t(to)].closed == m_stamp)
+                    continue;
+                const double d = nmOfChord2(out[i].cost);
                 if (d <= directLimit(node, to))
-                    out.push_back({to, -1, d});
-            });
+                    out[kept++] = {to, -1, d};
+            }
+            out.resize(kept);
+            if (!m_options.radio) {
+                const int end = m_graph->gapLegStart[size_t(node) + 1];
+                for (int i = m_graph->gapLegStart[size_t(node)]; i < end; ++i) {
+                    const int to = m_graph->gapLegs[size_t(i)];
+                    if (m_state[size_t(to)].closed != m_stamp)
+                        direct(to);
+                }
+            }
         } else {
             const int option = m_options.airwayOption;
             const int end = m_graph->arcStart[size_t(node) + 1];
@@ -377,7 +399,8 @@ AStar::Result AStar::search(const std::shared_ptr<const Graph> &graph, const Req
     if (!valid(request.departure) || !valid(request.arrival) || request.departure == request.arrival)
         return InvalidEnds;
     if (graph->cells.size() != size_t(Graph::CellRows * Graph::CellColumns) || graph->adjacency.size() != size_t(count)
-        || graph->unit.size() != size_t(count) || graph->arcStart.size() != size_t(count) + 1)
+        || graph->unit.size() != size_t(count) || graph->arcStart.size() != size_t(count) + 1
+        || graph->gapLegStart.size() != size_t(count) + 1)
         return InvalidEnds;
 
     prepare(graph);
@@ -414,6 +437,8 @@ AStar::Result AStar::search(const std::shared_ptr<const Graph> &graph, const Req
 
     const double zoneChord = 2.0 * std::sin(TerminalZoneNm / EarthRadiusNm / 2.0);
     m_terminalChord2 = zoneChord * zoneChord;
+    const double directChord = 2.0 * std::sin(DirectLegNm / EarthRadiusNm / 2.0);
+    m_directChord2 = directChord * directChord;
     const double total = dist(departure, arrival);
     int lastPercent = -1;
     std::vector<OpenEntry> open;
@@ -421,11 +446,12 @@ AStar::Result AStar::search(const std::shared_ptr<const Graph> &graph, const Req
     std::vector<Step> steps;
     steps.reserve(64);
 
-    m_g[departure] = 0.0;
-    m_parent[departure] = -1;
-    m_parentEdge[departure] = -1;
-    m_seen[departure] = m_stamp;
-    m_h[departure] = total;
+    NodeState &start = m_state[size_t(departure)];
+    start.g = 0.0;
+    start.parent = -1;
+    start.parentEdge = -1;
+    start.seen = m_stamp;
+    start.h = total;
     open.push_back({total, 0.0, departure});
 
     while (!open.empty()) {
@@ -435,18 +461,19 @@ AStar::Result AStar::search(const std::shared_ptr<const Graph> &graph, const Req
         const OpenEntry entry = open.back();
         open.pop_back();
         const int node = entry.node;
-        if (m_closed[node] == m_stamp)
+        if (m_state[size_t(node)].closed == m_stamp)
             continue;
-        m_closed[node] = m_stamp;
+        m_state[size_t(node)].closed = m_stamp;
         ++m_expanded;
 
         if (node == arrival) {
-            m_cost = m_g[arrival];
-            for (int n = arrival; n >= 0; n = m_parent[n]) {
+            m_cost = m_state[size_t(arrival)].g;
+            for (int n = arrival; n >= 0; n = m_state[size_t(n)].parent) {
                 m_path.prepend(n);
-                if (m_parent[n] >= 0) {
-                    m_legEdges.prepend(m_parentEdge[n]);
-                    m_distance += dist(m_parent[n], n);
+                const NodeState &state = m_state[size_t(n)];
+                if (state.parent >= 0) {
+                    m_legEdges.prepend(state.parentEdge);
+                    m_distance += dist(state.parent, n);
                 }
             }
             if (progress && lastPercent < 100)
@@ -463,23 +490,24 @@ AStar::Result AStar::search(const std::shared_ptr<const Graph> &graph, const Req
         }
 
         successors(node, steps);
-        const double g = m_g[node];
+        const double g = m_state[size_t(node)].g;
         for (const Step &step : steps) {
             const int to = step.node;
-            if (m_closed[to] == m_stamp)
+            NodeState &state = m_state[size_t(to)];
+            if (state.closed == m_stamp)
                 continue;
             const double candidate = g + step.cost;
-            if (m_seen[to] == m_stamp) {
-                if (candidate >= m_g[to])
+            if (state.seen == m_stamp) {
+                if (candidate >= state.g)
                     continue;
             } else {
-                m_seen[to] = m_stamp;
-                m_h[to] = dist(to, arrival);
+                state.seen = m_stamp;
+                state.h = dist(to, arrival);
             }
-            m_g[to] = candidate;
-            m_parent[to] = node;
-            m_parentEdge[to] = step.edge;
-            open.push_back({candidate + m_h[to], candidate, to});
+            state.g = candidate;
+            state.parent = node;
+            state.parentEdge = step.edge;
+            open.push_back({candidate + state.h, candidate, to});
             std::push_heap(open.begin(), open.end(), OpenOrder());
         }
     }

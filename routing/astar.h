@@ -6,6 +6,7 @@
 
 #include <array>
 #include <atomic>
+#include <cmath>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -21,8 +22,10 @@ namespace Routing {
 // The legs a node offers depend on the options:
 // - airway navigation (options 0 to 2): the airway edges in their allowed direction; LOW,
 //   HIGH and TRACK edges as the option allows, LOW ones costlier in cruise under option 0;
-// - airway option 3 and radio navigation: direct legs of bounded length between en-route
-//   points, or between VOR and NDB stations.
+// - airway option 3: direct legs between en-route points of up to DirectLegNm, and the longer
+//   legs across a gap (Graph::gapLegs) where a point has no other within DirectLegNm in a
+//   direction;
+// - radio navigation: direct legs between VOR and NDB stations, one of them always in range.
 // The departure reaches the network through the chosen SID exit or, without one, by direct
 // legs to the nearest points of the network; the arrival likewise through the chosen STAR
 // entry or from nearby network points.
@@ -61,8 +64,19 @@ public:
     // Within this distance of the departure or the arrival the airplane climbs or descends,
     // and LOW segments cost what HIGH ones do.
     static constexpr double TerminalZoneNm = 100.0;
-    // Longest direct leg between en-route points when airways are ignored.
+    // Longest direct leg between en-route points when airways are ignored, but across a gap.
     static constexpr double DirectLegNm = 200.0;
+    // Across a gap, where an en-route point has no other within DirectLegNm in one of eight
+    // directions (sectors of 45 degrees of initial bearing clockwise from north, each holding
+    // its first bearing), it flies in that direction to the nearest points there: those up to
+    // GapReachFactor times as far as the nearest, never beyond GapLegNm. So an ocean is crossed
+    // from one line of oceanic points to the next, the way random routes report every 10
+    // degrees of longitude (600 NM on the equator, less farther north), and an island is
+    // reached from the coast; over land, where some point lies within DirectLegNm in every
+    // direction, no longer leg is ever flown.
+    static constexpr double GapLegNm = 600.0;
+    static constexpr double GapReachFactor = 1.25;
+    static constexpr int Sectors = 8;
     // Reception ranges: a leg between two stations is flown with one of them always in range.
     static constexpr double VorRangeNm = 100.0;
     static constexpr double NdbRangeNm = 50.0;
@@ -91,6 +105,29 @@ public:
     static double receptionRange(int type);
     static bool isEnroutePoint(const Graph::Node &node);
     static double distanceNm(const QGeoCoordinate &a, const QGeoCoordinate &b);
+    // The sector (0 to Sectors - 1) of the initial bearing from one position to another, both
+    // as unit vectors.
+    static int sectorOf(const std::array<double, 3> &from, const std::array<double, 3> &to)
+    {
+        static_assert(Sectors == 8, "the sectors are told apart by the signs and sizes of two components");
+        // East and north components of the direction in the tangent plane, both scaled by the
+        // cosine of the latitude: the bearing is atan2(east, north). Told apart by their signs
+        // and sizes, cheaper than the angle: the graph's build asks for every point near every
+        // other.
+        double east = from[0] * to[1] - from[1] * to[0];
+        const double north
+            = (from[0] * from[0] + from[1] * from[1]) * to[2] - from[2] * (from[0] * to[0] + from[1] * to[1]);
+        // Points on one meridian, as oceanic points often are, lie due north or south whatever
+        // the rounding of the products: 0 and 180 degrees, in the sectors they begin.
+        if (std::abs(east) <= 1e-12 * std::abs(north))
+            east = 0.0;
+        const bool west = east < 0.0 || (east == 0.0 && north < 0.0);
+        const bool south = north < 0.0 || (north == 0.0 && east > 0.0);
+        // By west, south and east-west-wider: 0-45, 45-90, 135-180, 90-135, 315-360, 270-315,
+        // 180-225, 225-270 degrees.
+        static constexpr int Table[8] = {0, 1, 3, 2, 7, 6, 4, 5};
+        return Table[int(west) << 2 | int(south) << 1 | int(std::abs(east) >= std::abs(north))];
+    }
 
 private:
     using Vec = std::array<double, 3>;
@@ -115,9 +152,14 @@ private:
     // Great-circle nautical miles of a squared chord of the unit sphere.
     static double nmOfChord2(double chord2);
     // Calls visit(node, squared chord) for every node within the radius of the centre but the
-    // centre itself: from the direct-leg index when one is given, else from all nodes.
+    // centre itself: from the direct-leg index when one is given, else from all nodes. Nodes
+    // whose squared chord to the position skip is at most skipChord2 are left out.
     template <typename Visit>
-    void forEachWithin(int centre, double radiusNm, const Graph::DirectIndex *index, Visit &&visit);
+    void forEachWithin(int centre, double radiusNm, const Graph::DirectIndex *index, Visit &&visit,
+                       const Vec *skip = nullptr, double skipChord2 = 0.0);
+    // Whether the node, expanded, offers its direct legs to every point within reach rather
+    // than only its joins.
+    bool offersDirectLegs(int node) const;
     const Graph::DirectIndex *directIndex() const;
     QList<int> joins(int centre, bool outgoing);
     // False when no route can exist: no network part that the departure side reaches holds
@@ -130,14 +172,19 @@ private:
     Options m_options;
     Request m_request;
 
-    // Per node, valid where the stamp equals the current search.
-    std::vector<double> m_g;
-    // The estimate of what is left to the arrival, set when the node is first seen.
-    std::vector<double> m_h;
-    std::vector<int> m_parent;
-    std::vector<int> m_parentEdge;
-    std::vector<uint32_t> m_seen;
-    std::vector<uint32_t> m_closed;
+    // Per node, valid where a stamp equals the current search. Kept together, since a search
+    // through dense direct legs reads them for thousands of scattered points per step.
+    struct alignas(32) NodeState
+    {
+        double g;
+        // The estimate of what is left to the arrival, set when the node is first seen.
+        double h;
+        int parent;
+        int parentEdge;
+        uint32_t seen;
+        uint32_t closed;
+    };
+    std::vector<NodeState> m_state;
     std::vector<uint32_t> m_joinIn;
     uint32_t m_stamp = 0;
 
@@ -146,8 +193,9 @@ private:
     bool m_departureOnNetwork = false;
     bool m_outputOnNetwork = false;
     int m_approach = -1; // the node the arrival is reached from: STAR entry or arrival itself
-    // Squared chord of the terminal zone's radius.
+    // Squared chords of the terminal zone's radius and of the longest direct leg.
     double m_terminalChord2 = 0.0;
+    double m_directChord2 = 0.0;
 
     QList<int> m_path;
     QList<int> m_legEdges;

@@ -7,6 +7,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
+#include <limits>
 #include <numeric>
 
 namespace Routing {
@@ -108,10 +110,12 @@ Graph::DirectIndex buildDirectIndex(const Graph &graph, const std::vector<uint8_
 // The connected parts of a direct-leg network. Two points of one cell are never more than
 // CellSpanNm apart, within the shortest direct leg, so a cell is joined whole; two cells are
 // joined by the first pair of their points that a leg links. limit(a, b) gives the squared
-// chord of the longest leg between two nodes, longestLeg the longest of all in NM.
+// chord of the longest leg between two nodes, longestLeg the longest of all in NM. The legs
+// across a gap, when given, join their two ends as well.
 template <typename Limit>
 std::vector<int> directComponents(const Graph::DirectIndex &index, const std::vector<uint8_t> &member,
-                                  double longestLeg, Limit limit, const std::function<bool()> &cancelled)
+                                  double longestLeg, Limit limit, const std::function<bool()> &cancelled,
+                                  const Graph *gapLegsOf = nullptr)
 {
     static_assert(2 * AStar::NdbRangeNm > CellSpanNm && AStar::DirectLegNm > CellSpanNm);
     Parts parts(qsizetype(member.size()));
@@ -177,10 +181,301 @@ std::vector<int> directComponents(const Graph::DirectIndex &index, const std::ve
             }
         }
     }
+    if (gapLegsOf) {
+        for (size_t n = 0; n + 1 < gapLegsOf->gapLegStart.size(); ++n) {
+            for (int i = gapLegsOf->gapLegStart[n]; i < gapLegsOf->gapLegStart[n + 1]; ++i)
+                parts.join(int(n), gapLegsOf->gapLegs[size_t(i)]);
+        }
+    }
     return parts.numbered(member);
 }
 
+// Calls visit(point) for the points of the index in the cells that a cap of the radius around
+// the node may touch, until visit returns false; but for the cells of more than a few points
+// that skip(row, column) tells to leave out.
+template <typename Visit, typename Skip>
+void forEachIndexed(const Graph &graph, const Graph::DirectIndex &index, int node, double radiusNm, Visit &&visit,
+                    Skip &&skip)
+{
+    // Below this a cell costs less to read than to judge.
+    constexpr int FewPoints = 3;
+    const Graph::CellSpan span = Graph::cellsWithin(graph.nodes.at(node).coordinate, radiusNm);
+    for (int row = span.row0; row <= span.row1; ++row) {
+        for (int column = span.column0; column <= span.column1; ++column) {
+            const int wrapped = (column % Graph::CellColumns + Graph::CellColumns) % Graph::CellColumns;
+            const size_t cell = size_t(row * Graph::CellColumns + wrapped);
+            if (index.cellStart[cell + 1] - index.cellStart[cell] > FewPoints && skip(row, wrapped))
+                continue;
+            for (int i = index.cellStart[cell]; i < index.cellStart[cell + 1]; ++i) {
+                if (!visit(index.points[size_t(i)]))
+                    return;
+            }
+        }
+    }
+}
+
+// Tells the cells that lie wholly outside some sectors around a point (AStar::sectorOf). Each
+// sector lies within two half-spaces bounded by planes through the point and the earth's
+// centre; a cell whose four corners are all beyond one of them, by more than a parallel bulges
+// between two corners, lies outside it.
+class SectorCells
+{
+public:
+    SectorCells(const std::array<double, 3> &u, int sectors)
+    {
+        // East and north in the tangent plane, both of the length of the cosine of the latitude.
+        const Vec east{-u[1], u[0], 0.0};
+        const Vec north{-u[2] * u[0], -u[2] * u[1], u[0] * u[0] + u[1] * u[1]};
+        const double length = std::sqrt(north[2]);
+        auto plus = [](const Vec &a, const Vec &b, double f) {
+            return Vec{a[0] + f * b[0], a[1] + f * b[1], a[2] + f * b[2]};
+        };
+        auto minus = [](const Vec &a) { return Vec{-a[0], -a[1], -a[2]}; };
+        // Per sector from north clockwise, the two half-spaces holding it (see AStar::sectorOf).
+        const Vec bounds[AStar::Sectors][2] = {
+            {east, plus(north, east, -1.0)},        {north, plus(east, north, -1.0)},
+            {minus(north), plus(east, north, 1.0)}, {east, minus(plus(north, east, 1.0))},
+            {minus(east), plus(east, north, -1.0)}, {minus(north), plus(north, east, -1.0)},
+            {north, minus(plus(east, north, 1.0))}, {minus(east), plus(east, north, 1.0)},
+        };
+        // Near a pole the directions are lost: no cell is told outside.
+        if (length < 1e-6)
+            return;
+        for (int sector = 0; sector < AStar::Sectors; ++sector) {
+            if (!(sectors & (1 << sector)))
+                continue;
+            for (const Vec &normal : bounds[sector]) {
+                const double size = std::sqrt(normal[0] * normal[0] + normal[1] * normal[1] + normal[2] * normal[2]);
+                m_planes[m_count++] = {normal, Bulge * size};
+            }
+        }
+        m_valid = true;
+    }
+
+    // Whether no point of the cell lies in any of the sectors.
+    bool outside(int row, int column) const
+    {
+        if (!m_valid)
+            return false;
+        Vec corners[4];
+        for (int i = 0; i < 4; ++i)
+            corners[i] = Graph::corner(row + i / 2, column + i % 2);
+        // Each sector's pair of planes: the cell is outside the sector beyond either.
+        for (int i = 0; i < m_count; i += 2) {
+            bool beyond = false;
+            for (int j = i; j < i + 2 && !beyond; ++j) {
+                beyond = true;
+                for (const Vec &c : corners) {
+                    const Vec &n = m_planes[j].normal;
+                    if (n[0] * c[0] + n[1] * c[1] + n[2] * c[2] >= -m_planes[j].margin) {
+                        beyond = false;
+                        break;
+                    }
+                }
+            }
+            if (!beyond)
+                return false;
+        }
+        return true;
+    }
+
+private:
+    using Vec = std::array<double, 3>;
+    // More than a one-degree parallel strays from the great circle through its ends, on the unit
+    // sphere.
+    static constexpr double Bulge = 1e-4;
+    struct Plane
+    {
+        Vec normal;
+        double margin;
+    };
+    Plane m_planes[2 * AStar::Sectors];
+    int m_count = 0;
+    bool m_valid = false;
+};
+
+// The legs across a gap of every en-route point (AStar::GapLegNm).
+bool buildGapLegs(Graph &graph, const std::vector<uint8_t> &member, const std::function<bool()> &cancelled)
+{
+    constexpr int AllSectors = (1 << AStar::Sectors) - 1;
+    const double directChord = chordOf(AStar::DirectLegNm);
+    const double direct2 = directChord * directChord;
+    const Graph::DirectIndex &index = graph.enrouteIndex;
+    auto chord2 = [](const std::array<double, 3> &u, const Graph::DirectPoint &p) {
+        const double dx = u[0] - p.x, dy = u[1] - p.y, dz = u[2] - p.z;
+        return dx * dx + dy * dy + dz * dz;
+    };
+
+    // Per point, the sectors that hold another point within a direct leg. Over land the points
+    // of its cell and the eight around settle it, taken in turn from each so that every
+    // direction comes up early; the others search their whole reach.
+    std::vector<uint8_t> covered(member.size(), AllSectors);
+    for (int cell = 0; cell < Graph::CellRows * Graph::CellColumns; ++cell) {
+        if (index.cellStart[size_t(cell)] == index.cellStart[size_t(cell) + 1])
+            continue;
+        if (pollCancelled(cancelled, cell + 1))
+            return false;
+        const int row = cell / Graph::CellColumns;
+        const int column = cell % Graph::CellColumns;
+        int first[9], end[9], cells = 0, most = 0;
+        for (int r = std::max(0, row - 1); r <= std::min(Graph::CellRows - 1, row + 1); ++r) {
+            for (int c = column - 1; c <= column + 1; ++c) {
+                const size_t other = size_t(r * Graph::CellColumns + (c + Graph::CellColumns) % Graph::CellColumns);
+                first[cells] = index.cellStart[other];
+                end[cells] = index.cellStart[other + 1];
+                most = std::max(most, end[cells] - first[cells]);
+                ++cells;
+            }
+        }
+        for (int i = index.cellStart[size_t(cell)]; i < index.cellStart[size_t(cell) + 1]; ++i) {
+            const int node = index.points[size_t(i)].node;
+            const auto &u = graph.unit[size_t(node)];
+            int sectors = 0;
+            auto add = [&](const Graph::DirectPoint &p) {
+                // A point at the same position lies in no direction.
+                const double d2 = chord2(u, p);
+                if (d2 > 0.0 && d2 <= direct2)
+                    sectors |= 1 << AStar::sectorOf(u, {p.x, p.y, p.z});
+                return sectors != AllSectors;
+            };
+            bool settled = false;
+            for (int k = 0; k < most && !settled; ++k) {
+                for (int c = 0; c < cells && !settled; ++c) {
+                    if (first[c] + k < end[c])
+                        settled = !add(index.points[size_t(first[c] + k)]);
+                }
+            }
+            if (!settled) {
+                // Only the directions still open are looked for.
+                const SectorCells open(u, AllSectors & ~sectors);
+                forEachIndexed(graph, index, node, AStar::DirectLegNm, add,
+                               [&](int r, int c) { return open.outside(r, c); });
+            }
+            covered[size_t(node)] = uint8_t(sectors);
+        }
+    }
+
+    // Across the gap of each empty sector, the points up to GapReachFactor times as far as its
+    // nearest one, within GapLegNm.
+    graph.gapLegStart.assign(member.size() + 1, 0);
+    graph.gapLegs.clear();
+    struct Candidate
+    {
+        int node;
+        int sector;
+        double chord2;
+    };
+    std::vector<Candidate> candidates;
+    const double gapChord = chordOf(AStar::GapLegNm);
+    const double gap2 = gapChord * gapChord;
+    for (size_t n = 0; n < member.size(); ++n) {
+        graph.gapLegStart[n + 1] = graph.gapLegStart[n];
+        if (!member[n] || covered[n] == AllSectors)
+            continue;
+        if (pollCancelled(cancelled, qsizetype(n) + 1))
+            return false;
+        const auto &u = graph.unit[n];
+        const int empty = AllSectors & ~covered[n];
+        const SectorCells wanted(u, empty);
+        candidates.clear();
+        double nearest[AStar::Sectors];
+        std::fill(std::begin(nearest), std::end(nearest), std::numeric_limits<double>::infinity());
+        forEachIndexed(
+            graph, index, int(n), AStar::GapLegNm,
+            [&](const Graph::DirectPoint &p) {
+                const double d2 = chord2(u, p);
+                if (d2 <= direct2 || d2 > gap2)
+                    return true;
+                const int sector = AStar::sectorOf(u, {p.x, p.y, p.z});
+                if (empty & (1 << sector)) {
+                    candidates.push_back({p.node, sector, d2});
+                    nearest[sector] = std::min(nearest[sector], d2);
+                }
+                return true;
+            },
+            [&](int r, int c) { return wanted.outside(r, c) || Graph::cellInside(r, c, u, direct2); });
+        double reach2[AStar::Sectors] = {};
+        for (int sector = 0; sector < AStar::Sectors; ++sector) {
+            if (std::isinf(nearest[sector]))
+                continue;
+            const double nearestNm = 2.0 * AStar::EarthRadiusNm * std::asin(std::sqrt(nearest[sector]) / 2.0);
+            const double chord = chordOf(std::min(AStar::GapLegNm, AStar::GapReachFactor * nearestNm));
+            reach2[sector] = chord * chord * (1.0 + 1e-12);
+        }
+        std::sort(candidates.begin(), candidates.end(),
+                  [](const Candidate &a, const Candidate &b) { return a.node < b.node; });
+        for (const Candidate &c : candidates) {
+            if (c.chord2 <= reach2[c.sector])
+                graph.gapLegs.push_back(c.node);
+        }
+        graph.gapLegStart[n + 1] = int(graph.gapLegs.size());
+    }
+    return true;
+}
+
 } // namespace
+
+Graph::CellSpan Graph::cellsWithin(const QGeoCoordinate &centre, double radiusNm)
+{
+    const double rho = radiusNm / AStar::EarthRadiusNm;
+    const double dLat = qRadiansToDegrees(rho);
+    const double lat = centre.latitude();
+    const double lon = centre.longitude();
+    CellSpan span{qBound(0, int(std::floor(lat - dLat + 90.0)), CellRows - 1),
+                  qBound(0, int(std::floor(lat + dLat + 90.0)), CellRows - 1), 0, CellColumns - 1};
+    const double cosLat = std::cos(qDegreesToRadians(lat));
+    // The cap reaches a pole or spans every longitude: every column.
+    if (lat + dLat < 90.0 && lat - dLat > -90.0 && std::sin(rho) < cosLat) {
+        const double dLon = qRadiansToDegrees(std::asin(std::sin(rho) / cosLat));
+        const int first = int(std::floor(lon - dLon + 180.0));
+        const int last = int(std::floor(lon + dLon + 180.0));
+        if (last - first + 1 < CellColumns) {
+            span.column0 = first;
+            span.column1 = last;
+        }
+    }
+    return span;
+}
+
+std::array<double, 3> Graph::corner(int row, int column)
+{
+    struct Edges
+    {
+        double sinLat[CellRows + 1], cosLat[CellRows + 1];
+        double sinLon[CellColumns + 1], cosLon[CellColumns + 1];
+        Edges()
+        {
+            for (int r = 0; r <= CellRows; ++r) {
+                sinLat[r] = std::sin(qDegreesToRadians(r - 90.0));
+                cosLat[r] = std::cos(qDegreesToRadians(r - 90.0));
+            }
+            for (int c = 0; c <= CellColumns; ++c) {
+                sinLon[c] = std::sin(qDegreesToRadians(c - 180.0));
+                cosLon[c] = std::cos(qDegreesToRadians(c - 180.0));
+            }
+        }
+    };
+    static const Edges edges;
+    return {edges.cosLat[row] * edges.cosLon[column], edges.cosLat[row] * edges.sinLon[column], edges.sinLat[row]};
+}
+
+bool Graph::cellInside(int row, int column, const std::array<double, 3> &centre, double chord2)
+{
+    // Along a parallel or a meridian near the centre the distance grows toward the ends, so the
+    // farthest point of a cell is one of its corners; not so across a pole, where cells are
+    // never told inside.
+    if (row < PolarRows || row >= CellRows - PolarRows)
+        return false;
+    for (int r = row; r <= row + 1; ++r) {
+        for (int c = column; c <= column + 1; ++c) {
+            const std::array<double, 3> v = corner(r, c);
+            const double dx = centre[0] - v[0], dy = centre[1] - v[1], dz = centre[2] - v[2];
+            if (dx * dx + dy * dy + dz * dz > chord2)
+                return false;
+        }
+    }
+    return true;
+}
 
 int Graph::cellOf(const QGeoCoordinate &coordinate)
 {
@@ -292,10 +587,12 @@ bool buildGraphIndexes(Graph &graph, const std::function<bool()> &cancelled)
     }
     graph.enrouteIndex = buildDirectIndex(graph, enroute);
     graph.radioIndex = buildDirectIndex(graph, radio);
+    if (!buildGapLegs(graph, enroute, cancelled))
+        return false;
     const double directChord = chordOf(AStar::DirectLegNm);
     graph.components[Graph::EnrouteDirect] = directComponents(
         graph.enrouteIndex, enroute, AStar::DirectLegNm,
-        [limit = directChord * directChord * (1.0 + 1e-12)](int, int) { return limit; }, cancelled);
+        [limit = directChord * directChord * (1.0 + 1e-12)](int, int) { return limit; }, cancelled, &graph);
     // Squared chords of every pair of reception ranges, by point type.
     auto rangeIndex = [&graph](int node) { return graph.nodes.at(node).type == Point::VOR ? 1 : 0; };
     double pairChord2[2][2];

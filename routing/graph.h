@@ -53,6 +53,22 @@ struct Graph
     // -1 for an invalid coordinate.
     static int cellOf(const QGeoCoordinate &coordinate);
 
+    // The one-degree cells that a cap of the radius around the position may touch: rows row0 to
+    // row1, columns column0 to column1, where a column outside 0..CellColumns - 1 stands for
+    // its wrapped value.
+    struct CellSpan
+    {
+        int row0, row1, column0, column1;
+    };
+    static CellSpan cellsWithin(const QGeoCoordinate &centre, double radiusNm);
+    // The south-west corner of a cell as a unit vector, for rows 0 to CellRows and columns 0 to
+    // CellColumns (the last ones standing for the north and east edges of the cells before).
+    static std::array<double, 3> corner(int row, int column);
+    // Whether the whole cell lies within the squared chord of the position, a unit vector: for
+    // caps up to AStar::DirectLegNm, and false for the cells within PolarRows of a pole.
+    static bool cellInside(int row, int column, const std::array<double, 3> &centre, double chord2);
+    static constexpr int PolarRows = 5;
+
     // Node of the UID, or -1.
     int nodeOf(const QString &uid) const { return uidIndex.value(uid, -1); }
 
@@ -104,6 +120,12 @@ struct Graph
     };
     DirectIndex enrouteIndex;
     DirectIndex radioIndex;
+
+    // Per en-route point, the nodes its direct legs across a gap reach (AStar::GapLegNm), in
+    // node order: those of node n are gapLegs[gapLegStart[n]] up to gapLegs[gapLegStart[n + 1]].
+    // Every such leg is longer than AStar::DirectLegNm.
+    std::vector<int> gapLegStart;
+    std::vector<int> gapLegs;
 
     // Per network, per node: the connected part of the network the node lies in, taking every
     // leg as flyable both ways, or -1 when the node is not on that network. Two points in

@@ -14,6 +14,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <array>
 #include <atomic>
 #include <limits>
 #include <memory>
@@ -349,12 +350,20 @@ void TestRouter::unlinkedParts_data()
     QTest::newRow("direct to an en-route arrival") << false << 3 << "F"
                                                    << "G" << none << "I"
                                                    << "F G";
+    // Across gaps, to the nearest point in the direction and not 1.25 times as far (OM to OL);
+    // no longer leg where a point lies within 200 NM that way (OL to OM), none beyond 600 NM.
+    QTest::newRow("across gaps") << false << 3 << "OA" << "OL" << none << none << "OA OM OB OL";
+    QTest::newRow("back across gaps") << false << 3 << "OL" << "OA" << none << none << "OL OB OM OA";
+    QTest::newRow("gap over 600 NM") << false << 3 << "OA" << "OZ" << none << none << "no path";
+    QTest::newRow("no airway across gaps") << false << 0 << "OA" << "OL" << none << none << "no path";
     // clang-format on
 }
 
 // Two airway networks over the equator 37 degrees apart, joined by one HIGH airway; an island
 // network far south; a fix X halfway on no airway, too far from both networks to join them;
-// en-route fixes F and G 120 NM apart far north, and I, no en-route point, far east of them.
+// en-route fixes F and G 120 NM apart far north, and I, no en-route point, far east of them;
+// along 10 N far east, en-route fixes 356 NM (OA-OM, OM-OB), 177 NM (OB-OL) and 650 NM (OL-OZ)
+// apart, OM 533 NM from OL.
 void TestRouter::unlinkedParts()
 {
     QFETCH(bool, radioNav);
@@ -382,6 +391,11 @@ void TestRouter::unlinkedParts()
     net.add("F", 30, 0);
     net.add("G", 30, 2);
     net.add("I", 30, 30, Point::FIX, false);
+    net.add("OA", 10, 100);
+    net.add("OM", 10.5, 106);
+    net.add("OB", 10, 112);
+    net.add("OL", 10, 115);
+    net.add("OZ", 10, 126);
 
     AStar::Options options;
     options.radio = radioNav;
@@ -460,11 +474,16 @@ void TestRouter::neverLongerThanDijkstra_data()
     // clang-format off
     QTest::addColumn<bool>("radioNav");
     QTest::addColumn<int>("option");
-    QTest::newRow("prefer HIGH") << false << 0;
-    QTest::newRow("only LOW") << false << 1;
-    QTest::newRow("no preference") << false << 2;
-    QTest::newRow("ignore airways") << false << 3;
-    QTest::newRow("radio") << true << 0;
+    QTest::addColumn<bool>("ocean");
+    QTest::newRow("prefer HIGH") << false << 0 << false;
+    QTest::newRow("only LOW") << false << 1 << false;
+    QTest::newRow("no preference") << false << 2 << false;
+    QTest::newRow("ignore airways") << false << 3 << false;
+    QTest::newRow("radio") << true << 0 << false;
+    // Only direct legs across the gaps cross the ocean: no airway does, no radio aid lies there.
+    QTest::newRow("ocean, prefer HIGH") << false << 0 << true;
+    QTest::newRow("ocean, ignore airways") << false << 3 << true;
+    QTest::newRow("ocean, radio") << true << 0 << true;
     // clang-format on
 }
 
@@ -474,25 +493,42 @@ void TestRouter::neverLongerThanDijkstra()
 {
     QFETCH(bool, radioNav);
     QFETCH(int, option);
+    QFETCH(bool, ocean);
     AStar::Options options;
     options.radio = radioNav;
     options.airwayOption = option;
 
-    QRandomGenerator random(20250101u + option + (radioNav ? 10 : 0));
+    QRandomGenerator random(20250101u + option + (radioNav ? 10 : 0) + (ocean ? 100 : 0));
     Net net;
-    const int count = 350;
-    // The last nodes lie 20 degrees east of the others, further than any leg: no route
+    const int randomCount = 350;
+    // The last random nodes lie 30 degrees beyond the others, further than any leg: no route
     // links the two groups.
     const int farFirst = 300;
-    for (int i = 0; i < count; ++i) {
+    for (int i = 0; i < randomCount; ++i) {
         const int roll = random.bounded(100);
         const int type = roll < 20 ? Point::VOR : (roll < 35 ? Point::NDB : Point::FIX);
-        // Across the date line and at high latitudes, where the cells are narrow.
-        double lon = (i < farFirst ? 172.0 : 208.0) + random.generateDouble() * 16.0;
+        // Across the date line and at high latitudes, where the cells are narrow. Over the
+        // ocean, the others lie on two coasts 20 degrees apart, every second one on the east.
+        double lon = (i < farFirst ? 172.0 : 218.0) + random.generateDouble() * 16.0;
+        double lat = 58.0 + random.generateDouble() * 8.0;
+        if (ocean) {
+            lon = (i >= farFirst ? 240.0 : (i % 2 ? 200.0 : 170.0)) + (lon - (i < farFirst ? 172.0 : 218.0)) / 1.6;
+            lat -= 8.0;
+        }
         if (lon > 180.0)
             lon -= 360.0;
-        net.add(QStringLiteral("N%1").arg(i), 58.0 + random.generateDouble() * 8.0, lon, type, type == Point::FIX);
+        net.add(QStringLiteral("N%1").arg(i), lat, lon, type, type == Point::FIX);
     }
+    // Between the coasts two lines of oceanic fixes at every degree of latitude, 6 and 14
+    // degrees east of the west coast: 190 to 310 NM from the coasts and from each other.
+    for (int line = 0; ocean && line < 2; ++line) {
+        for (int lat = 48; lat <= 60; ++lat)
+            net.add(QStringLiteral("O%1N%2").arg(lat).arg(line), lat, line ? -166.0 : -174.0);
+    }
+    const int count = int(net.graph->nodes.size());
+    auto west = [&](int n) { return ocean && n < farFirst && n % 2 == 0; };
+    auto east = [&](int n) { return ocean && n < farFirst && n % 2 == 1; };
+    auto far = [&](int n) { return n >= farFirst && n < randomCount; };
     // Each node gets airways to a few of its neighbours within 150 NM, of random kind and direction.
     const int kinds[] = {Segment::LOW, Segment::HIGH, Segment::TRACK};
     for (int i = 0; i < count; ++i) {
@@ -515,11 +551,34 @@ void TestRouter::neverLongerThanDijkstra()
     const bool direct = radioNav || option == AStar::IgnoreAirways;
     auto member
         = [&](int n) { return radioNav ? AStar::isRadioAid(nodes.at(n).type) : AStar::isEnroutePoint(nodes.at(n)); };
+    // Legs across a gap: per point and sector of 45 degrees of bearing from north, the nearest
+    // other en-route point there.
+    auto sector = [&](int a, int b) {
+        return int(std::floor(nodes.at(a).coordinate.azimuthTo(nodes.at(b).coordinate) / 45.0)) % 8;
+    };
+    std::vector<std::array<double, 8>> nearest(count);
+    for (int a = 0; a < count; ++a) {
+        nearest[a].fill(std::numeric_limits<double>::infinity());
+        for (int b = 0; direct && !radioNav && b < count; ++b) {
+            if (b != a && member(a) && member(b))
+                nearest[a][sector(a, b)] = std::min(nearest[a][sector(a, b)], distance(a, b));
+        }
+    }
+    auto directLeg = [&](int u, int v) {
+        const double d = distance(u, v);
+        if (radioNav)
+            return d <= AStar::receptionRange(nodes.at(u).type) + AStar::receptionRange(nodes.at(v).type);
+        const double across = nearest[u][sector(u, v)];
+        return d <= AStar::DirectLegNm || (across > AStar::DirectLegNm && d <= 600.0 && d <= 1.25 * across);
+    };
 
     AStar astar;
     int found = 0;
     int compared = 0;
-    for (int pair = 0; pair < 150; ++pair) {
+    int crossings = 0;
+    // Few random pairs join two radio aids.
+    const int pairs = radioNav ? 500 : 150;
+    for (int pair = 0; pair < pairs; ++pair) {
         const int from = random.bounded(count);
         const int to = random.bounded(count);
         if (from == to)
@@ -559,14 +618,8 @@ void TestRouter::neverLongerThanDijkstra()
             };
             if (direct) {
                 for (int v = 0; v < count; ++v) {
-                    if (v == u || !member(v))
-                        continue;
-                    const double limit
-                        = radioNav ? AStar::receptionRange(nodes.at(u).type) + AStar::receptionRange(nodes.at(v).type)
-                                   : AStar::DirectLegNm;
-                    const double d = distance(u, v);
-                    if (d <= limit)
-                        relax(v, d);
+                    if (v != u && member(v) && directLeg(u, v))
+                        relax(v, distance(u, v));
                 }
             } else {
                 for (const Graph::Edge &e : graph->edges) {
@@ -588,12 +641,14 @@ void TestRouter::neverLongerThanDijkstra()
         if (std::isinf(best[to])) {
             QCOMPARE(result, AStar::NoPath);
             // Between the two groups that is clear before any point is visited.
-            if ((from < farFirst) != (to < farFirst))
+            if (far(from) != far(to))
                 QCOMPARE(astar.expanded(), 0);
             continue;
         }
         QCOMPARE(result, AStar::Found);
         ++found;
+        if ((west(from) && east(to)) || (east(from) && west(to)))
+            ++crossings;
         QVERIFY2(
             qAbs(astar.cost() - best[to]) <= 1e-6 * best[to],
             qPrintable(QStringLiteral("%1 -> %2: %3 against %4").arg(from).arg(to).arg(astar.cost()).arg(best[to])));
@@ -602,6 +657,8 @@ void TestRouter::neverLongerThanDijkstra()
         QVERIFY(astar.distance() <= astar.cost() + 1e-9);
     }
     QVERIFY2(found >= 10, qPrintable(QStringLiteral("only %1 of %2 pairs connected").arg(found).arg(compared)));
+    if (ocean)
+        QCOMPARE(crossings > 0, direct && !radioNav);
 }
 
 // ---- the router thread over the database

@@ -6,6 +6,8 @@
 #include "settings.h"
 #include "testsupport.h"
 
+#include <QRandomGenerator>
+#include <QSet>
 #include <QTest>
 #include <QtMath>
 
@@ -47,6 +49,7 @@ private slots:
     void indexCancellation();
     void directNetworks_data();
     void directNetworks();
+    void gapLegs();
 
     void graphFromDatabase();
     void cacheAndInvalidation();
@@ -221,17 +224,24 @@ void TestRoutingGraph::directNetworks_data()
     const int ndb = Point::NDB;
     const int enroute = Graph::EnrouteDirect;
     const int radio = Graph::RadioDirect;
-    // Direct legs between en-route points reach 200 NM: 198.1 and 204.1 NM.
+    // Direct legs between en-route points reach 200 NM (198.1 NM), and where no other point lies
+    // within 200 NM in the direction, the nearest there up to 600 NM (204.1, 594.4, 606.4 NM).
     QTest::newRow("fixes 198 NM") << fix << QGeoCoordinate(0, 0) << fix << QGeoCoordinate(0, 3.3) << enroute << true;
-    QTest::newRow("fixes 204 NM") << fix << QGeoCoordinate(0, 0) << fix << QGeoCoordinate(0, 3.4) << enroute << false;
+    QTest::newRow("fixes 204 NM") << fix << QGeoCoordinate(0, 0) << fix << QGeoCoordinate(0, 3.4) << enroute << true;
+    QTest::newRow("fixes 594 NM") << fix << QGeoCoordinate(0, 0) << fix << QGeoCoordinate(0, 9.9) << enroute << true;
+    QTest::newRow("fixes 606 NM") << fix << QGeoCoordinate(0, 0) << fix << QGeoCoordinate(0, 10.1) << enroute << false;
     // From near the top of one row to four rows north: 198.7 NM.
     QTest::newRow("fixes 199 NM four rows apart") << fix << QGeoCoordinate(0.99, 10) << fix << QGeoCoordinate(4.3, 10)
                                                   << enroute << true;
-    // Far north a leg spans many one-degree columns: 197.2 and 207.5 NM along 80 N.
+    // Far north a leg spans many one-degree columns: 197.2, 207.5, 598.1 and 607.2 NM along 80 N.
     QTest::newRow("fixes 197 NM at 80 N")
         << fix << QGeoCoordinate(80, 0) << fix << QGeoCoordinate(80, 19) << enroute << true;
     QTest::newRow("fixes 207 NM at 80 N")
-        << fix << QGeoCoordinate(80, 0) << fix << QGeoCoordinate(80, 20) << enroute << false;
+        << fix << QGeoCoordinate(80, 0) << fix << QGeoCoordinate(80, 20) << enroute << true;
+    QTest::newRow("fixes 598 NM at 80 N")
+        << fix << QGeoCoordinate(80, 0) << fix << QGeoCoordinate(80, 60) << enroute << true;
+    QTest::newRow("fixes 607 NM at 80 N")
+        << fix << QGeoCoordinate(80, 0) << fix << QGeoCoordinate(80, 61) << enroute << false;
     // Radio aids are en-route points too; a fix is no radio aid.
     QTest::newRow("VOR and fix") << vor << QGeoCoordinate(0, 0) << fix << QGeoCoordinate(0, 1) << enroute << true;
     QTest::newRow("fix among radio aids")
@@ -287,6 +297,55 @@ void TestRoutingGraph::directNetworks()
         }
         QCOMPARE(found, member ? 1 : 0);
     }
+}
+
+// Clusters of fixes, dense enough that whole cells can be passed over, with gaps of 200 to
+// 600 NM between some of them, lines along meridians and points at one position; every
+// node's legs across a gap against the rule applied by brute force.
+void TestRoutingGraph::gapLegs()
+{
+    QRandomGenerator random(77);
+    Graph graph;
+    for (int cluster = 0; cluster < 14; ++cluster) {
+        const double lat = 40.0 + random.generateDouble() * 30.0;
+        const double lon = -30.0 + random.generateDouble() * 60.0;
+        for (int i = 0; i < 30; ++i) {
+            graph.nodes.append(
+                {QString::number(graph.nodes.size()),
+                 QGeoCoordinate(lat + random.generateDouble() * 1.5, lon + random.generateDouble() * 1.5), Point::FIX,
+                 true});
+        }
+    }
+    for (int lat = 35; lat <= 75; ++lat) {
+        for (double lon : {-40.0, -40.0, 40.0})
+            graph.nodes.append({QString::number(graph.nodes.size()), QGeoCoordinate(lat, lon), Point::FIX, true});
+    }
+    QVERIFY(Routing::buildGraphIndexes(graph));
+
+    const auto &nodes = graph.nodes;
+    int legs = 0;
+    for (int u = 0; u < nodes.size(); ++u) {
+        double nearest[8];
+        std::fill(std::begin(nearest), std::end(nearest), 1e9);
+        auto sector = [&](int v) { return int(nodes.at(u).coordinate.azimuthTo(nodes.at(v).coordinate) / 45.0) % 8; };
+        auto distance = [&](int v) { return nodes.at(u).coordinate.distanceTo(nodes.at(v).coordinate) / 1852.0; };
+        for (int v = 0; v < nodes.size(); ++v) {
+            if (distance(v) > 0.0)
+                nearest[sector(v)] = std::min(nearest[sector(v)], distance(v));
+        }
+        QSet<int> expected;
+        for (int v = 0; v < nodes.size(); ++v) {
+            const double across = nearest[sector(v)];
+            if (distance(v) > 200.0 && across > 200.0 && distance(v) <= std::min(600.0, 1.25 * across))
+                expected.insert(v);
+        }
+        QSet<int> actual;
+        for (int i = graph.gapLegStart[u]; i < graph.gapLegStart[u + 1]; ++i)
+            actual.insert(graph.gapLegs[i]);
+        QVERIFY2(actual == expected, qPrintable(QString::number(u)));
+        legs += actual.size();
+    }
+    QVERIFY2(legs > 100, qPrintable(QString::number(legs)));
 }
 
 void TestRoutingGraph::graphFromDatabase()
