@@ -8,7 +8,7 @@ import Waylore.Ui as Ui
 // command writes a picture of the map and the PDF command a PDF whatever name is typed; only
 // "Export to..." takes the chosen filter as the export format. It also holds the map-picture
 // steps of the share link and the completion report of every export.
-Platform.FileDialog {
+SaveFileDialog {
     id: exportAsDialog
 
     // The pages name the values alone (ExportAsDialog.Pdf): the tooling takes "Flow" for the
@@ -26,7 +26,7 @@ Platform.FileDialog {
 
     function openFor(newFlow) {
         prepareFor(newFlow);
-        open();
+        openProposed();
     }
 
     // Filters and proposed file of a flow, before the dialog shows.
@@ -45,9 +45,7 @@ Platform.FileDialog {
         if (folder === "")
             folder = Utility.urlToPath(Platform.StandardPaths.writableLocation(Platform.StandardPaths.DocumentsLocation));
         // As the save dialog: a missing folder is made, or the home folder taken.
-        folder = Ui.LocalFile.usableFolder(folder);
-        exportAsDialog.folder = Utility.pathToUrl(folder);
-        currentFile = Utility.pathToUrl(folder + "/" + flightplan.general.suggestedFileName);
+        propose(Ui.LocalFile.usableFolder(folder), flightplan.general.suggestedFileName);
     }
 
     // Exports to the local path chosen in the dialog, as the flow that opened it asks.
@@ -103,8 +101,7 @@ Platform.FileDialog {
         });
     }
 
-    fileMode: Platform.FileDialog.SaveFile
-    onAccepted: exportTo(Utility.urlToPath(file), selectedNameFilter.index)
+    onAccepted: exportTo(chosenPath(), selectedNameFilter.index)
 
     property Settings documentSettings: Settings {
         property string lastFolder
