@@ -1,8 +1,6 @@
 import QtQuick
 import Qt.labs.platform as Platform
-import Qt.labs.settings
 import Waylore.Ui
-import Waylore.Ui as Ui
 
 // The export file dialog of the main window. It remembers which command opened it: the image
 // command writes a picture of the map and the PDF command a PDF whatever name is typed; only
@@ -41,11 +39,9 @@ SaveFileDialog {
         } else {
             nameFilters = imageFilters;
         }
-        let folder = Utility.urlToPath(documentSettings.lastFolder);
-        if (folder === "")
-            folder = Utility.urlToPath(Platform.StandardPaths.writableLocation(Platform.StandardPaths.DocumentsLocation));
-        // As the save dialog: a missing folder is made, or the home folder taken.
-        propose(Ui.LocalFile.usableFolder(folder), flightplan.general.suggestedFileName);
+        // Where the last open or save as ended, as the file manager keeps it: a settings
+        // object of this dialog's own would hold the folder of the program's start.
+        propose(fileManager.startFolder(), flightplan.general.suggestedFileName);
     }
 
     // Exports to the local path chosen in the dialog, as the flow that opened it asks.
@@ -102,12 +98,6 @@ SaveFileDialog {
     }
 
     onAccepted: exportTo(chosenPath(), selectedNameFilter.index)
-
-    property Settings documentSettings: Settings {
-        property string lastFolder
-
-        category: "document"
-    }
 
     property Connections exportDone: Connections {
         function onDone(format, file) {
