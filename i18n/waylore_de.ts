@@ -376,7 +376,7 @@ Open the database dialog to update the database.</source>
         <translation>%</translation>
     </message>
     <message>
-        <source>Contigency fuel additional enroute fuel consumption caused by wind or routing changes.</source>
+        <source>Contingency fuel: additional en-route fuel consumption caused by wind or routing changes.</source>
         <translation>Streckenreserve: zusätzlicher Kraftstoffverbrauch unterwegs durch Wind oder Streckenänderungen.</translation>
     </message>
     <message>
@@ -647,7 +647,7 @@ Open the database dialog to update the database.</source>
         <translation>Abflug</translation>
     </message>
     <message>
-        <source>Unkown ATC type</source>
+        <source>Unknown ATC type</source>
         <translation>Unbekannte ATC-Art</translation>
     </message>
     <message>
@@ -678,7 +678,7 @@ Open the database dialog to update the database.</source>
         <translation>Pisten werden geladen...</translation>
     </message>
     <message>
-        <source>Loading aiport boundaries...</source>
+        <source>Loading airport boundaries...</source>
         <translation>Flughafengrenzen werden geladen...</translation>
     </message>
     <message>
@@ -1318,7 +1318,7 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
         <translation>FMS-Datei importieren...</translation>
     </message>
     <message>
-        <source>Edit flight informations...</source>
+        <source>Edit flight information...</source>
         <translation>Fluginformationen bearbeiten...</translation>
     </message>
     <message>
@@ -1892,7 +1892,7 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
         <translation>Nordamerika</translation>
     </message>
     <message>
-        <source>San Francisco - New York John F. Kenedy</source>
+        <source>San Francisco - New York John F. Kennedy</source>
         <translation>San Francisco - New York John F. Kennedy</translation>
     </message>
     <message>
@@ -1900,7 +1900,7 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
         <translation>Los Angeles - Seattle Tacoma</translation>
     </message>
     <message>
-        <source>Las Vegas McCarran - Chicao O&apos;Hare</source>
+        <source>Las Vegas McCarran - Chicago O&apos;Hare</source>
         <translation>Las Vegas McCarran - Chicago O&apos;Hare</translation>
     </message>
     <message>
@@ -2012,7 +2012,7 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
         <translation>Ozeanisch</translation>
     </message>
     <message>
-        <source>Paris Charles De Gaulle - New York John F. Kenedy</source>
+        <source>Paris Charles De Gaulle - New York John F. Kennedy</source>
         <translation>Paris Charles De Gaulle - New York John F. Kennedy</translation>
     </message>
     <message>
@@ -3704,7 +3704,7 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
         <translation>Neue Version %1 verfügbar (Sie verwenden Version %2).</translation>
     </message>
     <message>
-        <source>You are already runnning the latest version %1.</source>
+        <source>You are already running the latest version %1.</source>
         <translation>Sie verwenden bereits die neueste Version %1.</translation>
     </message>
     <message>

@@ -376,7 +376,7 @@ Abra el diálogo de la base de datos para actualizarla.</translation>
         <translation>%</translation>
     </message>
     <message>
-        <source>Contigency fuel additional enroute fuel consumption caused by wind or routing changes.</source>
+        <source>Contingency fuel: additional en-route fuel consumption caused by wind or routing changes.</source>
         <translation>Combustible de contingencia: consumo adicional en ruta debido al viento o a cambios de ruta.</translation>
     </message>
     <message>
@@ -647,7 +647,7 @@ Abra el diálogo de la base de datos para actualizarla.</translation>
         <translation>Salida</translation>
     </message>
     <message>
-        <source>Unkown ATC type</source>
+        <source>Unknown ATC type</source>
         <translation>Tipo de ATC desconocido</translation>
     </message>
     <message>
@@ -678,7 +678,7 @@ Abra el diálogo de la base de datos para actualizarla.</translation>
         <translation>Cargando pistas...</translation>
     </message>
     <message>
-        <source>Loading aiport boundaries...</source>
+        <source>Loading airport boundaries...</source>
         <translation>Cargando límites de aeropuerto...</translation>
     </message>
     <message>
@@ -1318,7 +1318,7 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
         <translation>Importar archivo FMS...</translation>
     </message>
     <message>
-        <source>Edit flight informations...</source>
+        <source>Edit flight information...</source>
         <translation>Editar la información del vuelo...</translation>
     </message>
     <message>
@@ -1892,7 +1892,7 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
         <translation>América del Norte</translation>
     </message>
     <message>
-        <source>San Francisco - New York John F. Kenedy</source>
+        <source>San Francisco - New York John F. Kennedy</source>
         <translation>San Francisco - Nueva York John F. Kennedy</translation>
     </message>
     <message>
@@ -1900,7 +1900,7 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
         <translation>Los Ángeles - Seattle Tacoma</translation>
     </message>
     <message>
-        <source>Las Vegas McCarran - Chicao O&apos;Hare</source>
+        <source>Las Vegas McCarran - Chicago O&apos;Hare</source>
         <translation>Las Vegas McCarran - Chicago O&apos;Hare</translation>
     </message>
     <message>
@@ -2012,7 +2012,7 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
         <translation>Oceánico</translation>
     </message>
     <message>
-        <source>Paris Charles De Gaulle - New York John F. Kenedy</source>
+        <source>Paris Charles De Gaulle - New York John F. Kennedy</source>
         <translation>París Charles De Gaulle - Nueva York John F. Kennedy</translation>
     </message>
     <message>
@@ -3704,7 +3704,7 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
         <translation>Nueva versión %1 disponible (usted usa la versión %2).</translation>
     </message>
     <message>
-        <source>You are already runnning the latest version %1.</source>
+        <source>You are already running the latest version %1.</source>
         <translation>Ya usa la última versión %1.</translation>
     </message>
     <message>

@@ -376,7 +376,7 @@ Ouvrez la fenêtre de la base de données pour la mettre à jour.</translation>
         <translation>%</translation>
     </message>
     <message>
-        <source>Contigency fuel additional enroute fuel consumption caused by wind or routing changes.</source>
+        <source>Contingency fuel: additional en-route fuel consumption caused by wind or routing changes.</source>
         <translation>Carburant de réserve de route : consommation supplémentaire en route due au vent ou aux changements d&apos;itinéraire.</translation>
     </message>
     <message>
@@ -647,7 +647,7 @@ Ouvrez la fenêtre de la base de données pour la mettre à jour.</translation>
         <translation>Départ</translation>
     </message>
     <message>
-        <source>Unkown ATC type</source>
+        <source>Unknown ATC type</source>
         <translation>Type d&apos;ATC inconnu</translation>
     </message>
     <message>
@@ -678,7 +678,7 @@ Ouvrez la fenêtre de la base de données pour la mettre à jour.</translation>
         <translation>Chargement des pistes...</translation>
     </message>
     <message>
-        <source>Loading aiport boundaries...</source>
+        <source>Loading airport boundaries...</source>
         <translation>Chargement des limites d&apos;aéroport...</translation>
     </message>
     <message>
@@ -1318,7 +1318,7 @@ seront perdus. Ces opérations sont irréversibles !</translation>
         <translation>Importer un fichier FMS...</translation>
     </message>
     <message>
-        <source>Edit flight informations...</source>
+        <source>Edit flight information...</source>
         <translation>Modifier les informations du vol...</translation>
     </message>
     <message>
@@ -1892,7 +1892,7 @@ seront perdus. Ces opérations sont irréversibles !</translation>
         <translation>Amérique du Nord</translation>
     </message>
     <message>
-        <source>San Francisco - New York John F. Kenedy</source>
+        <source>San Francisco - New York John F. Kennedy</source>
         <translation>San Francisco - New York John F. Kennedy</translation>
     </message>
     <message>
@@ -1900,7 +1900,7 @@ seront perdus. Ces opérations sont irréversibles !</translation>
         <translation>Los Angeles - Seattle Tacoma</translation>
     </message>
     <message>
-        <source>Las Vegas McCarran - Chicao O&apos;Hare</source>
+        <source>Las Vegas McCarran - Chicago O&apos;Hare</source>
         <translation>Las Vegas McCarran - Chicago O&apos;Hare</translation>
     </message>
     <message>
@@ -2012,7 +2012,7 @@ seront perdus. Ces opérations sont irréversibles !</translation>
         <translation>Océanique</translation>
     </message>
     <message>
-        <source>Paris Charles De Gaulle - New York John F. Kenedy</source>
+        <source>Paris Charles De Gaulle - New York John F. Kennedy</source>
         <translation>Paris Charles De Gaulle - New York John F. Kennedy</translation>
     </message>
     <message>
@@ -3704,7 +3704,7 @@ seront perdus. Ces opérations sont irréversibles !</translation>
         <translation>Nouvelle version %1 disponible (vous utilisez la version %2).</translation>
     </message>
     <message>
-        <source>You are already runnning the latest version %1.</source>
+        <source>You are already running the latest version %1.</source>
         <translation>Vous utilisez déjà la dernière version %1.</translation>
     </message>
     <message>

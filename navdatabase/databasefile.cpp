@@ -345,7 +345,7 @@ bool Database::readStoredFile(DatabaseStore &store, const QString &path, bool fu
         || !readList(store.runways, tr("Loading runways..."), "runways"))
         return false;
     indexRunways(store);
-    if (!readList(store.boundaries, tr("Loading aiport boundaries..."), "boundaries")
+    if (!readList(store.boundaries, tr("Loading airport boundaries..."), "boundaries")
         || !readList(store.taxiways, tr("Loading taxiways..."), "taxiways"))
         return false;
     if (fullDetail) {

@@ -44,7 +44,7 @@ QString Atc::typeToString(int type)
     case 4: return tr("Tower");
     case 5: return tr("Approach");
     case 6: return tr("Departure");
-    default: return tr("Unkown ATC type");
+    default: return tr("Unknown ATC type");
     }
     // clang-format on
 }

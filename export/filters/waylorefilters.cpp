@@ -5,6 +5,7 @@
 #include "durationfilter.h"
 #include "fmstypefilter.h"
 #include "shortestfilter.h"
+#include "wrapfilter.h"
 #include "zerofillfilter.h"
 
 WayloreFilters::WayloreFilters(QObject *parent)
@@ -23,6 +24,7 @@ QHash<QString, Grantlee::Filter *> WayloreFilters::filters(const QString &name)
             {QStringLiteral("lon"), new CoordinateFilter(false)},
             {QStringLiteral("altitude"), new AltitudeFilter()},
             {QStringLiteral("fmstype"), new FmsTypeFilter()},
-            {QStringLiteral("shortest"), new ShortestFilter()}};
+            {QStringLiteral("shortest"), new ShortestFilter()},
+            {QStringLiteral("wrap"), new WrapFilter()}};
     // clang-format on
 }

@@ -73,10 +73,8 @@ Item {
     }
 
     function saveDocAs() {
-        const folder = startFolder();
-        fileSaveAsDialog.folder = Utility.pathToUrl(folder);
-        fileSaveAsDialog.currentFile = Utility.pathToUrl(folder + "/" + flightplan.general.suggestedFileName + ".fpxml");
-        fileSaveAsDialog.open();
+        fileSaveAsDialog.propose(startFolder(), flightplan.general.suggestedFileName + ".fpxml");
+        fileSaveAsDialog.openProposed();
     }
 
     function saveBeforeQuit() {
@@ -234,16 +232,15 @@ Item {
             fileManager.openPath(path);
         }
     }
-    Platform.FileDialog {
+    SaveFileDialog {
         id: fileSaveAsDialog
 
         objectName: "fileSaveAsDialog"
-        fileMode: Platform.FileDialog.SaveFile
         nameFilters: ["Flightplan files (*.fpxml)", "All (*)"]
         // A name typed without its ending still makes a plan file the open dialog lists.
         defaultSuffix: "fpxml"
         onAccepted: {
-            const path = Utility.urlToPath(file);
+            const path = chosenPath();
             documentSettings.lastFolder = Utility.folderOfPath(path);
             fileManager.saveAsPath(path);
         }

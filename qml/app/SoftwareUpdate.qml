@@ -167,7 +167,7 @@ Dialog {
             }
         }
         Label {
-            text: qsTr("You are already runnning the latest version %1.").arg(updater.currentVersion)
+            text: qsTr("You are already running the latest version %1.").arg(updater.currentVersion)
         }
         Label {
             text: qsTr("Cannot check for new version, error code %1").arg(updater.code)

@@ -185,23 +185,21 @@ Dialog {
         }
     }
 
-    Platform.FileDialog {
+    SaveFileDialog {
         id: exportDialog
 
         function show() {
-            const start = dialog.startFolder();
-            folder = Utility.pathToUrl(start);
-            currentFile = Utility.pathToUrl(start + "/" + generalTab.icao + ".apxml");
-            open();
+            propose(dialog.startFolder(), generalTab.icao + ".apxml");
+            openProposed();
         }
 
         title: qsTr("Export the selected airplane to file")
-        fileMode: Platform.FileDialog.SaveFile
         nameFilters: ["Airplane files (*.apxml)", "All (*)"]
         defaultSuffix: "apxml"
         onAccepted: {
-            documentSettings.lastFolder = Utility.folderOfPath(Utility.urlToPath(file));
-            dialog.exportAirplane(Utility.urlToPath(file));
+            const path = chosenPath();
+            documentSettings.lastFolder = Utility.folderOfPath(path);
+            dialog.exportAirplane(path);
         }
     }
 

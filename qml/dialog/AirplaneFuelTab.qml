@@ -99,7 +99,7 @@ GridLayout {
                 from: 0
                 to: 100
                 stepSize: 5
-                tip: qsTranslate("AirplaneDialog", "Contigency fuel additional enroute fuel consumption caused by wind or routing changes.")
+                tip: qsTranslate("AirplaneDialog", "Contingency fuel: additional en-route fuel consumption caused by wind or routing changes.")
             }
             AirplaneLabel {
                 text: qsTranslate("AirplaneDialog", "Extra reserve")

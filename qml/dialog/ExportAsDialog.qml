@@ -1,14 +1,12 @@
 import QtQuick
 import Qt.labs.platform as Platform
-import Qt.labs.settings
 import Waylore.Ui
-import Waylore.Ui as Ui
 
 // The export file dialog of the main window. It remembers which command opened it: the image
 // command writes a picture of the map and the PDF command a PDF whatever name is typed; only
 // "Export to..." takes the chosen filter as the export format. It also holds the map-picture
 // steps of the share link and the completion report of every export.
-Platform.FileDialog {
+SaveFileDialog {
     id: exportAsDialog
 
     // The pages name the values alone (ExportAsDialog.Pdf): the tooling takes "Flow" for the
@@ -26,7 +24,7 @@ Platform.FileDialog {
 
     function openFor(newFlow) {
         prepareFor(newFlow);
-        open();
+        openProposed();
     }
 
     // Filters and proposed file of a flow, before the dialog shows.
@@ -41,13 +39,9 @@ Platform.FileDialog {
         } else {
             nameFilters = imageFilters;
         }
-        let folder = Utility.urlToPath(documentSettings.lastFolder);
-        if (folder === "")
-            folder = Utility.urlToPath(Platform.StandardPaths.writableLocation(Platform.StandardPaths.DocumentsLocation));
-        // As the save dialog: a missing folder is made, or the home folder taken.
-        folder = Ui.LocalFile.usableFolder(folder);
-        exportAsDialog.folder = Utility.pathToUrl(folder);
-        currentFile = Utility.pathToUrl(folder + "/" + flightplan.general.suggestedFileName);
+        // Where the last open or save as ended, as the file manager keeps it: a settings
+        // object of this dialog's own would hold the folder of the program's start.
+        propose(fileManager.startFolder(), flightplan.general.suggestedFileName);
     }
 
     // Exports to the local path chosen in the dialog, as the flow that opened it asks.
@@ -103,14 +97,7 @@ Platform.FileDialog {
         });
     }
 
-    fileMode: Platform.FileDialog.SaveFile
-    onAccepted: exportTo(Utility.urlToPath(file), selectedNameFilter.index)
-
-    property Settings documentSettings: Settings {
-        property string lastFolder
-
-        category: "document"
-    }
+    onAccepted: exportTo(chosenPath(), selectedNameFilter.index)
 
     property Connections exportDone: Connections {
         function onDone(format, file) {

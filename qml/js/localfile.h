@@ -23,4 +23,8 @@ public:
     // The folder a file dialog can start in: `path` itself, made when it is missing, or the
     // home folder when it cannot be made.
     Q_INVOKABLE static QString usableFolder(const QString &path);
+    // `path` with the ending of a file-dialog name filter ("X-Plane 11/12 FMS (*.fms)") added
+    // when its file name has none, as the platform's save dialogs do; unchanged when the
+    // filter names no ending ("All (*)").
+    Q_INVOKABLE static QString withExtension(const QString &path, const QString &nameFilter);
 };

@@ -44,7 +44,7 @@ Platform.Menu {
     Platform.MenuSeparator {
     }
     Platform.MenuItem {
-        text: qsTr("Edit flight informations...")
+        text: qsTr("Edit flight information...")
         shortcut: "Ctrl+I"
         onTriggered: flightInfoDialog.open()
     }

@@ -59,9 +59,9 @@ Platform.Menu {
     }
     RegionMenu {
         title: qsTr("North America")
-        routes: [[QT_TR_NOOP("San Francisco - New York John F. Kenedy"), "KSFO", "KJFK"],
+        routes: [[QT_TR_NOOP("San Francisco - New York John F. Kennedy"), "KSFO", "KJFK"],
             [QT_TR_NOOP("Los Angeles - Seattle Tacoma"), "KLAX", "KSEA"],
-            [QT_TR_NOOP("Las Vegas McCarran - Chicao O'Hare"), "KLAS", "KORD"],
+            [QT_TR_NOOP("Las Vegas McCarran - Chicago O'Hare"), "KLAS", "KORD"],
             [QT_TR_NOOP("Dallas Fort Worth - Miami"), "KDFW", "KMIA"],
             [QT_TR_NOOP("Miami - Boston Logan"), "KMIA", "KBOS"],
             [QT_TR_NOOP("Seattle Tacoma Intl - Salt Lake City Intl"), "KSEA", "KSLC"],
@@ -97,7 +97,7 @@ Platform.Menu {
     }
     RegionMenu {
         title: qsTr("Oceanic")
-        routes: [[QT_TR_NOOP("Paris Charles De Gaulle - New York John F. Kenedy"), "LFPG", "KJFK"],
+        routes: [[QT_TR_NOOP("Paris Charles De Gaulle - New York John F. Kennedy"), "LFPG", "KJFK"],
             [QT_TR_NOOP("Los Angeles - Tokyo Haneda"), "KLAX", "RJTT"],
             [QT_TR_NOOP("Los Angeles - Honolulu Daniel K Inouye"), "KLAX", "PHNL"],
             [QT_TR_NOOP("San Francisco - Honolulu Daniel K Inouye"), "KSFO", "PHNL"],

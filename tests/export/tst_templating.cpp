@@ -83,12 +83,14 @@ private:
     Segment *m_airway2 = nullptr;
 
     // With airways: EDDF DOTSI (UL607) VESAN (UL607) ROLIS LFPG; without: the same less
-    // VESAN, so that no leg lies on an airway.
-    void buildPlan(bool airways)
+    // VESAN, so that no leg lies on an airway, and DOTSI ROLIS flown that many times.
+    void buildPlan(bool airways, int loops = 1)
     {
         m_plan->clear(false);
-        const QList<Point *> points = airways ? QList<Point *>{m_eddf, m_dotsi, m_vesan, m_rolis, m_lfpg}
-                                              : QList<Point *>{m_eddf, m_dotsi, m_rolis, m_lfpg};
+        QList<Point *> points = airways ? QList<Point *>{m_eddf, m_dotsi, m_vesan, m_rolis, m_lfpg}
+                                        : QList<Point *>{m_eddf, m_dotsi, m_rolis, m_lfpg};
+        for (int loop = 1; !airways && loop < loops; ++loop)
+            points = points.mid(0, 1) + QList<Point *>{m_dotsi, m_rolis} + points.mid(1);
         for (int i = 0; i < points.size(); ++i)
             QVERIFY(m_plan->insertWaypoint(i, new Waypoint(points.at(i)), false));
         const QList<Waypoint *> waypoints = m_plan->waypoints();
@@ -99,7 +101,8 @@ private:
         const QList<int> altitudes
             = airways ? QList<int>{364, 20000, 35000, 20000, 392} : QList<int>{364, 20000, 20000, 392};
         for (int i = 0; i < waypoints.size(); ++i) {
-            waypoints.at(i)->setAltitude(altitudes.at(i), false);
+            const int altitude = i + 1 < altitudes.size() ? altitudes.at(i) : 20000;
+            waypoints.at(i)->setAltitude(i + 1 == waypoints.size() ? altitudes.last() : altitude, false);
             waypoints.at(i)->setIas(250, false);
         }
         General *general = m_plan->general();
@@ -269,6 +272,8 @@ private slots:
         QTest::newRow("feet to metres") << "shortest:\"metres\"" << QVariant(364) << "110.9";
         QTest::newRow("flight level to metres") << "shortest:\"metres\"" << QVariant(35000) << "10668";
         QTest::newRow("duration filed") << "duration:\"hhmm\"" << QVariant(3900) << "0105";
+        QTest::newRow("wrap, a line of the full width") << "wrap:10" << QVariant(QStringLiteral("ABCD EFGHI JK")) << "ABCD EFGHI\nJK";
+        QTest::newRow("wrap, a long word whole") << "wrap:10" << QVariant(QStringLiteral("A BCDEFGHIJKL M")) << "A\nBCDEFGHIJKL\nM";
         // clang-format on
     }
 
@@ -280,7 +285,8 @@ private slots:
         // The template applies every filter to the value, one after the other.
         const QStringList columns{"lat",        "lon",        "lat:\"h\"",           "lon:\"h\"",
                                   "lat:\"dm\"", "lon:\"dm\"", "altitude:6000",       "altitude",
-                                  "fmstype",    "shortest",   "shortest:\"metres\"", "duration:\"hhmm\""};
+                                  "fmstype",    "shortest",   "shortest:\"metres\"", "duration:\"hhmm\"",
+                                  "wrap:10"};
         const qsizetype column = columns.indexOf(filter);
         QVERIFY(column >= 0);
         const QString text
@@ -323,11 +329,19 @@ private slots:
         // clang-format off
         QTest::addColumn<bool>("airways");
         QTest::addColumn<bool>("direct");
+        QTest::addColumn<int>("loops");
         QTest::addColumn<QString>("route");
-        QTest::newRow("direct legs") << false << true << "EDDF DCT DOTSI DCT ROLIS DCT LFPG";
-        QTest::newRow("direct legs, no DCT") << false << false << "EDDF DOTSI ROLIS LFPG";
-        QTest::newRow("airway points in between are left out") << true << true << "EDDF DCT DOTSI UL607 ROLIS DCT LFPG";
-        QTest::newRow("airway, no DCT") << true << false << "EDDF DOTSI UL607 ROLIS LFPG";
+        QTest::newRow("direct legs") << false << true << 1 << "EDDF DCT DOTSI DCT ROLIS DCT LFPG";
+        QTest::newRow("direct legs, no DCT") << false << false << 1 << "EDDF DOTSI ROLIS LFPG";
+        QTest::newRow("airway points in between are left out") << true << true << 1 << "EDDF DCT DOTSI UL607 ROLIS DCT LFPG";
+        QTest::newRow("airway, no DCT") << true << false << 1 << "EDDF DOTSI UL607 ROLIS LFPG";
+        // Lines of at most 80 characters, each as full as whole words allow: 78 and 54.
+        QTest::newRow("long route") << false << true << 6
+            << "EDDF DCT DOTSI DCT ROLIS DCT DOTSI DCT ROLIS DCT DOTSI DCT ROLIS DCT DOTSI DCT\n"
+               "ROLIS DCT DOTSI DCT ROLIS DCT DOTSI DCT ROLIS DCT LFPG";
+        // 81 characters: the last word goes on.
+        QTest::newRow("long route, no DCT") << false << false << 6
+            << "EDDF DOTSI ROLIS DOTSI ROLIS DOTSI ROLIS DOTSI ROLIS DOTSI ROLIS DOTSI ROLIS\nLFPG";
         // clang-format on
     }
 
@@ -335,13 +349,17 @@ private slots:
     {
         QFETCH(bool, airways);
         QFETCH(bool, direct);
+        QFETCH(int, loops);
         QFETCH(QString, route);
-        buildPlan(airways);
+        buildPlan(airways, loops);
         Settings::setBool(QStringLiteral("exporter/addDirectToExportedRoute"), direct);
         const QStringList all = lines(Templating::render(m_plan.get(), QStringLiteral("ofp.txt")));
         const qsizetype at = all.indexOf(QStringLiteral("ROUTE"));
         QVERIFY(at >= 0);
-        QCOMPARE(all.value(at + 1), route);
+        // The route runs up to the blank line before the leg table.
+        const qsizetype end = all.indexOf(QString(), at);
+        QVERIFY(end > at);
+        QCOMPARE(all.mid(at + 1, end - at - 1).join(QLatin1Char('\n')), route);
     }
 
     // A segment that several airways share comes with their names joined; every text written

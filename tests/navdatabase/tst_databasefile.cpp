@@ -358,7 +358,7 @@ void TestDatabaseFile::limitedDetail()
         texts.append(args.at(0).toString());
     QCOMPARE(texts, (QStringList{QStringLiteral("Uncompressing database..."), QStringLiteral("Loading points..."),
                                  QStringLiteral("Loading procedures..."), QStringLiteral("Loading segments..."),
-                                 QStringLiteral("Loading runways..."), QStringLiteral("Loading aiport boundaries..."),
+                                 QStringLiteral("Loading runways..."), QStringLiteral("Loading airport boundaries..."),
                                  QStringLiteral("Loading taxiways...")}));
 }
 

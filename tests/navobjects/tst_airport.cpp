@@ -136,8 +136,8 @@ void TestAirport::atcTypeText_data()
     QTest::newRow("4") << 4 << "Tower";
     QTest::newRow("5") << 5 << "Approach";
     QTest::newRow("6") << 6 << "Departure";
-    QTest::newRow("7") << 7 << "Unkown ATC type";
-    QTest::newRow("-1") << -1 << "Unkown ATC type";
+    QTest::newRow("7") << 7 << "Unknown ATC type";
+    QTest::newRow("-1") << -1 << "Unknown ATC type";
     // clang-format on
 }
 
@@ -172,7 +172,7 @@ void TestAirport::atcCopiesAreIndependent()
     QCOMPARE(defaultMade.type(), -1);
     QCOMPARE(defaultMade.frequency(), 0.0f);
     QVERIFY(defaultMade.name().isEmpty());
-    QCOMPARE(defaultMade.typeText(), QStringLiteral("Unkown ATC type"));
+    QCOMPARE(defaultMade.typeText(), QStringLiteral("Unknown ATC type"));
 
     QObject owner;
     Atc source(4, 118.1f, QStringLiteral("Tower"));

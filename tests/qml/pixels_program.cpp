@@ -71,6 +71,8 @@ private:
     void click(QQuickItem *item) const;
     // The codes of the plan's waypoints, in order, separated by spaces.
     QString planCodes() const;
+    // The platform file dialog on screen, if any.
+    static QFileDialog *shownFileDialog();
     // The flight-plan table's row of the departure ("departure") or arrival ("arrival") airport.
     QQuickItem *airportRow(const char *which) const;
     // Opens the menu of the airport row's button and picks the entry `text`, from the named
@@ -346,6 +348,15 @@ QString ProgramWindow::planCodes() const
     return codes.join(u' ');
 }
 
+QFileDialog *ProgramWindow::shownFileDialog()
+{
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (auto *found = qobject_cast<QFileDialog *>(widget); found && found->isVisible())
+            return found;
+    }
+    return nullptr;
+}
+
 QQuickItem *ProgramWindow::airportRow(const char *which) const
 {
     auto *table = m_window->findChild<QQuickItem *>(QStringLiteral("table"));
@@ -492,14 +503,24 @@ void ProgramWindow::generateSaveReopenExport()
         airportRow("arrival")->findChild<QQuickItem *>(QStringLiteral("procedureButton"))->property("text").toString(),
         QStringLiteral("FOXI1C"));
 
-    // "Export to..." with the first filter, X-Plane 11/12 FMS.
+    // "Export to..." with the first filter, X-Plane 11/12 FMS: the dialog proposes the plan's
+    // name, and a name typed without its ending gets the filter's.
     QObject *exportDialog = m_window->findChild<QObject *>(QStringLiteral("exportAsDialog"));
     QVERIFY(exportDialog);
     QCOMPARE(context("exporter")->property("formats").toStringList().value(0),
              QStringLiteral("X-Plane 11/12 FMS (*.fms)"));
     const QString fmsPath = folder.filePath(QStringLiteral("crossing.fms"));
-    QVERIFY(QMetaObject::invokeMethod(exportDialog, "prepareFor", Q_ARG(QVariant, 1)));
-    QVERIFY(QMetaObject::invokeMethod(exportDialog, "exportTo", Q_ARG(QVariant, fmsPath), Q_ARG(QVariant, 0)));
+    QVERIFY(QMetaObject::invokeMethod(exportDialog, "openFor", Q_ARG(QVariant, 1)));
+    QFileDialog *dialog = nullptr;
+    QTRY_VERIFY_WITH_TIMEOUT((dialog = shownFileDialog()) != nullptr, 5000);
+    auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+    QVERIFY(name);
+    QCOMPARE(name->text(), QStringLiteral("XRTAXRTB"));
+    dialog->setDirectory(folder.path());
+    name->selectAll();
+    QTest::keyClicks(name, QStringLiteral("crossing"));
+    QTest::mouseClick(dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Save), Qt::LeftButton);
+    QTRY_VERIFY(QFileInfo::exists(fmsPath));
     QFile fms(fmsPath);
     QVERIFY(fms.open(QIODevice::ReadOnly | QIODevice::Text));
     const QStringList lines = QString::fromLatin1(fms.readAll()).split(u'\n', Qt::SkipEmptyParts);
@@ -749,8 +770,9 @@ void ProgramWindow::tableAtWindowSizes()
 }
 
 // The first save in a home without a documents folder: the save dialog starts in that folder,
-// made for it, says Save, keeps the typed name while the pilot looks into another folder, and
-// the file is written at once.
+// made for it, says Save, proposes the plan's name, keeps the typed name while the pilot looks
+// into another folder, and the file is written at once. The plan's long route shows in the
+// briefing in lines filled up to 80 characters.
 void ProgramWindow::firstSaveOnFreshHome()
 {
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
@@ -763,18 +785,32 @@ void ProgramWindow::firstSaveOnFreshHome()
     QMetaObject::invokeMethod(plan, "append", Q_RETURN_ARG(bool, added), Q_ARG(QString, QStringLiteral("XRTA")),
                               Q_ARG(bool, true));
     QVERIFY(added && !document->property("saved").toBool() && !document->property("named").toBool());
+    // A route of 107 characters, two legs of it on airways, which the briefing prints as two
+    // lines filled with whole words: 76 characters and the next word of 5 would make 82.
+    for (const char *code : {"ALDAX", "BERIM", "COLTA", "LOWAA", "DUNOP", "LOWAB", "EPMAR", "FOXIN", "GRENA"}) {
+        QMetaObject::invokeMethod(plan, "append", Q_RETURN_ARG(bool, added),
+                                  Q_ARG(QString, QStringLiteral("XR/ENRT/") + QLatin1String(code)), Q_ARG(bool, true));
+        QVERIFY2(added, code);
+    }
+    QMetaObject::invokeMethod(plan, "append", Q_RETURN_ARG(bool, added), Q_ARG(QString, QStringLiteral("XRTB")),
+                              Q_ARG(bool, true));
+    auto *panel = m_window->findChild<QQuickItem *>(QStringLiteral("flightplanPanel"));
+    QVERIFY(added && panel);
+    auto *tabBar = panel->findChild<QQuickItem *>(QStringLiteral("tabBar"));
+    auto *briefing = panel->findChild<QQuickItem *>(QStringLiteral("briefingText"));
+    QVERIFY(tabBar && briefing);
+    tabBar->setProperty("currentIndex", 3);
+    QTRY_VERIFY(briefing->isVisible());
+    const QStringList ofp = briefing->property("text").toString().split(u'\n');
+    const qsizetype route = ofp.indexOf(QStringLiteral("ROUTE")) + 1;
+    QCOMPARE(ofp.mid(route, 3),
+             QStringList({"XRTA DCT ALDAX DCT BERIM UL200 COLTA DCT LOWAA DCT DUNOP DCT LOWAB DCT EPMAR",
+                          "UL100 FOXIN DCT GRENA DCT XRTB", ""}));
+    tabBar->setProperty("currentIndex", 0);
     QObject *fileManager = m_window->findChild<QObject *>(QStringLiteral("fileManager"));
     QVERIFY(QMetaObject::invokeMethod(fileManager, "saveDoc"));
     QFileDialog *dialog = nullptr;
-    QTRY_VERIFY_WITH_TIMEOUT(
-        [&dialog] {
-            for (QWidget *widget : QApplication::topLevelWidgets()) {
-                if (auto *found = qobject_cast<QFileDialog *>(widget); found && found->isVisible())
-                    dialog = found;
-            }
-            return dialog != nullptr;
-        }(),
-        5000);
+    QTRY_VERIFY_WITH_TIMEOUT((dialog = shownFileDialog()) != nullptr, 5000);
     QVERIFY(QFileInfo(documents).isDir());
     QCOMPARE(QDir(dialog->directory()).canonicalPath(), QDir(documents).canonicalPath());
     QCOMPARE(dialog->acceptMode(), QFileDialog::AcceptSave);
@@ -784,6 +820,8 @@ void ProgramWindow::firstSaveOnFreshHome()
     QVERIFY(accept);
     auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
     QVERIFY(name);
+    // Proposed at the first opening already.
+    QCOMPARE(name->text(), QStringLiteral("XRTAXRTB.fpxml"));
     name->selectAll();
     QTest::keyClicks(name, QStringLiteral("first flight"));
     QVERIFY(accept->isEnabled());

@@ -49,6 +49,20 @@ StrictTestCase {
         compare(Utility.urlToPath(Utility.pathToUrl(data.path)), data.back);
     }
 
+    // A name typed without an ending gets the chosen filter's; a dot in a folder is no ending.
+    function test_withExtension_data() {
+        return [
+            { tag: "no ending", path: "/p/eddf-lirf", filter: "X-Plane 11/12 FMS (*.fms)", result: "/p/eddf-lirf.fms" },
+            { tag: "own ending kept", path: "/p/eddf-lirf.txt", filter: "X-Plane 11/12 FMS (*.fms)", result: "/p/eddf-lirf.txt" },
+            { tag: "dotted folder", path: "/p.d/a b", filter: "Airplane files (*.apxml)", result: "/p.d/a b.apxml" },
+            { tag: "All (*.*)", path: "/p/route", filter: "All (*.*)", result: "/p/route" }
+        ];
+    }
+
+    function test_withExtension(data) {
+        compare(LocalFile.withExtension(data.path, data.filter), data.result);
+    }
+
     function test_hms_data() {
         return [
             { tag: "3725 s", seconds: 3725, text: "01:02:05" },

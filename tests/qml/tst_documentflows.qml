@@ -181,7 +181,13 @@ StrictTestCase {
         verify(!host.exporterErrorDialog.visible);
     }
 
+    // The export dialog starts where the last save as ended (a name accepted there without
+    // its ending gets the plan file's).
     function test_exportDialogFilters() {
+        const folder = testSupport.makeFolder("saved here");
+        host.fileManager.fileSaveAsDialog.file = Utility.pathToUrl(folder + "/route");
+        host.fileManager.fileSaveAsDialog.accepted();
+        compare(document.name, "route.fpxml");
         const dialog = host.exportAsDialog;
         const filters = [];
         for (const flow of [ExportAsDialog.Flow.Pdf, ExportAsDialog.Flow.Formats, ExportAsDialog.Flow.Image]) {
@@ -192,7 +198,7 @@ StrictTestCase {
         compare(filters[1].length, 21);
         compare(filters[1][20], "Adobe PDF (*.pdf)");
         compare(filters[2], ["Navmap image JPEG (*.jpg)", "Navmap image PNG (*.png)"]);
-        verify(String(dialog.currentFile).endsWith("/" + flightplan.general.suggestedFileName), dialog.currentFile);
+        compare(Utility.urlToPath(dialog.currentFile), folder + "/" + flightplan.general.suggestedFileName);
     }
 
     function test_failedExportsShowTheReason() {
