@@ -128,6 +128,9 @@ signals:
     void edited();
     void modified();
     void needselection(int row);
+    // After a database load or import: count waypoints whose point the new data lacks became
+    // coordinate points (an edit of the plan).
+    void pointsLost(int count);
 
 public slots:
     void airplaneChanged();

@@ -898,6 +898,13 @@ Open the database dialog to update the database.</source>
 </context>
 <context>
     <name>DesktopWindow</name>
+    <message numerus="yes">
+        <source>%n waypoint(s) not in this navigation database became coordinate points</source>
+        <translation>
+            <numerusform>%n Wegpunkt, der in dieser Navigationsdatenbank fehlt, wurde zu einem Koordinatenpunkt</numerusform>
+            <numerusform>%n Wegpunkte, die in dieser Navigationsdatenbank fehlen, wurden zu Koordinatenpunkten</numerusform>
+        </translation>
+    </message>
     <message>
         <source>Welcome to %1 %2</source>
         <translation>Willkommen bei %1 %2</translation>

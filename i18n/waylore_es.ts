@@ -898,6 +898,13 @@ Abra el diálogo de la base de datos para actualizarla.</translation>
 </context>
 <context>
     <name>DesktopWindow</name>
+    <message numerus="yes">
+        <source>%n waypoint(s) not in this navigation database became coordinate points</source>
+        <translation>
+            <numerusform>%n punto de ruta que no está en esta base de datos de navegación se convirtió en un punto de coordenadas</numerusform>
+            <numerusform>%n puntos de ruta que no están en esta base de datos de navegación se convirtieron en puntos de coordenadas</numerusform>
+        </translation>
+    </message>
     <message>
         <source>Welcome to %1 %2</source>
         <translation>Bienvenido a %1 %2</translation>

@@ -898,6 +898,13 @@ Ouvrez la fenêtre de la base de données pour la mettre à jour.</translation>
 </context>
 <context>
     <name>DesktopWindow</name>
+    <message numerus="yes">
+        <source>%n waypoint(s) not in this navigation database became coordinate points</source>
+        <translation>
+            <numerusform>%n point de cheminement absent de cette base de données de navigation est devenu un point de coordonnées</numerusform>
+            <numerusform>%n points de cheminement absents de cette base de données de navigation sont devenus des points de coordonnées</numerusform>
+        </translation>
+    </message>
     <message>
         <source>Welcome to %1 %2</source>
         <translation>Bienvenue dans %1 %2</translation>

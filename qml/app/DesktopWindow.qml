@@ -23,6 +23,10 @@ ApplicationWindow {
                                    || aboutDialog.visible || updater.visible || (splash !== null && splash.visible)
     // Set once every setting has been erased: from then on nothing of the window is stored.
     property bool settingsCleared: false
+    // The database publishes its cycle as a constant: it is read again whenever a load, an import
+    // or a clear has replaced the data.
+    property string databaseCycle: database.cycle
+    property bool welcomed: false
     readonly property SplashDialog splash: splashLoader.item as SplashDialog
 
     function saveScreenLayout() {
@@ -41,7 +45,12 @@ ApplicationWindow {
         console.info("Window postion (" + x + ";" + y + "), size (" + width + ";" + height + ")");
     }
 
+    // At the start only: a downloaded database is read by the same thread of the database, and
+    // its end must not cover what the status line says about the new data.
     function databaseLoaded() {
+        if (welcomed)
+            return;
+        welcomed = true;
         status.message(qsTr("Welcome to %1 %2").arg(Qt.application.name).arg(Qt.application.version), false);
     }
 
@@ -452,7 +461,7 @@ ApplicationWindow {
             StatusPanel {
                 id: status
 
-                cycle: database.cycle
+                cycle: window.databaseCycle
                 position: map.cursorPosition
             }
         }
@@ -654,6 +663,21 @@ ApplicationWindow {
 
         function onFinished() {
             window.databaseLoaded();
+        }
+        function onLoaded() {
+            window.databaseCycle = database.cycle;
+        }
+        function onUpdated() {
+            window.databaseCycle = database.cycle;
+        }
+    }
+    // The plan file says more than the plan now holds: the title marks it unsaved, and the pilot
+    // is told why.
+    Connections {
+        target: flightplan
+
+        function onPointsLost(count) {
+            status.message(qsTr("%n waypoint(s) not in this navigation database became coordinate points", "", count), true);
         }
     }
     Connections {

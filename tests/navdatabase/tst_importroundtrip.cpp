@@ -319,6 +319,9 @@ void TestImportRoundTrip::holdersFollowReload()
     generator.init();
     QVERIFY(generator.setDeparture(QStringLiteral("XBBB")));
 
+    // The same data again changes nothing of the plan; data without its points does.
+    QSignalSpy edited(&plan, &Flightplan::edited);
+    QSignalSpy lost(&plan, &Flightplan::pointsLost);
     for (int reload = 0; reload < 3; ++reload) {
         QPointer<Point> previous(plan.waypoints().at(1)->point());
         QVERIFY(m_db->load());
@@ -345,7 +348,12 @@ void TestImportRoundTrip::holdersFollowReload()
     QCOMPARE(plan.waypoints().at(1)->airwaySegment(), nullptr);
     QCOMPARE(display.procedure(), nullptr);
     QCOMPARE(generator.getDepartureUID(), QString());
+    QCOMPARE(edited.size(), 1);
+    QCOMPARE(lost.size(), 1);
+    QCOMPARE(lost.first().first().toInt(), 4);
+    // Coordinate points already: nothing more is lost.
     QVERIFY(m_db->load());
+    QCOMPARE(edited.size(), 1);
 }
 
 QTEST_GUILESS_MAIN(TestImportRoundTrip)

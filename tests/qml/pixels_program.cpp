@@ -210,6 +210,11 @@ void ProgramWindow::mapAfterImport()
     picture(QStringLiteral("program-database.png"));
     QVERIFY(QMetaObject::invokeMethod(dialog->findChild<QObject *>(QStringLiteral("okButton")), "clicked"));
     QTRY_VERIFY(!m_window->property("dialog").toBool());
+    // The status bar reads the imported cycle, once the welcome has faded.
+    auto *statusLabel = m_window->findChild<QQuickItem *>(QStringLiteral("statusLabel"));
+    QVERIFY(statusLabel);
+    QTRY_VERIFY2_WITH_TIMEOUT(statusLabel->property("text").toString().startsWith(QLatin1String("AIRAC 2401")),
+                              qPrintable(statusLabel->property("text").toString()), 10000);
 
     QVERIFY(map->property("dbloaded").toBool());
     QTest::qWait(500);
@@ -653,8 +658,16 @@ void ProgramWindow::pageWhenDatabaseCleared()
     QObject *info = context("infoManager");
     QVERIFY(QMetaObject::invokeMethod(info, "showPointInfo", Q_ARG(QString, QStringLiteral("XRTB"))));
     QVERIFY(info->property("html").toString().contains(QLatin1String("Bellmont")));
+    // The reopened plan loses its points with the data: it is no longer its file, and the pilot
+    // is told.
+    QObject *document = context("document");
+    QVERIFY(document->property("saved").toBool());
     QVERIFY(QMetaObject::invokeMethod(context("database"), "clear"));
     QTRY_VERIFY(info->property("html").toString().contains(QLatin1String("not in the navigation database any more")));
+    QVERIFY(!document->property("saved").toBool());
+    // XRTA ALDAX COLTA DUNOP EPMAR FOXIN XRTB, of which the procedures add none.
+    QCOMPARE(m_window->findChild<QQuickItem *>(QStringLiteral("statusLabel"))->property("text").toString(),
+             QStringLiteral("7 waypoint(s) not in this navigation database became coordinate points"));
     QTest::qWait(200);
     picture(QStringLiteral("program-database-cleared.png"));
 }

@@ -107,6 +107,11 @@ Item {
                 mouseClick(findChild(mismatch, "openDatabaseButton"));
                 tryCompare(databaseDialog, "visible", true);
             }
+            // A later end of the database's thread (a download read) leaves the status line's
+            // word on the plan in place.
+            flightplan.pointsLost(2);
+            database.finished();
+            compare(child("statusLabel").text, "2 waypoint(s) not in this navigation database became coordinate points");
         }
 
         function test_windowPosition_data() {

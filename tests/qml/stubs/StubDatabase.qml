@@ -13,6 +13,7 @@ QtObject {
     signal finished
     signal progress(string text)
     signal loaded(bool result)
+    signal updated
 
     function stubReset() {
         cycle = "";

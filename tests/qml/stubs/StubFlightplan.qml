@@ -40,6 +40,7 @@ ListModel {
 
     signal modified
     signal edited
+    signal pointsLost(int count)
 
     function stubReset() {
         count = 0;
