@@ -241,8 +241,10 @@ Item {
         defaultSuffix: "fpxml"
         onAccepted: {
             const path = chosenPath();
-            documentSettings.lastFolder = Utility.folderOfPath(path);
-            fileManager.saveAsPath(path);
+            replaceIfAgreed(path, () => {
+                documentSettings.lastFolder = Utility.folderOfPath(path);
+                fileManager.saveAsPath(path);
+            });
         }
     }
 }

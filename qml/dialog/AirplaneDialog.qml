@@ -198,8 +198,10 @@ Dialog {
         defaultSuffix: "apxml"
         onAccepted: {
             const path = chosenPath();
-            documentSettings.lastFolder = Utility.folderOfPath(path);
-            dialog.exportAirplane(path);
+            replaceIfAgreed(path, () => {
+                documentSettings.lastFolder = Utility.folderOfPath(path);
+                dialog.exportAirplane(path);
+            });
         }
     }
 
