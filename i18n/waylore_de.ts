@@ -3573,6 +3573,17 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
     </message>
 </context>
 <context>
+    <name>SaveFileDialog</name>
+    <message>
+        <source>%1 already exists.</source>
+        <translation>Die Datei %1 existiert bereits.</translation>
+    </message>
+    <message>
+        <source>Do you want to replace it?</source>
+        <translation>Soll sie überschrieben werden?</translation>
+    </message>
+</context>
+<context>
     <name>ScaleBar</name>
     <message>
         <source>%1nm</source>

@@ -3573,6 +3573,17 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
     </message>
 </context>
 <context>
+    <name>SaveFileDialog</name>
+    <message>
+        <source>%1 already exists.</source>
+        <translation>El fichero %1 ya existe.</translation>
+    </message>
+    <message>
+        <source>Do you want to replace it?</source>
+        <translation>¿Desea reemplazarlo?</translation>
+    </message>
+</context>
+<context>
     <name>ScaleBar</name>
     <message>
         <source>%1nm</source>

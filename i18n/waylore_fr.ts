@@ -3573,6 +3573,17 @@ seront perdus. Ces opérations sont irréversibles !</translation>
     </message>
 </context>
 <context>
+    <name>SaveFileDialog</name>
+    <message>
+        <source>%1 already exists.</source>
+        <translation>Le fichier %1 existe déjà.</translation>
+    </message>
+    <message>
+        <source>Do you want to replace it?</source>
+        <translation>Voulez-vous l&apos;écraser ?</translation>
+    </message>
+</context>
+<context>
     <name>ScaleBar</name>
     <message>
         <source>%1nm</source>

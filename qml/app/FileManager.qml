@@ -56,6 +56,11 @@ Item {
         return Ui.LocalFile.usableFolder(lastFolderPath);
     }
 
+    // The next file dialogs, of plans and airplanes alike, start in the folder of this file.
+    function rememberFolder(path) {
+        documentSettings.lastFolder = Utility.folderOfPath(path);
+    }
+
     function showOpenDialog() {
         fileOpenDialog.folder = Utility.pathToUrl(startFolder());
         fileOpenDialog.open();
@@ -227,7 +232,7 @@ Item {
         nameFilters: ["Flightplan files (*.fpxml)", "FMS files (*.fms)"]
         onAccepted: {
             const path = Utility.urlToPath(file);
-            documentSettings.lastFolder = Utility.folderOfPath(path);
+            fileManager.rememberFolder(path);
             document.niew();
             fileManager.openPath(path);
         }
@@ -241,8 +246,10 @@ Item {
         defaultSuffix: "fpxml"
         onAccepted: {
             const path = chosenPath();
-            documentSettings.lastFolder = Utility.folderOfPath(path);
-            fileManager.saveAsPath(path);
+            replaceIfAgreed(path, () => {
+                fileManager.rememberFolder(path);
+                fileManager.saveAsPath(path);
+            });
         }
     }
 }

@@ -1,4 +1,5 @@
 import QtQuick
+import QtQuick.Dialogs
 import Qt.labs.platform as Platform
 import Waylore.Ui
 import Waylore.Ui as Ui
@@ -10,6 +11,8 @@ Platform.FileDialog {
 
     // The file the dialog opens on next.
     property url proposedFile
+    // What replaceIfAgreed() runs once the pilot agrees to replace the file.
+    property var pendingWrite: null
 
     // Sets the folder (a local path) and the file name the dialog opens on next.
     function propose(folderPath, name) {
@@ -33,5 +36,36 @@ Platform.FileDialog {
         return Ui.LocalFile.withExtension(Utility.urlToPath(file), nameFilters[selectedNameFilter.index] ?? "");
     }
 
+    // Runs write() for the local path the accepted file is written to. The platform dialog has
+    // asked about replacing the name as it was typed; when an ending added here names another
+    // file that exists, the pilot is asked here, and nothing is written on No.
+    function replaceIfAgreed(path, write) {
+        if (path === Utility.urlToPath(file) || !Ui.LocalFile.exists(path)) {
+            write();
+            return;
+        }
+        pendingWrite = write;
+        replaceQuestion.text = qsTr("%1 already exists.").arg(path.substring(path.lastIndexOf("/") + 1));
+        replaceQuestion.open();
+    }
+
     fileMode: Platform.FileDialog.SaveFile
+
+    property MessageDialog replaceQuestion: MessageDialog {
+        objectName: "replaceQuestion"
+        // Titled, as the program's other questions: the style sets an untitled message's text
+        // flush against its top edge.
+        title: Qt.application.name
+        informativeText: qsTr("Do you want to replace it?")
+        // Qt 6.4's linter does not see the buttons MessageDialog takes over from the platform dialog helper.
+        buttons: MessageDialog.Yes | MessageDialog.No // qmllint disable type
+        onButtonClicked: function (button, role) {
+            const write = saveDialog.pendingWrite;
+            saveDialog.pendingWrite = null;
+            close();
+            if (button === MessageDialog.Yes && write)
+                write();
+        }
+        onRejected: saveDialog.pendingWrite = null
+    }
 }

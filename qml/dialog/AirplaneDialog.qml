@@ -3,9 +3,7 @@ import QtQuick.Controls
 import QtQuick.Dialogs
 import QtQuick.Layouts
 import Qt.labs.platform as Platform
-import Qt.labs.settings
 import Waylore.Ui
-import Waylore.Ui as Ui
 
 // Editor of the airplane performance profiles. The controls of the tabs hold the fields of one
 // row (previousIndex) between its load and its save; the list model converts between the
@@ -31,9 +29,10 @@ Dialog {
     // The field controls of the tabs by role name.
     property var controls: ({})
 
+    // Where the last open, save as or airplane file ended, as the file manager keeps it: a
+    // settings object of this dialog's own would hold the folder of the program's start.
     function startFolder() {
-        const last = Utility.urlToPath(documentSettings.lastFolder);
-        return Ui.LocalFile.usableFolder(last !== "" ? last : Utility.urlToPath(Platform.StandardPaths.writableLocation(Platform.StandardPaths.DocumentsLocation)));
+        return fileManager.startFolder();
     }
 
     function loadFieldsForAirplane(row) {
@@ -141,14 +140,6 @@ Dialog {
         airplanes.saveToSettings();
     }
 
-    Settings {
-        id: documentSettings
-
-        property string lastFolder
-
-        category: "document"
-    }
-
     Connections {
         function onChanged() {
             ga.sendEvent("setairplane", "/airplanes", "Airplanes", {
@@ -180,7 +171,7 @@ Dialog {
         fileMode: Platform.FileDialog.OpenFile
         nameFilters: ["Airplane files (*.apxml)"]
         onAccepted: {
-            documentSettings.lastFolder = Utility.folderOfPath(Utility.urlToPath(file));
+            fileManager.rememberFolder(Utility.urlToPath(file));
             dialog.importAirplane(Utility.urlToPath(file));
         }
     }
@@ -198,8 +189,10 @@ Dialog {
         defaultSuffix: "apxml"
         onAccepted: {
             const path = chosenPath();
-            documentSettings.lastFolder = Utility.folderOfPath(path);
-            dialog.exportAirplane(path);
+            replaceIfAgreed(path, () => {
+                fileManager.rememberFolder(path);
+                dialog.exportAirplane(path);
+            });
         }
     }
 

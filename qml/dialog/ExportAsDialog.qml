@@ -44,31 +44,29 @@ SaveFileDialog {
         propose(fileManager.startFolder(), flightplan.general.suggestedFileName);
     }
 
+    // The file an export writes for the local path chosen in the dialog: the image command
+    // writes a picture and the PDF command a PDF, whatever ending the name has.
+    function targetPath(path, filterIndex) {
+        const lower = path.toLowerCase();
+        if (flow === ExportAsDialog.Image && !lower.endsWith(".jpg") && !lower.endsWith(".png"))
+            return path + (filterIndex === 1 ? ".png" : ".jpg");
+        if (flow === ExportAsDialog.Pdf && !lower.endsWith(".pdf"))
+            return path + ".pdf";
+        return path;
+    }
+
     // Exports to the local path chosen in the dialog, as the flow that opened it asks.
     function exportTo(path, filterIndex) {
-        const lower = path.toLowerCase();
-        if (flow === ExportAsDialog.Image) {
-            const named = lower.endsWith(".jpg") || lower.endsWith(".png") ? path : path + (filterIndex === 1 ? ".png" : ".jpg");
-            saveMapImage(named, function (ok) {
-                if (!ok)
-                    exporterErrorDialog.show(qsTr("Cannot export image to %1").arg(named));
-            });
-            return;
-        }
-        let ok;
-        if (flow === ExportAsDialog.Pdf) {
-            ok = exporter.toFormat(pdfFormat, lower.endsWith(".pdf") ? path : path + ".pdf");
-        } else if (lower.endsWith(".jpg") || lower.endsWith(".png")) {
-            saveMapImage(path, function (saved) {
+        const target = targetPath(path, filterIndex);
+        const lower = target.toLowerCase();
+        if (lower.endsWith(".jpg") || lower.endsWith(".png")) {
+            saveMapImage(target, function (saved) {
                 if (!saved)
-                    exporterErrorDialog.show(qsTr("Cannot export image to %1").arg(path));
+                    exporterErrorDialog.show(qsTr("Cannot export image to %1").arg(target));
             });
             return;
-        } else if (lower.endsWith(".pdf")) {
-            ok = exporter.toFormat(pdfFormat, path);
-        } else {
-            ok = exporter.toFormat(filterIndex, path);
         }
+        const ok = exporter.toFormat(lower.endsWith(".pdf") ? pdfFormat : filterIndex, target);
         if (!ok)
             exporterErrorDialog.show(exporter.msgerror);
     }
@@ -97,7 +95,11 @@ SaveFileDialog {
         });
     }
 
-    onAccepted: exportTo(chosenPath(), selectedNameFilter.index)
+    onAccepted: {
+        const filterIndex = selectedNameFilter.index;
+        const target = targetPath(chosenPath(), filterIndex);
+        replaceIfAgreed(target, () => exportTo(target, filterIndex));
+    }
 
     property Connections exportDone: Connections {
         function onDone(format, file) {

@@ -45,3 +45,8 @@ QString LocalFile::withExtension(const QString &path, const QString &nameFilter)
     }
     return path;
 }
+
+bool LocalFile::exists(const QString &path)
+{
+    return QFileInfo::exists(path);
+}

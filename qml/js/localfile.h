@@ -27,4 +27,6 @@ public:
     // when its file name has none, as the platform's save dialogs do; unchanged when the
     // filter names no ending ("All (*)").
     Q_INVOKABLE static QString withExtension(const QString &path, const QString &nameFilter);
+    // Whether a file or folder of that local path exists.
+    Q_INVOKABLE static bool exists(const QString &path);
 };

@@ -10,6 +10,11 @@ Item {
     width: 1280
     height: 800
 
+    // Keeps the folder where the file dialogs start, as in the main window.
+    FileManager {
+        id: fileManager
+    }
+
     Component {
         id: dialogComponent
 
@@ -89,6 +94,14 @@ Item {
             verify(row >= 0, airplanes.msgerror);
             compare(airplanes.get("icao", row), "BE35");
             compare(airplanes.get("cruisefuel", row), 333);
+        }
+
+        // The airplane's file dialogs start where the last save as of a plan ended.
+        function test_fileDialogsStartWhereTheLastSaveEnded() {
+            const folder = testSupport.makeFolder("plans");
+            fileManager.fileSaveAsDialog.file = Utility.pathToUrl(folder + "/route");
+            fileManager.fileSaveAsDialog.accepted();
+            compare(dialog.startFolder(), folder);
         }
 
         function test_failedImportKeepsTheSelection() {
