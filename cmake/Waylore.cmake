@@ -68,8 +68,8 @@ endfunction()
 
 # waylore_share_qt_headers(<folder>...): the executables and static libraries of these folders
 # (and their subfolders) that see QtGui take the QtCore and QtGui headers precompiled once,
-# instead of parsing them again for each source: that parsing was half of a test's compile time
-# and a quarter of a library source's.
+# instead of parsing them again for each source: that parsing was half of the compile time of a
+# test or of a QML document's compiled code, and a quarter of a library source's.
 # GCC takes a precompiled header only when built with the same options and macros; the Qt module
 # headers test none of the per-target macros (QtTest's do: it stays out), and -Winvalid-pch, an
 # error here, says so at once if a change ever breaks that.
@@ -83,11 +83,9 @@ function(waylore_share_qt_headers)
         get_property(targets DIRECTORY ${folder} PROPERTY BUILDSYSTEM_TARGETS)
         foreach(target ${targets})
             get_target_property(type ${target} TYPE)
-            # QML modules are left out, most of their sources are small generated ones, and so are
-            # their plugins, whose macros change what qplugin.h declares.
-            get_target_property(qml_uri ${target} QT_QML_MODULE_URI)
+            # The QML modules' plugins are left out: their macros change what qplugin.h declares.
             get_target_property(definitions ${target} COMPILE_DEFINITIONS)
-            if(type MATCHES "^(EXECUTABLE|STATIC_LIBRARY)$" AND NOT qml_uri AND NOT "QT_STATICPLUGIN" IN_LIST definitions)
+            if(type MATCHES "^(EXECUTABLE|STATIC_LIBRARY)$" AND NOT "QT_STATICPLUGIN" IN_LIST definitions)
                 waylore_links_transitively(${target} Qt6::Gui gui)
                 if(gui)
                     list(APPEND users ${target})
