@@ -195,7 +195,7 @@ bool ChunkedFile::split(const QByteArray &file, QList<Chunk> &chunks, QString *e
     };
     if (!isChunked(file))
         return fail("not a chunked database file");
-    const Codec codec = std::memcmp(file.constData() + 4, kZstdMagic, 4) == 0 ? Codec::Zstd : Codec::Zlib;
+    const Codec codec = QByteArrayView(file).sliced(4, 4) == QByteArrayView(kZstdMagic, 4) ? Codec::Zstd : Codec::Zlib;
     const quint32 count = get(file.constData() + 8);
     if (qint64(count) > (file.size() - kHeaderSize) / kEntrySize)
         return fail("more chunks than the file can hold");

@@ -729,7 +729,8 @@ void TestDatabase::clearReleasesItems()
 
 namespace {
 
-double residentMegabytes()
+// Unused where the test is skipped.
+[[maybe_unused]] double residentMegabytes()
 {
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly))
