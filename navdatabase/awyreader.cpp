@@ -77,7 +77,7 @@ public:
             if (found == m_keys.cend()) {
                 found = m_keys.insert(key, int(m_parent.size()));
                 m_parent.push_back(int(m_parent.size()));
-                m_candidates.push_back(&end.candidates);
+                m_placeOf.push_back(placeOf(end));
             }
             if (first < 0)
                 first = found.value();
@@ -96,8 +96,10 @@ public:
             if (n < 0) {
                 n = int(m_positions.size());
                 m_positions.emplace_back();
-                for (const Point *point : *m_candidates[i])
-                    m_positions.back().append(point->position());
+                m_choicePlace.push_back(m_placeOf[i]);
+                const Place &place = m_places[size_t(m_placeOf[i])];
+                for (const int first : place.firsts)
+                    m_positions.back().append(place.points.at(first)->position());
             }
         }
         m_unary.resize(m_positions.size());
@@ -164,12 +166,105 @@ public:
         return chosen;
     }
 
-    Point *pointOf(const End &end, const std::vector<int> &chosen) const
+    // Once solved: the namesake of each chosen place that all its airways meet at, the one of
+    // the shortest legs to the other ends (the first read on a tie).
+    void elect(const std::vector<Row *> &rows, const std::vector<int> &chosen)
     {
-        return end.choice < 0 ? end.candidates.value(0) : end.candidates.value(chosen[size_t(end.choice)]);
+        std::vector<std::vector<double>> lengths(m_places.size());
+        for (const Row *row : rows) {
+            for (int e = 0; e < 2; ++e) {
+                const End &end = row->ends[e];
+                if (end.choice < 0)
+                    continue;
+                const size_t p = size_t(m_choicePlace[size_t(end.choice)]);
+                const Place &place = m_places[p];
+                const int cluster = chosen[size_t(end.choice)];
+                const Point *other = at(row->ends[1 - e], chosen, false);
+                if (!other || place.firsts.size() == size_t(place.points.size()))
+                    continue;
+                if (lengths[p].empty())
+                    lengths[p].assign(size_t(place.points.size()), 0.0);
+                for (qsizetype i = 0; i < place.points.size(); ++i) {
+                    if (place.clusterOf[size_t(i)] == cluster)
+                        lengths[p][size_t(i)] += place.points.at(i)->position().distanceTo(other->position());
+                }
+            }
+        }
+        for (size_t p = 0; p < m_places.size(); ++p) {
+            Place &place = m_places[p];
+            place.elected = place.firsts;
+            for (size_t i = 0; i < lengths[p].size(); ++i) {
+                int &elected = place.elected[size_t(place.clusterOf[i])];
+                if (lengths[p][i] < lengths[p][size_t(elected)])
+                    elected = int(i);
+            }
+        }
     }
 
+    Point *pointOf(const End &end, const std::vector<int> &chosen) const { return at(end, chosen, true); }
+
 private:
+    // Copies of one station or fix in the data (a VOR and its DME, a fix listed twice, one moved
+    // a little in a later cycle) lie well under a mile apart, while distinct places that share
+    // an ident and region are kept hundreds of miles apart so that crews cannot confuse them.
+    // Namesakes within 5 NM of one another (or chained so) are one place: every airway that
+    // reaches it meets at one of them, or routes could not turn there from one airway to another.
+    static constexpr double kSamePlaceMetres = 5 * 1852.0;
+
+    struct Place
+    {
+        explicit Place(const QList<Point *> &candidates)
+            : points(candidates)
+            , clusterOf(size_t(candidates.size()), -1)
+        {
+            for (qsizetype i = 0; i < points.size(); ++i) {
+                if (clusterOf[size_t(i)] >= 0)
+                    continue;
+                const int cluster = int(firsts.size());
+                firsts.push_back(int(i));
+                clusterOf[size_t(i)] = cluster;
+                std::vector<qsizetype> reached{i};
+                while (!reached.empty()) {
+                    const QGeoCoordinate from = points.at(reached.back())->position();
+                    reached.pop_back();
+                    for (qsizetype j = i + 1; j < points.size(); ++j) {
+                        if (clusterOf[size_t(j)] < 0 && from.distanceTo(points.at(j)->position()) < kSamePlaceMetres) {
+                            clusterOf[size_t(j)] = cluster;
+                            reached.push_back(j);
+                        }
+                    }
+                }
+            }
+        }
+
+        QList<Point *> points;
+        // Per point, its cluster; per cluster, its first point and the one elected.
+        std::vector<int> clusterOf;
+        std::vector<int> firsts;
+        std::vector<int> elected;
+    };
+
+    int placeOf(const End &end)
+    {
+        const QString key = end.uid + QLatin1Char('\n') + QString::number(end.kind);
+        auto found = m_placeKeys.constFind(key);
+        if (found == m_placeKeys.cend()) {
+            found = m_placeKeys.insert(key, int(m_places.size()));
+            m_places.emplace_back(end.candidates);
+        }
+        return found.value();
+    }
+
+    // The point of an end: its elected namesake, or before the election the first of its cluster.
+    Point *at(const End &end, const std::vector<int> &chosen, bool elected) const
+    {
+        if (end.choice < 0)
+            return end.candidates.value(0);
+        const Place &place = m_places[size_t(m_choicePlace[size_t(end.choice)])];
+        const int cluster = chosen[size_t(end.choice)];
+        return place.points.value((elected ? place.elected : place.firsts)[size_t(cluster)]);
+    }
+
     int root(int i)
     {
         while (m_parent[size_t(i)] != i)
@@ -253,8 +348,11 @@ private:
 
     QHash<QString, int> m_keys;
     std::vector<int> m_parent;
-    std::vector<const QList<Point *> *> m_candidates;
-    // Per numbered choice.
+    std::vector<int> m_placeOf;
+    QHash<QString, int> m_placeKeys;
+    std::vector<Place> m_places;
+    // Per numbered choice: its place, and the position of each of its clusters.
+    std::vector<int> m_choicePlace;
     std::vector<QList<QGeoCoordinate>> m_positions;
     std::vector<std::vector<double>> m_unary;
     std::vector<std::vector<int>> m_neighbours;
@@ -376,6 +474,7 @@ void AwyReader::finishRows()
     if (!choosing.empty()) {
         choices.close(choosing);
         const std::vector<int> chosen = choices.solve();
+        choices.elect(choosing, chosen);
         for (Row *row : choosing) {
             for (End &end : row->ends) {
                 if (end.choice >= 0)

@@ -17,7 +17,8 @@ class Point;
 // An ident, region and kind may name several points (namesakes, at times oceans apart). The
 // rows of one airway and level that meet at such a name must meet at one point, or the airway
 // is cut there; so the namesakes are chosen once the whole file is read, per airway chain, for
-// the shortest legs the data allows.
+// the shortest legs the data allows. Namesakes a few miles apart are copies of one place: every
+// airway that names them meets at one, where routes can turn from one airway to another.
 class AwyReader : public LineFileReader
 {
 public:

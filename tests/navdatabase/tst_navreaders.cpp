@@ -645,6 +645,12 @@ void TestNavReaders::awyNamesakes_data()
         << QByteArray("AMDOR UM 11 WKL UM 3 N 1 50 250 G3\nWKL UM 3 OPOKA UM 11 N 1 50 250 G3\n"
                       "OLAGO UM 11 WKL UM 3 N 1 50 250 B8\nWKL UM 3 KUDIM UM 11 N 1 50 250 B8")
         << 56.38 << 56.38 << QStringList{"UM/ENRT/WKL=4", "UM/ENRT/WKL_1=0"};
+    // Namesakes 0.1 NM apart are one place: G3 (0.10 NM shorter through the first) and R1 (0.18
+    // NM shorter through the second) meet at the second.
+    QTest::newRow("airways crossing at close namesakes")
+        << QByteArray("AMDOR UM 11 WKL UM 3 N 1 50 250 G3\nWKL UM 3 OPOKA UM 11 N 1 50 250 G3\n"
+                      "BELKO UM 11 WKL UM 3 N 1 50 250 R1\nWKL UM 3 SOKOL UM 11 N 1 50 250 R1")
+        << 56.38 << 56.38 << QStringList{"UM/ENRT/WKL_1=4", "UM/ENRT/WKL=0"};
     // A leg of two airways is a leg of each.
     QTest::newRow("joined names")
         << QByteArray("AMDOR UM 11 WKL UM 3 N 1 50 250 R984-UR984\nWKL UM 3 OPOKA UM 11 N 1 50 250 R984")
@@ -665,6 +671,12 @@ void TestNavReaders::awyNamesakes_data()
         << QByteArray("ABINA UH 11 BC UH 11 N 1 50 180 G213\nBC UH 11 GIRLO UH 11 N 1 50 180 G213\n"
                       "GIRLO UH 11 ABINA UH 11 N 1 50 180 G213")
         << 65.5 << 66.0 << QStringList{"UH/ENRT/ABINA=2", "UH/ENRT/BC=2", "UH/ENRT/GIRLO=2", "UH/ENRT/ABINA_1=0"};
+    // Along the legs from ARTAS the southern BELOT is nearer (60 against 61.2 NM), but the loop
+    // closes through CIRSO, 1.2 NM from the northern one: 122.4 NM round, 240 by the southern.
+    QTest::newRow("loop shorter than its first choice")
+        << QByteArray("ARTAS LG 11 BELOT LG 11 N 1 50 180 V8\nBELOT LG 11 CIRSO LG 11 N 1 50 180 V8\n"
+                      "CIRSO LG 11 ARTAS LG 11 N 1 50 180 V8")
+        << 40.0 << 41.02 << QStringList();
     // clang-format on
 }
 
@@ -700,7 +712,15 @@ void TestNavReaders::awyNamesakes()
                      " 66.000000000 -176.100000000 BC ENRT UH 0\n"
                      " 66.500000000 -179.500000000 GIRLO ENRT UH 0\n"
                      " 66.500000000  176.000000000 GIRLO ENRT UH 0\n"
-                     " 67.000000000 -179.000000000 VEDLA ENRT UH 0\n"),
+                     " 67.000000000 -179.000000000 VEDLA ENRT UH 0\n"
+                     " 56.380000000   31.200000000 BELKO ENRT UM 0\n"
+                     " 56.200000000   31.000000000 SOKOL ENRT UM 0\n"
+                     " 40.000000000    0.000000000 ARTAS ENRT LG 0\n"
+                     " 60.000000000    0.000000000 ARTAS ENRT LG 0\n"
+                     " 39.000000000    0.000000000 BELOT ENRT LG 0\n"
+                     " 41.020000000    0.000000000 BELOT ENRT LG 0\n"
+                     " 41.000000000    0.000000000 CIRSO ENRT LG 0\n"
+                     " 60.000000000   20.000000000 CIRSO ENRT LG 0\n"),
              0);
     m_database->addPoint(
         new Point(Point::VOR, QGeoCoordinate(0.5, -70), "LOA", "ENRT", "SC", "LOA", 0, 116.0f, QString()));
