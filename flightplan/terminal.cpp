@@ -164,21 +164,24 @@ bool isRunwayOf(const QString &threshold, Point *airport)
 
 // A SID or STAR names its enroute transitions after the fix where they leave or join the
 // route. The plan holds one when the procedure has a transition of the name of the fix where
-// the plan meets it, or of the fix beside it that the plan shares with the procedure before or
-// after (a SID's exit fix that is the STAR's entry belongs to the SID), and the plan flies that
-// transition's legs. Nothing else names one: legs that did not resolve leave the airport there,
-// and a STAR flown from its common part starts at a fix of no transition.
+// the plan meets it, or of a fix the plan flies on from there (after a SID, before a STAR)
+// through fixes of the procedure alone, linked to it or kept en route (a SID's exit fix that is
+// the STAR's entry belongs to the SID), and the plan flies that transition's legs. Nothing else
+// names one: legs that did not resolve leave the airport there, and a STAR flown from its
+// common part starts at a fix of no transition.
 QString Terminal::enrouteTransitionOf(const Procedure *procedure) const
 {
     const Waypoint *waypoint = transitionWaypoint(procedure);
-    if (!waypoint || waypoint->type() == Point::AIRP)
+    if (!waypoint)
         return QString();
     const bool sid = procedure->type() == Procedure::SID;
-    const Waypoint *beside = sid ? waypoint->nextWaypoint() : waypoint->previousWaypoint();
     const QStringList transitions = procedure->transitions();
-    for (const Waypoint *candidate : {waypoint, beside}) {
-        if (!candidate || candidate->type() == Point::AIRP)
-            continue;
+    const auto onward = [sid](const Waypoint *from) { return sid ? from->nextWaypoint() : from->previousWaypoint(); };
+    // The plan meets the procedure at its airport when every fix of it was in the plan before.
+    const Waypoint *candidate = waypoint->type() == Point::AIRP ? onward(waypoint) : waypoint;
+    for (; candidate && candidate->type() != Point::AIRP; candidate = onward(candidate)) {
+        if (candidate != waypoint && (!candidate->point() || !procedure->usesPoint(candidate->point())))
+            break;
         const QString code = candidate->code();
         if (!code.isEmpty() && code != QLatin1String("ALL") && transitions.contains(code)
             && fliesTransition(procedure, code, candidate))

@@ -261,6 +261,10 @@ private slots:
         QTest::newRow("STAR from its common part") << "XDEP EDDF" << "KERA2B:ALL" << "" << "" << "";
         QTest::newRow("STAR entry kept by the SID") << "XDEP EDDF" << "DEP1A:ALL DEP1A:KERAX KERA2B:KERAX KERA2B:ALL" << ""
                                                    << "KERAX" << "KERAX";
+        // KERAX and TOBAK stay en route; the STAR joins the plan at CI25L, or at the airport.
+        QTest::newRow("STAR transition flown en route") << "XDEP KERAX TOBAK EDDF" << "KERA2B:RW25B" << "" << ""
+                                                        << "KERAX";
+        QTest::newRow("whole STAR flown en route") << "XDEP KERAX TOBAK EDDF" << "KERA2B:ALL" << "" << "" << "KERAX";
         QTest::newRow("STAR at a fix of no transition") << "XDEP TOBAK EDDF" << "" << "KERA2B" << "" << "";
         // The plan meets the transition's fix but does not fly its legs: a simulator reading the
         // name would add DEPA2 or TOBAK, or drop LONE.
