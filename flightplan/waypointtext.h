@@ -18,7 +18,8 @@ public:
     {
         // Why the text is refused; empty when it stands.
         QString message;
-        // The text as the plan's table writes it; empty for an emptied field, which clears.
+        // The text tidied ("FL120", "4500ft", "M0.78"), which reads back the same; empty for an
+        // emptied field, which clears.
         QString text;
         // Feet (-1 for an emptied altitude field), knots, or the Mach number when mach is set.
         double value = 0.0;
