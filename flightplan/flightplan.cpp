@@ -10,6 +10,7 @@
 #include "settings.h"
 #include "terminal.h"
 #include "waypoint.h"
+#include "waypointtext.h"
 #include "weight.h"
 
 #include <QDebug>
@@ -563,6 +564,16 @@ void Flightplan::addRandomAirport(bool select)
 void Flightplan::setAsEdited()
 {
     emit edited();
+}
+
+QVariantMap Flightplan::readAltitude(const QString &text) const
+{
+    return WaypointText::altitude(text, AirplaneListModel::currentAirplane()).toVariantMap();
+}
+
+QVariantMap Flightplan::readSpeed(const QString &text) const
+{
+    return WaypointText::speed(text, AirplaneListModel::currentAirplane()).toVariantMap();
 }
 
 // ---- for the rest of the program

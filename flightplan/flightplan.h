@@ -8,6 +8,7 @@
 #include <QRecursiveMutex>
 #include <QString>
 #include <QStringList>
+#include <QVariantMap>
 
 class General;
 class Terminal;
@@ -108,6 +109,10 @@ public:
     Q_INVOKABLE void computeProfile();
     Q_INVOKABLE void addRandomAirport(bool select = true);
     Q_INVOKABLE void setAsEdited();
+    // An altitude or speed typed for a waypoint, for the current airplane: { text, message }, the
+    // text as setData takes it, or the reason it is refused.
+    Q_INVOKABLE QVariantMap readAltitude(const QString &text) const;
+    Q_INVOKABLE QVariantMap readSpeed(const QString &text) const;
 
     // ---- for the rest of the program
     // The update pass: profile when asked (or configured), every leg, fuel, weights, the

@@ -8,12 +8,11 @@
 #include "procedure.h"
 #include "segment.h"
 #include "unit.h"
+#include "waypointtext.h"
 
 #include <QDebug>
-#include <QRegularExpression>
 
 #include <cmath>
-#include <limits>
 
 namespace {
 
@@ -680,54 +679,29 @@ QVariant Waypoint::data(int role) const
     }
 }
 
-namespace {
-
-// Whole number of a table edit; 0 for a text that is none or lies outside 32 bits.
-int wholeNumber(const QString &text, qint64 factor)
-{
-    bool ok = false;
-    const qint64 value = text.toLongLong(&ok, 10) * factor;
-    if (!ok || value > std::numeric_limits<int>::max() || value < std::numeric_limits<int>::min())
-        return 0;
-    return int(value);
-}
-
-} // namespace
-
+// A text the reader refuses changes nothing: read as 0 it would have set an altitude or speed
+// nobody meant, and -1 ft would have cleared the altitude.
 bool Waypoint::setData(int role, const QVariant &value)
 {
     qInfo() << "Manual edit role" << role << "value" << value;
-    QString text = value.toString();
-    text.remove(QRegularExpression(QStringLiteral("\\s")));
-    text.replace(QLatin1Char(','), QLatin1Char('.'));
-
     switch (role) {
     case IndicatedAirSpeed: {
-        if (text.startsWith(QLatin1Char('M')))
-            text.remove(QLatin1Char('M'), Qt::CaseInsensitive);
-        else
-            text.remove(QStringLiteral("kts"), Qt::CaseInsensitive);
-        bool ok = false;
-        double speed = text.toDouble(&ok); // QString::toDouble reads the C locale
-        if (!ok)
-            speed = 0.0;
-        m_ias = speed <= 5.0 ? Unit::convertMachToIas(speed, m_altitude) : PlanLimits::saturated(speed);
+        const WaypointText::Reading speed = WaypointText::speed(value.toString());
+        if (speed.refused())
+            return false;
+        m_ias = speed.mach ? Unit::convertMachToIas(speed.value, m_altitude) : PlanLimits::saturated(speed.value);
         return true;
     }
     case Comment:
         m_comment = value.toString();
         return true;
-    case Altitude:
-        if (text.isEmpty()) {
-            m_altitude = NoAltitude;
-        } else if (text.startsWith(QStringLiteral("FL"))) {
-            text.remove(QStringLiteral("FL"), Qt::CaseInsensitive);
-            m_altitude = wholeNumber(text, 100);
-        } else {
-            text.remove(QStringLiteral("ft"), Qt::CaseInsensitive);
-            m_altitude = wholeNumber(text, 1);
-        }
+    case Altitude: {
+        const WaypointText::Reading altitude = WaypointText::altitude(value.toString());
+        if (altitude.refused())
+            return false;
+        m_altitude = int(altitude.value);
         return true;
+    }
     default:
         return false;
     }

@@ -293,7 +293,8 @@ public:
 
     // ---- model
     QVariant data(int role) const;
-    // An edit from the plan's table; false for a role that cannot be edited.
+    // An edit from the plan's table; false, and nothing changed, for a role that cannot be
+    // edited or an altitude or speed text that WaypointText refuses.
     bool setData(int role, const QVariant &value);
     static QHash<int, QByteArray> roleNames();
 

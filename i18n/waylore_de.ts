@@ -4127,34 +4127,6 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
 <context>
     <name>WaypointEditDialog</name>
     <message>
-        <source>Not an altitude: 1500ft or FL300</source>
-        <translation>Keine Höhe: 1500ft oder FL300</translation>
-    </message>
-    <message>
-        <source>Above the ceiling FL%1</source>
-        <translation>Über der Dienstgipfelhöhe FL%1</translation>
-    </message>
-    <message>
-        <source>Below %1ft</source>
-        <translation>Unter %1ft</translation>
-    </message>
-    <message>
-        <source>Not a speed: 180kts or M0.78</source>
-        <translation>Keine Geschwindigkeit: 180kts oder M0.78</translation>
-    </message>
-    <message>
-        <source>Above the top speed M%1</source>
-        <translation>Über der Höchstgeschwindigkeit M%1</translation>
-    </message>
-    <message>
-        <source>Below %1kts</source>
-        <translation>Unter %1kts</translation>
-    </message>
-    <message>
-        <source>Above the top speed %1kts</source>
-        <translation>Über der Höchstgeschwindigkeit %1kts</translation>
-    </message>
-    <message>
         <source>Edit waypoint %1</source>
         <translation>Wegpunkt %1 bearbeiten</translation>
     </message>
@@ -4209,6 +4181,41 @@ um den Wert zu löschen.</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>WaypointText</name>
+    <message>
+        <source>Not an altitude: 1500ft or FL300</source>
+        <translation>Keine Höhe: 1500ft oder FL300</translation>
+    </message>
+    <message>
+        <source>Above the ceiling FL%1</source>
+        <translation>Über der Dienstgipfelhöhe FL%1</translation>
+    </message>
+    <message>
+        <source>Below %1ft</source>
+        <translation>Unter %1ft</translation>
+    </message>
+    <message>
+        <source>Not a speed: 180kts or M0.78</source>
+        <translation>Keine Geschwindigkeit: 180kts oder M0.78</translation>
+    </message>
+    <message>
+        <source>Above the top speed M%1</source>
+        <translation>Über der Höchstgeschwindigkeit M%1</translation>
+    </message>
+    <message>
+        <source>Below %1kts</source>
+        <translation>Unter %1kts</translation>
+    </message>
+    <message>
+        <source>Above the top speed %1kts</source>
+        <translation>Über der Höchstgeschwindigkeit %1kts</translation>
+    </message>
+    <message>
+        <source>-1ft means no altitude: empty the field</source>
+        <translation>-1ft bedeutet keine Höhe: Feld leeren</translation>
     </message>
 </context>
 <context>

@@ -4127,34 +4127,6 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
 <context>
     <name>WaypointEditDialog</name>
     <message>
-        <source>Not an altitude: 1500ft or FL300</source>
-        <translation>Altitud no válida: 1500ft o FL300</translation>
-    </message>
-    <message>
-        <source>Above the ceiling FL%1</source>
-        <translation>Por encima del techo FL%1</translation>
-    </message>
-    <message>
-        <source>Below %1ft</source>
-        <translation>Por debajo de %1ft</translation>
-    </message>
-    <message>
-        <source>Not a speed: 180kts or M0.78</source>
-        <translation>Velocidad no válida: 180kts o M0.78</translation>
-    </message>
-    <message>
-        <source>Above the top speed M%1</source>
-        <translation>Por encima de la velocidad máxima M%1</translation>
-    </message>
-    <message>
-        <source>Below %1kts</source>
-        <translation>Por debajo de %1kts</translation>
-    </message>
-    <message>
-        <source>Above the top speed %1kts</source>
-        <translation>Por encima de la velocidad máxima %1kts</translation>
-    </message>
-    <message>
         <source>Edit waypoint %1</source>
         <translation>Editar el punto de ruta %1</translation>
     </message>
@@ -4209,6 +4181,41 @@ para borrar el valor.</translation>
     <message>
         <source>OK</source>
         <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>WaypointText</name>
+    <message>
+        <source>Not an altitude: 1500ft or FL300</source>
+        <translation>Altitud no válida: 1500ft o FL300</translation>
+    </message>
+    <message>
+        <source>Above the ceiling FL%1</source>
+        <translation>Por encima del techo FL%1</translation>
+    </message>
+    <message>
+        <source>Below %1ft</source>
+        <translation>Por debajo de %1ft</translation>
+    </message>
+    <message>
+        <source>Not a speed: 180kts or M0.78</source>
+        <translation>Velocidad no válida: 180kts o M0.78</translation>
+    </message>
+    <message>
+        <source>Above the top speed M%1</source>
+        <translation>Por encima de la velocidad máxima M%1</translation>
+    </message>
+    <message>
+        <source>Below %1kts</source>
+        <translation>Por debajo de %1kts</translation>
+    </message>
+    <message>
+        <source>Above the top speed %1kts</source>
+        <translation>Por encima de la velocidad máxima %1kts</translation>
+    </message>
+    <message>
+        <source>-1ft means no altitude: empty the field</source>
+        <translation>-1ft significa sin altitud: vacíe el campo</translation>
     </message>
 </context>
 <context>

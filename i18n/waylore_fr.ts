@@ -4127,34 +4127,6 @@ seront perdus. Ces opérations sont irréversibles !</translation>
 <context>
     <name>WaypointEditDialog</name>
     <message>
-        <source>Not an altitude: 1500ft or FL300</source>
-        <translation>Altitude illisible : 1500ft ou FL300</translation>
-    </message>
-    <message>
-        <source>Above the ceiling FL%1</source>
-        <translation>Au-dessus du plafond FL%1</translation>
-    </message>
-    <message>
-        <source>Below %1ft</source>
-        <translation>Sous %1ft</translation>
-    </message>
-    <message>
-        <source>Not a speed: 180kts or M0.78</source>
-        <translation>Vitesse illisible : 180kts ou M0.78</translation>
-    </message>
-    <message>
-        <source>Above the top speed M%1</source>
-        <translation>Au-delà de la vitesse maximale M%1</translation>
-    </message>
-    <message>
-        <source>Below %1kts</source>
-        <translation>Sous %1kts</translation>
-    </message>
-    <message>
-        <source>Above the top speed %1kts</source>
-        <translation>Au-delà de la vitesse maximale %1kts</translation>
-    </message>
-    <message>
         <source>Edit waypoint %1</source>
         <translation>Modifier le point %1</translation>
     </message>
@@ -4209,6 +4181,41 @@ pour effacer la valeur.</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>WaypointText</name>
+    <message>
+        <source>Not an altitude: 1500ft or FL300</source>
+        <translation>Altitude illisible : 1500ft ou FL300</translation>
+    </message>
+    <message>
+        <source>Above the ceiling FL%1</source>
+        <translation>Au-dessus du plafond FL%1</translation>
+    </message>
+    <message>
+        <source>Below %1ft</source>
+        <translation>Sous %1ft</translation>
+    </message>
+    <message>
+        <source>Not a speed: 180kts or M0.78</source>
+        <translation>Vitesse illisible : 180kts ou M0.78</translation>
+    </message>
+    <message>
+        <source>Above the top speed M%1</source>
+        <translation>Au-delà de la vitesse maximale M%1</translation>
+    </message>
+    <message>
+        <source>Below %1kts</source>
+        <translation>Sous %1kts</translation>
+    </message>
+    <message>
+        <source>Above the top speed %1kts</source>
+        <translation>Au-delà de la vitesse maximale %1kts</translation>
+    </message>
+    <message>
+        <source>-1ft means no altitude: empty the field</source>
+        <translation>-1ft signifie aucune altitude : videz le champ</translation>
     </message>
 </context>
 <context>

@@ -18,79 +18,17 @@ Dialog {
     // The texts the fields were loaded with: the waypoint's own values, which always stand.
     property string loadedAltitude: ""
     property string loadedSpeed: ""
-    // What each field gives the plan: { text, message }, a refused text with the reason.
-    readonly property var altitudeInput: readAltitude(altitudeField.text)
-    readonly property var speedInput: readSpeed(speedField.text)
+    // What each field gives the plan: { text, message }, a refused text with the reason. The
+    // plan reads the typed text as it will store it, and for the airplane it flies.
+    readonly property var altitudeInput: altitudeField.text === loadedAltitude ? stands(loadedAltitude) : flightplan.readAltitude(altitudeField.text)
+    readonly property var speedInput: speedField.text === loadedSpeed ? stands(loadedSpeed) : flightplan.readSpeed(speedField.text)
     readonly property bool acceptable: altitudeInput.message === "" && speedInput.message === ""
-    // The lowest airfields lie below sea level: their elevation is the plan's altitude there.
-    readonly property int lowestAltitude: -1500
 
     function stands(text) {
         return {
             "text": text,
             "message": ""
         };
-    }
-
-    function refused(message) {
-        return {
-            "text": "",
-            "message": message
-        };
-    }
-
-    // As the plan reads a typed text: no blanks, a decimal comma as a point.
-    function compact(text) {
-        return text.replace(/\s/g, "").replace(",", ".");
-    }
-
-    // The plan would read anything else as 0 ft; the airplane climbs no higher than its ceiling.
-    function readAltitude(text) {
-        if (text === loadedAltitude)
-            return stands(text);
-        const typed = compact(text);
-        if (typed === "")
-            return stands("");
-        const level = /^FL(\d{1,4})$/i.exec(typed);
-        const feet = /^(-?\d{1,6})(?:ft)?$/i.exec(typed);
-        if (!level && !feet)
-            return refused(qsTr("Not an altitude: 1500ft or FL300"));
-        const altitude = level ? Number(level[1]) * 100 : Number(feet[1]);
-        const ceiling = airplanes.current.ceilinglvl;
-        if (altitude > ceiling * 100)
-            return refused(qsTr("Above the ceiling FL%1").arg(ceiling));
-        if (altitude < lowestAltitude)
-            return refused(qsTr("Below %1ft").arg(lowestAltitude));
-        return stands(level ? "FL" + Number(level[1]) : altitude + "ft");
-    }
-
-    // The plan would read anything else as 0, and a Mach number it cannot use as knots; the
-    // airplane flies no faster than its maximum true air speed, its Mach number at the ceiling.
-    function readSpeed(text) {
-        if (text === loadedSpeed)
-            return stands(text);
-        const typed = compact(text);
-        if (typed === "")
-            return stands("");
-        const mach = /^M(\d*\.?\d+)$/i.exec(typed);
-        const knots = /^(\d+(?:\.\d+)?)(?:kts)?$/i.exec(typed);
-        if ((!mach || Number(mach[1]) === 0) && !knots)
-            return refused(qsTr("Not a speed: 180kts or M0.78"));
-        const airplane = airplanes.current;
-        if (mach) {
-            const value = Number(mach[1]);
-            const most = unit.convertTasToMach(airplane.maxcruisetas, unit.convertLevelToAltitude(airplane.ceilinglvl));
-            if (Math.round(value * 100) > Math.round(most * 100))
-                return refused(qsTr("Above the top speed M%1").arg(most.toFixed(2)));
-            return stands("M" + value);
-        }
-        const value = Number(knots[1]);
-        // Also keeps the plan from reading a few knots as a Mach number.
-        if (value < constants.minAsKts)
-            return refused(qsTr("Below %1kts").arg(constants.minAsKts));
-        if (value > airplane.maxcruisetas)
-            return refused(qsTr("Above the top speed %1kts").arg(airplane.maxcruisetas));
-        return stands(value + "kts");
     }
 
     function load() {

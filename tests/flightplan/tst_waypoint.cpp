@@ -1,6 +1,8 @@
+#include "airplane.h"
 #include "planfixture.h"
 #include "unit.h"
 #include "waypoint.h"
+#include "waypointtext.h"
 
 #include <QTest>
 
@@ -130,28 +132,33 @@ private slots:
         QCOMPARE(waypoint.ias(), ias);
     }
 
+    // A refused text changes nothing.
     void manualEdits_data()
     {
         // clang-format off
         QTest::addColumn<int>("role");
         QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("accepted");
         QTest::addColumn<int>("altitude");
         QTest::addColumn<int>("ias");
         const int alt = Waypoint::Altitude;
         const int spd = Waypoint::IndicatedAirSpeed;
-        QTest::newRow("flight level with blank") << alt << "FL 350" << 35000 << 0;
-        QTest::newRow("feet") << alt << "4500ft" << 4500 << 0;
-        QTest::newRow("feet in capitals") << alt << "4500 FT" << 4500 << 0;
-        QTest::newRow("thousands comma") << alt << "5,000" << 0 << 0;
-        QTest::newRow("empty clears") << alt << "" << -1 << 0;
-        QTest::newRow("not a number") << alt << "high" << 0 << 0;
-        QTest::newRow("flight level beyond 32 bits") << alt << "FL99999999" << 0 << 0;
-        QTest::newRow("below sea level") << alt << "-1200" << -1200 << 0;
-        QTest::newRow("knots") << spd << "250 kts" << -1 << 250;
-        QTest::newRow("knots rounded") << spd << "250.5" << -1 << 251;
-        QTest::newRow("decimal comma") << spd << "250,5" << -1 << 251;
-        QTest::newRow("mach") << spd << "M.78" << -1 << 516; // sea level: a = 661.5 kt, TAS 516 kt = IAS
-        QTest::newRow("not a number is mach 0") << spd << "fast" << -1 << 0;
+        QTest::newRow("flight level with blank") << alt << "FL 350" << true << 35000 << 0;
+        QTest::newRow("level in small letters") << alt << "fl 120" << true << 12000 << 0;
+        QTest::newRow("feet") << alt << "4500ft" << true << 4500 << 0;
+        QTest::newRow("feet in capitals") << alt << "4500 FT" << true << 4500 << 0;
+        QTest::newRow("thousands comma") << alt << "5,000" << false << -1 << 0;
+        QTest::newRow("empty clears") << alt << "" << true << -1 << 0;
+        QTest::newRow("not a number") << alt << "high" << false << -1 << 0;
+        QTest::newRow("flight level beyond 32 bits") << alt << "FL99999999" << false << -1 << 0;
+        QTest::newRow("below sea level") << alt << "-1200" << true << -1200 << 0;
+        QTest::newRow("minus one is no altitude") << alt << "-1" << false << -1 << 0;
+        QTest::newRow("knots") << spd << "250 kts" << true << -1 << 250;
+        QTest::newRow("knots rounded") << spd << "250.5" << true << -1 << 251;
+        QTest::newRow("decimal comma") << spd << "250,5" << true << -1 << 251;
+        QTest::newRow("mach") << spd << "M.78" << true << -1 << 516; // sea level: a = 661.5 kt, TAS 516 kt = IAS
+        QTest::newRow("mach in small letters") << spd << "m.78" << true << -1 << 516;
+        QTest::newRow("speed not a number") << spd << "fast" << false << -1 << 0;
         // clang-format on
     }
 
@@ -159,13 +166,56 @@ private slots:
     {
         QFETCH(int, role);
         QFETCH(QString, text);
+        QFETCH(bool, accepted);
         QFETCH(int, altitude);
         QFETCH(int, ias);
         Waypoint waypoint(m_fixture.fix(QStringLiteral("EDT"), 3, 3));
-        QVERIFY(waypoint.setData(role, text));
+        QCOMPARE(waypoint.setData(role, text), accepted);
         QCOMPARE(waypoint.storedAltitude(), altitude);
         QCOMPARE(waypoint.altitude(), altitude == -1 ? 0 : altitude);
         QCOMPARE(waypoint.ias(), ias);
+    }
+
+    // For an airplane with ceiling FL390 and at most 450 kts TAS: M0.78 at FL390, where sound
+    // travels at 573.8 kts.
+    void typedTexts_data()
+    {
+        // clang-format off
+        QTest::addColumn<bool>("speed");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("level in small letters") << false << "fl 120" << "FL120" << "";
+        QTest::newRow("level") << false << "FL120" << "FL120" << "";
+        QTest::newRow("feet") << false << "4500" << "4500ft" << "";
+        QTest::newRow("emptied") << false << " " << "" << "";
+        QTest::newRow("-1") << false << "-1 ft" << "" << "-1ft means no altitude: empty the field";
+        QTest::newRow("above the ceiling") << false << "FL391" << "" << "Above the ceiling FL390";
+        QTest::newRow("below the lowest airfields") << false << "-1501" << "" << "Below -1500ft";
+        QTest::newRow("altitude garbage") << false << "FL12x" << "" << "Not an altitude: 1500ft or FL300";
+        QTest::newRow("mach in small letters") << true << "m.78" << "M0.78" << "";
+        QTest::newRow("mach, decimal comma") << true << "M0,78" << "M0.78" << "";
+        QTest::newRow("mach beyond") << true << "M.79" << "" << "Above the top speed M0.78";
+        QTest::newRow("mach 0") << true << "M0" << "" << "Not a speed: 180kts or M0.78";
+        QTest::newRow("knots") << true << "250 KTS" << "250kts" << "";
+        QTest::newRow("a few knots") << true << "5.5" << "" << "Below 6kts";
+        QTest::newRow("above the top speed") << true << "450.5kts" << "" << "Above the top speed 450kts";
+        QTest::newRow("speed garbage") << true << "fast" << "" << "Not a speed: 180kts or M0.78";
+        // clang-format on
+    }
+
+    void typedTexts()
+    {
+        QFETCH(bool, speed);
+        QFETCH(QString, typed);
+        QFETCH(QString, text);
+        QFETCH(QString, message);
+        Airplane airplane;
+        airplane.ceilinglvl = 390;
+        airplane.maxcruisetas = 450;
+        const auto reading = speed ? WaypointText::speed(typed, airplane) : WaypointText::altitude(typed, airplane);
+        QCOMPARE(reading.text, text);
+        QCOMPARE(reading.message, message);
     }
 
     void commentKeepsBlanksAndOtherRolesRefused()

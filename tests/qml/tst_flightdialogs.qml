@@ -135,6 +135,7 @@ Item {
                 { tag: "altitude in letters", field: "altitude", typed: "abc", message: "Not an altitude: 1500ft or FL300" },
                 { tag: "altitude above the ceiling", field: "altitude", typed: "FL400", message: "Above the ceiling FL390" },
                 { tag: "altitude below the lowest airfields", field: "altitude", typed: "-2000ft", message: "Below -1500ft" },
+                { tag: "altitude -1, the plan's mark of none", field: "altitude", typed: "-1", message: "-1ft means no altitude: empty the field" },
                 { tag: "altitude in feet", field: "altitude", typed: "4500", stored: "FL45" },
                 { tag: "level in small letters", field: "altitude", typed: "fl 120", stored: "FL120" },
                 { tag: "Mach beyond the airplane", field: "speed", typed: "M9.9", message: "Above the top speed M0.79" },

@@ -104,4 +104,16 @@ ListModel {
     function computeProfile() {
         stubCall("computeProfile");
     }
+
+    // Every typed altitude and speed stands as typed.
+    function readAltitude(text) {
+        return {
+            "text": text,
+            "message": ""
+        };
+    }
+
+    function readSpeed(text) {
+        return readAltitude(text);
+    }
 }
