@@ -90,7 +90,7 @@ DelegateModel {
         readonly property bool departure: role_is_departure_airport
         readonly property bool arrival: role_is_arrival_airport
         readonly property bool highlighted: ism.currentTableRow === planRow
-        readonly property Item view: ListView.view
+        readonly property Flickable view: ListView.view
         // The table clips what it paints, not where the pointer reaches: a row out of its sight
         // (kept beyond its edges, under the footer) or under a modal dialog does not react to
         // the pointer, which Qt Quick finds resting over a row as it shows.
