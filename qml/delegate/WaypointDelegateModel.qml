@@ -4,6 +4,7 @@ import QtQuick.Controls.Material
 import QtQuick.Layouts
 import QtQml.Models
 import Waylore.Ui
+import Waylore.Ui as Ui
 
 // The rows of the flight-plan table. Each row reads the waypoint's roles from its context,
 // where the waypoint menus read them too.
@@ -89,7 +90,13 @@ DelegateModel {
         readonly property bool departure: role_is_departure_airport
         readonly property bool arrival: role_is_arrival_airport
         readonly property bool highlighted: ism.currentTableRow === planRow
-        readonly property Item view: ListView.view
+        readonly property Flickable view: ListView.view
+        // The table clips what it paints, not where the pointer reaches: a row out of its sight
+        // (kept beyond its edges, under the footer) or under a modal dialog does not react to
+        // the pointer, which Qt Quick finds resting over a row as it shows.
+        readonly property bool reachable: view !== null && y + height > view.contentY && y < view.contentY + view.height
+                                          && !modality.active
+        readonly property bool pointed: rowArea.containsMouse && reachable
 
         // Widths of the columns in this row's font: the least width, or the widest value with
         // its icon and a gap when that is wider.
@@ -147,6 +154,7 @@ DelegateModel {
             modelIndex = -1;
             scale = 1;
         }
+        onPointedChanged: ism.setHovered(pointed, uid)
         onEntered: drag => {
             const source = drag.source;
             if (!source || source.list !== row.view || source.visualIndex === row.visualIndex)
@@ -154,6 +162,11 @@ DelegateModel {
             visualModel.items.move(source.visualIndex, row.visualIndex);
         }
 
+        Ui.ModalWatch {
+            id: modality
+
+            overlay: row.Overlay.overlay
+        }
         FontMetrics {
             id: metrics
 
@@ -260,7 +273,7 @@ DelegateModel {
             anchors.right: parent.right
             anchors.rightMargin: 10
             anchors.verticalCenter: parent.verticalCenter
-            visible: rowArea.containsMouse
+            visible: row.pointed
 
             NestedButton {
                 id: menuButton
@@ -295,8 +308,7 @@ DelegateModel {
             objectName: "rowArea"
             anchors.fill: parent
             acceptedButtons: Qt.LeftButton | Qt.RightButton
-            hoverEnabled: true
-            onContainsMouseChanged: ism.setHovered(containsMouse, row.uid)
+            hoverEnabled: row.reachable
             onClicked: mouse => {
                 const planRow = row.planRow;
                 ism.selectFromRoute(planRow);
@@ -334,7 +346,7 @@ DelegateModel {
         CustomToolTip {
             text: role_tooltip
             // Never over one of the row's menus.
-            visible: rowArea.containsMouse && !waypointMenu.opened && !procedureMenu.opened && !runwaysMenu.opened
+            visible: row.pointed && !waypointMenu.opened && !procedureMenu.opened && !runwaysMenu.opened
         }
         MenuLoader {
             id: waypointMenu

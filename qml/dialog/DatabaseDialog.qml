@@ -111,7 +111,10 @@ Dialog {
     modal: true
     closePolicy: Popup.CloseOnEscape
     // The page-view tracker is an item too: the content size is not guessed from one child.
-    contentWidth: content.implicitWidth
+    // The scroll bar has its own room beside the content, which it would cover otherwise. The
+    // room stays when the bar does not show: a room that came and went with it would change the
+    // width the texts wrap to, and with it whether the content scrolls.
+    contentWidth: content.implicitWidth + bar.width
     contentHeight: content.implicitHeight
     height: parent ? Math.min(implicitHeight, parent.height - 16) : implicitHeight
     onAboutToShow: refresh()
@@ -138,13 +141,15 @@ Dialog {
         clip: true
         boundsBehavior: Flickable.StopAtBounds
         ScrollBar.vertical: ScrollBar {
+            id: bar
+
             policy: contentArea.contentHeight > contentArea.height ? ScrollBar.AlwaysOn : ScrollBar.AsNeeded
         }
 
         ColumnLayout {
             id: content
 
-            width: contentArea.width
+            width: contentArea.width - bar.width
 
             GroupBox {
                 Layout.fillWidth: true

@@ -34,6 +34,20 @@ Dialog {
 
     component FieldLabel: Label {
     }
+    // A short field no narrower than its hint: the style's least width cuts a long hint (in
+    // German) short.
+    component HintField: TextField {
+        id: field
+
+        Layout.minimumWidth: Math.ceil(hint.advanceWidth) + leftPadding + rightPadding
+
+        TextMetrics {
+            id: hint
+
+            font: field.font
+            text: field.placeholderText
+        }
+    }
 
     Settings {
         property alias darkMode: darkModeBox.currentIndex
@@ -394,7 +408,7 @@ Dialog {
                         FieldLabel {
                             text: qsTr("Host")
                         }
-                        TextField {
+                        HintField {
                             id: hostField
 
                             objectName: "hostField"
@@ -406,7 +420,7 @@ Dialog {
                         FieldLabel {
                             text: qsTr("Port")
                         }
-                        TextField {
+                        HintField {
                             id: portField
 
                             objectName: "portField"

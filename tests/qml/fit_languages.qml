@@ -4,7 +4,8 @@ import QtTest
 import Waylore.Ui
 
 // The smallest window (1020x730) in every shipped language, in the program's dense controls: the
-// route generator and the preferences fit it with every choice whole, in its box and its list, and
+// route generator, the preferences and the database fit it with every choice whole, in its box and
+// its list, every hint whole in its field and every line clear of the scroll bar, and
 // the flight-plan footer shows its totals beside the tabs at the table's width there (the window
 // less the side column and the handle). The pictures stay in screenshots/.
 StubWindow {
@@ -35,6 +36,30 @@ StubWindow {
                     metrics.text = box.textAt(i);
                     verify(metrics.advanceWidth <= item.availableWidth, what + where + " " + metrics.text + " in " + item.availableWidth);
                 }
+            }
+        }
+
+        // The visible items under `item` that `test` picks.
+        function shown(item, test) {
+            const found = [];
+            for (let i = 0; i < item.children.length; ++i) {
+                const child = item.children[i];
+                if (!child.visible)
+                    continue;
+                if (test(child))
+                    found.push(child);
+                found.push(...shown(child, test));
+            }
+            return found;
+        }
+
+        // Every hint of an empty field is whole in its field.
+        function verifyHintsWhole(page, what) {
+            for (const field of shown(page, item => item.placeholderText !== undefined && item.text === "")) {
+                metrics.font = field.font;
+                metrics.text = field.placeholderText;
+                const room = field.width - field.leftPadding - field.rightPadding;
+                verify(metrics.advanceWidth <= room, what + " " + metrics.text + " in " + room);
             }
         }
 
@@ -82,6 +107,8 @@ StubWindow {
             for (let page = 0; page < tabs.count; ++page) {
                 tabs.currentIndex = page;
                 verifyFits(preferences, "preferences page " + page);
+                waitForRendering(window);
+                verifyHintsWhole(preferences.contentItem, "preferences page " + page);
             }
             tabs.currentIndex = 1;
             const detail = findChild(preferences.contentItem, "airportDetailBox");
@@ -94,6 +121,27 @@ StubWindow {
             grabImage(window).save(testSupport.screenshotPath("preferences-map-" + data.tag + ".png"));
             preferences.close();
             preferences.destroy();
+
+            // The database dialog scrolls at this height: its lines end before its scroll bar.
+            database.cycle = "2401";
+            const databaseDialog = window.create("dialog/DatabaseDialog.qml");
+            try {
+                databaseDialog.open();
+                tryVerify(() => databaseDialog.opened);
+                const area = findChild(databaseDialog.contentItem, "contentArea");
+                const bar = area.ScrollBar.vertical;
+                verify(bar.visible);
+                waitForRendering(window);
+                verify(findChild(area, "newerCycle").visible);
+                for (const text of shown(area.contentItem, item => item.truncated !== undefined)) {
+                    const end = text.mapToItem(area, Math.min(text.width, text.implicitWidth), 0).x;
+                    verify(end <= bar.x, text.text + " ends at " + end + ", the bar begins at " + bar.x);
+                }
+                grabImage(window).save(testSupport.screenshotPath("database-" + data.tag + ".png"));
+            } finally {
+                databaseDialog.destroy();
+                database.cycle = "";
+            }
 
             flightplan.clear(false);
             for (const uid of ["XRTA", "XR/ENRT/XRA", "XRTB"])

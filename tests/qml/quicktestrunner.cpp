@@ -24,11 +24,14 @@
 #include <QQmlComponent>
 #include <QQmlContext>
 #include <QQmlEngine>
+#include <QQuickItem>
+#include <QQuickWindow>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <QTranslator>
 #include <QtQml/qqmlextensionplugin.h>
@@ -136,6 +139,14 @@ public:
                               && QCoreApplication::installTranslator(&m_translator));
         m_context->engine()->retranslate();
         return used;
+    }
+
+    // Moves the pointer onto a point of the item through the window system, as a pilot's mouse
+    // does: the test case's mouseMove() hands the window its event alone, and Qt Quick reads
+    // where a resting pointer is from the window system.
+    Q_INVOKABLE void movePointer(QQuickItem *item, qreal x, qreal y)
+    {
+        QTest::mouseMove(item->window(), item->mapToScene(QPointF(x, y)).toPoint());
     }
 
     // Where screenshots are kept for a person to look at: WAYLORE_SCREENSHOT_DIR, else the

@@ -20,6 +20,14 @@ StubWindow {
             stubOpened += 1;
         }
     }
+    // A modal dialog over the panel.
+    Popup {
+        id: modalDialog
+
+        modal: true
+        width: 100
+        height: 100
+    }
     // One spy for the run: a temporary one would stay connected to the plan after its end.
     SignalSpy {
         id: edited
@@ -31,6 +39,10 @@ StubWindow {
         id: testCase
 
         property var panel: null
+        // Fourteen rows: more than the table shows.
+        readonly property var longPlan: ["XRTA", "XR/ENRT/ALDAX", "XR/ENRT/BERIM", "XR/ENRT/COLTA", "XR/ENRT/DUNOP",
+            "XR/ENRT/EPMAR", "XR/ENRT/FOXIN", "XR/ENRT/GRENA", "XR/ENRT/LOWAA", "XR/ENRT/LOWAB", "XR/ENRT/XRA",
+            "XR/ENRT/XRB", "XR/ENRT/XRC", "XRTB"]
 
         function child(name, parent) {
             const found = findChild(parent || panel, name);
@@ -491,8 +503,10 @@ StubWindow {
         }
 
         function test_tabsSendOnePageViewEachWhenLeft() {
-            setPlan(["XRTA", "XRTB"]);
+            setPlan(longPlan);
             const tabBar = child("tabBar");
+            testSupport.movePointer(tabBar.itemAt(0), 10, 10);
+            ism.stubCalls = [];
             const expected = [["/table", "Table"], ["/profile", "Profile"], ["/fuel", "Fuel"], ["/ofp", "OFP"]];
             for (let i = 1; i <= 4; ++i) {
                 wait(20);
@@ -509,6 +523,28 @@ StubWindow {
                 else
                     compare(briefing, "");
             }
+            // Back on the table with the pointer on its tab, over a row kept out of the table's
+            // sight: the row does not react.
+            const hidden = row(9);
+            const table = panel.table;
+            verify(hidden.y >= table.contentY + table.height);
+            verify(hidden.contains(tabBar.itemAt(0).mapToItem(hidden, 10, 10)));
+            verify(!child("rowButtons", hidden).visible);
+            compare(ism.stubCalls.filter(call => call.startsWith("setHovered")), []);
+            // Nor does a row shown under the pointer resting on a modal dialog, until the dialog
+            // has closed and the pointer moves.
+            tabBar.currentIndex = 2;
+            modalDialog.open();
+            tryVerify(() => modalDialog.opened);
+            testSupport.movePointer(table, 500, 20);
+            tabBar.currentIndex = 0;
+            const buttons = child("rowButtons", row(0));
+            verify(!buttons.visible);
+            modalDialog.close();
+            tryVerify(() => !modalDialog.visible);
+            mouseMove(table, 501, 20);
+            tryVerify(() => buttons.visible);
+            compare(ism.stubCalls.filter(call => call.startsWith("setHovered")), ["setHovered true XRTA"]);
         }
 
         function test_screenshot() {
@@ -535,10 +571,7 @@ StubWindow {
         }
 
         function test_selectionScrollsTheTableAndInsertsSelect() {
-            const uids = ["XRTA", "XR/ENRT/ALDAX", "XR/ENRT/BERIM", "XR/ENRT/COLTA", "XR/ENRT/DUNOP", "XR/ENRT/EPMAR",
-                          "XR/ENRT/FOXIN", "XR/ENRT/GRENA", "XR/ENRT/LOWAA", "XR/ENRT/LOWAB", "XR/ENRT/XRA",
-                          "XR/ENRT/XRB", "XR/ENRT/XRC", "XRTB"];
-            setPlan(uids);
+            setPlan(longPlan);
             const table = panel.table;
             compare(table.contentY, 0);
             verify(table.height < 14 * 40);
