@@ -319,14 +319,21 @@ void AirplaneListModel::setCurrentRowQuietly(int row)
     Settings::setInt(currentKey, row);
 }
 
-QVariant AirplaneListModel::get(const QString &name, int row) const
+QVariant AirplaneListModel::stored(const QString &name, int row) const
 {
     const int role = roleForName(name);
     if (role < 0 || row < 0 || row >= rowCount()) {
         qWarning() << "No airplane value" << name << "at row" << row;
         return QVariant();
     }
-    const QVariant stored = data(index(row), role);
+    return data(index(row), role);
+}
+
+QVariant AirplaneListModel::get(const QString &name, int row) const
+{
+    const QVariant stored = this->stored(name, row);
+    if (!stored.isValid())
+        return stored;
     if (!isMassField(name) && !isFuelField(name))
         return stored;
     Airplane airplane;

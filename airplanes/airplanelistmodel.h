@@ -59,6 +59,9 @@ public:
     // The value of the role of that name, masses and fuel in display units ("units/mass",
     // "units/volume", the airplane's fuel unit type); invalid for an unknown name or row.
     Q_INVOKABLE QVariant get(const QString &name, int row) const;
+    // The value of that role as kept, masses and fuel in kilograms: what an editor that shows
+    // whole pounds, litres or gallons converts from, so that showing changes nothing.
+    Q_INVOKABLE QVariant stored(const QString &name, int row) const;
     // Writes the role of that name from a value in display units. With emitChanged the list
     // then signals changed(), whatever was written. False (nothing written) for an unknown or
     // read-only name, a row outside the list or a value that is no number for a number field.

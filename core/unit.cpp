@@ -154,11 +154,6 @@ double Unit::convertFeetToMeter(double feet)
     return feet * metersPerFoot;
 }
 
-int Unit::convertAltitudeToLevel(int altitude)
-{
-    return altitude / 100;
-}
-
 int Unit::convertLevelToAltitude(int level)
 {
     // In 64 bits, so that an absurd level saturates instead of overflowing.

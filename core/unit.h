@@ -44,7 +44,9 @@ public:
     Q_INVOKABLE static double convertNmToMeter(double nm);
     Q_INVOKABLE static double convertMeterToFeet(double meters);
     Q_INVOKABLE static double convertFeetToMeter(double feet);
-    Q_INVOKABLE static int convertAltitudeToLevel(int altitude);
+    // Feet to a flight level: whole hundreds of feet, truncated (11360 ft is FL113). Defined
+    // here so that the template filters, a plugin without the core library, show the same level.
+    Q_INVOKABLE static int convertAltitudeToLevel(int altitude) { return altitude / 100; }
     Q_INVOKABLE static int convertLevelToAltitude(int level);
     Q_INVOKABLE static double convertCentigradToKelvin(double celsius);
     Q_INVOKABLE static double convertLbsToKg(double lbs);

@@ -3,6 +3,7 @@
 #include "flightplan.h"
 #include "templating.h"
 
+#include <QBuffer>
 #include <QDebug>
 #include <QFontDatabase>
 #include <QFontMetricsF>
@@ -15,6 +16,8 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 
 PrintManager *PrintManager::s_instance = nullptr;
@@ -66,6 +69,68 @@ QFont monospacedFont()
     return font;
 }
 
+// Counts the pages that QTextDocument::print() begins on it, writing them nowhere useful.
+class PageCounter : public QPdfWriter
+{
+public:
+    explicit PageCounter(QIODevice *device)
+        : QPdfWriter(device)
+    {
+    }
+
+    bool newPage() override
+    {
+        ++m_pages;
+        return QPdfWriter::newPage();
+    }
+
+    int pages() const { return m_pages; }
+
+private:
+    int m_pages = 1;
+};
+
+int printedPages(const QTextDocument &text, const QPageLayout &layout, int resolution)
+{
+    QBuffer sink;
+    sink.open(QIODevice::WriteOnly);
+    PageCounter counter(&sink);
+    counter.setResolution(resolution);
+    counter.setPageLayout(layout);
+    text.print(&counter);
+    return counter.pages();
+}
+
+// The plan ends with a short table, a ruler and the program's name: broken anywhere, it would
+// leave a last page of a line or two. When the last page does not hold the first line of that
+// last section (after the last blank line), the section begins a page of its own, unless it is
+// too long for one.
+void keepLastSectionTogether(QTextDocument *text, const QPageLayout &layout, int resolution)
+{
+    QTextBlock first = text->lastBlock();
+    while (first.previous().isValid() && !first.previous().text().trimmed().isEmpty())
+        first = first.previous();
+    if (!first.previous().isValid())
+        return;
+    const int pages = printedPages(*text, layout, resolution);
+    if (pages < 2)
+        return;
+    const std::unique_ptr<QTextDocument> head(text->clone());
+    QTextCursor rest(head.get());
+    rest.setPosition(first.position() + first.length() - 1);
+    rest.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+    rest.removeSelectedText();
+    if (printedPages(*head, layout, resolution) == pages)
+        return;
+    QTextCursor cursor(first);
+    const QTextBlockFormat unbroken = first.blockFormat();
+    QTextBlockFormat broken = unbroken;
+    broken.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+    cursor.setBlockFormat(broken);
+    if (printedPages(*text, layout, resolution) > pages)
+        cursor.setBlockFormat(unbroken);
+}
+
 QPageLayout pageLayout()
 {
     return QPageLayout(
@@ -101,7 +166,12 @@ std::unique_ptr<QTextDocument> PrintManager::document(Flightplan *flightplan)
 {
     auto document = std::make_unique<QTextDocument>();
     document->setDefaultFont(monospacedFont());
-    document->setPlainText(Templating::render(flightplan, QStringLiteral("ofp.txt")));
+    // A file ends with a line break; a printed page does not need the empty line after it,
+    // which alone can make a last page.
+    QString text = Templating::render(flightplan, QStringLiteral("ofp.txt"));
+    while (text.endsWith(QLatin1Char('\n')) || text.endsWith(QLatin1Char('\r')))
+        text.chop(1);
+    document->setPlainText(text);
     return document;
 }
 
@@ -114,6 +184,7 @@ bool PrintManager::writePdf(Flightplan *flightplan, QIODevice *device)
     writer.setPageLayout(pageLayout());
     writer.setCreator(QStringLiteral("Waylore"));
     writer.setTitle(tr("Operational flight plan"));
+    keepLastSectionTogether(text.get(), writer.pageLayout(), writer.resolution());
     const qint64 before = device->pos();
     text->print(&writer);
     return device->pos() > before;
@@ -121,7 +192,9 @@ bool PrintManager::writePdf(Flightplan *flightplan, QIODevice *device)
 
 void PrintManager::print(QPrinter *printer)
 {
-    document(m_flightplan)->print(printer);
+    const std::unique_ptr<QTextDocument> text = document(m_flightplan);
+    keepLastSectionTogether(text.get(), printer->pageLayout(), printer->resolution());
+    text->print(printer);
 }
 
 QPrinter *PrintManager::printer()

@@ -31,6 +31,7 @@
 #include <malloc.h>
 #endif
 
+#include <algorithm>
 #include <atomic>
 
 std::atomic<int> Database::s_pagesPending{0};
@@ -42,6 +43,13 @@ extern "C" void __tsan_acquire(void *address);
 namespace {
 
 Database *s_database = nullptr;
+
+// The points of a list that came with the data, without the coordinate points added to it.
+int navigationPoints(const QList<Point *> &points)
+{
+    return int(std::count_if(points.cbegin(), points.cend(),
+                             [](const Point *point) { return point && point->type() != Point::COORD; }));
+}
 
 template <typename T>
 void resetModel(BaseModel<T> *model)
@@ -226,6 +234,12 @@ int Database::pointCount()
     return DatabaseStore::pick(&DatabaseStore::points, db->m_pointModel->contents()).count();
 }
 
+int Database::navigationPointCount()
+{
+    Database *db = instance();
+    return navigationPoints(DatabaseStore::pick(&DatabaseStore::points, db->m_pointModel->contents()).items());
+}
+
 int Database::segmentCount()
 {
     Database *db = instance();
@@ -334,10 +348,10 @@ QStringList Database::emptyLists() const
         return names;
     };
     if (const DatabaseStore *store = DatabaseStore::current())
-        return lists(store->points.count(), store->segments.count(), store->runways.count(), store->boundaries.count(),
-                     store->taxiways.count());
-    return lists(m_pointModel->count(), m_segmentModel->count(), m_runwayModel->count(), m_boundaryModel->count(),
-                 m_taxiwayModel->count());
+        return lists(navigationPoints(store->points.items()), store->segments.count(), store->runways.count(),
+                     store->boundaries.count(), store->taxiways.count());
+    return lists(navigationPoints(m_pointModel->items()), m_segmentModel->count(), m_runwayModel->count(),
+                 m_boundaryModel->count(), m_taxiwayModel->count());
 }
 
 void Database::clear()

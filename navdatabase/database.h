@@ -56,7 +56,7 @@ class Database : public QThread
 {
     Q_OBJECT
     Q_PROPERTY(QString cycle READ cycle CONSTANT)
-    Q_PROPERTY(int pointCount READ pointCount CONSTANT)
+    Q_PROPERTY(int pointCount READ navigationPointCount CONSTANT)
     Q_PROPERTY(int segmentCount READ segmentCount CONSTANT)
 
 public:
@@ -68,7 +68,11 @@ public:
     // The database, or null before there is one.
     static Database *existing() { return instanceOrNull(); }
     static QString cycle();
+    // Rows of the point list, coordinate points included (rows for pointAt).
     static int pointCount();
+    // The points the data brought: the list less the coordinate points that plans and picks on
+    // the map add to it, which a new database or a restart would not count.
+    static int navigationPointCount();
     static int segmentCount();
     static Point *placeholderPoint();
     static void setCycle(const QString &cycle);

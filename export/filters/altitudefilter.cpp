@@ -1,6 +1,7 @@
 #include "altitudefilter.h"
 
 #include "filtervalue.h"
+#include "unit.h"
 
 #include <cmath>
 
@@ -16,5 +17,6 @@ QVariant AltitudeFilter::doFilter(const QVariant &input, const QVariant &argumen
     const long long rounded = std::llround(feet);
     if (rounded < transition)
         return QStringLiteral("%1ft").arg(rounded);
-    return QStringLiteral("FL%1").arg(std::llround(feet / 100.0), 3, 10, QLatin1Char('0'));
+    // The level the flight-plan table shows for the same altitude.
+    return QStringLiteral("FL%1").arg(Unit::convertAltitudeToLevel(int(rounded)), 3, 10, QLatin1Char('0'));
 }

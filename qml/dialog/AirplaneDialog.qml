@@ -28,6 +28,8 @@ Dialog {
     readonly property bool canRemove: airplaneList.count > 1 && airplaneList.currentIndex >= 0
     // The field controls of the tabs by role name.
     property var controls: ({})
+    // What the fuel boxes of the loaded row stand for (AirplaneFields.fuelShown).
+    property var loadedFuel: null
 
     // Where the last open, save as or airplane file ended, as the file manager keeps it: a
     // settings object of this dialog's own would hold the folder of the program's start.
@@ -42,7 +44,7 @@ Dialog {
         // The unit texts before the values: each box shows its value with the unit it is in.
         massUnitText = unit.massUnitToString();
         fuelUnitText = unit.fuelUnitToString(airplanes.get("unittype", row));
-        AirplaneFields.load(airplanes, row, controls);
+        loadedFuel = AirplaneFields.load(airplanes, row, controls);
         // Remembered so that this load itself converts nothing.
         fuelUnitIndex = controls.unittype.currentIndex;
     }
@@ -51,7 +53,7 @@ Dialog {
         if (row < 0)
             return;
         console.log("Airplane dialog saving fields for", row);
-        AirplaneFields.save(airplanes, row, controls, emitChanged);
+        AirplaneFields.save(airplanes, row, controls, emitChanged, unit, loadedFuel);
     }
 
     function rowChanged() {
@@ -118,7 +120,7 @@ Dialog {
         const from = fuelUnitIndex;
         fuelUnitIndex = index;
         fuelUnitText = unit.fuelUnitToString(index);
-        AirplaneFields.convertFuelControls(unit, controls, controls.fueltype.currentIndex, from, index);
+        AirplaneFields.convertFuelControls(unit, controls, loadedFuel, from, index);
     }
 
     title: qsTr("Manage airplanes")

@@ -85,15 +85,43 @@ function write(control, kind, value) {
         control.value = value;
 }
 
-// Shows the airplane of `row` as the list model gives it, in the display units.
+// Shows the airplane of `row` as the list model gives it, in the display units. Returns what the
+// fuel boxes stand for (see fuelShown), to be handed to the conversions and the save.
 function load(model, row, controls) {
     for (const field of fields)
         write(controls[field.role], field.kind, model.get(field.role, row));
+    const fuel = { fuelType: controls.fueltype.currentIndex, shown: {}, kg: {} };
+    for (const field of fields) {
+        if (field.fuel) {
+            fuel.shown[field.role] = controls[field.role].value;
+            fuel.kg[field.role] = model.stored(field.role, row);
+        }
+    }
+    return fuel;
 }
 
-function save(model, row, controls, emitChanged) {
+// Whole pounds, litres or gallons are coarser than the stored kilograms: a box still showing the
+// figure it was given, for the fuel type it was given for, stands for its kilograms, not for its
+// rounded figure. Another unit type shows those, and the save writes them back unchanged; only an
+// edit (or another fuel type) makes the figure itself count.
+function fuelShown(fuel, controls, role) {
+    return !!fuel && controls.fueltype.currentIndex === fuel.fuelType
+        && controls[role].value === fuel.shown[role];
+}
+
+// The display unit of unit type `type` for the conversions of Unit: the volume preference for
+// "Volume", the mass preference (-1) for "Mass".
+function displayUnit(unit, type) {
+    return type === 1 ? unit.volumeUnitStrings.indexOf(unit.fuelUnitToString(1)) : -1;
+}
+
+function save(model, row, controls, emitChanged, unit, fuel) {
     for (const field of fields) {
-        const value = read(controls[field.role], field.kind);
+        let value = read(controls[field.role], field.kind);
+        if (field.fuel && fuelShown(fuel, controls, field.role)) {
+            const type = controls.unittype.currentIndex;
+            value = unit.fromStorableFuel(fuel.kg[field.role], fuel.fuelType, type, displayUnit(unit, type));
+        }
         if (field.signals)
             model.set(field.role, row, value, emitChanged);
         else
@@ -102,21 +130,31 @@ function save(model, row, controls, emitChanged) {
 }
 
 // A fuel quantity shown in unit type `from` ("Mass" 0, "Volume" 1), shown in unit type `to`:
-// through the stored kilograms, with the display units of the preferences (kg or lbs, L or gal)
-// on both sides, so that gallons and pounds convert as litres and kilograms do. Whole numbers,
-// as the boxes show them.
+// through the kilograms, with the display units of the preferences (kg or lbs, L or gal) on both
+// sides, so that gallons and pounds convert as litres and kilograms do. Whole numbers, as the
+// boxes show them.
 function convertFuel(unit, value, fuelType, from, to) {
     if (from === to)
         return value;
-    const volumeUnit = unit.volumeUnitStrings.indexOf(unit.fuelUnitToString(1));
-    const displayUnit = type => type === 1 ? volumeUnit : -1;
-    const kg = unit.toStorableFuel(value, fuelType, from, displayUnit(from));
-    return Math.round(unit.fromStorableFuel(kg, fuelType, to, displayUnit(to)));
+    const kg = unit.toStorableFuel(value, fuelType, from, displayUnit(unit, from));
+    return Math.round(unit.fromStorableFuel(kg, fuelType, to, displayUnit(unit, to)));
 }
 
-function convertFuelControls(unit, controls, fuelType, from, to) {
+// Each fuel box in unit type `to`: one that still shows what it was given converts from its
+// kilograms, so that a switch there and back shows the first figures again; an edited one from
+// its figure, whose kilograms it then stands for.
+function convertFuelControls(unit, controls, fuel, from, to) {
+    if (from === to)
+        return;
+    const fuelType = controls.fueltype.currentIndex;
     for (const field of fields) {
-        if (field.fuel)
-            controls[field.role].value = convertFuel(unit, controls[field.role].value, fuelType, from, to);
+        if (!field.fuel)
+            continue;
+        const control = controls[field.role];
+        if (!fuelShown(fuel, controls, field.role))
+            fuel.kg[field.role] = unit.toStorableFuel(control.value, fuelType, from, displayUnit(unit, from));
+        control.value = Math.round(unit.fromStorableFuel(fuel.kg[field.role], fuelType, to, displayUnit(unit, to)));
+        fuel.shown[field.role] = control.value;
     }
+    fuel.fuelType = fuelType;
 }

@@ -1,3 +1,4 @@
+#include "database.h"
 #include "document.h"
 #include "exporter.h"
 #include "exportplan.h"
@@ -11,6 +12,7 @@
 #include <QLocale>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -221,6 +223,31 @@ private slots:
             }
         }
         QVERIFY2(right < page.width() - 39, qPrintable(QStringLiteral("%1 of %2").arg(right).arg(page.width())));
+
+        // One leg more at a time, past the end of the first page: the last page never stands
+        // blank nor holds the closing lines alone, the weights begin it whole.
+        const auto restore = qScopeGuard([this] { m_plan.build(); });
+        int twoPages = 0;
+        for (int leg = 1; leg <= 120 && twoPages < 14; ++leg) {
+            const Point *p = Database::getOrAddCoordPoint(QGeoCoordinate(-15.0, -175.0 + leg * 0.01), false);
+            QVERIFY(m_plan.plan()->insert(6 + leg, p->uid(), false));
+            QLocale::setDefault(QLocale(locale));
+            QVERIFY(!exportTo(Exporter::PDF, QStringLiteral("long.pdf")).isEmpty());
+            QLocale::setDefault(QLocale::c());
+            const QString pdf = m_dir.filePath(QStringLiteral("long.pdf"));
+            const QString pages = QString::fromUtf8(run(QStringLiteral("pdfinfo"), {pdf}, &failure))
+                                      .section(QStringLiteral("Pages:"), 1)
+                                      .section(u'\n', 0, 0)
+                                      .trimmed();
+            const QString last = QString::fromUtf8(
+                run(QStringLiteral("pdftotext"),
+                    {QStringLiteral("-f"), pages, QStringLiteral("-l"), pages, pdf, QStringLiteral("-")}, &failure));
+            QVERIFY2(failure.isEmpty(), qPrintable(failure));
+            twoPages += pages == QLatin1String("2") ? 1 : 0;
+            QVERIFY2(last.contains(QLatin1String("WEIGHTS")) && last.contains(QLatin1String("LANDING WEIGHT")),
+                     qPrintable(QStringLiteral("%1 legs more, page %2: %3").arg(leg).arg(pages, last)));
+        }
+        QCOMPARE(twoPages, 14);
     }
 
     void printedTextIsMonospaced()

@@ -260,7 +260,8 @@ private slots:
         QTest::newRow("at the transition") << "altitude:6000" << QVariant(6000) << "FL060";
         QTest::newRow("cruise") << "altitude:6000" << QVariant(35000) << "FL350";
         QTest::newRow("no altitude") << "altitude:6000" << QVariant(0) << "";
-        QTest::newRow("no transition altitude") << "altitude" << QVariant(364) << "FL004";
+        QTest::newRow("no transition altitude") << "altitude" << QVariant(364) << "FL003";
+        QTest::newRow("level truncated, as in the table") << "altitude:6000" << QVariant(11360) << "FL113";
         QTest::newRow("airport") << "fmstype" << QVariant(1) << "1";
         QTest::newRow("DME as VOR") << "fmstype" << QVariant(13) << "3";
         QTest::newRow("ILS as fix") << "fmstype" << QVariant(4) << "11";

@@ -123,7 +123,10 @@ Item {
                 { tag: "kg, gal, Avgas, volume to mass", mass: 0, volume: 1, fuel: 1, from: 1, to: 0, value: 100, expected: 272, unit: "kg" },
                 { tag: "lbs, L, kerosene, volume to mass", mass: 1, volume: 0, fuel: 0, from: 1, to: 0, value: 100, expected: 177, unit: "lbs" },
                 { tag: "kg, L, Avgas, mass to volume", mass: 0, volume: 0, fuel: 1, from: 0, to: 1, value: 144, expected: 200, unit: "L" },
-                { tag: "same unit picked again", mass: 1, volume: 1, fuel: 0, from: 1, to: 1, value: 100, expected: 100, unit: "gal" }
+                { tag: "same unit picked again", mass: 1, volume: 1, fuel: 0, from: 1, to: 1, value: 100, expected: 100, unit: "gal" },
+                // No edit, the A320's 200 kg, 2500 kg/h, 18700 kg: 65.81 gal, 822.62 gal/h, 6153.19 gal.
+                { tag: "kg, gal, no edit, there and back", mass: 0, volume: 1, fuel: 0, from: 0, to: [1, 0], expected: [200, 2500, 18700], unit: "kg", kg: 18700 },
+                { tag: "kg, gal, no edit, mass to volume", mass: 0, volume: 1, fuel: 0, from: 0, to: [1], expected: [66, 823, 6153], unit: "gal", kg: 18700 }
             ];
         }
 
@@ -133,21 +136,28 @@ Item {
             airplanes.set("fueltype", 0, data.fuel);
             airplanes.set("unittype", 0, data.from);
             dialog.open();
-            field("taxiBox").value = data.value;
-            field("cruiseFuelBox").value = data.value;
-            field("capacityBox").value = data.value;
+            const boxes = ["taxiBox", "cruiseFuelBox", "capacityBox"];
+            for (const box of boxes.filter(() => data.value !== undefined))
+                field(box).value = data.value;
             const unitBox = field("fuelUnitBox");
-            unitBox.currentIndex = data.to;
-            unitBox.activated(data.to);
-            compare(field("taxiBox").value, data.expected);
-            compare(field("cruiseFuelBox").value, data.expected);
-            compare(field("capacityBox").value, data.expected);
+            const picks = [].concat(data.to);
+            for (const to of picks) {
+                unitBox.currentIndex = to;
+                unitBox.activated(to);
+            }
+            const expected = [].concat(data.expected);
+            for (let i = 0; i < boxes.length; ++i)
+                compare(field(boxes[i]).value, expected[Math.min(i, expected.length - 1)], boxes[i]);
             compare(field("capacityBox").unit, data.unit);
             compare(field("cruiseFuelBox").unit, data.unit + "/h");
             dialog.close();
-            compare(airplanes.get("unittype", 0), data.to);
-            // Stored as whole kilograms: a pound or a litre of rounding either way.
-            fuzzyCompare(airplanes.get("fuelcapacity", 0), data.expected, 1);
+            compare(airplanes.get("unittype", 0), picks[picks.length - 1]);
+            // Stored as whole kilograms: a pound or a litre of rounding either way after an edit,
+            // none without one.
+            if (data.kg !== undefined)
+                compare(airplanes.stored("fuelcapacity", 0), data.kg);
+            else
+                fuzzyCompare(airplanes.get("fuelcapacity", 0), data.expected, 1);
         }
 
         // Each box shows the unit its value is in, whatever the boxes showed before: the dialog

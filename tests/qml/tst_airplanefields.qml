@@ -81,6 +81,7 @@ Item {
             return {
                 "writes": writes,
                 "get": (role, row) => values.get(role),
+                "stored": (role, row) => values.get(role),
                 "set": function (role, row, value, emitChanged) {
                     writes.push({ "role": role, "row": row, "value": value, "arguments": arguments.length, "emitChanged": emitChanged });
                 }
@@ -167,8 +168,8 @@ Item {
         // The seven fuel quantities convert, each from its own value; the percentage and the
         // minutes of the reserves do not.
         function test_convertFuelControlsTouchesTheQuantitiesOnly() {
-            AirplaneFields.load(recordingModel(), 0, controls);
-            AirplaneFields.convertFuelControls(unit, controls, 1, 0, 1);
+            const fuel = AirplaneFields.load(recordingModel(), 0, controls);
+            AirplaneFields.convertFuelControls(unit, controls, fuel, 0, 1);
             // Avgas, kg to L: 5 / 0.718958 = 6.95; 40 -> 55.64; 30 -> 41.73; 20 -> 27.82;
             // 35 -> 48.68; 10 -> 13.91; 150 -> 208.63.
             const expected = { "taxifuel": 7, "climbfuel": 56, "cruisefuel": 42, "descentfuel": 28, "alternatefuel": 49,
