@@ -503,13 +503,14 @@ namespace {
 
 enum class ChunkForgery { Count, Expansion, Latitude };
 
-// Puts the latitude -6e+303 in place of Frankfurt's (50.033) in its record, as a forger would.
-bool forgeLatitude(QByteArray &records)
+// Puts `to` in place of the first value `from` in the records, as a forger would; by default the
+// latitude -6e+303 in place of Frankfurt's (50.033).
+bool forgeValue(QByteArray &records, double from = 50.033, double to = -6e303)
 {
     QByteArray frankfurt(8, '\0');
     QByteArray forged(8, '\0');
-    qToBigEndian(50.033, frankfurt.data());
-    qToBigEndian(-6e303, forged.data());
+    qToBigEndian(from, frankfurt.data());
+    qToBigEndian(to, forged.data());
     const qsizetype at = records.indexOf(frankfurt);
     if (at < 0)
         return false;
@@ -534,7 +535,11 @@ enum Damage {
     TaxiwayControlCount,
     BoundaryHoleCount,
     AirportLatitude,
-    TaxiwayNodeLongitude
+    TaxiwayNodeLongitude,
+    PointLatitudeNaN,
+    PointLongitudeNaN,
+    RunwayThresholdNaN,
+    TaxiwayNodeNaN
 };
 
 // Offset of the node count of the nth stored path (taxiways and painted lines of fillWorld
@@ -579,6 +584,10 @@ void TestDatabaseFile::damagedFile_data()
     // Read cleanly, but a value the import never makes.
     QTest::newRow("airport latitude -6e+303") << int(AirportLatitude);
     QTest::newRow("taxiway node longitude 200") << int(TaxiwayNodeLongitude);
+    QTest::newRow("airport latitude NaN") << int(PointLatitudeNaN);
+    QTest::newRow("airport longitude NaN") << int(PointLongitudeNaN);
+    QTest::newRow("runway threshold longitude NaN") << int(RunwayThresholdNaN);
+    QTest::newRow("taxiway node longitude NaN") << int(TaxiwayNodeNaN);
     // clang-format on
 }
 
@@ -659,7 +668,7 @@ void TestDatabaseFile::damagedFile()
         break;
     }
     case AirportLatitude:
-        QVERIFY(forgeLatitude(payload));
+        QVERIFY(forgeValue(payload));
         bad = qCompress(payload, 1);
         break;
     case TaxiwayNodeLongitude: {
@@ -667,6 +676,16 @@ void TestDatabaseFile::damagedFile()
         const qsizetype at = pathCountOffset(payload, 2, 0);
         QVERIFY(at > 0);
         qToBigEndian(200.0, payload.data() + at + 8 + 8);
+        bad = qCompress(payload, 1);
+        break;
+    }
+    case PointLatitudeNaN:
+    case PointLongitudeNaN:
+    case RunwayThresholdNaN:
+    case TaxiwayNodeNaN: {
+        // Frankfurt's latitude and longitude, runway 25C's threshold longitude, the first taxiway node's.
+        const double values[] = {50.033, 8.570, 8.5346, 8.55};
+        QVERIFY(forgeValue(payload, values[damage - PointLatitudeNaN], qQNaN()));
         bad = qCompress(payload, 1);
         break;
     }
@@ -740,7 +759,7 @@ void TestDatabaseFile::damagedChunk()
         break;
     case ChunkForgery::Latitude:
         QVERIFY(ChunkedFile::expand(*chunk));
-        QVERIFY(forgeLatitude(chunk->bytes));
+        QVERIFY(forgeValue(chunk->bytes));
         chunk->stored.clear();
         break;
     }
