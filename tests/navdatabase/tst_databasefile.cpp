@@ -523,6 +523,8 @@ enum Damage {
     CutCompressed,
     GarbageCompressed,
     HugeDeclaredSize,
+    SizeBeyondNeed,
+    SizeUnderstated,
     FormatFive,
     VersionOneCharOff,
     InvalidPointCount,
@@ -569,6 +571,9 @@ void TestDatabaseFile::damagedFile_data()
     QTest::newRow("cut inside the compressed stream") << int(CutCompressed);
     QTest::newRow("garbage after the size") << int(GarbageCompressed);
     QTest::newRow("size claims 4 GB") << int(HugeDeclaredSize);
+    // Beyond 32 times the compressed bytes and a megabyte; below what the stream holds.
+    QTest::newRow("size beyond what the bytes can need") << int(SizeBeyondNeed);
+    QTest::newRow("size stated as 64 bytes") << int(SizeUnderstated);
     QTest::newRow("format 5") << int(FormatFive);
     QTest::newRow("version one character off") << int(VersionOneCharOff);
     QTest::newRow("point count 0xFFFFFFFF") << int(InvalidPointCount);
@@ -615,6 +620,13 @@ void TestDatabaseFile::damagedFile()
     case HugeDeclaredSize:
         bad = good;
         qToBigEndian<quint32>(0xffffffffU, bad.data());
+        break;
+    case SizeBeyondNeed:
+    case SizeUnderstated:
+        // Padded behind the stream (which the reader passes over) so that the claim stays below the
+        // 1,100 times its bytes that the reader once let through.
+        bad = good + QByteArray(damage == SizeBeyondNeed ? 65536 : 0, 'x');
+        qToBigEndian<quint32>(damage == SizeUnderstated ? 64 : (bad.size() - 4) * 32 + (1 << 20) + 1, bad.data());
         break;
     case FormatFive:
         qToBigEndian<qint32>(5, payload.data());
