@@ -301,27 +301,34 @@ bool reportOf(const QString &text, const QString &code)
     return !words.isEmpty() && words.first().compare(code, Qt::CaseInsensitive) == 0;
 }
 
-// The report of the station `code` in an answer that may hold other stations' reports, one a
-// line: its own line and the lines that carry it on, up to the next report. Empty when the
-// answer has none of this station.
+// The report of the station `code` in an answer that may hold other stations' reports and
+// forecasts: from its own line on, over the lines that carry it on, up to its "=" (the end of a
+// report), another report, a forecast or a date line. Empty when the answer has none of this
+// station.
 QString stationReport(const QString &body, const QString &code)
 {
-    static const QRegularExpression reportStart(
-        QStringLiteral(R"(^(?:(?:METAR|SPECI)(?: |$)|(?:COR )?[A-Z0-9]{4} \d{6}Z(?: |$)))"),
+    // What starts something else: a report (a NIL one too, and this station's next), a forecast,
+    // the time a service puts above each report.
+    static const QRegularExpression otherStart(
+        QStringLiteral(
+            R"(^(?:(?:METAR|SPECI|TAF)(?: |$)|(?:COR )?[A-Z0-9]{4} (?:\d{6}Z|NIL)(?:[ =]|$)|\d{4}/\d\d/\d\d(?: |$)))"),
         QRegularExpression::CaseInsensitiveOption);
     static const QRegularExpression lineBreaks(QStringLiteral("[\r\n]"));
     QStringList parts;
     for (const QString &line : body.split(lineBreaks)) {
-        const QString simplified = line.simplified();
-        if (simplified.isEmpty())
-            continue;
-        if (parts.isEmpty()) {
-            if (reportOf(simplified, code))
-                parts.append(simplified);
-        } else if (reportStart.match(simplified).hasMatch()) {
-            break;
-        } else {
-            parts.append(simplified);
+        // What follows a "=" on the same line is another report.
+        for (qsizetype from = 0; from < line.size();) {
+            const qsizetype end = line.indexOf(QLatin1Char('='), from);
+            const qsizetype to = end < 0 ? line.size() : end + 1;
+            const QString piece = line.mid(from, to - from).simplified();
+            from = to;
+            if (piece.isEmpty() || (parts.isEmpty() && !reportOf(piece, code)))
+                continue;
+            if (!parts.isEmpty() && otherStart.match(piece).hasMatch())
+                return parts.join(QLatin1Char(' '));
+            parts.append(piece);
+            if (piece.endsWith(QLatin1Char('=')))
+                return parts.join(QLatin1Char(' '));
         }
     }
     return parts.join(QLatin1Char(' '));

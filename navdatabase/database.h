@@ -276,6 +276,10 @@ private:
     // there; progress gets the texts for the splash, stop ends the read early.
     bool readStoredFile(DatabaseStore &store, const QString &path, bool fullDetail,
                         const std::function<void(const QString &)> &progress, const std::function<bool()> &stop);
+    // The same, but an allocation that fails goes out to the caller.
+    bool readStoredFileUnguarded(DatabaseStore &store, const QString &path, bool fullDetail,
+                                 const std::function<void(const QString &)> &progress,
+                                 const std::function<bool()> &stop);
     static bool fullDetailStored();
     struct ReadAhead;
     // Stops a read-ahead nobody took and drops what it read; for the destructor.

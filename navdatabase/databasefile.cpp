@@ -41,6 +41,8 @@
 #include <QSet>
 #include <QtEndian>
 
+#include <zlib.h>
+
 #if defined(__SANITIZE_THREAD__)
 extern "C" void __tsan_release(void *address);
 #endif
@@ -51,6 +53,7 @@ extern "C" void __tsan_release(void *address);
 #include <functional>
 #include <future>
 #include <memory>
+#include <new>
 #include <type_traits>
 
 namespace {
@@ -59,10 +62,17 @@ constexpr qint32 FileFormat = RecordFormat::Newest;
 // Pinned rather than left to the Qt release: a file must read back the same under any Qt.
 // This is the default of the Qt the format was made with, so the bytes are the same.
 constexpr QDataStream::Version FileStreamVersion = QDataStream::Qt_6_4;
-// Deflate expands at most about 1032 times; a header claiming more is damage, and must not
-// make qUncompress allocate what it claims.
-constexpr qint64 MaxExpansion = 1100;
 constexpr int StopPollInterval = 4096;
+// What the single-stream layout may expand to, judged before anything is allocated for it: as
+// for a chunk, its bytes expanded seven times as far as a real world's file does (4.6), and one
+// record far beyond the rest on top. Its records cannot be counted before they are expanded, so
+// the part of a chunk's bound that counts them has no say here.
+constexpr qint64 PlainExpansion = 32;
+constexpr qint64 OneLargeRecord = 1024 * 1024;
+// The stream is expanded a step at a time, each a chance to stop.
+constexpr qsizetype ExpansionStep = 4 * 1024 * 1024;
+// What zlib takes in one call.
+constexpr qint64 InputPiece = 1 << 30;
 
 // Reads the count and the items into a list of the caller's. False, with the list empty and
 // its items deleted, as soon as one record cannot be read or stop() says so; a record that
@@ -143,12 +153,60 @@ void renumberDuplicateUids(const QList<Point *> &points)
     }
 }
 
-bool plausiblyCompressed(const QByteArray &compressed)
+// Expands the single-stream layout (the payload's length, then one zlib stream) into payload, in
+// steps, into room for the length the file states, which may be no more than its bytes can need.
+// A stream that runs past that length is damage and stops there: whatever a file claims, no more
+// is ever allocated. Null when expanded; otherwise the payload is empty and the result says why
+// the file is damaged, or is empty when stop() ended the expansion.
+const char *expandSingleStream(QByteArrayView compressed, QByteArray &payload, const std::function<bool()> &stop)
 {
+    payload = QByteArray();
     if (compressed.size() < 4)
-        return false;
-    const quint32 declared = qFromBigEndian<quint32>(compressed.constData());
-    return qint64(declared) <= qint64(compressed.size() - 4) * MaxExpansion + 1024;
+        return "no compressed database in it";
+    const quint32 stated = qFromBigEndian<quint32>(compressed.data());
+    if (qint64(stated) > qint64(compressed.size() - 4) * PlainExpansion + OneLargeRecord)
+        return "it claims more than its records can need";
+    z_stream zs{};
+    if (inflateInit(&zs) != Z_OK)
+        return "it cannot be uncompressed";
+    payload = QByteArray(qsizetype(stated), Qt::Uninitialized);
+    const char *input = compressed.data() + 4;
+    qint64 inputLeft = compressed.size() - 4;
+    qsizetype produced = 0;
+    const char *damage = nullptr;
+    for (;;) {
+        if (stop && stop()) {
+            damage = "";
+            break;
+        }
+        if (zs.avail_in == 0 && inputLeft > 0) {
+            const qint64 piece = std::min(inputLeft, InputPiece);
+            zs.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(input));
+            zs.avail_in = uInt(piece);
+            input += piece;
+            inputLeft -= piece;
+        }
+        const qsizetype room = std::min(ExpansionStep, payload.size() - produced);
+        zs.next_out = reinterpret_cast<Bytef *>(payload.data() + produced);
+        zs.avail_out = uInt(room);
+        const int result = inflate(&zs, Z_NO_FLUSH);
+        produced += room - qsizetype(zs.avail_out);
+        if (result == Z_STREAM_END)
+            break;
+        if (result == Z_OK)
+            continue;
+        // No room left while the stream goes on: it holds more than it states.
+        damage = result == Z_BUF_ERROR && produced == payload.size() && (zs.avail_in > 0 || inputLeft > 0)
+                     ? "it expands beyond the length it states"
+                     : "it cannot be uncompressed";
+        break;
+    }
+    inflateEnd(&zs);
+    if (damage)
+        payload = QByteArray();
+    else
+        payload.truncate(produced);
+    return damage;
 }
 
 bool ensureFolderOf(const QString &path)
@@ -244,6 +302,20 @@ void Database::removeBinFile()
 bool Database::readStoredFile(DatabaseStore &store, const QString &path, bool fullDetail,
                               const std::function<void(const QString &)> &progress, const std::function<bool()> &stop)
 {
+    // A file that needs more memory than the system gives is refused like a damaged one: the
+    // program, and the working database of a replacement, stay.
+    try {
+        return readStoredFileUnguarded(store, path, fullDetail, progress, stop);
+    } catch (const std::bad_alloc &) {
+        qWarning() << "Database file" << path << "is damaged: reading it needs more memory than there is";
+        return false;
+    }
+}
+
+bool Database::readStoredFileUnguarded(DatabaseStore &store, const QString &path, bool fullDetail,
+                                       const std::function<void(const QString &)> &progress,
+                                       const std::function<bool()> &stop)
+{
     // The segments name their ends by UID: they must find the points of this file, so the
     // lookups of this thread go to the store.
     DatabaseStore::Scope scope(&store);
@@ -276,13 +348,10 @@ bool Database::readStoredFile(DatabaseStore &store, const QString &path, bool fu
         return true;
     }
     // The single-stream layout of earlier versions and of downloaded files.
-    if (!plausiblyCompressed(compressed)) {
-        qWarning() << "Database file" << path << "is damaged: no compressed database in it";
-        return false;
-    }
-    const QByteArray payload = qUncompress(compressed);
-    if (payload.isEmpty()) {
-        qWarning() << "Database file" << path << "is damaged: it cannot be uncompressed";
+    QByteArray payload;
+    if (const char *damage = expandSingleStream(compressed, payload, stop)) {
+        if (*damage)
+            qWarning() << "Database file" << path << "is damaged:" << damage;
         return false;
     }
 

@@ -18,12 +18,14 @@ namespace {
 
 bool within(double value, double limit)
 {
-    return std::isnan(value) || (value >= -limit && value <= limit);
+    return value >= -limit && value <= limit;
 }
 
+// A position the import cannot take is left with neither coordinate, never with one alone.
 bool corner(double latitude, double longitude, double altitude)
 {
-    return within(latitude, 90.0) && within(longitude, 180.0) && !std::isinf(altitude);
+    const bool none = std::isnan(latitude) && std::isnan(longitude);
+    return (none || (within(latitude, 90.0) && within(longitude, 180.0))) && !std::isinf(altitude);
 }
 
 bool position(const QGeoCoordinate &coordinate)

@@ -11,7 +11,7 @@ class Taxiname;
 class Taxiway;
 
 // Whether an item read from the stored database file holds only values the import itself
-// makes: a latitude within -90..90 and a longitude within -180..180 (or none, as the import
+// makes: a latitude within -90..90 and a longitude within -180..180 (or neither, as the import
 // leaves a position it cannot take), finite numbers, a point type of its own. A file whose
 // records read cleanly but hold anything else was altered, and is refused as damaged.
 namespace StoredValues {

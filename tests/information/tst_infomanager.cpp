@@ -411,6 +411,15 @@ void TestInfoManager::untrustedMetarAnswers_data()
                                               << "<p>No METAR available for KJFK.</p>" << false;
     QTest::newRow("another station's report after this one's") << 200 << report + "\r\nUUWW 061230Z TS OVC001 40/20 Q0900\n" << "" << 0
                                                                 << true << "<p>" + QString::fromLatin1(report) + "</p>" << true;
+    // The report ends at its terminator, and before a forecast, a date or another station's line.
+    QTest::newRow("two reports on one line") << 200 << report + "= UUWW 061230Z 00000MPS 0000 +TSRA OVC001CB 40/40 Q0900="
+                                             << "" << 0 << true << "<p>" + QString::fromLatin1(report) + "=</p>" << true;
+    QTest::newRow("the station's forecast next") << 200 << report + "\nTAF KJFK 061130Z 0612/0718 00000KT 0000 +TSRA OVC001CB"
+                                                 << "" << 0 << true << "<p>" + QString::fromLatin1(report) + "</p>" << true;
+    QTest::newRow("a date line next") << 200 << report + "\n2025/01/27 22:20\n" << "" << 0 << true
+                                      << "<p>" + QString::fromLatin1(report) + "</p>" << true;
+    QTest::newRow("another station's NIL next") << 200 << report + "\nUUWW NIL=\n" << "" << 0 << true
+                                                << "<p>" + QString::fromLatin1(report) + "</p>" << true;
     QTest::newRow("station in a longer word") << 200 << QByteArray("KJFKX 061251Z 18010KT") << "" << 0 << true
                                               << "<p>No METAR available for KJFK.</p>" << false;
     QTest::newRow("report with its kind and a correction") << 200 << QByteArray("SPECI COR KJFK 061251Z 18010KT") << "" << 0 << true

@@ -503,13 +503,14 @@ namespace {
 
 enum class ChunkForgery { Count, Expansion, Latitude };
 
-// Puts the latitude -6e+303 in place of Frankfurt's (50.033) in its record, as a forger would.
-bool forgeLatitude(QByteArray &records)
+// Puts `to` in place of the first value `from` in the records, as a forger would; by default the
+// latitude -6e+303 in place of Frankfurt's (50.033).
+bool forgeValue(QByteArray &records, double from = 50.033, double to = -6e303)
 {
     QByteArray frankfurt(8, '\0');
     QByteArray forged(8, '\0');
-    qToBigEndian(50.033, frankfurt.data());
-    qToBigEndian(-6e303, forged.data());
+    qToBigEndian(from, frankfurt.data());
+    qToBigEndian(to, forged.data());
     const qsizetype at = records.indexOf(frankfurt);
     if (at < 0)
         return false;
@@ -522,6 +523,8 @@ enum Damage {
     CutCompressed,
     GarbageCompressed,
     HugeDeclaredSize,
+    SizeBeyondNeed,
+    SizeUnderstated,
     FormatFive,
     VersionOneCharOff,
     InvalidPointCount,
@@ -534,7 +537,11 @@ enum Damage {
     TaxiwayControlCount,
     BoundaryHoleCount,
     AirportLatitude,
-    TaxiwayNodeLongitude
+    TaxiwayNodeLongitude,
+    PointLatitudeNaN,
+    PointLongitudeNaN,
+    RunwayThresholdNaN,
+    TaxiwayNodeNaN
 };
 
 // Offset of the node count of the nth stored path (taxiways and painted lines of fillWorld
@@ -564,6 +571,9 @@ void TestDatabaseFile::damagedFile_data()
     QTest::newRow("cut inside the compressed stream") << int(CutCompressed);
     QTest::newRow("garbage after the size") << int(GarbageCompressed);
     QTest::newRow("size claims 4 GB") << int(HugeDeclaredSize);
+    // Beyond 32 times the compressed bytes and a megabyte; below what the stream holds.
+    QTest::newRow("size beyond what the bytes can need") << int(SizeBeyondNeed);
+    QTest::newRow("size stated as 64 bytes") << int(SizeUnderstated);
     QTest::newRow("format 5") << int(FormatFive);
     QTest::newRow("version one character off") << int(VersionOneCharOff);
     QTest::newRow("point count 0xFFFFFFFF") << int(InvalidPointCount);
@@ -579,6 +589,10 @@ void TestDatabaseFile::damagedFile_data()
     // Read cleanly, but a value the import never makes.
     QTest::newRow("airport latitude -6e+303") << int(AirportLatitude);
     QTest::newRow("taxiway node longitude 200") << int(TaxiwayNodeLongitude);
+    QTest::newRow("airport latitude NaN") << int(PointLatitudeNaN);
+    QTest::newRow("airport longitude NaN") << int(PointLongitudeNaN);
+    QTest::newRow("runway threshold longitude NaN") << int(RunwayThresholdNaN);
+    QTest::newRow("taxiway node longitude NaN") << int(TaxiwayNodeNaN);
     // clang-format on
 }
 
@@ -606,6 +620,13 @@ void TestDatabaseFile::damagedFile()
     case HugeDeclaredSize:
         bad = good;
         qToBigEndian<quint32>(0xffffffffU, bad.data());
+        break;
+    case SizeBeyondNeed:
+    case SizeUnderstated:
+        // Padded behind the stream (which the reader passes over) so that the claim stays below the
+        // 1,100 times its bytes that the reader once let through.
+        bad = good + QByteArray(damage == SizeBeyondNeed ? 65536 : 0, 'x');
+        qToBigEndian<quint32>(damage == SizeUnderstated ? 64 : (bad.size() - 4) * 32 + (1 << 20) + 1, bad.data());
         break;
     case FormatFive:
         qToBigEndian<qint32>(5, payload.data());
@@ -659,7 +680,7 @@ void TestDatabaseFile::damagedFile()
         break;
     }
     case AirportLatitude:
-        QVERIFY(forgeLatitude(payload));
+        QVERIFY(forgeValue(payload));
         bad = qCompress(payload, 1);
         break;
     case TaxiwayNodeLongitude: {
@@ -667,6 +688,16 @@ void TestDatabaseFile::damagedFile()
         const qsizetype at = pathCountOffset(payload, 2, 0);
         QVERIFY(at > 0);
         qToBigEndian(200.0, payload.data() + at + 8 + 8);
+        bad = qCompress(payload, 1);
+        break;
+    }
+    case PointLatitudeNaN:
+    case PointLongitudeNaN:
+    case RunwayThresholdNaN:
+    case TaxiwayNodeNaN: {
+        // Frankfurt's latitude and longitude, runway 25C's threshold longitude, the first taxiway node's.
+        const double values[] = {50.033, 8.570, 8.5346, 8.55};
+        QVERIFY(forgeValue(payload, values[damage - PointLatitudeNaN], qQNaN()));
         bad = qCompress(payload, 1);
         break;
     }
@@ -740,7 +771,7 @@ void TestDatabaseFile::damagedChunk()
         break;
     case ChunkForgery::Latitude:
         QVERIFY(ChunkedFile::expand(*chunk));
-        QVERIFY(forgeLatitude(chunk->bytes));
+        QVERIFY(forgeValue(chunk->bytes));
         chunk->stored.clear();
         break;
     }
