@@ -230,9 +230,8 @@ Point *airportToward(const QList<Point *> &airports, Point *from, double nm, dou
 // A grid of en-route fixes joined by HIGH and LOW airways as in the big world, with airports
 // and radio aids strewn over it, between the given latitudes and longitudes.
 void addContinent(Database &db, QRandomGenerator &random, const QString &prefix, double south, double north,
-                  double west, double east)
+                  double west, double east, double step = 130.0 / FixRows)
 {
-    const double step = 130.0 / FixRows;
     const int rows = int((north - south) / step);
     const int columns = int((east - west) / step);
     std::vector<Point *> grid(size_t(rows) * columns);
@@ -331,12 +330,25 @@ int oceanWorld(Database &db)
             previous = point;
         }
     }
+    auto oceanic = [&db](const QString &name, double latitude, double longitude) {
+        db.addPoint(new Point(Point::FIX, QGeoCoordinate(latitude, longitude), name, QStringLiteral("ENRT"),
+                              QStringLiteral("ZZ"), QString(), 0, 0.0f, QStringLiteral("C   ")));
+    };
     for (int longitude : {-50, -40, -30}) {
         for (int latitude = 25; latitude <= 65; ++latitude)
-            db.addPoint(new Point(Point::FIX, QGeoCoordinate(latitude, longitude),
-                                  QStringLiteral("%1%2N").arg(latitude).arg(-longitude), QStringLiteral("ENRT"),
-                                  QStringLiteral("ZZ"), QString(), 0, 0.0f, QStringLiteral("C   ")));
+            oceanic(QStringLiteral("%1%2N").arg(latitude).arg(-longitude), latitude, longitude);
     }
+    // A coast as dense as the busiest real ones, five fixes a degree, and a chain of oceanic
+    // points that leaves it far south of the line to an island group north-east of it: the
+    // route runs 1,000 NM along the coast before it crosses.
+    addContinent(db, random, QStringLiteral("C"), -40.0, -15.0, -75.0, -50.0, 0.2);
+    const double chain[][2] = {{-34, -40}, {-28, -37}, {-22, -35}, {-16, -34}, {-10, -35}, {-10.4, -34.6}};
+    for (const auto &p : chain)
+        oceanic(QStringLiteral("R%1%2S").arg(int(-p[0])).arg(int(-p[1])), p[0], p[1]);
+    auto *island = new Airport(QStringLiteral("RAAA"), QStringLiteral("Airport"), 100);
+    island->setPosition(QGeoCoordinate(-10.2, -34.8),
+                        QGeoRectangle(QGeoCoordinate(-10.2, -34.8), QGeoCoordinate(-10.2, -34.8)));
+    db.addPoint(island);
     db.endModifying();
     QElapsedTimer timer;
     timer.start();
@@ -354,9 +366,13 @@ int oceanWorld(Database &db)
     };
     const QGeoCoordinate west(42.0, -95.0);
     const QGeoCoordinate east(48.0, 15.0);
+    const QGeoCoordinate coast(-17.0, -52.0);
+    const QGeoCoordinate isle(-10.2, -34.8);
     const Case cases[] = {
         {"across the ocean", west, east, {true, false, true, true, false}},
         {"back across the ocean", east, west, {true, false, true, true, false}},
+        {"from the dense coast", coast, isle, {false, false, false, true, false}},
+        {"to the dense coast", isle, coast, {false, false, false, true, false}},
         {"to the island", west, QGeoCoordinate(-25.0, 120.0), {false, false, false, false, false}},
     };
     Router router;
