@@ -73,7 +73,9 @@ public:
     // from one line of oceanic points to the next, the way random routes report every 10
     // degrees of longitude (600 NM on the equator, less farther north), and an island is
     // reached from the coast; over land, where some point lies within DirectLegNm in every
-    // direction, no longer leg is ever flown.
+    // direction, no longer leg is ever flown. A leg across a gap is flown both ways, also from
+    // the end that has other points near it in that direction: a route and its reverse are
+    // equally long.
     static constexpr double GapLegNm = 600.0;
     static constexpr double GapReachFactor = 1.25;
     static constexpr int Sectors = 8;

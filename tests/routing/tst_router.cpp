@@ -354,6 +354,9 @@ void TestRouter::unlinkedParts_data()
     // no longer leg where a point lies within 200 NM that way (OL to OM), none beyond 600 NM.
     QTest::newRow("across gaps") << false << 3 << "OA" << "OL" << none << none << "OA OM OB OL";
     QTest::newRow("back across gaps") << false << 3 << "OL" << "OA" << none << none << "OL OB OM OA";
+    // PQ has PR within 200 NM toward PA, yet flies back the leg PA flies across its gap.
+    QTest::newRow("across a gap one side has") << false << 3 << "PA" << "PQ" << none << none << "PA PQ";
+    QTest::newRow("back across it") << false << 3 << "PQ" << "PA" << none << none << "PQ PA";
     QTest::newRow("gap over 600 NM") << false << 3 << "OA" << "OZ" << none << none << "no path";
     QTest::newRow("no airway across gaps") << false << 0 << "OA" << "OL" << none << none << "no path";
     // clang-format on
@@ -363,7 +366,7 @@ void TestRouter::unlinkedParts_data()
 // network far south; a fix X halfway on no airway, too far from both networks to join them;
 // en-route fixes F and G 120 NM apart far north, and I, no en-route point, far east of them;
 // along 10 N far east, en-route fixes 356 NM (OA-OM, OM-OB), 177 NM (OB-OL) and 650 NM (OL-OZ)
-// apart, OM 533 NM from OL.
+// apart, OM 533 NM from OL; farther east PQ 473 NM from PA, PR 390 NM from PA and 118 NM from PQ.
 void TestRouter::unlinkedParts()
 {
     QFETCH(bool, radioNav);
@@ -396,6 +399,9 @@ void TestRouter::unlinkedParts()
     net.add("OB", 10, 112);
     net.add("OL", 10, 115);
     net.add("OZ", 10, 126);
+    net.add("PA", 10, 140);
+    net.add("PQ", 10.3, 148);
+    net.add("PR", 9, 146.5);
 
     AStar::Options options;
     options.radio = radioNav;
@@ -564,12 +570,15 @@ void TestRouter::neverLongerThanDijkstra()
                 nearest[a][sector(a, b)] = std::min(nearest[a][sector(a, b)], distance(a, b));
         }
     }
+    // A leg across a gap is flown both ways.
+    auto across = [&](int u, int v, double d) {
+        return nearest[u][sector(u, v)] > AStar::DirectLegNm && d <= 600.0 && d <= 1.25 * nearest[u][sector(u, v)];
+    };
     auto directLeg = [&](int u, int v) {
         const double d = distance(u, v);
         if (radioNav)
             return d <= AStar::receptionRange(nodes.at(u).type) + AStar::receptionRange(nodes.at(v).type);
-        const double across = nearest[u][sector(u, v)];
-        return d <= AStar::DirectLegNm || (across > AStar::DirectLegNm && d <= 600.0 && d <= 1.25 * across);
+        return d <= AStar::DirectLegNm || across(u, v, d) || across(v, u, d);
     };
 
     AStar astar;
