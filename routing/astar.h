@@ -186,7 +186,15 @@ private:
         uint32_t seen;
         uint32_t closed;
     };
+    // The legs of a direct-leg network from a network point, but to the points the side has
+    // settled; returns the number of points its scan read.
+    int directLegs(int node, const std::vector<NodeState> &side, std::vector<Step> &out);
+    // The search of a direct-leg network, from both ends at once.
+    Result searchDirect(const std::atomic<bool> *stop, const std::function<void(int)> &progress);
+
+    // Searched from the departure, and, by direct legs, back from the arrival.
     std::vector<NodeState> m_state;
+    std::vector<NodeState> m_back;
     std::vector<uint32_t> m_joinIn;
     uint32_t m_stamp = 0;
 
