@@ -100,7 +100,7 @@ void AStar::prepare(const std::shared_ptr<const Graph> &graph)
         m_graphRef = graph;
         const size_t count = size_t(graph->nodes.size());
         m_state.assign(count, NodeState{0.0, 0.0, -1, -1, 0, 0});
-        m_back.assign(count, NodeState{0.0, 0.0, -1, -1, 0, 0});
+        m_back.clear();
         m_joinIn.assign(count, 0);
         m_stamp = 0;
     }
@@ -527,6 +527,9 @@ AStar::Result AStar::searchDirect(const std::atomic<bool> *stop, const std::func
     const int arrival = m_request.arrival;
     const int output = m_request.output;
     const int approach = m_approach;
+    // Sized on first use: the airway searches never need it.
+    if (m_back.size() != m_state.size())
+        m_back.assign(m_state.size(), NodeState{0.0, 0.0, -1, -1, 0, 0});
     auto finish = [&](double cost) {
         m_cost = cost;
         for (int i = 1; i < m_path.size(); ++i) {

@@ -30,6 +30,12 @@ namespace Routing {
 // legs to the nearest points of the network; the arrival likewise through the chosen STAR
 // entry or from nearby network points.
 //
+// Direct legs are flown both ways, so options 3 and radio navigation search from both ends at
+// once, each side estimating by the great circle to the other end: a side that starts beside
+// a dense coast, with the route crossing the sea far off the line, would on its own settle
+// every point of the coast that looks no worse than the route; from the far end the detour is
+// paid by the time the coast is reached, and few points are settled there.
+//
 // Before it visits any point, a search whose departure side and arrival side lie in different
 // parts of the network (Graph::components) answers that there is no path.
 //

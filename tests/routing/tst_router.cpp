@@ -350,6 +350,7 @@ void TestRouter::unlinkedParts_data()
     QTest::newRow("direct to an en-route arrival") << false << 3 << "F"
                                                    << "G" << none << "I"
                                                    << "F G";
+    QTest::newRow("SID exit flown, near the arrival too") << false << 3 << "F" << "H" << "G" << none << "F G H";
     // Across gaps, to the nearest point in the direction and not 1.25 times as far (OM to OL);
     // no longer leg where a point lies within 200 NM that way (OL to OM), none beyond 600 NM.
     QTest::newRow("across gaps") << false << 3 << "OA" << "OL" << none << none << "OA OM OB OL";
@@ -364,7 +365,8 @@ void TestRouter::unlinkedParts_data()
 
 // Two airway networks over the equator 37 degrees apart, joined by one HIGH airway; an island
 // network far south; a fix X halfway on no airway, too far from both networks to join them;
-// en-route fixes F and G 120 NM apart far north, and I, no en-route point, far east of them;
+// en-route fixes F and G 120 NM apart far north, H, no en-route point, halfway, and I, none
+// either, far east of them;
 // along 10 N far east, en-route fixes 356 NM (OA-OM, OM-OB), 177 NM (OB-OL) and 650 NM (OL-OZ)
 // apart, OM 533 NM from OL; farther east PQ 473 NM from PA, PR 390 NM from PA and 118 NM from PQ.
 void TestRouter::unlinkedParts()
@@ -394,6 +396,7 @@ void TestRouter::unlinkedParts()
     net.add("F", 30, 0);
     net.add("G", 30, 2);
     net.add("I", 30, 30, Point::FIX, false);
+    net.add("H", 30, 1, Point::FIX, false);
     net.add("OA", 10, 100);
     net.add("OM", 10.5, 106);
     net.add("OB", 10, 112);
