@@ -5,10 +5,10 @@
 // searches 500 NM and 5,000 NM routes under every airway option and by radio aids, both ways,
 // printing the time, the nodes expanded and the route length over the great-circle distance.
 // Then it replaces that world by two continents with an ocean between them that oceanic tracks
-// and oceanic points cross, a dense coast with a thin chain of oceanic points beside it, and an
-// island that nothing reaches, and times each crossing both ways and a pair with no path,
-// telling whether each option found a route where it should. The routing graph's build of
-// each world is timed too.
+// and oceanic points cross, a dense coast with a thin chain of oceanic points beside it, an
+// island off a coast and an island that nothing reaches, and times each crossing and a pair
+// with no path both ways, telling whether each option found a route where it should. The
+// routing graph's build of each world is timed too.
 // Each time is the median of several runs (the machine may be busy with other work), from
 // start() to done() and printed beside the time it should stay under, and, as "search ms",
 // the processor time of the search alone on the benchmark's thread.
@@ -371,10 +371,17 @@ int oceanWorld(Database &db)
     const double chain[][2] = {{-34, -40}, {-28, -37}, {-22, -35}, {-16, -34}, {-10, -35}, {-10.4, -34.6}};
     for (const auto &p : chain)
         oceanic(QStringLiteral("R%1%2S").arg(int(-p[0])).arg(int(-p[1])), p[0], p[1]);
-    auto *island = new Airport(QStringLiteral("RAAA"), QStringLiteral("Airport"), 100);
-    island->setPosition(QGeoCoordinate(-10.2, -34.8),
-                        QGeoRectangle(QGeoCoordinate(-10.2, -34.8), QGeoCoordinate(-10.2, -34.8)));
-    db.addPoint(island);
+    auto airport = [&db](const QString &code, const QGeoCoordinate &position) {
+        auto *airport = new Airport(code, QStringLiteral("Airport"), 100);
+        airport->setPosition(position, QGeoRectangle(position, position));
+        db.addPoint(airport);
+    };
+    airport(QStringLiteral("RAAA"), QGeoCoordinate(-10.2, -34.8));
+    // An island 560 NM off the south-east corner of the west continent, with nothing nearer:
+    // a route from it to the east goes back to the coast and up it before it crosses.
+    oceanic(QStringLiteral("BOFFA"), 12.0, -55.0);
+    oceanic(QStringLiteral("BOFFB"), 12.3, -55.2);
+    airport(QStringLiteral("BAAA"), QGeoCoordinate(12.1, -55.1));
     db.endModifying();
     std::printf("\nOcean world: %d points, %d segments\n", Database::pointCount(), Database::segmentCount());
     const auto graph = timedGraph(db);
@@ -396,6 +403,8 @@ int oceanWorld(Database &db)
         {"back across the ocean", east, west, {true, false, true, true, false}},
         {"from the dense coast", coast, isle, {false, false, false, true, false}},
         {"to the dense coast", isle, coast, {false, false, false, true, false}},
+        {"from an island off the coast", QGeoCoordinate(12.1, -55.1), east, {false, false, false, true, false}},
+        {"to the island off the coast", east, QGeoCoordinate(12.1, -55.1), {false, false, false, true, false}},
         {"to the island", west, QGeoCoordinate(-25.0, 120.0), {false, false, false, false, false}},
         {"from the island", QGeoCoordinate(-25.0, 120.0), west, {false, false, false, false, false}},
     };

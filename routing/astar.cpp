@@ -580,8 +580,9 @@ AStar::Result AStar::searchDirect(const std::atomic<bool> *stop, const std::func
             best = g + other.g;
             meeting = node;
         }
-        // Settled from the other side, the point has nothing more to tell this one.
-        if (other.closed == m_stamp)
+        // Settled from the other side, the point has nothing more to tell this one; nor has a
+        // point through which no route beats the best meeting.
+        if (other.closed == m_stamp || g + state.h >= best)
             return;
         sides[k].open.push_back({g + state.h, g, node});
         std::push_heap(sides[k].open.begin(), sides[k].open.end(), OpenOrder());
