@@ -185,7 +185,7 @@ private:
     struct alignas(32) NodeState
     {
         double g;
-        // The estimate of what is left to the arrival, set when the node is first seen.
+        // The estimate of what is left to the other end, set when the node is first seen.
         double h;
         int parent;
         int parentEdge;
