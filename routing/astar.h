@@ -30,6 +30,12 @@ namespace Routing {
 // legs to the nearest points of the network; the arrival likewise through the chosen STAR
 // entry or from nearby network points.
 //
+// Direct legs are flown both ways, so options 3 and radio navigation search from both ends at
+// once, each side estimating by the great circle to the other end: a side that starts beside
+// a dense coast, with the route crossing the sea far off the line, would on its own settle
+// every point of the coast that looks no worse than the route; from the far end the detour is
+// paid by the time the coast is reached, and few points are settled there.
+//
 // Before it visits any point, a search whose departure side and arrival side lie in different
 // parts of the network (Graph::components) answers that there is no path.
 //
@@ -73,7 +79,9 @@ public:
     // from one line of oceanic points to the next, the way random routes report every 10
     // degrees of longitude (600 NM on the equator, less farther north), and an island is
     // reached from the coast; over land, where some point lies within DirectLegNm in every
-    // direction, no longer leg is ever flown.
+    // direction, no longer leg is ever flown. A leg across a gap is flown both ways, also from
+    // the end that has other points near it in that direction: a route and its reverse are
+    // equally long.
     static constexpr double GapLegNm = 600.0;
     static constexpr double GapReachFactor = 1.25;
     static constexpr int Sectors = 8;
@@ -177,14 +185,22 @@ private:
     struct alignas(32) NodeState
     {
         double g;
-        // The estimate of what is left to the arrival, set when the node is first seen.
+        // The estimate of what is left to the other end, set when the node is first seen.
         double h;
         int parent;
         int parentEdge;
         uint32_t seen;
         uint32_t closed;
     };
+    // The legs of a direct-leg network from a network point, but to the points the side has
+    // settled; returns the number of points its scan read.
+    int directLegs(int node, const std::vector<NodeState> &side, std::vector<Step> &out);
+    // The search of a direct-leg network, from both ends at once.
+    Result searchDirect(const std::atomic<bool> *stop, const std::function<void(int)> &progress);
+
+    // Searched from the departure, and, by direct legs, back from the arrival.
     std::vector<NodeState> m_state;
+    std::vector<NodeState> m_back;
     std::vector<uint32_t> m_joinIn;
     uint32_t m_stamp = 0;
 

@@ -356,9 +356,9 @@ bool buildGapLegs(Graph &graph, const std::vector<uint8_t> &member, const std::f
     }
 
     // Across the gap of each empty sector, the points up to GapReachFactor times as far as its
-    // nearest one, within GapLegNm.
-    graph.gapLegStart.assign(member.size() + 1, 0);
-    graph.gapLegs.clear();
+    // nearest one, within GapLegNm; each leg is flown back too, though the far end may have
+    // points near it that way: a pilot flies home the way he came.
+    std::vector<std::pair<int, int>> legs;
     struct Candidate
     {
         int node;
@@ -369,7 +369,6 @@ bool buildGapLegs(Graph &graph, const std::vector<uint8_t> &member, const std::f
     const double gapChord = chordOf(AStar::GapLegNm);
     const double gap2 = gapChord * gapChord;
     for (size_t n = 0; n < member.size(); ++n) {
-        graph.gapLegStart[n + 1] = graph.gapLegStart[n];
         if (!member[n] || covered[n] == AllSectors)
             continue;
         if (pollCancelled(cancelled, qsizetype(n) + 1))
@@ -402,14 +401,23 @@ bool buildGapLegs(Graph &graph, const std::vector<uint8_t> &member, const std::f
             const double chord = chordOf(std::min(AStar::GapLegNm, AStar::GapReachFactor * nearestNm));
             reach2[sector] = chord * chord * (1.0 + 1e-12);
         }
-        std::sort(candidates.begin(), candidates.end(),
-                  [](const Candidate &a, const Candidate &b) { return a.node < b.node; });
         for (const Candidate &c : candidates) {
-            if (c.chord2 <= reach2[c.sector])
-                graph.gapLegs.push_back(c.node);
+            if (c.chord2 <= reach2[c.sector]) {
+                legs.push_back({int(n), c.node});
+                legs.push_back({c.node, int(n)});
+            }
         }
-        graph.gapLegStart[n + 1] = int(graph.gapLegs.size());
     }
+    std::sort(legs.begin(), legs.end());
+    legs.erase(std::unique(legs.begin(), legs.end()), legs.end());
+    graph.gapLegStart.assign(member.size() + 1, 0);
+    graph.gapLegs.clear();
+    graph.gapLegs.reserve(legs.size());
+    for (const auto &[from, to] : legs) {
+        ++graph.gapLegStart[size_t(from) + 1];
+        graph.gapLegs.push_back(to);
+    }
+    std::partial_sum(graph.gapLegStart.begin(), graph.gapLegStart.end(), graph.gapLegStart.begin());
     return true;
 }
 

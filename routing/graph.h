@@ -123,7 +123,8 @@ struct Graph
 
     // Per en-route point, the nodes its direct legs across a gap reach (AStar::GapLegNm), in
     // node order: those of node n are gapLegs[gapLegStart[n]] up to gapLegs[gapLegStart[n + 1]].
-    // Every such leg is longer than AStar::DirectLegNm.
+    // Every such leg is longer than AStar::DirectLegNm, and listed at both its ends: it is
+    // flown both ways, whichever end has the gap.
     std::vector<int> gapLegStart;
     std::vector<int> gapLegs;
 

@@ -350,10 +350,14 @@ void TestRouter::unlinkedParts_data()
     QTest::newRow("direct to an en-route arrival") << false << 3 << "F"
                                                    << "G" << none << "I"
                                                    << "F G";
+    QTest::newRow("SID exit flown, near the arrival too") << false << 3 << "F" << "H" << "G" << none << "F G H";
     // Across gaps, to the nearest point in the direction and not 1.25 times as far (OM to OL);
     // no longer leg where a point lies within 200 NM that way (OL to OM), none beyond 600 NM.
     QTest::newRow("across gaps") << false << 3 << "OA" << "OL" << none << none << "OA OM OB OL";
     QTest::newRow("back across gaps") << false << 3 << "OL" << "OA" << none << none << "OL OB OM OA";
+    // PQ has PR within 200 NM toward PA, yet flies back the leg PA flies across its gap.
+    QTest::newRow("across a gap one side has") << false << 3 << "PA" << "PQ" << none << none << "PA PQ";
+    QTest::newRow("back across it") << false << 3 << "PQ" << "PA" << none << none << "PQ PA";
     QTest::newRow("gap over 600 NM") << false << 3 << "OA" << "OZ" << none << none << "no path";
     QTest::newRow("no airway across gaps") << false << 0 << "OA" << "OL" << none << none << "no path";
     // clang-format on
@@ -361,9 +365,10 @@ void TestRouter::unlinkedParts_data()
 
 // Two airway networks over the equator 37 degrees apart, joined by one HIGH airway; an island
 // network far south; a fix X halfway on no airway, too far from both networks to join them;
-// en-route fixes F and G 120 NM apart far north, and I, no en-route point, far east of them;
+// en-route fixes F and G 120 NM apart far north, H, no en-route point, halfway, and I, none
+// either, far east of them;
 // along 10 N far east, en-route fixes 356 NM (OA-OM, OM-OB), 177 NM (OB-OL) and 650 NM (OL-OZ)
-// apart, OM 533 NM from OL.
+// apart, OM 533 NM from OL; farther east PQ 473 NM from PA, PR 390 NM from PA and 118 NM from PQ.
 void TestRouter::unlinkedParts()
 {
     QFETCH(bool, radioNav);
@@ -391,11 +396,15 @@ void TestRouter::unlinkedParts()
     net.add("F", 30, 0);
     net.add("G", 30, 2);
     net.add("I", 30, 30, Point::FIX, false);
+    net.add("H", 30, 1, Point::FIX, false);
     net.add("OA", 10, 100);
     net.add("OM", 10.5, 106);
     net.add("OB", 10, 112);
     net.add("OL", 10, 115);
     net.add("OZ", 10, 126);
+    net.add("PA", 10, 140);
+    net.add("PQ", 10.3, 148);
+    net.add("PR", 9, 146.5);
 
     AStar::Options options;
     options.radio = radioNav;
@@ -564,12 +573,15 @@ void TestRouter::neverLongerThanDijkstra()
                 nearest[a][sector(a, b)] = std::min(nearest[a][sector(a, b)], distance(a, b));
         }
     }
+    // A leg across a gap is flown both ways.
+    auto across = [&](int u, int v, double d) {
+        return nearest[u][sector(u, v)] > AStar::DirectLegNm && d <= 600.0 && d <= 1.25 * nearest[u][sector(u, v)];
+    };
     auto directLeg = [&](int u, int v) {
         const double d = distance(u, v);
         if (radioNav)
             return d <= AStar::receptionRange(nodes.at(u).type) + AStar::receptionRange(nodes.at(v).type);
-        const double across = nearest[u][sector(u, v)];
-        return d <= AStar::DirectLegNm || (across > AStar::DirectLegNm && d <= 600.0 && d <= 1.25 * across);
+        return d <= AStar::DirectLegNm || across(u, v, d) || across(v, u, d);
     };
 
     AStar astar;
@@ -598,12 +610,24 @@ void TestRouter::neverLongerThanDijkstra()
                 continue;
         }
 
+        // Over direct legs, one pair in three has a SID exit and a STAR entry on the network:
+        // the departure flies to the exit only, the arrival is flown to from the entry or
+        // directly.
+        int exit = direct && pair % 3 == 0 ? random.bounded(count) : -1;
+        int entry = direct && pair % 3 == 0 ? random.bounded(count) : -1;
+        if (exit >= 0 && (!member(exit) || exit == from || exit == to))
+            exit = -1;
+        if (entry >= 0 && (!member(entry) || entry == from || entry == to))
+            entry = -1;
+        const int source = exit >= 0 ? exit : from;
+
         std::vector<double> best(count, std::numeric_limits<double>::infinity());
         std::vector<bool> done(count, false);
+        done[from] = exit >= 0;
         using Item = std::pair<double, int>;
         std::priority_queue<Item, std::vector<Item>, std::greater<Item>> queue;
-        best[from] = 0.0;
-        queue.push({0.0, from});
+        best[source] = 0.0;
+        queue.push({0.0, source});
         while (!queue.empty()) {
             const auto [g, u] = queue.top();
             queue.pop();
@@ -636,23 +660,28 @@ void TestRouter::neverLongerThanDijkstra()
             }
         }
 
-        const auto result = astar.search(graph, {from, to, -1, -1}, options);
+        const double shortest = (exit >= 0 ? distance(from, exit) : 0.0)
+                                + std::min(best[to], entry >= 0 ? best[entry] + distance(entry, to) : best[to]);
+        const auto result = astar.search(graph, {from, to, exit, entry}, options);
         ++compared;
-        if (std::isinf(best[to])) {
+        if (std::isinf(shortest)) {
             QCOMPARE(result, AStar::NoPath);
             // Between the two groups that is clear before any point is visited.
-            if (far(from) != far(to))
+            if (far(from) != far(to) && exit < 0 && entry < 0)
                 QCOMPARE(astar.expanded(), 0);
             continue;
         }
         QCOMPARE(result, AStar::Found);
         ++found;
-        if ((west(from) && east(to)) || (east(from) && west(to)))
+        // A leg to a SID exit or from a STAR entry may be of any length.
+        if (exit < 0 && entry < 0 && ((west(from) && east(to)) || (east(from) && west(to))))
             ++crossings;
         QVERIFY2(
-            qAbs(astar.cost() - best[to]) <= 1e-6 * best[to],
-            qPrintable(QStringLiteral("%1 -> %2: %3 against %4").arg(from).arg(to).arg(astar.cost()).arg(best[to])));
+            qAbs(astar.cost() - shortest) <= 1e-6 * shortest,
+            qPrintable(QStringLiteral("%1 -> %2: %3 against %4").arg(from).arg(to).arg(astar.cost()).arg(shortest)));
         QCOMPARE(astar.path().first(), from);
+        if (exit >= 0)
+            QCOMPARE(astar.path().at(1), exit);
         QCOMPARE(astar.path().last(), to);
         QVERIFY(astar.distance() <= astar.cost() + 1e-9);
     }
