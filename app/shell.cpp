@@ -45,17 +45,6 @@
 #include <cstdio>
 #include <cstdlib>
 
-#if defined(Q_OS_LINUX) && !defined(__SANITIZE_ADDRESS__) && !defined(__SANITIZE_THREAD__)
-#define WAYLORE_HAND_OVER_ADDRESS_SPACE 1
-#include <csignal>
-#include <cstdint>
-#include <fcntl.h>
-#include <sched.h>
-#include <sys/mman.h>
-#include <sys/syscall.h>
-#include <unistd.h>
-#endif
-
 namespace {
 
 // A leftover of version 4.0.0 is recognised by its maintenance tool, which only its Windows
@@ -68,50 +57,6 @@ constexpr bool kMaintenanceToolCheck = false;
 
 const char *const kIconFont = ":/fa/ttf/fa-solid-900.ttf";
 const char *const kWindowIcon = ":/icon/wylr/app.iconset/icon_256x256.png";
-
-#if defined(WAYLORE_HAND_OVER_ADDRESS_SPACE)
-
-// The keeper: a process that shares the program's memory and holds it until the program is gone,
-// so that the kernel frees the navigation data on the keeper's exit, beside the program's parent,
-// instead of before that parent hears of the program's end (a tenth of a second per gigabyte on
-// an idle machine, many times that on a busy one). It runs on a stack of its own, without a
-// thread of the C library: system calls only. argument: the read end of a pipe whose write end
-// only the program holds.
-int keepAddressSpace(void *argument)
-{
-    const int watched = int(reinterpret_cast<intptr_t>(argument));
-    // The program's signal handlers are not for it.
-    sigset_t all;
-    sigfillset(&all);
-    syscall(SYS_rt_sigprocmask, SIG_SETMASK, &all, nullptr, _NSIG / 8);
-    // Its copies of the program's files go at once: a reader of the program's output, or the
-    // display server, sees them close with the program.
-    if (watched > 0)
-        syscall(SYS_close_range, 0u, unsigned(watched - 1), 0u);
-    syscall(SYS_close_range, unsigned(watched + 1), ~0u, 0u);
-    // Returns once the last thread of the program has closed its files, after each has let go of
-    // the memory.
-    char byte;
-    syscall(SYS_read, watched, &byte, 1);
-    syscall(SYS_exit, 0);
-    return 0;
-}
-
-// Starts the keeper; the program exits as before when the system refuses.
-void handOverAddressSpace()
-{
-    int ends[2];
-    if (pipe2(ends, O_CLOEXEC) != 0)
-        return;
-    constexpr size_t kStack = 64 * 1024;
-    void *stack = mmap(nullptr, kStack, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_STACK, -1, 0);
-    if (stack != MAP_FAILED)
-        clone(keepAddressSpace, static_cast<char *>(stack) + kStack, CLONE_VM | SIGCHLD,
-              reinterpret_cast<void *>(intptr_t(ends[0])));
-    close(ends[0]);
-}
-
-#endif
 
 template <typename T>
 void registerUncreatable(const char *element)
@@ -140,9 +85,6 @@ void Shell::exitNow(int code)
     m_settings.reset();
     m_logFile.reset();
     std::fflush(nullptr);
-#if defined(WAYLORE_HAND_OVER_ADDRESS_SPACE)
-    handOverAddressSpace();
-#endif
     std::_Exit(code);
 }
 

@@ -65,9 +65,7 @@ public:
     // own settings (as the engine goes), the settings store, the log; a route search and an
     // import are stopped first, so nothing is left half-written. The navigation data and the
     // rest are memory only: freeing a world's items one by one kept a closed program running
-    // for seconds, and even the system's freeing of its pages delays the end by a tenth of a
-    // second per gigabyte, so on Linux a keeper process takes them over and the system frees
-    // them once the program is gone.
+    // for seconds; the system frees the pages as the process ends.
     [[noreturn]] void exitNow(int code);
 
     // Removes the map tile caches below cacheFolder; returns the folders it went for. A cache

@@ -14,13 +14,6 @@
 #include <algorithm>
 #include <limits>
 
-AwyReader::AwyReader(Database *database, ProgressFn progress, CancelFn cancelled)
-    : LineFileReader(database, std::move(progress), std::move(cancelled))
-{
-}
-
-AwyReader::~AwyReader() = default;
-
 LineFileReader::Format AwyReader::format() const
 {
     // clang-format off
@@ -56,6 +49,13 @@ struct AwyReader::Pending
     std::unique_ptr<Segment> segment;
     std::unique_ptr<Row> row;
 };
+
+AwyReader::AwyReader(Database *database, ProgressFn progress, CancelFn cancelled)
+    : LineFileReader(database, std::move(progress), std::move(cancelled))
+{
+}
+
+AwyReader::~AwyReader() = default;
 
 // The namesakes to choose. Every (airway, level, end) that names several points is one choice,
 // made once for all its rows; a row of joined airway names ("J1-J2") makes the choices of its

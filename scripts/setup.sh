@@ -5,14 +5,11 @@
 set -euo pipefail
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-deps=${WAYLORE_DEPS:-/opt/waylore-deps}
-grantlee_version=5.3.1
 grantlee_sha256=ba288ae9ed37ec0c3622ceb40ae1f7e1e6b2ea89216ad8587f0863d64be24f06
-grantlee_prefix="$deps/grantlee-$grantlee_version-qt6"
-fa_version=6.7.2
-fa_dir="$deps/fontawesome-free-$fa_version"
-build_dir=${WAYLORE_BUILD_DIR:-$here/build}
 jobs=$(nproc 2>/dev/null || echo 2)
+# CI builds with warnings as errors; a first build elsewhere, perhaps with another compiler
+# version, does not stop at a warning its builder cannot mend.
+if [ -n "${CI:-}" ] && [ "${CI}" != false ]; then preset=ci; else preset=default; fi
 
 log() { printf '[setup] %s\n' "$*"; }
 
@@ -29,6 +26,7 @@ packages=(
   qml6-module-qtpositioning qml6-module-qttest
   qml6-module-qt-labs-platform qml6-module-qt-labs-folderlistmodel qt6-image-formats-plugins
   xvfb xauth zlib1g-dev libdeflate-dev libzstd-dev poppler-utils gpsbabel clang-format
+  clang libclang-rt-14-dev lld
 )
 # npm fetches the icon font; the machine's own Node.js may already bring it.
 command -v npm >/dev/null 2>&1 || packages+=(npm)
@@ -48,6 +46,18 @@ if [ ${#missing[@]} -gt 0 ]; then
 else
   log "Debian packages present"
 fi
+
+# Where the dependencies go, and their versions: the build reads the same file.
+while IFS='=' read -r name value; do
+  case $name in
+    WAYLORE_DEPS) deps=$value ;;
+    WAYLORE_GRANTLEE_VERSION) grantlee_version=$value ;;
+    WAYLORE_FONTAWESOME_VERSION) fa_version=$value ;;
+    GRANTLEE_PREFIX) grantlee_prefix=$value ;;
+    FONTAWESOME_DIR) fa_dir=$(dirname "$value") ;;
+  esac
+done < <(cmake -P "$here/cmake/WayloreDeps.cmake")
+[ -n "${fa_dir:-}" ] || { echo "setup: cmake/WayloreDeps.cmake named no dependency folder" >&2; exit 1; }
 
 $sudo mkdir -p "$deps"
 if [ -n "$sudo" ]; then $sudo chown "$(id -u):$(id -g)" "$deps"; fi
@@ -99,10 +109,9 @@ else
   log "Font Awesome present in $fa_dir"
 fi
 
-log "configuring $build_dir"
-# Line tables only (-g1): backtraces and profiles still name the lines, and the build takes a fifth
-# less time than with full debug information.
-cmake -S "$here" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=${WAYLORE_BUILD_TYPE:-RelWithDebInfo} \
-      -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -g1 -DNDEBUG" \
-      -DGRANTLEE_PREFIX="$grantlee_prefix" -DFONTAWESOME_DIR="$fa_dir/package" >/dev/null
+log "configuring with the preset $preset"
+configure=(--preset "$preset")
+if [ -n "${WAYLORE_BUILD_DIR:-}" ]; then configure+=(-B "$WAYLORE_BUILD_DIR"); fi
+if [ -n "${WAYLORE_BUILD_TYPE:-}" ]; then configure+=(-DCMAKE_BUILD_TYPE="$WAYLORE_BUILD_TYPE"); fi
+(cd "$here" && cmake "${configure[@]}" >/dev/null)
 log "done"

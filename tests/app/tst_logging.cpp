@@ -127,8 +127,8 @@ void TestLogging::threadsWriteWholeLines()
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Text));
     Logging::install(&file);
     const int count = 10000;
-    auto writer = [count](char name) {
-        return QThread::create([count, name] {
+    auto writer = [](char name) {
+        return QThread::create([name] {
             for (int i = 0; i < count; ++i)
                 qInfo("thread %c line %d of a message long enough to be cut if two writers shared the stream", name, i);
         });

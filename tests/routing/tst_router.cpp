@@ -629,7 +629,8 @@ void TestRouter::neverLongerThanDijkstra()
         best[source] = 0.0;
         queue.push({0.0, source});
         while (!queue.empty()) {
-            const auto [g, u] = queue.top();
+            const double g = queue.top().first;
+            const int u = queue.top().second;
             queue.pop();
             if (done[u])
                 continue;
