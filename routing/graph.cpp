@@ -74,6 +74,14 @@ private:
     std::vector<int> m_size;
 };
 
+// The cell of a valid position (Graph::cellOf).
+int cellAt(double latitude, double longitude)
+{
+    const int row = qBound(0, int(std::floor(latitude + 90.0)), Graph::CellRows - 1);
+    const int column = qBound(0, int(std::floor(longitude + 180.0)), Graph::CellColumns - 1);
+    return row * Graph::CellColumns + column;
+}
+
 // The longest distance within a one-degree cell: corner to corner on the equator, 84.9 NM.
 constexpr double CellSpanNm = 85.0;
 
@@ -82,27 +90,24 @@ double chordOf(double nm)
     return 2.0 * std::sin(std::min(nm / AStar::EarthRadiusNm, M_PI) / 2.0);
 }
 
-Graph::DirectIndex buildDirectIndex(const Graph &graph, const std::vector<uint8_t> &member)
+Graph::DirectIndex buildDirectIndex(const Graph &graph, const std::vector<uint8_t> &member,
+                                    const std::vector<int> &cellOfNode)
 {
     constexpr int CellCount = Graph::CellRows * Graph::CellColumns;
     Graph::DirectIndex index;
     index.cellStart.assign(CellCount + 1, 0);
-    std::vector<int> cellOfNode(member.size(), -1);
     for (size_t n = 0; n < member.size(); ++n) {
-        if (!member[n])
-            continue;
-        cellOfNode[n] = Graph::cellOf(graph.nodes.at(qsizetype(n)).coordinate);
-        if (cellOfNode[n] >= 0)
-            ++index.cellStart[cellOfNode[n] + 1];
+        if (member[n] && cellOfNode[n] >= 0)
+            ++index.cellStart[size_t(cellOfNode[n]) + 1];
     }
     std::partial_sum(index.cellStart.begin(), index.cellStart.end(), index.cellStart.begin());
     index.points.resize(size_t(index.cellStart.back()));
     std::vector<int> fill(index.cellStart.begin(), index.cellStart.end() - 1);
     for (size_t n = 0; n < member.size(); ++n) {
-        if (cellOfNode[n] < 0)
+        if (!member[n] || cellOfNode[n] < 0)
             continue;
         const auto &u = graph.unit[n];
-        index.points[size_t(fill[cellOfNode[n]]++)] = {u[0], u[1], u[2], int(n)};
+        index.points[size_t(fill[size_t(cellOfNode[n])]++)] = {u[0], u[1], u[2], int(n)};
     }
     return index;
 }
@@ -114,19 +119,37 @@ Graph::DirectIndex buildDirectIndex(const Graph &graph, const std::vector<uint8_
 // across a gap, when given, join their two ends as well.
 template <typename Limit>
 std::vector<int> directComponents(const Graph::DirectIndex &index, const std::vector<uint8_t> &member,
-                                  double longestLeg, Limit limit, const std::function<bool()> &cancelled,
-                                  const Graph *gapLegsOf = nullptr)
+                                  const std::vector<int> &cellOfNode, double shortestLeg, double longestLeg,
+                                  Limit limit, const std::function<bool()> &cancelled, const Graph *gapLegsOf = nullptr)
 {
     static_assert(2 * AStar::NdbRangeNm > CellSpanNm && AStar::DirectLegNm > CellSpanNm);
-    Parts parts(qsizetype(member.size()));
     constexpr int CellCount = Graph::CellRows * Graph::CellColumns;
+    // The parts are unions of whole cells, so cells are joined rather than nodes: far fewer
+    // entries, and every lookup stays in the cache.
+    Parts parts(CellCount);
     auto first = [&index](int cell) { return index.cellStart[size_t(cell)]; };
     auto end = [&index](int cell) { return index.cellStart[size_t(cell) + 1]; };
-    for (int cell = 0; cell < CellCount; ++cell) {
-        for (int i = first(cell) + 1; i < end(cell); ++i)
-            parts.join(index.points[size_t(first(cell))].node, index.points[size_t(i)].node);
-    }
 
+    // Two points of neighbouring cells are never more than two cells' span apart: where every
+    // leg reaches that far, neighbours are joined without reading their points, and most of the
+    // pairs below are then found joined already.
+    if (shortestLeg > 2.0 * CellSpanNm) {
+        for (int cell = 0; cell < CellCount; ++cell) {
+            if (first(cell) == end(cell))
+                continue;
+            const int row = cell / Graph::CellColumns;
+            const int column = cell % Graph::CellColumns;
+            const int next[4][2] = {{0, 1}, {1, -1}, {1, 0}, {1, 1}};
+            for (const auto &[dr, dc] : next) {
+                if (row + dr >= Graph::CellRows)
+                    continue;
+                const int other
+                    = (row + dr) * Graph::CellColumns + (column + dc + Graph::CellColumns) % Graph::CellColumns;
+                if (first(other) != end(other))
+                    parts.join(cell, other);
+            }
+        }
+    }
     const double rho = longestLeg / AStar::EarthRadiusNm;
     // Squared chord beyond which the first points of two cells are too far apart for any leg
     // between their cells.
@@ -148,15 +171,15 @@ std::vector<int> directComponents(const Graph::DirectIndex &index, const std::ve
             columnReach
                 = int(std::ceil(qRadiansToDegrees(std::asin(std::sin(rho) / std::cos(qDegreesToRadians(poleward))))));
         columnReach = std::min(columnReach, Graph::CellColumns / 2);
-        const int root = index.points[size_t(first(cell))].node;
-        for (int r = std::max(0, row - rowReach); r <= std::min(Graph::CellRows - 1, row + rowReach); ++r) {
+        // Each pair of cells once: the rows below were paired with this one when theirs came.
+        for (int r = row; r <= std::min(Graph::CellRows - 1, row + rowReach); ++r) {
             for (int dc = -columnReach; dc <= columnReach; ++dc) {
-                const int other = r * Graph::CellColumns
-                                  + ((column + dc) % Graph::CellColumns + Graph::CellColumns) % Graph::CellColumns;
-                // Each pair of cells once.
+                int c = column + dc;
+                c += c < 0 ? Graph::CellColumns : (c >= Graph::CellColumns ? -Graph::CellColumns : 0);
+                const int other = r * Graph::CellColumns + c;
                 if (other <= cell || first(other) == end(other))
                     continue;
-                if (parts.find(root) == parts.find(index.points[size_t(first(other))].node))
+                if (parts.find(cell) == parts.find(other))
                     continue;
                 // Every point lies within a cell's span of the first point of its cell.
                 const Graph::DirectPoint &p = index.points[size_t(first(cell))];
@@ -177,17 +200,33 @@ std::vector<int> directComponents(const Graph::DirectIndex &index, const std::ve
                     }
                 }
                 if (linked)
-                    parts.join(root, index.points[size_t(first(other))].node);
+                    parts.join(cell, other);
             }
         }
     }
     if (gapLegsOf) {
         for (size_t n = 0; n + 1 < gapLegsOf->gapLegStart.size(); ++n) {
             for (int i = gapLegsOf->gapLegStart[n]; i < gapLegsOf->gapLegStart[n + 1]; ++i)
-                parts.join(int(n), gapLegsOf->gapLegs[size_t(i)]);
+                parts.join(cellOfNode[n], cellOfNode[size_t(gapLegsOf->gapLegs[size_t(i)])]);
         }
     }
-    return parts.numbered(member);
+    // Numbered in node order, as a union of the nodes themselves would be.
+    std::vector<int> result(member.size(), -1);
+    std::vector<int> number(CellCount, -1);
+    int next = 0;
+    for (size_t n = 0; n < member.size(); ++n) {
+        if (!member[n])
+            continue;
+        if (cellOfNode[n] < 0) {
+            result[n] = next++;
+            continue;
+        }
+        const int root = parts.find(cellOfNode[n]);
+        if (number[size_t(root)] < 0)
+            number[size_t(root)] = next++;
+        result[n] = number[size_t(root)];
+    }
+    return result;
 }
 
 // Calls visit(point) for the points of the index in the cells that a cap of the radius around
@@ -489,27 +528,45 @@ int Graph::cellOf(const QGeoCoordinate &coordinate)
 {
     if (!coordinate.isValid())
         return -1;
-    const int row = qBound(0, int(std::floor(coordinate.latitude() + 90.0)), CellRows - 1);
-    const int column = qBound(0, int(std::floor(coordinate.longitude() + 180.0)), CellColumns - 1);
-    return row * CellColumns + column;
+    return cellAt(coordinate.latitude(), coordinate.longitude());
 }
 
 bool buildGraphIndexes(Graph &graph, const std::function<bool()> &cancelled)
 {
     const qsizetype nodeCount = graph.nodes.size();
 
+    constexpr int CellCount = Graph::CellRows * Graph::CellColumns;
     graph.uidIndex.clear();
     graph.uidIndex.reserve(nodeCount);
-    graph.cells.assign(Graph::CellRows * Graph::CellColumns, QList<int>());
+    // Each coordinate is read once: its accessors are calls into the positioning library.
+    std::vector<int> cellOfNode(size_t(nodeCount), -1);
+    std::vector<int> cellSize(CellCount, 0);
+    graph.unit.assign(size_t(nodeCount), {0.0, 0.0, 0.0});
     for (qsizetype i = 0; i < nodeCount; ++i) {
         if (pollCancelled(cancelled, i))
             return false;
         const Graph::Node &node = graph.nodes.at(i);
         // A later node of the same UID wins, as in the database's own UID index.
         graph.uidIndex.insert(node.uid, int(i));
-        const int cell = Graph::cellOf(node.coordinate);
-        if (cell >= 0)
-            graph.cells[cell].append(int(i));
+        const QGeoCoordinate &c = node.coordinate;
+        const double latitude = c.latitude();
+        const double longitude = c.longitude();
+        const double lat = qDegreesToRadians(latitude);
+        const double lon = qDegreesToRadians(longitude);
+        graph.unit[size_t(i)] = {std::cos(lat) * std::cos(lon), std::cos(lat) * std::sin(lon), std::sin(lat)};
+        if (c.isValid()) {
+            cellOfNode[size_t(i)] = cellAt(latitude, longitude);
+            ++cellSize[size_t(cellOfNode[size_t(i)])];
+        }
+    }
+    graph.cells.assign(CellCount, QList<int>());
+    for (int cell = 0; cell < CellCount; ++cell) {
+        if (cellSize[size_t(cell)] > 0)
+            graph.cells[size_t(cell)].reserve(cellSize[size_t(cell)]);
+    }
+    for (qsizetype i = 0; i < nodeCount; ++i) {
+        if (cellOfNode[size_t(i)] >= 0)
+            graph.cells[size_t(cellOfNode[size_t(i)])].append(int(i));
     }
 
     // Counted first so that every list is allocated once.
@@ -540,14 +597,6 @@ bool buildGraphIndexes(Graph &graph, const std::function<bool()> &cancelled)
         graph.adjacency[edge.from].append(int(i));
         if (edge.to != edge.from)
             graph.adjacency[edge.to].append(int(i));
-    }
-
-    graph.unit.assign(size_t(nodeCount), {0.0, 0.0, 0.0});
-    for (qsizetype i = 0; i < nodeCount; ++i) {
-        const QGeoCoordinate &c = graph.nodes.at(i).coordinate;
-        const double lat = qDegreesToRadians(c.latitude());
-        const double lon = qDegreesToRadians(c.longitude());
-        graph.unit[size_t(i)] = {std::cos(lat) * std::cos(lon), std::cos(lat) * std::sin(lon), std::sin(lat)};
     }
 
     graph.arcStart.assign(size_t(nodeCount) + 1, 0);
@@ -588,18 +637,18 @@ bool buildGraphIndexes(Graph &graph, const std::function<bool()> &cancelled)
     std::vector<uint8_t> radio(size_t(nodeCount), 0);
     for (qsizetype i = 0; i < nodeCount; ++i) {
         const Graph::Node &node = graph.nodes.at(i);
-        if (!node.coordinate.isValid())
+        if (cellOfNode[size_t(i)] < 0)
             continue;
         enroute[size_t(i)] = AStar::isEnroutePoint(node);
         radio[size_t(i)] = AStar::isRadioAid(node.type);
     }
-    graph.enrouteIndex = buildDirectIndex(graph, enroute);
-    graph.radioIndex = buildDirectIndex(graph, radio);
+    graph.enrouteIndex = buildDirectIndex(graph, enroute, cellOfNode);
+    graph.radioIndex = buildDirectIndex(graph, radio, cellOfNode);
     if (!buildGapLegs(graph, enroute, cancelled))
         return false;
     const double directChord = chordOf(AStar::DirectLegNm);
     graph.components[Graph::EnrouteDirect] = directComponents(
-        graph.enrouteIndex, enroute, AStar::DirectLegNm,
+        graph.enrouteIndex, enroute, cellOfNode, AStar::DirectLegNm, AStar::DirectLegNm,
         [limit = directChord * directChord * (1.0 + 1e-12)](int, int) { return limit; }, cancelled, &graph);
     // Squared chords of every pair of reception ranges, by point type.
     auto rangeIndex = [&graph](int node) { return graph.nodes.at(node).type == Point::VOR ? 1 : 0; };
@@ -612,7 +661,7 @@ bool buildGraphIndexes(Graph &graph, const std::function<bool()> &cancelled)
         }
     }
     graph.components[Graph::RadioDirect] = directComponents(
-        graph.radioIndex, radio, 2.0 * AStar::VorRangeNm,
+        graph.radioIndex, radio, cellOfNode, 2.0 * AStar::NdbRangeNm, 2.0 * AStar::VorRangeNm,
         [&](int a, int b) { return pairChord2[rangeIndex(a)][rangeIndex(b)]; }, cancelled);
     return !(cancelled && cancelled());
 }

@@ -320,6 +320,9 @@ void TestRoutingGraph::gapLegs()
         for (double lon : {-40.0, -40.0, 40.0})
             graph.nodes.append({QString::number(graph.nodes.size()), QGeoCoordinate(lat, lon), Point::FIX, true});
     }
+    // Far from the rest, in cells before theirs: two fixes 70 NM apart and a lone one.
+    for (const QGeoCoordinate &far : {QGeoCoordinate(-40, 150), QGeoCoordinate(-40.5, 151.2), QGeoCoordinate(-50, 100)})
+        graph.nodes.append({QString::number(graph.nodes.size()), far, Point::FIX, true});
     QVERIFY(Routing::buildGraphIndexes(graph));
 
     const auto &nodes = graph.nodes;
@@ -352,6 +355,27 @@ void TestRoutingGraph::gapLegs()
         legs += actual.size();
     }
     QVERIFY2(legs > 100, qPrintable(QString::number(legs)));
+
+    // The network's parts join legs up to 200 NM and across gaps, numbered in node order.
+    std::vector<int> part(count, -1);
+    int parts = 0;
+    for (int start = 0; start < count; ++start) {
+        if (part[start] >= 0)
+            continue;
+        part[start] = parts++;
+        for (QList<int> open{start}; !open.isEmpty();) {
+            const int u = open.takeLast();
+            for (int v = 0; v < count; ++v) {
+                const double nm = nodes.at(u).coordinate.distanceTo(nodes.at(v).coordinate) / 1852.0;
+                if (part[v] < 0 && (nm <= 200.0 || expected[u].contains(v))) {
+                    part[v] = part[start];
+                    open.append(v);
+                }
+            }
+        }
+    }
+    QCOMPARE(graph.components[Graph::EnrouteDirect], part);
+    QCOMPARE(part.back(), 2);
 }
 
 void TestRoutingGraph::graphFromDatabase()
