@@ -8,7 +8,9 @@
 #include "testsupport.h"
 
 #include <QAbstractItemModel>
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QCompleter>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QElapsedTimer>
@@ -595,6 +597,31 @@ void ProgramWindow::generateSaveReopenExport()
     QTRY_VERIFY(!question->property("visible").toBool());
     QVERIFY(fms.open(QIODevice::ReadOnly));
     QCOMPARE(fms.readAll(), QByteArray("kept"));
+    fms.close();
+    // Enter pressed in the file name's completion list: the list goes with the dialog, and the
+    // first click on Yes replaces the file.
+    QVERIFY(QMetaObject::invokeMethod(exportDialog, "openFor", Q_ARG(QVariant, 1)));
+    QTRY_VERIFY_WITH_TIMEOUT((dialog = shownFileDialog()) != nullptr, 5000);
+    // Typed into as the pilot types: the dialog active, the name field with the focus (a field
+    // without it has its list hidden at once).
+    name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+    dialog->activateWindow();
+    name->setFocus();
+    QTRY_VERIFY(name->hasFocus());
+    dialog->setDirectory(folder.path());
+    auto *files = dialog->findChild<QAbstractItemView *>(QStringLiteral("listView"));
+    QTRY_VERIFY(files->model()->rowCount(files->rootIndex()) > 0);
+    name->selectAll();
+    QTest::keyClicks(name, QStringLiteral("crossing"));
+    QTRY_VERIFY(name->completer()->popup()->isVisible());
+    QTest::keyClick(static_cast<QWidget *>(nullptr), Qt::Key_Return);
+    QTRY_VERIFY(question->property("visible").toBool());
+    QCOMPARE(QApplication::activePopupWidget(), nullptr);
+    QQuickItem *yes = nullptr;
+    QTRY_VERIFY((yes = shownButton(QStringLiteral("Yes"))) != nullptr);
+    click(yes);
+    QTRY_VERIFY(!question->property("visible").toBool());
+    QTRY_VERIFY(QFileInfo(fmsPath).size() > 4);
 
     // The reopened plan's vertical profile, in the panel's second tab: title, axes, labels and
     // the filled climb and descent, kept in screenshots/.
