@@ -284,16 +284,49 @@ Item {
 
                 property real lastScale: 1
                 property real lastRotation: 0
+                // The fingers the pinch took, by id: where they were pressed and where they were
+                // when it started.
+                property var grabbed: ({})
+
+                // The mean distance of the points from their centre, as the handler measures it.
+                function spread(points) {
+                    let x = 0;
+                    let y = 0;
+                    for (const point of points) {
+                        x += point.x / points.length;
+                        y += point.y / points.length;
+                    }
+                    let sum = 0;
+                    for (const point of points)
+                        sum += Math.hypot(point.x - x, point.y - y);
+                    return sum / points.length;
+                }
 
                 target: null
                 // The first finger is already the mouse area's (a press may be a tap): the pinch
                 // takes it over, and nothing takes the pinch away.
                 grabPermissions: PointerHandler.CanTakeOverFromItems
+                onGrabChanged: (transition, point) => {
+                    if (transition === PointerDevice.GrabExclusive)
+                        grabbed[point.id] = {
+                            "pressed": point.scenePressPosition,
+                            "started": point.scenePosition
+                        };
+                    else
+                        delete grabbed[point.id];
+                }
                 onActiveChanged: {
-                    lastScale = activeScale;
                     lastRotation = rotation;
-                    if (active)
-                        overlayMap.startCentroid = overlayMap.toCoordinate(centroid.position, false);
+                    if (!active)
+                        return;
+                    // The handler measures its scale from where the fingers were when it started,
+                    // which is later when moves come merged on a busy machine: the map zooms from
+                    // their press, so that it follows the fingers however the moves came.
+                    const points = Object.values(grabbed);
+                    const pressed = spread(points.map(point => point.pressed));
+                    const started = spread(points.map(point => point.started));
+                    lastScale = pressed > 0 && started > 0 ? pressed / started : 1;
+                    overlayMap.startCentroid = overlayMap.toCoordinate(centroid.position, false);
                 }
                 onUpdated: {
                     if (!active)

@@ -32,6 +32,7 @@
 #include <QTest>
 #include <QWheelEvent>
 #include <QtQml/qqmlextensionplugin.h>
+#include <QtQuickTest/quicktest.h>
 
 #include <cmath>
 
@@ -635,17 +636,20 @@ void ProgramWindow::generateSaveReopenExport()
     auto *chart = panel->findChild<QQuickItem *>(QStringLiteral("profileChart"));
     QVERIFY(chart);
     QTRY_VERIFY(chart->isVisible() && chart->property("count").toInt() == 1);
-    // The chart draws its series a frame after it has them.
-    QTest::qWait(300);
-    const QImage image = picture(QStringLiteral("program-profile.png"));
     const QRectF area(chart->mapToScene(QPointF(0, 0)) * m_window->effectiveDevicePixelRatio(),
                       chart->size() * m_window->effectiveDevicePixelRatio());
-    QSet<QRgb> colours;
-    for (int x = qMax(0, int(area.left())); x < qMin(image.width(), int(area.right())); x += 3) {
-        for (int y = qMax(0, int(area.top())); y < qMin(image.height(), int(area.bottom())); y += 3)
-            colours.insert(image.pixel(x, y));
-    }
-    QVERIFY2(colours.size() > 20, qPrintable(QString::number(colours.size())));
+    const auto colours = [&area](const QImage &image) {
+        QSet<QRgb> found;
+        for (int x = qMax(0, int(area.left())); x < qMin(image.width(), int(area.right())); x += 3) {
+            for (int y = qMax(0, int(area.top())); y < qMin(image.height(), int(area.bottom())); y += 3)
+                found.insert(image.pixel(x, y));
+        }
+        return found.size();
+    };
+    // The chart draws its series some frames after it has them.
+    QTRY_VERIFY_WITH_TIMEOUT(colours(m_window->grabWindow()) > 20, 10000);
+    const qsizetype drawn = colours(picture(QStringLiteral("program-profile.png")));
+    QVERIFY2(drawn > 20, qPrintable(QString::number(drawn)));
 }
 
 // The pilot picks the Dark theme and then Light again with the profile chart shown: at each
@@ -661,12 +665,22 @@ void ProgramWindow::themeSwitchBothWays()
     for (const auto &[index, name] : {std::pair{1, "dark"}, std::pair{0, "light"}, std::pair{1, "dark-again"}}) {
         combo->setProperty("currentIndex", index);
         QVERIFY(QMetaObject::invokeMethod(combo, "activated", Q_ARG(int, index)));
-        QTest::qWait(500);
-        const QImage image = picture(QStringLiteral("program-theme-%1.png").arg(QLatin1String(name)));
         const bool night = index == 1;
         // The map's ground where no tile is, away from every item.
-        const QPointF empty = m_overlay->mapToScene(QPointF(m_overlay->width() * 0.25, m_overlay->height() * 0.8));
-        const QColor ground = image.pixelColor((empty * m_window->effectiveDevicePixelRatio()).toPoint());
+        const QPoint empty = (m_overlay->mapToScene(QPointF(m_overlay->width() * 0.25, m_overlay->height() * 0.8))
+                              * m_window->effectiveDevicePixelRatio())
+                                 .toPoint();
+        // The window's colours change in a short transition.
+        QTRY_VERIFY_WITH_TIMEOUT(
+            [&] {
+                const QImage drawn = m_window->grabWindow();
+                const double chartLightness
+                    = drawn.pixelColor(chartArea.topLeft().toPoint() + QPoint(4, 4)).lightnessF();
+                return night == (drawn.pixelColor(empty).lightnessF() < 0.5) && night == (chartLightness < 0.5);
+            }(),
+            10000);
+        const QImage image = picture(QStringLiteral("program-theme-%1.png").arg(QLatin1String(name)));
+        const QColor ground = image.pixelColor(empty);
         QVERIFY2(night ? ground.lightnessF() < 0.3 : ground.lightnessF() > 0.7, qPrintable(ground.name()));
         // The airport label under XRTA, a few pixels below the point: its strongest pixel has
         // a contrast of at least 3:1 with the ground (the relative luminances of the sRGB
@@ -710,18 +724,22 @@ void ProgramWindow::themeSwitchBothWays()
     QVERIFY(QMetaObject::invokeMethod(context("ism"), "selectFromUID", Q_ARG(QString, QStringLiteral("XRTB"))));
     map->setProperty("center", QVariant::fromValue(QGeoCoordinate(-20.0, 66.0)));
     map->setProperty("zoomLevel", 16.0);
-    QTest::qWait(700);
-    picture(QStringLiteral("program-selection-close.png"));
-    QStringList rings;
-    for (const char *name : {"distanceLarge", "distanceMedium", "distanceSmall"}) {
-        for (QQuickItem *label : m_window->findChildren<QQuickItem *>(QLatin1String(name))) {
-            // The rose is drawn through its tint: the marker's own item tells whether it shows.
-            QQuickItem *marker = label->parentItem() ? label->parentItem()->parentItem() : nullptr;
-            if (marker && marker->isVisible())
-                rings << label->property("text").toString();
+    const auto shownRings = [this] {
+        QStringList texts;
+        for (const char *name : {"distanceLarge", "distanceMedium", "distanceSmall"}) {
+            for (QQuickItem *label : m_window->findChildren<QQuickItem *>(QLatin1String(name))) {
+                // The rose is drawn through its tint: the marker's own item tells whether it shows.
+                QQuickItem *marker = label->parentItem() ? label->parentItem()->parentItem() : nullptr;
+                if (marker && marker->isVisible())
+                    texts << label->property("text").toString();
+            }
         }
-    }
-    QCOMPARE(rings.size(), 3);
+        return texts;
+    };
+    // The marker comes with the filter pass that follows the move.
+    QTRY_COMPARE_WITH_TIMEOUT(shownRings().size(), 3, 10000);
+    picture(QStringLiteral("program-selection-close.png"));
+    const QStringList rings = shownRings();
     QVERIFY2(QSet<QString>(rings.cbegin(), rings.cend()).size() == 3, qPrintable(rings.join(u' ')));
 }
 
@@ -770,7 +788,7 @@ void ProgramWindow::tableAtWindowSizes()
     for (const QSize &size : sizes) {
         m_window->resize(size);
         QTRY_COMPARE(m_window->size(), size);
-        QTest::qWait(300);
+        QVERIFY(QQuickTest::qWaitForPolish(m_window, 10000));
         const QString name = QStringLiteral("program-table-%1x%2.png").arg(size.width()).arg(size.height());
         picture(name);
         const auto rows = table->property("contentItem").value<QQuickItem *>()->childItems();
@@ -966,9 +984,9 @@ void ProgramWindow::informationScrolls()
         // The view reads the turn's speed from the time since the last one.
         wheel.setTimestamp(++m_wheelTurns * 1000);
         QCoreApplication::sendEvent(m_window, &wheel);
-        QTest::qWait(300);
+        // The view glides to its new place over a few frames.
+        QTRY_VERIFY2(bar->property("position").toDouble() > 0.0, qPrintable(QString::number(size.width())));
         picture(QStringLiteral("program-information-%1.png").arg(size.width()));
-        QVERIFY2(bar->property("position").toDouble() > 0.0, qPrintable(QString::number(size.width())));
     }
 }
 

@@ -272,9 +272,11 @@ StubWindow {
             const edit = window.stubs.waypointEditDialog;
             compare([edit.stubOpened, edit.code, edit.index], [1, "XRA", 0]);
 
-            // The right button, the ellipsis, the procedure and the runway buttons open their menus.
-            const opens = [[first, "", "waypointMenu"], [row(1), "menuButton", "waypointMenu"],
-                           [row(1), "procedureButton", "procedureMenu"], [row(1), "runwayButton", "runwaysMenu"]];
+            // The runway, the ellipsis and the procedure buttons and the right button open their
+            // menus. The runway button first: after the first row's menu, that row's tool tip
+            // (shown after a rest, which a slow machine makes) may lie over it.
+            const opens = [[row(1), "runwayButton", "runwaysMenu"], [row(1), "menuButton", "waypointMenu"],
+                           [row(1), "procedureButton", "procedureMenu"], [first, "", "waypointMenu"]];
             for (const [item, button, menu] of opens) {
                 if (button === "")
                     mouseClick(item, 500, 20, Qt.RightButton);
