@@ -314,13 +314,16 @@ void ProgramWindow::hoverTooltip()
     QTest::qWait(50);
     QTest::mouseMove(m_window, other);
     QObject *otherTip = nullptr;
-    QTest::qWait(1200);
-    for (QObject *loader : m_overlay->findChildren<QObject *>(QStringLiteral("tooltip"))) {
-        QObject *item = loader->property("item").value<QObject *>();
-        if (loader != tip && item && item->property("opened").toBool())
-            otherTip = item;
-    }
-    if (otherTip) {
+    const auto openOtherTip = [&] {
+        for (QObject *loader : m_overlay->findChildren<QObject *>(QStringLiteral("tooltip"))) {
+            QObject *item = loader->property("item").value<QObject *>();
+            if (loader != tip && item && item->property("opened").toBool())
+                otherTip = item;
+        }
+        return otherTip != nullptr;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(openOtherTip(), 10000);
+    {
         auto *otherBox = otherTip->property("background").value<QQuickItem *>();
         const QRectF menuArea(menuBox->mapToScene(QPointF(0, 0)), menuBox->size());
         const QRectF both = menuArea.intersected(QRectF(otherBox->mapToScene(QPointF(0, 0)), otherBox->size()));
