@@ -128,6 +128,14 @@ double threadCpuMs()
     return time.tv_sec * 1e3 + time.tv_nsec / 1e6;
 }
 
+// Processor time of every thread of the process: the graph's build shares its work among them.
+double processCpuMs()
+{
+    timespec time{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &time);
+    return time.tv_sec * 1e3 + time.tv_nsec / 1e6;
+}
+
 // The median processor time of the search alone, on this thread: what start() to done() costs
 // beyond it is the hand-over between threads, which grows with the load of the machine.
 double medianSearch(const std::shared_ptr<const Routing::Graph> &graph, Point *from, Point *to, const Mode &mode)
@@ -314,12 +322,14 @@ std::shared_ptr<const Routing::Graph> timedGraph(Database &db)
 {
     QElapsedTimer timer;
     timer.start();
-    const double cpu = threadCpuMs();
+    const double cpu = processCpuMs();
     const auto graph = db.routingGraph();
-    const double cpuMs = threadCpuMs() - cpu;
+    const qint64 wallMs = timer.elapsed();
+    const double cpuMs = processCpuMs() - cpu;
+    // The goal is the wait a pilot sees; the work is spread over the cores.
     std::printf("Routing graph: %lld nodes, %lld edges, built in %lld ms, %.0f ms of processor  < %.0f ms %s\n",
-                qlonglong(graph->nodes.size()), qlonglong(graph->edges.size()), timer.elapsed(), cpuMs, GraphGoalMs,
-                verdict(cpuMs, GraphGoalMs));
+                qlonglong(graph->nodes.size()), qlonglong(graph->edges.size()), wallMs, cpuMs, GraphGoalMs,
+                verdict(double(wallMs), GraphGoalMs));
     return graph;
 }
 

@@ -6,6 +6,7 @@
 #include "basemodel.h"
 #include "databaselocker.h"
 #include "graph.h"
+#include "orderedparallel.h"
 #include "point.h"
 #include "segment.h"
 
@@ -61,21 +62,41 @@ std::shared_ptr<const Routing::Graph> Database::routingGraph(const std::function
             graph->nodes.append({point->uid(), point->position(), point->type(), point->isEnrouteIntersection()});
         }
 
+        // The lookups of the segments' ends are shared among the cores, the edges taken in order.
         const QList<Segment *> &segments = m_segmentModel->items();
         graph->edges.reserve(segments.size());
-        for (qsizetype row = 0; row < segments.size(); ++row) {
-            if (stop())
-                return nullptr;
-            const Segment *segment = segments.at(row);
-            if (!segment)
-                continue;
-            const int from = nodeOf.value(segment->from(), -1);
-            const int to = nodeOf.value(segment->to(), -1);
-            if (from < 0 || to < 0)
-                continue;
-            const int direction = segment->isForward() ? 1 : (segment->isBackward() ? -1 : 0);
-            graph->edges.append({from, to, segment->type(), direction, int(row)});
-        }
+        using Edges = QList<Routing::Graph::Edge>;
+        constexpr qsizetype SegmentsPerPart = 16384;
+        auto rowsOf = [&segments](qsizetype part) {
+            return std::pair(part * SegmentsPerPart, std::min(segments.size(), (part + 1) * SegmentsPerPart));
+        };
+        auto edgesOf = [&segments, &nodeOf, &rowsOf](qsizetype part) {
+            Edges edges;
+            for (auto [row, last] = rowsOf(part); row < last; ++row) {
+                const Segment *segment = segments.at(row);
+                if (!segment)
+                    continue;
+                const int from = nodeOf.value(segment->from(), -1);
+                const int to = nodeOf.value(segment->to(), -1);
+                if (from < 0 || to < 0)
+                    continue;
+                const int direction = segment->isForward() ? 1 : (segment->isBackward() ? -1 : 0);
+                edges.append({from, to, segment->type(), direction, int(row)});
+            }
+            return edges;
+        };
+        bool stopped = false;
+        auto take = [&](qsizetype part, Edges &&edges) {
+            // Asked once per row, as when the rows were read here.
+            for (auto [row, last] = rowsOf(part); row < last && !stopped; ++row)
+                stopped = stop();
+            if (!stopped)
+                graph->edges.append(std::move(edges));
+        };
+        OrderedParallel::run<Edges>((segments.size() + SegmentsPerPart - 1) / SegmentsPerPart, edgesOf, take,
+                                    [&stopped] { return stopped; });
+        if (stopped)
+            return nullptr;
     }
 
     // Without the database mutex: the indexes need only the graph, and the generation test

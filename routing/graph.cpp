@@ -1,8 +1,11 @@
 #include "graph.h"
 
 #include "astar.h"
+#include "orderedparallel.h"
 #include "point.h"
 
+#include <QSemaphore>
+#include <QThreadPool>
 #include <QtMath>
 
 #include <algorithm>
@@ -17,6 +20,10 @@ namespace {
 
 // Polling a callback per item would cost more than the work it guards.
 constexpr int PollInterval = 4096;
+// The parts of the gap-leg search shared among threads: enough for the threads to even out,
+// few enough that handing them out costs nothing.
+constexpr int CellsPerPart = 360;
+constexpr qsizetype NodesPerPart = 512;
 
 bool pollCancelled(const std::function<bool()> &cancelled, qsizetype done)
 {
@@ -349,11 +356,8 @@ bool buildGapLegs(Graph &graph, const std::vector<uint8_t> &member, const std::f
     // of its cell and the eight around settle it, taken in turn from each so that every
     // direction comes up early; the others search their whole reach.
     std::vector<uint8_t> covered(member.size(), AllSectors);
-    for (int cell = 0; cell < Graph::CellRows * Graph::CellColumns; ++cell) {
-        if (index.cellStart[size_t(cell)] == index.cellStart[size_t(cell) + 1])
-            continue;
-        if (pollCancelled(cancelled, cell + 1))
-            return false;
+    // Each cell writes only the entries of its own points: the cells are shared among threads.
+    auto coverCell = [&](int cell) {
         const int row = cell / Graph::CellColumns;
         const int column = cell % Graph::CellColumns;
         int first[9], end[9], cells = 0, most = 0;
@@ -392,26 +396,36 @@ bool buildGapLegs(Graph &graph, const std::vector<uint8_t> &member, const std::f
             }
             covered[size_t(node)] = uint8_t(sectors);
         }
-    }
+    };
+    bool stopped = false;
+    auto stop = [&] { return stopped = stopped || (cancelled && cancelled()); };
+    constexpr int CellCount = Graph::CellRows * Graph::CellColumns;
+    OrderedParallel::run<bool>((CellCount + CellsPerPart - 1) / CellsPerPart,
+                               [&](qsizetype part) {
+                                   const int last = std::min(CellCount, int(part + 1) * CellsPerPart);
+                                   for (int cell = int(part) * CellsPerPart; cell < last; ++cell) {
+                                       if (index.cellStart[size_t(cell)] != index.cellStart[size_t(cell) + 1])
+                                           coverCell(cell);
+                                   }
+                                   return true;
+                               },
+                               [](qsizetype, bool &&) {}, stop);
+    if (stopped)
+        return false;
 
     // Across the gap of each empty sector, the points up to GapReachFactor times as far as its
     // nearest one, within GapLegNm; each leg is flown back too, though the far end may have
     // points near it that way: a pilot flies home the way he came.
-    std::vector<std::pair<int, int>> legs;
+    using Legs = std::vector<std::pair<int, int>>;
     struct Candidate
     {
         int node;
         int sector;
         double chord2;
     };
-    std::vector<Candidate> candidates;
     const double gapChord = chordOf(AStar::GapLegNm);
     const double gap2 = gapChord * gapChord;
-    for (size_t n = 0; n < member.size(); ++n) {
-        if (!member[n] || covered[n] == AllSectors)
-            continue;
-        if (pollCancelled(cancelled, qsizetype(n) + 1))
-            return false;
+    auto gapLegsOf = [&](size_t n, std::vector<Candidate> &candidates, Legs &legs) {
         const auto &u = graph.unit[n];
         const int empty = AllSectors & ~covered[n];
         const SectorCells wanted(u, empty);
@@ -446,7 +460,24 @@ bool buildGapLegs(Graph &graph, const std::vector<uint8_t> &member, const std::f
                 legs.push_back({c.node, int(n)});
             }
         }
-    }
+    };
+    Legs legs;
+    const qsizetype nodeCount = qsizetype(member.size());
+    OrderedParallel::run<Legs>(
+        (nodeCount + NodesPerPart - 1) / NodesPerPart,
+        [&](qsizetype part) {
+            Legs found;
+            std::vector<Candidate> candidates;
+            const size_t last = size_t(std::min(nodeCount, (part + 1) * NodesPerPart));
+            for (size_t n = size_t(part * NodesPerPart); n < last; ++n) {
+                if (member[n] && covered[n] != AllSectors)
+                    gapLegsOf(n, candidates, found);
+            }
+            return found;
+        },
+        [&legs](qsizetype, Legs &&found) { legs.insert(legs.end(), found.begin(), found.end()); }, stop);
+    if (stopped)
+        return false;
     std::sort(legs.begin(), legs.end());
     legs.erase(std::unique(legs.begin(), legs.end()), legs.end());
     graph.gapLegStart.assign(member.size() + 1, 0);
@@ -536,8 +567,46 @@ bool buildGraphIndexes(Graph &graph, const std::function<bool()> &cancelled)
     const qsizetype nodeCount = graph.nodes.size();
 
     constexpr int CellCount = Graph::CellRows * Graph::CellColumns;
-    graph.uidIndex.clear();
-    graph.uidIndex.reserve(nodeCount);
+    // The UID index needs the nodes only and is a long run of hash inserts: it is filled on
+    // another thread while the rest is built, and waited for on every way out.
+    struct UidFill : QRunnable
+    {
+        explicit UidFill(Graph &graph)
+            : graph(graph)
+        {
+            setAutoDelete(false);
+        }
+        void run() override
+        {
+            graph.uidIndex.clear();
+            graph.uidIndex.reserve(graph.nodes.size());
+            // A later node of the same UID wins, as in the database's own UID index.
+            for (const Graph::Node &node : std::as_const(graph.nodes))
+                graph.uidIndex.insert(node.uid, int(&node - graph.nodes.constData()));
+            done.release();
+        }
+        Graph &graph;
+        QSemaphore done;
+    };
+    struct UidJoin
+    {
+        QThreadPool *pool;
+        UidFill &fill;
+        ~UidJoin()
+        {
+            // Not begun (one core, or the pool busy elsewhere): filled here rather than waited for.
+            if (!pool || pool->tryTake(&fill))
+                fill.run();
+            fill.done.acquire();
+        }
+    };
+    UidFill uidFill(graph);
+    QThreadPool *pool = QThreadPool::globalInstance();
+    if (pool->maxThreadCount() > 1)
+        pool->start(&uidFill);
+    else
+        pool = nullptr;
+    const UidJoin uidJoin{pool, uidFill};
     // Each coordinate is read once: its accessors are calls into the positioning library.
     std::vector<int> cellOfNode(size_t(nodeCount), -1);
     std::vector<int> cellSize(CellCount, 0);
@@ -545,10 +614,7 @@ bool buildGraphIndexes(Graph &graph, const std::function<bool()> &cancelled)
     for (qsizetype i = 0; i < nodeCount; ++i) {
         if (pollCancelled(cancelled, i))
             return false;
-        const Graph::Node &node = graph.nodes.at(i);
-        // A later node of the same UID wins, as in the database's own UID index.
-        graph.uidIndex.insert(node.uid, int(i));
-        const QGeoCoordinate &c = node.coordinate;
+        const QGeoCoordinate &c = graph.nodes.at(i).coordinate;
         const double latitude = c.latitude();
         const double longitude = c.longitude();
         const double lat = qDegreesToRadians(latitude);

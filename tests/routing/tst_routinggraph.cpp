@@ -7,8 +7,10 @@
 #include "testsupport.h"
 
 #include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QSet>
 #include <QTest>
+#include <QThreadPool>
 #include <QtMath>
 
 #include <memory>
@@ -49,6 +51,7 @@ private slots:
     void indexCancellation();
     void directNetworks_data();
     void directNetworks();
+    void gapLegs_data();
     void gapLegs();
 
     void graphFromDatabase();
@@ -302,8 +305,21 @@ void TestRoutingGraph::directNetworks()
 // Clusters of fixes, dense enough that whole cells can be passed over, with gaps of 200 to
 // 600 NM between some of them, lines along meridians and points at one position; every
 // node's legs across a gap against the rule applied by brute force.
+void TestRoutingGraph::gapLegs_data()
+{
+    // The search is shared among the pool's threads, or done in the caller alone.
+    QTest::addColumn<int>("threads");
+    QTest::newRow("one thread") << 1;
+    QTest::newRow("four threads") << 4;
+}
+
 void TestRoutingGraph::gapLegs()
 {
+    QFETCH(int, threads);
+    QThreadPool *pool = QThreadPool::globalInstance();
+    const int before = pool->maxThreadCount();
+    pool->setMaxThreadCount(threads);
+    const auto restore = qScopeGuard([pool, before] { pool->setMaxThreadCount(before); });
     QRandomGenerator random(77);
     Graph graph;
     for (int cluster = 0; cluster < 14; ++cluster) {
