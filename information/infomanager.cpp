@@ -1,6 +1,7 @@
 #include "infomanager.h"
 
 #include "airport.h"
+#include "constants.h"
 #include "database.h"
 #include "flightplan.h"
 #include "point.h"
@@ -53,7 +54,11 @@ void InfoManager::showTip(int index)
         index = int((quint32(QRandomGenerator64::global()->generate()) >> 28) & 15);
     QFile file(m_translationManager->htmlPath(QStringLiteral("tip%1.html").arg(index)));
     if (file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        m_html = QString::fromUtf8(file.readAll());
+        // The tips are plain HTML files: their links take the colour of every other page's
+        // links, which reads on the dark themes too, where the rich text's own blue does not.
+        m_html = QString::fromUtf8(file.readAll())
+                     .replace(QLatin1String("<a href="),
+                              QStringLiteral("<a style=\"color: %1;\" href=").arg(Constants::linkColor()));
         file.close();
     }
     m_showingTip = true;
