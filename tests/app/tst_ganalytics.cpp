@@ -137,7 +137,8 @@ void TestGAnalytics::bodyAndHeaders()
         {"alpha", "true"},
     };
     QCOMPARE(params, expected);
-    QCOMPARE(m_ga->worker()->queueSize(), 0);
+    // The server has the request before the program has handled its answer.
+    QTRY_COMPARE(m_ga->worker()->queueSize(), 0);
 }
 
 void TestGAnalytics::debugModeIsANumber()
@@ -163,16 +164,18 @@ void TestGAnalytics::retriesTheSameRecordAfterFailure()
     m_server->setReply(collectPath, answer(500));
     m_ga->setSendInterval(100);
     m_ga->sendEvent(QStringLiteral("start"), QStringLiteral("/"), QStringLiteral("Main"));
+    // From before the first post: the retry waits an interval after the failure, which came later,
+    // however long the machine takes between the steps below.
+    QElapsedTimer clock;
+    clock.start();
     m_ga->flush();
     QTRY_COMPARE(m_server->fullRequests().size(), 1);
     QTRY_VERIFY(!m_ga->worker()->isSending());
     QCOMPARE(m_ga->worker()->queueSize(), 1);
     m_server->setReply(collectPath, answer(204));
-    QElapsedTimer clock;
-    clock.start();
-    QTRY_COMPARE(m_server->fullRequests().size(), 2);
+    QTRY_VERIFY(m_server->fullRequests().size() >= 2);
     // One interval later, not at once.
-    QVERIFY(clock.elapsed() >= 50);
+    QVERIFY(clock.elapsed() >= 100);
     QCOMPARE(m_server->fullRequests().at(1).body, m_server->fullRequests().at(0).body);
     QTRY_COMPARE(m_ga->worker()->queueSize(), 0);
 }
@@ -286,10 +289,9 @@ void TestGAnalytics::finishedRepliesAreDeleted()
     QTRY_VERIFY(m_server->fullRequests().size() >= 5);
     m_ga->enable(false);
     QTRY_VERIFY(!m_ga->worker()->isSending());
-    QTest::qWait(50);
     QNetworkAccessManager *manager = m_ga->networkAccessManager();
     QVERIFY(manager);
-    QCOMPARE(manager->findChildren<QNetworkReply *>().size(), 0);
+    QTRY_COMPARE(manager->findChildren<QNetworkReply *>().size(), 0);
     // Still queued: nothing was sent successfully.
     QCOMPARE(m_ga->worker()->queueSize(), 1);
 }

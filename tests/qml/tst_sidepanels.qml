@@ -143,12 +143,17 @@ StubWindow {
             wait(3000);
             // A second message replaces the first and restarts the full 5000 ms.
             status.message("Connection lost", true);
+            const replaced = Date.now();
             compare(label().text, "Connection lost");
             compare(label().color, status.red);
             compare(icon().source, "qrc:/fa/solid/triangle-exclamation.svg");
             wait(3500);
-            compare(status.phase, "message");
-            compare(status.header.opacity, 1.0);
+            // A busy machine may have slept past the hold: only a pause shorter than it says
+            // anything about the restart.
+            if (Date.now() - replaced < 4800) {
+                compare(status.phase, "message");
+                compare(status.header.opacity, 1.0);
+            }
             tryCompare(status, "phase", "fading", 2500);
             tryCompare(status, "phase", "standing", 1500);
             compare(status.header.opacity, 1.0);
@@ -176,8 +181,10 @@ StubWindow {
             compare(status.phase, "message");
             compare(label().text, "Connected");
             mouseMove(window, 600, 600);
+            const left = Date.now();
             wait(4000);
-            compare(status.phase, "message");
+            if (Date.now() - left < 4800)
+                compare(status.phase, "message");
             tryCompare(status, "phase", "standing", 3000);
         }
     }
