@@ -1,22 +1,31 @@
 // How long a track download holds the event loop at a time: a world-size set of fixes, a
 // reply with many NAT and PACOTS tracks from a local server, and the longest single event
 // handled on the main thread while the run lasts.
+// Given a simulator folder, it first lays the predefined tracks on that folder's fixes and
+// lists the legs that reach a fix on another ocean.
 
 #include "benchsupport.h"
 #include "database.h"
+#include "fixreader.h"
 #include "point.h"
+#include "predefinedtracks.h"
 #include "segment.h"
 #include "settings.h"
 #include "tracks.h"
+#include "unit.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QHostAddress>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QNetworkProxy>
 #include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QSet>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTcpServer>
@@ -90,13 +99,104 @@ QJsonObject track(const QString &type, const QString &code, const QStringList &p
     return object;
 }
 
+// Where a track's coordinate entries lie, read the plain way: 56/20 is 56N 20W, 26N170W and
+// 3030N14000W say their hemispheres.
+QList<QGeoCoordinate> coordinatesOf(const QStringList &row)
+{
+    static const QRegularExpression slash(QStringLiteral("^(\\d{2})(\\d{2})?/(\\d{2})(\\d{2})?$"));
+    static const QRegularExpression letters(QStringLiteral("^(\\d{2})(\\d{2})?([NS])(\\d{3})(\\d{2})?([EW])$"));
+    QList<QGeoCoordinate> result;
+    for (const QString &entry : row.mid(1)) {
+        const auto angle = [](const QRegularExpressionMatch &match, int degrees) {
+            return match.captured(degrees).toInt() + match.captured(degrees + 1).toInt() / 60.0;
+        };
+        QRegularExpressionMatch match = slash.match(entry);
+        if (match.hasMatch()) {
+            result.append(QGeoCoordinate(angle(match, 1), -angle(match, 3)));
+            continue;
+        }
+        match = letters.match(entry);
+        if (match.hasMatch())
+            result.append(QGeoCoordinate(match.captured(3) == QLatin1String("S") ? -angle(match, 1) : angle(match, 1),
+                                         match.captured(6) == QLatin1String("W") ? -angle(match, 4) : angle(match, 4)));
+    }
+    return result;
+}
+
+// A fix this far from every coordinate of its track lies on another ocean: the entry and exit
+// fixes of a real track lie a few hundred miles from its first and last coordinates.
+constexpr double kOceanAwayNm = 1500.0;
+
+// The legs of the predefined tracks laid on the fixes of the folder's earth_fix.dat that reach
+// a fix on another ocean: an end kOceanAwayNm or more from every coordinate of its track (for a
+// track of names only, a leg that long). -1 when the file cannot be read.
+int oceanAwayLegs(Database &database, const QString &folder, QTextStream &out)
+{
+    const QString path = QDir(folder).filePath(QStringLiteral("Resources/default data/earth_fix.dat"));
+    if (!QFileInfo::exists(path))
+        return -1;
+    database.clear();
+    database.beginModifying();
+    FixReader reader(&database, [](const QString &) {});
+    const int result = reader.read(path);
+    database.endModifying();
+    if (result != 0)
+        return -1;
+    {
+        Tracks predefined(&database);
+        predefined.defaults();
+    }
+    QHash<QString, QList<QGeoCoordinate>> coordinates;
+    for (const QStringList &row : PredefinedTracks::nat())
+        coordinates.insert(QStringLiteral("NAT") + row.first(), coordinatesOf(row));
+    for (const QStringList &row : PredefinedTracks::pacots())
+        coordinates.insert(QStringLiteral("PACOT") + row.first(), coordinatesOf(row));
+
+    const auto away = [](const Point *point, const QList<QGeoCoordinate> &track) {
+        return std::all_of(track.begin(), track.end(), [point](const QGeoCoordinate &position) {
+            return Unit::convertMeterToNm(point->position().distanceTo(position)) >= kOceanAwayNm;
+        });
+    };
+    const auto where = [](const Point *point) {
+        return QStringLiteral("%1 (%2 %3)")
+            .arg(point->code())
+            .arg(point->latitude(), 0, 'f', 1)
+            .arg(point->longitude(), 0, 'f', 1);
+    };
+    int count = 0;
+    int legs = 0;
+    QSet<QString> tracks;
+    for (int row = 0; row < Database::segmentCount(); ++row) {
+        const Segment *segment = Database::segmentAt(row);
+        if (!segment || segment->type() != Segment::TRACK)
+            continue;
+        ++legs;
+        const QList<QGeoCoordinate> track = coordinates.value(segment->name());
+        const double nm = segment->from()->distanceTo(segment->to());
+        const bool wrong
+            = track.isEmpty() ? nm >= kOceanAwayNm : away(segment->from(), track) || away(segment->to(), track);
+        if (!wrong)
+            continue;
+        ++count;
+        tracks.insert(segment->name());
+        out << "  " << segment->name() << ": " << where(segment->from()) << " to " << where(segment->to()) << ", "
+            << qRound(nm) << " NM\n";
+    }
+    out << "predefined tracks on " << folder << ": " << legs << " legs\n";
+    out << "legs reaching a fix on another ocean: " << count << ", in " << tracks.size() << " tracks (goal 0)\n";
+    database.clear();
+    return count;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     if (BenchSupport::answersHelp(argc, argv,
-                                  "Usage: bench_tracks\n"
-                                  "Prints the longest event a track download holds the event loop for.\n"))
+                                  "Usage: bench_tracks [simulator folder]\n"
+                                  "Prints the longest event a track download holds the event loop for;\n"
+                                  "given a simulator folder, first the predefined tracks' legs on its fixes\n"
+                                  "that reach a fix on another ocean.\n"))
         return 0;
     TimedApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Corvel"));
@@ -110,6 +210,11 @@ int main(int argc, char *argv[])
 
     Settings settings;
     Database database;
+
+    if (app.arguments().size() > 1 && oceanAwayLegs(database, app.arguments().at(1), out) < 0) {
+        out << "cannot read the fixes of " << app.arguments().at(1) << "\n";
+        return 1;
+    }
 
     // About the size of the simulator's world data: enroute fixes everywhere, the oceanic
     // coordinate fixes among them, navaids and airways.

@@ -2,6 +2,7 @@
 
 #include "point.h"
 #include "procedure.h"
+#include "terminal.h"
 #include "waypoint.h"
 
 #include <QStringList>
@@ -162,7 +163,31 @@ QString RouteText::allWaypoints(const QList<Waypoint *> &waypoints)
     return lines.join(QLatin1Char('\n'));
 }
 
-QVariantList RouteText::parts(const QList<Waypoint *> &waypoints)
+QList<const Waypoint *> RouteText::namedTransitionFixes(const Terminal *terminal, const QList<Waypoint *> &waypoints)
+{
+    QList<const Waypoint *> result;
+    if (!terminal)
+        return result;
+    // The transition is named after a fix the plan reaches from the procedure's own waypoints,
+    // onward after a SID and back before a STAR.
+    const auto passedTo = [&](const Waypoint *from, const QString &name, int step) {
+        QList<const Waypoint *> passed;
+        for (qsizetype i = waypoints.indexOf(from); !name.isEmpty() && i >= 0 && i < waypoints.size(); i += step) {
+            const Waypoint *waypoint = waypoints.at(i);
+            if (waypoint->code() == name && waypoint->type() != Point::AIRP) {
+                result.append(passed);
+                return;
+            }
+            if (waypoint->type() != Point::AIRP)
+                passed.append(waypoint);
+        }
+    };
+    passedTo(terminal->sidTransitionWaypoint(), terminal->sidTransition(), 1);
+    passedTo(terminal->starTransitionWaypoint(), terminal->starTransition(), -1);
+    return result;
+}
+
+QVariantList RouteText::parts(const QList<Waypoint *> &waypoints, const QList<const Waypoint *> &leftOut)
 {
     // The en-route points: the plan less its inner SID and STAR fixes, approach and ends.
     QList<const Waypoint *> points;
@@ -171,7 +196,8 @@ QVariantList RouteText::parts(const QList<Waypoint *> &waypoints)
         const Waypoint *waypoint = waypoints.at(i);
         const int type = procedureType(waypoint);
         if ((type == Procedure::SID && !isLastOf(waypoint, waypoints.at(i + 1)))
-            || (type == Procedure::STAR && !isFirstOf(waypoint, waypoints.at(i - 1))) || type == Procedure::APPCH)
+            || (type == Procedure::STAR && !isFirstOf(waypoint, waypoints.at(i - 1))) || type == Procedure::APPCH
+            || leftOut.contains(waypoint))
             continue;
         points.append(waypoint);
     }

@@ -5,6 +5,7 @@
 #include <QVariantList>
 
 class Flightplan;
+class Terminal;
 class Waypoint;
 
 // The route of the flight plan as the texts a pilot files, reads or pastes: the ICAO route
@@ -32,8 +33,13 @@ public:
     // arrival): its first point, then each point reached directly, and each run along one
     // airway as one part. Each part holds "airway" (empty for a direct point), "from" (the
     // point the airway is joined at), "code", "type", "latitude" and "longitude" of the point
-    // reached.
-    static QVariantList parts(const QList<Waypoint *> &waypoints);
+    // reached. The waypoints of leftOut are left out.
+    static QVariantList parts(const QList<Waypoint *> &waypoints, const QList<const Waypoint *> &leftOut = {});
+
+    // The waypoints that a file naming the plan's SID and STAR transitions leaves out of its
+    // en-route part: where the plan flies such a transition's fixes as en-route points, those
+    // before the SID's exit fix and after the STAR's entry fix, which the name already flies.
+    static QList<const Waypoint *> namedTransitionFixes(const Terminal *terminal, const QList<Waypoint *> &waypoints);
 
     // The code of a waypoint as a route names it: a coordinate point as ICAO writes one,
     // degrees and minutes ("1430S17400W"), any other point by its code.

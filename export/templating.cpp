@@ -156,18 +156,27 @@ QVariantHash Templating::commonContext(Flightplan *flightplan)
     context.insert(QStringLiteral("iconsize"), IconSize);
     insertUnitTexts(&context, flightplan, airplane);
     // The route as filed, and the waypoints the simulator's FMS takes when it flies the SID
-    // and STAR itself: those procedures keep only their exit and entry fixes.
+    // and STAR itself: those procedures keep only their exit and entry fixes. A file that
+    // names the SID and STAR transitions takes the transition forms, which leave out the fixes
+    // those names fly, lest the unit fly them twice.
     QVariantList enroute;
+    QVariantList transitionEnroute;
     if (flightplan) {
         const QList<Waypoint *> waypoints = flightplan->waypoints();
         context.insert(QStringLiteral("icaoroute"),
                        RouteText::icao(waypoints, context.value(QStringLiteral("direct")).toBool()));
         context.insert(QStringLiteral("icaoroutenodct"), RouteText::icao(waypoints, false));
         context.insert(QStringLiteral("routeparts"), RouteText::parts(waypoints));
-        for (Waypoint *waypoint : flightplan->nosidstarwaypoints())
+        const QList<const Waypoint *> named = RouteText::namedTransitionFixes(flightplan->terminal(), waypoints);
+        context.insert(QStringLiteral("transitionparts"), RouteText::parts(waypoints, named));
+        for (Waypoint *waypoint : flightplan->nosidstarwaypoints()) {
             enroute.append(QVariant::fromValue<QObject *>(waypoint));
+            if (!named.contains(waypoint))
+                transitionEnroute.append(QVariant::fromValue<QObject *>(waypoint));
+        }
     }
     context.insert(QStringLiteral("enroute"), enroute);
+    context.insert(QStringLiteral("transitionenroute"), transitionEnroute);
     return context;
 }
 

@@ -6,6 +6,7 @@
 #include "richtext.h"
 #include "segment.h"
 #include "settings.h"
+#include "unit.h"
 
 #include <QElapsedTimer>
 #include <QJsonDocument>
@@ -27,6 +28,16 @@ constexpr qint64 SliceNanoseconds = 3'500'000;
 constexpr int TransferTimeoutMs = 30000;
 constexpr int NatKind = 1;
 constexpr int PacotsKind = 2;
+// A coordinate's fix lies at the coordinate; data sets round positions to far less than this.
+constexpr double kAtCoordinateNm = 1.0;
+// A named fix lies at most this far, per entry between them, from the track's nearest known
+// point: further than any leg of a real track, much less than an ocean.
+constexpr double kReachPerEntryNm = 1200.0;
+
+double distanceNm(const QGeoCoordinate &from, const QGeoCoordinate &to)
+{
+    return Unit::convertMeterToNm(from.distanceTo(to));
+}
 
 QString jsonString(const QJsonObject &object, const QString &key)
 {
@@ -348,9 +359,11 @@ QList<Point *> Tracks::candidates(int kind, const QString &entry, QGeoCoordinate
         return code.isEmpty() ? QList<Point *>() : valuesOf(m_pointsByCode, code);
     }
     if (kind == PacotsKind) {
+        // The fixes of the code first: the name serves where none of them lies at the coordinate.
         const QString code = pacotsCode(*position);
-        const QList<Point *> points = code.isEmpty() ? QList<Point *>() : valuesOf(m_pointsByCode, code);
-        return points.isEmpty() ? valuesOf(m_pointsByName, entry) : points;
+        QList<Point *> points = code.isEmpty() ? QList<Point *>() : valuesOf(m_pointsByCode, code);
+        points.append(valuesOf(m_pointsByName, entry));
+        return points;
     }
     return {};
 }
@@ -365,32 +378,77 @@ void Tracks::addTrack(int kind, const QStringList &items)
                                                 : QString();
     const QString name = prefix + items.first();
 
-    // Fixes of one name may lie oceans apart: a coordinate takes the fix nearest itself, a
-    // name the one nearest the fix before it (for the first, the one after it).
+    // Data sets name coordinate fixes differently (56N50 may be 56N 50W or 56N 150W), and fixes
+    // of one name may lie oceans apart: a coordinate takes only a fix at itself, a name only a
+    // fix within reach of the track's nearest known point.
     const qsizetype count = items.size() - 1;
     QList<QList<Point *>> found(count);
+    QList<QGeoCoordinate> known(count);
     QList<Point *> chosen(count, nullptr);
+    QList<qsizetype> names;
     for (qsizetype i = 0; i < count; ++i) {
-        QGeoCoordinate position;
-        found[i] = candidates(kind, items.at(i + 1), &position);
-        if (found.at(i).size() == 1 || position.isValid())
-            chosen[i] = Database::nearestTo(found.at(i), position);
+        found[i] = candidates(kind, items.at(i + 1), &known[i]);
+        if (!known.at(i).isValid()) {
+            names.append(i);
+            continue;
+        }
+        // The track passes the coordinate whether or not a fix marks it.
+        Point *nearest = Database::nearestTo(found.at(i), known.at(i));
+        if (nearest && distanceNm(nearest->position(), known.at(i)) <= kAtCoordinateNm)
+            chosen[i] = nearest;
     }
-    auto settledNeighbour = [&](qsizetype i) -> const Point * {
-        for (qsizetype j = i - 1; j >= 0; --j) {
-            if (chosen.at(j))
-                return chosen.at(j);
+    const bool hasCoordinates = names.size() < count;
+    if (!hasCoordinates) {
+        // A track of names alone: its unambiguous fixes place it where two of them agree, or
+        // where the only one lies.
+        QList<qsizetype> seeds;
+        for (qsizetype i : std::as_const(names)) {
+            if (found.at(i).size() == 1)
+                seeds.append(i);
         }
-        for (qsizetype j = i + 1; j < count; ++j) {
-            if (chosen.at(j))
-                return chosen.at(j);
+        for (qsizetype i : std::as_const(seeds)) {
+            const QGeoCoordinate here = found.at(i).constFirst()->position();
+            const bool agreed = seeds.size() == 1 || std::any_of(seeds.cbegin(), seeds.cend(), [&](qsizetype j) {
+                                    return j != i
+                                           && distanceNm(here, found.at(j).constFirst()->position())
+                                                  <= kReachPerEntryNm * double(std::abs(j - i));
+                                });
+            if (agreed) {
+                chosen[i] = found.at(i).constFirst();
+                known[i] = here;
+            }
         }
-        return nullptr;
+        // Nothing to go by: the first name that has fixes takes the first of them.
+        if (seeds.isEmpty()) {
+            for (qsizetype i : std::as_const(names)) {
+                if (!found.at(i).isEmpty()) {
+                    chosen[i] = found.at(i).constFirst();
+                    known[i] = chosen.at(i)->position();
+                    break;
+                }
+            }
+        }
+    }
+    // The nearest known point along the track, the one before on a tie.
+    auto anchor = [&](qsizetype i) -> qsizetype {
+        for (qsizetype step = 1; step < count; ++step) {
+            if (i - step >= 0 && known.at(i - step).isValid())
+                return i - step;
+            if (i + step < count && known.at(i + step).isValid())
+                return i + step;
+        }
+        return -1;
     };
-    for (qsizetype i = 0; i < count; ++i) {
-        if (!chosen.at(i) && !found.at(i).isEmpty()) {
-            const Point *neighbour = settledNeighbour(i);
-            chosen[i] = Database::nearestTo(found.at(i), neighbour ? neighbour->position() : QGeoCoordinate());
+    for (qsizetype i : std::as_const(names)) {
+        if (chosen.at(i) || found.at(i).isEmpty())
+            continue;
+        const qsizetype j = anchor(i);
+        if (j < 0)
+            continue;
+        Point *nearest = Database::nearestTo(found.at(i), known.at(j));
+        if (distanceNm(nearest->position(), known.at(j)) <= kReachPerEntryNm * double(std::abs(j - i))) {
+            chosen[i] = nearest;
+            known[i] = nearest->position();
         }
     }
 

@@ -131,6 +131,49 @@ public:
         m_plan->update(false, false);
     }
 
+    // XRTA ALDAX (SID ALDA1A) COLTA DUNOP EPMAR FOXIN (STAR FOXI1C) XRTB, UL100 from ALDAX on.
+    // The SID's transition COLTA (ALDAX COLTA) and the STAR's transition DUNOP (DUNOP EPMAR
+    // FOXIN) are chosen with their procedures, or were en-route points before those came.
+    void buildTransitions(bool sidEnRoute, bool starEnRoute)
+    {
+        const QStringList fixes{"ALDAX", "COLTA", "DUNOP", "EPMAR", "FOXIN"};
+        if (!m_points.contains(QStringLiteral("XRTA"))) {
+            for (const QString &code : {QStringLiteral("XRTA"), QStringLiteral("XRTB")})
+                m_points.insert(code, m_fixture.airport(code, -20.0, code.endsWith('A') ? 60.1 : 65.9, 30));
+            for (int i = 0; i < fixes.size(); ++i) {
+                m_points.insert(fixes.at(i), m_fixture.fix(fixes.at(i), -20.0, 60.6 + 1.2 * i));
+                if (i > 0)
+                    m_ul100.append(m_fixture.segment(Segment::FORWARD, Segment::HIGH, m_points.value(fixes.at(i - 1)),
+                                                     m_points.value(fixes.at(i)), QStringLiteral("UL100")));
+            }
+            CifpLoader loader(m_fixture.db());
+            loader.setPath(QStringLiteral(WAYLORE_EXPORT_DATA_DIR "/cifp"));
+            QVERIFY(loader.load(m_points.value(QStringLiteral("XRTA"))));
+            QVERIFY(loader.load(m_points.value(QStringLiteral("XRTB"))));
+        }
+        m_plan->clear(false);
+        QStringList codes{"XRTA"};
+        if (sidEnRoute)
+            codes.append(QStringLiteral("COLTA"));
+        if (starEnRoute)
+            codes.append({QStringLiteral("DUNOP"), QStringLiteral("EPMAR")});
+        codes.append(QStringLiteral("XRTB"));
+        for (const QString &code : std::as_const(codes))
+            QVERIFY(m_plan->append(uidOf(code), false));
+        Terminal *terminal = m_plan->terminal();
+        QVERIFY(sidEnRoute || terminal->addTransition(QStringLiteral("XRTA/ALDA1A"), QStringLiteral("COLTA")) >= 0);
+        QVERIFY(terminal->addTransition(QStringLiteral("XRTA/ALDA1A"), QStringLiteral("ALL")) >= 0);
+        QVERIFY(starEnRoute || terminal->addTransition(QStringLiteral("XRTB/FOXI1C"), QStringLiteral("DUNOP")) >= 0);
+        QVERIFY(terminal->addTransition(QStringLiteral("XRTB/FOXI1C"), QStringLiteral("ALL")) >= 0);
+        const QList<Waypoint *> w = m_plan->waypoints();
+        QCOMPARE(w.size(), 7);
+        for (int i = 0; i < m_ul100.size(); ++i) {
+            QCOMPARE(w.at(2 + i)->code(), fixes.at(i + 1));
+            w.at(2 + i)->setAirway(m_ul100.at(i));
+        }
+        m_plan->update(false, false);
+    }
+
     QString uidOf(const QString &code) const { return m_points.value(code)->uid(); }
     Flightplan *plan() const { return m_plan.get(); }
     Exporter *exporter() const { return m_exporter.get(); }
@@ -155,4 +198,5 @@ private:
     std::unique_ptr<Exporter> m_exporter;
     QHash<QString, Point *> m_points;
     QList<Segment *> m_airways;
+    QList<Segment *> m_ul100;
 };

@@ -337,6 +337,51 @@ private slots:
         QCOMPARE(done.at(0).at(0).toInt(), Exporter::ClipboardFullRoute + kind);
     }
 
+    // A transition named in the file is flown by the unit: the file lists none of its fixes
+    // before the SID's exit or after the STAR's entry, whether the plan took them with the
+    // procedure or held them as en-route points, so that each fix is flown once.
+    void transitionsFlownOnce_data()
+    {
+        // clang-format off
+        QTest::addColumn<int>("format");
+        QTest::addColumn<bool>("sidEnRoute");
+        QTest::addColumn<bool>("starEnRoute");
+        QTest::addColumn<QString>("route"); // GTN: the route line; FMS 11: the procedure lines and the en-route codes
+
+        const QString gtn = QStringLiteral("FPN/RI:DA:XRTA:D:ALDA1A.COLTA:F:COLTA.UL100.DUNOP:AA:XRTB:A:FOXI1C.DUNOP:F:XRTB");
+        const QString fms = QStringLiteral("SID ALDA1A|SIDTRANS COLTA|STAR FOXI1C|STARTRANS DUNOP|NUMENR 4|XRTA COLTA DUNOP XRTB");
+        QTest::newRow("GTN, chosen with the procedures") << int(Exporter::GarminGTNv1) << false << false << gtn;
+        QTest::newRow("GTN, SID transition en route") << int(Exporter::GarminGTNv1) << true << false << gtn;
+        QTest::newRow("GTN, STAR transition en route") << int(Exporter::GarminGTNv1) << false << true << gtn;
+        QTest::newRow("FMS 11, SID transition en route") << int(Exporter::FMSv11) << true << false << fms;
+        QTest::newRow("FMS 11, STAR transition en route") << int(Exporter::FMSv11) << false << true << fms;
+        // clang-format on
+    }
+
+    void transitionsFlownOnce()
+    {
+        QFETCH(int, format);
+        QFETCH(bool, sidEnRoute);
+        QFETCH(bool, starEnRoute);
+        QFETCH(QString, route);
+        m_plan.buildTransitions(sidEnRoute, starEnRoute);
+        const QString text = Templating::render(m_plan.plan(), Exporter::templateName(format));
+        m_plan.build();
+        QStringList lines;
+        QStringList codes;
+        for (const QString &line : text.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+            const QStringList fields = line.split(QLatin1Char(' '));
+            if (format == Exporter::GarminGTNv1 || line.startsWith(QLatin1String("SID"))
+                || line.startsWith(QLatin1String("STAR")) || line.startsWith(QLatin1String("NUMENR")))
+                lines.append(line);
+            else if (fields.size() == 6)
+                codes.append(fields.at(1));
+        }
+        if (!codes.isEmpty())
+            lines.append(codes.join(QLatin1Char(' ')));
+        QCOMPARE(lines.join(QLatin1Char('|')), route);
+    }
+
     void clipboardBriefingIsTheOperationalFlightPlan()
     {
         QVERIFY(m_exporter->clipboard(Exporter::FullBriefing));

@@ -15,14 +15,17 @@
 #include <QTest>
 
 #include <memory>
+#include <tuple>
 
 namespace {
 
-// fix("5620N", "5620N", "CY"): an enroute fix; the position only matters to the map.
+// fix("5620N", "5620N", "CY"): an enroute fix. A coordinate's fix serves only at the coordinate,
+// a name only near the track's other points.
 Point *fix(const QString &code, const QString &name, const QString &region = QStringLiteral("CY"),
+           const QGeoCoordinate &position = QGeoCoordinate(50.0, -30.0),
            const QString &terminal = QStringLiteral("ENRT"), int type = Point::FIX)
 {
-    return new Point(type, QGeoCoordinate(50.0, -30.0), code, terminal, region, name, 0, 0.0f, QString());
+    return new Point(type, position, code, terminal, region, name, 0, 0.0f, QString());
 }
 
 QJsonObject track(const QString &type, const QString &code, const QStringList &points)
@@ -133,28 +136,34 @@ void TestTracks::resolution_data()
     // clang-format off
     QTest::addColumn<QString>("type");
     QTest::addColumn<QString>("entry");
-    QTest::addColumn<QStringList>("fixes"); // code/name/region
+    QTest::addColumn<QGeoCoordinate>("at"); // where the entry lies: the track's other fix and the fixes are there
+    QTest::addColumn<QStringList>("fixes"); // code/name/region, or code/name/region@latitude,longitude
     QTest::addColumn<QString>("expected");  // code of the point reached, empty for none
 
-    QTest::newRow("name") << "N" << "RESNO" << QStringList{"RESNO/RESNO/EG"} << "RESNO";
-    QTest::newRow("NAT whole") << "N" << "56/20" << QStringList{"X1/56/20/EG", "5620N/5620N/EG"} << "5620N";
-    QTest::newRow("NAT half") << "N" << "5430/20" << QStringList{"X2/5430/20/EG", "H5420/H5420/EG"} << "H5420";
-    QTest::newRow("NAT quarter, no name try") << "N" << "5515/20" << QStringList{"X3/5515/20/EG"} << "";
-    QTest::newRow("NAT east, no name try") << "N" << "50N020E" << QStringList{"X4/50N020E/EG"} << "";
-    QTest::newRow("NAT form A") << "N" << "57N030W" << QStringList{"5730N/5730N/CY"} << "5730N";
-    QTest::newRow("PACOTS form B") << "P" << "50/40" << QStringList{"X5/50/40/PA", "5040N/5040N/PA"} << "5040N";
-    QTest::newRow("PACOTS name fallback") << "P" << "50/40" << QStringList{"X5/50/40/PA"} << "X5";
-    QTest::newRow("PACOTS north west") << "P" << "26N170W" << QStringList{"X6/26N170W/PA", "26N70/26N70/PA"} << "26N70";
-    QTest::newRow("PACOTS by name") << "P" << "26N170W" << QStringList{"X6/26N170W/PA"} << "X6";
-    QTest::newRow("PACOTS north east") << "P" << "28N180E" << QStringList{"28E80/28E80/RJ"} << "28E80";
-    QTest::newRow("PACOTS south east") << "P" << "30S170E" << QStringList{"30S70/30S70/P"} << "30S70";
-    QTest::newRow("PACOTS south west") << "P" << "15S050W" << QStringList{"1550W/1550W/P"} << "1550W";
-    QTest::newRow("PACOTS minutes") << "P" << "3030N14000W" << QStringList{"3030N/3030N/PA", "X7/3030N14000W/PA"} << "X7";
-    QTest::newRow("out of range is a name") << "P" << "95N010W" << QStringList{"X8/95N010W/PA"} << "X8";
-    QTest::newRow("region not oceanic") << "N" << "RESNO" << QStringList{"RESNO/RESNO/ED"} << "";
-    QTest::newRow("region case") << "N" << "RESNO" << QStringList{"RESNO/RESNO/eg"} << "";
-    QTest::newRow("lowest row wins") << "N" << "DUPE" << QStringList{"D1/DUPE/EG", "D2/DUPE/CY"} << "D1";
-    QTest::newRow("unknown") << "N" << "NOSUCH" << QStringList{"RESNO/RESNO/EG"} << "";
+    const QGeoCoordinate there(50.0, -30.0);
+    QTest::newRow("name") << "N" << "RESNO" << there << QStringList{"RESNO/RESNO/EG"} << "RESNO";
+    QTest::newRow("NAT whole") << "N" << "56/20" << QGeoCoordinate(56, -20) << QStringList{"X1/56/20/EG", "5620N/5620N/EG"} << "5620N";
+    QTest::newRow("NAT half") << "N" << "5430/20" << QGeoCoordinate(54.5, -20) << QStringList{"X2/5430/20/EG", "H5420/H5420/EG"} << "H5420";
+    QTest::newRow("NAT quarter, no name try") << "N" << "5515/20" << QGeoCoordinate(55.25, -20) << QStringList{"X3/5515/20/EG"} << "";
+    QTest::newRow("NAT east, no name try") << "N" << "50N020E" << QGeoCoordinate(50, 20) << QStringList{"X4/50N020E/EG"} << "";
+    QTest::newRow("NAT form A") << "N" << "57N030W" << QGeoCoordinate(57, -30) << QStringList{"5730N/5730N/CY"} << "5730N";
+    QTest::newRow("NAT code off its coordinate") << "N" << "56/20" << QGeoCoordinate(56, -20) << QStringList{"5620N/5620N/EG@56.5,-20"} << "";
+    QTest::newRow("PACOTS form B") << "P" << "50/40" << QGeoCoordinate(50, -40) << QStringList{"X5/50/40/PA", "5040N/5040N/PA"} << "5040N";
+    QTest::newRow("PACOTS name fallback") << "P" << "50/40" << QGeoCoordinate(50, -40) << QStringList{"X5/50/40/PA"} << "X5";
+    QTest::newRow("PACOTS north west") << "P" << "26N170W" << QGeoCoordinate(26, -170) << QStringList{"X6/26N170W/PA", "26N70/26N70/PA"} << "26N70";
+    QTest::newRow("PACOTS by name") << "P" << "26N170W" << QGeoCoordinate(26, -170) << QStringList{"X6/26N170W/PA"} << "X6";
+    QTest::newRow("PACOTS north east") << "P" << "28N180E" << QGeoCoordinate(28, 180) << QStringList{"28E80/28E80/RJ"} << "28E80";
+    QTest::newRow("PACOTS south east") << "P" << "30S170E" << QGeoCoordinate(-30, 170) << QStringList{"30S70/30S70/P"} << "30S70";
+    QTest::newRow("PACOTS south west") << "P" << "15S050W" << QGeoCoordinate(-15, -50) << QStringList{"1550W/1550W/P"} << "1550W";
+    QTest::newRow("PACOTS minutes") << "P" << "3030N14000W" << QGeoCoordinate(30.5, -140) << QStringList{"3030N/3030N/PA", "X7/3030N14000W/PA"} << "X7";
+    // A data set that names 56N 50W 56N50, the code of 56N 150W.
+    QTest::newRow("PACOTS code named the other way") << "P" << "56N150W" << QGeoCoordinate(56, -150) << QStringList{"56N50/56N50/CY@56,-50"} << "";
+    QTest::newRow("PACOTS name where the code is elsewhere") << "P" << "56N150W" << QGeoCoordinate(56, -150) << QStringList{"56N50/56N50/CY@56,-50", "X9/56N150W/PA"} << "X9";
+    QTest::newRow("out of range is a name") << "P" << "95N010W" << there << QStringList{"X8/95N010W/PA"} << "X8";
+    QTest::newRow("region not oceanic") << "N" << "RESNO" << there << QStringList{"RESNO/RESNO/ED"} << "";
+    QTest::newRow("region case") << "N" << "RESNO" << there << QStringList{"RESNO/RESNO/eg"} << "";
+    QTest::newRow("lowest row wins") << "N" << "DUPE" << there << QStringList{"D1/DUPE/EG", "D2/DUPE/CY"} << "D1";
+    QTest::newRow("unknown") << "N" << "NOSUCH" << there << QStringList{"RESNO/RESNO/EG"} << "";
     // clang-format on
 }
 
@@ -162,21 +171,25 @@ void TestTracks::resolution()
 {
     QFETCH(QString, type);
     QFETCH(QString, entry);
+    QFETCH(QGeoCoordinate, at);
     QFETCH(QStringList, fixes);
     QFETCH(QString, expected);
 
-    m_db->addPoint(fix(QStringLiteral("ANCHR"), QStringLiteral("ANCHR"), QStringLiteral("EG")));
+    m_db->addPoint(fix(QStringLiteral("ANCHR"), QStringLiteral("ANCHR"), QStringLiteral("EG"), at));
     for (const QString &entry : fixes) {
         // The name may itself hold a slash: code first, region last.
-        const QString code = entry.section(QLatin1Char('/'), 0, 0);
-        const QString region = entry.section(QLatin1Char('/'), -1);
-        const QString name = entry.section(QLatin1Char('/'), 1, -2);
-        m_db->addPoint(fix(code, name, region));
+        const QString fields = entry.section(QLatin1Char('@'), 0, 0);
+        const QString code = fields.section(QLatin1Char('/'), 0, 0);
+        const QString region = fields.section(QLatin1Char('/'), -1);
+        const QString name = fields.section(QLatin1Char('/'), 1, -2);
+        const QStringList elsewhere = entry.section(QLatin1Char('@'), 1).split(QLatin1Char(','));
+        m_db->addPoint(
+            fix(code, name, region,
+                elsewhere.size() == 2 ? QGeoCoordinate(elsewhere.at(0).toDouble(), elsewhere.at(1).toDouble()) : at));
     }
     // A VOR and a terminal fix of that name never serve.
-    m_db->addPoint(fix(QStringLiteral("V1"), entry, QStringLiteral("EG"), QStringLiteral("ENRT"), Point::VOR));
-    m_db->addPoint(fix(QStringLiteral("T1"), entry, QStringLiteral("EG"), QStringLiteral("EGLL")));
-
+    m_db->addPoint(fix(QStringLiteral("V1"), entry, QStringLiteral("EG"), at, QStringLiteral("ENRT"), Point::VOR));
+    m_db->addPoint(fix(QStringLiteral("T1"), entry, QStringLiteral("EG"), at, QStringLiteral("EGLL")));
     Tracks tracks(m_db.get());
     run(tracks, document({track(type, QStringLiteral("X"), {QStringLiteral("ANCHR"), entry})}));
 
@@ -205,6 +218,8 @@ void TestTracks::namesakesNearestTheTrack_data()
     QTest::newRow("coordinate") << QStringList{"ANCHR", "56/20"} << "50 56";
     QTest::newRow("name after a coordinate") << QStringList{"56/20", "DUPE"} << "56 51";
     QTest::newRow("name before a coordinate") << QStringList{"DUPE", "56/20"} << "51 56";
+    // The only fix of the name lies an ocean away, as an ELSIR near Vancouver for NAT R.
+    QTest::newRow("lone namesake an ocean away") << QStringList{"FARAW", "56/20", "ANCHR"} << "56 50";
     // clang-format on
 }
 
@@ -223,6 +238,7 @@ void TestTracks::namesakesNearestTheTrack()
     add("DUPE", "CY", 51.0, -31.0);
     add("5620N", "PA", 0.0, 0.0);
     add("5620N", "EG", 56.0, -20.0);
+    add("FARAW", "CY", 49.2, -123.5);
 
     Tracks tracks(m_db.get());
     run(tracks, document({track(QStringLiteral("N"), QStringLiteral("X"), entries)}));
@@ -234,8 +250,12 @@ void TestTracks::namesakesNearestTheTrack()
 
 void TestTracks::runReplacesTracks()
 {
-    for (const char *code : {"RESNO", "5620N", "5730N", "JANJO", "DANNO", "26N70", "28E80"})
-        m_db->addPoint(fix(QString::fromLatin1(code), QString::fromLatin1(code), QStringLiteral("PA")));
+    for (const auto &[code, latitude, longitude] :
+         {std::tuple("RESNO", 50.0, -30.0), std::tuple("5620N", 56.0, -20.0), std::tuple("5730N", 57.0, -30.0),
+          std::tuple("JANJO", 50.0, -30.0), std::tuple("DANNO", 23.5, -161.6), std::tuple("26N70", 26.0, -170.0),
+          std::tuple("28E80", 28.0, 180.0)})
+        m_db->addPoint(fix(QString::fromLatin1(code), QString::fromLatin1(code), QStringLiteral("PA"),
+                           QGeoCoordinate(latitude, longitude)));
     Point *resno = Database::findPointByName(QStringLiteral("RESNO"), QStringLiteral("ENRT"), {QStringLiteral("PA")},
                                              Point::FIX);
     Point *janjo = Database::findPointByName(QStringLiteral("JANJO"), QStringLiteral("ENRT"), {QStringLiteral("PA")},
@@ -396,8 +416,11 @@ void TestTracks::waitsForDatabaseChange()
 
 void TestTracks::defaultsBuildTracks()
 {
-    for (const char *name : {"RESNO", "5620N", "5730N", "5740N", "5650N", "JANJO"})
-        m_db->addPoint(fix(QString::fromLatin1(name), QString::fromLatin1(name), QStringLiteral("EG")));
+    for (const auto &[name, latitude, longitude] :
+         {std::tuple("RESNO", 50.0, -30.0), std::tuple("5620N", 56.0, -20.0), std::tuple("5730N", 57.0, -30.0),
+          std::tuple("5740N", 57.0, -40.0), std::tuple("5650N", 56.0, -50.0), std::tuple("JANJO", 50.0, -30.0)})
+        m_db->addPoint(fix(QString::fromLatin1(name), QString::fromLatin1(name), QStringLiteral("EG"),
+                           QGeoCoordinate(latitude, longitude)));
     // PACOTS C without PORGE.
     for (const char *name : {"JOWEN", "LOHNE", "ARCAL", "ECOMI", "NATES", "NIKLL", "NYMPH", "NUZAN", "NRKEY", "NIPPI"})
         m_db->addPoint(fix(QString::fromLatin1(name), QString::fromLatin1(name), QStringLiteral("PH")));
@@ -451,7 +474,8 @@ void TestTracks::defaultsRefusedWhileUpdating()
 
 void TestTracks::extraFixServesNatCoordinate()
 {
-    m_db->addPoint(fix(QStringLiteral("NASBA"), QStringLiteral("NASBA"), QStringLiteral("K6")));
+    m_db->addPoint(
+        fix(QStringLiteral("NASBA"), QStringLiteral("NASBA"), QStringLiteral("K6"), QGeoCoordinate(42, -58)));
     Tracks tracks(m_db.get());
     tracks.defaults();
     run(tracks, document({track(QStringLiteral("N"), QStringLiteral("Z"),
