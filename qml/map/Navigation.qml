@@ -459,6 +459,7 @@ Item {
             visible: navigation.dbloaded
         }
         Point {
+            objectName: "pointLayer"
             visible: navigation.dbloaded
         }
         Waypoint {
