@@ -58,8 +58,16 @@ MapQuickItem {
         }
     }
 
-    Component.onCompleted: {
-        xpconnect.stated.connect(startTracking);
-        xpconnect.updated.connect(updateMapPosition);
+    // Through Connections: a map that goes leaves no handler behind on the link.
+    Connections {
+        target: xpconnect
+
+        function onStated() {
+            airplane.startTracking();
+        }
+
+        function onUpdated() {
+            airplane.updateMapPosition();
+        }
     }
 }

@@ -56,7 +56,7 @@ Item {
     }
 
     function reloadItems() {
-        sceneRedrawTimer.restart();
+        overlayMap.viewChanged();
     }
 
     function mapenable(enable) {
@@ -177,6 +177,25 @@ Item {
             pixelPerNm = 1852.0 * pixelPerMeter;
         }
 
+        // Called on every frame of a move: it only (re)starts the two timers.
+        function viewChanged() {
+            sceneRedrawTimer.restart();
+            if (!movingRedrawTimer.running)
+                movingRedrawTimer.start();
+        }
+
+        // Gives the eight map models the area in view; the scale at the centre follows the pass,
+        // since a pan changes the latitude under the centre.
+        function filterPass() {
+            sceneRedrawTimer.stop();
+            movingRedrawTimer.stop();
+            const area = visibleRegion.boundingGeoRectangle();
+            const zoom = zoomLevel;
+            for (const model of navigation.filteredModels)
+                model.setGeoFilter(area, zoom);
+            updatePixelPerDistance();
+        }
+
         objectName: "overlayMap"
         anchors.fill: parent
         z: parent.z + 2
@@ -199,9 +218,9 @@ Item {
         onZoomLevelChanged: {
             console.log("Zoom level: " + overlayMap.zoomLevel);
             updatePixelPerDistance();
-            sceneRedrawTimer.restart();
+            viewChanged();
         }
-        onCenterChanged: sceneRedrawTimer.restart()
+        onCenterChanged: viewChanged()
         onMapReadyChanged: updatePixelPerDistance()
         onWidthChanged: fixPositionOnResizeBug()
         onHeightChanged: fixPositionOnResizeBug()
@@ -214,20 +233,23 @@ Item {
             easing.type: Easing.OutExpo
         }
 
+        // A burst of changes gives one pass, 100 ms after the last of them: where the map stops.
         Timer {
             id: sceneRedrawTimer
 
             interval: 100
             repeat: false
-            // One pass per burst of moves; the scale at the centre follows the pass, since a pan
-            // changes the latitude under the centre.
-            onTriggered: {
-                const area = overlayMap.visibleRegion.boundingGeoRectangle();
-                const zoom = overlayMap.zoomLevel;
-                for (const model of navigation.filteredModels)
-                    model.setGeoFilter(area, zoom);
-                overlayMap.updatePixelPerDistance();
-            }
+            onTriggered: overlayMap.filterPass()
+        }
+        // A move that goes on (the map following the airplane glides on between its reports, a
+        // long drag, a zoom step after step) gives a pass 200 ms after its first unfiltered
+        // change, and so five a second, each at the cost of the rows that changed.
+        Timer {
+            id: movingRedrawTimer
+
+            interval: 200
+            repeat: false
+            onTriggered: overlayMap.filterPass()
         }
 
         MouseArea {
@@ -437,6 +459,7 @@ Item {
             visible: navigation.dbloaded
         }
         Point {
+            objectName: "pointLayer"
             visible: navigation.dbloaded
         }
         Waypoint {

@@ -4,6 +4,7 @@
 // look at; the test checks the pixels where the layers must draw, in the colours of the theme. Then a whole flight
 // through the window: the route generator, a SID, a runway and a STAR from the table's menus, save, reopen, the X-Plane
 // 11 export read back as the simulator would, and the profile chart.
+#include "settings.h"
 #include "shell.h"
 #include "testsupport.h"
 
@@ -19,11 +20,13 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QPointer>
+#include <QProcess>
 #include <QPushButton>
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
 #include <QQuickItem>
 #include <QQuickWindow>
+#include <QRegularExpression>
 #include <QSet>
 #include <QSettings>
 #include <QSignalSpy>
@@ -54,6 +57,7 @@ private slots:
     void themeSwitchBothWays();
     void tableAtWindowSizes();
     void informationScrolls();
+    void followAirplane();
     // Clears the database: last.
     void pageWhenDatabaseCleared();
     void cleanupTestCase();
@@ -994,6 +998,70 @@ void ProgramWindow::informationScrolls()
         QTRY_COMPARE_WITH_TIMEOUT(picture(QStringLiteral("program-information-%1.png").arg(size.width())).size(),
                                   size * m_window->effectiveDevicePixelRatio(), 10000);
     }
+}
+
+// Connected to the stand-in simulator, whose airplane flies east past the beacons XRC and XRN,
+// far from where the map was: the map follows it, and while it goes on following (a report five
+// times a second, each gliding the map) the point layer draws the beacons at their places.
+void ProgramWindow::followAirplane()
+{
+    QQuickItem *map = m_overlay->parentItem();
+    auto *points = m_overlay->findChild<QQuickItem *>(QStringLiteral("pointLayer"));
+    QVERIFY(points);
+    auto *model = qobject_cast<QAbstractItemModel *>(points->property("model").value<QObject *>());
+    QVERIFY(model);
+    const int codeRole = model->roleNames().key("role_code");
+    const auto beaconsListed = [&] {
+        for (int row = 0; row < model->rowCount(); ++row) {
+            const QString code = model->index(row, 0).data(codeRole).toString();
+            if (code == QLatin1String("XRC") || code == QLatin1String("XRN"))
+                return true;
+        }
+        return false;
+    };
+    map->setProperty("zoomLevel", 8.0);
+    map->setProperty("center", QVariant::fromValue(QGeoCoordinate(-20.0, 40.0)));
+    QTRY_VERIFY(!beaconsListed());
+
+    QProcess simulator;
+    simulator.start(QStringLiteral(WAYLORE_FAKEXPLANE),
+                    {QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--lat"), QStringLiteral("-19.95"),
+                     QStringLiteral("--lon"), QStringLiteral("65.0"), QStringLiteral("--course"),
+                     QStringLiteral("90")});
+    QVERIFY2(simulator.waitForStarted(), qPrintable(simulator.errorString()));
+    QByteArray said;
+    const QRegularExpression listening(QStringLiteral("Listening on 127.0.0.1:(\\d+)"));
+    QRegularExpressionMatch match;
+    const auto listens = [&] {
+        said += simulator.readAllStandardOutput();
+        match = listening.match(QString::fromUtf8(said));
+        return match.hasMatch();
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(listens(), 10000);
+    Settings::setString(QStringLiteral("tracking/xpPort"), match.captured(1));
+    QObject *link = context("xpconnect");
+    QVERIFY(QMetaObject::invokeMethod(link, "connect"));
+    QTRY_COMPARE_WITH_TIMEOUT(link->property("state").toInt(), 2, 10000);
+
+    // The map glides there from afar, then follows it.
+    const auto offTrack = [&] {
+        return map->property("center").value<QGeoCoordinate>().distanceTo(
+            link->property("position").value<QGeoCoordinate>());
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(offTrack() < 1000, 10000);
+    const auto drawnAt = [&](double latitude, double longitude) {
+        const QPointF at = points->mapFromScene(place(latitude, longitude) / m_window->effectiveDevicePixelRatio());
+        int row = -1;
+        QMetaObject::invokeMethod(points, "rowAt", Q_RETURN_ARG(int, row), Q_ARG(QPointF, at));
+        return row < 0 ? QString() : model->index(row, 0).data(codeRole).toString();
+    };
+    QTRY_COMPARE_WITH_TIMEOUT(drawnAt(-19.9, 65.6), QStringLiteral("XRN"), 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(drawnAt(-20.0, 64.6), QStringLiteral("XRC"), 10000);
+    QVERIFY2(offTrack() < 1000, "the map went on following");
+    picture(QStringLiteral("program-following.png"));
+    QVERIFY(QMetaObject::invokeMethod(link, "disconnect"));
+    simulator.terminate();
+    QVERIFY(simulator.waitForFinished());
 }
 
 int main(int argc, char **argv)
