@@ -555,11 +555,27 @@ AStar::Result AStar::searchDirect(const std::atomic<bool> *stop, const std::func
     struct Side
     {
         std::vector<NodeState> *state;
-        int target;
         std::vector<OpenEntry> open;
         double work = 0.0;
     };
-    Side sides[2] = {{&m_state, arrival, {}}, {&m_back, departure, {}}};
+    Side sides[2] = {{&m_state, {}}, {&m_back, {}}};
+    // With a SID exit chosen the departure flies to it only, and is no point on the way.
+    const int start = output >= 0 ? output : departure;
+    const double startCost = output >= 0 ? dist(departure, output) : 0.0;
+    const double approachCost = approach != arrival ? dist(approach, arrival) : 0.0;
+    const bool arrivalOnNetwork = isDirectNetworkNode(arrival);
+    // Each side estimates by the great circle to what its route must pass: the departure's
+    // side to the STAR entry and on to the arrival, but where the arrival is itself a point of
+    // the network; the arrival's side back to the SID exit. Aimed at the airport, a side whose
+    // point to pass lies off the line settles everything that looks no worse than the detour.
+    auto estimate = [&](int k, int node) {
+        if (k == 1)
+            return startCost + dist(start, node);
+        if (approach == arrival)
+            return dist(node, arrival);
+        const double viaApproach = dist(node, approach) + approachCost;
+        return arrivalOnNetwork ? std::min(dist(node, arrival), viaApproach) : viaApproach;
+    };
     double best = Infinity;
     int meeting = -1;
     auto reach = [&](int k, int node, double g, int parent) {
@@ -571,7 +587,7 @@ AStar::Result AStar::searchDirect(const std::atomic<bool> *stop, const std::func
                 return;
         } else {
             state.seen = m_stamp;
-            state.h = dist(node, sides[k].target);
+            state.h = estimate(k, node);
         }
         state.g = g;
         state.parent = parent;
@@ -588,19 +604,15 @@ AStar::Result AStar::searchDirect(const std::atomic<bool> *stop, const std::func
         std::push_heap(sides[k].open.begin(), sides[k].open.end(), OpenOrder());
     };
 
-    // With a SID exit chosen the departure flies to it only, and is no point on the way.
-    const int start = output >= 0 ? output : departure;
     const bool startOnNetwork = output >= 0 ? m_outputOnNetwork : m_departureOnNetwork;
     if (start != departure)
         m_state[size_t(departure)].closed = m_back[size_t(departure)].closed = m_stamp;
-    const double startCost = output >= 0 ? dist(departure, output) : 0.0;
     if (startOnNetwork)
         reach(0, start, startCost, -1);
     for (int node : std::as_const(m_departureJoins))
         reach(0, node, startCost + dist(start, node), -1);
     // An en-route arrival is flown to directly, with a STAR entry chosen or not.
-    const double approachCost = approach != arrival ? dist(approach, arrival) : 0.0;
-    if (isDirectNetworkNode(arrival))
+    if (arrivalOnNetwork)
         reach(1, arrival, 0.0, -1);
     if (approach != arrival && isDirectNetworkNode(approach))
         reach(1, approach, approachCost, -1);

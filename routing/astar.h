@@ -31,7 +31,8 @@ namespace Routing {
 // entry or from nearby network points.
 //
 // Direct legs are flown both ways, so options 3 and radio navigation search from both ends at
-// once, each side estimating by the great circle to the other end: a side that starts beside
+// once, each side estimating by the great circle to the other end, through the SID exit or
+// STAR entry that its route must pass: a side that starts beside
 // a dense coast, with the route crossing the sea far off the line, would on its own settle
 // every point of the coast that looks no worse than the route; from the far end the detour is
 // paid by the time the coast is reached, and few points are settled there.

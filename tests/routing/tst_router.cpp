@@ -112,6 +112,8 @@ private slots:
     void noPath();
     void unlinkedParts_data();
     void unlinkedParts();
+    void directSearchAimsAtExitAndEntry_data();
+    void directSearchAimsAtExitAndEntry();
     void invalidEnds();
     void stopFlag();
     void progressReachesHundred();
@@ -423,6 +425,48 @@ void TestRouter::unlinkedParts()
     }
     QCOMPARE(result, AStar::Found);
     QCOMPARE(net.route(astar), route);
+}
+
+void TestRouter::directSearchAimsAtExitAndEntry_data()
+{
+    // clang-format off
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<int>("maxExpanded");
+    // Fewer than three points for each of the 41 columns; aimed at the airports, a search
+    // whose exit or entry lies off the line settles more, and most of the grid where the route
+    // must turn back twice.
+    QTest::newRow("no exit or entry") << "" << "" << 120;
+    QTest::newRow("exit off the line") << "G12x4" << "" << 120;
+    QTest::newRow("entry off the line") << "" << "G0x36" << 120;
+    QTest::newRow("exit near the arrival, entry near the departure") << "G6x38" << "G6x2" << 120;
+    // clang-format on
+}
+
+// A grid of en-route fixes 40 by 12 degrees, 533 of them, with the airports beyond its west
+// and east ends: searches that aim at what they must pass settle a band along the route.
+void TestRouter::directSearchAimsAtExitAndEntry()
+{
+    QFETCH(QString, output);
+    QFETCH(QString, input);
+    QFETCH(int, maxExpanded);
+    Net net;
+    net.add("AAAA", 6, -1, Point::AIRP, false);
+    net.add("BBBB", 6, 41, Point::AIRP, false);
+    for (int row = 0; row <= 12; ++row) {
+        for (int column = 0; column <= 40; ++column)
+            net.add(QStringLiteral("G%1x%2").arg(row).arg(column), row + 0.1 * ((row * 7 + column * 3) % 5),
+                    column + 0.1 * ((row * 3 + column * 7) % 5));
+    }
+    AStar astar;
+    const AStar::Request request{net.index("AAAA"), net.index("BBBB"), output.isEmpty() ? -1 : net.index(output),
+                                 input.isEmpty() ? -1 : net.index(input)};
+    QCOMPARE(astar.search(net.built(), request, airways(AStar::IgnoreAirways)), AStar::Found);
+    if (!output.isEmpty())
+        QCOMPARE(astar.path().at(1), net.index(output));
+    if (!input.isEmpty())
+        QCOMPARE(astar.path().at(astar.path().size() - 2), net.index(input));
+    QVERIFY2(astar.expanded() <= maxExpanded, qPrintable(QString::number(astar.expanded())));
 }
 
 void TestRouter::invalidEnds()
