@@ -206,11 +206,33 @@ void AStar::forEachWithin(int centre, double radiusNm, const Graph::DirectIndex 
         }
         visit(node, d2);
     };
+    // Which cell corners lie within the skipped cap, each told once rather than for each of the
+    // four cells it bounds: a cell whose corners all do lies inside (Graph::cellInside).
+    const int columns = span.column1 - span.column0 + 2;
+    if (skip) {
+        m_cornerInside.resize(size_t(span.row1 - span.row0 + 2) * size_t(columns));
+        for (int row = span.row0; row <= span.row1 + 1; ++row) {
+            uint8_t *inside = &m_cornerInside[size_t(row - span.row0) * size_t(columns)];
+            for (int col = span.column0; col <= span.column1 + 1; ++col) {
+                const int wrapped = ((col % Graph::CellColumns) + Graph::CellColumns) % Graph::CellColumns;
+                const Vec v = Graph::corner(row, wrapped);
+                const double dx = (*skip)[0] - v[0], dy = (*skip)[1] - v[1], dz = (*skip)[2] - v[2];
+                inside[col - span.column0] = dx * dx + dy * dy + dz * dz <= skipChord2;
+            }
+        }
+    }
+    auto cellInside = [&](int row, int col) {
+        if (row < Graph::PolarRows || row >= Graph::CellRows - Graph::PolarRows)
+            return false;
+        const uint8_t *below = &m_cornerInside[size_t(row - span.row0) * size_t(columns) + size_t(col - span.column0)];
+        const uint8_t *above = below + columns;
+        return below[0] && below[1] && above[0] && above[1];
+    };
     for (int row = span.row0; row <= span.row1; ++row) {
         for (int col = span.column0; col <= span.column1; ++col) {
             const int wrapped = ((col % Graph::CellColumns) + Graph::CellColumns) % Graph::CellColumns;
             const size_t cell = size_t(row * Graph::CellColumns + wrapped);
-            if (skip && Graph::cellInside(row, wrapped, *skip, skipChord2))
+            if (skip && cellInside(row, col))
                 continue;
             if (index) {
                 const int end = index->cellStart[cell + 1];

@@ -203,6 +203,8 @@ private:
     std::vector<NodeState> m_state;
     std::vector<NodeState> m_back;
     std::vector<uint32_t> m_joinIn;
+    // Per corner of the cells a scan spans, whether it lies within the cap the scan skips.
+    std::vector<uint8_t> m_cornerInside;
     uint32_t m_stamp = 0;
 
     QList<int> m_departureJoins;
