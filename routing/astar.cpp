@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <type_traits>
 
 namespace Routing {
 
@@ -101,6 +102,8 @@ void AStar::prepare(const std::shared_ptr<const Graph> &graph)
         const size_t count = size_t(graph->nodes.size());
         m_state.assign(count, NodeState{0.0, 0.0, -1, -1, 0, 0});
         m_back.clear();
+        m_enroutePoint.clear();
+        m_radioPoint.clear();
         m_joinIn.assign(count, 0);
         m_stamp = 0;
     }
@@ -181,6 +184,58 @@ const Graph::DirectIndex *AStar::directIndex() const
     return nullptr;
 }
 
+namespace {
+
+// Sine and cosine of each whole degree of latitude, -90 to 90, the edges of the cell rows.
+struct RowEdges
+{
+    double sinLat[Graph::CellRows + 1], cosLat[Graph::CellRows + 1];
+    RowEdges()
+    {
+        for (int r = 0; r <= Graph::CellRows; ++r) {
+            sinLat[r] = std::sin(qDegreesToRadians(r - 90.0));
+            cosLat[r] = std::cos(qDegreesToRadians(r - 90.0));
+        }
+    }
+};
+const RowEdges CellRowEdges;
+
+// A point of latitude phi lies within the squared chord c2 of the unit vector v where the
+// cosine of its longitude from v's is at least this; +-infinity where no or every longitude
+// does.
+double cosHalfWidth(const std::array<double, 3> &v, double c2, double sinPhi, double cosPhi)
+{
+    const double numerator = 1.0 - c2 / 2.0 - v[2] * sinPhi;
+    const double denominator = std::hypot(v[0], v[1]) * cosPhi;
+    if (denominator < 1e-12)
+        return numerator <= 0.0 ? -Infinity : Infinity;
+    return numerator / denominator;
+}
+
+// Half the width in degrees of the longitudes within reach for a cosine of cosHalfWidth:
+// negative for none, 180 for all.
+double halfWidthDegrees(double q)
+{
+    if (q > 1.0)
+        return -1.0;
+    if (q <= -1.0)
+        return 180.0;
+    return qRadiansToDegrees(std::acos(q));
+}
+
+// The column coordinate (degrees of longitude from 180 W) of a unit vector, within 180 of near.
+double columnOf(const std::array<double, 3> &v, double near)
+{
+    double x = qRadiansToDegrees(std::atan2(v[1], v[0])) + 180.0;
+    while (x - near > 180.0)
+        x -= 360.0;
+    while (near - x > 180.0)
+        x += 360.0;
+    return x;
+}
+
+} // namespace
+
 template <typename Visit>
 void AStar::forEachWithin(int centre, double radiusNm, const Graph::DirectIndex *index, Visit &&visit, const Vec *skip,
                           double skipChord2)
@@ -192,7 +247,7 @@ void AStar::forEachWithin(int centre, double radiusNm, const Graph::DirectIndex 
     const double chord = 2.0 * std::sin(std::min(rho, M_PI) / 2.0);
     const double chord2 = chord * chord * (1.0 + 1e-12);
     const Vec u = vec(centre);
-    auto consider = [&](int node, double x, double y, double z) {
+    auto consider = [&](int node, double x, double y, double z, int point) {
         if (node == centre)
             return;
         const double dx = u[0] - x, dy = u[1] - y, dz = u[2] - z;
@@ -204,49 +259,82 @@ void AStar::forEachWithin(int centre, double radiusNm, const Graph::DirectIndex 
             if (sx * sx + sy * sy + sz * sz <= skipChord2)
                 return;
         }
-        visit(node, d2);
+        if constexpr (std::is_invocable_v<Visit, int, double, int>)
+            visit(node, d2, point);
+        else
+            visit(node, d2);
     };
-    // Which cell corners lie within the skipped cap, each told once rather than for each of the
-    // four cells it bounds: a cell whose corners all do lies inside (Graph::cellInside).
-    const int columns = span.column1 - span.column0 + 2;
-    if (skip) {
-        m_cornerInside.resize(size_t(span.row1 - span.row0 + 2) * size_t(columns));
-        for (int row = span.row0; row <= span.row1 + 1; ++row) {
-            uint8_t *inside = &m_cornerInside[size_t(row - span.row0) * size_t(columns)];
-            for (int col = span.column0; col <= span.column1 + 1; ++col) {
-                const int wrapped = ((col % Graph::CellColumns) + Graph::CellColumns) % Graph::CellColumns;
-                const Vec v = Graph::corner(row, wrapped);
-                const double dx = (*skip)[0] - v[0], dy = (*skip)[1] - v[1], dz = (*skip)[2] - v[2];
-                inside[col - span.column0] = dx * dx + dy * dy + dz * dz <= skipChord2;
+    auto wrap = [](int col) { return ((col % Graph::CellColumns) + Graph::CellColumns) % Graph::CellColumns; };
+    if (!index) {
+        for (int row = span.row0; row <= span.row1; ++row) {
+            for (int col = span.column0; col <= span.column1; ++col) {
+                for (int node : m_graph->cells[size_t(row * Graph::CellColumns + wrap(col))]) {
+                    const Vec &v = vec(node);
+                    consider(node, v[0], v[1], v[2], -1);
+                }
             }
         }
+        return;
     }
-    auto cellInside = [&](int row, int col) {
-        if (row < Graph::PolarRows || row >= Graph::CellRows - Graph::PolarRows)
-            return false;
-        const uint8_t *below = &m_cornerInside[size_t(row - span.row0) * size_t(columns) + size_t(col - span.column0)];
-        const uint8_t *above = below + columns;
-        return below[0] && below[1] && above[0] && above[1];
+
+    // The cells of a row follow each other in the index: a run of columns is one run of
+    // points. A scan reads, per row, the columns the cap reaches there rather than every cell
+    // of the span, and leaves out those the skipped cap holds whole: away from the poles the
+    // farthest point of a cell is a corner, and a cap holds the corners of a parallel within a
+    // run of longitudes. A hair of margin keeps rounding on the side of reading a cell.
+    constexpr double Margin = 1e-9;
+    const bool allColumns = span.column1 - span.column0 + 1 >= Graph::CellColumns;
+    const double centreColumn = columnOf(u, 0.5 * (span.column0 + span.column1 + 1));
+    const double skipColumn = skip ? columnOf(*skip, centreColumn) : 0.0;
+    const double capC2 = chord2 * (1.0 + 1e-9);
+    const double tangentSin = u[2] / (1.0 - capC2 / 2.0);
+    auto readColumns = [&](int row, int first, int last) {
+        for (int col = first; col <= last;) {
+            const int wrapped = wrap(col);
+            const int run = std::min(last - col, Graph::CellColumns - 1 - wrapped);
+            const size_t cell = size_t(row * Graph::CellColumns + wrapped);
+            const int end = index->cellStart[cell + size_t(run) + 1];
+            for (int i = index->cellStart[cell]; i < end; ++i) {
+                const Graph::DirectPoint &p = index->points[size_t(i)];
+                consider(p.node, p.x, p.y, p.z, i);
+            }
+            col += run + 1;
+        }
     };
     for (int row = span.row0; row <= span.row1; ++row) {
-        for (int col = span.column0; col <= span.column1; ++col) {
-            const int wrapped = ((col % Graph::CellColumns) + Graph::CellColumns) % Graph::CellColumns;
-            const size_t cell = size_t(row * Graph::CellColumns + wrapped);
-            if (skip && cellInside(row, col))
+        int first = span.column0;
+        int last = span.column1;
+        const bool polar = row < Graph::PolarRows || row >= Graph::CellRows - Graph::PolarRows;
+        if (!allColumns && !polar) {
+            // The widest the cap is within the row: at an edge or where a meridian touches it.
+            double q = std::min(cosHalfWidth(u, capC2, CellRowEdges.sinLat[row], CellRowEdges.cosLat[row]),
+                                cosHalfWidth(u, capC2, CellRowEdges.sinLat[row + 1], CellRowEdges.cosLat[row + 1]));
+            if (tangentSin > CellRowEdges.sinLat[row] && tangentSin < CellRowEdges.sinLat[row + 1])
+                q = std::min(q, cosHalfWidth(u, capC2, tangentSin, std::sqrt(1.0 - tangentSin * tangentSin)));
+            const double width = halfWidthDegrees(q);
+            if (width < 0.0)
                 continue;
-            if (index) {
-                const int end = index->cellStart[cell + 1];
-                for (int i = index->cellStart[cell]; i < end; ++i) {
-                    const Graph::DirectPoint &p = index->points[size_t(i)];
-                    consider(p.node, p.x, p.y, p.z);
-                }
-            } else {
-                for (int node : m_graph->cells[cell]) {
-                    const Vec &v = vec(node);
-                    consider(node, v[0], v[1], v[2]);
+            if (width < 180.0) {
+                first = std::max(first, int(std::floor(centreColumn - width - Margin)));
+                last = std::min(last, int(std::floor(centreColumn + width + Margin)));
+            }
+        }
+        if (skip && !polar && first <= last) {
+            const double inside = std::min(
+                halfWidthDegrees(cosHalfWidth(*skip, skipChord2, CellRowEdges.sinLat[row], CellRowEdges.cosLat[row])),
+                halfWidthDegrees(
+                    cosHalfWidth(*skip, skipChord2, CellRowEdges.sinLat[row + 1], CellRowEdges.cosLat[row + 1])));
+            if (inside > Margin) {
+                const int innerFirst = int(std::ceil(skipColumn - inside + Margin));
+                const int innerLast = int(std::floor(skipColumn + inside - Margin)) - 1;
+                if (innerFirst <= innerLast) {
+                    readColumns(row, first, std::min(last, innerFirst - 1));
+                    readColumns(row, std::max(first, innerLast + 1), last);
+                    continue;
                 }
             }
         }
+        readColumns(row, first, last);
     }
 }
 
@@ -320,24 +408,41 @@ QList<int> AStar::joins(int centre, bool outgoing)
     return result;
 }
 
-int AStar::directLegs(int node, const std::vector<NodeState> &side, std::vector<Step> &out)
+const std::vector<int> &AStar::pointsOfNodes()
+{
+    const Graph::DirectIndex *index = directIndex();
+    std::vector<int> &points = m_options.radio ? m_radioPoint : m_enroutePoint;
+    if (points.size() != size_t(m_graph->nodes.size())) {
+        points.assign(size_t(m_graph->nodes.size()), -1);
+        for (size_t i = 0; i < index->points.size(); ++i)
+            points[size_t(index->points[i].node)] = int(i);
+    }
+    return points;
+}
+
+int AStar::directLegs(int point, const std::vector<NodeState> &side, std::vector<Step> &out)
 {
     out.clear();
+    const Graph::DirectIndex &index = *directIndex();
+    const int node = index.points[size_t(point)].node;
     const double radius = m_options.radio ? receptionRange(m_graph->nodes.at(node).type) + VorRangeNm : DirectLegNm;
     // Gathered first, with the state of each point fetched ahead: in dense parts of the world
-    // a step reaches thousands of points scattered over memory.
-    auto gather = [&](int to, double d2) {
+    // a step reaches thousands of points.
+    auto gather = [&](int, double d2, int to) {
         __builtin_prefetch(&side[size_t(to)]);
         out.push_back({to, -1, d2});
     };
     // A point within a direct leg of the parent was offered from there, and by the triangle
     // inequality no shorter through this node: only the others are gathered. Radio legs have a
     // reach of their own per pair of stations; their points are few.
-    const int parent = side[size_t(node)].parent;
-    if (!m_options.radio && parent >= 0)
-        forEachWithin(node, radius, directIndex(), gather, &vec(parent), m_directChord2 * (1.0 - 1e-9));
-    else
-        forEachWithin(node, radius, directIndex(), gather);
+    const int parent = side[size_t(point)].parent;
+    if (!m_options.radio && parent >= 0) {
+        const Graph::DirectPoint &p = index.points[size_t(parent)];
+        const Vec skip{p.x, p.y, p.z};
+        forEachWithin(node, radius, &index, gather, &skip, m_directChord2 * (1.0 - 1e-9));
+    } else {
+        forEachWithin(node, radius, &index, gather);
+    }
     const int scanned = int(out.size());
     size_t kept = 0;
     for (size_t i = 0; i < out.size(); ++i) {
@@ -346,16 +451,18 @@ int AStar::directLegs(int node, const std::vector<NodeState> &side, std::vector<
         if (side[size_t(to)].closed == m_stamp)
             continue;
         const double d = nmOfChord2(out[i].cost);
-        if (d <= directLimit(node, to))
+        if (d <= (m_options.radio ? directLimit(node, index.points[size_t(to)].node) : DirectLegNm))
             out[kept++] = {to, -1, d};
     }
     out.resize(kept);
     if (!m_options.radio) {
+        const std::vector<int> &pointOf = m_enroutePoint;
         const int end = m_graph->gapLegStart[size_t(node) + 1];
         for (int i = m_graph->gapLegStart[size_t(node)]; i < end; ++i) {
-            const int to = m_graph->gapLegs[size_t(i)];
-            if (side[size_t(to)].closed != m_stamp)
-                out.push_back({to, -1, dist(node, to)});
+            const int toNode = m_graph->gapLegs[size_t(i)];
+            const int to = pointOf[size_t(toNode)];
+            if (to >= 0 && side[size_t(to)].closed != m_stamp)
+                out.push_back({to, -1, dist(node, toNode)});
         }
     }
     return scanned;
@@ -590,18 +697,31 @@ AStar::Result AStar::searchDirect(const std::atomic<bool> *stop, const std::func
     // side to the STAR entry and on to the arrival, but where the arrival is itself a point of
     // the network; the arrival's side back to the SID exit. Aimed at the airport, a side whose
     // point to pass lies off the line settles everything that looks no worse than the detour.
-    auto estimate = [&](int k, int node) {
-        if (k == 1)
-            return startCost + dist(start, node);
-        if (approach == arrival)
-            return dist(node, arrival);
-        const double viaApproach = dist(node, approach) + approachCost;
-        return arrivalOnNetwork ? std::min(dist(node, arrival), viaApproach) : viaApproach;
+    const Graph::DirectIndex &index = *directIndex();
+    auto distTo = [&](const Graph::DirectPoint &p, int node) {
+        const Vec &v = vec(node);
+        const double dx = p.x - v[0], dy = p.y - v[1], dz = p.z - v[2];
+        return nmOfChord2(dx * dx + dy * dy + dz * dz);
     };
+    auto estimate = [&](int k, int point) {
+        const Graph::DirectPoint &p = index.points[size_t(point)];
+        if (k == 1)
+            return startCost + distTo(p, start);
+        if (approach == arrival)
+            return distTo(p, arrival);
+        const double viaApproach = distTo(p, approach) + approachCost;
+        return arrivalOnNetwork ? std::min(distTo(p, arrival), viaApproach) : viaApproach;
+    };
+    // The sides' states and open lists are by position in the network's index, where points
+    // near each other lie together, not by node: a step reads the states of the points around
+    // it.
+    const std::vector<int> &pointOf = pointsOfNodes();
     double best = Infinity;
     int meeting = -1;
-    auto reach = [&](int k, int node, double g, int parent) {
-        NodeState &state = (*sides[k].state)[size_t(node)];
+    auto reach = [&](int k, int point, double g, int parent) {
+        if (point < 0)
+            return;
+        NodeState &state = (*sides[k].state)[size_t(point)];
         if (state.closed == m_stamp)
             return;
         if (state.seen == m_stamp) {
@@ -609,37 +729,38 @@ AStar::Result AStar::searchDirect(const std::atomic<bool> *stop, const std::func
                 return;
         } else {
             state.seen = m_stamp;
-            state.h = estimate(k, node);
+            state.h = estimate(k, point);
         }
         state.g = g;
         state.parent = parent;
-        const NodeState &other = (*sides[1 - k].state)[size_t(node)];
+        const NodeState &other = (*sides[1 - k].state)[size_t(point)];
         if (other.seen == m_stamp && g + other.g < best) {
             best = g + other.g;
-            meeting = node;
+            meeting = point;
         }
         // Settled from the other side, the point has nothing more to tell this one; nor has a
         // point through which no route beats the best meeting.
         if (other.closed == m_stamp || g + state.h >= best)
             return;
-        sides[k].open.push_back({g + state.h, g, node});
+        sides[k].open.push_back({g + state.h, g, point});
         std::push_heap(sides[k].open.begin(), sides[k].open.end(), OpenOrder());
     };
 
     const bool startOnNetwork = output >= 0 ? m_outputOnNetwork : m_departureOnNetwork;
-    if (start != departure)
-        m_state[size_t(departure)].closed = m_back[size_t(departure)].closed = m_stamp;
+    if (start != departure && pointOf[size_t(departure)] >= 0)
+        m_state[size_t(pointOf[size_t(departure)])].closed = m_back[size_t(pointOf[size_t(departure)])].closed
+            = m_stamp;
     if (startOnNetwork)
-        reach(0, start, startCost, -1);
+        reach(0, pointOf[size_t(start)], startCost, -1);
     for (int node : std::as_const(m_departureJoins))
-        reach(0, node, startCost + dist(start, node), -1);
+        reach(0, pointOf[size_t(node)], startCost + dist(start, node), -1);
     // An en-route arrival is flown to directly, with a STAR entry chosen or not.
     if (arrivalOnNetwork)
-        reach(1, arrival, 0.0, -1);
+        reach(1, pointOf[size_t(arrival)], 0.0, -1);
     if (approach != arrival && isDirectNetworkNode(approach))
-        reach(1, approach, approachCost, -1);
+        reach(1, pointOf[size_t(approach)], approachCost, -1);
     for (int node : std::as_const(m_arrivalJoins))
-        reach(1, node, dist(node, approach) + approachCost, -1);
+        reach(1, pointOf[size_t(node)], dist(node, approach) + approachCost, -1);
 
     const double total = dist(departure, arrival);
     int lastPercent = -1;
@@ -661,9 +782,9 @@ AStar::Result AStar::searchDirect(const std::atomic<bool> *stop, const std::func
         const int k = sides[0].work <= sides[1].work ? 0 : 1;
         Side &side = sides[k];
         std::pop_heap(side.open.begin(), side.open.end(), OpenOrder());
-        const int node = side.open.back().node;
+        const int point = side.open.back().node;
         side.open.pop_back();
-        NodeState &state = (*side.state)[size_t(node)];
+        NodeState &state = (*side.state)[size_t(point)];
         state.closed = m_stamp;
         ++m_expanded;
         if (progress && total > 0.0) {
@@ -674,25 +795,25 @@ AStar::Result AStar::searchDirect(const std::atomic<bool> *stop, const std::func
             }
         }
         // A point costs what its scan reads, many times more in a dense area than at sea.
-        side.work += 8 + directLegs(node, *side.state, steps);
+        side.work += 8 + directLegs(point, *side.state, steps);
         const double g = state.g;
         for (const Step &step : steps)
-            reach(k, step.node, g + step.cost, node);
+            reach(k, step.node, g + step.cost, point);
     }
     if (meeting < 0)
         return NoPath;
 
     // The departure's side from its network entry to the meeting point, the arrival's on.
-    for (int n = meeting; n >= 0; n = m_state[size_t(n)].parent)
-        m_path.prepend(n);
+    for (int p = meeting; p >= 0; p = m_state[size_t(p)].parent)
+        m_path.prepend(index.points[size_t(p)].node);
     const int entry = m_path.first();
     if (entry != departure) {
         if (output >= 0 && entry != output)
             m_path.prepend(output);
         m_path.prepend(departure);
     }
-    for (int n = m_back[size_t(meeting)].parent; n >= 0; n = m_back[size_t(n)].parent)
-        m_path.append(n);
+    for (int p = m_back[size_t(meeting)].parent; p >= 0; p = m_back[size_t(p)].parent)
+        m_path.append(index.points[size_t(p)].node);
     if (m_path.last() != arrival) {
         if (m_path.last() != approach)
             m_path.append(approach);

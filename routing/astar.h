@@ -195,14 +195,20 @@ private:
     };
     // The legs of a direct-leg network from a network point, but to the points the side has
     // settled; returns the number of points its scan read.
-    int directLegs(int node, const std::vector<NodeState> &side, std::vector<Step> &out);
+    // By position in the network's index (pointsOfNodes), as are the steps.
+    int directLegs(int point, const std::vector<NodeState> &side, std::vector<Step> &out);
+    // Per node, its position in the direct-leg network's index, or -1.
+    const std::vector<int> &pointsOfNodes();
     // The search of a direct-leg network, from both ends at once.
     Result searchDirect(const std::atomic<bool> *stop, const std::function<void(int)> &progress);
 
-    // Searched from the departure, and, by direct legs, back from the arrival.
+    // Searched from the departure, and, by direct legs, back from the arrival: by node over
+    // airways, by position in the network's index over direct legs.
     std::vector<NodeState> m_state;
     std::vector<NodeState> m_back;
     std::vector<uint32_t> m_joinIn;
+    std::vector<int> m_enroutePoint;
+    std::vector<int> m_radioPoint;
     // Per corner of the cells a scan spans, whether it lies within the cap the scan skips.
     std::vector<uint8_t> m_cornerInside;
     uint32_t m_stamp = 0;
