@@ -200,27 +200,43 @@ struct RowEdges
 };
 const RowEdges CellRowEdges;
 
-// A point of latitude phi lies within the squared chord c2 of the unit vector v where the
-// cosine of its longitude from v's is at least this; +-infinity where no or every longitude
-// does.
-double cosHalfWidth(const std::array<double, 3> &v, double c2, double sinPhi, double cosPhi)
+// A cap of the unit sphere: its centre, the centre's distance from the axis, and the squared
+// chord of its radius.
+struct Cap
 {
-    const double numerator = 1.0 - c2 / 2.0 - v[2] * sinPhi;
-    const double denominator = std::hypot(v[0], v[1]) * cosPhi;
-    if (denominator < 1e-12)
-        return numerator <= 0.0 ? -Infinity : Infinity;
-    return numerator / denominator;
-}
+    std::array<double, 3> centre;
+    double axial;
+    double chord2;
+    Cap(const std::array<double, 3> &v, double c2)
+        : centre(v)
+        , axial(std::sqrt(v[0] * v[0] + v[1] * v[1]))
+        , chord2(c2)
+    {
+    }
+    // A point of latitude phi lies within the cap where the cosine of its longitude from the
+    // centre's is at least this; +-infinity where no or every longitude does.
+    double cosHalfWidth(double sinPhi, double cosPhi) const
+    {
+        const double numerator = 1.0 - chord2 / 2.0 - centre[2] * sinPhi;
+        const double denominator = axial * cosPhi;
+        if (denominator < 1e-12)
+            return numerator <= 0.0 ? -Infinity : Infinity;
+        return numerator / denominator;
+    }
+};
 
 // Half the width in degrees of the longitudes within reach for a cosine of cosHalfWidth:
-// negative for none, 180 for all.
+// negative for none, 180 for all. Within 0.003 degrees (the arc cosine of Abramowitz and
+// Stegun, 4.4.45, good to 5e-5 radians): a scan computes two a row.
 double halfWidthDegrees(double q)
 {
     if (q > 1.0)
         return -1.0;
     if (q <= -1.0)
         return 180.0;
-    return qRadiansToDegrees(std::acos(q));
+    const double x = std::abs(q);
+    const double angle = std::sqrt(1.0 - x) * (1.5707288 + x * (-0.2121144 + x * (0.0742610 + x * -0.0187293)));
+    return qRadiansToDegrees(q < 0.0 ? M_PI - angle : angle);
 }
 
 // The column coordinate (degrees of longitude from 180 W) of a unit vector, within 180 of near.
@@ -281,13 +297,15 @@ void AStar::forEachWithin(int centre, double radiusNm, const Graph::DirectIndex 
     // points. A scan reads, per row, the columns the cap reaches there rather than every cell
     // of the span, and leaves out those the skipped cap holds whole: away from the poles the
     // farthest point of a cell is a corner, and a cap holds the corners of a parallel within a
-    // run of longitudes. A hair of margin keeps rounding on the side of reading a cell.
-    constexpr double Margin = 1e-9;
+    // run of longitudes. A margin beyond the error of the widths keeps them on the side of
+    // reading a cell.
+    constexpr double Margin = 0.01;
     const bool allColumns = span.column1 - span.column0 + 1 >= Graph::CellColumns;
     const double centreColumn = columnOf(u, 0.5 * (span.column0 + span.column1 + 1));
     const double skipColumn = skip ? columnOf(*skip, centreColumn) : 0.0;
-    const double capC2 = chord2 * (1.0 + 1e-9);
-    const double tangentSin = u[2] / (1.0 - capC2 / 2.0);
+    const Cap cap(u, chord2 * (1.0 + 1e-9));
+    const Cap skipCap(skip ? *skip : u, skipChord2);
+    const double tangentSin = u[2] / (1.0 - cap.chord2 / 2.0);
     auto readColumns = [&](int row, int first, int last) {
         for (int col = first; col <= last;) {
             const int wrapped = wrap(col);
@@ -307,10 +325,10 @@ void AStar::forEachWithin(int centre, double radiusNm, const Graph::DirectIndex 
         const bool polar = row < Graph::PolarRows || row >= Graph::CellRows - Graph::PolarRows;
         if (!allColumns && !polar) {
             // The widest the cap is within the row: at an edge or where a meridian touches it.
-            double q = std::min(cosHalfWidth(u, capC2, CellRowEdges.sinLat[row], CellRowEdges.cosLat[row]),
-                                cosHalfWidth(u, capC2, CellRowEdges.sinLat[row + 1], CellRowEdges.cosLat[row + 1]));
+            double q = std::min(cap.cosHalfWidth(CellRowEdges.sinLat[row], CellRowEdges.cosLat[row]),
+                                cap.cosHalfWidth(CellRowEdges.sinLat[row + 1], CellRowEdges.cosLat[row + 1]));
             if (tangentSin > CellRowEdges.sinLat[row] && tangentSin < CellRowEdges.sinLat[row + 1])
-                q = std::min(q, cosHalfWidth(u, capC2, tangentSin, std::sqrt(1.0 - tangentSin * tangentSin)));
+                q = std::min(q, cap.cosHalfWidth(tangentSin, std::sqrt(1.0 - tangentSin * tangentSin)));
             const double width = halfWidthDegrees(q);
             if (width < 0.0)
                 continue;
@@ -320,10 +338,10 @@ void AStar::forEachWithin(int centre, double radiusNm, const Graph::DirectIndex 
             }
         }
         if (skip && !polar && first <= last) {
-            const double inside = std::min(
-                halfWidthDegrees(cosHalfWidth(*skip, skipChord2, CellRowEdges.sinLat[row], CellRowEdges.cosLat[row])),
-                halfWidthDegrees(
-                    cosHalfWidth(*skip, skipChord2, CellRowEdges.sinLat[row + 1], CellRowEdges.cosLat[row + 1])));
+            // The narrower of the two parallels bounding the row.
+            const double inside = halfWidthDegrees(
+                std::max(skipCap.cosHalfWidth(CellRowEdges.sinLat[row], CellRowEdges.cosLat[row]),
+                         skipCap.cosHalfWidth(CellRowEdges.sinLat[row + 1], CellRowEdges.cosLat[row + 1])));
             if (inside > Margin) {
                 const int innerFirst = int(std::ceil(skipColumn - inside + Margin));
                 const int innerLast = int(std::floor(skipColumn + inside - Margin)) - 1;
