@@ -528,15 +528,19 @@ void TestRouter::neverLongerThanDijkstra_data()
     QTest::addColumn<bool>("radioNav");
     QTest::addColumn<int>("option");
     QTest::addColumn<bool>("ocean");
-    QTest::newRow("prefer HIGH") << false << 0 << false;
-    QTest::newRow("only LOW") << false << 1 << false;
-    QTest::newRow("no preference") << false << 2 << false;
-    QTest::newRow("ignore airways") << false << 3 << false;
-    QTest::newRow("radio") << true << 0 << false;
+    QTest::addColumn<bool>("polar");
+    QTest::newRow("prefer HIGH") << false << 0 << false << false;
+    QTest::newRow("only LOW") << false << 1 << false << false;
+    QTest::newRow("no preference") << false << 2 << false << false;
+    QTest::newRow("ignore airways") << false << 3 << false << false;
+    QTest::newRow("radio") << true << 0 << false << false;
     // Only direct legs across the gaps cross the ocean: no airway does, no radio aid lies there.
-    QTest::newRow("ocean, prefer HIGH") << false << 0 << true;
-    QTest::newRow("ocean, ignore airways") << false << 3 << true;
-    QTest::newRow("ocean, radio") << true << 0 << true;
+    QTest::newRow("ocean, prefer HIGH") << false << 0 << true << false;
+    QTest::newRow("ocean, ignore airways") << false << 3 << true << false;
+    QTest::newRow("ocean, radio") << true << 0 << true << false;
+    // Around the north pole, where a leg spans many cells of a row and the cells' rows end.
+    QTest::newRow("pole, ignore airways") << false << 3 << false << true;
+    QTest::newRow("pole, radio") << true << 0 << false << true;
     // clang-format on
 }
 
@@ -547,11 +551,12 @@ void TestRouter::neverLongerThanDijkstra()
     QFETCH(bool, radioNav);
     QFETCH(int, option);
     QFETCH(bool, ocean);
+    QFETCH(bool, polar);
     AStar::Options options;
     options.radio = radioNav;
     options.airwayOption = option;
 
-    QRandomGenerator random(20250101u + option + (radioNav ? 10 : 0) + (ocean ? 100 : 0));
+    QRandomGenerator random(20250101u + option + (radioNav ? 10 : 0) + (ocean ? 100 : 0) + (polar ? 1000 : 0));
     Net net;
     const int randomCount = 350;
     // The last random nodes lie 30 degrees beyond the others, further than any leg: no route
@@ -567,6 +572,11 @@ void TestRouter::neverLongerThanDijkstra()
         if (ocean) {
             lon = (i >= farFirst ? 240.0 : (i % 2 ? 200.0 : 170.0)) + (lon - (i < farFirst ? 172.0 : 218.0)) / 1.6;
             lat -= 8.0;
+        }
+        // Around the pole, 83 to 89.5 N at every longitude; the last ones 25 degrees south.
+        if (polar) {
+            lon = random.generateDouble() * 360.0;
+            lat = i < farFirst ? 83.0 + random.generateDouble() * 6.5 : 50.0 + random.generateDouble() * 8.0;
         }
         if (lon > 180.0)
             lon -= 360.0;
