@@ -194,9 +194,8 @@ private:
         uint32_t closed;
     };
     // The legs of a direct-leg network from a network point, but to the points the side has
-    // settled; returns the number of points its scan read.
-    // By position in the network's index (pointsOfNodes), as are the steps.
-    int directLegs(int point, const std::vector<NodeState> &side, std::vector<Step> &out);
+    // settled, by position in the network's index (pointsOfNodes), as are the steps.
+    void directLegs(int point, const std::vector<NodeState> &side, std::vector<Step> &out);
     // Per node, its position in the direct-leg network's index, or -1.
     const std::vector<int> &pointsOfNodes();
     // The search of a direct-leg network, from both ends at once.
