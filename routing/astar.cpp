@@ -250,6 +250,30 @@ double columnOf(const std::array<double, 3> &v, double near)
     return x;
 }
 
+// The cells Graph::cellsWithin gives, from the position as a unit vector: a scan then reads
+// no coordinate, which lies elsewhere in memory for each point. Widened by a hair, so that
+// rounding never leaves a cell out.
+Graph::CellSpan cellsWithin(const std::array<double, 3> &u, double radiusNm)
+{
+    const double rho = radiusNm / AStar::EarthRadiusNm;
+    const double dLat = qRadiansToDegrees(rho) + 1e-9;
+    const double lat = qRadiansToDegrees(std::asin(std::clamp(u[2], -1.0, 1.0)));
+    const double lon = qRadiansToDegrees(std::atan2(u[1], u[0]));
+    Graph::CellSpan span{qBound(0, int(std::floor(lat - dLat + 90.0)), Graph::CellRows - 1),
+                         qBound(0, int(std::floor(lat + dLat + 90.0)), Graph::CellRows - 1), 0, Graph::CellColumns - 1};
+    const double cosLat = std::sqrt(u[0] * u[0] + u[1] * u[1]);
+    if (lat + dLat < 90.0 && lat - dLat > -90.0 && std::sin(rho) < cosLat) {
+        const double dLon = qRadiansToDegrees(std::asin(std::sin(rho) / cosLat)) + 1e-9;
+        const int first = int(std::floor(lon - dLon + 180.0));
+        const int last = int(std::floor(lon + dLon + 180.0));
+        if (last - first + 1 < Graph::CellColumns) {
+            span.column0 = first;
+            span.column1 = last;
+        }
+    }
+    return span;
+}
+
 } // namespace
 
 template <typename Visit>
@@ -257,12 +281,13 @@ void AStar::forEachWithin(int centre, double radiusNm, const Graph::DirectIndex 
                           double skipChord2)
 {
     const double rho = radiusNm / EarthRadiusNm;
-    const Graph::CellSpan span = Graph::cellsWithin(m_graph->nodes.at(centre).coordinate, radiusNm);
+    const Vec u = vec(centre);
+    const Graph::CellSpan span
+        = index ? cellsWithin(u, radiusNm) : Graph::cellsWithin(m_graph->nodes.at(centre).coordinate, radiusNm);
 
     // Compared as chords, which costs no trigonometry per candidate.
     const double chord = 2.0 * std::sin(std::min(rho, M_PI) / 2.0);
     const double chord2 = chord * chord * (1.0 + 1e-12);
-    const Vec u = vec(centre);
     auto consider = [&](int node, double x, double y, double z, int point) {
         if (node == centre)
             return;
