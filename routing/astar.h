@@ -141,6 +141,24 @@ public:
 private:
     using Vec = std::array<double, 3>;
 
+    struct OpenEntry
+    {
+        double f;
+        double g;
+        int node;
+    };
+    // Lowest estimate first; among equal estimates the deeper node, which reaches the arrival
+    // with fewer expansions when many routes are equally good.
+    struct OpenOrder
+    {
+        bool operator()(const OpenEntry &a, const OpenEntry &b) const
+        {
+            if (a.f != b.f)
+                return a.f > b.f;
+            return a.g < b.g;
+        }
+    };
+
     struct Step
     {
         int node;
