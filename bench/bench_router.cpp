@@ -18,6 +18,8 @@
 // folder is read with the simulator's own data folder ("Resources/default data" and its CIFP/)
 // and, as the import does, the Global Airports apt.dat in place of the default one when both
 // exist; only the airports of the file read can be given.
+// Given alone, the folder or file has the search timed on random pairs of its airports
+// (randomPairs): the slowest ten beside the goal, and a checksum of the routes.
 
 #include "airport.h"
 #include "astar.h"
@@ -63,6 +65,9 @@ constexpr double LongGoalMs = 20.0;
 // What any search should stay under, either way, and the routing graph's build.
 constexpr double AnyGoalMs = 50.0;
 constexpr double GraphGoalMs = 500.0;
+// Random airport pairs of a simulator folder or database file given alone.
+constexpr int RandomPairs = 300;
+constexpr quint32 RandomPairsSeed = 40;
 
 struct Mode
 {
@@ -593,14 +598,182 @@ int givenPairs(Database &db, const QStringList &arguments)
     return 0;
 }
 
+// A random en-route point between 50 and 250 NM of the node, or -1.
+int enrouteNear(const Routing::Graph &graph, int node, QRandomGenerator &random)
+{
+    using Routing::Graph;
+    const QGeoCoordinate &centre = graph.nodes.at(node).coordinate;
+    const Graph::CellSpan span = Graph::cellsWithin(centre, 250.0);
+    QList<int> candidates;
+    for (int row = span.row0; row <= span.row1; ++row) {
+        for (int col = span.column0; col <= span.column1; ++col) {
+            const int wrapped = ((col % Graph::CellColumns) + Graph::CellColumns) % Graph::CellColumns;
+            for (int n : graph.cells[size_t(row * Graph::CellColumns + wrapped)]) {
+                const double d = Routing::AStar::distanceNm(centre, graph.nodes.at(n).coordinate);
+                if (d >= 50.0 && d <= 250.0 && Routing::AStar::isEnroutePoint(graph.nodes.at(n)))
+                    candidates.append(n);
+            }
+        }
+    }
+    return candidates.isEmpty() ? -1 : candidates.at(random.bounded(int(candidates.size())));
+}
+
+// Random airport pairs of the data, each both ways, under every option; but for radio aids,
+// which fly no SID or STAR, also with a SID exit and a STAR entry: near their own ends, or, one
+// pair in eight, each near the other end, so that the route turns back on itself twice. Each
+// search is timed once on this thread's processor, the slowest again as a median; the routes
+// go into a checksum, which a change of the search's speed must leave as it is.
+int randomPairs(Database &db, const QString &path)
+{
+    if (!loadData(db, path)) {
+        std::fprintf(stderr, "Cannot read navigation data from %s\n", qPrintable(path));
+        return 1;
+    }
+    printContents(db);
+    const auto graph = timedGraph(db);
+    QList<int> airports;
+    for (const Point *point : db.pointModel()->items()) {
+        const int node = point && point->type() == Point::AIRP ? graph->nodeOf(point->uid()) : -1;
+        if (node >= 0)
+            airports.append(node);
+    }
+    if (airports.size() < 2)
+        return 1;
+    QRandomGenerator random(RandomPairsSeed);
+    struct Search
+    {
+        Routing::AStar::Request request;
+        int mode;
+        bool named = false;
+        double ms = 0.0;
+        int expanded = 0;
+    };
+    std::vector<Search> searches;
+    for (int i = 0; i < RandomPairs; ++i) {
+        const int from = airports.at(random.bounded(int(airports.size())));
+        const int to = airports.at(random.bounded(int(airports.size())));
+        if (from == to)
+            continue;
+        const bool crossed = i % 8 == 7;
+        const int exit = enrouteNear(*graph, crossed ? to : from, random);
+        const int entry = enrouteNear(*graph, crossed ? from : to, random);
+        const int backExit = enrouteNear(*graph, crossed ? from : to, random);
+        const int backEntry = enrouteNear(*graph, crossed ? to : from, random);
+        for (int m = 0; m < int(std::size(Modes)); ++m) {
+            searches.push_back({{from, to, -1, -1}, m});
+            searches.push_back({{to, from, -1, -1}, m});
+            if (!Modes[m].radio) {
+                searches.push_back({{from, to, exit, entry}, m});
+                searches.push_back({{to, from, backExit, backEntry}, m});
+            }
+        }
+    }
+    // Searches known to be hard: oceans crossed far off the line, exits and entries off it.
+    // clang-format off
+    const char *const named[][4] = {
+        {"LPPT", "TXKF", "", ""}, {"TXKF", "LPPT", "", ""}, {"NTAA", "GCLP", "", ""}, {"GCLP", "NTAA", "", ""},
+        {"KJFK", "EGLL", "KS/ENRT/ALCAR", ""}, {"EGLL", "KJFK", "", "KS/ENRT/ALCAR"},
+        {"KJFK", "KLAX", "KD/ENRT/LUCER", "KS/ENRT/ALCAR"}};
+    // clang-format on
+    for (const auto &n : named) {
+        const Point *from = Database::findAirport(QString::fromLatin1(n[0]), false);
+        const Point *to = Database::findAirport(QString::fromLatin1(n[1]), false);
+        const int exit = graph->nodeOf(QString::fromLatin1(n[2]));
+        const int entry = graph->nodeOf(QString::fromLatin1(n[3]));
+        if (!from || !to || (*n[2] && exit < 0) || (*n[3] && entry < 0)) {
+            std::printf("Not in the data: %s - %s %s %s\n", n[0], n[1], n[2], n[3]);
+            continue;
+        }
+        for (int m = 0; m < int(std::size(Modes)); ++m) {
+            if (!Modes[m].radio || (exit < 0 && entry < 0))
+                searches.push_back({{graph->nodeOf(from->uid()), graph->nodeOf(to->uid()), exit, entry}, m, true});
+        }
+    }
+    Routing::AStar astar;
+    auto run = [&](const Search &search) {
+        Routing::AStar::Options options;
+        options.radio = Modes[search.mode].radio;
+        options.airwayOption = Modes[search.mode].option;
+        const double start = threadCpuMs();
+        const auto result = astar.search(graph, search.request, options);
+        return std::make_pair(threadCpuMs() - start, result);
+    };
+    // FNV-1a over each search's outcome and the positions of its route.
+    quint64 checksums[std::size(Modes)];
+    std::fill(std::begin(checksums), std::end(checksums), 14695981039346656037ULL);
+    auto mix = [](quint64 &hash, const QByteArray &bytes) {
+        for (char c : bytes) {
+            hash ^= quint8(c);
+            hash *= 1099511628211ULL;
+        }
+    };
+    double total[std::size(Modes)] = {};
+    int counts[std::size(Modes)] = {}, found[std::size(Modes)] = {};
+    for (Search &search : searches) {
+        const auto [ms, result] = run(search);
+        search.ms = ms;
+        search.expanded = astar.expanded();
+        total[search.mode] += ms;
+        ++counts[search.mode];
+        found[search.mode] += result == Routing::AStar::Found;
+        quint64 &hash = checksums[search.mode];
+        mix(hash, QByteArray::number(int(result)));
+        // By positions: of two namesakes at one place, which the route names is a tie.
+        for (int node : astar.path()) {
+            const QGeoCoordinate &position = graph->nodes.at(node).coordinate;
+            mix(hash, QByteArray::number(position.latitude(), 'f', 6) + ' '
+                          + QByteArray::number(position.longitude(), 'f', 6) + ' ');
+        }
+    }
+    // Timed once on a busy machine a search may have waited; the slowest are timed again.
+    std::sort(searches.begin(), searches.end(), [](const Search &a, const Search &b) { return a.ms > b.ms; });
+    const size_t again = std::min(searches.size(), size_t(30));
+    for (size_t i = 0; i < again; ++i) {
+        std::vector<double> times{searches[i].ms, run(searches[i]).first, run(searches[i]).first};
+        std::sort(times.begin(), times.end());
+        searches[i].ms = times[1];
+    }
+    std::sort(searches.begin(), searches.begin() + qsizetype(again),
+              [](const Search &a, const Search &b) { return a.ms > b.ms; });
+    quint64 all = 14695981039346656037ULL;
+    std::printf("\n%lld searches: %d random airport pairs both ways, seed %u, and %d named ones (search ms, this "
+                "thread's processor)\n",
+                qlonglong(searches.size()), RandomPairs, RandomPairsSeed, int(std::size(named)));
+    std::printf("  %-24s %8s %8s  %-9s  %s\n", "", "mean ms", "found", "", "routes checksum");
+    for (size_t m = 0; m < std::size(Modes); ++m) {
+        std::printf("  %-24s %8.2f %4d/%-4d %9s  %016llx\n", Modes[m].name, counts[m] ? total[m] / counts[m] : 0.0,
+                    found[m], counts[m], "", static_cast<unsigned long long>(checksums[m]));
+        mix(all, QByteArray::number(checksums[m]));
+    }
+    std::printf("  all routes checksum %016llx\n\nSlowest ten (median of 3):\n", static_cast<unsigned long long>(all));
+    auto name = [&](int node) { return node >= 0 ? graph->nodes.at(node).uid : QStringLiteral("-"); };
+    auto print = [&](const Search &s) {
+        const double gc = Routing::AStar::distanceNm(graph->nodes.at(s.request.departure).coordinate,
+                                                     graph->nodes.at(s.request.arrival).coordinate);
+        std::printf("  %-24s %s - %s, %.0f NM, exit %s, entry %s: %.2f ms, %d expanded  < %.0f ms %s\n",
+                    Modes[s.mode].name, qPrintable(name(s.request.departure)), qPrintable(name(s.request.arrival)), gc,
+                    qPrintable(name(s.request.output)), qPrintable(name(s.request.input)), s.ms, s.expanded, AnyGoalMs,
+                    verdict(s.ms, AnyGoalMs));
+    };
+    for (size_t i = 0; i < std::min(searches.size(), size_t(10)); ++i)
+        print(searches[i]);
+    std::printf("\nThe named ones, airways ignored (a median of 3 if among the slowest thirty):\n");
+    for (const Search &s : searches) {
+        if (s.named && Modes[s.mode].option == Routing::AStar::IgnoreAirways && !Modes[s.mode].radio)
+            print(s);
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
     if (BenchSupport::answersHelp(
             argc, argv,
-            "Usage: bench_router [<simulator folder | database file> DEP ARR [DEP ARR ...]]\n"
-            "Times route searches over a synthetic world, or prints the routes between the airports given.\n"))
+            "Usage: bench_router [<simulator folder | database file> [DEP ARR ...]]\n"
+            "Times route searches over a synthetic world, or over random airport pairs of the data given,\n"
+            "or prints the routes between the airports given.\n"))
         return 0;
     QCoreApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Corvel"));
@@ -614,8 +787,10 @@ int main(int argc, char **argv)
     const QStringList arguments = app.arguments().mid(1);
     if (arguments.size() >= 3)
         return givenPairs(db, arguments);
+    if (arguments.size() == 1)
+        return randomPairs(db, arguments.first());
     if (!arguments.isEmpty()) {
-        std::fprintf(stderr, "Usage: bench_router [<simulator folder | database file> DEP ARR [DEP ARR ...]]\n");
+        std::fprintf(stderr, "Usage: bench_router [<simulator folder | database file> [DEP ARR ...]]\n");
         return 2;
     }
     return syntheticWorld(db);

@@ -7,37 +7,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 namespace Routing {
-
-namespace {
-
-constexpr double Infinity = std::numeric_limits<double>::infinity();
-
-struct OpenEntry
-{
-    double f;
-    double g;
-    int node;
-};
-
-// Lowest estimate first; among equal estimates the deeper node, which reaches the arrival
-// with fewer expansions when many routes are equally good.
-struct OpenOrder
-{
-    bool operator()(const OpenEntry &a, const OpenEntry &b) const
-    {
-        if (a.f != b.f)
-            return a.f > b.f;
-        return a.g < b.g;
-    }
-};
-
-// Radii tried, in order, to find the nearest network point of a departure or an arrival.
-constexpr double JoinRadiiNm[] = {25.0, 50.0, 100.0, 200.0, 350.0, AStar::MaxJoinNm};
-
-} // namespace
 
 AStar::AStar() = default;
 AStar::~AStar() = default;
@@ -101,6 +72,8 @@ void AStar::prepare(const std::shared_ptr<const Graph> &graph)
         const size_t count = size_t(graph->nodes.size());
         m_state.assign(count, NodeState{0.0, 0.0, -1, -1, 0, 0});
         m_back.clear();
+        m_enroutePoint.clear();
+        m_radioPoint.clear();
         m_joinIn.assign(count, 0);
         m_stamp = 0;
     }
@@ -181,53 +154,6 @@ const Graph::DirectIndex *AStar::directIndex() const
     return nullptr;
 }
 
-template <typename Visit>
-void AStar::forEachWithin(int centre, double radiusNm, const Graph::DirectIndex *index, Visit &&visit, const Vec *skip,
-                          double skipChord2)
-{
-    const double rho = radiusNm / EarthRadiusNm;
-    const Graph::CellSpan span = Graph::cellsWithin(m_graph->nodes.at(centre).coordinate, radiusNm);
-
-    // Compared as chords, which costs no trigonometry per candidate.
-    const double chord = 2.0 * std::sin(std::min(rho, M_PI) / 2.0);
-    const double chord2 = chord * chord * (1.0 + 1e-12);
-    const Vec u = vec(centre);
-    auto consider = [&](int node, double x, double y, double z) {
-        if (node == centre)
-            return;
-        const double dx = u[0] - x, dy = u[1] - y, dz = u[2] - z;
-        const double d2 = dx * dx + dy * dy + dz * dz;
-        if (d2 > chord2)
-            return;
-        if (skip) {
-            const double sx = (*skip)[0] - x, sy = (*skip)[1] - y, sz = (*skip)[2] - z;
-            if (sx * sx + sy * sy + sz * sz <= skipChord2)
-                return;
-        }
-        visit(node, d2);
-    };
-    for (int row = span.row0; row <= span.row1; ++row) {
-        for (int col = span.column0; col <= span.column1; ++col) {
-            const int wrapped = ((col % Graph::CellColumns) + Graph::CellColumns) % Graph::CellColumns;
-            const size_t cell = size_t(row * Graph::CellColumns + wrapped);
-            if (skip && Graph::cellInside(row, wrapped, *skip, skipChord2))
-                continue;
-            if (index) {
-                const int end = index->cellStart[cell + 1];
-                for (int i = index->cellStart[cell]; i < end; ++i) {
-                    const Graph::DirectPoint &p = index->points[size_t(i)];
-                    consider(p.node, p.x, p.y, p.z);
-                }
-            } else {
-                for (int node : m_graph->cells[cell]) {
-                    const Vec &v = vec(node);
-                    consider(node, v[0], v[1], v[2]);
-                }
-            }
-        }
-    }
-}
-
 bool AStar::offersDirectLegs(int node) const
 {
     if (node == m_request.departure)
@@ -268,75 +194,6 @@ bool AStar::mayConnect() const
     if (reached(m_approach) || reached(m_request.arrival))
         return true;
     return std::any_of(m_arrivalJoins.cbegin(), m_arrivalJoins.cend(), reached);
-}
-
-QList<int> AStar::joins(int centre, bool outgoing)
-{
-    QList<int> result;
-    double nearest = Infinity;
-    auto candidate = [this, outgoing](int node) { return onNetwork(node, outgoing); };
-    // The direct-leg networks have an index of their own points.
-    const Graph::DirectIndex *index = directIndex();
-    for (double radius : JoinRadiiNm) {
-        forEachWithin(centre, radius, index, [&](int node, double d2) {
-            const double d = nmOfChord2(d2);
-            if (d < nearest && candidate(node))
-                nearest = d;
-        });
-        if (nearest < Infinity)
-            break;
-    }
-    if (nearest == Infinity)
-        return result;
-    // A few candidates beyond the nearest, so that the search may pick the one that suits the
-    // direction of flight; not so many that a join leg skips a good part of the route.
-    const double reach = std::min(MaxJoinNm, std::max(1.5 * nearest, nearest + 25.0));
-    forEachWithin(centre, reach, index, [&](int node, double) {
-        if (candidate(node))
-            result.append(node);
-    });
-    return result;
-}
-
-int AStar::directLegs(int node, const std::vector<NodeState> &side, std::vector<Step> &out)
-{
-    out.clear();
-    const double radius = m_options.radio ? receptionRange(m_graph->nodes.at(node).type) + VorRangeNm : DirectLegNm;
-    // Gathered first, with the state of each point fetched ahead: in dense parts of the world
-    // a step reaches thousands of points scattered over memory.
-    auto gather = [&](int to, double d2) {
-        __builtin_prefetch(&side[size_t(to)]);
-        out.push_back({to, -1, d2});
-    };
-    // A point within a direct leg of the parent was offered from there, and by the triangle
-    // inequality no shorter through this node: only the others are gathered. Radio legs have a
-    // reach of their own per pair of stations; their points are few.
-    const int parent = side[size_t(node)].parent;
-    if (!m_options.radio && parent >= 0)
-        forEachWithin(node, radius, directIndex(), gather, &vec(parent), m_directChord2 * (1.0 - 1e-9));
-    else
-        forEachWithin(node, radius, directIndex(), gather);
-    const int scanned = int(out.size());
-    size_t kept = 0;
-    for (size_t i = 0; i < out.size(); ++i) {
-        const int to = out[i].node;
-        // A point already settled gains nothing from another way in.
-        if (side[size_t(to)].closed == m_stamp)
-            continue;
-        const double d = nmOfChord2(out[i].cost);
-        if (d <= directLimit(node, to))
-            out[kept++] = {to, -1, d};
-    }
-    out.resize(kept);
-    if (!m_options.radio) {
-        const int end = m_graph->gapLegStart[size_t(node) + 1];
-        for (int i = m_graph->gapLegStart[size_t(node)]; i < end; ++i) {
-            const int to = m_graph->gapLegs[size_t(i)];
-            if (side[size_t(to)].closed != m_stamp)
-                out.push_back({to, -1, dist(node, to)});
-        }
-    }
-    return scanned;
 }
 
 void AStar::successors(int node, std::vector<Step> &out)
@@ -519,153 +376,6 @@ AStar::Result AStar::search(const std::shared_ptr<const Graph> &graph, const Req
         }
     }
     return NoPath;
-}
-
-AStar::Result AStar::searchDirect(const std::atomic<bool> *stop, const std::function<void(int)> &progress)
-{
-    const int departure = m_request.departure;
-    const int arrival = m_request.arrival;
-    const int output = m_request.output;
-    const int approach = m_approach;
-    // Sized on first use: the airway searches never need it.
-    if (m_back.size() != m_state.size())
-        m_back.assign(m_state.size(), NodeState{0.0, 0.0, -1, -1, 0, 0});
-    auto finish = [&](double cost) {
-        m_cost = cost;
-        for (int i = 1; i < m_path.size(); ++i) {
-            m_legEdges.append(-1);
-            m_distance += dist(m_path.at(i - 1), m_path.at(i));
-        }
-        if (progress)
-            progress(100);
-        return Found;
-    };
-    // Through a SID exit that is the STAR entry nothing is shorter than its two legs.
-    if (output >= 0 && output == approach) {
-        m_path = {departure, output, arrival};
-        return finish(dist(departure, output) + dist(output, arrival));
-    }
-
-    // Both sides search the network's legs, which are flown both ways: the departure's from
-    // the points where the route enters the network, the arrival's from those it leaves by.
-    // Each stops the whole once its lowest estimate reaches the best meeting found. Where the
-    // great circle is a poor estimate on one side (a crossing far off the line, a dense coast
-    // beside it) that side alone would settle every point of the coast that looks promising;
-    // the other side finds the crossing, and the side that has done less work goes next.
-    struct Side
-    {
-        std::vector<NodeState> *state;
-        int target;
-        std::vector<OpenEntry> open;
-        double work = 0.0;
-    };
-    Side sides[2] = {{&m_state, arrival, {}}, {&m_back, departure, {}}};
-    double best = Infinity;
-    int meeting = -1;
-    auto reach = [&](int k, int node, double g, int parent) {
-        NodeState &state = (*sides[k].state)[size_t(node)];
-        if (state.closed == m_stamp)
-            return;
-        if (state.seen == m_stamp) {
-            if (g >= state.g)
-                return;
-        } else {
-            state.seen = m_stamp;
-            state.h = dist(node, sides[k].target);
-        }
-        state.g = g;
-        state.parent = parent;
-        const NodeState &other = (*sides[1 - k].state)[size_t(node)];
-        if (other.seen == m_stamp && g + other.g < best) {
-            best = g + other.g;
-            meeting = node;
-        }
-        // Settled from the other side, the point has nothing more to tell this one; nor has a
-        // point through which no route beats the best meeting.
-        if (other.closed == m_stamp || g + state.h >= best)
-            return;
-        sides[k].open.push_back({g + state.h, g, node});
-        std::push_heap(sides[k].open.begin(), sides[k].open.end(), OpenOrder());
-    };
-
-    // With a SID exit chosen the departure flies to it only, and is no point on the way.
-    const int start = output >= 0 ? output : departure;
-    const bool startOnNetwork = output >= 0 ? m_outputOnNetwork : m_departureOnNetwork;
-    if (start != departure)
-        m_state[size_t(departure)].closed = m_back[size_t(departure)].closed = m_stamp;
-    const double startCost = output >= 0 ? dist(departure, output) : 0.0;
-    if (startOnNetwork)
-        reach(0, start, startCost, -1);
-    for (int node : std::as_const(m_departureJoins))
-        reach(0, node, startCost + dist(start, node), -1);
-    // An en-route arrival is flown to directly, with a STAR entry chosen or not.
-    const double approachCost = approach != arrival ? dist(approach, arrival) : 0.0;
-    if (isDirectNetworkNode(arrival))
-        reach(1, arrival, 0.0, -1);
-    if (approach != arrival && isDirectNetworkNode(approach))
-        reach(1, approach, approachCost, -1);
-    for (int node : std::as_const(m_arrivalJoins))
-        reach(1, node, dist(node, approach) + approachCost, -1);
-
-    const double total = dist(departure, arrival);
-    int lastPercent = -1;
-    std::vector<Step> steps;
-    steps.reserve(256);
-    for (;;) {
-        if (stop && stop->load(std::memory_order_relaxed))
-            return Interrupted;
-        bool exhausted = false;
-        for (Side &side : sides) {
-            while (!side.open.empty() && (*side.state)[size_t(side.open.front().node)].closed == m_stamp) {
-                std::pop_heap(side.open.begin(), side.open.end(), OpenOrder());
-                side.open.pop_back();
-            }
-            exhausted = exhausted || side.open.empty() || side.open.front().f >= best;
-        }
-        if (exhausted)
-            break;
-        const int k = sides[0].work <= sides[1].work ? 0 : 1;
-        Side &side = sides[k];
-        std::pop_heap(side.open.begin(), side.open.end(), OpenOrder());
-        const int node = side.open.back().node;
-        side.open.pop_back();
-        NodeState &state = (*side.state)[size_t(node)];
-        state.closed = m_stamp;
-        ++m_expanded;
-        if (progress && total > 0.0) {
-            const int percent = qBound(0, int(100.0 * (1.0 - state.h / total)), 99);
-            if (percent > lastPercent) {
-                lastPercent = percent;
-                progress(percent);
-            }
-        }
-        // A point costs what its scan reads, many times more in a dense area than at sea.
-        side.work += 8 + directLegs(node, *side.state, steps);
-        const double g = state.g;
-        for (const Step &step : steps)
-            reach(k, step.node, g + step.cost, node);
-    }
-    if (meeting < 0)
-        return NoPath;
-
-    // The departure's side from its network entry to the meeting point, the arrival's on.
-    for (int n = meeting; n >= 0; n = m_state[size_t(n)].parent)
-        m_path.prepend(n);
-    const int entry = m_path.first();
-    if (entry != departure) {
-        if (output >= 0 && entry != output)
-            m_path.prepend(output);
-        m_path.prepend(departure);
-    }
-    for (int n = m_back[size_t(meeting)].parent; n >= 0; n = m_back[size_t(n)].parent)
-        m_path.append(n);
-    if (m_path.last() != arrival) {
-        if (m_path.last() != approach)
-            m_path.append(approach);
-        if (approach != arrival)
-            m_path.append(arrival);
-    }
-    return finish(best);
 }
 
 } // namespace Routing

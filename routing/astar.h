@@ -31,7 +31,8 @@ namespace Routing {
 // entry or from nearby network points.
 //
 // Direct legs are flown both ways, so options 3 and radio navigation search from both ends at
-// once, each side estimating by the great circle to the other end: a side that starts beside
+// once, each side estimating by the great circle to the other end, through the SID exit or
+// STAR entry that its route must pass: a side that starts beside
 // a dense coast, with the route crossing the sea far off the line, would on its own settle
 // every point of the coast that looks no worse than the route; from the far end the detour is
 // paid by the time the coast is reached, and few points are settled there.
@@ -140,6 +141,24 @@ public:
 private:
     using Vec = std::array<double, 3>;
 
+    struct OpenEntry
+    {
+        double f;
+        double g;
+        int node;
+    };
+    // Lowest estimate first; among equal estimates the deeper node, which reaches the arrival
+    // with fewer expansions when many routes are equally good.
+    struct OpenOrder
+    {
+        bool operator()(const OpenEntry &a, const OpenEntry &b) const
+        {
+            if (a.f != b.f)
+                return a.f > b.f;
+            return a.g < b.g;
+        }
+    };
+
     struct Step
     {
         int node;
@@ -193,15 +212,22 @@ private:
         uint32_t closed;
     };
     // The legs of a direct-leg network from a network point, but to the points the side has
-    // settled; returns the number of points its scan read.
-    int directLegs(int node, const std::vector<NodeState> &side, std::vector<Step> &out);
+    // settled, by position in the network's index (pointsOfNodes), as are the steps.
+    void directLegs(int point, const std::vector<NodeState> &side, std::vector<Step> &out);
+    // Per node, its position in the direct-leg network's index, or -1.
+    const std::vector<int> &pointsOfNodes();
     // The search of a direct-leg network, from both ends at once.
     Result searchDirect(const std::atomic<bool> *stop, const std::function<void(int)> &progress);
 
-    // Searched from the departure, and, by direct legs, back from the arrival.
+    // Searched from the departure, and, by direct legs, back from the arrival: by node over
+    // airways, by position in the network's index over direct legs.
     std::vector<NodeState> m_state;
     std::vector<NodeState> m_back;
     std::vector<uint32_t> m_joinIn;
+    std::vector<int> m_enroutePoint;
+    std::vector<int> m_radioPoint;
+    // Per corner of the cells a scan spans, whether it lies within the cap the scan skips.
+    std::vector<uint8_t> m_cornerInside;
     uint32_t m_stamp = 0;
 
     QList<int> m_departureJoins;

@@ -112,6 +112,8 @@ private slots:
     void noPath();
     void unlinkedParts_data();
     void unlinkedParts();
+    void directSearchAimsAtExitAndEntry_data();
+    void directSearchAimsAtExitAndEntry();
     void invalidEnds();
     void stopFlag();
     void progressReachesHundred();
@@ -425,6 +427,48 @@ void TestRouter::unlinkedParts()
     QCOMPARE(net.route(astar), route);
 }
 
+void TestRouter::directSearchAimsAtExitAndEntry_data()
+{
+    // clang-format off
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<int>("maxExpanded");
+    // Fewer than three points for each of the 41 columns; aimed at the airports, a search
+    // whose exit or entry lies off the line settles more, and most of the grid where the route
+    // must turn back twice.
+    QTest::newRow("no exit or entry") << "" << "" << 120;
+    QTest::newRow("exit off the line") << "G12x4" << "" << 120;
+    QTest::newRow("entry off the line") << "" << "G0x36" << 120;
+    QTest::newRow("exit near the arrival, entry near the departure") << "G6x38" << "G6x2" << 120;
+    // clang-format on
+}
+
+// A grid of en-route fixes 40 by 12 degrees, 533 of them, with the airports beyond its west
+// and east ends: searches that aim at what they must pass settle a band along the route.
+void TestRouter::directSearchAimsAtExitAndEntry()
+{
+    QFETCH(QString, output);
+    QFETCH(QString, input);
+    QFETCH(int, maxExpanded);
+    Net net;
+    net.add("AAAA", 6, -1, Point::AIRP, false);
+    net.add("BBBB", 6, 41, Point::AIRP, false);
+    for (int row = 0; row <= 12; ++row) {
+        for (int column = 0; column <= 40; ++column)
+            net.add(QStringLiteral("G%1x%2").arg(row).arg(column), row + 0.1 * ((row * 7 + column * 3) % 5),
+                    column + 0.1 * ((row * 3 + column * 7) % 5));
+    }
+    AStar astar;
+    const AStar::Request request{net.index("AAAA"), net.index("BBBB"), output.isEmpty() ? -1 : net.index(output),
+                                 input.isEmpty() ? -1 : net.index(input)};
+    QCOMPARE(astar.search(net.built(), request, airways(AStar::IgnoreAirways)), AStar::Found);
+    if (!output.isEmpty())
+        QCOMPARE(astar.path().at(1), net.index(output));
+    if (!input.isEmpty())
+        QCOMPARE(astar.path().at(astar.path().size() - 2), net.index(input));
+    QVERIFY2(astar.expanded() <= maxExpanded, qPrintable(QString::number(astar.expanded())));
+}
+
 void TestRouter::invalidEnds()
 {
     Net net;
@@ -484,15 +528,19 @@ void TestRouter::neverLongerThanDijkstra_data()
     QTest::addColumn<bool>("radioNav");
     QTest::addColumn<int>("option");
     QTest::addColumn<bool>("ocean");
-    QTest::newRow("prefer HIGH") << false << 0 << false;
-    QTest::newRow("only LOW") << false << 1 << false;
-    QTest::newRow("no preference") << false << 2 << false;
-    QTest::newRow("ignore airways") << false << 3 << false;
-    QTest::newRow("radio") << true << 0 << false;
+    QTest::addColumn<bool>("polar");
+    QTest::newRow("prefer HIGH") << false << 0 << false << false;
+    QTest::newRow("only LOW") << false << 1 << false << false;
+    QTest::newRow("no preference") << false << 2 << false << false;
+    QTest::newRow("ignore airways") << false << 3 << false << false;
+    QTest::newRow("radio") << true << 0 << false << false;
     // Only direct legs across the gaps cross the ocean: no airway does, no radio aid lies there.
-    QTest::newRow("ocean, prefer HIGH") << false << 0 << true;
-    QTest::newRow("ocean, ignore airways") << false << 3 << true;
-    QTest::newRow("ocean, radio") << true << 0 << true;
+    QTest::newRow("ocean, prefer HIGH") << false << 0 << true << false;
+    QTest::newRow("ocean, ignore airways") << false << 3 << true << false;
+    QTest::newRow("ocean, radio") << true << 0 << true << false;
+    // Around the north pole, where a leg spans many cells of a row and the cells' rows end.
+    QTest::newRow("pole, ignore airways") << false << 3 << false << true;
+    QTest::newRow("pole, radio") << true << 0 << false << true;
     // clang-format on
 }
 
@@ -503,11 +551,12 @@ void TestRouter::neverLongerThanDijkstra()
     QFETCH(bool, radioNav);
     QFETCH(int, option);
     QFETCH(bool, ocean);
+    QFETCH(bool, polar);
     AStar::Options options;
     options.radio = radioNav;
     options.airwayOption = option;
 
-    QRandomGenerator random(20250101u + option + (radioNav ? 10 : 0) + (ocean ? 100 : 0));
+    QRandomGenerator random(20250101u + option + (radioNav ? 10 : 0) + (ocean ? 100 : 0) + (polar ? 1000 : 0));
     Net net;
     const int randomCount = 350;
     // The last random nodes lie 30 degrees beyond the others, further than any leg: no route
@@ -523,6 +572,11 @@ void TestRouter::neverLongerThanDijkstra()
         if (ocean) {
             lon = (i >= farFirst ? 240.0 : (i % 2 ? 200.0 : 170.0)) + (lon - (i < farFirst ? 172.0 : 218.0)) / 1.6;
             lat -= 8.0;
+        }
+        // Around the pole, 83 to 89.5 N at every longitude; the last ones 25 degrees south.
+        if (polar) {
+            lon = random.generateDouble() * 360.0;
+            lat = i < farFirst ? 83.0 + random.generateDouble() * 6.5 : 50.0 + random.generateDouble() * 8.0;
         }
         if (lon > 180.0)
             lon -= 360.0;
