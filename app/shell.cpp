@@ -17,6 +17,7 @@
 #include "printmanager.h"
 #include "procedure.h"
 #include "proceduremanager.h"
+#include "quitsignals.h"
 #include "segment.h"
 #include "settings.h"
 #include "taxiname.h"
@@ -79,6 +80,8 @@ Shell::~Shell() = default;
 void Shell::exitNow(int code)
 {
     m_engine.reset();
+    // Its end cancels the subscriptions: X-Plane would go on streaming to a port nobody reads.
+    m_xpConnect.reset();
     m_generator.reset();
     m_xpLoader.reset();
     qInfo() << "Exiting with code" << code;
@@ -108,6 +111,7 @@ bool Shell::start()
         return false;
 
     openLog();
+    m_quitSignals = std::make_unique<QuitSignals>();
     m_sslBuildVersion = QSslSocket::sslLibraryBuildVersionString();
     m_sslVersion = QSslSocket::sslLibraryVersionString();
     recordEnvironment();
