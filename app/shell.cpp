@@ -17,6 +17,7 @@
 #include "printmanager.h"
 #include "procedure.h"
 #include "proceduremanager.h"
+#include "quitsignals.h"
 #include "segment.h"
 #include "settings.h"
 #include "taxiname.h"
@@ -78,9 +79,16 @@ Shell::~Shell() = default;
 
 void Shell::exitNow(int code)
 {
+    // An import winds down beside the interface's teardown, not after it.
+    if (m_xpLoader)
+        m_xpLoader->requestInterruption();
     m_engine.reset();
+    // Its end cancels the subscriptions: X-Plane would go on streaming to a port nobody reads.
+    m_xpConnect.reset();
     m_generator.reset();
-    m_xpLoader.reset();
+    // Not destroyed: what a stopped import had read is left to the end of the process.
+    if (m_xpLoader)
+        m_xpLoader->wait();
     qInfo() << "Exiting with code" << code;
     m_settings.reset();
     m_logFile.reset();
@@ -108,6 +116,7 @@ bool Shell::start()
         return false;
 
     openLog();
+    m_quitSignals = std::make_unique<QuitSignals>();
     m_sslBuildVersion = QSslSocket::sslLibraryBuildVersionString();
     m_sslVersion = QSslSocket::sslLibraryVersionString();
     recordEnvironment();

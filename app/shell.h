@@ -23,6 +23,7 @@ class ItemSelectionModel;
 class NetLoader;
 class PrintManager;
 class ProcedureManager;
+class QuitSignals;
 class QQmlApplicationEngine;
 class Settings;
 class Templating;
@@ -63,9 +64,11 @@ public:
 
     // Ends the process with `code` once everything that outlives it is written: the window's
     // own settings (as the engine goes), the settings store, the log; a route search and an
-    // import are stopped first, so nothing is left half-written. The navigation data and the
-    // rest are memory only: freeing a world's items one by one kept a closed program running
-    // for seconds; the system frees the pages as the process ends.
+    // import are stopped first, so nothing is left half-written, and the simulator is told to
+    // stop streaming. The navigation data and the rest are memory only: freeing a world's items
+    // one by one kept a closed program running for seconds; the system frees the pages as the
+    // process ends. The system's requests to end the program (SIGTERM and the like) leave the
+    // event loop as a quit does, so that they come here too.
     [[noreturn]] void exitNow(int code);
 
     // Removes the map tile caches below cacheFolder; returns the folders it went for. A cache
@@ -93,6 +96,7 @@ private:
     QFileInfo m_maintenanceTool;
     QDir m_dataFolder;
     std::unique_ptr<AttachedLogFile> m_logFile;
+    std::unique_ptr<QuitSignals> m_quitSignals;
     QString m_sslBuildVersion;
     QString m_sslVersion;
     std::unique_ptr<Constants> m_constants;

@@ -3,7 +3,8 @@
 // world database loaded behind the splash), the frame times while panning over central Europe
 // at zoom 7 and zoom 10 with every layer on, and the time from the end of a zoom to the frame
 // that shows the refiltered layers, and the time from the pilot's closing of the window to the end
-// of the process (each run closes it). Run it under Xvfb:
+// of the process (each run closes it), also when it is closed one second into an import of the
+// world, which must leave the stored database as it was. Run it under Xvfb:
 //
 //     xvfb-run -a -s "-screen 0 1280x800x24" ./build/bench/bench_window [--scale 0.25]
 //
@@ -22,6 +23,7 @@
 #include <QAbstractItemModel>
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -38,6 +40,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <QThread>
 #include <QThreadPool>
 #include <QTimer>
 #include <QtQml/qqmlextensionplugin.h>
@@ -53,6 +56,22 @@ Q_IMPORT_QML_PLUGIN(Waylore_MapLayersPlugin)
 namespace {
 
 const char *const kRootDocument = "qrc:/qt/qml/Waylore/Ui/app/DesktopWindow.qml";
+// How long an import runs before the window is closed.
+constexpr int kImportBeforeQuitMs = 1000;
+
+// The stored database files' contents, to tell whether a run changed them.
+QByteArray storedDatabase()
+{
+    const QDir folder(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    QCryptographicHash hash(QCryptographicHash::Sha1);
+    for (const QString &name : folder.entryList({QStringLiteral("database_v*.bin")}, QDir::Files, QDir::Name)) {
+        QFile file(folder.filePath(name));
+        hash.addData(name.toUtf8());
+        if (file.open(QIODevice::ReadOnly))
+            hash.addData(&file);
+    }
+    return hash.result();
+}
 
 // Runs the event loop until `done` or the time is up; false on time-out.
 bool waitFor(const std::function<bool()> &done, int ms)
@@ -150,6 +169,15 @@ int runWindow(int argc, char **argv)
     };
     if (app.arguments().contains(QStringLiteral("--start-only")))
         return closeWindow();
+    if (app.arguments().contains(QStringLiteral("--quit-importing"))) {
+        // As the database dialog starts it; the simulator folder is the generated world's.
+        auto *loader = qobject_cast<QThread *>(
+            shell.engine()->rootContext()->contextProperty(QStringLiteral("xploader")).value<QObject *>());
+        QMetaObject::invokeMethod(loader, "loadAsync");
+        waitFor([] { return false; }, kImportBeforeQuitMs);
+        out << "figure stillimporting " << (loader->isRunning() ? 1 : 0) << "\n";
+        return closeWindow();
+    }
 
     QElapsedTimer timer;
     auto frame = [&](const std::function<void()> &change) {
@@ -272,12 +300,13 @@ int main(int argc, char **argv)
 {
     if (BenchSupport::answersHelp(
             argc, argv,
-            "Usage: bench_window [--scale FACTOR] [--home FOLDER] [--runs N]\n"
+            "Usage: bench_window [--scale FACTOR] [--home FOLDER] [--runs N] [--import-quits N]\n"
             "Prints how fast the main window comes up over the synthetic world and how smoothly its map moves.\n"
             "Run it under Xvfb.\n"
             "  --scale FACTOR     size of the world (1 = the whole world)\n"
             "  --home FOLDER      home folder kept between runs (the world is imported once)\n"
-            "  --runs N           starts of the program measured (the median is printed)\n"))
+            "  --runs N           starts of the program measured (the median is printed)\n"
+            "  --import-quits N   closes of the window during an import measured (the median is printed)\n"))
         return 0;
     if (argc > 1 && qstrcmp(argv[1], "--window") == 0)
         return runWindow(argc, argv);
@@ -308,7 +337,11 @@ int main(int argc, char **argv)
     QCommandLineOption runsOption(QStringLiteral("runs"),
                                   QStringLiteral("Starts of the program measured (the median is printed)."),
                                   QStringLiteral("n"), QStringLiteral("1"));
-    parser.addOptions({scaleOption, homeOption, runsOption});
+    QCommandLineOption importQuitsOption(
+        QStringLiteral("import-quits"),
+        QStringLiteral("Closes of the window during an import measured (the median is printed)."), QStringLiteral("n"),
+        QStringLiteral("3"));
+    parser.addOptions({scaleOption, homeOption, runsOption, importQuitsOption});
     parser.process(app);
 
     WorldGen::Options options;
@@ -396,6 +429,35 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "the program run gave no figures\n");
         return 1;
     }
+    // The window closed one second into an import of the whole world: the import stops, its
+    // thread ends and nothing of it reaches the stored database.
+    QList<double> importQuits;
+    int importing = 0;
+    int unchanged = 0;
+    const int importQuitRuns = parser.value(importQuitsOption).toInt();
+    for (int run = 0; run < importQuitRuns; ++run) {
+        const QByteArray before = storedDatabase();
+        QProcess program;
+        program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        program.start(QCoreApplication::applicationFilePath(),
+                      {QStringLiteral("--window"), QStringLiteral("--quit-importing")});
+        if (!program.waitForFinished(600000)) {
+            std::fprintf(stderr, "the program run did not end\n");
+            return 1;
+        }
+        const qint64 endedAt = QDateTime::currentMSecsSinceEpoch();
+        qint64 closing = 0;
+        for (const QByteArray &line : program.readAllStandardOutput().split('\n')) {
+            const QList<QByteArray> parts = line.split(' ');
+            if (parts.size() == 3 && parts.at(0) == "figure" && parts.at(1) == "closing")
+                closing = parts.at(2).toLongLong();
+            if (parts.size() == 3 && parts.at(0) == "figure" && parts.at(1) == "stillimporting")
+                importing += parts.at(2).toInt();
+        }
+        if (closing > 0 && program.exitCode() == 0)
+            importQuits.append(endedAt - closing);
+        unchanged += storedDatabase() == before ? 1 : 0;
+    }
     std::printf("Main window over a synthetic world of %d points and %d segments (scale %g), %s scene graph\n", points,
                 segments, options.scale, qPrintable(figure.value(QStringLiteral("api")).join(u' ')));
     std::printf("  process start to the first frame with the map: %.0f ms (goal < 2500, database load included)%s\n",
@@ -415,6 +477,14 @@ int main(int argc, char **argv)
                     "after %.0f ms\n",
                     BenchSupport::figures(closes).median, *std::max_element(closes.cbegin(), closes.cend()),
                     BenchSupport::figures(windowGone).median);
+    if (!importQuits.isEmpty())
+        std::printf(
+            "  window closed %d ms into an import of the world to the end of the process: %.0f ms (goal < 500), "
+            "worst %.0f ms, median of %lld (%d still importing at the close); stored database unchanged "
+            "after %d of %d\n",
+            kImportBeforeQuitMs, BenchSupport::figures(importQuits).median,
+            *std::max_element(importQuits.cbegin(), importQuits.cend()), qlonglong(importQuits.size()), importing,
+            unchanged, importQuitRuns);
     for (const auto &[key, zoom] : {std::pair{"pan7", 7}, std::pair{"pan10", 10}}) {
         const QStringList values = figure.value(QLatin1String(key));
         std::printf("  frame time panning over central Europe at zoom %d: median %.1f ms (goal < 16), p95 %.1f ms "

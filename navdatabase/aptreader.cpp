@@ -143,11 +143,11 @@ int AptReader::read(const QString &path)
     if (!line.startsWith("1100") && !line.startsWith("1200"))
         qWarning().noquote() << "APT: probable wrong file format version!" << text(line);
 
-    QByteArray body = lines.takeRest();
+    QByteArray body = lines.takeRest([this] { return cancelled(); });
     file.close();
     readAirports(body);
 
-    if (m_cifpLoader)
+    if (m_cifpLoader && !cancelled())
         m_cifpLoader->loadAll(m_procedureAirports, [this] { return cancelled(); });
     m_procedureAirports.clear();
     qInfo() << "Loaded" << m_airportCount << "airports with" << m_runwayCount << "runways";
@@ -256,7 +256,10 @@ void AptReader::readAirports(const QByteArray &body)
     QList<qsizetype> starts{0};
     bool open = false;
     Fields fields;
+    int lines = 0;
     for (qsizetype at = 0; at < body.size();) {
+        if (++lines % kCancelCheckLines == 0 && cancelled())
+            return;
         const char *p = body.constData() + at;
         const qsizetype left = body.size() - at;
         const void *newline = std::memchr(p, '\n', size_t(left));
@@ -308,7 +311,8 @@ void AptReader::readAirports(const QByteArray &body)
                 return;
             batch.airports.append(std::move(items));
         };
-        for (qsizetype i = runs.at(run); i < runs.at(run + 1); ++i) {
+        // A run stopped part way is dropped whole: the import stops.
+        for (qsizetype i = runs.at(run); i < runs.at(run + 1) && !cancelled(); ++i) {
             QByteArray bytes
                 = QByteArray::fromRawData(body.constData() + starts.at(i), starts.at(i + 1) - starts.at(i));
             QBuffer buffer(&bytes);

@@ -460,6 +460,10 @@ void AwyReader::finishRow(std::unique_ptr<PreparedRow> prepared)
 
 void AwyReader::finishRows()
 {
+    if (cancelled()) {
+        m_pending.clear();
+        return;
+    }
     Choices choices;
     std::vector<Row *> choosing;
     for (const Pending &pending : m_pending) {

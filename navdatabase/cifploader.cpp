@@ -544,10 +544,11 @@ void CifpLoader::loadAll(const QList<Point *> &airports, const std::function<boo
     const qsizetype parts = (airports.size() + perPart - 1) / perPart;
     OrderedParallel::run<Files>(
         parts,
-        [this, &airports](qsizetype part) {
+        [this, &airports, &stop](qsizetype part) {
             Files files;
             const qsizetype end = std::min(airports.size(), (part + 1) * perPart);
-            for (qsizetype i = part * perPart; i < end; ++i) {
+            // A part stopped half-way is dropped as the import stops.
+            for (qsizetype i = part * perPart; i < end && !(stop && stop()); ++i) {
                 if (airports.at(i))
                     files.procedures.append(read(airports.at(i)->code()));
             }

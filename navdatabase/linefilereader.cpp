@@ -121,7 +121,7 @@ int LineFileReader::read(const QString &path)
     }
 
     if (buildsApart() || preparesApart()) {
-        readApart(lines.takeRest());
+        readApart(lines.takeRest([this] { return cancelled(); }));
     } else {
         int rows = 0;
         Fields fields;
@@ -183,7 +183,9 @@ void LineFileReader::readApart(QByteArray body)
         QByteArrayView view;
         bool tooLong = false;
         Fields fields;
-        while (lines.next(view, tooLong)) {
+        int rows = 0;
+        // A piece stopped part way is dropped as the import stops.
+        while (lines.next(view, tooLong) && (++rows % kCancelCheckRows != 0 || !cancelled())) {
             TextFields::splitAtBlanks(view, fields);
             if (fields.isEmpty() || (fields.size() == 1 && fields.front() == "99"))
                 continue;

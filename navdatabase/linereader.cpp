@@ -11,6 +11,9 @@
 namespace {
 // Bytes asked of the file at a time.
 constexpr qsizetype kBlockSize = 256 * 1024;
+// The rest of a file is read in slices of this size, each a chance to stop: a world's apt.dat
+// takes a few tenths of a second to read.
+constexpr qint64 kRestSlice = 16 * 1024 * 1024;
 } // namespace
 
 LineReader::LineReader(QIODevice &device, bool startOfFile)
@@ -26,7 +29,7 @@ QByteArray LineReader::takeBuffered()
     return bytes;
 }
 
-QByteArray LineReader::takeRest()
+QByteArray LineReader::takeRest(const std::function<bool()> &stop)
 {
     QByteArray bytes = takeBuffered();
     m_atEnd = true;
@@ -34,10 +37,20 @@ QByteArray LineReader::takeRest()
     // the rest through readAll.
     const qint64 left = m_device.isSequential() ? 0 : m_device.size() - m_device.pos();
     if (left > 0 && left < std::numeric_limits<qsizetype>::max() - bytes.size()) {
-        const qsizetype at = bytes.size();
-        bytes.resize(at + qsizetype(left));
-        const qint64 read = m_device.read(bytes.data() + at, left);
-        bytes.truncate(at + qsizetype(std::max<qint64>(read, 0)));
+        const qsizetype start = bytes.size();
+        bytes.resize(start + qsizetype(left));
+        qsizetype at = start;
+        while (at < bytes.size()) {
+            if (stop && stop()) {
+                bytes.truncate(at);
+                return bytes;
+            }
+            const qint64 read = m_device.read(bytes.data() + at, std::min<qint64>(kRestSlice, bytes.size() - at));
+            if (read <= 0)
+                break;
+            at += qsizetype(read);
+        }
+        bytes.truncate(at);
     }
     const QByteArray more = m_device.readAll();
     if (!more.isEmpty())

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QByteArrayView>
 
+#include <functional>
+
 class QIODevice;
 
 // The lines of a text file as views into one reused block, for the readers of the simulator's
@@ -25,8 +27,9 @@ public:
     QByteArray takeBuffered();
     // Those bytes and the rest of the device after them, read into the same array: a large file
     // is neither held twice nor copied, where reading it whole and appending it to them would
-    // do both. Everything counts as returned.
-    QByteArray takeRest();
+    // do both. Everything counts as returned. Read in slices, so that stop() ends it early,
+    // with what was read so far.
+    QByteArray takeRest(const std::function<bool()> &stop = {});
 
 private:
     QByteArrayView cut(const char *start);

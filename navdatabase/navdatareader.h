@@ -23,7 +23,8 @@ class QIODevice;
 // - one progress text per 100 items added: the label translated in the "XpLoader" context,
 //   a space and the count (progressEvery100);
 // - the read stops early, returning as after a complete read, once cancelled() is true
-//   (the application is quitting); the loader then saves nothing.
+//   (the application is quitting); the loader then saves nothing. It is asked on the pool's
+//   threads as well, often enough that a quit does not wait for the file's end.
 class NavDataReader
 {
 public:

@@ -180,6 +180,7 @@ void XpLoader::import()
         m_database->beginModifying();
     }
     m_prepared = false;
+    m_stopped.reset();
     // An import makes well over a gigabyte of small items on this thread's arena; growing it in
     // the allocator's small default steps costs a system call each, on one core as on many.
     OrderedParallel::prepareAllocator();
@@ -213,8 +214,10 @@ void XpLoader::import()
     }
 
     if (stopping()) {
-        // The application is quitting: nothing of a partial import is announced or saved.
+        // The application is quitting: nothing of a partial import is announced or saved, and
+        // what it read is left to the loader's end.
         m_database->endModifying();
+        m_stopped = std::move(store);
         emit done();
         return;
     }

@@ -6,7 +6,10 @@
 #include <QStringList>
 #include <QThread>
 
+#include <memory>
+
 class Database;
+class DatabaseStore;
 
 // Builds the whole navigation database from the navigation data of a simulator folder on a
 // thread of its own, then writes the database file.
@@ -30,8 +33,11 @@ class Database;
 // writes the file from the store, then hands the store to the main thread, where it replaces
 // the lists in one model reset before loaded is emitted; a failed one drops it and leaves the
 // working database as it was, loaded and on disk. Destroying the loader while an import runs
-// stops the readers at the next checkpoint and waits for the thread: nothing is saved or
-// installed then.
+// (or requestInterruption(), then wait()) stops the readers at the next checkpoint and waits
+// for the thread: nothing is saved or installed then, unless the file was already being
+// written (the save does not look for the stop). What the readers had made is freed with
+// the loader, not on the thread: a quit waits for the thread's end, and freeing a part of a
+// world item by item would hold it for up to half a second.
 class XpLoader : public QThread
 {
     Q_OBJECT
@@ -83,6 +89,8 @@ private:
     QString m_fixCycle;
     QString m_awyCycle;
     QString m_cifpPath;
+    // The store of an import that stopped, freed with the loader (see above).
+    std::shared_ptr<DatabaseStore> m_stopped;
     // Set by loadAsync once it has opened the modification and emptied the models on the
     // main thread; run() otherwise opens the modification itself.
     bool m_prepared = false;

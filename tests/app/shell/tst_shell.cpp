@@ -11,12 +11,14 @@
 #include "proceduremanager.h"
 #include "settings.h"
 #include "testsupport.h"
+#include "xpconnect.h"
 #include "xploader.h"
 
 #include <QApplication>
 #include <QAtomicInt>
 #include <QDir>
 #include <QFile>
+#include <QNetworkDatagram>
 #include <QProcess>
 #include <QQmlApplicationEngine>
 #include <QQmlComponent>
@@ -29,6 +31,11 @@
 #include <QTest>
 #include <QThread>
 #include <QTimer>
+#include <QUdpSocket>
+#include <QtEndian>
+
+#include <csignal>
+#include <functional>
 
 #include <memory>
 
@@ -59,16 +66,23 @@ struct ProgramRun
     QByteArray errors;
 };
 
-ProgramRun runOnce(const QString &home, const QString &mode = QStringLiteral("1"), int *exitCode = nullptr)
+// With a simulator port, the program connects to the simulator there before it quits;
+// whileRunning gets the running program.
+ProgramRun runOnce(const QString &home, const QString &mode = QStringLiteral("1"), int *exitCode = nullptr,
+                   quint16 simulatorPort = 0, const std::function<void(QProcess &)> &whileRunning = {})
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("HOME"), home);
     environment.insert(QStringLiteral("WAYLORE_SHELL_PROGRAM"), mode);
+    if (simulatorPort != 0)
+        environment.insert(QStringLiteral("WAYLORE_SHELL_SIMULATOR"), QString::number(simulatorPort));
     for (const char *name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"})
         environment.remove(QLatin1String(name));
     QProcess program;
     program.setProcessEnvironment(environment);
     program.start(QCoreApplication::applicationFilePath(), {});
+    if (whileRunning && program.waitForStarted(60000))
+        whileRunning(program);
     const bool ended = program.waitForFinished(60000);
     if (exitCode)
         *exitCode = program.exitCode();
@@ -88,13 +102,22 @@ int runProgram(int argc, char *argv[])
         Shell shell;
         if (!shell.start())
             return 3;
-        QTimer::singleShot(0, &app, &QCoreApplication::quit);
-        if (qEnvironmentVariable("WAYLORE_SHELL_PROGRAM") == QLatin1String("exit")) {
+        if (const int port = qEnvironmentVariableIntValue("WAYLORE_SHELL_SIMULATOR")) {
+            Settings::setString(QStringLiteral("tracking/xpHost"), QStringLiteral("127.0.0.1"));
+            Settings::setString(QStringLiteral("tracking/xpPort"), QString::number(port));
+            QVariant link = shell.engine()->rootContext()->contextProperty(QStringLiteral("xpconnect"));
+            link.value<XpConnect *>()->connect();
+        }
+        const QString mode = qEnvironmentVariable("WAYLORE_SHELL_PROGRAM");
+        // Ended from outside ("signal"), else at once.
+        if (mode != QLatin1String("signal"))
+            QTimer::singleShot(0, &app, &QCoreApplication::quit);
+        if (mode == QLatin1String("exit") || mode == QLatin1String("signal")) {
             // As the program quits: a setting changed during the run, then the quick exit.
             Settings::setString(QStringLiteral("test/keptAtExit"), QStringLiteral("kept"));
             printf("%s\n", qPrintable(Logging::logFilePath()));
             fflush(stdout);
-            shell.exitNow(app.exec() + 7);
+            shell.exitNow(app.exec() + (mode == QLatin1String("exit") ? 7 : 0));
         }
         app.exec();
         printf("%s\n", qPrintable(Logging::logFilePath()));
@@ -119,6 +142,7 @@ private slots:
     void tileCaches();
     void startsTwiceWithOneClientId();
     void quitWhileReadingAhead();
+    void exitNowKeepsWhatIsWritten_data();
     void exitNowKeepsWhatIsWritten();
     // Last: it destroys the shell.
     void quitDuringImportWaits();
@@ -300,27 +324,63 @@ void TestShell::startsTwiceWithOneClientId()
     QCOMPARE(ids.at(1), ids.at(0));
 }
 
+void TestShell::exitNowKeepsWhatIsWritten_data()
+{
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<int>("code");
+    QTest::newRow("quit") << QStringLiteral("exit") << 7;
+#if defined(Q_OS_UNIX)
+    QTest::newRow("SIGTERM") << QStringLiteral("signal") << 128 + SIGTERM;
+#endif
+}
+
 // Closing the program leaves the process at once, but not before the settings store and the log
-// are written. Nothing of it outlives it: no process of its own holds its memory, its output or
-// its display connection (the test adopts any orphan and finds none).
+// are written, and the simulator has been told to stop streaming: the eight subscriptions
+// cancelled at the stand-in, index by index. The same when the system asks the program to end.
+// Nothing of it outlives it: no process of its own holds its memory, its output or its display
+// connection (the test adopts any orphan and finds none).
 void TestShell::exitNowKeepsWhatIsWritten()
 {
+    QFETCH(QString, mode);
+    QFETCH(int, code);
     QTemporaryDir home;
-    int code = -1;
+    QUdpSocket simulator;
+    QVERIFY(simulator.bind(QHostAddress::LocalHost, 0));
+    QList<QPair<qint32, qint32>> requests; // frequency, index
+    const auto receive = [&] {
+        while (simulator.hasPendingDatagrams()) {
+            const QByteArray request = simulator.receiveDatagram().data();
+            if (request.size() >= 13)
+                requests.append({qFromLittleEndian<qint32>(request.constData() + 5),
+                                 qFromLittleEndian<qint32>(request.constData() + 9)});
+        }
+        return requests.size();
+    };
+    int ended = -1;
 #if defined(Q_OS_LINUX)
     QVERIFY(prctl(PR_SET_CHILD_SUBREAPER, 1) == 0);
 #endif
-    const ProgramRun program = runOnce(home.path(), QStringLiteral("exit"), &code);
+    const ProgramRun program = runOnce(home.path(), mode, &ended, simulator.localPort(), [&](QProcess &running) {
+        if (mode == QLatin1String("signal") && QTest::qWaitFor([&] { return receive() >= 8; }, 60000))
+            running.terminate();
+    });
 #if defined(Q_OS_LINUX)
     const pid_t orphan = waitpid(-1, nullptr, WNOHANG);
     prctl(PR_SET_CHILD_SUBREAPER, 0);
     QCOMPARE(orphan, pid_t(-1));
 #endif
-    QCOMPARE(code, 7);
+    QCOMPARE(ended, code);
+    receive();
+    QCOMPARE(requests.size(), 16);
+    for (qint32 index = 0; index < 8; ++index) {
+        QCOMPARE(requests.at(index), qMakePair(5, index));
+        QCOMPARE(requests.at(8 + index), qMakePair(0, index));
+    }
     QSettings stored(home.filePath(QStringLiteral("settings/Corvel/Waylore.conf")), QSettings::IniFormat);
     QCOMPARE(stored.value(QStringLiteral("test/keptAtExit")).toString(), QStringLiteral("kept"));
     const QString log = QString::fromUtf8(fileBytes(QString::fromLocal8Bit(program.output.trimmed())));
-    QVERIFY2(log.trimmed().endsWith(QLatin1String("Info: Exiting with code 7")), qPrintable(log.right(200)));
+    QVERIFY2(log.trimmed().endsWith(QStringLiteral("Info: Exiting with code %1").arg(code)),
+             qPrintable(log.right(200)));
 }
 
 // The stored database is read from the start of the program on, beside the building of the
