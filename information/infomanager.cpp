@@ -6,6 +6,7 @@
 #include "flightplan.h"
 #include "point.h"
 #include "procedure.h"
+#include "replyguard.h"
 #include "richtext.h"
 #include "runway.h"
 #include "segment.h"
@@ -19,7 +20,6 @@
 #include <QNetworkRequest>
 #include <QRandomGenerator64>
 #include <QRegularExpression>
-#include <QTimer>
 
 #include <memory>
 
@@ -348,31 +348,21 @@ void InfoManager::requestMetar(const QString &uid, const QString &airportCode, c
     QNetworkRequest request(url);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::UserVerifiedRedirectPolicy);
     QNetworkReply *reply = m_network.get(request);
+    // A report is one line: more is no report, and the whole answer must have arrived in time.
+    ReplyGuard::attach(reply, metarMaxBytes, m_metarTimeoutMs);
     m_metarReply = reply;
-    auto stopped = std::make_shared<QString>();
-    auto stop = [reply, stopped](const QString &why) {
-        if (!stopped->isEmpty() || !reply->isRunning())
-            return;
-        *stopped = why;
-        reply->abort();
-    };
-    connect(reply, &QNetworkReply::redirected, this, [reply, url, stop](const QUrl &target) {
-        if (sameService(url, url.resolved(target)))
+    auto redirectedAway = std::make_shared<bool>(false);
+    connect(reply, &QNetworkReply::redirected, this, [reply, url, redirectedAway](const QUrl &target) {
+        if (sameService(url, url.resolved(target))) {
             emit reply->redirectAllowed();
-        else
-            stop(tr("the service redirected to another host"));
+        } else if (reply->isRunning()) {
+            *redirectedAway = true;
+            reply->abort();
+        }
     });
-    // The network layer would otherwise keep whatever a server sends. A body of no announced
-    // length gives no progress, only data to read.
-    auto tooLong = [stop](qint64 received, qint64 total) {
-        if (received > metarMaxBytes || total > metarMaxBytes)
-            stop(tr("the answer is too long"));
-    };
-    connect(reply, &QNetworkReply::downloadProgress, this, tooLong);
-    connect(reply, &QNetworkReply::readyRead, this, [reply, tooLong] { tooLong(reply->bytesAvailable(), -1); });
-    QTimer::singleShot(m_metarTimeoutMs, reply, [stop] { stop(tr("the service did not answer in time")); });
-    connect(reply, &QNetworkReply::finished, this, [this, reply, uid, airportCode, section, stopped] {
-        metarReceived(reply, uid, airportCode, section, *stopped);
+    connect(reply, &QNetworkReply::finished, this, [this, reply, uid, airportCode, section, redirectedAway] {
+        metarReceived(reply, uid, airportCode, section,
+                      *redirectedAway ? tr("the service redirected to another host") : ReplyGuard::reason(reply));
     });
 }
 

@@ -3,6 +3,7 @@
 #include "database.h"
 #include "point.h"
 #include "predefinedtracks.h"
+#include "replyguard.h"
 #include "richtext.h"
 #include "segment.h"
 #include "settings.h"
@@ -25,6 +26,9 @@ namespace {
 // takes it past 5 ms.
 constexpr qint64 SliceNanoseconds = 3'500'000;
 constexpr int TransferTimeoutMs = 30000;
+// A day's tracks are a few tens of kilobytes; a longer or endless answer is broken off.
+constexpr qint64 MaxAnswerBytes = 4 * 1024 * 1024;
+constexpr int DeadlineMs = 120000;
 constexpr int NatKind = 1;
 constexpr int PacotsKind = 2;
 
@@ -143,7 +147,7 @@ void Tracks::loadFile(const QString &url)
     qInfo() << "Start downloading" << url;
     QNetworkRequest request{QUrl(url)};
     request.setTransferTimeout(transferTimeout());
-    get(request);
+    ReplyGuard::attach(get(request), MaxAnswerBytes, DeadlineMs);
 }
 
 void Tracks::received(QNetworkReply *reply)
@@ -161,7 +165,9 @@ void Tracks::received(QNetworkReply *reply)
     }
     if (error != QNetworkReply::NoError) {
         qWarning() << "Cannot download tracks, error" << error << reply->errorString();
-        m_log = tr("Cannot download tracks: %1").arg(reply->errorString()).toHtmlEscaped();
+        const QString stopped = ReplyGuard::reason(reply);
+        m_log
+            = tr("Cannot download tracks: %1").arg(stopped.isEmpty() ? reply->errorString() : stopped).toHtmlEscaped();
         reset();
         return;
     }
