@@ -407,11 +407,8 @@ void InfoManager::metarReceived(QNetworkReply *reply, const QString &uid, const 
     } else if (reply->error() != QNetworkReply::NoError) {
         text = tr("Cannot fetch METAR for %1: %2").arg(airportCode, reply->errorString());
     } else {
-        const QByteArray body = reply->read(metarMaxBytes + 1);
-        if (body.size() > metarMaxBytes)
-            text = tr("Cannot fetch METAR for %1: %2").arg(airportCode, tr("the answer is too long"));
-        else
-            text = stationReport(QString::fromUtf8(body), airportCode.trimmed().toUpper());
+        // The guard broke off any longer answer before it ended.
+        text = stationReport(QString::fromUtf8(reply->read(metarMaxBytes)), airportCode.trimmed().toUpper());
         if (text.isEmpty())
             text = tr("No METAR available for %1.").arg(airportCode);
     }

@@ -144,7 +144,6 @@ void NetLoader::received(QNetworkReply *reply)
     if (size < MinimumFileSize)
         error = QNetworkReply::ContentNotFoundError;
     if (error != QNetworkReply::NoError) {
-        file->cancelWriting();
         emit progress(tr("ERROR: cannot download database") + QStringLiteral(" (code=%1)").arg(int(error)));
         finish();
         return;
