@@ -6,6 +6,8 @@
 
 namespace {
 
+constexpr qint64 kReadBuffer = 64 * 1024;
+
 class BoundedNetworkAccess : public QNetworkAccessManager
 {
 public:
@@ -20,7 +22,8 @@ protected:
     QNetworkReply *createRequest(Operation operation, const QNetworkRequest &request, QIODevice *outgoing) override
     {
         QNetworkReply *reply = QNetworkAccessManager::createRequest(operation, request, outgoing);
-        ReplyGuard::attach(reply, m_maxBytes, m_deadlineMs);
+        // The request of a page reads the answer as it arrives.
+        ReplyGuard::attach(reply, m_maxBytes, m_deadlineMs, kReadBuffer);
         return reply;
     }
 

@@ -362,7 +362,7 @@ void Exporter::shareFinished(QNetworkReply *reply)
     reply->deleteLater();
     m_shareReply = nullptr;
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    const QByteArray body = reply->isOpen() ? reply->readAll().trimmed() : QByteArray();
+    const QByteArray body = ReplyGuard::body(reply).trimmed();
     QString message;
     QUrl link;
     if (ReplyGuard::stopped(reply) == ReplyGuard::Stop::TooLong) {

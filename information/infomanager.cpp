@@ -407,8 +407,7 @@ void InfoManager::metarReceived(QNetworkReply *reply, const QString &uid, const 
     } else if (reply->error() != QNetworkReply::NoError) {
         text = tr("Cannot fetch METAR for %1: %2").arg(airportCode, reply->errorString());
     } else {
-        // The guard broke off any longer answer before it ended.
-        text = stationReport(QString::fromUtf8(reply->read(metarMaxBytes)), airportCode.trimmed().toUpper());
+        text = stationReport(QString::fromUtf8(ReplyGuard::body(reply)), airportCode.trimmed().toUpper());
         if (text.isEmpty())
             text = tr("No METAR available for %1.").arg(airportCode);
     }

@@ -155,8 +155,7 @@ void Tracks::received(QNetworkReply *reply)
     if (!reply)
         return;
     const QNetworkReply::NetworkError error = reply->error();
-    // A reply aborted by the time-out is closed and holds nothing.
-    const QByteArray body = reply->isOpen() ? reply->readAll() : QByteArray();
+    const QByteArray body = ReplyGuard::body(reply);
     qInfo() << "Download finished" << error << body.size();
     if (!m_updating) {
         // Only a run asks for tracks; a reply without one has nobody to hand its tracks to.

@@ -219,7 +219,7 @@ void TileEngine::fetchDescription()
         if (ReplyGuard::stopped(reply) == ReplyGuard::Stop::TooLong)
             error = QStringLiteral("longer than %1 bytes").arg(MaxDescriptionBytes);
         const TileProvider provider = reply->error() == QNetworkReply::NoError
-                                          ? TileProvider::fromJson(reply->readAll(), &error)
+                                          ? TileProvider::fromJson(ReplyGuard::body(reply), &error)
                                           : TileProvider();
         if (!provider.isValid()) {
             qWarning().noquote() << "Map provider description" << reply->url().toString()
@@ -412,7 +412,7 @@ void TileEngine::fetched(QNetworkReply *reply, TileKey key)
         return;
     }
     m_loading.insert(k);
-    const QByteArray data = reply->readAll();
+    const QByteArray data = ReplyGuard::body(reply);
     const QString path
         = m_disk.directory().isEmpty() ? QString() : m_disk.filePath(tilePrefix(), key, m_provider.format);
     const quint64 generation = m_generation;
