@@ -1,6 +1,7 @@
 #include "ganalyticsworker.h"
 
 #include "ganalytics.h"
+#include "replyguard.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -13,6 +14,14 @@
 #include <QScreen>
 #include <QSysInfo>
 #include <QUrl>
+
+namespace {
+
+// The collector answers with an empty body or a short status.
+constexpr qint64 MaxAnswerBytes = 64 * 1024;
+constexpr int AnswerDeadlineMs = 60000;
+
+} // namespace
 
 GAnalyticsWorker::GAnalyticsWorker(GAnalytics *parent)
     : QObject(parent)
@@ -96,6 +105,8 @@ void GAnalyticsWorker::postMessage()
         m_manager->setProxy(QNetworkProxy(QNetworkProxy::NoProxy));
     }
     m_inFlight = m_manager->post(m_request, body);
+    // Only the status is read: a long or endless answer would hold the queue and the memory.
+    ReplyGuard::attach(m_inFlight, MaxAnswerBytes, AnswerDeadlineMs);
     connect(m_inFlight, SIGNAL(finished()), this, SLOT(postMessageFinished()));
 }
 

@@ -2,6 +2,7 @@
 
 #include "airplanelistmodel.h"
 #include "baseitem.h"
+#include "boundednetwork.h"
 #include "constants.h"
 #include "database.h"
 #include "document.h"
@@ -168,6 +169,7 @@ bool Shell::start()
     m_xpConnect = std::make_unique<XpConnect>();
 
     m_engine = std::make_unique<QQmlApplicationEngine>();
+    m_engine->setNetworkAccessManagerFactory(BoundedNetworkFactory::instance());
     publish();
     return true;
 }

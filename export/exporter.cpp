@@ -5,6 +5,7 @@
 #include "flightplanxml.h"
 #include "general.h"
 #include "printmanager.h"
+#include "replyguard.h"
 #include "routetext.h"
 #include "settings.h"
 #include "templating.h"
@@ -36,6 +37,7 @@ const char *const IvaoUrl = "https://fpl.ivao.aero/flight-plans/create";
 const char *const VatsimUrl = "https://my.vatsim.net/pilots/flightplan";
 // There is no public share service: the address has to be configured to be of use.
 const char *const ShareUrl = "https://share.waylore.invalid/upload";
+constexpr qint64 MaxShareAnswerBytes = 64 * 1024;
 
 struct FileFormat
 {
@@ -346,6 +348,8 @@ bool Exporter::share(const QString &imagePath)
     QNetworkRequest request(url);
     request.setTransferTimeout(m_shareTimeout);
     m_shareReply = m_network->post(request, multipart);
+    // The answer is a link: anything much longer is none, and is broken off as it arrives.
+    ReplyGuard::attach(m_shareReply, MaxShareAnswerBytes);
     multipart->setParent(m_shareReply);
     QNetworkReply *reply = m_shareReply;
     connect(reply, &QNetworkReply::finished, this, [this, reply] { shareFinished(reply); });
@@ -358,10 +362,13 @@ void Exporter::shareFinished(QNetworkReply *reply)
     reply->deleteLater();
     m_shareReply = nullptr;
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    const QByteArray body = reply->isOpen() ? reply->readAll().trimmed() : QByteArray();
+    const QByteArray body = ReplyGuard::body(reply).trimmed();
     QString message;
     QUrl link;
-    if (reply->error() == QNetworkReply::OperationCanceledError || reply->error() == QNetworkReply::TimeoutError) {
+    if (ReplyGuard::stopped(reply) == ReplyGuard::Stop::TooLong) {
+        message = tr("The share service gave no link.");
+    } else if (reply->error() == QNetworkReply::OperationCanceledError
+               || reply->error() == QNetworkReply::TimeoutError) {
         message = tr("The share service did not answer in time. Please try again later.");
     } else if (status == 0) {
         message = tr("The share service cannot be reached: %1").arg(reply->errorString());

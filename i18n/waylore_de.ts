@@ -1796,14 +1796,6 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
         <source>the service redirected to another host</source>
         <translation>der Dienst hat auf einen anderen Server umgeleitet</translation>
     </message>
-    <message>
-        <source>the answer is too long</source>
-        <translation>die Antwort ist zu lang</translation>
-    </message>
-    <message>
-        <source>the service did not answer in time</source>
-        <translation>der Dienst hat nicht rechtzeitig geantwortet</translation>
-    </message>
 </context>
 <context>
     <name>InformationPanel</name>
@@ -3391,6 +3383,17 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
     <message>
         <source>Unknown region</source>
         <translation>Unbekannte Region</translation>
+    </message>
+</context>
+<context>
+    <name>ReplyGuard</name>
+    <message>
+        <source>the answer is too long</source>
+        <translation>die Antwort ist zu lang</translation>
+    </message>
+    <message>
+        <source>the service did not answer in time</source>
+        <translation>der Dienst hat nicht rechtzeitig geantwortet</translation>
     </message>
 </context>
 <context>

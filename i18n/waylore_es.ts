@@ -1796,14 +1796,6 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
         <source>the service redirected to another host</source>
         <translation>el servicio redirigió a otro servidor</translation>
     </message>
-    <message>
-        <source>the answer is too long</source>
-        <translation>la respuesta es demasiado larga</translation>
-    </message>
-    <message>
-        <source>the service did not answer in time</source>
-        <translation>el servicio no respondió a tiempo</translation>
-    </message>
 </context>
 <context>
     <name>InformationPanel</name>
@@ -3391,6 +3383,17 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
     <message>
         <source>Unknown region</source>
         <translation>Región desconocida</translation>
+    </message>
+</context>
+<context>
+    <name>ReplyGuard</name>
+    <message>
+        <source>the answer is too long</source>
+        <translation>la respuesta es demasiado larga</translation>
+    </message>
+    <message>
+        <source>the service did not answer in time</source>
+        <translation>el servicio no respondió a tiempo</translation>
     </message>
 </context>
 <context>

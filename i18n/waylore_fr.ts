@@ -1796,14 +1796,6 @@ seront perdus. Ces opérations sont irréversibles !</translation>
         <source>the service redirected to another host</source>
         <translation>le service a redirigé vers un autre serveur</translation>
     </message>
-    <message>
-        <source>the answer is too long</source>
-        <translation>la réponse est trop longue</translation>
-    </message>
-    <message>
-        <source>the service did not answer in time</source>
-        <translation>le service n&apos;a pas répondu à temps</translation>
-    </message>
 </context>
 <context>
     <name>InformationPanel</name>
@@ -3391,6 +3383,17 @@ seront perdus. Ces opérations sont irréversibles !</translation>
     <message>
         <source>Unknown region</source>
         <translation>Région inconnue</translation>
+    </message>
+</context>
+<context>
+    <name>ReplyGuard</name>
+    <message>
+        <source>the answer is too long</source>
+        <translation>la réponse est trop longue</translation>
+    </message>
+    <message>
+        <source>the service did not answer in time</source>
+        <translation>le service n&apos;a pas répondu à temps</translation>
     </message>
 </context>
 <context>

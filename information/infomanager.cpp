@@ -6,6 +6,7 @@
 #include "flightplan.h"
 #include "point.h"
 #include "procedure.h"
+#include "replyguard.h"
 #include "richtext.h"
 #include "runway.h"
 #include "segment.h"
@@ -19,9 +20,9 @@
 #include <QNetworkRequest>
 #include <QRandomGenerator64>
 #include <QRegularExpression>
-#include <QTimer>
 
 #include <memory>
+#include <utility>
 
 InfoManager::InfoManager(Flightplan *flightplan, TranslationManager *translationManager)
     : m_flightplan(flightplan)
@@ -294,22 +295,22 @@ bool sameService(const QUrl &service, const QUrl &target)
                   == service.port(service.scheme() == QLatin1String("http") ? 80 : 443);
 }
 
-// Whether the simplified text is a report of the station `code` (upper case): the service may
-// answer with another station's report, which must not pass for this one's.
+// Whether the simplified text opens a report of the station `code` (upper case): the code and
+// a report time. The service may answer with another station's report, whose remarks or lines
+// may hold this code too, and neither must pass for this station's weather.
 bool reportOf(const QString &text, const QString &code)
 {
-    QStringList words = text.split(QLatin1Char(' '));
-    if (!words.isEmpty() && (words.first() == QLatin1String("METAR") || words.first() == QLatin1String("SPECI")))
-        words.removeFirst();
-    if (!words.isEmpty() && words.first() == QLatin1String("COR"))
-        words.removeFirst();
-    return !words.isEmpty() && words.first().compare(code, Qt::CaseInsensitive) == 0;
+    const QRegularExpression opening(
+        QStringLiteral(R"(^(?:(?:METAR|SPECI) )?(?:COR )?%1 \d{6}Z(?:[ =]|$))").arg(QRegularExpression::escape(code)),
+        QRegularExpression::CaseInsensitiveOption);
+    return opening.match(text).hasMatch();
 }
 
 // The report of the station `code` in an answer that may hold other stations' reports and
 // forecasts: from its own line on, over the lines that carry it on, up to its "=" (the end of a
-// report), another report, a forecast or a date line. Empty when the answer has none of this
-// station.
+// report), another report, a forecast or a date line. A forecast looks like a report from its
+// station line on; "TAF" alone on a line heads one whose station line follows. Empty when the
+// answer has none of this station.
 QString stationReport(const QString &body, const QString &code)
 {
     // What starts something else: a report (a NIL one too, and this station's next), a forecast,
@@ -318,8 +319,14 @@ QString stationReport(const QString &body, const QString &code)
         QStringLiteral(
             R"(^(?:(?:METAR|SPECI|TAF)(?: |$)|(?:COR )?[A-Z0-9]{4} (?:\d{6}Z|NIL)(?:[ =]|$)|\d{4}/\d\d/\d\d(?: |$)))"),
         QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression forecast(QStringLiteral(R"(^TAF(?: |$))"),
+                                             QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression forecastHeading(QStringLiteral(R"(^TAF(?: (?:AMD|COR))?$)"),
+                                                    QRegularExpression::CaseInsensitiveOption);
     static const QRegularExpression lineBreaks(QStringLiteral("[\r\n]"));
     QStringList parts;
+    bool inForecast = false;
+    bool forecastStationNext = false;
     for (const QString &line : body.split(lineBreaks)) {
         // What follows a "=" on the same line is another report.
         for (qsizetype from = 0; from < line.size();) {
@@ -327,13 +334,35 @@ QString stationReport(const QString &body, const QString &code)
             const qsizetype to = end < 0 ? line.size() : end + 1;
             const QString piece = line.mid(from, to - from).simplified();
             from = to;
-            if (piece.isEmpty() || (parts.isEmpty() && !reportOf(piece, code)))
+            if (piece.isEmpty())
                 continue;
-            if (!parts.isEmpty() && otherStart.match(piece).hasMatch())
-                return parts.join(QLatin1Char(' '));
-            parts.append(piece);
-            if (piece.endsWith(QLatin1Char('=')))
-                return parts.join(QLatin1Char(' '));
+            const bool ends = piece.endsWith(QLatin1Char('='));
+            if (!parts.isEmpty()) {
+                if (otherStart.match(piece).hasMatch())
+                    return parts.join(QLatin1Char(' '));
+                parts.append(piece);
+                if (ends)
+                    return parts.join(QLatin1Char(' '));
+                continue;
+            }
+            if (std::exchange(forecastStationNext, false)) {
+                inForecast = !ends;
+                continue;
+            }
+            if (forecast.match(piece).hasMatch()) {
+                forecastStationNext = forecastHeading.match(piece).hasMatch();
+                inForecast = !ends;
+                continue;
+            }
+            if (otherStart.match(piece).hasMatch())
+                inForecast = false;
+            if (!inForecast && reportOf(piece, code)) {
+                parts.append(piece);
+                if (ends)
+                    return parts.join(QLatin1Char(' '));
+            } else if (ends) {
+                inForecast = false;
+            }
         }
     }
     return parts.join(QLatin1Char(' '));
@@ -348,31 +377,21 @@ void InfoManager::requestMetar(const QString &uid, const QString &airportCode, c
     QNetworkRequest request(url);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::UserVerifiedRedirectPolicy);
     QNetworkReply *reply = m_network.get(request);
+    // A report is one line: more is no report, and the whole answer must have arrived in time.
+    ReplyGuard::attach(reply, metarMaxBytes, m_metarTimeoutMs);
     m_metarReply = reply;
-    auto stopped = std::make_shared<QString>();
-    auto stop = [reply, stopped](const QString &why) {
-        if (!stopped->isEmpty() || !reply->isRunning())
-            return;
-        *stopped = why;
-        reply->abort();
-    };
-    connect(reply, &QNetworkReply::redirected, this, [reply, url, stop](const QUrl &target) {
-        if (sameService(url, url.resolved(target)))
+    auto redirectedAway = std::make_shared<bool>(false);
+    connect(reply, &QNetworkReply::redirected, this, [reply, url, redirectedAway](const QUrl &target) {
+        if (sameService(url, url.resolved(target))) {
             emit reply->redirectAllowed();
-        else
-            stop(tr("the service redirected to another host"));
+        } else if (reply->isRunning()) {
+            *redirectedAway = true;
+            reply->abort();
+        }
     });
-    // The network layer would otherwise keep whatever a server sends. A body of no announced
-    // length gives no progress, only data to read.
-    auto tooLong = [stop](qint64 received, qint64 total) {
-        if (received > metarMaxBytes || total > metarMaxBytes)
-            stop(tr("the answer is too long"));
-    };
-    connect(reply, &QNetworkReply::downloadProgress, this, tooLong);
-    connect(reply, &QNetworkReply::readyRead, this, [reply, tooLong] { tooLong(reply->bytesAvailable(), -1); });
-    QTimer::singleShot(m_metarTimeoutMs, reply, [stop] { stop(tr("the service did not answer in time")); });
-    connect(reply, &QNetworkReply::finished, this, [this, reply, uid, airportCode, section, stopped] {
-        metarReceived(reply, uid, airportCode, section, *stopped);
+    connect(reply, &QNetworkReply::finished, this, [this, reply, uid, airportCode, section, redirectedAway] {
+        metarReceived(reply, uid, airportCode, section,
+                      *redirectedAway ? tr("the service redirected to another host") : ReplyGuard::reason(reply));
     });
 }
 
@@ -388,11 +407,7 @@ void InfoManager::metarReceived(QNetworkReply *reply, const QString &uid, const 
     } else if (reply->error() != QNetworkReply::NoError) {
         text = tr("Cannot fetch METAR for %1: %2").arg(airportCode, reply->errorString());
     } else {
-        const QByteArray body = reply->read(metarMaxBytes + 1);
-        if (body.size() > metarMaxBytes)
-            text = tr("Cannot fetch METAR for %1: %2").arg(airportCode, tr("the answer is too long"));
-        else
-            text = stationReport(QString::fromUtf8(body), airportCode.trimmed().toUpper());
+        text = stationReport(QString::fromUtf8(ReplyGuard::body(reply)), airportCode.trimmed().toUpper());
         if (text.isEmpty())
             text = tr("No METAR available for %1.").arg(airportCode);
     }

@@ -1,6 +1,7 @@
 #include "netloader.h"
 
 #include "database.h"
+#include "replyguard.h"
 #include "settings.h"
 
 #include <QDir>
@@ -13,6 +14,8 @@
 namespace {
 
 constexpr int TransferTimeoutMs = 30000;
+// What the network layer holds before it is written out.
+constexpr qint64 ReadBufferBytes = 1024 * 1024;
 
 } // namespace
 
@@ -51,9 +54,54 @@ void NetLoader::loadAsync()
     const QUrl url(serverUrl() + m_database->fileName(), QUrl::TolerantMode);
     qInfo() << "Start downloading database from" << url;
     m_busy = true;
-    QNetworkReply *reply = get(QNetworkRequest(url));
-    connect(reply, &QNetworkReply::downloadProgress, this, &NetLoader::downloading);
     emit started();
+    if (!openFile()) {
+        emit progress(tr("ERROR: cannot write databasefile"));
+        finish();
+        return;
+    }
+    QNetworkReply *reply = get(QNetworkRequest(url));
+    ReplyGuard::attach(reply, m_maximumFileSize, m_deadlineMs, ReadBufferBytes);
+    connect(reply, &QNetworkReply::downloadProgress, this, &NetLoader::downloading);
+    connect(reply, &QNetworkReply::readyRead, this, [this, reply] {
+        if (!take(reply) && reply->isRunning())
+            reply->abort();
+    });
+}
+
+bool NetLoader::openFile()
+{
+    const QString target = m_database->filePath();
+    // A folder where the file should be: nothing could ever replace it.
+    if (QFileInfo(target).isDir()) {
+        qWarning() << "Cannot replace database file" << target;
+        return false;
+    }
+    const QString path = replacementPath();
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    m_file = std::make_unique<QSaveFile>(path);
+    m_writeFailed = false;
+    if (!m_file->open(QIODevice::WriteOnly)) {
+        qWarning() << "Cannot open database file" << path << m_file->errorString();
+        m_file.reset();
+        return false;
+    }
+    return true;
+}
+
+bool NetLoader::take(QNetworkReply *reply)
+{
+    if (!m_file || m_writeFailed)
+        return false;
+    while (reply->bytesAvailable() > 0) {
+        const QByteArray bytes = reply->read(ReadBufferBytes);
+        if (m_file->write(bytes) != bytes.size()) {
+            qWarning() << "Cannot write database file" << m_file->fileName() << m_file->errorString();
+            m_writeFailed = true;
+            return false;
+        }
+    }
+    return true;
 }
 
 void NetLoader::downloading(qint64 received, qint64 total)
@@ -70,31 +118,47 @@ void NetLoader::received(QNetworkReply *reply)
     if (!reply)
         return;
     QNetworkReply::NetworkError error = reply->error();
-    // A reply aborted by the time-out is closed and holds nothing.
-    const QByteArray bytes = reply->isOpen() ? reply->readAll() : QByteArray();
-    qInfo() << "Download finished" << error << bytes.size();
-    if (!m_busy) {
+    // A reply aborted (by the time-out too) is closed and holds nothing more.
+    if (reply->isOpen())
+        take(reply);
+    // A reply broken off while it emits goes on emitting what it had started: the attempt is over.
+    disconnect(reply, nullptr, this, nullptr);
+    if (!m_busy || !m_file) {
         qWarning() << "Database reply outside a download ignored";
         return;
     }
-    if (bytes.size() < MinimumFileSize)
-        error = QNetworkReply::ContentNotFoundError;
-
-    if (error == QNetworkReply::NoError) {
-        emit progress(tr("Writing database file..."));
-        if (!writeFile(bytes)) {
-            emit progress(tr("ERROR: cannot write databasefile"));
-            finish();
-            return;
-        }
-        emit progress(tr("Loading database..."));
-        m_loadedConnection = connect(m_database, &Database::loaded, this, &NetLoader::loaded);
-        m_database->loadReplacementAsync(replacementPath());
+    // Dropping the file without a commit removes what was written of it.
+    const std::unique_ptr<QSaveFile> file = std::move(m_file);
+    const qint64 size = file->size();
+    qInfo() << "Download finished" << error << size;
+    if (m_writeFailed) {
+        emit progress(tr("ERROR: cannot write databasefile"));
+        finish();
         return;
     }
-
-    emit progress(tr("ERROR: cannot download database") + QStringLiteral(" (code=%1)").arg(int(error)));
-    finish();
+    if (const QString stopped = ReplyGuard::reason(reply); !stopped.isEmpty()) {
+        emit progress(tr("ERROR: cannot download database") + QStringLiteral(": ") + stopped);
+        finish();
+        return;
+    }
+    if (size < MinimumFileSize)
+        error = QNetworkReply::ContentNotFoundError;
+    if (error != QNetworkReply::NoError) {
+        emit progress(tr("ERROR: cannot download database") + QStringLiteral(" (code=%1)").arg(int(error)));
+        finish();
+        return;
+    }
+    emit progress(tr("Writing database file..."));
+    if (!file->commit()) {
+        qWarning() << "Cannot write database file" << file->fileName() << file->errorString();
+        emit progress(tr("ERROR: cannot write databasefile"));
+        finish();
+        return;
+    }
+    qInfo() << "File written to" << file->fileName();
+    emit progress(tr("Loading database..."));
+    m_loadedConnection = connect(m_database, &Database::loaded, this, &NetLoader::loaded);
+    m_database->loadReplacementAsync(replacementPath());
 }
 
 void NetLoader::loaded(bool result)
@@ -112,29 +176,6 @@ void NetLoader::loaded(bool result)
 QString NetLoader::replacementPath() const
 {
     return m_database->filePath() + QStringLiteral(".download");
-}
-
-bool NetLoader::writeFile(const QByteArray &bytes)
-{
-    const QString target = m_database->filePath();
-    // A folder where the file should be: nothing could ever replace it.
-    if (QFileInfo(target).isDir()) {
-        qWarning() << "Cannot replace database file" << target;
-        return false;
-    }
-    const QString path = replacementPath();
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        qWarning() << "Cannot open database file" << path << file.errorString();
-        return false;
-    }
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        qWarning() << "Cannot write database file" << path << file.errorString();
-        return false;
-    }
-    qInfo() << "File written to" << path;
-    return true;
 }
 
 void NetLoader::finish()

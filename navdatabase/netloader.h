@@ -4,12 +4,17 @@
 #include <QNetworkAccessManager>
 #include <QString>
 
+#include <memory>
+
 class Database;
 class QNetworkReply;
+class QSaveFile;
 
 // Fetches the ready-made database file for this application version from the file server,
-// stores it beside the old one once it has arrived whole, and has the database load it: only a
-// file that loads takes the old one's place, so a failed download keeps the working database.
+// writes it as it arrives to a temporary file beside the old one, and has the database load it
+// once it has arrived whole: only a file that loads takes the old one's place, so a failed
+// download keeps the working database. The answer never passes through memory whole, and one
+// longer than any database file, or slower than the deadline, is broken off as it arrives.
 // Every attempt ends in exactly one done(), after a progress text that tells how it ended.
 class NetLoader : public QNetworkAccessManager
 {
@@ -26,6 +31,16 @@ public:
 
     // A body below this size is an error page or a cut transfer, never a database.
     static constexpr qint64 MinimumFileSize = 10 * 1024 * 1024;
+    // The whole world's file is some 40 MB; six times that leaves room for growth, and anything
+    // longer is no database file.
+    static constexpr qint64 kMaximumFileSize = 256 * 1024 * 1024;
+    // The whole file must have arrived by then: a server that trickles bytes keeps the time-out
+    // between two of them from ever running out.
+    static constexpr int kDeadlineMs = 30 * 60 * 1000;
+
+    // Tests bound the download more tightly.
+    void setMaximumFileSize(qint64 bytes) { m_maximumFileSize = bytes; }
+    void setDeadline(int ms) { m_deadlineMs = ms; }
 
 signals:
     void started();
@@ -38,7 +53,11 @@ public slots:
     void loaded(bool result);
 
 private:
-    bool writeFile(const QByteArray &bytes);
+    // Opens the temporary file the answer is written to; false when the database file cannot
+    // be replaced.
+    bool openFile();
+    // Writes what has arrived; false when the disk refuses it.
+    bool take(QNetworkReply *reply);
     QString replacementPath() const;
     void finish();
 
@@ -48,4 +67,9 @@ private:
     // Held only while the database loads the downloaded file, so that a later load from
     // any other source (an import) is never announced as a download.
     QMetaObject::Connection m_loadedConnection;
+    // The download as it arrives, while an attempt runs.
+    std::unique_ptr<QSaveFile> m_file;
+    bool m_writeFailed = false;
+    qint64 m_maximumFileSize = kMaximumFileSize;
+    int m_deadlineMs = kDeadlineMs;
 };

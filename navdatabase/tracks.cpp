@@ -3,6 +3,7 @@
 #include "database.h"
 #include "point.h"
 #include "predefinedtracks.h"
+#include "replyguard.h"
 #include "richtext.h"
 #include "segment.h"
 #include "settings.h"
@@ -26,6 +27,9 @@ namespace {
 // takes it past 5 ms.
 constexpr qint64 SliceNanoseconds = 3'500'000;
 constexpr int TransferTimeoutMs = 30000;
+// A day's tracks are a few tens of kilobytes; a longer or endless answer is broken off.
+constexpr qint64 MaxAnswerBytes = 4 * 1024 * 1024;
+constexpr int DeadlineMs = 120000;
 constexpr int NatKind = 1;
 constexpr int PacotsKind = 2;
 // A coordinate's fix lies at the coordinate; data sets round positions to far less than this.
@@ -154,7 +158,7 @@ void Tracks::loadFile(const QString &url)
     qInfo() << "Start downloading" << url;
     QNetworkRequest request{QUrl(url)};
     request.setTransferTimeout(transferTimeout());
-    get(request);
+    ReplyGuard::attach(get(request), MaxAnswerBytes, DeadlineMs);
 }
 
 void Tracks::received(QNetworkReply *reply)
@@ -162,8 +166,7 @@ void Tracks::received(QNetworkReply *reply)
     if (!reply)
         return;
     const QNetworkReply::NetworkError error = reply->error();
-    // A reply aborted by the time-out is closed and holds nothing.
-    const QByteArray body = reply->isOpen() ? reply->readAll() : QByteArray();
+    const QByteArray body = ReplyGuard::body(reply);
     qInfo() << "Download finished" << error << body.size();
     if (!m_updating) {
         // Only a run asks for tracks; a reply without one has nobody to hand its tracks to.
@@ -172,7 +175,9 @@ void Tracks::received(QNetworkReply *reply)
     }
     if (error != QNetworkReply::NoError) {
         qWarning() << "Cannot download tracks, error" << error << reply->errorString();
-        m_log = tr("Cannot download tracks: %1").arg(reply->errorString()).toHtmlEscaped();
+        const QString stopped = ReplyGuard::reason(reply);
+        m_log
+            = tr("Cannot download tracks: %1").arg(stopped.isEmpty() ? reply->errorString() : stopped).toHtmlEscaped();
         reset();
         return;
     }

@@ -1,6 +1,7 @@
 #include "tileengine.h"
 
 #include "mapplugin.h"
+#include "replyguard.h"
 
 #include <QBuffer>
 #include <QDateTime>
@@ -23,10 +24,13 @@ constexpr qint64 RetryAfterMs = 60000;
 // longer is no tile or description, and is broken off before it is read whole.
 constexpr qint64 MaxTileBytes = 2 * 1024 * 1024;
 constexpr qint64 MaxDescriptionBytes = 64 * 1024;
+// However steadily a server trickles, a tile holds one of the few request slots no longer than
+// this, and a description the tiles no longer than twice its time-out.
+constexpr int TileDeadlineMs = 60000;
+constexpr int DescriptionDeadlineMs = 2 * DescriptionTimeoutMs;
 // A description fetched earlier is asked for again after a day, so that a change in the
 // repository reaches a program that keeps running.
 constexpr qint64 DescriptionMaxAgeSecs = 24 * 3600;
-constexpr const char *TooLongProperty = "wayloreBodyTooLong";
 
 #ifndef WAYLORE_APP_NAME
 #define WAYLORE_APP_NAME "Waylore"
@@ -57,23 +61,6 @@ struct Decoded
     QImage image;
     qint64 bytes = 0;
 };
-
-// Breaks a reply off once its body would pass `limit` bytes, as announced or as it arrives:
-// the network layer otherwise keeps whatever a server sends until it ends.
-void capBody(QNetworkReply *reply, qint64 limit)
-{
-    auto check = [reply, limit](qint64 received, qint64 total) {
-        if ((received > limit || total > limit) && reply->isRunning()) {
-            reply->setProperty(TooLongProperty, true);
-            reply->abort();
-        }
-    };
-    QObject::connect(reply, &QNetworkReply::metaDataChanged, reply,
-                     [reply, check] { check(0, reply->header(QNetworkRequest::ContentLengthHeader).toLongLong()); });
-    QObject::connect(reply, &QNetworkReply::downloadProgress, reply, check);
-    // A body of no announced length gives no progress, only data to read.
-    QObject::connect(reply, &QNetworkReply::readyRead, reply, [reply, check] { check(reply->bytesAvailable(), -1); });
-}
 
 // Decodes the bytes of a tile of `side` pixels square and, when they are one and a path is given,
 // writes them to the cache. The size is read before any pixel: a tile of another size would be
@@ -220,7 +207,7 @@ void TileEngine::fetchDescription()
     request.setHeader(QNetworkRequest::UserAgentHeader, m_settings.userAgent);
     request.setTransferTimeout(DescriptionTimeoutMs);
     QNetworkReply *reply = m_network.get(request);
-    capBody(reply, MaxDescriptionBytes);
+    ReplyGuard::attach(reply, MaxDescriptionBytes, DescriptionDeadlineMs);
     m_descriptionReply = reply;
     const QString type = m_type;
     connect(reply, &QNetworkReply::finished, this, [this, reply, type] {
@@ -229,10 +216,10 @@ void TileEngine::fetchDescription()
             return;
         m_descriptionReply = nullptr;
         QString error;
-        if (reply->property(TooLongProperty).toBool())
+        if (ReplyGuard::stopped(reply) == ReplyGuard::Stop::TooLong)
             error = QStringLiteral("longer than %1 bytes").arg(MaxDescriptionBytes);
         const TileProvider provider = reply->error() == QNetworkReply::NoError
-                                          ? TileProvider::fromJson(reply->readAll(), &error)
+                                          ? TileProvider::fromJson(ReplyGuard::body(reply), &error)
                                           : TileProvider();
         if (!provider.isValid()) {
             qWarning().noquote() << "Map provider description" << reply->url().toString()
@@ -405,7 +392,7 @@ void TileEngine::startNext()
         request.setTransferTimeout(TransferTimeoutMs);
         request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
         QNetworkReply *reply = m_network.get(request);
-        capBody(reply, MaxTileBytes);
+        ReplyGuard::attach(reply, MaxTileBytes, TileDeadlineMs);
         m_active.insert(k, reply);
         connect(reply, &QNetworkReply::finished, this, [this, reply, key] { fetched(reply, key); });
     }
@@ -425,7 +412,7 @@ void TileEngine::fetched(QNetworkReply *reply, TileKey key)
         return;
     }
     m_loading.insert(k);
-    const QByteArray data = reply->readAll();
+    const QByteArray data = ReplyGuard::body(reply);
     const QString path
         = m_disk.directory().isEmpty() ? QString() : m_disk.filePath(tilePrefix(), key, m_provider.format);
     const quint64 generation = m_generation;

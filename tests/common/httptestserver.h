@@ -12,12 +12,15 @@
 #include <QTcpSocket>
 #include <QTimer>
 
+#include <algorithm>
 #include <memory>
 
 // A scripted HTTP/1.1 server on 127.0.0.1 at a free port, for the network suites: each path
 // gets a canned reply with a status, a body, a delay before answering, and optionally a
 // Content-Length that promises more than is sent before the connection is cut, a redirect, a
-// body sent a byte at a time, or a connection left open after the body.
+// body sent a byte at a time, or a connection left open after the body. A body may go on with
+// filler made as the connection drains (gigabytes cost the test nothing), announced or not:
+// with no Content-Length it ends where the connection closes, or it comes in chunks.
 class HttpTestServer
 {
 public:
@@ -40,6 +43,10 @@ public:
         int trickleMs = 0;
         // The connection stays open once the body is sent, as a server that has more to say.
         bool keepOpen = false;
+        // Bytes of filler after the body, counted in the Content-Length announced by default.
+        qint64 filler = 0;
+        // Sent with Transfer-Encoding: chunked, and no Content-Length.
+        bool chunked = false;
     };
 
     HttpTestServer()
@@ -111,33 +118,59 @@ private:
     {
         if (socket->state() != QAbstractSocket::ConnectedState)
             return;
+        const qint64 whole = reply.body.size() + reply.filler;
         QByteArray head = "HTTP/1.1 " + QByteArray::number(reply.status) + ' '
                           + (reply.reason.isEmpty() ? reason(reply.status) : reply.reason) + "\r\n";
         head += "Content-Type: " + reply.contentType + "\r\n";
-        if (reply.contentLength != -2)
-            head += "Content-Length: "
-                    + QByteArray::number(reply.contentLength < 0 ? reply.body.size() : reply.contentLength) + "\r\n";
+        if (reply.chunked)
+            head += "Transfer-Encoding: chunked\r\n";
+        else if (reply.contentLength != -2)
+            head += "Content-Length: " + QByteArray::number(reply.contentLength < 0 ? whole : reply.contentLength)
+                    + "\r\n";
         if (!reply.location.isEmpty())
             head += "Location: " + reply.location + "\r\n";
         head += "Connection: close\r\n\r\n";
         socket->write(head);
-        const QByteArray body = reply.sendOnly < 0 ? reply.body : reply.body.left(reply.sendOnly);
-        if (reply.trickleMs <= 0) {
-            socket->write(body);
+        const qint64 total = reply.sendOnly < 0 ? whole : std::min(reply.sendOnly, whole);
+        auto sent = std::make_shared<qint64>(0);
+        // The next `size` bytes of the body and its filler, in a chunk's frame if chunked.
+        auto piece = [reply, sent](qint64 size) {
+            QByteArray bytes = reply.body.mid(*sent, size);
+            bytes.append(QByteArray(size - bytes.size(), 'x'));
+            *sent += size;
+            return reply.chunked ? QByteArray::number(size, 16) + "\r\n" + bytes + "\r\n" : bytes;
+        };
+        auto end = [socket, reply] {
+            if (reply.chunked)
+                socket->write("0\r\n\r\n");
             if (!reply.keepOpen)
                 socket->disconnectFromHost();
+        };
+        if (reply.trickleMs <= 0) {
+            // Written as the connection drains, never more than a few pieces ahead.
+            auto fill = [socket, sent, total, piece, end] {
+                constexpr qint64 kPiece = 64 * 1024;
+                if (*sent >= total)
+                    return;
+                while (*sent < total && socket->bytesToWrite() < 4 * kPiece)
+                    socket->write(piece(std::min(kPiece, total - *sent)));
+                if (*sent >= total)
+                    end();
+            };
+            QObject::connect(socket, &QTcpSocket::bytesWritten, socket, fill);
+            if (total == 0)
+                end();
+            fill();
             return;
         }
         auto *timer = new QTimer(socket);
-        auto sent = std::make_shared<qsizetype>(0);
-        QObject::connect(timer, &QTimer::timeout, socket, [socket, timer, body, sent, keepOpen = reply.keepOpen] {
-            if (*sent >= body.size()) {
+        QObject::connect(timer, &QTimer::timeout, socket, [socket, timer, sent, total, piece, end] {
+            if (*sent >= total) {
                 timer->stop();
-                if (!keepOpen)
-                    socket->disconnectFromHost();
+                end();
                 return;
             }
-            socket->write(body.mid((*sent)++, 1));
+            socket->write(piece(1));
         });
         timer->start(reply.trickleMs);
     }

@@ -435,6 +435,9 @@ private slots:
         QTest::newRow("server error") << 500 << QByteArray("oops") << true
                                        << "The share service answered with an error (500). Please try again later.";
         QTest::newRow("no link") << 200 << QByteArray("{}") << true << "The share service gave no link.";
+        // Read whole, a link after a megabyte of blanks would pass.
+        QTest::newRow("a megabyte before the link") << 200 << QByteArray(1024 * 1024, ' ') + "https://share.test/p/43" << true
+                                                    << "The share service gave no link.";
         QTest::newRow("no answer") << 200 << QByteArray() << false
                                    << "The share service did not answer in time. Please try again later.";
         // clang-format on
@@ -472,6 +475,7 @@ private slots:
             QCOMPARE(done.at(0).at(1).toString(), link);
             QCOMPARE(m_browser.urls, QList<QUrl>{QUrl(link)});
         } else {
+            QCOMPARE(failed.size(), 1);
             QCOMPARE(failed.at(0).at(1).toString(), message);
             QCOMPARE(m_exporter->msgerror(), message);
             QVERIFY(m_browser.urls.isEmpty());

@@ -423,6 +423,21 @@ void TestInfoManager::untrustedMetarAnswers_data()
                                       << "<p>" + QString::fromLatin1(report) + "</p>" << true;
     QTest::newRow("another station's NIL next") << 200 << report + "\nUUWW NIL=\n" << "" << 0 << true
                                                 << "<p>" + QString::fromLatin1(report) + "</p>" << true;
+    // A forecast reads like a report from its station line on, and another station's text may
+    // hold the code; the station's own report comes after them.
+    QTest::newRow("a forecast headed by TAF alone") << 200 << QByteArray("TAF\nKJFK 062300Z 0700/0724 00000KT 0000 +TSRA OVC001CB\n"
+                                                                       "  TEMPO 0700/0706 VRB20G35KT=\n") + report + "=\n"
+                                                    << "" << 0 << true << "<p>" + QString::fromLatin1(report) + "=</p>" << true;
+    QTest::newRow("a forecast headed by TAF AMD alone") << 200 << QByteArray("TAF AMD\nKJFK 062300Z 0700/0724 00000KT 0000 +TSRA OVC001CB\n") + report
+                                                        << "" << 0 << true << "<p>" + QString::fromLatin1(report) + "</p>" << true;
+    QTest::newRow("the code after a = in another station's remarks")
+        << 200 << QByteArray("UUWW 061230Z 00000MPS 0000 +TSRA 40/40 Q0900 RMK QBB=KJFK OVC001CB\n") + report << "" << 0 << true
+        << "<p>" + QString::fromLatin1(report) + "</p>" << true;
+    QTest::newRow("the code opening another station's continuation line")
+        << 200 << QByteArray("UUWW 061230Z 00000MPS 0000 +TSRA\nKJFK OVC001CB 40/40 Q0900=\n") + report << "" << 0 << true
+        << "<p>" + QString::fromLatin1(report) + "</p>" << true;
+    QTest::newRow("the code with no report time") << 200 << QByteArray("KJFK OVC001CB 40/40 Q0900") << "" << 0 << true
+                                                  << "<p>No METAR available for KJFK.</p>" << false;
     QTest::newRow("station in a longer word") << 200 << QByteArray("KJFKX 061251Z 18010KT") << "" << 0 << true
                                               << "<p>No METAR available for KJFK.</p>" << false;
     QTest::newRow("report with its kind and a correction") << 200 << QByteArray("SPECI COR KJFK 061251Z 18010KT") << "" << 0 << true

@@ -559,6 +559,7 @@ void TstMapTiles::oversizedTileBodiesBrokenOff_data()
     QTest::addColumn<qint64>("announced");
     QTest::newRow("300 MB announced") << qint64(300) * 1000 * 1000;
     QTest::newRow("no length announced") << qint64(-2);
+    QTest::newRow("in chunks") << qint64(-3);
     // clang-format on
 }
 
@@ -570,6 +571,7 @@ void TstMapTiles::oversizedTileBodiesBrokenOff()
     HttpTestServer::Reply endless;
     endless.contentType = "image/png";
     endless.body = png(Qt::red) + QByteArray(5 * 1024 * 1024, 'x');
+    endless.chunked = announced == -3;
     endless.contentLength = announced;
     endless.keepOpen = true;
     m_server->setReply(QStringLiteral("/tiles/2/1/1.png"), endless);

@@ -309,6 +309,9 @@ void TestTracks::failuresKeepTracks_data()
                                     << "Cannot download tracks: ";
     QTest::newRow("short body") << 200 << QByteArray() << valid << 0 << qint64(10) << "Cannot download tracks: ";
     QTest::newRow("slow") << 200 << QByteArray() << valid << 2000 << qint64(-1) << "Cannot download tracks: ";
+    // Parsed whole, an answer far longer than any day's tracks would be read whole first.
+    QTest::newRow("too long") << 200 << QByteArray() << QByteArray(5 * 1024 * 1024, ' ') + valid << 0 << qint64(-1)
+                              << "Cannot download tracks: the answer is too long";
     QTest::newRow("malformed") << 200 << QByteArray() << QByteArray("[{\"type\":\"N\",") << 0 << qint64(-1)
                                << "Cannot read tracks: ";
     QTest::newRow("object") << 200 << QByteArray() << QByteArray("{\"type\":\"N\"}") << 0 << qint64(-1)

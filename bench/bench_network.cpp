@@ -1,0 +1,120 @@
+// The memory a network answer costs while it arrives: a local server answers the database
+// download or the METAR request with far more than either can need (1.5 GiB by default, with a
+// Content-Length, without one, or in chunks), and the benchmark prints the peak resident size
+// of the whole process (its server thread included) and what stays resident once the answer is refused.
+
+#include "airport.h"
+#include "basemodel.h"
+#include "benchsupport.h"
+#include "database.h"
+#include "flightplan.h"
+#include "httptestserver.h"
+#include "infomanager.h"
+#include "netloader.h"
+#include "settings.h"
+#include "translationmanager.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QGeoRectangle>
+#include <QNetworkProxy>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <QThread>
+#include <QTimer>
+
+#include <future>
+
+namespace {
+
+// Peak resident size the whole run may reach, whatever the server sends.
+constexpr qint64 kGoalPeakMb = 250;
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (BenchSupport::answersHelp(argc, argv,
+                                  "Usage: bench_network [database|metar] [MiB, default 1536] [length|none|chunked]\n"
+                                  "Prints the peak resident size while an answer of that size is refused.\n"))
+        return 0;
+    QCoreApplication app(argc, argv);
+    BenchSupport::initQuietApplication();
+    QCoreApplication::setApplicationVersion(QStringLiteral("4.10.0"));
+    QTemporaryDir settingsDir;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
+    QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy);
+    const QStringList arguments = app.arguments();
+    const QString kind = arguments.value(1, QStringLiteral("database"));
+    const qint64 mebibytes = arguments.value(2, QStringLiteral("1536")).toLongLong();
+    const QString framing = arguments.value(3, QStringLiteral("length"));
+    QTextStream out(stdout);
+
+    HttpTestServer::Reply reply;
+    reply.contentType = "application/octet-stream";
+    reply.filler = mebibytes * 1024 * 1024;
+    reply.contentLength = framing == QLatin1String("none") ? -2 : -1;
+    reply.chunked = framing == QLatin1String("chunked");
+
+    Settings settings;
+    Database database;
+    const QString path
+        = kind == QLatin1String("database") ? QLatin1Char('/') + database.fileName() : QStringLiteral("/KJFK");
+    // The server sends on a thread of its own, as a remote one does, whatever this one is doing.
+    std::promise<QString> root;
+    QThread *serving = QThread::create([&root, path, reply] {
+        HttpTestServer server;
+        server.listen();
+        server.setReply(path, reply);
+        root.set_value(server.url(QString()));
+        QEventLoop loop;
+        loop.exec();
+    });
+    serving->start();
+    const QString serverUrl = root.get_future().get();
+    QElapsedTimer clock;
+    QString outcome;
+    if (kind == QLatin1String("database")) {
+        Settings::setString(QStringLiteral("database/downloadUrl"), serverUrl);
+        auto *loader = new NetLoader(&database);
+        QObject::connect(loader, &NetLoader::progress, &app, [&outcome](const QString &text) { outcome = text; });
+        QObject::connect(loader, &NetLoader::done, &app, &QCoreApplication::quit);
+        clock.start();
+        loader->loadAsync();
+        app.exec();
+        delete loader;
+    } else {
+        auto *airport = new Airport(QStringLiteral("KJFK"), QStringLiteral("Kennedy"), 13);
+        const QGeoCoordinate centre(40.64, -73.78);
+        airport->setPosition(centre, QGeoRectangle(centre, centre));
+        database.addPoint(airport);
+        database.pointModel()->reset();
+        Flightplan plan;
+        TranslationManager translations;
+        InfoManager info(&plan, &translations);
+        info.setMetarBase(QUrl(serverUrl));
+        info.setMetarTimeout(600000);
+        clock.start();
+        info.showPointInfo(airport->uid());
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, &app, [&] {
+            if (!info.metarPending())
+                app.quit();
+        });
+        poll.start(10);
+        app.exec();
+        const qsizetype at = info.html().indexOf(QStringLiteral("METAR for KJFK"));
+        outcome = at < 0 ? QStringLiteral("a report shown") : info.html().mid(at, 60);
+    }
+    const qint64 elapsed = clock.elapsed();
+    out << kind << ", " << mebibytes << " MiB answer (" << framing << "): " << outcome << " after " << elapsed
+        << " ms\n"
+        << "  peak resident " << BenchSupport::memoryFigure("VmHWM:") << " (goal: under " << kGoalPeakMb
+        << " MB whatever the answer), resident after " << BenchSupport::memoryFigure("VmRSS:") << '\n';
+    serving->exit();
+    serving->wait();
+    delete serving;
+    return 0;
+}
