@@ -224,7 +224,7 @@ Item {
     }
     // The platform's file dialogs, as the export dialog uses: the save dialog says Save, keeps
     // the typed name while the folder changes and accepts a name typed into an empty folder.
-    Platform.FileDialog {
+    PlatformFileDialog {
         id: fileOpenDialog
 
         objectName: "fileOpenDialog"

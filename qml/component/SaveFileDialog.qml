@@ -6,7 +6,7 @@ import Waylore.Ui as Ui
 
 // The platform's save dialog, opened on a proposed file; the accepted file comes back as a
 // local path that ends as the chosen filter says.
-Platform.FileDialog {
+PlatformFileDialog {
     id: saveDialog
 
     // The file the dialog opens on next.
@@ -40,9 +40,6 @@ Platform.FileDialog {
     // asked about replacing the name as it was typed; when an ending added here names another
     // file that exists, the pilot is asked here, and nothing is written on No.
     function replaceIfAgreed(path, write) {
-        // Enter pressed in the file name's completion list accepts the dialog before the list
-        // hides, and the list would stay on screen, taking the next click for itself.
-        Ui.WidgetPopups.closeAll();
         if (path === Utility.urlToPath(file) || !Ui.LocalFile.exists(path)) {
             write();
             return;

@@ -3,6 +3,7 @@ import QtQuick.Controls
 import QtQuick.Controls.Material
 import QtQuick.Layouts
 import Waylore.Ui
+import Waylore.Ui as Ui
 
 // One point of the point list: select with a click, add to the plan with a double click or the
 // button, the point's menu with a right click.
@@ -63,7 +64,7 @@ ItemDelegate {
             anchors.right: parent.right
             anchors.rightMargin: 10
             anchors.verticalCenter: parent.verticalCenter
-            visible: rowArea.containsMouse
+            visible: gate.open
             source: row.inPlan ? "qrc:/fa/solid/circle-minus.svg" : "qrc:/fa/solid/circle-plus.svg"
             onClicked: {
                 if (row.inPlan)
@@ -72,6 +73,13 @@ ItemDelegate {
                     flightplan.add(row.uid);
             }
         }
+    }
+    // The button shows only where the pilot sees the row, and under no question.
+    Ui.HoverGate {
+        id: gate
+
+        item: rowArea
+        hovered: rowArea.containsMouse
     }
     MenuLoader {
         id: menuLoader

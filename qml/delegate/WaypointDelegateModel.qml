@@ -92,11 +92,9 @@ DelegateModel {
         readonly property bool highlighted: ism.currentTableRow === planRow
         readonly property Flickable view: ListView.view
         // The table clips what it paints, not where the pointer reaches: a row out of its sight
-        // (kept beyond its edges, under the footer) or under a modal dialog does not react to
-        // the pointer, which Qt Quick finds resting over a row as it shows.
-        readonly property bool reachable: view !== null && y + height > view.contentY && y < view.contentY + view.height
-                                          && !modality.active
-        readonly property bool pointed: rowArea.containsMouse && reachable
+        // (kept beyond its edges, under the footer) or under a dialog or question does not react
+        // to the pointer.
+        readonly property bool pointed: gate.open
 
         // Widths of the columns in this row's font: the least width, or the widest value with
         // its icon and a gap when that is wider.
@@ -162,10 +160,11 @@ DelegateModel {
             visualModel.items.move(source.visualIndex, row.visualIndex);
         }
 
-        Ui.ModalWatch {
-            id: modality
+        Ui.HoverGate {
+            id: gate
 
-            overlay: row.Overlay.overlay
+            item: rowArea
+            hovered: rowArea.containsMouse
         }
         FontMetrics {
             id: metrics
@@ -308,7 +307,7 @@ DelegateModel {
             objectName: "rowArea"
             anchors.fill: parent
             acceptedButtons: Qt.LeftButton | Qt.RightButton
-            hoverEnabled: row.reachable
+            hoverEnabled: true
             onClicked: mouse => {
                 const planRow = row.planRow;
                 ism.selectFromRoute(planRow);

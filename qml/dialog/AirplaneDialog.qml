@@ -161,7 +161,7 @@ Dialog {
 
     // The platform's file dialogs, as the document's: the export says Save and keeps a typed
     // name. They start in the last folder, or the documents folder, made when it is missing.
-    Platform.FileDialog {
+    PlatformFileDialog {
         id: importDialog
 
         function show() {

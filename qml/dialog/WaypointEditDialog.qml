@@ -18,6 +18,7 @@ Dialog {
     // The texts the fields were loaded with: the waypoint's own values, which always stand.
     property string loadedAltitude: ""
     property string loadedSpeed: ""
+    property string loadedComment: ""
     // What each field gives the plan: { text, message }, a refused text with the reason. The
     // plan reads the typed text as it will store it, and for the airplane it flies.
     readonly property var altitudeInput: altitudeField.text === loadedAltitude ? stands(loadedAltitude) : flightplan.readAltitude(altitudeField.text)
@@ -35,21 +36,26 @@ Dialog {
         const row = flightplan.index(index, 0);
         loadedAltitude = flightplan.data(row, Waypoint.Altitude);
         loadedSpeed = flightplan.data(row, Waypoint.IndicatedAirSpeed);
+        loadedComment = flightplan.data(row, Waypoint.Comment);
         altitudeField.text = loadedAltitude;
         speedField.text = loadedSpeed;
-        commentField.text = flightplan.data(row, Waypoint.Comment);
+        commentField.text = loadedComment;
     }
 
-    // All three are written even while auto-compute holds the first two: they then write
-    // back the texts they were loaded with. A refused field writes nothing: the dialog stays
-    // open with its reason beside it.
+    // Only a field whose text the pilot changed is written: the fields show the values rounded
+    // (a level in hundreds of feet, a Mach number to two decimals), and writing back what they
+    // showed would move the plan's figures on an OK that touched nothing. A refused field
+    // writes nothing: the dialog stays open with its reason beside it.
     function save() {
         if (!acceptable)
             return;
         const row = flightplan.index(index, 0);
-        flightplan.setData(row, altitudeInput.text, Waypoint.Altitude);
-        flightplan.setData(row, speedInput.text, Waypoint.IndicatedAirSpeed);
-        flightplan.setData(row, commentField.text, Waypoint.Comment);
+        if (altitudeField.text !== loadedAltitude)
+            flightplan.setData(row, altitudeInput.text, Waypoint.Altitude);
+        if (speedField.text !== loadedSpeed)
+            flightplan.setData(row, speedInput.text, Waypoint.IndicatedAirSpeed);
+        if (commentField.text !== loadedComment)
+            flightplan.setData(row, commentField.text, Waypoint.Comment);
         close();
     }
 

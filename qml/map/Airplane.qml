@@ -46,9 +46,14 @@ MapQuickItem {
             }
         }
         CustomToolTip {
+            // Not beside a question or dialog.
+            readonly property HoverGate gate: HoverGate {
+                item: airplane
+            }
+
             z: -1
             text: xpconnect.tooltip
-            visible: hover.hovered
+            visible: hover.hovered && !gate.modal
         }
         MenuLoader {
             id: menu

@@ -18,6 +18,9 @@ MapPointLayer {
 
     readonly property MapStillness stillness: MapStillness {
     }
+    readonly property HoverGate gate: HoverGate {
+        item: pointLayer
+    }
 
     // The item of a map row, while the row has one; else null.
     function itemAt(row) {
@@ -35,8 +38,8 @@ MapPointLayer {
     hiddenUids: flightplan.general.waypointuids
     detailUids: procedureManager.pointuids
     selectedSourceRow: ism.currentBaseRow
-    // Off while the map moves (see MapStillness).
-    hoverable: stillness.still
+    // Off while the map moves (see MapStillness), and under a question or dialog.
+    hoverable: stillness.still && !gate.modal
 
     onHoverChanged: (hovered, uid) => ism.setHovered(hovered, uid)
 

@@ -1,9 +1,12 @@
 import QtQuick
+import Waylore.Ui as Ui
 
 // The mouse handling shared by a point's dot, label and symbol. It acts on the delegate that
 // holds it, whose names it reads: the row `index`, `role_uid`, the `hovered` flag it sets and
 // the context menu loader `menuLoader`.
 MouseArea {
+    id: area
+
     // A waypoint selects its row of the flight plan, any other point its row of the map model.
     property bool waypoint: false
     // Off while the map moves (see MapStillness).
@@ -15,7 +18,7 @@ MouseArea {
     function updateHovered() {
         if (!ownsHover)
             return;
-        const now = containsMouse && hoverable;
+        const now = gate.open && hoverable;
         if (hovered === now)
             return;
         hovered = now;
@@ -37,6 +40,14 @@ MouseArea {
         if (mouse.button === Qt.LeftButton)
             flightplan.add(role_uid, true);
     }
-    onContainsMouseChanged: updateHovered()
     onHoverableChanged: updateHovered()
+
+    // Not under a question, a dialog or a menu.
+    Ui.HoverGate {
+        id: gate
+
+        item: area
+        hovered: area.containsMouse
+        onOpenChanged: area.updateHovered()
+    }
 }

@@ -40,10 +40,15 @@ MapItemView {
                 onSingleTapped: eventPoint => menu.popup(eventPoint.position.x, eventPoint.position.y)
             }
             CustomToolTip {
+                // Not beside a question or dialog.
+                readonly property HoverGate gate: HoverGate {
+                    item: transition
+                }
+
                 x: hover.point.position.x + 10
                 y: hover.point.position.y + 10
                 z: -1
-                visible: hover.hovered
+                visible: hover.hovered && !gate.modal
                 text: transition.role_tooltip
             }
             TransitionContextMenu {

@@ -34,7 +34,8 @@ MapItemView {
 
             property var role_path
             property string role_tooltip
-            readonly property bool hovered: hover.hovered
+            // Not under a question, a dialog or a menu.
+            readonly property bool hovered: gate.open
 
             referenceSurface: ReferenceSurface.Globe
             path: role_path || []
@@ -46,6 +47,12 @@ MapItemView {
                 id: hover
 
                 enabled: !menu.visible
+            }
+            HoverGate {
+                id: gate
+
+                item: leg
+                hovered: hover.hovered
             }
             TapHandler {
                 acceptedButtons: Qt.RightButton

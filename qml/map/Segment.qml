@@ -17,6 +17,9 @@ MapSegmentLayer {
 
     readonly property MapStillness stillness: MapStillness {
     }
+    readonly property HoverGate gate: HoverGate {
+        item: segmentLayer
+    }
 
     function isInFlightplan(uid) {
         return flightplan.general.segmentuids.indexOf(uid) >= 0;
@@ -40,8 +43,8 @@ MapSegmentLayer {
     trackType: CorvelSegment.Segment.TRACK
     planUids: flightplan.general.segmentuids
     pixelPerNm: map.pixelPerNm
-    // Off while the map moves (see MapStillness).
-    hoverable: stillness.still
+    // Off while the map moves (see MapStillness), and under a question or dialog.
+    hoverable: stillness.still && !gate.modal
 
     MapItemView {
         id: lines

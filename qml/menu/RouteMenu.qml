@@ -15,8 +15,10 @@ Platform.Menu {
     function editWaypoint() {
         const uids = flightplan.general.waypointuids;
         const row = ism.currentTableRow;
-        waypointEditDialog.code = uid;
-        waypointEditDialog.index = row >= 0 && uids[row] === uid ? row : uids.indexOf(uid);
+        const index = row >= 0 && uids[row] === uid ? row : uids.indexOf(uid);
+        // The title names the point as the table does, not by its internal identifier.
+        waypointEditDialog.code = flightplan.codeAt(index);
+        waypointEditDialog.index = index;
         waypointEditDialog.open();
     }
 

@@ -80,6 +80,9 @@ private:
     QString planCodes() const;
     // The platform file dialog on screen, if any.
     static QFileDialog *shownFileDialog();
+    // Types the text into the dialog's file name in the folder, and presses Enter once its
+    // completion list shows.
+    static void typeIntoCompletion(QFileDialog *dialog, const QString &folder, const QString &text);
     // The button of that text on screen in the window, as a question box shows it, if any.
     QQuickItem *shownButton(const QString &text) const;
     // The flight-plan table's row of the departure ("departure") or arrival ("arrival") airport.
@@ -380,6 +383,24 @@ QFileDialog *ProgramWindow::shownFileDialog()
     return nullptr;
 }
 
+void ProgramWindow::typeIntoCompletion(QFileDialog *dialog, const QString &folder, const QString &text)
+{
+    // Typed into as the pilot types: the dialog active, the name field with the focus (a field
+    // without it has its list hidden at once).
+    auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+    QVERIFY(name);
+    dialog->activateWindow();
+    name->setFocus();
+    QTRY_VERIFY(name->hasFocus());
+    dialog->setDirectory(folder);
+    auto *files = dialog->findChild<QAbstractItemView *>(QStringLiteral("listView"));
+    QTRY_VERIFY(files->model()->rowCount(files->rootIndex()) > 0);
+    name->selectAll();
+    QTest::keyClicks(name, text);
+    QTRY_VERIFY(name->completer()->popup()->isVisible());
+    QTest::keyClick(static_cast<QWidget *>(nullptr), Qt::Key_Return);
+}
+
 QQuickItem *ProgramWindow::shownButton(const QString &text) const
 {
     // The drawn items, the overlay of the question boxes included.
@@ -540,6 +561,15 @@ void ProgramWindow::generateSaveReopenExport()
     QTRY_COMPARE(
         airportRow("arrival")->findChild<QQuickItem *>(QStringLiteral("procedureButton"))->property("text").toString(),
         QStringLiteral("FOXI1C"));
+    // Opened again with its name typed and Enter pressed in the completion list: the list goes
+    // with the dialog, as it does with the save dialogs.
+    QVERIFY(QMetaObject::invokeMethod(fileManager, "openDoc", Q_ARG(QVariant, QStringLiteral("fpxml"))));
+    QFileDialog *opening = nullptr;
+    QTRY_VERIFY_WITH_TIMEOUT((opening = shownFileDialog()) != nullptr, 5000);
+    typeIntoCompletion(opening, folder.path(), QStringLiteral("crossing.fpxml"));
+    QTRY_VERIFY(!opening->isVisible());
+    QCOMPARE(QApplication::activePopupWidget(), nullptr);
+    QTRY_COMPARE(planCodes(), planned);
 
     // "Export to..." with the first filter, X-Plane 11/12 FMS: the dialog proposes the plan's
     // name, and a name typed without its ending gets the filter's.
@@ -610,19 +640,7 @@ void ProgramWindow::generateSaveReopenExport()
     // first click on Yes replaces the file.
     QVERIFY(QMetaObject::invokeMethod(exportDialog, "openFor", Q_ARG(QVariant, 1)));
     QTRY_VERIFY_WITH_TIMEOUT((dialog = shownFileDialog()) != nullptr, 5000);
-    // Typed into as the pilot types: the dialog active, the name field with the focus (a field
-    // without it has its list hidden at once).
-    name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
-    dialog->activateWindow();
-    name->setFocus();
-    QTRY_VERIFY(name->hasFocus());
-    dialog->setDirectory(folder.path());
-    auto *files = dialog->findChild<QAbstractItemView *>(QStringLiteral("listView"));
-    QTRY_VERIFY(files->model()->rowCount(files->rootIndex()) > 0);
-    name->selectAll();
-    QTest::keyClicks(name, QStringLiteral("crossing"));
-    QTRY_VERIFY(name->completer()->popup()->isVisible());
-    QTest::keyClick(static_cast<QWidget *>(nullptr), Qt::Key_Return);
+    typeIntoCompletion(dialog, folder.path(), QStringLiteral("crossing"));
     QTRY_VERIFY(question->property("visible").toBool());
     QCOMPARE(QApplication::activePopupWidget(), nullptr);
     QQuickItem *yes = nullptr;

@@ -72,6 +72,7 @@ Item {
             ga.stubReset();
             settingsFlightplan.autocompute = false;
             testSupport.storeValue("flightplan/autocompute", false);
+            testSupport.storeValue("units/transitionAltitude", 0);
             flightplan.clear(false);
             verify(flightplan.append("XRTA", false));
             verify(flightplan.append("XRTC", false));
@@ -163,6 +164,46 @@ Item {
                 tryVerify(() => !dialog.visible);
                 compare(value(1, role), data.stored);
             }
+        }
+
+        // The fields show the values rounded (a level in hundreds of feet, a Mach number to two
+        // decimals): an OK that touched nothing writes nothing back, and leaves the plan unedited.
+        // IAS 231kts at FL390 is TAS 455kts, M0.79 (sound at 573.8kts), which reads back as 230kts.
+        function test_plainOkChangesNothing_data() {
+            return [
+                { tag: "4550ft without transition altitude", transition: 0, altitude: 4550, next: 10000, ias: 250, shown: ["FL45", "250kts"] },
+                { tag: "4550ft under transition altitude", transition: 18000, altitude: 4550, next: 10000, ias: 250, shown: ["4550ft", "250kts"] },
+                { tag: "18706ft", transition: 18000, altitude: 18706, next: 4550, ias: 250, shown: ["FL187", "250kts"] },
+                { tag: "IAS 231kts in cruise at FL390", transition: 18000, altitude: 39000, next: 39000, ias: 231, shown: ["FL390", "M0.79"] },
+                { tag: "automatic figures", transition: 18000, altitude: 18706, next: 4550, ias: 231, autocompute: true }
+            ];
+        }
+
+        function test_plainOkChangesNothing(data) {
+            testSupport.storeValue("units/transitionAltitude", data.transition);
+            flightplan.setData(flightplan.index(1, 0), data.altitude + "ft", Waypoint.Altitude);
+            flightplan.setData(flightplan.index(1, 0), data.ias + "kts", Waypoint.IndicatedAirSpeed);
+            flightplan.setData(flightplan.index(1, 0), "note", Waypoint.Comment);
+            flightplan.setData(flightplan.index(2, 0), data.next + "ft", Waypoint.Altitude);
+            if (data.autocompute) {
+                settingsFlightplan.autocompute = true;
+                testSupport.storeValue("flightplan/autocompute", true);
+                flightplan.computeProfile();
+            }
+            const waypoint = flightplan.waypoints[1];
+            const before = [waypoint.altitude, waypoint.ias, flightplan.duration];
+            if (!data.autocompute)
+                compare(before.slice(0, 2), [data.altitude, data.ias]);
+            edited.clear();
+            openWaypoint(1, "XRTC");
+            if (data.shown)
+                compare([field("altitudeField").text, field("speedField").text], data.shown);
+            mouseClick(findChild(dialog.footer, "okButton"));
+            tryVerify(() => !dialog.visible);
+            const after = flightplan.waypoints[1];
+            compare([after.altitude, after.ias, flightplan.duration], before);
+            compare(value(1, Waypoint.Comment), "note");
+            compare(edited.count, 0);
         }
 
         function test_autocomputeKeepsAltitudeAndSpeed() {

@@ -1,6 +1,7 @@
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Controls.Material
+import QtQuick.Dialogs
 import QtCharts
 import QtTest
 import Corvel.Waypoint
@@ -27,6 +28,14 @@ StubWindow {
         modal: true
         width: 100
         height: 100
+    }
+    // One of the program's questions, which dims nothing.
+    MessageDialog {
+        id: question
+
+        // Made before the test's window holds it: the dialog shows only in a window.
+        parentWindow: window.Window.window
+        text: "Save changes"
     }
     // One spy for the run: a temporary one would stay connected to the plan after its end.
     SignalSpy {
@@ -533,6 +542,17 @@ StubWindow {
             verify(hidden.contains(tabBar.itemAt(0).mapToItem(hidden, 10, 10)));
             verify(!child("rowButtons", hidden).visible);
             compare(ism.stubCalls.filter(call => call.startsWith("setHovered")), []);
+            // Nor does a row that shows its top edge only, when the table shows under the pointer
+            // resting on the footer over the rest of it.
+            table.contentY = hidden.y + 6 - table.height;
+            verify(hidden.contains(table.mapToItem(hidden, 500, table.height + 10)));
+            tabBar.currentIndex = 2;
+            testSupport.movePointer(table, 500, table.height + 10);
+            tabBar.currentIndex = 0;
+            wait(50);
+            verify(!child("rowButtons", hidden).visible);
+            compare(ism.stubCalls.filter(call => call.startsWith("setHovered")), []);
+            table.contentY = 0;
             // Nor does a row shown under the pointer resting on a modal dialog, until the dialog
             // has closed and the pointer moves.
             tabBar.currentIndex = 2;
@@ -547,6 +567,18 @@ StubWindow {
             mouseMove(table, 501, 20);
             tryVerify(() => buttons.visible);
             compare(ism.stubCalls.filter(call => call.startsWith("setHovered")), ["setHovered true XRTA"]);
+            // A question, which dims nothing, takes the row's buttons and hover away while it is
+            // open, the pointer resting and moving on the row.
+            question.open();
+            tryVerify(() => question.visible);
+            mouseMove(table, 502, 20);
+            tryVerify(() => !buttons.visible);
+            question.close();
+            tryVerify(() => !question.visible);
+            mouseMove(table, 500, 20);
+            tryVerify(() => buttons.visible);
+            compare(ism.stubCalls.filter(call => call.startsWith("setHovered")),
+                    ["setHovered true XRTA", "setHovered false XRTA", "setHovered true XRTA"]);
         }
 
         function test_screenshot() {

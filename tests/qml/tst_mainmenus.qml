@@ -80,6 +80,12 @@ StrictTestCase {
         host.calls = [];
         host.menuItem(host.routeMenu, "Edit the current waypoint").triggered();
         compare(host.calls, ["editWaypoint XRTA 1"]);
+        // An en-route point is named by its code, not its identifier.
+        verify(flightplan.append("XR/ENRT/XRA", false));
+        host.ism.hoveredOrCurrentUID = "XR/ENRT/XRA";
+        host.calls = [];
+        host.menuItem(host.routeMenu, "Edit the current waypoint").triggered();
+        compare(host.calls, ["editWaypoint XRA 3"]);
     }
 
     // The zoom entries hold the standard zoom keys and step by one whole level, unrounded,

@@ -1,4 +1,5 @@
 import QtQuick
+import QtQuick.Dialogs
 import QtTest
 
 // The point panel over the real point list of the route test simulator folder (airports XRTA,
@@ -7,6 +8,14 @@ import QtTest
 StubWindow {
     id: window
 
+    // One of the program's questions, which dims nothing.
+    MessageDialog {
+        id: question
+
+        // Made before the test's window holds it: the dialog shows only in a window.
+        parentWindow: window.Window.window
+        text: "The flight plan has been modified"
+    }
     StrictTestCase {
         id: testCase
 
@@ -125,6 +134,14 @@ StubWindow {
             compare(row.uid, "XRTB");
             const button = findChild(row, "planButton");
             verify(!button.visible);
+            // Not beside a question, not even under the pointer resting on the row.
+            question.open();
+            tryVerify(() => question.visible);
+            testSupport.movePointer(row, 20, 20);
+            mouseMove(row, 21, 20);
+            verify(!button.visible);
+            question.close();
+            tryVerify(() => !question.visible);
             mouseMove(row, 20, 20);
             tryVerify(() => button.visible);
             compare(button.source, "qrc:/fa/solid/circle-plus.svg");
