@@ -53,9 +53,12 @@ std::shared_ptr<const Routing::Graph> Database::routingGraph(const std::function
         QHash<const Point *, int> nodeOf;
         nodeOf.reserve(points.size());
         graph->nodes.reserve(points.size());
-        for (const Point *point : points) {
-            if (stop())
+        // A stop is asked often enough to be quick, not at every row.
+        constexpr qsizetype StopInterval = 4096;
+        for (qsizetype row = 0; row < points.size(); ++row) {
+            if (row % StopInterval == 0 && stop())
                 return nullptr;
+            const Point *point = points.at(row);
             if (!point)
                 continue;
             nodeOf.insert(point, int(graph->nodes.size()));
@@ -86,15 +89,9 @@ std::shared_ptr<const Routing::Graph> Database::routingGraph(const std::function
             return edges;
         };
         bool stopped = false;
-        auto take = [&](qsizetype part, Edges &&edges) {
-            // Asked once per row, as when the rows were read here.
-            for (auto [row, last] = rowsOf(part); row < last && !stopped; ++row)
-                stopped = stop();
-            if (!stopped)
-                graph->edges.append(std::move(edges));
-        };
+        auto take = [&](qsizetype, Edges &&edges) { graph->edges.append(std::move(edges)); };
         OrderedParallel::run<Edges>((segments.size() + SegmentsPerPart - 1) / SegmentsPerPart, edgesOf, take,
-                                    [&stopped] { return stopped; });
+                                    [&] { return stopped = stop(); });
         if (stopped)
             return nullptr;
     }
