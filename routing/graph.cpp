@@ -573,23 +573,34 @@ bool buildGraphIndexes(Graph &graph, const std::function<bool()> &cancelled)
         for (const Graph::Node &node : std::as_const(graph.nodes))
             graph.uidIndex.insert(node.uid, int(&node - graph.nodes.constData()));
     });
-    // Each coordinate is read once: its accessors are calls into the positioning library.
+    // Each coordinate is read once, on every core: its accessors are calls into the positioning
+    // library, and each node's direction takes four of trigonometry.
     std::vector<int> cellOfNode(size_t(nodeCount), -1);
-    std::vector<int> cellSize(CellCount, 0);
     graph.unit.assign(size_t(nodeCount), {0.0, 0.0, 0.0});
-    for (qsizetype i = 0; i < nodeCount; ++i) {
-        if (pollCancelled(cancelled, i))
-            return false;
-        const QGeoCoordinate &c = graph.nodes.at(i).coordinate;
-        const double latitude = c.latitude();
-        const double longitude = c.longitude();
-        const double lat = qDegreesToRadians(latitude);
-        const double lon = qDegreesToRadians(longitude);
-        graph.unit[size_t(i)] = {std::cos(lat) * std::cos(lon), std::cos(lat) * std::sin(lon), std::sin(lat)};
-        if (c.isValid()) {
-            cellOfNode[size_t(i)] = cellAt(latitude, longitude);
-            ++cellSize[size_t(cellOfNode[size_t(i)])];
-        }
+    constexpr qsizetype NodesPerCoordinatePart = 8192;
+    bool stopped = false;
+    OrderedParallel::forEach(
+        (nodeCount + NodesPerCoordinatePart - 1) / NodesPerCoordinatePart,
+        [&](qsizetype part) {
+            const qsizetype last = std::min(nodeCount, (part + 1) * NodesPerCoordinatePart);
+            for (qsizetype i = part * NodesPerCoordinatePart; i < last; ++i) {
+                const QGeoCoordinate &c = graph.nodes.at(i).coordinate;
+                const double latitude = c.latitude();
+                const double longitude = c.longitude();
+                const double lat = qDegreesToRadians(latitude);
+                const double lon = qDegreesToRadians(longitude);
+                graph.unit[size_t(i)] = {std::cos(lat) * std::cos(lon), std::cos(lat) * std::sin(lon), std::sin(lat)};
+                if (c.isValid())
+                    cellOfNode[size_t(i)] = cellAt(latitude, longitude);
+            }
+        },
+        [&] { return stopped = stopped || (cancelled && cancelled()); });
+    if (stopped)
+        return false;
+    std::vector<int> cellSize(CellCount, 0);
+    for (const int cell : cellOfNode) {
+        if (cell >= 0)
+            ++cellSize[size_t(cell)];
     }
     graph.cells.assign(CellCount, QList<int>());
     for (int cell = 0; cell < CellCount; ++cell) {
