@@ -1,10 +1,13 @@
 #include "orderedparallel.h"
 
+#include <QCoreApplication>
 #include <QThreadPool>
 
 #include <condition_variable>
+#include <deque>
 #include <exception>
 #include <mutex>
+#include <thread>
 
 #if defined(__GLIBC__)
 #include <malloc.h>
@@ -29,11 +32,96 @@ void OrderedParallel::prepareAllocator()
 
 namespace {
 
+// The threads the work runs on, as many as the global thread pool may have (which the tests
+// and the user's settings set). Not the pool's own: a thread the pool cannot start (no address
+// space left for its stack) stays counted as busy for good, and the program's exit then waits
+// for the pool forever. Here such a thread is one fewer, and whoever waits for a job that no
+// thread takes makes it itself. Their jobs are the claims below: each does its work only if
+// nobody has begun or dropped it, so a job dropped or run late does no harm.
+class Workers
+{
+public:
+    static Workers &instance()
+    {
+        // Never deleted: the threads are joined when the application goes, or left to the
+        // process's end without one.
+        static Workers *const workers = [] {
+            auto *made = new Workers;
+            qAddPostRoutine([] { instance().stop(); });
+            return made;
+        }();
+        return *workers;
+    }
+
+    void post(std::function<void()> job)
+    {
+        const int wanted = std::max(1, QThreadPool::globalInstance()->maxThreadCount());
+        std::lock_guard lock(m_mutex);
+        if (m_stopping)
+            return;
+        m_jobs.push_back(std::move(job));
+        if (qsizetype(m_jobs.size()) > m_idle && int(m_threads.size()) < wanted) {
+            try {
+                m_threads.emplace_back([this] { work(); });
+            } catch (...) {
+                // One thread fewer.
+            }
+        }
+        m_ready.notify_one();
+    }
+
+private:
+    void work()
+    {
+        std::unique_lock lock(m_mutex);
+        for (;;) {
+            ++m_idle;
+            m_ready.wait(lock, [this] { return m_stopping || !m_jobs.empty(); });
+            --m_idle;
+            if (m_stopping)
+                return;
+            std::function<void()> job = std::move(m_jobs.front());
+            m_jobs.pop_front();
+            lock.unlock();
+            try {
+                job();
+            } catch (...) {
+                // A job catches what its work throws; nothing else may end the thread.
+            }
+            job = nullptr;
+            lock.lock();
+        }
+    }
+
+    // The jobs begun are finished, those not begun dropped.
+    void stop()
+    {
+        std::vector<std::thread> threads;
+        std::deque<std::function<void()>> jobs;
+        {
+            std::lock_guard lock(m_mutex);
+            m_stopping = true;
+            threads.swap(m_threads);
+            jobs.swap(m_jobs);
+        }
+        m_ready.notify_all();
+        for (std::thread &thread : threads)
+            thread.join();
+    }
+
+    std::mutex m_mutex;
+    std::condition_variable m_ready;
+    std::deque<std::function<void()>> m_jobs;
+    std::vector<std::thread> m_threads;
+    qsizetype m_idle = 0;
+    bool m_stopping = false;
+};
+
 enum class Stage : unsigned char { Waiting, Begun, Done };
 
-// What the pool's threads share with the caller. It lives as long as the last runnable that
-// refers to it: a runnable may come to it after the caller has left (it then finds its part
-// done and returns), or never, when the pool could not start a thread for it.
+// What the threads share with the caller. It lives as long as the last job that refers to it:
+// a job may come to it after the caller has left (it then finds its part done and returns), or
+// never, when no thread could be made for it.
 struct Parts
 {
     std::mutex mutex;
@@ -81,8 +169,7 @@ void OrderedParallel::forEach(qsizetype count, const std::function<void(qsizetyp
 void OrderedParallel::runParts(qsizetype count, const std::function<void(qsizetype)> &make,
                                const std::function<void(qsizetype)> &take, const std::function<bool()> &stop)
 {
-    QThreadPool *pool = QThreadPool::globalInstance();
-    const int threads = pool->maxThreadCount();
+    const int threads = QThreadPool::globalInstance()->maxThreadCount();
     if (threads <= 1 || count <= 1) {
         for (qsizetype i = 0; i < count; ++i) {
             if (stop && stop())
@@ -118,7 +205,7 @@ void OrderedParallel::runParts(qsizetype count, const std::function<void(qsizety
     qsizetype started = 0;
     for (qsizetype next = 0; next < count; ++next) {
         for (; started < count && started < next + window; ++started) {
-            pool->start([parts, i = started] {
+            Workers::instance().post([parts, i = started] {
                 {
                     std::lock_guard lock(parts->mutex);
                     if (!parts->begin(i))
@@ -191,7 +278,7 @@ OrderedParallel::Task OrderedParallel::beside(std::function<void()> work)
     Task task;
     task.m_state = std::make_shared<Task::State>();
     task.m_state->work = std::move(work);
-    QThreadPool::globalInstance()->start([state = task.m_state] { state->run(); });
+    Workers::instance().post([state = task.m_state] { state->run(); });
     return task;
 }
 
@@ -224,7 +311,7 @@ void OrderedParallel::Task::abandon() noexcept
     std::unique_lock lock(state->mutex);
     if (state->stage == Stage::Waiting) {
         state->stage = Stage::Done;
-        // Dropped here, not on the pool thread that finds it abandoned.
+        // Dropped here, not on the thread that finds it abandoned.
         std::function<void()> work = std::move(state->work);
         state->work = nullptr;
         lock.unlock();

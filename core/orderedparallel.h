@@ -8,8 +8,9 @@
 #include <optional>
 #include <vector>
 
-// The one way work runs beside the calling thread, on the global thread pool (threads with a
-// life of their own, the database's, the import's and the route search's, are QThreads).
+// The one way work runs beside the calling thread: on threads of this helper's own, as many as
+// the global thread pool may have (QThreadPool::maxThreadCount()). Threads with a life of their
+// own (the database's, the import's, the route search's) are QThreads.
 //
 // run(): work cut into numbered parts, made on every core the process may use and taken in their
 // order on the calling thread, as soon as each is ready: the outcome is the one a single core
@@ -23,8 +24,8 @@
 // part runs once it has left: one no thread has begun by then never begins, and those begun are
 // waited for, since they use the caller's frame. A part's exception reaches the caller when it
 // comes to that part, as if the part had run there. A part no thread has begun by the time the
-// caller waits for it is made by the caller: a busy pool, or one that cannot start a thread (no
-// memory left for its stack), never leaves the caller waiting.
+// caller waits for it is made by the caller: busy threads, or a thread that cannot be made (no
+// memory left for its stack), never leave the caller waiting.
 class OrderedParallel
 {
 public:
@@ -52,13 +53,13 @@ public:
             stop);
     }
 
-    // work(i) for every i below count, on the pool's threads and the caller's; returns once all
+    // work(i) for every i below count, on the helper's threads and the caller's; returns once all
     // are done, or throws the exception of the first part that threw. stop() is asked on the
     // caller's thread, part after part: once true, the parts not begun are dropped.
     static void forEach(qsizetype count, const std::function<void(qsizetype)> &work,
                         const std::function<bool()> &stop = {});
 
-    // One piece of work beside the caller, begun on the pool at once.
+    // One piece of work beside the caller, handed to the helper's threads at once.
     class Task
     {
     public:

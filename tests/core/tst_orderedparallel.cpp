@@ -18,7 +18,7 @@ private slots:
     void cleanup() { QThreadPool::globalInstance()->setMaxThreadCount(QThread::idealThreadCount()); }
     void failure_data();
     void failure();
-    void busyPoolNeverKeepsTheCallerWaiting();
+    void busyThreadsNeverKeepTheCallerWaiting();
 };
 
 // An exception anywhere reaches the caller, and no part runs once the caller has left: parts
@@ -52,12 +52,16 @@ void TestOrderedParallel::failure()
     std::atomic<bool> thrown = false;
     std::atomic<bool> left = false;
     std::atomic<int> lateParts = 0;
+    std::atomic<int> begun = 0;
+    std::atomic<int> ended = 0;
     int took = 0;
     QString caught;
     QThread *const caller = QThread::currentThread();
     try {
         std::vector<int> frame(40, 1);
         const std::function<int(qsizetype)> make = [&](qsizetype i) {
+            ++begun;
+            const auto end = qScopeGuard([&ended] { ++ended; });
             if ((thrower == QLatin1String("part") || thrower == QLatin1String("forEach")) && i == 5) {
                 thrown = true;
                 throw std::runtime_error("part 5");
@@ -95,22 +99,24 @@ void TestOrderedParallel::failure()
     }
     QCOMPARE(caught, expected);
     QCOMPARE(took, taken);
-    QThreadPool::globalInstance()->waitForDone();
+    // Only where the caller left too early are parts still running here.
+    QTRY_COMPARE(ended.load(), begun.load());
     QCOMPARE(lateParts.load(), 0);
 }
 
-// Every thread of the pool taken (as when the pool cannot start one): the caller makes the
-// parts itself, in their order, and its task too.
-void TestOrderedParallel::busyPoolNeverKeepsTheCallerWaiting()
+// Every thread taken (as when no more can be made): the caller makes the parts itself, in
+// their order, and its task too.
+void TestOrderedParallel::busyThreadsNeverKeepTheCallerWaiting()
 {
-    QThreadPool *pool = QThreadPool::globalInstance();
-    pool->setMaxThreadCount(4);
+    QThreadPool::globalInstance()->setMaxThreadCount(4);
     QSemaphore release;
+    std::vector<OrderedParallel::Task> blockers;
     for (int i = 0; i < 4; ++i)
-        pool->start([&release] { release.acquire(); });
-    const auto freePool = qScopeGuard([&] {
+        blockers.push_back(OrderedParallel::beside([&release] { release.acquire(); }));
+    const auto freeThreads = qScopeGuard([&] {
         release.release(4);
-        pool->waitForDone();
+        for (const OrderedParallel::Task &blocker : blockers)
+            blocker.wait();
     });
     QList<qsizetype> order;
     OrderedParallel::run<qsizetype>(
