@@ -8,6 +8,7 @@
 #include "database.h"
 #include "graph.h"
 #include "loadwatch.h"
+#include "orderedparallel.h"
 #include "point.h"
 #include "procedure.h"
 #include "runway.h"
@@ -161,11 +162,13 @@ int graphOfFolder(const QString &folder, int runs)
     loop.exec();
     loader.wait();
     // The lists reach the database through queued calls after the end of the import; what the
-    // import left to the pool (freeing, trimming) is done before the builds are timed.
+    // import left to other threads (freeing, trimming, the lists' filter indexes) is done before
+    // the builds are timed.
     QCoreApplication::processEvents();
     while (db.retiring())
         QCoreApplication::processEvents();
     QThreadPool::globalInstance()->waitForDone();
+    OrderedParallel::waitForIdle();
     std::printf("%s: %d points, %d segments\n", qPrintable(folder), Database::pointCount(), Database::segmentCount());
     if (Database::pointCount() == 0)
         return 1;

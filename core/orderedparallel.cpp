@@ -70,12 +70,21 @@ public:
         m_ready.notify_one();
     }
 
+    void waitForIdle()
+    {
+        std::unique_lock lock(m_mutex);
+        m_allIdle.wait(lock,
+                       [this] { return m_stopping || (m_jobs.empty() && m_idle == qsizetype(m_threads.size())); });
+    }
+
 private:
     void work()
     {
         std::unique_lock lock(m_mutex);
         for (;;) {
             ++m_idle;
+            if (m_jobs.empty() && m_idle == qsizetype(m_threads.size()))
+                m_allIdle.notify_all();
             m_ready.wait(lock, [this] { return m_stopping || !m_jobs.empty(); });
             --m_idle;
             if (m_stopping)
@@ -105,12 +114,14 @@ private:
             jobs.swap(m_jobs);
         }
         m_ready.notify_all();
+        m_allIdle.notify_all();
         for (std::thread &thread : threads)
             thread.join();
     }
 
     std::mutex m_mutex;
     std::condition_variable m_ready;
+    std::condition_variable m_allIdle;
     std::deque<std::function<void()>> m_jobs;
     std::vector<std::thread> m_threads;
     qsizetype m_idle = 0;
@@ -158,6 +169,11 @@ struct Parts
 };
 
 } // namespace
+
+void OrderedParallel::waitForIdle()
+{
+    Workers::instance().waitForIdle();
+}
 
 void OrderedParallel::forEach(qsizetype count, const std::function<void(qsizetype)> &work,
                               const std::function<bool()> &stop)

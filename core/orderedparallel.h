@@ -89,6 +89,10 @@ public:
     };
     static Task beside(std::function<void()> work);
 
+    // Returns once the helper's threads have nothing left to do, detached tasks included: for
+    // benchmarks that time one thing alone.
+    static void waitForIdle();
+
 private:
     static void runParts(qsizetype count, const std::function<void(qsizetype)> &make,
                          const std::function<void(qsizetype)> &take, const std::function<bool()> &stop);
