@@ -154,6 +154,8 @@ void ItemFilterModel::startIndex()
                 quint64 serial;
                 ~Finish()
                 {
+                    if (!QCoreApplication::instance())
+                        return;
                     QMetaObject::invokeMethod(
                         QCoreApplication::instance(),
                         [model = std::move(model), serial = serial] {
@@ -178,6 +180,8 @@ void ItemFilterModel::finishIndex(quint64 serial)
     if (!pending || pending->serial != serial || pending->progress->cancel.load())
         return;
     const Index index = *pending->result;
+    // The build is over but for its last steps: nothing here waits for them.
+    pending->task.detach();
     m_pending.reset();
     takeIndex(index);
     refilter();
