@@ -32,6 +32,13 @@ void OrderedParallel::prepareAllocator()
 
 namespace {
 
+// As many as the global pool may have (none once it is gone at the process's end).
+int threadCount()
+{
+    const QThreadPool *pool = QThreadPool::globalInstance();
+    return pool ? pool->maxThreadCount() : 1;
+}
+
 // The threads the work runs on, as many as the global thread pool may have (which the tests
 // and the user's settings set). Not the pool's own: a thread the pool cannot start (no address
 // space left for its stack) stays counted as busy for good, and the program's exit then waits
@@ -55,7 +62,7 @@ public:
 
     void post(std::function<void()> job)
     {
-        const int wanted = std::max(1, QThreadPool::globalInstance()->maxThreadCount());
+        const int wanted = std::max(1, threadCount());
         std::lock_guard lock(m_mutex);
         if (m_stopping)
             return;
@@ -185,7 +192,7 @@ void OrderedParallel::forEach(qsizetype count, const std::function<void(qsizetyp
 void OrderedParallel::runParts(qsizetype count, const std::function<void(qsizetype)> &make,
                                const std::function<void(qsizetype)> &take, const std::function<bool()> &stop)
 {
-    const int threads = QThreadPool::globalInstance()->maxThreadCount();
+    const int threads = threadCount();
     if (threads <= 1 || count <= 1) {
         for (qsizetype i = 0; i < count; ++i) {
             if (stop && stop())
