@@ -8,11 +8,13 @@
 #include "database.h"
 #include "graph.h"
 #include "loadwatch.h"
+#include "orderedparallel.h"
 #include "point.h"
 #include "procedure.h"
 #include "runway.h"
 #include "segment.h"
 #include "settings.h"
+#include "xploader.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -78,6 +80,103 @@ void report(const char *what, double milliseconds, const char *goal = "")
     std::printf("%-52s %10.1f ms %s\n", what, milliseconds, goal);
 }
 
+// What the search reads of the graph, in one number: a build on any number of cores must give
+// the same.
+quint64 graphChecksum(const Routing::Graph &graph)
+{
+    quint64 sum = 1469598103934665603ULL;
+    const auto mix = [&sum](qint64 value) { sum = (sum ^ quint64(value)) * 1099511628211ULL; };
+    for (const Routing::Graph::Edge &edge : graph.edges) {
+        mix(edge.from);
+        mix(edge.to);
+        mix(edge.kind);
+    }
+    for (const int start : graph.arcStart)
+        mix(start);
+    for (const Routing::Graph::Arc &arc : graph.arcs)
+        mix(qint64(arc.to) << 32 | arc.edge);
+    for (const int leg : graph.gapLegs)
+        mix(leg);
+    for (const std::vector<int> &network : graph.components) {
+        for (const int component : network)
+            mix(component);
+    }
+    for (const auto *index : {&graph.enrouteIndex, &graph.radioIndex}) {
+        for (const Routing::Graph::DirectPoint &point : index->points)
+            mix(point.node);
+    }
+    mix(graph.uidIndex.size());
+    return sum;
+}
+
+// The routing graph built runs times from the lists loaded, each build from scratch; the slowest
+// beside the goal, which is for two cores (taskset -c 0,1).
+bool timeGraphBuilds(Database &db, int runs)
+{
+    QList<double> builds;
+    quint64 checksum = 0;
+    for (int run = 0; run < runs; ++run) {
+        db.mutex()->lock();
+        db.dropRoutingGraph();
+        db.mutex()->unlock();
+        QElapsedTimer timer;
+        timer.start();
+        const auto graph = db.routingGraph();
+        builds.append(timer.nsecsElapsed() / 1e6);
+        if (!graph) {
+            std::printf("graph build failed\n");
+            return false;
+        }
+        const quint64 sum = graphChecksum(*graph);
+        if (run > 0 && sum != checksum) {
+            std::printf("graph differs between builds\n");
+            return false;
+        }
+        checksum = sum;
+        std::printf("routing graph build: %7.1f ms (%lld nodes, %lld edges, %lld gap legs)\n", builds.last(),
+                    qint64(graph->nodes.size()), qint64(graph->edges.size()), qint64(graph->gapLegs.size()));
+    }
+    const BenchSupport::Figures figures = BenchSupport::figures(builds);
+    std::printf("routing graph build on %d threads: median %.1f ms, slowest %.1f ms (goal < 500 ms on two cores, "
+                "every run); checksum %016llx\n",
+                QThreadPool::globalInstance()->maxThreadCount(), figures.median,
+                *std::max_element(builds.cbegin(), builds.cend()), static_cast<unsigned long long>(checksum));
+    return true;
+}
+
+// Imports a simulator folder (the real world-size set bench/fgworld.py makes, say) as the program
+// does, then times the routing graph's builds on it.
+int graphOfFolder(const QString &folder, int runs)
+{
+    QCoreApplication::setApplicationVersion(QStringLiteral(WAYLORE_APP_VERSION));
+    Settings settings;
+    // The preferences of an earlier run would otherwise decide which folder is read.
+    Settings::setString(QStringLiteral("database/xpPath"), QDir(folder).absolutePath());
+    Settings::setBool(QStringLiteral("database/customData"), false);
+    Settings::setBool(QStringLiteral("database/userFix"), false);
+    Database db;
+    XpLoader loader(&db);
+    QEventLoop loop;
+    QObject::connect(&loader, &XpLoader::done, &loop, &QEventLoop::quit, Qt::QueuedConnection);
+    loader.loadAsync();
+    loop.exec();
+    loader.wait();
+    // The lists reach the database through queued calls after the end of the import; what the
+    // import left to other threads (freeing, trimming, the lists' filter indexes) is done before
+    // the builds are timed.
+    QCoreApplication::processEvents();
+    while (db.retiring())
+        QCoreApplication::processEvents();
+    QThreadPool::globalInstance()->waitForDone();
+    OrderedParallel::waitForIdle();
+    std::printf("%s: %d points, %d segments\n", qPrintable(folder), Database::pointCount(), Database::segmentCount());
+    if (Database::pointCount() == 0)
+        return 1;
+    const int result = timeGraphBuilds(db, runs) ? 0 : 1;
+    QFile::remove(db.filePath());
+    return result;
+}
+
 } // namespace
 
 // Loads a database file the program wrote (bench_import --keep-file, or the program's own) runs
@@ -123,9 +222,10 @@ int main(int argc, char **argv)
 {
     if (BenchSupport::answersHelp(
             argc, argv,
-            "Usage: bench_dbfile [--file PATH [--runs N] [--app-version V]]\n"
+            "Usage: bench_dbfile [--file PATH [--runs N] [--app-version V] | --folder PATH [--runs N]]\n"
             "Writes a synthetic world-size database to its file, loads it back and builds the routing graph.\n"
             "  --file PATH        load that database file instead of a world of its own\n"
+            "  --folder PATH      import that simulator folder and time the routing graph's build on it\n"
             "  --runs N           loads of the file (default 5)\n"
             "  --app-version V    the version the file was written under\n"))
         return 0;
@@ -133,10 +233,13 @@ int main(int argc, char **argv)
     BenchSupport::initQuietApplication();
     // --file <path> [--runs n] [--app-version v]: loads that file instead of a world of its own.
     const QStringList arguments = app.arguments();
+    const qsizetype runsArgument = arguments.indexOf(QStringLiteral("--runs"));
+    const int runs = runsArgument > 0 ? std::max(1, arguments.value(runsArgument + 1).toInt()) : 5;
+    const qsizetype folderArgument = arguments.indexOf(QStringLiteral("--folder"));
+    if (folderArgument > 0 && folderArgument + 1 < arguments.size())
+        return graphOfFolder(arguments.at(folderArgument + 1), runs);
     const qsizetype fileArgument = arguments.indexOf(QStringLiteral("--file"));
     if (fileArgument > 0 && fileArgument + 1 < arguments.size()) {
-        const qsizetype runsArgument = arguments.indexOf(QStringLiteral("--runs"));
-        const int runs = runsArgument > 0 ? std::max(1, arguments.value(runsArgument + 1).toInt()) : 5;
         // The version the file was written under: the program's, or none for bench_import's.
         const qsizetype versionArgument = arguments.indexOf(QStringLiteral("--app-version"));
         return loadFile(arguments.at(fileArgument + 1), runs,

@@ -2,15 +2,24 @@
 
 #include "basemodel.h"
 
-#include <QtConcurrent>
+#include "orderedparallel.h"
+
+#include <QCoreApplication>
+#include <QPointer>
+
+#include <atomic>
 
 struct ItemFilterModel::Pending
 {
     // Shared with the worker's copy: only pointers, compared with the source's rows.
     QList<const BaseItem *> snapshot;
     std::shared_ptr<IndexProgress> progress = std::make_shared<IndexProgress>();
-    QFuture<Index> future;
-    QFutureWatcher<Index> *watcher = nullptr;
+    // Written by the worker before it hands the pending build back to the model's thread.
+    std::shared_ptr<Index> result = std::make_shared<Index>();
+    OrderedParallel::Task task;
+    // Tells this build's end from that of one dropped before it.
+    const quint64 serial = nextSerial.fetch_add(1);
+    static inline std::atomic<quint64> nextSerial = 0;
 };
 
 ItemFilterModel::ItemFilterModel(Builder builder, Announce announce)
@@ -116,8 +125,7 @@ void ItemFilterModel::cancelPending()
     if (!m_pending)
         return;
     m_pending->progress->stop();
-    m_pending->watcher->disconnect(this);
-    m_pending->watcher->deleteLater();
+    m_pending->task.detach();
     m_pending.reset();
 }
 
@@ -134,22 +142,50 @@ void ItemFilterModel::startIndex()
     m_pending = std::make_unique<Pending>();
     Pending *pending = m_pending.get();
     pending->snapshot = snapshot;
-    pending->future = QtConcurrent::run(
-        [builder = m_builder, snapshot = std::move(snapshot), progress = pending->progress]() mutable {
-            return builder(std::move(snapshot), progress.get());
+    // The build refers to nothing of the model's: a model gone first leaves it to finish alone.
+    // Its end, whatever it is, is handed to the model's thread, where the model (if still
+    // there, and still waiting for this build) takes the index.
+    pending->task = OrderedParallel::beside(
+        [builder = m_builder, snapshot = std::move(snapshot), progress = pending->progress, result = pending->result,
+         model = QPointer<ItemFilterModel>(this), serial = pending->serial]() mutable {
+            struct Finish
+            {
+                QPointer<ItemFilterModel> &model;
+                quint64 serial;
+                ~Finish()
+                {
+                    if (!QCoreApplication::instance())
+                        return;
+                    QMetaObject::invokeMethod(
+                        QCoreApplication::instance(),
+                        [model = std::move(model), serial = serial] {
+                            if (model)
+                                model->finishIndex(serial);
+                        },
+                        Qt::QueuedConnection);
+                }
+            } finish{model, serial};
+            try {
+                *result = builder(std::move(snapshot), progress.get());
+            } catch (const std::exception &error) {
+                // The list then shows no rows until its source changes and the index is built anew.
+                qWarning() << "Filter index not built:" << error.what();
+            }
         });
-    pending->watcher = new QFutureWatcher<Index>(this);
-    connect(pending->watcher, &QFutureWatcherBase::finished, this, [this, pending] {
-        if (pending != m_pending.get() || pending->progress->cancel.load())
-            return;
-        const Index index = pending->future.result();
-        pending->watcher->deleteLater();
-        m_pending.reset();
-        takeIndex(index);
-        refilter();
-        emit indexed();
-    });
-    pending->watcher->setFuture(pending->future);
+}
+
+void ItemFilterModel::finishIndex(quint64 serial)
+{
+    Pending *pending = m_pending.get();
+    if (!pending || pending->serial != serial || pending->progress->cancel.load())
+        return;
+    const Index index = *pending->result;
+    // The build is over but for its last steps: nothing here waits for them.
+    pending->task.detach();
+    m_pending.reset();
+    takeIndex(index);
+    refilter();
+    emit indexed();
 }
 
 void ItemFilterModel::indexNow()

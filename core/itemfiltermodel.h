@@ -81,6 +81,7 @@ private:
     void sourceGone();
     void cancelPending();
     void startIndex();
+    void finishIndex(quint64 serial);
 
     const Builder m_builder;
     const Announce m_announce;

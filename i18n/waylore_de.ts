@@ -4349,5 +4349,9 @@ im angegebenen Pfad!</translation>
         <source>ERROR: cannot write databasefile</source>
         <translation>FEHLER: Datenbankdatei kann nicht geschrieben werden</translation>
     </message>
+    <message>
+        <source>ERROR: the import needs more memory than there is</source>
+        <translation>FEHLER: Der Import braucht mehr Speicher, als vorhanden ist</translation>
+    </message>
 </context>
 </TS>

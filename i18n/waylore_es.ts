@@ -4349,5 +4349,9 @@ en la ruta indicada!</translation>
         <source>ERROR: cannot write databasefile</source>
         <translation>ERROR: no se puede escribir el archivo de la base de datos</translation>
     </message>
+    <message>
+        <source>ERROR: the import needs more memory than there is</source>
+        <translation>ERROR: la importación necesita más memoria de la que hay</translation>
+    </message>
 </context>
 </TS>

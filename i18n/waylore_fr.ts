@@ -4349,5 +4349,9 @@ at given path!</source>
         <source>ERROR: cannot write databasefile</source>
         <translation>ERREUR : impossible d&apos;écrire le fichier de base de données</translation>
     </message>
+    <message>
+        <source>ERROR: the import needs more memory than there is</source>
+        <translation>ERREUR : l&apos;importation demande plus de mémoire qu&apos;il n&apos;y en a</translation>
+    </message>
 </context>
 </TS>

@@ -1,10 +1,9 @@
 #include "chunkedfile.h"
 
+#include "databasebounds.h"
 #include "orderedparallel.h"
 
 #include <QBuffer>
-#include <QThreadPool>
-#include <QtConcurrent/QtConcurrentMap>
 #include <QtEndian>
 
 #include <libdeflate.h>
@@ -15,7 +14,6 @@
 #include <cstring>
 #include <limits>
 #include <memory>
-#include <numeric>
 
 namespace {
 
@@ -26,9 +24,6 @@ constexpr char kZstdMagic[4] = {'W', 'L', 'D', 'Z'};
 constexpr int kZstdLevel = -1;
 constexpr qsizetype kHeaderSize = 12;
 constexpr qsizetype kEntrySize = 16;
-// Deflate expands at most about 1032 times: a chunk claiming more is damage and must not make
-// the reader allocate what it claims.
-constexpr qint64 kMaxExpansion = 1100;
 
 void put(QByteArray &bytes, qsizetype at, quint32 value)
 {
@@ -149,7 +144,7 @@ QByteArray ChunkedFile::compose(QList<Chunk> &chunks)
 qint64 ChunkedFile::write(QList<Chunk> &chunks, QIODevice &device)
 {
     std::atomic<bool> failed = false;
-    forEach(chunks.size(), [&chunks, &failed](qsizetype i) {
+    OrderedParallel::forEach(chunks.size(), [&chunks, &failed](qsizetype i) {
         Chunk &chunk = chunks[i];
         if ((!chunk.bytes.isEmpty() || chunk.stored.isEmpty()) && !compress(chunk))
             failed = true;
@@ -211,7 +206,9 @@ bool ChunkedFile::split(const QByteArray &file, QList<Chunk> &chunks, QString *e
         const quint32 stored = get(entry + 12);
         if (stored > file.size() - at)
             return fail("a chunk runs past the end of the file");
-        if (qint64(chunk.expandedSize) > qint64(stored) * kMaxExpansion + 1024)
+        // A chunk claiming more is damage and must not make the reader allocate what it claims.
+        if (qint64(chunk.expandedSize)
+            > qint64(stored) * DatabaseBounds::kMaxExpansion + DatabaseBounds::kExpansionSlack)
             return fail("a chunk claims more than its bytes can expand to");
         chunk.stored = QByteArray::fromRawData(file.constData() + at, stored);
         at += stored;
@@ -230,17 +227,4 @@ bool ChunkedFile::expand(Chunk &chunk)
     if (!ok)
         chunk.bytes.clear();
     return ok;
-}
-
-void ChunkedFile::forEach(qsizetype count, const std::function<void(qsizetype)> &work)
-{
-    if (count <= 1 || QThreadPool::globalInstance()->maxThreadCount() <= 1) {
-        for (qsizetype i = 0; i < count; ++i)
-            work(i);
-        return;
-    }
-    OrderedParallel::prepareAllocator();
-    QList<qsizetype> indexes(count);
-    std::iota(indexes.begin(), indexes.end(), qsizetype(0));
-    QtConcurrent::blockingMap(indexes, [&work](qsizetype i) { work(i); });
 }

@@ -6,8 +6,6 @@
 #include <QList>
 #include <QString>
 
-#include <functional>
-
 // The layout of the stored database file that lets the cores share its writing and reading.
 //
 // The first layout is one zlib stream of the whole payload behind its length (what qCompress
@@ -70,8 +68,4 @@ public:
     // Expands one chunk's stored bytes into its bytes; false when they are not one stream (or
     // frame) of its codec of exactly its expanded size.
     static bool expand(Chunk &chunk);
-
-    // Runs work(i) for every i below count on the global thread pool and waits for all of
-    // them; the calling thread takes part. Without spare threads everything runs here, in order.
-    static void forEach(qsizetype count, const std::function<void(qsizetype)> &work);
 };

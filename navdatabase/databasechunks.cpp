@@ -3,6 +3,7 @@
 #include "airport.h"
 #include "boundary.h"
 #include "chunkedfile.h"
+#include "databasebounds.h"
 #include "databasestore.h"
 #include "lookupindex.h"
 #include "orderedparallel.h"
@@ -26,7 +27,6 @@
 #include <algorithm>
 #include <atomic>
 #include <cstring>
-#include <future>
 #include <memory>
 #include <tuple>
 #include <utility>
@@ -52,18 +52,11 @@ enum List : quint32 {
 // Items per chunk: about a megabyte of records each, so that every core gets many.
 constexpr qsizetype kPerChunk[] = {1, 8192, 512, 16384, 8192, 2048, 2048, 4096, 16384, 16384};
 
-// What a chunk can need expanded, judged before anything is allocated for it (its table may
-// claim up to 1,100 times its bytes): its records at about ten times the largest average a
-// world-size import's chunks have (points 200 bytes, procedures 1,100, boundaries 620), or its
-// bytes expanded seven times as far as a real world's file does (4.6), for records of any size
-// that compress as records do; and one record far beyond the rest on top. (No chunk holds more
-// than kPerChunk records; a count beyond its records shows as they are read.)
-constexpr qint64 kRecordBytes[] = {0, 2048, 16384, 1024, 1024, 8192, 8192, 4096, 512, 512};
-constexpr qint64 kPlainExpansion = 32;
-constexpr qint64 kOneLargeRecord = 1024 * 1024;
-
+// What a chunk can need expanded (databasebounds.h), judged before anything is allocated for it:
+// its counted records, or what its bytes expand to as records do.
 bool plausibleSize(const ChunkedFile::Chunk &chunk)
 {
+    using namespace DatabaseBounds;
     if (chunk.list > Startups)
         return false;
     const qint64 records = std::min<qint64>(chunk.items, kPerChunk[chunk.list]);
@@ -284,7 +277,7 @@ qint64 DatabaseChunks::write(QIODevice &device, qint32 format, const QString &cy
 
     QList<ChunkedFile::Chunk> chunks(planned.size());
     std::atomic<bool> failed = false;
-    ChunkedFile::forEach(planned.size(), [&planned, &chunks, &failed](qsizetype i) {
+    OrderedParallel::forEach(planned.size(), [&planned, &chunks, &failed](qsizetype i) {
         ChunkedFile::Chunk &chunk = chunks[i];
         chunk.list = planned.at(i).list;
         chunk.items = planned.at(i).items;
@@ -356,16 +349,16 @@ bool DatabaseChunks::read(const QByteArray &file, DatabaseStore &store, const Re
     Parsed all;
     bool stopped = false;
     quint32 announced = Header;
-    // Each list's UID index is built on a thread of its own as soon as its last chunk is in,
-    // beside the reading of the lists after it.
-    std::vector<std::future<void>> assigning;
+    // Each list's UID index is built beside the reading of the lists after it, as soon as its
+    // last chunk is in. (Declared before the tasks that wait for them, which go first.)
+    OrderedParallel::Task pointsAssigned;
+    OrderedParallel::Task segmentsAssigned;
+    std::vector<OrderedParallel::Task> assigning;
     const auto assign = [&assigning](auto &parsed, auto &contents) {
-        assigning.push_back(std::async(std::launch::async, [&contents, items = std::move(parsed)]() mutable {
-            contents.assign(std::move(items));
-        }));
+        assigning.push_back(OrderedParallel::beside(
+            [&contents, items = std::move(parsed)]() mutable { contents.assign(std::move(items)); }));
         parsed.clear();
     };
-    std::future<void> segmentsAssigned;
     const auto listRead = [&](quint32 list) {
         // clang-format off
         switch (list) {
@@ -377,11 +370,10 @@ bool DatabaseChunks::read(const QByteArray &file, DatabaseStore &store, const Re
             break;
         case Runways:
             // The segments come before the runways: both are whole once these are in.
-            assigning.push_back(std::async(std::launch::async, [&store, &reading, items = std::move(all.runways),
-                                                                segments = std::move(segmentsAssigned)]() mutable {
+            assigning.push_back(OrderedParallel::beside([&store, &reading, &segmentsAssigned,
+                                                         items = std::move(all.runways)]() mutable {
                 store.runways.assign(std::move(items));
-                if (segments.valid())
-                    segments.wait();
+                segmentsAssigned.wait();
                 if (reading.routesRead)
                     reading.routesRead();
             }));
@@ -419,33 +411,22 @@ bool DatabaseChunks::read(const QByteArray &file, DatabaseStore &store, const Re
     // them. The procedures name no item as they are read, so they are read while the points'
     // UID index is built, and the points' lookup indexes are built beside the lists after.
     run(0, firstOther);
-    std::promise<void> uidsIndexed;
-    std::future<void> pointIndexes;
-    struct Join
-    {
-        std::future<void> &future;
-        ~Join()
-        {
-            if (future.valid())
-                future.wait();
-        }
-    } join{pointIndexes};
     if (all.ok && !stopped) {
-        pointIndexes = std::async(std::launch::async, [&store, &uidsIndexed, points = std::move(all.points)]() mutable {
-            store.points.assign(std::move(points));
-            uidsIndexed.set_value();
+        pointsAssigned = OrderedParallel::beside(
+            [&store, points = std::move(all.points)]() mutable { store.points.assign(std::move(points)); });
+        all.points.clear();
+        const OrderedParallel::Task pointIndexes = OrderedParallel::beside([&store, &pointsAssigned] {
+            pointsAssigned.wait();
             store.lookupIndex->preparePoints(store.points.items());
         });
-        all.points.clear();
         run(firstOther, firstSegment);
-        uidsIndexed.get_future().wait();
+        pointsAssigned.wait();
         if (all.ok && !stopped)
             run(firstSegment, end);
         pointIndexes.wait();
     }
-    if (segmentsAssigned.valid())
-        segmentsAssigned.wait();
-    for (std::future<void> &list : assigning)
+    segmentsAssigned.wait();
+    for (const OrderedParallel::Task &list : assigning)
         list.wait();
     if (!all.ok || stopped) {
         // The lists handed to the store go as well; segments read so far point at its points.

@@ -13,11 +13,13 @@
 #include "basemodel.h"
 #include "boundary.h"
 #include "chunkedfile.h"
+#include "databasebounds.h"
 #include "databasechunks.h"
 #include "databaselocker.h"
 #include "databasestore.h"
 #include "listcount.h"
 #include "lookupindex.h"
+#include "orderedparallel.h"
 #include "paintlight.h"
 #include "point.h"
 #include "procedure.h"
@@ -51,7 +53,6 @@ extern "C" void __tsan_release(void *address);
 #include <atomic>
 #include <cstdio>
 #include <functional>
-#include <future>
 #include <memory>
 #include <new>
 #include <type_traits>
@@ -63,12 +64,6 @@ constexpr qint32 FileFormat = RecordFormat::Newest;
 // This is the default of the Qt the format was made with, so the bytes are the same.
 constexpr QDataStream::Version FileStreamVersion = QDataStream::Qt_6_4;
 constexpr int StopPollInterval = 4096;
-// What the single-stream layout may expand to, judged before anything is allocated for it: as
-// for a chunk, its bytes expanded seven times as far as a real world's file does (4.6), and one
-// record far beyond the rest on top. Its records cannot be counted before they are expanded, so
-// the part of a chunk's bound that counts them has no say here.
-constexpr qint64 PlainExpansion = 32;
-constexpr qint64 OneLargeRecord = 1024 * 1024;
 // The stream is expanded a step at a time, each a chance to stop.
 constexpr qsizetype ExpansionStep = 4 * 1024 * 1024;
 // What zlib takes in one call.
@@ -164,7 +159,10 @@ const char *expandSingleStream(QByteArrayView compressed, QByteArray &payload, c
     if (compressed.size() < 4)
         return "no compressed database in it";
     const quint32 stated = qFromBigEndian<quint32>(compressed.data());
-    if (qint64(stated) > qint64(compressed.size() - 4) * PlainExpansion + OneLargeRecord)
+    // What the single-stream layout may expand to (databasebounds.h), judged before anything is
+    // allocated for it.
+    if (qint64(stated)
+        > qint64(compressed.size() - 4) * DatabaseBounds::kPlainExpansion + DatabaseBounds::kOneLargeRecord)
         return "it claims more than its records can need";
     z_stream zs{};
     if (inflateInit(&zs) != Z_OK)
@@ -302,14 +300,17 @@ void Database::removeBinFile()
 bool Database::readStoredFile(DatabaseStore &store, const QString &path, bool fullDetail,
                               const std::function<void(const QString &)> &progress, const std::function<bool()> &stop)
 {
-    // A file that needs more memory than the system gives is refused like a damaged one: the
-    // program, and the working database of a replacement, stay.
+    // A file that needs more memory than the system gives (for its items, or for a thread's
+    // stack) is refused like a damaged one: the program, and the working database of a
+    // replacement, stay.
     try {
         return readStoredFileUnguarded(store, path, fullDetail, progress, stop);
     } catch (const std::bad_alloc &) {
         qWarning() << "Database file" << path << "is damaged: reading it needs more memory than there is";
-        return false;
+    } catch (const std::exception &error) {
+        qWarning() << "Database file" << path << "cannot be read:" << error.what();
     }
+    return false;
 }
 
 bool Database::readStoredFileUnguarded(DatabaseStore &store, const QString &path, bool fullDetail,
@@ -335,7 +336,7 @@ bool Database::readStoredFileUnguarded(DatabaseStore &store, const QString &path
         // the reading of the ground lists.
         bool routesIndexed = false;
         const auto indexRoutes = [&store, &routesIndexed] {
-            std::future<void> runways = std::async(std::launch::async, [&store] { indexRunways(store); });
+            const OrderedParallel::Task runways = OrderedParallel::beside([&store] { indexRunways(store); });
             store.lookupIndex->prepare(store.points.items(), store.runways.items(), store.segments.items());
             runways.wait();
             routesIndexed = true;
@@ -400,14 +401,9 @@ bool Database::readStoredFileUnguarded(DatabaseStore &store, const QString &path
         return false;
     // The point lists stay as they are from here on: their lookup indexes are built on a
     // helper thread while the other lists are read, which only read the points too.
-    std::future<void> pointIndexes
-        = std::async(std::launch::async, [&store] { store.lookupIndex->preparePoints(store.points.items()); });
-    // Whatever way this function is left, the helper is done before the store can go.
-    struct Join
-    {
-        std::future<void> &future;
-        ~Join() { future.wait(); }
-    } join{pointIndexes};
+    // Whatever way this function is left, the task is done or dropped before the store can go.
+    const OrderedParallel::Task pointIndexes
+        = OrderedParallel::beside([&store] { store.lookupIndex->preparePoints(store.points.items()); });
 
     if (!readList(store.procedures, tr("Loading procedures..."), "procedures")
         || !readList(store.segments, tr("Loading segments..."), "segments")
@@ -554,7 +550,7 @@ struct Database::ReadAhead
     QStringList texts;
     Database *adoptedBy = nullptr;
     // Last, so that it goes first: its destructor waits for the reading thread, which uses the rest.
-    std::future<void> done;
+    OrderedParallel::Task done;
 
     void report(const QString &text)
     {
@@ -590,7 +586,7 @@ void Database::readAhead()
     ahead->fullDetail = fullDetailStored();
     std::tie(ahead->size, ahead->modified) = fileIdentity(m_filePath);
     ReadAhead *state = ahead.get();
-    ahead->done = std::async(std::launch::async, [this, state] {
+    ahead->done = OrderedParallel::beside([this, state] {
         state->ok = readStoredFile(
             *state->store, state->path, state->fullDetail, [state](const QString &text) { state->report(text); },
             [this, state] { return state->stop.load() || m_closing.loadAcquire() != 0; });
@@ -603,7 +599,7 @@ void Database::dropReadAhead()
     for (std::shared_ptr<ReadAhead> *ahead : {&m_readAhead, &m_loadReadAhead}) {
         if (*ahead) {
             (*ahead)->stop = true;
-            (*ahead)->done.wait();
+            (*ahead)->done.abandon();
             ahead->reset();
         }
     }
@@ -621,7 +617,7 @@ std::shared_ptr<Database::ReadAhead> Database::adoptReadAhead(std::shared_ptr<Re
     // Another file, or the same read otherwise: what it read so far goes unseen.
     if (!sameFile()) {
         ahead->stop = true;
-        ahead->done.wait();
+        ahead->done.abandon();
         return nullptr;
     }
     {

@@ -53,14 +53,37 @@ std::shared_ptr<const Routing::Graph> Database::routingGraph(const std::function
         QHash<const Point *, int> nodeOf;
         nodeOf.reserve(points.size());
         graph->nodes.reserve(points.size());
-        for (const Point *point : points) {
-            if (stop())
-                return nullptr;
-            if (!point)
-                continue;
-            nodeOf.insert(point, int(graph->nodes.size()));
-            graph->nodes.append({point->uid(), point->position(), point->type(), point->isEnrouteIntersection()});
-        }
+        // The points' fields are read on every core (each point's a few places in memory apart),
+        // the nodes taken in order; stop() is asked once per part.
+        using Nodes = QList<Routing::Graph::Node>;
+        constexpr qsizetype PointsPerPart = 16384;
+        auto pointRows = [&points](qsizetype part) {
+            return std::pair(part * PointsPerPart, std::min(points.size(), (part + 1) * PointsPerPart));
+        };
+        bool stopped = false;
+        OrderedParallel::run<Nodes>(
+            (points.size() + PointsPerPart - 1) / PointsPerPart,
+            [&points, &pointRows](qsizetype part) {
+                Nodes nodes;
+                auto [row, last] = pointRows(part);
+                nodes.reserve(last - row);
+                for (; row < last; ++row) {
+                    if (const Point *point = points.at(row))
+                        nodes.append({point->uid(), point->position(), point->type(), point->isEnrouteIntersection()});
+                }
+                return nodes;
+            },
+            [&](qsizetype part, Nodes &&nodes) {
+                int node = int(graph->nodes.size());
+                for (auto [row, last] = pointRows(part); row < last; ++row) {
+                    if (const Point *point = points.at(row))
+                        nodeOf.insert(point, node++);
+                }
+                graph->nodes.append(std::move(nodes));
+            },
+            [&] { return stopped = stop(); });
+        if (stopped)
+            return nullptr;
 
         // The lookups of the segments' ends are shared among the cores, the edges taken in order.
         const QList<Segment *> &segments = m_segmentModel->items();
@@ -85,16 +108,9 @@ std::shared_ptr<const Routing::Graph> Database::routingGraph(const std::function
             }
             return edges;
         };
-        bool stopped = false;
-        auto take = [&](qsizetype part, Edges &&edges) {
-            // Asked once per row, as when the rows were read here.
-            for (auto [row, last] = rowsOf(part); row < last && !stopped; ++row)
-                stopped = stop();
-            if (!stopped)
-                graph->edges.append(std::move(edges));
-        };
+        auto take = [&](qsizetype, Edges &&edges) { graph->edges.append(std::move(edges)); };
         OrderedParallel::run<Edges>((segments.size() + SegmentsPerPart - 1) / SegmentsPerPart, edgesOf, take,
-                                    [&stopped] { return stopped; });
+                                    [&] { return stopped = stop(); });
         if (stopped)
             return nullptr;
     }

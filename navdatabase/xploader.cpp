@@ -17,7 +17,6 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 
-#include <future>
 #include <memory>
 
 #if defined(__SANITIZE_THREAD__)
@@ -166,7 +165,17 @@ int XpLoader::missingFiles()
 
 void XpLoader::run()
 {
-    import();
+    // An import that runs out of memory (for its items, or for a thread) fails like any other:
+    // what it read goes with its store, and the working database stays, loaded and on disk.
+    try {
+        import();
+    } catch (const std::exception &error) {
+        qWarning() << "Import failed:" << error.what();
+        reportProgress(tr("ERROR: the import needs more memory than there is"));
+        QMetaObject::invokeMethod(
+            m_database, [database = m_database]() { database->endModifying(); }, Qt::QueuedConnection);
+        emit done();
+    }
 #if defined(__SANITIZE_THREAD__)
     __tsan_release(this);
 #endif
@@ -243,7 +252,7 @@ void XpLoader::import()
 
     // The first lookups on the main thread find their indexes ready. They are built beside the
     // writing of the file, which only reads the items too.
-    std::future<void> indexes = std::async(std::launch::async, [&store] {
+    const OrderedParallel::Task indexes = OrderedParallel::beside([&store] {
         store->lookupIndex->prepare(store->points.items(), store->runways.items(), store->segments.items());
     });
     // The file first (it replaces the old one only once complete), then the lists: the

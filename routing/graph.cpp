@@ -4,8 +4,6 @@
 #include "orderedparallel.h"
 #include "point.h"
 
-#include <QSemaphore>
-#include <QThreadPool>
 #include <QtMath>
 
 #include <algorithm>
@@ -400,16 +398,15 @@ bool buildGapLegs(Graph &graph, const std::vector<uint8_t> &member, const std::f
     bool stopped = false;
     auto stop = [&] { return stopped = stopped || (cancelled && cancelled()); };
     constexpr int CellCount = Graph::CellRows * Graph::CellColumns;
-    OrderedParallel::run<bool>((CellCount + CellsPerPart - 1) / CellsPerPart,
-                               [&](qsizetype part) {
-                                   const int last = std::min(CellCount, int(part + 1) * CellsPerPart);
-                                   for (int cell = int(part) * CellsPerPart; cell < last; ++cell) {
-                                       if (index.cellStart[size_t(cell)] != index.cellStart[size_t(cell) + 1])
-                                           coverCell(cell);
-                                   }
-                                   return true;
-                               },
-                               [](qsizetype, bool &&) {}, stop);
+    OrderedParallel::forEach((CellCount + CellsPerPart - 1) / CellsPerPart,
+                             [&](qsizetype part) {
+                                 const int last = std::min(CellCount, int(part + 1) * CellsPerPart);
+                                 for (int cell = int(part) * CellsPerPart; cell < last; ++cell) {
+                                     if (index.cellStart[size_t(cell)] != index.cellStart[size_t(cell) + 1])
+                                         coverCell(cell);
+                                 }
+                             },
+                             stop);
     if (stopped)
         return false;
 
@@ -567,63 +564,43 @@ bool buildGraphIndexes(Graph &graph, const std::function<bool()> &cancelled)
     const qsizetype nodeCount = graph.nodes.size();
 
     constexpr int CellCount = Graph::CellRows * Graph::CellColumns;
-    // The UID index needs the nodes only and is a long run of hash inserts: it is filled on
-    // another thread while the rest is built, and waited for on every way out.
-    struct UidFill : QRunnable
-    {
-        explicit UidFill(Graph &graph)
-            : graph(graph)
-        {
-            setAutoDelete(false);
-        }
-        void run() override
-        {
-            graph.uidIndex.clear();
-            graph.uidIndex.reserve(graph.nodes.size());
-            // A later node of the same UID wins, as in the database's own UID index.
-            for (const Graph::Node &node : std::as_const(graph.nodes))
-                graph.uidIndex.insert(node.uid, int(&node - graph.nodes.constData()));
-            done.release();
-        }
-        Graph &graph;
-        QSemaphore done;
-    };
-    struct UidJoin
-    {
-        QThreadPool *pool;
-        UidFill &fill;
-        ~UidJoin()
-        {
-            // Not begun (one core, or the pool busy elsewhere): filled here rather than waited for.
-            if (!pool || pool->tryTake(&fill))
-                fill.run();
-            fill.done.acquire();
-        }
-    };
-    UidFill uidFill(graph);
-    QThreadPool *pool = QThreadPool::globalInstance();
-    if (pool->maxThreadCount() > 1)
-        pool->start(&uidFill);
-    else
-        pool = nullptr;
-    const UidJoin uidJoin{pool, uidFill};
-    // Each coordinate is read once: its accessors are calls into the positioning library.
+    // The UID index needs the nodes only and is a long run of hash inserts: it is filled
+    // beside the rest of the build, and done (or dropped, unbegun) on every way out.
+    const OrderedParallel::Task uidFill = OrderedParallel::beside([&graph] {
+        graph.uidIndex.clear();
+        graph.uidIndex.reserve(graph.nodes.size());
+        // A later node of the same UID wins, as in the database's own UID index.
+        for (const Graph::Node &node : std::as_const(graph.nodes))
+            graph.uidIndex.insert(node.uid, int(&node - graph.nodes.constData()));
+    });
+    // Each coordinate is read once, on every core: its accessors are calls into the positioning
+    // library, and each node's direction takes four of trigonometry.
     std::vector<int> cellOfNode(size_t(nodeCount), -1);
-    std::vector<int> cellSize(CellCount, 0);
     graph.unit.assign(size_t(nodeCount), {0.0, 0.0, 0.0});
-    for (qsizetype i = 0; i < nodeCount; ++i) {
-        if (pollCancelled(cancelled, i))
-            return false;
-        const QGeoCoordinate &c = graph.nodes.at(i).coordinate;
-        const double latitude = c.latitude();
-        const double longitude = c.longitude();
-        const double lat = qDegreesToRadians(latitude);
-        const double lon = qDegreesToRadians(longitude);
-        graph.unit[size_t(i)] = {std::cos(lat) * std::cos(lon), std::cos(lat) * std::sin(lon), std::sin(lat)};
-        if (c.isValid()) {
-            cellOfNode[size_t(i)] = cellAt(latitude, longitude);
-            ++cellSize[size_t(cellOfNode[size_t(i)])];
-        }
+    constexpr qsizetype NodesPerCoordinatePart = 8192;
+    bool stopped = false;
+    OrderedParallel::forEach(
+        (nodeCount + NodesPerCoordinatePart - 1) / NodesPerCoordinatePart,
+        [&](qsizetype part) {
+            const qsizetype last = std::min(nodeCount, (part + 1) * NodesPerCoordinatePart);
+            for (qsizetype i = part * NodesPerCoordinatePart; i < last; ++i) {
+                const QGeoCoordinate &c = graph.nodes.at(i).coordinate;
+                const double latitude = c.latitude();
+                const double longitude = c.longitude();
+                const double lat = qDegreesToRadians(latitude);
+                const double lon = qDegreesToRadians(longitude);
+                graph.unit[size_t(i)] = {std::cos(lat) * std::cos(lon), std::cos(lat) * std::sin(lon), std::sin(lat)};
+                if (c.isValid())
+                    cellOfNode[size_t(i)] = cellAt(latitude, longitude);
+            }
+        },
+        [&] { return stopped = stopped || (cancelled && cancelled()); });
+    if (stopped)
+        return false;
+    std::vector<int> cellSize(CellCount, 0);
+    for (const int cell : cellOfNode) {
+        if (cell >= 0)
+            ++cellSize[size_t(cell)];
     }
     graph.cells.assign(CellCount, QList<int>());
     for (int cell = 0; cell < CellCount; ++cell) {
@@ -729,6 +706,7 @@ bool buildGraphIndexes(Graph &graph, const std::function<bool()> &cancelled)
     graph.components[Graph::RadioDirect] = directComponents(
         graph.radioIndex, radio, cellOfNode, 2.0 * AStar::NdbRangeNm, 2.0 * AStar::VorRangeNm,
         [&](int a, int b) { return pairChord2[rangeIndex(a)][rangeIndex(b)]; }, cancelled);
+    uidFill.wait();
     return !(cancelled && cancelled());
 }
 

@@ -153,6 +153,8 @@ private slots:
     // Last: it destroys the database.
     void readAhead_data();
     void readAhead();
+    void failureWhileLoading_data();
+    void failureWhileLoading();
     void destroyWhileLoading();
 
 private:
@@ -918,6 +920,44 @@ void TestDatabaseFile::destroyWhileLoading()
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), saved);
     file.remove();
+}
+
+// Memory that runs out while the lists are read, beside the parts still being expanded and the
+// lists being indexed: the file is refused, and the program goes on and loads it later.
+void TestDatabaseFile::failureWhileLoading_data()
+{
+    QTest::addColumn<QString>("at");
+    QTest::newRow("points") << QStringLiteral("Loading points...");
+    QTest::newRow("segments, the points indexed beside") << QStringLiteral("Loading segments...");
+    QTest::newRow("taxiways, the routes indexed beside") << QStringLiteral("Loading taxiways...");
+}
+
+void TestDatabaseFile::failureWhileLoading()
+{
+    QFETCH(QString, at);
+    fillWorld(20000);
+    QVERIFY(m_db->save());
+    m_db->clear();
+    bool failed = false;
+    connect(
+        m_db.get(), &Database::progress, this,
+        [&](const QString &text) {
+            if (text == at && !std::exchange(failed, true))
+                throw std::bad_alloc();
+        },
+        Qt::DirectConnection);
+    QSignalSpy loaded(m_db.get(), &Database::loaded);
+    m_db->loadAsync();
+    QVERIFY(loaded.wait(10000));
+    QVERIFY(failed);
+    QCOMPARE(loaded.at(0).at(0).toBool(), false);
+    QVERIFY(m_db->wait(5000));
+    verifyEmpty();
+    m_db->loadAsync();
+    QVERIFY(loaded.wait(10000));
+    QCOMPARE(loaded.at(1).at(0).toBool(), true);
+    QCOMPARE(Database::pointCount(), 20005);
+    disconnect(m_db.get(), &Database::progress, this, nullptr);
 }
 
 enum AfterReadAhead { NoChange, LoadAtOnce, FileReplaced, FileRemoved, DetailLimited };

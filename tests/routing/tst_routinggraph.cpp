@@ -6,6 +6,7 @@
 #include "settings.h"
 #include "testsupport.h"
 
+#include <QDeadlineTimer>
 #include <QRandomGenerator>
 #include <QScopeGuard>
 #include <QSet>
@@ -63,6 +64,7 @@ private slots:
     void concurrentCallersShareOneBuild();
 
 private:
+    bool mutexFree();
     // Points P0..P(n-1) on a line and a chain of HIGH segments between neighbours.
     void fillChain(int count);
 
@@ -477,22 +479,35 @@ void TestRoutingGraph::cancelledCallback()
     QVERIFY(m_db->routingGraph([] { return false; }));
 }
 
+// True when another thread can take the database's mutex: the caller does not hold it.
+bool TestRoutingGraph::mutexFree()
+{
+    bool free = false;
+    std::thread([&] {
+        if (m_db->mutex()->tryLock()) {
+            free = true;
+            m_db->mutex()->unlock();
+        }
+    }).join();
+    return free;
+}
+
 void TestRoutingGraph::changeDuringIndexBuild()
 {
     fillChain(50);
-    const int rows = Database::pointCount() + Database::segmentCount();
-    int polls = 0;
-    // The first poll after the node and edge rows comes from the index build, which runs
-    // without the database mutex: another thread could change the data right then.
+    // The index build runs without the database mutex: another thread could change the data
+    // right then. The first poll during which another thread can take the mutex is there.
+    bool changed = false;
     const auto graph = m_db->routingGraph([&] {
-        if (++polls == rows + 1) {
+        if (!changed && mutexFree()) {
             m_db->mutex()->lock();
             m_db->dropRoutingGraph();
             m_db->mutex()->unlock();
+            changed = true;
         }
         return false;
     });
-    QVERIFY(polls > rows);
+    QVERIFY(changed);
     QVERIFY(!graph);
     // Nothing was cached: the next request builds for the new generation.
     const auto next = m_db->routingGraph();
@@ -520,36 +535,56 @@ void TestRoutingGraph::trackSegmentsAfterReplace()
 void TestRoutingGraph::concurrentCallersShareOneBuild()
 {
     fillChain(60000);
-    const int rows = Database::pointCount() + Database::segmentCount();
     constexpr int Callers = 6;
     std::atomic<int> ready{0};
     std::vector<std::shared_ptr<const Graph>> results(Callers);
-    std::vector<int> polls(Callers, 0);
     std::vector<std::thread> threads;
     for (int t = 0; t < Callers; ++t) {
         threads.emplace_back([&, t] {
             ++ready;
             while (ready.load() < Callers)
                 std::this_thread::yield();
-            results[t] = m_db->routingGraph([&polls, t] {
-                ++polls[t];
-                return false;
-            });
+            results[t] = m_db->routingGraph([] { return false; });
         });
     }
     for (std::thread &thread : threads)
         thread.join();
-
-    int builders = 0;
     for (int t = 0; t < Callers; ++t) {
         QVERIFY(results[t]);
         QCOMPARE(results[t].get(), results[0].get());
-        // A builder polls once per row; a caller that waited polls a few times at most.
-        if (polls[t] >= rows)
-            ++builders;
     }
-    QCOMPARE(builders, 1);
     QCOMPARE(m_db->routingGraph().get(), results[0].get());
+
+    // A caller that waits for another's build and is stopped returns at once, the build going on.
+    m_db->mutex()->lock();
+    m_db->dropRoutingGraph();
+    m_db->mutex()->unlock();
+    std::atomic<bool> building = false;
+    std::atomic<bool> waiterBack = false;
+    std::atomic<bool> waiterTimely = false;
+    std::shared_ptr<const Graph> built;
+    std::thread builder([&] {
+        built = m_db->routingGraph([&] {
+            // In the index build, which leaves the database to other callers.
+            if (!building.load() && mutexFree()) {
+                building = true;
+                // Held until the stopped caller is back, or long past any quick stop.
+                QDeadlineTimer deadline(20000);
+                while (!waiterBack.load() && !deadline.hasExpired())
+                    std::this_thread::yield();
+                waiterTimely = waiterBack.load();
+            }
+            return false;
+        });
+    });
+    while (!building.load())
+        std::this_thread::yield();
+    bool asked = false;
+    QVERIFY(!m_db->routingGraph([&asked] { return std::exchange(asked, true); }));
+    waiterBack = true;
+    builder.join();
+    QVERIFY(waiterTimely.load());
+    QVERIFY(built);
 }
 
 QTEST_MAIN(TestRoutingGraph)

@@ -1,0 +1,51 @@
+#!/bin/sh
+# Loads a real world's database file under address-space limits (ulimit -v), each load in a
+# child process of its own, as a machine short of memory would: every load must end with the
+# file loaded or refused, never with the program ended by a signal or hanging (two minutes).
+#
+#   bench/limits.sh BUILD_DIR SIMULATOR_FOLDER [LIMIT_MB ...]
+#
+# The folder is imported once (bench_import) into a scratch home; the limits default to
+# 300 to 900 MB and 1,200 MB. Exits 1 when any load ended the program or hung.
+set -u
+if [ $# -lt 2 ]; then
+    echo "usage: $0 BUILD_DIR SIMULATOR_FOLDER [LIMIT_MB ...]" >&2
+    exit 2
+fi
+build=$1
+folder=$2
+shift 2
+limits=${*:-300 400 500 600 700 800 900 1200}
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+export QT_QPA_PLATFORM=offscreen
+if ! HOME=$scratch "$build/bench/bench_import" "$folder" --import-only --keep-file "$scratch/world.bin" \
+    >"$scratch/import.log" 2>&1; then
+    cat "$scratch/import.log" >&2
+    echo "the import failed" >&2
+    exit 2
+fi
+echo "file: $(wc -c <"$scratch/world.bin") bytes"
+ended=0
+for mb in $limits; do
+    (
+        ulimit -v $((mb * 1024))
+        HOME=$scratch exec timeout 120 "$build/bench/bench_dbfile" --file "$scratch/world.bin" --runs 1 --app-version ""
+    ) >"$scratch/load.log" 2>&1
+    rc=$?
+    case $rc in
+    0) what="loaded" ;;
+    1) what="refused" ;;
+    124)
+        what="HUNG"
+        ended=$((ended + 1))
+        ;;
+    *)
+        what="ENDED THE PROGRAM (exit $rc): $(grep -v '^$' "$scratch/load.log" | tail -1)"
+        ended=$((ended + 1))
+        ;;
+    esac
+    printf '%5s MB: %s\n' "$mb" "$what"
+done
+echo "loads that ended the program or hung: $ended (goal 0)"
+[ "$ended" -eq 0 ]

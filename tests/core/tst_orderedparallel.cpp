@@ -1,0 +1,134 @@
+#include "orderedparallel.h"
+
+#include <QDeadlineTimer>
+#include <QScopeGuard>
+#include <QSemaphore>
+#include <QTest>
+#include <QThread>
+#include <QThreadPool>
+
+#include <atomic>
+#include <stdexcept>
+
+class TestOrderedParallel : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup() { QThreadPool::globalInstance()->setMaxThreadCount(QThread::idealThreadCount()); }
+    void failure_data();
+    void failure();
+    void busyThreadsNeverKeepTheCallerWaiting();
+};
+
+// An exception anywhere reaches the caller, and no part runs once the caller has left: parts
+// still running when it is thrown wait for the throw and then read the caller's frame.
+void TestOrderedParallel::failure_data()
+{
+    QTest::addColumn<int>("threads");
+    QTest::addColumn<QString>("thrower");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<int>("taken");
+    for (int threads : {1, 4}) {
+        const QByteArray on = threads == 1 ? " in the caller" : " on the pool";
+        QTest::newRow("run, a part" + on) << threads << "part"
+                                          << "part 5" << 5;
+        QTest::newRow("run, the take" + on) << threads << "take"
+                                            << "take 3" << 3;
+        QTest::newRow("forEach, a part" + on) << threads << "forEach"
+                                              << "part 5" << 0;
+        QTest::newRow("task" + on) << threads << "task"
+                                   << "task" << 0;
+    }
+}
+
+void TestOrderedParallel::failure()
+{
+    QFETCH(int, threads);
+    QFETCH(QString, thrower);
+    QFETCH(QString, expected);
+    QFETCH(int, taken);
+    QThreadPool::globalInstance()->setMaxThreadCount(threads);
+    std::atomic<bool> thrown = false;
+    std::atomic<bool> left = false;
+    std::atomic<int> lateParts = 0;
+    std::atomic<int> begun = 0;
+    std::atomic<int> ended = 0;
+    int took = 0;
+    QString caught;
+    QThread *const caller = QThread::currentThread();
+    try {
+        std::vector<int> frame(40, 1);
+        const std::function<int(qsizetype)> make = [&](qsizetype i) {
+            ++begun;
+            const auto end = qScopeGuard([&ended] { ++ended; });
+            if ((thrower == QLatin1String("part") || thrower == QLatin1String("forEach")) && i == 5) {
+                thrown = true;
+                throw std::runtime_error("part 5");
+            }
+            // Parts begun on the pool beside the throw outlast it: they end once the caller has
+            // left, which it must not before they end (then they give up after a second).
+            if (QThread::currentThread() != caller && i > 5) {
+                while (!thrown.load())
+                    QThread::yieldCurrentThread();
+                const QDeadlineTimer deadline(1000);
+                while (!left.load() && !deadline.hasExpired())
+                    QThread::yieldCurrentThread();
+            }
+            if (left.load())
+                ++lateParts;
+            return frame[size_t(i)];
+        };
+        if (thrower == QLatin1String("task")) {
+            const OrderedParallel::Task task = OrderedParallel::beside([] { throw std::runtime_error("task"); });
+            task.wait();
+        } else if (thrower == QLatin1String("forEach")) {
+            OrderedParallel::forEach(40, [&make](qsizetype i) { make(i); });
+        } else {
+            OrderedParallel::run<int>(40, make, [&](qsizetype i, int &&) {
+                if (thrower == QLatin1String("take") && i == 3) {
+                    thrown = true;
+                    throw std::runtime_error("take 3");
+                }
+                ++took;
+            });
+        }
+    } catch (const std::runtime_error &error) {
+        left = true;
+        caught = QString::fromLatin1(error.what());
+    }
+    QCOMPARE(caught, expected);
+    QCOMPARE(took, taken);
+    // Only where the caller left too early are parts still running here.
+    QTRY_COMPARE(ended.load(), begun.load());
+    QCOMPARE(lateParts.load(), 0);
+}
+
+// Every thread taken (as when no more can be made): the caller makes the parts itself, in
+// their order, and its task too.
+void TestOrderedParallel::busyThreadsNeverKeepTheCallerWaiting()
+{
+    QThreadPool::globalInstance()->setMaxThreadCount(4);
+    QSemaphore release;
+    std::vector<OrderedParallel::Task> blockers;
+    for (int i = 0; i < 4; ++i)
+        blockers.push_back(OrderedParallel::beside([&release] { release.acquire(); }));
+    const auto freeThreads = qScopeGuard([&] {
+        release.release(4);
+        for (const OrderedParallel::Task &blocker : blockers)
+            blocker.wait();
+    });
+    QList<qsizetype> order;
+    OrderedParallel::run<qsizetype>(
+        20, [](qsizetype i) { return i * 10; }, [&order](qsizetype, qsizetype &&made) { order.append(made); });
+    QCOMPARE(order, QList<qsizetype>(
+                        {0, 10, 20, 30, 40, 50, 60, 70, 80, 90, 100, 110, 120, 130, 140, 150, 160, 170, 180, 190}));
+    std::atomic<int> done = 0;
+    OrderedParallel::forEach(20, [&done](qsizetype) { ++done; });
+    const OrderedParallel::Task task = OrderedParallel::beside([&done] { done += 100; });
+    task.wait();
+    QCOMPARE(done.load(), 120);
+}
+
+QTEST_GUILESS_MAIN(TestOrderedParallel)
+#include "tst_orderedparallel.moc"
