@@ -3,7 +3,7 @@
 #include "flightplan.h"
 #include "templating.h"
 
-#include <QBuffer>
+#include <QAbstractTextDocumentLayout>
 #include <QDebug>
 #include <QFontDatabase>
 #include <QFontMetricsF>
@@ -12,6 +12,7 @@
 #include <QPageLayout>
 #include <QPageSetupDialog>
 #include <QPageSize>
+#include <QPainter>
 #include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -19,21 +20,22 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextLayout>
+
+#include <algorithm>
 
 PrintManager *PrintManager::s_instance = nullptr;
 
 namespace {
 
-// QTextDocument::print() sets a margin of 2 cm on every side itself, so the page layout adds
-// none. The widest lines of the plan, the 92 columns of the leg table and of the rulers, take
-// about 443 points in a monospaced font of 8 points (an advance of 0.6 em): they fit the 482
-// points left between those margins on A4, the narrower paper.
+// The widest lines of the plan, the 92 columns of the leg table and of the rulers, take about
+// 443 points in a monospaced font of 8 points (an advance of 0.6 em): they fit the 482 points
+// left between margins of 2 cm on A4, the narrower paper.
 constexpr double FontPoints = 8.0;
-constexpr double MarginMillimetres = 0.0;
+constexpr double MarginMillimetres = 20.0;
+// Below the text, in the bottom margin: the page number.
+constexpr double PageNumberGapPoints = 5.0;
 
-// The columns of the plan stand on every character taking the same advance. Whether a face
-// calls itself fixed-pitch does not tell: some monospaced faces do not, because a few of their
-// glyphs are double width.
 bool keepsColumns(const QFont &font)
 {
     const QFontMetricsF metrics(font);
@@ -69,66 +71,168 @@ QFont monospacedFont()
     return font;
 }
 
-// Counts the pages that QTextDocument::print() begins on it, writing them nowhere useful.
-class PageCounter : public QPdfWriter
+bool isRuler(const QString &line)
 {
-public:
-    explicit PageCounter(QIODevice *device)
-        : QPdfWriter(device)
-    {
-    }
-
-    bool newPage() override
-    {
-        ++m_pages;
-        return QPdfWriter::newPage();
-    }
-
-    int pages() const { return m_pages; }
-
-private:
-    int m_pages = 1;
-};
-
-int printedPages(const QTextDocument &text, const QPageLayout &layout, int resolution)
-{
-    QBuffer sink;
-    sink.open(QIODevice::WriteOnly);
-    PageCounter counter(&sink);
-    counter.setResolution(resolution);
-    counter.setPageLayout(layout);
-    text.print(&counter);
-    return counter.pages();
+    return !line.isEmpty() && std::all_of(line.cbegin(), line.cend(), [&line](QChar c) {
+        return c == line.front() && (c == u'-' || c == u'=');
+    });
 }
 
-// The plan ends with a short table, a ruler and the program's name: broken anywhere, it would
-// leave a last page of a line or two. When the last page does not hold the first line of that
-// last section (after the last blank line), the section begins a page of its own, unless it is
-// too long for one.
-void keepLastSectionTogether(QTextDocument *text, const QPageLayout &layout, int resolution)
+// The page a block is printed on: where the middle of its first line lies.
+int pageOf(const QTextBlock &block, qreal pageHeight)
 {
-    QTextBlock first = text->lastBlock();
-    while (first.previous().isValid() && !first.previous().text().trimmed().isEmpty())
-        first = first.previous();
-    if (!first.previous().isValid())
+    const QTextLayout *layout = block.layout();
+    const QTextLine line = layout->lineAt(0);
+    const qreal middle = layout->position().y() + (line.isValid() ? line.y() + line.height() / 2 : 0.0);
+    return int(middle / pageHeight);
+}
+
+qreal heightOf(const QTextBlock &first, const QTextBlock &last)
+{
+    qreal height = 0;
+    for (QTextBlock block = first; block.isValid(); block = block.next()) {
+        height += block.layout()->boundingRect().height();
+        if (block == last)
+            break;
+    }
+    return height;
+}
+
+void breakBefore(const QTextBlock &block)
+{
+    QTextBlockFormat format = block.blockFormat();
+    format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+    QTextCursor(block).setBlockFormat(format);
+}
+
+// Copies the lines from first to last before a block, the copy beginning a page.
+void repeatBefore(const QTextBlock &block, const QTextBlock &first, const QTextBlock &last)
+{
+    QTextCursor cursor(block);
+    cursor.movePosition(QTextCursor::PreviousCharacter);
+    QTextBlockFormat format = first.blockFormat();
+    format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+    for (QTextBlock line = first; line.isValid(); line = line.next()) {
+        cursor.insertBlock(format);
+        cursor.insertText(line.text());
+        format.setPageBreakPolicy(QTextFormat::PageBreak_Auto);
+        if (line == last)
+            break;
+    }
+}
+
+// The whole text laid out from its start: after a change the layout lays out again only from the
+// changed block on, from where the line it had pushed to the next page left it, and a page
+// break there began the page after.
+void layOutAgain(QTextDocument *text)
+{
+    text->markContentsDirty(0, text->characterCount());
+    text->documentLayout()->documentSize();
+}
+
+// The plan is made of sections, the runs of lines between blank lines. A section that fits on a
+// page is never split: it begins the next page instead. A longer one (the leg table of a long
+// flight) is split where the pages end; when it begins with a head closed by a ruler, each page
+// it continues on begins with that head again, and the head never stands alone at the foot of
+// a page. Measured on the document's own layout, laid out for the device it prints on, so that
+// it holds whatever font and paper.
+void keepSectionsWhole(QTextDocument *text)
+{
+    const qreal pageHeight = text->pageSize().height();
+    for (QTextBlock first = text->firstBlock(); first.isValid();) {
+        if (first.text().trimmed().isEmpty()) {
+            first = first.next();
+            continue;
+        }
+        QTextBlock last = first;
+        while (last.next().isValid() && !last.next().text().trimmed().isEmpty())
+            last = last.next();
+        layOutAgain(text);
+        if (pageOf(first, pageHeight) != pageOf(last, pageHeight)) {
+            QTextBlock headEnd = first.next();
+            while (isRuler(first.text()) && headEnd.isValid() && headEnd != last && !isRuler(headEnd.text()))
+                headEnd = headEnd.next();
+            const bool head = isRuler(first.text()) && headEnd != last && isRuler(headEnd.text());
+            if (heightOf(first, last) <= pageHeight
+                || (head && pageOf(first, pageHeight) != pageOf(headEnd.next(), pageHeight))) {
+                breakBefore(first);
+                layOutAgain(text);
+            }
+            for (QTextBlock block = head ? headEnd.next().next() : QTextBlock(); block.isValid();
+                 block = block.next()) {
+                if (pageOf(block, pageHeight) != pageOf(block.previous(), pageHeight)) {
+                    repeatBefore(block, first, headEnd);
+                    layOutAgain(text);
+                }
+                if (block == last)
+                    break;
+            }
+        }
+        first = last.next();
+    }
+}
+
+// Lays the text out on the pages of the device, in its pixels: the layout that decides the page
+// breaks is the one that prints.
+void layOutFor(QTextDocument *text, QPagedPaintDevice *device)
+{
+    text->documentLayout()->setPaintDevice(device);
+    text->setDocumentMargin(0);
+    text->setPageSize(QSizeF(device->width(), device->height()));
+    keepSectionsWhole(text);
+}
+
+// Paints the laid-out pages, each numbered below its text, in the range and order a printer
+// asks for.
+void printPages(const QTextDocument &text, QPagedPaintDevice *device)
+{
+    QPainter painter(device);
+    if (!painter.isActive())
         return;
-    const int pages = printedPages(*text, layout, resolution);
-    if (pages < 2)
-        return;
-    const std::unique_ptr<QTextDocument> head(text->clone());
-    QTextCursor rest(head.get());
-    rest.setPosition(first.position() + first.length() - 1);
-    rest.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
-    rest.removeSelectedText();
-    if (printedPages(*head, layout, resolution) == pages)
-        return;
-    QTextCursor cursor(first);
-    const QTextBlockFormat unbroken = first.blockFormat();
-    QTextBlockFormat broken = unbroken;
-    broken.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
-    cursor.setBlockFormat(broken);
-    if (printedPages(*text, layout, resolution) > pages)
-        cursor.setBlockFormat(unbroken);
+    const QSizeF page = text.pageSize();
+    int from = 1;
+    int to = text.pageCount();
+    int copies = 1;
+    bool ascending = true;
+    if (auto *printer = dynamic_cast<QPrinter *>(device)) {
+        if (printer->fromPage() > 0) {
+            from = std::max(from, printer->fromPage());
+            to = std::min(to, printer->toPage() > 0 ? printer->toPage() : to);
+        }
+        ascending = printer->pageOrder() == QPrinter::FirstPageFirst;
+        if (!printer->supportsMultipleCopies())
+            copies = printer->copyCount();
+    }
+    QAbstractTextDocumentLayout::PaintContext context;
+    // The application's palette may write white on white paper.
+    context.palette.setColor(QPalette::Text, Qt::black);
+    const QFont numberFont(text.defaultFont(), device);
+    const QFontMetricsF numberMetrics(numberFont, device);
+    bool first = true;
+    for (int copy = 0; copy < copies; ++copy) {
+        for (int i = 0; i <= to - from; ++i) {
+            const int number = ascending ? from + i : to - i;
+            if (!first && !device->newPage())
+                return;
+            first = false;
+            painter.save();
+            const QRectF view(0, (number - 1) * page.height(), page.width(), page.height());
+            painter.translate(0, -view.top());
+            painter.setClipRect(view);
+            // A line that begins a page touches the foot of the page before: drawn there too,
+            // clipped away, it would stay in the page's text for a reader to find.
+            context.clip = view.adjusted(0, 1, 0, -1);
+            text.documentLayout()->draw(&painter, context);
+            painter.restore();
+            const QString label = QString::number(number);
+            painter.setFont(numberFont);
+            painter.setPen(Qt::black);
+            painter.drawText(
+                QPointF(page.width() - numberMetrics.horizontalAdvance(label),
+                        page.height() + numberMetrics.ascent() + PageNumberGapPoints * device->logicalDpiY() / 72.0),
+                label);
+        }
+    }
 }
 
 QPageLayout pageLayout()
@@ -184,17 +288,20 @@ bool PrintManager::writePdf(Flightplan *flightplan, QIODevice *device)
     writer.setPageLayout(pageLayout());
     writer.setCreator(QStringLiteral("Waylore"));
     writer.setTitle(tr("Operational flight plan"));
-    keepLastSectionTogether(text.get(), writer.pageLayout(), writer.resolution());
     const qint64 before = device->pos();
-    text->print(&writer);
+    print(text.get(), &writer);
     return device->pos() > before;
 }
 
 void PrintManager::print(QPrinter *printer)
 {
-    const std::unique_ptr<QTextDocument> text = document(m_flightplan);
-    keepLastSectionTogether(text.get(), printer->pageLayout(), printer->resolution());
-    text->print(printer);
+    print(document(m_flightplan).get(), printer);
+}
+
+void PrintManager::print(QTextDocument *text, QPagedPaintDevice *device)
+{
+    layOutFor(text, device);
+    printPages(*text, device);
 }
 
 QPrinter *PrintManager::printer()
@@ -216,7 +323,7 @@ void PrintManager::printPageSetup()
 void PrintManager::printPreview()
 {
     QPrintPreviewDialog dialog(printer());
-    connect(&dialog, &QPrintPreviewDialog::paintRequested, this, &PrintManager::print);
+    connect(&dialog, &QPrintPreviewDialog::paintRequested, this, qOverload<QPrinter *>(&PrintManager::print));
     dialog.exec();
 }
 

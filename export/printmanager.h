@@ -32,6 +32,9 @@ public:
     // The PDF of the operational flight plan, on the paper of the locale, into an open device;
     // false when nothing could be written.
     static bool writePdf(Flightplan *flightplan, QIODevice *device);
+    // Prints the plan's text on a device's pages: sections kept whole, a table continued on a
+    // new page under its head again.
+    static void print(QTextDocument *text, QPagedPaintDevice *device);
     // A4, or Letter where the locale measures in US units.
     static bool letterPaper();
 

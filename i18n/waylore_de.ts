@@ -545,8 +545,8 @@ Open the database dialog to update the database.</source>
 <context>
     <name>AirplaneMenu</name>
     <message>
-        <source>Airplane</source>
-        <translation>Flugzeug</translation>
+        <source>&amp;Airplane</source>
+        <translation>&amp;Flugzeug</translation>
     </message>
     <message>
         <source>Connect to simulator</source>
@@ -860,8 +860,8 @@ Open the database dialog to update the database.</source>
 <context>
     <name>DebugMenu</name>
     <message>
-        <source>Debug</source>
-        <translation>Debug</translation>
+        <source>&amp;Debug</source>
+        <translation>Debu&amp;g</translation>
     </message>
     <message>
         <source>Navmap export to PNG</source>
@@ -1094,8 +1094,8 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
 <context>
     <name>EditMenu</name>
     <message>
-        <source>Edit</source>
-        <translation>Bearbeiten</translation>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>Cut</source>
@@ -1301,8 +1301,8 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
 <context>
     <name>FileMenu</name>
     <message>
-        <source>File</source>
-        <translation>Datei</translation>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>New</source>
@@ -1758,8 +1758,8 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
 <context>
     <name>HelpMenu</name>
     <message>
-        <source>Help</source>
-        <translation>Hilfe</translation>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>Manual...</source>
@@ -1819,8 +1819,8 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
 <context>
     <name>InspirationMenu</name>
     <message>
-        <source>Inspiration</source>
-        <translation>Inspiration</translation>
+        <source>&amp;Inspiration</source>
+        <translation>&amp;Inspiration</translation>
     </message>
     <message>
         <source>Europe</source>
@@ -2058,8 +2058,8 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
 <context>
     <name>MapMenu</name>
     <message>
-        <source>Map</source>
-        <translation>Karte</translation>
+        <source>&amp;Map</source>
+        <translation>&amp;Karte</translation>
     </message>
     <message>
         <source>Zoom in</source>
@@ -3426,8 +3426,8 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
 <context>
     <name>RouteMenu</name>
     <message>
-        <source>Route</source>
-        <translation>Route</translation>
+        <source>&amp;Route</source>
+        <translation>&amp;Route</translation>
     </message>
     <message>
         <source>Generator</source>
@@ -3893,8 +3893,8 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
 <context>
     <name>ViewMenu</name>
     <message>
-        <source>View</source>
-        <translation>Ansicht</translation>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
     </message>
     <message>
         <source>Flight plan</source>

@@ -545,8 +545,8 @@ Abra el diálogo de la base de datos para actualizarla.</translation>
 <context>
     <name>AirplaneMenu</name>
     <message>
-        <source>Airplane</source>
-        <translation>Avión</translation>
+        <source>&amp;Airplane</source>
+        <translation>Avió&amp;n</translation>
     </message>
     <message>
         <source>Connect to simulator</source>
@@ -860,8 +860,8 @@ Abra el diálogo de la base de datos para actualizarla.</translation>
 <context>
     <name>DebugMenu</name>
     <message>
-        <source>Debug</source>
-        <translation>Depuración</translation>
+        <source>&amp;Debug</source>
+        <translation>&amp;Depuración</translation>
     </message>
     <message>
         <source>Navmap export to PNG</source>
@@ -1094,8 +1094,8 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
 <context>
     <name>EditMenu</name>
     <message>
-        <source>Edit</source>
-        <translation>Edición</translation>
+        <source>&amp;Edit</source>
+        <translation>&amp;Edición</translation>
     </message>
     <message>
         <source>Cut</source>
@@ -1301,8 +1301,8 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
 <context>
     <name>FileMenu</name>
     <message>
-        <source>File</source>
-        <translation>Archivo</translation>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>New</source>
@@ -1758,8 +1758,8 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
 <context>
     <name>HelpMenu</name>
     <message>
-        <source>Help</source>
-        <translation>Ayuda</translation>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
     </message>
     <message>
         <source>Manual...</source>
@@ -1819,8 +1819,8 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
 <context>
     <name>InspirationMenu</name>
     <message>
-        <source>Inspiration</source>
-        <translation>Inspiración</translation>
+        <source>&amp;Inspiration</source>
+        <translation>&amp;Inspiración</translation>
     </message>
     <message>
         <source>Europe</source>
@@ -2058,8 +2058,8 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
 <context>
     <name>MapMenu</name>
     <message>
-        <source>Map</source>
-        <translation>Mapa</translation>
+        <source>&amp;Map</source>
+        <translation>&amp;Mapa</translation>
     </message>
     <message>
         <source>Zoom in</source>
@@ -3426,8 +3426,8 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
 <context>
     <name>RouteMenu</name>
     <message>
-        <source>Route</source>
-        <translation>Ruta</translation>
+        <source>&amp;Route</source>
+        <translation>&amp;Ruta</translation>
     </message>
     <message>
         <source>Generator</source>
@@ -3893,8 +3893,8 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
 <context>
     <name>ViewMenu</name>
     <message>
-        <source>View</source>
-        <translation>Ver</translation>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
     </message>
     <message>
         <source>Flight plan</source>

@@ -545,8 +545,8 @@ Ouvrez la fenêtre de la base de données pour la mettre à jour.</translation>
 <context>
     <name>AirplaneMenu</name>
     <message>
-        <source>Airplane</source>
-        <translation>Avion</translation>
+        <source>&amp;Airplane</source>
+        <translation>&amp;Avion</translation>
     </message>
     <message>
         <source>Connect to simulator</source>
@@ -860,8 +860,8 @@ Ouvrez la fenêtre de la base de données pour la mettre à jour.</translation>
 <context>
     <name>DebugMenu</name>
     <message>
-        <source>Debug</source>
-        <translation>Débogage</translation>
+        <source>&amp;Debug</source>
+        <translation>Dé&amp;bogage</translation>
     </message>
     <message>
         <source>Navmap export to PNG</source>
@@ -1094,8 +1094,8 @@ seront perdus. Ces opérations sont irréversibles !</translation>
 <context>
     <name>EditMenu</name>
     <message>
-        <source>Edit</source>
-        <translation>Édition</translation>
+        <source>&amp;Edit</source>
+        <translation>É&amp;dition</translation>
     </message>
     <message>
         <source>Cut</source>
@@ -1301,8 +1301,8 @@ seront perdus. Ces opérations sont irréversibles !</translation>
 <context>
     <name>FileMenu</name>
     <message>
-        <source>File</source>
-        <translation>Fichier</translation>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>New</source>
@@ -1758,8 +1758,8 @@ seront perdus. Ces opérations sont irréversibles !</translation>
 <context>
     <name>HelpMenu</name>
     <message>
-        <source>Help</source>
-        <translation>Aide</translation>
+        <source>&amp;Help</source>
+        <translation>Aid&amp;e</translation>
     </message>
     <message>
         <source>Manual...</source>
@@ -1819,8 +1819,8 @@ seront perdus. Ces opérations sont irréversibles !</translation>
 <context>
     <name>InspirationMenu</name>
     <message>
-        <source>Inspiration</source>
-        <translation>Inspiration</translation>
+        <source>&amp;Inspiration</source>
+        <translation>&amp;Inspiration</translation>
     </message>
     <message>
         <source>Europe</source>
@@ -2058,8 +2058,8 @@ seront perdus. Ces opérations sont irréversibles !</translation>
 <context>
     <name>MapMenu</name>
     <message>
-        <source>Map</source>
-        <translation>Carte</translation>
+        <source>&amp;Map</source>
+        <translation>&amp;Carte</translation>
     </message>
     <message>
         <source>Zoom in</source>
@@ -3426,8 +3426,8 @@ seront perdus. Ces opérations sont irréversibles !</translation>
 <context>
     <name>RouteMenu</name>
     <message>
-        <source>Route</source>
-        <translation>Route</translation>
+        <source>&amp;Route</source>
+        <translation>&amp;Route</translation>
     </message>
     <message>
         <source>Generator</source>
@@ -3893,8 +3893,8 @@ seront perdus. Ces opérations sont irréversibles !</translation>
 <context>
     <name>ViewMenu</name>
     <message>
-        <source>View</source>
-        <translation>Affichage</translation>
+        <source>&amp;View</source>
+        <translation>Affic&amp;hage</translation>
     </message>
     <message>
         <source>Flight plan</source>

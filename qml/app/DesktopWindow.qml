@@ -136,6 +136,7 @@ ApplicationWindow {
     MainMenu {
         id: mainMenu
 
+        objectName: "mainMenu"
         FileMenu {
         }
         EditMenu {
@@ -189,6 +190,8 @@ ApplicationWindow {
             spacing: 0
 
             BarButton {
+                id: menuButton
+
                 objectName: "menuButton"
                 visible: Qt.platform.os === "linux"
                 Layout.leftMargin: 8
@@ -561,6 +564,7 @@ ApplicationWindow {
     FlightInfoDialog {
         id: flightInfoDialog
 
+        objectName: "flightInfoDialog"
         parent: Overlay.overlay
         anchors.centerIn: parent
     }
@@ -590,6 +594,38 @@ ApplicationWindow {
 
         Label {
             text: qsTr("Restore preferences to factory defaults, all user settings will\nbe lost. These operations cannot be reverted!")
+        }
+    }
+
+    // The main menu from the keyboard: F10 or Alt alone opens it, Alt and a menu's underlined
+    // letter that menu, below the menu button.
+    Shortcut {
+        objectName: "menuShortcut"
+        sequence: "F10"
+        enabled: mainMenu.popup
+        onActivated: mainMenu.open(menuButton)
+    }
+    Instantiator {
+        model: mainMenu.popup ? mainMenu.menus : []
+        delegate: Shortcut {
+            required property Platform.Menu modelData
+
+            sequence: mainMenu.mnemonic(modelData)
+            enabled: modelData.visible && modelData.enabled
+            onActivated: {
+                dialogKeys.altAlone = false;
+                modelData.open(menuButton);
+            }
+        }
+    }
+    DialogKeys {
+        id: dialogKeys
+
+        root: window.contentItem.parent
+        overlay: window.Overlay.overlay
+        onAltReleased: {
+            if (mainMenu.popup)
+                mainMenu.open(menuButton);
         }
     }
 

@@ -5,7 +5,7 @@ import Qt.labs.platform as Platform
 Platform.Menu {
     id: airplaneMenu
 
-    title: qsTr("Airplane")
+    title: qsTr("&Airplane")
 
     Platform.MenuItem {
         text: qsTr("Connect to simulator")

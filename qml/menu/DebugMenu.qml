@@ -20,7 +20,7 @@ Platform.Menu {
             flightplan.append(uid);
     }
 
-    title: qsTr("Debug")
+    title: qsTr("&Debug")
     visible: constants.debug
 
     Platform.MenuItem {

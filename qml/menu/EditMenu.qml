@@ -18,7 +18,7 @@ Platform.Menu {
         return focused !== null && focused.readOnly === false;
     }
 
-    title: qsTr("Edit")
+    title: qsTr("&Edit")
 
     Platform.MenuItem {
         text: qsTr("Cut")

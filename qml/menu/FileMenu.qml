@@ -13,7 +13,7 @@ Platform.Menu {
             exporterErrorDialog.show(exporter.msgerror);
     }
 
-    title: qsTr("File")
+    title: qsTr("&File")
 
     Platform.MenuItem {
         text: qsTr("New")
@@ -32,7 +32,9 @@ Platform.Menu {
     }
     Platform.MenuItem {
         text: qsTr("Save as...")
-        shortcut: StandardKey.SaveAs
+        // The standard Save As key of the desktops that have one; the generic X11 and Windows
+        // key tables have none, which left the command to the mouse.
+        shortcut: "Ctrl+Shift+S"
         onTriggered: fileManager.saveDocAs()
     }
     Platform.MenuSeparator {

@@ -8,7 +8,7 @@ Platform.Menu {
     // The maker's web site; the pages live under "/help/".
     property string siteUrl: "https://waylore.example.org"
 
-    title: qsTr("Help")
+    title: qsTr("&Help")
 
     Platform.MenuItem {
         text: qsTr("Manual...")

@@ -37,7 +37,7 @@ Platform.Menu {
         });
     }
 
-    title: qsTr("Inspiration")
+    title: qsTr("&Inspiration")
 
     RegionMenu {
         title: qsTr("Europe")

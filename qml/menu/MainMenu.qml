@@ -28,9 +28,18 @@ QtObject {
     property Platform.Menu popupMenu: null
     property Platform.MenuBar menuBar: null
 
-    function open() {
-        if (popupMenu)
+    // At the pointer, or below the item given.
+    function open(target) {
+        if (popupMenu && target)
+            popupMenu.open(target);
+        else if (popupMenu)
             popupMenu.open();
+    }
+
+    // The key of a menu's underlined letter, "Alt+F" for "&File"; empty where it has none.
+    function mnemonic(menu) {
+        const letter = /&([^&])/.exec(menu.title);
+        return letter ? "Alt+" + letter[1].toUpperCase() : "";
     }
 
     Component.onCompleted: {

@@ -30,7 +30,7 @@ Platform.Menu {
         }
     }
 
-    title: qsTr("Map")
+    title: qsTr("&Map")
 
     Platform.MenuItem {
         text: qsTr("Zoom in")

@@ -22,7 +22,7 @@ Platform.Menu {
         waypointEditDialog.open();
     }
 
-    title: qsTr("Route")
+    title: qsTr("&Route")
 
     Platform.MenuItem {
         text: qsTr("Generator")

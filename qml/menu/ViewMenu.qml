@@ -3,7 +3,7 @@ import Qt.labs.platform as Platform
 
 // The flight-plan table, the side column and the information history.
 Platform.Menu {
-    title: qsTr("View")
+    title: qsTr("&View")
 
     Platform.MenuItem {
         text: qsTr("Flight plan")

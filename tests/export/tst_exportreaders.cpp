@@ -10,6 +10,8 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <QLocale>
+#include <QPageLayout>
+#include <QPdfWriter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScopeGuard>
@@ -248,6 +250,112 @@ private slots:
                      qPrintable(QStringLiteral("%1 legs more, page %2: %3").arg(leg).arg(pages, last)));
         }
         QCOMPARE(twoPages, 14);
+    }
+
+    void printedPagesKeepSectionsWhole_data()
+    {
+        // The plan has 13 waypoints; the leg table takes five lines more than its waypoints.
+        // At 8 points a page holds about 70 lines: 44 waypoints make a table that fits on one,
+        // 85 one that does not.
+        // clang-format off
+        QTest::addColumn<QString>("paper");
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<double>("points");
+        QTest::addColumn<int>("waypoints");
+        QTest::addColumn<bool>("tableSplit");
+        for (const char *paper : {"A4", "Letter"}) {
+            for (const auto &[family, points] : {std::pair("DejaVu Sans Mono", 8.0), std::pair("DejaVu Sans", 8.5)}) {
+                const QString name = QStringLiteral("%1, %2 %3, ").arg(QLatin1String(paper), QLatin1String(family)).arg(points);
+                QTest::newRow(qPrintable(name + QStringLiteral("44 waypoints"))) << paper << family << points << 44 << false;
+                QTest::newRow(qPrintable(name + QStringLiteral("85 waypoints"))) << paper << family << points << 85 << true;
+            }
+        }
+        // clang-format on
+    }
+
+    // Read back from the PDF: every section but a long leg table stands on one page, and each
+    // page the table continues on shows its column head.
+    void printedPagesKeepSectionsWhole()
+    {
+        QFETCH(QString, paper);
+        QFETCH(QString, family);
+        QFETCH(double, points);
+        QFETCH(int, waypoints);
+        QFETCH(bool, tableSplit);
+        const auto restore = qScopeGuard([this] { m_plan.build(); });
+        for (int leg = 1; m_plan.plan()->count() < waypoints; ++leg) {
+            const Point *p = Database::getOrAddCoordPoint(QGeoCoordinate(-15.0, -175.0 + leg * 0.01), false);
+            QVERIFY(m_plan.plan()->insert(6 + leg, p->uid(), false));
+        }
+        const std::unique_ptr<QTextDocument> document = PrintManager::document(m_plan.plan());
+        QFont font(family);
+        font.setPointSizeF(points);
+        document->setDefaultFont(font);
+        const QStringList lines = document->toPlainText().split(u'\n');
+
+        const QString path = m_dir.filePath(QStringLiteral("pages.pdf"));
+        {
+            QPdfWriter writer(path);
+            writer.setPageLayout(
+                QPageLayout(QPageSize(paper == QLatin1String("A4") ? QPageSize::A4 : QPageSize::Letter),
+                            QPageLayout::Portrait, QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter));
+            PrintManager::print(document.get(), &writer);
+        }
+        QString failure;
+        const QStringList pages
+            = QString::fromUtf8(
+                  run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")}, &failure))
+                  .split(u'\f');
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+        // Every page holds more than its number; the text ends with a page feed.
+        for (qsizetype page = 0; page + 1 < pages.size(); ++page)
+            QVERIFY2(pages.at(page).simplified().contains(QRegularExpression(QStringLiteral("\\D"))),
+                     qPrintable(QStringLiteral("page %1 blank").arg(page + 1)));
+        // The page of each line, by its words: blanks are laid out again by the reader.
+        QHash<QString, QList<int>> pagesOf;
+        for (int page = 0; page < pages.size(); ++page) {
+            for (const QString &line : pages.at(page).split(u'\n'))
+                pagesOf[line.simplified()].append(page);
+        }
+        const qsizetype headLine = lines.indexOf(QRegularExpression(QStringLiteral("WPT .*")));
+        QVERIFY(headLine > 0);
+        const QString head = lines.at(headLine).simplified();
+        int section = 0;
+        int sectionPage = -1;
+        int rulersAfterHead = -1;
+        QList<int> tablePages;
+        for (const QString &line : lines) {
+            const QString words = line.simplified();
+            if (words.isEmpty()) {
+                ++section;
+                sectionPage = -1;
+                continue;
+            }
+            if (words == head) {
+                rulersAfterHead = 0;
+                continue;
+            }
+            if (words.count(u'-') == words.size() || words.count(u'=') == words.size()) {
+                rulersAfterHead += rulersAfterHead >= 0 ? 1 : 0;
+                continue;
+            }
+            if (lines.count(line) > 1)
+                continue;
+            const QList<int> at = pagesOf.value(words);
+            QVERIFY2(at.size() == 1, qPrintable(QStringLiteral("printed %1 times: %2").arg(at.size()).arg(words)));
+            if (rulersAfterHead == 1) {
+                // A leg row: its page shows the column head.
+                QVERIFY2(pagesOf.value(head).contains(at.first()), qPrintable(words));
+                if (!tablePages.contains(at.first()))
+                    tablePages.append(at.first());
+                continue;
+            }
+            if (sectionPage < 0)
+                sectionPage = at.first();
+            QVERIFY2(at.first() == sectionPage,
+                     qPrintable(QStringLiteral("section %1 split before: %2").arg(section).arg(words)));
+        }
+        QCOMPARE(tablePages.size() > 1, tableSplit);
     }
 
     void printedTextIsMonospaced()

@@ -19,7 +19,10 @@
 #include <QGeoCoordinate>
 #include <QImage>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPointer>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QProcess>
 #include <QPushButton>
 #include <QQmlApplicationEngine>
@@ -27,17 +30,20 @@
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QSet>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QWheelEvent>
 #include <QtQml/qqmlextensionplugin.h>
 #include <QtQuickTest/quicktest.h>
 
 #include <cmath>
+#include <variant>
 
 Q_IMPORT_QML_PLUGIN(Waylore_UiPlugin)
 Q_IMPORT_QML_PLUGIN(Corvel_MapPlugin)
@@ -54,6 +60,7 @@ private slots:
     // Before any other file dialog or export has made the documents folder.
     void firstSaveOnFreshHome();
     void generateSaveReopenExport();
+    void keyboardOnly();
     void themeSwitchBothWays();
     void tableAtWindowSizes();
     void informationScrolls();
@@ -675,6 +682,169 @@ void ProgramWindow::generateSaveReopenExport()
     QTRY_VERIFY_WITH_TIMEOUT(colours(m_window->grabWindow()) > 20, 10000);
     const qsizetype drawn = colours(picture(QStringLiteral("program-profile.png")));
     QVERIFY2(drawn > 20, qPrintable(QString::number(drawn)));
+}
+
+// The pilot's flight from the keyboard alone, no pointer event: Ctrl+G and the generator's fields,
+// Tab to Generate and Enter; a question answered with Escape; Ctrl+Shift+S saves as; F10 opens
+// the menu and Alt+F the File menu, where the arrows reach the PDF export; Ctrl+Shift+E exports
+// for X-Plane; Ctrl+Shift+P shows the plan printed, and Escape closes each dialog.
+void ProgramWindow::keyboardOnly()
+{
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    m_window->requestActivate();
+    QTRY_VERIFY(m_window->isActive());
+    // Keys go where the pilot's would: the open menu, the focused widget of a file dialog, or
+    // the window.
+    const auto target = [this]() -> std::variant<QWidget *, QWindow *> {
+        if (QWidget *popup = QApplication::activePopupWidget())
+            return popup;
+        // A hidden file dialog keeps its focus widget.
+        if (QWidget *widget = QApplication::focusWidget(); widget && widget->window()->isActiveWindow())
+            return widget;
+        return static_cast<QWindow *>(m_window);
+    };
+    const auto press = [&target](Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        std::visit([&](auto *to) { QTest::keyClick(to, key, modifiers); }, target());
+    };
+    const auto type = [&target](const QString &text) {
+        for (const char c : text.toLatin1())
+            std::visit([c](auto *to) { QTest::keyClick(to, c); }, target());
+    };
+    const auto focusedName = [this] {
+        QQuickItem *item = m_window->activeFocusItem();
+        if (false) {
+            QStringList chain;
+            for (QQuickItem *i = item; i; i = i->parentItem())
+                chain << QString::fromLatin1(i->metaObject()->className()) + u':' + i->objectName();
+            fprintf(stderr, "FOCUS %s\n", qPrintable(chain.join(u' ')));
+            if (item) {
+                QStringList kids;
+                for (QQuickItem *k : item->childItems()) {
+                    kids << QString::fromLatin1(k->metaObject()->className());
+                    for (QQuickItem *g : k->childItems())
+                        kids << u'-' + QString::fromLatin1(g->metaObject()->className()) + g->objectName() + u'='
+                                    + g->property("text").toString();
+                }
+                fprintf(stderr, "KIDS %s\n", qPrintable(kids.join(u' ')));
+            }
+        }
+        while (item && item->objectName().isEmpty())
+            item = item->parentItem();
+        return item ? item->objectName() : QString();
+    };
+    // A file dialog of the program: the name typed into its name field, Enter to accept.
+    const auto saveThrough = [this, &press, &type](const QString &path) {
+        QFileDialog *dialog = nullptr;
+        QTRY_VERIFY_WITH_TIMEOUT((dialog = shownFileDialog()) != nullptr, 5000);
+        auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        dialog->activateWindow();
+        name->setFocus();
+        QTRY_VERIFY(name->hasFocus());
+        press(Qt::Key_A, Qt::ControlModifier);
+        type(path);
+        press(Qt::Key_Return);
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(path), 10000);
+        QTRY_VERIFY(!dialog->isVisible());
+        // What the window manager does when a dialog closes; Xvfb has none.
+        m_window->requestActivate();
+        QTRY_VERIFY(m_window->isActive());
+    };
+
+    QObject *generatorDialog = m_window->findChild<QObject *>(QStringLiteral("generatorDialog"));
+    press(Qt::Key_G, Qt::ControlModifier);
+    QTRY_VERIFY_WITH_TIMEOUT(generatorDialog->property("opened").toBool(), 10000);
+    // The departure field has the focus; Tab goes on in reading order, past the SID output
+    // beside it, to the arrival field.
+    press(Qt::Key_A, Qt::ControlModifier);
+    type(QStringLiteral("XRTA"));
+    press(Qt::Key_Return);
+    QTRY_COMPARE(focusedName(), QStringLiteral("departureBox"));
+    press(Qt::Key_Tab);
+    QTRY_COMPARE(focusedName(), QStringLiteral("outputBox"));
+    press(Qt::Key_Tab);
+    QTRY_COMPARE(focusedName(), QStringLiteral("arrivalBox"));
+    press(Qt::Key_A, Qt::ControlModifier);
+    type(QStringLiteral("XRTB"));
+    press(Qt::Key_Return);
+    QTRY_VERIFY(generatorDialog->findChild<QObject *>(QStringLiteral("arrivalBox"))->property("valid").toBool());
+    for (int i = 0; i < 30 && focusedName() != QLatin1String("applyButton"); ++i)
+        press(Qt::Key_Tab);
+    QCOMPARE(focusedName(), QStringLiteral("applyButton"));
+    press(Qt::Key_Return);
+    QTRY_VERIFY_WITH_TIMEOUT(!generatorDialog->property("visible").toBool(), 30000);
+    QCOMPARE(planCodes(), QStringLiteral("XRTA ALDAX COLTA DUNOP EPMAR FOXIN XRTB"));
+
+    // Escape keeps the plan that Ctrl+N would have replaced.
+    QObject *fileManager = m_window->findChild<QObject *>(QStringLiteral("fileManager"));
+    auto *question = fileManager->property("saveBeforeNewDialog").value<QObject *>();
+    press(Qt::Key_N, Qt::ControlModifier);
+    QTRY_VERIFY(question->property("visible").toBool());
+    press(Qt::Key_Escape);
+    QTRY_VERIFY(!question->property("visible").toBool());
+    QCOMPARE(planCodes(), QStringLiteral("XRTA ALDAX COLTA DUNOP EPMAR FOXIN XRTB"));
+
+    press(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    saveThrough(folder.filePath(QStringLiteral("keys.fpxml")));
+    if (QTest::currentTestFailed())
+        return;
+    QTRY_VERIFY(context("document")->property("saved").toBool());
+
+    // F10 opens the menu, Escape closes it; Alt+F opens the File menu, whose entries the arrows
+    // go through.
+    press(Qt::Key_F10);
+    QTRY_VERIFY(qobject_cast<QMenu *>(QApplication::activePopupWidget()));
+    // The menu is a window of its own: the screen shows it.
+    QTRY_VERIFY(QApplication::activePopupWidget()->isVisible());
+    QGuiApplication::primaryScreen()->grabWindow(0).save(
+        QDir(qEnvironmentVariable("WAYLORE_SCREENSHOT_DIR", QDir::tempPath()))
+            .filePath(QStringLiteral("program-menu-keys.png")));
+    press(Qt::Key_Escape);
+    QTRY_VERIFY(!QApplication::activePopupWidget());
+    press(Qt::Key_F, Qt::AltModifier);
+    QMenu *menu = nullptr;
+    QTRY_VERIFY((menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) != nullptr);
+    QCOMPARE(menu->title(), QStringLiteral("&File"));
+    for (int i = 0;
+         i < 30
+         && !(menu->activeAction() && menu->activeAction()->text() == QLatin1String("Export flight plan to PDF..."));
+         ++i)
+        press(Qt::Key_Down);
+    QVERIFY(menu->activeAction());
+    QCOMPARE(menu->activeAction()->text(), QStringLiteral("Export flight plan to PDF..."));
+    press(Qt::Key_Return);
+    const QString pdf = folder.filePath(QStringLiteral("keys.pdf"));
+    saveThrough(pdf);
+    if (QTest::currentTestFailed())
+        return;
+    QFile written(pdf);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QVERIFY(written.read(5) == "%PDF-");
+
+    press(Qt::Key_E, Qt::ControlModifier | Qt::ShiftModifier);
+    saveThrough(folder.filePath(QStringLiteral("keys.fms")));
+    if (QTest::currentTestFailed())
+        return;
+
+    // The preview runs a loop of its own until it closes: it is read and closed from there.
+    int pages = 0;
+    QTimer watch;
+    watch.setInterval(50);
+    connect(&watch, &QTimer::timeout, this, [&pages, &watch] {
+        auto *preview = qobject_cast<QPrintPreviewDialog *>(QApplication::activeModalWidget());
+        auto *view = preview ? preview->findChild<QPrintPreviewWidget *>() : nullptr;
+        if (!view || view->pageCount() == 0)
+            return;
+        pages = view->pageCount();
+        watch.stop();
+        preview->activateWindow();
+        QTest::keyClick(preview, Qt::Key_Escape);
+    });
+    watch.start();
+    press(Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
+    QTRY_VERIFY_WITH_TIMEOUT(!watch.isActive(), 10000);
+    QTRY_VERIFY(!QApplication::activeModalWidget());
+    QCOMPARE(pages, 1);
 }
 
 // The pilot picks the Dark theme and then Light again with the profile chart shown: at each

@@ -229,6 +229,78 @@ Item {
             verify(window.clouds !== null && window.clouds !== first);
         }
 
+        // The window with its data loaded and the keyboard's focus, as the pilot finds it.
+        function createActiveWindow() {
+            database.stubEmpty = false;
+            database.cycle = "2603";
+            xploader.stubCycle = "2603";
+            createWindow();
+            database.finished();
+            tryVerify(() => !window.splash.visible);
+            window.requestActivate();
+            tryVerify(() => window.active);
+        }
+
+        // The item of a focused control: the text field inside a box counts as the box.
+        function named(item) {
+            while (item && item.objectName === "")
+                item = item.parent;
+            return item ? item.objectName : "";
+        }
+
+        function test_questionKeys_data() {
+            return [
+                { tag: "Enter saves", focus: "", key: Qt.Key_Return, saveAs: true, emptied: false },
+                { tag: "keypad Enter saves", focus: "", key: Qt.Key_Enter, saveAs: true, emptied: false },
+                { tag: "Escape cancels", focus: "", key: Qt.Key_Escape, saveAs: false, emptied: false },
+                { tag: "Enter on Discard", focus: "Discard", key: Qt.Key_Return, saveAs: false, emptied: true },
+                { tag: "Enter on Cancel", focus: "Cancel", key: Qt.Key_Return, saveAs: false, emptied: false }
+            ];
+        }
+
+        // A question is answered from the keyboard: Enter takes its default button, Escape its
+        // cancel one, Tab reaches the others and Enter clicks the one it reached.
+        function test_questionKeys(data) {
+            createActiveWindow();
+            // An unnamed plan of two airports, not saved.
+            document.niew();
+            verify(flightplan.append("XRTA", false));
+            verify(flightplan.append("XRTB", false));
+            verify(!document.saved);
+            const manager = child("fileManager");
+            manager.newDoc();
+            const question = manager.saveBeforeNewDialog;
+            tryCompare(question, "visible", true);
+            for (let i = 0; i < 6 && data.focus !== "" && window.activeFocusItem.text !== data.focus; ++i)
+                keyClick(Qt.Key_Tab);
+            if (data.focus !== "")
+                compare(window.activeFocusItem.text, data.focus);
+            keyClick(data.key);
+            tryCompare(question, "visible", false);
+            compare(manager.fileSaveAsDialog.visible, data.saveAs, "save-as dialog");
+            manager.fileSaveAsDialog.close();
+            compare(flightplan.count === 0, data.emptied, "plan emptied");
+        }
+
+        // Tab goes through a dialog's fields as they read, and Enter in a field takes the
+        // dialog's default button.
+        function test_dialogTabOrder() {
+            createActiveWindow();
+            const dialog = child("flightInfoDialog");
+            dialog.open();
+            tryCompare(dialog, "opened", true);
+            const order = [];
+            for (let i = 0; i < 20 && order[order.length - 1] !== "Close"; ++i) {
+                keyClick(Qt.Key_Tab);
+                order.push(named(window.activeFocusItem) || window.activeFocusItem.text);
+            }
+            compare(order, ["picField", "companyField", "numberField", "sequenceBox", "alternateField", "departureField",
+                            "airplaneBox", "moreButton", "loadFactorSlider", "levelBox", "speedBox", "Close"]);
+            mouseClick(child("picField"));
+            keyClick(Qt.Key_Return);
+            tryCompare(dialog, "visible", false);
+        }
+
         // Ctrl+Shift+Y asks first (a "no" keeps everything); after a "yes" the store is empty and
         // stays empty of the window's keys while the window goes on changing and quits.
         function test_resetAsksFirst() {

@@ -167,7 +167,11 @@ StrictTestCase {
         compare(host.mainMenu.popup, Qt.platform.os === "linux");
         if (host.mainMenu.popup) {
             compare(host.mainMenu.popupMenu.items.length, 9);
-            compare(host.mainMenu.popupMenu.items[5].text, "Map");
+            compare(host.mainMenu.popupMenu.items[5].text, "&Map");
         }
+        // Each title underlines a letter of its own, which opens it with Alt.
+        compare(Array.from(host.mainMenu.menus, menu => host.mainMenu.mnemonic(menu)),
+                ["Alt+F", "Alt+E", "Alt+R", "Alt+A", "Alt+I", "Alt+M", "Alt+V", "Alt+H", "Alt+D"]);
+        compare(host.menuItem(host.fileMenu, "Save as...").shortcut, "Ctrl+Shift+S");
     }
 }
