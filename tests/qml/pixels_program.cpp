@@ -713,22 +713,6 @@ void ProgramWindow::keyboardOnly()
     };
     const auto focusedName = [this] {
         QQuickItem *item = m_window->activeFocusItem();
-        if (false) {
-            QStringList chain;
-            for (QQuickItem *i = item; i; i = i->parentItem())
-                chain << QString::fromLatin1(i->metaObject()->className()) + u':' + i->objectName();
-            fprintf(stderr, "FOCUS %s\n", qPrintable(chain.join(u' ')));
-            if (item) {
-                QStringList kids;
-                for (QQuickItem *k : item->childItems()) {
-                    kids << QString::fromLatin1(k->metaObject()->className());
-                    for (QQuickItem *g : k->childItems())
-                        kids << u'-' + QString::fromLatin1(g->metaObject()->className()) + g->objectName() + u'='
-                                    + g->property("text").toString();
-                }
-                fprintf(stderr, "KIDS %s\n", qPrintable(kids.join(u' ')));
-            }
-        }
         while (item && item->objectName().isEmpty())
             item = item->parentItem();
         return item ? item->objectName() : QString();
