@@ -112,6 +112,9 @@ public:
     // Each returns false, and leaves an existing file as it was, when the file cannot be
     // written completely.
     Q_INVOKABLE bool save() const;
+    // The same, given up once stop() is true (asked between chunks, up to the commit): false,
+    // with the stored file as it was and no temporary left.
+    bool save(const std::function<bool()> &stop) const;
     Q_INVOKABLE bool writeBinFile(const QByteArray &bytes);
     Q_INVOKABLE void removeBinFile();
     // Reads the file on the calling thread; meant for the main thread, where the views live.

@@ -259,7 +259,8 @@ Parsed parseChunk(ChunkedFile::Chunk chunk, DatabaseStore *store, int format)
 
 } // namespace
 
-qint64 DatabaseChunks::write(QIODevice &device, qint32 format, const QString &cycle, const Lists &lists)
+qint64 DatabaseChunks::write(QIODevice &device, qint32 format, const QString &cycle, const Lists &lists,
+                             const std::function<bool()> &stop)
 {
     QList<Planned> planned;
     planned.append({Header, 0, [format, cycle](QDataStream &stream) {
@@ -277,7 +278,7 @@ qint64 DatabaseChunks::write(QIODevice &device, qint32 format, const QString &cy
 
     QList<ChunkedFile::Chunk> chunks(planned.size());
     std::atomic<bool> failed = false;
-    OrderedParallel::forEach(planned.size(), [&planned, &chunks, &failed](qsizetype i) {
+    const auto make = [&planned, &chunks, &failed](qsizetype i) {
         ChunkedFile::Chunk &chunk = chunks[i];
         chunk.list = planned.at(i).list;
         chunk.items = planned.at(i).items;
@@ -289,8 +290,10 @@ qint64 DatabaseChunks::write(QIODevice &device, qint32 format, const QString &cy
         // Compressed at once: the whole payload is never held expanded.
         if (stream.status() != QDataStream::Ok || !ChunkedFile::compress(chunk))
             failed = true;
-    });
-    if (failed)
+    };
+    OrderedParallel::forEach(planned.size(), make, stop);
+    // A stop leaves chunks unmade, which must not reach the device.
+    if (failed || (stop && stop()))
         return -1;
     qInfo() << "Compressing database...";
     return ChunkedFile::write(chunks, device);

@@ -41,8 +41,11 @@ public:
     };
 
     // The whole file, written to device chunk by chunk; the number of bytes written, or -1 when
-    // it cannot be made or written. Null rows are left out. Logs "Saved" with each list's count.
-    static qint64 write(QIODevice &device, qint32 format, const QString &cycle, const Lists &lists);
+    // it cannot be made or written, or stop() became true while the chunks were made (asked
+    // between them; nothing is written to device then). Null rows are left out. Logs "Saved"
+    // with each list's count.
+    static qint64 write(QIODevice &device, qint32 format, const QString &cycle, const Lists &lists,
+                        const std::function<bool()> &stop = {});
 
     struct Reading
     {

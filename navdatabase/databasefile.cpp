@@ -233,6 +233,11 @@ void Database::readStartups(QDataStream &stream, BaseModel<Startup> *model)
 
 bool Database::save() const
 {
+    return save({});
+}
+
+bool Database::save(const std::function<bool()> &stop) const
+{
     // The new file replaces the old one only once it is complete.
     ensureFolderOf(m_filePath);
     QSaveFile file(m_filePath);
@@ -251,7 +256,16 @@ bool Database::save() const
                                                   store ? store->taxiways.items() : m_taxiwayModel->items(),
                                                   store ? store->paintlights.items() : m_paintlightModel->items(),
                                                   store ? store->taxinames.items() : m_taxinameModel->items(),
-                                                  store ? store->startups.items() : m_startupModel->items()});
+                                                  store ? store->startups.items() : m_startupModel->items()},
+                                                 stop);
+    // Stopped (the import of a quitting application): the stored file stays the one the
+    // working database came from. Asked once more after the writing, the last chance before
+    // the file is replaced.
+    if (stop && stop()) {
+        qInfo() << "Database save stopped; file" << m_filePath << "left unchanged";
+        file.cancelWriting();
+        return false;
+    }
     // The file is written as its chunks are ready; a failure of the device itself shows in the
     // commit below.
     if (written < 0 && file.error() == QFileDevice::NoError) {

@@ -222,12 +222,15 @@ void XpLoader::import()
         addPredefinedTracks();
     }
 
-    if (stopping()) {
-        // The application is quitting: nothing of a partial import is announced or saved, and
-        // what it read is left to the loader's end.
+    // The application is quitting: nothing of a partial import is announced or saved, and
+    // what it read is left to the loader's end.
+    const auto stop = [this, &store] {
         m_database->endModifying();
         m_stopped = std::move(store);
         emit done();
+    };
+    if (stopping()) {
+        stop();
         return;
     }
 
@@ -261,6 +264,11 @@ void XpLoader::import()
     reportProgress(tr("Compressing database..."));
     const bool saved = saveDatabase();
     indexes.wait();
+    if (!saved && stopping()) {
+        // Quit during the save: the stored file stays the working database's.
+        stop();
+        return;
+    }
     store->handOver();
     QMetaObject::invokeMethod(
         database,
@@ -332,7 +340,7 @@ bool XpLoader::stopping() const
 
 bool XpLoader::saveDatabase()
 {
-    return m_database->save();
+    return m_database->save([this]() { return stopping(); });
 }
 
 // The predefined oceanic tracks, on a short-lived track object of the import thread.

@@ -34,10 +34,10 @@ class DatabaseStore;
 // the lists in one model reset before loaded is emitted; a failed one drops it and leaves the
 // working database as it was, loaded and on disk. Destroying the loader while an import runs
 // (or requestInterruption(), then wait()) stops the readers at the next checkpoint and waits
-// for the thread: nothing is saved or installed then, unless the file was already being
-// written (the save does not look for the stop). What the readers had made is freed with
-// the loader, not on the thread: a quit waits for the thread's end, and freeing a part of a
-// world item by item would hold it for up to half a second.
+// for the thread: nothing is saved or installed then. A save under way is given up between its
+// chunks, the stored file left exactly as it was, unless it had already replaced it. What the
+// readers had made is freed with the loader, not on the thread: a quit waits for the thread's
+// end, and freeing a part of a world item by item would hold it for up to half a second.
 class XpLoader : public QThread
 {
     Q_OBJECT

@@ -808,6 +808,18 @@ void TestDatabaseFile::saveFailure()
     QVERIFY(QFileInfo(m_db->filePath()).isDir());
     QVERIFY(QDir().rmdir(m_db->filePath()));
     QCOMPARE(filesNamedAfter(m_db.get()), QStringList());
+
+    // Stopped after its first chunk (a quit during an import): the stored file stays whole.
+    const QByteArray stored("the stored database");
+    QVERIFY(m_db->writeBinFile(stored));
+    int asked = 0;
+    QVERIFY(!m_db->save([&asked] { return ++asked > 1; }));
+    QVERIFY(asked > 1);
+    QFile file(m_db->filePath());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), stored);
+    QCOMPARE(filesNamedAfter(m_db.get()), QStringList{m_db->fileName()});
+    QVERIFY(m_db->save([] { return false; }));
 }
 
 void TestDatabaseFile::removeBinFile()

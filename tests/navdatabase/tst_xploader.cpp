@@ -109,6 +109,7 @@ private slots:
     void cycleWarning();
     void threadsAndModels();
     void secondLoadAsyncWhileRunning();
+    void destructorStopsRunningImport_data();
     void destructorStopsRunningImport();
     void importSucceeds();
 
@@ -352,31 +353,66 @@ void TestXpLoader::secondLoadAsyncWhileRunning()
     QVERIFY(m_database->generation() != 0);
 }
 
-// Quitting during an import: the loader stops the readers, waits for its thread, saves
-// nothing and leaves no modification open.
+// Quitting during an import: the loader stops the readers, or the save, waits for its thread,
+// leaves the stored file exactly as it was and no modification open.
+void TestXpLoader::destructorStopsRunningImport_data()
+{
+    QTest::addColumn<int>("fixes");
+    // The progress text at which the quit comes; empty: the first one.
+    QTest::addColumn<QString>("quitAt");
+    QTest::newRow("reading") << 1000000 << QString();
+    // Several chunks of points: the save has work left after its first check.
+    QTest::newRow("saving") << 20000 << QStringLiteral("Compressing database...");
+}
+
 void TestXpLoader::destructorStopsRunningImport()
 {
+    QFETCH(int, fixes);
+    QFETCH(QString, quitAt);
     const QString root = simulator(true);
-    QByteArray fixes("I\n1101 Version - data cycle 2302, build\n");
-    fixes.reserve(40 * 1000000);
-    for (int i = 0; i < 1000000; ++i)
-        fixes += " 46.5 7.5 F" + QByteArray::number(i) + " ENRT K1 2105430\n";
-    QVERIFY(writeFile(root + QStringLiteral("/Resources/default data/earth_fix.dat"), fixes));
+    QByteArray fixFile("I\n1101 Version - data cycle 2302, build\n");
+    fixFile.reserve(40 * fixes);
+    for (int i = 0; i < fixes; ++i)
+        fixFile += " 46.5 7.5 F" + QByteArray::number(i) + " ENRT K1 2105430\n";
+    QVERIFY(writeFile(root + QStringLiteral("/Resources/default data/earth_fix.dat"), fixFile));
     Settings::setString(QStringLiteral("database/xpPath"), root);
+    const QByteArray stored("the stored database");
+    QVERIFY(writeFile(m_database->filePath(), stored));
+    const int points = Database::pointCount();
 
     auto loader = std::make_unique<XpLoader>(m_database.get());
     Relay relay(loader.get(), m_database.get());
     QSignalSpy progress(&relay, &Relay::progress);
+    QSignalSpy loaded(&relay, &Relay::loaded);
+    // On the import thread, before it goes on: the stop is there when the save begins.
+    connect(
+        loader.get(), &XpLoader::progress, loader.get(),
+        [importer = loader.get(), quitAt](const QString &text) {
+            if (!quitAt.isEmpty() && text == quitAt)
+                importer->requestInterruption();
+        },
+        Qt::DirectConnection);
     loader->loadAsync();
-    QVERIFY(progress.wait(30000));
+    if (quitAt.isEmpty())
+        QVERIFY(progress.wait(30000));
+    else
+        QTRY_VERIFY_WITH_TIMEOUT(loader->isFinished(), 30000);
     QElapsedTimer timer;
     timer.start();
     loader.reset();
     const qint64 stopMs = timer.elapsed();
     qInfo() << "Import stopped" << stopMs << "ms after the destructor began";
     QVERIFY(stopMs < 5000);
-    QVERIFY(Database::pointCount() < 1000000);
-    QVERIFY(!QFile::exists(m_database->filePath()));
+    QTest::qWait(20);
+    QCOMPARE(Database::pointCount(), points);
+    QVERIFY(loaded.isEmpty());
+    QVERIFY(progress.isEmpty() || progress.constLast().constFirst().toString() != QStringLiteral("Done"));
+    QFile file(m_database->filePath());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), stored);
+    QCOMPARE(
+        QDir(QFileInfo(file).path()).entryList({m_database->fileName() + QLatin1Char('*')}, QDir::Files | QDir::Hidden),
+        QStringList{m_database->fileName()});
     QVERIFY(m_database->generation() != 0);
 }
 
