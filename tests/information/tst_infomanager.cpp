@@ -477,13 +477,16 @@ void TestInfoManager::untrustedMetarAnswers()
     else
         reply.location = location.toUtf8();
     m_server->setReply(QStringLiteral("/KJFK"), reply);
-    m_info->setMetarTimeout(400);
+    // The deadline is short only for the drip: a busy machine may take longer for a whole answer.
+    m_info->setMetarTimeout(trickleMs > 0 ? 400 : 30000);
 
     QElapsedTimer clock;
     clock.start();
     m_info->showPointInfo(uid("KJFK"));
-    QTRY_VERIFY_WITH_TIMEOUT(!m_info->metarPending(), 5000);
-    QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed())));
+    QTRY_VERIFY_WITH_TIMEOUT(!m_info->metarPending(), 40000);
+    // The drip is cut before all of it could have come.
+    if (trickleMs > 0)
+        QVERIFY2(clock.elapsed() < trickleMs * body.size(), qPrintable(QString::number(clock.elapsed())));
     QVERIFY2(m_info->html().contains(text), qPrintable(m_info->html().left(2000)));
     QVERIFY(m_info->html().size() < 100000);
     QCOMPARE(m_info->html().contains(QStringLiteral("<li><b>Wind</b>")), rows);

@@ -263,10 +263,18 @@ void TstMapTiles::lowerLevelWhileLoadingAndTilesKept()
     QVERIFY(showsQuadrants(grab(), m_colors));
     QCOMPARE(m_server->requests().filter(QStringLiteral("/tiles/2/1/1.png")).size(), 1);
 
+    // The finer tiles come 1.5 s after they are asked for, so only a look within that time can
+    // see them missing: a busy machine may take longer for it.
+    QElapsedTimer clock;
+    clock.start();
     map->setZoomLevel(3);
     QTest::qWait(300);
-    QVERIFY(map->tileEngine()->pendingRequests() > 0);
-    QVERIFY(showsQuadrants(grab(), m_colors));
+    const int pending = map->tileEngine()->pendingRequests();
+    const QImage meanwhile = grab();
+    if (clock.elapsed() < 1500) {
+        QVERIFY(pending > 0);
+        QVERIFY(showsQuadrants(meanwhile, m_colors));
+    }
     const QList<QColor> finer(4, QColor(Qt::magenta));
     QTRY_VERIFY_WITH_TIMEOUT(showsQuadrants(grab(), finer), 5000);
 }
@@ -304,7 +312,8 @@ void TstMapTiles::brokenAndSlowTilesDoNotBlock()
     HttpTestServer::Reply slow;
     slow.contentType = "image/png";
     slow.body = png(Qt::green);
-    slow.delayMs = 4000;
+    // Far longer than the others take, even on a busy machine.
+    slow.delayMs = 8000;
     m_server->setReply(QStringLiteral("/tiles/2/2/1.png"), slow);
     HttpTestServer::Reply garbage;
     garbage.contentType = "image/png";
@@ -324,8 +333,8 @@ void TstMapTiles::brokenAndSlowTilesDoNotBlock()
     MapView *map = makeMap(m_server->url(QStringLiteral("/osm/")));
     QVERIFY(map);
     const QList<QColor> meanwhile = {Background, Background, Background, Qt::yellow};
-    QTRY_VERIFY_WITH_TIMEOUT(showsQuadrants(grab(), meanwhile), 3000);
-    QVERIFY(clock.elapsed() < 3500);
+    // Its place still empty: the others did not wait for it.
+    QTRY_VERIFY_WITH_TIMEOUT(showsQuadrants(grab(), meanwhile), 7000);
     QVERIFY(map->tileEngine()->pendingRequests() >= 1);
     // Nudging the view does not ask again for the missing tile.
     map->pan(3, 0);
@@ -334,8 +343,9 @@ void TstMapTiles::brokenAndSlowTilesDoNotBlock()
     QCOMPARE(m_server->requests().count(QStringLiteral("/tiles/2/1/1.png")), 1);
     QCOMPARE(m_server->requests().count(QStringLiteral("/tiles/2/1/2.png")), 1);
     QCOMPARE(tileFiles(m_cache->path()), QStringList({"street-2-2-2.png"}));
-    QVERIFY2(longestGap < 500, qPrintable(QString::number(longestGap)));
-    QTRY_VERIFY_WITH_TIMEOUT(showsQuadrants(grab(), {Background, Qt::green, Background, Qt::yellow}), 6000);
+    // Waiting for the slow tile would stop the loop for seconds; a busy machine stops it for less.
+    QVERIFY2(longestGap < 2000, qPrintable(QString::number(longestGap)));
+    QTRY_VERIFY_WITH_TIMEOUT(showsQuadrants(grab(), {Background, Qt::green, Background, Qt::yellow}), 20000);
 }
 
 // Zoom 5 on a 512 px view shows 9 tiles around (10, 10); six requests at most are under way.
@@ -347,7 +357,8 @@ void TstMapTiles::requestsAreBoundedAndDroppedOutOfView()
             HttpTestServer::Reply tile;
             tile.contentType = "image/png";
             tile.body = png(Qt::cyan);
-            tile.delayMs = 3000;
+            // Longer than any wait below: no answer frees a place for another request.
+            tile.delayMs = 60000;
             m_server->setReply(QStringLiteral("/tiles/5/%1/%2.png").arg(x).arg(y), tile);
         }
     }
@@ -362,7 +373,7 @@ void TstMapTiles::requestsAreBoundedAndDroppedOutOfView()
 
     // Far away at once: the waiting requests are dropped, so the new view's tiles start now.
     map->setCenter(QGeoCoordinate(-40, -120));
-    QTRY_COMPARE_WITH_TIMEOUT(tileRequests().size(), 12, 1500);
+    QTRY_COMPARE_WITH_TIMEOUT(tileRequests().size(), 12, 20000);
     const QStringList newer = tileRequests().mid(6);
     for (const QString &path : newer)
         QVERIFY2(path.startsWith(QStringLiteral("/tiles/5/")) && path.split('/').at(3).toInt() <= 6, qPrintable(path));
