@@ -309,18 +309,22 @@ void TstPixelMapItems::grabHoldsTilesAndItems()
                                .toUtf8();
     QQuickItem *root = load(qml);
     QVERIFY(root);
-    auto holds = [root]() {
+    // A grab not yet ready stays alive: the render thread still reports to it.
+    QList<QSharedPointer<QQuickItemGrabResult>> grabs;
+    auto holds = [root, &grabs]() {
         QSharedPointer<QQuickItemGrabResult> result = root->grabToImage();
         if (!result)
             return false;
         QSignalSpy ready(result.data(), &QQuickItemGrabResult::ready);
-        if (!ready.wait(2000))
+        if (!ready.wait(10000)) {
+            grabs.append(result);
             return false;
+        }
         const QImage image = result->image();
         return near(image.pixel(256, 256), Qt::magenta) && near(image.pixel(100, 100), Qt::green)
                && near(image.pixel(400, 400), Qt::green);
     };
-    QTRY_VERIFY_WITH_TIMEOUT(holds(), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(holds(), 30000);
 }
 
 void TstPixelMapItems::demoLoadsWithoutWarnings()
