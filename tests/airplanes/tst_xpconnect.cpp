@@ -322,8 +322,10 @@ private slots:
         m_fake->values = {{latPath, 47.0f}, {lonPath, 11.0f}};
 
         // No answer at all: one message per expiry, the requests sent again, still connecting.
+        // A busy machine may let more than one expiry pass before a look: each has its own.
         connectToFake();
-        QTRY_COMPARE(m_fake->requests.size(), 2 * allPaths.size());
+        QTRY_VERIFY(m_fake->requests.size() >= 2 * allPaths.size());
+        QTRY_COMPARE(m_fake->requests.size(), m_messages->size() * allPaths.size());
         QCOMPARE(m_xp->state(), 1);
         QCOMPARE(m_stated->count(), 1);
         QCOMPARE(messages(*m_messages).at(1), "No answer from X-Plane at 127.0.0.1:" + port() + ", trying again|error");
@@ -337,10 +339,10 @@ private slots:
         m_fake->streaming = false;
         QTRY_COMPARE(m_xp->state(), 1);
         QCOMPARE(m_stated->count(), 3);
-        QCOMPARE(m_messages->size(), messagesBefore + 1);
-        QCOMPARE(messages(*m_messages).last(),
+        QVERIFY(m_messages->size() > messagesBefore);
+        QCOMPARE(messages(*m_messages).at(messagesBefore),
                  "Connection to X-Plane at 127.0.0.1:" + port() + " lost, trying again|error");
-        QTRY_COMPARE(m_fake->requests.size(), requestsBefore + allPaths.size());
+        QTRY_COMPARE(m_fake->requests.size(), requestsBefore + (m_messages->size() - messagesBefore) * allPaths.size());
         QCOMPARE(m_xp->position(), QGeoCoordinate(47.0, 11.0));
 
         // Stops altogether and comes back on the same port, as after a restart of the simulator.
