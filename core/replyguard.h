@@ -70,14 +70,20 @@ namespace Detail {
 
 inline void stop(QNetworkReply *reply, Stop why)
 {
-    // An answer already ended (its end may still be queued) is left alone: aborting it would
-    // turn a whole answer into a failure.
-    if (!reply->isRunning() || stopped(reply) != Stop::None)
+    if (stopped(reply) != Stop::None)
+        return;
+    // An answer already ended (its end may still be queued) is not aborted: a deadline passing
+    // then would turn a whole answer into a failure. One too long stays too long, though the
+    // network layer read it to its end before the count arrived: it is marked, so that its
+    // reader refuses it rather than take it.
+    const bool running = reply->isRunning();
+    if (!running && why != Stop::TooLong)
         return;
     reply->setProperty(kStopProperty, int(why));
     qWarning().noquote() << "Answer from" << reply->url().toString(QUrl::RemoveQuery | QUrl::RemoveUserInfo)
                          << "broken off:" << reason(reply);
-    reply->abort();
+    if (running)
+        reply->abort();
 }
 
 } // namespace Detail
@@ -108,9 +114,12 @@ inline void attach(QNetworkReply *reply, qint64 maxBytes, int deadlineMs = 0, qi
         QTimer::singleShot(deadlineMs, reply, [reply] { Detail::stop(reply, Stop::TooSlow); });
 }
 
-// The whole body of a reply attached with kReadWhole, once it has finished.
+// The whole body of a reply attached with kReadWhole, once it has finished; nothing of one the
+// guard broke off.
 inline QByteArray body(QNetworkReply *reply)
 {
+    if (stopped(reply) != Stop::None)
+        return QByteArray();
     auto *gathered = static_cast<Detail::Gathered *>(reply->findChild<QObject *>(QLatin1String(Detail::kBodyName)));
     QByteArray bytes = gathered ? std::exchange(gathered->bytes, QByteArray()) : QByteArray();
     if (reply->isOpen())

@@ -173,7 +173,7 @@ void Tracks::received(QNetworkReply *reply)
         qWarning() << "Track reply outside an update run ignored";
         return;
     }
-    if (error != QNetworkReply::NoError) {
+    if (error != QNetworkReply::NoError || ReplyGuard::stopped(reply) != ReplyGuard::Stop::None) {
         qWarning() << "Cannot download tracks, error" << error << reply->errorString();
         const QString stopped = ReplyGuard::reason(reply);
         m_log

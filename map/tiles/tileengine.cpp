@@ -406,7 +406,8 @@ void TileEngine::fetched(QNetworkReply *reply, TileKey key)
         return;
     m_active.remove(k);
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    if (reply->error() != QNetworkReply::NoError || status != 200) {
+    if (reply->error() != QNetworkReply::NoError || status != 200
+        || ReplyGuard::stopped(reply) != ReplyGuard::Stop::None) {
         m_failed.insert(k, QDateTime::currentMSecsSinceEpoch() + RetryAfterMs);
         startNext();
         return;

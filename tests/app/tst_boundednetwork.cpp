@@ -1,5 +1,6 @@
 #include "boundednetwork.h"
 #include "httptestserver.h"
+#include "replyguard.h"
 
 #include <QElapsedTimer>
 #include <QNetworkProxy>
@@ -18,7 +19,42 @@ private slots:
     void initTestCase() { QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy); }
     void pageRequest_data();
     void pageRequest();
+    void endedAnswer_data();
+    void endedAnswer();
 };
+
+namespace {
+
+// An answer the network layer has already read to its end when the guard hears of its size, as
+// a fast server's whole answer may be.
+class EndedReply : public QNetworkReply
+{
+public:
+    explicit EndedReply(const QByteArray &bytes)
+        : m_bytes(bytes)
+    {
+        setUrl(QUrl(QStringLiteral("http://127.0.0.1/answer")));
+        open(QIODevice::ReadOnly);
+        setFinished(true);
+    }
+    void abort() override { ++aborts; }
+    qint64 bytesAvailable() const override { return m_bytes.size() + QNetworkReply::bytesAvailable(); }
+    int aborts = 0;
+
+protected:
+    qint64 readData(char *data, qint64 size) override
+    {
+        const qint64 taken = std::min<qint64>(size, m_bytes.size());
+        std::copy_n(m_bytes.constData(), taken, data);
+        m_bytes.remove(0, taken);
+        return taken;
+    }
+
+private:
+    QByteArray m_bytes;
+};
+
+} // namespace
 
 void TestBoundedNetwork::pageRequest_data()
 {
@@ -89,6 +125,33 @@ void TestBoundedNetwork::pageRequest()
     QVERIFY2(clock.elapsed() < 10000, qPrintable(QString::number(clock.elapsed())));
     QCOMPARE(page->property("status").toInt(), status);
     QCOMPARE(page->property("length").toInt(), length);
+}
+
+void TestBoundedNetwork::endedAnswer_data()
+{
+    // clang-format off
+    QTest::addColumn<qint64>("received");
+    QTest::addColumn<int>("stop");
+    QTest::addColumn<QByteArray>("body");
+    QTest::newRow("within its bound") << qint64(5) << int(ReplyGuard::Stop::None) << QByteArray("METAR");
+    // Read whole before the count arrived: still refused, and its body is not handed over.
+    QTest::newRow("past its bound") << qint64(64 * 1024 * 1024) << int(ReplyGuard::Stop::TooLong) << QByteArray();
+    // clang-format on
+}
+
+void TestBoundedNetwork::endedAnswer()
+{
+    QFETCH(qint64, received);
+    QFETCH(int, stop);
+    QFETCH(QByteArray, body);
+    EndedReply reply("METAR");
+    ReplyGuard::attach(&reply, 1000, 1);
+    emit reply.downloadProgress(received, -1);
+    // The deadline passing after the end breaks nothing off.
+    QTest::qWait(20);
+    QCOMPARE(int(ReplyGuard::stopped(&reply)), stop);
+    QCOMPARE(reply.aborts, 0);
+    QCOMPARE(ReplyGuard::body(&reply), body);
 }
 
 QTEST_MAIN(TestBoundedNetwork)
