@@ -25,8 +25,7 @@ private slots:
 
 namespace {
 
-// An answer the network layer has already read to its end when the guard hears of its size, as
-// a fast server's whole answer may be.
+// An answer read to its end before the guard hears of its size, as a fast server's may be.
 class EndedReply : public QNetworkReply
 {
 public:
@@ -92,29 +91,17 @@ void TestBoundedNetwork::pageRequest()
         reply.trickleMs = 20;
     server.setReply(QStringLiteral("/changelog"), reply);
 
-    // The deadline is short only for the drip: a busy machine may take longer for a whole page.
+    // Short only for the drip: a busy machine may take long for a whole page.
     BoundedNetworkFactory factory(1024 * 1024, shape == QLatin1String("drip") ? 1500 : 60000);
     QQmlEngine engine;
     engine.setNetworkAccessManagerFactory(&factory);
     QQmlComponent component(&engine);
-    component.setData(QByteArrayLiteral("import QtQml\n"
-                                        "QtObject {\n"
-                                        "    property string url\n"
-                                        "    property int status: -1\n"
-                                        "    property int length: -1\n"
-                                        "    function fetch() {\n"
-                                        "        const request = new XMLHttpRequest();\n"
-                                        "        request.onreadystatechange = function () {\n"
-                                        "            if (request.readyState === XMLHttpRequest.DONE) {\n"
-                                        "                length = request.responseText.length;\n"
-                                        "                status = request.status;\n"
-                                        "            }\n"
-                                        "        };\n"
-                                        "        request.open(\"GET\", url);\n"
-                                        "        request.send();\n"
-                                        "    }\n"
-                                        "}\n"),
-                      QUrl());
+    component.setData(
+        "import QtQml\nQtObject { property string url; property int status: -1; property int length: -1\n"
+        "  function fetch() { const r = new XMLHttpRequest(); r.onreadystatechange = function () {\n"
+        "    if (r.readyState === XMLHttpRequest.DONE) { length = r.responseText.length; status = r.status } };\n"
+        "    r.open(\"GET\", url); r.send() } }\n",
+        QUrl());
     std::unique_ptr<QObject> page(component.create());
     QVERIFY2(page, qPrintable(component.errorString()));
     page->setProperty("url", server.url(QStringLiteral("/changelog")));

@@ -18,9 +18,8 @@
 // A scripted HTTP/1.1 server on 127.0.0.1 at a free port, for the network suites: each path
 // gets a canned reply with a status, a body, a delay before answering, and optionally a
 // Content-Length that promises more than is sent before the connection is cut, a redirect, a
-// body sent a byte at a time, or a connection left open after the body. A body may go on with
-// filler made as the connection drains (gigabytes cost the test nothing), announced or not:
-// with no Content-Length it ends where the connection closes, or it comes in chunks.
+// body sent a byte at a time, a connection left open after the body, or filler after the body
+// made as the connection drains (gigabytes cost nothing), chunked or unannounced.
 class HttpTestServer
 {
 public:

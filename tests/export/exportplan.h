@@ -131,9 +131,8 @@ public:
         m_plan->update(false, false);
     }
 
-    // XRTA ALDAX (SID ALDA1A) COLTA DUNOP EPMAR FOXIN (STAR FOXI1C) XRTB, UL100 from ALDAX on.
-    // The SID's transition COLTA (ALDAX COLTA) and the STAR's transition DUNOP (DUNOP EPMAR
-    // FOXIN) are chosen with their procedures, or were en-route points before those came.
+    // XRTA ALDAX (SID ALDA1A) COLTA DUNOP EPMAR FOXIN (STAR FOXI1C) XRTB, UL100 from ALDAX on;
+    // the transitions COLTA and DUNOP come with their procedures, or were en-route points.
     void buildTransitions(bool sidEnRoute, bool starEnRoute)
     {
         const QStringList fixes{"ALDAX", "COLTA", "DUNOP", "EPMAR", "FOXIN"};
@@ -167,10 +166,8 @@ public:
         QVERIFY(terminal->addTransition(QStringLiteral("XRTB/FOXI1C"), QStringLiteral("ALL")) >= 0);
         const QList<Waypoint *> w = m_plan->waypoints();
         QCOMPARE(w.size(), 7);
-        for (int i = 0; i < m_ul100.size(); ++i) {
-            QCOMPARE(w.at(2 + i)->code(), fixes.at(i + 1));
+        for (int i = 0; i < m_ul100.size(); ++i)
             w.at(2 + i)->setAirway(m_ul100.at(i));
-        }
         m_plan->update(false, false);
     }
 

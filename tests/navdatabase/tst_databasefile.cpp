@@ -934,8 +934,7 @@ void TestDatabaseFile::destroyWhileLoading()
     file.remove();
 }
 
-// Memory that runs out while the lists are read, beside the parts still being expanded and the
-// lists being indexed: the file is refused, and the program goes on and loads it later.
+// Memory running out while the lists are read and indexed: the file is refused, and loads later.
 void TestDatabaseFile::failureWhileLoading_data()
 {
     QTest::addColumn<QString>("at");

@@ -151,8 +151,7 @@ void TestNetLoader::failures_data()
     QTest::addColumn<int>("bodySize");
     QTest::addColumn<int>("delayMs");
     QTest::addColumn<qint64>("sendOnly");
-    // Filler after the body, and how the answer is framed: "", "no length", "chunked",
-    // "announced past the largest file" or "drip" (a byte every 20 ms).
+    // Filler after the body; the framing: "", "no length", "chunked", "announced past..." or "drip".
     QTest::addColumn<qint64>("filler");
     QTest::addColumn<QString>("shape");
     QTest::addColumn<QString>("last");
@@ -166,8 +165,7 @@ void TestNetLoader::failures_data()
     QTest::newRow("server error page") << 500 << 100 << 0 << qint64(-1) << qint64(0) << "" << "ERROR: cannot download database (code=203)";
     QTest::newRow("short body") << 200 << 2000 << 0 << qint64(-1) << qint64(0) << "" << "ERROR: cannot download database (code=203)";
     QTest::newRow("one byte short") << 200 << full - 1 << 0 << qint64(-1) << qint64(0) << "" << "ERROR: cannot download database (code=203)";
-    // Cut past the minimum by more than the network layer holds unread (a few MiB), which a
-    // busy machine may not have handed over when the cut is seen.
+    // Cut past the minimum by more than the network layer may hold unread (a few MiB).
     QTest::newRow("connection cut") << 200 << full + 8 * 1024 * 1024 << 0 << qint64(full + 4 * 1024 * 1024) << qint64(0) << ""
                                     << "ERROR: cannot download database (code=2)";
     QTest::newRow("slow") << 200 << full << 3000 << qint64(-1) << qint64(0) << "" << "ERROR: cannot download database (code=203)";
@@ -210,8 +208,7 @@ void TestNetLoader::failures()
         reply.trickleMs = 20;
 
     NetLoader loader(m_db.get());
-    // Short only where the server is to be too slow or to drip: a busy machine may take longer to
-    // answer, or to read a whole answer.
+    // Short only where the server is to be slow: a busy machine may take long to read an answer.
     loader.setTransferTimeout(delayMs > 0 ? 500 : 30000);
     if (shape != QLatin1String("announced past the largest file"))
         loader.setMaximumFileSize(24 * 1024 * 1024);

@@ -136,7 +136,7 @@ void TestTracks::resolution_data()
     // clang-format off
     QTest::addColumn<QString>("type");
     QTest::addColumn<QString>("entry");
-    QTest::addColumn<QGeoCoordinate>("at"); // where the entry lies: the track's other fix and the fixes are there
+    QTest::addColumn<QGeoCoordinate>("at"); // where the entry, the track's other fix and the fixes lie
     QTest::addColumn<QStringList>("fixes"); // code/name/region, or code/name/region@latitude,longitude
     QTest::addColumn<QString>("expected");  // code of the point reached, empty for none
 

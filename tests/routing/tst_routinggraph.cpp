@@ -495,8 +495,8 @@ bool TestRoutingGraph::mutexFree()
 void TestRoutingGraph::changeDuringIndexBuild()
 {
     fillChain(50);
-    // The index build runs without the database mutex: another thread could change the data
-    // right then. The first poll during which another thread can take the mutex is there.
+    // The index build runs without the database mutex (the first poll where another thread can
+    // take it): another thread could change the data right then.
     bool changed = false;
     const auto graph = m_db->routingGraph([&] {
         if (!changed && mutexFree()) {
@@ -565,10 +565,9 @@ void TestRoutingGraph::concurrentCallersShareOneBuild()
     std::shared_ptr<const Graph> built;
     std::thread builder([&] {
         built = m_db->routingGraph([&] {
-            // In the index build, which leaves the database to other callers.
+            // In the index build, held until the stopped caller is back, or long past any quick stop.
             if (!building.load() && mutexFree()) {
                 building = true;
-                // Held until the stopped caller is back, or long past any quick stop.
                 QDeadlineTimer deadline(20000);
                 while (!waiterBack.load() && !deadline.hasExpired())
                     std::this_thread::yield();

@@ -66,8 +66,7 @@ struct ProgramRun
     QByteArray errors;
 };
 
-// With a simulator port, the program connects to the simulator there before it quits;
-// whileRunning gets the running program.
+// With a simulator port, the program connects to it before it quits.
 ProgramRun runOnce(const QString &home, const QString &mode = QStringLiteral("1"), int *exitCode = nullptr,
                    quint16 simulatorPort = 0, const std::function<void(QProcess &)> &whileRunning = {})
 {
@@ -334,11 +333,9 @@ void TestShell::exitNowKeepsWhatIsWritten_data()
 #endif
 }
 
-// Closing the program leaves the process at once, but not before the settings store and the log
-// are written, and the simulator has been told to stop streaming: the eight subscriptions
-// cancelled at the stand-in, index by index. The same when the system asks the program to end.
-// Nothing of it outlives it: no process of its own holds its memory, its output or its display
-// connection (the test adopts any orphan and finds none).
+// Closing the program, or the system ending it, leaves the process at once, but not before the
+// settings store and the log are written and the simulator's eight subscriptions are cancelled.
+// No process of its own outlives it (the test adopts any orphan and finds none).
 void TestShell::exitNowKeepsWhatIsWritten()
 {
     QFETCH(QString, mode);
