@@ -21,8 +21,7 @@ private slots:
     void busyThreadsNeverKeepTheCallerWaiting();
 };
 
-// An exception anywhere reaches the caller, and no part runs once the caller has left: parts
-// still running when it is thrown wait for the throw and then read the caller's frame.
+// An exception anywhere reaches the caller, and no part runs (reading its frame) once it has left.
 void TestOrderedParallel::failure_data()
 {
     QTest::addColumn<int>("threads");
@@ -100,8 +99,7 @@ void TestOrderedParallel::failure()
     QCOMPARE(lateParts.load(), 0);
 }
 
-// Every thread taken (as when no more can be made): the caller makes the parts itself, in
-// their order, and its task too.
+// Every thread taken: the caller makes the parts itself, in order, and its task too.
 void TestOrderedParallel::busyThreadsNeverKeepTheCallerWaiting()
 {
     QThreadPool::globalInstance()->setMaxThreadCount(4);

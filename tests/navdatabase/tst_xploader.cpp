@@ -353,15 +353,12 @@ void TestXpLoader::secondLoadAsyncWhileRunning()
     QVERIFY(m_database->generation() != 0);
 }
 
-// Quitting during an import: the loader stops the readers, or the save, waits for its thread,
-// leaves the stored file exactly as it was and no modification open.
+// Quitting during an import stops the readers or the save and leaves the stored file as it was.
 void TestXpLoader::destructorStopsRunningImport_data()
 {
-    QTest::addColumn<int>("fixes");
-    // The progress text at which the quit comes; empty: the first one.
-    QTest::addColumn<QString>("quitAt");
+    QTest::addColumn<int>("fixes");      // enough for the save to have chunks left after its first check
+    QTest::addColumn<QString>("quitAt"); // the progress text quit at; empty: the first
     QTest::newRow("reading") << 1000000 << QString();
-    // Several chunks of points: the save has work left after its first check.
     QTest::newRow("saving") << 20000 << QStringLiteral("Compressing database...");
 }
 
@@ -384,7 +381,7 @@ void TestXpLoader::destructorStopsRunningImport()
     Relay relay(loader.get(), m_database.get());
     QSignalSpy progress(&relay, &Relay::progress);
     QSignalSpy loaded(&relay, &Relay::loaded);
-    // On the import thread, before it goes on: the stop is there when the save begins.
+    // On the import thread, so the stop is there when the save begins.
     connect(
         loader.get(), &XpLoader::progress, loader.get(),
         [importer = loader.get(), quitAt](const QString &text) {
