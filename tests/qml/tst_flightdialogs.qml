@@ -166,9 +166,8 @@ Item {
             }
         }
 
-        // The fields show the values rounded (a level in hundreds of feet, a Mach number to two
-        // decimals): an OK that touched nothing writes nothing back, and leaves the plan unedited.
-        // IAS 231kts at FL390 is TAS 455kts, M0.79 (sound at 573.8kts), which reads back as 230kts.
+        // The fields show values rounded: an OK that touched nothing writes nothing back. IAS 231kts
+        // at FL390 is TAS 455kts, M0.79 (sound at 573.8kts), which reads back as 230kts.
         function test_plainOkChangesNothing_data() {
             return [
                 { tag: "4550ft without transition altitude", transition: 0, altitude: 4550, next: 10000, ias: 250, shown: ["FL45", "250kts"] },
@@ -192,8 +191,6 @@ Item {
             }
             const waypoint = flightplan.waypoints[1];
             const before = [waypoint.altitude, waypoint.ias, flightplan.duration];
-            if (!data.autocompute)
-                compare(before.slice(0, 2), [data.altitude, data.ias]);
             edited.clear();
             openWaypoint(1, "XRTC");
             if (data.shown)

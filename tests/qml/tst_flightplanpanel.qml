@@ -567,8 +567,7 @@ StubWindow {
             mouseMove(table, 501, 20);
             tryVerify(() => buttons.visible);
             compare(ism.stubCalls.filter(call => call.startsWith("setHovered")), ["setHovered true XRTA"]);
-            // A question, which dims nothing, takes the row's buttons and hover away while it is
-            // open, the pointer resting and moving on the row.
+            // A question, which dims nothing, takes the row's buttons and hover away while open.
             question.open();
             tryVerify(() => question.visible);
             mouseMove(table, 502, 20);
