@@ -233,7 +233,8 @@ void FmsImport::readBody(QTextStream *stream, Content *content)
         const QString text = stream->readLine();
         ++lineNumber;
         const QStringList f = fields(text);
-        // Version 3 counts its waypoints from 0 on its fourth line, version 1100 on the NUMENR line.
+        // Version 3 gives the index of its last waypoint (the count less one) on its fourth line,
+        // version 1100 the count on the NUMENR line.
         if (version == 3 && lineNumber == 4 && f.size() == 1) {
             content->announced = f.at(0);
             content->announcedLine = lineNumber;
@@ -258,7 +259,7 @@ void FmsImport::readBody(QTextStream *stream, Content *content)
 // that looks whole.
 bool FmsImport::checkCount(const Content &content)
 {
-    if (content.announced.isNull())
+    if (content.announced.isEmpty())
         return true;
     bool ok = false;
     qint64 announced = content.announced.toLongLong(&ok, 10);
@@ -295,16 +296,16 @@ void FmsImport::insert(const QList<Waypoint *> &waypoints, const QHash<QString, 
     const std::pair<Procedure *, QString> transitions[] = {{sid, keywords.value(QStringLiteral("SIDTRANS"))},
                                                            {star, keywords.value(QStringLiteral("STARTRANS"))},
                                                            {approach, keywords.value(QStringLiteral("APPTRANS"))}};
-    for (const auto &[procedure, transition] : transitions) {
-        if (!procedure || transition.isEmpty())
+    for (const auto &[named, transition] : transitions) {
+        if (!named || transition.isEmpty())
             continue;
-        if (transition == QLatin1String("ALL") || !procedure->transitions().contains(transition)) {
-            qWarning() << "Procedure" << procedure->uid() << "has no transition" << transition << "of the FMS file";
+        if (transition == QLatin1String("ALL") || !named->transitions().contains(transition)) {
+            qWarning() << "Procedure" << named->uid() << "has no transition" << transition << "of the FMS file";
             continue;
         }
-        if (terminal->insertTransition(procedure, transition, terminal->insertPosition(procedure, transition), false)
-            < 0)
-            qWarning() << "Transition" << transition << "of" << procedure->uid() << "does not fit the FMS file's route";
+        const int position = terminal->insertPosition(named, transition);
+        if (terminal->insertTransition(named, transition, position, false) < 0)
+            qWarning() << "Transition" << transition << "of" << named->uid() << "does not fit the FMS file's route";
     }
     terminal->setSid(sid);
     terminal->setStar(star);

@@ -160,10 +160,11 @@ bool isRunwayOf(const QString &threshold, Point *airport)
 // A SID or STAR names its enroute transitions after the fix where they leave or join the
 // route, an approach its transitions after the fix where they begin. The plan holds one when
 // the procedure has a transition of the name of the fix where the plan meets it, or of a fix
-// the plan flies on from there (after a SID, before a STAR or approach) through fixes of the procedure alone, linked to
-// it or kept en route (a SID's exit fix that is the STAR's entry belongs to the SID), and the plan flies that
-// transition's legs. Nothing else names one: legs that did not resolve leave the airport there, and a STAR flown from
-// its common part starts at a fix of no transition.
+// the plan flies on from there (after a SID, before a STAR or approach) through fixes of the
+// procedure alone, linked to it or kept en route (a SID's exit fix that is the STAR's entry
+// belongs to the SID), and the plan flies that transition's legs. Nothing else names one: legs
+// that did not resolve leave the airport there, a STAR flown from its common part starts at a
+// fix of no transition, and an approach's first fix of the plan is no transition by itself.
 QString Terminal::enrouteTransitionOf(const Procedure *procedure) const
 {
     const Waypoint *waypoint = transitionWaypoint(procedure);

@@ -92,7 +92,7 @@ signals:
 
 private:
     Waypoint *waypointAt(int row) const;
-    // The transition of the SID or STAR the plan flies, empty when it flies none of them.
+    // The transition of the SID, STAR or approach the plan flies, empty when it flies none of them.
     QString enrouteTransitionOf(const Procedure *procedure) const;
     bool fliesTransition(const Procedure *procedure, const QString &transition, const Waypoint *through) const;
     void adoptEnroutePoints(Procedure *procedure);

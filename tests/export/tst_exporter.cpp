@@ -364,6 +364,8 @@ private slots:
         QTest::newRow("X-FMC, route made first") << int(Exporter::XFMC) << "route" << "COLTA DUNOP";
         QTest::newRow("IXEG 737, route made first") << int(Exporter::Ixeg737) << "route"
                                                     << "XRTA ALDA1A COLTA UL100 DUNOP FOXI1C XRTB";
+        QTest::newRow("FlightFactor A320 (ICAO route), route made first") << int(Exporter::FlightFactorA320) << "route"
+                                                                          << "RTE XRTAXRTB01 XRTA ALDA1A COLTA UL100 DUNOP FOXI1C XRTB CI30 FL350";
         // clang-format on
     }
 
