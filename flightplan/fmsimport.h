@@ -1,17 +1,23 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QHash>
+#include <QList>
 #include <QString>
 
 class Flightplan;
+class QTextStream;
+class Waypoint;
 
 // Import of the simulator's FMS plan files, versions 3 and 1100, into the flight plan.
 // Every waypoint line is resolved against the navigation database; a point the database does
 // not hold becomes a coordinate waypoint at the line's position. Version 1100 also brings the
-// departure and arrival runways, the SID, the STAR and the approach.
+// departure and arrival runways, the SID, the STAR and the approach with the transitions it
+// names.
 //
-// The file is read completely before the plan changes: a file whose header cannot be read
-// leaves the plan as it was, with a title and a text for the user. A waypoint field that is no
+// The file is read completely before the plan changes: a file whose header cannot be read, or
+// that holds another number of waypoints than it announces, leaves the plan as it was, with a
+// title and a text for the user. A waypoint field that is no
 // number reads as 0, a position off the earth as 0 and an altitude outside the edit range as
 // its nearest end, each with a warning naming the line.
 class FmsImport
@@ -35,7 +41,13 @@ public:
     static QString runwayEndName(const QString &runway);
 
 private:
+    struct Content;
+
     bool fail(const QString &title, const QString &text);
+    bool readHeader(QTextStream *stream, Content *content);
+    static void readBody(QTextStream *stream, Content *content);
+    bool checkCount(const Content &content);
+    void insert(const QList<Waypoint *> &waypoints, const QHash<QString, QString> &keywords);
 
     Flightplan *m_flightplan = nullptr;
     QString m_title;

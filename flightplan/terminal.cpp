@@ -149,11 +149,6 @@ QString nameOf(const Procedure *procedure)
     return procedure ? procedure->name() : QString();
 }
 
-QString codeOf(const Waypoint *waypoint)
-{
-    return waypoint ? waypoint->code() : QString();
-}
-
 // The runway end that a transition names, when the airport has it.
 bool isRunwayOf(const QString &threshold, Point *airport)
 {
@@ -163,12 +158,13 @@ bool isRunwayOf(const QString &threshold, Point *airport)
 } // namespace
 
 // A SID or STAR names its enroute transitions after the fix where they leave or join the
-// route. The plan holds one when the procedure has a transition of the name of the fix where
-// the plan meets it, or of a fix the plan flies on from there (after a SID, before a STAR)
-// through fixes of the procedure alone, linked to it or kept en route (a SID's exit fix that is
-// the STAR's entry belongs to the SID), and the plan flies that transition's legs. Nothing else
-// names one: legs that did not resolve leave the airport there, and a STAR flown from its
-// common part starts at a fix of no transition.
+// route, an approach its transitions after the fix where they begin. The plan holds one when
+// the procedure has a transition of the name of the fix where the plan meets it, or of a fix
+// the plan flies on from there (after a SID, before a STAR or approach) through fixes of the
+// procedure alone, linked to it or kept en route (a SID's exit fix that is the STAR's entry
+// belongs to the SID), and the plan flies that transition's legs. Nothing else names one: legs
+// that did not resolve leave the airport there, a STAR flown from its common part starts at a
+// fix of no transition, and an approach's first fix of the plan is no transition by itself.
 QString Terminal::enrouteTransitionOf(const Procedure *procedure) const
 {
     const Waypoint *waypoint = transitionWaypoint(procedure);
@@ -233,7 +229,7 @@ QString Terminal::starIdentifier() const { return nameOf(m_star); }
 QString Terminal::appchIdentifier() const { return nameOf(m_appch); }
 QString Terminal::sidTransition() const { return enrouteTransitionOf(m_sid); }
 QString Terminal::starTransition() const { return enrouteTransitionOf(m_star); }
-QString Terminal::appchTransition() const { return codeOf(appchTransitionWaypoint()); }
+QString Terminal::appchTransition() const { return enrouteTransitionOf(m_appch); }
 // clang-format on
 
 QString Terminal::departureRunway() const
@@ -379,7 +375,7 @@ int Terminal::insertTransition(const QString &procedureUid, const QString &trans
     return insertTransition(Database::findProcedure(procedureUid, false), transition, position);
 }
 
-int Terminal::insertTransition(Procedure *procedure, const QString &transition, int position)
+int Terminal::insertTransition(Procedure *procedure, const QString &transition, int position, bool computeProfile)
 {
     if (!procedure)
         return -1;
@@ -441,14 +437,32 @@ int Terminal::insertTransition(Procedure *procedure, const QString &transition, 
             list->insert(row, waypoint);
             ++row;
         }
+        adoptEnroutePoints(procedure);
     }
     m_flightplan->endResetModelPrivate();
 
-    m_flightplan->update(true, true);
+    m_flightplan->update(computeProfile, true);
     qInfo() << "Done inserting transition" << transition;
     m_flightplan->signalDataHasChanged(-1, -1);
     emit edited();
     return position;
+}
+
+// A route made before its SID or STAR was chosen already holds some of the procedure's fixes,
+// which the insertion skips; left en route, the files that name the procedure would list them
+// after the SID or before the STAR that flies them, and the unit would fly them twice. They
+// become the procedure's, as when the procedure is chosen in the table; a waypoint of another
+// procedure keeps its link.
+void Terminal::adoptEnroutePoints(Procedure *procedure)
+{
+    const bool plans = (procedure->type() == Procedure::SID && m_sid == procedure)
+                       || (procedure->type() == Procedure::STAR && m_star == procedure);
+    if (!plans)
+        return;
+    for (Waypoint *waypoint : std::as_const(*m_waypoints)) {
+        if (waypoint && !waypoint->procedure() && waypoint->point() && procedure->usesPoint(waypoint->point()))
+            waypoint->setProcedure(procedure);
+    }
 }
 
 void Terminal::removeProcedureWaypoints(const QString &procedureUid)

@@ -80,7 +80,8 @@ public:
     // Inserts the legs' fixes from the row on; returns the row given, or -1 (nothing changed)
     // for an unknown procedure or a row outside the plan.
     Q_INVOKABLE int insertTransition(const QString &procedureUid, const QString &transition, int position);
-    int insertTransition(Procedure *procedure, const QString &transition, int position);
+    // An import keeps the altitudes its file gives: it asks for no profile computation.
+    int insertTransition(Procedure *procedure, const QString &transition, int position, bool computeProfile = true);
     // Takes the procedure's waypoints out of the plan; the airports stay and lose the link.
     Q_INVOKABLE void removeProcedureWaypoints(const QString &procedureUid);
     void removeProcedureWaypoints(Procedure *procedure);
@@ -91,9 +92,10 @@ signals:
 
 private:
     Waypoint *waypointAt(int row) const;
-    // The transition of the SID or STAR the plan flies, empty when it flies none of them.
+    // The transition of the SID, STAR or approach the plan flies, empty when it flies none of them.
     QString enrouteTransitionOf(const Procedure *procedure) const;
     bool fliesTransition(const Procedure *procedure, const QString &transition, const Waypoint *through) const;
+    void adoptEnroutePoints(Procedure *procedure);
 
     Procedure *m_sid = nullptr;
     Procedure *m_star = nullptr;

@@ -1632,6 +1632,18 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
         <source>No navigation database to resolve the waypoints.</source>
         <translation>Keine Navigationsdatenbank, um die Wegpunkte aufzulösen.</translation>
     </message>
+    <message>
+        <source>Damaged file</source>
+        <translation>Beschädigte Datei</translation>
+    </message>
+    <message>
+        <source>Line %1 gives &quot;%2&quot; as the number of waypoints. Nothing was imported.</source>
+        <translation>Zeile %1 gibt &quot;%2&quot; als Anzahl der Wegpunkte an. Es wurde nichts importiert.</translation>
+    </message>
+    <message>
+        <source>The file announces %1 waypoints on line %2 but holds %3: it is cut short or damaged. Nothing was imported.</source>
+        <translation>Die Datei kündigt in Zeile %2 %1 Wegpunkte an, enthält aber %3: Sie ist abgeschnitten oder beschädigt. Es wurde nichts importiert.</translation>
+    </message>
 </context>
 <context>
     <name>Generator</name>

@@ -1632,6 +1632,18 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
         <source>No navigation database to resolve the waypoints.</source>
         <translation>No hay base de datos de navegación para resolver los puntos de ruta.</translation>
     </message>
+    <message>
+        <source>Damaged file</source>
+        <translation>Archivo dañado</translation>
+    </message>
+    <message>
+        <source>Line %1 gives &quot;%2&quot; as the number of waypoints. Nothing was imported.</source>
+        <translation>La línea %1 da &quot;%2&quot; como número de puntos. No se importó nada.</translation>
+    </message>
+    <message>
+        <source>The file announces %1 waypoints on line %2 but holds %3: it is cut short or damaged. Nothing was imported.</source>
+        <translation>El archivo anuncia %1 puntos en la línea %2 pero contiene %3: está cortado o dañado. No se importó nada.</translation>
+    </message>
 </context>
 <context>
     <name>Generator</name>

@@ -1632,6 +1632,18 @@ seront perdus. Ces opérations sont irréversibles !</translation>
         <source>No navigation database to resolve the waypoints.</source>
         <translation>Aucune base de données de navigation pour retrouver les points.</translation>
     </message>
+    <message>
+        <source>Damaged file</source>
+        <translation>Fichier endommagé</translation>
+    </message>
+    <message>
+        <source>Line %1 gives &quot;%2&quot; as the number of waypoints. Nothing was imported.</source>
+        <translation>La ligne %1 donne &quot;%2&quot; comme nombre de points. Rien n&apos;a été importé.</translation>
+    </message>
+    <message>
+        <source>The file announces %1 waypoints on line %2 but holds %3: it is cut short or damaged. Nothing was imported.</source>
+        <translation>Le fichier annonce %1 points à la ligne %2 mais en contient %3 : il est tronqué ou endommagé. Rien n&apos;a été importé.</translation>
+    </message>
 </context>
 <context>
     <name>Generator</name>

@@ -132,8 +132,9 @@ public:
     }
 
     // XRTA ALDAX (SID ALDA1A) COLTA DUNOP EPMAR FOXIN (STAR FOXI1C) XRTB, UL100 from ALDAX on;
-    // the transitions COLTA and DUNOP come with their procedures, or were en-route points.
-    void buildTransitions(bool sidEnRoute, bool starEnRoute)
+    // the transitions COLTA and DUNOP come with their procedures, or were en-route points (after
+    // a route made first, every fix was, and both transitions are chosen then).
+    void buildTransitions(bool sidEnRoute, bool starEnRoute, bool routeFirst = false)
     {
         const QStringList fixes{"ALDAX", "COLTA", "DUNOP", "EPMAR", "FOXIN"};
         if (!m_points.contains(QStringLiteral("XRTA"))) {
@@ -152,9 +153,11 @@ public:
         }
         m_plan->clear(false);
         QStringList codes{"XRTA"};
-        if (sidEnRoute)
+        if (routeFirst)
+            codes.append(fixes);
+        if (sidEnRoute && !routeFirst)
             codes.append(QStringLiteral("COLTA"));
-        if (starEnRoute)
+        if (starEnRoute && !routeFirst)
             codes.append({QStringLiteral("DUNOP"), QStringLiteral("EPMAR")});
         codes.append(QStringLiteral("XRTB"));
         for (const QString &code : std::as_const(codes))

@@ -1,5 +1,6 @@
 #include "exporter.h"
 #include "exportplan.h"
+#include "fmsimport.h"
 #include "templating.h"
 #include "testsupport.h"
 
@@ -11,6 +12,7 @@
 #include <QQmlComponent>
 #include <QQmlContext>
 #include <QQmlEngine>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -338,40 +340,48 @@ private slots:
     }
 
     // A transition named in the file is flown by the unit: none of its fixes is listed again,
-    // whether the plan took them with the procedure or held them as en-route points.
+    // whether the plan took them with the procedure or held them as en-route points; nor is a
+    // procedure's fix listed beside the procedure that flies it. An FMS 11 file read back
+    // carries the same procedures and transitions.
     void transitionsFlownOnce_data()
     {
         // clang-format off
         QTest::addColumn<int>("format");
-        QTest::addColumn<bool>("sidEnRoute");
-        QTest::addColumn<bool>("starEnRoute");
-        QTest::addColumn<QString>("route"); // GTN: the route line; FMS 11: the procedure lines and the en-route codes
+        QTest::addColumn<QString>("plan"); // "main", or what was en route before the procedures came
+        QTest::addColumn<QString>("route"); // FMS 11: the procedure lines and the en-route codes; others: the lines
 
         const QString gtn = QStringLiteral("FPN/RI:DA:XRTA:D:ALDA1A.COLTA:F:COLTA.UL100.DUNOP:AA:XRTB:A:FOXI1C.DUNOP:F:XRTB");
         const QString fms = QStringLiteral("SID ALDA1A|SIDTRANS COLTA|STAR FOXI1C|STARTRANS DUNOP|NUMENR 4|XRTA COLTA DUNOP XRTB");
-        QTest::newRow("GTN, chosen with the procedures") << int(Exporter::GarminGTNv1) << false << false << gtn;
-        QTest::newRow("GTN, SID transition en route") << int(Exporter::GarminGTNv1) << true << false << gtn;
-        QTest::newRow("GTN, STAR transition en route") << int(Exporter::GarminGTNv1) << false << true << gtn;
-        QTest::newRow("FMS 11, SID transition en route") << int(Exporter::FMSv11) << true << false << fms;
-        QTest::newRow("FMS 11, STAR transition en route") << int(Exporter::FMSv11) << false << true << fms;
+        QTest::newRow("GTN, chosen with the procedures") << int(Exporter::GarminGTNv1) << "" << gtn;
+        QTest::newRow("GTN, SID transition en route") << int(Exporter::GarminGTNv1) << "SID" << gtn;
+        QTest::newRow("GTN, STAR transition en route") << int(Exporter::GarminGTNv1) << "STAR" << gtn;
+        QTest::newRow("FMS 11, SID transition en route") << int(Exporter::FMSv11) << "SID" << fms;
+        QTest::newRow("FMS 11, STAR transition en route") << int(Exporter::FMSv11) << "STAR" << fms;
+        // The approach's own transition, SAMEL (SAMEL CI08), not its first fix of the plan.
+        QTest::newRow("FMS 11, approach transition") << int(Exporter::FMSv11) << "main"
+            << "SID MOKA1A|STAR KILO1B|STARTRANS KILOS|APP I08|APPTRANS SAMEL|NUMENR 9|NFFN MOKAR TUVRA ONOVA FAL 145000S1740000W FA KILOS NSFA";
+        QTest::newRow("IXEG 737, route made first") << int(Exporter::Ixeg737) << "route"
+                                                    << "XRTA ALDA1A COLTA UL100 DUNOP FOXI1C XRTB";
         // clang-format on
     }
 
     void transitionsFlownOnce()
     {
         QFETCH(int, format);
-        QFETCH(bool, sidEnRoute);
-        QFETCH(bool, starEnRoute);
+        QFETCH(QString, plan);
         QFETCH(QString, route);
-        m_plan.buildTransitions(sidEnRoute, starEnRoute);
+        const auto restore = qScopeGuard([this] { m_plan.build(); });
+        if (plan != QLatin1String("main"))
+            m_plan.buildTransitions(plan == QLatin1String("SID"), plan == QLatin1String("STAR"),
+                                    plan == QLatin1String("route"));
         const QString text = Templating::render(m_plan.plan(), Exporter::templateName(format));
-        m_plan.build();
         QStringList lines;
         QStringList codes;
         for (const QString &line : text.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
             const QStringList fields = line.split(QLatin1Char(' '));
-            if (format == Exporter::GarminGTNv1 || line.startsWith(QLatin1String("SID"))
-                || line.startsWith(QLatin1String("STAR")) || line.startsWith(QLatin1String("NUMENR")))
+            if (format != Exporter::FMSv11 || line.startsWith(QLatin1String("SID"))
+                || line.startsWith(QLatin1String("STAR")) || line.startsWith(QLatin1String("APP"))
+                || line.startsWith(QLatin1String("NUMENR")))
                 lines.append(line);
             else if (fields.size() == 6)
                 codes.append(fields.at(1));
@@ -379,6 +389,24 @@ private slots:
         if (!codes.isEmpty())
             lines.append(codes.join(QLatin1Char(' ')));
         QCOMPARE(lines.join(QLatin1Char('|')), route);
+
+        if (format == Exporter::FMSv11) {
+            const Terminal *terminal = m_plan.plan()->terminal();
+            const auto procedures = [terminal] {
+                return QStringList{terminal->sidIdentifier(),  terminal->sidTransition(),   terminal->starIdentifier(),
+                                   terminal->starTransition(), terminal->appchIdentifier(), terminal->appchTransition()}
+                    .join(QLatin1Char(' '));
+            };
+            const QString exported = procedures();
+            QFile file(m_dir.filePath(QStringLiteral("back.fms")));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(text.toUtf8());
+            file.close();
+            m_plan.plan()->clear(false);
+            FmsImport reader(m_plan.plan());
+            QVERIFY2(reader.import(file.fileName()), qPrintable(reader.text()));
+            QCOMPARE(procedures(), exported);
+        }
     }
 
     void clipboardBriefingIsTheOperationalFlightPlan()

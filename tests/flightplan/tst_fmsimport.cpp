@@ -173,6 +173,12 @@ private slots:
         QTest::newRow("XML document") << "notfms.fms" << "Wrong file format" << notFms;
         QTest::newRow("version 12") << "version12.fms" << "Wrong file format" << version;
         QTest::newRow("version line of one field") << "versiononefield.fms" << "Wrong file format" << version;
+        QTest::newRow("cut in half") << "cut.fms" << "Damaged file"
+            << "The file announces 6 waypoints on line 14 but holds 3: it is cut short or damaged. Nothing was imported.";
+        QTest::newRow("count of 2^31-1") << "hugecount.fms" << "Damaged file"
+            << "The file announces 2147483647 waypoints on line 6 but holds 2: it is cut short or damaged. Nothing was imported.";
+        QTest::newRow("negative count") << "negativecount.fms" << "Damaged file"
+                                        << "Line 6 gives \"-5\" as the number of waypoints. Nothing was imported.";
         // clang-format on
     }
 

@@ -82,29 +82,30 @@ private slots:
         QTest::addColumn<QString>("appchTransition");
 
         const QStringList all{"XRTA/ALDA1A", "XRTB/FOXI1C", "XRTB/I27"};
-        // Choosing links the airports and adds no waypoint; at the arrival the approach wins, and
-        // the airport is then the approach's first waypoint.
+        // Choosing links the airports and adds no waypoint; at the arrival the approach wins. The
+        // airport is no transition of it.
         QTest::newRow("chosen only") << "XRTA XRTB" << all << QStringList() << QList<int>() << "XRTA:ALDA1A XRTB:I27"
-                                     << "" << "XRTB";
+                                     << "" << "";
         // A chosen procedure takes no transition that names no runway and meets no fix of the plan.
         QTest::newRow("chosen, then transitions without a runway")
             << "XRTA XRTB" << all << QStringList{"XRTA/ALDA1A ALL", "XRTB/FOXI1C ALL", "XRTB/I27 EPMAR"}
-            << QList<int>{-1, -1, -1} << "XRTA:ALDA1A XRTB:I27" << "" << "XRTB";
+            << QList<int>{-1, -1, -1} << "XRTA:ALDA1A XRTB:I27" << "" << "";
         // The runway legs have no fix of their own: RW09 gives XA091, the common part XB271.
         QTest::newRow("chosen, then runway transitions")
             << "XRTA XRTB" << all << QStringList{"XRTA/ALDA1A RW09", "XRTB/I27 ALL"} << QList<int>{1, 2}
-            << "XRTA:ALDA1A XA091:ALDA1A XB271:I27 XRTB:I27" << "" << "XB271";
-        // EPMAR leads into XB271 and FOXI1C too: both go in before it, and the export pairs the
-        // STAR with the approach transition from EPMAR. FOXI1C has no transition of its own (its
-        // legs name none), so the plan holds no STAR transition.
+            << "XRTA:ALDA1A XA091:ALDA1A XB271:I27 XRTB:I27" << "" << "";
+        // EPMAR leads into XB271 and FOXI1C too: both go in before it, so the plan flies EPMAR,
+        // FOXIN, XB271 and not the approach transition (EPMAR, XB271). FOXI1C has no transition of
+        // its own (its legs name none), so the plan holds no STAR transition either.
         QTest::newRow("approach transition before the STAR's entry")
             << "XRTA XRTB" << QStringList{"XRTB/FOXI1C", "XRTB/I27"}
             << QStringList{"XRTB/I27 ALL", "XRTB/I27 EPMAR", "XRTB/FOXI1C ALL"} << QList<int>{1, 1, 2}
-            << "XRTA:- EPMAR:I27 FOXIN:FOXI1C XB271:I27 XRTB:FOXI1C" << "" << "EPMAR";
-        // The generator's route already passes EPMAR and FOXIN: choosing links them.
+            << "XRTA:- EPMAR:I27 FOXIN:FOXI1C XB271:I27 XRTB:FOXI1C" << "" << "";
+        // The generator's route already passes EPMAR and FOXIN: choosing links them. EPMAR begins
+        // the approach, but its transition's XB271 is not flown.
         QTest::newRow("generated route, chosen only")
             << "XRTA ALDAX COLTA DUNOP EPMAR FOXIN XRTB" << QStringList{"XRTB/FOXI1C", "XRTB/I27"} << QStringList()
-            << QList<int>() << "XRTA:- ALDAX:- COLTA:- DUNOP:- EPMAR:I27 FOXIN:FOXI1C XRTB:I27" << "" << "EPMAR";
+            << QList<int>() << "XRTA:- ALDAX:- COLTA:- DUNOP:- EPMAR:I27 FOXIN:FOXI1C XRTB:I27" << "" << "";
         // clang-format on
     }
 
