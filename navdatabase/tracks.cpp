@@ -98,14 +98,15 @@ QString pacotsCode(const QGeoCoordinate &position)
 }
 
 // Where each kind of track lies, roughly: a NAT over the North Atlantic between the Americas and
-// Europe, a PACOTS over the Pacific on either side of the date line.
+// Europe, a PACOTS over the Pacific on either side of the date line; the middle of North America
+// belongs to neither.
 bool onOcean(int kind, const QGeoCoordinate &position)
 {
     const double longitude = position.longitude();
     if (kind == NatKind)
         return position.latitude() >= 0.0 && longitude >= -100.0 && longitude <= 5.0;
     if (kind == PacotsKind)
-        return longitude >= 100.0 || longitude <= -100.0;
+        return longitude >= 100.0 || longitude <= -110.0;
     return true;
 }
 
