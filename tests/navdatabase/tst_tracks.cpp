@@ -158,6 +158,10 @@ void TestTracks::resolution_data()
     QTest::newRow("PACOTS south east") << "P" << "30S170E" << QGeoCoordinate(-30, 170) << QStringList{"30S70/30S70/P"} << "30S70";
     QTest::newRow("PACOTS south west") << "P" << "15S050W" << QGeoCoordinate(-15, -50) << QStringList{"1550W/1550W/P"} << "1550W";
     QTest::newRow("PACOTS minutes") << "P" << "3030N14000W" << QGeoCoordinate(30.5, -140) << QStringList{"3030N/3030N/PA", "X7/3030N14000W/PA"} << "X7";
+    // 180°W is 180°E.
+    QTest::newRow("PACOTS on the date line") << "P" << "40N180W" << QGeoCoordinate(40, 180) << QStringList{"DATEL/DATEL/PA"} << "DATEL";
+    // Under a mile off, which at 62°N is two minutes of longitude.
+    QTest::newRow("NAT far north, a fix under a mile off") << "N" << "62/30" << QGeoCoordinate(62, -30) << QStringList{"62N30/62N30/BI@62,-30.03"} << "62N30";
     // A data set that names 56N 50W 56N50, the code of 56N 150W.
     QTest::newRow("PACOTS code named the other way") << "P" << "56N150W" << QGeoCoordinate(56, -150) << QStringList{"56N50/56N50/CY@56,-50"} << "";
     QTest::newRow("PACOTS name where the code is elsewhere") << "P" << "56N150W" << QGeoCoordinate(56, -150) << QStringList{"56N50/56N50/CY@56,-50", "X9/56N150W/PA"} << "X9";
@@ -214,25 +218,28 @@ void TestTracks::resolution()
 void TestTracks::namesakesNearestTheTrack_data()
 {
     // clang-format off
+    QTest::addColumn<QString>("type");
     QTest::addColumn<QStringList>("entries");
     QTest::addColumn<QString>("latitudes"); // of the points reached, in order
 
-    QTest::newRow("name after a point") << QStringList{"ANCHR", "DUPE"} << "50 51";
-    QTest::newRow("name first") << QStringList{"DUPE", "ANCHR"} << "51 50";
-    QTest::newRow("coordinate") << QStringList{"ANCHR", "56/20"} << "50 56";
-    QTest::newRow("name after a coordinate") << QStringList{"56/20", "DUPE"} << "56 51";
-    QTest::newRow("name before a coordinate") << QStringList{"DUPE", "56/20"} << "51 56";
+    QTest::newRow("name after a point") << "N" << QStringList{"ANCHR", "DUPE"} << "50 51";
+    QTest::newRow("name first") << "N" << QStringList{"DUPE", "ANCHR"} << "51 50";
+    QTest::newRow("coordinate") << "N" << QStringList{"ANCHR", "56/20"} << "50 56";
+    QTest::newRow("name after a coordinate") << "N" << QStringList{"56/20", "DUPE"} << "56 51";
+    QTest::newRow("name before a coordinate") << "N" << QStringList{"DUPE", "56/20"} << "51 56";
     // The only fix of the name lies an ocean away, as an ELSIR near Vancouver for NAT R.
-    QTest::newRow("lone namesake an ocean away") << QStringList{"FARAW", "56/20", "ANCHR"} << "56 50";
+    QTest::newRow("lone namesake an ocean away") << "N" << QStringList{"FARAW", "56/20", "ANCHR"} << "56 50";
     // Names alone: the two that agree place the track, the third lies an ocean away.
-    QTest::newRow("unambiguous fixes that disagree") << QStringList{"ANCHR", "NEARB", "FARAW"} << "50 52";
-    // Every name has namesakes, the first in row order in the Pacific.
-    QTest::newRow("namesakes on the track's ocean") << QStringList{"DUPE", "TWIN"} << "51 52";
+    QTest::newRow("unambiguous fixes that disagree") << "N" << QStringList{"ANCHR", "NEARB", "FARAW"} << "50 52";
+    // Every name has namesakes: the first in row order lies on the other ocean.
+    QTest::newRow("namesakes on the Atlantic") << "N" << QStringList{"DUPE", "TWIN"} << "51 52";
+    QTest::newRow("namesakes on the Pacific") << "P" << QStringList{"TWIN", "DUPE"} << "12 10";
     // clang-format on
 }
 
 void TestTracks::namesakesNearestTheTrack()
 {
+    QFETCH(QString, type);
     QFETCH(QStringList, entries);
     QFETCH(QString, latitudes);
 
@@ -248,11 +255,11 @@ void TestTracks::namesakesNearestTheTrack()
     add("5620N", "EG", 56.0, -20.0);
     add("FARAW", "CY", 49.2, -123.5);
     add("NEARB", "CY", 52.0, -35.0);
-    add("TWIN", "PA", 35.0, 140.0);
     add("TWIN", "CY", 52.0, -32.0);
+    add("TWIN", "PA", 12.0, 148.0);
 
     Tracks tracks(m_db.get());
-    run(tracks, document({track(QStringLiteral("N"), QStringLiteral("X"), entries)}));
+    run(tracks, document({track(type, QStringLiteral("X"), entries)}));
     const QList<Segment *> segments = trackSegments();
     QCOMPARE(segments.size(), 1);
     QCOMPARE(QStringLiteral("%1 %2").arg(segments.first()->from()->latitude()).arg(segments.first()->to()->latitude()),
