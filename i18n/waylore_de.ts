@@ -3851,6 +3851,22 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
         <source>Cannot read tracks: expected a list of tracks.</source>
         <translation>Tracks können nicht gelesen werden: eine Liste von Tracks wurde erwartet.</translation>
     </message>
+    <message>
+        <source>Cannot read tracks: the answer is empty.</source>
+        <translation>Tracks können nicht gelesen werden: die Antwort ist leer.</translation>
+    </message>
+    <message>
+        <source>Cannot read tracks: the answer holds no track.</source>
+        <translation>Tracks können nicht gelesen werden: die Antwort enthält keinen Track.</translation>
+    </message>
+    <message>
+        <source>No track could be laid on the fixes of the database.</source>
+        <translation>Kein Track ließ sich auf die Wegpunkte der Datenbank legen.</translation>
+    </message>
+    <message>
+        <source>Left out: %1</source>
+        <translation>Ausgelassen: %1</translation>
+    </message>
 </context>
 <context>
     <name>TracksUpdateDialog</name>
@@ -3865,6 +3881,10 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
     <message>
         <source>Updated tracks:</source>
         <translation>Aktualisierte Tracks:</translation>
+    </message>
+    <message>
+        <source>Tracks not updated, the tracks in use are kept:</source>
+        <translation>Tracks nicht aktualisiert, die bisherigen Tracks bleiben:</translation>
     </message>
     <message>
         <source>Close</source>

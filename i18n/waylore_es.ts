@@ -3851,6 +3851,22 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
         <source>Cannot read tracks: expected a list of tracks.</source>
         <translation>No se pueden leer las rutas oceánicas: se esperaba una lista de rutas.</translation>
     </message>
+    <message>
+        <source>Cannot read tracks: the answer is empty.</source>
+        <translation>No se pueden leer las rutas oceánicas: la respuesta está vacía.</translation>
+    </message>
+    <message>
+        <source>Cannot read tracks: the answer holds no track.</source>
+        <translation>No se pueden leer las rutas oceánicas: la respuesta no contiene ninguna ruta.</translation>
+    </message>
+    <message>
+        <source>No track could be laid on the fixes of the database.</source>
+        <translation>No se pudo trazar ninguna ruta sobre los puntos de la base de datos.</translation>
+    </message>
+    <message>
+        <source>Left out: %1</source>
+        <translation>Omitidos: %1</translation>
+    </message>
 </context>
 <context>
     <name>TracksUpdateDialog</name>
@@ -3865,6 +3881,10 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
     <message>
         <source>Updated tracks:</source>
         <translation>Derrotas actualizadas:</translation>
+    </message>
+    <message>
+        <source>Tracks not updated, the tracks in use are kept:</source>
+        <translation>Derrotas no actualizadas, se conservan las derrotas en uso:</translation>
     </message>
     <message>
         <source>Close</source>

@@ -3851,6 +3851,22 @@ seront perdus. Ces opérations sont irréversibles !</translation>
         <source>Cannot read tracks: expected a list of tracks.</source>
         <translation>Impossible de lire les routes océaniques : une liste de routes était attendue.</translation>
     </message>
+    <message>
+        <source>Cannot read tracks: the answer is empty.</source>
+        <translation>Impossible de lire les routes océaniques : la réponse est vide.</translation>
+    </message>
+    <message>
+        <source>Cannot read tracks: the answer holds no track.</source>
+        <translation>Impossible de lire les routes océaniques : la réponse ne contient aucune route.</translation>
+    </message>
+    <message>
+        <source>No track could be laid on the fixes of the database.</source>
+        <translation>Aucune route n&apos;a pu être placée sur les points de la base de données.</translation>
+    </message>
+    <message>
+        <source>Left out: %1</source>
+        <translation>Omis : %1</translation>
+    </message>
 </context>
 <context>
     <name>TracksUpdateDialog</name>
@@ -3865,6 +3881,10 @@ seront perdus. Ces opérations sont irréversibles !</translation>
     <message>
         <source>Updated tracks:</source>
         <translation>Routes mises à jour :</translation>
+    </message>
+    <message>
+        <source>Tracks not updated, the tracks in use are kept:</source>
+        <translation>Routes non mises à jour, les routes en service sont conservées :</translation>
     </message>
     <message>
         <source>Close</source>

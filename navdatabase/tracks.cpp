@@ -17,6 +17,7 @@
 #include <QNetworkRequest>
 #include <QRegularExpression>
 #include <QUrl>
+#include <QtMath>
 
 #include <algorithm>
 #include <cmath>
@@ -96,6 +97,122 @@ QString pacotsCode(const QGeoCoordinate &position)
     return lat + letter + lon;
 }
 
+// Where each kind of track lies, roughly: a NAT over the North Atlantic between the Americas and
+// Europe, a PACOTS over the Pacific on either side of the date line; the middle of North America
+// belongs to neither.
+bool onOcean(int kind, const QGeoCoordinate &position)
+{
+    const double longitude = position.longitude();
+    if (kind == NatKind)
+        return position.latitude() >= 0.0 && longitude >= -100.0 && longitude <= 5.0;
+    if (kind == PacotsKind)
+        return longitude >= 100.0 || longitude <= -110.0;
+    return true;
+}
+
+// The index key of a place, by whole minutes; 180°E and 180°W share their keys.
+qint64 placeKey(qint64 latitudeMinutes, qint64 longitudeMinutes)
+{
+    constexpr qint64 kHalfTurn = 180 * 60;
+    const qint64 longitude = ((longitudeMinutes + kHalfTurn) % (2 * kHalfTurn) + 2 * kHalfTurn) % (2 * kHalfTurn);
+    return latitudeMinutes * 4 * kHalfTurn + longitude;
+}
+
+qint64 placeKey(const QGeoCoordinate &position)
+{
+    return placeKey(qRound64(position.latitude() * 60.0), qRound64(position.longitude() * 60.0));
+}
+
+// One track's entries on their way to fixes: the fixes each may name, where it lies once known,
+// the fix it takes, and which entries are names rather than coordinates.
+struct Entries
+{
+    explicit Entries(qsizetype count)
+        : found(count)
+        , known(count)
+        , chosen(count, nullptr)
+    {
+    }
+
+    qsizetype count() const { return found.size(); }
+    void choose(qsizetype i, Point *point)
+    {
+        chosen[i] = point;
+        known[i] = point->position();
+    }
+
+    QList<QList<Point *>> found;
+    QList<QGeoCoordinate> known;
+    QList<Point *> chosen;
+    QList<qsizetype> names;
+};
+
+// The track passes a coordinate whether or not a fix marks it: its position stays known.
+void placeCoordinate(Entries &entries, qsizetype i)
+{
+    Point *nearest = Database::nearestTo(entries.found.at(i), entries.known.at(i));
+    if (nearest && distanceNm(nearest->position(), entries.known.at(i)) <= kAtCoordinateNm)
+        entries.chosen[i] = nearest;
+}
+
+// A track of names alone: its unambiguous fixes place it where two of them agree, or where the
+// only one lies. With nothing to go by, the first name that has fixes takes the first of them.
+void placeUnambiguousNames(Entries &entries)
+{
+    QList<qsizetype> seeds;
+    for (qsizetype i : std::as_const(entries.names)) {
+        if (entries.found.at(i).size() == 1)
+            seeds.append(i);
+    }
+    const auto agree = [&entries](qsizetype i, qsizetype j) {
+        return j != i
+               && distanceNm(entries.found.at(i).constFirst()->position(), entries.found.at(j).constFirst()->position())
+                      <= kReachPerEntryNm * double(std::abs(j - i));
+    };
+    QList<qsizetype> agreed;
+    for (qsizetype i : std::as_const(seeds)) {
+        if (seeds.size() == 1 || std::any_of(seeds.cbegin(), seeds.cend(), [&](qsizetype j) { return agree(i, j); }))
+            agreed.append(i);
+    }
+    for (qsizetype i : std::as_const(agreed))
+        entries.choose(i, entries.found.at(i).constFirst());
+    if (!seeds.isEmpty())
+        return;
+    for (qsizetype i : std::as_const(entries.names)) {
+        if (!entries.found.at(i).isEmpty()) {
+            entries.choose(i, entries.found.at(i).constFirst());
+            return;
+        }
+    }
+}
+
+// The nearest known point along the track, the one before on a tie; -1 when none is known.
+qsizetype anchorOf(const Entries &entries, qsizetype i)
+{
+    for (qsizetype step = 1; step < entries.count(); ++step) {
+        if (i - step >= 0 && entries.known.at(i - step).isValid())
+            return i - step;
+        if (i + step < entries.count() && entries.known.at(i + step).isValid())
+            return i + step;
+    }
+    return -1;
+}
+
+// Each name still open takes its fix nearest the track's nearest known point, if within reach.
+void placeNamesNearKnown(Entries &entries)
+{
+    for (qsizetype i : std::as_const(entries.names)) {
+        if (entries.chosen.at(i) || entries.found.at(i).isEmpty())
+            continue;
+        const qsizetype j = anchorOf(entries, i);
+        if (j < 0)
+            continue;
+        Point *nearest = Database::nearestTo(entries.found.at(i), entries.known.at(j));
+        if (distanceNm(nearest->position(), entries.known.at(j)) <= kReachPerEntryNm * double(std::abs(j - i)))
+            entries.choose(i, nearest);
+    }
+}
+
 } // namespace
 
 Tracks::Tracks(Database *database)
@@ -147,6 +264,7 @@ void Tracks::update()
     if (m_updating)
         return;
     m_updating = true;
+    m_failed = false;
     if (!m_log.isEmpty())
         m_log.clear();
     emit updated();
@@ -175,10 +293,16 @@ void Tracks::received(QNetworkReply *reply)
     }
     if (error != QNetworkReply::NoError || ReplyGuard::stopped(reply) != ReplyGuard::Stop::None) {
         qWarning() << "Cannot download tracks, error" << error << reply->errorString();
-        const QString stopped = ReplyGuard::reason(reply);
-        m_log
-            = tr("Cannot download tracks: %1").arg(stopped.isEmpty() ? reply->errorString() : stopped).toHtmlEscaped();
-        reset();
+        QString why = ReplyGuard::reason(reply);
+        // Only the transfer timeout cancels a request here; the network layer calls that
+        // "Operation canceled", which tells the pilot nothing.
+        if (why.isEmpty() && (error == QNetworkReply::OperationCanceledError || error == QNetworkReply::TimeoutError))
+            why = QCoreApplication::translate("ReplyGuard", "the service did not answer in time");
+        fail(tr("Cannot download tracks: %1").arg(why.isEmpty() ? reply->errorString() : why));
+        return;
+    }
+    if (body.trimmed().isEmpty()) {
+        fail(tr("Cannot read tracks: the answer is empty."));
         return;
     }
     parse(QString::fromUtf8(body));
@@ -190,13 +314,16 @@ void Tracks::parse(const QString &text)
     const QJsonDocument document = QJsonDocument::fromJson(text.toUtf8(), &parseError);
     if (parseError.error != QJsonParseError::NoError) {
         qWarning() << "JSON parse error:" << parseError.errorString();
-        m_log = tr("Cannot read tracks: %1").arg(parseError.errorString()).toHtmlEscaped();
-        reset();
+        fail(tr("Cannot read tracks: %1").arg(parseError.errorString()));
         return;
     }
     if (!document.isArray()) {
-        m_log = tr("Cannot read tracks: expected a list of tracks.");
-        reset();
+        fail(tr("Cannot read tracks: expected a list of tracks."));
+        return;
+    }
+    // Laying no track would take every track from the plans that fly one.
+    if (document.array().isEmpty()) {
+        fail(tr("Cannot read tracks: the answer holds no track."));
         return;
     }
     m_array = document.array();
@@ -206,10 +333,16 @@ void Tracks::parse(const QString &text)
     m_timer.start();
 }
 
-void Tracks::restartResolution()
+void Tracks::clearIndexes()
 {
     m_pointsByCode.clear();
     m_pointsByName.clear();
+    m_pointsByPlace.clear();
+}
+
+void Tracks::restartResolution()
+{
+    clearIndexes();
     qDeleteAll(m_segments);
     m_segments.clear();
     m_nextObject = 0;
@@ -238,6 +371,7 @@ void Tracks::process()
     if (m_nextPoint == 0 && !m_array.isEmpty()) {
         m_pointsByCode.reserve(Database::pointCount());
         m_pointsByName.reserve(Database::pointCount());
+        m_pointsByPlace.reserve(Database::pointCount());
     }
     while (m_nextPoint < Database::pointCount() && !m_array.isEmpty()) {
         Point *point = Database::pointAt(m_nextPoint);
@@ -261,16 +395,14 @@ void Tracks::process()
         items.append(jsonString(object, QStringLiteral("p1_code")));
 
         const QString type = jsonString(object, QStringLiteral("type"));
+        QStringList leftOut;
         if (type == QLatin1String("N"))
-            addTrack(NatKind, items);
+            leftOut = addTrack(NatKind, items);
         else if (type == QLatin1String("P"))
-            addTrack(PacotsKind, items);
+            leftOut = addTrack(PacotsKind, items);
         else
             qWarning() << "Unknown track type" << object.value(QStringLiteral("code"));
-
-        // The service's texts end up in rich text: escaped, so that they stay plain text.
-        m_log += QLatin1Char('-') + RichText::nbsp() + type.toHtmlEscaped() + QLatin1Char('/')
-                 + items.join(QLatin1Char(' ')).toHtmlEscaped() + RichText::br();
+        logTrack(type, items, leftOut);
 
         if (elapsed.nsecsElapsed() > SliceNanoseconds) {
             emit updated();
@@ -280,19 +412,14 @@ void Tracks::process()
 
     // Releasing a world's worth of index entries takes milliseconds, and so does the
     // handover: each gets a slice of its own.
-    for (QMultiHash<QString, Point *> *index : {&m_pointsByCode, &m_pointsByName}) {
-        auto it = index->begin();
-        while (it != index->end()) {
-            it = index->erase(it);
-            if (elapsed.nsecsElapsed() > SliceNanoseconds)
-                return;
-        }
-        index->squeeze();
-    }
-    if (elapsed.nsecsElapsed() > SliceNanoseconds / 4)
+    if (!releaseIndexes(elapsed) || elapsed.nsecsElapsed() > SliceNanoseconds / 4)
         return;
 
     m_timer.stop();
+    if (m_segments.isEmpty()) {
+        fail(tr("No track could be laid on the fixes of the database."));
+        return;
+    }
     m_database->replaceSegments(Segment::TRACK, m_segments);
     m_segments.clear();
     // Only the segments changed: their model alone is refreshed, and the database's updated
@@ -301,10 +428,46 @@ void Tracks::process()
     reset();
 }
 
+void Tracks::logTrack(const QString &type, const QStringList &items, const QStringList &leftOut)
+{
+    // The service's texts end up in rich text: escaped, so that they stay plain text.
+    m_log += QLatin1Char('-') + RichText::nbsp() + type.toHtmlEscaped() + QLatin1Char('/')
+             + items.join(QLatin1Char(' ')).toHtmlEscaped() + RichText::br();
+    if (!leftOut.isEmpty())
+        m_log += RichText::nbsp() + RichText::nbsp()
+                 + tr("Left out: %1").arg(leftOut.join(QLatin1Char(' '))).toHtmlEscaped() + RichText::br();
+}
+
+namespace {
+
+template <typename Key>
+bool eraseWithin(QMultiHash<Key, Point *> &index, const QElapsedTimer &elapsed)
+{
+    auto it = index.begin();
+    while (it != index.end()) {
+        it = index.erase(it);
+        if (elapsed.nsecsElapsed() > SliceNanoseconds)
+            return false;
+    }
+    index.squeeze();
+    return true;
+}
+
+} // namespace
+
+bool Tracks::releaseIndexes(const QElapsedTimer &elapsed)
+{
+    return eraseWithin(m_pointsByCode, elapsed) && eraseWithin(m_pointsByName, elapsed)
+           && eraseWithin(m_pointsByPlace, elapsed);
+}
+
 void Tracks::indexPoint(Point *point)
 {
-    if (!point || point->type() != Point::FIX || point->terminal() != QLatin1String("ENRT")
-        || !m_regions.contains(point->region()))
+    if (!point || point->type() != Point::FIX || point->terminal() != QLatin1String("ENRT"))
+        return;
+    // A coordinate's fix is told by its place, so that it serves whatever its region.
+    m_pointsByPlace.insert(placeKey(point->position()), point);
+    if (!m_regions.contains(point->region()))
         return;
     const QString code = point->code();
     if (!code.isEmpty())
@@ -346,7 +509,8 @@ QGeoCoordinate Tracks::parseCoordinate(const QString &text)
     return position.isValid() ? position : QGeoCoordinate();
 }
 
-QList<Point *> Tracks::valuesOf(const QMultiHash<QString, Point *> &index, const QString &key)
+template <typename Key>
+QList<Point *> Tracks::valuesOf(const QMultiHash<Key, Point *> &index, const Key &key)
 {
     // The hash gives the latest first; row order keeps the first fix first on a tie.
     QList<Point *> values = index.values(key);
@@ -357,116 +521,82 @@ QList<Point *> Tracks::valuesOf(const QMultiHash<QString, Point *> &index, const
 QList<Point *> Tracks::candidates(int kind, const QString &entry, QGeoCoordinate *position) const
 {
     *position = parseCoordinate(entry);
-    if (!position->isValid())
-        return valuesOf(m_pointsByName, entry);
-    if (kind == NatKind) {
-        const QString code = natCode(*position);
-        return code.isEmpty() ? QList<Point *>() : valuesOf(m_pointsByCode, code);
-    }
-    if (kind == PacotsKind) {
-        // The fixes of the code first: the name serves where none of them lies at the coordinate.
-        const QString code = pacotsCode(*position);
-        QList<Point *> points = code.isEmpty() ? QList<Point *>() : valuesOf(m_pointsByCode, code);
-        points.append(valuesOf(m_pointsByName, entry));
+    if (!position->isValid()) {
+        QList<Point *> points = valuesOf(m_pointsByName, entry);
+        // Of namesakes, only those on the track's own ocean serve.
+        if (points.size() > 1)
+            points.removeIf([kind](const Point *point) { return !onOcean(kind, point->position()); });
         return points;
     }
-    return {};
+    if (kind != NatKind && kind != PacotsKind)
+        return {};
+    const QString code = kind == NatKind ? natCode(*position) : pacotsCode(*position);
+    QList<Point *> points = code.isEmpty() ? QList<Point *>() : valuesOf(m_pointsByCode, code);
+    // The fixes of the code first; for a PACOTS the name serves where none of them lies at the
+    // coordinate.
+    if (kind == PacotsKind)
+        points.append(valuesOf(m_pointsByName, entry));
+    // Data sets write some coordinate fixes the other way round (45N50 at 45N 50W): whatever its
+    // code, a fix at the coordinate marks it.
+    points.append(fixesAt(*position));
+    return points;
 }
 
-void Tracks::addTrack(int kind, const QStringList &items)
+QList<Point *> Tracks::fixesAt(const QGeoCoordinate &position) const
+{
+    // A mile is a minute of latitude, and more minutes of longitude the further from the equator.
+    const double cosine = std::cos(qDegreesToRadians(position.latitude()));
+    const int spread = cosine > 1.0 / 60.0 ? int(std::ceil(1.0 / cosine)) + 1 : 60;
+    const qint64 latitude = qRound64(position.latitude() * 60.0);
+    const qint64 longitude = qRound64(position.longitude() * 60.0);
+    QList<Point *> points;
+    for (qint64 dLatitude = -2; dLatitude <= 2; ++dLatitude)
+        for (qint64 dLongitude = -spread; dLongitude <= spread; ++dLongitude)
+            points.append(valuesOf(m_pointsByPlace, placeKey(latitude + dLatitude, longitude + dLongitude)));
+    return points;
+}
+
+QStringList Tracks::addTrack(int kind, const QStringList &items)
 {
     qInfo() << "Adding track" << items;
     if (items.size() < 3)
-        return;
+        return {};
     const QString prefix = kind == NatKind      ? QStringLiteral("NAT")
                            : kind == PacotsKind ? QStringLiteral("PACOT")
                                                 : QString();
-    const QString name = prefix + items.first();
 
     // Data sets name coordinate fixes differently (56N50 may be 56N 50W or 56N 150W), and fixes
     // of one name may lie oceans apart: a coordinate takes only a fix at itself, a name only a
     // fix within reach of the track's nearest known point.
-    const qsizetype count = items.size() - 1;
-    QList<QList<Point *>> found(count);
-    QList<QGeoCoordinate> known(count);
-    QList<Point *> chosen(count, nullptr);
-    QList<qsizetype> names;
-    for (qsizetype i = 0; i < count; ++i) {
-        found[i] = candidates(kind, items.at(i + 1), &known[i]);
-        if (!known.at(i).isValid()) {
-            names.append(i);
-            continue;
-        }
-        // The track passes the coordinate whether or not a fix marks it.
-        Point *nearest = Database::nearestTo(found.at(i), known.at(i));
-        if (nearest && distanceNm(nearest->position(), known.at(i)) <= kAtCoordinateNm)
-            chosen[i] = nearest;
-    }
-    const bool hasCoordinates = names.size() < count;
-    if (!hasCoordinates) {
-        // A track of names alone: its unambiguous fixes place it where two of them agree, or
-        // where the only one lies.
-        QList<qsizetype> seeds;
-        for (qsizetype i : std::as_const(names)) {
-            if (found.at(i).size() == 1)
-                seeds.append(i);
-        }
-        for (qsizetype i : std::as_const(seeds)) {
-            const QGeoCoordinate here = found.at(i).constFirst()->position();
-            const bool agreed = seeds.size() == 1 || std::any_of(seeds.cbegin(), seeds.cend(), [&](qsizetype j) {
-                                    return j != i
-                                           && distanceNm(here, found.at(j).constFirst()->position())
-                                                  <= kReachPerEntryNm * double(std::abs(j - i));
-                                });
-            if (agreed) {
-                chosen[i] = found.at(i).constFirst();
-                known[i] = here;
-            }
-        }
-        // Nothing to go by: the first name that has fixes takes the first of them.
-        if (seeds.isEmpty()) {
-            for (qsizetype i : std::as_const(names)) {
-                if (!found.at(i).isEmpty()) {
-                    chosen[i] = found.at(i).constFirst();
-                    known[i] = chosen.at(i)->position();
-                    break;
-                }
-            }
-        }
-    }
-    // The nearest known point along the track, the one before on a tie.
-    auto anchor = [&](qsizetype i) -> qsizetype {
-        for (qsizetype step = 1; step < count; ++step) {
-            if (i - step >= 0 && known.at(i - step).isValid())
-                return i - step;
-            if (i + step < count && known.at(i + step).isValid())
-                return i + step;
-        }
-        return -1;
-    };
-    for (qsizetype i : std::as_const(names)) {
-        if (chosen.at(i) || found.at(i).isEmpty())
-            continue;
-        const qsizetype j = anchor(i);
-        if (j < 0)
-            continue;
-        Point *nearest = Database::nearestTo(found.at(i), known.at(j));
-        if (distanceNm(nearest->position(), known.at(j)) <= kReachPerEntryNm * double(std::abs(j - i))) {
-            chosen[i] = nearest;
-            known[i] = nearest->position();
-        }
-    }
-
-    QList<Point *> points;
-    for (qsizetype i = 0; i < count; ++i) {
-        if (chosen.at(i))
-            points.append(chosen.at(i));
+    Entries entries(items.size() - 1);
+    for (qsizetype i = 0; i < entries.count(); ++i) {
+        entries.found[i] = candidates(kind, items.at(i + 1), &entries.known[i]);
+        if (entries.known.at(i).isValid())
+            placeCoordinate(entries, i);
         else
-            qInfo() << "Track point" << items.at(i + 1) << "not found!";
+            entries.names.append(i);
+    }
+    if (entries.names.size() == entries.count())
+        placeUnambiguousNames(entries);
+    placeNamesNearKnown(entries);
+    return layTrack(prefix + items.first(), items.mid(1), entries.chosen);
+}
+
+QStringList Tracks::layTrack(const QString &name, const QStringList &entries, const QList<Point *> &chosen)
+{
+    QList<Point *> points;
+    QStringList leftOut;
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        if (chosen.at(i)) {
+            points.append(chosen.at(i));
+        } else {
+            qInfo() << "Track point" << entries.at(i) << "not found!";
+            leftOut.append(entries.at(i));
+        }
     }
     if (points.isEmpty()) {
         qWarning() << "Skipping track" << name << "since no points could be resolved";
-        return;
+        return leftOut;
     }
     for (int i = 1; i < points.size(); ++i) {
         if (m_updating)
@@ -475,6 +605,7 @@ void Tracks::addTrack(int kind, const QStringList &items)
         else
             addPredefinedSegment(points.at(i - 1), points.at(i), name);
     }
+    return leftOut;
 }
 
 // A second import or a second call must not lay the same track twice over itself.
@@ -503,8 +634,7 @@ void Tracks::defaults()
         m_database->addPoint(new Point(Point::FIX, extraPosition, QStringLiteral("H4160"), QStringLiteral("ENRT"),
                                        QStringLiteral("K6"), QStringLiteral("4130N06000W"), 0, 0.0f, QString()));
 
-    m_pointsByCode.clear();
-    m_pointsByName.clear();
+    clearIndexes();
     const int count = Database::pointCount();
     for (int row = 0; row < count; ++row)
         indexPoint(Database::pointAt(row));
@@ -517,16 +647,21 @@ void Tracks::defaults()
         addTrack(PacotsKind, row);
     qInfo() << "Adding predefined AUSSOTS";
 
-    m_pointsByCode.clear();
-    m_pointsByName.clear();
+    clearIndexes();
+}
+
+void Tracks::fail(const QString &message)
+{
+    m_log += message.toHtmlEscaped();
+    m_failed = true;
+    reset();
 }
 
 void Tracks::reset()
 {
     m_timer.stop();
     m_array = QJsonArray();
-    m_pointsByCode.clear();
-    m_pointsByName.clear();
+    clearIndexes();
     qDeleteAll(m_segments);
     m_segments.clear();
     m_updating = false;

@@ -25,7 +25,8 @@ Dialog {
         }
         ColumnLayout {
             Label {
-                text: qsTr("Updated tracks:")
+                objectName: "heading"
+                text: tracks.failed ? qsTr("Tracks not updated, the tracks in use are kept:") : qsTr("Updated tracks:")
             }
             ScrollView {
                 Layout.preferredWidth: 400

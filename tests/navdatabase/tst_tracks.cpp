@@ -87,7 +87,7 @@ private slots:
     void runReplacesTracks();
     void failuresKeepTracks_data();
     void failuresKeepTracks();
-    void emptyListRemovesTracks();
+    void noTrackKeepsTracks();
     void secondUpdateIgnored();
     void waitsForDatabaseChange();
     void defaultsBuildTracks();
@@ -144,8 +144,10 @@ void TestTracks::resolution_data()
     QTest::newRow("name") << "N" << "RESNO" << there << QStringList{"RESNO/RESNO/EG"} << "RESNO";
     QTest::newRow("NAT whole") << "N" << "56/20" << QGeoCoordinate(56, -20) << QStringList{"X1/56/20/EG", "5620N/5620N/EG"} << "5620N";
     QTest::newRow("NAT half") << "N" << "5430/20" << QGeoCoordinate(54.5, -20) << QStringList{"X2/5430/20/EG", "H5420/H5420/EG"} << "H5420";
-    QTest::newRow("NAT quarter, no name try") << "N" << "5515/20" << QGeoCoordinate(55.25, -20) << QStringList{"X3/5515/20/EG"} << "";
-    QTest::newRow("NAT east, no name try") << "N" << "50N020E" << QGeoCoordinate(50, 20) << QStringList{"X4/50N020E/EG"} << "";
+    QTest::newRow("NAT quarter, the fix at it") << "N" << "5515/20" << QGeoCoordinate(55.25, -20) << QStringList{"X3/5515/20/EG"} << "X3";
+    QTest::newRow("NAT east, the fix at it") << "N" << "50N020E" << QGeoCoordinate(50, 20) << QStringList{"X4/50N020E/EG"} << "X4";
+    // Written the other way round, in a region of no track: the fix lies at the coordinate.
+    QTest::newRow("NAT fix named the other way") << "N" << "48/40" << QGeoCoordinate(48, -40) << QStringList{"48N40/48N40/LP", "4840N/4840N/CY@48.5,-40"} << "48N40";
     QTest::newRow("NAT form A") << "N" << "57N030W" << QGeoCoordinate(57, -30) << QStringList{"5730N/5730N/CY"} << "5730N";
     QTest::newRow("NAT code off its coordinate") << "N" << "56/20" << QGeoCoordinate(56, -20) << QStringList{"5620N/5620N/EG@56.5,-20"} << "";
     QTest::newRow("PACOTS form B") << "P" << "50/40" << QGeoCoordinate(50, -40) << QStringList{"X5/50/40/PA", "5040N/5040N/PA"} << "5040N";
@@ -156,6 +158,10 @@ void TestTracks::resolution_data()
     QTest::newRow("PACOTS south east") << "P" << "30S170E" << QGeoCoordinate(-30, 170) << QStringList{"30S70/30S70/P"} << "30S70";
     QTest::newRow("PACOTS south west") << "P" << "15S050W" << QGeoCoordinate(-15, -50) << QStringList{"1550W/1550W/P"} << "1550W";
     QTest::newRow("PACOTS minutes") << "P" << "3030N14000W" << QGeoCoordinate(30.5, -140) << QStringList{"3030N/3030N/PA", "X7/3030N14000W/PA"} << "X7";
+    // 180°W is 180°E.
+    QTest::newRow("PACOTS on the date line") << "P" << "40N180W" << QGeoCoordinate(40, 180) << QStringList{"DATEL/DATEL/PA"} << "DATEL";
+    // Under a mile off, which at 62°N is two minutes of longitude.
+    QTest::newRow("NAT far north, a fix under a mile off") << "N" << "62/30" << QGeoCoordinate(62, -30) << QStringList{"62N30/62N30/BI@62,-30.03"} << "62N30";
     // A data set that names 56N 50W 56N50, the code of 56N 150W.
     QTest::newRow("PACOTS code named the other way") << "P" << "56N150W" << QGeoCoordinate(56, -150) << QStringList{"56N50/56N50/CY@56,-50"} << "";
     QTest::newRow("PACOTS name where the code is elsewhere") << "P" << "56N150W" << QGeoCoordinate(56, -150) << QStringList{"56N50/56N50/CY@56,-50", "X9/56N150W/PA"} << "X9";
@@ -175,7 +181,9 @@ void TestTracks::resolution()
     QFETCH(QStringList, fixes);
     QFETCH(QString, expected);
 
-    m_db->addPoint(fix(QStringLiteral("ANCHR"), QStringLiteral("ANCHR"), QStringLiteral("EG"), at));
+    // A degree west of the entry: near it, but no fix at its coordinate.
+    m_db->addPoint(fix(QStringLiteral("ANCHR"), QStringLiteral("ANCHR"), QStringLiteral("EG"),
+                       QGeoCoordinate(at.latitude(), at.longitude() - 1.0)));
     for (const QString &entry : fixes) {
         // The name may itself hold a slash: code first, region last.
         const QString fields = entry.section(QLatin1Char('@'), 0, 0);
@@ -210,21 +218,28 @@ void TestTracks::resolution()
 void TestTracks::namesakesNearestTheTrack_data()
 {
     // clang-format off
+    QTest::addColumn<QString>("type");
     QTest::addColumn<QStringList>("entries");
     QTest::addColumn<QString>("latitudes"); // of the points reached, in order
 
-    QTest::newRow("name after a point") << QStringList{"ANCHR", "DUPE"} << "50 51";
-    QTest::newRow("name first") << QStringList{"DUPE", "ANCHR"} << "51 50";
-    QTest::newRow("coordinate") << QStringList{"ANCHR", "56/20"} << "50 56";
-    QTest::newRow("name after a coordinate") << QStringList{"56/20", "DUPE"} << "56 51";
-    QTest::newRow("name before a coordinate") << QStringList{"DUPE", "56/20"} << "51 56";
+    QTest::newRow("name after a point") << "N" << QStringList{"ANCHR", "DUPE"} << "50 51";
+    QTest::newRow("name first") << "N" << QStringList{"DUPE", "ANCHR"} << "51 50";
+    QTest::newRow("coordinate") << "N" << QStringList{"ANCHR", "56/20"} << "50 56";
+    QTest::newRow("name after a coordinate") << "N" << QStringList{"56/20", "DUPE"} << "56 51";
+    QTest::newRow("name before a coordinate") << "N" << QStringList{"DUPE", "56/20"} << "51 56";
     // The only fix of the name lies an ocean away, as an ELSIR near Vancouver for NAT R.
-    QTest::newRow("lone namesake an ocean away") << QStringList{"FARAW", "56/20", "ANCHR"} << "56 50";
+    QTest::newRow("lone namesake an ocean away") << "N" << QStringList{"FARAW", "56/20", "ANCHR"} << "56 50";
+    // Names alone: the two that agree place the track, the third lies an ocean away.
+    QTest::newRow("unambiguous fixes that disagree") << "N" << QStringList{"ANCHR", "NEARB", "FARAW"} << "50 52";
+    // Every name has namesakes: the first in row order lies on the other ocean.
+    QTest::newRow("namesakes on the Atlantic") << "N" << QStringList{"DUPE", "TWIN"} << "51 52";
+    QTest::newRow("namesakes on the Pacific") << "P" << QStringList{"TWIN", "DUPE"} << "12 10";
     // clang-format on
 }
 
 void TestTracks::namesakesNearestTheTrack()
 {
+    QFETCH(QString, type);
     QFETCH(QStringList, entries);
     QFETCH(QString, latitudes);
 
@@ -239,9 +254,12 @@ void TestTracks::namesakesNearestTheTrack()
     add("5620N", "PA", 0.0, 0.0);
     add("5620N", "EG", 56.0, -20.0);
     add("FARAW", "CY", 49.2, -123.5);
+    add("NEARB", "CY", 52.0, -35.0);
+    add("TWIN", "CY", 52.0, -32.0);
+    add("TWIN", "PA", 12.0, 148.0);
 
     Tracks tracks(m_db.get());
-    run(tracks, document({track(QStringLiteral("N"), QStringLiteral("X"), entries)}));
+    run(tracks, document({track(type, QStringLiteral("X"), entries)}));
     const QList<Segment *> segments = trackSegments();
     QCOMPARE(segments.size(), 1);
     QCOMPARE(QStringLiteral("%1 %2").arg(segments.first()->from()->latitude()).arg(segments.first()->to()->latitude()),
@@ -289,7 +307,9 @@ void TestTracks::runReplacesTracks()
     QCOMPARE(Database::segmentCount(), 6);
     QVERIFY(databaseUpdated.count() >= 1);
 
+    QVERIFY(!tracks.failed());
     QCOMPARE(tracks.log(), QStringLiteral("-&nbsp;N/A RESNO 56/20 5515/20 57/30 JANJO<br/>"
+                                          "&nbsp;&nbsp;Left out: 5515/20<br/>"
                                           "-&nbsp;P/11 DANNO 26N170W 28N180E<br/>"));
 }
 
@@ -308,12 +328,15 @@ void TestTracks::failuresKeepTracks_data()
     QTest::newRow("reason escaped") << 500 << QByteArray("Broken <b> & co") << QByteArray("x") << 0 << qint64(-1)
                                     << "Cannot download tracks: ";
     QTest::newRow("short body") << 200 << QByteArray() << valid << 0 << qint64(10) << "Cannot download tracks: ";
-    QTest::newRow("slow") << 200 << QByteArray() << valid << 2000 << qint64(-1) << "Cannot download tracks: ";
+    QTest::newRow("slow") << 200 << QByteArray() << valid << 2000 << qint64(-1)
+                          << "Cannot download tracks: the service did not answer in time";
     // Parsed whole, an answer far longer than any day's tracks would be read whole first.
     QTest::newRow("too long") << 200 << QByteArray() << QByteArray(5 * 1024 * 1024, ' ') + valid << 0 << qint64(-1)
                               << "Cannot download tracks: the answer is too long";
     QTest::newRow("malformed") << 200 << QByteArray() << QByteArray("[{\"type\":\"N\",") << 0 << qint64(-1)
                                << "Cannot read tracks: ";
+    QTest::newRow("empty") << 200 << QByteArray() << QByteArray(" \r\n") << 0 << qint64(-1)
+                           << "Cannot read tracks: the answer is empty.";
     QTest::newRow("object") << 200 << QByteArray() << QByteArray("{\"type\":\"N\"}") << 0 << qint64(-1)
                             << "Cannot read tracks: expected a list of tracks.";
     // clang-format on
@@ -349,6 +372,7 @@ void TestTracks::failuresKeepTracks()
     QTRY_VERIFY_WITH_TIMEOUT(!tracks.updating(), 10000);
 
     QVERIFY2(tracks.log().startsWith(logStart), qPrintable(tracks.log()));
+    QVERIFY(tracks.failed());
     QVERIFY(!tracks.log().contains(QLatin1Char('<')));
     if (!reason.isEmpty())
         QVERIFY2(tracks.log().contains(QStringLiteral("Broken &lt;b&gt; &amp; co")), qPrintable(tracks.log()));
@@ -358,7 +382,8 @@ void TestTracks::failuresKeepTracks()
     QCOMPARE(segments.first()->name(), QStringLiteral("NATOLD"));
 }
 
-void TestTracks::emptyListRemovesTracks()
+// An answer that lays no track would take the track from every plan that flies one.
+void TestTracks::noTrackKeepsTracks()
 {
     m_db->addPoint(fix(QStringLiteral("AAA"), QStringLiteral("AAA")));
     m_db->addPoint(fix(QStringLiteral("BBB"), QStringLiteral("BBB")));
@@ -367,19 +392,23 @@ void TestTracks::emptyListRemovesTracks()
     Tracks tracks(m_db.get());
     tracks.setLog(QStringLiteral("earlier"));
     run(tracks, "[]");
-    QVERIFY(trackSegments().isEmpty());
-    QCOMPARE(tracks.log(), QString());
+    QCOMPARE(chain(trackSegments(), QStringLiteral("NATOLD")), QStringList{"AAA>BBB"});
+    QVERIFY(tracks.failed());
+    QCOMPARE(tracks.log(), QStringLiteral("Cannot read tracks: the answer holds no track."));
 
     // A lower-case type is not a known one: a log line, no track.
     run(tracks,
         document({track(QStringLiteral("n"), QStringLiteral("A"), {QStringLiteral("AAA"), QStringLiteral("BBB")})}));
-    QVERIFY(trackSegments().isEmpty());
-    QCOMPARE(tracks.log(), QStringLiteral("-&nbsp;n/A AAA BBB<br/>"));
+    QCOMPARE(chain(trackSegments(), QStringLiteral("NATOLD")), QStringList{"AAA>BBB"});
+    QVERIFY(tracks.failed());
+    QCOMPARE(tracks.log(),
+             QStringLiteral("-&nbsp;n/A AAA BBB<br/>No track could be laid on the fixes of the database."));
 
     // Entries from the service are plain text in the rich-text log.
     run(tracks,
         document({track(QStringLiteral("N"), QStringLiteral("<i>"), {QStringLiteral("A&B"), QStringLiteral("BBB")})}));
-    QCOMPARE(tracks.log(), QStringLiteral("-&nbsp;N/&lt;i&gt; A&amp;B BBB<br/>"));
+    QCOMPARE(tracks.log(), QStringLiteral("-&nbsp;N/&lt;i&gt; A&amp;B BBB<br/>&nbsp;&nbsp;Left out: A&amp;B<br/>"
+                                          "No track could be laid on the fixes of the database."));
 }
 
 void TestTracks::secondUpdateIgnored()

@@ -321,6 +321,10 @@ StubWindow {
             tracks.updating = false;
             verify(close.enabled);
             compare(findChild(dialog, "pages").currentIndex, 1);
+            compare(findChild(dialog, "heading").text, "Updated tracks:");
+            tracks.failed = true;
+            compare(findChild(dialog, "heading").text, "Tracks not updated, the tracks in use are kept:");
+            tracks.failed = false;
             mouseClick(close);
             tryVerify(() => !dialog.visible);
             dialog.destroy();

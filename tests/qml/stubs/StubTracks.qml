@@ -4,6 +4,7 @@ import QtQml
 QtObject {
     property bool updating: false
     property string log: ""
+    property bool failed: false
     property var stubCalls: []
 
     signal updated
