@@ -30,6 +30,18 @@ constexpr double noTemperature = -274.0;
 constexpr int tropopause = 36152; // top of the lowest layer
 constexpr int modelTop = 262448;
 
+// The standard atmosphere's pressure law.
+constexpr double kIsaSeaLevelHpa = 1013.25;
+constexpr double kIsaSeaLevelKelvin = 288.15;
+constexpr double kIsaLapseRate = 0.0065; // K/m
+constexpr double kIsaGravity = 9.80665;
+constexpr double kIsaMolarMass = 0.0289644;
+constexpr double kIsaGasConstant = 8.31432;
+constexpr double kIsaExponent = kIsaGravity * kIsaMolarMass / (kIsaGasConstant * kIsaLapseRate);
+constexpr double kIsaTropopauseMeters = 11000.0;
+constexpr double kIsaTropopauseKelvin = kIsaSeaLevelKelvin - kIsaLapseRate * kIsaTropopauseMeters;
+const double kIsaTropopauseHpa = kIsaSeaLevelHpa * std::pow(kIsaTropopauseKelvin / kIsaSeaLevelKelvin, kIsaExponent);
+
 // A simulated climb or descent that has not covered its distance after two days of flight
 // never will at any real speed; the cap keeps a bad input from hanging the caller.
 constexpr int maxReachSteps = 48 * 3600;
@@ -275,10 +287,18 @@ double Unit::temperature(int altitude)
 
 double Unit::airPressure(int altitude, double temperature)
 {
-    const double hpa
-        = 1013.25 * std::exp(altitude * metersPerFoot * (-9.81 * 0.0289644) / ((temperature + kelvinOffset) * 8.31432));
     // A temperature at or below absolute zero (the marker -274.0) has no pressure.
-    return std::isfinite(hpa) ? hpa : 0.0;
+    if (!(temperature + kelvinOffset > 0.0))
+        return 0.0;
+    // The altitude is a pressure altitude: its pressure is the standard atmosphere's by
+    // definition, whatever the air's temperature there. The lapse-rate law holds up to the
+    // tropopause at 11,000 m, the air above it is taken as isothermal.
+    const double meters = altitude * metersPerFoot;
+    if (meters <= kIsaTropopauseMeters)
+        return kIsaSeaLevelHpa * std::pow(1.0 - kIsaLapseRate * meters / kIsaSeaLevelKelvin, kIsaExponent);
+    return kIsaTropopauseHpa
+           * std::exp(-kIsaGravity * kIsaMolarMass * (meters - kIsaTropopauseMeters)
+                      / (kIsaGasConstant * kIsaTropopauseKelvin));
 }
 
 double Unit::machspeed(int altitude)

@@ -412,6 +412,14 @@ Open the database dialog to update the database.</source>
         <translation>Einheit</translation>
     </message>
     <message>
+        <source>Mass</source>
+        <translation>Masse</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volumen</translation>
+    </message>
+    <message>
         <source>Fuel capacity</source>
         <translation>Tankkapazität</translation>
     </message>

@@ -412,6 +412,14 @@ Abra el diálogo de la base de datos para actualizarla.</translation>
         <translation>Unidad</translation>
     </message>
     <message>
+        <source>Mass</source>
+        <translation>Masa</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volumen</translation>
+    </message>
+    <message>
         <source>Fuel capacity</source>
         <translation>Capacidad de combustible</translation>
     </message>

@@ -412,6 +412,14 @@ Ouvrez la fenêtre de la base de données pour la mettre à jour.</translation>
         <translation>Unité</translation>
     </message>
     <message>
+        <source>Mass</source>
+        <translation>Masse</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
         <source>Fuel capacity</source>
         <translation>Capacité carburant</translation>
     </message>

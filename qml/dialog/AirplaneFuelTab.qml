@@ -142,7 +142,8 @@ GridLayout {
             IndexRole {
                 objectName: "fuelUnitBox"
                 role: "unittype"
-                model: unit.fuelUnitString
+                // The unit types' names as the pilot reads them; the index is the stored code.
+                model: [qsTranslate("AirplaneDialog", "Mass"), qsTranslate("AirplaneDialog", "Volume")]
                 onActivated: index => tab.unitPicked(index)
             }
             AirplaneLabel {

@@ -96,7 +96,8 @@ Dialog {
         running = false;
         refresh();
         const elapsed = (new Date() - startedtime) / 1000;
-        statusText.text += qsTr(" (in %1s)").arg(elapsed.toLocaleString(Qt.locale("en_US"), 'f', 1));
+        // In the interface language's numbers: "(en 0,4 s)" in French.
+        statusText.text += qsTr(" (in %1s)").arg(elapsed.toLocaleString(Qt.locale(translationManager.activeLanguage), 'f', 1));
         ga.sendEvent("databaseloaded", "/database", "Database", {
             "cycle": database.cycle,
             "databasefromserver": serverButton.checked,

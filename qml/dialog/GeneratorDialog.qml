@@ -211,7 +211,7 @@ Dialog {
         repeat: true
         onTriggered: {
             const seconds = (new Date() - dialog.startedtime) / 1000;
-            elapsedLabel.text = qsTr("(in %1 s)").arg(seconds.toLocaleString(Qt.locale("en_US"), 'f', 1));
+            elapsedLabel.text = qsTr("(in %1 s)").arg(seconds.toLocaleString(Qt.locale(translationManager.activeLanguage), 'f', 1));
         }
     }
 

@@ -216,8 +216,11 @@ Page {
                         Layout.alignment: Qt.AlignTop
                         title: qsTr("Planned fuel %1").arg(flightplan.general.suggestedFileName)
 
+                        // A bold label beside its value needs a clear gap, or a long one reads as one word with it.
                         GridLayout {
+                            objectName: "fuelGrid"
                             columns: 2
+                            columnSpacing: Size.extraMargin
 
                             Label {
                                 text: qsTr("Taxi burn")
@@ -262,7 +265,9 @@ Page {
                         title: qsTr("%1 load sheet").arg(panel.airplane ? panel.airplane.name : "")
 
                         GridLayout {
+                            objectName: "weightGrid"
                             columns: 2
+                            columnSpacing: Size.extraMargin
 
                             Label {
                                 text: qsTr("Total payload")

@@ -3,6 +3,7 @@
 #include <QElapsedTimer>
 #include <cmath>
 #include <memory>
+#include <tuple>
 
 #include "airplanelistmodel.h"
 #include "settings.h"
@@ -157,7 +158,13 @@ private slots:
         QVERIFY(Unit::factorIasTas(-1400) > Unit::factorIasTas(-1));
         QCOMPARE(Unit::airPressure(0, 15.0), 1013.25);
         QCOMPARE(Unit::airPressure(0, -50.0), 1013.25);
-        QVERIFY(std::abs(Unit::airPressure(5000, 5.0) - 840.23) < 0.01);
+        // A flight level is a pressure altitude: the standard atmosphere's pressure whatever the
+        // air's temperature, isothermal above 11,000 m (36,089 ft).
+        using Row = std::tuple<int, double, double>; // feet, °C, hPa
+        for (const auto &[feet, celsius, hpa] :
+             {Row{5000, 5.0, 843.07}, Row{10000, -5.0, 696.82}, Row{30000, -44.4, 300.90}, Row{39000, -56.5, 196.77},
+              Row{39000, 15.0, 196.77}, Row{39000, -80.0, 196.77}})
+            QVERIFY2(std::abs(Unit::airPressure(feet, celsius) - hpa) < 0.01, qPrintable(QString::number(feet)));
         QVERIFY(Unit::airPressure(-1000, Unit::temperature(-1000)) > 1013.25);
         // Outside the model the temperature marker would give an infinite pressure.
         QCOMPARE(Unit::airPressure(262449, Unit::temperature(262449)), 0.0);

@@ -15,6 +15,7 @@
 
 #include <climits>
 #include <cmath>
+#include <memory>
 
 namespace {
 
@@ -419,23 +420,24 @@ private slots:
         QLineSeries upper;
         QAreaSeries area(&upper);
         QList<QThread *> appendThreads;
+        QList<QThread *> rangeThreads;
+        // The axis outlives the function: the lambdas go with this receiver, whatever way it ends.
+        QObject receiver;
         connect(
-            &upper, &QXYSeries::pointAdded, this,
+            &upper, &QXYSeries::pointAdded, &receiver,
             [&appendThreads]() { appendThreads.append(QThread::currentThread()); }, Qt::DirectConnection);
         QValueAxis *distance = profile()->getDistanceAxis();
         distance->setRange(0.0, 1.0);
-        QList<QThread *> rangeThreads;
         connect(
-            distance, &QValueAxis::rangeChanged, this,
+            distance, &QValueAxis::rangeChanged, &receiver,
             [&rangeThreads]() { rangeThreads.append(QThread::currentThread()); }, Qt::DirectConnection);
 
-        QThread *worker = QThread::create([this, &area]() {
+        const std::unique_ptr<QThread> worker(QThread::create([this, &area]() {
             profile()->updateWithSeries(&area);
             profile()->getDistanceAxis();
-        });
+        }));
         worker->start();
         QVERIFY(worker->wait(10000));
-        delete worker;
 
         QTRY_COMPARE(upper.count(), 3);
         QTRY_VERIFY(!rangeThreads.isEmpty());
@@ -444,7 +446,6 @@ private slots:
         for (QThread *thread : std::as_const(rangeThreads))
             QCOMPARE(thread, QThread::currentThread());
         QVERIFY(std::abs(distance->max() - 100.0) < 1e-6);
-        disconnect(distance, nullptr, this, nullptr);
     }
 
     void axesOutliveAChart()

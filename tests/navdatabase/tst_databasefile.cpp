@@ -22,6 +22,7 @@
 #include <QFile>
 #include <QGeoPath>
 #include <QPointer>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTest>
@@ -846,12 +847,16 @@ void TestDatabaseFile::loadAsyncOnMainThread()
     QAbstractItemModelTester segmentTester(m_db->segmentModel());
     QThread *main = QThread::currentThread();
     QList<QThread *> resetThreads;
-    auto record = [&] { resetThreads.append(QThread::currentThread()); };
-    connect(m_db->pointModel(), &QAbstractItemModel::modelAboutToBeReset, this, record, Qt::DirectConnection);
-    connect(m_db->segmentModel(), &QAbstractItemModel::modelReset, this, record, Qt::DirectConnection);
     QList<QThread *> progressThreads;
+    // The database outlives the function: whatever way it ends, its thread is over and the
+    // lambdas gone with this receiver before the lists they fill.
+    QObject receiver;
+    const auto settle = qScopeGuard([this] { m_db->wait(); });
+    auto record = [&] { resetThreads.append(QThread::currentThread()); };
+    connect(m_db->pointModel(), &QAbstractItemModel::modelAboutToBeReset, &receiver, record, Qt::DirectConnection);
+    connect(m_db->segmentModel(), &QAbstractItemModel::modelReset, &receiver, record, Qt::DirectConnection);
     connect(
-        m_db.get(), &Database::progress, this, [&] { progressThreads.append(QThread::currentThread()); },
+        m_db.get(), &Database::progress, &receiver, [&] { progressThreads.append(QThread::currentThread()); },
         Qt::DirectConnection);
 
     QSignalSpy loaded(m_db.get(), &Database::loaded);
@@ -870,9 +875,6 @@ void TestDatabaseFile::loadAsyncOnMainThread()
     QVERIFY(!progressThreads.isEmpty());
     QCOMPARE(progressThreads.count(main), 0);
     QVERIFY(m_db->wait(5000));
-    disconnect(m_db->pointModel(), nullptr, this, nullptr);
-    disconnect(m_db->segmentModel(), nullptr, this, nullptr);
-    disconnect(m_db.get(), &Database::progress, this, nullptr);
 }
 
 void TestDatabaseFile::loadAsyncTwice()
@@ -902,8 +904,9 @@ void TestDatabaseFile::clearOnWorkerTellsViewsOnMainThread()
     QAbstractItemModelTester tester(m_db->pointModel());
     QThread *main = QThread::currentThread();
     QList<QThread *> resetThreads;
+    QObject receiver;
     connect(
-        m_db->pointModel(), &QAbstractItemModel::modelReset, this,
+        m_db->pointModel(), &QAbstractItemModel::modelReset, &receiver,
         [&] { resetThreads.append(QThread::currentThread()); }, Qt::DirectConnection);
     std::thread worker([this] { m_db->clear(); });
     worker.join();
@@ -911,7 +914,6 @@ void TestDatabaseFile::clearOnWorkerTellsViewsOnMainThread()
     QTRY_VERIFY(!resetThreads.isEmpty());
     QCOMPARE(resetThreads.count(main), resetThreads.size());
     QCOMPARE(Database::pointCount(), 0);
-    disconnect(m_db->pointModel(), nullptr, this, nullptr);
 }
 
 void TestDatabaseFile::destroyWhileLoading()
@@ -950,8 +952,10 @@ void TestDatabaseFile::failureWhileLoading()
     QVERIFY(m_db->save());
     m_db->clear();
     bool failed = false;
+    QObject receiver;
+    const auto settle = qScopeGuard([this] { m_db->wait(); });
     connect(
-        m_db.get(), &Database::progress, this,
+        m_db.get(), &Database::progress, &receiver,
         [&](const QString &text) {
             if (text == at && !std::exchange(failed, true))
                 throw std::bad_alloc();
@@ -968,7 +972,6 @@ void TestDatabaseFile::failureWhileLoading()
     QVERIFY(loaded.wait(10000));
     QCOMPARE(loaded.at(1).at(0).toBool(), true);
     QCOMPARE(Database::pointCount(), 20005);
-    disconnect(m_db.get(), &Database::progress, this, nullptr);
 }
 
 enum AfterReadAhead { NoChange, LoadAtOnce, FileReplaced, FileRemoved, DetailLimited };

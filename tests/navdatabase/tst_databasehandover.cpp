@@ -246,10 +246,11 @@ void TestDatabaseHandover::importWhileMainThreadReads()
     m_db->pointMapModel()->setGeoFilter(QGeoRectangle(QGeoCoordinate(50, 0), QGeoCoordinate(40, 10)), 12.0);
 
     auto loader = std::make_unique<XpLoader>(m_db.get());
-    // Counted on this thread: done is emitted on the import thread.
+    // Counted on this thread: done is emitted on the import thread. Queued to the loader, which
+    // lives here: an answer still on its way when the function ends goes with it.
     QList<bool> done;
     connect(
-        loader.get(), &XpLoader::done, this, [&done] { done.append(true); }, Qt::QueuedConnection);
+        loader.get(), &XpLoader::done, loader.get(), [&done] { done.append(true); }, Qt::QueuedConnection);
     QSignalSpy loaded(m_db.get(), &Database::loaded);
     loader->loadAsync();
     int rounds = 0;

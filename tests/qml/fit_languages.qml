@@ -7,7 +7,8 @@ import Waylore.Ui
 // route generator, the preferences and the database fit it with every choice whole, in its box and
 // its list, every hint whole in its field and every line clear of the scroll bar, and
 // the flight-plan footer shows its totals beside the tabs at the table's width there (the window
-// less the side column and the handle). The pictures stay in screenshots/.
+// less the side column and the handle), and its fuel page each label apart from its value. The
+// airplane dialog names the fuel unit types in the language. The pictures stay in screenshots/.
 StubWindow {
     id: window
 
@@ -83,7 +84,7 @@ StubWindow {
         name: "FitLanguages"
 
         function test_smallestWindow_data() {
-            return [{ tag: "en" }, { tag: "fr" }, { tag: "de" }, { tag: "es" }];
+            return [{ tag: "en", mass: "Mass" }, { tag: "fr", mass: "Masse" }, { tag: "de", mass: "Masse" }, { tag: "es", mass: "Masa" }];
         }
 
         function test_smallestWindow(data) {
@@ -151,9 +152,28 @@ StubWindow {
             try {
                 for (const total of ["countLabel", "distanceLabel", "durationLabel"])
                     verify(findChild(panel, total).visible, total);
+                // The fuel page: each label whole and clear of its value, each value inside the page.
+                panel.tabBar.currentIndex = 2;
+                const page = findChild(panel, "fuelPage");
+                tryVerify(() => page.visible);
+                waitForRendering(window);
+                for (const grid of [findChild(page, "fuelGrid"), findChild(page, "weightGrid")]) {
+                    for (let i = 0; i + 1 < grid.children.length; i += 2) {
+                        const [label, value] = [grid.children[i], grid.children[i + 1]];
+                        const gap = value.x - label.x - label.implicitWidth;
+                        verify(label.width >= label.implicitWidth && gap >= 8, label.text + " is " + gap + " px from its value");
+                        verify(value.mapToItem(page, value.implicitWidth, 0).x <= page.width, label.text);
+                    }
+                }
+                grabImage(window).save(testSupport.screenshotPath("fuel-" + data.tag + ".png"));
             } finally {
                 panel.destroy();
             }
+
+            const airplaneDialog = window.create("dialog/AirplaneDialog.qml");
+            const massName = findChild(airplaneDialog.contentItem, "fuelUnitBox").textAt(0);
+            airplaneDialog.destroy();
+            compare(massName, data.mass);
         }
     }
 }

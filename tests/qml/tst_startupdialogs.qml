@@ -110,6 +110,7 @@ StubWindow {
 
         function prepare() {
             settings.clear();
+            translationManager.stubReset();
             database.stubReset();
             xploader.stubReset();
             netloader.stubReset();
@@ -149,13 +150,14 @@ StubWindow {
         function test_loaderRun_data() {
             return [
                 { tag: "download", source: "serverButton", button: "importButton", start: "downloadButton", loader: netloader,
-                  message: "Database successfully downloaded!", fromServer: true, exports: 1 },
+                  message: "Database successfully downloaded!", fromServer: true, exports: 1, language: "en", time: "\\d+\\.\\d" },
                 { tag: "import", source: "xplaneButton", button: "downloadButton", start: "importButton", loader: xploader,
-                  message: "ERROR: apt.dat not found", fromServer: false, exports: 0 }
+                  message: "ERROR: apt.dat not found", fromServer: false, exports: 0, language: "fr", time: "\\d+,\\d" }
             ];
         }
 
         function test_loaderRun(data) {
+            translationManager.activeLanguage = data.language;
             click(data.source);
             verify(!findChild(dialog, data.button).visible);
             findChild(dialog, "pathField").text = "/data/X-Plane 11";
@@ -183,7 +185,7 @@ StubWindow {
             data.loader.done();
             verify(!dialog.running);
             verify(ok.enabled);
-            verify(new RegExp("^" + data.message + " \\(in \\d+\\.\\ds\\)$").test(status.text), status.text);
+            verify(new RegExp("^" + data.message + " \\(in " + data.time + "s\\)$").test(status.text), status.text);
             compare(findChild(dialog, "pointCount").text, "1234");
             compare(findChild(dialog, "cycleValue").text, "2601");
             compare(ga.stubEvents.length, 1);

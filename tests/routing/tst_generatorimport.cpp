@@ -93,10 +93,11 @@ bool TestGeneratorImport::import()
     Settings::setString(QStringLiteral("database/xpPath"), TestSupport::dataPath(QStringLiteral("xplane-route")));
     Settings::setBool(QStringLiteral("database/customData"), false);
     Settings::setBool(QStringLiteral("database/userFix"), false);
-    XpLoader loader(m_db.get());
     QStringList texts;
+    XpLoader loader(m_db.get());
+    // Queued to the loader, which lives here: texts still on their way when the function ends go with it.
     connect(
-        &loader, &XpLoader::progress, this, [&texts](const QString &text) { texts.append(text); },
+        &loader, &XpLoader::progress, &loader, [&texts](const QString &text) { texts.append(text); },
         Qt::QueuedConnection);
     QEventLoop loop;
     connect(&loader, &XpLoader::done, &loop, &QEventLoop::quit, Qt::QueuedConnection);

@@ -842,11 +842,12 @@ void TestRouter::routerFindsRoute()
 void TestRouter::routerStopsWithinMilliseconds()
 {
     fillGrid(120);
-    Router router;
-    QSignalSpy done(&router, &Router::done);
+    // Declared before the router: the router thread writes them until the router's end.
     QElapsedTimer clock;
     std::atomic<qint64> stoppedAt{-1};
     std::atomic<qint64> endedAt{-1};
+    Router router;
+    QSignalSpy done(&router, &Router::done);
     // Stops from inside the search, at its first progress report, so that it is surely running.
     connect(
         &router, &Router::progress, &router,
@@ -863,6 +864,8 @@ void TestRouter::routerStopsWithinMilliseconds()
     clock.start();
     router.start();
     QVERIFY(done.wait(20000));
+    // done() comes queued from finished(): the thread may not have run its own slot yet.
+    QVERIFY(router.wait(20000));
     QVERIFY(stoppedAt.load() >= 0);
     // A few milliseconds on an idle machine; the margin keeps a busy test machine from failing it.
     QVERIFY2(endedAt.load() - stoppedAt.load() < 100'000'000,
@@ -882,9 +885,9 @@ void TestRouter::routerStopsWithinMilliseconds()
 void TestRouter::routerRefusesRouteOfOlderGeneration()
 {
     fillGrid(10);
+    std::atomic<bool> changed{false};
     Router router;
     QSignalSpy done(&router, &Router::done);
-    std::atomic<bool> changed{false};
     // A modification step while the search runs, as an import thread would make.
     connect(
         &router, &Router::progress, &router,
@@ -920,13 +923,13 @@ void TestRouter::routerRefusesRouteOfOlderGeneration()
 void TestRouter::routerDestroyedWhileSearching()
 {
     fillGrid(120);
-    auto router = std::make_unique<Router>();
     // The search holds at its first progress report until the main thread is about to
     // destroy the router, then gives the destructor ample time to ask it to stop. A
     // destructor that only waited would let it run on to the arrival and report 100 %.
     QSemaphore running;
     QSemaphore destroying;
     std::atomic<int> lastPercent{-1};
+    auto router = std::make_unique<Router>();
     connect(
         router.get(), &Router::progress, router.get(),
         [&](int percent) {

@@ -24,6 +24,7 @@
 #include <QQmlComponent>
 #include <QQmlContext>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -258,7 +259,9 @@ void TestShell::connections()
 void TestShell::rootDocument()
 {
     QList<QQmlError> warnings;
-    connect(m_shell->engine(), &QQmlEngine::warnings, this,
+    // The engine outlives the function: the lambda goes with this receiver, whatever way it ends.
+    QObject receiver;
+    connect(m_shell->engine(), &QQmlEngine::warnings, &receiver,
             [&warnings](const QList<QQmlError> &list) { warnings += list; });
     QVERIFY(!m_shell->loadInterface(QUrl::fromLocalFile(m_dir.filePath(QStringLiteral("Missing.qml")))));
     QCOMPARE(warnings.size(), 1);
@@ -267,7 +270,6 @@ void TestShell::rootDocument()
     QVERIFY(m_shell->loadInterface(QUrl::fromLocalFile(path)));
     QCOMPARE(warnings.size(), 1);
     QCOMPARE(m_shell->engine()->rootObjects().constLast()->property("themeName").toString(), QStringLiteral("Light"));
-    disconnect(m_shell->engine(), &QQmlEngine::warnings, this, nullptr);
 }
 
 // The four tile folders go with their contents, the rest of the cache stays; a location that is
@@ -427,6 +429,8 @@ void TestShell::quitDuringImportWaits()
     auto *loader = published<XpLoader>(QStringLiteral("xploader"));
     QAtomicInt readingFixes = 0;
     QAtomicInt ended = 0;
+    // However the test ends, the shell and its import thread go before the counters they write.
+    const auto quit = qScopeGuard([this] { m_shell.reset(); });
     connect(
         loader, &XpLoader::progress, loader,
         [&](const QString &text) {

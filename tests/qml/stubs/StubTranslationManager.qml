@@ -4,9 +4,11 @@ import QtQml
 QtObject {
     property string language: "system"
     property bool restartRequired: false
+    property string activeLanguage: "en"
 
     function stubReset() {
         language = "system";
         restartRequired = false;
+        activeLanguage = "en";
     }
 }
