@@ -3395,6 +3395,10 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
         <source>the service did not answer in time</source>
         <translation>der Dienst hat nicht rechtzeitig geantwortet</translation>
     </message>
+    <message>
+        <source>the answer was cut short</source>
+        <translation>die Antwort wurde abgeschnitten</translation>
+    </message>
 </context>
 <context>
     <name>RouteContextMenu</name>

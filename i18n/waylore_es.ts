@@ -3395,6 +3395,10 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
         <source>the service did not answer in time</source>
         <translation>el servicio no respondió a tiempo</translation>
     </message>
+    <message>
+        <source>the answer was cut short</source>
+        <translation>la respuesta llegó cortada</translation>
+    </message>
 </context>
 <context>
     <name>RouteContextMenu</name>

@@ -3395,6 +3395,10 @@ seront perdus. Ces opérations sont irréversibles !</translation>
         <source>the service did not answer in time</source>
         <translation>le service n&apos;a pas répondu à temps</translation>
     </message>
+    <message>
+        <source>the answer was cut short</source>
+        <translation>la réponse a été interrompue</translation>
+    </message>
 </context>
 <context>
     <name>RouteContextMenu</name>

@@ -37,6 +37,14 @@ public:
         setFinished(true);
     }
     void abort() override { ++aborts; }
+    // The headers arriving `times` times, with this length when it is not negative.
+    void announce(qint64 length, int times)
+    {
+        if (length >= 0)
+            setHeader(QNetworkRequest::ContentLengthHeader, length);
+        for (int i = 0; i < times; ++i)
+            emit metaDataChanged();
+    }
     qint64 bytesAvailable() const override { return m_bytes.size() + QNetworkReply::bytesAvailable(); }
     int aborts = 0;
 
@@ -118,22 +126,31 @@ void TestBoundedNetwork::endedAnswer_data()
 {
     // clang-format off
     QTest::addColumn<qint64>("received");
+    QTest::addColumn<qint64>("announced");
+    QTest::addColumn<int>("heads");
     QTest::addColumn<int>("stop");
     QTest::addColumn<QByteArray>("body");
-    QTest::newRow("within its bound") << qint64(5) << int(ReplyGuard::Stop::None) << QByteArray("METAR");
+    QTest::newRow("within its bound") << qint64(5) << qint64(-1) << 1 << int(ReplyGuard::Stop::None) << QByteArray("METAR");
+    QTest::newRow("as long as announced") << qint64(5) << qint64(5) << 1 << int(ReplyGuard::Stop::None) << QByteArray("METAR");
     // Read whole before the count arrived: still refused, and its body is not handed over.
-    QTest::newRow("past its bound") << qint64(64 * 1024 * 1024) << int(ReplyGuard::Stop::TooLong) << QByteArray();
+    QTest::newRow("past its bound") << qint64(64 * 1024 * 1024) << qint64(-1) << 1 << int(ReplyGuard::Stop::TooLong) << QByteArray();
+    // Ended without an error, as the network layer ends some answers the server cut.
+    QTest::newRow("shorter than announced") << qint64(5) << qint64(44) << 1 << int(ReplyGuard::Stop::CutShort) << QByteArray();
+    QTest::newRow("sent again by the network layer") << qint64(5) << qint64(5) << 2 << int(ReplyGuard::Stop::CutShort) << QByteArray();
     // clang-format on
 }
 
 void TestBoundedNetwork::endedAnswer()
 {
     QFETCH(qint64, received);
+    QFETCH(qint64, announced);
+    QFETCH(int, heads);
     QFETCH(int, stop);
     QFETCH(QByteArray, body);
     EndedReply reply("METAR");
     ReplyGuard::attach(&reply, 1000, 1);
-    emit reply.downloadProgress(received, -1);
+    reply.announce(announced, heads);
+    emit reply.downloadProgress(received, announced);
     // The deadline passing after the end breaks nothing off.
     QTest::qWait(20);
     QCOMPARE(int(ReplyGuard::stopped(&reply)), stop);

@@ -19,14 +19,14 @@ Q_IMPORT_QML_PLUGIN(Corvel_MapPlugin)
 namespace {
 const QColor Background(0x40, 0x40, 0x40);
 
-QByteArray png(const QColor &color, int size = 256)
+QByteArray png(const QColor &color, int size = 256, const char *format = "PNG")
 {
     QImage image(size, size, QImage::Format_RGB32);
     image.fill(color);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
+    image.save(&buffer, format);
     return bytes;
 }
 
@@ -67,8 +67,8 @@ private slots:
     void cachedDescriptionRefreshed();
     void wrongSizedTilesRefused_data();
     void wrongSizedTilesRefused();
-    void oversizedTileBodiesBrokenOff_data();
-    void oversizedTileBodiesBrokenOff();
+    void brokenTileBodiesRefused_data();
+    void brokenTileBodiesRefused();
 
 private:
     MapView *makeMap(const QString &repository, const QByteArray &extra = QByteArray(), bool shown = true);
@@ -563,29 +563,39 @@ void TstMapTiles::wrongSizedTilesRefused()
     QCOMPARE(tileFiles(m_cache->path(), prefix), QStringList{prefix + "-2-2-2.png"});
 }
 
-// A tile body that goes on past any tile's size is broken off, not read to its end.
-void TstMapTiles::oversizedTileBodiesBrokenOff_data()
+// A tile body that goes on past any tile's size is broken off, not read to its end, and one that
+// is not one whole picture is neither shown nor cached.
+void TstMapTiles::brokenTileBodiesRefused_data()
 {
     // clang-format off
+    QTest::addColumn<QByteArray>("body");
     QTest::addColumn<qint64>("announced");
-    QTest::newRow("300 MB announced") << qint64(300) * 1000 * 1000;
-    QTest::newRow("no length announced") << qint64(-2);
-    QTest::newRow("in chunks") << qint64(-3);
+    QTest::addColumn<qint64>("sendOnly");
+    const QByteArray endless = png(Qt::red) + QByteArray(5 * 1024 * 1024, 'x');
+    const QByteArray jpeg = png(Qt::red, 256, "JPG");
+    QTest::newRow("300 MB announced") << endless << qint64(300) * 1000 * 1000 << qint64(-1);
+    QTest::newRow("no length announced") << endless << qint64(-2) << qint64(-1);
+    QTest::newRow("in chunks") << endless << qint64(-3) << qint64(-1);
+    QTest::newRow("a picture cut at half, no length announced") << jpeg << qint64(-2) << qint64(jpeg.size() / 2);
+    QTest::newRow("bytes after the picture within its length") << png(Qt::red) + "<html>" << qint64(-1) << qint64(-1);
     // clang-format on
 }
 
-void TstMapTiles::oversizedTileBodiesBrokenOff()
+void TstMapTiles::brokenTileBodiesRefused()
 {
+    QFETCH(QByteArray, body);
     QFETCH(qint64, announced);
+    QFETCH(qint64, sendOnly);
     serveDescription();
     serveQuadrants();
-    HttpTestServer::Reply endless;
-    endless.contentType = "image/png";
-    endless.body = png(Qt::red) + QByteArray(5 * 1024 * 1024, 'x');
-    endless.chunked = announced == -3;
-    endless.contentLength = announced;
-    endless.keepOpen = true;
-    m_server->setReply(QStringLiteral("/tiles/2/1/1.png"), endless);
+    HttpTestServer::Reply broken;
+    broken.contentType = "image/png";
+    broken.body = body;
+    broken.chunked = announced == -3;
+    broken.contentLength = announced == -3 ? -1 : announced;
+    broken.sendOnly = sendOnly;
+    broken.keepOpen = body.size() > 1024 * 1024;
+    m_server->setReply(QStringLiteral("/tiles/2/1/1.png"), broken);
     MapView *map = makeMap(m_server->url(QStringLiteral("/osm/")));
     QVERIFY(map);
     QTRY_VERIFY_WITH_TIMEOUT(showsQuadrants(grab(), {Background, Qt::green, Qt::blue, Qt::yellow}), 5000);
