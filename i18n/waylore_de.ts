@@ -3717,6 +3717,10 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
         <translation>Die Update-Seite ist nicht erreichbar, keine Prüfung durchgeführt</translation>
     </message>
     <message>
+        <source>No update check done: %1</source>
+        <translation>Keine Update-Prüfung durchgeführt: %1</translation>
+    </message>
+    <message>
         <source>Software update</source>
         <translation>Softwareaktualisierung</translation>
     </message>

@@ -3717,6 +3717,10 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
         <translation>No se puede acceder a la página de actualizaciones; no se ha comprobado nada</translation>
     </message>
     <message>
+        <source>No update check done: %1</source>
+        <translation>No se ha comprobado si hay actualizaciones: %1</translation>
+    </message>
+    <message>
         <source>Software update</source>
         <translation>Actualización del programa</translation>
     </message>

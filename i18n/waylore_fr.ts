@@ -3717,6 +3717,10 @@ seront perdus. Ces opérations sont irréversibles !</translation>
         <translation>Impossible d&apos;atteindre la page des mises à jour, aucune vérification effectuée</translation>
     </message>
     <message>
+        <source>No update check done: %1</source>
+        <translation>Aucune vérification des mises à jour effectuée : %1</translation>
+    </message>
+    <message>
         <source>Software update</source>
         <translation>Mise à jour du logiciel</translation>
     </message>

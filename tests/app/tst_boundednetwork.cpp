@@ -70,13 +70,16 @@ void TestBoundedNetwork::pageRequest_data()
     QTest::addColumn<QString>("shape");
     QTest::addColumn<int>("status");
     QTest::addColumn<int>("length");
+    QTest::addColumn<QString>("brokenOff");
     const qint64 past = 64 * 1024 * 1024;
-    // The page arrives whole; anything past 1 MiB or 1.5 s gives no answer (status 0).
-    QTest::newRow("a page") << qint64(1000) << "" << 200 << 1000;
-    QTest::newRow("too long, announced") << past << "" << 0 << 0;
-    QTest::newRow("too long, no length") << past << "no length" << 0 << 0;
-    QTest::newRow("too long, chunked") << past << "chunked" << 0 << 0;
-    QTest::newRow("drip") << qint64(512 * 1024) << "drip" << 0 << 0;
+    const QString tooLong("the answer is too long");
+    // The page arrives whole; anything past 1 MiB or 1.5 s gives no answer (status 0), and the
+    // factory tells why.
+    QTest::newRow("a page") << qint64(1000) << "" << 200 << 1000 << "";
+    QTest::newRow("too long, announced") << past << "" << 0 << 0 << tooLong;
+    QTest::newRow("too long, no length") << past << "no length" << 0 << 0 << tooLong;
+    QTest::newRow("too long, chunked") << past << "chunked" << 0 << 0 << tooLong;
+    QTest::newRow("drip") << qint64(512 * 1024) << "drip" << 0 << 0 << "the service did not answer in time";
     // clang-format on
 }
 
@@ -86,6 +89,7 @@ void TestBoundedNetwork::pageRequest()
     QFETCH(QString, shape);
     QFETCH(int, status);
     QFETCH(int, length);
+    QFETCH(QString, brokenOff);
 
     HttpTestServer server;
     QVERIFY(server.listen());
@@ -120,6 +124,7 @@ void TestBoundedNetwork::pageRequest()
     QVERIFY2(clock.elapsed() < 10000, qPrintable(QString::number(clock.elapsed())));
     QCOMPARE(page->property("status").toInt(), status);
     QCOMPARE(page->property("length").toInt(), length);
+    QCOMPARE(factory.brokenOff(server.url(QStringLiteral("/changelog"))), brokenOff);
 }
 
 void TestBoundedNetwork::endedAnswer_data()

@@ -17,6 +17,7 @@ StrictTestCase {
     function prepare() {
         messages = [];
         ga.stubReset();
+        network.stubBrokenOff = "";
         updater = createTemporaryObject(updaterComponent, testCase.parent, { "currentVersion": "4.9.3" });
     }
 
@@ -79,13 +80,21 @@ StrictTestCase {
         compare(messages, []);
     }
 
-    // No answer at all: a status line, and the dialog the user opened closes.
-    function test_unreachable() {
+    function test_unreachable_data() {
+        return [
+            { tag: "no answer", brokenOff: "", message: "Cannot reach the update page, no update check done" },
+            { tag: "an answer broken off", brokenOff: "the answer is too long", message: "No update check done: the answer is too long" }
+        ];
+    }
+
+    // No whole answer: a status line that says why, and the dialog the user opened closes.
+    function test_unreachable(data) {
+        network.stubBrokenOff = data.brokenOff;
         updater.checkUrl = "http://127.0.0.1:9/changelog";
         updater.check();
         verify(updater.visible);
         compare(updater.index, SoftwareUpdate.Index.Checking);
-        tryCompare(testCase, "messages", ["Cannot reach the update page, no update check done"], 5000);
+        tryCompare(testCase, "messages", [data.message], 5000);
         tryCompare(updater, "visible", false);
         // The dialog is no page of the program's own: its showing is not reported.
         compare(ga.stubEvents, []);
