@@ -50,10 +50,6 @@ public:
     QByteArray bytes;
 };
 
-} // namespace Detail
-
-namespace Detail {
-
 // A reply that ended without an error but is not the whole answer: shorter or longer than its
 // announced length (a compressed one excepted, whose length is not that of its body), or one
 // the network layer began again.
@@ -98,7 +94,7 @@ namespace Detail {
 
 inline void stop(QNetworkReply *reply, Stop why)
 {
-    if (stopped(reply) != Stop::None)
+    if (reply->property(kStopProperty).toInt() != int(Stop::None))
         return;
     // An answer already ended (its end may still be queued) is not aborted: a deadline passing
     // then would turn a whole answer into a failure. One too long stays too long, though the

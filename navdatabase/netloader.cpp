@@ -148,7 +148,8 @@ void NetLoader::received(QNetworkReply *reply)
         finish();
         return;
     }
-    // Only the network layer aborts for its own reasons: the time allowed between two bytes ran out.
+    // The guard's stops and a failed write are told above: what is left cancelled is the network
+    // layer's own time-out between two bytes.
     if (error == QNetworkReply::OperationCanceledError) {
         emit progress(tr("ERROR: cannot download database") + QStringLiteral(": ")
                       + QCoreApplication::translate("ReplyGuard", "the service did not answer in time"));

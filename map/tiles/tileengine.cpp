@@ -62,9 +62,9 @@ struct Decoded
     qint64 bytes = 0;
 };
 
-// Whether the bytes end where the picture they begin ends: the decoders take a PNG or a JPEG
-// cut short as a picture grey below the cut, and bytes after its end are no part of the tile.
-// Other formats carry no end of their own and are left to their decoder.
+// Whether the bytes end where the picture they begin ends: the decoders take a JPEG cut short as
+// a picture grey below the cut, and a PNG that lacks only its last bytes as whole; bytes after
+// the picture's end are no part of the tile. Other formats are left to their decoder.
 bool endsWithPicture(const QByteArray &data)
 {
     static const QByteArray kPngStart("\x89PNG\r\n\x1a\n", 8);
