@@ -3,6 +3,7 @@
 #include "replyguard.h"
 
 #include <QNetworkAccessManager>
+#include <QNetworkReply>
 
 namespace {
 
@@ -11,8 +12,9 @@ constexpr qint64 kReadBuffer = 64 * 1024;
 class BoundedNetworkAccess : public QNetworkAccessManager
 {
 public:
-    BoundedNetworkAccess(qint64 maxBytes, int deadlineMs, QObject *parent)
+    BoundedNetworkAccess(BoundedNetworkFactory *factory, qint64 maxBytes, int deadlineMs, QObject *parent)
         : QNetworkAccessManager(parent)
+        , m_factory(factory)
         , m_maxBytes(maxBytes)
         , m_deadlineMs(deadlineMs)
     {
@@ -24,10 +26,17 @@ protected:
         QNetworkReply *reply = QNetworkAccessManager::createRequest(operation, request, outgoing);
         // The request of a page reads the answer as it arrives.
         ReplyGuard::attach(reply, m_maxBytes, m_deadlineMs, kReadBuffer);
+        // Heard before the page's request hears of the end, which comes with the error if any.
+        const auto record = [factory = m_factory, reply, url = request.url()] {
+            factory->setBrokenOff(url, ReplyGuard::reason(reply));
+        };
+        connect(reply, &QNetworkReply::errorOccurred, this, record);
+        connect(reply, &QNetworkReply::finished, this, record);
         return reply;
     }
 
 private:
+    BoundedNetworkFactory *const m_factory;
     const qint64 m_maxBytes;
     const int m_deadlineMs;
 };
@@ -36,7 +45,22 @@ private:
 
 QNetworkAccessManager *BoundedNetworkFactory::create(QObject *parent)
 {
-    return new BoundedNetworkAccess(m_maxBytes, m_deadlineMs, parent);
+    return new BoundedNetworkAccess(this, m_maxBytes, m_deadlineMs, parent);
+}
+
+QString BoundedNetworkFactory::brokenOff(const QString &url) const
+{
+    const QMutexLocker locker(&m_mutex);
+    return m_brokenOff.value(QUrl(url));
+}
+
+void BoundedNetworkFactory::setBrokenOff(const QUrl &url, const QString &reason)
+{
+    const QMutexLocker locker(&m_mutex);
+    if (reason.isEmpty())
+        m_brokenOff.remove(url);
+    else
+        m_brokenOff.insert(url, reason);
 }
 
 BoundedNetworkFactory *BoundedNetworkFactory::instance()

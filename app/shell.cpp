@@ -306,6 +306,7 @@ void Shell::publish()
 
     const std::pair<const char *, QObject *> objects[] = {
         {"ga", GAnalytics::instance()},
+        {"network", BoundedNetworkFactory::instance()},
         {"constants", m_constants.get()},
         {"settings", m_settings.get()},
         {"translationManager", m_translationManager.get()},

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QTimer>
 
+#include <memory>
 #include <utility>
 
 // Keeps a network answer within what its reader can need, whatever the server sends: a body
@@ -18,10 +19,12 @@
 // (The network layer's own read buffer cannot stand in for that: it may stop short of its size
 // and wait for a reader that only comes at the end.) Every network reply of the program is
 // bounded this way; the header stands alone, so that the map engine, which links no other part,
-// uses it too.
+// uses it too. An answer is only whole when it is as long as it was announced and came in one
+// go: the network layer ends a body the server cut short without an error now and then, and it
+// sends the request again on its own after a connection closed early, so either is refused.
 namespace ReplyGuard {
 
-enum class Stop { None, TooLong, TooSlow };
+enum class Stop { None, TooLong, TooSlow, CutShort };
 
 constexpr qint64 kReadWhole = -1;
 
@@ -29,6 +32,9 @@ namespace Detail {
 
 inline constexpr const char *kStopProperty = "wayloreReplyStop";
 inline constexpr const char *kBodyName = "wayloreReplyBody";
+inline constexpr const char *kReceivedProperty = "wayloreReplyReceived";
+inline constexpr const char *kAnnouncedProperty = "wayloreReplyAnnounced";
+inline constexpr const char *kRestartedProperty = "wayloreReplyRestarted";
 // What the network layer holds at a time for the guard to gather.
 inline constexpr qint64 kGatherPiece = 64 * 1024;
 
@@ -44,12 +50,28 @@ public:
     QByteArray bytes;
 };
 
+// A reply that ended without an error but is not the whole answer: shorter or longer than its
+// announced length (a compressed one excepted, whose length is not that of its body), or one
+// the network layer began again.
+inline bool cutShort(const QNetworkReply *reply)
+{
+    if (!reply->isFinished() || reply->error() != QNetworkReply::NoError)
+        return false;
+    if (reply->property(kRestartedProperty).toBool())
+        return true;
+    const QByteArray encoding = reply->rawHeader("Content-Encoding").trimmed().toLower();
+    const qint64 announced = reply->property(kAnnouncedProperty).toLongLong();
+    return announced > 0 && (encoding.isEmpty() || encoding == "identity")
+           && reply->property(kReceivedProperty).toLongLong() != announced;
+}
+
 } // namespace Detail
 
-// Why the guard broke the reply off; None when it ran its course or ended otherwise.
+// Why the guard broke the reply off or refuses it; None when it ran its course or ended otherwise.
 inline Stop stopped(const QNetworkReply *reply)
 {
-    return Stop(reply->property(Detail::kStopProperty).toInt());
+    const auto stop = Stop(reply->property(Detail::kStopProperty).toInt());
+    return stop == Stop::None && Detail::cutShort(reply) ? Stop::CutShort : stop;
 }
 
 // The same as a text for the pilot ("the answer is too long"), empty for None.
@@ -60,6 +82,8 @@ inline QString reason(const QNetworkReply *reply)
         return QCoreApplication::translate("ReplyGuard", "the answer is too long");
     case Stop::TooSlow:
         return QCoreApplication::translate("ReplyGuard", "the service did not answer in time");
+    case Stop::CutShort:
+        return QCoreApplication::translate("ReplyGuard", "the answer was cut short");
     case Stop::None:
         break;
     }
@@ -70,7 +94,7 @@ namespace Detail {
 
 inline void stop(QNetworkReply *reply, Stop why)
 {
-    if (stopped(reply) != Stop::None)
+    if (reply->property(kStopProperty).toInt() != int(Stop::None))
         return;
     // An answer already ended (its end may still be queued) is not aborted: a deadline passing
     // then would turn a whole answer into a failure. One too long stays too long, though the
@@ -96,10 +120,21 @@ inline void attach(QNetworkReply *reply, qint64 maxBytes, int deadlineMs = 0, qi
         if (received > maxBytes || total > maxBytes)
             Detail::stop(reply, Stop::TooLong);
     };
-    QObject::connect(reply, &QNetworkReply::metaDataChanged, reply,
-                     [reply, check] { check(0, reply->header(QNetworkRequest::ContentLengthHeader).toLongLong()); });
+    // Headers come once per request: a second set without a redirect is the request sent again.
+    auto heads = std::make_shared<int>(0);
+    QObject::connect(reply, &QNetworkReply::redirected, reply, [heads] { --*heads; });
+    QObject::connect(reply, &QNetworkReply::metaDataChanged, reply, [reply, check, heads] {
+        if (++*heads > 1)
+            reply->setProperty(Detail::kRestartedProperty, true);
+        const qint64 announced = reply->header(QNetworkRequest::ContentLengthHeader).toLongLong();
+        reply->setProperty(Detail::kAnnouncedProperty, announced);
+        check(0, announced);
+    });
     // The count of bytes received, announced or not.
-    QObject::connect(reply, &QNetworkReply::downloadProgress, reply, check);
+    QObject::connect(reply, &QNetworkReply::downloadProgress, reply, [reply, check](qint64 received, qint64 total) {
+        reply->setProperty(Detail::kReceivedProperty, received);
+        check(received, total);
+    });
     if (readBuffer == kReadWhole) {
         reply->setReadBufferSize(Detail::kGatherPiece);
         auto *gathered = new Detail::Gathered(reply);

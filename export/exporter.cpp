@@ -38,6 +38,10 @@ const char *const VatsimUrl = "https://my.vatsim.net/pilots/flightplan";
 // There is no public share service: the address has to be configured to be of use.
 const char *const ShareUrl = "https://share.waylore.invalid/upload";
 constexpr qint64 MaxShareAnswerBytes = 64 * 1024;
+// The whole exchange, the map's picture sent included, within this many times the time allowed
+// between two bytes: a service that answers a byte at a time would hold the share for ever, and
+// every other share with it.
+constexpr int kShareDeadlineTimeouts = 4;
 
 struct FileFormat
 {
@@ -349,7 +353,7 @@ bool Exporter::share(const QString &imagePath)
     request.setTransferTimeout(m_shareTimeout);
     m_shareReply = m_network->post(request, multipart);
     // The answer is a link: anything much longer is none, and is broken off as it arrives.
-    ReplyGuard::attach(m_shareReply, MaxShareAnswerBytes);
+    ReplyGuard::attach(m_shareReply, MaxShareAnswerBytes, kShareDeadlineTimeouts * m_shareTimeout);
     multipart->setParent(m_shareReply);
     QNetworkReply *reply = m_shareReply;
     connect(reply, &QNetworkReply::finished, this, [this, reply] { shareFinished(reply); });

@@ -79,7 +79,7 @@ public:
     // The filing page of a network (IVAO or VATSIM) with the plan's fields in the query.
     QUrl networkUrl(int format) const;
 
-    // Milliseconds the share service has to answer.
+    // Milliseconds the share service may stay silent; the whole exchange has four times that.
     void setShareTimeout(int milliseconds) { m_shareTimeout = milliseconds; }
 
     Q_INVOKABLE bool toFormat(int format, const QString &path = QString());

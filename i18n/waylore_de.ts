@@ -3415,6 +3415,10 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
         <source>the service did not answer in time</source>
         <translation>der Dienst hat nicht rechtzeitig geantwortet</translation>
     </message>
+    <message>
+        <source>the answer was cut short</source>
+        <translation>die Antwort wurde abgeschnitten</translation>
+    </message>
 </context>
 <context>
     <name>RouteContextMenu</name>
@@ -3731,6 +3735,10 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
     <message>
         <source>Cannot reach the update page, no update check done</source>
         <translation>Die Update-Seite ist nicht erreichbar, keine Prüfung durchgeführt</translation>
+    </message>
+    <message>
+        <source>No update check done: %1</source>
+        <translation>Keine Update-Prüfung durchgeführt: %1</translation>
     </message>
     <message>
         <source>Software update</source>

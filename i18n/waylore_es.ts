@@ -3415,6 +3415,10 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
         <source>the service did not answer in time</source>
         <translation>el servicio no respondió a tiempo</translation>
     </message>
+    <message>
+        <source>the answer was cut short</source>
+        <translation>la respuesta llegó cortada</translation>
+    </message>
 </context>
 <context>
     <name>RouteContextMenu</name>
@@ -3731,6 +3735,10 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
     <message>
         <source>Cannot reach the update page, no update check done</source>
         <translation>No se puede acceder a la página de actualizaciones; no se ha comprobado nada</translation>
+    </message>
+    <message>
+        <source>No update check done: %1</source>
+        <translation>No se ha comprobado si hay actualizaciones: %1</translation>
     </message>
     <message>
         <source>Software update</source>

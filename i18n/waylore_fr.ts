@@ -3415,6 +3415,10 @@ seront perdus. Ces opérations sont irréversibles !</translation>
         <source>the service did not answer in time</source>
         <translation>le service n&apos;a pas répondu à temps</translation>
     </message>
+    <message>
+        <source>the answer was cut short</source>
+        <translation>la réponse a été interrompue</translation>
+    </message>
 </context>
 <context>
     <name>RouteContextMenu</name>
@@ -3731,6 +3735,10 @@ seront perdus. Ces opérations sont irréversibles !</translation>
     <message>
         <source>Cannot reach the update page, no update check done</source>
         <translation>Impossible d&apos;atteindre la page des mises à jour, aucune vérification effectuée</translation>
+    </message>
+    <message>
+        <source>No update check done: %1</source>
+        <translation>Aucune vérification des mises à jour effectuée : %1</translation>
     </message>
     <message>
         <source>Software update</source>

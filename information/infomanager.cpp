@@ -297,11 +297,13 @@ bool sameService(const QUrl &service, const QUrl &target)
 
 // Whether the simplified text opens a report of the station `code` (upper case): the code and
 // a report time. The service may answer with another station's report, whose remarks or lines
-// may hold this code too, and neither must pass for this station's weather.
+// may hold this code too, and neither must pass for this station's weather. A time followed by
+// a validity period ("2800/2906") is a forecast's, whatever heads the line.
 bool reportOf(const QString &text, const QString &code)
 {
     const QRegularExpression opening(
-        QStringLiteral(R"(^(?:(?:METAR|SPECI) )?(?:COR )?%1 \d{6}Z(?:[ =]|$))").arg(QRegularExpression::escape(code)),
+        QStringLiteral(R"(^(?:(?:METAR|SPECI) )?(?:COR )?%1 \d{6}Z(?! \d{4}/\d{4}(?:[ =]|$))(?:[ =]|$))")
+            .arg(QRegularExpression::escape(code)),
         QRegularExpression::CaseInsensitiveOption);
     return opening.match(text).hasMatch();
 }
@@ -309,7 +311,8 @@ bool reportOf(const QString &text, const QString &code)
 // The report of the station `code` in an answer that may hold other stations' reports and
 // forecasts: from its own line on, over the lines that carry it on, up to its "=" (the end of a
 // report), another report, a forecast or a date line. A forecast looks like a report from its
-// station line on; "TAF" alone on a line heads one whose station line follows. Empty when the
+// station line on; "TAF" alone on a line, or with its kinds ("TAF AMD COR"), heads one whose
+// station line follows. Empty when the
 // answer has none of this station.
 QString stationReport(const QString &body, const QString &code)
 {
@@ -317,11 +320,11 @@ QString stationReport(const QString &body, const QString &code)
     // the time a service puts above each report.
     static const QRegularExpression otherStart(
         QStringLiteral(
-            R"(^(?:(?:METAR|SPECI|TAF)(?: |$)|(?:COR )?[A-Z0-9]{4} (?:\d{6}Z|NIL)(?:[ =]|$)|\d{4}/\d\d/\d\d(?: |$)))"),
+            R"(^(?:(?:METAR|SPECI|TAF)(?: |$)|(?:COR )?[A-Z0-9]{2,8} (?:\d{6}Z|NIL)(?:[ =]|$)|\d{4}/\d\d/\d\d(?: |$)))"),
         QRegularExpression::CaseInsensitiveOption);
     static const QRegularExpression forecast(QStringLiteral(R"(^TAF(?: |$))"),
                                              QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression forecastHeading(QStringLiteral(R"(^TAF(?: (?:AMD|COR))?$)"),
+    static const QRegularExpression forecastHeading(QStringLiteral(R"(^TAF(?: [A-Z]{3})*$)"),
                                                     QRegularExpression::CaseInsensitiveOption);
     static const QRegularExpression lineBreaks(QStringLiteral("[\r\n]"));
     QStringList parts;

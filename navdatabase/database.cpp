@@ -21,6 +21,7 @@
 #include <QCoreApplication>
 #include <QDataStream>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QMutexLocker>
 #include <QQmlContext>
 #include <QStandardPaths>
@@ -33,6 +34,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <utility>
 
 std::atomic<int> Database::s_pagesPending{0};
 
@@ -159,6 +161,10 @@ Database::~Database()
 #if defined(__SANITIZE_THREAD__)
     __tsan_acquire(this);
 #endif
+    // A downloaded file still being read was never installed: nothing of it stays beside the
+    // working file.
+    if (!m_replacement.isEmpty())
+        QFile::remove(std::exchange(m_replacement, QString()));
     dropReadAhead();
     m_graphBuildMutex.lock();
     m_graphBuildMutex.unlock();

@@ -4,7 +4,9 @@
 #include "replyguard.h"
 #include "settings.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QNetworkReply>
 #include <QNetworkRequest>
@@ -29,6 +31,10 @@ NetLoader::NetLoader(Database *database)
     setAutoDeleteReplies(true);
     // A server that stops sending must not leave the database dialog busy for ever.
     setTransferTimeout(TransferTimeoutMs);
+    // Left by a program that ended while it read a download: never installed, and no later
+    // download takes it up.
+    if (QFileInfo(replacementPath()).isFile())
+        QFile::remove(replacementPath());
 }
 
 NetLoader::~NetLoader()
@@ -106,10 +112,11 @@ bool NetLoader::take(QNetworkReply *reply)
 
 void NetLoader::downloading(qint64 received, qint64 total)
 {
-    qint64 percent = received;
-    if (total > 0)
-        percent = received * 100 / total;
-    emit progress(tr("Downloading database:") + QLatin1Char(' ') + QString::number(int(percent)) + QLatin1Char('%'));
+    // Without a length, what has arrived is all there is to tell.
+    const QString amount = total > 0
+                               ? QString::number(int(received * 100 / total)) + QLatin1Char('%')
+                               : QString::number(double(received) / (1024 * 1024), 'f', 1) + QStringLiteral(" MB");
+    emit progress(tr("Downloading database:") + QLatin1Char(' ') + amount);
     qInfo() << "Downloading database" << received << total;
 }
 
@@ -141,9 +148,20 @@ void NetLoader::received(QNetworkReply *reply)
         finish();
         return;
     }
-    if (size < MinimumFileSize)
+    // The guard's stops and a failed write are told above: what is left cancelled is the network
+    // layer's own time-out between two bytes.
+    if (error == QNetworkReply::OperationCanceledError) {
+        emit progress(tr("ERROR: cannot download database") + QStringLiteral(": ")
+                      + QCoreApplication::translate("ReplyGuard", "the service did not answer in time"));
+        finish();
+        return;
+    }
+    // A short body is an error page or a cut transfer: the reply's own error, when it has one,
+    // says which.
+    if (error == QNetworkReply::NoError && size < MinimumFileSize)
         error = QNetworkReply::ContentNotFoundError;
     if (error != QNetworkReply::NoError) {
+        qWarning() << "Cannot download database" << reply->errorString();
         emit progress(tr("ERROR: cannot download database") + QStringLiteral(" (code=%1)").arg(int(error)));
         finish();
         return;

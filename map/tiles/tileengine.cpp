@@ -62,12 +62,28 @@ struct Decoded
     qint64 bytes = 0;
 };
 
+// Whether the bytes end where the picture they begin ends: the decoders take a JPEG cut short as
+// a picture grey below the cut, and a PNG that lacks only its last bytes as whole; bytes after
+// the picture's end are no part of the tile. Other formats are left to their decoder.
+bool endsWithPicture(const QByteArray &data)
+{
+    static const QByteArray kPngStart("\x89PNG\r\n\x1a\n", 8);
+    static const QByteArray kPngEnd("IEND\xae\x42\x60\x82", 8);
+    if (data.startsWith(kPngStart))
+        return data.endsWith(kPngEnd);
+    if (data.startsWith("\xff\xd8"))
+        return data.endsWith("\xff\xd9");
+    return true;
+}
+
 // Decodes the bytes of a tile of `side` pixels square and, when they are one and a path is given,
 // writes them to the cache. The size is read before any pixel: a tile of another size would be
 // scaled into place, and a large one takes memory out of all proportion to its bytes on the wire.
 Decoded decode(const QByteArray &data, const QString &path, int side)
 {
     Decoded result;
+    if (!endsWithPicture(data))
+        return result;
     QBuffer buffer;
     buffer.setData(data);
     buffer.open(QIODevice::ReadOnly);

@@ -43,12 +43,14 @@ Dialog {
         request.send();
     }
 
-    // The outcome of a request: status 0 means no answer arrived.
+    // The outcome of a request: status 0 means no whole answer arrived; the network tells
+    // whether one began and was broken off.
     function received(status, page) {
         if (status === 0) {
-            console.log("checking for software update., no answer from", checkUrl);
+            const brokenOff = network.brokenOff(checkUrl);
+            console.log("checking for software update., no answer from", checkUrl, brokenOff);
             close();
-            statusLine(qsTr("Cannot reach the update page, no update check done"));
+            statusLine(brokenOff ? qsTr("No update check done: %1").arg(brokenOff) : qsTr("Cannot reach the update page, no update check done"));
             return;
         }
         if (status === 200 && parse(page)) {

@@ -29,10 +29,11 @@ namespace {
 class EndedReply : public QNetworkReply
 {
 public:
-    explicit EndedReply(const QByteArray &bytes)
+    EndedReply(const QByteArray &bytes, qint64 announced)
         : m_bytes(bytes)
     {
         setUrl(QUrl(QStringLiteral("http://127.0.0.1/answer")));
+        setHeader(QNetworkRequest::ContentLengthHeader, announced);
         open(QIODevice::ReadOnly);
         setFinished(true);
     }
@@ -112,28 +113,39 @@ void TestBoundedNetwork::pageRequest()
     QVERIFY2(clock.elapsed() < 10000, qPrintable(QString::number(clock.elapsed())));
     QCOMPARE(page->property("status").toInt(), status);
     QCOMPARE(page->property("length").toInt(), length);
+    // The page's request hears no reason; the factory tells it.
+    QCOMPARE(factory.brokenOff(server.url(QStringLiteral("/changelog"))).isEmpty(), status != 0);
 }
 
 void TestBoundedNetwork::endedAnswer_data()
 {
     // clang-format off
     QTest::addColumn<qint64>("received");
+    QTest::addColumn<qint64>("announced");
+    QTest::addColumn<int>("heads");
     QTest::addColumn<int>("stop");
     QTest::addColumn<QByteArray>("body");
-    QTest::newRow("within its bound") << qint64(5) << int(ReplyGuard::Stop::None) << QByteArray("METAR");
+    QTest::newRow("within its bound") << qint64(5) << qint64(5) << 1 << int(ReplyGuard::Stop::None) << QByteArray("METAR");
     // Read whole before the count arrived: still refused, and its body is not handed over.
-    QTest::newRow("past its bound") << qint64(64 * 1024 * 1024) << int(ReplyGuard::Stop::TooLong) << QByteArray();
+    QTest::newRow("past its bound") << qint64(64 * 1024 * 1024) << qint64(0) << 1 << int(ReplyGuard::Stop::TooLong) << QByteArray();
+    // Ended without an error all the same, as the network layer may end them.
+    QTest::newRow("shorter than announced") << qint64(5) << qint64(44) << 1 << int(ReplyGuard::Stop::CutShort) << QByteArray();
+    QTest::newRow("sent again by the network layer") << qint64(5) << qint64(5) << 2 << int(ReplyGuard::Stop::CutShort) << QByteArray();
     // clang-format on
 }
 
 void TestBoundedNetwork::endedAnswer()
 {
     QFETCH(qint64, received);
+    QFETCH(qint64, announced);
+    QFETCH(int, heads);
     QFETCH(int, stop);
     QFETCH(QByteArray, body);
-    EndedReply reply("METAR");
+    EndedReply reply("METAR", announced);
     ReplyGuard::attach(&reply, 1000, 1);
-    emit reply.downloadProgress(received, -1);
+    for (int i = 0; i < heads; ++i)
+        emit reply.metaDataChanged();
+    emit reply.downloadProgress(received, announced);
     // The deadline passing after the end breaks nothing off.
     QTest::qWait(20);
     QCOMPARE(int(ReplyGuard::stopped(&reply)), stop);

@@ -18,6 +18,7 @@
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QTranslator>
 #include <QUrlQuery>
 
@@ -51,7 +52,7 @@ public slots:
 };
 
 // An HTTP server that keeps each whole request (head and body) and answers with a status and
-// a body, or never.
+// a body, or never, or a blank every `dripMs` for ever.
 class ShareServer : public QObject
 {
     Q_OBJECT
@@ -60,6 +61,7 @@ public:
     int status = 200;
     QByteArray body;
     bool answer = true;
+    int dripMs = 0;
     QByteArray request;
 
     bool listen()
@@ -85,6 +87,13 @@ private:
             = at < 0 ? 0 : head.mid(at + 15, head.indexOf('\r', at) - at - 15).trimmed().toLongLong();
         if (request.size() < end + 4 + length || !answer)
             return;
+        if (dripMs > 0) {
+            socket->write("HTTP/1.1 200 X\r\nContent-Length: 1000\r\n\r\n");
+            auto *drip = new QTimer(socket);
+            connect(drip, &QTimer::timeout, socket, [socket] { socket->write(" "); });
+            drip->start(dripMs);
+            return;
+        }
         socket->write("HTTP/1.1 " + QByteArray::number(status) + " X\r\nContent-Length: "
                       + QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body);
         socket->disconnectFromHost();
@@ -467,6 +476,8 @@ private slots:
                                                     << "The share service gave no link.";
         QTest::newRow("no answer") << 200 << QByteArray() << false
                                    << "The share service did not answer in time. Please try again later.";
+        QTest::newRow("a blank every 100 ms") << 200 << QByteArray() << true
+                                              << "The share service did not answer in time. Please try again later.";
         // clang-format on
     }
 
@@ -480,12 +491,13 @@ private slots:
         server.status = status;
         server.body = body;
         server.answer = answer;
+        server.dripMs = QByteArray(QTest::currentDataTag()).startsWith("a blank every") ? 100 : 0;
         QVERIFY(server.listen());
         Settings::setString(QStringLiteral("exporter/shareUrl"), server.url());
         const QString image
             = TestSupport::writeFile(m_dir.filePath(QStringLiteral("map.jpg")), "\xFF\xD8 map pixels \xFF\xD9");
         // A server that answers is given all the time a busy machine needs; only the silent one times out.
-        m_exporter->setShareTimeout(answer ? 30000 : 500);
+        m_exporter->setShareTimeout(answer && server.dripMs == 0 ? 30000 : 500);
         QSignalSpy done(m_exporter, &Exporter::done);
         QSignalSpy failed(m_exporter, &Exporter::failed);
         QVERIFY(m_exporter->share(image));

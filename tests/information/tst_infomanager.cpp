@@ -423,6 +423,7 @@ void TestInfoManager::untrustedMetarAnswers_data()
                                       << "<p>" + QString::fromLatin1(report) + "</p>" << true;
     QTest::newRow("another station's NIL next") << 200 << report + "\nUUWW NIL=\n" << "" << 0 << true
                                                 << "<p>" + QString::fromLatin1(report) + "</p>" << true;
+    QTest::newRow("a three-character station next") << 200 << report + "\nX01 061220Z 00000KT 0000 +TSRA OVC001CB 40/40 Q0900\n" << "" << 0 << true << "<p>" + QString::fromLatin1(report) + "</p>" << true;
     // A forecast reads like a report from its station line on, and another station's text may
     // hold the code; the station's own report comes after them.
     QTest::newRow("a forecast headed by TAF alone") << 200 << QByteArray("TAF\nKJFK 062300Z 0700/0724 00000KT 0000 +TSRA OVC001CB\n"
@@ -430,6 +431,8 @@ void TestInfoManager::untrustedMetarAnswers_data()
                                                     << "" << 0 << true << "<p>" + QString::fromLatin1(report) + "=</p>" << true;
     QTest::newRow("a forecast headed by TAF AMD alone") << 200 << QByteArray("TAF AMD\nKJFK 062300Z 0700/0724 00000KT 0000 +TSRA OVC001CB\n") + report
                                                         << "" << 0 << true << "<p>" + QString::fromLatin1(report) + "</p>" << true;
+    QTest::newRow("a forecast headed by TAF AMD COR alone") << 200 << QByteArray("TAF AMD COR\nKJFK 062300Z 0700 00000KT 0000 +TSRA OVC001CB\n") + report << "" << 0 << true << "<p>" + QString::fromLatin1(report) + "</p>" << true;
+    QTest::newRow("a forecast with no heading") << 200 << QByteArray("KJFK 062300Z 0700/0724 00000KT 0000 +TSRA OVC001CB\n") + report << "" << 0 << true << "<p>" + QString::fromLatin1(report) + "</p>" << true;
     QTest::newRow("the code after a = in another station's remarks")
         << 200 << QByteArray("UUWW 061230Z 00000MPS 0000 +TSRA 40/40 Q0900 RMK QBB=KJFK OVC001CB\n") + report << "" << 0 << true
         << "<p>" + QString::fromLatin1(report) + "</p>" << true;

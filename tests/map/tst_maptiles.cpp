@@ -19,14 +19,14 @@ Q_IMPORT_QML_PLUGIN(Corvel_MapPlugin)
 namespace {
 const QColor Background(0x40, 0x40, 0x40);
 
-QByteArray png(const QColor &color, int size = 256)
+QByteArray png(const QColor &color, int size = 256, const char *format = "PNG")
 {
     QImage image(size, size, QImage::Format_RGB32);
     image.fill(color);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
+    image.save(&buffer, format);
     return bytes;
 }
 
@@ -563,7 +563,8 @@ void TstMapTiles::wrongSizedTilesRefused()
     QCOMPARE(tileFiles(m_cache->path(), prefix), QStringList{prefix + "-2-2-2.png"});
 }
 
-// A tile body that goes on past any tile's size is broken off, not read to its end.
+// A tile body that goes on past any tile's size is broken off, not read to its end; a picture
+// cut short is neither shown nor cached.
 void TstMapTiles::oversizedTileBodiesBrokenOff_data()
 {
     // clang-format off
@@ -571,6 +572,7 @@ void TstMapTiles::oversizedTileBodiesBrokenOff_data()
     QTest::newRow("300 MB announced") << qint64(300) * 1000 * 1000;
     QTest::newRow("no length announced") << qint64(-2);
     QTest::newRow("in chunks") << qint64(-3);
+    QTest::newRow("a picture cut at half, no length announced") << qint64(-4);
     // clang-format on
 }
 
@@ -581,10 +583,11 @@ void TstMapTiles::oversizedTileBodiesBrokenOff()
     serveQuadrants();
     HttpTestServer::Reply endless;
     endless.contentType = "image/png";
-    endless.body = png(Qt::red) + QByteArray(5 * 1024 * 1024, 'x');
+    const QByteArray jpeg = png(Qt::red, 256, "JPG");
+    endless.body = announced == -4 ? jpeg.left(jpeg.size() / 2) : png(Qt::red) + QByteArray(5 * 1024 * 1024, 'x');
     endless.chunked = announced == -3;
-    endless.contentLength = announced;
-    endless.keepOpen = true;
+    endless.contentLength = announced == -4 ? -2 : announced;
+    endless.keepOpen = announced != -4;
     m_server->setReply(QStringLiteral("/tiles/2/1/1.png"), endless);
     MapView *map = makeMap(m_server->url(QStringLiteral("/osm/")));
     QVERIFY(map);

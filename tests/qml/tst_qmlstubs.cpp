@@ -2,6 +2,7 @@
 // only what the real class offers (a member whose name starts with "stub" is the stub's own),
 // so that a page that passes against a stub calls names that exist.
 #include "airplanelistmodel.h"
+#include "boundednetwork.h"
 #include "database.h"
 #include "flightplan.h"
 #include "generator.h"
@@ -43,6 +44,7 @@ void TestQmlStubs::matchesRealClass_data()
     QTest::newRow("generator") << "StubGenerator.qml" << &Generator::staticMetaObject;
     QTest::newRow("map model") << "StubPointMapModel.qml" << &MapProxyModel::staticMetaObject;
     QTest::newRow("procedureManager") << "StubProcedureManager.qml" << &ProcedureManager::staticMetaObject;
+    QTest::newRow("network") << "StubNetwork.qml" << &BoundedNetworkFactory::staticMetaObject;
     // clang-format on
 }
 

@@ -87,6 +87,11 @@ StrictTestCase {
         compare(updater.index, SoftwareUpdate.Index.Checking);
         tryCompare(testCase, "messages", ["Cannot reach the update page, no update check done"], 5000);
         tryCompare(updater, "visible", false);
+        // An answer that began and was broken off says why.
+        network.stubBrokenOff = "the answer is too long";
+        updater.check();
+        tryCompare(testCase, "messages", ["Cannot reach the update page, no update check done", "No update check done: the answer is too long"], 5000);
+        network.stubBrokenOff = "";
         // The dialog is no page of the program's own: its showing is not reported.
         compare(ga.stubEvents, []);
     }
