@@ -18,8 +18,9 @@
 // folder is read with the simulator's own data folder ("Resources/default data" and its CIFP/)
 // and, as the import does, the Global Airports apt.dat in place of the default one when both
 // exist; only the airports of the file read can be given.
-// Given alone, the folder or file has the search timed on random pairs of its airports
-// (randomPairs): the slowest ten beside the goal, and a checksum of the routes.
+// Given alone, or with a seed for the pairs, the folder or file has the search timed on random
+// pairs of its airports (randomPairs): the slowest ten beside the goal, and a checksum of the
+// routes.
 
 #include "airport.h"
 #include "astar.h"
@@ -623,7 +624,7 @@ int enrouteNear(const Routing::Graph &graph, int node, QRandomGenerator &random)
 // pair in eight, each near the other end, so that the route turns back on itself twice. Each
 // search is timed once on this thread's processor, the slowest again as a median; the routes
 // go into a checksum, which a change of the search's speed must leave as it is.
-int randomPairs(Database &db, const QString &path)
+int randomPairs(Database &db, const QString &path, quint32 seed)
 {
     if (!loadData(db, path)) {
         std::fprintf(stderr, "Cannot read navigation data from %s\n", qPrintable(path));
@@ -639,7 +640,7 @@ int randomPairs(Database &db, const QString &path)
     }
     if (airports.size() < 2)
         return 1;
-    QRandomGenerator random(RandomPairsSeed);
+    QRandomGenerator random(seed);
     struct Search
     {
         Routing::AStar::Request request;
@@ -738,7 +739,7 @@ int randomPairs(Database &db, const QString &path)
     quint64 all = 14695981039346656037ULL;
     std::printf("\n%lld searches: %d random airport pairs both ways, seed %u, and %d named ones (search ms, this "
                 "thread's processor)\n",
-                qlonglong(searches.size()), RandomPairs, RandomPairsSeed, int(std::size(named)));
+                qlonglong(searches.size()), RandomPairs, seed, int(std::size(named)));
     std::printf("  %-24s %8s %8s  %-9s  %s\n", "", "mean ms", "found", "", "routes checksum");
     for (size_t m = 0; m < std::size(Modes); ++m) {
         std::printf("  %-24s %8.2f %4d/%-4d %9s  %016llx\n", Modes[m].name, counts[m] ? total[m] / counts[m] : 0.0,
@@ -771,7 +772,7 @@ int main(int argc, char **argv)
 {
     if (BenchSupport::answersHelp(
             argc, argv,
-            "Usage: bench_router [<simulator folder | database file> [DEP ARR ...]]\n"
+            "Usage: bench_router [<simulator folder | database file> [SEED | DEP ARR ...]]\n"
             "Times route searches over a synthetic world, or over random airport pairs of the data given,\n"
             "or prints the routes between the airports given.\n"))
         return 0;
@@ -787,10 +788,12 @@ int main(int argc, char **argv)
     const QStringList arguments = app.arguments().mid(1);
     if (arguments.size() >= 3)
         return givenPairs(db, arguments);
-    if (arguments.size() == 1)
-        return randomPairs(db, arguments.first());
+    bool isSeed = arguments.size() == 2;
+    const quint32 seed = arguments.size() == 2 ? arguments.at(1).toUInt(&isSeed) : RandomPairsSeed;
+    if (arguments.size() == 1 || isSeed)
+        return randomPairs(db, arguments.first(), seed);
     if (!arguments.isEmpty()) {
-        std::fprintf(stderr, "Usage: bench_router [<simulator folder | database file> [DEP ARR ...]]\n");
+        std::fprintf(stderr, "Usage: bench_router [<simulator folder | database file> [SEED | DEP ARR ...]]\n");
         return 2;
     }
     return syntheticWorld(db);
