@@ -216,8 +216,23 @@ private:
     void directLegs(int point, const std::vector<NodeState> &side, std::vector<Step> &out);
     // Per node, its position in the direct-leg network's index, or -1.
     const std::vector<int> &pointsOfNodes();
-    // The search of a direct-leg network, from both ends at once.
+    // The search of a direct-leg network, from both ends at once, and its steps.
     Result searchDirect(const std::atomic<bool> *stop, const std::function<void(int)> &progress);
+    void seedDirect();
+    double directEstimate(int side, int point) const;
+    void reachDirect(int side, int point, double g, int parent);
+    bool directExhausted();
+    void directPath();
+
+    // The departure's side (m_state) and the arrival's (m_back).
+    std::vector<NodeState> &sideState(int side) { return side ? m_back : m_state; }
+    std::vector<OpenEntry> m_open[2];
+    double m_best = 0.0;
+    int m_meeting = -1;
+    int m_start = -1; // the SID exit, or the departure
+    double m_startCost = 0.0;
+    double m_approachCost = 0.0;
+    bool m_arrivalOnNetwork = false;
 
     // Searched from the departure, and, by direct legs, back from the arrival: by node over
     // airways, by position in the network's index over direct legs.
