@@ -50,6 +50,7 @@
 #include <ctime>
 #include <iterator>
 #include <memory>
+#include <sched.h>
 #include <vector>
 
 namespace {
@@ -66,6 +67,7 @@ constexpr double LongGoalMs = 20.0;
 // What any search should stay under, either way, and the routing graph's build.
 constexpr double AnyGoalMs = 50.0;
 constexpr double GraphGoalMs = 500.0;
+constexpr int GraphGoalCores = 2;
 // Random airport pairs of a simulator folder or database file given alone.
 constexpr int RandomPairs = 300;
 constexpr quint32 RandomPairsSeed = 40;
@@ -332,10 +334,18 @@ std::shared_ptr<const Routing::Graph> timedGraph(Database &db)
     const auto graph = db.routingGraph();
     const qint64 wallMs = timer.elapsed();
     const double cpuMs = processCpuMs() - cpu;
-    // The goal is the wait a pilot sees; the work is spread over the cores.
-    std::printf("Routing graph: %lld nodes, %lld edges, built in %lld ms, %.0f ms of processor  < %.0f ms %s\n",
-                qlonglong(graph->nodes.size()), qlonglong(graph->edges.size()), wallMs, cpuMs, GraphGoalMs,
-                verdict(double(wallMs), GraphGoalMs));
+    // The goal is the wait a pilot sees on two cores, over which the work is spread: a build on
+    // any other number of cores is not measured against it.
+    cpu_set_t set;
+    CPU_ZERO(&set);
+    const int cores = sched_getaffinity(0, sizeof set, &set) == 0 ? CPU_COUNT(&set) : 0;
+    std::printf("Routing graph: %lld nodes, %lld edges, built in %lld ms on %d core%s, %.0f ms of processor  ",
+                qlonglong(graph->nodes.size()), qlonglong(graph->edges.size()), wallMs, cores, cores == 1 ? "" : "s",
+                cpuMs);
+    if (cores == GraphGoalCores)
+        std::printf("< %.0f ms on %d cores %s\n", GraphGoalMs, GraphGoalCores, verdict(double(wallMs), GraphGoalMs));
+    else
+        std::printf("(the goal, < %.0f ms, is for %d cores: taskset -c 0,1)\n", GraphGoalMs, GraphGoalCores);
     return graph;
 }
 
