@@ -279,11 +279,21 @@ void AStar::directLegs(int point, const std::vector<NodeState> &side, std::vecto
         forEachWithin(node, radius, &index, gather);
     }
     size_t kept = 0;
+    const double g = side[size_t(point)].g;
+    constexpr double Radius2 = EarthRadiusNm * EarthRadiusNm;
     for (size_t i = 0; i < out.size(); ++i) {
         const int to = out[i].node;
-        // A point already settled gains nothing from another way in.
-        if (side[size_t(to)].closed == m_stamp)
+        // A point already settled gains nothing from another way in; nor does a point already
+        // reached at no more than the leg's chord beyond this one, shorter than the leg: most
+        // points of a step in dense parts of the world, told apart without the arc's length.
+        const NodeState &state = side[size_t(to)];
+        if (state.closed == m_stamp)
             continue;
+        if (state.seen == m_stamp) {
+            const double margin = state.g - g;
+            if (margin <= 0.0 || margin * margin <= Radius2 * out[i].cost)
+                continue;
+        }
         const double d = nmOfChord2(out[i].cost);
         if (d <= (m_options.radio ? directLimit(node, index.points[size_t(to)].node) : DirectLegNm))
             out[kept++] = {to, -1, d};
