@@ -350,11 +350,8 @@ AStar::Result AStar::searchDirect(const std::atomic<bool> *stop, const std::func
     while (!directExhausted()) {
         if (stop && stop->load(std::memory_order_relaxed))
             return Interrupted;
-        const int k = m_open[0].size() <= m_open[1].size() ? 0 : 1;
-        std::vector<OpenEntry> &open = m_open[k];
-        std::pop_heap(open.begin(), open.end(), OpenOrder());
-        const int point = open.back().node;
-        open.pop_back();
+        const int k = openEntries(0) <= openEntries(1) ? 0 : 1;
+        const int point = popDirect(k);
         NodeState &state = sideState(k)[size_t(point)];
         state.closed = m_stamp;
         ++m_expanded;
@@ -382,8 +379,13 @@ void AStar::seedDirect()
     const int arrival = m_request.arrival;
     const int output = m_request.output;
     const int approach = m_approach;
-    for (std::vector<OpenEntry> &open : m_open)
-        open.clear();
+    for (int k = 0; k < 2; ++k) {
+        m_open[k].clear();
+        m_stale[k].buckets.clear();
+        m_stale[k].count = 0;
+        m_stale[k].passed = 0;
+        m_stale[k].base = 0.0;
+    }
     m_best = Infinity;
     m_meeting = -1;
     // With a SID exit chosen the departure flies to it only, and is no point on the way.
@@ -408,6 +410,10 @@ void AStar::seedDirect()
         reachDirect(1, pointOf[size_t(approach)], m_approachCost, -1);
     for (int node : std::as_const(m_arrivalJoins))
         reachDirect(1, pointOf[size_t(node)], dist(node, approach) + m_approachCost, -1);
+    for (int k = 0; k < 2; ++k) {
+        if (!m_open[k].empty())
+            m_stale[k].base = m_open[k].front().f;
+    }
 }
 
 // Each side estimates by the great circle to what its route must pass: the departure's side to
@@ -446,6 +452,7 @@ void AStar::reachDirect(int k, int point, double g, int parent)
     } else {
         state.seen = m_stamp;
         state.h = directEstimate(k, point);
+        state.parentEdge = -1;
     }
     state.g = g;
     state.parent = parent;
@@ -458,19 +465,102 @@ void AStar::reachDirect(int k, int point, double g, int parent)
     // point through which no way beats the best meeting.
     if (other.closed == m_stamp || g + state.h >= m_best)
         return;
+    // A point reached again at less cost moves up in place.
     std::vector<OpenEntry> &open = m_open[k];
-    open.push_back({g + state.h, g, point});
-    std::push_heap(open.begin(), open.end(), OpenOrder());
+    int at = state.parentEdge;
+    if (at < 0) {
+        at = int(open.size());
+        open.push_back({});
+    } else {
+        addStale(k, open[size_t(at)].f);
+    }
+    open[size_t(at)] = {g + state.h, g, point};
+    siftUp(k, at);
+}
+
+// The open lists of the direct-leg search are binary heaps that hold each point once, its place
+// kept in NodeState::parentEdge: in dense parts of the world a point is reached again through
+// ever so slightly shorter ways, and one entry per way made the lists several times as long as
+// the points open, each left behind popped at the cost of a walk through the list.
+void AStar::placeOpen(int k, size_t at, const OpenEntry &entry)
+{
+    m_open[k][at] = entry;
+    sideState(k)[size_t(entry.node)].parentEdge = int(at);
+}
+
+void AStar::siftUp(int k, int at)
+{
+    std::vector<OpenEntry> &open = m_open[k];
+    const OpenEntry entry = open[size_t(at)];
+    while (at > 0) {
+        const int up = (at - 1) / 2;
+        if (!OpenOrder()(open[size_t(up)], entry))
+            break;
+        placeOpen(k, size_t(at), open[size_t(up)]);
+        at = up;
+    }
+    placeOpen(k, size_t(at), entry);
+}
+
+int AStar::popDirect(int k)
+{
+    std::vector<OpenEntry> &open = m_open[k];
+    const int point = open.front().node;
+    sideState(k)[size_t(point)].parentEdge = -1;
+    const OpenEntry last = open.back();
+    open.pop_back();
+    const size_t count = open.size();
+    if (count == 0)
+        return point;
+    size_t at = 0;
+    for (;;) {
+        size_t child = 2 * at + 1;
+        if (child >= count)
+            break;
+        if (child + 1 < count && OpenOrder()(open[child], open[child + 1]))
+            ++child;
+        if (!OpenOrder()(last, open[child]))
+            break;
+        placeOpen(k, at, open[child]);
+        at = child;
+    }
+    placeOpen(k, at, last);
+    return point;
+}
+
+// The side with the fewer points open goes next, a point counted once per way it was reached
+// by until the lowest estimate passes that way's (StaleStepNm): so the sides take their turns
+// as they did when each way left an entry in the list.
+void AStar::addStale(int k, double f)
+{
+    StaleCount &stale = m_stale[k];
+    const size_t bucket = size_t(std::max(0.0, (f - stale.base) / StaleStepNm));
+    if (bucket >= stale.buckets.size())
+        stale.buckets.resize(bucket + 1, 0);
+    ++stale.buckets[bucket];
+    ++stale.count;
+}
+
+size_t AStar::openEntries(int k) const
+{
+    return m_open[k].size() + m_stale[k].count;
 }
 
 bool AStar::directExhausted()
 {
     for (int k = 0; k < 2; ++k) {
-        std::vector<OpenEntry> &open = m_open[k];
-        while (!open.empty() && sideState(k)[size_t(open.front().node)].closed == m_stamp) {
-            std::pop_heap(open.begin(), open.end(), OpenOrder());
-            open.pop_back();
+        const std::vector<OpenEntry> &open = m_open[k];
+        StaleCount &stale = m_stale[k];
+        const size_t passed
+            = open.empty()
+                  ? stale.buckets.size()
+                  : std::min(stale.buckets.size(), size_t(std::max(0.0, (open.front().f - stale.base) / StaleStepNm)));
+        for (; stale.passed < passed; ++stale.passed) {
+            stale.count -= stale.buckets[stale.passed];
+            stale.buckets[stale.passed] = 0;
         }
+    }
+    for (const std::vector<OpenEntry> &open : m_open) {
         if (open.empty() || open.front().f >= m_best)
             return true;
     }
