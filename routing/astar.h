@@ -207,6 +207,8 @@ private:
         // The estimate of what is left to the other end, set when the node is first seen.
         double h;
         int parent;
+        // Over direct legs, where no edge is flown: the point's place in its side's open list,
+        // -1 when not in it.
         int parentEdge;
         uint32_t seen;
         uint32_t closed;
@@ -216,8 +218,39 @@ private:
     void directLegs(int point, const std::vector<NodeState> &side, std::vector<Step> &out);
     // Per node, its position in the direct-leg network's index, or -1.
     const std::vector<int> &pointsOfNodes();
-    // The search of a direct-leg network, from both ends at once.
+    // The search of a direct-leg network, from both ends at once, and its steps.
     Result searchDirect(const std::atomic<bool> *stop, const std::function<void(int)> &progress);
+    void seedDirect();
+    double directEstimate(int side, int point) const;
+    void reachDirect(int side, int point, double g, int parent);
+    bool directExhausted();
+    void placeOpen(int side, size_t at, const OpenEntry &entry);
+    void siftUp(int side, int at);
+    int popDirect(int side);
+    void addStale(int side, double f);
+    size_t openEntries(int side) const;
+    void directPath();
+
+    // The departure's side (m_state) and the arrival's (m_back).
+    std::vector<NodeState> &sideState(int side) { return side ? m_back : m_state; }
+    std::vector<OpenEntry> m_open[2];
+    // Per side, the ways by which open points were reached before a shorter one, by estimate
+    // in steps of StaleStepNm from base, those the lowest estimate has not yet passed counted.
+    static constexpr double StaleStepNm = 1.0 / 16.0;
+    struct StaleCount
+    {
+        std::vector<int> buckets;
+        size_t count = 0;
+        size_t passed = 0;
+        double base = 0.0;
+    };
+    StaleCount m_stale[2];
+    double m_best = 0.0;
+    int m_meeting = -1;
+    int m_start = -1; // the SID exit, or the departure
+    double m_startCost = 0.0;
+    double m_approachCost = 0.0;
+    bool m_arrivalOnNetwork = false;
 
     // Searched from the departure, and, by direct legs, back from the arrival: by node over
     // airways, by position in the network's index over direct legs.

@@ -279,11 +279,21 @@ void AStar::directLegs(int point, const std::vector<NodeState> &side, std::vecto
         forEachWithin(node, radius, &index, gather);
     }
     size_t kept = 0;
+    const double g = side[size_t(point)].g;
+    constexpr double Radius2 = EarthRadiusNm * EarthRadiusNm;
     for (size_t i = 0; i < out.size(); ++i) {
         const int to = out[i].node;
-        // A point already settled gains nothing from another way in.
-        if (side[size_t(to)].closed == m_stamp)
+        // A point already settled gains nothing from another way in; nor does a point already
+        // reached at no more than the leg's chord beyond this one, shorter than the leg: most
+        // points of a step in dense parts of the world, told apart without the arc's length.
+        const NodeState &state = side[size_t(to)];
+        if (state.closed == m_stamp)
             continue;
+        if (state.seen == m_stamp) {
+            const double margin = state.g - g;
+            if (margin <= 0.0 || margin * margin <= Radius2 * out[i].cost)
+                continue;
+        }
         const double d = nmOfChord2(out[i].cost);
         if (d <= (m_options.radio ? directLimit(node, index.points[size_t(to)].node) : DirectLegNm))
             out[kept++] = {to, -1, d};
@@ -301,12 +311,18 @@ void AStar::directLegs(int point, const std::vector<NodeState> &side, std::vecto
     }
 }
 
+// Both sides search the network's legs, which are flown both ways: the departure's from the
+// points where the route enters the network, the arrival's from those it leaves by. Where the
+// great circle is a poor estimate on one side (a crossing far off the line, a dense coast beside
+// it) that side alone would settle every point of the coast that looks promising; the other side
+// finds the crossing. The side with the fewer points open goes next, the smaller frontier
+// whether over sea or land.
+// Each stops the whole once its lowest estimate reaches the best meeting found.
 AStar::Result AStar::searchDirect(const std::atomic<bool> *stop, const std::function<void(int)> &progress)
 {
     const int departure = m_request.departure;
     const int arrival = m_request.arrival;
     const int output = m_request.output;
-    const int approach = m_approach;
     // Sized on first use: the airway searches never need it.
     if (m_back.size() != m_state.size())
         m_back.assign(m_state.size(), NodeState{0.0, 0.0, -1, -1, 0, 0});
@@ -321,122 +337,22 @@ AStar::Result AStar::searchDirect(const std::atomic<bool> *stop, const std::func
         return Found;
     };
     // Through a SID exit that is the STAR entry nothing is shorter than its two legs.
-    if (output >= 0 && output == approach) {
+    if (output >= 0 && output == m_approach) {
         m_path = {departure, output, arrival};
         return finish(dist(departure, output) + dist(output, arrival));
     }
-
-    // Both sides search the network's legs, which are flown both ways: the departure's from
-    // the points where the route enters the network, the arrival's from those it leaves by.
-    // Each stops the whole once its lowest estimate reaches the best meeting found. Where the
-    // great circle is a poor estimate on one side (a crossing far off the line, a dense coast
-    // beside it) that side alone would settle every point of the coast that looks promising;
-    // the other side finds the crossing. The side with the fewer points open goes next, the
-    // smaller frontier whether over sea or land: on world-size data that settles a quarter to a
-    // third fewer points than taking turns by the points each side's scans have read.
-    struct Side
-    {
-        std::vector<NodeState> *state;
-        std::vector<OpenEntry> open;
-    };
-    Side sides[2] = {{&m_state, {}}, {&m_back, {}}};
-    // With a SID exit chosen the departure flies to it only, and is no point on the way.
-    const int start = output >= 0 ? output : departure;
-    const double startCost = output >= 0 ? dist(departure, output) : 0.0;
-    const double approachCost = approach != arrival ? dist(approach, arrival) : 0.0;
-    const bool arrivalOnNetwork = isDirectNetworkNode(arrival);
-    // Each side estimates by the great circle to what its route must pass: the departure's
-    // side to the STAR entry and on to the arrival, but where the arrival is itself a point of
-    // the network; the arrival's side back to the SID exit. Aimed at the airport, a side whose
-    // point to pass lies off the line settles everything that looks no worse than the detour.
-    const Graph::DirectIndex &index = *directIndex();
-    auto distTo = [&](const Graph::DirectPoint &p, int node) {
-        const Vec &v = vec(node);
-        const double dx = p.x - v[0], dy = p.y - v[1], dz = p.z - v[2];
-        return nmOfChord2(dx * dx + dy * dy + dz * dz);
-    };
-    auto estimate = [&](int k, int point) {
-        const Graph::DirectPoint &p = index.points[size_t(point)];
-        if (k == 1)
-            return startCost + distTo(p, start);
-        if (approach == arrival)
-            return distTo(p, arrival);
-        const double viaApproach = distTo(p, approach) + approachCost;
-        return arrivalOnNetwork ? std::min(distTo(p, arrival), viaApproach) : viaApproach;
-    };
-    // The sides' states and open lists are by position in the network's index, where points
-    // near each other lie together, not by node: a step reads the states of the points around
-    // it.
-    const std::vector<int> &pointOf = pointsOfNodes();
-    double best = Infinity;
-    int meeting = -1;
-    auto reach = [&](int k, int point, double g, int parent) {
-        if (point < 0)
-            return;
-        NodeState &state = (*sides[k].state)[size_t(point)];
-        if (state.closed == m_stamp)
-            return;
-        if (state.seen == m_stamp) {
-            if (g >= state.g)
-                return;
-        } else {
-            state.seen = m_stamp;
-            state.h = estimate(k, point);
-        }
-        state.g = g;
-        state.parent = parent;
-        const NodeState &other = (*sides[1 - k].state)[size_t(point)];
-        if (other.seen == m_stamp && g + other.g < best) {
-            best = g + other.g;
-            meeting = point;
-        }
-        // Settled from the other side, the point has nothing more to tell this one; nor has a
-        // point through which no route beats the best meeting.
-        if (other.closed == m_stamp || g + state.h >= best)
-            return;
-        sides[k].open.push_back({g + state.h, g, point});
-        std::push_heap(sides[k].open.begin(), sides[k].open.end(), OpenOrder());
-    };
-
-    const bool startOnNetwork = output >= 0 ? m_outputOnNetwork : m_departureOnNetwork;
-    if (start != departure && pointOf[size_t(departure)] >= 0)
-        m_state[size_t(pointOf[size_t(departure)])].closed = m_back[size_t(pointOf[size_t(departure)])].closed
-            = m_stamp;
-    if (startOnNetwork)
-        reach(0, pointOf[size_t(start)], startCost, -1);
-    for (int node : std::as_const(m_departureJoins))
-        reach(0, pointOf[size_t(node)], startCost + dist(start, node), -1);
-    // An en-route arrival is flown to directly, with a STAR entry chosen or not.
-    if (arrivalOnNetwork)
-        reach(1, pointOf[size_t(arrival)], 0.0, -1);
-    if (approach != arrival && isDirectNetworkNode(approach))
-        reach(1, pointOf[size_t(approach)], approachCost, -1);
-    for (int node : std::as_const(m_arrivalJoins))
-        reach(1, pointOf[size_t(node)], dist(node, approach) + approachCost, -1);
+    seedDirect();
 
     const double total = dist(departure, arrival);
     int lastPercent = -1;
     std::vector<Step> steps;
     steps.reserve(256);
-    for (;;) {
+    while (!directExhausted()) {
         if (stop && stop->load(std::memory_order_relaxed))
             return Interrupted;
-        bool exhausted = false;
-        for (Side &side : sides) {
-            while (!side.open.empty() && (*side.state)[size_t(side.open.front().node)].closed == m_stamp) {
-                std::pop_heap(side.open.begin(), side.open.end(), OpenOrder());
-                side.open.pop_back();
-            }
-            exhausted = exhausted || side.open.empty() || side.open.front().f >= best;
-        }
-        if (exhausted)
-            break;
-        const int k = sides[0].open.size() <= sides[1].open.size() ? 0 : 1;
-        Side &side = sides[k];
-        std::pop_heap(side.open.begin(), side.open.end(), OpenOrder());
-        const int point = side.open.back().node;
-        side.open.pop_back();
-        NodeState &state = (*side.state)[size_t(point)];
+        const int k = openEntries(0) <= openEntries(1) ? 0 : 1;
+        const int point = popDirect(k);
+        NodeState &state = sideState(k)[size_t(point)];
         state.closed = m_stamp;
         ++m_expanded;
         if (progress && total > 0.0) {
@@ -446,16 +362,219 @@ AStar::Result AStar::searchDirect(const std::atomic<bool> *stop, const std::func
                 progress(percent);
             }
         }
-        directLegs(point, *side.state, steps);
+        directLegs(point, sideState(k), steps);
         const double g = state.g;
         for (const Step &step : steps)
-            reach(k, step.node, g + step.cost, point);
+            reachDirect(k, step.node, g + step.cost, point);
     }
-    if (meeting < 0)
+    if (m_meeting < 0)
         return NoPath;
+    directPath();
+    return finish(m_best);
+}
 
-    // The departure's side from its network entry to the meeting point, the arrival's on.
-    for (int p = meeting; p >= 0; p = m_state[size_t(p)].parent)
+void AStar::seedDirect()
+{
+    const int departure = m_request.departure;
+    const int arrival = m_request.arrival;
+    const int output = m_request.output;
+    const int approach = m_approach;
+    for (int k = 0; k < 2; ++k) {
+        m_open[k].clear();
+        m_stale[k].buckets.clear();
+        m_stale[k].count = 0;
+        m_stale[k].passed = 0;
+        m_stale[k].base = 0.0;
+    }
+    m_best = Infinity;
+    m_meeting = -1;
+    // With a SID exit chosen the departure flies to it only, and is no point on the way.
+    m_start = output >= 0 ? output : departure;
+    m_startCost = output >= 0 ? dist(departure, output) : 0.0;
+    m_approachCost = approach != arrival ? dist(approach, arrival) : 0.0;
+    m_arrivalOnNetwork = isDirectNetworkNode(arrival);
+
+    const std::vector<int> &pointOf = pointsOfNodes();
+    const bool startOnNetwork = output >= 0 ? m_outputOnNetwork : m_departureOnNetwork;
+    if (m_start != departure && pointOf[size_t(departure)] >= 0)
+        m_state[size_t(pointOf[size_t(departure)])].closed = m_back[size_t(pointOf[size_t(departure)])].closed
+            = m_stamp;
+    if (startOnNetwork)
+        reachDirect(0, pointOf[size_t(m_start)], m_startCost, -1);
+    for (int node : std::as_const(m_departureJoins))
+        reachDirect(0, pointOf[size_t(node)], m_startCost + dist(m_start, node), -1);
+    // An en-route arrival is flown to directly, with a STAR entry chosen or not.
+    if (m_arrivalOnNetwork)
+        reachDirect(1, pointOf[size_t(arrival)], 0.0, -1);
+    if (approach != arrival && isDirectNetworkNode(approach))
+        reachDirect(1, pointOf[size_t(approach)], m_approachCost, -1);
+    for (int node : std::as_const(m_arrivalJoins))
+        reachDirect(1, pointOf[size_t(node)], dist(node, approach) + m_approachCost, -1);
+    for (int k = 0; k < 2; ++k) {
+        if (!m_open[k].empty())
+            m_stale[k].base = m_open[k].front().f;
+    }
+}
+
+// Each side estimates by the great circle to what its route must pass: the departure's side to
+// the STAR entry and on to the arrival, but where the arrival is itself a point of the network;
+// the arrival's side back to the SID exit. Aimed at the airport, a side whose point to pass lies
+// off the line settles everything that looks no worse than the detour.
+double AStar::directEstimate(int side, int point) const
+{
+    const Graph::DirectPoint &p = directIndex()->points[size_t(point)];
+    auto distTo = [&](int node) {
+        const Vec &v = vec(node);
+        const double dx = p.x - v[0], dy = p.y - v[1], dz = p.z - v[2];
+        return nmOfChord2(dx * dx + dy * dy + dz * dz);
+    };
+    if (side == 1)
+        return m_startCost + distTo(m_start);
+    const int arrival = m_request.arrival;
+    if (m_approach == arrival)
+        return distTo(arrival);
+    const double viaApproach = distTo(m_approach) + m_approachCost;
+    return m_arrivalOnNetwork ? std::min(distTo(arrival), viaApproach) : viaApproach;
+}
+
+// The sides' states and open lists are by position in the network's index, where points near
+// each other lie together, not by node: a step reads the states of the points around it.
+void AStar::reachDirect(int k, int point, double g, int parent)
+{
+    if (point < 0)
+        return;
+    NodeState &state = sideState(k)[size_t(point)];
+    if (state.closed == m_stamp)
+        return;
+    if (state.seen == m_stamp) {
+        if (g >= state.g)
+            return;
+    } else {
+        state.seen = m_stamp;
+        state.h = directEstimate(k, point);
+        state.parentEdge = -1;
+    }
+    state.g = g;
+    state.parent = parent;
+    const NodeState &other = sideState(1 - k)[size_t(point)];
+    if (other.seen == m_stamp && g + other.g < m_best) {
+        m_best = g + other.g;
+        m_meeting = point;
+    }
+    // Settled from the other side, the point has nothing more to tell this one; nor has a
+    // point through which no way beats the best meeting.
+    if (other.closed == m_stamp || g + state.h >= m_best)
+        return;
+    // A point reached again at less cost moves up in place.
+    std::vector<OpenEntry> &open = m_open[k];
+    int at = state.parentEdge;
+    if (at < 0) {
+        at = int(open.size());
+        open.push_back({});
+    } else {
+        addStale(k, open[size_t(at)].f);
+    }
+    open[size_t(at)] = {g + state.h, g, point};
+    siftUp(k, at);
+}
+
+// The open lists of the direct-leg search are binary heaps that hold each point once, its place
+// kept in NodeState::parentEdge: in dense parts of the world a point is reached again through
+// ever so slightly shorter ways, and one entry per way made the lists several times as long as
+// the points open, each left behind popped at the cost of a walk through the list.
+void AStar::placeOpen(int k, size_t at, const OpenEntry &entry)
+{
+    m_open[k][at] = entry;
+    sideState(k)[size_t(entry.node)].parentEdge = int(at);
+}
+
+void AStar::siftUp(int k, int at)
+{
+    std::vector<OpenEntry> &open = m_open[k];
+    const OpenEntry entry = open[size_t(at)];
+    while (at > 0) {
+        const int up = (at - 1) / 2;
+        if (!OpenOrder()(open[size_t(up)], entry))
+            break;
+        placeOpen(k, size_t(at), open[size_t(up)]);
+        at = up;
+    }
+    placeOpen(k, size_t(at), entry);
+}
+
+int AStar::popDirect(int k)
+{
+    std::vector<OpenEntry> &open = m_open[k];
+    const int point = open.front().node;
+    sideState(k)[size_t(point)].parentEdge = -1;
+    const OpenEntry last = open.back();
+    open.pop_back();
+    const size_t count = open.size();
+    if (count == 0)
+        return point;
+    size_t at = 0;
+    for (;;) {
+        size_t child = 2 * at + 1;
+        if (child >= count)
+            break;
+        if (child + 1 < count && OpenOrder()(open[child], open[child + 1]))
+            ++child;
+        if (!OpenOrder()(last, open[child]))
+            break;
+        placeOpen(k, at, open[child]);
+        at = child;
+    }
+    placeOpen(k, at, last);
+    return point;
+}
+
+// The side with the fewer points open goes next, a point counted once per way it was reached
+// by until the lowest estimate passes that way's (StaleStepNm): so the sides take their turns
+// as they did when each way left an entry in the list.
+void AStar::addStale(int k, double f)
+{
+    StaleCount &stale = m_stale[k];
+    const size_t bucket = size_t(std::max(0.0, (f - stale.base) / StaleStepNm));
+    if (bucket >= stale.buckets.size())
+        stale.buckets.resize(bucket + 1, 0);
+    ++stale.buckets[bucket];
+    ++stale.count;
+}
+
+size_t AStar::openEntries(int k) const
+{
+    return m_open[k].size() + m_stale[k].count;
+}
+
+bool AStar::directExhausted()
+{
+    for (int k = 0; k < 2; ++k) {
+        const std::vector<OpenEntry> &open = m_open[k];
+        StaleCount &stale = m_stale[k];
+        const size_t passed
+            = open.empty()
+                  ? stale.buckets.size()
+                  : std::min(stale.buckets.size(), size_t(std::max(0.0, (open.front().f - stale.base) / StaleStepNm)));
+        for (; stale.passed < passed; ++stale.passed) {
+            stale.count -= stale.buckets[stale.passed];
+            stale.buckets[stale.passed] = 0;
+        }
+    }
+    for (const std::vector<OpenEntry> &open : m_open) {
+        if (open.empty() || open.front().f >= m_best)
+            return true;
+    }
+    return false;
+}
+
+// The departure's side from its network entry to the meeting point, the arrival's on.
+void AStar::directPath()
+{
+    const Graph::DirectIndex &index = *directIndex();
+    const int departure = m_request.departure;
+    const int arrival = m_request.arrival;
+    const int output = m_request.output;
+    for (int p = m_meeting; p >= 0; p = m_state[size_t(p)].parent)
         m_path.prepend(index.points[size_t(p)].node);
     const int entry = m_path.first();
     if (entry != departure) {
@@ -463,15 +582,14 @@ AStar::Result AStar::searchDirect(const std::atomic<bool> *stop, const std::func
             m_path.prepend(output);
         m_path.prepend(departure);
     }
-    for (int p = m_back[size_t(meeting)].parent; p >= 0; p = m_back[size_t(p)].parent)
+    for (int p = m_back[size_t(m_meeting)].parent; p >= 0; p = m_back[size_t(p)].parent)
         m_path.append(index.points[size_t(p)].node);
     if (m_path.last() != arrival) {
-        if (m_path.last() != approach)
-            m_path.append(approach);
-        if (approach != arrival)
+        if (m_path.last() != m_approach)
+            m_path.append(m_approach);
+        if (m_approach != arrival)
             m_path.append(arrival);
     }
-    return finish(best);
 }
 
 } // namespace Routing

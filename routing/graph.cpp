@@ -338,22 +338,34 @@ private:
     bool m_valid = false;
 };
 
-// The legs across a gap of every en-route point (AStar::GapLegNm).
-bool buildGapLegs(Graph &graph, const std::vector<uint8_t> &member, const std::function<bool()> &cancelled)
-{
-    constexpr int AllSectors = (1 << AStar::Sectors) - 1;
-    const double directChord = chordOf(AStar::DirectLegNm);
-    const double direct2 = directChord * directChord;
-    const Graph::DirectIndex &index = graph.enrouteIndex;
-    auto chord2 = [](const std::array<double, 3> &u, const Graph::DirectPoint &p) {
-        const double dx = u[0] - p.x, dy = u[1] - p.y, dz = u[2] - p.z;
-        return dx * dx + dy * dy + dz * dz;
-    };
+constexpr int kAllSectors = (1 << AStar::Sectors) - 1;
 
+double directLegChord2()
+{
+    const double chord = chordOf(AStar::DirectLegNm);
+    return chord * chord;
+}
+
+double chord2To(const std::array<double, 3> &u, const Graph::DirectPoint &p)
+{
+    const double dx = u[0] - p.x, dy = u[1] - p.y, dz = u[2] - p.z;
+    return dx * dx + dy * dy + dz * dz;
+}
+
+// Per en-route point, the sectors (AStar::sectorOf) in which another lies within a direct leg.
+// False when cancelled.
+bool coverSectors(const Graph &graph, const std::vector<uint8_t> &member, const std::function<bool()> &cancelled,
+                  std::vector<uint8_t> &covered)
+{
+    const double direct2 = directLegChord2();
+    const Graph::DirectIndex &index = graph.enrouteIndex;
+    auto chord2 = chord2To;
+    bool stopped = false;
+    auto stop = [&] { return stopped = stopped || (cancelled && cancelled()); };
     // Per point, the sectors that hold another point within a direct leg. Over land the points
     // of its cell and the eight around settle it, taken in turn from each so that every
     // direction comes up early; the others search their whole reach.
-    std::vector<uint8_t> covered(member.size(), AllSectors);
+    covered.assign(member.size(), kAllSectors);
     // Each cell writes only the entries of its own points: the cells are shared among threads.
     auto coverCell = [&](int cell) {
         const int row = cell / Graph::CellColumns;
@@ -377,7 +389,7 @@ bool buildGapLegs(Graph &graph, const std::vector<uint8_t> &member, const std::f
                 const double d2 = chord2(u, p);
                 if (d2 > 0.0 && d2 <= direct2)
                     sectors |= 1 << AStar::sectorOf(u, {p.x, p.y, p.z});
-                return sectors != AllSectors;
+                return sectors != kAllSectors;
             };
             bool settled = false;
             for (int k = 0; k < most && !settled; ++k) {
@@ -388,15 +400,13 @@ bool buildGapLegs(Graph &graph, const std::vector<uint8_t> &member, const std::f
             }
             if (!settled) {
                 // Only the directions still open are looked for.
-                const SectorCells open(u, AllSectors & ~sectors);
+                const SectorCells open(u, kAllSectors & ~sectors);
                 forEachIndexed(graph, index, node, AStar::DirectLegNm, add,
                                [&](int r, int c) { return open.outside(r, c); });
             }
             covered[size_t(node)] = uint8_t(sectors);
         }
     };
-    bool stopped = false;
-    auto stop = [&] { return stopped = stopped || (cancelled && cancelled()); };
     constexpr int CellCount = Graph::CellRows * Graph::CellColumns;
     OrderedParallel::forEach((CellCount + CellsPerPart - 1) / CellsPerPart,
                              [&](qsizetype part) {
@@ -407,13 +417,24 @@ bool buildGapLegs(Graph &graph, const std::vector<uint8_t> &member, const std::f
                                  }
                              },
                              stop);
-    if (stopped)
-        return false;
+    return !stopped;
+}
 
+using Legs = std::vector<std::pair<int, int>>;
+
+// The legs across the gaps of the points whose sectors are not all covered, each pair once per
+// way and in no given order. False when cancelled.
+bool findGapLegs(const Graph &graph, const std::vector<uint8_t> &member, const std::vector<uint8_t> &covered,
+                 const std::function<bool()> &cancelled, Legs &legs)
+{
+    const double direct2 = directLegChord2();
+    const Graph::DirectIndex &index = graph.enrouteIndex;
+    auto chord2 = chord2To;
+    bool stopped = false;
+    auto stop = [&] { return stopped = stopped || (cancelled && cancelled()); };
     // Across the gap of each empty sector, the points up to GapReachFactor times as far as its
     // nearest one, within GapLegNm; each leg is flown back too, though the far end may have
     // points near it that way: a pilot flies home the way he came.
-    using Legs = std::vector<std::pair<int, int>>;
     struct Candidate
     {
         int node;
@@ -424,7 +445,7 @@ bool buildGapLegs(Graph &graph, const std::vector<uint8_t> &member, const std::f
     const double gap2 = gapChord * gapChord;
     auto gapLegsOf = [&](size_t n, std::vector<Candidate> &candidates, Legs &legs) {
         const auto &u = graph.unit[n];
-        const int empty = AllSectors & ~covered[n];
+        const int empty = kAllSectors & ~covered[n];
         const SectorCells wanted(u, empty);
         candidates.clear();
         double nearest[AStar::Sectors];
@@ -458,7 +479,6 @@ bool buildGapLegs(Graph &graph, const std::vector<uint8_t> &member, const std::f
             }
         }
     };
-    Legs legs;
     const qsizetype nodeCount = qsizetype(member.size());
     OrderedParallel::run<Legs>(
         (nodeCount + NodesPerPart - 1) / NodesPerPart,
@@ -467,13 +487,21 @@ bool buildGapLegs(Graph &graph, const std::vector<uint8_t> &member, const std::f
             std::vector<Candidate> candidates;
             const size_t last = size_t(std::min(nodeCount, (part + 1) * NodesPerPart));
             for (size_t n = size_t(part * NodesPerPart); n < last; ++n) {
-                if (member[n] && covered[n] != AllSectors)
+                if (member[n] && covered[n] != kAllSectors)
                     gapLegsOf(n, candidates, found);
             }
             return found;
         },
         [&legs](qsizetype, Legs &&found) { legs.insert(legs.end(), found.begin(), found.end()); }, stop);
-    if (stopped)
+    return !stopped;
+}
+
+// The legs across a gap of every en-route point (AStar::GapLegNm).
+bool buildGapLegs(Graph &graph, const std::vector<uint8_t> &member, const std::function<bool()> &cancelled)
+{
+    std::vector<uint8_t> covered;
+    Legs legs;
+    if (!coverSectors(graph, member, cancelled, covered) || !findGapLegs(graph, member, covered, cancelled, legs))
         return false;
     std::sort(legs.begin(), legs.end());
     legs.erase(std::unique(legs.begin(), legs.end()), legs.end());
@@ -559,23 +587,17 @@ int Graph::cellOf(const QGeoCoordinate &coordinate)
     return cellAt(coordinate.latitude(), coordinate.longitude());
 }
 
-bool buildGraphIndexes(Graph &graph, const std::function<bool()> &cancelled)
-{
-    const qsizetype nodeCount = graph.nodes.size();
+namespace {
 
+// Each node's unit vector, and the nodes of each cell; cellOfNode takes each node's cell, -1 for
+// an invalid position. False when cancelled.
+bool placeNodes(Graph &graph, std::vector<int> &cellOfNode, const std::function<bool()> &cancelled)
+{
     constexpr int CellCount = Graph::CellRows * Graph::CellColumns;
-    // The UID index needs the nodes only and is a long run of hash inserts: it is filled
-    // beside the rest of the build, and done (or dropped, unbegun) on every way out.
-    const OrderedParallel::Task uidFill = OrderedParallel::beside([&graph] {
-        graph.uidIndex.clear();
-        graph.uidIndex.reserve(graph.nodes.size());
-        // A later node of the same UID wins, as in the database's own UID index.
-        for (const Graph::Node &node : std::as_const(graph.nodes))
-            graph.uidIndex.insert(node.uid, int(&node - graph.nodes.constData()));
-    });
+    const qsizetype nodeCount = graph.nodes.size();
     // Each coordinate is read once, on every core: its accessors are calls into the positioning
     // library, and each node's direction takes four of trigonometry.
-    std::vector<int> cellOfNode(size_t(nodeCount), -1);
+    cellOfNode.assign(size_t(nodeCount), -1);
     graph.unit.assign(size_t(nodeCount), {0.0, 0.0, 0.0});
     constexpr qsizetype NodesPerCoordinatePart = 8192;
     bool stopped = false;
@@ -611,7 +633,13 @@ bool buildGraphIndexes(Graph &graph, const std::function<bool()> &cancelled)
         if (cellOfNode[size_t(i)] >= 0)
             graph.cells[size_t(cellOfNode[size_t(i)])].append(int(i));
     }
+    return true;
+}
 
+// The adjacency lists and the arcs. False when cancelled.
+bool buildAdjacency(Graph &graph, const std::function<bool()> &cancelled)
+{
+    const qsizetype nodeCount = graph.nodes.size();
     // Counted first so that every list is allocated once.
     std::vector<int> degree(nodeCount, 0);
     const qsizetype edgeCount = graph.edges.size();
@@ -656,7 +684,15 @@ bool buildGraphIndexes(Graph &graph, const std::function<bool()> &cancelled)
         }
         graph.arcStart[size_t(n) + 1] = int(graph.arcs.size());
     }
+    return true;
+}
 
+// The parts of the airway networks. False when cancelled.
+bool buildAirwayComponents(Graph &graph, const std::function<bool()> &cancelled)
+{
+    const qsizetype nodeCount = graph.nodes.size();
+    const qsizetype edgeCount = graph.edges.size();
+    auto valid = [nodeCount](int node) { return node >= 0 && node < nodeCount; };
     // The airway networks, with the kinds of edge their options fly.
     const int airwayOptions[] = {AStar::NoPreference, AStar::LowOnly};
     for (int network : {Graph::Airways, Graph::LowAirways}) {
@@ -674,7 +710,13 @@ bool buildGraphIndexes(Graph &graph, const std::function<bool()> &cancelled)
         }
         graph.components[network] = parts.numbered(member);
     }
+    return true;
+}
 
+// The indexes, gap legs and parts of the direct-leg networks. False when cancelled.
+bool buildDirectNetworks(Graph &graph, const std::vector<int> &cellOfNode, const std::function<bool()> &cancelled)
+{
+    const qsizetype nodeCount = graph.nodes.size();
     // The direct-leg networks: en-route points, and radio aids.
     std::vector<uint8_t> enroute(size_t(nodeCount), 0);
     std::vector<uint8_t> radio(size_t(nodeCount), 0);
@@ -706,6 +748,26 @@ bool buildGraphIndexes(Graph &graph, const std::function<bool()> &cancelled)
     graph.components[Graph::RadioDirect] = directComponents(
         graph.radioIndex, radio, cellOfNode, 2.0 * AStar::NdbRangeNm, 2.0 * AStar::VorRangeNm,
         [&](int a, int b) { return pairChord2[rangeIndex(a)][rangeIndex(b)]; }, cancelled);
+    return true;
+}
+
+} // namespace
+
+bool buildGraphIndexes(Graph &graph, const std::function<bool()> &cancelled)
+{
+    // The UID index needs the nodes only and is a long run of hash inserts: it is filled
+    // beside the rest of the build, and done (or dropped, unbegun) on every way out.
+    const OrderedParallel::Task uidFill = OrderedParallel::beside([&graph] {
+        graph.uidIndex.clear();
+        graph.uidIndex.reserve(graph.nodes.size());
+        // A later node of the same UID wins, as in the database's own UID index.
+        for (const Graph::Node &node : std::as_const(graph.nodes))
+            graph.uidIndex.insert(node.uid, int(&node - graph.nodes.constData()));
+    });
+    std::vector<int> cellOfNode;
+    if (!placeNodes(graph, cellOfNode, cancelled) || !buildAdjacency(graph, cancelled)
+        || !buildAirwayComponents(graph, cancelled) || !buildDirectNetworks(graph, cellOfNode, cancelled))
+        return false;
     uidFill.wait();
     return !(cancelled && cancelled());
 }
