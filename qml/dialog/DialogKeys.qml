@@ -96,6 +96,7 @@ QtObject {
     // Whether the key was taken, for the popup whose item read it, or the window's root.
     function keyPressed(event, popup) {
         const focused = root.Window.activeFocusItem;
+
         const enter = event.key === Qt.Key_Return || event.key === Qt.Key_Enter;
         // A popup with the focus answers Escape itself, as its closing policy says.
         if (!enter && (event.key !== Qt.Key_Escape || popup !== null))
@@ -122,11 +123,32 @@ QtObject {
     }
 
     // A button box lays its buttons out in the platform's order of their roles, and Tab follows
-    // the order in which they were declared: each is given back to its parent in the order shown.
+    // the order in which they were made: each is given back to its parent from left to right,
+    // whenever one moves (the box lays them out as they come, and again as they change).
+    function followButtons(box) {
+        const follow = () => {
+            for (let i = 0; i < box.count; ++i) {
+                const button = box.itemAt(i);
+                if (button.Keys.objectName === "dialogKeys")
+                    continue;
+                button.Keys.objectName = "dialogKeys";
+                button.xChanged.connect(() => {
+                    if (keys !== null)
+                        keys.orderButtons(box);
+                });
+            }
+        };
+        box.countChanged.connect(follow);
+        follow();
+        orderButtons(box);
+    }
+
     function orderButtons(box) {
-        const model = box.contentModel;
-        for (let i = 0; i < model.count; ++i) {
-            const button = model.get(i);
+        const buttons = [];
+        for (let i = 0; i < box.count; ++i)
+            buttons.push(box.itemAt(i));
+        buttons.sort((a, b) => a.mapToItem(box, 0, 0).x - b.mapToItem(box, 0, 0).x);
+        for (const button of buttons) {
             const parent = button.parent;
             button.parent = null;
             button.parent = parent;
@@ -153,7 +175,7 @@ QtObject {
             }
             const box = buttonBox(item);
             if (box !== null)
-                orderButtons(box);
+                followButtons(box);
         }
         item.Keys.pressed.connect(event => event.accepted = keys.keyPressed(event, popup));
     }
