@@ -1271,8 +1271,7 @@ int quitChild(QApplication &app, const QString &scenario, const QString &port)
 {
     QStandardPaths::setTestModeEnabled(true);
     Shell shell;
-    if (!shell.start()
-        || !shell.loadInterface(QUrl(QStringLiteral("qrc:/qt/qml/Waylore/Ui/app/DesktopWindow.qml"))))
+    if (!shell.start() || !shell.loadInterface(QUrl(QStringLiteral("qrc:/qt/qml/Waylore/Ui/app/DesktopWindow.qml"))))
         return 3;
     auto *window = qobject_cast<QQuickWindow *>(shell.engine()->rootObjects().value(0));
     if (!window || !QTest::qWaitForWindowExposed(window))
