@@ -335,7 +335,7 @@ Item {
                 }
                 const backwards = round.filter((item, i) => !readsAfter(item, round[(i + 1) % round.length]));
                 if (round.length > 1 && backwards.length !== 1)
-                    outOfOrder.push(String(other) + ": " + round.map(item => (item.objectName || item.text || String(item)) + "@" + Math.round(item.mapToItem(null, 0, 0).x) + "," + Math.round(item.mapToItem(null, 0, 0).y)).join(", "));
+                    outOfOrder.push(String(other) + ": " + round.map(item => (item.objectName || String(item.text || item).slice(0, 20)) + "@" + Math.round(item.mapToItem(null, 0, 0).x) + "," + Math.round(item.mapToItem(null, 0, 0).y)).join(", "));
                 other.close();
                 tryVerify(() => frontPopup() !== popup, 5000, String(other));
             }
