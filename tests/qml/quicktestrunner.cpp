@@ -100,15 +100,13 @@ public:
         return imported;
     }
 
-    // Every in-window dialog and question below the object (Qt Quick's dialogs and message
-    // boxes), in the order they were made.
+    // Every in-window dialog and question below the object (dialogs and message boxes).
     Q_INVOKABLE QVariantList dialogs(QObject *root) const
     {
         QVariantList found;
-        for (QObject *object : root->findChildren<QObject *>()) {
+        for (QObject *object : root->findChildren<QObject *>())
             if (object->inherits("QQuickDialog") || object->inherits("QQuickMessageDialog"))
                 found.append(QVariant::fromValue(object));
-        }
         return found;
     }
 

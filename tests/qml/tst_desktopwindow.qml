@@ -311,11 +311,10 @@ Item {
             keyClick(Qt.Key_Return);
             tryCompare(dialog, "visible", false);
 
-            // Every dialog and question: one Tab round goes down the dialog as it reads, each
-            // line from left to right, its buttons last; it turns back to the top once.
-            // A dialog about a waypoint opens on the plan's last one.
-            verify(flightplan.append("XRTA", false));
-            verify(flightplan.append("XRTB", false));
+            // Every dialog and question (one about a waypoint opens on the plan's last one): a Tab
+            // round stays in it and goes as it reads, down and from left to right, turning back
+            // to the top once.
+            verify(flightplan.append("XRTA", false) && flightplan.append("XRTB", false));
             const dialogs = testSupport.dialogs(window);
             verify(dialogs.length >= 20, dialogs.length);
             const outOfOrder = [];
@@ -324,18 +323,18 @@ Item {
                     other.index = 1;
                 other.open();
                 let popup = null;
-                tryVerify(() => (popup = frontPopup()) !== null && popup.opacity === 1, 5000, String(other));
+                tryVerify(() => (popup = frontPopup()) && popup.opacity === 1, 5000, String(other));
                 waitForRendering(popup);
                 const round = [];
-                for (let i = 0; i < 60 && (round.length === 0 || !round.includes(window.activeFocusItem)); ++i) {
-                    if (round.length > 0 || window.activeFocusItem && within(window.activeFocusItem, popup))
-                        round.push(window.activeFocusItem);
+                for (let i = 0; i < 60; ++i) {
                     keyClick(Qt.Key_Tab);
-                    verify(within(window.activeFocusItem, popup), String(other) + " lets the focus out");
+                    verify(within(window.activeFocusItem, popup), String(other));
+                    if (round.includes(window.activeFocusItem))
+                        break;
+                    round.push(window.activeFocusItem);
                 }
-                const backwards = round.filter((item, i) => !readsAfter(item, round[(i + 1) % round.length]));
-                if (round.length > 1 && backwards.length !== 1)
-                    outOfOrder.push(String(other) + ": " + round.map(item => (item.objectName || String(item.text || item).slice(0, 20)) + "@" + Math.round(item.mapToItem(null, 0, 0).x) + "," + Math.round(item.mapToItem(null, 0, 0).y)).join(", "));
+                if (round.filter((item, i) => !readsAfter(item, round[(i + 1) % round.length])).length > 1)
+                    outOfOrder.push(String(other) + ": " + round.map(item => item.objectName || item.text).join(", "));
                 other.close();
                 tryVerify(() => frontPopup() !== popup, 5000, String(other));
             }
@@ -343,20 +342,13 @@ Item {
         }
 
         function frontPopup() {
-            const overlay = window.Overlay.overlay;
-            for (let i = overlay.children.length - 1; i >= 0; --i) {
-                if (overlay.children[i].visible && Ui.PopupKinds.isPopupItem(overlay.children[i]))
-                    return overlay.children[i];
-            }
-            return null;
+            return Array.from(window.Overlay.overlay.children).reverse().find(item => item.visible && Ui.PopupKinds.isPopupItem(item));
         }
 
         function within(item, ancestor) {
-            for (let parent = item; parent; parent = parent.parent) {
-                if (parent === ancestor)
-                    return true;
-            }
-            return false;
+            while (item && item !== ancestor)
+                item = item.parent;
+            return !!item;
         }
 
         // Whether b lies after a as a page reads: further right on the same line, below, or in a
