@@ -80,11 +80,19 @@ Shell::~Shell() = default;
 
 void Shell::exitNow(int code)
 {
-    // An import winds down beside the interface's teardown, not after it.
+    // Everything that reaches outside the process stops before the interface is torn down, whose
+    // end runs the pages' handlers: a fault there can then leave X-Plane streaming to a port
+    // nobody reads no more than it can leave a search running. An import winds down beside the
+    // teardown, not after it.
+    if (m_xpConnect)
+        m_xpConnect->disconnect();
+    if (m_generator) {
+        m_generator->stop();
+        m_generator->wait();
+    }
     if (m_xpLoader)
         m_xpLoader->requestInterruption();
     m_engine.reset();
-    // Its end cancels the subscriptions: X-Plane would go on streaming to a port nobody reads.
     m_xpConnect.reset();
     m_generator.reset();
     // Not destroyed: what a stopped import had read is left to the end of the process.

@@ -583,6 +583,9 @@ ApplicationWindow {
     Dialog {
         id: resetDialog
 
+        // Its yes empties the whole store: Enter answers no.
+        readonly property bool destroysData: true
+
         objectName: "resetDialog"
         parent: Overlay.overlay
         anchors.centerIn: parent
@@ -629,6 +632,14 @@ ApplicationWindow {
         }
     }
 
+    // Ctrl+Q quits from any state, as closing the window does: the File menu's entry, which
+    // only shows it, would not answer while a dialog or question is open.
+    Shortcut {
+        objectName: "quitShortcut"
+        sequences: [StandardKey.Quit]
+        context: Qt.ApplicationShortcut
+        onActivated: window.requestQuit()
+    }
     Shortcut {
         objectName: "resetShortcut"
         sequence: "Ctrl+Shift+Y"

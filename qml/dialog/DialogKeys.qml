@@ -1,11 +1,15 @@
 import QtQuick
 import QtQuick.Controls
+import Waylore.Ui as Ui
 
 // Enter and Escape as in every desktop program, for every dialog and question the window opens
 // (its own dialogs and the message boxes of QtQuick.Dialogs alike) and for the window's buttons:
 // Enter clicks a focused button, as Space does; anywhere else in a dialog it takes the dialog's
 // default button, the first that accepts, applies or says yes, or its only one; the typed text
-// of an editable box keeps its Enter for the box. Escape takes the button that cancels.
+// of an editable box keeps its Enter for the box. Escape takes the button that cancels. A
+// question whose yes destroys data declares `readonly property bool destroysData: true`: there
+// Enter takes the safe answer, the button that cancels, unless the pilot put the focus on a
+// button. Tab goes through a dialog as it reads: its content, then its buttons from left to right.
 //
 // Alt pressed and released alone on the window says so, for the window to open its menus.
 //
@@ -72,15 +76,11 @@ QtObject {
         return shown.length === 1 && roles.includes(DialogButtonBox.AcceptRole) ? shown[0] : null;
     }
 
-    function isPopupItem(item) {
-        return String(item).startsWith("QQuickPopupItem");
-    }
-
     // The popup in front that has buttons.
     function frontDialog() {
         for (let i = overlay.children.length - 1; i >= 0; --i) {
             const item = overlay.children[i];
-            if (item.visible && isPopupItem(item) && buttonBox(item) !== null)
+            if (item.visible && Ui.PopupKinds.isPopupItem(item) && buttonBox(item) !== null)
                 return item;
         }
         return null;
@@ -96,6 +96,7 @@ QtObject {
     // Whether the key was taken, for the popup whose item read it, or the window's root.
     function keyPressed(event, popup) {
         const focused = root.Window.activeFocusItem;
+
         const enter = event.key === Qt.Key_Return || event.key === Qt.Key_Enter;
         // A popup with the focus answers Escape itself, as its closing policy says.
         if (!enter && (event.key !== Qt.Key_Escape || popup !== null))
@@ -110,9 +111,48 @@ QtObject {
         const dialog = popup !== null ? popup : frontDialog();
         if (dialog === null)
             return false;
-        if (enter)
+        const cancelling = [DialogButtonBox.RejectRole, DialogButtonBox.NoRole];
+        if (enter && !destroysData(dialog))
             return press(buttonFor(dialog, [DialogButtonBox.AcceptRole, DialogButtonBox.YesRole, DialogButtonBox.ApplyRole]));
-        return press(buttonFor(dialog, [DialogButtonBox.RejectRole, DialogButtonBox.NoRole]));
+        return press(buttonFor(dialog, cancelling));
+    }
+
+    function destroysData(dialog) {
+        const popup = Ui.PopupKinds.popupOf(dialog);
+        return popup !== null && popup.destroysData === true;
+    }
+
+    // A button box lays its buttons out in the platform's order of their roles, and Tab follows
+    // the order in which they were made: each is given back to its parent from left to right,
+    // whenever one moves (the box lays them out as they come, and again as they change).
+    function followButtons(box) {
+        const follow = () => {
+            for (let i = 0; i < box.count; ++i) {
+                const button = box.itemAt(i);
+                if (button.Keys.objectName === "dialogKeys")
+                    continue;
+                button.Keys.objectName = "dialogKeys";
+                button.xChanged.connect(() => {
+                    if (keys !== null)
+                        keys.orderButtons(box);
+                });
+            }
+        };
+        box.countChanged.connect(follow);
+        follow();
+        orderButtons(box);
+    }
+
+    function orderButtons(box) {
+        const buttons = [];
+        for (let i = 0; i < box.count; ++i)
+            buttons.push(box.itemAt(i));
+        buttons.sort((a, b) => a.mapToItem(box, 0, 0).x - b.mapToItem(box, 0, 0).x);
+        for (const button of buttons) {
+            const parent = button.parent;
+            button.parent = null;
+            button.parent = parent;
+        }
     }
 
     function isButtonBox(item) {
@@ -133,6 +173,9 @@ QtObject {
                 child.parent = null;
                 child.parent = item;
             }
+            const box = buttonBox(item);
+            if (box !== null)
+                followButtons(box);
         }
         item.Keys.pressed.connect(event => event.accepted = keys.keyPressed(event, popup));
     }
@@ -153,7 +196,7 @@ QtObject {
         function onChildrenChanged() {
             for (let i = 0; i < keys.overlay.children.length; ++i) {
                 const item = keys.overlay.children[i];
-                if (keys.isPopupItem(item))
+                if (Ui.PopupKinds.isPopupItem(item))
                     keys.watch(item, item);
             }
         }

@@ -1,5 +1,7 @@
 #include "hovergate.h"
 
+#include "popupkinds.h"
+
 #include <QCursor>
 #include <QEnterEvent>
 #include <QMouseEvent>
@@ -49,8 +51,8 @@ public:
         if (!m_overlay)
             return false;
         for (QQuickItem *child : m_overlay->childItems()) {
-            if (!child->isVisible() || !child->inherits("QQuickPopupItem") || child->isAncestorOf(item)
-                || (child->parent() && child->parent()->inherits("QQuickToolTip")))
+            if (!child->isVisible() || !PopupKinds::isPopupItem(child) || child->isAncestorOf(item)
+                || PopupKinds::isToolTip(child))
                 continue;
             if (child->contains(child->mapFromScene(point)))
                 return true;
@@ -100,7 +102,7 @@ private:
         if (m_overlay)
             return;
         for (QQuickItem *child : m_window->contentItem()->childItems()) {
-            if (child->inherits("QQuickOverlay")) {
+            if (PopupKinds::isOverlay(child)) {
                 m_overlay = child;
                 connect(child, &QQuickItem::childrenChanged, this, &WindowState::followOverlay);
                 followOverlay();
@@ -118,15 +120,17 @@ private:
 
     // A modal popup's dimmer is the one item of the overlay besides the popups that takes the
     // pointer's buttons. The program's questions are dialogs without one: any dialog shown
-    // counts as modal.
+    // counts as modal. The window's end destroys its overlay before the popups, which still
+    // hide afterwards (a tool tip's exit transition): without an overlay nothing is modal.
     void updateModal()
     {
         bool modal = false;
-        for (const QQuickItem *child : m_overlay->childItems()) {
+        const QList<QQuickItem *> children = m_overlay ? m_overlay->childItems() : QList<QQuickItem *>();
+        for (const QQuickItem *child : children) {
             if (!child->isVisible())
                 continue;
-            if (child->inherits("QQuickPopupItem"))
-                modal = modal || (child->parent() && child->parent()->inherits("QQuickDialog"));
+            if (PopupKinds::isPopupItem(child))
+                modal = modal || PopupKinds::isDialog(child);
             else if (child->acceptedMouseButtons() != Qt::NoButton)
                 modal = true;
         }

@@ -128,7 +128,8 @@ MapPointLayer {
                 }
                 ToolTipLoader {
                     objectName: "tooltip"
-                    shown: point.hovered && !point.inFlightplan
+                    // Not behind the point's own menu.
+                    shown: point.hovered && !point.inFlightplan && !menuLoader.opened
                     text: point.role_tooltip
                 }
             }

@@ -174,7 +174,8 @@ MapSegmentLayer {
                     objectName: "tooltip"
                     x: labelLoader.x
                     y: labelLoader.y
-                    shown: label.hovered
+                    // Not behind the label's own menu.
+                    shown: label.hovered && !labelMenuLoader.opened
                     text: label.role_tooltip
                 }
             }

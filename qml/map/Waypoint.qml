@@ -89,7 +89,8 @@ MapItemView {
             }
             ToolTipLoader {
                 objectName: "tooltip"
-                shown: waypoint.hovered
+                // Not behind the waypoint's own menu.
+                shown: waypoint.hovered && !menuLoader.opened
                 text: waypoint.role_tooltip
             }
         }

@@ -64,6 +64,10 @@ private slots:
     void tableAtWindowSizes();
     void informationScrolls();
     void followAirplane();
+    // The program quit, connected to the stand-in, with a tip or a dialog showing; in a
+    // process of its own, which the quit ends.
+    void quitWhileShowing_data();
+    void quitWhileShowing();
     // Clears the database: last.
     void pageWhenDatabaseCleared();
     void cleanupTestCase();
@@ -96,6 +100,8 @@ private:
     // submenu when there is one.
     void chooseFromRow(const char *which, const char *button, const char *menu, const char *submenu,
                        const QString &text);
+    // Starts the stand-in simulator with the arguments; returns the port it listens on, 0 if none.
+    static quint16 startSimulator(QProcess &simulator, QByteArray &said, const QString &arguments);
 
     std::unique_ptr<Shell> m_shell;
     QQuickWindow *m_window = nullptr;
@@ -318,6 +324,8 @@ void ProgramWindow::hoverTooltip()
     QObject *menu = nullptr;
     QTRY_VERIFY((menu = tip->parent()->findChild<QObject *>(QStringLiteral("menu")))
                 && menu->property("opened").toBool());
+    // Its own tip goes as the menu opens.
+    QTRY_VERIFY(!tip->property("item").value<QObject *>());
     const QPointer<QObject> menuPopup = menu->property("menu").value<QObject *>();
     auto *menuBox = menuPopup->property("background").value<QQuickItem *>();
     QVERIFY(menuBox);
@@ -1174,19 +1182,10 @@ void ProgramWindow::followAirplane()
     QTRY_VERIFY(!listed("XRC") && !listed("XRN"));
 
     QProcess simulator;
-    simulator.start(QStringLiteral(WAYLORE_FAKEXPLANE),
-                    QStringLiteral("--port 0 --lat -19.95 --lon 65.0 --course 90").split(QLatin1Char(' ')));
-    QVERIFY2(simulator.waitForStarted(), qPrintable(simulator.errorString()));
     QByteArray said;
-    const QRegularExpression listening(QStringLiteral("Listening on 127.0.0.1:(\\d+)"));
-    QRegularExpressionMatch match;
-    const auto listens = [&] {
-        said += simulator.readAllStandardOutput();
-        match = listening.match(QString::fromUtf8(said));
-        return match.hasMatch();
-    };
-    QTRY_VERIFY_WITH_TIMEOUT(listens(), 10000);
-    Settings::setString(QStringLiteral("tracking/xpPort"), match.captured(1));
+    const quint16 port = startSimulator(simulator, said, QStringLiteral("--lat -19.95 --lon 65.0 --course 90"));
+    QVERIFY2(port, said.constData());
+    Settings::setString(QStringLiteral("tracking/xpPort"), QString::number(port));
     QObject *link = context("xpconnect");
     QVERIFY(QMetaObject::invokeMethod(link, "connect"));
     QTRY_COMPARE_WITH_TIMEOUT(link->property("state").toInt(), 2, 10000);
@@ -1212,17 +1211,107 @@ void ProgramWindow::followAirplane()
     QVERIFY(simulator.waitForFinished());
 }
 
+quint16 ProgramWindow::startSimulator(QProcess &simulator, QByteArray &said, const QString &arguments)
+{
+    simulator.start(QStringLiteral(WAYLORE_FAKEXPLANE),
+                    QStringList{QStringLiteral("--port"), QStringLiteral("0")} + arguments.split(QLatin1Char(' ')));
+    if (!simulator.waitForStarted())
+        return 0;
+    const QRegularExpression listening(QStringLiteral("Listening on 127.0.0.1:(\\d+)"));
+    QRegularExpressionMatch match;
+    const bool listens = QTest::qWaitFor(
+        [&] {
+            said += simulator.readAllStandardOutput();
+            match = listening.match(QString::fromUtf8(said));
+            return match.hasMatch();
+        },
+        10000);
+    return listens ? quint16(match.captured(1).toUInt()) : 0;
+}
+
+void ProgramWindow::quitWhileShowing_data()
+{
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("tool tip, Ctrl+Q") << QStringLiteral("tip");
+    QTest::newRow("tool tip, window closed") << QStringLiteral("tip close");
+    QTest::newRow("database dialog, Ctrl+Q") << QStringLiteral("dialog");
+}
+
+// It ends with status 0, and X-Plane was told to stop sending each of the eight values.
+void ProgramWindow::quitWhileShowing()
+{
+    QFETCH(QString, shown);
+    QProcess simulator;
+    QByteArray said;
+    const quint16 port = startSimulator(simulator, said, QStringLiteral("--lat -20 --lon 63 --course 90"));
+    QVERIFY2(port, said.constData());
+    QProcess program;
+    program.start(QCoreApplication::applicationFilePath(),
+                  {QStringLiteral("--quit-child"), shown, QString::number(port)});
+    QVERIFY2(program.waitForFinished(60000), "the program did not end");
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 0);
+    QTRY_COMPARE_WITH_TIMEOUT((said += simulator.readAllStandardOutput()).count(" cancelled "), 8, 10000);
+    simulator.terminate();
+    QVERIFY(simulator.waitForFinished());
+}
+
+namespace {
+
+// The program of quitWhileShowing(), on the test's store and database: connected to the stand-in
+// at the port, the pointer resting on the simulator button until its tip shows, or the database
+// dialog open; then quit as the pilot quits.
+int quitChild(QApplication &app, const QString &shown, const QString &port)
+{
+    QStandardPaths::setTestModeEnabled(true);
+    Shell shell;
+    if (!shell.start() || !shell.loadInterface(QUrl(QStringLiteral("qrc:/qt/qml/Waylore/Ui/app/DesktopWindow.qml"))))
+        return 3;
+    auto *window = qobject_cast<QQuickWindow *>(shell.engine()->rootObjects().value(0));
+    Settings::setString(QStringLiteral("tracking/xpPort"), port);
+    QObject *link = shell.engine()->rootContext()->contextProperty(QStringLiteral("xpconnect")).value<QObject *>();
+    QMetaObject::invokeMethod(link, "connect");
+    auto *button = window->findChild<QQuickItem *>(QStringLiteral("simulatorButton"));
+    QObject *popup = window->findChild<QObject *>(QStringLiteral("databaseDialog"));
+    if (shown.startsWith(QLatin1String("tip"))) {
+        for (QObject *child : button->children())
+            popup = child->inherits("QQuickToolTip") ? child : popup;
+        const QPoint centre = button->mapToScene(QPointF(button->width() / 2, button->height() / 2)).toPoint();
+        QTest::mouseMove(window, centre + QPoint(0, 200));
+        QTest::mouseMove(window, centre);
+    } else {
+        QMetaObject::invokeMethod(popup, "open");
+    }
+    if (!QTest::qWaitFor(
+            [&] { return link->property("state").toInt() == 2 && popup && popup->property("opened").toBool(); }, 10000))
+        return 4;
+    // Once the event loop runs: a quit asked before it would not end it.
+    QTimer::singleShot(0, window, [&] {
+        if (shown.endsWith(QLatin1String("close")))
+            window->close();
+        else
+            QTest::keyClick(window, Qt::Key_Q, Qt::ControlModifier);
+    });
+    shell.exitNow(app.exec());
+}
+
+} // namespace
+
 int main(int argc, char **argv)
 {
     Shell::nameApplication();
-    // A home of its own, as a new pilot's: no documents folder yet.
+    // A home of its own, as a new pilot's: no documents folder yet; the quit child keeps its parent's.
+    const bool quitting = argc == 4 && qstrcmp(argv[1], "--quit-child") == 0;
     QTemporaryDir home;
     if (!home.isValid())
         return 2;
-    qputenv("HOME", home.path().toLocal8Bit());
+    if (!quitting)
+        qputenv("HOME", home.path().toLocal8Bit());
     QApplication app(argc, argv);
     // As the program does before it reads its settings (the map's stored centre).
     qRegisterMetaType<QGeoCoordinate>();
+    if (quitting)
+        return quitChild(app, QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
     ProgramWindow test;
     return QTest::qExec(&test, argc, argv);
 }

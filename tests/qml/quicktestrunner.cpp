@@ -100,6 +100,16 @@ public:
         return imported;
     }
 
+    // Every in-window dialog and question below the object (dialogs and message boxes).
+    Q_INVOKABLE QVariantList dialogs(QObject *root) const
+    {
+        QVariantList found;
+        for (QObject *object : root->findChildren<QObject *>())
+            if (object->inherits("QQuickDialog") || object->inherits("QQuickMessageDialog"))
+                found.append(QVariant::fromValue(object));
+        return found;
+    }
+
     // The preferences store as the native code reads and writes it.
     Q_INVOKABLE QVariant storedValue(const QString &key) const { return QSettings().value(key); }
     Q_INVOKABLE void storeValue(const QString &key, const QVariant &value) { QSettings().setValue(key, value); }

@@ -4,6 +4,7 @@ import QtQuick.Window
 import QtTest
 import Corvel.Point as NavPoint
 import Corvel.Segment as NavSegment
+import Waylore.Ui as Ui
 
 Item {
     id: root
@@ -247,7 +248,11 @@ Item {
                 { tag: "keypad Enter saves", key: Qt.Key_Enter, saveAs: true },
                 { tag: "Escape cancels", key: Qt.Key_Escape },
                 { tag: "Enter on Discard", focus: "Discard", key: Qt.Key_Return, emptied: true },
-                { tag: "Enter on Cancel", focus: "Cancel", key: Qt.Key_Return }
+                { tag: "Enter on Cancel", focus: "Cancel", key: Qt.Key_Return },
+                // Its yes empties the store: Enter keeps it unless the pilot went to Yes.
+                { tag: "reset: Enter keeps", reset: true, key: Qt.Key_Return },
+                { tag: "reset: Enter on Yes", reset: true, focus: "Yes", key: Qt.Key_Return, emptied: true },
+                { tag: "reset: Enter on No", reset: true, focus: "No", key: Qt.Key_Return }
             ];
         }
 
@@ -259,9 +264,15 @@ Item {
             document.niew();
             verify(flightplan.append("XRTA", false));
             verify(flightplan.append("XRTB", false));
+            testSupport.storeValue("airplanes/profile", "A320");
             const manager = child("fileManager");
-            manager.newDoc();
-            const question = manager.saveBeforeNewDialog;
+            let question = manager.saveBeforeNewDialog;
+            if (data.reset) {
+                question = child("resetDialog");
+                keyClick(Qt.Key_Y, Qt.ControlModifier | Qt.ShiftModifier);
+            } else {
+                manager.newDoc();
+            }
             tryCompare(question, "visible", true);
             for (let i = 0; i < 6 && data.focus && window.activeFocusItem.text !== data.focus; ++i)
                 keyClick(Qt.Key_Tab);
@@ -271,7 +282,10 @@ Item {
             tryCompare(question, "visible", false);
             compare(manager.fileSaveAsDialog.visible, !!data.saveAs, "save-as dialog");
             manager.fileSaveAsDialog.close();
-            compare(flightplan.count === 0, !!data.emptied, "plan emptied");
+            if (data.reset)
+                compare(testSupport.storedValue("airplanes/profile") === undefined, !!data.emptied, "store emptied");
+            else
+                compare(flightplan.count === 0, !!data.emptied, "plan emptied");
         }
 
         // Tab goes through a dialog's fields as they read, and Enter in a field takes the
@@ -296,6 +310,54 @@ Item {
             mouseClick(child("picField"));
             keyClick(Qt.Key_Return);
             tryCompare(dialog, "visible", false);
+
+            // Every dialog and question (one about a waypoint opens on the plan's last one): a Tab
+            // round stays in it and goes as it reads, down and from left to right, turning back
+            // to the top once.
+            verify(flightplan.append("XRTA", false) && flightplan.append("XRTB", false));
+            const dialogs = testSupport.dialogs(window);
+            verify(dialogs.length >= 20, dialogs.length);
+            const outOfOrder = [];
+            for (const other of dialogs) {
+                if (other.index !== undefined)
+                    other.index = 1;
+                other.open();
+                let popup = null;
+                tryVerify(() => (popup = frontPopup()) && popup.opacity === 1, 5000, String(other));
+                waitForRendering(popup);
+                const round = [];
+                for (let i = 0; i < 60; ++i) {
+                    keyClick(Qt.Key_Tab);
+                    verify(within(window.activeFocusItem, popup), String(other));
+                    if (round.includes(window.activeFocusItem))
+                        break;
+                    round.push(window.activeFocusItem);
+                }
+                if (round.filter((item, i) => !readsAfter(item, round[(i + 1) % round.length])).length > 1)
+                    outOfOrder.push(String(other) + ": " + round.map(item => item.objectName || item.text).join(", "));
+                other.close();
+                tryVerify(() => frontPopup() !== popup, 5000, String(other));
+            }
+            compare(outOfOrder, []);
+        }
+
+        function frontPopup() {
+            return Array.from(window.Overlay.overlay.children).reverse().find(item => item.visible && Ui.PopupKinds.isPopupItem(item));
+        }
+
+        function within(item, ancestor) {
+            while (item && item !== ancestor)
+                item = item.parent;
+            return !!item;
+        }
+
+        // Whether b lies after a as a page reads: further right on the same line, below, or in a
+        // column to the right of it.
+        function readsAfter(a, b) {
+            const at = a.mapToItem(null, 0, 0);
+            const bt = b.mapToItem(null, 0, 0);
+            const sameLine = bt.y < at.y + a.height && at.y < bt.y + b.height;
+            return sameLine ? bt.x > at.x : bt.y > at.y || bt.x >= at.x + a.width;
         }
 
         // Ctrl+Shift+Y asks first (a "no" keeps everything); after a "yes" the store is empty and
