@@ -113,8 +113,9 @@ public:
     // written completely.
     Q_INVOKABLE bool save() const;
     // The same, given up once stop() is true (asked between chunks, up to the commit): false,
-    // with the stored file as it was and no temporary left.
-    bool save(const std::function<bool()> &stop) const;
+    // with the stored file as it was and no temporary left. mayReplace(), when given, is asked
+    // once the new file is whole, last before it replaces the old one: false gives it up too.
+    bool save(const std::function<bool()> &stop, const std::function<bool()> &mayReplace = {}) const;
     Q_INVOKABLE bool writeBinFile(const QByteArray &bytes);
     Q_INVOKABLE void removeBinFile();
     // Reads the file on the calling thread; meant for the main thread, where the views live.

@@ -236,7 +236,7 @@ bool Database::save() const
     return save({});
 }
 
-bool Database::save(const std::function<bool()> &stop) const
+bool Database::save(const std::function<bool()> &stop, const std::function<bool()> &mayReplace) const
 {
     // The new file replaces the old one only once it is complete.
     ensureFolderOf(m_filePath);
@@ -261,7 +261,7 @@ bool Database::save(const std::function<bool()> &stop) const
     // Stopped (the import of a quitting application): the stored file stays the one the
     // working database came from. Asked once more after the writing, the last chance before
     // the file is replaced.
-    if (stop && stop()) {
+    if ((stop && stop()) || (written >= 0 && mayReplace && !mayReplace())) {
         qInfo() << "Database save stopped; file" << m_filePath << "left unchanged";
         file.cancelWriting();
         return false;

@@ -14,7 +14,10 @@
 #include <QDebug>
 #include <QDir>
 #include <QFile>
+#include <QMutex>
+#include <QPointer>
 #include <QRegularExpression>
+#include <QSemaphore>
 #include <QStandardPaths>
 
 #include <memory>
@@ -28,6 +31,8 @@ namespace {
 
 // Bits of the files the import needs; earth_nav.dat counts as much as the others.
 constexpr int kImportFailure = 1 | 2 | 4 | 8;
+// How often the import, waiting for the main thread before it replaces the file, asks for a stop.
+constexpr int kStopPollMs = 20;
 
 Database *checked(Database *database)
 {
@@ -253,33 +258,88 @@ void XpLoader::import()
         return;
     }
 
+    finish(store, stop);
+}
+
+// The lists go to the main thread whole, in one model reset, while the new file waits, written
+// whole, to replace the old one. It does so only once the main thread has installed them and
+// handled every event that came before: a quit the pilot asked meanwhile (its window's close
+// waits behind the model reset) still finds the stored file as it was.
+void XpLoader::finish(const std::shared_ptr<DatabaseStore> &store, const std::function<void()> &stop)
+{
     // The first lookups on the main thread find their indexes ready. They are built beside the
     // writing of the file, which only reads the items too.
     const OrderedParallel::Task indexes = OrderedParallel::beside([&store] {
         store->lookupIndex->prepare(store->points.items(), store->runways.items(), store->segments.items());
     });
-    // The file first (it replaces the old one only once complete), then the lists: the
-    // contents go to the main thread whole, in one model reset; the modification ends there,
-    // once they are in, and loaded follows.
     reportProgress(tr("Compressing database..."));
-    const bool saved = saveDatabase();
+    std::shared_ptr<Handover> handover;
+    const bool saved = m_database->save([this]() { return stopping(); },
+                                        [&]() {
+                                            indexes.wait();
+                                            handover = install(store);
+                                            return confirmed(*handover);
+                                        });
     indexes.wait();
     if (!saved && stopping()) {
         // Quit during the save: the stored file stays the working database's.
-        stop();
+        if (handover && handover->giveUp())
+            emit done();
+        else
+            stop();
         return;
     }
-    store->handOver();
+    // A file that cannot be written leaves the lists loaded all the same.
+    if (!handover)
+        handover = install(store);
+    Database *database = m_database;
     QMetaObject::invokeMethod(
-        database,
-        [database, store]() {
-            database->installStore(*store, false);
-            database->endModifying();
-            database->announceLoaded(true);
-        },
-        Qt::QueuedConnection);
+        database, [database]() { database->announceLoaded(true); }, Qt::QueuedConnection);
     reportProgress(saved ? tr("Done") : tr("ERROR: cannot write databasefile"));
     emit done();
+}
+
+std::shared_ptr<XpLoader::Handover> XpLoader::install(const std::shared_ptr<DatabaseStore> &store)
+{
+    auto handover = std::make_shared<Handover>();
+    Database *database = m_database;
+    QMetaObject::invokeMethod(
+        database,
+        [database, store, handover, loader = QPointer<XpLoader>(this)]() {
+            {
+                // A quit asked on this thread meanwhile wins, even before the import has seen it.
+                QMutexLocker locker(&handover->mutex);
+                if (handover->abandoned || !loader || loader->isInterruptionRequested()) {
+                    handover->abandoned = true;
+                    return;
+                }
+                handover->installed = true;
+            }
+            store->handOver();
+            database->installStore(*store, false);
+            database->endModifying();
+            // Once more through the event loop: what waited behind the model reset comes first.
+            QMetaObject::invokeMethod(
+                database, [handover]() { handover->confirmed.release(); }, Qt::QueuedConnection);
+        },
+        Qt::QueuedConnection);
+    return handover;
+}
+
+bool XpLoader::confirmed(Handover &handover) const
+{
+    while (!handover.confirmed.tryAcquire(1, kStopPollMs)) {
+        if (stopping())
+            return false;
+    }
+    return !stopping();
+}
+
+bool XpLoader::Handover::giveUp()
+{
+    QMutexLocker locker(&mutex);
+    abandoned = true;
+    return installed;
 }
 
 int XpLoader::loadAirports()
@@ -336,11 +396,6 @@ void XpLoader::reportProgress(const QString &text)
 bool XpLoader::stopping() const
 {
     return isInterruptionRequested();
-}
-
-bool XpLoader::saveDatabase()
-{
-    return m_database->save([this]() { return stopping(); });
 }
 
 // The predefined oceanic tracks, on a short-lived track object of the import thread.

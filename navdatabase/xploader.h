@@ -2,10 +2,13 @@
 
 #include "cifploader.h"
 
+#include <QMutex>
+#include <QSemaphore>
 #include <QString>
 #include <QStringList>
 #include <QThread>
 
+#include <functional>
 #include <memory>
 
 class Database;
@@ -35,7 +38,9 @@ class DatabaseStore;
 // working database as it was, loaded and on disk. Destroying the loader while an import runs
 // (or requestInterruption(), then wait()) stops the readers at the next checkpoint and waits
 // for the thread: nothing is saved or installed then. A save under way is given up between its
-// chunks, the stored file left exactly as it was, unless it had already replaced it. What the
+// chunks, or while the new file waits for the main thread, the stored file left exactly as it
+// was: the new one replaces it only after the main thread has taken the lists and handled what
+// the pilot asked before. What the
 // readers had made is freed with the loader, not on the thread: a quit waits for the thread's
 // end, and freeing a part of a world item by item would hold it for up to half a second.
 class XpLoader : public QThread
@@ -75,7 +80,22 @@ private:
     void reportProgress(const QString &text);
     bool stopping() const;
 
-    bool saveDatabase();
+    // Where the main thread's part of an import's end stands: shared by the import thread, which
+    // may give it up while it waits, and the main thread, which may come to it after that.
+    struct Handover
+    {
+        QMutex mutex;
+        QSemaphore confirmed;
+        bool abandoned = false;
+        bool installed = false;
+        // From now on the main thread installs nothing; true when it already had.
+        bool giveUp();
+    };
+    void finish(const std::shared_ptr<DatabaseStore> &store, const std::function<void()> &stop);
+    std::shared_ptr<Handover> install(const std::shared_ptr<DatabaseStore> &store);
+    // Waits until the main thread has run what install() sent it and the events queued before;
+    // false once the loader is stopping.
+    bool confirmed(Handover &handover) const;
     void addPredefinedTracks();
 
     Database *m_database;

@@ -358,14 +358,17 @@ void TestXpLoader::destructorStopsRunningImport_data()
 {
     QTest::addColumn<int>("fixes");      // enough for the save to have chunks left after its first check
     QTest::addColumn<QString>("quitAt"); // the progress text quit at; empty: the first
-    QTest::newRow("reading") << 1000000 << QString();
-    QTest::newRow("saving") << 20000 << QStringLiteral("Compressing database...");
+    QTest::addColumn<bool>("busyMain");  // quit by the main thread, whose loop stood still meanwhile
+    QTest::newRow("reading") << 1000000 << QString() << false;
+    QTest::newRow("saving") << 20000 << QStringLiteral("Compressing database...") << false;
+    QTest::newRow("compressing, main thread busy") << 20000 << QStringLiteral("Compressing database...") << true;
 }
 
 void TestXpLoader::destructorStopsRunningImport()
 {
     QFETCH(int, fixes);
     QFETCH(QString, quitAt);
+    QFETCH(bool, busyMain);
     const QString root = simulator(true);
     QByteArray fixFile("I\n1101 Version - data cycle 2302, build\n");
     fixFile.reserve(40 * fixes);
@@ -384,11 +387,18 @@ void TestXpLoader::destructorStopsRunningImport()
     // On the import thread, so the stop is there when the save begins.
     connect(
         loader.get(), &XpLoader::progress, loader.get(),
-        [importer = loader.get(), quitAt](const QString &text) {
+        [importer = loader.get(), quitAt = busyMain ? QString() : quitAt](const QString &text) {
             if (!quitAt.isEmpty() && text == quitAt)
                 importer->requestInterruption();
         },
         Qt::DirectConnection);
+    // As a window's close waiting behind a frame: the file is written meanwhile.
+    connect(&relay, &Relay::progress, loader.get(), [importer = loader.get(), quitAt, busyMain](const QString &text) {
+        if (busyMain && text == quitAt) {
+            importer->wait(1000);
+            importer->requestInterruption();
+        }
+    });
     loader->loadAsync();
     if (quitAt.isEmpty())
         QVERIFY(progress.wait(30000));
