@@ -334,19 +334,21 @@ void AptReader::readAirports(const QByteArray &body)
                 stopped = true;
                 return;
             }
-            for (Runway *runway : std::as_const(items.runways))
+            // The batch lets go of each list before the store takes its items: an addition that
+            // fails (no memory left for an index) must not leave an item with both to delete it.
+            for (Runway *runway : std::exchange(items.runways, {}))
                 database()->addRunway(runway);
-            for (Taxiway *taxiway : std::as_const(items.taxiways))
+            for (Taxiway *taxiway : std::exchange(items.taxiways, {}))
                 database()->addTaxiway(taxiway);
-            for (Boundary *boundary : std::as_const(items.boundaries))
+            for (Boundary *boundary : std::exchange(items.boundaries, {}))
                 database()->addBoundary(boundary);
-            for (Paintlight *paintlight : std::as_const(items.paintlights))
+            for (Paintlight *paintlight : std::exchange(items.paintlights, {}))
                 database()->addPaintlight(paintlight);
-            for (Taxiname *taxiname : std::as_const(items.taxinames))
+            for (Taxiname *taxiname : std::exchange(items.taxinames, {}))
                 database()->addTaxiname(taxiname);
-            for (Startup *startup : std::as_const(items.startups))
+            for (Startup *startup : std::exchange(items.startups, {}))
                 database()->addStartup(startup);
-            for (Point *airport : std::as_const(items.points)) {
+            for (Point *airport : std::exchange(items.points, {})) {
                 database()->addPoint(airport);
                 ++m_airportCount;
                 countItem(kProgressLabel);

@@ -284,6 +284,9 @@ private:
     bool readStoredFileUnguarded(DatabaseStore &store, const QString &path, bool fullDetail,
                                  const std::function<void(const QString &)> &progress,
                                  const std::function<bool()> &stop);
+    // The loading thread's read into a store of its own, which is null (ok false) when even that
+    // cannot be made.
+    std::shared_ptr<DatabaseStore> readStoredFile(const QString &path, bool fullDetail, bool &ok);
     static bool fullDetailStored();
     struct ReadAhead;
     // Stops a read-ahead nobody took and drops what it read; for the destructor.
@@ -291,7 +294,8 @@ private:
     // What the read-ahead of the file at path gave, when it read that very file; null otherwise
     // (the read-ahead is let go). On the loading thread; the texts it has are emitted first.
     std::shared_ptr<ReadAhead> adoptReadAhead(std::shared_ptr<ReadAhead> ahead, const QString &path, bool fullDetail);
-    void finishAsyncLoad(DatabaseStore &store, bool ok);
+    // The store is read only when ok.
+    void finishAsyncLoad(DatabaseStore *store, bool ok);
     static void indexRunwayIn(QHash<QPair<QString, QString>, Runway *> &index, Runway *runway);
     static void indexRunways(DatabaseStore &store);
     // Moves the lists out into the store returned, resetting the models around it when asked

@@ -6,6 +6,7 @@
 #include "databasestore.h"
 #include "fixreader.h"
 #include "lookupindex.h"
+#include "memoryheadroom.h"
 #include "navreader.h"
 #include "orderedparallel.h"
 #include "settings.h"
@@ -172,11 +173,19 @@ void XpLoader::run()
 {
     // An import that runs out of memory (for its items, or for a thread) fails like any other:
     // what it read goes with its store, and the working database stays, loaded and on disk.
+    // Only a failed allocation is reported as lack of memory: any other failure says what it was.
+    QString failure;
     try {
         import();
+    } catch (const std::bad_alloc &) {
+        qWarning() << "Import failed: it needs more memory than there is";
+        failure = tr("ERROR: the import needs more memory than there is");
     } catch (const std::exception &error) {
         qWarning() << "Import failed:" << error.what();
-        reportProgress(tr("ERROR: the import needs more memory than there is"));
+        failure = tr("ERROR: the import failed: %1").arg(QString::fromLocal8Bit(error.what()));
+    }
+    if (!failure.isEmpty()) {
+        reportProgress(failure);
         QMetaObject::invokeMethod(
             m_database, [database = m_database]() { database->endModifying(); }, Qt::QueuedConnection);
         emit done();
@@ -267,6 +276,7 @@ void XpLoader::import()
 // waits behind the model reset) still finds the stored file as it was.
 void XpLoader::finish(const std::shared_ptr<DatabaseStore> &store, const std::function<void()> &stop)
 {
+    MemoryHeadroom::check();
     // The first lookups on the main thread find their indexes ready. They are built beside the
     // writing of the file, which only reads the items too.
     const OrderedParallel::Task indexes = OrderedParallel::beside([&store] {
@@ -274,7 +284,7 @@ void XpLoader::finish(const std::shared_ptr<DatabaseStore> &store, const std::fu
     });
     reportProgress(tr("Compressing database..."));
     std::shared_ptr<Handover> handover;
-    const bool saved = m_database->save([this]() { return stopping(); },
+    const bool saved = m_database->save([this]() { return cancelled(); },
                                         [&]() {
                                             indexes.wait();
                                             handover = install(store);
@@ -345,7 +355,7 @@ bool XpLoader::Handover::giveUp()
 int XpLoader::loadAirports()
 {
     AptReader reader(
-        m_database, [this](const QString &text) { reportProgress(text); }, [this]() { return stopping(); },
+        m_database, [this](const QString &text) { reportProgress(text); }, [this]() { return cancelled(); },
         &m_cifpLoader);
     return reader.read(m_aptPath);
 }
@@ -353,7 +363,7 @@ int XpLoader::loadAirports()
 int XpLoader::loadFix()
 {
     FixReader reader(
-        m_database, [this](const QString &text) { reportProgress(text); }, [this]() { return stopping(); },
+        m_database, [this](const QString &text) { reportProgress(text); }, [this]() { return cancelled(); },
         FixReader::EarthFix);
     reader.setCycle(m_fixCycle);
     const int result = reader.read(m_fixPath);
@@ -364,14 +374,14 @@ int XpLoader::loadFix()
 int XpLoader::loadNav()
 {
     NavReader reader(
-        m_database, [this](const QString &text) { reportProgress(text); }, [this]() { return stopping(); });
+        m_database, [this](const QString &text) { reportProgress(text); }, [this]() { return cancelled(); });
     return reader.read(m_navPath);
 }
 
 int XpLoader::loadAwy()
 {
     AwyReader reader(
-        m_database, [this](const QString &text) { reportProgress(text); }, [this]() { return stopping(); });
+        m_database, [this](const QString &text) { reportProgress(text); }, [this]() { return cancelled(); });
     reader.setCycle(m_awyCycle);
     const int result = reader.read(m_awyPath);
     m_awyCycle = reader.cycle();
@@ -381,7 +391,7 @@ int XpLoader::loadAwy()
 int XpLoader::loadUserFix()
 {
     FixReader reader(
-        m_database, [this](const QString &text) { reportProgress(text); }, [this]() { return stopping(); },
+        m_database, [this](const QString &text) { reportProgress(text); }, [this]() { return cancelled(); },
         FixReader::UserFix);
     const QString path = Settings::getString(QStringLiteral("database/xpPath"), QString())
                          + QStringLiteral("/Custom Data/user_fix.dat");
@@ -396,6 +406,12 @@ void XpLoader::reportProgress(const QString &text)
 bool XpLoader::stopping() const
 {
     return isInterruptionRequested();
+}
+
+bool XpLoader::cancelled() const
+{
+    MemoryHeadroom::check();
+    return stopping();
 }
 
 // The predefined oceanic tracks, on a short-lived track object of the import thread.

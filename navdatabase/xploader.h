@@ -79,6 +79,9 @@ private:
 
     void reportProgress(const QString &text);
     bool stopping() const;
+    // stopping() for the readers and the save, asked between their steps; throws std::bad_alloc
+    // once the address space runs short (MemoryHeadroom), before an allocation inside Qt fails.
+    bool cancelled() const;
 
     // Where the main thread's part of an import's end stands: shared by the import thread, which
     // may give it up while it waits, and the main thread, which may come to it after that.
