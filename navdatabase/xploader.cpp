@@ -301,10 +301,7 @@ void XpLoader::finish(const std::shared_ptr<DatabaseStore> &store, const std::fu
     }
     // A file that cannot be written leaves the lists loaded all the same.
     if (!handover)
-        handover = install(store);
-    Database *database = m_database;
-    QMetaObject::invokeMethod(
-        database, [database]() { database->announceLoaded(true); }, Qt::QueuedConnection);
+        install(store);
     reportProgress(saved ? tr("Done") : tr("ERROR: cannot write databasefile"));
     emit done();
 }
@@ -328,6 +325,7 @@ std::shared_ptr<XpLoader::Handover> XpLoader::install(const std::shared_ptr<Data
             store->handOver();
             database->installStore(*store, false);
             database->endModifying();
+            database->announceLoaded(true);
             // Once more through the event loop: what waited behind the model reset comes first.
             QMetaObject::invokeMethod(
                 database, [handover]() { handover->confirmed.release(); }, Qt::QueuedConnection);
