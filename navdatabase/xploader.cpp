@@ -15,7 +15,6 @@
 #include <QDebug>
 #include <QDir>
 #include <QFile>
-#include <QMutex>
 #include <QPointer>
 #include <QRegularExpression>
 #include <QSemaphore>
@@ -270,10 +269,10 @@ void XpLoader::import()
     finish(store, stop);
 }
 
-// The lists go to the main thread whole, in one model reset, while the new file waits, written
-// whole, to replace the old one. It does so only once the main thread has installed them and
-// handled every event that came before: a quit the pilot asked meanwhile (its window's close
-// waits behind the model reset) still finds the stored file as it was.
+// The new file, written whole, replaces the old one only once the main thread has handled every
+// event that came before it was ready: a quit the pilot asked meanwhile (a window's close waiting
+// behind a frame) still finds the stored file as it was. Then the lists go to the main thread
+// whole, in one model reset; the modification ends there, once they are in, and loaded follows.
 void XpLoader::finish(const std::shared_ptr<DatabaseStore> &store, const std::function<void()> &stop)
 {
     MemoryHeadroom::check();
@@ -283,71 +282,43 @@ void XpLoader::finish(const std::shared_ptr<DatabaseStore> &store, const std::fu
         store->lookupIndex->prepare(store->points.items(), store->runways.items(), store->segments.items());
     });
     reportProgress(tr("Compressing database..."));
-    std::shared_ptr<Handover> handover;
-    const bool saved = m_database->save([this]() { return cancelled(); },
-                                        [&]() {
-                                            indexes.wait();
-                                            handover = install(store);
-                                            return confirmed(*handover);
-                                        });
+    const bool saved = m_database->save([this]() { return cancelled(); }, [this]() { return mainThreadAgrees(); });
     indexes.wait();
     if (!saved && stopping()) {
         // Quit during the save: the stored file stays the working database's.
-        if (handover && handover->giveUp())
-            emit done();
-        else
-            stop();
+        stop();
         return;
     }
-    // A file that cannot be written leaves the lists loaded all the same.
-    if (!handover)
-        install(store);
+    store->handOver();
+    Database *database = m_database;
+    QMetaObject::invokeMethod(
+        database,
+        [database, store]() {
+            database->installStore(*store, false);
+            database->endModifying();
+            database->announceLoaded(true);
+        },
+        Qt::QueuedConnection);
     reportProgress(saved ? tr("Done") : tr("ERROR: cannot write databasefile"));
     emit done();
 }
 
-std::shared_ptr<XpLoader::Handover> XpLoader::install(const std::shared_ptr<DatabaseStore> &store)
+bool XpLoader::mainThreadAgrees() const
 {
-    auto handover = std::make_shared<Handover>();
-    Database *database = m_database;
+    auto agreed = std::make_shared<QSemaphore>();
     QMetaObject::invokeMethod(
-        database,
-        [database, store, handover, loader = QPointer<XpLoader>(this)]() {
-            {
-                // A quit asked on this thread meanwhile wins, even before the import has seen it.
-                QMutexLocker locker(&handover->mutex);
-                if (handover->abandoned || !loader || loader->isInterruptionRequested()) {
-                    handover->abandoned = true;
-                    return;
-                }
-                handover->installed = true;
-            }
-            store->handOver();
-            database->installStore(*store, false);
-            database->endModifying();
-            database->announceLoaded(true);
-            // Once more through the event loop: what waited behind the model reset comes first.
-            QMetaObject::invokeMethod(
-                database, [handover]() { handover->confirmed.release(); }, Qt::QueuedConnection);
+        m_database,
+        [agreed, loader = QPointer<const XpLoader>(this)]() {
+            // A quit decided on the main thread meanwhile wins, even before the import has seen it.
+            if (loader && !loader->isInterruptionRequested())
+                agreed->release();
         },
         Qt::QueuedConnection);
-    return handover;
-}
-
-bool XpLoader::confirmed(Handover &handover) const
-{
-    while (!handover.confirmed.tryAcquire(1, kStopPollMs)) {
+    while (!agreed->tryAcquire(1, kStopPollMs)) {
         if (stopping())
             return false;
     }
     return !stopping();
-}
-
-bool XpLoader::Handover::giveUp()
-{
-    QMutexLocker locker(&mutex);
-    abandoned = true;
-    return installed;
 }
 
 int XpLoader::loadAirports()

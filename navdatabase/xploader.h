@@ -2,8 +2,6 @@
 
 #include "cifploader.h"
 
-#include <QMutex>
-#include <QSemaphore>
 #include <QString>
 #include <QStringList>
 #include <QThread>
@@ -39,8 +37,8 @@ class DatabaseStore;
 // (or requestInterruption(), then wait()) stops the readers at the next checkpoint and waits
 // for the thread: nothing is saved or installed then. A save under way is given up between its
 // chunks, or while the new file waits for the main thread, the stored file left exactly as it
-// was: the new one replaces it only after the main thread has taken the lists and handled what
-// the pilot asked before. What the
+// was: the new one replaces it only after the main thread has handled what the pilot asked
+// before. Nothing but that wait needs the main thread's event loop before done. What the
 // readers had made is freed with the loader, not on the thread: a quit waits for the thread's
 // end, and freeing a part of a world item by item would hold it for up to half a second.
 class XpLoader : public QThread
@@ -83,22 +81,10 @@ private:
     // once the address space runs short (MemoryHeadroom), before an allocation inside Qt fails.
     bool cancelled() const;
 
-    // Where the main thread's part of an import's end stands: shared by the import thread, which
-    // may give it up while it waits, and the main thread, which may come to it after that.
-    struct Handover
-    {
-        QMutex mutex;
-        QSemaphore confirmed;
-        bool abandoned = false;
-        bool installed = false;
-        // From now on the main thread installs nothing; true when it already had.
-        bool giveUp();
-    };
     void finish(const std::shared_ptr<DatabaseStore> &store, const std::function<void()> &stop);
-    std::shared_ptr<Handover> install(const std::shared_ptr<DatabaseStore> &store);
-    // Waits until the main thread has run what install() sent it and the events queued before;
-    // false once the loader is stopping.
-    bool confirmed(Handover &handover) const;
+    // Waits until the main thread has handled what was queued before the call; false once the
+    // loader is stopping, or a quit was decided there meanwhile.
+    bool mainThreadAgrees() const;
     void addPredefinedTracks();
 
     Database *m_database;
