@@ -367,6 +367,17 @@ public:
         , m_reading(reading)
     {
     }
+    // Left by an exception too: a list handed to a task that no thread had begun reaches the
+    // store all the same, which deletes its items; dropped unbegun, the task would leak them.
+    ~ListReading()
+    {
+        for (const OrderedParallel::Task *task : {&m_pointsAssigned, &m_segmentsAssigned})
+            finish(*task);
+        for (const OrderedParallel::Task &task : m_assigning)
+            finish(task);
+    }
+    ListReading(const ListReading &) = delete;
+    ListReading &operator=(const ListReading &) = delete;
 
     // The segments name their ends by UID: the points are in the store, indexed by UID, before
     // them. The procedures name no item as they are read, so they are read while the points'
@@ -422,6 +433,16 @@ public:
     }
 
 private:
+    static void finish(const OrderedParallel::Task &task)
+    {
+        try {
+            if (task.valid())
+                task.wait();
+        } catch (...) {
+            // Its failure is the reading's, which is on its way out already.
+        }
+    }
+
     qsizetype firstOf(quint32 list) const
     {
         return std::find_if(m_chunks.cbegin(), m_chunks.cend(),
