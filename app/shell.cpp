@@ -178,6 +178,11 @@ bool Shell::start()
 
     m_engine = std::make_unique<QQmlApplicationEngine>();
     m_engine->setNetworkAccessManagerFactory(BoundedNetworkFactory::instance());
+    // An import gives up the moment the quit is decided, not once the event loop has ended: the
+    // loop may run on for a model reset or a frame, and the stored file must not change meanwhile.
+    QObject::connect(
+        m_engine.get(), &QQmlEngine::quit, m_xpLoader.get(),
+        [loader = m_xpLoader.get()]() { loader->requestInterruption(); }, Qt::DirectConnection);
     publish();
     return true;
 }

@@ -1,12 +1,13 @@
 #!/bin/sh
-# Loads a real world's database file under address-space limits (ulimit -v), each load in a
-# child process of its own, as a machine short of memory would: every load must end with the
-# file loaded or refused, never with the program ended by a signal or hanging (two minutes).
+# Loads a real world's database file, then imports the folder, under address-space limits
+# (ulimit -v), each in a child process of its own, as a machine short of memory would: every load
+# and import must end with the file loaded or refused, the import done or refused with a message,
+# never with the program ended by a signal or hanging (two minutes).
 #
 #   bench/limits.sh BUILD_DIR SIMULATOR_FOLDER [LIMIT_MB ...]
 #
 # The folder is imported once (bench_import) into a scratch home; the limits default to
-# 300 to 900 MB and 1,200 MB. Exits 1 when any load ended the program or hung.
+# 300 to 900 MB and 1,200 MB. Exits 1 when any load or import ended the program or hung.
 set -u
 if [ $# -lt 2 ]; then
     echo "usage: $0 BUILD_DIR SIMULATOR_FOLDER [LIMIT_MB ...]" >&2
@@ -48,4 +49,26 @@ for mb in $limits; do
     printf '%5s MB: %s\n' "$mb" "$what"
 done
 echo "loads that ended the program or hung: $ended (goal 0)"
+loads=$ended
+for mb in $limits; do
+    (
+        ulimit -v $((mb * 1024))
+        HOME=$scratch exec timeout 120 "$build/bench/bench_import" "$folder" --import-only --all-cores
+    ) >"$scratch/import.log" 2>&1
+    rc=$?
+    last=$(sed -n 's/^Last progress text: //p' "$scratch/import.log" | tail -1)
+    case $rc in
+    0) [ "$last" = "Done" ] && what="imported" || what="refused: $last" ;;
+    124)
+        what="HUNG"
+        ended=$((ended + 1))
+        ;;
+    *)
+        what="ENDED THE PROGRAM (exit $rc): $(grep -v '^$' "$scratch/import.log" | tail -1)"
+        ended=$((ended + 1))
+        ;;
+    esac
+    printf '%5s MB import: %s\n' "$mb" "$what"
+done
+echo "imports that ended the program or hung: $((ended - loads)) (goal 0)"
 [ "$ended" -eq 0 ]

@@ -4401,5 +4401,9 @@ im angegebenen Pfad!</translation>
         <source>ERROR: the import needs more memory than there is</source>
         <translation>FEHLER: Der Import braucht mehr Speicher, als vorhanden ist</translation>
     </message>
+    <message>
+        <source>ERROR: the import failed: %1</source>
+        <translation>FEHLER: Der Import ist fehlgeschlagen: %1</translation>
+    </message>
 </context>
 </TS>

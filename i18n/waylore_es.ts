@@ -4401,5 +4401,9 @@ en la ruta indicada!</translation>
         <source>ERROR: the import needs more memory than there is</source>
         <translation>ERROR: la importación necesita más memoria de la que hay</translation>
     </message>
+    <message>
+        <source>ERROR: the import failed: %1</source>
+        <translation>ERROR: la importación ha fallado: %1</translation>
+    </message>
 </context>
 </TS>

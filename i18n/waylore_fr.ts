@@ -4401,5 +4401,9 @@ at given path!</source>
         <source>ERROR: the import needs more memory than there is</source>
         <translation>ERREUR : l&apos;importation demande plus de mémoire qu&apos;il n&apos;y en a</translation>
     </message>
+    <message>
+        <source>ERROR: the import failed: %1</source>
+        <translation>ERREUR : l&apos;importation a échoué : %1</translation>
+    </message>
 </context>
 </TS>

@@ -249,41 +249,9 @@ void AptReader::readAirports(const QByteArray &body)
         return;
     }
 
-    // The body is cut at airport rows (1, or 16 and 17 for those left out), but only where no
-    // pavement, painted line or boundary is still open: an item left open runs on into the
-    // next airport, and that is kept so by reading both on the same core. The look is
-    // cautious: an item counts as closed only by a closing node row that the reader takes.
     QList<qsizetype> starts{0};
-    bool open = false;
-    Fields fields;
-    int lines = 0;
-    for (qsizetype at = 0; at < body.size();) {
-        if (++lines % kCancelCheckLines == 0 && cancelled())
-            return;
-        const char *p = body.constData() + at;
-        const qsizetype left = body.size() - at;
-        const void *newline = std::memchr(p, '\n', size_t(left));
-        const qsizetype length = newline ? static_cast<const char *>(newline) - p : left;
-        if (length > 0 && p[0] == '1') {
-            int code = 0;
-            qsizetype digits = 0;
-            while (digits < length && digits < 5 && p[digits] >= '0' && p[digits] <= '9')
-                code = code * 10 + (p[digits++] - '0');
-            const bool whole = digits <= 4 && (digits == length || p[digits] == ' ');
-            if (!whole) {
-                // Not a row code the reader knows: it changes nothing.
-            } else if (code == 110 || code == 120 || code == 130) {
-                open = true;
-            } else if (code >= 113 && code <= 116 && length <= MaxLineLength) {
-                split(QByteArrayView(p, length), fields);
-                if (fields.size() >= 3)
-                    open = false;
-            } else if ((code == 1 || code == 16 || code == 17) && digits < length && !open && at > 0) {
-                starts.append(at);
-            }
-        }
-        at += length + (newline ? 1 : 0);
-    }
+    if (!cutAtAirports(body, starts))
+        return;
     starts.append(body.size());
     // Airports go to the other cores in runs of about this many bytes.
     constexpr qsizetype runBytes = 256 * 1024;
@@ -328,36 +296,80 @@ void AptReader::readAirports(const QByteArray &body)
         return batch;
     };
     bool stopped = false;
-    auto take = [this, &stopped](qsizetype, Batch &&batch) {
-        for (AirportItems &items : batch.airports) {
-            if (++m_harvestsTaken % kCancelCheckAirports == 0 && cancelled()) {
-                stopped = true;
-                return;
-            }
-            for (Runway *runway : std::as_const(items.runways))
-                database()->addRunway(runway);
-            for (Taxiway *taxiway : std::as_const(items.taxiways))
-                database()->addTaxiway(taxiway);
-            for (Boundary *boundary : std::as_const(items.boundaries))
-                database()->addBoundary(boundary);
-            for (Paintlight *paintlight : std::as_const(items.paintlights))
-                database()->addPaintlight(paintlight);
-            for (Taxiname *taxiname : std::as_const(items.taxinames))
-                database()->addTaxiname(taxiname);
-            for (Startup *startup : std::as_const(items.startups))
-                database()->addStartup(startup);
-            for (Point *airport : std::as_const(items.points)) {
-                database()->addPoint(airport);
-                ++m_airportCount;
-                countItem(kProgressLabel);
-                if (m_cifpLoader)
-                    m_procedureAirports.append(airport);
-            }
-            items = AirportItems();
-        }
-        m_runwayCount += batch.runwayCount;
-    };
+    auto take = [this, &stopped](qsizetype, Batch &&batch) { stopped = stopped || !takeBatch(batch); };
     OrderedParallel::run<Batch>(runs.size() - 1, make, take, [&stopped] { return stopped; });
+}
+
+// The body is cut at airport rows (1, or 16 and 17 for those left out), but only where no
+// pavement, painted line or boundary is still open: an item left open runs on into the next
+// airport, and that is kept so by reading both on the same core. The look is cautious: an item
+// counts as closed only by a closing node row that the reader takes. False when cancelled.
+bool AptReader::cutAtAirports(const QByteArray &body, QList<qsizetype> &starts)
+{
+    bool open = false;
+    Fields fields;
+    int lines = 0;
+    for (qsizetype at = 0; at < body.size();) {
+        if (++lines % kCancelCheckLines == 0 && cancelled())
+            return false;
+        const char *p = body.constData() + at;
+        const qsizetype left = body.size() - at;
+        const void *newline = std::memchr(p, '\n', size_t(left));
+        const qsizetype length = newline ? static_cast<const char *>(newline) - p : left;
+        if (length > 0 && p[0] == '1') {
+            int code = 0;
+            qsizetype digits = 0;
+            while (digits < length && digits < 5 && p[digits] >= '0' && p[digits] <= '9')
+                code = code * 10 + (p[digits++] - '0');
+            const bool whole = digits <= 4 && (digits == length || p[digits] == ' ');
+            if (!whole) {
+                // Not a row code the reader knows: it changes nothing.
+            } else if (code == 110 || code == 120 || code == 130) {
+                open = true;
+            } else if (code >= 113 && code <= 116 && length <= MaxLineLength) {
+                split(QByteArrayView(p, length), fields);
+                if (fields.size() >= 3)
+                    open = false;
+            } else if ((code == 1 || code == 16 || code == 17) && digits < length && !open && at > 0) {
+                starts.append(at);
+            }
+        }
+        at += length + (newline ? 1 : 0);
+    }
+    return true;
+}
+
+// A batch's items into the database, in the file's order; false when cancelled.
+bool AptReader::takeBatch(Batch &batch)
+{
+    for (AirportItems &items : batch.airports) {
+        if (++m_harvestsTaken % kCancelCheckAirports == 0 && cancelled())
+            return false;
+        // The batch lets go of each list before the store takes its items: an addition that
+        // fails (no memory left for an index) must not leave an item with both to delete it.
+        for (Runway *runway : std::exchange(items.runways, {}))
+            database()->addRunway(runway);
+        for (Taxiway *taxiway : std::exchange(items.taxiways, {}))
+            database()->addTaxiway(taxiway);
+        for (Boundary *boundary : std::exchange(items.boundaries, {}))
+            database()->addBoundary(boundary);
+        for (Paintlight *paintlight : std::exchange(items.paintlights, {}))
+            database()->addPaintlight(paintlight);
+        for (Taxiname *taxiname : std::exchange(items.taxinames, {}))
+            database()->addTaxiname(taxiname);
+        for (Startup *startup : std::exchange(items.startups, {}))
+            database()->addStartup(startup);
+        for (Point *airport : std::exchange(items.points, {})) {
+            database()->addPoint(airport);
+            ++m_airportCount;
+            countItem(kProgressLabel);
+            if (m_cifpLoader)
+                m_procedureAirports.append(airport);
+        }
+        items = AirportItems();
+    }
+    m_runwayCount += batch.runwayCount;
+    return true;
 }
 
 void AptReader::readRow(QByteArrayView line, const Fields &fields)

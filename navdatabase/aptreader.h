@@ -50,6 +50,8 @@ private:
     // The airports of the file's body (after its header), each from its airport row to the
     // next, read on every core into stores of their own and handed to the database in order.
     void readAirports(const QByteArray &body);
+    bool cutAtAirports(const QByteArray &body, QList<qsizetype> &starts);
+    bool takeBatch(Batch &batch);
 
     void readRow(QByteArrayView line, const Fields &fields);
     void startAirport(const Fields &fields);

@@ -113,8 +113,9 @@ public:
     // written completely.
     Q_INVOKABLE bool save() const;
     // The same, given up once stop() is true (asked between chunks, up to the commit): false,
-    // with the stored file as it was and no temporary left.
-    bool save(const std::function<bool()> &stop) const;
+    // with the stored file as it was and no temporary left. mayReplace(), when given, is asked
+    // once the new file is whole, last before it replaces the old one: false gives it up too.
+    bool save(const std::function<bool()> &stop, const std::function<bool()> &mayReplace = {}) const;
     Q_INVOKABLE bool writeBinFile(const QByteArray &bytes);
     Q_INVOKABLE void removeBinFile();
     // Reads the file on the calling thread; meant for the main thread, where the views live.
@@ -283,6 +284,9 @@ private:
     bool readStoredFileUnguarded(DatabaseStore &store, const QString &path, bool fullDetail,
                                  const std::function<void(const QString &)> &progress,
                                  const std::function<bool()> &stop);
+    // The loading thread's read into a store of its own, which is null (ok false) when even that
+    // cannot be made.
+    std::shared_ptr<DatabaseStore> readStoredFile(const QString &path, bool fullDetail, bool &ok);
     static bool fullDetailStored();
     struct ReadAhead;
     // Stops a read-ahead nobody took and drops what it read; for the destructor.
@@ -290,7 +294,8 @@ private:
     // What the read-ahead of the file at path gave, when it read that very file; null otherwise
     // (the read-ahead is let go). On the loading thread; the texts it has are emitted first.
     std::shared_ptr<ReadAhead> adoptReadAhead(std::shared_ptr<ReadAhead> ahead, const QString &path, bool fullDetail);
-    void finishAsyncLoad(DatabaseStore &store, bool ok);
+    // The store is read only when ok.
+    void finishAsyncLoad(DatabaseStore *store, bool ok);
     static void indexRunwayIn(QHash<QPair<QString, QString>, Runway *> &index, Runway *runway);
     static void indexRunways(DatabaseStore &store);
     // Moves the lists out into the store returned, resetting the models around it when asked

@@ -299,157 +299,239 @@ qint64 DatabaseChunks::write(QIODevice &device, qint32 format, const QString &cy
     return ChunkedFile::write(chunks, device);
 }
 
-bool DatabaseChunks::read(const QByteArray &file, DatabaseStore &store, const Reading &reading)
+namespace {
+
+bool damaged(const QString &path, const QString &why)
 {
-    auto damaged = [&reading](const QString &why) {
-        qWarning() << "Database file" << reading.path << "is damaged:" << why;
+    qWarning() << "Database file" << path << "is damaged:" << why;
+    return false;
+}
+
+// The header chunk: false, with a warning, when the file is of another format or version.
+bool readHeader(ChunkedFile::Chunk &header, DatabaseStore &store, const DatabaseChunks::Reading &reading)
+{
+    if (header.list != Header || !ChunkedFile::expand(header))
+        return damaged(reading.path, QStringLiteral("no header"));
+    QDataStream stream(header.bytes);
+    stream.setVersion(kStreamVersion);
+    qint32 format = 0;
+    QString version;
+    stream >> format;
+    if (stream.status() != QDataStream::Ok || format != reading.format) {
+        qWarning() << "Database file" << reading.path << "has format" << format << "instead of" << reading.format;
         return false;
-    };
-    QList<ChunkedFile::Chunk> chunks;
+    }
+    stream >> version;
+    if (stream.status() != QDataStream::Ok || version != QCoreApplication::applicationVersion()) {
+        qWarning() << "Database file" << reading.path << "belongs to version" << version << "instead of"
+                   << QCoreApplication::applicationVersion();
+        return false;
+    }
+    stream >> store.cycle;
+    if (stream.status() != QDataStream::Ok)
+        return damaged(reading.path, QStringLiteral("no cycle"));
+    return true;
+}
+
+// The chunks of the lists, the header read and taken out; false, with a warning, when the table
+// or the header does not hold.
+bool splitChunks(const QByteArray &file, QList<ChunkedFile::Chunk> &chunks, DatabaseStore &store,
+                 const DatabaseChunks::Reading &reading)
+{
     QString error;
     if (!ChunkedFile::split(file, chunks, &error))
-        return damaged(error);
+        return damaged(reading.path, error);
     if (!std::all_of(chunks.cbegin(), chunks.cend(), plausibleSize))
-        return damaged(QStringLiteral("a chunk claims more than its records can need"));
-    if (chunks.isEmpty() || chunks.first().list != Header || !ChunkedFile::expand(chunks.first()))
-        return damaged(QStringLiteral("no header"));
-    {
-        QDataStream stream(chunks.first().bytes);
-        stream.setVersion(kStreamVersion);
-        qint32 format = 0;
-        QString version;
-        stream >> format;
-        if (stream.status() != QDataStream::Ok || format != reading.format) {
-            qWarning() << "Database file" << reading.path << "has format" << format << "instead of" << reading.format;
-            return false;
-        }
-        stream >> version;
-        if (stream.status() != QDataStream::Ok || version != QCoreApplication::applicationVersion()) {
-            qWarning() << "Database file" << reading.path << "belongs to version" << version << "instead of"
-                       << QCoreApplication::applicationVersion();
-            return false;
-        }
-        stream >> store.cycle;
-        if (stream.status() != QDataStream::Ok)
-            return damaged(QStringLiteral("no cycle"));
-    }
+        return damaged(reading.path, QStringLiteral("a chunk claims more than its records can need"));
+    if (chunks.isEmpty() || !readHeader(chunks.first(), store, reading))
+        return chunks.isEmpty() ? damaged(reading.path, QStringLiteral("no header")) : false;
     chunks.removeFirst();
     // The lists come in their order, each whole.
     quint32 last = Header;
     for (const ChunkedFile::Chunk &chunk : std::as_const(chunks)) {
         if (chunk.list < last || chunk.list > Startups)
-            return damaged(QStringLiteral("its lists are out of order"));
+            return damaged(reading.path, QStringLiteral("its lists are out of order"));
         last = chunk.list;
     }
-    const auto firstOf = [&chunks](quint32 list) {
-        return std::find_if(chunks.cbegin(), chunks.cend(), [list](const auto &chunk) { return chunk.list >= list; })
-               - chunks.cbegin();
-    };
-    const qsizetype firstOther = firstOf(Procedures);
-    const qsizetype firstSegment = firstOf(Segments);
-    const qsizetype end = reading.fullDetail ? chunks.size() : firstOf(Paintlights);
+    return true;
+}
 
-    Parsed all;
-    bool stopped = false;
-    quint32 announced = Header;
-    // Each list's UID index is built beside the reading of the lists after it, as soon as its
-    // last chunk is in. (Declared before the tasks that wait for them, which go first.)
-    OrderedParallel::Task pointsAssigned;
-    OrderedParallel::Task segmentsAssigned;
-    std::vector<OrderedParallel::Task> assigning;
-    const auto assign = [&assigning](auto &parsed, auto &contents) {
-        assigning.push_back(OrderedParallel::beside(
-            [&contents, items = std::move(parsed)]() mutable { contents.assign(std::move(items)); }));
-        parsed.clear();
-    };
-    const auto listRead = [&](quint32 list) {
-        // clang-format off
-        switch (list) {
-        case Procedures: assign(all.procedures, store.procedures); break;
-        case Segments:
-            assign(all.segments, store.segments);
-            segmentsAssigned = std::move(assigning.back());
-            assigning.pop_back();
-            break;
-        case Runways:
-            // The segments come before the runways: both are whole once these are in.
-            assigning.push_back(OrderedParallel::beside([&store, &reading, &segmentsAssigned,
-                                                         items = std::move(all.runways)]() mutable {
-                store.runways.assign(std::move(items));
-                segmentsAssigned.wait();
-                if (reading.routesRead)
-                    reading.routesRead();
-            }));
-            all.runways.clear();
-            break;
-        case Boundaries: assign(all.boundaries, store.boundaries); break;
-        case Taxiways: assign(all.taxiways, store.taxiways); break;
-        case Paintlights: assign(all.paintlights, store.paintlights); break;
-        case Taxinames: assign(all.taxinames, store.taxinames); break;
-        case Startups: assign(all.startups, store.startups); break;
-        default: break;
-        }
-        // clang-format on
-    };
-    auto run = [&](qsizetype from, qsizetype to) {
-        OrderedParallel::run<Parsed>(
-            to - from, [&](qsizetype i) { return parseChunk(chunks.at(from + i), &store, reading.format); },
-            [&](qsizetype i, Parsed &&parsed) {
-                const quint32 list = chunks.at(from + i).list;
-                if (list != announced && reading.progress) {
-                    announced = list;
-                    reading.progress(QCoreApplication::translate("Database", kLabels[list]));
-                }
-                all.ok = all.ok && parsed.ok;
-                all.take(parsed);
-                if (all.ok && (from + i + 1 == to || chunks.at(from + i + 1).list != list))
-                    listRead(list);
-            },
-            [&] {
-                stopped = stopped || (reading.stop && reading.stop());
-                return stopped || !all.ok;
-            });
-    };
+// The chunks parsed on every core and taken in their order into the store's lists. Each list's
+// UID index is built beside the reading of the lists after it, as soon as its last chunk is in.
+class ListReading
+{
+public:
+    ListReading(const QList<ChunkedFile::Chunk> &chunks, DatabaseStore &store, const DatabaseChunks::Reading &reading)
+        : m_chunks(chunks)
+        , m_store(store)
+        , m_reading(reading)
+    {
+    }
+    // Left by an exception too: a list handed to a task that no thread had begun reaches the
+    // store all the same, which deletes its items; dropped unbegun, the task would leak them.
+    ~ListReading()
+    {
+        for (const OrderedParallel::Task *task : {&m_pointsAssigned, &m_segmentsAssigned})
+            finish(*task);
+        for (const OrderedParallel::Task &task : m_assigning)
+            finish(task);
+    }
+    ListReading(const ListReading &) = delete;
+    ListReading &operator=(const ListReading &) = delete;
+
     // The segments name their ends by UID: the points are in the store, indexed by UID, before
     // them. The procedures name no item as they are read, so they are read while the points'
     // UID index is built, and the points' lookup indexes are built beside the lists after.
-    run(0, firstOther);
-    if (all.ok && !stopped) {
-        pointsAssigned = OrderedParallel::beside(
-            [&store, points = std::move(all.points)]() mutable { store.points.assign(std::move(points)); });
-        all.points.clear();
-        const OrderedParallel::Task pointIndexes = OrderedParallel::beside([&store, &pointsAssigned] {
-            pointsAssigned.wait();
-            store.lookupIndex->preparePoints(store.points.items());
-        });
-        run(firstOther, firstSegment);
-        pointsAssigned.wait();
-        if (all.ok && !stopped)
-            run(firstSegment, end);
-        pointIndexes.wait();
+    // False when a chunk is damaged or the reading stopped.
+    bool readAll()
+    {
+        const qsizetype firstOther = firstOf(Procedures);
+        const qsizetype firstSegment = firstOf(Segments);
+        const qsizetype end = m_reading.fullDetail ? m_chunks.size() : firstOf(Paintlights);
+        run(0, firstOther);
+        if (m_all.ok && !m_stopped) {
+            m_pointsAssigned = OrderedParallel::beside(
+                [this, points = std::move(m_all.points)]() mutable { m_store.points.assign(std::move(points)); });
+            m_all.points.clear();
+            const OrderedParallel::Task pointIndexes = OrderedParallel::beside([this] {
+                m_pointsAssigned.wait();
+                m_store.lookupIndex->preparePoints(m_store.points.items());
+            });
+            run(firstOther, firstSegment);
+            m_pointsAssigned.wait();
+            if (m_all.ok && !m_stopped)
+                run(firstSegment, end);
+            pointIndexes.wait();
+        }
+        m_segmentsAssigned.wait();
+        for (const OrderedParallel::Task &list : m_assigning)
+            list.wait();
+        return m_all.ok && !m_stopped;
     }
-    segmentsAssigned.wait();
-    for (const OrderedParallel::Task &list : assigning)
-        list.wait();
-    if (!all.ok || stopped) {
-        // The lists handed to the store go as well; segments read so far point at its points.
+
+    bool stopped() const { return m_stopped; }
+
+    // The lists handed to the store go as well; segments read so far point at its points.
+    void dropAll()
+    {
         const auto takeBack = [](auto &parsed, auto &contents) {
             parsed.append(contents.items());
             contents.clear();
         };
-        takeBack(all.points, store.points);
-        takeBack(all.procedures, store.procedures);
-        takeBack(all.segments, store.segments);
-        takeBack(all.runways, store.runways);
-        takeBack(all.boundaries, store.boundaries);
-        takeBack(all.taxiways, store.taxiways);
-        takeBack(all.paintlights, store.paintlights);
-        takeBack(all.taxinames, store.taxinames);
-        takeBack(all.startups, store.startups);
-        store.lookupIndex->reset();
-        store.runwayIndex.clear();
-        all.drop();
-        return stopped ? false : damaged(QStringLiteral("a chunk cannot be read"));
+        takeBack(m_all.points, m_store.points);
+        takeBack(m_all.procedures, m_store.procedures);
+        takeBack(m_all.segments, m_store.segments);
+        takeBack(m_all.runways, m_store.runways);
+        takeBack(m_all.boundaries, m_store.boundaries);
+        takeBack(m_all.taxiways, m_store.taxiways);
+        takeBack(m_all.paintlights, m_store.paintlights);
+        takeBack(m_all.taxinames, m_store.taxinames);
+        takeBack(m_all.startups, m_store.startups);
+        m_store.lookupIndex->reset();
+        m_store.runwayIndex.clear();
+        m_all.drop();
+    }
+
+private:
+    static void finish(const OrderedParallel::Task &task)
+    {
+        try {
+            if (task.valid())
+                task.wait();
+        } catch (...) {
+            // Its failure is the reading's, which is on its way out already.
+        }
+    }
+
+    qsizetype firstOf(quint32 list) const
+    {
+        return std::find_if(m_chunks.cbegin(), m_chunks.cend(),
+                            [list](const auto &chunk) { return chunk.list >= list; })
+               - m_chunks.cbegin();
+    }
+
+    template <typename Items, typename Contents>
+    void assign(Items &parsed, Contents &contents)
+    {
+        m_assigning.push_back(OrderedParallel::beside(
+            [&contents, items = std::move(parsed)]() mutable { contents.assign(std::move(items)); }));
+        parsed.clear();
+    }
+
+    void listRead(quint32 list)
+    {
+        // clang-format off
+        switch (list) {
+        case Procedures: assign(m_all.procedures, m_store.procedures); break;
+        case Segments:
+            assign(m_all.segments, m_store.segments);
+            m_segmentsAssigned = std::move(m_assigning.back());
+            m_assigning.pop_back();
+            break;
+        case Runways:
+            // The segments come before the runways: both are whole once these are in.
+            m_assigning.push_back(OrderedParallel::beside([this, items = std::move(m_all.runways)]() mutable {
+                m_store.runways.assign(std::move(items));
+                m_segmentsAssigned.wait();
+                if (m_reading.routesRead)
+                    m_reading.routesRead();
+            }));
+            m_all.runways.clear();
+            break;
+        case Boundaries: assign(m_all.boundaries, m_store.boundaries); break;
+        case Taxiways: assign(m_all.taxiways, m_store.taxiways); break;
+        case Paintlights: assign(m_all.paintlights, m_store.paintlights); break;
+        case Taxinames: assign(m_all.taxinames, m_store.taxinames); break;
+        case Startups: assign(m_all.startups, m_store.startups); break;
+        default: break;
+        }
+        // clang-format on
+    }
+
+    void run(qsizetype from, qsizetype to)
+    {
+        OrderedParallel::run<Parsed>(
+            to - from, [&](qsizetype i) { return parseChunk(m_chunks.at(from + i), &m_store, m_reading.format); },
+            [&](qsizetype i, Parsed &&parsed) {
+                const quint32 list = m_chunks.at(from + i).list;
+                if (list != m_announced && m_reading.progress) {
+                    m_announced = list;
+                    m_reading.progress(QCoreApplication::translate("Database", kLabels[list]));
+                }
+                m_all.ok = m_all.ok && parsed.ok;
+                m_all.take(parsed);
+                if (m_all.ok && (from + i + 1 == to || m_chunks.at(from + i + 1).list != list))
+                    listRead(list);
+            },
+            [&] {
+                m_stopped = m_stopped || (m_reading.stop && m_reading.stop());
+                return m_stopped || !m_all.ok;
+            });
+    }
+
+    const QList<ChunkedFile::Chunk> &m_chunks;
+    DatabaseStore &m_store;
+    const DatabaseChunks::Reading &m_reading;
+    Parsed m_all;
+    bool m_stopped = false;
+    quint32 m_announced = Header;
+    // Declared before the tasks that wait for them, which go first.
+    OrderedParallel::Task m_pointsAssigned;
+    OrderedParallel::Task m_segmentsAssigned;
+    std::vector<OrderedParallel::Task> m_assigning;
+};
+
+} // namespace
+
+bool DatabaseChunks::read(const QByteArray &file, DatabaseStore &store, const Reading &reading)
+{
+    QList<ChunkedFile::Chunk> chunks;
+    if (!splitChunks(file, chunks, store, reading))
+        return false;
+    ListReading lists(chunks, store, reading);
+    if (!lists.readAll()) {
+        lists.dropAll();
+        return lists.stopped() ? false : damaged(reading.path, QStringLiteral("a chunk cannot be read"));
     }
     const int counts[] = {0,
                           store.points.count(),

@@ -236,7 +236,7 @@ bool Database::save() const
     return save({});
 }
 
-bool Database::save(const std::function<bool()> &stop) const
+bool Database::save(const std::function<bool()> &stop, const std::function<bool()> &mayReplace) const
 {
     // The new file replaces the old one only once it is complete.
     ensureFolderOf(m_filePath);
@@ -261,7 +261,7 @@ bool Database::save(const std::function<bool()> &stop) const
     // Stopped (the import of a quitting application): the stored file stays the one the
     // working database came from. Asked once more after the writing, the last chance before
     // the file is replaced.
-    if (stop && stop()) {
+    if ((stop && stop()) || (written >= 0 && mayReplace && !mayReplace())) {
         qInfo() << "Database save stopped; file" << m_filePath << "left unchanged";
         file.cancelWriting();
         return false;
@@ -320,7 +320,7 @@ bool Database::readStoredFile(DatabaseStore &store, const QString &path, bool fu
     try {
         return readStoredFileUnguarded(store, path, fullDetail, progress, stop);
     } catch (const std::bad_alloc &) {
-        qWarning() << "Database file" << path << "is damaged: reading it needs more memory than there is";
+        qWarning() << "Database file" << path << "cannot be read: it needs more memory than there is";
     } catch (const std::exception &error) {
         qWarning() << "Database file" << path << "cannot be read:" << error.what();
     }
@@ -671,7 +671,7 @@ void Database::run()
     beginModifying();
     const QString path = m_replacement.isEmpty() ? m_filePath : m_replacement;
     const bool fullDetail = fullDetailStored();
-    auto store = std::make_shared<DatabaseStore>();
+    std::shared_ptr<DatabaseStore> store;
     bool ok = false;
     // A read-ahead of this very file saves reading it again; whatever else it read is dropped
     // here, off the main thread.
@@ -679,9 +679,7 @@ void Database::run()
         ok = ahead->ok;
         store = ahead->store;
     } else {
-        ok = readStoredFile(
-            *store, path, fullDetail, [this](const QString &text) { emit progress(text); },
-            [this] { return isInterruptionRequested(); });
+        store = readStoredFile(path, fullDetail, ok);
     }
     if (isInterruptionRequested()) {
         // The database is going away: nothing is installed and nobody waits for loaded.
@@ -695,7 +693,24 @@ void Database::run()
     // destroyed first, the call is dropped; the items of a handed-over store then stay alive
     // like every item the database took.
     QMetaObject::invokeMethod(
-        this, [this, store, ok] { finishAsyncLoad(*store, ok); }, Qt::QueuedConnection);
+        this, [this, store, ok] { finishAsyncLoad(store.get(), ok); }, Qt::QueuedConnection);
+}
+
+std::shared_ptr<DatabaseStore> Database::readStoredFile(const QString &path, bool fullDetail, bool &ok)
+{
+    // Even the empty store may be more than the system gives: refused like any file too large.
+    std::shared_ptr<DatabaseStore> store;
+    try {
+        store = std::make_shared<DatabaseStore>();
+    } catch (const std::bad_alloc &) {
+        qWarning() << "Database file" << path << "cannot be read: it needs more memory than there is";
+        ok = false;
+        return nullptr;
+    }
+    ok = readStoredFile(
+        *store, path, fullDetail, [this](const QString &text) { emit progress(text); },
+        [this] { return isInterruptionRequested(); });
+    return store;
 }
 
 void Database::loadReplacementAsync(const QString &path)
@@ -707,7 +722,7 @@ void Database::loadReplacementAsync(const QString &path)
     start(QThread::InheritPriority);
 }
 
-void Database::finishAsyncLoad(DatabaseStore &store, bool ok)
+void Database::finishAsyncLoad(DatabaseStore *store, bool ok)
 {
     const QString replacement = std::exchange(m_replacement, QString());
     if (!replacement.isEmpty()) {
@@ -720,11 +735,11 @@ void Database::finishAsyncLoad(DatabaseStore &store, bool ok)
             ok = false;
         }
         if (ok)
-            installStore(store, false);
+            installStore(*store, false);
         else
             QFile::remove(replacement);
     } else if (ok) {
-        installStore(store, false);
+        installStore(*store, false);
     } else {
         clear();
     }

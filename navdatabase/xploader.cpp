@@ -6,6 +6,7 @@
 #include "databasestore.h"
 #include "fixreader.h"
 #include "lookupindex.h"
+#include "memoryheadroom.h"
 #include "navreader.h"
 #include "orderedparallel.h"
 #include "settings.h"
@@ -14,7 +15,9 @@
 #include <QDebug>
 #include <QDir>
 #include <QFile>
+#include <QPointer>
 #include <QRegularExpression>
+#include <QSemaphore>
 #include <QStandardPaths>
 
 #include <memory>
@@ -28,6 +31,8 @@ namespace {
 
 // Bits of the files the import needs; earth_nav.dat counts as much as the others.
 constexpr int kImportFailure = 1 | 2 | 4 | 8;
+// How often the import, waiting for the main thread before it replaces the file, asks for a stop.
+constexpr int kStopPollMs = 20;
 
 Database *checked(Database *database)
 {
@@ -167,11 +172,19 @@ void XpLoader::run()
 {
     // An import that runs out of memory (for its items, or for a thread) fails like any other:
     // what it read goes with its store, and the working database stays, loaded and on disk.
+    // Only a failed allocation is reported as lack of memory: any other failure says what it was.
+    QString failure;
     try {
         import();
+    } catch (const std::bad_alloc &) {
+        qWarning() << "Import failed: it needs more memory than there is";
+        failure = tr("ERROR: the import needs more memory than there is");
     } catch (const std::exception &error) {
         qWarning() << "Import failed:" << error.what();
-        reportProgress(tr("ERROR: the import needs more memory than there is"));
+        failure = tr("ERROR: the import failed: %1").arg(QString::fromLocal8Bit(error.what()));
+    }
+    if (!failure.isEmpty()) {
+        reportProgress(failure);
         QMetaObject::invokeMethod(
             m_database, [database = m_database]() { database->endModifying(); }, Qt::QueuedConnection);
         emit done();
@@ -253,16 +266,23 @@ void XpLoader::import()
         return;
     }
 
+    finish(store, stop);
+}
+
+// The new file, written whole, replaces the old one only once the main thread has handled every
+// event that came before it was ready: a quit the pilot asked meanwhile (a window's close waiting
+// behind a frame) still finds the stored file as it was. Then the lists go to the main thread
+// whole, in one model reset; the modification ends there, once they are in, and loaded follows.
+void XpLoader::finish(const std::shared_ptr<DatabaseStore> &store, const std::function<void()> &stop)
+{
+    MemoryHeadroom::check();
     // The first lookups on the main thread find their indexes ready. They are built beside the
     // writing of the file, which only reads the items too.
     const OrderedParallel::Task indexes = OrderedParallel::beside([&store] {
         store->lookupIndex->prepare(store->points.items(), store->runways.items(), store->segments.items());
     });
-    // The file first (it replaces the old one only once complete), then the lists: the
-    // contents go to the main thread whole, in one model reset; the modification ends there,
-    // once they are in, and loaded follows.
     reportProgress(tr("Compressing database..."));
-    const bool saved = saveDatabase();
+    const bool saved = m_database->save([this]() { return cancelled(); }, [this]() { return mainThreadAgrees(); });
     indexes.wait();
     if (!saved && stopping()) {
         // Quit during the save: the stored file stays the working database's.
@@ -270,6 +290,7 @@ void XpLoader::import()
         return;
     }
     store->handOver();
+    Database *database = m_database;
     QMetaObject::invokeMethod(
         database,
         [database, store]() {
@@ -282,10 +303,28 @@ void XpLoader::import()
     emit done();
 }
 
+bool XpLoader::mainThreadAgrees() const
+{
+    auto agreed = std::make_shared<QSemaphore>();
+    QMetaObject::invokeMethod(
+        m_database,
+        [agreed, loader = QPointer<const XpLoader>(this)]() {
+            // A quit decided on the main thread meanwhile wins, even before the import has seen it.
+            if (loader && !loader->isInterruptionRequested())
+                agreed->release();
+        },
+        Qt::QueuedConnection);
+    while (!agreed->tryAcquire(1, kStopPollMs)) {
+        if (stopping())
+            return false;
+    }
+    return !stopping();
+}
+
 int XpLoader::loadAirports()
 {
     AptReader reader(
-        m_database, [this](const QString &text) { reportProgress(text); }, [this]() { return stopping(); },
+        m_database, [this](const QString &text) { reportProgress(text); }, [this]() { return cancelled(); },
         &m_cifpLoader);
     return reader.read(m_aptPath);
 }
@@ -293,7 +332,7 @@ int XpLoader::loadAirports()
 int XpLoader::loadFix()
 {
     FixReader reader(
-        m_database, [this](const QString &text) { reportProgress(text); }, [this]() { return stopping(); },
+        m_database, [this](const QString &text) { reportProgress(text); }, [this]() { return cancelled(); },
         FixReader::EarthFix);
     reader.setCycle(m_fixCycle);
     const int result = reader.read(m_fixPath);
@@ -304,14 +343,14 @@ int XpLoader::loadFix()
 int XpLoader::loadNav()
 {
     NavReader reader(
-        m_database, [this](const QString &text) { reportProgress(text); }, [this]() { return stopping(); });
+        m_database, [this](const QString &text) { reportProgress(text); }, [this]() { return cancelled(); });
     return reader.read(m_navPath);
 }
 
 int XpLoader::loadAwy()
 {
     AwyReader reader(
-        m_database, [this](const QString &text) { reportProgress(text); }, [this]() { return stopping(); });
+        m_database, [this](const QString &text) { reportProgress(text); }, [this]() { return cancelled(); });
     reader.setCycle(m_awyCycle);
     const int result = reader.read(m_awyPath);
     m_awyCycle = reader.cycle();
@@ -321,7 +360,7 @@ int XpLoader::loadAwy()
 int XpLoader::loadUserFix()
 {
     FixReader reader(
-        m_database, [this](const QString &text) { reportProgress(text); }, [this]() { return stopping(); },
+        m_database, [this](const QString &text) { reportProgress(text); }, [this]() { return cancelled(); },
         FixReader::UserFix);
     const QString path = Settings::getString(QStringLiteral("database/xpPath"), QString())
                          + QStringLiteral("/Custom Data/user_fix.dat");
@@ -338,9 +377,10 @@ bool XpLoader::stopping() const
     return isInterruptionRequested();
 }
 
-bool XpLoader::saveDatabase()
+bool XpLoader::cancelled() const
 {
-    return m_database->save([this]() { return stopping(); });
+    MemoryHeadroom::check();
+    return stopping();
 }
 
 // The predefined oceanic tracks, on a short-lived track object of the import thread.

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QThread>
 
+#include <functional>
 #include <memory>
 
 class Database;
@@ -35,7 +36,9 @@ class DatabaseStore;
 // working database as it was, loaded and on disk. Destroying the loader while an import runs
 // (or requestInterruption(), then wait()) stops the readers at the next checkpoint and waits
 // for the thread: nothing is saved or installed then. A save under way is given up between its
-// chunks, the stored file left exactly as it was, unless it had already replaced it. What the
+// chunks, or while the new file waits for the main thread, the stored file left exactly as it
+// was: the new one replaces it only after the main thread has handled what the pilot asked
+// before. Nothing but that wait needs the main thread's event loop before done. What the
 // readers had made is freed with the loader, not on the thread: a quit waits for the thread's
 // end, and freeing a part of a world item by item would hold it for up to half a second.
 class XpLoader : public QThread
@@ -74,8 +77,14 @@ private:
 
     void reportProgress(const QString &text);
     bool stopping() const;
+    // stopping() for the readers and the save, asked between their steps; throws std::bad_alloc
+    // once the address space runs short (MemoryHeadroom), before an allocation inside Qt fails.
+    bool cancelled() const;
 
-    bool saveDatabase();
+    void finish(const std::shared_ptr<DatabaseStore> &store, const std::function<void()> &stop);
+    // Waits until the main thread has handled what was queued before the call; false once the
+    // loader is stopping, or a quit was decided there meanwhile.
+    bool mainThreadAgrees() const;
     void addPredefinedTracks();
 
     Database *m_database;

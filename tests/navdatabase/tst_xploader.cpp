@@ -20,6 +20,9 @@
 #include <QTest>
 
 #include <memory>
+#include <stdexcept>
+
+#include <sys/resource.h>
 
 namespace {
 
@@ -28,6 +31,37 @@ const QString kFaaCifp = QStringLiteral("ERROR: FAACIFP cannot be loaded as of n
 const QString kCycleWarning = QStringLiteral("WARNING: incoherent data cycles among FIX/NAV/AWY files!");
 const QString kDefaultApt = QStringLiteral("Resources/default scenery/default apt dat/Earth nav data/apt.dat");
 const QString kGlobalApt = QStringLiteral("Global Scenery/Global Airports/Earth nav data/apt.dat");
+const QString kNoMemory = QStringLiteral("ERROR: the import needs more memory than there is");
+
+enum Fault { NavMissing, NavFolder, OutOfMemory, OtherFailure, AddressSpaceShort };
+
+// The address space a process may map, for the duration of a scope.
+struct AddressSpaceLimit
+{
+    rlimit before{};
+    bool set(rlim_t bytes)
+    {
+        rlimit limit{};
+        return getrlimit(RLIMIT_AS, &before) == 0 && (limit = before, limit.rlim_cur = bytes, true)
+               && setrlimit(RLIMIT_AS, &limit) == 0;
+    }
+    void restore()
+    {
+        if (before.rlim_max != 0)
+            setrlimit(RLIMIT_AS, &before);
+        before = {};
+    }
+    ~AddressSpaceLimit() { restore(); }
+};
+
+// What the process has mapped, from the first figure of /proc/self/statm (pages).
+rlim_t mappedBytes()
+{
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return 0;
+    return rlim_t(statm.readLine().split(' ').first().toLongLong() * sysconf(_SC_PAGESIZE));
+}
 
 bool copyTree(const QString &from, const QString &to)
 {
@@ -138,6 +172,8 @@ private:
 
     std::unique_ptr<Settings> m_settings;
     std::unique_ptr<Database> m_database;
+    // Called on the import thread with each progress text of runImport's loader.
+    std::function<void(const QString &)> m_onProgress;
     std::unique_ptr<QTemporaryDir> m_dir;
 };
 
@@ -156,6 +192,7 @@ void TestXpLoader::init()
     QFile::remove(m_database->filePath());
     Settings::setBool(QStringLiteral("database/customData"), false);
     Settings::setBool(QStringLiteral("database/userFix"), false);
+    m_onProgress = nullptr;
 }
 
 QString TestXpLoader::simulator(bool defaultApt, bool globalApt)
@@ -185,6 +222,8 @@ QStringList TestXpLoader::runImport(const QString &xpPath, bool customData, QLis
     QSignalSpy progress(&relay, &Relay::progress);
     QSignalSpy done(&relay, &Relay::done);
     QSignalSpy loadedSpy(&relay, &Relay::loaded);
+    if (m_onProgress)
+        connect(loader.get(), &XpLoader::progress, loader.get(), m_onProgress, Qt::DirectConnection);
     loader->loadAsync();
     if (!done.wait(30000))
         return {QStringLiteral("no done")};
@@ -230,20 +269,42 @@ void TestXpLoader::faaCifpInCustomData()
 void TestXpLoader::navFileFailsImport_data()
 {
     // clang-format off
-    QTest::addColumn<bool>("asFolder");
-    QTest::newRow("missing") << false;
-    QTest::newRow("cannot be opened") << true;
+    QTest::addColumn<int>("fault");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("missing") << int(NavMissing) << kNoInstallation;
+    QTest::newRow("cannot be opened") << int(NavFolder) << kNoInstallation;
+    QTest::newRow("out of memory") << int(OutOfMemory) << kNoMemory;
+    QTest::newRow("another failure") << int(OtherFailure) << QStringLiteral("ERROR: the import failed: disk gone");
+#if !defined(__SANITIZE_ADDRESS__) && !defined(__SANITIZE_THREAD__)
+    // The sanitizers map their shadow memory as they go: no limit on it holds for them.
+    QTest::newRow("address space short") << int(AddressSpaceShort) << kNoMemory;
+#endif
     // clang-format on
 }
 
 void TestXpLoader::navFileFailsImport()
 {
-    QFETCH(bool, asFolder);
+    QFETCH(int, fault);
+    QFETCH(QString, text);
     const QString root = simulator(true);
     const QString nav = root + QStringLiteral("/Resources/default data/earth_nav.dat");
-    QVERIFY(QFile::remove(nav));
-    if (asFolder)
+    if (fault <= NavFolder)
+        QVERIFY(QFile::remove(nav));
+    if (fault == NavFolder)
         QVERIFY(QDir().mkdir(nav));
+    AddressSpaceLimit limit;
+    bool limited = false;
+    m_onProgress = [fault, &limit, &limited, once = std::make_shared<bool>(true)](const QString &) {
+        if (!std::exchange(*once, false))
+            return;
+        if (fault == OutOfMemory)
+            throw std::bad_alloc();
+        if (fault == OtherFailure)
+            throw std::runtime_error("disk gone");
+        // Room for the whole import of this small world, not for the margin the import keeps.
+        if (fault == AddressSpaceShort)
+            limited = limit.set(mappedBytes() + 100 * 1024 * 1024);
+    };
 
     m_database->beginModifying();
     m_database->addPoint(new Point(Point::FIX, QGeoCoordinate(1, 2), QStringLiteral("WORK"), QStringLiteral("ENRT"),
@@ -257,7 +318,9 @@ void TestXpLoader::navFileFailsImport()
 
     QList<bool> loaded;
     const QStringList texts = runImport(root, false, &loaded);
-    QCOMPARE(texts.last(), kNoInstallation);
+    limit.restore();
+    QCOMPARE(limited, fault == AddressSpaceShort);
+    QCOMPARE(texts.last(), text);
     QVERIFY(!loaded.contains(true));
     QCOMPARE(Database::pointCount(), 1);
     QVERIFY(Database::findPoint(QStringLiteral("ZZ/ENRT/WORK"), false));
@@ -372,14 +435,17 @@ void TestXpLoader::destructorStopsRunningImport_data()
 {
     QTest::addColumn<int>("fixes");      // enough for the save to have chunks left after its first check
     QTest::addColumn<QString>("quitAt"); // the progress text quit at; empty: the first
-    QTest::newRow("reading") << 1000000 << QString();
-    QTest::newRow("saving") << 20000 << QStringLiteral("Compressing database...");
+    QTest::addColumn<bool>("busyMain");  // quit by the main thread, whose loop stood still meanwhile
+    QTest::newRow("reading") << 1000000 << QString() << false;
+    QTest::newRow("saving") << 20000 << QStringLiteral("Compressing database...") << false;
+    QTest::newRow("compressing, main thread busy") << 20000 << QStringLiteral("Compressing database...") << true;
 }
 
 void TestXpLoader::destructorStopsRunningImport()
 {
     QFETCH(int, fixes);
     QFETCH(QString, quitAt);
+    QFETCH(bool, busyMain);
     const QString root = simulator(true);
     QByteArray fixFile("I\n1101 Version - data cycle 2302, build\n");
     fixFile.reserve(40 * fixes);
@@ -398,11 +464,18 @@ void TestXpLoader::destructorStopsRunningImport()
     // On the import thread, so the stop is there when the save begins.
     connect(
         loader.get(), &XpLoader::progress, loader.get(),
-        [importer = loader.get(), quitAt](const QString &text) {
+        [importer = loader.get(), quitAt = busyMain ? QString() : quitAt](const QString &text) {
             if (!quitAt.isEmpty() && text == quitAt)
                 importer->requestInterruption();
         },
         Qt::DirectConnection);
+    // As a window's close waiting behind a frame: the file is written meanwhile.
+    connect(&relay, &Relay::progress, loader.get(), [importer = loader.get(), quitAt, busyMain](const QString &text) {
+        if (busyMain && text == quitAt) {
+            importer->wait(1000);
+            importer->requestInterruption();
+        }
+    });
     loader->loadAsync();
     if (quitAt.isEmpty())
         QVERIFY(progress.wait(30000));

@@ -1,0 +1,45 @@
+#include "memoryheadroom.h"
+
+#include <algorithm>
+#include <new>
+
+#if defined(Q_OS_LINUX)
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#endif
+
+namespace MemoryHeadroom {
+
+qint64 left()
+{
+#if defined(Q_OS_LINUX)
+    rlimit limit{};
+    if (getrlimit(RLIMIT_AS, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY)
+        return -1;
+    // Read without allocating: the question is asked when allocations may fail.
+    const int fd = ::open("/proc/self/statm", O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return -1;
+    char text[64] = {};
+    const ssize_t read = ::read(fd, text, sizeof text - 1);
+    ::close(fd);
+    if (read <= 0)
+        return -1;
+    const qint64 mapped = qint64(std::strtoll(text, nullptr, 10)) * qint64(sysconf(_SC_PAGESIZE));
+    return std::max<qint64>(qint64(limit.rlim_cur) - mapped, 0);
+#else
+    return -1;
+#endif
+}
+
+void check()
+{
+    const qint64 room = left();
+    if (room >= 0 && room < kMargin)
+        throw std::bad_alloc();
+}
+
+} // namespace MemoryHeadroom

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QtGlobal>
+
+// Whether the address space the system still lets the process map is running short. Under a
+// limit on it (ulimit -v), a failed allocation inside Qt's containers does not always throw: a
+// list copied or squeezed, a variant copied, goes on with a null block and ends the program. Work
+// that makes a whole world of items (the import) asks between its steps and gives up, with
+// std::bad_alloc, while every step still has room to finish.
+namespace MemoryHeadroom {
+
+// What a step may need at most: a new 64 MB heap for a thread's allocator and the largest lists
+// grown at once. With it a real world's import under limits of 300 to 1,000 MB ended refused or
+// done, never in a crash; it asks for 100 MB or so more than the import needed without it.
+constexpr qint64 kMargin = 128 * 1024 * 1024;
+
+// The bytes the limit leaves beyond what is mapped; -1 without a limit (or where it is not known).
+qint64 left();
+// Throws std::bad_alloc when left() is known and under kMargin.
+void check();
+
+} // namespace MemoryHeadroom
