@@ -3501,6 +3501,14 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
         <translation>Routenberechnung abgebrochen</translation>
     </message>
     <message>
+        <source>Routing failed: no thread can be started for the search</source>
+        <translation>Routenberechnung fehlgeschlagen: Für die Suche kann kein Thread gestartet werden</translation>
+    </message>
+    <message>
+        <source>Routing failed: there is not enough memory for the search</source>
+        <translation>Routenberechnung fehlgeschlagen: Der Speicher reicht für die Suche nicht aus</translation>
+    </message>
+    <message>
         <source>No path found between departure and arrival</source>
         <translation>Kein Weg zwischen Abflug und Ankunft gefunden</translation>
     </message>
@@ -4352,6 +4360,10 @@ im angegebenen Pfad!</translation>
     <message>
         <source>ERROR: the import needs more memory than there is</source>
         <translation>FEHLER: Der Import braucht mehr Speicher, als vorhanden ist</translation>
+    </message>
+    <message>
+        <source>ERROR: no thread can be started for the import</source>
+        <translation>FEHLER: Für den Import kann kein Thread gestartet werden</translation>
     </message>
 </context>
 </TS>

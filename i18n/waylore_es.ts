@@ -3501,6 +3501,14 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
         <translation>Cálculo de ruta interrumpido</translation>
     </message>
     <message>
+        <source>Routing failed: no thread can be started for the search</source>
+        <translation>Error en el cálculo de la ruta: no se puede iniciar un hilo para la búsqueda</translation>
+    </message>
+    <message>
+        <source>Routing failed: there is not enough memory for the search</source>
+        <translation>Error en el cálculo de la ruta: no hay memoria suficiente para la búsqueda</translation>
+    </message>
+    <message>
         <source>No path found between departure and arrival</source>
         <translation>No se ha encontrado ningún camino entre la salida y la llegada</translation>
     </message>
@@ -4352,6 +4360,10 @@ en la ruta indicada!</translation>
     <message>
         <source>ERROR: the import needs more memory than there is</source>
         <translation>ERROR: la importación necesita más memoria de la que hay</translation>
+    </message>
+    <message>
+        <source>ERROR: no thread can be started for the import</source>
+        <translation>ERROR: no se puede iniciar un hilo para la importación</translation>
     </message>
 </context>
 </TS>

@@ -15,6 +15,7 @@
 #include "taxiname.h"
 #include "taxiway.h"
 #include "testsupport.h"
+#include "threadstart.h"
 
 #include <QAbstractItemModelTester>
 #include <QDir>
@@ -934,10 +935,12 @@ void TestDatabaseFile::destroyWhileLoading()
     file.remove();
 }
 
-// Memory running out while the lists are read and indexed: the file is refused, and loads later.
+// Memory running out while the lists are read and indexed, or no thread made for the load: the
+// file is refused, and loads later.
 void TestDatabaseFile::failureWhileLoading_data()
 {
     QTest::addColumn<QString>("at");
+    QTest::newRow("no thread for the load") << QString();
     QTest::newRow("points") << QStringLiteral("Loading points...");
     QTest::newRow("segments, the points indexed beside") << QStringLiteral("Loading segments...");
     QTest::newRow("taxiways, the routes indexed beside") << QStringLiteral("Loading taxiways...");
@@ -949,7 +952,9 @@ void TestDatabaseFile::failureWhileLoading()
     fillWorld(20000);
     QVERIFY(m_db->save());
     m_db->clear();
-    bool failed = false;
+    bool failed = at.isEmpty();
+    if (failed)
+        ThreadStart::failNext(1);
     connect(
         m_db.get(), &Database::progress, this,
         [&](const QString &text) {

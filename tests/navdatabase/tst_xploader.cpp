@@ -5,6 +5,7 @@
 #include "runway.h"
 #include "settings.h"
 #include "testsupport.h"
+#include "threadstart.h"
 #include "xploader.h"
 
 #include <QAbstractItemModelTester>
@@ -213,24 +214,28 @@ void TestXpLoader::faaCifpInCustomData()
 
 // Without earth_nav.dat, or with one that cannot be opened, the import fails like for any
 // other file: an error text, no loaded(true), and the working database stays loaded and on
-// disk as it was.
+// disk as it was. So it does when no thread can be made for it.
 void TestXpLoader::navFileFailsImport_data()
 {
     // clang-format off
-    QTest::addColumn<bool>("asFolder");
-    QTest::newRow("missing") << false;
-    QTest::newRow("cannot be opened") << true;
+    QTest::addColumn<QString>("nav");
+    QTest::addColumn<QString>("error");
+    QTest::newRow("missing") << "missing" << kNoInstallation;
+    QTest::newRow("cannot be opened") << "folder" << kNoInstallation;
+    QTest::newRow("no thread for the import") << "file" << "ERROR: no thread can be started for the import";
     // clang-format on
 }
 
 void TestXpLoader::navFileFailsImport()
 {
-    QFETCH(bool, asFolder);
+    QFETCH(QString, nav);
+    QFETCH(QString, error);
     const QString root = simulator(true);
-    const QString nav = root + QStringLiteral("/Resources/default data/earth_nav.dat");
-    QVERIFY(QFile::remove(nav));
-    if (asFolder)
-        QVERIFY(QDir().mkdir(nav));
+    const QString navPath = root + QStringLiteral("/Resources/default data/earth_nav.dat");
+    if (nav != QLatin1String("file"))
+        QVERIFY(QFile::remove(navPath));
+    if (nav == QLatin1String("folder"))
+        QVERIFY(QDir().mkdir(navPath));
 
     m_database->beginModifying();
     m_database->addPoint(new Point(Point::FIX, QGeoCoordinate(1, 2), QStringLiteral("WORK"), QStringLiteral("ENRT"),
@@ -243,8 +248,10 @@ void TestXpLoader::navFileFailsImport()
     file.close();
 
     QList<bool> loaded;
+    if (nav == QLatin1String("file"))
+        ThreadStart::failNext(1);
     const QStringList texts = runImport(root, false, &loaded);
-    QCOMPARE(texts.last(), kNoInstallation);
+    QCOMPARE(texts.last(), error);
     QVERIFY(!loaded.contains(true));
     QCOMPARE(Database::pointCount(), 1);
     QVERIFY(Database::findPoint(QStringLiteral("ZZ/ENRT/WORK"), false));

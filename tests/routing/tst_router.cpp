@@ -7,6 +7,7 @@
 #include "segment.h"
 #include "settings.h"
 #include "testsupport.h"
+#include "threadstart.h"
 
 #include <QElapsedTimer>
 #include <QRandomGenerator>
@@ -18,6 +19,7 @@
 #include <atomic>
 #include <limits>
 #include <memory>
+#include <new>
 #include <queue>
 
 using Routing::AStar;
@@ -781,13 +783,18 @@ void TestRouter::routerMessages_data()
     QTest::addColumn<QString>("from");
     QTest::addColumn<QString>("to");
     QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("fault");
     const QString invalid = QStringLiteral("Need two valid, different points for departure and arrival");
-    QTest::newRow("no departure") << "" << "K1/ENRT/G0X0" << invalid;
-    QTest::newRow("equal ends") << "K1/ENRT/G0X0" << "K1/ENRT/G0X0" << invalid;
-    QTest::newRow("unknown arrival") << "K1/ENRT/G0X0" << "K1/ENRT/NOPE" << invalid;
-    QTest::newRow("found") << "K1/ENRT/G0X0" << "K1/ENRT/G2X2" << "Routing done!";
+    QTest::newRow("no departure") << "" << "K1/ENRT/G0X0" << invalid << "";
+    QTest::newRow("equal ends") << "K1/ENRT/G0X0" << "K1/ENRT/G0X0" << invalid << "";
+    QTest::newRow("unknown arrival") << "K1/ENRT/G0X0" << "K1/ENRT/NOPE" << invalid << "";
+    QTest::newRow("found") << "K1/ENRT/G0X0" << "K1/ENRT/G2X2" << "Routing done!" << "";
     QTest::newRow("isolated arrival")
-        << "K1/ENRT/G0X0" << "ZZ/ENRT/ALONE" << "No path found between departure and arrival";
+        << "K1/ENRT/G0X0" << "ZZ/ENRT/ALONE" << "No path found between departure and arrival" << "";
+    QTest::newRow("no thread for the search") << "K1/ENRT/G0X0" << "K1/ENRT/G2X2"
+        << "Routing failed: no thread can be started for the search" << "thread";
+    QTest::newRow("memory runs out") << "K1/ENRT/G0X0" << "K1/ENRT/G2X2"
+        << "Routing failed: there is not enough memory for the search" << "memory";
     // clang-format on
 }
 
@@ -796,6 +803,7 @@ void TestRouter::routerMessages()
     QFETCH(QString, from);
     QFETCH(QString, to);
     QFETCH(QString, message);
+    QFETCH(QString, fault);
     fillGrid(3);
     // An en-route fix on no airway, far beyond any join.
     m_db->addPoint(new Point(Point::FIX, QGeoCoordinate(-40, -100), QStringLiteral("ALONE"), QStringLiteral("ENRT"),
@@ -803,6 +811,11 @@ void TestRouter::routerMessages()
     Router router;
     QSignalSpy done(&router, &Router::done);
     router.setEndpoints(from, to);
+    if (fault == QLatin1String("thread"))
+        ThreadStart::failNext(1);
+    // On the router's thread, as a failed allocation inside the search would.
+    if (fault == QLatin1String("memory"))
+        connect(&router, &Router::progress, &router, [] { throw std::bad_alloc(); }, Qt::DirectConnection);
     router.start();
     QVERIFY(router.isBusy());
     QVERIFY(done.wait(10000));
