@@ -815,7 +815,8 @@ void TestRouter::routerMessages()
         ThreadStart::failNext(1);
     // On the router's thread, as a failed allocation inside the search would.
     if (fault == QLatin1String("memory"))
-        connect(&router, &Router::progress, &router, [] { throw std::bad_alloc(); }, Qt::DirectConnection);
+        connect(
+            &router, &Router::progress, &router, [] { throw std::bad_alloc(); }, Qt::DirectConnection);
     router.start();
     QVERIFY(router.isBusy());
     QVERIFY(done.wait(10000));
