@@ -107,8 +107,7 @@ void TestOrderedParallel::failure()
     QCOMPARE(lateParts.load(), 0);
 }
 
-// Every thread taken (eight, however many the pool may have): the caller makes the parts
-// itself, in order, and its task too.
+// Every thread taken (eight at most): the caller makes the parts itself, in order, and its task too.
 void TestOrderedParallel::busyThreadsNeverKeepTheCallerWaiting()
 {
     QThreadPool::globalInstance()->setMaxThreadCount(64);
@@ -133,11 +132,9 @@ void TestOrderedParallel::busyThreadsNeverKeepTheCallerWaiting()
         8,
         [&](qsizetype i) {
             // A ninth thread, were there one, would begin a part within these two seconds.
-            const QDeadlineTimer deadline(2000);
-            while (i == 0 && onPool.load() == 0 && !deadline.hasExpired())
+            for (const QDeadlineTimer deadline(2000); i == 0 && onPool == 0 && !deadline.hasExpired();)
                 QThread::yieldCurrentThread();
-            if (QThread::currentThread() != caller)
-                ++onPool;
+            onPool += QThread::currentThread() != caller;
             return i * 10;
         },
         [&order](qsizetype, qsizetype &&made) { order.append(made); });

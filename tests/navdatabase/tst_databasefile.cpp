@@ -935,8 +935,7 @@ void TestDatabaseFile::destroyWhileLoading()
     file.remove();
 }
 
-// Memory running out while the lists are read and indexed, or no thread made for the load: the
-// file is refused, and loads later.
+// Memory running out while the lists are read and indexed, or no thread for the load: refused, loaded later.
 void TestDatabaseFile::failureWhileLoading_data()
 {
     QTest::addColumn<QString>("at");

@@ -218,24 +218,22 @@ void TestXpLoader::faaCifpInCustomData()
 void TestXpLoader::navFileFailsImport_data()
 {
     // clang-format off
-    QTest::addColumn<QString>("nav");
-    QTest::addColumn<QString>("error");
-    QTest::newRow("missing") << "missing" << kNoInstallation;
-    QTest::newRow("cannot be opened") << "folder" << kNoInstallation;
-    QTest::newRow("no thread for the import") << "file" << "ERROR: no thread can be started for the import";
+    QTest::addColumn<bool>("asFolder");
+    QTest::newRow("missing") << false;
+    QTest::newRow("cannot be opened") << true;
+    QTest::newRow("no thread for the import") << false;
     // clang-format on
 }
 
 void TestXpLoader::navFileFailsImport()
 {
-    QFETCH(QString, nav);
-    QFETCH(QString, error);
+    QFETCH(bool, asFolder);
+    const bool noThread = QTest::currentDataTag() == QByteArray("no thread for the import");
     const QString root = simulator(true);
-    const QString navPath = root + QStringLiteral("/Resources/default data/earth_nav.dat");
-    if (nav != QLatin1String("file"))
-        QVERIFY(QFile::remove(navPath));
-    if (nav == QLatin1String("folder"))
-        QVERIFY(QDir().mkdir(navPath));
+    const QString nav = root + QStringLiteral("/Resources/default data/earth_nav.dat");
+    QVERIFY(noThread || QFile::remove(nav));
+    if (asFolder)
+        QVERIFY(QDir().mkdir(nav));
 
     m_database->beginModifying();
     m_database->addPoint(new Point(Point::FIX, QGeoCoordinate(1, 2), QStringLiteral("WORK"), QStringLiteral("ENRT"),
@@ -248,10 +246,10 @@ void TestXpLoader::navFileFailsImport()
     file.close();
 
     QList<bool> loaded;
-    if (nav == QLatin1String("file"))
-        ThreadStart::failNext(1);
+    ThreadStart::failNext(noThread ? 1 : 0);
     const QStringList texts = runImport(root, false, &loaded);
-    QCOMPARE(texts.last(), error);
+    QCOMPARE(texts.last(),
+             noThread ? QStringLiteral("ERROR: no thread can be started for the import") : kNoInstallation);
     QVERIFY(!loaded.contains(true));
     QCOMPARE(Database::pointCount(), 1);
     QVERIFY(Database::findPoint(QStringLiteral("ZZ/ENRT/WORK"), false));
