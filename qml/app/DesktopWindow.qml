@@ -702,6 +702,7 @@ ApplicationWindow {
         }
         function onLoaded() {
             window.databaseCycle = database.cycle;
+            window.databaseLoaded();
         }
         function onUpdated() {
             window.databaseCycle = database.cycle;
