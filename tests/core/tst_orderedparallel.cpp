@@ -55,22 +55,20 @@ void TestOrderedParallel::failure()
     int took = 0;
     QString caught;
     QThread *const caller = QThread::currentThread();
-    // The throw waits (ten seconds at most) for a pool part past it: on one core the caller, or
-    // the pool, would otherwise be done with it before any thread began a later part.
-    const auto throwOncePoolPartBegun = [&](const char *what) {
-        const QDeadlineTimer deadline(10000);
-        while (threads > 1 && !poolPastThrow.load() && !deadline.hasExpired())
-            QThread::yieldCurrentThread();
-        thrown = true;
-        throw std::runtime_error(what);
-    };
     try {
         std::vector<int> frame(40, 1);
         const std::function<int(qsizetype)> make = [&](qsizetype i) {
             ++begun;
             const auto end = qScopeGuard([&ended] { ++ended; });
-            if ((thrower == QLatin1String("part") || thrower == QLatin1String("forEach")) && i == 5)
-                throwOncePoolPartBegun("part 5");
+            if ((thrower == QLatin1String("part") || thrower == QLatin1String("forEach")) && i == 5) {
+                thrown = true;
+                throw std::runtime_error("part 5");
+            }
+            // On one core the caller would make every part before a pool thread begins one: its
+            // parts wait (ten seconds at most) for a pool part past the throw.
+            for (const QDeadlineTimer wait(10000);
+                 threads > 1 && QThread::currentThread() == caller && !poolPastThrow && !wait.hasExpired();)
+                QThread::yieldCurrentThread();
             // Pool parts beside the throw outlast it until the caller leaves (or a second passes).
             if (QThread::currentThread() != caller && i > 5) {
                 poolPastThrow = true;
@@ -91,8 +89,10 @@ void TestOrderedParallel::failure()
             OrderedParallel::forEach(40, [&make](qsizetype i) { make(i); });
         } else {
             OrderedParallel::run<int>(40, make, [&](qsizetype i, int &&) {
-                if (thrower == QLatin1String("take") && i == 3)
-                    throwOncePoolPartBegun("take 3");
+                if (thrower == QLatin1String("take") && i == 3) {
+                    thrown = true;
+                    throw std::runtime_error("take 3");
+                }
                 ++took;
             });
         }
@@ -114,10 +114,7 @@ void TestOrderedParallel::busyThreadsNeverKeepTheCallerWaiting()
     std::atomic<int> blocking = 0;
     std::vector<OrderedParallel::Task> blockers;
     for (int i = 0; i < 8; ++i)
-        blockers.push_back(OrderedParallel::beside([&] {
-            ++blocking;
-            release.acquire();
-        }));
+        blockers.push_back(OrderedParallel::beside([&] { ++blocking, release.acquire(); }));
     const auto freeThreads = qScopeGuard([&] {
         release.release(8);
         for (const OrderedParallel::Task &blocker : blockers)

@@ -952,8 +952,7 @@ void TestDatabaseFile::failureWhileLoading()
     QVERIFY(m_db->save());
     m_db->clear();
     bool failed = at.isEmpty();
-    if (failed)
-        ThreadStart::failNext(1);
+    ThreadStart::failNext(failed ? 1 : 0);
     connect(
         m_db.get(), &Database::progress, this,
         [&](const QString &text) {

@@ -19,7 +19,6 @@
 #include <atomic>
 #include <limits>
 #include <memory>
-#include <new>
 #include <queue>
 
 using Routing::AStar;
@@ -814,8 +813,7 @@ void TestRouter::routerMessages()
         ThreadStart::failNext(1);
     // On the router's thread, as a failed allocation inside the search would.
     if (fault == "memory runs out")
-        connect(
-            &router, &Router::progress, &router, [] { throw std::bad_alloc(); }, Qt::DirectConnection);
+        connect(&router, &Router::progress, [] { throw std::bad_alloc(); });
     router.start();
     QVERIFY(router.isBusy());
     QVERIFY(done.wait(10000));
