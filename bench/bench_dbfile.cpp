@@ -200,8 +200,8 @@ int loadFile(const QString &path, int runs, const QString &version)
         db.clear();
         while (db.retiring())
             QCoreApplication::processEvents();
-        // The lists of the previous run are freed on the pool: at start-up there are none.
-        QThreadPool::globalInstance()->waitForDone();
+        // The lists of the previous run are freed on the helper's threads: at start-up there are none.
+        OrderedParallel::waitForIdle();
         const LoadWatch watch = LoadWatch::run(db);
         if (!watch.result) {
             std::printf("load failed\n");

@@ -1,5 +1,7 @@
 #include "orderedparallel.h"
 
+#include "threadstart.h"
+
 #include <QCoreApplication>
 #include <QThreadPool>
 
@@ -7,6 +9,7 @@
 #include <deque>
 #include <exception>
 #include <mutex>
+#include <system_error>
 #include <thread>
 
 #if defined(__GLIBC__)
@@ -32,11 +35,17 @@ void OrderedParallel::prepareAllocator()
 
 namespace {
 
-// As many as the global pool may have (none once it is gone at the process's end).
+// Beyond eight threads the load and the import gain next to nothing, while every thread more
+// holds its stack and its own allocator arena (and with several dozen the load has crashed
+// inside Qt): a many-core machine works as an eight-core one.
+constexpr int kMaxThreads = 8;
+
+// As many as the global pool may have (none once it is gone at the process's end), at most
+// kMaxThreads.
 int threadCount()
 {
     const QThreadPool *pool = QThreadPool::globalInstance();
-    return pool ? pool->maxThreadCount() : 1;
+    return pool ? std::min(pool->maxThreadCount(), kMaxThreads) : 1;
 }
 
 // The threads the work runs on, as many as the global thread pool may have (which the tests
@@ -63,17 +72,25 @@ public:
     void post(std::function<void()> job)
     {
         const int wanted = std::max(1, threadCount());
-        std::lock_guard lock(m_mutex);
+        std::unique_lock lock(m_mutex);
         if (m_stopping)
             return;
-        m_jobs.push_back(std::move(job));
-        if (qsizetype(m_jobs.size()) > m_idle && int(m_threads.size()) < wanted) {
+        if (qsizetype(m_jobs.size()) >= m_idle && int(m_threads.size()) < wanted) {
             try {
+                if (ThreadStart::refused())
+                    throw std::system_error(std::make_error_code(std::errc::resource_unavailable_try_again));
                 m_threads.emplace_back([this] { work(); });
             } catch (...) {
-                // One thread fewer.
+                // One thread fewer. With none at all, nobody would ever take the job: a task
+                // left to itself would never run, and waitForIdle() never return.
+                if (m_threads.empty()) {
+                    lock.unlock();
+                    runHere(job);
+                    return;
+                }
             }
         }
+        m_jobs.push_back(std::move(job));
         m_ready.notify_one();
     }
 
@@ -99,14 +116,19 @@ private:
             std::function<void()> job = std::move(m_jobs.front());
             m_jobs.pop_front();
             lock.unlock();
-            try {
-                job();
-            } catch (...) {
-                // A job catches what its work throws; nothing else may end the thread.
-            }
-            job = nullptr;
+            runHere(job);
             lock.lock();
         }
+    }
+
+    static void runHere(std::function<void()> &job)
+    {
+        try {
+            job();
+        } catch (...) {
+            // A job catches what its work throws; nothing else may end the thread.
+        }
+        job = nullptr;
     }
 
     // The jobs begun are finished, those not begun dropped.

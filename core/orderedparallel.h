@@ -9,8 +9,9 @@
 #include <vector>
 
 // The one way work runs beside the calling thread: on threads of this helper's own, as many as
-// the global thread pool may have (QThreadPool::maxThreadCount()). Threads with a life of their
-// own (the database's, the import's, the route search's) are QThreads.
+// the global thread pool may have (QThreadPool::maxThreadCount()), at most eight. Threads with a
+// life of their own (the database's, the import's, the route search's) are QThreads, started
+// through ThreadStart (threadstart.h).
 //
 // run(): work cut into numbered parts, made on every core the process may use and taken in their
 // order on the calling thread, as soon as each is ready: the outcome is the one a single core
@@ -25,7 +26,8 @@
 // waited for, since they use the caller's frame. A part's exception reaches the caller when it
 // comes to that part, as if the part had run there. A part no thread has begun by the time the
 // caller waits for it is made by the caller: busy threads, or a thread that cannot be made (no
-// memory left for its stack), never leave the caller waiting.
+// memory left for its stack), never leave the caller waiting. When not a single thread can be
+// made, a task or a part runs on the caller's thread as it is handed over.
 class OrderedParallel
 {
 public:

@@ -3525,6 +3525,14 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
         <translation>Routenberechnung abgebrochen</translation>
     </message>
     <message>
+        <source>Routing failed: no thread can be started for the search</source>
+        <translation>Routenberechnung fehlgeschlagen: Für die Suche kann kein Thread gestartet werden</translation>
+    </message>
+    <message>
+        <source>Routing failed: there is not enough memory for the search</source>
+        <translation>Routenberechnung fehlgeschlagen: Der Speicher reicht für die Suche nicht aus</translation>
+    </message>
+    <message>
         <source>No path found between departure and arrival</source>
         <translation>Kein Weg zwischen Abflug und Ankunft gefunden</translation>
     </message>
@@ -4404,6 +4412,10 @@ im angegebenen Pfad!</translation>
     <message>
         <source>ERROR: the import failed: %1</source>
         <translation>FEHLER: Der Import ist fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>ERROR: no thread can be started for the import</source>
+        <translation>FEHLER: Für den Import kann kein Thread gestartet werden</translation>
     </message>
 </context>
 </TS>

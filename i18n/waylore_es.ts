@@ -3525,6 +3525,14 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
         <translation>Cálculo de ruta interrumpido</translation>
     </message>
     <message>
+        <source>Routing failed: no thread can be started for the search</source>
+        <translation>Error en el cálculo de la ruta: no se puede iniciar un hilo para la búsqueda</translation>
+    </message>
+    <message>
+        <source>Routing failed: there is not enough memory for the search</source>
+        <translation>Error en el cálculo de la ruta: no hay memoria suficiente para la búsqueda</translation>
+    </message>
+    <message>
         <source>No path found between departure and arrival</source>
         <translation>No se ha encontrado ningún camino entre la salida y la llegada</translation>
     </message>
@@ -4404,6 +4412,10 @@ en la ruta indicada!</translation>
     <message>
         <source>ERROR: the import failed: %1</source>
         <translation>ERROR: la importación ha fallado: %1</translation>
+    </message>
+    <message>
+        <source>ERROR: no thread can be started for the import</source>
+        <translation>ERROR: no se puede iniciar un hilo para la importación</translation>
     </message>
 </context>
 </TS>

@@ -3525,6 +3525,14 @@ seront perdus. Ces opérations sont irréversibles !</translation>
         <translation>Calcul de route interrompu</translation>
     </message>
     <message>
+        <source>Routing failed: no thread can be started for the search</source>
+        <translation>Échec du calcul de route : aucun thread ne peut être démarré pour la recherche</translation>
+    </message>
+    <message>
+        <source>Routing failed: there is not enough memory for the search</source>
+        <translation>Échec du calcul de route : la mémoire ne suffit pas pour la recherche</translation>
+    </message>
+    <message>
         <source>No path found between departure and arrival</source>
         <translation>Aucun chemin trouvé entre le départ et l&apos;arrivée</translation>
     </message>
@@ -4404,6 +4412,10 @@ at given path!</source>
     <message>
         <source>ERROR: the import failed: %1</source>
         <translation>ERREUR : l&apos;importation a échoué : %1</translation>
+    </message>
+    <message>
+        <source>ERROR: no thread can be started for the import</source>
+        <translation>ERREUR : aucun thread ne peut être démarré pour l&apos;import</translation>
     </message>
 </context>
 </TS>

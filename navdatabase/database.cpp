@@ -8,6 +8,7 @@
 #include "listproxymodel.h"
 #include "lookupindex.h"
 #include "mapproxymodel.h"
+#include "orderedparallel.h"
 #include "paintlight.h"
 #include "point.h"
 #include "procedure.h"
@@ -442,9 +443,10 @@ void Database::retire(std::unique_ptr<DatabaseStore> items)
         doom(previous->startups.items());
         doom(previous->points.items());
         // The lists and indexes themselves hold no item of their own any more: another thread
-        // frees them.
+        // frees them. Not the global pool's: a thread it cannot make stays counted as busy, and
+        // the program's exit would wait for it for ever.
         previous->handOver();
-        QThreadPool::globalInstance()->start([store = std::move(previous)] {});
+        OrderedParallel::beside([store = std::move(previous)] {}).detach();
         deleteRetired();
     };
     if (QThread::currentThread() == thread())
@@ -494,10 +496,10 @@ void Database::releaseFreedPages()
 {
 #if defined(__GLIBC__)
     s_pagesPending.fetch_add(1);
-    QThreadPool::globalInstance()->start([] {
+    OrderedParallel::beside([] {
         malloc_trim(0);
         s_pagesPending.fetch_sub(1);
-    });
+    }).detach();
 #endif
 }
 

@@ -152,7 +152,8 @@ public:
     // The graph of the current generation, built on first request and shared until the data
     // changes; null while a modification is open, when cancelled returns true, or when the
     // data changed during the build. Concurrent callers share one build. Must not be called
-    // with the database mutex held.
+    // with the database mutex held. Memory running out throws std::bad_alloc and leaves the
+    // database as it was, with no graph kept: the next call builds anew.
     std::shared_ptr<const Routing::Graph> routingGraph(const std::function<bool()> &cancelled = {});
 
     // ---- modification protocol
@@ -294,6 +295,8 @@ private:
     // What the read-ahead of the file at path gave, when it read that very file; null otherwise
     // (the read-ahead is let go). On the loading thread; the texts it has are emitted first.
     std::shared_ptr<ReadAhead> adoptReadAhead(std::shared_ptr<ReadAhead> ahead, const QString &path, bool fullDetail);
+    // Starts the loading thread; a thread that cannot be made fails the load as a file refused.
+    void startLoad();
     // The store is read only when ok.
     void finishAsyncLoad(DatabaseStore *store, bool ok);
     static void indexRunwayIn(QHash<QPair<QString, QString>, Runway *> &index, Runway *runway);

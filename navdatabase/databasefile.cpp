@@ -31,6 +31,7 @@
 #include "storedvalues.h"
 #include "taxiname.h"
 #include "taxiway.h"
+#include "threadstart.h"
 
 #include <QCoreApplication>
 #include <QDataStream>
@@ -654,7 +655,21 @@ void Database::loadAsync()
         return;
     m_loadReadAhead = std::exchange(m_readAhead, nullptr);
     beginModifying();
-    start(QThread::InheritPriority);
+    startLoad();
+}
+
+void Database::startLoad()
+{
+    if (ThreadStart::start(*this))
+        return;
+    // Refused like a file that cannot be read, on the main thread's next turn as after a read.
+    qWarning() << "Database file" << (m_replacement.isEmpty() ? m_filePath : m_replacement)
+               << "not loaded: no thread can be made to read it";
+    // A read-ahead stays for the next load.
+    m_readAhead = std::exchange(m_loadReadAhead, nullptr);
+    beginModifying(); // the one the thread would have opened
+    QMetaObject::invokeMethod(
+        this, [this] { finishAsyncLoad(nullptr, false); }, Qt::QueuedConnection);
 }
 
 void Database::run()
@@ -719,7 +734,7 @@ void Database::loadReplacementAsync(const QString &path)
         return;
     m_replacement = path;
     beginModifying();
-    start(QThread::InheritPriority);
+    startLoad();
 }
 
 void Database::finishAsyncLoad(DatabaseStore *store, bool ok)

@@ -10,7 +10,7 @@
 #include "point.h"
 #include "segment.h"
 
-#include <QHash>
+#include <unordered_map>
 
 std::shared_ptr<const Routing::Graph> Database::routingGraph(const std::function<bool()> &cancelled)
 {
@@ -50,7 +50,9 @@ std::shared_ptr<const Routing::Graph> Database::routingGraph(const std::function
         graph->generation = m_generation;
 
         const QList<Point *> &points = m_pointModel->items();
-        QHash<const Point *, int> nodeOf;
+        // Not a QHash: its insert cannot pass a failed allocation on (it ends the program), and
+        // the build must fail as the search's failure, not end it.
+        std::unordered_map<const Point *, int> nodeOf;
         nodeOf.reserve(points.size());
         graph->nodes.reserve(points.size());
         // The points' fields are read on every core (each point's a few places in memory apart),
@@ -77,7 +79,7 @@ std::shared_ptr<const Routing::Graph> Database::routingGraph(const std::function
                 int node = int(graph->nodes.size());
                 for (auto [row, last] = pointRows(part); row < last; ++row) {
                     if (const Point *point = points.at(row))
-                        nodeOf.insert(point, node++);
+                        nodeOf.insert_or_assign(point, node++);
                 }
                 graph->nodes.append(std::move(nodes));
             },
@@ -93,14 +95,18 @@ std::shared_ptr<const Routing::Graph> Database::routingGraph(const std::function
         auto rowsOf = [&segments](qsizetype part) {
             return std::pair(part * SegmentsPerPart, std::min(segments.size(), (part + 1) * SegmentsPerPart));
         };
-        auto edgesOf = [&segments, &nodeOf, &rowsOf](qsizetype part) {
+        const auto nodeOfPoint = [&nodeOf](const Point *point) {
+            const auto found = nodeOf.find(point);
+            return found == nodeOf.end() ? -1 : found->second;
+        };
+        auto edgesOf = [&segments, &nodeOfPoint, &rowsOf](qsizetype part) {
             Edges edges;
             for (auto [row, last] = rowsOf(part); row < last; ++row) {
                 const Segment *segment = segments.at(row);
                 if (!segment)
                     continue;
-                const int from = nodeOf.value(segment->from(), -1);
-                const int to = nodeOf.value(segment->to(), -1);
+                const int from = nodeOfPoint(segment->from());
+                const int to = nodeOfPoint(segment->to());
                 if (from < 0 || to < 0)
                     continue;
                 const int direction = segment->isForward() ? 1 : (segment->isBackward() ? -1 : 0);

@@ -10,6 +10,7 @@
 #include "navreader.h"
 #include "orderedparallel.h"
 #include "settings.h"
+#include "threadstart.h"
 #include "tracks.h"
 
 #include <QDebug>
@@ -131,7 +132,20 @@ void XpLoader::loadAsync()
     // The working database stays loaded, and on disk, until the import has a whole new one.
     m_database->beginModifying();
     m_prepared = true;
-    start(QThread::InheritPriority);
+    if (ThreadStart::start(*this))
+        return;
+    // Failed like an import that could not read its files: the working database stays, and the
+    // end comes on the main thread's next turn, as from the thread.
+    qWarning() << "Import failed: no thread can be made for it";
+    m_prepared = false;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            reportProgress(tr("ERROR: no thread can be started for the import"));
+            m_database->endModifying();
+            emit done();
+        },
+        Qt::QueuedConnection);
 }
 
 void XpLoader::setPaths(const QString &xpPath, bool customData)

@@ -4,8 +4,11 @@
 #include "point.h"
 #include "segment.h"
 #include "settings.h"
+#include "threadstart.h"
 
 #include <QDebug>
+
+#include <new>
 
 Router::Router(QObject *parent)
     : QThread(parent)
@@ -47,7 +50,13 @@ void Router::start()
     m_request.input = m_request.options.radio ? QString() : m_input;
     m_stop.store(false);
     m_busy = true;
-    QThread::start();
+    if (ThreadStart::start(*this))
+        return;
+    qWarning() << "Routing failed: no thread can be made for the search";
+    m_outcome = Outcome();
+    m_outcome.message = tr("Routing failed: no thread can be started for the search");
+    // done() comes on the main thread's next turn, as after a search.
+    QMetaObject::invokeMethod(this, &Router::finish, Qt::QueuedConnection);
 }
 
 void Router::stop()
@@ -57,7 +66,15 @@ void Router::stop()
 
 void Router::run()
 {
-    m_outcome = search();
+    // Memory running out (the routing graph's build, the search's arrays) fails the search; the
+    // plan and the graph of an earlier build stay as they were.
+    try {
+        m_outcome = search();
+    } catch (const std::bad_alloc &) {
+        qWarning() << "Routing failed: out of memory";
+        m_outcome = Outcome();
+        m_outcome.message = tr("Routing failed: there is not enough memory for the search");
+    }
 }
 
 Router::Outcome Router::search()

@@ -713,6 +713,7 @@ ApplicationWindow {
         }
         function onLoaded() {
             window.databaseCycle = database.cycle;
+            window.databaseLoaded();
         }
         function onUpdated() {
             window.databaseCycle = database.cycle;

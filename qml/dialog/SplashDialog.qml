@@ -133,11 +133,15 @@ Dialog {
             splash.showProgress(text);
         }
     }
+    // The load's end: its thread's, or its refusal when no thread could be made for it.
     Connections {
         target: database
         enabled: splash.loading
 
         function onFinished() {
+            splash.finishLoading();
+        }
+        function onLoaded() {
             splash.finishLoading();
         }
     }

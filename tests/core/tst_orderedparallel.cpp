@@ -51,6 +51,7 @@ void TestOrderedParallel::failure()
     std::atomic<int> lateParts = 0;
     std::atomic<int> begun = 0;
     std::atomic<int> ended = 0;
+    std::atomic<bool> poolPastThrow = false;
     int took = 0;
     QString caught;
     QThread *const caller = QThread::currentThread();
@@ -63,8 +64,14 @@ void TestOrderedParallel::failure()
                 thrown = true;
                 throw std::runtime_error("part 5");
             }
+            // On one core the caller would make every part before a pool thread begins one: its
+            // parts wait (ten seconds at most) for a pool part past the throw.
+            for (const QDeadlineTimer wait(10000);
+                 threads > 1 && QThread::currentThread() == caller && !poolPastThrow && !wait.hasExpired();)
+                QThread::yieldCurrentThread();
             // Pool parts beside the throw outlast it until the caller leaves (or a second passes).
             if (QThread::currentThread() != caller && i > 5) {
+                poolPastThrow = true;
                 while (!thrown.load())
                     QThread::yieldCurrentThread();
                 const QDeadlineTimer deadline(1000);
@@ -99,22 +106,35 @@ void TestOrderedParallel::failure()
     QCOMPARE(lateParts.load(), 0);
 }
 
-// Every thread taken: the caller makes the parts itself, in order, and its task too.
+// Every thread taken (eight at most): the caller makes the parts itself, in order, and its task too.
 void TestOrderedParallel::busyThreadsNeverKeepTheCallerWaiting()
 {
-    QThreadPool::globalInstance()->setMaxThreadCount(4);
+    QThreadPool::globalInstance()->setMaxThreadCount(64);
     QSemaphore release;
+    std::atomic<int> blocking = 0;
     std::vector<OrderedParallel::Task> blockers;
-    for (int i = 0; i < 4; ++i)
-        blockers.push_back(OrderedParallel::beside([&release] { release.acquire(); }));
+    for (int i = 0; i < 8; ++i)
+        blockers.push_back(OrderedParallel::beside([&] { ++blocking, release.acquire(); }));
     const auto freeThreads = qScopeGuard([&] {
-        release.release(4);
+        release.release(8);
         for (const OrderedParallel::Task &blocker : blockers)
             blocker.wait();
     });
+    QTRY_COMPARE(blocking.load(), 8);
     QList<qsizetype> order;
+    QThread *const caller = QThread::currentThread();
+    std::atomic<int> onPool = 0;
     OrderedParallel::run<qsizetype>(
-        8, [](qsizetype i) { return i * 10; }, [&order](qsizetype, qsizetype &&made) { order.append(made); });
+        8,
+        [&](qsizetype i) {
+            // A ninth thread, were there one, would begin a part within these two seconds.
+            for (const QDeadlineTimer deadline(2000); i == 0 && onPool == 0 && !deadline.hasExpired();)
+                QThread::yieldCurrentThread();
+            onPool += QThread::currentThread() != caller;
+            return i * 10;
+        },
+        [&order](qsizetype, qsizetype &&made) { order.append(made); });
+    QCOMPARE(onPool.load(), 0);
     QCOMPARE(order, QList<qsizetype>({0, 10, 20, 30, 40, 50, 60, 70}));
     std::atomic<int> done = 0;
     OrderedParallel::forEach(8, [&done](qsizetype) { ++done; });

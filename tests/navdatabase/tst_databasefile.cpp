@@ -15,6 +15,7 @@
 #include "taxiname.h"
 #include "taxiway.h"
 #include "testsupport.h"
+#include "threadstart.h"
 
 #include <QAbstractItemModelTester>
 #include <QDir>
@@ -936,10 +937,11 @@ void TestDatabaseFile::destroyWhileLoading()
     file.remove();
 }
 
-// Memory running out while the lists are read and indexed: the file is refused, and loads later.
+// Memory running out while the lists are read and indexed, or no thread for the load: refused, loaded later.
 void TestDatabaseFile::failureWhileLoading_data()
 {
     QTest::addColumn<QString>("at");
+    QTest::newRow("no thread for the load") << QString();
     QTest::newRow("points") << QStringLiteral("Loading points...");
     QTest::newRow("segments, the points indexed beside") << QStringLiteral("Loading segments...");
     QTest::newRow("taxiways, the routes indexed beside") << QStringLiteral("Loading taxiways...");
@@ -951,7 +953,8 @@ void TestDatabaseFile::failureWhileLoading()
     fillWorld(20000);
     QVERIFY(m_db->save());
     m_db->clear();
-    bool failed = false;
+    bool failed = at.isEmpty();
+    ThreadStart::failNext(failed ? 1 : 0);
     QObject receiver;
     const auto settle = qScopeGuard([this] { m_db->wait(); });
     connect(
@@ -962,8 +965,9 @@ void TestDatabaseFile::failureWhileLoading()
         },
         Qt::DirectConnection);
     QSignalSpy loaded(m_db.get(), &Database::loaded);
-    // A good file, short of memory: not logged as damaged.
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("cannot be read: it needs more memory")));
+    // A good file, short of memory or of a thread: not logged as damaged.
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(at.isEmpty() ? QStringLiteral("no thread can be made")
+                                                                       : QStringLiteral("needs more memory")));
     m_db->loadAsync();
     QVERIFY(loaded.wait(10000));
     QVERIFY(failed);

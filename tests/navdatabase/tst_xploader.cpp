@@ -5,6 +5,7 @@
 #include "runway.h"
 #include "settings.h"
 #include "testsupport.h"
+#include "threadstart.h"
 #include "xploader.h"
 
 #include <QAbstractItemModelTester>
@@ -33,7 +34,7 @@ const QString kDefaultApt = QStringLiteral("Resources/default scenery/default ap
 const QString kGlobalApt = QStringLiteral("Global Scenery/Global Airports/Earth nav data/apt.dat");
 const QString kNoMemory = QStringLiteral("ERROR: the import needs more memory than there is");
 
-enum Fault { NavMissing, NavFolder, OutOfMemory, OtherFailure, AddressSpaceShort };
+enum Fault { NavMissing, NavFolder, OutOfMemory, OtherFailure, NoThread, AddressSpaceShort };
 
 // The address space a process may map, for the duration of a scope.
 struct AddressSpaceLimit
@@ -265,7 +266,7 @@ void TestXpLoader::faaCifpInCustomData()
 
 // Without earth_nav.dat, or with one that cannot be opened, the import fails like for any
 // other file: an error text, no loaded(true), and the working database stays loaded and on
-// disk as it was.
+// disk as it was. So it does when no thread can be made for it.
 void TestXpLoader::navFileFailsImport_data()
 {
     // clang-format off
@@ -275,6 +276,8 @@ void TestXpLoader::navFileFailsImport_data()
     QTest::newRow("cannot be opened") << int(NavFolder) << kNoInstallation;
     QTest::newRow("out of memory") << int(OutOfMemory) << kNoMemory;
     QTest::newRow("another failure") << int(OtherFailure) << QStringLiteral("ERROR: the import failed: disk gone");
+    QTest::newRow("no thread for the import") << int(NoThread)
+                                              << QStringLiteral("ERROR: no thread can be started for the import");
 #if !defined(__SANITIZE_ADDRESS__) && !defined(__SANITIZE_THREAD__)
     // The sanitizers map their shadow memory as they go: no limit on it holds for them.
     QTest::newRow("address space short") << int(AddressSpaceShort) << kNoMemory;
@@ -317,6 +320,7 @@ void TestXpLoader::navFileFailsImport()
     file.close();
 
     QList<bool> loaded;
+    ThreadStart::failNext(fault == NoThread ? 1 : 0);
     const QStringList texts = runImport(root, false, &loaded);
     limit.restore();
     QCOMPARE(limited, fault == AddressSpaceShort);

@@ -7,6 +7,7 @@
 #include "segment.h"
 #include "settings.h"
 #include "testsupport.h"
+#include "threadstart.h"
 
 #include <QElapsedTimer>
 #include <QRandomGenerator>
@@ -788,6 +789,10 @@ void TestRouter::routerMessages_data()
     QTest::newRow("found") << "K1/ENRT/G0X0" << "K1/ENRT/G2X2" << "Routing done!";
     QTest::newRow("isolated arrival")
         << "K1/ENRT/G0X0" << "ZZ/ENRT/ALONE" << "No path found between departure and arrival";
+    QTest::newRow("no thread for the search") << "K1/ENRT/G0X0" << "K1/ENRT/G2X2"
+        << "Routing failed: no thread can be started for the search";
+    QTest::newRow("memory runs out") << "K1/ENRT/G0X0" << "K1/ENRT/G2X2"
+        << "Routing failed: there is not enough memory for the search";
     // clang-format on
 }
 
@@ -796,6 +801,7 @@ void TestRouter::routerMessages()
     QFETCH(QString, from);
     QFETCH(QString, to);
     QFETCH(QString, message);
+    const QByteArray fault = QTest::currentDataTag();
     fillGrid(3);
     // An en-route fix on no airway, far beyond any join.
     m_db->addPoint(new Point(Point::FIX, QGeoCoordinate(-40, -100), QStringLiteral("ALONE"), QStringLiteral("ENRT"),
@@ -803,6 +809,11 @@ void TestRouter::routerMessages()
     Router router;
     QSignalSpy done(&router, &Router::done);
     router.setEndpoints(from, to);
+    if (fault == "no thread for the search")
+        ThreadStart::failNext(1);
+    // On the router's thread, as a failed allocation inside the search would.
+    if (fault == "memory runs out")
+        connect(&router, &Router::progress, [] { throw std::bad_alloc(); });
     router.start();
     QVERIFY(router.isBusy());
     QVERIFY(done.wait(10000));
