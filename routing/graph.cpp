@@ -762,7 +762,7 @@ bool buildGraphIndexes(Graph &graph, const std::function<bool()> &cancelled)
         graph.uidIndex.reserve(graph.nodes.size());
         // A later node of the same UID wins, as in the database's own UID index.
         for (const Graph::Node &node : std::as_const(graph.nodes))
-            graph.uidIndex.insert(node.uid, int(&node - graph.nodes.constData()));
+            graph.uidIndex.insert_or_assign(node.uid, int(&node - graph.nodes.constData()));
     });
     std::vector<int> cellOfNode;
     if (!placeNodes(graph, cellOfNode, cancelled) || !buildAdjacency(graph, cancelled)

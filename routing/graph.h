@@ -1,12 +1,12 @@
 #pragma once
 
 #include <QGeoCoordinate>
-#include <QHash>
 #include <QList>
 #include <QString>
 
 #include <array>
 #include <functional>
+#include <unordered_map>
 #include <vector>
 
 namespace Routing {
@@ -70,15 +70,20 @@ struct Graph
     static constexpr int PolarRows = 5;
 
     // Node of the UID, or -1.
-    int nodeOf(const QString &uid) const { return uidIndex.value(uid, -1); }
+    int nodeOf(const QString &uid) const
+    {
+        const auto found = uidIndex.find(uid);
+        return found == uidIndex.end() ? -1 : found->second;
+    }
 
     // The database generation the graph was built from.
     qint64 generation = 0;
     QList<Node> nodes;
     QList<Edge> edges;
 
-    // Filled by buildGraphIndexes.
-    QHash<QString, int> uidIndex;
+    // Filled by buildGraphIndexes. A standard map: Qt's hash cannot pass a failed allocation on,
+    // and a search short of memory must fail, not end the program.
+    std::unordered_map<QString, int> uidIndex;
     // Per node, the indexes of every edge that has the node at either end, in edge order;
     // Edge::next tells whether the edge may be flown away from that node.
     std::vector<QList<int>> adjacency;
