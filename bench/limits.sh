@@ -28,47 +28,36 @@ if ! HOME=$scratch "$build/bench/bench_import" "$folder" --import-only --keep-fi
 fi
 echo "file: $(wc -c <"$scratch/world.bin") bytes"
 ended=0
-for mb in $limits; do
-    (
-        ulimit -v $((mb * 1024))
-        HOME=$scratch exec timeout 120 "$build/bench/bench_dbfile" --file "$scratch/world.bin" --runs 1 --app-version ""
-    ) >"$scratch/load.log" 2>&1
-    rc=$?
-    case $rc in
-    0) what="loaded" ;;
-    1) what="refused" ;;
-    124)
-        what="HUNG"
-        ended=$((ended + 1))
-        ;;
-    *)
-        what="ENDED THE PROGRAM (exit $rc): $(grep -v '^$' "$scratch/load.log" | tail -1)"
-        ended=$((ended + 1))
-        ;;
-    esac
-    printf '%5s MB: %s\n' "$mb" "$what"
-done
+# Runs a benchmark under each limit, then names what became of it: ok_text on exit 0, "refused"
+# on 1 (the import says why in its last progress text).
+under_limits() {
+    label=$1
+    shift
+    for mb in $limits; do
+        (
+            ulimit -v $((mb * 1024))
+            HOME=$scratch exec timeout 120 "$@"
+        ) >"$scratch/run.log" 2>&1
+        rc=$?
+        last=$(sed -n 's/^Last progress text: //p' "$scratch/run.log" | tail -1)
+        case $rc in
+        0) [ -z "$last" ] || [ "$last" = "Done" ] && what="done" || what="refused: $last" ;;
+        1) what="refused" ;;
+        124)
+            what="HUNG"
+            ended=$((ended + 1))
+            ;;
+        *)
+            what="ENDED THE PROGRAM (exit $rc): $(grep -v '^$' "$scratch/run.log" | tail -1)"
+            ended=$((ended + 1))
+            ;;
+        esac
+        printf '%5s MB %s: %s\n' "$mb" "$label" "$what"
+    done
+}
+under_limits load "$build/bench/bench_dbfile" --file "$scratch/world.bin" --runs 1 --app-version ""
 echo "loads that ended the program or hung: $ended (goal 0)"
 loads=$ended
-for mb in $limits; do
-    (
-        ulimit -v $((mb * 1024))
-        HOME=$scratch exec timeout 120 "$build/bench/bench_import" "$folder" --import-only --all-cores
-    ) >"$scratch/import.log" 2>&1
-    rc=$?
-    last=$(sed -n 's/^Last progress text: //p' "$scratch/import.log" | tail -1)
-    case $rc in
-    0) [ "$last" = "Done" ] && what="imported" || what="refused: $last" ;;
-    124)
-        what="HUNG"
-        ended=$((ended + 1))
-        ;;
-    *)
-        what="ENDED THE PROGRAM (exit $rc): $(grep -v '^$' "$scratch/import.log" | tail -1)"
-        ended=$((ended + 1))
-        ;;
-    esac
-    printf '%5s MB import: %s\n' "$mb" "$what"
-done
+under_limits import "$build/bench/bench_import" "$folder" --import-only --all-cores
 echo "imports that ended the program or hung: $((ended - loads)) (goal 0)"
 [ "$ended" -eq 0 ]
