@@ -240,7 +240,7 @@ int main(int argc, char **argv)
         return graphOfFolder(arguments.at(folderArgument + 1), runs);
     const qsizetype fileArgument = arguments.indexOf(QStringLiteral("--file"));
     if (fileArgument > 0 && fileArgument + 1 < arguments.size()) {
-        // The version the file was written under: the program's, or none for bench_import's.
+        // The version the file was written under: the program's unless said otherwise.
         const qsizetype versionArgument = arguments.indexOf(QStringLiteral("--app-version"));
         return loadFile(arguments.at(fileArgument + 1), runs,
                         versionArgument > 0 ? arguments.value(versionArgument + 1)

@@ -439,6 +439,8 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Corvel"));
     QCoreApplication::setApplicationName(QStringLiteral("Waylore"));
+    // The program's own version: a file kept with --keep-file is one the program loads.
+    QCoreApplication::setApplicationVersion(QStringLiteral(WAYLORE_APP_VERSION));
     QStandardPaths::setTestModeEnabled(true);
 
     QCommandLineParser parser;

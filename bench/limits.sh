@@ -55,7 +55,7 @@ under_limits() {
         printf '%5s MB %s: %s\n' "$mb" "$label" "$what"
     done
 }
-under_limits load "$build/bench/bench_dbfile" --file "$scratch/world.bin" --runs 1 --app-version ""
+under_limits load "$build/bench/bench_dbfile" --file "$scratch/world.bin" --runs 1
 echo "loads that ended the program or hung: $ended (goal 0)"
 loads=$ended
 under_limits import "$build/bench/bench_import" "$folder" --import-only --all-cores
