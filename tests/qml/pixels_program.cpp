@@ -958,6 +958,9 @@ void ProgramWindow::tableAtWindowSizes()
     for (const QSize &size : sizes) {
         m_window->resize(size);
         QTRY_COMPARE(m_window->size(), size);
+        // The items take the size once the X server has confirmed it: rows placed before would
+        // move from under the pointer.
+        QTRY_COMPARE_WITH_TIMEOUT(m_window->contentItem()->size(), QSizeF(size), 10000);
         QVERIFY(QQuickTest::qWaitForPolish(m_window, 10000));
         const QString name = QStringLiteral("program-table-%1x%2.png").arg(size.width()).arg(size.height());
         // The X server confirms the new size later than the window takes it; until then a
@@ -995,10 +998,14 @@ void ProgramWindow::tableAtWindowSizes()
         QVERIFY2(fuelShown > 0, qPrintable(name));
         // A hovered row's buttons stand clear of its airway and procedure; a runway button ends
         // before the heading column.
+        // The row hovered lies whole in the table's sight: the view keeps rows made beyond it,
+        // under no pointer the pilot can bring.
         QQuickItem *hovered = nullptr;
         for (QQuickItem *row : rows) {
             auto *airway = row->findChild<QQuickItem *>(QStringLiteral("airwayCell"));
-            if (row->isVisible() && row->property("planRow").isValid() && airway && airway->isVisible())
+            const QRectF inTable = row->mapRectToItem(table, QRectF(0, 0, row->width(), row->height()));
+            if (row->isVisible() && row->property("planRow").isValid() && airway && airway->isVisible()
+                && inTable.top() >= 0 && inTable.bottom() <= table->height())
                 hovered = row;
             auto *runway = row->findChild<QQuickItem *>(QStringLiteral("runwayButton"));
             if (row->isVisible() && runway && runway->isVisible()) {
@@ -1011,7 +1018,7 @@ void ProgramWindow::tableAtWindowSizes()
         QVERIFY(hovered);
         QTest::mouseMove(m_window, hovered->mapToScene(QPointF(hovered->width() / 2, 20)).toPoint());
         auto *rowButtons = hovered->findChild<QQuickItem *>(QStringLiteral("rowButtons"));
-        QTRY_VERIFY(rowButtons->isVisible());
+        QTRY_VERIFY2_WITH_TIMEOUT(rowButtons->isVisible(), qPrintable(name), 10000);
         // Their columns, as wide as their widest values.
         for (const char *taken : {"airwayCell", "procedureButton"}) {
             QQuickItem *column = hovered->findChild<QQuickItem *>(QLatin1String(taken))->parentItem();
