@@ -223,6 +223,9 @@ private:
     void seedDirect();
     double directEstimate(int side, int point) const;
     void reachDirect(int side, int point, double g, int parent);
+    // Whether no way through the point reached at g can beat the best meeting, by what the
+    // other side has still open.
+    bool outrun(int side, int point, double g) const;
     bool directExhausted();
     void placeOpen(int side, size_t at, const OpenEntry &entry);
     void siftUp(int side, int at);
@@ -233,6 +236,7 @@ private:
 
     // The departure's side (m_state) and the arrival's (m_back).
     std::vector<NodeState> &sideState(int side) { return side ? m_back : m_state; }
+    const std::vector<NodeState> &sideState(int side) const { return side ? m_back : m_state; }
     std::vector<OpenEntry> m_open[2];
     // Per side, the ways by which open points were reached before a shorter one, by estimate
     // in steps of StaleStepNm from base, those the lowest estimate has not yet passed counted.

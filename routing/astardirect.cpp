@@ -437,6 +437,27 @@ double AStar::directEstimate(int side, int point) const
     return m_arrivalOnNetwork ? std::min(distTo(arrival), viaApproach) : viaApproach;
 }
 
+// A way to a point that the other side has not settled goes on through some point the other side
+// has open, or was left out because no way through it beat the best meeting. Every way on from
+// a point to the other side's end is at least the other side's lowest estimate less its
+// estimate at the point: the estimates through the great circle never drop along a leg by more
+// than its length. A way that has strayed from the great circle by more than that leaves over
+// the best meeting goes on no further: where dense regions offer many ways nearly as short as
+// the best, each side soon stops spreading there once the other side's estimates have risen
+// close to the best meeting.
+bool AStar::outrun(int k, int point, double g) const
+{
+    if (m_meeting < 0)
+        return false;
+    const std::vector<OpenEntry> &open = m_open[1 - k];
+    const double lowest = open.empty() ? m_best : std::min(m_best, open.front().f);
+    const NodeState &other = sideState(1 - k)[size_t(point)];
+    const double estimate = other.seen == m_stamp ? other.h : directEstimate(1 - k, point);
+    // Sums of legs in another order may round apart by this much.
+    constexpr double RoundingNm = 1e-7;
+    return g + lowest - estimate >= m_best + RoundingNm;
+}
+
 // The sides' states and open lists are by position in the network's index, where points near
 // each other lie together, not by node: a step reads the states of the points around it.
 void AStar::reachDirect(int k, int point, double g, int parent)
@@ -468,6 +489,13 @@ void AStar::reachDirect(int k, int point, double g, int parent)
     // A point reached again at less cost moves up in place.
     std::vector<OpenEntry> &open = m_open[k];
     int at = state.parentEdge;
+    // Left out, but counted as open until the lowest estimate passes it, so that the sides take
+    // their turns as they would have. One already open leaves when it comes first
+    // (directExhausted).
+    if (at < 0 && outrun(k, point, g)) {
+        addStale(k, g + state.h);
+        return;
+    }
     if (at < 0) {
         at = int(open.size());
         open.push_back({});
@@ -548,6 +576,12 @@ size_t AStar::openEntries(int k) const
 
 bool AStar::directExhausted()
 {
+    for (int k = 0; k < 2; ++k) {
+        // What can no longer beat the best meeting leaves first, so that each side's lowest
+        // estimate is that of a way that still may.
+        while (!m_open[k].empty() && outrun(k, m_open[k].front().node, m_open[k].front().g))
+            popDirect(k);
+    }
     for (int k = 0; k < 2; ++k) {
         const std::vector<OpenEntry> &open = m_open[k];
         StaleCount &stale = m_stale[k];
