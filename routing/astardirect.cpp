@@ -122,18 +122,18 @@ void AStar::forEachWithin(int centre, double radiusNm, const Graph::DirectIndex 
     // Compared as chords, which costs no trigonometry per candidate.
     const double chord = 2.0 * std::sin(std::min(rho, M_PI) / 2.0);
     const double chord2 = chord * chord * (1.0 + 1e-12);
-    auto consider = [&](int node, double x, double y, double z, int point) {
-        if (node == centre)
-            return;
-        const double dx = u[0] - x, dy = u[1] - y, dz = u[2] - z;
+    // What a point is compared with is held by value, in registers through the loops over the
+    // points: through references it would be read again after every point visited.
+    auto consider = [&visit, centre, from = u, reach2 = chord2, away = skip ? *skip : Vec{9.0, 9.0, 9.0},
+                     skipped2 = skip ? skipChord2 : -1.0](int node, double x, double y, double z, int point) {
+        const double dx = from[0] - x, dy = from[1] - y, dz = from[2] - z;
         const double d2 = dx * dx + dy * dy + dz * dz;
-        if (d2 > chord2)
+        if (d2 > reach2)
             return;
-        if (skip) {
-            const double sx = (*skip)[0] - x, sy = (*skip)[1] - y, sz = (*skip)[2] - z;
-            if (sx * sx + sy * sy + sz * sz <= skipChord2)
-                return;
-        }
+        // Without a cap to skip, nothing lies within a negative square.
+        const double sx = away[0] - x, sy = away[1] - y, sz = away[2] - z;
+        if (sx * sx + sy * sy + sz * sz <= skipped2 || node == centre)
+            return;
         if constexpr (std::is_invocable_v<Visit, int, double, int>)
             visit(node, d2, point);
         else
@@ -165,14 +165,16 @@ void AStar::forEachWithin(int centre, double radiusNm, const Graph::DirectIndex 
     const Cap cap(u, chord2 * (1.0 + 1e-9));
     const Cap skipCap(skip ? *skip : u, skipChord2);
     const double tangentSin = u[2] / (1.0 - cap.chord2 / 2.0);
-    auto readColumns = [&](int row, int first, int last) {
+    const Graph::DirectPoint *const points = index->points.data();
+    const int *const cellStart = index->cellStart.data();
+    auto readColumns = [consider, points, cellStart, wrap](int row, int first, int last) {
         for (int col = first; col <= last;) {
             const int wrapped = wrap(col);
             const int run = std::min(last - col, Graph::CellColumns - 1 - wrapped);
             const size_t cell = size_t(row * Graph::CellColumns + wrapped);
-            const int end = index->cellStart[cell + size_t(run) + 1];
-            for (int i = index->cellStart[cell]; i < end; ++i) {
-                const Graph::DirectPoint &p = index->points[size_t(i)];
+            const int end = cellStart[cell + size_t(run) + 1];
+            for (int i = cellStart[cell]; i < end; ++i) {
+                const Graph::DirectPoint &p = points[i];
                 consider(p.node, p.x, p.y, p.z, i);
             }
             col += run + 1;
