@@ -90,6 +90,18 @@ inline QString reason(const QNetworkReply *reply)
     return QString();
 }
 
+// Why a reply failed, for the pilot: the guard's reason, or the network layer's own time-out,
+// which it calls "Operation canceled" and which tells the pilot nothing; empty for neither.
+inline QString failure(const QNetworkReply *reply)
+{
+    if (QString why = reason(reply); !why.isEmpty())
+        return why;
+    const QNetworkReply::NetworkError error = reply->error();
+    if (error == QNetworkReply::OperationCanceledError || error == QNetworkReply::TimeoutError)
+        return QCoreApplication::translate("ReplyGuard", "the service did not answer in time");
+    return QString();
+}
+
 namespace Detail {
 
 inline void stop(QNetworkReply *reply, Stop why)

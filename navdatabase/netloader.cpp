@@ -4,7 +4,6 @@
 #include "replyguard.h"
 #include "settings.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -143,16 +142,10 @@ void NetLoader::received(QNetworkReply *reply)
         finish();
         return;
     }
-    if (const QString stopped = ReplyGuard::reason(reply); !stopped.isEmpty()) {
-        emit progress(tr("ERROR: cannot download database") + QStringLiteral(": ") + stopped);
-        finish();
-        return;
-    }
-    // The guard's stops and a failed write are told above: what is left cancelled is the network
-    // layer's own time-out between two bytes.
-    if (error == QNetworkReply::OperationCanceledError) {
-        emit progress(tr("ERROR: cannot download database") + QStringLiteral(": ")
-                      + QCoreApplication::translate("ReplyGuard", "the service did not answer in time"));
+    // A failed write is told above: what is left cancelled is the network layer's own time-out
+    // between two bytes.
+    if (const QString why = ReplyGuard::failure(reply); !why.isEmpty()) {
+        emit progress(tr("ERROR: cannot download database") + QStringLiteral(": ") + why);
         finish();
         return;
     }

@@ -293,11 +293,8 @@ void Tracks::received(QNetworkReply *reply)
     }
     if (error != QNetworkReply::NoError || ReplyGuard::stopped(reply) != ReplyGuard::Stop::None) {
         qWarning() << "Cannot download tracks, error" << error << reply->errorString();
-        QString why = ReplyGuard::reason(reply);
-        // Only the transfer timeout cancels a request here; the network layer calls that
-        // "Operation canceled", which tells the pilot nothing.
-        if (why.isEmpty() && (error == QNetworkReply::OperationCanceledError || error == QNetworkReply::TimeoutError))
-            why = QCoreApplication::translate("ReplyGuard", "the service did not answer in time");
+        // Only the transfer timeout cancels a request here.
+        const QString why = ReplyGuard::failure(reply);
         fail(tr("Cannot download tracks: %1").arg(why.isEmpty() ? reply->errorString() : why));
         return;
     }
