@@ -126,6 +126,34 @@ int runProgram(int argc, char *argv[])
     return 0;
 }
 
+// Has the engine quit just before the main thread handles the first call queued to the watched
+// object once armed: the import's question whether its new file may replace the stored one.
+class QuitBeforeCall : public QObject
+{
+public:
+    QuitBeforeCall(QQmlEngine *engine, const QAtomicInt &armed)
+        : m_engine(engine)
+        , m_armed(armed)
+    {
+    }
+    bool quitSent() const { return m_sent; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (!m_sent && event->type() == QEvent::MetaCall && m_armed.loadAcquire() == 1) {
+            m_sent = true;
+            emit m_engine->quit();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QQmlEngine *m_engine;
+    const QAtomicInt &m_armed;
+    bool m_sent = false;
+};
+
 } // namespace
 
 class TestShell : public QObject
@@ -144,7 +172,8 @@ private slots:
     void quitWhileReadingAhead();
     void exitNowKeepsWhatIsWritten_data();
     void exitNowKeepsWhatIsWritten();
-    // Last: it destroys the shell.
+    // Last: its last row destroys the shell.
+    void quitDuringImportWaits_data();
     void quitDuringImportWaits();
 
 private:
@@ -260,6 +289,7 @@ void TestShell::rootDocument()
 {
     QList<QQmlError> warnings;
     // The engine outlives the function: the lambda goes with this receiver, whatever way it ends.
+    // The connections below go with it, before the counters they write.
     QObject receiver;
     connect(m_shell->engine(), &QQmlEngine::warnings, &receiver,
             [&warnings](const QList<QQmlError> &list) { warnings += list; });
@@ -407,12 +437,23 @@ void TestShell::quitWhileReadingAhead()
     QCOMPARE(fileBytes(copy), stored);
 }
 
+void TestShell::quitDuringImportWaits_data()
+{
+    QTest::addColumn<bool>("fileWaits");
+    QTest::newRow("the engine quits as the new file waits for the main thread") << true;
+    QTest::newRow("the shell ends while the fixes are read") << false;
+}
+
 // Quitting while the simulator data is imported: the import stops and its thread has ended
 // before the loader, the flight plan and the database are destroyed; the database file of the
-// last whole import stays as it was.
+// last whole import stays as it was. The engine's quit stops it at once: the new file, written
+// whole, is not let in by the main thread's next turn.
 void TestShell::quitDuringImportWaits()
 {
-    const QString databaseFile = published<Database>(QStringLiteral("database"))->filePath();
+    QFETCH(bool, fileWaits);
+    auto *database = published<Database>(QStringLiteral("database"));
+    const QString databaseFile = database->filePath();
+    QVERIFY(database->save());
     const QByteArray stored = fileBytes(databaseFile);
     QVERIFY(!stored.isEmpty());
     const QString root = m_dir.filePath(QStringLiteral("X-Plane 12"));
@@ -428,23 +469,43 @@ void TestShell::quitDuringImportWaits()
 
     auto *loader = published<XpLoader>(QStringLiteral("xploader"));
     QAtomicInt readingFixes = 0;
+    QAtomicInt compressing = 0;
     QAtomicInt ended = 0;
-    // However the test ends, the shell and its import thread go before the counters they write.
-    const auto quit = qScopeGuard([this] { m_shell.reset(); });
+    // The connections below go with it, before the counters they write.
+    QObject receiver;
+    // However the test ends, the import thread has ended before the counters go.
+    const auto quit = qScopeGuard([&] {
+        if (fileWaits) {
+            loader->requestInterruption();
+            loader->wait();
+        } else {
+            m_shell.reset();
+        }
+    });
     connect(
-        loader, &XpLoader::progress, loader,
+        loader, &XpLoader::progress, &receiver,
         [&](const QString &text) {
             if (text.startsWith(QLatin1String("Loading fix points:")))
                 readingFixes.storeRelease(1);
+            if (text == QLatin1String("Compressing database..."))
+                compressing.storeRelease(1);
         },
         Qt::DirectConnection);
     connect(
-        loader, &QThread::finished, loader, [&] { ended.storeRelease(1); }, Qt::DirectConnection);
+        loader, &QThread::finished, &receiver, [&] { ended.storeRelease(1); }, Qt::DirectConnection);
+    QuitBeforeCall quitter(m_shell->engine(), compressing);
+    if (fileWaits)
+        database->installEventFilter(&quitter);
     loader->loadAsync();
-    QTRY_VERIFY_WITH_TIMEOUT(readingFixes.loadAcquire() == 1, 30000);
-    QVERIFY(loader->isRunning());
-    m_shell.reset();
-    QCOMPARE(ended.loadAcquire(), 1);
+    if (fileWaits) {
+        QTRY_VERIFY_WITH_TIMEOUT(ended.loadAcquire() == 1, 60000);
+        QVERIFY(quitter.quitSent());
+    } else {
+        QTRY_VERIFY_WITH_TIMEOUT(readingFixes.loadAcquire() == 1, 30000);
+        QVERIFY(loader->isRunning());
+        m_shell.reset();
+        QCOMPARE(ended.loadAcquire(), 1);
+    }
     QCoreApplication::processEvents();
     QCOMPARE(fileBytes(databaseFile), stored);
 }
