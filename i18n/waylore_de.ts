@@ -2530,6 +2530,22 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
         <source>ERROR: cannot load database file!</source>
         <translation>FEHLER: Datenbankdatei kann nicht geladen werden!</translation>
     </message>
+    <message>
+        <source>the server answered %1 %2</source>
+        <translation>der Server antwortete %1 %2</translation>
+    </message>
+    <message>
+        <source>the answer is too short for a database file</source>
+        <translation>die Antwort ist zu kurz für eine Datenbankdatei</translation>
+    </message>
+    <message>
+        <source>the server redirects in a loop</source>
+        <translation>der Server leitet im Kreis weiter</translation>
+    </message>
+    <message>
+        <source>the server closed the connection before the end</source>
+        <translation>der Server hat die Verbindung vor dem Ende geschlossen</translation>
+    </message>
 </context>
 <context>
     <name>Point</name>

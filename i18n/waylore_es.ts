@@ -2530,6 +2530,22 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
         <source>ERROR: cannot load database file!</source>
         <translation>ERROR: ¡no se puede cargar el archivo de la base de datos!</translation>
     </message>
+    <message>
+        <source>the server answered %1 %2</source>
+        <translation>el servidor respondió %1 %2</translation>
+    </message>
+    <message>
+        <source>the answer is too short for a database file</source>
+        <translation>la respuesta es demasiado corta para un archivo de base de datos</translation>
+    </message>
+    <message>
+        <source>the server redirects in a loop</source>
+        <translation>el servidor redirige en bucle</translation>
+    </message>
+    <message>
+        <source>the server closed the connection before the end</source>
+        <translation>el servidor cerró la conexión antes del final</translation>
+    </message>
 </context>
 <context>
     <name>Point</name>

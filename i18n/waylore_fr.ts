@@ -2530,6 +2530,22 @@ seront perdus. Ces opérations sont irréversibles !</translation>
         <source>ERROR: cannot load database file!</source>
         <translation>ERREUR : impossible de charger le fichier de base de données !</translation>
     </message>
+    <message>
+        <source>the server answered %1 %2</source>
+        <translation>le serveur a répondu %1 %2</translation>
+    </message>
+    <message>
+        <source>the answer is too short for a database file</source>
+        <translation>la réponse est trop courte pour un fichier de base de données</translation>
+    </message>
+    <message>
+        <source>the server redirects in a loop</source>
+        <translation>le serveur redirige en boucle</translation>
+    </message>
+    <message>
+        <source>the server closed the connection before the end</source>
+        <translation>le serveur a fermé la connexion avant la fin</translation>
+    </message>
 </context>
 <context>
     <name>Point</name>
