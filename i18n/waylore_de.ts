@@ -1816,6 +1816,10 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
         <source>the service redirected to another host</source>
         <translation>der Dienst hat auf einen anderen Server umgeleitet</translation>
     </message>
+    <message>
+        <source>the service redirects in a loop</source>
+        <translation>der Dienst leitet im Kreis weiter</translation>
+    </message>
 </context>
 <context>
     <name>InformationPanel</name>

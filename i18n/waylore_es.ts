@@ -1816,6 +1816,10 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
         <source>the service redirected to another host</source>
         <translation>el servicio redirigió a otro servidor</translation>
     </message>
+    <message>
+        <source>the service redirects in a loop</source>
+        <translation>el servicio redirige en bucle</translation>
+    </message>
 </context>
 <context>
     <name>InformationPanel</name>

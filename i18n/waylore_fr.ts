@@ -1816,6 +1816,10 @@ seront perdus. Ces opérations sont irréversibles !</translation>
         <source>the service redirected to another host</source>
         <translation>le service a redirigé vers un autre serveur</translation>
     </message>
+    <message>
+        <source>the service redirects in a loop</source>
+        <translation>le service redirige en boucle</translation>
+    </message>
 </context>
 <context>
     <name>InformationPanel</name>

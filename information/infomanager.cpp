@@ -378,6 +378,12 @@ void InfoManager::requestMetar(const QString &uid, const QString &airportCode, c
 {
     QUrl url = m_metarBase;
     url.setPath(QLatin1Char('/') + airportCode.trimmed().toUpper(), QUrl::DecodedMode);
+    fetchMetar(url, uid, airportCode, section, 0);
+}
+
+void InfoManager::fetchMetar(const QUrl &url, const QString &uid, const QString &airportCode, const QString &section,
+                             int redirects)
+{
     QNetworkRequest request(url);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::UserVerifiedRedirectPolicy);
     // Through the guard's GET, so that a chunked answer cut before its end is not taken whole.
@@ -385,18 +391,23 @@ void InfoManager::requestMetar(const QString &uid, const QString &airportCode, c
     // A report is one line: more is no report, and the whole answer must have arrived in time.
     ReplyGuard::attach(reply, metarMaxBytes, m_metarTimeoutMs);
     m_metarReply = reply;
-    auto redirectedAway = std::make_shared<bool>(false);
-    connect(reply, &QNetworkReply::redirected, this, [reply, url, redirectedAway](const QUrl &target) {
-        if (sameService(url, url.resolved(target))) {
-            emit reply->redirectAllowed();
-        } else if (reply->isRunning()) {
-            *redirectedAway = true;
-            reply->abort();
-        }
-    });
-    connect(reply, &QNetworkReply::finished, this, [this, reply, uid, airportCode, section, redirectedAway] {
-        metarReceived(reply, uid, airportCode, section,
-                      *redirectedAway ? tr("the service redirected to another host") : ReplyGuard::reason(reply));
+    // Followed here rather than by the network layer, which sends most redirected requests
+    // without the body that lets the guard tell a cut answer.
+    connect(reply, &QNetworkReply::redirected, this,
+            [this, reply, url, uid, airportCode, section, redirects](const QUrl &target) {
+                disconnect(reply, nullptr, this, nullptr);
+                m_metarReply = nullptr;
+                reply->abort();
+                const QUrl next = url.resolved(target);
+                if (!sameService(m_metarBase, next))
+                    metarReceived(reply, uid, airportCode, section, tr("the service redirected to another host"));
+                else if (redirects >= kMaxMetarRedirects)
+                    metarReceived(reply, uid, airportCode, section, tr("the service redirects in a loop"));
+                else
+                    fetchMetar(next, uid, airportCode, section, redirects + 1);
+            });
+    connect(reply, &QNetworkReply::finished, this, [this, reply, uid, airportCode, section] {
+        metarReceived(reply, uid, airportCode, section, ReplyGuard::reason(reply));
     });
 }
 

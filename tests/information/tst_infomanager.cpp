@@ -410,6 +410,8 @@ void TestInfoManager::untrustedMetarAnswers_data()
                                               << false;
     QTest::newRow("redirect within the service") << 302 << QByteArray() << "/mirror/KJFK" << 0 << ""
                                                  << "<p>" + QString::fromLatin1(report) + "</p>" << true;
+    QTest::newRow("redirect to itself") << 302 << QByteArray() << "/KJFK" << 0 << ""
+                                        << "<p>Cannot fetch METAR for KJFK: the service redirects in a loop</p>" << false;
     QTest::newRow("another station's report") << 200 << QByteArray("UUWW 061230Z 00000MPS CAVOK") << "" << 0 << ""
                                               << "<p>No METAR available for KJFK.</p>" << false;
     QTest::newRow("another station's report after this one's") << 200 << report + "\r\nUUWW 061230Z TS OVC001 40/20 Q0900\n" << "" << 0
@@ -456,8 +458,10 @@ void TestInfoManager::untrustedMetarAnswers_data()
                                                           << false;
     // The network layer ends some of these as whole (one in five or so), or with an error of its
     // own: asked again and again.
-    QTest::newRow("chunked, cut before its last chunk") << 200 << report + " 27/12 A3012" << "" << 0 << "chunked, cut"
+    QTest::newRow("chunked, cut before its last chunk") << 200 << report << "" << 0 << "chunked, cut"
                                                         << "<p>Cannot fetch METAR for KJFK: " << false;
+    QTest::newRow("redirect within the service, chunked and cut there") << 302 << QByteArray() << "/mirror/KJFK" << 0 << "chunked, cut"
+                                                                         << "<p>Cannot fetch METAR for KJFK: " << false;
     // Bytes keep coming, so only a deadline for the whole answer stops it.
     QTest::newRow("a byte every 100 ms") << 200 << report << "" << 100 << ""
                                          << "<p>Cannot fetch METAR for KJFK: the service did not answer in time</p>"
@@ -478,13 +482,19 @@ void TestInfoManager::untrustedMetarAnswers()
     HttpTestServer other;
     QVERIFY(other.listen());
     other.setReply(QStringLiteral("/KJFK"), answer(200, report));
-    m_server->setReply(QStringLiteral("/mirror/KJFK"), answer(200, report));
     HttpTestServer::Reply reply = answer(status, body);
-    reply.trickleMs = trickleMs;
-    reply.contentLength = framing == QLatin1String("none") ? -2 : -1;
-    reply.chunked = framing.startsWith(QLatin1String("chunked"));
-    if (framing.endsWith(QLatin1String("cut")))
-        reply.sendOnly = report.size();
+    HttpTestServer::Reply mirror = answer(200, report);
+    // The framing is that of the answer the request ends at.
+    HttpTestServer::Reply &last = location.startsWith(QLatin1String("/mirror")) ? mirror : reply;
+    last.trickleMs = trickleMs;
+    last.contentLength = framing == QLatin1String("none") ? -2 : -1;
+    last.chunked = framing.startsWith(QLatin1String("chunked"));
+    // Cut: the report sent of a longer one.
+    if (framing.endsWith(QLatin1String("cut"))) {
+        last.body = report + " 27/12 A3012";
+        last.sendOnly = report.size();
+    }
+    m_server->setReply(QStringLiteral("/mirror/KJFK"), mirror);
     if (location == QLatin1String("other"))
         reply.location = other.url(QStringLiteral("/KJFK")).toUtf8();
     else
@@ -493,7 +503,7 @@ void TestInfoManager::untrustedMetarAnswers()
     // The deadline is short only for the drip: a busy machine may take longer for a whole answer.
     m_info->setMetarTimeout(trickleMs > 0 ? 400 : 30000);
 
-    for (int ask = 0; ask < (reply.sendOnly < 0 ? 1 : 40); ++ask) {
+    for (int ask = 0; ask < (last.sendOnly < 0 ? 1 : 40); ++ask) {
         QElapsedTimer clock;
         clock.start();
         m_info->showPointInfo(uid("KJFK"));
