@@ -92,6 +92,8 @@ void Shell::exitNow(int code)
     }
     if (m_xpLoader)
         m_xpLoader->requestInterruption();
+    if (m_netLoader)
+        m_netLoader->discard();
     m_engine.reset();
     m_xpConnect.reset();
     m_generator.reset();

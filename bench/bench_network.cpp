@@ -2,6 +2,8 @@
 // download or the METAR request with far more than either can need (1.5 GiB by default, with a
 // Content-Length, without one, or in chunks), and the benchmark prints the peak resident size
 // of the whole process (its server thread included) and what stays resident once the answer is refused.
+// With "metar-cut", METAR answers sent chunked and cut before their last chunk, asked in sessions of
+// 40 stations: how many of them the panel shows as a report.
 
 #include "airport.h"
 #include "basemodel.h"
@@ -31,6 +33,43 @@ namespace {
 
 // Peak resident size the whole run may reach, whatever the server sends.
 constexpr qint64 kGoalPeakMb = 250;
+constexpr int kStationsPerSession = 40;
+
+// Each request's station a new one, a session a new panel (and network manager); returns how many
+// cut answers the panel showed as a report.
+int cutMetarsShown(Database &database, const QString &serverUrl, int requests)
+{
+    QList<Airport *> airports;
+    for (int i = 0; i < kStationsPerSession; ++i) {
+        auto *airport = new Airport(QStringLiteral("K%1").arg(i, 3, 10, QLatin1Char('0')), QStringLiteral("Field"), 13);
+        const QGeoCoordinate centre(40 + i * 0.1, -73.78);
+        airport->setPosition(centre, QGeoRectangle(centre, centre));
+        database.addPoint(airport);
+        airports.append(airport);
+    }
+    database.pointModel()->reset();
+    Flightplan plan;
+    TranslationManager translations;
+    int shown = 0;
+    for (int done = 0; done < requests;) {
+        InfoManager info(&plan, &translations);
+        info.setMetarBase(QUrl(serverUrl));
+        for (int i = 0; i < kStationsPerSession && done < requests; ++i, ++done) {
+            info.showPointInfo(airports.at(i)->uid());
+            QEventLoop loop;
+            QTimer poll;
+            QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+                if (!info.metarPending())
+                    loop.quit();
+            });
+            poll.start(1);
+            loop.exec();
+            if (info.html().contains(QStringLiteral(" 272225Z 27010KT 99")))
+                ++shown;
+        }
+    }
+    return shown;
+}
 
 } // namespace
 
@@ -38,7 +77,9 @@ int main(int argc, char *argv[])
 {
     if (BenchSupport::answersHelp(argc, argv,
                                   "Usage: bench_network [database|metar] [MiB, default 1536] [length|none|chunked]\n"
-                                  "Prints the peak resident size while an answer of that size is refused.\n"))
+                                  "       bench_network metar-cut [requests, default 280]\n"
+                                  "Prints the peak resident size while an answer of that size is refused;\n"
+                                  "with metar-cut, how many chunked answers cut short are shown.\n"))
         return 0;
     QCoreApplication app(argc, argv);
     BenchSupport::initQuietApplication();
@@ -60,6 +101,34 @@ int main(int argc, char *argv[])
 
     Settings settings;
     Database database;
+    if (kind == QLatin1String("metar-cut")) {
+        const int requests = arguments.value(2, QStringLiteral("280")).toInt();
+        std::promise<QString> root;
+        QThread *serving = QThread::create([&root] {
+            HttpTestServer server;
+            server.listen();
+            for (int i = 0; i < kStationsPerSession; ++i) {
+                const QString code = QStringLiteral("K%1").arg(i, 3, 10, QLatin1Char('0'));
+                HttpTestServer::Reply cut;
+                cut.contentType = "text/plain";
+                cut.chunked = true;
+                cut.body = code.toLatin1() + " 272225Z 27010KT 9999 FEW040 12/08 Q1013";
+                cut.sendOnly = code.size() + 19;
+                server.setReply(QLatin1Char('/') + code, cut);
+            }
+            root.set_value(server.url(QString()));
+            QEventLoop loop;
+            loop.exec();
+        });
+        serving->start();
+        const int shown = cutMetarsShown(database, root.get_future().get(), requests);
+        out << "METAR answers chunked and cut before their last chunk, in sessions of " << kStationsPerSession
+            << " stations: " << shown << " of " << requests << " shown as the report (goal: none)\n";
+        serving->exit();
+        serving->wait();
+        delete serving;
+        return 0;
+    }
     const QString path
         = kind == QLatin1String("database") ? QLatin1Char('/') + database.fileName() : QStringLiteral("/KJFK");
     // The server sends on a thread of its own, as a remote one does, whatever this one is doing.

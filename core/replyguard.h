@@ -3,11 +3,12 @@
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QDebug>
+#include <QIODevice>
+#include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QString>
 #include <QTimer>
 
-#include <memory>
 #include <utility>
 
 // Keeps a network answer within what its reader can need, whatever the server sends: a body
@@ -22,6 +23,8 @@
 // uses it too. An answer is only whole when it is as long as it was announced and came in one
 // go: the network layer ends a body the server cut short without an error now and then, and it
 // sends the request again on its own after a connection closed early, so either is refused.
+// A chunked answer cut before its last chunk is ended as if whole, and the request sent again
+// gets no answer the reply hears of: only a request made through get() tells that apart.
 namespace ReplyGuard {
 
 enum class Stop { None, TooLong, TooSlow, CutShort };
@@ -35,6 +38,7 @@ inline constexpr const char *kBodyName = "wayloreReplyBody";
 inline constexpr const char *kReceivedProperty = "wayloreReplyReceived";
 inline constexpr const char *kAnnouncedProperty = "wayloreReplyAnnounced";
 inline constexpr const char *kRestartedProperty = "wayloreReplyRestarted";
+inline constexpr const char *kHeadsProperty = "wayloreReplyHeads";
 // What the network layer holds at a time for the guard to gather.
 inline constexpr qint64 kGatherPiece = 64 * 1024;
 
@@ -48,6 +52,30 @@ public:
         setObjectName(QLatin1String(kBodyName));
     }
     QByteArray bytes;
+};
+
+// The empty body of a request made through get(). The network layer reads a request's body
+// again only to send the request again, and it does that after a connection closed early, with
+// no signal to the reply: a body read again once an answer's headers have come marks the reply
+// as begun again. Sent again before any answer came (a kept connection the server had closed),
+// nothing of it was lost.
+class ResendWitness : public QIODevice
+{
+public:
+    ResendWitness() { open(QIODevice::ReadOnly); }
+    bool isSequential() const override { return false; }
+    qint64 size() const override { return 0; }
+    bool reset() override
+    {
+        auto *reply = qobject_cast<QNetworkReply *>(parent());
+        if (reply && reply->property(kHeadsProperty).toInt() > 0)
+            reply->setProperty(kRestartedProperty, true);
+        return QIODevice::reset();
+    }
+
+protected:
+    qint64 readData(char *, qint64) override { return 0; }
+    qint64 writeData(const char *, qint64) override { return -1; }
 };
 
 // A reply that ended without an error but is not the whole answer: shorter or longer than its
@@ -133,10 +161,14 @@ inline void attach(QNetworkReply *reply, qint64 maxBytes, int deadlineMs = 0, qi
             Detail::stop(reply, Stop::TooLong);
     };
     // Headers come once per request: a second set without a redirect is the request sent again.
-    auto heads = std::make_shared<int>(0);
-    QObject::connect(reply, &QNetworkReply::redirected, reply, [heads] { --*heads; });
+    const auto heads = [reply](int step) {
+        const int count = reply->property(Detail::kHeadsProperty).toInt() + step;
+        reply->setProperty(Detail::kHeadsProperty, count);
+        return count;
+    };
+    QObject::connect(reply, &QNetworkReply::redirected, reply, [heads] { heads(-1); });
     QObject::connect(reply, &QNetworkReply::metaDataChanged, reply, [reply, check, heads] {
-        if (++*heads > 1)
+        if (heads(1) > 1)
             reply->setProperty(Detail::kRestartedProperty, true);
         const qint64 announced = reply->header(QNetworkRequest::ContentLengthHeader).toLongLong();
         reply->setProperty(Detail::kAnnouncedProperty, announced);
@@ -159,6 +191,16 @@ inline void attach(QNetworkReply *reply, qint64 maxBytes, int deadlineMs = 0, qi
     }
     if (deadlineMs > 0)
         QTimer::singleShot(deadlineMs, reply, [reply] { Detail::stop(reply, Stop::TooSlow); });
+}
+
+// A GET whose reply attach() can tell from a chunked answer cut before its end: the request
+// carries an empty body that the network layer reads again when it sends the request again.
+inline QNetworkReply *get(QNetworkAccessManager *network, const QNetworkRequest &request)
+{
+    auto *witness = new Detail::ResendWitness;
+    QNetworkReply *reply = network->sendCustomRequest(request, "GET", witness);
+    witness->setParent(reply);
+    return reply;
 }
 
 // The whole body of a reply attached with kReadWhole, once it has finished; nothing of one the

@@ -1816,6 +1816,10 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
         <source>the service redirected to another host</source>
         <translation>der Dienst hat auf einen anderen Server umgeleitet</translation>
     </message>
+    <message>
+        <source>the service redirects in a loop</source>
+        <translation>der Dienst leitet im Kreis weiter</translation>
+    </message>
 </context>
 <context>
     <name>InformationPanel</name>
@@ -2529,6 +2533,22 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
     <message>
         <source>ERROR: cannot load database file!</source>
         <translation>FEHLER: Datenbankdatei kann nicht geladen werden!</translation>
+    </message>
+    <message>
+        <source>the server answered %1 %2</source>
+        <translation>der Server antwortete %1 %2</translation>
+    </message>
+    <message>
+        <source>the answer is too short for a database file</source>
+        <translation>die Antwort ist zu kurz für eine Datenbankdatei</translation>
+    </message>
+    <message>
+        <source>the server redirects in a loop</source>
+        <translation>der Server leitet im Kreis weiter</translation>
+    </message>
+    <message>
+        <source>the server closed the connection before the end</source>
+        <translation>der Server hat die Verbindung vor dem Ende geschlossen</translation>
     </message>
 </context>
 <context>

@@ -1816,6 +1816,10 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
         <source>the service redirected to another host</source>
         <translation>el servicio redirigió a otro servidor</translation>
     </message>
+    <message>
+        <source>the service redirects in a loop</source>
+        <translation>el servicio redirige en bucle</translation>
+    </message>
 </context>
 <context>
     <name>InformationPanel</name>
@@ -2529,6 +2533,22 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
     <message>
         <source>ERROR: cannot load database file!</source>
         <translation>ERROR: ¡no se puede cargar el archivo de la base de datos!</translation>
+    </message>
+    <message>
+        <source>the server answered %1 %2</source>
+        <translation>el servidor respondió %1 %2</translation>
+    </message>
+    <message>
+        <source>the answer is too short for a database file</source>
+        <translation>la respuesta es demasiado corta para un archivo de base de datos</translation>
+    </message>
+    <message>
+        <source>the server redirects in a loop</source>
+        <translation>el servidor redirige en bucle</translation>
+    </message>
+    <message>
+        <source>the server closed the connection before the end</source>
+        <translation>el servidor cerró la conexión antes del final</translation>
     </message>
 </context>
 <context>

@@ -1816,6 +1816,10 @@ seront perdus. Ces opérations sont irréversibles !</translation>
         <source>the service redirected to another host</source>
         <translation>le service a redirigé vers un autre serveur</translation>
     </message>
+    <message>
+        <source>the service redirects in a loop</source>
+        <translation>le service redirige en boucle</translation>
+    </message>
 </context>
 <context>
     <name>InformationPanel</name>
@@ -2529,6 +2533,22 @@ seront perdus. Ces opérations sont irréversibles !</translation>
     <message>
         <source>ERROR: cannot load database file!</source>
         <translation>ERREUR : impossible de charger le fichier de base de données !</translation>
+    </message>
+    <message>
+        <source>the server answered %1 %2</source>
+        <translation>le serveur a répondu %1 %2</translation>
+    </message>
+    <message>
+        <source>the answer is too short for a database file</source>
+        <translation>la réponse est trop courte pour un fichier de base de données</translation>
+    </message>
+    <message>
+        <source>the server redirects in a loop</source>
+        <translation>le serveur redirige en boucle</translation>
+    </message>
+    <message>
+        <source>the server closed the connection before the end</source>
+        <translation>le serveur a fermé la connexion avant la fin</translation>
     </message>
 </context>
 <context>

@@ -298,11 +298,12 @@ bool sameService(const QUrl &service, const QUrl &target)
 // Whether the simplified text opens a report of the station `code` (upper case): the code and
 // a report time. The service may answer with another station's report, whose remarks or lines
 // may hold this code too, and neither must pass for this station's weather. A time followed by
-// a validity period ("2800/2906") is a forecast's, whatever heads the line.
+// a validity period ("2800/2906", or "280024" in the older form) is a forecast's, whatever heads
+// the line.
 bool reportOf(const QString &text, const QString &code)
 {
     const QRegularExpression opening(
-        QStringLiteral(R"(^(?:(?:METAR|SPECI) )?(?:COR )?%1 \d{6}Z(?! \d{4}/\d{4}(?:[ =]|$))(?:[ =]|$))")
+        QStringLiteral(R"(^(?:(?:METAR|SPECI) )?(?:COR )?%1 \d{6}Z(?! (?:\d{4}/\d{4}|\d{6})(?:[ =]|$))(?:[ =]|$))")
             .arg(QRegularExpression::escape(code)),
         QRegularExpression::CaseInsensitiveOption);
     return opening.match(text).hasMatch();
@@ -320,7 +321,7 @@ QString stationReport(const QString &body, const QString &code)
     // the time a service puts above each report.
     static const QRegularExpression otherStart(
         QStringLiteral(
-            R"(^(?:(?:METAR|SPECI|TAF)(?: |$)|(?:COR )?[A-Z0-9]{2,8} (?:\d{6}Z|NIL)(?:[ =]|$)|\d{4}/\d\d/\d\d(?: |$)))"),
+            R"(^(?:(?:METAR|SPECI|TAF)(?: |$)|(?:COR )?[A-Z0-9]+ (?:\d{6}Z|NIL)(?:[ =]|$)|\d{4}/\d\d/\d\d(?: |$)))"),
         QRegularExpression::CaseInsensitiveOption);
     static const QRegularExpression forecast(QStringLiteral(R"(^TAF(?: |$))"),
                                              QRegularExpression::CaseInsensitiveOption);
@@ -377,24 +378,36 @@ void InfoManager::requestMetar(const QString &uid, const QString &airportCode, c
 {
     QUrl url = m_metarBase;
     url.setPath(QLatin1Char('/') + airportCode.trimmed().toUpper(), QUrl::DecodedMode);
+    fetchMetar(url, uid, airportCode, section, 0);
+}
+
+void InfoManager::fetchMetar(const QUrl &url, const QString &uid, const QString &airportCode, const QString &section,
+                             int redirects)
+{
     QNetworkRequest request(url);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::UserVerifiedRedirectPolicy);
-    QNetworkReply *reply = m_network.get(request);
+    // Through the guard's GET, so that a chunked answer cut before its end is not taken whole.
+    QNetworkReply *reply = ReplyGuard::get(&m_network, request);
     // A report is one line: more is no report, and the whole answer must have arrived in time.
     ReplyGuard::attach(reply, metarMaxBytes, m_metarTimeoutMs);
     m_metarReply = reply;
-    auto redirectedAway = std::make_shared<bool>(false);
-    connect(reply, &QNetworkReply::redirected, this, [reply, url, redirectedAway](const QUrl &target) {
-        if (sameService(url, url.resolved(target))) {
-            emit reply->redirectAllowed();
-        } else if (reply->isRunning()) {
-            *redirectedAway = true;
-            reply->abort();
-        }
-    });
-    connect(reply, &QNetworkReply::finished, this, [this, reply, uid, airportCode, section, redirectedAway] {
-        metarReceived(reply, uid, airportCode, section,
-                      *redirectedAway ? tr("the service redirected to another host") : ReplyGuard::reason(reply));
+    // Followed here rather than by the network layer, which sends most redirected requests
+    // without the body that lets the guard tell a cut answer.
+    connect(reply, &QNetworkReply::redirected, this,
+            [this, reply, url, uid, airportCode, section, redirects](const QUrl &target) {
+                disconnect(reply, nullptr, this, nullptr);
+                m_metarReply = nullptr;
+                reply->abort();
+                const QUrl next = url.resolved(target);
+                if (!sameService(m_metarBase, next))
+                    metarReceived(reply, uid, airportCode, section, tr("the service redirected to another host"));
+                else if (redirects >= kMaxMetarRedirects)
+                    metarReceived(reply, uid, airportCode, section, tr("the service redirects in a loop"));
+                else
+                    fetchMetar(next, uid, airportCode, section, redirects + 1);
+            });
+    connect(reply, &QNetworkReply::finished, this, [this, reply, uid, airportCode, section] {
+        metarReceived(reply, uid, airportCode, section, ReplyGuard::reason(reply));
     });
 }
 

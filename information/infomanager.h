@@ -29,6 +29,8 @@ public:
     static constexpr int metarTimeoutMs = 15000;
     // A report is one line of well under a kilobyte; a longer answer is no report.
     static constexpr qint64 metarMaxBytes = 2048;
+    // Redirects followed within the service before it counts as a loop.
+    static constexpr int kMaxMetarRedirects = 8;
 
     InfoManager(Flightplan *flightplan, TranslationManager *translationManager);
 
@@ -75,6 +77,9 @@ private:
     void updateLinkPosition();
     void renderPointHtml(const QString &uid, const QString &section, const QString &metar);
     void requestMetar(const QString &uid, const QString &airportCode, const QString &section);
+    // One request of a METAR fetch; `redirects`: those followed to reach it.
+    void fetchMetar(const QUrl &url, const QString &uid, const QString &airportCode, const QString &section,
+                    int redirects);
     // `stopped` is why this object broke the reply off, empty when it ran its course.
     void metarReceived(QNetworkReply *reply, const QString &uid, const QString &airportCode, const QString &section,
                        const QString &stopped);

@@ -17,6 +17,19 @@ namespace {
 constexpr int TransferTimeoutMs = 30000;
 // What the network layer holds before it is written out.
 constexpr qint64 ReadBufferBytes = 1024 * 1024;
+// The longest reason phrase shown beside a status: the server's own words.
+constexpr qsizetype kReasonLength = 60;
+
+// A reason phrase as a plain text: it is shown in the dialog, and the server may put anything in it.
+QString plainReason(const QByteArray &phrase)
+{
+    QString reason;
+    for (const char c : phrase.left(kReasonLength)) {
+        if (QChar::isLetterOrNumber(uchar(c)) || c == ' ' || c == '-' || c == '\'')
+            reason += QLatin1Char(c);
+    }
+    return reason.simplified();
+}
 
 } // namespace
 
@@ -123,7 +136,7 @@ void NetLoader::received(QNetworkReply *reply)
 {
     if (!reply)
         return;
-    QNetworkReply::NetworkError error = reply->error();
+    const QNetworkReply::NetworkError error = reply->error();
     // A reply aborted (by the time-out too) is closed and holds nothing more.
     if (reply->isOpen())
         take(reply);
@@ -135,6 +148,13 @@ void NetLoader::received(QNetworkReply *reply)
     }
     // Dropping the file without a commit removes what was written of it.
     const std::unique_ptr<QSaveFile> file = std::move(m_file);
+    // The last bytes may still wait in the file's buffer. A disk that refuses them is told here:
+    // the size would read as nothing, and the commit would put the short file in place and
+    // report success.
+    if (!m_writeFailed && !file->flush()) {
+        qWarning() << "Cannot write database file" << file->fileName() << file->errorString();
+        m_writeFailed = true;
+    }
     const qint64 size = file->size();
     qInfo() << "Download finished" << error << size;
     if (m_writeFailed) {
@@ -151,11 +171,9 @@ void NetLoader::received(QNetworkReply *reply)
     }
     // A short body is an error page or a cut transfer: the reply's own error, when it has one,
     // says which.
-    if (error == QNetworkReply::NoError && size < MinimumFileSize)
-        error = QNetworkReply::ContentNotFoundError;
-    if (error != QNetworkReply::NoError) {
-        qWarning() << "Cannot download database" << reply->errorString();
-        emit progress(tr("ERROR: cannot download database") + QStringLiteral(" (code=%1)").arg(int(error)));
+    if (error != QNetworkReply::NoError || size < MinimumFileSize) {
+        qWarning() << "Cannot download database" << error << reply->errorString() << size;
+        emit progress(tr("ERROR: cannot download database") + QStringLiteral(": ") + failure(reply));
         finish();
         return;
     }
@@ -172,6 +190,27 @@ void NetLoader::received(QNetworkReply *reply)
     m_database->loadReplacementAsync(replacementPath());
 }
 
+QString NetLoader::failure(const QNetworkReply *reply)
+{
+    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    if (status >= 400)
+        return tr("the server answered %1 %2")
+            .arg(QString::number(status),
+                 plainReason(reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toByteArray()))
+            .trimmed();
+    switch (reply->error()) {
+    case QNetworkReply::NoError:
+        return tr("the answer is too short for a database file");
+    case QNetworkReply::TooManyRedirectsError:
+        return tr("the server redirects in a loop");
+    case QNetworkReply::RemoteHostClosedError:
+        return tr("the server closed the connection before the end");
+    default:
+        // The network layer's own words, in its own translation.
+        return reply->errorString();
+    }
+}
+
 void NetLoader::loaded(bool result)
 {
     if (!m_loadedConnection)
@@ -181,6 +220,13 @@ void NetLoader::loaded(bool result)
     m_loadedConnection = QMetaObject::Connection();
     emit progress(result ? tr("Database successfully downloaded!") : tr("ERROR: cannot load database file!"));
     finish();
+}
+
+void NetLoader::discard()
+{
+    // Dropping the file without a commit removes what was written of it.
+    m_file.reset();
+    QFile::remove(replacementPath());
 }
 
 // Beside the database file, which stays in place until the new one has been read whole.

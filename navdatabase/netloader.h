@@ -25,6 +25,9 @@ public:
     ~NetLoader() override;
 
     Q_INVOKABLE void loadAsync();
+    // At the program's quit, which installs nothing: the download being written and the
+    // downloaded file the database may be reading go, so that nothing stays beside the database.
+    void discard();
 
     // The file server's root ("database/downloadUrl"), always ending in "/".
     static QString serverUrl();
@@ -60,6 +63,9 @@ private:
     bool take(QNetworkReply *reply);
     QString replacementPath() const;
     void finish();
+    // Why a reply that ended brought no database, in words: the network layer's codes read as
+    // HTTP statuses they are not.
+    static QString failure(const QNetworkReply *reply);
 
     Database *m_database = nullptr;
     // True from loadAsync until done: one attempt at a time.

@@ -130,6 +130,8 @@ void TestBoundedNetwork::endedAnswer_data()
     QTest::newRow("past its bound") << qint64(64 * 1024 * 1024) << qint64(0) << 1 << int(ReplyGuard::Stop::TooLong) << QByteArray();
     // Ended without an error all the same, as the network layer may end them.
     QTest::newRow("shorter than announced") << qint64(5) << qint64(44) << 1 << int(ReplyGuard::Stop::CutShort) << QByteArray();
+    // The network layer reads no further than the length announced; a reply of another kind may.
+    QTest::newRow("longer than announced") << qint64(5) << qint64(4) << 1 << int(ReplyGuard::Stop::CutShort) << QByteArray();
     QTest::newRow("sent again by the network layer") << qint64(5) << qint64(5) << 2 << int(ReplyGuard::Stop::CutShort) << QByteArray();
     // clang-format on
 }

@@ -139,8 +139,9 @@ private:
             *sent += size;
             return reply.chunked ? QByteArray::number(size, 16) + "\r\n" + bytes + "\r\n" : bytes;
         };
-        auto end = [socket, reply] {
-            if (reply.chunked)
+        // A chunked answer cut short ends without its last chunk.
+        auto end = [socket, reply, total, whole] {
+            if (reply.chunked && total == whole)
                 socket->write("0\r\n\r\n");
             if (!reply.keepOpen)
                 socket->disconnectFromHost();

@@ -15,7 +15,14 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <memory>
+
+#if defined(Q_OS_UNIX)
+#include <sys/resource.h>
+
+#include <csignal>
+#endif
 
 namespace {
 
@@ -44,6 +51,34 @@ QStringList texts(const QSignalSpy &spy)
         result.append(arguments.first().toString());
     return result;
 }
+
+// An answer arrived whole, handed over in small pieces as a slow network gives them: each is
+// written to the file's buffer, not to the disk.
+class ArrivedReply : public QNetworkReply
+{
+public:
+    explicit ArrivedReply(qint64 size)
+        : m_left(size)
+    {
+        setAttribute(QNetworkRequest::HttpStatusCodeAttribute, 200);
+        open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+        setFinished(true);
+    }
+    void abort() override {}
+    qint64 bytesAvailable() const override { return m_left; }
+
+protected:
+    qint64 readData(char *data, qint64 size) override
+    {
+        const qint64 taken = std::min({size, m_left, qint64(1000)});
+        std::fill_n(data, taken, 'd');
+        m_left -= taken;
+        return taken;
+    }
+
+private:
+    qint64 m_left;
+};
 
 } // namespace
 
@@ -153,7 +188,8 @@ void TestNetLoader::failures_data()
     QTest::addColumn<int>("bodySize");
     QTest::addColumn<int>("delayMs");
     QTest::addColumn<qint64>("sendOnly");
-    // Filler after the body; the framing: "", "no length", "chunked", "announced past..." or "drip".
+    // Filler after the body; the framing: "", "no length", "chunked", "announced past...", "drip",
+    // "redirect to itself", or a reason phrase ("<...").
     QTest::addColumn<qint64>("filler");
     QTest::addColumn<QString>("shape");
     QTest::addColumn<QString>("last");
@@ -161,15 +197,18 @@ void TestNetLoader::failures_data()
     const int full = int(NetLoader::MinimumFileSize);
     const qint64 past = 64 * 1024 * 1024;
     const QString tooLong("ERROR: cannot download database: the answer is too long");
-    QTest::newRow("404") << 404 << full << 0 << qint64(-1) << qint64(0) << "" << "ERROR: cannot download database (code=203)";
-    QTest::newRow("server error") << 500 << full << 0 << qint64(-1) << qint64(0) << "" << "ERROR: cannot download database (code=401)";
-    // A short body reads as "not found" only when the reply had no error of its own.
-    QTest::newRow("server error page") << 500 << 100 << 0 << qint64(-1) << qint64(0) << "" << "ERROR: cannot download database (code=401)";
-    QTest::newRow("short body") << 200 << 2000 << 0 << qint64(-1) << qint64(0) << "" << "ERROR: cannot download database (code=203)";
-    QTest::newRow("one byte short") << 200 << full - 1 << 0 << qint64(-1) << qint64(0) << "" << "ERROR: cannot download database (code=203)";
+    QTest::newRow("404") << 404 << full << 0 << qint64(-1) << qint64(0) << "" << "ERROR: cannot download database: the server answered 404 Not Found";
+    QTest::newRow("server error") << 500 << full << 0 << qint64(-1) << qint64(0) << "" << "ERROR: cannot download database: the server answered 500 Internal Server Error";
+    // A short body is told as too short only when the reply had no error of its own.
+    QTest::newRow("server error page") << 500 << 100 << 0 << qint64(-1) << qint64(0) << "" << "ERROR: cannot download database: the server answered 500 Internal Server Error";
+    // The server's reason is shown as a plain text.
+    QTest::newRow("server error, marked-up reason") << 503 << 100 << 0 << qint64(-1) << qint64(0) << "<b>Down</b> & out" << "ERROR: cannot download database: the server answered 503 bDownb out";
+    QTest::newRow("short body") << 200 << 2000 << 0 << qint64(-1) << qint64(0) << "" << "ERROR: cannot download database: the answer is too short for a database file";
+    QTest::newRow("one byte short") << 200 << full - 1 << 0 << qint64(-1) << qint64(0) << "" << "ERROR: cannot download database: the answer is too short for a database file";
     // Cut past the minimum by more than the network layer may hold unread (a few MiB).
     QTest::newRow("connection cut") << 200 << full + 8 * 1024 * 1024 << 0 << qint64(full + 4 * 1024 * 1024) << qint64(0) << ""
-                                    << "ERROR: cannot download database (code=2)";
+                                    << "ERROR: cannot download database: the server closed the connection before the end";
+    QTest::newRow("redirect loop") << 302 << 0 << 0 << qint64(-1) << qint64(0) << "redirect to itself" << "ERROR: cannot download database: the server redirects in a loop";
     QTest::newRow("slow") << 200 << full << 3000 << qint64(-1) << qint64(0) << "" << "ERROR: cannot download database: the service did not answer in time";
     // The test's bound is 24 MiB; the program's own is judged at the headers.
     QTest::newRow("announced past the largest file") << 200 << 100 << 0 << qint64(-1) << qint64(0)
@@ -208,6 +247,10 @@ void TestNetLoader::failures()
     }
     if (shape == QLatin1String("drip"))
         reply.trickleMs = 20;
+    if (shape == QLatin1String("redirect to itself"))
+        reply.location = "/database_v4.10.0.bin";
+    if (shape.startsWith(QLatin1Char('<')))
+        reply.reason = shape.toLatin1();
 
     // What a program that ended abruptly left goes at the next start.
     writeFile(m_path + QStringLiteral(".download"), "left");
@@ -309,6 +352,33 @@ void TestNetLoader::unwritableFile()
     // Known before anything is fetched.
     QCOMPARE(progress, QStringList{"ERROR: cannot write databasefile"});
     QVERIFY(QFileInfo(m_path).isDir());
+
+#if defined(Q_OS_UNIX)
+    // The disk takes all but the last bytes, which wait in the file's buffer until the answer has
+    // ended: the download fails as unwritten, and the working file stays.
+    QVERIFY(QDir(m_path).removeRecursively());
+    writeFile(m_path, WorkingFile.toUtf8());
+    reply.delayMs = 60000;
+    m_server.setReply(QStringLiteral("/database_v4.10.0.bin"), reply);
+    NetLoader full(m_db.get());
+    QSignalSpy told(&full, &NetLoader::progress);
+    const qsizetype asked = m_server.requests().size();
+    full.loadAsync();
+    // Its request, never answered, reaches no later test.
+    QTRY_COMPARE(m_server.requests().size(), asked + 1);
+    ArrivedReply arrived(NetLoader::MinimumFileSize);
+    rlimit limit{};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &limit), 0);
+    const rlimit unlimited = limit;
+    limit.rlim_cur = rlim_t(NetLoader::MinimumFileSize - 1);
+    std::signal(SIGXFSZ, SIG_IGN);
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
+    full.received(&arrived);
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &unlimited), 0);
+    QCOMPARE(texts(told), QStringList{"ERROR: cannot write databasefile"});
+    QCOMPARE(readFile(m_path), WorkingFile.toUtf8());
+    QCOMPARE(QDir(QFileInfo(m_path).absolutePath()).entryList(QDir::Files), QStringList{QFileInfo(m_path).fileName()});
+#endif
 }
 
 void TestNetLoader::secondRequestWhileBusy()

@@ -113,8 +113,15 @@ int runProgram(int argc, char *argv[])
         if (mode != QLatin1String("signal"))
             QTimer::singleShot(0, &app, &QCoreApplication::quit);
         if (mode == QLatin1String("exit") || mode == QLatin1String("signal")) {
-            // As the program quits: a setting changed during the run, then the quick exit.
+            // As the program quits: a setting changed during the run, a downloaded database being
+            // read, then the quick exit.
             Settings::setString(QStringLiteral("test/keptAtExit"), QStringLiteral("kept"));
+            auto *database = qobject_cast<Database *>(
+                shell.engine()->rootContext()->contextProperty(QStringLiteral("database")).value<QObject *>());
+            const QString download = database->filePath() + QStringLiteral(".download");
+            if (!writeFile(download, QByteArray(16 * 1024 * 1024, 'd')))
+                return 4;
+            database->loadReplacementAsync(download);
             printf("%s\n", qPrintable(Logging::logFilePath()));
             fflush(stdout);
             shell.exitNow(app.exec() + (mode == QLatin1String("exit") ? 7 : 0));
@@ -366,7 +373,8 @@ void TestShell::exitNowKeepsWhatIsWritten_data()
 }
 
 // Closing the program, or the system ending it, leaves the process at once, but not before the
-// settings store and the log are written and the simulator's eight subscriptions are cancelled.
+// settings store and the log are written, the simulator's eight subscriptions are cancelled and
+// the downloaded database being read, never installed, is removed.
 // No process of its own outlives it (the test adopts any orphan and finds none).
 void TestShell::exitNowKeepsWhatIsWritten()
 {
@@ -407,6 +415,9 @@ void TestShell::exitNowKeepsWhatIsWritten()
     }
     QSettings stored(home.filePath(QStringLiteral("settings/Corvel/Waylore.conf")), QSettings::IniFormat);
     QCOMPARE(stored.value(QStringLiteral("test/keptAtExit")).toString(), QStringLiteral("kept"));
+    const QDir data(home.filePath(QStringLiteral(".qttest/share/Corvel/Waylore")));
+    QVERIFY(data.exists());
+    QCOMPARE(data.entryList({QStringLiteral("*.download")}, QDir::Files), QStringList());
     const QString log = QString::fromUtf8(fileBytes(QString::fromLocal8Bit(program.output.trimmed())));
     QVERIFY2(log.trimmed().endsWith(QStringLiteral("Info: Exiting with code %1").arg(code)),
              qPrintable(log.right(200)));
