@@ -11,6 +11,10 @@ import Waylore.Ui
 Dialog {
     id: dialog
 
+    component ListButton: IconButton {
+        focusPolicy: Qt.StrongFocus
+    }
+
     readonly property int spinWidth: 170
     readonly property int textWidth: spinWidth
     // The row whose values the controls hold; -1 for none.
@@ -230,6 +234,8 @@ Dialog {
                 Layout.preferredWidth: 200
                 Layout.minimumHeight: 360
                 Layout.fillHeight: true
+                // Tab reaches the list, and the arrow keys choose in it, as a click does.
+                activeFocusOnTab: true
                 clip: true
                 boundsBehavior: Flickable.StopAtBounds
                 model: airplanes
@@ -249,25 +255,29 @@ Dialog {
                 }
             }
             RowLayout {
-                IconButton {
+                // The list's buttons are the only way to add or swap an airplane: unlike the
+                // window's tool buttons, they take the focus, so that Tab reaches them.
+                ListButton {
                     objectName: "addButton"
                     source: "qrc:/fa/solid/plus.svg"
                     tooltip: qsTr("Create a new empty airplane")
                     onClicked: dialog.addAirplane()
                 }
-                IconButton {
+                ListButton {
                     objectName: "removeButton"
                     source: "qrc:/fa/solid/minus.svg"
                     tooltip: qsTr("Remove the selected airplane")
                     enabled: dialog.canRemove
                     onClicked: dialog.removeAirplane()
                 }
-                IconButton {
+                ListButton {
+                    objectName: "importButton"
                     source: "qrc:/fa/solid/file-import.svg"
                     tooltip: qsTr("Import an airplane from file")
                     onClicked: importDialog.show()
                 }
-                IconButton {
+                ListButton {
+                    objectName: "exportButton"
                     source: "qrc:/fa/solid/file-export.svg"
                     tooltip: qsTr("Export the selected airplane to file")
                     enabled: airplaneList.currentIndex >= 0
