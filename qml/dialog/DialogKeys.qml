@@ -118,8 +118,8 @@ QtObject {
     }
 
     function destroysData(dialog) {
-        const popup = Ui.PopupKinds.popupOf(dialog);
-        return popup !== null && popup.destroysData === true;
+        const declared = Ui.PopupKinds.declaredOf(dialog);
+        return declared !== null && declared.destroysData === true;
     }
 
     // A button box lays its buttons out in the platform's order of their roles, and Tab follows

@@ -252,7 +252,9 @@ Item {
                 // Its yes empties the store: Enter keeps it unless the pilot went to Yes.
                 { tag: "reset: Enter keeps", reset: true, key: Qt.Key_Return },
                 { tag: "reset: Enter on Yes", reset: true, focus: "Yes", key: Qt.Key_Return, emptied: true },
-                { tag: "reset: Enter on No", reset: true, focus: "No", key: Qt.Key_Return }
+                { tag: "reset: Enter on No", reset: true, focus: "No", key: Qt.Key_Return },
+                // Its yes writes over a file.
+                { tag: "replace: Enter keeps", replace: true, key: Qt.Key_Return }
             ];
         }
 
@@ -267,9 +269,13 @@ Item {
             testSupport.storeValue("airplanes/profile", "A320");
             const manager = child("fileManager");
             let question = manager.saveBeforeNewDialog;
+            let replaced = false;
             if (data.reset) {
                 question = child("resetDialog");
                 keyClick(Qt.Key_Y, Qt.ControlModifier | Qt.ShiftModifier);
+            } else if (data.replace) {
+                question = manager.fileSaveAsDialog.replaceQuestion;
+                manager.fileSaveAsDialog.replaceIfAgreed(testSupport.makeFolder("taken.fpxml"), () => replaced = true);
             } else {
                 manager.newDoc();
             }
@@ -284,6 +290,8 @@ Item {
             manager.fileSaveAsDialog.close();
             if (data.reset)
                 compare(testSupport.storedValue("airplanes/profile") === undefined, !!data.emptied, "store emptied");
+            else if (data.replace)
+                compare(replaced, !!data.emptied, "file replaced");
             else
                 compare(flightplan.count === 0, !!data.emptied, "plan emptied");
         }
