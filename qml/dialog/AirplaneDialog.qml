@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Controls
+import QtQuick.Controls.Material
 import QtQuick.Dialogs
 import QtQuick.Layouts
 import Qt.labs.platform as Platform
@@ -244,6 +245,15 @@ Dialog {
                 ScrollBar.vertical: ScrollBar {
                     policy: ScrollBar.AlwaysOn
                 }
+                // The current row is always shaded: a frame over it says that the keys reach it.
+                highlight: Rectangle {
+                    z: 2
+                    color: "transparent"
+                    border.color: Material.accent
+                    border.width: 2
+                    visible: airplaneList.activeFocus
+                }
+                highlightMoveDuration: 0
                 delegate: ItemDelegate {
                     required property int index
                     required property string decoration
