@@ -12,7 +12,7 @@ StubWindow {
         property var host: null
         property var map: null
         property var overlay: null
-        // The host's map is 1000 px wide: the whole world once across it.
+        // The whole world once across the host's map, 1000 px wide.
         readonly property real mapBottom: Math.log2(1000 / 256)
         readonly property var models: [boundaryMapModel, pointMapModel, runwayMapModel, segmentMapModel,
             taxiwayMapModel, paintlightMapModel, taxinameMapModel, startupMapModel]
@@ -110,13 +110,10 @@ StubWindow {
         function test_keysAndButtons(data) {
             map.zoomLevel = data.zoom;
             if (data.action === "fit") {
-                host.width = data.width;
-                host.height = data.height;
+                [host.width, host.height] = [data.width, data.height];
                 map.fitViewport(QtPositioning.rectangle(data.ends));
-                for (const end of data.ends) {
-                    const at = overlay.fromCoordinate(end, false);
-                    verify(at.x >= 0 && at.x <= data.width && at.y >= 0 && at.y <= data.height, end + " at " + at);
-                }
+                for (const at of data.ends.map(end => overlay.fromCoordinate(end, false)))
+                    verify(at.x >= 0 && at.x <= data.width && at.y >= 0 && at.y <= data.height, at);
                 return;
             }
             if (data.action === "keyIn") {
