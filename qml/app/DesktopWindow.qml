@@ -540,6 +540,7 @@ ApplicationWindow {
     AirplaneDialog {
         id: airplaneDialog
 
+        objectName: "airplaneDialog"
         parent: Overlay.overlay
         anchors.centerIn: parent
     }

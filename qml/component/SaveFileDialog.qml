@@ -52,6 +52,9 @@ PlatformFileDialog {
     fileMode: Platform.FileDialog.SaveFile
 
     property MessageDialog replaceQuestion: MessageDialog {
+        // Its yes writes over the file: Enter answers no.
+        readonly property bool destroysData: true
+
         objectName: "replaceQuestion"
         // Titled, as the program's other questions: the style sets an untitled message's text
         // flush against its top edge.

@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Controls
+import QtQuick.Controls.Material
 import QtQuick.Dialogs
 import QtQuick.Layouts
 import Qt.labs.platform as Platform
@@ -10,6 +11,10 @@ import Waylore.Ui
 // display units shown here and the stored ones.
 Dialog {
     id: dialog
+
+    component ListButton: IconButton {
+        focusPolicy: Qt.StrongFocus
+    }
 
     readonly property int spinWidth: 170
     readonly property int textWidth: spinWidth
@@ -230,6 +235,8 @@ Dialog {
                 Layout.preferredWidth: 200
                 Layout.minimumHeight: 360
                 Layout.fillHeight: true
+                // Tab reaches the list, and the arrow keys choose in it, as a click does.
+                activeFocusOnTab: true
                 clip: true
                 boundsBehavior: Flickable.StopAtBounds
                 model: airplanes
@@ -238,6 +245,15 @@ Dialog {
                 ScrollBar.vertical: ScrollBar {
                     policy: ScrollBar.AlwaysOn
                 }
+                // The current row is always shaded: a frame over it says that the keys reach it.
+                highlight: Rectangle {
+                    z: 2
+                    color: "transparent"
+                    border.color: Material.accent
+                    border.width: 2
+                    visible: airplaneList.activeFocus
+                }
+                highlightMoveDuration: 0
                 delegate: ItemDelegate {
                     required property int index
                     required property string decoration
@@ -249,25 +265,29 @@ Dialog {
                 }
             }
             RowLayout {
-                IconButton {
+                // The list's buttons are the only way to add or swap an airplane: unlike the
+                // window's tool buttons, they take the focus, so that Tab reaches them.
+                ListButton {
                     objectName: "addButton"
                     source: "qrc:/fa/solid/plus.svg"
                     tooltip: qsTr("Create a new empty airplane")
                     onClicked: dialog.addAirplane()
                 }
-                IconButton {
+                ListButton {
                     objectName: "removeButton"
                     source: "qrc:/fa/solid/minus.svg"
                     tooltip: qsTr("Remove the selected airplane")
                     enabled: dialog.canRemove
                     onClicked: dialog.removeAirplane()
                 }
-                IconButton {
+                ListButton {
+                    objectName: "importButton"
                     source: "qrc:/fa/solid/file-import.svg"
                     tooltip: qsTr("Import an airplane from file")
                     onClicked: importDialog.show()
                 }
-                IconButton {
+                ListButton {
+                    objectName: "exportButton"
                     source: "qrc:/fa/solid/file-export.svg"
                     tooltip: qsTr("Export the selected airplane to file")
                     enabled: airplaneList.currentIndex >= 0

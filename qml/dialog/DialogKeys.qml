@@ -7,9 +7,10 @@ import Waylore.Ui as Ui
 // Enter clicks a focused button, as Space does; anywhere else in a dialog it takes the dialog's
 // default button, the first that accepts, applies or says yes, or its only one; the typed text
 // of an editable box keeps its Enter for the box. Escape takes the button that cancels. A
-// question whose yes destroys data declares `readonly property bool destroysData: true`: there
-// Enter takes the safe answer, the button that cancels, unless the pilot put the focus on a
-// button. Tab goes through a dialog as it reads: its content, then its buttons from left to right.
+// question whose yes destroys data (a dialog, or a message box of QtQuick.Dialogs) declares
+// `readonly property bool destroysData: true`: there Enter takes the safe answer, the button
+// that cancels, unless the pilot put the focus on a button. Tab goes through a dialog as it
+// reads: its content, then its buttons from left to right.
 //
 // Alt pressed and released alone on the window says so, for the window to open its menus.
 //
@@ -118,8 +119,8 @@ QtObject {
     }
 
     function destroysData(dialog) {
-        const popup = Ui.PopupKinds.popupOf(dialog);
-        return popup !== null && popup.destroysData === true;
+        const declared = Ui.PopupKinds.declaredOf(dialog);
+        return declared !== null && declared.destroysData === true;
     }
 
     // A button box lays its buttons out in the platform's order of their roles, and Tab follows

@@ -29,8 +29,14 @@ Dialog {
                 text: tracks.failed ? qsTr("Tracks not updated, the tracks in use are kept:") : qsTr("Updated tracks:")
             }
             ScrollView {
+                id: logView
+
+                objectName: "logView"
                 Layout.preferredWidth: 400
                 Layout.preferredHeight: 200
+                // The style shows the bar only while it scrolls: a log longer than the view says
+                // so at once.
+                ScrollBar.vertical.policy: logView.contentHeight > logView.availableHeight ? ScrollBar.AlwaysOn : ScrollBar.AsNeeded
 
                 TextArea {
                     readOnly: true

@@ -23,6 +23,9 @@ public:
     Q_INVOKABLE static bool isPopupItem(const QObject *item);
     // The popup the item shows, null for an item that is no popup's.
     Q_INVOKABLE static QObject *popupOf(const QObject *item);
+    // The object a page declared for the popup item: the popup itself, or the message box of
+    // QtQuick.Dialogs that shows it (what says `destroysData`, for one).
+    Q_INVOKABLE static QObject *declaredOf(const QObject *item);
     // A popup item that belongs to a tool tip.
     static bool isToolTip(const QObject *item);
     // A popup item that belongs to a dialog (the program's dialogs and questions).

@@ -204,7 +204,9 @@ Item {
         }
         color: "transparent"
         copyrightsVisible: false
-        minimumZoomLevel: 3
+        // Out to the whole world once across the map's longer side, as the tiles go, and never
+        // less far than zoom 3: a small window still fits a route across an ocean.
+        minimumZoomLevel: Math.min(3, Math.log2(Math.max(width, height) / 256))
         maximumZoomLevel: 18
         zoomLevel: 11
         center: QtPositioning.coordinate(48.9, 2.3)

@@ -252,7 +252,9 @@ Item {
                 // Its yes empties the store: Enter keeps it unless the pilot went to Yes.
                 { tag: "reset: Enter keeps", reset: true, key: Qt.Key_Return },
                 { tag: "reset: Enter on Yes", reset: true, focus: "Yes", key: Qt.Key_Return, emptied: true },
-                { tag: "reset: Enter on No", reset: true, focus: "No", key: Qt.Key_Return }
+                { tag: "reset: Enter on No", reset: true, focus: "No", key: Qt.Key_Return },
+                // Its yes writes over a file.
+                { tag: "replace: Enter keeps", replace: true, key: Qt.Key_Return }
             ];
         }
 
@@ -270,6 +272,10 @@ Item {
             if (data.reset) {
                 question = child("resetDialog");
                 keyClick(Qt.Key_Y, Qt.ControlModifier | Qt.ShiftModifier);
+            } else if (data.replace) {
+                question = manager.fileSaveAsDialog.replaceQuestion;
+                // What the yes writes here empties the plan.
+                manager.fileSaveAsDialog.replaceIfAgreed(testSupport.makeFolder("taken.fpxml"), () => flightplan.clear());
             } else {
                 manager.newDoc();
             }
@@ -333,6 +339,9 @@ Item {
                         break;
                     round.push(window.activeFocusItem);
                 }
+                // Nothing else chooses or adds an airplane.
+                for (const name of other === child("airplaneDialog") ? ["airplaneList", "addButton", "removeButton", "importButton", "exportButton"] : [])
+                    verify(round.some(item => within(item, findChild(popup, name))), name);
                 if (round.filter((item, i) => !readsAfter(item, round[(i + 1) % round.length])).length > 1)
                     outOfOrder.push(String(other) + ": " + round.map(item => item.objectName || item.text).join(", "));
                 other.close();

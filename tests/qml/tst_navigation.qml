@@ -12,6 +12,8 @@ StubWindow {
         property var host: null
         property var map: null
         property var overlay: null
+        // The whole world once across the host's map, 1000 px wide.
+        readonly property real mapBottom: Math.log2(1000 / 256)
         readonly property var models: [boundaryMapModel, pointMapModel, runwayMapModel, segmentMapModel,
             taxiwayMapModel, paintlightMapModel, taxinameMapModel, startupMapModel]
 
@@ -70,7 +72,7 @@ StubWindow {
                 { tag: "one notch in at 10", zoom: 10, delta: 120, expected: 10.6 },
                 { tag: "one notch in at 5", zoom: 5, delta: 120, expected: 5.3 },
                 { tag: "clamped at the top", zoom: 17.5, delta: 120, expected: 18 },
-                { tag: "clamped at the bottom", zoom: 3, delta: -120, expected: 3 },
+                { tag: "clamped at the bottom", zoom: 2, delta: -120, expected: mapBottom },
                 { tag: "one notch out at 10", zoom: 10, delta: -120, expected: 9.4 }
             ];
         }
@@ -95,15 +97,25 @@ StubWindow {
                 { tag: "button in adds one", zoom: 11.4, action: "zoomIn", expected: 12.4 },
                 { tag: "button out takes one", zoom: 11.4, action: "zoomOut", expected: 10.4 },
                 { tag: "key in at the top", zoom: 18, action: "keyIn", expected: 18 },
-                { tag: "key out at the bottom", zoom: 3, action: "keyOut", expected: 3 },
+                { tag: "key out at the bottom", zoom: mapBottom, action: "keyOut", expected: mapBottom },
                 { tag: "button in at the top", zoom: 18, action: "zoomIn", expected: 18, disabled: true },
-                { tag: "button out at the bottom", zoom: 3, action: "zoomOut", expected: 3, disabled: true },
-                { tag: "button in below the top", zoom: 17.5, action: "zoomIn", expected: 18 }
+                { tag: "button out at the bottom", zoom: mapBottom, action: "zoomOut", expected: mapBottom, disabled: true },
+                { tag: "button in below the top", zoom: 17.5, action: "zoomIn", expected: 18 },
+                // Tahiti to Gran Canaria on the map of the smallest window: both ends in sight.
+                { tag: "fit across an ocean, small map", zoom: 11, action: "fit", width: 696, height: 428,
+                    ends: [QtPositioning.coordinate(-17.55, -149.61), QtPositioning.coordinate(27.93, -15.39)] }
             ];
         }
 
         function test_keysAndButtons(data) {
             map.zoomLevel = data.zoom;
+            if (data.action === "fit") {
+                [host.width, host.height] = [data.width, data.height];
+                map.fitViewport(QtPositioning.rectangle(data.ends));
+                for (const at of data.ends.map(end => overlay.fromCoordinate(end, false)))
+                    verify(at.x >= 0 && at.x <= data.width && at.y >= 0 && at.y <= data.height, at);
+                return;
+            }
             if (data.action === "keyIn") {
                 keyClick(Qt.Key_Plus, Qt.ControlModifier);
             } else if (data.action === "keyOut") {

@@ -324,6 +324,11 @@ StubWindow {
             tracks.updating = false;
             verify(close.enabled);
             compare(findChild(dialog, "pages").currentIndex, 1);
+            // A log longer than its view shows its scroll bar before any scrolling.
+            const bar = findChild(dialog, "logView").ScrollBar.vertical.contentItem;
+            compare(bar.opacity, 0);
+            tracks.log = Array(40).fill("<b>NAT</b> A B C").join("<br>");
+            tryCompare(bar, "opacity", 1);
             compare(findChild(dialog, "heading").text, "Updated tracks:");
             tracks.failed = true;
             compare(findChild(dialog, "heading").text, "Tracks not updated, the tracks in use are kept:");

@@ -135,7 +135,8 @@ Item {
                 compare(map.center.longitude, 2.3);
                 compare(map.zoomLevel, 7.5);
                 compare(map.bearing, 30);
-                compare(map.minimumZoomLevel, 3);
+                // The whole world once across the host's 1000 px.
+                compare(map.minimumZoomLevel, Math.log2(1000 / 256));
                 compare(map.maximumZoomLevel, 18);
                 compare(map.width, host.map.width);
                 compare(map.height, host.map.height);
