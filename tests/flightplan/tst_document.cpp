@@ -434,15 +434,19 @@ private slots:
     {
         // clang-format off
         QTest::addColumn<QString>("target");
-        QTest::newRow("missing folder") << "missing/folder/plan.fpxml";
-        QTest::newRow("folder is a file") << "afile.txt/plan.fpxml";
-        QTest::newRow("folder not writable") << "/proc/waylore-plan.fpxml";
+        QTest::addColumn<qint64>("sizeLimit");
+        QTest::newRow("missing folder") << "missing/folder/plan.fpxml" << qint64(-1);
+        QTest::newRow("folder is a file") << "afile.txt/plan.fpxml" << qint64(-1);
+        QTest::newRow("folder not writable") << "/proc/waylore-plan.fpxml" << qint64(-1);
+        // Saved onto itself: a plan smaller than Qt's write buffer once emptied its file.
+        QTest::newRow("disk full") << "kept.fpxml" << qint64(100);
         // clang-format on
     }
 
     void failedSavesAreReported()
     {
         QFETCH(QString, target);
+        QFETCH(qint64, sizeLimit);
         QVERIFY(writeFile(path(QStringLiteral("afile.txt")), "text"));
         const QString file = QDir::isAbsolutePath(target) ? target : path(target);
 
@@ -451,10 +455,19 @@ private slots:
         QVERIFY(m_plan->append(QStringLiteral("DDDD"), false));
         m_document->setAsModified();
 
-        QVERIFY(!m_document->saveAs(file));
+        const QByteArray before = readFile(file);
+        bool saved = true;
+        if (sizeLimit >= 0) {
+            const TestSupport::FileSizeLimit limit(sizeLimit);
+            saved = m_document->save();
+        } else {
+            saved = m_document->saveAs(file);
+        }
+        QVERIFY(!saved);
         QCOMPARE(m_document->msgtitle(), QStringLiteral("Cannot save file"));
         QVERIFY(!m_document->msgtext().isEmpty());
-        QVERIFY(!QFile::exists(file));
+        QCOMPARE(readFile(file), before);
+        QCOMPARE(QFile::exists(file), !before.isEmpty());
         // The document is still the file it was.
         QCOMPARE(m_document->name(), QStringLiteral("kept.fpxml"));
         QCOMPARE(m_document->path(), path(QStringLiteral("kept.fpxml")));
