@@ -4406,6 +4406,10 @@ im angegebenen Pfad!</translation>
         <translation>FEHLER: Datenbankdatei kann nicht geschrieben werden</translation>
     </message>
     <message>
+        <source>ERROR: cannot write databasefile: %1</source>
+        <translation>FEHLER: Datenbankdatei kann nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
         <source>ERROR: the import needs more memory than there is</source>
         <translation>FEHLER: Der Import braucht mehr Speicher, als vorhanden ist</translation>
     </message>

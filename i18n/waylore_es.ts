@@ -4406,6 +4406,10 @@ en la ruta indicada!</translation>
         <translation>ERROR: no se puede escribir el archivo de la base de datos</translation>
     </message>
     <message>
+        <source>ERROR: cannot write databasefile: %1</source>
+        <translation>ERROR: no se puede escribir el archivo de la base de datos: %1</translation>
+    </message>
+    <message>
         <source>ERROR: the import needs more memory than there is</source>
         <translation>ERROR: la importación necesita más memoria de la que hay</translation>
     </message>

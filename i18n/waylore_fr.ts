@@ -4406,6 +4406,10 @@ at given path!</source>
         <translation>ERREUR : impossible d&apos;écrire le fichier de base de données</translation>
     </message>
     <message>
+        <source>ERROR: cannot write databasefile: %1</source>
+        <translation>ERREUR : impossible d&apos;écrire le fichier de base de données : %1</translation>
+    </message>
+    <message>
         <source>ERROR: the import needs more memory than there is</source>
         <translation>ERREUR : l&apos;importation demande plus de mémoire qu&apos;il n&apos;y en a</translation>
     </message>

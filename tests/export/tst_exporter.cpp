@@ -22,8 +22,7 @@
 #include <QTranslator>
 #include <QUrlQuery>
 
-#include <csignal>
-#include <sys/resource.h>
+#include <optional>
 
 namespace {
 
@@ -238,18 +237,14 @@ private slots:
         const bool diskFull = path == QLatin1String("full.fms");
         if (diskFull)
             QVERIFY(!TestSupport::writeFile(target, "older plan").isEmpty());
-        // A disk that fills up: the process may write no more than 100 bytes to a file.
-        rlimit before{};
-        getrlimit(RLIMIT_FSIZE, &before);
-        if (diskFull) {
-            std::signal(SIGXFSZ, SIG_IGN);
-            rlimit limit = before;
-            limit.rlim_cur = 100;
-            QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
+        bool ok = true;
+        {
+            // A disk that fills up: the process may write no more than 100 bytes to a file.
+            std::optional<TestSupport::FileSizeLimit> limit;
+            if (diskFull)
+                limit.emplace(100);
+            ok = m_exporter->toFormat(Exporter::FMSv11, target);
         }
-        const bool ok = m_exporter->toFormat(Exporter::FMSv11, target);
-        if (diskFull)
-            setrlimit(RLIMIT_FSIZE, &before);
         QVERIFY(!ok);
         QVERIFY2(QRegularExpression(QStringLiteral("^") + message + QStringLiteral("$"))
                      .match(m_exporter->msgerror())
