@@ -596,7 +596,7 @@ bool AirplaneListModel::saveAirplaneToFile(int row, const QString &path)
 
     QString error;
     if (!WholeSaveFile::replace(file, text.toUtf8(), &error)) {
-        qWarning() << "Airplane file" << file << "could not be written:" << error;
+        qInfo() << "Airplane file" << file << "could not be written:" << error;
         setMsgerror(tr("The airplane file %1 cannot be written: %2").arg(shown, error));
         return false;
     }

@@ -265,7 +265,7 @@ bool Exporter::writeFile(int format, const QString &path)
         written = file.write(content) == content.size();
     if (!written || !file.commit()) {
         const QString reason = file.errorString();
-        qWarning() << "Export to" << target << "failed:" << reason;
+        qInfo() << "Export to" << target << "failed:" << reason;
         return fail(tr("Cannot write the file %1 (is the disk full?): %2")
                         .arg(QDir::toNativeSeparators(info.absoluteFilePath()), reason));
     }

@@ -78,7 +78,7 @@ bool Document::writeFile(const QString &path)
     QString error = tr("The document has no file name.");
     if (!path.isEmpty() && WholeSaveFile::replace(path, FlightplanXml::toXml(m_flightplan).toUtf8(), &error))
         return true;
-    qWarning() << "File" << path << "could not be saved:" << error;
+    qInfo() << "File" << path << "could not be saved:" << error;
     setMessage(tr("Cannot save file"), error);
     return false;
 }

@@ -1141,6 +1141,10 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
         <translation>No se puede exportar la imagen a %1</translation>
     </message>
     <message>
+        <source>Cannot export image to %1: %2</source>
+        <translation>No se puede exportar la imagen a %1: %2</translation>
+    </message>
+    <message>
         <source>Exported %1</source>
         <translation>%1 exportado</translation>
     </message>

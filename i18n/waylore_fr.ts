@@ -1141,6 +1141,10 @@ seront perdus. Ces opérations sont irréversibles !</translation>
         <translation>Impossible d&apos;exporter l&apos;image vers %1</translation>
     </message>
     <message>
+        <source>Cannot export image to %1: %2</source>
+        <translation>Impossible d&apos;exporter l&apos;image vers %1 : %2</translation>
+    </message>
+    <message>
         <source>Exported %1</source>
         <translation>%1 exporté</translation>
     </message>

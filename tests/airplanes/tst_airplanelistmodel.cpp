@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "airplanelistmodel.h"
+#include "filesizelimit.h"
 #include "settings.h"
 #include "testsupport.h"
 
@@ -558,7 +559,7 @@ private slots:
         const QByteArray before = readFile(path);
         bool saved = true;
         {
-            std::optional<TestSupport::FileSizeLimit> limit;
+            std::optional<FileSizeLimit> limit;
             if (sizeLimit >= 0)
                 limit.emplace(sizeLimit);
             saved = m_model->saveAirplaneToFile(row, path);

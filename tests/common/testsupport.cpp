@@ -9,9 +9,6 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
-#include <csignal>
-#include <sys/resource.h>
-
 namespace {
 
 QStringList s_messages;
@@ -56,26 +53,6 @@ QString writeFile(const QString &path, const QByteArray &content)
         return QString();
     file.write(content);
     return path;
-}
-
-FileSizeLimit::FileSizeLimit(qint64 bytes)
-{
-    rlimit limit{};
-    if (getrlimit(RLIMIT_FSIZE, &limit) != 0)
-        qFatal("The file size limit cannot be read");
-    m_before = qint64(limit.rlim_cur);
-    std::signal(SIGXFSZ, SIG_IGN);
-    limit.rlim_cur = rlim_t(bytes);
-    if (setrlimit(RLIMIT_FSIZE, &limit) != 0)
-        qFatal("The file size limit cannot be set");
-}
-
-FileSizeLimit::~FileSizeLimit()
-{
-    rlimit limit{};
-    getrlimit(RLIMIT_FSIZE, &limit);
-    limit.rlim_cur = rlim_t(m_before);
-    setrlimit(RLIMIT_FSIZE, &limit);
 }
 
 void captureMessages()

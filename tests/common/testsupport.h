@@ -22,20 +22,6 @@ QString dataPath(const QString &relative);
 // Writes a file of that content; its path, or an empty string when it cannot be written.
 QString writeFile(const QString &path, const QByteArray &content);
 
-// While it lives, no file of this process grows past bytes: a write beyond fails with "File too
-// large" (the signal it would raise is ignored), through the same paths as on a full disk.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(qint64 bytes);
-    ~FileSizeLimit();
-    FileSizeLimit(const FileSizeLimit &) = delete;
-    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
-
-private:
-    qint64 m_before = -1;
-};
-
 // From captureMessages() until releaseMessages() every message the process logs is kept here
 // instead of printed, for suites that check what a reader reported; a fatal one still reaches
 // the handler installed before. Capturing again starts an empty list.

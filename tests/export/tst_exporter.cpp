@@ -1,5 +1,6 @@
 #include "exporter.h"
 #include "exportplan.h"
+#include "filesizelimit.h"
 #include "fmsimport.h"
 #include "templating.h"
 #include "testsupport.h"
@@ -240,7 +241,7 @@ private slots:
         bool ok = true;
         {
             // A disk that fills up: the process may write no more than 100 bytes to a file.
-            std::optional<TestSupport::FileSizeLimit> limit;
+            std::optional<FileSizeLimit> limit;
             if (diskFull)
                 limit.emplace(100);
             ok = m_exporter->toFormat(Exporter::FMSv11, target);

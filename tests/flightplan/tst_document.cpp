@@ -1,4 +1,5 @@
 #include "document.h"
+#include "filesizelimit.h"
 #include "flightplan.h"
 #include "flightplanxml.h"
 #include "fuel.h"
@@ -458,7 +459,7 @@ private slots:
         const QByteArray before = readFile(file);
         bool saved = true;
         if (sizeLimit >= 0) {
-            const TestSupport::FileSizeLimit limit(sizeLimit);
+            const FileSizeLimit limit(sizeLimit);
             saved = m_document->save();
         } else {
             saved = m_document->saveAs(file);

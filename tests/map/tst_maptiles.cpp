@@ -1,3 +1,4 @@
+#include "filesizelimit.h"
 #include "httptestserver.h"
 #include "mapview.h"
 #include "testsupport.h"
@@ -195,7 +196,7 @@ void TstMapTiles::fetchesCachesAndWorksOffline()
     QFETCH(QString, folder);
     QFETCH(QString, prefix);
     QFETCH(qint64, sizeLimit);
-    std::optional<TestSupport::FileSizeLimit> limit;
+    std::optional<FileSizeLimit> limit;
     if (sizeLimit >= 0)
         limit.emplace(sizeLimit);
     serveDescription(QStringLiteral("/osm/street"), highDpi);

@@ -3,6 +3,7 @@
 #include "boundary.h"
 #include "chunkedfile.h"
 #include "database.h"
+#include "filesizelimit.h"
 #include "listcount.h"
 #include "paintlight.h"
 #include "point.h"
@@ -825,7 +826,7 @@ void TestDatabaseFile::saveFailure()
     // A disk that fills up under a file smaller than Qt's write buffer, which once emptied it.
     QString error;
     {
-        const TestSupport::FileSizeLimit limit(100);
+        const FileSizeLimit limit(100);
         QVERIFY(!m_db->save({}, {}, &error));
     }
     QCOMPARE(error, qt_error_string(EFBIG));
