@@ -1,37 +1,19 @@
 #pragma once
 
-#include <QtGlobal>
-
 #include <csignal>
 #include <sys/resource.h>
 
-// While it lives, no file of this process grows past bytes: a write beyond fails with "File too
-// large" (the signal it would raise is ignored), through the same paths as on a full disk. A
-// header alone, for the Qt Quick runner too.
-class FileSizeLimit
+// While it lives, no file of the process grows past bytes (none when negative): a write beyond
+// fails with "File too large" through the same paths as on a full disk, the signal ignored.
+struct FileSizeLimit
 {
-public:
-    explicit FileSizeLimit(qint64 bytes)
+    explicit FileSizeLimit(long long bytes)
     {
-        rlimit limit{};
-        if (getrlimit(RLIMIT_FSIZE, &limit) != 0)
-            qFatal("The file size limit cannot be read");
-        m_before = limit.rlim_cur;
+        getrlimit(RLIMIT_FSIZE, &before);
+        rlimit limit{bytes < 0 ? before.rlim_cur : rlim_t(bytes), before.rlim_max};
         std::signal(SIGXFSZ, SIG_IGN);
-        limit.rlim_cur = rlim_t(bytes);
-        if (setrlimit(RLIMIT_FSIZE, &limit) != 0)
-            qFatal("The file size limit cannot be set");
-    }
-    ~FileSizeLimit()
-    {
-        rlimit limit{};
-        getrlimit(RLIMIT_FSIZE, &limit);
-        limit.rlim_cur = m_before;
         setrlimit(RLIMIT_FSIZE, &limit);
     }
-    FileSizeLimit(const FileSizeLimit &) = delete;
-    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
-
-private:
-    rlim_t m_before = RLIM_INFINITY;
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &before); }
+    rlimit before{};
 };

@@ -23,8 +23,6 @@
 #include <QTranslator>
 #include <QUrlQuery>
 
-#include <optional>
-
 namespace {
 
 // Translates every text of the exporter into a marked text.
@@ -238,14 +236,9 @@ private slots:
         const bool diskFull = path == QLatin1String("full.fms");
         if (diskFull)
             QVERIFY(!TestSupport::writeFile(target, "older plan").isEmpty());
-        bool ok = true;
-        {
-            // A disk that fills up: the process may write no more than 100 bytes to a file.
-            std::optional<FileSizeLimit> limit;
-            if (diskFull)
-                limit.emplace(100);
-            ok = m_exporter->toFormat(Exporter::FMSv11, target);
-        }
+        // A disk that fills up: the process may write no more than 100 bytes to a file.
+        const FileSizeLimit limit(diskFull ? 100 : -1);
+        const bool ok = m_exporter->toFormat(Exporter::FMSv11, target);
         QVERIFY(!ok);
         QVERIFY2(QRegularExpression(QStringLiteral("^") + message + QStringLiteral("$"))
                      .match(m_exporter->msgerror())

