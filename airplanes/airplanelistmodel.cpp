@@ -6,7 +6,6 @@
 #include <QFileInfo>
 #include <QMetaProperty>
 #include <QMutexLocker>
-#include <QSaveFile>
 #include <QUrl>
 #include <algorithm>
 #include <cmath>
@@ -15,6 +14,7 @@
 
 #include "settings.h"
 #include "unit.h"
+#include "wholesavefile.h"
 #include "xmlstreamreader.h"
 #include "xmlstreamwriter.h"
 
@@ -594,16 +594,10 @@ bool AirplaneListModel::saveAirplaneToFile(int row, const QString &path)
     airplane.write(writer);
     writer.writeFooter();
 
-    // Written beside the target and then put in its place: a failed write never leaves a
-    // truncated airplane file where a good one was.
-    QSaveFile output(file);
-    if (!output.open(QIODevice::WriteOnly)) {
-        setMsgerror(tr("The airplane file %1 cannot be written: %2").arg(shown, output.errorString()));
-        return false;
-    }
-    const QByteArray bytes = text.toUtf8();
-    if (output.write(bytes) != bytes.size() || !output.commit()) {
-        setMsgerror(tr("The airplane file %1 cannot be written: %2").arg(shown, output.errorString()));
+    QString error;
+    if (!WholeSaveFile::replace(file, text.toUtf8(), &error)) {
+        qInfo() << "Airplane file" << file << "could not be written:" << error;
+        setMsgerror(tr("The airplane file %1 cannot be written: %2").arg(shown, error));
         return false;
     }
     qInfo() << "Airplane" << airplane.fullName() << "saved to" << file;

@@ -10,6 +10,7 @@
 #include "settings.h"
 #include "templating.h"
 #include "waypoint.h"
+#include "wholesavefile.h"
 
 #include <QClipboard>
 #include <QDebug>
@@ -24,7 +25,6 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
-#include <QSaveFile>
 #include <QUrlQuery>
 
 namespace {
@@ -254,11 +254,8 @@ bool Exporter::writeFile(int format, const QString &path)
         content = text.toUtf8();
     }
 
-    // Unbuffered: a write the disk refuses must fail here. Buffered, the bytes would only
-    // reach the disk inside commit(), which does not see that failure and would put a
-    // truncated file in place of the older one.
-    QSaveFile file(target);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+    WholeSaveFile file(target);
+    if (!file.open(QIODevice::WriteOnly))
         return fail(tr("Cannot write to the folder %1: %2")
                         .arg(QDir::toNativeSeparators(info.absolutePath()), file.errorString()));
     bool written = false;
@@ -266,9 +263,9 @@ bool Exporter::writeFile(int format, const QString &path)
         written = PrintManager::writePdf(m_flightplan, &file);
     else
         written = file.write(content) == content.size();
-    if (!written || file.error() != QFileDevice::NoError || !file.commit()) {
+    if (!written || !file.commit()) {
         const QString reason = file.errorString();
-        file.cancelWriting();
+        qInfo() << "Export to" << target << "failed:" << reason;
         return fail(tr("Cannot write the file %1 (is the disk full?): %2")
                         .arg(QDir::toNativeSeparators(info.absoluteFilePath()), reason));
     }

@@ -3,11 +3,11 @@
 #include "flightplan.h"
 #include "flightplanxml.h"
 #include "fmsimport.h"
+#include "wholesavefile.h"
 
 #include <QDebug>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 const QString s_untitled = QStringLiteral("untitled.fpxml");
@@ -75,20 +75,12 @@ void Document::niew(bool log)
 
 bool Document::writeFile(const QString &path)
 {
-    // Written beside the target and renamed over it only once complete: a full disk or a
-    // crash while writing leaves the previous file intact.
-    QSaveFile file(path);
-    if (path.isEmpty() || !file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        setMessage(tr("Cannot save file"), path.isEmpty() ? tr("The document has no file name.") : file.errorString());
-        return false;
-    }
-    const QByteArray bytes = FlightplanXml::toXml(m_flightplan).toUtf8();
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        setMessage(tr("Cannot save file"), file.errorString());
-        file.cancelWriting();
-        return false;
-    }
-    return true;
+    QString error = tr("The document has no file name.");
+    if (!path.isEmpty() && WholeSaveFile::replace(path, FlightplanXml::toXml(m_flightplan).toUtf8(), &error))
+        return true;
+    qInfo() << "File" << path << "could not be saved:" << error;
+    setMessage(tr("Cannot save file"), error);
+    return false;
 }
 
 bool Document::save()

@@ -1141,6 +1141,10 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
         <translation>Bild kann nicht nach %1 exportiert werden</translation>
     </message>
     <message>
+        <source>Cannot export image to %1: %2</source>
+        <translation>Bild kann nicht nach %1 exportiert werden: %2</translation>
+    </message>
+    <message>
         <source>Exported %1</source>
         <translation>%1 exportiert</translation>
     </message>
@@ -4424,6 +4428,10 @@ im angegebenen Pfad!</translation>
     <message>
         <source>ERROR: cannot write databasefile</source>
         <translation>FEHLER: Datenbankdatei kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>ERROR: cannot write databasefile: %1</source>
+        <translation>FEHLER: Datenbankdatei kann nicht geschrieben werden: %1</translation>
     </message>
     <message>
         <source>ERROR: the import needs more memory than there is</source>

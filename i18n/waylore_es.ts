@@ -1141,6 +1141,10 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
         <translation>No se puede exportar la imagen a %1</translation>
     </message>
     <message>
+        <source>Cannot export image to %1: %2</source>
+        <translation>No se puede exportar la imagen a %1: %2</translation>
+    </message>
+    <message>
         <source>Exported %1</source>
         <translation>%1 exportado</translation>
     </message>
@@ -4424,6 +4428,10 @@ en la ruta indicada!</translation>
     <message>
         <source>ERROR: cannot write databasefile</source>
         <translation>ERROR: no se puede escribir el archivo de la base de datos</translation>
+    </message>
+    <message>
+        <source>ERROR: cannot write databasefile: %1</source>
+        <translation>ERROR: no se puede escribir el archivo de la base de datos: %1</translation>
     </message>
     <message>
         <source>ERROR: the import needs more memory than there is</source>

@@ -1141,6 +1141,10 @@ seront perdus. Ces opérations sont irréversibles !</translation>
         <translation>Impossible d&apos;exporter l&apos;image vers %1</translation>
     </message>
     <message>
+        <source>Cannot export image to %1: %2</source>
+        <translation>Impossible d&apos;exporter l&apos;image vers %1 : %2</translation>
+    </message>
+    <message>
         <source>Exported %1</source>
         <translation>%1 exporté</translation>
     </message>
@@ -4424,6 +4428,10 @@ at given path!</source>
     <message>
         <source>ERROR: cannot write databasefile</source>
         <translation>ERREUR : impossible d&apos;écrire le fichier de base de données</translation>
+    </message>
+    <message>
+        <source>ERROR: cannot write databasefile: %1</source>
+        <translation>ERREUR : impossible d&apos;écrire le fichier de base de données : %1</translation>
     </message>
     <message>
         <source>ERROR: the import needs more memory than there is</source>

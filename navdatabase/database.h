@@ -115,7 +115,9 @@ public:
     // The same, given up once stop() is true (asked between chunks, up to the commit): false,
     // with the stored file as it was and no temporary left. mayReplace(), when given, is asked
     // once the new file is whole, last before it replaces the old one: false gives it up too.
-    bool save(const std::function<bool()> &stop, const std::function<bool()> &mayReplace = {}) const;
+    // Why the file could not be written, when the system said, in error.
+    bool save(const std::function<bool()> &stop, const std::function<bool()> &mayReplace = {},
+              QString *error = nullptr) const;
     Q_INVOKABLE bool writeBinFile(const QByteArray &bytes);
     Q_INVOKABLE void removeBinFile();
     // Reads the file on the calling thread; meant for the main thread, where the views live.

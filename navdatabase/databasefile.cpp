@@ -32,6 +32,7 @@
 #include "taxiname.h"
 #include "taxiway.h"
 #include "threadstart.h"
+#include "wholesavefile.h"
 
 #include <QCoreApplication>
 #include <QDataStream>
@@ -40,7 +41,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMutex>
-#include <QSaveFile>
 #include <QSet>
 #include <QtEndian>
 
@@ -237,13 +237,17 @@ bool Database::save() const
     return save({});
 }
 
-bool Database::save(const std::function<bool()> &stop, const std::function<bool()> &mayReplace) const
+bool Database::save(const std::function<bool()> &stop, const std::function<bool()> &mayReplace, QString *error) const
 {
     // The new file replaces the old one only once it is complete.
     ensureFolderOf(m_filePath);
-    QSaveFile file(m_filePath);
-    if (!file.open(QIODevice::WriteOnly))
+    WholeSaveFile file(m_filePath);
+    if (!file.open(QIODevice::WriteOnly)) {
+        qWarning() << "Database could not be written to" << m_filePath << ":" << file.errorString();
+        if (error)
+            *error = file.errorString();
         return false;
+    }
 
     // On a thread filling a store (the import) that store is what gets saved. The lists are
     // written and compressed in chunks on every core.
@@ -280,6 +284,8 @@ bool Database::save(const std::function<bool()> &stop, const std::function<bool(
         qInfo() << "Compression done, to" << written << "bytes";
     if (!file.commit()) {
         qWarning() << "Database could not be written to" << m_filePath << ":" << file.errorString();
+        if (error)
+            *error = file.errorString();
         return false;
     }
     qInfo() << "Database saved to" << m_filePath;
@@ -289,13 +295,9 @@ bool Database::save(const std::function<bool()> &stop, const std::function<bool(
 bool Database::writeBinFile(const QByteArray &bytes)
 {
     ensureFolderOf(m_filePath);
-    QSaveFile file(m_filePath);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size())
-        file.cancelWriting();
-    if (!file.commit()) {
-        qWarning() << "File could not be written to" << m_filePath << ":" << file.errorString();
+    QString error;
+    if (!WholeSaveFile::replace(m_filePath, bytes, &error)) {
+        qWarning() << "File could not be written to" << m_filePath << ":" << error;
         return false;
     }
     qInfo() << "File written to" << m_filePath;

@@ -296,7 +296,9 @@ void XpLoader::finish(const std::shared_ptr<DatabaseStore> &store, const std::fu
         store->lookupIndex->prepare(store->points.items(), store->runways.items(), store->segments.items());
     });
     reportProgress(tr("Compressing database..."));
-    const bool saved = m_database->save([this]() { return cancelled(); }, [this]() { return mainThreadAgrees(); });
+    QString error;
+    const bool saved
+        = m_database->save([this]() { return cancelled(); }, [this]() { return mainThreadAgrees(); }, &error);
     indexes.wait();
     if (!saved && stopping()) {
         // Quit during the save: the stored file stays the working database's.
@@ -313,7 +315,9 @@ void XpLoader::finish(const std::shared_ptr<DatabaseStore> &store, const std::fu
             database->announceLoaded(true);
         },
         Qt::QueuedConnection);
-    reportProgress(saved ? tr("Done") : tr("ERROR: cannot write databasefile"));
+    reportProgress(saved             ? tr("Done")
+                   : error.isEmpty() ? tr("ERROR: cannot write databasefile")
+                                     : tr("ERROR: cannot write databasefile: %1").arg(error));
     emit done();
 }
 

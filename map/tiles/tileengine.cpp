@@ -2,6 +2,7 @@
 
 #include "mapplugin.h"
 #include "replyguard.h"
+#include "wholesavefile.h"
 
 #include <QBuffer>
 #include <QDateTime>
@@ -11,7 +12,6 @@
 #include <QImageReader>
 #include <QLoggingCategory>
 #include <QNetworkReply>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QtConcurrent>
 
@@ -97,11 +97,8 @@ Decoded decode(const QByteArray &data, const QString &path, int side)
         return result;
     result.image = image;
     result.image.convertTo(QImage::Format_RGBA8888_Premultiplied);
-    if (!path.isEmpty()) {
-        QSaveFile file(path);
-        if (file.open(QIODevice::WriteOnly) && file.write(data) == data.size() && file.commit())
-            result.bytes = data.size();
-    }
+    if (!path.isEmpty() && WholeSaveFile::replace(path, data))
+        result.bytes = data.size();
     return result;
 }
 } // namespace
@@ -245,9 +242,10 @@ void TileEngine::fetchDescription()
             return;
         }
         QDir().mkpath(m_settings.cacheDirectory + QStringLiteral("/providers"));
-        QSaveFile file(providerCachePath());
-        if (!(file.open(QIODevice::WriteOnly) && file.write(provider.toJson()) >= 0 && file.commit()))
-            qWarning().noquote() << "Cannot cache the map provider description in" << providerCachePath();
+        QString cacheError;
+        if (!WholeSaveFile::replace(providerCachePath(), provider.toJson(), &cacheError))
+            qWarning().noquote() << "Cannot cache the map provider description in" << providerCachePath() << ":"
+                                 << cacheError;
         if (type == m_type && (m_builtIn || provider.toJson() != m_provider.toJson()))
             useProvider(provider, false);
         else

@@ -1,6 +1,7 @@
 import QtQuick
 import Qt.labs.platform as Platform
 import Waylore.Ui
+import Waylore.Ui as Ui
 
 // The export file dialog of the main window. It remembers which command opened it: the image
 // command writes a picture of the map and the PDF command a PDF whatever name is typed; only
@@ -60,9 +61,9 @@ SaveFileDialog {
         const target = targetPath(path, filterIndex);
         const lower = target.toLowerCase();
         if (lower.endsWith(".jpg") || lower.endsWith(".png")) {
-            saveMapImage(target, function (saved) {
+            saveMapImage(target, function (saved, reason) {
                 if (!saved)
-                    exporterErrorDialog.show(qsTr("Cannot export image to %1").arg(target));
+                    exporterErrorDialog.show(reason ? qsTr("Cannot export image to %1: %2").arg(target).arg(reason) : qsTr("Cannot export image to %1").arg(target));
             });
             return;
         }
@@ -72,10 +73,11 @@ SaveFileDialog {
     }
 
     // Renders the map and saves the picture to the local path, its type following the ending;
-    // done(ok) follows once the picture is written or has failed.
+    // done(ok, reason) follows once the picture is written or has failed.
     function saveMapImage(path, done) {
         const started = map.grabToImage(function (result) {
-            done(result.saveToFile(path));
+            const reason = Ui.LocalFile.saveImage(result.image, path);
+            done(reason === "", reason);
         });
         if (!started)
             done(false);

@@ -1,7 +1,10 @@
 #include "localfile.h"
+#include "wholesavefile.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
+#include <QImageWriter>
 #include <QRegularExpression>
 #include <QUrl>
 
@@ -49,4 +52,16 @@ QString LocalFile::withExtension(const QString &path, const QString &nameFilter)
 bool LocalFile::exists(const QString &path)
 {
     return QFileInfo::exists(path);
+}
+
+QString LocalFile::saveImage(const QImage &image, const QString &path)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, QFileInfo(path).suffix().toLower().toLatin1());
+    if (!writer.write(image))
+        return writer.errorString();
+    QString error;
+    return WholeSaveFile::replace(path, bytes, &error) ? QString() : error;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QObject>
 #include <QString>
 #include <QVariant>
@@ -29,4 +30,8 @@ public:
     Q_INVOKABLE static QString withExtension(const QString &path, const QString &nameFilter);
     // Whether a file or folder of that local path exists.
     Q_INVOKABLE static bool exists(const QString &path);
+    // Writes the picture whole in place of the file at path, in the format its ending names:
+    // an empty text, or why the file is as it was. (A grab result's own saveToFile() truncates
+    // the older file first and misses a write the disk refuses.)
+    Q_INVOKABLE static QString saveImage(const QImage &image, const QString &path);
 };

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "airplanelistmodel.h"
+#include "filesizelimit.h"
 #include "settings.h"
 #include "testsupport.h"
 
@@ -542,6 +543,7 @@ private slots:
         QTest::newRow("no file name") << 0 << "";
         QTest::newRow("folder that is a file") << 0 << "blocker/a.apxml";
         QTest::newRow("folder that does not exist") << 0 << "nowhere/deeper/a.apxml";
+        QTest::newRow("disk full") << 0 << "blocker";
         // clang-format on
     }
 
@@ -551,10 +553,12 @@ private slots:
         QFETCH(QString, relative);
         QVERIFY(!writeFile(m_dir.filePath(QStringLiteral("blocker")), "x").isEmpty());
         const QString path = relative.isEmpty() ? QString() : m_dir.filePath(relative);
+        const bool diskFull = relative == QLatin1String("blocker");
+        const FileSizeLimit limit(diskFull ? 100 : -1);
         QVERIFY(!m_model->saveAirplaneToFile(row, path));
         QVERIFY(!m_model->msgerror().isEmpty());
-        if (!path.isEmpty())
-            QVERIFY(!QFileInfo::exists(path));
+        QCOMPARE(readFile(path), diskFull ? QByteArray("x") : QByteArray());
+        QCOMPARE(QFileInfo::exists(path), diskFull);
     }
 
     void setConvertsDisplayUnits_data()

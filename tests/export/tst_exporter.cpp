@@ -1,5 +1,6 @@
 #include "exporter.h"
 #include "exportplan.h"
+#include "filesizelimit.h"
 #include "fmsimport.h"
 #include "templating.h"
 #include "testsupport.h"
@@ -21,9 +22,6 @@
 #include <QTimer>
 #include <QTranslator>
 #include <QUrlQuery>
-
-#include <csignal>
-#include <sys/resource.h>
 
 namespace {
 
@@ -239,17 +237,8 @@ private slots:
         if (diskFull)
             QVERIFY(!TestSupport::writeFile(target, "older plan").isEmpty());
         // A disk that fills up: the process may write no more than 100 bytes to a file.
-        rlimit before{};
-        getrlimit(RLIMIT_FSIZE, &before);
-        if (diskFull) {
-            std::signal(SIGXFSZ, SIG_IGN);
-            rlimit limit = before;
-            limit.rlim_cur = 100;
-            QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
-        }
+        const FileSizeLimit limit(diskFull ? 100 : -1);
         const bool ok = m_exporter->toFormat(Exporter::FMSv11, target);
-        if (diskFull)
-            setrlimit(RLIMIT_FSIZE, &before);
         QVERIFY(!ok);
         QVERIFY2(QRegularExpression(QStringLiteral("^") + message + QStringLiteral("$"))
                      .match(m_exporter->msgerror())

@@ -1,4 +1,5 @@
 #include "document.h"
+#include "filesizelimit.h"
 #include "flightplan.h"
 #include "flightplanxml.h"
 #include "fuel.h"
@@ -437,6 +438,8 @@ private slots:
         QTest::newRow("missing folder") << "missing/folder/plan.fpxml";
         QTest::newRow("folder is a file") << "afile.txt/plan.fpxml";
         QTest::newRow("folder not writable") << "/proc/waylore-plan.fpxml";
+        // Saved onto itself: a plan smaller than Qt's write buffer once emptied its file.
+        QTest::newRow("disk full") << "kept.fpxml";
         // clang-format on
     }
 
@@ -451,10 +454,14 @@ private slots:
         QVERIFY(m_plan->append(QStringLiteral("DDDD"), false));
         m_document->setAsModified();
 
-        QVERIFY(!m_document->saveAs(file));
+        const bool diskFull = target == QLatin1String("kept.fpxml");
+        const QByteArray before = readFile(file);
+        const FileSizeLimit limit(diskFull ? 100 : -1);
+        QVERIFY(!(diskFull ? m_document->save() : m_document->saveAs(file)));
         QCOMPARE(m_document->msgtitle(), QStringLiteral("Cannot save file"));
         QVERIFY(!m_document->msgtext().isEmpty());
-        QVERIFY(!QFile::exists(file));
+        QCOMPARE(QFile::exists(file), diskFull);
+        QCOMPARE(readFile(file), before);
         // The document is still the file it was.
         QCOMPARE(m_document->name(), QStringLiteral("kept.fpxml"));
         QCOMPARE(m_document->path(), path(QStringLiteral("kept.fpxml")));

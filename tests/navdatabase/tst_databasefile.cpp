@@ -3,6 +3,7 @@
 #include "boundary.h"
 #include "chunkedfile.h"
 #include "database.h"
+#include "filesizelimit.h"
 #include "listcount.h"
 #include "paintlight.h"
 #include "point.h"
@@ -821,6 +822,14 @@ void TestDatabaseFile::saveFailure()
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), stored);
     QCOMPARE(filesNamedAfter(m_db.get()), QStringList{m_db->fileName()});
+    QString error;
+    {
+        const FileSizeLimit limit(100); // a full disk under a file smaller than Qt's write buffer
+        QVERIFY(!m_db->save({}, {}, &error));
+    }
+    QCOMPARE(error, qt_error_string(EFBIG));
+    QVERIFY(file.seek(0));
+    QCOMPARE(file.readAll(), stored);
     QVERIFY(m_db->save([] { return false; }));
 }
 

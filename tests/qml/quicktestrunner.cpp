@@ -7,6 +7,7 @@
 #include "constants.h"
 #include "database.h"
 #include "document.h"
+#include "filesizelimit.h"
 #include "flightplan.h"
 #include "generator.h"
 #include "settings.h"
@@ -39,6 +40,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <optional>
 
 Q_IMPORT_QML_PLUGIN(Waylore_UiPlugin)
 Q_IMPORT_QML_PLUGIN(Corvel_MapPlugin)
@@ -127,6 +129,9 @@ public:
     {
         return QDir(path).entryList(QDir::Files, QDir::Name);
     }
+    Q_INVOKABLE qint64 fileSize(const QString &path) const { return QFileInfo(path).size(); }
+    // Until called with -1, no file grows past that many bytes, as on a full disk.
+    Q_INVOKABLE void limitFileSize(qint64 bytes) { m_sizeLimit.emplace(bytes); }
 
     // A file path in this run's own temporary folder.
     Q_INVOKABLE QString temporaryPath(const QString &name) const { return m_temporary.filePath(name); }
@@ -187,6 +192,7 @@ private:
     }
 
     QTemporaryDir m_temporary;
+    std::optional<FileSizeLimit> m_sizeLimit;
     QTranslator m_translator;
     QQmlContext *m_context;
     QHash<QString, QObject *> m_natives;

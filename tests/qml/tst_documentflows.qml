@@ -26,6 +26,7 @@ StrictTestCase {
     }
 
     function cleanup() {
+        testSupport.limitFileSize(-1);
         const manager = host.fileManager;
         for (const dialog of [manager.saveBeforeNewDialog, manager.saveBeforeOpenDialog, manager.saveBeforeQuitDialog, manager.saveBeforeReplaceDialog, manager.openErrorDialog, manager.saveErrorDialog, manager.fileOpenDialog, manager.fileSaveAsDialog])
             dialog.close();
@@ -214,7 +215,19 @@ StrictTestCase {
         const path = testSupport.temporaryPath("no folder/map");
         host.exportAsDialog.exportTo(path, 0);
         tryVerify(() => host.exporterErrorDialog.visible);
-        compare(host.exporterErrorDialog.informativeText, "Cannot export image to " + path + ".jpg");
+        verify(host.exporterErrorDialog.informativeText.startsWith("Cannot export image to " + path + ".jpg: "));
+        host.exporterErrorDialog.close();
+        // On a full disk the older picture stays whole.
+        const picture = testSupport.makeFolder("full") + "/map.png";
+        host.exportAsDialog.exportTo(picture, 1);
+        tryVerify(() => testSupport.fileSize(picture) > 20);
+        const older = testSupport.fileSize(picture);
+        testSupport.limitFileSize(20);
+        host.exportAsDialog.exportTo(picture, 1);
+        tryVerify(() => host.exporterErrorDialog.visible);
+        testSupport.limitFileSize(-1);
+        verify(host.exporterErrorDialog.informativeText.startsWith("Cannot export image to " + picture + ": "));
+        compare(testSupport.fileSize(picture), older);
         host.exporterErrorDialog.close();
 
         // A share the exporter refuses at once, then one that fails after it started.
