@@ -63,6 +63,14 @@ public:
             rebuildIndex();
         }
 
+        // Takes a list that only waits to be deleted (its reading failed), without an index:
+        // nothing is allocated, so it may run while an exception unwinds.
+        void adopt(QList<T *> &&items) noexcept
+        {
+            m_index.clear();
+            m_items = std::move(items);
+        }
+
         void rebuildIndex()
         {
             m_index.clear();

@@ -338,14 +338,20 @@ OrderedParallel::Task &OrderedParallel::Task::operator=(Task &&other) noexcept
 
 void OrderedParallel::Task::wait() const
 {
+    settle();
+    // Done, and seen so under the lock: the error is no longer written.
+    if (m_state && m_state->error)
+        std::rethrow_exception(m_state->error);
+}
+
+void OrderedParallel::Task::settle() const noexcept
+{
     if (!m_state)
         return;
     State *state = m_state.get();
     state->run();
     std::unique_lock lock(state->mutex);
     state->changed.wait(lock, [&] { return state->stage == Stage::Done; });
-    if (state->error)
-        std::rethrow_exception(state->error);
 }
 
 void OrderedParallel::Task::abandon() noexcept

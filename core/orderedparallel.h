@@ -77,6 +77,8 @@ public:
         // Returns once the work is done, run here if no thread has begun it; throws what it threw.
         // Several threads may wait for one task.
         void wait() const;
+        // wait() that drops the work's exception: for a destructor, which must not throw.
+        void settle() const noexcept;
         // The work never begins after this; if a thread has begun it, it is waited for. Its
         // exception, if any, is dropped.
         void abandon() noexcept;

@@ -369,12 +369,15 @@ public:
     }
     // Left by an exception too: a list handed to a task that no thread had begun reaches the
     // store all the same, which deletes its items; dropped unbegun, the task would leak them.
+    // Such a list is taken without its index: a failed allocation here, while the first one
+    // unwinds, would end the program.
     ~ListReading()
     {
+        m_leaving = true;
         for (const OrderedParallel::Task *task : {&m_pointsAssigned, &m_segmentsAssigned})
-            finish(*task);
+            task->settle();
         for (const OrderedParallel::Task &task : m_assigning)
-            finish(task);
+            task.settle();
     }
     ListReading(const ListReading &) = delete;
     ListReading &operator=(const ListReading &) = delete;
@@ -391,7 +394,7 @@ public:
         run(0, firstOther);
         if (m_all.ok && !m_stopped) {
             m_pointsAssigned = OrderedParallel::beside(
-                [this, points = std::move(m_all.points)]() mutable { m_store.points.assign(std::move(points)); });
+                [this, points = std::move(m_all.points)]() mutable { hand(m_store.points, std::move(points)); });
             m_all.points.clear();
             const OrderedParallel::Task pointIndexes = OrderedParallel::beside([this] {
                 m_pointsAssigned.wait();
@@ -433,14 +436,13 @@ public:
     }
 
 private:
-    static void finish(const OrderedParallel::Task &task)
+    template <typename Items, typename Contents>
+    void hand(Contents &contents, Items &&items)
     {
-        try {
-            if (task.valid())
-                task.wait();
-        } catch (...) {
-            // Its failure is the reading's, which is on its way out already.
-        }
+        if (m_leaving)
+            contents.adopt(std::move(items));
+        else
+            contents.assign(std::move(items));
     }
 
     qsizetype firstOf(quint32 list) const
@@ -454,7 +456,7 @@ private:
     void assign(Items &parsed, Contents &contents)
     {
         m_assigning.push_back(OrderedParallel::beside(
-            [&contents, items = std::move(parsed)]() mutable { contents.assign(std::move(items)); }));
+            [this, &contents, items = std::move(parsed)]() mutable { hand(contents, std::move(items)); }));
         parsed.clear();
     }
 
@@ -471,7 +473,9 @@ private:
         case Runways:
             // The segments come before the runways: both are whole once these are in.
             m_assigning.push_back(OrderedParallel::beside([this, items = std::move(m_all.runways)]() mutable {
-                m_store.runways.assign(std::move(items));
+                hand(m_store.runways, std::move(items));
+                if (m_leaving)
+                    return;
                 m_segmentsAssigned.wait();
                 if (m_reading.routesRead)
                     m_reading.routesRead();
@@ -514,6 +518,8 @@ private:
     const DatabaseChunks::Reading &m_reading;
     Parsed m_all;
     bool m_stopped = false;
+    // Set by the destructor, read by the tasks it runs or waits for.
+    std::atomic<bool> m_leaving = false;
     quint32 m_announced = Header;
     // Declared before the tasks that wait for them, which go first.
     OrderedParallel::Task m_pointsAssigned;

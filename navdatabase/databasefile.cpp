@@ -598,17 +598,23 @@ void Database::readAhead()
 {
     if (m_readAhead || isRunning() || !QFileInfo::exists(m_filePath))
         return;
-    auto ahead = std::make_shared<ReadAhead>();
-    ahead->path = m_filePath;
-    ahead->fullDetail = fullDetailStored();
-    std::tie(ahead->size, ahead->modified) = fileIdentity(m_filePath);
-    ReadAhead *state = ahead.get();
-    ahead->done = OrderedParallel::beside([this, state] {
-        state->ok = readStoredFile(
-            *state->store, state->path, state->fullDetail, [state](const QString &text) { state->report(text); },
-            [this, state] { return state->stop.load() || m_closing.loadAcquire() != 0; });
-    });
-    m_readAhead = std::move(ahead);
+    // Without the memory to begin, there is no read-ahead: the load reads the file itself, and
+    // refuses it the same way should the memory still be short.
+    try {
+        auto ahead = std::make_shared<ReadAhead>();
+        ahead->path = m_filePath;
+        ahead->fullDetail = fullDetailStored();
+        std::tie(ahead->size, ahead->modified) = fileIdentity(m_filePath);
+        ReadAhead *state = ahead.get();
+        ahead->done = OrderedParallel::beside([this, state] {
+            state->ok = readStoredFile(
+                *state->store, state->path, state->fullDetail, [state](const QString &text) { state->report(text); },
+                [this, state] { return state->stop.load() || m_closing.loadAcquire() != 0; });
+        });
+        m_readAhead = std::move(ahead);
+    } catch (const std::bad_alloc &) {
+        qWarning() << "Database file" << m_filePath << "not read ahead: it needs more memory than there is";
+    }
 }
 
 void Database::dropReadAhead()

@@ -59,10 +59,7 @@ QList<int> LookupIndex::HashedRows::rows(size_t hash) const
     return result;
 }
 
-LookupIndex::LookupIndex()
-    : m_grid(GridRows * GridColumns)
-{
-}
+LookupIndex::LookupIndex() = default;
 
 void LookupIndex::reset()
 {
@@ -214,6 +211,11 @@ void LookupIndex::syncGrid(const QList<Point *> &points)
             continue;
         if (!Airport::isFourLetterCode(point->code()))
             continue;
+        // Made with the first airport, on the thread that indexes a load or an import: there a
+        // failed allocation refuses the data, where one in the database's making (at start, or
+        // in a store) would end the program.
+        if (m_grid.empty())
+            m_grid.resize(GridRows * GridColumns);
         m_grid[cellOf(point->latitude(), point->longitude())].append(int(row));
         ++m_gridCount;
     }
@@ -287,6 +289,8 @@ QList<LookupIndex::Candidate> LookupIndex::airportsNear(const QList<Point *> &po
         *covered = allColumns && firstRow == 0 && lastRow == GridRows - 1;
 
     QList<Candidate> result;
+    if (m_grid.empty())
+        return result;
     for (int r = firstRow; r <= lastRow; ++r) {
         for (int c = 0; c < columnCount; ++c) {
             int column = (firstColumn + c) % GridColumns;

@@ -100,7 +100,8 @@ private:
     Progress m_segmentProgress;
     QHash<QString, QList<Runway *>> m_runways;
     Progress m_runwayProgress;
-    // One-degree cells of four-letter airports, row-major from the south-west corner.
+    // One-degree cells of four-letter airports, row-major from the south-west corner; none
+    // until the first airport.
     std::vector<QList<int>> m_grid;
     int m_gridCount = 0;
     Progress m_gridProgress;

@@ -1,10 +1,12 @@
 #include "airport.h"
+#include "allocationfailure.h"
 #include "basemodel.h"
 #include "boundary.h"
 #include "chunkedfile.h"
 #include "database.h"
 #include "filesizelimit.h"
 #include "listcount.h"
+#include "orderedparallel.h"
 #include "paintlight.h"
 #include "point.h"
 #include "procedure.h"
@@ -25,13 +27,17 @@
 #include <QGeoPath>
 #include <QPointer>
 #include <QScopeGuard>
+#include <QSemaphore>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTest>
+#include <QThreadPool>
 #include <QtEndian>
 
+#include <atomic>
 #include <memory>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -947,25 +953,54 @@ void TestDatabaseFile::destroyWhileLoading()
 }
 
 // Memory running out while the lists are read and indexed, or no thread for the load: refused, loaded later.
+enum LoadFault { NoThread, Thrown, ThrownHelpersBusy, FirstLargeAllocation };
+
 void TestDatabaseFile::failureWhileLoading_data()
 {
+    QTest::addColumn<int>("fault");
     QTest::addColumn<QString>("at");
-    QTest::newRow("no thread for the load") << QString();
-    QTest::newRow("points") << QStringLiteral("Loading points...");
-    QTest::newRow("segments, the points indexed beside") << QStringLiteral("Loading segments...");
-    QTest::newRow("taxiways, the routes indexed beside") << QStringLiteral("Loading taxiways...");
+    QTest::newRow("no thread for the load") << int(NoThread) << QString();
+    QTest::newRow("points") << int(Thrown) << QStringLiteral("Loading points...");
+    QTest::newRow("segments, the points indexed beside") << int(Thrown) << QStringLiteral("Loading segments...");
+    QTest::newRow("taxiways, the routes indexed beside") << int(Thrown) << QStringLiteral("Loading taxiways...");
+    // The lists read before are still to be handed to the store as the failure unwinds.
+    QTest::newRow("taxiways, every helper busy") << int(ThrownHelpersBusy) << QStringLiteral("Loading taxiways...");
+    // The read-ahead's store, before it reads anything.
+    QTest::newRow("read ahead, its first megabyte short") << int(FirstLargeAllocation) << QString();
 }
 
 void TestDatabaseFile::failureWhileLoading()
 {
+    QFETCH(int, fault);
     QFETCH(QString, at);
     fillWorld(20000);
     QVERIFY(m_db->save());
     m_db->clear();
     bool failed = at.isEmpty();
-    ThreadStart::failNext(failed ? 1 : 0);
+    ThreadStart::failNext(fault == NoThread ? 1 : 0);
+    // Every helper thread held: the load runs on its own thread alone, and what it hands to
+    // the helpers waits unbegun.
+    QSemaphore release;
+    std::atomic<int> held = 0;
+    std::vector<OrderedParallel::Task> helpers;
+    const int threads = QThreadPool::globalInstance()->maxThreadCount();
+    const auto settle = qScopeGuard([&] {
+        release.release(int(helpers.size()));
+        helpers.clear();
+        QThreadPool::globalInstance()->setMaxThreadCount(threads);
+        AllocationFailure::disarm();
+        m_db->wait();
+    });
+    if (fault == ThrownHelpersBusy) {
+        QThreadPool::globalInstance()->setMaxThreadCount(8);
+        for (int i = 0; i < 8; ++i)
+            helpers.push_back(OrderedParallel::beside([&] {
+                ++held;
+                release.acquire();
+            }));
+        QTRY_COMPARE(held.load(), 8);
+    }
     QObject receiver;
-    const auto settle = qScopeGuard([this] { m_db->wait(); });
     connect(
         m_db.get(), &Database::progress, &receiver,
         [&](const QString &text) {
@@ -975,13 +1010,20 @@ void TestDatabaseFile::failureWhileLoading()
         Qt::DirectConnection);
     QSignalSpy loaded(m_db.get(), &Database::loaded);
     // A good file, short of memory or of a thread: not logged as damaged.
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(at.isEmpty() ? QStringLiteral("no thread can be made")
-                                                                       : QStringLiteral("needs more memory")));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(fault == NoThread ? QStringLiteral("no thread can be made")
+                                                                            : QStringLiteral("needs more memory")));
+    AllocationFailure::countWhileUnwinding();
+    if (fault == FirstLargeAllocation) {
+        AllocationFailure::failNext(1024 * 1024);
+        m_db->readAhead();
+    }
     m_db->loadAsync();
     QVERIFY(loaded.wait(10000));
-    QVERIFY(failed);
+    QVERIFY(fault == FirstLargeAllocation ? AllocationFailure::met() : failed);
     QCOMPARE(loaded.at(0).at(0).toBool(), false);
     QVERIFY(m_db->wait(5000));
+    // Where one failed allocation ends the program.
+    QCOMPARE(AllocationFailure::whileUnwinding(), 0);
     verifyEmpty();
     m_db->loadAsync();
     QVERIFY(loaded.wait(10000));
