@@ -339,33 +339,41 @@ bool AptReader::cutAtAirports(const QByteArray &body, QList<qsizetype> &starts)
     return true;
 }
 
+namespace {
+
+// The list lets go of each item just before the database takes it: an addition that fails (no
+// memory left) leaves no item with both to delete it, and the items after it stay with the list,
+// which the batch deletes.
+template <typename T, typename Add>
+void handOver(QList<T *> &items, const Add &add)
+{
+    for (T *&item : items)
+        add(std::exchange(item, nullptr));
+    items.clear();
+}
+
+} // namespace
+
 // A batch's items into the database, in the file's order; false when cancelled.
 bool AptReader::takeBatch(Batch &batch)
 {
     for (AirportItems &items : batch.airports) {
         if (++m_harvestsTaken % kCancelCheckAirports == 0 && cancelled())
             return false;
-        // The batch lets go of each list before the store takes its items: an addition that
-        // fails (no memory left for an index) must not leave an item with both to delete it.
-        for (Runway *runway : std::exchange(items.runways, {}))
-            database()->addRunway(runway);
-        for (Taxiway *taxiway : std::exchange(items.taxiways, {}))
-            database()->addTaxiway(taxiway);
-        for (Boundary *boundary : std::exchange(items.boundaries, {}))
-            database()->addBoundary(boundary);
-        for (Paintlight *paintlight : std::exchange(items.paintlights, {}))
-            database()->addPaintlight(paintlight);
-        for (Taxiname *taxiname : std::exchange(items.taxinames, {}))
-            database()->addTaxiname(taxiname);
-        for (Startup *startup : std::exchange(items.startups, {}))
-            database()->addStartup(startup);
-        for (Point *airport : std::exchange(items.points, {})) {
-            database()->addPoint(airport);
+        Database *db = database();
+        handOver(items.runways, [db](Runway *runway) { db->addRunway(runway); });
+        handOver(items.taxiways, [db](Taxiway *taxiway) { db->addTaxiway(taxiway); });
+        handOver(items.boundaries, [db](Boundary *boundary) { db->addBoundary(boundary); });
+        handOver(items.paintlights, [db](Paintlight *paintlight) { db->addPaintlight(paintlight); });
+        handOver(items.taxinames, [db](Taxiname *taxiname) { db->addTaxiname(taxiname); });
+        handOver(items.startups, [db](Startup *startup) { db->addStartup(startup); });
+        handOver(items.points, [this, db](Point *airport) {
+            db->addPoint(airport);
             ++m_airportCount;
             countItem(kProgressLabel);
             if (m_cifpLoader)
                 m_procedureAirports.append(airport);
-        }
+        });
         items = AirportItems();
     }
     m_runwayCount += batch.runwayCount;

@@ -296,9 +296,15 @@ void XpLoader::finish(const std::shared_ptr<DatabaseStore> &store, const std::fu
         store->lookupIndex->prepare(store->points.items(), store->runways.items(), store->segments.items());
     });
     reportProgress(tr("Compressing database..."));
+    // The indexes are whole before the new file replaces the old one: should they fail for lack
+    // of memory, the import fails with the working database's file still in place.
     QString error;
-    const bool saved
-        = m_database->save([this]() { return cancelled(); }, [this]() { return mainThreadAgrees(); }, &error);
+    const bool saved = m_database->save([this]() { return cancelled(); },
+                                        [this, &indexes]() {
+                                            indexes.wait();
+                                            return mainThreadAgrees();
+                                        },
+                                        &error);
     indexes.wait();
     if (!saved && stopping()) {
         // Quit during the save: the stored file stays the working database's.

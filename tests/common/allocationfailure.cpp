@@ -51,6 +51,7 @@ bool met()
 void disarm()
 {
     g_failFrom = 0;
+    g_met = false;
 }
 
 void countWhileUnwinding()
@@ -92,6 +93,36 @@ void operator delete(void *block, std::size_t) noexcept
 }
 
 void operator delete[](void *block, std::size_t) noexcept
+{
+    std::free(block);
+}
+
+// The forms that answer null rather than throw: all of them, or the sanitizers see blocks of one
+// allocator given back to another.
+void *operator new(std::size_t size, const std::nothrow_t &) noexcept
+{
+    try {
+        return allocate(size);
+    } catch (...) {
+        return nullptr;
+    }
+}
+
+void *operator new[](std::size_t size, const std::nothrow_t &) noexcept
+{
+    try {
+        return allocate(size);
+    } catch (...) {
+        return nullptr;
+    }
+}
+
+void operator delete(void *block, const std::nothrow_t &) noexcept
+{
+    std::free(block);
+}
+
+void operator delete[](void *block, const std::nothrow_t &) noexcept
 {
     std::free(block);
 }

@@ -11,7 +11,7 @@ namespace AllocationFailure {
 // The next allocation of at least `bytes` through operator new throws std::bad_alloc, once;
 // with sameThread, only one the calling thread asks for.
 void failNext(std::size_t bytes, bool sameThread = false);
-// Whether the failure armed last has happened; disarm() drops one that has not.
+// Whether the failure armed last has happened; disarm() drops one that has not, and forgets.
 bool met();
 void disarm();
 
