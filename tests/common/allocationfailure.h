@@ -2,22 +2,15 @@
 
 #include <cstddef>
 
-// Allocations that fail on demand, for the suites that check what a shortage of memory does.
-// Linked into a suite that uses it, this replaces the process's operator new: every `new`,
-// the items' and the standard containers' as well as Qt's hashes (Qt's lists and strings take
-// their memory from malloc, and are not seen here).
+// Allocations through operator new that fail on demand, for the suites that check what a shortage
+// of memory does. Linked into a suite that calls it, this is the process's operator new: the items,
+// the standard containers and Qt's hashes go through it (Qt's lists and strings use malloc).
 namespace AllocationFailure {
 
-// The next allocation of at least `bytes` through operator new throws std::bad_alloc, once;
-// with sameThread, only one the calling thread asks for.
-void failNext(std::size_t bytes, bool sameThread = false);
-// Whether the failure armed last has happened; disarm() drops one that has not, and forgets.
-bool met();
-void disarm();
-
-// From countWhileUnwinding() on, the allocations a thread asks for while an exception unwinds
-// it: there a failed one ends the program, whatever catches it.
-void countWhileUnwinding();
+// The next allocation of at least `bytes` fails, once; 0 drops one still to come.
+void failNext(std::size_t bytes);
+// How many allocations a thread has asked for while an exception unwound it, since the start:
+// there, one that fails ends the program, whatever would catch it.
 int whileUnwinding();
 
 } // namespace AllocationFailure
