@@ -6,6 +6,7 @@
 #include "databasebounds.h"
 #include "databasestore.h"
 #include "lookupindex.h"
+#include "memoryheadroom.h"
 #include "orderedparallel.h"
 #include "paintlight.h"
 #include "point.h"
@@ -508,6 +509,9 @@ private:
                     listRead(list);
             },
             [&] {
+                // Given up while the rest of the program still has room: the interface is built
+                // beside the read-ahead, and Qt ends the program where its allocations fail.
+                MemoryHeadroom::check();
                 m_stopped = m_stopped || (m_reading.stop && m_reading.stop());
                 return m_stopped || !m_all.ok;
             });

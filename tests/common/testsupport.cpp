@@ -9,6 +9,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include <unistd.h>
+
 namespace {
 
 QStringList s_messages;
@@ -92,6 +94,14 @@ bool runFatalCase(const QByteArray &which, QByteArray *standardError)
         return false;
     *standardError = child.readAllStandardError();
     return child.exitStatus() == QProcess::CrashExit || child.exitCode() != 0;
+}
+
+rlim_t mappedBytes()
+{
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return 0;
+    return rlim_t(statm.readLine().split(' ').first().toLongLong() * sysconf(_SC_PAGESIZE));
 }
 
 } // namespace TestSupport

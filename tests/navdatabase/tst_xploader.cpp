@@ -24,8 +24,6 @@
 #include <memory>
 #include <stdexcept>
 
-#include <sys/resource.h>
-
 namespace {
 
 const QString kNoInstallation = QStringLiteral("ERROR: no valid X-Plane installation \nat given path!");
@@ -45,34 +43,6 @@ enum Fault {
     ShortTakingAirports,
     ShortOnceWritten
 };
-
-// The address space a process may map, for the duration of a scope.
-struct AddressSpaceLimit
-{
-    rlimit before{};
-    bool set(rlim_t bytes)
-    {
-        rlimit limit{};
-        return getrlimit(RLIMIT_AS, &before) == 0 && (limit = before, limit.rlim_cur = bytes, true)
-               && setrlimit(RLIMIT_AS, &limit) == 0;
-    }
-    void restore()
-    {
-        if (before.rlim_max != 0)
-            setrlimit(RLIMIT_AS, &before);
-        before = {};
-    }
-    ~AddressSpaceLimit() { restore(); }
-};
-
-// What the process has mapped, from the first figure of /proc/self/statm (pages).
-rlim_t mappedBytes()
-{
-    QFile statm(QStringLiteral("/proc/self/statm"));
-    if (!statm.open(QIODevice::ReadOnly))
-        return 0;
-    return rlim_t(statm.readLine().split(' ').first().toLongLong() * sysconf(_SC_PAGESIZE));
-}
 
 bool copyTree(const QString &from, const QString &to)
 {
@@ -321,7 +291,7 @@ void TestXpLoader::navFileFailsImport()
         fixes += " 46.5 7.5 F" + QByteArray::number(i) + " ENRT K1 2105430\n";
     QVERIFY(fault != ShortOnceWritten
             || writeFile(root + QStringLiteral("/Resources/default data/earth_fix.dat"), fixes + "99\n"));
-    AddressSpaceLimit limit;
+    TestSupport::AddressSpaceLimit limit;
     bool limited = false;
     const auto disarm = qScopeGuard([] { AllocationFailure::failNext(0); });
     m_onProgress = [fault, &limit, &limited, once = std::make_shared<bool>(true)](const QString &text) {
@@ -339,7 +309,7 @@ void TestXpLoader::navFileFailsImport()
             throw std::runtime_error("disk gone");
         // Room for the whole import of this small world, not for the margin the import keeps.
         if (fault == AddressSpaceShort)
-            limited = limit.set(mappedBytes() + 100 * 1024 * 1024);
+            limited = limit.set(TestSupport::mappedBytes() + 100 * 1024 * 1024);
     };
 
     m_database->beginModifying();
