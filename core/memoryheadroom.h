@@ -5,8 +5,8 @@
 // Whether the address space the system still lets the process map is running short. Under a
 // limit on it (ulimit -v), a failed allocation inside Qt's containers does not always throw: a
 // list copied or squeezed, a variant copied, goes on with a null block and ends the program. Work
-// that makes a whole world of items (the import) asks between its steps and gives up, with
-// std::bad_alloc, while every step still has room to finish.
+// that makes a whole world of items (the import, the load) asks between its steps and gives up,
+// with std::bad_alloc, while every step still has room to finish.
 namespace MemoryHeadroom {
 
 // What a step may need at most: a new 64 MB heap for a thread's allocator and the largest lists
