@@ -556,8 +556,10 @@ ApplicationWindow {
 
         parent: Overlay.overlay
         anchors.centerIn: parent
+        // The units may have changed: the plan's texts are written anew, the plan itself is not
+        // computed again (that would replace the altitudes and speeds set by hand).
         onClosed: {
-            airplanes.forceUpdate();
+            flightplan.signalDataHasChanged();
             map.reloadAll();
         }
     }
