@@ -29,6 +29,10 @@ ApplicationWindow {
     property bool welcomed: false
     readonly property SplashDialog splash: splashLoader.item as SplashDialog
 
+    // The controls of every page and dialog write their numbers as the interface language does.
+    // (6.4's linter does not know the type of a control's locale.)
+    locale: Qt.locale(translationManager.activeLanguage) // qmllint disable type
+
     function saveScreenLayout() {
         settingsWindow.desktopAvailableWidth = Screen.desktopAvailableWidth;
         settingsWindow.desktopAvailableHeight = Screen.desktopAvailableHeight;

@@ -14,6 +14,17 @@ class TstUnit : public QObject
 {
     Q_OBJECT
 
+private:
+    // A text as the interface of that language writes it.
+    template <typename Text>
+    static QString inLanguage(const char *language, Text text)
+    {
+        Unit::setInterfaceLocale(QLocale(QString::fromLatin1(language)));
+        const QString written = text();
+        Unit::setInterfaceLocale(QLocale::c());
+        return written;
+    }
+
 private slots:
     void initTestCase()
     {
@@ -290,6 +301,9 @@ private slots:
         QTest::newRow("distance 123.6") << Unit::distanceToString(123.6) << "124nm";
         QTest::newRow("distance marker") << Unit::distanceToString(0.0) << QString();
         QTest::newRow("distance marker forced") << Unit::distanceToString(0.0, true) << "0.0nm";
+        QTest::newRow("distance in German") << inLanguage("de", [] { return Unit::distanceToString(5.44); }) << "5,4nm";
+        QTest::newRow("distance for a file in German")
+            << inLanguage("de", [] { const Unit::FileTexts file; return Unit::distanceToString(5.44); }) << "5.4nm";
         QTest::newRow("altdiff 0 forced") << Unit::altdiffToString(0, true) << QString();
         QTest::newRow("altdiff marker") << Unit::altdiffToString(100001) << QString();
         QTest::newRow("altdiff marker forced") << Unit::altdiffToString(100001, true) << "+100001ft";
@@ -374,16 +388,19 @@ private slots:
         QTest::addColumn<int>("volumePreference");
         QTest::addColumn<int>("kg");
         QTest::addColumn<bool>("force");
+        QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("kg") << 0 << 0 << 0 << 0 << 1234 << false << "1234kg";
-        QTest::newRow("kg in exponent form") << 0 << 0 << 0 << 0 << 2000000 << false << "2e+06kg";
-        QTest::newRow("lbs") << 0 << 0 << 1 << 0 << 1000 << false << "2204.62lbs";
-        QTest::newRow("marker") << 0 << 0 << 0 << 0 << 0 << false << QString();
-        QTest::newRow("marker forced") << 0 << 0 << 0 << 0 << 0 << true << "0kg";
-        QTest::newRow("kerosene litres") << 1 << 0 << 0 << 0 << 803 << false << "1000.2L";
-        QTest::newRow("kerosene gallons") << 1 << 0 << 1 << 1 << 803 << false << "264.226gal";
-        QTest::newRow("avgas litres") << 1 << 1 << 0 << 0 << 719 << false << "1000.06L";
-        QTest::newRow("unknown fuel type") << 1 << 5 << 0 << 0 << 719 << false << "0L";
+        QTest::newRow("kg") << 0 << 0 << 0 << 0 << 1234 << false << "C" << "1234kg";
+        QTest::newRow("kg beyond six digits") << 0 << 0 << 0 << 0 << 2000000 << false << "C" << "2000000kg";
+        QTest::newRow("lbs") << 0 << 0 << 1 << 0 << 1000 << false << "C" << "2205lbs";
+        QTest::newRow("marker") << 0 << 0 << 0 << 0 << 0 << false << "C" << QString();
+        QTest::newRow("marker forced") << 0 << 0 << 0 << 0 << 0 << true << "C" << "0kg";
+        QTest::newRow("kerosene litres") << 1 << 0 << 0 << 0 << 803 << false << "C" << "1000L";
+        QTest::newRow("kerosene gallons") << 1 << 0 << 1 << 1 << 803 << false << "C" << "264gal";
+        QTest::newRow("avgas litres") << 1 << 1 << 0 << 0 << 719 << false << "C" << "1000L";
+        QTest::newRow("unknown fuel type") << 1 << 5 << 0 << 0 << 719 << false << "C" << "0L";
+        QTest::newRow("lbs in German") << 0 << 0 << 1 << 0 << 2864 << false << "de" << "6.314lbs";
+        QTest::newRow("litres in French") << 1 << 0 << 0 << 0 << 803 << false << "fr" << "1\u202f000L";
         // clang-format on
     }
 
@@ -395,6 +412,7 @@ private slots:
         QFETCH(int, volumePreference);
         QFETCH(int, kg);
         QFETCH(bool, force);
+        QFETCH(QString, language);
         QFETCH(QString, expected);
         Airplane airplane;
         airplane.unittype = unitType;
@@ -402,6 +420,8 @@ private slots:
         m_airplanes->setAirplanes({airplane});
         Settings::setInt(QStringLiteral("units/mass"), massPreference);
         Settings::setInt(QStringLiteral("units/volume"), volumePreference);
+        Unit::setInterfaceLocale(QLocale(language));
+        const auto restore = qScopeGuard([] { Unit::setInterfaceLocale(QLocale::c()); });
         QCOMPARE(Unit::fuelToString(kg, force), expected);
     }
 
@@ -413,7 +433,7 @@ private slots:
         m_airplanes->setAirplanes({mass, volume});
         QCOMPARE(Unit::fuelToString(803), QStringLiteral("803kg"));
         m_airplanes->setCurrentIndex(1);
-        QCOMPARE(Unit::fuelToString(803), QStringLiteral("1000.2L"));
+        QCOMPARE(Unit::fuelToString(803), QStringLiteral("1000L"));
         // An empty list falls back to a default airplane, which counts fuel by mass.
         m_airplanes->setAirplanes({});
         QCOMPARE(Unit::fuelToString(803), QStringLiteral("803kg"));
