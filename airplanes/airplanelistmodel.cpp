@@ -169,6 +169,8 @@ AirplaneListModel::AirplaneListModel(QObject *parent)
         qWarning() << "Stored airplane list not readable, using the built-in airplanes:" << error;
         m_airplanes = defaultAirplanes();
     }
+    m_announcedRow = currentIndex();
+    m_announced = current();
 }
 
 AirplaneListModel::~AirplaneListModel()
@@ -248,10 +250,8 @@ void AirplaneListModel::setCurrentIndex(int row)
         qWarning() << "Airplane index" << row << "out of range";
         return;
     }
-    const int previous = currentIndex();
     Settings::setInt(currentKey, row);
-    if (row != previous)
-        emit changed();
+    announce();
 }
 
 Airplane AirplaneListModel::current() const
@@ -286,7 +286,7 @@ void AirplaneListModel::setAirplanes(const QList<Airplane> &airplanes)
         m_airplanes = airplanes;
     }
     endResetModel();
-    emit changed();
+    announce();
 }
 
 QList<Airplane> AirplaneListModel::airplanes() const
@@ -385,7 +385,7 @@ bool AirplaneListModel::set(const QString &name, int row, const QVariant &value,
     if (modified)
         emit dataChanged(index(row), index(row));
     if (emitChanged)
-        emit changed();
+        announce();
     return true;
 }
 
@@ -402,7 +402,7 @@ int AirplaneListModel::add()
     endInsertRows();
     // The first airplane of an empty list becomes the current one in place of the default.
     if (row == 0)
-        emit changed();
+        announce();
     return row;
 }
 
@@ -428,10 +428,10 @@ bool AirplaneListModel::remove(int row)
     if (row < current) {
         // The same airplane stays current, one row up.
         setCurrentRowQuietly(current - 1);
-        emit changed();
+        announce();
     } else if (row == current) {
         setCurrentRowQuietly(std::max(0, row - 1));
-        emit changed();
+        announce();
     }
     return true;
 }
@@ -447,7 +447,7 @@ void AirplaneListModel::reset()
     // Restoring the factory airplanes must survive a restart, whether or not the airplane
     // editor is opened afterwards.
     saveToSettings();
-    emit changed();
+    announce();
 }
 
 void AirplaneListModel::sortAlphabetically()
@@ -487,7 +487,7 @@ void AirplaneListModel::sortAlphabetically()
 
     if (current >= 0 && newRowOf.at(current) != current) {
         setCurrentRowQuietly(newRowOf.at(current));
-        emit changed();
+        announce();
     }
 }
 
@@ -498,6 +498,19 @@ void AirplaneListModel::saveToSettings()
 
 void AirplaneListModel::forceUpdate()
 {
+    announce();
+}
+
+void AirplaneListModel::announce()
+{
+    // A signal without a change would have the plan computed anew, and that replaces the
+    // altitudes and speeds the pilot set by hand.
+    const int row = currentIndex();
+    const Airplane airplane = current();
+    if (row == m_announcedRow && airplane == m_announced)
+        return;
+    m_announcedRow = row;
+    m_announced = airplane;
     emit changed();
 }
 
@@ -564,7 +577,7 @@ int AirplaneListModel::loadAirplaneFromFile(const QString &path)
     }
     endInsertRows();
     if (row == 0)
-        emit changed();
+        announce();
     qInfo() << "Airplane" << airplane.fullName() << "loaded from" << file;
     return row;
 }

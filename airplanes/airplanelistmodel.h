@@ -63,7 +63,8 @@ public:
     // whole pounds, litres or gallons converts from, so that showing changes nothing.
     Q_INVOKABLE QVariant stored(const QString &name, int row) const;
     // Writes the role of that name from a value in display units. With emitChanged the list
-    // then signals changed(), whatever was written. False (nothing written) for an unknown or
+    // then signals changed() if the current airplane differs from the one it last signalled,
+    // by this write or an earlier one. False (nothing written) for an unknown or
     // read-only name, a row outside the list or a value that is no number for a number field.
     Q_INVOKABLE bool set(const QString &name, int row, const QVariant &value, bool emitChanged = false);
 
@@ -78,7 +79,8 @@ public:
     // same full name keep their order, and the current airplane stays current.
     Q_INVOKABLE void sortAlphabetically();
     Q_INVOKABLE void saveToSettings();
-    // Hands the current airplane to the flight-plan computations again.
+    // Hands the current airplane to the flight-plan computations again when it differs from the
+    // one last signalled.
     Q_INVOKABLE void forceUpdate();
 
     // Appends the airplane of an airplane file and returns its row; a negative number, with
@@ -105,12 +107,16 @@ private:
     void setCurrentRowQuietly(int row);
     static int clampedIndex(int stored, qsizetype count);
     int storedIndex() const;
+    // Signals changed() when the current row or airplane differs from the last signalled ones.
+    void announce();
 
     // Written on the main thread only; the lock lets worker threads copy the current
     // airplane while the list is edited.
     mutable QMutex m_mutex;
     QList<Airplane> m_airplanes;
     QString m_msgerror;
+    int m_announcedRow = -1;
+    Airplane m_announced;
 
     static AirplaneListModel *s_instance;
 };

@@ -1,6 +1,7 @@
 #include "translationmanager.h"
 
 #include "settings.h"
+#include "unit.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -17,6 +18,7 @@ const QString languageKey = QStringLiteral("ui/language");
 TranslationManager::TranslationManager()
 {
     installCatalogues();
+    Unit::setInterfaceLocale(locale());
 }
 
 TranslationManager::TranslationManager(const QStringList &systemLanguages)
@@ -24,6 +26,12 @@ TranslationManager::TranslationManager(const QStringList &systemLanguages)
     , m_useLocale(false)
 {
     installCatalogues();
+    Unit::setInterfaceLocale(locale());
+}
+
+QLocale TranslationManager::locale() const
+{
+    return QLocale(m_activeLanguage);
 }
 
 void TranslationManager::installCatalogues()

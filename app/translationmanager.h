@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -24,6 +25,8 @@ public:
     QString activeLanguage() const { return m_activeLanguage; }
     void setLanguage(const QString &language);
     bool restartRequired() const;
+    // The interface's numbers are written with the separators of the active language.
+    QLocale locale() const;
 
     static bool isSupported(const QString &code);
     static QString resolveLanguage(const QString &choice, const QStringList &systemLanguages);

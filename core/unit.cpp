@@ -1,5 +1,7 @@
 #include "unit.h"
 
+#include <QLocale>
+
 #include <climits>
 #include <cmath>
 
@@ -115,7 +117,41 @@ QString withSuffix(const QString &number, const char *suffix)
     return number + QString::fromUtf8(suffix);
 }
 
+// Set once at start-up, before any other thread runs; read-only afterwards.
+QLocale s_interfaceLocale = QLocale::c();
+thread_local int t_fileTexts = 0;
+
+QString number(double value, char format, int precision)
+{
+    return Unit::textLocale().toString(value, format, precision);
+}
+
+QString number(qint64 value)
+{
+    return Unit::textLocale().toString(value);
+}
+
 } // namespace
+
+void Unit::setInterfaceLocale(const QLocale &locale)
+{
+    s_interfaceLocale = locale;
+}
+
+QLocale Unit::textLocale()
+{
+    return t_fileTexts > 0 ? QLocale::c() : s_interfaceLocale;
+}
+
+Unit::FileTexts::FileTexts()
+{
+    ++t_fileTexts;
+}
+
+Unit::FileTexts::~FileTexts()
+{
+    --t_fileTexts;
+}
 
 Unit::Unit(QObject *parent)
     : QObject(parent)
@@ -412,14 +448,14 @@ QString Unit::headingToString(int heading, bool force)
 {
     if (!force && heading == noHeading)
         return QString();
-    return withSuffix(QString::number(heading), "°");
+    return withSuffix(number(heading), "°");
 }
 
 QString Unit::distanceToString(double nm, bool force)
 {
     if (!force && nm == 0.0)
         return QString();
-    return withSuffix(QString::number(nm, 'f', nm < 10.0 ? 1 : 0), "nm");
+    return withSuffix(number(nm, 'f', nm < 10.0 ? 1 : 0), "nm");
 }
 
 QString Unit::altitudeToString(int altitude, bool force)
@@ -427,7 +463,7 @@ QString Unit::altitudeToString(int altitude, bool force)
     if (!force && altitude == noAltitude)
         return QString();
     if (altitude < Settings::getInt(transitionAltitudeKey, 0))
-        return withSuffix(QString::number(altitude), "ft");
+        return withSuffix(number(altitude), "ft");
     return QStringLiteral("FL") + QString::number(convertAltitudeToLevel(altitude));
 }
 
@@ -435,29 +471,29 @@ QString Unit::altdiffToString(int altDiff, bool force)
 {
     if (altDiff == 0 || (!force && altDiff == noAltDiff))
         return QString();
-    const QString number = QString::number(altDiff);
-    return withSuffix(altDiff > 0 ? QLatin1Char('+') + number : number, "ft");
+    const QString text = number(altDiff);
+    return withSuffix(altDiff > 0 ? QLatin1Char('+') + text : text, "ft");
 }
 
 QString Unit::temperatureToString(double celsius, bool force)
 {
     if (!force && celsius == noTemperature)
         return QString();
-    return withSuffix(QString::number(celsius, 'f', 0), "°C");
+    return withSuffix(number(celsius, 'f', 0), "°C");
 }
 
 QString Unit::airPressureToString(double hpa, bool force)
 {
     if (!force && hpa == 0.0)
         return QString();
-    return withSuffix(QString::number(hpa, 'f', 0), "hPa");
+    return withSuffix(number(hpa, 'f', 0), "hPa");
 }
 
 QString Unit::iasToString(double ias, bool force)
 {
     if (!force && ias == 0.0)
         return QString();
-    return withSuffix(QString::number(ias, 'g', 6), "kts");
+    return withSuffix(number(ias, 'g', 6), "kts");
 }
 
 QString Unit::machToString(double ias, int altitude, bool force)
@@ -466,7 +502,7 @@ QString Unit::machToString(double ias, int altitude, bool force)
         return QString();
     const int tas = convertIasToTas(truncToInt(ias), altitude);
     const double mach = tas / machspeed(altitude);
-    return QStringLiteral("M") + QString::number(mach, 'f', 2);
+    return QStringLiteral("M") + number(mach, 'f', 2);
 }
 
 QString Unit::timeToString(int seconds, bool force)
@@ -487,28 +523,28 @@ QString Unit::slopeToString(double slope, bool force)
 {
     if (!force && slope == noSlope)
         return QString();
-    return withSuffix(QString::number(slope, 'f', 1), "°");
+    return withSuffix(number(slope, 'f', 1), "°");
 }
 
 QString Unit::vertspeedToString(int verticalSpeed, bool force)
 {
     if (!force && verticalSpeed == noVerticalSpeed)
         return QString();
-    return withSuffix(QString::number(verticalSpeed), "ft/min");
+    return withSuffix(number(verticalSpeed), "ft/min");
 }
 
 QString Unit::massToString(int mass, bool force)
 {
     if (!force && mass == 0)
         return QString();
-    return QString::number(mass) + massUnitToString(Settings::getInt(massKey, 0));
+    return number(mass) + massUnitToString(Settings::getInt(massKey, 0));
 }
 
 QString Unit::volumeToString(int volume, bool force)
 {
     if (!force && volume == 0)
         return QString();
-    return QString::number(volume) + volumeUnitToString(Settings::getInt(volumeKey, 0));
+    return number(volume) + volumeUnitToString(Settings::getInt(volumeKey, 0));
 }
 
 QString Unit::fuelToString(int kg, bool force)
@@ -529,5 +565,6 @@ QString Unit::fuelToString(int kg, bool force)
         value = massUnit != 0 ? kg / kgPerLbs : double(kg);
         suffix = massUnitToString(massUnit);
     }
-    return QString::number(value, 'g', 6) + suffix;
+    // Whole units, as the pilot loads them and as every row of the fuel plan shows them.
+    return number(std::llround(value)) + suffix;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -16,7 +17,8 @@
 // Missing quantities travel as no-value markers: heading and altitude -1, altitude difference
 // 100001, slope 5001.0, vertical speed 5001, temperature -274.0, and 0 for distance, pressure,
 // IAS, time, mass, volume and fuel. The display texts print a marker as the empty text unless
-// forced.
+// forced, and write their numbers with the separators of the interface language; files and
+// printouts, read by programs and pilots of any language, take them in the C locale (FileTexts).
 class Unit : public QObject
 {
     Q_OBJECT
@@ -27,6 +29,22 @@ class Unit : public QObject
 
 public:
     explicit Unit(QObject *parent = nullptr);
+
+    // The interface language's locale, set once at start-up before other threads run; the
+    // C locale until then.
+    static void setInterfaceLocale(const QLocale &locale);
+    // What the display texts of the calling thread are written in.
+    static QLocale textLocale();
+
+    // While one lives, the display texts of its thread are written in the C locale.
+    class FileTexts
+    {
+    public:
+        FileTexts();
+        ~FileTexts();
+        FileTexts(const FileTexts &) = delete;
+        FileTexts &operator=(const FileTexts &) = delete;
+    };
 
     // Index = the code stored in the preferences and the airplane fields.
     QStringList massUnitStrings() const;

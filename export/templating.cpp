@@ -193,6 +193,9 @@ QString Templating::renderTemplate(Flightplan *flightplan, const QString &name, 
         return QString();
     }
 
+    // Files, the operational flight plan and printouts keep the formats their readers expect,
+    // whatever the interface language.
+    const Unit::FileTexts fileTexts;
     QVariantHash values = commonContext(flightplan);
     for (auto it = extra.cbegin(); it != extra.cend(); ++it)
         values.insert(it.key(), it.value());

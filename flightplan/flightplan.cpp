@@ -679,12 +679,14 @@ int Flightplan::indexOf(const QString &uid) const
 
 void Flightplan::airplaneChanged()
 {
-    const bool another = !(AirplaneListModel::currentAirplane() == m_computedFor);
+    // The profile computed anew replaces the altitudes and speeds set by hand: only for
+    // figures the plan was not computed with, and never without the pilot seeing an edit.
+    if (AirplaneListModel::currentAirplane() == m_computedFor)
+        return;
     qInfo() << "Airplane changed" << AirplaneListModel::currentAirplane().icao << "updating flighplan";
     update(true, true);
     signalDataHasChanged(-1, -1);
-    if (another)
-        emit edited();
+    emit edited();
 }
 
 void Flightplan::forceUpdate()

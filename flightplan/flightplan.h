@@ -160,8 +160,7 @@ private:
     double m_distance = 0.0;
     int m_duration = 0;
     bool m_binding = true;
-    // The airplane of the last computation: the list signals a change for every refresh (a
-    // closed preferences dialog, other units), and only another airplane, or other figures,
-    // edits the plan.
+    // The airplane of the last computation: only another airplane, or other figures, computes
+    // the plan anew.
     Airplane m_computedFor;
 };

@@ -59,7 +59,9 @@ WaypointText::Reading WaypointText::altitude(const QString &typed)
 {
     static const QRegularExpression level(QStringLiteral("^FL([0-9]{1,4})$"),
                                           QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression feet(QStringLiteral("^(-?[0-9]{1,6})(?:FT)?$"),
+    // Also grouped as the table shows it in the interface language ("12,000ft", "12.000ft"),
+    // which the tidying has made "12.000ft".
+    static const QRegularExpression feet(QStringLiteral("^(-?(?:[0-9]{1,6}|[0-9]{1,3}\\.[0-9]{3}))(?:FT)?$"),
                                          QRegularExpression::CaseInsensitiveOption);
     const QString text = compact(typed);
     if (text.isEmpty())
@@ -71,7 +73,7 @@ WaypointText::Reading WaypointText::altitude(const QString &typed)
     const QRegularExpressionMatch match = feet.match(text);
     if (!match.hasMatch())
         return refused(tr("Not an altitude: 1500ft or FL300"));
-    const int number = match.captured(1).toInt();
+    const int number = match.captured(1).remove(u'.').toInt();
     if (number == Waypoint::NoAltitude)
         return refused(tr("-1ft means no altitude: empty the field"));
     if (number < kLowestAltitude)

@@ -227,7 +227,7 @@ QString Segment::levelText(bool shortText) const
 
 QString Segment::distanceText() const
 {
-    return QString::number(m_from->distanceTo(m_to), 'f', 2) + QStringLiteral("nm");
+    return Unit::textLocale().toString(m_from->distanceTo(m_to), 'f', 2) + QStringLiteral("nm");
 }
 
 QString Segment::routeText() const

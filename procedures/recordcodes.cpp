@@ -4,6 +4,7 @@
 #include "record.h"
 
 #include "procedure.h"
+#include "unit.h"
 
 #include <QDebug>
 #include <QHash>
@@ -103,14 +104,14 @@ int indexOf(const std::array<const char *, N> &codes, const QString &code)
 }
 
 // The shortest text that reads back as the same float: "3.19", not the digits of the double it
-// widens to ("3.190000057220459").
+// widens to ("3.190000057220459"); with the decimal separator of the interface language.
 QString floatText(float value)
 {
     char digits[64];
     const std::to_chars_result end = std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed);
     if (end.ec != std::errc())
-        return QString::number(static_cast<double>(value), 'g', 7);
-    return QString::fromLatin1(digits, end.ptr - digits);
+        return Unit::textLocale().toString(static_cast<double>(value), 'g', 7);
+    return QString::fromLatin1(digits, end.ptr - digits).replace(u'.', Unit::textLocale().decimalPoint());
 }
 
 } // namespace

@@ -29,6 +29,10 @@ ApplicationWindow {
     property bool welcomed: false
     readonly property SplashDialog splash: splashLoader.item as SplashDialog
 
+    // The controls of every page and dialog write their numbers as the interface language does.
+    // (6.4's linter does not know the type of a control's locale.)
+    locale: Qt.locale(translationManager.activeLanguage) // qmllint disable type
+
     function saveScreenLayout() {
         settingsWindow.desktopAvailableWidth = Screen.desktopAvailableWidth;
         settingsWindow.desktopAvailableHeight = Screen.desktopAvailableHeight;
@@ -557,8 +561,10 @@ ApplicationWindow {
 
         parent: Overlay.overlay
         anchors.centerIn: parent
+        // The units may have changed: the plan's texts are written anew, the plan itself is not
+        // computed again (that would replace the altitudes and speeds set by hand).
         onClosed: {
-            airplanes.forceUpdate();
+            flightplan.signalDataHasChanged();
             map.reloadAll();
         }
     }

@@ -16,7 +16,7 @@ ColumnLayout {
         font.pointSize: Size.smallFont
     }
     Label {
-        text: "M" + Number(unit.convertTasToMach(helper.cruisetas, helper.altitude)).toLocaleString(Qt.locale("en_US"), 'f', 2)
+        text: "M" + Number(unit.convertTasToMach(helper.cruisetas, helper.altitude)).toLocaleString(Qt.locale(translationManager.activeLanguage), 'f', 2)
         font.pointSize: Size.smallFont
     }
 }

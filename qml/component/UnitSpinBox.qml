@@ -34,7 +34,7 @@ SpinBox {
     // same value (the preferences changed, another airplane loaded) would keep the old unit text.
     // A locale of its own for a moment, then the inherited one again, draws it with the new one.
     function redraw() {
-        const inherited = Qt.locale().name;
+        const inherited = locale.name; // qmllint disable type
         locale = Qt.locale(inherited === "C" ? "en_US" : "C");
         locale = undefined;
     }

@@ -15,7 +15,7 @@ DelegateModel {
     // least width, or as wide as the widest value it shows in real plans with its icon and a gap,
     // measured in the table's font so that no value runs into the next: a 360° heading, a
     // four-digit leg, a level or altitude, a speed, a five-hour leg, the widest fuel text of each
-    // unit (six significant digits, with a decimal point in all but kilograms), a seven-character
+    // unit (whole units, grouped as the interface language groups them), a seven-character
     // airway. The value cells (1 to 7) name the role they show and its icon; "whenSet" cells show
     // only while they have a value (the others hide on the last row), "unless" names a role that
     // hides the cell when set, and "yields" cells give their width to the comment on a narrow
@@ -23,14 +23,14 @@ DelegateModel {
     readonly property var columns: [
         { least: 115 },
         { cell: "headingCell", role: "role_heading_to_next", icon: "qrc:/fa/regular/compass.svg", least: 45, widest: ["360°"] },
-        { cell: "distanceCell", role: "role_distance_to_next", icon: "qrc:/fa/solid/caret-right.svg", least: 60, widest: ["8888nm"] },
-        { cell: "altitudeCell", role: "role_altitude", iconRole: "role_altitude_icon", least: 60, widest: ["FL410", "88888ft"],
+        { cell: "distanceCell", role: "role_distance_to_next", icon: "qrc:/fa/solid/caret-right.svg", least: 60, widest: ["8,888nm"] },
+        { cell: "altitudeCell", role: "role_altitude", iconRole: "role_altitude_icon", least: 60, widest: ["FL410", "88,888ft"],
             whenSet: true },
         { cell: "speedCell", role: "role_ias", icon: "qrc:/fa/solid/gauge-high.svg", least: 60, widest: ["888kts", "M0.88"],
             whenSet: true, yields: 1 },
         { cell: "timeCell", role: "role_time_to_next", icon: "qrc:/fa/solid/stopwatch.svg", least: 70, widest: ["8h88m88s"],
             whenSet: true, yields: 2 },
-        { cell: "fuelCell", role: "role_remaining_fuel", icon: "qrc:/fa/solid/gas-pump.svg", least: 70, widest: ["888888kg", "88888.8lbs", "88888.8L", "88888.8gal"],
+        { cell: "fuelCell", role: "role_remaining_fuel", icon: "qrc:/fa/solid/gas-pump.svg", least: 70, widest: ["888,888kg", "888,888lbs", "888,888L", "888,888gal"],
             whenSet: true, yields: 3 },
         { cell: "airwayCell", role: "role_airway", least: 60, widest: ["UPN8888"], whenSet: true, unless: "role_procedure_identifier" },
         { least: 60 }

@@ -284,7 +284,7 @@ Dialog {
                         }
                         Label {
                             objectName: "pointCount"
-                            text: dialog.pointCount
+                            text: dialog.pointCount.toLocaleString(Qt.locale(translationManager.activeLanguage), 'f', 0)
                         }
                         Label {
                             text: qsTr("(including APT, NDB, VOR, DME, FIX,...)")
@@ -295,7 +295,7 @@ Dialog {
                         }
                         Label {
                             objectName: "segmentCount"
-                            text: dialog.segmentCount
+                            text: dialog.segmentCount.toLocaleString(Qt.locale(translationManager.activeLanguage), 'f', 0)
                         }
                         Label {
                             text: qsTr("(routes consist of a series of segments)")

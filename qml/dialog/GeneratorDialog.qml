@@ -367,7 +367,7 @@ Dialog {
                     text: qsTr("of")
                 }
                 Label {
-                    text: qsTr("%1nm").arg(generator.distance.toLocaleString(Qt.locale("en_US"), 'f', 0))
+                    text: qsTr("%1nm").arg(generator.distance.toLocaleString(Qt.locale(translationManager.activeLanguage), 'f', 0))
                 }
                 Item {
                     Layout.fillWidth: true

@@ -24,7 +24,8 @@ Item {
             const width = pixelPerNm * distance;
             if (width > 100) {
                 segmentWidth = width;
-                label.text = qsTr("%1nm").arg(distance);
+                const decimals = distance < 0.1 ? 2 : distance < 1 ? 1 : 0;
+                label.text = qsTr("%1nm").arg(distance.toLocaleString(Qt.locale(translationManager.activeLanguage), 'f', decimals));
                 row.forceLayout();
                 return;
             }

@@ -33,9 +33,10 @@ Item {
     // of a mile apart, as many more decimals (up to three) as it takes for rings that differ to
     // read differently.
     function ringTexts(radii) {
+        const locale = Qt.locale(translationManager.activeLanguage);
         let texts = [];
         for (let decimals = 1; decimals <= 3; ++decimals) {
-            texts = radii.map(nm => nm < 10 ? qsTr("%1nm").arg(nm.toFixed(decimals)) : qsTr("%1nm").arg(Math.round(nm)));
+            texts = radii.map(nm => qsTr("%1nm").arg(Number(nm).toLocaleString(locale, 'f', nm < 10 ? decimals : 0)));
             if (new Set(texts).size === texts.length)
                 break;
         }

@@ -462,7 +462,7 @@ Page {
                 objectName: "distanceLabel"
                 Layout.leftMargin: 10
                 textFormat: Text.StyledText
-                text: "<b>" + qsTr("distance") + "</b> " + Number(flightplan.distance).toLocaleString(Qt.locale("en_US"), 'f', 0) + "nm"
+                text: "<b>" + qsTr("distance") + "</b> " + Number(flightplan.distance).toLocaleString(Qt.locale(translationManager.activeLanguage), 'f', 0) + "nm"
                 visible: flightplan.distance > 0 && countLabel.implicitWidth + implicitWidth < footerRow.room
             }
             Label {

@@ -194,10 +194,10 @@ private slots:
         // 2000 kg of fuel: 2000 / 0.453592 = 4409.249 lbs; kerosene 2000 / 0.802837 = 2491.166 L
         // = 658.0967 gal (3.78541 L each); avgas 2000 / 0.718958 = 2781.804 L. 3048 m = 10000 ft.
         QTest::newRow("kg, flight level") << 0 << 0 << 0 << 0 << 5000 << 271.4f << 271 << "FL100" << "2000kg";
-        QTest::newRow("lbs, feet") << 1 << 0 << 0 << 0 << 18000 << 271.6f << 272 << "10000ft" << "4409.25lbs";
-        QTest::newRow("kerosene litres") << 1 << 0 << 1 << 0 << 0 << 359.7f << 0 << "FL100" << "2491.17L";
-        QTest::newRow("kerosene gallons") << 0 << 1 << 1 << 0 << 0 << 0.2f << 0 << "FL100" << "658.097gal";
-        QTest::newRow("avgas litres") << 0 << 0 << 1 << 1 << 0 << 90.0f << 90 << "FL100" << "2781.8L";
+        QTest::newRow("lbs, feet") << 1 << 0 << 0 << 0 << 18000 << 271.6f << 272 << "10000ft" << "4409lbs";
+        QTest::newRow("kerosene litres") << 1 << 0 << 1 << 0 << 0 << 359.7f << 0 << "FL100" << "2491L";
+        QTest::newRow("kerosene gallons") << 0 << 1 << 1 << 0 << 0 << 0.2f << 0 << "FL100" << "658gal";
+        QTest::newRow("avgas litres") << 0 << 0 << 1 << 1 << 0 << 90.0f << 90 << "FL100" << "2782L";
         // clang-format on
     }
 

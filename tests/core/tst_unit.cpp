@@ -363,6 +363,12 @@ private slots:
         Settings::setInt(QStringLiteral("units/volume"), 1);
         QCOMPARE(Unit::massToString(1500), QStringLiteral("1500lbs"));
         QCOMPARE(Unit::volumeToString(420), QStringLiteral("420gal"));
+        // In the interface language; files in the C locale whatever it is.
+        Unit::setInterfaceLocale(QLocale(QLocale::German));
+        const auto restore = qScopeGuard([] { Unit::setInterfaceLocale(QLocale::c()); });
+        QCOMPARE(Unit::massToString(6314) + Unit::distanceToString(5.44), QStringLiteral("6.314lbs5,4nm"));
+        const Unit::FileTexts file;
+        QCOMPARE(Unit::massToString(6314) + Unit::distanceToString(5.44), QStringLiteral("6314lbs5.4nm"));
     }
 
     void fuelText_data()
@@ -376,13 +382,13 @@ private slots:
         QTest::addColumn<bool>("force");
         QTest::addColumn<QString>("expected");
         QTest::newRow("kg") << 0 << 0 << 0 << 0 << 1234 << false << "1234kg";
-        QTest::newRow("kg in exponent form") << 0 << 0 << 0 << 0 << 2000000 << false << "2e+06kg";
-        QTest::newRow("lbs") << 0 << 0 << 1 << 0 << 1000 << false << "2204.62lbs";
+        QTest::newRow("kg beyond six digits") << 0 << 0 << 0 << 0 << 2000000 << false << "2000000kg";
+        QTest::newRow("lbs") << 0 << 0 << 1 << 0 << 1000 << false << "2205lbs";
         QTest::newRow("marker") << 0 << 0 << 0 << 0 << 0 << false << QString();
         QTest::newRow("marker forced") << 0 << 0 << 0 << 0 << 0 << true << "0kg";
-        QTest::newRow("kerosene litres") << 1 << 0 << 0 << 0 << 803 << false << "1000.2L";
-        QTest::newRow("kerosene gallons") << 1 << 0 << 1 << 1 << 803 << false << "264.226gal";
-        QTest::newRow("avgas litres") << 1 << 1 << 0 << 0 << 719 << false << "1000.06L";
+        QTest::newRow("kerosene litres") << 1 << 0 << 0 << 0 << 803 << false << "1000L";
+        QTest::newRow("kerosene gallons") << 1 << 0 << 1 << 1 << 803 << false << "264gal";
+        QTest::newRow("avgas litres") << 1 << 1 << 0 << 0 << 719 << false << "1000L";
         QTest::newRow("unknown fuel type") << 1 << 5 << 0 << 0 << 719 << false << "0L";
         // clang-format on
     }
@@ -413,7 +419,7 @@ private slots:
         m_airplanes->setAirplanes({mass, volume});
         QCOMPARE(Unit::fuelToString(803), QStringLiteral("803kg"));
         m_airplanes->setCurrentIndex(1);
-        QCOMPARE(Unit::fuelToString(803), QStringLiteral("1000.2L"));
+        QCOMPARE(Unit::fuelToString(803), QStringLiteral("1000L"));
         // An empty list falls back to a default airplane, which counts fuel by mass.
         m_airplanes->setAirplanes({});
         QCOMPARE(Unit::fuelToString(803), QStringLiteral("803kg"));

@@ -147,7 +147,7 @@ private slots:
         QTest::newRow("level in small letters") << alt << "fl 120" << true << 12000 << 0;
         QTest::newRow("feet") << alt << "4500ft" << true << 4500 << 0;
         QTest::newRow("feet in capitals") << alt << "4500 FT" << true << 4500 << 0;
-        QTest::newRow("thousands comma") << alt << "5,000" << false << -1 << 0;
+        QTest::newRow("thousands grouped as the table shows them") << alt << "5,000ft" << true << 5000 << 0;
         QTest::newRow("empty clears") << alt << "" << true << -1 << 0;
         QTest::newRow("not a number") << alt << "high" << false << -1 << 0;
         QTest::newRow("flight level beyond 32 bits") << alt << "FL99999999" << false << -1 << 0;

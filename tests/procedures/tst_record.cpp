@@ -5,6 +5,7 @@
 #include "record.h"
 #include "settings.h"
 #include "testsupport.h"
+#include "unit.h"
 
 #include <QBuffer>
 #include <QDataStream>
@@ -351,6 +352,10 @@ void TestRecord::valueTexts()
     QCOMPARE(leg(Record::TF, -1, 0.1).distanceText(), QStringLiteral("0.1nm"));
     QCOMPARE(leg(Record::TF, -1, 3.19).distanceText(), QStringLiteral("3.19nm"));
     QCOMPARE(leg(Record::TF, -1, 1250.0).distanceText(), QStringLiteral("1250nm"));
+    Unit::setInterfaceLocale(QLocale(QLocale::German));
+    const QString german = leg(Record::TF, -1, 10.5).distanceText();
+    Unit::setInterfaceLocale(QLocale::c());
+    QCOMPARE(german, QStringLiteral("10,5nm"));
     QCOMPARE(
         leg(Record::RF, -1, 0, 0, -1, QStringLiteral("F"), QStringLiteral("N"), -1, -1, -1, 0, 0, 2.5).radiusText(),
         QStringLiteral("2.5nm"));

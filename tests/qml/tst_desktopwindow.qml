@@ -64,6 +64,7 @@ Item {
         }
 
         function cleanup() {
+            translationManager.stubReset();
             if (window)
                 window.destroy();
             window = null;
@@ -405,6 +406,17 @@ Item {
             createWindow();
             window.close();
             compare(testSupport.storedValue("analytics/clientid"), "{client}");
+        }
+
+        // The controls write their numbers as the interface language does: "42.600 kg" in German.
+        function test_numbersInTheInterfaceLanguage() {
+            translationManager.activeLanguage = "de";
+            createActiveWindow();
+            const dialog = testSupport.dialogs(window).find(other => String(other).startsWith("AirplaneDialog"));
+            dialog.open();
+            tryCompare(dialog, "opened", true);
+            const box = findChild(dialog.contentItem, "eowBox");
+            verify(/^\d{1,3}(\.\d{3})+ kg$/.test(box.displayText), box.displayText);
         }
 
         // The preferences' reset empties the store and closes the window: nothing is written back.

@@ -30,6 +30,7 @@ StubWindow {
             if (item)
                 item.destroy();
             item = null;
+            translationManager.stubReset();
         }
 
         // Metres per pixel at the view's top edge that make the outer ring `nm` long at height y.
@@ -44,15 +45,18 @@ StubWindow {
         function test_scaleBar_data() {
             return [
                 { tag: "300 px/NM", pixelPerNm: 300, text: "0.5nm", width: 150 },
+                { tag: "300 px/NM in German", pixelPerNm: 300, text: "0,5nm", width: 150, language: "de" },
                 { tag: "99 px/NM", pixelPerNm: 99, text: "2nm", width: 198 },
                 { tag: "exactly 100 px/NM", pixelPerNm: 100, text: "2nm", width: 200 },
                 { tag: "2000 px/NM", pixelPerNm: 2000, text: "0.1nm", width: 200 },
-                { tag: "0.05 px/NM", pixelPerNm: 0.05, text: "5000nm", width: 250 },
-                { tag: "0.014 px/NM, the last step", pixelPerNm: 0.014, text: "7500nm", width: 105 }
+                { tag: "0.05 px/NM", pixelPerNm: 0.05, text: "5,000nm", width: 250 },
+                { tag: "0.014 px/NM, the last step", pixelPerNm: 0.014, text: "7,500nm", width: 105 }
             ];
         }
 
         function test_scaleBar(data) {
+            if (data.language)
+                translationManager.activeLanguage = data.language;
             item = window.create("map/ScaleBar.qml", { pixelPerNm: 0 });
             compare(item.segmentWidth, -1, "no length before the first scale");
             compare(item.text, "");

@@ -151,9 +151,9 @@ StubWindow {
         function test_loaderRun_data() {
             return [
                 { tag: "download", source: "serverButton", button: "importButton", start: "downloadButton", loader: netloader,
-                  message: "Database successfully downloaded!", fromServer: true, exports: 1, language: "en", time: "\\d+\\.\\d" },
+                  message: "Database successfully downloaded!", fromServer: true, exports: 1, language: "en", time: "\\d+\\.\\d", count: "1,234" },
                 { tag: "import", source: "xplaneButton", button: "downloadButton", start: "importButton", loader: xploader,
-                  message: "ERROR: apt.dat not found", fromServer: false, exports: 0, language: "fr", time: "\\d+,\\d" }
+                  message: "ERROR: apt.dat not found", fromServer: false, exports: 0, language: "fr", time: "\\d+,\\d", count: "1\u202f234" }
             ];
         }
 
@@ -187,7 +187,7 @@ StubWindow {
             verify(!dialog.running);
             verify(ok.enabled);
             verify(new RegExp("^" + data.message + " \\(in " + data.time + "s\\)$").test(status.text), status.text);
-            compare(findChild(dialog, "pointCount").text, "1234");
+            compare(findChild(dialog, "pointCount").text, data.count);
             compare(findChild(dialog, "cycleValue").text, "2601");
             compare(ga.stubEvents.length, 1);
             const event = ga.stubEvents[0];

@@ -61,6 +61,10 @@ ListModel {
             stubHook(call);
     }
 
+    function signalDataHasChanged() {
+        stubCall("signalDataHasChanged");
+    }
+
     function add(uid) {
         stubCall("add", uid);
     }
