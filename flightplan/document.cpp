@@ -3,6 +3,7 @@
 #include "flightplan.h"
 #include "flightplanxml.h"
 #include "fmsimport.h"
+#include "planlimits.h"
 
 #include <QDebug>
 #include <QFile>
@@ -126,12 +127,18 @@ bool Document::open(const QString &path)
         setMessage(tr("Cannot open file"), file.errorString());
         return false;
     }
-    const QString text = QString::fromUtf8(file.readAll());
+    QByteArray bytes;
+    QString error;
+    if (!PlanLimits::readPlanFile(&file, &bytes, &error)) {
+        setMessage(tr("Cannot open file"), error);
+        return false;
+    }
     file.close();
+    const QString text = QString::fromUtf8(bytes);
+    bytes.clear();
 
     // The document becomes this file only when it has been read: an unreadable file must
     // not be the one the next save overwrites.
-    QString error;
     if (!FlightplanXml::fromXml(m_flightplan, text, &error)) {
         setMessage(tr("Cannot open file"), error);
         return false;

@@ -1652,6 +1652,14 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
         <source>The file announces %1 waypoints on line %2 but holds %3: it is cut short or damaged. Nothing was imported.</source>
         <translation>Die Datei kündigt in Zeile %2 %1 Wegpunkte an, enthält aber %3: Sie ist abgeschnitten oder beschädigt. Es wurde nichts importiert.</translation>
     </message>
+    <message>
+        <source>Line %1 gives &quot;%2&quot; as the latitude. Nothing was imported.</source>
+        <translation>Zeile %1 gibt &quot;%2&quot; als Breite an. Es wurde nichts importiert.</translation>
+    </message>
+    <message>
+        <source>Line %1 gives &quot;%2&quot; as the longitude. Nothing was imported.</source>
+        <translation>Zeile %1 gibt &quot;%2&quot; als Länge an. Es wurde nichts importiert.</translation>
+    </message>
 </context>
 <context>
     <name>Generator</name>
@@ -2529,6 +2537,13 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
     <message>
         <source>ERROR: cannot load database file!</source>
         <translation>FEHLER: Datenbankdatei kann nicht geladen werden!</translation>
+    </message>
+</context>
+<context>
+    <name>PlanLimits</name>
+    <message>
+        <source>The file %1 is too large to be a flight plan.</source>
+        <translation>Die Datei %1 ist zu groß für einen Flugplan.</translation>
     </message>
 </context>
 <context>

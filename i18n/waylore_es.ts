@@ -1652,6 +1652,14 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
         <source>The file announces %1 waypoints on line %2 but holds %3: it is cut short or damaged. Nothing was imported.</source>
         <translation>El archivo anuncia %1 puntos en la línea %2 pero contiene %3: está cortado o dañado. No se importó nada.</translation>
     </message>
+    <message>
+        <source>Line %1 gives &quot;%2&quot; as the latitude. Nothing was imported.</source>
+        <translation>La línea %1 da &quot;%2&quot; como latitud. No se importó nada.</translation>
+    </message>
+    <message>
+        <source>Line %1 gives &quot;%2&quot; as the longitude. Nothing was imported.</source>
+        <translation>La línea %1 da &quot;%2&quot; como longitud. No se importó nada.</translation>
+    </message>
 </context>
 <context>
     <name>Generator</name>
@@ -2529,6 +2537,13 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
     <message>
         <source>ERROR: cannot load database file!</source>
         <translation>ERROR: ¡no se puede cargar el archivo de la base de datos!</translation>
+    </message>
+</context>
+<context>
+    <name>PlanLimits</name>
+    <message>
+        <source>The file %1 is too large to be a flight plan.</source>
+        <translation>El archivo %1 es demasiado grande para ser un plan de vuelo.</translation>
     </message>
 </context>
 <context>

@@ -1652,6 +1652,14 @@ seront perdus. Ces opérations sont irréversibles !</translation>
         <source>The file announces %1 waypoints on line %2 but holds %3: it is cut short or damaged. Nothing was imported.</source>
         <translation>Le fichier annonce %1 points à la ligne %2 mais en contient %3 : il est tronqué ou endommagé. Rien n&apos;a été importé.</translation>
     </message>
+    <message>
+        <source>Line %1 gives &quot;%2&quot; as the latitude. Nothing was imported.</source>
+        <translation>La ligne %1 donne &quot;%2&quot; comme latitude. Rien n&apos;a été importé.</translation>
+    </message>
+    <message>
+        <source>Line %1 gives &quot;%2&quot; as the longitude. Nothing was imported.</source>
+        <translation>La ligne %1 donne &quot;%2&quot; comme longitude. Rien n&apos;a été importé.</translation>
+    </message>
 </context>
 <context>
     <name>Generator</name>
@@ -2529,6 +2537,13 @@ seront perdus. Ces opérations sont irréversibles !</translation>
     <message>
         <source>ERROR: cannot load database file!</source>
         <translation>ERREUR : impossible de charger le fichier de base de données !</translation>
+    </message>
+</context>
+<context>
+    <name>PlanLimits</name>
+    <message>
+        <source>The file %1 is too large to be a flight plan.</source>
+        <translation>Le fichier %1 est trop volumineux pour être un plan de vol.</translation>
     </message>
 </context>
 <context>
