@@ -139,7 +139,7 @@ bool Document::open(const QString &path)
 
     // The document becomes this file only when it has been read: an unreadable file must
     // not be the one the next save overwrites.
-    if (!FlightplanXml::fromXml(m_flightplan, text, &error)) {
+    if (!FlightplanXml::fromXml(m_flightplan, text, &error, true)) {
         setMessage(tr("Cannot open file"), error);
         return false;
     }
@@ -156,10 +156,14 @@ bool Document::open(const QString &path)
 bool Document::import(const QString &path)
 {
     FmsImport importer(m_flightplan);
-    if (!importer.import(path)) {
+    if (!importer.import(path, true)) {
         setMessage(importer.title(), importer.text());
         return false;
     }
+    // An imported plan is a new document: a save must not go over the plan it replaced.
+    m_path.clear();
+    m_name = s_untitled;
+    m_named = false;
     emit stateChanged();
     emit m_flightplan->modified();
     return true;

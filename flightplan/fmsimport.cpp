@@ -156,7 +156,7 @@ bool FmsImport::fail(const QString &title, const QString &text)
     return false;
 }
 
-bool FmsImport::import(const QString &path)
+bool FmsImport::import(const QString &path, bool replace)
 {
     qInfo() << "Will import file" << path;
     m_version = 0;
@@ -190,6 +190,8 @@ bool FmsImport::import(const QString &path)
         waypoint->setAltitude(line.altitude, false);
         waypoints.append(waypoint);
     }
+    if (replace)
+        m_flightplan->clear(true);
     insert(waypoints, content.keywords);
     qDeleteAll(waypoints);
 

@@ -28,8 +28,9 @@ public:
     // A null plan ends the program.
     explicit FmsImport(Flightplan *flightplan);
 
-    // Inserts the file's waypoints at the start of the plan.
-    bool import(const QString &path);
+    // Inserts the file's waypoints at the start of the plan; with replace, into the plan
+    // emptied as a new plan once the file has read.
+    bool import(const QString &path, bool replace = false);
 
     // Why the last import failed, for the message box.
     QString title() const { return m_title; }

@@ -508,9 +508,12 @@ private slots:
         fillPlan(m_plan.get());
         const QString file = path(QStringLiteral("edit.fpxml"));
         QVERIFY(m_document->saveAs(file));
-        m_document->niew();
+        const QString saved = snapshot(m_plan.get());
+        // Opened over a changed plan, the file replaces it.
+        QVERIFY(m_plan->append(QStringLiteral("DDDD"), false));
         QSignalSpy modified(m_plan.get(), &Flightplan::modified);
         QVERIFY(m_document->open(file));
+        QCOMPARE(snapshot(m_plan.get()), saved);
         QVERIFY(modified.count() > 0);
         QVERIFY(m_document->saved());
         QSignalSpy state(m_document.get(), &Document::stateChanged);

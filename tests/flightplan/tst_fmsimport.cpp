@@ -119,6 +119,10 @@ private slots:
 
         if (file != QLatin1String("v1100.fms") && version == 1100)
             QTest::ignoreMessage(QtWarningMsg, "Current data cycle differs from opened flightplan");
+        // Over the plan of a named document: the file replaces both.
+        QVERIFY(m_plan->append(QStringLiteral("AAAA"), false));
+        m_document->setName(QStringLiteral("kept.fpxml"));
+        m_document->setNamed(true);
         QSignalSpy state(m_document.get(), &Document::stateChanged);
         QVERIFY(m_document->import(TestSupport::dataPath(QStringLiteral("fms/") + file)));
 
