@@ -1,6 +1,10 @@
 #include "settings.h"
 
+#include <QDateTime>
+#include <QDebug>
+#include <QDir>
 #include <QEvent>
+#include <QFile>
 #include <QMutexLocker>
 #include <QtGlobal>
 
@@ -19,8 +23,39 @@ Settings::Settings()
 
 Settings::~Settings()
 {
+    // The last write-back: at the end of the program only the log can still say it failed. The
+    // store's status stays at its first error, so only a first one is known for what it is.
+    m_settings.sync();
+    if (!m_writeFailed && m_settings.status() == QSettings::AccessError)
+        qCritical().noquote() << "Preferences cannot be written to" << m_settings.fileName();
     if (s_instance == this)
         s_instance = nullptr;
+}
+
+QString Settings::setAsideUnreadable()
+{
+    QSettings store;
+    // Sections are parsed when first read: only then does the store know it cannot read one.
+    store.allKeys();
+    if (store.status() != QSettings::FormatError)
+        return QString();
+    // Written back as it is, the file would keep its garbage and lose the pilot's preferences
+    // for good; kept aside, what it held can still be looked at.
+    const QString file = store.fileName();
+    const QString aside = QStringLiteral("%1.unreadable-%2")
+                              .arg(file, QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")));
+    qWarning().noquote() << "Preferences file" << file << "cannot be read, set aside as" << aside;
+    if (!QFile::rename(file, aside))
+        return tr("The preferences file %1 cannot be read: the program starts with its default preferences.")
+            .arg(QDir::toNativeSeparators(file));
+    return tr("The preferences file %1 cannot be read. It is kept as %2, and the program starts with its default "
+              "preferences.")
+        .arg(QDir::toNativeSeparators(file), QDir::toNativeSeparators(aside));
+}
+
+QString Settings::problem() const
+{
+    return m_problem;
 }
 
 bool Settings::eventFilter(QObject *watched, QEvent *event)
@@ -28,6 +63,18 @@ bool Settings::eventFilter(QObject *watched, QEvent *event)
     if (watched == &m_settings && event->type() == QEvent::UpdateRequest) {
         QMutexLocker locker(&m_mutex);
         m_settings.sync();
+        const bool failed = m_settings.status() == QSettings::AccessError;
+        const QString file = m_settings.fileName();
+        locker.unlock();
+        // Told once: a store that fails at every write-back must not say so at every change.
+        if (failed && !m_writeFailed) {
+            m_writeFailed = true;
+            qCritical().noquote() << "Preferences cannot be written to" << file;
+            m_problem = tr("The preferences cannot be written to %1: the disk may be full or the file protected. "
+                           "Preferences changed in this session will be lost when the program ends.")
+                            .arg(QDir::toNativeSeparators(file));
+            emit problemChanged();
+        }
         return true;
     }
     return QObject::eventFilter(watched, event);

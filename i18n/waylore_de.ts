@@ -1083,6 +1083,10 @@ be lost. These operations cannot be reverted!</source>
         <translation>Einstellungen auf Werkseinstellungen zurücksetzen, alle Benutzereinstellungen
 gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</translation>
     </message>
+    <message>
+        <source>Problem with the preferences</source>
+        <translation>Problem mit den Einstellungen</translation>
+    </message>
 </context>
 <context>
     <name>Document</name>
@@ -3751,6 +3755,21 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
     <message>
         <source>%1nm</source>
         <translation>%1nm</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>The preferences file %1 cannot be read: the program starts with its default preferences.</source>
+        <translation>Die Einstellungsdatei %1 kann nicht gelesen werden: Das Programm startet mit den Standardeinstellungen.</translation>
+    </message>
+    <message>
+        <source>The preferences file %1 cannot be read. It is kept as %2, and the program starts with its default preferences.</source>
+        <translation>Die Einstellungsdatei %1 kann nicht gelesen werden. Sie wird als %2 aufbewahrt, und das Programm startet mit den Standardeinstellungen.</translation>
+    </message>
+    <message>
+        <source>The preferences cannot be written to %1: the disk may be full or the file protected. Preferences changed in this session will be lost when the program ends.</source>
+        <translation>Die Einstellungen können nicht in %1 geschrieben werden: Die Festplatte ist vielleicht voll oder die Datei geschützt. In dieser Sitzung geänderte Einstellungen gehen beim Beenden des Programms verloren.</translation>
     </message>
 </context>
 <context>

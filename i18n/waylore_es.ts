@@ -1083,6 +1083,10 @@ be lost. These operations cannot be reverted!</source>
         <translation>Restablecer las preferencias de fábrica, se perderán todos los ajustes
 del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
     </message>
+    <message>
+        <source>Problem with the preferences</source>
+        <translation>Problema con las preferencias</translation>
+    </message>
 </context>
 <context>
     <name>Document</name>
@@ -3751,6 +3755,21 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
     <message>
         <source>%1nm</source>
         <translation>%1nm</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>The preferences file %1 cannot be read: the program starts with its default preferences.</source>
+        <translation>El archivo de preferencias %1 no se puede leer: el programa se inicia con sus preferencias predeterminadas.</translation>
+    </message>
+    <message>
+        <source>The preferences file %1 cannot be read. It is kept as %2, and the program starts with its default preferences.</source>
+        <translation>El archivo de preferencias %1 no se puede leer. Se conserva como %2, y el programa se inicia con sus preferencias predeterminadas.</translation>
+    </message>
+    <message>
+        <source>The preferences cannot be written to %1: the disk may be full or the file protected. Preferences changed in this session will be lost when the program ends.</source>
+        <translation>Las preferencias no se pueden escribir en %1: puede que el disco esté lleno o el archivo protegido. Las preferencias cambiadas en esta sesión se perderán al cerrar el programa.</translation>
     </message>
 </context>
 <context>

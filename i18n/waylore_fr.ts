@@ -1083,6 +1083,10 @@ be lost. These operations cannot be reverted!</source>
         <translation>Restaurer les préférences d&apos;usine, tous les réglages de l&apos;utilisateur
 seront perdus. Ces opérations sont irréversibles !</translation>
     </message>
+    <message>
+        <source>Problem with the preferences</source>
+        <translation>Problème avec les préférences</translation>
+    </message>
 </context>
 <context>
     <name>Document</name>
@@ -3751,6 +3755,21 @@ seront perdus. Ces opérations sont irréversibles !</translation>
     <message>
         <source>%1nm</source>
         <translation>%1nm</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>The preferences file %1 cannot be read: the program starts with its default preferences.</source>
+        <translation>Le fichier de préférences %1 est illisible : le programme démarre avec ses préférences par défaut.</translation>
+    </message>
+    <message>
+        <source>The preferences file %1 cannot be read. It is kept as %2, and the program starts with its default preferences.</source>
+        <translation>Le fichier de préférences %1 est illisible. Il est conservé sous le nom %2, et le programme démarre avec ses préférences par défaut.</translation>
+    </message>
+    <message>
+        <source>The preferences cannot be written to %1: the disk may be full or the file protected. Preferences changed in this session will be lost when the program ends.</source>
+        <translation>Les préférences ne peuvent pas être écrites dans %1 : le disque est peut-être plein ou le fichier protégé. Les préférences modifiées pendant cette session seront perdues à la fermeture du programme.</translation>
     </message>
 </context>
 <context>

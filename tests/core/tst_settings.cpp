@@ -2,14 +2,20 @@
 #include "testsupport.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QThread>
 #include <QtTest>
 
 #include <atomic>
+#include <csignal>
 #include <memory>
 #include <vector>
+
+#include <sys/resource.h>
 
 // This suite clears the whole store, so it works on a store of its own: suites of other
 // subsystems may run in parallel against the program's test store.
@@ -31,6 +37,8 @@ private slots:
     void dumpListsEveryKey();
     void secondInstanceAfterDestruction();
     void concurrentAccessFromThreads();
+    void storeFailuresAreTold_data();
+    void storeFailuresAreTold();
 
 private:
     std::unique_ptr<Settings> m_settings;
@@ -208,6 +216,60 @@ void TestSettings::concurrentAccessFromThreads()
     for (int t = 0; t < threadCount; ++t)
         QCOMPARE(Settings::getInt(QStringLiteral("thread%1/value").arg(t), -1), rounds - 1);
     QCOMPARE(Settings::getDouble(QStringLiteral("main/value"), -1), double(rounds - 1));
+}
+
+// Neither an unreadable store file nor a failed write-back may cost the preferences in silence.
+void TestSettings::storeFailuresAreTold_data()
+{
+    // clang-format off
+    QTest::addColumn<bool>("unreadable");
+    QTest::addColumn<QString>("problem");
+    QTest::newRow("unreadable file") << true << "^The preferences file .+ cannot be read. It is kept as .+\\.unreadable-\\d{8}-\\d{6}, .+$";
+    QTest::newRow("write refused") << false << "^The preferences cannot be written to .+: the disk may be full .+$";
+    // clang-format on
+}
+
+void TestSettings::storeFailuresAreTold()
+{
+    QFETCH(bool, unreadable);
+    QFETCH(QString, problem);
+    const QString file = QSettings().fileName();
+    const QByteArray garbage("\xff\xfe\x00[section without its end\nkey=\x01\x02\n", 40);
+    m_settings.reset();
+    QVERIFY(QDir().mkpath(QFileInfo(file).path()));
+    QVERIFY(!TestSupport::writeFile(file, unreadable ? garbage : QByteArray("[test]\nkept=7\n")).isEmpty());
+    m_settings = std::make_unique<Settings>();
+    QSignalSpy told(m_settings.get(), &Settings::problemChanged);
+    if (!unreadable) {
+        // A disk that fills up: the process may write no more than 10 bytes to a file.
+        rlimit before{};
+        getrlimit(RLIMIT_FSIZE, &before);
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = before;
+        limit.rlim_cur = 10;
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
+        Settings::setString(QStringLiteral("test/text"), QString(100, QLatin1Char('x')));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+        Settings::setInt(QStringLiteral("test/kept"), 8);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+        setrlimit(RLIMIT_FSIZE, &before);
+        QCOMPARE(told.count(), 1);
+    }
+    QVERIFY2(QRegularExpression(problem).match(m_settings->problem()).hasMatch(), qPrintable(m_settings->problem()));
+    const QStringList aside = QDir(QFileInfo(file).path()).entryList({QFileInfo(file).fileName() + "*.unreadable-*"});
+    QCOMPARE(aside.size(), unreadable ? 1 : 0);
+    for (const QString &name : aside) {
+        QFile kept(QFileInfo(file).dir().filePath(name));
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), garbage);
+        QVERIFY(kept.remove());
+    }
+    // The session's preferences reach a store file the next start reads.
+    Settings::setInt(QStringLiteral("test/kept"), 9);
+    m_settings.reset();
+    QCOMPARE(QSettings().value(QStringLiteral("test/kept")).toInt(), 9);
+    m_settings = std::make_unique<Settings>();
+    QVERIFY(m_settings->problem().isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestSettings)
