@@ -8,6 +8,38 @@
 #include <QMutexLocker>
 #include <QtGlobal>
 
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
+namespace {
+
+// The store's writer puts every key on a line of its own and ends every line: a file cut short
+// while it was written (Qt renames a temporary whose last write failed over the file) ends
+// within a line or lacks lines.
+bool holdsEveryKey(const QByteArray &bytes, qsizetype keys)
+{
+    if (bytes.isEmpty() || !bytes.endsWith('\n'))
+        return bytes.isEmpty() && keys == 0;
+    qsizetype lines = 0;
+    for (const QByteArray &line : bytes.split('\n'))
+        lines += !line.isEmpty() && !line.startsWith('[');
+    return lines == keys;
+}
+
+// A second name for the file, which costs no room on a full disk where the system allows it.
+void keepAs(const QString &file, const QString &name)
+{
+    QFile::remove(name);
+#ifdef Q_OS_UNIX
+    if (::link(QFile::encodeName(file).constData(), QFile::encodeName(name).constData()) == 0)
+        return;
+#endif
+    QFile::copy(file, name);
+}
+
+} // namespace
+
 Settings *Settings::s_instance = nullptr;
 
 Settings::Settings()
@@ -19,6 +51,9 @@ Settings::Settings()
     // A write from any thread posts an update request to the store, which the main thread
     // then handles by writing the file back: that must not overlap a worker's access.
     m_settings.installEventFilter(this);
+    m_previous = m_settings.fileName() + QLatin1String(".previous");
+    if (QFile::exists(m_settings.fileName()))
+        keepAs(m_settings.fileName(), m_previous);
 }
 
 Settings::~Settings()
@@ -26,7 +61,7 @@ Settings::~Settings()
     // The last write-back: at the end of the program only the log can still say it failed. The
     // store's status stays at its first error, so only a first one is known for what it is.
     m_settings.sync();
-    if (!m_writeFailed && m_settings.status() == QSettings::AccessError)
+    if (!writtenWhole() && !m_writeFailed)
         qCritical().noquote() << "Preferences cannot be written to" << m_settings.fileName();
     if (s_instance == this)
         s_instance = nullptr;
@@ -63,7 +98,7 @@ bool Settings::eventFilter(QObject *watched, QEvent *event)
     if (watched == &m_settings && event->type() == QEvent::UpdateRequest) {
         QMutexLocker locker(&m_mutex);
         m_settings.sync();
-        const bool failed = m_settings.status() == QSettings::AccessError;
+        const bool failed = !writtenWhole();
         const QString file = m_settings.fileName();
         locker.unlock();
         // Told once: a store that fails at every write-back must not say so at every change.
@@ -78,6 +113,27 @@ bool Settings::eventFilter(QObject *watched, QEvent *event)
         return true;
     }
     return QObject::eventFilter(watched, event);
+}
+
+bool Settings::writtenWhole()
+{
+    const QString file = m_settings.fileName();
+    QFile written(file);
+    const QByteArray bytes = written.open(QIODevice::ReadOnly) ? written.readAll() : QByteArray();
+    written.close();
+    // This file's keys alone, not those of the fallbacks the store also reads.
+    QSettings own;
+    own.setFallbacksEnabled(false);
+    if (holdsEveryKey(bytes, own.allKeys().size())) {
+        keepAs(file, m_previous);
+        return m_settings.status() != QSettings::AccessError;
+    }
+    // A file cut short would lose every preference at the next start: the last whole one
+    // comes back, or none rather than a damaged one.
+    QFile::remove(file);
+    if (QFile::rename(m_previous, file))
+        keepAs(file, m_previous);
+    return false;
 }
 
 Settings *Settings::instance()

@@ -67,6 +67,9 @@ private:
     // Moves an unreadable store file aside before the store opens it; the message for the
     // pilot, empty when the file reads.
     static QString setAsideUnreadable();
+    // After a write-back: whether the store file holds the whole store. A file cut short is
+    // replaced by the last whole one. Called under the lock.
+    bool writtenWhole();
 
     // QSettings is reentrant, not thread-safe: the database loader, the import and the
     // router read their preferences on worker threads while the main thread writes.
@@ -74,6 +77,8 @@ private:
     QString m_problem = setAsideUnreadable();
     QSettings m_settings;
     bool m_writeFailed = false;
+    // A second name of the last store file known whole.
+    QString m_previous;
 
     static Settings *s_instance;
 };

@@ -57,6 +57,7 @@ void TestSettings::cleanupTestCase()
     const QString file = QSettings().fileName();
     m_settings.reset();
     QFile::remove(file);
+    QFile::remove(file + QLatin1String(".previous"));
 }
 
 void TestSettings::init()
@@ -241,19 +242,23 @@ void TestSettings::storeFailuresAreTold()
     m_settings = std::make_unique<Settings>();
     QSignalSpy told(m_settings.get(), &Settings::problemChanged);
     if (!unreadable) {
-        // A disk that fills up: the process may write no more than 10 bytes to a file.
+        // A disk that fills up: the process may write no more than 100 bytes to a file, and
+        // Qt puts a temporary cut there in the store file's place.
         rlimit before{};
         getrlimit(RLIMIT_FSIZE, &before);
         std::signal(SIGXFSZ, SIG_IGN);
         rlimit limit = before;
-        limit.rlim_cur = 10;
+        limit.rlim_cur = 100;
         QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
-        Settings::setString(QStringLiteral("test/text"), QString(100, QLatin1Char('x')));
+        Settings::setString(QStringLiteral("test/text"), QString(300, QLatin1Char('x')));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
-        Settings::setInt(QStringLiteral("test/kept"), 8);
+        Settings::setString(QStringLiteral("test/more"), QString(300, QLatin1Char('y')));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
         setrlimit(RLIMIT_FSIZE, &before);
         QCOMPARE(told.count(), 1);
+        QFile kept(file);
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), QByteArray("[test]\nkept=7\n"));
     }
     QVERIFY2(QRegularExpression(problem).match(m_settings->problem()).hasMatch(), qPrintable(m_settings->problem()));
     const QStringList aside = QDir(QFileInfo(file).path()).entryList({QFileInfo(file).fileName() + "*.unreadable-*"});
