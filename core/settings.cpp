@@ -129,9 +129,8 @@ bool Settings::writtenWhole()
         return m_settings.status() != QSettings::AccessError;
     }
     // A file cut short would lose every preference at the next start: the last whole one
-    // comes back, or none rather than a damaged one.
-    QFile::remove(file);
-    if (QFile::rename(m_previous, file))
+    // comes back.
+    if (QFile::exists(m_previous) && QFile::remove(file) && QFile::rename(m_previous, file))
         keepAs(file, m_previous);
     return false;
 }
