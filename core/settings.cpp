@@ -27,15 +27,19 @@ bool holdsEveryKey(const QByteArray &bytes, qsizetype keys)
     return lines == keys;
 }
 
-// A second name for the file, which costs no room on a full disk where the system allows it.
-void keepAs(const QString &file, const QString &name)
+// A second name for the file, which costs no room where the system allows it; false, with no
+// file of that name left, when neither it nor a whole copy could be made.
+bool keepAs(const QString &file, const QString &name)
 {
     QFile::remove(name);
 #ifdef Q_OS_UNIX
     if (::link(QFile::encodeName(file).constData(), QFile::encodeName(name).constData()) == 0)
-        return;
+        return true;
 #endif
-    QFile::copy(file, name);
+    if (QFile::copy(file, name))
+        return true;
+    QFile::remove(name);
+    return false;
 }
 
 } // namespace
@@ -52,8 +56,7 @@ Settings::Settings()
     // then handles by writing the file back: that must not overlap a worker's access.
     m_settings.installEventFilter(this);
     m_previous = m_settings.fileName() + QLatin1String(".previous");
-    if (QFile::exists(m_settings.fileName()))
-        keepAs(m_settings.fileName(), m_previous);
+    m_previousWhole = QFile::exists(m_settings.fileName()) && keepAs(m_settings.fileName(), m_previous);
 }
 
 Settings::~Settings()
@@ -121,17 +124,19 @@ bool Settings::writtenWhole()
     QFile written(file);
     const QByteArray bytes = written.open(QIODevice::ReadOnly) ? written.readAll() : QByteArray();
     written.close();
-    // This file's keys alone, not those of the fallbacks the store also reads.
-    QSettings own;
-    own.setFallbacksEnabled(false);
-    if (holdsEveryKey(bytes, own.allKeys().size())) {
-        keepAs(file, m_previous);
+    // This file's keys alone, not those of the fallbacks the store also reads, as the store
+    // holds them: another store object would read the damaged file again in their place.
+    m_settings.setFallbacksEnabled(false);
+    const qsizetype keys = m_settings.allKeys().size();
+    m_settings.setFallbacksEnabled(true);
+    if (holdsEveryKey(bytes, keys)) {
+        m_previousWhole = keepAs(file, m_previous);
         return m_settings.status() != QSettings::AccessError;
     }
     // A file cut short would lose every preference at the next start: the last whole one
     // comes back.
-    if (QFile::exists(m_previous) && QFile::remove(file) && QFile::rename(m_previous, file))
-        keepAs(file, m_previous);
+    if (m_previousWhole && QFile::remove(file) && QFile::rename(m_previous, file))
+        m_previousWhole = keepAs(file, m_previous);
     return false;
 }
 

@@ -77,8 +77,9 @@ private:
     QString m_problem = setAsideUnreadable();
     QSettings m_settings;
     bool m_writeFailed = false;
-    // A second name of the last store file known whole.
+    // A second name of the last store file known whole, while there is one.
     QString m_previous;
+    bool m_previousWhole = false;
 
     static Settings *s_instance;
 };
