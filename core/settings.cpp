@@ -16,11 +16,12 @@ namespace {
 
 // The store's writer puts every key on a line of its own and ends every line: a file cut short
 // while it was written (Qt renames a temporary whose last write failed over the file) ends
-// within a line or lacks lines.
-bool holdsEveryKey(const QByteArray &bytes, qsizetype keys)
+// within a line or lacks lines. One cut to nothing is read again as an empty store by the other
+// store objects of the process (the interface's): empty is whole only after a clear.
+bool holdsEveryKey(const QByteArray &bytes, qsizetype keys, bool cleared)
 {
     if (bytes.isEmpty() || !bytes.endsWith('\n'))
-        return bytes.isEmpty() && keys == 0;
+        return bytes.isEmpty() && keys == 0 && cleared;
     qsizetype lines = 0;
     for (const QByteArray &line : bytes.split('\n'))
         lines += !line.isEmpty() && !line.startsWith('[');
@@ -129,7 +130,8 @@ bool Settings::writtenWhole()
     m_settings.setFallbacksEnabled(false);
     const qsizetype keys = m_settings.allKeys().size();
     m_settings.setFallbacksEnabled(true);
-    if (holdsEveryKey(bytes, keys)) {
+    if (holdsEveryKey(bytes, keys, m_cleared)) {
+        m_cleared = m_cleared && bytes.isEmpty();
         m_previousWhole = keepAs(file, m_previous);
         return m_settings.status() != QSettings::AccessError;
     }
@@ -152,6 +154,7 @@ void Settings::clear()
     Settings *settings = instance();
     QMutexLocker locker(&settings->m_mutex);
     settings->m_settings.clear();
+    settings->m_cleared = true;
 }
 
 void Settings::setValue(const QString &key, const QVariant &value)

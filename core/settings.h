@@ -80,6 +80,8 @@ private:
     // A second name of the last store file known whole, while there is one.
     QString m_previous;
     bool m_previousWhole = false;
+    // Emptied by clear(), and not written since: an empty file is then the whole store.
+    bool m_cleared = false;
 
     static Settings *s_instance;
 };
