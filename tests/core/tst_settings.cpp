@@ -224,15 +224,19 @@ void TestSettings::storeFailuresAreTold_data()
 {
     // clang-format off
     QTest::addColumn<bool>("unreadable");
+    QTest::addColumn<int>("fileLimit"); // bytes a file may take; 0: the file cut to nothing
     QTest::addColumn<QString>("problem");
-    QTest::newRow("unreadable file") << true << "^The preferences file .+ cannot be read. It is kept as .+\\.unreadable-\\d{8}-\\d{6}, .+$";
-    QTest::newRow("write refused") << false << "^The preferences cannot be written to .+: the disk may be full .+$";
+    const QString unwritten = QStringLiteral("^The preferences cannot be written to .+: the disk may be full .+$");
+    QTest::newRow("unreadable file") << true << 0 << "^The preferences file .+ cannot be read. It is kept as .+\\.unreadable-\\d{8}-\\d{6}, .+$";
+    QTest::newRow("write cut short") << false << 100 << unwritten;
+    QTest::newRow("write cut to nothing") << false << 0 << unwritten;
     // clang-format on
 }
 
 void TestSettings::storeFailuresAreTold()
 {
     QFETCH(bool, unreadable);
+    QFETCH(int, fileLimit);
     QFETCH(QString, problem);
     const QString file = QSettings().fileName();
     const QByteArray garbage("\xff\xfe\x00[section without its end\nkey=\x01\x02\n", 40);
@@ -242,17 +246,29 @@ void TestSettings::storeFailuresAreTold()
     m_settings = std::make_unique<Settings>();
     QSignalSpy told(m_settings.get(), &Settings::problemChanged);
     if (!unreadable) {
-        // A disk that fills up: the process may write no more than 100 bytes to a file, and
-        // Qt puts a temporary cut there in the store file's place.
+        // A disk that fills up: the process may write no more than fileLimit bytes to a file,
+        // and Qt puts a temporary cut there in the store file's place.
         rlimit before{};
         getrlimit(RLIMIT_FSIZE, &before);
         std::signal(SIGXFSZ, SIG_IGN);
         rlimit limit = before;
-        limit.rlim_cur = 100;
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
+        limit.rlim_cur = fileLimit;
         Settings::setString(QStringLiteral("test/text"), QString(300, QLatin1Char('x')));
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
-        Settings::setString(QStringLiteral("test/more"), QString(300, QLatin1Char('y')));
+        if (fileLimit == 0) {
+            // Cut to nothing where another store object wrote, and read again as an empty
+            // store by a third before this one looks.
+            {
+                QSettings writes;
+            }
+            QVERIFY(QFile::resize(file, 0));
+            {
+                QSettings readsAgain;
+            }
+        } else {
+            QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+            Settings::setString(QStringLiteral("test/more"), QString(300, QLatin1Char('y')));
+        }
         QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
         setrlimit(RLIMIT_FSIZE, &before);
         QCOMPARE(told.count(), 1);
