@@ -127,6 +127,9 @@ bool Shell::start()
         return false;
 
     openLog();
+    // Found before the log was open.
+    if (!m_settings->problem().isEmpty())
+        qWarning().noquote() << m_settings->problem();
     m_quitSignals = std::make_unique<QuitSignals>();
     m_sslBuildVersion = QSslSocket::sslLibraryBuildVersionString();
     m_sslVersion = QSslSocket::sslLibraryVersionString();

@@ -1,8 +1,49 @@
 #include "settings.h"
 
+#include <QDateTime>
+#include <QDebug>
+#include <QDir>
 #include <QEvent>
+#include <QFile>
 #include <QMutexLocker>
 #include <QtGlobal>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
+namespace {
+
+// The store's writer puts every key on a line of its own and ends every line: a file cut short
+// while it was written (Qt renames a temporary whose last write failed over the file) ends
+// within a line or lacks lines. One cut to nothing is read again as an empty store by the other
+// store objects of the process (the interface's): empty is whole only after a clear.
+bool holdsEveryKey(const QByteArray &bytes, qsizetype keys, bool cleared)
+{
+    if (bytes.isEmpty() || !bytes.endsWith('\n'))
+        return bytes.isEmpty() && keys == 0 && cleared;
+    qsizetype lines = 0;
+    for (const QByteArray &line : bytes.split('\n'))
+        lines += !line.isEmpty() && !line.startsWith('[');
+    return lines == keys;
+}
+
+// A second name for the file, which costs no room where the system allows it; false, with no
+// file of that name left, when neither it nor a whole copy could be made.
+bool keepAs(const QString &file, const QString &name)
+{
+    QFile::remove(name);
+#ifdef Q_OS_UNIX
+    if (::link(QFile::encodeName(file).constData(), QFile::encodeName(name).constData()) == 0)
+        return true;
+#endif
+    if (QFile::copy(file, name))
+        return true;
+    QFile::remove(name);
+    return false;
+}
+
+} // namespace
 
 Settings *Settings::s_instance = nullptr;
 
@@ -15,12 +56,45 @@ Settings::Settings()
     // A write from any thread posts an update request to the store, which the main thread
     // then handles by writing the file back: that must not overlap a worker's access.
     m_settings.installEventFilter(this);
+    m_previous = m_settings.fileName() + QLatin1String(".previous");
+    m_previousWhole = QFile::exists(m_settings.fileName()) && keepAs(m_settings.fileName(), m_previous);
 }
 
 Settings::~Settings()
 {
+    // The last write-back: at the end of the program only the log can still say it failed. The
+    // store's status stays at its first error, so only a first one is known for what it is.
+    m_settings.sync();
+    if (!writtenWhole() && !m_writeFailed)
+        qCritical().noquote() << "Preferences cannot be written to" << m_settings.fileName();
     if (s_instance == this)
         s_instance = nullptr;
+}
+
+QString Settings::setAsideUnreadable()
+{
+    QSettings store;
+    // Sections are parsed when first read: only then does the store know it cannot read one.
+    store.allKeys();
+    if (store.status() != QSettings::FormatError)
+        return QString();
+    // Written back as it is, the file would keep its garbage and lose the pilot's preferences
+    // for good; kept aside, what it held can still be looked at.
+    const QString file = store.fileName();
+    const QString aside = QStringLiteral("%1.unreadable-%2")
+                              .arg(file, QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")));
+    qWarning().noquote() << "Preferences file" << file << "cannot be read, set aside as" << aside;
+    if (!QFile::rename(file, aside))
+        return tr("The preferences file %1 cannot be read: the program starts with its default preferences.")
+            .arg(QDir::toNativeSeparators(file));
+    return tr("The preferences file %1 cannot be read. It is kept as %2, and the program starts with its default "
+              "preferences.")
+        .arg(QDir::toNativeSeparators(file), QDir::toNativeSeparators(aside));
+}
+
+QString Settings::problem() const
+{
+    return m_problem;
 }
 
 bool Settings::eventFilter(QObject *watched, QEvent *event)
@@ -28,9 +102,44 @@ bool Settings::eventFilter(QObject *watched, QEvent *event)
     if (watched == &m_settings && event->type() == QEvent::UpdateRequest) {
         QMutexLocker locker(&m_mutex);
         m_settings.sync();
+        const bool failed = !writtenWhole();
+        const QString file = m_settings.fileName();
+        locker.unlock();
+        // Told once: a store that fails at every write-back must not say so at every change.
+        if (failed && !m_writeFailed) {
+            m_writeFailed = true;
+            qCritical().noquote() << "Preferences cannot be written to" << file;
+            m_problem = tr("The preferences cannot be written to %1: the disk may be full or the file protected. "
+                           "Preferences changed in this session will be lost when the program ends.")
+                            .arg(QDir::toNativeSeparators(file));
+            emit problemChanged();
+        }
         return true;
     }
     return QObject::eventFilter(watched, event);
+}
+
+bool Settings::writtenWhole()
+{
+    const QString file = m_settings.fileName();
+    QFile written(file);
+    const QByteArray bytes = written.open(QIODevice::ReadOnly) ? written.readAll() : QByteArray();
+    written.close();
+    // This file's keys alone, not those of the fallbacks the store also reads, as the store
+    // holds them: another store object would read the damaged file again in their place.
+    m_settings.setFallbacksEnabled(false);
+    const qsizetype keys = m_settings.allKeys().size();
+    m_settings.setFallbacksEnabled(true);
+    if (holdsEveryKey(bytes, keys, m_cleared)) {
+        m_cleared = m_cleared && bytes.isEmpty();
+        m_previousWhole = keepAs(file, m_previous);
+        return m_settings.status() != QSettings::AccessError;
+    }
+    // A file cut short would lose every preference at the next start: the last whole one
+    // comes back.
+    if (m_previousWhole && QFile::remove(file) && QFile::rename(m_previous, file))
+        m_previousWhole = keepAs(file, m_previous);
+    return false;
 }
 
 Settings *Settings::instance()
@@ -45,6 +154,7 @@ void Settings::clear()
     Settings *settings = instance();
     QMutexLocker locker(&settings->m_mutex);
     settings->m_settings.clear();
+    settings->m_cleared = true;
 }
 
 void Settings::setValue(const QString &key, const QVariant &value)

@@ -12,14 +12,22 @@
 // Keys are "group/name"; each key, its type and its default belong to the code that reads it.
 // The accessors are static so that any code, on any thread, reads a preference without
 // being handed the store; QML reaches the same instance as the context property "settings".
+//
+// A store file that cannot be read is set aside under a name that says so, and the program
+// starts a new one; a store that cannot be written back (a full disk) is reported, not left to
+// lose the session's preferences in silence. Either is told once, through problem.
 class Settings : public QObject
 {
     Q_OBJECT
+    Q_PROPERTY(QString problem READ problem NOTIFY problemChanged)
 
 public:
     // The organisation and application names must be set before: they name the store.
     Settings();
     ~Settings() override;
+
+    // What the pilot must be told about the store, empty while nothing went wrong.
+    QString problem() const;
 
     // Erases every preference ("Reset all preferences and quit").
     Q_INVOKABLE void clear();
@@ -45,6 +53,9 @@ public:
     // Every key of the store with its value.
     static QHash<QString, QVariant> dump();
 
+signals:
+    void problemChanged();
+
 protected:
     // Takes over the store's deferred write-back so that it, too, runs under the lock.
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -53,11 +64,24 @@ private:
     static Settings *instance();
     static void setValue(const QString &key, const QVariant &value);
     static QVariant value(const QString &key, const QVariant &defaultValue);
+    // Moves an unreadable store file aside before the store opens it; the message for the
+    // pilot, empty when the file reads.
+    static QString setAsideUnreadable();
+    // After a write-back: whether the store file holds the whole store. A file cut short is
+    // replaced by the last whole one. Called under the lock.
+    bool writtenWhole();
 
     // QSettings is reentrant, not thread-safe: the database loader, the import and the
     // router read their preferences on worker threads while the main thread writes.
     QMutex m_mutex;
+    QString m_problem = setAsideUnreadable();
     QSettings m_settings;
+    bool m_writeFailed = false;
+    // A second name of the last store file known whole, while there is one.
+    QString m_previous;
+    bool m_previousWhole = false;
+    // Emptied by clear(), and not written since: an empty file is then the whole store.
+    bool m_cleared = false;
 
     static Settings *s_instance;
 };

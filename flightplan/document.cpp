@@ -3,6 +3,7 @@
 #include "flightplan.h"
 #include "flightplanxml.h"
 #include "fmsimport.h"
+#include "planlimits.h"
 #include "wholesavefile.h"
 
 #include <QDebug>
@@ -118,13 +119,19 @@ bool Document::open(const QString &path)
         setMessage(tr("Cannot open file"), file.errorString());
         return false;
     }
-    const QString text = QString::fromUtf8(file.readAll());
+    QByteArray bytes;
+    QString error;
+    if (!PlanLimits::readPlanFile(&file, &bytes, &error)) {
+        setMessage(tr("Cannot open file"), error);
+        return false;
+    }
     file.close();
+    const QString text = QString::fromUtf8(bytes);
+    bytes.clear();
 
     // The document becomes this file only when it has been read: an unreadable file must
     // not be the one the next save overwrites.
-    QString error;
-    if (!FlightplanXml::fromXml(m_flightplan, text, &error)) {
+    if (!FlightplanXml::fromXml(m_flightplan, text, &error, true)) {
         setMessage(tr("Cannot open file"), error);
         return false;
     }
@@ -141,10 +148,14 @@ bool Document::open(const QString &path)
 bool Document::import(const QString &path)
 {
     FmsImport importer(m_flightplan);
-    if (!importer.import(path)) {
+    if (!importer.import(path, true)) {
         setMessage(importer.title(), importer.text());
         return false;
     }
+    // An imported plan is a new document: a save must not go over the plan it replaced.
+    m_path.clear();
+    m_name = s_untitled;
+    m_named = false;
     emit stateChanged();
     emit m_flightplan->modified();
     return true;

@@ -39,10 +39,11 @@ public:
     Q_INVOKABLE void niew(bool log = false);
     Q_INVOKABLE bool save();
     Q_INVOKABLE bool saveAs(const QString &path);
-    // Reads a flight-plan document into the plan (at its start; the interface starts a new
-    // document first) and makes it the document's file.
+    // Replaces the plan with a flight-plan document and makes it the document's file. The plan
+    // is replaced only by a file that reads whole: a refused file leaves the open plan as it was.
     Q_INVOKABLE bool open(const QString &path);
-    // Reads an FMS plan file into the plan; the document keeps its name and becomes unsaved.
+    // Replaces the plan with an FMS plan file, as a new, unsaved and unnamed document; a refused
+    // file leaves the open plan and document as they were.
     Q_INVOKABLE bool import(const QString &path);
 
 signals:

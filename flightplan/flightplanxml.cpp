@@ -19,6 +19,7 @@
 #include <QDebug>
 #include <QGeoCoordinate>
 #include <QMutexLocker>
+#include <QRecursiveMutex>
 
 #include <memory>
 
@@ -171,7 +172,7 @@ void FlightplanXml::writeXml(Flightplan *flightplan, XmlStreamWriter &writer)
     writer.writeEndElement();
 }
 
-bool FlightplanXml::fromXml(Flightplan *flightplan, const QString &text, QString *error)
+bool FlightplanXml::fromXml(Flightplan *flightplan, const QString &text, QString *error, bool replace)
 {
     QString ignored;
     QString *message = error ? error : &ignored;
@@ -181,9 +182,21 @@ bool FlightplanXml::fromXml(Flightplan *flightplan, const QString &text, QString
         return false;
     // The whole text, footer included, must read before the plan changes.
     auto contents = std::make_unique<Contents>();
-    seed(flightplan, contents.get());
+    if (replace) {
+        // The header a new plan starts from, made aside: the plan itself stays until the text
+        // has read.
+        QList<Waypoint *> none;
+        QRecursiveMutex unshared;
+        General fresh(&none, &unshared, flightplan);
+        fresh.reset();
+        seed(fresh, flightplan, contents.get());
+    } else {
+        seed(*flightplan->general(), flightplan, contents.get());
+    }
     if (!readContents(reader, contents.get(), message) || !reader.readFooter())
         return false;
+    if (replace)
+        flightplan->clear(true);
     apply(flightplan, *contents);
     return true;
 }
@@ -191,7 +204,7 @@ bool FlightplanXml::fromXml(Flightplan *flightplan, const QString &text, QString
 bool FlightplanXml::readXml(Flightplan *flightplan, XmlStreamReader &reader, QString *error)
 {
     auto contents = std::make_unique<Contents>();
-    seed(flightplan, contents.get());
+    seed(*flightplan->general(), flightplan, contents.get());
     QString ignored;
     if (!readContents(reader, contents.get(), error ? error : &ignored))
         return false;
@@ -199,20 +212,19 @@ bool FlightplanXml::readXml(Flightplan *flightplan, XmlStreamReader &reader, QSt
     return true;
 }
 
-void FlightplanXml::seed(Flightplan *flightplan, Contents *c)
+void FlightplanXml::seed(const General &general, Flightplan *flightplan, Contents *c)
 {
     // An empty value element keeps the value the plan has, so reading starts from those.
-    const General *general = flightplan->general();
-    c->modificationtime = general->modificationtime();
-    c->departuretime = general->departuretime();
-    c->company = general->company();
-    c->number = general->number();
-    c->pic = general->pic();
-    c->sequence = general->sequence();
-    c->cruiselvl = general->cruiselvl();
-    c->cruisetas = general->cruisetas();
-    c->transition = general->transition();
-    c->alternate = general->alternate();
+    c->modificationtime = general.modificationtime();
+    c->departuretime = general.departuretime();
+    c->company = general.company();
+    c->number = general.number();
+    c->pic = general.pic();
+    c->sequence = general.sequence();
+    c->cruiselvl = general.cruiselvl();
+    c->cruisetas = general.cruisetas();
+    c->transition = general.transition();
+    c->alternate = general.alternate();
     c->loadfactor = flightplan->weight()->loadfactor();
 }
 

@@ -3,6 +3,7 @@
 #include <QString>
 
 class Flightplan;
+class General;
 class XmlStreamReader;
 class XmlStreamWriter;
 
@@ -25,9 +26,11 @@ public:
 
     // Reads a document written by this program into the plan: its waypoints go to the start
     // of the plan, its header, procedures, load factor and airplane type replace the plan's.
-    // False, with the reader's message (naming the line) in *error, when the text is not such
-    // a document; the plan is then left exactly as it was.
-    static bool fromXml(Flightplan *flightplan, const QString &text, QString *error);
+    // With replace, the plan is emptied as a new plan once the text has read, and an empty
+    // value element takes the value of a new plan. False, with the reader's message (naming
+    // the line) in *error, when the text is not such a document; the plan is then left
+    // exactly as it was.
+    static bool fromXml(Flightplan *flightplan, const QString &text, QString *error, bool replace = false);
     // The "flightplan" element alone, from a reader positioned before it. The reader's own
     // messages go to its error string; error receives the few the element's content itself
     // can cause (a position off the earth), and may be the reader's string.
@@ -35,7 +38,7 @@ public:
 
 private:
     struct Contents;
-    static void seed(Flightplan *flightplan, Contents *contents);
+    static void seed(const General &general, Flightplan *flightplan, Contents *contents);
     static bool readContents(XmlStreamReader &reader, Contents *contents, QString *error);
     static void apply(Flightplan *flightplan, const Contents &contents);
 };

@@ -8,6 +8,7 @@
 #include "terminal.h"
 #include "waypoint.h"
 
+#include <QByteArray>
 #include <QCoreApplication>
 #include <QDebug>
 #include <QFile>
@@ -27,8 +28,8 @@ QStringList fields(const QString &line)
     return line.trimmed().split(QLatin1Char(' '), Qt::SkipEmptyParts);
 }
 
-// A waypoint field that is no finite number reads as 0, as the simulator itself reads it; a
-// damaged number costs that one value, not the whole plan.
+// An altitude that is no finite number reads as 0, as the simulator itself reads it; a damaged
+// altitude costs that one value, not the whole plan.
 double number(const QString &text, const char *field, int lineNumber)
 {
     bool ok = false;
@@ -39,6 +40,15 @@ double number(const QString &text, const char *field, int lineNumber)
                                 .arg(lineNumber)
                                 .arg(QLatin1String(field), text);
     return 0.0;
+}
+
+// Degrees within the limit, NaN for anything else: a position read as 0 would move the point
+// to the other side of the earth and import a route thousands of miles long as a success.
+double degrees(const QString &text, double limit)
+{
+    bool ok = false;
+    const double value = text.toDouble(&ok);
+    return ok && std::abs(value) <= limit ? value : std::nan("");
 }
 
 bool skipped(const QStringList &f)
@@ -69,18 +79,6 @@ Procedure *procedure(const QString &airport, const QString &name)
     return Database::findProcedure(airport + QLatin1Char('/') + name, true);
 }
 
-// A position off the earth would make a point nothing can draw or fly to.
-void keepOnEarth(double *degrees, double limit, const char *field, int lineNumber)
-{
-    if (*degrees >= -limit && *degrees <= limit)
-        return;
-    qWarning().noquote() << QStringLiteral("FMS file line %1: %2 %3 is off the earth, read as 0")
-                                .arg(lineNumber)
-                                .arg(QLatin1String(field))
-                                .arg(*degrees);
-    *degrees = 0.0;
-}
-
 WaypointLine waypointLine(const QStringList &f, int version, const QHash<QString, QString> &keywords, int lineNumber)
 {
     const int first = version == 1100 ? 3 : 2; // altitude, latitude, longitude follow
@@ -98,10 +96,8 @@ WaypointLine waypointLine(const QStringList &f, int version, const QHash<QString
             line.runway = keywords.value(QStringLiteral("DESRWY"));
     }
     const double altitude = number(f.at(first), "altitude", lineNumber);
-    line.latitude = number(f.at(first + 1), "latitude", lineNumber);
-    line.longitude = number(f.at(first + 2), "longitude", lineNumber);
-    keepOnEarth(&line.latitude, 90.0, "latitude", lineNumber);
-    keepOnEarth(&line.longitude, 180.0, "longitude", lineNumber);
+    line.latitude = degrees(f.at(first + 1), 90.0);
+    line.longitude = degrees(f.at(first + 2), 180.0);
     line.altitude = PlanLimits::storedAltitude(std::floor(altitude),
                                                QStringLiteral("FMS file line %1: altitude").arg(lineNumber));
     return line;
@@ -160,7 +156,7 @@ bool FmsImport::fail(const QString &title, const QString &text)
     return false;
 }
 
-bool FmsImport::import(const QString &path)
+bool FmsImport::import(const QString &path, bool replace)
 {
     qInfo() << "Will import file" << path;
     m_version = 0;
@@ -168,12 +164,15 @@ bool FmsImport::import(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         return fail(tr("Cannot open file"), file.errorString());
-    QTextStream stream(&file);
-    Content content;
-    if (!readHeader(&stream, &content))
-        return false;
-    readBody(&stream, &content);
+    QByteArray bytes;
+    QString error;
+    if (!PlanLimits::readPlanFile(&file, &bytes, &error))
+        return fail(tr("Cannot open file"), error);
     file.close();
+    QTextStream stream(bytes);
+    Content content;
+    if (!readHeader(&stream, &content) || !readBody(&stream, &content))
+        return false;
     if (!checkCount(content))
         return false;
 
@@ -191,6 +190,8 @@ bool FmsImport::import(const QString &path)
         waypoint->setAltitude(line.altitude, false);
         waypoints.append(waypoint);
     }
+    if (replace)
+        m_flightplan->clear(true);
     insert(waypoints, content.keywords);
     qDeleteAll(waypoints);
 
@@ -224,7 +225,7 @@ bool FmsImport::readHeader(QTextStream *stream, Content *content)
     return true;
 }
 
-void FmsImport::readBody(QTextStream *stream, Content *content)
+bool FmsImport::readBody(QTextStream *stream, Content *content)
 {
     const int version = content->version;
     int lineNumber = version == 1100 ? 3 : 2;
@@ -250,9 +251,20 @@ void FmsImport::readBody(QTextStream *stream, Content *content)
             content->keywords.insert(f.at(0), f.at(1));
         if (f.size() < minimumFields)
             continue;
-        content->lines.append(waypointLine(f, version, content->keywords, lineNumber));
+        const WaypointLine line = waypointLine(f, version, content->keywords, lineNumber);
+        const int latitude = version == 1100 ? 4 : 3;
+        if (std::isnan(line.latitude))
+            return fail(
+                tr("Damaged file"),
+                tr("Line %1 gives \"%2\" as the latitude. Nothing was imported.").arg(lineNumber).arg(f.at(latitude)));
+        if (std::isnan(line.longitude))
+            return fail(tr("Damaged file"), tr("Line %1 gives \"%2\" as the longitude. Nothing was imported.")
+                                                .arg(lineNumber)
+                                                .arg(f.at(latitude + 1)));
+        content->lines.append(line);
         ++content->entries;
     }
+    return true;
 }
 
 // A file cut short, or one whose count was damaged, would otherwise come in as a shorter plan

@@ -15,11 +15,11 @@ class Waypoint;
 // departure and arrival runways, the SID, the STAR and the approach with the transitions it
 // names.
 //
-// The file is read completely before the plan changes: a file whose header cannot be read, or
-// that holds another number of waypoints than it announces, leaves the plan as it was, with a
-// title and a text for the user. A waypoint field that is no
-// number reads as 0, a position off the earth as 0 and an altitude outside the edit range as
-// its nearest end, each with a warning naming the line.
+// The file is read completely before the plan changes: a file whose header cannot be read, that
+// holds another number of waypoints than it announces, or a latitude or longitude that is no
+// position on earth, leaves the plan as it was, with a title and a text for the user. An
+// altitude that is no number reads as 0 and one outside the edit range as its nearest end, each
+// with a warning naming the line.
 class FmsImport
 {
     Q_DECLARE_TR_FUNCTIONS(FmsImport)
@@ -28,8 +28,9 @@ public:
     // A null plan ends the program.
     explicit FmsImport(Flightplan *flightplan);
 
-    // Inserts the file's waypoints at the start of the plan.
-    bool import(const QString &path);
+    // Inserts the file's waypoints at the start of the plan; with replace, into the plan
+    // emptied as a new plan once the file has read.
+    bool import(const QString &path, bool replace = false);
 
     // Why the last import failed, for the message box.
     QString title() const { return m_title; }
@@ -45,7 +46,7 @@ private:
 
     bool fail(const QString &title, const QString &text);
     bool readHeader(QTextStream *stream, Content *content);
-    static void readBody(QTextStream *stream, Content *content);
+    bool readBody(QTextStream *stream, Content *content);
     bool checkCount(const Content &content);
     void insert(const QList<Waypoint *> &waypoints, const QHash<QString, QString> &keywords);
 

@@ -2,7 +2,10 @@
 
 #include "constants.h"
 
+#include <QCoreApplication>
 #include <QDebug>
+#include <QDir>
+#include <QFile>
 
 #include <climits>
 #include <cmath>
@@ -40,4 +43,18 @@ int PlanLimits::saturated(double value)
     if (std::isnan(value))
         return 0;
     return int(std::lround(qBound(double(INT_MIN), value, double(INT_MAX))));
+}
+
+bool PlanLimits::readPlanFile(QFile *file, QByteArray *bytes, QString *error)
+{
+    // The size a device announces may be 0 (a pipe, a special file): the read is bounded too.
+    if (file->size() <= kLargestPlanFile)
+        *bytes = file->read(kLargestPlanFile + 1);
+    if (file->size() > kLargestPlanFile || bytes->size() > kLargestPlanFile) {
+        bytes->clear();
+        *error = QCoreApplication::translate("PlanLimits", "The file %1 is too large to be a flight plan.")
+                     .arg(QDir::toNativeSeparators(file->fileName()));
+        return false;
+    }
+    return true;
 }

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QtGlobal>
+
+class QFile;
 
 // The ranges the program's edit fields allow (Constants), applied to values that arrive from
 // files, which nothing else bounds, and the saturating arithmetic of the plan's computations:
@@ -20,6 +23,15 @@ public:
     // their elevation as the altitude of its first and last waypoints.
     static int storedAltitude(double feet, const QString &field);
     static constexpr int LowestAirfield = -1500;
+
+    // The bytes of an opened plan file, document or FMS file, or false with a message for the
+    // user when it is larger than any plan: read whole, a file of gigabytes ended the program
+    // for want of memory after a minute. A document takes about 600 bytes per waypoint and an
+    // FMS file about 50, so a plan of 1,000 waypoints, longer than any flight, stays under 1 MB.
+    // The bound still lets through a plan of 100,000 waypoints with comments, and refuses a
+    // wrong file at once.
+    static bool readPlanFile(QFile *file, QByteArray *bytes, QString *error);
+    static constexpr qint64 kLargestPlanFile = 64 * 1024 * 1024;
 
     // The nearest int; beyond the range its ends, NaN 0.
     static int saturated(qint64 value);

@@ -1083,6 +1083,10 @@ be lost. These operations cannot be reverted!</source>
         <translation>Einstellungen auf Werkseinstellungen zurücksetzen, alle Benutzereinstellungen
 gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</translation>
     </message>
+    <message>
+        <source>Problem with the preferences</source>
+        <translation>Problem mit den Einstellungen</translation>
+    </message>
 </context>
 <context>
     <name>Document</name>
@@ -1655,6 +1659,14 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
     <message>
         <source>The file announces %1 waypoints on line %2 but holds %3: it is cut short or damaged. Nothing was imported.</source>
         <translation>Die Datei kündigt in Zeile %2 %1 Wegpunkte an, enthält aber %3: Sie ist abgeschnitten oder beschädigt. Es wurde nichts importiert.</translation>
+    </message>
+    <message>
+        <source>Line %1 gives &quot;%2&quot; as the latitude. Nothing was imported.</source>
+        <translation>Zeile %1 gibt &quot;%2&quot; als Breite an. Es wurde nichts importiert.</translation>
+    </message>
+    <message>
+        <source>Line %1 gives &quot;%2&quot; as the longitude. Nothing was imported.</source>
+        <translation>Zeile %1 gibt &quot;%2&quot; als Länge an. Es wurde nichts importiert.</translation>
     </message>
 </context>
 <context>
@@ -2553,6 +2565,13 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
     <message>
         <source>the server closed the connection before the end</source>
         <translation>der Server hat die Verbindung vor dem Ende geschlossen</translation>
+    </message>
+</context>
+<context>
+    <name>PlanLimits</name>
+    <message>
+        <source>The file %1 is too large to be a flight plan.</source>
+        <translation>Die Datei %1 ist zu groß für einen Flugplan.</translation>
     </message>
 </context>
 <context>
@@ -3760,6 +3779,21 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
     <message>
         <source>%1nm</source>
         <translation>%1nm</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>The preferences file %1 cannot be read: the program starts with its default preferences.</source>
+        <translation>Die Einstellungsdatei %1 kann nicht gelesen werden: Das Programm startet mit den Standardeinstellungen.</translation>
+    </message>
+    <message>
+        <source>The preferences file %1 cannot be read. It is kept as %2, and the program starts with its default preferences.</source>
+        <translation>Die Einstellungsdatei %1 kann nicht gelesen werden. Sie wird als %2 aufbewahrt, und das Programm startet mit den Standardeinstellungen.</translation>
+    </message>
+    <message>
+        <source>The preferences cannot be written to %1: the disk may be full or the file protected. Preferences changed in this session will be lost when the program ends.</source>
+        <translation>Die Einstellungen können nicht in %1 geschrieben werden: Die Festplatte ist vielleicht voll oder die Datei geschützt. In dieser Sitzung geänderte Einstellungen gehen beim Beenden des Programms verloren.</translation>
     </message>
 </context>
 <context>

@@ -1083,6 +1083,10 @@ be lost. These operations cannot be reverted!</source>
         <translation>Restablecer las preferencias de fábrica, se perderán todos los ajustes
 del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
     </message>
+    <message>
+        <source>Problem with the preferences</source>
+        <translation>Problema con las preferencias</translation>
+    </message>
 </context>
 <context>
     <name>Document</name>
@@ -1655,6 +1659,14 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
     <message>
         <source>The file announces %1 waypoints on line %2 but holds %3: it is cut short or damaged. Nothing was imported.</source>
         <translation>El archivo anuncia %1 puntos en la línea %2 pero contiene %3: está cortado o dañado. No se importó nada.</translation>
+    </message>
+    <message>
+        <source>Line %1 gives &quot;%2&quot; as the latitude. Nothing was imported.</source>
+        <translation>La línea %1 da &quot;%2&quot; como latitud. No se importó nada.</translation>
+    </message>
+    <message>
+        <source>Line %1 gives &quot;%2&quot; as the longitude. Nothing was imported.</source>
+        <translation>La línea %1 da &quot;%2&quot; como longitud. No se importó nada.</translation>
     </message>
 </context>
 <context>
@@ -2553,6 +2565,13 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
     <message>
         <source>the server closed the connection before the end</source>
         <translation>el servidor cerró la conexión antes del final</translation>
+    </message>
+</context>
+<context>
+    <name>PlanLimits</name>
+    <message>
+        <source>The file %1 is too large to be a flight plan.</source>
+        <translation>El archivo %1 es demasiado grande para ser un plan de vuelo.</translation>
     </message>
 </context>
 <context>
@@ -3760,6 +3779,21 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
     <message>
         <source>%1nm</source>
         <translation>%1nm</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>The preferences file %1 cannot be read: the program starts with its default preferences.</source>
+        <translation>El archivo de preferencias %1 no se puede leer: el programa se inicia con sus preferencias predeterminadas.</translation>
+    </message>
+    <message>
+        <source>The preferences file %1 cannot be read. It is kept as %2, and the program starts with its default preferences.</source>
+        <translation>El archivo de preferencias %1 no se puede leer. Se conserva como %2, y el programa se inicia con sus preferencias predeterminadas.</translation>
+    </message>
+    <message>
+        <source>The preferences cannot be written to %1: the disk may be full or the file protected. Preferences changed in this session will be lost when the program ends.</source>
+        <translation>Las preferencias no se pueden escribir en %1: puede que el disco esté lleno o el archivo protegido. Las preferencias cambiadas en esta sesión se perderán al cerrar el programa.</translation>
     </message>
 </context>
 <context>

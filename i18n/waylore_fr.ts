@@ -1083,6 +1083,10 @@ be lost. These operations cannot be reverted!</source>
         <translation>Restaurer les préférences d&apos;usine, tous les réglages de l&apos;utilisateur
 seront perdus. Ces opérations sont irréversibles !</translation>
     </message>
+    <message>
+        <source>Problem with the preferences</source>
+        <translation>Problème avec les préférences</translation>
+    </message>
 </context>
 <context>
     <name>Document</name>
@@ -1655,6 +1659,14 @@ seront perdus. Ces opérations sont irréversibles !</translation>
     <message>
         <source>The file announces %1 waypoints on line %2 but holds %3: it is cut short or damaged. Nothing was imported.</source>
         <translation>Le fichier annonce %1 points à la ligne %2 mais en contient %3 : il est tronqué ou endommagé. Rien n&apos;a été importé.</translation>
+    </message>
+    <message>
+        <source>Line %1 gives &quot;%2&quot; as the latitude. Nothing was imported.</source>
+        <translation>La ligne %1 donne &quot;%2&quot; comme latitude. Rien n&apos;a été importé.</translation>
+    </message>
+    <message>
+        <source>Line %1 gives &quot;%2&quot; as the longitude. Nothing was imported.</source>
+        <translation>La ligne %1 donne &quot;%2&quot; comme longitude. Rien n&apos;a été importé.</translation>
     </message>
 </context>
 <context>
@@ -2553,6 +2565,13 @@ seront perdus. Ces opérations sont irréversibles !</translation>
     <message>
         <source>the server closed the connection before the end</source>
         <translation>le serveur a fermé la connexion avant la fin</translation>
+    </message>
+</context>
+<context>
+    <name>PlanLimits</name>
+    <message>
+        <source>The file %1 is too large to be a flight plan.</source>
+        <translation>Le fichier %1 est trop volumineux pour être un plan de vol.</translation>
     </message>
 </context>
 <context>
@@ -3760,6 +3779,21 @@ seront perdus. Ces opérations sont irréversibles !</translation>
     <message>
         <source>%1nm</source>
         <translation>%1nm</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>The preferences file %1 cannot be read: the program starts with its default preferences.</source>
+        <translation>Le fichier de préférences %1 est illisible : le programme démarre avec ses préférences par défaut.</translation>
+    </message>
+    <message>
+        <source>The preferences file %1 cannot be read. It is kept as %2, and the program starts with its default preferences.</source>
+        <translation>Le fichier de préférences %1 est illisible. Il est conservé sous le nom %2, et le programme démarre avec ses préférences par défaut.</translation>
+    </message>
+    <message>
+        <source>The preferences cannot be written to %1: the disk may be full or the file protected. Preferences changed in this session will be lost when the program ends.</source>
+        <translation>Les préférences ne peuvent pas être écrites dans %1 : le disque est peut-être plein ou le fichier protégé. Les préférences modifiées pendant cette session seront perdues à la fermeture du programme.</translation>
     </message>
 </context>
 <context>

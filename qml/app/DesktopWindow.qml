@@ -1,6 +1,7 @@
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Controls.Material
+import QtQuick.Dialogs
 import QtQuick.Layouts
 import QtQuick.Window
 import Qt.labs.platform as Platform
@@ -487,6 +488,18 @@ ApplicationWindow {
     ExporterErrorDialog {
         id: exporterErrorDialog
     }
+    // What the preferences store could not read or write, told once.
+    MessageDialog {
+        id: settingsProblemDialog
+
+        objectName: "settingsProblemDialog"
+        // Titled: the style sets an untitled message's text flush against its top edge.
+        title: Qt.application.name
+        text: qsTr("Problem with the preferences")
+        informativeText: settings.problem
+        // Qt 6.4's linter does not see the buttons MessageDialog takes over from the platform dialog helper.
+        buttons: MessageDialog.Ok // qmllint disable type
+    }
     SoftwareUpdate {
         id: updater
 
@@ -736,6 +749,13 @@ ApplicationWindow {
         }
     }
     Connections {
+        target: settings
+
+        function onProblemChanged() {
+            settingsProblemDialog.open();
+        }
+    }
+    Connections {
         target: xpconnect
 
         function onMessage(text, error) {
@@ -751,6 +771,8 @@ ApplicationWindow {
         mapSplitView.restoreState(settingsWindow.mapSplitView);
         panelSplitView.restoreState(settingsWindow.panelSplitView);
         splashLoader.active = true;
+        if (settings.problem !== "")
+            settingsProblemDialog.open();
     }
     Component.onDestruction: {
         if (settingsCleared)

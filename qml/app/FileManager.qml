@@ -233,7 +233,7 @@ Item {
         onAccepted: {
             const path = Utility.urlToPath(file);
             fileManager.rememberFolder(path);
-            document.niew();
+            // The document replaces the plan only with a file it could read.
             fileManager.openPath(path);
         }
     }

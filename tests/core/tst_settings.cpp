@@ -2,14 +2,20 @@
 #include "testsupport.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QThread>
 #include <QtTest>
 
 #include <atomic>
+#include <csignal>
 #include <memory>
 #include <vector>
+
+#include <sys/resource.h>
 
 // This suite clears the whole store, so it works on a store of its own: suites of other
 // subsystems may run in parallel against the program's test store.
@@ -31,6 +37,8 @@ private slots:
     void dumpListsEveryKey();
     void secondInstanceAfterDestruction();
     void concurrentAccessFromThreads();
+    void storeFailuresAreTold_data();
+    void storeFailuresAreTold();
 
 private:
     std::unique_ptr<Settings> m_settings;
@@ -49,6 +57,7 @@ void TestSettings::cleanupTestCase()
     const QString file = QSettings().fileName();
     m_settings.reset();
     QFile::remove(file);
+    QFile::remove(file + QLatin1String(".previous"));
 }
 
 void TestSettings::init()
@@ -208,6 +217,77 @@ void TestSettings::concurrentAccessFromThreads()
     for (int t = 0; t < threadCount; ++t)
         QCOMPARE(Settings::getInt(QStringLiteral("thread%1/value").arg(t), -1), rounds - 1);
     QCOMPARE(Settings::getDouble(QStringLiteral("main/value"), -1), double(rounds - 1));
+}
+
+// Neither an unreadable store file nor a failed write-back may cost the preferences in silence.
+void TestSettings::storeFailuresAreTold_data()
+{
+    // clang-format off
+    QTest::addColumn<bool>("unreadable");
+    QTest::addColumn<int>("fileLimit"); // bytes a file may take; 0: the file cut to nothing
+    QTest::addColumn<QString>("problem");
+    const QString unwritten = QStringLiteral("^The preferences cannot be written to .+: the disk may be full .+$");
+    QTest::newRow("unreadable file") << true << 0 << "^The preferences file .+ cannot be read. It is kept as .+\\.unreadable-\\d{8}-\\d{6}, .+$";
+    QTest::newRow("write cut short") << false << 100 << unwritten;
+    QTest::newRow("write cut to nothing") << false << 0 << unwritten;
+    // clang-format on
+}
+
+void TestSettings::storeFailuresAreTold()
+{
+    QFETCH(bool, unreadable);
+    QFETCH(int, fileLimit);
+    QFETCH(QString, problem);
+    const QString file = QSettings().fileName();
+    const QByteArray garbage("\xff\xfe\x00[section without its end\nkey=\x01\x02\n", 40);
+    m_settings.reset();
+    QVERIFY(QDir().mkpath(QFileInfo(file).path()));
+    QVERIFY(!TestSupport::writeFile(file, unreadable ? garbage : QByteArray("[test]\nkept=7\n")).isEmpty());
+    m_settings = std::make_unique<Settings>();
+    QSignalSpy told(m_settings.get(), &Settings::problemChanged);
+    if (!unreadable) {
+        // A disk that fills up: the process may write no more than fileLimit bytes to a file,
+        // and Qt puts a temporary cut there in the store file's place.
+        rlimit before{};
+        getrlimit(RLIMIT_FSIZE, &before);
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = before;
+        limit.rlim_cur = fileLimit;
+        Settings::setString(QStringLiteral("test/text"), QString(300, QLatin1Char('x')));
+        if (fileLimit == 0) {
+            // Cut to nothing where another store object wrote, and read again as an empty
+            // store by a third before this one looks.
+            {
+                QSettings writes;
+            }
+            QVERIFY(QFile::resize(file, 0));
+            {
+                QSettings readsAgain;
+            }
+        } else {
+            QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+            Settings::setString(QStringLiteral("test/more"), QString(300, QLatin1Char('y')));
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+        setrlimit(RLIMIT_FSIZE, &before);
+        QCOMPARE(told.count(), 1);
+    }
+    QVERIFY2(QRegularExpression(problem).match(m_settings->problem()).hasMatch(), qPrintable(m_settings->problem()));
+    // The file the store could not use is kept whole: set aside, or put back.
+    const QDir folder = QFileInfo(file).dir();
+    const QStringList aside = folder.entryList({QFileInfo(file).fileName() + ".unreadable-*"});
+    QCOMPARE(aside.size(), unreadable ? 1 : 0);
+    QFile kept(unreadable ? folder.filePath(aside.value(0)) : file);
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), unreadable ? garbage : QByteArray("[test]\nkept=7\n"));
+    QVERIFY(!unreadable || kept.remove());
+    // The session's preferences reach a store file the next start reads.
+    Settings::setInt(QStringLiteral("test/kept"), 9);
+    m_settings.reset();
+    QCOMPARE(QSettings().value(QStringLiteral("test/kept")).toInt(), 9);
+    m_settings = std::make_unique<Settings>();
+    QVERIFY(m_settings->problem().isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestSettings)

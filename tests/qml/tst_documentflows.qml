@@ -146,9 +146,17 @@ StrictTestCase {
         manager.saveAsPath(testSupport.temporaryPath("missing/x.fpxml"));
         verify(manager.saveErrorDialog.visible);
         compare(manager.saveErrorDialog.text, "Cannot save file");
-        manager.openPath(testSupport.temporaryPath("missing.fms"));
+        manager.saveErrorDialog.close();
+        // A refused file leaves the open plan and its document as they were.
+        modify();
+        manager.saveAsPath(testSupport.temporaryPath("kept.fpxml"));
+        manager.fileOpenDialog.file = Utility.pathToUrl(testSupport.temporaryPath("missing.fms"));
+        manager.fileOpenDialog.accepted();
         verify(manager.openErrorDialog.visible);
         compare(manager.openErrorDialog.text, "Cannot open file");
+        compare(flightplan.general.waypointuids, ["XRTA", "XRTB"]);
+        compare(document.name, "kept.fpxml");
+        verify(document.saved);
     }
 
     // What each export command writes for a name typed with or without an ending: only
