@@ -1,6 +1,7 @@
 #include "tracks.h"
 
 #include "database.h"
+#include "orderedparallel.h"
 #include "point.h"
 #include "predefinedtracks.h"
 #include "replyguard.h"
@@ -21,6 +22,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -233,6 +235,7 @@ Tracks::Tracks(Database *database)
 
 Tracks::~Tracks()
 {
+    clearIndexes();
     qDeleteAll(m_segments);
     m_segments.clear();
 }
@@ -332,9 +335,14 @@ void Tracks::parse(const QString &text)
 
 void Tracks::clearIndexes()
 {
-    m_pointsByCode.clear();
-    m_pointsByName.clear();
-    m_pointsByPlace.clear();
+    if (!m_pointsByCode.capacity() && !m_pointsByName.capacity() && !m_pointsByPlace.capacity())
+        return;
+    // A world's worth of index entries takes tens of milliseconds to free, longer than a frame:
+    // another thread frees them, as the database frees the lists it retires. They hold only
+    // pointers, never followed there, and texts whose counts are atomic.
+    OrderedParallel::beside([code = std::exchange(m_pointsByCode, {}), name = std::exchange(m_pointsByName, {}),
+                             place = std::exchange(m_pointsByPlace, {})] {
+    }).detach();
 }
 
 void Tracks::restartResolution()
@@ -407,9 +415,9 @@ void Tracks::process()
         }
     }
 
-    // Releasing a world's worth of index entries takes milliseconds, and so does the
-    // handover: each gets a slice of its own.
-    if (!releaseIndexes(elapsed) || elapsed.nsecsElapsed() > SliceNanoseconds / 4)
+    // The handover takes milliseconds: it gets a slice of its own.
+    clearIndexes();
+    if (elapsed.nsecsElapsed() > SliceNanoseconds / 4)
         return;
 
     m_timer.stop();
@@ -433,29 +441,6 @@ void Tracks::logTrack(const QString &type, const QStringList &items, const QStri
     if (!leftOut.isEmpty())
         m_log += RichText::nbsp() + RichText::nbsp()
                  + tr("Left out: %1").arg(leftOut.join(QLatin1Char(' '))).toHtmlEscaped() + RichText::br();
-}
-
-namespace {
-
-template <typename Key>
-bool eraseWithin(QMultiHash<Key, Point *> &index, const QElapsedTimer &elapsed)
-{
-    auto it = index.begin();
-    while (it != index.end()) {
-        it = index.erase(it);
-        if (elapsed.nsecsElapsed() > SliceNanoseconds)
-            return false;
-    }
-    index.squeeze();
-    return true;
-}
-
-} // namespace
-
-bool Tracks::releaseIndexes(const QElapsedTimer &elapsed)
-{
-    return eraseWithin(m_pointsByCode, elapsed) && eraseWithin(m_pointsByName, elapsed)
-           && eraseWithin(m_pointsByPlace, elapsed);
 }
 
 void Tracks::indexPoint(Point *point)

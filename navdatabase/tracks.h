@@ -12,7 +12,6 @@
 class Database;
 class Point;
 class Segment;
-class QElapsedTimer;
 class QNetworkReply;
 
 // Keeps the oceanic tracks of the database current: downloads the NAT and PACOTS tracks,
@@ -71,8 +70,7 @@ private:
     QStringList layTrack(const QString &name, const QStringList &entries, const QList<Point *> &chosen);
     void addPredefinedSegment(Point *from, Point *to, const QString &name);
     void logTrack(const QString &type, const QStringList &items, const QStringList &leftOut);
-    // Drops the indexes a slice at a time; true once they are empty.
-    bool releaseIndexes(const QElapsedTimer &elapsed);
+    // Hands the indexes to another thread to be freed.
     void clearIndexes();
     void restartResolution();
     // Ends a run that lays nothing: the tracks in use stay, the log tells why.
