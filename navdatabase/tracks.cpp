@@ -79,6 +79,19 @@ QString natCode(const QGeoCoordinate &position)
     return QString();
 }
 
+// A NAT message may write a whole-degree coordinate as the code of its fix (5620N for 56N 20W),
+// which a data set may name otherwise (56N20): read as the coordinate it is, whatever names the
+// fix there marks it.
+QGeoCoordinate natCodeCoordinate(const QString &entry)
+{
+    static const QRegularExpression form(QStringLiteral("\\A(\\d{2})(\\d{2})N\\z"));
+    const QRegularExpressionMatch match = form.match(entry);
+    if (!match.hasMatch())
+        return QGeoCoordinate();
+    const QGeoCoordinate position(match.captured(1).toInt(), -match.captured(2).toInt());
+    return position.isValid() ? position : QGeoCoordinate();
+}
+
 // PACOTS coordinates of whole degrees name their fixes by quadrant letter: 26N70 for 26N170W,
 // 1550W for 15S050W.
 QString pacotsCode(const QGeoCoordinate &position)
@@ -502,7 +515,9 @@ QList<Point *> Tracks::valuesOf(const QMultiHash<Key, Point *> &index, const Key
 
 QList<Point *> Tracks::candidates(int kind, const QString &entry, QGeoCoordinate *position) const
 {
-    *position = parseCoordinate(entry);
+    *position = kind == NatKind ? natCodeCoordinate(entry) : QGeoCoordinate();
+    if (!position->isValid())
+        *position = parseCoordinate(entry);
     if (!position->isValid()) {
         QList<Point *> points = valuesOf(m_pointsByName, entry);
         // Of namesakes, only those on the track's own ocean serve.
