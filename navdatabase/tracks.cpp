@@ -348,11 +348,11 @@ void Tracks::parse(const QString &text)
 
 void Tracks::clearIndexes()
 {
-    if (!m_pointsByCode.capacity() && !m_pointsByName.capacity() && !m_pointsByPlace.capacity())
+    if (!m_pointsByCode.holdsMemory() && !m_pointsByName.holdsMemory() && !m_pointsByPlace.holdsMemory())
         return;
-    // A world's worth of index entries takes tens of milliseconds to free, longer than a frame:
-    // another thread frees them, as the database frees the lists it retires. They hold only
-    // pointers, never followed there, and texts whose counts are atomic.
+    // Freeing a world's worth of index blocks takes milliseconds: another thread frees them, as
+    // the database frees the lists it retires. They hold only pointers, never followed there,
+    // and texts whose counts are atomic.
     OrderedParallel::beside([code = std::exchange(m_pointsByCode, {}), name = std::exchange(m_pointsByName, {}),
                              place = std::exchange(m_pointsByPlace, {})] {
     }).detach();
@@ -504,22 +504,13 @@ QGeoCoordinate Tracks::parseCoordinate(const QString &text)
     return position.isValid() ? position : QGeoCoordinate();
 }
 
-template <typename Key>
-QList<Point *> Tracks::valuesOf(const QMultiHash<Key, Point *> &index, const Key &key)
-{
-    // The hash gives the latest first; row order keeps the first fix first on a tie.
-    QList<Point *> values = index.values(key);
-    std::reverse(values.begin(), values.end());
-    return values;
-}
-
 QList<Point *> Tracks::candidates(int kind, const QString &entry, QGeoCoordinate *position) const
 {
     *position = kind == NatKind ? natCodeCoordinate(entry) : QGeoCoordinate();
     if (!position->isValid())
         *position = parseCoordinate(entry);
     if (!position->isValid()) {
-        QList<Point *> points = valuesOf(m_pointsByName, entry);
+        QList<Point *> points = m_pointsByName.values(entry);
         // Of namesakes, only those on the track's own ocean serve.
         if (points.size() > 1)
             points.removeIf([kind](const Point *point) { return !onOcean(kind, point->position()); });
@@ -528,11 +519,11 @@ QList<Point *> Tracks::candidates(int kind, const QString &entry, QGeoCoordinate
     if (kind != NatKind && kind != PacotsKind)
         return {};
     const QString code = kind == NatKind ? natCode(*position) : pacotsCode(*position);
-    QList<Point *> points = code.isEmpty() ? QList<Point *>() : valuesOf(m_pointsByCode, code);
+    QList<Point *> points = code.isEmpty() ? QList<Point *>() : m_pointsByCode.values(code);
     // The fixes of the code first; for a PACOTS the name serves where none of them lies at the
     // coordinate.
     if (kind == PacotsKind)
-        points.append(valuesOf(m_pointsByName, entry));
+        points.append(m_pointsByName.values(entry));
     // Data sets write some coordinate fixes the other way round (45N50 at 45N 50W): whatever its
     // code, a fix at the coordinate marks it.
     points.append(fixesAt(*position));
@@ -549,7 +540,7 @@ QList<Point *> Tracks::fixesAt(const QGeoCoordinate &position) const
     QList<Point *> points;
     for (qint64 dLatitude = -2; dLatitude <= 2; ++dLatitude)
         for (qint64 dLongitude = -spread; dLongitude <= spread; ++dLongitude)
-            points.append(valuesOf(m_pointsByPlace, placeKey(latitude + dLatitude, longitude + dLongitude)));
+            points.append(m_pointsByPlace.values(placeKey(latitude + dLatitude, longitude + dLongitude)));
     return points;
 }
 
