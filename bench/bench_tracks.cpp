@@ -227,9 +227,9 @@ constexpr const char *kCodeFormNat[] = {
 // A coordinate's fix lies at the coordinate.
 constexpr double kAtCoordinateNm = 1.0;
 
-// Downloads kCodeFormNat from the local server onto the database's fixes and lists every leg;
-// returns the coordinates that no fix of their track marks.
-int codeFormLeftOut(Database &database, QByteArray &body, QTextStream &out)
+// Downloads kCodeFormNat from the local server onto the database's fixes with the given tracks
+// and lists every leg; returns the coordinates that no fix of their track marks.
+int codeFormLeftOut(Tracks &tracks, QByteArray &body, QTextStream &out)
 {
     QJsonArray array;
     QList<QStringList> rows;
@@ -238,7 +238,6 @@ int codeFormLeftOut(Database &database, QByteArray &body, QTextStream &out)
         array.append(track(QStringLiteral("N"), rows.last().first(), rows.last().mid(1)));
     }
     body = QJsonDocument(array).toJson(QJsonDocument::Compact);
-    Tracks tracks(&database);
     QEventLoop loop;
     QObject::connect(&tracks, &Tracks::updated, &loop, [&] {
         if (!tracks.updating())
@@ -314,12 +313,14 @@ int main(int argc, char *argv[])
     Settings::setString(QStringLiteral("database/tracksUrl"),
                         QStringLiteral("http://127.0.0.1:%1/track").arg(server.serverPort()));
 
+    // One for both downloads, as the program has one.
+    Tracks tracks(&database);
     if (app.arguments().size() > 1) {
         if (oceanAwayLegs(database, app.arguments().at(1), out) < 0) {
             out << "cannot read the fixes of " << app.arguments().at(1) << "\n";
             return 1;
         }
-        codeFormLeftOut(database, body, out);
+        codeFormLeftOut(tracks, body, out);
         database.clear();
     }
 
@@ -401,7 +402,6 @@ int main(int argc, char *argv[])
         QCoreApplication::processEvents();
     OrderedParallel::waitForIdle();
 
-    Tracks tracks(&database);
     QElapsedTimer total;
     total.start();
     app.m_measuring = true;
