@@ -1,6 +1,7 @@
 #include "tracks.h"
 
 #include "database.h"
+#include "orderedparallel.h"
 #include "point.h"
 #include "predefinedtracks.h"
 #include "replyguard.h"
@@ -21,6 +22,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -75,6 +77,19 @@ QString natCode(const QGeoCoordinate &position)
     if (std::abs(minutes - 30.0) < 1e-6)
         return QLatin1Char('H') + code;
     return QString();
+}
+
+// A NAT message may write a whole-degree coordinate as the code of its fix (5620N for 56N 20W),
+// which a data set may name otherwise (56N20): read as the coordinate it is, whatever names the
+// fix there marks it.
+QGeoCoordinate natCodeCoordinate(const QString &entry)
+{
+    static const QRegularExpression form(QStringLiteral("\\A(\\d{2})(\\d{2})N\\z"));
+    const QRegularExpressionMatch match = form.match(entry);
+    if (!match.hasMatch())
+        return QGeoCoordinate();
+    const QGeoCoordinate position(match.captured(1).toInt(), -match.captured(2).toInt());
+    return position.isValid() ? position : QGeoCoordinate();
 }
 
 // PACOTS coordinates of whole degrees name their fixes by quadrant letter: 26N70 for 26N170W,
@@ -233,6 +248,7 @@ Tracks::Tracks(Database *database)
 
 Tracks::~Tracks()
 {
+    clearIndexes();
     qDeleteAll(m_segments);
     m_segments.clear();
 }
@@ -332,9 +348,14 @@ void Tracks::parse(const QString &text)
 
 void Tracks::clearIndexes()
 {
-    m_pointsByCode.clear();
-    m_pointsByName.clear();
-    m_pointsByPlace.clear();
+    if (!m_pointsByCode.holdsMemory() && !m_pointsByName.holdsMemory() && !m_pointsByPlace.holdsMemory())
+        return;
+    // Freeing a world's worth of index blocks takes milliseconds: another thread frees them, as
+    // the database frees the lists it retires. They hold only pointers, never followed there,
+    // and texts whose counts are atomic.
+    OrderedParallel::beside([code = std::exchange(m_pointsByCode, {}), name = std::exchange(m_pointsByName, {}),
+                             place = std::exchange(m_pointsByPlace, {})] {
+    }).detach();
 }
 
 void Tracks::restartResolution()
@@ -407,9 +428,9 @@ void Tracks::process()
         }
     }
 
-    // Releasing a world's worth of index entries takes milliseconds, and so does the
-    // handover: each gets a slice of its own.
-    if (!releaseIndexes(elapsed) || elapsed.nsecsElapsed() > SliceNanoseconds / 4)
+    // The handover takes milliseconds: it gets a slice of its own.
+    clearIndexes();
+    if (elapsed.nsecsElapsed() > SliceNanoseconds / 4)
         return;
 
     m_timer.stop();
@@ -433,29 +454,6 @@ void Tracks::logTrack(const QString &type, const QStringList &items, const QStri
     if (!leftOut.isEmpty())
         m_log += RichText::nbsp() + RichText::nbsp()
                  + tr("Left out: %1").arg(leftOut.join(QLatin1Char(' '))).toHtmlEscaped() + RichText::br();
-}
-
-namespace {
-
-template <typename Key>
-bool eraseWithin(QMultiHash<Key, Point *> &index, const QElapsedTimer &elapsed)
-{
-    auto it = index.begin();
-    while (it != index.end()) {
-        it = index.erase(it);
-        if (elapsed.nsecsElapsed() > SliceNanoseconds)
-            return false;
-    }
-    index.squeeze();
-    return true;
-}
-
-} // namespace
-
-bool Tracks::releaseIndexes(const QElapsedTimer &elapsed)
-{
-    return eraseWithin(m_pointsByCode, elapsed) && eraseWithin(m_pointsByName, elapsed)
-           && eraseWithin(m_pointsByPlace, elapsed);
 }
 
 void Tracks::indexPoint(Point *point)
@@ -506,20 +504,13 @@ QGeoCoordinate Tracks::parseCoordinate(const QString &text)
     return position.isValid() ? position : QGeoCoordinate();
 }
 
-template <typename Key>
-QList<Point *> Tracks::valuesOf(const QMultiHash<Key, Point *> &index, const Key &key)
-{
-    // The hash gives the latest first; row order keeps the first fix first on a tie.
-    QList<Point *> values = index.values(key);
-    std::reverse(values.begin(), values.end());
-    return values;
-}
-
 QList<Point *> Tracks::candidates(int kind, const QString &entry, QGeoCoordinate *position) const
 {
-    *position = parseCoordinate(entry);
+    *position = kind == NatKind ? natCodeCoordinate(entry) : QGeoCoordinate();
+    if (!position->isValid())
+        *position = parseCoordinate(entry);
     if (!position->isValid()) {
-        QList<Point *> points = valuesOf(m_pointsByName, entry);
+        QList<Point *> points = m_pointsByName.values(entry);
         // Of namesakes, only those on the track's own ocean serve.
         if (points.size() > 1)
             points.removeIf([kind](const Point *point) { return !onOcean(kind, point->position()); });
@@ -528,11 +519,11 @@ QList<Point *> Tracks::candidates(int kind, const QString &entry, QGeoCoordinate
     if (kind != NatKind && kind != PacotsKind)
         return {};
     const QString code = kind == NatKind ? natCode(*position) : pacotsCode(*position);
-    QList<Point *> points = code.isEmpty() ? QList<Point *>() : valuesOf(m_pointsByCode, code);
+    QList<Point *> points = code.isEmpty() ? QList<Point *>() : m_pointsByCode.values(code);
     // The fixes of the code first; for a PACOTS the name serves where none of them lies at the
     // coordinate.
     if (kind == PacotsKind)
-        points.append(valuesOf(m_pointsByName, entry));
+        points.append(m_pointsByName.values(entry));
     // Data sets write some coordinate fixes the other way round (45N50 at 45N 50W): whatever its
     // code, a fix at the coordinate marks it.
     points.append(fixesAt(*position));
@@ -549,7 +540,7 @@ QList<Point *> Tracks::fixesAt(const QGeoCoordinate &position) const
     QList<Point *> points;
     for (qint64 dLatitude = -2; dLatitude <= 2; ++dLatitude)
         for (qint64 dLongitude = -spread; dLongitude <= spread; ++dLongitude)
-            points.append(valuesOf(m_pointsByPlace, placeKey(latitude + dLatitude, longitude + dLongitude)));
+            points.append(m_pointsByPlace.values(placeKey(latitude + dLatitude, longitude + dLongitude)));
     return points;
 }
 

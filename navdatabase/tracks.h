@@ -9,10 +9,12 @@
 #include <QStringList>
 #include <QTimer>
 
+#include <algorithm>
+#include <iterator>
+
 class Database;
 class Point;
 class Segment;
-class QElapsedTimer;
 class QNetworkReply;
 
 // Keeps the oceanic tracks of the database current: downloads the NAT and PACOTS tracks,
@@ -54,6 +56,41 @@ private slots:
     void process();
 
 private:
+    // Fixes by key, in the order indexed. Most keys name one fix, which sits in the hash itself;
+    // only the others take a block each. A multi-hash gives every fix a block of its own, and a
+    // world's worth of them freed at once held the allocator's lock, and with it the main
+    // thread's allocations, for tens of milliseconds.
+    template <typename Key>
+    class PointIndex
+    {
+    public:
+        void reserve(qsizetype size) { m_first.reserve(size); }
+        bool holdsMemory() const { return m_first.capacity() > 0 || m_more.capacity() > 0; }
+        void insert(const Key &key, Point *point)
+        {
+            Point *&first = m_first[key];
+            if (first)
+                m_more.insert(key, point);
+            else
+                first = point;
+        }
+        QList<Point *> values(const Key &key) const
+        {
+            QList<Point *> result;
+            if (Point *first = m_first.value(key)) {
+                result.append(first);
+                // The multi-hash gives the latest first.
+                const QList<Point *> more = m_more.values(key);
+                std::copy(more.crbegin(), more.crend(), std::back_inserter(result));
+            }
+            return result;
+        }
+
+    private:
+        QHash<Key, Point *> m_first;
+        QMultiHash<Key, Point *> m_more;
+    };
+
     void parse(const QString &text);
     void indexPoint(Point *point);
     static QGeoCoordinate parseCoordinate(const QString &text);
@@ -64,15 +101,12 @@ private:
     QList<Point *> candidates(int kind, const QString &entry, QGeoCoordinate *position) const;
     // The enroute fixes within about a mile of the position, whatever their code.
     QList<Point *> fixesAt(const QGeoCoordinate &position) const;
-    template <typename Key>
-    static QList<Point *> valuesOf(const QMultiHash<Key, Point *> &index, const Key &key);
     // Joins the fixes chosen for the entries by segments of the track's name; the entries
     // without a fix are returned.
     QStringList layTrack(const QString &name, const QStringList &entries, const QList<Point *> &chosen);
     void addPredefinedSegment(Point *from, Point *to, const QString &name);
     void logTrack(const QString &type, const QStringList &items, const QStringList &leftOut);
-    // Drops the indexes a slice at a time; true once they are empty.
-    bool releaseIndexes(const QElapsedTimer &elapsed);
+    // Hands the indexes to another thread to be freed.
     void clearIndexes();
     void restartResolution();
     // Ends a run that lays nothing: the tracks in use stay, the log tells why.
@@ -88,9 +122,9 @@ private:
     QJsonArray m_array;
     qint64 m_nextObject = 0;
     qint32 m_nextPoint = 0;
-    QMultiHash<QString, Point *> m_pointsByCode;
-    QMultiHash<QString, Point *> m_pointsByName;
-    QMultiHash<qint64, Point *> m_pointsByPlace;
+    PointIndex<QString> m_pointsByCode;
+    PointIndex<QString> m_pointsByName;
+    PointIndex<qint64> m_pointsByPlace;
     QList<Segment *> m_segments;
     // The database generation the indexes were built against; a load, an import or any
     // added point moves it, and the resolution then starts over on the new contents.

@@ -148,6 +148,7 @@ void TestTracks::resolution_data()
     QTest::newRow("NAT east, the fix at it") << "N" << "50N020E" << QGeoCoordinate(50, 20) << QStringList{"X4/50N020E/EG"} << "X4";
     // Written the other way round, in a region of no track: the fix lies at the coordinate.
     QTest::newRow("NAT fix named the other way") << "N" << "48/40" << QGeoCoordinate(48, -40) << QStringList{"48N40/48N40/LP", "4840N/4840N/CY@48.5,-40"} << "48N40";
+    QTest::newRow("NAT written as the code, the fix named otherwise") << "N" << "5620N" << QGeoCoordinate(56, -20) << QStringList{"56N20/56N20/BI"} << "56N20";
     QTest::newRow("NAT form A") << "N" << "57N030W" << QGeoCoordinate(57, -30) << QStringList{"5730N/5730N/CY"} << "5730N";
     QTest::newRow("NAT code off its coordinate") << "N" << "56/20" << QGeoCoordinate(56, -20) << QStringList{"5620N/5620N/EG@56.5,-20"} << "";
     QTest::newRow("PACOTS form B") << "P" << "50/40" << QGeoCoordinate(50, -40) << QStringList{"X5/50/40/PA", "5040N/5040N/PA"} << "5040N";
