@@ -35,6 +35,7 @@
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <QThread>
 
 #include <algorithm>
 #include <ctime>
@@ -60,6 +61,10 @@ public:
 
     bool notify(QObject *receiver, QEvent *event) override
     {
+        // Every thread's events come through here, the network layer's own thread's among them:
+        // the figures are the main thread's, and the members are only its to touch.
+        if (QThread::currentThread() != thread())
+            return QCoreApplication::notify(receiver, event);
         if (m_depth++ > 0 || !m_measuring) {
             const bool result = QCoreApplication::notify(receiver, event);
             --m_depth;
