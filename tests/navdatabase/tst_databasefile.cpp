@@ -1018,11 +1018,11 @@ void TestDatabaseFile::failureWhileLoading()
         AllocationFailure::failNext(1024 * 1024);
         m_db->readAhead();
     }
-    TestSupport::AddressSpaceLimit limit;
-    QVERIFY(fault != AddressSpaceShort || limit.set(TestSupport::mappedBytes() + 40 * 1024 * 1024));
-    m_db->loadAsync();
-    QVERIFY(loaded.wait(10000));
-    limit.restore();
+    {
+        const AddressSpaceLimit limit(fault == AddressSpaceShort ? TestSupport::mappedBytes() + 40 * 1024 * 1024 : -1);
+        m_db->loadAsync();
+        QVERIFY(loaded.wait(10000));
+    }
     QVERIFY(failed);
     QCOMPARE(loaded.at(0).at(0).toBool(), false);
     QVERIFY(m_db->wait(5000));

@@ -1,4 +1,5 @@
 #include "database.h"
+#include "filesizelimit.h"
 #include "httptestserver.h"
 #include "netloader.h"
 #include "point.h"
@@ -17,12 +18,6 @@
 
 #include <algorithm>
 #include <memory>
-
-#if defined(Q_OS_UNIX)
-#include <sys/resource.h>
-
-#include <csignal>
-#endif
 
 namespace {
 
@@ -52,8 +47,7 @@ QStringList texts(const QSignalSpy &spy)
     return result;
 }
 
-// An answer arrived whole, handed over in small pieces as a slow network gives them: each is
-// written to the file's buffer, not to the disk.
+// An answer arrived whole, handed over in pieces small enough to wait in the file's buffer.
 class ArrivedReply : public QNetworkReply
 {
 public:
@@ -353,7 +347,6 @@ void TestNetLoader::unwritableFile()
     QCOMPARE(progress, QStringList{"ERROR: cannot write databasefile"});
     QVERIFY(QFileInfo(m_path).isDir());
 
-#if defined(Q_OS_UNIX)
     // The disk takes all but the last bytes, which wait in the file's buffer until the answer has
     // ended: the download fails as unwritten, and the working file stays.
     QVERIFY(QDir(m_path).removeRecursively());
@@ -367,18 +360,13 @@ void TestNetLoader::unwritableFile()
     // Its request, never answered, reaches no later test.
     QTRY_COMPARE(m_server.requests().size(), asked + 1);
     ArrivedReply arrived(NetLoader::MinimumFileSize);
-    rlimit limit{};
-    QCOMPARE(getrlimit(RLIMIT_FSIZE, &limit), 0);
-    const rlimit unlimited = limit;
-    limit.rlim_cur = rlim_t(NetLoader::MinimumFileSize - 1);
-    std::signal(SIGXFSZ, SIG_IGN);
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
-    full.received(&arrived);
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &unlimited), 0);
+    {
+        const FileSizeLimit limit(NetLoader::MinimumFileSize - 1);
+        full.received(&arrived);
+    }
     QCOMPARE(texts(told), QStringList{"ERROR: cannot write databasefile"});
     QCOMPARE(readFile(m_path), WorkingFile.toUtf8());
     QCOMPARE(QDir(QFileInfo(m_path).absolutePath()).entryList(QDir::Files), QStringList{QFileInfo(m_path).fileName()});
-#endif
 }
 
 void TestNetLoader::secondRequestWhileBusy()
