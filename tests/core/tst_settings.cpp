@@ -246,8 +246,7 @@ void TestSettings::storeFailuresAreTold()
     QSignalSpy told(m_settings.get(), &Settings::problemChanged);
     Settings::setString(QStringLiteral("test/text"), QString(300, QLatin1Char('x')));
     if (!unreadable && fileLimit == 0) {
-        // Cut to nothing where another store object wrote, and read again as an empty store by a
-        // third before this one looks.
+        // Cut to nothing after another store object wrote, and read again by a third as empty.
         QSettings().sync();
         QVERIFY(QFile::resize(file, 0));
         QSettings().sync();

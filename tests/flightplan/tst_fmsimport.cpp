@@ -206,8 +206,7 @@ private slots:
         QString path = TestSupport::dataPath(QStringLiteral("fms/") + file);
         if (file == QLatin1String("HUGE")) {
             path = dir.filePath(QStringLiteral("huge.fms"));
-            QFile huge(path);
-            QVERIFY(huge.open(QIODevice::WriteOnly) && huge.write("I\n3 version\n") > 0 && huge.resize(3LL << 30));
+            QVERIFY(!TestSupport::writeFile(path, "I\n3 version\n").isEmpty() && QFile::resize(path, 3LL << 30));
             text.replace(QStringLiteral("PATH"), path);
         }
         QVERIFY(m_plan->append(QStringLiteral("AAAA"), false));

@@ -994,11 +994,9 @@ void TestDatabaseFile::failureWhileLoading()
     });
     if (fault == ThrownHelpersBusy) {
         QThreadPool::globalInstance()->setMaxThreadCount(8);
+        const auto hold = [&] { held.release(), release.acquire(); };
         for (int i = 0; i < 8; ++i)
-            helpers.push_back(OrderedParallel::beside([&] {
-                held.release();
-                release.acquire();
-            }));
+            helpers.push_back(OrderedParallel::beside(hold));
         QVERIFY(held.tryAcquire(8, 10000));
     }
     QObject receiver;

@@ -113,8 +113,7 @@ int runProgram(int argc, char *argv[])
         if (mode != QLatin1String("signal"))
             QTimer::singleShot(0, &app, &QCoreApplication::quit);
         if (mode == QLatin1String("exit") || mode == QLatin1String("signal")) {
-            // As the program quits: a setting changed during the run, a downloaded database being
-            // read, then the quick exit.
+            // As the program quits: a setting changed, a downloaded database being read, the quick exit.
             Settings::setString(QStringLiteral("test/keptAtExit"), QStringLiteral("kept"));
             auto *database
                 = shell.engine()->rootContext()->contextProperty(QStringLiteral("database")).value<Database *>();
@@ -470,8 +469,7 @@ void TestShell::quitDuringImportWaits()
     QAtomicInt ended = 0;
     QuitBeforeCall quitter;
     quitter.engine = m_shell->engine();
-    // However the test ends, the import thread has ended and the connections are gone before the
-    // counters they write.
+    // However it ends, the import thread and the connections go before the counters they write.
     QObject receiver;
     const auto quit = qScopeGuard([&] {
         if (fileWaits) {
