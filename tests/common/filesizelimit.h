@@ -3,10 +3,9 @@
 #include <csignal>
 #include <sys/resource.h>
 
-// While it lives, the process may take no more than bytes of the resource (no limit when
-// negative). A write past a file's size limit fails with "File too large" through the same paths
-// as on a full disk, the signal ignored. The sanitizers map their shadow memory as they go: no
-// address-space limit holds for a sanitizer's build.
+// While it lives, the process takes no more than bytes of the resource (any when negative). A
+// write past the file size fails as on a full disk, the signal ignored; the sanitizers map their
+// shadow memory as they go, so no address-space limit holds for their builds.
 template <auto Resource>
 struct ProcessLimit
 {

@@ -964,7 +964,6 @@ void TestDatabaseFile::failureWhileLoading_data()
     QTest::newRow("taxiways, the routes indexed beside") << int(Thrown) << QStringLiteral("Loading taxiways...");
     // The lists read before are still to be handed to the store as the failure unwinds.
     QTest::newRow("taxiways, every helper busy") << int(ThrownHelpersBusy) << QStringLiteral("Loading taxiways...");
-    // The read-ahead's store, before it reads anything.
     QTest::newRow("read ahead, its first megabyte short") << int(FirstLargeAllocation) << QString();
 #if !defined(__SANITIZE_ADDRESS__) && !defined(__SANITIZE_THREAD__)
     // Room for this small world, not for the margin the load leaves the rest of the program.

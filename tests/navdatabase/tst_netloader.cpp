@@ -195,7 +195,6 @@ void TestNetLoader::failures_data()
     QTest::newRow("server error") << 500 << full << 0 << qint64(-1) << qint64(0) << "" << "ERROR: cannot download database: the server answered 500 Internal Server Error";
     // A short body is told as too short only when the reply had no error of its own.
     QTest::newRow("server error page") << 500 << 100 << 0 << qint64(-1) << qint64(0) << "" << "ERROR: cannot download database: the server answered 500 Internal Server Error";
-    // The server's reason is shown as a plain text.
     QTest::newRow("server error, marked-up reason") << 503 << 100 << 0 << qint64(-1) << qint64(0) << "<b>Down</b> & out" << "ERROR: cannot download database: the server answered 503 bDownb out";
     QTest::newRow("short body") << 200 << 2000 << 0 << qint64(-1) << qint64(0) << "" << "ERROR: cannot download database: the answer is too short for a database file";
     QTest::newRow("one byte short") << 200 << full - 1 << 0 << qint64(-1) << qint64(0) << "" << "ERROR: cannot download database: the answer is too short for a database file";

@@ -101,8 +101,6 @@ private:
     // submenu when there is one.
     void chooseFromRow(const char *which, const char *button, const char *menu, const char *submenu,
                        const QString &text);
-    // How many colours the profile chart shows, sampled every third pixel.
-    qsizetype profileColours(const QImage &image) const;
     // Starts the stand-in simulator with the arguments; returns the port it listens on, 0 if none.
     static quint16 startSimulator(QProcess &simulator, QByteArray &said, const QString &arguments);
 
@@ -110,7 +108,6 @@ private:
     QQuickWindow *m_window = nullptr;
     QQuickItem *m_overlay = nullptr;
     ulong m_wheelTurns = 0;
-    QTemporaryDir m_plans;
 };
 
 namespace {
@@ -144,46 +141,17 @@ void ProgramWindow::initTestCase()
     QVERIFY(m_overlay);
 }
 
-// Each function finds the test world imported, as the first leaves it, whether or not it ran;
-// those of a flight find the crossing planned and saved.
+// Each function finds the test world imported and, those of a flight, the crossing planned, as
+// the first functions leave them, whether or not they ran.
 void ProgramWindow::init()
 {
     const QByteArray function = QTest::currentTestFunction();
     if (function != "mapAfterImport" && context("database")->property("pointCount").toInt() == 0)
         mapAfterImport();
-    if (QTest::currentTestFailed())
-        return;
-    QObject *document = context("document");
     const QList<QByteArray> flights{"themeSwitchBothWays", "pageWhenDatabaseCleared", "tableAtWindowSizes",
                                     "informationScrolls"};
-    if (!flights.contains(function)
-        || (planCodes() == QLatin1String(kCrossing) && document->property("saved").toBool()))
-        return;
-    QVERIFY(QMetaObject::invokeMethod(document, "niew"));
-    QObject *plan = context("flightplan");
-    for (const QString &code : QString::fromLatin1(kCrossing).split(u' ')) {
-        bool added = false;
-        const QString uid = code.startsWith(QLatin1String("XRT")) ? code : QStringLiteral("XR/ENRT/") + code;
-        QMetaObject::invokeMethod(plan, "append", Q_RETURN_ARG(bool, added), Q_ARG(QString, uid), Q_ARG(bool, true));
-        QVERIFY2(added, qPrintable(uid));
-    }
-    QObject *fileManager = m_window->findChild<QObject *>(QStringLiteral("fileManager"));
-    QVERIFY(QMetaObject::invokeMethod(fileManager, "saveAsPath",
-                                      Q_ARG(QVariant, m_plans.filePath(QStringLiteral("crossing.fpxml")))));
-    QVERIFY(document->property("saved").toBool());
-}
-
-qsizetype ProgramWindow::profileColours(const QImage &image) const
-{
-    auto *chart = m_window->findChild<QQuickItem *>(QStringLiteral("profileChart"));
-    const QRectF area(chart->mapToScene(QPointF(0, 0)) * m_window->effectiveDevicePixelRatio(),
-                      chart->size() * m_window->effectiveDevicePixelRatio());
-    QSet<QRgb> found;
-    for (int x = qMax(0, int(area.left())); x < qMin(image.width(), int(area.right())); x += 3) {
-        for (int y = qMax(0, int(area.top())); y < qMin(image.height(), int(area.bottom())); y += 3)
-            found.insert(image.pixel(x, y));
-    }
-    return found.size();
+    if (!QTest::currentTestFailed() && flights.contains(function) && planCodes() != QLatin1String(kCrossing))
+        generateSaveReopenExport();
 }
 
 void ProgramWindow::cleanupTestCase()
@@ -726,9 +694,19 @@ void ProgramWindow::generateSaveReopenExport()
     auto *chart = panel->findChild<QQuickItem *>(QStringLiteral("profileChart"));
     QVERIFY(chart);
     QTRY_VERIFY(chart->isVisible() && chart->property("count").toInt() == 1);
+    const QRectF area(chart->mapToScene(QPointF(0, 0)) * m_window->effectiveDevicePixelRatio(),
+                      chart->size() * m_window->effectiveDevicePixelRatio());
+    const auto colours = [&area](const QImage &image) {
+        QSet<QRgb> found;
+        for (int x = qMax(0, int(area.left())); x < qMin(image.width(), int(area.right())); x += 3) {
+            for (int y = qMax(0, int(area.top())); y < qMin(image.height(), int(area.bottom())); y += 3)
+                found.insert(image.pixel(x, y));
+        }
+        return found.size();
+    };
     // The chart draws its series some frames after it has them.
-    QTRY_VERIFY_WITH_TIMEOUT(profileColours(m_window->grabWindow()) > 20, 10000);
-    const qsizetype drawn = profileColours(picture(QStringLiteral("program-profile.png")));
+    QTRY_VERIFY_WITH_TIMEOUT(colours(m_window->grabWindow()) > 20, 10000);
+    const qsizetype drawn = colours(picture(QStringLiteral("program-profile.png")));
     QVERIFY2(drawn > 20, qPrintable(QString::number(drawn)));
 }
 
@@ -868,11 +846,6 @@ void ProgramWindow::keyboardOnly()
 // switch the map, its labels and the chart take the new colours at once.
 void ProgramWindow::themeSwitchBothWays()
 {
-    // The profile chart shown, as the export's flight leaves it.
-    auto *panel = m_window->findChild<QQuickItem *>(QStringLiteral("flightplanPanel"));
-    QVERIFY(panel);
-    panel->findChild<QQuickItem *>(QStringLiteral("tabBar"))->setProperty("currentIndex", 1);
-    QTRY_VERIFY_WITH_TIMEOUT(profileColours(m_window->grabWindow()) > 20, 10000);
     auto *combo = m_window->findChild<QQuickItem *>(QStringLiteral("themeComboBox"));
     QVERIFY(combo);
     auto *chart = m_window->findChild<QQuickItem *>(QStringLiteral("profileChart"));

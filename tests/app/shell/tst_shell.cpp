@@ -472,11 +472,9 @@ void TestShell::quitDuringImportWaits()
     // However it ends, the import thread and the connections go before the counters they write.
     QObject receiver;
     const auto quit = qScopeGuard([&] {
-        if (fileWaits) {
+        if (m_shell) {
             loader->requestInterruption();
             loader->wait();
-        } else {
-            m_shell.reset();
         }
     });
     connect(
