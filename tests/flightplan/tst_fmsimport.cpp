@@ -191,8 +191,6 @@ private slots:
                                                 << "Line 5 gives \"95.000000\" as the latitude. Nothing was imported.";
         // Read whole, three gigabytes ended the program for want of memory.
         QTest::newRow("3 GiB") << "HUGE" << "Cannot open file" << "The file PATH is too large to be a flight plan.";
-        QTest::newRow("coordinate longitude nan") << "nancoordinate.fms" << "Damaged file"
-                                                  << "Line 7 gives \"nan\" as the longitude. Nothing was imported.";
         // clang-format on
     }
 

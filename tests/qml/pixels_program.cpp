@@ -1165,8 +1165,7 @@ void ProgramWindow::informationScrolls()
     QVERIFY(info && points);
     QVERIFY(points->property("expanded").toBool() && info->property("expanded").toBool());
     QObject *infoManager = context("infoManager");
-    // The airport's page, of a point of the plan: sections of runways, procedures, its leg and
-    // more, taller than the panel.
+    // The airport's page: sections of runways, procedures and more, taller than the panel.
     auto *text = info->findChild<QQuickItem *>(QStringLiteral("infoText"));
     auto *bar = info->findChild<QQuickItem *>(QStringLiteral("verticalBar"));
     QVERIFY(text && bar);
