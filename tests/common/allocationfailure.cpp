@@ -35,43 +35,15 @@ int AllocationFailure::whileUnwinding()
 
 // Every form but the aligned ones, which keep the library's: the sanitizers report a block given
 // back to another allocator than the one it came from.
-void *operator new(std::size_t size)
-{
-    return allocate(size, false);
-}
-void *operator new[](std::size_t size)
-{
-    return allocate(size, false);
-}
-void *operator new(std::size_t size, const std::nothrow_t &) noexcept
-{
-    return allocate(size, true);
-}
-void *operator new[](std::size_t size, const std::nothrow_t &) noexcept
-{
-    return allocate(size, true);
-}
-void operator delete(void *block) noexcept
-{
-    std::free(block);
-}
-void operator delete[](void *block) noexcept
-{
-    std::free(block);
-}
-void operator delete(void *block, std::size_t) noexcept
-{
-    std::free(block);
-}
-void operator delete[](void *block, std::size_t) noexcept
-{
-    std::free(block);
-}
-void operator delete(void *block, const std::nothrow_t &) noexcept
-{
-    std::free(block);
-}
-void operator delete[](void *block, const std::nothrow_t &) noexcept
-{
-    std::free(block);
-}
+// clang-format off
+void *operator new(std::size_t size) { return allocate(size, false); }
+void *operator new[](std::size_t size) { return allocate(size, false); }
+void *operator new(std::size_t size, const std::nothrow_t &) noexcept { return allocate(size, true); }
+void *operator new[](std::size_t size, const std::nothrow_t &) noexcept { return allocate(size, true); }
+void operator delete(void *block) noexcept { std::free(block); }
+void operator delete[](void *block) noexcept { std::free(block); }
+void operator delete(void *block, std::size_t) noexcept { std::free(block); }
+void operator delete[](void *block, std::size_t) noexcept { std::free(block); }
+void operator delete(void *block, const std::nothrow_t &) noexcept { std::free(block); }
+void operator delete[](void *block, const std::nothrow_t &) noexcept { std::free(block); }
+// clang-format on

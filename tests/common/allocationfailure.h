@@ -2,9 +2,8 @@
 
 #include <cstddef>
 
-// Allocations through operator new that fail on demand, for the suites that check what a shortage
-// of memory does. Linked into a suite that calls it, this is the process's operator new: the items,
-// the standard containers and Qt's hashes go through it (Qt's lists and strings use malloc).
+// Allocations that fail on demand. Linked into a suite that calls it, this is the process's
+// operator new: the items, the standard containers and Qt's hashes use it, Qt's lists malloc.
 namespace AllocationFailure {
 
 // The next allocation of at least `bytes` fails, once; 0 drops one still to come.

@@ -3,17 +3,21 @@
 #include <csignal>
 #include <sys/resource.h>
 
-// While it lives, no file of the process grows past bytes (none when negative): a write beyond
-// fails with "File too large" through the same paths as on a full disk, the signal ignored.
-struct FileSizeLimit
+// While it lives, the process takes no more than bytes of the resource (any when negative). A
+// write past the file size fails as on a full disk, the signal ignored; the sanitizers map their
+// shadow memory as they go, so no address-space limit holds for their builds.
+template <auto Resource>
+struct ProcessLimit
 {
-    explicit FileSizeLimit(long long bytes)
+    explicit ProcessLimit(long long bytes)
     {
-        getrlimit(RLIMIT_FSIZE, &before);
+        getrlimit(Resource, &before);
         rlimit limit{bytes < 0 ? before.rlim_cur : rlim_t(bytes), before.rlim_max};
         std::signal(SIGXFSZ, SIG_IGN);
-        setrlimit(RLIMIT_FSIZE, &limit);
+        setrlimit(Resource, &limit);
     }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &before); }
+    ~ProcessLimit() { setrlimit(Resource, &before); }
     rlimit before{};
 };
+using FileSizeLimit = ProcessLimit<RLIMIT_FSIZE>;
+using AddressSpaceLimit = ProcessLimit<RLIMIT_AS>;

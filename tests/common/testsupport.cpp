@@ -96,12 +96,12 @@ bool runFatalCase(const QByteArray &which, QByteArray *standardError)
     return child.exitStatus() == QProcess::CrashExit || child.exitCode() != 0;
 }
 
-rlim_t mappedBytes()
+long long mappedBytes()
 {
     QFile statm(QStringLiteral("/proc/self/statm"));
     if (!statm.open(QIODevice::ReadOnly))
         return 0;
-    return rlim_t(statm.readLine().split(' ').first().toLongLong() * sysconf(_SC_PAGESIZE));
+    return statm.readLine().split(' ').first().toLongLong() * sysconf(_SC_PAGESIZE);
 }
 
 } // namespace TestSupport

@@ -8,8 +8,6 @@
 
 #include <memory>
 
-#include <sys/resource.h>
-
 // Helpers shared by every test suite.
 namespace TestSupport {
 
@@ -55,28 +53,8 @@ std::unique_ptr<T> readRecord(const QByteArray &bytes, QDataStream::Status *stat
     return std::unique_ptr<T>(item);
 }
 
-// The address space the process may map, for the duration of a scope (a sanitizer maps its
-// shadow memory as it goes: no such limit holds for a sanitizer's build).
-struct AddressSpaceLimit
-{
-    rlimit before{};
-    bool set(rlim_t bytes)
-    {
-        rlimit limit{};
-        return getrlimit(RLIMIT_AS, &before) == 0 && (limit = before, limit.rlim_cur = bytes, true)
-               && setrlimit(RLIMIT_AS, &limit) == 0;
-    }
-    void restore()
-    {
-        if (before.rlim_max != 0)
-            setrlimit(RLIMIT_AS, &before);
-        before = {};
-    }
-    ~AddressSpaceLimit() { restore(); }
-};
-
 // What the process has mapped, from the first figure of /proc/self/statm (pages).
-rlim_t mappedBytes();
+long long mappedBytes();
 
 // Runs this test executable again with WAYLORE_FATAL_CASE set to the case, for checks of fatal
 // messages that end the process. True when the child ran and did not end normally; its standard

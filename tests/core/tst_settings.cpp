@@ -1,3 +1,4 @@
+#include "filesizelimit.h"
 #include "settings.h"
 #include "testsupport.h"
 
@@ -11,11 +12,8 @@
 #include <QtTest>
 
 #include <atomic>
-#include <csignal>
 #include <memory>
 #include <vector>
-
-#include <sys/resource.h>
 
 // This suite clears the whole store, so it works on a store of its own: suites of other
 // subsystems may run in parallel against the program's test store.
@@ -240,39 +238,27 @@ void TestSettings::storeFailuresAreTold()
     QFETCH(QString, problem);
     const QString file = QSettings().fileName();
     const QByteArray garbage("\xff\xfe\x00[section without its end\nkey=\x01\x02\n", 40);
+    const QByteArray whole("[test]\nkept=7\n");
     m_settings.reset();
     QVERIFY(QDir().mkpath(QFileInfo(file).path()));
-    QVERIFY(!TestSupport::writeFile(file, unreadable ? garbage : QByteArray("[test]\nkept=7\n")).isEmpty());
+    QVERIFY(!TestSupport::writeFile(file, unreadable ? garbage : whole).isEmpty());
     m_settings = std::make_unique<Settings>();
     QSignalSpy told(m_settings.get(), &Settings::problemChanged);
-    if (!unreadable) {
-        // A disk that fills up: the process may write no more than fileLimit bytes to a file,
-        // and Qt puts a temporary cut there in the store file's place.
-        rlimit before{};
-        getrlimit(RLIMIT_FSIZE, &before);
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = before;
-        limit.rlim_cur = fileLimit;
-        Settings::setString(QStringLiteral("test/text"), QString(300, QLatin1Char('x')));
-        if (fileLimit == 0) {
-            // Cut to nothing where another store object wrote, and read again as an empty
-            // store by a third before this one looks.
-            {
-                QSettings writes;
-            }
-            QVERIFY(QFile::resize(file, 0));
-            {
-                QSettings readsAgain;
-            }
-        } else {
-            QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
-            Settings::setString(QStringLiteral("test/more"), QString(300, QLatin1Char('y')));
-        }
+    Settings::setString(QStringLiteral("test/text"), QString(300, QLatin1Char('x')));
+    if (!unreadable && fileLimit == 0) {
+        // Cut to nothing after another store object wrote, and read again by a third as empty.
+        QSettings().sync();
+        QVERIFY(QFile::resize(file, 0));
+        QSettings().sync();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
-        setrlimit(RLIMIT_FSIZE, &before);
-        QCOMPARE(told.count(), 1);
+    } else if (!unreadable) {
+        // A disk that fills up: Qt puts a temporary cut short in the store file's place.
+        const FileSizeLimit limit(fileLimit);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+        Settings::setString(QStringLiteral("test/more"), QString(300, QLatin1Char('y')));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
     }
+    QCOMPARE(told.count(), unreadable ? 0 : 1);
     QVERIFY2(QRegularExpression(problem).match(m_settings->problem()).hasMatch(), qPrintable(m_settings->problem()));
     // The file the store could not use is kept whole: set aside, or put back.
     const QDir folder = QFileInfo(file).dir();
@@ -280,7 +266,7 @@ void TestSettings::storeFailuresAreTold()
     QCOMPARE(aside.size(), unreadable ? 1 : 0);
     QFile kept(unreadable ? folder.filePath(aside.value(0)) : file);
     QVERIFY(kept.open(QIODevice::ReadOnly));
-    QCOMPARE(kept.readAll(), unreadable ? garbage : QByteArray("[test]\nkept=7\n"));
+    QCOMPARE(kept.readAll(), unreadable ? garbage : whole);
     QVERIFY(!unreadable || kept.remove());
     // The session's preferences reach a store file the next start reads.
     Settings::setInt(QStringLiteral("test/kept"), 9);

@@ -964,7 +964,6 @@ void TestDatabaseFile::failureWhileLoading_data()
     QTest::newRow("taxiways, the routes indexed beside") << int(Thrown) << QStringLiteral("Loading taxiways...");
     // The lists read before are still to be handed to the store as the failure unwinds.
     QTest::newRow("taxiways, every helper busy") << int(ThrownHelpersBusy) << QStringLiteral("Loading taxiways...");
-    // The read-ahead's store, before it reads anything.
     QTest::newRow("read ahead, its first megabyte short") << int(FirstLargeAllocation) << QString();
 #if !defined(__SANITIZE_ADDRESS__) && !defined(__SANITIZE_THREAD__)
     // Room for this small world, not for the margin the load leaves the rest of the program.
@@ -994,11 +993,9 @@ void TestDatabaseFile::failureWhileLoading()
     });
     if (fault == ThrownHelpersBusy) {
         QThreadPool::globalInstance()->setMaxThreadCount(8);
+        const auto hold = [&] { held.release(), release.acquire(); };
         for (int i = 0; i < 8; ++i)
-            helpers.push_back(OrderedParallel::beside([&] {
-                held.release();
-                release.acquire();
-            }));
+            helpers.push_back(OrderedParallel::beside(hold));
         QVERIFY(held.tryAcquire(8, 10000));
     }
     QObject receiver;
@@ -1018,11 +1015,11 @@ void TestDatabaseFile::failureWhileLoading()
         AllocationFailure::failNext(1024 * 1024);
         m_db->readAhead();
     }
-    TestSupport::AddressSpaceLimit limit;
-    QVERIFY(fault != AddressSpaceShort || limit.set(TestSupport::mappedBytes() + 40 * 1024 * 1024));
-    m_db->loadAsync();
-    QVERIFY(loaded.wait(10000));
-    limit.restore();
+    {
+        const AddressSpaceLimit limit(fault == AddressSpaceShort ? TestSupport::mappedBytes() + 40 * 1024 * 1024 : -1);
+        m_db->loadAsync();
+        QVERIFY(loaded.wait(10000));
+    }
     QVERIFY(failed);
     QCOMPARE(loaded.at(0).at(0).toBool(), false);
     QVERIFY(m_db->wait(5000));

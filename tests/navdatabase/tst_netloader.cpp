@@ -1,4 +1,5 @@
 #include "database.h"
+#include "filesizelimit.h"
 #include "httptestserver.h"
 #include "netloader.h"
 #include "point.h"
@@ -17,12 +18,6 @@
 
 #include <algorithm>
 #include <memory>
-
-#if defined(Q_OS_UNIX)
-#include <sys/resource.h>
-
-#include <csignal>
-#endif
 
 namespace {
 
@@ -52,8 +47,7 @@ QStringList texts(const QSignalSpy &spy)
     return result;
 }
 
-// An answer arrived whole, handed over in small pieces as a slow network gives them: each is
-// written to the file's buffer, not to the disk.
+// An answer arrived whole, handed over in pieces small enough to wait in the file's buffer.
 class ArrivedReply : public QNetworkReply
 {
 public:
@@ -201,7 +195,6 @@ void TestNetLoader::failures_data()
     QTest::newRow("server error") << 500 << full << 0 << qint64(-1) << qint64(0) << "" << "ERROR: cannot download database: the server answered 500 Internal Server Error";
     // A short body is told as too short only when the reply had no error of its own.
     QTest::newRow("server error page") << 500 << 100 << 0 << qint64(-1) << qint64(0) << "" << "ERROR: cannot download database: the server answered 500 Internal Server Error";
-    // The server's reason is shown as a plain text.
     QTest::newRow("server error, marked-up reason") << 503 << 100 << 0 << qint64(-1) << qint64(0) << "<b>Down</b> & out" << "ERROR: cannot download database: the server answered 503 bDownb out";
     QTest::newRow("short body") << 200 << 2000 << 0 << qint64(-1) << qint64(0) << "" << "ERROR: cannot download database: the answer is too short for a database file";
     QTest::newRow("one byte short") << 200 << full - 1 << 0 << qint64(-1) << qint64(0) << "" << "ERROR: cannot download database: the answer is too short for a database file";
@@ -353,7 +346,6 @@ void TestNetLoader::unwritableFile()
     QCOMPARE(progress, QStringList{"ERROR: cannot write databasefile"});
     QVERIFY(QFileInfo(m_path).isDir());
 
-#if defined(Q_OS_UNIX)
     // The disk takes all but the last bytes, which wait in the file's buffer until the answer has
     // ended: the download fails as unwritten, and the working file stays.
     QVERIFY(QDir(m_path).removeRecursively());
@@ -367,18 +359,13 @@ void TestNetLoader::unwritableFile()
     // Its request, never answered, reaches no later test.
     QTRY_COMPARE(m_server.requests().size(), asked + 1);
     ArrivedReply arrived(NetLoader::MinimumFileSize);
-    rlimit limit{};
-    QCOMPARE(getrlimit(RLIMIT_FSIZE, &limit), 0);
-    const rlimit unlimited = limit;
-    limit.rlim_cur = rlim_t(NetLoader::MinimumFileSize - 1);
-    std::signal(SIGXFSZ, SIG_IGN);
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
-    full.received(&arrived);
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &unlimited), 0);
+    {
+        const FileSizeLimit limit(NetLoader::MinimumFileSize - 1);
+        full.received(&arrived);
+    }
     QCOMPARE(texts(told), QStringList{"ERROR: cannot write databasefile"});
     QCOMPARE(readFile(m_path), WorkingFile.toUtf8());
     QCOMPARE(QDir(QFileInfo(m_path).absolutePath()).entryList(QDir::Files), QStringList{QFileInfo(m_path).fileName()});
-#endif
 }
 
 void TestNetLoader::secondRequestWhileBusy()

@@ -1,6 +1,7 @@
 #include "allocationfailure.h"
 #include "basemodel.h"
 #include "database.h"
+#include "filesizelimit.h"
 #include "listproxymodel.h"
 #include "point.h"
 #include "runway.h"
@@ -22,6 +23,7 @@
 #include <QTest>
 
 #include <memory>
+#include <optional>
 #include <stdexcept>
 
 namespace {
@@ -33,16 +35,7 @@ const QString kDefaultApt = QStringLiteral("Resources/default scenery/default ap
 const QString kGlobalApt = QStringLiteral("Global Scenery/Global Airports/Earth nav data/apt.dat");
 const QString kNoMemory = QStringLiteral("ERROR: the import needs more memory than there is");
 
-enum Fault {
-    NavMissing,
-    NavFolder,
-    OutOfMemory,
-    OtherFailure,
-    NoThread,
-    AddressSpaceShort,
-    ShortTakingAirports,
-    ShortOnceWritten
-};
+enum Fault { NavMissing, NavFolder, OutOfMemory, OtherFailure, NoThread, AddressSpaceShort, Airports, Written };
 
 bool copyTree(const QString &from, const QString &to)
 {
@@ -262,10 +255,9 @@ void TestXpLoader::navFileFailsImport_data()
     // The sanitizers map their shadow memory as they go: no limit on it holds for them.
     QTest::newRow("address space short") << int(AddressSpaceShort) << kNoMemory;
 #endif
-    // Memory short while a list of airports is taken; a large allocation failing once the file
-    // is written, with the lookup indexes still to be built.
-    QTest::newRow("memory short taking the airports") << int(ShortTakingAirports) << kNoMemory;
-    QTest::newRow("memory short once the file is written") << int(ShortOnceWritten) << kNoMemory;
+    QTest::newRow("memory short taking the airports") << int(Airports) << kNoMemory;
+    // A large allocation fails with the lookup indexes still to be built.
+    QTest::newRow("memory short once the file is written") << int(Written) << kNoMemory;
     // clang-format on
 }
 
@@ -279,37 +271,34 @@ void TestXpLoader::navFileFailsImport()
         QVERIFY(QFile::remove(nav));
     if (fault == NavFolder)
         QVERIFY(QDir().mkdir(nav));
-    // The 100th airport's pavement is left open: it and the next one are read as one, and
-    // taken from one list.
-    QByteArray airports("I\n1200 Version - data cycle 2401, build 20240110, metadata AptXP1200.\n\n");
-    for (int i = 1; i <= 150 && fault == ShortTakingAirports; ++i)
-        airports
-            += "1 100 0 0 X" + QByteArray::number(1000 + i) + " Field\n" + (i == 100 ? "110 1 0.25 150.00 A\n" : "");
-    QVERIFY(fault != ShortTakingAirports || writeFile(root + QLatin1Char('/') + kGlobalApt, airports + "99\n"));
-    QByteArray fixes("I\n1101 Version - data cycle 2401, build\n");
-    for (int i = 0; i < 20000 && fault == ShortOnceWritten; ++i)
-        fixes += " 46.5 7.5 F" + QByteArray::number(i) + " ENRT K1 2105430\n";
-    QVERIFY(fault != ShortOnceWritten
-            || writeFile(root + QStringLiteral("/Resources/default data/earth_fix.dat"), fixes + "99\n"));
-    TestSupport::AddressSpaceLimit limit;
-    bool limited = false;
+    // The 100th airport's pavement left open joins it to the next, taken from one list.
+    QByteArray apt("I\n1200 Version - data cycle 2401, build 20240110, metadata AptXP1200.\n\n");
+    for (int i = 1; i <= 150 && fault == Airports; ++i)
+        apt += "1 100 0 0 X" + QByteArray::number(1000 + i) + " Field\n" + (i == 100 ? "110 1 0.25 150.00 A\n" : "");
+    QByteArray fix("I\n1101 Version - data cycle 2401, build\n");
+    for (int i = 0; i < 20000 && fault == Written; ++i)
+        fix += " 46.5 7.5 F" + QByteArray::number(i) + " ENRT K1 2105430\n";
+    QVERIFY(fault != Airports || writeFile(root + QLatin1Char('/') + kGlobalApt, apt + "99\n"));
+    QVERIFY(fault != Written
+            || writeFile(root + QStringLiteral("/Resources/default data/earth_fix.dat"), fix + "99\n"));
+    std::optional<AddressSpaceLimit> limit;
     const auto disarm = qScopeGuard([] { AllocationFailure::failNext(0); });
-    m_onProgress = [fault, &limit, &limited, once = std::make_shared<bool>(true)](const QString &text) {
-        if ((fault == ShortTakingAirports && text != QStringLiteral("Loading airports: 100"))
-            || (fault == ShortOnceWritten && text != QStringLiteral("Compressing database...")))
+    m_onProgress = [fault, &limit, once = std::make_shared<bool>(true)](const QString &text) {
+        if ((fault == Airports && text != QStringLiteral("Loading airports: 100"))
+            || (fault == Written && text != QStringLiteral("Compressing database...")))
             return;
         if (!std::exchange(*once, false))
             return;
-        if (fault == OutOfMemory || fault == ShortTakingAirports)
+        if (fault == OutOfMemory || fault == Airports)
             throw std::bad_alloc();
-        // Larger than anything the writing of the file asks for: the lookup indexes of the fixes.
-        if (fault == ShortOnceWritten)
+        // Larger than anything the writing of the file asks for.
+        if (fault == Written)
             AllocationFailure::failNext(256 * 1024);
         if (fault == OtherFailure)
             throw std::runtime_error("disk gone");
         // Room for the whole import of this small world, not for the margin the import keeps.
         if (fault == AddressSpaceShort)
-            limited = limit.set(TestSupport::mappedBytes() + 100 * 1024 * 1024);
+            limit.emplace(TestSupport::mappedBytes() + 100 * 1024 * 1024);
     };
 
     m_database->beginModifying();
@@ -325,8 +314,8 @@ void TestXpLoader::navFileFailsImport()
     QList<bool> loaded;
     ThreadStart::failNext(fault == NoThread ? 1 : 0);
     const QStringList texts = runImport(root, false, &loaded);
-    limit.restore();
-    QCOMPARE(limited, fault == AddressSpaceShort);
+    QCOMPARE(limit.has_value(), fault == AddressSpaceShort);
+    limit.reset();
     QCOMPARE(texts.last(), text);
     QVERIFY(!loaded.contains(true));
     QCOMPARE(Database::pointCount(), 1);

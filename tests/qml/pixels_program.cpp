@@ -54,7 +54,6 @@ class ProgramWindow : public QObject
 
 private slots:
     void initTestCase();
-    // Each function after the first finds the test world imported, whether or not the first ran.
     void init();
     void mapAfterImport();
     void hoverTooltip();
@@ -102,12 +101,6 @@ private:
     // submenu when there is one.
     void chooseFromRow(const char *which, const char *button, const char *menu, const char *submenu,
                        const QString &text);
-    // How many colours the profile chart shows, sampled every third pixel.
-    qsizetype profileColours(const QImage &image) const;
-    // The test simulator folder imported through the database dialog, which a start without data opens.
-    void importThroughDialog(QObject *dialog);
-    // The crossing the flights plan, in the plan and saved, unless it is there already.
-    void useCrossing();
     // Starts the stand-in simulator with the arguments; returns the port it listens on, 0 if none.
     static quint16 startSimulator(QProcess &simulator, QByteArray &said, const QString &arguments);
 
@@ -115,7 +108,6 @@ private:
     QQuickWindow *m_window = nullptr;
     QQuickItem *m_overlay = nullptr;
     ulong m_wheelTurns = 0;
-    QTemporaryDir m_plans;
 };
 
 namespace {
@@ -149,68 +141,17 @@ void ProgramWindow::initTestCase()
     QVERIFY(m_overlay);
 }
 
-// The first function imports through the dialog itself; the others find the data it leaves, or,
-// run alone, make it: imported, the dialog closed and the map over the world.
+// Each function finds the test world imported and, those of a flight, the crossing planned, as
+// the first functions leave them, whether or not they ran.
 void ProgramWindow::init()
 {
-    if (qstrcmp(QTest::currentTestFunction(), "mapAfterImport") == 0
-        || context("database")->property("pointCount").toInt() > 0)
-        return;
-    QObject *dialog = m_window->findChild<QObject *>(QStringLiteral("databaseDialog"));
-    QVERIFY(dialog);
-    importThroughDialog(dialog);
-    if (QTest::currentTestFailed())
-        return;
-    QVERIFY(QMetaObject::invokeMethod(dialog->findChild<QObject *>(QStringLiteral("okButton")), "clicked"));
-    QTRY_VERIFY(!m_window->property("dialog").toBool());
-    QQuickItem *map = m_overlay->parentItem();
-    map->setProperty("center", QVariant::fromValue(QGeoCoordinate(-20.4, 63.0)));
-    map->setProperty("zoomLevel", 7.0);
-}
-
-void ProgramWindow::importThroughDialog(QObject *dialog)
-{
-    QTRY_VERIFY_WITH_TIMEOUT(dialog->property("opened").toBool(), 20000);
-    dialog->findChild<QObject *>(QStringLiteral("xplaneButton"))->setProperty("checked", true);
-    dialog->findChild<QObject *>(QStringLiteral("pathField"))
-        ->setProperty("text", TestSupport::dataPath(QStringLiteral("xplane-route")));
-    QObject *importButton = dialog->findChild<QObject *>(QStringLiteral("importButton"));
-    QTRY_VERIFY(importButton->property("visible").toBool());
-    QSignalSpy done(context("xploader"), SIGNAL(done()));
-    QVERIFY(QMetaObject::invokeMethod(importButton, "clicked"));
-    QVERIFY(done.wait(60000));
-}
-
-qsizetype ProgramWindow::profileColours(const QImage &image) const
-{
-    auto *chart = m_window->findChild<QQuickItem *>(QStringLiteral("profileChart"));
-    const QRectF area(chart->mapToScene(QPointF(0, 0)) * m_window->effectiveDevicePixelRatio(),
-                      chart->size() * m_window->effectiveDevicePixelRatio());
-    QSet<QRgb> found;
-    for (int x = qMax(0, int(area.left())); x < qMin(image.width(), int(area.right())); x += 3) {
-        for (int y = qMax(0, int(area.top())); y < qMin(image.height(), int(area.bottom())); y += 3)
-            found.insert(image.pixel(x, y));
-    }
-    return found.size();
-}
-
-void ProgramWindow::useCrossing()
-{
-    QObject *document = context("document");
-    if (planCodes() == QLatin1String(kCrossing) && document->property("saved").toBool())
-        return;
-    QVERIFY(QMetaObject::invokeMethod(document, "niew"));
-    QObject *plan = context("flightplan");
-    for (const QString &code : QString::fromLatin1(kCrossing).split(u' ')) {
-        bool added = false;
-        const QString uid = code.startsWith(QLatin1String("XRT")) ? code : QStringLiteral("XR/ENRT/") + code;
-        QMetaObject::invokeMethod(plan, "append", Q_RETURN_ARG(bool, added), Q_ARG(QString, uid), Q_ARG(bool, true));
-        QVERIFY2(added, qPrintable(uid));
-    }
-    QObject *fileManager = m_window->findChild<QObject *>(QStringLiteral("fileManager"));
-    QVERIFY(QMetaObject::invokeMethod(fileManager, "saveAsPath",
-                                      Q_ARG(QVariant, m_plans.filePath(QStringLiteral("crossing.fpxml")))));
-    QVERIFY(document->property("saved").toBool());
+    const QByteArray function = QTest::currentTestFunction();
+    if (function != "mapAfterImport" && context("database")->property("pointCount").toInt() == 0)
+        mapAfterImport();
+    const QList<QByteArray> flights{"themeSwitchBothWays", "pageWhenDatabaseCleared", "tableAtWindowSizes",
+                                    "informationScrolls"};
+    if (!QTest::currentTestFailed() && flights.contains(function) && planCodes() != QLatin1String(kCrossing))
+        generateSaveReopenExport();
 }
 
 void ProgramWindow::cleanupTestCase()
@@ -284,9 +225,14 @@ void ProgramWindow::mapAfterImport()
     map->setProperty("center", QVariant::fromValue(QGeoCoordinate(-20.4, 63.0)));
     map->setProperty("zoomLevel", 5.0);
     QTest::qWait(300);
-    importThroughDialog(dialog);
-    if (QTest::currentTestFailed())
-        return;
+    dialog->findChild<QObject *>(QStringLiteral("xplaneButton"))->setProperty("checked", true);
+    dialog->findChild<QObject *>(QStringLiteral("pathField"))
+        ->setProperty("text", TestSupport::dataPath(QStringLiteral("xplane-route")));
+    QObject *importButton = dialog->findChild<QObject *>(QStringLiteral("importButton"));
+    QTRY_VERIFY(importButton->property("visible").toBool());
+    QSignalSpy done(context("xploader"), SIGNAL(done()));
+    QVERIFY(QMetaObject::invokeMethod(importButton, "clicked"));
+    QVERIFY(done.wait(60000));
     QObject *status = dialog->findChild<QObject *>(QStringLiteral("statusText"));
     QTRY_VERIFY(status->property("text").toString().contains(QLatin1String("s)")));
     QCOMPARE(dialog->findChild<QObject *>(QStringLiteral("pointCount"))->property("text").toString(),
@@ -748,9 +694,19 @@ void ProgramWindow::generateSaveReopenExport()
     auto *chart = panel->findChild<QQuickItem *>(QStringLiteral("profileChart"));
     QVERIFY(chart);
     QTRY_VERIFY(chart->isVisible() && chart->property("count").toInt() == 1);
+    const QRectF area(chart->mapToScene(QPointF(0, 0)) * m_window->effectiveDevicePixelRatio(),
+                      chart->size() * m_window->effectiveDevicePixelRatio());
+    const auto colours = [&area](const QImage &image) {
+        QSet<QRgb> found;
+        for (int x = qMax(0, int(area.left())); x < qMin(image.width(), int(area.right())); x += 3) {
+            for (int y = qMax(0, int(area.top())); y < qMin(image.height(), int(area.bottom())); y += 3)
+                found.insert(image.pixel(x, y));
+        }
+        return found.size();
+    };
     // The chart draws its series some frames after it has them.
-    QTRY_VERIFY_WITH_TIMEOUT(profileColours(m_window->grabWindow()) > 20, 10000);
-    const qsizetype drawn = profileColours(picture(QStringLiteral("program-profile.png")));
+    QTRY_VERIFY_WITH_TIMEOUT(colours(m_window->grabWindow()) > 20, 10000);
+    const qsizetype drawn = colours(picture(QStringLiteral("program-profile.png")));
     QVERIFY2(drawn > 20, qPrintable(QString::number(drawn)));
 }
 
@@ -890,14 +846,6 @@ void ProgramWindow::keyboardOnly()
 // switch the map, its labels and the chart take the new colours at once.
 void ProgramWindow::themeSwitchBothWays()
 {
-    useCrossing();
-    if (QTest::currentTestFailed())
-        return;
-    // The profile chart shown, as the export's flight leaves it.
-    auto *panel = m_window->findChild<QQuickItem *>(QStringLiteral("flightplanPanel"));
-    QVERIFY(panel);
-    panel->findChild<QQuickItem *>(QStringLiteral("tabBar"))->setProperty("currentIndex", 1);
-    QTRY_VERIFY_WITH_TIMEOUT(profileColours(m_window->grabWindow()) > 20, 10000);
     auto *combo = m_window->findChild<QQuickItem *>(QStringLiteral("themeComboBox"));
     QVERIFY(combo);
     auto *chart = m_window->findChild<QQuickItem *>(QStringLiteral("profileChart"));
@@ -989,9 +937,6 @@ void ProgramWindow::themeSwitchBothWays()
 // no longer exists.
 void ProgramWindow::pageWhenDatabaseCleared()
 {
-    useCrossing();
-    if (QTest::currentTestFailed())
-        return;
     QObject *info = context("infoManager");
     QVERIFY(QMetaObject::invokeMethod(info, "showPointInfo", Q_ARG(QString, QStringLiteral("XRTB"))));
     QVERIFY(info->property("html").toString().contains(QLatin1String("Bellmont")));
@@ -1019,9 +964,6 @@ void ProgramWindow::pageWhenDatabaseCleared()
 // tool bar's toggles are within the window without scrolling it.
 void ProgramWindow::tableAtWindowSizes()
 {
-    useCrossing();
-    if (QTest::currentTestFailed())
-        return;
     auto *panel = m_window->findChild<QQuickItem *>(QStringLiteral("flightplanPanel"));
     QVERIFY(panel);
     auto *tabBar = panel->findChild<QQuickItem *>(QStringLiteral("tabBar"));
@@ -1218,16 +1160,12 @@ void ProgramWindow::firstSaveOnFreshHome()
 // panel above it is open, at the smallest window and at a large one.
 void ProgramWindow::informationScrolls()
 {
-    useCrossing();
-    if (QTest::currentTestFailed())
-        return;
     auto *info = m_window->findChild<QQuickItem *>(QStringLiteral("infoPanel"));
     auto *points = m_window->findChild<QQuickItem *>(QStringLiteral("pointPanel"));
     QVERIFY(info && points);
     QVERIFY(points->property("expanded").toBool() && info->property("expanded").toBool());
     QObject *infoManager = context("infoManager");
-    // The airport's page, of a point of the plan: sections of runways, procedures, its leg and
-    // more, taller than the panel.
+    // The airport's page: sections of runways, procedures and more, taller than the panel.
     auto *text = info->findChild<QQuickItem *>(QStringLiteral("infoText"));
     auto *bar = info->findChild<QQuickItem *>(QStringLiteral("verticalBar"));
     QVERIFY(text && bar);

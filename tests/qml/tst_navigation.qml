@@ -100,22 +100,12 @@ StubWindow {
                 { tag: "key out at the bottom", zoom: mapBottom, action: "keyOut", expected: mapBottom },
                 { tag: "button in at the top", zoom: 18, action: "zoomIn", expected: 18, disabled: true },
                 { tag: "button out at the bottom", zoom: mapBottom, action: "zoomOut", expected: mapBottom, disabled: true },
-                { tag: "button in below the top", zoom: 17.5, action: "zoomIn", expected: 18 },
-                // Tahiti to Gran Canaria on the map of the smallest window: both ends in sight.
-                { tag: "fit across an ocean, small map", zoom: 11, action: "fit", width: 696, height: 428,
-                    ends: [QtPositioning.coordinate(-17.55, -149.61), QtPositioning.coordinate(27.93, -15.39)] }
+                { tag: "button in below the top", zoom: 17.5, action: "zoomIn", expected: 18 }
             ];
         }
 
         function test_keysAndButtons(data) {
             map.zoomLevel = data.zoom;
-            if (data.action === "fit") {
-                [host.width, host.height] = [data.width, data.height];
-                map.fitViewport(QtPositioning.rectangle(data.ends));
-                for (const at of data.ends.map(end => overlay.fromCoordinate(end, false)))
-                    verify(at.x >= 0 && at.x <= data.width && at.y >= 0 && at.y <= data.height, at);
-                return;
-            }
             if (data.action === "keyIn") {
                 keyClick(Qt.Key_Plus, Qt.ControlModifier);
             } else if (data.action === "keyOut") {

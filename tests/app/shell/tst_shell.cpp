@@ -113,11 +113,10 @@ int runProgram(int argc, char *argv[])
         if (mode != QLatin1String("signal"))
             QTimer::singleShot(0, &app, &QCoreApplication::quit);
         if (mode == QLatin1String("exit") || mode == QLatin1String("signal")) {
-            // As the program quits: a setting changed during the run, a downloaded database being
-            // read, then the quick exit.
+            // As the program quits: a setting changed, a downloaded database being read, the quick exit.
             Settings::setString(QStringLiteral("test/keptAtExit"), QStringLiteral("kept"));
-            auto *database = qobject_cast<Database *>(
-                shell.engine()->rootContext()->contextProperty(QStringLiteral("database")).value<QObject *>());
+            auto *database
+                = shell.engine()->rootContext()->contextProperty(QStringLiteral("database")).value<Database *>();
             const QString download = database->filePath() + QStringLiteral(".download");
             if (!writeFile(download, QByteArray(16 * 1024 * 1024, 'd')))
                 return 4;
@@ -135,30 +134,19 @@ int runProgram(int argc, char *argv[])
 
 // Has the engine quit just before the main thread handles the first call queued to the watched
 // object once armed: the import's question whether its new file may replace the stored one.
-class QuitBeforeCall : public QObject
+struct QuitBeforeCall : QObject
 {
-public:
-    QuitBeforeCall(QQmlEngine *engine, const QAtomicInt &armed)
-        : m_engine(engine)
-        , m_armed(armed)
-    {
-    }
-    bool quitSent() const { return m_sent; }
-
-protected:
+    QQmlEngine *engine = nullptr;
+    QAtomicInt armed = 0;
+    bool sent = false;
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (!m_sent && event->type() == QEvent::MetaCall && m_armed.loadAcquire() == 1) {
-            m_sent = true;
-            emit m_engine->quit();
+        if (!sent && event->type() == QEvent::MetaCall && armed.loadAcquire() == 1) {
+            sent = true;
+            emit engine->quit();
         }
         return QObject::eventFilter(watched, event);
     }
-
-private:
-    QQmlEngine *m_engine;
-    const QAtomicInt &m_armed;
-    bool m_sent = false;
 };
 
 } // namespace
@@ -296,7 +284,6 @@ void TestShell::rootDocument()
 {
     QList<QQmlError> warnings;
     // The engine outlives the function: the lambda goes with this receiver, whatever way it ends.
-    // The connections below go with it, before the counters they write.
     QObject receiver;
     connect(m_shell->engine(), &QQmlEngine::warnings, &receiver,
             [&warnings](const QList<QQmlError> &list) { warnings += list; });
@@ -457,8 +444,7 @@ void TestShell::quitDuringImportWaits_data()
 
 // Quitting while the simulator data is imported: the import stops and its thread has ended
 // before the loader, the flight plan and the database are destroyed; the database file of the
-// last whole import stays as it was. The engine's quit stops it at once: the new file, written
-// whole, is not let in by the main thread's next turn.
+// last whole import stays as it was. The engine's quit stops it even with its new file written.
 void TestShell::quitDuringImportWaits()
 {
     QFETCH(bool, fileWaits);
@@ -480,17 +466,15 @@ void TestShell::quitDuringImportWaits()
 
     auto *loader = published<XpLoader>(QStringLiteral("xploader"));
     QAtomicInt readingFixes = 0;
-    QAtomicInt compressing = 0;
     QAtomicInt ended = 0;
-    // The connections below go with it, before the counters they write.
+    QuitBeforeCall quitter;
+    quitter.engine = m_shell->engine();
+    // However it ends, the import thread and the connections go before the counters they write.
     QObject receiver;
-    // However the test ends, the import thread has ended before the counters go.
     const auto quit = qScopeGuard([&] {
-        if (fileWaits) {
+        if (m_shell) {
             loader->requestInterruption();
             loader->wait();
-        } else {
-            m_shell.reset();
         }
     });
     connect(
@@ -499,18 +483,17 @@ void TestShell::quitDuringImportWaits()
             if (text.startsWith(QLatin1String("Loading fix points:")))
                 readingFixes.storeRelease(1);
             if (text == QLatin1String("Compressing database..."))
-                compressing.storeRelease(1);
+                quitter.armed.storeRelease(1);
         },
         Qt::DirectConnection);
     connect(
         loader, &QThread::finished, &receiver, [&] { ended.storeRelease(1); }, Qt::DirectConnection);
-    QuitBeforeCall quitter(m_shell->engine(), compressing);
     if (fileWaits)
         database->installEventFilter(&quitter);
     loader->loadAsync();
     if (fileWaits) {
         QTRY_VERIFY_WITH_TIMEOUT(ended.loadAcquire() == 1, 60000);
-        QVERIFY(quitter.quitSent());
+        QVERIFY(quitter.sent);
     } else {
         QTRY_VERIFY_WITH_TIMEOUT(readingFixes.loadAcquire() == 1, 30000);
         QVERIFY(loader->isRunning());
