@@ -2,6 +2,7 @@
 #include "allocationfailure.h"
 #include "basemodel.h"
 #include "boundary.h"
+#include "busyhelpers.h"
 #include "chunkedfile.h"
 #include "database.h"
 #include "filesizelimit.h"
@@ -35,6 +36,7 @@
 #include <QtEndian>
 
 #include <memory>
+#include <optional>
 #include <thread>
 #include <vector>
 
@@ -981,23 +983,14 @@ void TestDatabaseFile::failureWhileLoading()
     bool failed = at.isEmpty();
     ThreadStart::failNext(fault == NoThread ? 1 : 0);
     // Every helper thread held: what the load hands to them waits unbegun.
-    QSemaphore held;
-    QSemaphore release;
-    std::vector<OrderedParallel::Task> helpers;
-    const int threads = QThreadPool::globalInstance()->maxThreadCount();
+    std::optional<BusyHelpers> busy;
     const auto settle = qScopeGuard([&] {
-        release.release(int(helpers.size()));
-        QThreadPool::globalInstance()->setMaxThreadCount(threads);
+        busy.reset();
         AllocationFailure::failNext(0);
         m_db->wait();
     });
-    if (fault == ThrownHelpersBusy) {
-        QThreadPool::globalInstance()->setMaxThreadCount(8);
-        const auto hold = [&] { held.release(), release.acquire(); };
-        for (int i = 0; i < 8; ++i)
-            helpers.push_back(OrderedParallel::beside(hold));
-        QVERIFY(held.tryAcquire(8, 10000));
-    }
+    if (fault == ThrownHelpersBusy)
+        QVERIFY(busy.emplace().holding());
     QObject receiver;
     connect(
         m_db.get(), &Database::progress, &receiver,

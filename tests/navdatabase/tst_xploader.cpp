@@ -1,5 +1,6 @@
 #include "allocationfailure.h"
 #include "basemodel.h"
+#include "busyhelpers.h"
 #include "database.h"
 #include "filesizelimit.h"
 #include "listproxymodel.h"
@@ -313,7 +314,12 @@ void TestXpLoader::navFileFailsImport()
 
     QList<bool> loaded;
     ThreadStart::failNext(fault == NoThread ? 1 : 0);
+    // The lookup indexes wait for the import to take them, whatever else the machine runs.
+    std::optional<BusyHelpers> busy;
+    if (fault == Written)
+        QVERIFY(busy.emplace().holding());
     const QStringList texts = runImport(root, false, &loaded);
+    busy.reset();
     QCOMPARE(limit.has_value(), fault == AddressSpaceShort);
     limit.reset();
     QCOMPARE(texts.last(), text);
