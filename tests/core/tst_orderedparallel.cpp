@@ -153,10 +153,11 @@ void TestOrderedParallel::threadStacksShrinkUnderALimitOnly()
     rlimit before{};
     pthread_attr_t defaults;
     QVERIFY(getrlimit(RLIMIT_AS, &before) == 0 && pthread_getattr_default_np(&defaults) == 0);
-    const auto restore = qScopeGuard([&] { setrlimit(RLIMIT_AS, &before), pthread_setattr_default_np(&defaults); });
+    const auto restore = qScopeGuard(
+        [&] { setrlimit(RLIMIT_AS, &before), pthread_setattr_default_np(&defaults), pthread_attr_destroy(&defaults); });
     size_t system = 0;
     pthread_attr_getstacksize(&defaults, &system);
-    for (rlimit limit : {rlimit{RLIM_INFINITY, before.rlim_max}, rlimit{rlim_t(64) << 30, before.rlim_max}}) {
+    for (rlimit limit : {rlimit{RLIM_INFINITY, before.rlim_max}, rlimit{RLIM_INFINITY - 1, before.rlim_max}}) {
         size_t stack = 0;
         pthread_attr_t now;
         QVERIFY(setrlimit(RLIMIT_AS, &limit) == 0);
