@@ -1,5 +1,7 @@
 #include "memoryheadroom.h"
 
+#include <QThreadPool>
+
 #include <algorithm>
 #include <new>
 
@@ -54,6 +56,10 @@ bool fitToLimit()
     if (getrlimit(RLIMIT_AS, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY)
         return false;
     mallopt(M_ARENA_MAX, kArenasUnderLimit);
+    // The load's and the import's workers follow the pool: eight of them read ahead so far past
+    // the last check of the room left that a thread start inside Qt failed meanwhile.
+    QThreadPool *pool = QThreadPool::globalInstance();
+    pool->setMaxThreadCount(std::min(pool->maxThreadCount(), kThreadsUnderLimit));
     // The default of every thread made without a size of its own: Qt's, the libraries' and ours.
     pthread_attr_t attributes;
     if (pthread_getattr_default_np(&attributes) == 0) {

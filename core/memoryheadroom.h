@@ -25,11 +25,12 @@ void check();
 // ended inside Qt wherever an allocation or a thread start then failed. Kept to these, the whole
 // program reserves about what it uses; the main thread's stack is the system's.
 constexpr int kArenasUnderLimit = 2;
+constexpr int kThreadsUnderLimit = 2;
 constexpr size_t kThreadStackUnderLimit = 2 * 1024 * 1024;
 
-// Before any thread starts: under a limit, keeps the allocator to kArenasUnderLimit heaps and
-// the threads made from then on to stacks of kThreadStackUnderLimit. Without a limit nothing
-// changes. Whether it did.
+// Before any thread starts: under a limit, keeps the allocator to kArenasUnderLimit heaps, the
+// global thread pool to kThreadsUnderLimit threads and the threads made from then on to stacks of
+// kThreadStackUnderLimit. Without a limit nothing changes. Whether it did.
 bool fitToLimit();
 
 } // namespace MemoryHeadroom

@@ -147,7 +147,8 @@ void TestOrderedParallel::busyThreadsNeverKeepTheCallerWaiting()
     QCOMPARE(done.load(), 108);
 }
 
-// Threads made after the start get the system's stack without a limit on the address space.
+// Threads made after the start get the system's stack, and the pool its threads, without a limit on
+// the address space.
 void TestOrderedParallel::threadStacksShrinkUnderALimitOnly()
 {
     rlimit before{};
@@ -164,6 +165,9 @@ void TestOrderedParallel::threadStacksShrinkUnderALimitOnly()
         QCOMPARE(MemoryHeadroom::fitToLimit(), limit.rlim_cur != RLIM_INFINITY);
         pthread_getattr_default_np(&now), pthread_attr_getstacksize(&now, &stack), pthread_attr_destroy(&now);
         QCOMPARE(stack, limit.rlim_cur == RLIM_INFINITY ? system : std::min<size_t>(system, 2 << 20));
+        const int threads = QThread::idealThreadCount();
+        QCOMPARE(QThreadPool::globalInstance()->maxThreadCount(),
+                 limit.rlim_cur == RLIM_INFINITY ? threads : std::min(threads, 2));
     }
 }
 
