@@ -1,3 +1,4 @@
+#include "memoryheadroom.h"
 #include "shell.h"
 
 #include <QApplication>
@@ -18,6 +19,7 @@ const char *const kRootDocument = "qrc:/qt/qml/Waylore/Ui/app/DesktopWindow.qml"
 
 int main(int argc, char *argv[])
 {
+    MemoryHeadroom::fitToLimit();
     Shell::nameApplication();
     QApplication app(argc, argv);
     // The map's stored centre is a coordinate: its type must be known before the settings store

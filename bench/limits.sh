@@ -1,8 +1,9 @@
 #!/bin/sh
-# Loads a real world's database file, then imports the folder, under address-space limits
-# (ulimit -v), each in a child process of its own, as a machine short of memory would: every load
-# and import must end with the file loaded or refused, the import done or refused with a message,
-# never with the program ended by a signal or hanging (two minutes).
+# Loads a real world's database file, starts the program on it, then imports the folder, under
+# address-space limits (ulimit -v), each in a child process of its own, as a machine short of
+# memory would: every load and import must end with the file loaded or refused, the import done or
+# refused with a message, never with the program ended by a signal or hanging (two minutes). The
+# program (offscreen) is asked to quit after 20 s; by then it has loaded or refused the file.
 #
 #   bench/limits.sh BUILD_DIR SIMULATOR_FOLDER [LIMIT_MB ...]
 #
@@ -29,20 +30,24 @@ fi
 echo "file: $(wc -c <"$scratch/world.bin") bytes"
 ended=0
 # Runs a benchmark under each limit, then names what became of it: ok_text on exit 0, "refused"
-# on 1 (the import says why in its last progress text).
+# on 1 (the import says why in its last progress text), 130 the program quit when asked.
+stop="120"
+log=$scratch/.local/share/Corvel/Waylore/Waylore.log
 under_limits() {
     label=$1
     shift
     for mb in $limits; do
         (
             ulimit -v $((mb * 1024))
-            HOME=$scratch exec timeout 120 "$@"
+            rm -f "$log"
+            HOME=$scratch exec timeout $stop "$@"
         ) >"$scratch/run.log" 2>&1
         rc=$?
         last=$(sed -n 's/^Last progress text: //p' "$scratch/run.log" | tail -1)
         case $rc in
         0) [ -z "$last" ] || [ "$last" = "Done" ] && what="done" || what="refused: $last" ;;
         1) what="refused" ;;
+        130) grep -q "more memory than there is" "$log" && what="running, file refused" || what="running, file loaded" ;;
         124)
             what="HUNG"
             ended=$((ended + 1))
@@ -57,6 +62,15 @@ under_limits() {
 }
 under_limits load "$build/bench/bench_dbfile" --file "$scratch/world.bin" --runs 1
 echo "loads that ended the program or hung: $ended (goal 0)"
+loads=$ended
+name=$(sed -n 's|^Database file: .*/\(database_v[^)]*\.bin\))$|\1|p' "$scratch/import.log")
+mkdir -p "$scratch/.local/share/Corvel/Waylore"
+cp "$scratch/world.bin" "$scratch/.local/share/Corvel/Waylore/$name"
+stop="--preserve-status -k 10 -s INT 20"
+under_limits program "$build/waylore"
+rm "$scratch/.local/share/Corvel/Waylore/$name"
+stop="120"
+echo "program starts that ended the program or hung: $((ended - loads)) (goal 0)"
 loads=$ended
 under_limits import "$build/bench/bench_import" "$folder" --import-only --all-cores
 echo "imports that ended the program or hung: $((ended - loads)) (goal 0)"

@@ -1,5 +1,7 @@
 #include "memoryheadroom.h"
 
+#include <QThreadPool>
+
 #include <algorithm>
 #include <new>
 
@@ -9,6 +11,11 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#endif
+
+#if defined(__GLIBC__)
+#include <malloc.h>
+#include <pthread.h>
 #endif
 
 namespace MemoryHeadroom {
@@ -40,6 +47,32 @@ void check()
     const qint64 room = left();
     if (room >= 0 && room < kMargin)
         throw std::bad_alloc();
+}
+
+bool fitToLimit()
+{
+#if defined(__GLIBC__)
+    rlimit limit{};
+    if (getrlimit(RLIMIT_AS, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY)
+        return false;
+    mallopt(M_ARENA_MAX, kArenasUnderLimit);
+    // The load's and the import's workers follow the pool: eight of them read ahead so far past
+    // the last check of the room left that a thread start inside Qt failed meanwhile.
+    QThreadPool *pool = QThreadPool::globalInstance();
+    pool->setMaxThreadCount(std::min(pool->maxThreadCount(), kThreadsUnderLimit));
+    // The default of every thread made without a size of its own: Qt's, the libraries' and ours.
+    pthread_attr_t attributes;
+    if (pthread_getattr_default_np(&attributes) == 0) {
+        size_t stack = 0;
+        if (pthread_attr_getstacksize(&attributes, &stack) == 0 && stack > kThreadStackUnderLimit
+            && pthread_attr_setstacksize(&attributes, kThreadStackUnderLimit) == 0)
+            pthread_setattr_default_np(&attributes);
+        pthread_attr_destroy(&attributes);
+    }
+    return true;
+#else
+    return false;
+#endif
 }
 
 } // namespace MemoryHeadroom

@@ -19,4 +19,18 @@ qint64 left();
 // Throws std::bad_alloc when left() is known and under kMargin.
 void check();
 
+// Under a limit the allocator's heaps and the threads' stacks are reserved whole: a heap of
+// 64 MB for each thread that allocates (up to eight per core) and 8 MB of stack for each thread.
+// A real world loaded under 600 MB reserved two gigabytes for 665 MB in use, and the program
+// ended inside Qt wherever an allocation or a thread start then failed. Kept to these, the whole
+// program reserves about what it uses; the main thread's stack is the system's.
+constexpr int kArenasUnderLimit = 2;
+constexpr int kThreadsUnderLimit = 2;
+constexpr size_t kThreadStackUnderLimit = 2 * 1024 * 1024;
+
+// Before any thread starts: under a limit, keeps the allocator to kArenasUnderLimit heaps, the
+// global thread pool to kThreadsUnderLimit threads and the threads made from then on to stacks of
+// kThreadStackUnderLimit. Without a limit nothing changes. Whether it did.
+bool fitToLimit();
+
 } // namespace MemoryHeadroom

@@ -1,3 +1,4 @@
+#include "memoryheadroom.h"
 #include "orderedparallel.h"
 
 #include <QDeadlineTimer>
@@ -10,6 +11,9 @@
 #include <atomic>
 #include <stdexcept>
 
+#include <pthread.h>
+#include <sys/resource.h>
+
 class TestOrderedParallel : public QObject
 {
     Q_OBJECT
@@ -19,6 +23,7 @@ private slots:
     void failure_data();
     void failure();
     void busyThreadsNeverKeepTheCallerWaiting();
+    void threadStacksShrinkUnderALimitOnly();
 };
 
 // An exception anywhere reaches the caller, and no part runs (reading its frame) once it has left.
@@ -140,6 +145,30 @@ void TestOrderedParallel::busyThreadsNeverKeepTheCallerWaiting()
     OrderedParallel::forEach(8, [&done](qsizetype) { ++done; });
     OrderedParallel::beside([&done] { done += 100; }).wait();
     QCOMPARE(done.load(), 108);
+}
+
+// Threads made after the start get the system's stack, and the pool its threads, without a limit on
+// the address space.
+void TestOrderedParallel::threadStacksShrinkUnderALimitOnly()
+{
+    rlimit before{};
+    pthread_attr_t defaults;
+    QVERIFY(getrlimit(RLIMIT_AS, &before) == 0 && pthread_getattr_default_np(&defaults) == 0);
+    const auto restore = qScopeGuard(
+        [&] { setrlimit(RLIMIT_AS, &before), pthread_setattr_default_np(&defaults), pthread_attr_destroy(&defaults); });
+    size_t system = 0;
+    pthread_attr_getstacksize(&defaults, &system);
+    for (rlimit limit : {rlimit{RLIM_INFINITY, before.rlim_max}, rlimit{RLIM_INFINITY - 1, before.rlim_max}}) {
+        size_t stack = 0;
+        pthread_attr_t now;
+        QVERIFY(setrlimit(RLIMIT_AS, &limit) == 0);
+        QCOMPARE(MemoryHeadroom::fitToLimit(), limit.rlim_cur != RLIM_INFINITY);
+        pthread_getattr_default_np(&now), pthread_attr_getstacksize(&now, &stack), pthread_attr_destroy(&now);
+        QCOMPARE(stack, limit.rlim_cur == RLIM_INFINITY ? system : std::min<size_t>(system, 2 << 20));
+        const int threads = QThread::idealThreadCount();
+        QCOMPARE(QThreadPool::globalInstance()->maxThreadCount(),
+                 limit.rlim_cur == RLIM_INFINITY ? threads : std::min(threads, 2));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestOrderedParallel)
