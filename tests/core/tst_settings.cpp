@@ -237,7 +237,8 @@ void TestSettings::storeFailuresAreTold()
     QFETCH(int, fileLimit);
     QFETCH(QString, problem);
     const QString file = QSettings().fileName();
-    const QByteArray garbage("\xff\xfe\x00[section without its end\nkey=\x01\x02\n", 40);
+    static const char garbageBytes[] = "\xff\xfe\x00[section without its end\nkey=\x01\x02\n";
+    const QByteArray garbage(garbageBytes, sizeof garbageBytes - 1);
     const QByteArray whole("[test]\nkept=7\n");
     m_settings.reset();
     QVERIFY(QDir().mkpath(QFileInfo(file).path()));
