@@ -139,11 +139,17 @@ private:
             *sent += size;
             return reply.chunked ? QByteArray::number(size, 16) + "\r\n" + bytes + "\r\n" : bytes;
         };
-        // A chunked answer cut short ends without its last chunk.
+        // A chunked answer cut short ends without its last chunk, and the cut comes a moment after
+        // the bytes rather than with them: a client that has taken them in and waits for the rest
+        // is the one that took such a cut for the end.
         auto end = [socket, reply, total, whole] {
             if (reply.chunked && total == whole)
                 socket->write("0\r\n\r\n");
-            if (!reply.keepOpen)
+            if (reply.keepOpen)
+                return;
+            if (reply.chunked && total < whole)
+                QTimer::singleShot(kCutPauseMs, socket, [socket] { socket->disconnectFromHost(); });
+            else
                 socket->disconnectFromHost();
         };
         if (reply.trickleMs <= 0) {
@@ -189,6 +195,7 @@ private:
         // clang-format on
     }
 
+    static constexpr int kCutPauseMs = 60;
     QTcpServer m_server;
     QHash<QString, Reply> m_replies;
     QHash<QTcpSocket *, QByteArray> m_buffers;
