@@ -9,7 +9,6 @@
 #include <QFileInfo>
 #include <QNetworkReply>
 #include <QNetworkRequest>
-#include <QSaveFile>
 #include <QUrl>
 
 namespace {
@@ -97,7 +96,7 @@ bool NetLoader::openFile()
     }
     const QString path = replacementPath();
     QDir().mkpath(QFileInfo(path).absolutePath());
-    m_file = std::make_unique<QSaveFile>(path);
+    m_file = std::make_unique<WholeSaveFile>(path);
     m_writeFailed = false;
     if (!m_file->open(QIODevice::WriteOnly)) {
         qWarning() << "Cannot open database file" << path << m_file->errorString();
@@ -147,14 +146,7 @@ void NetLoader::received(QNetworkReply *reply)
         return;
     }
     // Dropping the file without a commit removes what was written of it.
-    const std::unique_ptr<QSaveFile> file = std::move(m_file);
-    // The last bytes may still wait in the file's buffer. A disk that refuses them is told here:
-    // the size would read as nothing, and the commit would put the short file in place and
-    // report success.
-    if (!m_writeFailed && !file->flush()) {
-        qWarning() << "Cannot write database file" << file->fileName() << file->errorString();
-        m_writeFailed = true;
-    }
+    const std::unique_ptr<WholeSaveFile> file = std::move(m_file);
     const qint64 size = file->size();
     qInfo() << "Download finished" << error << size;
     if (m_writeFailed) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "wholesavefile.h"
+
 #include <QMetaObject>
 #include <QNetworkAccessManager>
 #include <QString>
@@ -8,7 +10,6 @@
 
 class Database;
 class QNetworkReply;
-class QSaveFile;
 
 // Fetches the ready-made database file for this application version from the file server,
 // writes it as it arrives to a temporary file beside the old one, and has the database load it
@@ -74,7 +75,7 @@ private:
     // any other source (an import) is never announced as a download.
     QMetaObject::Connection m_loadedConnection;
     // The download as it arrives, while an attempt runs.
-    std::unique_ptr<QSaveFile> m_file;
+    std::unique_ptr<WholeSaveFile> m_file;
     bool m_writeFailed = false;
     qint64 m_maximumFileSize = kMaximumFileSize;
     int m_deadlineMs = kDeadlineMs;
