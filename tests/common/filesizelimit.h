@@ -3,9 +3,8 @@
 #include <csignal>
 #include <sys/resource.h>
 
-// While it lives, the process takes no more than bytes of the resource (any when negative). A
-// write past the file size fails as on a full disk, the signal ignored; the sanitizers map their
-// shadow memory as they go, so no address-space limit holds for their builds.
+// A write past the file size limit fails as on a full disk, its signal ignored. Sanitizers map
+// their shadow memory as they go: no address-space limit holds for their builds.
 template <auto Resource>
 struct ProcessLimit
 {

@@ -139,9 +139,7 @@ private:
             *sent += size;
             return reply.chunked ? QByteArray::number(size, 16) + "\r\n" + bytes + "\r\n" : bytes;
         };
-        // A chunked answer cut short ends without its last chunk, and the cut comes a moment after
-        // the bytes rather than with them: a client that has taken them in and waits for the rest
-        // is the one that took such a cut for the end.
+        // A cut answer is cut a moment after its bytes: clients took such a cut for the end.
         auto end = [socket, reply, total, whole] {
             if (reply.chunked && total == whole)
                 socket->write("0\r\n\r\n");

@@ -217,7 +217,6 @@ void TestSettings::concurrentAccessFromThreads()
     QCOMPARE(Settings::getDouble(QStringLiteral("main/value"), -1), double(rounds - 1));
 }
 
-// Neither an unreadable store file nor a failed write-back may cost the preferences in silence.
 void TestSettings::storeFailuresAreTold_data()
 {
     // clang-format off
@@ -237,8 +236,7 @@ void TestSettings::storeFailuresAreTold()
     QFETCH(int, fileLimit);
     QFETCH(QString, problem);
     const QString file = QSettings().fileName();
-    static const char garbageBytes[] = "\xff\xfe\x00[section without its end\nkey=\x01\x02\n";
-    const QByteArray garbage(garbageBytes, sizeof garbageBytes - 1);
+    const QByteArray garbage = QByteArrayLiteral("\xff\xfe\x00[section without its end\nkey=\x01\x02\n");
     const QByteArray whole("[test]\nkept=7\n");
     m_settings.reset();
     QVERIFY(QDir().mkpath(QFileInfo(file).path()));
@@ -247,13 +245,11 @@ void TestSettings::storeFailuresAreTold()
     QSignalSpy told(m_settings.get(), &Settings::problemChanged);
     Settings::setString(QStringLiteral("test/text"), QString(300, QLatin1Char('x')));
     if (!unreadable && fileLimit == 0) {
-        // Cut to nothing after another store object wrote, and read again by a third as empty.
         QSettings().sync();
         QVERIFY(QFile::resize(file, 0));
         QSettings().sync();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
     } else if (!unreadable) {
-        // A disk that fills up: Qt puts a temporary cut short in the store file's place.
         const FileSizeLimit limit(fileLimit);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
         Settings::setString(QStringLiteral("test/more"), QString(300, QLatin1Char('y')));
@@ -261,7 +257,6 @@ void TestSettings::storeFailuresAreTold()
     }
     QCOMPARE(told.count(), unreadable ? 0 : 1);
     QVERIFY2(QRegularExpression(problem).match(m_settings->problem()).hasMatch(), qPrintable(m_settings->problem()));
-    // The file the store could not use is kept whole: set aside, or put back.
     const QDir folder = QFileInfo(file).dir();
     const QStringList aside = folder.entryList({QFileInfo(file).fileName() + ".unreadable-*"});
     QCOMPARE(aside.size(), unreadable ? 1 : 0);
@@ -269,7 +264,6 @@ void TestSettings::storeFailuresAreTold()
     QVERIFY(kept.open(QIODevice::ReadOnly));
     QCOMPARE(kept.readAll(), unreadable ? garbage : whole);
     QVERIFY(!unreadable || kept.remove());
-    // The session's preferences reach a store file the next start reads.
     Settings::setInt(QStringLiteral("test/kept"), 9);
     m_settings.reset();
     QCOMPARE(QSettings().value(QStringLiteral("test/kept")).toInt(), 9);

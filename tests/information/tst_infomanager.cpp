@@ -455,7 +455,6 @@ void TestInfoManager::untrustedMetarAnswers_data()
                                                           << 0 << false
                                                           << "<p>Cannot fetch METAR for KJFK: the answer is too long</p>"
                                                           << false;
-    // Chunked, the report sent of a longer one: the answer the request ends at.
     QTest::newRow("chunked, cut before its last chunk") << 200 << report << "" << 0 << true
                                                         << "<p>Cannot fetch METAR for KJFK: " << false;
     QTest::newRow("redirect within the service, chunked and cut there") << 302 << QByteArray() << "/mirror/KJFK" << 0 << true
@@ -499,8 +498,7 @@ void TestInfoManager::untrustedMetarAnswers()
     // The deadline is short only for the drip: a busy machine may take longer for a whole answer.
     m_info->setMetarTimeout(trickleMs > 0 ? 400 : 30000);
 
-    // The network layer ends some cut answers as whole, or with an error of its own: asked again
-    // and again, each answer awaited by its signal, since polling's pauses always part the cut.
+    // Only some cut answers reach the panel as whole, and never after a polling pause.
     for (int ask = 0; ask < (last.sendOnly < 0 ? 1 : 40); ++ask) {
         QElapsedTimer clock;
         clock.start();

@@ -47,7 +47,6 @@ QStringList texts(const QSignalSpy &spy)
     return result;
 }
 
-// An answer arrived whole, handed over in pieces small enough to wait in the file's buffer.
 class ArrivedReply : public QNetworkReply
 {
 public:
@@ -346,8 +345,6 @@ void TestNetLoader::unwritableFile()
     QCOMPARE(progress, QStringList{"ERROR: cannot write databasefile"});
     QVERIFY(QFileInfo(m_path).isDir());
 
-    // The disk takes all but the last bytes, which wait in the file's buffer until the answer has
-    // ended: the download fails as unwritten, and the working file stays.
     QVERIFY(QDir(m_path).removeRecursively());
     writeFile(m_path, WorkingFile.toUtf8());
     reply.delayMs = 60000;
@@ -356,7 +353,6 @@ void TestNetLoader::unwritableFile()
     QSignalSpy told(&full, &NetLoader::progress);
     const qsizetype asked = m_server.requests().size();
     full.loadAsync();
-    // Its request, never answered, reaches no later test.
     QTRY_COMPARE(m_server.requests().size(), asked + 1);
     ArrivedReply arrived(NetLoader::MinimumFileSize);
     {
