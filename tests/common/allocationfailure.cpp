@@ -24,18 +24,12 @@ void *allocate(std::size_t size, bool orNull)
 
 } // namespace
 
-void AllocationFailure::failNext(std::size_t bytes)
-{
-    g_failFrom = bytes;
-}
-int AllocationFailure::whileUnwinding()
-{
-    return g_whileUnwinding;
-}
+// clang-format off
+void AllocationFailure::failNext(std::size_t bytes) { g_failFrom = bytes; }
+int AllocationFailure::whileUnwinding() { return g_whileUnwinding; }
 
 // Every form but the aligned ones, which keep the library's: the sanitizers report a block given
 // back to another allocator than the one it came from.
-// clang-format off
 void *operator new(std::size_t size) { return allocate(size, false); }
 void *operator new[](std::size_t size) { return allocate(size, false); }
 void *operator new(std::size_t size, const std::nothrow_t &) noexcept { return allocate(size, true); }
