@@ -7,7 +7,6 @@
 #include "database.h"
 #include "filesizelimit.h"
 #include "listcount.h"
-#include "orderedparallel.h"
 #include "paintlight.h"
 #include "point.h"
 #include "procedure.h"
@@ -28,17 +27,14 @@
 #include <QGeoPath>
 #include <QPointer>
 #include <QScopeGuard>
-#include <QSemaphore>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTest>
-#include <QThreadPool>
 #include <QtEndian>
 
 #include <memory>
 #include <optional>
 #include <thread>
-#include <vector>
 
 namespace {
 
