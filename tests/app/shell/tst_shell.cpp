@@ -467,24 +467,21 @@ void TestShell::quitDuringImportWaits()
     // However it ends, the import thread and the connections go before the counters they write.
     QObject receiver;
     const auto quit = qScopeGuard([&] {
-        if (m_shell) {
-            loader->requestInterruption();
-            loader->wait();
-        }
+        if (m_shell)
+            loader->requestInterruption(), loader->wait();
     });
     connect(
         loader, &XpLoader::progress, &receiver,
         [&](const QString &text) {
             if (text.startsWith(QLatin1String("Loading fix points:")))
                 readingFixes.storeRelease(1);
-            if (text == QLatin1String("Compressing database..."))
+            if (fileWaits && text == QLatin1String("Compressing database..."))
                 quitter.armed.storeRelease(1);
         },
         Qt::DirectConnection);
     connect(
         loader, &QThread::finished, &receiver, [&] { ended.storeRelease(1); }, Qt::DirectConnection);
-    if (fileWaits)
-        database->installEventFilter(&quitter);
+    database->installEventFilter(&quitter);
     loader->loadAsync();
     if (fileWaits) {
         QTRY_VERIFY_WITH_TIMEOUT(ended.loadAcquire() == 1, 60000);
