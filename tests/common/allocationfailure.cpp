@@ -12,8 +12,7 @@ std::atomic<int> g_whileUnwinding = 0;
 
 void *allocate(std::size_t size, bool orNull)
 {
-    if (std::uncaught_exceptions() > 0)
-        ++g_whileUnwinding;
+    g_whileUnwinding += std::uncaught_exceptions() > 0 ? 1 : 0;
     std::size_t from = g_failFrom.load(std::memory_order_relaxed);
     const bool fails = from != 0 && size >= from && g_failFrom.compare_exchange_strong(from, 0);
     void *block = fails ? nullptr : std::malloc(size == 0 ? 1 : size);
@@ -24,18 +23,11 @@ void *allocate(std::size_t size, bool orNull)
 
 } // namespace
 
-void AllocationFailure::failNext(std::size_t bytes)
-{
-    g_failFrom = bytes;
-}
-int AllocationFailure::whileUnwinding()
-{
-    return g_whileUnwinding;
-}
-
 // Every form but the aligned ones, which keep the library's: the sanitizers report a block given
 // back to another allocator than the one it came from.
 // clang-format off
+void AllocationFailure::failNext(std::size_t bytes) { g_failFrom = bytes; }
+int AllocationFailure::whileUnwinding() { return g_whileUnwinding; }
 void *operator new(std::size_t size) { return allocate(size, false); }
 void *operator new[](std::size_t size) { return allocate(size, false); }
 void *operator new(std::size_t size, const std::nothrow_t &) noexcept { return allocate(size, true); }

@@ -7,9 +7,8 @@
 
 #include <vector>
 
-// Every thread of the parallel helper held busy while it lives: what a caller hands to them
-// waits unbegun until the caller takes it itself, so a test sees the same order of work however
-// loaded the machine is.
+// Every helper thread held while it lives, so what a caller hands them waits unbegun however loaded
+// the machine is.
 class BusyHelpers
 {
 public:
@@ -22,17 +21,13 @@ public:
     }
     ~BusyHelpers()
     {
-        m_release.release(kHelpers);
-        m_helpers.clear();
-        QThreadPool::globalInstance()->setMaxThreadCount(m_threads);
+        m_release.release(kHelpers), m_helpers.clear(), QThreadPool::globalInstance()->setMaxThreadCount(m_threads);
     }
-    // Whether every helper thread is held.
     bool holding() { return m_held.tryAcquire(kHelpers, 10000); }
 
 private:
     static constexpr int kHelpers = 8;
     const int m_threads;
-    QSemaphore m_held;
-    QSemaphore m_release;
+    QSemaphore m_held, m_release;
     std::vector<OrderedParallel::Task> m_helpers;
 };

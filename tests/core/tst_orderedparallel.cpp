@@ -147,8 +147,7 @@ void TestOrderedParallel::busyThreadsNeverKeepTheCallerWaiting()
     QCOMPARE(done.load(), 108);
 }
 
-// Threads made after the start get the system's stack, and the pool its threads, without a limit on
-// the address space.
+// Thread stacks and the pool's threads are cut only under a limit on the address space.
 void TestOrderedParallel::threadStacksShrinkUnderALimitOnly()
 {
     rlimit before{};
@@ -156,18 +155,17 @@ void TestOrderedParallel::threadStacksShrinkUnderALimitOnly()
     QVERIFY(getrlimit(RLIMIT_AS, &before) == 0 && pthread_getattr_default_np(&defaults) == 0);
     const auto restore = qScopeGuard(
         [&] { setrlimit(RLIMIT_AS, &before), pthread_setattr_default_np(&defaults), pthread_attr_destroy(&defaults); });
-    size_t system = 0;
+    size_t system = 0, stack = 0;
     pthread_attr_getstacksize(&defaults, &system);
     for (rlimit limit : {rlimit{RLIM_INFINITY, before.rlim_max}, rlimit{RLIM_INFINITY - 1, before.rlim_max}}) {
-        size_t stack = 0;
+        const bool limited = limit.rlim_cur != RLIM_INFINITY;
         pthread_attr_t now;
         QVERIFY(setrlimit(RLIMIT_AS, &limit) == 0);
-        QCOMPARE(MemoryHeadroom::fitToLimit(), limit.rlim_cur != RLIM_INFINITY);
+        QCOMPARE(MemoryHeadroom::fitToLimit(), limited);
         pthread_getattr_default_np(&now), pthread_attr_getstacksize(&now, &stack), pthread_attr_destroy(&now);
-        QCOMPARE(stack, limit.rlim_cur == RLIM_INFINITY ? system : std::min<size_t>(system, 2 << 20));
-        const int threads = QThread::idealThreadCount();
+        QCOMPARE(stack, limited ? std::min<size_t>(system, 2 << 20) : system);
         QCOMPARE(QThreadPool::globalInstance()->maxThreadCount(),
-                 limit.rlim_cur == RLIM_INFINITY ? threads : std::min(threads, 2));
+                 limited ? std::min(QThread::idealThreadCount(), 2) : QThread::idealThreadCount());
     }
 }
 

@@ -7,7 +7,6 @@
 #include "database.h"
 #include "filesizelimit.h"
 #include "listcount.h"
-#include "orderedparallel.h"
 #include "paintlight.h"
 #include "point.h"
 #include "procedure.h"
@@ -28,17 +27,14 @@
 #include <QGeoPath>
 #include <QPointer>
 #include <QScopeGuard>
-#include <QSemaphore>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTest>
-#include <QThreadPool>
 #include <QtEndian>
 
 #include <memory>
 #include <optional>
 #include <thread>
-#include <vector>
 
 namespace {
 
@@ -835,8 +831,7 @@ void TestDatabaseFile::saveFailure()
         QVERIFY(!m_db->save({}, {}, &error));
     }
     QCOMPARE(error, qt_error_string(EFBIG));
-    QVERIFY(file.seek(0));
-    QCOMPARE(file.readAll(), stored);
+    QVERIFY(file.seek(0) && file.readAll() == stored);
     QVERIFY(m_db->save([] { return false; }));
 }
 
@@ -982,13 +977,8 @@ void TestDatabaseFile::failureWhileLoading()
     m_db->clear();
     bool failed = at.isEmpty();
     ThreadStart::failNext(fault == NoThread ? 1 : 0);
-    // Every helper thread held: what the load hands to them waits unbegun.
     std::optional<BusyHelpers> busy;
-    const auto settle = qScopeGuard([&] {
-        busy.reset();
-        AllocationFailure::failNext(0);
-        m_db->wait();
-    });
+    const auto settle = qScopeGuard([&] { busy.reset(), AllocationFailure::failNext(0), m_db->wait(); });
     if (fault == ThrownHelpersBusy)
         QVERIFY(busy.emplace().holding());
     QObject receiver;
@@ -1004,10 +994,8 @@ void TestDatabaseFile::failureWhileLoading()
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(fault == NoThread ? QStringLiteral("no thread can be made")
                                                                             : QStringLiteral("needs more memory")));
     const int unwinding = AllocationFailure::whileUnwinding();
-    if (fault == FirstLargeAllocation) {
-        AllocationFailure::failNext(1024 * 1024);
-        m_db->readAhead();
-    }
+    if (fault == FirstLargeAllocation)
+        AllocationFailure::failNext(1024 * 1024), m_db->readAhead();
     {
         const AddressSpaceLimit limit(fault == AddressSpaceShort ? TestSupport::mappedBytes() + 40 * 1024 * 1024 : -1);
         m_db->loadAsync();

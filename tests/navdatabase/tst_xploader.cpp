@@ -257,8 +257,7 @@ void TestXpLoader::navFileFailsImport_data()
     QTest::newRow("address space short") << int(AddressSpaceShort) << kNoMemory;
 #endif
     QTest::newRow("memory short taking the airports") << int(Airports) << kNoMemory;
-    // A large allocation fails with the lookup indexes still to be built.
-    QTest::newRow("memory short once the file is written") << int(Written) << kNoMemory;
+    QTest::newRow("memory short once the file is written, indexes still to build") << int(Written) << kNoMemory;
     // clang-format on
 }
 
@@ -272,16 +271,15 @@ void TestXpLoader::navFileFailsImport()
         QVERIFY(QFile::remove(nav));
     if (fault == NavFolder)
         QVERIFY(QDir().mkdir(nav));
-    // The 100th airport's pavement left open joins it to the next, taken from one list.
+    // The 100th airport's pavement left open joins it to the next.
     QByteArray apt("I\n1200 Version - data cycle 2401, build 20240110, metadata AptXP1200.\n\n");
     for (int i = 1; i <= 150 && fault == Airports; ++i)
         apt += "1 100 0 0 X" + QByteArray::number(1000 + i) + " Field\n" + (i == 100 ? "110 1 0.25 150.00 A\n" : "");
     QByteArray fix("I\n1101 Version - data cycle 2401, build\n");
     for (int i = 0; i < 20000 && fault == Written; ++i)
         fix += " 46.5 7.5 F" + QByteArray::number(i) + " ENRT K1 2105430\n";
-    QVERIFY(fault != Airports || writeFile(root + QLatin1Char('/') + kGlobalApt, apt + "99\n"));
-    QVERIFY(fault != Written
-            || writeFile(root + QStringLiteral("/Resources/default data/earth_fix.dat"), fix + "99\n"));
+    QVERIFY(fault != Airports || writeFile(root + '/' + kGlobalApt, apt + "99\n"));
+    QVERIFY(fault != Written || writeFile(root + "/Resources/default data/earth_fix.dat", fix + "99\n"));
     std::optional<AddressSpaceLimit> limit;
     const auto disarm = qScopeGuard([] { AllocationFailure::failNext(0); });
     m_onProgress = [fault, &limit, once = std::make_shared<bool>(true)](const QString &text) {
@@ -292,8 +290,7 @@ void TestXpLoader::navFileFailsImport()
             return;
         if (fault == OutOfMemory || fault == Airports)
             throw std::bad_alloc();
-        // Larger than anything the writing of the file asks for.
-        if (fault == Written)
+        if (fault == Written) // larger than anything writing the file asks for
             AllocationFailure::failNext(256 * 1024);
         if (fault == OtherFailure)
             throw std::runtime_error("disk gone");
@@ -314,7 +311,6 @@ void TestXpLoader::navFileFailsImport()
 
     QList<bool> loaded;
     ThreadStart::failNext(fault == NoThread ? 1 : 0);
-    // The lookup indexes wait for the import to take them, whatever else the machine runs.
     std::optional<BusyHelpers> busy;
     if (fault == Written)
         QVERIFY(busy.emplace().holding());

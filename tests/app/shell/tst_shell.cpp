@@ -117,10 +117,9 @@ int runProgram(int argc, char *argv[])
             Settings::setString(QStringLiteral("test/keptAtExit"), QStringLiteral("kept"));
             auto *database
                 = shell.engine()->rootContext()->contextProperty(QStringLiteral("database")).value<Database *>();
-            const QString download = database->filePath() + QStringLiteral(".download");
-            if (!writeFile(download, QByteArray(16 * 1024 * 1024, 'd')))
+            if (!writeFile(database->filePath() + QStringLiteral(".download"), QByteArray(16 << 20, 'd')))
                 return 4;
-            database->loadReplacementAsync(download);
+            database->loadReplacementAsync(database->filePath() + QStringLiteral(".download"));
             printf("%s\n", qPrintable(Logging::logFilePath()));
             fflush(stdout);
             shell.exitNow(app.exec() + (mode == QLatin1String("exit") ? 7 : 0));
@@ -132,8 +131,7 @@ int runProgram(int argc, char *argv[])
     return 0;
 }
 
-// Has the engine quit just before the main thread handles the first call queued to the watched
-// object once armed: the import's question whether its new file may replace the stored one.
+// The engine quits just before the first call queued to the watched object once armed is handled.
 struct QuitBeforeCall : QObject
 {
     QQmlEngine *engine = nullptr;
@@ -141,10 +139,8 @@ struct QuitBeforeCall : QObject
     bool sent = false;
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (!sent && event->type() == QEvent::MetaCall && armed.loadAcquire() == 1) {
-            sent = true;
-            emit engine->quit();
-        }
+        if (!sent && event->type() == QEvent::MetaCall && armed.loadAcquire() == 1)
+            sent = true, emit engine->quit();
         return QObject::eventFilter(watched, event);
     }
 };
@@ -403,8 +399,7 @@ void TestShell::exitNowKeepsWhatIsWritten()
     QSettings stored(home.filePath(QStringLiteral("settings/Corvel/Waylore.conf")), QSettings::IniFormat);
     QCOMPARE(stored.value(QStringLiteral("test/keptAtExit")).toString(), QStringLiteral("kept"));
     const QDir data(home.filePath(QStringLiteral(".qttest/share/Corvel/Waylore")));
-    QVERIFY(data.exists());
-    QCOMPARE(data.entryList({QStringLiteral("*.download")}, QDir::Files), QStringList());
+    QVERIFY(data.exists() && data.entryList({QStringLiteral("*.download")}, QDir::Files).isEmpty());
     const QString log = QString::fromUtf8(fileBytes(QString::fromLocal8Bit(program.output.trimmed())));
     QVERIFY2(log.trimmed().endsWith(QStringLiteral("Info: Exiting with code %1").arg(code)),
              qPrintable(log.right(200)));
@@ -438,13 +433,13 @@ void TestShell::quitWhileReadingAhead()
 void TestShell::quitDuringImportWaits_data()
 {
     QTest::addColumn<bool>("fileWaits");
-    QTest::newRow("the engine quits as the new file waits for the main thread") << true;
-    QTest::newRow("the shell ends while the fixes are read") << false;
+    QTest::newRow("engine quits, new file waiting") << true;
+    QTest::newRow("shell ends while fixes are read") << false;
 }
 
 // Quitting while the simulator data is imported: the import stops and its thread has ended
 // before the loader, the flight plan and the database are destroyed; the database file of the
-// last whole import stays as it was. The engine's quit stops it even with its new file written.
+// last whole import stays as it was, even when the engine quits with the new file written.
 void TestShell::quitDuringImportWaits()
 {
     QFETCH(bool, fileWaits);
@@ -472,24 +467,21 @@ void TestShell::quitDuringImportWaits()
     // However it ends, the import thread and the connections go before the counters they write.
     QObject receiver;
     const auto quit = qScopeGuard([&] {
-        if (m_shell) {
-            loader->requestInterruption();
-            loader->wait();
-        }
+        if (m_shell)
+            loader->requestInterruption(), loader->wait();
     });
     connect(
         loader, &XpLoader::progress, &receiver,
         [&](const QString &text) {
             if (text.startsWith(QLatin1String("Loading fix points:")))
                 readingFixes.storeRelease(1);
-            if (text == QLatin1String("Compressing database..."))
+            if (fileWaits && text == QLatin1String("Compressing database..."))
                 quitter.armed.storeRelease(1);
         },
         Qt::DirectConnection);
     connect(
         loader, &QThread::finished, &receiver, [&] { ended.storeRelease(1); }, Qt::DirectConnection);
-    if (fileWaits)
-        database->installEventFilter(&quitter);
+    database->installEventFilter(&quitter);
     loader->loadAsync();
     if (fileWaits) {
         QTRY_VERIFY_WITH_TIMEOUT(ended.loadAcquire() == 1, 60000);
