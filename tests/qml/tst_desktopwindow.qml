@@ -405,7 +405,6 @@ Item {
             compare(testSupport.storedValue("analytics/clientid"), "{client}");
         }
 
-        // The controls write their numbers as the interface language does: "42.600 kg" in German.
         function test_numbersInTheInterfaceLanguage() {
             translationManager.activeLanguage = "de";
             createActiveWindow();
