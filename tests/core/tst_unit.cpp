@@ -363,7 +363,6 @@ private slots:
         Settings::setInt(QStringLiteral("units/volume"), 1);
         QCOMPARE(Unit::massToString(1500), QStringLiteral("1500lbs"));
         QCOMPARE(Unit::volumeToString(420), QStringLiteral("420gal"));
-        // In the interface language; files in the C locale whatever it is.
         Unit::setInterfaceLocale(QLocale(QLocale::German));
         const auto restore = qScopeGuard([] { Unit::setInterfaceLocale(QLocale::c()); });
         QCOMPARE(Unit::massToString(6314) + Unit::distanceToString(5.44), QStringLiteral("6.314lbs5,4nm"));

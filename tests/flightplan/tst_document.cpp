@@ -378,7 +378,6 @@ private slots:
             << QStringLiteral("<uid>K1/ENRT/PRECI</uid>\n                <type>11</type>\n                <latitude>%1").arg(shortest(49.123456789012345))
             << "<uid>K1/ENRT/NOWHERE</uid>\n                <type>11</type>\n                <latitude>91.5"
             << "^Waypoint K1/ENRT/NOWHERE has no position on earth \\(91.5, -179.98\\d+\\), it can not be opened!$";
-        // Read whole, three gigabytes ended the program for want of memory.
         QTest::newRow("3 GiB") << "HUGE" << "" << "^The file .*/bad.fpxml is too large to be a flight plan.$";
         QTest::newRow("text after the root") << "</content>" << "</content>\n<content/>"
                                              << "^End of document was expected at line \\d+$";
@@ -443,7 +442,6 @@ private slots:
         QTest::newRow("missing folder") << "missing/folder/plan.fpxml";
         QTest::newRow("folder is a file") << "afile.txt/plan.fpxml";
         QTest::newRow("folder not writable") << "/proc/waylore-plan.fpxml";
-        // Saved onto itself: a plan smaller than Qt's write buffer once emptied its file.
         QTest::newRow("disk full") << "kept.fpxml";
         // clang-format on
     }
@@ -516,7 +514,6 @@ private slots:
         const QString file = path(QStringLiteral("edit.fpxml"));
         QVERIFY(m_document->saveAs(file));
         const QString saved = snapshot(m_plan.get());
-        // Opened over a changed plan, the file replaces it.
         QVERIFY(m_plan->append(QStringLiteral("DDDD"), false));
         QSignalSpy modified(m_plan.get(), &Flightplan::modified);
         QVERIFY(m_document->open(file));

@@ -119,7 +119,6 @@ private slots:
 
         if (file != QLatin1String("v1100.fms") && version == 1100)
             QTest::ignoreMessage(QtWarningMsg, "Current data cycle differs from opened flightplan");
-        // Over the plan of a named document: the file replaces both.
         QVERIFY(m_plan->append(QStringLiteral("AAAA"), false));
         m_document->setName(QStringLiteral("kept.fpxml"));
         m_document->setNamed(true);
@@ -184,12 +183,10 @@ private slots:
             << "The file announces 2147483647 waypoints on line 6 but holds 2: it is cut short or damaged. Nothing was imported.";
         QTest::newRow("negative count") << "negativecount.fms" << "Damaged file"
                                         << "Line 6 gives \"-5\" as the number of waypoints. Nothing was imported.";
-        // A position read as 0 would move the point across the earth.
         QTest::newRow("latitude no number") << "badlatitude.fms" << "Damaged file"
                                             << "Line 6 gives \"49.5x\" as the latitude. Nothing was imported.";
         QTest::newRow("latitude off the earth") << "offearth.fms" << "Damaged file"
                                                 << "Line 5 gives \"95.000000\" as the latitude. Nothing was imported.";
-        // Read whole, three gigabytes ended the program for want of memory.
         QTest::newRow("3 GiB") << "HUGE" << "Cannot open file" << "The file PATH is too large to be a flight plan.";
         // clang-format on
     }
@@ -220,8 +217,7 @@ private slots:
         QCOMPARE(Database::pointCount(), points);
     }
 
-    // A damaged altitude costs its own value, with a warning that names the line, and one
-    // outside the edit range is held within it.
+    // A damaged altitude costs its own value, named in a warning; one beyond the edit range is held in it.
     void readsDamagedNumbers_data()
     {
         // clang-format off

@@ -213,7 +213,6 @@ void TstMapTiles::fetchesCachesAndWorksOffline()
     QStringList files;
     for (const char *tile : {"2-1-1", "2-1-2", "2-2-1", "2-2-2"})
         files.append(QStringLiteral("%1-%2.png").arg(prefix, QLatin1String(tile)));
-    // Nothing cached rather than empty files; a tile is cached before it is shown.
     if (diskFull) {
         QVERIFY(!QDirIterator(m_cache->path(), QDir::Files, QDirIterator::Subdirectories).hasNext());
         return;

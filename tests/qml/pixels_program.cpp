@@ -110,11 +110,7 @@ private:
     ulong m_wheelTurns = 0;
 };
 
-namespace {
-
 constexpr const char *kCrossing = "XRTA ALDAX COLTA DUNOP EPMAR FOXIN XRTB";
-
-} // namespace
 
 void ProgramWindow::initTestCase()
 {
@@ -141,8 +137,7 @@ void ProgramWindow::initTestCase()
     QVERIFY(m_overlay);
 }
 
-// Each function finds the test world imported and, those of a flight, the crossing planned, as
-// the first functions leave them, whether or not they ran.
+// Run alone, a function finds the world imported and, for a flight, the crossing planned.
 void ProgramWindow::init()
 {
     const QByteArray function = QTest::currentTestFunction();

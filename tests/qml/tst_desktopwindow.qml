@@ -254,7 +254,6 @@ Item {
                 { tag: "reset: Enter keeps", reset: true, key: Qt.Key_Return },
                 { tag: "reset: Enter on Yes", reset: true, focus: "Yes", key: Qt.Key_Return, emptied: true },
                 { tag: "reset: Enter on No", reset: true, focus: "No", key: Qt.Key_Return },
-                // Its yes writes over a file.
                 { tag: "replace: Enter keeps", replace: true, key: Qt.Key_Return }
             ];
         }
@@ -275,7 +274,6 @@ Item {
                 keyClick(Qt.Key_Y, Qt.ControlModifier | Qt.ShiftModifier);
             } else if (data.replace) {
                 question = manager.fileSaveAsDialog.replaceQuestion;
-                // What the yes writes here empties the plan.
                 manager.fileSaveAsDialog.replaceIfAgreed(testSupport.makeFolder("taken.fpxml"), () => flightplan.clear());
             } else {
                 manager.newDoc();
@@ -340,7 +338,6 @@ Item {
                         break;
                     round.push(window.activeFocusItem);
                 }
-                // Nothing else chooses or adds an airplane.
                 for (const name of other === child("airplaneDialog") ? ["airplaneList", "addButton", "removeButton", "importButton", "exportButton"] : [])
                     verify(round.some(item => within(item, findChild(popup, name))), name);
                 if (round.filter((item, i) => !readsAfter(item, round[(i + 1) % round.length])).length > 1)
@@ -408,7 +405,6 @@ Item {
             compare(testSupport.storedValue("analytics/clientid"), "{client}");
         }
 
-        // The controls write their numbers as the interface language does: "42.600 kg" in German.
         function test_numbersInTheInterfaceLanguage() {
             translationManager.activeLanguage = "de";
             createActiveWindow();

@@ -147,7 +147,6 @@ StrictTestCase {
         verify(manager.saveErrorDialog.visible);
         compare(manager.saveErrorDialog.text, "Cannot save file");
         manager.saveErrorDialog.close();
-        // A refused file leaves the open plan and its document as they were.
         modify();
         manager.saveAsPath(testSupport.temporaryPath("kept.fpxml"));
         manager.fileOpenDialog.file = Utility.pathToUrl(testSupport.temporaryPath("missing.fms"));
@@ -225,7 +224,6 @@ StrictTestCase {
         tryVerify(() => host.exporterErrorDialog.visible);
         verify(host.exporterErrorDialog.informativeText.startsWith("Cannot export image to " + path + ".jpg: "));
         host.exporterErrorDialog.close();
-        // On a full disk the older picture stays whole.
         const picture = testSupport.makeFolder("full") + "/map.png";
         host.exportAsDialog.exportTo(picture, 1);
         tryVerify(() => testSupport.fileSize(picture) > 20);

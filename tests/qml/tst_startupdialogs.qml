@@ -324,7 +324,6 @@ StubWindow {
             tracks.updating = false;
             verify(close.enabled);
             compare(findChild(dialog, "pages").currentIndex, 1);
-            // A log longer than its view shows its scroll bar before any scrolling.
             const bar = findChild(dialog, "logView").ScrollBar.vertical.contentItem;
             compare(bar.opacity, 0);
             tracks.log = Array(40).fill("<b>NAT</b> A B C").join("<br>");
