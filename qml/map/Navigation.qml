@@ -470,6 +470,12 @@ Item {
             visible: xpconnect.state > 1
         }
 
+        // A button greyed out at the end of the zoom lets its clicks through, and the map would
+        // take two quick ones for a double-click that adds a waypoint there.
+        MouseArea {
+            anchors.fill: zoomButtons
+            acceptedButtons: Qt.AllButtons
+        }
         Row {
             id: zoomButtons
 

@@ -113,7 +113,11 @@ StubWindow {
             } else {
                 const button = findChild(map, data.action);
                 compare(button.enabled, !data.disabled);
+                flightplan.stubCalls = [];
                 mouseClick(button);
+                if (data.disabled)
+                    mouseDoubleClickSequence(button);
+                compare(flightplan.stubCalls, [], "no waypoint added under the button");
             }
             near(map.zoomLevel, data.expected, 1e-9, "zoom");
         }
