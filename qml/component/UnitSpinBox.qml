@@ -9,21 +9,33 @@ SpinBox {
     property string prefix: ""
     property string suffix: ""
     property string unit: ""
-    // Group separators of the locales in use: a shown "5,000" or "5 000" stays editable.
-    readonly property string groupSeparators: ",.'\u00a0\u202f"
+    // Group separators of the locales in use: a shown "5,000" or "5 000" stays editable. A French
+    // pilot groups with the space bar's blank, not with the no-break blank the box shows.
+    readonly property string groupSeparators: ",.' \u00a0\u202f"
 
     function toText(value, locale) {
         return prefix + Number(value).toLocaleString(locale, 'f', 0) + suffix + " " + unit;
     }
 
+    // A text that does not read wholly as a number keeps the value the box had: a part of it
+    // ("2" of "2 1x0") would be stored as if it were what the pilot meant.
     function toValue(text, locale) {
         const bare = text.replace(unit, "").replace(suffix, "").replace(prefix, "").trim();
+        // Any blank groups digits: the locale reads only its own one (French a narrow no-break
+        // blank and the space bar's, not the wider no-break blank).
+        const grouped = bare.replace(/[ \u00a0\u202f]/g, locale.groupSeparator);
+        let number = NaN;
         try {
-            return Number.fromLocaleString(locale, bare);
+            number = Number.fromLocaleString(locale, grouped);
         } catch (error) {
-            // Nothing readable was typed: keep the value the box had.
-            return spinBox.value;
+            // "147,5" in English or "147.5" in German: a single mark before one or two digits
+            // groups nothing, so it can only be the other language's decimal point.
+            const decimal = /^([0-9]+)[.,]([0-9]{1,2})$/.exec(bare);
+            if (decimal)
+                number = Number(decimal[1] + "." + decimal[2]);
         }
+        // The box holds whole numbers: a typed decimal is rounded, not cut.
+        return isFinite(number) ? Math.round(number) : spinBox.value;
     }
 
     function escaped(text) {

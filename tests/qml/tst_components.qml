@@ -163,14 +163,19 @@ Item {
                 { tag: "flight level", prefix: "FL", suffix: "", unit: "", value: 350, text: "FL350 " },
                 { tag: "rate", prefix: "", suffix: "", unit: "ft/min", value: 5000, text: "5,000 ft/min" },
                 { tag: "negative rate", prefix: "", suffix: "", unit: "ft/min", value: -1500, text: "-1,500 ft/min" },
-                { tag: "suffix", prefix: "", suffix: "%", unit: "", value: 80, text: "80% " }
+                { tag: "suffix", prefix: "", suffix: "%", unit: "", value: 80, text: "80% " },
+                // Typed the way each language writes it; what does not read wholly keeps the value.
+                { tag: "German point", locale: "de", prefix: "", suffix: "", unit: "kg", value: 2100, text: "2.100 kg", typed: "2.100" },
+                { tag: "French decimal", locale: "fr", prefix: "", suffix: "", unit: "kg", value: 148, text: "148 kg", typed: "147,5" },
+                { tag: "French misgrouped", locale: "fr", prefix: "", suffix: "", unit: "kg", value: 1900, text: "1\u202f900 kg", typed: "2 1x0" }
             ];
         }
 
         function test_unitSpinBoxText(data) {
             const box = createTemporaryObject(spinComponent, root, { prefix: data.prefix, suffix: data.suffix, unit: data.unit, value: data.value });
+            box.locale = Qt.locale(data.locale ?? "en_US");
             compare(box.contentItem.text, data.text);
-            compare(box.toValue(data.text, box.locale), data.value);
+            compare(box.toValue(data.typed ?? data.text, box.locale), data.value);
         }
 
         function test_unitSpinBoxTakesDigitsOnly() {
@@ -189,6 +194,14 @@ Item {
             keyClick(Qt.Key_Backspace);
             keyClick(Qt.Key_Minus);
             compare(box.contentItem.text, "FL370", "no minus inside the number either");
+            box.locale = Qt.locale("fr");
+            box.contentItem.selectAll();
+            [Qt.Key_2, Qt.Key_Space, Qt.Key_1, Qt.Key_0, Qt.Key_0, Qt.Key_Return].forEach(key => keyClick(key));
+            compare(box.value, 2100, "a French pilot groups digits with the space bar");
+            box.locale = Qt.locale("en_US");
+            box.contentItem.selectAll();
+            [Qt.Key_1, Qt.Key_4, Qt.Key_7, Qt.Key_Comma, Qt.Key_5, Qt.Key_Return].forEach(key => keyClick(key));
+            compare(box.value, 148, "an English box reads a decimal comma");
         }
 
         function test_rowFieldHidesOnTheLastRow() {
