@@ -2589,6 +2589,10 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
         <translation>gehört zu %1</translation>
     </message>
     <message>
+        <source>GPS point</source>
+        <translation>GPS-Punkt</translation>
+    </message>
+    <message>
         <source>ARC Center Fix Waypoint</source>
         <translation>Bogenmittelpunkt (ARC)</translation>
     </message>
@@ -2770,6 +2774,14 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
     <message>
         <source>%1 information</source>
         <translation>Informationen zu %1</translation>
+    </message>
+    <message>
+        <source>Airport</source>
+        <translation>Flughafen</translation>
+    </message>
+    <message>
+        <source>Airport information</source>
+        <translation>Informationen zum Flughafen</translation>
     </message>
     <message>
         <source>Select %1</source>
@@ -4215,6 +4227,10 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
     <message>
         <source>%1 information</source>
         <translation>Informationen zu %1</translation>
+    </message>
+    <message>
+        <source>Airport information</source>
+        <translation>Informationen zum Flughafen</translation>
     </message>
     <message>
         <source>Waypoint info</source>

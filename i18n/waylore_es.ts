@@ -2589,6 +2589,10 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
         <translation>asociado a %1</translation>
     </message>
     <message>
+        <source>GPS point</source>
+        <translation>Punto GPS</translation>
+    </message>
+    <message>
         <source>ARC Center Fix Waypoint</source>
         <translation>Punto centro de arco (ARC)</translation>
     </message>
@@ -2770,6 +2774,14 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
     <message>
         <source>%1 information</source>
         <translation>Información de %1</translation>
+    </message>
+    <message>
+        <source>Airport</source>
+        <translation>Aeropuerto</translation>
+    </message>
+    <message>
+        <source>Airport information</source>
+        <translation>Información del aeropuerto</translation>
     </message>
     <message>
         <source>Select %1</source>
@@ -4215,6 +4227,10 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
     <message>
         <source>%1 information</source>
         <translation>Información de %1</translation>
+    </message>
+    <message>
+        <source>Airport information</source>
+        <translation>Información del aeropuerto</translation>
     </message>
     <message>
         <source>Waypoint info</source>

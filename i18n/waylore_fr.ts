@@ -2589,6 +2589,10 @@ seront perdus. Ces opérations sont irréversibles !</translation>
         <translation>rattaché à %1</translation>
     </message>
     <message>
+        <source>GPS point</source>
+        <translation>Point GPS</translation>
+    </message>
+    <message>
         <source>ARC Center Fix Waypoint</source>
         <translation>Point de centre d&apos;arc (ARC)</translation>
     </message>
@@ -2770,6 +2774,14 @@ seront perdus. Ces opérations sont irréversibles !</translation>
     <message>
         <source>%1 information</source>
         <translation>Informations sur %1</translation>
+    </message>
+    <message>
+        <source>Airport</source>
+        <translation>Aéroport</translation>
+    </message>
+    <message>
+        <source>Airport information</source>
+        <translation>Informations sur l&apos;aéroport</translation>
     </message>
     <message>
         <source>Select %1</source>
@@ -4215,6 +4227,10 @@ seront perdus. Ces opérations sont irréversibles !</translation>
     <message>
         <source>%1 information</source>
         <translation>Informations sur %1</translation>
+    </message>
+    <message>
+        <source>Airport information</source>
+        <translation>Informations sur l&apos;aéroport</translation>
     </message>
     <message>
         <source>Waypoint info</source>

@@ -690,7 +690,7 @@ Point *Database::getOrAddCoordPoint(const QGeoCoordinate &position, bool notify)
     if (Point *found = findPoint(code, notify))
         return found;
     auto *point = new Point(Point::COORD, position, code, QStringLiteral("*"), QStringLiteral("*"),
-                            QStringLiteral("GPS point"), 0, 0.0f, QString());
+                            QStringLiteral(QT_TRANSLATE_NOOP("Point", "GPS point")), 0, 0.0f, QString());
     db->addPoint(point);
     if (notify && !DatabaseStore::current()) {
         db->m_pointMapModel->invalidate();

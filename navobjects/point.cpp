@@ -8,6 +8,7 @@
 #include "streamunpacker.h"
 #include "unit.h"
 
+#include <QCoreApplication>
 #include <QGeoRectangle>
 #include <QGeoShape>
 #include <QtEndian>
@@ -94,7 +95,10 @@ QString descriptionFor(int type, const QString &name, const QString &region, con
 {
     if (type == Point::AIRP)
         return name;
-    const QString head = name.isEmpty() ? Point::tr("Region %1").arg(region) : name;
+    // A coordinate point's name is the program's own label ("GPS point"), stored untranslated
+    // with the point and shown in the interface language.
+    const QString shown = type == Point::COORD ? QCoreApplication::translate("Point", name.toUtf8().constData()) : name;
+    const QString head = shown.isEmpty() ? Point::tr("Region %1").arg(region) : shown;
     const QString tail = terminal == kEnroute ? Point::tr("enroute") : Point::tr("attached to %1").arg(terminal);
     QString description;
     description.reserve(head.size() + 2 + tail.size());

@@ -8,12 +8,14 @@ ContextMenu {
     id: pointMenu
 
     readonly property bool inPlan: flightplan.general.waypointuids.indexOf(role_uid) >= 0
+    // The point's kind is a code (VOR, NDB, ...) for every kind but the airport, a word.
+    readonly property bool airport: role_type === CorvelPoint.Point.AIRP
 
     ContextMenuHeader {
-        text: qsTr("%1 %2").arg(role_type_string).arg(role_code)
+        text: qsTr("%1 %2").arg(pointMenu.airport ? qsTr("Airport") : role_type_string).arg(role_code)
     }
     ContextMenuItem {
-        text: qsTr("%1 information").arg(role_type_string)
+        text: pointMenu.airport ? qsTr("Airport information") : qsTr("%1 information").arg(role_type_string)
         source: "qrc:/fa/solid/circle-info.svg"
         onTriggered: infoManager.showPointInfo(role_uid)
     }

@@ -12,7 +12,7 @@ ContextMenu {
         text: qsTr("Waypoint %1").arg(role_code)
     }
     ContextMenuItem {
-        text: qsTr("%1 information").arg(role_type_string)
+        text: role_type === CorvelPoint.Point.AIRP ? qsTr("Airport information") : qsTr("%1 information").arg(role_type_string)
         source: "qrc:/fa/solid/circle-info.svg"
         onTriggered: infoManager.showPointInfo(role_uid)
     }

@@ -37,13 +37,17 @@ Page {
         if (phase !== "standing")
             return;
         tone = "standing";
-        label.text = position === "" ? qsTr("AIRAC %1").arg(cycle) : qsTr("AIRAC %1").arg(cycle) + qsTr(" | %1").arg(position);
+        // The map writes the seconds with a point whatever the language; the points of a
+        // coordinate text are those of its seconds alone.
+        const shown = position.replace(/\./g, status.locale.decimalPoint); // qmllint disable type
+        label.text = position === "" ? qsTr("AIRAC %1").arg(cycle) : qsTr("AIRAC %1").arg(cycle) + qsTr(" | %1").arg(shown);
     }
 
     SplitView.minimumHeight: header.implicitHeight
     SplitView.maximumHeight: header.implicitHeight
     onCycleChanged: showStanding()
     onPositionChanged: showStanding()
+    onLocaleChanged: showStanding()
 
     background: Rectangle {
         color: Material.background

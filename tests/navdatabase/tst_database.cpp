@@ -19,6 +19,7 @@
 #include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTranslator>
 
 #include <climits>
 #include <memory>
@@ -26,6 +27,18 @@
 namespace {
 
 QStringList s_messages;
+
+// A French catalogue of one entry.
+class GpsPointTranslator : public QTranslator
+{
+public:
+    QString translate(const char *context, const char *sourceText, const char *, int) const override
+    {
+        return qstrcmp(context, "Point") == 0 && qstrcmp(sourceText, "GPS point") == 0 ? QStringLiteral("Point GPS")
+                                                                                       : QString();
+    }
+    bool isEmpty() const override { return false; }
+};
 
 void captureMessages(QtMsgType, const QMessageLogContext &, const QString &message)
 {
@@ -622,6 +635,12 @@ void TestDatabase::coordPoint()
     QCOMPARE(p->uid(), QStringLiteral("48.5;11"));
     QCOMPARE(p->name(), QStringLiteral("GPS point"));
     QCOMPARE(p->type(), int(Point::COORD));
+    // Stored as made (the name above), shown in the interface language.
+    GpsPointTranslator french;
+    QVERIFY(QCoreApplication::installTranslator(&french));
+    const QString shown = p->description();
+    QCoreApplication::removeTranslator(&french);
+    QCOMPARE(shown, QStringLiteral("Point GPS, attached to *"));
     const int count = Database::pointCount();
     QCOMPARE(Database::getOrAddCoordPoint(position, true), p);
     QCOMPARE(Database::pointCount(), count);

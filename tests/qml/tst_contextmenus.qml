@@ -57,6 +57,7 @@ StubWindow {
         }
 
         function cleanup() {
+            testSupport.useLanguage("en");
             if (host)
                 host.destroy();
             host = null;
@@ -81,16 +82,19 @@ StubWindow {
 
         function test_pointMenu_data() {
             return [
-                { tag: "airport not in plan", type: 1, plan: [], moreInfo: true, add: true, remove: false },
-                { tag: "vor in plan", type: 3, plan: ["VOR1"], moreInfo: false, add: false, remove: true }
+                { tag: "airport not in plan", type: 1, plan: [], moreInfo: true, add: true, remove: false, texts: ["Airport EDDF", "Airport information"] },
+                { tag: "vor in plan", type: 3, plan: ["VOR1"], moreInfo: false, add: false, remove: true, texts: ["VOR VOR1", "VOR information"] },
+                { tag: "airport in French", language: "fr", type: 1, plan: [], moreInfo: true, add: true, remove: false,
+                    texts: ["Aéroport EDDF", "Informations sur l'aéroport"] }
             ];
         }
 
         function test_pointMenu(data) {
             flightplan.general.waypointuids = data.plan;
             const uid = data.type === 1 ? "EDDF" : "VOR1";
-            const menu = openMenu("PointContextMenu", [{ role_uid: uid, role_code: uid, role_type: data.type, role_type_string: "Airport" }]);
-            compare(texts(menu)[0], "Airport " + uid);
+            verify(testSupport.useLanguage(data.language ?? "en"));
+            const menu = openMenu("PointContextMenu", [{ role_uid: uid, role_code: uid, role_type: data.type, role_type_string: data.type === 1 ? "Airport" : "VOR" }]);
+            compare(texts(menu).slice(0, 2), data.texts);
             compare(entry(menu, "moreInfo").enabled, data.moreInfo);
             compare(entry(menu, "add").enabled, data.add);
             compare(entry(menu, "prepend").enabled, data.add);

@@ -130,6 +130,9 @@ StubWindow {
             status.position = "N48°51' E002°21'";
             compare(label().text, "AIRAC 2401 | N48°51' E002°21'");
             compare(label().color, status.Material.primaryTextColor);
+            status.locale = Qt.locale("fr");
+            status.position = "48° 51' 31.2\" N, 2° 21' 3.5\" E";
+            compare(label().text, "AIRAC 2401 | 48° 51' 31,2\" N, 2° 21' 3,5\" E");
         }
 
         function test_messageHoldsThenFadesToStanding() {
