@@ -28,6 +28,20 @@ int levelToFeet(int level)
     return PlanLimits::saturated(qint64(level) * 100);
 }
 
+// The step between the altitude axis's labels: the smallest of 1, 2 or 5 times a power of ten
+// that leaves at most six steps up to the top, so that the labels fall on round levels (FL100,
+// FL200...) rather than on fifths of the range (FL121, FL243...).
+double levelStep(double top)
+{
+    constexpr int kMostSteps = 6;
+    for (double power = 1.0;; power *= 10.0) {
+        for (const double factor : {1.0, 2.0, 5.0}) {
+            if (top <= kMostSteps * factor * power)
+                return factor * power;
+        }
+    }
+}
+
 // Runs fn on the thread of the chart object: directly when the caller is there already,
 // queued otherwise, so that a chart's signals never fire on another thread.
 template <typename Fn>
@@ -88,6 +102,8 @@ void Profile::ensureAxes()
     if (!m_altitudeAxis) {
         auto *axis = new QValueAxis();
         axis->setLabelFormat(QStringLiteral("FL%d"));
+        axis->setTickType(QValueAxis::TicksDynamic);
+        axis->setTickAnchor(0.0);
         if (chartThread && axis->thread() != chartThread)
             axis->moveToThread(chartThread);
         m_altitudeAxis = axis;
@@ -119,7 +135,11 @@ QValueAxis *Profile::getAltitudeAxis()
     }
     ensureAxes();
     QValueAxis *axis = m_altitudeAxis;
-    onObjectThread(axis, [axis, top]() { axis->setRange(0.0, top); });
+    const double step = levelStep(top);
+    onObjectThread(axis, [axis, top, step]() {
+        axis->setRange(0.0, top);
+        axis->setTickInterval(step);
+    });
     return axis;
 }
 

@@ -40,9 +40,19 @@ ApplicationWindow {
     }
 
     function ensureValidWindowPosition() {
-        if (settingsWindow.desktopAvailableWidth !== Screen.desktopAvailableWidth
-                || settingsWindow.desktopAvailableHeight !== Screen.desktopAvailableHeight) {
+        // A first size or a stored one larger than the screen's room (a small screen, a size
+        // kept from a larger one) would hide the footer and the dialogs' buttons: it shrinks
+        // to the room, down to the smallest size the window supports, and the window is centred.
+        const [roomWidth, roomHeight] = [Math.min(Screen.width, Screen.desktopAvailableWidth),
+                                         Math.min(Screen.height, Screen.desktopAvailableHeight)];
+        const [oldWidth, oldHeight] = [width, height];
+        width = Math.max(minimumWidth, Math.min(width, roomWidth));
+        height = Math.max(minimumHeight, Math.min(height, roomHeight));
+        const layoutChanged = settingsWindow.desktopAvailableWidth !== Screen.desktopAvailableWidth
+            || settingsWindow.desktopAvailableHeight !== Screen.desktopAvailableHeight;
+        if (layoutChanged)
             console.info("Screen layout changed, reset window position");
+        if (layoutChanged || width !== oldWidth || height !== oldHeight) {
             // A window larger than the screen keeps its title bar on it.
             x = Math.max(0, Screen.width / 2 - width / 2);
             y = Math.max(0, Screen.height / 2 - height / 2);

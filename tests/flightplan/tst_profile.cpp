@@ -342,6 +342,7 @@ private slots:
         QCOMPARE(distance->tickCount(), 10);
         QCOMPARE(distance->minorTickCount(), 10);
         QCOMPARE(altitude->labelFormat(), QStringLiteral("FL%d"));
+        QCOMPARE(altitude->tickType(), QValueAxis::TicksDynamic);
     }
 
     void axisRanges_data()
@@ -349,9 +350,11 @@ private slots:
         // clang-format off
         QTest::addColumn<int>("ceiling");
         QTest::addColumn<double>("top");
-        QTest::newRow("FL 410") << 410 << 512.5;
-        QTest::newRow("FL 350") << 350 << 437.5;
-        QTest::newRow("FL 0") << 0 << 0.0;
+        QTest::addColumn<double>("step");
+        QTest::newRow("FL 410") << 410 << 512.5 << 100.0;
+        QTest::newRow("FL 350") << 350 << 437.5 << 100.0;
+        QTest::newRow("FL 120") << 120 << 150.0 << 50.0;
+        QTest::newRow("FL 0") << 0 << 0.0 << 1.0;
         // clang-format on
     }
 
@@ -359,12 +362,14 @@ private slots:
     {
         QFETCH(int, ceiling);
         QFETCH(double, top);
+        QFETCH(double, step);
         Airplane a = PlanFixture::airplane();
         a.ceilinglvl = ceiling;
         m_fixture.setAirplane(a);
         QValueAxis *altitude = profile()->getAltitudeAxis();
         QCOMPARE(altitude->min(), 0.0);
         QCOMPARE(altitude->max(), top);
+        QCOMPARE(altitude->tickInterval(), step);
 
         m_plan->clear(false);
         QCOMPARE(profile()->getDistanceAxis()->max(), 0.0);

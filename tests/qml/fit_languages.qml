@@ -83,6 +83,29 @@ StubWindow {
 
         name: "FitLanguages"
 
+        // The program's window on a screen of its smallest size, at its first start or stored
+        // larger: it takes the screen, and the database dialog the start opens its buttons on it.
+        function test_firstWindow_data() {
+            return [{ tag: "first start" }, { tag: "stored larger", width: 1300 }];
+        }
+
+        function test_firstWindow(data) {
+            testSupport.clearStore();
+            if (data.width)
+                testSupport.storeValue("window/width", data.width);
+            const main = Qt.createComponent("qrc:/qt/qml/Waylore/Ui/app/DesktopWindow.qml").createObject(null);
+            try {
+                database.finished();
+                const dialog = findChild(main.contentItem, "databaseDialog");
+                tryVerify(() => dialog.opened && [main.x, main.y, main.width, main.height].join() === "0,0,1020,730", 10000);
+                const corner = dialog.footer.mapToGlobal(dialog.footer.width, dialog.footer.height);
+                verify(corner.x <= 1020 && corner.y <= 730, corner);
+                grabImage(main.contentItem.parent).save(testSupport.screenshotPath("first-window-" + data.tag + ".png"));
+            } finally {
+                main.destroy();
+            }
+        }
+
         function test_smallestWindow_data() {
             return [{ tag: "en", mass: "Mass" }, { tag: "fr", mass: "Masse" }, { tag: "de", mass: "Masse" }, { tag: "es", mass: "Masa" }];
         }

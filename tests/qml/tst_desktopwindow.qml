@@ -130,6 +130,8 @@ Item {
                 testSupport.storeValue("window/desktopAvailableHeight", Screen.desktopAvailableHeight);
                 testSupport.storeValue("window/x", 40);
                 testSupport.storeValue("window/y", 30);
+                // No wider than the smallest window: a wider one would shrink to it and be centred.
+                testSupport.storeValue("window/width", 1020);
             }
             createWindow();
             // The window is wider than the test screen: centred, it stands at its left edge.
