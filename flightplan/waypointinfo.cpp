@@ -111,6 +111,7 @@ QString Waypoint::longitudeShortRte() const
 
 QString Waypoint::profileText() const
 {
+    const Unit::FileTexts fileTexts; // a log row, as logText's
     return code() + QLatin1Char(' ') + distanceToNextString(true) + QLatin1Char(' ') + altitudeString(true)
            + QLatin1Char(' ') + iasString(true) + QStringLiteral(" (") + Unit::iasToString(m_ias, true)
            + QLatin1Char(')');

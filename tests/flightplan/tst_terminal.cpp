@@ -348,6 +348,7 @@ private slots:
         QVERIFY(Templating::render(m_plan.get(), QStringLiteral("kml.kml")).contains(arc.arg(QStringLiteral("2.5nm"))));
         m_plan->update(false, false);
         QVERIFY(!m_plan->waypoints().at(4)->logText().contains(QLatin1Char(','))); // 7.6nm to the next
+        QVERIFY(!m_plan->waypoints().at(4)->profileText().contains(QLatin1Char(',')));
     }
 
     void positionOutsideChangesNothing_data()
