@@ -153,6 +153,11 @@ Unit::FileTexts::~FileTexts()
     --t_fileTexts;
 }
 
+bool Unit::FileTexts::active()
+{
+    return t_fileTexts > 0;
+}
+
 Unit::Unit(QObject *parent)
     : QObject(parent)
 {

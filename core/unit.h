@@ -44,6 +44,9 @@ public:
         ~FileTexts();
         FileTexts(const FileTexts &) = delete;
         FileTexts &operator=(const FileTexts &) = delete;
+        // Whether the calling thread writes a file or a log now: a text kept in both forms
+        // hands over the C locale's.
+        static bool active();
     };
 
     // Index = the code stored in the preferences and the airplane fields.

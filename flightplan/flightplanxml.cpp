@@ -8,8 +8,10 @@
 #include "planlimits.h"
 #include "point.h"
 #include "procedure.h"
+#include "record.h"
 #include "segment.h"
 #include "terminal.h"
+#include "unit.h"
 #include "waypoint.h"
 #include "weight.h"
 #include "xmlstreamreader.h"
@@ -22,6 +24,7 @@
 #include <QRecursiveMutex>
 
 #include <memory>
+#include <optional>
 
 // Everything a document holds, read completely before the plan is touched.
 struct FlightplanXml::Contents
@@ -90,6 +93,28 @@ bool validPosition(double latitude, double longitude)
     return latitude >= -90.0 && latitude <= 90.0 && longitude >= -180.0 && longitude <= 180.0;
 }
 
+// The file holds a procedure leg's text in the C locale; found among the waypoint's legs, it
+// reads in the pilot's language again. Any other text stays as written.
+void readLegComment(Waypoint *waypoint)
+{
+    const Procedure *procedure = waypoint->procedure();
+    const QString comment = waypoint->comment();
+    if (!procedure || comment.isEmpty())
+        return;
+    std::optional<Record> found;
+    {
+        const Unit::FileTexts fileTexts;
+        for (const Record &leg : procedure->recordsOfTransition(QString())) {
+            if (leg.fixRolesText(false) == comment) {
+                found = leg;
+                break;
+            }
+        }
+    }
+    if (found)
+        waypoint->setLegComment(*found);
+}
+
 } // namespace
 
 QString FlightplanXml::toXml(Flightplan *flightplan)
@@ -104,6 +129,7 @@ QString FlightplanXml::toXml(Flightplan *flightplan)
 
 void FlightplanXml::writeXml(Flightplan *flightplan, XmlStreamWriter &writer)
 {
+    const Unit::FileTexts fileTexts;
     QMutexLocker<QRecursiveMutex> locker(Flightplan::mutex());
     const General *general = flightplan->general();
     const Terminal *terminal = flightplan->terminal();
@@ -402,6 +428,8 @@ void FlightplanXml::apply(Flightplan *flightplan, const Contents &c)
                     inserted.at(i)->setProcedure(procedure);
             }
         }
+        for (Waypoint *waypoint : inserted)
+            readLegComment(waypoint);
     }
     flightplan->signalDataHasChanged(-1, -1);
 

@@ -433,7 +433,7 @@ int Terminal::insertTransition(Procedure *procedure, const QString &transition, 
             waypoint->setMaxIas(leg.speedLimit());
             // The roles of a leg's fix describe that fix: they go to its own waypoint, and a
             // comment the pilot wrote on a waypoint already in the plan stays.
-            waypoint->setComment(leg.fixRolesText(false));
+            waypoint->setLegComment(leg);
             list->insert(row, waypoint);
             ++row;
         }

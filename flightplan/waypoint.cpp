@@ -6,6 +6,7 @@
 #include "planlimits.h"
 #include "point.h"
 #include "procedure.h"
+#include "record.h"
 #include "segment.h"
 #include "unit.h"
 #include "waypointtext.h"
@@ -42,6 +43,7 @@ Waypoint::Waypoint(const Waypoint *other)
     m_altitude = other->m_altitude;
     m_ias = other->m_ias;
     m_comment = other->m_comment;
+    m_fileComment = other->m_fileComment;
     m_headingToNext = other->m_headingToNext;
     m_distanceToNext = other->m_distanceToNext;
     m_flownDistance = other->m_flownDistance;
@@ -195,6 +197,24 @@ void Waypoint::setIas(double speed, bool limited)
     if (limited && m_maxIas != 0 && m_maxIas < ias)
         ias = m_maxIas;
     m_ias = ias;
+}
+
+QString Waypoint::comment() const
+{
+    return Unit::FileTexts::active() && !m_fileComment.isEmpty() ? m_fileComment : m_comment;
+}
+
+void Waypoint::setComment(const QString &comment)
+{
+    m_comment = comment;
+    m_fileComment.clear();
+}
+
+void Waypoint::setLegComment(const Record &leg)
+{
+    m_comment = leg.fixRolesText(false);
+    const Unit::FileTexts fileTexts;
+    m_fileComment = leg.fixRolesText(false);
 }
 
 void Waypoint::setRunwayEnd(const QString &end)
@@ -643,7 +663,7 @@ QVariant Waypoint::data(int role) const
     case RemainingFuel:
         return remainingFuelString();
     case Comment:
-        return m_comment;
+        return comment();
     case ToolTip:
         return tooltip();
     case IsFirst:
@@ -693,7 +713,7 @@ bool Waypoint::setData(int role, const QVariant &value)
         return true;
     }
     case Comment:
-        m_comment = value.toString();
+        setComment(value.toString());
         return true;
     case Altitude: {
         const WaypointText::Reading altitude = WaypointText::altitude(value.toString());

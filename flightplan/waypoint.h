@@ -12,6 +12,7 @@
 
 class Point;
 class Procedure;
+class Record;
 class Segment;
 
 // One point of the flight plan: a navigation point of the database, optionally part of a SID,
@@ -156,8 +157,12 @@ public:
     void setMinAltitude(int altitude) { m_minAltitude = altitude; }
     void setMaxAltitude(int altitude) { m_maxAltitude = altitude; }
     void setMaxIas(int ias) { m_maxIas = ias; }
-    QString comment() const { return m_comment; }
-    void setComment(const QString &comment) { m_comment = comment; }
+    // In the locale of whoever reads it: the interface's on the screen, the C locale in files
+    // and logs (Unit::FileTexts), so that a plan reads the same for every pilot.
+    QString comment() const;
+    void setComment(const QString &comment);
+    // The text of a procedure leg's fix roles, kept in both forms.
+    void setLegComment(const Record &leg);
     QString runwayEnd() const { return m_runwayEnd; }
     void setRunwayEnd(const QString &end);
 
@@ -310,6 +315,8 @@ private:
     int m_altitude = NoAltitude;
     int m_ias = 0;
     QString m_comment;
+    // The comment as files take it; empty while it reads the same in every locale.
+    QString m_fileComment;
     int m_headingToNext = NoHeading;
     double m_distanceToNext = 0.0;
     double m_flownDistance = 0.0;

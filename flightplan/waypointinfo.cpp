@@ -111,6 +111,7 @@ QString Waypoint::longitudeShortRte() const
 
 QString Waypoint::profileText() const
 {
+    const Unit::FileTexts fileTexts; // a log row, as logText's
     return code() + QLatin1Char(' ') + distanceToNextString(true) + QLatin1Char(' ') + altitudeString(true)
            + QLatin1Char(' ') + iasString(true) + QStringLiteral(" (") + Unit::iasToString(m_ias, true)
            + QLatin1Char(')');
@@ -118,6 +119,8 @@ QString Waypoint::profileText() const
 
 QString Waypoint::logText() const
 {
+    // The log is read by whoever helps, in any language: its numbers are the C locale's.
+    const Unit::FileTexts fileTexts;
     QString text = code();
     if (m_airway) {
         const Point *other = m_airway->otherEnd(m_point);
@@ -195,7 +198,7 @@ QString Waypoint::infoHtml() const
     if (m_airPressure != 0.0)
         addRow(text, tr("Air press."), airPressureString(false));
     if (!m_comment.isEmpty())
-        addRow(text, tr("Comment"), RichText::escape(m_comment));
+        addRow(text, tr("Comment"), RichText::escape(comment()));
 
     const QString links = RichText::link(code, QStringLiteral("POINT>") + uid) + QLatin1Char(' ')
                           + RichText::link(InfoText::glyph(0xF276), QStringLiteral("SELECT>") + uid + QLatin1Char('>'))

@@ -292,11 +292,12 @@ qint64 DatabaseChunks::write(QIODevice &device, qint32 format, const QString &cy
         if (stream.status() != QDataStream::Ok || !ChunkedFile::compress(chunk))
             failed = true;
     };
+    // The log says so before the work it names: the chunks are compressed as they are made.
+    qInfo() << "Compressing database...";
     OrderedParallel::forEach(planned.size(), make, stop);
     // A stop leaves chunks unmade, which must not reach the device.
     if (failed || (stop && stop()))
         return -1;
-    qInfo() << "Compressing database...";
     return ChunkedFile::write(chunks, device);
 }
 

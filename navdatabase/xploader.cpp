@@ -311,6 +311,11 @@ void XpLoader::finish(const std::shared_ptr<DatabaseStore> &store, const std::fu
         stop();
         return;
     }
+    // The file's fate is told before the lists go to the main thread: their install holds it
+    // for a while, and the status would go on saying the file is being compressed meanwhile.
+    reportProgress(saved             ? tr("Done")
+                   : error.isEmpty() ? tr("ERROR: cannot write databasefile")
+                                     : tr("ERROR: cannot write databasefile: %1").arg(error));
     store->handOver();
     Database *database = m_database;
     QMetaObject::invokeMethod(
@@ -321,9 +326,6 @@ void XpLoader::finish(const std::shared_ptr<DatabaseStore> &store, const std::fu
             database->announceLoaded(true);
         },
         Qt::QueuedConnection);
-    reportProgress(saved             ? tr("Done")
-                   : error.isEmpty() ? tr("ERROR: cannot write databasefile")
-                                     : tr("ERROR: cannot write databasefile: %1").arg(error));
     emit done();
 }
 

@@ -212,19 +212,20 @@ QGeoCoordinate Record::navaidPosition() const
     return point ? point->position() : QGeoCoordinate();
 }
 
+// The plain texts need no lookup: a plan's comments are made of them on every read.
 QString Record::fixText(bool link) const
 {
-    const Point *point = fixPoint();
     if (!link)
         return m_fixIdentifier.text();
+    const Point *point = fixPoint();
     return point ? point->link() : RichText::escape(m_fixIdentifier.text());
 }
 
 QString Record::navaidText(bool link) const
 {
-    const Point *point = navaidPoint();
     if (!link)
         return m_navaidIdentifier.text();
+    const Point *point = navaidPoint();
     return point ? point->link() : RichText::escape(m_navaidIdentifier.text());
 }
 

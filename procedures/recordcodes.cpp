@@ -477,6 +477,8 @@ QString Record::fixRolesText(bool link) const
 
 QString Record::toDebugString() const
 {
+    // A log line: its numbers in the C locale, whatever the interface's.
+    const Unit::FileTexts fileTexts;
     QString radius;
     QTextStream(&radius) << m_arcRadius;
 

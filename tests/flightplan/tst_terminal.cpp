@@ -1,13 +1,17 @@
 #include "cifploader.h"
 #include "cifpprocedures.h"
 #include "flightplan.h"
+#include "flightplanxml.h"
 #include "general.h"
 #include "planfixture.h"
 #include "runway.h"
+#include "templating.h"
 #include "terminal.h"
+#include "unit.h"
 #include "waypoint.h"
 
 #include <QAbstractItemModelTester>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -299,8 +303,20 @@ private slots:
             QCOMPARE(linked == QLatin1String("DEP1A") ? t->sidIdentifier() : t->starIdentifier(), linked);
     }
 
+    // A leg's text: in the pilot's language on the screen and in the document read back; in
+    // the C locale in the document, the KML file and the log.
+    void fixRolesGoToTheirOwnWaypoint_data()
+    {
+        QTest::addColumn<QLocale>("interface");
+        QTest::newRow("German interface") << QLocale(QLocale::German);
+        QTest::newRow("French interface") << QLocale(QLocale::French);
+    }
+
     void fixRolesGoToTheirOwnWaypoint()
     {
+        QFETCH(QLocale, interface);
+        Unit::setInterfaceLocale(interface);
+        const auto restore = qScopeGuard([] { Unit::setInterfaceLocale(QLocale::c()); });
         fill(QStringLiteral("XDEP DEPA2 EDDF"));
         m_plan->first()->setComment(QStringLiteral("pilot's note"));
         m_plan->waypoints().at(1)->setComment(QStringLiteral("<b>mine</b>"));
@@ -317,6 +333,22 @@ private slots:
                  leg(QStringLiteral("DEP1A"), QStringLiteral("KERAX"), QStringLiteral("KERAX")).fixRolesText(false));
         QVERIFY(!waypoints.at(3)->comment().isEmpty());
         QCOMPARE(waypoints.at(4)->comment(), QString());
+
+        Procedure *approach = Database::findProcedure(QStringLiteral("EDDF/I25L"), false); // with its arc
+        QCOMPARE(terminal()->insertTransition(approach, QStringLiteral("KERAX"), 4), 4);
+        const QString arc = QStringLiteral("Constant radius %1 arc center CENTR to fix CI25L, at or above 4000ft, "
+                                           "limited to 210kts");
+        QCOMPARE(m_plan->data(m_plan->index(4), Waypoint::Comment).toString(), arc.arg(QStringLiteral("2,5nm")));
+        const QString xml = FlightplanXml::toXml(m_plan.get());
+        QVERIFY(xml.contains(QStringLiteral("<comment>%1</comment>").arg(arc.arg(QStringLiteral("2.5nm")))));
+        Flightplan other;
+        QVERIFY(FlightplanXml::fromXml(&other, xml, nullptr));
+        QCOMPARE(other.waypoints().at(4)->comment(), arc.arg(QStringLiteral("2,5nm")));
+        const Templating templating;
+        QVERIFY(Templating::render(m_plan.get(), QStringLiteral("kml.kml")).contains(arc.arg(QStringLiteral("2.5nm"))));
+        m_plan->update(false, false);
+        QVERIFY(!m_plan->waypoints().at(4)->logText().contains(QLatin1Char(','))); // 7.6nm to the next
+        QVERIFY(!m_plan->waypoints().at(4)->profileText().contains(QLatin1Char(',')));
     }
 
     void positionOutsideChangesNothing_data()

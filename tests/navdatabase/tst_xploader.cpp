@@ -75,6 +75,10 @@ public:
         connect(loader, &XpLoader::done, this, &Relay::done, Qt::QueuedConnection);
         connect(loader, &XpLoader::started, this, &Relay::started, Qt::QueuedConnection);
         connect(database, &Database::loaded, this, &Relay::loaded, Qt::QueuedConnection);
+        // What the status line reads while the new lists go in, which holds the main thread.
+        connect(this, &Relay::progress, this, [this](const QString &text) { status = text; });
+        connect(
+            database, &Database::loaded, this, [this]() { statusAtLoad = status; }, Qt::DirectConnection);
         connect(
             loader, &XpLoader::progress, loader, [this]() { note(); }, Qt::DirectConnection);
         connect(
@@ -96,6 +100,7 @@ public:
         QMutexLocker locker(&m_mutex);
         return m_emitters;
     }
+    QString status, statusAtLoad;
 
 signals:
     void progress(const QString &text);
@@ -149,6 +154,7 @@ private:
     std::unique_ptr<Database> m_database;
     // Called on the import thread with each progress text of runImport's loader.
     std::function<void(const QString &)> m_onProgress;
+    QString m_statusAtLoad; // of runImport's last import
     std::unique_ptr<QTemporaryDir> m_dir;
 };
 
@@ -213,6 +219,7 @@ QStringList TestXpLoader::runImport(const QString &xpPath, bool customData, QLis
         for (const QList<QVariant> &arguments : std::as_const(loadedSpy))
             loaded->append(arguments.first().toBool());
     }
+    m_statusAtLoad = relay.statusAtLoad;
     return texts;
 }
 
@@ -510,6 +517,7 @@ void TestXpLoader::importSucceeds()
     QList<bool> loaded;
     const QStringList texts = runImport(root, false, &loaded);
     QCOMPARE(loaded, QList<bool>({true}));
+    QCOMPARE(m_statusAtLoad, QStringLiteral("Done")); // the file is written by then
     QVERIFY(!texts.contains(kCycleWarning));
     QVERIFY(texts.contains(QStringLiteral("Loading tracks...")));
     QVERIFY(texts.contains(QStringLiteral("Compressing database...")));
