@@ -41,6 +41,7 @@ Flightplan::Flightplan(QObject *parent)
     connect(this, &Flightplan::modified, m_fuel, &Fuel::modified);
     connect(this, &Flightplan::modified, m_weight, &Weight::modified);
     connect(m_terminal, &Terminal::edited, this, &Flightplan::edited);
+    connect(m_general, &General::cruiseChanged, this, &Flightplan::cruiseChanged);
     if (AirplaneListModel::existing())
         m_computedFor = AirplaneListModel::currentAirplane();
     // Direct: the previous items are deleted as soon as the signal returns.
@@ -685,6 +686,28 @@ void Flightplan::airplaneChanged()
         return;
     qInfo() << "Airplane changed" << AirplaneListModel::currentAirplane().icao << "updating flighplan";
     update(true, true);
+    signalDataHasChanged(-1, -1);
+    // An empty plan holds nothing to save: quitting must not ask for it.
+    if (!empty())
+        emit edited();
+    if (!m_choosingAirplane) {
+        m_choosingAirplane = true;
+        QMetaObject::invokeMethod(
+            this, [this] { m_choosingAirplane = false; }, Qt::QueuedConnection);
+    }
+}
+
+// The airplane selector sets the airplane first and its cruise level and speed after it, in the
+// same change: the plan is computed once more with those, or it would fly at the previous
+// airplane's level. Outside such a change a cruise level typed leaves the altitudes set by hand
+// until the plan is computed.
+void Flightplan::cruiseChanged()
+{
+    if (!m_choosingAirplane || empty())
+        return;
+    qInfo() << "Cruise changed to level" << m_general->cruiselvl() << "TAS" << m_general->cruisetas()
+            << "updating flighplan";
+    update(true, false);
     signalDataHasChanged(-1, -1);
     emit edited();
 }

@@ -148,6 +148,7 @@ public slots:
     void reattachToDatabase();
 
 private:
+    void cruiseChanged();
     bool validRow(int row) const;
     static bool dropsFromNoSidStar(const Waypoint *waypoint);
 
@@ -163,4 +164,6 @@ private:
     // The airplane of the last computation: only another airplane, or other figures, computes
     // the plan anew.
     Airplane m_computedFor;
+    // Set from a change of airplane until the event that made it ends.
+    bool m_choosingAirplane = false;
 };

@@ -53,12 +53,13 @@ void General::touchModificationTime()
 }
 
 template <typename T>
-void General::write(T &field, const T &value)
+bool General::write(T &field, const T &value)
 {
     if (field == value)
-        return;
+        return false;
     field = value;
     emit modified();
+    return true;
 }
 
 // One-line members, kept as a table.
@@ -71,8 +72,8 @@ void General::setCompany(const QString &value) { write(m_company, value); }
 void General::setNumber(const QString &value) { write(m_number, value); }
 void General::setPic(const QString &value) { write(m_pic, value); }
 void General::setSequence(int value) { write(m_sequence, value); }
-void General::setCruiselvl(int value) { write(m_cruiselvl, value); }
-void General::setCruisetas(int value) { write(m_cruisetas, value); }
+void General::setCruiselvl(int value) { if (write(m_cruiselvl, value)) emit cruiseChanged(); }
+void General::setCruisetas(int value) { if (write(m_cruisetas, value)) emit cruiseChanged(); }
 void General::setTransition(int value) { write(m_transition, value); }
 void General::setAlternate(const QString &value) { write(m_alternate, value); }
 // clang-format on

@@ -105,10 +105,14 @@ public:
 
 signals:
     void modified();
+    // The cruise level or speed was written with another value: the legs flown at the old
+    // ones are no longer the plan's.
+    void cruiseChanged();
 
 private:
+    // True when the value differed and was written.
     template <typename T>
-    void write(T &field, const T &value);
+    bool write(T &field, const T &value);
     // The first and last waypoints, or null; the caller holds the plan's mutex.
     Waypoint *firstWaypoint() const;
     Waypoint *lastWaypoint() const;

@@ -35,6 +35,29 @@ InfoManager::InfoManager(Flightplan *flightplan, TranslationManager *translation
     // Every page and every tip starts with clear: a report still on its way is for a page
     // that is no longer shown.
     connect(this, &InfoManager::clear, this, &InfoManager::cancelMetar);
+    connect(flightplan, &Flightplan::modified, this, &InfoManager::planModified);
+}
+
+// A recompute, a reverse or an edit changes the altitude, the speeds and the next waypoint the
+// page shows. A waypoint that left the plan is shown as its point, as its history link would.
+void InfoManager::planModified()
+{
+    if (!m_showingWaypoint || m_showingTip)
+        return;
+    const QString uid = m_currentLink.section(QLatin1Char('>'), 1, 1);
+    const Waypoint *waypoint = m_flightplan->contains(uid) ? m_flightplan->findWaypoint(uid) : nullptr;
+    if (!waypoint) {
+        m_showingWaypoint = false;
+        updateLinkPosition();
+        linkTo(m_currentLink, false, true);
+        return;
+    }
+    const QString html = waypoint->infoHtml() + waypoint->nextLegHtml();
+    if (html == m_html)
+        return;
+    m_html = html;
+    m_recallPosition = m_currentPosition;
+    emit updated();
 }
 
 void InfoManager::cancelMetar()
@@ -94,6 +117,7 @@ void InfoManager::beginPage(const QString &kind, const char *what, const QString
 {
     emit clear();
     m_showingTip = false;
+    m_showingWaypoint = false;
     ++m_pagesBegun;
     QString link = kind + QLatin1Char('>') + uid;
     if (!section.isEmpty())
@@ -126,6 +150,7 @@ void InfoManager::showWaypointInfo(const QString &uid, const QString &section, b
         return;
     // Recorded as the point page, which links back to the waypoint.
     beginPage(QStringLiteral("POINT"), "Detail asked for waypoint", uid, section, clearForward, fromHistory, position);
+    m_showingWaypoint = true;
     m_html = waypoint->infoHtml() + waypoint->nextLegHtml();
     emit updated();
 }

@@ -84,6 +84,8 @@ private:
     void metarReceived(QNetworkReply *reply, const QString &uid, const QString &airportCode, const QString &section,
                        const QString &stopped);
     void cancelMetar();
+    // The plan changed: a waypoint page shows the waypoint as it now is.
+    void planModified();
     // Goes one step along the history: from the stack taken, the current page onto the other.
     void stepHistory(QList<QString> *from, QList<QString> *to, const char *popped, const char *pushed);
 
@@ -97,6 +99,8 @@ private:
     QString m_html;
     // A tip shown over the current page; it is not made from the database.
     bool m_showingTip = false;
+    // The page is a waypoint's, recorded as its point's: its figures come from the plan.
+    bool m_showingWaypoint = false;
     // Counts the pages begun: tells whether a link found its item.
     quint64 m_pagesBegun = 0;
     QList<QString> m_back;

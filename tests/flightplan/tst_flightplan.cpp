@@ -60,26 +60,34 @@ private slots:
     }
 
     // A refresh of the same airplane (a dialog closed) leaves the plan as it is, the altitudes
-    // set by hand with it; other figures compute it anew, and that is an edit.
+    // set by hand with it; other figures compute it anew, and that is an edit, but not of an
+    // empty plan. The cruise level the selector writes after the airplane is flown.
     void airplaneRefreshIsNoEdit()
     {
-        fill(QStringLiteral("APQRB"));
-        QVERIFY(m_plan->setData(m_plan->index(2), QStringLiteral("FL120"), Waypoint::Altitude));
         const QMetaObject::Connection wired
             = connect(m_fixture.airplanes(), &AirplaneListModel::changed, m_plan.get(), &Flightplan::airplaneChanged);
         QSignalSpy edited(m_plan.get(), &Flightplan::edited);
+        Airplane lower = PlanFixture::airplane();
+        lower.ceilinglvl = 250;
+        m_fixture.setAirplane(lower);
+        m_fixture.setAirplane(PlanFixture::airplane());
+        QCOMPARE(edited.count(), 0);
+
+        fill(QStringLiteral("APQRB"));
+        QVERIFY(m_plan->setData(m_plan->index(2), QStringLiteral("FL120"), Waypoint::Altitude));
+        edited.clear();
         m_plan->airplaneChanged();
         QCOMPARE(m_plan->waypoints().at(2)->altitude(), 12000);
         QCOMPARE(edited.count(), 0);
 
-        Airplane lower = PlanFixture::airplane();
-        lower.ceilinglvl = 250;
         m_fixture.setAirplane(lower);
         QCOMPARE(edited.count(), 1);
+        m_plan->general()->setCruiselvl(250);
+        QCOMPARE(m_plan->waypoints().at(3)->altitude(), 25000);
         m_fixture.airplanes()->forceUpdate();
-        QCOMPARE(edited.count(), 1);
-        m_fixture.setAirplane(PlanFixture::airplane());
         QCOMPARE(edited.count(), 2);
+        m_fixture.setAirplane(PlanFixture::airplane());
+        QCOMPARE(edited.count(), 3);
         disconnect(wired);
     }
 

@@ -283,6 +283,12 @@ void TestInfoManager::waypointPageIsRecordedAsPoint()
     QVERIFY(m_info->html().contains(QStringLiteral("Waypoint QQQ")));
     QVERIFY(m_info->html().contains(QStringLiteral("Next waypoint")));
     QVERIFY(m_info->hasPrevious());
+
+    // The page follows the plan: reversed, the next waypoint is PPP; removed, the point's page.
+    QVERIFY(m_plan->reverse());
+    QVERIFY(m_info->html().section(QStringLiteral("Next waypoint"), 1).contains(QStringLiteral(">PPP</a>")));
+    QVERIFY(m_plan->remove(uid("QQQ")));
+    QVERIFY(!m_info->html().contains(QStringLiteral("Waypoint QQQ")));
 }
 
 void TestInfoManager::metarAnswers_data()
