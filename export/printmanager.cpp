@@ -2,9 +2,12 @@
 
 #include "flightplan.h"
 #include "templating.h"
+#include "wholesavefile.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QDebug>
+#include <QDir>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QIODevice>
@@ -12,6 +15,7 @@
 #include <QPageLayout>
 #include <QPageSetupDialog>
 #include <QPageSize>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrintDialog>
@@ -183,8 +187,8 @@ void layOutFor(QTextDocument *text, QPagedPaintDevice *device)
 }
 
 // Paints the laid-out pages, each numbered below its text, in the range and order a printer
-// asks for.
-void printPages(const QTextDocument &text, QPagedPaintDevice *device)
+// asks for: the device's own, or the one whose file the device writes.
+void printPages(const QTextDocument &text, QPagedPaintDevice *device, const QPrinter *printer)
 {
     QPainter painter(device);
     if (!painter.isActive())
@@ -194,7 +198,7 @@ void printPages(const QTextDocument &text, QPagedPaintDevice *device)
     int to = text.pageCount();
     int copies = 1;
     bool ascending = true;
-    if (auto *printer = dynamic_cast<QPrinter *>(device)) {
+    if (printer) {
         if (printer->fromPage() > 0) {
             from = std::max(from, printer->fromPage());
             to = std::min(to, printer->toPage() > 0 ? printer->toPage() : to);
@@ -293,15 +297,52 @@ bool PrintManager::writePdf(Flightplan *flightplan, QIODevice *device)
     return device->pos() > before;
 }
 
-void PrintManager::print(QPrinter *printer)
+bool PrintManager::print(QPrinter *printer)
 {
+    // The preview paints through an engine of its own; only the printer's own PDF engine writes
+    // the file, which it would empty first and then fill with no word of a failure.
+    if (printer->outputFormat() == QPrinter::PdfFormat && !printer->outputFileName().isEmpty() && printer->paintEngine()
+        && printer->paintEngine()->type() == QPaintEngine::Pdf)
+        return printToFile(printer);
     print(document(m_flightplan).get(), printer);
+    return true;
+}
+
+bool PrintManager::printToFile(QPrinter *printer)
+{
+    const QFileInfo info(printer->outputFileName());
+    const std::unique_ptr<QTextDocument> text = document(m_flightplan);
+    WholeSaveFile file(info.absoluteFilePath());
+    if (!file.open(QIODevice::WriteOnly)) {
+        qWarning() << "Print to" << info.absoluteFilePath() << "failed:" << file.errorString();
+        emit failed(tr("Cannot write to the folder %1: %2")
+                        .arg(QDir::toNativeSeparators(info.absolutePath()), file.errorString()));
+        return false;
+    }
+    {
+        QPdfWriter writer(&file);
+        writer.setPageLayout(printer->pageLayout());
+        writer.setResolution(printer->resolution());
+        writer.setPdfVersion(printer->pdfVersion());
+        writer.setCreator(printer->creator().isEmpty() ? QStringLiteral("Waylore") : printer->creator());
+        writer.setTitle(printer->docName().isEmpty() ? tr("Operational flight plan") : printer->docName());
+        layOutFor(text.get(), &writer);
+        printPages(*text, &writer, printer);
+    }
+    if (!file.commit()) {
+        qWarning() << "Print to" << info.absoluteFilePath() << "failed:" << file.errorString();
+        emit failed(tr("Cannot write the file %1 (is the disk full?): %2")
+                        .arg(QDir::toNativeSeparators(info.absoluteFilePath()), file.errorString()));
+        return false;
+    }
+    qInfo() << "Printed to" << info.absoluteFilePath();
+    return true;
 }
 
 void PrintManager::print(QTextDocument *text, QPagedPaintDevice *device)
 {
     layOutFor(text, device);
-    printPages(*text, device);
+    printPages(*text, device, dynamic_cast<QPrinter *>(device));
 }
 
 QPrinter *PrintManager::printer()
@@ -323,7 +364,7 @@ void PrintManager::printPageSetup()
 void PrintManager::printPreview()
 {
     QPrintPreviewDialog dialog(printer());
-    connect(&dialog, &QPrintPreviewDialog::paintRequested, this, qOverload<QPrinter *>(&PrintManager::print));
+    connect(&dialog, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter *target) { print(target); });
     dialog.exec();
 }
 

@@ -27,6 +27,10 @@ public:
     Q_INVOKABLE void printPreview();
     Q_INVOKABLE void printDialog();
 
+    // Prints the plan on a printer. A printer whose output is a PDF file replaces that file only
+    // with the whole document: false, with failed(), when it could not, the older file kept.
+    bool print(QPrinter *printer);
+
     // The operational flight plan laid out for printing.
     static std::unique_ptr<QTextDocument> document(Flightplan *flightplan);
     // The PDF of the operational flight plan, on the paper of the locale, into an open device;
@@ -38,9 +42,12 @@ public:
     // A4, or Letter where the locale measures in US units.
     static bool letterPaper();
 
+signals:
+    void failed(const QString &message);
+
 private:
     QPrinter *printer();
-    void print(QPrinter *printer);
+    bool printToFile(QPrinter *printer);
 
     Flightplan *m_flightplan = nullptr;
     std::unique_ptr<QPrinter> m_printer;

@@ -182,6 +182,7 @@ QtObject {
     }
 
     Component.onCompleted: {
+        Ui.PopupKinds.followMessageBoxes();
         watch(root, null);
         root.Keys.pressed.connect(event => keys.altAlone = event.key === Qt.Key_Alt);
         root.Keys.released.connect(event => {

@@ -26,6 +26,9 @@ public:
     // The object a page declared for the popup item: the popup itself, or the message box of
     // QtQuick.Dialogs that shows it (what says `destroysData`, for one).
     Q_INVOKABLE static QObject *declaredOf(const QObject *item);
+    // From now on, each message box of QtQuick.Dialogs that is made is tied to its declared box:
+    // called before the first one opens.
+    Q_INVOKABLE static void followMessageBoxes();
     // A popup item that belongs to a tool tip.
     static bool isToolTip(const QObject *item);
     // A popup item that belongs to a dialog (the program's dialogs and questions).

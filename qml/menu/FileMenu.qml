@@ -171,4 +171,13 @@ Platform.Menu {
             fileManager.saveBeforeQuit();
         }
     }
+
+    // A PDF file the printer could not write is told as an export's would be.
+    property Connections printFailed: Connections {
+        function onFailed(message) {
+            exporterErrorDialog.show(message);
+        }
+
+        target: printManager
+    }
 }

@@ -2,6 +2,7 @@
 #include "exportplan.h"
 #include "filesizelimit.h"
 #include "fmsimport.h"
+#include "printmanager.h"
 #include "templating.h"
 #include "testsupport.h"
 
@@ -10,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QPrinter>
 #include <QQmlComponent>
 #include <QQmlContext>
 #include <QQmlEngine>
@@ -225,6 +227,7 @@ private slots:
         QTest::newRow("missing folder") << "absent/plan.fms" << "The folder .*absent does not exist.";
         QTest::newRow("folder that takes no file") << "/proc/plan.fms" << "Cannot write to the folder /proc: .+";
         QTest::newRow("disk full") << "full.fms" << "Cannot write the file .*full.fms \\(is the disk full\\?\\): .+";
+        QTest::newRow("printed to a file on a full disk") << "full.pdf" << "Cannot write the file .*full.pdf \\(is the disk full\\?\\): .+";
         // clang-format on
     }
 
@@ -233,21 +236,37 @@ private slots:
         QFETCH(QString, path);
         QFETCH(QString, message);
         const QString target = QDir::isAbsolutePath(path) ? path : m_dir.filePath(path);
-        const bool diskFull = path == QLatin1String("full.fms");
+        const bool diskFull = path.startsWith(QLatin1String("full."));
         if (diskFull)
             QVERIFY(!TestSupport::writeFile(target, "older plan").isEmpty());
-        // A disk that fills up: the process may write no more than 100 bytes to a file.
-        const FileSizeLimit limit(diskFull ? 100 : -1);
-        const bool ok = m_exporter->toFormat(Exporter::FMSv11, target);
+        // The print dialog's "Print to File (PDF)".
+        const bool printed = path.endsWith(QLatin1String(".pdf"));
+        PrintManager printing(m_plan.plan());
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(target);
+        QSignalSpy printFailed(&printing, &PrintManager::failed);
+        bool ok = false;
+        {
+            // A disk that fills up: the process may write no more than 100 bytes to a file.
+            const FileSizeLimit limit(diskFull ? 100 : -1);
+            ok = printed ? printing.print(&printer) : m_exporter->toFormat(Exporter::FMSv11, target);
+        }
         QVERIFY(!ok);
-        QVERIFY2(QRegularExpression(QStringLiteral("^") + message + QStringLiteral("$"))
-                     .match(m_exporter->msgerror())
-                     .hasMatch(),
-                 qPrintable(m_exporter->msgerror()));
+        const QString said = printed ? printFailed.value(0).value(0).toString() : m_exporter->msgerror();
+        QVERIFY2(QRegularExpression(QStringLiteral("^") + message + QStringLiteral("$")).match(said).hasMatch(),
+                 qPrintable(said));
         if (diskFull) {
             QCOMPARE(read(target), QByteArray("older plan"));
-            QCOMPARE(QDir(m_dir.path()).entryList({QStringLiteral("full.fms*")}, QDir::Files | QDir::Hidden),
-                     QStringList{QStringLiteral("full.fms")});
+            QCOMPARE(QDir(m_dir.path()).entryList({path + QLatin1Char('*')}, QDir::Files | QDir::Hidden),
+                     QStringList{path});
+        }
+        if (printed) {
+            // With room on the disk, the whole document in its place.
+            QVERIFY(printing.print(&printer));
+            const QByteArray pdf = read(target);
+            QVERIFY2(pdf.startsWith("%PDF-") && pdf.trimmed().endsWith("%%EOF"), pdf.left(16).constData());
+            QCOMPARE(printFailed.size(), 1);
         }
     }
 

@@ -422,8 +422,11 @@ private slots:
     // out beside the test (EDDF-DOTSI 39.963 NM, DOTSI-VESAN 55.676, VESAN-ROLIS 67.366,
     // ROLIS-LFPG 79.995, 243.000 in all); altitudes below the transition altitude of 6000 ft
     // in feet, above it as flight levels; fuel in whole kilograms.
+    // In a German interface, whose decimals take a comma: the plan keeps its points.
     void ofpLegsAndTotals()
     {
+        Unit::setInterfaceLocale(QLocale(QLocale::German));
+        const auto restore = qScopeGuard([] { Unit::setInterfaceLocale(QLocale::c()); });
         Settings::setInt(QStringLiteral("units/transitionAltitude"), 6000);
         buildPlan(true);
         m_plan->general()->setTransition(6000);

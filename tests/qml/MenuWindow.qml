@@ -231,6 +231,8 @@ Item {
     }
     QtObject {
         id: printManager
+
+        signal failed(string message)
     }
     QtObject {
         id: status

@@ -256,7 +256,9 @@ Item {
                 { tag: "reset: Enter keeps", reset: true, key: Qt.Key_Return },
                 { tag: "reset: Enter on Yes", reset: true, focus: "Yes", key: Qt.Key_Return, emptied: true },
                 { tag: "reset: Enter on No", reset: true, focus: "No", key: Qt.Key_Return },
-                { tag: "replace: Enter keeps", replace: true, key: Qt.Key_Return }
+                { tag: "replace: Enter keeps", replace: true, key: Qt.Key_Return },
+                // Shown over another box of the same texts, which asks nothing that loses data.
+                { tag: "replace over a twin: Enter keeps", replace: true, twin: true, key: Qt.Key_Return }
             ];
         }
 
@@ -276,6 +278,13 @@ Item {
                 keyClick(Qt.Key_Y, Qt.ControlModifier | Qt.ShiftModifier);
             } else if (data.replace) {
                 question = manager.fileSaveAsDialog.replaceQuestion;
+                if (data.twin) {
+                    const twin = Qt.createQmlObject("import QtQuick.Dialogs; MessageDialog { buttons: MessageDialog.Ok }", window.contentItem);
+                    twin.text = Qt.binding(() => question.text);
+                    twin.informativeText = Qt.binding(() => question.informativeText);
+                    twin.open();
+                    tryCompare(twin, "visible", true);
+                }
                 manager.fileSaveAsDialog.replaceIfAgreed(testSupport.makeFolder("taken.fpxml"), () => flightplan.clear());
             } else {
                 manager.newDoc();

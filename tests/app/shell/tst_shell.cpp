@@ -7,6 +7,7 @@
 #include "infomanager.h"
 #include "itemselectionmodel.h"
 #include "logging.h"
+#include "netloader.h"
 #include "point.h"
 #include "proceduremanager.h"
 #include "settings.h"
@@ -28,6 +29,7 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
@@ -67,15 +69,19 @@ struct ProgramRun
     QByteArray errors;
 };
 
-// With a simulator port, the program connects to it before it quits.
+// With a simulator port, the program connects to it before it quits; with a download port, it
+// downloads the database from there.
 ProgramRun runOnce(const QString &home, const QString &mode = QStringLiteral("1"), int *exitCode = nullptr,
-                   quint16 simulatorPort = 0, const std::function<void(QProcess &)> &whileRunning = {})
+                   quint16 simulatorPort = 0, const std::function<void(QProcess &)> &whileRunning = {},
+                   quint16 downloadPort = 0)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("HOME"), home);
     environment.insert(QStringLiteral("WAYLORE_SHELL_PROGRAM"), mode);
     if (simulatorPort != 0)
         environment.insert(QStringLiteral("WAYLORE_SHELL_SIMULATOR"), QString::number(simulatorPort));
+    if (downloadPort != 0)
+        environment.insert(QStringLiteral("WAYLORE_SHELL_DOWNLOAD"), QString::number(downloadPort));
     for (const char *name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"})
         environment.remove(QLatin1String(name));
     QProcess program;
@@ -107,6 +113,15 @@ int runProgram(int argc, char *argv[])
             Settings::setString(QStringLiteral("tracking/xpPort"), QString::number(port));
             QVariant link = shell.engine()->rootContext()->contextProperty(QStringLiteral("xpconnect"));
             link.value<XpConnect *>()->connect();
+        }
+        if (const int port = qEnvironmentVariableIntValue("WAYLORE_SHELL_DOWNLOAD")) {
+            Settings::setString(QStringLiteral("database/downloadUrl"),
+                                QStringLiteral("http://127.0.0.1:%1/").arg(port));
+            shell.engine()
+                ->rootContext()
+                ->contextProperty(QStringLiteral("netloader"))
+                .value<NetLoader *>()
+                ->loadAsync();
         }
         const QString mode = qEnvironmentVariable("WAYLORE_SHELL_PROGRAM");
         // Ended from outside ("signal"), else at once.
@@ -356,8 +371,9 @@ void TestShell::exitNowKeepsWhatIsWritten_data()
 }
 
 // Closing the program, or the system ending it, leaves the process at once, but not before the
-// settings store and the log are written, the simulator's eight subscriptions are cancelled and
-// the downloaded database being read, never installed, is removed.
+// settings store and the log are written, the simulator's eight subscriptions are cancelled, and
+// the downloaded database being read, never installed, and the part of one still downloading
+// (from a server that answers nothing) are removed.
 // No process of its own outlives it (the test adopts any orphan and finds none).
 void TestShell::exitNowKeepsWhatIsWritten()
 {
@@ -376,14 +392,19 @@ void TestShell::exitNowKeepsWhatIsWritten()
         }
         return requests.size();
     };
+    QTcpServer server;
+    QVERIFY(server.listen(QHostAddress::LocalHost, 0));
     int ended = -1;
 #if defined(Q_OS_LINUX)
     QVERIFY(prctl(PR_SET_CHILD_SUBREAPER, 1) == 0);
 #endif
-    const ProgramRun program = runOnce(home.path(), mode, &ended, simulator.localPort(), [&](QProcess &running) {
-        if (mode == QLatin1String("signal") && QTest::qWaitFor([&] { return receive() >= 8; }, 60000))
-            running.terminate();
-    });
+    const ProgramRun program = runOnce(
+        home.path(), mode, &ended, simulator.localPort(),
+        [&](QProcess &running) {
+            if (mode == QLatin1String("signal") && QTest::qWaitFor([&] { return receive() >= 8; }, 60000))
+                running.terminate();
+        },
+        server.serverPort());
 #if defined(Q_OS_LINUX)
     const pid_t orphan = waitpid(-1, nullptr, WNOHANG);
     prctl(PR_SET_CHILD_SUBREAPER, 0);
@@ -399,7 +420,8 @@ void TestShell::exitNowKeepsWhatIsWritten()
     QSettings stored(home.filePath(QStringLiteral("settings/Corvel/Waylore.conf")), QSettings::IniFormat);
     QCOMPARE(stored.value(QStringLiteral("test/keptAtExit")).toString(), QStringLiteral("kept"));
     const QDir data(home.filePath(QStringLiteral(".qttest/share/Corvel/Waylore")));
-    QVERIFY(data.exists() && data.entryList({QStringLiteral("*.download")}, QDir::Files).isEmpty());
+    QVERIFY(data.exists());
+    QCOMPARE(data.entryList({QStringLiteral("*.download*")}, QDir::Files | QDir::Hidden), QStringList());
     const QString log = QString::fromUtf8(fileBytes(QString::fromLocal8Bit(program.output.trimmed())));
     QVERIFY2(log.trimmed().endsWith(QStringLiteral("Info: Exiting with code %1").arg(code)),
              qPrintable(log.right(200)));
