@@ -77,7 +77,7 @@ void NetLoader::loadAsync()
         finish();
         return;
     }
-    QNetworkReply *reply = get(QNetworkRequest(url));
+    QNetworkReply *reply = ReplyGuard::get(this, QNetworkRequest(url));
     ReplyGuard::attach(reply, m_maximumFileSize, m_deadlineMs, ReadBufferBytes);
     connect(reply, &QNetworkReply::downloadProgress, this, &NetLoader::downloading);
     connect(reply, &QNetworkReply::readyRead, this, [this, reply] {

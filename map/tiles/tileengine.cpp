@@ -219,7 +219,7 @@ void TileEngine::fetchDescription()
     QNetworkRequest request(QUrl(address + m_type));
     request.setHeader(QNetworkRequest::UserAgentHeader, m_settings.userAgent);
     request.setTransferTimeout(DescriptionTimeoutMs);
-    QNetworkReply *reply = m_network.get(request);
+    QNetworkReply *reply = ReplyGuard::get(&m_network, request);
     ReplyGuard::attach(reply, MaxDescriptionBytes, DescriptionDeadlineMs);
     m_descriptionReply = reply;
     const QString type = m_type;
@@ -405,7 +405,7 @@ void TileEngine::startNext()
         request.setHeader(QNetworkRequest::UserAgentHeader, m_settings.userAgent);
         request.setTransferTimeout(TransferTimeoutMs);
         request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
-        QNetworkReply *reply = m_network.get(request);
+        QNetworkReply *reply = ReplyGuard::get(&m_network, request);
         ReplyGuard::attach(reply, MaxTileBytes, TileDeadlineMs);
         m_active.insert(k, reply);
         connect(reply, &QNetworkReply::finished, this, [this, reply, key] { fetched(reply, key); });
