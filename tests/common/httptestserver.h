@@ -55,25 +55,30 @@ public:
         QObject::connect(&m_server, &QTcpServer::newConnection, &m_server, [this] { accept(); });
     }
 
-    // `data` as a gzip stream of one stored block, for answers sent compressed: its first bytes
-    // unpack to the first bytes of `data` (header 10 bytes, block head 5, trailer 8).
+    // `data` as a gzip stream of stored blocks, for answers sent compressed: a cut stream unpacks
+    // to the first bytes of `data` (header 10 bytes, 5 before each block of 65535, trailer 8).
     static QByteArray gzip(const QByteArray &data)
     {
-        quint32 crc = 0xffffffff;
-        for (const char c : data) {
-            crc ^= uchar(c);
-            for (int bit = 0; bit < 8; ++bit)
-                crc = (crc >> 1) ^ (0xedb88320 & (0u - (crc & 1)));
-        }
         const auto little = [](quint32 value, int bytes) {
             QByteArray out;
             for (int i = 0; i < bytes; ++i)
                 out.append(char((value >> (8 * i)) & 0xff));
             return out;
         };
-        const auto size = quint32(data.size());
-        return QByteArray::fromHex("1f8b08000000000000ff") + '\x01' + little(size, 2) + little(~size, 2) + data
-               + little(~crc, 4) + little(size, 4);
+        quint32 crc = 0xffffffff;
+        for (const char c : data) {
+            crc ^= uchar(c);
+            for (int bit = 0; bit < 8; ++bit)
+                crc = (crc >> 1) ^ (0xedb88320 & (0u - (crc & 1)));
+        }
+        QByteArray out = QByteArray::fromHex("1f8b08000000000000ff");
+        qsizetype at = 0;
+        do {
+            const auto size = quint32(std::min<qsizetype>(0xffff, data.size() - at));
+            out += char(at + size == data.size() ? 1 : 0) + little(size, 2) + little(~size, 2) + data.mid(at, size);
+            at += size;
+        } while (at < data.size());
+        return out + little(~crc, 4) + little(quint32(data.size()), 4);
     }
 
     bool listen() { return m_server.listen(QHostAddress::LocalHost, 0); }
