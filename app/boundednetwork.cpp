@@ -23,7 +23,8 @@ public:
 protected:
     QNetworkReply *createRequest(Operation operation, const QNetworkRequest &request, QIODevice *outgoing) override
     {
-        QNetworkReply *reply = QNetworkAccessManager::createRequest(operation, request, outgoing);
+        QNetworkReply *reply
+            = QNetworkAccessManager::createRequest(operation, ReplyGuard::uncompressed(request), outgoing);
         // The request of a page reads the answer as it arrives.
         ReplyGuard::attach(reply, m_maxBytes, m_deadlineMs, kReadBuffer);
         // Heard before the page's request hears of the end, which comes with the error if any.

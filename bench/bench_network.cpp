@@ -3,7 +3,9 @@
 // Content-Length, without one, or in chunks), and the benchmark prints the peak resident size
 // of the whole process (its server thread included) and what stays resident once the answer is refused.
 // With "metar-cut", METAR answers sent chunked and cut before their last chunk, asked in sessions of
-// 40 stations: how many of them the panel shows as a report.
+// 40 stations: how many of them the panel shows as a report; with "metar-gzip-cut" the same for
+// answers sent compressed with their length and cut at half. With "metar-busy", the peak of each
+// of 10 runs of a 1 GiB chunked METAR answer while the main thread is kept busy.
 
 #include "airport.h"
 #include "basemodel.h"
@@ -19,6 +21,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QFile>
 #include <QGeoRectangle>
 #include <QNetworkProxy>
 #include <QSettings>
@@ -27,6 +30,7 @@
 #include <QThread>
 #include <QTimer>
 
+#include <algorithm>
 #include <future>
 
 namespace {
@@ -34,6 +38,11 @@ namespace {
 // Peak resident size the whole run may reach, whatever the server sends.
 constexpr qint64 kGoalPeakMb = 250;
 constexpr int kStationsPerSession = 40;
+// The peak of one METAR answer, the main thread busy.
+constexpr qint64 kGoalBusyPeakMb = 100;
+// Milliseconds of each busy spell of the main thread, and between two.
+constexpr int kBusySpellMs = 40;
+constexpr int kBusyPauseMs = 5;
 
 // Each request's station a new one, a session a new panel (and network manager); returns how many
 // cut answers the panel showed as a report.
@@ -71,15 +80,51 @@ int cutMetarsShown(Database &database, const QString &serverUrl, int requests)
     return shown;
 }
 
+// The peak resident size in kB since the last reset, which starts a new one.
+qint64 takePeakKb()
+{
+    const qint64 peak = BenchSupport::memoryFigure("VmHWM:").section(QLatin1Char(' '), 0, 0).toLongLong();
+    QFile reset(QStringLiteral("/proc/self/clear_refs"));
+    if (reset.open(QIODevice::WriteOnly))
+        reset.write("5");
+    return peak;
+}
+
+// One METAR answer asked while the main thread spends most of its time elsewhere, as when the
+// map redraws; returns what the panel said.
+QString busyMetar(InfoManager &info, const QString &uid)
+{
+    QEventLoop loop;
+    QTimer busy;
+    QObject::connect(&busy, &QTimer::timeout, &loop, [&] {
+        if (!info.metarPending()) {
+            loop.quit();
+            return;
+        }
+        QElapsedTimer spell;
+        spell.start();
+        while (spell.elapsed() < kBusySpellMs) {
+        }
+    });
+    info.showPointInfo(uid);
+    busy.start(kBusyPauseMs);
+    loop.exec();
+    const qsizetype at = info.html().indexOf(QStringLiteral("METAR for KJFK"));
+    return at < 0 ? QStringLiteral("a report shown") : info.html().mid(at, 60);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     if (BenchSupport::answersHelp(argc, argv,
                                   "Usage: bench_network [database|metar] [MiB, default 1536] [length|none|chunked]\n"
-                                  "       bench_network metar-cut [requests, default 280]\n"
+                                  "       bench_network metar-cut|metar-gzip-cut [requests, default 280]\n"
+                                  "       bench_network metar-busy [MiB, default 1024] [runs, default 10]\n"
                                   "Prints the peak resident size while an answer of that size is refused;\n"
-                                  "with metar-cut, how many chunked answers cut short are shown.\n"))
+                                  "with metar-cut, how many chunked answers cut short are shown, with\n"
+                                  "metar-gzip-cut how many compressed ones cut at half; with metar-busy,\n"
+                                  "the peak of each chunked answer while the main thread is busy.\n"))
         return 0;
     QCoreApplication app(argc, argv);
     BenchSupport::initQuietApplication();
@@ -101,10 +146,11 @@ int main(int argc, char *argv[])
 
     Settings settings;
     Database database;
-    if (kind == QLatin1String("metar-cut")) {
+    if (kind == QLatin1String("metar-cut") || kind == QLatin1String("metar-gzip-cut")) {
         const int requests = arguments.value(2, QStringLiteral("280")).toInt();
+        const bool gzip = kind == QLatin1String("metar-gzip-cut");
         std::promise<QString> root;
-        QThread *serving = QThread::create([&root] {
+        QThread *serving = QThread::create([&root, gzip] {
             HttpTestServer server;
             server.listen();
             for (int i = 0; i < kStationsPerSession; ++i) {
@@ -114,6 +160,13 @@ int main(int argc, char *argv[])
                 cut.chunked = true;
                 cut.body = code.toLatin1() + " 272225Z 27010KT 9999 FEW040 12/08 Q1013";
                 cut.sendOnly = code.size() + 19;
+                if (gzip) {
+                    cut.chunked = false;
+                    cut.encoding = "gzip";
+                    // Remarks after the report, so that its first half unpacks to the report.
+                    cut.body = HttpTestServer::gzip(cut.body + " RMK AO2 " + QByteArray(72, '/'));
+                    cut.sendOnly = cut.body.size() / 2;
+                }
                 server.setReply(QLatin1Char('/') + code, cut);
             }
             root.set_value(server.url(QString()));
@@ -122,12 +175,19 @@ int main(int argc, char *argv[])
         });
         serving->start();
         const int shown = cutMetarsShown(database, root.get_future().get(), requests);
-        out << "METAR answers chunked and cut before their last chunk, in sessions of " << kStationsPerSession
-            << " stations: " << shown << " of " << requests << " shown as the report (goal: none)\n";
+        out << (gzip ? "METAR answers compressed with their length and cut at half"
+                     : "METAR answers chunked and cut before their last chunk")
+            << ", in sessions of " << kStationsPerSession << " stations: " << shown << " of " << requests
+            << " shown as the report (goal: none)\n";
         serving->exit();
         serving->wait();
         delete serving;
         return 0;
+    }
+    const bool busy = kind == QLatin1String("metar-busy");
+    if (busy) {
+        reply.filler = arguments.value(2, QStringLiteral("1024")).toLongLong() * 1024 * 1024;
+        reply.chunked = true;
     }
     const QString path
         = kind == QLatin1String("database") ? QLatin1Char('/') + database.fileName() : QStringLiteral("/KJFK");
@@ -165,6 +225,26 @@ int main(int argc, char *argv[])
         InfoManager info(&plan, &translations);
         info.setMetarBase(QUrl(serverUrl));
         info.setMetarTimeout(600000);
+        if (busy) {
+            const int runs = arguments.value(3, QStringLiteral("10")).toInt();
+            out << "METAR, " << reply.filler / (1024 * 1024) << " MiB chunked answer, main thread busy " << kBusySpellMs
+                << " ms of every " << kBusySpellMs + kBusyPauseMs << " ms; peak resident of each run (goal: under "
+                << kGoalBusyPeakMb << " MB each):\n";
+            qint64 worst = 0;
+            takePeakKb();
+            for (int run = 0; run < runs; ++run) {
+                const QString said = busyMetar(info, airport->uid());
+                const qint64 peak = takePeakKb();
+                worst = std::max(worst, peak);
+                out << "  run " << run + 1 << ": " << peak / 1024 << " MB, " << said << '\n';
+                out.flush();
+            }
+            out << "  highest " << worst / 1024 << " MB (goal: under " << kGoalBusyPeakMb << " MB)\n";
+            serving->exit();
+            serving->wait();
+            delete serving;
+            return 0;
+        }
         clock.start();
         info.showPointInfo(airport->uid());
         QTimer poll;

@@ -79,8 +79,9 @@ protected:
 };
 
 // A reply that ended without an error but is not the whole answer: shorter or longer than its
-// announced length (a compressed one excepted, whose length is not that of its body), or one
-// the network layer began again.
+// announced length, or one the network layer began again. The length is that of the bytes sent,
+// which the reply counts only when the network layer did not unpack them: it unpacks only what
+// it asked to be packed, and it asks nothing of the kind for a request that names its encodings.
 inline bool cutShort(const QNetworkReply *reply)
 {
     if (!reply->isFinished() || reply->error() != QNetworkReply::NoError)
@@ -88,9 +89,10 @@ inline bool cutShort(const QNetworkReply *reply)
     if (reply->property(kRestartedProperty).toBool())
         return true;
     const QByteArray encoding = reply->rawHeader("Content-Encoding").trimmed().toLower();
+    const bool unpacked
+        = !reply->request().hasRawHeader("Accept-Encoding") && !encoding.isEmpty() && encoding != "identity";
     const qint64 announced = reply->property(kAnnouncedProperty).toLongLong();
-    return announced > 0 && (encoding.isEmpty() || encoding == "identity")
-           && reply->property(kReceivedProperty).toLongLong() != announced;
+    return announced > 0 && !unpacked && reply->property(kReceivedProperty).toLongLong() != announced;
 }
 
 } // namespace Detail
@@ -179,26 +181,40 @@ inline void attach(QNetworkReply *reply, qint64 maxBytes, int deadlineMs = 0, qi
         reply->setProperty(Detail::kReceivedProperty, received);
         check(received, total);
     });
+    const qint64 held = readBuffer == kReadWhole ? Detail::kGatherPiece : readBuffer;
+    reply->setReadBufferSize(held);
+    // A request with an outgoing body starts on the next turn of the event loop, and the read
+    // buffer set before it starts never reaches the thread that reads the socket: set again
+    // once it has started, before the answer can come.
+    QMetaObject::invokeMethod(
+        reply, [reply, held] { reply->setReadBufferSize(held); }, Qt::QueuedConnection);
     if (readBuffer == kReadWhole) {
-        reply->setReadBufferSize(Detail::kGatherPiece);
         auto *gathered = new Detail::Gathered(reply);
         QObject::connect(reply, &QNetworkReply::readyRead, gathered, [reply, gathered, check] {
             gathered->bytes += reply->readAll();
             check(gathered->bytes.size(), -1);
         });
-    } else {
-        reply->setReadBufferSize(readBuffer);
     }
     if (deadlineMs > 0)
         QTimer::singleShot(deadlineMs, reply, [reply] { Detail::stop(reply, Stop::TooSlow); });
 }
 
+// The request with its answer asked for as the server has it, so that the length announced
+// tells a cut answer from a whole one, compressed or not; encodings the request names are kept.
+inline QNetworkRequest uncompressed(QNetworkRequest request)
+{
+    if (!request.hasRawHeader("Accept-Encoding"))
+        request.setRawHeader("Accept-Encoding", "identity");
+    return request;
+}
+
 // A GET whose reply attach() can tell from a chunked answer cut before its end: the request
 // carries an empty body that the network layer reads again when it sends the request again.
+// It asks for the answer uncompressed, whose cut the length tells.
 inline QNetworkReply *get(QNetworkAccessManager *network, const QNetworkRequest &request)
 {
     auto *witness = new Detail::ResendWitness;
-    QNetworkReply *reply = network->sendCustomRequest(request, "GET", witness);
+    QNetworkReply *reply = network->sendCustomRequest(uncompressed(request), "GET", witness);
     witness->setParent(reply);
     return reply;
 }

@@ -348,7 +348,7 @@ bool Exporter::share(const QString &imagePath)
         m_network = new QNetworkAccessManager(this);
     QNetworkRequest request(url);
     request.setTransferTimeout(m_shareTimeout);
-    m_shareReply = m_network->post(request, multipart);
+    m_shareReply = m_network->post(ReplyGuard::uncompressed(request), multipart);
     // The answer is a link: anything much longer is none, and is broken off as it arrives.
     ReplyGuard::attach(m_shareReply, MaxShareAnswerBytes, kShareDeadlineTimeouts * m_shareTimeout);
     multipart->setParent(m_shareReply);

@@ -2500,6 +2500,10 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
 <context>
     <name>Navigation</name>
     <message>
+        <source>The map cannot keep its tiles on disk: %1</source>
+        <translation>Die Karte kann ihre Kacheln nicht auf der Festplatte behalten: %1</translation>
+    </message>
+    <message>
         <source>Custom point</source>
         <translation>Eigener Punkt</translation>
     </message>

@@ -2500,6 +2500,10 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
 <context>
     <name>Navigation</name>
     <message>
+        <source>The map cannot keep its tiles on disk: %1</source>
+        <translation>El mapa no puede guardar sus teselas en el disco: %1</translation>
+    </message>
+    <message>
         <source>Custom point</source>
         <translation>Punto personalizado</translation>
     </message>

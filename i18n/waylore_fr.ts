@@ -2500,6 +2500,10 @@ seront perdus. Ces opérations sont irréversibles !</translation>
 <context>
     <name>Navigation</name>
     <message>
+        <source>The map cannot keep its tiles on disk: %1</source>
+        <translation>La carte ne peut pas garder ses tuiles sur le disque : %1</translation>
+    </message>
+    <message>
         <source>Custom point</source>
         <translation>Point personnalisé</translation>
     </message>

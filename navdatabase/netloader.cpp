@@ -77,7 +77,7 @@ void NetLoader::loadAsync()
         finish();
         return;
     }
-    QNetworkReply *reply = get(QNetworkRequest(url));
+    QNetworkReply *reply = ReplyGuard::get(this, QNetworkRequest(url));
     ReplyGuard::attach(reply, m_maximumFileSize, m_deadlineMs, ReadBufferBytes);
     connect(reply, &QNetworkReply::downloadProgress, this, &NetLoader::downloading);
     connect(reply, &QNetworkReply::readyRead, this, [this, reply] {
@@ -98,6 +98,7 @@ bool NetLoader::openFile()
     QDir().mkpath(QFileInfo(path).absolutePath());
     m_file = std::make_unique<WholeSaveFile>(path);
     m_writeFailed = false;
+    m_writeError.clear();
     if (!m_file->open(QIODevice::WriteOnly)) {
         qWarning() << "Cannot open database file" << path << m_file->errorString();
         m_file.reset();
@@ -115,6 +116,7 @@ bool NetLoader::take(QNetworkReply *reply)
         if (m_file->write(bytes) != bytes.size()) {
             qWarning() << "Cannot write database file" << m_file->fileName() << m_file->errorString();
             m_writeFailed = true;
+            m_writeError = m_file->errorString();
             return false;
         }
     }
@@ -150,7 +152,7 @@ void NetLoader::received(QNetworkReply *reply)
     const qint64 size = file->size();
     qInfo() << "Download finished" << error << size;
     if (m_writeFailed) {
-        emit progress(tr("ERROR: cannot write databasefile"));
+        emit progress(cannotWrite(m_writeError));
         finish();
         return;
     }
@@ -172,7 +174,7 @@ void NetLoader::received(QNetworkReply *reply)
     emit progress(tr("Writing database file..."));
     if (!file->commit()) {
         qWarning() << "Cannot write database file" << file->fileName() << file->errorString();
-        emit progress(tr("ERROR: cannot write databasefile"));
+        emit progress(cannotWrite(file->errorString()));
         finish();
         return;
     }
@@ -201,6 +203,12 @@ QString NetLoader::failure(const QNetworkReply *reply)
         // The network layer's own words, in its own translation.
         return reply->errorString();
     }
+}
+
+QString NetLoader::cannotWrite(const QString &why)
+{
+    const QString text = tr("ERROR: cannot write databasefile");
+    return why.isEmpty() ? text : text + QStringLiteral(": ") + why;
 }
 
 void NetLoader::loaded(bool result)

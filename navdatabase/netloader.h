@@ -67,6 +67,8 @@ private:
     // Why a reply that ended brought no database, in words: the network layer's codes read as
     // HTTP statuses they are not.
     static QString failure(const QNetworkReply *reply);
+    // The file could not be written, with the reason when there is one.
+    static QString cannotWrite(const QString &why);
 
     Database *m_database = nullptr;
     // True from loadAsync until done: one attempt at a time.
@@ -77,6 +79,8 @@ private:
     // The download as it arrives, while an attempt runs.
     std::unique_ptr<WholeSaveFile> m_file;
     bool m_writeFailed = false;
+    // Why the disk refused it ("No space left on device"), for the pilot.
+    QString m_writeError;
     qint64 m_maximumFileSize = kMaximumFileSize;
     int m_deadlineMs = kDeadlineMs;
 };

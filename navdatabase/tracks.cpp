@@ -292,7 +292,7 @@ void Tracks::loadFile(const QString &url)
     qInfo() << "Start downloading" << url;
     QNetworkRequest request{QUrl(url)};
     request.setTransferTimeout(transferTimeout());
-    ReplyGuard::attach(get(request), MaxAnswerBytes, DeadlineMs);
+    ReplyGuard::attach(ReplyGuard::get(this, request), MaxAnswerBytes, DeadlineMs);
 }
 
 void Tracks::received(QNetworkReply *reply)

@@ -408,6 +408,7 @@ void MapView::pluginUpdated()
         if (!m_engine) {
             m_engine = new TileEngine(this);
             connect(m_engine, &TileEngine::tileReady, this, &QQuickItem::polish);
+            connect(m_engine, &TileEngine::cacheFailed, this, &MapView::tileCacheFailed);
             connect(m_engine, &TileEngine::providerChanged, this, [this] {
                 updateCopyright();
                 polish();

@@ -109,6 +109,8 @@ signals:
     void activeMapTypeChanged();
     void visibleRegionChanged();
     void mapReadyChanged(bool ready);
+    // The tile cache on disk refused a file: the map goes on, fetching its tiles again.
+    void tileCacheFailed(const QString &reason);
     // Any change of centre, zoom, bearing or size.
     void cameraChanged();
     // The layer origin moved: map items recompute their layer positions (also after zoom changes,

@@ -60,6 +60,8 @@ struct Decoded
 {
     QImage image;
     qint64 bytes = 0;
+    // Why the cache refused the tile's file.
+    QString cacheError;
 };
 
 // Whether the bytes end where the picture they begin ends: the decoders take a JPEG cut short as
@@ -97,7 +99,7 @@ Decoded decode(const QByteArray &data, const QString &path, int side)
         return result;
     result.image = image;
     result.image.convertTo(QImage::Format_RGBA8888_Premultiplied);
-    if (!path.isEmpty() && WholeSaveFile::replace(path, data))
+    if (!path.isEmpty() && WholeSaveFile::replace(path, data, &result.cacheError))
         result.bytes = data.size();
     return result;
 }
@@ -156,6 +158,7 @@ void TileEngine::configure(const TileEngineSettings &settings)
     if (m_configured && settings == m_settings)
         return;
     m_configured = true;
+    m_cacheFailureTold = false;
     m_settings = settings;
     m_settings.parallelRequests = std::max(1, m_settings.parallelRequests);
     m_disk.configure(settings.cacheDirectory, settings.diskCost, settings.diskSize);
@@ -219,7 +222,7 @@ void TileEngine::fetchDescription()
     QNetworkRequest request(QUrl(address + m_type));
     request.setHeader(QNetworkRequest::UserAgentHeader, m_settings.userAgent);
     request.setTransferTimeout(DescriptionTimeoutMs);
-    QNetworkReply *reply = m_network.get(request);
+    QNetworkReply *reply = ReplyGuard::get(&m_network, request);
     ReplyGuard::attach(reply, MaxDescriptionBytes, DescriptionDeadlineMs);
     m_descriptionReply = reply;
     const QString type = m_type;
@@ -243,9 +246,11 @@ void TileEngine::fetchDescription()
         }
         QDir().mkpath(m_settings.cacheDirectory + QStringLiteral("/providers"));
         QString cacheError;
-        if (!WholeSaveFile::replace(providerCachePath(), provider.toJson(), &cacheError))
+        if (!WholeSaveFile::replace(providerCachePath(), provider.toJson(), &cacheError)) {
             qWarning().noquote() << "Cannot cache the map provider description in" << providerCachePath() << ":"
                                  << cacheError;
+            cacheRefused(cacheError);
+        }
         if (type == m_type && (m_builtIn || provider.toJson() != m_provider.toJson()))
             useProvider(provider, false);
         else
@@ -405,7 +410,7 @@ void TileEngine::startNext()
         request.setHeader(QNetworkRequest::UserAgentHeader, m_settings.userAgent);
         request.setTransferTimeout(TransferTimeoutMs);
         request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
-        QNetworkReply *reply = m_network.get(request);
+        QNetworkReply *reply = ReplyGuard::get(&m_network, request);
         ReplyGuard::attach(reply, MaxTileBytes, TileDeadlineMs);
         m_active.insert(k, reply);
         connect(reply, &QNetworkReply::finished, this, [this, reply, key] { fetched(reply, key); });
@@ -445,10 +450,21 @@ void TileEngine::fetched(QNetworkReply *reply, TileKey key)
         }
         if (decoded.bytes > 0)
             m_disk.added(path, decoded.bytes);
+        else if (!decoded.cacheError.isEmpty())
+            cacheRefused(decoded.cacheError);
         store(key, decoded.image);
     });
     watcher->setFuture(QtConcurrent::run([data, path, side] { return decode(data, path, side); }));
     startNext();
+}
+
+void TileEngine::cacheRefused(const QString &reason)
+{
+    if (m_cacheFailureTold)
+        return;
+    m_cacheFailureTold = true;
+    qWarning().noquote() << "Map tile cache in" << m_settings.cacheDirectory << "refused a file:" << reason;
+    emit cacheFailed(reason);
 }
 
 void TileEngine::store(TileKey key, const QImage &image)

@@ -69,6 +69,9 @@ public:
 signals:
     void tileReady();
     void providerChanged();
+    // The disk cache refused a file ("No space left on device"): told once a configuration, as
+    // every tile after it fails alike.
+    void cacheFailed(const QString &reason);
 
 private:
     void dropReply(QNetworkReply *reply);
@@ -93,6 +96,7 @@ private:
     void store(TileKey key, const QImage &image);
     void trimMemory();
     void reset();
+    void cacheRefused(const QString &reason);
 
     TileEngineSettings m_settings;
     QString m_type;
@@ -114,4 +118,5 @@ private:
     // Tiles that failed, with the time they may be asked for again.
     QHash<quint64, qint64> m_failed;
     bool m_configured = false;
+    bool m_cacheFailureTold = false;
 };

@@ -428,6 +428,8 @@ ApplicationWindow {
 
                 SplitView.minimumHeight: 200
                 SplitView.fillHeight: true
+
+                onProblem: text => status.message(text, true)
             }
             FlightplanPanel {
                 id: flightplanPanel

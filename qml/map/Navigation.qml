@@ -30,6 +30,9 @@ Item {
     readonly property var filteredModels: [boundaryMapModel, pointMapModel, runwayMapModel, segmentMapModel,
         taxiwayMapModel, paintlightMapModel, taxinameMapModel, startupMapModel]
 
+    // Something the pilot should know of, told in the status bar.
+    signal problem(string text)
+
     function toCoordinate(point, clip) {
         return overlayMap.toCoordinate(point, clip === undefined ? true : clip);
     }
@@ -115,6 +118,8 @@ Item {
         // theme's texts are light.
         color: theme.night ? "#262626" : "#e0e0e0"
         opacity: theme.opacity("background")
+
+        onTileCacheFailed: reason => navigation.problem(qsTr("The map cannot keep its tiles on disk: %1").arg(reason))
     }
 
     Map {

@@ -21,6 +21,7 @@ private slots:
     void pageRequest();
     void endedAnswer_data();
     void endedAnswer();
+    void unreadAnswerHeld();
 };
 
 namespace {
@@ -153,6 +154,27 @@ void TestBoundedNetwork::endedAnswer()
     QCOMPARE(int(ReplyGuard::stopped(&reply)), stop);
     QCOMPARE(reply.aborts, 0);
     QCOMPARE(ReplyGuard::body(&reply), body);
+}
+
+// A reader busy elsewhere leaves the answer in the network layer, which holds no more of it than
+// the read buffer, whatever the server has left to send.
+void TestBoundedNetwork::unreadAnswerHeld()
+{
+    HttpTestServer server;
+    QVERIFY(server.listen());
+    HttpTestServer::Reply endless;
+    endless.chunked = true;
+    endless.filler = qint64(256) * 1024 * 1024;
+    server.setReply(QStringLiteral("/metar"), endless);
+    QNetworkAccessManager network;
+    QNetworkReply *reply = ReplyGuard::get(&network, QNetworkRequest(QUrl(server.url(QStringLiteral("/metar")))));
+    ReplyGuard::attach(reply, endless.filler, 0, 64 * 1024);
+    QVERIFY(QTest::qWaitFor([reply] { return reply->bytesAvailable() > 0; }, 20000));
+    // Unbounded, the layer gathers megabytes in a few milliseconds; bounded, nothing comes.
+    QVERIFY2(!QTest::qWaitFor([reply] { return reply->bytesAvailable() > 4 * 1024 * 1024; }, 2000),
+             qPrintable(QString::number(reply->bytesAvailable())));
+    reply->abort();
+    delete reply;
 }
 
 QTEST_MAIN(TestBoundedNetwork)

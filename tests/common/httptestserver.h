@@ -19,7 +19,7 @@
 // gets a canned reply with a status, a body, a delay before answering, and optionally a
 // Content-Length that promises more than is sent before the connection is cut, a redirect, a
 // body sent a byte at a time, a connection left open after the body, or filler after the body
-// made as the connection drains (gigabytes cost nothing), chunked or unannounced.
+// made as the connection drains (gigabytes cost nothing), chunked, unannounced or compressed.
 class HttpTestServer
 {
 public:
@@ -46,11 +46,39 @@ public:
         qint64 filler = 0;
         // Sent with Transfer-Encoding: chunked, and no Content-Length.
         bool chunked = false;
+        // Content-Encoding header, none when empty; the body is sent as it is.
+        QByteArray encoding;
     };
 
     HttpTestServer()
     {
         QObject::connect(&m_server, &QTcpServer::newConnection, &m_server, [this] { accept(); });
+    }
+
+    // `data` as a gzip stream of stored blocks, for answers sent compressed: a cut stream unpacks
+    // to the first bytes of `data` (header 10 bytes, 5 before each block of 65535, trailer 8).
+    static QByteArray gzip(const QByteArray &data)
+    {
+        const auto little = [](quint32 value, int bytes) {
+            QByteArray out;
+            for (int i = 0; i < bytes; ++i)
+                out.append(char((value >> (8 * i)) & 0xff));
+            return out;
+        };
+        quint32 crc = 0xffffffff;
+        for (const char c : data) {
+            crc ^= uchar(c);
+            for (int bit = 0; bit < 8; ++bit)
+                crc = (crc >> 1) ^ (0xedb88320 & (0u - (crc & 1)));
+        }
+        QByteArray out = QByteArray::fromHex("1f8b08000000000000ff");
+        qsizetype at = 0;
+        do {
+            const auto size = quint32(std::min<qsizetype>(0xffff, data.size() - at));
+            out += char(at + size == data.size() ? 1 : 0) + little(size, 2) + little(~size, 2) + data.mid(at, size);
+            at += size;
+        } while (at < data.size());
+        return out + little(~crc, 4) + little(quint32(data.size()), 4);
     }
 
     bool listen() { return m_server.listen(QHostAddress::LocalHost, 0); }
@@ -126,6 +154,8 @@ private:
         else if (reply.contentLength != -2)
             head += "Content-Length: " + QByteArray::number(reply.contentLength < 0 ? whole : reply.contentLength)
                     + "\r\n";
+        if (!reply.encoding.isEmpty())
+            head += "Content-Encoding: " + reply.encoding + "\r\n";
         if (!reply.location.isEmpty())
             head += "Location: " + reply.location + "\r\n";
         head += "Connection: close\r\n\r\n";

@@ -465,6 +465,8 @@ void TestInfoManager::untrustedMetarAnswers_data()
                                                         << "<p>Cannot fetch METAR for KJFK: " << false;
     QTest::newRow("redirect within the service, chunked and cut there") << 302 << QByteArray() << "/mirror/KJFK" << 0 << true
                                                                          << "<p>Cannot fetch METAR for KJFK: " << false;
+    QTest::newRow("gzip with its length, cut after the report") << 200 << report << "" << 0 << true
+                                                                << "<p>Cannot fetch METAR for KJFK: " << false;
     // Bytes keep coming, so only a deadline for the whole answer stops it.
     QTest::newRow("a byte every 100 ms") << 200 << report << "" << 100 << true
                                          << "<p>Cannot fetch METAR for KJFK: the service did not answer in time</p>"
@@ -491,9 +493,14 @@ void TestInfoManager::untrustedMetarAnswers()
     last.trickleMs = trickleMs;
     last.contentLength = announced ? -1 : -2;
     if (QByteArray(QTest::currentDataTag()).contains("cut")) {
-        last.chunked = true;
+        last.chunked = QByteArray(QTest::currentDataTag()).contains("chunked");
         last.body = report + " 27/12 A3012";
         last.sendOnly = report.size();
+        if (QByteArray(QTest::currentDataTag()).contains("gzip")) {
+            last.encoding = "gzip";
+            last.body = HttpTestServer::gzip(last.body);
+            last.sendOnly += 15;
+        }
     }
     m_server->setReply(QStringLiteral("/mirror/KJFK"), mirror);
     if (location == QLatin1String("other"))

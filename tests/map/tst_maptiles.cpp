@@ -201,6 +201,7 @@ void TstMapTiles::fetchesCachesAndWorksOffline()
                                  + QByteArray(highDpi ? "true" : "false") + " }";
     MapView *map = makeMap(m_server->url(QStringLiteral("/osm/")), parameter);
     QVERIFY(map);
+    QSignalSpy refused(map, &MapView::tileCacheFailed);
     QTRY_VERIFY_WITH_TIMEOUT(showsQuadrants(grab(), m_colors), 5000);
     QStringList requested = m_server->requests();
     requested.sort();
@@ -215,8 +216,13 @@ void TstMapTiles::fetchesCachesAndWorksOffline()
         files.append(QStringLiteral("%1-%2.png").arg(prefix, QLatin1String(tile)));
     if (diskFull) {
         QVERIFY(!QDirIterator(m_cache->path(), QDir::Files, QDirIterator::Subdirectories).hasNext());
+        // Told once, in the disk's own words (this limit stands for a full disk), for the
+        // description and all four tiles.
+        QCOMPARE(refused.count(), 1);
+        QCOMPARE(refused.at(0).at(0).toString(), QStringLiteral("File too large"));
         return;
     }
+    QCOMPARE(refused.count(), 0);
     QTRY_COMPARE(tileFiles(m_cache->path(), prefix), files);
     QVERIFY(QFile::exists(m_cache->path() + "/providers/street.json"));
 

@@ -181,8 +181,8 @@ void TestNetLoader::failures_data()
     QTest::addColumn<int>("bodySize");
     QTest::addColumn<int>("delayMs");
     QTest::addColumn<qint64>("sendOnly");
-    // Filler after the body; the framing: "", "no length", "chunked", "announced past...", "drip",
-    // "redirect to itself", or a reason phrase ("<...").
+    // Filler after the body; the framing: "", "no length", "chunked", "gzip", "announced past...",
+    // "drip", "redirect to itself", or a reason phrase ("<...").
     QTest::addColumn<qint64>("filler");
     QTest::addColumn<QString>("shape");
     QTest::addColumn<QString>("last");
@@ -200,6 +200,8 @@ void TestNetLoader::failures_data()
     // Cut past the minimum by more than the network layer may hold unread (a few MiB).
     QTest::newRow("connection cut") << 200 << full + 8 * 1024 * 1024 << 0 << qint64(full + 4 * 1024 * 1024) << qint64(0) << ""
                                     << "ERROR: cannot download database: the server closed the connection before the end";
+    QTest::newRow("compressed, connection cut") << 200 << full + 8 * 1024 * 1024 << 0 << qint64(full + 4 * 1024 * 1024) << qint64(0) << "gzip"
+                                                << "ERROR: cannot download database: the server closed the connection before the end";
     QTest::newRow("redirect loop") << 302 << 0 << 0 << qint64(-1) << qint64(0) << "redirect to itself" << "ERROR: cannot download database: the server redirects in a loop";
     QTest::newRow("slow") << 200 << full << 3000 << qint64(-1) << qint64(0) << "" << "ERROR: cannot download database: the service did not answer in time";
     // The test's bound is 24 MiB; the program's own is judged at the headers.
@@ -231,6 +233,10 @@ void TestNetLoader::failures()
     reply.sendOnly = sendOnly;
     reply.filler = filler;
     reply.chunked = shape == QLatin1String("chunked");
+    if (shape == QLatin1String("gzip")) {
+        reply.encoding = "gzip";
+        reply.body = HttpTestServer::gzip(reply.body);
+    }
     if (shape == QLatin1String("no length"))
         reply.contentLength = -2;
     if (shape == QLatin1String("announced past the largest file")) {
@@ -359,7 +365,8 @@ void TestNetLoader::unwritableFile()
         const FileSizeLimit limit(NetLoader::MinimumFileSize - 1);
         full.received(&arrived);
     }
-    QCOMPARE(texts(told), QStringList{"ERROR: cannot write databasefile"});
+    // The disk's own words: this limit stands for a full disk.
+    QCOMPARE(texts(told), QStringList{"ERROR: cannot write databasefile: File too large"});
     QCOMPARE(readFile(m_path), WorkingFile.toUtf8());
     QCOMPARE(QDir(QFileInfo(m_path).absolutePath()).entryList(QDir::Files), QStringList{QFileInfo(m_path).fileName()});
 }
