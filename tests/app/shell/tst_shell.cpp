@@ -280,7 +280,9 @@ void TestShell::connections()
     QCOMPARE(procedures->pointuids().filter(QStringLiteral("ALDAX")).size(), 1);
     emit info->clear();
     QVERIFY(procedures->pointuids().isEmpty());
-    QSignalSpy edited(published<Flightplan>(QStringLiteral("flightplan")), &Flightplan::edited);
+    auto *flightplan = published<Flightplan>(QStringLiteral("flightplan"));
+    QVERIFY(flightplan->append(airport, false));
+    QSignalSpy edited(flightplan, &Flightplan::edited);
     auto *airplanes = published<AirplaneListModel>(QStringLiteral("airplanes"));
     QVERIFY(airplanes->rowCount() > 1);
     airplanes->setCurrentIndex(airplanes->currentIndex() == 0 ? 1 : 0);
