@@ -4347,6 +4347,13 @@ um den Wert zu löschen.</translation>
     </message>
 </context>
 <context>
+    <name>WholeReadFile</name>
+    <message>
+        <source>%1 is a folder, a device or a pipe, not a file.</source>
+        <translation>%1 ist ein Ordner, ein Gerät oder eine Pipe, keine Datei.</translation>
+    </message>
+</context>
+<context>
     <name>XpConnect</name>
     <message>
         <source>Connecting to X-Plane at %1</source>

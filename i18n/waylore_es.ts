@@ -4347,6 +4347,13 @@ para borrar el valor.</translation>
     </message>
 </context>
 <context>
+    <name>WholeReadFile</name>
+    <message>
+        <source>%1 is a folder, a device or a pipe, not a file.</source>
+        <translation>%1 es una carpeta, un dispositivo o una tubería, no un archivo.</translation>
+    </message>
+</context>
+<context>
     <name>XpConnect</name>
     <message>
         <source>Connecting to X-Plane at %1</source>

@@ -4347,6 +4347,13 @@ pour effacer la valeur.</translation>
     </message>
 </context>
 <context>
+    <name>WholeReadFile</name>
+    <message>
+        <source>%1 is a folder, a device or a pipe, not a file.</source>
+        <translation>%1 est un dossier, un périphérique ou un tube, pas un fichier.</translation>
+    </message>
+</context>
+<context>
     <name>XpConnect</name>
     <message>
         <source>Connecting to X-Plane at %1</source>
