@@ -864,6 +864,10 @@ Open the database dialog to update the database.</source>
         <source>No folder &quot;X-Plane 12&quot; or &quot;X-Plane 11&quot; found in: %1. Choose the X-Plane folder yourself.</source>
         <translation>Kein Ordner „X-Plane 12“ oder „X-Plane 11“ gefunden in: %1. Wählen Sie den X-Plane-Ordner selbst aus.</translation>
     </message>
+    <message>
+        <source>Not enough memory to load the navigation database.</source>
+        <translation>Nicht genug Speicher, um die Navigationsdatenbank zu laden.</translation>
+    </message>
 </context>
 <context>
     <name>DebugMenu</name>

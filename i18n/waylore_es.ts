@@ -864,6 +864,10 @@ Abra el diálogo de la base de datos para actualizarla.</translation>
         <source>No folder &quot;X-Plane 12&quot; or &quot;X-Plane 11&quot; found in: %1. Choose the X-Plane folder yourself.</source>
         <translation>No se encontró ninguna carpeta &quot;X-Plane 12&quot; o &quot;X-Plane 11&quot; en: %1. Elija usted mismo la carpeta de X-Plane.</translation>
     </message>
+    <message>
+        <source>Not enough memory to load the navigation database.</source>
+        <translation>No hay memoria suficiente para cargar la base de datos de navegación.</translation>
+    </message>
 </context>
 <context>
     <name>DebugMenu</name>

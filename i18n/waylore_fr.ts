@@ -864,6 +864,10 @@ Ouvrez la fenêtre de la base de données pour la mettre à jour.</translation>
         <source>No folder &quot;X-Plane 12&quot; or &quot;X-Plane 11&quot; found in: %1. Choose the X-Plane folder yourself.</source>
         <translation>Aucun dossier « X-Plane 12 » ou « X-Plane 11 » trouvé dans : %1. Choisissez vous-même le dossier de X-Plane.</translation>
     </message>
+    <message>
+        <source>Not enough memory to load the navigation database.</source>
+        <translation>Pas assez de mémoire pour charger la base de données de navigation.</translation>
+    </message>
 </context>
 <context>
     <name>DebugMenu</name>

@@ -324,6 +324,7 @@ bool Database::readStoredFile(DatabaseStore &store, const QString &path, bool fu
         return readStoredFileUnguarded(store, path, fullDetail, progress, stop);
     } catch (const std::bad_alloc &) {
         qWarning() << "Database file" << path << "cannot be read: it needs more memory than there is";
+        store.memoryShort = true;
     } catch (const std::exception &error) {
         qWarning() << "Database file" << path << "cannot be read:" << error.what();
     }
@@ -767,6 +768,7 @@ void Database::finishAsyncLoad(DatabaseStore *store, bool ok)
         clear();
     }
     m_lastLoadResult = ok;
+    m_memoryShort = !ok && store && store->memoryShort;
     endModifying(); // the thread's own
     endModifying(); // loadAsync's
     m_loadPending.storeRelease(0);

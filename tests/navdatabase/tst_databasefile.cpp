@@ -1003,12 +1003,14 @@ void TestDatabaseFile::failureWhileLoading()
     }
     QVERIFY(failed);
     QCOMPARE(loaded.at(0).at(0).toBool(), false);
+    QCOMPARE(m_db->memoryShort(), fault != NoThread);
     QVERIFY(m_db->wait(5000));
     QCOMPARE(AllocationFailure::whileUnwinding(), unwinding);
     verifyEmpty();
     m_db->loadAsync();
     QVERIFY(loaded.wait(10000));
     QCOMPARE(loaded.at(1).at(0).toBool(), true);
+    QVERIFY(!m_db->memoryShort());
     QCOMPARE(Database::pointCount(), 20005);
 }
 
