@@ -339,6 +339,11 @@ bool Database::readStoredFileUnguarded(DatabaseStore &store, const QString &path
     // lookups of this thread go to the store.
     DatabaseStore::Scope scope(&store);
 
+    // Opened, a pipe or a device in the file's place would hold the load for good.
+    if (const QFileInfo info(path); info.exists() && !info.isFile()) {
+        qWarning() << "Database file" << path << "cannot be read: it is no plain file";
+        return false;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
