@@ -10,8 +10,8 @@
 #include <algorithm>
 
 // Every file the program reads whole is read up to a bound that fits what it can hold, without
-// reserving that bound: QIODevice::read(maxSize) allocates maxSize first, so a bound of 128 MB
-// ended the program for want of memory on a 33-byte file when the loaded world had left less.
+// reserving that bound: QIODevice::read(maxSize) allocates for maxSize first, so a 33-byte plan
+// took 128 MB and ended the program for want of memory when a loaded world had left less.
 // Only the file's own size is allocated, and the bound is checked on what actually arrives, so a
 // file that grows while it is read is refused too. A pipe, a device or a folder is refused before
 // it is opened: opening a named pipe waits for a writer that never comes.
