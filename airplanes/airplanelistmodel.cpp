@@ -14,6 +14,7 @@
 
 #include "settings.h"
 #include "unit.h"
+#include "wholereadfile.h"
 #include "wholesavefile.h"
 #include "xmlstreamreader.h"
 #include "xmlstreamwriter.h"
@@ -520,7 +521,6 @@ int AirplaneListModel::loadAirplaneFromFile(const QString &path)
     const QString shown = QDir::toNativeSeparators(file);
     setMsgerror(QString());
 
-    QFile input(file);
     if (file.isEmpty() || !QFileInfo::exists(file)) {
         setMsgerror(tr("The airplane file %1 does not exist.").arg(shown));
         return -1;
@@ -529,18 +529,20 @@ int AirplaneListModel::loadAirplaneFromFile(const QString &path)
         setMsgerror(tr("%1 is a folder, not an airplane file.").arg(shown));
         return -2;
     }
-    if (!input.open(QIODevice::ReadOnly)) {
-        setMsgerror(tr("The airplane file %1 cannot be opened: %2").arg(shown, input.errorString()));
+    QByteArray bytes;
+    QString why;
+    switch (WholeReadFile::read(file, maxAirplaneFileSize, &bytes, &why)) {
+    case WholeReadFile::Outcome::Read:
+        break;
+    case WholeReadFile::Outcome::NotAFile:
+        setMsgerror(why);
         return -2;
-    }
-    if (input.size() > maxAirplaneFileSize) {
+    case WholeReadFile::Outcome::TooLarge:
         setMsgerror(tr("The file %1 is too large to be an airplane file.").arg(shown));
         return -3;
-    }
-    const QByteArray bytes = input.read(maxAirplaneFileSize + 1);
-    if (bytes.size() > maxAirplaneFileSize) {
-        setMsgerror(tr("The file %1 is too large to be an airplane file.").arg(shown));
-        return -3;
+    default:
+        setMsgerror(tr("The airplane file %1 cannot be opened: %2").arg(shown, why));
+        return -2;
     }
     if (bytes.trimmed().isEmpty()) {
         setMsgerror(tr("The airplane file %1 is empty.").arg(shown));

@@ -1,7 +1,10 @@
 // Times saving and opening a flight-plan document of 1,000 waypoints (airports, fixes and
 // coordinate points, with comments and constraints) over a navigation database of 20,000
 // airports (each with a runway long enough for an alternate) and 100,000 fixes: the document's saveAs (text, safe
-// write) and open (read, check, insertion and the update pass that follows it).
+// write) and open (read, check, insertion and the update pass that follows it). Then the reads'
+// bounds: a preferences file of 3 GiB at the start, the plan and a small FMS file opened with
+// 60 MiB of address space left (about what a real world loaded leaves under a tight limit), and a
+// named pipe opened as a plan.
 
 #include "airplanelistmodel.h"
 #include "airport.h"
@@ -16,7 +19,9 @@
 #include "waypoint.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QGeoRectangle>
 #include <QRandomGenerator>
@@ -27,6 +32,10 @@
 #include <algorithm>
 #include <cstdio>
 #include <vector>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using BenchSupport::letters;
 
@@ -40,6 +49,14 @@ constexpr int Runs = 20;
 QGeoCoordinate position(QRandomGenerator &random)
 {
     return QGeoCoordinate(-60.0 + random.generateDouble() * 130.0, -180.0 + random.generateDouble() * 360.0);
+}
+
+qint64 mappedBytes()
+{
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return 0;
+    return statm.readLine().split(' ').first().toLongLong() * sysconf(_SC_PAGESIZE);
 }
 
 void report(const char *what, std::vector<double> times)
@@ -65,6 +82,26 @@ int main(int argc, char **argv)
     QTemporaryDir dir;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
+
+    {
+        const QString store = QSettings().fileName();
+        QDir().mkpath(QFileInfo(store).path());
+        QFile huge(store);
+        if (!huge.open(QIODevice::WriteOnly) || huge.write("[General]\nkept=1\n") < 0 || !huge.resize(3LL << 30)) {
+            std::printf("cannot make the 3 GiB preferences file\n");
+            return 1;
+        }
+        huge.close();
+        QElapsedTimer start;
+        start.start();
+        const Settings aside;
+        const double ms = start.nsecsElapsed() / 1e6;
+        const bool setAside = !QFile::exists(store) || QFileInfo(store).size() < 1024;
+        std::printf("3 GiB preferences file: %s in %.1f ms, peak resident %s (goal: set aside at once, under 100 MB)\n",
+                    setAside ? "set aside" : "READ", ms, qPrintable(BenchSupport::memoryFigure("VmHWM:")));
+    }
+    for (const QString &name : QDir(dir.path()).entryList(QDir::Files))
+        QFile::remove(dir.filePath(name));
 
     Settings settings;
     Database db;
@@ -148,5 +185,34 @@ int main(int argc, char **argv)
     report("document text (toXml)", texts);
     report("save (text and safe write)", saves);
     report("open (read, insert, update pass)", opens);
-    return 0;
+
+    const QString fms = dir.filePath(QStringLiteral("small.fms"));
+    QFile fmsFile(fms);
+    if (!fmsFile.open(QIODevice::WriteOnly)
+        || fmsFile.write("I\n3 version\n1\n1\n28 N5000E00800 0.000000 50.000000 8.000000\n"
+                         "28 N5100E00900 0.000000 51.000000 9.000000\n")
+               < 0) {
+        std::printf("cannot write the FMS file\n");
+        return 1;
+    }
+    fmsFile.close();
+    rlimit before{};
+    getrlimit(RLIMIT_AS, &before);
+    rlimit tight{rlim_t(mappedBytes() + 60 * 1024 * 1024), before.rlim_max};
+    setrlimit(RLIMIT_AS, &tight);
+    const bool planOpened = document.open(file);
+    const bool fmsOpened = document.import(fms);
+    setrlimit(RLIMIT_AS, &before);
+    if (!planOpened || !fmsOpened)
+        std::printf("%s\n", qPrintable(document.msgtext()));
+    std::printf("With 60 MiB of address space left: the plan %s, the FMS file %s (goal: both opened)\n",
+                planOpened ? "opened" : "REFUSED", fmsOpened ? "opened" : "REFUSED");
+
+    const QString pipe = dir.filePath(QStringLiteral("pipe.fpxml"));
+    mkfifo(QFile::encodeName(pipe).constData(), 0600);
+    timer.start();
+    const bool pipeRefused = !document.open(pipe);
+    std::printf("Named pipe opened as a plan: %s in %.1f ms (goal: refused at once)\n",
+                pipeRefused ? "refused" : "OPENED", timer.nsecsElapsed() / 1e6);
+    return planOpened && fmsOpened && pipeRefused ? 0 : 1;
 }

@@ -1,12 +1,19 @@
 #include "settings.h"
 
+#include "wholereadfile.h"
+
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDebug>
 #include <QDir>
 #include <QEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QMutexLocker>
 #include <QtGlobal>
+
+#include <filesystem>
+#include <system_error>
 
 #ifdef Q_OS_UNIX
 #include <unistd.h>
@@ -26,6 +33,50 @@ bool holdsEveryKey(const QByteArray &bytes, qsizetype keys, bool cleared)
     for (const QByteArray &line : bytes.split('\n'))
         lines += !line.isEmpty() && !line.startsWith('[');
     return lines == keys;
+}
+
+// The preferences the program keeps take kilobytes: a larger file is none it wrote, and read
+// whole it took twice its size at the start.
+constexpr qint64 kLargestStoreFile = 4 * 1024 * 1024;
+
+// The store's file, named without reading it: a store object reads its files as it is made. A
+// store of the organisation alone reads only the organisation's file, which every store reads
+// anyway, and its file lies in the folder of the application's.
+QString storeFile()
+{
+    const QString organisation = QCoreApplication::organizationName();
+    const QSettings shared(organisation, QString());
+    return QStringLiteral("%1/%2/%3.conf")
+        .arg(QFileInfo(shared.fileName()).path(), organisation, QCoreApplication::applicationName());
+}
+
+// A file the store would not read as the program left it: not a plain file (a pipe would hold
+// the start for good), larger than any it writes, or cut within its last line, which the store
+// would read as a whole value ("pilotName=Kee").
+bool damagedBeforeReading(const QString &file)
+{
+    if (!QFileInfo::exists(file))
+        return false;
+    QByteArray bytes;
+    switch (WholeReadFile::read(file, kLargestStoreFile, &bytes)) {
+    case WholeReadFile::Outcome::Read:
+        return !bytes.isEmpty() && !bytes.endsWith('\n');
+    case WholeReadFile::Outcome::NotAFile:
+    case WholeReadFile::Outcome::TooLarge:
+        return true;
+    default:
+        // The store says what it cannot open as before.
+        return false;
+    }
+}
+
+// Replaces the file by another in one step: at no moment is there no file to start from.
+bool replaceWith(const QString &from, const QString &file)
+{
+    std::error_code error;
+    std::filesystem::rename(std::filesystem::path(QFile::encodeName(from).toStdString()),
+                            std::filesystem::path(QFile::encodeName(file).toStdString()), error);
+    return !error;
 }
 
 // A second name for the file, which costs no room where the system allows it; false, with no
@@ -67,20 +118,25 @@ Settings::~Settings()
     m_settings.sync();
     if (!writtenWhole() && !m_writeFailed)
         qCritical().noquote() << "Preferences cannot be written to" << m_settings.fileName();
+    // The second name serves while the program writes; left behind, a later start would take it
+    // for the pilot's own file.
+    QFile::remove(m_previous);
     if (s_instance == this)
         s_instance = nullptr;
 }
 
 QString Settings::setAsideUnreadable()
 {
-    QSettings store;
-    // Sections are parsed when first read: only then does the store know it cannot read one.
-    store.allKeys();
-    if (store.status() != QSettings::FormatError)
-        return QString();
+    const QString file = storeFile();
+    if (!damagedBeforeReading(file)) {
+        QSettings store;
+        // Sections are parsed when first read: only then does the store know it cannot read one.
+        store.allKeys();
+        if (store.status() != QSettings::FormatError)
+            return QString();
+    }
     // Written back as it is, the file would keep its garbage and lose the pilot's preferences
     // for good; kept aside, what it held can still be looked at.
-    const QString file = store.fileName();
     const QString aside = QStringLiteral("%1.unreadable-%2")
                               .arg(file, QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")));
     qWarning().noquote() << "Preferences file" << file << "cannot be read, set aside as" << aside;
@@ -122,9 +178,8 @@ bool Settings::eventFilter(QObject *watched, QEvent *event)
 bool Settings::writtenWhole()
 {
     const QString file = m_settings.fileName();
-    QFile written(file);
-    const QByteArray bytes = written.open(QIODevice::ReadOnly) ? written.readAll() : QByteArray();
-    written.close();
+    QByteArray bytes;
+    WholeReadFile::read(file, kLargestStoreFile, &bytes);
     // This file's keys alone, not those of the fallbacks the store also reads, as the store
     // holds them: another store object would read the damaged file again in their place.
     m_settings.setFallbacksEnabled(false);
@@ -137,7 +192,7 @@ bool Settings::writtenWhole()
     }
     // A file cut short would lose every preference at the next start: the last whole one
     // comes back.
-    if (m_previousWhole && QFile::remove(file) && QFile::rename(m_previous, file))
+    if (m_previousWhole && replaceWith(m_previous, file))
         m_previousWhole = keepAs(file, m_previous);
     return false;
 }

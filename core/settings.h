@@ -13,7 +13,8 @@
 // The accessors are static so that any code, on any thread, reads a preference without
 // being handed the store; QML reaches the same instance as the context property "settings".
 //
-// A store file that cannot be read is set aside under a name that says so, and the program
+// A store file that cannot be read (damaged, cut within its last line, larger than any the
+// program writes, not a plain file) is set aside under a name that says so, and the program
 // starts a new one; a store that cannot be written back (a full disk) is reported, not left to
 // lose the session's preferences in silence. Either is told once, through problem.
 class Settings : public QObject
@@ -77,7 +78,7 @@ private:
     QString m_problem = setAsideUnreadable();
     QSettings m_settings;
     bool m_writeFailed = false;
-    // A second name of the last store file known whole, while there is one.
+    // A second name of the last store file known whole, while there is one and the store is open.
     QString m_previous;
     bool m_previousWhole = false;
     // Emptied by clear(), and not written since: an empty file is then the whole store.

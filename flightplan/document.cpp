@@ -114,18 +114,12 @@ bool Document::saveAs(const QString &path)
 bool Document::open(const QString &path)
 {
     qInfo() << "Will open file" << path;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        setMessage(tr("Cannot open file"), file.errorString());
-        return false;
-    }
     QByteArray bytes;
     QString error;
-    if (!PlanLimits::readPlanFile(&file, &bytes, &error)) {
+    if (!PlanLimits::readPlanFile(path, &bytes, &error)) {
         setMessage(tr("Cannot open file"), error);
         return false;
     }
-    file.close();
     const QString text = QString::fromUtf8(bytes);
     bytes.clear();
 

@@ -161,14 +161,10 @@ bool FmsImport::import(const QString &path, bool replace)
     qInfo() << "Will import file" << path;
     m_version = 0;
 
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return fail(tr("Cannot open file"), file.errorString());
     QByteArray bytes;
     QString error;
-    if (!PlanLimits::readPlanFile(&file, &bytes, &error))
+    if (!PlanLimits::readPlanFile(path, &bytes, &error))
         return fail(tr("Cannot open file"), error);
-    file.close();
     QTextStream stream(bytes);
     Content content;
     if (!readHeader(&stream, &content) || !readBody(&stream, &content))

@@ -1,11 +1,11 @@
 #include "planlimits.h"
 
 #include "constants.h"
+#include "wholereadfile.h"
 
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
-#include <QFile>
 
 #include <climits>
 #include <cmath>
@@ -45,16 +45,16 @@ int PlanLimits::saturated(double value)
     return int(std::lround(qBound(double(INT_MIN), value, double(INT_MAX))));
 }
 
-bool PlanLimits::readPlanFile(QFile *file, QByteArray *bytes, QString *error)
+bool PlanLimits::readPlanFile(const QString &path, QByteArray *bytes, QString *error)
 {
-    // The size a device announces may be 0 (a pipe, a special file): the read is bounded too.
-    if (file->size() <= kLargestPlanFile)
-        *bytes = file->read(kLargestPlanFile + 1);
-    if (file->size() > kLargestPlanFile || bytes->size() > kLargestPlanFile) {
-        bytes->clear();
+    switch (WholeReadFile::read(path, kLargestPlanFile, bytes, error, QIODevice::Text)) {
+    case WholeReadFile::Outcome::Read:
+        return true;
+    case WholeReadFile::Outcome::TooLarge:
         *error = QCoreApplication::translate("PlanLimits", "The file %1 is too large to be a flight plan.")
-                     .arg(QDir::toNativeSeparators(file->fileName()));
+                     .arg(QDir::toNativeSeparators(path));
+        return false;
+    default:
         return false;
     }
-    return true;
 }

@@ -4,8 +4,6 @@
 #include <QString>
 #include <QtGlobal>
 
-class QFile;
-
 // The ranges the program's edit fields allow (Constants), applied to values that arrive from
 // files, which nothing else bounds, and the saturating arithmetic of the plan's computations:
 // a sum or product of figures a file or the user typed stays within the int range instead of
@@ -24,13 +22,13 @@ public:
     static int storedAltitude(double feet, const QString &field);
     static constexpr int LowestAirfield = -1500;
 
-    // The bytes of an opened plan file, document or FMS file, or false with a message for the
-    // user when it is larger than any plan: read whole, a file of gigabytes ended the program
-    // for want of memory after a minute. A document takes about 600 bytes per waypoint and an
+    // The bytes of a plan file, document or FMS file, or false with a message for the user when
+    // it cannot be read or is larger than any plan: read whole, a file of gigabytes ended the
+    // program for want of memory after a minute. A document takes about 600 bytes per waypoint and an
     // FMS file about 50, so a plan of 1,000 waypoints, longer than any flight, stays under 1 MB.
     // The bound still lets through a plan of 100,000 waypoints with comments, and refuses a
     // wrong file at once.
-    static bool readPlanFile(QFile *file, QByteArray *bytes, QString *error);
+    static bool readPlanFile(const QString &path, QByteArray *bytes, QString *error);
     static constexpr qint64 kLargestPlanFile = 64 * 1024 * 1024;
 
     // The nearest int; beyond the range its ends, NaN 0.

@@ -864,6 +864,10 @@ Open the database dialog to update the database.</source>
         <source>No folder &quot;X-Plane 12&quot; or &quot;X-Plane 11&quot; found in: %1. Choose the X-Plane folder yourself.</source>
         <translation>Kein Ordner „X-Plane 12“ oder „X-Plane 11“ gefunden in: %1. Wählen Sie den X-Plane-Ordner selbst aus.</translation>
     </message>
+    <message>
+        <source>Not enough memory to load the navigation database.</source>
+        <translation>Nicht genug Speicher, um die Navigationsdatenbank zu laden.</translation>
+    </message>
 </context>
 <context>
     <name>DebugMenu</name>
@@ -4372,6 +4376,13 @@ um den Wert zu löschen.</translation>
     <message>
         <source>Weather maps need the API key of the weather tile service, 32 lower-case hexadecimal characters (setting &quot;weather/apiKey&quot;).</source>
         <translation>Wetterkarten benötigen den API-Schlüssel des Wetterkacheldienstes, 32 hexadezimale Kleinbuchstaben (Einstellung &quot;weather/apiKey&quot;).</translation>
+    </message>
+</context>
+<context>
+    <name>WholeReadFile</name>
+    <message>
+        <source>%1 is a folder, a device or a pipe, not a file.</source>
+        <translation>%1 ist ein Ordner, ein Gerät oder eine Pipe, keine Datei.</translation>
     </message>
 </context>
 <context>

@@ -864,6 +864,10 @@ Abra el diálogo de la base de datos para actualizarla.</translation>
         <source>No folder &quot;X-Plane 12&quot; or &quot;X-Plane 11&quot; found in: %1. Choose the X-Plane folder yourself.</source>
         <translation>No se encontró ninguna carpeta &quot;X-Plane 12&quot; o &quot;X-Plane 11&quot; en: %1. Elija usted mismo la carpeta de X-Plane.</translation>
     </message>
+    <message>
+        <source>Not enough memory to load the navigation database.</source>
+        <translation>No hay memoria suficiente para cargar la base de datos de navegación.</translation>
+    </message>
 </context>
 <context>
     <name>DebugMenu</name>
@@ -4372,6 +4376,13 @@ para borrar el valor.</translation>
     <message>
         <source>Weather maps need the API key of the weather tile service, 32 lower-case hexadecimal characters (setting &quot;weather/apiKey&quot;).</source>
         <translation>Los mapas meteorológicos necesitan la clave de API del servicio de teselas meteorológicas, 32 caracteres hexadecimales en minúsculas (ajuste &quot;weather/apiKey&quot;).</translation>
+    </message>
+</context>
+<context>
+    <name>WholeReadFile</name>
+    <message>
+        <source>%1 is a folder, a device or a pipe, not a file.</source>
+        <translation>%1 es una carpeta, un dispositivo o una tubería, no un archivo.</translation>
     </message>
 </context>
 <context>

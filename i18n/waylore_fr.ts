@@ -864,6 +864,10 @@ Ouvrez la fenêtre de la base de données pour la mettre à jour.</translation>
         <source>No folder &quot;X-Plane 12&quot; or &quot;X-Plane 11&quot; found in: %1. Choose the X-Plane folder yourself.</source>
         <translation>Aucun dossier « X-Plane 12 » ou « X-Plane 11 » trouvé dans : %1. Choisissez vous-même le dossier de X-Plane.</translation>
     </message>
+    <message>
+        <source>Not enough memory to load the navigation database.</source>
+        <translation>Pas assez de mémoire pour charger la base de données de navigation.</translation>
+    </message>
 </context>
 <context>
     <name>DebugMenu</name>
@@ -4372,6 +4376,13 @@ pour effacer la valeur.</translation>
     <message>
         <source>Weather maps need the API key of the weather tile service, 32 lower-case hexadecimal characters (setting &quot;weather/apiKey&quot;).</source>
         <translation>Les cartes météo nécessitent la clé d&apos;API du service de tuiles météo, 32 caractères hexadécimaux en minuscules (réglage &quot;weather/apiKey&quot;).</translation>
+    </message>
+</context>
+<context>
+    <name>WholeReadFile</name>
+    <message>
+        <source>%1 is a folder, a device or a pipe, not a file.</source>
+        <translation>%1 est un dossier, un périphérique ou un tube, pas un fichier.</translation>
     </message>
 </context>
 <context>

@@ -6,7 +6,9 @@
 #include "procedure.h"
 #include "record.h"
 #include "textfields.h"
+#include "wholereadfile.h"
 
+#include <QDebug>
 #include <QFile>
 #include <QHash>
 #include <QtEndian>
@@ -21,6 +23,10 @@
 namespace {
 
 constexpr int kFieldCount = 38;
+
+// An airport's procedures take far less: a larger file is none, and read whole beside the rest of
+// the import it could take the memory the import needs.
+constexpr qint64 kLargestCifpFile = 64 * 1024 * 1024;
 
 // Field numbers of a procedure line.
 enum Field {
@@ -468,11 +474,15 @@ bool CifpLoader::load(Point *airport)
 QList<Procedure *> CifpLoader::read(const QString &airportCode) const
 {
     QList<Procedure *> procedures;
-    QFile file(m_path + QLatin1Char('/') + airportCode + QStringLiteral(".dat"));
-    if (!file.open(QIODevice::ReadOnly))
+    const QString path = m_path + QLatin1Char('/') + airportCode + QStringLiteral(".dat");
+    QByteArray bytes;
+    QString why;
+    const WholeReadFile::Outcome outcome = WholeReadFile::read(path, kLargestCifpFile, &bytes, &why);
+    if (outcome == WholeReadFile::Outcome::NotAFile || outcome == WholeReadFile::Outcome::TooLarge)
+        qWarning().noquote() << "Procedures file" << path
+                             << "skipped:" << (why.isEmpty() ? QStringLiteral("too large") : why);
+    if (outcome != WholeReadFile::Outcome::Read)
         return procedures;
-    const QByteArray bytes = file.readAll();
-    file.close();
 
     QByteArrayView rest(bytes);
     if (rest.startsWith("\xEF\xBB\xBF"))

@@ -106,6 +106,9 @@ public:
     // Why empty() holds: the lists without a row, of "points", "segments", "runways",
     // "boundaries" and "taxiways", in that order.
     Q_INVOKABLE QStringList emptyLists() const;
+    // Whether the last load was refused for want of memory rather than for its file: the pilot
+    // must not be sent to rebuild a file that is whole.
+    Q_INVOKABLE bool memoryShort() const { return m_memoryShort; }
     Q_INVOKABLE QString fileName();
 
     // ---- stored file (databasefile.cpp)
@@ -353,6 +356,7 @@ private:
     QMutex m_cycleMutex;
     QString m_cycle;
     bool m_lastLoadResult = false;
+    bool m_memoryShort = false;
     // Set while the models have just been reset by installStore and loaded is being emitted:
     // the refresh that loaded triggers has nothing left to do.
     bool m_viewsCurrent = false;

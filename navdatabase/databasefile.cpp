@@ -324,6 +324,7 @@ bool Database::readStoredFile(DatabaseStore &store, const QString &path, bool fu
         return readStoredFileUnguarded(store, path, fullDetail, progress, stop);
     } catch (const std::bad_alloc &) {
         qWarning() << "Database file" << path << "cannot be read: it needs more memory than there is";
+        store.memoryShort = true;
     } catch (const std::exception &error) {
         qWarning() << "Database file" << path << "cannot be read:" << error.what();
     }
@@ -338,6 +339,11 @@ bool Database::readStoredFileUnguarded(DatabaseStore &store, const QString &path
     // lookups of this thread go to the store.
     DatabaseStore::Scope scope(&store);
 
+    // Opened, a pipe or a device in the file's place would hold the load for good.
+    if (const QFileInfo info(path); info.exists() && !info.isFile()) {
+        qWarning() << "Database file" << path << "cannot be read: it is no plain file";
+        return false;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
@@ -767,6 +773,7 @@ void Database::finishAsyncLoad(DatabaseStore *store, bool ok)
         clear();
     }
     m_lastLoadResult = ok;
+    m_memoryShort = !ok && store && store->memoryShort;
     endModifying(); // the thread's own
     endModifying(); // loadAsync's
     m_loadPending.storeRelease(0);

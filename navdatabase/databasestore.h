@@ -66,6 +66,8 @@ public:
     // store, before the store leaves it.
     void handOver() { m_handedOver = true; }
     bool handedOver() const { return m_handedOver; }
+    // The read gave up for want of memory: the file itself may be whole.
+    bool memoryShort = false;
 
     BaseModel<Boundary>::Contents boundaries;
     BaseModel<Point>::Contents points;

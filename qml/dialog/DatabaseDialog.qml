@@ -38,6 +38,8 @@ Dialog {
         const missing = database.emptyLists();
         if (missing.length === 0)
             return "";
+        if (missing.includes("points") && database.memoryShort())
+            return qsTr("Not enough memory to load the navigation database.");
         if (missing.includes("points"))
             return qsTr("No navigation database is loaded: build one from a source above.");
         const names = {

@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <cmath>
 #include <memory>
+#include <sys/stat.h>
 
 #include "airplanelistmodel.h"
 #include "filesizelimit.h"
@@ -519,6 +520,10 @@ private slots:
         const QString path = writeFile(m_dir.filePath(QStringLiteral("huge.apxml")), huge);
         QVERIFY(m_model->loadAirplaneFromFile(path) < 0);
         QVERIFY2(m_model->msgerror().contains(QLatin1String("too large")), qPrintable(m_model->msgerror()));
+        const QString pipe = m_dir.filePath(QStringLiteral("pipe.apxml"));
+        QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        QVERIFY(m_model->loadAirplaneFromFile(pipe) < 0);
+        QCOMPARE(m_model->msgerror(), pipe + QLatin1String(" is a folder, a device or a pipe, not a file."));
         QCOMPARE(m_model->rowCount(), 3);
     }
 

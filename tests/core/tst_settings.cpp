@@ -221,27 +221,40 @@ void TestSettings::storeFailuresAreTold_data()
 {
     // clang-format off
     QTest::addColumn<bool>("unreadable");
+    QTest::addColumn<QByteArray>("stored"); // the file at the start
+    QTest::addColumn<qint64>("grownTo");    // its size made this with nothing written, 0: as it is
     QTest::addColumn<int>("fileLimit"); // bytes a file may take; 0: the file cut to nothing
     QTest::addColumn<QString>("problem");
+    const QByteArray garbage = QByteArrayLiteral("\xff\xfe\x00[section without its end\nkey=\x01\x02\n");
+    const QByteArray whole("[test]\nkept=7\n");
     const QString unwritten = QStringLiteral("^The preferences cannot be written to .+: the disk may be full .+$");
-    QTest::newRow("unreadable file") << true << 0 << "^The preferences file .+ cannot be read. It is kept as .+\\.unreadable-\\d{8}-\\d{6}, .+$";
-    QTest::newRow("write cut short") << false << 100 << unwritten;
-    QTest::newRow("write cut to nothing") << false << 0 << unwritten;
+    const QString setAside = QStringLiteral("^The preferences file .+ cannot be read. It is kept as .+\\.unreadable-\\d{8}-\\d{6}, .+$");
+    QTest::newRow("unreadable file") << true << garbage << 0LL << 0 << setAside;
+    QTest::newRow("last line cut") << true << QByteArray("[test]\nkept=7\npilotName=Kee") << 0LL << 0 << setAside;
+    QTest::newRow("3 GiB") << true << whole << (3LL << 30) << 0 << setAside;
+    QTest::newRow("write cut short") << false << whole << 0LL << 100 << unwritten;
+    QTest::newRow("write cut to nothing") << false << whole << 0LL << 0 << unwritten;
     // clang-format on
 }
 
 void TestSettings::storeFailuresAreTold()
 {
     QFETCH(bool, unreadable);
+    QFETCH(QByteArray, stored);
+    QFETCH(qint64, grownTo);
     QFETCH(int, fileLimit);
     QFETCH(QString, problem);
     const QString file = QSettings().fileName();
-    const QByteArray garbage = QByteArrayLiteral("\xff\xfe\x00[section without its end\nkey=\x01\x02\n");
-    const QByteArray whole("[test]\nkept=7\n");
     m_settings.reset();
     QVERIFY(QDir().mkpath(QFileInfo(file).path()));
-    QVERIFY(!TestSupport::writeFile(file, unreadable ? garbage : whole).isEmpty());
-    m_settings = std::make_unique<Settings>();
+    QVERIFY(!TestSupport::writeFile(file, stored).isEmpty());
+    QVERIFY(grownTo == 0 || QFile::resize(file, grownTo));
+    {
+#if !defined(__SANITIZE_ADDRESS__) && !defined(__SANITIZE_THREAD__)
+        const AddressSpaceLimit limit(TestSupport::mappedBytes() + 256 * 1024 * 1024);
+#endif
+        m_settings = std::make_unique<Settings>();
+    }
     QSignalSpy told(m_settings.get(), &Settings::problemChanged);
     Settings::setString(QStringLiteral("test/text"), QString(300, QLatin1Char('x')));
     if (!unreadable && fileLimit == 0) {
@@ -262,10 +275,12 @@ void TestSettings::storeFailuresAreTold()
     QCOMPARE(aside.size(), unreadable ? 1 : 0);
     QFile kept(unreadable ? folder.filePath(aside.value(0)) : file);
     QVERIFY(kept.open(QIODevice::ReadOnly));
-    QCOMPARE(kept.readAll(), unreadable ? garbage : whole);
+    QCOMPARE(kept.size(), grownTo ? grownTo : stored.size());
+    QCOMPARE(kept.read(stored.size()), stored);
     QVERIFY(!unreadable || kept.remove());
     Settings::setInt(QStringLiteral("test/kept"), 9);
     m_settings.reset();
+    QVERIFY(!QFile::exists(file + QLatin1String(".previous")));
     QCOMPARE(QSettings().value(QStringLiteral("test/kept")).toInt(), 9);
     m_settings = std::make_unique<Settings>();
     QVERIFY(m_settings->problem().isEmpty());

@@ -18,6 +18,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 class TstDocument : public QObject
 {
     Q_OBJECT
@@ -185,7 +187,13 @@ private slots:
         // A second plan, as a later session would open the file.
         Flightplan other;
         Document otherDocument(&other);
-        QVERIFY2(otherDocument.open(file), qPrintable(otherDocument.msgtext()));
+        {
+#if !defined(__SANITIZE_ADDRESS__) && !defined(__SANITIZE_THREAD__)
+            // With a real world loaded this is about the room left; a small file still opens.
+            const AddressSpaceLimit limit(TestSupport::mappedBytes() + 60 * 1024 * 1024);
+#endif
+            QVERIFY2(otherDocument.open(file), qPrintable(otherDocument.msgtext()));
+        }
         QCOMPARE(snapshot(&other), expected);
         QCOMPARE(otherDocument.name(), QStringLiteral("roundtrip.fpxml"));
         QVERIFY(otherDocument.named());
@@ -379,6 +387,7 @@ private slots:
             << "<uid>K1/ENRT/NOWHERE</uid>\n                <type>11</type>\n                <latitude>91.5"
             << "^Waypoint K1/ENRT/NOWHERE has no position on earth \\(91.5, -179.98\\d+\\), it can not be opened!$";
         QTest::newRow("3 GiB") << "HUGE" << "" << "^The file .*/bad.fpxml is too large to be a flight plan.$";
+        QTest::newRow("named pipe") << "PIPE" << "" << "^.*/bad.fpxml is a folder, a device or a pipe, not a file.$";
         QTest::newRow("text after the root") << "</content>" << "</content>\n<content/>"
                                              << "^End of document was expected at line \\d+$";
         // clang-format on
@@ -401,7 +410,7 @@ private slots:
             text.clear();
         else if (from == QLatin1String("NOTXML"))
             text = QStringLiteral("I\n1100 Version\n");
-        else if (from != QLatin1String("HUGE")) {
+        else if (from != QLatin1String("HUGE") && from != QLatin1String("PIPE")) {
             QVERIFY2(text.contains(from), qPrintable(from));
             text.replace(from, to);
         }
@@ -409,7 +418,11 @@ private slots:
         if (at >= 0)
             error.replace(QStringLiteral("LINE"), QString::number(text.left(at).count(QLatin1Char('\n')) + 1));
         const QString bad = path(QStringLiteral("bad.fpxml"));
-        QVERIFY(writeFile(bad, text.toUtf8()));
+        QFile::remove(bad);
+        if (from == QLatin1String("PIPE"))
+            QCOMPARE(mkfifo(QFile::encodeName(bad).constData(), 0600), 0);
+        else
+            QVERIFY(writeFile(bad, text.toUtf8()));
         if (from == QLatin1String("HUGE"))
             QVERIFY(QFile::resize(bad, 3LL << 30));
 
@@ -430,7 +443,7 @@ private slots:
         QVERIFY(!m_document->saved());
         // So the next save goes to the document's own file, never over the unreadable one.
         QVERIFY(m_document->save());
-        if (from != QLatin1String("HUGE"))
+        if (from != QLatin1String("HUGE") && from != QLatin1String("PIPE"))
             QCOMPARE(readFile(bad), text.toUtf8());
         QVERIFY(readFile(good).contains("unsaved change"));
     }

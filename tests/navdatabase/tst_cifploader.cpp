@@ -7,9 +7,13 @@
 #include "settings.h"
 #include "testsupport.h"
 
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -133,6 +137,14 @@ void TestCifpLoader::missingFileAddsNothing()
 
     CifpLoader nowhere(m_database.get());
     nowhere.setPath(QStringLiteral("/nonexistent/folder"));
+    QVERIFY(nowhere.load(&airport));
+    QVERIFY(procedures().isEmpty());
+
+    // A pipe in the folder would hold the import for good.
+    QTemporaryDir folder;
+    QCOMPARE(mkfifo(QFile::encodeName(folder.filePath(QStringLiteral("XNON.dat"))).constData(), 0600), 0);
+    nowhere.setPath(folder.path());
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("XNON.dat skipped: .+ a pipe, not a file")));
     QVERIFY(nowhere.load(&airport));
     QVERIFY(procedures().isEmpty());
 }

@@ -36,6 +36,8 @@
 #include <optional>
 #include <thread>
 
+#include <sys/stat.h>
+
 namespace {
 
 // The program writes its file in chunks; the cases below forge the single-stream layout that
@@ -549,7 +551,8 @@ enum Damage {
     PointLatitudeNaN,
     PointLongitudeNaN,
     RunwayThresholdNaN,
-    TaxiwayNodeNaN
+    TaxiwayNodeNaN,
+    NamedPipe
 };
 
 // Offset of the node count of the nth stored path (taxiways and painted lines of fillWorld
@@ -601,6 +604,7 @@ void TestDatabaseFile::damagedFile_data()
     QTest::newRow("airport longitude NaN") << int(PointLongitudeNaN);
     QTest::newRow("runway threshold longitude NaN") << int(RunwayThresholdNaN);
     QTest::newRow("taxiway node longitude NaN") << int(TaxiwayNodeNaN);
+    QTest::newRow("named pipe") << int(NamedPipe);
     // clang-format on
 }
 
@@ -709,12 +713,21 @@ void TestDatabaseFile::damagedFile()
         bad = qCompress(payload, 1);
         break;
     }
+    case NamedPipe:
+        break;
     }
+    const auto damageFile = [&] {
+        if (damage != NamedPipe)
+            return writeFile(bad);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("is no plain file$")));
+        QVERIFY(QFile::remove(m_db->filePath()));
+        QCOMPARE(mkfifo(QFile::encodeName(m_db->filePath()).constData(), 0600), 0);
+    };
     // A good load first: a damaged file must also take away what was there.
     QVERIFY(m_db->load());
     QVERIFY(m_db->pointModel()->count() > 0);
 
-    writeFile(bad);
+    damageFile();
     QElapsedTimer timer;
     timer.start();
     QVERIFY(!m_db->load());
@@ -724,7 +737,7 @@ void TestDatabaseFile::damagedFile()
 
     QVERIFY(m_db->writeBinFile(good));
     QVERIFY(m_db->load());
-    writeFile(bad);
+    damageFile();
     QSignalSpy loaded(m_db.get(), &Database::loaded);
     m_db->loadAsync();
     QVERIFY(loaded.wait(10000));
@@ -1003,12 +1016,14 @@ void TestDatabaseFile::failureWhileLoading()
     }
     QVERIFY(failed);
     QCOMPARE(loaded.at(0).at(0).toBool(), false);
+    QCOMPARE(m_db->memoryShort(), fault != NoThread);
     QVERIFY(m_db->wait(5000));
     QCOMPARE(AllocationFailure::whileUnwinding(), unwinding);
     verifyEmpty();
     m_db->loadAsync();
     QVERIFY(loaded.wait(10000));
     QCOMPARE(loaded.at(1).at(0).toBool(), true);
+    QVERIFY(!m_db->memoryShort());
     QCOMPARE(Database::pointCount(), 20005);
 }
 

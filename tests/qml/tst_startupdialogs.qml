@@ -229,6 +229,8 @@ StubWindow {
             return [
                 { tag: "nothing loaded", empty: true, lists: null,
                   text: "No navigation database is loaded: build one from a source above." },
+                { tag: "load refused for memory", empty: true, lists: null, memoryShort: true,
+                  text: "Not enough memory to load the navigation database." },
                 { tag: "small simulator folder", empty: true, lists: ["boundaries", "taxiways"],
                   text: "This database cannot be used: it has no airport boundaries and taxiways. %1 opens this dialog at every start until a database with all of them is built." },
                 { tag: "no airways", empty: true, lists: ["segments"],
@@ -240,6 +242,7 @@ StubWindow {
         function test_unusableDatabase(data) {
             database.stubEmpty = data.empty;
             database.stubEmptyLists = data.lists;
+            database.stubMemoryShort = data.memoryShort === true;
             database.pointCount = data.empty && data.lists === null ? 0 : 40;
             dialog.close();
             tryVerify(() => !dialog.visible);

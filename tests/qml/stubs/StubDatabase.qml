@@ -8,6 +8,7 @@ QtObject {
     property bool stubEmpty: true
     // The lists an empty database lacks; null: all of them.
     property var stubEmptyLists: null
+    property bool stubMemoryShort: false
     property var stubCalls: []
 
     signal finished
@@ -21,6 +22,7 @@ QtObject {
         segmentCount = 0;
         stubEmpty = true;
         stubEmptyLists = null;
+        stubMemoryShort = false;
         stubCalls = [];
     }
 
@@ -43,6 +45,10 @@ QtObject {
         if (!stubEmpty)
             return [];
         return stubEmptyLists !== null ? stubEmptyLists : ["points", "segments", "runways", "boundaries", "taxiways"];
+    }
+
+    function memoryShort() {
+        return stubMemoryShort;
     }
 
     function removeBinFile() {
