@@ -34,11 +34,6 @@ ApplicationWindow {
     // (6.4's linter does not know the type of a control's locale.)
     locale: Qt.locale(translationManager.activeLanguage) // qmllint disable type
 
-    function saveScreenLayout() {
-        settingsWindow.desktopAvailableWidth = Screen.desktopAvailableWidth;
-        settingsWindow.desktopAvailableHeight = Screen.desktopAvailableHeight;
-    }
-
     function ensureValidWindowPosition() {
         // A first size or a stored one larger than the screen's room (a small screen, a size
         // kept from a larger one) would hide the footer and the dialogs' buttons: it shrinks
@@ -679,6 +674,10 @@ ApplicationWindow {
         onActivated: resetDialog.open()
     }
 
+    // A window manager's title bar would push the bottom of a window the screen's height off it.
+    WindowFrame {
+        window: window
+    }
     // The top level of the store, read to tell whether it was emptied.
     Settings {
         id: storeRoot
@@ -792,6 +791,7 @@ ApplicationWindow {
         settingsWindow.mainSplitView = mainSplitView.saveState();
         settingsWindow.mapSplitView = mapSplitView.saveState();
         settingsWindow.panelSplitView = panelSplitView.saveState();
-        saveScreenLayout();
+        settingsWindow.desktopAvailableWidth = Screen.desktopAvailableWidth;
+        settingsWindow.desktopAvailableHeight = Screen.desktopAvailableHeight;
     }
 }
