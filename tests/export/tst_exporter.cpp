@@ -5,6 +5,7 @@
 #include "printmanager.h"
 #include "templating.h"
 #include "testsupport.h"
+#include "wholesavefile.h"
 
 #include <QClipboard>
 #include <QDesktopServices>
@@ -239,7 +240,9 @@ private slots:
         const bool diskFull = path.startsWith(QLatin1String("full."));
         if (diskFull)
             QVERIFY(!TestSupport::writeFile(target, "older plan").isEmpty());
-        // The print dialog's "Print to File (PDF)".
+        // The print dialog's "Print to File (PDF)". Writers get the file as a QIODevice: handed a
+        // QFileDevice, they could call QSaveFile::commit(), not virtual, past the checks.
+        static_assert(!std::is_convertible_v<WholeSaveFile *, QFileDevice *>);
         const bool printed = path.endsWith(QLatin1String(".pdf"));
         PrintManager printing(m_plan.plan());
         QPrinter printer(QPrinter::HighResolution);
