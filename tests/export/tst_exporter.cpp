@@ -246,16 +246,13 @@ private slots:
         const bool printed = path.endsWith(QLatin1String(".pdf"));
         PrintManager printing(m_plan.plan());
         QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(target);
+        printer.setOutputFileName(target); // a PDF file, by its name
         QSignalSpy printFailed(&printing, &PrintManager::failed);
-        bool ok = false;
         {
             // A disk that fills up: the process may write no more than 100 bytes to a file.
             const FileSizeLimit limit(diskFull ? 100 : -1);
-            ok = printed ? printing.print(&printer) : m_exporter->toFormat(Exporter::FMSv11, target);
+            QVERIFY(!(printed ? printing.print(&printer) : m_exporter->toFormat(Exporter::FMSv11, target)));
         }
-        QVERIFY(!ok);
         const QString said = printed ? printFailed.value(0).value(0).toString() : m_exporter->msgerror();
         QVERIFY2(QRegularExpression(QStringLiteral("^") + message + QStringLiteral("$")).match(said).hasMatch(),
                  qPrintable(said));
