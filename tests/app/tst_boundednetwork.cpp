@@ -167,14 +167,13 @@ void TestBoundedNetwork::unreadAnswerHeld()
     endless.filler = qint64(256) * 1024 * 1024;
     server.setReply(QStringLiteral("/metar"), endless);
     QNetworkAccessManager network;
-    QNetworkReply *reply = ReplyGuard::get(&network, QNetworkRequest(QUrl(server.url(QStringLiteral("/metar")))));
-    ReplyGuard::attach(reply, endless.filler, 0, 64 * 1024);
-    QVERIFY(QTest::qWaitFor([reply] { return reply->bytesAvailable() > 0; }, 20000));
+    const std::unique_ptr<QNetworkReply> reply(
+        ReplyGuard::get(&network, QNetworkRequest(QUrl(server.url(QStringLiteral("/metar"))))));
+    ReplyGuard::attach(reply.get(), endless.filler, 0, 64 * 1024);
+    QVERIFY(QTest::qWaitFor([&] { return reply->bytesAvailable() > 0; }, 20000));
     // Unbounded, the layer gathers megabytes in a few milliseconds; bounded, nothing comes.
-    QVERIFY2(!QTest::qWaitFor([reply] { return reply->bytesAvailable() > 4 * 1024 * 1024; }, 2000),
+    QVERIFY2(!QTest::qWaitFor([&] { return reply->bytesAvailable() > 4 * 1024 * 1024; }, 2000),
              qPrintable(QString::number(reply->bytesAvailable())));
-    reply->abort();
-    delete reply;
 }
 
 QTEST_MAIN(TestBoundedNetwork)

@@ -11,6 +11,7 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
+#include <QtEndian>
 
 #include <algorithm>
 #include <memory>
@@ -56,29 +57,19 @@ public:
     }
 
     // `data` as a gzip stream of stored blocks, for answers sent compressed: a cut stream unpacks
-    // to the first bytes of `data` (header 10 bytes, 5 before each block of 65535, trailer 8).
+    // to the first bytes of `data` (header 10 bytes, 5 before each block, trailer 8).
     static QByteArray gzip(const QByteArray &data)
     {
-        const auto little = [](quint32 value, int bytes) {
-            QByteArray out;
-            for (int i = 0; i < bytes; ++i)
-                out.append(char((value >> (8 * i)) & 0xff));
-            return out;
-        };
         quint32 crc = 0xffffffff;
         for (const char c : data) {
             crc ^= uchar(c);
             for (int bit = 0; bit < 8; ++bit)
                 crc = (crc >> 1) ^ (0xedb88320 & (0u - (crc & 1)));
         }
-        QByteArray out = QByteArray::fromHex("1f8b08000000000000ff");
-        qsizetype at = 0;
-        do {
-            const auto size = quint32(std::min<qsizetype>(0xffff, data.size() - at));
-            out += char(at + size == data.size() ? 1 : 0) + little(size, 2) + little(~size, 2) + data.mid(at, size);
-            at += size;
-        } while (at < data.size());
-        return out + little(~crc, 4) + little(quint32(data.size()), 4);
+        const quint32 trailer[] = {qToLittleEndian(~crc), qToLittleEndian(quint32(data.size()))};
+        // qCompress: the length, zlib's 2-byte header, the blocks, a 4-byte checksum.
+        return QByteArray::fromHex("1f8b08000000000000ff") + qCompress(data, 0).mid(6).chopped(4)
+               + QByteArray(reinterpret_cast<const char *>(trailer), sizeof trailer);
     }
 
     bool listen() { return m_server.listen(QHostAddress::LocalHost, 0); }

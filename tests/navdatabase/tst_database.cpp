@@ -32,10 +32,9 @@ QStringList s_messages;
 class GpsPointTranslator : public QTranslator
 {
 public:
-    QString translate(const char *context, const char *sourceText, const char *, int) const override
+    QString translate(const char *context, const char *text, const char *, int) const override
     {
-        return qstrcmp(context, "Point") == 0 && qstrcmp(sourceText, "GPS point") == 0 ? QStringLiteral("Point GPS")
-                                                                                       : QString();
+        return qstrcmp(context, "Point") || qstrcmp(text, "GPS point") ? QString() : QStringLiteral("Point GPS");
     }
     bool isEmpty() const override { return false; }
 };

@@ -94,17 +94,13 @@ StubWindow {
             testSupport.clearStore();
             if (data.width)
                 testSupport.storeValue("window/width", data.width);
-            const main = Qt.createComponent("qrc:/qt/qml/Waylore/Ui/app/DesktopWindow.qml").createObject(null);
-            try {
-                database.finished();
-                const dialog = findChild(main.contentItem, "databaseDialog");
-                tryVerify(() => dialog.opened && [main.x, main.y, main.width, main.height].join() === "0,0,1020,730", 10000);
-                const corner = dialog.footer.mapToGlobal(dialog.footer.width, dialog.footer.height);
-                verify(corner.x <= 1020 && corner.y <= 730, corner);
-                grabImage(main.contentItem.parent).save(testSupport.screenshotPath("first-window-" + data.tag + ".png"));
-            } finally {
-                main.destroy();
-            }
+            const main = createTemporaryObject(Qt.createComponent("qrc:/qt/qml/Waylore/Ui/app/DesktopWindow.qml"), null);
+            database.finished();
+            const dialog = findChild(main.contentItem, "databaseDialog");
+            tryVerify(() => dialog.opened && [main.x, main.y, main.width, main.height].join() === "0,0,1020,730", 10000);
+            const corner = dialog.footer.mapToGlobal(dialog.footer.width, dialog.footer.height);
+            verify(corner.x <= 1020 && corner.y <= 730, corner);
+            grabImage(main.contentItem.parent).save(testSupport.screenshotPath("first-window-" + data.tag + ".png"));
         }
 
         function test_smallestWindow_data() {

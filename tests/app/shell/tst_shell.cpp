@@ -72,8 +72,8 @@ struct ProgramRun
 // With a simulator port, the program connects to it before it quits; with a download port, it
 // downloads the database from there.
 ProgramRun runOnce(const QString &home, const QString &mode = QStringLiteral("1"), int *exitCode = nullptr,
-                   quint16 simulatorPort = 0, const std::function<void(QProcess &)> &whileRunning = {},
-                   quint16 downloadPort = 0)
+                   quint16 simulatorPort = 0, quint16 downloadPort = 0,
+                   const std::function<void(QProcess &)> &whileRunning = {})
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("HOME"), home);
@@ -117,11 +117,8 @@ int runProgram(int argc, char *argv[])
         if (const int port = qEnvironmentVariableIntValue("WAYLORE_SHELL_DOWNLOAD")) {
             Settings::setString(QStringLiteral("database/downloadUrl"),
                                 QStringLiteral("http://127.0.0.1:%1/").arg(port));
-            shell.engine()
-                ->rootContext()
-                ->contextProperty(QStringLiteral("netloader"))
-                .value<NetLoader *>()
-                ->loadAsync();
+            QVariant loader = shell.engine()->rootContext()->contextProperty(QStringLiteral("netloader"));
+            loader.value<NetLoader *>()->loadAsync();
         }
         const QString mode = qEnvironmentVariable("WAYLORE_SHELL_PROGRAM");
         // Ended from outside ("signal"), else at once.
@@ -400,13 +397,11 @@ void TestShell::exitNowKeepsWhatIsWritten()
 #if defined(Q_OS_LINUX)
     QVERIFY(prctl(PR_SET_CHILD_SUBREAPER, 1) == 0);
 #endif
-    const ProgramRun program = runOnce(
-        home.path(), mode, &ended, simulator.localPort(),
-        [&](QProcess &running) {
-            if (mode == QLatin1String("signal") && QTest::qWaitFor([&] { return receive() >= 8; }, 60000))
-                running.terminate();
-        },
-        server.serverPort());
+    const ProgramRun program
+        = runOnce(home.path(), mode, &ended, simulator.localPort(), server.serverPort(), [&](QProcess &running) {
+              if (mode == QLatin1String("signal") && QTest::qWaitFor([&] { return receive() >= 8; }, 60000))
+                  running.terminate();
+          });
 #if defined(Q_OS_LINUX)
     const pid_t orphan = waitpid(-1, nullptr, WNOHANG);
     prctl(PR_SET_CHILD_SUBREAPER, 0);
