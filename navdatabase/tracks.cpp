@@ -511,8 +511,10 @@ QList<Point *> Tracks::candidates(int kind, const QString &entry, QGeoCoordinate
         *position = parseCoordinate(entry);
     if (!position->isValid()) {
         QList<Point *> points = m_pointsByName.values(entry);
-        // Of namesakes, only those on the track's own ocean serve.
-        if (points.size() > 1)
+        // Of namesakes, only those on the track's own ocean serve; on a NAT not even a name's only
+        // fix beyond the North Atlantic does: with unknown entries between it and the track's
+        // known points, the reach allowed per entry spans the ocean.
+        if (points.size() > 1 || kind == NatKind)
             points.removeIf([kind](const Point *point) { return !onOcean(kind, point->position()); });
         return points;
     }

@@ -145,7 +145,7 @@ void TestTracks::resolution_data()
     QTest::newRow("NAT whole") << "N" << "56/20" << QGeoCoordinate(56, -20) << QStringList{"X1/56/20/EG", "5620N/5620N/EG"} << "5620N";
     QTest::newRow("NAT half") << "N" << "5430/20" << QGeoCoordinate(54.5, -20) << QStringList{"X2/5430/20/EG", "H5420/H5420/EG"} << "H5420";
     QTest::newRow("NAT quarter, the fix at it") << "N" << "5515/20" << QGeoCoordinate(55.25, -20) << QStringList{"X3/5515/20/EG"} << "X3";
-    QTest::newRow("NAT east, the fix at it") << "N" << "50N020E" << QGeoCoordinate(50, 20) << QStringList{"X4/50N020E/EG"} << "X4";
+    QTest::newRow("NAT east, the fix at it") << "N" << "50N004E" << QGeoCoordinate(50, 4) << QStringList{"X4/50N004E/EG"} << "X4";
     // Written the other way round, in a region of no track: the fix lies at the coordinate.
     QTest::newRow("NAT fix named the other way") << "N" << "48/40" << QGeoCoordinate(48, -40) << QStringList{"48N40/48N40/LP", "4840N/4840N/CY@48.5,-40"} << "48N40";
     QTest::newRow("NAT written as the code, the fix named otherwise") << "N" << "5620N" << QGeoCoordinate(56, -20) << QStringList{"56N20/56N20/BI"} << "56N20";
@@ -230,6 +230,8 @@ void TestTracks::namesakesNearestTheTrack_data()
     QTest::newRow("name before a coordinate") << "N" << QStringList{"DUPE", "56/20"} << "51 56";
     // The only fix of the name lies an ocean away, as an ELSIR near Vancouver for NAT R.
     QTest::newRow("lone namesake an ocean away") << "N" << QStringList{"FARAW", "56/20", "ANCHR"} << "56 50";
+    // Three entries from 56/20, 3,432 NM away, it would be within reach.
+    QTest::newRow("lone namesake an ocean away, unknown names between") << "N" << QStringList{"FARAW", "NOSU1", "NOSU2", "56/20", "ANCHR"} << "56 50";
     // Names alone: the two that agree place the track, the third lies an ocean away.
     QTest::newRow("unambiguous fixes that disagree") << "N" << QStringList{"ANCHR", "NEARB", "FARAW"} << "50 52";
     // Every name has namesakes: the first in row order lies on the other ocean.

@@ -622,7 +622,16 @@ void TestRouter::neverLongerThanDijkstra()
     }
     const std::shared_ptr<const Graph> graph = net.built();
     const auto &nodes = graph->nodes;
-    auto distance = [&](int a, int b) { return AStar::distanceNm(nodes.at(a).coordinate, nodes.at(b).coordinate); };
+    // Each distance once: the searches below ask for the same ones millions of times.
+    std::vector<double> distances(size_t(count) * size_t(count), 0.0);
+    for (int a = 0; a < count; ++a) {
+        for (int b = a + 1; b < count; ++b) {
+            const double d = AStar::distanceNm(nodes.at(a).coordinate, nodes.at(b).coordinate);
+            distances[size_t(a) * size_t(count) + size_t(b)] = d;
+            distances[size_t(b) * size_t(count) + size_t(a)] = d;
+        }
+    }
+    auto distance = [&](int a, int b) { return distances[size_t(a) * size_t(count) + size_t(b)]; };
     const bool direct = radioNav || option == AStar::IgnoreAirways;
     auto member
         = [&](int n) { return radioNav ? AStar::isRadioAid(nodes.at(n).type) : AStar::isEnroutePoint(nodes.at(n)); };
@@ -649,6 +658,19 @@ void TestRouter::neverLongerThanDijkstra()
             return d <= AStar::receptionRange(nodes.at(u).type) + AStar::receptionRange(nodes.at(v).type);
         return d <= AStar::DirectLegNm || across(u, v, d) || across(v, u, d);
     };
+    // Every leg out of each point, by brute force over all points or all airways.
+    std::vector<std::vector<int>> legs(count);
+    std::vector<std::vector<const Graph::Edge *>> ways(count);
+    for (int u = 0; u < count; ++u) {
+        for (int v = 0; direct && v < count; ++v) {
+            if (v != u && member(v) && directLeg(u, v))
+                legs[u].push_back(v);
+        }
+        for (const Graph::Edge &e : graph->edges) {
+            if (!direct && e.next(u) >= 0 && e.next(u) != u)
+                ways[u].push_back(&e);
+        }
+    }
 
     AStar astar;
     int found = 0;
@@ -707,23 +729,15 @@ void TestRouter::neverLongerThanDijkstra()
                     queue.push({best[v], v});
                 }
             };
-            if (direct) {
-                for (int v = 0; v < count; ++v) {
-                    if (v != u && member(v) && directLeg(u, v))
-                        relax(v, distance(u, v));
-                }
-            } else {
-                for (const Graph::Edge &e : graph->edges) {
-                    const int v = e.next(u);
-                    if (v < 0 || v == u)
-                        continue;
-                    const bool cruise
-                        = std::min({distance(u, from), distance(v, from), distance(u, to), distance(v, to)})
-                          > AStar::TerminalZoneNm;
-                    const double factor = AStar::airwayFactor(option, e.kind, cruise);
-                    if (factor > 0)
-                        relax(v, distance(u, v) * factor);
-                }
+            for (int v : legs[u])
+                relax(v, distance(u, v));
+            for (const Graph::Edge *e : ways[u]) {
+                const int v = e->next(u);
+                const bool cruise = std::min({distance(u, from), distance(v, from), distance(u, to), distance(v, to)})
+                                    > AStar::TerminalZoneNm;
+                const double factor = AStar::airwayFactor(option, e->kind, cruise);
+                if (factor > 0)
+                    relax(v, distance(u, v) * factor);
             }
         }
 
