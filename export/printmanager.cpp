@@ -312,10 +312,11 @@ bool PrintManager::printToFile(QPrinter *printer)
 {
     const QFileInfo info(printer->outputFileName());
     const std::unique_ptr<QTextDocument> text = document(m_flightplan);
+    // The failures are told in the export's own words: a PDF printed or exported fails alike.
     WholeSaveFile file(info.absoluteFilePath());
     if (!file.open(QIODevice::WriteOnly)) {
         qWarning() << "Print to" << info.absoluteFilePath() << "failed:" << file.errorString();
-        emit failed(tr("Cannot write to the folder %1: %2")
+        emit failed(QCoreApplication::translate("Exporter", "Cannot write to the folder %1: %2")
                         .arg(QDir::toNativeSeparators(info.absolutePath()), file.errorString()));
         return false;
     }
@@ -331,7 +332,7 @@ bool PrintManager::printToFile(QPrinter *printer)
     }
     if (!file.commit()) {
         qWarning() << "Print to" << info.absoluteFilePath() << "failed:" << file.errorString();
-        emit failed(tr("Cannot write the file %1 (is the disk full?): %2")
+        emit failed(QCoreApplication::translate("Exporter", "Cannot write the file %1 (is the disk full?): %2")
                         .arg(QDir::toNativeSeparators(info.absoluteFilePath()), file.errorString()));
         return false;
     }

@@ -3129,14 +3129,6 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
 <context>
     <name>PrintManager</name>
     <message>
-        <source>Cannot write to the folder %1: %2</source>
-        <translation>In den Ordner %1 kann nicht geschrieben werden: %2</translation>
-    </message>
-    <message>
-        <source>Cannot write the file %1 (is the disk full?): %2</source>
-        <translation>Die Datei %1 kann nicht geschrieben werden (ist der Datenträger voll?): %2</translation>
-    </message>
-    <message>
         <source>Operational flight plan</source>
         <translation>Operationeller Flugplan</translation>
     </message>

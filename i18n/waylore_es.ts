@@ -3129,14 +3129,6 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
 <context>
     <name>PrintManager</name>
     <message>
-        <source>Cannot write to the folder %1: %2</source>
-        <translation>No se puede escribir en la carpeta %1: %2</translation>
-    </message>
-    <message>
-        <source>Cannot write the file %1 (is the disk full?): %2</source>
-        <translation>No se puede escribir el archivo %1 (¿está lleno el disco?): %2</translation>
-    </message>
-    <message>
         <source>Operational flight plan</source>
         <translation>Plan de vuelo operacional</translation>
     </message>

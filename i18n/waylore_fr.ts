@@ -3129,14 +3129,6 @@ seront perdus. Ces opérations sont irréversibles !</translation>
 <context>
     <name>PrintManager</name>
     <message>
-        <source>Cannot write to the folder %1: %2</source>
-        <translation>Impossible d&apos;écrire dans le dossier %1 : %2</translation>
-    </message>
-    <message>
-        <source>Cannot write the file %1 (is the disk full?): %2</source>
-        <translation>Impossible d&apos;écrire le fichier %1 (le disque est-il plein ?) : %2</translation>
-    </message>
-    <message>
         <source>Operational flight plan</source>
         <translation>Plan de vol opérationnel</translation>
     </message>
