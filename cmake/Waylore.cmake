@@ -117,3 +117,33 @@ function(waylore_share_qt_headers)
         endif()
     endforeach()
 endfunction()
+
+# waylore_unity_libraries(<folder>...): with WAYLORE_UNITY_BUILD on, the static libraries of these
+# folders (and their subfolders) compile their sources in batches, each batch one translation unit:
+# the headers every source of a library includes are then parsed once per batch instead of once per
+# source. CI builds so, twice over with two compilers; the everyday build keeps one unit per source,
+# so that a source that compiles only after a neighbour's includes still fails there.
+function(waylore_unity_libraries)
+    if(NOT WAYLORE_UNITY_BUILD)
+        return()
+    endif()
+    set(folders ${ARGN})
+    while(folders)
+        list(POP_FRONT folders folder)
+        get_property(subfolders DIRECTORY ${folder} PROPERTY SUBDIRECTORIES)
+        list(APPEND folders ${subfolders})
+        get_property(targets DIRECTORY ${folder} PROPERTY BUILDSYSTEM_TARGETS)
+        foreach(target ${targets})
+            get_target_property(type ${target} TYPE)
+            if(type STREQUAL "STATIC_LIBRARY")
+                set_target_properties(${target} PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE 16)
+                # A batch includes its sources as GCC includes headers, and GCC then takes a class
+                # of one source with a member of that source's anonymous namespace for one that
+                # other files could see.
+                if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+                    target_compile_options(${target} PRIVATE -Wno-subobject-linkage)
+                endif()
+            endif()
+        endforeach()
+    endwhile()
+endfunction()

@@ -8,7 +8,7 @@
 
 namespace {
 
-ItemFilterModel::Index buildIndex(QList<const BaseItem *> items, IndexProgress *progress)
+ItemFilterModel::Index buildListIndex(QList<const BaseItem *> items, IndexProgress *progress)
 {
     return ListRowIndex::build(std::move(items), progress);
 }
@@ -16,7 +16,7 @@ ItemFilterModel::Index buildIndex(QList<const BaseItem *> items, IndexProgress *
 } // namespace
 
 ListProxyModel::ListProxyModel()
-    : ItemFilterModel(&buildIndex, Announce::Layout)
+    : ItemFilterModel(&buildListIndex, Announce::Layout)
 {
 }
 

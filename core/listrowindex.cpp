@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr int kCancelEvery = 1024;
+constexpr int kListCancelEvery = 1024;
 
 } // namespace
 
@@ -34,7 +34,7 @@ std::shared_ptr<const ListRowIndex> ListRowIndex::build(QList<const BaseItem *> 
     entries.reserve(size_t(count));
     IndexProgress::ReadingItems reading(progress);
     for (int row = 0; row < count; ++row) {
-        if (row % kCancelEvery == 0 && reading.cancelled())
+        if (row % kListCancelEvery == 0 && reading.cancelled())
             return {};
         const BaseItem *item = index->m_items.at(row);
         if (!item)

@@ -11,7 +11,7 @@
 
 namespace {
 
-ItemFilterModel::Index buildIndex(QList<const BaseItem *> items, IndexProgress *progress)
+ItemFilterModel::Index buildMapIndex(QList<const BaseItem *> items, IndexProgress *progress)
 {
     return MapRowIndex::build(std::move(items), progress);
 }
@@ -42,7 +42,7 @@ bool meets(const BaseItem *item, const MapRowIndex::Area &area)
 } // namespace
 
 MapProxyModel::MapProxyModel()
-    : ItemFilterModel(&buildIndex, Announce::Runs)
+    : ItemFilterModel(&buildMapIndex, Announce::Runs)
 {
 }
 

@@ -14,7 +14,7 @@ constexpr int kColumns = 360;
 constexpr int kLines = 180;
 // Boxes over more cells than this are tested on every pass rather than listed in each cell.
 constexpr int kMostCells = 64;
-constexpr int kCancelEvery = 4096;
+constexpr int kMapCancelEvery = 4096;
 
 // The longitude comparison is the geometric one only for boxes that do not cross the
 // antimeridian (west < east) and do not reach a pole, where every longitude meets.
@@ -69,7 +69,7 @@ std::shared_ptr<const MapRowIndex> MapRowIndex::build(QList<const BaseItem *> it
     spans.resize(size_t(count));
     IndexProgress::ReadingItems reading(progress);
     for (int i = 0; i < count; ++i) {
-        if (i % kCancelEvery == 0 && reading.cancelled())
+        if (i % kMapCancelEvery == 0 && reading.cancelled())
             return {};
         const BaseItem *item = index->m_items.at(i);
         if (!item)

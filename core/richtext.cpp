@@ -135,6 +135,11 @@ QString RichText::link(const QString &text, const QString &url)
            + QStringLiteral(";\">") + text + QStringLiteral("</a>");
 }
 
+QString RichText::glyph(char16_t codePoint)
+{
+    return QStringLiteral("<font face=\"Font Awesome 6 Free\">") + QChar(codePoint) + QStringLiteral("</font>");
+}
+
 QString RichText::stripImages(const QString &html)
 {
     // Function-local statics: built once, thread-safely, on first use.

@@ -61,6 +61,8 @@ public:
     static QString labelValue(const QString &label, const QString &value);
     static QString image(const QString &path, int size, int options = 0);
     static QString link(const QString &text, const QString &url);
+    // One glyph of the icon font, as stripImages() finds it.
+    static QString glyph(char16_t codePoint);
     // Removes single-glyph icon font spans and resource image tags, for places that cannot show them.
     static QString stripImages(const QString &html);
 

@@ -29,7 +29,7 @@ void addRow(RichText &text, const QString &label, const QString &value, int opti
 // the row is left out with it.
 QString withGlyph(char16_t codePoint, const QString &value)
 {
-    return value.isEmpty() ? QString() : InfoText::glyph(codePoint) + QLatin1Char(' ') + value;
+    return value.isEmpty() ? QString() : RichText::glyph(codePoint) + QLatin1Char(' ') + value;
 }
 
 // "27.46758° S" and " 153.02789° E": the two parts of the coordinate text, split at the comma.
@@ -192,7 +192,7 @@ QString Waypoint::infoHtml() const
     if (m_remainingFuel != 0)
         addRow(
             text, tr("Fuel on board"),
-            tr("%1 %2 (burned %3)").arg(InfoText::glyph(0xF52F), remainingFuelString(false), burnedFuelString(true)));
+            tr("%1 %2 (burned %3)").arg(RichText::glyph(0xF52F), remainingFuelString(false), burnedFuelString(true)));
     if (m_temperature < 0.0)
         addRow(text, tr("Air temp."), withGlyph(0xF2CA, temperatureString(false)));
     if (m_airPressure != 0.0)
@@ -201,7 +201,7 @@ QString Waypoint::infoHtml() const
         addRow(text, tr("Comment"), RichText::escape(comment()));
 
     const QString links = RichText::link(code, QStringLiteral("POINT>") + uid) + QLatin1Char(' ')
-                          + RichText::link(InfoText::glyph(0xF276), QStringLiteral("SELECT>") + uid + QLatin1Char('>'))
+                          + RichText::link(RichText::glyph(0xF276), QStringLiteral("SELECT>") + uid + QLatin1Char('>'))
                           + QLatin1Char(' ');
     addRow(text, tr("More info"), tr("for %1 %2").arg(RichText::escape(m_point->typeString()), links), 0);
     text.endParagraph();

@@ -95,7 +95,7 @@ bool plainAscii(QByteArrayView field)
     return true;
 }
 
-QString text(QByteArrayView field)
+QString fieldText(QByteArrayView field)
 {
     return QString::fromUtf8(field);
 }
@@ -158,7 +158,7 @@ bool toNumber(QByteArrayView field, double *value)
         return true;
     }
     if (!plainAscii(field))
-        return toNumber(text(field), value);
+        return toNumber(fieldText(field), value);
     if (field.trimmed().isEmpty())
         return false;
     bool ok = false;
@@ -176,7 +176,7 @@ int integerOr(QByteArrayView field, int blank)
     if (isPlainInteger(field))
         return TextFields::toInt(field);
     if (!plainAscii(field))
-        return integerOr(text(field), blank);
+        return integerOr(fieldText(field), blank);
     if (field.trimmed().isEmpty())
         return blank;
     bool ok = false;
@@ -200,7 +200,7 @@ int altitudeFromBytes(QByteArrayView field)
     if (isPlainInteger(field))
         return TextFields::toInt(field);
     if (!plainAscii(field)) {
-        const QString trimmed = text(field).trimmed();
+        const QString trimmed = fieldText(field).trimmed();
         // High constraints come as flight levels; dropping them would lose the constraint.
         if (trimmed.startsWith(QLatin1String("FL"))) {
             bool ok = false;
@@ -285,7 +285,7 @@ namespace {
 int kindOf(QByteArrayView section, QByteArrayView subsection)
 {
     if (!plainAscii(section) || !plainAscii(subsection) || section.size() > 8 || subsection.size() > 8)
-        return Record::kindFromSection(text(section), text(subsection));
+        return Record::kindFromSection(fieldText(section), fieldText(subsection));
     char16_t first[8];
     char16_t second[8];
     std::copy(section.begin(), section.end(), first);
@@ -396,7 +396,7 @@ void CifpLoader::appendRecord(QList<Record> &records, const Fields &fields, int 
 
     QString region = stripped(fields.at(FieldFixRegion));
     if (region.isEmpty())
-        region = remembered(texts.plain, fields.at(FieldNavaidRegion), text);
+        region = remembered(texts.plain, fields.at(FieldNavaidRegion), fieldText);
 
     QByteArrayView section = fields.at(FieldFixSection);
     if (section.isEmpty())
@@ -409,8 +409,9 @@ void CifpLoader::appendRecord(QList<Record> &records, const Fields &fields, int 
     if (airportSection && fix.startsWith(QLatin1String("RW")))
         fix.remove(QStringLiteral("RW"));
 
-    const int pathTerminator = remembered(texts.pathTerminators, fields.at(FieldPathTerminator),
-                                          [](QByteArrayView f) { return Record::pathTerminatorFromString(text(f)); });
+    const int pathTerminator = remembered(texts.pathTerminators, fields.at(FieldPathTerminator), [](QByteArrayView f) {
+        return Record::pathTerminatorFromString(fieldText(f));
+    });
     // An RF leg names the centre of its arc in place of the recommended navaid.
     const QString navaid = stripped(fields.at(pathTerminator == Record::RF ? FieldArcCentre : FieldNavaid));
 
@@ -434,16 +435,18 @@ void CifpLoader::appendRecord(QList<Record> &records, const Fields &fields, int 
     const int routeType = procedureType >= 0 && procedureType < 8
                               ? remembered(texts.routeTypes[procedureType], fields.at(FieldRouteType),
                                            [procedureType](QByteArrayView f) {
-                                               return Record::routeTypeFromString(procedureType, text(f));
+                                               return Record::routeTypeFromString(procedureType, fieldText(f));
                                            })
-                              : Record::routeTypeFromString(procedureType, text(fields.at(FieldRouteType)));
-    const quint32 description = remembered(texts.descriptions, fields.at(FieldDescription),
-                                           [](QByteArrayView f) { return Record::descriptionFromString(text(f)); });
-    const int turnDirection = remembered(texts.turnDirections, fields.at(FieldTurnDirection),
-                                         [](QByteArrayView f) { return Record::turnDirectionFromString(text(f)); });
+                              : Record::routeTypeFromString(procedureType, fieldText(fields.at(FieldRouteType)));
+    const quint32 description = remembered(texts.descriptions, fields.at(FieldDescription), [](QByteArrayView f) {
+        return Record::descriptionFromString(fieldText(f));
+    });
+    const int turnDirection = remembered(texts.turnDirections, fields.at(FieldTurnDirection), [](QByteArrayView f) {
+        return Record::turnDirectionFromString(fieldText(f));
+    });
     const int altitudeDescription
         = remembered(texts.altitudeDescriptions, fields.at(FieldAltitudeDescription),
-                     [](QByteArrayView f) { return Record::altitudeDescriptionFromString(text(f)); });
+                     [](QByteArrayView f) { return Record::altitudeDescriptionFromString(fieldText(f)); });
 
     const int course = tenthsFromBytes(fields.at(FieldCourse));
     const int altitude1 = altitudeFromBytes(fields.at(FieldAltitude1));
@@ -511,7 +514,7 @@ QList<Procedure *> CifpLoader::read(const QString &airportCode) const
         // Three known words on every line: each read once per file; an unknown one warns on every line.
         int procedureType = texts.procedureTypes.value(FieldKey{head.at(0)}, Procedure::UNKNOWN);
         if (procedureType == Procedure::UNKNOWN) {
-            procedureType = Procedure::typeFromString(text(head.at(0)));
+            procedureType = Procedure::typeFromString(fieldText(head.at(0)));
             if (procedureType != Procedure::UNKNOWN)
                 texts.procedureTypes.insert(FieldKey{head.at(0)}, procedureType);
         }
@@ -524,7 +527,7 @@ QList<Procedure *> CifpLoader::read(const QString &airportCode) const
             procedure = nullptr;
         }
         if (!procedure) {
-            procedure = new Procedure(text(name), airportCode, procedureType);
+            procedure = new Procedure(fieldText(name), airportCode, procedureType);
             procedureName = name;
             records.reserve(1 + legsAhead(rest, name));
         }

@@ -29,7 +29,7 @@ namespace {
 // A slice hands the event loop back once it has worked this long; one more item never
 // takes it past 5 ms.
 constexpr qint64 SliceNanoseconds = 3'500'000;
-constexpr int TransferTimeoutMs = 30000;
+constexpr int TrackTransferTimeoutMs = 30000;
 // A day's tracks are a few tens of kilobytes; a longer or endless answer is broken off.
 constexpr qint64 MaxAnswerBytes = 4 * 1024 * 1024;
 constexpr int DeadlineMs = 120000;
@@ -241,7 +241,7 @@ Tracks::Tracks(Database *database)
                  QStringLiteral("PH"), QStringLiteral("PA"), QStringLiteral("RJ"), QStringLiteral("RO")};
     connect(this, &QNetworkAccessManager::finished, this, &Tracks::received);
     setAutoDeleteReplies(true);
-    setTransferTimeout(TransferTimeoutMs);
+    setTransferTimeout(TrackTransferTimeoutMs);
     m_timer.setInterval(1);
     connect(&m_timer, &QTimer::timeout, this, &Tracks::process);
 }

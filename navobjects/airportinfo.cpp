@@ -10,8 +10,6 @@
 
 #include <QStringList>
 
-using InfoText::glyph;
-
 namespace {
 
 const QString kMetar = QStringLiteral("metar");
@@ -36,13 +34,13 @@ QString Airport::tooltip() const
     text.beginParagraph(QString());
     text.addLabelValue(
         tr("Region"),
-        glyph(0xF0AC) + QLatin1Char(' ')
+        RichText::glyph(0xF0AC) + QLatin1Char(' ')
             + QStringLiteral("%1 (%2)").arg(RichText::escape(Region::regionName(m_region)), RichText::escape(m_region)),
         2);
     text.addLabelValue(tr("UID"), uid, 2);
-    text.addLabelValue(tr("Elevation"), glyph(0xE52F) + QLatin1Char(' ') + elevationText(), 2);
+    text.addLabelValue(tr("Elevation"), RichText::glyph(0xE52F) + QLatin1Char(' ') + elevationText(), 2);
     text.addLabelValue(tr("Position"),
-                       RichText::link(glyph(0xF276), QStringLiteral("SELECT>") + uid + QLatin1Char('>'))
+                       RichText::link(RichText::glyph(0xF276), QStringLiteral("SELECT>") + uid + QLatin1Char('>'))
                            + QLatin1Char(' ') + positionText(),
                        0);
     text.endParagraph();
@@ -56,11 +54,12 @@ QString Airport::infoHtml(QString section, QString metar) const
     RichText text;
 
     if (!section.isEmpty())
-        text.addParagraph(RichText::link(glyph(0xF0FE) + QLatin1Char(' ') + tr("Show all sections for %1").arg(uid),
-                                         QStringLiteral("POINT>") + uid));
+        text.addParagraph(
+            RichText::link(RichText::glyph(0xF0FE) + QLatin1Char(' ') + tr("Show all sections for %1").arg(uid),
+                           QStringLiteral("POINT>") + uid));
 
     if (section.isEmpty() || section == kMetar) {
-        text.addH3(glyph(0xF0C2) + QLatin1Char(' ') + tr("METAR"));
+        text.addH3(RichText::glyph(0xF0C2) + QLatin1Char(' ') + tr("METAR"));
         text.addParagraph(metar.isEmpty() ? RichText::italic(tr("Loading METAR...")) : RichText::escape(metar));
         const QList<QPair<QString, QString>> rows = Metar::decode(metar);
         if (!rows.isEmpty()) {
@@ -76,7 +75,7 @@ QString Airport::infoHtml(QString section, QString metar) const
         for (const Runway *runway : runways) {
             if (!runway)
                 continue;
-            text.addH3(glyph(0xF018) + QLatin1Char(' ') + tr("Runway") + QLatin1Char(' ') + runway->link());
+            text.addH3(RichText::glyph(0xF018) + QLatin1Char(' ') + tr("Runway") + QLatin1Char(' ') + runway->link());
             text.beginList();
             text.append(runway->detailsHtml(4, true));
             text.endList();
@@ -84,7 +83,7 @@ QString Airport::infoHtml(QString section, QString metar) const
     }
 
     if (section.isEmpty() || section == kAtcs) {
-        text.addH3(glyph(0xE585) + QLatin1Char(' ') + tr("Air Traffic Control (ATC)"));
+        text.addH3(RichText::glyph(0xE585) + QLatin1Char(' ') + tr("Air Traffic Control (ATC)"));
         if (m_atcs.isEmpty()) {
             text.addParagraph(RichText::italic(tr("No ATCs for %1").arg(uid)));
         } else {
@@ -104,7 +103,7 @@ QString Airport::infoHtml(QString section, QString metar) const
     }
 
     if (section.isEmpty() || section == kSidStars) {
-        text.addH3(glyph(0xE4C1) + QLatin1Char(' ') + tr("SID/STAR procedures"));
+        text.addH3(RichText::glyph(0xE4C1) + QLatin1Char(' ') + tr("SID/STAR procedures"));
         if (!Database::hasProcedures(self)) {
             text.addParagraph(RichText::italic(tr("No procedures for %1").arg(uid)));
             return text.html();

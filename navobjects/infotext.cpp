@@ -5,11 +5,6 @@
 
 namespace InfoText {
 
-QString glyph(char16_t codePoint)
-{
-    return QStringLiteral("<font face=\"Font Awesome 6 Free\">") + QChar(codePoint) + QStringLiteral("</font>");
-}
-
 QString procedureLink(const Procedure *procedure)
 {
     if (!procedure)

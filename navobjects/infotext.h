@@ -7,9 +7,6 @@ class Procedure;
 // Pieces shared by the information pages of points, airports and runways.
 namespace InfoText {
 
-// One icon of the icon font; RichText::stripImages removes it again for the map tooltips.
-QString glyph(char16_t codePoint);
-
 // The link that opens a procedure's page from another page: its identifier, leading to
 // "PROCEDURE>" and the procedure's UID. Identifier and UID come from the CIFP files, so both
 // are escaped; the panel gets the key back unescaped.

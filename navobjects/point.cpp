@@ -23,11 +23,6 @@ const QString kEnroute = QStringLiteral("ENRT");
 
 // One icon of the icon font, as the item texts show it; RichText::stripImages removes it again
 // for the map tooltips.
-QString glyph(char16_t codePoint)
-{
-    return QStringLiteral("<font face=\"Font Awesome 6 Free\">") + QChar(codePoint) + QStringLiteral("</font>");
-}
-
 constexpr char16_t kGlyphMapPin = 0xF276;
 constexpr char16_t kGlyphGlobe = 0xF0AC;
 constexpr char16_t kGlyphFrequency = 0xE585;
@@ -449,14 +444,15 @@ QString Point::link() const
 {
     const QString uid = RichText::escape(m_uid);
     return RichText::link(RichText::escape(m_code), QStringLiteral("POINT>") + uid) + QLatin1Char(' ')
-           + RichText::link(glyph(kGlyphMapPin), QStringLiteral("SELECT>") + uid + QLatin1Char('>')) + QLatin1Char(' ');
+           + RichText::link(RichText::glyph(kGlyphMapPin), QStringLiteral("SELECT>") + uid + QLatin1Char('>'))
+           + QLatin1Char(' ');
 }
 
 QString Point::terminalLink() const
 {
     const QString terminal = RichText::escape(m_terminal);
     return RichText::link(terminal, QStringLiteral("POINT>") + terminal) + QLatin1Char(' ')
-           + RichText::link(glyph(kGlyphMapPin), QStringLiteral("SELECT>") + terminal + QLatin1Char('>'))
+           + RichText::link(RichText::glyph(kGlyphMapPin), QStringLiteral("SELECT>") + terminal + QLatin1Char('>'))
            + QLatin1Char(' ');
 }
 
@@ -489,20 +485,20 @@ QString Point::tooltip() const
     text.beginParagraph();
     text.addLabelValue(
         tr("Region"),
-        glyph(kGlyphGlobe) + QLatin1Char(' ')
+        RichText::glyph(kGlyphGlobe) + QLatin1Char(' ')
             + QStringLiteral("%1 (%2)").arg(RichText::escape(Region::regionName(m_region)), RichText::escape(m_region)),
         2);
     text.addLabelValue(tr("UID"), uid, 2);
     text.addLabelValue(tr("Type"), RichText::image(icon(), 10) + QLatin1Char(' ') + typeString(), 2);
     if (m_pointType == NDB || m_pointType == VOR || m_pointType == DME)
-        text.addLabelValue(tr("Frequency"), glyph(kGlyphFrequency) + QLatin1Char(' ') + frequencyText(), 2);
+        text.addLabelValue(tr("Frequency"), RichText::glyph(kGlyphFrequency) + QLatin1Char(' ') + frequencyText(), 2);
     if (!m_waypointType.isEmpty())
         text.addLabelValue(tr("FIX type"), waypointTypeText(), 2);
     text.addLabelValue(tr("Terminal"), m_enroute ? tr("enroute (no terminal)") : terminalLink(), 2);
     if (m_pointType == VOR || m_pointType == DME)
-        text.addLabelValue(tr("Elevation"), glyph(kGlyphElevation) + QLatin1Char(' ') + elevationText(), 2);
+        text.addLabelValue(tr("Elevation"), RichText::glyph(kGlyphElevation) + QLatin1Char(' ') + elevationText(), 2);
     text.addLabelValue(tr("Position"),
-                       RichText::link(glyph(kGlyphMapPin), QStringLiteral("SELECT>") + uid + QLatin1Char('>'))
+                       RichText::link(RichText::glyph(kGlyphMapPin), QStringLiteral("SELECT>") + uid + QLatin1Char('>'))
                            + QLatin1Char(' ') + positionText(),
                        0);
     text.endParagraph();

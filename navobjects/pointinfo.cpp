@@ -16,7 +16,7 @@ void addSegments(RichText &text, const Point *point, const QList<Segment *> &seg
 {
     if (segments.isEmpty())
         return;
-    text.addH3(InfoText::glyph(icon) + QLatin1Char(' ') + heading);
+    text.addH3(RichText::glyph(icon) + QLatin1Char(' ') + heading);
     text.beginList();
     for (const Segment *segment : segments) {
         if (!segment || segment->type() == Segment::DRCT)

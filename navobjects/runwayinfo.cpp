@@ -8,8 +8,6 @@
 
 #include <QStringList>
 
-using InfoText::glyph;
-
 namespace {
 
 constexpr int kLineBreak = 2;
@@ -33,8 +31,8 @@ QString Runway::detailsHtml(int flags, bool withIls) const
     if (flags == kLineBreak)
         text.addLabelValue(tr("UID"), RichText::escape(uid()), kLineBreak);
     text.addLabelValue(tr("Surface"), surfaceText(), flags);
-    text.addLabelValue(tr("Length"), glyph(0xF547) + QLatin1Char(' ') + lengthText(), flags);
-    text.addLabelValue(tr("Width"), glyph(0xF07D) + QLatin1Char(' ') + widthText(), flags);
+    text.addLabelValue(tr("Length"), RichText::glyph(0xF547) + QLatin1Char(' ') + lengthText(), flags);
+    text.addLabelValue(tr("Width"), RichText::glyph(0xF07D) + QLatin1Char(' ') + widthText(), flags);
 
     text.addLabelValue(tr("Available thresholds"), QString(), headingFlags);
     text.beginList();
@@ -59,11 +57,12 @@ QString Runway::detailsHtml(int flags, bool withIls) const
 QString Runway::infoHtml() const
 {
     RichText text;
-    text.addH1(tr("Runway %1").arg(RichText::escape(codes())) + QLatin1Char(' ') + glyph(0xF018));
+    text.addH1(tr("Runway %1").arg(RichText::escape(codes())) + QLatin1Char(' ') + RichText::glyph(0xF018));
 
     const QString airportUid = RichText::escape(Airport::uidForCode(m_airport));
     const QString pointLink = RichText::link(RichText::escape(m_airport), QStringLiteral("POINT>") + airportUid);
-    const QString selectLink = RichText::link(glyph(0xF276), QStringLiteral("SELECT>") + airportUid + QLatin1Char('>'));
+    const QString selectLink
+        = RichText::link(RichText::glyph(0xF276), QStringLiteral("SELECT>") + airportUid + QLatin1Char('>'));
     text.addH2(tr("Attached to %1").arg(pointLink + QLatin1Char(' ') + selectLink + QLatin1Char(' ')));
 
     text.addH3(tr("Description"));
@@ -77,7 +76,7 @@ QString Runway::proceduresHtml() const
 {
     RichText text;
     if (hasIls(0) || hasIls(1)) {
-        text.addH3(glyph(0xE585) + QLatin1Char(' ') + tr("Instrument Landing System"));
+        text.addH3(RichText::glyph(0xE585) + QLatin1Char(' ') + tr("Instrument Landing System"));
         text.beginList();
         for (int end : {0, 1}) {
             if (hasIls(end))
@@ -90,7 +89,7 @@ QString Runway::proceduresHtml() const
         if (!hasEnd(end))
             continue;
         const QString name = endName(end, false);
-        text.addH3(glyph(0xE4C1) + QLatin1Char(' ')
+        text.addH3(RichText::glyph(0xE4C1) + QLatin1Char(' ')
                    + tr("Procedures for %1").arg(RichText::escape(toggleRwPrefix(name))));
         text.beginList();
         for (int type : {Procedure::SID, Procedure::STAR, Procedure::APPCH}) {

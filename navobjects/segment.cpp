@@ -14,11 +14,6 @@
 
 namespace {
 
-QString glyph(char16_t code)
-{
-    return QStringLiteral("<font face=\"Font Awesome 6 Free\">") + QChar(code) + QStringLiteral("</font>");
-}
-
 // What QGeoPath's bounding rectangle is for the two ends, without building the path: the
 // longitudes are followed across the date line the short way, and the rectangle runs from the
 // more western end (top, at the greater latitude) to the more eastern one.
@@ -246,11 +241,11 @@ QString Segment::icon() const
 {
     switch (m_direction) {
     case BACKWARD:
-        return glyph(0xF177);
+        return RichText::glyph(0xF177);
     case NONE:
-        return glyph(0xF07E);
+        return RichText::glyph(0xF07E);
     case FORWARD:
-        return glyph(0xF178);
+        return RichText::glyph(0xF178);
     default:
         return QString();
     }
@@ -277,17 +272,17 @@ QString Segment::infoHtml() const
         text.addLabelValue(tr("Direction"),
                            segmentDirectionText(false) + QStringLiteral(" (") + icon() + QLatin1Char(')'), 2);
         text.addLabelValue(tr("Flight level"), levelText(false), 2);
-        text.addLabelValue(tr("Distance"), glyph(0xF0DA) + QLatin1Char(' ') + distanceText(), 0);
+        text.addLabelValue(tr("Distance"), RichText::glyph(0xF0DA) + QLatin1Char(' ') + distanceText(), 0);
         text.endParagraph();
 
         text.beginParagraph(QString());
         text.addLabelValue(tr("Start"),
-                           glyph(0xF2F5) + QLatin1Char(' ') + m_from->link() + QStringLiteral(" (")
+                           RichText::glyph(0xF2F5) + QLatin1Char(' ') + m_from->link() + QStringLiteral(" (")
                                + m_from->typeString() + QLatin1Char(')'),
                            2);
         text.addLabelValue(tr("End"),
-                           glyph(0xF2F6) + QLatin1Char(' ') + m_to->link() + QStringLiteral(" (") + m_to->typeString()
-                               + QLatin1Char(')'),
+                           RichText::glyph(0xF2F6) + QLatin1Char(' ') + m_to->link() + QStringLiteral(" (")
+                               + m_to->typeString() + QLatin1Char(')'),
                            0);
         text.endParagraph();
     }

@@ -5,18 +5,10 @@
 #include "listcount.h"
 #include "point.h"
 #include "recordformat.h"
+#include "richtext.h"
 
 #include <QDebug>
 #include <QRegularExpression>
-
-namespace {
-
-QString glyphSpan(char16_t codePoint)
-{
-    return QStringLiteral("<font face=\"Font Awesome 6 Free\">") + QChar(codePoint) + QStringLiteral("</font>");
-}
-
-} // namespace
 
 Procedure::Procedure(const QString &name, const QString &airport, int type)
     : BaseItem(airport + QLatin1Char('/') + name, QStringLiteral("nosearch"), 0.0, 0.0, 0)
@@ -83,11 +75,11 @@ QString Procedure::icon(int type)
 {
     switch (type) {
     case SID:
-        return glyphSpan(0xE098);
+        return RichText::glyph(0xE098);
     case STAR:
-        return glyphSpan(0xE097);
+        return RichText::glyph(0xE097);
     case APPCH:
-        return glyphSpan(0xF5AF);
+        return RichText::glyph(0xF5AF);
     default:
         return QString();
     }

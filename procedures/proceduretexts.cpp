@@ -19,11 +19,6 @@ constexpr char16_t kGlyphMapPin = 0xF276;
 constexpr char16_t kGlyphTransition = 0xF30B;
 constexpr char16_t kGlyphMissedApproach = 0xF5B0;
 
-QString glyphSpan(char16_t codePoint)
-{
-    return QStringLiteral("<font face=\"Font Awesome 6 Free\">") + QChar(codePoint) + QStringLiteral("</font>");
-}
-
 } // namespace
 
 QString Procedure::link() const
@@ -35,7 +30,7 @@ QString Procedure::airportLink() const
 {
     const QString airportUid = RichText::escape(Airport::uidForCode(m_airport));
     return RichText::link(RichText::escape(m_airport), QStringLiteral("POINT>") + airportUid) + QLatin1Char(' ')
-           + RichText::link(glyphSpan(kGlyphMapPin), QStringLiteral("SELECT>") + airportUid + QLatin1Char('>'))
+           + RichText::link(RichText::glyph(kGlyphMapPin), QStringLiteral("SELECT>") + airportUid + QLatin1Char('>'))
            + QLatin1Char(' ');
 }
 
@@ -65,7 +60,7 @@ QString Procedure::instructionsHtml() const
     html.addH2(tr("Instructions"));
     const QStringList all = transitions();
     for (const QString &transition : all) {
-        html.addH3(glyphSpan(kGlyphTransition) + QLatin1Char(' ')
+        html.addH3(RichText::glyph(kGlyphTransition) + QLatin1Char(' ')
                    + tr("Transition %1").arg(RichText::escape(transition)));
         html.addLabelValue(tr("Type"), Record::routeTypeText(transitionRouteType(transition)), kBreakAfter);
         html.beginTable(kFullWidth);
@@ -76,7 +71,7 @@ QString Procedure::instructionsHtml() const
                 missedShown = true;
                 html.beginRow();
                 html.addCell(RichText::bold(QStringLiteral("M")));
-                html.addCell(tr("Missed approach") + QLatin1Char(' ') + glyphSpan(kGlyphMissedApproach));
+                html.addCell(tr("Missed approach") + QLatin1Char(' ') + RichText::glyph(kGlyphMissedApproach));
                 html.endRow();
             }
             html.beginRow();

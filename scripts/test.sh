@@ -13,7 +13,10 @@ else
     build_dir=${WAYLORE_BUILD_DIR:-$here/build}; asan_preset=asan; asan_dir=build-asan
 fi
 "$here/scripts/setup.sh"
-cmake --build "$build_dir" -j"$(nproc)"
+# Two jobs more than the cores, as Ninja takes by itself on larger machines: a compile waits on the
+# disk now and then, and on a machine busy with other work each job is one more share of the cores.
+jobs=$(($(nproc) + 2))
+cmake --build "$build_dir" -j"$jobs"
 mkdir -p /tmp/runtime-waylore-tests && chmod 700 /tmp/runtime-waylore-tests
 ctest --test-dir "$build_dir" --output-on-failure -j"$(nproc)"
 
@@ -36,6 +39,6 @@ if [ -z "${WAYLORE_SKIP_ASAN:-}" ]; then
     for suite in "${suites[@]}"; do
         if [ -n "${known[$suite]:-}" ]; then build+=("$suite"); fi
     done
-    cmake --build --preset "$asan_preset" -j"$(nproc)" --target "${build[@]}"
+    cmake --build --preset "$asan_preset" -j"$jobs" --target "${build[@]}"
     ctest --preset "$asan_preset" -j"$(nproc)" -R "^($(IFS='|'; echo "${suites[*]}"))\$"
 fi
