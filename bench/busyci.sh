@@ -32,12 +32,18 @@ start=$(stamp)
 rc=${PIPESTATUS[0]}
 total=$(($(stamp) - start))
 # A pass ends where the next begins: the first compile, the first test, the end of the first tests
-# and the sanitizer's first test.
-first() { grep -m1 -E "$1" "$log" | awk '{print $1}'; }
-build=$(first '\[[0-9]+/[0-9]+\] ')
-tests=$(first 'Test +#[0-9]+:')
-asan=$(first 'Total Test time')
-asan_tests=$(grep -E 'Test +#[0-9]+:' "$log" | awk -v a="${asan:-0}" '$1 >= a {print $1; exit}')
+# and the first test after it, the sanitizer's.
+at() { grep -m1 -nE "$1" "$log" | cut -d: -f1; }
+seconds() { [ -n "$1" ] && sed -n "${1}p" "$log" | awk '{print $1}'; }
+build=$(seconds "$(at '\[[0-9]+/[0-9]+\] ')")
+tests=$(seconds "$(at 'Test +#[0-9]+:')")
+ended=$(at 'Total Test time')
+asan=$(seconds "$ended")
+asan_tests=""
+if [ -n "$ended" ]; then
+    line=$(tail -n +"$((ended + 1))" "$log" | grep -m1 -nE 'Test +#[0-9]+:' | cut -d: -f1)
+    [ -n "$line" ] && asan_tests=$(seconds $((ended + line)))
+fi
 minutes() { awk -v s="$1" 'BEGIN {printf "%.1f min", s / 60}'; }
 echo "set-up and configure: $(minutes "${build:-0}")"
 [ -n "$tests" ] && echo "build: $(minutes $((tests - build)))"
