@@ -104,8 +104,22 @@ function(waylore_share_qt_headers)
     set_target_properties(waylore_qtheaders PROPERTIES AUTOMOC OFF AUTOUIC OFF AUTORCC OFF)
     target_link_libraries(waylore_qtheaders PRIVATE Qt6::Core Qt6::Gui)
     target_precompile_headers(waylore_qtheaders PRIVATE <QtCore> <QtGui>)
+    # The suites compile at their own level (WAYLORE_SUITE_FLAG): they take headers precompiled
+    # at it, since a compiler refuses headers precompiled with optimization for code without.
+    if(WAYLORE_SUITE_FLAG)
+        add_library(waylore_suiteheaders OBJECT ${source})
+        set_target_properties(waylore_suiteheaders PROPERTIES AUTOMOC OFF AUTOUIC OFF AUTORCC OFF)
+        target_link_libraries(waylore_suiteheaders PRIVATE Qt6::Core Qt6::Gui)
+        target_compile_options(waylore_suiteheaders PRIVATE ${WAYLORE_SUITE_FLAG})
+        target_precompile_headers(waylore_suiteheaders PRIVATE <QtCore> <QtGui>)
+    endif()
     foreach(target ${users})
-        target_precompile_headers(${target} REUSE_FROM waylore_qtheaders)
+        get_target_property(target_source_dir ${target} SOURCE_DIR)
+        if(WAYLORE_SUITE_FLAG AND target_source_dir MATCHES "^${PROJECT_SOURCE_DIR}/tests(/|$)")
+            target_precompile_headers(${target} REUSE_FROM waylore_suiteheaders)
+        else()
+            target_precompile_headers(${target} REUSE_FROM waylore_qtheaders)
+        endif()
         target_compile_options(${target} PRIVATE -Werror=invalid-pch)
         # Suites and benchmarks include their own moc output: their moc file is mostly empty, and
         # loading the precompiled headers would take longer than compiling it bare.
