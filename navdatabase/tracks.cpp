@@ -37,13 +37,32 @@ constexpr int NatKind = 1;
 constexpr int PacotsKind = 2;
 // A coordinate's fix lies at the coordinate; data sets round positions to far less than this.
 constexpr double kAtCoordinateNm = 1.0;
-// A named fix lies at most this far, per entry between them, from the track's nearest known
-// point: further than any leg of a real track, much less than an ocean.
-constexpr double kReachPerEntryNm = 1200.0;
+// A named fix lies at most this far from the track its known neighbours lay: further than any
+// leg of a real track, much less than an ocean. Entries left out between them do not stretch it:
+// with a few unknown names between, a coordinate at the coast brought a continent within reach.
+constexpr double kReachNm = 1200.0;
+// Parallel tracks lie a degree of latitude apart: a leg that bridges entries left out and strays
+// further from the coordinates it skips flies across its neighbour's course, not its own.
+constexpr double kOffCourseNm = 60.0;
+// The sphere QGeoCoordinate measures on.
+constexpr double kEarthRadiusMeters = 6371007.2;
 
 double distanceNm(const QGeoCoordinate &from, const QGeoCoordinate &to)
 {
     return Unit::convertMeterToNm(from.distanceTo(to));
+}
+
+// How far the position lies from the great-circle leg between the two ends, or from the nearer
+// end when it lies beyond one.
+double offLegNm(const QGeoCoordinate &from, const QGeoCoordinate &to, const QGeoCoordinate &position)
+{
+    const double atFrom = qDegreesToRadians(from.azimuthTo(position) - from.azimuthTo(to));
+    if (std::cos(atFrom) <= 0.0)
+        return distanceNm(from, position);
+    if (std::cos(qDegreesToRadians(to.azimuthTo(position) - to.azimuthTo(from))) <= 0.0)
+        return distanceNm(to, position);
+    const double arc = from.distanceTo(position) / kEarthRadiusMeters;
+    return Unit::convertMeterToNm(std::abs(std::asin(std::sin(arc) * std::sin(atFrom))) * kEarthRadiusMeters);
 }
 
 QString jsonString(const QJsonObject &object, const QString &key)
@@ -182,7 +201,7 @@ void placeUnambiguousNames(Entries &entries)
     const auto agree = [&entries](qsizetype i, qsizetype j) {
         return j != i
                && distanceNm(entries.found.at(i).constFirst()->position(), entries.found.at(j).constFirst()->position())
-                      <= kReachPerEntryNm * double(std::abs(j - i));
+                      <= kReachNm;
     };
     QList<qsizetype> agreed;
     for (qsizetype i : std::as_const(seeds)) {
@@ -213,7 +232,19 @@ qsizetype anchorOf(const Entries &entries, qsizetype i)
     return -1;
 }
 
-// Each name still open takes its fix nearest the track's nearest known point, if within reach.
+// The nearest known point before (step -1) or after (step 1) the entry; -1 when none is known.
+qsizetype knownBeside(const Entries &entries, qsizetype i, qsizetype step)
+{
+    for (qsizetype j = i + step; j >= 0 && j < entries.count(); j += step) {
+        if (entries.known.at(j).isValid())
+            return j;
+    }
+    return -1;
+}
+
+// Each name still open takes its fix nearest the track's nearest known point, if within reach of
+// the track there: the leg between the known points on either side, or the one known point at an
+// end of the track.
 void placeNamesNearKnown(Entries &entries)
 {
     for (qsizetype i : std::as_const(entries.names)) {
@@ -223,7 +254,12 @@ void placeNamesNearKnown(Entries &entries)
         if (j < 0)
             continue;
         Point *nearest = Database::nearestTo(entries.found.at(i), entries.known.at(j));
-        if (distanceNm(nearest->position(), entries.known.at(j)) <= kReachPerEntryNm * double(std::abs(j - i)))
+        const qsizetype before = knownBeside(entries, i, -1);
+        const qsizetype after = knownBeside(entries, i, 1);
+        const double off = before >= 0 && after >= 0
+                               ? offLegNm(entries.known.at(before), entries.known.at(after), nearest->position())
+                               : distanceNm(nearest->position(), entries.known.at(j));
+        if (off <= kReachNm)
             entries.choose(i, nearest);
     }
 }
@@ -569,32 +605,39 @@ QStringList Tracks::addTrack(int kind, const QStringList &items)
     if (entries.names.size() == entries.count())
         placeUnambiguousNames(entries);
     placeNamesNearKnown(entries);
-    return layTrack(prefix + items.first(), items.mid(1), entries.chosen);
+    return layTrack(prefix + items.first(), items.mid(1), entries.chosen, entries.known);
 }
 
-QStringList Tracks::layTrack(const QString &name, const QStringList &entries, const QList<Point *> &chosen)
+QStringList Tracks::layTrack(const QString &name, const QStringList &entries, const QList<Point *> &chosen,
+                             const QList<QGeoCoordinate> &positions)
 {
-    QList<Point *> points;
     QStringList leftOut;
+    qsizetype last = -1;
     for (qsizetype i = 0; i < entries.size(); ++i) {
-        if (chosen.at(i)) {
-            points.append(chosen.at(i));
-        } else {
+        Point *point = chosen.at(i);
+        if (!point) {
             qInfo() << "Track point" << entries.at(i) << "not found!";
             leftOut.append(entries.at(i));
+            continue;
         }
-    }
-    if (points.isEmpty()) {
-        qWarning() << "Skipping track" << name << "since no points could be resolved";
-        return leftOut;
-    }
-    for (int i = 1; i < points.size(); ++i) {
+        const qsizetype from = std::exchange(last, i);
+        if (from < 0)
+            continue;
+        const auto offCourse = [&](const QGeoCoordinate &position) {
+            return position.isValid()
+                   && offLegNm(chosen.at(from)->position(), point->position(), position) > kOffCourseNm;
+        };
+        if (std::any_of(positions.cbegin() + from + 1, positions.cbegin() + i, offCourse)) {
+            qInfo() << "Track" << name << "broken between" << entries.at(from) << "and" << entries.at(i);
+            continue;
+        }
         if (m_updating)
-            m_segments.append(
-                new Segment(Segment::FORWARD, Segment::TRACK, points.at(i - 1), points.at(i), name, 0, 0));
+            m_segments.append(new Segment(Segment::FORWARD, Segment::TRACK, chosen.at(from), point, name, 0, 0));
         else
-            addPredefinedSegment(points.at(i - 1), points.at(i), name);
+            addPredefinedSegment(chosen.at(from), point, name);
     }
+    if (last < 0)
+        qWarning() << "Skipping track" << name << "since no points could be resolved";
     return leftOut;
 }
 

@@ -232,6 +232,7 @@ void TestTracks::namesakesNearestTheTrack_data()
     QTest::newRow("lone namesake an ocean away") << "N" << QStringList{"FARAW", "56/20", "ANCHR"} << "56 50";
     // Three entries from 56/20, 3,432 NM away, it would be within reach.
     QTest::newRow("lone namesake an ocean away, unknown names between") << "N" << QStringList{"FARAW", "NOSU1", "NOSU2", "56/20", "ANCHR"} << "56 50";
+    QTest::newRow("names alone, one a continent away beyond unknown names") << "N" << QStringList{"NEARB", "ANCHR", "NOSU1", "NOSU2", "INLND"} << "52 50";
     // Names alone: the two that agree place the track, the third lies an ocean away.
     QTest::newRow("unambiguous fixes that disagree") << "N" << QStringList{"ANCHR", "NEARB", "FARAW"} << "50 52";
     // Every name has namesakes: the first in row order lies on the other ocean.
@@ -260,6 +261,7 @@ void TestTracks::namesakesNearestTheTrack()
     add("NEARB", "CY", 52.0, -35.0);
     add("TWIN", "CY", 52.0, -32.0);
     add("TWIN", "PA", 12.0, 148.0);
+    add("INLND", "CY", 49.98, -97.51);
 
     Tracks tracks(m_db.get());
     run(tracks, document({track(type, QStringLiteral("X"), entries)}));
@@ -274,7 +276,9 @@ void TestTracks::runReplacesTracks()
     for (const auto &[code, latitude, longitude] :
          {std::tuple("RESNO", 50.0, -30.0), std::tuple("5620N", 56.0, -20.0), std::tuple("5730N", 57.0, -30.0),
           std::tuple("JANJO", 50.0, -30.0), std::tuple("DANNO", 23.5, -161.6), std::tuple("26N70", 26.0, -170.0),
-          std::tuple("28E80", 28.0, 180.0)})
+          std::tuple("28E80", 28.0, 180.0), std::tuple("54N40", 54.0, -40.0), std::tuple("53N50", 53.0, -50.0),
+          std::tuple("LIVBU", 49.98, -97.51), std::tuple("61N10", 61.0, -110.0), std::tuple("63N00", 63.0, -100.0),
+          std::tuple("XIDIT", 47.68, -52.77)})
         m_db->addPoint(fix(QString::fromLatin1(code), QString::fromLatin1(code), QStringLiteral("PA"),
                            QGeoCoordinate(latitude, longitude)));
     Point *resno = Database::findPointByName(QStringLiteral("RESNO"), QStringLiteral("ENRT"), {QStringLiteral("PA")},
@@ -292,12 +296,19 @@ void TestTracks::runReplacesTracks()
                                 {QStringLiteral("RESNO"), QStringLiteral("56/20"), QStringLiteral("5515/20"),
                                  QStringLiteral("57/30"), QStringLiteral("JANJO")}),
                           track(QStringLiteral("P"), QStringLiteral("11"),
-                                {QStringLiteral("DANNO"), QStringLiteral("26N170W"), QStringLiteral("28N180E")})}));
+                                {QStringLiteral("DANNO"), QStringLiteral("26N170W"), QStringLiteral("28N180E")}),
+                          // Unknown names between do not bring a fix a continent away within reach.
+                          track(QStringLiteral("N"), QStringLiteral("B"),
+                                QStringList{"5440N", "NOSUCH", "LIVBU", "NOSUC2", "5350N"}),
+                          track(QStringLiteral("P"), QStringLiteral("12"),
+                                QStringList{"61N10", "63N100W", "NOSUCH", "XIDIT"})}));
 
     const QList<Segment *> segments = trackSegments();
     QCOMPARE(chain(segments, QStringLiteral("NATA")), QStringList({"RESNO>5620N", "5620N>5730N", "5730N>JANJO"}));
     QCOMPARE(chain(segments, QStringLiteral("PACOT11")), QStringList({"DANNO>26N70", "26N70>28E80"}));
-    QCOMPARE(segments.size(), 5);
+    QCOMPARE(chain(segments, QStringLiteral("NATB")), QStringList{"54N40>53N50"});
+    QCOMPARE(chain(segments, QStringLiteral("PACOT12")), QStringList{"61N10>63N00"});
+    QCOMPARE(segments.size(), 7);
     for (const Segment *segment : segments) {
         QVERIFY(segment->isForward());
         QCOMPARE(segment->minLevel(), 0);
@@ -307,13 +318,17 @@ void TestTracks::runReplacesTracks()
     QCOMPARE(old->name(), QStringLiteral("NATOLD"));
     QCOMPARE(old->from(), resno);
     QVERIFY(Database::findSegment(old->uid(), false) == nullptr);
-    QCOMPARE(Database::segmentCount(), 6);
+    QCOMPARE(Database::segmentCount(), 8);
     QVERIFY(databaseUpdated.count() >= 1);
 
     QVERIFY(!tracks.failed());
     QCOMPARE(tracks.log(), QStringLiteral("-&nbsp;N/A RESNO 56/20 5515/20 57/30 JANJO<br/>"
                                           "&nbsp;&nbsp;Left out: 5515/20<br/>"
-                                          "-&nbsp;P/11 DANNO 26N170W 28N180E<br/>"));
+                                          "-&nbsp;P/11 DANNO 26N170W 28N180E<br/>"
+                                          "-&nbsp;N/B 5440N NOSUCH LIVBU NOSUC2 5350N<br/>"
+                                          "&nbsp;&nbsp;Left out: NOSUCH LIVBU NOSUC2<br/>"
+                                          "-&nbsp;P/12 61N10 63N100W NOSUCH XIDIT<br/>"
+                                          "&nbsp;&nbsp;Left out: NOSUCH XIDIT<br/>"));
 }
 
 void TestTracks::failuresKeepTracks_data()
@@ -454,7 +469,10 @@ void TestTracks::defaultsBuildTracks()
 {
     for (const auto &[name, latitude, longitude] :
          {std::tuple("RESNO", 50.0, -30.0), std::tuple("5620N", 56.0, -20.0), std::tuple("5730N", 57.0, -30.0),
-          std::tuple("5740N", 57.0, -40.0), std::tuple("5650N", 56.0, -50.0), std::tuple("JANJO", 50.0, -30.0)})
+          std::tuple("5740N", 57.0, -40.0), std::tuple("5650N", 56.0, -50.0), std::tuple("JANJO", 50.0, -30.0),
+          // PACOTS F without a fix at its coordinates: SEALS lies across the Pacific from BOSKE.
+          std::tuple("ALCOA", 37.8, -124.0), std::tuple("BUTEN", 37.8, -127.0), std::tuple("BOSKE", 37.83, -130.0),
+          std::tuple("SEALS", 35.32, 146.0)})
         m_db->addPoint(fix(QString::fromLatin1(name), QString::fromLatin1(name), QStringLiteral("EG"),
                            QGeoCoordinate(latitude, longitude)));
     // PACOTS C without PORGE.
@@ -479,6 +497,7 @@ void TestTracks::defaultsBuildTracks()
     QCOMPARE(chain(segments, QStringLiteral("PACOTC")),
              QStringList({"JOWEN>LOHNE", "LOHNE>ARCAL", "ARCAL>ECOMI", "ECOMI>NATES", "NATES>NIKLL", "NIKLL>NYMPH",
                           "NYMPH>NUZAN", "NUZAN>NRKEY", "NRKEY>NIPPI"}));
+    QCOMPARE(chain(segments, QStringLiteral("PACOTF")), QStringList({"ALCOA>BUTEN", "BUTEN>BOSKE"}));
     const int total = segments.size();
 
     // Once more, as a second import over the same database would: nothing doubles.
