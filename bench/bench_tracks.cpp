@@ -2,8 +2,9 @@
 // reply with many NAT and PACOTS tracks from a local server, and the longest single event
 // handled on the main thread while the run lasts.
 // Given a simulator folder, it first lays the predefined tracks on that folder's fixes and
-// lists the legs that reach a fix on another ocean, then downloads NAT tracks whose coordinates
-// are written as their fixes' codes (5620N) and lists their legs.
+// lists the legs that reach a fix on another ocean or are longer than any real track's, then
+// downloads NAT tracks whose coordinates are written as their fixes' codes (5620N) and lists
+// their legs.
 
 #include "benchsupport.h"
 #include "database.h"
@@ -167,6 +168,8 @@ QString where(const Point *point)
 // A fix this far from every coordinate of its track lies on another ocean: the entry and exit
 // fixes of a real track lie a few hundred miles from its first and last coordinates.
 constexpr double kOceanAwayNm = 1500.0;
+// No leg of a real track is half as long: a longer one bridges a gap across the ocean.
+constexpr double kLongLegNm = 1500.0;
 
 // The legs of the predefined tracks laid on the fixes of the folder's earth_fix.dat that reach
 // a fix on another ocean: an end kOceanAwayNm or more from every coordinate of its track (for a
@@ -200,6 +203,8 @@ int oceanAwayLegs(Database &database, const QString &folder, QTextStream &out)
     };
     int count = 0;
     int legs = 0;
+    int longLegs = 0;
+    double longest = 0.0;
     QSet<QString> tracks;
     for (int row = 0; row < Database::segmentCount(); ++row) {
         const Segment *segment = Database::segmentAt(row);
@@ -208,6 +213,12 @@ int oceanAwayLegs(Database &database, const QString &folder, QTextStream &out)
         ++legs;
         const QList<QGeoCoordinate> track = coordinates.value(segment->name());
         const double nm = segment->from()->distanceTo(segment->to());
+        longest = std::max(longest, nm);
+        if (nm > kLongLegNm) {
+            ++longLegs;
+            out << "  long leg " << segment->name() << ": " << where(segment->from()) << " to " << where(segment->to())
+                << ", " << qRound(nm) << " NM\n";
+        }
         const bool wrong
             = track.isEmpty() ? nm >= kOceanAwayNm : away(segment->from(), track) || away(segment->to(), track);
         if (!wrong)
@@ -219,6 +230,8 @@ int oceanAwayLegs(Database &database, const QString &folder, QTextStream &out)
     }
     out << "predefined tracks on " << folder << ": " << legs << " legs\n";
     out << "legs reaching a fix on another ocean: " << count << ", in " << tracks.size() << " tracks (goal 0)\n";
+    out << "legs over " << qRound(kLongLegNm) << " NM: " << longLegs << " (goal 0), the longest " << qRound(longest)
+        << " NM\n";
     return count;
 }
 
