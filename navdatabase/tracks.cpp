@@ -57,7 +57,7 @@ double distanceNm(const QGeoCoordinate &from, const QGeoCoordinate &to)
 double offLegNm(const QGeoCoordinate &from, const QGeoCoordinate &to, const QGeoCoordinate &position)
 {
     const double atFrom = qDegreesToRadians(from.azimuthTo(position) - from.azimuthTo(to));
-    if (std::cos(atFrom) <= 0.0)
+    if (std::cos(atFrom) <= 0.0 || from == to)
         return distanceNm(from, position);
     if (std::cos(qDegreesToRadians(to.azimuthTo(position) - to.azimuthTo(from))) <= 0.0)
         return distanceNm(to, position);
