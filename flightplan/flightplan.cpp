@@ -15,6 +15,7 @@
 
 #include <QDebug>
 #include <QMutexLocker>
+#include <QScopedValueRollback>
 
 namespace {
 
@@ -680,36 +681,47 @@ int Flightplan::indexOf(const QString &uid) const
 
 void Flightplan::airplaneChanged()
 {
-    // The profile computed anew replaces the altitudes and speeds set by hand: only for
-    // figures the plan was not computed with, and never without the pilot seeing an edit.
-    if (AirplaneListModel::currentAirplane() == m_computedFor)
+    // Only figures the plan was not computed with compute it anew, and never without the pilot
+    // seeing an edit. The weights and fuel play no part in the profile: they compute the legs,
+    // fuel and weights alone, and the computed altitudes and speeds stay.
+    const Airplane airplane = AirplaneListModel::currentAirplane();
+    if (airplane == m_computedFor)
         return;
-    qInfo() << "Airplane changed" << AirplaneListModel::currentAirplane().icao << "updating flighplan";
-    update(true, true);
+    qInfo() << "Airplane changed" << airplane.icao << "updating flighplan";
+    const bool profile = !Profile::sameFigures(airplane, m_computedFor);
+    const bool cruise = fitCruise();
+    update(profile || cruise, true);
     signalDataHasChanged(-1, -1);
     // An empty plan holds nothing to save: quitting must not ask for it.
     if (!empty())
         emit edited();
-    if (!m_choosingAirplane) {
-        m_choosingAirplane = true;
-        QMetaObject::invokeMethod(
-            this, [this] { m_choosingAirplane = false; }, Qt::QueuedConnection);
-    }
 }
 
-// The airplane selector sets the airplane first and its cruise level and speed after it, in the
-// same change: the plan is computed once more with those, or it would fly at the previous
-// airplane's level. Outside such a change a cruise level typed leaves the altitudes set by hand
-// until the plan is computed.
+// The header names the level and speed the plan flies: however it was written (the flight
+// information, a document, an airplane brought within), the legs follow it at once.
 void Flightplan::cruiseChanged()
 {
-    if (!m_choosingAirplane || empty())
+    if (m_fittingCruise)
+        return;
+    fitCruise();
+    if (empty())
         return;
     qInfo() << "Cruise changed to level" << m_general->cruiselvl() << "TAS" << m_general->cruisetas()
             << "updating flighplan";
     update(true, false);
     signalDataHasChanged(-1, -1);
     emit edited();
+}
+
+bool Flightplan::fitCruise()
+{
+    const Airplane airplane = AirplaneListModel::currentAirplane();
+    const int level = m_general->cruiselvl();
+    const int tas = m_general->cruisetas();
+    const QScopedValueRollback<bool> fitting(m_fittingCruise, true);
+    m_general->setCruiselvl(qMin(level, airplane.ceilinglvl));
+    m_general->setCruisetas(qMin(tas, airplane.maxcruisetas));
+    return m_general->cruiselvl() != level || m_general->cruisetas() != tas;
 }
 
 void Flightplan::forceUpdate()

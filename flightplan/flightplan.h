@@ -149,6 +149,9 @@ public slots:
 
 private:
     void cruiseChanged();
+    // Brings the header's cruise level and speed within the current airplane's ceiling and
+    // maximum TAS; true when either changed.
+    bool fitCruise();
     bool validRow(int row) const;
     static bool dropsFromNoSidStar(const Waypoint *waypoint);
 
@@ -164,6 +167,6 @@ private:
     // The airplane of the last computation: only another airplane, or other figures, computes
     // the plan anew.
     Airplane m_computedFor;
-    // Set from a change of airplane until the event that made it ends.
-    bool m_choosingAirplane = false;
+    // While fitCruise writes the header: its caller computes the plan once.
+    bool m_fittingCruise = false;
 };

@@ -353,6 +353,12 @@ bool FlightplanXml::readContents(XmlStreamReader &reader, Contents *c, QString *
 
 void FlightplanXml::apply(Flightplan *flightplan, const Contents &c)
 {
+    // The plan was made for this airplane type: its legs, fuel and weights are computed for
+    // it, and its cruise is held within it. A type the list does not hold leaves the current
+    // airplane.
+    if (!c.airplane.isEmpty())
+        AirplaneListModel::instance()->selectByIcao(c.airplane);
+
     General *general = flightplan->general();
     general->setModificationtime(c.modificationtime);
     general->setDeparturetime(c.departuretime);
@@ -364,10 +370,8 @@ void FlightplanXml::apply(Flightplan *flightplan, const Contents &c)
     general->setCruisetas(c.cruisetas);
     general->setTransition(c.transition);
     general->setAlternate(c.alternate);
-    // The plan was made for this airplane type: its legs, fuel and weights are computed for
-    // it. A type the list does not hold leaves the current airplane.
-    if (!c.airplane.isEmpty())
-        AirplaneListModel::instance()->selectByIcao(c.airplane);
+    // The stored legs fly the stored cruise; one the airplane brought lower is flown anew.
+    const bool cruiseFitted = general->cruiselvl() != c.cruiselvl || general->cruisetas() != c.cruisetas;
 
     Procedure *sid = c.sid.isEmpty() ? nullptr : Database::findProcedure(c.sid, true);
     Procedure *star = c.star.isEmpty() ? nullptr : Database::findProcedure(c.star, true);
@@ -406,7 +410,7 @@ void FlightplanXml::apply(Flightplan *flightplan, const Contents &c)
             waypoints.at(i)->chooseLeg(item.airway, item.airwayType, waypoints.at(i + 1)->uid());
     }
 
-    flightplan->bulkInsert(0, waypoints, sid, star, appch, false, true);
+    flightplan->bulkInsert(0, waypoints, sid, star, appch, cruiseFitted, true);
     qDeleteAll(waypoints);
 
     // The terminal links every waypoint a procedure passes, the last procedure set winning;

@@ -15,6 +15,7 @@
 #include <QThread>
 
 #include <climits>
+#include <tuple>
 
 namespace {
 
@@ -28,15 +29,14 @@ int levelToFeet(int level)
     return PlanLimits::saturated(qint64(level) * 100);
 }
 
-// The step between the altitude axis's labels: the smallest of 1, 2 or 5 times a power of ten
-// that leaves at most six steps up to the top, so that the labels fall on round levels (FL100,
-// FL200...) rather than on fifths of the range (FL121, FL243...).
-double levelStep(double top)
+// The step between an axis's labels: the smallest of 1, 2 or 5 times a power of ten that leaves
+// at most mostSteps steps up to the top, so that the labels fall on round values (FL100, FL200;
+// 50nm, 100nm...) rather than on fractions of the range (FL121, FL243; 58nm, 116nm...).
+double roundStep(double top, int mostSteps)
 {
-    constexpr int kMostSteps = 6;
     for (double power = 1.0;; power *= 10.0) {
         for (const double factor : {1.0, 2.0, 5.0}) {
-            if (top <= kMostSteps * factor * power)
+            if (top <= mostSteps * factor * power)
                 return factor * power;
         }
     }
@@ -92,8 +92,8 @@ void Profile::ensureAxes()
     if (!m_distanceAxis) {
         auto *axis = new QValueAxis();
         axis->setLabelFormat(QStringLiteral("%dnm"));
-        axis->setTickType(QValueAxis::TicksFixed);
-        axis->setTickCount(10);
+        axis->setTickType(QValueAxis::TicksDynamic);
+        axis->setTickAnchor(0.0);
         axis->setMinorTickCount(10);
         if (chartThread && axis->thread() != chartThread)
             axis->moveToThread(chartThread);
@@ -122,7 +122,12 @@ QValueAxis *Profile::getDistanceAxis()
     }
     ensureAxes();
     QValueAxis *axis = m_distanceAxis;
-    onObjectThread(axis, [axis, length]() { axis->setRange(0.0, length); });
+    // The chart is wider than high: room for ten labels along the route.
+    const double step = roundStep(length, 10);
+    onObjectThread(axis, [axis, length, step]() {
+        axis->setRange(0.0, length);
+        axis->setTickInterval(step);
+    });
     return axis;
 }
 
@@ -135,7 +140,7 @@ QValueAxis *Profile::getAltitudeAxis()
     }
     ensureAxes();
     QValueAxis *axis = m_altitudeAxis;
-    const double step = levelStep(top);
+    const double step = roundStep(top, 6);
     onObjectThread(axis, [axis, top, step]() {
         axis->setRange(0.0, top);
         axis->setTickInterval(step);
@@ -175,6 +180,15 @@ QString Profile::topOfCruise() const
     return QString();
 }
 
+bool Profile::sameFigures(const Airplane &a, const Airplane &b)
+{
+    const auto figures = [](const Airplane &p) {
+        return std::tie(p.initialias, p.initialvs, p.climbias, p.climbvs, p.descentias, p.descentvs, p.approachias,
+                        p.approachvs, p.vat);
+    };
+    return figures(a) == figures(b);
+}
+
 bool Profile::computeProfile(int cruiseLevel, int cruiseTas, bool log)
 {
     qInfo() << "Will compute flight plan profile" << QStringLiteral("FL%1").arg(cruiseLevel)
@@ -196,17 +210,25 @@ bool Profile::computeProfile(int cruiseLevel, int cruiseTas, bool log)
     if (!first || !last)
         return false;
 
+    // Phase first: the constrained altitude setter reads it to choose which neighbour's
+    // constraint applies; IAS last: a Mach figure converts at the new altitude. What the pilot
+    // typed stands.
+    const auto assign
+        = [](Waypoint *waypoint, int phase, int altitude, bool setAltitude, int ias, bool constrained = true) {
+              waypoint->setPhase(phase);
+              if (setAltitude && !waypoint->altitudeByPilot())
+                  waypoint->setAltitude(altitude, constrained);
+              if (!waypoint->iasByPilot())
+                  waypoint->setIas(ias, true);
+          };
+
     if (first->type() == Point::AIRP) {
-        first->setAltitude(first->elevation(), false);
-        first->setPhase(FirstAirport);
-        first->setIas(airplane.initialias, true);
+        assign(first, FirstAirport, first->elevation(), true, airplane.initialias, false);
         if (log)
             qInfo().noquote() << " - set INITIAL to" << first->profileText();
     }
     if (last->type() == Point::AIRP) {
-        last->setAltitude(last->elevation(), false);
-        last->setPhase(LastAirport);
-        last->setIas(airplane.vat, true);
+        assign(last, LastAirport, last->elevation(), true, airplane.vat, false);
         if (log)
             qInfo().noquote() << " - set APPROACH to" << last->profileText();
     }
@@ -215,15 +237,6 @@ bool Profile::computeProfile(int cruiseLevel, int cruiseTas, bool log)
     const int lastAlt = last->altitude();
     const int initialCeiling = PlanLimits::saturated(qint64(firstAlt) + 5000);
     const int approachCeiling = PlanLimits::saturated(qint64(lastAlt) + 10000);
-
-    // Phase first: the constrained altitude setter reads it to choose which neighbour's
-    // constraint applies; IAS last: a Mach figure converts at the new altitude.
-    const auto assign = [](Waypoint *waypoint, int phase, int altitude, bool setAltitude, int ias) {
-        waypoint->setPhase(phase);
-        if (setAltitude)
-            waypoint->setAltitude(altitude, true);
-        waypoint->setIas(ias, true);
-    };
 
     qInfo() << "Forward climb profile:";
     for (int i = 1; i < count - 1; ++i) {

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QValueAxis>
 
+class Airplane;
 class Waypoint;
 
 // The vertical profile of the flight plan: phases, planned altitudes and speeds from a
@@ -43,6 +44,8 @@ public:
     // Phases, altitudes and IAS of the waypoints for a cruise level and a cruise TAS. True
     // when both passes ran (the plan has three waypoints or more).
     bool computeProfile(int cruiseLevel, int cruiseTas, bool log);
+    // True when the two airplanes climb and descend alike: the figures computeProfile reads.
+    static bool sameFigures(const Airplane &a, const Airplane &b);
 
 signals:
     void modified();

@@ -42,6 +42,8 @@ Waypoint::Waypoint(const Waypoint *other)
     m_top = other->m_top;
     m_altitude = other->m_altitude;
     m_ias = other->m_ias;
+    m_altitudeByPilot = other->m_altitudeByPilot;
+    m_iasByPilot = other->m_iasByPilot;
     m_comment = other->m_comment;
     m_fileComment = other->m_fileComment;
     m_headingToNext = other->m_headingToNext;
@@ -710,6 +712,7 @@ bool Waypoint::setData(int role, const QVariant &value)
         if (speed.refused())
             return false;
         m_ias = speed.mach ? Unit::convertMachToIas(speed.value, m_altitude) : PlanLimits::saturated(speed.value);
+        m_iasByPilot = !speed.text.isEmpty();
         return true;
     }
     case Comment:
@@ -720,6 +723,7 @@ bool Waypoint::setData(int role, const QVariant &value)
         if (altitude.refused())
             return false;
         m_altitude = int(altitude.value);
+        m_altitudeByPilot = !altitude.text.isEmpty();
         return true;
     }
     default:

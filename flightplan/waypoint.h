@@ -151,6 +151,10 @@ public:
     int ias() const { return m_ias; }
     // A speed of 5.0 or less is a Mach number; limited: held at or below maxIas.
     void setIas(double speed, bool limited);
+    // Typed by the pilot (setData): the profile computation keeps them, whatever starts it,
+    // until the pilot empties the field.
+    bool altitudeByPilot() const { return m_altitudeByPilot; }
+    bool iasByPilot() const { return m_iasByPilot; }
     int minAltitude() const { return m_minAltitude; }
     int maxAltitude() const { return m_maxAltitude; }
     int maxIas() const { return m_maxIas; }
@@ -314,6 +318,8 @@ private:
     int m_top = 0;
     int m_altitude = NoAltitude;
     int m_ias = 0;
+    bool m_altitudeByPilot = false;
+    bool m_iasByPilot = false;
     QString m_comment;
     // The comment as files take it; empty while it reads the same in every locale.
     QString m_fileComment;

@@ -58,6 +58,9 @@ private:
         QVERIFY(plan->append(QStringLiteral("K1/ENRT/PRECI"), false));
         QVERIFY(plan->append(m_coordUid, false));
         QVERIFY(plan->append(QStringLiteral("BBBB"), false));
+        // First: a cruise written flies the plan anew.
+        plan->general()->setCruiselvl(330);
+        plan->general()->setCruisetas(440);
         const QList<Waypoint *> w = plan->waypoints();
         w[0]->setRunwayEnd(QStringLiteral("25C"));
         w[0]->setAltitude(364, false);
@@ -78,8 +81,6 @@ private:
         general->setNumber(QStringLiteral("WYLR042"));
         general->setPic(QStringLiteral("J. Doe"));
         general->setSequence(3);
-        general->setCruiselvl(370);
-        general->setCruisetas(462);
         general->setTransition(6000);
         general->setAlternate(QStringLiteral("CCCC"));
         plan->terminal()->setSid(m_sid);
@@ -276,7 +277,7 @@ private slots:
     {
         fillPlan(m_plan.get());
         QString text = FlightplanXml::toXml(m_plan.get());
-        text.replace(QStringLiteral("<cruiselvl>370</cruiselvl>"), QStringLiteral("<cruiselvl></cruiselvl>"));
+        text.replace(QStringLiteral("<cruiselvl>330</cruiselvl>"), QStringLiteral("<cruiselvl></cruiselvl>"));
         text.replace(QStringLiteral("<minalt>5000</minalt>"), QStringLiteral("<minalt>0</minalt>"));
         m_document->niew();
         const int resetLevel = m_plan->general()->cruiselvl();
@@ -311,7 +312,7 @@ private slots:
         QTest::newRow("load factor") << "<loadfactor>73</loadfactor>" << "<loadfactor>2147483647</loadfactor>"
                                      << "loadfactor" << 100
                                      << "^Plan loadfactor 2147483647 outside 0 to 100, read as 100$";
-        QTest::newRow("cruise level") << "<cruiselvl>370</cruiselvl>" << "<cruiselvl>-2147483648</cruiselvl>"
+        QTest::newRow("cruise level") << "<cruiselvl>330</cruiselvl>" << "<cruiselvl>-2147483648</cruiselvl>"
                                       << "cruiselvl" << 0
                                       << "^Plan cruiselvl -2147483648 outside 0 to 1000, read as 0$";
         // clang-format on

@@ -1,12 +1,15 @@
 #include "flightplan.h"
+#include "flightplanxml.h"
 #include "fuel.h"
 #include "general.h"
 #include "planfixture.h"
+#include "settings.h"
 #include "terminal.h"
 #include "waypoint.h"
 #include "weight.h"
 
 #include <QAbstractItemModelTester>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -61,7 +64,7 @@ private slots:
 
     // A refresh of the same airplane (a dialog closed) leaves the plan as it is, the altitudes
     // set by hand with it; other figures compute it anew, and that is an edit, but not of an
-    // empty plan. The cruise level the selector writes after the airplane is flown.
+    // empty plan. A lower ceiling brings the cruise down with it.
     void airplaneRefreshIsNoEdit()
     {
         const QMetaObject::Connection wired
@@ -74,6 +77,7 @@ private slots:
         QCOMPARE(edited.count(), 0);
 
         fill(QStringLiteral("APQRB"));
+        m_plan->general()->setCruiselvl(350);
         QVERIFY(m_plan->setData(m_plan->index(2), QStringLiteral("FL120"), Waypoint::Altitude));
         edited.clear();
         m_plan->airplaneChanged();
@@ -82,13 +86,86 @@ private slots:
 
         m_fixture.setAirplane(lower);
         QCOMPARE(edited.count(), 1);
-        m_plan->general()->setCruiselvl(250);
         QCOMPARE(m_plan->waypoints().at(3)->altitude(), 25000);
         m_fixture.airplanes()->forceUpdate();
-        QCOMPARE(edited.count(), 2);
+        QCOMPARE(edited.count(), 1);
         m_fixture.setAirplane(PlanFixture::airplane());
-        QCOMPARE(edited.count(), 3);
+        QCOMPARE(edited.count(), 2);
         disconnect(wired);
+    }
+
+    // However the cruise or the airplane changes, the plan flies the level its header names,
+    // within its airplane, and what the pilot typed for a waypoint stays.
+    void cruiseFlownAfterEveryChange_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<bool>("autocompute");
+        QTest::addColumn<int>("level");
+        QTest::addColumn<int>("tas");
+        const QList<std::tuple<const char *, int, int>> rows = {{"cruise typed", 200, 450},
+                                                                {"speed typed above the maximum", 350, 450},
+                                                                {"another airplane", 300, 400},
+                                                                {"ceiling lowered", 250, 450},
+                                                                {"maximum TAS lowered", 350, 300},
+                                                                {"weights changed", 350, 450},
+                                                                {"plan loaded above the ceiling", 300, 450}};
+        for (const auto &[change, level, tas] : rows) {
+            for (const bool autocompute : {false, true})
+                QTest::addRow("%s, autocompute %s", change, autocompute ? "on" : "off")
+                    << QString::fromLatin1(change) << autocompute << level << tas;
+        }
+    }
+
+    void cruiseFlownAfterEveryChange()
+    {
+        QFETCH(QString, change);
+        QFETCH(bool, autocompute);
+        QFETCH(int, level);
+        QFETCH(int, tas);
+        Settings::setBool(QStringLiteral("flightplan/autocompute"), autocompute);
+        const QMetaObject::Connection wired
+            = connect(m_fixture.airplanes(), &AirplaneListModel::changed, m_plan.get(), &Flightplan::airplaneChanged);
+        const auto restore = qScopeGuard([&] {
+            disconnect(wired);
+            m_fixture.setAirplane(PlanFixture::airplane());
+            Settings::setBool(QStringLiteral("flightplan/autocompute"), false);
+        });
+        fill(QStringLiteral("APQRSTUB"));
+        m_plan->computeProfile();
+        QVERIFY(m_plan->setData(m_plan->index(4), QStringLiteral("FL120"), Waypoint::Altitude));
+        QVERIFY(m_plan->setData(m_plan->index(4), QStringLiteral("M0.45"), Waypoint::IndicatedAirSpeed));
+        const int typedIas = m_plan->waypoints().at(4)->ias();
+
+        Airplane airplane = PlanFixture::airplane();
+        if (change == QLatin1String("cruise typed")) {
+            m_plan->general()->setCruiselvl(200);
+        } else if (change == QLatin1String("speed typed above the maximum")) {
+            m_plan->general()->setCruisetas(600);
+        } else if (change == QLatin1String("plan loaded above the ceiling")) {
+            const QString text = FlightplanXml::toXml(m_plan.get());
+            airplane.ceilinglvl = 300;
+            m_fixture.setAirplane(airplane);
+            QString error;
+            QVERIFY2(FlightplanXml::fromXml(m_plan.get(), text, &error, true), qPrintable(error));
+        } else {
+            airplane.name = change == QLatin1String("another airplane") ? QStringLiteral("Other") : airplane.name;
+            airplane.climbvs = change == QLatin1String("another airplane") ? 1500 : airplane.climbvs;
+            airplane.ceilinglvl = level;
+            airplane.maxcruisetas = tas;
+            airplane.eow = change == QLatin1String("weights changed") ? 30000 : airplane.eow;
+            m_fixture.setAirplane(airplane);
+        }
+
+        QCOMPARE(m_plan->general()->cruiselvl(), level);
+        QCOMPARE(m_plan->general()->cruisetas(), tas);
+        int highest = 0;
+        for (int row = 0; row < m_plan->count(); ++row)
+            highest = row == 4 ? highest : qMax(highest, m_plan->waypoints().at(row)->altitude());
+        QCOMPARE(highest, level * 100);
+        if (change != QLatin1String("plan loaded above the ceiling")) {
+            QCOMPARE(m_plan->waypoints().at(4)->altitude(), 12000);
+            QCOMPARE(m_plan->waypoints().at(4)->ias(), typedIas);
+        }
     }
 
     void addChoosesShortestRoute_data()

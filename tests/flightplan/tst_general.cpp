@@ -8,6 +8,7 @@
 #include <QGeoRectangle>
 #include <QMutexLocker>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -186,6 +187,12 @@ private slots:
         QFETCH(int, tas);
         QFETCH(int, level);
         QFETCH(QString, expected);
+        // The plan holds its cruise within its airplane: this one bounds nothing.
+        Airplane unbounded = PlanFixture::airplane();
+        unbounded.ceilinglvl = 1000;
+        unbounded.maxcruisetas = 20000;
+        m_fixture.setAirplane(unbounded);
+        const auto restore = qScopeGuard([this] { m_fixture.setAirplane(PlanFixture::airplane()); });
         general()->setCruisetas(tas);
         general()->setCruiselvl(level);
         QCOMPARE(general()->performance(), expected);
@@ -240,6 +247,8 @@ private slots:
     {
         QFETCH(QByteArray, property);
         QFETCH(QVariant, value);
+        // A cruise written to a plan with waypoints flies it anew, a modification.
+        m_plan->clear(false);
         QSignalSpy spy(general(), &General::modified);
         QVERIFY(general()->setProperty(property, value));
         QCOMPARE(spy.count(), 1);

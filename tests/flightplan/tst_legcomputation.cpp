@@ -199,7 +199,6 @@ private slots:
         Waypoint *first = m_plan->first();
         first->setIas(250, false);
         m_plan->update(false, false);
-        m_plan->general()->setCruisetas(450);
 
         QCOMPARE(first->phase(), 3);
         QCOMPARE(m_plan->last()->phase(), 5);
@@ -213,6 +212,7 @@ private slots:
         QVERIFY(qAbs(first->headingToNext() - 257) <= 1);
         QCOMPARE(first->timeToNext(), seconds);
         QCOMPARE(m_plan->fuel()->enroute(), fuel);
+        m_plan->general()->setCruisetas(450);
     }
 
     void airwayOfEachLeg()
