@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMutexLocker>
+#include <QUuid>
 #include <QtGlobal>
 
 #include <filesystem>
@@ -39,20 +40,22 @@ bool holdsEveryKey(const QByteArray &bytes, qsizetype keys, bool cleared)
 // whole it took twice its size at the start.
 constexpr qint64 kLargestStoreFile = 4 * 1024 * 1024;
 
-// The store's file, named without reading it: a store object reads its files as it is made. A
-// store of the organisation alone reads only the organisation's file, which every store reads
-// anyway, and its file lies in the folder of the application's.
-QString storeFile()
+// The per-user files every store object of the process reads, the application's first, then the
+// organisation's, named without reading them: a store object reads its files as it is made, so
+// the folder is asked of one whose files lie in a folder that does not exist.
+QStringList storeFiles()
 {
     const QString organisation = QCoreApplication::organizationName();
-    const QSettings shared(organisation, QString());
-    return QStringLiteral("%1/%2/%3.conf")
-        .arg(QFileInfo(shared.fileName()).path(), organisation, QCoreApplication::applicationName());
+    const QSettings probe(QUuid::createUuid().toString(QUuid::WithoutBraces) + QLatin1String("/none"), QString());
+    const QString folder = QFileInfo(QFileInfo(probe.fileName()).path()).path();
+    return {QStringLiteral("%1/%2/%3.conf").arg(folder, organisation, QCoreApplication::applicationName()),
+            QStringLiteral("%1/%2.conf").arg(folder, organisation)};
 }
 
-// A file the store would not read as the program left it: not a plain file (a pipe would hold
-// the start for good), larger than any it writes, or cut within its last line, which the store
-// would read as a whole value ("pilotName=Kee").
+// A file the store would not read as it is: not a plain file (a pipe would hold the start for
+// good), larger than any the program writes (read whole by every store object), or with a line
+// the store cannot read. A last line without a line break is read as any other, as editors
+// leave it; a write-back of the program's own cut within a line is undone as it happens.
 bool damagedBeforeReading(const QString &file)
 {
     if (!QFileInfo::exists(file))
@@ -60,7 +63,7 @@ bool damagedBeforeReading(const QString &file)
     QByteArray bytes;
     switch (WholeReadFile::read(file, kLargestStoreFile, &bytes)) {
     case WholeReadFile::Outcome::Read:
-        return !bytes.isEmpty() && !bytes.endsWith('\n');
+        break;
     case WholeReadFile::Outcome::NotAFile:
     case WholeReadFile::Outcome::TooLarge:
         return true;
@@ -68,6 +71,10 @@ bool damagedBeforeReading(const QString &file)
         // The store says what it cannot open as before.
         return false;
     }
+    QSettings store(file, QSettings::IniFormat);
+    // Sections are parsed when first read: only then does the store know it cannot read one.
+    store.allKeys();
+    return store.status() == QSettings::FormatError;
 }
 
 // Replaces the file by another in one step: at no moment is there no file to start from.
@@ -127,25 +134,38 @@ Settings::~Settings()
 
 QString Settings::setAsideUnreadable()
 {
-    const QString file = storeFile();
-    if (!damagedBeforeReading(file)) {
-        QSettings store;
-        // Sections are parsed when first read: only then does the store know it cannot read one.
-        store.allKeys();
-        if (store.status() != QSettings::FormatError)
-            return QString();
+#ifdef Q_OS_UNIX
+    // The program keeps its preferences per user: the system-wide files, which the pilot cannot
+    // set aside, are not read (a folder no file can be in).
+    QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, QStringLiteral("/dev/null"));
+    QSettings::setPath(QSettings::IniFormat, QSettings::SystemScope, QStringLiteral("/dev/null"));
+#endif
+    QStringList problems;
+    const QStringList files = storeFiles();
+    for (const QString &file : files) {
+        if (!damagedBeforeReading(file))
+            continue;
+        // Written back as it is, the file would keep its garbage and lose the pilot's preferences
+        // for good; kept aside, what it held can still be looked at.
+        const QString aside = QStringLiteral("%1.unreadable-%2")
+                                  .arg(file, QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")));
+        qWarning().noquote() << "Preferences file" << file << "cannot be read, set aside as" << aside;
+        const bool own = file == files.first();
+        const bool setAside = QFile::rename(file, aside);
+        if (own && !setAside)
+            problems << tr("The preferences file %1 cannot be read: the program starts with its default preferences.")
+                            .arg(QDir::toNativeSeparators(file));
+        else if (own)
+            problems << tr("The preferences file %1 cannot be read. It is kept as %2, and the program starts with its "
+                           "default preferences.")
+                            .arg(QDir::toNativeSeparators(file), QDir::toNativeSeparators(aside));
+        else if (!setAside)
+            problems << tr("The preferences file %1 cannot be read.").arg(QDir::toNativeSeparators(file));
+        else
+            problems << tr("The preferences file %1 cannot be read. It is kept as %2, and the program does without it.")
+                            .arg(QDir::toNativeSeparators(file), QDir::toNativeSeparators(aside));
     }
-    // Written back as it is, the file would keep its garbage and lose the pilot's preferences
-    // for good; kept aside, what it held can still be looked at.
-    const QString aside = QStringLiteral("%1.unreadable-%2")
-                              .arg(file, QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")));
-    qWarning().noquote() << "Preferences file" << file << "cannot be read, set aside as" << aside;
-    if (!QFile::rename(file, aside))
-        return tr("The preferences file %1 cannot be read: the program starts with its default preferences.")
-            .arg(QDir::toNativeSeparators(file));
-    return tr("The preferences file %1 cannot be read. It is kept as %2, and the program starts with its default "
-              "preferences.")
-        .arg(QDir::toNativeSeparators(file), QDir::toNativeSeparators(aside));
+    return problems.join(QLatin1Char('\n'));
 }
 
 QString Settings::problem() const

@@ -13,10 +13,11 @@
 // The accessors are static so that any code, on any thread, reads a preference without
 // being handed the store; QML reaches the same instance as the context property "settings".
 //
-// A store file that cannot be read (damaged, cut within its last line, larger than any the
-// program writes, not a plain file) is set aside under a name that says so, and the program
-// starts a new one; a store that cannot be written back (a full disk) is reported, not left to
-// lose the session's preferences in silence. Either is told once, through problem.
+// A file the store reads that cannot be read (damaged, larger than any the program writes, not a
+// plain file), the application's or the organisation's, is set aside under a name that says so,
+// and the program does without it; a store that cannot be written back (a full disk) is
+// reported, not left to lose the session's preferences in silence. Either is told once, through
+// problem, which names the file.
 class Settings : public QObject
 {
     Q_OBJECT
@@ -65,8 +66,8 @@ private:
     static Settings *instance();
     static void setValue(const QString &key, const QVariant &value);
     static QVariant value(const QString &key, const QVariant &defaultValue);
-    // Moves an unreadable store file aside before the store opens it; the message for the
-    // pilot, empty when the file reads.
+    // Moves the unreadable files of the store aside before the store opens them; the message
+    // for the pilot, empty when they read.
     static QString setAsideUnreadable();
     // After a write-back: whether the store file holds the whole store. A file cut short is
     // replaced by the last whole one. Called under the lock.

@@ -3812,6 +3812,14 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
         <translation>Die Einstellungsdatei %1 kann nicht gelesen werden. Sie wird als %2 aufbewahrt, und das Programm startet mit den Standardeinstellungen.</translation>
     </message>
     <message>
+        <source>The preferences file %1 cannot be read.</source>
+        <translation>Die Einstellungsdatei %1 kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The preferences file %1 cannot be read. It is kept as %2, and the program does without it.</source>
+        <translation>Die Einstellungsdatei %1 kann nicht gelesen werden. Sie wird als %2 aufbewahrt, und das Programm kommt ohne sie aus.</translation>
+    </message>
+    <message>
         <source>The preferences cannot be written to %1: the disk may be full or the file protected. Preferences changed in this session will be lost when the program ends.</source>
         <translation>Die Einstellungen können nicht in %1 geschrieben werden: Die Festplatte ist vielleicht voll oder die Datei geschützt. In dieser Sitzung geänderte Einstellungen gehen beim Beenden des Programms verloren.</translation>
     </message>

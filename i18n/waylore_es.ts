@@ -3812,6 +3812,14 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
         <translation>El archivo de preferencias %1 no se puede leer. Se conserva como %2, y el programa se inicia con sus preferencias predeterminadas.</translation>
     </message>
     <message>
+        <source>The preferences file %1 cannot be read.</source>
+        <translation>El archivo de preferencias %1 no se puede leer.</translation>
+    </message>
+    <message>
+        <source>The preferences file %1 cannot be read. It is kept as %2, and the program does without it.</source>
+        <translation>El archivo de preferencias %1 no se puede leer. Se conserva como %2, y el programa prescinde de él.</translation>
+    </message>
+    <message>
         <source>The preferences cannot be written to %1: the disk may be full or the file protected. Preferences changed in this session will be lost when the program ends.</source>
         <translation>Las preferencias no se pueden escribir en %1: puede que el disco esté lleno o el archivo protegido. Las preferencias cambiadas en esta sesión se perderán al cerrar el programa.</translation>
     </message>

@@ -3812,6 +3812,14 @@ seront perdus. Ces opérations sont irréversibles !</translation>
         <translation>Le fichier de préférences %1 est illisible. Il est conservé sous le nom %2, et le programme démarre avec ses préférences par défaut.</translation>
     </message>
     <message>
+        <source>The preferences file %1 cannot be read.</source>
+        <translation>Le fichier de préférences %1 est illisible.</translation>
+    </message>
+    <message>
+        <source>The preferences file %1 cannot be read. It is kept as %2, and the program does without it.</source>
+        <translation>Le fichier de préférences %1 est illisible. Il est conservé sous le nom %2, et le programme s&apos;en passe.</translation>
+    </message>
+    <message>
         <source>The preferences cannot be written to %1: the disk may be full or the file protected. Preferences changed in this session will be lost when the program ends.</source>
         <translation>Les préférences ne peuvent pas être écrites dans %1 : le disque est peut-être plein ou le fichier protégé. Les préférences modifiées pendant cette session seront perdues à la fermeture du programme.</translation>
     </message>

@@ -15,6 +15,8 @@
 #include <memory>
 #include <vector>
 
+#include <sys/stat.h>
+
 // This suite clears the whole store, so it works on a store of its own: suites of other
 // subsystems may run in parallel against the program's test store.
 class TestSettings : public QObject
@@ -220,18 +222,24 @@ void TestSettings::concurrentAccessFromThreads()
 void TestSettings::storeFailuresAreTold_data()
 {
     // clang-format off
-    QTest::addColumn<bool>("unreadable");
-    QTest::addColumn<QByteArray>("stored"); // the file at the start
+    QTest::addColumn<bool>("shared");       // the file is the organisation's, beside the pilot's whole one
+    QTest::addColumn<QByteArray>("stored"); // the file at the start; "|": a named pipe
     QTest::addColumn<qint64>("grownTo");    // its size made this with nothing written, 0: as it is
     QTest::addColumn<int>("fileLimit"); // bytes a file may take; 0: the file cut to nothing
-    QTest::addColumn<QString>("problem");
+    QTest::addColumn<QString>("problem");   // empty: none, and the file's key read
     const QByteArray garbage = QByteArrayLiteral("\xff\xfe\x00[section without its end\nkey=\x01\x02\n");
     const QByteArray whole("[test]\nkept=7\n");
     const QString unwritten = QStringLiteral("^The preferences cannot be written to .+: the disk may be full .+$");
-    const QString setAside = QStringLiteral("^The preferences file .+ cannot be read. It is kept as .+\\.unreadable-\\d{8}-\\d{6}, .+$");
-    QTest::newRow("unreadable file") << true << garbage << 0LL << 0 << setAside;
-    QTest::newRow("last line cut") << true << QByteArray("[test]\nkept=7\npilotName=Kee") << 0LL << 0 << setAside;
-    QTest::newRow("3 GiB") << true << whole << (3LL << 30) << 0 << setAside;
+    const QString setAside = QStringLiteral("^The preferences file .+/Waylore-tst_settings.conf cannot be read. It is kept as .+\\.unreadable-\\d{8}-\\d{6}, .+default preferences.$");
+    const QString sharedAside = QStringLiteral("^The preferences file .+/settings/Corvel.conf cannot be read. It is kept as .+\\.unreadable-\\d{8}-\\d{6}, and the program does without it.$");
+    QTest::newRow("unreadable file") << false << garbage << 0LL << 0 << setAside;
+    QTest::newRow("last line without break") << false << QByteArray("[test]\r\nkept=7") << 0LL << 0 << QString();
+    QTest::newRow("blank after the last break") << false << QByteArray("[test]\nkept=7\n ") << 0LL << 0 << QString();
+    QTest::newRow("last comment without break") << false << QByteArray("[test]\nkept=7\n;note") << 0LL << 0 << QString();
+    QTest::newRow("3 GiB") << false << whole << (3LL << 30) << 0 << setAside;
+    QTest::newRow("shared unreadable") << true << garbage << 0LL << 0 << sharedAside;
+    QTest::newRow("shared 3 GiB") << true << whole << (3LL << 30) << 0 << sharedAside;
+    QTest::newRow("shared pipe") << true << QByteArray("|") << 0LL << 0 << sharedAside;
     QTest::newRow("write cut short") << false << whole << 0LL << 100 << unwritten;
     QTest::newRow("write cut to nothing") << false << whole << 0LL << 0 << unwritten;
     // clang-format on
@@ -239,44 +247,50 @@ void TestSettings::storeFailuresAreTold_data()
 
 void TestSettings::storeFailuresAreTold()
 {
-    QFETCH(bool, unreadable);
+    QFETCH(bool, shared);
     QFETCH(QByteArray, stored);
     QFETCH(qint64, grownTo);
     QFETCH(int, fileLimit);
     QFETCH(QString, problem);
     const QString file = QSettings().fileName();
+    const QString at = shared ? QFileInfo(file).path() + QLatin1String("/../Corvel.conf") : file;
+    const bool unreadable = problem.contains(QLatin1String("unreadable"));
+    const bool writeFails = problem.contains(QLatin1String("cannot be written"));
     m_settings.reset();
     QVERIFY(QDir().mkpath(QFileInfo(file).path()));
-    QVERIFY(!TestSupport::writeFile(file, stored).isEmpty());
-    QVERIFY(grownTo == 0 || QFile::resize(file, grownTo));
+    QVERIFY(!shared || !TestSupport::writeFile(file, "[test]\nkept=7\n").isEmpty());
+    QVERIFY(stored == "|" ? ::mkfifo(QFile::encodeName(at).constData(), 0600) == 0 : !TestSupport::writeFile(at, stored).isEmpty());
+    QVERIFY(grownTo == 0 || QFile::resize(at, grownTo));
     {
 #if !defined(__SANITIZE_ADDRESS__) && !defined(__SANITIZE_THREAD__)
         const AddressSpaceLimit limit(TestSupport::mappedBytes() + 256 * 1024 * 1024);
 #endif
         m_settings = std::make_unique<Settings>();
     }
+    QCOMPARE(Settings::getInt(QStringLiteral("test/kept")), unreadable && !shared ? 0 : 7);
     QSignalSpy told(m_settings.get(), &Settings::problemChanged);
     Settings::setString(QStringLiteral("test/text"), QString(300, QLatin1Char('x')));
-    if (!unreadable && fileLimit == 0) {
+    if (writeFails && fileLimit == 0) {
         QSettings().sync();
         QVERIFY(QFile::resize(file, 0));
         QSettings().sync();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
-    } else if (!unreadable) {
+    } else if (writeFails) {
         const FileSizeLimit limit(fileLimit);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
         Settings::setString(QStringLiteral("test/more"), QString(300, QLatin1Char('y')));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
     }
-    QCOMPARE(told.count(), unreadable ? 0 : 1);
-    QVERIFY2(QRegularExpression(problem).match(m_settings->problem()).hasMatch(), qPrintable(m_settings->problem()));
-    const QDir folder = QFileInfo(file).dir();
-    const QStringList aside = folder.entryList({QFileInfo(file).fileName() + ".unreadable-*"});
+    QCOMPARE(told.count(), writeFails ? 1 : 0);
+    QVERIFY2(QRegularExpression(problem.isEmpty() ? QStringLiteral("^$") : problem).match(m_settings->problem()).hasMatch(),
+             qPrintable(m_settings->problem()));
+    const QDir folder = QFileInfo(at).dir();
+    const QStringList aside = folder.entryList({QFileInfo(at).fileName() + ".unreadable-*"}, QDir::System | QDir::Files);
     QCOMPARE(aside.size(), unreadable ? 1 : 0);
     QFile kept(unreadable ? folder.filePath(aside.value(0)) : file);
-    QVERIFY(kept.open(QIODevice::ReadOnly));
-    QCOMPARE(kept.size(), grownTo ? grownTo : stored.size());
-    QCOMPARE(kept.read(stored.size()), stored);
+    QVERIFY(stored == "|" || problem.isEmpty() || kept.open(QIODevice::ReadOnly));
+    QVERIFY(!kept.isOpen() || kept.size() == (grownTo ? grownTo : stored.size()));
+    QVERIFY(!kept.isOpen() || kept.read(stored.size()) == stored);
     QVERIFY(!unreadable || kept.remove());
     Settings::setInt(QStringLiteral("test/kept"), 9);
     m_settings.reset();
