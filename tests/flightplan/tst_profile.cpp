@@ -338,8 +338,8 @@ private slots:
         QCOMPARE(profile()->getDistanceAxis(), distance);
         QCOMPARE(profile()->getAltitudeAxis(), altitude);
         QCOMPARE(distance->labelFormat(), QStringLiteral("%dnm"));
-        QCOMPARE(distance->tickType(), QValueAxis::TicksFixed);
-        QCOMPARE(distance->tickCount(), 10);
+        QCOMPARE(distance->tickType(), QValueAxis::TicksDynamic);
+        QCOMPARE(distance->tickAnchor(), 0.0);
         QCOMPARE(distance->minorTickCount(), 10);
         QCOMPARE(altitude->labelFormat(), QStringLiteral("FL%d"));
         QCOMPARE(altitude->tickType(), QValueAxis::TicksDynamic);
@@ -351,10 +351,12 @@ private slots:
         QTest::addColumn<int>("ceiling");
         QTest::addColumn<double>("top");
         QTest::addColumn<double>("step");
-        QTest::newRow("FL 410") << 410 << 512.5 << 100.0;
-        QTest::newRow("FL 350") << 350 << 437.5 << 100.0;
-        QTest::newRow("FL 120") << 120 << 150.0 << 50.0;
-        QTest::newRow("FL 0") << 0 << 0.0 << 1.0;
+        QTest::addColumn<double>("length");
+        QTest::addColumn<double>("distanceStep");
+        QTest::newRow("FL 410, 525nm") << 410 << 512.5 << 100.0 << 525.0 << 100.0;
+        QTest::newRow("FL 350, 1500nm") << 350 << 437.5 << 100.0 << 1500.0 << 200.0;
+        QTest::newRow("FL 120, 40nm") << 120 << 150.0 << 50.0 << 40.0 << 5.0;
+        QTest::newRow("FL 0, 95nm") << 0 << 0.0 << 1.0 << 95.0 << 10.0;
         // clang-format on
     }
 
@@ -363,6 +365,8 @@ private slots:
         QFETCH(int, ceiling);
         QFETCH(double, top);
         QFETCH(double, step);
+        QFETCH(double, length);
+        QFETCH(double, distanceStep);
         Airplane a = PlanFixture::airplane();
         a.ceilinglvl = ceiling;
         m_fixture.setAirplane(a);
@@ -373,11 +377,12 @@ private slots:
 
         m_plan->clear(false);
         QCOMPARE(profile()->getDistanceAxis()->max(), 0.0);
-        build(QStringLiteral("AFA"), {0, 40, 100});
+        build(QStringLiteral("AFA"), {0, length / 2, length});
         QValueAxis *distance = profile()->getDistanceAxis();
         QCOMPARE(distance->min(), 0.0);
         QVERIFY(std::abs(distance->max() - m_plan->distance()) < 1e-9);
-        QVERIFY(std::abs(distance->max() - 100.0) < 1e-6);
+        QVERIFY(std::abs(distance->max() - length) < 1e-6);
+        QCOMPARE(distance->tickInterval(), distanceStep);
     }
 
     void series()
@@ -469,7 +474,7 @@ private slots:
         QValueAxis *altitude = local->getAltitudeAxis();
         QVERIFY(distance && altitude);
         QCOMPARE(distance->labelFormat(), QStringLiteral("%dnm"));
-        QCOMPARE(distance->tickCount(), 10);
+        QCOMPARE(distance->tickType(), QValueAxis::TicksDynamic);
         QCOMPARE(altitude->labelFormat(), QStringLiteral("FL%d"));
         // Axes that a chart still holds are the chart's; deleting the profile leaves them.
         QChart chart;
