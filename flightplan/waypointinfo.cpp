@@ -260,6 +260,9 @@ QString Waypoint::descriptionKml() const
 {
     // Compiled once, on first use.
     static const QRegularExpression pointKey(QStringLiteral("(POINT|SELECT)>(\\w+/)*(\\w+)"));
+    // The panel's second link selects the point on the map: a KML viewer has no such thing, and
+    // with its glyph gone it would be an empty link.
+    static const QRegularExpression selectLink(QStringLiteral("<a href=\"SELECT>[^\"]*\"[^>]*>.*?</a> ?"));
     // The next leg's airway, the only one the text links, under the one name a route names it
     // by (a segment the data shares among airways has their names joined).
     static const QRegularExpression airwayLink(
@@ -268,6 +271,7 @@ QString Waypoint::descriptionKml() const
         QStringLiteral("<a href=\"PROCEDURE>\\w+/\\w+\" style=\"[\\w\\s:;#]+\">(\\w+)<\\/a>"));
 
     QString html = infoHtml() + nextLegHtml();
+    html.remove(selectLink);
     // The panel's own keys become the balloon anchors of the KML viewer, on the point's code.
     html.replace(pointKey, QStringLiteral("#\\3;balloonFlyto"));
     const bool airway = airwayType() == Segment::HIGH || airwayType() == Segment::LOW;
