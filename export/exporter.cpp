@@ -228,6 +228,18 @@ bool Exporter::toFormat(int format, const QString &path)
     return writeFile(format, path);
 }
 
+QString Exporter::openFailure(const QString &path, const QString &reason)
+{
+    const QFileInfo info(path);
+    const QString name = QDir::toNativeSeparators(info.absoluteFilePath());
+    if (info.isDir())
+        return tr("%1 is a folder, not a file.").arg(name);
+    if (info.isSymLink() && !info.exists())
+        return tr("%1 is a link to %2, which cannot be written: %3")
+            .arg(name, QDir::toNativeSeparators(info.symLinkTarget()), reason);
+    return tr("Cannot write to the folder %1: %2").arg(QDir::toNativeSeparators(info.absolutePath()), reason);
+}
+
 bool Exporter::writeFile(int format, const QString &path)
 {
     if (!checkPlan())
@@ -256,8 +268,7 @@ bool Exporter::writeFile(int format, const QString &path)
 
     WholeSaveFile file(target);
     if (!file.open(QIODevice::WriteOnly))
-        return fail(tr("Cannot write to the folder %1: %2")
-                        .arg(QDir::toNativeSeparators(info.absolutePath()), file.errorString()));
+        return fail(openFailure(target, file.errorString()));
     bool written = false;
     if (format == PDF)
         written = PrintManager::writePdf(m_flightplan, &file);

@@ -68,6 +68,9 @@ public:
 
     // The folder files go to when no path is given; empty when none is configured.
     static QString defaultDirectory();
+    // Why the file path cannot be opened for writing, reason being the file system's word: the
+    // path itself when it names a folder or a link to nowhere, else its folder.
+    static QString openFailure(const QString &path, const QString &reason);
     // The template a file format is written from, empty for the other formats.
     static QString templateName(int format);
     // The file name of the plan in that format, without folder.

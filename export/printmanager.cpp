@@ -1,5 +1,6 @@
 #include "printmanager.h"
 
+#include "exporter.h"
 #include "flightplan.h"
 #include "templating.h"
 #include "wholesavefile.h"
@@ -14,6 +15,7 @@
 #include <QLocale>
 #include <QPageLayout>
 #include <QPageSetupDialog>
+#include <QPageRanges>
 #include <QPageSize>
 #include <QPaintEngine>
 #include <QPainter>
@@ -187,6 +189,31 @@ void layOutFor(QTextDocument *text, QPagedPaintDevice *device)
 }
 
 // Paints the laid-out pages, each numbered below its text, in the range and order a printer
+// The pages in the order they come out: those of the printer's ranges ("1,3" is two pages, not
+// three), and the copies the printer cannot make itself, each page repeated in place or the whole
+// run repeated as the copies are collated or not.
+QList<int> pageSequence(int pageCount, const QPrinter *printer)
+{
+    const QPageRanges ranges = printer ? printer->pageRanges() : QPageRanges();
+    QList<int> pages;
+    for (int number = 1; number <= pageCount; ++number) {
+        if (ranges.isEmpty() || ranges.contains(number))
+            pages.append(number);
+    }
+    if (!printer)
+        return pages;
+    if (printer->pageOrder() == QPrinter::LastPageFirst)
+        std::reverse(pages.begin(), pages.end());
+    const int copies = printer->supportsMultipleCopies() ? 1 : std::max(1, printer->copyCount());
+    const bool collated = printer->collateCopies();
+    QList<int> sequence;
+    for (int run = 0; run < (collated ? copies : 1); ++run) {
+        for (const int number : std::as_const(pages))
+            sequence.append(QList<int>(collated ? 1 : copies, number));
+    }
+    return sequence;
+}
+
 // asks for: the device's own, or the one whose file the device writes.
 void printPages(const QTextDocument &text, QPagedPaintDevice *device, const QPrinter *printer)
 {
@@ -194,48 +221,32 @@ void printPages(const QTextDocument &text, QPagedPaintDevice *device, const QPri
     if (!painter.isActive())
         return;
     const QSizeF page = text.pageSize();
-    int from = 1;
-    int to = text.pageCount();
-    int copies = 1;
-    bool ascending = true;
-    if (printer) {
-        if (printer->fromPage() > 0) {
-            from = std::max(from, printer->fromPage());
-            to = std::min(to, printer->toPage() > 0 ? printer->toPage() : to);
-        }
-        ascending = printer->pageOrder() == QPrinter::FirstPageFirst;
-        if (!printer->supportsMultipleCopies())
-            copies = printer->copyCount();
-    }
     QAbstractTextDocumentLayout::PaintContext context;
     // The application's palette may write white on white paper.
     context.palette.setColor(QPalette::Text, Qt::black);
     const QFont numberFont(text.defaultFont(), device);
     const QFontMetricsF numberMetrics(numberFont, device);
     bool first = true;
-    for (int copy = 0; copy < copies; ++copy) {
-        for (int i = 0; i <= to - from; ++i) {
-            const int number = ascending ? from + i : to - i;
-            if (!first && !device->newPage())
-                return;
-            first = false;
-            painter.save();
-            const QRectF view(0, (number - 1) * page.height(), page.width(), page.height());
-            painter.translate(0, -view.top());
-            painter.setClipRect(view);
-            // A line that begins a page touches the foot of the page before: drawn there too,
-            // clipped away, it would stay in the page's text for a reader to find.
-            context.clip = view.adjusted(0, 1, 0, -1);
-            text.documentLayout()->draw(&painter, context);
-            painter.restore();
-            const QString label = QString::number(number);
-            painter.setFont(numberFont);
-            painter.setPen(Qt::black);
-            painter.drawText(
-                QPointF(page.width() - numberMetrics.horizontalAdvance(label),
-                        page.height() + numberMetrics.ascent() + PageNumberGapPoints * device->logicalDpiY() / 72.0),
-                label);
-        }
+    for (const int number : pageSequence(text.pageCount(), printer)) {
+        if (!first && !device->newPage())
+            return;
+        first = false;
+        painter.save();
+        const QRectF view(0, (number - 1) * page.height(), page.width(), page.height());
+        painter.translate(0, -view.top());
+        painter.setClipRect(view);
+        // A line that begins a page touches the foot of the page before: drawn there too,
+        // clipped away, it would stay in the page's text for a reader to find.
+        context.clip = view.adjusted(0, 1, 0, -1);
+        text.documentLayout()->draw(&painter, context);
+        painter.restore();
+        const QString label = QString::number(number);
+        painter.setFont(numberFont);
+        painter.setPen(Qt::black);
+        painter.drawText(
+            QPointF(page.width() - numberMetrics.horizontalAdvance(label),
+                    page.height() + numberMetrics.ascent() + PageNumberGapPoints * device->logicalDpiY() / 72.0),
+            label);
     }
 }
 

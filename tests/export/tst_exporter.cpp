@@ -227,6 +227,9 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::newRow("missing folder") << "absent/plan.fms" << "The folder .*absent does not exist.";
         QTest::newRow("folder that takes no file") << "/proc/plan.fms" << "Cannot write to the folder /proc: .+";
+        QTest::newRow("name of a folder") << "folder.fms" << ".*/folder.fms is a folder, not a file.";
+        QTest::newRow("printed onto a folder") << "folder.pdf" << ".*/folder.pdf is a folder, not a file.";
+        QTest::newRow("link to nowhere") << "link.fms" << ".*/link.fms is a link to .*/absent/plan.fms, which cannot be written: .+";
         QTest::newRow("disk full") << "full.fms" << "Cannot write the file .*full.fms \\(is the disk full\\?\\): .+";
         QTest::newRow("printed to a file on a full disk") << "full.pdf" << "Cannot write the file .*full.pdf \\(is the disk full\\?\\): .+";
         // clang-format on
@@ -240,6 +243,10 @@ private slots:
         const bool diskFull = path.startsWith(QLatin1String("full."));
         if (diskFull)
             QVERIFY(!TestSupport::writeFile(target, "older plan").isEmpty());
+        if (path.startsWith(QLatin1String("folder.")))
+            QVERIFY(QDir().mkpath(target));
+        if (path.startsWith(QLatin1String("link.")))
+            QVERIFY(QFile::link(m_dir.filePath(QStringLiteral("absent/plan.fms")), target));
         // The print dialog's "Print to File (PDF)". Writers get the file as a QIODevice: handed a
         // QFileDevice, they could call QSaveFile::commit(), not virtual, past the checks.
         static_assert(!std::is_convertible_v<WholeSaveFile *, QFileDevice *>);
@@ -261,7 +268,7 @@ private slots:
             QCOMPARE(QDir(m_dir.path()).entryList({path + QLatin1Char('*')}, QDir::Files | QDir::Hidden),
                      QStringList{path});
         }
-        if (printed) {
+        if (printed && diskFull) {
             // With room on the disk, the whole document in its place.
             QVERIFY(printing.print(&printer));
             const QByteArray pdf = read(target);

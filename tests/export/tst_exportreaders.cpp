@@ -11,7 +11,9 @@
 #include <QImage>
 #include <QLocale>
 #include <QPageLayout>
+#include <QPageRanges>
 #include <QPdfWriter>
+#include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScopeGuard>
@@ -355,6 +357,61 @@ private slots:
                      qPrintable(QStringLiteral("section %1 split before: %2").arg(section).arg(words)));
         }
         QCOMPARE(tablePages.size() > 1, tableSplit);
+    }
+
+    void printedToFileAsTheDialogSays_data()
+    {
+        // clang-format off
+        QTest::addColumn<QString>("ranges");
+        QTest::addColumn<int>("copies");
+        QTest::addColumn<bool>("collated");
+        QTest::addColumn<bool>("lastFirst");
+        QTest::addColumn<QList<int>>("pages");
+        QTest::newRow("pages 1,3") << "1,3" << 1 << true << false << QList<int>{1, 3};
+        QTest::newRow("two collated") << "1,3" << 2 << true << false << QList<int>{1, 3, 1, 3};
+        QTest::newRow("two not collated") << "1,3" << 2 << false << false << QList<int>{1, 1, 3, 3};
+        QTest::newRow("2-3 last first") << "2-3" << 1 << true << true << QList<int>{3, 2};
+        // clang-format on
+    }
+
+    // The print dialog's "Print to File (PDF)": its pages, copies and order, read back.
+    void printedToFileAsTheDialogSays()
+    {
+        QFETCH(QString, ranges);
+        QFETCH(int, copies);
+        QFETCH(bool, collated);
+        QFETCH(bool, lastFirst);
+        QFETCH(QList<int>, pages);
+        const auto restore = qScopeGuard([this] { m_plan.build(); });
+        for (int leg = 1; m_plan.plan()->count() < 150; ++leg) {
+            const Point *p = Database::getOrAddCoordPoint(QGeoCoordinate(-15.0, -175.0 + leg * 0.01), false);
+            QVERIFY(m_plan.plan()->insert(6 + leg, p->uid(), false));
+        }
+        PrintManager printing(m_plan.plan());
+        const auto printed = [&](QPrinter &printer) {
+            printer.setOutputFileName(m_dir.filePath(QStringLiteral("printed.pdf")));
+            QString failure;
+            const QByteArray text
+                = printing.print(&printer)
+                      ? run(QStringLiteral("pdftotext"),
+                            {QStringLiteral("-layout"), printer.outputFileName(), QStringLiteral("-")}, &failure)
+                      : QByteArray();
+            QStringList read = QString::fromUtf8(text).split(u'\f');
+            read.removeLast();
+            return read;
+        };
+        QPrinter whole(QPrinter::HighResolution);
+        const QStringList all = printed(whole);
+        QVERIFY2(all.size() >= 3, qPrintable(QString::number(all.size())));
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setPageRanges(QPageRanges::fromString(ranges));
+        printer.setCopyCount(copies);
+        printer.setCollateCopies(collated);
+        printer.setPageOrder(lastFirst ? QPrinter::LastPageFirst : QPrinter::FirstPageFirst);
+        QStringList expected;
+        for (const int page : std::as_const(pages))
+            expected.append(all.at(page - 1));
+        QCOMPARE(printed(printer), expected);
     }
 
     void printedTextIsMonospaced()
