@@ -14,9 +14,9 @@
 #include <QIODevice>
 #include <QLocale>
 #include <QPageLayout>
-#include <QPageSetupDialog>
 #include <QPageRanges>
 #include <QPageSize>
+#include <QPageSetupDialog>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPdfWriter>
@@ -188,7 +188,6 @@ void layOutFor(QTextDocument *text, QPagedPaintDevice *device)
     keepSectionsWhole(text);
 }
 
-// Paints the laid-out pages, each numbered below its text, in the range and order a printer
 // The pages in the order they come out: those of the printer's ranges ("1,3" is two pages, not
 // three), and the copies the printer cannot make itself, each page repeated in place or the whole
 // run repeated as the copies are collated or not.
@@ -215,6 +214,7 @@ QList<int> pageSequence(int pageCount, const QPrinter *printer)
 }
 
 // asks for: the device's own, or the one whose file the device writes.
+// Paints the laid-out pages, each numbered below its text, in the range and order a printer
 void printPages(const QTextDocument &text, QPagedPaintDevice *device, const QPrinter *printer)
 {
     QPainter painter(device);
@@ -327,8 +327,7 @@ bool PrintManager::printToFile(QPrinter *printer)
     WholeSaveFile file(info.absoluteFilePath());
     if (!file.open(QIODevice::WriteOnly)) {
         qWarning() << "Print to" << info.absoluteFilePath() << "failed:" << file.errorString();
-        emit failed(QCoreApplication::translate("Exporter", "Cannot write to the folder %1: %2")
-                        .arg(QDir::toNativeSeparators(info.absolutePath()), file.errorString()));
+        emit failed(Exporter::openFailure(info.absoluteFilePath(), file.errorString()));
         return false;
     }
     {
