@@ -235,6 +235,7 @@ Item {
         CoordinateAnimation {
             id: moveAnimation
 
+            objectName: "moveAnimation"
             target: overlayMap
             property: "center"
             easing.type: Easing.OutExpo
