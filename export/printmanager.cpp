@@ -15,8 +15,8 @@
 #include <QLocale>
 #include <QPageLayout>
 #include <QPageRanges>
-#include <QPageSize>
 #include <QPageSetupDialog>
+#include <QPageSize>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPdfWriter>
@@ -213,8 +213,8 @@ QList<int> pageSequence(int pageCount, const QPrinter *printer)
     return sequence;
 }
 
-// asks for: the device's own, or the one whose file the device writes.
 // Paints the laid-out pages, each numbered below its text, in the range and order a printer
+// asks for: the device's own, or the one whose file the device writes.
 void printPages(const QTextDocument &text, QPagedPaintDevice *device, const QPrinter *printer)
 {
     QPainter painter(device);
