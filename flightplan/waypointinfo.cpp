@@ -203,7 +203,7 @@ QString Waypoint::infoHtml() const
     const QString links = RichText::link(code, QStringLiteral("POINT>") + uid) + QLatin1Char(' ')
                           + RichText::link(RichText::glyph(0xF276), QStringLiteral("SELECT>") + uid + QLatin1Char('>'))
                           + QLatin1Char(' ');
-    addRow(text, tr("More info"), tr("for %1 %2").arg(RichText::escape(m_point->typeString()), links), 0);
+    addRow(text, tr("More info"), tr("for %1 %2").arg(RichText::escape(m_point->typeText()), links), 0);
     text.endParagraph();
     return text.html();
 }

@@ -463,6 +463,14 @@ Open the database dialog to update the database.</source>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
+    <message>
+        <source>Airplane files</source>
+        <translation>Flugzeugdateien</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
 </context>
 <context>
     <name>AirplaneHelper</name>
@@ -1156,6 +1164,18 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
         <source>Exported %1</source>
         <translation>%1 exportiert</translation>
     </message>
+    <message>
+        <source>Navmap image JPEG</source>
+        <translation>Kartenbild JPEG</translation>
+    </message>
+    <message>
+        <source>Navmap image PNG</source>
+        <translation>Kartenbild PNG</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
 </context>
 <context>
     <name>Exporter</name>
@@ -1283,6 +1303,14 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
         <source>The share service gave no link.</source>
         <translation>Der Dienst zum Teilen hat keinen Link geliefert.</translation>
     </message>
+    <message>
+        <source>%1 is a folder, not a file.</source>
+        <translation>%1 ist ein Ordner, keine Datei.</translation>
+    </message>
+    <message>
+        <source>%1 is a link to %2, which cannot be written: %3</source>
+        <translation>%1 ist eine Verknüpfung auf %2, die nicht geschrieben werden kann: %3</translation>
+    </message>
 </context>
 <context>
     <name>ExporterErrorDialog</name>
@@ -1316,6 +1344,18 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
     <message>
         <source>Do you want to save changes before loading another flight plan?</source>
         <translation>Möchten Sie die Änderungen speichern, bevor Sie einen anderen Flugplan laden?</translation>
+    </message>
+    <message>
+        <source>Flightplan files</source>
+        <translation>Flugplandateien</translation>
+    </message>
+    <message>
+        <source>FMS files</source>
+        <translation>FMS-Dateien</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Alle</translation>
     </message>
 </context>
 <context>
@@ -1423,6 +1463,10 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
     <message>
         <source>Quit</source>
         <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Error during printing</source>
+        <translation>Fehler beim Drucken</translation>
     </message>
 </context>
 <context>
@@ -2772,6 +2816,10 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
         <source>Incoming segments</source>
         <translation>Ankommende Segmente</translation>
     </message>
+    <message>
+        <source>Airport</source>
+        <translation>Flughafen</translation>
+    </message>
 </context>
 <context>
     <name>PointContextMenu</name>
@@ -3218,6 +3266,14 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
         <source>Change procedure</source>
         <translation>Verfahren ändern</translation>
     </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Auswählen...</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -3460,6 +3516,110 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
         <source>holding</source>
         <translation>Warteschleife</translation>
     </message>
+    <message>
+        <source>Engine Out SID</source>
+        <translation>SID bei Triebwerksausfall</translation>
+    </message>
+    <message>
+        <source>SID Runway Transition</source>
+        <translation>SID-Pistenübergang</translation>
+    </message>
+    <message>
+        <source>SID or SID Common Route</source>
+        <translation>SID oder gemeinsame SID-Strecke</translation>
+    </message>
+    <message>
+        <source>SID Enroute Transition</source>
+        <translation>SID-Streckenübergang</translation>
+    </message>
+    <message>
+        <source>STAR Enroute Transition</source>
+        <translation>STAR-Streckenübergang</translation>
+    </message>
+    <message>
+        <source>STAR or STAR Common Route</source>
+        <translation>STAR oder gemeinsame STAR-Strecke</translation>
+    </message>
+    <message>
+        <source>STAR Runway Transition</source>
+        <translation>STAR-Pistenübergang</translation>
+    </message>
+    <message>
+        <source>Approach Transition</source>
+        <translation>Anflugübergang</translation>
+    </message>
+    <message>
+        <source>Localizer/Backcourse Approach</source>
+        <translation>Localizer-/Backcourse-Anflug</translation>
+    </message>
+    <message>
+        <source>VORDME Approach</source>
+        <translation>VOR/DME-Anflug</translation>
+    </message>
+    <message>
+        <source>Flight Management System (FMS) Approach</source>
+        <translation>Flugmanagementsystem-Anflug (FMS)</translation>
+    </message>
+    <message>
+        <source>Instrument Guidance System (IGS) Approach</source>
+        <translation>Instrumentenführungssystem-Anflug (IGS)</translation>
+    </message>
+    <message>
+        <source>Instrument Landing System (ILS) Approach</source>
+        <translation>Instrumentenlandesystem-Anflug (ILS)</translation>
+    </message>
+    <message>
+        <source>GNSS Landing System (GLS)Approach</source>
+        <translation>GNSS-Landesystem-Anflug (GLS)</translation>
+    </message>
+    <message>
+        <source>Localizer Only (LOC) Approach</source>
+        <translation>Nur-Localizer-Anflug (LOC)</translation>
+    </message>
+    <message>
+        <source>Microwave Landing System (MLS) Approach</source>
+        <translation>Mikrowellenlandesystem-Anflug (MLS)</translation>
+    </message>
+    <message>
+        <source>Non-Directional Beacon (NDB) Approach</source>
+        <translation>NDB-Anflug (ungerichtetes Funkfeuer)</translation>
+    </message>
+    <message>
+        <source>Global Positioning System (GPS) Approach</source>
+        <translation>GPS-Anflug (Global Positioning System)</translation>
+    </message>
+    <message>
+        <source>Non-Directional Beacon + DME (NDB+DME) Approach</source>
+        <translation>NDB/DME-Anflug (ungerichtetes Funkfeuer + DME)</translation>
+    </message>
+    <message>
+        <source>Area Navigation (RNAV) Approach</source>
+        <translation>Flächennavigationsanflug (RNAV)</translation>
+    </message>
+    <message>
+        <source>VOR Approach using VORDME/VORTAC</source>
+        <translation>VOR-Anflug mit VOR/DME oder VORTAC</translation>
+    </message>
+    <message>
+        <source>TACAN Approach</source>
+        <translation>TACAN-Anflug</translation>
+    </message>
+    <message>
+        <source>Simplified Directional Facility (SDF) Approach</source>
+        <translation>Anflug mit vereinfachter Richtungsanlage (SDF)</translation>
+    </message>
+    <message>
+        <source>VOR Approach</source>
+        <translation>VOR-Anflug</translation>
+    </message>
+    <message>
+        <source>Localizer Directional Aid (LDA) Approach</source>
+        <translation>Anflug mit Localizer-Richtungshilfe (LDA)</translation>
+    </message>
+    <message>
+        <source>Missed Approach</source>
+        <translation>Fehlanflug</translation>
+    </message>
 </context>
 <context>
     <name>Region</name>
@@ -3668,6 +3828,13 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
     <message>
         <source>Fit to zoom</source>
         <translation>Zoom anpassen</translation>
+    </message>
+</context>
+<context>
+    <name>RunwaysContextMenu</name>
+    <message>
+        <source>Runway...</source>
+        <translation>Piste...</translation>
     </message>
 </context>
 <context>
@@ -4317,7 +4484,7 @@ um den Wert zu löschen.</translation>
     </message>
     <message>
         <source>Format 180kts or M0.78</source>
-        <translation>Format 180kts oder M0.78</translation>
+        <translation>Format 180kts oder M0,78</translation>
     </message>
     <message>
         <source>Comment</source>
@@ -4348,7 +4515,7 @@ um den Wert zu löschen.</translation>
     </message>
     <message>
         <source>Not a speed: 180kts or M0.78</source>
-        <translation>Keine Geschwindigkeit: 180kts oder M0.78</translation>
+        <translation>Keine Geschwindigkeit: 180kts oder M0,78</translation>
     </message>
     <message>
         <source>Above the top speed M%1</source>

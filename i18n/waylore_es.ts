@@ -463,6 +463,14 @@ Abra el diálogo de la base de datos para actualizarla.</translation>
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
+    <message>
+        <source>Airplane files</source>
+        <translation>Archivos de avión</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Todos</translation>
+    </message>
 </context>
 <context>
     <name>AirplaneHelper</name>
@@ -1156,6 +1164,18 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
         <source>Exported %1</source>
         <translation>%1 exportado</translation>
     </message>
+    <message>
+        <source>Navmap image JPEG</source>
+        <translation>Imagen del mapa JPEG</translation>
+    </message>
+    <message>
+        <source>Navmap image PNG</source>
+        <translation>Imagen del mapa PNG</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Todos</translation>
+    </message>
 </context>
 <context>
     <name>Exporter</name>
@@ -1283,6 +1303,14 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
         <source>The share service gave no link.</source>
         <translation>El servicio para compartir no ha devuelto ningún enlace.</translation>
     </message>
+    <message>
+        <source>%1 is a folder, not a file.</source>
+        <translation>%1 es una carpeta, no un archivo.</translation>
+    </message>
+    <message>
+        <source>%1 is a link to %2, which cannot be written: %3</source>
+        <translation>%1 es un enlace a %2, que no se puede escribir: %3</translation>
+    </message>
 </context>
 <context>
     <name>ExporterErrorDialog</name>
@@ -1316,6 +1344,18 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
     <message>
         <source>Do you want to save changes before loading another flight plan?</source>
         <translation>¿Desea guardar los cambios antes de cargar otro plan de vuelo?</translation>
+    </message>
+    <message>
+        <source>Flightplan files</source>
+        <translation>Archivos de plan de vuelo</translation>
+    </message>
+    <message>
+        <source>FMS files</source>
+        <translation>Archivos FMS</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Todos</translation>
     </message>
 </context>
 <context>
@@ -1423,6 +1463,10 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
     <message>
         <source>Quit</source>
         <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Error during printing</source>
+        <translation>Error durante la impresión</translation>
     </message>
 </context>
 <context>
@@ -2772,6 +2816,10 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
         <source>Incoming segments</source>
         <translation>Segmentos entrantes</translation>
     </message>
+    <message>
+        <source>Airport</source>
+        <translation>Aeropuerto</translation>
+    </message>
 </context>
 <context>
     <name>PointContextMenu</name>
@@ -3218,6 +3266,14 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
         <source>Change procedure</source>
         <translation>Cambiar de procedimiento</translation>
     </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Elegir...</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -3460,6 +3516,110 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
         <source>holding</source>
         <translation>espera</translation>
     </message>
+    <message>
+        <source>Engine Out SID</source>
+        <translation>SID con fallo de motor</translation>
+    </message>
+    <message>
+        <source>SID Runway Transition</source>
+        <translation>Transición de pista de SID</translation>
+    </message>
+    <message>
+        <source>SID or SID Common Route</source>
+        <translation>SID o tramo común de SID</translation>
+    </message>
+    <message>
+        <source>SID Enroute Transition</source>
+        <translation>Transición en ruta de SID</translation>
+    </message>
+    <message>
+        <source>STAR Enroute Transition</source>
+        <translation>Transición en ruta de STAR</translation>
+    </message>
+    <message>
+        <source>STAR or STAR Common Route</source>
+        <translation>STAR o tramo común de STAR</translation>
+    </message>
+    <message>
+        <source>STAR Runway Transition</source>
+        <translation>Transición de pista de STAR</translation>
+    </message>
+    <message>
+        <source>Approach Transition</source>
+        <translation>Transición de aproximación</translation>
+    </message>
+    <message>
+        <source>Localizer/Backcourse Approach</source>
+        <translation>Aproximación localizador/rumbo posterior</translation>
+    </message>
+    <message>
+        <source>VORDME Approach</source>
+        <translation>Aproximación VOR/DME</translation>
+    </message>
+    <message>
+        <source>Flight Management System (FMS) Approach</source>
+        <translation>Aproximación sistema de gestión de vuelo (FMS)</translation>
+    </message>
+    <message>
+        <source>Instrument Guidance System (IGS) Approach</source>
+        <translation>Aproximación sistema de guiado por instrumentos (IGS)</translation>
+    </message>
+    <message>
+        <source>Instrument Landing System (ILS) Approach</source>
+        <translation>Aproximación sistema de aterrizaje por instrumentos (ILS)</translation>
+    </message>
+    <message>
+        <source>GNSS Landing System (GLS)Approach</source>
+        <translation>Aproximación sistema de aterrizaje GNSS (GLS)</translation>
+    </message>
+    <message>
+        <source>Localizer Only (LOC) Approach</source>
+        <translation>Aproximación solo localizador (LOC)</translation>
+    </message>
+    <message>
+        <source>Microwave Landing System (MLS) Approach</source>
+        <translation>Aproximación sistema de aterrizaje por microondas (MLS)</translation>
+    </message>
+    <message>
+        <source>Non-Directional Beacon (NDB) Approach</source>
+        <translation>Aproximación radiofaro no direccional (NDB)</translation>
+    </message>
+    <message>
+        <source>Global Positioning System (GPS) Approach</source>
+        <translation>Aproximación GPS (sistema de posicionamiento global)</translation>
+    </message>
+    <message>
+        <source>Non-Directional Beacon + DME (NDB+DME) Approach</source>
+        <translation>Aproximación radiofaro no direccional + DME (NDB+DME)</translation>
+    </message>
+    <message>
+        <source>Area Navigation (RNAV) Approach</source>
+        <translation>Aproximación de navegación de área (RNAV)</translation>
+    </message>
+    <message>
+        <source>VOR Approach using VORDME/VORTAC</source>
+        <translation>Aproximación VOR con VOR/DME o VORTAC</translation>
+    </message>
+    <message>
+        <source>TACAN Approach</source>
+        <translation>Aproximación TACAN</translation>
+    </message>
+    <message>
+        <source>Simplified Directional Facility (SDF) Approach</source>
+        <translation>Aproximación instalación direccional simplificada (SDF)</translation>
+    </message>
+    <message>
+        <source>VOR Approach</source>
+        <translation>Aproximación VOR</translation>
+    </message>
+    <message>
+        <source>Localizer Directional Aid (LDA) Approach</source>
+        <translation>Aproximación ayuda direccional tipo localizador (LDA)</translation>
+    </message>
+    <message>
+        <source>Missed Approach</source>
+        <translation>Aproximación frustrada</translation>
+    </message>
 </context>
 <context>
     <name>Region</name>
@@ -3668,6 +3828,13 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
     <message>
         <source>Fit to zoom</source>
         <translation>Ajustar el zoom</translation>
+    </message>
+</context>
+<context>
+    <name>RunwaysContextMenu</name>
+    <message>
+        <source>Runway...</source>
+        <translation>Pista...</translation>
     </message>
 </context>
 <context>
@@ -4317,7 +4484,7 @@ para borrar el valor.</translation>
     </message>
     <message>
         <source>Format 180kts or M0.78</source>
-        <translation>Formato 180kts o M0.78</translation>
+        <translation>Formato 180kts o M0,78</translation>
     </message>
     <message>
         <source>Comment</source>
@@ -4348,7 +4515,7 @@ para borrar el valor.</translation>
     </message>
     <message>
         <source>Not a speed: 180kts or M0.78</source>
-        <translation>Velocidad no válida: 180kts o M0.78</translation>
+        <translation>Velocidad no válida: 180kts o M0,78</translation>
     </message>
     <message>
         <source>Above the top speed M%1</source>

@@ -463,6 +463,14 @@ Ouvrez la fenêtre de la base de données pour la mettre à jour.</translation>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
+    <message>
+        <source>Airplane files</source>
+        <translation>Fichiers d&apos;avion</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Tous</translation>
+    </message>
 </context>
 <context>
     <name>AirplaneHelper</name>
@@ -1156,6 +1164,18 @@ seront perdus. Ces opérations sont irréversibles !</translation>
         <source>Exported %1</source>
         <translation>%1 exporté</translation>
     </message>
+    <message>
+        <source>Navmap image JPEG</source>
+        <translation>Image de la carte JPEG</translation>
+    </message>
+    <message>
+        <source>Navmap image PNG</source>
+        <translation>Image de la carte PNG</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Tous</translation>
+    </message>
 </context>
 <context>
     <name>Exporter</name>
@@ -1283,6 +1303,14 @@ seront perdus. Ces opérations sont irréversibles !</translation>
         <source>The share service gave no link.</source>
         <translation>Le service de partage n&apos;a fourni aucun lien.</translation>
     </message>
+    <message>
+        <source>%1 is a folder, not a file.</source>
+        <translation>%1 est un dossier, pas un fichier.</translation>
+    </message>
+    <message>
+        <source>%1 is a link to %2, which cannot be written: %3</source>
+        <translation>%1 est un lien vers %2, qui ne peut pas être écrit : %3</translation>
+    </message>
 </context>
 <context>
     <name>ExporterErrorDialog</name>
@@ -1316,6 +1344,18 @@ seront perdus. Ces opérations sont irréversibles !</translation>
     <message>
         <source>Do you want to save changes before loading another flight plan?</source>
         <translation>Voulez-vous enregistrer les modifications avant de charger un autre plan de vol ?</translation>
+    </message>
+    <message>
+        <source>Flightplan files</source>
+        <translation>Fichiers de plan de vol</translation>
+    </message>
+    <message>
+        <source>FMS files</source>
+        <translation>Fichiers FMS</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Tous</translation>
     </message>
 </context>
 <context>
@@ -1423,6 +1463,10 @@ seront perdus. Ces opérations sont irréversibles !</translation>
     <message>
         <source>Quit</source>
         <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Error during printing</source>
+        <translation>Erreur pendant l&apos;impression</translation>
     </message>
 </context>
 <context>
@@ -2772,6 +2816,10 @@ seront perdus. Ces opérations sont irréversibles !</translation>
         <source>Incoming segments</source>
         <translation>Segments entrants</translation>
     </message>
+    <message>
+        <source>Airport</source>
+        <translation>Aéroport</translation>
+    </message>
 </context>
 <context>
     <name>PointContextMenu</name>
@@ -3218,6 +3266,14 @@ seront perdus. Ces opérations sont irréversibles !</translation>
         <source>Change procedure</source>
         <translation>Changer de procédure</translation>
     </message>
+    <message>
+        <source>Remove</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Choisir...</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -3460,6 +3516,110 @@ seront perdus. Ces opérations sont irréversibles !</translation>
         <source>holding</source>
         <translation>attente</translation>
     </message>
+    <message>
+        <source>Engine Out SID</source>
+        <translation>SID panne moteur</translation>
+    </message>
+    <message>
+        <source>SID Runway Transition</source>
+        <translation>Transition piste de SID</translation>
+    </message>
+    <message>
+        <source>SID or SID Common Route</source>
+        <translation>SID ou tronçon commun de SID</translation>
+    </message>
+    <message>
+        <source>SID Enroute Transition</source>
+        <translation>Transition en route de SID</translation>
+    </message>
+    <message>
+        <source>STAR Enroute Transition</source>
+        <translation>Transition en route de STAR</translation>
+    </message>
+    <message>
+        <source>STAR or STAR Common Route</source>
+        <translation>STAR ou tronçon commun de STAR</translation>
+    </message>
+    <message>
+        <source>STAR Runway Transition</source>
+        <translation>Transition piste de STAR</translation>
+    </message>
+    <message>
+        <source>Approach Transition</source>
+        <translation>Transition d&apos;approche</translation>
+    </message>
+    <message>
+        <source>Localizer/Backcourse Approach</source>
+        <translation>Approche localizer/back course</translation>
+    </message>
+    <message>
+        <source>VORDME Approach</source>
+        <translation>Approche VOR/DME</translation>
+    </message>
+    <message>
+        <source>Flight Management System (FMS) Approach</source>
+        <translation>Approche système de gestion de vol (FMS)</translation>
+    </message>
+    <message>
+        <source>Instrument Guidance System (IGS) Approach</source>
+        <translation>Approche système de guidage aux instruments (IGS)</translation>
+    </message>
+    <message>
+        <source>Instrument Landing System (ILS) Approach</source>
+        <translation>Approche système d&apos;atterrissage aux instruments (ILS)</translation>
+    </message>
+    <message>
+        <source>GNSS Landing System (GLS)Approach</source>
+        <translation>Approche système d&apos;atterrissage GNSS (GLS)</translation>
+    </message>
+    <message>
+        <source>Localizer Only (LOC) Approach</source>
+        <translation>Approche localizer seul (LOC)</translation>
+    </message>
+    <message>
+        <source>Microwave Landing System (MLS) Approach</source>
+        <translation>Approche système d&apos;atterrissage hyperfréquences (MLS)</translation>
+    </message>
+    <message>
+        <source>Non-Directional Beacon (NDB) Approach</source>
+        <translation>Approche radiobalise non directionnelle (NDB)</translation>
+    </message>
+    <message>
+        <source>Global Positioning System (GPS) Approach</source>
+        <translation>Approche GPS (système de positionnement global)</translation>
+    </message>
+    <message>
+        <source>Non-Directional Beacon + DME (NDB+DME) Approach</source>
+        <translation>Approche radiobalise non directionnelle + DME (NDB+DME)</translation>
+    </message>
+    <message>
+        <source>Area Navigation (RNAV) Approach</source>
+        <translation>Approche navigation de surface (RNAV)</translation>
+    </message>
+    <message>
+        <source>VOR Approach using VORDME/VORTAC</source>
+        <translation>Approche VOR utilisant un VOR/DME ou VORTAC</translation>
+    </message>
+    <message>
+        <source>TACAN Approach</source>
+        <translation>Approche TACAN</translation>
+    </message>
+    <message>
+        <source>Simplified Directional Facility (SDF) Approach</source>
+        <translation>Approche installation directionnelle simplifiée (SDF)</translation>
+    </message>
+    <message>
+        <source>VOR Approach</source>
+        <translation>Approche VOR</translation>
+    </message>
+    <message>
+        <source>Localizer Directional Aid (LDA) Approach</source>
+        <translation>Approche aide directionnelle de type localizer (LDA)</translation>
+    </message>
+    <message>
+        <source>Missed Approach</source>
+        <translation>Approche interrompue</translation>
+    </message>
 </context>
 <context>
     <name>Region</name>
@@ -3668,6 +3828,13 @@ seront perdus. Ces opérations sont irréversibles !</translation>
     <message>
         <source>Fit to zoom</source>
         <translation>Ajuster le zoom</translation>
+    </message>
+</context>
+<context>
+    <name>RunwaysContextMenu</name>
+    <message>
+        <source>Runway...</source>
+        <translation>Piste...</translation>
     </message>
 </context>
 <context>
@@ -4317,7 +4484,7 @@ pour effacer la valeur.</translation>
     </message>
     <message>
         <source>Format 180kts or M0.78</source>
-        <translation>Format 180kts ou M0.78</translation>
+        <translation>Format 180kts ou M0,78</translation>
     </message>
     <message>
         <source>Comment</source>
@@ -4348,7 +4515,7 @@ pour effacer la valeur.</translation>
     </message>
     <message>
         <source>Not a speed: 180kts or M0.78</source>
-        <translation>Vitesse illisible : 180kts ou M0.78</translation>
+        <translation>Vitesse illisible : 180kts ou M0,78</translation>
     </message>
     <message>
         <source>Above the top speed M%1</source>

@@ -380,7 +380,7 @@ QVariant Point::data(int role) const
         }
         return RichText::stripImages(tooltip());
     case RoleTypeString:
-        return typeString();
+        return typeText();
     default:
         return BaseItem::data(role);
     }
@@ -419,6 +419,11 @@ QString Point::typeString() const
     default: return QString();
     }
     // clang-format on
+}
+
+QString Point::typeText() const
+{
+    return m_pointType == AIRP ? tr("Airport") : typeString();
 }
 
 float Point::frequency() const
@@ -489,7 +494,7 @@ QString Point::tooltip() const
             + QStringLiteral("%1 (%2)").arg(RichText::escape(Region::regionName(m_region)), RichText::escape(m_region)),
         2);
     text.addLabelValue(tr("UID"), uid, 2);
-    text.addLabelValue(tr("Type"), RichText::image(icon(), 10) + QLatin1Char(' ') + typeString(), 2);
+    text.addLabelValue(tr("Type"), RichText::image(icon(), 10) + QLatin1Char(' ') + typeText(), 2);
     if (m_pointType == NDB || m_pointType == VOR || m_pointType == DME)
         text.addLabelValue(tr("Frequency"), RichText::glyph(kGlyphFrequency) + QLatin1Char(' ') + frequencyText(), 2);
     if (!m_waypointType.isEmpty())

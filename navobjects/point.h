@@ -101,7 +101,10 @@ public:
 
     QString comboText() const;
     QString icon() const;
+    // The kind's code as files write it ("Airport", "VOR"); typeText() is the same kind as the
+    // pilot reads it in a sentence, translated where it is a word.
     QString typeString() const;
+    QString typeText() const;
     QString frequencyText() const;
     QString elevationText() const;
     QString link() const;

@@ -278,11 +278,11 @@ QString Segment::infoHtml() const
         text.beginParagraph(QString());
         text.addLabelValue(tr("Start"),
                            RichText::glyph(0xF2F5) + QLatin1Char(' ') + m_from->link() + QStringLiteral(" (")
-                               + m_from->typeString() + QLatin1Char(')'),
+                               + m_from->typeText() + QLatin1Char(')'),
                            2);
         text.addLabelValue(tr("End"),
                            RichText::glyph(0xF2F6) + QLatin1Char(' ') + m_to->link() + QStringLiteral(" (")
-                               + m_to->typeString() + QLatin1Char(')'),
+                               + m_to->typeText() + QLatin1Char(')'),
                            0);
         text.endParagraph();
     }

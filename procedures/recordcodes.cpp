@@ -24,35 +24,35 @@ struct RouteTypeCodes
     const char *approach;
 };
 
-// Codes per route type value; a code only counts within its own procedure type. The texts are
-// the usual English names and are not translated.
+// Codes per route type value; a code only counts within its own procedure type. The names are
+// shown translated on the procedure's pages, and in English in the log.
 const std::array<const char *, 26> kRouteTypeTexts = {
-    "Engine Out SID",
-    "SID Runway Transition",
-    "SID or SID Common Route",
-    "SID Enroute Transition",
-    "STAR Enroute Transition",
-    "STAR or STAR Common Route",
-    "STAR Runway Transition",
-    "Approach Transition",
-    "Localizer/Backcourse Approach",
-    "VORDME Approach",
-    "Flight Management System (FMS) Approach",
-    "Instrument Guidance System (IGS) Approach",
-    "Instrument Landing System (ILS) Approach",
-    "GNSS Landing System (GLS)Approach",
-    "Localizer Only (LOC) Approach",
-    "Microwave Landing System (MLS) Approach",
-    "Non-Directional Beacon (NDB) Approach",
-    "Global Positioning System (GPS) Approach",
-    "Non-Directional Beacon + DME (NDB+DME) Approach",
-    "Area Navigation (RNAV) Approach",
-    "VOR Approach using VORDME/VORTAC",
-    "TACAN Approach",
-    "Simplified Directional Facility (SDF) Approach",
-    "VOR Approach",
-    "Localizer Directional Aid (LDA) Approach",
-    "Missed Approach",
+    QT_TRANSLATE_NOOP("Record", "Engine Out SID"),
+    QT_TRANSLATE_NOOP("Record", "SID Runway Transition"),
+    QT_TRANSLATE_NOOP("Record", "SID or SID Common Route"),
+    QT_TRANSLATE_NOOP("Record", "SID Enroute Transition"),
+    QT_TRANSLATE_NOOP("Record", "STAR Enroute Transition"),
+    QT_TRANSLATE_NOOP("Record", "STAR or STAR Common Route"),
+    QT_TRANSLATE_NOOP("Record", "STAR Runway Transition"),
+    QT_TRANSLATE_NOOP("Record", "Approach Transition"),
+    QT_TRANSLATE_NOOP("Record", "Localizer/Backcourse Approach"),
+    QT_TRANSLATE_NOOP("Record", "VORDME Approach"),
+    QT_TRANSLATE_NOOP("Record", "Flight Management System (FMS) Approach"),
+    QT_TRANSLATE_NOOP("Record", "Instrument Guidance System (IGS) Approach"),
+    QT_TRANSLATE_NOOP("Record", "Instrument Landing System (ILS) Approach"),
+    QT_TRANSLATE_NOOP("Record", "GNSS Landing System (GLS)Approach"),
+    QT_TRANSLATE_NOOP("Record", "Localizer Only (LOC) Approach"),
+    QT_TRANSLATE_NOOP("Record", "Microwave Landing System (MLS) Approach"),
+    QT_TRANSLATE_NOOP("Record", "Non-Directional Beacon (NDB) Approach"),
+    QT_TRANSLATE_NOOP("Record", "Global Positioning System (GPS) Approach"),
+    QT_TRANSLATE_NOOP("Record", "Non-Directional Beacon + DME (NDB+DME) Approach"),
+    QT_TRANSLATE_NOOP("Record", "Area Navigation (RNAV) Approach"),
+    QT_TRANSLATE_NOOP("Record", "VOR Approach using VORDME/VORTAC"),
+    QT_TRANSLATE_NOOP("Record", "TACAN Approach"),
+    QT_TRANSLATE_NOOP("Record", "Simplified Directional Facility (SDF) Approach"),
+    QT_TRANSLATE_NOOP("Record", "VOR Approach"),
+    QT_TRANSLATE_NOOP("Record", "Localizer Directional Aid (LDA) Approach"),
+    QT_TRANSLATE_NOOP("Record", "Missed Approach"),
 };
 
 const QHash<QString, int> &sidRouteTypes()
@@ -334,7 +334,7 @@ QString Record::routeTypeText(int routeType)
 {
     if (routeType < 0 || routeType >= static_cast<int>(kRouteTypeTexts.size()))
         return tr("Unknown record type");
-    return QString::fromLatin1(kRouteTypeTexts[static_cast<std::size_t>(routeType)]);
+    return tr(kRouteTypeTexts[static_cast<std::size_t>(routeType)]);
 }
 
 QString Record::routeTypeText() const
@@ -484,7 +484,11 @@ QString Record::toDebugString() const
 
     QString text;
     text += m_transition.text() + QLatin1Char(':') + sequenceText() + QLatin1Char(' ');
-    text += QLatin1Char('(') + routeTypeText() + QStringLiteral(") ");
+    const bool known = m_routeType >= 0 && m_routeType < static_cast<int>(kRouteTypeTexts.size());
+    text += QLatin1Char('(')
+            + (known ? QString::fromLatin1(kRouteTypeTexts[static_cast<std::size_t>(m_routeType)])
+                     : QStringLiteral("Unknown record type"))
+            + QStringLiteral(") ");
     text += m_region.text() + QLatin1Char('/') + m_terminal.text() + QLatin1Char('/') + m_fixIdentifier.text()
             + QLatin1Char('-') + m_navaidIdentifier.text() + QLatin1Char(' ');
     text += QLatin1Char('(') + legText(false) + QStringLiteral(") ");

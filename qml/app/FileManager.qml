@@ -31,6 +31,10 @@ Item {
     readonly property alias saveBeforeReplaceDialog: saveBeforeReplaceDialog
     readonly property alias openErrorDialog: openErrorDialog
     readonly property alias saveErrorDialog: saveErrorDialog
+    // File-dialog filters: the description is translated, the pattern in brackets stays as the
+    // platform dialog reads it.
+    readonly property string planFilter: qsTr("Flightplan files") + " (*.fpxml)"
+    readonly property string fmsFilter: qsTr("FMS files") + " (*.fms)"
 
     function newDoc() {
         if (document.saved)
@@ -40,8 +44,7 @@ Item {
     }
 
     function openDoc(filetype) {
-        // File-dialog filters stay untranslated: the platform dialog reads the patterns in them.
-        fileOpenDialog.nameFilters = filetype === "fms" ? ["FMS files (*.fms)"] : ["Flightplan files (*.fpxml)", "FMS files (*.fms)"];
+        fileOpenDialog.nameFilters = filetype === "fms" ? [fmsFilter] : [planFilter, fmsFilter];
         if (document.saved)
             showOpenDialog();
         else
@@ -229,7 +232,7 @@ Item {
 
         objectName: "fileOpenDialog"
         fileMode: Platform.FileDialog.OpenFile
-        nameFilters: ["Flightplan files (*.fpxml)", "FMS files (*.fms)"]
+        nameFilters: [fileManager.planFilter, fileManager.fmsFilter]
         onAccepted: {
             const path = Utility.urlToPath(file);
             fileManager.rememberFolder(path);
@@ -241,7 +244,7 @@ Item {
         id: fileSaveAsDialog
 
         objectName: "fileSaveAsDialog"
-        nameFilters: ["Flightplan files (*.fpxml)", "All (*)"]
+        nameFilters: [fileManager.planFilter, qsTr("All") + " (*)"]
         // A name typed without its ending still makes a plan file the open dialog lists.
         defaultSuffix: "fpxml"
         onAccepted: {

@@ -91,7 +91,7 @@ GridLayout {
 
             objectName: "speedBox"
             editable: true
-            unit: "kts"
+            unit: qsTranslate("AirplaneDialog", "kts")
             from: constants.minAsKts
             to: constants.maxAsKts
             stepSize: 10

@@ -176,7 +176,7 @@ Dialog {
 
         title: qsTr("Import an airplane from file")
         fileMode: Platform.FileDialog.OpenFile
-        nameFilters: ["Airplane files (*.apxml)"]
+        nameFilters: [qsTr("Airplane files") + " (*.apxml)"]
         onAccepted: {
             fileManager.rememberFolder(Utility.urlToPath(file));
             dialog.importAirplane(Utility.urlToPath(file));
@@ -192,7 +192,7 @@ Dialog {
         }
 
         title: qsTr("Export the selected airplane to file")
-        nameFilters: ["Airplane files (*.apxml)", "All (*)"]
+        nameFilters: [qsTr("Airplane files") + " (*.apxml)", qsTr("All") + " (*)"]
         defaultSuffix: "apxml"
         onAccepted: {
             const path = chosenPath();

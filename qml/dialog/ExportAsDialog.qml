@@ -20,7 +20,7 @@ SaveFileDialog {
 
     // The exporter's format value of the PDF, the last of the file formats offered.
     readonly property int pdfFormat: 20
-    readonly property var imageFilters: ["Navmap image JPEG (*.jpg)", "Navmap image PNG (*.png)"]
+    readonly property var imageFilters: [qsTr("Navmap image JPEG") + " (*.jpg)", qsTr("Navmap image PNG") + " (*.png)"]
     property int flow: ExportAsDialog.Formats
 
     function openFor(newFlow) {
@@ -32,7 +32,7 @@ SaveFileDialog {
     function prepareFor(newFlow) {
         flow = newFlow;
         if (newFlow === ExportAsDialog.Pdf) {
-            nameFilters = ["Adobe PDF (*.pdf)", "All (*.*)"];
+            nameFilters = ["Adobe PDF (*.pdf)", qsTr("All") + " (*.*)"];
             selectedNameFilter.index = 0;
         } else if (newFlow === ExportAsDialog.Formats) {
             nameFilters = exporter.formats.slice(0, pdfFormat + 1);

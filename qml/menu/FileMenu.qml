@@ -172,10 +172,10 @@ Platform.Menu {
         }
     }
 
-    // A PDF file the printer could not write is told as an export's would be.
+    // A PDF file the printer could not write is told as an export's would be, as a print.
     property Connections printFailed: Connections {
         function onFailed(message) {
-            exporterErrorDialog.show(message);
+            exporterErrorDialog.show(message, qsTr("Error during printing"));
         }
 
         target: printManager

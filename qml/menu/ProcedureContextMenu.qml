@@ -66,7 +66,7 @@ ContextMenu {
     }
     ContextMenuItem {
         objectName: "removeProcedure"
-        text: role_procedure_identifier ? qsTr("Remove %1").arg(role_procedure_identifier) : "Remove"
+        text: role_procedure_identifier ? qsTr("Remove %1").arg(role_procedure_identifier) : qsTr("Remove")
         source: "qrc:/fa/solid/ban.svg"
         enabled: procedureMenu.hasProcedure
         onTriggered: {
@@ -86,7 +86,7 @@ ContextMenu {
         property string source: "qrc:/fa/solid/square-check.svg"
 
         objectName: "chooseProcedure"
-        title: "Choose..."
+        title: qsTr("Choose...")
         enabled: role_available_procedures !== undefined && role_available_procedures.length > 0
         onAboutToShow: selected = false
 

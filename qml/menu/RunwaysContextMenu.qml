@@ -10,7 +10,7 @@ Menu {
     // The icon of its entry in the waypoint menu.
     property string source: "qrc:/fa/solid/road.svg"
 
-    title: "Runway..."
+    title: qsTr("Runway...")
     enabled: flightplan.count > 0 && role_type === CorvelPoint.Point.AIRP
 
     Instantiator {

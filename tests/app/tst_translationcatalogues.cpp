@@ -18,6 +18,13 @@ QStringList carried(const QString &text)
     return found;
 }
 
+// A measure written with a decimal point ("M0.78", "2.5nm"), in a language that writes a comma.
+bool pointDecimal(const QString &text)
+{
+    static const QRegularExpression measure(QStringLiteral(R"([A-Za-z]\d+\.\d+\b|\b\d+\.\d+[A-Za-z])"));
+    return measure.match(text).hasMatch();
+}
+
 } // namespace
 
 // The committed catalogues: every entry translated, with its markers and mark-up intact.
@@ -81,6 +88,9 @@ void TestTranslationCatalogues::catalogue()
                     faults.append(QStringLiteral("empty ") + where);
                 else if (carried(text) != carried(source))
                     faults.append(QStringLiteral("markers differ in ") + where + QStringLiteral(" -> \"") + text
+                                  + QLatin1Char('"'));
+                else if (pointDecimal(text))
+                    faults.append(QStringLiteral("decimal point in ") + where + QStringLiteral(" -> \"") + text
                                   + QLatin1Char('"'));
             }
         }

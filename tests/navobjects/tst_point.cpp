@@ -8,6 +8,7 @@
 #include <QBuffer>
 #include <QDataStream>
 #include <QGeoRectangle>
+#include <QTranslator>
 #include <QtTest>
 
 #include <cmath>
@@ -18,6 +19,17 @@ using TestSupport::readRecord;
 using TestSupport::recordOf;
 
 namespace {
+
+// Marks every text it is asked for in the context "Point".
+class PointTranslator : public QTranslator
+{
+public:
+    QString translate(const char *context, const char *sourceText, const char *, int) const override
+    {
+        return qstrcmp(context, "Point") == 0 ? QStringLiteral("<%1>").arg(QLatin1String(sourceText)) : QString();
+    }
+    bool isEmpty() const override { return false; }
+};
 
 // Airports are always built as Airport, as the loaders do.
 std::unique_ptr<Point> makePoint(int type, const QString &code, const QString &terminal, const QString &region,
@@ -449,6 +461,17 @@ void TestPoint::rolesByType()
     QTEST(point->typeString(), "typeString");
     QTEST(point->data(Point::RoleIcon).toString(), "icon");
     QTEST(point->data(Point::RoleTypeString).toString(), "typeString");
+    // The kind a pilot reads is translated where it is a word; the one files carry is not.
+    PointTranslator translator;
+    QVERIFY(QCoreApplication::installTranslator(&translator));
+    const QString read = point->data(Point::RoleTypeString).toString();
+    const QString written = point->typeString();
+    QCoreApplication::removeTranslator(&translator);
+    QTEST(written, "typeString");
+    if (type == Point::AIRP)
+        QCOMPARE(read, QStringLiteral("<Airport>"));
+    else
+        QTEST(read, "typeString");
     QTEST(point->data(Point::RoleTextOffset).toInt(), "textOffset");
     QCOMPARE(point->data(Point::RoleIconOffset), QVariant(0));
     QCOMPARE(point->data(Point::RoleType), QVariant(type));

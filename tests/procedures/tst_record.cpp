@@ -496,7 +496,11 @@ void TestRecord::textsInContextRecord()
     const QString speed
         = leg(Record::TF, -1, 0.0, 0, -1, QStringLiteral("FIXA"), QString(), -1, -1, -1, 230).speedText();
     const QString routeType = Record::routeTypeText(99);
+    const QString runwayTransition = Record::routeTypeText(1);
+    const QString logLine = left.toDebugString();
     QCoreApplication::removeTranslator(&translator);
+    QCOMPARE(runwayTransition, QStringLiteral("<SID Runway Transition>"));
+    QVERIFY2(logLine.contains(QStringLiteral("(SID Runway Transition)")), qPrintable(logLine));
     QCOMPARE(turn, QStringLiteral("<left>"));
     QCOMPARE(speed, QStringLiteral("<limited to %1kts>").arg(230));
     QCOMPARE(routeType, QStringLiteral("<Unknown record type>"));

@@ -26,6 +26,7 @@ Item {
     property alias mapMenu: mapMenu
     property alias viewMenu: viewMenu
     property alias exporter: exporter
+    property alias printManager: printManager
     property alias ism: ism
     property alias infoManager: infoManager
     property alias settingsWindow: settingsWindow

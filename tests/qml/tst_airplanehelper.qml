@@ -73,6 +73,13 @@ StubWindow {
             compare(labels[1].text, "M0.75");
             findChild(helper, "speedBox").value = 510;
             compare(labels[1].text, "M0.85");
+            // One unit text beside the speeds, in every language.
+            verify(testSupport.useLanguage("de"));
+            try {
+                compare([findChild(helper, "speedBox").unit, labels[0].text], ["kt", "IAS 475 kt "]);
+            } finally {
+                testSupport.useLanguage("en");
+            }
         }
     }
 }

@@ -108,14 +108,16 @@ StubWindow {
             return [
                 { tag: "first airport", type: 1, index: 0, runways: true, up: false, down: true },
                 { tag: "middle navaid", type: 3, index: 1, runways: false, up: true, down: true },
-                { tag: "last fix", type: 11, index: 2, runways: false, up: true, down: false }
+                { tag: "last fix", type: 11, index: 2, runways: false, up: true, down: false },
+                { tag: "first airport in French", language: "fr", runway: "Piste...", type: 1, index: 0, runways: true, up: false, down: true }
             ];
         }
 
         function test_waypointMenu(data) {
             flightplan.count = 3;
+            verify(testSupport.useLanguage(data.language ?? "en"));
             const menu = openMenu("WaypointContextMenu", [{ role_uid: "X", role_code: "X", role_type: data.type, role_index: data.index }]);
-            compare(texts(menu).includes("Runway..."), data.runways, texts(menu).join("|"));
+            compare(texts(menu).includes(data.runway ?? "Runway..."), data.runways, texts(menu).join("|"));
             verify(texts(menu).includes("SID/STAR..."));
             compare(entry(menu, "moveUp").enabled, data.up);
             compare(entry(menu, "moveDown").enabled, data.down);
@@ -183,13 +185,19 @@ StubWindow {
             compare(host.rows[0].role_runway, "07C");
         }
 
-        function test_procedureMenuWithoutProcedure() {
+        function test_procedureMenuWithoutProcedure_data() {
+            return [
+                { tag: "English", language: "en", texts: ["No procedure", "Information", "Remove", "Choose..."] },
+                { tag: "German", language: "de", texts: ["Kein Verfahren", "Information", "Entfernen", "Auswählen..."] }
+            ];
+        }
+
+        function test_procedureMenuWithoutProcedure(data) {
+            verify(testSupport.useLanguage(data.language));
             const menu = openMenu("ProcedureContextMenu", [{ role_procedure_type: "", role_procedure_uid: "", role_procedure_identifier: "" }]);
-            compare(texts(menu)[0], "No procedure");
             verify(!entry(menu, "showProcedure").enabled);
             verify(!entry(menu, "removeProcedure").enabled);
-            compare(texts(menu)[1], "Information");
-            compare(texts(menu)[3], "Remove");
+            compare([texts(menu)[0], texts(menu)[1], texts(menu)[3], entry(menu, "chooseProcedure").title], data.texts);
             verify(!entry(menu, "chooseProcedure").enabled);
         }
 

@@ -109,6 +109,11 @@ StrictTestCase {
         manager.fileOpenDialog.close();
         manager.openDoc("*");
         compare(manager.fileOpenDialog.nameFilters, ["Flightplan files (*.fpxml)", "FMS files (*.fms)"]);
+        manager.fileOpenDialog.close();
+        verify(testSupport.useLanguage("de"));
+        manager.openDoc("*");
+        testSupport.useLanguage("en");
+        compare(manager.fileOpenDialog.nameFilters, ["Flugplandateien (*.fpxml)", "FMS-Dateien (*.fms)"]);
     }
 
     function test_saveAsProposesSuggestedName() {
@@ -223,6 +228,11 @@ StrictTestCase {
         host.exportAsDialog.exportTo(path, 0);
         tryVerify(() => host.exporterErrorDialog.visible);
         verify(host.exporterErrorDialog.informativeText.startsWith("Cannot export image to " + path + ".jpg: "));
+        compare(host.exporterErrorDialog.text, "Error during export");
+        host.exporterErrorDialog.close();
+        host.printManager.failed("no room");
+        compare(host.exporterErrorDialog.text, "Error during printing");
+        compare(host.exporterErrorDialog.informativeText, "no room");
         host.exporterErrorDialog.close();
         const picture = testSupport.makeFolder("full") + "/map.png";
         host.exportAsDialog.exportTo(picture, 1);
