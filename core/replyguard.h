@@ -3,9 +3,12 @@
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QDebug>
+#include <QEvent>
 #include <QIODevice>
+#include <QList>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
+#include <QPointer>
 #include <QString>
 #include <QTimer>
 
@@ -152,6 +155,64 @@ inline void stop(QNetworkReply *reply, Stop why)
         reply->abort();
 }
 
+// Qt's HTTP thread hears of a reply's read buffer only through a queued call that it takes once
+// the request has started there, and until that call comes it reads the answer without a bound.
+// A manager's HTTP thread already running (every request after its first) starts the request at
+// once: a main thread held for a moment after the start (a busy spell, or the one core given to
+// another thread) lets it read hundreds of megabytes, which no count on the main thread can stop
+// in time. So the start and the bound go to the HTTP thread in one call: each time a request of
+// a watched reply is handed to it (the first and each redirect the network layer follows), its
+// start is taken from the reply's signal and posted together with the reply's read buffer. A
+// reply of a manager on another thread, or a network layer of another build, keeps the bound
+// set after the start.
+class BoundedStart : public QObject
+{
+public:
+    static void watch(QNetworkReply *reply)
+    {
+        if (!QCoreApplication::instance() || reply->thread() != QCoreApplication::instance()->thread()
+            || reply->metaObject()->indexOfSignal("startHttpRequest()") < 0)
+            return;
+        static BoundedStart *instance = nullptr;
+        if (!instance) {
+            instance = new BoundedStart;
+            instance->setParent(QCoreApplication::instance());
+            QCoreApplication::instance()->installEventFilter(instance);
+            QObject::connect(instance, &QObject::destroyed, [] { instance = nullptr; });
+        }
+        // Weakly held: a reader may cut every connection of its reply.
+        instance->m_replies.removeAll(nullptr);
+        instance->m_replies.append(reply);
+    }
+
+protected:
+    // The HTTP thread's delegate of a request is moved to that thread once it is wired to its
+    // reply, before the reply signals it to start.
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::ThreadChange || !watched->inherits("QHttpThreadDelegate"))
+            return false;
+        for (QNetworkReply *reply : std::as_const(m_replies)) {
+            if (!reply || !QObject::disconnect(reply, SIGNAL(startHttpRequest()), watched, SLOT(startRequest())))
+                continue;
+            // Posted before the move, the call goes to the HTTP thread with the delegate.
+            QMetaObject::invokeMethod(
+                watched,
+                [watched, bound = reply->readBufferSize()] {
+                    QMetaObject::invokeMethod(watched, "startRequest", Qt::DirectConnection);
+                    QMetaObject::invokeMethod(watched, "readBufferSizeChanged", Qt::DirectConnection,
+                                              Q_ARG(qint64, bound));
+                },
+                Qt::QueuedConnection);
+            break;
+        }
+        return false;
+    }
+
+private:
+    QList<QPointer<QNetworkReply>> m_replies;
+};
+
 } // namespace Detail
 
 // `readBuffer`: the bytes the network layer may hold unread, for a reader that takes them as
@@ -183,9 +244,10 @@ inline void attach(QNetworkReply *reply, qint64 maxBytes, int deadlineMs = 0, qi
     });
     const qint64 held = readBuffer == kReadWhole ? Detail::kGatherPiece : readBuffer;
     reply->setReadBufferSize(held);
+    Detail::BoundedStart::watch(reply);
     // A request with an outgoing body starts on the next turn of the event loop, and the read
     // buffer set before it starts never reaches the thread that reads the socket: set again
-    // once it has started, before the answer can come.
+    // once it has started, for a reply the start cannot carry it for.
     QMetaObject::invokeMethod(
         reply, [reply, held] { reply->setReadBufferSize(held); }, Qt::QueuedConnection);
     if (readBuffer == kReadWhole) {
