@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QTemporaryFile>
 #include <QThread>
 #include <QtTest>
 
@@ -16,6 +17,7 @@
 #include <vector>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 // This suite clears the whole store, so it works on a store of its own: suites of other
 // subsystems may run in parallel against the program's test store.
@@ -39,6 +41,7 @@ private slots:
     void concurrentAccessFromThreads();
     void storeFailuresAreTold_data();
     void storeFailuresAreTold();
+    void limitKeepsTheSuiteOutput();
 
 private:
     std::unique_ptr<Settings> m_settings;
@@ -298,6 +301,25 @@ void TestSettings::storeFailuresAreTold()
     QCOMPARE(QSettings().value(QStringLiteral("test/kept")).toInt(), 9);
     m_settings = std::make_unique<Settings>();
     QVERIFY(m_settings->problem().isEmpty());
+}
+
+// A failure told inside a file size limit reaches the suite's log file all the same.
+void TestSettings::limitKeepsTheSuiteOutput()
+{
+    QTemporaryFile log;
+    QVERIFY(log.open());
+    std::fflush(stdout);
+    const int saved = ::dup(STDOUT_FILENO);
+    ::dup2(log.handle(), STDOUT_FILENO);
+    {
+        const FileSizeLimit limit(1);
+        std::fputs("FAIL!  : told inside the limit\n", stdout);
+        std::fflush(stdout);
+    }
+    ::dup2(saved, STDOUT_FILENO);
+    ::close(saved);
+    QVERIFY(log.seek(0));
+    QCOMPARE(log.readAll(), QByteArray("FAIL!  : told inside the limit\n"));
 }
 
 QTEST_GUILESS_MAIN(TestSettings)
