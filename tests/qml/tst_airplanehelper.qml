@@ -27,7 +27,7 @@ StubWindow {
             const level = findChild(helper, "levelBox");
             const speed = findChild(helper, "speedBox");
             compare(level.value, 350);
-            compare(level.contentItem.text, "FL350 ");
+            compare(level.contentItem.text, "FL350");
             compare(speed.value, 450);
             compare(level.to, 410, "the current airplane's ceiling");
             compare(findChild(helper, "loadFactorSlider").value, 80);

@@ -160,10 +160,10 @@ Item {
 
         function test_unitSpinBoxText_data() {
             return [
-                { tag: "flight level", prefix: "FL", suffix: "", unit: "", value: 350, text: "FL350 " },
+                { tag: "flight level", prefix: "FL", suffix: "", unit: "", value: 350, text: "FL350" },
                 { tag: "rate", prefix: "", suffix: "", unit: "ft/min", value: 5000, text: "5,000 ft/min" },
                 { tag: "negative rate", prefix: "", suffix: "", unit: "ft/min", value: -1500, text: "-1,500 ft/min" },
-                { tag: "suffix", prefix: "", suffix: "%", unit: "", value: 80, text: "80% " },
+                { tag: "suffix", prefix: "", suffix: "%", unit: "", value: 80, text: "80%" },
                 // Typed the way each language writes it; what does not read wholly keeps the value.
                 { tag: "German point", locale: "de", prefix: "", suffix: "", unit: "kg", value: 2100, text: "2.100 kg", typed: "2.100" },
                 { tag: "French decimal", locale: "fr", prefix: "", suffix: "", unit: "kg", value: 148, text: "148 kg", typed: "147,5" },
@@ -178,22 +178,49 @@ Item {
             compare(box.toValue(data.typed ?? data.text, box.locale), data.value);
         }
 
+        // Typed in each interface language into a box of 1900 kg, or into one of descents alone:
+        // grouped with each of the language's marks and with any blank, beyond 2^32, or no number.
+        function test_unitSpinBoxReadsEveryLanguage_data() {
+            const forms = {
+                en: [["2,100", 2100], ["2100", 2100], ["147,5", 148], ["1,234.5", 1235]],
+                fr: [["2\u00a0100", 2100], ["2\u202f100", 2100], ["1 500,25", 1500], ["120,5", 121], ["1.500", 1500]],
+                de: [["2.100", 2100], ["42.650,5", 42651], ["147.5", 148], ["2,100", 2]],
+                es: [["2.100", 2100], ["1.500", 1500], ["12.345", 12345], ["1,5", 2]]
+            };
+            const everywhere = [["2 100", 2100], ["4294967396", 45000], ["99 999 999", 45000], ["2 1x0", 1900], ["1,2,3", 1900], ["", 1900]];
+            const rows = [];
+            for (const language in forms) {
+                for (const [typed, value] of forms[language].concat(everywhere))
+                    rows.push({ tag: language + " " + typed, language, typed, value });
+                rows.push({ tag: language + " descent", language, typed: "1800", value: -1800, to: -1 });
+            }
+            return rows;
+        }
+
+        function test_unitSpinBoxReadsEveryLanguage(data) {
+            const box = createTemporaryObject(spinComponent, root, { from: data.to ? -5000 : 0, to: data.to ?? 45000, value: data.to ? -2200 : 1900, locale: Qt.locale(data.language) });
+            box.contentItem.forceActiveFocus();
+            box.contentItem.text = data.typed;
+            keyClick(Qt.Key_Return);
+            compare(box.value, data.value);
+        }
+
         function test_unitSpinBoxTakesDigitsOnly() {
             const box = createTemporaryObject(spinComponent, root, { prefix: "FL", value: 350 });
             box.contentItem.forceActiveFocus();
             box.contentItem.selectAll();
             keyClick(Qt.Key_Minus);
-            compare(box.contentItem.text, "FL350 ");
+            compare(box.contentItem.text, "FL350");
             keyClick(Qt.Key_3);
             keyClick(Qt.Key_7);
             keyClick(Qt.Key_0);
             compare(box.contentItem.text, "370");
             keyClick(Qt.Key_Return);
             compare(box.value, 370);
-            compare(box.contentItem.text, "FL370 ");
+            compare(box.contentItem.text, "FL370");
             keyClick(Qt.Key_Backspace);
             keyClick(Qt.Key_Minus);
-            compare(box.contentItem.text, "FL370", "no minus inside the number either");
+            compare(box.contentItem.text, "FL37", "no minus inside the number either");
             box.locale = Qt.locale("fr");
             box.contentItem.selectAll();
             [Qt.Key_2, Qt.Key_Space, Qt.Key_1, Qt.Key_0, Qt.Key_0, Qt.Key_Return].forEach(key => keyClick(key));
