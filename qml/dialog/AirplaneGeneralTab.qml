@@ -72,8 +72,8 @@ GridLayout {
             AirplaneLabel {
                 text: qsTranslate("AirplaneDialog", "Max passengers")
             }
-            // A count: a plain box, with no unit to leave a blank after the number.
-            SpinBox {
+            // A count, with no unit: read as every number box reads what is typed.
+            UnitSpinBox {
                 id: passengersBox
 
                 readonly property string role: "maxpassengers"

@@ -90,7 +90,7 @@ Dialog {
                     Layout.leftMargin: Size.extraMargin
                     text: qsTr("Sequence")
                 }
-                SpinBox {
+                UnitSpinBox {
                     objectName: "sequenceBox"
                     editable: true
                     from: 1

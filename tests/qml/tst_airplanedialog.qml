@@ -54,6 +54,10 @@ Item {
             compare(field("icaoField").text, "B738");
             // A count, with no unit and no blank after it.
             compare(field("passengersBox").displayText, "189");
+            field("passengersBox").contentItem.forceActiveFocus();
+            field("passengersBox").contentItem.text = "";
+            keyClick(Qt.Key_Return);
+            compare(field("passengersBox").value, 189, "an emptied count keeps its value");
             compare(field("descentVsBox").value, -2200);
             compare(field("descentVsBox").from, -5000);
             compare(field("descentVsBox").to, -1);

@@ -248,9 +248,12 @@ Item {
             type(field("picField"), "Jane");
             type(field("alternateField"), "XRTC");
             field("sequenceBox").increase();
+            field("sequenceBox").contentItem.forceActiveFocus();
+            field("sequenceBox").contentItem.text = "";
+            keyClick(Qt.Key_Return);
             compare(flightplan.general.pic, "Jane");
             compare(flightplan.general.alternate, "XRTC");
-            compare(flightplan.general.sequence, 2);
+            compare(flightplan.general.sequence, 2, "an emptied box keeps its value");
             compare(edited.count, 0);
             dialog.accept();
             compare(edited.count, 1);
