@@ -14,9 +14,10 @@
 class HeldOutput
 {
 public:
-    explicit HeldOutput(int fd) : m_fd(fd)
+    explicit HeldOutput(int fd)
+        : m_fd(fd)
     {
-        struct stat status{};
+        struct stat status = {};
         if (fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) || pipe(m_pipe) != 0)
             return;
         std::fflush(nullptr);
