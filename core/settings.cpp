@@ -132,7 +132,7 @@ Settings::~Settings()
         s_instance = nullptr;
 }
 
-QString Settings::setAsideUnreadable()
+QList<Settings::Unreadable> Settings::setAsideUnreadable()
 {
 #ifdef Q_OS_UNIX
     // The program keeps its preferences per user: the system-wide files, which the pilot cannot
@@ -140,7 +140,7 @@ QString Settings::setAsideUnreadable()
     QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, QStringLiteral("/dev/null"));
     QSettings::setPath(QSettings::IniFormat, QSettings::SystemScope, QStringLiteral("/dev/null"));
 #endif
-    QStringList problems;
+    QList<Unreadable> unreadable;
     const QStringList files = storeFiles();
     for (const QString &file : files) {
         if (!damagedBeforeReading(file))
@@ -150,27 +150,35 @@ QString Settings::setAsideUnreadable()
         const QString aside = QStringLiteral("%1.unreadable-%2")
                                   .arg(file, QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")));
         qWarning().noquote() << "Preferences file" << file << "cannot be read, set aside as" << aside;
-        const bool own = file == files.first();
-        const bool setAside = QFile::rename(file, aside);
-        if (own && !setAside)
-            problems << tr("The preferences file %1 cannot be read: the program starts with its default preferences.")
-                            .arg(QDir::toNativeSeparators(file));
-        else if (own)
-            problems << tr("The preferences file %1 cannot be read. It is kept as %2, and the program starts with its "
-                           "default preferences.")
-                            .arg(QDir::toNativeSeparators(file), QDir::toNativeSeparators(aside));
-        else if (!setAside)
-            problems << tr("The preferences file %1 cannot be read.").arg(QDir::toNativeSeparators(file));
-        else
-            problems << tr("The preferences file %1 cannot be read. It is kept as %2, and the program does without it.")
-                            .arg(QDir::toNativeSeparators(file), QDir::toNativeSeparators(aside));
+        unreadable.append({file, QFile::rename(file, aside) ? aside : QString(), file == files.first()});
     }
-    return problems.join(QLatin1Char('\n'));
+    return unreadable;
 }
 
 QString Settings::problem() const
 {
-    return m_problem;
+    if (!m_problem.isEmpty())
+        return m_problem;
+    // Worded when asked, in the language the pilot's preferences chose, which the program knows
+    // only once they are read.
+    QStringList told;
+    for (const Unreadable &file : m_unreadable) {
+        const QString name = QDir::toNativeSeparators(file.file);
+        const QString aside = QDir::toNativeSeparators(file.aside);
+        if (file.own && aside.isEmpty())
+            told << tr("The preferences file %1 cannot be read: the program starts with its default preferences.")
+                        .arg(name);
+        else if (file.own)
+            told << tr("The preferences file %1 cannot be read. It is kept as %2, and the program starts with its "
+                       "default preferences.")
+                        .arg(name, aside);
+        else if (aside.isEmpty())
+            told << tr("The preferences file %1 cannot be read.").arg(name);
+        else
+            told << tr("The preferences file %1 cannot be read. It is kept as %2, and the program does without it.")
+                        .arg(name, aside);
+    }
+    return told.join(QLatin1Char('\n'));
 }
 
 bool Settings::eventFilter(QObject *watched, QEvent *event)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QHash>
+#include <QList>
 #include <QMutex>
 #include <QObject>
 #include <QSettings>
@@ -66,9 +67,16 @@ private:
     static Settings *instance();
     static void setValue(const QString &key, const QVariant &value);
     static QVariant value(const QString &key, const QVariant &defaultValue);
-    // Moves the unreadable files of the store aside before the store opens them; the message
-    // for the pilot, empty when they read.
-    static QString setAsideUnreadable();
+    // A file of the store that could not be read at the start, and its new name, empty when it
+    // could not be moved.
+    struct Unreadable
+    {
+        QString file;
+        QString aside;
+        bool own; // the application's file, not the organisation's
+    };
+    // Moves the unreadable files of the store aside before the store opens them.
+    static QList<Unreadable> setAsideUnreadable();
     // After a write-back: whether the store file holds the whole store. A file cut short is
     // replaced by the last whole one. Called under the lock.
     bool writtenWhole();
@@ -76,7 +84,9 @@ private:
     // QSettings is reentrant, not thread-safe: the database loader, the import and the
     // router read their preferences on worker threads while the main thread writes.
     QMutex m_mutex;
-    QString m_problem = setAsideUnreadable();
+    const QList<Unreadable> m_unreadable = setAsideUnreadable();
+    // Once the store cannot be written back: what the pilot is told instead.
+    QString m_problem;
     QSettings m_settings;
     bool m_writeFailed = false;
     // A second name of the last store file known whole, while there is one and the store is open.

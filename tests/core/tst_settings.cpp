@@ -10,6 +10,7 @@
 #include <QSignalSpy>
 #include <QTemporaryFile>
 #include <QThread>
+#include <QTranslator>
 #include <QtTest>
 
 #include <atomic>
@@ -18,6 +19,17 @@
 
 #include <sys/stat.h>
 #include <unistd.h>
+
+// Marks every text it is asked for: what the pilot reads is worded in the language installed.
+class MarkingTranslator : public QTranslator
+{
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char *, const char *source, const char *, int) const override
+    {
+        return QLatin1Char('!') + QLatin1String(source);
+    }
+};
 
 // This suite clears the whole store, so it works on a store of its own: suites of other
 // subsystems may run in parallel against the program's test store.
@@ -262,7 +274,8 @@ void TestSettings::storeFailuresAreTold()
     m_settings.reset();
     QVERIFY(QDir().mkpath(QFileInfo(file).path()));
     QVERIFY(!shared || !TestSupport::writeFile(file, "[test]\nkept=7\n").isEmpty());
-    QVERIFY(stored == "|" ? ::mkfifo(QFile::encodeName(at).constData(), 0600) == 0 : !TestSupport::writeFile(at, stored).isEmpty());
+    QVERIFY(stored == "|" ? ::mkfifo(QFile::encodeName(at).constData(), 0600) == 0
+                          : !TestSupport::writeFile(at, stored).isEmpty());
     QVERIFY(grownTo == 0 || QFile::resize(at, grownTo));
     {
 #if !defined(__SANITIZE_ADDRESS__) && !defined(__SANITIZE_THREAD__)
@@ -271,6 +284,13 @@ void TestSettings::storeFailuresAreTold()
         m_settings = std::make_unique<Settings>();
     }
     QCOMPARE(Settings::getInt(QStringLiteral("test/kept")), unreadable && !shared ? 0 : 7);
+    {
+        // The language is known from the preferences only once the store has read them.
+        const QString untranslated = m_settings->problem();
+        MarkingTranslator marking;
+        QCoreApplication::installTranslator(&marking);
+        QCOMPARE(m_settings->problem(), unreadable ? QLatin1Char('!') + untranslated : untranslated);
+    }
     QSignalSpy told(m_settings.get(), &Settings::problemChanged);
     Settings::setString(QStringLiteral("test/text"), QString(300, QLatin1Char('x')));
     if (writeFails && fileLimit == 0) {
@@ -285,10 +305,12 @@ void TestSettings::storeFailuresAreTold()
         QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
     }
     QCOMPARE(told.count(), writeFails ? 1 : 0);
-    QVERIFY2(QRegularExpression(problem.isEmpty() ? QStringLiteral("^$") : problem).match(m_settings->problem()).hasMatch(),
-             qPrintable(m_settings->problem()));
+    QVERIFY2(
+        QRegularExpression(problem.isEmpty() ? QStringLiteral("^$") : problem).match(m_settings->problem()).hasMatch(),
+        qPrintable(m_settings->problem()));
     const QDir folder = QFileInfo(at).dir();
-    const QStringList aside = folder.entryList({QFileInfo(at).fileName() + ".unreadable-*"}, QDir::System | QDir::Files);
+    const QStringList aside
+        = folder.entryList({QFileInfo(at).fileName() + ".unreadable-*"}, QDir::System | QDir::Files);
     QCOMPARE(aside.size(), unreadable ? 1 : 0);
     QFile kept(unreadable ? folder.filePath(aside.value(0)) : file);
     QVERIFY(stored == "|" || problem.isEmpty() || kept.open(QIODevice::ReadOnly));
