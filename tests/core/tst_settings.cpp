@@ -64,6 +64,7 @@ void TestSettings::initTestCase()
     TestSupport::initApplication();
     QCoreApplication::setApplicationName(QStringLiteral("Waylore-tst_settings"));
     m_settings = std::make_unique<Settings>();
+    qputenv("XDG_CONFIG_DIRS", QFile::encodeName(QDir::home().filePath(QStringLiteral("xdg"))));
 }
 
 void TestSettings::cleanupTestCase()
@@ -237,42 +238,46 @@ void TestSettings::concurrentAccessFromThreads()
 void TestSettings::storeFailuresAreTold_data()
 {
     // clang-format off
-    QTest::addColumn<bool>("shared");       // the file is the organisation's, beside the pilot's whole one
+    QTest::addColumn<QString>("at");        // in the home; another than the pilot's, beside the pilot's whole one
     QTest::addColumn<QByteArray>("stored"); // the file at the start; "|": a named pipe
     QTest::addColumn<qint64>("grownTo");    // its size made this with nothing written, 0: as it is
     QTest::addColumn<int>("fileLimit"); // bytes a file may take; 0: the file cut to nothing
     QTest::addColumn<QString>("problem");   // empty: none, and the file's key read
     const QByteArray garbage = QByteArrayLiteral("\xff\xfe\x00[section without its end\nkey=\x01\x02\n");
     const QByteArray whole("[test]\nkept=7\n");
+    const QString own = QStringLiteral("settings/Corvel/Waylore-tst_settings.conf");
+    const QString shared = QStringLiteral("settings/Corvel.conf");
     const QString unwritten = QStringLiteral("^The preferences cannot be written to .+: the disk may be full .+$");
     const QString setAside = QStringLiteral("^The preferences file .+/Waylore-tst_settings.conf cannot be read. It is kept as .+\\.unreadable-\\d{8}-\\d{6}, .+default preferences.$");
     const QString sharedAside = QStringLiteral("^The preferences file .+/settings/Corvel.conf cannot be read. It is kept as .+\\.unreadable-\\d{8}-\\d{6}, and the program does without it.$");
-    QTest::newRow("unreadable file") << false << garbage << 0LL << 0 << setAside;
-    QTest::newRow("last line without break") << false << QByteArray("[test]\r\nkept=7") << 0LL << 0 << QString();
-    QTest::newRow("blank after the last break") << false << QByteArray("[test]\nkept=7\n ") << 0LL << 0 << QString();
-    QTest::newRow("last comment without break") << false << QByteArray("[test]\nkept=7\n;note") << 0LL << 0 << QString();
-    QTest::newRow("3 GiB") << false << whole << (3LL << 30) << 0 << setAside;
-    QTest::newRow("shared unreadable") << true << garbage << 0LL << 0 << sharedAside;
-    QTest::newRow("shared 3 GiB") << true << whole << (3LL << 30) << 0 << sharedAside;
-    QTest::newRow("shared pipe") << true << QByteArray("|") << 0LL << 0 << sharedAside;
-    QTest::newRow("write cut short") << false << whole << 0LL << 100 << unwritten;
-    QTest::newRow("write cut to nothing") << false << whole << 0LL << 0 << unwritten;
+    QTest::newRow("unreadable file") << own << garbage << 0LL << 0 << setAside;
+    QTest::newRow("last line without break") << own << QByteArray("[test]\r\nkept=7") << 0LL << 0 << QString();
+    QTest::newRow("blank after the last break") << own << QByteArray("[test]\nkept=7\n ") << 0LL << 0 << QString();
+    QTest::newRow("last comment without break") << own << QByteArray("[test]\nkept=7\n;note") << 0LL << 0 << QString();
+    QTest::newRow("3 GiB") << own << whole << (3LL << 30) << 0 << setAside;
+    QTest::newRow("shared unreadable") << shared << garbage << 0LL << 0 << sharedAside;
+    QTest::newRow("shared 3 GiB") << shared << whole << (3LL << 30) << 0 << sharedAside;
+    QTest::newRow("shared pipe") << shared << QByteArray("|") << 0LL << 0 << sharedAside;
+    QTest::newRow("system-wide pipe") << QStringLiteral("xdg/Corvel.conf") << QByteArray("|") << 0LL << 0 << QString();
+    QTest::newRow("write cut short") << own << whole << 0LL << 100 << unwritten;
+    QTest::newRow("write cut to nothing") << own << whole << 0LL << 0 << unwritten;
     // clang-format on
 }
 
 void TestSettings::storeFailuresAreTold()
 {
-    QFETCH(bool, shared);
+    QFETCH(QString, at);
     QFETCH(QByteArray, stored);
     QFETCH(qint64, grownTo);
     QFETCH(int, fileLimit);
     QFETCH(QString, problem);
     const QString file = QSettings().fileName();
-    const QString at = shared ? QFileInfo(file).path() + QLatin1String("/../Corvel.conf") : file;
+    at = QDir::home().filePath(at);
+    const bool shared = at != file;
     const bool unreadable = problem.contains(QLatin1String("unreadable"));
     const bool writeFails = problem.contains(QLatin1String("cannot be written"));
     m_settings.reset();
-    QVERIFY(QDir().mkpath(QFileInfo(file).path()));
+    QVERIFY(QDir().mkpath(QFileInfo(file).path()) && QDir().mkpath(QFileInfo(at).path()));
     QVERIFY(!shared || !TestSupport::writeFile(file, "[test]\nkept=7\n").isEmpty());
     QVERIFY(stored == "|" ? ::mkfifo(QFile::encodeName(at).constData(), 0600) == 0
                           : !TestSupport::writeFile(at, stored).isEmpty());
