@@ -660,12 +660,14 @@ ApplicationWindow {
     }
 
     // Ctrl+Q quits from any state, as closing the window does: the File menu's entry, which
-    // only shows it, would not answer while a dialog or question is open.
+    // only shows it, would not answer while a dialog or question is open. Where it answers, the
+    // key is bound twice and goes to either binding by turns: the turns that fall here quit too.
     Shortcut {
         objectName: "quitShortcut"
         sequences: [StandardKey.Quit]
         context: Qt.ApplicationShortcut
         onActivated: window.requestQuit()
+        onActivatedAmbiguously: window.requestQuit()
     }
     Shortcut {
         objectName: "resetShortcut"

@@ -61,6 +61,10 @@ private slots:
     void firstSaveOnFreshHome();
     void generateSaveReopenExport();
     void keyboardOnly();
+    // Ctrl+Q on a changed plan asks, and asks again after the question was cancelled, by Escape or
+    // by the pointer on Cancel: the File menu's entry holds the key too.
+    void quitAskedAgain_data();
+    void quitAskedAgain();
     void themeSwitchBothWays();
     void tableAtWindowSizes();
     void informationScrolls();
@@ -835,6 +839,33 @@ void ProgramWindow::keyboardOnly()
     QTRY_VERIFY_WITH_TIMEOUT(!watch.isActive(), 10000);
     QTRY_VERIFY(!QApplication::activeModalWidget());
     QCOMPARE(pages, 1);
+}
+
+void ProgramWindow::quitAskedAgain_data()
+{
+    QTest::addColumn<bool>("pointer");
+    QTest::newRow("Escape") << false;
+    QTest::newRow("Cancel clicked") << true;
+}
+
+void ProgramWindow::quitAskedAgain()
+{
+    QFETCH(bool, pointer);
+    context("document")->setProperty("saved", false);
+    m_window->requestActivate();
+    QTRY_VERIFY(m_window->isActive());
+    auto *question = m_window->findChild<QObject *>(QStringLiteral("fileManager"))
+                         ->property("saveBeforeQuitDialog")
+                         .value<QObject *>();
+    for (int round = 0; round < 2; ++round) {
+        QTest::keyClick(m_window, Qt::Key_Q, Qt::ControlModifier);
+        QTRY_VERIFY(question->property("visible").toBool());
+        if (pointer)
+            click(shownButton(QStringLiteral("Cancel")));
+        else
+            QTest::keyClick(m_window, Qt::Key_Escape);
+        QTRY_VERIFY(!question->property("visible").toBool());
+    }
 }
 
 // The pilot picks the Dark theme and then Light again with the profile chart shown: at each
