@@ -9,8 +9,12 @@
 #include <libdeflate.h>
 #include <zstd.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
 #include <cstring>
 #include <limits>
 #include <memory>
@@ -110,6 +114,41 @@ bool zstdExpand(const QByteArray &stored, QByteArray &bytes)
 
 } // namespace
 
+StoredFile::StoredFile(int descriptor)
+    : m_descriptor(descriptor)
+{
+    struct stat status = {};
+    if (::fstat(descriptor, &status) == 0) {
+        m_size = status.st_size;
+        m_modified = status.st_mtim;
+    }
+}
+
+bool StoredFile::read(qint64 offset, char *to, qint64 length) const
+{
+    if (offset < 0 || length < 0 || length > m_size - offset)
+        return false;
+    while (length > 0) {
+        const ssize_t got = ::pread(m_descriptor, to, size_t(length), off_t(offset));
+        if (got < 0 && errno == EINTR)
+            continue;
+        // Cut short since it was opened (or unreadable): what is missing is not there.
+        if (got <= 0)
+            return false;
+        to += got;
+        offset += got;
+        length -= got;
+    }
+    return true;
+}
+
+bool StoredFile::unchanged() const
+{
+    struct stat status = {};
+    return ::fstat(m_descriptor, &status) == 0 && status.st_size == m_size && status.st_mtim.tv_sec == m_modified.tv_sec
+           && status.st_mtim.tv_nsec == m_modified.tv_nsec;
+}
+
 bool ChunkedFile::isChunked(QByteArrayView file)
 {
     return file.size() >= kHeaderSize && get(file.data()) == 0
@@ -180,7 +219,11 @@ qint64 ChunkedFile::write(QList<Chunk> &chunks, QIODevice &device)
     return written;
 }
 
-bool ChunkedFile::split(const QByteArray &file, QList<Chunk> &chunks, QString *errorString)
+namespace {
+
+// The table at the head of a file of fileSize bytes (head holds at least the header and every
+// entry): each chunk's place in the file, which must be where the table puts it.
+bool splitTable(QByteArrayView head, qint64 fileSize, QList<ChunkedFile::Chunk> &chunks, QString *errorString)
 {
     chunks.clear();
     auto fail = [errorString](const char *why) {
@@ -188,35 +231,74 @@ bool ChunkedFile::split(const QByteArray &file, QList<Chunk> &chunks, QString *e
             *errorString = QString::fromLatin1(why);
         return false;
     };
-    if (!isChunked(file))
+    if (!ChunkedFile::isChunked(head))
         return fail("not a chunked database file");
-    const Codec codec = QByteArrayView(file).sliced(4, 4) == QByteArrayView(kZstdMagic, 4) ? Codec::Zstd : Codec::Zlib;
-    const quint32 count = get(file.constData() + 8);
-    if (qint64(count) > (file.size() - kHeaderSize) / kEntrySize)
+    const ChunkedFile::Codec codec
+        = head.sliced(4, 4) == QByteArrayView(kZstdMagic, 4) ? ChunkedFile::Codec::Zstd : ChunkedFile::Codec::Zlib;
+    const quint32 count = get(head.data() + 8);
+    if (qint64(count) > (fileSize - kHeaderSize) / kEntrySize || kHeaderSize + kEntrySize * qint64(count) > head.size())
         return fail("more chunks than the file can hold");
-    qsizetype at = kHeaderSize + kEntrySize * qsizetype(count);
+    qint64 at = kHeaderSize + kEntrySize * qint64(count);
     chunks.reserve(count);
     for (quint32 i = 0; i < count; ++i) {
-        const char *entry = file.constData() + kHeaderSize + kEntrySize * i;
-        Chunk chunk;
+        const char *entry = head.data() + kHeaderSize + kEntrySize * i;
+        ChunkedFile::Chunk chunk;
         chunk.list = get(entry);
         chunk.items = get(entry + 4);
         chunk.expandedSize = get(entry + 8);
         chunk.codec = codec;
-        const quint32 stored = get(entry + 12);
-        if (stored > file.size() - at)
+        chunk.storedSize = get(entry + 12);
+        if (chunk.storedSize > fileSize - at)
             return fail("a chunk runs past the end of the file");
         // A chunk claiming more is damage and must not make the reader allocate what it claims.
         if (qint64(chunk.expandedSize)
-            > qint64(stored) * DatabaseBounds::kMaxExpansion + DatabaseBounds::kExpansionSlack)
+            > qint64(chunk.storedSize) * DatabaseBounds::kMaxExpansion + DatabaseBounds::kExpansionSlack)
             return fail("a chunk claims more than its bytes can expand to");
-        chunk.stored = QByteArray::fromRawData(file.constData() + at, stored);
-        at += stored;
+        chunk.offset = at;
+        at += chunk.storedSize;
         chunks.append(std::move(chunk));
     }
-    if (at != file.size())
+    if (at != fileSize)
         return fail("bytes after the last chunk");
     return true;
+}
+
+} // namespace
+
+bool ChunkedFile::split(const QByteArray &file, QList<Chunk> &chunks, QString *errorString)
+{
+    if (!splitTable(file, file.size(), chunks, errorString))
+        return false;
+    for (Chunk &chunk : chunks)
+        chunk.stored = QByteArray::fromRawData(file.constData() + chunk.offset, chunk.storedSize);
+    return true;
+}
+
+bool ChunkedFile::split(const StoredFile &file, QList<Chunk> &chunks, QString *errorString)
+{
+    // The table is read only as far as the file can hold it.
+    QByteArray head(qBound<qint64>(0, file.size(), kHeaderSize), Qt::Uninitialized);
+    bool whole = file.read(0, head.data(), head.size());
+    if (whole && isChunked(head)) {
+        const qint64 count = std::min<qint64>(get(head.constData() + 8), (file.size() - kHeaderSize) / kEntrySize);
+        head.resize(kHeaderSize + kEntrySize * count);
+        whole = file.read(kHeaderSize, head.data() + kHeaderSize, head.size() - kHeaderSize);
+    }
+    if (whole)
+        return splitTable(head, file.size(), chunks, errorString);
+    chunks.clear();
+    if (errorString)
+        *errorString = QString::fromLatin1(StoredFile::kChanged);
+    return false;
+}
+
+bool ChunkedFile::fetch(Chunk &chunk, const StoredFile &file)
+{
+    chunk.stored = QByteArray(qsizetype(chunk.storedSize), Qt::Uninitialized);
+    if (file.read(chunk.offset, chunk.stored.data(), chunk.storedSize))
+        return true;
+    chunk.stored.clear();
+    return false;
 }
 
 bool ChunkedFile::expand(Chunk &chunk)

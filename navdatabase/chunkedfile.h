@@ -6,6 +6,33 @@
 #include <QList>
 #include <QString>
 
+#include <ctime>
+
+// The stored file read where it lies, from any thread at once, a piece at a time into buffers of
+// the reader's. It is never mapped: a mapped file cut short under its reader (a copy written over
+// it truncates it first) ends the program on whichever thread touches a page past its new end;
+// read, a piece only comes up short, and the file is refused as damaged.
+class StoredFile
+{
+public:
+    // The descriptor of an open file, which stays the caller's; its size and time now.
+    explicit StoredFile(int descriptor);
+
+    qint64 size() const { return m_size; }
+    // Exactly length bytes from offset on; false when the file no longer holds them.
+    bool read(qint64 offset, char *to, qint64 length) const;
+    // False once the file has been written since it was opened: each piece read may have been
+    // whole and still belong to another file than the pieces before it.
+    bool unchanged() const;
+    // Why a file that did not stay unchanged is refused.
+    static constexpr const char *kChanged = "it changed while it was read";
+
+private:
+    int m_descriptor;
+    qint64 m_size = -1;
+    timespec m_modified{};
+};
+
 // The layout of the stored database file that lets the cores share its writing and reading.
 //
 // The first layout is one zlib stream of the whole payload behind its length (what qCompress
@@ -42,6 +69,10 @@ public:
         QByteArray stored;
         quint32 expandedSize = 0;
         Codec codec = Codec::Zstd;
+        // Where the stored bytes lie in the file, for a chunk split from a StoredFile, which
+        // fetch() reads them from.
+        qint64 offset = 0;
+        quint32 storedSize = 0;
     };
 
     // True when the file begins as this layout does (it may still be damaged).
@@ -64,6 +95,12 @@ public:
     // copied). False, with errorString, when the table does not fit the file: a size beyond
     // what the bytes left can hold, a chunk running past the end, bytes after the last one.
     static bool split(const QByteArray &file, QList<Chunk> &chunks, QString *errorString);
+    // The same from a file read where it lies: only the table is read, each chunk's stored bytes
+    // are left to fetch().
+    static bool split(const StoredFile &file, QList<Chunk> &chunks, QString *errorString);
+    // Reads a chunk's stored bytes from the file it was split from; false when the file no
+    // longer holds them.
+    static bool fetch(Chunk &chunk, const StoredFile &file);
 
     // Expands one chunk's stored bytes into its bytes; false when they are not one stream (or
     // frame) of its codec of exactly its expanded size.

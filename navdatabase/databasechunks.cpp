@@ -227,16 +227,17 @@ bool readRecords(QDataStream &stream, quint32 count, QList<T *> &items)
     return stream.atEnd();
 }
 
-Parsed parseChunk(ChunkedFile::Chunk chunk, DatabaseStore *store, int format)
+Parsed parseChunk(ChunkedFile::Chunk chunk, const StoredFile &file, DatabaseStore *store, int format)
 {
     Parsed parsed;
     // Segments look their ends up on this thread, and every record reads in the file's form.
     DatabaseStore::Scope scope(store);
     const RecordFormat::Scope recordFormat(format);
-    if (!ChunkedFile::expand(chunk)) {
+    if (!ChunkedFile::fetch(chunk, file) || !ChunkedFile::expand(chunk)) {
         parsed.ok = false;
         return parsed;
     }
+    chunk.stored = QByteArray();
     // The records read their fields in place.
     InPlaceReadDevice device(chunk.bytes);
     QDataStream stream(&device);
@@ -310,9 +311,10 @@ bool damaged(const QString &path, const QString &why)
 }
 
 // The header chunk: false, with a warning, when the file is of another format or version.
-bool readHeader(ChunkedFile::Chunk &header, DatabaseStore &store, const DatabaseChunks::Reading &reading)
+bool readHeader(ChunkedFile::Chunk &header, const StoredFile &file, DatabaseStore &store,
+                const DatabaseChunks::Reading &reading)
 {
-    if (header.list != Header || !ChunkedFile::expand(header))
+    if (header.list != Header || !ChunkedFile::fetch(header, file) || !ChunkedFile::expand(header))
         return damaged(reading.path, QStringLiteral("no header"));
     QDataStream stream(header.bytes);
     stream.setVersion(kStreamVersion);
@@ -337,7 +339,7 @@ bool readHeader(ChunkedFile::Chunk &header, DatabaseStore &store, const Database
 
 // The chunks of the lists, the header read and taken out; false, with a warning, when the table
 // or the header does not hold.
-bool splitChunks(const QByteArray &file, QList<ChunkedFile::Chunk> &chunks, DatabaseStore &store,
+bool splitChunks(const StoredFile &file, QList<ChunkedFile::Chunk> &chunks, DatabaseStore &store,
                  const DatabaseChunks::Reading &reading)
 {
     QString error;
@@ -345,7 +347,7 @@ bool splitChunks(const QByteArray &file, QList<ChunkedFile::Chunk> &chunks, Data
         return damaged(reading.path, error);
     if (!std::all_of(chunks.cbegin(), chunks.cend(), plausibleSize))
         return damaged(reading.path, QStringLiteral("a chunk claims more than its records can need"));
-    if (chunks.isEmpty() || !readHeader(chunks.first(), store, reading))
+    if (chunks.isEmpty() || !readHeader(chunks.first(), file, store, reading))
         return chunks.isEmpty() ? damaged(reading.path, QStringLiteral("no header")) : false;
     chunks.removeFirst();
     // The lists come in their order, each whole.
@@ -363,8 +365,10 @@ bool splitChunks(const QByteArray &file, QList<ChunkedFile::Chunk> &chunks, Data
 class ListReading
 {
 public:
-    ListReading(const QList<ChunkedFile::Chunk> &chunks, DatabaseStore &store, const DatabaseChunks::Reading &reading)
+    ListReading(const QList<ChunkedFile::Chunk> &chunks, const StoredFile &file, DatabaseStore &store,
+                const DatabaseChunks::Reading &reading)
         : m_chunks(chunks)
+        , m_file(file)
         , m_store(store)
         , m_reading(reading)
     {
@@ -497,7 +501,8 @@ private:
     void run(qsizetype from, qsizetype to)
     {
         OrderedParallel::run<Parsed>(
-            to - from, [&](qsizetype i) { return parseChunk(m_chunks.at(from + i), &m_store, m_reading.format); },
+            to - from,
+            [&](qsizetype i) { return parseChunk(m_chunks.at(from + i), m_file, &m_store, m_reading.format); },
             [&](qsizetype i, Parsed &&parsed) {
                 const quint32 list = m_chunks.at(from + i).list;
                 if (list != m_announced && m_reading.progress) {
@@ -519,6 +524,7 @@ private:
     }
 
     const QList<ChunkedFile::Chunk> &m_chunks;
+    const StoredFile &m_file;
     DatabaseStore &m_store;
     const DatabaseChunks::Reading &m_reading;
     Parsed m_all;
@@ -534,15 +540,20 @@ private:
 
 } // namespace
 
-bool DatabaseChunks::read(const QByteArray &file, DatabaseStore &store, const Reading &reading)
+bool DatabaseChunks::read(const StoredFile &file, DatabaseStore &store, const Reading &reading)
 {
     QList<ChunkedFile::Chunk> chunks;
     if (!splitChunks(file, chunks, store, reading))
         return false;
-    ListReading lists(chunks, store, reading);
-    if (!lists.readAll()) {
+    ListReading lists(chunks, file, store, reading);
+    // Every chunk whole and sound may still be a mix of two files, when one was written over the
+    // other while it was read.
+    const bool whole = lists.readAll();
+    if (!whole || !file.unchanged()) {
         lists.dropAll();
-        return lists.stopped() ? false : damaged(reading.path, QStringLiteral("a chunk cannot be read"));
+        if (lists.stopped())
+            return false;
+        return damaged(reading.path, QLatin1String(file.unchanged() ? "a chunk cannot be read" : StoredFile::kChanged));
     }
     const int counts[] = {0,
                           store.points.count(),

@@ -15,6 +15,7 @@ class Procedure;
 class Runway;
 class Segment;
 class Startup;
+class StoredFile;
 class Taxiname;
 class Taxiway;
 
@@ -59,8 +60,8 @@ public:
         std::function<void()> routesRead;
     };
     // Fills the store's lists and cycle from a file in this layout; false, with a warning and
-    // nothing left in the store, when it is damaged, of another format or version, or stop()
-    // became true. The calling thread's store scope must be the store (segments find their
-    // ends there); the helper threads get it too.
-    static bool read(const QByteArray &file, DatabaseStore &store, const Reading &reading);
+    // nothing left in the store, when it is damaged, of another format or version, changed while
+    // it was read, or stop() became true. The calling thread's store scope must be the store
+    // (segments find their ends there); the helper threads get it too.
+    static bool read(const StoredFile &file, DatabaseStore &store, const Reading &reading);
 };

@@ -67,8 +67,8 @@ constexpr QDataStream::Version FileStreamVersion = QDataStream::Qt_6_4;
 constexpr int StopPollInterval = 4096;
 // The stream is expanded a step at a time, each a chance to stop.
 constexpr qsizetype ExpansionStep = 4 * 1024 * 1024;
-// What zlib takes in one call.
-constexpr qint64 InputPiece = 1 << 30;
+// What is read of the file at a time.
+constexpr qint64 InputPiece = 1024 * 1024;
 
 // Reads the count and the items into a list of the caller's. False, with the list empty and
 // its items deleted, as soon as one record cannot be read or stop() says so; a record that
@@ -152,25 +152,28 @@ void renumberDuplicateUids(const QList<Point *> &points)
 // Expands the single-stream layout (the payload's length, then one zlib stream) into payload, in
 // steps, into room for the length the file states, which may be no more than its bytes can need.
 // A stream that runs past that length is damage and stops there: whatever a file claims, no more
-// is ever allocated. Null when expanded; otherwise the payload is empty and the result says why
-// the file is damaged, or is empty when stop() ended the expansion.
-const char *expandSingleStream(QByteArrayView compressed, QByteArray &payload, const std::function<bool()> &stop)
+// is ever allocated. The file is read a piece at a time as the stream goes. Null when expanded;
+// otherwise the payload is empty and the result says why the file is damaged, or is empty when
+// stop() ended the expansion.
+const char *expandSingleStream(const StoredFile &file, QByteArray &payload, const std::function<bool()> &stop)
 {
     payload = QByteArray();
-    if (compressed.size() < 4)
+    char head[4];
+    if (file.size() < 4)
         return "no compressed database in it";
-    const quint32 stated = qFromBigEndian<quint32>(compressed.data());
+    if (!file.read(0, head, 4))
+        return StoredFile::kChanged;
+    const quint32 stated = qFromBigEndian<quint32>(head);
     // What the single-stream layout may expand to (databasebounds.h), judged before anything is
     // allocated for it.
-    if (qint64(stated)
-        > qint64(compressed.size() - 4) * DatabaseBounds::kPlainExpansion + DatabaseBounds::kOneLargeRecord)
+    if (qint64(stated) > (file.size() - 4) * DatabaseBounds::kPlainExpansion + DatabaseBounds::kOneLargeRecord)
         return "it claims more than its records can need";
     z_stream zs{};
     if (inflateInit(&zs) != Z_OK)
         return "it cannot be uncompressed";
     payload = QByteArray(qsizetype(stated), Qt::Uninitialized);
-    const char *input = compressed.data() + 4;
-    qint64 inputLeft = compressed.size() - 4;
+    QByteArray input(qsizetype(std::min(file.size() - 4, InputPiece)), Qt::Uninitialized);
+    qint64 inputAt = 4;
     qsizetype produced = 0;
     const char *damage = nullptr;
     for (;;) {
@@ -178,12 +181,15 @@ const char *expandSingleStream(QByteArrayView compressed, QByteArray &payload, c
             damage = "";
             break;
         }
-        if (zs.avail_in == 0 && inputLeft > 0) {
-            const qint64 piece = std::min(inputLeft, InputPiece);
-            zs.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(input));
+        if (zs.avail_in == 0 && inputAt < file.size()) {
+            const qint64 piece = std::min(file.size() - inputAt, InputPiece);
+            if (!file.read(inputAt, input.data(), piece)) {
+                damage = StoredFile::kChanged;
+                break;
+            }
+            zs.next_in = reinterpret_cast<Bytef *>(input.data());
             zs.avail_in = uInt(piece);
-            input += piece;
-            inputLeft -= piece;
+            inputAt += piece;
         }
         const qsizetype room = std::min(ExpansionStep, payload.size() - produced);
         zs.next_out = reinterpret_cast<Bytef *>(payload.data() + produced);
@@ -195,12 +201,16 @@ const char *expandSingleStream(QByteArrayView compressed, QByteArray &payload, c
         if (result == Z_OK)
             continue;
         // No room left while the stream goes on: it holds more than it states.
-        damage = result == Z_BUF_ERROR && produced == payload.size() && (zs.avail_in > 0 || inputLeft > 0)
+        damage = result == Z_BUF_ERROR && produced == payload.size() && (zs.avail_in > 0 || inputAt < file.size())
                      ? "it expands beyond the length it states"
                      : "it cannot be uncompressed";
         break;
     }
     inflateEnd(&zs);
+    // Whole and sound, the stream may still be a mix of two files, when one was written over the
+    // other while it was read.
+    if (!damage && !file.unchanged())
+        damage = StoredFile::kChanged;
     if (damage)
         payload = QByteArray();
     else
@@ -348,13 +358,11 @@ bool Database::readStoredFileUnguarded(DatabaseStore &store, const QString &path
     if (!file.open(QIODevice::ReadOnly))
         return false;
     progress(tr("Uncompressing database..."));
-    // Read where the system keeps the file: the chunks are expanded straight from its pages, on
-    // every core, with no copy of the whole file made first. A file that cannot be mapped is read.
-    const qint64 size = file.size();
-    const uchar *mapped = size > 0 ? file.map(0, size) : nullptr;
-    const QByteArray compressed
-        = mapped ? QByteArray::fromRawData(reinterpret_cast<const char *>(mapped), qsizetype(size)) : file.readAll();
-    if (ChunkedFile::isChunked(compressed)) {
+    // The chunks are read and expanded on every core, each into buffers of its own: no copy of
+    // the whole file is made first.
+    const StoredFile stored(file.handle());
+    char head[12];
+    if (stored.read(0, head, sizeof head) && ChunkedFile::isChunked(QByteArrayView(head, sizeof head))) {
         // The runway index and the lookup indexes only read the lists: side by side, and beside
         // the reading of the ground lists.
         bool routesIndexed = false;
@@ -365,7 +373,7 @@ bool Database::readStoredFileUnguarded(DatabaseStore &store, const QString &path
             routesIndexed = true;
         };
         const DatabaseChunks::Reading reading{FileFormat, fullDetail, path, progress, stop, indexRoutes};
-        if (!DatabaseChunks::read(compressed, store, reading))
+        if (!DatabaseChunks::read(stored, store, reading))
             return false;
         if (!routesIndexed)
             indexRoutes();
@@ -373,7 +381,7 @@ bool Database::readStoredFileUnguarded(DatabaseStore &store, const QString &path
     }
     // The single-stream layout of earlier versions and of downloaded files.
     QByteArray payload;
-    if (const char *damage = expandSingleStream(compressed, payload, stop)) {
+    if (const char *damage = expandSingleStream(stored, payload, stop)) {
         if (*damage)
             qWarning() << "Database file" << path << "is damaged:" << damage;
         return false;

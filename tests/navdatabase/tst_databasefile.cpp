@@ -153,6 +153,8 @@ private slots:
     void damagedFile();
     void damagedChunk_data();
     void damagedChunk();
+    void changedWhileLoading_data();
+    void changedWhileLoading();
     void saveFailure();
     void removeBinFile();
     void loadAsyncOnMainThread();
@@ -815,6 +817,62 @@ void TestDatabaseFile::damagedChunk()
     QCOMPARE(loaded.at(0).at(0).toBool(), false);
     verifyEmpty();
     QVERIFY2(peakMegabytes() - peak < 1024.0, qPrintable(QStringLiteral("%1 MB more").arg(peakMegabytes() - peak)));
+}
+
+void TestDatabaseFile::changedWhileLoading_data()
+{
+    QTest::addColumn<int>("change");
+    QTest::newRow("cut to nothing") << 0;
+    QTest::newRow("a smaller file copied over it") << 1;
+    // Every chunk whole and sound: only the header is of the file that was there.
+    QTest::newRow("the same lists of another cycle copied over it") << 2;
+}
+
+// Changed once its points are read, on the calling thread and on the database's: refused.
+void TestDatabaseFile::changedWhileLoading()
+{
+    QFETCH(int, change);
+    fillWorld(20000);
+    Database::setCycle(QStringLiteral("2404"));
+    QVERIFY(m_db->save());
+    QFile file(m_db->filePath());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray other = change == 2 ? file.readAll() : change == 1 ? QByteArray("another file") : QByteArray();
+    file.close();
+    Database::setCycle(QStringLiteral("2403"));
+    QVERIFY(m_db->save());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray good = file.readAll();
+    file.close();
+    // Saved long before the start, as a database is.
+    const auto restore = [&] {
+        return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(good) == good.size()
+               && file.setFileTime(QDateTime(QDate(2020, 1, 1), QTime(0, 0)), QFileDevice::FileModificationTime)
+               && (file.close(), true);
+    };
+    bool armed = false;
+    QObject receiver;
+    connect(
+        m_db.get(), &Database::progress, &receiver,
+        [&](const QString &text) {
+            QFile over(m_db->filePath());
+            if (text == QLatin1String("Loading points...") && std::exchange(armed, false)
+                && over.open(QIODevice::WriteOnly | QIODevice::Truncate))
+                over.write(other);
+        },
+        Qt::DirectConnection);
+    QSignalSpy loaded(m_db.get(), &Database::loaded);
+    for (const bool async : {false, true}) {
+        QVERIFY(restore());
+        armed = true;
+        s_warnings.clear();
+        if (async)
+            m_db->loadAsync();
+        QVERIFY(async ? loaded.wait(10000) && !loaded.last().at(0).toBool() : !m_db->load());
+        QVERIFY(!armed);
+        QCOMPARE(s_warnings.filter(QStringLiteral("it changed while it was read")).size(), 1);
+        verifyEmpty();
+    }
 }
 
 void TestDatabaseFile::saveFailure()
