@@ -27,6 +27,7 @@ protected:
             = QNetworkAccessManager::createRequest(operation, ReplyGuard::uncompressed(request), outgoing);
         // The request of a page reads the answer as it arrives.
         ReplyGuard::attach(reply, m_maxBytes, m_deadlineMs, kReadBuffer);
+        ReplyGuard::refuseCompressed(reply);
         // Heard before the page's request hears of the end, which comes with the error if any.
         const auto record = [factory = m_factory, reply, url = request.url()] {
             factory->setBrokenOff(url, ReplyGuard::reason(reply));

@@ -14,6 +14,8 @@
 
 #include <utility>
 
+#include <zlib.h>
+
 // Keeps a network answer within what its reader can need, whatever the server sends: a body
 // announced longer than `maxBytes` is broken off at the headers, one that is not announced as
 // soon as the bytes received pass it, and with a deadline the whole answer must have arrived by
@@ -30,7 +32,7 @@
 // gets no answer the reply hears of: only a request made through get() tells that apart.
 namespace ReplyGuard {
 
-enum class Stop { None, TooLong, TooSlow, CutShort };
+enum class Stop { None, TooLong, TooSlow, CutShort, Compressed };
 
 constexpr qint64 kReadWhole = -1;
 
@@ -45,17 +47,96 @@ inline constexpr const char *kHeadsProperty = "wayloreReplyHeads";
 // What the network layer holds at a time for the guard to gather.
 inline constexpr qint64 kGatherPiece = 64 * 1024;
 
-// The body gathered so far, a child of its reply.
-class Gathered : public QObject
+// The coding of an answer of success the server sent compressed though asked not to ("gzip");
+// empty for one sent as it is. The body of an error page is not read.
+inline QByteArray coding(const QNetworkReply *reply)
+{
+    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    const QByteArray encoding = reply->rawHeader("Content-Encoding").trimmed().toLower();
+    return status < 200 || status > 299 || encoding == "identity" ? QByteArray() : encoding;
+}
+
+// The body as its reader takes it, a child of its reply: unpacked, when the server sent it
+// compressed, a piece at a time, so that a small answer that unpacks to gigabytes costs no more
+// than the bound it is refused at; and, for a reader that takes it at the end, gathered so far.
+class Body : public QObject
 {
 public:
-    explicit Gathered(QObject *reply)
+    Body(QObject *reply, qint64 maxBytes)
         : QObject(reply)
+        , maxBytes(maxBytes)
     {
         setObjectName(QLatin1String(kBodyName));
     }
+    ~Body() override
+    {
+        if (m_inflating)
+            inflateEnd(&m_stream);
+    }
+    // Up to `most` bytes more of the body; empty once nothing more has arrived.
+    QByteArray next(QNetworkReply *reply, qint64 most)
+    {
+        if (!m_begun) {
+            m_begun = true;
+            const QByteArray encoding = coding(reply);
+            // A zlib stream or a gzip one, told apart by its header; deflate is sent bare too.
+            const QByteArray first = reply->peek(1);
+            const int window = encoding == "deflate" && !first.isEmpty() && (first.at(0) & 0x0f) != 8 ? -15 : 15 + 32;
+            m_inflating = !encoding.isEmpty();
+            refused = m_inflating
+                      && ((encoding != "gzip" && encoding != "x-gzip" && encoding != "deflate")
+                          || inflateInit2(&m_stream, window) != Z_OK);
+            m_inflating = m_inflating && !refused;
+        }
+        if (refused || !reply->isOpen())
+            return QByteArray();
+        if (!m_inflating) {
+            QByteArray bytes = reply->read(most);
+            taken += bytes.size();
+            return bytes;
+        }
+        QByteArray out(most, Qt::Uninitialized);
+        m_stream.next_out = reinterpret_cast<Bytef *>(out.data());
+        m_stream.avail_out = uInt(most);
+        while (m_stream.avail_out > 0 && !m_ended && !refused) {
+            if (m_stream.avail_in == 0) {
+                m_input = reply->read(most);
+                if (m_input.isEmpty())
+                    break;
+                m_stream.next_in = reinterpret_cast<Bytef *>(m_input.data());
+                m_stream.avail_in = uInt(m_input.size());
+            }
+            const int result = inflate(&m_stream, Z_NO_FLUSH);
+            m_ended = result == Z_STREAM_END;
+            refused = result != Z_OK && !m_ended;
+        }
+        // Bytes after the end of the stream are no part of it.
+        refused = refused || (m_ended && (m_stream.avail_in > 0 || reply->bytesAvailable() > 0));
+        out.truncate(most - m_stream.avail_out);
+        taken += out.size();
+        return out;
+    }
+    // Whole as far as its packing tells: a compressed body cut short does not end its stream.
+    bool ended() const { return !m_inflating || m_ended; }
+
+    const qint64 maxBytes;
+    // What it handed out so far, and what it gathered.
+    qint64 taken = 0;
     QByteArray bytes;
+    bool refused = false;
+
+private:
+    z_stream m_stream{};
+    QByteArray m_input;
+    bool m_begun = false;
+    bool m_inflating = false;
+    bool m_ended = false;
 };
+
+inline Body *bodyOf(const QNetworkReply *reply)
+{
+    return static_cast<Body *>(reply->findChild<QObject *>(QLatin1String(kBodyName)));
+}
 
 // The empty body of a request made through get(). The network layer reads a request's body
 // again only to send the request again, and it does that after a connection closed early, with
@@ -91,6 +172,8 @@ inline bool cutShort(const QNetworkReply *reply)
         return false;
     if (reply->property(kRestartedProperty).toBool())
         return true;
+    if (const Body *body = bodyOf(reply); body && !body->ended())
+        return true;
     const QByteArray encoding = reply->rawHeader("Content-Encoding").trimmed().toLower();
     const bool unpacked
         = !reply->request().hasRawHeader("Accept-Encoding") && !encoding.isEmpty() && encoding != "identity";
@@ -117,6 +200,8 @@ inline QString reason(const QNetworkReply *reply)
         return QCoreApplication::translate("ReplyGuard", "the service did not answer in time");
     case Stop::CutShort:
         return QCoreApplication::translate("ReplyGuard", "the answer was cut short");
+    case Stop::Compressed:
+        return QCoreApplication::translate("ReplyGuard", "the server sent the answer compressed");
     case Stop::None:
         break;
     }
@@ -143,10 +228,10 @@ inline void stop(QNetworkReply *reply, Stop why)
         return;
     // An answer already ended (its end may still be queued) is not aborted: a deadline passing
     // then would turn a whole answer into a failure. One too long stays too long, though the
-    // network layer read it to its end before the count arrived: it is marked, so that its
-    // reader refuses it rather than take it.
+    // network layer read it to its end before the count arrived, and one that cannot be unpacked
+    // stays so: it is marked, so that its reader refuses it rather than take it.
     const bool running = reply->isRunning();
-    if (!running && why != Stop::TooLong)
+    if (!running && why != Stop::TooLong && why != Stop::Compressed)
         return;
     reply->setProperty(kStopProperty, int(why));
     qWarning().noquote() << "Answer from" << reply->url().toString(QUrl::RemoveQuery | QUrl::RemoveUserInfo)
@@ -250,11 +335,15 @@ inline void attach(QNetworkReply *reply, qint64 maxBytes, int deadlineMs = 0, qi
     // once it has started, for a reply the start cannot carry it for.
     QMetaObject::invokeMethod(
         reply, [reply, held] { reply->setReadBufferSize(held); }, Qt::QueuedConnection);
+    auto *body = new Detail::Body(reply, maxBytes);
     if (readBuffer == kReadWhole) {
-        auto *gathered = new Detail::Gathered(reply);
-        QObject::connect(reply, &QNetworkReply::readyRead, gathered, [reply, gathered, check] {
-            gathered->bytes += reply->readAll();
-            check(gathered->bytes.size(), -1);
+        QObject::connect(reply, &QNetworkReply::readyRead, body, [reply, body, check] {
+            for (QByteArray piece;
+                 body->bytes.size() <= body->maxBytes && !(piece = body->next(reply, Detail::kGatherPiece)).isEmpty();)
+                body->bytes += piece;
+            if (body->refused)
+                Detail::stop(reply, Stop::Compressed);
+            check(body->bytes.size(), -1);
         });
     }
     if (deadlineMs > 0)
@@ -281,16 +370,46 @@ inline QNetworkReply *get(QNetworkAccessManager *network, const QNetworkRequest 
     return reply;
 }
 
+// Up to `most` bytes more of the body of a reply attached with a read buffer, unpacked if the
+// server sent it compressed: empty once nothing more has arrived.
+inline QByteArray read(QNetworkReply *reply, qint64 most)
+{
+    Detail::Body *body = Detail::bodyOf(reply);
+    if (!body)
+        return reply->read(most);
+    QByteArray bytes = body->next(reply, most);
+    if (body->refused)
+        Detail::stop(reply, Stop::Compressed);
+    else if (body->taken > body->maxBytes)
+        Detail::stop(reply, Stop::TooLong);
+    return bytes;
+}
+
+// For a reader that takes the body from the reply itself, which the guard cannot unpack for: an
+// answer sent compressed is refused as its headers come.
+inline void refuseCompressed(QNetworkReply *reply)
+{
+    QObject::connect(reply, &QNetworkReply::metaDataChanged, reply, [reply] {
+        if (!Detail::coding(reply).isEmpty())
+            Detail::stop(reply, Stop::Compressed);
+    });
+}
+
 // The whole body of a reply attached with kReadWhole, once it has finished; nothing of one the
 // guard broke off.
 inline QByteArray body(QNetworkReply *reply)
 {
+    Detail::Body *gathered = Detail::bodyOf(reply);
     if (stopped(reply) != Stop::None)
         return QByteArray();
-    auto *gathered = static_cast<Detail::Gathered *>(reply->findChild<QObject *>(QLatin1String(Detail::kBodyName)));
-    QByteArray bytes = gathered ? std::exchange(gathered->bytes, QByteArray()) : QByteArray();
-    if (reply->isOpen())
-        bytes += reply->readAll();
+    if (!gathered)
+        return reply->isOpen() ? reply->readAll() : QByteArray();
+    QByteArray bytes = std::exchange(gathered->bytes, QByteArray());
+    for (QByteArray piece; reply->isOpen() && bytes.size() <= gathered->maxBytes
+                           && !(piece = gathered->next(reply, Detail::kGatherPiece)).isEmpty();)
+        bytes += piece;
+    if (gathered->refused || bytes.size() > gathered->maxBytes || !gathered->ended())
+        return QByteArray();
     return bytes;
 }
 

@@ -3642,6 +3642,10 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
         <source>the answer was cut short</source>
         <translation>die Antwort wurde abgeschnitten</translation>
     </message>
+    <message>
+        <source>the server sent the answer compressed</source>
+        <translation>der Server hat die Antwort komprimiert gesendet</translation>
+    </message>
 </context>
 <context>
     <name>RouteContextMenu</name>

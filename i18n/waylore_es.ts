@@ -3642,6 +3642,10 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
         <source>the answer was cut short</source>
         <translation>la respuesta llegó cortada</translation>
     </message>
+    <message>
+        <source>the server sent the answer compressed</source>
+        <translation>el servidor envió la respuesta comprimida</translation>
+    </message>
 </context>
 <context>
     <name>RouteContextMenu</name>

@@ -3642,6 +3642,10 @@ seront perdus. Ces opérations sont irréversibles !</translation>
         <source>the answer was cut short</source>
         <translation>la réponse a été interrompue</translation>
     </message>
+    <message>
+        <source>the server sent the answer compressed</source>
+        <translation>le serveur a envoyé la réponse compressée</translation>
+    </message>
 </context>
 <context>
     <name>RouteContextMenu</name>

@@ -111,8 +111,11 @@ bool NetLoader::take(QNetworkReply *reply)
 {
     if (!m_file || m_writeFailed)
         return false;
-    while (reply->bytesAvailable() > 0) {
-        const QByteArray bytes = reply->read(ReadBufferBytes);
+    // Unpacked within the bound when the server sent it compressed; a read the guard breaks off
+    // ends the download at once.
+    for (QByteArray bytes; !(bytes = ReplyGuard::read(reply, ReadBufferBytes)).isEmpty();) {
+        if (!m_file)
+            return false;
         if (m_file->write(bytes) != bytes.size()) {
             qWarning() << "Cannot write database file" << m_file->fileName() << m_file->errorString();
             m_writeFailed = true;

@@ -27,6 +27,8 @@ private slots:
     void endedAnswer();
     void unreadAnswerHeld();
     void oneManagerBusy();
+    void compressedAnswer_data();
+    void compressedAnswer();
 };
 
 namespace {
@@ -76,6 +78,8 @@ void TestBoundedNetwork::pageRequest_data()
     QTest::newRow("too long, no length") << past << "no length" << 0 << 0;
     QTest::newRow("too long, chunked") << past << "chunked" << 0 << 0;
     QTest::newRow("drip") << qint64(512 * 1024) << "drip" << 0 << 0;
+    // The page takes its answer from the reply itself: refused, as the factory tells.
+    QTest::newRow("compressed") << qint64(0) << "gzip" << 0 << 0;
     // clang-format on
 }
 
@@ -96,6 +100,8 @@ void TestBoundedNetwork::pageRequest()
         reply.contentLength = -2;
     if (shape == QLatin1String("drip"))
         reply.trickleMs = 20;
+    if (shape == QLatin1String("gzip"))
+        reply.encoding = "gzip", reply.body = HttpTestServer::gzip(QByteArray(1000, 'p'));
     server.setReply(QStringLiteral("/changelog"), reply);
 
     // Short only for the drip: a busy machine may take long for a whole page.
@@ -217,6 +223,62 @@ void TestBoundedNetwork::oneManagerBusy()
     }
     serving->exit();
     serving->wait();
+}
+
+void TestBoundedNetwork::compressedAnswer_data()
+{
+    // clang-format off
+    QTest::addColumn<QByteArray>("coding");
+    QTest::addColumn<QByteArray>("sent");
+    QTest::addColumn<bool>("streamed");
+    QTest::addColumn<ReplyGuard::Stop>("stop");
+    QTest::addColumn<QByteArray>("body");
+    const QByteArray report("KJFK 061251Z 18010KT 10SM FEW250");
+    const QByteArray zlib = qCompress(report).mid(4);
+    const QByteArray bomb = qCompress(QByteArray(64 * 1024 * 1024, ' '), 9).mid(4);
+    using enum ReplyGuard::Stop;
+    // The METAR, the tracks and the tiles take the body whole at its end; the download as it arrives.
+    QTest::newRow("gzip") << QByteArray("gzip") << HttpTestServer::gzip(report) << false << None << report;
+    QTest::newRow("deflate") << QByteArray("deflate") << zlib << false << None << report;
+    QTest::newRow("deflate sent bare") << QByteArray("deflate") << zlib.mid(2).chopped(4) << false << None << report;
+    QTest::newRow("gzip, as it arrives") << QByteArray("gzip") << HttpTestServer::gzip(report) << true << None << report;
+    QTest::newRow("gzip cut short") << QByteArray("gzip") << HttpTestServer::gzip(report).chopped(12) << false << CutShort << QByteArray();
+    QTest::newRow("unpacking past the bound") << QByteArray("deflate") << bomb << false << TooLong << QByteArray();
+    QTest::newRow("unpacking past the bound, as it arrives") << QByteArray("deflate") << bomb << true << TooLong << QByteArray();
+    QTest::newRow("a coding of another kind") << QByteArray("br") << report << false << Compressed << QByteArray();
+    // clang-format on
+}
+
+// A server that compresses the answer although asked not to.
+void TestBoundedNetwork::compressedAnswer()
+{
+    QFETCH(QByteArray, coding);
+    QFETCH(QByteArray, sent);
+    QFETCH(bool, streamed);
+    QFETCH(ReplyGuard::Stop, stop);
+    QFETCH(QByteArray, body);
+    HttpTestServer server;
+    QVERIFY(server.listen());
+    HttpTestServer::Reply reply;
+    reply.encoding = coding;
+    reply.body = sent;
+    server.setReply(QStringLiteral("/answer"), reply);
+    QNetworkAccessManager network;
+    const std::unique_ptr<QNetworkReply> answer(
+        ReplyGuard::get(&network, QNetworkRequest(QUrl(server.url(QStringLiteral("/answer"))))));
+    const qint64 bound = 1024 * 1024;
+    ReplyGuard::attach(answer.get(), bound, 0, streamed ? 64 * 1024 : ReplyGuard::kReadWhole);
+    QByteArray taken;
+    connect(answer.get(), &QNetworkReply::readyRead, this, [&] {
+        for (QByteArray piece; streamed && !(piece = ReplyGuard::read(answer.get(), 64 * 1024)).isEmpty();)
+            taken += piece;
+    });
+    QVERIFY(QTest::qWaitFor([&] { return answer->isFinished(); }, 20000));
+    if (!streamed)
+        taken = ReplyGuard::body(answer.get());
+    QCOMPARE(ReplyGuard::stopped(answer.get()), stop);
+    QCOMPARE(stop == ReplyGuard::Stop::None ? taken : QByteArray(), body);
+    QVERIFY(taken.size() < 2 * bound);
 }
 
 QTEST_MAIN(TestBoundedNetwork)
