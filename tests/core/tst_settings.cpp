@@ -241,7 +241,8 @@ void TestSettings::storeFailuresAreTold_data()
     QTest::addColumn<QString>("at");        // in the home; another than the pilot's, beside the pilot's whole one
     QTest::addColumn<QByteArray>("stored"); // the file at the start; "|": a named pipe
     QTest::addColumn<qint64>("grownTo");    // its size made this with nothing written, 0: as it is
-    QTest::addColumn<int>("fileLimit"); // bytes a file may take; 0: the file cut to nothing
+    QTest::addColumn<int>("fileLimit"); // bytes a file may take; 0: the file cut to nothing; -1: after the last
+                                        // write-back, a line the store cannot read put in by another writer
     QTest::addColumn<QString>("problem");   // empty: none, and the file's key read
     const QByteArray garbage = QByteArrayLiteral("\xff\xfe\x00[section without its end\nkey=\x01\x02\n");
     const QByteArray whole("[test]\nkept=7\n");
@@ -259,6 +260,7 @@ void TestSettings::storeFailuresAreTold_data()
     QTest::newRow("shared 3 GiB") << shared << whole << (3LL << 30) << 0 << sharedAside;
     QTest::newRow("shared pipe") << shared << QByteArray("|") << 0LL << 0 << sharedAside;
     QTest::newRow("system-wide pipe") << QStringLiteral("xdg/Corvel.conf") << QByteArray("|") << 0LL << 0 << QString();
+    QTest::newRow("damaged by another writer") << own << whole << 0LL << -1 << QString();
     QTest::newRow("write cut short") << own << whole << 0LL << 100 << unwritten;
     QTest::newRow("write cut to nothing") << own << whole << 0LL << 0 << unwritten;
     // clang-format on
@@ -323,8 +325,18 @@ void TestSettings::storeFailuresAreTold()
     QVERIFY(!kept.isOpen() || kept.read(stored.size()) == stored);
     QVERIFY(!unreadable || kept.remove());
     Settings::setInt(QStringLiteral("test/kept"), 9);
+    if (fileLimit < 0) {
+        // Read back before the store writes again, such a file would be set aside at the next start.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+        QFile written(file);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QVERIFY(!TestSupport::writeFile(file + ".new", written.readAll() + "garbage\n").isEmpty());
+        QVERIFY(QFile::remove(file) && QFile::rename(file + ".new", file));
+    }
     m_settings.reset();
     QVERIFY(!QFile::exists(file + QLatin1String(".previous")));
+    QFile back(file);
+    QVERIFY(back.open(QIODevice::ReadOnly) && !back.readAll().contains("garbage"));
     QCOMPARE(QSettings().value(QStringLiteral("test/kept")).toInt(), 9);
     m_settings = std::make_unique<Settings>();
     QVERIFY(m_settings->problem().isEmpty());
