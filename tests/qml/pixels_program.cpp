@@ -30,6 +30,7 @@
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSet>
 #include <QSettings>
 #include <QSignalSpy>
@@ -851,7 +852,10 @@ void ProgramWindow::quitAskedAgain_data()
 void ProgramWindow::quitAskedAgain()
 {
     QFETCH(bool, pointer);
-    context("document")->setProperty("saved", false);
+    // Changed for the question, saved again for the flights that follow.
+    QObject *document = context("document");
+    document->setProperty("saved", false);
+    const auto saved = qScopeGuard([document] { document->setProperty("saved", true); });
     m_window->requestActivate();
     QTRY_VERIFY(m_window->isActive());
     auto *question = m_window->findChild<QObject *>(QStringLiteral("fileManager"))
