@@ -102,17 +102,15 @@ private slots:
         QTest::addColumn<bool>("autocompute");
         QTest::addColumn<int>("level");
         QTest::addColumn<int>("tas");
-        const QList<std::tuple<const char *, int, int>> rows = {{"cruise typed", 200, 450},
-                                                                {"speed typed above the maximum", 350, 450},
-                                                                {"another airplane", 300, 400},
-                                                                {"ceiling lowered", 250, 450},
-                                                                {"maximum TAS lowered", 350, 300},
-                                                                {"weights changed", 350, 450},
-                                                                {"plan loaded above the ceiling", 300, 450}};
-        for (const auto &[change, level, tas] : rows) {
-            for (const bool autocompute : {false, true})
-                QTest::addRow("%s, autocompute %s", change, autocompute ? "on" : "off")
-                    << QString::fromLatin1(change) << autocompute << level << tas;
+        for (const bool on : {false, true}) {
+            const char *mode = on ? "autocompute on" : "autocompute off";
+            QTest::addRow("cruise typed, %s", mode) << "cruise" << on << 200 << 450;
+            QTest::addRow("speed typed above the maximum, %s", mode) << "speed" << on << 350 << 450;
+            QTest::addRow("another airplane, %s", mode) << "airplane" << on << 300 << 400;
+            QTest::addRow("ceiling lowered, %s", mode) << "figures" << on << 250 << 450;
+            QTest::addRow("maximum TAS lowered, %s", mode) << "figures" << on << 350 << 300;
+            QTest::addRow("weights changed, %s", mode) << "weights" << on << 350 << 450;
+            QTest::addRow("plan loaded above the ceiling, %s", mode) << "load" << on << 300 << 450;
         }
     }
 
@@ -135,26 +133,23 @@ private slots:
         QVERIFY(m_plan->setData(m_plan->index(4), QStringLiteral("FL120"), Waypoint::Altitude));
         QVERIFY(m_plan->setData(m_plan->index(4), QStringLiteral("M0.45"), Waypoint::IndicatedAirSpeed));
         const int typedIas = m_plan->waypoints().at(4)->ias();
+        const QString stored = FlightplanXml::toXml(m_plan.get());
 
         Airplane airplane = PlanFixture::airplane();
-        if (change == QLatin1String("cruise typed")) {
-            m_plan->general()->setCruiselvl(200);
-        } else if (change == QLatin1String("speed typed above the maximum")) {
+        airplane.ceilinglvl = level;
+        airplane.maxcruisetas = tas;
+        airplane.name += change == QLatin1String("airplane") ? QStringLiteral(" 2") : QString();
+        airplane.climbvs = change == QLatin1String("airplane") ? 1500 : airplane.climbvs;
+        airplane.eow = change == QLatin1String("weights") ? 30000 : airplane.eow;
+        if (change == QLatin1String("cruise"))
+            m_plan->general()->setCruiselvl(level);
+        else if (change == QLatin1String("speed"))
             m_plan->general()->setCruisetas(600);
-        } else if (change == QLatin1String("plan loaded above the ceiling")) {
-            const QString text = FlightplanXml::toXml(m_plan.get());
-            airplane.ceilinglvl = 300;
+        else
             m_fixture.setAirplane(airplane);
-            QString error;
-            QVERIFY2(FlightplanXml::fromXml(m_plan.get(), text, &error, true), qPrintable(error));
-        } else {
-            airplane.name = change == QLatin1String("another airplane") ? QStringLiteral("Other") : airplane.name;
-            airplane.climbvs = change == QLatin1String("another airplane") ? 1500 : airplane.climbvs;
-            airplane.ceilinglvl = level;
-            airplane.maxcruisetas = tas;
-            airplane.eow = change == QLatin1String("weights changed") ? 30000 : airplane.eow;
-            m_fixture.setAirplane(airplane);
-        }
+        QString error;
+        if (change == QLatin1String("load"))
+            QVERIFY2(FlightplanXml::fromXml(m_plan.get(), stored, &error, true), qPrintable(error));
 
         QCOMPARE(m_plan->general()->cruiselvl(), level);
         QCOMPARE(m_plan->general()->cruisetas(), tas);
@@ -162,7 +157,8 @@ private slots:
         for (int row = 0; row < m_plan->count(); ++row)
             highest = row == 4 ? highest : qMax(highest, m_plan->waypoints().at(row)->altitude());
         QCOMPARE(highest, level * 100);
-        if (change != QLatin1String("plan loaded above the ceiling")) {
+        // A file keeps no mark of what the pilot typed.
+        if (change != QLatin1String("load")) {
             QCOMPARE(m_plan->waypoints().at(4)->altitude(), 12000);
             QCOMPARE(m_plan->waypoints().at(4)->ias(), typedIas);
         }

@@ -64,7 +64,6 @@ private slots:
     void keyboardOnly();
     // Ctrl+Q on a changed plan asks, and asks again after the question was cancelled, by Escape or
     // by the pointer on Cancel: the File menu's entry holds the key too.
-    void quitAskedAgain_data();
     void quitAskedAgain();
     void themeSwitchBothWays();
     void tableAtWindowSizes();
@@ -842,26 +841,17 @@ void ProgramWindow::keyboardOnly()
     QCOMPARE(pages, 1);
 }
 
-void ProgramWindow::quitAskedAgain_data()
-{
-    QTest::addColumn<bool>("pointer");
-    QTest::newRow("Escape") << false;
-    QTest::newRow("Cancel clicked") << true;
-}
-
 void ProgramWindow::quitAskedAgain()
 {
-    QFETCH(bool, pointer);
-    // Changed for the question, saved again for the flights that follow.
     QObject *document = context("document");
-    document->setProperty("saved", false);
     const auto saved = qScopeGuard([document] { document->setProperty("saved", true); });
-    m_window->requestActivate();
-    QTRY_VERIFY(m_window->isActive());
     auto *question = m_window->findChild<QObject *>(QStringLiteral("fileManager"))
                          ->property("saveBeforeQuitDialog")
                          .value<QObject *>();
-    for (int round = 0; round < 2; ++round) {
+    m_window->requestActivate();
+    QTRY_VERIFY(m_window->isActive());
+    for (const bool pointer : {false, false, true, true}) {
+        document->setProperty("saved", false);
         QTest::keyClick(m_window, Qt::Key_Q, Qt::ControlModifier);
         QTRY_VERIFY(question->property("visible").toBool());
         if (pointer)
