@@ -266,7 +266,8 @@ public:
             QObject::connect(instance, &QObject::destroyed, [] { instance = nullptr; });
         }
         // Weakly held: a reader may cut every connection of its reply.
-        instance->m_replies.removeAll(nullptr);
+        instance->m_replies.removeIf(
+            [](const QPointer<QNetworkReply> &watched) { return !watched || watched->isFinished(); });
         instance->m_replies.append(reply);
     }
 
