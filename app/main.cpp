@@ -1,4 +1,5 @@
 #include "memoryheadroom.h"
+#include "settings.h"
 #include "shell.h"
 
 #include <QApplication>
@@ -21,6 +22,7 @@ int main(int argc, char *argv[])
 {
     MemoryHeadroom::fitToLimit();
     Shell::nameApplication();
+    Settings::setAsideBeforeStart();
     QApplication app(argc, argv);
     // The map's stored centre is a coordinate: its type must be known before the settings store
     // is first read, or the stored value is dropped as an unknown type.

@@ -10,11 +10,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMutexLocker>
+#include <QStandardPaths>
 #include <QUuid>
 #include <QtGlobal>
 
 #include <filesystem>
 #include <system_error>
+#include <utility>
 
 #ifdef Q_OS_UNIX
 #include <unistd.h>
@@ -48,8 +50,18 @@ QStringList storeFiles()
     const QString organisation = QCoreApplication::organizationName();
     const QSettings probe(QUuid::createUuid().toString(QUuid::WithoutBraces) + QLatin1String("/none"), QString());
     const QString folder = QFileInfo(QFileInfo(probe.fileName()).path()).path();
+    // Qt's own store beside them, which its file dialogs read as they open.
     return {QStringLiteral("%1/%2/%3.conf").arg(folder, organisation, QCoreApplication::applicationName()),
-            QStringLiteral("%1/%2.conf").arg(folder, organisation)};
+            QStringLiteral("%1/%2.conf").arg(folder, organisation), folder + QLatin1String("/QtProject.conf")};
+}
+
+// Neither a pipe, a device nor a folder, nor larger than any store file: what every file read
+// whole at the start must be, whatever reads it.
+bool beyondBounds(const QString &file)
+{
+    QByteArray bytes;
+    const auto outcome = WholeReadFile::read(file, kLargestStoreFile, &bytes);
+    return outcome == WholeReadFile::Outcome::NotAFile || outcome == WholeReadFile::Outcome::TooLarge;
 }
 
 // A file the store would not read as it is: not a plain file (a pipe would hold the start for
@@ -60,17 +72,9 @@ bool damagedBeforeReading(const QString &file)
 {
     if (!QFileInfo::exists(file))
         return false;
-    QByteArray bytes;
-    switch (WholeReadFile::read(file, kLargestStoreFile, &bytes)) {
-    case WholeReadFile::Outcome::Read:
-        break;
-    case WholeReadFile::Outcome::NotAFile:
-    case WholeReadFile::Outcome::TooLarge:
+    if (beyondBounds(file))
         return true;
-    default:
-        // The store says what it cannot open as before.
-        return false;
-    }
+    // A file that cannot be opened the store says so of itself, as before.
     QSettings store(file, QSettings::IniFormat);
     // Sections are parsed when first read: only then does the store know it cannot read one.
     store.allKeys();
@@ -104,6 +108,7 @@ bool keepAs(const QString &file, const QString &name)
 } // namespace
 
 Settings *Settings::s_instance = nullptr;
+QList<Settings::Unreadable> Settings::s_setAsideBeforeStart;
 
 Settings::Settings()
     : QObject(nullptr)
@@ -140,19 +145,34 @@ QList<Settings::Unreadable> Settings::setAsideUnreadable()
     QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, QStringLiteral("/dev/null"));
     QSettings::setPath(QSettings::IniFormat, QSettings::SystemScope, QStringLiteral("/dev/null"));
 #endif
-    QList<Unreadable> unreadable;
+    QList<Unreadable> unreadable = std::exchange(s_setAsideBeforeStart, {});
     const QStringList files = storeFiles();
     for (const QString &file : files) {
-        if (!damagedBeforeReading(file))
-            continue;
-        // Written back as it is, the file would keep its garbage and lose the pilot's preferences
-        // for good; kept aside, what it held can still be looked at.
-        const QString aside = QStringLiteral("%1.unreadable-%2")
-                                  .arg(file, QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")));
-        qWarning().noquote() << "Preferences file" << file << "cannot be read, set aside as" << aside;
-        unreadable.append({file, QFile::rename(file, aside) ? aside : QString(), file == files.first()});
+        if (damagedBeforeReading(file))
+            unreadable.append(setAside(file, file == files.first()));
     }
     return unreadable;
+}
+
+void Settings::setAsideBeforeStart()
+{
+    // Qt reads the pilot's logging rules as the application object is made, before any store.
+    const QString rules
+        = QStandardPaths::locate(QStandardPaths::GenericConfigLocation, QStringLiteral("QtProject/qtlogging.ini"));
+    if (!rules.isEmpty() && beyondBounds(rules))
+        s_setAsideBeforeStart.append(setAside(rules, false));
+}
+
+Settings::Unreadable Settings::setAside(const QString &file, bool own)
+{
+    // Written back as it is, the file would keep its garbage and lose the pilot's preferences
+    // for good; kept aside, what it held can still be looked at.
+    const QString aside = QStringLiteral("%1.unreadable-%2")
+                              .arg(file, QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")));
+    // Moved before the first message: Qt reads its logging rules as the first one is logged.
+    const bool moved = QFile::rename(file, aside);
+    qWarning().noquote() << "Preferences file" << file << "cannot be read, set aside as" << aside;
+    return {file, moved ? aside : QString(), own};
 }
 
 QString Settings::problem() const

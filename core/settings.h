@@ -32,6 +32,10 @@ public:
     // What the pilot must be told about the store, empty while nothing went wrong.
     QString problem() const;
 
+    // Before the application object: sets aside what Qt reads as it is made and could not read
+    // (the pilot's logging rules as a pipe would hold the start for good); the store tells it.
+    static void setAsideBeforeStart();
+
     // Erases every preference ("Reset all preferences and quit").
     Q_INVOKABLE void clear();
 
@@ -75,8 +79,11 @@ private:
         QString aside;
         bool own; // the application's file, not the organisation's
     };
-    // Moves the unreadable files of the store aside before the store opens them.
+    // Moves the unreadable files of the store aside before the store opens them, and takes those
+    // set aside before the start.
     static QList<Unreadable> setAsideUnreadable();
+    static Unreadable setAside(const QString &file, bool own);
+    static QList<Unreadable> s_setAsideBeforeStart;
     // After a write-back: whether the store file holds the whole store. A file cut short is
     // replaced by the last whole one. Called under the lock.
     bool writtenWhole();

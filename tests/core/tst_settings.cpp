@@ -249,7 +249,8 @@ void TestSettings::storeFailuresAreTold_data()
     const QString shared = QStringLiteral("settings/Corvel.conf");
     const QString unwritten = QStringLiteral("^The preferences cannot be written to .+: the disk may be full .+$");
     const QString setAside = QStringLiteral("^The preferences file .+/Waylore-tst_settings.conf cannot be read. It is kept as .+\\.unreadable-\\d{8}-\\d{6}, .+default preferences.$");
-    const QString sharedAside = QStringLiteral("^The preferences file .+/settings/Corvel.conf cannot be read. It is kept as .+\\.unreadable-\\d{8}-\\d{6}, and the program does without it.$");
+    const QString otherAside = QStringLiteral("^The preferences file .+/%1 cannot be read. It is kept as .+\\.unreadable-\\d{8}-\\d{6}, and the program does without it.$");
+    const QString sharedAside = otherAside.arg(QLatin1String("settings/Corvel.conf"));
     QTest::newRow("unreadable file") << own << garbage << 0LL << 0 << setAside;
     QTest::newRow("last line without break") << own << QByteArray("[test]\r\nkept=7") << 0LL << 0 << QString();
     QTest::newRow("blank after the last break") << own << QByteArray("[test]\nkept=7\n ") << 0LL << 0 << QString();
@@ -258,6 +259,8 @@ void TestSettings::storeFailuresAreTold_data()
     QTest::newRow("shared unreadable") << shared << garbage << 0LL << 0 << sharedAside;
     QTest::newRow("shared 3 GiB") << shared << whole << (3LL << 30) << 0 << sharedAside;
     QTest::newRow("shared pipe") << shared << QByteArray("|") << 0LL << 0 << sharedAside;
+    QTest::newRow("Qt's store unreadable") << QStringLiteral("settings/QtProject.conf") << garbage << 0LL << 0 << otherAside.arg(QLatin1String("settings/QtProject.conf"));
+    QTest::newRow("Qt's logging rules 3 GiB") << QStringLiteral(".qttest/config/QtProject/qtlogging.ini") << whole << (3LL << 30) << 0 << otherAside.arg(QLatin1String("QtProject/qtlogging.ini"));
     QTest::newRow("system-wide pipe") << QStringLiteral("xdg/Corvel.conf") << QByteArray("|") << 0LL << 0 << QString();
     QTest::newRow("damaged by another writer") << own << whole << 0LL << -1 << QString();
     QTest::newRow("write cut short") << own << whole << 0LL << 100 << unwritten;
@@ -287,6 +290,7 @@ void TestSettings::storeFailuresAreTold()
 #if !defined(__SANITIZE_ADDRESS__) && !defined(__SANITIZE_THREAD__)
         const AddressSpaceLimit limit(TestSupport::mappedBytes() + 256 * 1024 * 1024);
 #endif
+        Settings::setAsideBeforeStart();
         m_settings = std::make_unique<Settings>();
     }
     QCOMPARE(Settings::getInt(QStringLiteral("test/kept")), unreadable && !shared ? 0 : 7);
