@@ -5,12 +5,11 @@
    must configure, and every suite must take the headers precompiled at the suites' own level while
    the product takes the others. A path pasted into a regular expression fails the first and, with
    a "+" elsewhere, silently the second.
-2. Every product source compiled alone, with the compiler and flags the test names (the build's
-   level and options), without the precompiled Qt headers and without batch neighbours: a source that compiles only because a
-   neighbour or the precompiled header included what it uses fails here, as it would in any build
-   that compiles it otherwise.
+2. Every product source compiled alone, with the compiler and flags the test names, without the
+   precompiled Qt headers and without batch neighbours: a source that compiles only because one of
+   them included what it uses fails here, as it would in any build that compiles it otherwise.
 
-    check_sources.py <source dir> <binary dir> <cmake> <generator> [-D<cache entry>...]
+    check-sources.py <source dir> <binary dir> <cmake> <generator> [-D<cache entry>...]
 """
 import json
 import os
