@@ -367,7 +367,6 @@ private slots:
         QTest::addColumn<bool>("collated");
         QTest::addColumn<bool>("lastFirst");
         QTest::addColumn<QList<int>>("pages");
-        QTest::newRow("pages 1,3") << "1,3" << 1 << true << false << QList<int>{1, 3};
         QTest::newRow("two collated") << "1,3" << 2 << true << false << QList<int>{1, 3, 1, 3};
         QTest::newRow("two not collated") << "1,3" << 2 << false << false << QList<int>{1, 1, 3, 3};
         QTest::newRow("2-3 last first") << "2-3" << 1 << true << true << QList<int>{3, 2};

@@ -19,6 +19,7 @@ StubWindow {
         }
 
         function cleanup() {
+            testSupport.useLanguage("en");
             helper.destroy();
             helper = null;
         }
@@ -75,11 +76,7 @@ StubWindow {
             compare(labels[1].text, "M0.85");
             // One unit text beside the speeds, in every language.
             verify(testSupport.useLanguage("de"));
-            try {
-                compare([findChild(helper, "speedBox").unit, labels[0].text], ["kt", "IAS 475 kt "]);
-            } finally {
-                testSupport.useLanguage("en");
-            }
+            compare([findChild(helper, "speedBox").unit, labels[0].text], ["kt", "IAS 475 kt "]);
         }
     }
 }
