@@ -81,7 +81,7 @@ def compile_alone(item):
     return name, run.returncode, run.stderr
 
 
-with ThreadPoolExecutor(max_workers=os.cpu_count() or 2) as pool:
+with ThreadPoolExecutor(max_workers=len(os.sched_getaffinity(0))) as pool:
     for name, code, errors in pool.map(compile_alone, alone):
         if code != 0:
             faults.append(f"{name} does not compile alone:\n{errors[:2000]}")
