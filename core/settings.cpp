@@ -1,6 +1,7 @@
 #include "settings.h"
 
 #include "wholereadfile.h"
+#include "wholesavefile.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -149,9 +150,31 @@ QList<Settings::Unreadable> Settings::setAsideUnreadable()
     const QStringList files = storeFiles();
     for (const QString &file : files) {
         if (damagedBeforeReading(file))
-            unreadable.append(setAside(file, file == files.first()));
+            unreadable.append(keptButLastLine(file, file == files.first()));
     }
     return unreadable;
+}
+
+Settings::Unreadable Settings::keptButLastLine(const QString &file, bool own)
+{
+    // A last line without its break that the store cannot read (an edit cut short, a write-back
+    // cut within it) costs that line alone: the rest is kept, the file as it was set aside.
+    QByteArray bytes;
+    const bool read = WholeReadFile::read(file, kLargestStoreFile, &bytes) == WholeReadFile::Outcome::Read;
+    const qsizetype end = bytes.lastIndexOf('\n') + 1;
+    const QString kept = file + QLatin1String(".kept");
+    if (!read || end == 0 || end == bytes.size() || !WholeSaveFile::replace(kept, bytes.left(end))
+        || damagedBeforeReading(kept)) {
+        QFile::remove(kept);
+        return setAside(file, own);
+    }
+    Unreadable told = setAside(file, own);
+    if (told.aside.isEmpty() || !replaceWith(kept, file)) {
+        QFile::remove(kept);
+        return told;
+    }
+    told.line = QString::fromUtf8(bytes.mid(end)).trimmed().left(60);
+    return told;
 }
 
 void Settings::setAsideBeforeStart()
@@ -185,7 +208,11 @@ QString Settings::problem() const
     for (const Unreadable &file : m_unreadable) {
         const QString name = QDir::toNativeSeparators(file.file);
         const QString aside = QDir::toNativeSeparators(file.aside);
-        if (file.own && aside.isEmpty())
+        if (!file.line.isEmpty())
+            told << tr("The last line of the preferences file %1 cannot be read and is left out: \"%2\". The file as "
+                       "it was is kept as %3.")
+                        .arg(name, file.line, aside);
+        else if (file.own && aside.isEmpty())
             told << tr("The preferences file %1 cannot be read: the program starts with its default preferences.")
                         .arg(name);
         else if (file.own)

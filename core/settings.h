@@ -77,12 +77,14 @@ private:
     {
         QString file;
         QString aside;
-        bool own; // the application's file, not the organisation's
+        bool own;                 // the application's file, not the organisation's
+        QString line = QString(); // a last line left out, the rest of the file kept
     };
     // Moves the unreadable files of the store aside before the store opens them, and takes those
     // set aside before the start.
     static QList<Unreadable> setAsideUnreadable();
     static Unreadable setAside(const QString &file, bool own);
+    static Unreadable keptButLastLine(const QString &file, bool own);
     static QList<Unreadable> s_setAsideBeforeStart;
     // After a write-back: whether the store file holds the whole store. A file cut short is
     // replaced by the last whole one. Called under the lock.

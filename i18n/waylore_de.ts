@@ -3987,6 +3987,10 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
         <translation>Die Einstellungsdatei %1 kann nicht gelesen werden.</translation>
     </message>
     <message>
+        <source>The last line of the preferences file %1 cannot be read and is left out: &quot;%2&quot;. The file as it was is kept as %3.</source>
+        <translation>Die letzte Zeile der Einstellungsdatei %1 ist nicht lesbar und wird weggelassen: „%2“. Die Datei, wie sie war, wird als %3 aufbewahrt.</translation>
+    </message>
+    <message>
         <source>The preferences file %1 cannot be read. It is kept as %2, and the program does without it.</source>
         <translation>Die Einstellungsdatei %1 kann nicht gelesen werden. Sie wird als %2 aufbewahrt, und das Programm kommt ohne sie aus.</translation>
     </message>

@@ -3987,6 +3987,10 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
         <translation>El archivo de preferencias %1 no se puede leer.</translation>
     </message>
     <message>
+        <source>The last line of the preferences file %1 cannot be read and is left out: &quot;%2&quot;. The file as it was is kept as %3.</source>
+        <translation>La última línea del archivo de preferencias %1 no se puede leer y se omite: «%2». El archivo tal como estaba se conserva como %3.</translation>
+    </message>
+    <message>
         <source>The preferences file %1 cannot be read. It is kept as %2, and the program does without it.</source>
         <translation>El archivo de preferencias %1 no se puede leer. Se conserva como %2, y el programa prescinde de él.</translation>
     </message>

@@ -3987,6 +3987,10 @@ seront perdus. Ces opérations sont irréversibles !</translation>
         <translation>Le fichier de préférences %1 est illisible.</translation>
     </message>
     <message>
+        <source>The last line of the preferences file %1 cannot be read and is left out: &quot;%2&quot;. The file as it was is kept as %3.</source>
+        <translation>La dernière ligne du fichier de préférences %1 est illisible et laissée de côté : « %2 ». Le fichier tel qu&apos;il était est conservé sous le nom %3.</translation>
+    </message>
+    <message>
         <source>The preferences file %1 cannot be read. It is kept as %2, and the program does without it.</source>
         <translation>Le fichier de préférences %1 est illisible. Il est conservé sous le nom %2, et le programme s&apos;en passe.</translation>
     </message>
