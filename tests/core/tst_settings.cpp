@@ -1,4 +1,5 @@
 #include "filesizelimit.h"
+#include "markingtranslator.h"
 #include "settings.h"
 #include "testsupport.h"
 
@@ -10,7 +11,6 @@
 #include <QSignalSpy>
 #include <QTemporaryFile>
 #include <QThread>
-#include <QTranslator>
 #include <QtTest>
 
 #include <atomic>
@@ -287,16 +287,9 @@ void TestSettings::storeFailuresAreTold()
              problem.contains(QLatin1String("default preferences")) ? 0 : 7);
     { // installed once the store has read the language chosen
         const QString untranslated = m_settings->problem();
-        struct : QTranslator
-        {
-            bool isEmpty() const override { return false; }
-            QString translate(const char *, const char *source, const char *, int) const override
-            {
-                return QLatin1Char('!') + QLatin1String(source);
-            }
-        } marking;
+        MarkingTranslator marking;
         QCoreApplication::installTranslator(&marking);
-        QCOMPARE(m_settings->problem(), unreadable ? QLatin1Char('!') + untranslated : untranslated);
+        QCOMPARE(m_settings->problem(), unreadable ? '<' + untranslated + '>' : untranslated);
     }
     QSignalSpy told(m_settings.get(), &Settings::problemChanged);
     Settings::setString(QStringLiteral("test/text"), QString(300, QLatin1Char('x')));

@@ -2,6 +2,7 @@
 #include "exportplan.h"
 #include "filesizelimit.h"
 #include "fmsimport.h"
+#include "markingtranslator.h"
 #include "printmanager.h"
 #include "templating.h"
 #include "testsupport.h"
@@ -23,22 +24,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <QTranslator>
 #include <QUrlQuery>
 
 namespace {
-
-// Translates every text of the exporter into a marked text.
-class MarkingTranslator : public QTranslator
-{
-public:
-    QString translate(const char *context, const char *sourceText, const char *, int) const override
-    {
-        return qstrcmp(context, "Exporter") == 0 ? QStringLiteral("<%1>").arg(QString::fromUtf8(sourceText))
-                                                 : QString();
-    }
-    bool isEmpty() const override { return false; }
-};
 
 // Takes the addresses the exporter hands to the system browser.
 class UrlCatcher : public QObject
@@ -181,7 +169,7 @@ private slots:
     // The file formats' labels are file-dialog filters, which no language changes.
     void formatLabels()
     {
-        MarkingTranslator translator;
+        MarkingTranslator translator("Exporter");
         QVERIFY(QCoreApplication::installTranslator(&translator));
         const QStringList formats = m_exporter->formats();
         QCoreApplication::removeTranslator(&translator);

@@ -1,10 +1,10 @@
+#include "markingtranslator.h"
 #include "metar.h"
 #include "testsupport.h"
 
 #include <QRandomGenerator>
 #include <QTest>
 #include <QThread>
-#include <QTranslator>
 
 namespace {
 
@@ -19,19 +19,6 @@ QStringList flatten(const QList<QPair<QString, QString>> &rows)
 
 // The time line every decoded single-group report below starts with.
 const QString observed = QStringLiteral("Observed: Day 6 of the month, 12:51 UTC");
-
-// Marks every text of the context "Metar", to see which texts are looked up where.
-class MarkingTranslator : public QTranslator
-{
-public:
-    QString translate(const char *context, const char *sourceText, const char *, int) const override
-    {
-        if (qstrcmp(context, "Metar") != 0)
-            return {};
-        return QStringLiteral("<%1>").arg(QString::fromUtf8(sourceText));
-    }
-    bool isEmpty() const override { return false; }
-};
 
 } // namespace
 
@@ -207,7 +194,7 @@ void TestMetar::formatValues()
 void TestMetar::translatesAtCallTime()
 {
     const QString report = QStringLiteral("KJFK 061251Z 27015KT -SHRA FEW030 Q1013");
-    MarkingTranslator translator;
+    MarkingTranslator translator("Metar");
     QVERIFY(QCoreApplication::installTranslator(&translator));
     const QStringList marked = flatten(Metar::decode(report));
     QCoreApplication::removeTranslator(&translator);

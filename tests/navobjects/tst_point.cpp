@@ -1,5 +1,6 @@
 #include "airport.h"
 #include "basemodel.h"
+#include "markingtranslator.h"
 #include "point.h"
 #include "richtext.h"
 #include "testsupport.h"
@@ -8,7 +9,6 @@
 #include <QBuffer>
 #include <QDataStream>
 #include <QGeoRectangle>
-#include <QTranslator>
 #include <QtTest>
 
 #include <cmath>
@@ -19,17 +19,6 @@ using TestSupport::readRecord;
 using TestSupport::recordOf;
 
 namespace {
-
-// Marks every text it is asked for in the context "Point".
-class PointTranslator : public QTranslator
-{
-public:
-    QString translate(const char *context, const char *sourceText, const char *, int) const override
-    {
-        return qstrcmp(context, "Point") == 0 ? QStringLiteral("<%1>").arg(QLatin1String(sourceText)) : QString();
-    }
-    bool isEmpty() const override { return false; }
-};
 
 // Airports are always built as Airport, as the loaders do.
 std::unique_ptr<Point> makePoint(int type, const QString &code, const QString &terminal, const QString &region,
@@ -462,7 +451,7 @@ void TestPoint::rolesByType()
     QTEST(point->data(Point::RoleIcon).toString(), "icon");
     QTEST(point->data(Point::RoleTypeString).toString(), "typeString");
     // The kind a pilot reads is translated where it is a word; the one files carry is not.
-    PointTranslator translator;
+    MarkingTranslator translator("Point");
     QVERIFY(QCoreApplication::installTranslator(&translator));
     const QStringList texts{point->data(Point::RoleTypeString).toString(), point->typeString()};
     QCoreApplication::removeTranslator(&translator);

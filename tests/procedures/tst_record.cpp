@@ -1,5 +1,6 @@
 #include "airport.h"
 #include "database.h"
+#include "markingtranslator.h"
 #include "point.h"
 #include "procedure.h"
 #include "record.h"
@@ -11,7 +12,6 @@
 #include <QDataStream>
 #include <QGeoRectangle>
 #include <QTest>
-#include <QTranslator>
 
 #include <memory>
 
@@ -474,22 +474,11 @@ void TestRecord::everyFieldKept()
 
 namespace {
 
-// Marks every text it is asked for in the context "Record".
-class RecordTranslator : public QTranslator
-{
-public:
-    QString translate(const char *context, const char *sourceText, const char *, int) const override
-    {
-        return qstrcmp(context, "Record") == 0 ? QStringLiteral("<%1>").arg(QLatin1String(sourceText)) : QString();
-    }
-    bool isEmpty() const override { return false; }
-};
-
 } // namespace
 
 void TestRecord::textsInContextRecord()
 {
-    RecordTranslator translator;
+    MarkingTranslator translator("Record");
     QVERIFY(QCoreApplication::installTranslator(&translator));
     const Record left = leg(Record::TF, -1, 0.0, 0, 0);
     const QString turn = left.turnDirectionText();
