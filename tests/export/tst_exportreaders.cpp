@@ -47,6 +47,16 @@ QByteArray run(const QString &program, const QStringList &arguments, QString *fa
     return process.readAllStandardOutput();
 }
 
+// The text of each page of a PDF file, laid out as printed.
+QStringList pdfPages(const QString &path, QString *failure)
+{
+    QStringList pages = QString::fromUtf8(run(QStringLiteral("pdftotext"),
+                                              {QStringLiteral("-layout"), path, QStringLiteral("-")}, failure))
+                            .split(u'\f');
+    pages.removeLast();
+    return pages;
+}
+
 } // namespace
 
 // What real readers make of the files: GPX and KML through gpsbabel, the FMS files through the
@@ -306,13 +316,11 @@ private slots:
             PrintManager::print(document.get(), &writer);
         }
         QString failure;
-        const QByteArray text
-            = run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")}, &failure);
+        const QStringList pages = pdfPages(path, &failure);
         QVERIFY2(failure.isEmpty(), qPrintable(failure));
-        const QStringList pages = QString::fromUtf8(text).split(u'\f');
         // Lines by their words (the reader lays blanks out again); no page holds only its number.
         QHash<QString, QList<int>> pagesOf;
-        for (int page = 0; page + 1 < pages.size(); ++page) {
+        for (int page = 0; page < pages.size(); ++page) {
             QVERIFY2(pages.at(page).contains(QRegularExpression(QStringLiteral("[^\\d\\s]"))),
                      qPrintable(QString::number(page)));
             for (const QString &line : pages.at(page).split(u'\n'))
@@ -387,17 +395,10 @@ private slots:
             QVERIFY(m_plan.plan()->insert(6 + leg, p->uid(), false));
         }
         PrintManager printing(m_plan.plan());
+        QString failure;
         const auto printed = [&](QPrinter &printer) {
             printer.setOutputFileName(m_dir.filePath(QStringLiteral("printed.pdf")));
-            QString failure;
-            const QByteArray text
-                = printing.print(&printer)
-                      ? run(QStringLiteral("pdftotext"),
-                            {QStringLiteral("-layout"), printer.outputFileName(), QStringLiteral("-")}, &failure)
-                      : QByteArray();
-            QStringList read = QString::fromUtf8(text).split(u'\f');
-            read.removeLast();
-            return read;
+            return printing.print(&printer) ? pdfPages(printer.outputFileName(), &failure) : QStringList();
         };
         QPrinter whole(QPrinter::HighResolution);
         const QStringList all = printed(whole);
