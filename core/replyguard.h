@@ -118,6 +118,12 @@ public:
     }
     // Whole as far as its packing tells: a compressed body cut short does not end its stream.
     bool ended() const { return !m_inflating || m_ended; }
+    // Takes what has arrived into bytes, up to just past the bound.
+    void gather(QNetworkReply *reply)
+    {
+        for (QByteArray piece; bytes.size() <= maxBytes && !(piece = next(reply, kGatherPiece)).isEmpty();)
+            bytes += piece;
+    }
 
     const qint64 maxBytes;
     // What it handed out so far, and what it gathered.
@@ -339,9 +345,7 @@ inline void attach(QNetworkReply *reply, qint64 maxBytes, int deadlineMs = 0, qi
     auto *body = new Detail::Body(reply, maxBytes);
     if (readBuffer == kReadWhole) {
         QObject::connect(reply, &QNetworkReply::readyRead, body, [reply, body, check] {
-            for (QByteArray piece;
-                 body->bytes.size() <= body->maxBytes && !(piece = body->next(reply, Detail::kGatherPiece)).isEmpty();)
-                body->bytes += piece;
+            body->gather(reply);
             if (body->refused)
                 Detail::stop(reply, Stop::Compressed);
             check(body->bytes.size(), -1);
@@ -405,10 +409,8 @@ inline QByteArray body(QNetworkReply *reply)
         return QByteArray();
     if (!gathered)
         return reply->isOpen() ? reply->readAll() : QByteArray();
+    gathered->gather(reply);
     QByteArray bytes = std::exchange(gathered->bytes, QByteArray());
-    for (QByteArray piece; reply->isOpen() && bytes.size() <= gathered->maxBytes
-                           && !(piece = gathered->next(reply, Detail::kGatherPiece)).isEmpty();)
-        bytes += piece;
     if (gathered->refused || bytes.size() > gathered->maxBytes || !gathered->ended())
         return QByteArray();
     return bytes;
