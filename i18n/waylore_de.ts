@@ -4326,11 +4326,11 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
     </message>
     <message>
         <source>(V2 %1kts for %2)</source>
-        <translation>(V2 %1 kt für %2)</translation>
+        <translation>(V2 %1kts für %2)</translation>
     </message>
     <message>
         <source>(VAT %1kts for %2)</source>
-        <translation>(VAT %1 kt für %2)</translation>
+        <translation>(VAT %1kts für %2)</translation>
     </message>
     <message>
         <source>IAS</source>

@@ -4326,11 +4326,11 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
     </message>
     <message>
         <source>(V2 %1kts for %2)</source>
-        <translation>(V2 %1 kt para %2)</translation>
+        <translation>(V2 %1kts para %2)</translation>
     </message>
     <message>
         <source>(VAT %1kts for %2)</source>
-        <translation>(VAT %1 kt para %2)</translation>
+        <translation>(VAT %1kts para %2)</translation>
     </message>
     <message>
         <source>IAS</source>

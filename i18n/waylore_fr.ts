@@ -4326,11 +4326,11 @@ seront perdus. Ces opérations sont irréversibles !</translation>
     </message>
     <message>
         <source>(V2 %1kts for %2)</source>
-        <translation>(V2 %1 kt pour %2)</translation>
+        <translation>(V2 %1kts pour %2)</translation>
     </message>
     <message>
         <source>(VAT %1kts for %2)</source>
-        <translation>(VAT %1 kt pour %2)</translation>
+        <translation>(VAT %1kts pour %2)</translation>
     </message>
     <message>
         <source>IAS</source>
