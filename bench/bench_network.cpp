@@ -4,8 +4,10 @@
 // of the whole process (its server thread included) and what stays resident once the answer is refused.
 // With "metar-cut", METAR answers sent chunked and cut before their last chunk, asked in sessions of
 // 40 stations: how many of them the panel shows as a report; with "metar-gzip-cut" the same for
-// answers sent compressed with their length and cut at half. With "metar-busy", the peak of each
-// of 10 runs of a 1 GiB chunked METAR answer while the main thread is kept busy.
+// answers sent compressed with their length and cut at half, with "metar-length-cut" plain ones with
+// their length, with "metar-redirect-cut" chunked ones reached through a redirect. With "metar-busy",
+// the peak of each of 10 runs of a 1 GiB METAR answer, chunked or with its length, while the main
+// thread is kept busy.
 
 #include "airport.h"
 #include "basemodel.h"
@@ -117,14 +119,17 @@ QString busyMetar(InfoManager &info, const QString &uid)
 
 int main(int argc, char *argv[])
 {
-    if (BenchSupport::answersHelp(argc, argv,
-                                  "Usage: bench_network [database|metar] [MiB, default 1536] [length|none|chunked]\n"
-                                  "       bench_network metar-cut|metar-gzip-cut [requests, default 280]\n"
-                                  "       bench_network metar-busy [MiB, default 1024] [runs, default 10]\n"
-                                  "Prints the peak resident size while an answer of that size is refused;\n"
-                                  "with metar-cut, how many chunked answers cut short are shown, with\n"
-                                  "metar-gzip-cut how many compressed ones cut at half; with metar-busy,\n"
-                                  "the peak of each chunked answer while the main thread is busy.\n"))
+    if (BenchSupport::answersHelp(
+            argc, argv,
+            "Usage: bench_network [database|metar] [MiB, default 1536] [length|none|chunked]\n"
+            "       bench_network metar-[gzip-|length-|redirect-]cut [requests, default 280]\n"
+            "       bench_network metar-busy [MiB, default 1024] [runs, default 10] [chunked|length]\n"
+            "Prints the peak resident size while an answer of that size is refused;\n"
+            "with metar-cut, how many chunked answers cut short are shown, with\n"
+            "metar-gzip-cut how many compressed ones cut at half, with metar-length-cut\n"
+            "plain ones with their length, with metar-redirect-cut chunked ones\n"
+            "redirected; with metar-busy, the peak of each answer while the main\n"
+            "thread is busy.\n"))
         return 0;
     QCoreApplication app(argc, argv);
     BenchSupport::initQuietApplication();
@@ -146,11 +151,13 @@ int main(int argc, char *argv[])
 
     Settings settings;
     Database database;
-    if (kind == QLatin1String("metar-cut") || kind == QLatin1String("metar-gzip-cut")) {
+    if (kind.startsWith(QLatin1String("metar-")) && kind.endsWith(QLatin1String("-cut"))) {
         const int requests = arguments.value(2, QStringLiteral("280")).toInt();
         const bool gzip = kind == QLatin1String("metar-gzip-cut");
+        const bool withLength = kind == QLatin1String("metar-length-cut");
+        const bool redirected = kind == QLatin1String("metar-redirect-cut");
         std::promise<QString> root;
-        QThread *serving = QThread::create([&root, gzip] {
+        QThread *serving = QThread::create([&root, gzip, withLength, redirected] {
             HttpTestServer server;
             server.listen();
             for (int i = 0; i < kStationsPerSession; ++i) {
@@ -167,6 +174,15 @@ int main(int argc, char *argv[])
                     cut.body = HttpTestServer::gzip(cut.body + " RMK AO2 " + QByteArray(72, '/'));
                     cut.sendOnly = cut.body.size() / 2;
                 }
+                cut.chunked = cut.chunked && !withLength;
+                if (redirected) {
+                    HttpTestServer::Reply moved;
+                    moved.status = 302;
+                    moved.location = "/moved/" + code.toLatin1();
+                    server.setReply(QLatin1Char('/') + code, moved);
+                    server.setReply(QStringLiteral("/moved/") + code, cut);
+                    continue;
+                }
                 server.setReply(QLatin1Char('/') + code, cut);
             }
             root.set_value(server.url(QString()));
@@ -175,8 +191,10 @@ int main(int argc, char *argv[])
         });
         serving->start();
         const int shown = cutMetarsShown(database, root.get_future().get(), requests);
-        out << (gzip ? "METAR answers compressed with their length and cut at half"
-                     : "METAR answers chunked and cut before their last chunk")
+        out << (gzip         ? "METAR answers compressed with their length and cut at half"
+                : withLength ? "METAR answers with their length and cut before their end"
+                : redirected ? "METAR answers redirected, chunked and cut before their last chunk"
+                             : "METAR answers chunked and cut before their last chunk")
             << ", in sessions of " << kStationsPerSession << " stations: " << shown << " of " << requests
             << " shown as the report (goal: none)\n";
         serving->exit();
@@ -187,7 +205,7 @@ int main(int argc, char *argv[])
     const bool busy = kind == QLatin1String("metar-busy");
     if (busy) {
         reply.filler = arguments.value(2, QStringLiteral("1024")).toLongLong() * 1024 * 1024;
-        reply.chunked = true;
+        reply.chunked = arguments.value(4) != QLatin1String("length");
     }
     const QString path
         = kind == QLatin1String("database") ? QLatin1Char('/') + database.fileName() : QStringLiteral("/KJFK");
@@ -227,9 +245,9 @@ int main(int argc, char *argv[])
         info.setMetarTimeout(600000);
         if (busy) {
             const int runs = arguments.value(3, QStringLiteral("10")).toInt();
-            out << "METAR, " << reply.filler / (1024 * 1024) << " MiB chunked answer, main thread busy " << kBusySpellMs
-                << " ms of every " << kBusySpellMs + kBusyPauseMs << " ms; peak resident of each run (goal: under "
-                << kGoalBusyPeakMb << " MB each):\n";
+            out << "METAR, " << reply.filler / (1024 * 1024) << " MiB " << (reply.chunked ? "chunked" : "with-length")
+                << " answer, main thread busy " << kBusySpellMs << " ms of every " << kBusySpellMs + kBusyPauseMs
+                << " ms; peak resident of each run (goal: under " << kGoalBusyPeakMb << " MB each):\n";
             qint64 worst = 0;
             takePeakKb();
             for (int run = 0; run < runs; ++run) {
