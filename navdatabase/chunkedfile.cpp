@@ -276,11 +276,12 @@ bool ChunkedFile::split(const QByteArray &file, QList<Chunk> &chunks, QString *e
 
 bool ChunkedFile::split(const StoredFile &file, QList<Chunk> &chunks, QString *errorString)
 {
-    // The table is read only as far as the file can hold it.
     QByteArray head(qBound<qint64>(0, file.size(), kHeaderSize), Qt::Uninitialized);
     bool whole = file.read(0, head.data(), head.size());
-    if (whole && isChunked(head)) {
-        const qint64 count = std::min<qint64>(get(head.constData() + 8), (file.size() - kHeaderSize) / kEntrySize);
+    // The table is read only when the file can hold it: a count it cannot is refused on the header
+    // alone, not after the gigabytes a forged count names have been read into memory.
+    const qint64 count = whole && isChunked(head) ? get(head.constData() + 8) : 0;
+    if (count > 0 && count <= (file.size() - kHeaderSize) / kEntrySize) {
         head.resize(kHeaderSize + kEntrySize * count);
         whole = file.read(kHeaderSize, head.data() + kHeaderSize, head.size() - kHeaderSize);
     }
