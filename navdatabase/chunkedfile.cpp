@@ -236,7 +236,8 @@ bool splitTable(QByteArrayView head, qint64 fileSize, QList<ChunkedFile::Chunk> 
     const ChunkedFile::Codec codec
         = head.sliced(4, 4) == QByteArrayView(kZstdMagic, 4) ? ChunkedFile::Codec::Zstd : ChunkedFile::Codec::Zlib;
     const quint32 count = get(head.data() + 8);
-    if (qint64(count) > (fileSize - kHeaderSize) / kEntrySize || kHeaderSize + kEntrySize * qint64(count) > head.size())
+    if (qint64(count) > std::min(DatabaseBounds::kMostChunks, (fileSize - kHeaderSize) / kEntrySize)
+        || kHeaderSize + kEntrySize * qint64(count) > head.size())
         return fail("more chunks than the file can hold");
     qint64 at = kHeaderSize + kEntrySize * qint64(count);
     chunks.reserve(count);
@@ -281,7 +282,7 @@ bool ChunkedFile::split(const StoredFile &file, QList<Chunk> &chunks, QString *e
     // The table is read only when the file can hold it: a count it cannot is refused on the header
     // alone, not after the gigabytes a forged count names have been read into memory.
     const qint64 count = whole && isChunked(head) ? get(head.constData() + 8) : 0;
-    if (count > 0 && count <= (file.size() - kHeaderSize) / kEntrySize) {
+    if (count > 0 && count <= std::min(DatabaseBounds::kMostChunks, (file.size() - kHeaderSize) / kEntrySize)) {
         head.resize(kHeaderSize + kEntrySize * count);
         whole = file.read(kHeaderSize, head.data() + kHeaderSize, head.size() - kHeaderSize);
     }

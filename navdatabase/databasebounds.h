@@ -27,4 +27,9 @@ constexpr qint64 kOneLargeRecord = 1024 * 1024;
 // beyond its records shows as they are read.
 constexpr qint64 kRecordBytes[] = {0, 2048, 16384, 1024, 1024, 8192, 8192, 4096, 512, 512};
 
+// The chunks of one file: each holds hundreds of records or more (DatabaseChunks), and a
+// world-size file has a few hundred. A table counting more is refused on the count alone, before
+// the table a forged file names is read.
+constexpr qint64 kMostChunks = 65536;
+
 } // namespace DatabaseBounds

@@ -115,6 +115,7 @@ void TestChunkedFile::damage_data()
     QTest::newRow("bytes after the last chunk") << 1 << false;
     QTest::newRow("forged chunk count") << 2 << false;
     QTest::newRow("forged expanded size") << 3 << false;
+    QTest::newRow("more chunks than a database has, each empty") << 7 << false;
     QTest::newRow("stream bytes changed") << 4 << true;
     QTest::newRow("expanded size one short") << 5 << true;
     QTest::newRow("zlib stream read as zstd") << 6 << true;
@@ -138,6 +139,7 @@ void TestChunkedFile::damage()
     case 4: file[firstData + qFromBigEndian<quint32>(file.constData() + 12 + 12) + 20] ^= 0x55; break;
     case 5: setWord(file, secondEntry + 8, qFromBigEndian<quint32>(file.constData() + secondEntry + 8) - 1); break;
     case 6: file = composed(4, ChunkedFile::Codec::Zlib).replace(4, 4, "WLDZ"); break;
+    case 7: file = file.first(12) + QByteArray(16 * 65537, '\0'); setWord(file, 8, 65537); break;
     }
     // clang-format on
     QList<ChunkedFile::Chunk> chunks;
