@@ -4449,6 +4449,17 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
     </message>
 </context>
 <context>
+    <name>WaypointDelegateModel</name>
+    <message>
+        <source>No SID</source>
+        <translation>Keine SID</translation>
+    </message>
+    <message>
+        <source>No STAR</source>
+        <translation>Keine STAR</translation>
+    </message>
+</context>
+<context>
     <name>WaypointEditDialog</name>
     <message>
         <source>Edit waypoint %1</source>

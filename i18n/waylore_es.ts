@@ -4449,6 +4449,17 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
     </message>
 </context>
 <context>
+    <name>WaypointDelegateModel</name>
+    <message>
+        <source>No SID</source>
+        <translation>Sin SID</translation>
+    </message>
+    <message>
+        <source>No STAR</source>
+        <translation>Sin STAR</translation>
+    </message>
+</context>
+<context>
     <name>WaypointEditDialog</name>
     <message>
         <source>Edit waypoint %1</source>

@@ -4449,6 +4449,17 @@ seront perdus. Ces opérations sont irréversibles !</translation>
     </message>
 </context>
 <context>
+    <name>WaypointDelegateModel</name>
+    <message>
+        <source>No SID</source>
+        <translation>Aucune SID</translation>
+    </message>
+    <message>
+        <source>No STAR</source>
+        <translation>Aucune STAR</translation>
+    </message>
+</context>
+<context>
     <name>WaypointEditDialog</name>
     <message>
         <source>Edit waypoint %1</source>

@@ -33,7 +33,7 @@ DelegateModel {
         { cell: "fuelCell", role: "role_remaining_fuel", icon: "qrc:/fa/solid/gas-pump.svg", least: 70, widest: ["888,888kg", "888,888lbs", "888,888L", "888,888gal"],
             whenSet: true, yields: 3 },
         { cell: "airwayCell", role: "role_airway", least: 60, widest: ["UPN8888"], whenSet: true, unless: "role_procedure_identifier" },
-        { least: 60 }
+        { least: 60, widest: [qsTr("No SID"), qsTr("No STAR")] }
     ]
     readonly property int iconSize: 10
     readonly property bool macos: Qt.platform.os === "osx"
@@ -250,7 +250,7 @@ DelegateModel {
                     width: Math.min(implicitWidth, row.widths[8])
                     height: row.height * 0.75
                     visible: role_procedure_identifier !== "" || row.departure || row.arrival
-                    text: role_procedure_identifier !== "" ? role_procedure_identifier : (row.departure ? "No SID" : "No STAR")
+                    text: role_procedure_identifier !== "" ? role_procedure_identifier : (row.departure ? qsTr("No SID") : qsTr("No STAR"))
                 }
             }
             // 9: the comment takes the rest
