@@ -2,9 +2,9 @@
 // reply with many NAT and PACOTS tracks from a local server, and the longest single event
 // handled on the main thread while the run lasts.
 // Given a simulator folder, it first lays the predefined tracks on that folder's fixes and
-// lists the legs that reach a fix on another ocean or are longer than any real track's, then
-// downloads NAT tracks whose coordinates are written as their fixes' codes (5620N) and lists
-// their legs.
+// lists each track's legs and pieces and the legs that reach a fix on another ocean, then
+// downloads tracks as a service may send them (coordinates written as their fixes' codes, names
+// known only far from the track, coordinates without fixes) and lists their legs and the log.
 
 #include "benchsupport.h"
 #include "database.h"
@@ -168,13 +168,33 @@ QString where(const Point *point)
 // A fix this far from every coordinate of its track lies on another ocean: the entry and exit
 // fixes of a real track lie a few hundred miles from its first and last coordinates.
 constexpr double kOceanAwayNm = 1500.0;
-// No leg of a real track is half as long: a longer one bridges a gap across the ocean.
-constexpr double kLongLegNm = 1500.0;
+// A coordinate's fix lies at the coordinate.
+constexpr double kAtCoordinateNm = 1.0;
 
-// The legs of the predefined tracks laid on the fixes of the folder's earth_fix.dat that reach
-// a fix on another ocean: an end kOceanAwayNm or more from every coordinate of its track (for a
-// track of names only, a leg that long). -1 when the file cannot be read.
-int oceanAwayLegs(Database &database, const QString &folder, QTextStream &out)
+// The track segments of one name as the chains they form, in the order laid: "A-B-C | D-E".
+QString pieces(const QString &name, int *legs, int *count, double *longest)
+{
+    QStringList chains;
+    const Point *last = nullptr;
+    for (int row = 0; row < Database::segmentCount(); ++row) {
+        const Segment *segment = Database::segmentAt(row);
+        if (!segment || segment->type() != Segment::TRACK || segment->name() != name)
+            continue;
+        ++*legs;
+        *longest = std::max(*longest, segment->from()->distanceTo(segment->to()));
+        if (segment->from() != last)
+            chains.append(segment->from()->code());
+        chains.last() += QLatin1Char('-') + segment->to()->code();
+        last = segment->to();
+    }
+    *count = int(chains.size());
+    return chains.join(QStringLiteral(" | "));
+}
+
+// The predefined tracks laid on the fixes of the folder's earth_fix.dat: each track's legs and
+// pieces, and the points that lie on another ocean (kOceanAwayNm or more from every coordinate
+// of their track; for a track of names only, a leg that long). -1 when the file cannot be read.
+int predefinedOnFolder(Database &database, const QString &folder, QTextStream &out)
 {
     const QString path = QDir(folder).filePath(QStringLiteral("Resources/default data/earth_fix.dat"));
     if (!QFileInfo::exists(path))
@@ -190,35 +210,43 @@ int oceanAwayLegs(Database &database, const QString &folder, QTextStream &out)
         Tracks predefined(&database);
         predefined.defaults();
     }
-    QHash<QString, QList<QGeoCoordinate>> coordinates;
+    QList<QPair<QString, QStringList>> rows;
     for (const QStringList &row : PredefinedTracks::nat())
-        coordinates.insert(QStringLiteral("NAT") + row.first(), coordinatesOf(row));
+        rows.append({QStringLiteral("NAT") + row.first(), row});
     for (const QStringList &row : PredefinedTracks::pacots())
-        coordinates.insert(QStringLiteral("PACOT") + row.first(), coordinatesOf(row));
+        rows.append({QStringLiteral("PACOT") + row.first(), row});
 
+    int legs = 0;
+    int broken = 0;
+    double longest = 0.0;
+    for (const auto &[name, row] : std::as_const(rows)) {
+        int trackLegs = 0;
+        int count = 0;
+        double trackLongest = 0.0;
+        const QString chains = pieces(name, &trackLegs, &count, &trackLongest);
+        legs += trackLegs;
+        broken += count > 1 ? 1 : 0;
+        longest = std::max(longest, trackLongest);
+        out << "  " << name << ": " << trackLegs << " legs in " << count << (count == 1 ? " piece" : " pieces")
+            << ", the longest " << qRound(trackLongest) << " NM: " << chains << "\n";
+    }
+
+    QHash<QString, QList<QGeoCoordinate>> coordinates;
+    for (const auto &[name, row] : std::as_const(rows))
+        coordinates.insert(name, coordinatesOf(row));
     const auto away = [](const Point *point, const QList<QGeoCoordinate> &track) {
         return std::all_of(track.begin(), track.end(), [point](const QGeoCoordinate &position) {
             return Unit::convertMeterToNm(point->position().distanceTo(position)) >= kOceanAwayNm;
         });
     };
     int count = 0;
-    int legs = 0;
-    int longLegs = 0;
-    double longest = 0.0;
     QSet<QString> tracks;
     for (int row = 0; row < Database::segmentCount(); ++row) {
         const Segment *segment = Database::segmentAt(row);
         if (!segment || segment->type() != Segment::TRACK)
             continue;
-        ++legs;
         const QList<QGeoCoordinate> track = coordinates.value(segment->name());
         const double nm = segment->from()->distanceTo(segment->to());
-        longest = std::max(longest, nm);
-        if (nm > kLongLegNm) {
-            ++longLegs;
-            out << "  long leg " << segment->name() << ": " << where(segment->from()) << " to " << where(segment->to())
-                << ", " << qRound(nm) << " NM\n";
-        }
         const bool wrong
             = track.isEmpty() ? nm >= kOceanAwayNm : away(segment->from(), track) || away(segment->to(), track);
         if (!wrong)
@@ -228,32 +256,35 @@ int oceanAwayLegs(Database &database, const QString &folder, QTextStream &out)
         out << "  " << segment->name() << ": " << where(segment->from()) << " to " << where(segment->to()) << ", "
             << qRound(nm) << " NM\n";
     }
-    out << "predefined tracks on " << folder << ": " << legs << " legs\n";
+    out << "predefined tracks on " << folder << ": " << legs << " legs, " << broken
+        << " tracks in more than one piece, the longest leg " << qRound(longest) << " NM\n";
     out << "legs reaching a fix on another ocean: " << count << ", in " << tracks.size() << " tracks (goal 0)\n";
-    out << "legs over " << qRound(kLongLegNm) << " NM: " << longLegs << " (goal 0), the longest " << qRound(longest)
-        << " NM\n";
     return count;
 }
 
-// NAT tracks as a service may send them, their coordinates written as their fixes' codes; a
-// real world names the fixes at 20W, 30W and 40W otherwise (56N20).
-constexpr const char *kCodeFormNat[] = {
-    "I PIKIL 5620N 5730N 5740N 5650N PRAWN",
-    "J RESNO 5520N 5630N 56/40 5550N OYSTR",
-    "K DOGAL 5420N 5530N 55/40 5450N LOGSU",
+// Tracks as a service may send them: NAT coordinates written as their fixes' codes, which a real
+// world names otherwise (56N20); and messages whose entries lie where no fix of theirs does (a
+// name known only a continent away, Pacific coordinates without fixes). Type, identifier, points.
+constexpr const char *kMessages[] = {
+    "N I PIKIL 5620N 5730N 5740N 5650N PRAWN",
+    "N J RESNO 5520N 5630N 56/40 5550N OYSTR",
+    "N K DOGAL 5420N 5530N 55/40 5450N LOGSU",
+    "N E MALOT 5320N NOSUCH NOSUC2 REUTR NOSUC3 5350N CRONO",
+    // ADVEG, in Quebec, lies 850 NM beyond 53N50's end of the leg.
+    "N L MALOT 5320N NOSUCH NOSUC2 ADVEG NOSUC3 5350N CRONO",
+    "P 11 SEALS 36N150E 37N160E 36N170E 33N180E 29N170W DANNO",
 };
-// A coordinate's fix lies at the coordinate.
-constexpr double kAtCoordinateNm = 1.0;
 
-// Downloads kCodeFormNat from the local server onto the database's fixes with the given tracks
-// and lists every leg; returns the coordinates that no fix of their track marks.
-int codeFormLeftOut(Tracks &tracks, QByteArray &body, QTextStream &out)
+// Downloads kMessages from the local server onto the database's fixes with the given tracks and
+// lists every leg and what the log names as left out; returns the coordinates of the NAT
+// messages that no fix of their track marks.
+int messagesLaid(Tracks &tracks, QByteArray &body, QTextStream &out)
 {
     QJsonArray array;
     QList<QStringList> rows;
-    for (const char *row : kCodeFormNat) {
-        rows.append(QString::fromLatin1(row).split(QLatin1Char(' ')));
-        array.append(track(QStringLiteral("N"), rows.last().first(), rows.last().mid(1)));
+    for (const char *line : kMessages) {
+        rows.append(QString::fromLatin1(line).split(QLatin1Char(' ')));
+        array.append(track(rows.last().at(0), rows.last().at(1), rows.last().mid(2)));
     }
     body = QJsonDocument(array).toJson(QJsonDocument::Compact);
     QEventLoop loop;
@@ -266,8 +297,10 @@ int codeFormLeftOut(Tracks &tracks, QByteArray &body, QTextStream &out)
 
     int coordinates = 0;
     int leftOut = 0;
-    for (const QStringList &row : std::as_const(rows)) {
-        const QString name = QStringLiteral("NAT") + row.first();
+    for (const QStringList &fields : std::as_const(rows)) {
+        const bool nat = fields.first() == QLatin1String("N");
+        const QStringList row = fields.mid(1);
+        const QString name = (nat ? QStringLiteral("NAT") : QStringLiteral("PACOT")) + row.first();
         QList<const Point *> ends;
         for (int i = 0; i < Database::segmentCount(); ++i) {
             const Segment *segment = Database::segmentAt(i);
@@ -277,6 +310,8 @@ int codeFormLeftOut(Tracks &tracks, QByteArray &body, QTextStream &out)
             out << "  " << name << ": " << where(segment->from()) << " to " << where(segment->to()) << ", "
                 << qRound(segment->from()->distanceTo(segment->to())) << " NM\n";
         }
+        if (!nat)
+            continue;
         for (const QGeoCoordinate &position : coordinatesOf(row)) {
             ++coordinates;
             if (std::none_of(ends.cbegin(), ends.cend(), [&position](const Point *point) {
@@ -285,7 +320,12 @@ int codeFormLeftOut(Tracks &tracks, QByteArray &body, QTextStream &out)
                 ++leftOut;
         }
     }
-    out << "coordinates of these tracks on a fix at the coordinate: " << coordinates - leftOut << " of " << coordinates
+    static const QRegularExpression tags(QStringLiteral("<[^>]*>"));
+    QString log = tracks.log();
+    log.replace(QStringLiteral("&nbsp;"), QStringLiteral(" ")).replace(QStringLiteral("<br/>"), QStringLiteral("\n"));
+    log.remove(tags);
+    out << "the log:\n" << log;
+    out << "NAT coordinates on a fix at the coordinate: " << coordinates - leftOut << " of " << coordinates
         << " (goal all)\n";
     return leftOut;
 }
@@ -297,9 +337,9 @@ int main(int argc, char *argv[])
     if (BenchSupport::answersHelp(argc, argv,
                                   "Usage: bench_tracks [simulator folder]\n"
                                   "Prints the longest event a track download holds the event loop for;\n"
-                                  "given a simulator folder, first the predefined tracks' legs on its fixes\n"
-                                  "that reach a fix on another ocean, then the legs of NAT tracks whose\n"
-                                  "coordinates are written as their fixes' codes (5620N) laid on its fixes.\n"))
+                                  "given a simulator folder, first the predefined tracks' legs and pieces on\n"
+                                  "its fixes and the legs that reach a fix on another ocean, then the legs\n"
+                                  "and the log of downloaded tracks laid on its fixes.\n"))
         return 0;
     TimedApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Corvel"));
@@ -334,11 +374,11 @@ int main(int argc, char *argv[])
     // One for both downloads, as the program has one.
     Tracks tracks(&database);
     if (app.arguments().size() > 1) {
-        if (oceanAwayLegs(database, app.arguments().at(1), out) < 0) {
+        if (predefinedOnFolder(database, app.arguments().at(1), out) < 0) {
             out << "cannot read the fixes of " << app.arguments().at(1) << "\n";
             return 1;
         }
-        codeFormLeftOut(tracks, body, out);
+        messagesLaid(tracks, body, out);
         database.clear();
     }
 

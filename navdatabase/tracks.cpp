@@ -37,32 +37,25 @@ constexpr int NatKind = 1;
 constexpr int PacotsKind = 2;
 // A coordinate's fix lies at the coordinate; data sets round positions to far less than this.
 constexpr double kAtCoordinateNm = 1.0;
-// A named fix lies at most this far from the track its known neighbours lay: further than any
-// leg of a real track, much less than an ocean. Entries left out between them do not stretch it:
-// with a few unknown names between, a coordinate at the coast brought a continent within reach.
+// A name at an end of a track lies at most this far from the track's known point beside it:
+// further than any leg of a real track, much less than an ocean.
 constexpr double kReachNm = 1200.0;
-// Parallel tracks lie a degree of latitude apart: a leg that bridges entries left out and strays
-// further from the coordinates it skips flies across its neighbour's course, not its own.
-constexpr double kOffCourseNm = 60.0;
-// The sphere QGeoCoordinate measures on.
-constexpr double kEarthRadiusMeters = 6371007.2;
+// A track does not go back on itself: a name whose way through is longer than the way past it by
+// more than half of that way, and by more than a short leg, is not where the message puts it.
+constexpr double kDetourShare = 0.5;
+constexpr double kDetourNm = 100.0;
 
 double distanceNm(const QGeoCoordinate &from, const QGeoCoordinate &to)
 {
     return Unit::convertMeterToNm(from.distanceTo(to));
 }
 
-// How far the position lies from the great-circle leg between the two ends, or from the nearer
-// end when it lies beyond one.
-double offLegNm(const QGeoCoordinate &from, const QGeoCoordinate &to, const QGeoCoordinate &position)
+// Whether the way from one place to another through a third is much longer than the way past it.
+bool detour(const QGeoCoordinate &from, const QGeoCoordinate &through, const QGeoCoordinate &to)
 {
-    const double atFrom = qDegreesToRadians(from.azimuthTo(position) - from.azimuthTo(to));
-    if (std::cos(atFrom) <= 0.0 || from == to)
-        return distanceNm(from, position);
-    if (std::cos(qDegreesToRadians(to.azimuthTo(position) - to.azimuthTo(from))) <= 0.0)
-        return distanceNm(to, position);
-    const double arc = from.distanceTo(position) / kEarthRadiusMeters;
-    return Unit::convertMeterToNm(std::abs(std::asin(std::sin(arc) * std::sin(atFrom))) * kEarthRadiusMeters);
+    const double past = distanceNm(from, to);
+    const double excess = distanceNm(from, through) + distanceNm(through, to) - past;
+    return excess > kDetourNm && excess > past * kDetourShare;
 }
 
 QString jsonString(const QJsonObject &object, const QString &key)
@@ -174,6 +167,11 @@ struct Entries
         chosen[i] = point;
         known[i] = point->position();
     }
+    void leaveOut(qsizetype i)
+    {
+        chosen[i] = nullptr;
+        known[i] = QGeoCoordinate();
+    }
 
     QList<QList<Point *>> found;
     QList<QGeoCoordinate> known;
@@ -220,18 +218,6 @@ void placeUnambiguousNames(Entries &entries)
     }
 }
 
-// The nearest known point along the track, the one before on a tie; -1 when none is known.
-qsizetype anchorOf(const Entries &entries, qsizetype i)
-{
-    for (qsizetype step = 1; step < entries.count(); ++step) {
-        if (i - step >= 0 && entries.known.at(i - step).isValid())
-            return i - step;
-        if (i + step < entries.count() && entries.known.at(i + step).isValid())
-            return i + step;
-    }
-    return -1;
-}
-
 // The nearest known point before (step -1) or after (step 1) the entry; -1 when none is known.
 qsizetype knownBeside(const Entries &entries, qsizetype i, qsizetype step)
 {
@@ -242,25 +228,65 @@ qsizetype knownBeside(const Entries &entries, qsizetype i, qsizetype step)
     return -1;
 }
 
-// Each name still open takes its fix nearest the track's nearest known point, if within reach of
-// the track there: the leg between the known points on either side, or the one known point at an
-// end of the track.
-void placeNamesNearKnown(Entries &entries)
+// The way from the known point before the entry to the one after it through the position; at an
+// end of the track, the way from the one known point beside it.
+double wayThrough(const Entries &entries, qsizetype i, const QGeoCoordinate &position)
+{
+    const qsizetype before = knownBeside(entries, i, -1);
+    const qsizetype after = knownBeside(entries, i, 1);
+    return (before >= 0 ? distanceNm(entries.known.at(before), position) : 0.0)
+           + (after >= 0 ? distanceNm(position, entries.known.at(after)) : 0.0);
+}
+
+// Whether the name's fix lies where the message puts it: between the known points on either side
+// without the track going back on itself; at an end, within reach of the known point beside it and
+// ahead of the track rather than back along it.
+bool placedRight(const Entries &entries, qsizetype i)
+{
+    const qsizetype before = knownBeside(entries, i, -1);
+    const qsizetype after = knownBeside(entries, i, 1);
+    const QGeoCoordinate &at = entries.known.at(i);
+    if (before >= 0 && after >= 0)
+        return !detour(entries.known.at(before), at, entries.known.at(after));
+    const qsizetype beside = before >= 0 ? before : after;
+    if (beside < 0)
+        return true;
+    if (distanceNm(at, entries.known.at(beside)) > kReachNm)
+        return false;
+    const qsizetype beyond = knownBeside(entries, beside, beside < i ? -1 : 1);
+    return beyond < 0 || !detour(at, entries.known.at(beside), entries.known.at(beyond));
+}
+
+// Each name still open takes, of its fixes, the one with the shortest way through it, if that lies
+// where the message puts it. Names placed before their neighbours were may still not fit between
+// them: of those, the one with the longest way through goes first, so that a name it pulled off
+// the track may fit once it is gone.
+void placeNamesOnTheWay(Entries &entries)
 {
     for (qsizetype i : std::as_const(entries.names)) {
         if (entries.chosen.at(i) || entries.found.at(i).isEmpty())
             continue;
-        const qsizetype j = anchorOf(entries, i);
-        if (j < 0)
+        if (knownBeside(entries, i, -1) < 0 && knownBeside(entries, i, 1) < 0)
             continue;
-        Point *nearest = Database::nearestTo(entries.found.at(i), entries.known.at(j));
-        const qsizetype before = knownBeside(entries, i, -1);
-        const qsizetype after = knownBeside(entries, i, 1);
-        const double off = before >= 0 && after >= 0
-                               ? offLegNm(entries.known.at(before), entries.known.at(after), nearest->position())
-                               : distanceNm(nearest->position(), entries.known.at(j));
-        if (off <= kReachNm)
-            entries.choose(i, nearest);
+        const QList<Point *> &found = entries.found.at(i);
+        entries.choose(i, *std::min_element(found.cbegin(), found.cend(), [&](const Point *a, const Point *b) {
+                           return wayThrough(entries, i, a->position()) < wayThrough(entries, i, b->position());
+                       }));
+        if (!placedRight(entries, i))
+            entries.leaveOut(i);
+    }
+    for (;;) {
+        qsizetype worst = -1;
+        for (qsizetype i : std::as_const(entries.names)) {
+            if (entries.chosen.at(i) && !placedRight(entries, i)
+                && (worst < 0
+                    || wayThrough(entries, i, entries.known.at(i))
+                           > wayThrough(entries, worst, entries.known.at(worst))))
+                worst = i;
+        }
+        if (worst < 0)
+            return;
+        entries.leaveOut(worst);
     }
 }
 
@@ -444,8 +470,8 @@ void Tracks::process()
         items.append(jsonString(object, QStringLiteral("code")));
         items.append(jsonString(object, QStringLiteral("p0_code")));
         const QJsonArray route = object.value(QStringLiteral("route")).toArray();
-        for (const QJsonValue &value : route)
-            items.append(value.toString());
+        for (qsizetype k = 0; k < route.size(); ++k)
+            items.append(route.at(k).toString());
         items.append(jsonString(object, QStringLiteral("p1_code")));
 
         const QString type = jsonString(object, QStringLiteral("type"));
@@ -593,7 +619,7 @@ QStringList Tracks::addTrack(int kind, const QStringList &items)
 
     // Data sets name coordinate fixes differently (56N50 may be 56N 50W or 56N 150W), and fixes
     // of one name may lie oceans apart: a coordinate takes only a fix at itself, a name only a
-    // fix within reach of the track's nearest known point.
+    // fix where its neighbours in the message put it.
     Entries entries(items.size() - 1);
     for (qsizetype i = 0; i < entries.count(); ++i) {
         entries.found[i] = candidates(kind, items.at(i + 1), &entries.known[i]);
@@ -604,15 +630,14 @@ QStringList Tracks::addTrack(int kind, const QStringList &items)
     }
     if (entries.names.size() == entries.count())
         placeUnambiguousNames(entries);
-    placeNamesNearKnown(entries);
-    return layTrack(prefix + items.first(), items.mid(1), entries.chosen, entries.known);
+    placeNamesOnTheWay(entries);
+    return layTrack(prefix + items.first(), items.mid(1), entries.chosen);
 }
 
-QStringList Tracks::layTrack(const QString &name, const QStringList &entries, const QList<Point *> &chosen,
-                             const QList<QGeoCoordinate> &positions)
+QStringList Tracks::layTrack(const QString &name, const QStringList &entries, const QList<Point *> &chosen)
 {
     QStringList leftOut;
-    qsizetype last = -1;
+    Point *last = nullptr;
     for (qsizetype i = 0; i < entries.size(); ++i) {
         Point *point = chosen.at(i);
         if (!point) {
@@ -620,23 +645,16 @@ QStringList Tracks::layTrack(const QString &name, const QStringList &entries, co
             leftOut.append(entries.at(i));
             continue;
         }
-        const qsizetype from = std::exchange(last, i);
-        if (from < 0)
-            continue;
-        const auto offCourse = [&](const QGeoCoordinate &position) {
-            return position.isValid()
-                   && offLegNm(chosen.at(from)->position(), point->position(), position) > kOffCourseNm;
-        };
-        if (std::any_of(positions.cbegin() + from + 1, positions.cbegin() + i, offCourse)) {
-            qInfo() << "Track" << name << "broken between" << entries.at(from) << "and" << entries.at(i);
-            continue;
+        // The entries left out between two points that lie where the message puts them are
+        // bridged by one leg, however long: the track flies it.
+        if (Point *from = std::exchange(last, point)) {
+            if (m_updating)
+                m_segments.append(new Segment(Segment::FORWARD, Segment::TRACK, from, point, name, 0, 0));
+            else
+                addPredefinedSegment(from, point, name);
         }
-        if (m_updating)
-            m_segments.append(new Segment(Segment::FORWARD, Segment::TRACK, chosen.at(from), point, name, 0, 0));
-        else
-            addPredefinedSegment(chosen.at(from), point, name);
     }
-    if (last < 0)
+    if (!last)
         qWarning() << "Skipping track" << name << "since no points could be resolved";
     return leftOut;
 }

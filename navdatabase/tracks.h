@@ -101,11 +101,9 @@ private:
     QList<Point *> candidates(int kind, const QString &entry, QGeoCoordinate *position) const;
     // The enroute fixes within about a mile of the position, whatever their code.
     QList<Point *> fixesAt(const QGeoCoordinate &position) const;
-    // Joins the fixes chosen for the entries by segments of the track's name, except where a leg
-    // would bridge entries left out far off the coordinates among them: the track is broken
-    // there. The entries without a fix are returned.
-    QStringList layTrack(const QString &name, const QStringList &entries, const QList<Point *> &chosen,
-                         const QList<QGeoCoordinate> &positions);
+    // Joins the fixes chosen for the entries by segments of the track's name; the entries without
+    // a fix are returned.
+    QStringList layTrack(const QString &name, const QStringList &entries, const QList<Point *> &chosen);
     void addPredefinedSegment(Point *from, Point *to, const QString &name);
     void logTrack(const QString &type, const QStringList &items, const QStringList &leftOut);
     // Hands the indexes to another thread to be freed.

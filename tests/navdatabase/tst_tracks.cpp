@@ -84,6 +84,8 @@ private slots:
     void resolution();
     void namesakesNearestTheTrack_data();
     void namesakesNearestTheTrack();
+    void namesLaidWhereTheMessagePutsThem_data();
+    void namesLaidWhereTheMessagePutsThem();
     void runReplacesTracks();
     void failuresKeepTracks_data();
     void failuresKeepTracks();
@@ -271,11 +273,74 @@ void TestTracks::namesakesNearestTheTrack()
              latitudes);
 }
 
+// A name is laid only where its neighbours in the message put it, a coordinate's place counting
+// whether or not a fix marks it; the entries left out between are bridged by one leg.
+void TestTracks::namesLaidWhereTheMessagePutsThem_data()
+{
+    // clang-format off
+    QTest::addColumn<QString>("type");    // N, P, or the identifier of a built-in track
+    QTest::addColumn<QString>("entries");
+    QTest::addColumn<QString>("legs");
+    QTest::addColumn<QString>("leftOut"); // as the pilot's track log names them
+
+    // REUTR, in Rhode Island, lies 1,100 NM beyond the leg's west end, 53N50.
+    QTest::newRow("middle, beyond the leg, unknown names beside") << "N" << "MALOT 5320N NOSUCH NOSUC2 REUTR NOSUC3 5350N CRONO" << "MALOT>53N20 53N20>53N50 53N50>CRONO" << "NOSUCH NOSUC2 REUTR NOSUC3";
+    QTest::newRow("middle, on the way") << "N" << "53/30 MIDDL 53/40" << "53N30>MIDDL MIDDL>53N40" << "";
+    // 463 NM south of both ends: 926 NM through it for 361 past it.
+    QTest::newRow("middle, off to one side") << "N" << "53/30 ASIDE 53/40" << "53N30>53N40" << "ASIDE";
+    QTest::newRow("middle, beyond the leg's end") << "N" << "53/20 BEYND 53/30" << "53N20>53N30" << "BEYND";
+    QTest::newRow("first, behind the track") << "N" << "BEHND 53/20 53/30" << "53N20>53N30" << "BEHND";
+    QTest::newRow("last, ahead") << "N" << "53/40 53/50 CRONO" << "53N40>53N50 53N50>CRONO" << "";
+    QTest::newRow("last, back along the track") << "N" << "53/20 53/40 BACKW" << "53N20>53N40" << "BACKW";
+    // No fix at 52N20 or 52N50, whose places still put REUTR off the track and the ends on it.
+    QTest::newRow("beside coordinates without a fix") << "N" << "MALOT 52/20 REUTR 52/50 CRONO" << "MALOT>CRONO" << "52/20 REUTR 52/50";
+    QTest::newRow("PACOTS, no fix at any coordinate") << "P" << "SEALS 36N150E 37N160E 36N170E 33N180E 29N170W DANNO" << "SEALS>DANNO" << "36N150E 37N160E 36N170E 33N180E 29N170W";
+    QTest::newRow("PACOTS, beyond the leg's end") << "P" << "35N150E FARPA 35N160E" << "35E50>35E60" << "FARPA";
+    // MALOT 54/20 55/30 55/40 54/50 NEEKO, NEEKO between 55/40 and 54/50.
+    QTest::newRow("built-in, last back along the track") << "D" << "" << "MALOT>54N50" << "";
+    QTest::newRow("built-in PACOTS, no fix at any coordinate") << "11" << "" << "SEALS>DANNO" << "";
+    // clang-format on
+}
+
+void TestTracks::namesLaidWhereTheMessagePutsThem()
+{
+    QFETCH(QString, type);
+    QFETCH(QString, entries);
+    QFETCH(QString, legs);
+    QFETCH(QString, leftOut);
+
+    // clang-format off
+    for (const auto &[code, region, latitude, longitude] :
+         {std::tuple("MALOT", "EI", 53.0, -15.0), std::tuple("53N20", "EI", 53.0, -20.0), std::tuple("53N30", "EI", 53.0, -30.0),
+          std::tuple("53N40", "CY", 53.0, -40.0), std::tuple("53N50", "CY", 53.0, -50.0), std::tuple("54N50", "CY", 54.0, -50.0),
+          std::tuple("CRONO", "CY", 51.38, -52.71), std::tuple("REUTR", "K6", 41.69, -71.49), std::tuple("MIDDL", "CY", 53.3, -35.0),
+          std::tuple("ASIDE", "CY", 46.0, -35.0), std::tuple("BEYND", "CY", 53.0, -45.0), std::tuple("BEHND", "EI", 53.0, -25.0),
+          std::tuple("BACKW", "EI", 53.0, -28.0), std::tuple("NEEKO", "CY", 54.0, -45.0), std::tuple("35E50", "RJ", 35.0, 150.0),
+          std::tuple("35E60", "RJ", 35.0, 160.0), std::tuple("FARPA", "PA", 35.0, 175.0), std::tuple("SEALS", "RJ", 35.32, 146.0),
+          std::tuple("DANNO", "PH", 23.53, -161.58)})
+        m_db->addPoint(fix(QString::fromLatin1(code), QString::fromLatin1(code), QString::fromLatin1(region), QGeoCoordinate(latitude, longitude)));
+    // clang-format on
+    Tracks tracks(m_db.get());
+    QString name
+        = (type.front().isDigit() || type == QLatin1String("P") ? QStringLiteral("PACOT") : QStringLiteral("NAT"));
+    if (type == QLatin1String("N") || type == QLatin1String("P")) {
+        run(tracks, document({track(type, QStringLiteral("X"), entries.split(QLatin1Char(' ')))}));
+        name += QLatin1Char('X');
+        QVERIFY2(leftOut.isEmpty() ? !tracks.log().contains(QStringLiteral("Left out"))
+                                   : tracks.log().endsWith(QStringLiteral("Left out: %1<br/>").arg(leftOut)),
+                 qPrintable(tracks.log()));
+    } else {
+        tracks.defaults();
+        name += type;
+    }
+    QCOMPARE(chain(trackSegments(), name).join(QLatin1Char(' ')), legs);
+}
+
 void TestTracks::runReplacesTracks()
 {
     for (const auto &[code, latitude, longitude] :
-         {std::tuple("RESNO", 50.0, -30.0), std::tuple("5620N", 56.0, -20.0), std::tuple("5730N", 57.0, -30.0),
-          std::tuple("JANJO", 50.0, -30.0), std::tuple("DANNO", 23.5, -161.6), std::tuple("26N70", 26.0, -170.0),
+         {std::tuple("RESNO", 55.0, -15.0), std::tuple("5620N", 56.0, -20.0), std::tuple("5730N", 57.0, -30.0),
+          std::tuple("JANJO", 56.5, -57.0), std::tuple("DANNO", 23.5, -161.6), std::tuple("26N70", 26.0, -170.0),
           std::tuple("28E80", 28.0, 180.0), std::tuple("54N40", 54.0, -40.0), std::tuple("53N50", 53.0, -50.0),
           std::tuple("LIVBU", 49.98, -97.51)})
         m_db->addPoint(fix(QString::fromLatin1(code), QString::fromLatin1(code), QStringLiteral("PA"),
@@ -462,9 +527,9 @@ void TestTracks::waitsForDatabaseChange()
 void TestTracks::defaultsBuildTracks()
 {
     for (const auto &[name, latitude, longitude] :
-         {std::tuple("RESNO", 50.0, -30.0), std::tuple("5620N", 56.0, -20.0), std::tuple("5730N", 57.0, -30.0),
-          std::tuple("5740N", 57.0, -40.0), std::tuple("5650N", 56.0, -50.0), std::tuple("JANJO", 50.0, -30.0),
-          // PACOTS F without a fix at its coordinates: SEALS lies across the Pacific from BOSKE.
+         {std::tuple("RESNO", 55.0, -15.0), std::tuple("5620N", 56.0, -20.0), std::tuple("5730N", 57.0, -30.0),
+          std::tuple("5740N", 57.0, -40.0), std::tuple("5650N", 56.0, -50.0), std::tuple("JANJO", 56.5, -57.0),
+          // PACOTS F without a fix at its coordinates: bridged from BOSKE across the Pacific to SEALS.
           std::tuple("ALCOA", 37.8, -124.0), std::tuple("BUTEN", 37.8, -127.0), std::tuple("BOSKE", 37.83, -130.0),
           std::tuple("SEALS", 35.32, 146.0)})
         m_db->addPoint(fix(QString::fromLatin1(name), QString::fromLatin1(name), QStringLiteral("EG"),
@@ -491,7 +556,7 @@ void TestTracks::defaultsBuildTracks()
     QCOMPARE(chain(segments, QStringLiteral("PACOTC")),
              QStringList({"JOWEN>LOHNE", "LOHNE>ARCAL", "ARCAL>ECOMI", "ECOMI>NATES", "NATES>NIKLL", "NIKLL>NYMPH",
                           "NYMPH>NUZAN", "NUZAN>NRKEY", "NRKEY>NIPPI"}));
-    QCOMPARE(chain(segments, QStringLiteral("PACOTF")), QStringList({"ALCOA>BUTEN", "BUTEN>BOSKE"}));
+    QCOMPARE(chain(segments, QStringLiteral("PACOTF")), QStringList({"ALCOA>BUTEN", "BUTEN>BOSKE", "BOSKE>SEALS"}));
     const int total = segments.size();
 
     // Once more, as a second import over the same database would: nothing doubles.
