@@ -322,6 +322,7 @@ Dialog {
             TabBar {
                 id: tabBar
 
+                objectName: "tabBar"
                 Layout.fillWidth: true
 
                 TabButton {
