@@ -2,6 +2,7 @@
 
 #include <QMetaType>
 #include <QString>
+#include <QStringView>
 
 class XmlStreamReader;
 class XmlStreamWriter;
@@ -72,6 +73,10 @@ public:
     // logging each value that had to change with its field and the source's name: values read
     // from a file pass through here before any computation sees them.
     void bringWithinLimits(const QString &source);
+    // A value for the number field of that name held within the field's own range there (a
+    // maximum weight not yet from the weight it builds on, which may be written after it), with
+    // the same log line; any other field's value as it is.
+    static int heldWithinLimits(QStringView field, int value, const QString &source);
 
     bool operator==(const Airplane &other) const = default;
 

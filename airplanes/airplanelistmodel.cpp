@@ -370,7 +370,9 @@ bool AirplaneListModel::set(const QString &name, int row, const QVariant &value,
                 qWarning() << "Invalid airplane value" << value << "for" << name;
                 return false;
             }
-            converted = int(stored);
+            // Within the field's range whatever the caller held it to: the next start would hold
+            // it there anyway, with a line in the log the pilot never reads.
+            converted = Airplane::heldWithinLimits(name, int(stored), QStringLiteral("Airplane %1").arg(row + 1));
         }
     }
 

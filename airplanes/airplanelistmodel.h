@@ -62,10 +62,11 @@ public:
     // The value of that role as kept, masses and fuel in kilograms: what an editor that shows
     // whole pounds, litres or gallons converts from, so that showing changes nothing.
     Q_INVOKABLE QVariant stored(const QString &name, int row) const;
-    // Writes the role of that name from a value in display units. With emitChanged the list
-    // then signals changed() if the current airplane differs from the one it last signalled,
-    // by this write or an earlier one. False (nothing written) for an unknown or
-    // read-only name, a row outside the list or a value that is no number for a number field.
+    // Writes the role of that name from a value in display units, held within the field's range
+    // (Airplane::heldWithinLimits). With emitChanged the list then signals changed() if the
+    // current airplane differs from the one it last signalled, by this write or an earlier one.
+    // False (nothing written) for an unknown or read-only name, a row outside the list or a value
+    // that is no number for a number field.
     Q_INVOKABLE bool set(const QString &name, int row, const QVariant &value, bool emitChanged = false);
 
     // Appends a "New airplane" and returns its row.

@@ -2,6 +2,8 @@
 
 #include "airplane.h"
 #include "constants.h"
+#include "planlimits.h"
+#include "typednumber.h"
 #include "unit.h"
 #include "waypoint.h"
 
@@ -13,8 +15,10 @@ namespace {
 
 // The lowest airfields lie below sea level: their elevation is the plan's altitude there.
 constexpr int kLowestAltitude = -1500;
+// Six digits of feet, as high as any flight level of four digits reaches.
+constexpr double kHighestAltitude = 999999.0;
 
-// As typed into a field: blanks anywhere, a decimal comma.
+// A Mach number as typed: blanks anywhere, a decimal comma.
 QString compact(const QString &typed)
 {
     QString text;
@@ -48,6 +52,14 @@ QString decimal(double value)
     return QString::number(value, 'f', QLocale::FloatingPointShortest);
 }
 
+// Feet or knots as every number box of the interface reads them, in the interface language,
+// after the unit the program writes (a blank before it or not) is taken off; NaN when not wholly
+// a number.
+double typedNumber(const QString &typed, const QRegularExpression &unit)
+{
+    return TypedNumber::read(QString(typed).remove(unit), Unit::textLocale().decimalPoint());
+}
+
 } // namespace
 
 QVariantMap WaypointText::Reading::toVariantMap() const
@@ -57,23 +69,21 @@ QVariantMap WaypointText::Reading::toVariantMap() const
 
 WaypointText::Reading WaypointText::altitude(const QString &typed)
 {
-    static const QRegularExpression level(QStringLiteral("^FL([0-9]{1,4})$"),
+    static const QRegularExpression level(QStringLiteral("^FL\\s*([0-9]{1,4})$"),
                                           QRegularExpression::CaseInsensitiveOption);
-    // Also grouped as the table shows it in the interface language ("12,000ft", "12.000ft"),
-    // which the tidying has made "12.000ft".
-    static const QRegularExpression feet(QStringLiteral("^(-?(?:[0-9]{1,6}|[0-9]{1,3}\\.[0-9]{3}))(?:FT)?$"),
-                                         QRegularExpression::CaseInsensitiveOption);
-    const QString text = compact(typed);
+    static const QRegularExpression feet(QStringLiteral("\\s*FT$"), QRegularExpression::CaseInsensitiveOption);
+    const QString text = typed.trimmed();
     if (text.isEmpty())
         return stands(QString(), Waypoint::NoAltitude);
     if (const QRegularExpressionMatch match = level.match(text); match.hasMatch()) {
         const int number = match.captured(1).toInt();
         return stands(QStringLiteral("FL") + QString::number(number), number * 100.0);
     }
-    const QRegularExpressionMatch match = feet.match(text);
-    if (!match.hasMatch())
+    // Whole feet: a decimal is rounded, as the boxes round it.
+    const double read = std::round(typedNumber(text, feet));
+    if (!(std::abs(read) <= kHighestAltitude))
         return refused(tr("Not an altitude: 1500ft or FL300"));
-    const int number = match.captured(1).remove(u'.').toInt();
+    const int number = int(read);
     if (number == Waypoint::NoAltitude)
         return refused(tr("-1ft means no altitude: empty the field"));
     if (number < kLowestAltitude)
@@ -93,23 +103,23 @@ WaypointText::Reading WaypointText::speed(const QString &typed)
 {
     static const QRegularExpression mach(QStringLiteral("^M([0-9]*\\.?[0-9]+)$"),
                                          QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression knots(QStringLiteral("^([0-9]+(?:\\.[0-9]+)?)(?:KTS)?$"),
-                                          QRegularExpression::CaseInsensitiveOption);
-    const QString text = compact(typed);
+    static const QRegularExpression knots(QStringLiteral("\\s*KTS?$"), QRegularExpression::CaseInsensitiveOption);
+    const QString text = typed.trimmed();
     if (text.isEmpty())
         return stands(QString(), 0.0);
-    if (const QRegularExpressionMatch match = mach.match(text); match.hasMatch()) {
+    if (const QRegularExpressionMatch match = mach.match(compact(text)); match.hasMatch()) {
         const double number = match.captured(1).toDouble();
         if (number > 0.0)
             return stands(QStringLiteral("M") + decimal(number), number, true);
     }
-    const QRegularExpressionMatch match = knots.match(text);
-    if (!match.hasMatch())
+    const double number = typedNumber(text, knots);
+    if (std::isnan(number))
         return refused(tr("Not a speed: 180kts or M0.78"));
-    const double number = match.captured(1).toDouble();
     if (number < Constants::minAsKts())
         return refused(tr("Below %1kts").arg(Constants::minAsKts()));
-    return stands(decimal(number) + QStringLiteral("kts"), number);
+    // Whole knots, as the plan keeps them: a decimal would read back as a group of thousands in
+    // a language whose decimal mark is the comma ("250.125kts").
+    return stands(QString::number(PlanLimits::saturated(number)) + QStringLiteral("kts"), number);
 }
 
 WaypointText::Reading WaypointText::speed(const QString &typed, const Airplane &airplane)

@@ -8,7 +8,8 @@ class Airplane;
 
 // The altitude and speed a pilot types for a waypoint ("FL120", "4500ft", "M0.78", "250kts"),
 // read in one place: the edit dialog asks here what a text means before it lets it through,
-// and the plan's own edit stores what is read here, so that the two never differ.
+// and the plan's own edit stores what is read here, so that the two never differ. Feet and
+// knots are read as every number box reads a number (TypedNumber), in the interface language.
 class WaypointText
 {
     Q_DECLARE_TR_FUNCTIONS(WaypointText)

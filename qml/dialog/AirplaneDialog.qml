@@ -35,6 +35,14 @@ Dialog {
     property var controls: ({})
     // What the fuel boxes of the loaded row stand for (AirplaneFields.fuelShown).
     property var loadedFuel: null
+    // The largest figures of the mass and fuel boxes in the units they show (AirplaneFields.tops):
+    // read again with the unit texts and for each fuel or unit type picked, before the values they
+    // bound. Pounds bound by the kilograms' figure would hold an airliner to half its weight.
+    property var tops: ({
+            "weight": constants.maxWeight,
+            "cargo": constants.maxCargo,
+            "fuel": constants.maxFuel
+        })
 
     // Where the last open, save as or airplane file ended, as the file manager keeps it: a
     // settings object of this dialog's own would hold the folder of the program's start.
@@ -49,6 +57,7 @@ Dialog {
         // The unit texts before the values: each box shows its value with the unit it is in.
         massUnitText = unit.massUnitToString();
         fuelUnitText = unit.fuelUnitToString(airplanes.get("unittype", row));
+        tops = AirplaneFields.tops(unit, constants, airplanes.get("fueltype", row), airplanes.get("unittype", row));
         loadedFuel = AirplaneFields.load(airplanes, row, controls);
         // Remembered so that this load itself converts nothing.
         fuelUnitIndex = controls.unittype.currentIndex;
@@ -125,7 +134,13 @@ Dialog {
         const from = fuelUnitIndex;
         fuelUnitIndex = index;
         fuelUnitText = unit.fuelUnitToString(index);
+        const picked = AirplaneFields.tops(unit, constants, controls.fueltype.currentIndex, index);
+        // No box is held to the other unit's top while it converts.
+        tops = Object.assign({}, tops, {
+                "fuel": Math.max(tops.fuel, picked.fuel)
+            });
         AirplaneFields.convertFuelControls(unit, controls, loadedFuel, from, index);
+        tops = picked;
     }
 
     title: qsTr("Manage airplanes")
@@ -307,6 +322,7 @@ Dialog {
             TabBar {
                 id: tabBar
 
+                objectName: "tabBar"
                 Layout.fillWidth: true
 
                 TabButton {
@@ -336,6 +352,7 @@ Dialog {
                     spinWidth: dialog.spinWidth
                     textWidth: dialog.textWidth
                     massUnitText: dialog.massUnitText
+                    tops: dialog.tops
                 }
                 AirplanePerformanceTab {
                     id: performanceTab
@@ -347,7 +364,10 @@ Dialog {
 
                     spinWidth: dialog.spinWidth
                     fuelUnitText: dialog.fuelUnitText
+                    tops: dialog.tops
                     onUnitPicked: index => dialog.convertFuelUnitFields(index)
+                    // The shown figures stay, and stand for the kilograms of the picked fuel.
+                    onFuelPicked: index => dialog.tops = AirplaneFields.tops(unit, constants, index, dialog.fuelUnitIndex)
                 }
                 AirplaneIdentificationTab {
                     id: identificationTab

@@ -11,8 +11,11 @@ GridLayout {
 
     required property int spinWidth
     required property string fuelUnitText
+    // The largest figure of its fuel boxes in the unit they show.
+    required property var tops
 
     signal unitPicked(int index)
+    signal fuelPicked(int index)
 
     component SpinRole: AirplaneSpinBox {
         Layout.preferredWidth: tab.spinWidth
@@ -22,7 +25,7 @@ GridLayout {
 
         unit: tab.fuelUnitText + (flow ? qsTranslate("AirplaneDialog", "/h") : "")
         from: 0
-        to: constants.maxFuel
+        to: tab.tops.fuel
         stepSize: flow ? 10 : 5
     }
     component IndexRole: ComboBox {
@@ -135,6 +138,7 @@ GridLayout {
                 objectName: "fuelTypeBox"
                 role: "fueltype"
                 model: unit.fuelTypeStrings
+                onActivated: index => tab.fuelPicked(index)
             }
             AirplaneLabel {
                 text: qsTranslate("AirplaneDialog", "Unit")

@@ -11,6 +11,8 @@ GridLayout {
     required property int spinWidth
     required property int textWidth
     required property string massUnitText
+    // The largest figures of its mass boxes in the unit they show.
+    required property var tops
     readonly property alias icao: icaoField.text
 
     component TextRole: TextField {
@@ -24,7 +26,7 @@ GridLayout {
     component MassRole: SpinRole {
         unit: tab.massUnitText
         from: 0
-        to: constants.maxWeight
+        to: tab.tops.weight
         stepSize: 1000
     }
     component SpeedRole: SpinRole {
@@ -94,7 +96,7 @@ GridLayout {
             }
             MassRole {
                 role: "maxcargo"
-                to: constants.maxCargo
+                to: tab.tops.cargo
                 tip: qsTranslate("AirplaneDialog", "Available cargo payload when the airplane contains all the passengers")
             }
         }

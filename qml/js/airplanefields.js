@@ -129,6 +129,17 @@ function save(model, row, controls, emitChanged, unit, fuel) {
     }
 }
 
+// The largest figures the boxes take in the units they show, for the limits in kilograms: a mass
+// (`weight`, `cargo`) in the mass unit, a fuel quantity or flow (`fuel`) as unit type `type` of
+// fuel `fuelType` shows it. Rounded down, so that the figure is stored within its limit.
+function tops(unit, constants, fuelType, type) {
+    return {
+        weight: Math.floor(unit.fromStorableMass(constants.maxWeight)),
+        cargo: Math.floor(unit.fromStorableMass(constants.maxCargo)),
+        fuel: Math.floor(unit.fromStorableFuel(constants.maxFuel, fuelType, type, displayUnit(unit, type)))
+    };
+}
+
 // A fuel quantity shown in unit type `from` ("Mass" 0, "Volume" 1), shown in unit type `to`:
 // through the kilograms, with the display units of the preferences (kg or lbs, L or gal) on both
 // sides, so that gallons and pounds convert as litres and kilograms do. Whole numbers, as the

@@ -590,6 +590,10 @@ private slots:
         QTest::newRow("speed never converted") << 1 << 1 << 0 << "v2" << QVariant(145) << 145 << 145;
         QTest::newRow("descent rate") << 1 << 1 << 0 << "descentvs" << QVariant(-1800) << -1800 << -1800;
         QTest::newRow("percent never converted") << 1 << 1 << 1 << "contingencyfuel" << QVariant(5) << 5 << 5;
+        // Held within the limits in kilograms: 3,000,000 lbs = 1,360,776 kg, 1,000,000 kg =
+        // 2,204,624.4 lbs; 500,000 gal of Avgas = 1,360,775 kg, 500,000 kg = 183,718.8 gal.
+        QTest::newRow("mass in lbs past the limit") << 1 << 0 << 0 << "mtow" << QVariant(3000000) << 1000000 << 2204624;
+        QTest::newRow("fuel in gal past the limit") << 1 << 1 << 1 << "fuelcapacity" << QVariant(500000) << 500000 << 183719;
         // clang-format on
     }
 

@@ -4,6 +4,7 @@
 #include "waypoint.h"
 #include "waypointtext.h"
 
+#include <QScopeGuard>
 #include <QTest>
 
 class TstWaypoint : public QObject
@@ -159,6 +160,9 @@ private slots:
         QTest::newRow("mach") << spd << "M.78" << true << -1 << 516; // sea level: a = 661.5 kt, TAS 516 kt = IAS
         QTest::newRow("mach in small letters") << spd << "m.78" << true << -1 << 516;
         QTest::newRow("speed not a number") << spd << "fast" << false << -1 << 0;
+        // On this waypoint without an altitude, as the speed texts the program writes.
+        QTest::newRow("knots written short") << spd << "250 kt" << true << -1 << 250;
+        QTest::newRow("the lowest airfields") << alt << "-1500ft" << true << -1500 << 0;
         // clang-format on
     }
 
@@ -185,22 +189,35 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("message");
-        QTest::newRow("level in small letters") << false << "fl 120" << "FL120" << "";
-        QTest::newRow("level") << false << "FL120" << "FL120" << "";
-        QTest::newRow("feet") << false << "4500" << "4500ft" << "";
-        QTest::newRow("emptied") << false << " " << "" << "";
-        QTest::newRow("-1") << false << "-1 ft" << "" << "-1ft means no altitude: empty the field";
-        QTest::newRow("above the ceiling") << false << "FL391" << "" << "Above the ceiling FL390";
-        QTest::newRow("below the lowest airfields") << false << "-1501" << "" << "Below -1500ft";
-        QTest::newRow("altitude garbage") << false << "FL12x" << "" << "Not an altitude: 1500ft or FL300";
-        QTest::newRow("mach in small letters") << true << "m.78" << "M0.78" << "";
-        QTest::newRow("mach, decimal comma") << true << "M0,78" << "M0.78" << "";
-        QTest::newRow("mach beyond") << true << "M.79" << "" << "Above the top speed M0.78";
-        QTest::newRow("mach 0") << true << "M0" << "" << "Not a speed: 180kts or M0.78";
-        QTest::newRow("knots") << true << "250 KTS" << "250kts" << "";
-        QTest::newRow("a few knots") << true << "5.5" << "" << "Below 6kts";
-        QTest::newRow("above the top speed") << true << "450.5kts" << "" << "Above the top speed 450kts";
-        QTest::newRow("speed garbage") << true << "fast" << "" << "Not a speed: 180kts or M0.78";
+        // The interface language, the C locale where empty.
+        QTest::addColumn<QString>("language");
+        QTest::newRow("level in small letters") << false << "fl 120" << "FL120" << "" << "";
+        QTest::newRow("level") << false << "FL120" << "FL120" << "" << "";
+        QTest::newRow("feet") << false << "4500" << "4500ft" << "" << "";
+        QTest::newRow("emptied") << false << " " << "" << "" << "";
+        QTest::newRow("-1") << false << "-1 ft" << "" << "-1ft means no altitude: empty the field" << "";
+        QTest::newRow("above the ceiling") << false << "FL391" << "" << "Above the ceiling FL390" << "";
+        QTest::newRow("below the lowest airfields") << false << "-1501" << "" << "Below -1500ft" << "";
+        QTest::newRow("altitude garbage") << false << "FL12x" << "" << "Not an altitude: 1500ft or FL300" << "";
+        QTest::newRow("mach in small letters") << true << "m.78" << "M0.78" << "" << "";
+        QTest::newRow("mach, decimal comma") << true << "M0,78" << "M0.78" << "" << "";
+        QTest::newRow("mach beyond") << true << "M.79" << "" << "Above the top speed M0.78" << "";
+        QTest::newRow("mach 0") << true << "M0" << "" << "Not a speed: 180kts or M0.78" << "";
+        QTest::newRow("knots") << true << "250 KTS" << "250kts" << "" << "";
+        QTest::newRow("a few knots") << true << "5.5" << "" << "Below 6kts" << "";
+        QTest::newRow("above the top speed") << true << "450.5kts" << "" << "Above the top speed 450kts" << "";
+        QTest::newRow("speed garbage") << true << "fast" << "" << "Not a speed: 180kts or M0.78" << "";
+        // Read as the number boxes read them: any mark groups by three, the last one is a decimal
+        // point where it is the language's or before one or two digits; two kinds of marks in
+        // the groups are no number. Knots as the program writes them, whole as the plan keeps them.
+        QTest::newRow("knots written short") << true << "250 kt" << "250kts" << "" << "";
+        QTest::newRow("German decimal comma") << true << "250,125" << "250kts" << "" << "de";
+        QTest::newRow("German thousand knots") << true << "1.000" << "" << "Above the top speed 450kts" << "de";
+        QTest::newRow("speed, two kinds of marks") << true << "1,234 567" << "" << "Not a speed: 180kts or M0.78" << "";
+        QTest::newRow("altitude grouped by apostrophes") << false << "12'000" << "12000ft" << "" << "";
+        QTest::newRow("German altitude") << false << "12.000 ft" << "12000ft" << "" << "de";
+        QTest::newRow("English decimal point") << false << "12.000" << "12ft" << "" << "";
+        QTest::newRow("the lowest airfields") << false << "-1,500 ft" << "-1500ft" << "" << "";
         // clang-format on
     }
 
@@ -210,6 +227,9 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, text);
         QFETCH(QString, message);
+        QFETCH(QString, language);
+        Unit::setInterfaceLocale(language.isEmpty() ? QLocale::c() : QLocale(language));
+        const auto restore = qScopeGuard([] { Unit::setInterfaceLocale(QLocale::c()); });
         Airplane airplane;
         airplane.ceilinglvl = 390;
         airplane.maxcruisetas = 450;

@@ -130,7 +130,9 @@ Item {
                 { tag: "same unit picked again", mass: 1, volume: 1, fuel: 0, from: 1, to: 1, value: 100, expected: 100, unit: "gal" },
                 // No edit, the A320's 200 kg, 2500 kg/h, 18700 kg: 65.81 gal, 822.62 gal/h, 6153.19 gal.
                 { tag: "kg, gal, no edit, there and back", mass: 0, volume: 1, fuel: 0, from: 0, to: [1, 0], expected: [200, 2500, 18700], unit: "kg", kg: 18700 },
-                { tag: "kg, gal, no edit, mass to volume", mass: 0, volume: 1, fuel: 0, from: 0, to: [1], expected: [66, 823, 6153], unit: "gal", kg: 18700 }
+                { tag: "kg, gal, no edit, mass to volume", mass: 0, volume: 1, fuel: 0, from: 0, to: [1], expected: [66, 823, 6153], unit: "gal", kg: 18700 },
+                // The largest quantity, 500,000 kg: 622,791 L, past the figure of its kilograms.
+                { tag: "kg, L, the largest mass to volume", mass: 0, volume: 0, fuel: 0, from: 0, to: 1, value: 500000, expected: 622791, unit: "L" }
             ];
         }
 
@@ -162,6 +164,55 @@ Item {
                 compare(airplanes.stored("fuelcapacity", 0), data.kg);
             else
                 fuzzyCompare(airplanes.get("fuelcapacity", 0), data.expected, 1);
+        }
+
+        // Every mass and fuel box takes its range in the unit it shows, in a language of grouping
+        // commas and in one of decimal commas. By hand, 1 lb = 0.453592 kg, 1 gal = 3.78541 L,
+        // kerosene 0.802837 kg/L: 1,000,000 kg = 2,204,624.4 lbs; 500,000 kg = 1,102,312.2 lbs,
+        // or of kerosene 622,791.4 L (stored back 499,999.7 kg) = 164,524.2 gal (499,999.5 kg).
+        function test_boxesTakeTheirRangeInTheirUnit_data() {
+            const past = "99999999999999999999";
+            const rows = [];
+            for (const language of ["en", "de"]) {
+                rows.push({ tag: language + ", kg, by mass", mass: 0, type: 0, language, typed: past, shown: [1000000, 500000, 500000], stored: [1000000, 500000, 500000] });
+                rows.push({ tag: language + ", kg, by volume in L", mass: 0, type: 1, language, typed: past, shown: [1000000, 500000, 622791], stored: [1000000, 500000, 500000] });
+                rows.push({ tag: language + ", lbs, by mass", mass: 1, type: 0, language, typed: past, shown: [2204624, 1102312, 1102312], stored: [1000000, 500000, 500000] });
+                rows.push({ tag: language + ", lbs, by volume in gal", mass: 1, type: 1, language, typed: past, shown: [2204624, 1102312, 164524], stored: [1000000, 500000, 499999] });
+            }
+            // Avgas, 0.718958 kg/L, picked in the dialog: 500,000 kg = 695,450.9 L (499,999.3 kg).
+            rows.push({ tag: "en, kg, Avgas picked, by volume in L", mass: 0, type: 1, avgas: true, language: "en", typed: past, shown: [1000000, 500000, 695450], stored: [1000000, 500000, 499999] });
+            // An A380's maximum take-off weight, 575,000 kg (1,267,658 lbs: 574,999.6 kg), and a
+            // million pounds (453,592 kg) of reserve.
+            rows.push({ tag: "en, lbs, an A380", mass: 1, type: 0, language: "en", typed: "1,267,658", shown: [1267658, 1102312, 1102312], stored: [575000, 500000, 500000], text: "1,267,658 lbs" });
+            rows.push({ tag: "de, lbs, a million pounds", mass: 1, type: 0, language: "de", typed: "1.000.000", shown: [1000000, 1000000, 1000000], stored: [453592, 453592, 453592], text: "1.000.000 lbs" });
+            return rows;
+        }
+
+        function test_boxesTakeTheirRangeInTheirUnit(data) {
+            // Index into shown and stored: 0 a weight, 1 the cargo, 2 fuel.
+            const kinds = { maxcargo: 1, eow: 0, mzfw: 0, mtow: 0, mlw: 0, taxifuel: 2, climbfuel: 2, cruisefuel: 2, descentfuel: 2, alternatefuel: 2, extrafuel: 2, fuelcapacity: 2 };
+            testSupport.storeValue("units/mass", data.mass);
+            testSupport.storeValue("units/volume", data.mass);
+            airplanes.set("unittype", 0, data.type);
+            dialog.locale = Qt.locale(data.language);
+            dialog.open();
+            if (data.avgas) {
+                dialog.controls.fueltype.currentIndex = 1;
+                dialog.controls.fueltype.activated(1);
+            }
+            for (const role in kinds) {
+                const box = dialog.controls[role];
+                field("tabBar").currentIndex = kinds[role] === 2 ? 2 : 0;
+                box.contentItem.forceActiveFocus();
+                box.contentItem.text = data.typed;
+                keyClick(Qt.Key_Return);
+                compare(box.value, data.shown[kinds[role]], role);
+            }
+            if (data.text)
+                compare(dialog.controls.mtow.displayText, data.text);
+            dialog.close();
+            for (const role in kinds)
+                compare(airplanes.stored(role, 0), data.stored[kinds[role]], role);
         }
 
         // Each box shows the unit its value is in, whatever the boxes showed before: the dialog

@@ -178,16 +178,17 @@ Item {
             compare(box.toValue(data.typed ?? data.text, box.locale), data.value);
         }
 
-        // Typed in each interface language into a box of 1900 kg, or into one of descents alone:
-        // grouped with each of the language's marks and with any blank, beyond 2^32, or no number.
+        // Typed key by key in each interface language into a box of 1900 kg, or into one of
+        // descents alone: grouped with each of the language's marks and with any blank, beyond
+        // 2^32, or no number: with a letter, with marks of two kinds in its groups.
         function test_unitSpinBoxReadsEveryLanguage_data() {
             const forms = {
-                en: [["2,100", 2100], ["2100", 2100], ["147,5", 148], ["1,234.5", 1235]],
+                en: [["2,100", 2100], ["2100", 2100], ["147,5", 148], ["1,234.5", 1235], ["1,50", 2], ["1,234 567", 1900]],
                 fr: [["2\u00a0100", 2100], ["2\u202f100", 2100], ["1 500,25", 1500], ["120,5", 121], ["1.500", 1500]],
-                de: [["2.100", 2100], ["42.650,5", 42651], ["147.5", 148], ["2,100", 2]],
+                de: [["2.100", 2100], ["42.650,5", 42651], ["147.5", 148], ["2,100", 2], ["1.50", 2], ["2,100.000", 1900]],
                 es: [["2.100", 2100], ["1.500", 1500], ["12.345", 12345], ["1,5", 2]]
             };
-            const everywhere = [["2 100", 2100], ["4294967396", 45000], ["99 999 999", 45000], ["2 1x0", 1900], ["1,2,3", 1900], ["", 1900]];
+            const everywhere = [["2 100", 2100], ["4294967396", 45000], ["99 999 999", 45000], ["2 1x0", 1900], ["1,2,3", 1900], ["", 1900], ["1e3", 1900], ["0x10", 1900]];
             const rows = [];
             for (const language in forms) {
                 for (const [typed, value] of forms[language].concat(everywhere))
@@ -199,8 +200,17 @@ Item {
 
         function test_unitSpinBoxReadsEveryLanguage(data) {
             const box = createTemporaryObject(spinComponent, root, { from: data.to ? -5000 : 0, to: data.to ?? 45000, value: data.to ? -2200 : 1900, locale: Qt.locale(data.language) });
-            box.contentItem.forceActiveFocus();
-            box.contentItem.text = data.typed;
+            const input = box.contentItem;
+            input.forceActiveFocus();
+            input.selectAll();
+            keyClick(Qt.Key_Delete);
+            // The keys a keyboard has; a no-break blank as an input method gives it.
+            for (const character of data.typed) {
+                if (character.charCodeAt(0) < 0x80)
+                    keyClick(character);
+                else
+                    input.insert(input.cursorPosition, character);
+            }
             keyClick(Qt.Key_Return);
             compare(box.value, data.value);
         }
@@ -229,6 +239,11 @@ Item {
             box.contentItem.selectAll();
             [Qt.Key_1, Qt.Key_4, Qt.Key_7, Qt.Key_Comma, Qt.Key_5, Qt.Key_Return].forEach(key => keyClick(key));
             compare(box.value, 148, "an English box reads a decimal comma");
+            box.to = 450;
+            box.contentItem.selectAll();
+            [Qt.Key_0, Qt.Key_X, Qt.Key_1, Qt.Key_0, Qt.Key_Return].forEach(key => keyClick(key));
+            compare(box.value, 148, "a letter refuses the whole text");
+            compare(box.contentItem.text, "FL148");
         }
 
         function test_rowFieldHidesOnTheLastRow() {
