@@ -876,6 +876,26 @@ Ouvrez la fenêtre de la base de données pour la mettre à jour.</translation>
         <source>Not enough memory to load the navigation database.</source>
         <translation>Pas assez de mémoire pour charger la base de données de navigation.</translation>
     </message>
+    <message>
+        <source>No navigation database is loaded: the stored one is cut short. Build one from a source above.</source>
+        <translation>Aucune base de données de navigation n&apos;est chargée : celle enregistrée est tronquée. Créez-en une à partir d&apos;une des sources ci-dessus.</translation>
+    </message>
+    <message>
+        <source>No navigation database is loaded: the stored one changed while it was read. Build one from a source above, or restart %1 to read it again.</source>
+        <translation>Aucune base de données de navigation n&apos;est chargée : celle enregistrée a changé pendant sa lecture. Créez-en une à partir d&apos;une des sources ci-dessus, ou redémarrez %1 pour la relire.</translation>
+    </message>
+    <message>
+        <source>No navigation database is loaded: the stored one is damaged. Build one from a source above.</source>
+        <translation>Aucune base de données de navigation n&apos;est chargée : celle enregistrée est endommagée. Créez-en une à partir d&apos;une des sources ci-dessus.</translation>
+    </message>
+    <message>
+        <source>No navigation database is loaded: the stored one was written by another version of %1. Build one from a source above.</source>
+        <translation>Aucune base de données de navigation n&apos;est chargée : celle enregistrée a été écrite par une autre version de %1. Créez-en une à partir d&apos;une des sources ci-dessus.</translation>
+    </message>
+    <message>
+        <source>No navigation database is loaded: the stored one cannot be read. Build one from a source above.</source>
+        <translation>Aucune base de données de navigation n&apos;est chargée : celle enregistrée ne peut pas être lue. Créez-en une à partir d&apos;une des sources ci-dessus.</translation>
+    </message>
 </context>
 <context>
     <name>DebugMenu</name>
