@@ -1324,6 +1324,10 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
         <translation>Der Dienst zum Teilen hat keinen Link geliefert.</translation>
     </message>
     <message>
+        <source>The share service gave no link: %1.</source>
+        <translation>Der Dienst zum Teilen hat keinen Link geliefert: %1.</translation>
+    </message>
+    <message>
         <source>%1 is a folder, not a file.</source>
         <translation>%1 ist ein Ordner, keine Datei.</translation>
     </message>
@@ -3665,6 +3669,10 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
     <message>
         <source>the server sent the answer compressed</source>
         <translation>der Server hat die Antwort komprimiert gesendet</translation>
+    </message>
+    <message>
+        <source>the answer is damaged</source>
+        <translation>die Antwort ist beschädigt</translation>
     </message>
 </context>
 <context>

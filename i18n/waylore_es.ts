@@ -1324,6 +1324,10 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
         <translation>El servicio para compartir no ha devuelto ningún enlace.</translation>
     </message>
     <message>
+        <source>The share service gave no link: %1.</source>
+        <translation>El servicio para compartir no ha devuelto ningún enlace: %1.</translation>
+    </message>
+    <message>
         <source>%1 is a folder, not a file.</source>
         <translation>%1 es una carpeta, no un archivo.</translation>
     </message>
@@ -3665,6 +3669,10 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
     <message>
         <source>the server sent the answer compressed</source>
         <translation>el servidor envió la respuesta comprimida</translation>
+    </message>
+    <message>
+        <source>the answer is damaged</source>
+        <translation>la respuesta está dañada</translation>
     </message>
 </context>
 <context>

@@ -1324,6 +1324,10 @@ seront perdus. Ces opérations sont irréversibles !</translation>
         <translation>Le service de partage n&apos;a fourni aucun lien.</translation>
     </message>
     <message>
+        <source>The share service gave no link: %1.</source>
+        <translation>Le service de partage n&apos;a fourni aucun lien : %1.</translation>
+    </message>
+    <message>
         <source>%1 is a folder, not a file.</source>
         <translation>%1 est un dossier, pas un fichier.</translation>
     </message>
@@ -3665,6 +3669,10 @@ seront perdus. Ces opérations sont irréversibles !</translation>
     <message>
         <source>the server sent the answer compressed</source>
         <translation>le serveur a envoyé la réponse compressée</translation>
+    </message>
+    <message>
+        <source>the answer is damaged</source>
+        <translation>la réponse est endommagée</translation>
     </message>
 </context>
 <context>
