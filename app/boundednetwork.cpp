@@ -9,6 +9,12 @@ namespace {
 
 constexpr qint64 kReadBuffer = 64 * 1024;
 
+// Names the protected start of a request for a manager of another class.
+struct RequestStart : QNetworkAccessManager
+{
+    using QNetworkAccessManager::createRequest;
+};
+
 class BoundedNetworkAccess : public QNetworkAccessManager
 {
 public:
@@ -23,8 +29,11 @@ public:
 protected:
     QNetworkReply *createRequest(Operation operation, const QNetworkRequest &request, QIODevice *outgoing) override
     {
-        QNetworkReply *reply
-            = QNetworkAccessManager::createRequest(operation, ReplyGuard::uncompressed(request), outgoing);
+        const QNetworkRequest asked = ReplyGuard::uncompressed(request);
+        // After a deadline, through the fresh manager the guard gives in this one's place.
+        QNetworkAccessManager *network = ReplyGuard::network(this);
+        QNetworkReply *reply = network == this ? QNetworkAccessManager::createRequest(operation, asked, outgoing)
+                                               : (network->*&RequestStart::createRequest)(operation, asked, outgoing);
         // The request of a page reads the answer as it arrives.
         ReplyGuard::attach(reply, m_maxBytes, m_deadlineMs, kReadBuffer);
         ReplyGuard::refuseCompressed(reply);

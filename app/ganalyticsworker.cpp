@@ -104,7 +104,7 @@ void GAnalyticsWorker::postMessage()
         m_manager = new QNetworkAccessManager(this);
         m_manager->setProxy(QNetworkProxy(QNetworkProxy::NoProxy));
     }
-    m_inFlight = m_manager->post(ReplyGuard::uncompressed(m_request), body);
+    m_inFlight = ReplyGuard::network(m_manager)->post(ReplyGuard::uncompressed(m_request), body);
     // Only the status is read: a long or endless answer would hold the queue and the memory.
     ReplyGuard::attach(m_inFlight, MaxAnswerBytes, AnswerDeadlineMs);
     connect(m_inFlight, SIGNAL(finished()), this, SLOT(postMessageFinished()));

@@ -7,11 +7,13 @@
 #include <QIODevice>
 #include <QList>
 #include <QNetworkAccessManager>
+#include <QNetworkProxy>
 #include <QNetworkReply>
 #include <QPointer>
 #include <QString>
 #include <QTimer>
 
+#include <atomic>
 #include <utility>
 
 #include <zlib.h>
@@ -32,7 +34,8 @@
 // gets no answer the reply hears of: only a request made through get() tells that apart.
 namespace ReplyGuard {
 
-enum class Stop { None, TooLong, TooSlow, CutShort, Compressed };
+// Compressed: in a coding the reader cannot unpack; Damaged: compressed, but its packing is broken.
+enum class Stop { None, TooLong, TooSlow, CutShort, Compressed, Damaged };
 
 constexpr qint64 kReadWhole = -1;
 
@@ -44,6 +47,9 @@ inline constexpr const char *kReceivedProperty = "wayloreReplyReceived";
 inline constexpr const char *kAnnouncedProperty = "wayloreReplyAnnounced";
 inline constexpr const char *kRestartedProperty = "wayloreReplyRestarted";
 inline constexpr const char *kHeadsProperty = "wayloreReplyHeads";
+inline constexpr const char *kStandInName = "wayloreStandIn";
+inline constexpr const char *kStandInProperty = "wayloreStandIn";
+inline constexpr const char *kHeldProperty = "wayloreNetworkHeld";
 // What the network layer holds at a time for the guard to gather.
 inline constexpr qint64 kGatherPiece = 64 * 1024;
 
@@ -83,22 +89,24 @@ public:
             const QByteArray first = reply->peek(1);
             const int window = encoding == "deflate" && !first.isEmpty() && (first.at(0) & 0x0f) != 8 ? -15 : 15 + 32;
             m_inflating = !encoding.isEmpty();
-            refused = m_inflating
-                      && ((encoding != "gzip" && encoding != "x-gzip" && encoding != "deflate")
-                          || inflateInit2(&m_stream, window) != Z_OK);
-            m_inflating = m_inflating && !refused;
+            if (m_inflating
+                && ((encoding != "gzip" && encoding != "x-gzip" && encoding != "deflate")
+                    || inflateInit2(&m_stream, window) != Z_OK))
+                refused = Stop::Compressed;
+            m_inflating = m_inflating && refused == Stop::None;
         }
-        if (refused || !reply->isOpen())
+        if (refused != Stop::None || !reply->isOpen())
             return QByteArray();
         if (!m_inflating) {
-            QByteArray bytes = reply->read(most);
-            taken += bytes.size();
-            return bytes;
+            QByteArray plain = reply->read(most);
+            taken += plain.size();
+            return plain;
         }
         QByteArray out(most, Qt::Uninitialized);
         m_stream.next_out = reinterpret_cast<Bytef *>(out.data());
         m_stream.avail_out = uInt(most);
-        while (m_stream.avail_out > 0 && !m_ended && !refused) {
+        bool broken = false;
+        while (m_stream.avail_out > 0 && !m_ended && !broken) {
             if (m_stream.avail_in == 0) {
                 m_input = reply->read(most);
                 if (m_input.isEmpty())
@@ -108,10 +116,11 @@ public:
             }
             const int result = inflate(&m_stream, Z_NO_FLUSH);
             m_ended = result == Z_STREAM_END;
-            refused = result != Z_OK && !m_ended;
+            broken = result != Z_OK && !m_ended;
         }
         // Bytes after the end of the stream are no part of it.
-        refused = refused || (m_ended && (m_stream.avail_in > 0 || reply->bytesAvailable() > 0));
+        if (broken || (m_ended && (m_stream.avail_in > 0 || reply->bytesAvailable() > 0)))
+            refused = Stop::Damaged;
         out.truncate(most - m_stream.avail_out);
         taken += out.size();
         return out;
@@ -129,7 +138,8 @@ public:
     // What it handed out so far, and what it gathered.
     qint64 taken = 0;
     QByteArray bytes;
-    bool refused = false;
+    // Compressed or Damaged once it cannot be unpacked.
+    Stop refused = Stop::None;
 
 private:
     z_stream m_stream{};
@@ -208,6 +218,8 @@ inline QString reason(const QNetworkReply *reply)
         return QCoreApplication::translate("ReplyGuard", "the answer was cut short");
     case Stop::Compressed:
         return QCoreApplication::translate("ReplyGuard", "the server sent the answer compressed");
+    case Stop::Damaged:
+        return QCoreApplication::translate("ReplyGuard", "the answer is damaged");
     case Stop::None:
         break;
     }
@@ -228,6 +240,25 @@ inline QString failure(const QNetworkReply *reply)
 
 namespace Detail {
 
+// The manager a service sends through now: its own, or the stand-in network() made last.
+inline QNetworkAccessManager *current(QObject *service)
+{
+    auto *standIn
+        = service->findChild<QNetworkAccessManager *>(QLatin1String(kStandInName), Qt::FindDirectChildrenOnly);
+    return standIn ? standIn : qobject_cast<QNetworkAccessManager *>(service);
+}
+
+// A request past its deadline may have left the HTTP thread of the manager it went through
+// reading headers without end: its service sends its next request through a fresh one. The
+// deadlines of requests sent before that one was made are news of the manager left behind.
+inline void markHeld(QNetworkReply *reply)
+{
+    auto *manager = qobject_cast<QNetworkAccessManager *>(reply->parent());
+    QObject *service = manager && manager->property(kStandInProperty).toBool() ? manager->parent() : manager;
+    if (service && current(service) == manager)
+        service->setProperty(kHeldProperty, true);
+}
+
 inline void stop(QNetworkReply *reply, Stop why)
 {
     if (reply->property(kStopProperty).toInt() != int(Stop::None))
@@ -237,9 +268,11 @@ inline void stop(QNetworkReply *reply, Stop why)
     // network layer read it to its end before the count arrived, and one that cannot be unpacked
     // stays so: it is marked, so that its reader refuses it rather than take it.
     const bool running = reply->isRunning();
-    if (!running && why != Stop::TooLong && why != Stop::Compressed)
+    if (!running && why != Stop::TooLong && why != Stop::Compressed && why != Stop::Damaged)
         return;
     reply->setProperty(kStopProperty, int(why));
+    if (why == Stop::TooSlow)
+        markHeld(reply);
     qWarning().noquote() << "Answer from" << reply->url().toString(QUrl::RemoveQuery | QUrl::RemoveUserInfo)
                          << "broken off:" << reason(reply);
     if (running)
@@ -261,9 +294,17 @@ class BoundedStart : public QObject
 public:
     static void watch(QNetworkReply *reply)
     {
-        if (!QCoreApplication::instance() || reply->thread() != QCoreApplication::instance()->thread()
-            || reply->metaObject()->indexOfSignal("startHttpRequest()") < 0)
+        if (!QCoreApplication::instance())
             return;
+        if (reply->thread() != QCoreApplication::instance()->thread()
+            || reply->metaObject()->indexOfSignal("startHttpRequest()") < 0) {
+            // Every later request falls back alike: said once.
+            static std::atomic<bool> told = false;
+            if (reply->url().scheme().startsWith(QLatin1String("http")) && !told.exchange(true))
+                qWarning().noquote() << "Network answers: the read bound of" << reply->metaObject()->className()
+                                     << "is set after its request starts, not with it";
+            return;
+        }
         static BoundedStart *instance = nullptr;
         if (!instance) {
             instance = new BoundedStart;
@@ -346,8 +387,8 @@ inline void attach(QNetworkReply *reply, qint64 maxBytes, int deadlineMs = 0, qi
     if (readBuffer == kReadWhole) {
         QObject::connect(reply, &QNetworkReply::readyRead, body, [reply, body, check] {
             body->gather(reply);
-            if (body->refused)
-                Detail::stop(reply, Stop::Compressed);
+            if (body->refused != Stop::None)
+                Detail::stop(reply, body->refused);
             check(body->bytes.size(), -1);
         });
     }
@@ -364,14 +405,41 @@ inline QNetworkRequest uncompressed(QNetworkRequest request)
     return request;
 }
 
+// The manager a service's requests go through: the service's own until a request of it passes
+// its deadline, then a fresh one in its place, a child of the service. Qt's HTTP thread of a
+// manager reads an answer's headers for as long as they come, deaf to the abort, and every later
+// request of that manager waits for it: headers without end would silence the service for good.
+// The manager left behind stays until the service goes, as its thread may still be held.
+inline QNetworkAccessManager *network(QNetworkAccessManager *service)
+{
+    QNetworkAccessManager *now = Detail::current(service);
+    if (!service->property(Detail::kHeldProperty).toBool())
+        return now;
+    service->setProperty(Detail::kHeldProperty, false);
+    if (now != service)
+        now->setObjectName(QString());
+    auto *fresh = new QNetworkAccessManager(service);
+    fresh->setObjectName(QLatin1String(Detail::kStandInName));
+    fresh->setProperty(Detail::kStandInProperty, true);
+    fresh->setProxy(service->proxy());
+    fresh->setAutoDeleteReplies(service->autoDeleteReplies());
+    fresh->setTransferTimeout(service->transferTimeout());
+    fresh->setRedirectPolicy(service->redirectPolicy());
+    return fresh;
+}
+
 // A GET whose reply attach() can tell from a chunked answer cut before its end: the request
 // carries an empty body that the network layer reads again when it sends the request again.
-// It asks for the answer uncompressed, whose cut the length tells.
-inline QNetworkReply *get(QNetworkAccessManager *network, const QNetworkRequest &request)
+// It asks for the answer uncompressed, whose cut the length tells. Sent through network(); a
+// service that hears of its answers through its manager's finished() hears of them there.
+inline QNetworkReply *get(QNetworkAccessManager *service, const QNetworkRequest &request)
 {
+    QNetworkAccessManager *through = network(service);
     auto *witness = new Detail::ResendWitness;
-    QNetworkReply *reply = network->sendCustomRequest(uncompressed(request), "GET", witness);
+    QNetworkReply *reply = through->sendCustomRequest(uncompressed(request), "GET", witness);
     witness->setParent(reply);
+    if (through != service)
+        QObject::connect(reply, &QNetworkReply::finished, service, [service, reply] { emit service->finished(reply); });
     return reply;
 }
 
@@ -383,8 +451,8 @@ inline QByteArray read(QNetworkReply *reply, qint64 most)
     if (!body)
         return reply->read(most);
     QByteArray bytes = body->next(reply, most);
-    if (body->refused)
-        Detail::stop(reply, Stop::Compressed);
+    if (body->refused != Stop::None)
+        Detail::stop(reply, body->refused);
     else if (body->taken > body->maxBytes)
         Detail::stop(reply, Stop::TooLong);
     return bytes;
@@ -411,7 +479,7 @@ inline QByteArray body(QNetworkReply *reply)
         return reply->isOpen() ? reply->readAll() : QByteArray();
     gathered->gather(reply);
     QByteArray bytes = std::exchange(gathered->bytes, QByteArray());
-    if (gathered->refused || bytes.size() > gathered->maxBytes || !gathered->ended())
+    if (gathered->refused != Stop::None || bytes.size() > gathered->maxBytes || !gathered->ended())
         return QByteArray();
     return bytes;
 }

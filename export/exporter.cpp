@@ -359,7 +359,7 @@ bool Exporter::share(const QString &imagePath)
         m_network = new QNetworkAccessManager(this);
     QNetworkRequest request(url);
     request.setTransferTimeout(m_shareTimeout);
-    m_shareReply = m_network->post(ReplyGuard::uncompressed(request), multipart);
+    m_shareReply = ReplyGuard::network(m_network)->post(ReplyGuard::uncompressed(request), multipart);
     // The answer is a link: anything much longer is none, and is broken off as it arrives.
     ReplyGuard::attach(m_shareReply, MaxShareAnswerBytes, kShareDeadlineTimeouts * m_shareTimeout);
     multipart->setParent(m_shareReply);
@@ -377,8 +377,11 @@ void Exporter::shareFinished(QNetworkReply *reply)
     const QByteArray body = ReplyGuard::body(reply).trimmed();
     QString message;
     QUrl link;
-    if (ReplyGuard::stopped(reply) == ReplyGuard::Stop::TooLong) {
+    const ReplyGuard::Stop stop = ReplyGuard::stopped(reply);
+    if (stop == ReplyGuard::Stop::TooLong) {
         message = tr("The share service gave no link.");
+    } else if (stop != ReplyGuard::Stop::None && stop != ReplyGuard::Stop::TooSlow) {
+        message = tr("The share service gave no link: %1.").arg(ReplyGuard::reason(reply));
     } else if (reply->error() == QNetworkReply::OperationCanceledError
                || reply->error() == QNetworkReply::TimeoutError) {
         message = tr("The share service did not answer in time. Please try again later.");

@@ -876,6 +876,26 @@ Open the database dialog to update the database.</source>
         <source>Not enough memory to load the navigation database.</source>
         <translation>Nicht genug Speicher, um die Navigationsdatenbank zu laden.</translation>
     </message>
+    <message>
+        <source>No navigation database is loaded: the stored one is cut short. Build one from a source above.</source>
+        <translation>Es ist keine Navigationsdatenbank geladen: die gespeicherte ist abgeschnitten. Erstellen Sie eine aus einer der Quellen oben.</translation>
+    </message>
+    <message>
+        <source>No navigation database is loaded: the stored one changed while it was read. Build one from a source above, or restart %1 to read it again.</source>
+        <translation>Es ist keine Navigationsdatenbank geladen: die gespeicherte hat sich beim Lesen geändert. Erstellen Sie eine aus einer der Quellen oben, oder starten Sie %1 neu, um sie erneut zu lesen.</translation>
+    </message>
+    <message>
+        <source>No navigation database is loaded: the stored one is damaged. Build one from a source above.</source>
+        <translation>Es ist keine Navigationsdatenbank geladen: die gespeicherte ist beschädigt. Erstellen Sie eine aus einer der Quellen oben.</translation>
+    </message>
+    <message>
+        <source>No navigation database is loaded: the stored one was written by another version of %1. Build one from a source above.</source>
+        <translation>Es ist keine Navigationsdatenbank geladen: die gespeicherte wurde von einer anderen Version von %1 geschrieben. Erstellen Sie eine aus einer der Quellen oben.</translation>
+    </message>
+    <message>
+        <source>No navigation database is loaded: the stored one cannot be read. Build one from a source above.</source>
+        <translation>Es ist keine Navigationsdatenbank geladen: die gespeicherte kann nicht gelesen werden. Erstellen Sie eine aus einer der Quellen oben.</translation>
+    </message>
 </context>
 <context>
     <name>DebugMenu</name>
@@ -1302,6 +1322,10 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
     <message>
         <source>The share service gave no link.</source>
         <translation>Der Dienst zum Teilen hat keinen Link geliefert.</translation>
+    </message>
+    <message>
+        <source>The share service gave no link: %1.</source>
+        <translation>Der Dienst zum Teilen hat keinen Link geliefert: %1.</translation>
     </message>
     <message>
         <source>%1 is a folder, not a file.</source>
@@ -3645,6 +3669,10 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
     <message>
         <source>the server sent the answer compressed</source>
         <translation>der Server hat die Antwort komprimiert gesendet</translation>
+    </message>
+    <message>
+        <source>the answer is damaged</source>
+        <translation>die Antwort ist beschädigt</translation>
     </message>
 </context>
 <context>

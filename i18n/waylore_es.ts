@@ -876,6 +876,26 @@ Abra el diálogo de la base de datos para actualizarla.</translation>
         <source>Not enough memory to load the navigation database.</source>
         <translation>No hay memoria suficiente para cargar la base de datos de navegación.</translation>
     </message>
+    <message>
+        <source>No navigation database is loaded: the stored one is cut short. Build one from a source above.</source>
+        <translation>No hay ninguna base de datos de navegación cargada: la guardada está truncada. Cree una a partir de una de las fuentes de arriba.</translation>
+    </message>
+    <message>
+        <source>No navigation database is loaded: the stored one changed while it was read. Build one from a source above, or restart %1 to read it again.</source>
+        <translation>No hay ninguna base de datos de navegación cargada: la guardada cambió mientras se leía. Cree una a partir de una de las fuentes de arriba, o vuelva a iniciar %1 para leerla de nuevo.</translation>
+    </message>
+    <message>
+        <source>No navigation database is loaded: the stored one is damaged. Build one from a source above.</source>
+        <translation>No hay ninguna base de datos de navegación cargada: la guardada está dañada. Cree una a partir de una de las fuentes de arriba.</translation>
+    </message>
+    <message>
+        <source>No navigation database is loaded: the stored one was written by another version of %1. Build one from a source above.</source>
+        <translation>No hay ninguna base de datos de navegación cargada: la guardada fue escrita por otra versión de %1. Cree una a partir de una de las fuentes de arriba.</translation>
+    </message>
+    <message>
+        <source>No navigation database is loaded: the stored one cannot be read. Build one from a source above.</source>
+        <translation>No hay ninguna base de datos de navegación cargada: la guardada no se puede leer. Cree una a partir de una de las fuentes de arriba.</translation>
+    </message>
 </context>
 <context>
     <name>DebugMenu</name>
@@ -1302,6 +1322,10 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
     <message>
         <source>The share service gave no link.</source>
         <translation>El servicio para compartir no ha devuelto ningún enlace.</translation>
+    </message>
+    <message>
+        <source>The share service gave no link: %1.</source>
+        <translation>El servicio para compartir no ha devuelto ningún enlace: %1.</translation>
     </message>
     <message>
         <source>%1 is a folder, not a file.</source>
@@ -3645,6 +3669,10 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
     <message>
         <source>the server sent the answer compressed</source>
         <translation>el servidor envió la respuesta comprimida</translation>
+    </message>
+    <message>
+        <source>the answer is damaged</source>
+        <translation>la respuesta está dañada</translation>
     </message>
 </context>
 <context>

@@ -876,6 +876,26 @@ Ouvrez la fenêtre de la base de données pour la mettre à jour.</translation>
         <source>Not enough memory to load the navigation database.</source>
         <translation>Pas assez de mémoire pour charger la base de données de navigation.</translation>
     </message>
+    <message>
+        <source>No navigation database is loaded: the stored one is cut short. Build one from a source above.</source>
+        <translation>Aucune base de données de navigation n&apos;est chargée : celle enregistrée est tronquée. Créez-en une à partir d&apos;une des sources ci-dessus.</translation>
+    </message>
+    <message>
+        <source>No navigation database is loaded: the stored one changed while it was read. Build one from a source above, or restart %1 to read it again.</source>
+        <translation>Aucune base de données de navigation n&apos;est chargée : celle enregistrée a changé pendant sa lecture. Créez-en une à partir d&apos;une des sources ci-dessus, ou redémarrez %1 pour la relire.</translation>
+    </message>
+    <message>
+        <source>No navigation database is loaded: the stored one is damaged. Build one from a source above.</source>
+        <translation>Aucune base de données de navigation n&apos;est chargée : celle enregistrée est endommagée. Créez-en une à partir d&apos;une des sources ci-dessus.</translation>
+    </message>
+    <message>
+        <source>No navigation database is loaded: the stored one was written by another version of %1. Build one from a source above.</source>
+        <translation>Aucune base de données de navigation n&apos;est chargée : celle enregistrée a été écrite par une autre version de %1. Créez-en une à partir d&apos;une des sources ci-dessus.</translation>
+    </message>
+    <message>
+        <source>No navigation database is loaded: the stored one cannot be read. Build one from a source above.</source>
+        <translation>Aucune base de données de navigation n&apos;est chargée : celle enregistrée ne peut pas être lue. Créez-en une à partir d&apos;une des sources ci-dessus.</translation>
+    </message>
 </context>
 <context>
     <name>DebugMenu</name>
@@ -1302,6 +1322,10 @@ seront perdus. Ces opérations sont irréversibles !</translation>
     <message>
         <source>The share service gave no link.</source>
         <translation>Le service de partage n&apos;a fourni aucun lien.</translation>
+    </message>
+    <message>
+        <source>The share service gave no link: %1.</source>
+        <translation>Le service de partage n&apos;a fourni aucun lien : %1.</translation>
     </message>
     <message>
         <source>%1 is a folder, not a file.</source>
@@ -3645,6 +3669,10 @@ seront perdus. Ces opérations sont irréversibles !</translation>
     <message>
         <source>the server sent the answer compressed</source>
         <translation>le serveur a envoyé la réponse compressée</translation>
+    </message>
+    <message>
+        <source>the answer is damaged</source>
+        <translation>la réponse est endommagée</translation>
     </message>
 </context>
 <context>

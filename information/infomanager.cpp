@@ -10,6 +10,7 @@
 #include "richtext.h"
 #include "runway.h"
 #include "segment.h"
+#include "settings.h"
 #include "translationmanager.h"
 #include "waypoint.h"
 
@@ -27,7 +28,8 @@
 InfoManager::InfoManager(Flightplan *flightplan, TranslationManager *translationManager)
     : m_flightplan(flightplan)
     , m_translationManager(translationManager)
-    , m_metarBase(QUrl(QLatin1String(defaultMetarBase), QUrl::TolerantMode))
+    , m_metarBase(QUrl(Settings::getString(QStringLiteral("information/metarUrl"), QLatin1String(defaultMetarBase)),
+                       QUrl::TolerantMode))
 {
     if (!flightplan || !translationManager)
         qFatal("Cannot create InfoManager object with NULL pointers!");

@@ -23,7 +23,8 @@ class InfoManager : public QObject
     Q_PROPERTY(bool hasNext READ hasNext NOTIFY updated)
 
 public:
-    // The public METAR text service: GET /<ICAO code> answers the plain report.
+    // The public METAR text service: GET /<ICAO code> answers the plain report. The store's
+    // "information/metarUrl" names another, as the other services' addresses do.
     static constexpr const char *defaultMetarBase = "https://metar.vatsim.net";
     // The whole answer must have arrived by then, however steadily the server trickles it.
     static constexpr int metarTimeoutMs = 15000;

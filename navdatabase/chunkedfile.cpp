@@ -121,6 +121,7 @@ StoredFile::StoredFile(int descriptor)
     if (::fstat(descriptor, &status) == 0) {
         m_size = status.st_size;
         m_modified = status.st_mtim;
+        m_changed = status.st_ctim;
     }
 }
 
@@ -145,8 +146,11 @@ bool StoredFile::read(qint64 offset, char *to, qint64 length) const
 bool StoredFile::unchanged() const
 {
     struct stat status = {};
-    return ::fstat(m_descriptor, &status) == 0 && status.st_size == m_size && status.st_mtim.tv_sec == m_modified.tv_sec
-           && status.st_mtim.tv_nsec == m_modified.tv_nsec;
+    const auto same = [](const timespec &one, const timespec &other) {
+        return one.tv_sec == other.tv_sec && one.tv_nsec == other.tv_nsec;
+    };
+    return ::fstat(m_descriptor, &status) == 0 && status.st_size == m_size && same(status.st_mtim, m_modified)
+           && (same(status.st_ctim, m_changed) || status.st_nlink == 0);
 }
 
 bool ChunkedFile::isChunked(QByteArrayView file)
@@ -250,7 +254,7 @@ bool splitTable(QByteArrayView head, qint64 fileSize, QList<ChunkedFile::Chunk> 
         chunk.codec = codec;
         chunk.storedSize = get(entry + 12);
         if (chunk.storedSize > fileSize - at)
-            return fail("a chunk runs past the end of the file");
+            return fail(StoredFile::kCut);
         // A chunk claiming more is damage and must not make the reader allocate what it claims.
         if (qint64(chunk.expandedSize)
             > qint64(chunk.storedSize) * DatabaseBounds::kMaxExpansion + DatabaseBounds::kExpansionSlack)

@@ -22,15 +22,20 @@ public:
     // Exactly length bytes from offset on; false when the file no longer holds them.
     bool read(qint64 offset, char *to, qint64 length) const;
     // False once the file has been written since it was opened: each piece read may have been
-    // whole and still belong to another file than the pieces before it.
+    // whole and still belong to another file than the pieces before it. A copy that keeps the
+    // size and the time of modification (cp -p) shows in the time of change, which only the
+    // system sets; so does the last name of a file that was replaced whole going, which leaves
+    // the bytes read one file.
     bool unchanged() const;
-    // Why a file that did not stay unchanged is refused.
+    // Why a file that did not stay unchanged is refused, and one that ends before its data.
     static constexpr const char *kChanged = "it changed while it was read";
+    static constexpr const char *kCut = "it is cut short";
 
 private:
     int m_descriptor;
     qint64 m_size = -1;
     timespec m_modified{};
+    timespec m_changed{};
 };
 
 // The layout of the stored database file that lets the cores share its writing and reading.

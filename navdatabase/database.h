@@ -106,9 +106,10 @@ public:
     // Why empty() holds: the lists without a row, of "points", "segments", "runways",
     // "boundaries" and "taxiways", in that order.
     Q_INVOKABLE QStringList emptyLists() const;
-    // Whether the last load was refused for want of memory rather than for its file: the pilot
-    // must not be sent to rebuild a file that is whole.
-    Q_INVOKABLE bool memoryShort() const { return m_memoryShort; }
+    // Why the last load refused the stored file, for the pilot (DatabaseStore::refusal): "memory"
+    // when it was for want of memory rather than for its file, which the pilot must then not be
+    // sent to rebuild; "cut", "changed", "damaged", "version", "unreadable"; empty otherwise.
+    Q_INVOKABLE QString loadRefusal() const { return m_refusal; }
     Q_INVOKABLE QString fileName();
 
     // ---- stored file (databasefile.cpp)
@@ -356,7 +357,7 @@ private:
     QMutex m_cycleMutex;
     QString m_cycle;
     bool m_lastLoadResult = false;
-    bool m_memoryShort = false;
+    QString m_refusal;
     // Set while the models have just been reset by installStore and loaded is being emitted:
     // the refresh that loaded triggers has nothing left to do.
     bool m_viewsCurrent = false;

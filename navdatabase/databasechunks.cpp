@@ -304,18 +304,12 @@ qint64 DatabaseChunks::write(QIODevice &device, qint32 format, const QString &cy
 
 namespace {
 
-bool damaged(const QString &path, const QString &why)
-{
-    qWarning() << "Database file" << path << "is damaged:" << why;
-    return false;
-}
-
 // The header chunk: false, with a warning, when the file is of another format or version.
 bool readHeader(ChunkedFile::Chunk &header, const StoredFile &file, DatabaseStore &store,
                 const DatabaseChunks::Reading &reading)
 {
     if (header.list != Header || !ChunkedFile::fetch(header, file) || !ChunkedFile::expand(header))
-        return damaged(reading.path, QStringLiteral("no header"));
+        return store.damaged(reading.path, QStringLiteral("no header"));
     QDataStream stream(header.bytes);
     stream.setVersion(kStreamVersion);
     qint32 format = 0;
@@ -323,17 +317,19 @@ bool readHeader(ChunkedFile::Chunk &header, const StoredFile &file, DatabaseStor
     stream >> format;
     if (stream.status() != QDataStream::Ok || format != reading.format) {
         qWarning() << "Database file" << reading.path << "has format" << format << "instead of" << reading.format;
+        store.refusal = QStringLiteral("version");
         return false;
     }
     stream >> version;
     if (stream.status() != QDataStream::Ok || version != QCoreApplication::applicationVersion()) {
         qWarning() << "Database file" << reading.path << "belongs to version" << version << "instead of"
                    << QCoreApplication::applicationVersion();
+        store.refusal = QStringLiteral("version");
         return false;
     }
     stream >> store.cycle;
     if (stream.status() != QDataStream::Ok)
-        return damaged(reading.path, QStringLiteral("no cycle"));
+        return store.damaged(reading.path, QStringLiteral("no cycle"));
     return true;
 }
 
@@ -344,17 +340,17 @@ bool splitChunks(const StoredFile &file, QList<ChunkedFile::Chunk> &chunks, Data
 {
     QString error;
     if (!ChunkedFile::split(file, chunks, &error))
-        return damaged(reading.path, error);
+        return store.damaged(reading.path, error);
     if (!std::all_of(chunks.cbegin(), chunks.cend(), plausibleSize))
-        return damaged(reading.path, QStringLiteral("a chunk claims more than its records can need"));
+        return store.damaged(reading.path, QStringLiteral("a chunk claims more than its records can need"));
     if (chunks.isEmpty() || !readHeader(chunks.first(), file, store, reading))
-        return chunks.isEmpty() ? damaged(reading.path, QStringLiteral("no header")) : false;
+        return chunks.isEmpty() ? store.damaged(reading.path, QStringLiteral("no header")) : false;
     chunks.removeFirst();
     // The lists come in their order, each whole.
     quint32 last = Header;
     for (const ChunkedFile::Chunk &chunk : std::as_const(chunks)) {
         if (chunk.list < last || chunk.list > Startups)
-            return damaged(reading.path, QStringLiteral("its lists are out of order"));
+            return store.damaged(reading.path, QStringLiteral("its lists are out of order"));
         last = chunk.list;
     }
     return true;
@@ -549,11 +545,11 @@ bool DatabaseChunks::read(const StoredFile &file, DatabaseStore &store, const Re
     // Every chunk whole and sound may still be a mix of two files, when one was written over the
     // other while it was read.
     const bool whole = lists.readAll();
-    if (!whole || !file.unchanged()) {
+    if (const bool unchanged = file.unchanged(); !whole || !unchanged) {
         lists.dropAll();
         if (lists.stopped())
             return false;
-        return damaged(reading.path, QLatin1String(file.unchanged() ? "a chunk cannot be read" : StoredFile::kChanged));
+        return store.damaged(reading.path, QLatin1String(unchanged ? "a chunk cannot be read" : StoredFile::kChanged));
     }
     const int counts[] = {0,
                           store.points.count(),

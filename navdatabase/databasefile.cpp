@@ -200,10 +200,13 @@ const char *expandSingleStream(const StoredFile &file, QByteArray &payload, cons
             break;
         if (result == Z_OK)
             continue;
-        // No room left while the stream goes on: it holds more than it states.
-        damage = result == Z_BUF_ERROR && produced == payload.size() && (zs.avail_in > 0 || inputAt < file.size())
-                     ? "it expands beyond the length it states"
-                     : "it cannot be uncompressed";
+        // The stream goes on past the file's last byte: it is cut short; past the room it states: it
+        // holds more than it states.
+        if (result == Z_BUF_ERROR && zs.avail_in == 0 && inputAt >= file.size())
+            damage = StoredFile::kCut;
+        else
+            damage = result == Z_BUF_ERROR && produced == payload.size() ? "it expands beyond the length it states"
+                                                                         : "it cannot be uncompressed";
         break;
     }
     inflateEnd(&zs);
@@ -334,7 +337,7 @@ bool Database::readStoredFile(DatabaseStore &store, const QString &path, bool fu
         return readStoredFileUnguarded(store, path, fullDetail, progress, stop);
     } catch (const std::bad_alloc &) {
         qWarning() << "Database file" << path << "cannot be read: it needs more memory than there is";
-        store.memoryShort = true;
+        store.refusal = QStringLiteral("memory");
     } catch (const std::exception &error) {
         qWarning() << "Database file" << path << "cannot be read:" << error.what();
     }
@@ -352,15 +355,18 @@ bool Database::readStoredFileUnguarded(DatabaseStore &store, const QString &path
     // Opened, a pipe or a device in the file's place would hold the load for good.
     if (const QFileInfo info(path); info.exists() && !info.isFile()) {
         qWarning() << "Database file" << path << "cannot be read: it is no plain file";
+        store.refusal = QStringLiteral("unreadable");
         return false;
     }
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly)) {
+        store.refusal = file.exists() ? QStringLiteral("unreadable") : QString();
         return false;
-    progress(tr("Uncompressing database..."));
+    }
     // The chunks are read and expanded on every core, each into buffers of its own: no copy of
-    // the whole file is made first.
+    // the whole file is made first. What is read from here on is measured against the file now.
     const StoredFile stored(file.handle());
+    progress(tr("Uncompressing database..."));
     char head[12];
     if (stored.read(0, head, sizeof head) && ChunkedFile::isChunked(QByteArrayView(head, sizeof head))) {
         // The runway index and the lookup indexes only read the lists: side by side, and beside
@@ -381,11 +387,8 @@ bool Database::readStoredFileUnguarded(DatabaseStore &store, const QString &path
     }
     // The single-stream layout of earlier versions and of downloaded files.
     QByteArray payload;
-    if (const char *damage = expandSingleStream(stored, payload, stop)) {
-        if (*damage)
-            qWarning() << "Database file" << path << "is damaged:" << damage;
-        return false;
-    }
+    if (const char *damage = expandSingleStream(stored, payload, stop))
+        return *damage ? store.damaged(path, QLatin1String(damage)) : false;
 
     QDataStream stream(payload);
     stream.setVersion(FileStreamVersion);
@@ -393,6 +396,7 @@ bool Database::readStoredFileUnguarded(DatabaseStore &store, const QString &path
     stream >> format;
     if (stream.status() != QDataStream::Ok || format < RecordFormat::Oldest || format > RecordFormat::Newest) {
         qWarning() << "Database file" << path << "has format" << format << "instead of" << FileFormat;
+        store.refusal = QStringLiteral("version");
         return false;
     }
     const RecordFormat::Scope recordFormat(format);
@@ -401,24 +405,21 @@ bool Database::readStoredFileUnguarded(DatabaseStore &store, const QString &path
     if (stream.status() != QDataStream::Ok || version != QCoreApplication::applicationVersion()) {
         qWarning() << "Database file" << path << "belongs to version" << version << "instead of"
                    << QCoreApplication::applicationVersion();
+        store.refusal = QStringLiteral("version");
         return false;
     }
     stream >> store.cycle;
-    if (stream.status() != QDataStream::Ok) {
-        qWarning() << "Database file" << path << "is damaged: no cycle";
-        return false;
-    }
+    if (stream.status() != QDataStream::Ok)
+        return store.damaged(path, QStringLiteral("no cycle"));
 
     // Each list is read whole, then indexed by UID here, off the main thread.
     auto readList = [&](auto &contents, const QString &label, const char *word) {
         progress(label);
         using Item = std::remove_pointer_t<typename std::decay_t<decltype(contents.items())>::value_type>;
         QList<Item *> items;
-        if (!readItems(stream, items, stop)) {
-            if (!stop())
-                qWarning() << "Database file" << path << "is damaged: its" << word << "cannot be read";
-            return false;
-        }
+        if (!readItems(stream, items, stop))
+            return stop() ? false
+                          : store.damaged(path, QStringLiteral("its %1 cannot be read").arg(QLatin1String(word)));
         qInfo() << "Loaded" << items.size() << word << "from" << path;
         if constexpr (std::is_same_v<Item, Point>) {
             if (format < 7)
@@ -450,10 +451,8 @@ bool Database::readStoredFileUnguarded(DatabaseStore &store, const QString &path
             || !readList(store.startups, tr("Loading startup points..."), "startups"))
             return false;
         progress(QString());
-        if (!stream.atEnd()) {
-            qWarning() << "Database file" << path << "is damaged: data after the last list";
-            return false;
-        }
+        if (!stream.atEnd())
+            return store.damaged(path, QStringLiteral("data after the last list"));
     }
     // The first lookups after the load find their indexes ready.
     pointIndexes.wait();
@@ -546,6 +545,7 @@ bool Database::readBinFile()
     } else {
         clear();
     }
+    m_refusal = store.refusal;
     return ok;
 }
 
@@ -781,7 +781,7 @@ void Database::finishAsyncLoad(DatabaseStore *store, bool ok)
         clear();
     }
     m_lastLoadResult = ok;
-    m_memoryShort = !ok && store && store->memoryShort;
+    m_refusal = !ok && store ? store->refusal : QString();
     endModifying(); // the thread's own
     endModifying(); // loadAsync's
     m_loadPending.storeRelease(0);

@@ -2,6 +2,7 @@
 
 #include "airport.h"
 #include "boundary.h"
+#include "chunkedfile.h"
 #include "lookupindex.h"
 #include "paintlight.h"
 #include "point.h"
@@ -11,6 +12,8 @@
 #include "startup.h"
 #include "taxiname.h"
 #include "taxiway.h"
+
+#include <QDebug>
 
 namespace {
 
@@ -32,6 +35,15 @@ DatabaseStore::Scope::~Scope()
 DatabaseStore *DatabaseStore::current()
 {
     return t_current;
+}
+
+bool DatabaseStore::damaged(const QString &path, const QString &why)
+{
+    qWarning() << "Database file" << path << "is damaged:" << qUtf8Printable(why);
+    refusal = why == QLatin1String(StoredFile::kChanged) ? QStringLiteral("changed")
+              : why == QLatin1String(StoredFile::kCut)   ? QStringLiteral("cut")
+                                                         : QStringLiteral("damaged");
+    return false;
 }
 
 DatabaseStore::DatabaseStore()

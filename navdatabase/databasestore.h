@@ -66,8 +66,12 @@ public:
     // store, before the store leaves it.
     void handOver() { m_handedOver = true; }
     bool handedOver() const { return m_handedOver; }
-    // The read gave up for want of memory: the file itself may be whole.
-    bool memoryShort = false;
+    // Why the read refused its file, for the pilot: "memory" (the file itself may be whole),
+    // "cut", "changed" (written while it was read), "damaged", "version" (of another format or
+    // version) or "unreadable"; empty when it read the file, found none or was stopped.
+    QString refusal;
+    // Refuses the file as damaged, for the reason why, which may name a cut or a change; false.
+    bool damaged(const QString &path, const QString &why);
 
     BaseModel<Boundary>::Contents boundaries;
     BaseModel<Point>::Contents points;

@@ -61,7 +61,7 @@ ApplicationWindow {
         if (welcomed)
             return;
         welcomed = true;
-        status.message(qsTr("Welcome to %1 %2").arg(Qt.application.name).arg(Qt.application.version), false);
+        status.greet(qsTr("Welcome to %1 %2").arg(Qt.application.name).arg(Qt.application.version));
     }
 
     // Closing never closes the window by itself: the file manager quits once the document is

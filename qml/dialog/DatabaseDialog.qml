@@ -38,10 +38,18 @@ Dialog {
         const missing = database.emptyLists();
         if (missing.length === 0)
             return "";
-        if (missing.includes("points") && database.memoryShort())
-            return qsTr("Not enough memory to load the navigation database.");
-        if (missing.includes("points"))
-            return qsTr("No navigation database is loaded: build one from a source above.");
+        if (missing.includes("points")) {
+            // Why the load refused the stored file, when it did.
+            const refused = {
+                "memory": qsTr("Not enough memory to load the navigation database."),
+                "cut": qsTr("No navigation database is loaded: the stored one is cut short. Build one from a source above."),
+                "changed": qsTr("No navigation database is loaded: the stored one changed while it was read. Build one from a source above, or restart %1 to read it again.").arg(Qt.application.name),
+                "damaged": qsTr("No navigation database is loaded: the stored one is damaged. Build one from a source above."),
+                "version": qsTr("No navigation database is loaded: the stored one was written by another version of %1. Build one from a source above.").arg(Qt.application.name),
+                "unreadable": qsTr("No navigation database is loaded: the stored one cannot be read. Build one from a source above.")
+            };
+            return refused[database.loadRefusal()] || qsTr("No navigation database is loaded: build one from a source above.");
+        }
         const names = {
             "segments": qsTr("airway segments"),
             "runways": qsTr("runways"),

@@ -33,6 +33,15 @@ Page {
             holdTimer.restart();
     }
 
+    // A greeting covers no problem on show (the map's disk cache refused, told while the start
+    // was under way): the problem's time starts again instead, now that the window is the pilot's.
+    function greet(text) {
+        if (tone === "error" && phase !== "standing")
+            message(label.text, true);
+        else
+            message(text, false);
+    }
+
     function showStanding() {
         if (phase !== "standing")
             return;

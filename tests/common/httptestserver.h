@@ -20,7 +20,8 @@
 // gets a canned reply with a status, a body, a delay before answering, and optionally a
 // Content-Length that promises more than is sent before the connection is cut, a redirect, a
 // body sent a byte at a time, a connection left open after the body, or filler after the body
-// made as the connection drains (gigabytes cost nothing), chunked, unannounced or compressed.
+// made as the connection drains (gigabytes cost nothing), chunked, unannounced or compressed, or
+// headers without end.
 class HttpTestServer
 {
 public:
@@ -49,6 +50,8 @@ public:
         bool chunked = false;
         // Content-Encoding header, none when empty; the body is sent as it is.
         QByteArray encoding;
+        // Header lines after the status line for as long as the connection takes them.
+        bool endlessHeaders = false;
     };
 
     HttpTestServer()
@@ -139,6 +142,16 @@ private:
         const qint64 whole = reply.body.size() + reply.filler;
         QByteArray head = "HTTP/1.1 " + QByteArray::number(reply.status) + ' '
                           + (reply.reason.isEmpty() ? reason(reply.status) : reply.reason) + "\r\n";
+        if (reply.endlessHeaders) {
+            auto more = [socket] {
+                while (socket->bytesToWrite() < 64 * 1024)
+                    socket->write("X-Filler: " + QByteArray(1000, 'h') + "\r\n");
+            };
+            QObject::connect(socket, &QTcpSocket::bytesWritten, socket, more);
+            socket->write(head);
+            more();
+            return;
+        }
         head += "Content-Type: " + reply.contentType + "\r\n";
         if (reply.chunked)
             head += "Transfer-Encoding: chunked\r\n";

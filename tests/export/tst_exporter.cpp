@@ -2,6 +2,7 @@
 #include "exportplan.h"
 #include "filesizelimit.h"
 #include "fmsimport.h"
+#include "httptestserver.h"
 #include "markingtranslator.h"
 #include "printmanager.h"
 #include "templating.h"
@@ -51,6 +52,7 @@ public:
     QByteArray body;
     bool answer = true;
     int dripMs = 0;
+    QByteArray encoding;
     QByteArray request;
 
     bool listen()
@@ -83,8 +85,9 @@ private:
             drip->start(dripMs);
             return;
         }
-        socket->write("HTTP/1.1 " + QByteArray::number(status) + " X\r\nContent-Length: "
-                      + QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body);
+        socket->write(
+            "HTTP/1.1 " + QByteArray::number(status) + " X\r\nContent-Length: " + QByteArray::number(body.size())
+            + (encoding.isEmpty() ? "" : "\r\nContent-Encoding: " + encoding) + "\r\nConnection: close\r\n\r\n" + body);
         socket->disconnectFromHost();
     }
 
@@ -477,6 +480,8 @@ private slots:
         // Read whole, a link after a megabyte of blanks would pass.
         QTest::newRow("a megabyte before the link") << 200 << QByteArray(1024 * 1024, ' ') + "https://share.test/p/43" << true
                                                     << "The share service gave no link.";
+        QTest::newRow("link compressed, damaged") << 200 << QByteArray("https://share.test/p/43") << true
+                                                  << "The share service gave no link: the answer is damaged.";
         QTest::newRow("no answer") << 200 << QByteArray() << false
                                    << "The share service did not answer in time. Please try again later.";
         QTest::newRow("a blank every 100 ms") << 200 << QByteArray() << true
@@ -495,6 +500,8 @@ private slots:
         server.body = body;
         server.answer = answer;
         server.dripMs = QByteArray(QTest::currentDataTag()).startsWith("a blank every") ? 100 : 0;
+        if (QByteArray(QTest::currentDataTag()).startsWith("link compressed"))
+            server.encoding = "gzip", server.body = HttpTestServer::gzip(body).chopped(8) + "checksum";
         QVERIFY(server.listen());
         Settings::setString(QStringLiteral("exporter/shareUrl"), server.url());
         const QString image

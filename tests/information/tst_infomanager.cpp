@@ -467,6 +467,12 @@ void TestInfoManager::untrustedMetarAnswers_data()
                                                                          << "<p>Cannot fetch METAR for KJFK: " << false;
     QTest::newRow("gzip with its length, cut after the report") << 200 << report << "" << 0 << true
                                                                 << "<p>Cannot fetch METAR for KJFK: " << false;
+    QTest::newRow("gzip, damaged") << 200 << HttpTestServer::gzip(report).chopped(8) + "checksum" << "" << 0 << true
+                                   << "<p>Cannot fetch METAR for KJFK: the answer is damaged</p>" << false;
+    // The network layer reads headers for as long as they come: the next request is answered all the same.
+    QTest::newRow("headers without end") << 200 << report << "" << 0 << true
+                                         << "<p>Cannot fetch METAR for KJFK: the service did not answer in time</p>"
+                                         << false;
     // Bytes keep coming, so only a deadline for the whole answer stops it.
     QTest::newRow("a byte every 100 ms") << 200 << report << "" << 100 << true
                                          << "<p>Cannot fetch METAR for KJFK: the service did not answer in time</p>"
@@ -492,6 +498,8 @@ void TestInfoManager::untrustedMetarAnswers()
     HttpTestServer::Reply &last = location.startsWith(QLatin1String("/mirror")) ? mirror : reply;
     last.trickleMs = trickleMs;
     last.contentLength = announced ? -1 : -2;
+    last.endlessHeaders = QByteArray(QTest::currentDataTag()) == "headers without end";
+    last.encoding = QByteArray(QTest::currentDataTag()) == "gzip, damaged" ? "gzip" : "";
     if (QByteArray(QTest::currentDataTag()).contains("cut")) {
         last.chunked = QByteArray(QTest::currentDataTag()).contains("chunked");
         last.body = report + " 27/12 A3012";
@@ -508,8 +516,8 @@ void TestInfoManager::untrustedMetarAnswers()
     else
         reply.location = location.toUtf8();
     m_server->setReply(QStringLiteral("/KJFK"), reply);
-    // The deadline is short only for the drip: a busy machine may take longer for a whole answer.
-    m_info->setMetarTimeout(trickleMs > 0 ? 400 : 30000);
+    // The deadline is short only for the drip and the headers: a busy machine may take longer for a whole answer.
+    m_info->setMetarTimeout(trickleMs > 0 || last.endlessHeaders ? 400 : 30000);
 
     // Only some cut answers reach the panel as whole, and never after a polling pause.
     for (int ask = 0; ask < (last.sendOnly < 0 ? 1 : 40); ++ask) {
@@ -525,6 +533,13 @@ void TestInfoManager::untrustedMetarAnswers()
         QVERIFY2(m_info->html().contains(text), qPrintable(m_info->html().left(2000)));
         QVERIFY(m_info->html().size() < 100000);
         QCOMPARE(m_info->html().contains(QStringLiteral("<li><b>Wind</b>")), rows);
+    }
+    if (last.endlessHeaders) {
+        m_server->setReply(QStringLiteral("/KJFK"), answer(200, report));
+        m_info->showPointInfo(uid("KJFK"));
+        QTRY_VERIFY_WITH_TIMEOUT(!m_info->metarPending(), 40000);
+        QVERIFY2(m_info->html().contains("<p>" + QString::fromLatin1(report) + "</p>"), qPrintable(m_info->html()));
+        m_server.reset(); // its headers end with it
     }
     QCOMPARE(other.requests(), QStringList());
 }

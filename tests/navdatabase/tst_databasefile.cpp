@@ -535,6 +535,7 @@ bool forgeValue(QByteArray &records, double from = 50.033, double to = -6e303)
 enum Damage {
     Empty,
     CutCompressed,
+    CutChunked,
     GarbageCompressed,
     HugeDeclaredSize,
     SizeBeyondNeed,
@@ -584,6 +585,7 @@ void TestDatabaseFile::damagedFile_data()
     QTest::addColumn<int>("damage");
     QTest::newRow("zero bytes") << int(Empty);
     QTest::newRow("cut inside the compressed stream") << int(CutCompressed);
+    QTest::newRow("cut at half, in chunks") << int(CutChunked);
     QTest::newRow("garbage after the size") << int(GarbageCompressed);
     QTest::newRow("size claims 4 GB") << int(HugeDeclaredSize);
     // Beyond 32 times the compressed bytes and a megabyte; below what the stream holds.
@@ -615,6 +617,11 @@ void TestDatabaseFile::damagedFile_data()
 void TestDatabaseFile::damagedFile()
 {
     QFETCH(int, damage);
+    // What the database dialog tells.
+    const QString refusal = damage == CutCompressed || damage == CutChunked       ? "cut"
+                            : damage == FormatFive || damage == VersionOneCharOff ? "version"
+                            : damage == NamedPipe                                 ? "unreadable"
+                                                                                  : "damaged";
     fillWorld();
     QVERIFY(m_db->save());
     const QByteArray good = fileBytes();
@@ -630,6 +637,12 @@ void TestDatabaseFile::damagedFile()
     case CutCompressed:
         bad = good.left(good.size() / 2);
         break;
+    case CutChunked: {
+        QFile saved(m_db->filePath());
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        bad = saved.read(saved.size() / 2);
+        break;
+    }
     case GarbageCompressed:
         bad = good.left(4) + QByteArray(good.size() - 4, '\x5a');
         break;
@@ -735,6 +748,7 @@ void TestDatabaseFile::damagedFile()
     QElapsedTimer timer;
     timer.start();
     QVERIFY(!m_db->load());
+    QCOMPARE(m_db->loadRefusal(), refusal);
     verifyEmpty();
     // Refused from the count, without allocating or reading for it.
     QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed())));
@@ -746,6 +760,7 @@ void TestDatabaseFile::damagedFile()
     m_db->loadAsync();
     QVERIFY(loaded.wait(10000));
     QCOMPARE(loaded.at(0).at(0).toBool(), false);
+    QCOMPARE(m_db->loadRefusal(), refusal);
     verifyEmpty();
 }
 
@@ -824,18 +839,26 @@ void TestDatabaseFile::damagedChunk()
 void TestDatabaseFile::changedWhileLoading_data()
 {
     QTest::addColumn<bool>("sameLists"); // copied over it; otherwise it is cut to nothing
-    QTest::newRow("cut to nothing") << false;
+    QTest::addColumn<bool>("timeKept");  // by a copy that keeps the time of modification (cp -p)
+    QTest::addColumn<bool>("singleStream");
+    QTest::newRow("cut to nothing") << false << false << false;
     // Every chunk whole and sound: only the header is of the file that was there.
-    QTest::newRow("the same lists of another cycle copied over it") << true;
+    QTest::newRow("the same lists of another cycle copied over it") << true << false << false;
+    QTest::newRow("the same lists copied over it, its time kept") << true << true << false;
+    // Read whole before its lists: a mix of two files only in its bytes.
+    QTest::newRow("single stream, the same lists copied over it, its time kept") << true << true << true;
 }
 
 // Changed once its points are read, on the calling thread and on the database's: refused.
 void TestDatabaseFile::changedWhileLoading()
 {
     QFETCH(bool, sameLists);
-    const auto stored = [this] {
+    QFETCH(bool, timeKept);
+    QFETCH(bool, singleStream);
+    const auto stored = [this, singleStream] {
         QFile file(m_db->filePath());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        return singleStream ? ::singleStream(bytes) : bytes;
     };
     fillWorld(20000);
     Database::setCycle(QStringLiteral("2404"));
@@ -844,25 +867,34 @@ void TestDatabaseFile::changedWhileLoading()
     Database::setCycle(QStringLiteral("2403"));
     QVERIFY(m_db->save());
     const QByteArray good = stored();
+    QCOMPARE(good.size(), sameLists ? other.size() : good.size());
+    const std::filesystem::path path = m_db->filePath().toStdString();
+    std::filesystem::file_time_type saved;
     QObject receiver;
     connect(
         m_db.get(), &Database::progress, &receiver,
         [&](const QString &text) {
             QFile over(m_db->filePath());
-            if (text == QLatin1String("Loading points...") && over.open(QIODevice::WriteOnly | QIODevice::Truncate))
-                over.write(other);
+            if (text != QLatin1String(singleStream ? "Uncompressing database..." : "Loading points...")
+                || !over.open(QIODevice::WriteOnly | QIODevice::Truncate))
+                return;
+            over.write(other);
+            over.close();
+            if (timeKept)
+                std::filesystem::last_write_time(path, saved);
         },
         Qt::DirectConnection);
     QSignalSpy loaded(m_db.get(), &Database::loaded);
-    const std::filesystem::path path = m_db->filePath().toStdString();
     for (const bool async : {false, true}) {
         // Saved long before the start, as a database is: the copy over it shows in its time.
         QVERIFY(m_db->writeBinFile(good));
-        std::filesystem::last_write_time(path, std::filesystem::last_write_time(path) - std::chrono::hours(24));
+        saved = std::filesystem::last_write_time(path) - std::chrono::hours(24);
+        std::filesystem::last_write_time(path, saved);
         if (async)
             m_db->loadAsync();
         QVERIFY(async ? loaded.wait(10000) && !loaded.last().at(0).toBool() : !m_db->load());
         QCOMPARE(s_warnings.filter(QStringLiteral("it changed while it was read")).size(), 1 + int(async));
+        QCOMPARE(m_db->loadRefusal(), QStringLiteral("changed"));
         verifyEmpty();
     }
 }
@@ -1066,14 +1098,14 @@ void TestDatabaseFile::failureWhileLoading()
     }
     QVERIFY(failed);
     QCOMPARE(loaded.at(0).at(0).toBool(), false);
-    QCOMPARE(m_db->memoryShort(), fault != NoThread);
+    QCOMPARE(m_db->loadRefusal(), fault != NoThread ? QStringLiteral("memory") : QString());
     QVERIFY(m_db->wait(5000));
     QCOMPARE(AllocationFailure::whileUnwinding(), unwinding);
     verifyEmpty();
     m_db->loadAsync();
     QVERIFY(loaded.wait(10000));
     QCOMPARE(loaded.at(1).at(0).toBool(), true);
-    QVERIFY(!m_db->memoryShort());
+    QVERIFY(m_db->loadRefusal().isEmpty());
     QCOMPARE(Database::pointCount(), 20005);
 }
 

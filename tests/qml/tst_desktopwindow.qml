@@ -85,7 +85,10 @@ Item {
                 { tag: "empty database", empty: true, cycle: "", xpCycle: "2603", dialog: "database" },
                 { tag: "cycle mismatch", empty: false, cycle: "2601", xpCycle: "2603", dialog: "mismatch" },
                 { tag: "same cycle", empty: false, cycle: "2603", xpCycle: "2603", dialog: "" },
-                { tag: "no simulator", empty: false, cycle: "2601", xpCycle: "", dialog: "" }
+                { tag: "no simulator", empty: false, cycle: "2601", xpCycle: "", dialog: "" },
+                // The welcome does not cover what the map told meanwhile.
+                { tag: "tile cache refused during the load", empty: false, cycle: "2603", xpCycle: "2603", dialog: "",
+                  status: "The map cannot keep its tiles on disk: No space left on device" }
             ];
         }
 
@@ -97,8 +100,11 @@ Item {
             compare(database.stubCalls, ["loadAsync"]);
             verify(window.splash.visible);
             verify(window.dialog);
+            if (data.status)
+                child("backgroundMap").tileCacheFailed("No space left on device");
             database.finished();
             tryVerify(() => !window.splash.visible);
+            compare(child("statusLabel").text, data.status || "Welcome to %1 %2".arg(Qt.application.name).arg(Qt.application.version));
             const databaseDialog = child("databaseDialog");
             const mismatch = child("airacMismatchDialog");
             tryCompare(databaseDialog, "visible", data.dialog === "database");

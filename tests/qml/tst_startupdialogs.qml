@@ -229,8 +229,12 @@ StubWindow {
             return [
                 { tag: "nothing loaded", empty: true, lists: null,
                   text: "No navigation database is loaded: build one from a source above." },
-                { tag: "load refused for memory", empty: true, lists: null, memoryShort: true,
+                { tag: "load refused for memory", empty: true, lists: null, refusal: "memory",
                   text: "Not enough memory to load the navigation database." },
+                { tag: "stored file cut short", empty: true, lists: null, refusal: "cut",
+                  text: "No navigation database is loaded: the stored one is cut short. Build one from a source above." },
+                { tag: "stored file changed while read", empty: true, lists: null, refusal: "changed",
+                  text: "No navigation database is loaded: the stored one changed while it was read. Build one from a source above, or restart %1 to read it again." },
                 { tag: "small simulator folder", empty: true, lists: ["boundaries", "taxiways"],
                   text: "This database cannot be used: it has no airport boundaries and taxiways. %1 opens this dialog at every start until a database with all of them is built." },
                 { tag: "no airways", empty: true, lists: ["segments"],
@@ -242,7 +246,7 @@ StubWindow {
         function test_unusableDatabase(data) {
             database.stubEmpty = data.empty;
             database.stubEmptyLists = data.lists;
-            database.stubMemoryShort = data.memoryShort === true;
+            database.stubRefusal = data.refusal || "";
             database.pointCount = data.empty && data.lists === null ? 0 : 40;
             dialog.close();
             tryVerify(() => !dialog.visible);

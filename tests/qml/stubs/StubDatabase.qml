@@ -8,7 +8,7 @@ QtObject {
     property bool stubEmpty: true
     // The lists an empty database lacks; null: all of them.
     property var stubEmptyLists: null
-    property bool stubMemoryShort: false
+    property string stubRefusal: ""
     property var stubCalls: []
 
     signal finished
@@ -22,7 +22,7 @@ QtObject {
         segmentCount = 0;
         stubEmpty = true;
         stubEmptyLists = null;
-        stubMemoryShort = false;
+        stubRefusal = "";
         stubCalls = [];
     }
 
@@ -47,8 +47,8 @@ QtObject {
         return stubEmptyLists !== null ? stubEmptyLists : ["points", "segments", "runways", "boundaries", "taxiways"];
     }
 
-    function memoryShort() {
-        return stubMemoryShort;
+    function loadRefusal() {
+        return stubRefusal;
     }
 
     function removeBinFile() {
