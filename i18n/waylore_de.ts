@@ -3987,8 +3987,12 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
         <translation>Die Einstellungsdatei %1 kann nicht gelesen werden.</translation>
     </message>
     <message>
-        <source>The last line of the preferences file %1 cannot be read and is left out: &quot;%2&quot;. The file as it was is kept as %3.</source>
-        <translation>Die letzte Zeile der Einstellungsdatei %1 ist nicht lesbar und wird weggelassen: „%2“. Die Datei, wie sie war, wird als %3 aufbewahrt.</translation>
+        <source>Line %1 of the preferences file %2 cannot be read: &quot;%3&quot;. Every other preference is kept, and the file as it was is kept as %4.</source>
+        <translation>Zeile %1 der Einstellungsdatei %2 ist nicht lesbar: „%3“. Alle anderen Einstellungen bleiben erhalten, und die Datei, wie sie war, wird als %4 aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>Lines %1 of the preferences file %2 cannot be read: %3. Every other preference is kept, and the file as it was is kept as %4.</source>
+        <translation>Die Zeilen %1 der Einstellungsdatei %2 sind nicht lesbar: %3. Alle anderen Einstellungen bleiben erhalten, und die Datei, wie sie war, wird als %4 aufbewahrt.</translation>
     </message>
     <message>
         <source>The preferences file %1 cannot be read. It is kept as %2, and the program does without it.</source>

@@ -3987,8 +3987,12 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
         <translation>El archivo de preferencias %1 no se puede leer.</translation>
     </message>
     <message>
-        <source>The last line of the preferences file %1 cannot be read and is left out: &quot;%2&quot;. The file as it was is kept as %3.</source>
-        <translation>La última línea del archivo de preferencias %1 no se puede leer y se omite: «%2». El archivo tal como estaba se conserva como %3.</translation>
+        <source>Line %1 of the preferences file %2 cannot be read: &quot;%3&quot;. Every other preference is kept, and the file as it was is kept as %4.</source>
+        <translation>La línea %1 del archivo de preferencias %2 no se puede leer: «%3». Todas las demás preferencias se conservan, y el archivo tal como estaba se conserva como %4.</translation>
+    </message>
+    <message>
+        <source>Lines %1 of the preferences file %2 cannot be read: %3. Every other preference is kept, and the file as it was is kept as %4.</source>
+        <translation>Las líneas %1 del archivo de preferencias %2 no se pueden leer: %3. Todas las demás preferencias se conservan, y el archivo tal como estaba se conserva como %4.</translation>
     </message>
     <message>
         <source>The preferences file %1 cannot be read. It is kept as %2, and the program does without it.</source>

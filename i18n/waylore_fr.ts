@@ -3987,8 +3987,12 @@ seront perdus. Ces opérations sont irréversibles !</translation>
         <translation>Le fichier de préférences %1 est illisible.</translation>
     </message>
     <message>
-        <source>The last line of the preferences file %1 cannot be read and is left out: &quot;%2&quot;. The file as it was is kept as %3.</source>
-        <translation>La dernière ligne du fichier de préférences %1 est illisible et laissée de côté : « %2 ». Le fichier tel qu&apos;il était est conservé sous le nom %3.</translation>
+        <source>Line %1 of the preferences file %2 cannot be read: &quot;%3&quot;. Every other preference is kept, and the file as it was is kept as %4.</source>
+        <translation>La ligne %1 du fichier de préférences %2 est illisible : « %3 ». Toutes les autres préférences sont conservées, et le fichier tel qu&apos;il était est conservé sous le nom %4.</translation>
+    </message>
+    <message>
+        <source>Lines %1 of the preferences file %2 cannot be read: %3. Every other preference is kept, and the file as it was is kept as %4.</source>
+        <translation>Les lignes %1 du fichier de préférences %2 sont illisibles : %3. Toutes les autres préférences sont conservées, et le fichier tel qu&apos;il était est conservé sous le nom %4.</translation>
     </message>
     <message>
         <source>The preferences file %1 cannot be read. It is kept as %2, and the program does without it.</source>
