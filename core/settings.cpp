@@ -280,7 +280,6 @@ Settings::Unreadable Settings::keptButUnreadableLines(const QString &file, bool 
         QFile::remove(kept);
         return told;
     }
-    qWarning().noquote() << "Preferences file" << file << "kept but for" << lines.size() << "lines";
     told.lines = lines;
     return told;
 }
