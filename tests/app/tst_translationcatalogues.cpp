@@ -1,7 +1,6 @@
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QXmlStreamReader>
@@ -19,34 +18,6 @@ QStringList carried(const QString &text)
     found.append(QString(text.count(QLatin1Char('\n')), QLatin1Char('\n')));
     found.sort();
     return found;
-}
-
-// Every text the program's sources mark for translation, as lupdate finds it ("context: "text"").
-QSet<QString> markedTexts(QString *failure)
-{
-    QTemporaryDir folder;
-    const QString found = folder.filePath(QStringLiteral("found_fr.ts"));
-    QProcess lupdate;
-    lupdate.start(QStringLiteral(WAYLORE_LUPDATE),
-                  {QStringLiteral("-silent"), QStringLiteral("-locations"), QStringLiteral("none"),
-                   QStringLiteral("@" WAYLORE_TRANSLATED_SOURCES), QStringLiteral("-ts"), found});
-    QFile file(found);
-    if (!lupdate.waitForFinished(300000) || lupdate.exitCode() != 0 || !file.open(QIODevice::ReadOnly)) {
-        *failure = QStringLiteral("lupdate failed: ") + QString::fromLocal8Bit(lupdate.readAllStandardError());
-        return {};
-    }
-    QSet<QString> texts;
-    QXmlStreamReader xml(&file);
-    QString context;
-    while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement)
-            continue;
-        if (xml.name() == u"name")
-            context = xml.readElementText();
-        else if (xml.name() == u"source")
-            texts.insert(context + QStringLiteral(": \"") + xml.readElementText() + QLatin1Char('"'));
-    }
-    return texts;
 }
 
 } // namespace
@@ -75,9 +46,20 @@ void TestTranslationCatalogues::catalogue_data()
 void TestTranslationCatalogues::catalogue()
 {
     QFETCH(QString, language);
-    const QString path = QFINDTESTDATA(QStringLiteral("../../i18n/waylore_%1.ts").arg(language));
+    const QString committed = QFINDTESTDATA(QStringLiteral("../../i18n/waylore_%1.ts").arg(language));
+    // Read as lupdate brings it up to date with the sources: a text they mark that it lacks comes
+    // in unfinished, and reaches the pilot in English.
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("waylore_%1.ts").arg(language));
+    QVERIFY2(QFile::copy(committed, path), qPrintable(QStringLiteral("no catalogue for ") + language));
+    QProcess lupdate;
+    lupdate.start(QStringLiteral(WAYLORE_LUPDATE),
+                  {QStringLiteral("-silent"), QStringLiteral("-locations"), QStringLiteral("none"),
+                   QStringLiteral("@" WAYLORE_TRANSLATED_SOURCES), QStringLiteral("-ts"), path});
+    QVERIFY2(lupdate.waitForFinished(300000) && lupdate.exitCode() == 0,
+             qPrintable(QString::fromLocal8Bit(lupdate.readAllStandardError())));
     QFile file(path);
-    QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(QStringLiteral("no catalogue for ") + language));
+    QVERIFY(file.open(QIODevice::ReadOnly));
 
     QXmlStreamReader xml(&file);
     QString context;
@@ -85,7 +67,6 @@ void TestTranslationCatalogues::catalogue()
     int messages = 0;
     bool numerus = false;
     QStringList faults;
-    QSet<QString> present;
     // A measure written with a decimal point ("M0.78", "2.5nm"), in a language that writes a comma.
     static const QRegularExpression pointDecimal(QStringLiteral(R"([A-Za-z]\d+\.\d+\b|\b\d+\.\d+[A-Za-z])"));
     while (!xml.atEnd()) {
@@ -101,7 +82,6 @@ void TestTranslationCatalogues::catalogue()
             source = xml.readElementText();
         } else if (name == u"translation") {
             const QString where = context + QStringLiteral(": \"") + source + QLatin1Char('"');
-            present.insert(where);
             const auto type = xml.attributes().value(QStringLiteral("type")).toString();
             QStringList forms;
             if (!numerus)
@@ -126,14 +106,6 @@ void TestTranslationCatalogues::catalogue()
     }
     QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
     QVERIFY(messages > 400);
-    // A text with no entry reaches the pilot in English, whatever the language chosen.
-    QString failure;
-    const QSet<QString> marked = markedTexts(&failure);
-    QVERIFY2(marked.size() > 400, qPrintable(failure));
-    for (const QString &text : marked) {
-        if (!present.contains(text))
-            faults.append(QStringLiteral("no entry for ") + text);
-    }
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
 }
 
