@@ -82,6 +82,108 @@ bool damagedBeforeReading(const QString &file)
     return store.status() == QSettings::FormatError;
 }
 
+// A line as the store reads it: where it starts, how long it is, and where its first '=' outside
+// quotes is (-1: none). Blanks and ';' comments before it are skipped; within quotes or after a
+// '\' it goes on past a line break, and a ';' outside quotes ends it.
+struct StoreLine
+{
+    qsizetype start = 0;
+    qsizetype length = 0;
+    qsizetype equals = -1;
+};
+
+bool nextStoreLine(QByteArrayView data, qsizetype &at, StoreLine &line)
+{
+    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; };
+    const qsizetype size = data.size();
+    qsizetype start = at;
+    while (start < size && blank(data[start]))
+        ++start;
+    line.equals = -1;
+    bool quoted = false;
+    qsizetype i = start;
+    while (i < size) {
+        const char c = data[i++];
+        if (c == '=') {
+            if (!quoted && line.equals < 0)
+                line.equals = i - 1;
+        } else if (c == '\n' || c == '\r') {
+            if (i == start + 1) {
+                ++start;
+            } else if (!quoted) {
+                --i;
+                break;
+            }
+        } else if (c == '\\') {
+            if (i < size) {
+                const char next = data[i++];
+                if (i < size && ((next == '\n' && data[i] == '\r') || (next == '\r' && data[i] == '\n')))
+                    ++i;
+            }
+        } else if (c == '"') {
+            quoted = !quoted;
+        } else if (c == ';') {
+            if (i == start + 1) {
+                while (i < size && data[i] != '\n' && data[i] != '\r')
+                    ++i;
+                while (i < size && blank(data[i]))
+                    ++i;
+                start = i;
+            } else if (!quoted) {
+                --i;
+                break;
+            }
+        }
+    }
+    at = i;
+    line.start = start;
+    line.length = i - start;
+    return line.length > 0;
+}
+
+// The file with each line the store cannot read mended, and those lines' numbers and texts. A
+// section without its ']' is closed where the store ends it, so that its keys stay in the section
+// the store reads them in; any other line without a '=' is left out with its break. Of a line that
+// goes on past its break (an opening quote never closed), only the first is left out: the next
+// ones are read again as lines of their own, as the pilot wrote them.
+QByteArray withoutUnreadableLines(QByteArrayView bytes, QList<std::pair<int, QString>> *told)
+{
+    QByteArray kept;
+    // An editor's byte order mark before a section is read by the store as a line of its own.
+    qsizetype copied = bytes.startsWith("\xef\xbb\xbf") ? 3 : 0;
+    qsizetype at = copied;
+    int number = 1;
+    qsizetype numbered = 0;
+    StoreLine line;
+    while (nextStoreLine(bytes, at, line)) {
+        const QByteArrayView text = bytes.sliced(line.start, line.length);
+        const bool section = text.startsWith('[');
+        if (section ? text.contains(']') : line.equals >= 0)
+            continue;
+        qsizetype end = line.start;
+        while (end < line.start + line.length && bytes[end] != '\n' && bytes[end] != '\r')
+            ++end;
+        number += int(bytes.sliced(numbered, line.start - numbered).count('\n'));
+        numbered = line.start;
+        QString shown = QString::fromUtf8(bytes.sliced(line.start, end - line.start)).trimmed().left(60);
+        for (QChar &c : shown) {
+            if (!c.isPrint())
+                c = c.isSpace() ? QChar(QLatin1Char(' ')) : QChar(QChar::ReplacementCharacter);
+        }
+        told->append({number, shown});
+        const bool closed = section && end == line.start + line.length;
+        kept += bytes.sliced(copied, (closed ? end : line.start) - copied);
+        if (closed) {
+            kept += ']';
+        } else {
+            end += end < bytes.size() && bytes[end] == '\r';
+            end += end < bytes.size() && bytes[end] == '\n';
+        }
+        copied = at = end;
+    }
+    return kept.append(bytes.sliced(copied));
+}
+
 // Replaces the file by another in one step: at no moment is there no file to start from.
 bool replaceWith(const QString &from, const QString &file)
 {
@@ -149,31 +251,36 @@ QList<Settings::Unreadable> Settings::setAsideUnreadable()
     QList<Unreadable> unreadable = std::exchange(s_setAsideBeforeStart, {});
     const QStringList files = storeFiles();
     for (const QString &file : files) {
-        if (damagedBeforeReading(file))
-            unreadable.append(keptButLastLine(file, file == files.first()));
+        if (!damagedBeforeReading(file))
+            continue;
+        const Unreadable told = keptButUnreadableLines(file, file == files.first());
+        if (!told.file.isEmpty())
+            unreadable.append(told);
     }
     return unreadable;
 }
 
-Settings::Unreadable Settings::keptButLastLine(const QString &file, bool own)
+Settings::Unreadable Settings::keptButUnreadableLines(const QString &file, bool own)
 {
-    // A last line without its break that the store cannot read (an edit cut short, a write-back
-    // cut within it) costs that line alone: the rest is kept, the file as it was set aside.
+    // A line the store cannot read (a note, an edit or a write-back cut short) costs that line
+    // alone: every key the store read is kept, the file as it was set aside.
     QByteArray bytes;
-    const bool read = WholeReadFile::read(file, kLargestStoreFile, &bytes) == WholeReadFile::Outcome::Read;
-    const qsizetype end = bytes.lastIndexOf('\n') + 1;
+    WholeReadFile::read(file, kLargestStoreFile, &bytes);
+    QList<std::pair<int, QString>> lines;
+    const QByteArray mended = withoutUnreadableLines(bytes, &lines);
     const QString kept = file + QLatin1String(".kept");
-    if (!read || end == 0 || end == bytes.size() || !WholeSaveFile::replace(kept, bytes.left(end))
-        || damagedBeforeReading(kept)) {
+    if (mended == bytes || !WholeSaveFile::replace(kept, mended) || damagedBeforeReading(kept)) {
         QFile::remove(kept);
         return setAside(file, own);
     }
+    if (lines.isEmpty()) // a byte order mark alone, which holds no preference
+        return replaceWith(kept, file) ? Unreadable{} : setAside(file, own);
     Unreadable told = setAside(file, own);
     if (told.aside.isEmpty() || !replaceWith(kept, file)) {
         QFile::remove(kept);
         return told;
     }
-    told.line = QString::fromUtf8(bytes.mid(end)).trimmed().left(60);
+    told.lines = lines;
     return told;
 }
 
@@ -208,10 +315,8 @@ QString Settings::problem() const
     for (const Unreadable &file : m_unreadable) {
         const QString name = QDir::toNativeSeparators(file.file);
         const QString aside = QDir::toNativeSeparators(file.aside);
-        if (!file.line.isEmpty())
-            told << tr("The last line of the preferences file %1 cannot be read and is left out: \"%2\". The file as "
-                       "it was is kept as %3.")
-                        .arg(name, file.line, aside);
+        if (!file.lines.isEmpty())
+            told << linesLeftOut(file.lines, name, aside);
         else if (file.own && aside.isEmpty())
             told << tr("The preferences file %1 cannot be read: the program starts with its default preferences.")
                         .arg(name);
@@ -226,6 +331,28 @@ QString Settings::problem() const
                         .arg(name, aside);
     }
     return told.join(QLatin1Char('\n'));
+}
+
+QString Settings::linesLeftOut(const QList<std::pair<int, QString>> &lines, const QString &name, const QString &aside)
+{
+    if (lines.size() == 1)
+        return tr("Line %1 of the preferences file %2 cannot be read: \"%3\". Every other preference is kept, and "
+                  "the file as it was is kept as %4.")
+            .arg(QString::number(lines.first().first), name, lines.first().second, aside);
+    // A file of garbage would fill the message: the first lines tell what it is.
+    QStringList numbers;
+    QStringList texts;
+    for (const auto &[number, text] : lines.first(std::min<qsizetype>(lines.size(), 5))) {
+        numbers << QString::number(number);
+        texts << QLatin1Char('"') + text + QLatin1Char('"');
+    }
+    if (lines.size() > numbers.size()) {
+        numbers << QStringLiteral("…");
+        texts << QStringLiteral("…");
+    }
+    return tr("Lines %1 of the preferences file %2 cannot be read: %3. Every other preference is kept, and the "
+              "file as it was is kept as %4.")
+        .arg(numbers.join(QLatin1String(", ")), name, texts.join(QLatin1String(", ")), aside);
 }
 
 bool Settings::eventFilter(QObject *watched, QEvent *event)

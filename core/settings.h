@@ -9,16 +9,19 @@
 #include <QUrl>
 #include <QVariant>
 
+#include <utility>
+
 // The one process-wide store of preferences, over the platform's per-user settings store.
 // Keys are "group/name"; each key, its type and its default belong to the code that reads it.
 // The accessors are static so that any code, on any thread, reads a preference without
 // being handed the store; QML reaches the same instance as the context property "settings".
 //
-// A file the store reads that cannot be read (damaged, larger than any the program writes, not a
-// plain file), the application's or the organisation's, is set aside under a name that says so,
-// and the program does without it; a store that cannot be written back (a full disk) is
-// reported, not left to lose the session's preferences in silence. Either is told once, through
-// problem, which names the file.
+// A file the store reads that cannot be read (larger than any the program writes, not a plain
+// file), the application's or the organisation's, is set aside under a name that says so, and the
+// program does without it; one with lines the store cannot read is set aside as it was and kept
+// in place without those lines, with every key the store read in it. A store that cannot be
+// written back (a full disk) is reported, not left to lose the session's preferences in silence.
+// Either is told once, through problem, which names the file.
 class Settings : public QObject
 {
     Q_OBJECT
@@ -77,14 +80,16 @@ private:
     {
         QString file;
         QString aside;
-        bool own;                 // the application's file, not the organisation's
-        QString line = QString(); // a last line left out, the rest of the file kept
+        bool own; // the application's file, not the organisation's
+        // The lines that could not be read (number, text), the rest of the file kept in place.
+        QList<std::pair<int, QString>> lines = {};
     };
     // Moves the unreadable files of the store aside before the store opens them, and takes those
     // set aside before the start.
     static QList<Unreadable> setAsideUnreadable();
     static Unreadable setAside(const QString &file, bool own);
-    static Unreadable keptButLastLine(const QString &file, bool own);
+    static Unreadable keptButUnreadableLines(const QString &file, bool own);
+    static QString linesLeftOut(const QList<std::pair<int, QString>> &lines, const QString &name, const QString &aside);
     static QList<Unreadable> s_setAsideBeforeStart;
     // After a write-back: whether the store file holds the whole store. A file cut short is
     // replaced by the last whole one. Called under the lock.

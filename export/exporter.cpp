@@ -45,35 +45,35 @@ constexpr int kShareDeadlineTimeouts = 4;
 
 struct FileFormat
 {
-    // The file formats' labels are the export dialog's name filters, which stay as they are in
-    // every language (as the analytics events that name the format); the others are translated.
+    // What the pilot reads, translated; a file format's pattern, which the file dialog reads as its
+    // name filter, follows it as it is in every language ("(*.fms)").
     const char *label;
     const char *templateName; // empty: not a template
     const char *extension;
 };
 
 const FileFormat Formats[] = {
-    {"X-Plane 11/12 FMS (*.fms)", "fms11.fms", "fms"},
-    {"X-Plane 11/12 FMS without SID/STAR (*.fms)", "fms11nosidstar.fms", "fms"},
-    {"X-Plane 9/10 FMS (*.fms)", "fms3.fms", "fms"},
-    {"X-FMC (*.fpl)", "xfmc.fpl", "fpl"},
-    {"Aerosoft Airbus (*.flp)", "aerosoftairbus.flp", "flp"},
-    {"Aerosoft CRJ (*.flp)", "aerosoftcrj.flp", "flp"},
-    {"FlightFactor A320 (*.in)", "flightfactora320.in", "in"},
-    {"FlightFactor 757 v2 (*.flp)", "flightfactor757.flp", "flp"},
-    {"FlightFactor 767-777 (*.flp)", "flightfactor767777.flp", "flp"},
-    {"Garmin GTN (*.gfp)", "gtn.gfp", "gfp"},
-    {"Garmin GTN without SID/STAR (*.gfp)", "gtnnosidstar.gfp", "gfp"},
-    {"IVAO/IVAP (*.fpl)", "ivap.fpl", "fpl"},
-    {"IVAO/XIVAP (*.fpl)", "xivap.fpl", "fpl"},
-    {"IXEG 737 (*.fpl)", "ixeg737.fpl", "fpl"},
-    {"JARDesign Airbus (*.fpl)", "jardesign.fpl", "fpl"},
-    {"PMDG Flightplan (*.rte)", "pmdg.rte", "rte"},
-    {"Universal FMC (*.ufmc)", "ufmc.ufmc", "ufmc"},
-    {"GPS eXchange Format (*.gpx)", "gpx.gpx", "gpx"},
-    {"Google Earth (*.kml)", "kml.kml", "kml"},
-    {"Operational Flight Plan (*.txt)", "ofp.txt", "txt"},
-    {"Adobe PDF (*.pdf)", "", "pdf"},
+    {QT_TRANSLATE_NOOP("Exporter", "X-Plane 11/12 FMS"), "fms11.fms", "fms"},
+    {QT_TRANSLATE_NOOP("Exporter", "X-Plane 11/12 FMS without SID/STAR"), "fms11nosidstar.fms", "fms"},
+    {QT_TRANSLATE_NOOP("Exporter", "X-Plane 9/10 FMS"), "fms3.fms", "fms"},
+    {QT_TRANSLATE_NOOP("Exporter", "X-FMC"), "xfmc.fpl", "fpl"},
+    {QT_TRANSLATE_NOOP("Exporter", "Aerosoft Airbus"), "aerosoftairbus.flp", "flp"},
+    {QT_TRANSLATE_NOOP("Exporter", "Aerosoft CRJ"), "aerosoftcrj.flp", "flp"},
+    {QT_TRANSLATE_NOOP("Exporter", "FlightFactor A320"), "flightfactora320.in", "in"},
+    {QT_TRANSLATE_NOOP("Exporter", "FlightFactor 757 v2"), "flightfactor757.flp", "flp"},
+    {QT_TRANSLATE_NOOP("Exporter", "FlightFactor 767-777"), "flightfactor767777.flp", "flp"},
+    {QT_TRANSLATE_NOOP("Exporter", "Garmin GTN"), "gtn.gfp", "gfp"},
+    {QT_TRANSLATE_NOOP("Exporter", "Garmin GTN without SID/STAR"), "gtnnosidstar.gfp", "gfp"},
+    {QT_TRANSLATE_NOOP("Exporter", "IVAO/IVAP"), "ivap.fpl", "fpl"},
+    {QT_TRANSLATE_NOOP("Exporter", "IVAO/XIVAP"), "xivap.fpl", "fpl"},
+    {QT_TRANSLATE_NOOP("Exporter", "IXEG 737"), "ixeg737.fpl", "fpl"},
+    {QT_TRANSLATE_NOOP("Exporter", "JARDesign Airbus"), "jardesign.fpl", "fpl"},
+    {QT_TRANSLATE_NOOP("Exporter", "PMDG Flightplan"), "pmdg.rte", "rte"},
+    {QT_TRANSLATE_NOOP("Exporter", "Universal FMC"), "ufmc.ufmc", "ufmc"},
+    {QT_TRANSLATE_NOOP("Exporter", "GPS eXchange Format"), "gpx.gpx", "gpx"},
+    {QT_TRANSLATE_NOOP("Exporter", "Google Earth"), "kml.kml", "kml"},
+    {QT_TRANSLATE_NOOP("Exporter", "Operational Flight Plan"), "ofp.txt", "txt"},
+    {QT_TRANSLATE_NOOP("Exporter", "Adobe PDF"), "", "pdf"},
     {QT_TRANSLATE_NOOP("Exporter", "Copy full route to clipboard"), "", ""},
     {QT_TRANSLATE_NOOP("Exporter", "Copy en-route part to clipboard"), "", ""},
     {QT_TRANSLATE_NOOP("Exporter", "Copy ICAO route to clipboard"), "", ""},
@@ -89,6 +89,12 @@ static_assert(FormatCount == Exporter::SharedLink + 1, "one label per format");
 bool isFileFormat(int format)
 {
     return format >= Exporter::FMSv11 && format <= Exporter::PDF;
+}
+
+// The name filter's pattern of a file format, after its label; empty for the other exports.
+QString pattern(int format)
+{
+    return isFileFormat(format) ? QStringLiteral(" (*.%1)").arg(QLatin1String(Formats[format].extension)) : QString();
 }
 
 } // namespace
@@ -113,11 +119,16 @@ Exporter::~Exporter()
 QStringList Exporter::formats() const
 {
     QStringList labels;
-    for (int format = 0; format < FormatCount; ++format) {
-        const char *label = Formats[format].label;
-        labels.append(isFileFormat(format) ? QString::fromLatin1(label) : tr(label));
-    }
+    for (int format = 0; format < FormatCount; ++format)
+        labels.append(tr(Formats[format].label) + pattern(format));
     return labels;
+}
+
+QString Exporter::formatName(int format)
+{
+    if (format < 0 || format >= FormatCount)
+        return QString();
+    return QString::fromLatin1(Formats[format].label) + pattern(format);
 }
 
 QString Exporter::defaultDirectory()

@@ -63,7 +63,10 @@ public:
     explicit Exporter(Flightplan *flightplan, QObject *parent = nullptr);
     ~Exporter() override;
 
+    // The formats' labels in the pilot's language, each file format's with its name filter's pattern.
     QStringList formats() const;
+    // A format's label in the program's own language, as the analytics events name it.
+    Q_INVOKABLE static QString formatName(int format);
     QString msgerror() const { return m_msgerror; }
 
     // The folder files go to when no path is given; empty when none is configured.

@@ -5,14 +5,17 @@
 #include "templating.h"
 #include "wholesavefile.h"
 
+#include <QAbstractButton>
 #include <QAbstractTextDocumentLayout>
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QIODevice>
+#include <QLineEdit>
 #include <QLocale>
 #include <QPageLayout>
 #include <QPageRanges>
@@ -357,6 +360,47 @@ void PrintManager::print(QTextDocument *text, QPagedPaintDevice *device)
     printPages(*text, device, dynamic_cast<QPrinter *>(device));
 }
 
+namespace {
+
+// Qt's print dialog with its list of pages ("1,3") open when the printer writes a PDF file. Qt
+// greys the list there, as only the printing system would pick the pages, and refuses a list
+// the printer does not hold yet; the program picks the pages of a file itself (pageSequence()).
+class PageListPrintDialog : public QPrintDialog
+{
+public:
+    explicit PageListPrintDialog(QPrinter *printer)
+        : QPrintDialog(printer)
+        , m_listed(findChild<QAbstractButton *>(QStringLiteral("pagesRadioButton")))
+        , m_pages(findChild<QLineEdit *>(QStringLiteral("pagesLineEdit")))
+    {
+        if (m_listed && m_pages)
+            m_listed->installEventFilter(this);
+    }
+
+    void accept() override
+    {
+        if (m_listed && m_pages && m_listed->isChecked() && printer()->outputFormat() == QPrinter::PdfFormat)
+            printer()->setPageRanges(QPageRanges::fromString(m_pages->text()));
+        QPrintDialog::accept();
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        // Greyed by Qt itself, as each printer is chosen; a printer's own list stays as Qt has it.
+        if (watched == m_listed && event->type() == QEvent::EnabledChange
+            && m_listed->testAttribute(Qt::WA_ForceDisabled) && printer()->outputFormat() == QPrinter::PdfFormat)
+            m_listed->setEnabled(true);
+        return QPrintDialog::eventFilter(watched, event);
+    }
+
+private:
+    QAbstractButton *m_listed;
+    QLineEdit *m_pages;
+};
+
+} // namespace
+
 QPrinter *PrintManager::printer()
 {
     // Made on first use, so that the program starts without asking the print system.
@@ -382,7 +426,7 @@ void PrintManager::printPreview()
 
 void PrintManager::printDialog()
 {
-    QPrintDialog dialog(printer());
+    PageListPrintDialog dialog(printer());
     if (dialog.exec() == QDialog::Accepted)
         print(m_printer.get());
 }

@@ -1200,6 +1200,90 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
 <context>
     <name>Exporter</name>
     <message>
+        <source>X-Plane 11/12 FMS</source>
+        <translation>X-Plane 11/12 FMS</translation>
+    </message>
+    <message>
+        <source>X-Plane 11/12 FMS without SID/STAR</source>
+        <translation>X-Plane 11/12 FMS ohne SID/STAR</translation>
+    </message>
+    <message>
+        <source>X-Plane 9/10 FMS</source>
+        <translation>X-Plane 9/10 FMS</translation>
+    </message>
+    <message>
+        <source>X-FMC</source>
+        <translation>X-FMC</translation>
+    </message>
+    <message>
+        <source>Aerosoft Airbus</source>
+        <translation>Aerosoft Airbus</translation>
+    </message>
+    <message>
+        <source>Aerosoft CRJ</source>
+        <translation>Aerosoft CRJ</translation>
+    </message>
+    <message>
+        <source>FlightFactor A320</source>
+        <translation>FlightFactor A320</translation>
+    </message>
+    <message>
+        <source>FlightFactor 757 v2</source>
+        <translation>FlightFactor 757 v2</translation>
+    </message>
+    <message>
+        <source>FlightFactor 767-777</source>
+        <translation>FlightFactor 767-777</translation>
+    </message>
+    <message>
+        <source>Garmin GTN</source>
+        <translation>Garmin GTN</translation>
+    </message>
+    <message>
+        <source>Garmin GTN without SID/STAR</source>
+        <translation>Garmin GTN ohne SID/STAR</translation>
+    </message>
+    <message>
+        <source>IVAO/IVAP</source>
+        <translation>IVAO/IVAP</translation>
+    </message>
+    <message>
+        <source>IVAO/XIVAP</source>
+        <translation>IVAO/XIVAP</translation>
+    </message>
+    <message>
+        <source>IXEG 737</source>
+        <translation>IXEG 737</translation>
+    </message>
+    <message>
+        <source>JARDesign Airbus</source>
+        <translation>JARDesign Airbus</translation>
+    </message>
+    <message>
+        <source>PMDG Flightplan</source>
+        <translation>PMDG Flightplan</translation>
+    </message>
+    <message>
+        <source>Universal FMC</source>
+        <translation>Universal FMC</translation>
+    </message>
+    <message>
+        <source>GPS eXchange Format</source>
+        <translation>GPS eXchange Format</translation>
+    </message>
+    <message>
+        <source>Google Earth</source>
+        <translation>Google Earth</translation>
+    </message>
+    <message>
+        <source>Operational Flight Plan</source>
+        <translation>Operationeller Flugplan</translation>
+    </message>
+    <message>
+        <source>Adobe PDF</source>
+        <translation>Adobe PDF</translation>
+    </message>
+    <message>
         <source>Copy full route to clipboard</source>
         <translation>Vollständige Route in die Zwischenablage kopieren</translation>
     </message>
@@ -4015,8 +4099,12 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
         <translation>Die Einstellungsdatei %1 kann nicht gelesen werden.</translation>
     </message>
     <message>
-        <source>The last line of the preferences file %1 cannot be read and is left out: &quot;%2&quot;. The file as it was is kept as %3.</source>
-        <translation>Die letzte Zeile der Einstellungsdatei %1 ist nicht lesbar und wird weggelassen: „%2“. Die Datei, wie sie war, wird als %3 aufbewahrt.</translation>
+        <source>Line %1 of the preferences file %2 cannot be read: &quot;%3&quot;. Every other preference is kept, and the file as it was is kept as %4.</source>
+        <translation>Zeile %1 der Einstellungsdatei %2 ist nicht lesbar: „%3“. Alle anderen Einstellungen bleiben erhalten, und die Datei, wie sie war, wird als %4 aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>Lines %1 of the preferences file %2 cannot be read: %3. Every other preference is kept, and the file as it was is kept as %4.</source>
+        <translation>Die Zeilen %1 der Einstellungsdatei %2 sind nicht lesbar: %3. Alle anderen Einstellungen bleiben erhalten, und die Datei, wie sie war, wird als %4 aufbewahrt.</translation>
     </message>
     <message>
         <source>The preferences file %1 cannot be read. It is kept as %2, and the program does without it.</source>

@@ -107,7 +107,7 @@ SaveFileDialog {
         function onDone(format, file) {
             status.message(qsTr("Exported %1").arg(file), false);
             ga.sendEvent("export", "/", "Main", {
-                "format": exporter.formats[format],
+                "format": exporter.formatName(format),
                 "flightplan": flightplan.general.shortName,
                 "airplane": airplanes.current ? airplanes.current.icao : "",
                 "cruiselvl": flightplan.general.cruiselvl,

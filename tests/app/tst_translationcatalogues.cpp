@@ -1,5 +1,7 @@
 #include <QFile>
+#include <QProcess>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QXmlStreamReader>
 
@@ -20,7 +22,8 @@ QStringList carried(const QString &text)
 
 } // namespace
 
-// The committed catalogues: every entry translated, with its markers and mark-up intact.
+// The committed catalogues: an entry for every text the sources mark, every entry translated,
+// with its markers and mark-up intact.
 class TestTranslationCatalogues : public QObject
 {
     Q_OBJECT
@@ -43,9 +46,20 @@ void TestTranslationCatalogues::catalogue_data()
 void TestTranslationCatalogues::catalogue()
 {
     QFETCH(QString, language);
-    const QString path = QFINDTESTDATA(QStringLiteral("../../i18n/waylore_%1.ts").arg(language));
+    const QString committed = QFINDTESTDATA(QStringLiteral("../../i18n/waylore_%1.ts").arg(language));
+    // Read as lupdate brings it up to date with the sources: a text they mark that it lacks comes
+    // in unfinished, and reaches the pilot in English.
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("waylore_%1.ts").arg(language));
+    QVERIFY2(QFile::copy(committed, path), qPrintable(QStringLiteral("no catalogue for ") + language));
+    QProcess lupdate;
+    lupdate.start(QStringLiteral(WAYLORE_LUPDATE),
+                  {QStringLiteral("-silent"), QStringLiteral("-locations"), QStringLiteral("none"),
+                   QStringLiteral("@" WAYLORE_TRANSLATED_SOURCES), QStringLiteral("-ts"), path});
+    QVERIFY2(lupdate.waitForFinished(300000) && lupdate.exitCode() == 0,
+             qPrintable(QString::fromLocal8Bit(lupdate.readAllStandardError())));
     QFile file(path);
-    QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(QStringLiteral("no catalogue for ") + language));
+    QVERIFY(file.open(QIODevice::ReadOnly));
 
     QXmlStreamReader xml(&file);
     QString context;

@@ -235,9 +235,10 @@ void TestTranslationManager::frenchImportAndExportMessages()
     QVERIFY(!exporter.toFormat(Exporter::FMSv11, path));
     QCOMPARE(exporter.msgerror(),
              QStringLiteral("Le plan de vol doit comporter au moins un départ et une arrivée pour être exporté."));
-    // The file formats' labels are file-dialog filters, which stay as they are.
+    // A file format's label in French, its name filter's pattern as it is.
     QCOMPARE(exporter.formats().at(Exporter::FMSv11NoSidStar),
-             QStringLiteral("X-Plane 11/12 FMS without SID/STAR (*.fms)"));
+             QStringLiteral("X-Plane 11/12 FMS sans SID/STAR (*.fms)"));
+    QCOMPARE(exporter.formats().at(Exporter::OFP), QStringLiteral("Plan de vol opérationnel (*.txt)"));
     QCOMPARE(exporter.formats().at(Exporter::SharedLink), QStringLiteral("Lien partagé"));
 
     auto *airport = static_cast<Airport *>(m_fixture.airport(QStringLiteral("LFPO"), 48.7, 2.4, 291));

@@ -232,29 +232,46 @@ void TestSettings::storeFailuresAreTold_data()
     QTest::addColumn<qint64>("grownTo");    // its size made this with nothing written, 0: as it is
     QTest::addColumn<int>("fileLimit"); // bytes a file may take; 0: the file cut to nothing; -1: after the last
                                         // write-back, a line the store cannot read put in by another writer
+    QTest::addColumn<QByteArray>("left");   // at the place once the store is made; empty: nothing, "|": the pipe
     QTest::addColumn<QString>("problem");   // "^$": none, and the file's key read
     const QByteArray garbage = QByteArrayLiteral("\xff\xfe\x00[section without its end\nkey=\x01\x02\n");
     const QByteArray whole("[test]\nkept=7\n");
     const QString none = QStringLiteral("^$");
     const QString own = QStringLiteral("settings/Corvel/Waylore-tst_settings.conf");
     const QString shared = QStringLiteral("settings/Corvel.conf");
+    const QString qts = QStringLiteral("settings/QtProject.conf");
     const QString unwritten = QStringLiteral("^The preferences cannot be written to .+: the disk may be full .+$");
     const QString setAside = QStringLiteral("^The preferences file .+/Waylore-tst_settings.conf cannot be read. It is kept as .+\\.unreadable-\\d{8}-\\d{6}, .+default preferences.$");
     const QString otherAside = QStringLiteral("^The preferences file .+/%1 cannot be read. It is kept as .+\\.unreadable-\\d{8}-\\d{6}, and the program does without it.$");
     const QString sharedAside = otherAside.arg(QLatin1String("settings/Corvel.conf"));
-    QTest::newRow("unreadable file") << own << garbage << 0LL << 0 << setAside;
-    QTest::newRow("last line without break") << own << QByteArray("[test]\r\nkept=7") << 0LL << 0 << none;
-    QTest::newRow("last line cut within") << own << QByteArray("[test]\nkept=7\npilotNa") << 0LL << 0 << QStringLiteral("^The last line of the preferences file .+/Waylore-tst_settings.conf cannot be read and is left out: \"pilotNa\". The file as it was is kept as .+\\.unreadable-\\d{8}-\\d{6}.$");
-    QTest::newRow("last comment without break") << own << QByteArray("[test]\nkept=7\n;note") << 0LL << 0 << none;
-    QTest::newRow("3 GiB") << own << whole << (3LL << 30) << 0 << setAside;
-    QTest::newRow("shared unreadable") << shared << garbage << 0LL << 0 << sharedAside;
-    QTest::newRow("shared pipe") << shared << QByteArray("|") << 0LL << 0 << sharedAside;
-    QTest::newRow("Qt's store unreadable") << QStringLiteral("settings/QtProject.conf") << garbage << 0LL << 0 << otherAside.arg(QLatin1String("settings/QtProject.conf"));
-    QTest::newRow("Qt's logging rules 3 GiB") << QStringLiteral(".qttest/config/QtProject/qtlogging.ini") << whole << (3LL << 30) << 0 << otherAside.arg(QLatin1String("QtProject/qtlogging.ini"));
-    QTest::newRow("system-wide pipe") << QStringLiteral("xdg/Corvel.conf") << QByteArray("|") << 0LL << 0 << none;
-    QTest::newRow("damaged by another writer") << own << whole << 0LL << -1 << none;
-    QTest::newRow("write cut short") << own << whole << 0LL << 100 << unwritten;
-    QTest::newRow("write cut to nothing") << own << whole << 0LL << 0 << unwritten;
+    const auto lines = [](const QString &numbers, const QString &file, const QString &texts) {
+        return QStringLiteral("^Lines? %1 of the preferences file .+/%2 cannot be read: %3. Every other preference is kept, and the file as it was is kept as .+/%2\\.unreadable-\\d{8}-\\d{6}.$").arg(numbers, QRegularExpression::escape(file), texts);
+    };
+    const QString ownFile = QStringLiteral("Waylore-tst_settings.conf");
+    QTest::newRow("unreadable file") << own << garbage << 0LL << 0 << QByteArray("key=\x01\x02\n") << lines("1", ownFile, "\"\uFFFD\uFFFD\uFFFD\\[section without its end\"");
+    QTest::newRow("last line without break") << own << QByteArray("[test]\r\nkept=7") << 0LL << 0 << QByteArray("[test]\r\nkept=7") << none;
+    QTest::newRow("last line cut within") << own << QByteArray("[test]\nkept=7\npilotNa") << 0LL << 0 << whole << lines("3", ownFile, "\"pilotNa\"");
+    QTest::newRow("last comment without break") << own << QByteArray("[test]\nkept=7\n;note") << 0LL << 0 << QByteArray("[test]\nkept=7\n;note") << none;
+    QTest::newRow("sentence in the middle") << own << QByteArray("[test]\nkept=7\nA note of mine\nmore=8\n") << 0LL << 0 << QByteArray("[test]\nkept=7\nmore=8\n") << lines("3", ownFile, "\"A note of mine\"");
+    QTest::newRow("# comment before a section") << own << QByteArray("[ui]\nlanguage=fr\n# note\n[test]\nkept=7\n") << 0LL << 0 << QByteArray("[ui]\nlanguage=fr\n[test]\nkept=7\n") << lines("3", ownFile, "\"# note\"");
+    QTest::newRow("section without ] in the middle") << own << QByteArray("[ui]\nlanguage=fr\n[test\nkept=7\n[units]\nmass=1\n") << 0LL << 0 << QByteArray("[ui]\nlanguage=fr\n[test]\nkept=7\n[units]\nmass=1\n") << lines("3", ownFile, "\"\\[test\"");
+    QTest::newRow("last key without = with its break") << own << QByteArray("[test]\nkept=7\npilotName\n") << 0LL << 0 << whole << lines("3", ownFile, "\"pilotName\"");
+    QTest::newRow("last line before blank lines") << own << QByteArray("[test]\nkept=7\n# note\n\n\n") << 0LL << 0 << QByteArray("[test]\nkept=7\n\n\n") << lines("3", ownFile, "\"# note\"");
+    QTest::newRow("an opening quote never closed") << own << QByteArray("[test]\nsay \"hello\nkept=7\n") << 0LL << 0 << whole << lines("2", ownFile, "\"say \"hello\"");
+    QTest::newRow("what the store reads kept as it is") << own << QByteArray("\xef\xbb\xbf[test]\r\n; a note\r\n\r\nkept=7\r\nmark=#1 [x]\r\nroute=\"a=b\"\r\n# a = b\r\nnote=\"two\r\nlines\"\r\nstray\r\n[last\r\n") << 0LL << 0 << QByteArray("[test]\r\n; a note\r\n\r\nkept=7\r\nmark=#1 [x]\r\nroute=\"a=b\"\r\n# a = b\r\nnote=\"two\r\nlines\"\r\n[last]\r\n") << lines("10, 11", ownFile, "\"stray\", \"\\[last\"");
+    QTest::newRow("a byte order mark before a section") << own << QByteArray("\xef\xbb\xbf[test]\nkept=7\n") << 0LL << 0 << whole << none;
+    QTest::newRow("more lines than told") << own << QByteArray("a\nb\nc\nd\ne\nf\n[test]\nkept=7\n") << 0LL << 0 << whole << lines("1, 2, 3, 4, 5, …", ownFile, "\"a\", \"b\", \"c\", \"d\", \"e\", …");
+    QTest::newRow("3 GiB") << own << whole << (3LL << 30) << 0 << QByteArray() << setAside;
+    QTest::newRow("shared unreadable") << shared << garbage << 0LL << 0 << QByteArray("key=\x01\x02\n") << lines("1", QStringLiteral("Corvel.conf"), "\".+\"");
+    QTest::newRow("shared # comment last") << shared << QByteArray("[test]\nshared=5\n# note\n") << 0LL << 0 << QByteArray("[test]\nshared=5\n") << lines("3", QStringLiteral("Corvel.conf"), "\"# note\"");
+    QTest::newRow("shared pipe") << shared << QByteArray("|") << 0LL << 0 << QByteArray() << sharedAside;
+    QTest::newRow("Qt's store unreadable") << qts << garbage << 0LL << 0 << QByteArray("key=\x01\x02\n") << lines("1", QStringLiteral("QtProject.conf"), "\".+\"");
+    QTest::newRow("Qt's store: section without ]") << qts << QByteArray("[FileDialog\nviewMode=Detail\n") << 0LL << 0 << QByteArray("[FileDialog]\nviewMode=Detail\n") << lines("1", QStringLiteral("QtProject.conf"), "\"\\[FileDialog\"");
+    QTest::newRow("Qt's logging rules 3 GiB") << QStringLiteral(".qttest/config/QtProject/qtlogging.ini") << whole << (3LL << 30) << 0 << QByteArray() << otherAside.arg(QLatin1String("QtProject/qtlogging.ini"));
+    QTest::newRow("system-wide pipe") << QStringLiteral("xdg/Corvel.conf") << QByteArray("|") << 0LL << 0 << QByteArray("|") << none;
+    QTest::newRow("damaged by another writer") << own << whole << 0LL << -1 << whole << none;
+    QTest::newRow("write cut short") << own << whole << 0LL << 100 << whole << unwritten;
+    QTest::newRow("write cut to nothing") << own << whole << 0LL << 0 << whole << unwritten;
     // clang-format on
 }
 
@@ -264,6 +281,7 @@ void TestSettings::storeFailuresAreTold()
     QFETCH(QByteArray, stored);
     QFETCH(qint64, grownTo);
     QFETCH(int, fileLimit);
+    QFETCH(QByteArray, left);
     QFETCH(QString, problem);
     const QString file = QSettings().fileName();
     at = QDir::home().filePath(at);
@@ -283,8 +301,10 @@ void TestSettings::storeFailuresAreTold()
         Settings::setAsideBeforeStart();
         m_settings = std::make_unique<Settings>();
     }
-    QCOMPARE(Settings::getInt(QStringLiteral("test/kept")),
-             problem.contains(QLatin1String("default preferences")) ? 0 : 7);
+    QFile mended(at);
+    QCOMPARE(left == "|" || left.isEmpty() ? QFileInfo::exists(at) : mended.open(QIODevice::ReadOnly), !left.isEmpty());
+    QVERIFY(!mended.isOpen() || mended.readAll() == left);
+    QCOMPARE(Settings::getInt(QStringLiteral("test/kept")), shared || left.contains("kept=7") ? 7 : 0);
     { // installed once the store has read the language chosen
         const QString untranslated = m_settings->problem();
         MarkingTranslator marking;
@@ -312,9 +332,11 @@ void TestSettings::storeFailuresAreTold()
     QCOMPARE(aside.size(), unreadable ? 1 : 0);
     QFile kept(unreadable ? folder.filePath(aside.value(0)) : file);
     QVERIFY(stored == "|" || kept.open(QIODevice::ReadOnly));
-    QVERIFY(!kept.isOpen() || kept.size() == (grownTo ? grownTo : stored.size()));
-    QVERIFY(!kept.isOpen() || kept.read(stored.size()) == stored);
+    const QByteArray whole = unreadable ? stored : left;
+    QVERIFY(!kept.isOpen() || kept.size() == (grownTo ? grownTo : whole.size()));
+    QVERIFY(!kept.isOpen() || kept.read(whole.size()) == whole);
     QVERIFY(!unreadable || kept.remove());
+    QVERIFY(!shared || !QFileInfo::exists(at) || QFile::remove(at));
     Settings::setInt(QStringLiteral("test/kept"), 9);
     if (fileLimit < 0) { // left so, the file would be set aside at the next start
         QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);

@@ -169,19 +169,23 @@ private slots:
         QCOMPARE(QString::fromUtf8(actual), QString::fromUtf8(reference.readAll()));
     }
 
-    // The file formats' labels are file-dialog filters, which no language changes.
+    // Every label passes through the catalogue; a file format's name filter pattern, which the
+    // file dialog reads, and the name the analytics carry stay as they are in every language.
     void formatLabels()
     {
         MarkingTranslator translator("Exporter");
         QVERIFY(QCoreApplication::installTranslator(&translator));
         const QStringList formats = m_exporter->formats();
+        const QString named = Exporter::formatName(Exporter::OFP);
         QCoreApplication::removeTranslator(&translator);
         QCOMPARE(formats.size(), 29);
-        QCOMPARE(formats.at(Exporter::FMSv11), QStringLiteral("X-Plane 11/12 FMS (*.fms)"));
-        QCOMPARE(formats.at(Exporter::GarminGTNv1NoSidStar), QStringLiteral("Garmin GTN without SID/STAR (*.gfp)"));
-        QCOMPARE(formats.at(Exporter::OFP), QStringLiteral("Operational Flight Plan (*.txt)"));
-        QCOMPARE(formats.at(Exporter::PDF), QStringLiteral("Adobe PDF (*.pdf)"));
+        QCOMPARE(formats.at(Exporter::FMSv11), QStringLiteral("<X-Plane 11/12 FMS> (*.fms)"));
+        QCOMPARE(formats.at(Exporter::GarminGTNv1NoSidStar), QStringLiteral("<Garmin GTN without SID/STAR> (*.gfp)"));
+        QCOMPARE(formats.at(Exporter::OFP), QStringLiteral("<Operational Flight Plan> (*.txt)"));
+        QCOMPARE(formats.at(Exporter::PDF), QStringLiteral("<Adobe PDF> (*.pdf)"));
         QCOMPARE(formats.at(Exporter::SharedLink), QStringLiteral("<Shared link>"));
+        QCOMPARE(named, QStringLiteral("Operational Flight Plan (*.txt)"));
+        QCOMPARE(Exporter::formatName(Exporter::SharedLink), QStringLiteral("Shared link"));
     }
 
     // Without a path: the custom folder when it is chosen, else the simulator's FMS plan folder,

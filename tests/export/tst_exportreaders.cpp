@@ -6,21 +6,29 @@
 #include "templating.h"
 #include "terminal.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
+#include <QDialogButtonBox>
 #include <QFontMetricsF>
 #include <QImage>
+#include <QLineEdit>
 #include <QLocale>
+#include <QMessageBox>
 #include <QPageLayout>
-#include <QPageRanges>
 #include <QPdfWriter>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QScopeGuard>
+#include <QSpinBox>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
+#include <QTimer>
 
 #include <cmath>
 
@@ -381,7 +389,7 @@ private slots:
         // clang-format on
     }
 
-    // The print dialog's "Print to File (PDF)": its pages, copies and order, read back.
+    // The print dialog's "Print to File (PDF)": its pages typed as a list, copies and order, read back.
     void printedToFileAsTheDialogSays()
     {
         QFETCH(QString, ranges);
@@ -395,23 +403,49 @@ private slots:
             QVERIFY(m_plan.plan()->insert(6 + leg, p->uid(), false));
         }
         PrintManager printing(m_plan.plan());
-        QString failure;
-        const auto printed = [&](QPrinter &printer) {
-            printer.setOutputFileName(m_dir.filePath(QStringLiteral("printed.pdf")));
-            return printing.print(&printer) ? pdfPages(printer.outputFileName(), &failure) : QStringList();
+        const QString file = m_dir.filePath(QStringLiteral("printed.pdf"));
+        QString refused;
+        // The pages typed as a list (none: every page), and the copies and their order, as a pilot sets them.
+        const auto printFromTheDialog = [&](const QString &list, int copyCount, bool collate, bool reverse) {
+            QFile::remove(file);
+            QTimer::singleShot(0, &printing, [&, list, copyCount, collate, reverse] {
+                auto *dialog = qobject_cast<QPrintDialog *>(QApplication::activeModalWidget());
+                QVERIFY(dialog);
+                const auto close = qScopeGuard([dialog] {
+                    if (dialog->isVisible())
+                        dialog->reject();
+                });
+                auto *printers = dialog->findChild<QComboBox *>(QStringLiteral("printers"));
+                QVERIFY(printers);
+                printers->setCurrentIndex(printers->count() - 1); // "Print to File (PDF)", whatever the machine has
+                dialog->findChild<QLineEdit *>(QStringLiteral("filename"))->setText(file);
+                if (!list.isEmpty()) {
+                    dialog->findChild<QAbstractButton *>(QStringLiteral("pagesRadioButton"))->click();
+                    QTest::keyClicks(dialog->findChild<QLineEdit *>(QStringLiteral("pagesLineEdit")), list);
+                }
+                dialog->findChild<QSpinBox *>(QStringLiteral("copies"))->setValue(copyCount);
+                dialog->findChild<QAbstractButton *>(QStringLiteral("collate"))->setChecked(collate);
+                dialog->findChild<QAbstractButton *>(QStringLiteral("reverse"))->setChecked(reverse);
+                QTimer::singleShot(0, dialog, [&refused] {
+                    if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                        refused = box->text();
+                        box->reject();
+                    }
+                });
+                dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+            });
+            printing.printDialog();
         };
-        QPrinter whole(QPrinter::HighResolution);
-        const QStringList all = printed(whole);
-        QVERIFY2(all.size() >= 3, qPrintable(QString::number(all.size())));
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setPageRanges(QPageRanges::fromString(ranges));
-        printer.setCopyCount(copies);
-        printer.setCollateCopies(collated);
-        printer.setPageOrder(lastFirst ? QPrinter::LastPageFirst : QPrinter::FirstPageFirst);
+        printFromTheDialog(QString(), 1, true, false);
+        QString failure;
+        const QStringList all = pdfPages(file, &failure);
+        QVERIFY2(all.size() >= 3, qPrintable(QString::number(all.size()) + failure));
+        printFromTheDialog(ranges, copies, collated, lastFirst);
+        QVERIFY2(refused.isEmpty(), qPrintable(refused));
         QStringList expected;
         for (const int page : std::as_const(pages))
             expected.append(all.at(page - 1));
-        QCOMPARE(printed(printer), expected);
+        QCOMPARE(pdfPages(file, &failure), expected);
     }
 
     void printedTextIsMonospaced()

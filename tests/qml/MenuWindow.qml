@@ -126,6 +126,10 @@ Item {
         signal done(int format, string file)
         signal failed(int format, string message)
 
+        function formatName(format) {
+            return formats[format];
+        }
+
         function toFormat(format, path) {
             window.record("toFormat", format, path === undefined ? "(default)" : path);
             if (succeed)

@@ -11,6 +11,10 @@ QtObject {
     signal done(int format, string file)
     signal failed(int format, string message)
 
+    function formatName(format) {
+        return formats[format];
+    }
+
     function toDefault() {
         stubExports += 1;
         return stubResult;
