@@ -7,6 +7,7 @@
 
 #include <QAbstractButton>
 #include <QAbstractTextDocumentLayout>
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
@@ -17,6 +18,7 @@
 #include <QIODevice>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMessageBox>
 #include <QPageLayout>
 #include <QPageRanges>
 #include <QPageSetupDialog>
@@ -33,6 +35,7 @@
 #include <QTextLayout>
 
 #include <algorithm>
+#include <functional>
 
 PrintManager *PrintManager::s_instance = nullptr;
 
@@ -254,6 +257,29 @@ void printPages(const QTextDocument &text, QPagedPaintDevice *device, const QPri
     }
 }
 
+// The writer of a printer's file: the printer's paper, resolution, PDF version and names.
+void setUpFor(QPdfWriter &writer, const QPrinter &printer)
+{
+    writer.setPageLayout(printer.pageLayout());
+    writer.setResolution(printer.resolution());
+    writer.setPdfVersion(printer.pdfVersion());
+    writer.setCreator(printer.creator().isEmpty() ? QStringLiteral("Waylore") : printer.creator());
+    writer.setTitle(printer.docName().isEmpty() ? PrintManager::tr("Operational flight plan") : printer.docName());
+}
+
+// Why a printer's list of pages is refused: none of its pages is one of the plan's, and the file
+// would hold a single blank page. A list that names some of them prints those, as a printing
+// system does with the pages of a job.
+QString noPageListed(const QPrinter &printer, int pageCount)
+{
+    const QPageRanges ranges = printer.pageRanges();
+    if (ranges.isEmpty() || ranges.firstPage() <= pageCount)
+        return QString();
+    return PrintManager::tr("%1 names no page of the flight plan, whose last page is %2.")
+        .arg(ranges.toString())
+        .arg(pageCount);
+}
+
 QPageLayout pageLayout()
 {
     return QPageLayout(
@@ -334,15 +360,20 @@ bool PrintManager::printToFile(QPrinter *printer)
         emit failed(Exporter::openFailure(info.absoluteFilePath(), file.errorString()));
         return false;
     }
+    QString refusal;
     {
         QPdfWriter writer(&file);
-        writer.setPageLayout(printer->pageLayout());
-        writer.setResolution(printer->resolution());
-        writer.setPdfVersion(printer->pdfVersion());
-        writer.setCreator(printer->creator().isEmpty() ? QStringLiteral("Waylore") : printer->creator());
-        writer.setTitle(printer->docName().isEmpty() ? tr("Operational flight plan") : printer->docName());
+        setUpFor(writer, *printer);
         layOutFor(text.get(), &writer);
-        printPages(*text, &writer, printer);
+        refusal = noPageListed(*printer, text->pageCount());
+        if (refusal.isEmpty())
+            printPages(*text, &writer, printer);
+    }
+    // The print dialog refuses such a list; the preview prints with the list of an earlier plan.
+    if (!refusal.isEmpty()) {
+        qWarning() << "Print to" << info.absoluteFilePath() << "refused:" << refusal;
+        emit failed(refusal);
+        return false;
     }
     if (!file.commit()) {
         qWarning() << "Print to" << info.absoluteFilePath() << "failed:" << file.errorString();
@@ -368,10 +399,12 @@ namespace {
 class PageListPrintDialog : public QPrintDialog
 {
 public:
-    explicit PageListPrintDialog(QPrinter *printer)
+    // pageCount: the pages of the plan in the file the printer writes.
+    PageListPrintDialog(QPrinter *printer, std::function<int()> pageCount)
         : QPrintDialog(printer)
         , m_listed(findChild<QAbstractButton *>(QStringLiteral("pagesRadioButton")))
         , m_pages(findChild<QLineEdit *>(QStringLiteral("pagesLineEdit")))
+        , m_pageCount(std::move(pageCount))
     {
         if (m_listed && m_pages)
             m_listed->installEventFilter(this);
@@ -379,9 +412,23 @@ public:
 
     void accept() override
     {
-        if (m_listed && m_pages && m_listed->isChecked() && printer()->outputFormat() == QPrinter::PdfFormat)
+        if (listedToFile())
             printer()->setPageRanges(QPageRanges::fromString(m_pages->text()));
         QPrintDialog::accept();
+    }
+
+    // Refused as Qt refuses a list that names no page at all ("0"), the dialog left open. Laid
+    // out here, once Qt has given the printer the paper chosen in the dialog.
+    void done(int result) override
+    {
+        if (result == Accepted && listedToFile()) {
+            const QString refusal = noPageListed(*printer(), m_pageCount());
+            if (!refusal.isEmpty()) {
+                QMessageBox::critical(this, PrintManager::tr("Invalid Pages Definition"), refusal);
+                return;
+            }
+        }
+        QPrintDialog::done(result);
     }
 
 protected:
@@ -395,8 +442,14 @@ protected:
     }
 
 private:
+    bool listedToFile()
+    {
+        return m_listed && m_pages && m_listed->isChecked() && printer()->outputFormat() == QPrinter::PdfFormat;
+    }
+
     QAbstractButton *m_listed;
     QLineEdit *m_pages;
+    std::function<int()> m_pageCount;
 };
 
 } // namespace
@@ -426,7 +479,15 @@ void PrintManager::printPreview()
 
 void PrintManager::printDialog()
 {
-    PageListPrintDialog dialog(printer());
+    PageListPrintDialog dialog(printer(), [this] {
+        // Laid out as printToFile() lays it out, on a writer that writes nothing.
+        QBuffer nowhere;
+        QPdfWriter writer(&nowhere);
+        setUpFor(writer, *m_printer);
+        const std::unique_ptr<QTextDocument> text = document(m_flightplan);
+        layOutFor(text.get(), &writer);
+        return text->pageCount();
+    });
     if (dialog.exec() == QDialog::Accepted)
         print(m_printer.get());
 }

@@ -28,7 +28,8 @@ public:
     Q_INVOKABLE void printDialog();
 
     // Prints the plan on a printer. A printer whose output is a PDF file replaces that file only
-    // with the whole document: false, with failed(), when it could not, the older file kept.
+    // with the whole document: false, with failed(), when it could not or when the printer's
+    // list of pages names none of the plan's, the older file kept.
     bool print(QPrinter *printer);
 
     // The operational flight plan laid out for printing.

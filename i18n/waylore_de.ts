@@ -3288,6 +3288,14 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
         <source>Operational flight plan</source>
         <translation>Operationeller Flugplan</translation>
     </message>
+    <message>
+        <source>%1 names no page of the flight plan, whose last page is %2.</source>
+        <translation>%1 bezeichnet keine Seite des Flugplans, dessen letzte Seite %2 ist.</translation>
+    </message>
+    <message>
+        <source>Invalid Pages Definition</source>
+        <translation>Ungültige Seitenangabe</translation>
+    </message>
 </context>
 <context>
     <name>Procedure</name>

@@ -3288,6 +3288,14 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
         <source>Operational flight plan</source>
         <translation>Plan de vuelo operacional</translation>
     </message>
+    <message>
+        <source>%1 names no page of the flight plan, whose last page is %2.</source>
+        <translation>%1 no designa ninguna página del plan de vuelo, cuya última página es la %2.</translation>
+    </message>
+    <message>
+        <source>Invalid Pages Definition</source>
+        <translation>Definición de páginas no válida</translation>
+    </message>
 </context>
 <context>
     <name>Procedure</name>

@@ -3288,6 +3288,14 @@ seront perdus. Ces opérations sont irréversibles !</translation>
         <source>Operational flight plan</source>
         <translation>Plan de vol opérationnel</translation>
     </message>
+    <message>
+        <source>%1 names no page of the flight plan, whose last page is %2.</source>
+        <translation>%1 ne désigne aucune page du plan de vol, qui s&apos;arrête à la page %2.</translation>
+    </message>
+    <message>
+        <source>Invalid Pages Definition</source>
+        <translation>Définition des pages non valide</translation>
+    </message>
 </context>
 <context>
     <name>Procedure</name>

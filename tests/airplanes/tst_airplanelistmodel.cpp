@@ -484,6 +484,8 @@ private slots:
         QTest::newRow("taxi fuel") << "taxifuel" << "2147483647" << 500000 << "0 to 500000";
         QTest::newRow("climbing descent") << "descentvs" << "2000" << -1 << "-5000 to -1";
         QTest::newRow("contingency") << "contingencyfuel" << "2147483647" << 100 << "0 to 100";
+        // Held at the maximum zero-fuel weight it builds on, 62500 kg in this file.
+        QTest::newRow("landing below zero fuel") << "mlw" << "30000" << 62500 << "62500 to 1000000";
         // clang-format on
     }
 

@@ -16,6 +16,7 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QPageLayout>
+#include <QPageRanges>
 #include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -23,6 +24,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScopeGuard>
+#include <QSignalSpy>
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -386,6 +388,9 @@ private slots:
         QTest::newRow("two collated") << "1,3" << 2 << true << false << QList<int>{1, 3, 1, 3};
         QTest::newRow("two not collated") << "1,3" << 2 << false << false << QList<int>{1, 1, 3, 3};
         QTest::newRow("2-3 last first") << "2-3" << 1 << true << true << QList<int>{3, 2};
+        // As a printing system takes a job's list: the pages there are; none at all is refused.
+        QTest::newRow("some pages beyond the plan") << "2,99" << 1 << true << false << QList<int>{2};
+        QTest::newRow("no page of the plan") << "99" << 1 << true << false << QList<int>{};
         // clang-format on
     }
 
@@ -441,6 +446,24 @@ private slots:
         const QStringList all = pdfPages(file, &failure);
         QVERIFY2(all.size() >= 3, qPrintable(QString::number(all.size()) + failure));
         printFromTheDialog(ranges, copies, collated, lastFirst);
+        if (pages.isEmpty()) {
+            // The dialog says why, as it does for "0", and no file is written.
+            QCOMPARE(refused, QStringLiteral("%1 names no page of the flight plan, whose last page is %2.")
+                                  .arg(ranges)
+                                  .arg(all.size()));
+            QVERIFY(!QFile::exists(file));
+            // The preview prints through the list the printer holds, with no dialog to refuse it.
+            QPrinter printer(QPrinter::HighResolution);
+            printer.setOutputFileName(file);
+            printer.setPageRanges(QPageRanges::fromString(ranges));
+            QSignalSpy failed(&printing, &PrintManager::failed);
+            QVERIFY(!printing.print(&printer));
+            QCOMPARE(failed.size(), 1);
+            QVERIFY2(failed.at(0).at(0).toString().startsWith(ranges + QStringLiteral(" names no page")),
+                     qPrintable(failed.at(0).at(0).toString()));
+            QVERIFY(!QFile::exists(file));
+            return;
+        }
         QVERIFY2(refused.isEmpty(), qPrintable(refused));
         QStringList expected;
         for (const int page : std::as_const(pages))

@@ -82,13 +82,15 @@ private slots:
     {
         // clang-format off
         // Expected altitudes, one recipe per waypoint: "e" the airport elevation, "c" the
-        // cruise altitude, "n<feet>" a number. The numbers of climbs and descents are worked
-        // out from the one-second steps of the altitude-reached rule with the density factor
-        // of the atmosphere model: forward from the previous waypoint at the initial
-        // (250 kts, 2500 ft/min) or climb (290 kts, 2000 ft/min) figures, backward from the
-        // next one at the approach (250 kts, 1500 ft/min) or descent figures.
+        // cruise altitude, "n<feet>" a number, "t<feet>" typed into the table first. The
+        // numbers of climbs and descents are worked out from the one-second steps of the
+        // altitude-reached rule with the density factor of the atmosphere model: forward from
+        // the previous waypoint at the initial (250 kts, 2500 ft/min) or climb (290 kts,
+        // 2000 ft/min) figures, backward from the next one at the approach (250 kts,
+        // 1500 ft/min) or descent figures.
         // Expected speeds, one letter per waypoint: I initial, K climb, C cruise, D descent,
-        // A approach, V threshold, - not checked; held at the waypoint's maximum IAS.
+        // A approach, V threshold, T 200 kts typed into the table first, - not checked; held at
+        // the waypoint's maximum IAS.
         QTest::addColumn<QString>("kinds");
         QTest::addColumn<QList<double>>("offsets");
         QTest::addColumn<int>("level");
@@ -119,6 +121,12 @@ private slots:
             << QList<int>{1, 1, 2, 3, 4, 4, 5, 5}
             << QStringList{"e", "n3416", "n18624", "c", "c", "n11975", "n5675", "e"}
             << "IIKCDDAV";
+        // What the pilot typed stands, the other figure of the waypoint computed as ever.
+        QTest::newRow("typed speed or altitude alone")
+            << "AFFFFFFA" << QList<double>{0, 5, 35, 200, 400, 555, 575, 590} << 350 << -1 << none << none << none
+            << QList<int>{1, 1, 2, 3, 4, 4, 5, 5}
+            << QStringList{"e", "n3416", "n18624", "t35000", "c", "n11975", "n5675", "e"}
+            << "IITCDDAV";
         QTest::newRow("cruise level below the initial ceiling: initial climb wins")
             << "AFFA" << QList<double>{0, 8, 60, 120} << 40 << -1 << none << none << none
             << QList<int>{1, 1, 4, 5} << QStringList{"e", "n5125", "c", "e"} << "IIDV";
@@ -164,6 +172,12 @@ private slots:
         }
         if (firstPhase >= 0)
             at(0)->setPhase(firstPhase);
+        for (int i = 0; i < n; ++i) {
+            if (speeds.at(i) == QLatin1Char('T'))
+                QVERIFY(at(i)->setData(Waypoint::IndicatedAirSpeed, QStringLiteral("200kts")));
+            if (altitudes.at(i).startsWith(QLatin1Char('t')))
+                QVERIFY(at(i)->setData(Waypoint::Altitude, altitudes.at(i).mid(1) + QStringLiteral("ft")));
+        }
 
         QVERIFY(profile()->computeProfile(level, 450, true));
         QCOMPARE(planPhases(*m_plan), phases);
@@ -182,8 +196,8 @@ private slots:
 
         // 450 kts TAS as an IAS at FL350 and FL100, by the density factor.
         const int cruiseIas = level == 350 ? 250 : level == 100 ? 387 : -1;
-        const QHash<QChar, int> speedOf{{'I', a.initialias}, {'K', a.climbias},    {'C', cruiseIas},
-                                        {'D', a.descentias}, {'A', a.approachias}, {'V', a.vat}};
+        const QHash<QChar, int> speedOf{{'I', a.initialias},  {'K', a.climbias}, {'C', cruiseIas}, {'D', a.descentias},
+                                        {'A', a.approachias}, {'V', a.vat},      {'T', 200}};
         for (int i = 0; i < n; ++i) {
             if (speeds.at(i) == QLatin1Char('-'))
                 continue;
