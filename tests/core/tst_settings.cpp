@@ -230,8 +230,9 @@ void TestSettings::storeFailuresAreTold_data()
     QTest::addColumn<QString>("at");        // in the home; another than the pilot's, beside the pilot's whole one
     QTest::addColumn<QByteArray>("stored"); // the file at the start; "|": a named pipe
     QTest::addColumn<qint64>("grownTo");    // its size made this with nothing written, 0: as it is
-    QTest::addColumn<int>("fileLimit"); // bytes a file may take; 0: the file cut to nothing; -1: after the last
-                                        // write-back, a line the store cannot read put in by another writer
+    QTest::addColumn<int>("fileLimit"); // bytes a file may take (as the store is made, where it cannot be mended); 0: the
+                                        // file cut to nothing; -1: after the last write-back, a line the store cannot
+                                        // read put in by another writer
     QTest::addColumn<QByteArray>("left");   // at the place once the store is made; empty: nothing, "|": the pipe
     QTest::addColumn<QString>("problem");   // "^$": none, and the file's key read
     const QByteArray garbage = QByteArrayLiteral("\xff\xfe\x00[section without its end\nkey=\x01\x02\n");
@@ -249,17 +250,10 @@ void TestSettings::storeFailuresAreTold_data()
     };
     const QString ownFile = QStringLiteral("Waylore-tst_settings.conf");
     QTest::newRow("unreadable file") << own << garbage << 0LL << 0 << QByteArray("key=\x01\x02\n") << lines("1", ownFile, "\"\uFFFD\uFFFD\uFFFD\\[section without its end\"");
-    QTest::newRow("last line without break") << own << QByteArray("[test]\r\nkept=7") << 0LL << 0 << QByteArray("[test]\r\nkept=7") << none;
-    QTest::newRow("last line cut within") << own << QByteArray("[test]\nkept=7\npilotNa") << 0LL << 0 << whole << lines("3", ownFile, "\"pilotNa\"");
-    QTest::newRow("last comment without break") << own << QByteArray("[test]\nkept=7\n;note") << 0LL << 0 << QByteArray("[test]\nkept=7\n;note") << none;
-    QTest::newRow("sentence in the middle") << own << QByteArray("[test]\nkept=7\nA note of mine\nmore=8\n") << 0LL << 0 << QByteArray("[test]\nkept=7\nmore=8\n") << lines("3", ownFile, "\"A note of mine\"");
-    QTest::newRow("# comment before a section") << own << QByteArray("[ui]\nlanguage=fr\n# note\n[test]\nkept=7\n") << 0LL << 0 << QByteArray("[ui]\nlanguage=fr\n[test]\nkept=7\n") << lines("3", ownFile, "\"# note\"");
-    QTest::newRow("section without ] in the middle") << own << QByteArray("[ui]\nlanguage=fr\n[test\nkept=7\n[units]\nmass=1\n") << 0LL << 0 << QByteArray("[ui]\nlanguage=fr\n[test]\nkept=7\n[units]\nmass=1\n") << lines("3", ownFile, "\"\\[test\"");
-    QTest::newRow("last key without = with its break") << own << QByteArray("[test]\nkept=7\npilotName\n") << 0LL << 0 << whole << lines("3", ownFile, "\"pilotName\"");
-    QTest::newRow("last line before blank lines") << own << QByteArray("[test]\nkept=7\n# note\n\n\n") << 0LL << 0 << QByteArray("[test]\nkept=7\n\n\n") << lines("3", ownFile, "\"# note\"");
-    QTest::newRow("an opening quote never closed") << own << QByteArray("[test]\nsay \"hello\nkept=7\n") << 0LL << 0 << whole << lines("2", ownFile, "\"say \"hello\"");
-    QTest::newRow("what the store reads kept as it is") << own << QByteArray("\xef\xbb\xbf[test]\r\n; a note\r\n\r\nkept=7\r\nmark=#1 [x]\r\nroute=\"a=b\"\r\n# a = b\r\nnote=\"two\r\nlines\"\r\nstray\r\n[last\r\n") << 0LL << 0 << QByteArray("[test]\r\n; a note\r\n\r\nkept=7\r\nmark=#1 [x]\r\nroute=\"a=b\"\r\n# a = b\r\nnote=\"two\r\nlines\"\r\n[last]\r\n") << lines("10, 11", ownFile, "\"stray\", \"\\[last\"");
-    QTest::newRow("a byte order mark before a section") << own << QByteArray("\xef\xbb\xbf[test]\nkept=7\n") << 0LL << 0 << whole << none;
+    QTest::newRow("a quote left open") << own << QByteArray("[test]\nkept=7\n[ui]\nlanguage=fr\npilotName=\"Jean Dupont\n[units]\nmass=1\n") << 0LL << 0 << QByteArray("[test]\nkept=7\n[ui]\nlanguage=fr\n[units]\nmass=1\n") << lines("5", ownFile, "\"pilotName=\"Jean Dupont\"");
+    QTest::newRow("two quote lines above a quoted list") << own << QByteArray("[General]\npath=\n\"remember: the list below is mine\nkeep it\"\n[airplanes]\nlist=\"A320, heavy\", B738\n[test]\nkept=7\n") << 0LL << 0 << QByteArray("[General]\npath=\n[airplanes]\nlist=\"A320, heavy\", B738\n[test]\nkept=7\n") << lines("3, 4", ownFile, "\"\"remember: the list below is mine\", \"keep it\"\"");
+    QTest::newRow("lines ended by CR alone") << own << QByteArray("[test]\rkept=7\rA note of mine\rmore=8\r") << 0LL << 0 << QByteArray("[test]\rkept=7\rmore=8\r") << lines("3", ownFile, "\"A note of mine\"");
+    QTest::newRow("no room for the mend") << own << QByteArray("[test]\nkept=7\nA note of mine\n") << 0LL << 8 << QByteArray("[test]\nkept=7\nA note of mine\n") << QStringLiteral("^The preferences file .+/Waylore-tst_settings.conf has lines that cannot be read, and they cannot be left out: the disk is full. The file is kept as it is, .+$");
     QTest::newRow("more lines than told") << own << QByteArray("a\nb\nc\nd\ne\nf\n[test]\nkept=7\n") << 0LL << 0 << whole << lines("1, 2, 3, 4, 5, …", ownFile, "\"a\", \"b\", \"c\", \"d\", \"e\", …");
     QTest::newRow("3 GiB") << own << whole << (3LL << 30) << 0 << QByteArray() << setAside;
     QTest::newRow("shared unreadable") << shared << garbage << 0LL << 0 << QByteArray("key=\x01\x02\n") << lines("1", QStringLiteral("Corvel.conf"), "\".+\"");
@@ -298,6 +292,7 @@ void TestSettings::storeFailuresAreTold()
 #if !defined(__SANITIZE_ADDRESS__) && !defined(__SANITIZE_THREAD__)
         const AddressSpaceLimit limit(TestSupport::mappedBytes() + 256 * 1024 * 1024);
 #endif
+        const FileSizeLimit full(problem.contains(QLatin1String("disk is full")) ? fileLimit : -1);
         Settings::setAsideBeforeStart();
         m_settings = std::make_unique<Settings>();
     }
@@ -309,7 +304,12 @@ void TestSettings::storeFailuresAreTold()
         const QString untranslated = m_settings->problem();
         MarkingTranslator marking;
         QCoreApplication::installTranslator(&marking);
-        QCOMPARE(m_settings->problem(), unreadable ? '<' + untranslated + '>' : untranslated);
+        const QString marked = m_settings->problem();
+        QCOMPARE(QString(marked).remove(QLatin1Char('<')).remove(QLatin1Char('>')), untranslated);
+        QCOMPARE(marked.startsWith(QLatin1Char('<')) && marked.endsWith(QLatin1Char('>')), !untranslated.isEmpty());
+        // Each line quoted as the language quotes.
+        QCOMPARE(marked.count(QLatin1String("<\"")),
+                 untranslated.startsWith(QLatin1String("Lines ")) ? untranslated.count(QLatin1String("\", \"")) + 1 : 0);
     }
     QSignalSpy told(m_settings.get(), &Settings::problemChanged);
     Settings::setString(QStringLiteral("test/text"), QString(300, QLatin1Char('x')));
