@@ -7,6 +7,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPoint>
+#include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryFile>
@@ -42,6 +45,7 @@ private slots:
     void concurrentAccessFromThreads();
     void storeFailuresAreTold_data();
     void storeFailuresAreTold();
+    void everyKeyTheLinesStateIsKept();
     void limitKeepsTheSuiteOutput();
 
 private:
@@ -308,8 +312,9 @@ void TestSettings::storeFailuresAreTold()
         QCOMPARE(QString(marked).remove(QLatin1Char('<')).remove(QLatin1Char('>')), untranslated);
         QCOMPARE(marked.startsWith(QLatin1Char('<')) && marked.endsWith(QLatin1Char('>')), !untranslated.isEmpty());
         // Each line quoted as the language quotes.
-        QCOMPARE(marked.count(QLatin1String("<\"")),
-                 untranslated.startsWith(QLatin1String("Lines ")) ? untranslated.count(QLatin1String("\", \"")) + 1 : 0);
+        QCOMPARE(marked.count(QLatin1String("<\"")), untranslated.startsWith(QLatin1String("Lines "))
+                                                         ? untranslated.count(QLatin1String("\", \"")) + 1
+                                                         : 0);
     }
     QSignalSpy told(m_settings.get(), &Settings::problemChanged);
     Settings::setString(QStringLiteral("test/text"), QString(300, QLatin1Char('x')));
@@ -350,6 +355,140 @@ void TestSettings::storeFailuresAreTold()
     QCOMPARE(QSettings().value(QStringLiteral("test/kept")).toInt(), 9);
     m_settings = std::make_unique<Settings>();
     QVERIFY(m_settings->problem().isEmpty());
+}
+
+// Files put together from every kind of line the store reads or refuses, at every place, with
+// each kind of line end: after the mend the store holds exactly the keys the lines state on their
+// own, with their values, and the lines left out are told by their numbers.
+void TestSettings::everyKeyTheLinesStateIsKept()
+{
+    struct Kind
+    {
+        QByteArray text;     // its lines; "K": the key's name, "S": a section's
+        QByteArray key = {}; // the key it states; empty: none
+        QVariant value = {};
+        QList<int> told = {};  // its lines left out or mended
+        bool lastOnly = false; // states its key only as the file's last line, without a break
+    };
+    QList<Kind> kinds = {
+        {"K=plain value", "K", QStringLiteral("plain value")},
+        {"K = spaced out ", "K", QStringLiteral("spaced out")},
+        {"# K = b", "# K", QStringLiteral("b")},
+        {"K=before;after \"", "K", QStringLiteral("before")},
+        {"K=\"one two\"", "K", QStringLiteral("one two")},
+        {"K=#1 [x]", "K", QStringLiteral("#1 [x]")},
+        {"K=abc\\\ndef", "K", QStringLiteral("abcdef")},
+        {""},
+        {"; a \"note\" = ["},
+        {"[General]", "S"},
+        {"[S]", "S"},
+        {"[S", "S", {}, {0}},
+        {"A note of mine", {}, {}, {0}},
+        {"# note", {}, {}, {0}},
+        {"\"", {}, {}, {0}},
+        {"word\\", {}, {}, {0}},
+        {"\"remember: the list below is mine\nkeep it\"", {}, {}, {0, 1}},
+        {"K=\"two\nlines\"", {}, {}, {0, 1}},
+        {"K=\"Jean Dupont", "K", QStringLiteral("Jean Dupont"), {0}, true},
+    };
+    // Lines the store writes itself, each with the value it reads.
+    const QList<std::pair<QVariant, QVariant>> written = {
+        {QStringLiteral("a=b;c"), QStringLiteral("a=b;c")},
+        {QStringLiteral(" two\nlines, \"quoted\" #1 [x] \u00e9 "),
+         QStringLiteral(" two\nlines, \"quoted\" #1 [x] \u00e9 ")},
+        {QStringList{QStringLiteral("A320"), QStringLiteral("B738, heavy")},
+         QStringList{QStringLiteral("A320"), QStringLiteral("B738, heavy")}},
+        {QByteArray("\0\xff=;\"\\", 6), QByteArray("\0\xff=;\"\\", 6)},
+        {QPoint(3, -4), QPoint(3, -4)},
+        {QString(), QString()},
+        {42, QStringLiteral("42")},
+    };
+    const QString scratch = QDir::home().filePath(QStringLiteral("written.ini"));
+    for (const auto &[value, read] : written) {
+        QFile::remove(scratch);
+        QSettings(scratch, QSettings::IniFormat).setValue(QStringLiteral("K"), value);
+        QFile file(scratch);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray line = file.readAll().split('\n').value(1);
+        QVERIFY2(line.startsWith("K="), line.constData());
+        kinds.append({line, "K", read});
+    }
+    // A store in memory where the system has one: each start writes its mend whole, synced.
+    m_settings.reset();
+    const QTemporaryDir memory(QDir(QStringLiteral("/dev/shm")).exists()
+                                   ? QStringLiteral("/dev/shm/tst_settings-XXXXXX")
+                                   : QDir::home().filePath(QStringLiteral("XXXXXX")));
+    const auto setPath = [](const QString &path) {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, path);
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, path);
+    };
+    setPath(memory.path());
+    const QString application = QCoreApplication::applicationName();
+    const auto back = qScopeGuard([&] {
+        m_settings.reset();
+        QCoreApplication::setApplicationName(application);
+        setPath(QDir::home().filePath(QStringLiteral("settings")));
+        m_settings = std::make_unique<Settings>();
+    });
+    // What the store logs of each file is no part of the case.
+    const QtMessageHandler logged
+        = qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
+    const auto logAgain = qScopeGuard([logged] { qInstallMessageHandler(logged); });
+    const QByteArray ends[] = {"\n", "\r\n", "\r"};
+    QRandomGenerator random(68);
+    for (int round = 0; round < 2000; ++round) {
+        // A file of its own: the store keeps what it read of a file as long as its size and time
+        // (to the millisecond) are the same.
+        QCoreApplication::setApplicationName(application + QString::number(round));
+        const QString store = QSettings().fileName();
+        const QByteArray end = ends[round % 3];
+        QByteArray text = random.bounded(4) == 0 ? QByteArray("\xef\xbb\xbf") : QByteArray();
+        QHash<QString, QVariant> kept;
+        QStringList told;
+        QString section;
+        int line = 1;
+        const int count = random.bounded(1, 12);
+        const bool ended = random.bounded(3) != 0;
+        for (int i = 0; i < count; ++i) {
+            const Kind &kind = kinds[random.bounded(kinds.size())];
+            const QByteArray name = (kind.text.startsWith('[') ? "s" : "k") + QByteArray::number(i);
+            QByteArray lines = kind.text;
+            lines.replace('\n', end).replace('K', name).replace('S', name);
+            text += lines;
+            const bool last = i == count - 1 && !ended;
+            if (!last)
+                text += end;
+            const QString key = QString::fromUtf8(QByteArray(kind.key).replace('K', name).replace('S', name));
+            if (kind.text.startsWith('['))
+                section = kind.text == "[General]" ? QString() : key + QLatin1Char('/');
+            else if (!key.isEmpty() && (!kind.lastOnly || last))
+                kept.insert(section + key, kind.value);
+            for (const int offset : kind.told) {
+                if (!kind.lastOnly || !last)
+                    told << QString::number(line + offset);
+            }
+            line += int(kind.text.count('\n')) + 1;
+        }
+        m_settings.reset();
+        QVERIFY(QDir().mkpath(QFileInfo(store).path()) && !TestSupport::writeFile(store, text).isEmpty());
+        m_settings = std::make_unique<Settings>();
+        const QString problem = m_settings->problem();
+        const QString shown = told.first(std::min<qsizetype>(told.size(), 5)).join(QLatin1String(", "))
+                              + (told.size() > 5 ? QStringLiteral(", …") : QString());
+        const QString expected = told.isEmpty() ? QString()
+                                                : QLatin1String(told.size() > 1 ? "Lines " : "Line ") + shown
+                                                      + QLatin1String(" of the preferences file ");
+        const QByteArray generated = QByteArray(text).replace('\r', "\\r").replace('\n', "\\n");
+        QVERIFY2(Settings::dump() == kept, generated.constData());
+        QVERIFY2(problem.startsWith(expected) && problem.isEmpty() == told.isEmpty(),
+                 qPrintable(QString::fromUtf8(generated) + QLatin1String(": ") + problem));
+        QFile file(store);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY2(!told.isEmpty() || file.readAll() == text.sliced(text.startsWith("\xef") ? 3 : 0),
+                 generated.constData());
+        for (const QString &aside : QFileInfo(store).dir().entryList({QFileInfo(store).fileName() + ".unreadable-*"}))
+            QVERIFY(QFileInfo(store).dir().remove(aside));
+    }
 }
 
 // A failure told inside a file size limit reaches the suite's log file all the same.
