@@ -261,7 +261,7 @@ void TestSettings::storeFailuresAreTold_data()
     QTest::newRow("more lines than told") << own << QByteArray("a\nb\nc\nd\ne\nf\n[test]\nkept=7\n") << 0LL << 0 << whole << lines("1, 2, 3, 4, 5, …", ownFile, "\"a\", \"b\", \"c\", \"d\", \"e\", …");
     QTest::newRow("3 GiB") << own << whole << (3LL << 30) << 0 << QByteArray() << setAside;
     QTest::newRow("shared unreadable") << shared << garbage << 0LL << 0 << QByteArray("key=\x01\x02\n") << lines("1", QStringLiteral("Corvel.conf"), "\".+\"");
-    QTest::newRow("shared # comment last") << shared << QByteArray("[test]\nshared=5\n# note\n") << 0LL << 0 << QByteArray("[test]\nshared=5\n") << lines("3", QStringLiteral("Corvel.conf"), "\"# note\"");
+    QTest::newRow("shared: a quote left open last") << shared << QByteArray("[test]\nshared=5\nnote=\"open\n") << 0LL << 0 << QByteArray("[test]\nshared=5\n") << lines("3", QStringLiteral("Corvel.conf"), "\"note=\"open\"");
     QTest::newRow("shared pipe") << shared << QByteArray("|") << 0LL << 0 << QByteArray() << sharedAside;
     QTest::newRow("Qt's store unreadable") << qts << garbage << 0LL << 0 << QByteArray("key=\x01\x02\n") << lines("1", QStringLiteral("QtProject.conf"), "\".+\"");
     QTest::newRow("Qt's store: section without ]") << qts << QByteArray("[FileDialog\nviewMode=Detail\n") << 0LL << 0 << QByteArray("[FileDialog]\nviewMode=Detail\n") << lines("1", QStringLiteral("QtProject.conf"), "\"\\[FileDialog\"");
