@@ -391,27 +391,23 @@ void TestSettings::everyKeyTheLinesStateIsKept()
         {"K=\"two\nlines\"", {}, {}, {0, 1}},
         {"K=\"Jean Dupont", "K", QStringLiteral("Jean Dupont"), {0}, true},
     };
-    // Lines the store writes itself, each with the value it reads.
-    const QList<std::pair<QVariant, QVariant>> written = {
-        {QStringLiteral("a=b;c"), QStringLiteral("a=b;c")},
-        {QStringLiteral(" two\nlines, \"quoted\" #1 [x] \u00e9 "),
-         QStringLiteral(" two\nlines, \"quoted\" #1 [x] \u00e9 ")},
-        {QStringList{QStringLiteral("A320"), QStringLiteral("B738, heavy")},
-         QStringList{QStringLiteral("A320"), QStringLiteral("B738, heavy")}},
-        {QByteArray("\0\xff=;\"\\", 6), QByteArray("\0\xff=;\"\\", 6)},
-        {QPoint(3, -4), QPoint(3, -4)},
-        {QString(), QString()},
-        {42, QStringLiteral("42")},
-    };
+    // Lines the store writes itself: it reads each value back as it was given, a number as text.
+    const QVariantList written = {QStringLiteral("a=b;c"),
+                                  QStringLiteral(" two\nlines, \"quoted\" #1 [x] \u00e9 "),
+                                  QStringList{QStringLiteral("A320"), QStringLiteral("B738, heavy")},
+                                  QByteArray("\0\xff=;\"\\", 6),
+                                  QPoint(3, -4),
+                                  QString(),
+                                  42};
     const QString scratch = QDir::home().filePath(QStringLiteral("written.ini"));
-    for (const auto &[value, read] : written) {
+    for (const QVariant &value : written) {
         QFile::remove(scratch);
         QSettings(scratch, QSettings::IniFormat).setValue(QStringLiteral("K"), value);
         QFile file(scratch);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray line = file.readAll().split('\n').value(1);
         QVERIFY2(line.startsWith("K="), line.constData());
-        kinds.append({line, "K", read});
+        kinds.append({line, "K", value.typeId() == QMetaType::Int ? QVariant(value.toString()) : value});
     }
     // A store in memory where the system has one: each start writes its mend whole, synced.
     m_settings.reset();
