@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMutexLocker>
+#include <QSet>
 #include <QStandardPaths>
 #include <QUuid>
 #include <QtGlobal>
@@ -65,123 +66,154 @@ bool beyondBounds(const QString &file)
     return outcome == WholeReadFile::Outcome::NotAFile || outcome == WholeReadFile::Outcome::TooLarge;
 }
 
-// A file the store would not read as it is: not a plain file (a pipe would hold the start for
-// good), larger than any the program writes (read whole by every store object), or with a line
-// the store cannot read. A last line without a line break is read as any other, as editors
-// leave it; a write-back of the program's own cut within a line is undone as it happens.
-bool damagedBeforeReading(const QString &file)
+// The keys the store reads in the file, -1 when it finds a line it cannot read. Sections are
+// parsed when first read: only then does the store know it cannot read one.
+qsizetype keysRead(const QString &file)
 {
-    if (!QFileInfo::exists(file))
-        return false;
-    if (beyondBounds(file))
-        return true;
-    // A file that cannot be opened the store says so of itself, as before.
     QSettings store(file, QSettings::IniFormat);
-    // Sections are parsed when first read: only then does the store know it cannot read one.
-    store.allKeys();
-    return store.status() == QSettings::FormatError;
+    const qsizetype keys = store.allKeys().size();
+    return store.status() == QSettings::FormatError ? -1 : keys;
 }
 
-// A line as the store reads it: where it starts, how long it is, and where its first '=' outside
-// quotes is (-1: none). Blanks and ';' comments before it are skipped; within quotes or after a
-// '\' it goes on past a line break, and a ';' outside quotes ends it.
+// The length of the line break at `at`, 0 where none is: "\r\n", or a lone "\r" (as old Mac
+// editors end lines) or "\n".
+qsizetype breakAt(QByteArrayView data, qsizetype at)
+{
+    if (at >= data.size() || (data[at] != '\n' && data[at] != '\r'))
+        return 0;
+    return data[at] == '\r' && at + 1 < data.size() && data[at + 1] == '\n' ? 2 : 1;
+}
+
+// A line of the file as the store reads it on its own, from its first character past blanks. A
+// ';' outside quotes starts a comment to the end of the line; a '\' takes the character after it,
+// a line break too, and the line goes on. A line whose first line has no '=' outside quotes ends
+// there: what follows could not make it a key, and is read again on its own.
 struct StoreLine
 {
     qsizetype start = 0;
-    qsizetype length = 0;
-    qsizetype equals = -1;
+    qsizetype end = 0;      // where its text ends, at a line break or the end of the file
+    qsizetype next = 0;     // past that break
+    qsizetype firstEnd = 0; // where its first line's text ends
+    qsizetype equals = -1;  // its first line's first '=' outside quotes
+    qsizetype comment = -1; // where a ';' comment starts
+    int breaks = 0;         // line breaks up to next
+    bool goesOn = false;    // past a '\' and a line break
+    bool open = false;      // a quote still open where its text ends
 };
 
-bool nextStoreLine(QByteArrayView data, qsizetype &at, StoreLine &line)
+StoreLine storeLine(QByteArrayView data, qsizetype at)
 {
-    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; };
     const qsizetype size = data.size();
-    qsizetype start = at;
-    while (start < size && blank(data[start]))
-        ++start;
-    line.equals = -1;
+    StoreLine line;
+    while (at < size && (data[at] == ' ' || data[at] == '\t'))
+        ++at;
+    line.start = at;
     bool quoted = false;
-    qsizetype i = start;
-    while (i < size) {
+    qsizetype i = at;
+    while (i < size && !breakAt(data, i)) {
         const char c = data[i++];
-        if (c == '=') {
-            if (!quoted && line.equals < 0)
-                line.equals = i - 1;
-        } else if (c == '\n' || c == '\r') {
-            if (i == start + 1) {
-                ++start;
-            } else if (!quoted) {
-                --i;
-                break;
-            }
-        } else if (c == '\\') {
-            if (i < size) {
-                const char next = data[i++];
-                if (i < size && ((next == '\n' && data[i] == '\r') || (next == '\r' && data[i] == '\n')))
-                    ++i;
-            }
-        } else if (c == '"') {
+        if (line.comment >= 0)
+            continue;
+        if (c == '"') {
             quoted = !quoted;
-        } else if (c == ';') {
-            if (i == start + 1) {
-                while (i < size && data[i] != '\n' && data[i] != '\r')
-                    ++i;
-                while (i < size && blank(data[i]))
-                    ++i;
-                start = i;
-            } else if (!quoted) {
-                --i;
-                break;
+        } else if (c == ';' && !quoted) {
+            line.comment = i - 1;
+        } else if (c == '=' && !quoted && line.equals < 0 && !line.goesOn) {
+            line.equals = i - 1;
+        } else if (c == '\\' && i < size) {
+            if (!breakAt(data, i)) {
+                ++i;
+                continue;
             }
+            if (!line.goesOn)
+                line.firstEnd = i;
+            line.goesOn = true;
+            if (line.equals < 0 || data[line.start] == '[')
+                break;
+            // Here the store reads "\n\r" as one break, as "\r\n".
+            i += i + 1 < size && data[i] != data[i + 1] && (data[i + 1] == '\n' || data[i + 1] == '\r') ? 2 : 1;
+            ++line.breaks;
         }
     }
-    at = i;
-    line.start = start;
-    line.length = i - start;
-    return line.length > 0;
+    line.end = i;
+    line.open = quoted;
+    if (!line.goesOn)
+        line.firstEnd = i;
+    const qsizetype ending = breakAt(data, i);
+    line.next = i + ending;
+    line.breaks += ending > 0;
+    return line;
 }
 
-// The file with each line the store cannot read mended, and those lines' numbers and texts. A
-// section without its ']' is closed where the store ends it, so that its keys stay in the section
-// the store reads them in; any other line without a '=' is left out with its break. Of a line that
-// goes on past its break (an opening quote never closed), only the first is left out: the next
-// ones are read again as lines of their own, as the pilot wrote them.
-QByteArray withoutUnreadableLines(QByteArrayView bytes, QList<std::pair<int, QString>> *told)
+// The file with each line the store cannot read on its own mended: the lines' numbers and texts,
+// and how many keys the lines kept state. A section without its ']' is closed where the store ends
+// it, so that its keys stay in the section the store reads them in; any other line without a '='
+// is left out with its break. A quote left open across a line break (the store's writer writes a
+// break in a value as "\n") would make the store read the next lines into it: the line that opens
+// it is left out, and the next ones are read on their own, as the pilot wrote them.
+struct Mended
 {
-    QByteArray kept;
+    QByteArray bytes;
+    QList<std::pair<int, QString>> told;
+    qsizetype keys = 0;
+};
+
+Mended withoutUnreadableLines(QByteArrayView bytes)
+{
+    Mended mended;
+    QSet<QByteArray> keys;
+    QByteArray section;
     // An editor's byte order mark before a section is read by the store as a line of its own.
     qsizetype copied = bytes.startsWith("\xef\xbb\xbf") ? 3 : 0;
-    qsizetype at = copied;
     int number = 1;
-    qsizetype numbered = 0;
-    StoreLine line;
-    while (nextStoreLine(bytes, at, line)) {
-        const QByteArrayView text = bytes.sliced(line.start, line.length);
-        const bool section = text.startsWith('[');
-        if (section ? text.contains(']') : line.equals >= 0)
-            continue;
-        qsizetype end = line.start;
-        while (end < line.start + line.length && bytes[end] != '\n' && bytes[end] != '\r')
-            ++end;
-        number += int(bytes.sliced(numbered, line.start - numbered).count('\n'));
-        numbered = line.start;
-        QString shown = QString::fromUtf8(bytes.sliced(line.start, end - line.start)).trimmed().left(60);
+    for (qsizetype at = copied; at < bytes.size();) {
+        const StoreLine line = storeLine(bytes, at);
+        const qsizetype read = line.comment >= 0 ? line.comment : line.end;
+        const QByteArrayView text = bytes.sliced(line.start, read - line.start);
+        const bool acrossBreak = line.open && line.next > line.end;
+        const bool bracket = text.startsWith('[');
+        const bool header = bracket && !line.goesOn && !acrossBreak;
+        const bool key = !bracket && line.equals >= 0;
+        if (header || text.isEmpty() || (key && !acrossBreak)) {
+            const qsizetype closing = text.indexOf(']');
+            if (header) {
+                const QByteArray name
+                    = text.sliced(1, (closing < 0 ? text.size() : closing) - 1).trimmed().toByteArray();
+                section = name.compare("general", Qt::CaseInsensitive) == 0    ? QByteArray()
+                          : name.compare("%general", Qt::CaseInsensitive) == 0 ? name.sliced(1) + '/'
+                                                                               : name + '/';
+            } else if (!text.isEmpty()) {
+                keys.insert(section + text.first(line.equals - line.start).trimmed().toByteArray());
+            }
+            if (!header || closing >= 0) {
+                number += line.breaks;
+                at = line.next;
+                continue;
+            }
+        }
+        QString shown = QString::fromUtf8(bytes.sliced(line.start, line.firstEnd - line.start)).trimmed().left(60);
         for (QChar &c : shown) {
             if (!c.isPrint())
                 c = c.isSpace() ? QChar(QLatin1Char(' ')) : QChar(QChar::ReplacementCharacter);
         }
-        told->append({number, shown});
-        const bool closed = section && end == line.start + line.length;
-        kept += bytes.sliced(copied, (closed ? end : line.start) - copied);
-        if (closed) {
-            kept += ']';
-        } else {
-            end += end < bytes.size() && bytes[end] == '\r';
-            end += end < bytes.size() && bytes[end] == '\n';
+        mended.told.append({number, shown});
+        if (header) { // closed, where the store ends it
+            mended.bytes += bytes.sliced(copied, read - copied);
+            mended.bytes += ']';
+            copied = read;
+            number += line.breaks;
+            at = line.next;
+            continue;
         }
-        copied = at = end;
+        mended.bytes += bytes.sliced(copied, at - copied);
+        // A key line is left out whole; of a line without a '=', the line and its break alone.
+        const qsizetype past = key ? line.next : line.firstEnd + breakAt(bytes, line.firstEnd);
+        number += key ? line.breaks : int(past > line.firstEnd);
+        copied = at = past;
     }
-    return kept.append(bytes.sliced(copied));
+    mended.bytes += bytes.sliced(copied);
+    mended.keys = keys.size();
+    return mended;
 }
 
 // Replaces the file by another in one step: at no moment is there no file to start from.
@@ -251,36 +283,53 @@ QList<Settings::Unreadable> Settings::setAsideUnreadable()
     QList<Unreadable> unreadable = std::exchange(s_setAsideBeforeStart, {});
     const QStringList files = storeFiles();
     for (const QString &file : files) {
-        if (!damagedBeforeReading(file))
+        if (!QFileInfo::exists(file))
             continue;
-        const Unreadable told = keptButUnreadableLines(file, file == files.first());
+        // Neither a pipe (it would hold the start for good) nor larger than any the program
+        // writes (read whole by every store object); a file that cannot be opened the store says
+        // so of itself, as before.
+        QByteArray bytes;
+        const auto outcome = WholeReadFile::read(file, kLargestStoreFile, &bytes);
+        if (outcome == WholeReadFile::Outcome::NotAFile || outcome == WholeReadFile::Outcome::TooLarge) {
+            unreadable.append(setAside(file, file == files.first()));
+            continue;
+        }
+        const Unreadable told = keptButUnreadableLines(file, file == files.first(), bytes);
         if (!told.file.isEmpty())
             unreadable.append(told);
     }
     return unreadable;
 }
 
-Settings::Unreadable Settings::keptButUnreadableLines(const QString &file, bool own)
+Settings::Unreadable Settings::keptButUnreadableLines(const QString &file, bool own, const QByteArray &bytes)
 {
     // A line the store cannot read (a note, an edit or a write-back cut short) costs that line
-    // alone: every key the store read is kept, the file as it was set aside.
-    QByteArray bytes;
-    WholeReadFile::read(file, kLargestStoreFile, &bytes);
-    QList<std::pair<int, QString>> lines;
-    const QByteArray mended = withoutUnreadableLines(bytes, &lines);
+    // alone: every key the lines state on their own is kept, the file as it was set aside. A last
+    // line without a line break is read as any other, as editors leave it.
+    const Mended mended = withoutUnreadableLines(bytes);
+    if (mended.bytes == bytes)
+        return keysRead(file) < 0 ? setAside(file, own) : Unreadable{};
     const QString kept = file + QLatin1String(".kept");
-    if (mended == bytes || !WholeSaveFile::replace(kept, mended) || damagedBeforeReading(kept)) {
+    if (!WholeSaveFile::replace(kept, mended.bytes)) {
+        // Set aside, the file would leave the session on defaults: it runs on what the store
+        // reads of it, and the file is left as it is, for the pilot to make room.
+        QFile::remove(kept);
+        qWarning().noquote() << "Preferences file" << file << "cannot be mended: the disk is full";
+        return mended.told.isEmpty() ? Unreadable{} : Unreadable{file, QString(), own, mended.told, true};
+    }
+    // "Every other preference is kept" is said only of a mended file the store reads whole.
+    if (keysRead(kept) != mended.keys) {
         QFile::remove(kept);
         return setAside(file, own);
     }
-    if (lines.isEmpty()) // a byte order mark alone, which holds no preference
+    if (mended.told.isEmpty()) // a byte order mark alone, which holds no preference
         return replaceWith(kept, file) ? Unreadable{} : setAside(file, own);
     Unreadable told = setAside(file, own);
     if (told.aside.isEmpty() || !replaceWith(kept, file)) {
         QFile::remove(kept);
         return told;
     }
-    told.lines = lines;
+    told.lines = mended.told;
     return told;
 }
 
@@ -315,7 +364,11 @@ QString Settings::problem() const
     for (const Unreadable &file : m_unreadable) {
         const QString name = QDir::toNativeSeparators(file.file);
         const QString aside = QDir::toNativeSeparators(file.aside);
-        if (!file.lines.isEmpty())
+        if (file.full)
+            told << tr("The preferences file %1 has lines that cannot be read, and they cannot be left out: the disk "
+                       "is full. The file is kept as it is, and the program uses the preferences it could read in it.")
+                        .arg(name);
+        else if (!file.lines.isEmpty())
             told << linesLeftOut(file.lines, name, aside);
         else if (file.own && aside.isEmpty())
             told << tr("The preferences file %1 cannot be read: the program starts with its default preferences.")
@@ -344,7 +397,7 @@ QString Settings::linesLeftOut(const QList<std::pair<int, QString>> &lines, cons
     QStringList texts;
     for (const auto &[number, text] : lines.first(std::min<qsizetype>(lines.size(), 5))) {
         numbers << QString::number(number);
-        texts << QLatin1Char('"') + text + QLatin1Char('"');
+        texts << tr("\"%1\"", "a line of the preferences file, quoted as the language quotes").arg(text);
     }
     if (lines.size() > numbers.size()) {
         numbers << QStringLiteral("…");

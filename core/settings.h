@@ -19,8 +19,10 @@
 // A file the store reads that cannot be read (larger than any the program writes, not a plain
 // file), the application's or the organisation's, is set aside under a name that says so, and the
 // program does without it; one with lines the store cannot read is set aside as it was and kept
-// in place without those lines, with every key the store read in it. A store that cannot be
-// written back (a full disk) is reported, not left to lose the session's preferences in silence.
+// in place without those lines, with every key its other lines state; where the disk has no room
+// for that, the file is left as it is and the session runs on what the store read of it. A store
+// that cannot be written back (a full disk) is reported, not left to lose the session's
+// preferences in silence.
 // Either is told once, through problem, which names the file.
 class Settings : public QObject
 {
@@ -83,12 +85,14 @@ private:
         bool own; // the application's file, not the organisation's
         // The lines that could not be read (number, text), the rest of the file kept in place.
         QList<std::pair<int, QString>> lines = {};
+        // Those lines could not be left out (a full disk): the file is left as the store reads it.
+        bool full = false;
     };
     // Moves the unreadable files of the store aside before the store opens them, and takes those
     // set aside before the start.
     static QList<Unreadable> setAsideUnreadable();
     static Unreadable setAside(const QString &file, bool own);
-    static Unreadable keptButUnreadableLines(const QString &file, bool own);
+    static Unreadable keptButUnreadableLines(const QString &file, bool own, const QByteArray &bytes);
     static QString linesLeftOut(const QList<std::pair<int, QString>> &lines, const QString &name, const QString &aside);
     static QList<Unreadable> s_setAsideBeforeStart;
     // After a write-back: whether the store file holds the whole store. A file cut short is

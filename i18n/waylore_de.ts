@@ -4115,6 +4115,15 @@ gehen verloren. Diese Vorgänge können nicht rückgängig gemacht werden!</tran
         <translation>Die Zeilen %1 der Einstellungsdatei %2 sind nicht lesbar: %3. Alle anderen Einstellungen bleiben erhalten, und die Datei, wie sie war, wird als %4 aufbewahrt.</translation>
     </message>
     <message>
+        <source>&quot;%1&quot;</source>
+        <comment>a line of the preferences file, quoted as the language quotes</comment>
+        <translation>„%1“</translation>
+    </message>
+    <message>
+        <source>The preferences file %1 has lines that cannot be read, and they cannot be left out: the disk is full. The file is kept as it is, and the program uses the preferences it could read in it.</source>
+        <translation>Die Einstellungsdatei %1 enthält Zeilen, die nicht lesbar sind, und sie können nicht entfernt werden: Die Festplatte ist voll. Die Datei bleibt, wie sie ist, und das Programm verwendet die Einstellungen, die es darin lesen konnte.</translation>
+    </message>
+    <message>
         <source>The preferences file %1 cannot be read. It is kept as %2, and the program does without it.</source>
         <translation>Die Einstellungsdatei %1 kann nicht gelesen werden. Sie wird als %2 aufbewahrt, und das Programm kommt ohne sie aus.</translation>
     </message>

@@ -4115,6 +4115,15 @@ del usuario. ¡Estas operaciones no se pueden deshacer!</translation>
         <translation>Las líneas %1 del archivo de preferencias %2 no se pueden leer: %3. Todas las demás preferencias se conservan, y el archivo tal como estaba se conserva como %4.</translation>
     </message>
     <message>
+        <source>&quot;%1&quot;</source>
+        <comment>a line of the preferences file, quoted as the language quotes</comment>
+        <translation>«%1»</translation>
+    </message>
+    <message>
+        <source>The preferences file %1 has lines that cannot be read, and they cannot be left out: the disk is full. The file is kept as it is, and the program uses the preferences it could read in it.</source>
+        <translation>El archivo de preferencias %1 tiene líneas que no se pueden leer, y no se pueden quitar: el disco está lleno. El archivo se conserva tal como está, y el programa usa las preferencias que pudo leer en él.</translation>
+    </message>
+    <message>
         <source>The preferences file %1 cannot be read. It is kept as %2, and the program does without it.</source>
         <translation>El archivo de preferencias %1 no se puede leer. Se conserva como %2, y el programa prescinde de él.</translation>
     </message>

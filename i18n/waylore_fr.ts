@@ -4115,6 +4115,15 @@ seront perdus. Ces opérations sont irréversibles !</translation>
         <translation>Les lignes %1 du fichier de préférences %2 sont illisibles : %3. Toutes les autres préférences sont conservées, et le fichier tel qu&apos;il était est conservé sous le nom %4.</translation>
     </message>
     <message>
+        <source>&quot;%1&quot;</source>
+        <comment>a line of the preferences file, quoted as the language quotes</comment>
+        <translation>« %1 »</translation>
+    </message>
+    <message>
+        <source>The preferences file %1 has lines that cannot be read, and they cannot be left out: the disk is full. The file is kept as it is, and the program uses the preferences it could read in it.</source>
+        <translation>Le fichier de préférences %1 contient des lignes illisibles, et elles ne peuvent pas être retirées : le disque est plein. Le fichier est conservé tel quel, et le programme utilise les préférences qu&apos;il a pu y lire.</translation>
+    </message>
+    <message>
         <source>The preferences file %1 cannot be read. It is kept as %2, and the program does without it.</source>
         <translation>Le fichier de préférences %1 est illisible. Il est conservé sous le nom %2, et le programme s&apos;en passe.</translation>
     </message>

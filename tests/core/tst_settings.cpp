@@ -7,6 +7,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPoint>
+#include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryFile>
@@ -42,6 +45,7 @@ private slots:
     void concurrentAccessFromThreads();
     void storeFailuresAreTold_data();
     void storeFailuresAreTold();
+    void everyKeyTheLinesStateIsKept();
     void limitKeepsTheSuiteOutput();
 
 private:
@@ -230,8 +234,9 @@ void TestSettings::storeFailuresAreTold_data()
     QTest::addColumn<QString>("at");        // in the home; another than the pilot's, beside the pilot's whole one
     QTest::addColumn<QByteArray>("stored"); // the file at the start; "|": a named pipe
     QTest::addColumn<qint64>("grownTo");    // its size made this with nothing written, 0: as it is
-    QTest::addColumn<int>("fileLimit"); // bytes a file may take; 0: the file cut to nothing; -1: after the last
-                                        // write-back, a line the store cannot read put in by another writer
+    QTest::addColumn<int>("fileLimit"); // bytes a file may take (as the store is made, where it cannot be mended); 0: the
+                                        // file cut to nothing; -1: after the last write-back, a line the store cannot
+                                        // read put in by another writer
     QTest::addColumn<QByteArray>("left");   // at the place once the store is made; empty: nothing, "|": the pipe
     QTest::addColumn<QString>("problem");   // "^$": none, and the file's key read
     const QByteArray garbage = QByteArrayLiteral("\xff\xfe\x00[section without its end\nkey=\x01\x02\n");
@@ -249,21 +254,14 @@ void TestSettings::storeFailuresAreTold_data()
     };
     const QString ownFile = QStringLiteral("Waylore-tst_settings.conf");
     QTest::newRow("unreadable file") << own << garbage << 0LL << 0 << QByteArray("key=\x01\x02\n") << lines("1", ownFile, "\"\uFFFD\uFFFD\uFFFD\\[section without its end\"");
-    QTest::newRow("last line without break") << own << QByteArray("[test]\r\nkept=7") << 0LL << 0 << QByteArray("[test]\r\nkept=7") << none;
-    QTest::newRow("last line cut within") << own << QByteArray("[test]\nkept=7\npilotNa") << 0LL << 0 << whole << lines("3", ownFile, "\"pilotNa\"");
-    QTest::newRow("last comment without break") << own << QByteArray("[test]\nkept=7\n;note") << 0LL << 0 << QByteArray("[test]\nkept=7\n;note") << none;
-    QTest::newRow("sentence in the middle") << own << QByteArray("[test]\nkept=7\nA note of mine\nmore=8\n") << 0LL << 0 << QByteArray("[test]\nkept=7\nmore=8\n") << lines("3", ownFile, "\"A note of mine\"");
-    QTest::newRow("# comment before a section") << own << QByteArray("[ui]\nlanguage=fr\n# note\n[test]\nkept=7\n") << 0LL << 0 << QByteArray("[ui]\nlanguage=fr\n[test]\nkept=7\n") << lines("3", ownFile, "\"# note\"");
-    QTest::newRow("section without ] in the middle") << own << QByteArray("[ui]\nlanguage=fr\n[test\nkept=7\n[units]\nmass=1\n") << 0LL << 0 << QByteArray("[ui]\nlanguage=fr\n[test]\nkept=7\n[units]\nmass=1\n") << lines("3", ownFile, "\"\\[test\"");
-    QTest::newRow("last key without = with its break") << own << QByteArray("[test]\nkept=7\npilotName\n") << 0LL << 0 << whole << lines("3", ownFile, "\"pilotName\"");
-    QTest::newRow("last line before blank lines") << own << QByteArray("[test]\nkept=7\n# note\n\n\n") << 0LL << 0 << QByteArray("[test]\nkept=7\n\n\n") << lines("3", ownFile, "\"# note\"");
-    QTest::newRow("an opening quote never closed") << own << QByteArray("[test]\nsay \"hello\nkept=7\n") << 0LL << 0 << whole << lines("2", ownFile, "\"say \"hello\"");
-    QTest::newRow("what the store reads kept as it is") << own << QByteArray("\xef\xbb\xbf[test]\r\n; a note\r\n\r\nkept=7\r\nmark=#1 [x]\r\nroute=\"a=b\"\r\n# a = b\r\nnote=\"two\r\nlines\"\r\nstray\r\n[last\r\n") << 0LL << 0 << QByteArray("[test]\r\n; a note\r\n\r\nkept=7\r\nmark=#1 [x]\r\nroute=\"a=b\"\r\n# a = b\r\nnote=\"two\r\nlines\"\r\n[last]\r\n") << lines("10, 11", ownFile, "\"stray\", \"\\[last\"");
-    QTest::newRow("a byte order mark before a section") << own << QByteArray("\xef\xbb\xbf[test]\nkept=7\n") << 0LL << 0 << whole << none;
+    QTest::newRow("a quote left open") << own << QByteArray("[test]\nkept=7\n[ui]\nlanguage=fr\npilotName=\"Jean Dupont\n[units]\nmass=1\n") << 0LL << 0 << QByteArray("[test]\nkept=7\n[ui]\nlanguage=fr\n[units]\nmass=1\n") << lines("5", ownFile, "\"pilotName=\"Jean Dupont\"");
+    QTest::newRow("two quote lines above a quoted list") << own << QByteArray("[General]\npath=\n\"remember: the list below is mine\nkeep it\"\n[airplanes]\nlist=\"A320, heavy\", B738\n[test]\nkept=7\n") << 0LL << 0 << QByteArray("[General]\npath=\n[airplanes]\nlist=\"A320, heavy\", B738\n[test]\nkept=7\n") << lines("3, 4", ownFile, "\"\"remember: the list below is mine\", \"keep it\"\"");
+    QTest::newRow("lines ended by CR alone") << own << QByteArray("[test]\rkept=7\rA note of mine\rmore=8\r") << 0LL << 0 << QByteArray("[test]\rkept=7\rmore=8\r") << lines("3", ownFile, "\"A note of mine\"");
+    QTest::newRow("no room for the mend") << own << QByteArray("[test]\nkept=7\nA note of mine\n") << 0LL << 8 << QByteArray("[test]\nkept=7\nA note of mine\n") << QStringLiteral("^The preferences file .+/Waylore-tst_settings.conf has lines that cannot be read, and they cannot be left out: the disk is full. The file is kept as it is, .+$");
     QTest::newRow("more lines than told") << own << QByteArray("a\nb\nc\nd\ne\nf\n[test]\nkept=7\n") << 0LL << 0 << whole << lines("1, 2, 3, 4, 5, …", ownFile, "\"a\", \"b\", \"c\", \"d\", \"e\", …");
     QTest::newRow("3 GiB") << own << whole << (3LL << 30) << 0 << QByteArray() << setAside;
     QTest::newRow("shared unreadable") << shared << garbage << 0LL << 0 << QByteArray("key=\x01\x02\n") << lines("1", QStringLiteral("Corvel.conf"), "\".+\"");
-    QTest::newRow("shared # comment last") << shared << QByteArray("[test]\nshared=5\n# note\n") << 0LL << 0 << QByteArray("[test]\nshared=5\n") << lines("3", QStringLiteral("Corvel.conf"), "\"# note\"");
+    QTest::newRow("shared: a quote left open last") << shared << QByteArray("[test]\nshared=5\nnote=\"open\n") << 0LL << 0 << QByteArray("[test]\nshared=5\n") << lines("3", QStringLiteral("Corvel.conf"), "\"note=\"open\"");
     QTest::newRow("shared pipe") << shared << QByteArray("|") << 0LL << 0 << QByteArray() << sharedAside;
     QTest::newRow("Qt's store unreadable") << qts << garbage << 0LL << 0 << QByteArray("key=\x01\x02\n") << lines("1", QStringLiteral("QtProject.conf"), "\".+\"");
     QTest::newRow("Qt's store: section without ]") << qts << QByteArray("[FileDialog\nviewMode=Detail\n") << 0LL << 0 << QByteArray("[FileDialog]\nviewMode=Detail\n") << lines("1", QStringLiteral("QtProject.conf"), "\"\\[FileDialog\"");
@@ -298,6 +296,7 @@ void TestSettings::storeFailuresAreTold()
 #if !defined(__SANITIZE_ADDRESS__) && !defined(__SANITIZE_THREAD__)
         const AddressSpaceLimit limit(TestSupport::mappedBytes() + 256 * 1024 * 1024);
 #endif
+        const FileSizeLimit full(problem.contains(QLatin1String("disk is full")) ? fileLimit : -1);
         Settings::setAsideBeforeStart();
         m_settings = std::make_unique<Settings>();
     }
@@ -309,7 +308,13 @@ void TestSettings::storeFailuresAreTold()
         const QString untranslated = m_settings->problem();
         MarkingTranslator marking;
         QCoreApplication::installTranslator(&marking);
-        QCOMPARE(m_settings->problem(), unreadable ? '<' + untranslated + '>' : untranslated);
+        const QString marked = m_settings->problem();
+        QCOMPARE(QString(marked).remove(QLatin1Char('<')).remove(QLatin1Char('>')), untranslated);
+        QCOMPARE(marked.startsWith(QLatin1Char('<')) && marked.endsWith(QLatin1Char('>')), !untranslated.isEmpty());
+        // Each line quoted as the language quotes.
+        QCOMPARE(marked.count(QLatin1String("<\"")), untranslated.startsWith(QLatin1String("Lines "))
+                                                         ? untranslated.count(QLatin1String("\", \"")) + 1
+                                                         : 0);
     }
     QSignalSpy told(m_settings.get(), &Settings::problemChanged);
     Settings::setString(QStringLiteral("test/text"), QString(300, QLatin1Char('x')));
@@ -350,6 +355,136 @@ void TestSettings::storeFailuresAreTold()
     QCOMPARE(QSettings().value(QStringLiteral("test/kept")).toInt(), 9);
     m_settings = std::make_unique<Settings>();
     QVERIFY(m_settings->problem().isEmpty());
+}
+
+// Files put together from every kind of line the store reads or refuses, at every place, with
+// each kind of line end: after the mend the store holds exactly the keys the lines state on their
+// own, with their values, and the lines left out are told by their numbers.
+void TestSettings::everyKeyTheLinesStateIsKept()
+{
+    struct Kind
+    {
+        QByteArray text;     // its lines; "K": the key's name, "S": a section's
+        QByteArray key = {}; // the key it states; empty: none
+        QVariant value = {};
+        QList<int> told = {};  // its lines left out or mended
+        bool lastOnly = false; // states its key only as the file's last line, without a break
+    };
+    QList<Kind> kinds = {
+        {"K=plain value", "K", QStringLiteral("plain value")},
+        {"K = spaced out ", "K", QStringLiteral("spaced out")},
+        {"# K = b", "# K", QStringLiteral("b")},
+        {"K=before;after \"", "K", QStringLiteral("before")},
+        {"K=\"one two\"", "K", QStringLiteral("one two")},
+        {"K=#1 [x]", "K", QStringLiteral("#1 [x]")},
+        {"K=abc\\\ndef", "K", QStringLiteral("abcdef")},
+        {""},
+        {"; a \"note\" = ["},
+        {"[General]", "S"},
+        {"[S]", "S"},
+        {"[S", "S", {}, {0}},
+        {"A note of mine", {}, {}, {0}},
+        {"# note", {}, {}, {0}},
+        {"\"", {}, {}, {0}},
+        {"word\\", {}, {}, {0}},
+        {"\"remember: the list below is mine\nkeep it\"", {}, {}, {0, 1}},
+        {"K=\"two\nlines\"", {}, {}, {0, 1}},
+        {"K=\"Jean Dupont", "K", QStringLiteral("Jean Dupont"), {0}, true},
+    };
+    // Lines the store writes itself: it reads each value back as it was given, a number as text.
+    const QVariantList written = {QStringLiteral("a=b;c"),
+                                  QStringLiteral(" two\nlines, \"quoted\" #1 [x] \u00e9 "),
+                                  QStringList{QStringLiteral("A320"), QStringLiteral("B738, heavy")},
+                                  QByteArray("\0\xff=;\"\\", 6),
+                                  QPoint(3, -4),
+                                  QString(),
+                                  42};
+    const QString scratch = QDir::home().filePath(QStringLiteral("written.ini"));
+    for (const QVariant &value : written) {
+        QFile::remove(scratch);
+        QSettings(scratch, QSettings::IniFormat).setValue(QStringLiteral("K"), value);
+        QFile file(scratch);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray line = file.readAll().split('\n').value(1);
+        QVERIFY2(line.startsWith("K="), line.constData());
+        kinds.append({line, "K", value.typeId() == QMetaType::Int ? QVariant(value.toString()) : value});
+    }
+    // A store in memory where the system has one: each start writes its mend whole, synced.
+    m_settings.reset();
+    const QTemporaryDir memory(QDir(QStringLiteral("/dev/shm")).exists()
+                                   ? QStringLiteral("/dev/shm/tst_settings-XXXXXX")
+                                   : QDir::home().filePath(QStringLiteral("XXXXXX")));
+    const auto setPath = [](const QString &path) {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, path);
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, path);
+    };
+    setPath(memory.path());
+    const QString application = QCoreApplication::applicationName();
+    const auto back = qScopeGuard([&] {
+        m_settings.reset();
+        QCoreApplication::setApplicationName(application);
+        setPath(QDir::home().filePath(QStringLiteral("settings")));
+        m_settings = std::make_unique<Settings>();
+    });
+    // What the store logs of each file is no part of the case.
+    const QtMessageHandler logged
+        = qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
+    const auto logAgain = qScopeGuard([logged] { qInstallMessageHandler(logged); });
+    const QByteArray ends[] = {"\n", "\r\n", "\r"};
+    QRandomGenerator random(68);
+    for (int round = 0; round < 2000; ++round) {
+        // A file of its own: the store keeps what it read of a file as long as its size and time
+        // (to the millisecond) are the same.
+        QCoreApplication::setApplicationName(application + QString::number(round));
+        const QString store = QSettings().fileName();
+        const QByteArray end = ends[round % 3];
+        QByteArray text = random.bounded(4) == 0 ? QByteArray("\xef\xbb\xbf") : QByteArray();
+        QHash<QString, QVariant> kept;
+        QStringList told;
+        QString section;
+        int line = 1;
+        const int count = random.bounded(1, 12);
+        const bool ended = random.bounded(3) != 0;
+        for (int i = 0; i < count; ++i) {
+            const Kind &kind = kinds[random.bounded(kinds.size())];
+            const QByteArray name = (kind.text.startsWith('[') ? "s" : "k") + QByteArray::number(i);
+            QByteArray lines = kind.text;
+            lines.replace('\n', end).replace('K', name).replace('S', name);
+            text += lines;
+            const bool last = i == count - 1 && !ended;
+            if (!last)
+                text += end;
+            const QString key = QString::fromUtf8(QByteArray(kind.key).replace('K', name).replace('S', name));
+            if (kind.text.startsWith('['))
+                section = kind.text == "[General]" ? QString() : key + QLatin1Char('/');
+            else if (!key.isEmpty() && (!kind.lastOnly || last))
+                kept.insert(section + key, kind.value);
+            for (const int offset : kind.told) {
+                if (!kind.lastOnly || !last)
+                    told << QString::number(line + offset);
+            }
+            line += int(kind.text.count('\n')) + 1;
+        }
+        m_settings.reset();
+        QVERIFY(QDir().mkpath(QFileInfo(store).path()) && !TestSupport::writeFile(store, text).isEmpty());
+        m_settings = std::make_unique<Settings>();
+        const QString problem = m_settings->problem();
+        const QString shown = told.first(std::min<qsizetype>(told.size(), 5)).join(QLatin1String(", "))
+                              + (told.size() > 5 ? QStringLiteral(", …") : QString());
+        const QString expected = told.isEmpty() ? QString()
+                                                : QLatin1String(told.size() > 1 ? "Lines " : "Line ") + shown
+                                                      + QLatin1String(" of the preferences file ");
+        const QByteArray generated = QByteArray(text).replace('\r', "\\r").replace('\n', "\\n");
+        QVERIFY2(Settings::dump() == kept, generated.constData());
+        QVERIFY2(problem.startsWith(expected) && problem.isEmpty() == told.isEmpty(),
+                 qPrintable(QString::fromUtf8(generated) + QLatin1String(": ") + problem));
+        QFile file(store);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY2(!told.isEmpty() || file.readAll() == text.sliced(text.startsWith("\xef") ? 3 : 0),
+                 generated.constData());
+        for (const QString &aside : QFileInfo(store).dir().entryList({QFileInfo(store).fileName() + ".unreadable-*"}))
+            QVERIFY(QFileInfo(store).dir().remove(aside));
+    }
 }
 
 // A failure told inside a file size limit reaches the suite's log file all the same.
