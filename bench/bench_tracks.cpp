@@ -273,12 +273,18 @@ constexpr const char *kMessages[] = {
     // ADVEG, in Quebec, lies 850 NM beyond 53N50's end of the leg.
     "N L MALOT 5320N NOSUCH NOSUC2 ADVEG NOSUC3 5350N CRONO",
     "P 11 SEALS 36N150E 37N160E 36N170E 33N180E 29N170W DANNO",
+    // NADMA lies in Baffin Bay, at right angles to the track 1,156 NM off its end.
+    "N T MALOT 5320N 5430N 5440N 5350N NADMA",
+    // BACKF, added below at 53N 20W, lies back over the whole track beyond a short last leg.
+    "N M 53/40 53/50 CRONO BACKF",
+    // DOGIF lies 448 NM south of the leg it is named on; DANNO is the right last entry.
+    "P S SEALS 36N150E 36N160E 34N180E DOGIF 30N160W DANNO",
 };
 
 // Downloads kMessages from the local server onto the database's fixes with the given tracks and
 // lists every leg and what the log names as left out; returns the coordinates of the NAT
 // messages that no fix of their track marks.
-int messagesLaid(Tracks &tracks, QByteArray &body, QTextStream &out)
+int messagesLaid(Database &database, Tracks &tracks, QByteArray &body, QTextStream &out)
 {
     QJsonArray array;
     QList<QStringList> rows;
@@ -287,6 +293,9 @@ int messagesLaid(Tracks &tracks, QByteArray &body, QTextStream &out)
         array.append(track(rows.last().at(0), rows.last().at(1), rows.last().mid(2)));
     }
     body = QJsonDocument(array).toJson(QJsonDocument::Compact);
+    database.addPoint(new Point(Point::FIX, QGeoCoordinate(53.0, -20.0), QStringLiteral("BACKF"),
+                                QStringLiteral("ENRT"), QStringLiteral("EI"), QStringLiteral("BACKF"), 0, 0.0f,
+                                QString()));
     QEventLoop loop;
     QObject::connect(&tracks, &Tracks::updated, &loop, [&] {
         if (!tracks.updating())
@@ -378,7 +387,7 @@ int main(int argc, char *argv[])
             out << "cannot read the fixes of " << app.arguments().at(1) << "\n";
             return 1;
         }
-        messagesLaid(tracks, body, out);
+        messagesLaid(database, tracks, body, out);
         database.clear();
     }
 

@@ -37,25 +37,68 @@ constexpr int NatKind = 1;
 constexpr int PacotsKind = 2;
 // A coordinate's fix lies at the coordinate; data sets round positions to far less than this.
 constexpr double kAtCoordinateNm = 1.0;
-// A name at an end of a track lies at most this far from the track's known point beside it:
-// further than any leg of a real track, much less than an ocean.
+// Where a name of a track lies, bounded from real tracks' geometry (the built-in tracks and NAT and
+// PACOTS messages laid on a world's fixes; the third figure of each is the bound, with its margin):
+// - a name at an end lies at most this far from the track's known point beside it: further than
+//   any landfall of a real track (541 NM, KALNA), much less than an ocean; 1,200 NM;
+// - between two known points, a name lies near the leg joining them, as real turning points do:
+//   75 NM off it at most (PORGE, with ARCAL unknown; coordinates up to 86 NM, 41N180E of PACOTS
+//   14), 448 NM for a name far off its leg (DOGIF); 200 NM;
+// - at an end, a name continues the track: turning from its direction there by at most 84 degrees
+//   (DANNO beyond 30N160W), 69 (LOGSU beyond 54N50W), 32 (PRAWN), and most under 25; a name
+//   beyond a right angle lies back along the track; 90 degrees. Off the line the track draws on,
+//   a landfall lies at most 395 NM (the same DANNO, 397 NM away) where a name 1,156 NM off at right
+//   angles (NADMA in Baffin Bay) does not belong; 600 NM. Measured from the track's direction
+//   rather than from its last leg, the rule holds whatever that leg's length.
 constexpr double kReachNm = 1200.0;
-// A track does not go back on itself: a name whose way through is longer than the way past it by
-// more than half of that way, and by more than a short leg, is not where the message puts it.
-constexpr double kDetourShare = 0.5;
-constexpr double kDetourNm = 100.0;
+constexpr double kOffLegNm = 200.0;
+constexpr double kEndTurnDegrees = 90.0;
+constexpr double kEndOffLineNm = 600.0;
+// A track's direction at an end is taken over at least this much of it; real tracks' coordinates
+// lie 250 NM and more apart.
+constexpr double kDirectionBaseNm = 100.0;
+// The radius QGeoCoordinate measures distances with.
+constexpr double kEarthRadiusNm = 6371.0072 / 1.852;
 
 double distanceNm(const QGeoCoordinate &from, const QGeoCoordinate &to)
 {
     return Unit::convertMeterToNm(from.distanceTo(to));
 }
 
-// Whether the way from one place to another through a third is much longer than the way past it.
-bool detour(const QGeoCoordinate &from, const QGeoCoordinate &through, const QGeoCoordinate &to)
+// How far the position lies off the great circle from one place through another, and how far
+// along it from the first, negative behind it.
+std::pair<double, double> offAndAlongNm(const QGeoCoordinate &from, const QGeoCoordinate &to,
+                                        const QGeoCoordinate &position)
 {
-    const double past = distanceNm(from, to);
-    const double excess = distanceNm(from, through) + distanceNm(through, to) - past;
-    return excess > kDetourNm && excess > past * kDetourShare;
+    const double arc = distanceNm(from, position) / kEarthRadiusNm;
+    const double angle = qDegreesToRadians(from.azimuthTo(position) - from.azimuthTo(to));
+    const double off = std::asin(std::sin(arc) * std::sin(angle));
+    const double along = std::acos(std::clamp(std::cos(arc) / std::cos(off), -1.0, 1.0));
+    return {std::abs(off) * kEarthRadiusNm, (std::cos(angle) < 0.0 ? -along : along) * kEarthRadiusNm};
+}
+
+// How far the position lies from the leg between two places: off its line beside it, from its
+// nearer end beyond it.
+double offLegNm(const QGeoCoordinate &from, const QGeoCoordinate &to, const QGeoCoordinate &position)
+{
+    const double length = distanceNm(from, to);
+    if (length <= kAtCoordinateNm)
+        return distanceNm(from, position);
+    const auto [off, along] = offAndAlongNm(from, to, position);
+    if (along < 0.0)
+        return distanceNm(from, position);
+    if (along > length)
+        return distanceNm(to, position);
+    return off;
+}
+
+// How far the course from an end of a track to the position turns from the track's own course
+// there, which comes from the point beyond that end.
+double turnDegrees(const QGeoCoordinate &beyond, const QGeoCoordinate &end, const QGeoCoordinate &position)
+{
+    const double onward = end.azimuthTo(beyond) + 180.0;
+    const double turn = std::fmod(std::abs(end.azimuthTo(position) - onward), 360.0);
+    return turn > 180.0 ? 360.0 - turn : turn;
 }
 
 QString jsonString(const QJsonObject &object, const QString &key)
@@ -91,16 +134,18 @@ QString natCode(const QGeoCoordinate &position)
     return QString();
 }
 
-// A NAT message may write a whole-degree coordinate as the code of its fix (5620N for 56N 20W),
-// which a data set may name otherwise (56N20): read as the coordinate it is, whatever names the
-// fix there marks it.
+// A NAT message may write a coordinate as the code of its fix (5620N for 56N 20W, H5420 for
+// 54°30'N 20W), which a data set may name otherwise (56N20): read as the coordinate it is, whatever
+// names the fix there marks it.
 QGeoCoordinate natCodeCoordinate(const QString &entry)
 {
-    static const QRegularExpression form(QStringLiteral("\\A(\\d{2})(\\d{2})N\\z"));
+    static const QRegularExpression form(QStringLiteral("\\A(?:(\\d{2})(\\d{2})N|H(\\d{2})(\\d{2}))\\z"));
     const QRegularExpressionMatch match = form.match(entry);
     if (!match.hasMatch())
         return QGeoCoordinate();
-    const QGeoCoordinate position(match.captured(1).toInt(), -match.captured(2).toInt());
+    const bool half = match.capturedLength(1) == 0;
+    const QGeoCoordinate position(match.captured(half ? 3 : 1).toInt() + (half ? 0.5 : 0.0),
+                                  -match.captured(half ? 4 : 2).toInt());
     return position.isValid() ? position : QGeoCoordinate();
 }
 
@@ -228,39 +273,68 @@ qsizetype knownBeside(const Entries &entries, qsizetype i, qsizetype step)
     return -1;
 }
 
-// The way from the known point before the entry to the one after it through the position; at an
-// end of the track, the way from the one known point beside it.
-double wayThrough(const Entries &entries, qsizetype i, const QGeoCoordinate &position)
+// The known point beyond an end of the track, which gives the track's direction there: the nearest
+// one that lies a part of a leg away. Over a few miles, from a coordinate written to the minute
+// or from two fixes side by side, a direction would point anywhere.
+qsizetype knownBeyond(const Entries &entries, qsizetype end, qsizetype step)
 {
-    const qsizetype before = knownBeside(entries, i, -1);
-    const qsizetype after = knownBeside(entries, i, 1);
-    return (before >= 0 ? distanceNm(entries.known.at(before), position) : 0.0)
-           + (after >= 0 ? distanceNm(position, entries.known.at(after)) : 0.0);
+    qsizetype beyond = knownBeside(entries, end, step);
+    while (beyond >= 0 && distanceNm(entries.known.at(beyond), entries.known.at(end)) < kDirectionBaseNm)
+        beyond = knownBeside(entries, beyond, step);
+    return beyond;
 }
 
-// Whether the name's fix lies where the message puts it: between the known points on either side
-// without the track going back on itself; at an end, within reach of the known point beside it and
-// ahead of the track rather than back along it.
-bool placedRight(const Entries &entries, qsizetype i)
+// How far the name's fix at the position lies from where the message puts it, as a share of what
+// real tracks allow (up to 1 it fits): between the known points on either side, off the leg joining
+// them; at an end, its distance from the known point beside it, its turn from the track's direction
+// there and its distance off the line the track draws on.
+double misfit(const Entries &entries, qsizetype i, const QGeoCoordinate &position)
 {
     const qsizetype before = knownBeside(entries, i, -1);
     const qsizetype after = knownBeside(entries, i, 1);
-    const QGeoCoordinate &at = entries.known.at(i);
     if (before >= 0 && after >= 0)
-        return !detour(entries.known.at(before), at, entries.known.at(after));
-    const qsizetype beside = before >= 0 ? before : after;
-    if (beside < 0)
-        return true;
-    if (distanceNm(at, entries.known.at(beside)) > kReachNm)
-        return false;
-    const qsizetype beyond = knownBeside(entries, beside, beside < i ? -1 : 1);
-    return beyond < 0 || !detour(at, entries.known.at(beside), entries.known.at(beyond));
+        return offLegNm(entries.known.at(before), entries.known.at(after), position) / kOffLegNm;
+    const qsizetype end = before >= 0 ? before : after;
+    if (end < 0)
+        return 0.0;
+    const QGeoCoordinate &at = entries.known.at(end);
+    const double reach = distanceNm(at, position) / kReachNm;
+    const qsizetype beyond = knownBeyond(entries, end, end < i ? -1 : 1);
+    if (beyond < 0 || distanceNm(at, position) <= kAtCoordinateNm)
+        return reach;
+    const QGeoCoordinate &from = entries.known.at(beyond);
+    return std::max({reach, turnDegrees(from, at, position) / kEndTurnDegrees,
+                     offAndAlongNm(from, at, position).first / kEndOffLineNm});
 }
 
-// Each name still open takes, of its fixes, the one with the shortest way through it, if that lies
-// where the message puts it. Names placed before their neighbours were may still not fit between
-// them: of those, the one with the longest way through goes first, so that a name it pulled off
-// the track may fit once it is gone.
+double misfit(const Entries &entries, qsizetype i)
+{
+    return misfit(entries, i, entries.known.at(i));
+}
+
+// The placed names that do not fit where the message puts them; with one of them left out, if given.
+int misfits(Entries &entries, qsizetype out = -1)
+{
+    Point *const point = out >= 0 ? entries.chosen.at(out) : nullptr;
+    if (point)
+        entries.leaveOut(out);
+    int count = 0;
+    for (qsizetype i : std::as_const(entries.names)) {
+        if (entries.chosen.at(i) && misfit(entries, i) > 1.0)
+            ++count;
+    }
+    if (point)
+        entries.choose(out, point);
+    return count;
+}
+
+// Each name still open takes, of its fixes, the one that fits best where the points known so far
+// put it; names placed before count for the names after, as the names in a row at an end of a
+// track place each other. Whether a name fits is judged only once every name has its place, and
+// for all of them together: a name that fits nowhere may pull its neighbours off the track. While
+// any misfits, the name left out is the one whose leaving out leaves the fewest misfits, so that a
+// wrong name goes with the misfits it causes and never costs a right one; of those, the one that
+// fits worst.
 void placeNamesOnTheWay(Entries &entries)
 {
     for (qsizetype i : std::as_const(entries.names)) {
@@ -270,22 +344,24 @@ void placeNamesOnTheWay(Entries &entries)
             continue;
         const QList<Point *> &found = entries.found.at(i);
         entries.choose(i, *std::min_element(found.cbegin(), found.cend(), [&](const Point *a, const Point *b) {
-                           return wayThrough(entries, i, a->position()) < wayThrough(entries, i, b->position());
+                           return misfit(entries, i, a->position()) < misfit(entries, i, b->position());
                        }));
-        if (!placedRight(entries, i))
-            entries.leaveOut(i);
     }
-    for (;;) {
+    while (misfits(entries) > 0) {
         qsizetype worst = -1;
+        int fewest = 0;
+        double worstMisfit = 0.0;
         for (qsizetype i : std::as_const(entries.names)) {
-            if (entries.chosen.at(i) && !placedRight(entries, i)
-                && (worst < 0
-                    || wayThrough(entries, i, entries.known.at(i))
-                           > wayThrough(entries, worst, entries.known.at(worst))))
+            if (!entries.chosen.at(i))
+                continue;
+            const int left = misfits(entries, i);
+            const double own = misfit(entries, i);
+            if (worst < 0 || left < fewest || (left == fewest && own > worstMisfit)) {
                 worst = i;
+                fewest = left;
+                worstMisfit = own;
+            }
         }
-        if (worst < 0)
-            return;
         entries.leaveOut(worst);
     }
 }
