@@ -4,7 +4,8 @@
 // Given a simulator folder, it first lays the predefined tracks on that folder's fixes and
 // lists each track's legs and pieces and the legs that reach a fix on another ocean, then
 // downloads tracks as a service may send them (coordinates written as their fixes' codes, names
-// known only far from the track, coordinates without fixes) and lists their legs and the log.
+// known only far from the track or off it, coordinates without fixes) and lists their legs and
+// the log.
 
 #include "benchsupport.h"
 #include "database.h"

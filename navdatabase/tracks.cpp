@@ -37,25 +37,26 @@ constexpr int NatKind = 1;
 constexpr int PacotsKind = 2;
 // A coordinate's fix lies at the coordinate; data sets round positions to far less than this.
 constexpr double kAtCoordinateNm = 1.0;
-// Where a name of a track lies, bounded from real tracks' geometry (the built-in tracks and NAT and
-// PACOTS messages laid on a world's fixes; the third figure of each is the bound, with its margin):
-// - a name at an end lies at most this far from the track's known point beside it: further than
-//   any landfall of a real track (541 NM, KALNA), much less than an ocean; 1,200 NM;
-// - between two known points, a name lies near the leg joining them, as real turning points do:
-//   75 NM off it at most (PORGE, with ARCAL unknown; coordinates up to 86 NM, 41N180E of PACOTS
-//   14), 448 NM for a name far off its leg (DOGIF); 200 NM;
-// - at an end, a name continues the track: turning from its direction there by at most 84 degrees
-//   (DANNO beyond 30N160W), 69 (LOGSU beyond 54N50W), 32 (PRAWN), and most under 25; a name
-//   beyond a right angle lies back along the track; 90 degrees. Off the line the track draws on,
-//   a landfall lies at most 395 NM (the same DANNO, 397 NM away) where a name 1,156 NM off at right
-//   angles (NADMA in Baffin Bay) does not belong; 600 NM. Measured from the track's direction
-//   rather than from its last leg, the rule holds whatever that leg's length.
+// Where a name of a track may lie. The bounds come from real tracks' geometry, measured on the
+// built-in tracks and on NAT and PACOTS messages laid on a world's fixes (the largest real figure,
+// then the wrong one it must tell apart):
+// - at an end, the distance from the known point beside it: real landfalls up to 541 NM (KALNA),
+//   an ocean for a namesake on the other side;
 constexpr double kReachNm = 1200.0;
+// - between two known points, the distance off the leg joining them: real turning points up to
+//   75 NM (PORGE with its neighbour ARCAL unknown; coordinates up to 86 NM, 41N180E of PACOTS 14),
+//   a wrong name 448 NM (DOGIF). A long leg gives a name no more room than a short one;
 constexpr double kOffLegNm = 200.0;
+// - at an end, the turn from the track's direction there: landfalls up to 84 degrees (DANNO beyond
+//   30N160W), 69 (LOGSU beyond 54N50W), 32 (PRAWN), most under 25; beyond a right angle a name
+//   lies back along the track (BACKF 152);
 constexpr double kEndTurnDegrees = 90.0;
+// - and there, the distance off the line the track draws on: landfalls up to 395 NM (the same
+//   DANNO, 397 NM away), a name at right angles 1,155 NM (NADMA in Baffin Bay). Measured from the
+//   track's direction rather than from its last leg, neither depends on that leg's length.
 constexpr double kEndOffLineNm = 600.0;
-// A track's direction at an end is taken over at least this much of it; real tracks' coordinates
-// lie 250 NM and more apart.
+// A track's direction at an end is taken over at least this much of it: from a point a few miles
+// off, it would point anywhere. Real tracks' coordinates lie 250 NM and more apart.
 constexpr double kDirectionBaseNm = 100.0;
 // The radius QGeoCoordinate measures distances with.
 constexpr double kEarthRadiusNm = 6371.0072 / 1.852;
@@ -274,8 +275,7 @@ qsizetype knownBeside(const Entries &entries, qsizetype i, qsizetype step)
 }
 
 // The known point beyond an end of the track, which gives the track's direction there: the nearest
-// one that lies a part of a leg away. Over a few miles, from a coordinate written to the minute
-// or from two fixes side by side, a direction would point anywhere.
+// one at least kDirectionBaseNm away.
 qsizetype knownBeyond(const Entries &entries, qsizetype end, qsizetype step)
 {
     qsizetype beyond = knownBeside(entries, end, step);

@@ -734,6 +734,15 @@ void TestTracks::defaultsBuildTracks()
           std::tuple("SEALS", 35.32, 146.0)})
         m_db->addPoint(fix(QString::fromLatin1(name), QString::fromLatin1(name), QStringLiteral("EG"),
                            QGeoCoordinate(latitude, longitude)));
+    // PACOTS E at its fixes' places, without a fix at its coordinates: rows of names at both ends
+    // that curve, bridged across the Pacific.
+    for (const auto &[name, latitude, longitude] :
+         {std::tuple("BOXER", 42.72, -126.18), std::tuple("KYLLE", 43.44, -126.66), std::tuple("KANUA", 47.69, -129.77),
+          std::tuple("ORNAI", 50.0, -133.4), std::tuple("POOFF", 55.3, 178.62), std::tuple("OPAKE", 53.0, 169.89),
+          std::tuple("OLCOT", 51.43, 165.56), std::tuple("OPHET", 50.96, 164.38), std::tuple("OGDEN", 49.49, 161.04),
+          std::tuple("OMOTO", 49.0, 160.01)})
+        m_db->addPoint(fix(QString::fromLatin1(name), QString::fromLatin1(name), QStringLiteral("PA"),
+                           QGeoCoordinate(latitude, longitude)));
     // PACOTS C without PORGE.
     for (const char *name : {"JOWEN", "LOHNE", "ARCAL", "ECOMI", "NATES", "NIKLL", "NYMPH", "NUZAN", "NRKEY", "NIPPI"})
         m_db->addPoint(fix(QString::fromLatin1(name), QString::fromLatin1(name), QStringLiteral("PH")));
@@ -757,6 +766,9 @@ void TestTracks::defaultsBuildTracks()
              QStringList({"JOWEN>LOHNE", "LOHNE>ARCAL", "ARCAL>ECOMI", "ECOMI>NATES", "NATES>NIKLL", "NIKLL>NYMPH",
                           "NYMPH>NUZAN", "NUZAN>NRKEY", "NRKEY>NIPPI"}));
     QCOMPARE(chain(segments, QStringLiteral("PACOTF")), QStringList({"ALCOA>BUTEN", "BUTEN>BOSKE", "BOSKE>SEALS"}));
+    QCOMPARE(chain(segments, QStringLiteral("PACOTE")).join(' '),
+             QStringLiteral("BOXER>KYLLE KYLLE>KANUA KANUA>ORNAI ORNAI>POOFF POOFF>OPAKE OPAKE>OLCOT OLCOT>OPHET "
+                            "OPHET>OGDEN OGDEN>OMOTO"));
     const int total = segments.size();
 
     // Once more, as a second import over the same database would: nothing doubles.
