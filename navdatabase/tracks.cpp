@@ -292,8 +292,17 @@ double misfit(const Entries &entries, qsizetype i, const QGeoCoordinate &positio
 {
     const qsizetype before = knownBeside(entries, i, -1);
     const qsizetype after = knownBeside(entries, i, 1);
-    if (before >= 0 && after >= 0)
-        return offLegNm(entries.known.at(before), entries.known.at(after), position) / kOffLegNm;
+    if (before >= 0 && after >= 0) {
+        // Nor does the track turn back at either of them, as a row of names behind an end would.
+        double fit = offLegNm(entries.known.at(before), entries.known.at(after), position) / kOffLegNm;
+        for (const auto &[at, step] : {std::pair(before, qsizetype(-1)), std::pair(after, qsizetype(1))}) {
+            const qsizetype beyond = knownBeyond(entries, at, step);
+            if (beyond >= 0 && distanceNm(entries.known.at(at), position) > kAtCoordinateNm)
+                fit = std::max(fit,
+                               turnDegrees(entries.known.at(beyond), entries.known.at(at), position) / kEndTurnDegrees);
+        }
+        return fit;
+    }
     const qsizetype end = before >= 0 ? before : after;
     if (end < 0)
         return 0.0;
@@ -312,20 +321,26 @@ double misfit(const Entries &entries, qsizetype i)
     return misfit(entries, i, entries.known.at(i));
 }
 
-// The placed names that do not fit where the message puts them; with one of them left out, if given.
-int misfits(Entries &entries, qsizetype out = -1)
+// The placed names whose fit may change once the name is left out: the name itself, the known
+// points beside it, and on either side the one beyond those, which judge by it the track's
+// direction there (and the next ones, where a point close by leaves it to the one behind).
+QList<qsizetype> judgedWith(const Entries &entries, qsizetype out)
 {
-    Point *const point = out >= 0 ? entries.chosen.at(out) : nullptr;
-    if (point)
-        entries.leaveOut(out);
-    int count = 0;
-    for (qsizetype i : std::as_const(entries.names)) {
-        if (entries.chosen.at(i) && misfit(entries, i) > 1.0)
-            ++count;
+    QList<qsizetype> judged{out};
+    for (const qsizetype step : {qsizetype(-1), qsizetype(1)}) {
+        qsizetype at = knownBeside(entries, out, step);
+        judged.append(at);
+        for (qsizetype next = at >= 0 ? knownBeside(entries, at, step) : -1; next >= 0;
+             at = std::exchange(next, knownBeside(entries, next, step))) {
+            judged.append(next);
+            if (distanceNm(entries.known.at(at), entries.known.at(next)) >= kDirectionBaseNm)
+                break;
+        }
     }
-    if (point)
-        entries.choose(out, point);
-    return count;
+    judged.removeIf([&entries](qsizetype i) {
+        return i < 0 || !entries.chosen.at(i) || !std::binary_search(entries.names.cbegin(), entries.names.cend(), i);
+    });
+    return judged;
 }
 
 // Each name still open takes, of its fixes, the one that fits best where the points known so far
@@ -347,22 +362,45 @@ void placeNamesOnTheWay(Entries &entries)
                            return misfit(entries, i, a->position()) < misfit(entries, i, b->position());
                        }));
     }
-    while (misfits(entries) > 0) {
+    // Each placed name's misfit, kept as names are left out: only those judged with a name change.
+    QList<double> fits(entries.count(), 0.0);
+    for (qsizetype i : std::as_const(entries.names)) {
+        if (entries.chosen.at(i))
+            fits[i] = misfit(entries, i);
+    }
+    const auto misfitting = [&](qsizetype i) { return entries.chosen.at(i) && fits.at(i) > 1.0; };
+    for (;;) {
+        const int count = int(std::count_if(entries.names.cbegin(), entries.names.cend(), misfitting));
+        if (count == 0)
+            return;
         qsizetype worst = -1;
         int fewest = 0;
-        double worstMisfit = 0.0;
         for (qsizetype i : std::as_const(entries.names)) {
             if (!entries.chosen.at(i))
                 continue;
-            const int left = misfits(entries, i);
-            const double own = misfit(entries, i);
-            if (worst < 0 || left < fewest || (left == fewest && own > worstMisfit)) {
+            const QList<qsizetype> judged = judgedWith(entries, i);
+            const int before = int(std::count_if(judged.cbegin(), judged.cend(), misfitting));
+            // Leaving out a name that judges no misfit mends nothing.
+            if (before == 0)
+                continue;
+            Point *const point = entries.chosen.at(i);
+            entries.leaveOut(i);
+            const int after = int(std::count_if(judged.cbegin(), judged.cend(), [&entries](qsizetype j) {
+                return entries.chosen.at(j) && misfit(entries, j) > 1.0;
+            }));
+            entries.choose(i, point);
+            const int left = count - before + after;
+            if (worst < 0 || left < fewest || (left == fewest && fits.at(i) > fits.at(worst))) {
                 worst = i;
                 fewest = left;
-                worstMisfit = own;
             }
         }
+        const QList<qsizetype> judged = judgedWith(entries, worst);
         entries.leaveOut(worst);
+        for (qsizetype j : judged) {
+            if (entries.chosen.at(j))
+                fits[j] = misfit(entries, j);
+        }
     }
 }
 

@@ -416,6 +416,8 @@ void TestTracks::namesLaidWhereTheMessagePutsThem_data()
     QTest::newRow("last, off at a right angle") << "N" << "MALOT 5320N 5430N 5440N 5350N NADMA" << "MALOT>53N20 53N20>54N30 54N30>54N40 54N40>53N50" << "NADMA";
     // BACKF lies back over the whole track, 1,198 NM from CRONO beyond a last leg of 139 NM.
     QTest::newRow("last, back over a short last leg") << "N" << "53/40 53/50 CRONO BACKF" << "53N40>53N50 53N50>CRONO" << "BACKF";
+    // NEEKO and BACKF lie back over the track, each where the one before it would put it.
+    QTest::newRow("last, a row of names back over the track") << "N" << "53/40 53/50 NEEKO BACKF" << "53N40>53N50" << "NEEKO BACKF";
     // DOGIF lies 448 NM off its leg; once it is left out, DANNO turns 84 degrees 397 NM off 30N160W.
     QTest::newRow("a wrong name before a right last one") << "P" << "SEALS 36N150E 36N160E 34N180E DOGIF 30N160W DANNO" << "SEALS>DANNO" << "36N150E 36N160E 34N180E DOGIF 30N160W";
     // ONWRD lies 580 NM beyond CRONO: with either left out the other fits, and ONWRD fits worse.
