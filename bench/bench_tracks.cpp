@@ -460,6 +460,12 @@ int main(int argc, char *argv[])
         pacPoints.append(QStringLiteral("F%1").arg(t * 61 + 11, 5, 36, QLatin1Char('0')).toUpper());
         array.append(track(QStringLiteral("P"), QString::number(t + 1), pacPoints));
     }
+    // And a broken one: between two coordinates, 1,000 names of fixes strewn over the earth.
+    QStringList strewn{QStringLiteral("50/20")};
+    for (int i = 0; i < 1000; ++i)
+        strewn.append(QStringLiteral("F%1").arg(i * 71 + 5, 5, 36, QLatin1Char('0')).toUpper());
+    strewn.append(QStringLiteral("50/50"));
+    array.append(track(QStringLiteral("N"), QStringLiteral("STREWN"), strewn));
     body = QJsonDocument(array).toJson(QJsonDocument::Compact);
 
     // The folder's fixes, cleared above, are freed by the database in slices of its own, and the

@@ -55,6 +55,8 @@ constexpr double kEndTurnDegrees = 90.0;
 //   DANNO, 397 NM away), a name at right angles 1,155 NM (NADMA in Baffin Bay). Measured from the
 //   track's direction rather than from its last leg, neither depends on that leg's length.
 constexpr double kEndOffLineNm = 600.0;
+// More misfits in one track than a real track has names.
+constexpr qsizetype kManyMisfits = 24;
 // A track's direction at an end is taken over at least this much of it: from a point a few miles
 // off, it would point anywhere. Real tracks' coordinates lie 250 NM and more apart.
 constexpr double kDirectionBaseNm = 100.0;
@@ -364,32 +366,44 @@ void placeNamesOnTheWay(Entries &entries)
     }
     // Each placed name's misfit, kept as names are left out: only those judged with a name change.
     QList<double> fits(entries.count(), 0.0);
-    for (qsizetype i : std::as_const(entries.names)) {
-        if (entries.chosen.at(i))
-            fits[i] = misfit(entries, i);
-    }
+    const auto judge = [&entries, &fits](const QList<qsizetype> &names) {
+        for (qsizetype i : names) {
+            if (entries.chosen.at(i))
+                fits[i] = misfit(entries, i);
+        }
+    };
+    judge(entries.names);
     const auto misfitting = [&](qsizetype i) { return entries.chosen.at(i) && fits.at(i) > 1.0; };
     for (;;) {
-        const int count = int(std::count_if(entries.names.cbegin(), entries.names.cend(), misfitting));
-        if (count == 0)
+        QList<qsizetype> misfits;
+        std::copy_if(entries.names.cbegin(), entries.names.cend(), std::back_inserter(misfits), misfitting);
+        if (misfits.isEmpty())
             return;
+        // No real track has this many names: where they misfit at once, none can vouch for another,
+        // and weighing each against all would hold the event loop for seconds.
+        if (misfits.size() > kManyMisfits) {
+            for (qsizetype i : std::as_const(misfits))
+                entries.leaveOut(i);
+            judge(entries.names);
+            continue;
+        }
+        QList<qsizetype> candidates;
+        for (qsizetype i : std::as_const(misfits))
+            candidates.append(judgedWith(entries, i));
+        std::sort(candidates.begin(), candidates.end());
+        candidates.erase(std::unique(candidates.begin(), candidates.end()), candidates.end());
         qsizetype worst = -1;
-        int fewest = 0;
-        for (qsizetype i : std::as_const(entries.names)) {
-            if (!entries.chosen.at(i))
-                continue;
+        qsizetype fewest = 0;
+        for (qsizetype i : std::as_const(candidates)) {
             const QList<qsizetype> judged = judgedWith(entries, i);
-            const int before = int(std::count_if(judged.cbegin(), judged.cend(), misfitting));
-            // Leaving out a name that judges no misfit mends nothing.
-            if (before == 0)
-                continue;
             Point *const point = entries.chosen.at(i);
+            const qsizetype before = std::count_if(judged.cbegin(), judged.cend(), misfitting);
             entries.leaveOut(i);
-            const int after = int(std::count_if(judged.cbegin(), judged.cend(), [&entries](qsizetype j) {
+            const qsizetype after = std::count_if(judged.cbegin(), judged.cend(), [&entries](qsizetype j) {
                 return entries.chosen.at(j) && misfit(entries, j) > 1.0;
-            }));
+            });
             entries.choose(i, point);
-            const int left = count - before + after;
+            const qsizetype left = misfits.size() - before + after;
             if (worst < 0 || left < fewest || (left == fewest && fits.at(i) > fits.at(worst))) {
                 worst = i;
                 fewest = left;
@@ -397,10 +411,7 @@ void placeNamesOnTheWay(Entries &entries)
         }
         const QList<qsizetype> judged = judgedWith(entries, worst);
         entries.leaveOut(worst);
-        for (qsizetype j : judged) {
-            if (entries.chosen.at(j))
-                fits[j] = misfit(entries, j);
-        }
+        judge(judged);
     }
 }
 
