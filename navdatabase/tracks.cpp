@@ -40,16 +40,17 @@ constexpr double kAtCoordinateNm = 1.0;
 // Where a name of a track may lie. The bounds come from real tracks' geometry, measured on the
 // built-in tracks and on NAT and PACOTS messages laid on a world's fixes (the largest real figure,
 // then the wrong one it must tell apart):
-// - at an end, the distance from the known point beside it: real landfalls up to 541 NM (KALNA),
-//   an ocean for a namesake on the other side;
+// - at an end, the distance from the known point beside it: real landfalls up to 559 NM (DANNO
+//   beyond 29N170W), an ocean for a namesake on the other side;
 constexpr double kReachNm = 1200.0;
 // - between two known points, the distance off the leg joining them: real turning points up to
 //   75 NM (PORGE with its neighbour ARCAL unknown; coordinates up to 86 NM, 41N180E of PACOTS 14),
 //   a wrong name 448 NM (DOGIF). A long leg gives a name no more room than a short one;
 constexpr double kOffLegNm = 200.0;
 // - at an end, the turn from the track's direction there: landfalls up to 84 degrees (DANNO beyond
-//   30N160W), 69 (LOGSU beyond 54N50W), 32 (PRAWN), most under 25; beyond a right angle a name
-//   lies back along the track (BACKF 152);
+//   30N160W), 69 (LOGSU beyond 54N50W), 32 (PRAWN), those of the built-in tracks up to 25 (BAART);
+//   beyond a right angle a name lies back along the track (BACKF 152). Between two known points a
+//   name turns the track at them by 19 degrees at most (KYLLE at KANUA, ORNAI unknown), never back;
 constexpr double kEndTurnDegrees = 90.0;
 // - and there, the distance off the line the track draws on: landfalls up to 395 NM (the same
 //   DANNO, 397 NM away), a name at right angles 1,155 NM (NADMA in Baffin Bay). Measured from the
