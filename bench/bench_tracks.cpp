@@ -4,7 +4,8 @@
 // Given a simulator folder, it first lays the predefined tracks on that folder's fixes and
 // lists each track's legs and pieces and the legs that reach a fix on another ocean, then
 // downloads tracks as a service may send them (coordinates written as their fixes' codes, names
-// known only far from the track, coordinates without fixes) and lists their legs and the log.
+// known only far from the track or off it, coordinates without fixes) and lists their legs and
+// the log.
 
 #include "benchsupport.h"
 #include "database.h"
@@ -273,12 +274,18 @@ constexpr const char *kMessages[] = {
     // ADVEG, in Quebec, lies 850 NM beyond 53N50's end of the leg.
     "N L MALOT 5320N NOSUCH NOSUC2 ADVEG NOSUC3 5350N CRONO",
     "P 11 SEALS 36N150E 37N160E 36N170E 33N180E 29N170W DANNO",
+    // NADMA lies in Baffin Bay, at right angles to the track 1,156 NM off its end.
+    "N T MALOT 5320N 5430N 5440N 5350N NADMA",
+    // BACKF, added below at 53N 20W, lies back over the whole track beyond a short last leg.
+    "N M 53/40 53/50 CRONO BACKF",
+    // DOGIF lies 448 NM south of the leg it is named on; DANNO is the right last entry.
+    "P S SEALS 36N150E 36N160E 34N180E DOGIF 30N160W DANNO",
 };
 
 // Downloads kMessages from the local server onto the database's fixes with the given tracks and
 // lists every leg and what the log names as left out; returns the coordinates of the NAT
 // messages that no fix of their track marks.
-int messagesLaid(Tracks &tracks, QByteArray &body, QTextStream &out)
+int messagesLaid(Database &database, Tracks &tracks, QByteArray &body, QTextStream &out)
 {
     QJsonArray array;
     QList<QStringList> rows;
@@ -287,6 +294,9 @@ int messagesLaid(Tracks &tracks, QByteArray &body, QTextStream &out)
         array.append(track(rows.last().at(0), rows.last().at(1), rows.last().mid(2)));
     }
     body = QJsonDocument(array).toJson(QJsonDocument::Compact);
+    database.addPoint(new Point(Point::FIX, QGeoCoordinate(53.0, -20.0), QStringLiteral("BACKF"),
+                                QStringLiteral("ENRT"), QStringLiteral("EI"), QStringLiteral("BACKF"), 0, 0.0f,
+                                QString()));
     QEventLoop loop;
     QObject::connect(&tracks, &Tracks::updated, &loop, [&] {
         if (!tracks.updating())
@@ -378,7 +388,7 @@ int main(int argc, char *argv[])
             out << "cannot read the fixes of " << app.arguments().at(1) << "\n";
             return 1;
         }
-        messagesLaid(tracks, body, out);
+        messagesLaid(database, tracks, body, out);
         database.clear();
     }
 
@@ -450,6 +460,12 @@ int main(int argc, char *argv[])
         pacPoints.append(QStringLiteral("F%1").arg(t * 61 + 11, 5, 36, QLatin1Char('0')).toUpper());
         array.append(track(QStringLiteral("P"), QString::number(t + 1), pacPoints));
     }
+    // And a broken one: between two coordinates, 1,000 names of fixes strewn over the earth.
+    QStringList strewn{QStringLiteral("50/20")};
+    for (int i = 0; i < 1000; ++i)
+        strewn.append(QStringLiteral("F%1").arg(i * 71 + 5, 5, 36, QLatin1Char('0')).toUpper());
+    strewn.append(QStringLiteral("50/50"));
+    array.append(track(QStringLiteral("N"), QStringLiteral("STREWN"), strewn));
     body = QJsonDocument(array).toJson(QJsonDocument::Compact);
 
     // The folder's fixes, cleared above, are freed by the database in slices of its own, and the

@@ -37,25 +37,72 @@ constexpr int NatKind = 1;
 constexpr int PacotsKind = 2;
 // A coordinate's fix lies at the coordinate; data sets round positions to far less than this.
 constexpr double kAtCoordinateNm = 1.0;
-// A name at an end of a track lies at most this far from the track's known point beside it:
-// further than any leg of a real track, much less than an ocean.
+// Where a name of a track may lie. The bounds come from real tracks' geometry, measured on the
+// built-in tracks and on NAT and PACOTS messages laid on a world's fixes (the largest real figure,
+// then the wrong one it must tell apart):
+// - at an end, the distance from the known point beside it: real landfalls up to 559 NM (DANNO
+//   beyond 29N170W), an ocean for a namesake on the other side;
 constexpr double kReachNm = 1200.0;
-// A track does not go back on itself: a name whose way through is longer than the way past it by
-// more than half of that way, and by more than a short leg, is not where the message puts it.
-constexpr double kDetourShare = 0.5;
-constexpr double kDetourNm = 100.0;
+// - between two known points, the distance off the leg joining them: real turning points up to
+//   75 NM (PORGE with its neighbour ARCAL unknown; coordinates up to 86 NM, 41N180E of PACOTS 14),
+//   a wrong name 448 NM (DOGIF). A long leg gives a name no more room than a short one;
+constexpr double kOffLegNm = 200.0;
+// - at an end, the turn from the track's direction there: landfalls up to 84 degrees (DANNO beyond
+//   30N160W), 69 (LOGSU beyond 54N50W), 32 (PRAWN), those of the built-in tracks up to 25 (BAART);
+//   beyond a right angle a name lies back along the track (BACKF 152). Between two known points a
+//   name turns the track at them by 19 degrees at most (KYLLE at KANUA, ORNAI unknown), never back;
+constexpr double kEndTurnDegrees = 90.0;
+// - and there, the distance off the line the track draws on: landfalls up to 395 NM (the same
+//   DANNO, 397 NM away), a name at right angles 1,155 NM (NADMA in Baffin Bay). Measured from the
+//   track's direction rather than from its last leg, neither depends on that leg's length.
+constexpr double kEndOffLineNm = 600.0;
+// More misfits in one track than a real track has names.
+constexpr qsizetype kManyMisfits = 24;
+// A track's direction at an end is taken over at least this much of it: from a point a few miles
+// off, it would point anywhere. Real tracks' coordinates lie 250 NM and more apart.
+constexpr double kDirectionBaseNm = 100.0;
+// The radius QGeoCoordinate measures distances with.
+constexpr double kEarthRadiusNm = 6371.0072 / 1.852;
 
 double distanceNm(const QGeoCoordinate &from, const QGeoCoordinate &to)
 {
     return Unit::convertMeterToNm(from.distanceTo(to));
 }
 
-// Whether the way from one place to another through a third is much longer than the way past it.
-bool detour(const QGeoCoordinate &from, const QGeoCoordinate &through, const QGeoCoordinate &to)
+// How far the position lies off the great circle from one place through another, and how far
+// along it from the first, negative behind it.
+std::pair<double, double> offAndAlongNm(const QGeoCoordinate &from, const QGeoCoordinate &to,
+                                        const QGeoCoordinate &position)
 {
-    const double past = distanceNm(from, to);
-    const double excess = distanceNm(from, through) + distanceNm(through, to) - past;
-    return excess > kDetourNm && excess > past * kDetourShare;
+    const double arc = distanceNm(from, position) / kEarthRadiusNm;
+    const double angle = qDegreesToRadians(from.azimuthTo(position) - from.azimuthTo(to));
+    const double off = std::asin(std::sin(arc) * std::sin(angle));
+    const double along = std::acos(std::clamp(std::cos(arc) / std::cos(off), -1.0, 1.0));
+    return {std::abs(off) * kEarthRadiusNm, (std::cos(angle) < 0.0 ? -along : along) * kEarthRadiusNm};
+}
+
+// How far the position lies from the leg between two places: off its line beside it, from its
+// nearer end beyond it.
+double offLegNm(const QGeoCoordinate &from, const QGeoCoordinate &to, const QGeoCoordinate &position)
+{
+    const double length = distanceNm(from, to);
+    if (length <= kAtCoordinateNm)
+        return distanceNm(from, position);
+    const auto [off, along] = offAndAlongNm(from, to, position);
+    if (along < 0.0)
+        return distanceNm(from, position);
+    if (along > length)
+        return distanceNm(to, position);
+    return off;
+}
+
+// How far the course from an end of a track to the position turns from the track's own course
+// there, which comes from the point beyond that end.
+double turnDegrees(const QGeoCoordinate &beyond, const QGeoCoordinate &end, const QGeoCoordinate &position)
+{
+    const double onward = end.azimuthTo(beyond) + 180.0;
+    const double turn = std::fmod(std::abs(end.azimuthTo(position) - onward), 360.0);
+    return turn > 180.0 ? 360.0 - turn : turn;
 }
 
 QString jsonString(const QJsonObject &object, const QString &key)
@@ -91,16 +138,18 @@ QString natCode(const QGeoCoordinate &position)
     return QString();
 }
 
-// A NAT message may write a whole-degree coordinate as the code of its fix (5620N for 56N 20W),
-// which a data set may name otherwise (56N20): read as the coordinate it is, whatever names the
-// fix there marks it.
+// A NAT message may write a coordinate as the code of its fix (5620N for 56N 20W, H5420 for
+// 54°30'N 20W), which a data set may name otherwise (56N20): read as the coordinate it is, whatever
+// names the fix there marks it.
 QGeoCoordinate natCodeCoordinate(const QString &entry)
 {
-    static const QRegularExpression form(QStringLiteral("\\A(\\d{2})(\\d{2})N\\z"));
+    static const QRegularExpression form(QStringLiteral("\\A(?:(\\d{2})(\\d{2})N|H(\\d{2})(\\d{2}))\\z"));
     const QRegularExpressionMatch match = form.match(entry);
     if (!match.hasMatch())
         return QGeoCoordinate();
-    const QGeoCoordinate position(match.captured(1).toInt(), -match.captured(2).toInt());
+    const bool half = match.capturedLength(1) == 0;
+    const QGeoCoordinate position(match.captured(half ? 3 : 1).toInt() + (half ? 0.5 : 0.0),
+                                  -match.captured(half ? 4 : 2).toInt());
     return position.isValid() ? position : QGeoCoordinate();
 }
 
@@ -228,39 +277,82 @@ qsizetype knownBeside(const Entries &entries, qsizetype i, qsizetype step)
     return -1;
 }
 
-// The way from the known point before the entry to the one after it through the position; at an
-// end of the track, the way from the one known point beside it.
-double wayThrough(const Entries &entries, qsizetype i, const QGeoCoordinate &position)
+// The known point beyond an end of the track, which gives the track's direction there: the nearest
+// one at least kDirectionBaseNm away.
+qsizetype knownBeyond(const Entries &entries, qsizetype end, qsizetype step)
+{
+    qsizetype beyond = knownBeside(entries, end, step);
+    while (beyond >= 0 && distanceNm(entries.known.at(beyond), entries.known.at(end)) < kDirectionBaseNm)
+        beyond = knownBeside(entries, beyond, step);
+    return beyond;
+}
+
+// How far the name's fix at the position lies from where the message puts it, as a share of what
+// real tracks allow (up to 1 it fits): between the known points on either side, off the leg joining
+// them; at an end, its distance from the known point beside it, its turn from the track's direction
+// there and its distance off the line the track draws on.
+double misfit(const Entries &entries, qsizetype i, const QGeoCoordinate &position)
 {
     const qsizetype before = knownBeside(entries, i, -1);
     const qsizetype after = knownBeside(entries, i, 1);
-    return (before >= 0 ? distanceNm(entries.known.at(before), position) : 0.0)
-           + (after >= 0 ? distanceNm(position, entries.known.at(after)) : 0.0);
+    if (before >= 0 && after >= 0) {
+        // Nor does the track turn back at either of them, as a row of names behind an end would.
+        double fit = offLegNm(entries.known.at(before), entries.known.at(after), position) / kOffLegNm;
+        for (const auto &[at, step] : {std::pair(before, qsizetype(-1)), std::pair(after, qsizetype(1))}) {
+            const qsizetype beyond = knownBeyond(entries, at, step);
+            if (beyond >= 0 && distanceNm(entries.known.at(at), position) > kAtCoordinateNm)
+                fit = std::max(fit,
+                               turnDegrees(entries.known.at(beyond), entries.known.at(at), position) / kEndTurnDegrees);
+        }
+        return fit;
+    }
+    const qsizetype end = before >= 0 ? before : after;
+    if (end < 0)
+        return 0.0;
+    const QGeoCoordinate &at = entries.known.at(end);
+    const double reach = distanceNm(at, position) / kReachNm;
+    const qsizetype beyond = knownBeyond(entries, end, end < i ? -1 : 1);
+    if (beyond < 0 || distanceNm(at, position) <= kAtCoordinateNm)
+        return reach;
+    const QGeoCoordinate &from = entries.known.at(beyond);
+    return std::max({reach, turnDegrees(from, at, position) / kEndTurnDegrees,
+                     offAndAlongNm(from, at, position).first / kEndOffLineNm});
 }
 
-// Whether the name's fix lies where the message puts it: between the known points on either side
-// without the track going back on itself; at an end, within reach of the known point beside it and
-// ahead of the track rather than back along it.
-bool placedRight(const Entries &entries, qsizetype i)
+double misfit(const Entries &entries, qsizetype i)
 {
-    const qsizetype before = knownBeside(entries, i, -1);
-    const qsizetype after = knownBeside(entries, i, 1);
-    const QGeoCoordinate &at = entries.known.at(i);
-    if (before >= 0 && after >= 0)
-        return !detour(entries.known.at(before), at, entries.known.at(after));
-    const qsizetype beside = before >= 0 ? before : after;
-    if (beside < 0)
-        return true;
-    if (distanceNm(at, entries.known.at(beside)) > kReachNm)
-        return false;
-    const qsizetype beyond = knownBeside(entries, beside, beside < i ? -1 : 1);
-    return beyond < 0 || !detour(at, entries.known.at(beside), entries.known.at(beyond));
+    return misfit(entries, i, entries.known.at(i));
 }
 
-// Each name still open takes, of its fixes, the one with the shortest way through it, if that lies
-// where the message puts it. Names placed before their neighbours were may still not fit between
-// them: of those, the one with the longest way through goes first, so that a name it pulled off
-// the track may fit once it is gone.
+// The placed names whose fit may change once the name is left out: the name itself, the known
+// points beside it, and on either side the one beyond those, which judge by it the track's
+// direction there (and the next ones, where a point close by leaves it to the one behind).
+QList<qsizetype> judgedWith(const Entries &entries, qsizetype out)
+{
+    QList<qsizetype> judged{out};
+    for (const qsizetype step : {qsizetype(-1), qsizetype(1)}) {
+        qsizetype at = knownBeside(entries, out, step);
+        judged.append(at);
+        for (qsizetype next = at >= 0 ? knownBeside(entries, at, step) : -1; next >= 0;
+             at = std::exchange(next, knownBeside(entries, next, step))) {
+            judged.append(next);
+            if (distanceNm(entries.known.at(at), entries.known.at(next)) >= kDirectionBaseNm)
+                break;
+        }
+    }
+    judged.removeIf([&entries](qsizetype i) {
+        return i < 0 || !entries.chosen.at(i) || !std::binary_search(entries.names.cbegin(), entries.names.cend(), i);
+    });
+    return judged;
+}
+
+// Each name still open takes, of its fixes, the one that fits best where the points known so far
+// put it; names placed before count for the names after, as the names in a row at an end of a
+// track place each other. Whether a name fits is judged only once every name has its place, and
+// for all of them together: a name that fits nowhere may pull its neighbours off the track. While
+// any misfits, the name left out is the one whose leaving out leaves the fewest misfits, so that a
+// wrong name goes with the misfits it causes and never costs a right one; of those, the one that
+// fits worst.
 void placeNamesOnTheWay(Entries &entries)
 {
     for (qsizetype i : std::as_const(entries.names)) {
@@ -270,23 +362,57 @@ void placeNamesOnTheWay(Entries &entries)
             continue;
         const QList<Point *> &found = entries.found.at(i);
         entries.choose(i, *std::min_element(found.cbegin(), found.cend(), [&](const Point *a, const Point *b) {
-                           return wayThrough(entries, i, a->position()) < wayThrough(entries, i, b->position());
+                           return misfit(entries, i, a->position()) < misfit(entries, i, b->position());
                        }));
-        if (!placedRight(entries, i))
-            entries.leaveOut(i);
     }
-    for (;;) {
-        qsizetype worst = -1;
-        for (qsizetype i : std::as_const(entries.names)) {
-            if (entries.chosen.at(i) && !placedRight(entries, i)
-                && (worst < 0
-                    || wayThrough(entries, i, entries.known.at(i))
-                           > wayThrough(entries, worst, entries.known.at(worst))))
-                worst = i;
+    // Each placed name's misfit, kept as names are left out: only those judged with a name change.
+    QList<double> fits(entries.count(), 0.0);
+    const auto judge = [&entries, &fits](const QList<qsizetype> &names) {
+        for (qsizetype i : names) {
+            if (entries.chosen.at(i))
+                fits[i] = misfit(entries, i);
         }
-        if (worst < 0)
+    };
+    judge(entries.names);
+    const auto misfitting = [&](qsizetype i) { return entries.chosen.at(i) && fits.at(i) > 1.0; };
+    for (;;) {
+        QList<qsizetype> misfits;
+        std::copy_if(entries.names.cbegin(), entries.names.cend(), std::back_inserter(misfits), misfitting);
+        if (misfits.isEmpty())
             return;
+        // No real track has this many names: where they misfit at once, none can vouch for another,
+        // and weighing each against all would hold the event loop for seconds.
+        if (misfits.size() > kManyMisfits) {
+            for (qsizetype i : std::as_const(misfits))
+                entries.leaveOut(i);
+            judge(entries.names);
+            continue;
+        }
+        QList<qsizetype> candidates;
+        for (qsizetype i : std::as_const(misfits))
+            candidates.append(judgedWith(entries, i));
+        std::sort(candidates.begin(), candidates.end());
+        candidates.erase(std::unique(candidates.begin(), candidates.end()), candidates.end());
+        qsizetype worst = -1;
+        qsizetype fewest = 0;
+        for (qsizetype i : std::as_const(candidates)) {
+            const QList<qsizetype> judged = judgedWith(entries, i);
+            Point *const point = entries.chosen.at(i);
+            const qsizetype before = std::count_if(judged.cbegin(), judged.cend(), misfitting);
+            entries.leaveOut(i);
+            const qsizetype after = std::count_if(judged.cbegin(), judged.cend(), [&entries](qsizetype j) {
+                return entries.chosen.at(j) && misfit(entries, j) > 1.0;
+            });
+            entries.choose(i, point);
+            const qsizetype left = misfits.size() - before + after;
+            if (worst < 0 || left < fewest || (left == fewest && fits.at(i) > fits.at(worst))) {
+                worst = i;
+                fewest = left;
+            }
+        }
+        const QList<qsizetype> judged = judgedWith(entries, worst);
         entries.leaveOut(worst);
+        judge(judged);
     }
 }
 

@@ -10,6 +10,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QNetworkProxy>
+#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -71,6 +72,140 @@ QStringList chain(const QList<Segment *> &segments, const QString &name)
     return result;
 }
 
+// An entry of a track's message, where it lies and the code of its fix (empty where none lies);
+// a name of its own (a landfall, a turning point) may be moved elsewhere.
+struct Entry
+{
+    QString text;
+    QGeoCoordinate place;
+    QString code;
+    bool name = false;
+};
+
+constexpr double kMetresPerNm = 1852.0;
+
+double uniform(QRandomGenerator &random, double from, double to)
+{
+    return from + random.generateDouble() * (to - from);
+}
+
+// The course of a track flying from one place on through another, at the second.
+double onward(const QGeoCoordinate &from, const QGeoCoordinate &at)
+{
+    return at.azimuthTo(from) + 180.0;
+}
+
+double turnDegrees(double course, double other)
+{
+    const double turn = std::fmod(std::abs(course - other), 360.0);
+    return turn > 180.0 ? 360.0 - turn : turn;
+}
+
+// A fix at a coordinate marks it, whatever its name: a name's fix lies off every one.
+QGeoCoordinate offCoordinates(const QGeoCoordinate &place)
+{
+    const auto near = [](double degrees) { return std::abs(degrees * 2.0 - std::round(degrees * 2.0)) < 0.2; };
+    return near(place.latitude()) && near(place.longitude()) ? QGeoCoordinate(place.latitude() + 0.2, place.longitude())
+                                                             : place;
+}
+
+// A NAT or PACOTS track of a real shape: coordinates every 10 degrees of longitude (5620N, 56/20,
+// half degrees as 5630/20 or H5620), on the Pacific also 20, across 180 degrees; Pacific turning
+// points near the legs they are named on; landfall fixes beyond both ends, turning the track
+// sharply only where one stands alone, and on the Pacific in rows that curve gently. Some
+// coordinates have no fix, in every track that passes them.
+QList<Entry> shapedTrack(QRandomGenerator &random, bool nat, QHash<QString, bool> &hasFix, int &names)
+{
+    const auto name = [&names] {
+        QString text(QLatin1Char('Q'));
+        for (int number = names++, i = 0; i < 4; ++i, number /= 26)
+            text += QChar('A' + number % 26);
+        return text;
+    };
+    QList<Entry> track;
+    const bool half = nat && random.bounded(4) == 0;
+    int latitude = nat ? 44 + random.bounded(18) : 25 + random.bounded(25);
+    const int last = nat ? -50 - 10 * random.bounded(2) : 220 + 10 * random.bounded(2);
+    for (int longitude = nat ? -20 : 140 + 10 * random.bounded(2), step = 0;
+         nat ? longitude >= last : longitude <= last; longitude += step) {
+        latitude = std::clamp(latitude + random.bounded(-2, 3) * std::abs(step) / 10, nat ? 40 : 20, nat ? 64 : 52);
+        const QString lat = QStringLiteral("%1").arg(latitude, 2, 10, QLatin1Char('0'));
+        const int degrees = longitude > 180 ? 360 - longitude : std::abs(longitude);
+        const QString lon = QStringLiteral("%1").arg(degrees % 100, 2, 10, QLatin1Char('0'));
+        const QGeoCoordinate place(latitude + (half ? 0.5 : 0.0), longitude > 180 ? longitude - 360 : longitude);
+        QString text = lat + QLatin1Char('/') + lon;
+        if (half)
+            text = random.bounded(2) ? lat + QStringLiteral("30/") + lon : QLatin1Char('H') + lat + lon;
+        else if (nat && random.bounded(2))
+            text = lat + lon + QLatin1Char('N');
+        else if (!nat)
+            text = lat + QStringLiteral("N%1").arg(degrees, 3, 10, QLatin1Char('0'))
+                   + (longitude > 180 || (longitude == 180 && random.bounded(2)) ? QLatin1Char('W') : QLatin1Char('E'));
+        const QString code = nat ? (half ? QLatin1Char('H') + lat + lon : lat + lon + QLatin1Char('N'))
+                                 : lat + (longitude > 180 ? QLatin1Char('N') : QLatin1Char('E')) + lon;
+        const auto known = hasFix.constFind(code);
+        const bool fixed = known != hasFix.cend() ? *known : *hasFix.insert(code, random.bounded(7) != 0);
+        if (!nat && track.size() > 1 && longitude != last && random.bounded(3) == 0) {
+            const QGeoCoordinate &from = track.last().place;
+            const double course = from.azimuthTo(place);
+            const QString turningPoint = name();
+            track.append(
+                {turningPoint,
+                 offCoordinates(from.atDistanceAndAzimuth(from.distanceTo(place) * uniform(random, 0.25, 0.75), course)
+                                    .atDistanceAndAzimuth(uniform(random, 0.0, 50.0) * kMetresPerNm,
+                                                          course + (random.bounded(2) ? 90.0 : -90.0))),
+                 turningPoint, true});
+        }
+        track.append({text, place, fixed ? code : QString()});
+        step = nat ? -10 : (random.bounded(3) == 0 ? 20 : 10);
+    }
+    if (random.bounded(2))
+        std::reverse(track.begin(), track.end());
+    for (const bool atStart : {true, false}) {
+        const int count = int(random.bounded(nat ? 3 : 6));
+        QGeoCoordinate from = track.at(atStart ? 1 : track.size() - 2).place;
+        QGeoCoordinate at = track.at(atStart ? 0 : track.size() - 1).place;
+        double course = onward(from, at) + uniform(random, -1.0, 1.0) * (count == 1 ? 70.0 : 45.0);
+        for (int i = 0; i < count; ++i) {
+            if (i > 0)
+                course = onward(from, at) + uniform(random, -15.0, 15.0);
+            const double nm = i == 0 ? uniform(random, 30.0, 400.0) : uniform(random, 20.0, nat ? 150.0 : 300.0);
+            from = std::exchange(at, offCoordinates(at.atDistanceAndAzimuth(nm * kMetresPerNm, course)));
+            const QString landfall = name();
+            track.insert(atStart ? 0 : track.size(), {landfall, at, landfall, true});
+        }
+    }
+    return track;
+}
+
+// Whether a name moved to the place, from the entry at the given index of the track, lies elsewhere
+// whichever of its neighbours judge it: far from every leg of the track, and from where it would
+// continue the track beyond either of the two points before it or after it.
+bool elsewhere(const QList<QGeoCoordinate> &track, qsizetype moved, const QGeoCoordinate &place)
+{
+    for (qsizetype i = 1; i < track.size(); ++i) {
+        const double nm = track.at(i - 1).distanceTo(track.at(i)) / kMetresPerNm;
+        const double course = track.at(i - 1).azimuthTo(track.at(i));
+        for (double along = 0.0; along <= nm; along += 25.0) {
+            if (track.at(i - 1).atDistanceAndAzimuth(along * kMetresPerNm, course).distanceTo(place)
+                < 500.0 * kMetresPerNm)
+                return false;
+        }
+    }
+    for (const qsizetype step : {-1, 1}) {
+        for (qsizetype end = moved + step; std::abs(end - moved) <= 2 && end >= 0 && end < track.size(); end += step) {
+            for (qsizetype from = end + step; std::abs(from - end) <= 3 && from >= 0 && from < track.size();
+                 from += step) {
+                const double nm = track.at(end).distanceTo(place) / kMetresPerNm;
+                const double turn = turnDegrees(onward(track.at(from), track.at(end)), track.at(end).azimuthTo(place));
+                if (nm <= 1440.0 && turn <= 100.0 && nm * std::sin(qDegreesToRadians(turn)) <= 720.0)
+                    return false;
+            }
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 class TestTracks : public QObject
@@ -86,6 +221,7 @@ private slots:
     void namesakesNearestTheTrack();
     void namesLaidWhereTheMessagePutsThem_data();
     void namesLaidWhereTheMessagePutsThem();
+    void shapedTracksLaidOnTheirLine();
     void runReplacesTracks();
     void failuresKeepTracks_data();
     void failuresKeepTracks();
@@ -285,17 +421,17 @@ void TestTracks::namesLaidWhereTheMessagePutsThem_data()
 
     // REUTR, in Rhode Island, lies 1,100 NM beyond the leg's west end, 53N50.
     QTest::newRow("middle, beyond the leg, unknown names beside") << "N" << "MALOT 5320N NOSUCH NOSUC2 REUTR NOSUC3 5350N CRONO" << "MALOT>53N20 53N20>53N50 53N50>CRONO" << "NOSUCH NOSUC2 REUTR NOSUC3";
-    QTest::newRow("middle, on the way") << "N" << "53/30 MIDDL 53/40" << "53N30>MIDDL MIDDL>53N40" << "";
-    // 463 NM south of both ends: 926 NM through it for 361 past it.
-    QTest::newRow("middle, off to one side") << "N" << "53/30 ASIDE 53/40" << "53N30>53N40" << "ASIDE";
-    QTest::newRow("middle, beyond the leg's end") << "N" << "53/20 BEYND 53/30" << "53N20>53N30" << "BEYND";
-    QTest::newRow("first, behind the track") << "N" << "BEHND 53/20 53/30" << "53N20>53N30" << "BEHND";
-    QTest::newRow("last, ahead") << "N" << "53/40 53/50 CRONO" << "53N40>53N50 53N50>CRONO" << "";
-    QTest::newRow("last, back along the track") << "N" << "53/20 53/40 BACKW" << "53N20>53N40" << "BACKW";
-    // No fix at 52N20 or 52N50, whose places still put REUTR off the track and the ends on it.
-    QTest::newRow("beside coordinates without a fix") << "N" << "MALOT 52/20 REUTR 52/50 CRONO" << "MALOT>CRONO" << "52/20 REUTR 52/50";
+    // NADMA, in Baffin Bay, lies 1,156 NM off the track's end at right angles to it.
+    QTest::newRow("last, off at a right angle") << "N" << "MALOT 5320N 5430N 5440N 5350N NADMA" << "MALOT>53N20 53N20>54N30 54N30>54N40 54N40>53N50" << "NADMA";
+    // BACKF lies back over the whole track, 1,198 NM from CRONO beyond a last leg of 139 NM.
+    QTest::newRow("last, back over a short last leg") << "N" << "53/40 53/50 CRONO BACKF" << "53N40>53N50 53N50>CRONO" << "BACKF";
+    // NEEKO and BACKF lie back over the track, each where the one before it would put it.
+    QTest::newRow("last, a row of names back over the track") << "N" << "53/40 53/50 NEEKO BACKF" << "53N40>53N50" << "NEEKO BACKF";
+    // DOGIF lies 448 NM off its leg; once it is left out, DANNO turns 84 degrees 397 NM off 30N160W.
+    QTest::newRow("a wrong name before a right last one") << "P" << "SEALS 36N150E 36N160E 34N180E DOGIF 30N160W DANNO" << "SEALS>DANNO" << "36N150E 36N160E 34N180E DOGIF 30N160W";
+    // ONWRD lies 580 NM beyond CRONO: with either left out the other fits, and ONWRD fits worse.
+    QTest::newRow("the worse of two misfits left out") << "N" << "53/40 53/50 ONWRD CRONO" << "53N40>53N50 53N50>CRONO" << "ONWRD";
     QTest::newRow("PACOTS, no fix at any coordinate") << "P" << "SEALS 36N150E 37N160E 36N170E 33N180E 29N170W DANNO" << "SEALS>DANNO" << "36N150E 37N160E 36N170E 33N180E 29N170W";
-    QTest::newRow("PACOTS, beyond the leg's end") << "P" << "35N150E FARPA 35N160E" << "35E50>35E60" << "FARPA";
     // MALOT 54/20 55/30 55/40 54/50 NEEKO, NEEKO between 55/40 and 54/50.
     QTest::newRow("built-in, last back along the track") << "D" << "" << "MALOT>54N50" << "";
     QTest::newRow("built-in PACOTS, no fix at any coordinate") << "11" << "" << "SEALS>DANNO" << "";
@@ -311,12 +447,11 @@ void TestTracks::namesLaidWhereTheMessagePutsThem()
 
     // clang-format off
     for (const auto &[code, region, latitude, longitude] :
-         {std::tuple("MALOT", "EI", 53.0, -15.0), std::tuple("53N20", "EI", 53.0, -20.0), std::tuple("53N30", "EI", 53.0, -30.0),
-          std::tuple("53N40", "CY", 53.0, -40.0), std::tuple("53N50", "CY", 53.0, -50.0), std::tuple("54N50", "CY", 54.0, -50.0),
-          std::tuple("CRONO", "CY", 51.38, -52.71), std::tuple("REUTR", "K6", 41.69, -71.49), std::tuple("MIDDL", "CY", 53.3, -35.0),
-          std::tuple("ASIDE", "CY", 46.0, -35.0), std::tuple("BEYND", "CY", 53.0, -45.0), std::tuple("BEHND", "EI", 53.0, -25.0),
-          std::tuple("BACKW", "EI", 53.0, -28.0), std::tuple("NEEKO", "CY", 54.0, -45.0), std::tuple("35E50", "RJ", 35.0, 150.0),
-          std::tuple("35E60", "RJ", 35.0, 160.0), std::tuple("FARPA", "PA", 35.0, 175.0), std::tuple("SEALS", "RJ", 35.32, 146.0),
+         {std::tuple("MALOT", "EI", 53.0, -15.0), std::tuple("53N20", "EI", 53.0, -20.0), std::tuple("54N30", "EI", 54.0, -30.0),
+          std::tuple("54N40", "CY", 54.0, -40.0), std::tuple("53N40", "CY", 53.0, -40.0), std::tuple("53N50", "CY", 53.0, -50.0),
+          std::tuple("54N50", "CY", 54.0, -50.0), std::tuple("CRONO", "CY", 51.38, -52.71), std::tuple("REUTR", "K6", 41.69, -71.49),
+          std::tuple("NADMA", "CY", 71.07, -64.93), std::tuple("BACKF", "EI", 53.0, -20.0), std::tuple("ONWRD", "CY", 44.0, -62.0),
+          std::tuple("NEEKO", "CY", 54.0, -45.0), std::tuple("SEALS", "RJ", 35.32, 146.0), std::tuple("DOGIF", "PH", 23.26, -163.85),
           std::tuple("DANNO", "PH", 23.53, -161.58)})
         m_db->addPoint(fix(QString::fromLatin1(code), QString::fromLatin1(code), QString::fromLatin1(region), QGeoCoordinate(latitude, longitude)));
     // clang-format on
@@ -334,6 +469,82 @@ void TestTracks::namesLaidWhereTheMessagePutsThem()
         name += type;
     }
     QCOMPARE(chain(trackSegments(), name).join(QLatin1Char(' ')), legs);
+}
+
+// Real-shaped tracks are laid whole; with any one name moved elsewhere, that name alone is left
+// out, and no leg leaves the track's line. Every track and every moved name is one track of the
+// same answer.
+void TestTracks::shapedTracksLaidOnTheirLine()
+{
+    QRandomGenerator random(6811);
+    QHash<QString, bool> hasFix;
+    int names = 0;
+    QList<QJsonObject> objects;
+    QHash<QString, QList<Entry>> sent;
+    for (int t = 0; t < 200; ++t) {
+        const bool nat = t % 2 == 0;
+        const QList<Entry> shaped = shapedTrack(random, nat, hasFix, names);
+        QList<QGeoCoordinate> places;
+        for (const Entry &entry : shaped) {
+            places.append(entry.place);
+            if (entry.name
+                || (!entry.code.isEmpty() && !Database::findPointByName(entry.code, "ENRT", {"CY", "PA"}, Point::FIX)))
+                m_db->addPoint(fix(entry.code, entry.code, nat ? "CY" : "PA", entry.place));
+        }
+        for (qsizetype moved = -1; moved < shaped.size(); ++moved) {
+            if (moved >= 0 && !shaped.at(moved).name)
+                continue;
+            QList<Entry> message = shaped;
+            if (moved >= 0) {
+                QGeoCoordinate place;
+                do
+                    place = offCoordinates(QGeoCoordinate(uniform(random, nat ? 30 : 5, nat ? 72 : 62),
+                                                          nat ? uniform(random, -75, 5)
+                                                              : std::remainder(uniform(random, 120, 250), 360.0)));
+                while (!elsewhere(places, moved, place));
+                message[moved] = {QStringLiteral("W%1").arg(names++), place, QString(), true};
+                m_db->addPoint(fix(message.at(moved).text, message.at(moved).text, nat ? "CY" : "PA", place));
+            }
+            const QString code = QStringLiteral("%1v%2").arg(t).arg(moved + 1);
+            QStringList texts;
+            for (const Entry &entry : std::as_const(message))
+                texts.append(entry.text);
+            objects.append(track(nat ? "N" : "P", code, texts));
+            sent.insert((nat ? "NAT" : "PACOT") + code, message);
+        }
+    }
+    Tracks tracks(m_db.get());
+    run(tracks, document(objects));
+
+    QHash<QString, QString> leftOut;
+    QString current;
+    for (const QString &line : tracks.log().split("<br/>")) {
+        if (line.startsWith("-&nbsp;"))
+            current = (line.at(7) == 'N' ? "NAT" : "PACOT") + line.section(' ', 0, 0).section('/', 1);
+        else if (line.startsWith("&nbsp;&nbsp;Left out: "))
+            leftOut.insert(current, line.mid(22));
+    }
+    const QList<Segment *> segments = trackSegments();
+    for (auto it = sent.cbegin(); it != sent.cend(); ++it) {
+        QStringList legs;
+        QStringList out;
+        QString laid;
+        QString told;
+        for (const Entry &entry : it.value()) {
+            if (entry.code.isEmpty())
+                out.append(entry.text);
+            else if (const QString from = std::exchange(laid, entry.code); !from.isEmpty())
+                legs.append(from + '>' + laid);
+            told += QStringLiteral("%1 (%2 %3) ")
+                        .arg(entry.text)
+                        .arg(entry.place.latitude(), 0, 'f', 2)
+                        .arg(entry.place.longitude(), 0, 'f', 2);
+        }
+        QVERIFY2(chain(segments, it.key()) == legs && leftOut.value(it.key()) == out.join(' '),
+                 qPrintable(QStringLiteral("%1: %2\nlegs %3\nwanted %4\nleft out %5\nwanted %6")
+                                .arg(it.key(), told, chain(segments, it.key()).join(' '), legs.join(' '),
+                                     leftOut.value(it.key()), out.join(' '))));
+    }
 }
 
 void TestTracks::runReplacesTracks()
@@ -534,6 +745,15 @@ void TestTracks::defaultsBuildTracks()
           std::tuple("SEALS", 35.32, 146.0)})
         m_db->addPoint(fix(QString::fromLatin1(name), QString::fromLatin1(name), QStringLiteral("EG"),
                            QGeoCoordinate(latitude, longitude)));
+    // PACOTS E at its fixes' places, without a fix at its coordinates: rows of names at both ends
+    // that curve, bridged across the Pacific.
+    for (const auto &[name, latitude, longitude] :
+         {std::tuple("BOXER", 42.72, -126.18), std::tuple("KYLLE", 43.44, -126.66), std::tuple("KANUA", 47.69, -129.77),
+          std::tuple("ORNAI", 50.0, -133.4), std::tuple("POOFF", 55.3, 178.62), std::tuple("OPAKE", 53.0, 169.89),
+          std::tuple("OLCOT", 51.43, 165.56), std::tuple("OPHET", 50.96, 164.38), std::tuple("OGDEN", 49.49, 161.04),
+          std::tuple("OMOTO", 49.0, 160.01)})
+        m_db->addPoint(fix(QString::fromLatin1(name), QString::fromLatin1(name), QStringLiteral("PA"),
+                           QGeoCoordinate(latitude, longitude)));
     // PACOTS C without PORGE.
     for (const char *name : {"JOWEN", "LOHNE", "ARCAL", "ECOMI", "NATES", "NIKLL", "NYMPH", "NUZAN", "NRKEY", "NIPPI"})
         m_db->addPoint(fix(QString::fromLatin1(name), QString::fromLatin1(name), QStringLiteral("PH")));
@@ -557,6 +777,9 @@ void TestTracks::defaultsBuildTracks()
              QStringList({"JOWEN>LOHNE", "LOHNE>ARCAL", "ARCAL>ECOMI", "ECOMI>NATES", "NATES>NIKLL", "NIKLL>NYMPH",
                           "NYMPH>NUZAN", "NUZAN>NRKEY", "NRKEY>NIPPI"}));
     QCOMPARE(chain(segments, QStringLiteral("PACOTF")), QStringList({"ALCOA>BUTEN", "BUTEN>BOSKE", "BOSKE>SEALS"}));
+    QCOMPARE(chain(segments, QStringLiteral("PACOTE")).join(' '),
+             QStringLiteral("BOXER>KYLLE KYLLE>KANUA KANUA>ORNAI ORNAI>POOFF POOFF>OPAKE OPAKE>OLCOT OLCOT>OPHET "
+                            "OPHET>OGDEN OGDEN>OMOTO"));
     const int total = segments.size();
 
     // Once more, as a second import over the same database would: nothing doubles.
