@@ -112,7 +112,7 @@ Exporter::~Exporter()
     // No report from an upload that ends with the exporter.
     if (m_shareReply) {
         m_shareReply->disconnect(this);
-        m_shareReply->abort();
+        ReplyGuard::abort(m_shareReply);
     }
 }
 

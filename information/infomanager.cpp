@@ -70,7 +70,7 @@ void InfoManager::cancelMetar()
     m_metarReply = nullptr;
     // Disconnected first: abort() emits finished, which must not render the old page again.
     disconnect(reply, nullptr, this, nullptr);
-    reply->abort();
+    ReplyGuard::abort(reply);
 }
 
 void InfoManager::showTip(int index)
