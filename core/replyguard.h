@@ -208,10 +208,10 @@ inline Stop stopped(const QNetworkReply *reply)
     return stop == Stop::None && Detail::cutShort(reply) ? Stop::CutShort : stop;
 }
 
-// The same as a text for the pilot ("the answer is too long"), empty for None.
-inline QString reason(const QNetworkReply *reply)
+// A reason as a text for the pilot ("the answer is too long"), empty for None.
+inline QString text(Stop why)
 {
-    switch (stopped(reply)) {
+    switch (why) {
     case Stop::TooLong:
         return QCoreApplication::translate("ReplyGuard", "the answer is too long");
     case Stop::TooSlow:
@@ -226,6 +226,12 @@ inline QString reason(const QNetworkReply *reply)
         break;
     }
     return QString();
+}
+
+// Why the guard broke the reply off or refuses it, as a text for the pilot.
+inline QString reason(const QNetworkReply *reply)
+{
+    return text(stopped(reply));
 }
 
 // Why a reply failed, for the pilot: the guard's reason, or the network layer's own time-out,
@@ -331,7 +337,6 @@ private:
     QList<QPointer<QNetworkReply>> m_replies;
 };
 
-
 // How long a free HTTP thread may take to run a probe: one that takes longer is held.
 inline constexpr int kProbeMs = 200;
 
@@ -398,7 +403,8 @@ protected:
         BoundedStart::starting = thread;
         QNetworkReply *reply = QNetworkAccessManager::createRequest(operation, request, outgoing);
         BoundedStart::starting.reset();
-        QObject::connect(reply, &QObject::destroyed, this, [this] { letGo(); }, Qt::QueuedConnection);
+        QObject::connect(
+            reply, &QObject::destroyed, this, [this] { letGo(); }, Qt::QueuedConnection);
         return reply;
     }
 
