@@ -384,8 +384,8 @@ void TstMapTiles::requestsAreBoundedAndDroppedOutOfView()
             tile.body = png(Qt::cyan);
             // Longer than any wait below: no answer frees a place for another request. The
             // far view's tiles answer at once.
-            tile.delayMs = x > 6 ? 60000 : 0;
             tile.endlessHeaders = x > 6 && endlessHeaders;
+            tile.delayMs = x > 6 && !endlessHeaders ? 60000 : 0;
             m_server->setReply(QStringLiteral("/tiles/5/%1/%2.png").arg(x).arg(y), tile);
         }
     }
@@ -474,6 +474,7 @@ void TstMapTiles::mapTypes()
     QCOMPARE(names, QStringList({"Street Map", "Satellite Map", "Cycle Map", "Transit Map", "Night Transit Map",
                                  "Terrain Map", "Hiking Map", "Custom URL Map"}));
     QCOMPARE(map->activeMapType(), map->mapTypes().first());
+    QTRY_VERIFY(m_server->requests().contains(QStringLiteral("/osm/street")));
 
     map->setActiveMapType(map->mapTypes().at(1));
     QTRY_VERIFY(!map->tileEngine()->fetchingDescription());
