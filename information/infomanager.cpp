@@ -28,11 +28,13 @@
 InfoManager::InfoManager(Flightplan *flightplan, TranslationManager *translationManager)
     : m_flightplan(flightplan)
     , m_translationManager(translationManager)
-    , m_metarBase(QUrl(Settings::getString(QStringLiteral("information/metarUrl"), QLatin1String(defaultMetarBase)),
-                       QUrl::TolerantMode))
+    , m_metarBase(QUrl(Settings::getString(QStringLiteral("information/metarUrl")).trimmed(), QUrl::TolerantMode))
 {
     if (!flightplan || !translationManager)
         qFatal("Cannot create InfoManager object with NULL pointers!");
+    // An empty address is no service, and would be told as Qt's "Protocol "" is unknown".
+    if (m_metarBase.isEmpty())
+        m_metarBase = QUrl(QLatin1String(defaultMetarBase));
     m_network.setAutoDeleteReplies(true);
     // Every page and every tip starts with clear: a report still on its way is for a page
     // that is no longer shown.
@@ -403,8 +405,12 @@ QString stationReport(const QString &body, const QString &code)
 
 void InfoManager::requestMetar(const QString &uid, const QString &airportCode, const QString &section)
 {
+    // The station follows the path the address gives.
     QUrl url = m_metarBase;
-    url.setPath(QLatin1Char('/') + airportCode.trimmed().toUpper(), QUrl::DecodedMode);
+    QString path = url.path(QUrl::FullyDecoded);
+    if (!path.endsWith(QLatin1Char('/')))
+        path += QLatin1Char('/');
+    url.setPath(path + airportCode.trimmed().toUpper(), QUrl::DecodedMode);
     fetchMetar(url, uid, airportCode, section, 0);
 }
 

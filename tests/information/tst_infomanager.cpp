@@ -48,6 +48,7 @@ private slots:
 
     void metarAnswers_data();
     void metarAnswers();
+    void metarCodeTrimmedAndUpperCase_data();
     void metarCodeTrimmedAndUpperCase();
     void pageChangeAbortsMetar();
     void metarOnlyForMetarSection_data();
@@ -336,12 +337,32 @@ void TestInfoManager::metarAnswers()
     QCOMPARE(m_server->requests(), QStringList{QStringLiteral("/KJFK")});
 }
 
+// The station follows the path of the address the store names ("information/metarUrl").
+void TestInfoManager::metarCodeTrimmedAndUpperCase_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("asked");
+    QTest::newRow("no path") << ""
+                             << "/KORD";
+    QTest::newRow("a path") << "/api/metar"
+                            << "/api/metar/KORD";
+    QTest::newRow("a path ending in a slash") << "/api/metar/"
+                                              << "/api/metar/KORD";
+}
+
 void TestInfoManager::metarCodeTrimmedAndUpperCase()
 {
-    m_server->setReply(QStringLiteral("/KORD"), answer(200, "KORD 061251Z 27005KT"));
+    QFETCH(QString, path);
+    QFETCH(QString, asked);
+    m_server->setReply(asked, answer(200, "KORD 061251Z 27005KT"));
+    Settings::setString(QStringLiteral("information/metarUrl"), m_server->url(path));
+    m_info = std::make_unique<InfoManager>(m_plan.get(), m_translations.get());
+    // Emptied, the setting names the public service, not an address Qt cannot ask.
+    Settings::setString(QStringLiteral("information/metarUrl"), QStringLiteral(" "));
+    QCOMPARE(InfoManager(m_plan.get(), m_translations.get()).metarBase(), QUrl(InfoManager::defaultMetarBase));
     m_info->showPointInfo(uid("kord"));
     QTRY_VERIFY(!m_info->metarPending());
-    QCOMPARE(m_server->requests(), QStringList{QStringLiteral("/KORD")});
+    QCOMPARE(m_server->requests(), QStringList{asked});
     QVERIFY(m_info->html().contains(QStringLiteral("<p>KORD 061251Z 27005KT</p>")));
 }
 
