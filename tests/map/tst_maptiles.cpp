@@ -394,18 +394,24 @@ void TstMapTiles::requestsAreBoundedAndDroppedOutOfView()
     QVERIFY(map);
     map->setZoomLevel(5);
     map->setCenter(QGeoCoordinate(10, 10));
-    QTRY_COMPARE(tileRequests().size(), 6);
+    // Held reading the first answer's headers, the network layer sends no more of the six.
+    QTRY_VERIFY(tileRequests().size() >= (endlessHeaders ? 1 : 6));
     QTest::qWait(300);
-    QCOMPARE(tileRequests().size(), 6);
+    const qsizetype first = tileRequests().size();
+    if (!endlessHeaders)
+        QCOMPARE(first, 6);
 
     // Far away at once: the waiting requests are dropped, so the new view's tiles start now.
     QSignalSpy ready(map->tileEngine(), &TileEngine::tileReady);
     map->setCenter(QGeoCoordinate(-40, -120));
-    QTRY_VERIFY_WITH_TIMEOUT(tileRequests().size() >= 12, 20000);
+    const auto newer = [&] {
+        QStringList paths = tileRequests().mid(first);
+        paths.removeIf([](const QString &path) { return path.split('/').at(3).toInt() > 6; });
+        return paths;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(newer().size() >= 6, 20000);
     QTRY_VERIFY_WITH_TIMEOUT(ready.size() >= 6, 20000);
-    const QStringList newer = tileRequests().mid(6, 6);
-    for (const QString &path : newer)
-        QVERIFY2(path.startsWith(QStringLiteral("/tiles/5/")) && path.split('/').at(3).toInt() <= 6, qPrintable(path));
+    QCOMPARE(tileRequests().mid(first, 6), newer().mid(0, 6));
 }
 
 void TstMapTiles::unusableRepository_data()
