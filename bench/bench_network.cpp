@@ -140,8 +140,10 @@ int heldMode(Database &database, QTextStream &out)
         loop.exec();
     });
     serving->start();
-    const auto [root, context] = started.get_future().get();
-    const auto hangUp = [context = context] {
+    const auto servers = started.get_future().get();
+    const QHash<QString, QString> root = servers.first;
+    QObject *const context = servers.second;
+    const auto hangUp = [context] {
         QMetaObject::invokeMethod(context, [context] { context->setObjectName(context->objectName() + 'x'); });
     };
 
