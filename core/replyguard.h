@@ -393,8 +393,8 @@ public:
         return m_held;
     }
 
-    // Goes once nothing needs it: another stand-in serves its service (or the service is gone),
-    // its thread is free, and no reply of it is left.
+    // Goes once nothing needs it: its thread is free, and another stand-in serves its service
+    // and no reply of it is left, or the service is gone (with it, its replies).
     void letGo();
 
 protected:
@@ -427,8 +427,9 @@ inline StandIn *current(QObject *service)
 
 inline void StandIn::letGo()
 {
-    if (m_held || (m_service && current(m_service) == this)
-        || !findChildren<QNetworkReply *>(Qt::FindDirectChildrenOnly).isEmpty())
+    if (m_held
+        || (m_service
+            && (current(m_service) == this || !findChildren<QNetworkReply *>(Qt::FindDirectChildrenOnly).isEmpty())))
         return;
     deleteLater();
 }
