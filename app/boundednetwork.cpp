@@ -30,10 +30,8 @@ protected:
     QNetworkReply *createRequest(Operation operation, const QNetworkRequest &request, QIODevice *outgoing) override
     {
         const QNetworkRequest asked = ReplyGuard::uncompressed(request);
-        // After a deadline, through the fresh manager the guard gives in this one's place.
-        QNetworkAccessManager *network = ReplyGuard::network(this);
-        QNetworkReply *reply = network == this ? QNetworkAccessManager::createRequest(operation, asked, outgoing)
-                                               : (network->*&RequestStart::createRequest)(operation, asked, outgoing);
+        // Through the manager the guard gives in this one's place.
+        QNetworkReply *reply = (ReplyGuard::network(this)->*&RequestStart::createRequest)(operation, asked, outgoing);
         // The request of a page reads the answer as it arrives.
         ReplyGuard::attach(reply, m_maxBytes, m_deadlineMs, kReadBuffer);
         ReplyGuard::refuseCompressed(reply);

@@ -7,7 +7,11 @@
 // answers sent compressed with their length and cut at half, with "metar-length-cut" plain ones with
 // their length, with "metar-redirect-cut" chunked ones reached through a redirect. With "metar-busy",
 // the peak of each of 10 runs of a 1 GiB METAR answer, chunked or with its length, while the main
-// thread is kept busy.
+// thread is kept busy. With "held", a server's headers without end against the METAR, the tracks
+// and the download, each ended by its own time-out: how many of two later requests of each are
+// answered, the threads before and after 15 METAR time-outs against a silent server, the time
+// until the held managers go once the headers end, and the time a service takes to go while its
+// manager is held (the program's end).
 
 #include "airport.h"
 #include "basemodel.h"
@@ -18,6 +22,7 @@
 #include "infomanager.h"
 #include "netloader.h"
 #include "settings.h"
+#include "tracks.h"
 #include "translationmanager.h"
 
 #include <QCoreApplication>
@@ -33,7 +38,9 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <functional>
 #include <future>
+#include <memory>
 
 namespace {
 
@@ -82,6 +89,156 @@ int cutMetarsShown(Database &database, const QString &serverUrl, int requests)
     return shown;
 }
 
+// Figures of the "held" mode.
+constexpr int kSilentTimeouts = 15;
+constexpr int kLaterRequests = 2;
+// A service that goes while its manager's thread is held must not wait for that thread.
+constexpr qint64 kGoalCloseMs = 100;
+
+// Runs the event loop until `done` holds or `ms` pass; whether it held.
+bool waitFor(const std::function<bool()> &done, int ms)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < ms) {
+        QEventLoop loop;
+        QTimer::singleShot(5, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    return done();
+}
+
+// A server's headers without end held the first request of each service; its later requests go
+// to a path answered at once.
+int heldMode(Database &database, QTextStream &out)
+{
+    // One server a behaviour, each at the root: "silent", "endless", "ok".
+    std::promise<std::pair<QHash<QString, QString>, QObject *>> started;
+    QThread *serving = QThread::create([&started, &database] {
+        HttpTestServer silent, server, ok;
+        HttpTestServer::Reply endless, late, report, track;
+        endless.endlessHeaders = true;
+        late.delayMs = 600000;
+        report.body = "KJFK 061251Z 18010KT 10SM FEW250";
+        track.body = "[]";
+        for (const QString &path :
+             {QStringLiteral("/KJFK"), QStringLiteral("/track"), QLatin1Char('/') + database.fileName()})
+            server.setReply(path, endless);
+        silent.setReply(QStringLiteral("/KJFK"), late);
+        ok.setReply(QStringLiteral("/KJFK"), report);
+        ok.setReply(QStringLiteral("/track"), track);
+        silent.listen(), server.listen(), ok.listen();
+        QObject context;
+        started.set_value({{{QStringLiteral("silent"), silent.url(QString())},
+                            {QStringLiteral("endless"), server.url(QString())},
+                            {QStringLiteral("ok"), ok.url(QString())}},
+                           &context});
+        QEventLoop loop;
+        QObject::connect(&context, &QObject::destroyed, &loop, &QEventLoop::quit);
+        QObject::connect(QThread::currentThread(), &QThread::finished, &loop, &QEventLoop::quit);
+        QObject::connect(&context, &QObject::objectNameChanged, &context, [&server] { server.hangUp(); });
+        loop.exec();
+    });
+    serving->start();
+    const auto servers = started.get_future().get();
+    const QHash<QString, QString> root = servers.first;
+    QObject *const context = servers.second;
+    const auto hangUp = [context] {
+        QMetaObject::invokeMethod(context, [context] { context->setObjectName(context->objectName() + 'x'); });
+    };
+
+    auto *airport = new Airport(QStringLiteral("KJFK"), QStringLiteral("Kennedy"), 13);
+    const QGeoCoordinate centre(40.64, -73.78);
+    airport->setPosition(centre, QGeoRectangle(centre, centre));
+    database.addPoint(airport);
+    database.pointModel()->reset();
+    Flightplan plan;
+    TranslationManager translations;
+    auto info = std::make_unique<InfoManager>(&plan, &translations);
+    info->setMetarTimeout(400);
+    const auto metar = [&](const QString &base) {
+        info->setMetarBase(QUrl(root.value(base)));
+        info->showPointInfo(airport->uid());
+        waitFor([&] { return !info->metarPending(); }, 60000);
+        return info->html().contains(QStringLiteral("061251Z"));
+    };
+
+    // Silent: every time-out's thread is free.
+    metar(QStringLiteral("silent"));
+    const int before = HttpTestServer::threads();
+    for (int i = 0; i < kSilentTimeouts; ++i)
+        metar(QStringLiteral("silent"));
+    out << "threads before and after " << kSilentTimeouts << " METAR time-outs against a silent server: " << before
+        << " and " << HttpTestServer::threads() << " (goal: the same)\n";
+
+    Tracks tracks(&database);
+    tracks.setTransferTimeout(300);
+    const auto track = [&](const QString &base) {
+        Settings::setString(QStringLiteral("database/tracksUrl"), root.value(base) + QStringLiteral("/track"));
+        tracks.update();
+        waitFor([&] { return !tracks.updating(); }, 60000);
+        return !tracks.log().contains(QStringLiteral("in time"));
+    };
+    NetLoader loader(&database);
+    loader.setTransferTimeout(500);
+    QString said;
+    QObject::connect(&loader, &NetLoader::progress, &loader, [&said](const QString &text) { said = text; });
+    const auto download = [&](const QString &base) {
+        Settings::setString(QStringLiteral("database/downloadUrl"), root.value(base));
+        bool done = false;
+        const QMetaObject::Connection ended = QObject::connect(&loader, &NetLoader::done, [&done] { done = true; });
+        loader.loadAsync();
+        waitFor([&] { return done; }, 60000);
+        QObject::disconnect(ended);
+        return !said.contains(QStringLiteral("in time"));
+    };
+    // Headers without end, each ended by the service's own time-out, after a first request each.
+    track(QStringLiteral("ok"));
+    download(QStringLiteral("ok"));
+    const int calm = HttpTestServer::threads();
+    int answered = 0;
+    metar(QStringLiteral("endless"));
+    for (int i = 0; i < kLaterRequests; ++i)
+        answered += metar(QStringLiteral("ok"));
+    out << "METAR (its deadline): " << answered << " of " << kLaterRequests << " later requests answered (goal: all)\n";
+
+    track(QStringLiteral("endless"));
+    answered = 0;
+    for (int i = 0; i < kLaterRequests; ++i)
+        answered += track(QStringLiteral("ok"));
+    out << "tracks (Qt's transfer time-out): " << answered << " of " << kLaterRequests
+        << " later requests answered (goal: all)\n";
+
+    download(QStringLiteral("endless"));
+    answered = 0;
+    for (int i = 0; i < kLaterRequests; ++i)
+        answered += download(QStringLiteral("ok"));
+    out << "database download (Qt's transfer time-out): " << answered << " of " << kLaterRequests
+        << " later requests answered (goal: all)\n";
+
+    const int held = HttpTestServer::threads();
+    QElapsedTimer clock;
+    clock.start();
+    hangUp();
+    const bool freed = waitFor([&] { return HttpTestServer::threads() <= calm; }, 60000);
+    out << "threads " << calm << " before the headers, " << held << " while held, " << HttpTestServer::threads()
+        << (freed ? " once the held ones went, " : " still, ") << clock.elapsed()
+        << " ms after the server stopped (goal: back to " << calm << ")\n";
+
+    // The program's end while a manager's thread is held.
+    metar(QStringLiteral("endless"));
+    clock.restart();
+    info.reset();
+    out << "a service going while its manager is held: " << clock.elapsed() << " ms (goal: under " << kGoalCloseMs
+        << " ms)\n";
+    hangUp();
+    waitFor([&] { return HttpTestServer::threads() <= calm - 1; }, 60000);
+    serving->exit();
+    serving->wait();
+    delete serving;
+    return 0;
+}
+
 // The peak resident size in kB since the last reset, which starts a new one.
 qint64 takePeakKb()
 {
@@ -124,12 +281,14 @@ int main(int argc, char *argv[])
             "Usage: bench_network [database|metar] [MiB, default 1536] [length|none|chunked]\n"
             "       bench_network metar-[gzip-|length-|redirect-]cut [requests, default 280]\n"
             "       bench_network metar-busy [MiB, default 1024] [runs, default 10] [chunked|length]\n"
+            "       bench_network held\n"
             "Prints the peak resident size while an answer of that size is refused;\n"
             "with metar-cut, how many chunked answers cut short are shown, with\n"
             "metar-gzip-cut how many compressed ones cut at half, with metar-length-cut\n"
             "plain ones with their length, with metar-redirect-cut chunked ones\n"
             "redirected; with metar-busy, the peak of each answer while the main\n"
-            "thread is busy.\n"))
+            "thread is busy; with held, each service asked again after headers\n"
+            "without end, the threads of time-outs, and the time to go while held.\n"))
         return 0;
     QCoreApplication app(argc, argv);
     BenchSupport::initQuietApplication();
@@ -151,6 +310,8 @@ int main(int argc, char *argv[])
 
     Settings settings;
     Database database;
+    if (kind == QLatin1String("held"))
+        return heldMode(database, out);
     if (kind.startsWith(QLatin1String("metar-")) && kind.endsWith(QLatin1String("-cut"))) {
         const int requests = arguments.value(2, QStringLiteral("280")).toInt();
         const bool gzip = kind == QLatin1String("metar-gzip-cut");

@@ -10,10 +10,13 @@
 #include <QNetworkProxy>
 #include <QNetworkReply>
 #include <QPointer>
+#include <QSemaphore>
 #include <QString>
+#include <QThread>
 #include <QTimer>
 
 #include <atomic>
+#include <memory>
 #include <utility>
 
 #include <zlib.h>
@@ -47,8 +50,7 @@ inline constexpr const char *kReceivedProperty = "wayloreReplyReceived";
 inline constexpr const char *kAnnouncedProperty = "wayloreReplyAnnounced";
 inline constexpr const char *kRestartedProperty = "wayloreReplyRestarted";
 inline constexpr const char *kHeadsProperty = "wayloreReplyHeads";
-inline constexpr const char *kStandInName = "wayloreStandIn";
-inline constexpr const char *kStandInProperty = "wayloreStandIn";
+inline constexpr const char *kCurrentProperty = "wayloreStandIn";
 inline constexpr const char *kHeldProperty = "wayloreNetworkHeld";
 // What the network layer holds at a time for the guard to gather.
 inline constexpr qint64 kGatherPiece = 64 * 1024;
@@ -206,10 +208,10 @@ inline Stop stopped(const QNetworkReply *reply)
     return stop == Stop::None && Detail::cutShort(reply) ? Stop::CutShort : stop;
 }
 
-// The same as a text for the pilot ("the answer is too long"), empty for None.
-inline QString reason(const QNetworkReply *reply)
+// A reason as a text for the pilot ("the answer is too long"), empty for None.
+inline QString text(Stop why)
 {
-    switch (stopped(reply)) {
+    switch (why) {
     case Stop::TooLong:
         return QCoreApplication::translate("ReplyGuard", "the answer is too long");
     case Stop::TooSlow:
@@ -226,6 +228,12 @@ inline QString reason(const QNetworkReply *reply)
     return QString();
 }
 
+// Why the guard broke the reply off or refuses it, as a text for the pilot.
+inline QString reason(const QNetworkReply *reply)
+{
+    return text(stopped(reply));
+}
+
 // Why a reply failed, for the pilot: the guard's reason, or the network layer's own time-out,
 // which it calls "Operation canceled" and which tells the pilot nothing; empty for neither.
 inline QString failure(const QNetworkReply *reply)
@@ -240,44 +248,8 @@ inline QString failure(const QNetworkReply *reply)
 
 namespace Detail {
 
-// The manager a service sends through now: its own, or the stand-in network() made last.
-inline QNetworkAccessManager *current(QObject *service)
-{
-    auto *standIn
-        = service->findChild<QNetworkAccessManager *>(QLatin1String(kStandInName), Qt::FindDirectChildrenOnly);
-    return standIn ? standIn : qobject_cast<QNetworkAccessManager *>(service);
-}
-
-// A request past its deadline may have left the HTTP thread of the manager it went through
-// reading headers without end: its service sends its next request through a fresh one. The
-// deadlines of requests sent before that one was made are news of the manager left behind.
-inline void markHeld(QNetworkReply *reply)
-{
-    auto *manager = qobject_cast<QNetworkAccessManager *>(reply->parent());
-    QObject *service = manager && manager->property(kStandInProperty).toBool() ? manager->parent() : manager;
-    if (service && current(service) == manager)
-        service->setProperty(kHeldProperty, true);
-}
-
-inline void stop(QNetworkReply *reply, Stop why)
-{
-    if (reply->property(kStopProperty).toInt() != int(Stop::None))
-        return;
-    // An answer already ended (its end may still be queued) is not aborted: a deadline passing
-    // then would turn a whole answer into a failure. One too long stays too long, though the
-    // network layer read it to its end before the count arrived, and one that cannot be unpacked
-    // stays so: it is marked, so that its reader refuses it rather than take it.
-    const bool running = reply->isRunning();
-    if (!running && why != Stop::TooLong && why != Stop::Compressed && why != Stop::Damaged)
-        return;
-    reply->setProperty(kStopProperty, int(why));
-    if (why == Stop::TooSlow)
-        markHeld(reply);
-    qWarning().noquote() << "Answer from" << reply->url().toString(QUrl::RemoveQuery | QUrl::RemoveUserInfo)
-                         << "broken off:" << reason(reply);
-    if (running)
-        reply->abort();
-}
+// The slot where a stand-in's HTTP thread writes its name; none for another manager.
+inline std::shared_ptr<std::atomic<QThread *>> threadOf(QObject *manager);
 
 // Qt's HTTP thread hears of a reply's read buffer only through a queued call that it takes once
 // the request has started there, and until that call comes it reads the answer without a bound.
@@ -305,18 +277,28 @@ public:
                                      << "is set after its request starts, not with it";
             return;
         }
+        BoundedStart *watching = instance();
+        // Weakly held: a reader may cut every connection of its reply.
+        watching->m_replies.removeIf(
+            [](const QPointer<QNetworkReply> &watched) { return !watched || watched->isFinished(); });
+        watching->m_replies.append(reply);
+    }
+
+    static BoundedStart *instance()
+    {
         static BoundedStart *instance = nullptr;
-        if (!instance) {
+        if (!instance && QCoreApplication::instance()) {
             instance = new BoundedStart;
             instance->setParent(QCoreApplication::instance());
             QCoreApplication::instance()->installEventFilter(instance);
             QObject::connect(instance, &QObject::destroyed, [] { instance = nullptr; });
         }
-        // Weakly held: a reader may cut every connection of its reply.
-        instance->m_replies.removeIf(
-            [](const QPointer<QNetworkReply> &watched) { return !watched || watched->isFinished(); });
-        instance->m_replies.append(reply);
+        return instance;
     }
+
+    // Where the HTTP thread of the manager now making a request writes its name: a request
+    // without a body goes to that thread within the call that makes it, before it can be watched.
+    static inline std::shared_ptr<std::atomic<QThread *>> starting;
 
 protected:
     // The HTTP thread's delegate of a request is moved to that thread once it is wired to its
@@ -325,10 +307,19 @@ protected:
     {
         if (event->type() != QEvent::ThreadChange || !watched->inherits("QHttpThreadDelegate"))
             return false;
+        // Posted before the move, a call goes to the HTTP thread with the delegate. There it
+        // tells a stand-in which thread is its own, for the probe.
+        const auto tell = [watched](std::shared_ptr<std::atomic<QThread *>> thread) {
+            if (thread)
+                QMetaObject::invokeMethod(
+                    watched, [thread] { thread->store(QThread::currentThread()); }, Qt::QueuedConnection);
+        };
+        tell(starting);
         for (QNetworkReply *reply : std::as_const(m_replies)) {
             if (!reply || !QObject::disconnect(reply, SIGNAL(startHttpRequest()), watched, SLOT(startRequest())))
                 continue;
-            // Posted before the move, the call goes to the HTTP thread with the delegate.
+            if (!starting)
+                tell(threadOf(reply->parent()));
             QMetaObject::invokeMethod(
                 watched,
                 [watched, bound = reply->readBufferSize()] {
@@ -345,6 +336,148 @@ protected:
 private:
     QList<QPointer<QNetworkReply>> m_replies;
 };
+
+// How long a free HTTP thread may take to run a probe: one that takes longer is held.
+inline constexpr int kProbeMs = 200;
+
+// A manager the guard sends a service's requests through (network()). Qt 6.4's HTTP thread of a
+// manager reads an answer's headers for as long as they come, a byte per system call, deaf to
+// the abort and to every later request of that manager meanwhile; and deleting the manager
+// waits up to 5 s for that thread. So a service never sends through its own manager, which
+// could not be let go: after an answer whose headers never came, a probe is posted to the
+// thread of the stand-in that asked, and one whose thread does not run it in time is held. The
+// service then sends through a fresh stand-in, and the held one goes once the probe has run
+// and no reply of it is left, its thread free again; none is deleted while held.
+class StandIn : public QNetworkAccessManager
+{
+public:
+    explicit StandIn(QNetworkAccessManager *service)
+        : m_service(service)
+    {
+        BoundedStart::instance();
+        // Gone with its service, unless held: deleted then, it would hold the service's end.
+        QObject::connect(service, &QObject::destroyed, this, [this] {
+            if (!m_held)
+                delete this;
+        });
+    }
+    QNetworkAccessManager *service() const { return m_service; }
+    bool held() const { return m_held; }
+    // Written by the HTTP thread itself as it starts a request (BoundedStart).
+    const std::shared_ptr<std::atomic<QThread *>> thread = std::make_shared<std::atomic<QThread *>>(nullptr);
+
+    // Whether the HTTP thread leaves a probe unanswered past kProbeMs; told once the probe runs.
+    bool probeHeld()
+    {
+        QThread *httpThread = thread->load();
+        if (!httpThread || httpThread == QThread::currentThread())
+            return false;
+        const auto answered = std::make_shared<QSemaphore>();
+        auto *probe = new QObject;
+        QObject::connect(
+            probe, &QObject::destroyed, this,
+            [this] {
+                if (std::exchange(m_held, false))
+                    letGo();
+            },
+            Qt::QueuedConnection);
+        probe->moveToThread(httpThread);
+        QMetaObject::invokeMethod(
+            probe,
+            [probe, answered] {
+                answered->release();
+                probe->deleteLater();
+            },
+            Qt::QueuedConnection);
+        m_held = !answered->tryAcquire(1, kProbeMs);
+        return m_held;
+    }
+
+    // Goes once nothing needs it: its thread is free, and another stand-in serves its service
+    // and no reply of it is left, or the service is gone (with it, its replies).
+    void letGo();
+
+protected:
+    QNetworkReply *createRequest(Operation operation, const QNetworkRequest &request, QIODevice *outgoing) override
+    {
+        BoundedStart::starting = thread;
+        QNetworkReply *reply = QNetworkAccessManager::createRequest(operation, request, outgoing);
+        BoundedStart::starting.reset();
+        QObject::connect(
+            reply, &QObject::destroyed, this, [this] { letGo(); }, Qt::QueuedConnection);
+        return reply;
+    }
+
+private:
+    QPointer<QNetworkAccessManager> m_service;
+    bool m_held = false;
+};
+
+inline std::shared_ptr<std::atomic<QThread *>> threadOf(QObject *manager)
+{
+    const auto *standIn = dynamic_cast<const StandIn *>(manager);
+    return standIn ? standIn->thread : nullptr;
+}
+
+// The stand-in a service sends through now; none before its first request.
+inline StandIn *current(QObject *service)
+{
+    return static_cast<StandIn *>(service->property(kCurrentProperty).value<QObject *>());
+}
+
+inline void StandIn::letGo()
+{
+    if (m_held
+        || (m_service
+            && (current(m_service) == this || !findChildren<QNetworkReply *>(Qt::FindDirectChildrenOnly).isEmpty())))
+        return;
+    deleteLater();
+}
+
+// A held stand-in hands its service to a fresh one at the next request. An answer of one left
+// behind already is news of that one alone.
+inline void markHeld(StandIn *manager)
+{
+    QNetworkAccessManager *service = manager->service();
+    if (service && current(service) == manager)
+        service->setProperty(kHeldProperty, true);
+}
+
+// An answer whose headers never came, whatever ended it (a deadline, Qt's time-out, an abort, a
+// connection lost): its HTTP thread may be held reading them.
+inline void headlessEnd(QNetworkReply *reply)
+{
+    // Its parent: a manager that starts its requests through another is not the one that asked.
+    auto *standIn = dynamic_cast<StandIn *>(reply->parent());
+    if (standIn && (standIn->held() || standIn->probeHeld()))
+        markHeld(standIn);
+}
+
+// A reply that failed has its end queued: aborted then, Qt reports a second error ("Internal
+// problem, this method must only be called once"). Only a reply still running and clean is
+// aborted.
+inline bool abortable(const QNetworkReply *reply)
+{
+    return reply->isRunning() && reply->error() == QNetworkReply::NoError;
+}
+
+inline void stop(QNetworkReply *reply, Stop why)
+{
+    if (reply->property(kStopProperty).toInt() != int(Stop::None))
+        return;
+    // An answer already ended (its end may still be queued) is not aborted: a deadline passing
+    // then would turn a whole answer into a failure. One too long stays too long, though the
+    // network layer read it to its end before the count arrived, and one that cannot be unpacked
+    // stays so: it is marked, so that its reader refuses it rather than take it.
+    const bool running = abortable(reply);
+    if (!running && why != Stop::TooLong && why != Stop::Compressed && why != Stop::Damaged)
+        return;
+    reply->setProperty(kStopProperty, int(why));
+    qWarning().noquote() << "Answer from" << reply->url().toString(QUrl::RemoveQuery | QUrl::RemoveUserInfo)
+                         << "broken off:" << reason(reply);
+    if (running)
+        reply->abort();
+}
 
 } // namespace Detail
 
@@ -363,6 +496,11 @@ inline void attach(QNetworkReply *reply, qint64 maxBytes, int deadlineMs = 0, qi
         return count;
     };
     QObject::connect(reply, &QNetworkReply::redirected, reply, [heads] { heads(-1); });
+    // Heard before the reply's end, so that the service's next request already knows.
+    QObject::connect(reply, &QNetworkReply::errorOccurred, reply, [reply, heads] {
+        if (heads(0) == 0)
+            Detail::headlessEnd(reply);
+    });
     QObject::connect(reply, &QNetworkReply::metaDataChanged, reply, [reply, check, heads] {
         if (heads(1) > 1)
             reply->setProperty(Detail::kRestartedProperty, true);
@@ -405,41 +543,45 @@ inline QNetworkRequest uncompressed(QNetworkRequest request)
     return request;
 }
 
-// The manager a service's requests go through: the service's own until a request of it passes
-// its deadline, then a fresh one in its place, a child of the service. Qt's HTTP thread of a
-// manager reads an answer's headers for as long as they come, deaf to the abort, and every later
-// request of that manager waits for it: headers without end would silence the service for good.
-// The manager left behind stays until the service goes, as its thread may still be held.
+// The manager a service's requests go through: a stand-in of the service's making, the same
+// one until an answer without headers finds its HTTP thread held, then a fresh one (see
+// Detail::StandIn). It takes the service's settings as they are at each request.
 inline QNetworkAccessManager *network(QNetworkAccessManager *service)
 {
-    QNetworkAccessManager *now = Detail::current(service);
-    if (!service->property(Detail::kHeldProperty).toBool())
-        return now;
-    service->setProperty(Detail::kHeldProperty, false);
-    if (now != service)
-        now->setObjectName(QString());
-    auto *fresh = new QNetworkAccessManager(service);
-    fresh->setObjectName(QLatin1String(Detail::kStandInName));
-    fresh->setProperty(Detail::kStandInProperty, true);
-    fresh->setProxy(service->proxy());
-    fresh->setAutoDeleteReplies(service->autoDeleteReplies());
-    fresh->setTransferTimeout(service->transferTimeout());
-    fresh->setRedirectPolicy(service->redirectPolicy());
-    return fresh;
+    Detail::StandIn *now = Detail::current(service);
+    if (!now || service->property(Detail::kHeldProperty).toBool()) {
+        service->setProperty(Detail::kHeldProperty, false);
+        auto *fresh = new Detail::StandIn(service);
+        service->setProperty(Detail::kCurrentProperty, QVariant::fromValue<QObject *>(fresh));
+        if (now)
+            now->letGo();
+        now = fresh;
+    }
+    now->setProxy(service->proxy());
+    now->setAutoDeleteReplies(service->autoDeleteReplies());
+    now->setTransferTimeout(service->transferTimeout());
+    now->setRedirectPolicy(service->redirectPolicy());
+    return now;
+}
+
+// Ends a reply that is still running; one that failed already ends on its own.
+inline void abort(QNetworkReply *reply)
+{
+    if (Detail::abortable(reply))
+        reply->abort();
 }
 
 // A GET whose reply attach() can tell from a chunked answer cut before its end: the request
 // carries an empty body that the network layer reads again when it sends the request again.
 // It asks for the answer uncompressed, whose cut the length tells. Sent through network(); a
-// service that hears of its answers through its manager's finished() hears of them there.
+// service that hears of its answers through its own finished() hears of them there.
 inline QNetworkReply *get(QNetworkAccessManager *service, const QNetworkRequest &request)
 {
     QNetworkAccessManager *through = network(service);
     auto *witness = new Detail::ResendWitness;
     QNetworkReply *reply = through->sendCustomRequest(uncompressed(request), "GET", witness);
     witness->setParent(reply);
-    if (through != service)
-        QObject::connect(reply, &QNetworkReply::finished, service, [service, reply] { emit service->finished(reply); });
+    QObject::connect(reply, &QNetworkReply::finished, service, [service, reply] { emit service->finished(reply); });
     return reply;
 }
 

@@ -112,7 +112,7 @@ Exporter::~Exporter()
     // No report from an upload that ends with the exporter.
     if (m_shareReply) {
         m_shareReply->disconnect(this);
-        m_shareReply->abort();
+        ReplyGuard::abort(m_shareReply);
     }
 }
 
@@ -389,17 +389,19 @@ void Exporter::shareFinished(QNetworkReply *reply)
     QString message;
     QUrl link;
     const ReplyGuard::Stop stop = ReplyGuard::stopped(reply);
-    if (stop == ReplyGuard::Stop::TooLong) {
-        message = tr("The share service gave no link.");
-    } else if (stop != ReplyGuard::Stop::None && stop != ReplyGuard::Stop::TooSlow) {
+    const bool success = status >= 200 && status < 300;
+    if (stop != ReplyGuard::Stop::None && stop != ReplyGuard::Stop::TooSlow) {
         message = tr("The share service gave no link: %1.").arg(ReplyGuard::reason(reply));
     } else if (reply->error() == QNetworkReply::OperationCanceledError
                || reply->error() == QNetworkReply::TimeoutError) {
         message = tr("The share service did not answer in time. Please try again later.");
     } else if (status == 0) {
         message = tr("The share service cannot be reached: %1").arg(reply->errorString());
-    } else if (status < 200 || status >= 300) {
+    } else if (!success) {
         message = tr("The share service answered with an error (%1). Please try again later.").arg(status);
+    } else if (reply->error() != QNetworkReply::NoError) {
+        // A success whose connection ended before its body did (a chunk cut short).
+        message = tr("The share service gave no link: %1.").arg(ReplyGuard::text(ReplyGuard::Stop::CutShort));
     } else {
         // The link comes as {"url": ...} or as the bare address.
         const QJsonObject object = QJsonDocument::fromJson(body).object();

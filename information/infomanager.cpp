@@ -28,11 +28,13 @@
 InfoManager::InfoManager(Flightplan *flightplan, TranslationManager *translationManager)
     : m_flightplan(flightplan)
     , m_translationManager(translationManager)
-    , m_metarBase(QUrl(Settings::getString(QStringLiteral("information/metarUrl"), QLatin1String(defaultMetarBase)),
-                       QUrl::TolerantMode))
+    , m_metarBase(QUrl(Settings::getString(QStringLiteral("information/metarUrl")).trimmed(), QUrl::TolerantMode))
 {
     if (!flightplan || !translationManager)
         qFatal("Cannot create InfoManager object with NULL pointers!");
+    // An empty address is no service, and would be told as Qt's "Protocol "" is unknown".
+    if (m_metarBase.isEmpty())
+        m_metarBase = QUrl(QLatin1String(defaultMetarBase));
     m_network.setAutoDeleteReplies(true);
     // Every page and every tip starts with clear: a report still on its way is for a page
     // that is no longer shown.
@@ -70,7 +72,7 @@ void InfoManager::cancelMetar()
     m_metarReply = nullptr;
     // Disconnected first: abort() emits finished, which must not render the old page again.
     disconnect(reply, nullptr, this, nullptr);
-    reply->abort();
+    ReplyGuard::abort(reply);
 }
 
 void InfoManager::showTip(int index)
@@ -403,8 +405,12 @@ QString stationReport(const QString &body, const QString &code)
 
 void InfoManager::requestMetar(const QString &uid, const QString &airportCode, const QString &section)
 {
+    // The station follows the path the address gives.
     QUrl url = m_metarBase;
-    url.setPath(QLatin1Char('/') + airportCode.trimmed().toUpper(), QUrl::DecodedMode);
+    QString path = url.path(QUrl::FullyDecoded);
+    if (!path.endsWith(QLatin1Char('/')))
+        path += QLatin1Char('/');
+    url.setPath(path + airportCode.trimmed().toUpper(), QUrl::DecodedMode);
     fetchMetar(url, uid, airportCode, section, 0);
 }
 

@@ -38,6 +38,7 @@ public:
     QString html() const { return m_html; }
     // Tests point the METAR requests at a server of their own.
     void setMetarBase(const QUrl &base) { m_metarBase = base; }
+    QUrl metarBase() const { return m_metarBase; }
     void setMetarTimeout(int ms) { m_metarTimeoutMs = ms; }
     QString currentLink() const { return m_currentLink; }
     bool metarPending() const { return !m_metarReply.isNull(); }

@@ -81,8 +81,8 @@ void NetLoader::loadAsync()
     ReplyGuard::attach(reply, m_maximumFileSize, m_deadlineMs, ReadBufferBytes);
     connect(reply, &QNetworkReply::downloadProgress, this, &NetLoader::downloading);
     connect(reply, &QNetworkReply::readyRead, this, [this, reply] {
-        if (!take(reply) && reply->isRunning())
-            reply->abort();
+        if (!take(reply))
+            ReplyGuard::abort(reply);
     });
 }
 

@@ -130,13 +130,12 @@ TileEngineSettings TileEngineSettings::fromPlugin(const MapPlugin &plugin)
     return s;
 }
 
-// A reply that has already ended but whose end is still queued must not be aborted: Qt warns
-// about it. Disconnected first, it never reaches the engine again either way.
+// A reply whose end is still queued is not aborted (the guard tells). Disconnected first, it
+// never reaches the engine again either way.
 void TileEngine::dropReply(QNetworkReply *reply)
 {
     reply->disconnect(this);
-    if (reply->isRunning())
-        reply->abort();
+    ReplyGuard::abort(reply);
     reply->deleteLater();
 }
 

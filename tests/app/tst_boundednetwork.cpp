@@ -20,7 +20,9 @@ class TestBoundedNetwork : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy); }
+    void initTestCase();
+    // Qt's "Internal problem, this method must only be called once": an aborted reply that failed.
+    void cleanup() { QCOMPARE(s_secondErrors, 0); }
     // First: said once in a run.
     void fallbackToldOnce();
     void pageRequest_data();
@@ -31,7 +33,22 @@ private slots:
     void oneManagerBusy();
     void compressedAnswer_data();
     void compressedAnswer();
+    void heldManagerReplacedOnce();
+    void deadlineAfterAFailure();
+
+private:
+    static inline int s_secondErrors = 0;
+    static inline QtMessageHandler s_previous = nullptr;
 };
+
+void TestBoundedNetwork::initTestCase()
+{
+    QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy);
+    s_previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &context, const QString &text) {
+        s_secondErrors += text.contains(QLatin1String("must only be called once"));
+        s_previous(type, context, text);
+    });
+}
 
 namespace {
 
@@ -298,4 +315,56 @@ void TestBoundedNetwork::compressedAnswer()
 }
 
 QTEST_MAIN(TestBoundedNetwork)
+// Two requests held by headers without end: the first to end hands the service to a fresh
+// manager, the same for every later request, and the second's end is news of the old one
+// alone. The old one goes once its thread is free again.
+void TestBoundedNetwork::heldManagerReplacedOnce()
+{
+    HttpTestServer server;
+    QVERIFY(server.listen());
+    HttpTestServer::Reply endless, report;
+    endless.endlessHeaders = true, report.body = kReport;
+    server.setReply(QStringLiteral("/endless"), endless), server.setReply(QStringLiteral("/metar"), report);
+    QNetworkAccessManager service;
+    const QPointer<QNetworkAccessManager> held = ReplyGuard::network(&service);
+    QNetworkReply *first = ReplyGuard::get(&service, QNetworkRequest(QUrl(server.url(QStringLiteral("/endless")))));
+    QNetworkReply *second = ReplyGuard::get(&service, QNetworkRequest(QUrl(server.url(QStringLiteral("/endless")))));
+    ReplyGuard::attach(first, 1000, 400), ReplyGuard::attach(second, 1000, 1500);
+    QTRY_VERIFY_WITH_TIMEOUT(first->isFinished(), 20000);
+    QNetworkAccessManager *fresh = ReplyGuard::network(&service);
+    QVERIFY(fresh != held);
+    QCOMPARE(ReplyGuard::network(&service), fresh);
+    QTRY_VERIFY_WITH_TIMEOUT(second->isFinished(), 20000);
+    QCOMPARE(ReplyGuard::network(&service), fresh);
+    delete first, delete second;
+    const std::unique_ptr<QNetworkReply> answered(
+        ReplyGuard::get(&service, QNetworkRequest(QUrl(server.url(QStringLiteral("/metar"))))));
+    QTRY_VERIFY_WITH_TIMEOUT(answered->isFinished(), 20000);
+    QCOMPARE(answered->readAll(), kReport);
+    server.hangUp();
+    QTRY_VERIFY_WITH_TIMEOUT(!held, 40000);
+}
+
+// A reply that failed (nothing listens) has its end still queued when its deadline passes: it
+// keeps its own error, and is not aborted a second time.
+void TestBoundedNetwork::deadlineAfterAFailure()
+{
+    QTcpServer closed;
+    QVERIFY(closed.listen(QHostAddress::LocalHost, 0));
+    const QUrl url(QStringLiteral("http://127.0.0.1:%1/metar").arg(closed.serverPort()));
+    closed.close();
+    QNetworkAccessManager service;
+    const std::unique_ptr<QNetworkReply> reply(ReplyGuard::get(&service, QNetworkRequest(url)));
+    ReplyGuard::attach(reply.get(), 1000, 60000);
+    bool deadline = false;
+    connect(reply.get(), &QNetworkReply::errorOccurred, this, [&] {
+        deadline = reply->isRunning();
+        ReplyGuard::Detail::stop(reply.get(), ReplyGuard::Stop::TooSlow);
+    });
+    QTRY_VERIFY_WITH_TIMEOUT(reply->isFinished(), 20000);
+    QVERIFY(deadline);
+    QCOMPARE(reply->error(), QNetworkReply::ConnectionRefusedError);
+    QCOMPARE(int(ReplyGuard::stopped(reply.get())), int(ReplyGuard::Stop::None));
+}
+
 #include "tst_boundednetwork.moc"

@@ -3,6 +3,7 @@
 // Kept to this header so that only suites that link Qt Network pay for it.
 
 #include <QByteArray>
+#include <QDir>
 #include <QHash>
 #include <QHostAddress>
 #include <QList>
@@ -96,6 +97,17 @@ public:
     };
 
     void setReply(const QString &path, const Reply &reply) { m_replies.insert(path, reply); }
+    // Closes every connection still open: headers without end end there.
+    void hangUp()
+    {
+        for (QTcpSocket *socket : m_server.findChildren<QTcpSocket *>())
+            socket->abort();
+    }
+    // The threads of this process, as the system counts them.
+    static int threads()
+    {
+        return int(QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size());
+    }
     // Paths of the requests received so far, in order.
     QStringList requests() const { return m_requests; }
     QList<Request> fullRequests() const { return m_fullRequests; }

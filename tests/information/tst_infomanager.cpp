@@ -48,6 +48,7 @@ private slots:
 
     void metarAnswers_data();
     void metarAnswers();
+    void metarCodeTrimmedAndUpperCase_data();
     void metarCodeTrimmedAndUpperCase();
     void pageChangeAbortsMetar();
     void metarOnlyForMetarSection_data();
@@ -336,12 +337,32 @@ void TestInfoManager::metarAnswers()
     QCOMPARE(m_server->requests(), QStringList{QStringLiteral("/KJFK")});
 }
 
+// The station follows the path of the address the store names ("information/metarUrl").
+void TestInfoManager::metarCodeTrimmedAndUpperCase_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("asked");
+    QTest::newRow("no path") << ""
+                             << "/KORD";
+    QTest::newRow("a path") << "/api/metar"
+                            << "/api/metar/KORD";
+    QTest::newRow("a path ending in a slash") << "/api/metar/"
+                                              << "/api/metar/KORD";
+}
+
 void TestInfoManager::metarCodeTrimmedAndUpperCase()
 {
-    m_server->setReply(QStringLiteral("/KORD"), answer(200, "KORD 061251Z 27005KT"));
+    QFETCH(QString, path);
+    QFETCH(QString, asked);
+    m_server->setReply(asked, answer(200, "KORD 061251Z 27005KT"));
+    Settings::setString(QStringLiteral("information/metarUrl"), m_server->url(path));
+    m_info = std::make_unique<InfoManager>(m_plan.get(), m_translations.get());
+    // Emptied, the setting names the public service, not an address Qt cannot ask.
+    Settings::setString(QStringLiteral("information/metarUrl"), QStringLiteral(" "));
+    QCOMPARE(InfoManager(m_plan.get(), m_translations.get()).metarBase(), QUrl(InfoManager::defaultMetarBase));
     m_info->showPointInfo(uid("kord"));
     QTRY_VERIFY(!m_info->metarPending());
-    QCOMPARE(m_server->requests(), QStringList{QStringLiteral("/KORD")});
+    QCOMPARE(m_server->requests(), QStringList{asked});
     QVERIFY(m_info->html().contains(QStringLiteral("<p>KORD 061251Z 27005KT</p>")));
 }
 
@@ -473,6 +494,9 @@ void TestInfoManager::untrustedMetarAnswers_data()
     QTest::newRow("headers without end") << 200 << report << "" << 0 << true
                                          << "<p>Cannot fetch METAR for KJFK: the service did not answer in time</p>"
                                          << false;
+    // Fifteen deadlines, each of a request whose HTTP thread is free: no manager is replaced.
+    QTest::newRow("silent server") << 200 << report << "" << 0 << true
+                                   << "<p>Cannot fetch METAR for KJFK: the service did not answer in time</p>" << false;
     // Bytes keep coming, so only a deadline for the whole answer stops it.
     QTest::newRow("a byte every 100 ms") << 200 << report << "" << 100 << true
                                          << "<p>Cannot fetch METAR for KJFK: the service did not answer in time</p>"
@@ -499,6 +523,8 @@ void TestInfoManager::untrustedMetarAnswers()
     last.trickleMs = trickleMs;
     last.contentLength = announced ? -1 : -2;
     last.endlessHeaders = QByteArray(QTest::currentDataTag()) == "headers without end";
+    const bool silent = QByteArray(QTest::currentDataTag()) == "silent server";
+    last.delayMs = silent ? 120000 : 0;
     last.encoding = QByteArray(QTest::currentDataTag()) == "gzip, damaged" ? "gzip" : "";
     if (QByteArray(QTest::currentDataTag()).contains("cut")) {
         last.chunked = QByteArray(QTest::currentDataTag()).contains("chunked");
@@ -517,10 +543,12 @@ void TestInfoManager::untrustedMetarAnswers()
         reply.location = location.toUtf8();
     m_server->setReply(QStringLiteral("/KJFK"), reply);
     // The deadline is short only for the drip and the headers: a busy machine may take longer for a whole answer.
-    m_info->setMetarTimeout(trickleMs > 0 || last.endlessHeaders ? 400 : 30000);
+    m_info->setMetarTimeout(trickleMs > 0 || last.endlessHeaders || silent ? 400 : 30000);
 
-    // Only some cut answers reach the panel as whole, and never after a polling pause.
-    for (int ask = 0; ask < (last.sendOnly < 0 ? 1 : 40); ++ask) {
+    // Only some cut answers reach the panel as whole, and never after a polling pause. Asking
+    // again leaves no thread behind.
+    int threads = 0;
+    for (int ask = 0; ask < (silent ? 15 : last.sendOnly < 0 ? 1 : 40); ++ask) {
         QElapsedTimer clock;
         clock.start();
         m_info->showPointInfo(uid("KJFK"));
@@ -533,13 +561,20 @@ void TestInfoManager::untrustedMetarAnswers()
         QVERIFY2(m_info->html().contains(text), qPrintable(m_info->html().left(2000)));
         QVERIFY(m_info->html().size() < 100000);
         QCOMPARE(m_info->html().contains(QStringLiteral("<li><b>Wind</b>")), rows);
+        threads = ask == 0 ? HttpTestServer::threads() : threads;
     }
+    QTRY_VERIFY_WITH_TIMEOUT(HttpTestServer::threads() <= threads, 20000);
+    // The held manager's thread is replaced, and let go once the headers end.
     if (last.endlessHeaders) {
         m_server->setReply(QStringLiteral("/KJFK"), answer(200, report));
-        m_info->showPointInfo(uid("KJFK"));
-        QTRY_VERIFY_WITH_TIMEOUT(!m_info->metarPending(), 40000);
-        QVERIFY2(m_info->html().contains("<p>" + QString::fromLatin1(report) + "</p>"), qPrintable(m_info->html()));
-        m_server.reset(); // its headers end with it
+        for (int ask = 0; ask < 2; ++ask) {
+            m_info->showPointInfo(uid("KJFK"));
+            QTRY_VERIFY_WITH_TIMEOUT(!m_info->metarPending(), 40000);
+            QVERIFY2(m_info->html().contains("<p>" + QString::fromLatin1(report) + "</p>"), qPrintable(m_info->html()));
+        }
+        QCOMPARE(HttpTestServer::threads(), threads + 1);
+        m_server->hangUp();
+        QTRY_COMPARE_WITH_TIMEOUT(HttpTestServer::threads(), threads, 40000);
     }
     QCOMPARE(other.requests(), QStringList());
 }

@@ -59,6 +59,7 @@ private slots:
     void diskCacheKeepsItsSize();
     void damagedCacheFileIsFetchedAgain();
     void brokenAndSlowTilesDoNotBlock();
+    void requestsAreBoundedAndDroppedOutOfView_data();
     void requestsAreBoundedAndDroppedOutOfView();
     void unusableRepository_data();
     void unusableRepository();
@@ -364,16 +365,27 @@ void TstMapTiles::brokenAndSlowTilesDoNotBlock()
 }
 
 // Zoom 5 on a 512 px view shows 9 tiles around (10, 10); six requests at most are under way.
+void TstMapTiles::requestsAreBoundedAndDroppedOutOfView_data()
+{
+    QTest::addColumn<bool>("endlessHeaders");
+    QTest::newRow("answers late") << false;
+    // A dropped request leaves its manager's thread reading them: the new view asks through another.
+    QTest::newRow("headers without end") << true;
+}
+
 void TstMapTiles::requestsAreBoundedAndDroppedOutOfView()
 {
+    QFETCH(bool, endlessHeaders);
     serveDescription();
     for (int x = 0; x < 32; ++x) {
         for (int y = 0; y < 32; ++y) {
             HttpTestServer::Reply tile;
             tile.contentType = "image/png";
             tile.body = png(Qt::cyan);
-            // Longer than any wait below: no answer frees a place for another request.
-            tile.delayMs = 60000;
+            // Longer than any wait below: no answer frees a place for another request. The
+            // far view's tiles answer at once.
+            tile.endlessHeaders = x > 6 && endlessHeaders;
+            tile.delayMs = x > 6 && !endlessHeaders ? 60000 : 0;
             m_server->setReply(QStringLiteral("/tiles/5/%1/%2.png").arg(x).arg(y), tile);
         }
     }
@@ -382,16 +394,24 @@ void TstMapTiles::requestsAreBoundedAndDroppedOutOfView()
     QVERIFY(map);
     map->setZoomLevel(5);
     map->setCenter(QGeoCoordinate(10, 10));
-    QTRY_COMPARE(tileRequests().size(), 6);
+    // Held reading the first answer's headers, the network layer sends no more of the six.
+    QTRY_VERIFY(tileRequests().size() >= (endlessHeaders ? 1 : 6));
     QTest::qWait(300);
-    QCOMPARE(tileRequests().size(), 6);
+    const qsizetype first = tileRequests().size();
+    if (!endlessHeaders)
+        QCOMPARE(first, 6);
 
     // Far away at once: the waiting requests are dropped, so the new view's tiles start now.
+    QSignalSpy ready(map->tileEngine(), &TileEngine::tileReady);
     map->setCenter(QGeoCoordinate(-40, -120));
-    QTRY_COMPARE_WITH_TIMEOUT(tileRequests().size(), 12, 20000);
-    const QStringList newer = tileRequests().mid(6);
-    for (const QString &path : newer)
-        QVERIFY2(path.startsWith(QStringLiteral("/tiles/5/")) && path.split('/').at(3).toInt() <= 6, qPrintable(path));
+    const auto newer = [&] {
+        QStringList paths = tileRequests().mid(first);
+        paths.removeIf([](const QString &path) { return path.split('/').at(3).toInt() > 6; });
+        return paths;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(newer().size() >= 6, 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(ready.size() >= 6, 20000);
+    QCOMPARE(tileRequests().mid(first, 6), newer().mid(0, 6));
 }
 
 void TstMapTiles::unusableRepository_data()
@@ -444,6 +464,10 @@ void TstMapTiles::unusableRepository()
 void TstMapTiles::mapTypes()
 {
     serveDescription(QStringLiteral("/osm/satellite"));
+    // The first type's description never comes: the next type's is asked and answered all the same.
+    HttpTestServer::Reply endless;
+    endless.endlessHeaders = true;
+    m_server->setReply(QStringLiteral("/osm/street"), endless);
     std::unique_ptr<MapView> map(makeMap(m_server->url(QStringLiteral("/osm/")),
                                          "PluginParameter { name: \"osm.mapping.custom.host\"; "
                                          "value: \"https://weather.example/map/clouds_new/%z/%x/%y?appid=k\" }",
@@ -456,6 +480,7 @@ void TstMapTiles::mapTypes()
     QCOMPARE(names, QStringList({"Street Map", "Satellite Map", "Cycle Map", "Transit Map", "Night Transit Map",
                                  "Terrain Map", "Hiking Map", "Custom URL Map"}));
     QCOMPARE(map->activeMapType(), map->mapTypes().first());
+    QTRY_VERIFY(m_server->requests().contains(QStringLiteral("/osm/street")));
 
     map->setActiveMapType(map->mapTypes().at(1));
     QTRY_VERIFY(!map->tileEngine()->fetchingDescription());

@@ -204,6 +204,8 @@ void TestNetLoader::failures_data()
                                                 << "ERROR: cannot download database: the server closed the connection before the end";
     QTest::newRow("redirect loop") << 302 << 0 << 0 << qint64(-1) << qint64(0) << "redirect to itself" << "ERROR: cannot download database: the server redirects in a loop";
     QTest::newRow("slow") << 200 << full << 3000 << qint64(-1) << qint64(0) << "" << "ERROR: cannot download database: the service did not answer in time";
+    // Ended by the network layer's time-out; the next downloads are answered all the same.
+    QTest::newRow("headers without end") << 200 << full << 0 << qint64(-1) << qint64(0) << "endless headers" << "ERROR: cannot download database: the service did not answer in time";
     // The test's bound is 24 MiB; the program's own is judged at the headers.
     QTest::newRow("announced past the largest file") << 200 << 100 << 0 << qint64(-1) << qint64(0)
                                                      << "announced past the largest file" << tooLong;
@@ -245,6 +247,7 @@ void TestNetLoader::failures()
     }
     if (shape == QLatin1String("drip"))
         reply.trickleMs = 20;
+    reply.endlessHeaders = shape == QLatin1String("endless headers");
     if (shape == QLatin1String("redirect to itself"))
         reply.location = "/database_v4.10.0.bin";
     if (shape.startsWith(QLatin1Char('<')))
@@ -254,7 +257,7 @@ void TestNetLoader::failures()
     writeFile(m_path + QStringLiteral(".download"), "left");
     NetLoader loader(m_db.get());
     // Short only where the server is to be slow: a busy machine may take long to read an answer.
-    loader.setTransferTimeout(delayMs > 0 ? 500 : 30000);
+    loader.setTransferTimeout(delayMs > 0 || reply.endlessHeaders ? 500 : 30000);
     if (shape != QLatin1String("announced past the largest file"))
         loader.setMaximumFileSize(24 * 1024 * 1024);
     loader.setDeadline(shape == QLatin1String("drip") ? 1500 : 60000);
@@ -269,6 +272,14 @@ void TestNetLoader::failures()
     // The working file is untouched, and nothing of the answer is left beside it.
     QCOMPARE(readFile(m_path), WorkingFile.toUtf8());
     QCOMPARE(QDir(QFileInfo(m_path).absolutePath()).entryList(QDir::Files), QStringList{QFileInfo(m_path).fileName()});
+    if (reply.endlessHeaders) {
+        HttpTestServer::Reply gone;
+        gone.status = 404;
+        for (int again = 0; again < 2; ++again)
+            QCOMPARE(download(loader, gone).last(),
+                     "ERROR: cannot download database: the server answered 404 Not Found");
+        m_server.hangUp();
+    }
 }
 
 // A real database file of at least the minimum size: points whose long names hardly compress.
