@@ -53,6 +53,17 @@ constexpr qint64 kGoalBusyPeakMb = 100;
 constexpr int kBusySpellMs = 40;
 constexpr int kBusyPauseMs = 5;
 
+// The one station the METAR modes ask for.
+Airport *addKennedy(Database &database)
+{
+    auto *airport = new Airport(QStringLiteral("KJFK"), QStringLiteral("Kennedy"), 13);
+    const QGeoCoordinate centre(40.64, -73.78);
+    airport->setPosition(centre, QGeoRectangle(centre, centre));
+    database.addPoint(airport);
+    database.pointModel()->reset();
+    return airport;
+}
+
 // Each request's station a new one, a session a new panel (and network manager); returns how many
 // cut answers the panel showed as a report.
 int cutMetarsShown(Database &database, const QString &serverUrl, int requests)
@@ -147,11 +158,7 @@ int heldMode(Database &database, QTextStream &out)
         QMetaObject::invokeMethod(context, [context] { context->setObjectName(context->objectName() + 'x'); });
     };
 
-    auto *airport = new Airport(QStringLiteral("KJFK"), QStringLiteral("Kennedy"), 13);
-    const QGeoCoordinate centre(40.64, -73.78);
-    airport->setPosition(centre, QGeoRectangle(centre, centre));
-    database.addPoint(airport);
-    database.pointModel()->reset();
+    const Airport *airport = addKennedy(database);
     Flightplan plan;
     TranslationManager translations;
     auto info = std::make_unique<InfoManager>(&plan, &translations);
@@ -394,11 +401,7 @@ int main(int argc, char *argv[])
         app.exec();
         delete loader;
     } else {
-        auto *airport = new Airport(QStringLiteral("KJFK"), QStringLiteral("Kennedy"), 13);
-        const QGeoCoordinate centre(40.64, -73.78);
-        airport->setPosition(centre, QGeoRectangle(centre, centre));
-        database.addPoint(airport);
-        database.pointModel()->reset();
+        const Airport *airport = addKennedy(database);
         Flightplan plan;
         TranslationManager translations;
         InfoManager info(&plan, &translations);
